@@ -1,0 +1,31 @@
+#include "documents/ResultsExport.h"
+
+#include "documents/AtomicFile.h"
+#include "entry/NumberText.h"
+
+namespace volvenza {
+namespace {
+
+double SeriesAt(const std::vector<double>& series, int k) {
+    return k < static_cast<int>(series.size()) ? series[k] : 0.0;
+}
+
+}  // namespace
+
+std::string ResultsText(const CircuitState& state) {
+    std::string text = "tV(t)P(t)Qt(t)Qs(t)\r\n";
+    for (int i = 0; i <= state.LastPoint; i += 10) {
+        text += FormatPrintedNumber(RoundHalfEven(i / 100.0, 2));
+        for (const auto* series : {&state.VSeries, &state.PSeries, &state.QtSeries, &state.QsSeries}) {
+            text += FormatPrintedNumber(RoundHalfEven(SeriesAt(*series, i), 3));
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::optional<std::string> ExportResultsText(const CircuitState& state, const std::string& path) {
+    return WriteFileAtomically(path, ResultsText(state));
+}
+
+}  // namespace volvenza

@@ -1,0 +1,133 @@
+#pragma once
+// The one record holding everything a simulation is made of: the seven
+// initial values, the movement table, the counters, the result series and the
+// chart view settings the windows share. Exactly one exists per program; it is
+// never copied.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/CircuitData.h"
+#include "engine/EngineUi.h"
+
+namespace volvenza {
+
+inline constexpr int16_t kTrue = -1;
+inline constexpr int16_t kFalse = 0;
+
+inline constexpr int kMaxMovements = 1000;
+inline constexpr int kMaxSteps = 32767;
+
+namespace MovementKind {
+inline constexpr int16_t Empty = 0;
+inline constexpr int16_t CylinderExtending = 1;
+inline constexpr int16_t CylinderRetracting = 2;
+inline constexpr int16_t DifferentialPiston = 3;
+inline constexpr int16_t Motor = 4;
+inline constexpr int16_t VaneActuator = 5;
+inline constexpr int16_t DoubleRodCylinder = 6;
+inline constexpr int16_t SingleActingCylinder = 7;
+}  // namespace MovementKind
+
+// One slot of the movement table; field order is the record order of the
+// simulation file.
+struct Movement {
+    float Ti = 0;
+    float Tf = 0;
+    float Ti2 = 0;
+    float Tf2 = 0;
+    float BoreDiameter = 0;
+    float Stroke = 0;
+    float RodDiameter = 0;
+    float RodDiameter2 = 0;
+    float Stroke1 = 0;
+    float Stroke2 = 0;
+    float Displacement = 0;
+    float Speed = 0;
+    float UnitDisplacement = 0;
+    float RotationAngle = 0;
+    double Qm = 0;
+    int16_t Kind = 0;
+};
+
+// Slots 0..1000; movements live in 1..MovementCount and slot 0 is never used.
+using MovementTable = std::array<Movement, kMaxMovements + 1>;
+
+struct CircuitState {
+    CircuitState() = default;
+    CircuitState(const CircuitState&) = delete;
+    CircuitState& operator=(const CircuitState&) = delete;
+
+    CircuitData Data;
+    MovementTable Movements{};
+
+    int16_t MovementCount = 0;
+    int16_t SimMovementCount = 0;
+    int16_t CurrentMovement = 0;
+    float TimeStep = 0.01f;
+    int32_t PointCapacity = 1;
+    int16_t LastPoint = 0;
+    double PrechargeAtTemp = 0;
+    int16_t ShowPrechargeLine = kFalse;
+
+    // Result series, indexes 0..PointCapacity.
+    std::vector<double> QtSeries = std::vector<double>(2, 0.0);
+    std::vector<double> QsSeries = std::vector<double>(2, 0.0);
+    std::vector<double> PSeries = std::vector<double>(2, 0.0);
+    std::vector<double> VSeries = std::vector<double>(2, 0.0);
+    std::vector<double> DVSeries = std::vector<double>(2, 0.0);
+
+    // Chart view settings and tool flags.
+    float ChartOffsetX = 10;
+    float ChartOffsetY = 10;
+    float ChartScaleX = 1;
+    float ChartScaleY = 1;
+    float ChartExtentX = 100;
+    float ChartExtentY = 100;
+    double PeakPressure = 0;
+    int16_t Zoomed = kFalse;
+    int16_t CollimatorOn = kFalse;
+    int16_t ZoomRectOn = kFalse;
+    int16_t DifferenceOn = kFalse;
+
+    // Where the engine reaches the windows; a null implementation until the
+    // shell installs its own.
+    EngineUi& Ui() { return *ui_; }
+    void SetUi(EngineUi& ui) { ui_ = &ui; }
+    void ClearUi() { ui_ = &nullUi_; }
+
+private:
+    NullEngineUi nullUi_;
+    EngineUi* ui_ = &nullUi_;
+};
+
+// Start values of the counters, flags, view settings and a two-point series.
+void InitCircuitState(CircuitState& state);
+// Empties the whole model: initial data, every slot, the results.
+void ResetCircuit(CircuitState& state);
+// Loads the built-in five-movement example and notifies code 2.
+void LoadExampleCircuit(CircuitState& state);
+// Takes the initial data from the boxes of a loaded initial-data window and
+// makes the simulation use the movement list as edited.
+void CollectInitialData(CircuitState& state);
+// Sets all fields of slot k to zero (the empty-slot code).
+void ClearMovement(CircuitState& state, int16_t k);
+// Moves slots k+1..MovementCount down by one and clears the last; the caller
+// decrements MovementCount.
+void RemoveMovement(CircuitState& state, int16_t k);
+
+// Number of steps of a cycle, floor(CycleTime / TimeStep) in double precision
+// on the single-precision values.
+double StepCount(float cycleTime, float timeStep);
+
+}  // namespace volvenza
+
+namespace volvenza {
+
+// Sets PointCapacity and reallocates the five series with indexes
+// 0..capacity, all zero.
+void ReallocateResults(CircuitState& state, int32_t capacity);
+// Writes the seven initial values into the initial-data boxes in box form.
+void WriteInitialDataBoxes(CircuitState& state);
+}  // namespace volvenza

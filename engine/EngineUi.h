@@ -1,0 +1,74 @@
+#pragma once
+// The few places where the engine touches the user interface: the seven
+// initial-data boxes, the progress window of a run, modal messages and the
+// command-state notification. The shell implements this over real windows;
+// headless use gets NullEngineUi.
+
+#include <cstdint>
+#include <string>
+
+#include "engine/CircuitData.h"
+
+namespace volvenza {
+
+enum class MessageIcon { None, Information, Exclamation, Critical, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+
+inline constexpr const char* kProgramTitle = "Volvenza";
+
+class EngineUi {
+public:
+    virtual ~EngineUi() = default;
+
+    // When the initial-data window is loaded (shown or hidden), converts its
+    // seven boxes TV0..TTT into `data` and returns true; a box that does not
+    // hold a number leaves its field as it was. Returns false, touching
+    // nothing, when the window does not exist.
+    virtual bool ReadInitialDataBoxes(CircuitData& data) = 0;
+    // Writes the seven values into the boxes in box form, loading the window
+    // hidden when it does not exist.
+    virtual void WriteInitialDataBoxes(const CircuitData& data) = 0;
+
+    virtual void ShowProgress() = 0;
+    virtual void SetProgress(double percent) = 0;
+    virtual void CloseProgress() = 0;
+
+    virtual MessageAnswer ShowMessage(const std::string& text, MessageIcon icon,
+                                      MessageButtons buttons,
+                                      const std::string& title = kProgramTitle) = 0;
+
+    virtual void UpdateCommandState(int16_t code) = 0;
+};
+
+// No windows: boxes are skipped, no progress is shown, and questions get a
+// fixed answer (Yes / OK unless told otherwise).
+class NullEngineUi : public EngineUi {
+public:
+    explicit NullEngineUi(MessageAnswer yesNoAnswer = MessageAnswer::Yes)
+        : yesNoAnswer_(yesNoAnswer) {}
+
+    bool ReadInitialDataBoxes(CircuitData&) override { return false; }
+    void WriteInitialDataBoxes(const CircuitData&) override {}
+    void ShowProgress() override {}
+    void SetProgress(double) override {}
+    void CloseProgress() override {}
+    MessageAnswer ShowMessage(const std::string&, MessageIcon, MessageButtons buttons,
+                              const std::string&) override {
+        switch (buttons) {
+            case MessageButtons::YesNo:
+                return yesNoAnswer_;
+            case MessageButtons::OkCancel:
+            case MessageButtons::Ok:
+                break;
+        }
+        return MessageAnswer::Ok;
+    }
+    void UpdateCommandState(int16_t) override {}
+
+private:
+    MessageAnswer yesNoAnswer_;
+};
+
+}  // namespace volvenza

@@ -1,0 +1,53 @@
+#pragma once
+// Numbers as text: box text with the decimal comma, numbers printed as
+// numbers (text export, chart labels), the decimal-point form of the
+// simulation file, fixed patterns, and rounding half to even. Everything here
+// is independent of the C and C++ locales.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/Rounding.h"
+
+namespace volvenza {
+
+inline constexpr const char* kMsgDecimalPoint =
+    "ATTENZIONE!!!! Usare la virgola '','' e no il punto ''.'' per i decimali";
+
+// A typed "." becomes ","; every other character passes unchanged.
+char32_t FilterDecimalKey(char32_t c);
+
+// True for the period key of the main keyboard (virtual key 190) and the
+// decimal key of the numeric keypad (110), the keys that trigger the warning.
+bool IsDecimalPointKey(int virtualKey);
+
+// Box text to a number: blanks around, an optional sign, digits with at most
+// one decimal separator ("," or a single "."), and an optional exponent.
+// Empty or malformed text gives nothing.
+std::optional<float> ParseSingle(std::string_view text);
+std::optional<double> ParseDouble(std::string_view text);
+
+// Box text: decimal comma, no grouping, no trailing zeros, 7 (single) or 15
+// (double) significant digits; exponent form where %G would use it.
+std::string FormatNumber(float value);
+std::string FormatNumber(double value);
+
+// General form with the given significant digits and separator; exponent
+// form below 1E-4 and from 1E+digits on; the zero before the separator is
+// written only when keepLeadingZero is set. Negative zero is written 0.
+std::string FormatGeneral(double value, int digits, char separator, bool keepLeadingZero);
+
+// Simulation-file form: decimal point, no zero before it below 1.
+std::string FormatFileNumber(float value);
+std::string FormatFileNumber(double value);
+
+// A number printed as a number: a sign position (blank or "-"), the value
+// with the decimal comma and no zero before it below 1, then one blank.
+std::string FormatPrintedNumber(double value);
+
+// Fixed patterns "###0.0" (decimals 1) and "###0.0000" (decimals 4): at least
+// one integer digit, exactly that many decimals, decimal comma, no grouping.
+std::string FormatFixed(double value, int decimals);
+
+}  // namespace volvenza

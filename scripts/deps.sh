@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whichever of the packages the build and the tests
+# need are missing. Run as root (or with sudo available).
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    xvfb xauth fonts-liberation fonts-dejavu-core poppler-utils
+)
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Volvenza.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
+if [ -x build/bin/volvenza ]; then
+    exec build/bin/volvenza
+fi
+out="$PWD/build/esempio.vlz"
+build/bin/volvenza-sim example "$out" --export "$PWD/build/esempio.txt"
+echo "Esempio simulato: $out (tabella: $PWD/build/esempio.txt)"

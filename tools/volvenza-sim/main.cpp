@@ -1,0 +1,134 @@
+// volvenza-sim: runs simulations and converts simulation files without any
+// window, for batch work and for checking the engine from the outside.
+
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "documents/ResultsExport.h"
+#include "documents/SimulationFile.h"
+#include "engine/CircuitState.h"
+#include "engine/Simulation.h"
+
+namespace {
+
+using namespace volvenza;
+
+constexpr int kExitDone = 0;
+constexpr int kExitRefused = 1;
+constexpr int kExitFile = 2;
+constexpr int kExitWarning = 3;
+constexpr int kExitUsage = 64;
+
+constexpr const char* kUsage =
+    "Uso:\n"
+    "  volvenza-sim example OUT.vlz [--export TABLE.txt]\n"
+    "      carica l'esempio, lo simula e salva il file di simulazione\n"
+    "  volvenza-sim run IN.vlz OUT.vlz [--export TABLE.txt]\n"
+    "      carica dati iniziali e movimenti da IN.vlz, simula e salva in OUT.vlz\n"
+    "  volvenza-sim export IN.vlz TABLE.txt\n"
+    "      scrive i risultati memorizzati in IN.vlz come tabella di testo\n"
+    "  volvenza-sim --help\n"
+    "\n"
+    "Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);\n"
+    "2 file illeggibile, non valido o non scrivibile; 3 simulazione interrotta da\n"
+    "\"PRECARICA VOLVENZA TROPPO ALTA\" (risultati parziali scritti); 64 uso errato.\n";
+
+// Messages go to stderr; a question about a movement with both times at zero
+// is answered Yes, as a user letting the run go on would, and noted.
+class ConsoleUi : public NullEngineUi {
+public:
+    MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
+                              const std::string& title) override {
+        std::cerr << text << '\n';
+        MessageAnswer answer = NullEngineUi::ShowMessage(text, icon, buttons, title);
+        if (buttons == MessageButtons::YesNo) {
+            std::cerr << "(risposta automatica: Sì)\n";
+        }
+        return answer;
+    }
+};
+
+int Fail(const std::string& message, int code) {
+    std::cerr << message << '\n';
+    return code;
+}
+
+int Usage() {
+    std::cerr << kUsage;
+    return kExitUsage;
+}
+
+// Saves the run (and the table when asked); the exit code says how it went.
+int SaveOutputs(const CircuitState& state, const std::string& out,
+                const std::optional<std::string>& table, int doneCode) {
+    if (auto err = SaveSimulationFile(state, out)) return Fail(*err, kExitFile);
+    if (table) {
+        if (auto err = ExportResultsText(state, *table)) return Fail(*err, kExitFile);
+    }
+    return doneCode;
+}
+
+int Simulate(CircuitState& state, const std::string& out, const std::optional<std::string>& table) {
+    switch (RunSimulation(state)) {
+        case RunOutcome::Refused:
+            return kExitRefused;
+        case RunOutcome::PrechargeTooHigh:
+            return SaveOutputs(state, out, table, kExitWarning);
+        case RunOutcome::Completed:
+            break;
+    }
+    return SaveOutputs(state, out, table, kExitDone);
+}
+
+// Splits "--export FILE" off the positional arguments.
+bool TakeExport(std::vector<std::string>& args, std::optional<std::string>& table) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--export") {
+            if (i + 1 >= args.size() || table) return false;
+            table = args[i + 1];
+            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+            --i;
+        } else if (args[i].rfind("--", 0) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << kUsage;
+        return kExitDone;
+    }
+    if (args.empty()) return Usage();
+    const std::string command = args[0];
+    args.erase(args.begin());
+    std::optional<std::string> table;
+    if (!TakeExport(args, table)) return Usage();
+
+    ConsoleUi ui;
+    CircuitState state;
+    state.SetUi(ui);
+    InitCircuitState(state);
+
+    if (command == "example" && args.size() == 1) {
+        LoadExampleCircuit(state);
+        return Simulate(state, args[0], table);
+    }
+    if (command == "run" && args.size() == 2) {
+        if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
+        return Simulate(state, args[1], table);
+    }
+    if (command == "export" && args.size() == 2 && !table) {
+        if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
+        if (auto err = ExportResultsText(state, args[1])) return Fail(*err, kExitFile);
+        return kExitDone;
+    }
+    return Usage();
+}
