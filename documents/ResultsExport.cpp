@@ -16,7 +16,8 @@ std::string ResultsText(const CircuitState& state) {
     std::string text = "tV(t)P(t)Qt(t)Qs(t)\r\n";
     for (int i = 0; i <= state.LastPoint; i += 10) {
         text += FormatPrintedNumber(RoundHalfEven(i / 100.0, 2));
-        for (const auto* series : {&state.VSeries, &state.PSeries, &state.QtSeries, &state.QsSeries}) {
+        for (const auto* series :
+             {&state.VSeries, &state.PSeries, &state.QtSeries, &state.QsSeries}) {
             text += FormatPrintedNumber(RoundHalfEven(SeriesAt(*series, i), 3));
         }
         text += "\r\n";

@@ -7,8 +7,8 @@ namespace {
 
 void ReallocateSeries(CircuitState& state, int32_t capacity) {
     const size_t size = static_cast<size_t>(capacity) + 1;
-    for (auto* series : {&state.QtSeries, &state.QsSeries, &state.PSeries, &state.VSeries,
-                         &state.DVSeries}) {
+    for (auto* series :
+         {&state.QtSeries, &state.QsSeries, &state.PSeries, &state.VSeries, &state.DVSeries}) {
         series->assign(size, 0.0);
     }
 }
@@ -49,7 +49,8 @@ void InitCircuitState(CircuitState& state) {
 void ResetCircuit(CircuitState& state) {
     state.SimMovementCount = 0;
     state.Data = CircuitData{};
-    for (int k = 1; k <= kMaxMovements; ++k) state.Movements[k] = Movement{};
+    for (int k = 1; k <= kMaxMovements; ++k)
+        state.Movements[k] = Movement{};
     ReallocateSeries(state, state.PointCapacity);
     state.PrechargeAtTemp = 0;
     InitCircuitState(state);
@@ -107,10 +108,13 @@ void CollectInitialData(CircuitState& state) {
     state.SimMovementCount = state.MovementCount;
 }
 
-void ClearMovement(CircuitState& state, int16_t k) { state.Movements.at(k) = Movement{}; }
+void ClearMovement(CircuitState& state, int16_t k) {
+    state.Movements.at(k) = Movement{};
+}
 
 void RemoveMovement(CircuitState& state, int16_t k) {
-    for (int i = k; i < state.MovementCount; ++i) state.Movements.at(i) = state.Movements.at(i + 1);
+    for (int i = k; i < state.MovementCount; ++i)
+        state.Movements.at(i) = state.Movements.at(i + 1);
     ClearMovement(state, state.MovementCount);
 }
 

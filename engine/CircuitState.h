@@ -97,7 +97,7 @@ struct CircuitState {
     void SetUi(EngineUi& ui) { ui_ = &ui; }
     void ClearUi() { ui_ = &nullUi_; }
 
-private:
+  private:
     NullEngineUi nullUi_;
     EngineUi* ui_ = &nullUi_;
 };

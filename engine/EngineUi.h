@@ -15,11 +15,10 @@ enum class MessageIcon { None, Information, Exclamation, Critical, Question };
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
-
 inline constexpr const char* kProgramTitle = "Volvenza";
 
 class EngineUi {
-public:
+  public:
     virtual ~EngineUi() = default;
 
     // When the initial-data window is loaded (shown or hidden), converts its
@@ -45,7 +44,7 @@ public:
 // No windows: boxes are skipped, no progress is shown, and questions get a
 // fixed answer (Yes / OK unless told otherwise).
 class NullEngineUi : public EngineUi {
-public:
+  public:
     explicit NullEngineUi(MessageAnswer yesNoAnswer = MessageAnswer::Yes)
         : yesNoAnswer_(yesNoAnswer) {}
 
@@ -67,7 +66,7 @@ public:
     }
     void UpdateCommandState(int16_t) override {}
 
-private:
+  private:
     MessageAnswer yesNoAnswer_;
 };
 

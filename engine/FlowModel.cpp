@@ -12,7 +12,9 @@ constexpr double kPi = 3.1416;
 // Added to the duration so that equal times give a huge flow, not a division by zero.
 constexpr double kDurationGuard = 1e-21;
 
-double Square(double x) { return std::pow(x, 2.0); }
+double Square(double x) {
+    return std::pow(x, 2.0);
+}
 
 }  // namespace
 
@@ -30,15 +32,18 @@ double ComputeMovementFlow(CircuitState& state, int16_t k) {
         case MovementKind::Motor:
         case MovementKind::DoubleRodCylinder: {
             double q = ((Square(D) - Square(d)) * kPi * L / 4000000.0) / T * 60.0;
-            if (q == 0) q = static_cast<double>(m.Speed) * static_cast<double>(m.Displacement) / 1000.0;
+            if (q == 0)
+                q = static_cast<double>(m.Speed) * static_cast<double>(m.Displacement) / 1000.0;
             // Neither formula applies: a typed or loaded flow survives.
-            if (q == 0) q = m.Qm;
+            if (q == 0)
+                q = m.Qm;
             m.Qm = q;
             break;
         }
         case MovementKind::VaneActuator:
-            m.Qm = (static_cast<double>(m.RotationAngle) * static_cast<double>(m.UnitDisplacement)) /
-                   T * 60.0;
+            m.Qm =
+                (static_cast<double>(m.RotationAngle) * static_cast<double>(m.UnitDisplacement)) /
+                T * 60.0;
             m.Qm = m.Qm / 1000.0;
             break;
         case MovementKind::SingleActingCylinder:

@@ -14,7 +14,8 @@ inline constexpr const char* kMsgNoMovements =
     "Non ci sono movimenti, la simulazione non può partire";
 inline constexpr const char* kMsgStopped =
     "La simulazione verrà interrotta, corregere il problema e riavviarla.";
-inline constexpr const char* kMsgPrechargeTooHigh = "ATTENZIONE !!!!! PRECARICA VOLVENZA TROPPO ALTA";
+inline constexpr const char* kMsgPrechargeTooHigh =
+    "ATTENZIONE !!!!! PRECARICA VOLVENZA TROPPO ALTA";
 
 enum class RunOutcome {
     Refused,           // validation failed; nothing was computed

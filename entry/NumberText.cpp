@@ -5,12 +5,15 @@
 #include <cmath>
 #include <system_error>
 
-
 namespace volvenza {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks the box grammar and rewrites the text as plain ASCII with a
 // decimal point, ready for from_chars (which takes no "+" and no blanks).
@@ -19,12 +22,15 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 std::optional<std::string> Normalise(std::string_view text, bool& negativeExponent) {
     size_t b = 0;
     size_t e = text.size();
-    while (b < e && IsBlank(text[b])) ++b;
-    while (e > b && IsBlank(text[e - 1])) --e;
+    while (b < e && IsBlank(text[b]))
+        ++b;
+    while (e > b && IsBlank(text[e - 1]))
+        --e;
     std::string out;
     size_t i = b;
     if (i < e && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') out += '-';
+        if (text[i] == '-')
+            out += '-';
         ++i;
     }
     int digits = 0;
@@ -36,7 +42,8 @@ std::optional<std::string> Normalise(std::string_view text, bool& negativeExpone
             out += c;
             ++digits;
         } else if (c == ',' || c == '.') {
-            if (separators > 0) return std::nullopt;  // two separators, or "." and ","
+            if (separators > 0)
+                return std::nullopt;  // two separators, or "." and ","
             separatorSeen = c;
             ++separators;
             out += '.';
@@ -45,10 +52,12 @@ std::optional<std::string> Normalise(std::string_view text, bool& negativeExpone
         }
     }
     (void)separatorSeen;
-    if (digits == 0) return std::nullopt;
+    if (digits == 0)
+        return std::nullopt;
     negativeExponent = false;
     if (i < e) {
-        if (text[i] != 'E' && text[i] != 'e') return std::nullopt;
+        if (text[i] != 'E' && text[i] != 'e')
+            return std::nullopt;
         out += 'e';
         ++i;
         if (i < e && (text[i] == '+' || text[i] == '-')) {
@@ -61,7 +70,8 @@ std::optional<std::string> Normalise(std::string_view text, bool& negativeExpone
             out += text[i];
             ++expDigits;
         }
-        if (expDigits == 0 || i != e) return std::nullopt;
+        if (expDigits == 0 || i != e)
+            return std::nullopt;
     }
     return out;
 }
@@ -70,7 +80,8 @@ template <typename T>
 std::optional<T> ParseAs(std::string_view text) {
     bool negativeExponent = false;
     std::optional<std::string> ascii = Normalise(text, negativeExponent);
-    if (!ascii) return std::nullopt;
+    if (!ascii)
+        return std::nullopt;
     T value{};
     const char* first = ascii->data();
     const char* last = first + ascii->size();
@@ -79,31 +90,45 @@ std::optional<T> ParseAs(std::string_view text) {
         // Too small for the type: it is zero, keeping its sign.
         return (*ascii)[0] == '-' ? -T(0) : T(0);
     }
-    if (ec != std::errc() || ptr != last || !std::isfinite(value)) return std::nullopt;
+    if (ec != std::errc() || ptr != last || !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 
 }  // namespace
 
-char32_t FilterDecimalKey(char32_t c) { return c == U'.' ? U',' : c; }
+char32_t FilterDecimalKey(char32_t c) {
+    return c == U'.' ? U',' : c;
+}
 
-bool IsDecimalPointKey(int virtualKey) { return virtualKey == 190 || virtualKey == 110; }
+bool IsDecimalPointKey(int virtualKey) {
+    return virtualKey == 190 || virtualKey == 110;
+}
 
-std::optional<float> ParseSingle(std::string_view text) { return ParseAs<float>(text); }
-std::optional<double> ParseDouble(std::string_view text) { return ParseAs<double>(text); }
+std::optional<float> ParseSingle(std::string_view text) {
+    return ParseAs<float>(text);
+}
+std::optional<double> ParseDouble(std::string_view text) {
+    return ParseAs<double>(text);
+}
 
 std::string FormatGeneral(double value, int digits, char separator, bool keepLeadingZero) {
-    if (value == 0 || std::isnan(value)) return "0";
+    if (value == 0 || std::isnan(value))
+        return "0";
     std::array<char, 64> buf{};
-    auto [ptr, ec] =
-        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, digits);
-    if (ec != std::errc()) return "0";
+    auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                   std::chars_format::general, digits);
+    if (ec != std::errc())
+        return "0";
     std::string out(buf.data(), ptr);
     for (char& c : out) {
-        if (c == '.') c = separator;
-        if (c == 'e') c = 'E';
+        if (c == '.')
+            c = separator;
+        if (c == 'e')
+            c = 'E';
     }
-    if (out == "inf" || out == "-inf") return out;
+    if (out == "inf" || out == "-inf")
+        return out;
     if (!keepLeadingZero) {
         size_t zero = out[0] == '-' ? 1 : 0;
         if (out.size() > zero + 1 && out[zero] == '0' && out[zero + 1] == separator) {
@@ -113,15 +138,24 @@ std::string FormatGeneral(double value, int digits, char separator, bool keepLea
     return out;
 }
 
-std::string FormatNumber(float value) { return FormatGeneral(value, 7, ',', true); }
-std::string FormatNumber(double value) { return FormatGeneral(value, 15, ',', true); }
+std::string FormatNumber(float value) {
+    return FormatGeneral(value, 7, ',', true);
+}
+std::string FormatNumber(double value) {
+    return FormatGeneral(value, 15, ',', true);
+}
 
-std::string FormatFileNumber(float value) { return FormatGeneral(value, 7, '.', false); }
-std::string FormatFileNumber(double value) { return FormatGeneral(value, 15, '.', false); }
+std::string FormatFileNumber(float value) {
+    return FormatGeneral(value, 7, '.', false);
+}
+std::string FormatFileNumber(double value) {
+    return FormatGeneral(value, 15, '.', false);
+}
 
 std::string FormatPrintedNumber(double value) {
     std::string digits = FormatGeneral(value, 15, ',', false);
-    if (digits[0] == '-') return digits + ' ';
+    if (digits[0] == '-')
+        return digits + ' ';
     return ' ' + digits + ' ';
 }
 
@@ -130,10 +164,12 @@ std::string FormatFixed(double value, int decimals) {
     std::array<char, 400> buf{};
     auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), rounded,
                                    std::chars_format::fixed, decimals);
-    if (ec != std::errc()) return "0";
+    if (ec != std::errc())
+        return "0";
     std::string out(buf.data(), ptr);
     for (char& c : out) {
-        if (c == '.') c = ',';
+        if (c == '.')
+            c = ',';
     }
     return out;
 }

@@ -39,7 +39,7 @@ constexpr const char* kUsage =
 // Messages go to stderr; a question about a movement with both times at zero
 // is answered Yes, as a user letting the run go on would, and noted.
 class ConsoleUi : public NullEngineUi {
-public:
+  public:
     MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
                               const std::string& title) override {
         std::cerr << text << '\n';
@@ -64,9 +64,11 @@ int Usage() {
 // Saves the run (and the table when asked); the exit code says how it went.
 int SaveOutputs(const CircuitState& state, const std::string& out,
                 const std::optional<std::string>& table, int doneCode) {
-    if (auto err = SaveSimulationFile(state, out)) return Fail(*err, kExitFile);
+    if (auto err = SaveSimulationFile(state, out))
+        return Fail(*err, kExitFile);
     if (table) {
-        if (auto err = ExportResultsText(state, *table)) return Fail(*err, kExitFile);
+        if (auto err = ExportResultsText(state, *table))
+            return Fail(*err, kExitFile);
     }
     return doneCode;
 }
@@ -87,9 +89,11 @@ int Simulate(CircuitState& state, const std::string& out, const std::optional<st
 bool TakeExport(std::vector<std::string>& args, std::optional<std::string>& table) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--export") {
-            if (i + 1 >= args.size() || table) return false;
+            if (i + 1 >= args.size() || table)
+                return false;
             table = args[i + 1];
-            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+            args.erase(args.begin() + static_cast<long>(i),
+                       args.begin() + static_cast<long>(i) + 2);
             --i;
         } else if (args[i].rfind("--", 0) == 0) {
             return false;
@@ -106,11 +110,13 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return kExitDone;
     }
-    if (args.empty()) return Usage();
+    if (args.empty())
+        return Usage();
     const std::string command = args[0];
     args.erase(args.begin());
     std::optional<std::string> table;
-    if (!TakeExport(args, table)) return Usage();
+    if (!TakeExport(args, table))
+        return Usage();
 
     ConsoleUi ui;
     CircuitState state;
@@ -122,12 +128,15 @@ int main(int argc, char** argv) {
         return Simulate(state, args[0], table);
     }
     if (command == "run" && args.size() == 2) {
-        if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
+        if (auto err = LoadSimulationFile(state, args[0]))
+            return Fail(*err, kExitFile);
         return Simulate(state, args[1], table);
     }
     if (command == "export" && args.size() == 2 && !table) {
-        if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
-        if (auto err = ExportResultsText(state, args[1])) return Fail(*err, kExitFile);
+        if (auto err = LoadSimulationFile(state, args[0]))
+            return Fail(*err, kExitFile);
+        if (auto err = ExportResultsText(state, args[1]))
+            return Fail(*err, kExitFile);
         return kExitDone;
     }
     return Usage();

@@ -1,0 +1,90 @@
+// Run:  build/bin/volvenza-bench
+// Budgets: the example well under 1 ms; the longest cycle with 1000 movements,
+// and saving or loading its file, each well under 100 ms.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "documents/SimulationFile.h"
+#include "engine/Simulation.h"
+
+namespace {
+
+using namespace volvenza;
+
+// The longest cycle the model holds, with 1000 overlapping movements spread
+// over it and a pump strong enough to keep the accumulator from emptying.
+void LoadLongestCycle(CircuitState& state) {
+    InitCircuitState(state);
+    state.Data = CircuitData{100, 50, 40, 400, 200, 30, 327.67f};
+    for (int i = 1; i <= kMaxMovements; ++i) {
+        Movement& m = state.Movements[i];
+        m = Movement{};
+        m.Kind = MovementKind::Motor;
+        m.Ti = static_cast<float>(i) * 0.32f;
+        m.Tf = m.Ti + 0.9f;
+        m.Qm = 20.0 + (i % 7) * 11.5;
+    }
+    state.MovementCount = kMaxMovements;
+}
+
+std::string TempFile(const char* name) {
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
+void BM_ExampleRun(benchmark::State& bs) {
+    CircuitState state;
+    InitCircuitState(state);
+    LoadExampleCircuit(state);
+    for (auto _ : bs) {
+        RunSimulation(state);
+        benchmark::DoNotOptimize(state.PSeries.data());
+    }
+}
+BENCHMARK(BM_ExampleRun)->Unit(benchmark::kMicrosecond);
+
+void BM_LongestCycleRun(benchmark::State& bs) {
+    CircuitState state;
+    LoadLongestCycle(state);
+    for (auto _ : bs) {
+        RunSimulation(state);
+        benchmark::DoNotOptimize(state.PSeries.data());
+    }
+    bs.counters["LastPoint"] = state.LastPoint;
+}
+BENCHMARK(BM_LongestCycleRun)->Unit(benchmark::kMillisecond);
+
+void BM_SaveLongestFile(benchmark::State& bs) {
+    CircuitState state;
+    LoadLongestCycle(state);
+    RunSimulation(state);
+    const std::string path = TempFile("volvenza-bench-save.vlz");
+    for (auto _ : bs) {
+        if (SaveSimulationFile(state, path))
+            bs.SkipWithError("save failed");
+    }
+    bs.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_SaveLongestFile)->Unit(benchmark::kMillisecond);
+
+void BM_LoadLongestFile(benchmark::State& bs) {
+    CircuitState state;
+    LoadLongestCycle(state);
+    RunSimulation(state);
+    const std::string path = TempFile("volvenza-bench-load.vlz");
+    SaveSimulationFile(state, path);
+    CircuitState loaded;
+    InitCircuitState(loaded);
+    for (auto _ : bs) {
+        if (LoadSimulationFile(loaded, path))
+            bs.SkipWithError("load failed");
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_LoadLongestFile)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,56 @@
+#include "engine/FlowModel.h"
+
+#include <gtest/gtest.h>
+
+namespace volvenza {
+namespace {
+
+struct FlowCase {
+    int16_t kind;
+    float ti, tf, bore, rod, stroke, displacement, speed, unitDisp, angle;
+    double typedQm;
+    double stored;    // Qm after the call (0 means "check only the result")
+    double returned;  // rounded result
+};
+
+TEST(FlowModel, WorkedValuesAndFallBacks) {
+    const FlowCase cases[] = {
+        // The example's movements: stored unrounded, returned to 3 decimals.
+        {1, 0, 0.3f, 50, 0, 150, 0, 0, 0, 0, 0, 58.9049977, 58.905},
+        {2, 0.2f, 0.8f, 40, 15, 300, 0, 0, 0, 0, 0, 32.3977495, 32.398},
+        {1, 1.0f, 1.4f, 63, 0, 100, 0, 0, 0, 0, 0, 46.7587918, 46.759},
+        {4, 0, 2.5f, 0, 0, 0, 100, 120, 0, 0, 0, 12, 12},
+        {2, 1.0f, 1.3f, 50, 20, 150, 0, 0, 0, 0, 0, 49.4802079, 49.48},
+        // No bore: the typed flow survives; a plunger without stroke does not.
+        {1, 0, 1, 0, 0, 150, 0, 0, 0, 0, 25, 25, 25},
+        {7, 0, 1, 0, 20, 0, 0, 0, 0, 0, 25, 0, 0},
+        // Vane actuator: (90 x 2 / 1 x 60) / 1000.
+        {5, 0, 1, 0, 0, 0, 0, 0, 2, 90, 0, 10.8, 10.8},
+        // The four-digit pi: 3.1416 x 2.5, not 7.853982.
+        {1, 0, 60, 100, 0, 1000, 0, 0, 0, 0, 0, 7.854, 7.854},
+    };
+    for (const FlowCase& c : cases) {
+        CircuitState state;
+        Movement& m = state.Movements[3];
+        m = Movement{c.ti, c.tf,           0,       0,          c.bore,  c.stroke,  c.rod, 0, 0,
+                     0,    c.displacement, c.speed, c.unitDisp, c.angle, c.typedQm, c.kind};
+        const double result = ComputeMovementFlow(state, 3);
+        EXPECT_EQ(result, c.returned) << "kind " << c.kind;
+        EXPECT_NEAR(m.Qm, c.stored, 5e-8) << "kind " << c.kind;
+    }
+}
+
+TEST(FlowModel, EqualTimesGiveAHugeFlowAndEmptySlotsNothing) {
+    CircuitState state;
+    state.Movements[1] = Movement{1, 1, 0, 0, 50, 150, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+    EXPECT_NEAR(ComputeMovementFlow(state, 1), 1.76715e22, 1e17);
+
+    state.Movements[2].Qm = 5;
+    EXPECT_EQ(ComputeMovementFlow(state, 2), 0.0);
+    EXPECT_EQ(state.Movements[2].Qm, 5.0);
+    state.Movements[2].Kind = 9;
+    EXPECT_EQ(ComputeMovementFlow(state, 2), 0.0);
+}
+
+}  // namespace
+}  // namespace volvenza

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Drives volvenza-sim from the outside: outputs byte for byte and exit codes.
+# Usage: cli_test.sh PATH/TO/volvenza-sim TESTS_DATA_DIR
+set -u
+sim="$1"
+data="$2"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fails=0
+
+check() {  # check NAME EXPECTED_CODE COMMAND...
+    local name="$1" want="$2"
+    shift 2
+    "$@" >"$work/out" 2>"$work/err"
+    local got=$?
+    if [ "$got" -ne "$want" ]; then
+        echo "FAIL $name: exit $got, expected $want"; cat "$work/err"; fails=$((fails + 1))
+    fi
+}
+same() {  # same NAME FILE GOLDEN
+    if ! cmp -s "$2" "$3"; then echo "FAIL $1: $2 differs from $3"; fails=$((fails + 1)); fi
+}
+
+check example 0 "$sim" example "$work/ex.vlz" --export "$work/ex.txt"
+same example-file "$work/ex.vlz" "$data/example.vlz"
+same example-table "$work/ex.txt" "$data/example.txt"
+
+check run 0 "$sim" run "$data/example.vlz" "$work/again.vlz"
+same run-file "$work/again.vlz" "$data/example.vlz"
+check export 0 "$sim" export "$data/example.vlz" "$work/t.txt"
+same export-table "$work/t.txt" "$data/example.txt"
+
+# Validation refuses: nothing written.
+printf '0,10,60,45,30,80,13,0,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0\r\n' >"$work/zero.vlz"
+check refused 1 "$sim" run "$work/zero.vlz" "$work/none.vlz"
+[ -e "$work/none.vlz" ] && { echo "FAIL refused run wrote a file"; fails=$((fails + 1)); }
+grep -q "tempo di ciclo a 0" "$work/err" || { echo "FAIL refused message"; fails=$((fails + 1)); }
+
+# Precharge above the maximum: warning, partial results written.
+printf '0,10,100,20,30,80,13,2,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0\r\n' >"$work/high.vlz"
+check warning 3 "$sim" run "$work/high.vlz" "$work/high-out.vlz"
+grep -q "PRECARICA VOLVENZA TROPPO ALTA" "$work/err" || { echo "FAIL warning text"; fails=$((fails + 1)); }
+head -c 2 "$work/high-out.vlz" | grep -q "^1," || { echo "FAIL warning LastPoint"; fails=$((fails + 1)); }
+
+# Both times at zero: accepted with a note.
+printf '0,10,60,45,30,80,13,1,1\r\n0,0,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0\r\n' >"$work/zt.vlz"
+check zero-times 0 "$sim" run "$work/zt.vlz" "$work/zt-out.vlz"
+
+check missing-input 2 "$sim" run "$work/nope.vlz" "$work/x.vlz"
+printf 'garbage\r\n' >"$work/bad.vlz"
+check bad-input 2 "$sim" export "$work/bad.vlz" "$work/x.txt"
+grep -q "riga 1" "$work/err" || { echo "FAIL bad-input message"; fails=$((fails + 1)); }
+check unwritable 2 "$sim" example "$work/no/such/dir/x.vlz"
+check usage 64 "$sim"
+check usage-extra 64 "$sim" example a b
+check usage-flag 64 "$sim" export a b --export c
+check help 0 "$sim" --help
+
+if [ "$fails" -eq 0 ]; then echo "volvenza-sim: all checks passed"; fi
+exit "$fails"

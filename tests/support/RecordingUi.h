@@ -1,0 +1,55 @@
+#pragma once
+// A stand-in for the windows: records what the engine shows and answers
+// questions from a queue (Yes when the queue is empty).
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "engine/EngineUi.h"
+
+namespace volvenza::test {
+
+struct ShownMessage {
+    std::string text;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+class RecordingUi : public EngineUi {
+  public:
+    bool windowLoaded = false;
+    CircuitData boxes;  // what the initial-data window shows
+    std::vector<ShownMessage> messages;
+    std::deque<MessageAnswer> answers;
+    std::vector<int> codes;
+    int progressShown = 0;
+    int progressClosed = 0;
+
+    bool ReadInitialDataBoxes(CircuitData& data) override {
+        if (windowLoaded)
+            data = boxes;
+        return windowLoaded;
+    }
+    void WriteInitialDataBoxes(const CircuitData& data) override {
+        windowLoaded = true;
+        boxes = data;
+    }
+    void ShowProgress() override { ++progressShown; }
+    void SetProgress(double) override {}
+    void CloseProgress() override { ++progressClosed; }
+    MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
+                              const std::string&) override {
+        messages.push_back({text, icon, buttons});
+        if (buttons == MessageButtons::Ok)
+            return MessageAnswer::Ok;
+        if (answers.empty())
+            return MessageAnswer::Yes;
+        MessageAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void UpdateCommandState(int16_t code) override { codes.push_back(code); }
+};
+
+}  // namespace volvenza::test
