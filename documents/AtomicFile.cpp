@@ -24,13 +24,11 @@ std::string SaveFailedMessage(const std::string& path) {
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view contents) {
     const std::filesystem::path target(path);
     std::error_code ec;
-    if (path.empty() || std::filesystem::is_directory(target, ec))
-        return SaveFailedMessage(path);
+    if (path.empty() || std::filesystem::is_directory(target, ec)) return SaveFailedMessage(path);
     const std::filesystem::path tmp = TemporaryBeside(target);
     {
         std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return SaveFailedMessage(path);
+        if (!out) return SaveFailedMessage(path);
         out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
         out.flush();
         if (!out) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -19,8 +20,7 @@ constexpr const char* kLineEnd = "\r\n";
 void AppendFields(std::string& line, std::initializer_list<std::string> fields) {
     bool first = true;
     for (const std::string& f : fields) {
-        if (!first)
-            line += ',';
+        if (!first) line += ',';
         line += f;
         first = false;
     }
@@ -34,26 +34,25 @@ double SeriesAt(const std::vector<double>& series, int k) {
 // ---- reading -------------------------------------------------------------
 
 // One field as a number: leading and trailing blanks skipped, a zero before
-// the point and the exponent form accepted; nothing else (no "nan", no "inf").
+// the point and the exponent form accepted. Of the non-finite values only the
+// writer's own spellings ("inf", "-inf", "nan"), which extreme input data can
+// produce, are read back.
 template <typename T>
 std::optional<T> ParseField(std::string_view f) {
-    while (!f.empty() && f.front() == ' ')
-        f.remove_prefix(1);
-    while (!f.empty() && f.back() == ' ')
-        f.remove_suffix(1);
-    if (!f.empty() && f.front() == '+')
-        f.remove_prefix(1);
-    if (f.empty())
-        return std::nullopt;
+    while (!f.empty() && f.front() == ' ') f.remove_prefix(1);
+    while (!f.empty() && f.back() == ' ') f.remove_suffix(1);
+    if (!f.empty() && f.front() == '+') f.remove_prefix(1);
+    if (f.empty()) return std::nullopt;
+    if (f == "inf") return std::numeric_limits<T>::infinity();
+    if (f == "-inf") return -std::numeric_limits<T>::infinity();
+    if (f == "nan") return std::numeric_limits<T>::quiet_NaN();
     bool negativeExponent = false;
     for (size_t i = 0; i < f.size(); ++i) {
         const char c = f[i];
         const bool ok =
             (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
-        if (!ok)
-            return std::nullopt;
-        if (c == '-' && i > 0)
-            negativeExponent = true;
+        if (!ok) return std::nullopt;
+        if (c == '-' && i > 0) negativeExponent = true;
     }
     T value{};
     auto [ptr, ec] = std::from_chars(f.data(), f.data() + f.size(), value);
@@ -68,8 +67,7 @@ std::optional<T> ParseField(std::string_view f) {
 
 std::optional<int> ParseWhole(std::string_view f, int low, int high) {
     std::optional<double> v = ParseField<double>(f);
-    if (!v || *v != std::floor(*v) || *v < low || *v > high)
-        return std::nullopt;
+    if (!v || *v != std::floor(*v) || *v < low || *v > high) return std::nullopt;
     return static_cast<int>(*v);
 }
 
@@ -92,11 +90,9 @@ class LineReader {
   public:
     explicit LineReader(std::ifstream& in) : in_(in) {}
     bool Next(std::string& line) {
-        if (!std::getline(in_, line))
-            return false;
+        if (!std::getline(in_, line)) return false;
         ++number_;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         return true;
     }
     int Number() const { return number_; }
@@ -115,8 +111,7 @@ struct ScratchFile {
 
 std::optional<Movement> ParseMovement(std::string_view line) {
     std::vector<std::string_view> f = SplitFields(line);
-    if (f.size() != 16)
-        return std::nullopt;
+    if (f.size() != 16) return std::nullopt;
     Movement m;
     float* singles[] = {&m.Ti,
                         &m.Tf,
@@ -134,14 +129,12 @@ std::optional<Movement> ParseMovement(std::string_view line) {
                         &m.RotationAngle};
     for (size_t i = 0; i < 14; ++i) {
         std::optional<float> v = ParseField<float>(f[i]);
-        if (!v)
-            return std::nullopt;
+        if (!v) return std::nullopt;
         *singles[i] = *v;
     }
     std::optional<double> qm = ParseField<double>(f[14]);
     std::optional<int> kind = ParseWhole(f[15], 0, 7);
-    if (!qm || !kind)
-        return std::nullopt;
+    if (!qm || !kind) return std::nullopt;
     m.Qm = *qm;
     m.Kind = static_cast<int16_t>(*kind);
     return m;
@@ -149,13 +142,11 @@ std::optional<Movement> ParseMovement(std::string_view line) {
 
 std::optional<std::array<double, 5>> ParsePoint(std::string_view line) {
     std::vector<std::string_view> f = SplitFields(line);
-    if (f.size() != 6 || !ParseField<float>(f[0]))
-        return std::nullopt;
+    if (f.size() != 6 || !ParseField<float>(f[0])) return std::nullopt;
     std::array<double, 5> point{};
     for (size_t i = 0; i < 5; ++i) {
         std::optional<double> v = ParseField<double>(f[i + 1]);
-        if (!v)
-            return std::nullopt;
+        if (!v) return std::nullopt;
         point[i] = *v;
     }
     return point;
@@ -167,39 +158,31 @@ std::optional<ScratchFile> ParseFile(std::ifstream& in, float timeStep, int& bad
     std::string line;
     ScratchFile file;
     badLine = 1;
-    if (!reader.Next(line))
-        return std::nullopt;
+    if (!reader.Next(line)) return std::nullopt;
 
     std::vector<std::string_view> h = SplitFields(line);
-    if (h.size() != 9)
-        return std::nullopt;
+    if (h.size() != 9) return std::nullopt;
     std::optional<int> lastPoint = ParseWhole(h[0], 0, kMaxSteps);
     std::optional<int> count = ParseWhole(h[8], 0, kMaxMovements);
-    if (!lastPoint || !count)
-        return std::nullopt;
+    if (!lastPoint || !count) return std::nullopt;
     float* values[] = {&file.data.V0, &file.data.P0, &file.data.Tc,       &file.data.Qp,
                        &file.data.Pm, &file.data.Dp, &file.data.CycleTime};
     for (size_t i = 0; i < 7; ++i) {
         std::optional<float> v = ParseField<float>(h[i + 1]);
-        if (!v)
-            return std::nullopt;
+        if (!v) return std::nullopt;
         *values[i] = *v;
     }
     const double steps = StepCount(file.data.CycleTime, timeStep);
-    if (file.data.CycleTime < 0 || steps > kMaxSteps)
-        return std::nullopt;
+    if (!(file.data.CycleTime >= 0) || !(steps <= kMaxSteps)) return std::nullopt;
     const int capacity = static_cast<int>(steps) + 100;
-    if (*lastPoint > capacity)
-        return std::nullopt;
+    if (*lastPoint > capacity) return std::nullopt;
     file.lastPoint = *lastPoint;
 
     for (int i = 1; i <= *count; ++i) {
         badLine = reader.Number() + 1;
-        if (!reader.Next(line))
-            return std::nullopt;
+        if (!reader.Next(line)) return std::nullopt;
         std::optional<Movement> m = ParseMovement(line);
-        if (!m)
-            return std::nullopt;
+        if (!m) return std::nullopt;
         file.movements.push_back(*m);
     }
 
@@ -207,22 +190,17 @@ std::optional<ScratchFile> ParseFile(std::ifstream& in, float timeStep, int& bad
     int blankSince = 0;
     while (reader.Next(line)) {
         if (line.find_first_not_of(' ') == std::string::npos) {
-            if (blankSince == 0)
-                blankSince = reader.Number();
+            if (blankSince == 0) blankSince = reader.Number();
             continue;
         }
         badLine = blankSince != 0 ? blankSince : reader.Number();
-        if (blankSince != 0)
-            return std::nullopt;
-        if (static_cast<int>(file.points.size()) > capacity)
-            return std::nullopt;
+        if (blankSince != 0) return std::nullopt;
+        if (static_cast<int>(file.points.size()) > capacity) return std::nullopt;
         std::optional<std::array<double, 5>> point = ParsePoint(line);
-        if (!point)
-            return std::nullopt;
+        if (!point) return std::nullopt;
         file.points.push_back(*point);
     }
-    if (in.bad())
-        return std::nullopt;
+    if (in.bad()) return std::nullopt;
     return file;
 }
 
@@ -266,10 +244,8 @@ std::optional<std::string> SaveSimulationFile(const CircuitState& state, const s
 std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::string& path) {
     std::error_code ec;
     std::ifstream in;
-    if (!std::filesystem::is_directory(path, ec))
-        in.open(path, std::ios::binary);
-    if (!in.is_open())
-        return "Impossibile aprire il file " + path;
+    if (!std::filesystem::is_directory(path, ec)) in.open(path, std::ios::binary);
+    if (!in.is_open()) return "Impossibile aprire il file " + path;
     int badLine = 1;
     std::optional<ScratchFile> file = ParseFile(in, state.TimeStep, badLine);
     if (!file) {
@@ -280,8 +256,7 @@ std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::st
     state.LastPoint = static_cast<int16_t>(file->lastPoint);
     state.Data = file->data;
     state.SimMovementCount = static_cast<int16_t>(file->movements.size());
-    for (size_t i = 0; i < file->movements.size(); ++i)
-        state.Movements[i + 1] = file->movements[i];
+    for (size_t i = 0; i < file->movements.size(); ++i) state.Movements[i + 1] = file->movements[i];
     ReallocateResults(state,
                       static_cast<int32_t>(StepCount(state.Data.CycleTime, state.TimeStep)) + 100);
     for (size_t k = 0; k < file->points.size(); ++k) {

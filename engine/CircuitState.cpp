@@ -49,8 +49,7 @@ void InitCircuitState(CircuitState& state) {
 void ResetCircuit(CircuitState& state) {
     state.SimMovementCount = 0;
     state.Data = CircuitData{};
-    for (int k = 1; k <= kMaxMovements; ++k)
-        state.Movements[k] = Movement{};
+    for (int k = 1; k <= kMaxMovements; ++k) state.Movements[k] = Movement{};
     ReallocateSeries(state, state.PointCapacity);
     state.PrechargeAtTemp = 0;
     InitCircuitState(state);
@@ -113,8 +112,7 @@ void ClearMovement(CircuitState& state, int16_t k) {
 }
 
 void RemoveMovement(CircuitState& state, int16_t k) {
-    for (int i = k; i < state.MovementCount; ++i)
-        state.Movements.at(i) = state.Movements.at(i + 1);
+    for (int i = k; i < state.MovementCount; ++i) state.Movements.at(i) = state.Movements.at(i + 1);
     ClearMovement(state, state.MovementCount);
 }
 

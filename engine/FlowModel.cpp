@@ -35,8 +35,7 @@ double ComputeMovementFlow(CircuitState& state, int16_t k) {
             if (q == 0)
                 q = static_cast<double>(m.Speed) * static_cast<double>(m.Displacement) / 1000.0;
             // Neither formula applies: a typed or loaded flow survives.
-            if (q == 0)
-                q = m.Qm;
+            if (q == 0) q = m.Qm;
             m.Qm = q;
             break;
         }

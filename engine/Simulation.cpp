@@ -12,10 +12,8 @@ namespace {
 // the float range becoming infinities (a plain cast would be undefined there).
 float ToSingle(double x) {
     constexpr double kOverflow = 0x1.ffffffp127;  // FLT_MAX plus half an ulp
-    if (x >= kOverflow)
-        return std::numeric_limits<float>::infinity();
-    if (x <= -kOverflow)
-        return -std::numeric_limits<float>::infinity();
+    if (x >= kOverflow) return std::numeric_limits<float>::infinity();
+    if (x <= -kOverflow) return -std::numeric_limits<float>::infinity();
     return static_cast<float>(x);
 }
 
@@ -74,8 +72,7 @@ bool ValidateSimulationData(CircuitState& state) {
 
 RunOutcome RunSimulation(CircuitState& state) {
     CollectInitialData(state);
-    if (!ValidateSimulationData(state))
-        return RunOutcome::Refused;
+    if (!ValidateSimulationData(state)) return RunOutcome::Refused;
 
     EngineUi& ui = state.Ui();
     ui.ShowProgress();
@@ -101,8 +98,7 @@ RunOutcome RunSimulation(CircuitState& state) {
     const Movement* moves = state.Movements.data();
     const int count = state.SimMovementCount;
     for (int i = 1; i <= count; ++i) {
-        if (ToSingle(tmax) < moves[i].Tf)
-            tmax = moves[i].Tf;
+        if (ToSingle(tmax) < moves[i].Tf) tmax = moves[i].Tf;
     }
 
     // Flow pass: every movement adds its flow from its start and takes it away
@@ -113,10 +109,8 @@ RunOutcome RunSimulation(CircuitState& state) {
         const float tj = static_cast<float>(j) * timeStep;
         double sum = 0;
         for (int i = 1; i <= count; ++i) {
-            if (moves[i].Ti <= tj)
-                sum += moves[i].Qm;
-            if (moves[i].Tf <= tj)
-                sum -= moves[i].Qm;
+            if (moves[i].Ti <= tj) sum += moves[i].Qm;
+            if (moves[i].Tf <= tj) sum -= moves[i].Qm;
         }
         qt[j] = sum;
     }
@@ -167,16 +161,14 @@ RunOutcome RunSimulation(CircuitState& state) {
             qs[j] = qt[j] - d.Qp;
         }
         dv[j] = static_cast<double>(timeStep) * qs[j - 1] / 60;
-        if (dv[j] == 0)
-            dv[j] = 0.00001;
+        if (dv[j] == 0) dv[j] = 0.00001;
         v[j] = v[j - 1] + dv[j];
 
         // A gas volume pushed to zero or below counts as a full accumulator.
         bool full = v[j] <= 0;
         if (!full) {
             p[j] = K / std::pow(v[j], 1.4);
-            if (ToSingle(p[j]) <= lowThreshold)
-                qs[j] = qt[j] - d.Qp;
+            if (ToSingle(p[j]) <= lowThreshold) qs[j] = qt[j] - d.Qp;
             full = ToSingle(p[j]) >= d.Pm;
         }
         if (full) {
@@ -199,8 +191,7 @@ RunOutcome RunSimulation(CircuitState& state) {
             return RunOutcome::PrechargeTooHigh;
         }
         if (ToSingle(p[j]) == d.Pm) {
-            if (lastDemand <= j)
-                return finishNormally();
+            if (lastDemand <= j) return finishNormally();
             pumping = false;
         }
     }

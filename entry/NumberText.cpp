@@ -22,15 +22,12 @@ bool IsDigit(char c) {
 std::optional<std::string> Normalise(std::string_view text, bool& negativeExponent) {
     size_t b = 0;
     size_t e = text.size();
-    while (b < e && IsBlank(text[b]))
-        ++b;
-    while (e > b && IsBlank(text[e - 1]))
-        --e;
+    while (b < e && IsBlank(text[b])) ++b;
+    while (e > b && IsBlank(text[e - 1])) --e;
     std::string out;
     size_t i = b;
     if (i < e && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            out += '-';
+        if (text[i] == '-') out += '-';
         ++i;
     }
     int digits = 0;
@@ -42,8 +39,7 @@ std::optional<std::string> Normalise(std::string_view text, bool& negativeExpone
             out += c;
             ++digits;
         } else if (c == ',' || c == '.') {
-            if (separators > 0)
-                return std::nullopt;  // two separators, or "." and ","
+            if (separators > 0) return std::nullopt;  // two separators, or "." and ","
             separatorSeen = c;
             ++separators;
             out += '.';
@@ -52,12 +48,10 @@ std::optional<std::string> Normalise(std::string_view text, bool& negativeExpone
         }
     }
     (void)separatorSeen;
-    if (digits == 0)
-        return std::nullopt;
+    if (digits == 0) return std::nullopt;
     negativeExponent = false;
     if (i < e) {
-        if (text[i] != 'E' && text[i] != 'e')
-            return std::nullopt;
+        if (text[i] != 'E' && text[i] != 'e') return std::nullopt;
         out += 'e';
         ++i;
         if (i < e && (text[i] == '+' || text[i] == '-')) {
@@ -70,8 +64,7 @@ std::optional<std::string> Normalise(std::string_view text, bool& negativeExpone
             out += text[i];
             ++expDigits;
         }
-        if (expDigits == 0 || i != e)
-            return std::nullopt;
+        if (expDigits == 0 || i != e) return std::nullopt;
     }
     return out;
 }
@@ -80,8 +73,7 @@ template <typename T>
 std::optional<T> ParseAs(std::string_view text) {
     bool negativeExponent = false;
     std::optional<std::string> ascii = Normalise(text, negativeExponent);
-    if (!ascii)
-        return std::nullopt;
+    if (!ascii) return std::nullopt;
     T value{};
     const char* first = ascii->data();
     const char* last = first + ascii->size();
@@ -90,8 +82,7 @@ std::optional<T> ParseAs(std::string_view text) {
         // Too small for the type: it is zero, keeping its sign.
         return (*ascii)[0] == '-' ? -T(0) : T(0);
     }
-    if (ec != std::errc() || ptr != last || !std::isfinite(value))
-        return std::nullopt;
+    if (ec != std::errc() || ptr != last || !std::isfinite(value)) return std::nullopt;
     return value;
 }
 
@@ -113,22 +104,17 @@ std::optional<double> ParseDouble(std::string_view text) {
 }
 
 std::string FormatGeneral(double value, int digits, char separator, bool keepLeadingZero) {
-    if (value == 0 || std::isnan(value))
-        return "0";
+    if (value == 0 || std::isnan(value)) return "0";
     std::array<char, 64> buf{};
     auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
                                    std::chars_format::general, digits);
-    if (ec != std::errc())
-        return "0";
+    if (ec != std::errc()) return "0";
     std::string out(buf.data(), ptr);
     for (char& c : out) {
-        if (c == '.')
-            c = separator;
-        if (c == 'e')
-            c = 'E';
+        if (c == '.') c = separator;
+        if (c == 'e') c = 'E';
     }
-    if (out == "inf" || out == "-inf")
-        return out;
+    if (out == "inf" || out == "-inf") return out;
     if (!keepLeadingZero) {
         size_t zero = out[0] == '-' ? 1 : 0;
         if (out.size() > zero + 1 && out[zero] == '0' && out[zero + 1] == separator) {
@@ -154,8 +140,7 @@ std::string FormatFileNumber(double value) {
 
 std::string FormatPrintedNumber(double value) {
     std::string digits = FormatGeneral(value, 15, ',', false);
-    if (digits[0] == '-')
-        return digits + ' ';
+    if (digits[0] == '-') return digits + ' ';
     return ' ' + digits + ' ';
 }
 
@@ -164,12 +149,10 @@ std::string FormatFixed(double value, int decimals) {
     std::array<char, 400> buf{};
     auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), rounded,
                                    std::chars_format::fixed, decimals);
-    if (ec != std::errc())
-        return "0";
+    if (ec != std::errc()) return "0";
     std::string out(buf.data(), ptr);
     for (char& c : out) {
-        if (c == '.')
-            c = ',';
+        if (c == '.') c = ',';
     }
     return out;
 }

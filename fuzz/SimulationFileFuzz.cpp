@@ -26,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
         CircuitState again;
         InitCircuitState(again);
-        if (LoadSimulationFile(again, path) || SimulationFileText(again) != text)
-            std::abort();
+        if (LoadSimulationFile(again, path) || SimulationFileText(again) != text) std::abort();
     }
     std::filesystem::remove(path);
     return 0;

@@ -89,8 +89,7 @@ TEST_F(SimulationFileTest, LoadRestoresEverythingAndSavesIdentically) {
     // LF line ends and a last line without its end are read the same way.
     std::string lf;
     for (char c : text) {
-        if (c != '\r')
-            lf += c;
+        if (c != '\r') lf += c;
     }
     lf.pop_back();
     WriteAll(Path("lf.vlz"), lf);
@@ -126,6 +125,7 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
         {"0,1,2,3,4,5,6,327.7,0\r\n", 1},
         {"0,1,2,3,4,5,6,x,0\r\n", 1},
         {"0,1,2,3,4,5,6,nan,0\r\n", 1},
+        {"0,1,2,3,4,5,6,NaN,0\r\n", 1},
         {"0,1,2,3,4,5,6,1,2\r\n" + move, 3},
         {"0,1,2,3,4,5,6,1,1\r\n0,1,0\r\n", 2},
         {"0,1,2,3,4,5,6,1,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,8\r\n", 2},
@@ -134,8 +134,7 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
         {"0,1,2,3,4,5,6,.5,0\r\n" +
              [] {
                  std::string pts;
-                 for (int k = 0; k < 152; ++k)
-                     pts += "0,1,2,3,4,5\r\n";
+                 for (int k = 0; k < 152; ++k) pts += "0,1,2,3,4,5\r\n";
                  return pts;
              }(),
          153},

@@ -31,8 +31,7 @@ TEST_F(CircuitStateTest, StartsEmptyWithTwoZeroPoints) {
 }
 
 TEST_F(CircuitStateTest, ExampleFillsItsSlotsAndLeavesLaterOnesAlone) {
-    for (int k = 1; k <= 8; ++k)
-        state.Movements[k].Kind = 7, state.Movements[k].Stroke = 99;
+    for (int k = 1; k <= 8; ++k) state.Movements[k].Kind = 7, state.Movements[k].Stroke = 99;
     state.MovementCount = 8;
     LoadExampleCircuit(state);
 

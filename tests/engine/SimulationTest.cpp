@@ -27,8 +27,7 @@ class SimulationTest : public ::testing::Test {
     }
     std::vector<std::string> Texts() const {
         std::vector<std::string> t;
-        for (const auto& m : ui.messages)
-            t.push_back(m.text);
+        for (const auto& m : ui.messages) t.push_back(m.text);
         return t;
     }
     test::RecordingUi ui;
@@ -107,8 +106,7 @@ TEST_F(SimulationTest, RefillAfterLastMovementStopsTheRunEarly) {
     OneMovement({10, 60, 20, 60, 80, 13, 10}, 0, 1, 100);
     EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
     int s = 101;
-    while (s < 1000 && state.PSeries[s] < 80.0)
-        ++s;
+    while (s < 1000 && state.PSeries[s] < 80.0) ++s;
     ASSERT_LT(s, 1000);
     EXPECT_EQ(state.LastPoint, s + s * 25 / 1000);
     EXPECT_EQ(state.PSeries[1000], 80.0);

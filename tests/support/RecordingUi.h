@@ -27,8 +27,7 @@ class RecordingUi : public EngineUi {
     int progressClosed = 0;
 
     bool ReadInitialDataBoxes(CircuitData& data) override {
-        if (windowLoaded)
-            data = boxes;
+        if (windowLoaded) data = boxes;
         return windowLoaded;
     }
     void WriteInitialDataBoxes(const CircuitData& data) override {
@@ -41,10 +40,8 @@ class RecordingUi : public EngineUi {
     MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
                               const std::string&) override {
         messages.push_back({text, icon, buttons});
-        if (buttons == MessageButtons::Ok)
-            return MessageAnswer::Ok;
-        if (answers.empty())
-            return MessageAnswer::Yes;
+        if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+        if (answers.empty()) return MessageAnswer::Yes;
         MessageAnswer a = answers.front();
         answers.pop_front();
         return a;

@@ -64,11 +64,9 @@ int Usage() {
 // Saves the run (and the table when asked); the exit code says how it went.
 int SaveOutputs(const CircuitState& state, const std::string& out,
                 const std::optional<std::string>& table, int doneCode) {
-    if (auto err = SaveSimulationFile(state, out))
-        return Fail(*err, kExitFile);
+    if (auto err = SaveSimulationFile(state, out)) return Fail(*err, kExitFile);
     if (table) {
-        if (auto err = ExportResultsText(state, *table))
-            return Fail(*err, kExitFile);
+        if (auto err = ExportResultsText(state, *table)) return Fail(*err, kExitFile);
     }
     return doneCode;
 }
@@ -89,8 +87,7 @@ int Simulate(CircuitState& state, const std::string& out, const std::optional<st
 bool TakeExport(std::vector<std::string>& args, std::optional<std::string>& table) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--export") {
-            if (i + 1 >= args.size() || table)
-                return false;
+            if (i + 1 >= args.size() || table) return false;
             table = args[i + 1];
             args.erase(args.begin() + static_cast<long>(i),
                        args.begin() + static_cast<long>(i) + 2);
@@ -110,13 +107,11 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return kExitDone;
     }
-    if (args.empty())
-        return Usage();
+    if (args.empty()) return Usage();
     const std::string command = args[0];
     args.erase(args.begin());
     std::optional<std::string> table;
-    if (!TakeExport(args, table))
-        return Usage();
+    if (!TakeExport(args, table)) return Usage();
 
     ConsoleUi ui;
     CircuitState state;
@@ -128,15 +123,12 @@ int main(int argc, char** argv) {
         return Simulate(state, args[0], table);
     }
     if (command == "run" && args.size() == 2) {
-        if (auto err = LoadSimulationFile(state, args[0]))
-            return Fail(*err, kExitFile);
+        if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
         return Simulate(state, args[1], table);
     }
     if (command == "export" && args.size() == 2 && !table) {
-        if (auto err = LoadSimulationFile(state, args[0]))
-            return Fail(*err, kExitFile);
-        if (auto err = ExportResultsText(state, args[1]))
-            return Fail(*err, kExitFile);
+        if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
+        if (auto err = ExportResultsText(state, args[1])) return Fail(*err, kExitFile);
         return kExitDone;
     }
     return Usage();
