@@ -1,0 +1,63 @@
+#include "views/ResultsTableModel.h"
+
+#include <gtest/gtest.h>
+
+namespace volvenza {
+namespace {
+
+void MakeResults(CircuitState& state, int16_t lastPoint) {
+    InitCircuitState(state);
+    ReallocateResults(state, lastPoint + 1);
+    state.LastPoint = lastPoint;
+    for (int i = 0; i <= lastPoint; ++i) {
+        state.VSeries[i] = 1 + i / 1000.0;
+        state.PSeries[i] = 100 + i / 8.0;
+        state.QtSeries[i] = i;
+        state.QsSeries[i] = i - 50.0;
+    }
+}
+
+std::vector<QString> Row(const ResultsTableModel& model, int row) {
+    std::vector<QString> out;
+    for (int c = 0; c < model.columnCount(); ++c) {
+        out.push_back(model.data(model.index(row, c)).toString());
+        EXPECT_EQ(model.data(model.index(row, c), Qt::TextAlignmentRole).toInt(),
+                  int(Qt::AlignCenter));
+    }
+    return out;
+}
+
+TEST(ResultsTableModelTest, ListsEveryTenthSampleInFixedPatterns) {
+    CircuitState state;
+    MakeResults(state, 469);
+    ResultsTableModel model;
+    model.Fill(state);
+    ASSERT_EQ(model.rowCount(), 47);
+    EXPECT_EQ(Row(model, 0),
+              (std::vector<QString>{"0,0", "1,0000", "100,0000", "0,0000", "-50,0000"}));
+    EXPECT_EQ(Row(model, 46),
+              (std::vector<QString>{"4,6", "1,4600", "157,5000", "460,0000", "410,0000"}));
+    std::vector<QString> headers;
+    for (int c = 0; c < 5; ++c) headers.push_back(model.headerData(c, Qt::Horizontal).toString());
+    EXPECT_EQ(headers, (std::vector<QString>{"T", "V(T)", "P(T)", "Qt(T)", "Qs(T)=Qt(T)-Qp"}));
+}
+
+TEST(ResultsTableModelTest, RefillShowsOnlyTheCurrentResults) {
+    CircuitState state;
+    MakeResults(state, 469);
+    ResultsTableModel model;
+    model.Fill(state);
+
+    MakeResults(state, 0);
+    state.QsSeries[0] = -12.34567;
+    state.PSeries[0] = 12345.6789;
+    // The rows keep the values of the fill until the next one.
+    EXPECT_EQ(model.rowCount(), 47);
+    model.Fill(state);
+    ASSERT_EQ(model.rowCount(), 1);
+    EXPECT_EQ(Row(model, 0),
+              (std::vector<QString>{"0,0", "1,0000", "12345,6789", "0,0000", "-12,3457"}));
+}
+
+}  // namespace
+}  // namespace volvenza

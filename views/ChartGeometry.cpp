@@ -1,0 +1,162 @@
+#include "views/ChartGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/Rounding.h"
+#include "entry/NumberText.h"
+
+namespace volvenza {
+
+namespace {
+
+float RoundSingle(float value, int decimals) {
+    return static_cast<float>(RoundHalfEven(value, decimals));
+}
+
+// Highest index that exists in every series and has been computed.
+int LastUsableSample(const CircuitState& state) {
+    const int stored = static_cast<int>(state.PSeries.size()) - 1;
+    return std::max(0, std::min<int>(state.LastPoint, stored));
+}
+
+}  // namespace
+
+double FindMaximum(const std::vector<double>& series, int first, int last) {
+    if (first < 0 || first >= static_cast<int>(series.size())) return 0;
+    last = std::min(last, static_cast<int>(series.size()) - 1);
+    double best = series[first];
+    for (int i = first; i <= last; ++i) {
+        if (series[i] > best) best = series[i];
+    }
+    return best;
+}
+
+void ApplyFullViewScales(CircuitState& state) {
+    // Samples 0 and 1 hold the starting pressure, which may lie above the box.
+    state.PeakPressure = FindMaximum(state.PSeries, 2, state.LastPoint);
+    if (state.PeakPressure == 0) state.PeakPressure = 10.0;
+    const float width = state.ChartExtentX - state.ChartOffsetX - 10;
+    const float height = state.ChartExtentY - state.ChartOffsetY - 10;
+    const float span =
+        state.LastPoint > 0 ? static_cast<float>(state.LastPoint) * state.TimeStep : state.TimeStep;
+    state.ChartScaleX = width / span;
+    state.ChartScaleY = static_cast<float>(height / state.PeakPressure);
+}
+
+void NormaliseRect(ChartRect& rect) {
+    if (rect.x1 > rect.x2) std::swap(rect.x1, rect.x2);
+    if (rect.y1 > rect.y2) std::swap(rect.y1, rect.y2);
+}
+
+std::optional<ZoomScales> ComputeZoom(const ChartRect& rect, float fullScaleX, float fullScaleY,
+                                      float timeStep) {
+    const bool inside = rect.x1 > 0 && rect.x2 < kPlotSize && rect.y1 > 0 && rect.y2 < kPlotSize;
+    if (!inside) return std::nullopt;
+    ZoomScales zoom;
+    zoom.view.t1 = rect.x1 / fullScaleX;
+    zoom.view.t2 = rect.x2 / fullScaleX;
+    zoom.view.p1 = rect.y1 / fullScaleY;
+    zoom.view.p2 = rect.y2 / fullScaleY;
+    // The window spans whole samples, so the first and last shown sit on the
+    // ends of the time axis.
+    const double first = RoundHalfEven(zoom.view.t1 / timeStep, 0);
+    const double last = RoundHalfEven(zoom.view.t2 / timeStep, 0);
+    if (first == last || zoom.view.p1 == zoom.view.p2) return std::nullopt;
+    zoom.scaleX = kPlotSize / (timeStep * static_cast<float>(last - first));
+    zoom.scaleY = kPlotSize / (zoom.view.p2 - zoom.view.p1);
+    return zoom;
+}
+
+void BuildPolyline(const CircuitState& state, const ChartView& view, std::vector<QPointF>& out) {
+    out.clear();
+    const int lastUsable = LastUsableSample(state);
+    int first = 0;
+    int last = lastUsable;
+    if (!view.IsFull()) {
+        first = static_cast<int>(RoundHalfEven(view.t1 / state.TimeStep, 0));
+        last = static_cast<int>(RoundHalfEven(view.t2 / state.TimeStep, 0));
+        last = std::clamp(last, 0, lastUsable);
+        first = std::clamp(first, 0, last);
+    }
+    const double p1 = view.p1;
+    out.reserve(static_cast<size_t>(last - first + 1));
+    out.emplace_back(0.0, (state.PSeries[first] - p1) * state.ChartScaleY);
+    float a = 0;
+    for (int i = first + 1; i <= last; ++i) {
+        a = a + state.TimeStep;
+        out.emplace_back(a * state.ChartScaleX, (state.PSeries[i] - p1) * state.ChartScaleY);
+    }
+}
+
+std::string FormatTickLabel(float value) {
+    const std::string digits = FormatGeneral(value, 7, ',', false);
+    return digits[0] == '-' ? digits : ' ' + digits;
+}
+
+ChartTicks ComputeTicks(const CircuitState& state, const ChartView& view) {
+    float stepT;
+    float stepP;
+    if (view.IsFull()) {
+        const float cycle = state.Data.CycleTime;
+        stepT = (cycle - cycle * state.TimeStep) / 4;
+        stepP = static_cast<float>(state.PeakPressure / 4);
+    } else {
+        stepT = (view.t2 - view.t1) / 4;
+        stepP = (view.p2 - view.p1) / 4;
+    }
+    ChartTicks ticks;
+    float u = view.t1;
+    float q = view.p1;
+    const float t0 = RoundSingle(view.t1, 1);
+    for (int k = 1; k <= 5; ++k) {
+        u = RoundSingle(u, 1);
+        const float x = (u - t0) * state.ChartScaleX;
+        if (x - 2.5f < kTimeLabelLimit) {
+            ticks.time.push_back(
+                {QPointF(x - 2.5f, -2), FormatTickLabel(u), QPointF(x, -2), QPointF(x, 0)});
+        }
+        u = u + stepT;
+
+        q = RoundSingle(q, 1);
+        const float y = (q - view.p1) * state.ChartScaleY;
+        ticks.pressure.push_back(
+            {QPointF(-8, y + 2.0f), FormatTickLabel(q), QPointF(-1.5, y), QPointF(0, y)});
+        q = q + stepP;
+    }
+    return ticks;
+}
+
+double PrechargeLineY(const CircuitState& state, float p1) {
+    return (state.PrechargeAtTemp - p1) * state.ChartScaleY;
+}
+
+float FractionalSample(float x, float timeStep, float scaleX, float viewT1) {
+    return (x / timeStep) / scaleX + viewT1 / timeStep;
+}
+
+int16_t NearestSample(float f, int16_t lastPoint) {
+    const double k = RoundHalfEven(f, 0);
+    if (!(k > 0)) return 0;
+    if (k > lastPoint) return std::max<int16_t>(lastPoint, 0);
+    return static_cast<int16_t>(k);
+}
+
+double CurveHeight(const CircuitState& state, int16_t k, float viewP1) {
+    const int i = std::clamp<int>(k, 0, LastUsableSample(state));
+    return (state.PSeries[i] - viewP1) * state.ChartScaleY;
+}
+
+std::string TimeText(double seconds) {
+    return FormatNumber(RoundHalfEven(seconds, 1));
+}
+
+std::string PressureText(double bar) {
+    return FormatNumber(RoundHalfEven(bar, 3));
+}
+
+std::string DifferenceText(const std::string& second, const std::string& first) {
+    return FormatNumber(ParseDouble(second).value_or(0) - ParseDouble(first).value_or(0));
+}
+
+}  // namespace volvenza

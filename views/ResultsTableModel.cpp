@@ -1,0 +1,61 @@
+#include "views/ResultsTableModel.h"
+
+#include <algorithm>
+
+#include "entry/NumberText.h"
+
+namespace volvenza {
+
+const char* const ResultsTableModel::kHeaders[kColumns] = {"T", "V(T)", "P(T)", "Qt(T)",
+                                                           "Qs(T)=Qt(T)-Qp"};
+
+ResultsTableModel::ResultsTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ResultsTableModel::Fill(const CircuitState& state) {
+    beginResetModel();
+    rows_.clear();
+    const size_t stored = std::min(
+        {state.VSeries.size(), state.PSeries.size(), state.QtSeries.size(), state.QsSeries.size()});
+    const int last = std::min<int>(state.LastPoint, static_cast<int>(stored) - 1);
+    rows_.reserve(static_cast<size_t>(std::max(last, 0) / 10 + 1));
+    for (int i = 0; i <= last; i += 10) {
+        rows_.push_back(
+            {static_cast<float>(i) * state.TimeStep,
+             {state.VSeries[i], state.PSeries[i], state.QtSeries[i], state.QsSeries[i]}});
+    }
+    endResetModel();
+}
+
+int ResultsTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ResultsTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QString ResultsTableModel::CellText(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= kColumns) return {};
+    const Row& r = rows_[static_cast<size_t>(row)];
+    const std::string text =
+        column == 0 ? FormatFixed(r.time, 1) : FormatFixed(r.values[column - 1], 4);
+    return QString::fromStdString(text);
+}
+
+QVariant ResultsTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    if (role == Qt::DisplayRole) return CellText(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+    return {};
+}
+
+QVariant ResultsTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    if (role == Qt::DisplayRole) return QString::fromLatin1(kHeaders[section]);
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+    return {};
+}
+
+}  // namespace volvenza

@@ -1,0 +1,44 @@
+#pragma once
+// The rows of the results table: every tenth sample of the last run with its
+// time and the four result series, as fixed-pattern texts with the decimal
+// comma. The values are copied when the table is filled, so a later run shows
+// only after the next fill.
+
+#include <QAbstractTableModel>
+#include <vector>
+
+#include "engine/CircuitState.h"
+
+namespace volvenza {
+
+class ResultsTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    static constexpr int kColumns = 5;
+    // Header texts of the grid, one per column.
+    static const char* const kHeaders[kColumns];
+
+    explicit ResultsTableModel(QObject* parent = nullptr);
+
+    // Replaces the rows with those of the current results.
+    void Fill(const CircuitState& state);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // The text of one cell, as the grid shows it.
+    QString CellText(int row, int column) const;
+
+  private:
+    struct Row {
+        float time;
+        double values[kColumns - 1];
+    };
+    std::vector<Row> rows_;
+};
+
+}  // namespace volvenza
