@@ -1,0 +1,213 @@
+#include "platform/DrawingSurface.h"
+
+#include <algorithm>
+#include <limits>
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QSaveFile>
+
+namespace volvenza {
+
+namespace {
+
+// Pixel bounds of a set of pixel points, one pixel wider on each side so the
+// pen's rounding stays inside.
+QRect PointBounds(const QPointF* points, size_t count) {
+    double x1 = std::numeric_limits<double>::max();
+    double y1 = x1;
+    double x2 = std::numeric_limits<double>::lowest();
+    double y2 = x2;
+    for (size_t i = 0; i < count; ++i) {
+        x1 = std::min(x1, points[i].x());
+        x2 = std::max(x2, points[i].x());
+        y1 = std::min(y1, points[i].y());
+        y2 = std::max(y2, points[i].y());
+    }
+    // Far-off points only need to reach past the image.
+    const double limit = 1e6;
+    x1 = std::clamp(x1, -limit, limit);
+    x2 = std::clamp(x2, -limit, limit);
+    y1 = std::clamp(y1, -limit, limit);
+    y2 = std::clamp(y2, -limit, limit);
+    return QRect(QPoint(int(x1) - 2, int(y1) - 2), QPoint(int(x2) + 2, int(y2) + 2));
+}
+
+}  // namespace
+
+DrawingSurface::DrawingSurface() = default;
+
+void DrawingSurface::SetScale(double left, double top, double right, double bottom) {
+    left_ = left;
+    top_ = top;
+    right_ = right;
+    bottom_ = bottom;
+}
+
+void DrawingSurface::Resize(QSize size) {
+    size = size.expandedTo(QSize(0, 0));
+    if (size == size_) return;
+    size_ = size;
+    committed_ = size_.isEmpty() ? QImage() : QImage(size_, QImage::Format_RGB32);
+    Empty();
+}
+
+QPointF DrawingSurface::ToPixels(QPointF user) const {
+    return QPointF((user.x() - left_) * size_.width() / (right_ - left_),
+                   (user.y() - top_) * size_.height() / (bottom_ - top_));
+}
+
+QPointF DrawingSurface::ToUser(QPointF pixel) const {
+    const double w = std::max(size_.width(), 1);
+    const double h = std::max(size_.height(), 1);
+    return QPointF(left_ + pixel.x() * (right_ - left_) / w,
+                   top_ + pixel.y() * (bottom_ - top_) / h);
+}
+
+void DrawingSurface::Line(QPointF from, QPointF to) {
+    Line(from, to, color_);
+}
+
+void DrawingSurface::Line(QPointF from, QPointF to, const QColor& color) {
+    const QPointF ends[2] = {ToPixels(from), ToPixels(to)};
+    Add({LineItem{ends[0], ends[1]}, color, PointBounds(ends, 2)});
+}
+
+void DrawingSurface::Polyline(std::vector<QPointF> points) {
+    for (QPointF& p : points) p = ToPixels(p);
+    const QRect bounds = PointBounds(points.data(), points.size());
+    Add({PolylineItem{std::move(points)}, color_, bounds});
+}
+
+void DrawingSurface::Rectangle(QPointF corner1, QPointF corner2) {
+    const QPointF corners[2] = {ToPixels(corner1), ToPixels(corner2)};
+    Add({RectItem{corners[0], corners[1]}, color_, PointBounds(corners, 2)});
+}
+
+void DrawingSurface::Text(QPointF topLeft, const QString& text) {
+    const QPointF at = ToPixels(topLeft);
+    const QRect box = QFontMetrics(font_).boundingRect(text);
+    const QRect bounds(QPoint(int(at.x()) - 2, int(at.y()) - 2),
+                       QSize(box.width() + box.x() + 4, QFontMetrics(font_).height() + 4));
+    Add({TextItem{at, text}, color_, bounds});
+}
+
+void DrawingSurface::Add(Item item) {
+    const QRect bounds = item.bounds;
+    overlay_.push_back(std::move(item));
+    Changed(bounds);
+}
+
+void DrawingSurface::Changed(const QRect& rect) const {
+    if (!changed_) return;
+    const QRect visible = rect.intersected(QRect(QPoint(0, 0), size_));
+    if (!visible.isEmpty()) changed_(visible);
+}
+
+void DrawingSurface::PaintItems(QPainter& painter, const QRect& dirty) const {
+    painter.setFont(font_);
+    QPen pen;
+    pen.setCosmetic(true);
+    pen.setWidth(0);
+    for (const Item& item : overlay_) {
+        if (!item.bounds.intersects(dirty)) continue;
+        pen.setColor(item.color);
+        painter.setPen(pen);
+        if (const auto* line = std::get_if<LineItem>(&item.shape)) {
+            painter.drawLine(line->from, line->to);
+        } else if (const auto* rect = std::get_if<RectItem>(&item.shape)) {
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(rect->corner1, rect->corner2).normalized());
+        } else if (const auto* text = std::get_if<TextItem>(&item.shape)) {
+            const QFontMetricsF metrics(font_);
+            painter.drawText(text->topLeft + QPointF(0, metrics.ascent()), text->text);
+        } else if (const auto* poly = std::get_if<PolylineItem>(&item.shape)) {
+            painter.drawPolyline(poly->points.data(), int(poly->points.size()));
+        }
+    }
+}
+
+void DrawingSurface::Commit() {
+    if (overlay_.empty()) return;
+    if (!committed_.isNull()) {
+        QPainter painter(&committed_);
+        PaintItems(painter, QRect(QPoint(0, 0), size_));
+    }
+    overlay_.clear();
+}
+
+void DrawingSurface::ClearOverlay() {
+    QRect touched;
+    for (const Item& item : overlay_) touched |= item.bounds;
+    overlay_.clear();
+    Changed(touched);
+}
+
+void DrawingSurface::Empty() {
+    overlay_.clear();
+    if (!committed_.isNull()) committed_.fill(background_);
+    Changed(QRect(QPoint(0, 0), size_));
+}
+
+QImage DrawingSurface::WorkingImage() const {
+    QImage image = committed_.copy();
+    if (!image.isNull() && !overlay_.empty()) {
+        QPainter painter(&image);
+        PaintItems(painter, image.rect());
+    }
+    return image;
+}
+
+void DrawingSurface::Paint(QPainter& painter, const QRect& dirty) const {
+    if (committed_.isNull()) return;
+    painter.drawImage(dirty.topLeft(), committed_, dirty);
+    painter.save();
+    painter.setClipRect(dirty);
+    PaintItems(painter, dirty);
+    painter.restore();
+}
+
+bool DrawingSurface::SaveCommittedBitmap(const QString& path) const {
+    if (committed_.isNull()) return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!committed_.save(&file, "BMP")) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    surface_.SetBackground(palette().color(QPalette::Base));
+    surface_.SetFont(font());
+    surface_.SetChangedHandler([this](const QRect& rect) { update(rect); });
+}
+
+void DrawingArea::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    if (surface_.IsEmptyArea()) {
+        painter.fillRect(dirty, palette().color(QPalette::Base));
+        return;
+    }
+    surface_.Paint(painter, dirty);
+}
+
+void DrawingArea::resizeEvent(QResizeEvent*) {
+    surface_.Resize(size());
+}
+
+void DrawingArea::mouseMoveEvent(QMouseEvent* event) {
+    emit MouseMoved(surface_.ToUser(event->position()), event->buttons());
+}
+
+void DrawingArea::mousePressEvent(QMouseEvent* event) {
+    emit MousePressed(surface_.ToUser(event->position()), event->button());
+}
+
+}  // namespace volvenza

@@ -1,0 +1,98 @@
+#include "views/ChartIcons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace volvenza {
+
+namespace {
+
+const QColor kInk(40, 52, 70);
+const QColor kSteel(120, 140, 165);
+const QColor kPaper(250, 250, 246);
+const QColor kAccent(30, 110, 190);
+const QColor kRed(200, 40, 40);
+const QColor kGreen(40, 150, 70);
+
+// A small chart: paper, two axes and a falling and recovering curve.
+void DrawChartSheet(QPainter& p) {
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(1.5, 1.5, 13, 13));
+    p.drawLine(QPointF(3, 2.5), QPointF(3, 13));
+    p.drawLine(QPointF(3, 13), QPointF(14, 13));
+    QPainterPath curve(QPointF(3.5, 4));
+    curve.cubicTo(QPointF(6, 12), QPointF(9, 12), QPointF(13.5, 4));
+    p.setPen(QPen(kAccent, 1.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(curve);
+}
+
+void DrawCrosshair(QPainter& p, QPointF centre, const QColor& color) {
+    p.setPen(QPen(color, 1.2));
+    p.drawLine(QPointF(centre.x(), 1), QPointF(centre.x(), 15));
+    p.drawLine(QPointF(1, centre.y()), QPointF(15, centre.y()));
+}
+
+void DrawPicture(QPainter& p, const QString& key) {
+    if (key == QLatin1String("Cancella")) {  // the chart with an eraser over it
+        DrawChartSheet(p);
+        p.setPen(QPen(kInk, 1));
+        p.setBrush(kRed.lighter(150));
+        p.drawPolygon(QPolygonF({{7, 9}, {12, 4}, {15, 7}, {10, 12}}));
+        p.setBrush(kPaper);
+        p.drawPolygon(QPolygonF({{5, 11}, {7, 9}, {10, 12}, {8, 14}}));
+    } else if (key == QLatin1String("Tracciatore")) {  // a sight with its cross
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(kPaper);
+        p.drawEllipse(QPointF(8, 8), 5.5, 5.5);
+        DrawCrosshair(p, QPointF(8, 8), kInk);
+        p.setBrush(kAccent);
+        p.drawEllipse(QPointF(8, 8), 1.3, 1.3);
+    } else if (key == QLatin1String("Disegna")) {  // the whole chart, 1:1
+        DrawChartSheet(p);
+        p.setPen(QPen(kInk, 1));
+        p.setFont(QFont(QStringLiteral("Sans"), 4));
+        p.drawText(QRectF(6, 1.5, 8, 5), Qt::AlignCenter, QStringLiteral("1:1"));
+    } else if (key == QLatin1String("ZoomArea")) {  // a dashed area and a lens
+        p.setPen(QPen(kSteel, 1, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(1.5, 1.5, 9, 7));
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(kPaper);
+        p.drawEllipse(QPointF(8, 8), 3.5, 3.5);
+        p.setPen(QPen(kInk, 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(10.6, 10.6), QPointF(14.5, 14.5));
+    } else if (key == QLatin1String("AggiungiParticolari")) {  // chart, line and a plus
+        DrawChartSheet(p);
+        p.setPen(QPen(kGreen, 1, Qt::DashLine));
+        p.drawLine(QPointF(2, 9), QPointF(14, 9));
+        p.setPen(QPen(kGreen, 2));
+        p.drawLine(QPointF(11.5, 1), QPointF(11.5, 6));
+        p.drawLine(QPointF(9, 3.5), QPointF(14, 3.5));
+    } else if (key == QLatin1String("Differenza")) {  // two marked points and the gap
+        p.setPen(QPen(kInk, 1));
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(1.5, 1.5, 13, 13));
+        DrawCrosshair(p, QPointF(5, 5), kRed);
+        DrawCrosshair(p, QPointF(11, 11), kGreen);
+        p.setPen(QPen(kInk, 1));
+        p.drawLine(QPointF(5, 13.5), QPointF(11, 13.5));
+    }
+}
+
+}  // namespace
+
+QIcon ChartToolIcon(const QString& key) {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(2, 2);
+    DrawPicture(p, key);
+    p.end();
+    return QIcon(pixmap);
+}
+
+}  // namespace volvenza

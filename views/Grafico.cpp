@@ -1,0 +1,424 @@
+#include "views/Grafico.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QResizeEvent>
+#include <QToolBar>
+
+#include "documents/AtomicFile.h"
+#include "platform/Dialogs.h"
+#include "platform/DrawingSurface.h"
+#include "platform/ScreenUnits.h"
+#include "views/ChartIcons.h"
+#include "views/frmAggiungiParticolari.h"
+
+namespace volvenza {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Grafico");
+const QString kMsgZoomOutside =
+    QStringLiteral("ATTENZIONE!!!!, il quadrato deve essere interno al grafico");
+
+struct ToolbarButton {
+    const char* key;
+    const char* tooltip;
+};
+// Left to right.
+const ToolbarButton kButtons[] = {
+    {"Cancella", "Cancella grafico"},
+    {"Tracciatore", "Abilita/disabilita il collimatore"},
+    {"Disegna", "Disegna in scala 1:1"},
+    {"ZoomArea", "Zoom"},
+    {"AggiungiParticolari", "Aggiiungi particolari al grafico"},
+    {"Differenza", "Differenza tra 2 punti"},
+};
+
+// Readout labels and their boxes; the difference boxes start at "0".
+struct Readout {
+    const char* label;
+    const char* labelText;
+    const char* box;
+    const char* start;
+};
+const Readout kReadouts[] = {
+    {"Label1", "X", "Text1", ""},    {"Label2", "Y", "Text2", ""},
+    {"Label3", "X1", "DiffX1", "0"}, {"Label6", "Y1", "DiffY1", "0"},
+    {"Label4", "X2", "DiffX2", "0"}, {"Label5", "Y2", "DiffY2", "0"},
+    {"Label7", "DX", "DiffX", "0"},  {"Label8", "DY", "DiffY", "0"},
+};
+
+const QColor kBlack(0, 0, 0);
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 255, 0);
+
+bool IsOn(int16_t flag) {
+    return flag != kFalse;
+}
+
+}  // namespace
+
+Grafico::Grafico(CircuitState& state, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), state_(state), dialogs_(dialogs) {
+    setObjectName(kTitle);
+    setWindowTitle(kTitle);
+
+    picture_ = new DrawingArea(this);
+    picture_->setObjectName(QStringLiteral("Picture1"));
+    picture_->setGeometry(TwipsRect(360, 720, 6495, 4935, this));
+    connect(picture_, &DrawingArea::MouseMoved, this,
+            [this](QPointF at, Qt::MouseButtons) { OnMouseMove(at); });
+    connect(picture_, &DrawingArea::MousePressed, this, &Grafico::OnMousePress);
+
+    BuildToolbar();
+    BuildReadouts();
+    resize(TwipsRect(0, 0, 9510, 5970, this).size());
+
+    clickStage_ = 0;
+    view_ = {};
+    LayoutChartWindow();
+}
+
+Grafico::~Grafico() = default;
+
+void Grafico::BuildToolbar() {
+    toolbar_ = new QToolBar(this);
+    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_->setIconSize(QSize(16, 16));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const ToolbarButton& button : kButtons) {
+        const QString key = QString::fromLatin1(button.key);
+        // The text is the tooltip, so a screen reader speaks what the picture shows.
+        QAction* action =
+            toolbar_->addAction(ChartToolIcon(key), QString::fromUtf8(button.tooltip));
+        action->setObjectName(key);
+        action->setToolTip(QString::fromUtf8(button.tooltip));
+        connect(action, &QAction::triggered, this, [this, key] { RunToolbarButton(key); });
+        buttons_[key] = action;
+    }
+    EnableChartInput(false, false, false);
+}
+
+void Grafico::BuildReadouts() {
+    shape1_ = new QFrame(this);
+    shape1_->setObjectName(QStringLiteral("Shape1"));
+    shape1_->setFrameShape(QFrame::Box);
+    shape1_->resize(TwipsRect(0, 0, 1575, 1095, this).size());
+    shape2_ = new QFrame(this);
+    shape2_->setObjectName(QStringLiteral("Shape2"));
+    shape2_->setFrameShape(QFrame::Box);
+    shape2_->resize(TwipsRect(0, 0, 2655, 1575, this).size());
+
+    for (const Readout& r : kReadouts) {
+        auto* label = new QLabel(QString::fromLatin1(r.labelText), this);
+        label->setObjectName(QString::fromLatin1(r.label));
+        label->resize(TwipsRect(0, 0, 495, 255, this).size());
+        auto* box = new QLineEdit(QString::fromLatin1(r.start), this);
+        box->setObjectName(QString::fromLatin1(r.box));
+        box->setReadOnly(true);
+        box->setAccessibleName(label->text());
+        label->setBuddy(box);
+        const bool cursorBox = box->objectName().startsWith(QLatin1String("Text"));
+        box->resize(TwipsRect(0, 0, cursorBox ? 855 : 615, 285, this).size());
+        labels_[label->objectName()] = label;
+        boxes_[box->objectName()] = box;
+    }
+}
+
+void Grafico::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placed_) return;
+    placed_ = true;
+    // The window opens over the whole client area of the main window.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        if (QMdiArea* area = sub->mdiArea()) {
+            sub->setGeometry(QRect(QPoint(0, 0), area->viewport()->size()));
+        }
+    }
+}
+
+void Grafico::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (isMinimized() || (sub != nullptr && sub->isMinimized())) return;
+    LayoutChartWindow();
+}
+
+void Grafico::LayoutChartWindow() {
+    const QWidget* w = this;
+    const auto px = [w](double twips) { return TwipsToPixels(twips, w); };
+    const auto tw = [w](int pixels) { return PixelsToTwips(pixels, w); };
+
+    toolbar_->setGeometry(0, 0, width(), toolbar_->sizeHint().height());
+
+    // The drawing area takes what the readouts leave; a window too small for
+    // it gets an area of no size, drawn again once it grows.
+    const double pictureWidth = std::max(0.0, tw(width()) - 3500);
+    const double pictureHeight = std::max(0.0, tw(height()) - 2000);
+    picture_->setGeometry(picture_->x(), picture_->y(), px(pictureWidth), px(pictureHeight));
+    picture_->Surface().Resize(picture_->size());
+
+    const double shape1Top = tw(picture_->y());
+    const double shape1Left = pictureWidth + 500;
+    shape1_->move(px(shape1Left), px(shape1Top));
+
+    const auto place = [&](const char* name, double left, double top) {
+        QWidget* widget = labels_.count(QString::fromLatin1(name))
+                              ? static_cast<QWidget*>(labels_[QString::fromLatin1(name)])
+                              : boxes_[QString::fromLatin1(name)];
+        widget->move(px(left), px(top));
+    };
+    const double label1Top = shape1Top + 300;
+    const double label1Left = shape1Left + 150;
+    place("Label1", label1Left, label1Top);
+    place("Label2", label1Left, label1Top + 800);
+    place("Text1", shape1Left + 500, label1Top);
+    place("Text2", shape1Left + 500, label1Top + 800);
+
+    const double shape2Top = shape1Top + 2500;
+    shape2_->move(px(shape1Left), px(shape2Top));
+    const double label3Top = shape2Top + 300;
+    const double label3Left = shape1Left + 150;
+    const double rowTops[3] = {label3Top, label3Top + 800, label3Top + 1600};
+    const char* const rows[3][4] = {{"Label3", "DiffX1", "Label6", "DiffY1"},
+                                    {"Label4", "DiffX2", "Label5", "DiffY2"},
+                                    {"Label7", "DiffX", "Label8", "DiffY"}};
+    for (int r = 0; r < 3; ++r) {
+        place(rows[r][0], label3Left, rowTops[r]);
+        place(rows[r][1], label3Left + 450, rowTops[r]);
+        place(rows[r][2], label3Left + 1200, rowTops[r]);
+        place(rows[r][3], label3Left + 1200 + 450, rowTops[r]);
+    }
+
+    RedrawChart();
+}
+
+void Grafico::EnableChartInput(bool tracker, bool zoom, bool clear) {
+    buttons_[QStringLiteral("Tracciatore")]->setEnabled(tracker);
+    buttons_[QStringLiteral("ZoomArea")]->setEnabled(zoom);
+    buttons_[QStringLiteral("Cancella")]->setEnabled(clear);
+}
+
+void Grafico::ClearChart() {
+    picture_->setEnabled(false);
+    picture_->Surface().Empty();
+    EnableChartInput(false, false, false);
+}
+
+void Grafico::SetupChartArea() {
+    DrawingSurface& s = picture_->Surface();
+    s.SetScale(-state_.ChartOffsetX, state_.ChartExtentY - state_.ChartOffsetY,
+               state_.ChartExtentX - state_.ChartOffsetX, -state_.ChartOffsetY);
+    s.Line({0, 0}, {kPlotSize, 0}, kBlack);
+    s.Line({0, 0}, {0, kPlotSize}, kBlack);
+    s.Text({83, 0}, QStringLiteral("t"));
+    s.Text({-5, 87}, QStringLiteral("P(t)"));
+}
+
+void Grafico::DrawSeries(const ChartView& view) {
+    DrawingSurface& s = picture_->Surface();
+    std::vector<QPointF> line;
+    BuildPolyline(state_, view, line);
+    s.Polyline(std::move(line));
+    const ChartTicks ticks = ComputeTicks(state_, view);
+    for (const auto* group : {&ticks.time, &ticks.pressure}) {
+        for (const ChartTick& tick : *group) {
+            s.Text(tick.labelAt, QString::fromStdString(tick.label));
+            s.Line(tick.markFrom, tick.markTo);
+        }
+    }
+    if (IsOn(state_.ShowPrechargeLine)) {
+        const double y = PrechargeLineY(state_, view.p1);
+        s.Line({-state_.ChartOffsetX, y}, {state_.ChartExtentX, y});
+    }
+}
+
+void Grafico::DrawFullChart() {
+    ClearChart();
+    ApplyFullViewScales(state_);
+    view_ = {};
+    state_.Zoomed = kFalse;
+    if (picture_->Surface().IsEmptyArea()) return;
+    SetupChartArea();
+    DrawSeries(view_);
+    picture_->Surface().Commit();
+    EnableChartInput(true, true, true);
+    picture_->setEnabled(true);
+}
+
+void Grafico::ZoomToRectangle() {
+    NormaliseRect(rect_);
+    const auto zoom = ComputeZoom(rect_, state_.ChartScaleX, state_.ChartScaleY, state_.TimeStep);
+    if (!zoom) {
+        dialogs_.Message(kMsgZoomOutside, MessageIcon::None, MessageButtons::Ok);
+        DrawFullChart();
+        return;
+    }
+    view_ = zoom->view;
+    state_.ChartScaleX = zoom->scaleX;
+    state_.ChartScaleY = zoom->scaleY;
+    state_.Zoomed = kTrue;
+    ClearChart();
+    if (picture_->Surface().IsEmptyArea()) return;
+    SetupChartArea();
+    DrawSeries(view_);
+    picture_->Surface().Commit();
+    EnableChartInput(true, false, true);
+    picture_->setEnabled(true);
+}
+
+void Grafico::RedrawChart() {
+    picture_->Surface().SetColor(kBlack);
+    ClearChart();
+    if (IsOn(state_.Zoomed)) {
+        ApplyFullViewScales(state_);
+        ZoomToRectangle();
+    } else {
+        DrawFullChart();
+    }
+}
+
+void Grafico::ControlloParticolari() {
+    RedrawChart();
+}
+
+std::optional<QString> Grafico::SaveChartBitmap(const QString& path) {
+    if (picture_->Surface().SaveCommittedBitmap(path)) return std::nullopt;
+    return QString::fromStdString(SaveFailedMessage(path.toStdString()));
+}
+
+void Grafico::SelectTool(const QString& name) {
+    if (name != QLatin1String("Collimatore")) state_.CollimatorOn = kFalse;
+    if (name != QLatin1String("CollimatoreDifferenza")) state_.DifferenceOn = kFalse;
+    if (name != QLatin1String("ZoomRettangolo")) state_.ZoomRectOn = kFalse;
+    clickStage_ = 0;
+}
+
+void Grafico::RunToolbarButton(const QString& key) {
+    if (key == QLatin1String("Cancella")) {
+        ClearChart();
+    } else if (key == QLatin1String("Tracciatore")) {
+        SelectTool(QStringLiteral("Collimatore"));
+        state_.CollimatorOn = IsOn(state_.CollimatorOn) ? kFalse : kTrue;
+    } else if (key == QLatin1String("Disegna")) {
+        SelectTool(QStringLiteral("Nessuno"));
+        DrawFullChart();
+    } else if (key == QLatin1String("ZoomArea")) {
+        picture_->Surface().ClearOverlay();
+        SelectTool(QStringLiteral("ZoomArea"));
+        clickStage_ = 1;
+        state_.ZoomRectOn = kTrue;
+    } else if (key == QLatin1String("AggiungiParticolari")) {
+        OpenExtras();
+    } else if (key == QLatin1String("Differenza")) {
+        SelectTool(QStringLiteral("CollimatoreDifferenza"));
+        clickStage_ = 1;
+        RedrawChart();
+        state_.DifferenceOn = IsOn(state_.DifferenceOn) ? kFalse : kTrue;
+    }
+}
+
+void Grafico::OpenExtras() {
+    // A dialog closed with OK or Annulla is on its way out; open a new one.
+    if (extras_ == nullptr || !extras_->isVisible()) {
+        // Owned by the main window when there is one, so that it outlives
+        // this window and its OK still stores the setting.
+        QWidget* owner = window() != this ? window() : nullptr;
+        extras_ = new frmAggiungiParticolari(state_, this, owner);
+    }
+    extras_->show();
+    extras_->raise();
+    extras_->activateWindow();
+}
+
+void Grafico::DrawCrosshair(float x, double h) {
+    DrawingSurface& s = picture_->Surface();
+    s.Line({x, -state_.ChartOffsetY}, {x, state_.ChartExtentY});
+    s.Line({-state_.ChartOffsetX, h}, {state_.ChartExtentX, h});
+}
+
+void Grafico::OnMouseMove(QPointF at) {
+    float x = static_cast<float>(at.x());
+    const float y = static_cast<float>(at.y());
+    const float ts = state_.TimeStep;
+    DrawingSurface& s = picture_->Surface();
+    const auto sampleAt = [&](float& f) {
+        f = FractionalSample(x, ts, state_.ChartScaleX, view_.t1);
+        return NearestSample(f, state_.LastPoint);
+    };
+    const auto setText = [this](const char* box, const std::string& text) {
+        boxes_[QString::fromLatin1(box)]->setText(QString::fromStdString(text));
+    };
+    const auto boxText = [this](const char* box) {
+        return boxes_[QString::fromLatin1(box)]->text().toStdString();
+    };
+
+    float f = 0;
+    if (IsOn(state_.CollimatorOn)) {
+        s.ClearOverlay();
+        if (x < 0) x = 0;
+        const int16_t k = sampleAt(f);
+        DrawCrosshair(x, CurveHeight(state_, k, view_.p1));
+        setText("Text1", TimeText(f * ts));
+        setText("Text2", PressureText(state_.PSeries[k]));
+    } else if (clickStage_ == 2 && IsOn(state_.ZoomRectOn)) {
+        s.ClearOverlay();
+        s.Rectangle({rect_.x1, rect_.y1}, {x, y});
+        setText("Text1", TimeText(x / state_.ChartScaleX));
+        setText("Text2", PressureText(y / state_.ChartScaleY));
+    } else if (IsOn(state_.DifferenceOn)) {
+        s.ClearOverlay();
+        if (x < 0) x = 0;
+        const int16_t k = sampleAt(f);
+        if (clickStage_ == 1 || clickStage_ == 2) {
+            const bool first = clickStage_ == 1;
+            setText(first ? "DiffX1" : "DiffX2", TimeText(f * ts));
+            setText(first ? "DiffY1" : "DiffY2", PressureText(state_.PSeries[k]));
+            s.SetColor(first ? kRed : kGreen);
+            DrawCrosshair(x, CurveHeight(state_, k, view_.p1));
+        }
+        setText("DiffX", DifferenceText(boxText("DiffX2"), boxText("DiffX1")));
+        setText("DiffY", DifferenceText(boxText("DiffY2"), boxText("DiffY1")));
+    } else {
+        sampleAt(f);
+        setText("Text1", TimeText(f * ts));
+        setText("Text2", PressureText(y / state_.ChartScaleY + view_.p1));
+    }
+}
+
+void Grafico::OnMousePress(QPointF at, Qt::MouseButton button) {
+    if (button != Qt::LeftButton) return;
+    const float x = static_cast<float>(at.x());
+    const float y = static_cast<float>(at.y());
+    DrawingSurface& s = picture_->Surface();
+    if (IsOn(state_.ZoomRectOn)) {
+        if (clickStage_ == 1) {
+            rect_ = {x, y, x, y};
+            s.Rectangle({x, y}, {x, y});
+            clickStage_ = 2;
+        } else if (clickStage_ == 2) {
+            rect_.x2 = x;
+            rect_.y2 = y;
+            s.Rectangle({rect_.x1, rect_.y1}, {x, y});
+            clickStage_ = 0;
+            state_.ZoomRectOn = kFalse;
+            ZoomToRectangle();
+        }
+    } else if (IsOn(state_.DifferenceOn)) {
+        if (clickStage_ == 1) {
+            s.Commit();  // the red crosshair becomes part of the chart
+            clickStage_ = 2;
+        } else if (clickStage_ == 2) {
+            clickStage_ = 0;
+            s.Commit();
+            state_.DifferenceOn = kFalse;
+            s.SetColor(kBlack);
+        }
+    }
+}
+
+}  // namespace volvenza

@@ -1,0 +1,86 @@
+#pragma once
+// The chart window: P(t) of the last run with its axes, ticks and optional
+// precharge line, a toolbar of measuring and zoom tools, and the readout
+// boxes. The curve is drawn only by DrawFullChart, ZoomToRectangle and
+// RedrawChart; the mouse tools draw on the overlay of the drawing area.
+
+#include <map>
+#include <optional>
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "engine/CircuitState.h"
+#include "views/ChartGeometry.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QToolBar;
+
+namespace volvenza {
+
+class Dialogs;
+class DrawingArea;
+class frmAggiungiParticolari;
+
+class Grafico : public QWidget {
+    Q_OBJECT
+
+  public:
+    Grafico(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~Grafico() override;
+
+    void ClearChart();
+    void DrawFullChart();
+    // Zooms into the stored rectangle corners, or refuses with a message and
+    // draws the full view.
+    void ZoomToRectangle();
+    void RedrawChart();
+    // Applies a changed precharge-line setting.
+    void ControlloParticolari();
+    void LayoutChartWindow();
+
+    // Writes the committed picture as a BMP file; the message on failure.
+    std::optional<QString> SaveChartBitmap(const QString& path);
+
+    DrawingArea* Picture() const { return picture_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void BuildToolbar();
+    void BuildReadouts();
+    void SetupChartArea();
+    void DrawSeries(const ChartView& view);
+    void DrawCrosshair(float x, double h);
+    void EnableChartInput(bool tracker, bool zoom, bool clear);
+
+    void RunToolbarButton(const QString& key);
+    void SelectTool(const QString& name);
+    void OpenExtras();
+    void OnMouseMove(QPointF at);
+    void OnMousePress(QPointF at, Qt::MouseButton button);
+
+    CircuitState& state_;
+    Dialogs& dialogs_;
+    QToolBar* toolbar_ = nullptr;
+    std::map<QString, QAction*> buttons_;
+    DrawingArea* picture_ = nullptr;
+    QFrame* shape1_ = nullptr;
+    QFrame* shape2_ = nullptr;
+    std::map<QString, QLabel*> labels_;
+    std::map<QString, QLineEdit*> boxes_;
+    QPointer<frmAggiungiParticolari> extras_;
+    bool placed_ = false;
+
+    int clickStage_ = 0;
+    ChartRect rect_;
+    ChartView view_;
+};
+
+}  // namespace volvenza

@@ -1,0 +1,75 @@
+#include "views/Tabella.h"
+
+#include <algorithm>
+
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTableView>
+
+#include "platform/ScreenUnits.h"
+#include "views/ResultsTableModel.h"
+
+namespace volvenza {
+
+namespace {
+const QString kTitle = QStringLiteral("Tabella");
+constexpr int kColumnWidth = 1300;  // twips
+}  // namespace
+
+Tabella::Tabella(CircuitState& state, Dialogs&, QWidget* parent) : QWidget(parent), state_(state) {
+    setObjectName(kTitle);
+    setWindowTitle(kTitle);
+
+    model_ = new ResultsTableModel(this);
+    grid_ = new QTableView(this);
+    grid_->setObjectName(QStringLiteral("DataGrid1"));
+    grid_->setModel(model_);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->verticalHeader()->hide();
+    grid_->horizontalHeader()->setHighlightSections(false);
+    QFont font(QStringLiteral("Sans Serif"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    grid_->setFont(font);
+    grid_->horizontalHeader()->setFont(font);
+    // Rows of one line, so the longest run needs no per-row measuring.
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);
+    grid_->setGeometry(TwipsRect(240, 240, 7335, 5775, this));
+
+    resize(TwipsRect(0, 0, 9285, 6105, this).size());
+    move(TwipsRect(100, 100, 0, 0, this).topLeft());
+}
+
+void Tabella::FillResultsTable() {
+    model_->Fill(state_);
+    const int width = TwipsToPixels(kColumnWidth, this);
+    for (int c = 0; c < ResultsTableModel::kColumns; ++c) grid_->setColumnWidth(c, width);
+    grid_->setCurrentIndex(model_->index(0, 0));
+}
+
+void Tabella::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placed_) return;
+    placed_ = true;
+    // The window opens 100 twips in, 7600 twips wide and as high as the main
+    // window's client area less 200 twips.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        if (QMdiArea* area = sub->mdiArea()) {
+            const int height = area->viewport()->height() - TwipsToPixels(200, this);
+            sub->setGeometry(QRect(TwipsRect(100, 100, 0, 0, this).topLeft(),
+                                   QSize(TwipsToPixels(7600, this), std::max(height, 0))));
+        }
+    }
+}
+
+void Tabella::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (isMinimized() || (sub != nullptr && sub->isMinimized())) return;
+    // A client area under 500 twips leaves the grid at no size.
+    const int margin = TwipsToPixels(500, this);
+    grid_->resize(std::max(width() - margin, 0), std::max(height() - margin, 0));
+}
+
+}  // namespace volvenza

@@ -1,0 +1,38 @@
+#pragma once
+// The results table window: a read-only grid with one row every tenth sample
+// of the last run, refilled from the current results by FillResultsTable.
+
+#include <QWidget>
+
+#include "engine/CircuitState.h"
+
+class QTableView;
+
+namespace volvenza {
+
+class Dialogs;
+class ResultsTableModel;
+
+class Tabella : public QWidget {
+    Q_OBJECT
+
+  public:
+    Tabella(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    void FillResultsTable();
+
+    QTableView* Grid() const { return grid_; }
+    const ResultsTableModel& Model() const { return *model_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    CircuitState& state_;
+    QTableView* grid_ = nullptr;
+    ResultsTableModel* model_ = nullptr;
+    bool placed_ = false;
+};
+
+}  // namespace volvenza

@@ -1,0 +1,55 @@
+#include "views/frmAggiungiParticolari.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/ScreenUnits.h"
+#include "views/Grafico.h"
+
+namespace volvenza {
+
+namespace {
+const QString kTitle = QStringLiteral("Aggiungi particolari");
+const QString kPrechargeText =
+    QStringLiteral("Retta del valore attuale della prearica di azoto dell'volvenza (Pf)");
+}  // namespace
+
+frmAggiungiParticolari::frmAggiungiParticolari(CircuitState& state, Grafico* chart, QWidget* owner)
+    : QDialog(owner), state_(state), chart_(chart) {
+    setObjectName(QStringLiteral("frmAggiungiParticolari"));
+    setWindowTitle(kTitle);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setFixedSize(TwipsRect(0, 0, 6030, 3195, this).size());
+
+    auto* label = new QLabel(kPrechargeText, this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setWordWrap(true);
+    label->setGeometry(TwipsRect(240, 240, 2775, 495, this));
+
+    check_ = new QCheckBox(this);
+    check_->setObjectName(QStringLiteral("Chek_PF"));
+    check_->setAccessibleName(kPrechargeText);
+    check_->setGeometry(TwipsRect(3240, 360, 372, 255, this));
+    check_->setChecked(state_.ShowPrechargeLine != kFalse);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setGeometry(TwipsRect(4680, 120, 1215, 375, this));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Annulla"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    cancel->setGeometry(TwipsRect(4680, 600, 1215, 375, this));
+
+    connect(ok, &QPushButton::clicked, this, &frmAggiungiParticolari::Accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmAggiungiParticolari::Accept() {
+    state_.ShowPrechargeLine = check_->isChecked() ? kTrue : kFalse;
+    accept();
+    if (chart_ != nullptr) chart_->ControlloParticolari();
+}
+
+}  // namespace volvenza
