@@ -35,6 +35,19 @@ void MakeRun(CircuitState& state) {
     for (int i = 0; i <= 470; ++i) state.PSeries[i] = 100 + 100.0 * i / 470;
 }
 
+// A mouse event on the drawing area at a point given in drawing units.
+void MouseAt(DrawingArea* area, QEvent::Type type, double x, double y, Qt::MouseButton button) {
+    const QPointF at = area->Surface().ToPixels({x, y});
+    QMouseEvent event(type, at, area->mapToGlobal(at), button,
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button),
+                      Qt::NoModifier);
+    QApplication::sendEvent(area, &event);
+}
+void ClickAt(DrawingArea* area, double x, double y, Qt::MouseButton button = Qt::LeftButton) {
+    MouseAt(area, QEvent::MouseButtonPress, x, y, button);
+    MouseAt(area, QEvent::MouseButtonRelease, x, y, button);
+}
+
 struct Chart {
     explicit Chart(CircuitState& state) : window(state, dialogs) {
         window.resize(1000, 700);
@@ -47,17 +60,9 @@ struct Chart {
                               QLatin1String(key));
     }
     QPointF Pixel(double x, double y) { return picture->Surface().ToPixels({x, y}); }
-    void Send(QEvent::Type type, double x, double y, Qt::MouseButton button) {
-        const QPointF at = Pixel(x, y);
-        QMouseEvent event(type, at, picture->mapToGlobal(at), button,
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button),
-                          Qt::NoModifier);
-        QApplication::sendEvent(picture, &event);
-    }
-    void Move(double x, double y) { Send(QEvent::MouseMove, x, y, Qt::NoButton); }
+    void Move(double x, double y) { MouseAt(picture, QEvent::MouseMove, x, y, Qt::NoButton); }
     void Click(double x, double y, Qt::MouseButton button = Qt::LeftButton) {
-        Send(QEvent::MouseButtonPress, x, y, button);
-        Send(QEvent::MouseButtonRelease, x, y, button);
+        ClickAt(picture, x, y, button);
     }
     // Pixels of exactly this colour in an image.
     static int Count(const QImage& image, QColor color) {
@@ -357,7 +362,6 @@ void GraficoTest::tableListsEveryTenthSample() {
     table.FillResultsTable();
     auto* grid = Named<QTableView>(&table, QStringLiteral("DataGrid1"));
     QCOMPARE(grid->model()->rowCount(), 47);
-    QCOMPARE(grid->model()->index(46, 0).data().toString(), QStringLiteral("4,6"));
     QCOMPARE(grid->columnWidth(4), TwipsToPixels(1300, &table));
     QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
     QVERIFY(!grid->verticalHeader()->isVisible());
@@ -383,14 +387,24 @@ void GraficoTest::windowsInsideTheMainWindow() {
     auto* sub = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
     QCOMPARE(sub->geometry(), QRect(QPoint(0, 0), area->viewport()->size()));
 
-    QVERIFY(shell.Button("Tabella")->isEnabled());
-    QCOMPARE(shell.state.LastPoint, int16_t(468));
     shell.Button("Tabella")->trigger();
     auto* table = Named<Tabella>(shell.main.get(), QStringLiteral("Tabella"));
     QCOMPARE(table->Model().rowCount(), 468 / 10 + 1);
 
-    // Exporting with the chart closed opens it in the full view first.
+    // The extras dialog outlives a closed chart and still stores its setting.
+    Named<QAction>(chart, QStringLiteral("AggiungiParticolari"))->trigger();
+    auto* extras = Named<QWidget>(shell.main.get(), QStringLiteral("frmAggiungiParticolari"));
+    Named<QAction>(chart, QStringLiteral("ZoomArea"))->trigger();
+    ClickAt(chart->Picture(), 20, 20);
+    ClickAt(chart->Picture(), 60, 60);
+    QCOMPARE(shell.state.Zoomed, kTrue);
     sub->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Named<QCheckBox>(extras, QStringLiteral("Chek_PF"))->setChecked(true);
+    Named<QPushButton>(extras, QStringLiteral("OKButton"))->click();
+    QCOMPARE(shell.state.ShowPrechargeLine, kTrue);
+
+    // Exporting with the chart closed opens it in the full view first.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("esportato.bmp"));
