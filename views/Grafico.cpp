@@ -80,7 +80,10 @@ Grafico::Grafico(CircuitState& state, Dialogs& dialogs, QWidget* parent)
 
     clickStage_ = 0;
     view_ = {};
-    LayoutChartWindow();
+    // A zoom left over from an earlier chart window does not carry over: the
+    // window opens in the full view.
+    PlaceControls();
+    DrawFullChart();
 }
 
 Grafico::~Grafico() = default;
@@ -149,6 +152,11 @@ void Grafico::resizeEvent(QResizeEvent* event) {
 }
 
 void Grafico::LayoutChartWindow() {
+    PlaceControls();
+    RedrawChart();
+}
+
+void Grafico::PlaceControls() {
     const QWidget* w = this;
     const auto px = [w](double twips) { return TwipsToPixels(twips, w); };
     const auto tw = [w](int pixels) { return PixelsToTwips(pixels, w); };
@@ -193,8 +201,6 @@ void Grafico::LayoutChartWindow() {
         place(rows[r][2], label3Left + 1200, rowTops[r]);
         place(rows[r][3], label3Left + 1200 + 450, rowTops[r]);
     }
-
-    RedrawChart();
 }
 
 void Grafico::EnableChartInput(bool tracker, bool zoom, bool clear) {

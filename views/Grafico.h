@@ -55,6 +55,7 @@ class Grafico : public QWidget {
   private:
     void BuildToolbar();
     void BuildReadouts();
+    void PlaceControls();
     void SetupChartArea();
     void DrawSeries(const ChartView& view);
     void DrawCrosshair(float x, double h);

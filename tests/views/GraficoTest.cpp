@@ -414,6 +414,7 @@ void GraficoTest::windowsInsideTheMainWindow() {
     QCOMPARE(shell.state.Zoomed, kFalse);
     QImage saved(path, "BMP");
     QCOMPARE(saved.size(), chart->Picture()->size());
+    QVERIFY(shell.dialogs.Messages().empty());
     shell.Close();
 }
 
