@@ -607,6 +607,8 @@ void frmMain::LoadExample(Origin origin) {
 void frmMain::Run(Origin origin) {
     CommandScope step(context_.dialogs, origin);
     step([&] { RunSimulation(context_.state); });
+    // A run that failed half-way must not leave its progress window behind.
+    engineUi_->CloseProgress();
 }
 
 void frmMain::ShowChild(Origin origin, const QString& name) {
