@@ -50,11 +50,14 @@ void DrawPicture(QPainter& p, const QString& key) {
         DrawCrosshair(p, QPointF(8, 8), kInk);
         p.setBrush(kAccent);
         p.drawEllipse(QPointF(8, 8), 1.3, 1.3);
-    } else if (key == QLatin1String("Disegna")) {  // the whole chart, 1:1
+    } else if (key == QLatin1String("Disegna")) {  // the whole chart, framed to fit
         DrawChartSheet(p);
-        p.setPen(QPen(kInk, 1));
-        p.setFont(QFont(QStringLiteral("Sans"), 4));
-        p.drawText(QRectF(6, 1.5, 8, 5), Qt::AlignCenter, QStringLiteral("1:1"));
+        p.setPen(QPen(kGreen, 1.6, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF({{0.8, 4.5}, {0.8, 0.8}, {4.5, 0.8}}));
+        p.drawPolyline(QPolygonF({{11.5, 0.8}, {15.2, 0.8}, {15.2, 4.5}}));
+        p.drawPolyline(QPolygonF({{15.2, 11.5}, {15.2, 15.2}, {11.5, 15.2}}));
+        p.drawPolyline(QPolygonF({{4.5, 15.2}, {0.8, 15.2}, {0.8, 11.5}}));
     } else if (key == QLatin1String("ZoomArea")) {  // a dashed area and a lens
         p.setPen(QPen(kSteel, 1, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
