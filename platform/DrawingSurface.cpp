@@ -1,6 +1,7 @@
 #include "platform/DrawingSurface.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include <QFontMetrics>
@@ -12,6 +13,8 @@
 namespace volvenza {
 
 namespace {
+
+constexpr double kFarAway = 1e6;
 
 // Pixel bounds of a set of pixel points, one pixel wider on each side so the
 // pen's rounding stays inside.
@@ -26,13 +29,20 @@ QRect PointBounds(const QPointF* points, size_t count) {
         y1 = std::min(y1, points[i].y());
         y2 = std::max(y2, points[i].y());
     }
-    // Far-off points only need to reach past the image.
-    const double limit = 1e6;
-    x1 = std::clamp(x1, -limit, limit);
-    x2 = std::clamp(x2, -limit, limit);
-    y1 = std::clamp(y1, -limit, limit);
-    y2 = std::clamp(y2, -limit, limit);
+    x1 = std::clamp(x1, -kFarAway, kFarAway);
+    x2 = std::clamp(x2, -kFarAway, kFarAway);
+    y1 = std::clamp(y1, -kFarAway, kFarAway);
+    y2 = std::clamp(y2, -kFarAway, kFarAway);
     return QRect(QPoint(int(x1) - 2, int(y1) - 2), QPoint(int(x2) + 2, int(y2) + 2));
+}
+
+// Pixel positions far outside the image are pulled in to a distance the
+// raster engine handles; positions that are not numbers cannot be drawn.
+bool Finite(QPointF p) {
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+QPointF PullIn(QPointF p) {
+    return QPointF(std::clamp(p.x(), -kFarAway, kFarAway), std::clamp(p.y(), -kFarAway, kFarAway));
 }
 
 }  // namespace
@@ -71,27 +81,37 @@ void DrawingSurface::Line(QPointF from, QPointF to) {
 }
 
 void DrawingSurface::Line(QPointF from, QPointF to, const QColor& color) {
-    const QPointF ends[2] = {ToPixels(from), ToPixels(to)};
+    const QPointF ends[2] = {PullIn(ToPixels(from)), PullIn(ToPixels(to))};
+    if (!Finite(ends[0]) || !Finite(ends[1])) return;
     Add({LineItem{ends[0], ends[1]}, color, PointBounds(ends, 2)});
 }
 
 void DrawingSurface::Polyline(std::vector<QPointF> points) {
-    for (QPointF& p : points) p = ToPixels(p);
+    // A point that is not a number is left out; the line joins its neighbours.
+    size_t kept = 0;
+    for (const QPointF& p : points) {
+        const QPointF px = PullIn(ToPixels(p));
+        if (Finite(px)) points[kept++] = px;
+    }
+    points.resize(kept);
+    if (points.empty()) return;
     const QRect bounds = PointBounds(points.data(), points.size());
     Add({PolylineItem{std::move(points)}, color_, bounds});
 }
 
 void DrawingSurface::Rectangle(QPointF corner1, QPointF corner2) {
-    const QPointF corners[2] = {ToPixels(corner1), ToPixels(corner2)};
+    const QPointF corners[2] = {PullIn(ToPixels(corner1)), PullIn(ToPixels(corner2))};
+    if (!Finite(corners[0]) || !Finite(corners[1])) return;
     Add({RectItem{corners[0], corners[1]}, color_, PointBounds(corners, 2)});
 }
 
 void DrawingSurface::Text(QPointF topLeft, const QString& text) {
-    const QPointF at = ToPixels(topLeft);
-    const QRect box = QFontMetrics(font_).boundingRect(text);
-    const QRect bounds(QPoint(int(at.x()) - 2, int(at.y()) - 2),
-                       QSize(box.width() + box.x() + 4, QFontMetrics(font_).height() + 4));
-    Add({TextItem{at, text}, color_, bounds});
+    const QPointF at = PullIn(ToPixels(topLeft));
+    if (!Finite(at)) return;
+    const QFontMetrics metrics(font_);
+    const QPointF corners[2] = {at,
+                                at + QPointF(metrics.horizontalAdvance(text), metrics.height())};
+    Add({TextItem{at, text}, color_, PointBounds(corners, 2)});
 }
 
 void DrawingSurface::Add(Item item) {

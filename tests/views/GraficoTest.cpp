@@ -138,6 +138,13 @@ void GraficoTest::opensInTheFullViewWithItsControls() {
     QVERIFY(chart.picture->Surface().IsEmptyArea());
     chart.window.resize(1000, 700);
     QVERIFY(Chart::Count(chart.picture->Surface().CommittedImage(), Qt::black) > 0);
+
+    // Values a damaged file may bring are skipped, not drawn.
+    state.PSeries[100] = std::numeric_limits<double>::quiet_NaN();
+    state.PSeries[200] = std::numeric_limits<double>::infinity();
+    chart.window.RedrawChart();
+    QCOMPARE(chart.picture->Surface().CommittedImage().pixelColor(chart.Pixel(40, 0).toPoint()),
+             QColor(Qt::black));
 }
 
 void GraficoTest::readoutsFollowTheMouse() {
