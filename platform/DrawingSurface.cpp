@@ -159,10 +159,13 @@ void DrawingSurface::Commit() {
 }
 
 void DrawingSurface::ClearOverlay() {
-    QRect touched;
-    for (const Item& item : overlay_) touched |= item.bounds;
+    // Each item's own pixels, not their bounding box: a crosshair spans the
+    // whole area but covers only two thin stripes of it.
+    std::vector<QRect> touched;
+    touched.reserve(overlay_.size());
+    for (const Item& item : overlay_) touched.push_back(item.bounds);
     overlay_.clear();
-    Changed(touched);
+    for (const QRect& rect : touched) Changed(rect);
 }
 
 void DrawingSurface::Empty() {
@@ -210,12 +213,13 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
 
 void DrawingArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect dirty = event->rect();
-    if (surface_.IsEmptyArea()) {
-        painter.fillRect(dirty, palette().color(QPalette::Base));
-        return;
+    for (const QRect& dirty : event->region()) {
+        if (surface_.IsEmptyArea()) {
+            painter.fillRect(dirty, palette().color(QPalette::Base));
+        } else {
+            surface_.Paint(painter, dirty);
+        }
     }
-    surface_.Paint(painter, dirty);
 }
 
 void DrawingArea::resizeEvent(QResizeEvent*) {
