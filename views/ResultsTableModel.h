@@ -16,8 +16,10 @@ class ResultsTableModel : public QAbstractTableModel {
 
   public:
     static constexpr int kColumns = 5;
-    // Header texts of the grid, one per column.
-    static const char* const kHeaders[kColumns];
+    // The grid's format string: one header per column between the "|"
+    // separators, each led by its alignment ("^" centred, "<" left, ">"
+    // right).
+    static constexpr const char* kFormat = "^T|^V(T)|^P(T)|^Qt(T)|^Qs(T)=Qt(T)-Qp";
 
     explicit ResultsTableModel(QObject* parent = nullptr);
 
@@ -39,6 +41,8 @@ class ResultsTableModel : public QAbstractTableModel {
         double values[kColumns - 1];
     };
     std::vector<Row> rows_;
+    QString headers_[kColumns];
+    Qt::Alignment alignments_[kColumns] = {};
 };
 
 }  // namespace volvenza
