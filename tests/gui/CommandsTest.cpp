@@ -236,6 +236,9 @@ void CommandsTest::runUsesTheBoxesAndReportsThroughDialogs() {
                             "partire"));
     QCOMPARE(shell.dialogs.Messages().back().icon, MessageIcon::Information);
 
+    CircuitData untouched;
+    QVERIFY(!shell.state.Ui().ReadInitialDataBoxes(untouched));  // no window yet
+
     // The example loads the initial-data window hidden; a value typed there
     // is what the next run uses.
     shell.Button("Esempio")->trigger();
@@ -263,6 +266,11 @@ void CommandsTest::runUsesTheBoxesAndReportsThroughDialogs() {
     QCOMPARE(bar->value(), 43);
     shell.state.Ui().CloseProgress();
     QVERIFY(ProgressWindow() == nullptr);
+    // Closing the main window closes the hidden initial-data window, which
+    // stores what its boxes hold.
+    Named<QLineEdit>(boxes, QStringLiteral("TV0"))->setText(QStringLiteral("12,5"));
+    shell.Close();
+    QCOMPARE(shell.state.Data.V0, 12.5f);
 }
 
 void CommandsTest::tableIsFilledBeforeItShows() {

@@ -82,16 +82,17 @@ void SettingsTest::minimisedCloseKeepsTheLastBoundsButWritesTheHeader() {
     shell.main->move(150, 90);
     shell.Close();
     shell.Open();
-    shell.main->SetPrintHeader(QStringLiteral("  Officina Rossi  "));
+    const QString header = QStringLiteral("  Officina Rossi, \"Città\"; via Po 1\\2 = sì  ");
+    shell.main->SetPrintHeader(header);
     QCOMPARE(Setting(shell, "IntestazioneUtente"), QString());  // not before closing
     shell.main->move(300, 300);
     shell.main->show();
     shell.main->showMinimized();
     shell.Close();
     QCOMPARE(Setting(shell, "MainLeft"), QStringLiteral("2250"));
-    QCOMPARE(Setting(shell, "IntestazioneUtente"), QStringLiteral("  Officina Rossi  "));
+    QCOMPARE(Setting(shell, "IntestazioneUtente"), header);
     shell.Open();
-    QCOMPARE(shell.main->PrintHeader(), QStringLiteral("  Officina Rossi  "));
+    QCOMPARE(shell.main->PrintHeader(), header);
 }
 
 void SettingsTest::unreadableBoundFallsBackToItsDefault() {
