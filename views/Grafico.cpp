@@ -127,7 +127,6 @@ void Grafico::BuildReadouts() {
         label->setBuddy(box);
         const bool cursorBox = box->objectName().startsWith(QLatin1String("Text"));
         box->resize(TwipsRect(0, 0, cursorBox ? 855 : 615, 285, this).size());
-        labels_[label->objectName()] = label;
         boxes_[box->objectName()] = box;
     }
 }
@@ -175,10 +174,8 @@ void Grafico::PlaceControls() {
     shape1_->move(px(shape1Left), px(shape1Top));
 
     const auto place = [&](const char* name, double left, double top) {
-        QWidget* widget = labels_.count(QString::fromLatin1(name))
-                              ? static_cast<QWidget*>(labels_[QString::fromLatin1(name)])
-                              : boxes_[QString::fromLatin1(name)];
-        widget->move(px(left), px(top));
+        findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly)
+            ->move(px(left), px(top));
     };
     const double label1Top = shape1Top + 300;
     const double label1Left = shape1Left + 150;

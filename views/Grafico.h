@@ -16,7 +16,6 @@
 
 class QAction;
 class QFrame;
-class QLabel;
 class QLineEdit;
 class QToolBar;
 
@@ -74,7 +73,6 @@ class Grafico : public QWidget {
     DrawingArea* picture_ = nullptr;
     QFrame* shape1_ = nullptr;
     QFrame* shape2_ = nullptr;
-    std::map<QString, QLabel*> labels_;
     std::map<QString, QLineEdit*> boxes_;
     QPointer<frmAggiungiParticolari> extras_;
     bool placed_ = false;
