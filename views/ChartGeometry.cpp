@@ -14,13 +14,12 @@ float RoundSingle(float value, int decimals) {
     return static_cast<float>(RoundHalfEven(value, decimals));
 }
 
-// Highest index that exists in every series and has been computed.
-int LastUsableSample(const CircuitState& state) {
-    const int stored = static_cast<int>(state.PSeries.size()) - 1;
-    return std::max(0, std::min<int>(state.LastPoint, stored));
-}
-
 }  // namespace
+
+int16_t LastShownSample(const CircuitState& state) {
+    const int stored = static_cast<int>(state.PSeries.size()) - 1;
+    return static_cast<int16_t>(std::max(0, std::min<int>(state.LastPoint, stored)));
+}
 
 double FindMaximum(const std::vector<double>& series, int first, int last) {
     if (first < 0 || first >= static_cast<int>(series.size())) return 0;
@@ -70,7 +69,7 @@ std::optional<ZoomScales> ComputeZoom(const ChartRect& rect, float fullScaleX, f
 
 void BuildPolyline(const CircuitState& state, const ChartView& view, std::vector<QPointF>& out) {
     out.clear();
-    const int lastUsable = LastUsableSample(state);
+    const int lastUsable = LastShownSample(state);
     int first = 0;
     int last = lastUsable;
     if (!view.IsFull()) {
@@ -143,7 +142,7 @@ int16_t NearestSample(float f, int16_t lastPoint) {
 }
 
 double CurveHeight(const CircuitState& state, int16_t k, float viewP1) {
-    const int i = std::clamp<int>(k, 0, LastUsableSample(state));
+    const int i = std::clamp<int>(k, 0, LastShownSample(state));
     return (state.PSeries[i] - viewP1) * state.ChartScaleY;
 }
 

@@ -90,6 +90,9 @@ double PrechargeLineY(const CircuitState& state, float p1);
 // Fractional sample index under a drawing-unit abscissa.
 float FractionalSample(float x, float timeStep, float scaleX, float viewT1);
 
+// LastPoint, or the last stored sample should the series be shorter.
+int16_t LastShownSample(const CircuitState& state);
+
 // Nearest sample to f, halves to even, kept within 0..lastPoint.
 int16_t NearestSample(float f, int16_t lastPoint);
 

@@ -351,7 +351,7 @@ void Grafico::OnMouseMove(QPointF at) {
     DrawingSurface& s = picture_->Surface();
     const auto sampleAt = [&](float& f) {
         f = FractionalSample(x, ts, state_.ChartScaleX, view_.t1);
-        return NearestSample(f, state_.LastPoint);
+        return NearestSample(f, LastShownSample(state_));
     };
     const auto setText = [this](const char* box, const std::string& text) {
         boxes_[QString::fromLatin1(box)]->setText(QString::fromStdString(text));
