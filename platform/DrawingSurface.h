@@ -114,12 +114,15 @@ class DrawingSurface {
 // coordinates; a disabled area receives no mouse input.
 class DrawingArea : public QWidget {
     Q_OBJECT
+    // For code that only knows the widget by name, such as the printed report.
+    Q_PROPERTY(QImage committedImage READ CommittedImage)
 
   public:
     explicit DrawingArea(QWidget* parent = nullptr);
 
     DrawingSurface& Surface() { return surface_; }
     const DrawingSurface& Surface() const { return surface_; }
+    QImage CommittedImage() const { return surface_.CommittedImage(); }
 
   signals:
     void MouseMoved(QPointF user, Qt::MouseButtons buttons);

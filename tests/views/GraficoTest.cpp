@@ -343,6 +343,9 @@ void GraficoTest::bitmapExport() {
     QCOMPARE(saved.size(), chart.picture->size());
     QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
              chart.picture->Surface().CommittedImage());
+    // The report finds the same picture through the area's property.
+    QCOMPARE(chart.picture->property("committedImage").value<QImage>(),
+             chart.picture->Surface().CommittedImage());
 
     const QString missing = dir.filePath(QStringLiteral("nessuna/grafico.bmp"));
     QCOMPARE(chart.window.SaveChartBitmap(missing),
