@@ -1,6 +1,7 @@
 #include "entry/DatiIniziali.h"
 
 #include <QCloseEvent>
+#include <QFont>
 #include <QLabel>
 #include <string_view>
 
@@ -48,9 +49,12 @@ DatiIniziali::DatiIniziali(CircuitState& state, Dialogs& /*dialogs*/, QWidget* p
     : QWidget(parent), state_(state) {
     setObjectName(QStringLiteral("DatiIniziali"));
     setWindowTitle(QString::fromUtf8(kCaption));
-    const QRect place = TwipsRect(kLeft, kTop, kClientWidth, kClientHeight, this);
-    move(place.topLeft());
-    resize(place.size());
+    // The places below are measured for an 8-point font.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    move(TwipsRect(kLeft, kTop, 0, 0, this).topLeft());
+    resize(sizeHint());
 
     QWidget* previous = nullptr;
     for (size_t i = 0; i < kRows.size(); ++i) {
@@ -99,6 +103,10 @@ void DatiIniziali::closeEvent(QCloseEvent* event) {
     // Closing is when the typed values become the circuit's data.
     ReadBoxes(state_.Data);
     QWidget::closeEvent(event);
+}
+
+QSize DatiIniziali::sizeHint() const {
+    return TwipsRect(0, 0, kClientWidth, kClientHeight, this).size();
 }
 
 }  // namespace volvenza

@@ -28,6 +28,9 @@ class DatiIniziali : public QWidget {
     // Shows the values in the boxes, with the decimal comma.
     void WriteBoxes(const CircuitData& data);
 
+    // The design size: the controls sit at fixed places, there is no layout.
+    QSize sizeHint() const override;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 

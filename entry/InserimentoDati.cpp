@@ -58,9 +58,12 @@ InserimentoDati::InserimentoDati(CircuitState& state, Dialogs& dialogs, QWidget*
     : QWidget(parent), state_(state), dialogs_(dialogs) {
     setObjectName(QStringLiteral("InserimentoDati"));
     setWindowTitle(Text(kCaption));
-    const QRect place = TwipsRect(kLeft, kTop, kClientWidth, kClientHeight, this);
-    move(place.topLeft());
-    resize(place.size());
+    // The places below are measured for an 8-point font.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    move(TwipsRect(kLeft, kTop, 0, 0, this).topLeft());
+    resize(sizeHint());
     for (int n = 1; n <= kPictureCount; ++n) {
         pictures_[n - 1] = QPixmap::fromImage(ActuatorPicture(n));
     }
@@ -344,6 +347,10 @@ void InserimentoDati::OnDelete() {
     const int16_t kind = state_.Movements[state_.CurrentMovement].Kind;
     ShowMovementPage(kind);
     ShowKindPicture(kind);
+}
+
+QSize InserimentoDati::sizeHint() const {
+    return TwipsRect(0, 0, kClientWidth, kClientHeight, this).size();
 }
 
 }  // namespace volvenza

@@ -43,6 +43,9 @@ class InserimentoDati : public QWidget {
     // Appends a movement of `kind` and shows it.
     void AddMovement(int16_t kind);
 
+    // The design size: the controls sit at fixed places, there is no layout.
+    QSize sizeHint() const override;
+
   private:
     struct FieldRow {
         QLabel* name = nullptr;
