@@ -171,14 +171,15 @@ QPixmap BackgroundPicture() {
         p.drawLine(0, y, 1024, y);
     // A pressure trace: the drop while the actuators draw oil and the
     // recovery while the pump recharges.
-    QPainterPath trace(QPointF(64, 220));
-    trace.lineTo(200, 220);
-    trace.cubicTo(QPointF(300, 560), QPointF(420, 600), QPointF(520, 560));
-    trace.cubicTo(QPointF(640, 500), QPointF(720, 240), QPointF(820, 220));
-    trace.lineTo(960, 220);
-    p.setPen(QPen(QColor(150, 170, 200), 4));
+    QPainterPath trace(QPointF(32, 160));
+    trace.lineTo(120, 160);
+    trace.cubicTo(QPointF(180, 380), QPointF(260, 410), QPointF(330, 390));
+    trace.cubicTo(QPointF(400, 370), QPointF(440, 180), QPointF(520, 160));
+    trace.lineTo(1024, 160);
+    p.setPen(QPen(QColor(170, 186, 210), 3));
     p.drawPath(trace);
-    DrawAccumulator(p, QRectF(860, 440, 90, 260), 0.45);
+    p.setOpacity(0.35);
+    DrawAccumulator(p, QRectF(560, 120, 60, 170), 0.45);
     return pixmap;
 }
 

@@ -35,8 +35,10 @@ void ShellEngineUi::ShowProgress() {
     delete progress_;
     progress_ = new AvanzamentoSimulazione(&main_);
     progress_->show();
-    // The one chance the window gets to appear before the run takes the thread.
-    QCoreApplication::processEvents();
+    // The one chance the window gets to appear before the run takes the
+    // thread. Clicks wait until the run is over, so a second "Simulazione"
+    // cannot start a run inside this one.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     progress_->SetValue(0);
 }
 

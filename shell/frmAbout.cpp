@@ -39,6 +39,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     label("lblVersion", VersionText(), twips(2400, 720, 4095, 345), 12);
     label("lblDescription", kMakerDescription, twips(2400, 1200, 4935, 1410), 12)
         ->setWordWrap(true);
+    findChild<QLabel*>(QStringLiteral("lblDescription"))
+        ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label("Label3", kMakerCompany, twips(2400, 2160, 2415, 375), 9);
     label("Label1", kMakerFax, twips(2400, 2520, 4695, 255), 9);
     label("Label2", QStringLiteral("E-mail: ") + kMakerMail, twips(2400, 2880, 3975, 375), 9);

@@ -49,6 +49,7 @@ const QString kBitmapFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp| Tutti i file
 const QString kOpenTitle = QStringLiteral("Apri");
 const QString kSaveAsTitle = QStringLiteral("Salva con nome");
 const QString kPageSetupTitle = QStringLiteral("Imposta pagina");
+const QString kUnknownFailure = QStringLiteral("Si è verificato un errore imprevisto.");
 
 struct ToolButton {
     const char* key;
@@ -113,8 +114,6 @@ std::string FilePath(const QString& name) {
     return QFile::encodeName(name).toStdString();
 }
 
-}  // namespace
-
 // Runs the steps of one command under the failure rule of its origin.
 class CommandScope {
   public:
@@ -128,19 +127,26 @@ class CommandScope {
         try {
             step();
         } catch (const std::exception& failure) {
-            if (origin_ == Origin::ToolBar)
-                return;
-            failed_ = true;
-            dialogs_.Message(QString::fromLocal8Bit(failure.what()), MessageIcon::Critical,
-                             MessageButtons::Ok);
+            Failed(QString::fromLocal8Bit(failure.what()));
+        } catch (...) {
+            Failed(kUnknownFailure);
         }
     }
 
   private:
+    void Failed(const QString& description) {
+        if (origin_ == Origin::ToolBar)
+            return;
+        failed_ = true;
+        dialogs_.Message(description, MessageIcon::Critical, MessageButtons::Ok);
+    }
+
     Dialogs& dialogs_;
     Origin origin_;
     bool failed_ = false;
 };
+
+}  // namespace
 
 frmMain::frmMain(ShellContext context, QWidget* parent)
     : QMainWindow(parent), context_(std::move(context)), helpFile_(kHelpFile) {
@@ -601,6 +607,8 @@ void frmMain::LoadExample(Origin origin) {
 void frmMain::Run(Origin origin) {
     CommandScope step(context_.dialogs, origin);
     step([&] { RunSimulation(context_.state); });
+    // A run that failed half-way must not leave its progress window behind.
+    engineUi_->CloseProgress();
 }
 
 void frmMain::ShowChild(Origin origin, const QString& name) {

@@ -79,6 +79,9 @@ class frmMain : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // No context menu of bars: the View menu alone shows and hides them, so
+    // its check marks always tell the truth.
+    QMenu* createPopupMenu() override { return nullptr; }
 
   private:
     void BuildMenus();

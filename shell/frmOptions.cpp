@@ -1,5 +1,6 @@
 #include "shell/frmOptions.h"
 
+#include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,7 +34,12 @@ frmOptions::frmOptions(const QString& printHeader, QWidget* parent) : QDialog(pa
     };
     setFixedSize(twips(0, 0, 6195, 4905).size());
 
+    // The tab strip: a bar of tabs over a framed pane.
+    auto* pane = new QFrame(this);
+    pane->setFrameShape(QFrame::StyledPanel);
+    pane->setGeometry(twips(120, 450, 5895, 3909));
     tabs_ = new QTabBar(this);
+    tabs_->setExpanding(false);
     tabs_->setObjectName(QStringLiteral("tbsOptions"));
     tabs_->addTab(kGeneralTab);
     tabs_->setGeometry(twips(120, 120, 5895, 375));

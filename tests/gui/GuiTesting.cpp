@@ -114,6 +114,7 @@ Shell::~Shell() {
 }
 
 void Shell::Open() {
+    main.reset();
     main = std::make_unique<frmMain>(ShellContext{state, *settings, dialogs, help, windows,
                                                   QStringLiteral("/opt/volvenza"), systemRoot});
 }
