@@ -83,6 +83,7 @@ class InserimentoDatiTest : public QObject {
     void eachAddButtonShowsItsKindsPage_data();
     void eachAddButtonShowsItsKindsPage();
     void differentialPistonKeepsItsFirstStroke();
+    void tabFollowsTheDesignedOrder();
     void arrowsStepThroughTheExample();
     void addingAMotorEnablesTheRun();
     void deletingAsksAndKeepsTheCountersInRange();
@@ -160,6 +161,21 @@ void InserimentoDatiTest::differentialPistonKeepsItsFirstStroke() {
     QCOMPARE(m.Stroke, 7.0f);
     QCOMPARE(m.Ti2, 3.0f);
     QCOMPARE(m.Stroke2, 9.0f);
+}
+
+void InserimentoDatiTest::tabFollowsTheDesignedOrder() {
+    Editor e;
+    e.Open();
+    QStringList order;
+    QWidget* w = e.Button("PulsPistEsce");
+    do {
+        if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != e.Button("PulsPistEsce"));
+    QCOMPARE(order.join(QLatin1Char(' ')),
+             QStringLiteral("PulsPistEsce DatoTi DatoTf Dato1 Dato2 Dato3 PulsPistEntra "
+                            "PulsPistDiffPicUsc PulsMotore PulsPalmola PulsIndietro PulsAvanti "
+                            "Pos DatoQm PulsEliminaDato PulsDiffGraUsc PulsCalcolaQm"));
 }
 
 void InserimentoDatiTest::arrowsStepThroughTheExample() {
