@@ -101,19 +101,17 @@ InserimentoDati::FieldRow InserimentoDati::MakeRow(const char* nameLabel, const 
 }
 
 void InserimentoDati::BuildWindow() {
-    std::array<QPushButton*, kAddButtons.size()> adds{};
-    for (size_t i = 0; i < kAddButtons.size(); ++i) {
-        const AddButton& spec = kAddButtons[i];
+    for (const AddButton& design : kAddButtons) {
         auto* button = new QPushButton(this);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setGeometry(TwipsRect(spec.left, spec.top, kAddWidth, kAddHeight, this));
-        button->setIcon(QPixmap::fromImage(ActuatorButtonPicture(PageForKind(spec.kind)->picture)));
+        button->setObjectName(QString::fromLatin1(design.name));
+        button->setGeometry(TwipsRect(design.left, design.top, kAddWidth, kAddHeight, this));
+        button->setIcon(
+            QPixmap::fromImage(ActuatorButtonPicture(PageForKind(design.kind)->picture)));
         button->setIconSize(button->size() - QSize(6, 6));
-        button->setToolTip(Text(spec.tooltip));
+        button->setToolTip(Text(design.tooltip));
         button->setAccessibleName(button->toolTip());
-        const int16_t kind = spec.kind;
+        const int16_t kind = design.kind;
         connect(button, &QPushButton::clicked, this, [this, kind] { OnAddButton(kind); });
-        adds[i] = button;
     }
 
     title_ = new QLabel(this);
@@ -162,7 +160,6 @@ void InserimentoDati::BuildWindow() {
     position_->setObjectName(QStringLiteral("Pos"));
     position_->setGeometry(TwipsRect(840, 5280, 735, 285, this));
     position_->setReadOnly(true);
-    position_->setAccessibleName(QStringLiteral("Movimento"));
 
     forward_ = new QPushButton(Text(kForward), this);
     forward_->setObjectName(QStringLiteral("PulsAvanti"));
@@ -172,31 +169,15 @@ void InserimentoDati::BuildWindow() {
     // Focus order: first add button, the time and size boxes, four more add
     // buttons, the arrows and position, the flow, Elimina, the last add
     // button, Ricalcola.
-    auto add = [&](const char* name) -> QWidget* {
-        for (QPushButton* b : adds) {
-            if (b->objectName() == QLatin1String(name)) return b;
-        }
-        return nullptr;
-    };
-    QWidget* const order[] = {add("PulsPistEsce"),
-                              rows_[0].box,
-                              rows_[1].box,
-                              rows_[2].box,
-                              rows_[3].box,
-                              rows_[4].box,
-                              add("PulsPistEntra"),
-                              add("PulsPistDiffPicUsc"),
-                              add("PulsMotore"),
-                              add("PulsPalmola"),
-                              back_,
-                              forward_,
-                              position_,
-                              flow_.box,
-                              remove,
-                              add("PulsDiffGraUsc"),
-                              recompute};
+    const char* const order[] = {
+        "PulsPistEsce", "DatoTi",      "DatoTf",          "Dato1",
+        "Dato2",        "Dato3",       "PulsPistEntra",   "PulsPistDiffPicUsc",
+        "PulsMotore",   "PulsPalmola", "PulsIndietro",    "PulsAvanti",
+        "Pos",          "DatoQm",      "PulsEliminaDato", "PulsDiffGraUsc",
+        "PulsCalcolaQm"};
     for (size_t i = 1; i < std::size(order); ++i) {
-        setTabOrder(order[i - 1], order[i]);
+        setTabOrder(findChild<QWidget*>(QLatin1String(order[i - 1])),
+                    findChild<QWidget*>(QLatin1String(order[i])));
     }
 
     rows_[0].name->setText(Text(kTimeStart));
