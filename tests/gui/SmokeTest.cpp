@@ -1,0 +1,84 @@
+// Starts the real program objects on a real X server (run under xvfb-run):
+// the main window, the splash over it with its three steps, then "Esci".
+// Prints the time from start to a visible main window.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "shell/Program.h"
+#include "shell/frmMain.h"
+#include "tests/gui/GuiTesting.h"
+
+using namespace volvenza;
+
+namespace {
+
+QWidget* Splash() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frmSplash") && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+int Run(int argc, char* argv[], const QElapsedTimer& sinceStart) {
+    QApplication app(argc, argv);
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        qCritical("the smoke test needs the xcb platform, got %s",
+                  qPrintable(QGuiApplication::platformName()));
+        return 1;
+    }
+    QTemporaryDir temp;
+    Program program({temp.filePath(QStringLiteral("settings")), QStringLiteral("/opt/volvenza"),
+                     temp.filePath(QStringLiteral("c"))});
+    int failures = 0;
+    auto check = [&failures](bool ok, const char* what) {
+        if (!ok) {
+            qCritical("FAIL: %s", what);
+            ++failures;
+        }
+    };
+
+    std::vector<float> steps;
+    qint64 visibleAfter = -1;
+    program.Start([&](int milliseconds) {
+        check(milliseconds == 1000, "each splash pause asks for one second");
+        if (visibleAfter < 0) {
+            check(program.MainWindow().isVisible(), "main window shown before the splash");
+            check(QTest::qWaitForWindowExposed(&program.MainWindow()), "main window exposed");
+            visibleAfter = sinceStart.elapsed();
+        }
+        QWidget* splash = Splash();
+        check(splash != nullptr, "splash visible during the pauses");
+        if (splash != nullptr) {
+            auto* bar = splash->findChild<QProgressBar*>(QStringLiteral("ProgressBar"));
+            steps.push_back(static_cast<float>(bar->value()) / static_cast<float>(bar->maximum()));
+        }
+    });
+    check(steps.size() == 3 && steps[0] < steps[1] && steps[1] < steps[2] && steps[2] == 1.0f,
+          "splash bar at a third, two thirds and full");
+    check(Splash() == nullptr, "splash closed after the pauses");
+    frmMain& main = program.MainWindow();
+    check(main.windowTitle() == QLatin1String("Volvenza"), "main window caption");
+    check(main.MdiArea()->subWindowList().isEmpty(), "no child window after start-up");
+
+    main.menuBar()->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+    QApplication::processEvents();
+    check(!main.isVisible(), "Esci closes the main window");
+    qInfo("start to visible main window: %lld ms", static_cast<long long>(visibleAfter));
+    return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    return Run(argc, argv, sinceStart);
+}
