@@ -12,7 +12,7 @@
 namespace volvenza {
 
 class PrinterSurface {
-public:
+  public:
     virtual ~PrinterSurface() = default;
 
     virtual void SetFont(const QString& family, double points) = 0;
@@ -37,13 +37,13 @@ public:
     // the next line. No items prints a blank line.
     void Print(const QStringList& items = {});
 
-protected:
+  protected:
     // Puts text with its top left at (x, y): x in horizontal units, y in twips.
     virtual void DrawText(double x, double y, const QString& text) = 0;
     // Starts the next page at its top; the surface has moved to it.
     void ResetPosition() { x_ = y_ = 0; }
 
-private:
+  private:
     double x_ = 0;
     double y_ = 0;
 };

@@ -15,7 +15,9 @@ QtPrinterSurface::~QtPrinterSurface() {
     if (painter_.isActive()) painter_.end();
 }
 
-double QtPrinterSurface::DevicePerTwip() const { return printer_.resolution() / 1440.0; }
+double QtPrinterSurface::DevicePerTwip() const {
+    return printer_.resolution() / 1440.0;
+}
 
 void QtPrinterSurface::SetFont(const QString& family, double points) {
     font_ = QFont(family);

@@ -13,7 +13,7 @@ namespace volvenza {
 // cannot be opened every operation does nothing, so a report that fails
 // simply stops putting anything on paper.
 class QtPrinterSurface : public PrinterSurface {
-public:
+  public:
     explicit QtPrinterSurface(QPrinter& printer);
     ~QtPrinterSurface() override;
 
@@ -27,10 +27,10 @@ public:
 
     bool IsActive() const { return painter_.isActive(); }
 
-protected:
+  protected:
     void DrawText(double x, double y, const QString& text) override;
 
-private:
+  private:
     double DevicePerTwip() const;
 
     QPrinter& printer_;

@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -7,7 +8,8 @@
 
 #include "engine/Simulation.h"
 #include "platform/QtPrinterSurface.h"
-#include "report/PrintedReport.h"
+#include "platform/ScriptedDialogs.h"
+#include "report/PrintReport.h"
 
 namespace volvenza {
 namespace {
@@ -15,7 +17,7 @@ namespace {
 // Monospace metrics: a character is one unit wide and a line 240 twips high,
 // so print zones fall every 14 units.
 class RecordingSurface : public PrinterSurface {
-public:
+  public:
     struct Text {
         int page;
         double x, y;
@@ -55,7 +57,7 @@ public:
         return lines;
     }
 
-protected:
+  protected:
     void DrawText(double x, double y, const QString& text) override {
         texts.append({page, x, y, text});
     }
@@ -64,7 +66,7 @@ protected:
 class ReportTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() {
         InitCircuitState(state);
         LoadExampleCircuit(state);
@@ -77,11 +79,10 @@ private slots:
         QCOMPARE(lines.value(0), "Officina Rossi");
         QCOMPARE(s.texts.first().x, 50 - 14 / 2.0);
         QCOMPARE(lines.mid(1, 3), QStringList({"", "", ""}));
-        QCOMPARE(lines.mid(4), QStringList({"V0: 10  [dm3]", "P0: 60  [bar]",
-                                            QString::fromUtf8("Tc: 45  [°C]"),
-                                            "Qp: 30  [dm3/min]", "Pm: 80  [bar]", "Dp: 13  [bar]",
-                                            "", "Tempo di ciclo: 4,7  [sec]",
-                                            "Numero movimenti: 5"}));
+        QCOMPARE(lines.mid(4),
+                 QStringList({"V0: 10  [dm3]", "P0: 60  [bar]", QString::fromUtf8("Tc: 45  [°C]"),
+                              "Qp: 30  [dm3/min]", "Pm: 80  [bar]", "Dp: 13  [bar]", "",
+                              "Tempo di ciclo: 4,7  [sec]", "Numero movimenti: 5"}));
         QCOMPARE(s.texts[1].x, 12.0);
         QCOMPARE(s.ended, 1);
 
@@ -162,16 +163,23 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         state.LastPoint = 468;
+        int expectedPages = 0;
         {
             QtPrinterSurface surface(printer);
             QVERIFY(surface.IsActive());
+            surface.SetFont("Courier", 12);
+            // Rows start on the sixth line and go on while they begin within 14160 twips.
+            const double line = surface.LineHeight();
+            const int rowsPerPage = static_cast<int>((14160 - 5 * line) / line) + 1;
+            expectedPages = (47 + rowsPerPage - 1) / rowsPerPage;
             PrintResultsTableReport(surface, state, "Intestazione di prova");
         }
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("%PDF"));
-        QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page(?!s)")), 1);
+        QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page(?!s)")),
+                 expectedPages);
         if (QStandardPaths::findExecutable("pdftotext").isEmpty()) return;
         QProcess p;
         p.start("pdftotext", {"-layout", pdf, "-"});
@@ -182,7 +190,31 @@ private slots:
         QVERIFY(text.contains("8,7508"));
     }
 
-private:
+    void printCommandFollowsTheActiveWindow() {
+        QTemporaryDir dir;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("out.pdf"));
+        ScriptedDialogs dialogs;
+
+        PrintActiveWindow(state, dialogs, printer, "H", nullptr);
+        QVERIFY(dialogs.Calls().empty());  // no active window: not even the dialog
+
+        QWidget window;
+        window.setObjectName("DatiIniziali");
+        dialogs.QueuePrinterAccepted(false);
+        PrintActiveWindow(state, dialogs, printer, "H", &window);
+        QCOMPARE(dialogs.Calls().size(), size_t(1));
+        QCOMPARE(dialogs.Calls()[0].kind, DialogKind::Printer);
+        QCOMPARE(dialogs.Calls()[0].title, "Stampa");
+        QVERIFY(!QFile::exists(dir.filePath("out.pdf")));
+
+        dialogs.QueuePrinterAccepted(true);
+        PrintActiveWindow(state, dialogs, printer, "H", &window);
+        QVERIFY(QFileInfo(dir.filePath("out.pdf")).size() > 0);
+    }
+
+  private:
     CircuitState state;
 };
 

@@ -1,4 +1,4 @@
-#include "report/PrintedReport.h"
+#include "report/PrintReport.h"
 
 #include <QWidget>
 
@@ -20,9 +20,15 @@ constexpr double kTablePageDepth = 14160;
 
 const QStringList kTableHeading = {"T", "V(T)", "P(T)", "Qt(t)", "Qs(T)=Qt(T)-Qp"};
 
-QString Num(float v) { return QString::fromStdString(FormatNumber(v)); }
-QString Num(double v) { return QString::fromStdString(FormatNumber(v)); }
-QString Fixed(double v, int decimals) { return QString::fromStdString(FormatFixed(v, decimals)); }
+QString Num(float v) {
+    return QString::fromStdString(FormatNumber(v));
+}
+QString Num(double v) {
+    return QString::fromStdString(FormatNumber(v));
+}
+QString Fixed(double v, int decimals) {
+    return QString::fromStdString(FormatFixed(v, decimals));
+}
 
 // The print header centred on the first line; the body starts after
 // `blankLines` lines counted from the top. Returns the top of the page.
@@ -43,7 +49,9 @@ void Line(PrinterSurface& s, double margin, const QStringList& items) {
     s.Print(items);
 }
 
-void Blank(PrinterSurface& s, double margin) { Line(s, margin, {}); }
+void Blank(PrinterSurface& s, double margin) {
+    Line(s, margin, {});
+}
 
 // Two blank lines, the kind's name, the times and the dimension lines, then
 // the flow line.
@@ -96,6 +104,16 @@ void PrintMovement(PrinterSurface& s, const Movement& m) {
         default:
             break;  // empty slots and differential pistons leave no trace
     }
+}
+
+// The chart window's committed picture: the drawing area publishes it as the
+// property "committedImage"; failing that, the area as it stands.
+QImage ChartPicture(QWidget& chart) {
+    QWidget* area = chart.findChild<QWidget*>(QStringLiteral("Picture1"));
+    if (area == nullptr) return {};
+    const QVariant committed = area->property("committedImage");
+    if (committed.canConvert<QImage>()) return committed.value<QImage>();
+    return area->grab().toImage();
 }
 
 void TableHeading(PrinterSurface& s) {
@@ -162,9 +180,8 @@ void PrintChartReport(PrinterSurface& s, const QImage& chart) {
     s.EndDoc();
 }
 
-void PrintActiveWindow(const QWidget* activeChild, const CircuitState& state,
-                       const QString& printHeader, Dialogs& dialogs, QPrinter& printer,
-                       const std::function<QImage()>& chartPicture) {
+void PrintActiveWindow(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
+                       const QString& printHeader, QWidget* activeChild) {
     if (activeChild == nullptr) return;
     if (!dialogs.PrinterDialog(printer, QStringLiteral("Stampa"), false)) return;
     const QString name = activeChild->objectName();
@@ -180,7 +197,7 @@ void PrintActiveWindow(const QWidget* activeChild, const CircuitState& state,
     } else if (name == "Tabella") {
         PrintResultsTableReport(surface, state, printHeader);
     } else {
-        PrintChartReport(surface, chartPicture ? chartPicture() : QImage());
+        PrintChartReport(surface, ChartPicture(*activeChild));
     }
 }
 

@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QString>
-#include <functional>
 
 #include "engine/CircuitState.h"
 #include "platform/PrinterSurface.h"
@@ -26,9 +25,7 @@ void PrintChartReport(PrinterSurface& surface, const QImage& chart);
 
 // The print command: prints what the active child window shows, after the
 // printer dialog. No active window, or Cancel, prints nothing.
-// `chartPicture` gives the chart window's committed picture.
-void PrintActiveWindow(const QWidget* activeChild, const CircuitState& state,
-                       const QString& printHeader, Dialogs& dialogs, QPrinter& printer,
-                       const std::function<QImage()>& chartPicture);
+void PrintActiveWindow(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
+                       const QString& printHeader, QWidget* activeChild);
 
 }  // namespace volvenza

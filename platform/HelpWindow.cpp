@@ -1,0 +1,140 @@
+#include "platform/HelpWindow.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace volvenza {
+namespace {
+const QString kCaption = QStringLiteral("Guida di Volvenza");
+const QString kContentsTab = QStringLiteral("Sommario");
+const QString kIndexTab = QStringLiteral("Indice");
+const QString kSearchLabel = QStringLiteral("&Digitare le prime lettere della parola da cercare:");
+const QString kShow = QStringLiteral("&Visualizza");
+const QString kHelpRoot = QStringLiteral("qrc:/help/");
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(kCaption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(760, 560);
+
+    tabs_ = new QTabWidget(this);
+    browser_ = new QTextBrowser;
+    browser_->setObjectName(QStringLiteral("HelpPage"));
+    browser_->setOpenLinks(true);
+    browser_->setSearchPaths({QStringLiteral(":/help")});
+
+    auto* index = new QWidget;
+    auto* indexLayout = new QVBoxLayout(index);
+    auto* label = new QLabel(kSearchLabel, index);
+    search_ = new QLineEdit(index);
+    search_->setObjectName(QStringLiteral("HelpSearch"));
+    label->setBuddy(search_);
+    keywords_ = new QListWidget(index);
+    keywords_->setObjectName(QStringLiteral("HelpKeywords"));
+    auto* show = new QPushButton(kShow, index);
+    indexLayout->addWidget(label);
+    indexLayout->addWidget(search_);
+    indexLayout->addWidget(keywords_, 1);
+    indexLayout->addWidget(show, 0, Qt::AlignRight);
+
+    tabs_->addTab(browser_, kContentsTab);
+    tabs_->addTab(index, kIndexTab);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+
+    connect(search_, &QLineEdit::textChanged, this, &HelpWindow::FilterKeywords);
+    connect(search_, &QLineEdit::returnPressed, this, &HelpWindow::OpenSelectedKeyword);
+    connect(keywords_, &QListWidget::itemActivated, this, &HelpWindow::OpenSelectedKeyword);
+    connect(show, &QPushButton::clicked, this, &HelpWindow::OpenSelectedKeyword);
+    LoadKeywords();
+}
+
+void HelpWindow::LoadKeywords() {
+    QFile file(QStringLiteral(":/help/keywords.txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        const qsizetype bar = line.indexOf(QLatin1Char('|'));
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || bar <= 0)
+            continue;
+        auto* item = new QListWidgetItem(line.left(bar), keywords_);
+        item->setData(Qt::UserRole, line.mid(bar + 1));
+    }
+    keywords_->sortItems();
+}
+
+void HelpWindow::FilterKeywords(const QString& text) {
+    // Like a printed index: jump to the first keyword that starts with the
+    // typed letters.
+    for (int i = 0; i < keywords_->count(); ++i) {
+        if (keywords_->item(i)->text().startsWith(text, Qt::CaseInsensitive)) {
+            keywords_->setCurrentRow(i);
+            keywords_->scrollToItem(keywords_->item(i), QAbstractItemView::PositionAtTop);
+            return;
+        }
+    }
+}
+
+void HelpWindow::OpenSelectedKeyword() {
+    QListWidgetItem* item = keywords_->currentItem();
+    if (item == nullptr)
+        return;
+    ShowPage(item->data(Qt::UserRole).toString());
+}
+
+void HelpWindow::ShowPage(const QString& page) {
+    browser_->setSource(QUrl(kHelpRoot + page));
+    tabs_->setCurrentIndex(0);
+}
+
+void HelpWindow::ShowContents() {
+    ShowPage(QStringLiteral("index.html"));
+}
+
+void HelpWindow::ShowIndex(const QString& key) {
+    tabs_->setCurrentIndex(1);
+    search_->setText(key);
+    if (key.isEmpty() && keywords_->count() > 0)
+        keywords_->setCurrentRow(0);
+    search_->setFocus();
+}
+
+void HelpWindow::ShowMissing(const QString& helpFile) {
+    browser_->setHtml(QStringLiteral("<p>Impossibile aprire il file della Guida %1.</p>")
+                          .arg(helpFile.toHtmlEscaped()));
+    tabs_->setCurrentIndex(0);
+}
+
+ResourceHelpViewer::~ResourceHelpViewer() {
+    delete window_;
+}
+
+std::optional<QString> ResourceHelpViewer::Open(QWidget*, const QString& helpFile,
+                                                HelpCommand command, const QString& key) {
+    // The window stands on its own beside the program, so it has no owner.
+    if (!window_)
+        window_ = new HelpWindow;
+    if (helpFile.compare(helpFileName_, Qt::CaseInsensitive) != 0) {
+        window_->ShowMissing(helpFile);
+    } else if (command == HelpCommand::PartialKey) {
+        window_->ShowIndex(key);
+    } else {
+        window_->ShowContents();
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    return std::nullopt;
+}
+
+}  // namespace volvenza

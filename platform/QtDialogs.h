@@ -1,0 +1,36 @@
+#pragma once
+// The real dialogs, owned by the main window.
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include "platform/Dialogs.h"
+
+namespace volvenza {
+
+class QtDialogs : public Dialogs {
+  public:
+    explicit QtDialogs(QWidget* owner = nullptr) : owner_(owner) {}
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
+    MessageAnswer Message(const QString& text, MessageIcon icon, MessageButtons buttons,
+                          const QString& title = kDialogTitle) override;
+    QString OpenFileName(const QString& title, const QString& filter,
+                         const QString& fileName) override;
+    QString SaveFileName(const QString& title, const QString& filter,
+                         const QString& fileName) override;
+    bool PrinterDialog(QPrinter& printer, const QString& title, bool allowPageRange) override;
+    bool PageSetupDialog(QPrinter& printer, const QString& title) override;
+    int Exec(QDialog& dialog) override;
+
+  private:
+    QPointer<QWidget> owner_;
+};
+
+// "Desc|pat|Desc|pat" pairs as Qt name filters: a description that already
+// names its pattern in brackets is kept as it is, otherwise the pattern is
+// added in brackets.
+QStringList QtNameFilters(const QString& pairs);
+
+}  // namespace volvenza

@@ -1,0 +1,87 @@
+#include "platform/ScriptedDialogs.h"
+
+#include <QDialog>
+
+namespace volvenza {
+
+std::vector<DialogCall> ScriptedDialogs::Messages() const {
+    std::vector<DialogCall> messages;
+    for (const DialogCall& call : calls_) {
+        if (call.kind == DialogKind::Message)
+            messages.push_back(call);
+    }
+    return messages;
+}
+
+MessageAnswer ScriptedDialogs::Message(const QString& text, MessageIcon icon,
+                                       MessageButtons buttons, const QString& title) {
+    calls_.push_back({DialogKind::Message, text, icon, buttons, title, {}, {}});
+    if (!answers_.empty()) {
+        const MessageAnswer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
+QString ScriptedDialogs::NextFileName() {
+    if (fileNames_.empty())
+        return {};
+    QString name = fileNames_.front();
+    fileNames_.pop_front();
+    return name;
+}
+
+bool ScriptedDialogs::NextPrinterAnswer() {
+    if (printerAnswers_.empty())
+        return false;
+    const bool accepted = printerAnswers_.front();
+    printerAnswers_.pop_front();
+    return accepted;
+}
+
+QString ScriptedDialogs::OpenFileName(const QString& title, const QString& filter,
+                                      const QString& fileName) {
+    calls_.push_back(
+        {DialogKind::OpenFile, {}, MessageIcon::None, MessageButtons::Ok, title, filter, fileName});
+    return NextFileName();
+}
+
+QString ScriptedDialogs::SaveFileName(const QString& title, const QString& filter,
+                                      const QString& fileName) {
+    calls_.push_back(
+        {DialogKind::SaveFile, {}, MessageIcon::None, MessageButtons::Ok, title, filter, fileName});
+    return NextFileName();
+}
+
+bool ScriptedDialogs::PrinterDialog(QPrinter&, const QString& title, bool) {
+    calls_.push_back(
+        {DialogKind::Printer, {}, MessageIcon::None, MessageButtons::Ok, title, {}, {}});
+    return NextPrinterAnswer();
+}
+
+bool ScriptedDialogs::PageSetupDialog(QPrinter&, const QString& title) {
+    calls_.push_back(
+        {DialogKind::PageSetup, {}, MessageIcon::None, MessageButtons::Ok, title, {}, {}});
+    return NextPrinterAnswer();
+}
+
+int ScriptedDialogs::Exec(QDialog& dialog) {
+    calls_.push_back({DialogKind::Modal,
+                      dialog.objectName(),
+                      MessageIcon::None,
+                      MessageButtons::Ok,
+                      dialog.windowTitle(),
+                      {},
+                      {}});
+    if (modals_.empty()) {
+        dialog.reject();
+    } else {
+        auto action = std::move(modals_.front());
+        modals_.pop_front();
+        action(dialog);
+    }
+    return dialog.result();
+}
+
+}  // namespace volvenza

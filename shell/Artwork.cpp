@@ -1,0 +1,209 @@
+#include "shell/Artwork.h"
+
+#include <cmath>
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace volvenza {
+namespace {
+
+const QColor kInk(40, 52, 70);
+const QColor kSteel(120, 140, 165);
+const QColor kOil(214, 150, 40);
+const QColor kGas(120, 180, 230);
+const QColor kPaper(250, 250, 246);
+const QColor kAccent(30, 110, 190);
+
+// An accumulator bottle in the box (x, y, w, h): gas above, oil below, a
+// port at the bottom.
+void DrawAccumulator(QPainter& p, QRectF box, qreal oilShare) {
+    const qreal portHeight = box.height() * 0.12;
+    QRectF shell(box.left(), box.top(), box.width(), box.height() - portHeight);
+    QPainterPath body;
+    body.addRoundedRect(shell, box.width() / 2, box.width() / 2);
+    p.save();
+    p.setClipPath(body);
+    const qreal oilTop = shell.bottom() - shell.height() * oilShare;
+    p.fillRect(QRectF(shell.left(), shell.top(), shell.width(), oilTop - shell.top()), kGas);
+    p.fillRect(QRectF(shell.left(), oilTop, shell.width(), shell.bottom() - oilTop), kOil);
+    p.restore();
+    p.setPen(QPen(kInk, box.width() / 14));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body);
+    p.drawLine(QPointF(shell.left(), oilTop), QPointF(shell.right(), oilTop));
+    const qreal portWidth = box.width() * 0.3;
+    p.fillRect(QRectF(box.center().x() - portWidth / 2, shell.bottom(), portWidth, portHeight),
+               kInk);
+}
+
+QPixmap Canvas(int width, int height) {
+    QPixmap pixmap(width, height);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+// Toolbar pictures are drawn on a 16-unit grid at twice the size.
+void DrawPicture(QPainter& p, int picture) {
+    p.setPen(QPen(kInk, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    switch (picture) {
+        case 1: {  // a new sheet
+            QPolygonF sheet({{3, 1}, {10, 1}, {13, 4}, {13, 15}, {3, 15}});
+            p.setBrush(kPaper);
+            p.drawPolygon(sheet);
+            p.drawPolyline(QPolygonF({{10, 1}, {10, 4}, {13, 4}}));
+            break;
+        }
+        case 2: {  // an open folder
+            p.setBrush(kOil.lighter(130));
+            p.drawPolygon(QPolygonF({{1, 4}, {5, 4}, {6, 5}, {13, 5}, {13, 14}, {1, 14}}));
+            p.setBrush(kOil);
+            p.drawPolygon(QPolygonF({{3, 8}, {15, 8}, {13, 14}, {1, 14}}));
+            break;
+        }
+        case 3: {  // a disk
+            p.setBrush(kAccent);
+            p.drawRect(QRectF(1.5, 1.5, 13, 13));
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(4, 1.5, 8, 5));
+            p.setBrush(kSteel);
+            p.drawRect(QRectF(4, 9, 8, 5.5));
+            break;
+        }
+        case 4: {  // a printer
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(4, 1.5, 8, 5));
+            p.setBrush(kSteel);
+            p.drawRect(QRectF(1.5, 6.5, 13, 6));
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(4, 10.5, 8, 4));
+            p.setPen(QPen(kAccent, 1));
+            p.drawPoint(QPointF(12.5, 8.5));
+            break;
+        }
+        case 5: {  // the initial data: the accumulator with a form beside it
+            DrawAccumulator(p, QRectF(1.5, 1, 6, 14), 0.35);
+            p.setPen(QPen(kInk, 1));
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(9.5, 2.5, 5, 11));
+            for (qreal y = 5; y <= 12; y += 2.5)
+                p.drawLine(QPointF(10.5, y), QPointF(13.5, y));
+            break;
+        }
+        case 6: {  // a movement: a cylinder with its rod
+            p.setBrush(kSteel);
+            p.drawRect(QRectF(1.5, 5, 9, 6));
+            p.setBrush(kInk);
+            p.drawRect(QRectF(6, 5, 1.5, 6));
+            p.setBrush(kSteel.lighter(130));
+            p.drawRect(QRectF(7.5, 7.2, 7, 1.6));
+            p.setPen(QPen(kOil, 1.2));
+            p.drawLine(QPointF(3, 11), QPointF(3, 14.5));
+            break;
+        }
+        case 7: {  // run: a start triangle over a pressure wave
+            p.setBrush(QColor(40, 150, 70));
+            p.drawPolygon(QPolygonF({{4, 2}, {14, 8}, {4, 14}}));
+            break;
+        }
+        case 8: {  // the chart: axes and a falling and recovering pressure
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(1.5, 1.5, 13, 13));
+            p.setPen(QPen(kInk, 1));
+            p.drawLine(QPointF(3, 2.5), QPointF(3, 13));
+            p.drawLine(QPointF(3, 13), QPointF(14, 13));
+            QPainterPath curve(QPointF(3.5, 4));
+            curve.cubicTo(QPointF(6, 12), QPointF(9, 12), QPointF(13.5, 4));
+            p.setPen(QPen(kAccent, 1.4));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(curve);
+            break;
+        }
+        case 9: {  // the table: a grid with a header row
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(1.5, 2.5, 13, 11));
+            p.fillRect(QRectF(2, 3, 12, 2.5), kSteel);
+            for (qreal y = 5.5; y < 13; y += 2.5)
+                p.drawLine(QPointF(1.5, y), QPointF(14.5, y));
+            for (qreal x = 5.5; x < 14; x += 4)
+                p.drawLine(QPointF(x, 2.5), QPointF(x, 13.5));
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+QPixmap ProgramIcon() {
+    QPixmap pixmap = Canvas(32, 32);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    DrawAccumulator(p, QRectF(8, 2, 16, 28), 0.4);
+    return pixmap;
+}
+
+QIcon ToolbarIcon(int picture) {
+    QPixmap pixmap = Canvas(32, 32);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(2, 2);
+    DrawPicture(p, picture);
+    p.end();
+    return QIcon(pixmap);
+}
+
+QPixmap BackgroundPicture() {
+    QPixmap pixmap(1024, 768);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, 768);
+    sky.setColorAt(0, QColor(236, 240, 245));
+    sky.setColorAt(1, QColor(208, 216, 228));
+    p.fillRect(pixmap.rect(), sky);
+    // A drawing-office grid.
+    p.setPen(QPen(QColor(190, 200, 215), 1));
+    for (int x = 0; x < 1024; x += 32)
+        p.drawLine(x, 0, x, 768);
+    for (int y = 0; y < 768; y += 32)
+        p.drawLine(0, y, 1024, y);
+    // A pressure trace: the drop while the actuators draw oil and the
+    // recovery while the pump recharges.
+    QPainterPath trace(QPointF(64, 220));
+    trace.lineTo(200, 220);
+    trace.cubicTo(QPointF(300, 560), QPointF(420, 600), QPointF(520, 560));
+    trace.cubicTo(QPointF(640, 500), QPointF(720, 240), QPointF(820, 220));
+    trace.lineTo(960, 220);
+    p.setPen(QPen(QColor(150, 170, 200), 4));
+    p.drawPath(trace);
+    DrawAccumulator(p, QRectF(860, 440, 90, 260), 0.45);
+    return pixmap;
+}
+
+QPixmap MakerLogo() {
+    QPixmap pixmap = Canvas(135, 150);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A quartz-like hexagon around a small accumulator.
+    QPolygonF hexagon;
+    for (int i = 0; i < 6; ++i) {
+        const double angle = (60.0 * i - 90.0) * 3.14159265358979 / 180.0;
+        hexagon << QPointF(67.5 + 60 * std::cos(angle), 62 + 60 * std::sin(angle));
+    }
+    QLinearGradient fill(0, 0, 135, 130);
+    fill.setColorAt(0, QColor(210, 228, 245));
+    fill.setColorAt(1, QColor(150, 185, 220));
+    p.setBrush(fill);
+    p.setPen(QPen(kInk, 3));
+    p.drawPolygon(hexagon);
+    DrawAccumulator(p, QRectF(50, 22, 35, 80), 0.4);
+    QFont font(QStringLiteral("Sans Serif"), 13, QFont::Bold);
+    p.setFont(font);
+    p.setPen(kInk);
+    p.drawText(QRectF(0, 126, 135, 24), Qt::AlignCenter, QStringLiteral("QUARZEL"));
+    return pixmap;
+}
+
+}  // namespace volvenza

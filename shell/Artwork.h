@@ -1,0 +1,15 @@
+#pragma once
+// The program's pictures, drawn at run time: the program icon, the toolbar
+// pictures 1 to 9, the client-area background and the maker's logo.
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace volvenza {
+
+QPixmap ProgramIcon();           // 32 by 32
+QIcon ToolbarIcon(int picture);  // 1..9 in toolbar order
+QPixmap BackgroundPicture();     // 1024 by 768
+QPixmap MakerLogo();             // 135 by 150
+
+}  // namespace volvenza

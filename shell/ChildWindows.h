@@ -1,0 +1,48 @@
+#pragma once
+// How the shell reaches the child windows and the commands that other
+// folders provide. The main window creates child windows by name through
+// these factories and calls the hooks for the work that lives in the
+// windows themselves. An empty factory or hook means "not built yet": the
+// command then does nothing.
+
+#include <functional>
+#include <map>
+#include <optional>
+
+#include <QString>
+
+#include "engine/CircuitState.h"
+
+class QPrinter;
+class QWidget;
+
+namespace volvenza {
+
+class Dialogs;
+
+// Creates the window (not shown; the shell puts it into its frame).
+using ChildFactory = std::function<QWidget*(CircuitState& state, Dialogs& dialogs)>;
+
+struct ChildWindows {
+    // By window name: "DatiIniziali", "InserimentoDati", "Grafico", "Tabella".
+    std::map<QString, ChildFactory> factories;
+
+    // The seven initial-data boxes of a loaded DatiIniziali window.
+    std::function<bool(QWidget* window, CircuitData& data)> readInitialData;
+    std::function<void(QWidget* window, const CircuitData& data)> writeInitialData;
+
+    // Refills a Tabella window from the current results.
+    std::function<void(QWidget* table)> fillResultsTable;
+    // Writes the committed chart picture of a Grafico window; the message on
+    // failure.
+    std::function<std::optional<QString>(QWidget* chart, const QString& path)> saveChartBitmap;
+    // The print command, for whichever child window is active (or none).
+    std::function<void(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
+                       const QString& printHeader, QWidget* activeChild)>
+        printActiveWindow;
+};
+
+// The program's own windows, as far as their folders are built.
+ChildWindows ProgramChildWindows();
+
+}  // namespace volvenza

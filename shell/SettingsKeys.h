@@ -1,0 +1,45 @@
+#pragma once
+// Every value the program keeps in the settings store, with its default.
+
+namespace volvenza {
+
+struct SettingKey {
+    const char* application;
+    const char* section;
+    const char* key;
+    const char* defaultValue;  // nullptr: written only, never read
+};
+
+namespace Setting {
+inline constexpr SettingKey MainLeft{"Volvenza", "Settings", "MainLeft", "1000"};
+inline constexpr SettingKey MainTop{"Volvenza", "Settings", "MainTop", "1000"};
+inline constexpr SettingKey MainWidth{"Volvenza", "Settings", "MainWidth", "6500"};
+inline constexpr SettingKey MainHeight{"Volvenza", "Settings", "MainHeight", "6500"};
+inline constexpr SettingKey PrintHeader{"Volvenza", "Settings", "IntestazioneUtente", ""};
+inline constexpr SettingKey Version{"Volvenza", "Settings", "Versione", "0.0.0"};
+inline constexpr SettingKey ListedByMaker{"Volvenza", "Settings", "Quarzel", nullptr};
+inline constexpr SettingKey MakerGroup{"Quarzel", "Programmi", "Volvenza", nullptr};
+inline constexpr SettingKey MakerFolder{"Quarzel", "Volvenza", "Percorso", nullptr};
+inline constexpr SettingKey MakerMenuGroup{"Quarzel", "Volvenza", "Gruppo", nullptr};
+inline constexpr SettingKey MakerProgramFile{"Quarzel", "Volvenza", "Eseguibile", nullptr};
+inline constexpr SettingKey MakerIconFile{"Quarzel", "Volvenza", "Icona", nullptr};
+}  // namespace Setting
+
+}  // namespace volvenza
+
+#include "platform/SettingsStore.h"
+
+namespace volvenza {
+
+inline QString ReadSetting(const SettingsStore& store, const SettingKey& k) {
+    return store.Read(QString::fromUtf8(k.application), QString::fromUtf8(k.section),
+                      QString::fromUtf8(k.key),
+                      k.defaultValue != nullptr ? QString::fromUtf8(k.defaultValue) : QString());
+}
+
+inline void WriteSetting(SettingsStore& store, const SettingKey& k, const QString& value) {
+    store.Write(QString::fromUtf8(k.application), QString::fromUtf8(k.section),
+                QString::fromUtf8(k.key), value);
+}
+
+}  // namespace volvenza

@@ -1,0 +1,64 @@
+#include "shell/ShellEngineUi.h"
+
+#include <QCoreApplication>
+
+#include "platform/Dialogs.h"
+#include "shell/AvanzamentoSimulazione.h"
+#include "shell/frmMain.h"
+
+namespace volvenza {
+namespace {
+const QString kInitialDataWindow = QStringLiteral("DatiIniziali");
+}
+
+ShellEngineUi::ShellEngineUi(frmMain& main) : main_(main) {}
+
+ShellEngineUi::~ShellEngineUi() {
+    delete progress_;
+}
+
+bool ShellEngineUi::ReadInitialDataBoxes(CircuitData& data) {
+    QWidget* window = main_.FindChildWindow(kInitialDataWindow);
+    if (window == nullptr || !main_.Windows().readInitialData)
+        return false;
+    return main_.Windows().readInitialData(window, data);
+}
+
+void ShellEngineUi::WriteInitialDataBoxes(const CircuitData& data) {
+    QWidget* window = main_.LoadChildWindow(kInitialDataWindow);
+    if (window == nullptr || !main_.Windows().writeInitialData)
+        return;
+    main_.Windows().writeInitialData(window, data);
+}
+
+void ShellEngineUi::ShowProgress() {
+    delete progress_;
+    progress_ = new AvanzamentoSimulazione(&main_);
+    progress_->show();
+    // The one chance the window gets to appear before the run takes the thread.
+    QCoreApplication::processEvents();
+    progress_->SetValue(0);
+}
+
+void ShellEngineUi::SetProgress(double percent) {
+    if (progress_)
+        progress_->SetValue(percent);
+}
+
+void ShellEngineUi::CloseProgress() {
+    if (progress_)
+        progress_->close();
+    delete progress_;
+}
+
+MessageAnswer ShellEngineUi::ShowMessage(const std::string& text, MessageIcon icon,
+                                         MessageButtons buttons, const std::string& title) {
+    return main_.DialogService().Message(QString::fromStdString(text), icon, buttons,
+                                         QString::fromStdString(title));
+}
+
+void ShellEngineUi::UpdateCommandState(int16_t code) {
+    main_.UpdateCommandState(code);
+}
+
+}  // namespace volvenza

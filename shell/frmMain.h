@@ -1,0 +1,129 @@
+#pragma once
+// The main window: a multiple-document frame with the menu bar, the toolbar
+// and the status bar. Its commands hand over at once to the engine, the
+// documents and the child windows; UpdateCommandState switches the commands
+// on and off as data and results come and go.
+
+#include <memory>
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "engine/CircuitState.h"
+#include "shell/ChildWindows.h"
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QToolBar;
+
+namespace volvenza {
+
+class Dialogs;
+class HelpViewer;
+class SettingsStore;
+class ShellEngineUi;
+
+struct ShellContext {
+    CircuitState& state;
+    SettingsStore& settings;
+    Dialogs& dialogs;
+    HelpViewer& help;
+    ChildWindows windows;
+    // The folder the program runs from, written into the maker's program list.
+    QString programFolder;
+    // The folder that stands for the system drive when the start-menu
+    // shortcut is tidied (the real root unless a test gives its own).
+    QString systemRoot;
+};
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Where a command was started: the toolbar goes on with a command's next
+    // step when one fails, the menu bar reports the failure and stops.
+    enum class Origin { ToolBar, Menu };
+
+    // Runs the window's opening: the program-list entry, the stored bounds
+    // and print header, and command state 1.
+    explicit frmMain(ShellContext context, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    void UpdateCommandState(int16_t code);
+
+    // The loaded child window of that name, shown or hidden, or nullptr.
+    QWidget* FindChildWindow(const QString& name) const;
+    // Creates the child window hidden if it is not loaded yet.
+    QWidget* LoadChildWindow(const QString& name);
+    // Creates it if needed, shows it and brings it to the front.
+    QWidget* ShowChildWindow(const QString& name);
+    // The child window that has (or last had) the focus, or nullptr.
+    QWidget* ActiveChildWindow() const;
+    // Closes every window of the program except this one.
+    void CloseChildWindows();
+
+    QString PrintHeader() const { return printHeader_; }
+    void SetPrintHeader(const QString& header) { printHeader_ = header; }
+    // The printer chosen under "Imposta pagina...", kept for printing.
+    QPrinter& Printer();
+
+    QString HelpFile() const { return helpFile_; }
+    void SetHelpFile(const QString& file) { helpFile_ = file; }
+
+    QMdiArea* MdiArea() const { return mdi_; }
+    CircuitState& State() { return context_.state; }
+    Dialogs& DialogService() { return context_.dialogs; }
+    const ChildWindows& Windows() const { return context_.windows; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    QAction* MenuEntry(QMenu* menu, const char* name, const QString& caption);
+    void RestoreBounds();
+    void StoreBounds();
+    void FillWindowMenu();
+    QMdiSubWindow* SubWindowOf(const QWidget* child) const;
+    QWidget* CreateChildWindow(const QString& name);
+
+    void RunToolButton(const QString& key);
+
+    // Commands.
+    void NewSimulation(Origin origin);
+    void OpenSimulation(Origin origin);
+    void SaveSimulationAs(Origin origin);
+    void ExportTable(Origin origin);
+    void ExportChart(Origin origin);
+    void PageSetup(Origin origin);
+    void Print(Origin origin);
+    void ShowOptions(Origin origin);
+    void ShowAbout(Origin origin);
+    void ShowHelp(Origin origin, bool search);
+    void LoadExample(Origin origin);
+    void Run(Origin origin);
+    void ShowTable(Origin origin);
+    void ShowChild(Origin origin, const QString& name);
+    void ToggleToolBar(Origin origin);
+    void ToggleStatusBar(Origin origin);
+    void TileChildWindows(Origin origin, Qt::Orientation orientation);
+    void ArrangeIcons(Origin origin);
+    void CascadeChildWindows(Origin origin);
+
+    ShellContext context_;
+    std::unique_ptr<ShellEngineUi> engineUi_;
+    std::unique_ptr<QPrinter> printer_;
+    QString printHeader_;
+    QString helpFile_;
+    // The shared file dialog keeps the last name it returned.
+    QString lastFileName_;
+    QMdiArea* mdi_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+};
+
+}  // namespace volvenza

@@ -1,0 +1,116 @@
+#include "shell/frmOptions.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+
+#include "platform/ScreenUnits.h"
+
+namespace volvenza {
+namespace {
+const QString kCaption = QStringLiteral("Opzioni");
+const QString kGeneralTab = QStringLiteral("Generali");
+const QString kUserFrame = QStringLiteral("Informazioni utente");
+const QString kHeaderLabel = QStringLiteral("Intestazione stampe");
+const QString kOk = QStringLiteral("OK");
+const QString kCancel = QStringLiteral("Annulla");
+
+// Where the chosen page stands and where the others are parked.
+constexpr int kShownPageLeft = 210;
+constexpr int kHiddenPageLeft = -20000;
+}  // namespace
+
+frmOptions::frmOptions(const QString& printHeader, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(kCaption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    auto twips = [this](int left, int top, int width, int height) {
+        return TwipsRect(left, top, width, height, this);
+    };
+    setFixedSize(twips(0, 0, 6195, 4905).size());
+
+    tabs_ = new QTabBar(this);
+    tabs_->setObjectName(QStringLiteral("tbsOptions"));
+    tabs_->addTab(kGeneralTab);
+    tabs_->setGeometry(twips(120, 120, 5895, 375));
+    tabs_->setFocusPolicy(Qt::NoFocus);
+
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("picOptions"));
+    page->setGeometry(twips(240, 480, 5685, 3780));
+    pages_.push_back(page);
+
+    auto* frame = new QGroupBox(kUserFrame, page);
+    frame->setObjectName(QStringLiteral("fraSample1"));
+    frame->setGeometry(twips(120, 240, 5160, 2022));
+    auto* label = new QLabel(kHeaderLabel, frame);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setGeometry(twips(240, 360, 2415, 255));
+    header_ = new QLineEdit(printHeader, frame);
+    header_->setObjectName(QStringLiteral("TIntestUtente"));
+    header_->setGeometry(twips(240, 600, 4695, 285));
+    label->setBuddy(header_);
+
+    auto* ok = new QPushButton(kOk, this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(twips(3690, 4455, 1095, 375));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(kCancel, this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    cancel->setGeometry(twips(4920, 4455, 1095, 375));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(tabs_, &QTabBar::currentChanged, this, &frmOptions::SelectTab);
+
+    // Ctrl+Tab and Ctrl+Shift+Tab belong to the dialog whichever control has
+    // the focus.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+    SelectTab(0);
+    header_->setFocus();
+}
+
+QString frmOptions::Header() const {
+    return header_->text();
+}
+
+int frmOptions::CurrentTab() const {
+    return tabs_->currentIndex();
+}
+
+void frmOptions::SelectTab(int index) {
+    for (size_t i = 0; i < pages_.size(); ++i) {
+        QWidget* page = pages_[i];
+        const bool chosen = static_cast<int>(i) == index;
+        page->move(TwipsToPixels(chosen ? kShownPageLeft : kHiddenPageLeft, this), page->y());
+        page->setEnabled(chosen);
+    }
+}
+
+bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods =
+            key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && (mods & Qt::ControlModifier)) {
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept();
+                return true;
+            }
+            const int count = tabs_->count();
+            const int step = (mods & Qt::ShiftModifier) ? count - 1 : 1;
+            tabs_->setCurrentIndex((tabs_->currentIndex() + step) % count);
+            SelectTab(tabs_->currentIndex());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace volvenza
