@@ -155,6 +155,14 @@ class ReportTest : public QObject {
         QCOMPARE(second.last().section('|', 0, 0), "10,0");
     }
 
+    void chartIsThePictureAlone() {
+        RecordingSurface s;
+        PrintChartReport(s, QImage(320, 200, QImage::Format_RGB32));
+        QCOMPARE(s.pictures, QList<QSize>({QSize(320, 200)}));
+        QVERIFY(s.texts.isEmpty());
+        QCOMPARE(s.ended, 1);
+    }
+
     void realPrintToPdf() {
         RunSimulation(state);
         QTemporaryDir dir;
