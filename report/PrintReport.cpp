@@ -70,16 +70,16 @@ void MovementBlock(PrinterSurface& s, const Movement& m, const QString& name,
 
 void PrintMovement(PrinterSurface& s, const Movement& m) {
     const QString mm = QStringLiteral("[mm]");
+    const QList<QStringList> boreRodStroke = {{"D: " + Num(m.BoreDiameter), mm},
+                                              {"d: " + Num(m.RodDiameter), mm},
+                                              {"L: " + Num(m.Stroke), mm}};
     switch (m.Kind) {
         case MovementKind::CylinderExtending:
             MovementBlock(s, m, "CILINDRO SEMPLICE STELO USCENTE",
                           {{"D: " + Num(m.BoreDiameter), mm}, {"L: " + Num(m.Stroke), mm}});
             break;
         case MovementKind::CylinderRetracting:
-            MovementBlock(s, m, "CILINDRO SEMPLICE STELO ENTRANTE",
-                          {{"D: " + Num(m.BoreDiameter), mm},
-                           {"d: " + Num(m.RodDiameter), mm},
-                           {"L: " + Num(m.Stroke), mm}});
+            MovementBlock(s, m, "CILINDRO SEMPLICE STELO ENTRANTE", boreRodStroke);
             break;
         case MovementKind::Motor:
             MovementBlock(s, m, "MOTORE",
@@ -92,10 +92,7 @@ void PrintMovement(PrinterSurface& s, const Movement& m) {
                            {"Angolo rot.: " + Num(m.RotationAngle), QString::fromUtf8("[°]")}});
             break;
         case MovementKind::DoubleRodCylinder:
-            MovementBlock(s, m, "CILINDRO DOPPIO STELO",
-                          {{"D: " + Num(m.BoreDiameter), mm},
-                           {"d: " + Num(m.RodDiameter), mm},
-                           {"L: " + Num(m.Stroke), mm}});
+            MovementBlock(s, m, "CILINDRO DOPPIO STELO", boreRodStroke);
             break;
         case MovementKind::SingleActingCylinder:
             MovementBlock(s, m, "CILINDRO SEMPLICE EFFETTO",
