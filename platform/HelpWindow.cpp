@@ -60,13 +60,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void HelpWindow::LoadKeywords() {
     QFile file(QStringLiteral(":/help/keywords.txt"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return;
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
         const qsizetype bar = line.indexOf(QLatin1Char('|'));
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || bar <= 0)
-            continue;
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || bar <= 0) continue;
         auto* item = new QListWidgetItem(line.left(bar), keywords_);
         item->setData(Qt::UserRole, line.mid(bar + 1));
     }
@@ -87,8 +85,7 @@ void HelpWindow::FilterKeywords(const QString& text) {
 
 void HelpWindow::OpenSelectedKeyword() {
     QListWidgetItem* item = keywords_->currentItem();
-    if (item == nullptr)
-        return;
+    if (item == nullptr) return;
     ShowPage(item->data(Qt::UserRole).toString());
 }
 
@@ -104,8 +101,7 @@ void HelpWindow::ShowContents() {
 void HelpWindow::ShowIndex(const QString& key) {
     tabs_->setCurrentIndex(1);
     search_->setText(key);
-    if (key.isEmpty() && keywords_->count() > 0)
-        keywords_->setCurrentRow(0);
+    if (key.isEmpty() && keywords_->count() > 0) keywords_->setCurrentRow(0);
     search_->setFocus();
 }
 
@@ -122,8 +118,7 @@ ResourceHelpViewer::~ResourceHelpViewer() {
 std::optional<QString> ResourceHelpViewer::Open(QWidget*, const QString& helpFile,
                                                 HelpCommand command, const QString& key) {
     // The window stands on its own beside the program, so it has no owner.
-    if (!window_)
-        window_ = new HelpWindow;
+    if (!window_) window_ = new HelpWindow;
     if (helpFile.compare(helpFileName_, Qt::CaseInsensitive) != 0) {
         window_->ShowMissing(helpFile);
     } else if (command == HelpCommand::PartialKey) {

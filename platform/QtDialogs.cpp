@@ -35,10 +35,8 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
     // The commands ask nothing more and use the name exactly as chosen.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setNameFilters(QtNameFilters(filter));
-    if (!fileName.isEmpty())
-        dialog.selectFile(fileName);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
+    if (!fileName.isEmpty()) dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();
 }

@@ -7,8 +7,7 @@ namespace volvenza {
 std::vector<DialogCall> ScriptedDialogs::Messages() const {
     std::vector<DialogCall> messages;
     for (const DialogCall& call : calls_) {
-        if (call.kind == DialogKind::Message)
-            messages.push_back(call);
+        if (call.kind == DialogKind::Message) messages.push_back(call);
     }
     return messages;
 }
@@ -25,16 +24,14 @@ MessageAnswer ScriptedDialogs::Message(const QString& text, MessageIcon icon,
 }
 
 QString ScriptedDialogs::NextFileName() {
-    if (fileNames_.empty())
-        return {};
+    if (fileNames_.empty()) return {};
     QString name = fileNames_.front();
     fileNames_.pop_front();
     return name;
 }
 
 bool ScriptedDialogs::NextPrinterAnswer() {
-    if (printerAnswers_.empty())
-        return false;
+    if (printerAnswers_.empty()) return false;
     const bool accepted = printerAnswers_.front();
     printerAnswers_.pop_front();
     return accepted;

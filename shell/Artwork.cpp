@@ -87,8 +87,7 @@ void DrawPicture(QPainter& p, int picture) {
             p.setPen(QPen(kInk, 1));
             p.setBrush(kPaper);
             p.drawRect(QRectF(9.5, 2.5, 5, 11));
-            for (qreal y = 5; y <= 12; y += 2.5)
-                p.drawLine(QPointF(10.5, y), QPointF(13.5, y));
+            for (qreal y = 5; y <= 12; y += 2.5) p.drawLine(QPointF(10.5, y), QPointF(13.5, y));
             break;
         }
         case 6: {  // a movement: a cylinder with its rod
@@ -124,10 +123,8 @@ void DrawPicture(QPainter& p, int picture) {
             p.setBrush(kPaper);
             p.drawRect(QRectF(1.5, 2.5, 13, 11));
             p.fillRect(QRectF(2, 3, 12, 2.5), kSteel);
-            for (qreal y = 5.5; y < 13; y += 2.5)
-                p.drawLine(QPointF(1.5, y), QPointF(14.5, y));
-            for (qreal x = 5.5; x < 14; x += 4)
-                p.drawLine(QPointF(x, 2.5), QPointF(x, 13.5));
+            for (qreal y = 5.5; y < 13; y += 2.5) p.drawLine(QPointF(1.5, y), QPointF(14.5, y));
+            for (qreal x = 5.5; x < 14; x += 4) p.drawLine(QPointF(x, 2.5), QPointF(x, 13.5));
             break;
         }
         default:
@@ -165,10 +162,8 @@ QPixmap BackgroundPicture() {
     p.fillRect(pixmap.rect(), sky);
     // A drawing-office grid.
     p.setPen(QPen(QColor(190, 200, 215), 1));
-    for (int x = 0; x < 1024; x += 32)
-        p.drawLine(x, 0, x, 768);
-    for (int y = 0; y < 768; y += 32)
-        p.drawLine(0, y, 1024, y);
+    for (int x = 0; x < 1024; x += 32) p.drawLine(x, 0, x, 768);
+    for (int y = 0; y < 768; y += 32) p.drawLine(0, y, 1024, y);
     // A pressure trace: the drop while the actuators draw oil and the
     // recovery while the pump recharges.
     QPainterPath trace(QPointF(32, 160));

@@ -31,8 +31,7 @@ AvanzamentoSimulazione::AvanzamentoSimulazione(QWidget* owner)
 }
 
 void AvanzamentoSimulazione::SetValue(double percent) {
-    if (!(percent >= 0))
-        percent = 0;
+    if (!(percent >= 0)) percent = 0;
     bar_->setValue(static_cast<int>(std::lround(std::min(percent, 100.0))));
 }
 

@@ -29,8 +29,7 @@ QString FindPath(const QString& base, const QString& relative) {
     QString current = base;
     for (const QString& part : relative.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         const QDir dir(current);
-        if (!dir.exists())
-            return {};
+        if (!dir.exists()) return {};
         QString match;
         const QStringList entries =
             dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -40,8 +39,7 @@ QString FindPath(const QString& base, const QString& relative) {
                 break;
             }
         }
-        if (match.isEmpty())
-            return {};
+        if (match.isEmpty()) return {};
         current = dir.filePath(match);
     }
     return current;
@@ -51,8 +49,7 @@ QString FindPath(const QString& base, const QString& relative) {
 
 void WriteProgramListEntry(SettingsStore& settings, const QString& programFolder,
                            const QString& systemRoot) {
-    if (ReadSetting(settings, Setting::Version) == VersionNumber())
-        return;
+    if (ReadSetting(settings, Setting::Version) == VersionNumber()) return;
     WriteSetting(settings, Setting::Version, VersionNumber());
     WriteSetting(settings, Setting::ListedByMaker, QStringLiteral("SI"));
     WriteSetting(settings, Setting::MakerGroup, QStringLiteral("Simulazione"));
@@ -70,17 +67,13 @@ void MoveStartMenuShortcut(const QString& systemRoot) {
     QString startMenu;
     for (const QString& folder : kStartMenuFolders) {
         startMenu = FindPath(systemRoot, folder);
-        if (!startMenu.isEmpty() && QFileInfo(startMenu).isDir())
-            break;
+        if (!startMenu.isEmpty() && QFileInfo(startMenu).isDir()) break;
         startMenu.clear();
     }
-    if (startMenu.isEmpty())
-        return;
+    if (startMenu.isEmpty()) return;
     const QString shortcut = FindPath(startMenu, QStringLiteral("programmi/quarzel/volvenza.lnk"));
-    if (shortcut.isEmpty())
-        return;
-    if (!RewriteUninstallLog(systemRoot))
-        return;
+    if (shortcut.isEmpty()) return;
+    if (!RewriteUninstallLog(systemRoot)) return;
 
     const QString makerFolder = QFileInfo(shortcut).absolutePath();
     QString ownFolder = FindPath(makerFolder, QStringLiteral("volvenza"));
@@ -97,11 +90,9 @@ void MoveStartMenuShortcut(const QString& systemRoot) {
 
 bool RewriteUninstallLog(const QString& systemRoot) {
     const QString folder = FindPath(systemRoot, kUninstallFolder);
-    if (folder.isEmpty())
-        return false;
+    if (folder.isEmpty()) return false;
     const QString logPath = FindPath(folder, kUninstallLog);
-    if (logPath.isEmpty())
-        return false;
+    if (logPath.isEmpty()) return false;
     const QString outPath = QDir(folder).filePath(kUninstallOut);
 
     QFile log(logPath);
@@ -115,8 +106,7 @@ bool RewriteUninstallLog(const QString& systemRoot) {
     while (!log.atEnd()) {
         QByteArray line = log.readLine();
         const bool hasEnd = line.endsWith('\n');
-        if (hasEnd)
-            line.chop(1);
+        if (hasEnd) line.chop(1);
         if (line.contains(kShortcutLine)) {
             const qsizetype p = line.indexOf(kProgramItem);
             if (p >= 0) {
@@ -129,8 +119,7 @@ bool RewriteUninstallLog(const QString& systemRoot) {
     }
     log.close();
     out.close();
-    if (!changed)
-        return false;
+    if (!changed) return false;
 
     QFile::remove(logPath);
     QFile::copy(outPath, logPath);

@@ -19,15 +19,13 @@ ShellEngineUi::~ShellEngineUi() {
 
 bool ShellEngineUi::ReadInitialDataBoxes(CircuitData& data) {
     QWidget* window = main_.FindChildWindow(kInitialDataWindow);
-    if (window == nullptr || !main_.Windows().readInitialData)
-        return false;
+    if (window == nullptr || !main_.Windows().readInitialData) return false;
     return main_.Windows().readInitialData(window, data);
 }
 
 void ShellEngineUi::WriteInitialDataBoxes(const CircuitData& data) {
     QWidget* window = main_.LoadChildWindow(kInitialDataWindow);
-    if (window == nullptr || !main_.Windows().writeInitialData)
-        return;
+    if (window == nullptr || !main_.Windows().writeInitialData) return;
     main_.Windows().writeInitialData(window, data);
 }
 
@@ -43,13 +41,11 @@ void ShellEngineUi::ShowProgress() {
 }
 
 void ShellEngineUi::SetProgress(double percent) {
-    if (progress_)
-        progress_->SetValue(percent);
+    if (progress_) progress_->SetValue(percent);
 }
 
 void ShellEngineUi::CloseProgress() {
-    if (progress_)
-        progress_->close();
+    if (progress_) progress_->close();
     delete progress_;
 }
 

@@ -6,8 +6,7 @@ namespace volvenza {
 
 std::vector<QRect> TileRects(const QRect& area, int count, Qt::Orientation orientation) {
     std::vector<QRect> places;
-    if (count <= 0)
-        return places;
+    if (count <= 0) return places;
     const bool stacked = orientation == Qt::Horizontal;
     const int length = stacked ? area.height() : area.width();
     const int share = length / count;

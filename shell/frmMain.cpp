@@ -122,8 +122,7 @@ class CommandScope {
 
     template <class Step>
     void operator()(Step&& step) {
-        if (failed_)
-            return;
+        if (failed_) return;
         try {
             step();
         } catch (const std::exception& failure) {
@@ -135,8 +134,7 @@ class CommandScope {
 
   private:
     void Failed(const QString& description) {
-        if (origin_ == Origin::ToolBar)
-            return;
+        if (origin_ == Origin::ToolBar) return;
         failed_ = true;
         dialogs_.Message(description, MessageIcon::Critical, MessageButtons::Ok);
     }
@@ -260,8 +258,7 @@ void frmMain::BuildToolBar() {
     toolBar_->toggleViewAction()->setEnabled(false);
     toolBar_->setIconSize(QSize(16, 16));
     for (const ToolButton& button : kToolButtons) {
-        if (button.separatorBefore)
-            toolBar_->addSeparator();
+        if (button.separatorBefore) toolBar_->addSeparator();
         const QString text = QString::fromUtf8(button.tooltip);
         // The text is the tooltip, so screen readers speak every button.
         QAction* action = button.picture > 0
@@ -327,8 +324,7 @@ void frmMain::UpdateCommandState(int16_t code) {
             default:
                 return;
         }
-        if (change == ' ')
-            continue;
+        if (change == ' ') continue;
         QObject* owner = row.onToolBar ? static_cast<QObject*>(toolBar_) : menuBar();
         if (auto* action = owner->findChild<QAction*>(QString::fromLatin1(row.entry))) {
             action->setEnabled(change == '+');
@@ -340,8 +336,7 @@ void frmMain::UpdateCommandState(int16_t code) {
 
 QMdiSubWindow* frmMain::SubWindowOf(const QWidget* child) const {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-        if (sub->widget() == child)
-            return sub;
+        if (sub->widget() == child) return sub;
     }
     return nullptr;
 }
@@ -358,13 +353,10 @@ QWidget* frmMain::FindChildWindow(const QString& name) const {
 
 QWidget* frmMain::CreateChildWindow(const QString& name) {
     const auto factory = context_.windows.factories.find(name);
-    if (factory == context_.windows.factories.end() || !factory->second)
-        return nullptr;
+    if (factory == context_.windows.factories.end() || !factory->second) return nullptr;
     QWidget* child = factory->second(context_.state, context_.dialogs);
-    if (child == nullptr)
-        return nullptr;
-    if (child->objectName().isEmpty())
-        child->setObjectName(name);
+    if (child == nullptr) return nullptr;
+    if (child->objectName().isEmpty()) child->setObjectName(name);
     // The window's own move() and resize() give its place in the client area
     // and its client size.
     const bool placed = child->testAttribute(Qt::WA_Moved);
@@ -377,8 +369,7 @@ QWidget* frmMain::CreateChildWindow(const QString& name) {
         child->resize(wanted.size());
         sub->adjustSize();
     }
-    if (placed)
-        sub->move(wanted.topLeft());
+    if (placed) sub->move(wanted.topLeft());
     return child;
 }
 
@@ -389,8 +380,7 @@ QWidget* frmMain::LoadChildWindow(const QString& name) {
 
 QWidget* frmMain::ShowChildWindow(const QString& name) {
     QWidget* child = LoadChildWindow(name);
-    if (child == nullptr)
-        return nullptr;
+    if (child == nullptr) return nullptr;
     QMdiSubWindow* sub = SubWindowOf(child);
     child->show();
     sub->show();
@@ -401,14 +391,12 @@ QWidget* frmMain::ShowChildWindow(const QString& name) {
 
 QWidget* frmMain::ActiveChildWindow() const {
     QMdiSubWindow* sub = mdi_->currentSubWindow();
-    if (sub == nullptr || !sub->isVisible())
-        return nullptr;
+    if (sub == nullptr || !sub->isVisible()) return nullptr;
     return sub->widget();
 }
 
 void frmMain::CloseChildWindows() {
-    for (QMdiSubWindow* sub : mdi_->subWindowList())
-        sub->close();
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->close();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         // Only the program's own windows carry a name.
         if (window != this && window->isVisible() && !window->objectName().isEmpty() &&
@@ -419,8 +407,7 @@ void frmMain::CloseChildWindows() {
 }
 
 QPrinter& frmMain::Printer() {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>();
+    if (!printer_) printer_ = std::make_unique<QPrinter>();
     return *printer_;
 }
 
@@ -453,8 +440,7 @@ void frmMain::StoreBounds() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (!isMinimized())
-        StoreBounds();
+    if (!isMinimized()) StoreBounds();
     WriteSetting(context_.settings, Setting::PrintHeader, printHeader_);
     CloseChildWindows();
     event->accept();
@@ -469,8 +455,7 @@ void frmMain::NewSimulation(Origin origin) {
         answer = context_.dialogs.Message(kNewQuestion, MessageIcon::Exclamation,
                                           MessageButtons::OkCancel);
     });
-    if (answer != MessageAnswer::Ok)
-        return;
+    if (answer != MessageAnswer::Ok) return;
     step([&] { CloseChildWindows(); });
     step([&] { ResetCircuit(context_.state); });
     step([&] { UpdateCommandState(1); });
@@ -481,8 +466,7 @@ void frmMain::OpenSimulation(Origin origin) {
     step([&] {
         lastFileName_ = context_.dialogs.OpenFileName(kOpenTitle, kSimulationFilter, lastFileName_);
     });
-    if (lastFileName_.isEmpty())
-        return;
+    if (lastFileName_.isEmpty()) return;
     step([&] {
         if (auto failure = LoadSimulationFile(context_.state, FilePath(lastFileName_))) {
             context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
@@ -497,8 +481,7 @@ void frmMain::SaveSimulationAs(Origin origin) {
         lastFileName_ =
             context_.dialogs.SaveFileName(kSaveAsTitle, kSimulationFilter, lastFileName_);
     });
-    if (lastFileName_.isEmpty())
-        return;
+    if (lastFileName_.isEmpty()) return;
     step([&] {
         if (auto failure = SaveSimulationFile(context_.state, FilePath(lastFileName_))) {
             context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
@@ -512,11 +495,9 @@ void frmMain::ExportTable(Origin origin) {
     step([&] {
         lastFileName_ = context_.dialogs.SaveFileName(kSaveAsTitle, kTextFilter, lastFileName_);
     });
-    if (lastFileName_.isEmpty())
-        return;
+    if (lastFileName_.isEmpty()) return;
     step([&] {
-        if (QWidget* active = ActiveChildWindow())
-            active->setWindowTitle(lastFileName_);
+        if (QWidget* active = ActiveChildWindow()) active->setWindowTitle(lastFileName_);
     });
     step([&] {
         if (auto failure = ExportResultsText(context_.state, FilePath(lastFileName_))) {
@@ -531,20 +512,15 @@ void frmMain::ExportChart(Origin origin) {
     step([&] {
         lastFileName_ = context_.dialogs.SaveFileName(kSaveAsTitle, kBitmapFilter, lastFileName_);
     });
-    if (lastFileName_.isEmpty())
-        return;
+    if (lastFileName_.isEmpty()) return;
     step([&] {
-        if (QWidget* active = ActiveChildWindow())
-            active->setWindowTitle(lastFileName_);
+        if (QWidget* active = ActiveChildWindow()) active->setWindowTitle(lastFileName_);
     });
     step([&] {
-        if (!context_.windows.saveChartBitmap)
-            return;
+        if (!context_.windows.saveChartBitmap) return;
         QWidget* chart = FindChildWindow(QStringLiteral("Grafico"));
-        if (chart == nullptr)
-            chart = ShowChildWindow(QStringLiteral("Grafico"));
-        if (chart == nullptr)
-            return;
+        if (chart == nullptr) chart = ShowChildWindow(QStringLiteral("Grafico"));
+        if (chart == nullptr) return;
         if (auto failure = context_.windows.saveChartBitmap(chart, lastFileName_)) {
             context_.dialogs.Message(*failure, MessageIcon::Exclamation, MessageButtons::Ok);
         }
@@ -571,8 +547,7 @@ void frmMain::ShowOptions(Origin origin) {
     CommandScope step(context_.dialogs, origin);
     step([&] {
         frmOptions options(printHeader_, this);
-        if (context_.dialogs.Exec(options) == QDialog::Accepted)
-            printHeader_ = options.Header();
+        if (context_.dialogs.Exec(options) == QDialog::Accepted) printHeader_ = options.Header();
     });
 }
 
@@ -594,8 +569,7 @@ void frmMain::ShowHelp(Origin origin, bool search) {
         }
         const auto failure = context_.help.Open(
             this, helpFile_, search ? HelpCommand::PartialKey : HelpCommand::Contents, QString());
-        if (failure)
-            context_.dialogs.Message(*failure, MessageIcon::None, MessageButtons::Ok);
+        if (failure) context_.dialogs.Message(*failure, MessageIcon::None, MessageButtons::Ok);
     });
 }
 
@@ -621,14 +595,11 @@ void frmMain::ShowTable(Origin origin) {
     QWidget* table = nullptr;
     step([&] {
         table = LoadChildWindow(QStringLiteral("Tabella"));
-        if (table != nullptr)
-            SubWindowOf(table)->hide();
+        if (table != nullptr) SubWindowOf(table)->hide();
     });
-    if (table == nullptr)
-        return;
+    if (table == nullptr) return;
     step([&] {
-        if (context_.windows.fillResultsTable)
-            context_.windows.fillResultsTable(table);
+        if (context_.windows.fillResultsTable) context_.windows.fillResultsTable(table);
     });
     step([&] { ShowChildWindow(QStringLiteral("Tabella")); });
 }
@@ -652,8 +623,7 @@ void frmMain::CascadeChildWindows(Origin) {
 void frmMain::TileChildWindows(Origin, Qt::Orientation orientation) {
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::StackingOrder)) {
-        if (sub->isVisible() && !sub->isMinimized())
-            windows.prepend(sub);
+        if (sub->isVisible() && !sub->isMinimized()) windows.prepend(sub);
     }
     const std::vector<QRect> places =
         TileRects(mdi_->viewport()->rect(), static_cast<int>(windows.size()), orientation);
@@ -673,8 +643,7 @@ void frmMain::ArrangeIcons(Origin) {
         }
     }
     const std::vector<QPoint> places = IconPlaces(mdi_->viewport()->rect(), sizes);
-    for (size_t i = 0; i < icons.size(); ++i)
-        icons[i]->move(places[i]);
+    for (size_t i = 0; i < icons.size(); ++i) icons[i]->move(places[i]);
 }
 
 void frmMain::FillWindowMenu() {
@@ -686,11 +655,9 @@ void frmMain::FillWindowMenu() {
     }
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder)) {
-        if (sub->isVisible())
-            windows << sub;
+        if (sub->isVisible()) windows << sub;
     }
-    if (windows.isEmpty())
-        return;
+    if (windows.isEmpty()) return;
     windowMenu_->addSeparator();
     QMdiSubWindow* active = mdi_->currentSubWindow();
     int number = 1;
@@ -701,8 +668,7 @@ void frmMain::FillWindowMenu() {
         entry->setChecked(sub == active);
         QPointer<QMdiSubWindow> target(sub);
         connect(entry, &QAction::triggered, this, [this, target] {
-            if (target)
-                mdi_->setActiveSubWindow(target);
+            if (target) mdi_->setActiveSubWindow(target);
         });
     }
 }

@@ -75,8 +75,7 @@ frmOptions::frmOptions(const QString& printHeader, QWidget* parent) : QDialog(pa
     // Ctrl+Tab and Ctrl+Shift+Tab belong to the dialog whichever control has
     // the focus.
     installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
     SelectTab(0);
     header_->setFocus();
 }

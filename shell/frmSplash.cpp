@@ -24,8 +24,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect p
     label->setGeometry(place);
     if (pointSize > 0 || bold) {
         QFont font = label->font();
-        if (pointSize > 0)
-            font.setPointSize(pointSize);
+        if (pointSize > 0) font.setPointSize(pointSize);
         font.setBold(bold);
         label->setFont(font);
     }

@@ -57,8 +57,7 @@ QString Expected(const char* buttons, const char* menus) {
 
 QWidget* ProgressWindow() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("AvanzamentoSimulazione"))
-            return window;
+        if (window->objectName() == QLatin1String("AvanzamentoSimulazione")) return window;
     }
     return nullptr;
 }
@@ -333,8 +332,7 @@ void CommandsTest::windowMenuListsAndArrangesChildren() {
         if (action->text().size() > 1 && action->text().at(1).isDigit()) {
             listed << action->text();
         }
-        if (action->isChecked())
-            checked = action;
+        if (action->isChecked()) checked = action;
     }
     QCOMPARE(listed,
              QStringList({QStringLiteral("&1 InserimentoDati"), QStringLiteral("&2 Grafico")}));

@@ -13,8 +13,7 @@ namespace volvenza::testing {
 QObject* FindNamed(const QObject* parent, const QString& name, const char* typeName) {
     const QList<QObject*> all = parent->findChildren<QObject*>();
     for (QObject* object : all) {
-        if (object->objectName() == name && object->inherits(typeName))
-            return object;
+        if (object->objectName() == name && object->inherits(typeName)) return object;
     }
     QStringList seen;
     for (QObject* object : all) {
@@ -49,8 +48,7 @@ class FakeInitialData : public QWidget {
     bool Read(CircuitData& data) const {
         for (size_t i = 0; i < std::size(kBoxes); ++i) {
             const auto* box = findChild<QLineEdit*>(QString::fromLatin1(kBoxes[i]));
-            if (auto value = ParseSingle(box->text().toStdString()))
-                data.*kFields[i] = *value;
+            if (auto value = ParseSingle(box->text().toStdString())) data.*kFields[i] = *value;
         }
         return true;
     }

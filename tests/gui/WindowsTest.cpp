@@ -183,8 +183,7 @@ void WindowsTest::barsFollowTheirMenuEntries() {
 
     // Every button speaks its tooltip; only "Esempio" shows a caption.
     for (QAction* action : toolBar->actions()) {
-        if (action->isSeparator())
-            continue;
+        if (action->isSeparator()) continue;
         QCOMPARE(action->text(), action->toolTip());
         QCOMPARE(action->icon().isNull(), action->objectName() == QLatin1String("Esempio"));
     }

@@ -1,0 +1,102 @@
+#pragma once
+// What the movement editor shows for each kind of actuator: the page title,
+// the size rows with their symbol, unit and the movement field each box
+// edits, the picture, and the six add buttons. Plain data, no Qt.
+
+#include <array>
+#include <cstdint>
+
+#include "engine/CircuitState.h"
+
+namespace volvenza {
+
+// One size row of a page: the name label, the unit label and the field of
+// the movement that the box shows and stores.
+struct SizeRow {
+    const char* name = nullptr;
+    const char* unit = nullptr;
+    float Movement::*field = nullptr;
+};
+
+struct ActuatorPage {
+    int16_t kind = MovementKind::Empty;
+    const char* title = nullptr;
+    // Rows Dato1, Dato2, Dato3; a row without a name stays hidden.
+    std::array<SizeRow, 3> rows{};
+    // Number of the page picture, 1..6; 0 keeps whatever picture is shown.
+    int picture = 0;
+};
+
+inline constexpr int kPictureCount = 6;
+
+inline constexpr std::array<ActuatorPage, 7> kActuatorPages{{
+    {MovementKind::CylinderExtending,
+     "CILINDRO SEMPLICE STELO USCENTE",
+     {{{"D", "[mm]", &Movement::BoreDiameter}, {"L", "[mm]", &Movement::Stroke}, {}}},
+     1},
+    {MovementKind::CylinderRetracting,
+     "CILINDRO SEMPLICE STELO ENTRANTE",
+     {{{"D", "[mm]", &Movement::BoreDiameter},
+       {"d", "[mm]", &Movement::RodDiameter},
+       {"L", "[mm]", &Movement::Stroke}}},
+     2},
+    // Only a loaded file can hold this kind; it is edited like kind 2 but its
+    // third size is the first stroke, and it has no picture of its own.
+    {MovementKind::DifferentialPiston,
+     "PISTONE DIFFERENZIALE",
+     {{{"D", "[mm]", &Movement::BoreDiameter},
+       {"d1", "[mm]", &Movement::RodDiameter},
+       {"S1", "[mm]", &Movement::Stroke1}}},
+     0},
+    {MovementKind::Motor,
+     "MOTORE",
+     {{{"C", "[cm3/giro]", &Movement::Displacement}, {"N", "[rpm]", &Movement::Speed}, {}}},
+     3},
+    {MovementKind::VaneActuator,
+     "PALMOLA",
+     {{{"CU", "[cm3/°]", &Movement::UnitDisplacement},
+       {"AR", "[°]", &Movement::RotationAngle},
+       {}}},
+     6},
+    {MovementKind::DoubleRodCylinder,
+     "CILINDRO DOPPIO STELO",
+     {{{"D", "[mm]", &Movement::BoreDiameter},
+       {"d", "[mm]", &Movement::RodDiameter},
+       {"L", "[mm]", &Movement::Stroke}}},
+     4},
+    {MovementKind::SingleActingCylinder,
+     "CILINDRO SEMPLICE EFFETTO",
+     {{{"d", "[mm]", &Movement::RodDiameter}, {"L", "[mm]", &Movement::Stroke}, {}}},
+     5},
+}};
+
+// The page of a kind code, or nullptr for an empty slot or an unknown code.
+constexpr const ActuatorPage* PageForKind(int16_t kind) {
+    for (const ActuatorPage& page : kActuatorPages) {
+        if (page.kind == kind) return &page;
+    }
+    return nullptr;
+}
+
+// The six add buttons: name, place in twips, tooltip and the kind they add.
+// The button shows the small picture with the number of its kind's page.
+struct AddButton {
+    const char* name;
+    int top;
+    int left;
+    const char* tooltip;
+    int16_t kind;
+};
+
+inline constexpr std::array<AddButton, 6> kAddButtons{{
+    {"PulsPistEsce", 120, 120, "Cilindro stelo semplice uscente", MovementKind::CylinderExtending},
+    {"PulsPistEntra", 120, 2040, "Cilindro stelo semplice rientrante",
+     MovementKind::CylinderRetracting},
+    {"PulsMotore", 120, 3960, "Motore", MovementKind::Motor},
+    {"PulsDiffGraUsc", 960, 120, "Cilindro a doppio stelo", MovementKind::DoubleRodCylinder},
+    {"PulsPistDiffPicUsc", 960, 2040, "Cilindro a semplice effetto esce",
+     MovementKind::SingleActingCylinder},
+    {"PulsPalmola", 960, 3960, "Palmola", MovementKind::VaneActuator},
+}};
+
+}  // namespace volvenza

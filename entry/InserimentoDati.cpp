@@ -1,0 +1,337 @@
+#include "entry/InserimentoDati.h"
+
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "engine/FlowModel.h"
+#include "entry/ActuatorPages.h"
+#include "entry/ActuatorPictures.h"
+#include "entry/NumberBox.h"
+#include "entry/NumberText.h"
+#include "platform/DecimalKey.h"
+#include "platform/Dialogs.h"
+#include "platform/ScreenUnits.h"
+
+namespace volvenza {
+namespace {
+
+const char* const kCaption = "Immissione dati";
+const char* const kTimeStart = "Ti";
+const char* const kTimeEnd = "Tf";
+const char* const kTimeUnit = "[sec]";
+const char* const kFlow = "Qm";
+const char* const kFlowUnit = "[dm3/min]";
+const char* const kDelete = "Elimina";
+const char* const kRecompute = "Ricalcola";
+const char* const kBack = "<";
+const char* const kForward = ">";
+const char* const kAskDelete = "Sei sicuro di voler eliminare questo movimento";
+const char* const kTableFull = "Raggiunto il numero massimo di 1000 movimenti";
+
+// Twips: the window's place in the main window and its client size.
+constexpr int kLeft = 100, kTop = 100, kClientWidth = 9540, kClientHeight = 5940;
+constexpr int kAddWidth = 1815, kAddHeight = 735;
+// The field grid: five rows, each a name label, a box and a unit label.
+constexpr std::array<int, 5> kRowTops{2640, 3120, 3600, 4080, 4560};
+constexpr int kNameLeft = 120, kNameWidth = 1575, kBoxLeft = 1800, kBoxWidth = 2175;
+constexpr int kUnitLeft = 4080, kUnitWidth = 855, kRowHeight = 285;
+constexpr int kFlowTop = 5160;
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QString Number(float value) {
+    return QString::fromStdString(FormatNumber(value));
+}
+
+QString Number(double value) {
+    return QString::fromStdString(FormatNumber(value));
+}
+
+}  // namespace
+
+InserimentoDati::InserimentoDati(CircuitState& state, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), state_(state), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("InserimentoDati"));
+    setWindowTitle(Text(kCaption));
+    // The places below are measured for an 8-point font.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    move(TwipsRect(kLeft, kTop, 0, 0, this).topLeft());
+    resize(sizeHint());
+    for (int n = 1; n <= kPictureCount; ++n) {
+        pictures_[n - 1] = QPixmap::fromImage(ActuatorPicture(n));
+    }
+    BuildWindow();
+
+    // Opening always starts at the first movement.
+    if (state_.MovementCount > 0) {
+        state_.CurrentMovement = 1;
+        const int16_t kind = state_.Movements[1].Kind;
+        ShowMovementPage(kind);
+        ShowKindPicture(kind);
+    }
+    ShowPosition();
+}
+
+InserimentoDati::FieldRow InserimentoDati::MakeRow(const char* nameLabel, const char* boxName,
+                                                   const char* unitLabel, int top, int nameLeft,
+                                                   int nameWidth, int boxLeft, int unitLeft,
+                                                   bool keepPeriod) {
+    FieldRow row;
+    row.name = new QLabel(this);
+    row.name->setObjectName(QString::fromLatin1(nameLabel));
+    row.name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row.name->setGeometry(TwipsRect(nameLeft, top, nameWidth, kRowHeight, this));
+    row.box =
+        new NumberBox(keepPeriod ? NumberBox::Period::Kept : NumberBox::Period::TypedAsComma, this);
+    row.box->setObjectName(QString::fromLatin1(boxName));
+    row.box->setGeometry(TwipsRect(boxLeft, top, kBoxWidth, kRowHeight, this));
+    row.unit = new QLabel(this);
+    row.unit->setObjectName(QString::fromLatin1(unitLabel));
+    row.unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    row.unit->setGeometry(TwipsRect(unitLeft, top, kUnitWidth, kRowHeight, this));
+    row.name->setBuddy(row.box);
+    return row;
+}
+
+void InserimentoDati::BuildWindow() {
+    for (const AddButton& design : kAddButtons) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QString::fromLatin1(design.name));
+        button->setGeometry(TwipsRect(design.left, design.top, kAddWidth, kAddHeight, this));
+        button->setIcon(
+            QPixmap::fromImage(ActuatorButtonPicture(PageForKind(design.kind)->picture)));
+        button->setIconSize(button->size() - QSize(6, 6));
+        button->setToolTip(Text(design.tooltip));
+        button->setAccessibleName(button->toolTip());
+        const int16_t kind = design.kind;
+        connect(button, &QPushButton::clicked, this, [this, kind] { OnAddButton(kind); });
+    }
+
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("LCommento"));
+    title_->setGeometry(TwipsRect(600, 1920, 8535, 495, this));
+    title_->setAlignment(Qt::AlignCenter);
+    QFont bold = title_->font();
+    bold.setPointSizeF(13.5);
+    bold.setBold(true);
+    title_->setFont(bold);
+
+    picture_ = new QLabel(this);
+    picture_->setObjectName(QStringLiteral("Immagine"));
+    picture_->setGeometry(TwipsRect(5400, 2640, 3735, 2295, this));
+    picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    const char* const names[] = {"Li", "Lf", "L1", "L2", "L3"};
+    const char* const boxes[] = {"DatoTi", "DatoTf", "Dato1", "Dato2", "Dato3"};
+    const char* const units[] = {"LUi", "LUf", "LU1", "LU2", "LU3"};
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        rows_[i] = MakeRow(names[i], boxes[i], units[i], kRowTops[i], kNameLeft, kNameWidth,
+                           kBoxLeft, kUnitLeft, false);
+        connect(rows_[i].box, &NumberBox::KeyReleased, this, [this] { OnSizeKeyReleased(); });
+    }
+    flow_ = MakeRow("LQm", "DatoQm", "LUQm", kFlowTop, 3840, 375, 4200, 6480, true);
+    connect(flow_.box, &QLineEdit::textChanged, this, [this] { StoreFields(); });
+    connect(flow_.box, &NumberBox::KeyReleased, this,
+            [this](const QKeyEvent& event) { OnFlowKeyReleased(event); });
+
+    auto* remove = new QPushButton(Text(kDelete), this);
+    remove->setObjectName(QStringLiteral("PulsEliminaDato"));
+    remove->setGeometry(TwipsRect(2640, 5160, 855, 495, this));
+    connect(remove, &QPushButton::clicked, this, [this] { OnDelete(); });
+
+    auto* recompute = new QPushButton(Text(kRecompute), this);
+    recompute->setObjectName(QStringLiteral("PulsCalcolaQm"));
+    recompute->setGeometry(TwipsRect(4200, 5520, 2415, 375, this));
+    connect(recompute, &QPushButton::clicked, this, [this] { OnRecompute(); });
+
+    back_ = new QPushButton(Text(kBack), this);
+    back_->setObjectName(QStringLiteral("PulsIndietro"));
+    back_->setGeometry(TwipsRect(360, 5280, 375, 255, this));
+    connect(back_, &QPushButton::clicked, this, [this] { OnStep(-1); });
+
+    position_ = new QLineEdit(this);
+    position_->setObjectName(QStringLiteral("Pos"));
+    position_->setGeometry(TwipsRect(840, 5280, 735, 285, this));
+    position_->setReadOnly(true);
+
+    forward_ = new QPushButton(Text(kForward), this);
+    forward_->setObjectName(QStringLiteral("PulsAvanti"));
+    forward_->setGeometry(TwipsRect(1680, 5280, 375, 255, this));
+    connect(forward_, &QPushButton::clicked, this, [this] { OnStep(+1); });
+
+    // Focus order: first add button, the time and size boxes, four more add
+    // buttons, the arrows and position, the flow, Elimina, the last add
+    // button, Ricalcola.
+    const char* const order[] = {
+        "PulsPistEsce", "DatoTi",      "DatoTf",          "Dato1",
+        "Dato2",        "Dato3",       "PulsPistEntra",   "PulsPistDiffPicUsc",
+        "PulsMotore",   "PulsPalmola", "PulsIndietro",    "PulsAvanti",
+        "Pos",          "DatoQm",      "PulsEliminaDato", "PulsDiffGraUsc",
+        "PulsCalcolaQm"};
+    for (size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(findChild<QWidget*>(QLatin1String(order[i - 1])),
+                    findChild<QWidget*>(QLatin1String(order[i])));
+    }
+
+    rows_[0].name->setText(Text(kTimeStart));
+    rows_[0].unit->setText(Text(kTimeUnit));
+    rows_[1].name->setText(Text(kTimeEnd));
+    rows_[1].unit->setText(Text(kTimeUnit));
+    flow_.name->setText(Text(kFlow));
+    flow_.unit->setText(Text(kFlowUnit));
+    HideAllFields();
+}
+
+void InserimentoDati::HideAllFields() {
+    for (FieldRow& row : rows_) {
+        row.name->hide();
+        row.box->hide();
+        row.unit->hide();
+    }
+    flow_.name->hide();
+    flow_.box->hide();
+    flow_.unit->hide();
+}
+
+void InserimentoDati::ShowPosition() {
+    const int16_t current = state_.CurrentMovement;
+    position_->setText(QStringLiteral("%1/%2").arg(current).arg(state_.MovementCount));
+    back_->setEnabled(current != 0 && current != 1);
+    forward_->setEnabled(current != state_.MovementCount);
+}
+
+void InserimentoDati::ShowRow(FieldRow& row, const QString& name, const QString& unit,
+                              const QString& value) {
+    row.name->setText(name);
+    row.unit->setText(unit);
+    row.box->setAccessibleName(name + QLatin1Char(' ') + unit);
+    row.name->show();
+    row.box->setText(value);
+    row.box->show();
+    row.unit->show();
+}
+
+void InserimentoDati::ShowMovementPage(int16_t kind) {
+    HideAllFields();
+    const ActuatorPage* page = PageForKind(kind);
+    if (page == nullptr) return;
+    const Movement& m = state_.Movements[state_.CurrentMovement];
+    title_->setText(Text(page->title));
+    ShowRow(rows_[0], Text(kTimeStart), Text(kTimeUnit), Number(m.Ti));
+    ShowRow(rows_[1], Text(kTimeEnd), Text(kTimeUnit), Number(m.Tf));
+    for (size_t i = 0; i < page->rows.size(); ++i) {
+        const SizeRow& size = page->rows[i];
+        if (size.name == nullptr) continue;
+        ShowRow(rows_[i + 2], Text(size.name), Text(size.unit), Number(m.*size.field));
+    }
+    // Last: setting the flow box stores the whole page back into the slot,
+    // so every other box must already show this movement.
+    ShowRow(flow_, Text(kFlow), Text(kFlowUnit), Number(m.Qm));
+}
+
+void InserimentoDati::ShowKindPicture(int16_t kind) {
+    const ActuatorPage* page = PageForKind(kind);
+    if (page == nullptr || page->picture < 1 || page->picture > kPictureCount) return;
+    picture_->setPixmap(pictures_[page->picture - 1]);
+}
+
+bool InserimentoDati::StoreFields() {
+    const int16_t current = state_.CurrentMovement;
+    if (current < 0 || current > kMaxMovements) return false;
+    Movement& m = state_.Movements[current];
+    const ActuatorPage* page = PageForKind(m.Kind);
+    if (page == nullptr) return true;
+
+    auto single = [](const FieldRow& row, float& field) {
+        const auto value = ParseSingle(row.box->text().toStdString());
+        if (value) field = *value;
+        return value.has_value();
+    };
+    if (!single(rows_[0], m.Ti) || !single(rows_[1], m.Tf)) return false;
+    for (size_t i = 0; i < page->rows.size(); ++i) {
+        const SizeRow& size = page->rows[i];
+        if (size.name != nullptr && !single(rows_[i + 2], m.*size.field)) return false;
+    }
+    const auto qm = ParseDouble(flow_.box->text().toStdString());
+    if (!qm) return false;
+    m.Qm = *qm;
+    return true;
+}
+
+void InserimentoDati::AddMovement(int16_t kind) {
+    state_.MovementCount = static_cast<int16_t>(state_.MovementCount + 1);
+    state_.CurrentMovement = state_.MovementCount;
+    state_.Movements[state_.CurrentMovement].Kind = kind;
+    ShowMovementPage(kind);
+    rows_[0].box->setFocus();
+    ShowPosition();
+    ShowKindPicture(kind);
+    state_.Ui().UpdateCommandState(100);
+}
+
+void InserimentoDati::OnAddButton(int16_t kind) {
+    if (state_.MovementCount >= kMaxMovements) {
+        dialogs_.Message(Text(kTableFull), MessageIcon::Information, MessageButtons::Ok);
+        return;
+    }
+    AddMovement(kind);
+}
+
+void InserimentoDati::OnSizeKeyReleased() {
+    StoreFields();
+    const double flow = ComputeMovementFlow(state_, state_.CurrentMovement);
+    flow_.box->setText(Number(flow));
+}
+
+void InserimentoDati::OnFlowKeyReleased(const QKeyEvent& event) {
+    if (IsDecimalPointKey(event)) {
+        dialogs_.Message(Text(kMsgDecimalPoint), MessageIcon::None, MessageButtons::Ok);
+    }
+}
+
+void InserimentoDati::OnRecompute() {
+    flow_.box->setText(Number(ComputeMovementFlow(state_, state_.CurrentMovement)));
+    StoreFields();
+}
+
+void InserimentoDati::OnStep(int delta) {
+    state_.CurrentMovement = static_cast<int16_t>(state_.CurrentMovement + delta);
+    ShowPosition();
+    const int16_t kind = state_.Movements[state_.CurrentMovement].Kind;
+    ShowMovementPage(kind);
+    ShowKindPicture(kind);
+}
+
+void InserimentoDati::OnDelete() {
+    // With nothing listed there is nothing to delete and nothing to ask.
+    if (state_.MovementCount <= 0 || state_.CurrentMovement <= 0) return;
+    if (dialogs_.Message(Text(kAskDelete), MessageIcon::None, MessageButtons::OkCancel) !=
+        MessageAnswer::Ok) {
+        return;
+    }
+    if (state_.CurrentMovement == state_.MovementCount) {
+        ClearMovement(state_, state_.CurrentMovement);
+        state_.MovementCount = static_cast<int16_t>(state_.MovementCount - 1);
+        state_.CurrentMovement = state_.MovementCount;
+    } else {
+        RemoveMovement(state_, state_.CurrentMovement);
+        state_.MovementCount = static_cast<int16_t>(state_.MovementCount - 1);
+    }
+    ShowPosition();
+    const int16_t kind = state_.Movements[state_.CurrentMovement].Kind;
+    ShowMovementPage(kind);
+    ShowKindPicture(kind);
+}
+
+QSize InserimentoDati::sizeHint() const {
+    return TwipsRect(0, 0, kClientWidth, kClientHeight, this).size();
+}
+
+}  // namespace volvenza

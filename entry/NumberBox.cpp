@@ -1,0 +1,51 @@
+#include "entry/NumberBox.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+#include "entry/NumberText.h"
+
+namespace volvenza {
+namespace {
+
+QString Filtered(const QString& text) {
+    QString out = text;
+    for (QChar& c : out) c = QChar(static_cast<char16_t>(FilterDecimalKey(c.unicode())));
+    return out;
+}
+
+}  // namespace
+
+NumberBox::NumberBox(Period period, QWidget* parent) : QLineEdit(parent), period_(period) {}
+
+void NumberBox::keyPressEvent(QKeyEvent* event) {
+    if (period_ == Period::TypedAsComma && event->text().contains(QLatin1Char('.'))) {
+        // The same key event, carrying the comma instead of the period.
+        QKeyEvent comma(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                        event->nativeVirtualKey(), event->nativeModifiers(),
+                        Filtered(event->text()), event->isAutoRepeat(), event->count());
+        QLineEdit::keyPressEvent(&comma);
+        event->setAccepted(comma.isAccepted());
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void NumberBox::keyReleaseEvent(QKeyEvent* event) {
+    QLineEdit::keyReleaseEvent(event);
+    emit KeyReleased(*event);
+}
+
+void NumberBox::inputMethodEvent(QInputMethodEvent* event) {
+    // An input method commits typed text this way rather than as key events.
+    if (period_ == Period::TypedAsComma && event->commitString().contains(QLatin1Char('.'))) {
+        QInputMethodEvent comma(event->preeditString(), event->attributes());
+        comma.setCommitString(Filtered(event->commitString()), event->replacementStart(),
+                              event->replacementLength());
+        QLineEdit::inputMethodEvent(&comma);
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+}  // namespace volvenza

@@ -1,0 +1,66 @@
+#include "platform/QtPrinterSurface.h"
+
+#include <QFontMetricsF>
+#include <QPrinter>
+
+namespace volvenza {
+
+QtPrinterSurface::QtPrinterSurface(QPrinter& printer) : printer_(printer) {
+    painter_.begin(&printer_);
+    // Until the width is rescaled, a horizontal unit is a twip as well.
+    devicePerUnitX_ = DevicePerTwip();
+}
+
+QtPrinterSurface::~QtPrinterSurface() {
+    if (painter_.isActive()) painter_.end();
+}
+
+double QtPrinterSurface::DevicePerTwip() const {
+    return printer_.resolution() / 1440.0;
+}
+
+void QtPrinterSurface::SetFont(const QString& family, double points) {
+    font_ = QFont(family);
+    font_.setPointSizeF(points);
+    // Where the named face is missing, fall back to the system's monospace one.
+    font_.setStyleHint(QFont::TypeWriter);
+    font_.setFixedPitch(true);
+    if (painter_.isActive()) painter_.setFont(font_);
+}
+
+void QtPrinterSurface::ScaleWidthTo100() {
+    const double width = printer_.pageLayout().paintRectPixels(printer_.resolution()).width();
+    if (width > 0) devicePerUnitX_ = width / 100.0;
+}
+
+double QtPrinterSurface::TextWidth(const QString& text) const {
+    return QFontMetricsF(font_, &printer_).horizontalAdvance(text) / devicePerUnitX_;
+}
+
+double QtPrinterSurface::LineHeight() const {
+    return QFontMetricsF(font_, &printer_).lineSpacing() / DevicePerTwip();
+}
+
+void QtPrinterSurface::DrawText(double x, double y, const QString& text) {
+    if (!painter_.isActive()) return;
+    const double ascent = QFontMetricsF(font_, &printer_).ascent();
+    painter_.drawText(QPointF(x * devicePerUnitX_, y * DevicePerTwip() + ascent), text);
+}
+
+void QtPrinterSurface::NewPage() {
+    if (painter_.isActive() && !printer_.newPage()) painter_.end();
+    ResetPosition();
+}
+
+void QtPrinterSurface::PaintPicture(const QImage& picture) {
+    if (!painter_.isActive() || picture.isNull()) return;
+    // The picture keeps the size it has on a 96 dots-per-inch screen.
+    const double scale = printer_.resolution() / 96.0;
+    painter_.drawImage(QRectF(0, 0, picture.width() * scale, picture.height() * scale), picture);
+}
+
+void QtPrinterSurface::EndDoc() {
+    if (painter_.isActive()) painter_.end();
+}
+
+}  // namespace volvenza

@@ -1,0 +1,201 @@
+#include "report/PrintReport.h"
+
+#include <QWidget>
+
+#include "entry/NumberText.h"
+#include "platform/Dialogs.h"
+#include "platform/QtPrinterSurface.h"
+
+namespace volvenza {
+namespace {
+
+const QString kFont = QStringLiteral("Courier");
+constexpr double kFontPoints = 12;
+constexpr double kInitialDataMargin = 12;
+constexpr double kMovementMargin = 12;
+constexpr double kTableMargin = 6;
+constexpr int kMovementsPerPage = 6;
+// How far below the top of a page the results table may start another row.
+constexpr double kTablePageDepth = 14160;
+
+const QStringList kTableHeading = {"T", "V(T)", "P(T)", "Qt(t)", "Qs(T)=Qt(T)-Qp"};
+
+QString Num(float v) {
+    return QString::fromStdString(FormatNumber(v));
+}
+QString Num(double v) {
+    return QString::fromStdString(FormatNumber(v));
+}
+QString Fixed(double v, int decimals) {
+    return QString::fromStdString(FormatFixed(v, decimals));
+}
+
+// The print header centred on the first line; the body starts after
+// `blankLines` lines counted from the top. Returns the top of the page.
+double PageHeading(PrinterSurface& s, const QString& header, double margin, int blankLines) {
+    s.SetFont(kFont, kFontPoints);
+    s.ScaleWidthTo100();
+    const double top = s.CurrentY();
+    s.SetCurrentX(50 - s.TextWidth(header) / 2);
+    s.Print({header});
+    s.SetCurrentX(margin);
+    s.SetCurrentY(top);
+    for (int i = 0; i < blankLines; ++i) s.Print();
+    return top;
+}
+
+void Line(PrinterSurface& s, double margin, const QStringList& items) {
+    s.SetCurrentX(margin);
+    s.Print(items);
+}
+
+void Blank(PrinterSurface& s, double margin) {
+    Line(s, margin, {});
+}
+
+// Two blank lines, the kind's name, the times and the dimension lines, then
+// the flow line.
+void MovementBlock(PrinterSurface& s, const Movement& m, const QString& name,
+                   const QList<QStringList>& dimensions) {
+    const double x = kMovementMargin;
+    Blank(s, x);
+    Blank(s, x);
+    Line(s, x, {name});
+    Blank(s, x);
+    Line(s, x, {"Ti: " + Num(m.Ti), "[sec]"});
+    Line(s, x, {"Tf: " + Num(m.Tf), "[sec]"});
+    for (const QStringList& d : dimensions) Line(s, x, d);
+    Line(s, x, {"Qm: " + Num(RoundHalfEven(m.Qm, 4)), "[dm3/min]"});
+}
+
+void PrintMovement(PrinterSurface& s, const Movement& m) {
+    const QString mm = QStringLiteral("[mm]");
+    const QList<QStringList> boreRodStroke = {{"D: " + Num(m.BoreDiameter), mm},
+                                              {"d: " + Num(m.RodDiameter), mm},
+                                              {"L: " + Num(m.Stroke), mm}};
+    switch (m.Kind) {
+        case MovementKind::CylinderExtending:
+            MovementBlock(s, m, "CILINDRO SEMPLICE STELO USCENTE",
+                          {{"D: " + Num(m.BoreDiameter), mm}, {"L: " + Num(m.Stroke), mm}});
+            break;
+        case MovementKind::CylinderRetracting:
+            MovementBlock(s, m, "CILINDRO SEMPLICE STELO ENTRANTE", boreRodStroke);
+            break;
+        case MovementKind::Motor:
+            MovementBlock(s, m, "MOTORE",
+                          {{"Cilindrata: " + Num(m.Displacement), "[cm3/giro]"},
+                           {QString::fromUtf8("N° giri: ") + Num(m.Speed), " "}});
+            break;
+        case MovementKind::VaneActuator:
+            MovementBlock(s, m, "PALMOLA",
+                          {{"Cil. uni.: " + Num(m.UnitDisplacement), QString::fromUtf8("[cm3/°]")},
+                           {"Angolo rot.: " + Num(m.RotationAngle), QString::fromUtf8("[°]")}});
+            break;
+        case MovementKind::DoubleRodCylinder:
+            MovementBlock(s, m, "CILINDRO DOPPIO STELO", boreRodStroke);
+            break;
+        case MovementKind::SingleActingCylinder:
+            MovementBlock(s, m, "CILINDRO SEMPLICE EFFETTO",
+                          {{"d: " + Num(m.RodDiameter), mm}, {"L: " + Num(m.Stroke), mm}});
+            break;
+        default:
+            break;  // empty slots and differential pistons leave no trace
+    }
+}
+
+// The chart window's committed picture: the drawing area publishes it as the
+// property "committedImage"; failing that, the area as it stands.
+QImage ChartPicture(QWidget& chart) {
+    QWidget* area = chart.findChild<QWidget*>(QStringLiteral("Picture1"));
+    if (area == nullptr) return {};
+    const QVariant committed = area->property("committedImage");
+    if (committed.canConvert<QImage>()) return committed.value<QImage>();
+    return area->grab().toImage();
+}
+
+void TableHeading(PrinterSurface& s) {
+    Line(s, kTableMargin, kTableHeading);
+    Blank(s, kTableMargin);
+}
+
+}  // namespace
+
+void PrintInitialDataReport(PrinterSurface& s, const CircuitState& state,
+                            const QString& printHeader) {
+    const CircuitData& d = state.Data;
+    const double x = kInitialDataMargin;
+    PageHeading(s, printHeader, x, 4);
+    Line(s, x, {"V0: " + Num(d.V0) + "  [dm3]"});
+    Line(s, x, {"P0: " + Num(d.P0) + "  [bar]"});
+    Line(s, x, {"Tc: " + Num(d.Tc) + QString::fromUtf8("  [°C]")});
+    Line(s, x, {"Qp: " + Num(d.Qp) + "  [dm3/min]"});
+    Line(s, x, {"Pm: " + Num(d.Pm) + "  [bar]"});
+    Line(s, x, {"Dp: " + Num(d.Dp) + "  [bar]"});
+    Blank(s, x);
+    Line(s, x, {"Tempo di ciclo: " + Num(d.CycleTime) + "  [sec]"});
+    Line(s, x, {"Numero movimenti: " + QString::number(state.SimMovementCount)});
+    Blank(s, x);
+    s.EndDoc();
+}
+
+void PrintMovementListReport(PrinterSurface& s, const CircuitState& state,
+                             const QString& printHeader) {
+    PageHeading(s, printHeader, kMovementMargin, 3);
+    for (int i = 1; i <= state.MovementCount; ++i) {
+        if (i > 1 && (i - 1) % kMovementsPerPage == 0) {
+            s.NewPage();
+            PageHeading(s, printHeader, kMovementMargin, 3);
+        }
+        PrintMovement(s, state.Movements.at(i));
+    }
+    s.EndDoc();
+}
+
+void PrintResultsTableReport(PrinterSurface& s, const CircuitState& state,
+                             const QString& printHeader) {
+    double top = PageHeading(s, printHeader, kTableMargin, 3);
+    TableHeading(s);
+    auto at = [](const std::vector<double>& series, int i) {
+        return i < static_cast<int>(series.size()) ? series[i] : 0.0;
+    };
+    for (int i = 0; i <= state.LastPoint; i += 10) {
+        if (s.CurrentY() - top > kTablePageDepth) {
+            s.NewPage();
+            top = PageHeading(s, printHeader, kTableMargin, 3);
+            TableHeading(s);
+        }
+        const float t = static_cast<float>(i) * state.TimeStep;
+        Line(s, kTableMargin,
+             {Fixed(t, 1), Fixed(at(state.VSeries, i), 4), Fixed(at(state.PSeries, i), 4),
+              Fixed(at(state.QtSeries, i), 4), Fixed(at(state.QsSeries, i), 4)});
+    }
+    s.EndDoc();
+}
+
+void PrintChartReport(PrinterSurface& s, const QImage& chart) {
+    s.PaintPicture(chart);
+    s.EndDoc();
+}
+
+void PrintActiveWindow(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
+                       const QString& printHeader, QWidget* activeChild) {
+    if (activeChild == nullptr) return;
+    if (!dialogs.PrinterDialog(printer, QStringLiteral("Stampa"), false)) return;
+    const QString name = activeChild->objectName();
+    if (name != "DatiIniziali" && name != "InserimentoDati" && name != "Tabella" &&
+        name != "Grafico") {
+        return;
+    }
+    QtPrinterSurface surface(printer);
+    if (name == "DatiIniziali") {
+        PrintInitialDataReport(surface, state, printHeader);
+    } else if (name == "InserimentoDati") {
+        PrintMovementListReport(surface, state, printHeader);
+    } else if (name == "Tabella") {
+        PrintResultsTableReport(surface, state, printHeader);
+    } else {
+        PrintChartReport(surface, ChartPicture(*activeChild));
+    }
+}
+
+}  // namespace volvenza

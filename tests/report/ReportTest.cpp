@@ -1,0 +1,233 @@
+#include <QFileInfo>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "engine/Simulation.h"
+#include "platform/QtPrinterSurface.h"
+#include "platform/ScriptedDialogs.h"
+#include "report/PrintReport.h"
+
+namespace volvenza {
+namespace {
+
+// Monospace metrics: a character is one unit wide and a line 240 twips high,
+// so print zones fall every 14 units.
+class RecordingSurface : public PrinterSurface {
+  public:
+    struct Text {
+        int page;
+        double x, y;
+        QString text;
+    };
+    QList<Text> texts;
+    int page = 1;
+    int ended = 0;
+    QList<QSize> pictures;
+
+    void SetFont(const QString&, double) override {}
+    void ScaleWidthTo100() override {}
+    double TextWidth(const QString& t) const override { return t.size(); }
+    double LineHeight() const override { return 240; }
+    void NewPage() override {
+        ++page;
+        ResetPosition();
+    }
+    void PaintPicture(const QImage& p) override { pictures.append(p.size()); }
+    void EndDoc() override { ++ended; }
+
+    // The texts of each printed line on a page, joined with "|" between zones.
+    QStringList Lines(int onPage) const {
+        QStringList lines;
+        double lastY = -1;
+        for (const Text& t : texts) {
+            if (t.page != onPage) continue;
+            if (t.y != lastY) {
+                const int line = static_cast<int>(t.y / 240);
+                while (lines.size() <= line) lines.append(QString());
+                lines[line] = t.text;
+                lastY = t.y;
+            } else {
+                lines[static_cast<int>(t.y / 240)] += "|" + t.text;
+            }
+        }
+        return lines;
+    }
+
+  protected:
+    void DrawText(double x, double y, const QString& text) override {
+        texts.append({page, x, y, text});
+    }
+};
+
+class ReportTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        InitCircuitState(state);
+        LoadExampleCircuit(state);
+    }
+
+    void initialDataLinesInOrder() {
+        RecordingSurface s;
+        PrintInitialDataReport(s, state, "Officina Rossi");
+        const QStringList lines = s.Lines(1);
+        QCOMPARE(lines.value(0), "Officina Rossi");
+        QCOMPARE(s.texts.first().x, 50 - 14 / 2.0);
+        QCOMPARE(lines.mid(1, 3), QStringList({"", "", ""}));
+        QCOMPARE(lines.mid(4),
+                 QStringList({"V0: 10  [dm3]", "P0: 60  [bar]", QString::fromUtf8("Tc: 45  [°C]"),
+                              "Qp: 30  [dm3/min]", "Pm: 80  [bar]", "Dp: 13  [bar]", "",
+                              "Tempo di ciclo: 4,7  [sec]", "Numero movimenti: 5"}));
+        QCOMPARE(s.texts[1].x, 12.0);
+        QCOMPARE(s.ended, 1);
+
+        RecordingSurface empty;
+        PrintInitialDataReport(empty, state, "");
+        QCOMPARE(empty.Lines(1).value(0), "");
+        QCOMPARE(empty.Lines(1).value(4), "V0: 10  [dm3]");
+    }
+
+    void movementListPagesAndKinds() {
+        RecordingSurface s;
+        PrintMovementListReport(s, state, "H");
+        QStringList lines = s.Lines(1);
+        const qsizetype motor = lines.indexOf("MOTORE");
+        QVERIFY(motor > 0);
+        QCOMPARE(lines.mid(motor - 2, 8),
+                 QStringList({"", "", "MOTORE", "", "Ti: 0|[sec]", "Tf: 2,5|[sec]",
+                              "Cilindrata: 100|[cm3/giro]", QString::fromUtf8("N° giri: 120| ")}));
+        QCOMPARE(lines.value(motor + 6), "Qm: 12|[dm3/min]");
+        QCOMPARE(lines.indexOf("Qm: 58,905|[dm3/min]") > 0, true);
+        // Units stand in the next print zone, 14 character widths from the left edge.
+        for (const auto& t : s.texts) {
+            if (t.text == "[cm3/giro]") QCOMPARE(t.x, 28.0);
+            if (t.text == "[sec]") QCOMPARE(t.x, 28.0);
+        }
+        QCOMPARE(s.page, 1);
+
+        // Seven movements: the seventh opens a second page; a kind-3 slot prints nothing.
+        state.Movements[6] = state.Movements[1];
+        state.Movements[6].Kind = MovementKind::DifferentialPiston;
+        state.Movements[7] = state.Movements[4];
+        state.MovementCount = 7;
+        RecordingSurface two;
+        PrintMovementListReport(two, state, "H");
+        QCOMPARE(two.page, 2);
+        lines = two.Lines(2);
+        QCOMPARE(lines.value(0), "H");
+        QCOMPARE(lines.value(5), "MOTORE");
+        QCOMPARE(two.Lines(1).count("CILINDRO SEMPLICE STELO USCENTE"), 2);
+    }
+
+    void resultsTableRowsAndPageBreaks() {
+        RunSimulation(state);
+        RecordingSurface s;
+        PrintResultsTableReport(s, state, "H");
+        QStringList lines = s.Lines(1);
+        QCOMPARE(lines.value(3), "T|V(T)|P(T)|Qt(t)|Qs(T)=Qt(T)-Qp");
+        QCOMPARE(lines.value(5), "0,0|8,6327|80,0000|70,9050|70,9050");
+        QCOMPARE(lines.value(6).section('|', 0, 1), "0,1|8,7508");
+        QCOMPARE(lines.last().section('|', 0, 0), "4,6");
+        QCOMPARE(lines.size(), 5 + 47);
+        QCOMPARE(s.page, 1);
+
+        // A long run: rows fill the page down to 14160 twips, then the
+        // headings repeat on the next page.
+        state.LastPoint = 1000;
+        state.VSeries.resize(1001);
+        state.PSeries.resize(1001);
+        state.QtSeries.resize(1001);
+        state.QsSeries.resize(1001);
+        RecordingSurface longRun;
+        PrintResultsTableReport(longRun, state, "H");
+        QCOMPARE(longRun.page, 2);
+        const QStringList first = longRun.Lines(1);
+        QCOMPARE(first.last().section('|', 0, 0), "5,4");
+        const QStringList second = longRun.Lines(2);
+        QCOMPARE(second.value(0), "H");
+        QCOMPARE(second.value(3), "T|V(T)|P(T)|Qt(t)|Qs(T)=Qt(T)-Qp");
+        QCOMPARE(second.value(5).section('|', 0, 0), "5,5");
+        QCOMPARE(second.last().section('|', 0, 0), "10,0");
+    }
+
+    void chartIsThePictureAlone() {
+        RecordingSurface s;
+        PrintChartReport(s, QImage(320, 200, QImage::Format_RGB32));
+        QCOMPARE(s.pictures, QList<QSize>({QSize(320, 200)}));
+        QVERIFY(s.texts.isEmpty());
+        QCOMPARE(s.ended, 1);
+    }
+
+    void realPrintToPdf() {
+        RunSimulation(state);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("tabella.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        state.LastPoint = 468;
+        int expectedPages = 0;
+        {
+            QtPrinterSurface surface(printer);
+            QVERIFY(surface.IsActive());
+            surface.SetFont("Courier", 12);
+            // Rows start on the sixth line and go on while they begin within 14160 twips.
+            const double line = surface.LineHeight();
+            const int rowsPerPage = static_cast<int>((14160 - 5 * line) / line) + 1;
+            expectedPages = (47 + rowsPerPage - 1) / rowsPerPage;
+            PrintResultsTableReport(surface, state, "Intestazione di prova");
+        }
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page(?!s)")),
+                 expectedPages);
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) return;
+        QProcess p;
+        p.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(p.waitForFinished(30000));
+        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY(text.contains("Intestazione di prova"));
+        QVERIFY(text.contains("Qs(T)=Qt(T)-Qp"));
+        QVERIFY(text.contains("8,7508"));
+    }
+
+    void printCommandFollowsTheActiveWindow() {
+        QTemporaryDir dir;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("out.pdf"));
+        ScriptedDialogs dialogs;
+
+        PrintActiveWindow(state, dialogs, printer, "H", nullptr);
+        QVERIFY(dialogs.Calls().empty());  // no active window: not even the dialog
+
+        QWidget window;
+        window.setObjectName("DatiIniziali");
+        dialogs.QueuePrinterAccepted(false);
+        PrintActiveWindow(state, dialogs, printer, "H", &window);
+        QCOMPARE(dialogs.Calls().size(), size_t(1));
+        QCOMPARE(dialogs.Calls()[0].kind, DialogKind::Printer);
+        QCOMPARE(dialogs.Calls()[0].title, "Stampa");
+        QVERIFY(!QFile::exists(dir.filePath("out.pdf")));
+
+        dialogs.QueuePrinterAccepted(true);
+        PrintActiveWindow(state, dialogs, printer, "H", &window);
+        QVERIFY(QFileInfo(dir.filePath("out.pdf")).size() > 0);
+    }
+
+  private:
+    CircuitState state;
+};
+
+}  // namespace
+}  // namespace volvenza
+
+QTEST_MAIN(volvenza::ReportTest)
+#include "ReportTest.moc"
