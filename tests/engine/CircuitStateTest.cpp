@@ -18,18 +18,6 @@ class CircuitStateTest : public ::testing::Test {
     CircuitState state;
 };
 
-TEST_F(CircuitStateTest, StartsEmptyWithTwoZeroPoints) {
-    EXPECT_EQ(state.MovementCount, 0);
-    EXPECT_EQ(state.SimMovementCount, 0);
-    EXPECT_EQ(state.LastPoint, 0);
-    EXPECT_EQ(state.TimeStep, 0.01f);
-    EXPECT_EQ(state.PointCapacity, 1);
-    for (const auto* s :
-         {&state.QtSeries, &state.QsSeries, &state.PSeries, &state.VSeries, &state.DVSeries}) {
-        EXPECT_EQ(*s, std::vector<double>({0.0, 0.0}));
-    }
-}
-
 TEST_F(CircuitStateTest, ExampleFillsItsSlotsAndLeavesLaterOnesAlone) {
     for (int k = 1; k <= 8; ++k) state.Movements[k].Kind = 7, state.Movements[k].Stroke = 99;
     state.MovementCount = 8;
@@ -72,13 +60,11 @@ TEST_F(CircuitStateTest, RemovingShiftsTheFollowingMovementsDown) {
     EXPECT_EQ(state.Movements[1].BoreDiameter, 0.0f);
 }
 
-TEST_F(CircuitStateTest, CollectTakesConvertibleBoxesOnly) {
-    LoadExampleCircuit(state);
-    ui.windowLoaded = false;
+TEST_F(CircuitStateTest, CollectReadsTheBoxesOnlyWhenTheWindowExists) {
     state.Data.Qp = 99;
     state.MovementCount = 3;
     CollectInitialData(state);
-    EXPECT_EQ(state.Data.Qp, 99.0f);  // no window: the stored value stays
+    EXPECT_EQ(state.Data.Qp, 99.0f);
     EXPECT_EQ(state.SimMovementCount, 3);
 
     ui.windowLoaded = true;
@@ -87,18 +73,21 @@ TEST_F(CircuitStateTest, CollectTakesConvertibleBoxesOnly) {
     EXPECT_EQ(state.Data.Qp, 45.5f);
 }
 
-TEST_F(CircuitStateTest, ResetAfterRunEmptiesEverything) {
+TEST_F(CircuitStateTest, ResetAfterRunGivesTheStartState) {
     LoadExampleCircuit(state);
     ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
     ResetCircuit(state);
     EXPECT_EQ(state.LastPoint, 0);
+    EXPECT_EQ(state.PointCapacity, 1);
+    EXPECT_EQ(state.TimeStep, 0.01f);
     EXPECT_EQ(state.PrechargeAtTemp, 0.0);
-    EXPECT_EQ(state.PSeries, std::vector<double>({0.0, 0.0}));
+    for (const auto* s :
+         {&state.QtSeries, &state.QsSeries, &state.PSeries, &state.VSeries, &state.DVSeries}) {
+        EXPECT_EQ(*s, std::vector<double>({0.0, 0.0}));
+    }
     EXPECT_EQ(state.Data.V0, 0.0f);
-    EXPECT_EQ(state.Movements[1].Kind, 0);
     EXPECT_EQ(state.Movements[5].Qm, 0.0);
-    EXPECT_EQ(state.MovementCount, 0);
-    EXPECT_EQ(state.SimMovementCount, 0);
+    EXPECT_EQ(state.MovementCount + state.SimMovementCount + state.CurrentMovement, 0);
 }
 
 }  // namespace
