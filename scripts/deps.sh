@@ -23,4 +23,4 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
