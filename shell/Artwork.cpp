@@ -6,15 +6,13 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "platform/IconPalette.h"
+
 namespace volvenza {
 namespace {
 
-const QColor kInk(40, 52, 70);
-const QColor kSteel(120, 140, 165);
 const QColor kOil(214, 150, 40);
 const QColor kGas(120, 180, 230);
-const QColor kPaper(250, 250, 246);
-const QColor kAccent(30, 110, 190);
 
 // An accumulator bottle in the box (x, y, w, h): gas above, oil below, a
 // port at the bottom.
@@ -102,7 +100,7 @@ void DrawPicture(QPainter& p, int picture) {
             break;
         }
         case 7: {  // run: a start triangle over a pressure wave
-            p.setBrush(QColor(40, 150, 70));
+            p.setBrush(kIconGreen);
             p.drawPolygon(QPolygonF({{4, 2}, {14, 8}, {4, 14}}));
             break;
         }

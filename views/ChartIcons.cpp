@@ -4,16 +4,13 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "platform/IconPalette.h"
+
 namespace volvenza {
 
 namespace {
 
-const QColor kInk(40, 52, 70);
-const QColor kSteel(120, 140, 165);
-const QColor kPaper(250, 250, 246);
-const QColor kAccent(30, 110, 190);
 const QColor kRed(200, 40, 40);
-const QColor kGreen(40, 150, 70);
 
 // A small chart: paper, two axes and a falling and recovering curve.
 void DrawChartSheet(QPainter& p) {
@@ -52,7 +49,7 @@ void DrawPicture(QPainter& p, const QString& key) {
         p.drawEllipse(QPointF(8, 8), 1.3, 1.3);
     } else if (key == QLatin1String("Disegna")) {  // the whole chart, framed to fit
         DrawChartSheet(p);
-        p.setPen(QPen(kGreen, 1.6, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setPen(QPen(kIconGreen, 1.6, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPolyline(QPolygonF({{0.8, 4.5}, {0.8, 0.8}, {4.5, 0.8}}));
         p.drawPolyline(QPolygonF({{11.5, 0.8}, {15.2, 0.8}, {15.2, 4.5}}));
@@ -69,9 +66,9 @@ void DrawPicture(QPainter& p, const QString& key) {
         p.drawLine(QPointF(10.6, 10.6), QPointF(14.5, 14.5));
     } else if (key == QLatin1String("AggiungiParticolari")) {  // chart, line and a plus
         DrawChartSheet(p);
-        p.setPen(QPen(kGreen, 1, Qt::DashLine));
+        p.setPen(QPen(kIconGreen, 1, Qt::DashLine));
         p.drawLine(QPointF(2, 9), QPointF(14, 9));
-        p.setPen(QPen(kGreen, 2));
+        p.setPen(QPen(kIconGreen, 2));
         p.drawLine(QPointF(11.5, 1), QPointF(11.5, 6));
         p.drawLine(QPointF(9, 3.5), QPointF(14, 3.5));
     } else if (key == QLatin1String("Differenza")) {  // two marked points and the gap
@@ -79,7 +76,7 @@ void DrawPicture(QPainter& p, const QString& key) {
         p.setBrush(kPaper);
         p.drawRect(QRectF(1.5, 1.5, 13, 13));
         DrawCrosshair(p, QPointF(5, 5), kRed);
-        DrawCrosshair(p, QPointF(11, 11), kGreen);
+        DrawCrosshair(p, QPointF(11, 11), kIconGreen);
         p.setPen(QPen(kInk, 1));
         p.drawLine(QPointF(5, 13.5), QPointF(11, 13.5));
     }

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -54,12 +53,16 @@ struct Chart {
         window.show();
         picture = Named<DrawingArea>(&window, QStringLiteral("Picture1"));
     }
-    QLineEdit* Box(const char* name) { return Named<QLineEdit>(&window, QLatin1String(name)); }
+    QStringList Texts(const QStringList& boxes) {
+        QStringList out;
+        for (const QString& box : boxes) out << Named<QLineEdit>(&window, box)->text();
+        return out;
+    }
     QAction* Button(const char* key) {
         return Named<QAction>(Named<QToolBar>(&window, QStringLiteral("Toolbar1")),
                               QLatin1String(key));
     }
-    QPointF Pixel(double x, double y) { return picture->Surface().ToPixels({x, y}); }
+    QImage Committed() const { return picture->Surface().CommittedImage(); }
     void Move(double x, double y) { MouseAt(picture, QEvent::MouseMove, x, y, Qt::NoButton); }
     void Click(double x, double y, Qt::MouseButton button = Qt::LeftButton) {
         ClickAt(picture, x, y, button);
@@ -72,10 +75,11 @@ struct Chart {
         }
         return n;
     }
-    // Whether anything is drawn on the pixel row of the user height y, within
-    // the left margin, where only the crosshair and precharge line reach.
-    bool MarginRowDrawn(const QImage& image, double y) {
-        const QPoint at = Pixel(-9, y).toPoint();
+    // Whether anything is drawn at user height y, give or take a pixel row, at
+    // abscissa x: by default in the left margin, which only the crosshair and
+    // the precharge line reach.
+    bool Drawn(const QImage& image, double y, double x = -9) {
+        const QPoint at = picture->Surface().ToPixels({x, y}).toPoint();
         const QColor background = image.pixelColor(1, 1);
         for (int dy = -1; dy <= 1; ++dy) {
             if (image.pixelColor(at.x(), at.y() + dy) != background) return true;
@@ -93,104 +97,67 @@ struct Chart {
 class GraficoTest : public QObject {
     Q_OBJECT
   private slots:
-    void opensInTheFullViewWithItsControls();
-    void readoutsFollowTheMouse();
-    void differenceKeepsBothCrosshairs();
-    void zoomRectangle();
-    void prechargeLineThroughTheExtrasDialog();
-    void bitmapExport();
-    void tableListsEveryTenthSample();
+    void fullViewAndItsReadouts();
+    void differenceCrosshairsAndBitmapExport();
+    void zoomAndPrechargeLine();
     void windowsInsideTheMainWindow();
 };
 
-void GraficoTest::opensInTheFullViewWithItsControls() {
+void GraficoTest::fullViewAndItsReadouts() {
     CircuitState state;
     MakeRun(state);
     Chart chart(state);
-    QStringList texts;
-    for (QAction* action : Named<QToolBar>(&chart.window, QStringLiteral("Toolbar1"))->actions()) {
-        QCOMPARE(action->text(), action->toolTip());
-        QVERIFY(!action->icon().isNull());
-        texts << action->objectName() + QLatin1Char('=') + action->toolTip();
-    }
-    QCOMPARE(texts, QStringList({"Cancella=Cancella grafico",
-                                 "Tracciatore=Abilita/disabilita il collimatore",
-                                 "Disegna=Disegna in scala 1:1", "ZoomArea=Zoom",
-                                 "AggiungiParticolari=Aggiiungi particolari al grafico",
-                                 "Differenza=Differenza tra 2 punti"}));
-    QCOMPARE(chart.Box("DiffX2")->accessibleName(), QStringLiteral("X2"));
-
-    // The layout leaves 3500 by 2000 twips around the drawing area.
+    // The layout leaves 3500 twips beside the drawing area; the time axis is drawn.
     QCOMPARE(chart.picture->width(), 1000 - TwipsToPixels(3500, &chart.window));
-    // The axes are black; the corner of the plot box is drawn.
-    const QImage committed = chart.picture->Surface().CommittedImage();
-    QCOMPARE(committed.pixelColor(chart.Pixel(40, 0).toPoint()), QColor(Qt::black));
+    QVERIFY(chart.Drawn(chart.Committed(), 0, 40));
 
     chart.Button("Cancella")->trigger();
     QVERIFY(!chart.picture->isEnabled());
     QVERIFY(!chart.Button("Tracciatore")->isEnabled());
-    QCOMPARE(Chart::Count(chart.picture->Surface().CommittedImage(), Qt::black), 0);
+    QCOMPARE(Chart::Count(chart.Committed(), Qt::black), 0);
     chart.Button("Disegna")->trigger();
     QVERIFY(chart.picture->isEnabled());
+    QVERIFY(chart.Drawn(chart.Committed(), 0, 40));
 
     // A window too small for the drawing area keeps an area of no size.
     chart.window.resize(100, 100);
     QVERIFY(chart.picture->Surface().IsEmptyArea());
     chart.window.resize(1000, 700);
-    QVERIFY(Chart::Count(chart.picture->Surface().CommittedImage(), Qt::black) > 0);
+    QVERIFY(chart.Drawn(chart.Committed(), 0, 40));
+
+    // No tool: time at the cursor and the pressure at its height.
+    chart.Move(16, 40);
+    QCOMPARE(chart.Texts({"Text1"}), QStringList({"0,9"}));
+    QVERIFY(chart.Texts({"Text2"})[0].startsWith(QLatin1String("100")));
+
+    chart.Button("Tracciatore")->trigger();
+    chart.Move(16, 40);
+    QCOMPARE(chart.Texts({"Text1", "Text2"}), QStringList({"0,9", "120"}));  // sample 94
+    // The crosshair is on the overlay only; it crosses the left margin at
+    // the curve's height.
+    const double h = state.PSeries[94] * state.ChartScaleY;
+    QVERIFY(chart.Drawn(chart.picture->Surface().WorkingImage(), h));
+    QVERIFY(!chart.Drawn(chart.Committed(), h));
+
+    // Left of the axis: time 0 and the first sample; right of the curve's
+    // end: the last sample.
+    chart.Move(-5, 40);
+    QCOMPARE(chart.Texts({"Text1", "Text2"}), QStringList({"0", "100"}));
+    chart.Move(89, 40);
+    QCOMPARE(chart.Texts({"Text2"}), QStringList({"200"}));
+
+    // Another tool ends the crosshair.
+    chart.Button("ZoomArea")->trigger();
+    QCOMPARE(state.CollimatorOn, kFalse);
 
     // Values a damaged file may bring are skipped, not drawn.
     state.PSeries[100] = std::numeric_limits<double>::quiet_NaN();
     state.PSeries[200] = std::numeric_limits<double>::infinity();
     chart.window.RedrawChart();
-    QCOMPARE(chart.picture->Surface().CommittedImage().pixelColor(chart.Pixel(40, 0).toPoint()),
-             QColor(Qt::black));
+    QVERIFY(chart.Drawn(chart.Committed(), 0, 40));
 }
 
-void GraficoTest::readoutsFollowTheMouse() {
-    CircuitState state;
-    MakeRun(state);
-    Chart chart(state);
-
-    // No tool: time at the cursor and the pressure at its height.
-    chart.Move(16, 40);
-    QCOMPARE(chart.Box("Text1")->text(), QStringLiteral("0,9"));
-    QCOMPARE(chart.Box("Text2")->text().left(3), QStringLiteral("100"));
-
-    chart.Button("Tracciatore")->trigger();
-    QCOMPARE(state.CollimatorOn, kTrue);
-    chart.Move(16, 40);
-    QCOMPARE(chart.Box("Text1")->text(), QStringLiteral("0,9"));
-    QCOMPARE(chart.Box("Text2")->text(), QStringLiteral("120"));  // sample 94
-    // The crosshair is on the overlay only; it crosses the left margin at
-    // the curve's height.
-    const double h = state.PSeries[94] * state.ChartScaleY;
-    QVERIFY(chart.MarginRowDrawn(chart.picture->Surface().WorkingImage(), h));
-    QVERIFY(!chart.MarginRowDrawn(chart.picture->Surface().CommittedImage(), h));
-
-    // Left of the axis: time 0 and the first sample; right of the curve's
-    // end: the last sample.
-    chart.Move(-5, 40);
-    QCOMPARE(chart.Box("Text1")->text(), QStringLiteral("0"));
-    QCOMPARE(chart.Box("Text2")->text(), QStringLiteral("100"));
-    chart.Move(89, 40);
-    QCOMPARE(chart.Box("Text2")->text(), QStringLiteral("200"));
-
-    // The right button neither starts nor ends a tool.
-    chart.Button("ZoomArea")->trigger();
-    QCOMPARE(state.CollimatorOn, kFalse);
-    chart.Click(30, 30, Qt::RightButton);
-    chart.Click(50, 50, Qt::RightButton);
-    QCOMPARE(state.ZoomRectOn, kTrue);
-    QCOMPARE(state.Zoomed, kFalse);
-
-    // A second press of the crosshair button turns it off.
-    chart.Button("Tracciatore")->trigger();
-    chart.Button("Tracciatore")->trigger();
-    QCOMPARE(state.CollimatorOn, kFalse);
-}
-
-void GraficoTest::differenceKeepsBothCrosshairs() {
+void GraficoTest::differenceCrosshairsAndBitmapExport() {
     CircuitState state;
     MakeRun(state);
     for (int i = 115; i <= 125; ++i) state.PSeries[i] = 150.125;
@@ -199,178 +166,112 @@ void GraficoTest::differenceKeepsBothCrosshairs() {
     const double sx = state.ChartScaleX;
 
     chart.Button("Differenza")->trigger();
-    QCOMPARE(state.DifferenceOn, kTrue);
     chart.Move(1.2 * sx, 50);
     // Against the second point's boxes as they stand.
-    QCOMPARE(chart.Box("DiffX")->text(), QStringLiteral("-1,2"));
+    QCOMPARE(chart.Texts({"DiffX"}), QStringList({"-1,2"}));
     chart.Click(1.2 * sx, 50);
     chart.Move(3.6 * sx, 20);
     chart.Click(3.6 * sx, 20);
-    QCOMPARE(chart.Box("DiffX1")->text(), QStringLiteral("1,2"));
-    QCOMPARE(chart.Box("DiffY1")->text(), QStringLiteral("150,125"));
-    QCOMPARE(chart.Box("DiffX2")->text(), QStringLiteral("3,6"));
-    QCOMPARE(chart.Box("DiffX")->text(), QStringLiteral("2,4"));
-    QCOMPARE(chart.Box("DiffY")->text(), QStringLiteral("-0,625"));
+    QCOMPARE(chart.Texts({"DiffX1", "DiffY1", "DiffX2", "DiffX", "DiffY"}),
+             QStringList({"1,2", "150,125", "3,6", "2,4", "-0,625"}));
     QCOMPARE(state.DifferenceOn, kFalse);
 
-    // Both crosshairs are part of the chart now; a later crosshair is not.
-    const QImage committed = chart.picture->Surface().CommittedImage();
+    // Both crosshairs are part of the chart now; a later live crosshair is
+    // neither in it nor in the exported bitmap.
+    const QImage committed = chart.Committed();
     QVERIFY(Chart::Count(committed, QColor(255, 0, 0)) > 100);
     QVERIFY(Chart::Count(committed, QColor(0, 255, 0)) > 100);
     chart.Button("Tracciatore")->trigger();
     chart.Move(60, 40);
-    const QImage after = chart.picture->Surface().CommittedImage();
-    QCOMPARE(after, committed);
+    QCOMPARE(chart.Committed(), committed);
     QVERIFY(chart.picture->Surface().WorkingImage() != committed);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("grafico.bmp"));
+    QVERIFY(!chart.window.SaveChartBitmap(path));
+    const QImage saved(path, "BMP");
+    QCOMPARE(saved.size(), chart.picture->size());
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), committed);
+    // The report finds the same picture through the area's property.
+    QCOMPARE(chart.picture->property("committedImage").value<QImage>(), committed);
+    const QString missing = dir.filePath(QStringLiteral("nessuna/grafico.bmp"));
+    QVERIFY(chart.window.SaveChartBitmap(missing).value_or(QString()).contains(missing));
 
     // Pressing "Differenza" again redraws without the crosshairs and ends the tool.
     chart.Button("Differenza")->trigger();
     chart.Button("Differenza")->trigger();
     QCOMPARE(state.DifferenceOn, kFalse);
-    QCOMPARE(Chart::Count(chart.picture->Surface().CommittedImage(), QColor(255, 0, 0)), 0);
+    QCOMPARE(Chart::Count(chart.Committed(), QColor(255, 0, 0)), 0);
 }
 
-void GraficoTest::zoomRectangle() {
-    CircuitState state;
-    MakeRun(state);
-    Chart chart(state);
-    const float fullScaleX = state.ChartScaleX;
-
-    // Dragged from lower right to upper left.
-    chart.Button("ZoomArea")->trigger();
-    chart.Click(51, 10);
-    chart.Move(30, 40);
-    QCOMPARE(chart.Box("Text2")->text(), QStringLiteral("100"));
-    chart.Click(17, 70);
-    QCOMPARE(state.Zoomed, kTrue);
-    QCOMPARE(state.ZoomRectOn, kFalse);
-    QVERIFY(!chart.Button("ZoomArea")->isEnabled());
-    QVERIFY(chart.Button("Tracciatore")->isEnabled());
-    QVERIFY(chart.dialogs.Messages().empty());
-    const float zoomScaleX = state.ChartScaleX;
-    QVERIFY(zoomScaleX > 2 * fullScaleX);
-
-    // Resizing keeps the zoomed window.
-    chart.window.resize(1200, 800);
-    QCOMPARE(state.Zoomed, kTrue);
-    QCOMPARE(state.ChartScaleX, zoomScaleX);
-
-    // A rectangle touching an axis, or of no size, is refused.
-    chart.Button("Disegna")->trigger();
-    QCOMPARE(state.Zoomed, kFalse);
-    chart.Button("ZoomArea")->trigger();
-    chart.Click(-1, 20);
-    chart.Click(40, 60);
-    chart.Button("ZoomArea")->trigger();
-    chart.Click(40, 40);
-    chart.Click(40, 40);
-    const auto messages = chart.dialogs.Messages();
-    QCOMPARE(messages.size(), size_t(2));
-    QCOMPARE(messages[0].text,
-             QStringLiteral("ATTENZIONE!!!!, il quadrato deve essere interno al grafico"));
-    QCOMPARE(messages[0].icon, MessageIcon::None);
-    QCOMPARE(messages[0].buttons, MessageButtons::Ok);
-    QCOMPARE(messages[0].title, QStringLiteral("Volvenza"));
-    QCOMPARE(state.Zoomed, kFalse);
-    QCOMPARE(state.ChartScaleX, fullScaleX);
-    QVERIFY(chart.Button("ZoomArea")->isEnabled());
-}
-
-void GraficoTest::prechargeLineThroughTheExtrasDialog() {
+void GraficoTest::zoomAndPrechargeLine() {
     CircuitState state;
     MakeRun(state);
     state.PrechargeAtTemp = 150;
     Chart chart(state);
-    const auto openDialog = [&] {
+    const float fullScaleX = state.ChartScaleX;
+    // Opens the extras dialog, sets its box and closes it with the button;
+    // tells whether the box was ticked on opening.
+    const auto answer = [&](bool show, const char* button) {
         chart.Button("AggiungiParticolari")->trigger();
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == QLatin1String("frmAggiungiParticolari") && w->isVisible()) {
-                return w;
+            if (w->objectName() != QLatin1String("frmAggiungiParticolari") || !w->isVisible()) {
+                continue;
             }
+            auto* check = Named<QCheckBox>(w, QStringLiteral("Chek_PF"));
+            const bool was = check->isChecked();
+            check->setChecked(show);
+            Named<QPushButton>(w, QLatin1String(button))->click();
+            return was;
         }
         qFatal("the extras dialog did not open");
     };
     const auto lineShown = [&] {
-        return chart.MarginRowDrawn(chart.picture->Surface().CommittedImage(),
-                                    PrechargeLineY(state, state.Zoomed ? 125 : 0));
+        return chart.Drawn(chart.Committed(), PrechargeLineY(state, state.Zoomed ? 125 : 0));
     };
 
-    QWidget* dialog = openDialog();
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Aggiungi particolari"));
-    auto* check = Named<QCheckBox>(dialog, QStringLiteral("Chek_PF"));
-    QVERIFY(!check->isChecked());
-    check->setChecked(true);
-    Named<QPushButton>(dialog, QStringLiteral("OKButton"))->click();
-    QCOMPARE(state.ShowPrechargeLine, kTrue);
-    QVERIFY(lineShown());
-
-    // In a zoomed view the line is drawn above the window's lowest pressure.
+    // A rectangle touching an axis is refused with a message.
     chart.Button("ZoomArea")->trigger();
+    chart.Click(-1, 20);
+    chart.Click(40, 60);
+    QCOMPARE(chart.dialogs.Messages().size(), size_t(1));
+    QCOMPARE(state.Zoomed, kFalse);
+    QCOMPARE(state.ChartScaleX, fullScaleX);
+    QVERIFY(chart.Button("ZoomArea")->isEnabled());
+
+    QVERIFY(!answer(true, "OKButton"));
+    QVERIFY(lineShown());
+
+    // Dragged from lower right to upper left: samples 100 to 300, 125 to
+    // 175 bar. The right button neither starts nor ends the rectangle.
+    chart.Button("ZoomArea")->trigger();
+    chart.Click(30, 30, Qt::RightButton);
+    chart.Click(51, 70);
+    chart.Click(45, 45, Qt::RightButton);
+    chart.Move(30, 40);
+    QCOMPARE(chart.Texts({"Text2"}), QStringList({"100"}));
     chart.Click(17, 50);
-    chart.Click(51, 70);  // 125 to 175 bar
     QCOMPARE(state.Zoomed, kTrue);
+    QCOMPARE(state.ChartScaleX, 40.0f);
+    QVERIFY(!chart.Button("ZoomArea")->isEnabled());
+    QVERIFY(chart.Button("Tracciatore")->isEnabled());
+    QCOMPARE(chart.dialogs.Messages().size(), size_t(1));
+    // The precharge line is drawn above the window's lowest pressure, also
+    // once the window is resized.
+    QVERIFY(lineShown());
+    chart.window.resize(1200, 800);
+    QCOMPARE(state.Zoomed, kTrue);
+    QCOMPARE(state.ChartScaleX, 40.0f);
     QVERIFY(lineShown());
 
-    dialog = openDialog();
-    check = Named<QCheckBox>(dialog, QStringLiteral("Chek_PF"));
-    QVERIFY(check->isChecked());
-    check->setChecked(false);
-    Named<QPushButton>(dialog, QStringLiteral("CancelButton"))->click();
-    QCOMPARE(state.ShowPrechargeLine, kTrue);
+    // Annulla keeps the line; OK with the box cleared removes it, zoom kept.
+    QVERIFY(answer(false, "CancelButton"));
     QVERIFY(lineShown());
-
-    dialog = openDialog();
-    Named<QCheckBox>(dialog, QStringLiteral("Chek_PF"))->setChecked(false);
-    Named<QPushButton>(dialog, QStringLiteral("OKButton"))->click();
+    QVERIFY(answer(false, "OKButton"));
     QCOMPARE(state.ShowPrechargeLine, kFalse);
     QCOMPARE(state.Zoomed, kTrue);
     QVERIFY(!lineShown());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void GraficoTest::bitmapExport() {
-    CircuitState state;
-    MakeRun(state);
-    Chart chart(state);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("grafico.bmp"));
-
-    // The live crosshair is not part of the picture.
-    chart.Button("Tracciatore")->trigger();
-    chart.Move(40, 40);
-    QVERIFY(!chart.window.SaveChartBitmap(path));
-    QImage saved(path, "BMP");
-    QCOMPARE(saved.size(), chart.picture->size());
-    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
-             chart.picture->Surface().CommittedImage());
-    // The report finds the same picture through the area's property.
-    QCOMPARE(chart.picture->property("committedImage").value<QImage>(),
-             chart.picture->Surface().CommittedImage());
-
-    const QString missing = dir.filePath(QStringLiteral("nessuna/grafico.bmp"));
-    QCOMPARE(chart.window.SaveChartBitmap(missing),
-             std::optional<QString>(QStringLiteral("Impossibile salvare il file ") + missing +
-                                    QLatin1Char('.')));
-}
-
-void GraficoTest::tableListsEveryTenthSample() {
-    CircuitState state;
-    MakeRun(state);
-    state.LastPoint = 469;
-    ScriptedDialogs dialogs;
-    Tabella table(state, dialogs);
-    table.FillResultsTable();
-    auto* grid = Named<QTableView>(&table, QStringLiteral("DataGrid1"));
-    QCOMPARE(grid->model()->rowCount(), 47);
-    QCOMPARE(grid->columnWidth(4), TwipsToPixels(1300, &table));
-    QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
-    QVERIFY(!grid->verticalHeader()->isVisible());
-    QCOMPARE(grid->currentIndex(), grid->model()->index(0, 0));
-
-    table.show();
-    table.resize(800, 600);
-    QCOMPARE(grid->size(),
-             QSize(800 - TwipsToPixels(500, &table), 600 - TwipsToPixels(500, &table)));
 }
 
 void GraficoTest::windowsInsideTheMainWindow() {
@@ -390,6 +291,9 @@ void GraficoTest::windowsInsideTheMainWindow() {
     shell.Button("Tabella")->trigger();
     auto* table = Named<Tabella>(shell.main.get(), QStringLiteral("Tabella"));
     QCOMPARE(table->Model().rowCount(), 468 / 10 + 1);
+    const int margin = TwipsToPixels(500, table);
+    QCOMPARE(Named<QTableView>(table, QStringLiteral("DataGrid1"))->size(),
+             table->size() - QSize(margin, margin));
 
     // The extras dialog outlives a closed chart and still stores its setting.
     Named<QAction>(chart, QStringLiteral("AggiungiParticolari"))->trigger();
@@ -412,8 +316,7 @@ void GraficoTest::windowsInsideTheMainWindow() {
     shell.Menu("mnuFileEsportaGrafico")->trigger();
     chart = Named<Grafico>(shell.main.get(), QStringLiteral("Grafico"));
     QCOMPARE(shell.state.Zoomed, kFalse);
-    QImage saved(path, "BMP");
-    QCOMPARE(saved.size(), chart->Picture()->size());
+    QCOMPARE(QImage(path, "BMP").size(), chart->Picture()->size());
     QVERIFY(shell.dialogs.Messages().empty());
     shell.Close();
 }
