@@ -1,7 +1,6 @@
 // The main window's commands on the shared state: the command-state codes,
 // New, Open, Save and the exports, run through scripted dialogs.
 
-#include <QApplication>
 #include <QFile>
 #include <QMdiArea>
 #include <QMenu>
@@ -36,13 +35,6 @@ QString States(const Shell& shell) {
 const QString kEmpty = QStringLiteral("1010001111 0000111");
 const QString kReady = QStringLiteral("1011001111 0000111");
 const QString kResults = QStringLiteral("1111111111 1111111");
-
-QWidget* ProgressWindow() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("AvanzamentoSimulazione")) return window;
-    }
-    return nullptr;
-}
 
 }  // namespace
 
@@ -177,6 +169,9 @@ void CommandsTest::saveAlwaysAsksOpenRefusalChangesNothingExportsRename() {
 
 void CommandsTest::runReportsThroughDialogsAndCloseStoresTheBoxes() {
     Shell shell;
+    auto progress = [&shell] {
+        return shell.main->findChild<QWidget*>(QStringLiteral("AvanzamentoSimulazione"));
+    };
     shell.state.Ui().UpdateCommandState(100);
     QCOMPARE(States(shell), kReady);
     shell.Button("Simulazione")->trigger();
@@ -189,14 +184,13 @@ void CommandsTest::runReportsThroughDialogsAndCloseStoresTheBoxes() {
     shell.dialogs.ClearCalls();
     shell.Button("Simulazione")->trigger();
     QVERIFY(shell.dialogs.Messages().empty());
-    QVERIFY(ProgressWindow() == nullptr);  // closed again at the end of the run
+    QVERIFY(progress() == nullptr);  // closed again at the end of the run
 
     // The progress window as the run drives it.
     shell.state.Ui().ShowProgress();
-    QWidget* progress = ProgressWindow();
-    QVERIFY(progress != nullptr && progress->isVisible());
+    QVERIFY(progress() != nullptr && progress()->isVisible());
     shell.state.Ui().CloseProgress();
-    QVERIFY(ProgressWindow() == nullptr);
+    QVERIFY(progress() == nullptr);
 
     // Closing the main window closes the hidden initial-data window, which
     // stores what its boxes hold.
