@@ -3,7 +3,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMdiSubWindow>
 #include <QTest>
 
@@ -26,28 +25,22 @@ void DatiInizialiTest::showsTheValuesAndStoresThemOnClosing() {
     ScriptedDialogs dialogs;
     state.Data = CircuitData{1.5f, 1.0f / 3, 45, 30, 80, 13, 123456.789f};
     DatiIniziali window(state, dialogs);
-
-    QCOMPARE(window.windowTitle(), QStringLiteral("Inizializzazione"));
-    QCOMPARE(window.size(), QSize(278, 206));
-    QCOMPARE(Named<QLineEdit>(&window, "TTT")->geometry(), QRect(64, 168, 137, 19));
     QCOMPARE(Named<QLineEdit>(&window, "TV0")->text(), QStringLiteral("1,5"));
     QCOMPARE(Named<QLineEdit>(&window, "TP0")->text(), QStringLiteral("0,3333333"));
     QCOMPARE(Named<QLineEdit>(&window, "TTT")->text(), QStringLiteral("123456,8"));
-    QCOMPARE(Named<QLabel>(&window, "Label3")->text(), QStringLiteral("[°C]"));
-    QCOMPARE(Named<QLabel>(&window, "Label7")->text(), QStringLiteral("[s]"));
-    QCOMPARE(Named<QLineEdit>(&window, "TV0")->accessibleName(), QStringLiteral("Vo [dm3]"));
-    QCOMPARE(Named<QLineEdit>(&window, "TTT")->accessibleName(), QStringLiteral("Tempo ciclo [s]"));
 
     // Nothing is stored while typing; on closing, a box that is not a number
     // keeps its old value and the others are read back as displayed.
     Named<QLineEdit>(&window, "TDp")->clear();
     Named<QLineEdit>(&window, "TTc")->setText(QStringLiteral("abc"));
-    QCOMPARE(state.Data.P0, 1.0f / 3);
+    Named<QLineEdit>(&window, "TPm")->setText(QStringLiteral("92,5"));
+    QCOMPARE(state.Data.Pm, 80.0f);
     window.close();
     QCOMPARE(state.Data.V0, 1.5f);
     QCOMPARE(state.Data.P0, 0.3333333f);
     QVERIFY(state.Data.P0 != 1.0f / 3);
     QCOMPARE(state.Data.Tc, 45.0f);
+    QCOMPARE(state.Data.Pm, 92.5f);
     QCOMPARE(state.Data.Dp, 13.0f);
     QCOMPARE(state.Data.CycleTime, 123456.8f);
 }
@@ -74,27 +67,25 @@ void DatiInizialiTest::runAndCloseTakeTheTypedValues() {
     Shell shell(ProgramChildWindows());
     shell.main->show();
     shell.Button("Esempio")->trigger();
-    // The example writes the boxes of a window it loads hidden.
+    // The example writes the boxes of a window it loads hidden, and a run
+    // takes what they hold.
     QWidget* window = shell.main->FindChildWindow(QStringLiteral("DatiIniziali"));
     QVERIFY(window != nullptr);
     QVERIFY(!window->isVisible());
-    QCOMPARE(Named<QLineEdit>(window, "TTT")->text(), QStringLiteral("4,7"));
+    auto* cycle = Named<QLineEdit>(window, "TTT");
+    QCOMPARE(cycle->text(), QStringLiteral("4,7"));
+    cycle->setText(QStringLiteral("2"));
+    shell.Button("Simulazione")->trigger();
+    QCOMPARE(shell.state.Data.CycleTime, 2.0f);
+    QCOMPARE(shell.state.LastPoint, 200);
 
     shell.Button("ValoriIniziali")->trigger();
     QCOMPARE(shell.main->FindChildWindow(QStringLiteral("DatiIniziali")), window);
     QVERIFY(window->isVisible());
-    QCOMPARE(window->parentWidget()->pos(), QPoint(1, 1));
-    QCOMPARE(window->size(), QSize(278, 206));
     auto* pump = Named<QLineEdit>(window, "TQp");
     pump->selectAll();
-    QTest::keyClicks(pump, "32.5");
-    QCOMPARE(shell.state.Data.Qp, 30.0f);
-    shell.Button("Simulazione")->trigger();
-    QCOMPARE(shell.state.Data.Qp, 32.5f);
-    QVERIFY(shell.state.LastPoint > 0);
-
-    pump->selectAll();
     QTest::keyClicks(pump, "28");
+    QCOMPARE(shell.state.Data.Qp, 30.0f);
     qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
     QCOMPARE(shell.state.Data.Qp, 28.0f);
     QVERIFY(QTest::qWaitFor(

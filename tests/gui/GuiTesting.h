@@ -1,7 +1,7 @@
 #pragma once
 // Shared pieces of the window tests: finding widgets by name with a useful
-// failure, a main window over scripted dialogs and a temporary settings
-// folder, and stand-in child windows.
+// failure, and a main window over scripted dialogs and a temporary settings
+// folder.
 
 #include <memory>
 
@@ -28,43 +28,36 @@ T* Named(const QObject* parent, const QString& name) {
     return static_cast<T*>(FindNamed(parent, name, T::staticMetaObject.className()));
 }
 
-// A help viewer that records its calls.
+// A help viewer that records its calls as "file command key".
 class RecordingHelpViewer : public HelpViewer {
   public:
     std::optional<QString> Open(QWidget*, const QString& helpFile, HelpCommand command,
                                 const QString& key) override {
-        calls.push_back({helpFile, command, key});
+        calls << QStringLiteral("%1 %2 %3").arg(helpFile).arg(int(command)).arg(key);
         return failure;
     }
-    struct Call {
-        QString helpFile;
-        HelpCommand command;
-        QString key;
-    };
-    std::vector<Call> calls;
+    QStringList calls;
     std::optional<QString> failure;
 };
 
-// Stand-in child windows named like the real ones; the initial-data one has
-// the seven boxes TV0..TTT and stores them on closing.
+// The real initial-data window, and plain stand-ins named like the other
+// child windows with no hooks behind them.
 ChildWindows FakeChildWindows();
 
 // A main window as the program opens it, over scripted dialogs, a recording
 // help viewer and settings in a temporary folder.
 struct Shell {
-    explicit Shell(ChildWindows windows = FakeChildWindows(), QString settingsFolder = {});
-    ~Shell();
+    explicit Shell(ChildWindows windows = FakeChildWindows());
 
     QAction* Button(const char* key) const;
     QAction* Menu(const char* name) const;
+    // A new main window over the same state and settings.
     void Open();
-    void Close();
+    void Close() { main->close(); }
 
-    std::unique_ptr<QTemporaryDir> temp;
-    QString settingsFolder;
-    QString systemRoot;
+    QTemporaryDir temp;
     CircuitState state;
-    std::unique_ptr<SettingsStore> settings;
+    SettingsStore settings;
     ScriptedDialogs dialogs;
     RecordingHelpViewer help;
     ChildWindows windows;
