@@ -86,7 +86,7 @@ DatiIniziali::DatiIniziali(CircuitState& state, Dialogs& /*dialogs*/, QWidget* p
 
 bool DatiIniziali::ReadBoxes(CircuitData& data) const {
     for (size_t i = 0; i < kRows.size(); ++i) {
-        if (const auto value = ParseSingle(boxes_[i]->text().toStdString())) {
+        if (const auto value = ParseNumber<float>(boxes_[i]->text().toStdString())) {
             data.*kRows[i].field = *value;
         }
     }

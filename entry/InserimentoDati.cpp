@@ -250,7 +250,7 @@ bool InserimentoDati::StoreFields() {
     if (page == nullptr) return true;
 
     auto single = [](const FieldRow& row, float& field) {
-        const auto value = ParseSingle(row.box->text().toStdString());
+        const auto value = ParseNumber<float>(row.box->text().toStdString());
         if (value) field = *value;
         return value.has_value();
     };
@@ -259,7 +259,7 @@ bool InserimentoDati::StoreFields() {
         const SizeRow& size = page->rows[i];
         if (size.name != nullptr && !single(rows_[i + 2], m.*size.field)) return false;
     }
-    const auto qm = ParseDouble(flow_.box->text().toStdString());
+    const auto qm = ParseNumber<double>(flow_.box->text().toStdString());
     if (!qm) return false;
     m.Qm = *qm;
     return true;

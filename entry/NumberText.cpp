@@ -96,12 +96,12 @@ bool IsDecimalPointKey(int virtualKey) {
     return virtualKey == 190 || virtualKey == 110;
 }
 
-std::optional<float> ParseSingle(std::string_view text) {
-    return ParseAs<float>(text);
+template <typename T>
+std::optional<T> ParseNumber(std::string_view text) {
+    return ParseAs<T>(text);
 }
-std::optional<double> ParseDouble(std::string_view text) {
-    return ParseAs<double>(text);
-}
+template std::optional<float> ParseNumber<float>(std::string_view);
+template std::optional<double> ParseNumber<double>(std::string_view);
 
 std::string FormatGeneral(double value, int digits, char separator, bool keepLeadingZero) {
     if (value == 0 || std::isnan(value)) return "0";

@@ -25,8 +25,10 @@ bool IsDecimalPointKey(int virtualKey);
 // Box text to a number: blanks around, an optional sign, digits with at most
 // one decimal separator ("," or a single "."), and an optional exponent.
 // Empty or malformed text gives nothing.
-std::optional<float> ParseSingle(std::string_view text);
-std::optional<double> ParseDouble(std::string_view text);
+// ParseNumber<float> rounds to single precision; ParseNumber<double> keeps
+// double precision (the movement flow).
+template <typename T>
+std::optional<T> ParseNumber(std::string_view text);
 
 // Box text: decimal comma, no grouping, no trailing zeros, 7 (single) or 15
 // (double) significant digits; exponent form where %G would use it.

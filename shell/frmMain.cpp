@@ -416,7 +416,7 @@ QPrinter& frmMain::Printer() {
 void frmMain::RestoreBounds() {
     auto bound = [this](const SettingKey& key) {
         const std::optional<float> twips =
-            ParseSingle(ReadSetting(context_.settings, key).toStdString());
+            ParseNumber<float>(ReadSetting(context_.settings, key).toStdString());
         // A stored text that is not a number counts as missing.
         return TwipsToPixels(twips ? *twips : std::stof(key.defaultValue), this);
     };

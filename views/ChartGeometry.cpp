@@ -155,7 +155,8 @@ std::string PressureText(double bar) {
 }
 
 std::string DifferenceText(const std::string& second, const std::string& first) {
-    return FormatNumber(ParseDouble(second).value_or(0) - ParseDouble(first).value_or(0));
+    return FormatNumber(ParseNumber<double>(second).value_or(0) -
+                        ParseNumber<double>(first).value_or(0));
 }
 
 }  // namespace volvenza

@@ -8,21 +8,21 @@ namespace volvenza {
 namespace {
 
 TEST(NumberText, ParsesBoxText) {
-    EXPECT_EQ(ParseSingle("1,5"), 1.5f);
-    EXPECT_EQ(ParseSingle("  -1,5 "), -1.5f);
-    EXPECT_EQ(ParseSingle("+3"), 3.0f);
-    EXPECT_EQ(ParseSingle("1.5"), 1.5f);  // a pasted point is taken as the separator
-    EXPECT_EQ(ParseSingle(",5"), 0.5f);
-    EXPECT_EQ(ParseSingle("0,3"), 0.3f);
-    EXPECT_EQ(ParseDouble("1,767145E+22"), 1.767145e22);
-    EXPECT_EQ(ParseDouble("1E-05"), 1e-05);
-    EXPECT_EQ(ParseDouble("32,3977495"), 32.3977495);
+    EXPECT_EQ(ParseNumber<float>("1,5"), 1.5f);
+    EXPECT_EQ(ParseNumber<float>("  -1,5 "), -1.5f);
+    EXPECT_EQ(ParseNumber<float>("+3"), 3.0f);
+    EXPECT_EQ(ParseNumber<float>("1.5"), 1.5f);  // a pasted point is taken as the separator
+    EXPECT_EQ(ParseNumber<float>(",5"), 0.5f);
+    EXPECT_EQ(ParseNumber<float>("0,3"), 0.3f);
+    EXPECT_EQ(ParseNumber<double>("1,767145E+22"), 1.767145e22);
+    EXPECT_EQ(ParseNumber<double>("1E-05"), 1e-05);
+    EXPECT_EQ(ParseNumber<double>("32,3977495"), 32.3977495);
     for (const char* bad :
          {"", "  ", "abc", "1,2,3", "1.2,3", "1,5x", "-", ",", "1E", "1 5", "nan", "inf", "1e99"}) {
-        EXPECT_FALSE(ParseSingle(bad).has_value()) << bad;
+        EXPECT_FALSE(ParseNumber<float>(bad).has_value()) << bad;
     }
-    EXPECT_FALSE(ParseDouble("1e400").has_value());
-    EXPECT_EQ(ParseSingle("1e-60"), 0.0f);
+    EXPECT_FALSE(ParseNumber<double>("1e400").has_value());
+    EXPECT_EQ(ParseNumber<float>("1e-60"), 0.0f);
 }
 
 TEST(NumberText, FormatsBoxText) {
@@ -38,7 +38,7 @@ TEST(NumberText, FormatsBoxText) {
     EXPECT_EQ(FormatNumber(1.767145e22), "1,767145E+22");
     // What FormatNumber writes, ParseNumber reads back (to seven digits).
     for (float v : {1.0f / 3.0f, 1e-7f, 3.4e38f, -2.5e-3f, 123456.7f}) {
-        std::optional<float> back = ParseSingle(FormatNumber(v));
+        std::optional<float> back = ParseNumber<float>(FormatNumber(v));
         ASSERT_TRUE(back) << v;
         EXPECT_EQ(FormatNumber(*back), FormatNumber(v));
     }
