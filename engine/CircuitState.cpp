@@ -59,43 +59,32 @@ void LoadExampleCircuit(CircuitState& state) {
     state.Data = CircuitData{10, 60, 45, 30, 80, 13, 4.7f};
     state.SimMovementCount = 5;
 
-    auto& m = state.Movements;
-    m[1].Kind = MovementKind::CylinderExtending;
-    m[1].Ti = 0;
-    m[1].Tf = 0.3f;
-    m[1].BoreDiameter = 50;
-    m[1].Stroke = 150;
-    m[1].Qm = 58.905;
-
-    m[2].Kind = MovementKind::CylinderRetracting;
-    m[2].Ti = 0.2f;
-    m[2].Tf = 0.8f;
-    m[2].BoreDiameter = 40;
-    m[2].RodDiameter = 15;
-    m[2].Stroke = 300;
-    m[2].Qm = 32.39775;
-
-    m[3].Kind = MovementKind::CylinderExtending;
-    m[3].Ti = 1.0f;
-    m[3].Tf = 1.4f;
-    m[3].BoreDiameter = 63;
-    m[3].Stroke = 100;
-    m[3].Qm = 46.75879;
-
-    m[4].Kind = MovementKind::Motor;
-    m[4].Ti = 0;
-    m[4].Tf = 2.5f;
-    m[4].Displacement = 100;
-    m[4].Speed = 120;
-    m[4].Qm = 12.0;
-
-    m[5].Kind = MovementKind::CylinderRetracting;
-    m[5].Ti = 1.0f;
-    m[5].Tf = 1.3f;
-    m[5].BoreDiameter = 50;
-    m[5].RodDiameter = 20;
-    m[5].Stroke = 150;
-    m[5].Qm = 49.48021;
+    // Only the fields the example names are written; the others keep their values.
+    auto timed = [&state](int k, int16_t kind, float ti, float tf, double qm) -> Movement& {
+        Movement& m = state.Movements[k];
+        m.Kind = kind;
+        m.Ti = ti;
+        m.Tf = tf;
+        m.Qm = qm;
+        return m;
+    };
+    Movement& m1 = timed(1, MovementKind::CylinderExtending, 0, 0.3f, 58.905);
+    m1.BoreDiameter = 50;
+    m1.Stroke = 150;
+    Movement& m2 = timed(2, MovementKind::CylinderRetracting, 0.2f, 0.8f, 32.39775);
+    m2.BoreDiameter = 40;
+    m2.RodDiameter = 15;
+    m2.Stroke = 300;
+    Movement& m3 = timed(3, MovementKind::CylinderExtending, 1.0f, 1.4f, 46.75879);
+    m3.BoreDiameter = 63;
+    m3.Stroke = 100;
+    Movement& m4 = timed(4, MovementKind::Motor, 0, 2.5f, 12.0);
+    m4.Displacement = 100;
+    m4.Speed = 120;
+    Movement& m5 = timed(5, MovementKind::CylinderRetracting, 1.0f, 1.3f, 49.48021);
+    m5.BoreDiameter = 50;
+    m5.RodDiameter = 20;
+    m5.Stroke = 150;
 
     WriteInitialDataBoxes(state);
     state.MovementCount = state.SimMovementCount;
