@@ -10,6 +10,7 @@
 #include "platform/QtPrinterSurface.h"
 #include "platform/ScriptedDialogs.h"
 #include "report/PrintReport.h"
+#include "views/Grafico.h"
 
 namespace volvenza {
 namespace {
@@ -220,6 +221,19 @@ class ReportTest : public QObject {
         dialogs.QueuePrinterAccepted(true);
         PrintActiveWindow(state, dialogs, printer, "H", &window);
         QVERIFY(QFileInfo(dir.filePath("out.pdf")).size() > 0);
+
+        // The chart window prints its committed picture alone.
+        RunSimulation(state);
+        Grafico chart(state, dialogs);
+        chart.resize(640, 480);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        printer.setOutputFileName(dir.filePath("chart.pdf"));
+        dialogs.QueuePrinterAccepted(true);
+        PrintActiveWindow(state, dialogs, printer, "H", &chart);
+        QFile pdf(dir.filePath("chart.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().contains("/Subtype /Image"));
     }
 
   private:
