@@ -104,19 +104,9 @@ void DrawPicture(QPainter& p, int picture) {
             p.drawPolygon(QPolygonF({{4, 2}, {14, 8}, {4, 14}}));
             break;
         }
-        case 8: {  // the chart: axes and a falling and recovering pressure
-            p.setBrush(kPaper);
-            p.drawRect(QRectF(1.5, 1.5, 13, 13));
-            p.setPen(QPen(kInk, 1));
-            p.drawLine(QPointF(3, 2.5), QPointF(3, 13));
-            p.drawLine(QPointF(3, 13), QPointF(14, 13));
-            QPainterPath curve(QPointF(3.5, 4));
-            curve.cubicTo(QPointF(6, 12), QPointF(9, 12), QPointF(13.5, 4));
-            p.setPen(QPen(kAccent, 1.4));
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(curve);
+        case 8:  // the chart: axes and a falling and recovering pressure
+            DrawChartSheet(p);
             break;
-        }
         case 9: {  // the table: a grid with a header row
             p.setBrush(kPaper);
             p.drawRect(QRectF(1.5, 2.5, 13, 11));

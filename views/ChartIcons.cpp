@@ -12,20 +12,6 @@ namespace {
 
 const QColor kRed(200, 40, 40);
 
-// A small chart: paper, two axes and a falling and recovering curve.
-void DrawChartSheet(QPainter& p) {
-    p.setPen(QPen(kInk, 1));
-    p.setBrush(kPaper);
-    p.drawRect(QRectF(1.5, 1.5, 13, 13));
-    p.drawLine(QPointF(3, 2.5), QPointF(3, 13));
-    p.drawLine(QPointF(3, 13), QPointF(14, 13));
-    QPainterPath curve(QPointF(3.5, 4));
-    curve.cubicTo(QPointF(6, 12), QPointF(9, 12), QPointF(13.5, 4));
-    p.setPen(QPen(kAccent, 1.4));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(curve);
-}
-
 void DrawCrosshair(QPainter& p, QPointF centre, const QColor& color) {
     p.setPen(QPen(color, 1.2));
     p.drawLine(QPointF(centre.x(), 1), QPointF(centre.x(), 15));
