@@ -1,7 +1,7 @@
 #include "documents/ResultsExport.h"
 
 #include "documents/AtomicFile.h"
-#include "entry/NumberText.h"
+#include "numbers/NumberText.h"
 
 namespace volvenza {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "documents/AtomicFile.h"
-#include "entry/NumberText.h"
+#include "numbers/NumberText.h"
 
 namespace volvenza {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/Rounding.h"
+#include "numbers/Rounding.h"
 
 namespace volvenza {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "entry/NumberBox.h"
-#include "entry/NumberText.h"
+#include "numbers/NumberText.h"
 #include "platform/ScreenUnits.h"
 
 namespace volvenza {

@@ -10,7 +10,7 @@
 #include "entry/ActuatorPages.h"
 #include "entry/ActuatorPictures.h"
 #include "entry/NumberBox.h"
-#include "entry/NumberText.h"
+#include "numbers/NumberText.h"
 #include "platform/DecimalKey.h"
 #include "platform/Dialogs.h"
 #include "platform/ScreenUnits.h"

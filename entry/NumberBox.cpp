@@ -3,7 +3,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
-#include "entry/NumberText.h"
+#include "numbers/NumberText.h"
 
 namespace volvenza {
 namespace {

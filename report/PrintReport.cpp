@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "entry/NumberText.h"
+#include "numbers/NumberText.h"
 #include "platform/Dialogs.h"
 #include "platform/QtPrinterSurface.h"
 

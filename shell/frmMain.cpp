@@ -19,7 +19,7 @@
 #include "documents/ResultsExport.h"
 #include "documents/SimulationFile.h"
 #include "engine/Simulation.h"
-#include "entry/NumberText.h"
+#include "numbers/NumberText.h"
 #include "platform/Dialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/ScreenUnits.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/Rounding.h"
-#include "entry/NumberText.h"
+#include "numbers/NumberText.h"
+#include "numbers/Rounding.h"
 
 namespace volvenza {
 

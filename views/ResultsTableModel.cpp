@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "entry/NumberText.h"
+#include "numbers/NumberText.h"
 
 namespace volvenza {
 

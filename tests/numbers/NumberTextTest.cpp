@@ -1,4 +1,4 @@
-#include "entry/NumberText.h"
+#include "numbers/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/Rounding.h"
+#include "numbers/Rounding.h"
 
 namespace volvenza {
 
