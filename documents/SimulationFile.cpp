@@ -269,6 +269,7 @@ std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::st
     }
     WriteInitialDataBoxes(state);
     state.MovementCount = state.SimMovementCount;
+    state.Ui().MovementListChanged();
     state.Ui().UpdateCommandState(3);
     return std::nullopt;
 }

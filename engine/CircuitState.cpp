@@ -1,5 +1,6 @@
 #include "engine/CircuitState.h"
 
+#include <cassert>
 #include <cmath>
 
 namespace volvenza {
@@ -53,6 +54,7 @@ void ResetCircuit(CircuitState& state) {
     ReallocateSeries(state, state.PointCapacity);
     state.PrechargeAtTemp = 0;
     InitCircuitState(state);
+    state.Ui().MovementListChanged();
 }
 
 void LoadExampleCircuit(CircuitState& state) {
@@ -88,6 +90,7 @@ void LoadExampleCircuit(CircuitState& state) {
 
     WriteInitialDataBoxes(state);
     state.MovementCount = state.SimMovementCount;
+    state.Ui().MovementListChanged();
     state.Ui().UpdateCommandState(2);
 }
 
@@ -100,9 +103,14 @@ void ClearMovement(CircuitState& state, int16_t k) {
     state.Movements.at(k) = Movement{};
 }
 
-void RemoveMovement(CircuitState& state, int16_t k) {
+bool RemoveMovement(CircuitState& state, int16_t k) {
+    // Outside the list the shift would clear a slot other than k.
+    const bool inList = k >= 1 && k <= state.MovementCount;
+    assert(inList && "RemoveMovement: slot outside the list");  // mutants: skip
+    if (!inList) return false;
     for (int i = k; i < state.MovementCount; ++i) state.Movements.at(i) = state.Movements.at(i + 1);
     ClearMovement(state, state.MovementCount);
+    return true;
 }
 
 }  // namespace volvenza

@@ -114,8 +114,9 @@ void CollectInitialData(CircuitState& state);
 // Sets all fields of slot k to zero (the empty-slot code).
 void ClearMovement(CircuitState& state, int16_t k);
 // Moves slots k+1..MovementCount down by one and clears the last; the caller
-// decrements MovementCount.
-void RemoveMovement(CircuitState& state, int16_t k);
+// decrements MovementCount. k must lie in 1..MovementCount: a debug build
+// stops on any other k, a release build refuses it (false, nothing changed).
+bool RemoveMovement(CircuitState& state, int16_t k);
 
 // Number of steps of a cycle, floor(CycleTime / TimeStep) in double precision
 // on the single-precision values.

@@ -1,8 +1,8 @@
 #pragma once
 // The few places where the engine touches the user interface: the seven
-// initial-data boxes, the progress window of a run, modal messages and the
-// command-state notification. The shell implements this over real windows;
-// headless use gets NullEngineUi.
+// initial-data boxes, the progress window of a run, modal messages, the
+// command-state notification and the news that the movement list was replaced. The shell implements
+// this over real windows; headless use gets NullEngineUi.
 
 #include <cstdint>
 #include <string>
@@ -39,6 +39,10 @@ class EngineUi {
                                       const std::string& title = kProgramTitle) = 0;
 
     virtual void UpdateCommandState(int16_t code) = 0;
+
+    // The movement list was replaced as a whole (example, file, reset): an
+    // open movement editor must show the list as it now stands.
+    virtual void MovementListChanged() = 0;
 };
 
 // No windows: boxes are skipped, no progress is shown, and questions get a
@@ -65,6 +69,7 @@ class NullEngineUi : public EngineUi {
         return MessageAnswer::Ok;
     }
     void UpdateCommandState(int16_t) override {}
+    void MovementListChanged() override {}
 
   private:
     MessageAnswer yesNoAnswer_;

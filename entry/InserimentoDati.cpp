@@ -1,5 +1,7 @@
 #include "entry/InserimentoDati.h"
 
+#include <algorithm>
+
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
@@ -70,13 +72,8 @@ InserimentoDati::InserimentoDati(CircuitState& state, Dialogs& dialogs, QWidget*
     BuildWindow();
 
     // Opening always starts at the first movement.
-    if (state_.MovementCount > 0) {
-        state_.CurrentMovement = 1;
-        const int16_t kind = state_.Movements[1].Kind;
-        ShowMovementPage(kind);
-        ShowKindPicture(kind);
-    }
-    ShowPosition();
+    state_.CurrentMovement = state_.MovementCount > 0 ? 1 : 0;
+    FollowMovementList();
 }
 
 InserimentoDati::FieldRow InserimentoDati::MakeRow(const char* nameLabel, const char* boxName,
@@ -202,9 +199,50 @@ void InserimentoDati::HideAllFields() {
 
 void InserimentoDati::ShowPosition() {
     const int16_t current = state_.CurrentMovement;
-    position_->setText(QStringLiteral("%1/%2").arg(current).arg(state_.MovementCount));
-    back_->setEnabled(current != 0 && current != 1);
-    forward_->setEnabled(current != state_.MovementCount);
+    const int16_t count = state_.MovementCount;
+    position_->setText(QStringLiteral("%1/%2").arg(current).arg(count));
+    const bool inList = current >= 1 && current <= count;
+    back_->setEnabled(inList && current > 1);
+    forward_->setEnabled(inList && current < count);
+}
+
+void InserimentoDati::FollowMovementList() {
+    const int16_t count = state_.MovementCount;
+    if (count <= 0) {
+        // As after deleting the last movement: no fields, the title and
+        // picture left as they were.
+        state_.CurrentMovement = 0;
+        HideAllFields();
+    } else {
+        state_.CurrentMovement = std::clamp<int16_t>(state_.CurrentMovement, 1, count);
+        ShowCurrentMovement();
+    }
+    ShowPosition();
+}
+
+int16_t InserimentoDati::PageKind() const {
+    const int16_t current = state_.CurrentMovement;
+    if (current < 0 || current > kMaxMovements) return MovementKind::Empty;
+    const int16_t kind = state_.Movements[current].Kind;
+    // A listed movement with the empty-slot code can only come from a file;
+    // it is shown, and edited, as the first kind.
+    if (kind == MovementKind::Empty && current >= 1 && current <= state_.MovementCount) {
+        return MovementKind::CylinderExtending;
+    }
+    return kind;
+}
+
+void InserimentoDati::ShowCurrentMovement() {
+    const int16_t kind = PageKind();
+    ShowMovementPage(kind);
+    ShowKindPicture(kind);
+}
+
+void InserimentoDati::TakeShownKind() {
+    const int16_t current = state_.CurrentMovement;
+    if (current < 1 || current > state_.MovementCount) return;
+    Movement& m = state_.Movements[current];
+    if (m.Kind == MovementKind::Empty) m.Kind = PageKind();
 }
 
 void InserimentoDati::ShowRow(FieldRow& row, const QString& name, const QString& unit,
@@ -246,7 +284,7 @@ bool InserimentoDati::StoreFields() {
     const int16_t current = state_.CurrentMovement;
     if (current < 0 || current > kMaxMovements) return false;
     Movement& m = state_.Movements[current];
-    const ActuatorPage* page = PageForKind(m.Kind);
+    const ActuatorPage* page = PageForKind(PageKind());
     if (page == nullptr) return true;
 
     auto single = [](const FieldRow& row, float& field) {
@@ -285,6 +323,7 @@ void InserimentoDati::OnAddButton(int16_t kind) {
 }
 
 void InserimentoDati::OnSizeKeyReleased() {
+    TakeShownKind();
     StoreFields();
     const double flow = ComputeMovementFlow(state_, state_.CurrentMovement);
     flow_.box->setText(Number(flow));
@@ -297,21 +336,31 @@ void InserimentoDati::OnFlowKeyReleased(const QKeyEvent& event) {
 }
 
 void InserimentoDati::OnRecompute() {
+    TakeShownKind();
     flow_.box->setText(Number(ComputeMovementFlow(state_, state_.CurrentMovement)));
     StoreFields();
 }
 
 void InserimentoDati::OnStep(int delta) {
-    state_.CurrentMovement = static_cast<int16_t>(state_.CurrentMovement + delta);
+    const int target = state_.CurrentMovement + delta;
+    if (target < 1 || target > state_.MovementCount) {
+        // The list changed without the window being told: show it as it is.
+        FollowMovementList();
+        return;
+    }
+    state_.CurrentMovement = static_cast<int16_t>(target);
     ShowPosition();
-    const int16_t kind = state_.Movements[state_.CurrentMovement].Kind;
-    ShowMovementPage(kind);
-    ShowKindPicture(kind);
+    ShowCurrentMovement();
 }
 
 void InserimentoDati::OnDelete() {
-    // With nothing listed there is nothing to delete and nothing to ask.
-    if (state_.MovementCount <= 0 || state_.CurrentMovement <= 0) return;
+    // Only a movement of the list can be deleted; with nothing listed there
+    // is nothing to ask.
+    const int16_t current = state_.CurrentMovement;
+    if (current < 1 || current > state_.MovementCount) {
+        FollowMovementList();
+        return;
+    }
     if (dialogs_.Message(Text(kAskDelete), MessageIcon::None, MessageButtons::OkCancel) !=
         MessageAnswer::Ok) {
         return;
@@ -325,9 +374,7 @@ void InserimentoDati::OnDelete() {
         state_.MovementCount = static_cast<int16_t>(state_.MovementCount - 1);
     }
     ShowPosition();
-    const int16_t kind = state_.Movements[state_.CurrentMovement].Kind;
-    ShowMovementPage(kind);
-    ShowKindPicture(kind);
+    ShowCurrentMovement();
 }
 
 QSize InserimentoDati::sizeHint() const {

@@ -42,6 +42,10 @@ class InserimentoDati : public QWidget {
     bool StoreFields();
     // Appends a movement of `kind` and shows it.
     void AddMovement(int16_t kind);
+    // Shows the list as it now stands after it was replaced under the
+    // window: the current movement brought into 1..MovementCount, or no
+    // movement at all when the list is empty.
+    void FollowMovementList();
 
     // The design size: the controls sit at fixed places, there is no layout.
     QSize sizeHint() const override;
@@ -57,6 +61,12 @@ class InserimentoDati : public QWidget {
     FieldRow MakeRow(const char* nameLabel, const char* boxName, const char* unitLabel, int top,
                      int nameLeft, int nameWidth, int boxLeft, int unitLeft, bool keepPeriod);
     void ShowRow(FieldRow& row, const QString& name, const QString& unit, const QString& value);
+    // The kind whose page shows the current movement.
+    int16_t PageKind() const;
+    void ShowCurrentMovement();
+    // Before the flow is computed: a movement of the empty-slot code becomes
+    // the kind its page shows.
+    void TakeShownKind();
     void OnAddButton(int16_t kind);
     void OnSizeKeyReleased();
     void OnFlowKeyReleased(const QKeyEvent& event);

@@ -31,6 +31,9 @@ struct ChildWindows {
     std::function<bool(QWidget* window, CircuitData& data)> readInitialData;
     std::function<void(QWidget* window, const CircuitData& data)> writeInitialData;
 
+    // Makes an InserimentoDati window show the movement list as it now stands.
+    std::function<void(QWidget* editor)> followMovementList;
+
     // Refills a Tabella window from the current results.
     std::function<void(QWidget* table)> fillResultsTable;
     // Writes the committed chart picture of a Grafico window; the message on

@@ -22,6 +22,9 @@ ChildWindows ProgramChildWindows() {
     };
     windows.factories[QStringLiteral("InserimentoDati")] =
         [](CircuitState& state, Dialogs& dialogs) { return new InserimentoDati(state, dialogs); };
+    windows.followMovementList = [](QWidget* editor) {
+        if (auto* window = qobject_cast<InserimentoDati*>(editor)) window->FollowMovementList();
+    };
     windows.factories[QStringLiteral("Grafico")] = [](CircuitState& state, Dialogs& dialogs) {
         return new Grafico(state, dialogs);
     };

@@ -9,7 +9,8 @@
 namespace volvenza {
 namespace {
 const QString kInitialDataWindow = QStringLiteral("DatiIniziali");
-}
+const QString kEditorWindow = QStringLiteral("InserimentoDati");
+}  // namespace
 
 ShellEngineUi::ShellEngineUi(frmMain& main) : main_(main) {}
 
@@ -57,6 +58,13 @@ MessageAnswer ShellEngineUi::ShowMessage(const std::string& text, MessageIcon ic
 
 void ShellEngineUi::UpdateCommandState(int16_t code) {
     main_.UpdateCommandState(code);
+}
+
+void ShellEngineUi::MovementListChanged() {
+    QWidget* editor = main_.FindChildWindow(kEditorWindow);
+    if (editor != nullptr && main_.Windows().followMovementList) {
+        main_.Windows().followMovementList(editor);
+    }
 }
 
 }  // namespace volvenza

@@ -1,7 +1,7 @@
 #pragma once
 // The engine's window contacts, served by the main window: the initial-data
 // boxes of the DatiIniziali child window, the progress window of a run, the
-// message boxes and the command state.
+// message boxes, the command state and the open movement editor.
 
 #include <QPointer>
 
@@ -25,6 +25,7 @@ class ShellEngineUi : public EngineUi {
     MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
                               const std::string& title) override;
     void UpdateCommandState(int16_t code) override;
+    void MovementListChanged() override;
 
   private:
     frmMain& main_;

@@ -84,6 +84,7 @@ TEST_F(SimulationFileTest, LoadRestoresEverythingAndSavesIdentically) {
     EXPECT_EQ(loaded.Data.CycleTime, 4.7f);
     EXPECT_EQ(otherUi.boxes.CycleTime, 4.7f);
     EXPECT_EQ(otherUi.codes, std::vector<int>{3});
+    EXPECT_EQ(otherUi.listChanges, 1);
     EXPECT_EQ(SimulationFileText(loaded), text);
 
     // LF line ends and a last line without its end are read the same way.
@@ -152,6 +153,7 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
     EXPECT_EQ(LoadSimulationFile(state, Path("missing.vlz")),
               "Impossibile aprire il file " + Path("missing.vlz"));
     EXPECT_EQ(SimulationFileText(state), before);
+    EXPECT_EQ(ui.listChanges, 1);  // the example's; a refused file replaces nothing
 }
 
 TEST_F(SimulationFileTest, FailedSaveKeepsTheOldFileAndLeavesNoLitter) {

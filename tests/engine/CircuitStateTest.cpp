@@ -26,6 +26,7 @@ TEST_F(CircuitStateTest, ExampleFillsItsSlotsAndLeavesLaterOnesAlone) {
     EXPECT_EQ(state.MovementCount, 5);
     EXPECT_EQ(state.SimMovementCount, 5);
     EXPECT_EQ(ui.codes, std::vector<int>{2});
+    EXPECT_EQ(ui.listChanges, 1);
     ASSERT_TRUE(ui.windowLoaded);
     EXPECT_EQ(ui.boxes.CycleTime, 4.7f);
     EXPECT_EQ(ui.boxes.Dp, 13.0f);
@@ -60,6 +61,23 @@ TEST_F(CircuitStateTest, RemovingShiftsTheFollowingMovementsDown) {
     EXPECT_EQ(state.Movements[1].BoreDiameter, 0.0f);
 }
 
+TEST_F(CircuitStateTest, RemoveTouchesNoSlotOutsideTheList) {
+    LoadExampleCircuit(state);
+    state.MovementCount = 3;  // slots 4 and 5 are leftovers of a longer list
+#ifdef NDEBUG
+    for (int16_t k : {-1, 0, 4, 1001}) EXPECT_FALSE(RemoveMovement(state, k)) << k;
+    EXPECT_EQ(state.Movements[1].Qm, 58.905);
+    EXPECT_EQ(state.Movements[3].Qm, 46.75879);
+#else
+    EXPECT_DEATH(RemoveMovement(state, 4), "outside");
+#endif
+    EXPECT_TRUE(RemoveMovement(state, 3));
+    EXPECT_EQ(state.Movements[3].Kind, MovementKind::Empty);
+    EXPECT_EQ(state.Movements[4].Qm, 12.0);
+    EXPECT_TRUE(RemoveMovement(state, 1));
+    EXPECT_EQ(state.Movements[1].Qm, 32.39775);
+}
+
 TEST_F(CircuitStateTest, CollectReadsTheBoxesOnlyWhenTheWindowExists) {
     state.Data.Qp = 99;
     state.MovementCount = 3;
@@ -88,6 +106,7 @@ TEST_F(CircuitStateTest, ResetAfterRunGivesTheStartState) {
     EXPECT_EQ(state.Data.V0, 0.0f);
     EXPECT_EQ(state.Movements[5].Qm, 0.0);
     EXPECT_EQ(state.MovementCount + state.SimMovementCount + state.CurrentMovement, 0);
+    EXPECT_EQ(ui.listChanges, 2);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "documents/SimulationFile.h"
 #include "entry/ActuatorPictures.h"
 #include "entry/InserimentoDati.h"
 #include "platform/DecimalKey.h"
@@ -84,6 +85,7 @@ class InserimentoDatiTest : public QObject {
     void arrowsAndDeletionKeepTheCountersInRange();
     void keysReleasedInSizeBoxesRecomputeTheFlow();
     void periodKeyWarnsOnlyInTheFlowBox();
+    void editorFollowsTheListReplacedUnderIt();
 };
 
 void InserimentoDatiTest::eachAddButtonShowsItsKindsPageUpToTheLimit() {
@@ -261,6 +263,91 @@ void InserimentoDatiTest::periodKeyWarnsOnlyInTheFlowBox() {
     QVERIFY(IsDecimalPointKey(KeyIdentity{0, 190, Qt::Key_Colon, false}, KeySystem::Windows));
     QVERIFY(IsDecimalPointKey(KeyIdentity{0, 110, Qt::Key_Comma, true}, KeySystem::Windows));
     QVERIFY(!IsDecimalPointKey(KeyIdentity{0, 188, Qt::Key_Period, false}, KeySystem::Windows));
+}
+
+void InserimentoDatiTest::editorFollowsTheListReplacedUnderIt() {
+    Shell shell(ProgramChildWindows());
+    shell.main->show();
+    // Two files: the example's first three movements, and a single movement
+    // whose kind is the empty-slot code.
+    CircuitState saved;
+    LoadExampleCircuit(saved);
+    saved.MovementCount = 3;
+    const QString three = shell.temp.filePath(QStringLiteral("tre.vlz"));
+    QVERIFY(!SaveSimulationFile(saved, three.toStdString()));
+    saved.Movements[1] = Movement{.Ti = 0.5f, .Tf = 1, .BoreDiameter = 32, .Qm = 7.5, .Kind = 0};
+    saved.MovementCount = 1;
+    const QString one = shell.temp.filePath(QStringLiteral("uno.vlz"));
+    QVERIFY(!SaveSimulationFile(saved, one.toStdString()));
+
+    for (int k = 1; k <= 30; ++k) {
+        shell.state.Movements[k] =
+            Movement{.Tf = 1, .Displacement = 1, .Speed = float(k), .Kind = 4};
+    }
+    shell.state.MovementCount = 30;
+    shell.state.CurrentMovement = 5;
+    shell.Button("InserimentoDati")->trigger();
+    QWidget* window = shell.main->FindChildWindow(QStringLiteral("InserimentoDati"));
+    QVERIFY(window != nullptr);
+    auto* forward = Named<QPushButton>(window, "PulsAvanti");
+    auto* back = Named<QPushButton>(window, "PulsIndietro");
+    auto pos = [&] { return Named<QLineEdit>(window, "Pos")->text(); };
+    auto box = [&](const char* name) { return Named<QLineEdit>(window, name); };
+    for (int i = 0; i < 7; ++i) forward->click();
+    QCOMPARE(pos(), QStringLiteral("8/30"));
+
+    // The example replaces the list: the editor moves into it.
+    shell.Button("Esempio")->trigger();
+    QCOMPARE(pos(), QStringLiteral("5/5"));
+    QVERIFY(back->isEnabled() && !forward->isEnabled());
+    QCOMPARE(box("Dato1")->text(), QStringLiteral("50"));
+    QCOMPARE(box("Dato2")->text(), QStringLiteral("20"));
+
+    // A shorter file: Elimina removes the movement shown, not a leftover slot.
+    shell.dialogs.QueueFileName(three);
+    shell.Button("Open")->trigger();
+    QCOMPARE(pos(), QStringLiteral("3/3"));
+    QCOMPARE(box("Dato1")->text(), QStringLiteral("63"));
+    shell.dialogs.QueueAnswer(MessageAnswer::Ok);
+    Named<QPushButton>(window, "PulsEliminaDato")->click();
+    QCOMPARE(pos(), QStringLiteral("2/2"));
+    QCOMPARE(shell.state.MovementCount, int16_t{2});
+    QCOMPARE(shell.state.Movements[1].Qm, 58.905);
+    QCOMPARE(shell.state.Movements[2].Qm, 32.39775);
+    QVERIFY(!forward->isEnabled());
+
+    // A movement of the empty-slot code shows on the first kind's page, and
+    // what is typed there is kept.
+    shell.dialogs.QueueFileName(one);
+    shell.Button("Open")->trigger();
+    QCOMPARE(pos(), QStringLiteral("1/1"));
+    QVERIFY(!back->isEnabled() && !forward->isEnabled());
+    QCOMPARE(Named<QLabel>(window, "LCommento")->text(),
+             QStringLiteral("CILINDRO SEMPLICE STELO USCENTE"));
+    QCOMPARE(box("DatoTi")->text(), QStringLiteral("0,5"));
+    QCOMPARE(box("Dato1")->text(), QStringLiteral("32"));
+    QCOMPARE(box("DatoQm")->text(), QStringLiteral("7,5"));
+    box("Dato2")->selectAll();
+    QTest::keyClicks(box("Dato2"), "100");
+    const Movement& m = shell.state.Movements[1];
+    QCOMPARE(m.Stroke, 100.0f);
+    QCOMPARE(m.BoreDiameter, 32.0f);
+    QCOMPARE(m.Kind, MovementKind::CylinderExtending);
+    QCOMPARE(box("DatoQm")->text(), QStringLiteral("9,651"));
+    QCOMPARE(m.Qm, 9.651);
+
+    // Reopened on an empty list, whatever was current before.
+    shell.main->CloseChildWindows();
+    shell.state.MovementCount = 0;
+    shell.state.CurrentMovement = 5;
+    shell.Button("InserimentoDati")->trigger();
+    QVERIFY(QTest::qWaitFor([&] {
+        window = shell.main->FindChildWindow(QStringLiteral("InserimentoDati"));
+        return window != nullptr && window->isVisible();
+    }));
+    QCOMPARE(Named<QLineEdit>(window, "Pos")->text(), QStringLiteral("0/0"));
+    QCOMPARE(shell.state.CurrentMovement, int16_t{0});
+    QVERIFY(!Named<QPushButton>(window, "PulsAvanti")->isEnabled());
 }
 
 QTEST_MAIN(InserimentoDatiTest)

@@ -17,6 +17,7 @@ QObject* FindNamed(const QObject* parent, const QString& name, const char* typeN
 
 ChildWindows FakeChildWindows() {
     ChildWindows windows = ProgramChildWindows();
+    windows.followMovementList = nullptr;
     windows.fillResultsTable = nullptr;
     windows.saveChartBitmap = nullptr;
     windows.printActiveWindow = nullptr;

@@ -25,6 +25,7 @@ class RecordingUi : public EngineUi {
     std::vector<int> codes;
     int progressShown = 0;
     int progressClosed = 0;
+    int listChanges = 0;
 
     bool ReadInitialDataBoxes(CircuitData& data) override {
         if (windowLoaded) data = boxes;
@@ -47,6 +48,7 @@ class RecordingUi : public EngineUi {
         return a;
     }
     void UpdateCommandState(int16_t code) override { codes.push_back(code); }
+    void MovementListChanged() override { ++listChanges; }
 };
 
 }  // namespace volvenza::test
