@@ -22,6 +22,9 @@ class PrinterSurface {
     virtual double TextWidth(const QString& text) const = 0;
     // Height of one printed line in the current font, in twips.
     virtual double LineHeight() const = 0;
+    // Printable height of a page, in twips; a line is on paper when its
+    // bottom is no lower.
+    virtual double PageHeight() const = 0;
     virtual void NewPage() = 0;
     // Paints the picture at its own size with its top left at the page's.
     virtual void PaintPicture(const QImage& picture) = 0;

@@ -41,6 +41,10 @@ double QtPrinterSurface::LineHeight() const {
     return QFontMetricsF(font_, &printer_).lineSpacing() / DevicePerTwip();
 }
 
+double QtPrinterSurface::PageHeight() const {
+    return printer_.pageLayout().paintRectPixels(printer_.resolution()).height() / DevicePerTwip();
+}
+
 void QtPrinterSurface::DrawText(double x, double y, const QString& text) {
     if (!painter_.isActive()) return;
     const double ascent = QFontMetricsF(font_, &printer_).ascent();

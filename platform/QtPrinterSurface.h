@@ -21,6 +21,7 @@ class QtPrinterSurface : public PrinterSurface {
     void ScaleWidthTo100() override;
     double TextWidth(const QString& text) const override;
     double LineHeight() const override;
+    double PageHeight() const override;
     void NewPage() override;
     void PaintPicture(const QImage& picture) override;
     void EndDoc() override;

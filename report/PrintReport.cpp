@@ -1,5 +1,8 @@
 #include "report/PrintReport.h"
 
+#include <algorithm>
+#include <optional>
+
 #include <QWidget>
 
 #include "numbers/NumberText.h"
@@ -30,10 +33,17 @@ QString Fixed(double v, int decimals) {
     return QString::fromStdString(FormatFixed(v, decimals));
 }
 
+// The heading takes the first three lines of a page: the print header, then
+// blank lines down to the body.
+constexpr int kHeadingLines = 3;
+// The smallest font a movement list shrinks to on a very short page.
+constexpr double kSmallestPoints = 2;
+
 // The print header centred on the first line; the body starts after
 // `blankLines` lines counted from the top. Returns the top of the page.
-double PageHeading(PrinterSurface& s, const QString& header, double margin, int blankLines) {
-    s.SetFont(kFont, kFontPoints);
+double PageHeading(PrinterSurface& s, const QString& header, double margin, int blankLines,
+                   double points = kFontPoints) {
+    s.SetFont(kFont, points);
     s.ScaleWidthTo100();
     const double top = s.CurrentY();
     s.SetCurrentX(50 - s.TextWidth(header) / 2);
@@ -53,54 +63,98 @@ void Blank(PrinterSurface& s, double margin) {
     Line(s, margin, {});
 }
 
-// Two blank lines, the kind's name, the times and the dimension lines, then
-// the flow line.
-void MovementBlock(PrinterSurface& s, const Movement& m, const QString& name,
-                   const QList<QStringList>& dimensions) {
-    const double x = kMovementMargin;
-    Blank(s, x);
-    Blank(s, x);
-    Line(s, x, {name});
-    Blank(s, x);
-    Line(s, x, {"Ti: " + Num(m.Ti), "[sec]"});
-    Line(s, x, {"Tf: " + Num(m.Tf), "[sec]"});
-    for (const QStringList& d : dimensions) Line(s, x, d);
-    Line(s, x, {"Qm: " + Num(RoundHalfEven(m.Qm, 4)), "[dm3/min]"});
-}
+// What one movement prints besides its times and flow: the kind's name and
+// the dimension lines, each a label joined to its number and the unit.
+struct MovementLines {
+    QString name;
+    QList<QStringList> dimensions;
+};
 
-void PrintMovement(PrinterSurface& s, const Movement& m) {
+// Nothing for an empty slot or a differential piston: they leave no trace.
+std::optional<MovementLines> LinesOf(const Movement& m) {
     const QString mm = QStringLiteral("[mm]");
     const QList<QStringList> boreRodStroke = {{"D: " + Num(m.BoreDiameter), mm},
                                               {"d: " + Num(m.RodDiameter), mm},
                                               {"L: " + Num(m.Stroke), mm}};
     switch (m.Kind) {
         case MovementKind::CylinderExtending:
-            MovementBlock(s, m, "CILINDRO SEMPLICE STELO USCENTE",
-                          {{"D: " + Num(m.BoreDiameter), mm}, {"L: " + Num(m.Stroke), mm}});
-            break;
+            return MovementLines{"CILINDRO SEMPLICE STELO USCENTE",
+                                 {{"D: " + Num(m.BoreDiameter), mm}, {"L: " + Num(m.Stroke), mm}}};
         case MovementKind::CylinderRetracting:
-            MovementBlock(s, m, "CILINDRO SEMPLICE STELO ENTRANTE", boreRodStroke);
-            break;
+            return MovementLines{"CILINDRO SEMPLICE STELO ENTRANTE", boreRodStroke};
         case MovementKind::Motor:
-            MovementBlock(s, m, "MOTORE",
-                          {{"Cilindrata: " + Num(m.Displacement), "[cm3/giro]"},
-                           {QString::fromUtf8("N° giri: ") + Num(m.Speed), " "}});
-            break;
+            return MovementLines{"MOTORE",
+                                 {{"Cilindrata: " + Num(m.Displacement), "[cm3/giro]"},
+                                  {QString::fromUtf8("N° giri: ") + Num(m.Speed), " "}}};
         case MovementKind::VaneActuator:
-            MovementBlock(s, m, "PALMOLA",
-                          {{"Cil. uni.: " + Num(m.UnitDisplacement), QString::fromUtf8("[cm3/°]")},
-                           {"Angolo rot.: " + Num(m.RotationAngle), QString::fromUtf8("[°]")}});
-            break;
+            return MovementLines{
+                "PALMOLA",
+                {{"Cil. uni.: " + Num(m.UnitDisplacement), QString::fromUtf8("[cm3/°]")},
+                 {"Angolo rot.: " + Num(m.RotationAngle), QString::fromUtf8("[°]")}}};
         case MovementKind::DoubleRodCylinder:
-            MovementBlock(s, m, "CILINDRO DOPPIO STELO", boreRodStroke);
-            break;
+            return MovementLines{"CILINDRO DOPPIO STELO", boreRodStroke};
         case MovementKind::SingleActingCylinder:
-            MovementBlock(s, m, "CILINDRO SEMPLICE EFFETTO",
-                          {{"d: " + Num(m.RodDiameter), mm}, {"L: " + Num(m.Stroke), mm}});
-            break;
+            return MovementLines{"CILINDRO SEMPLICE EFFETTO",
+                                 {{"d: " + Num(m.RodDiameter), mm}, {"L: " + Num(m.Stroke), mm}}};
         default:
-            break;  // empty slots and differential pistons leave no trace
+            return std::nullopt;
     }
+}
+
+// How the movement list is spaced and set: blank lines before each block,
+// whether a blank line parts the name from the times, and the font size.
+struct ListLayout {
+    int blanksBefore = 2;
+    bool blankAfterName = true;
+    double points = kFontPoints;
+};
+
+int BlockLineCount(const MovementLines& lines, const ListLayout& layout) {
+    // Blank lines, the name, the optional blank, Ti, Tf, the dimensions, Qm.
+    return layout.blanksBefore + 1 + (layout.blankAfterName ? 1 : 0) + 2 +
+           static_cast<int>(lines.dimensions.size()) + 1;
+}
+
+// Six movements go on each page, whatever the paper. The list keeps the usual
+// spacing when its fullest page fits the printable height as measured on the
+// surface; otherwise it drops blank lines, then shrinks the font step by step
+// until every line of every block is on the page.
+ListLayout FitMovementList(PrinterSurface& s, const CircuitState& state) {
+    const int count = state.MovementCount;
+    auto fits = [&](const ListLayout& layout) {
+        int fullest = 0;
+        for (int first = 1; first <= count; first += kMovementsPerPage) {
+            int lines = kHeadingLines;
+            for (int i = first; i <= count && i < first + kMovementsPerPage; ++i) {
+                if (const auto block = LinesOf(state.Movements.at(i))) {
+                    lines += BlockLineCount(*block, layout);
+                }
+            }
+            fullest = std::max(fullest, lines);
+        }
+        s.SetFont(kFont, layout.points);
+        return fullest * s.LineHeight() <= s.PageHeight();
+    };
+    for (const ListLayout layout :
+         {ListLayout{2, true}, ListLayout{2, false}, ListLayout{1, false}}) {
+        if (fits(layout)) return layout;
+    }
+    ListLayout smaller{1, false};
+    while (smaller.points > kSmallestPoints && !fits(smaller)) smaller.points -= 0.5;
+    return smaller;
+}
+
+void PrintMovement(PrinterSurface& s, const Movement& m, const ListLayout& layout) {
+    const std::optional<MovementLines> block = LinesOf(m);
+    if (!block) return;
+    const double x = kMovementMargin;
+    for (int i = 0; i < layout.blanksBefore; ++i) Blank(s, x);
+    Line(s, x, {block->name});
+    if (layout.blankAfterName) Blank(s, x);
+    Line(s, x, {"Ti: " + Num(m.Ti), "[sec]"});
+    Line(s, x, {"Tf: " + Num(m.Tf), "[sec]"});
+    for (const QStringList& d : block->dimensions) Line(s, x, d);
+    Line(s, x, {"Qm: " + Num(RoundHalfEven(m.Qm, 4)), "[dm3/min]"});
 }
 
 // The chart window's committed picture: the drawing area publishes it as the
@@ -140,13 +194,14 @@ void PrintInitialDataReport(PrinterSurface& s, const CircuitState& state,
 
 void PrintMovementListReport(PrinterSurface& s, const CircuitState& state,
                              const QString& printHeader) {
-    PageHeading(s, printHeader, kMovementMargin, 3);
+    const ListLayout layout = FitMovementList(s, state);
+    PageHeading(s, printHeader, kMovementMargin, kHeadingLines, layout.points);
     for (int i = 1; i <= state.MovementCount; ++i) {
         if (i > 1 && (i - 1) % kMovementsPerPage == 0) {
             s.NewPage();
-            PageHeading(s, printHeader, kMovementMargin, 3);
+            PageHeading(s, printHeader, kMovementMargin, kHeadingLines, layout.points);
         }
-        PrintMovement(s, state.Movements.at(i));
+        PrintMovement(s, state.Movements.at(i), layout);
     }
     s.EndDoc();
 }

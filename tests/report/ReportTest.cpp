@@ -15,24 +15,33 @@
 namespace volvenza {
 namespace {
 
-// Monospace metrics: a character is one unit wide and a line 240 twips high,
-// so print zones fall every 14 units.
+// Printable page heights in twips, as Qt gives them for a PDF: A4, Letter,
+// A5, A4 landscape, A5 landscape.
+constexpr double kPaperHeights[] = {16439, 15439, 11499, 11839, 7999};
+
+// Monospace metrics: at 12 points a character is one unit wide and a line 240
+// twips high, so print zones fall every 14 units; both scale with the font.
+// A line whose bottom falls below the page height fails the test.
 class RecordingSurface : public PrinterSurface {
   public:
     struct Text {
         int page;
+        int line;
         double x, y;
         QString text;
     };
     QList<Text> texts;
     int page = 1;
     int ended = 0;
+    double points = 12;
+    double pageHeight = kPaperHeights[0];
     QList<QSize> pictures;
 
-    void SetFont(const QString&, double) override {}
+    void SetFont(const QString&, double size) override { points = size; }
     void ScaleWidthTo100() override {}
-    double TextWidth(const QString& t) const override { return t.size(); }
-    double LineHeight() const override { return 240; }
+    double TextWidth(const QString& t) const override { return t.size() * points / 12; }
+    double LineHeight() const override { return 20 * points; }
+    double PageHeight() const override { return pageHeight; }
     void NewPage() override {
         ++page;
         ResetPosition();
@@ -43,24 +52,42 @@ class RecordingSurface : public PrinterSurface {
     // The texts of each printed line on a page, joined with "|" between zones.
     QStringList Lines(int onPage) const {
         QStringList lines;
-        double lastY = -1;
+        int last = -1;
         for (const Text& t : texts) {
             if (t.page != onPage) continue;
-            if (t.y != lastY) {
-                const int line = static_cast<int>(t.y / 240);
-                while (lines.size() <= line) lines.append(QString());
-                lines[line] = t.text;
-                lastY = t.y;
-            } else {
-                lines[static_cast<int>(t.y / 240)] += "|" + t.text;
-            }
+            while (lines.size() <= t.line) lines.append(QString());
+            if (t.line == last) lines[t.line] += "|";
+            lines[t.line] += t.text;
+            last = t.line;
         }
         return lines;
     }
 
   protected:
     void DrawText(double x, double y, const QString& text) override {
-        texts.append({page, x, y, text});
+        QVERIFY2(y + LineHeight() <= pageHeight + 1e-6,
+                 qPrintable(QStringLiteral("'%1' falls off page %2").arg(text).arg(page)));
+        texts.append({page, qRound(y / LineHeight()), x, y, text});
+    }
+};
+
+// The real printer surface, noting every line that would not be on paper.
+class PaperCheckingSurface : public QtPrinterSurface {
+  public:
+    using QtPrinterSurface::QtPrinterSurface;
+    QStringList offPage;
+    QList<int> namesPerPage{0};
+
+    void NewPage() override {
+        QtPrinterSurface::NewPage();
+        namesPerPage.append(0);
+    }
+
+  protected:
+    void DrawText(double x, double y, const QString& text) override {
+        if (y + LineHeight() > PageHeight() + 1e-6) offPage << text;
+        if (text == "CILINDRO DOPPIO STELO") ++namesPerPage.last();
+        QtPrinterSurface::DrawText(x, y, text);
     }
 };
 
@@ -123,6 +150,50 @@ class ReportTest : public QObject {
         QCOMPARE(lines.value(0), "H");
         QCOMPARE(lines.value(5), "MOTORE");
         QCOMPARE(two.Lines(1).count("CILINDRO SEMPLICE STELO USCENTE"), 2);
+    }
+
+    void movementListFitsSixBlocksOnEveryPaper() {
+        // Twelve double-rod cylinders, the tallest blocks there are.
+        for (int k = 1; k <= 12; ++k) {
+            state.Movements[k] = Movement{
+                .Tf = 1, .BoreDiameter = 50, .Stroke = 200, .RodDiameter = 20, .Qm = 1, .Kind = 6};
+        }
+        state.MovementCount = 12;
+        for (double height : kPaperHeights) {
+            RecordingSurface s;
+            s.pageHeight = height;
+            PrintMovementListReport(s, state, "H");
+            QCOMPARE(s.page, 2);
+            for (int page = 1; page <= 2; ++page) {
+                const QStringList lines = s.Lines(page);
+                QCOMPARE(lines.value(0), "H");
+                QCOMPARE(lines.count("CILINDRO DOPPIO STELO"), 6);
+                QCOMPARE(lines.filter(QRegularExpression("^(Ti|Tf|D|d|L|Qm): ")).size(), 36);
+            }
+        }
+        // The tallest paper keeps the usual spacing and size: two blank lines
+        // before each block and one after its name.
+        RecordingSurface a4;
+        PrintMovementListReport(a4, state, "H");
+        QCOMPARE(a4.points, 12.0);
+        QCOMPARE(a4.Lines(1).mid(3, 4), QStringList({"", "", "CILINDRO DOPPIO STELO", ""}));
+
+        // The same on real paper, with the printer's own font metrics.
+        QTemporaryDir dir;
+        const QPageSize::PageSizeId sizes[] = {QPageSize::A4, QPageSize::Letter, QPageSize::A5};
+        for (QPageSize::PageSizeId size : sizes) {
+            for (auto orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(dir.filePath("lista.pdf"));
+                printer.setPageSize(QPageSize(size));
+                printer.setPageOrientation(orientation);
+                PaperCheckingSurface surface(printer);
+                PrintMovementListReport(surface, state, "H");
+                QCOMPARE(surface.offPage, QStringList());
+                QCOMPARE(surface.namesPerPage, QList<int>({6, 6}));
+            }
+        }
     }
 
     void resultsTableRowsAndPageBreaks() {
