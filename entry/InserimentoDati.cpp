@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 
 #include "engine/FlowModel.h"
@@ -32,6 +33,7 @@ const char* const kBack = "<";
 const char* const kForward = ">";
 const char* const kAskDelete = "Sei sicuro di voler eliminare questo movimento";
 const char* const kTableFull = "Raggiunto il numero massimo di 1000 movimenti";
+const char* const kNotANumber = "Valore non valido: resta ";
 
 // Twips: the window's place in the main window and its client size.
 constexpr int kLeft = 100, kTop = 100, kClientWidth = 9540, kClientHeight = 5940;
@@ -131,10 +133,24 @@ void InserimentoDati::BuildWindow() {
     for (size_t i = 0; i < rows_.size(); ++i) {
         rows_[i] = MakeRow(names[i], boxes[i], units[i], kRowTops[i], kNameLeft, kNameWidth,
                            kBoxLeft, kUnitLeft, false);
-        connect(rows_[i].box, &NumberBox::KeyReleased, this, [this] { OnSizeKeyReleased(); });
+        FieldRow& row = rows_[i];
+        connect(row.box, &NumberBox::KeyReleased, this, [this] { OnSizeKeyReleased(); });
+        connect(row.box, &QLineEdit::textEdited, this, [this, &row] {
+            if (editing_ != &row) StartEditing(&row);
+        });
+        connect(row.box, &QLineEdit::textChanged, this, [this, &row] { MarkBox(row); });
+        connect(row.box, &NumberBox::FocusEntered, this, [this, &row] { StartEditing(&row); });
     }
+    rows_[0].field = &Movement::Ti;
+    rows_[1].field = &Movement::Tf;
     flow_ = MakeRow("LQm", "DatoQm", "LUQm", kFlowTop, 3840, 375, 4200, 6480, true);
+    // Qt reports a typed change before the change itself, so the edit starts
+    // before the new text is stored.
+    connect(flow_.box, &QLineEdit::textEdited, this, [this] {
+        if (editing_ != &flow_) StartEditing(&flow_);
+    });
     connect(flow_.box, &QLineEdit::textChanged, this, [this] { StoreFields(); });
+    connect(flow_.box, &NumberBox::FocusEntered, this, [this] { StartEditing(&flow_); });
     connect(flow_.box, &NumberBox::KeyReleased, this,
             [this](const QKeyEvent& event) { OnFlowKeyReleased(event); });
 
@@ -258,9 +274,13 @@ void InserimentoDati::ShowRow(FieldRow& row, const QString& name, const QString&
 
 void InserimentoDati::ShowMovementPage(int16_t kind) {
     HideAllFields();
+    for (size_t i = 2; i < rows_.size(); ++i) rows_[i].field = nullptr;
     const ActuatorPage* page = PageForKind(kind);
     if (page == nullptr) return;
     const Movement& m = state_.Movements[state_.CurrentMovement];
+    for (size_t i = 0; i < page->rows.size(); ++i) rows_[i + 2].field = page->rows[i].field;
+    // Before any box is filled: filling the flow box stores the whole page.
+    StartEditing(nullptr);
     title_->setText(Text(page->title));
     ShowRow(rows_[0], Text(kTimeStart), Text(kTimeUnit), Number(m.Ti));
     ShowRow(rows_[1], Text(kTimeEnd), Text(kTimeUnit), Number(m.Tf));
@@ -272,6 +292,7 @@ void InserimentoDati::ShowMovementPage(int16_t kind) {
     // Last: setting the flow box stores the whole page back into the slot,
     // so every other box must already show this movement.
     ShowRow(flow_, Text(kFlow), Text(kFlowUnit), Number(m.Qm));
+    MarkBoxes();
 }
 
 void InserimentoDati::ShowKindPicture(int16_t kind) {
@@ -283,24 +304,74 @@ void InserimentoDati::ShowKindPicture(int16_t kind) {
 bool InserimentoDati::StoreFields() {
     const int16_t current = state_.CurrentMovement;
     if (current < 0 || current > kMaxMovements) return false;
+    if (PageForKind(PageKind()) == nullptr) return true;
     Movement& m = state_.Movements[current];
-    const ActuatorPage* page = PageForKind(PageKind());
-    if (page == nullptr) return true;
-
-    auto single = [](const FieldRow& row, float& field) {
-        const auto value = ParseNumber<float>(row.box->text().toStdString());
-        if (value) field = *value;
-        return value.has_value();
-    };
-    if (!single(rows_[0], m.Ti) || !single(rows_[1], m.Tf)) return false;
-    for (size_t i = 0; i < page->rows.size(); ++i) {
-        const SizeRow& size = page->rows[i];
-        if (size.name != nullptr && !single(rows_[i + 2], m.*size.field)) return false;
+    // In page order: the times, the sizes, the flow.
+    bool stored = true;
+    for (const FieldRow& row : rows_) {
+        if (row.field != nullptr && !StoreBox(m, row)) {
+            stored = false;
+            break;
+        }
     }
-    const auto qm = ParseNumber<double>(flow_.box->text().toStdString());
-    if (!qm) return false;
-    m.Qm = *qm;
-    return true;
+    if (stored) stored = StoreBox(m, flow_);
+    MarkBoxes();
+    return stored;
+}
+
+bool InserimentoDati::StoreBox(Movement& m, const FieldRow& row) {
+    const std::string text = row.box->text().toStdString();
+    if (row.field != nullptr) {
+        const auto value = ParseNumber<float>(text);
+        m.*row.field = value ? *value : static_cast<float>(row.kept);
+        return value.has_value();
+    }
+    const auto value = ParseNumber<double>(text);
+    m.Qm = value ? *value : row.kept;
+    return value.has_value();
+}
+
+void InserimentoDati::KeepStoredValue(FieldRow& row) {
+    const int16_t current = state_.CurrentMovement;
+    if (current < 0 || current > kMaxMovements) return;
+    const Movement& m = state_.Movements[current];
+    if (&row == &flow_) {
+        row.kept = m.Qm;
+    } else if (row.field != nullptr) {
+        row.kept = m.*row.field;
+    }
+}
+
+void InserimentoDati::StartEditing(const FieldRow* row) {
+    for (FieldRow& each : rows_) KeepStoredValue(each);
+    KeepStoredValue(flow_);
+    editing_ = row;
+}
+
+void InserimentoDati::MarkBox(FieldRow& row) {
+    const int16_t current = state_.CurrentMovement;
+    if (current < 0 || current > kMaxMovements) return;
+    const Movement& m = state_.Movements[current];
+    const std::string text = row.box->text().toStdString();
+    bool number = true;
+    QString kept;
+    if (&row == &flow_) {
+        number = ParseNumber<double>(text).has_value();
+        kept = Number(m.Qm);
+    } else if (row.field != nullptr) {
+        number = ParseNumber<float>(text).has_value();
+        kept = Number(m.*row.field);
+    }
+    // An empty palette inherits the window's colours.
+    QPalette palette;
+    if (!number) palette.setColor(QPalette::Text, Qt::red);
+    row.box->setPalette(palette);
+    row.box->setToolTip(number ? QString() : Text(kNotANumber) + kept);
+}
+
+void InserimentoDati::MarkBoxes() {
+    for (FieldRow& row : rows_) MarkBox(row);
+    MarkBox(flow_);
 }
 
 void InserimentoDati::AddMovement(int16_t kind) {
@@ -309,6 +380,7 @@ void InserimentoDati::AddMovement(int16_t kind) {
     state_.Movements[state_.CurrentMovement].Kind = kind;
     ShowMovementPage(kind);
     rows_[0].box->setFocus();
+    rows_[0].box->selectAll();
     ShowPosition();
     ShowKindPicture(kind);
     state_.Ui().UpdateCommandState(100);
@@ -327,6 +399,7 @@ void InserimentoDati::OnSizeKeyReleased() {
     StoreFields();
     const double flow = ComputeMovementFlow(state_, state_.CurrentMovement);
     flow_.box->setText(Number(flow));
+    KeepStoredValue(flow_);
 }
 
 void InserimentoDati::OnFlowKeyReleased(const QKeyEvent& event) {
@@ -339,6 +412,7 @@ void InserimentoDati::OnRecompute() {
     TakeShownKind();
     flow_.box->setText(Number(ComputeMovementFlow(state_, state_.CurrentMovement)));
     StoreFields();
+    StartEditing(nullptr);
 }
 
 void InserimentoDati::OnStep(int delta) {

@@ -38,7 +38,8 @@ class InserimentoDati : public QWidget {
     // The kind's picture; a kind without one leaves the picture as it is.
     void ShowKindPicture(int16_t kind);
     // Copies the boxes of the current page into the current slot, stopping
-    // at the first box that does not hold a number. False when it stopped.
+    // at the first box that does not hold a number, which keeps the value
+    // its field had before it was edited. False when it stopped.
     bool StoreFields();
     // Appends a movement of `kind` and shows it.
     void AddMovement(int16_t kind);
@@ -55,12 +56,30 @@ class InserimentoDati : public QWidget {
         QLabel* name = nullptr;
         NumberBox* box = nullptr;
         QLabel* unit = nullptr;
+        // The movement field the box edits; none for a hidden row, and none
+        // for the flow row, which edits Qm.
+        float Movement::*field = nullptr;
+        // The field's value before the box was last edited: what stays when
+        // the box holds no number, so that no prefix typed on the way (1e9
+        // of 1e999) is kept.
+        double kept = 0;
     };
 
     void BuildWindow();
     FieldRow MakeRow(const char* nameLabel, const char* boxName, const char* unitLabel, int top,
                      int nameLeft, int nameWidth, int boxLeft, int unitLeft, bool keepPeriod);
     void ShowRow(FieldRow& row, const QString& name, const QString& unit, const QString& value);
+    // Stores one box into its field, or puts back the kept value when the
+    // box holds no number. False in that case.
+    bool StoreBox(Movement& m, const FieldRow& row);
+    void KeepStoredValue(FieldRow& row);
+    // An edit of `row` begins (none: the page was shown or recomputed): every
+    // box keeps the value its field now holds.
+    void StartEditing(const FieldRow* row);
+    // A box that holds no number shows red text and, as its tooltip, the
+    // value that stays.
+    void MarkBox(FieldRow& row);
+    void MarkBoxes();
     // The kind whose page shows the current movement.
     int16_t PageKind() const;
     void ShowCurrentMovement();
@@ -80,6 +99,7 @@ class InserimentoDati : public QWidget {
     // Ti, Tf, then the three size rows.
     std::array<FieldRow, 5> rows_{};
     FieldRow flow_{};
+    const FieldRow* editing_ = nullptr;
     QLabel* title_ = nullptr;
     QLabel* picture_ = nullptr;
     QLineEdit* position_ = nullptr;

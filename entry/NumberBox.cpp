@@ -1,5 +1,6 @@
 #include "entry/NumberBox.h"
 
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
@@ -29,6 +30,15 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void NumberBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // A click places the caret where it lands; back from a context menu the
+    // text stays as the menu left it.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::MouseFocusReason && reason != Qt::PopupFocusReason) selectAll();
+    emit FocusEntered();
 }
 
 void NumberBox::keyReleaseEvent(QKeyEvent* event) {

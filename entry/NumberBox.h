@@ -2,7 +2,8 @@
 // A one-line box for a number written with the decimal comma. In the boxes
 // that convert the period, a typed "." is inserted as ","; text pasted in is
 // left as it is. Every key released in the box is reported, so the window can
-// recompute or warn.
+// recompute or warn. A box that takes the focus other than by a click selects
+// its text, so typing replaces the value instead of adding to it.
 
 #include <QLineEdit>
 
@@ -20,8 +21,10 @@ class NumberBox : public QLineEdit {
 
   signals:
     void KeyReleased(const QKeyEvent& event);
+    void FocusEntered();
 
   protected:
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;

