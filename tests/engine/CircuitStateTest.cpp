@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/FlowModel.h"
 #include "engine/Simulation.h"
 #include "tests/support/RecordingUi.h"
 
@@ -45,6 +46,12 @@ TEST_F(CircuitStateTest, ExampleFillsItsSlotsAndLeavesLaterOnesAlone) {
     EXPECT_EQ(state.Movements[8].Stroke, 99.0f);
 }
 
+TEST_F(CircuitStateTest, ExampleFlowsAreThoseOfItsSizesAndTimes) {
+    LoadExampleCircuit(state);
+    const double flows[] = {58.905, 32.398, 46.759, 12, 49.48};
+    for (int16_t k = 1; k <= 5; ++k) EXPECT_EQ(ComputeMovementFlow(state, k), flows[k - 1]) << k;
+}
+
 TEST_F(CircuitStateTest, RemovingShiftsTheFollowingMovementsDown) {
     LoadExampleCircuit(state);
     const Movement third = state.Movements[3];
@@ -76,6 +83,13 @@ TEST_F(CircuitStateTest, RemoveTouchesNoSlotOutsideTheList) {
     EXPECT_EQ(state.Movements[4].Qm, 12.0);
     EXPECT_TRUE(RemoveMovement(state, 1));
     EXPECT_EQ(state.Movements[1].Qm, 32.39775);
+
+    // A full table: the last slot is the end of the shift.
+    state.MovementCount = kMaxMovements;
+    state.Movements[kMaxMovements].Qm = 5;
+    EXPECT_TRUE(RemoveMovement(state, kMaxMovements - 1));
+    EXPECT_EQ(state.Movements[kMaxMovements - 1].Qm, 5.0);
+    EXPECT_EQ(state.Movements[kMaxMovements].Qm, 0.0);
 }
 
 TEST_F(CircuitStateTest, CollectReadsTheBoxesOnlyWhenTheWindowExists) {
@@ -93,6 +107,7 @@ TEST_F(CircuitStateTest, CollectReadsTheBoxesOnlyWhenTheWindowExists) {
 
 TEST_F(CircuitStateTest, ResetAfterRunGivesTheStartState) {
     LoadExampleCircuit(state);
+    state.Movements[kMaxMovements].Kind = 7;
     ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
     ResetCircuit(state);
     EXPECT_EQ(state.LastPoint, 0);
@@ -104,7 +119,9 @@ TEST_F(CircuitStateTest, ResetAfterRunGivesTheStartState) {
         EXPECT_EQ(*s, std::vector<double>({0.0, 0.0}));
     }
     EXPECT_EQ(state.Data.V0, 0.0f);
-    EXPECT_EQ(state.Movements[5].Qm, 0.0);
+    for (int k = 1; k <= kMaxMovements; ++k) {
+        ASSERT_EQ(state.Movements[k].Kind + state.Movements[k].Qm, 0.0) << k;
+    }
     EXPECT_EQ(state.MovementCount + state.SimMovementCount + state.CurrentMovement, 0);
     EXPECT_EQ(ui.listChanges, 2);
 }
