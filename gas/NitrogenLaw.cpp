@@ -21,7 +21,10 @@ Result<NitrogenLaw> NitrogenLaw::Create(const NitrogenLawSettings& s) {
     if (!(s.V0 > 0)) {
         return Result<NitrogenLaw>::Fail("Il volume nominale del gas deve essere maggiore di 0");
     }
-    if (!(s.Tau >= 0) || !(s.TimeStep > 0)) {
+    if (!(s.TimeStep > 0)) {
+        return Result<NitrogenLaw>::Fail("Il passo di simulazione deve essere maggiore di 0");
+    }
+    if (!(s.Tau >= 0)) {
         return Result<NitrogenLaw>::Fail(
             "La costante di tempo termica deve essere maggiore o uguale a 0 (ora " +
             MessageNumber(s.Tau) + " s)");
@@ -58,10 +61,9 @@ void NitrogenLaw::Settle(const nitrogen::DensityTerms& terms, double temperature
 }
 
 double NitrogenLaw::Step(double volume) {
+    if (!(volume > 0)) return std::numeric_limits<double>::infinity();
     const double rho = mass_ / (volume * 1e-3);
-    if (!(volume > 0) || !(rho <= kMaxStepDensity)) {
-        return std::numeric_limits<double>::infinity();
-    }
+    if (!(rho <= kMaxStepDensity)) return std::numeric_limits<double>::infinity();
     const nitrogen::DensityTerms terms = nitrogen::PrepareDensity(rho);
     volume_ = volume;
     if (relax_ == 0) {
