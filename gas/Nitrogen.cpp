@@ -153,10 +153,6 @@ double SaturatedVapourDensity(double T) {
 // No fluid state of the equation's range is denser than this.
 constexpr double kDensityCeiling = 2000;
 
-std::string Number(double x) {
-    return MessageNumber(x);
-}
-
 // Newton's method on an increasing function, falling back to bisection
 // whenever a step would leave the bracket [lo, hi] that holds the root.
 template <class F>
@@ -299,17 +295,19 @@ double MeltingPressure(double temperature) {
 
 std::optional<std::string> CheckRange(double temperature, double pressure) {
     if (!(temperature >= kTripleTemperature && temperature <= kMaxTemperature)) {
-        return "Temperatura di " + Number(temperature - 273.15) + " °C (" + Number(temperature) +
+        return "Temperatura di " + MessageNumber(temperature - 273.15) + " °C (" +
+               MessageNumber(temperature) +
                " K) fuori dal campo dell'equazione dell'azoto, da 63,151 a 1000 K";
     }
     if (!(pressure > 0 && pressure <= kMaxPressure)) {
-        return "Pressione di " + Number(pressure / 1e5) +
+        return "Pressione di " + MessageNumber(pressure / 1e5) +
                " bar assoluti fuori dal campo dell'equazione dell'azoto, da 0 a 22000 bar";
     }
     if (pressure > MeltingPressure(temperature)) {
-        return "A " + Number(temperature - 273.15) + " °C e " + Number(pressure / 1e5) +
+        return "A " + MessageNumber(temperature - 273.15) + " °C e " +
+               MessageNumber(pressure / 1e5) +
                " bar assoluti l'azoto è solido (pressione di fusione " +
-               Number(MeltingPressure(temperature) / 1e5) + " bar)";
+               MessageNumber(MeltingPressure(temperature) / 1e5) + " bar)";
     }
     return std::nullopt;
 }
@@ -335,8 +333,8 @@ Result<double> DensityAt(double temperature, double pressure, double guess) {
         slope = kGasConstant * T * (1 + 2 * f.ar_d + f.ar_dd);
     };
     if (auto rho = SolveIncreasing(eval, guess, lo, hi, pressure)) return *rho;
-    return Result<double>::Fail("Densità dell'azoto non trovata a " + Number(T) + " K e " +
-                                Number(pressure / 1e5) + " bar assoluti");
+    return Result<double>::Fail("Densità dell'azoto non trovata a " + MessageNumber(T) + " K e " +
+                                MessageNumber(pressure / 1e5) + " bar assoluti");
 }
 
 Result<double> TemperatureAt(double entropy, double rho, double guess) {
@@ -351,7 +349,8 @@ Result<double> TemperatureAt(double entropy, double rho, double guess) {
         return *T;
     }
     return Result<double>::Fail("Temperatura dell'azoto non trovata per l'entropia " +
-                                Number(entropy) + " J/(kg K) a " + Number(rho) + " kg/m3");
+                                MessageNumber(entropy) + " J/(kg K) a " + MessageNumber(rho) +
+                                " kg/m3");
 }
 
 }  // namespace volvenza::gas::nitrogen
