@@ -11,6 +11,7 @@
 #include "documents/SimulationFile.h"
 #include "engine/CircuitState.h"
 #include "engine/Simulation.h"
+#include "tools/volvenza-sim/GasCommand.h"
 
 namespace {
 
@@ -110,6 +111,7 @@ int main(int argc, char** argv) {
     if (args.empty()) return Usage();
     const std::string command = args[0];
     args.erase(args.begin());
+    if (command == "gas") return RunGasCommand(args);
     std::optional<std::string> table;
     if (!TakeExport(args, table)) return Usage();
 

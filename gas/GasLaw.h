@@ -1,0 +1,41 @@
+#pragma once
+// What a run asks of the gas in the accumulator, whatever law it follows.
+//
+// The stepping loop owns the volume arithmetic (flows, pump, endings); the law
+// owns the gas. At each step the loop hands the new gas volume to Step and
+// gets the pressure back; when that pressure reaches the maximum the loop
+// calls Fill, which holds the pressure there and says how much gas volume is
+// left; Empty tells whether the gas has expanded down to its precharge.
+// Volumes are in dm3, pressures in bar as the user types them (gauge for the
+// ideal and real laws, whose arithmetic adds the atmosphere), temperatures
+// in degrees Celsius. The loop is meant to be a template over the law, so a
+// step is an inline call with no virtual dispatch; the classic adiabatic law
+// keeps its own arithmetic inside the loop and fits the same shape
+// (Step: K / V^1.4, Fill: the full volume, Empty: p <= the corrected precharge).
+
+#include <concepts>
+
+namespace volvenza::gas {
+
+// Added to a gauge pressure to make it absolute, in bar.
+inline constexpr double kAtmosphere = 1.01325;
+// Celsius to kelvin.
+inline constexpr double kKelvin = 273.15;
+
+template <class L>
+concept GasLaw = requires(L law, const L& c, double volume) {
+    // The new gas volume of this step; returns the pressure. A volume at or
+    // below zero, or one the gas cannot be squeezed into, gives +infinity
+    // (the loop then treats the accumulator as full) and leaves the gas as it was.
+    { law.Step(volume) } -> std::same_as<double>;
+    // Holds the gas at the maximum pressure; returns the gas volume that gives it.
+    { law.Fill() } -> std::same_as<double>;
+    { c.Empty() } -> std::same_as<bool>;
+    { c.Volume() } -> std::same_as<double>;
+    { c.Pressure() } -> std::same_as<double>;
+    { c.Temperature() } -> std::same_as<double>;
+    // The precharge at the working temperature, for the chart's precharge line.
+    { c.PrechargeAtTemp() } -> std::same_as<double>;
+};
+
+}  // namespace volvenza::gas

@@ -1,0 +1,119 @@
+#include "gas/NitrogenLaw.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "gas/MessageNumber.h"
+
+namespace volvenza::gas {
+namespace {
+
+using nitrogen::kGasConstant;
+
+// Denser than this the gas is beyond the equation (above 22000 bar at any
+// working temperature): the step reports an over-full accumulator instead.
+constexpr double kMaxStepDensity = 1400;
+
+}  // namespace
+
+Result<NitrogenLaw> NitrogenLaw::Create(const NitrogenLawSettings& s) {
+    if (!(s.V0 > 0)) {
+        return Result<NitrogenLaw>::Fail("Il volume nominale del gas deve essere maggiore di 0");
+    }
+    if (!(s.TimeStep > 0)) {
+        return Result<NitrogenLaw>::Fail("Il passo di simulazione deve essere maggiore di 0");
+    }
+    if (!(s.Tau >= 0)) {
+        return Result<NitrogenLaw>::Fail(
+            "La costante di tempo termica deve essere maggiore o uguale a 0 (ora " +
+            MessageNumber(s.Tau) + " s)");
+    }
+    auto chargeRho = nitrogen::DensityAt(s.ChargeTemp + kKelvin, (s.P0 + kAtmosphere) * 1e5);
+    if (!chargeRho) return Result<NitrogenLaw>::Fail("Precarica: " + chargeRho.Error());
+    const double workK = s.WorkTemp + kKelvin;
+    const double pmAbs = (s.Pm + kAtmosphere) * 1e5;
+    auto fullRho = nitrogen::DensityAt(workK, pmAbs);
+    if (!fullRho) return Result<NitrogenLaw>::Fail("Pressione massima: " + fullRho.Error());
+
+    NitrogenLaw law;
+    law.v0_ = s.V0;
+    law.mass_ = *chargeRho * s.V0 * 1e-3;
+    law.pmAbs_ = pmAbs;
+    law.workTemp_ = workK;
+    law.relax_ = std::isinf(s.Tau) ? 1.0 : (s.Tau == 0 ? 0.0 : std::exp(-s.TimeStep / s.Tau));
+    law.precharge_ = nitrogen::PropertiesAt(workK, law.mass_ / (s.V0 * 1e-3)).p / 1e5 - kAtmosphere;
+    law.volume_ = law.mass_ / *fullRho * 1e3;
+    law.rho_ = *fullRho;
+    law.Settle(nitrogen::PrepareDensity(law.rho_), workK);
+    return law;
+}
+
+void NitrogenLaw::Settle(const nitrogen::DensityTerms& terms, double temperature) {
+    const nitrogen::Helmholtz f = nitrogen::Evaluate(terms, temperature);
+    constexpr double R = kGasConstant;
+    temperature_ = temperature;
+    rho_ = terms.rho;
+    pressure_ = rho_ * R * temperature * (1 + f.ar_d) / 1e5 - kAtmosphere;
+    entropy_ = R * (f.a0_t + f.ar_t - f.a0 - f.ar);
+    cv_ = -R * (f.a0_tt + f.ar_tt);
+    dpdT_ = rho_ * R * (1 + f.ar_d - f.ar_dt);
+}
+
+double NitrogenLaw::Step(double volume) {
+    if (!(volume > 0)) return std::numeric_limits<double>::infinity();
+    const double rho = mass_ / (volume * 1e-3);
+    if (!(rho <= kMaxStepDensity)) return std::numeric_limits<double>::infinity();
+    const nitrogen::DensityTerms terms = nitrogen::PrepareDensity(rho);
+    volume_ = volume;
+    if (relax_ == 0) {
+        Settle(terms, workTemp_);
+        return pressure_;
+    }
+
+    // Keep the entropy: first-order estimate, then Newton on s(T) at the new
+    // density, whose slope is cv / T.
+    constexpr double R = kGasConstant;
+    double T = temperature_ - temperature_ / cv_ * dpdT_ * (1 / rho - 1 / rho_);
+    double dT = 0, p = 0, s = 0, cv = 0, dpdT = 0;
+    for (int i = 0; i < 20; ++i) {
+        T = std::clamp(T, nitrogen::kTripleTemperature, nitrogen::kMaxTemperature);
+        const nitrogen::Helmholtz f = nitrogen::Evaluate(terms, T);
+        p = rho * R * T * (1 + f.ar_d);
+        s = R * (f.a0_t + f.ar_t - f.a0 - f.ar);
+        cv = -R * (f.a0_tt + f.ar_tt);
+        dpdT = rho * R * (1 + f.ar_d - f.ar_dt);
+        dT = (entropy_ - s) * T / cv;
+        // Newton converges quadratically: once a correction is this small,
+        // the state at T + dT follows from the one at T to first order, with
+        // an error near rounding.
+        if (std::fabs(dT) < 1e-7 * T) break;
+        T += dT;
+    }
+    rho_ = rho;
+    cv_ = cv;
+    dpdT_ = dpdT;
+    const double adiabatic = T + dT;
+    const double relaxed = workTemp_ + (adiabatic - workTemp_) * relax_;
+    if (std::fabs(relaxed - T) < 1e-7 * T) {
+        temperature_ = relaxed;
+        entropy_ = s + cv / T * (relaxed - T);
+        pressure_ = (p + dpdT * (relaxed - T)) / 1e5 - kAtmosphere;
+    } else {
+        Settle(terms, std::clamp(relaxed, nitrogen::kTripleTemperature, nitrogen::kMaxTemperature));
+    }
+    return pressure_;
+}
+
+double NitrogenLaw::Fill() {
+    // Starting from the present density, a couple of Newton steps find the
+    // density at the maximum pressure; at the equation's limits keep the gas.
+    auto rho = nitrogen::DensityAt(temperature_, pmAbs_, rho_);
+    if (rho) {
+        volume_ = mass_ / *rho * 1e3;
+        Settle(nitrogen::PrepareDensity(*rho), temperature_);
+    }
+    return volume_;
+}
+
+}  // namespace volvenza::gas

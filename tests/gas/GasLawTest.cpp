@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "gas/IdealLaw.h"
+#include "gas/Nitrogen.h"
+#include "gas/NitrogenLaw.h"
+
+namespace {
+
+using namespace volvenza::gas;
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// Draws oil with the pump stopped until the pressure falls below p2 and
+// returns the volume delivered between p1 and p2 (linear between steps).
+template <class Law>
+double DeliveredBetween(Law law, double p1, double p2, double step) {
+    double v1 = NAN, prevV = law.Volume(), prevP = law.Pressure();
+    while (true) {
+        const double p = law.Step(law.Volume() + step);
+        auto cross = [&](double level) {
+            return prevV + (law.Volume() - prevV) * (prevP - level) / (prevP - p);
+        };
+        if (std::isnan(v1) && p <= p1) v1 = cross(p1);
+        if (p <= p2) return cross(p2) - v1;
+        prevV = law.Volume();
+        prevP = p;
+    }
+}
+
+TEST(IdealLawTest, DeliversWhatThePolytropeHoldsInAbsolutePressures) {
+    // Precharged at 60 bar gauge and 20 °C, working at 45 °C.
+    IdealLawSettings s{10, 60, 20, 45, 80, 1.4};
+    auto law = IdealLaw::Create(s);
+    ASSERT_TRUE(law) << law.Error();
+    const double p0 = 61.01325 * 318.15 / 293.15;  // absolute, at the working temperature
+    EXPECT_NEAR(law->PrechargeAtTemp(), p0 - 1.01325, 1e-12);
+    EXPECT_NEAR(law->Volume(), 10 * std::pow(p0 / 81.01325, 1 / 1.4), 1e-12);
+
+    const double p1 = 75, p2 = 68;  // gauge, from the higher to the lower
+    const double want =
+        10 * (std::pow(p0 / (p2 + 1.01325), 1 / 1.4) - std::pow(p0 / (p1 + 1.01325), 1 / 1.4));
+    EXPECT_NEAR(DeliveredBetween(*law, p1, p2, 0.0005) / want, 1.0, 1e-3);
+
+    IdealLaw drawn = *law;
+    drawn.Step(9.99);
+    EXPECT_FALSE(drawn.Empty());
+    drawn.Step(10.0);
+    EXPECT_TRUE(drawn.Empty());
+    EXPECT_EQ(drawn.Fill(), law->Volume());
+    EXPECT_EQ(drawn.Step(0), kInf);
+
+    for (double n : {0.99, 1.0, 1.67, 1.68}) {
+        s.Exponent = n;
+        auto made = IdealLaw::Create(s);
+        EXPECT_EQ(bool(made), n >= 1.0 && n <= 1.67) << n;
+        if (!made) {
+            EXPECT_NE(made.Error().find("politropica"), std::string::npos);
+        }
+    }
+}
+
+NitrogenLawSettings Example(double tau) {
+    return {10, 60, 20, 45, 80, tau, 0.01};
+}
+
+TEST(NitrogenLawTest, StartsFullWithTheChargedMass) {
+    auto law = NitrogenLaw::Create(Example(kInf));
+    ASSERT_TRUE(law) << law.Error();
+    const double charged = *nitrogen::DensityAt(293.15, 61.01325e5) * 10e-3;
+    EXPECT_DOUBLE_EQ(law->Mass(), charged);
+    EXPECT_NEAR(law->Pressure(), 80, 1e-9);
+    EXPECT_DOUBLE_EQ(law->Temperature(), 45);
+    EXPECT_NEAR(law->PrechargeAtTemp(),
+                nitrogen::PropertiesAt(318.15, charged / 10e-3).p / 1e5 - 1.01325, 1e-9);
+    // Nitrogen at 60 to 80 bar is a little less compressible than the ideal gas.
+    EXPECT_GT(law->Volume(), 10 * (66.0 / 81.0));
+
+    auto tooHigh = NitrogenLaw::Create({10, 60, 20, 45, 30000, kInf, 0.01});
+    ASSERT_FALSE(tooHigh);
+    EXPECT_NE(tooHigh.Error().find("Pressione massima"), std::string::npos) << tooHigh.Error();
+}
+
+// A long stretch of charging and discharging: 30000 steps of a volume swinging
+// between the full accumulator and nearly its nominal volume.
+template <class Check>
+void Swing(NitrogenLaw& law, Check check) {
+    const double full = law.Volume();
+    for (int j = 1; j <= 30000; ++j) {
+        const double x = 0.5 * (1 - std::cos(j * 2 * M_PI / 3000));
+        law.Step(full + (9.8 - full) * x);
+        check(law);
+    }
+}
+
+TEST(NitrogenLawTest, AdiabaticKeepsTheEntropyAndIsothermalTheTemperature) {
+    auto adiabatic = NitrogenLaw::Create(Example(kInf));
+    const double s0 = adiabatic->Entropy();
+    double coldest = 45;
+    Swing(*adiabatic, [&](const NitrogenLaw& law) {
+        const double s = nitrogen::PropertiesAt(law.TemperatureK(), law.Density()).s;
+        ASSERT_NEAR(s / s0, 1.0, 1e-6);
+        coldest = std::min(coldest, law.Temperature());
+    });
+    EXPECT_LT(coldest, 30);  // expanding from 80 bar towards 66 bar cools the gas
+
+    auto isothermal = NitrogenLaw::Create(Example(0));
+    Swing(*isothermal, [&](const NitrogenLaw& law) {
+        ASSERT_EQ(law.Temperature(), 45);
+        const double p = nitrogen::PropertiesAt(318.15, law.Density()).p / 1e5 - 1.01325;
+        ASSERT_NEAR(law.Pressure() / p, 1.0, 1e-3);
+    });
+}
+
+TEST(NitrogenLawTest, HeatExchangeLiesBetweenTheLimits) {
+    NitrogenLaw laws[] = {*NitrogenLaw::Create(Example(0)), *NitrogenLaw::Create(Example(45)),
+                          *NitrogenLaw::Create(Example(kInf))};
+    // Draw 1 dm3 in 2 s, then wait 5 s.
+    for (NitrogenLaw& law : laws) {
+        const double full = law.Volume();
+        for (int j = 1; j <= 700; ++j) law.Step(full + std::min(j, 200) * 0.005);
+    }
+    EXPECT_LT(laws[2].Pressure(), laws[1].Pressure());
+    EXPECT_LT(laws[1].Pressure(), laws[0].Pressure());
+    EXPECT_LT(laws[2].Temperature(), laws[1].Temperature());
+    EXPECT_LT(laws[1].Temperature(), 45.0);
+
+    // Refilling the cooled gas: less volume holds the maximum pressure than at 45 °C.
+    NitrogenLaw cold = laws[2];
+    const double v = cold.Fill();
+    EXPECT_NEAR(nitrogen::PropertiesAt(cold.TemperatureK(), cold.Mass() / (v * 1e-3)).p, 81.01325e5,
+                1e-3);
+    EXPECT_LT(v, laws[0].Volume() - 1.0);
+
+    NitrogenLaw drawn = laws[1];
+    EXPECT_FALSE(drawn.Empty());
+    EXPECT_EQ(drawn.Step(-1), kInf);
+    EXPECT_EQ(drawn.Volume(), laws[1].Volume());
+    drawn.Step(10.0);
+    EXPECT_TRUE(drawn.Empty());
+}
+
+}  // namespace

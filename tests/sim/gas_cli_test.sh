@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Drives `volvenza-sim gas` from the outside: the printed properties and the
+# exit codes for states the nitrogen equation refuses.
+# Usage: gas_cli_test.sh PATH/TO/volvenza-sim
+set -u
+sim="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fails=0
+
+check() {  # check NAME EXPECTED_CODE COMMAND...
+    local name="$1" want="$2"
+    shift 2
+    "$@" >"$work/out" 2>"$work/err"
+    local got=$?
+    if [ "$got" -ne "$want" ]; then
+        echo "FAIL $name: exit $got, expected $want"; cat "$work/err"; fails=$((fails + 1))
+    fi
+}
+
+# 280 K and 10 bar, both decimal separators accepted.
+printf '%s\n' "Densità [kg/m3]: 12,07499" "Fattore di compressibilità Z: 0,9965187" \
+    "cv [J/(kg·K)]: 745,5695" "cp [J/(kg·K)]: 1058,615" "Velocità del suono [m/s]: 342,3585" \
+    >"$work/want"
+for t in 6,85 6.85; do
+    check "state $t" 0 "$sim" gas "$t" 10
+    cmp -s "$work/out" "$work/want" || { echo "FAIL state $t:"; cat "$work/out"; fails=$((fails + 1)); }
+done
+
+check too-cold 1 "$sim" gas -210 1
+grep -q -- "-210 °C (63,15 K).*63,151" "$work/err" || { echo "FAIL too-cold message"; fails=$((fails + 1)); }
+check too-hot 1 "$sim" gas 727 1
+check too-high 1 "$sim" gas 20 22001
+grep -q "22000 bar" "$work/err" || { echo "FAIL too-high message"; fails=$((fails + 1)); }
+[ -s "$work/out" ] && { echo "FAIL refused state printed values"; fails=$((fails + 1)); }
+check usage 64 "$sim" gas 20
+check usage-text 64 "$sim" gas abc 1
+
+if [ "$fails" -eq 0 ]; then echo "volvenza-sim gas: all checks passed"; fi
+exit "$fails"

@@ -1,0 +1,51 @@
+#include "tools/volvenza-sim/GasCommand.h"
+
+#include <iostream>
+#include <optional>
+
+#include "gas/GasLaw.h"
+#include "gas/Nitrogen.h"
+#include "numbers/NumberText.h"
+
+namespace volvenza {
+namespace {
+
+constexpr const char* kGasUsage =
+    "Uso:\n"
+    "  volvenza-sim gas T_C P_BAR_ABS\n"
+    "      densità, fattore di compressibilità, calori specifici e velocità del suono\n"
+    "      dell'azoto alla temperatura T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]\n";
+
+std::string Digits7(double value) {
+    return FormatGeneral(value, 7, ',', true);
+}
+
+}  // namespace
+
+int RunGasCommand(const std::vector<std::string>& args) {
+    std::optional<double> tc, bar;
+    if (args.size() == 2) {
+        tc = ParseNumber<double>(args[0]);
+        bar = ParseNumber<double>(args[1]);
+    }
+    if (!tc || !bar) {
+        std::cerr << kGasUsage;
+        return 64;
+    }
+    const double T = *tc + gas::kKelvin;
+    const double p = *bar * 1e5;
+    auto rho = gas::nitrogen::DensityAt(T, p);
+    if (!rho) {
+        std::cerr << rho.Error() << '\n';
+        return 1;
+    }
+    const gas::nitrogen::Properties s = gas::nitrogen::PropertiesAt(T, *rho);
+    std::cout << "Densità [kg/m3]: " << Digits7(s.rho) << '\n'
+              << "Fattore di compressibilità Z: " << Digits7(s.Z) << '\n'
+              << "cv [J/(kg·K)]: " << Digits7(s.cv) << '\n'
+              << "cp [J/(kg·K)]: " << Digits7(s.cp) << '\n'
+              << "Velocità del suono [m/s]: " << Digits7(s.w) << '\n';
+    return 0;
+}
+
+}  // namespace volvenza
