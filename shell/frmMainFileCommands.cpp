@@ -3,6 +3,7 @@
 
 #include <QFile>
 
+#include "documents/AtomicFile.h"
 #include "documents/ResultsExport.h"
 #include "documents/SimulationFile.h"
 #include "engine/Simulation.h"
@@ -23,15 +24,27 @@ const QString kBitmapFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp| Tutti i file
 const QString kOpenTitle = QStringLiteral("Apri");
 const QString kSaveAsTitle = QStringLiteral("Salva con nome");
 const QString kPageSetupTitle = QStringLiteral("Imposta pagina");
+const QString kNewFailed = QStringLiteral("Impossibile iniziare una nuova simulazione.");
+const QString kPrintFailed = QStringLiteral("Impossibile completare la stampa.");
+const QString kExampleFailed = QStringLiteral("Impossibile caricare l'esempio.");
+const QString kRunFailed = QStringLiteral("Impossibile completare la simulazione.");
 
 std::string FilePath(const QString& name) {
     return QFile::encodeName(name).toStdString();
 }
 
+QString OpenFailed(const QString& path) {
+    return QStringLiteral("Impossibile aprire il file ") + path + QLatin1Char('.');
+}
+
+QString SaveFailed(const QString& path) {
+    return QString::fromStdString(SaveFailedMessage(FilePath(path)));
+}
+
 }  // namespace
 
 void frmMain::NewSimulation(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
+    CommandScope step(context_.dialogs, origin, kNewFailed);
     MessageAnswer answer = MessageAnswer::Cancel;
     step([&] {
         answer = context_.dialogs.Message(kNewQuestion, MessageIcon::Exclamation,
@@ -49,6 +62,7 @@ void frmMain::OpenSimulation(Origin origin) {
         lastFileName_ = context_.dialogs.OpenFileName(kOpenTitle, kSimulationFilter, lastFileName_);
     });
     if (lastFileName_.isEmpty()) return;
+    step.OnFailure(OpenFailed(lastFileName_));
     step([&] {
         if (auto failure = LoadSimulationFile(context_.state, FilePath(lastFileName_))) {
             context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
@@ -64,6 +78,7 @@ void frmMain::SaveSimulationAs(Origin origin) {
             context_.dialogs.SaveFileName(kSaveAsTitle, kSimulationFilter, lastFileName_);
     });
     if (lastFileName_.isEmpty()) return;
+    step.OnFailure(SaveFailed(lastFileName_));
     step([&] {
         if (auto failure = SaveSimulationFile(context_.state, FilePath(lastFileName_))) {
             context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
@@ -78,6 +93,7 @@ void frmMain::ExportTable(Origin origin) {
         lastFileName_ = context_.dialogs.SaveFileName(kSaveAsTitle, kTextFilter, lastFileName_);
     });
     if (lastFileName_.isEmpty()) return;
+    step.OnFailure(SaveFailed(lastFileName_));
     step([&] {
         if (QWidget* active = ActiveChildWindow()) active->setWindowTitle(lastFileName_);
     });
@@ -95,6 +111,7 @@ void frmMain::ExportChart(Origin origin) {
         lastFileName_ = context_.dialogs.SaveFileName(kSaveAsTitle, kBitmapFilter, lastFileName_);
     });
     if (lastFileName_.isEmpty()) return;
+    step.OnFailure(SaveFailed(lastFileName_));
     step([&] {
         if (QWidget* active = ActiveChildWindow()) active->setWindowTitle(lastFileName_);
     });
@@ -110,13 +127,13 @@ void frmMain::ExportChart(Origin origin) {
 }
 
 void frmMain::PageSetup(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
+    CommandScope step(context_.dialogs, origin, kPrintFailed);
     // Cancel is of no consequence: the printer keeps whatever was chosen.
     step([&] { context_.dialogs.PrinterDialog(Printer(), kPageSetupTitle, true); });
 }
 
 void frmMain::Print(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
+    CommandScope step(context_.dialogs, origin, kPrintFailed);
     step([&] {
         if (context_.windows.printActiveWindow) {
             context_.windows.printActiveWindow(context_.state, context_.dialogs, Printer(),
@@ -124,13 +141,14 @@ void frmMain::Print(Origin origin) {
         }
     });
 }
+
 void frmMain::LoadExample(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
+    CommandScope step(context_.dialogs, origin, kExampleFailed);
     step([&] { LoadExampleCircuit(context_.state); });
 }
 
 void frmMain::Run(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
+    CommandScope step(context_.dialogs, origin, kRunFailed);
     step([&] { RunSimulation(context_.state); });
     // A run that failed half-way must not leave its progress window behind.
     engineUi_->CloseProgress();

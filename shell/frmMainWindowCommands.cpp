@@ -22,6 +22,7 @@ namespace {
 const QString kNoHelpFile = QStringLiteral(
     "Impossibile visualizzare il Sommario della Guida. Nessun file della Guida associato al "
     "progetto.");
+const QString kTableFailed = QStringLiteral("Impossibile mostrare la tabella dei risultati.");
 
 }  // namespace
 
@@ -60,7 +61,7 @@ void frmMain::ShowChild(Origin origin, const QString& name) {
 }
 
 void frmMain::ShowTable(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
+    CommandScope step(context_.dialogs, origin, kTableFailed);
     QWidget* table = nullptr;
     step([&] {
         table = LoadChildWindow(QStringLiteral("Tabella"));

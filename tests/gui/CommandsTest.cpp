@@ -230,7 +230,18 @@ void CommandsTest::tableIsFilledHiddenAndFailuresFollowTheOrigin() {
     QVERIFY(shell.dialogs.Messages().empty());
     shell.Menu("mnuFilePrint")->trigger();
     QCOMPARE(shell.dialogs.Messages().size(), size_t{1});
-    QCOMPARE(shell.dialogs.Messages()[0].text, QStringLiteral("stampante non pronta"));
+    // The user reads the command's own message, never the exception's text.
+    QCOMPARE(shell.dialogs.Messages()[0].text, QStringLiteral("Impossibile completare la stampa."));
+
+    shell.windows.saveChartBitmap = [](QWidget*, const QString&) -> std::optional<QString> {
+        throw std::length_error("basic_string::_M_create");
+    };
+    shell.Open();
+    shell.state.Ui().UpdateCommandState(3);
+    shell.dialogs.QueueFileName(QStringLiteral("/tmp/grafico.bmp"));
+    shell.Menu("mnuFileEsportaGrafico")->trigger();
+    QCOMPARE(shell.dialogs.Messages().back().text,
+             QStringLiteral("Impossibile salvare il file /tmp/grafico.bmp."));
 }
 
 void CommandsTest::windowMenuListsAndArrangesChildren() {
