@@ -128,8 +128,9 @@ void frmMain::ExportChart(Origin origin) {
 
 void frmMain::PageSetup(Origin origin) {
     CommandScope step(context_.dialogs, origin, kPrintFailed);
-    // Cancel is of no consequence: the printer keeps whatever was chosen.
-    step([&] { context_.dialogs.PrinterDialog(Printer(), kPageSetupTitle, true); });
+    // Cancel is of no consequence: the printer keeps whatever was chosen,
+    // and the report prints with it.
+    step([&] { context_.dialogs.PageSetupDialog(Printer(), kPageSetupTitle); });
 }
 
 void frmMain::Print(Origin origin) {

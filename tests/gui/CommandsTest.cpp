@@ -228,6 +228,10 @@ void CommandsTest::tableIsFilledHiddenAndFailuresFollowTheOrigin() {
     QVERIFY(table->isVisible());
     shell.Button("Print")->trigger();
     QVERIFY(shell.dialogs.Messages().empty());
+    // Page set-up is its own dialog, not the printer dialog.
+    shell.Menu("mnuFilePageSetup")->trigger();
+    QCOMPARE(shell.dialogs.Calls().back().kind, DialogKind::PageSetup);
+    QCOMPARE(shell.dialogs.Calls().back().title, QStringLiteral("Imposta pagina"));
     shell.Menu("mnuFilePrint")->trigger();
     QCOMPARE(shell.dialogs.Messages().size(), size_t{1});
     // The user reads the command's own message, never the exception's text.

@@ -145,11 +145,13 @@ void WindowsTest::helpWindowHasContentsAndAKeywordIndex() {
 }
 
 void WindowsTest::filtersBecomeQtNameFilters() {
-    QCOMPARE(
-        QtNameFilters(QStringLiteral("Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ")),
-        QStringList({QStringLiteral("Volvenza (*.vlz)"), QStringLiteral(" Tutti i file (*.*)")}));
-    QCOMPARE(QtNameFilters(QStringLiteral("Immagini|*.bmp")),
-             QStringList({QStringLiteral("Immagini (*.bmp)")}));
+    // The dialog shows what stands before the last brackets and matches what
+    // is inside them; "*.*" must also match names without a dot.
+    QCOMPARE(QtNameFilters(QStringLiteral("Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ")),
+             QStringList({QStringLiteral("Volvenza (*.vlz) (*.vlz)"),
+                          QStringLiteral(" Tutti i file (*.*) (*)")}));
+    QCOMPARE(QtNameFilters(QStringLiteral("Immagini|*.bmp;*.dib")),
+             QStringList({QStringLiteral("Immagini (*.bmp *.dib)")}));
 }
 
 QTEST_MAIN(WindowsTest)
