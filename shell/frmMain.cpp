@@ -68,6 +68,10 @@ class ClientArea : public QMdiArea {
     QPixmap picture_;
 };
 
+bool IsHelpWindow(const QWidget* window) {
+    return window->objectName() == QLatin1String("HelpWindow");
+}
+
 }  // namespace
 
 frmMain::frmMain(ShellContext context, QWidget* parent)
@@ -77,6 +81,9 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
     setWindowIcon(QIcon(ProgramIcon()));
     mdi_ = new ClientArea(this);
     mdi_->setObjectName(QStringLiteral("MDIClient"));
+    // A child window reaching past the client area can still be reached.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     BuildMenus();
     BuildToolBar();
@@ -295,9 +302,11 @@ QWidget* frmMain::ActiveChildWindow() const {
 void frmMain::CloseChildWindows() {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->close();
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        // Only the program's own windows carry a name.
+        // Only the program's own windows carry a name. Help stands beside
+        // the program rather than in its documents, so it stays open.
         if (window != this && window->isVisible() && !window->objectName().isEmpty() &&
-            window->objectName() != QLatin1String("frmMain") && !window->inherits("QMenu")) {
+            window->objectName() != QLatin1String("frmMain") && !IsHelpWindow(window) &&
+            !window->inherits("QMenu")) {
             window->close();
         }
     }
@@ -311,35 +320,39 @@ QPrinter& frmMain::Printer() {
 // ---- Opening and closing ---------------------------------------------------
 
 void frmMain::RestoreBounds() {
-    auto bound = [this](const SettingKey& key) {
+    const SettingKey* keys[] = {&Setting::MainLeft, &Setting::MainTop, &Setting::MainWidth,
+                                &Setting::MainHeight};
+    for (size_t i = 0; i < restoredTwips_.size(); ++i) {
         const std::optional<float> twips =
-            ParseNumber<float>(ReadSetting(context_.settings, key).toStdString());
+            ParseNumber<float>(ReadSetting(context_.settings, *keys[i]).toStdString());
         // A stored text that is not a number counts as missing.
-        return TwipsToPixels(twips ? *twips : std::stof(key.defaultValue), this);
-    };
-    const int left = bound(Setting::MainLeft);
-    const int top = bound(Setting::MainTop);
-    move(left, top);
-    const int width = bound(Setting::MainWidth);
-    const int height = bound(Setting::MainHeight);
-    resize(width, height);
+        restoredTwips_[i] = twips ? *twips : std::stof(keys[i]->defaultValue);
+        restoredPixels_[i] = TwipsToPixels(restoredTwips_[i], this);
+    }
+    move(restoredPixels_[0], restoredPixels_[1]);
+    resize(restoredPixels_[2], restoredPixels_[3]);
 }
 
 void frmMain::StoreBounds() {
-    auto store = [this](const SettingKey& key, int pixels) {
-        const auto twips = static_cast<float>(PixelsToTwips(pixels, this));
-        WriteSetting(context_.settings, key, QString::fromStdString(FormatNumber(twips)));
-    };
-    store(Setting::MainLeft, x());
-    store(Setting::MainTop, y());
-    store(Setting::MainWidth, width());
-    store(Setting::MainHeight, height());
+    const SettingKey* keys[] = {&Setting::MainLeft, &Setting::MainTop, &Setting::MainWidth,
+                                &Setting::MainHeight};
+    const int pixels[] = {x(), y(), width(), height()};
+    for (size_t i = 0; i < restoredTwips_.size(); ++i) {
+        const float twips = pixels[i] == restoredPixels_[i]
+                                ? restoredTwips_[i]
+                                : static_cast<float>(PixelsToTwips(pixels[i], this));
+        WriteSetting(context_.settings, *keys[i], QString::fromStdString(FormatNumber(twips)));
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (!isMinimized()) StoreBounds();
     WriteSetting(context_.settings, Setting::PrintHeader, printHeader_);
     CloseChildWindows();
+    // The program ends with this window, its help too.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (IsHelpWindow(window) && window->isVisible()) window->close();
+    }
     event->accept();
 }
 

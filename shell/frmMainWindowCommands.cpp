@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 #include "platform/HelpViewer.h"
@@ -87,7 +88,21 @@ void frmMain::ToggleStatusBar(Origin) {
 // ---- Window arrangement --------------------------------------------------------
 
 void frmMain::CascadeChildWindows(Origin) {
-    mdi_->cascadeSubWindows();
+    // Each window keeps its own size: only the places step down and to the
+    // right by a title bar, the topmost window ending on top.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::StackingOrder)) {
+        if (sub->isVisible() && !sub->isMinimized()) windows << sub;
+    }
+    const int step = windows.isEmpty() ? 0
+                                       : windows.first()->style()->pixelMetric(
+                                             QStyle::PM_TitleBarHeight, nullptr, windows.first());
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const int offset = static_cast<int>(i) * step;
+        windows[i]->showNormal();
+        windows[i]->move(offset, offset);
+        windows[i]->raise();
+    }
 }
 
 void frmMain::TileChildWindows(Origin, Qt::Orientation orientation) {
