@@ -131,6 +131,13 @@ void WindowsTest::helpWindowHasContentsAndAKeywordIndex() {
     viewer.Open(nullptr, QStringLiteral("VOLVENZA.HLP"), HelpCommand::PartialKey, {});
     QCOMPARE(viewer.Window(), window);  // one window, reused
     QVERIFY(window->KeywordList()->count() > 10);
+    // Alphabetical whatever the case: "accumulatore" before "DP banda di pressione".
+    for (int i = 1; i < window->KeywordList()->count(); ++i) {
+        const QString before = window->KeywordList()->item(i - 1)->text();
+        const QString after = window->KeywordList()->item(i)->text();
+        QVERIFY2(before.compare(after, Qt::CaseInsensitive) <= 0,
+                 qPrintable(before + " > " + after));
+    }
     // Every keyword leads to a page that exists.
     for (int i = 0; i < window->KeywordList()->count(); ++i) {
         QListWidgetItem* item = window->KeywordList()->item(i);
