@@ -30,6 +30,9 @@ const char* const kBack = "<";
 const char* const kForward = ">";
 const char* const kAskDelete = "Sei sicuro di voler eliminare questo movimento";
 const char* const kTableFull = "Raggiunto il numero massimo di 1000 movimenti";
+const char* const kPreviousName = "Movimento precedente";
+const char* const kNextName = "Movimento successivo";
+const char* const kPositionName = "Movimento %1 di %2";
 
 // Twips: the window's place in the main window and its client size.
 constexpr int kLeft = 100, kTop = 100, kClientWidth = 9540, kClientHeight = 5940;
@@ -101,6 +104,7 @@ InserimentoDati::FieldRow InserimentoDati::MakeRow(const char* nameLabel, const 
 }
 
 void InserimentoDati::BuildWindow() {
+    int number = 0;
     for (const AddButton& design : kAddButtons) {
         auto* button = new QPushButton(this);
         button->setObjectName(QString::fromLatin1(design.name));
@@ -108,8 +112,12 @@ void InserimentoDati::BuildWindow() {
         button->setIcon(
             QPixmap::fromImage(ActuatorButtonPicture(PageForKind(design.kind)->picture)));
         button->setIconSize(button->size() - QSize(6, 6));
-        button->setToolTip(Text(design.tooltip));
-        button->setAccessibleName(button->toolTip());
+        // Alt+1 ... Alt+6 add a movement from the keyboard, row by row.
+        const QKeySequence key(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + number++));
+        button->setShortcut(key);
+        button->setToolTip(Text(design.tooltip) + QStringLiteral(" (") +
+                           key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+        button->setAccessibleName(Text(design.tooltip));
         const int16_t kind = design.kind;
         connect(button, &QPushButton::clicked, this, [this, kind] { OnAddButton(kind); });
     }
@@ -134,12 +142,17 @@ void InserimentoDati::BuildWindow() {
     for (size_t i = 0; i < rows_.size(); ++i) {
         rows_[i] = MakeRow(names[i], boxes[i], units[i], kRowTops[i], kNameLeft, kNameWidth,
                            kBoxLeft, kUnitLeft, false);
-        connect(rows_[i].box, &NumberBox::KeyReleased, this, [this] { OnSizeKeyReleased(); });
+        connect(rows_[i].box, &NumberBox::KeyReleased, this, [this, i](const QKeyEvent& event) {
+            OnSizeKeyReleased();
+            OnEnterReleased(event, rows_[i].box);
+        });
     }
     flow_ = MakeRow("LQm", "DatoQm", "LUQm", kFlowTop, 3840, 375, 4200, 6480, true);
     connect(flow_.box, &QLineEdit::textChanged, this, [this] { StoreFields(); });
-    connect(flow_.box, &NumberBox::KeyReleased, this,
-            [this](const QKeyEvent& event) { OnFlowKeyReleased(event); });
+    connect(flow_.box, &NumberBox::KeyReleased, this, [this](const QKeyEvent& event) {
+        OnFlowKeyReleased(event);
+        OnEnterReleased(event, flow_.box);
+    });
 
     auto* remove = new QPushButton(Text(kDelete), this);
     remove->setObjectName(QStringLiteral("PulsEliminaDato"));
@@ -154,6 +167,8 @@ void InserimentoDati::BuildWindow() {
     back_ = new QPushButton(Text(kBack), this);
     back_->setObjectName(QStringLiteral("PulsIndietro"));
     back_->setGeometry(TwipsRect(360, 5280, 375, 255, this));
+    back_->setAccessibleName(Text(kPreviousName));
+    back_->setToolTip(Text(kPreviousName));
     connect(back_, &QPushButton::clicked, this, [this] { OnStep(-1); });
 
     position_ = new QLineEdit(this);
@@ -164,6 +179,8 @@ void InserimentoDati::BuildWindow() {
     forward_ = new QPushButton(Text(kForward), this);
     forward_->setObjectName(QStringLiteral("PulsAvanti"));
     forward_->setGeometry(TwipsRect(1680, 5280, 375, 255, this));
+    forward_->setAccessibleName(Text(kNextName));
+    forward_->setToolTip(Text(kNextName));
     connect(forward_, &QPushButton::clicked, this, [this] { OnStep(+1); });
 
     // Focus order: first add button, the time and size boxes, four more add
@@ -203,6 +220,8 @@ void InserimentoDati::HideAllFields() {
 void InserimentoDati::ShowPosition() {
     const int16_t current = state_.CurrentMovement;
     position_->setText(QStringLiteral("%1/%2").arg(current).arg(state_.MovementCount));
+    position_->setCursorPosition(0);
+    position_->setAccessibleName(Text(kPositionName).arg(current).arg(state_.MovementCount));
     back_->setEnabled(current != 0 && current != 1);
     forward_->setEnabled(current != state_.MovementCount);
 }
@@ -240,6 +259,9 @@ void InserimentoDati::ShowKindPicture(int16_t kind) {
     const ActuatorPage* page = PageForKind(kind);
     if (page == nullptr || page->picture < 1 || page->picture > kPictureCount) return;
     picture_->setPixmap(pictures_[page->picture - 1]);
+    for (const AddButton& design : kAddButtons) {
+        if (design.kind == kind) picture_->setAccessibleName(Text(design.tooltip));
+    }
 }
 
 bool InserimentoDati::StoreFields() {
@@ -294,6 +316,19 @@ void InserimentoDati::OnFlowKeyReleased(const QKeyEvent& event) {
     if (IsDecimalPointKey(event)) {
         dialogs_.Message(Text(kMsgDecimalPoint), MessageIcon::None, MessageButtons::Ok);
     }
+}
+
+void InserimentoDati::OnEnterReleased(const QKeyEvent& event, const NumberBox* box) {
+    if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter) return;
+    // Enter in the page's last box goes on to the next movement, as ">" does.
+    const NumberBox* last = nullptr;
+    for (const FieldRow& row : rows_) {
+        if (row.box->isVisibleTo(this)) last = row.box;
+    }
+    if ((box != last && box != flow_.box) || !forward_->isEnabled()) return;
+    OnStep(+1);
+    rows_[0].box->setFocus();
+    rows_[0].box->selectAll();
 }
 
 void InserimentoDati::OnRecompute() {

@@ -84,6 +84,7 @@ class InserimentoDatiTest : public QObject {
     void arrowsAndDeletionKeepTheCountersInRange();
     void keysReleasedInSizeBoxesRecomputeTheFlow();
     void periodKeyWarnsOnlyInTheFlowBox();
+    void keyboardAndScreenReaderReachTheMovements();
 };
 
 void InserimentoDatiTest::eachAddButtonShowsItsKindsPageUpToTheLimit() {
@@ -261,6 +262,40 @@ void InserimentoDatiTest::periodKeyWarnsOnlyInTheFlowBox() {
     QVERIFY(IsDecimalPointKey(KeyIdentity{0, 190, Qt::Key_Colon, false}, KeySystem::Windows));
     QVERIFY(IsDecimalPointKey(KeyIdentity{0, 110, Qt::Key_Comma, true}, KeySystem::Windows));
     QVERIFY(!IsDecimalPointKey(KeyIdentity{0, 188, Qt::Key_Period, false}, KeySystem::Windows));
+}
+
+void InserimentoDatiTest::keyboardAndScreenReaderReachTheMovements() {
+    Editor e;
+    LoadExampleCircuit(e.state);
+    e.Open();
+    e.window->show();
+    e.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(e.window.get()));
+    QCOMPARE(e.Box("Pos")->accessibleName(), QStringLiteral("Movimento 1 di 5"));
+    QCOMPARE(e.Label("Immagine")->accessibleName(),
+             QStringLiteral("Cilindro stelo semplice uscente"));
+    QCOMPARE(e.Button("PulsIndietro")->accessibleName(), QStringLiteral("Movimento precedente"));
+    QCOMPARE(e.Button("PulsAvanti")->accessibleName(), QStringLiteral("Movimento successivo"));
+
+    // Enter in the page's last box (L here) or in Qm goes on; elsewhere it does not.
+    QTest::keyClick(e.Box("Dato1"), Qt::Key_Return);
+    QCOMPARE(e.Pos(), QStringLiteral("1/5"));
+    QTest::keyClick(e.Box("Dato2"), Qt::Key_Return);
+    QCOMPARE(e.Pos(), QStringLiteral("2/5"));
+    QCOMPARE(e.window->focusWidget(), e.Box("DatoTi"));
+    QCOMPARE(e.Label("Immagine")->accessibleName(),
+             QStringLiteral("Cilindro stelo semplice rientrante"));
+    QTest::keyClick(e.Box("DatoQm"), Qt::Key_Enter);
+    QCOMPARE(e.Pos(), QStringLiteral("3/5"));
+
+    // Alt+3 adds a motor, as the third button's tooltip says.
+    QCOMPARE(e.Button("PulsMotore")->toolTip(), QStringLiteral("Motore (Alt+3)"));
+    QTest::keyClick(e.window->focusWidget(), Qt::Key_3, Qt::AltModifier);
+    QTRY_COMPARE(e.Pos(), QStringLiteral("6/6"));  // a shortcut's click comes a moment later
+    QCOMPARE(e.Box("Pos")->accessibleName(), QStringLiteral("Movimento 6 di 6"));
+    QCOMPARE(e.Label("LCommento")->text(), QStringLiteral("MOTORE"));
+    QTest::keyClick(e.Box("Dato2"), Qt::Key_Return);  // the last movement: nowhere to go
+    QCOMPARE(e.Pos(), QStringLiteral("6/6"));
 }
 
 QTEST_MAIN(InserimentoDatiTest)
