@@ -6,6 +6,9 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -32,6 +35,27 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// Qt's file dialog writes sizes and dates in the system's locale, which on a
+// machine left at "C" is English; these columns follow the program's own
+// (Italian) locale instead. Columns: name, size, type, date.
+class LocalFileColumns : public QIdentityProxyModel {
+  public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || files == nullptr ||
+            (index.column() != 1 && index.column() != 3)) {
+            return QIdentityProxyModel::data(index, role);
+        }
+        const QFileInfo info = files->fileInfo(mapToSource(index));
+        if (index.column() == 3)
+            return QLocale().toString(info.lastModified(), QLocale::ShortFormat);
+        if (!info.isFile()) return QIdentityProxyModel::data(index, role);
+        return QLocale().formattedDataSize(info.size());
+    }
+};
+
 QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& title,
                       const QString& filter, const QString& fileName) {
     QFileDialog dialog(owner, title);
@@ -39,6 +63,7 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
     // language and shows the filters exactly as the program names them.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setProxyModel(new LocalFileColumns(&dialog));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);

@@ -22,6 +22,7 @@ constexpr MissingText kMissingTexts[] = {
     {"Short side binding", "Rilegatura sul lato corto"},
     {"Pages", "Pagine"},
     {"Advanced", "Avanzate"},
+    {"Folder", "Cartella"},
     {"There are conflicts in some options. Please fix them.",
      "Alcune opzioni sono in conflitto: correggerle."},
 };
