@@ -1,5 +1,7 @@
 #include "platform/QtDialogs.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QDialog>
 #include <QDir>
@@ -7,7 +9,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QListView>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -15,6 +19,11 @@
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSplitter>
+#include <QStyle>
+#include <QTreeView>
+
+#include "platform/ScreenUnits.h"
 
 namespace volvenza {
 namespace {
@@ -70,6 +79,22 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
     // The commands ask nothing more and use the name exactly as chosen.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setNameFilters(QtNameFilters(filter));
+    // Room for the Italian column names and dates, and every detail column
+    // as wide as what it shows.
+    dialog.resize(dialog.sizeHint().expandedTo(TwipsRect(0, 0, 12000, 7000, owner).size()));
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        for (int column = 1; column < 4; ++column) {
+            details->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+        }
+    }
+    // The places on the left as wide as their names.
+    auto* places = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+    auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter"));
+    if (places != nullptr && splitter != nullptr) {
+        const int wanted = places->sizeHintForColumn(0) + 2 * places->frameWidth() +
+                           places->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        splitter->setSizes({wanted, std::max(dialog.width() - wanted, wanted)});
+    }
     const QString folder = FileDialogFolder(fileName);
     dialog.setDirectory(folder);
     if (!fileName.isEmpty()) dialog.selectFile(QFileInfo(fileName).fileName());
