@@ -14,6 +14,7 @@
 #include "platform/DecimalKey.h"
 #include "platform/Dialogs.h"
 #include "platform/ScreenUnits.h"
+#include "platform/TextFit.h"
 
 namespace volvenza {
 namespace {
@@ -148,6 +149,8 @@ void InserimentoDati::BuildWindow() {
         });
     }
     flow_ = MakeRow("LQm", "DatoQm", "LUQm", kFlowTop, 3840, 375, 4200, 6480, true);
+    // The flow box starts inside the "Qm" label's place.
+    KeepTextClearOf(*flow_.name, *flow_.box);
     connect(flow_.box, &QLineEdit::textChanged, this, [this] { StoreFields(); });
     connect(flow_.box, &NumberBox::KeyReleased, this, [this](const QKeyEvent& event) {
         OnFlowKeyReleased(event);
@@ -175,6 +178,10 @@ void InserimentoDati::BuildWindow() {
     position_->setObjectName(QStringLiteral("Pos"));
     position_->setGeometry(TwipsRect(840, 5280, 735, 285, this));
     position_->setReadOnly(true);
+    // A narrow face, small enough for the widest position there can be.
+    position_->setAlignment(Qt::AlignCenter);
+    position_->setFont(NarrowFont(position_->font()));
+    FitLineEditFont(*position_, {QStringLiteral("%1/%1").arg(kMaxMovements)});
 
     forward_ = new QPushButton(Text(kForward), this);
     forward_->setObjectName(QStringLiteral("PulsAvanti"));
@@ -203,6 +210,16 @@ void InserimentoDati::BuildWindow() {
     rows_[1].unit->setText(Text(kTimeUnit));
     flow_.name->setText(Text(kFlow));
     flow_.unit->setText(Text(kFlowUnit));
+    // Every unit text any page shows fits its label, in one size for all.
+    QStringList unitTexts{Text(kTimeUnit), Text(kFlowUnit)};
+    for (const ActuatorPage& page : kActuatorPages) {
+        for (const SizeRow& size : page.rows) {
+            if (size.unit != nullptr) unitTexts << Text(size.unit);
+        }
+    }
+    for (FieldRow* row : {&rows_[0], &rows_[1], &rows_[2], &rows_[3], &rows_[4], &flow_}) {
+        FitLabelFont(*row->unit, unitTexts);
+    }
     HideAllFields();
 }
 
