@@ -8,6 +8,7 @@
 #include "entry/NumberBox.h"
 #include "numbers/NumberText.h"
 #include "platform/ScreenUnits.h"
+#include "platform/TextFit.h"
 
 namespace volvenza {
 namespace {
@@ -75,6 +76,9 @@ DatiIniziali::DatiIniziali(CircuitState& state, Dialogs& /*dialogs*/, QWidget* p
         unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         unit->setGeometry(TwipsRect(kUnitLeft, row.top, kUnitWidth, kUnitHeight, this));
 
+        // The box starts inside the name label's place: the name ends clear of it.
+        KeepTextClearOf(*label, *box);
+        FitLabelFont(*label);
         label->setBuddy(box);
         box->setAccessibleName(label->text() + QLatin1Char(' ') + unit->text());
         if (previous != nullptr) setTabOrder(previous, box);

@@ -17,6 +17,7 @@
 #include "platform/DecimalKey.h"
 #include "platform/Dialogs.h"
 #include "platform/ScreenUnits.h"
+#include "platform/TextFit.h"
 
 namespace volvenza {
 namespace {
@@ -34,6 +35,9 @@ const char* const kForward = ">";
 const char* const kAskDelete = "Sei sicuro di voler eliminare questo movimento";
 const char* const kTableFull = "Raggiunto il numero massimo di 1000 movimenti";
 const char* const kNotANumber = "Valore non valido: resta ";
+const char* const kPreviousName = "Movimento precedente";
+const char* const kNextName = "Movimento successivo";
+const char* const kPositionName = "Movimento %1 di %2";
 
 // Twips: the window's place in the main window and its client size.
 constexpr int kLeft = 100, kTop = 100, kClientWidth = 9540, kClientHeight = 5940;
@@ -100,6 +104,7 @@ InserimentoDati::FieldRow InserimentoDati::MakeRow(const char* nameLabel, const 
 }
 
 void InserimentoDati::BuildWindow() {
+    int number = 0;
     for (const AddButton& design : kAddButtons) {
         auto* button = new QPushButton(this);
         button->setObjectName(QString::fromLatin1(design.name));
@@ -107,8 +112,12 @@ void InserimentoDati::BuildWindow() {
         button->setIcon(
             QPixmap::fromImage(ActuatorButtonPicture(PageForKind(design.kind)->picture)));
         button->setIconSize(button->size() - QSize(6, 6));
-        button->setToolTip(Text(design.tooltip));
-        button->setAccessibleName(button->toolTip());
+        // Alt+1 ... Alt+6 add a movement from the keyboard, row by row.
+        const QKeySequence key(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + number++));
+        button->setShortcut(key);
+        button->setToolTip(Text(design.tooltip) + QStringLiteral(" (") +
+                           key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+        button->setAccessibleName(Text(design.tooltip));
         const int16_t kind = design.kind;
         connect(button, &QPushButton::clicked, this, [this, kind] { OnAddButton(kind); });
     }
@@ -134,7 +143,10 @@ void InserimentoDati::BuildWindow() {
         rows_[i] = MakeRow(names[i], boxes[i], units[i], kRowTops[i], kNameLeft, kNameWidth,
                            kBoxLeft, kUnitLeft, false);
         FieldRow& row = rows_[i];
-        connect(row.box, &NumberBox::KeyReleased, this, [this] { OnSizeKeyReleased(); });
+        connect(row.box, &NumberBox::KeyReleased, this, [this, &row](const QKeyEvent& event) {
+            OnSizeKeyReleased();
+            OnEnterReleased(event, row.box);
+        });
         connect(row.box, &QLineEdit::textEdited, this, [this, &row] {
             if (editing_ != &row) StartEditing(&row);
         });
@@ -144,6 +156,8 @@ void InserimentoDati::BuildWindow() {
     rows_[0].field = &Movement::Ti;
     rows_[1].field = &Movement::Tf;
     flow_ = MakeRow("LQm", "DatoQm", "LUQm", kFlowTop, 3840, 375, 4200, 6480, true);
+    // The flow box starts inside the "Qm" label's place.
+    KeepTextClearOf(*flow_.name, *flow_.box);
     // Qt reports a typed change before the change itself, so the edit starts
     // before the new text is stored.
     connect(flow_.box, &QLineEdit::textEdited, this, [this] {
@@ -151,8 +165,10 @@ void InserimentoDati::BuildWindow() {
     });
     connect(flow_.box, &QLineEdit::textChanged, this, [this] { StoreFields(); });
     connect(flow_.box, &NumberBox::FocusEntered, this, [this] { StartEditing(&flow_); });
-    connect(flow_.box, &NumberBox::KeyReleased, this,
-            [this](const QKeyEvent& event) { OnFlowKeyReleased(event); });
+    connect(flow_.box, &NumberBox::KeyReleased, this, [this](const QKeyEvent& event) {
+        OnFlowKeyReleased(event);
+        OnEnterReleased(event, flow_.box);
+    });
 
     auto* remove = new QPushButton(Text(kDelete), this);
     remove->setObjectName(QStringLiteral("PulsEliminaDato"));
@@ -167,16 +183,24 @@ void InserimentoDati::BuildWindow() {
     back_ = new QPushButton(Text(kBack), this);
     back_->setObjectName(QStringLiteral("PulsIndietro"));
     back_->setGeometry(TwipsRect(360, 5280, 375, 255, this));
+    back_->setAccessibleName(Text(kPreviousName));
+    back_->setToolTip(Text(kPreviousName));
     connect(back_, &QPushButton::clicked, this, [this] { OnStep(-1); });
 
     position_ = new QLineEdit(this);
     position_->setObjectName(QStringLiteral("Pos"));
     position_->setGeometry(TwipsRect(840, 5280, 735, 285, this));
     position_->setReadOnly(true);
+    // A narrow face, small enough for the widest position there can be.
+    position_->setAlignment(Qt::AlignCenter);
+    position_->setFont(NarrowFont(position_->font()));
+    FitLineEditFont(*position_, {QStringLiteral("%1/%1").arg(kMaxMovements)});
 
     forward_ = new QPushButton(Text(kForward), this);
     forward_->setObjectName(QStringLiteral("PulsAvanti"));
     forward_->setGeometry(TwipsRect(1680, 5280, 375, 255, this));
+    forward_->setAccessibleName(Text(kNextName));
+    forward_->setToolTip(Text(kNextName));
     connect(forward_, &QPushButton::clicked, this, [this] { OnStep(+1); });
 
     // Focus order: first add button, the time and size boxes, four more add
@@ -199,6 +223,16 @@ void InserimentoDati::BuildWindow() {
     rows_[1].unit->setText(Text(kTimeUnit));
     flow_.name->setText(Text(kFlow));
     flow_.unit->setText(Text(kFlowUnit));
+    // Every unit text any page shows fits its label, in one size for all.
+    QStringList unitTexts{Text(kTimeUnit), Text(kFlowUnit)};
+    for (const ActuatorPage& page : kActuatorPages) {
+        for (const SizeRow& size : page.rows) {
+            if (size.unit != nullptr) unitTexts << Text(size.unit);
+        }
+    }
+    for (FieldRow* row : {&rows_[0], &rows_[1], &rows_[2], &rows_[3], &rows_[4], &flow_}) {
+        FitLabelFont(*row->unit, unitTexts);
+    }
     HideAllFields();
 }
 
@@ -217,6 +251,8 @@ void InserimentoDati::ShowPosition() {
     const int16_t current = state_.CurrentMovement;
     const int16_t count = state_.MovementCount;
     position_->setText(QStringLiteral("%1/%2").arg(current).arg(count));
+    position_->setCursorPosition(0);
+    position_->setAccessibleName(Text(kPositionName).arg(current).arg(count));
     const bool inList = current >= 1 && current <= count;
     back_->setEnabled(inList && current > 1);
     forward_->setEnabled(inList && current < count);
@@ -299,6 +335,9 @@ void InserimentoDati::ShowKindPicture(int16_t kind) {
     const ActuatorPage* page = PageForKind(kind);
     if (page == nullptr || page->picture < 1 || page->picture > kPictureCount) return;
     picture_->setPixmap(pictures_[page->picture - 1]);
+    for (const AddButton& design : kAddButtons) {
+        if (design.kind == kind) picture_->setAccessibleName(Text(design.tooltip));
+    }
 }
 
 bool InserimentoDati::StoreFields() {
@@ -406,6 +445,19 @@ void InserimentoDati::OnFlowKeyReleased(const QKeyEvent& event) {
     if (IsDecimalPointKey(event)) {
         dialogs_.Message(Text(kMsgDecimalPoint), MessageIcon::None, MessageButtons::Ok);
     }
+}
+
+void InserimentoDati::OnEnterReleased(const QKeyEvent& event, const NumberBox* box) {
+    if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter) return;
+    // Enter in the page's last box goes on to the next movement, as ">" does.
+    const NumberBox* last = nullptr;
+    for (const FieldRow& row : rows_) {
+        if (row.box->isVisibleTo(this)) last = row.box;
+    }
+    if ((box != last && box != flow_.box) || !forward_->isEnabled()) return;
+    OnStep(+1);
+    rows_[0].box->setFocus();
+    rows_[0].box->selectAll();
 }
 
 void InserimentoDati::OnRecompute() {

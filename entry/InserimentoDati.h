@@ -89,6 +89,7 @@ class InserimentoDati : public QWidget {
     void OnAddButton(int16_t kind);
     void OnSizeKeyReleased();
     void OnFlowKeyReleased(const QKeyEvent& event);
+    void OnEnterReleased(const QKeyEvent& event, const NumberBox* box);
     void OnRecompute();
     void OnStep(int delta);
     void OnDelete();

@@ -61,7 +61,17 @@ void DrawingSurface::Resize(QSize size) {
     if (size == size_) return;
     size_ = size;
     committed_ = size_.isEmpty() ? QImage() : QImage(size_, QImage::Format_RGB32);
+    SetDotsPerInch(dotsPerInch_);
     Empty();
+}
+
+void DrawingSurface::SetDotsPerInch(double dotsPerInch) {
+    dotsPerInch_ = dotsPerInch > 0 ? dotsPerInch : 96;
+    const int dotsPerMeter = static_cast<int>(std::lround(dotsPerInch_ / 0.0254));
+    if (!committed_.isNull() && committed_.dotsPerMeterX() != dotsPerMeter) {
+        committed_.setDotsPerMeterX(dotsPerMeter);
+        committed_.setDotsPerMeterY(dotsPerMeter);
+    }
 }
 
 QPointF DrawingSurface::ToPixels(QPointF user) const {
@@ -108,7 +118,8 @@ void DrawingSurface::Rectangle(QPointF corner1, QPointF corner2) {
 void DrawingSurface::Text(QPointF topLeft, const QString& text) {
     const QPointF at = PullIn(ToPixels(topLeft));
     if (!Finite(at)) return;
-    const QFontMetrics metrics(font_);
+    const QFontMetrics metrics =
+        committed_.isNull() ? QFontMetrics(font_) : QFontMetrics(font_, &committed_);
     const QPointF corners[2] = {at,
                                 at + QPointF(metrics.horizontalAdvance(text), metrics.height())};
     Add({TextItem{at, text}, color_, PointBounds(corners, 2)});
@@ -141,7 +152,7 @@ void DrawingSurface::PaintItems(QPainter& painter, const QRect& dirty) const {
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(QRectF(rect->corner1, rect->corner2).normalized());
         } else if (const auto* text = std::get_if<TextItem>(&item.shape)) {
-            const QFontMetricsF metrics(font_);
+            const QFontMetricsF metrics(font_, painter.device());
             painter.drawText(text->topLeft + QPointF(0, metrics.ascent()), text->text);
         } else if (const auto* poly = std::get_if<PolylineItem>(&item.shape)) {
             painter.drawPolyline(poly->points.data(), int(poly->points.size()));
@@ -208,6 +219,7 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     surface_.SetBackground(palette().color(QPalette::Base));
     surface_.SetFont(font());
+    surface_.SetDotsPerInch(logicalDpiY());
     surface_.SetChangedHandler([this](const QRect& rect) { update(rect); });
 }
 
@@ -223,6 +235,7 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
 }
 
 void DrawingArea::resizeEvent(QResizeEvent*) {
+    surface_.SetDotsPerInch(logicalDpiY());
     surface_.Resize(size());
 }
 

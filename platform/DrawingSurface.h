@@ -39,6 +39,10 @@ class DrawingSurface {
     void SetColor(const QColor& color) { color_ = color; }
     QColor Color() const { return color_; }
     void SetFont(const QFont& font) { font_ = font; }
+    // The resolution the images are drawn at, so that a font's points come
+    // out as large on them as on the screen they are shown on.
+    void SetDotsPerInch(double dotsPerInch);
+    const QFont& Font() const { return font_; }
 
     // Drawing on the overlay, in the current colour unless one is given.
     void Line(QPointF from, QPointF to);
@@ -105,6 +109,7 @@ class DrawingSurface {
     QColor background_ = Qt::white;
     QColor color_ = Qt::black;
     QFont font_;
+    double dotsPerInch_ = 96;
     QImage committed_;
     std::vector<Item> overlay_;
     std::function<void(const QRect&)> changed_;

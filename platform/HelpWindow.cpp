@@ -1,5 +1,10 @@
 #include "platform/HelpWindow.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include <QCollator>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -61,14 +66,23 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void HelpWindow::LoadKeywords() {
     QFile file(QStringLiteral(":/help/keywords.txt"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return;
+    std::vector<std::pair<QString, QString>> entries;  // keyword, page
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
         const qsizetype bar = line.indexOf(QLatin1Char('|'));
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || bar <= 0) continue;
-        auto* item = new QListWidgetItem(line.left(bar), keywords_);
-        item->setData(Qt::UserRole, line.mid(bar + 1));
+        entries.emplace_back(line.left(bar), line.mid(bar + 1));
     }
-    keywords_->sortItems();
+    // Like a printed index: in alphabetical order whatever the letters' case.
+    QCollator collator{QLocale(QLocale::Italian, QLocale::Italy)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(entries.begin(), entries.end(), [&collator](const auto& a, const auto& b) {
+        return collator.compare(a.first, b.first) < 0;
+    });
+    for (const auto& [keyword, page] : entries) {
+        auto* item = new QListWidgetItem(keyword, keywords_);
+        item->setData(Qt::UserRole, page);
+    }
 }
 
 void HelpWindow::FilterKeywords(const QString& text) {

@@ -28,9 +28,14 @@ class QtDialogs : public Dialogs {
     QPointer<QWidget> owner_;
 };
 
-// "Desc|pat|Desc|pat" pairs as Qt name filters: a description that already
-// names its pattern in brackets is kept as it is, otherwise the pattern is
-// added in brackets.
+// "Desc|pat|Desc|pat" pairs as Qt name filters for a dialog that hides the
+// patterns: each description as given, then its patterns in brackets, with
+// "*.*" matching every file (names without an extension too).
 QStringList QtNameFilters(const QString& pairs);
+
+// The folder a file dialog opens in: the folder of `fileName` (the current
+// folder when it is empty), or the home folder when that folder does not
+// exist or lies in a pseudo file system (/proc, /sys, /dev).
+QString FileDialogFolder(const QString& fileName);
 
 }  // namespace volvenza

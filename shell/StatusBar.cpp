@@ -1,13 +1,18 @@
 #include "shell/StatusBar.h"
 
+#include <algorithm>
+
 #include <QDateTime>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QTimer>
 
 #include "platform/ScreenUnits.h"
 
 namespace volvenza {
 namespace {
+
+constexpr int kPanelWidth = 2540;  // twips: the date, the time, and the least for "Stato"
 
 QLabel* Panel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
@@ -17,22 +22,56 @@ QLabel* Panel(QWidget* parent, const char* name, const QString& text) {
     return label;
 }
 
+// The three panels side by side at their own widths. The strip asks for no
+// width of its own, so a narrow main window cuts the panels off at its right
+// edge instead of being widened by them.
+class PanelStrip : public QWidget {
+  public:
+    explicit PanelStrip(QWidget* parent) : QWidget(parent) {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+
+    QSize sizeHint() const override { return {PanelsWidth(), PanelHeight()}; }
+    QSize minimumSizeHint() const override { return {0, PanelHeight()}; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        const QList<QLabel*> panels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        const int fixed = TwipsToPixels(kPanelWidth, this);
+        // "Stato" takes what the date and time leave, never less than a panel.
+        int left = 0;
+        for (QLabel* panel : panels) {
+            const int width =
+                panel == panels.first() ? std::max(fixed, this->width() - 2 * fixed) : fixed;
+            panel->setGeometry(left, 0, width, height());
+            left += width;
+        }
+    }
+
+  private:
+    int PanelsWidth() const { return 3 * TwipsToPixels(kPanelWidth, this); }
+    int PanelHeight() const {
+        int height = 0;
+        for (const QLabel* panel : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            height = std::max(height, panel->sizeHint().height());
+        }
+        return height;
+    }
+};
+
 }  // namespace
 
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("sbStatusBar"));
     setSizeGripEnabled(true);
-    QLabel* state = Panel(this, "Panel1", QStringLiteral("Stato"));
-    state->setMinimumWidth(TwipsToPixels(2540, parent));
-    date_ = Panel(this, "Panel2", QString());
-    time_ = Panel(this, "Panel3", QString());
-    date_->setFixedWidth(TwipsToPixels(2540, parent));
-    time_->setFixedWidth(TwipsToPixels(2540, parent));
+    auto* strip = new PanelStrip(this);
+    Panel(strip, "Panel1", QStringLiteral("Stato"));
+    date_ = Panel(strip, "Panel2", QString());
+    time_ = Panel(strip, "Panel3", QString());
     date_->setAlignment(Qt::AlignCenter);
     time_->setAlignment(Qt::AlignCenter);
-    addPermanentWidget(state, 1);
-    addPermanentWidget(date_);
-    addPermanentWidget(time_);
+    addPermanentWidget(strip, 1);
     clock_ = new QTimer(this);
     clock_->setInterval(1000);
     connect(clock_, &QTimer::timeout, this, &StatusBar::Refresh);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "platform/ScreenUnits.h"
+#include "platform/TextFit.h"
 #include "shell/Artwork.h"
 #include "shell/MakerLines.h"
 #include "shell/ProgramIdentity.h"
@@ -28,18 +29,20 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     icon->setGeometry(twips(120, 600, 2085, 2310));
     icon->setPixmap(MakerLogo());
 
-    auto label = [this](const char* name, const QString& text, QRect place, int points) {
+    auto label = [this](const char* name, const QString& text, QRect place, int points,
+                        bool wrap = false) {
         auto* l = new QLabel(text, this);
         l->setObjectName(QString::fromLatin1(name));
         l->setGeometry(place);
+        l->setWordWrap(wrap);
         l->setFont(QFont(QStringLiteral("Arial"), points));
+        // The system's face for Arial may be taller than Arial itself.
+        FitLabelFont(*l);
         return l;
     };
     label("lblTitle", kTitle, twips(2400, 0, 4095, 600), 27);
     label("lblVersion", VersionText(), twips(2400, 720, 4095, 345), 12);
-    label("lblDescription", kMakerDescription, twips(2400, 1200, 4935, 1410), 12)
-        ->setWordWrap(true);
-    findChild<QLabel*>(QStringLiteral("lblDescription"))
+    label("lblDescription", kMakerDescription, twips(2400, 1200, 4935, 1410), 12, true)
         ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label("Label3", kMakerCompany, twips(2400, 2160, 2415, 375), 9);
     label("Label1", kMakerFax, twips(2400, 2520, 4695, 255), 9);

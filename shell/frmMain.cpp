@@ -1,12 +1,14 @@
-#include "shell/frmMain.h"
+// The main window's frame: menus, toolbar and status bar, the child-window
+// frame, and the bounds and print header kept on opening and closing. The
+// commands themselves are in frmMainFileCommands.cpp and
+// frmMainWindowCommands.cpp, the command-state rule in
+// frmMainCommandState.cpp.
 
-#include <exception>
+#include "shell/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -16,12 +18,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "documents/ResultsExport.h"
-#include "documents/SimulationFile.h"
-#include "engine/Simulation.h"
 #include "numbers/NumberText.h"
-#include "platform/Dialogs.h"
-#include "platform/HelpViewer.h"
 #include "platform/ScreenUnits.h"
 #include "platform/SettingsStore.h"
 #include "shell/Artwork.h"
@@ -30,26 +27,9 @@
 #include "shell/SettingsKeys.h"
 #include "shell/ShellEngineUi.h"
 #include "shell/StatusBar.h"
-#include "shell/WindowArrangement.h"
-#include "shell/frmAbout.h"
-#include "shell/frmOptions.h"
 
 namespace volvenza {
 namespace {
-
-const QString kNewQuestion = QStringLiteral(
-    "ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, "
-    "continuare?");
-const QString kNoHelpFile = QStringLiteral(
-    "Impossibile visualizzare il Sommario della Guida. Nessun file della Guida associato al "
-    "progetto.");
-const QString kSimulationFilter = QStringLiteral("Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ");
-const QString kTextFilter = QStringLiteral("Testo (*.txt)|*.txt| Tutti i file (*.*)|*.* ");
-const QString kBitmapFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp| Tutti i file (*.*)|*.* ");
-const QString kOpenTitle = QStringLiteral("Apri");
-const QString kSaveAsTitle = QStringLiteral("Salva con nome");
-const QString kPageSetupTitle = QStringLiteral("Imposta pagina");
-const QString kUnknownFailure = QStringLiteral("Si è verificato un errore imprevisto.");
 
 struct ToolButton {
     const char* key;
@@ -71,28 +51,6 @@ constexpr ToolButton kToolButtons[] = {
     {"Esempio", 0, "Esempio", false},
 };
 
-// What each state code does to an entry: '+' enables, '-' disables, ' '
-// leaves it as it is. Entries not listed are always enabled.
-struct CommandStateRow {
-    const char* entry;
-    bool onToolBar;
-    char code1, code2, code3, code100;
-};
-
-constexpr CommandStateRow kCommandStates[] = {
-    {"Open", true, '+', '+', '+', ' '},
-    {"Save", true, '-', '-', '+', ' '},
-    {"Print", true, '+', ' ', ' ', ' '},
-    {"Simulazione", true, '-', '+', '+', '+'},
-    {"Grafico", true, '-', '-', '+', ' '},
-    {"Tabella", true, '-', '-', '+', ' '},
-    {"mnuFileSave", false, '-', '-', '+', ' '},
-    {"mnuFileSaveAs", false, '-', '-', '+', ' '},
-    {"mnuFileEsporta", false, '-', '-', '+', ' '},
-    {"mnuFileEsportaGrafico", false, '-', '-', '+', ' '},
-    {"mnuFilePrint", false, '+', ' ', '+', ' '},
-};
-
 // The client area: the workspace colour with the background picture drawn
 // once from the top left corner.
 class ClientArea : public QMdiArea {
@@ -110,39 +68,9 @@ class ClientArea : public QMdiArea {
     QPixmap picture_;
 };
 
-std::string FilePath(const QString& name) {
-    return QFile::encodeName(name).toStdString();
+bool IsHelpWindow(const QWidget* window) {
+    return window->objectName() == QLatin1String("HelpWindow");
 }
-
-// Runs the steps of one command under the failure rule of its origin.
-class CommandScope {
-  public:
-    using Origin = frmMain::Origin;
-    CommandScope(Dialogs& dialogs, Origin origin) : dialogs_(dialogs), origin_(origin) {}
-
-    template <class Step>
-    void operator()(Step&& step) {
-        if (failed_) return;
-        try {
-            step();
-        } catch (const std::exception& failure) {
-            Failed(QString::fromLocal8Bit(failure.what()));
-        } catch (...) {
-            Failed(kUnknownFailure);
-        }
-    }
-
-  private:
-    void Failed(const QString& description) {
-        if (origin_ == Origin::ToolBar) return;
-        failed_ = true;
-        dialogs_.Message(description, MessageIcon::Critical, MessageButtons::Ok);
-    }
-
-    Dialogs& dialogs_;
-    Origin origin_;
-    bool failed_ = false;
-};
 
 }  // namespace
 
@@ -153,6 +81,9 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
     setWindowIcon(QIcon(ProgramIcon()));
     mdi_ = new ClientArea(this);
     mdi_->setObjectName(QStringLiteral("MDIClient"));
+    // A child window reaching past the client area can still be reached.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     BuildMenus();
     BuildToolBar();
@@ -305,33 +236,6 @@ void frmMain::BuildStatusBar() {
     setStatusBar(new StatusBar(this));
 }
 
-void frmMain::UpdateCommandState(int16_t code) {
-    for (const CommandStateRow& row : kCommandStates) {
-        char change = ' ';
-        switch (code) {
-            case 1:
-                change = row.code1;
-                break;
-            case 2:
-                change = row.code2;
-                break;
-            case 3:
-                change = row.code3;
-                break;
-            case 100:
-                change = row.code100;
-                break;
-            default:
-                return;
-        }
-        if (change == ' ') continue;
-        QObject* owner = row.onToolBar ? static_cast<QObject*>(toolBar_) : menuBar();
-        if (auto* action = owner->findChild<QAction*>(QString::fromLatin1(row.entry))) {
-            action->setEnabled(change == '+');
-        }
-    }
-}
-
 // ---- Child windows -------------------------------------------------------
 
 QMdiSubWindow* frmMain::SubWindowOf(const QWidget* child) const {
@@ -398,9 +302,11 @@ QWidget* frmMain::ActiveChildWindow() const {
 void frmMain::CloseChildWindows() {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->close();
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        // Only the program's own windows carry a name.
+        // Only the program's own windows carry a name. Help stands beside
+        // the program rather than in its documents, so it stays open.
         if (window != this && window->isVisible() && !window->objectName().isEmpty() &&
-            window->objectName() != QLatin1String("frmMain") && !window->inherits("QMenu")) {
+            window->objectName() != QLatin1String("frmMain") && !IsHelpWindow(window) &&
+            !window->inherits("QMenu")) {
             window->close();
         }
     }
@@ -414,263 +320,40 @@ QPrinter& frmMain::Printer() {
 // ---- Opening and closing ---------------------------------------------------
 
 void frmMain::RestoreBounds() {
-    auto bound = [this](const SettingKey& key) {
+    const SettingKey* keys[] = {&Setting::MainLeft, &Setting::MainTop, &Setting::MainWidth,
+                                &Setting::MainHeight};
+    for (size_t i = 0; i < restoredTwips_.size(); ++i) {
         const std::optional<float> twips =
-            ParseNumber<float>(ReadSetting(context_.settings, key).toStdString());
+            ParseNumber<float>(ReadSetting(context_.settings, *keys[i]).toStdString());
         // A stored text that is not a number counts as missing.
-        return TwipsToPixels(twips ? *twips : std::stof(key.defaultValue), this);
-    };
-    const int left = bound(Setting::MainLeft);
-    const int top = bound(Setting::MainTop);
-    move(left, top);
-    const int width = bound(Setting::MainWidth);
-    const int height = bound(Setting::MainHeight);
-    resize(width, height);
+        restoredTwips_[i] = twips ? *twips : std::stof(keys[i]->defaultValue);
+        restoredPixels_[i] = TwipsToPixels(restoredTwips_[i], this);
+    }
+    move(restoredPixels_[0], restoredPixels_[1]);
+    resize(restoredPixels_[2], restoredPixels_[3]);
 }
 
 void frmMain::StoreBounds() {
-    auto store = [this](const SettingKey& key, int pixels) {
-        const auto twips = static_cast<float>(PixelsToTwips(pixels, this));
-        WriteSetting(context_.settings, key, QString::fromStdString(FormatNumber(twips)));
-    };
-    store(Setting::MainLeft, x());
-    store(Setting::MainTop, y());
-    store(Setting::MainWidth, width());
-    store(Setting::MainHeight, height());
+    const SettingKey* keys[] = {&Setting::MainLeft, &Setting::MainTop, &Setting::MainWidth,
+                                &Setting::MainHeight};
+    const int pixels[] = {x(), y(), width(), height()};
+    for (size_t i = 0; i < restoredTwips_.size(); ++i) {
+        const float twips = pixels[i] == restoredPixels_[i]
+                                ? restoredTwips_[i]
+                                : static_cast<float>(PixelsToTwips(pixels[i], this));
+        WriteSetting(context_.settings, *keys[i], QString::fromStdString(FormatNumber(twips)));
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (!isMinimized()) StoreBounds();
     WriteSetting(context_.settings, Setting::PrintHeader, printHeader_);
     CloseChildWindows();
+    // The program ends with this window, its help too.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (IsHelpWindow(window) && window->isVisible()) window->close();
+    }
     event->accept();
-}
-
-// ---- Commands ----------------------------------------------------------------
-
-void frmMain::NewSimulation(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
-    MessageAnswer answer = MessageAnswer::Cancel;
-    step([&] {
-        answer = context_.dialogs.Message(kNewQuestion, MessageIcon::Exclamation,
-                                          MessageButtons::OkCancel);
-    });
-    if (answer != MessageAnswer::Ok) return;
-    step([&] { CloseChildWindows(); });
-    step([&] { ResetCircuit(context_.state); });
-    step([&] { UpdateCommandState(1); });
-}
-
-void frmMain::OpenSimulation(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
-    step([&] {
-        lastFileName_ = context_.dialogs.OpenFileName(kOpenTitle, kSimulationFilter, lastFileName_);
-    });
-    if (lastFileName_.isEmpty()) return;
-    step([&] {
-        if (auto failure = LoadSimulationFile(context_.state, FilePath(lastFileName_))) {
-            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
-                                     MessageButtons::Ok);
-        }
-    });
-}
-
-void frmMain::SaveSimulationAs(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
-    step([&] {
-        lastFileName_ =
-            context_.dialogs.SaveFileName(kSaveAsTitle, kSimulationFilter, lastFileName_);
-    });
-    if (lastFileName_.isEmpty()) return;
-    step([&] {
-        if (auto failure = SaveSimulationFile(context_.state, FilePath(lastFileName_))) {
-            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
-                                     MessageButtons::Ok);
-        }
-    });
-}
-
-void frmMain::ExportTable(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
-    step([&] {
-        lastFileName_ = context_.dialogs.SaveFileName(kSaveAsTitle, kTextFilter, lastFileName_);
-    });
-    if (lastFileName_.isEmpty()) return;
-    step([&] {
-        if (QWidget* active = ActiveChildWindow()) active->setWindowTitle(lastFileName_);
-    });
-    step([&] {
-        if (auto failure = ExportResultsText(context_.state, FilePath(lastFileName_))) {
-            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
-                                     MessageButtons::Ok);
-        }
-    });
-}
-
-void frmMain::ExportChart(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
-    step([&] {
-        lastFileName_ = context_.dialogs.SaveFileName(kSaveAsTitle, kBitmapFilter, lastFileName_);
-    });
-    if (lastFileName_.isEmpty()) return;
-    step([&] {
-        if (QWidget* active = ActiveChildWindow()) active->setWindowTitle(lastFileName_);
-    });
-    step([&] {
-        if (!context_.windows.saveChartBitmap) return;
-        QWidget* chart = FindChildWindow(QStringLiteral("Grafico"));
-        if (chart == nullptr) chart = ShowChildWindow(QStringLiteral("Grafico"));
-        if (chart == nullptr) return;
-        if (auto failure = context_.windows.saveChartBitmap(chart, lastFileName_)) {
-            context_.dialogs.Message(*failure, MessageIcon::Exclamation, MessageButtons::Ok);
-        }
-    });
-}
-
-void frmMain::PageSetup(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
-    // Cancel is of no consequence: the printer keeps whatever was chosen.
-    step([&] { context_.dialogs.PrinterDialog(Printer(), kPageSetupTitle, true); });
-}
-
-void frmMain::Print(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
-    step([&] {
-        if (context_.windows.printActiveWindow) {
-            context_.windows.printActiveWindow(context_.state, context_.dialogs, Printer(),
-                                               printHeader_, ActiveChildWindow());
-        }
-    });
-}
-
-void frmMain::ShowOptions(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
-    step([&] {
-        frmOptions options(printHeader_, this);
-        if (context_.dialogs.Exec(options) == QDialog::Accepted) printHeader_ = options.Header();
-    });
-}
-
-void frmMain::ShowAbout(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
-    step([&] {
-        frmAbout about(this);
-        context_.dialogs.Exec(about);
-    });
-}
-
-void frmMain::ShowHelp(Origin origin, bool search) {
-    CommandScope step(context_.dialogs, origin);
-    step([&] {
-        if (helpFile_.isEmpty()) {
-            context_.dialogs.Message(kNoHelpFile, MessageIcon::Information, MessageButtons::Ok,
-                                     windowTitle());
-            return;
-        }
-        const auto failure = context_.help.Open(
-            this, helpFile_, search ? HelpCommand::PartialKey : HelpCommand::Contents, QString());
-        if (failure) context_.dialogs.Message(*failure, MessageIcon::None, MessageButtons::Ok);
-    });
-}
-
-void frmMain::LoadExample(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
-    step([&] { LoadExampleCircuit(context_.state); });
-}
-
-void frmMain::Run(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
-    step([&] { RunSimulation(context_.state); });
-    // A run that failed half-way must not leave its progress window behind.
-    engineUi_->CloseProgress();
-}
-
-void frmMain::ShowChild(Origin origin, const QString& name) {
-    CommandScope step(context_.dialogs, origin);
-    step([&] { ShowChildWindow(name); });
-}
-
-void frmMain::ShowTable(Origin origin) {
-    CommandScope step(context_.dialogs, origin);
-    QWidget* table = nullptr;
-    step([&] {
-        table = LoadChildWindow(QStringLiteral("Tabella"));
-        if (table != nullptr) SubWindowOf(table)->hide();
-    });
-    if (table == nullptr) return;
-    step([&] {
-        if (context_.windows.fillResultsTable) context_.windows.fillResultsTable(table);
-    });
-    step([&] { ShowChildWindow(QStringLiteral("Tabella")); });
-}
-
-void frmMain::ToggleToolBar(Origin) {
-    toolBar_->setVisible(
-        menuBar()->findChild<QAction*>(QStringLiteral("mnuViewToolbar"))->isChecked());
-}
-
-void frmMain::ToggleStatusBar(Origin) {
-    statusBar()->setVisible(
-        menuBar()->findChild<QAction*>(QStringLiteral("mnuViewStatusBar"))->isChecked());
-}
-
-// ---- Window arrangement --------------------------------------------------------
-
-void frmMain::CascadeChildWindows(Origin) {
-    mdi_->cascadeSubWindows();
-}
-
-void frmMain::TileChildWindows(Origin, Qt::Orientation orientation) {
-    QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::StackingOrder)) {
-        if (sub->isVisible() && !sub->isMinimized()) windows.prepend(sub);
-    }
-    const std::vector<QRect> places =
-        TileRects(mdi_->viewport()->rect(), static_cast<int>(windows.size()), orientation);
-    for (qsizetype i = 0; i < windows.size(); ++i) {
-        windows[i]->showNormal();
-        windows[i]->setGeometry(places[static_cast<size_t>(i)]);
-    }
-}
-
-void frmMain::ArrangeIcons(Origin) {
-    std::vector<QMdiSubWindow*> icons;
-    std::vector<QSize> sizes;
-    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder)) {
-        if (sub->isVisible() && sub->isMinimized()) {
-            icons.push_back(sub);
-            sizes.push_back(sub->size());
-        }
-    }
-    const std::vector<QPoint> places = IconPlaces(mdi_->viewport()->rect(), sizes);
-    for (size_t i = 0; i < icons.size(); ++i) icons[i]->move(places[i]);
-}
-
-void frmMain::FillWindowMenu() {
-    // Everything after the four arrangement entries is the window list.
-    const QList<QAction*> actions = windowMenu_->actions();
-    for (qsizetype i = 4; i < actions.size(); ++i) {
-        windowMenu_->removeAction(actions[i]);
-        actions[i]->deleteLater();
-    }
-    QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder)) {
-        if (sub->isVisible()) windows << sub;
-    }
-    if (windows.isEmpty()) return;
-    windowMenu_->addSeparator();
-    QMdiSubWindow* active = mdi_->currentSubWindow();
-    int number = 1;
-    for (QMdiSubWindow* sub : windows) {
-        QAction* entry = windowMenu_->addAction(
-            QStringLiteral("&%1 %2").arg(number++).arg(sub->widget()->windowTitle()));
-        entry->setCheckable(true);
-        entry->setChecked(sub == active);
-        QPointer<QMdiSubWindow> target(sub);
-        connect(entry, &QAction::triggered, this, [this, target] {
-            if (target) mdi_->setActiveSubWindow(target);
-        });
-    }
 }
 
 }  // namespace volvenza

@@ -4,6 +4,7 @@
 // documents and the child windows; UpdateCommandState switches the commands
 // on and off as data and results come and go.
 
+#include <array>
 #include <memory>
 
 #include <QMainWindow>
@@ -124,6 +125,11 @@ class frmMain : public QMainWindow {
     QString helpFile_;
     // The shared file dialog keeps the last name it returned.
     QString lastFileName_;
+    // The bounds as read from the settings (twips) and the pixels they gave:
+    // a bound still at its pixel value is stored back as read, not rounded
+    // through the pixels.
+    std::array<float, 4> restoredTwips_{};
+    std::array<int, 4> restoredPixels_{};
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QMenu* windowMenu_ = nullptr;

@@ -13,6 +13,7 @@
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
 #include "platform/ScreenUnits.h"
+#include "platform/TextFit.h"
 #include "views/ChartIcons.h"
 #include "views/frmAggiungiParticolari.h"
 
@@ -51,6 +52,12 @@ const Readout kReadouts[] = {
     {"Label4", "X2", "DiffX2", "0"}, {"Label5", "Y2", "DiffY2", "0"},
     {"Label7", "DX", "DiffX", "0"},  {"Label8", "DY", "DiffY", "0"},
 };
+
+// The room of the chart's labels, in drawing units: a pressure label starts
+// 8 units left of the pressure axis and its tick 1.5 units left of it;
+// "P(t)" hangs from 87 units and the highest pressure label from 82.
+constexpr double kPressureLabelWidth = 6.5;
+constexpr double kLabelHeight = 5;
 
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
@@ -129,6 +136,12 @@ void Grafico::BuildReadouts() {
         box->resize(TwipsRect(0, 0, cursorBox ? 855 : 615, 285, this).size());
         boxes_[box->objectName()] = box;
     }
+    // One narrow face for every readout, small enough that a pressure with
+    // three decimals, or a difference of two, shows whole in the narrowest.
+    const QLineEdit& narrowest = *boxes_[QStringLiteral("DiffX1")];
+    const QFont readout = FittedFont(NarrowFont(font()), {QStringLiteral("-000,000")},
+                                     LineEditTextRoom(narrowest), Qt::TextSingleLine, narrowest);
+    for (const auto& [name, box] : boxes_) box->setFont(readout);
 }
 
 void Grafico::showEvent(QShowEvent* event) {
@@ -168,6 +181,7 @@ void Grafico::PlaceControls() {
     const double pictureHeight = std::max(0.0, tw(height()) - 2000);
     picture_->setGeometry(picture_->x(), picture_->y(), px(pictureWidth), px(pictureHeight));
     picture_->Surface().Resize(picture_->size());
+    FitChartFont();
 
     const double shape1Top = tw(picture_->y());
     const double shape1Left = pictureWidth + 500;
@@ -198,6 +212,19 @@ void Grafico::PlaceControls() {
         place(rows[r][2], label3Left + 1200, rowTops[r]);
         place(rows[r][3], label3Left + 1200 + 450, rowTops[r]);
     }
+}
+
+void Grafico::FitChartFont() {
+    const QImage& image = picture_->Surface().CommittedImage();
+    const double unitX = picture_->width() / double(state_.ChartExtentX);
+    const double unitY = picture_->height() / double(state_.ChartExtentY);
+    const QSize room(int(unitX * kPressureLabelWidth) - 1, int(unitY * kLabelHeight) - 1);
+    if (image.isNull() || room.width() <= 0 || room.height() <= 0) return;
+    // Three digits and a decimal fit before the tick, and a label's height
+    // between "P(t)" and the highest pressure label.
+    picture_->Surface().SetFont(FittedFont(NarrowFont(picture_->font()),
+                                           {QStringLiteral(" 000,0"), QStringLiteral("P(t)")}, room,
+                                           Qt::TextSingleLine, image));
 }
 
 void Grafico::EnableChartInput(bool tracker, bool zoom, bool clear) {
@@ -354,7 +381,9 @@ void Grafico::OnMouseMove(QPointF at) {
         return NearestSample(f, LastShownSample(state_));
     };
     const auto setText = [this](const char* box, const std::string& text) {
-        boxes_[QString::fromLatin1(box)]->setText(QString::fromStdString(text));
+        QLineEdit* readout = boxes_[QString::fromLatin1(box)];
+        readout->setText(QString::fromStdString(text));
+        readout->setCursorPosition(0);  // the start of a long number, not its end
     };
     const auto boxText = [this](const char* box) {
         return boxes_[QString::fromLatin1(box)]->text().toStdString();

@@ -55,6 +55,7 @@ class Grafico : public QWidget {
     void BuildToolbar();
     void BuildReadouts();
     void PlaceControls();
+    void FitChartFont();
     void SetupChartArea();
     void DrawSeries(const ChartView& view);
     void DrawCrosshair(float x, double h);

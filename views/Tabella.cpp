@@ -8,6 +8,7 @@
 #include <QTableView>
 
 #include "platform/ScreenUnits.h"
+#include "platform/TextFit.h"
 #include "views/ResultsTableModel.h"
 
 namespace volvenza {
@@ -36,6 +37,17 @@ Tabella::Tabella(CircuitState& state, Dialogs&, QWidget* parent) : QWidget(paren
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);
     grid_->setGeometry(TwipsRect(240, 240, 7335, 5775, this));
+    // The longest header, "Qs(T)=Qt(T)-Qp", whole in its column: a narrow
+    // face, smaller still should it need to be.
+    QHeaderView* header = grid_->horizontalHeader();
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    QStringList headers;
+    for (int c = 0; c < ResultsTableModel::kColumns; ++c) {
+        headers << model_->headerData(c, Qt::Horizontal).toString();
+    }
+    header->setFont(FittedFont(NarrowFont(font), headers,
+                               {TwipsToPixels(kColumnWidth, this) - 2 * margin - 1, 1000},
+                               Qt::TextSingleLine, *header));
 
     resize(TwipsRect(0, 0, 9285, 6105, this).size());
     move(TwipsRect(100, 100, 0, 0, this).topLeft());

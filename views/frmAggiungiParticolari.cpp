@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "platform/ScreenUnits.h"
+#include "platform/TextFit.h"
 #include "views/Grafico.h"
 
 namespace volvenza {
@@ -27,6 +28,8 @@ frmAggiungiParticolari::frmAggiungiParticolari(CircuitState& state, Grafico* cha
     label->setObjectName(QStringLiteral("Label1"));
     label->setWordWrap(true);
     label->setGeometry(TwipsRect(240, 240, 2775, 495, this));
+    // Two lines in the label's place: a font small enough for them.
+    FitLabelFont(*label);
 
     check_ = new QCheckBox(this);
     check_->setObjectName(QStringLiteral("Chek_PF"));

@@ -88,6 +88,7 @@ class InserimentoDatiTest : public QObject {
     void editorFollowsTheListReplacedUnderIt();
     void boxesThatHoldNoNumberSaySoAndKeepTheValue();
     void focusedBoxesAreSelectedSoTypingReplaces();
+    void keyboardAndScreenReaderReachTheMovements();
 };
 
 void InserimentoDatiTest::eachAddButtonShowsItsKindsPageUpToTheLimit() {
@@ -390,6 +391,40 @@ void InserimentoDatiTest::focusedBoxesAreSelectedSoTypingReplaces() {
     QTest::keyClicks(QApplication::focusWidget(), "2");
     QCOMPARE(Named<QLineEdit>(editor, "DatoTi")->text(), QStringLiteral("2"));
     QCOMPARE(shell.state.Movements[6].Ti, 2.0f);
+}
+
+void InserimentoDatiTest::keyboardAndScreenReaderReachTheMovements() {
+    Editor e;
+    LoadExampleCircuit(e.state);
+    e.Open();
+    e.window->show();
+    e.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(e.window.get()));
+    QCOMPARE(e.Box("Pos")->accessibleName(), QStringLiteral("Movimento 1 di 5"));
+    QCOMPARE(e.Label("Immagine")->accessibleName(),
+             QStringLiteral("Cilindro stelo semplice uscente"));
+    QCOMPARE(e.Button("PulsIndietro")->accessibleName(), QStringLiteral("Movimento precedente"));
+    QCOMPARE(e.Button("PulsAvanti")->accessibleName(), QStringLiteral("Movimento successivo"));
+
+    // Enter in the page's last box (L here) or in Qm goes on; elsewhere it does not.
+    QTest::keyClick(e.Box("Dato1"), Qt::Key_Return);
+    QCOMPARE(e.Pos(), QStringLiteral("1/5"));
+    QTest::keyClick(e.Box("Dato2"), Qt::Key_Return);
+    QCOMPARE(e.Pos(), QStringLiteral("2/5"));
+    QCOMPARE(e.window->focusWidget(), e.Box("DatoTi"));
+    QCOMPARE(e.Label("Immagine")->accessibleName(),
+             QStringLiteral("Cilindro stelo semplice rientrante"));
+    QTest::keyClick(e.Box("DatoQm"), Qt::Key_Enter);
+    QCOMPARE(e.Pos(), QStringLiteral("3/5"));
+
+    // Alt+3 adds a motor, as the third button's tooltip says.
+    QCOMPARE(e.Button("PulsMotore")->toolTip(), QStringLiteral("Motore (Alt+3)"));
+    QTest::keyClick(e.window->focusWidget(), Qt::Key_3, Qt::AltModifier);
+    QTRY_COMPARE(e.Pos(), QStringLiteral("6/6"));  // a shortcut's click comes a moment later
+    QCOMPARE(e.Box("Pos")->accessibleName(), QStringLiteral("Movimento 6 di 6"));
+    QCOMPARE(e.Label("LCommento")->text(), QStringLiteral("MOTORE"));
+    QTest::keyClick(e.Box("Dato2"), Qt::Key_Return);  // the last movement: nowhere to go
+    QCOMPARE(e.Pos(), QStringLiteral("6/6"));
 }
 
 QTEST_MAIN(InserimentoDatiTest)

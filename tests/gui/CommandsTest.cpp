@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTest>
 
 #include "tests/gui/GuiTesting.h"
@@ -46,6 +47,7 @@ class CommandsTest : public QObject {
     void runReportsThroughDialogsAndCloseStoresTheBoxes();
     void tableIsFilledHiddenAndFailuresFollowTheOrigin();
     void windowMenuListsAndArrangesChildren();
+    void clientAreaScrollsAndHelpOutlivesNew();
 };
 
 void CommandsTest::commandStateFollowsTheCodesAndNewResetsOnlyOnOk() {
@@ -228,9 +230,24 @@ void CommandsTest::tableIsFilledHiddenAndFailuresFollowTheOrigin() {
     QVERIFY(table->isVisible());
     shell.Button("Print")->trigger();
     QVERIFY(shell.dialogs.Messages().empty());
+    // Page set-up is its own dialog, not the printer dialog.
+    shell.Menu("mnuFilePageSetup")->trigger();
+    QCOMPARE(shell.dialogs.Calls().back().kind, DialogKind::PageSetup);
+    QCOMPARE(shell.dialogs.Calls().back().title, QStringLiteral("Imposta pagina"));
     shell.Menu("mnuFilePrint")->trigger();
     QCOMPARE(shell.dialogs.Messages().size(), size_t{1});
-    QCOMPARE(shell.dialogs.Messages()[0].text, QStringLiteral("stampante non pronta"));
+    // The user reads the command's own message, never the exception's text.
+    QCOMPARE(shell.dialogs.Messages()[0].text, QStringLiteral("Impossibile completare la stampa."));
+
+    shell.windows.saveChartBitmap = [](QWidget*, const QString&) -> std::optional<QString> {
+        throw std::length_error("basic_string::_M_create");
+    };
+    shell.Open();
+    shell.state.Ui().UpdateCommandState(3);
+    shell.dialogs.QueueFileName(QStringLiteral("/tmp/grafico.bmp"));
+    shell.Menu("mnuFileEsportaGrafico")->trigger();
+    QCOMPARE(shell.dialogs.Messages().back().text,
+             QStringLiteral("Impossibile salvare il file /tmp/grafico.bmp."));
 }
 
 void CommandsTest::windowMenuListsAndArrangesChildren() {
@@ -263,12 +280,42 @@ void CommandsTest::windowMenuListsAndArrangesChildren() {
     QCOMPARE(a->height(), area.height());
     QCOMPARE(a->width() + b->width(), area.width());
 
+    // Cascading keeps each window's size and steps the places.
+    a->resize(300, 200);
+    b->resize(250, 150);
+    shell.Menu("mnuWindowCascade")->trigger();
+    QCOMPARE(a->size(), QSize(300, 200));
+    QCOMPARE(b->size(), QSize(250, 150));
+    QCOMPARE(b->pos(), QPoint(0, 0));
+    QVERIFY(a->x() > 0 && a->x() == a->y());  // the active window ends on top
+
     b->showMinimized();
     a->showMinimized();
     shell.Menu("mnuWindowArrangeIcons")->trigger();
     QCOMPARE(a->geometry().bottom(), area.bottom());
     QCOMPARE(a->x(), 0);
     QCOMPARE(b->x(), a->width());
+}
+
+void CommandsTest::clientAreaScrollsAndHelpOutlivesNew() {
+    Shell shell(ProgramChildWindows());
+    shell.main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shell.main.get()));
+    QMdiArea* area = shell.main->MdiArea();
+    QVERIFY(!area->verticalScrollBar()->isVisible());
+    shell.Button("InserimentoDati")->trigger();
+    // The editor reaches past the first-run client area: scroll bars reach it.
+    QTRY_VERIFY(area->verticalScrollBar()->isVisible() && area->verticalScrollBar()->maximum() > 0);
+    QVERIFY(area->horizontalScrollBar()->isVisible());
+
+    QWidget help;
+    help.setObjectName(QStringLiteral("HelpWindow"));
+    help.show();
+    shell.Button("New")->trigger();
+    QVERIFY(area->subWindowList().isEmpty());
+    QVERIFY(help.isVisible());
+    shell.Close();
+    QVERIFY(!help.isVisible());
 }
 
 QTEST_MAIN(CommandsTest)

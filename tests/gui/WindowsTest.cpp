@@ -131,6 +131,13 @@ void WindowsTest::helpWindowHasContentsAndAKeywordIndex() {
     viewer.Open(nullptr, QStringLiteral("VOLVENZA.HLP"), HelpCommand::PartialKey, {});
     QCOMPARE(viewer.Window(), window);  // one window, reused
     QVERIFY(window->KeywordList()->count() > 10);
+    // Alphabetical whatever the case: "accumulatore" before "DP banda di pressione".
+    for (int i = 1; i < window->KeywordList()->count(); ++i) {
+        const QString before = window->KeywordList()->item(i - 1)->text();
+        const QString after = window->KeywordList()->item(i)->text();
+        QVERIFY2(before.compare(after, Qt::CaseInsensitive) <= 0,
+                 qPrintable(before + " > " + after));
+    }
     // Every keyword leads to a page that exists.
     for (int i = 0; i < window->KeywordList()->count(); ++i) {
         QListWidgetItem* item = window->KeywordList()->item(i);
@@ -145,11 +152,13 @@ void WindowsTest::helpWindowHasContentsAndAKeywordIndex() {
 }
 
 void WindowsTest::filtersBecomeQtNameFilters() {
-    QCOMPARE(
-        QtNameFilters(QStringLiteral("Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ")),
-        QStringList({QStringLiteral("Volvenza (*.vlz)"), QStringLiteral(" Tutti i file (*.*)")}));
-    QCOMPARE(QtNameFilters(QStringLiteral("Immagini|*.bmp")),
-             QStringList({QStringLiteral("Immagini (*.bmp)")}));
+    // The dialog shows what stands before the last brackets and matches what
+    // is inside them; "*.*" must also match names without a dot.
+    QCOMPARE(QtNameFilters(QStringLiteral("Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ")),
+             QStringList({QStringLiteral("Volvenza (*.vlz) (*.vlz)"),
+                          QStringLiteral(" Tutti i file (*.*) (*)")}));
+    QCOMPARE(QtNameFilters(QStringLiteral("Immagini|*.bmp;*.dib")),
+             QStringList({QStringLiteral("Immagini (*.bmp *.dib)")}));
 }
 
 QTEST_MAIN(WindowsTest)

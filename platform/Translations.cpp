@@ -1,0 +1,64 @@
+#include "platform/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace volvenza {
+namespace {
+
+// Texts of Qt's dialogs that Qt's Italian catalogue leaves in English, by
+// their English source text.
+struct MissingText {
+    const char* english;
+    const char* italian;
+};
+
+constexpr MissingText kMissingTexts[] = {
+    {"Double Sided Printing", "Stampa fronte-retro"},
+    {"Off", "No"},
+    {"Long side binding", "Rilegatura sul lato lungo"},
+    {"Short side binding", "Rilegatura sul lato corto"},
+    {"Pages", "Pagine"},
+    {"Advanced", "Avanzate"},
+    {"Folder", "Cartella"},
+    {"There are conflicts in some options. Please fix them.",
+     "Alcune opzioni sono in conflitto: correggerle."},
+};
+
+// Answers only for the texts above; every other text falls through to the
+// translators installed before it.
+class MissingTextsTranslator : public QTranslator {
+  public:
+    using QTranslator::QTranslator;
+
+    QString translate(const char*, const char* sourceText, const char*, int) const override {
+        if (sourceText == nullptr) return {};
+        for (const MissingText& text : kMissingTexts) {
+            if (qstrcmp(sourceText, text.english) == 0) return QString::fromUtf8(text.italian);
+        }
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+}  // namespace
+
+bool InstallItalianTranslations(QCoreApplication& application) {
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    QLocale::setDefault(italian);
+    auto* qt = new QTranslator(&application);
+    const bool loaded = qt->load(italian, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (loaded) {
+        QCoreApplication::installTranslator(qt);
+    } else {
+        delete qt;
+    }
+    // Installed last, so it is asked first.
+    QCoreApplication::installTranslator(new MissingTextsTranslator(&application));
+    return loaded;
+}
+
+}  // namespace volvenza

@@ -1,0 +1,53 @@
+#pragma once
+// Shared by the main window's command files: the failure rule a command's
+// steps run under.
+
+#include <utility>
+
+#include <QString>
+
+#include "platform/Dialogs.h"
+#include "shell/frmMain.h"
+
+namespace volvenza {
+
+inline const QString kUnknownFailure = QStringLiteral("Si è verificato un errore imprevisto.");
+
+// Runs the steps of one command under the failure rule of its origin. A step
+// that fails shows the command's own Italian message, never the text of
+// whatever went wrong inside it: that text is for programmers, and a message
+// such as "basic_string::_M_create" tells the user nothing.
+class CommandScope {
+  public:
+    using Origin = frmMain::Origin;
+    CommandScope(Dialogs& dialogs, Origin origin, QString failure = kUnknownFailure)
+        : dialogs_(dialogs), origin_(origin), failure_(std::move(failure)) {}
+
+    // The message for a failure of the steps that follow, once the command
+    // knows what it works on (the file chosen, for example).
+    void OnFailure(QString failure) { failure_ = std::move(failure); }
+
+    template <class Step>
+    void operator()(Step&& step) {
+        if (failed_) return;
+        try {
+            step();
+        } catch (...) {
+            Failed();
+        }
+    }
+
+  private:
+    void Failed() {
+        if (origin_ == Origin::ToolBar) return;
+        failed_ = true;
+        dialogs_.Message(failure_, MessageIcon::Critical, MessageButtons::Ok);
+    }
+
+    Dialogs& dialogs_;
+    Origin origin_;
+    QString failure_;
+    bool failed_ = false;
+};
+
+}  // namespace volvenza

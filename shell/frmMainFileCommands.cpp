@@ -1,0 +1,158 @@
+// The main window's commands that load, save, export and print a
+// simulation, and the example and the run that fill it.
+
+#include <QFile>
+
+#include "documents/AtomicFile.h"
+#include "documents/ResultsExport.h"
+#include "documents/SimulationFile.h"
+#include "engine/Simulation.h"
+#include "platform/Dialogs.h"
+#include "shell/CommandScope.h"
+#include "shell/ShellEngineUi.h"
+#include "shell/frmMain.h"
+
+namespace volvenza {
+namespace {
+
+const QString kNewQuestion = QStringLiteral(
+    "ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, "
+    "continuare?");
+const QString kSimulationFilter = QStringLiteral("Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ");
+const QString kTextFilter = QStringLiteral("Testo (*.txt)|*.txt| Tutti i file (*.*)|*.* ");
+const QString kBitmapFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp| Tutti i file (*.*)|*.* ");
+const QString kOpenTitle = QStringLiteral("Apri");
+const QString kSaveAsTitle = QStringLiteral("Salva con nome");
+const QString kPageSetupTitle = QStringLiteral("Imposta pagina");
+const QString kNewFailed = QStringLiteral("Impossibile iniziare una nuova simulazione.");
+const QString kPrintFailed = QStringLiteral("Impossibile completare la stampa.");
+const QString kExampleFailed = QStringLiteral("Impossibile caricare l'esempio.");
+const QString kRunFailed = QStringLiteral("Impossibile completare la simulazione.");
+
+std::string FilePath(const QString& name) {
+    return QFile::encodeName(name).toStdString();
+}
+
+QString OpenFailed(const QString& path) {
+    return QStringLiteral("Impossibile aprire il file ") + path + QLatin1Char('.');
+}
+
+QString SaveFailed(const QString& path) {
+    return QString::fromStdString(SaveFailedMessage(FilePath(path)));
+}
+
+}  // namespace
+
+void frmMain::NewSimulation(Origin origin) {
+    CommandScope step(context_.dialogs, origin, kNewFailed);
+    MessageAnswer answer = MessageAnswer::Cancel;
+    step([&] {
+        answer = context_.dialogs.Message(kNewQuestion, MessageIcon::Exclamation,
+                                          MessageButtons::OkCancel);
+    });
+    if (answer != MessageAnswer::Ok) return;
+    step([&] { CloseChildWindows(); });
+    step([&] { ResetCircuit(context_.state); });
+    step([&] { UpdateCommandState(1); });
+}
+
+void frmMain::OpenSimulation(Origin origin) {
+    CommandScope step(context_.dialogs, origin);
+    step([&] {
+        lastFileName_ = context_.dialogs.OpenFileName(kOpenTitle, kSimulationFilter, lastFileName_);
+    });
+    if (lastFileName_.isEmpty()) return;
+    step.OnFailure(OpenFailed(lastFileName_));
+    step([&] {
+        if (auto failure = LoadSimulationFile(context_.state, FilePath(lastFileName_))) {
+            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
+                                     MessageButtons::Ok);
+        }
+    });
+}
+
+void frmMain::SaveSimulationAs(Origin origin) {
+    CommandScope step(context_.dialogs, origin);
+    step([&] {
+        lastFileName_ =
+            context_.dialogs.SaveFileName(kSaveAsTitle, kSimulationFilter, lastFileName_);
+    });
+    if (lastFileName_.isEmpty()) return;
+    step.OnFailure(SaveFailed(lastFileName_));
+    step([&] {
+        if (auto failure = SaveSimulationFile(context_.state, FilePath(lastFileName_))) {
+            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
+                                     MessageButtons::Ok);
+        }
+    });
+}
+
+void frmMain::ExportTable(Origin origin) {
+    CommandScope step(context_.dialogs, origin);
+    step([&] {
+        lastFileName_ = context_.dialogs.SaveFileName(kSaveAsTitle, kTextFilter, lastFileName_);
+    });
+    if (lastFileName_.isEmpty()) return;
+    step.OnFailure(SaveFailed(lastFileName_));
+    step([&] {
+        if (QWidget* active = ActiveChildWindow()) active->setWindowTitle(lastFileName_);
+    });
+    step([&] {
+        if (auto failure = ExportResultsText(context_.state, FilePath(lastFileName_))) {
+            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
+                                     MessageButtons::Ok);
+        }
+    });
+}
+
+void frmMain::ExportChart(Origin origin) {
+    CommandScope step(context_.dialogs, origin);
+    step([&] {
+        lastFileName_ = context_.dialogs.SaveFileName(kSaveAsTitle, kBitmapFilter, lastFileName_);
+    });
+    if (lastFileName_.isEmpty()) return;
+    step.OnFailure(SaveFailed(lastFileName_));
+    step([&] {
+        if (QWidget* active = ActiveChildWindow()) active->setWindowTitle(lastFileName_);
+    });
+    step([&] {
+        if (!context_.windows.saveChartBitmap) return;
+        QWidget* chart = FindChildWindow(QStringLiteral("Grafico"));
+        if (chart == nullptr) chart = ShowChildWindow(QStringLiteral("Grafico"));
+        if (chart == nullptr) return;
+        if (auto failure = context_.windows.saveChartBitmap(chart, lastFileName_)) {
+            context_.dialogs.Message(*failure, MessageIcon::Exclamation, MessageButtons::Ok);
+        }
+    });
+}
+
+void frmMain::PageSetup(Origin origin) {
+    CommandScope step(context_.dialogs, origin, kPrintFailed);
+    // Cancel is of no consequence: the printer keeps whatever was chosen,
+    // and the report prints with it.
+    step([&] { context_.dialogs.PageSetupDialog(Printer(), kPageSetupTitle); });
+}
+
+void frmMain::Print(Origin origin) {
+    CommandScope step(context_.dialogs, origin, kPrintFailed);
+    step([&] {
+        if (context_.windows.printActiveWindow) {
+            context_.windows.printActiveWindow(context_.state, context_.dialogs, Printer(),
+                                               printHeader_, ActiveChildWindow());
+        }
+    });
+}
+
+void frmMain::LoadExample(Origin origin) {
+    CommandScope step(context_.dialogs, origin, kExampleFailed);
+    step([&] { LoadExampleCircuit(context_.state); });
+}
+
+void frmMain::Run(Origin origin) {
+    CommandScope step(context_.dialogs, origin, kRunFailed);
+    step([&] { RunSimulation(context_.state); });
+    // A run that failed half-way must not leave its progress window behind.
+    engineUi_->CloseProgress();
+}
+
+}  // namespace volvenza

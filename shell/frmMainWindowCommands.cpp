@@ -1,0 +1,161 @@
+// The main window's commands that show windows: the child windows, the
+// options, About and help, the two bars, and the arrangement of the child
+// windows with the window list of the "Finestra" menu.
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "platform/HelpViewer.h"
+#include "shell/CommandScope.h"
+#include "shell/WindowArrangement.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMain.h"
+#include "shell/frmOptions.h"
+
+namespace volvenza {
+namespace {
+
+const QString kNoHelpFile = QStringLiteral(
+    "Impossibile visualizzare il Sommario della Guida. Nessun file della Guida associato al "
+    "progetto.");
+const QString kTableFailed = QStringLiteral("Impossibile mostrare la tabella dei risultati.");
+
+}  // namespace
+
+void frmMain::ShowOptions(Origin origin) {
+    CommandScope step(context_.dialogs, origin);
+    step([&] {
+        frmOptions options(printHeader_, this);
+        if (context_.dialogs.Exec(options) == QDialog::Accepted) printHeader_ = options.Header();
+    });
+}
+
+void frmMain::ShowAbout(Origin origin) {
+    CommandScope step(context_.dialogs, origin);
+    step([&] {
+        frmAbout about(this);
+        context_.dialogs.Exec(about);
+    });
+}
+
+void frmMain::ShowHelp(Origin origin, bool search) {
+    CommandScope step(context_.dialogs, origin);
+    step([&] {
+        if (helpFile_.isEmpty()) {
+            context_.dialogs.Message(kNoHelpFile, MessageIcon::Information, MessageButtons::Ok,
+                                     windowTitle());
+            return;
+        }
+        const auto failure = context_.help.Open(
+            this, helpFile_, search ? HelpCommand::PartialKey : HelpCommand::Contents, QString());
+        if (failure) context_.dialogs.Message(*failure, MessageIcon::None, MessageButtons::Ok);
+    });
+}
+void frmMain::ShowChild(Origin origin, const QString& name) {
+    CommandScope step(context_.dialogs, origin);
+    step([&] { ShowChildWindow(name); });
+}
+
+void frmMain::ShowTable(Origin origin) {
+    CommandScope step(context_.dialogs, origin, kTableFailed);
+    QWidget* table = nullptr;
+    step([&] {
+        table = LoadChildWindow(QStringLiteral("Tabella"));
+        if (table != nullptr) SubWindowOf(table)->hide();
+    });
+    if (table == nullptr) return;
+    step([&] {
+        if (context_.windows.fillResultsTable) context_.windows.fillResultsTable(table);
+    });
+    step([&] { ShowChildWindow(QStringLiteral("Tabella")); });
+}
+
+void frmMain::ToggleToolBar(Origin) {
+    toolBar_->setVisible(
+        menuBar()->findChild<QAction*>(QStringLiteral("mnuViewToolbar"))->isChecked());
+}
+
+void frmMain::ToggleStatusBar(Origin) {
+    statusBar()->setVisible(
+        menuBar()->findChild<QAction*>(QStringLiteral("mnuViewStatusBar"))->isChecked());
+}
+
+// ---- Window arrangement --------------------------------------------------------
+
+void frmMain::CascadeChildWindows(Origin) {
+    // Each window keeps its own size: only the places step down and to the
+    // right by a title bar, the topmost window ending on top.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::StackingOrder)) {
+        if (sub->isVisible() && !sub->isMinimized()) windows << sub;
+    }
+    const int step = windows.isEmpty() ? 0
+                                       : windows.first()->style()->pixelMetric(
+                                             QStyle::PM_TitleBarHeight, nullptr, windows.first());
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const int offset = static_cast<int>(i) * step;
+        windows[i]->showNormal();
+        windows[i]->move(offset, offset);
+        windows[i]->raise();
+    }
+}
+
+void frmMain::TileChildWindows(Origin, Qt::Orientation orientation) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::StackingOrder)) {
+        if (sub->isVisible() && !sub->isMinimized()) windows.prepend(sub);
+    }
+    const std::vector<QRect> places =
+        TileRects(mdi_->viewport()->rect(), static_cast<int>(windows.size()), orientation);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        windows[i]->showNormal();
+        windows[i]->setGeometry(places[static_cast<size_t>(i)]);
+    }
+}
+
+void frmMain::ArrangeIcons(Origin) {
+    std::vector<QMdiSubWindow*> icons;
+    std::vector<QSize> sizes;
+    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+        if (sub->isVisible() && sub->isMinimized()) {
+            icons.push_back(sub);
+            sizes.push_back(sub->size());
+        }
+    }
+    const std::vector<QPoint> places = IconPlaces(mdi_->viewport()->rect(), sizes);
+    for (size_t i = 0; i < icons.size(); ++i) icons[i]->move(places[i]);
+}
+
+void frmMain::FillWindowMenu() {
+    // Everything after the four arrangement entries is the window list.
+    const QList<QAction*> actions = windowMenu_->actions();
+    for (qsizetype i = 4; i < actions.size(); ++i) {
+        windowMenu_->removeAction(actions[i]);
+        actions[i]->deleteLater();
+    }
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+        if (sub->isVisible()) windows << sub;
+    }
+    if (windows.isEmpty()) return;
+    windowMenu_->addSeparator();
+    QMdiSubWindow* active = mdi_->currentSubWindow();
+    int number = 1;
+    for (QMdiSubWindow* sub : windows) {
+        QAction* entry = windowMenu_->addAction(
+            QStringLiteral("&%1 %2").arg(number++).arg(sub->widget()->windowTitle()));
+        entry->setCheckable(true);
+        entry->setChecked(sub == active);
+        QPointer<QMdiSubWindow> target(sub);
+        connect(entry, &QAction::triggered, this, [this, target] {
+            if (target) mdi_->setActiveSubWindow(target);
+        });
+    }
+}
+
+}  // namespace volvenza

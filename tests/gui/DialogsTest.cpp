@@ -1,0 +1,300 @@
+// The dialogs Qt draws for the program, opened for real through QtDialogs
+// with the program's translations: every button and label is Italian, the
+// filters find every file, and printing offers no choice of pages.
+
+#include <functional>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/QtDialogs.h"
+#include "platform/Translations.h"
+
+using namespace volvenza;
+
+namespace {
+
+// Words of Qt's English dialogs that are not Italian words too ("OK", "No",
+// "File", "PDF" and "output" read the same in both), and the months and
+// times of day of dates written the English way.
+const QStringList kEnglishWords =
+    QStringLiteral(
+        "abort advanced all apply back binding bottom cancel close collate color conflicts "
+        "copies copy create current custom cut date delete details directory discard double "
+        "envelope even executive files folder from grayscale height help ignore inches "
+        "landscape layout left legal letter location long look margins modified name new odd "
+        "of off open options order orientation page pages paper paste please portrait "
+        "preview print printer printing properties range redo reset retry reverse right save "
+        "select selection settings short side sided size source the to top type undo view "
+        "width write yes jan may jun jul aug sep oct dec am pm")
+        .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+
+QStringList Texts(QWidget& widget) {
+    if (auto* view = qobject_cast<QAbstractItemView*>(&widget)) {
+        // What a list shows about its rows; the names themselves (column 0)
+        // are the user's files, in whatever language they were named.
+        QStringList cells;
+        const QAbstractItemModel* model = view->model();
+        for (int row = 0; model != nullptr && row < model->rowCount(view->rootIndex()); ++row) {
+            for (int column = 1; column < model->columnCount(view->rootIndex()); ++column) {
+                cells << model->index(row, column, view->rootIndex()).data().toString();
+            }
+        }
+        return cells;
+    }
+    if (auto* label = qobject_cast<QLabel*>(&widget)) return {label->text()};
+    if (auto* button = qobject_cast<QAbstractButton*>(&widget)) return {button->text()};
+    if (auto* group = qobject_cast<QGroupBox*>(&widget)) return {group->title()};
+    QStringList texts;
+    if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
+        for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+    } else if (auto* tabs = qobject_cast<QTabWidget*>(&widget)) {
+        for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+    } else if (auto* header = qobject_cast<QHeaderView*>(&widget)) {
+        for (int i = 0; header->model() != nullptr && i < header->count(); ++i) {
+            texts << header->model()->headerData(i, header->orientation()).toString();
+        }
+    }
+    return texts;
+}
+
+bool HasEnglishWord(const QString& text) {
+    QString plain = text;
+    plain.remove(QLatin1Char('&'));
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]+"));
+    for (const auto& match : word.globalMatch(plain)) {
+        if (kEnglishWords.contains(match.captured().toLower())) return true;
+    }
+    return false;
+}
+
+// The texts of `dialog`'s visible buttons and labels that hold an English word.
+QStringList EnglishTexts(QWidget& dialog) {
+    QStringList found;
+    QStringList texts{dialog.windowTitle()};
+    for (QWidget* child : dialog.findChildren<QWidget*>()) {
+        if (child->isVisibleTo(&dialog)) texts << Texts(*child);
+    }
+    for (const QString& text : texts) {
+        if (HasEnglishWord(text)) found << text;
+    }
+    return found;
+}
+
+// Every tab page of the dialog's tab widgets checked in turn.
+QStringList EnglishTextsOnEveryTab(QWidget& dialog) {
+    QStringList found = EnglishTexts(dialog);
+    for (QTabWidget* tabs : dialog.findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            found << EnglishTexts(dialog);
+        }
+    }
+    found.removeDuplicates();
+    return found;
+}
+
+// Runs `check` on the next modal dialog once it is up; `check` ends it.
+void WhenModal(std::function<void(QDialog&)> check) {
+    auto* poll = new QTimer;
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, check] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        check(*dialog);
+    });
+    poll->start();
+}
+
+QAbstractButton* ButtonNamed(QDialog& dialog, const QString& text) {
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        QString shown = button->text();
+        if (shown.remove(QLatin1Char('&')) == text) return button;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { QVERIFY(InstallItalianTranslations(*qApp)); }
+    void messageBoxButtonsAreItalian();
+    void fileDialogsAreItalianAndListEveryFile();
+    void fileDialogStaysOutOfPseudoFileSystems();
+    void printDialogOffersNoChoiceOfPages();
+    void pageSetupAndTextBoxMenuAreItalian();
+};
+
+void DialogsTest::messageBoxButtonsAreItalian() {
+    QtDialogs dialogs;
+    const std::tuple<MessageButtons, QStringList, MessageAnswer> cases[] = {
+        {MessageButtons::Ok, {"OK"}, MessageAnswer::Ok},
+        {MessageButtons::OkCancel, {"OK", "Annulla"}, MessageAnswer::Cancel},
+        {MessageButtons::YesNo, {"Sì", "No"}, MessageAnswer::Yes},
+    };
+    for (const auto& [buttons, texts, answer] : cases) {
+        QStringList shown;
+        const QString press =
+            texts.size() == 2 && answer == MessageAnswer::Cancel ? texts[1] : texts[0];
+        WhenModal([&shown, press](QDialog& box) {
+            for (QAbstractButton* button : box.findChildren<QAbstractButton*>()) {
+                shown << button->text().remove(QLatin1Char('&'));
+            }
+            ButtonNamed(box, press)->click();
+        });
+        QCOMPARE(dialogs.Message(QStringLiteral("Continuare?"), MessageIcon::Question, buttons),
+                 answer);
+        shown.sort();
+        QStringList expected = texts;
+        expected.sort();
+        QCOMPARE(shown, expected);
+    }
+}
+
+void DialogsTest::fileDialogsAreItalianAndListEveryFile() {
+    QTemporaryDir temp;
+    for (const char* name : {"prova.vlz", "senza_estensione"}) {
+        QFile file(temp.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QtDialogs dialogs;
+    QStringList english;
+    QStringList listedFirst;
+    QStringList listedAll;
+    QStringList filterNames;
+    WhenModal([&](QDialog& dialog) {
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+        for (int i = 0; i < types->count(); ++i) filterNames << types->itemText(i);
+        auto listed = [list] {
+            QStringList names;
+            const QModelIndex root = list->rootIndex();
+            for (int row = 0; row < list->model()->rowCount(root); ++row) {
+                names << list->model()->index(row, 0, root).data().toString();
+            }
+            return names;
+        };
+        (void)QTest::qWaitFor([&] { return listed().contains(QStringLiteral("prova.vlz")); });
+        listedFirst = listed();
+        // The detail view, with sizes, types and dates, as well as the list.
+        dialog.findChild<QAbstractButton*>(QStringLiteral("detailModeButton"))->click();
+        english = EnglishTexts(dialog);
+        types->setCurrentIndex(1);
+        emit types->activated(1);
+        (void)QTest::qWaitFor(
+            [&] { return listed().contains(QStringLiteral("senza_estensione")); });
+        listedAll = listed();
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(QStringLiteral("senza_estensione"));
+        dialog.accept();
+    });
+    const QString chosen = dialogs.OpenFileName(
+        QStringLiteral("Apri"), QStringLiteral("Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* "),
+        temp.filePath(QStringLiteral("prova.vlz")));
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
+    QCOMPARE(filterNames, QStringList({"Volvenza (*.vlz)", "Tutti i file (*.*)"}));
+    QVERIFY2(!listedFirst.contains(QStringLiteral("senza_estensione")),
+             qPrintable(listedFirst.join(',')));
+    QVERIFY2(listedAll.contains(QStringLiteral("prova.vlz")), qPrintable(listedAll.join(',')));
+    QCOMPARE(chosen, temp.filePath(QStringLiteral("senza_estensione")));
+
+    WhenModal([&](QDialog& dialog) {
+        english = EnglishTexts(dialog);
+        dialog.reject();
+    });
+    QCOMPARE(dialogs.SaveFileName(QStringLiteral("Salva con nome"),
+                                  QStringLiteral("Testo (*.txt)|*.txt| Tutti i file (*.*)|*.* "),
+                                  QString()),
+             QString());
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
+}
+
+void DialogsTest::fileDialogStaysOutOfPseudoFileSystems() {
+    for (const char* special : {"/proc/self/status", "/sys/kernel", "/dev/null", "/proc/x"}) {
+        QCOMPARE(FileDialogFolder(QString::fromLatin1(special)), QDir::homePath());
+    }
+    QCOMPARE(FileDialogFolder(QStringLiteral("/non/esiste/prova.vlz")), QDir::homePath());
+    QTemporaryDir temp;
+    const QString canonical = QFileInfo(temp.path()).canonicalFilePath();
+    QCOMPARE(FileDialogFolder(temp.filePath(QStringLiteral("nuovo.vlz"))), canonical);
+    QDir::setCurrent(temp.path());
+    QCOMPARE(FileDialogFolder(QString()), canonical);
+}
+
+void DialogsTest::printDialogOffersNoChoiceOfPages() {
+    QTemporaryDir temp;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(temp.filePath(QStringLiteral("stampa.pdf")));
+    QtDialogs dialogs;
+    QStringList english;
+    bool rangeShown = true;
+    bool rangeEnabled = true;
+    WhenModal([&](QDialog& dialog) {
+        ButtonNamed(dialog, QStringLiteral("Opzioni >>"))->click();
+        english = EnglishTextsOnEveryTab(dialog);
+        auto* range = dialog.findChild<QAbstractButton*>(QStringLiteral("printRange"));
+        rangeShown = range->isVisibleTo(&dialog);
+        rangeEnabled = range->isEnabled();
+        // Even a range forced past the disabled controls prints every page.
+        range->setEnabled(true);
+        range->setChecked(true);
+        dialog.findChild<QSpinBox*>(QStringLiteral("from"))->setValue(2);
+        dialog.findChild<QSpinBox*>(QStringLiteral("to"))->setValue(2);
+        dialog.accept();
+    });
+    QVERIFY(dialogs.PrinterDialog(printer, QStringLiteral("Stampa"), false));
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
+    QVERIFY(!rangeShown);
+    QVERIFY(!rangeEnabled);
+    QCOMPARE(printer.printRange(), QPrinter::AllPages);
+    QCOMPARE(printer.fromPage(), 0);
+}
+
+void DialogsTest::pageSetupAndTextBoxMenuAreItalian() {
+    QPrinter printer;
+    QtDialogs dialogs;
+    QString title;
+    QStringList english;
+    WhenModal([&](QDialog& dialog) {
+        title = dialog.windowTitle();
+        english = EnglishTextsOnEveryTab(dialog);
+        dialog.reject();
+    });
+    QVERIFY(!dialogs.PageSetupDialog(printer, QStringLiteral("Imposta pagina")));
+    QCOMPARE(title, QStringLiteral("Imposta pagina"));
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
+
+    QLineEdit box(QStringLiteral("12,5"));
+    std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QStringList entries;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator() && HasEnglishWord(action->text())) entries << action->text();
+    }
+    QCOMPARE(entries, QStringList());
+    QVERIFY(menu->actions().size() >= 6);
+}
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"
