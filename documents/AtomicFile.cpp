@@ -21,6 +21,10 @@ std::string SaveFailedMessage(const std::string& path) {
     return "Impossibile salvare il file " + path + ".";
 }
 
+std::string OpenFailedMessage(const std::string& path) {
+    return "Impossibile aprire il file " + path + ".";
+}
+
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view contents) {
     const std::filesystem::path target(path);
     std::error_code ec;

@@ -13,5 +13,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
 
 // "Impossibile salvare il file <path>."
 std::string SaveFailedMessage(const std::string& path);
+// "Impossibile aprire il file <path>."
+std::string OpenFailedMessage(const std::string& path);
 
 }  // namespace volvenza

@@ -1,5 +1,6 @@
 #include "documents/SimulationFile.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -209,8 +210,8 @@ std::optional<ScratchFile> ParseFile(std::ifstream& in, float timeStep, int& bad
 std::string SimulationFileText(const CircuitState& state) {
     std::string text;
     const CircuitData& d = state.Data;
-    text.reserve(200 + 80 * static_cast<size_t>(state.MovementCount) +
-                 120 * static_cast<size_t>(state.LastPoint + 1));
+    text.reserve(200 + 80 * static_cast<size_t>(std::max<int>(state.MovementCount, 0)) +
+                 120 * static_cast<size_t>(std::max(state.LastPoint + 1, 0)));
     AppendFields(text, {std::to_string(state.LastPoint), FormatFileNumber(d.V0),
                         FormatFileNumber(d.P0), FormatFileNumber(d.Tc), FormatFileNumber(d.Qp),
                         FormatFileNumber(d.Pm), FormatFileNumber(d.Dp),
@@ -238,14 +239,22 @@ std::string SimulationFileText(const CircuitState& state) {
 }
 
 std::optional<std::string> SaveSimulationFile(const CircuitState& state, const std::string& path) {
-    return WriteFileAtomically(path, SimulationFileText(state));
+    // Nothing thrown below (out of memory, a library failure) may reach the
+    // user as exception text: every failure is the program's own message.
+    try {
+        return WriteFileAtomically(path, SimulationFileText(state));
+    } catch (...) {
+        return SaveFailedMessage(path);
+    }
 }
 
-std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::string& path) {
+namespace {
+
+std::optional<std::string> LoadFile(CircuitState& state, const std::string& path) {
     std::error_code ec;
     std::ifstream in;
     if (!std::filesystem::is_directory(path, ec)) in.open(path, std::ios::binary);
-    if (!in.is_open()) return "Impossibile aprire il file " + path;
+    if (!in.is_open()) return OpenFailedMessage(path);
     int badLine = 1;
     std::optional<ScratchFile> file = ParseFile(in, state.TimeStep, badLine);
     if (!file) {
@@ -271,6 +280,16 @@ std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::st
     state.MovementCount = state.SimMovementCount;
     state.Ui().UpdateCommandState(3);
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::string& path) {
+    try {
+        return LoadFile(state, path);
+    } catch (...) {
+        return OpenFailedMessage(path);
+    }
 }
 
 }  // namespace volvenza

@@ -143,8 +143,11 @@ RunOutcome RunSimulation(CircuitState& state) {
                 qs[m] = savedQs;
                 p[m] = d.Pm;
             }
+            // The views show 2.5 % past the final recharge, but never past the
+            // series nor past what the 16-bit LastPoint can hold.
             const int last = savedStep + static_cast<int>(std::floor(savedStep * 0.025));
-            state.LastPoint = static_cast<int16_t>(std::min(last, state.PointCapacity));
+            state.LastPoint =
+                static_cast<int16_t>(std::min({last, state.PointCapacity, kMaxSteps}));
         }
         ui.UpdateCommandState(3);
         ui.CloseProgress();

@@ -150,7 +150,7 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
         EXPECT_EQ(SimulationFileText(state), before);
     }
     EXPECT_EQ(LoadSimulationFile(state, Path("missing.vlz")),
-              "Impossibile aprire il file " + Path("missing.vlz"));
+              "Impossibile aprire il file " + Path("missing.vlz") + ".");
     EXPECT_EQ(SimulationFileText(state), before);
 }
 

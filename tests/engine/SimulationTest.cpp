@@ -113,6 +113,15 @@ TEST_F(SimulationTest, RefillAfterLastMovementStopsTheRunEarly) {
     EXPECT_EQ(state.QtSeries[1000], 0.0);
 }
 
+TEST_F(SimulationTest, LateRefillOfTheLongestCycleShowsAtMost32767Points) {
+    // Refilled at about 319.7 s: s + 2.5 % would pass both the series and 16 bits.
+    OneMovement({10, 40, 45, 30, 80, 13, 327.67f}, 318, 318.7f, 150);
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
+    EXPECT_EQ(state.PointCapacity, 32867);
+    EXPECT_EQ(state.LastPoint, 32767);
+    EXPECT_EQ(state.PSeries[32767], 80.0);
+}
+
 TEST_F(SimulationTest, TouchingMovementsNeverOverlap) {
     OneMovement({10, 20, 20, 30, 80, 13, 1}, 0, 0.5f, 10);
     state.Movements[2] = state.Movements[1];

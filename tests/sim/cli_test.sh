@@ -46,6 +46,13 @@ head -c 2 "$work/high-out.vlz" | grep -q "^1," || { echo "FAIL warning LastPoint
 printf '0,10,60,45,30,80,13,1,1\r\n0,0,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0\r\n' >"$work/zt.vlz"
 check zero-times 0 "$sim" run "$work/zt.vlz" "$work/zt-out.vlz"
 
+# A refill late in the longest cycle: LastPoint stops at 32767 and the saved
+# file holds the header, the movement and 32768 points.
+printf '0,10,40,45,30,80,13,327.67,1\r\n318,318.7,0,0,50,150,0,0,0,0,0,0,0,0,150,1\r\n' >"$work/long.vlz"
+check long-cycle 0 "$sim" run "$work/long.vlz" "$work/long-out.vlz"
+[ "$(wc -l <"$work/long-out.vlz")" -eq 32770 ] && head -c 6 "$work/long-out.vlz" | grep -q "^32767," ||
+    { echo "FAIL long-cycle output"; fails=$((fails + 1)); }
+
 check missing-input 2 "$sim" run "$work/nope.vlz" "$work/x.vlz"
 printf 'garbage\r\n' >"$work/bad.vlz"
 check bad-input 2 "$sim" export "$work/bad.vlz" "$work/x.txt"
