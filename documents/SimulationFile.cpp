@@ -34,19 +34,23 @@ double SeriesAt(const std::vector<double>& series, int k) {
 
 // ---- reading -------------------------------------------------------------
 
+// Whether a field may hold the writer's spellings of the non-finite values.
+// Input data must be numbers; a result that went wrong is kept as it was.
+enum class NonFinite { Refused, Allowed };
+
 // One field as a number: leading and trailing blanks skipped, a zero before
-// the point and the exponent form accepted. Of the non-finite values only the
-// writer's own spellings ("inf", "-inf", "nan"), which extreme input data can
-// produce, are read back.
+// the point and the exponent form accepted.
 template <typename T>
-std::optional<T> ParseField(std::string_view f) {
+std::optional<T> ParseField(std::string_view f, NonFinite nonFinite = NonFinite::Refused) {
     while (!f.empty() && f.front() == ' ') f.remove_prefix(1);
     while (!f.empty() && f.back() == ' ') f.remove_suffix(1);
     if (!f.empty() && f.front() == '+') f.remove_prefix(1);
     if (f.empty()) return std::nullopt;
-    if (f == "inf") return std::numeric_limits<T>::infinity();
-    if (f == "-inf") return -std::numeric_limits<T>::infinity();
-    if (f == "nan") return std::numeric_limits<T>::quiet_NaN();
+    if (nonFinite == NonFinite::Allowed) {
+        if (f == "inf") return std::numeric_limits<T>::infinity();
+        if (f == "-inf") return -std::numeric_limits<T>::infinity();
+        if (f == "nan") return std::numeric_limits<T>::quiet_NaN();
+    }
     bool negativeExponent = false;
     for (size_t i = 0; i < f.size(); ++i) {
         const char c = f[i];
@@ -146,7 +150,7 @@ std::optional<std::array<double, 5>> ParsePoint(std::string_view line) {
     if (f.size() != 6 || !ParseField<float>(f[0])) return std::nullopt;
     std::array<double, 5> point{};
     for (size_t i = 0; i < 5; ++i) {
-        std::optional<double> v = ParseField<double>(f[i + 1]);
+        std::optional<double> v = ParseField<double>(f[i + 1], NonFinite::Allowed);
         if (!v) return std::nullopt;
         point[i] = *v;
     }

@@ -22,6 +22,16 @@ bool AllZero(const CircuitData& d) {
            d.CycleTime == 0;
 }
 
+// A negative volume, pressure or flow, or a temperature at or below absolute
+// zero, has no physical meaning and would only give NaN results. Written so
+// that NaN counts as out of range too.
+bool PhysicallyImpossible(const CircuitData& d) {
+    for (float v : {d.V0, d.P0, d.Qp, d.Pm, d.Dp}) {
+        if (!(v >= 0)) return true;
+    }
+    return !(d.Tc > -273.16f);
+}
+
 void Inform(CircuitState& state, const char* text) {
     state.Ui().ShowMessage(text, MessageIcon::Information, MessageButtons::Ok);
 }
@@ -42,6 +52,19 @@ bool ValidateSimulationData(CircuitState& state) {
     if (!(d.CycleTime > 0) || StepCount(d.CycleTime, state.TimeStep) > kMaxSteps) {
         Inform(state, kMsgCycleRange);
         return false;
+    }
+    if (PhysicallyImpossible(d)) {
+        Inform(state, kMsgNegativeValues);
+        return false;
+    }
+    for (int i = 1; i <= state.MovementCount; ++i) {
+        if (!std::isfinite(state.Movements.at(i).Qm)) {
+            ui.ShowMessage("La portata del movimento " + std::to_string(i) +
+                               " non è un numero valido. La simulazione verrà interrotta, "
+                               "correggere il dato e riavviarla.",
+                           MessageIcon::Exclamation, MessageButtons::Ok);
+            return false;
+        }
     }
     if (state.MovementCount == 0) {
         Inform(state, kMsgNoMovements);

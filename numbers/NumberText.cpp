@@ -86,6 +86,14 @@ std::optional<T> ParseAs(std::string_view text) {
     return value;
 }
 
+// A value that is not a number, or is infinite, is written as such, never as
+// a plausible number; NaN loses the sign that some operations give it.
+std::optional<std::string> NonFiniteText(double value) {
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    return std::nullopt;
+}
+
 }  // namespace
 
 char32_t FilterDecimalKey(char32_t c) {
@@ -104,7 +112,8 @@ template std::optional<float> ParseNumber<float>(std::string_view);
 template std::optional<double> ParseNumber<double>(std::string_view);
 
 std::string FormatGeneral(double value, int digits, char separator, bool keepLeadingZero) {
-    if (value == 0 || std::isnan(value)) return "0";
+    if (auto text = NonFiniteText(value)) return *text;
+    if (value == 0) return "0";
     std::array<char, 64> buf{};
     auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
                                    std::chars_format::general, digits);
@@ -114,7 +123,6 @@ std::string FormatGeneral(double value, int digits, char separator, bool keepLea
         if (c == '.') c = separator;
         if (c == 'e') c = 'E';
     }
-    if (out == "inf" || out == "-inf") return out;
     if (!keepLeadingZero) {
         size_t zero = out[0] == '-' ? 1 : 0;
         if (out.size() > zero + 1 && out[zero] == '0' && out[zero + 1] == separator) {
@@ -145,6 +153,7 @@ std::string FormatPrintedNumber(double value) {
 }
 
 std::string FormatFixed(double value, int decimals) {
+    if (auto text = NonFiniteText(value)) return *text;
     double rounded = RoundHalfEven(value, decimals);
     std::array<char, 400> buf{};
     auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), rounded,

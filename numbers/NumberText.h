@@ -30,6 +30,9 @@ bool IsDecimalPointKey(int virtualKey);
 template <typename T>
 std::optional<T> ParseNumber(std::string_view text);
 
+// Every form below writes a value that is not a number as "nan" and the
+// infinities as "inf" and "-inf".
+
 // Box text: decimal comma, no grouping, no trailing zeros, 7 (single) or 15
 // (double) significant digits; exponent form where %G would use it.
 std::string FormatNumber(float value);

@@ -8,8 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "engine/Simulation.h"
@@ -107,6 +109,22 @@ TEST_F(SimulationFileTest, EmptyModelAndShortResults) {
     EXPECT_EQ(state.PSeries[5], 0.0);
 }
 
+TEST_F(SimulationFileTest, ResultsThatAreNotFiniteAreKeptAsSuch) {
+    LoadExampleCircuit(state);
+    RunSimulation(state);
+    state.VSeries[1] = -std::numeric_limits<double>::quiet_NaN();
+    state.PSeries[1] = std::numeric_limits<double>::infinity();
+    state.QtSeries[1] = -std::numeric_limits<double>::infinity();
+    const std::string text = SimulationFileText(state);
+    EXPECT_NE(text.find("\r\n.01,nan,inf,-inf,"), std::string::npos);
+    WriteAll(Path("nan.vlz"), text);
+    CircuitState loaded;
+    ASSERT_FALSE(LoadSimulationFile(loaded, Path("nan.vlz")));
+    EXPECT_TRUE(std::isnan(loaded.VSeries[1]));
+    EXPECT_EQ(loaded.QtSeries[1], -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(SimulationFileText(loaded), text);
+}
+
 TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
     LoadExampleCircuit(state);
     RunSimulation(state);
@@ -126,6 +144,9 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
         {"0,1,2,3,4,5,6,x,0\r\n", 1},
         {"0,1,2,3,4,5,6,nan,0\r\n", 1},
         {"0,1,2,3,4,5,6,NaN,0\r\n", 1},
+        {"0,inf,2,3,4,5,6,1,0\r\n", 1},
+        {"0,1,2,3,4,5,6,1,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,nan,1\r\n", 2},
+        {"0,1,2,3,4,5,6,1,1\r\n0,1,0,0,50,-inf,0,0,0,0,0,0,0,0,5,1\r\n", 2},
         {"0,1,2,3,4,5,6,1,2\r\n" + move, 3},
         {"0,1,2,3,4,5,6,1,1\r\n0,1,0\r\n", 2},
         {"0,1,2,3,4,5,6,1,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,8\r\n", 2},

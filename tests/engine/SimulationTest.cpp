@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 #include "tests/support/RecordingUi.h"
 
@@ -145,6 +146,13 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
         {{10, 60, 20, 30, 80, 13, 0}, 1, kMsgCycleZero},
         {{10, 60, 20, 30, 80, 13, -1}, 1, kMsgCycleRange},
         {{10, 60, 20, 30, 80, 13, 327.69f}, 1, kMsgCycleRange},
+        // Values that would only give NaN, checked before the movements.
+        {{-10, 60, 20, 30, 80, 13, 1}, 0, kMsgNegativeValues},
+        {{10, -1, 20, 30, 80, 13, 1}, 1, kMsgNegativeValues},
+        {{10, 60, 20, -1, 80, 13, 1}, 1, kMsgNegativeValues},
+        {{10, 60, 20, 30, -1, 13, 1}, 1, kMsgNegativeValues},
+        {{10, 60, 20, 30, 80, -1, 1}, 1, kMsgNegativeValues},
+        {{10, 60, -273.16f, 30, 80, 13, 1}, 1, kMsgNegativeValues},
         {{10, 60, 20, 30, 80, 13, 1}, 0, kMsgNoMovements},
     };
     for (const auto& r : refusals) {
@@ -155,6 +163,26 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
         ASSERT_EQ(Texts(), std::vector<std::string>{r.text});
         EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
     }
+    // Just above absolute zero, and every value at zero but the cycle, pass.
+    for (const CircuitData& data :
+         {CircuitData{10, 60, -273.15f, 30, 80, 13, 1}, CircuitData{0, 0, 0, 0, 0, 0, 1}}) {
+        ui.messages.clear();
+        OneMovement(data, 0, 1, 5);
+        EXPECT_NE(RunSimulation(state), RunOutcome::Refused);
+    }
+
+    // A flow that is not a number is refused before any time is looked at.
+    OneMovement({10, 60, 20, 30, 80, 13, 2}, 1, 0.5f, 5);
+    state.Movements[2] = state.Movements[1];
+    state.Movements[2].Qm = std::numeric_limits<double>::infinity();
+    state.MovementCount = 2;
+    ui.messages.clear();
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Texts(), std::vector<std::string>{
+                           "La portata del movimento 2 non è un numero valido. La simulazione "
+                           "verrà interrotta, correggere il dato e riavviarla."});
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+
     ui.messages.clear();
     OneMovement({10, 60, 20, 30, 80, 13, 327.67f}, 0, 1, 5);
     EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace volvenza {
 namespace {
@@ -55,6 +56,15 @@ TEST(NumberText, FileForm) {
     EXPECT_EQ(FormatFileNumber(468.0), "468");
     EXPECT_EQ(FormatFileNumber(1e15), "1E+15");
     EXPECT_EQ(FormatFileNumber(123456789012345.0), "123456789012345");
+    // Non-finite values are never written as a number, in any form.
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(FormatFileNumber(-nan), "nan");
+    EXPECT_EQ(FormatFileNumber(static_cast<float>(inf)), "inf");
+    EXPECT_EQ(FormatNumber(-inf), "-inf");
+    EXPECT_EQ(FormatPrintedNumber(nan), " nan ");
+    EXPECT_EQ(FormatFixed(-nan, 4), "nan");
+    EXPECT_EQ(FormatFixed(-inf, 1), "-inf");
 }
 
 TEST(NumberText, PrintedNumbersAndPatterns) {

@@ -36,6 +36,12 @@ check refused 1 "$sim" run "$work/zero.vlz" "$work/none.vlz"
 [ -e "$work/none.vlz" ] && { echo "FAIL refused run wrote a file"; fails=$((fails + 1)); }
 grep -q "tempo di ciclo a 0" "$work/err" || { echo "FAIL refused message"; fails=$((fails + 1)); }
 
+# A negative volume would only give NaN: refused, nothing written.
+printf '0,-10,60,45,30,80,13,1,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n' >"$work/neg.vlz"
+check negative 1 "$sim" run "$work/neg.vlz" "$work/none.vlz"
+grep -q "non possono essere negativi" "$work/err" && [ ! -e "$work/none.vlz" ] ||
+    { echo "FAIL negative refusal"; fails=$((fails + 1)); }
+
 # Precharge above the maximum: warning, partial results written.
 printf '0,10,100,20,30,80,13,2,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0\r\n' >"$work/high.vlz"
 check warning 3 "$sim" run "$work/high.vlz" "$work/high-out.vlz"
