@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -51,23 +50,12 @@ std::optional<T> ParseField(std::string_view f, NonFinite nonFinite = NonFinite:
         if (f == "-inf") return -std::numeric_limits<T>::infinity();
         if (f == "nan") return std::numeric_limits<T>::quiet_NaN();
     }
-    bool negativeExponent = false;
-    for (size_t i = 0; i < f.size(); ++i) {
-        const char c = f[i];
+    for (const char c : f) {
         const bool ok =
             (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
         if (!ok) return std::nullopt;
-        if (c == '-' && i > 0) negativeExponent = true;
     }
-    T value{};
-    auto [ptr, ec] = std::from_chars(f.data(), f.data() + f.size(), value);
-    if (ec == std::errc::result_out_of_range && negativeExponent && ptr == f.data() + f.size()) {
-        return T(0);  // too small for the type
-    }
-    if (ec != std::errc() || ptr != f.data() + f.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return ParsePlainNumber<T>(f);
 }
 
 std::optional<int> ParseWhole(std::string_view f, int low, int high) {
