@@ -1,6 +1,7 @@
 #include "engine/Simulation.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -32,7 +33,27 @@ bool PhysicallyImpossible(const CircuitData& d) {
     return !(d.Tc > -273.16f);
 }
 
-void Inform(CircuitState& state, const char* text) {
+// The initial-data boxes' labels as the window shows them, in CircuitData order.
+constexpr std::array<const char*, 7> kBoxLabels = {"Vo", "Po", "tc",         "Qp",
+                                                   "PM", "DP", "Tempo ciclo"};
+
+// The first initial-data box whose text is not a number, or -1. The window
+// leaves the field of such a box untouched, so the boxes are read over
+// values that no box can produce: a field still NaN afterwards did not convert.
+int FirstUnreadableBox(EngineUi& ui) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    CircuitData probe{nan, nan, nan, nan, nan, nan, nan};
+    if (!ui.ReadInitialDataBoxes(probe)) return -1;
+    int box = 0;
+    for (float field :
+         {probe.V0, probe.P0, probe.Tc, probe.Qp, probe.Pm, probe.Dp, probe.CycleTime}) {
+        if (std::isnan(field)) return box;
+        ++box;
+    }
+    return -1;
+}
+
+void Inform(CircuitState& state, const std::string& text) {
     state.Ui().ShowMessage(text, MessageIcon::Information, MessageButtons::Ok);
 }
 
@@ -41,6 +62,15 @@ void Inform(CircuitState& state, const char* text) {
 bool ValidateSimulationData(CircuitState& state) {
     const CircuitData& d = state.Data;
     EngineUi& ui = state.Ui();
+    // A box that holds no number kept its old value in the run's data; the
+    // user must see that rather than run with a value the box does not show.
+    const int unreadable = FirstUnreadableBox(ui);
+    if (unreadable >= 0) {
+        Inform(state, "Il valore di " + std::string(kBoxLabels.at(unreadable)) +
+                          " non è un numero valido, la simulazione non può partire");
+        ui.FocusInitialDataBox(unreadable);
+        return false;
+    }
     if (AllZero(d)) {
         Inform(state, kMsgAllZero);
         return false;

@@ -136,6 +136,33 @@ TEST_F(SimulationTest, TouchingMovementsNeverOverlap) {
     EXPECT_EQ(state.QtSeries[70], 0.0);
 }
 
+TEST_F(SimulationTest, ABoxHoldingNoNumberIsRefusedFirstAndGetsTheFocus) {
+    OneMovement({10, 60, 20, 30, 80, 13, 2}, 0, 1, 5);
+    ui.windowLoaded = true;
+    ui.boxes = {0, 0, 0, 0, 0, 0, 0};  // all zero, refused too but only afterwards
+    ui.unreadable[1] = ui.unreadable[6] = true;
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Texts(),
+              std::vector<std::string>{
+                  "Il valore di Po non è un numero valido, la simulazione non può partire"});
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(ui.focusedBox, 1);
+    EXPECT_EQ(state.Data.V0, 0.0f);   // taken from its box
+    EXPECT_EQ(state.Data.P0, 60.0f);  // kept, as the box holds no number
+
+    ui.boxes = {10, 60, 20, 30, 80, 13, 2};
+    ui.unreadable = {};
+    ui.unreadable[6] = true;
+    ui.messages.clear();
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Il valore di Tempo ciclo non è un numero valido, "
+                                                "la simulazione non può partire"});
+    EXPECT_EQ(ui.focusedBox, 6);
+
+    ui.unreadable = {};
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
+}
+
 TEST_F(SimulationTest, ValidationMessagesInOrder) {
     const struct {
         CircuitData data;
