@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <limits>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "documents/AtomicFile.h"
+#include "documents/LineReader.h"
 #include "numbers/NumberText.h"
 
 namespace volvenza {
@@ -78,28 +78,14 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
     }
 }
 
-// Reads lines ended by CR LF or LF alone; a last line without its end counts.
-class LineReader {
-  public:
-    explicit LineReader(std::ifstream& in) : in_(in) {}
-    bool Next(std::string& line) {
-        if (!std::getline(in_, line)) return false;
-        ++number_;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        return true;
-    }
-    int Number() const { return number_; }
-
-  private:
-    std::ifstream& in_;
-    int number_ = 0;
-};
-
 struct ScratchFile {
     int lastPoint = 0;
+    int32_t capacity = 0;
     CircuitData data;
     std::vector<Movement> movements;
-    std::vector<std::array<double, 5>> points;
+    // V, P, Qt, Qs and dV, already at the size the loaded model will have.
+    std::array<std::vector<double>, 5> series;
+    int points = 0;
 };
 
 std::optional<Movement> ParseMovement(std::string_view line) {
@@ -146,12 +132,12 @@ std::optional<std::array<double, 5>> ParsePoint(std::string_view line) {
 }
 
 // Parses the whole file; on failure gives the number of the offending line.
-std::optional<ScratchFile> ParseFile(std::ifstream& in, float timeStep, int& badLine) {
-    LineReader reader(in);
+std::optional<ScratchFile> ParseFile(LineReader& reader, float timeStep, int& badLine) {
+    using Result = LineReader::Result;
     std::string line;
     ScratchFile file;
     badLine = 1;
-    if (!reader.Next(line)) return std::nullopt;
+    if (reader.Next(line) != Result::Line) return std::nullopt;
 
     std::vector<std::string_view> h = SplitFields(line);
     if (h.size() != 9) return std::nullopt;
@@ -167,33 +153,42 @@ std::optional<ScratchFile> ParseFile(std::ifstream& in, float timeStep, int& bad
     }
     const double steps = StepCount(file.data.CycleTime, timeStep);
     if (!(file.data.CycleTime >= 0) || !(steps <= kMaxSteps)) return std::nullopt;
-    const int capacity = static_cast<int>(steps) + 100;
-    if (*lastPoint > capacity) return std::nullopt;
+    file.capacity = static_cast<int32_t>(steps) + 100;
+    if (*lastPoint > file.capacity) return std::nullopt;
     file.lastPoint = *lastPoint;
 
+    file.movements.reserve(static_cast<size_t>(*count));
     for (int i = 1; i <= *count; ++i) {
         badLine = reader.Number() + 1;
-        if (!reader.Next(line)) return std::nullopt;
+        if (reader.Next(line) != Result::Line) return std::nullopt;
         std::optional<Movement> m = ParseMovement(line);
         if (!m) return std::nullopt;
         file.movements.push_back(*m);
     }
 
+    for (auto& series : file.series) series.assign(static_cast<size_t>(file.capacity) + 1, 0.0);
     // Result points run to the end of the file; blank lines may only trail.
     int blankSince = 0;
-    while (reader.Next(line)) {
+    while (true) {
+        const Result read = reader.Next(line);
+        if (read == Result::End) break;
+        badLine = reader.Number();
+        if (read != Result::Line) return std::nullopt;
         if (line.find_first_not_of(' ') == std::string::npos) {
             if (blankSince == 0) blankSince = reader.Number();
             continue;
         }
-        badLine = blankSince != 0 ? blankSince : reader.Number();
-        if (blankSince != 0) return std::nullopt;
-        if (static_cast<int>(file.points.size()) > capacity) return std::nullopt;
+        if (blankSince != 0) {
+            badLine = blankSince;
+            return std::nullopt;
+        }
+        if (file.points > file.capacity) return std::nullopt;
         std::optional<std::array<double, 5>> point = ParsePoint(line);
         if (!point) return std::nullopt;
-        file.points.push_back(*point);
+        for (size_t c = 0; c < 5; ++c)
+            file.series[c][static_cast<size_t>(file.points)] = (*point)[c];
+        ++file.points;
     }
-    if (in.bad()) return std::nullopt;
     return file;
 }
 
@@ -243,12 +238,10 @@ std::optional<std::string> SaveSimulationFile(const CircuitState& state, const s
 namespace {
 
 std::optional<std::string> LoadFile(CircuitState& state, const std::string& path) {
-    std::error_code ec;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(path, ec)) in.open(path, std::ios::binary);
-    if (!in.is_open()) return OpenFailedMessage(path);
+    std::unique_ptr<LineReader> reader = LineReader::Open(path);
+    if (!reader) return OpenFailedMessage(path);
     int badLine = 1;
-    std::optional<ScratchFile> file = ParseFile(in, state.TimeStep, badLine);
+    std::optional<ScratchFile> file = ParseFile(*reader, state.TimeStep, badLine);
     if (!file) {
         return "Il file " + path + " non è un file di simulazione valido (riga " +
                std::to_string(badLine) + ").";
@@ -258,16 +251,13 @@ std::optional<std::string> LoadFile(CircuitState& state, const std::string& path
     state.Data = file->data;
     state.SimMovementCount = static_cast<int16_t>(file->movements.size());
     for (size_t i = 0; i < file->movements.size(); ++i) state.Movements[i + 1] = file->movements[i];
-    ReallocateResults(state,
-                      static_cast<int32_t>(StepCount(state.Data.CycleTime, state.TimeStep)) + 100);
-    for (size_t k = 0; k < file->points.size(); ++k) {
-        const auto& pt = file->points[k];
-        state.VSeries[k] = pt[0];
-        state.PSeries[k] = pt[1];
-        state.QtSeries[k] = pt[2];
-        state.QsSeries[k] = pt[3];
-        state.DVSeries[k] = pt[4];
-    }
+    // The scratch series become the model's: no second copy is made.
+    state.PointCapacity = file->capacity;
+    state.VSeries = std::move(file->series[0]);
+    state.PSeries = std::move(file->series[1]);
+    state.QtSeries = std::move(file->series[2]);
+    state.QsSeries = std::move(file->series[3]);
+    state.DVSeries = std::move(file->series[4]);
     WriteInitialDataBoxes(state);
     state.MovementCount = state.SimMovementCount;
     state.Ui().UpdateCommandState(3);
