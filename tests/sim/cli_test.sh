@@ -59,6 +59,24 @@ check long-cycle 0 "$sim" run "$work/long.vlz" "$work/long-out.vlz"
 [ "$(wc -l <"$work/long-out.vlz")" -eq 32770 ] && head -c 6 "$work/long-out.vlz" | grep -q "^32767," ||
     { echo "FAIL long-cycle output"; fails=$((fails + 1)); }
 
+# Two outputs: both written or neither.
+printf 'old' >"$work/keep.vlz"
+check one-output-blocked 2 "$sim" run "$data/example.vlz" "$work/keep.vlz" --export "$work/no/t.txt"
+[ "$(cat "$work/keep.vlz")" = old ] || { echo "FAIL keep.vlz replaced"; fails=$((fails + 1)); }
+check warning-both 3 "$sim" run "$work/high.vlz" "$work/h2.vlz" --export "$work/h2.txt"
+[ -s "$work/h2.vlz" ] && [ -s "$work/h2.txt" ] || { echo "FAIL warning outputs"; fails=$((fails + 1)); }
+
+# An output that is the input or the other output, even through a link: refused.
+cp "$data/example.vlz" "$work/in.vlz"
+ln -s in.vlz "$work/in-link.vlz"
+check same-as-input 64 "$sim" run "$work/in.vlz" "$work/in-link.vlz"
+grep -q "è il file di ingresso" "$work/err" || { echo "FAIL same-file message"; fails=$((fails + 1)); }
+check table-is-input 64 "$sim" run "$work/in.vlz" "$work/x.vlz" --export "$work/in.vlz"
+check export-over-input 64 "$sim" export "$work/in.vlz" "$work/in-link.vlz"
+check same-outputs 64 "$sim" example "$work/o.vlz" --export "$work/./o.vlz"
+cmp -s "$work/in.vlz" "$data/example.vlz" && [ ! -e "$work/o.vlz" ] && [ ! -e "$work/x.vlz" ] ||
+    { echo "FAIL refused runs wrote"; fails=$((fails + 1)); }
+
 check missing-input 2 "$sim" run "$work/nope.vlz" "$work/x.vlz"
 printf 'garbage\r\n' >"$work/bad.vlz"
 check bad-input 2 "$sim" export "$work/bad.vlz" "$work/x.txt"
