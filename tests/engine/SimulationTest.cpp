@@ -114,6 +114,31 @@ TEST_F(SimulationTest, RefillAfterLastMovementStopsTheRunEarly) {
     EXPECT_EQ(state.QtSeries[1000], 0.0);
 }
 
+TEST_F(SimulationTest, FullBetweenMovementsThePumpUnloadsAndTheRunWaitsForTheLast) {
+    // The second movement, last in the list, runs past the end of the cycle
+    // and draws just what the pump gives: after it starts the accumulator is
+    // never full again.
+    OneMovement({10, 60, 20, 60, 80, 13, 10}, 0, 1, 100);
+    state.Movements[2] = state.Movements[1];
+    state.Movements[2].Ti = 8;
+    state.Movements[2].Tf = 20;
+    state.Movements[2].Qm = 60;
+    state.MovementCount = 2;
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
+    int s = 101;
+    while (s < 800 && state.PSeries[s] < 80.0) ++s;
+    ASSERT_LT(s, 800);
+    // Full: the pump unloads, and with no flow the gas creeps by 0.00001 dm3.
+    EXPECT_EQ(state.QsSeries[s + 1], 0.0);
+    EXPECT_EQ(state.DVSeries[s + 1], 0.00001);
+    EXPECT_EQ(state.VSeries[s + 1], state.VSeries[s] + 0.00001);
+    EXPECT_LT(state.PSeries[s + 1], 80.0);
+    // No refill after the last movement: the whole cycle is shown as computed.
+    EXPECT_EQ(state.LastPoint, 1000);
+    EXPECT_LT(state.PSeries[1000], 70.0);
+    EXPECT_EQ(state.QsSeries[1000], 0.0);
+}
+
 TEST_F(SimulationTest, LateRefillOfTheLongestCycleShowsAtMost32767Points) {
     // Refilled at about 319.7 s: s + 2.5 % would pass both the series and 16 bits.
     OneMovement({10, 40, 45, 30, 80, 13, 327.67f}, 318, 318.7f, 150);
