@@ -26,6 +26,7 @@ class RecordingUi : public EngineUi {
     std::vector<ShownMessage> messages;
     std::deque<MessageAnswer> answers;
     std::vector<int> codes;
+    std::vector<double> progress;
     int progressShown = 0;
     int progressClosed = 0;
 
@@ -46,7 +47,7 @@ class RecordingUi : public EngineUi {
     }
     void FocusInitialDataBox(int box) override { focusedBox = box; }
     void ShowProgress() override { ++progressShown; }
-    void SetProgress(double) override {}
+    void SetProgress(double percent) override { progress.push_back(percent); }
     void CloseProgress() override { ++progressClosed; }
     MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
                               const std::string&) override {
