@@ -3,12 +3,14 @@
 // that must change together.
 
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -34,20 +36,23 @@ void WriteAll(const fs::path& p, const std::string& text) {
     std::ofstream(p, std::ios::binary) << text;
 }
 
-// Runs `action` as a user who owns none of the test's files and has no
-// privileges: in a child process as "nobody" when the tests run as root,
-// otherwise right here.
-bool AsOrdinaryUser(const std::function<bool()>& action) {
-    if (::geteuid() != 0) return action();
+// Runs `action` in a child process, so that limits set there stay there.
+bool InChild(const std::function<bool()>& action) {
     const pid_t pid = ::fork();
-    if (pid == 0) {
-        const bool ok = ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 &&
-                        ::setuid(65534) == 0 && action();
-        ::_exit(ok ? 0 : 1);
-    }
+    if (pid == 0) ::_exit(action() ? 0 : 1);
     int status = 0;
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Runs `action` as a user who owns none of the test's files and has no
+// privileges: as "nobody" when the tests run as root.
+bool AsOrdinaryUser(const std::function<bool()>& action) {
+    if (::geteuid() != 0) return action();
+    return InChild([&] {
+        return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+               action();
+    });
 }
 
 class FileSystemTest : public ::testing::Test {
@@ -81,8 +86,13 @@ TEST_F(FileSystemTest, SavingFollowsLinksKeepsPermissionsAndFitsAnyName) {
     fs::create_symlink("sub/made.vlz", Path("dangling.vlz"));
     const std::string longName(250, 'n');
 
+    // A chain of as many links as the system follows is still a path.
+    for (int k = 1; k <= 40; ++k) {
+        fs::create_symlink(k == 1 ? Path("real.vlz") : "chain" + std::to_string(k - 1),
+                           Path("chain" + std::to_string(k)));
+    }
     for (const std::string& name :
-         {std::string("link.vlz"), std::string("dangling.vlz"), longName}) {
+         {std::string("link.vlz"), std::string("dangling.vlz"), longName, std::string("chain40")}) {
         EXPECT_EQ(WriteFileAtomically(Path(name), "new"), std::nullopt) << name;
     }
     EXPECT_TRUE(fs::is_symlink(Path("link.vlz")));
@@ -92,16 +102,37 @@ TEST_F(FileSystemTest, SavingFollowsLinksKeepsPermissionsAndFitsAnyName) {
     EXPECT_EQ(ReadAll(Path(longName)), "new");
     EXPECT_EQ(fs::status(Path("real.vlz")).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // A new file gets what a plain write would give it.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(static_cast<mode_t>(fs::status(Path(longName)).permissions()), 0666 & ~mask);
 
     // Only regular files are replaced.
     ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
     fs::create_symlink("loop.vlz", Path("loop.vlz"));
-    for (const char* name : {"sub", "pipe", "loop.vlz"}) {
+    fs::create_symlink("chain40", Path("chain41"));
+    for (const char* name : {"sub", "pipe", "loop.vlz", "chain41"}) {
         EXPECT_EQ(WriteFileAtomically(Path(name), "x"), SaveFailedMessage(Path(name)));
     }
     EXPECT_TRUE(fs::is_fifo(Path("pipe")));
-    EXPECT_EQ(Listing(), (std::set<std::string>{"real.vlz", "link.vlz", "dangling.vlz", "sub",
-                                                "sub/made.vlz", longName, "pipe", "loop.vlz"}));
+    std::set<std::string> expected{"real.vlz",     "link.vlz", "dangling.vlz", "sub",
+                                   "sub/made.vlz", longName,   "pipe",         "loop.vlz"};
+    for (int k = 1; k <= 41; ++k) expected.insert("chain" + std::to_string(k));
+    EXPECT_EQ(Listing(), expected);
+}
+
+TEST_F(FileSystemTest, ASaveThatRunsOutOfSpaceKeepsTheOldFile) {
+    // A file-size limit makes the disk full for the writer.
+    WriteAll(Path("kept.vlz"), "old");
+    const std::string kept = Path("kept.vlz");
+    EXPECT_TRUE(InChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100, 100};
+        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 &&
+               WriteFileAtomically(kept, std::string(1000, 'x')) == SaveFailedMessage(kept);
+    }));
+    EXPECT_EQ(ReadAll(kept), "old");
+    EXPECT_EQ(Listing(), std::set<std::string>{"kept.vlz"});
 }
 
 TEST_F(FileSystemTest, AReadOnlyFileIsRefusedAsAPlainWriteWouldBe) {
@@ -125,15 +156,20 @@ TEST_F(FileSystemTest, TwoFilesChangeTogetherOrNotAtAll) {
               SaveFailedMessage(blocked));
     EXPECT_EQ(ReadAll(Path("a.vlz")), "old a");
     EXPECT_EQ(Listing(), std::set<std::string>{"a.vlz"});
+    EXPECT_EQ(WriteFilesAtomically({{Path("b.txt"), "b"}, {Path("a.vlz"), "a"}}), std::nullopt);
     EXPECT_EQ(WriteFilesAtomically({{Path("a.vlz"), "new a"}, {Path("b.txt"), "new b"}}),
               std::nullopt);
     EXPECT_EQ(ReadAll(Path("a.vlz")) + ReadAll(Path("b.txt")), "new anew b");
+    EXPECT_EQ(Listing(), (std::set<std::string>{"a.vlz", "b.txt"}));
     EXPECT_TRUE(SameFile(Path("a.vlz"), (dir / "." / "a.vlz").string()));
     fs::create_symlink("x/../b.txt", Path("c.txt"));
     fs::create_directory(Path("x"));
     EXPECT_TRUE(SameFile(Path("c.txt"), Path("b.txt")));
     EXPECT_FALSE(SameFile(Path("a.vlz"), Path("b.txt")));
     EXPECT_FALSE(SameFile(Path("a.vlz"), Path("nothing.txt")));
+    fs::create_symlink("loop", Path("loop"));
+    EXPECT_FALSE(SameFile(Path("loop"), Path("a.vlz")));
+    EXPECT_FALSE(SameFile(Path("a.vlz"), Path("loop")));
 
     // The second file can be written but not replaced: in a directory with
     // the sticky bit, another user's file cannot be renamed over. The first,
@@ -148,7 +184,7 @@ TEST_F(FileSystemTest, TwoFilesChangeTogetherOrNotAtAll) {
         return WriteFilesAtomically({{a, "newer a"}, {b, "newer b"}}) == SaveFailedMessage(b);
     }));
     EXPECT_EQ(ReadAll(a) + ReadAll(b), "new anew b");
-    EXPECT_EQ(Listing(), (std::set<std::string>{"a.vlz", "b.txt", "c.txt", "x"}));
+    EXPECT_EQ(Listing(), (std::set<std::string>{"a.vlz", "b.txt", "c.txt", "x", "loop"}));
 }
 
 TEST_F(FileSystemTest, LoaderOpensOnlyRegularFilesAndBoundsItsLines) {
