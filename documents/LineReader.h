@@ -29,16 +29,18 @@ class LineReader {
     Result Next(std::string& line);
     // Number of the line last returned or refused, from 1.
     int Number() const { return number_; }
+    // Whether reading failed (Next then gave Failed).
+    bool ReadFailed() const { return failed_; }
 
   private:
     explicit LineReader(int fd);
+    // Reads the next chunk; false at the end of the file or on failure.
     bool Fill();
 
     int fd_;
     std::vector<char> buffer_;
     size_t begin_ = 0;
     size_t end_ = 0;
-    bool atEnd_ = false;
     bool failed_ = false;
     int number_ = 0;
 };

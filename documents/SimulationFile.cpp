@@ -242,6 +242,7 @@ std::optional<std::string> LoadFile(CircuitState& state, const std::string& path
     if (!reader) return OpenFailedMessage(path);
     int badLine = 1;
     std::optional<ScratchFile> file = ParseFile(*reader, state.TimeStep, badLine);
+    if (!file && reader->ReadFailed()) return OpenFailedMessage(path);
     if (!file) {
         return "Il file " + path + " non è un file di simulazione valido (riga " +
                std::to_string(badLine) + ").";

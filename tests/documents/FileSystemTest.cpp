@@ -191,9 +191,17 @@ TEST_F(FileSystemTest, LoaderOpensOnlyRegularFilesAndBoundsItsLines) {
     CircuitState state;
     InitCircuitState(state);
     ASSERT_EQ(::mkfifo(Path("pipe.vlz").c_str(), 0600), 0);
-    for (const std::string& path : {Path("pipe.vlz"), dir.string(), std::string("/dev/null")}) {
+    // The process's own memory is a regular file whose first page cannot be
+    // read: a read error, not a malformed file.
+    for (const std::string& path : {Path("pipe.vlz"), dir.string(), std::string("/dev/null"),
+                                    std::string("/proc/self/mem")}) {
         EXPECT_EQ(LoadSimulationFile(state, path), OpenFailedMessage(path));
     }
+
+    // A file of one byte is read like any other.
+    WriteAll(Path("tiny.vlz"), "0");
+    EXPECT_EQ(LoadSimulationFile(state, Path("tiny.vlz")),
+              "Il file " + Path("tiny.vlz") + " non è un file di simulazione valido (riga 1).");
 
     // Longest header line accepted, with its CR LF; one byte more is refused.
     const std::string header = "0,1,2,3,4,5,6,1,0";
