@@ -109,6 +109,18 @@ TEST_F(SimulationFileTest, EmptyModelAndShortResults) {
     EXPECT_EQ(state.LastPoint, 5);
     EXPECT_EQ(state.PSeries[1], 7.0);
     EXPECT_EQ(state.PSeries[5], 0.0);
+
+    // Points past the stored series are zeros, never whatever memory follows.
+    CircuitState shorter;
+    InitCircuitState(shorter);
+    for (auto* series : {&shorter.VSeries, &shorter.PSeries, &shorter.QtSeries, &shorter.QsSeries,
+                         &shorter.DVSeries}) {
+        series->assign(3, 7.0);
+        series->resize(2);
+    }
+    shorter.LastPoint = 2;
+    EXPECT_EQ(SimulationFileText(shorter),
+              "2,0,0,0,0,0,0,0,0\r\n0,7,7,7,7,7\r\n.01,7,7,7,7,7\r\n.02,0,0,0,0,0\r\n");
 }
 
 TEST_F(SimulationFileTest, ResultsThatAreNotFiniteAreKeptAsSuch) {
