@@ -37,25 +37,17 @@ double SeriesAt(const std::vector<double>& series, int k) {
 // Input data must be numbers; a result that went wrong is kept as it was.
 enum class NonFinite { Refused, Allowed };
 
-// One field as a number: leading and trailing blanks skipped, a zero before
-// the point and the exponent form accepted.
+// One field as a number: blanks around it skipped, a zero before the point
+// and the exponent form accepted.
 template <typename T>
 std::optional<T> ParseField(std::string_view f, NonFinite nonFinite = NonFinite::Refused) {
-    while (!f.empty() && f.front() == ' ') f.remove_prefix(1);
-    while (!f.empty() && f.back() == ' ') f.remove_suffix(1);
-    if (!f.empty() && f.front() == '+') f.remove_prefix(1);
-    if (f.empty()) return std::nullopt;
     if (nonFinite == NonFinite::Allowed) {
-        if (f == "inf") return std::numeric_limits<T>::infinity();
-        if (f == "-inf") return -std::numeric_limits<T>::infinity();
-        if (f == "nan") return std::numeric_limits<T>::quiet_NaN();
+        const std::string_view word = TrimBlanks(f);
+        if (word == "inf") return std::numeric_limits<T>::infinity();
+        if (word == "-inf") return -std::numeric_limits<T>::infinity();
+        if (word == "nan") return std::numeric_limits<T>::quiet_NaN();
     }
-    for (const char c : f) {
-        const bool ok =
-            (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
-        if (!ok) return std::nullopt;
-    }
-    return ParsePlainNumber<T>(f);
+    return ParseDecimal<T>(f);
 }
 
 std::optional<int> ParseWhole(std::string_view f, int low, int high) {

