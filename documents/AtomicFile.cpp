@@ -57,8 +57,8 @@ bool WriteAll(int fd, std::string_view contents) {
 // power: the data themselves were flushed before the rename.
 void SyncDirectoryOf(const fs::path& target) {
     const fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);  // mutants: skip
-    if (fd < 0) return;                                                      // mutants: skip
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;  // mutants: skip
     ::fsync(fd);
     ::close(fd);
 }

@@ -71,13 +71,13 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
 }
 
 struct ScratchFile {
-    int lastPoint = 0;
-    int32_t capacity = 0;
+    int lastPoint{};
+    int32_t capacity{};
     CircuitData data;
     std::vector<Movement> movements;
     // V, P, Qt, Qs and dV, already at the size the loaded model will have.
     std::array<std::vector<double>, 5> series;
-    int points = 0;
+    size_t points{};
 };
 
 std::optional<Movement> ParseMovement(std::string_view line) {
@@ -98,10 +98,11 @@ std::optional<Movement> ParseMovement(std::string_view line) {
                         &m.Speed,
                         &m.UnitDisplacement,
                         &m.RotationAngle};
-    for (size_t i = 0; i < 14; ++i) {
-        std::optional<float> v = ParseField<float>(f[i]);
+    size_t i = 0;
+    for (float* single : singles) {
+        std::optional<float> v = ParseField<float>(f[i++]);
         if (!v) return std::nullopt;
-        *singles[i] = *v;
+        *single = *v;
     }
     std::optional<double> qm = ParseField<double>(f[14]);
     std::optional<int> kind = ParseWhole(f[15], 0, 7);
@@ -111,16 +112,19 @@ std::optional<Movement> ParseMovement(std::string_view line) {
     return m;
 }
 
-std::optional<std::array<double, 5>> ParsePoint(std::string_view line) {
+// Reads one result point into the next element of the scratch series; the
+// time field is checked but not kept, as point k is always at k x TimeStep.
+bool ParsePoint(std::string_view line, ScratchFile& file) {
     std::vector<std::string_view> f = SplitFields(line);
-    if (f.size() != 6 || !ParseField<float>(f[0])) return std::nullopt;
-    std::array<double, 5> point{};
-    for (size_t i = 0; i < 5; ++i) {
-        std::optional<double> v = ParseField<double>(f[i + 1], NonFinite::Allowed);
-        if (!v) return std::nullopt;
-        point[i] = *v;
+    if (f.size() != 6 || !ParseField<float>(f[0])) return false;
+    size_t i = 1;
+    for (std::vector<double>& series : file.series) {
+        std::optional<double> v = ParseField<double>(f[i++], NonFinite::Allowed);
+        if (!v) return false;
+        series[file.points] = *v;
     }
-    return point;
+    ++file.points;
+    return true;
 }
 
 // Parses the whole file; on failure gives the number of the offending line.
@@ -138,10 +142,11 @@ std::optional<ScratchFile> ParseFile(LineReader& reader, float timeStep, int& ba
     if (!lastPoint || !count) return std::nullopt;
     float* values[] = {&file.data.V0, &file.data.P0, &file.data.Tc,       &file.data.Qp,
                        &file.data.Pm, &file.data.Dp, &file.data.CycleTime};
-    for (size_t i = 0; i < 7; ++i) {
-        std::optional<float> v = ParseField<float>(h[i + 1]);
+    size_t i = 1;
+    for (float* value : values) {
+        std::optional<float> v = ParseField<float>(h[i++]);
         if (!v) return std::nullopt;
-        *values[i] = *v;
+        *value = *v;
     }
     const double steps = StepCount(file.data.CycleTime, timeStep);
     if (!(file.data.CycleTime >= 0) || !(steps <= kMaxSteps)) return std::nullopt;
@@ -174,12 +179,8 @@ std::optional<ScratchFile> ParseFile(LineReader& reader, float timeStep, int& ba
             badLine = blankSince;
             return std::nullopt;
         }
-        if (file.points > file.capacity) return std::nullopt;
-        std::optional<std::array<double, 5>> point = ParsePoint(line);
-        if (!point) return std::nullopt;
-        for (size_t c = 0; c < 5; ++c)
-            file.series[c][static_cast<size_t>(file.points)] = (*point)[c];
-        ++file.points;
+        if (file.points > static_cast<size_t>(file.capacity)) return std::nullopt;
+        if (!ParsePoint(line, file)) return std::nullopt;
     }
     return file;
 }
@@ -189,8 +190,10 @@ std::optional<ScratchFile> ParseFile(LineReader& reader, float timeStep, int& ba
 std::string SimulationFileText(const CircuitState& state) {
     std::string text;
     const CircuitData& d = state.Data;
-    text.reserve(200 + 80 * static_cast<size_t>(std::max<int>(state.MovementCount, 0)) +
-                 120 * static_cast<size_t>(std::max(state.LastPoint + 1, 0)));
+    // Room for the usual line lengths; only the capacity depends on it.
+    const size_t lines =
+        static_cast<size_t>(std::max(state.MovementCount + state.LastPoint, 0));  // mutants: skip
+    text.reserve(200 + 160 * lines);                                              // mutants: skip
     AppendFields(text, {std::to_string(state.LastPoint), FormatFileNumber(d.V0),
                         FormatFileNumber(d.P0), FormatFileNumber(d.Tc), FormatFileNumber(d.Qp),
                         FormatFileNumber(d.Pm), FormatFileNumber(d.Dp),
@@ -232,7 +235,7 @@ namespace {
 std::optional<std::string> LoadFile(CircuitState& state, const std::string& path) {
     std::unique_ptr<LineReader> reader = LineReader::Open(path);
     if (!reader) return OpenFailedMessage(path);
-    int badLine = 1;
+    int badLine{};
     std::optional<ScratchFile> file = ParseFile(*reader, state.TimeStep, badLine);
     if (!file && reader->ReadFailed()) return OpenFailedMessage(path);
     if (!file) {
@@ -243,7 +246,8 @@ std::optional<std::string> LoadFile(CircuitState& state, const std::string& path
     state.LastPoint = static_cast<int16_t>(file->lastPoint);
     state.Data = file->data;
     state.SimMovementCount = static_cast<int16_t>(file->movements.size());
-    for (size_t i = 0; i < file->movements.size(); ++i) state.Movements[i + 1] = file->movements[i];
+    int slot = 1;
+    for (const Movement& m : file->movements) state.Movements[slot++] = m;
     // The scratch series become the model's: no second copy is made.
     state.PointCapacity = file->capacity;
     state.VSeries = std::move(file->series[0]);

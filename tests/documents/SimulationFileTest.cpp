@@ -184,8 +184,10 @@ TEST_F(SimulationFileTest, EveryWrittenFileLoadsBackAndSavesIdentically) {
                         single(),
                         static_cast<float>(rng() % 501) / 100.0f};
         const int capacity = static_cast<int>(StepCount(written.Data.CycleTime, 0.01f)) + 100;
-        written.LastPoint = static_cast<int16_t>(rng() % (capacity + 1));
-        written.MovementCount = static_cast<int16_t>(rng() % 31);
+        // The first state is as full as a file can be: every movement and
+        // every point of the series.
+        written.LastPoint = static_cast<int16_t>(round == 0 ? capacity : rng() % (capacity + 1));
+        written.MovementCount = static_cast<int16_t>(round == 0 ? kMaxMovements : rng() % 31);
         for (int i = 1; i <= written.MovementCount; ++i) {
             Movement& m = written.Movements[i];
             for (float* f : {&m.Ti, &m.Tf, &m.Ti2, &m.Tf2, &m.BoreDiameter, &m.Stroke,
