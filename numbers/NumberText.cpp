@@ -22,7 +22,7 @@ constexpr long double kLargestWritten<double> = 1.79769313486232e308L;
 // a plausible number; NaN loses the sign that some operations give it.
 std::optional<std::string> NonFiniteText(double value) {
     if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    if (std::isinf(value)) return std::signbit(value) ? "-inf" : "inf";
     return std::nullopt;
 }
 
@@ -56,7 +56,7 @@ std::optional<T> ParseDecimal(std::string_view text) {
     if (ec != std::errc::result_out_of_range) return std::nullopt;
     // Out of the type's range: read wider to tell a value too small for the
     // type (zero) from one too large (the largest as written, or nothing).
-    long double wide = 0;
+    long double wide{};
     if (std::from_chars(first, last, wide).ec != std::errc()) return std::nullopt;
     const T sign = text.starts_with('-') ? T(-1) : T(1);
     // Out of range is either below the smallest or above the largest value;
