@@ -15,7 +15,8 @@ double SeriesAt(const std::vector<double>& series, int k) {
 std::string ResultsText(const CircuitState& state) {
     std::string text = "tV(t)P(t)Qt(t)Qs(t)\r\n";
     for (int i = 0; i <= state.LastPoint; i += 10) {
-        text += FormatPrintedNumber(RoundHalfEven(i / 100.0, 2));
+        // i / 100 has its two decimals already.
+        text += FormatPrintedNumber(i / 100.0);
         for (const auto* series :
              {&state.VSeries, &state.PSeries, &state.QtSeries, &state.QsSeries}) {
             text += FormatPrintedNumber(RoundHalfEven(SeriesAt(*series, i), 3));
@@ -26,7 +27,11 @@ std::string ResultsText(const CircuitState& state) {
 }
 
 std::optional<std::string> ExportResultsText(const CircuitState& state, const std::string& path) {
-    return WriteFileAtomically(path, ResultsText(state));
+    try {
+        return WriteFileAtomically(path, ResultsText(state));
+    } catch (...) {
+        return SaveFailedMessage(path);
+    }
 }
 
 }  // namespace volvenza

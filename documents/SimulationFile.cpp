@@ -1,15 +1,15 @@
 #include "documents/SimulationFile.h"
 
+#include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <limits>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "documents/AtomicFile.h"
+#include "documents/LineReader.h"
 #include "numbers/NumberText.h"
 
 namespace volvenza {
@@ -33,36 +33,21 @@ double SeriesAt(const std::vector<double>& series, int k) {
 
 // ---- reading -------------------------------------------------------------
 
-// One field as a number: leading and trailing blanks skipped, a zero before
-// the point and the exponent form accepted. Of the non-finite values only the
-// writer's own spellings ("inf", "-inf", "nan"), which extreme input data can
-// produce, are read back.
+// Whether a field may hold the writer's spellings of the non-finite values.
+// Input data must be numbers; a result that went wrong is kept as it was.
+enum class NonFinite { Refused, Allowed };
+
+// One field as a number: blanks around it skipped, a zero before the point
+// and the exponent form accepted.
 template <typename T>
-std::optional<T> ParseField(std::string_view f) {
-    while (!f.empty() && f.front() == ' ') f.remove_prefix(1);
-    while (!f.empty() && f.back() == ' ') f.remove_suffix(1);
-    if (!f.empty() && f.front() == '+') f.remove_prefix(1);
-    if (f.empty()) return std::nullopt;
-    if (f == "inf") return std::numeric_limits<T>::infinity();
-    if (f == "-inf") return -std::numeric_limits<T>::infinity();
-    if (f == "nan") return std::numeric_limits<T>::quiet_NaN();
-    bool negativeExponent = false;
-    for (size_t i = 0; i < f.size(); ++i) {
-        const char c = f[i];
-        const bool ok =
-            (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
-        if (!ok) return std::nullopt;
-        if (c == '-' && i > 0) negativeExponent = true;
+std::optional<T> ParseField(std::string_view f, NonFinite nonFinite = NonFinite::Refused) {
+    if (nonFinite == NonFinite::Allowed) {
+        const std::string_view word = TrimBlanks(f);
+        if (word == "inf") return std::numeric_limits<T>::infinity();
+        if (word == "-inf") return -std::numeric_limits<T>::infinity();
+        if (word == "nan") return std::numeric_limits<T>::quiet_NaN();
     }
-    T value{};
-    auto [ptr, ec] = std::from_chars(f.data(), f.data() + f.size(), value);
-    if (ec == std::errc::result_out_of_range && negativeExponent && ptr == f.data() + f.size()) {
-        return T(0);  // too small for the type
-    }
-    if (ec != std::errc() || ptr != f.data() + f.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return ParseDecimal<T>(f);
 }
 
 std::optional<int> ParseWhole(std::string_view f, int low, int high) {
@@ -85,28 +70,14 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
     }
 }
 
-// Reads lines ended by CR LF or LF alone; a last line without its end counts.
-class LineReader {
-  public:
-    explicit LineReader(std::ifstream& in) : in_(in) {}
-    bool Next(std::string& line) {
-        if (!std::getline(in_, line)) return false;
-        ++number_;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        return true;
-    }
-    int Number() const { return number_; }
-
-  private:
-    std::ifstream& in_;
-    int number_ = 0;
-};
-
 struct ScratchFile {
-    int lastPoint = 0;
+    int lastPoint{};
+    int32_t capacity{};
     CircuitData data;
     std::vector<Movement> movements;
-    std::vector<std::array<double, 5>> points;
+    // V, P, Qt, Qs and dV, already at the size the loaded model will have.
+    std::array<std::vector<double>, 5> series;
+    size_t points{};
 };
 
 std::optional<Movement> ParseMovement(std::string_view line) {
@@ -127,10 +98,11 @@ std::optional<Movement> ParseMovement(std::string_view line) {
                         &m.Speed,
                         &m.UnitDisplacement,
                         &m.RotationAngle};
-    for (size_t i = 0; i < 14; ++i) {
-        std::optional<float> v = ParseField<float>(f[i]);
+    size_t i = 0;
+    for (float* single : singles) {
+        std::optional<float> v = ParseField<float>(f[i++]);
         if (!v) return std::nullopt;
-        *singles[i] = *v;
+        *single = *v;
     }
     std::optional<double> qm = ParseField<double>(f[14]);
     std::optional<int> kind = ParseWhole(f[15], 0, 7);
@@ -140,25 +112,28 @@ std::optional<Movement> ParseMovement(std::string_view line) {
     return m;
 }
 
-std::optional<std::array<double, 5>> ParsePoint(std::string_view line) {
+// Reads one result point into the next element of the scratch series; the
+// time field is checked but not kept, as point k is always at k x TimeStep.
+bool ParsePoint(std::string_view line, ScratchFile& file) {
     std::vector<std::string_view> f = SplitFields(line);
-    if (f.size() != 6 || !ParseField<float>(f[0])) return std::nullopt;
-    std::array<double, 5> point{};
-    for (size_t i = 0; i < 5; ++i) {
-        std::optional<double> v = ParseField<double>(f[i + 1]);
-        if (!v) return std::nullopt;
-        point[i] = *v;
+    if (f.size() != 6 || !ParseField<float>(f[0])) return false;
+    size_t i = 1;
+    for (std::vector<double>& series : file.series) {
+        std::optional<double> v = ParseField<double>(f[i++], NonFinite::Allowed);
+        if (!v) return false;
+        series[file.points] = *v;
     }
-    return point;
+    ++file.points;
+    return true;
 }
 
 // Parses the whole file; on failure gives the number of the offending line.
-std::optional<ScratchFile> ParseFile(std::ifstream& in, float timeStep, int& badLine) {
-    LineReader reader(in);
+std::optional<ScratchFile> ParseFile(LineReader& reader, float timeStep, int& badLine) {
+    using Result = LineReader::Result;
     std::string line;
     ScratchFile file;
     badLine = 1;
-    if (!reader.Next(line)) return std::nullopt;
+    if (reader.Next(line) != Result::Line) return std::nullopt;
 
     std::vector<std::string_view> h = SplitFields(line);
     if (h.size() != 9) return std::nullopt;
@@ -167,40 +142,46 @@ std::optional<ScratchFile> ParseFile(std::ifstream& in, float timeStep, int& bad
     if (!lastPoint || !count) return std::nullopt;
     float* values[] = {&file.data.V0, &file.data.P0, &file.data.Tc,       &file.data.Qp,
                        &file.data.Pm, &file.data.Dp, &file.data.CycleTime};
-    for (size_t i = 0; i < 7; ++i) {
-        std::optional<float> v = ParseField<float>(h[i + 1]);
+    size_t i = 1;
+    for (float* value : values) {
+        std::optional<float> v = ParseField<float>(h[i++]);
         if (!v) return std::nullopt;
-        *values[i] = *v;
+        *value = *v;
     }
     const double steps = StepCount(file.data.CycleTime, timeStep);
     if (!(file.data.CycleTime >= 0) || !(steps <= kMaxSteps)) return std::nullopt;
-    const int capacity = static_cast<int>(steps) + 100;
-    if (*lastPoint > capacity) return std::nullopt;
+    file.capacity = static_cast<int32_t>(steps) + 100;
+    if (*lastPoint > file.capacity) return std::nullopt;
     file.lastPoint = *lastPoint;
 
+    file.movements.reserve(static_cast<size_t>(*count));
     for (int i = 1; i <= *count; ++i) {
         badLine = reader.Number() + 1;
-        if (!reader.Next(line)) return std::nullopt;
+        if (reader.Next(line) != Result::Line) return std::nullopt;
         std::optional<Movement> m = ParseMovement(line);
         if (!m) return std::nullopt;
         file.movements.push_back(*m);
     }
 
+    for (auto& series : file.series) series.assign(static_cast<size_t>(file.capacity) + 1, 0.0);
     // Result points run to the end of the file; blank lines may only trail.
     int blankSince = 0;
-    while (reader.Next(line)) {
+    while (true) {
+        const Result read = reader.Next(line);
+        if (read == Result::End) break;
+        badLine = reader.Number();
+        if (read != Result::Line) return std::nullopt;
         if (line.find_first_not_of(' ') == std::string::npos) {
             if (blankSince == 0) blankSince = reader.Number();
             continue;
         }
-        badLine = blankSince != 0 ? blankSince : reader.Number();
-        if (blankSince != 0) return std::nullopt;
-        if (static_cast<int>(file.points.size()) > capacity) return std::nullopt;
-        std::optional<std::array<double, 5>> point = ParsePoint(line);
-        if (!point) return std::nullopt;
-        file.points.push_back(*point);
+        if (blankSince != 0) {
+            badLine = blankSince;
+            return std::nullopt;
+        }
+        if (file.points > static_cast<size_t>(file.capacity)) return std::nullopt;
+        if (!ParsePoint(line, file)) return std::nullopt;
     }
-    if (in.bad()) return std::nullopt;
     return file;
 }
 
@@ -209,8 +190,10 @@ std::optional<ScratchFile> ParseFile(std::ifstream& in, float timeStep, int& bad
 std::string SimulationFileText(const CircuitState& state) {
     std::string text;
     const CircuitData& d = state.Data;
-    text.reserve(200 + 80 * static_cast<size_t>(state.MovementCount) +
-                 120 * static_cast<size_t>(state.LastPoint + 1));
+    // Room for the usual line lengths; only the capacity depends on it.
+    const size_t lines =
+        static_cast<size_t>(std::max(state.MovementCount + state.LastPoint, 0));  // mutants: skip
+    text.reserve(200 + 160 * lines);                                              // mutants: skip
     AppendFields(text, {std::to_string(state.LastPoint), FormatFileNumber(d.V0),
                         FormatFileNumber(d.P0), FormatFileNumber(d.Tc), FormatFileNumber(d.Qp),
                         FormatFileNumber(d.Pm), FormatFileNumber(d.Dp),
@@ -238,16 +221,23 @@ std::string SimulationFileText(const CircuitState& state) {
 }
 
 std::optional<std::string> SaveSimulationFile(const CircuitState& state, const std::string& path) {
-    return WriteFileAtomically(path, SimulationFileText(state));
+    // Nothing thrown below (out of memory, a library failure) may reach the
+    // user as exception text: every failure is the program's own message.
+    try {
+        return WriteFileAtomically(path, SimulationFileText(state));
+    } catch (...) {
+        return SaveFailedMessage(path);
+    }
 }
 
-std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::string& path) {
-    std::error_code ec;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(path, ec)) in.open(path, std::ios::binary);
-    if (!in.is_open()) return "Impossibile aprire il file " + path;
-    int badLine = 1;
-    std::optional<ScratchFile> file = ParseFile(in, state.TimeStep, badLine);
+namespace {
+
+std::optional<std::string> LoadFile(CircuitState& state, const std::string& path) {
+    std::unique_ptr<LineReader> reader = LineReader::Open(path);
+    if (!reader) return OpenFailedMessage(path);
+    int badLine{};
+    std::optional<ScratchFile> file = ParseFile(*reader, state.TimeStep, badLine);
+    if (!file && reader->ReadFailed()) return OpenFailedMessage(path);
     if (!file) {
         return "Il file " + path + " non è un file di simulazione valido (riga " +
                std::to_string(badLine) + ").";
@@ -256,22 +246,30 @@ std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::st
     state.LastPoint = static_cast<int16_t>(file->lastPoint);
     state.Data = file->data;
     state.SimMovementCount = static_cast<int16_t>(file->movements.size());
-    for (size_t i = 0; i < file->movements.size(); ++i) state.Movements[i + 1] = file->movements[i];
-    ReallocateResults(state,
-                      static_cast<int32_t>(StepCount(state.Data.CycleTime, state.TimeStep)) + 100);
-    for (size_t k = 0; k < file->points.size(); ++k) {
-        const auto& pt = file->points[k];
-        state.VSeries[k] = pt[0];
-        state.PSeries[k] = pt[1];
-        state.QtSeries[k] = pt[2];
-        state.QsSeries[k] = pt[3];
-        state.DVSeries[k] = pt[4];
-    }
+    int slot = 1;
+    for (const Movement& m : file->movements) state.Movements[slot++] = m;
+    // The scratch series become the model's: no second copy is made.
+    state.PointCapacity = file->capacity;
+    state.VSeries = std::move(file->series[0]);
+    state.PSeries = std::move(file->series[1]);
+    state.QtSeries = std::move(file->series[2]);
+    state.QsSeries = std::move(file->series[3]);
+    state.DVSeries = std::move(file->series[4]);
     WriteInitialDataBoxes(state);
     state.MovementCount = state.SimMovementCount;
     state.Ui().MovementListChanged();
     state.Ui().UpdateCommandState(3);
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::string& path) {
+    try {
+        return LoadFile(state, path);
+    } catch (...) {
+        return OpenFailedMessage(path);
+    }
 }
 
 }  // namespace volvenza

@@ -1,8 +1,10 @@
 #include "engine/Simulation.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace volvenza {
@@ -11,9 +13,11 @@ namespace {
 // Narrows to single precision the way the hardware does, with values beyond
 // the float range becoming infinities (a plain cast would be undefined there).
 float ToSingle(double x) {
-    constexpr double kOverflow = 0x1.ffffffp127;  // FLT_MAX plus half an ulp
-    if (x >= kOverflow) return std::numeric_limits<float>::infinity();
-    if (x <= -kOverflow) return -std::numeric_limits<float>::infinity();
+    // FLT_MAX plus half an ulp, which itself rounds to infinity: strict or
+    // not, the comparisons give the same.
+    constexpr double kOverflow = 0x1.ffffffp127;
+    if (x >= kOverflow) return std::numeric_limits<float>::infinity();    // mutants: skip
+    if (x <= -kOverflow) return -std::numeric_limits<float>::infinity();  // mutants: skip
     return static_cast<float>(x);
 }
 
@@ -22,7 +26,37 @@ bool AllZero(const CircuitData& d) {
            d.CycleTime == 0;
 }
 
-void Inform(CircuitState& state, const char* text) {
+// A negative volume, pressure or flow, or a temperature at or below absolute
+// zero, has no physical meaning and would only give NaN results. Written so
+// that NaN counts as out of range too.
+bool PhysicallyImpossible(const CircuitData& d) {
+    for (float v : {d.V0, d.P0, d.Qp, d.Pm, d.Dp}) {
+        if (!(v >= 0)) return true;
+    }
+    return !(d.Tc > -273.16f);
+}
+
+// The initial-data boxes' labels as the window shows them, in CircuitData order.
+constexpr std::array<const char*, 7> kBoxLabels = {"Vo", "Po", "tc",         "Qp",
+                                                   "PM", "DP", "Tempo ciclo"};
+
+// The first initial-data box whose text is not a number. The window leaves
+// the field of such a box untouched, so the boxes are read over values that
+// no box can produce: a field still NaN afterwards did not convert.
+std::optional<int> FirstUnreadableBox(EngineUi& ui) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    CircuitData probe{nan, nan, nan, nan, nan, nan, nan};
+    if (!ui.ReadInitialDataBoxes(probe)) return std::nullopt;
+    int box = 0;
+    for (float field :
+         {probe.V0, probe.P0, probe.Tc, probe.Qp, probe.Pm, probe.Dp, probe.CycleTime}) {
+        if (std::isnan(field)) return box;
+        ++box;
+    }
+    return std::nullopt;
+}
+
+void Inform(CircuitState& state, const std::string& text) {
     state.Ui().ShowMessage(text, MessageIcon::Information, MessageButtons::Ok);
 }
 
@@ -31,6 +65,14 @@ void Inform(CircuitState& state, const char* text) {
 bool ValidateSimulationData(CircuitState& state) {
     const CircuitData& d = state.Data;
     EngineUi& ui = state.Ui();
+    // A box that holds no number kept its old value in the run's data; the
+    // user must see that rather than run with a value the box does not show.
+    if (const std::optional<int> box = FirstUnreadableBox(ui)) {
+        Inform(state, "Il valore di " + std::string(kBoxLabels.at(*box)) +
+                          " non è un numero valido, la simulazione non può partire");
+        ui.FocusInitialDataBox(*box);
+        return false;
+    }
     if (AllZero(d)) {
         Inform(state, kMsgAllZero);
         return false;
@@ -39,9 +81,24 @@ bool ValidateSimulationData(CircuitState& state) {
         Inform(state, kMsgCycleZero);
         return false;
     }
-    if (!(d.CycleTime > 0) || StepCount(d.CycleTime, state.TimeStep) > kMaxSteps) {
+    // Negative (or not a number at all), or more steps than LastPoint holds.
+    const double steps = StepCount(d.CycleTime, state.TimeStep);
+    if (!(steps >= 0 && steps <= kMaxSteps)) {
         Inform(state, kMsgCycleRange);
         return false;
+    }
+    if (PhysicallyImpossible(d)) {
+        Inform(state, kMsgNegativeValues);
+        return false;
+    }
+    for (int i = 1; i <= state.MovementCount; ++i) {
+        if (!std::isfinite(state.Movements.at(i).Qm)) {
+            ui.ShowMessage("La portata del movimento " + std::to_string(i) +
+                               " non è un numero valido. La simulazione verrà interrotta, "
+                               "correggere il dato e riavviarla.",
+                           MessageIcon::Exclamation, MessageButtons::Ok);
+            return false;
+        }
     }
     if (state.MovementCount == 0) {
         Inform(state, kMsgNoMovements);
@@ -98,14 +155,16 @@ RunOutcome RunSimulation(CircuitState& state) {
     const Movement* moves = state.Movements.data();
     const int count = state.SimMovementCount;
     for (int i = 1; i <= count; ++i) {
-        if (ToSingle(tmax) < moves[i].Tf) tmax = moves[i].Tf;
+        // An equal end time leaves tmax as it is, strict or not.
+        if (ToSingle(tmax) < moves[i].Tf) tmax = moves[i].Tf;  // mutants: skip
     }
 
     // Flow pass: every movement adds its flow from its start and takes it away
     // again from its end, in list order, so the sums come out the same at
     // every step whatever the list holds.
     for (int j = 0; j <= n; ++j) {
-        ui.SetProgress(n == 0 ? 100.0 * j : 100.0 * j / n);
+        // A cycle of no steps has only its start.
+        ui.SetProgress(n == 0 ? 0.0 : 100.0 * j / n);
         const float tj = static_cast<float>(j) * timeStep;
         double sum = 0;
         for (int i = 1; i <= count; ++i) {
@@ -117,8 +176,10 @@ RunOutcome RunSimulation(CircuitState& state) {
 
     // Where the demand is zero from here to the end of the cycle: the last
     // step with a flow, found once instead of rescanning at every full step.
-    int lastDemand = -1;
-    for (int k = n; k >= 0; --k) {
+    // Only steps from 2 on are ever asked about, so where the search gives up
+    // below that cannot matter.
+    int lastDemand = -1;            // mutants: skip
+    for (int k = n; k >= 0; --k) {  // mutants: skip
         if (qt[k] != 0) {
             lastDemand = k;
             break;
@@ -131,20 +192,27 @@ RunOutcome RunSimulation(CircuitState& state) {
 
     const float lowThreshold = d.Pm - d.Dp;
     bool pumping = false;
-    bool saved = false;
-    int savedStep = 0;
-    double savedV = 0, savedQt = 0, savedQs = 0;
+    // The last step at which the accumulator was full again after the last
+    // movement, with its volume and flows.
+    struct Saved {
+        int step;
+        double v, qt, qs;
+    };
+    std::optional<Saved> saved;
     auto finishNormally = [&]() {
         state.LastPoint = static_cast<int16_t>(n);
         if (saved) {
-            for (int m = savedStep + 1; m <= n; ++m) {
-                v[m] = savedV;
-                qt[m] = savedQt;
-                qs[m] = savedQs;
+            for (int m = saved->step + 1; m <= n; ++m) {
+                v[m] = saved->v;
+                qt[m] = saved->qt;
+                qs[m] = saved->qs;
                 p[m] = d.Pm;
             }
-            const int last = savedStep + static_cast<int>(std::floor(savedStep * 0.025));
-            state.LastPoint = static_cast<int16_t>(std::min(last, state.PointCapacity));
+            // The views show 2.5 % past the final recharge, but never past the
+            // series nor past what the 16-bit LastPoint can hold.
+            const int last = saved->step + static_cast<int>(std::floor(saved->step * 0.025));
+            state.LastPoint =
+                static_cast<int16_t>(std::min({last, state.PointCapacity, kMaxSteps}));
         }
         ui.UpdateCommandState(3);
         ui.CloseProgress();
@@ -175,13 +243,7 @@ RunOutcome RunSimulation(CircuitState& state) {
             p[j] = d.Pm;
             v[j] = vFull;
             qs[j] = qt[j];
-            if (static_cast<double>(tj) > tmax) {
-                saved = true;
-                savedStep = j;
-                savedV = v[j];
-                savedQt = qt[j];
-                savedQs = qs[j];
-            }
+            if (static_cast<double>(tj) > tmax) saved = Saved{j, v[j], qt[j], qs[j]};
         }
         if (p[j] <= precharge) {
             ui.CloseProgress();

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "engine/Simulation.h"
@@ -27,10 +28,27 @@ TEST(ResultsExport, ExampleRunMatchesTheGoldenTable) {
     EXPECT_NE(text.find("\r\n 1,5  9,965  65,436  12 -18 \r\n"), std::string::npos);
 }
 
-TEST(ResultsExport, NoRunGivesOneZeroLine) {
+TEST(ResultsExport, NoRunGivesOneZeroLineAndBrokenValuesShowAsSuch) {
     CircuitState state;
     InitCircuitState(state);
     EXPECT_EQ(ResultsText(state), "tV(t)P(t)Qt(t)Qs(t)\r\n 0  0  0  0  0 \r\n");
+    state.VSeries[0] = -std::numeric_limits<double>::quiet_NaN();
+    state.PSeries[0] = std::numeric_limits<double>::infinity();
+    state.QsSeries[0] = -std::numeric_limits<double>::infinity();
+    EXPECT_EQ(ResultsText(state), "tV(t)P(t)Qt(t)Qs(t)\r\n 0  nan  inf  0 -inf \r\n");
+
+    // Points past the stored series are zeros, never whatever memory follows.
+    for (auto* series : {&state.VSeries, &state.PSeries, &state.QtSeries, &state.QsSeries}) {
+        series->assign(11, 7.0);
+        series->resize(10);
+    }
+    state.LastPoint = 10;
+    EXPECT_EQ(ResultsText(state), "tV(t)P(t)Qt(t)Qs(t)\r\n 0  7  7  7  7 \r\n ,1  0  0  0  0 \r\n");
+
+    // The time column stays exact over long runs.
+    ReallocateResults(state, 1000);
+    state.LastPoint = 1000;
+    EXPECT_TRUE(ResultsText(state).ends_with("\r\n 9,9  0  0  0  0 \r\n 10  0  0  0  0 \r\n"));
 }
 
 }  // namespace

@@ -66,6 +66,13 @@ TEST_F(CircuitStateTest, RemovingShiftsTheFollowingMovementsDown) {
     EXPECT_EQ(state.Movements[5].Kind, 0);
     ClearMovement(state, 1);
     EXPECT_EQ(state.Movements[1].BoreDiameter, 0.0f);
+
+    // A full table: the last slot moves down and is cleared.
+    for (int k = 1; k <= kMaxMovements; ++k) state.Movements[k].Qm = k;
+    state.MovementCount = kMaxMovements;
+    RemoveMovement(state, 999);
+    EXPECT_EQ(state.Movements[999].Qm, 1000.0);
+    EXPECT_EQ(state.Movements[1000].Qm, 0.0);
 }
 
 TEST_F(CircuitStateTest, RemoveTouchesNoSlotOutsideTheList) {
@@ -109,7 +116,18 @@ TEST_F(CircuitStateTest, ResetAfterRunGivesTheStartState) {
     LoadExampleCircuit(state);
     state.Movements[kMaxMovements].Kind = 7;
     ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    state.Movements[1000].Kind = 4;
+    state.ChartOffsetX = state.ChartOffsetY = state.ChartExtentX = state.ChartExtentY = 3;
+    state.ChartScaleX = state.ChartScaleY = 3;
+    state.CollimatorOn = state.ZoomRectOn = state.DifferenceOn = state.ShowPrechargeLine = kTrue;
     ResetCircuit(state);
+    EXPECT_EQ(state.Movements[1].Kind, 0);
+    EXPECT_EQ(state.Movements[1000].Kind, 0);
+    EXPECT_EQ((std::vector<float>{state.ChartOffsetX, state.ChartOffsetY, state.ChartExtentX,
+                                  state.ChartExtentY, state.ChartScaleX, state.ChartScaleY}),
+              (std::vector<float>{10, 10, 100, 100, 1, 1}));
+    EXPECT_EQ(state.CollimatorOn | state.ZoomRectOn | state.DifferenceOn | state.ShowPrechargeLine,
+              kFalse);
     EXPECT_EQ(state.LastPoint, 0);
     EXPECT_EQ(state.PointCapacity, 1);
     EXPECT_EQ(state.TimeStep, 0.01f);

@@ -24,6 +24,8 @@ TEST(FlowModel, WorkedValuesAndFallBacks) {
         // No bore: the typed flow survives; a plunger without stroke does not.
         {1, 0, 1, 0, 0, 150, 0, 0, 0, 0, 25, 25, 25},
         {7, 0, 1, 0, 20, 0, 0, 0, 0, 0, 25, 0, 0},
+        // Plunger d 20, L 100 in 2 s: 0,2^2 x 3.1416 / 4 x 1 / 2 x 60.
+        {7, 0, 2, 0, 20, 100, 0, 0, 0, 0, 0, 0.94248, 0.942},
         // Vane actuator: (90 x 2 / 1 x 60) / 1000.
         {5, 0, 1, 0, 0, 0, 0, 0, 2, 90, 0, 10.8, 10.8},
         // The four-digit pi: 3.1416 x 2.5, not 7.853982.

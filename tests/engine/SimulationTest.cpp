@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "tests/support/RecordingUi.h"
 
@@ -79,14 +81,36 @@ TEST_F(SimulationTest, PrechargeAboveMaximumWarnsAtStepOne) {
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(ui.codes, std::vector<int>{3});
     EXPECT_EQ(state.PSeries[2], 0.0);
+
+    // No precharge: zero pressure, which is the precharge, ends it the same way.
+    OneMovement({10, 0, 20, 30, 80, 13, 2}, 0, 1, 20);
+    EXPECT_EQ(RunSimulation(state), RunOutcome::PrechargeTooHigh);
+    EXPECT_EQ(state.LastPoint, 1);
+
+    // A maximum pressure of 0 cannot be reached; the guard in the full volume
+    // keeps it finite instead of dividing by zero.
+    OneMovement({10, 60, 20, 30, 0, 0, 2}, 0, 1, 20);
+    EXPECT_EQ(RunSimulation(state), RunOutcome::PrechargeTooHigh);
+    const double K = std::pow(10.0, 1.4) * state.PrechargeAtTemp;
+    EXPECT_EQ(state.VSeries[0], std::pow(K / 1e-21, 1 / 1.4));
 }
 
 TEST_F(SimulationTest, ShortAndUnrefilledCycles) {
-    // Below one step: only the initial point.
+    // Below one step: only the initial point, and the progress never moves.
     OneMovement({10, 60, 20, 30, 80, 13, 0.005f}, 0, 1, 20);
     EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
     EXPECT_EQ(state.LastPoint, 0);
     EXPECT_EQ(state.PointCapacity, 100);
+    EXPECT_EQ(ui.progress, (std::vector<double>{0, 0}));
+    ui.progress.clear();
+    OneMovement({10, 60, 20, 30, 80, 13, 0.04f}, 0, 1, 20);
+    RunSimulation(state);
+    EXPECT_EQ(ui.progress, (std::vector<double>{0, 0, 25, 50, 75, 100}));
+
+    // A small accumulator works like any other: it is not full all the time.
+    OneMovement({0.5f, 60, 20, 3, 80, 13, 1}, 0, 0.5f, 1);
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
+    EXPECT_LT(state.PSeries[10], 80.0);
 
     // No pump and a demand lasting the whole cycle: never full again.
     OneMovement({10, 20, 20, 0, 80, 13, 1}, 0, 5, 1);
@@ -113,6 +137,87 @@ TEST_F(SimulationTest, RefillAfterLastMovementStopsTheRunEarly) {
     EXPECT_EQ(state.QtSeries[1000], 0.0);
 }
 
+TEST_F(SimulationTest, FullBetweenMovementsThePumpUnloadsAndTheRunWaitsForTheLast) {
+    // The second movement, last in the list, runs past the end of the cycle
+    // and draws just what the pump gives: after it starts the accumulator is
+    // never full again.
+    // Either order of the list gives the same run.
+    for (const int longOne : {1, 2}) {
+        OneMovement({10, 60, 20, 60, 80, 13, 10}, 0, 1, 100);
+        state.Movements[2] = state.Movements[1];
+        state.Movements[longOne].Ti = 8;
+        state.Movements[longOne].Tf = 20;
+        state.Movements[longOne].Qm = 60;
+        state.MovementCount = 2;
+        EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
+        int s = 101;
+        while (s < 800 && state.PSeries[s] < 80.0) ++s;
+        ASSERT_LT(s, 800);
+        // Full: the pump unloads, and with no flow the gas creeps by 0.00001 dm3.
+        EXPECT_EQ(state.QsSeries[s + 1], 0.0);
+        EXPECT_EQ(state.DVSeries[s + 1], 0.00001);
+        EXPECT_EQ(state.VSeries[s + 1], state.VSeries[s] + 0.00001);
+        EXPECT_LT(state.PSeries[s + 1], 80.0);
+        // No refill after the last movement: the whole cycle is shown as computed.
+        EXPECT_EQ(state.LastPoint, 1000);
+        EXPECT_NEAR(state.PSeries[1000], 67, 0.1);
+        EXPECT_EQ(state.QsSeries[1000], 0.0);
+    }
+}
+
+TEST_F(SimulationTest, EndingsOfShortCycles) {
+    // Refilled at 0,5 s after a movement that starts one step in: the run stops
+    // there even though that is within the first second.
+    OneMovement({10, 60, 20, 60, 80, 0, 2}, 0.01f, 0.3f, 100);
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
+    EXPECT_EQ(state.QsSeries[0], 0.0);  // Qt(0), nothing has started yet
+    EXPECT_EQ(state.VSeries[1], state.VSeries[0] + 0.00001);
+    int s = 31;
+    while (state.PSeries[s] < 80.0) ++s;
+    EXPECT_LT(s, 100);
+    EXPECT_EQ(state.LastPoint, s + s * 25 / 1000);
+
+    // Full with no further demand, at or before the last end time: the run
+    // stops with nothing saved, LastPoint = N and the points after are zero.
+    for (const float tf : {0.47f, 0.5f}) {
+        OneMovement({10, 60, 20, 60, 80, 0, 2}, 0, tf, 10);
+        EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
+        EXPECT_EQ(state.LastPoint, 200) << tf;
+        EXPECT_EQ(state.PSeries[52], 0.0) << tf;
+    }
+
+    // A large accumulator at rest: the creep is below single precision, so it
+    // stays exactly full.
+    OneMovement({1000, 60, 20, 60, 80, 13, 2}, 1, 1.5f, 10);
+    RunSimulation(state);
+    EXPECT_EQ(state.PSeries[1], 80.0);
+    EXPECT_EQ(state.VSeries[1], state.VSeries[0]);
+}
+
+TEST_F(SimulationTest, APressureLandingExactlyOnTheLowerThresholdStartsThePump) {
+    // Find the pressure of step 50 with the pump out of reach, then make that
+    // pressure the threshold: the pump counts at step 50, and keeps
+    // delivering at step 51 although the pressure is back above it.
+    OneMovement({10, 60, 20, 60, 80, 70, 1}, 0, 0.5f, 100);
+    RunSimulation(state);
+    const float p50 = static_cast<float>(state.PSeries[50]);
+    OneMovement({10, 60, 20, 60, 80, 80 - p50, 1}, 0, 0.5f, 100);
+    RunSimulation(state);
+    ASSERT_EQ(static_cast<float>(state.PSeries[50]), p50);
+    EXPECT_EQ(state.QsSeries[50], -60.0);
+    EXPECT_GT(state.PSeries[51], state.PSeries[50]);
+    EXPECT_EQ(state.QsSeries[51], -60.0);
+}
+
+TEST_F(SimulationTest, LateRefillOfTheLongestCycleShowsAtMost32767Points) {
+    // Refilled at about 319.7 s: s + 2.5 % would pass both the series and 16 bits.
+    OneMovement({10, 40, 45, 30, 80, 13, 327.67f}, 318, 318.7f, 150);
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
+    EXPECT_EQ(state.PointCapacity, 32867);
+    EXPECT_EQ(state.LastPoint, 32767);
+    EXPECT_EQ(state.PSeries[32767], 80.0);
+}
+
 TEST_F(SimulationTest, TouchingMovementsNeverOverlap) {
     OneMovement({10, 20, 20, 30, 80, 13, 1}, 0, 0.5f, 10);
     state.Movements[2] = state.Movements[1];
@@ -126,6 +231,33 @@ TEST_F(SimulationTest, TouchingMovementsNeverOverlap) {
     EXPECT_EQ(state.QtSeries[70], 0.0);
 }
 
+TEST_F(SimulationTest, ABoxHoldingNoNumberIsRefusedFirstAndGetsTheFocus) {
+    OneMovement({10, 60, 20, 30, 80, 13, 2}, 0, 1, 5);
+    ui.windowLoaded = true;
+    ui.boxes = {0, 0, 0, 0, 0, 0, 0};  // all zero, refused too but only afterwards
+    ui.unreadable[0] = ui.unreadable[6] = true;
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Texts(),
+              std::vector<std::string>{
+                  "Il valore di Vo non è un numero valido, la simulazione non può partire"});
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(ui.focusedBox, 0);
+    EXPECT_EQ(state.Data.V0, 10.0f);  // kept, as the box holds no number
+    EXPECT_EQ(state.Data.P0, 0.0f);   // taken from its box
+
+    ui.boxes = {10, 60, 20, 30, 80, 13, 2};
+    ui.unreadable = {};
+    ui.unreadable[6] = true;
+    ui.messages.clear();
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Il valore di Tempo ciclo non è un numero valido, "
+                                                "la simulazione non può partire"});
+    EXPECT_EQ(ui.focusedBox, 6);
+
+    ui.unreadable = {};
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
+}
+
 TEST_F(SimulationTest, ValidationMessagesInOrder) {
     const struct {
         CircuitData data;
@@ -136,6 +268,13 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
         {{10, 60, 20, 30, 80, 13, 0}, 1, kMsgCycleZero},
         {{10, 60, 20, 30, 80, 13, -1}, 1, kMsgCycleRange},
         {{10, 60, 20, 30, 80, 13, 327.69f}, 1, kMsgCycleRange},
+        // Values that would only give NaN, checked before the movements.
+        {{-10, 60, 20, 30, 80, 13, 1}, 0, kMsgNegativeValues},
+        {{10, -1, 20, 30, 80, 13, 1}, 1, kMsgNegativeValues},
+        {{10, 60, 20, -1, 80, 13, 1}, 1, kMsgNegativeValues},
+        {{10, 60, 20, 30, -1, 13, 1}, 1, kMsgNegativeValues},
+        {{10, 60, 20, 30, 80, -1, 1}, 1, kMsgNegativeValues},
+        {{10, 60, -273.16f, 30, 80, 13, 1}, 1, kMsgNegativeValues},
         {{10, 60, 20, 30, 80, 13, 1}, 0, kMsgNoMovements},
     };
     for (const auto& r : refusals) {
@@ -146,6 +285,36 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
         ASSERT_EQ(Texts(), std::vector<std::string>{r.text});
         EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
     }
+    // Just above absolute zero, and every value at zero but the cycle, pass.
+    for (const CircuitData& data :
+         {CircuitData{10, 60, -273.15f, 30, 80, 13, 1}, CircuitData{0, 0, 0, 0, 0, 0, 1}}) {
+        ui.messages.clear();
+        OneMovement(data, 0, 1, 5);
+        EXPECT_NE(RunSimulation(state), RunOutcome::Refused);
+    }
+
+    // A flow that is not a number is refused before any time is looked at.
+    OneMovement({10, 60, 20, 30, 80, 13, 2}, 1, 0.5f, 5);
+    state.Movements[2] = state.Movements[1];
+    state.Movements[2].Qm = std::numeric_limits<double>::infinity();
+    state.MovementCount = 2;
+    ui.messages.clear();
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Texts(), std::vector<std::string>{
+                           "La portata del movimento 2 non è un numero valido. La simulazione "
+                           "verrà interrotta, correggere il dato e riavviarla."});
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+    // The first movement is checked too: a flow that is not a number, then
+    // equal start and end times.
+    state.Movements[1].Qm = std::numeric_limits<double>::quiet_NaN();
+    ui.messages.clear();
+    RunSimulation(state);
+    EXPECT_EQ(Texts().at(0).substr(0, 26), "La portata del movimento 1");
+    OneMovement({10, 60, 20, 30, 80, 13, 2}, 1, 1, 5);
+    ui.messages.clear();
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Texts().at(0).substr(0, 31), "Il tempo finale del movimento 1");
+
     ui.messages.clear();
     OneMovement({10, 60, 20, 30, 80, 13, 327.67f}, 0, 1, 5);
     EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
