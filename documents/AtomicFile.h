@@ -1,17 +1,37 @@
 #pragma once
+// Saving that never leaves a half-written or emptied file behind, and the
+// file messages the documents share.
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace volvenza {
 
-// Writes `contents` to a temporary file beside `path` and renames it over
-// `path` only when every byte was written, so a failure never leaves a
-// half-written or emptied target. Returns the user's message on failure.
+// One file to write: where, and what.
+struct FileContents {
+    std::string path;
+    std::string_view contents;
+};
+
+// Writes each file's contents to a temporary file beside its target (the
+// final target of a symbolic link, so the link stays), flushed to disk, and
+// replaces the targets only when every temporary file is complete: either
+// every target gets its new contents or none changes. A replaced file keeps
+// its permission bits. A target that exists but is not a regular file, or
+// that a plain write would be refused on, is refused. Returns the message for
+// the first file that cannot be written.
+std::optional<std::string> WriteFilesAtomically(const std::vector<FileContents>& files);
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view contents);
+
+// Whether two paths name the same file once symbolic links are followed
+// (hard links included when both exist).
+bool SameFile(const std::string& a, const std::string& b);
 
 // "Impossibile salvare il file <path>."
 std::string SaveFailedMessage(const std::string& path);
+// "Impossibile aprire il file <path>."
+std::string OpenFailedMessage(const std::string& path);
 
 }  // namespace volvenza

@@ -26,7 +26,11 @@ std::string ResultsText(const CircuitState& state) {
 }
 
 std::optional<std::string> ExportResultsText(const CircuitState& state, const std::string& path) {
-    return WriteFileAtomically(path, ResultsText(state));
+    try {
+        return WriteFileAtomically(path, ResultsText(state));
+    } catch (...) {
+        return SaveFailedMessage(path);
+    }
 }
 
 }  // namespace volvenza

@@ -1,15 +1,15 @@
 #include "documents/SimulationFile.h"
 
+#include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <limits>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "documents/AtomicFile.h"
+#include "documents/LineReader.h"
 #include "numbers/NumberText.h"
 
 namespace volvenza {
@@ -33,36 +33,29 @@ double SeriesAt(const std::vector<double>& series, int k) {
 
 // ---- reading -------------------------------------------------------------
 
+// Whether a field may hold the writer's spellings of the non-finite values.
+// Input data must be numbers; a result that went wrong is kept as it was.
+enum class NonFinite { Refused, Allowed };
+
 // One field as a number: leading and trailing blanks skipped, a zero before
-// the point and the exponent form accepted. Of the non-finite values only the
-// writer's own spellings ("inf", "-inf", "nan"), which extreme input data can
-// produce, are read back.
+// the point and the exponent form accepted.
 template <typename T>
-std::optional<T> ParseField(std::string_view f) {
+std::optional<T> ParseField(std::string_view f, NonFinite nonFinite = NonFinite::Refused) {
     while (!f.empty() && f.front() == ' ') f.remove_prefix(1);
     while (!f.empty() && f.back() == ' ') f.remove_suffix(1);
     if (!f.empty() && f.front() == '+') f.remove_prefix(1);
     if (f.empty()) return std::nullopt;
-    if (f == "inf") return std::numeric_limits<T>::infinity();
-    if (f == "-inf") return -std::numeric_limits<T>::infinity();
-    if (f == "nan") return std::numeric_limits<T>::quiet_NaN();
-    bool negativeExponent = false;
-    for (size_t i = 0; i < f.size(); ++i) {
-        const char c = f[i];
+    if (nonFinite == NonFinite::Allowed) {
+        if (f == "inf") return std::numeric_limits<T>::infinity();
+        if (f == "-inf") return -std::numeric_limits<T>::infinity();
+        if (f == "nan") return std::numeric_limits<T>::quiet_NaN();
+    }
+    for (const char c : f) {
         const bool ok =
             (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
         if (!ok) return std::nullopt;
-        if (c == '-' && i > 0) negativeExponent = true;
     }
-    T value{};
-    auto [ptr, ec] = std::from_chars(f.data(), f.data() + f.size(), value);
-    if (ec == std::errc::result_out_of_range && negativeExponent && ptr == f.data() + f.size()) {
-        return T(0);  // too small for the type
-    }
-    if (ec != std::errc() || ptr != f.data() + f.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return ParsePlainNumber<T>(f);
 }
 
 std::optional<int> ParseWhole(std::string_view f, int low, int high) {
@@ -85,28 +78,14 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
     }
 }
 
-// Reads lines ended by CR LF or LF alone; a last line without its end counts.
-class LineReader {
-  public:
-    explicit LineReader(std::ifstream& in) : in_(in) {}
-    bool Next(std::string& line) {
-        if (!std::getline(in_, line)) return false;
-        ++number_;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        return true;
-    }
-    int Number() const { return number_; }
-
-  private:
-    std::ifstream& in_;
-    int number_ = 0;
-};
-
 struct ScratchFile {
     int lastPoint = 0;
+    int32_t capacity = 0;
     CircuitData data;
     std::vector<Movement> movements;
-    std::vector<std::array<double, 5>> points;
+    // V, P, Qt, Qs and dV, already at the size the loaded model will have.
+    std::array<std::vector<double>, 5> series;
+    int points = 0;
 };
 
 std::optional<Movement> ParseMovement(std::string_view line) {
@@ -145,7 +124,7 @@ std::optional<std::array<double, 5>> ParsePoint(std::string_view line) {
     if (f.size() != 6 || !ParseField<float>(f[0])) return std::nullopt;
     std::array<double, 5> point{};
     for (size_t i = 0; i < 5; ++i) {
-        std::optional<double> v = ParseField<double>(f[i + 1]);
+        std::optional<double> v = ParseField<double>(f[i + 1], NonFinite::Allowed);
         if (!v) return std::nullopt;
         point[i] = *v;
     }
@@ -153,12 +132,12 @@ std::optional<std::array<double, 5>> ParsePoint(std::string_view line) {
 }
 
 // Parses the whole file; on failure gives the number of the offending line.
-std::optional<ScratchFile> ParseFile(std::ifstream& in, float timeStep, int& badLine) {
-    LineReader reader(in);
+std::optional<ScratchFile> ParseFile(LineReader& reader, float timeStep, int& badLine) {
+    using Result = LineReader::Result;
     std::string line;
     ScratchFile file;
     badLine = 1;
-    if (!reader.Next(line)) return std::nullopt;
+    if (reader.Next(line) != Result::Line) return std::nullopt;
 
     std::vector<std::string_view> h = SplitFields(line);
     if (h.size() != 9) return std::nullopt;
@@ -174,33 +153,42 @@ std::optional<ScratchFile> ParseFile(std::ifstream& in, float timeStep, int& bad
     }
     const double steps = StepCount(file.data.CycleTime, timeStep);
     if (!(file.data.CycleTime >= 0) || !(steps <= kMaxSteps)) return std::nullopt;
-    const int capacity = static_cast<int>(steps) + 100;
-    if (*lastPoint > capacity) return std::nullopt;
+    file.capacity = static_cast<int32_t>(steps) + 100;
+    if (*lastPoint > file.capacity) return std::nullopt;
     file.lastPoint = *lastPoint;
 
+    file.movements.reserve(static_cast<size_t>(*count));
     for (int i = 1; i <= *count; ++i) {
         badLine = reader.Number() + 1;
-        if (!reader.Next(line)) return std::nullopt;
+        if (reader.Next(line) != Result::Line) return std::nullopt;
         std::optional<Movement> m = ParseMovement(line);
         if (!m) return std::nullopt;
         file.movements.push_back(*m);
     }
 
+    for (auto& series : file.series) series.assign(static_cast<size_t>(file.capacity) + 1, 0.0);
     // Result points run to the end of the file; blank lines may only trail.
     int blankSince = 0;
-    while (reader.Next(line)) {
+    while (true) {
+        const Result read = reader.Next(line);
+        if (read == Result::End) break;
+        badLine = reader.Number();
+        if (read != Result::Line) return std::nullopt;
         if (line.find_first_not_of(' ') == std::string::npos) {
             if (blankSince == 0) blankSince = reader.Number();
             continue;
         }
-        badLine = blankSince != 0 ? blankSince : reader.Number();
-        if (blankSince != 0) return std::nullopt;
-        if (static_cast<int>(file.points.size()) > capacity) return std::nullopt;
+        if (blankSince != 0) {
+            badLine = blankSince;
+            return std::nullopt;
+        }
+        if (file.points > file.capacity) return std::nullopt;
         std::optional<std::array<double, 5>> point = ParsePoint(line);
         if (!point) return std::nullopt;
-        file.points.push_back(*point);
+        for (size_t c = 0; c < 5; ++c)
+            file.series[c][static_cast<size_t>(file.points)] = (*point)[c];
+        ++file.points;
     }
-    if (in.bad()) return std::nullopt;
     return file;
 }
 
@@ -209,8 +197,8 @@ std::optional<ScratchFile> ParseFile(std::ifstream& in, float timeStep, int& bad
 std::string SimulationFileText(const CircuitState& state) {
     std::string text;
     const CircuitData& d = state.Data;
-    text.reserve(200 + 80 * static_cast<size_t>(state.MovementCount) +
-                 120 * static_cast<size_t>(state.LastPoint + 1));
+    text.reserve(200 + 80 * static_cast<size_t>(std::max<int>(state.MovementCount, 0)) +
+                 120 * static_cast<size_t>(std::max(state.LastPoint + 1, 0)));
     AppendFields(text, {std::to_string(state.LastPoint), FormatFileNumber(d.V0),
                         FormatFileNumber(d.P0), FormatFileNumber(d.Tc), FormatFileNumber(d.Qp),
                         FormatFileNumber(d.Pm), FormatFileNumber(d.Dp),
@@ -238,16 +226,22 @@ std::string SimulationFileText(const CircuitState& state) {
 }
 
 std::optional<std::string> SaveSimulationFile(const CircuitState& state, const std::string& path) {
-    return WriteFileAtomically(path, SimulationFileText(state));
+    // Nothing thrown below (out of memory, a library failure) may reach the
+    // user as exception text: every failure is the program's own message.
+    try {
+        return WriteFileAtomically(path, SimulationFileText(state));
+    } catch (...) {
+        return SaveFailedMessage(path);
+    }
 }
 
-std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::string& path) {
-    std::error_code ec;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(path, ec)) in.open(path, std::ios::binary);
-    if (!in.is_open()) return "Impossibile aprire il file " + path;
+namespace {
+
+std::optional<std::string> LoadFile(CircuitState& state, const std::string& path) {
+    std::unique_ptr<LineReader> reader = LineReader::Open(path);
+    if (!reader) return OpenFailedMessage(path);
     int badLine = 1;
-    std::optional<ScratchFile> file = ParseFile(in, state.TimeStep, badLine);
+    std::optional<ScratchFile> file = ParseFile(*reader, state.TimeStep, badLine);
     if (!file) {
         return "Il file " + path + " non è un file di simulazione valido (riga " +
                std::to_string(badLine) + ").";
@@ -257,21 +251,28 @@ std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::st
     state.Data = file->data;
     state.SimMovementCount = static_cast<int16_t>(file->movements.size());
     for (size_t i = 0; i < file->movements.size(); ++i) state.Movements[i + 1] = file->movements[i];
-    ReallocateResults(state,
-                      static_cast<int32_t>(StepCount(state.Data.CycleTime, state.TimeStep)) + 100);
-    for (size_t k = 0; k < file->points.size(); ++k) {
-        const auto& pt = file->points[k];
-        state.VSeries[k] = pt[0];
-        state.PSeries[k] = pt[1];
-        state.QtSeries[k] = pt[2];
-        state.QsSeries[k] = pt[3];
-        state.DVSeries[k] = pt[4];
-    }
+    // The scratch series become the model's: no second copy is made.
+    state.PointCapacity = file->capacity;
+    state.VSeries = std::move(file->series[0]);
+    state.PSeries = std::move(file->series[1]);
+    state.QtSeries = std::move(file->series[2]);
+    state.QsSeries = std::move(file->series[3]);
+    state.DVSeries = std::move(file->series[4]);
     WriteInitialDataBoxes(state);
     state.MovementCount = state.SimMovementCount;
     state.Ui().MovementListChanged();
     state.Ui().UpdateCommandState(3);
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::string& path) {
+    try {
+        return LoadFile(state, path);
+    } catch (...) {
+        return OpenFailedMessage(path);
+    }
 }
 
 }  // namespace volvenza

@@ -29,6 +29,9 @@ class EngineUi {
     // Writes the seven values into the boxes in box form, loading the window
     // hidden when it does not exist.
     virtual void WriteInitialDataBoxes(const CircuitData& data) = 0;
+    // Shows the loaded initial-data window and gives box `box` (0 = TV0 ..
+    // 6 = TTT, the order of CircuitData) the focus with its text selected.
+    virtual void FocusInitialDataBox(int box) = 0;
 
     virtual void ShowProgress() = 0;
     virtual void SetProgress(double percent) = 0;
@@ -54,6 +57,7 @@ class NullEngineUi : public EngineUi {
 
     bool ReadInitialDataBoxes(CircuitData&) override { return false; }
     void WriteInitialDataBoxes(const CircuitData&) override {}
+    void FocusInitialDataBox(int) override {}
     void ShowProgress() override {}
     void SetProgress(double) override {}
     void CloseProgress() override {}

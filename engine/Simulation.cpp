@@ -1,6 +1,7 @@
 #include "engine/Simulation.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -22,7 +23,37 @@ bool AllZero(const CircuitData& d) {
            d.CycleTime == 0;
 }
 
-void Inform(CircuitState& state, const char* text) {
+// A negative volume, pressure or flow, or a temperature at or below absolute
+// zero, has no physical meaning and would only give NaN results. Written so
+// that NaN counts as out of range too.
+bool PhysicallyImpossible(const CircuitData& d) {
+    for (float v : {d.V0, d.P0, d.Qp, d.Pm, d.Dp}) {
+        if (!(v >= 0)) return true;
+    }
+    return !(d.Tc > -273.16f);
+}
+
+// The initial-data boxes' labels as the window shows them, in CircuitData order.
+constexpr std::array<const char*, 7> kBoxLabels = {"Vo", "Po", "tc",         "Qp",
+                                                   "PM", "DP", "Tempo ciclo"};
+
+// The first initial-data box whose text is not a number, or -1. The window
+// leaves the field of such a box untouched, so the boxes are read over
+// values that no box can produce: a field still NaN afterwards did not convert.
+int FirstUnreadableBox(EngineUi& ui) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    CircuitData probe{nan, nan, nan, nan, nan, nan, nan};
+    if (!ui.ReadInitialDataBoxes(probe)) return -1;
+    int box = 0;
+    for (float field :
+         {probe.V0, probe.P0, probe.Tc, probe.Qp, probe.Pm, probe.Dp, probe.CycleTime}) {
+        if (std::isnan(field)) return box;
+        ++box;
+    }
+    return -1;
+}
+
+void Inform(CircuitState& state, const std::string& text) {
     state.Ui().ShowMessage(text, MessageIcon::Information, MessageButtons::Ok);
 }
 
@@ -31,6 +62,15 @@ void Inform(CircuitState& state, const char* text) {
 bool ValidateSimulationData(CircuitState& state) {
     const CircuitData& d = state.Data;
     EngineUi& ui = state.Ui();
+    // A box that holds no number kept its old value in the run's data; the
+    // user must see that rather than run with a value the box does not show.
+    const int unreadable = FirstUnreadableBox(ui);
+    if (unreadable >= 0) {
+        Inform(state, "Il valore di " + std::string(kBoxLabels.at(unreadable)) +
+                          " non è un numero valido, la simulazione non può partire");
+        ui.FocusInitialDataBox(unreadable);
+        return false;
+    }
     if (AllZero(d)) {
         Inform(state, kMsgAllZero);
         return false;
@@ -42,6 +82,19 @@ bool ValidateSimulationData(CircuitState& state) {
     if (!(d.CycleTime > 0) || StepCount(d.CycleTime, state.TimeStep) > kMaxSteps) {
         Inform(state, kMsgCycleRange);
         return false;
+    }
+    if (PhysicallyImpossible(d)) {
+        Inform(state, kMsgNegativeValues);
+        return false;
+    }
+    for (int i = 1; i <= state.MovementCount; ++i) {
+        if (!std::isfinite(state.Movements.at(i).Qm)) {
+            ui.ShowMessage("La portata del movimento " + std::to_string(i) +
+                               " non è un numero valido. La simulazione verrà interrotta, "
+                               "correggere il dato e riavviarla.",
+                           MessageIcon::Exclamation, MessageButtons::Ok);
+            return false;
+        }
     }
     if (state.MovementCount == 0) {
         Inform(state, kMsgNoMovements);
@@ -143,8 +196,11 @@ RunOutcome RunSimulation(CircuitState& state) {
                 qs[m] = savedQs;
                 p[m] = d.Pm;
             }
+            // The views show 2.5 % past the final recharge, but never past the
+            // series nor past what the 16-bit LastPoint can hold.
             const int last = savedStep + static_cast<int>(std::floor(savedStep * 0.025));
-            state.LastPoint = static_cast<int16_t>(std::min(last, state.PointCapacity));
+            state.LastPoint =
+                static_cast<int16_t>(std::min({last, state.PointCapacity, kMaxSteps}));
         }
         ui.UpdateCommandState(3);
         ui.CloseProgress();

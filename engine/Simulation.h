@@ -10,6 +10,9 @@ inline constexpr const char* kMsgCycleZero =
     "Hai lasciato il tempo di ciclo a 0, la simulazione non può partire";
 inline constexpr const char* kMsgCycleRange =
     "Il tempo di ciclo deve essere compreso tra 0 e 327,67 s, la simulazione non può partire";
+inline constexpr const char* kMsgNegativeValues =
+    "I valori iniziali non possono essere negativi e la temperatura deve superare -273,16 °C, "
+    "la simulazione non può partire";
 inline constexpr const char* kMsgNoMovements =
     "Non ci sono movimenti, la simulazione non può partire";
 inline constexpr const char* kMsgStopped =

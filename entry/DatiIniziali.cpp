@@ -103,6 +103,15 @@ void DatiIniziali::WriteBoxes(const CircuitData& data) {
     }
 }
 
+void DatiIniziali::FocusBox(const QString& boxName) {
+    for (NumberBox* box : boxes_) {
+        if (box->objectName() == boxName) {
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectAll();
+        }
+    }
+}
+
 void DatiIniziali::closeEvent(QCloseEvent* event) {
     // Closing is when the typed values become the circuit's data.
     ReadBoxes(state_.Data);

@@ -27,6 +27,9 @@ class DatiIniziali : public QWidget {
     bool ReadBoxes(CircuitData& data) const;
     // Shows the values in the boxes, with the decimal comma.
     void WriteBoxes(const CircuitData& data);
+    // Gives the box of that name the focus with its text selected, so that
+    // typing replaces it.
+    void FocusBox(const QString& boxName);
 
     // The design size: the controls sit at fixed places, there is no layout.
     QSize sizeHint() const override;

@@ -1,7 +1,10 @@
 #include "shell/ShellEngineUi.h"
 
+#include <array>
+
 #include <QCoreApplication>
 
+#include "entry/DatiIniziali.h"
 #include "platform/Dialogs.h"
 #include "shell/AvanzamentoSimulazione.h"
 #include "shell/frmMain.h"
@@ -10,6 +13,9 @@ namespace volvenza {
 namespace {
 const QString kInitialDataWindow = QStringLiteral("DatiIniziali");
 const QString kEditorWindow = QStringLiteral("InserimentoDati");
+// The initial-data boxes in CircuitData order.
+constexpr std::array<const char*, 7> kInitialDataBoxes = {"TV0", "TP0", "TTc", "TQp",
+                                                          "TPm", "TDp", "TTT"};
 }  // namespace
 
 ShellEngineUi::ShellEngineUi(frmMain& main) : main_(main) {}
@@ -28,6 +34,13 @@ void ShellEngineUi::WriteInitialDataBoxes(const CircuitData& data) {
     QWidget* window = main_.LoadChildWindow(kInitialDataWindow);
     if (window == nullptr || !main_.Windows().writeInitialData) return;
     main_.Windows().writeInitialData(window, data);
+}
+
+void ShellEngineUi::FocusInitialDataBox(int box) {
+    if (box < 0 || box >= static_cast<int>(kInitialDataBoxes.size())) return;
+    if (main_.FindChildWindow(kInitialDataWindow) == nullptr) return;
+    auto* window = qobject_cast<DatiIniziali*>(main_.ShowChildWindow(kInitialDataWindow));
+    if (window != nullptr) window->FocusBox(QString::fromLatin1(kInitialDataBoxes[box]));
 }
 
 void ShellEngineUi::ShowProgress() {

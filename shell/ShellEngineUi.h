@@ -19,6 +19,7 @@ class ShellEngineUi : public EngineUi {
 
     bool ReadInitialDataBoxes(CircuitData& data) override;
     void WriteInitialDataBoxes(const CircuitData& data) override;
+    void FocusInitialDataBox(int box) override;
     void ShowProgress() override;
     void SetProgress(double percent) override;
     void CloseProgress() override;

@@ -24,9 +24,10 @@ int16_t LastShownSample(const CircuitState& state) {
 double FindMaximum(const std::vector<double>& series, int first, int last) {
     if (first < 0 || first >= static_cast<int>(series.size())) return 0;
     last = std::min(last, static_cast<int>(series.size()) - 1);
-    double best = series[first];
+    // Values that are not finite have no place on the scale.
+    double best = std::isfinite(series[first]) ? series[first] : 0;
     for (int i = first; i <= last; ++i) {
-        if (series[i] > best) best = series[i];
+        if (std::isfinite(series[i]) && series[i] > best) best = series[i];
     }
     return best;
 }
@@ -80,11 +81,14 @@ void BuildPolyline(const CircuitState& state, const ChartView& view, std::vector
     }
     const double p1 = view.p1;
     out.reserve(static_cast<size_t>(last - first + 1));
-    out.emplace_back(0.0, (state.PSeries[first] - p1) * state.ChartScaleY);
+    // A pressure that is not finite cannot be drawn: its point is left out
+    // and the line joins its neighbours.
     float a = 0;
-    for (int i = first + 1; i <= last; ++i) {
-        a = a + state.TimeStep;
-        out.emplace_back(a * state.ChartScaleX, (state.PSeries[i] - p1) * state.ChartScaleY);
+    for (int i = first; i <= last; ++i) {
+        if (i > first) a = a + state.TimeStep;
+        if (std::isfinite(state.PSeries[i])) {
+            out.emplace_back(a * state.ChartScaleX, (state.PSeries[i] - p1) * state.ChartScaleY);
+        }
     }
 }
 

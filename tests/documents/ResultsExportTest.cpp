@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "engine/Simulation.h"
@@ -27,10 +28,14 @@ TEST(ResultsExport, ExampleRunMatchesTheGoldenTable) {
     EXPECT_NE(text.find("\r\n 1,5  9,965  65,436  12 -18 \r\n"), std::string::npos);
 }
 
-TEST(ResultsExport, NoRunGivesOneZeroLine) {
+TEST(ResultsExport, NoRunGivesOneZeroLineAndBrokenValuesShowAsSuch) {
     CircuitState state;
     InitCircuitState(state);
     EXPECT_EQ(ResultsText(state), "tV(t)P(t)Qt(t)Qs(t)\r\n 0  0  0  0  0 \r\n");
+    state.VSeries[0] = -std::numeric_limits<double>::quiet_NaN();
+    state.PSeries[0] = std::numeric_limits<double>::infinity();
+    state.QsSeries[0] = -std::numeric_limits<double>::infinity();
+    EXPECT_EQ(ResultsText(state), "tV(t)P(t)Qt(t)Qs(t)\r\n 0  nan  inf  0 -inf \r\n");
 }
 
 }  // namespace

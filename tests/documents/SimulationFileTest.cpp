@@ -8,8 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
+#include <random>
 #include <sstream>
 
 #include "engine/Simulation.h"
@@ -108,6 +112,92 @@ TEST_F(SimulationFileTest, EmptyModelAndShortResults) {
     EXPECT_EQ(state.PSeries[5], 0.0);
 }
 
+TEST_F(SimulationFileTest, ResultsThatAreNotFiniteAreKeptAsSuch) {
+    LoadExampleCircuit(state);
+    RunSimulation(state);
+    state.VSeries[1] = -std::numeric_limits<double>::quiet_NaN();
+    state.PSeries[1] = std::numeric_limits<double>::infinity();
+    state.QtSeries[1] = -std::numeric_limits<double>::infinity();
+    const std::string text = SimulationFileText(state);
+    EXPECT_NE(text.find("\r\n.01,nan,inf,-inf,"), std::string::npos);
+    WriteAll(Path("nan.vlz"), text);
+    CircuitState loaded;
+    ASSERT_FALSE(LoadSimulationFile(loaded, Path("nan.vlz")));
+    EXPECT_TRUE(std::isnan(loaded.VSeries[1]));
+    EXPECT_EQ(loaded.QtSeries[1], -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(SimulationFileText(loaded), text);
+}
+
+// A mix of the values that stress the number forms: the ends of each type's
+// range, the thresholds of the exponent form, typed-looking decimals and any
+// finite bit pattern.
+template <typename T, typename Bits>
+T AnyNumber(std::mt19937_64& rng) {
+    using L = std::numeric_limits<T>;
+    const T specials[] = {0,        -T(0),      L::max(),  -L::max(),   L::min(), L::denorm_min(),
+                          T(1e-05), T(1e-04),   T(1e15),   T(1) / T(3), T(-2.5),  T(0.3),
+                          T(1e7),   T(9999999), T(100000), T(-0.01),    T(4.7),   T(1e-40)};
+    switch (rng() % 4) {
+        case 0:
+            return specials[rng() % std::size(specials)];
+        case 1: {
+            const Bits bits = static_cast<Bits>(rng());
+            T value;
+            std::memcpy(&value, &bits, sizeof value);
+            return std::isfinite(value) ? value : T(1.5);
+        }
+        case 2:
+            return static_cast<T>(std::uniform_real_distribution<double>(-1000, 1000)(rng));
+        default:
+            return static_cast<T>(static_cast<double>(rng() % 2000001) / 1000.0 - 1000.0);
+    }
+}
+
+TEST_F(SimulationFileTest, EveryWrittenFileLoadsBackAndSavesIdentically) {
+    std::mt19937_64 rng(20240611);
+    auto single = [&] { return AnyNumber<float, uint32_t>(rng); };
+    auto result = [&] {
+        const double odd[] = {std::numeric_limits<double>::quiet_NaN(),
+                              std::numeric_limits<double>::infinity(),
+                              -std::numeric_limits<double>::infinity()};
+        return rng() % 20 == 0 ? odd[rng() % 3] : AnyNumber<double, uint64_t>(rng);
+    };
+    for (int round = 0; round < 200; ++round) {
+        CircuitState written;
+        InitCircuitState(written);
+        written.Data = {single(),
+                        single(),
+                        single(),
+                        single(),
+                        single(),
+                        single(),
+                        static_cast<float>(rng() % 501) / 100.0f};
+        const int capacity = static_cast<int>(StepCount(written.Data.CycleTime, 0.01f)) + 100;
+        written.LastPoint = static_cast<int16_t>(rng() % (capacity + 1));
+        written.MovementCount = static_cast<int16_t>(rng() % 31);
+        for (int i = 1; i <= written.MovementCount; ++i) {
+            Movement& m = written.Movements[i];
+            for (float* f : {&m.Ti, &m.Tf, &m.Ti2, &m.Tf2, &m.BoreDiameter, &m.Stroke,
+                             &m.RodDiameter, &m.RodDiameter2, &m.Stroke1, &m.Stroke2,
+                             &m.Displacement, &m.Speed, &m.UnitDisplacement, &m.RotationAngle}) {
+                *f = single();
+            }
+            m.Qm = AnyNumber<double, uint64_t>(rng);
+            m.Kind = static_cast<int16_t>(rng() % 8);
+        }
+        ReallocateResults(written, capacity);
+        for (auto* series : {&written.VSeries, &written.PSeries, &written.QtSeries,
+                             &written.QsSeries, &written.DVSeries}) {
+            for (double& v : *series) v = result();
+        }
+        const std::string text = SimulationFileText(written);
+        WriteAll(Path("round.vlz"), text);
+        CircuitState loaded;
+        ASSERT_EQ(LoadSimulationFile(loaded, Path("round.vlz")), std::nullopt) << text;
+        ASSERT_EQ(SimulationFileText(loaded), text);
+    }
+}
+
 TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
     LoadExampleCircuit(state);
     RunSimulation(state);
@@ -127,6 +217,9 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
         {"0,1,2,3,4,5,6,x,0\r\n", 1},
         {"0,1,2,3,4,5,6,nan,0\r\n", 1},
         {"0,1,2,3,4,5,6,NaN,0\r\n", 1},
+        {"0,inf,2,3,4,5,6,1,0\r\n", 1},
+        {"0,1,2,3,4,5,6,1,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,nan,1\r\n", 2},
+        {"0,1,2,3,4,5,6,1,1\r\n0,1,0,0,50,-inf,0,0,0,0,0,0,0,0,5,1\r\n", 2},
         {"0,1,2,3,4,5,6,1,2\r\n" + move, 3},
         {"0,1,2,3,4,5,6,1,1\r\n0,1,0\r\n", 2},
         {"0,1,2,3,4,5,6,1,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,8\r\n", 2},
@@ -151,7 +244,7 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
         EXPECT_EQ(SimulationFileText(state), before);
     }
     EXPECT_EQ(LoadSimulationFile(state, Path("missing.vlz")),
-              "Impossibile aprire il file " + Path("missing.vlz"));
+              "Impossibile aprire il file " + Path("missing.vlz") + ".");
     EXPECT_EQ(SimulationFileText(state), before);
     EXPECT_EQ(ui.listChanges, 1);  // the example's; a refused file replaces nothing
 }

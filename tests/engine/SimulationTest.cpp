@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 #include "tests/support/RecordingUi.h"
 
@@ -113,6 +114,40 @@ TEST_F(SimulationTest, RefillAfterLastMovementStopsTheRunEarly) {
     EXPECT_EQ(state.QtSeries[1000], 0.0);
 }
 
+TEST_F(SimulationTest, FullBetweenMovementsThePumpUnloadsAndTheRunWaitsForTheLast) {
+    // The second movement, last in the list, runs past the end of the cycle
+    // and draws just what the pump gives: after it starts the accumulator is
+    // never full again.
+    OneMovement({10, 60, 20, 60, 80, 13, 10}, 0, 1, 100);
+    state.Movements[2] = state.Movements[1];
+    state.Movements[2].Ti = 8;
+    state.Movements[2].Tf = 20;
+    state.Movements[2].Qm = 60;
+    state.MovementCount = 2;
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
+    int s = 101;
+    while (s < 800 && state.PSeries[s] < 80.0) ++s;
+    ASSERT_LT(s, 800);
+    // Full: the pump unloads, and with no flow the gas creeps by 0.00001 dm3.
+    EXPECT_EQ(state.QsSeries[s + 1], 0.0);
+    EXPECT_EQ(state.DVSeries[s + 1], 0.00001);
+    EXPECT_EQ(state.VSeries[s + 1], state.VSeries[s] + 0.00001);
+    EXPECT_LT(state.PSeries[s + 1], 80.0);
+    // No refill after the last movement: the whole cycle is shown as computed.
+    EXPECT_EQ(state.LastPoint, 1000);
+    EXPECT_LT(state.PSeries[1000], 70.0);
+    EXPECT_EQ(state.QsSeries[1000], 0.0);
+}
+
+TEST_F(SimulationTest, LateRefillOfTheLongestCycleShowsAtMost32767Points) {
+    // Refilled at about 319.7 s: s + 2.5 % would pass both the series and 16 bits.
+    OneMovement({10, 40, 45, 30, 80, 13, 327.67f}, 318, 318.7f, 150);
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
+    EXPECT_EQ(state.PointCapacity, 32867);
+    EXPECT_EQ(state.LastPoint, 32767);
+    EXPECT_EQ(state.PSeries[32767], 80.0);
+}
+
 TEST_F(SimulationTest, TouchingMovementsNeverOverlap) {
     OneMovement({10, 20, 20, 30, 80, 13, 1}, 0, 0.5f, 10);
     state.Movements[2] = state.Movements[1];
@@ -126,6 +161,33 @@ TEST_F(SimulationTest, TouchingMovementsNeverOverlap) {
     EXPECT_EQ(state.QtSeries[70], 0.0);
 }
 
+TEST_F(SimulationTest, ABoxHoldingNoNumberIsRefusedFirstAndGetsTheFocus) {
+    OneMovement({10, 60, 20, 30, 80, 13, 2}, 0, 1, 5);
+    ui.windowLoaded = true;
+    ui.boxes = {0, 0, 0, 0, 0, 0, 0};  // all zero, refused too but only afterwards
+    ui.unreadable[1] = ui.unreadable[6] = true;
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Texts(),
+              std::vector<std::string>{
+                  "Il valore di Po non è un numero valido, la simulazione non può partire"});
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(ui.focusedBox, 1);
+    EXPECT_EQ(state.Data.V0, 0.0f);   // taken from its box
+    EXPECT_EQ(state.Data.P0, 60.0f);  // kept, as the box holds no number
+
+    ui.boxes = {10, 60, 20, 30, 80, 13, 2};
+    ui.unreadable = {};
+    ui.unreadable[6] = true;
+    ui.messages.clear();
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Il valore di Tempo ciclo non è un numero valido, "
+                                                "la simulazione non può partire"});
+    EXPECT_EQ(ui.focusedBox, 6);
+
+    ui.unreadable = {};
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
+}
+
 TEST_F(SimulationTest, ValidationMessagesInOrder) {
     const struct {
         CircuitData data;
@@ -136,6 +198,13 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
         {{10, 60, 20, 30, 80, 13, 0}, 1, kMsgCycleZero},
         {{10, 60, 20, 30, 80, 13, -1}, 1, kMsgCycleRange},
         {{10, 60, 20, 30, 80, 13, 327.69f}, 1, kMsgCycleRange},
+        // Values that would only give NaN, checked before the movements.
+        {{-10, 60, 20, 30, 80, 13, 1}, 0, kMsgNegativeValues},
+        {{10, -1, 20, 30, 80, 13, 1}, 1, kMsgNegativeValues},
+        {{10, 60, 20, -1, 80, 13, 1}, 1, kMsgNegativeValues},
+        {{10, 60, 20, 30, -1, 13, 1}, 1, kMsgNegativeValues},
+        {{10, 60, 20, 30, 80, -1, 1}, 1, kMsgNegativeValues},
+        {{10, 60, -273.16f, 30, 80, 13, 1}, 1, kMsgNegativeValues},
         {{10, 60, 20, 30, 80, 13, 1}, 0, kMsgNoMovements},
     };
     for (const auto& r : refusals) {
@@ -146,6 +215,26 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
         ASSERT_EQ(Texts(), std::vector<std::string>{r.text});
         EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
     }
+    // Just above absolute zero, and every value at zero but the cycle, pass.
+    for (const CircuitData& data :
+         {CircuitData{10, 60, -273.15f, 30, 80, 13, 1}, CircuitData{0, 0, 0, 0, 0, 0, 1}}) {
+        ui.messages.clear();
+        OneMovement(data, 0, 1, 5);
+        EXPECT_NE(RunSimulation(state), RunOutcome::Refused);
+    }
+
+    // A flow that is not a number is refused before any time is looked at.
+    OneMovement({10, 60, 20, 30, 80, 13, 2}, 1, 0.5f, 5);
+    state.Movements[2] = state.Movements[1];
+    state.Movements[2].Qm = std::numeric_limits<double>::infinity();
+    state.MovementCount = 2;
+    ui.messages.clear();
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Texts(), std::vector<std::string>{
+                           "La portata del movimento 2 non è un numero valido. La simulazione "
+                           "verrà interrotta, correggere il dato e riavviarla."});
+    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+
     ui.messages.clear();
     OneMovement({10, 60, 20, 30, 80, 13, 327.67f}, 0, 1, 5);
     EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);

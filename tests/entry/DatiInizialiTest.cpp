@@ -18,6 +18,7 @@ class DatiInizialiTest : public QObject {
     void showsTheValuesAndStoresThemOnClosing();
     void periodTypedBecomesCommaButPastedTextIsKept();
     void runAndCloseTakeTheTypedValues();
+    void aBoxHoldingNoNumberStopsTheRunAndTakesTheFocus();
 };
 
 void DatiInizialiTest::showsTheValuesAndStoresThemOnClosing() {
@@ -93,6 +94,38 @@ void DatiInizialiTest::runAndCloseTakeTheTypedValues() {
     shell.Button("ValoriIniziali")->trigger();
     window = shell.main->FindChildWindow(QStringLiteral("DatiIniziali"));
     QCOMPARE(Named<QLineEdit>(window, "TQp")->text(), QStringLiteral("28"));
+}
+
+void DatiInizialiTest::aBoxHoldingNoNumberStopsTheRunAndTakesTheFocus() {
+    Shell shell(ProgramChildWindows());
+    shell.main->show();
+    shell.Button("Esempio")->trigger();
+    // The example's window is hidden; a run refused for its box shows it.
+    QWidget* window = shell.main->FindChildWindow(QStringLiteral("DatiIniziali"));
+    Named<QLineEdit>(window, "TTT")->clear();
+    Named<QLineEdit>(window, "TDp")->setText(QStringLiteral("1e999"));
+    shell.Button("Simulazione")->trigger();
+    const std::vector<DialogCall> shown = shell.dialogs.Messages();
+    QCOMPARE(shown.size(), size_t(1));
+    QCOMPARE(shown[0].text, QStringLiteral("Il valore di DP non è un numero valido, la "
+                                           "simulazione non può partire"));
+    QCOMPARE(shown[0].icon, MessageIcon::Information);
+    QCOMPARE(shell.state.LastPoint, 0);
+    QCOMPARE(shell.state.Data.Dp, 13.0f);
+    QVERIFY(window->isVisible());
+    auto* band = Named<QLineEdit>(window, "TDp");
+    QCOMPARE(window->focusWidget(), band);
+    QCOMPARE(band->selectedText(), QStringLiteral("1e999"));
+
+    // Typing replaces the selected text; the next box that holds no number is named.
+    QTest::keyClicks(band, "7");
+    shell.dialogs.ClearCalls();
+    shell.Button("Simulazione")->trigger();
+    QCOMPARE(shell.dialogs.Messages().at(0).text,
+             QStringLiteral("Il valore di Tempo ciclo non è un numero valido, la simulazione "
+                            "non può partire"));
+    QCOMPARE(window->focusWidget(), Named<QLineEdit>(window, "TTT"));
+    QCOMPARE(shell.state.Data.Dp, 7.0f);
 }
 
 QTEST_MAIN(DatiInizialiTest)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace volvenza {
 namespace {
@@ -36,6 +37,16 @@ TEST(NumberText, FormatsBoxText) {
     EXPECT_EQ(FormatNumber(0.00001f), "1E-05");
     EXPECT_EQ(FormatNumber(58.9049977), "58,9049977");
     EXPECT_EQ(FormatNumber(1.767145e22), "1,767145E+22");
+    // The largest double has 15 digits that round up past it; they still
+    // read back as the largest double, while text beyond it stays refused.
+    constexpr double kMax = std::numeric_limits<double>::max();
+    EXPECT_EQ(FormatNumber(kMax), "1,79769313486232E+308");
+    EXPECT_EQ(ParseNumber<double>(FormatNumber(-kMax)), -kMax);
+    EXPECT_EQ(ParsePlainNumber<double>("1.79769313486232e308"), kMax);
+    EXPECT_FALSE(ParsePlainNumber<double>("1.79769313486233e308"));
+    EXPECT_FALSE(ParsePlainNumber<float>("3.5e38"));
+    EXPECT_TRUE(std::signbit(*ParsePlainNumber<double>("-1e-400")));
+    EXPECT_FALSE(ParsePlainNumber<double>("1e99999"));
     // What FormatNumber writes, ParseNumber reads back (to seven digits).
     for (float v : {1.0f / 3.0f, 1e-7f, 3.4e38f, -2.5e-3f, 123456.7f}) {
         std::optional<float> back = ParseNumber<float>(FormatNumber(v));
@@ -55,6 +66,15 @@ TEST(NumberText, FileForm) {
     EXPECT_EQ(FormatFileNumber(468.0), "468");
     EXPECT_EQ(FormatFileNumber(1e15), "1E+15");
     EXPECT_EQ(FormatFileNumber(123456789012345.0), "123456789012345");
+    // Non-finite values are never written as a number, in any form.
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(FormatFileNumber(-nan), "nan");
+    EXPECT_EQ(FormatFileNumber(static_cast<float>(inf)), "inf");
+    EXPECT_EQ(FormatNumber(-inf), "-inf");
+    EXPECT_EQ(FormatPrintedNumber(nan), " nan ");
+    EXPECT_EQ(FormatFixed(-nan, 4), "nan");
+    EXPECT_EQ(FormatFixed(-inf, 1), "-inf");
 }
 
 TEST(NumberText, PrintedNumbersAndPatterns) {

@@ -36,6 +36,12 @@ check refused 1 "$sim" run "$work/zero.vlz" "$work/none.vlz"
 [ -e "$work/none.vlz" ] && { echo "FAIL refused run wrote a file"; fails=$((fails + 1)); }
 grep -q "tempo di ciclo a 0" "$work/err" || { echo "FAIL refused message"; fails=$((fails + 1)); }
 
+# A negative volume would only give NaN: refused, nothing written.
+printf '0,-10,60,45,30,80,13,1,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n' >"$work/neg.vlz"
+check negative 1 "$sim" run "$work/neg.vlz" "$work/none.vlz"
+grep -q "non possono essere negativi" "$work/err" && [ ! -e "$work/none.vlz" ] ||
+    { echo "FAIL negative refusal"; fails=$((fails + 1)); }
+
 # Precharge above the maximum: warning, partial results written.
 printf '0,10,100,20,30,80,13,2,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0\r\n' >"$work/high.vlz"
 check warning 3 "$sim" run "$work/high.vlz" "$work/high-out.vlz"
@@ -45,6 +51,31 @@ head -c 2 "$work/high-out.vlz" | grep -q "^1," || { echo "FAIL warning LastPoint
 # Both times at zero: accepted with a note.
 printf '0,10,60,45,30,80,13,1,1\r\n0,0,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0\r\n' >"$work/zt.vlz"
 check zero-times 0 "$sim" run "$work/zt.vlz" "$work/zt-out.vlz"
+
+# A refill late in the longest cycle: LastPoint stops at 32767 and the saved
+# file holds the header, the movement and 32768 points.
+printf '0,10,40,45,30,80,13,327.67,1\r\n318,318.7,0,0,50,150,0,0,0,0,0,0,0,0,150,1\r\n' >"$work/long.vlz"
+check long-cycle 0 "$sim" run "$work/long.vlz" "$work/long-out.vlz"
+[ "$(wc -l <"$work/long-out.vlz")" -eq 32770 ] && head -c 6 "$work/long-out.vlz" | grep -q "^32767," ||
+    { echo "FAIL long-cycle output"; fails=$((fails + 1)); }
+
+# Two outputs: both written or neither.
+printf 'old' >"$work/keep.vlz"
+check one-output-blocked 2 "$sim" run "$data/example.vlz" "$work/keep.vlz" --export "$work/no/t.txt"
+[ "$(cat "$work/keep.vlz")" = old ] || { echo "FAIL keep.vlz replaced"; fails=$((fails + 1)); }
+check warning-both 3 "$sim" run "$work/high.vlz" "$work/h2.vlz" --export "$work/h2.txt"
+[ -s "$work/h2.vlz" ] && [ -s "$work/h2.txt" ] || { echo "FAIL warning outputs"; fails=$((fails + 1)); }
+
+# An output that is the input or the other output, even through a link: refused.
+cp "$data/example.vlz" "$work/in.vlz"
+ln -s in.vlz "$work/in-link.vlz"
+check same-as-input 64 "$sim" run "$work/in.vlz" "$work/in-link.vlz"
+grep -q "è il file di ingresso" "$work/err" || { echo "FAIL same-file message"; fails=$((fails + 1)); }
+check table-is-input 64 "$sim" run "$work/in.vlz" "$work/x.vlz" --export "$work/in.vlz"
+check export-over-input 64 "$sim" export "$work/in.vlz" "$work/in-link.vlz"
+check same-outputs 64 "$sim" example "$work/o.vlz" --export "$work/./o.vlz"
+cmp -s "$work/in.vlz" "$data/example.vlz" && [ ! -e "$work/o.vlz" ] && [ ! -e "$work/x.vlz" ] ||
+    { echo "FAIL refused runs wrote"; fails=$((fails + 1)); }
 
 check missing-input 2 "$sim" run "$work/nope.vlz" "$work/x.vlz"
 printf 'garbage\r\n' >"$work/bad.vlz"

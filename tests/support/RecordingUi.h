@@ -2,6 +2,7 @@
 // A stand-in for the windows: records what the engine shows and answers
 // questions from a queue (Yes when the queue is empty).
 
+#include <array>
 #include <deque>
 #include <string>
 #include <vector>
@@ -19,7 +20,9 @@ struct ShownMessage {
 class RecordingUi : public EngineUi {
   public:
     bool windowLoaded = false;
-    CircuitData boxes;  // what the initial-data window shows
+    CircuitData boxes;                 // what the initial-data window shows
+    std::array<bool, 7> unreadable{};  // boxes whose text is not a number
+    int focusedBox = -1;
     std::vector<ShownMessage> messages;
     std::deque<MessageAnswer> answers;
     std::vector<int> codes;
@@ -28,13 +31,21 @@ class RecordingUi : public EngineUi {
     int listChanges = 0;
 
     bool ReadInitialDataBoxes(CircuitData& data) override {
-        if (windowLoaded) data = boxes;
-        return windowLoaded;
+        if (!windowLoaded) return false;
+        float CircuitData::*fields[] = {&CircuitData::V0,       &CircuitData::P0, &CircuitData::Tc,
+                                        &CircuitData::Qp,       &CircuitData::Pm, &CircuitData::Dp,
+                                        &CircuitData::CycleTime};
+        for (size_t i = 0; i < 7; ++i) {
+            if (!unreadable[i]) data.*fields[i] = boxes.*fields[i];
+        }
+        return true;
     }
     void WriteInitialDataBoxes(const CircuitData& data) override {
         windowLoaded = true;
         boxes = data;
+        unreadable = {};
     }
+    void FocusInitialDataBox(int box) override { focusedBox = box; }
     void ShowProgress() override { ++progressShown; }
     void SetProgress(double) override {}
     void CloseProgress() override { ++progressClosed; }

@@ -1,5 +1,6 @@
 #include "views/ChartGeometry.h"
 
+#include <limits>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -68,6 +69,21 @@ TEST(ChartGeometryTest, DegenerateRunsKeepFiniteScales) {
     ApplyFullViewScales(state);
     EXPECT_EQ(Labels(ComputeTicks(state, {}).pressure),
               (std::vector<std::string>{" 0", " 2,5", " 5", " 7,5", " 10"}));
+
+    // Samples that are not finite neither scale the chart nor get drawn; the
+    // others keep their places in time.
+    MakeRun(state, 4, 40, 0.04f);
+    state.PSeries[2] = std::numeric_limits<double>::quiet_NaN();
+    state.PSeries[3] = std::numeric_limits<double>::infinity();
+    ApplyFullViewScales(state);
+    EXPECT_EQ(state.PeakPressure, 40);
+    BuildPolyline(state, {}, line);
+    ASSERT_EQ(line.size(), 3u);
+    EXPECT_NEAR(line[1].x(), 20, 1e-4);
+    EXPECT_NEAR(line[2].x(), 80, 1e-4);
+    EXPECT_NEAR(line[2].y(), 80, 1e-4);
+    state.PSeries[2] = -std::numeric_limits<double>::infinity();
+    EXPECT_EQ(FindMaximum(state.PSeries, 2, 3), 0);
 }
 
 TEST(ChartGeometryTest, ZoomedViewStartsAtItsFirstSample) {

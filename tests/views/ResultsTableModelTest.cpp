@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace volvenza {
 namespace {
 
@@ -45,6 +47,13 @@ TEST(ResultsTableModelTest, ListsEveryTenthSampleOfTheLatestFill) {
     ASSERT_EQ(model.rowCount(), 1);
     EXPECT_EQ(Row(model, 0),
               (std::vector<QString>{"0,0", "1,0000", "12345,6789", "0,0000", "-12,3457"}));
+
+    // A value that went wrong says so instead of looking like a number.
+    state.VSeries[0] = -std::numeric_limits<double>::quiet_NaN();
+    state.PSeries[0] = std::numeric_limits<double>::infinity();
+    state.QtSeries[0] = -std::numeric_limits<double>::infinity();
+    model.Fill(state);
+    EXPECT_EQ(Row(model, 0), (std::vector<QString>{"0,0", "nan", "inf", "-inf", "-12,3457"}));
 }
 
 }  // namespace

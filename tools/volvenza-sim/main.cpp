@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/AtomicFile.h"
 #include "documents/ResultsExport.h"
 #include "documents/SimulationFile.h"
 #include "engine/CircuitState.h"
@@ -33,9 +34,14 @@ constexpr const char* kUsage =
     "      scrive i risultati memorizzati in IN.vlz come tabella di testo\n"
     "  volvenza-sim --help\n"
     "\n"
+    "I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di\n"
+    "ingresso o l'altro file di uscita.\n"
+    "\n"
     "Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);\n"
-    "2 file illeggibile, non valido o non scrivibile; 3 simulazione interrotta da\n"
-    "\"PRECARICA VOLVENZA TROPPO ALTA\" (risultati parziali scritti); 64 uso errato.\n";
+    "2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione\n"
+    "interrotta da \"PRECARICA VOLVENZA TROPPO ALTA\" (risultati parziali scritti);\n"
+    "64 uso errato, o un file di uscita che è il file di ingresso o l'altro file di\n"
+    "uscita (nulla scritto).\n";
 
 // Messages go to stderr; a question about a movement with both times at zero
 // is answered Yes, as a user letting the run go on would, and noted.
@@ -62,14 +68,40 @@ int Usage() {
     return kExitUsage;
 }
 
-// Saves the run (and the table when asked); the exit code says how it went.
+// Saves the run and the table when asked, both or neither; the exit code
+// says how it went.
 int SaveOutputs(const CircuitState& state, const std::string& out,
                 const std::optional<std::string>& table, int doneCode) {
-    if (auto err = SaveSimulationFile(state, out)) return Fail(*err, kExitFile);
-    if (table) {
-        if (auto err = ExportResultsText(state, *table)) return Fail(*err, kExitFile);
+    std::optional<std::string> err;
+    try {
+        const std::string simulation = SimulationFileText(state);
+        const std::string results = table ? ResultsText(state) : std::string();
+        std::vector<FileContents> files{{out, simulation}};
+        if (table) files.push_back({*table, results});
+        err = WriteFilesAtomically(files);
+    } catch (...) {
+        err = SaveFailedMessage(out);
     }
-    return doneCode;
+    return err ? Fail(*err, kExitFile) : doneCode;
+}
+
+// An output that is the input, or the other output, would destroy what is
+// read or written: refused before anything happens.
+std::optional<std::string> OverlappingFiles(const std::optional<std::string>& in,
+                                            const std::vector<std::string>& outputs) {
+    for (size_t i = 0; i < outputs.size(); ++i) {
+        if (in && SameFile(outputs[i], *in)) {
+            return "Il file di uscita " + outputs[i] + " è il file di ingresso " + *in +
+                   ": nulla è stato scritto.";
+        }
+        for (size_t j = i + 1; j < outputs.size(); ++j) {
+            if (SameFile(outputs[i], outputs[j])) {
+                return "I file di uscita " + outputs[i] + " e " + outputs[j] +
+                       " sono lo stesso file: nulla è stato scritto.";
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 int Simulate(CircuitState& state, const std::string& out, const std::optional<std::string>& table) {
@@ -119,16 +151,26 @@ int main(int argc, char** argv) {
     CircuitState state;
     state.SetUi(ui);
     InitCircuitState(state);
+    auto outputs = [&table](const std::string& out) {
+        std::vector<std::string> files{out};
+        if (table) files.push_back(*table);
+        return files;
+    };
 
     if (command == "example" && args.size() == 1) {
+        if (auto err = OverlappingFiles(std::nullopt, outputs(args[0]))) {
+            return Fail(*err, kExitUsage);
+        }
         LoadExampleCircuit(state);
         return Simulate(state, args[0], table);
     }
     if (command == "run" && args.size() == 2) {
+        if (auto err = OverlappingFiles(args[0], outputs(args[1]))) return Fail(*err, kExitUsage);
         if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
         return Simulate(state, args[1], table);
     }
     if (command == "export" && args.size() == 2 && !table) {
+        if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);
         if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
         if (auto err = ExportResultsText(state, args[1])) return Fail(*err, kExitFile);
         return kExitDone;
