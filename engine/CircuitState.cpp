@@ -12,6 +12,7 @@ void ReallocateSeries(CircuitState& state, int32_t capacity) {
          {&state.QtSeries, &state.QsSeries, &state.PSeries, &state.VSeries, &state.DVSeries}) {
         series->assign(size, 0.0);
     }
+    state.GasRun = GasResults{};
 }
 
 }  // namespace
