@@ -100,10 +100,14 @@ double NitrogenLaw::Step(double volume) {
         return pressure_;
     }
     Isentropic(terms);
-    // Then the heat exchange with the wall over the step.
+    // Then the heat exchange with the wall over the step. It moves the
+    // temperature by 1 - exp(-dt / tau) of its distance from the working
+    // temperature, a few thousandths of a kelvin at the time constants of
+    // accumulators; up to 1e-5 T the state there follows from this one to
+    // first order, with an error of the order of (1e-5)^2.
     const double adiabatic = temperature_;
     const double relaxed = workTemp_ + (adiabatic - workTemp_) * relax_;
-    if (std::fabs(relaxed - adiabatic) < 1e-7 * adiabatic) {
+    if (std::fabs(relaxed - adiabatic) < 1e-5 * adiabatic) {
         temperature_ = relaxed;
         entropy_ += cv_ / adiabatic * (relaxed - adiabatic);
         pressure_ += dpdT_ * (relaxed - adiabatic) / 1e5;
