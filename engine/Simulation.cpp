@@ -154,13 +154,16 @@ RunOutcome RunSimulation(CircuitState& state) {
         *law);
 
     // The runs at the envelope's limits, with the same flows and charge.
+    // A limit left at tc is run all the same, so that the coldest and the
+    // warmest run are always first and last.
     CycleWorkspace work;
-    for (double t : RunTemperatures(state.Gas, d.Tc)) {
-        if (t == d.Tc) {
-            extra.MainRun = static_cast<int>(extra.Runs.size());
-            extra.Runs.push_back(SummariseRun(t, ending, out.p, out.t, state.TimeStep));
+    const std::vector<double> limits = RunTemperatures(state.Gas, d.Tc);
+    extra.MainRun = limits.size() == 3 ? 1 : 0;
+    for (size_t i = 0; i < limits.size(); ++i) {
+        if (static_cast<int>(i) == extra.MainRun) {
+            extra.Runs.push_back(SummariseRun(limits[i], ending, out.p, out.t, state.TimeStep));
         } else {
-            extra.Runs.push_back(*RunAtTemperature(d, state.Gas, flows, t, work, true));
+            extra.Runs.push_back(*RunAtTemperature(d, state.Gas, flows, limits[i], work, true));
         }
     }
 

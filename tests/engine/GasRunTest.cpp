@@ -144,6 +144,17 @@ TEST_F(GasRunTest, EnvelopeRunsEachTemperatureWithTheSameCharge) {
                   *std::min_element(state.PSeries.begin(),
                                     state.PSeries.begin() + envelope.Runs[1].End + 1));
 
+        // Half an envelope still runs the coldest and warmest first and last.
+        if (law == GasLawKind::Classic) {
+            state.Gas.MinTemp.reset();
+            ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+            ASSERT_EQ(state.GasRun.Runs.size(), 3u);
+            EXPECT_EQ(state.GasRun.Runs[0].WorkTemp, 45.0);
+            EXPECT_EQ(state.GasRun.Runs[0].Pressures,
+                      std::vector<double>(state.PSeries.begin(),
+                                          state.PSeries.begin() + state.GasRun.Runs[0].End + 1));
+        }
+
         // The hot run is the one the machine would see on a hot afternoon:
         // the same data with tc at 60 °C give the same pressures.
         const std::vector<double> hot = envelope.Runs[2].Pressures;
