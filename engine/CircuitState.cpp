@@ -44,6 +44,7 @@ void InitCircuitState(CircuitState& state) {
     state.ChartScaleX = 1;
     state.ChartScaleY = 1;
     state.ShowPrechargeLine = kFalse;
+    state.ShowTemperatureCurve = kFalse;
     state.TimeStep = 0.01f;
     ReallocateResults(state, 1);
 }

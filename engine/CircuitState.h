@@ -71,6 +71,8 @@ struct CircuitState {
     int16_t LastPoint = 0;
     double PrechargeAtTemp = 0;
     int16_t ShowPrechargeLine = kFalse;
+    // The chart shows the gas temperature T(t) on its right-hand scale.
+    int16_t ShowTemperatureCurve = kFalse;
 
     // Result series, indexes 0..PointCapacity.
     std::vector<double> QtSeries = std::vector<double>(2, 0.0);
