@@ -45,7 +45,6 @@ class ChartPictureTest : public QObject {
     Q_OBJECT
   private slots:
     void exampleFullAndZoomed();
-    void realGasEnvelopeAndTemperature();
 };
 
 void ChartPictureTest::exampleFullAndZoomed() {
@@ -69,28 +68,6 @@ void ChartPictureTest::exampleFullAndZoomed() {
     }
     QCOMPARE(state.Zoomed, kTrue);
     Compare(area->Surface().CommittedImage(), "chart-example-zoomed");
-}
-
-// The same example with real nitrogen from -10 to 60 °C and the gas
-// temperature on its scale at the right.
-void ChartPictureTest::realGasEnvelopeAndTemperature() {
-    CircuitState state;
-    InitCircuitState(state);
-    LoadExampleCircuit(state);
-    state.Data.P0 = 40;
-    state.Gas.Law = GasLawKind::Nitrogen;
-    state.Gas.Tau = 45;
-    state.Gas.MinTemp = -10;
-    state.Gas.MaxTemp = 60;
-    QCOMPARE(RunSimulation(state), RunOutcome::Completed);
-    state.ShowTemperatureCurve = kTrue;
-    ScriptedDialogs dialogs;
-    Grafico chart(state, dialogs);
-    chart.resize(1000, 700);
-    chart.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&chart));
-    auto* area = Named<DrawingArea>(&chart, QStringLiteral("Picture1"));
-    Compare(area->Surface().CommittedImage(), "chart-gas-envelope");
 }
 
 QTEST_MAIN(ChartPictureTest)
