@@ -26,6 +26,9 @@ endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/report/CMakeLists.txt)
     add_subdirectory(report)
 endif()
+if(EXISTS ${CMAKE_SOURCE_DIR}/analysis/CMakeLists.txt)
+    add_subdirectory(analysis)
+endif()
 
 # The shell last: it wires in whichever windows the folders above provide.
 add_subdirectory(shell)

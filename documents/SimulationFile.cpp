@@ -255,6 +255,7 @@ std::optional<std::string> LoadFile(CircuitState& state, const std::string& path
     state.QtSeries = std::move(file->series[2]);
     state.QsSeries = std::move(file->series[3]);
     state.DVSeries = std::move(file->series[4]);
+    state.GasRun = GasResults{};  // a file keeps no gas temperatures
     WriteInitialDataBoxes(state);
     state.MovementCount = state.SimMovementCount;
     state.Ui().MovementListChanged();

@@ -12,6 +12,7 @@ void ReallocateSeries(CircuitState& state, int32_t capacity) {
          {&state.QtSeries, &state.QsSeries, &state.PSeries, &state.VSeries, &state.DVSeries}) {
         series->assign(size, 0.0);
     }
+    state.GasRun = GasResults{};
 }
 
 }  // namespace
@@ -43,6 +44,7 @@ void InitCircuitState(CircuitState& state) {
     state.ChartScaleX = 1;
     state.ChartScaleY = 1;
     state.ShowPrechargeLine = kFalse;
+    state.ShowTemperatureCurve = kFalse;
     state.TimeStep = 0.01f;
     ReallocateResults(state, 1);
 }

@@ -10,6 +10,7 @@
 
 #include "engine/CircuitData.h"
 #include "engine/EngineUi.h"
+#include "engine/GasSettings.h"
 
 namespace volvenza {
 
@@ -70,6 +71,8 @@ struct CircuitState {
     int16_t LastPoint = 0;
     double PrechargeAtTemp = 0;
     int16_t ShowPrechargeLine = kFalse;
+    // The chart shows the gas temperature T(t) on its right-hand scale.
+    int16_t ShowTemperatureCurve = kFalse;
 
     // Result series, indexes 0..PointCapacity.
     std::vector<double> QtSeries = std::vector<double>(2, 0.0);
@@ -77,6 +80,11 @@ struct CircuitState {
     std::vector<double> PSeries = std::vector<double>(2, 0.0);
     std::vector<double> VSeries = std::vector<double>(2, 0.0);
     std::vector<double> DVSeries = std::vector<double>(2, 0.0);
+
+    // The gas law the next run follows, and what the last run left beside
+    // the series (cleared with them).
+    GasSettings Gas;
+    GasResults GasRun;
 
     // Chart view settings and tool flags.
     float ChartOffsetX = 10;

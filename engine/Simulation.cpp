@@ -6,20 +6,14 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <variant>
+
+#include "engine/CycleRun.h"
+#include "engine/GasLaws.h"
+#include "engine/StepCycle.h"
 
 namespace volvenza {
 namespace {
-
-// Narrows to single precision the way the hardware does, with values beyond
-// the float range becoming infinities (a plain cast would be undefined there).
-float ToSingle(double x) {
-    // FLT_MAX plus half an ulp, which itself rounds to infinity: strict or
-    // not, the comparisons give the same.
-    constexpr double kOverflow = 0x1.ffffffp127;
-    if (x >= kOverflow) return std::numeric_limits<float>::infinity();    // mutants: skip
-    if (x <= -kOverflow) return -std::numeric_limits<float>::infinity();  // mutants: skip
-    return static_cast<float>(x);
-}
 
 bool AllZero(const CircuitData& d) {
     return d.V0 == 0 && d.P0 == 0 && d.Tc == 0 && d.Qp == 0 && d.Pm == 0 && d.Dp == 0 &&
@@ -130,134 +124,61 @@ bool ValidateSimulationData(CircuitState& state) {
 RunOutcome RunSimulation(CircuitState& state) {
     CollectInitialData(state);
     if (!ValidateSimulationData(state)) return RunOutcome::Refused;
-
     EngineUi& ui = state.Ui();
+    const CircuitData& d = state.Data;
+    // A law that cannot hold these data is refused before anything changes.
+    if (auto err = CheckGasSettings(d, state.Gas, state.TimeStep)) {
+        Inform(state, *err + ", la simulazione non può partire");
+        return RunOutcome::Refused;
+    }
+    auto law = MakeGasLaw(d, state.Gas, d.Tc, state.TimeStep);
+
     ui.ShowProgress();
     ui.SetProgress(0);
 
-    const CircuitData& d = state.Data;
-    const float timeStep = state.TimeStep;
-    const int n = static_cast<int>(StepCount(d.CycleTime, timeStep));
+    const CycleFlows flows = ComputeCycleFlows(state, &ui);
+    const int n = flows.Steps;
     ReallocateResults(state, n + 100);
-    double* qt = state.QtSeries.data();
-    double* qs = state.QsSeries.data();
-    double* p = state.PSeries.data();
-    double* v = state.VSeries.data();
-    double* dv = state.DVSeries.data();
+    std::copy(flows.Qt.begin(), flows.Qt.end(), state.QtSeries.begin());
+    GasResults& extra = state.GasRun;
+    extra.Law = state.Gas.Law;
+    const bool temperatures = extra.Law != GasLawKind::Classic;
+    if (temperatures) extra.TSeries.assign(state.PSeries.size(), 0.0);
 
-    state.PrechargeAtTemp = (static_cast<double>(d.Tc) + 273.16) * d.P0 / 293.16;
-    const double precharge = state.PrechargeAtTemp;
-    const double K = std::pow(static_cast<double>(d.V0), 1.4) * precharge;
-    const double vFull = std::pow(K / (static_cast<double>(d.Pm) + 1e-21), 1 / 1.4);
+    const SeriesOut out{state.QtSeries.data(), state.QsSeries.data(),
+                        state.PSeries.data(),  state.VSeries.data(),
+                        state.DVSeries.data(), temperatures ? extra.TSeries.data() : nullptr};
+    const CycleEnding ending = std::visit(
+        [&](auto& l) {
+            state.PrechargeAtTemp = l.PrechargeAtTemp();
+            return StepCycle(d, flows, l, out, state.PointCapacity);
+        },
+        *law);
 
-    // The latest end time of all movements.
-    double tmax = 0;
-    const Movement* moves = state.Movements.data();
-    const int count = state.SimMovementCount;
-    for (int i = 1; i <= count; ++i) {
-        // An equal end time leaves tmax as it is, strict or not.
-        if (ToSingle(tmax) < moves[i].Tf) tmax = moves[i].Tf;  // mutants: skip
-    }
-
-    // Flow pass: every movement adds its flow from its start and takes it away
-    // again from its end, in list order, so the sums come out the same at
-    // every step whatever the list holds.
-    for (int j = 0; j <= n; ++j) {
-        // A cycle of no steps has only its start.
-        ui.SetProgress(n == 0 ? 0.0 : 100.0 * j / n);
-        const float tj = static_cast<float>(j) * timeStep;
-        double sum = 0;
-        for (int i = 1; i <= count; ++i) {
-            if (moves[i].Ti <= tj) sum += moves[i].Qm;
-            if (moves[i].Tf <= tj) sum -= moves[i].Qm;
-        }
-        qt[j] = sum;
-    }
-
-    // Where the demand is zero from here to the end of the cycle: the last
-    // step with a flow, found once instead of rescanning at every full step.
-    // Only steps from 2 on are ever asked about, so where the search gives up
-    // below that cannot matter.
-    int lastDemand = -1;            // mutants: skip
-    for (int k = n; k >= 0; --k) {  // mutants: skip
-        if (qt[k] != 0) {
-            lastDemand = k;
-            break;
-        }
-    }
-
-    p[0] = d.Pm;
-    qs[0] = qt[0];
-    v[0] = vFull;
-
-    const float lowThreshold = d.Pm - d.Dp;
-    bool pumping = false;
-    // The last step at which the accumulator was full again after the last
-    // movement, with its volume and flows.
-    struct Saved {
-        int step;
-        double v, qt, qs;
-    };
-    std::optional<Saved> saved;
-    auto finishNormally = [&]() {
-        state.LastPoint = static_cast<int16_t>(n);
-        if (saved) {
-            for (int m = saved->step + 1; m <= n; ++m) {
-                v[m] = saved->v;
-                qt[m] = saved->qt;
-                qs[m] = saved->qs;
-                p[m] = d.Pm;
-            }
-            // The views show 2.5 % past the final recharge, but never past the
-            // series nor past what the 16-bit LastPoint can hold.
-            const int last = saved->step + static_cast<int>(std::floor(saved->step * 0.025));
-            state.LastPoint =
-                static_cast<int16_t>(std::min({last, state.PointCapacity, kMaxSteps}));
-        }
-        ui.UpdateCommandState(3);
-        ui.CloseProgress();
-        return RunOutcome::Completed;
-    };
-
-    for (int j = 1; j <= n; ++j) {
-        const float tj = static_cast<float>(j) * timeStep;
-        // Pump switch: it stays unloaded until the pressure falls to Pm - Dp.
-        if (!pumping && ToSingle(p[j - 1]) > lowThreshold) {
-            qs[j] = qt[j];
+    // The runs at the envelope's limits, with the same flows and charge.
+    // A limit left at tc is run all the same, so that the coldest and the
+    // warmest run are always first and last.
+    CycleWorkspace work;
+    const std::vector<double> limits = RunTemperatures(state.Gas, d.Tc);
+    extra.MainRun = limits.size() == 3 ? 1 : 0;
+    for (size_t i = 0; i < limits.size(); ++i) {
+        if (static_cast<int>(i) == extra.MainRun) {
+            extra.Runs.push_back(SummariseRun(limits[i], ending, out.p, out.t, state.TimeStep));
         } else {
-            pumping = true;
-            qs[j] = qt[j] - d.Qp;
-        }
-        dv[j] = static_cast<double>(timeStep) * qs[j - 1] / 60;
-        if (dv[j] == 0) dv[j] = 0.00001;
-        v[j] = v[j - 1] + dv[j];
-
-        // A gas volume pushed to zero or below counts as a full accumulator.
-        bool full = v[j] <= 0;
-        if (!full) {
-            p[j] = K / std::pow(v[j], 1.4);
-            if (ToSingle(p[j]) <= lowThreshold) qs[j] = qt[j] - d.Qp;
-            full = ToSingle(p[j]) >= d.Pm;
-        }
-        if (full) {
-            p[j] = d.Pm;
-            v[j] = vFull;
-            qs[j] = qt[j];
-            if (static_cast<double>(tj) > tmax) saved = Saved{j, v[j], qt[j], qs[j]};
-        }
-        if (p[j] <= precharge) {
-            ui.CloseProgress();
-            ui.ShowMessage(kMsgPrechargeTooHigh, MessageIcon::Critical, MessageButtons::Ok);
-            state.LastPoint = static_cast<int16_t>(j);
-            ui.UpdateCommandState(3);
-            return RunOutcome::PrechargeTooHigh;
-        }
-        if (ToSingle(p[j]) == d.Pm) {
-            if (lastDemand <= j) return finishNormally();
-            pumping = false;
+            extra.Runs.push_back(*RunAtTemperature(d, state.Gas, flows, limits[i], work, true));
         }
     }
-    return finishNormally();
+
+    state.LastPoint = ending.lastPoint;
+    if (ending.warning) {
+        ui.CloseProgress();
+        ui.ShowMessage(kMsgPrechargeTooHigh, MessageIcon::Critical, MessageButtons::Ok);
+        ui.UpdateCommandState(3);
+        return RunOutcome::PrechargeTooHigh;
+    }
+    ui.UpdateCommandState(3);
+    ui.CloseProgress();
+    return RunOutcome::Completed;
 }
 
 }  // namespace volvenza

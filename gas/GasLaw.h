@@ -8,9 +8,9 @@
 // left; Empty tells whether the gas has expanded down to its precharge.
 // Volumes are in dm3, pressures in bar as the user types them (gauge for the
 // ideal and real laws, whose arithmetic adds the atmosphere), temperatures
-// in degrees Celsius. The loop is meant to be a template over the law, so a
-// step is an inline call with no virtual dispatch; the classic adiabatic law
-// keeps its own arithmetic inside the loop and fits the same shape
+// in degrees Celsius. The loop (engine/StepCycle.h) is a template over the
+// law, so a step is an inline call with no virtual dispatch; the classic
+// adiabatic law (ClassicLaw.h) fits the same shape with its own arithmetic
 // (Step: K / V^1.4, Fill: the full volume, Empty: p <= the corrected precharge).
 
 #include <concepts>

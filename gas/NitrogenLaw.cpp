@@ -60,20 +60,11 @@ void NitrogenLaw::Settle(const nitrogen::DensityTerms& terms, double temperature
     dpdT_ = rho_ * R * (1 + f.ar_d - f.ar_dt);
 }
 
-double NitrogenLaw::Step(double volume) {
-    if (!(volume > 0)) return std::numeric_limits<double>::infinity();
-    const double rho = mass_ / (volume * 1e-3);
-    if (!(rho <= kMaxStepDensity)) return std::numeric_limits<double>::infinity();
-    const nitrogen::DensityTerms terms = nitrogen::PrepareDensity(rho);
-    volume_ = volume;
-    if (relax_ == 0) {
-        Settle(terms, workTemp_);
-        return pressure_;
-    }
-
-    // Keep the entropy: first-order estimate, then Newton on s(T) at the new
-    // density, whose slope is cv / T.
+void NitrogenLaw::Isentropic(const nitrogen::DensityTerms& terms) {
+    // First-order estimate, then Newton on s(T) at the new density, whose
+    // slope is cv / T.
     constexpr double R = kGasConstant;
+    const double rho = terms.rho;
     double T = temperature_ - temperature_ / cv_ * dpdT_ * (1 / rho - 1 / rho_);
     double dT = 0, p = 0, s = 0, cv = 0, dpdT = 0;
     for (int i = 0; i < 20; ++i) {
@@ -93,12 +84,33 @@ double NitrogenLaw::Step(double volume) {
     rho_ = rho;
     cv_ = cv;
     dpdT_ = dpdT;
-    const double adiabatic = T + dT;
+    temperature_ = T + dT;
+    entropy_ = s + cv / T * dT;
+    pressure_ = (p + dpdT * dT) / 1e5 - kAtmosphere;
+}
+
+double NitrogenLaw::Step(double volume) {
+    if (!(volume > 0)) return std::numeric_limits<double>::infinity();
+    const double rho = mass_ / (volume * 1e-3);
+    if (!(rho <= kMaxStepDensity)) return std::numeric_limits<double>::infinity();
+    const nitrogen::DensityTerms terms = nitrogen::PrepareDensity(rho);
+    volume_ = volume;
+    if (relax_ == 0) {
+        Settle(terms, workTemp_);
+        return pressure_;
+    }
+    Isentropic(terms);
+    // Then the heat exchange with the wall over the step. It moves the
+    // temperature by 1 - exp(-dt / tau) of its distance from the working
+    // temperature, a few thousandths of a kelvin at the time constants of
+    // accumulators; up to 1e-5 T the state there follows from this one to
+    // first order, with an error of the order of (1e-5)^2.
+    const double adiabatic = temperature_;
     const double relaxed = workTemp_ + (adiabatic - workTemp_) * relax_;
-    if (std::fabs(relaxed - T) < 1e-7 * T) {
+    if (std::fabs(relaxed - adiabatic) < 1e-5 * adiabatic) {
         temperature_ = relaxed;
-        entropy_ = s + cv / T * (relaxed - T);
-        pressure_ = (p + dpdT * (relaxed - T)) / 1e5 - kAtmosphere;
+        entropy_ += cv_ / adiabatic * (relaxed - adiabatic);
+        pressure_ += dpdT_ * (relaxed - adiabatic) / 1e5;
     } else {
         Settle(terms, std::clamp(relaxed, nitrogen::kTripleTemperature, nitrogen::kMaxTemperature));
     }
@@ -106,13 +118,30 @@ double NitrogenLaw::Step(double volume) {
 }
 
 double NitrogenLaw::Fill() {
-    // Starting from the present density, a couple of Newton steps find the
-    // density at the maximum pressure; at the equation's limits keep the gas.
-    auto rho = nitrogen::DensityAt(temperature_, pmAbs_, rho_);
-    if (rho) {
-        volume_ = mass_ / *rho * 1e3;
-        Settle(nitrogen::PrepareDensity(*rho), temperature_);
+    // The step that reached the maximum pressure went a little past it. The
+    // isothermal gas is put back at the working temperature; any other goes
+    // back along its isentrope, so that a gas without heat exchange keeps its
+    // entropy over a whole run. Both start from the density at the maximum
+    // pressure at the present temperature, a couple of iterations away.
+    auto start = nitrogen::DensityAt(temperature_, pmAbs_, rho_);
+    if (!start) return volume_;  // at the equation's limits: keep the gas
+    if (relax_ == 0) {
+        Settle(nitrogen::PrepareDensity(*start), temperature_);
+    } else {
+        auto absolute = [this] { return (pressure_ + kAtmosphere) * 1e5; };
+        double r0 = rho_, p0 = absolute();
+        double r1 = *start;
+        for (int i = 0; i < 20; ++i) {
+            Isentropic(nitrogen::PrepareDensity(r1));
+            const double p1 = absolute();
+            if (std::fabs(p1 - pmAbs_) <= 1e-12 * pmAbs_ || p1 == p0) break;
+            const double next = r1 + (pmAbs_ - p1) * (r1 - r0) / (p1 - p0);
+            r0 = r1;
+            p0 = p1;
+            r1 = next;
+        }
     }
+    volume_ = mass_ / rho_ * 1e3;
     return volume_;
 }
 

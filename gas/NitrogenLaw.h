@@ -7,7 +7,9 @@
 // reversible adiabatic change, solved for the temperature at the new
 // density), then lets the temperature relax towards the working temperature
 // by exp(-dt / tau). That is exact in both limits: tau = infinity is the
-// adiabatic gas, tau = 0 the isothermal one.
+// adiabatic gas, tau = 0 the isothermal one. The full accumulator is held at
+// the maximum pressure by taking the step's small overshoot back along the
+// isentrope (at the working temperature for the isothermal gas).
 //
 // Speed: a step prepares the density-only part of the equation once, starts
 // the temperature from a first-order estimate (dT = -(T / cv) (dp/dT)_rho dv
@@ -56,6 +58,8 @@ class NitrogenLaw {
     // Takes (T, rho) as the new state: pressure, entropy and the derivatives
     // the next step's estimate needs.
     void Settle(const nitrogen::DensityTerms& terms, double temperature);
+    // Moves the gas to the terms' density keeping its entropy.
+    void Isentropic(const nitrogen::DensityTerms& terms);
 
     double mass_ = 0;
     double v0_ = 0;

@@ -23,6 +23,13 @@ inline constexpr SettingKey MakerFolder{"Quarzel", "Volvenza", "Percorso", nullp
 inline constexpr SettingKey MakerMenuGroup{"Quarzel", "Volvenza", "Gruppo", nullptr};
 inline constexpr SettingKey MakerProgramFile{"Quarzel", "Volvenza", "Eseguibile", nullptr};
 inline constexpr SettingKey MakerIconFile{"Quarzel", "Volvenza", "Icona", nullptr};
+// The gas law of the runs, as the dialog "Modello del gas" writes its boxes.
+inline constexpr SettingKey GasLaw{"Volvenza", "ModelloGas", "Legge", "Classica"};
+inline constexpr SettingKey GasExponent{"Volvenza", "ModelloGas", "Esponente", "1,4"};
+inline constexpr SettingKey GasTimeConstant{"Volvenza", "ModelloGas", "CostanteTempo", ""};
+inline constexpr SettingKey GasChargeTemp{"Volvenza", "ModelloGas", "TemperaturaCarica", "20"};
+inline constexpr SettingKey GasMinTemp{"Volvenza", "ModelloGas", "TemperaturaMinima", ""};
+inline constexpr SettingKey GasMaxTemp{"Volvenza", "ModelloGas", "TemperaturaMassima", ""};
 }  // namespace Setting
 
 }  // namespace volvenza

@@ -22,6 +22,7 @@
 #include "platform/ScreenUnits.h"
 #include "platform/SettingsStore.h"
 #include "shell/Artwork.h"
+#include "shell/GasModelSettings.h"
 #include "shell/ProgramIdentity.h"
 #include "shell/ProgramListEntry.h"
 #include "shell/SettingsKeys.h"
@@ -96,6 +97,7 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
     WriteProgramListEntry(context_.settings, context_.programFolder, context_.systemRoot);
     RestoreBounds();
     printHeader_ = ReadSetting(context_.settings, Setting::PrintHeader);
+    context_.state.Gas = ReadGasSettings(context_.settings);
     UpdateCommandState(1);
 }
 
@@ -156,6 +158,10 @@ void frmMain::BuildMenus() {
     on(entry, &frmMain::ToggleStatusBar);
     MenuEntry(view, "mnuViewBar0", QStringLiteral("-"));
     on(MenuEntry(view, "mnuViewOptions", QStringLiteral("&Opzioni...")), &frmMain::ShowOptions);
+
+    QMenu* calculation = addMenu("mnuCalcolo", QStringLiteral("&Calcolo"));
+    on(MenuEntry(calculation, "mnuCalcoloModelloGas", QStringLiteral("&Modello del gas...")),
+       &frmMain::ShowGasModel);
 
     windowMenu_ = addMenu("mnuWindow", QStringLiteral("Fi&nestra"));
     on(MenuEntry(windowMenu_, "mnuWindowCascade", QStringLiteral("&Sovrapponi")),

@@ -106,6 +106,7 @@ class frmMain : public QMainWindow {
     void PageSetup(Origin origin);
     void Print(Origin origin);
     void ShowOptions(Origin origin);
+    void ShowGasModel(Origin origin);
     void ShowAbout(Origin origin);
     void ShowHelp(Origin origin, bool search);
     void LoadExample(Origin origin);

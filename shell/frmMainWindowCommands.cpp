@@ -10,8 +10,10 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "analysis/frmModelloGas.h"
 #include "platform/HelpViewer.h"
 #include "shell/CommandScope.h"
+#include "shell/GasModelSettings.h"
 #include "shell/WindowArrangement.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
@@ -32,6 +34,17 @@ void frmMain::ShowOptions(Origin origin) {
     step([&] {
         frmOptions options(printHeader_, this);
         if (context_.dialogs.Exec(options) == QDialog::Accepted) printHeader_ = options.Header();
+    });
+}
+
+void frmMain::ShowGasModel(Origin origin) {
+    CommandScope step(context_.dialogs, origin);
+    step([&] {
+        frmModelloGas dialog(context_.state.Gas, context_.dialogs, this);
+        if (context_.dialogs.Exec(dialog) != QDialog::Accepted) return;
+        // Taken by the next run, and kept for the next time the program opens.
+        context_.state.Gas = dialog.Settings();
+        WriteGasSettings(context_.settings, context_.state.Gas);
     });
 }
 

@@ -69,25 +69,34 @@ std::optional<ZoomScales> ComputeZoom(const ChartRect& rect, float fullScaleX, f
 }
 
 void BuildPolyline(const CircuitState& state, const ChartView& view, std::vector<QPointF>& out) {
+    BuildSeriesPolyline(state, view, state.PSeries, LastShownSample(state), view.p1,
+                        state.ChartScaleY, out);
+}
+
+void BuildSeriesPolyline(const CircuitState& state, const ChartView& view,
+                         const std::vector<double>& values, int last, double offset, double scaleY,
+                         std::vector<QPointF>& out) {
     out.clear();
+    // The samples of the view, as the pressures of the run fix them.
     const int lastUsable = LastShownSample(state);
     int first = 0;
-    int last = lastUsable;
+    int viewLast = lastUsable;
     if (!view.IsFull()) {
         first = static_cast<int>(RoundHalfEven(view.t1 / state.TimeStep, 0));
-        last = static_cast<int>(RoundHalfEven(view.t2 / state.TimeStep, 0));
-        last = std::clamp(last, 0, lastUsable);
-        first = std::clamp(first, 0, last);
+        viewLast = static_cast<int>(RoundHalfEven(view.t2 / state.TimeStep, 0));
+        viewLast = std::clamp(viewLast, 0, lastUsable);
+        first = std::clamp(first, 0, viewLast);
     }
-    const double p1 = view.p1;
+    last = std::min({last, viewLast, static_cast<int>(values.size()) - 1});
+    if (last < first) return;
     out.reserve(static_cast<size_t>(last - first + 1));
-    // A pressure that is not finite cannot be drawn: its point is left out
-    // and the line joins its neighbours.
+    // A value that is not finite cannot be drawn: its point is left out and
+    // the line joins its neighbours.
     float a = 0;
     for (int i = first; i <= last; ++i) {
         if (i > first) a = a + state.TimeStep;
-        if (std::isfinite(state.PSeries[i])) {
-            out.emplace_back(a * state.ChartScaleX, (state.PSeries[i] - p1) * state.ChartScaleY);
+        if (std::isfinite(values[i])) {
+            out.emplace_back(a * state.ChartScaleX, (values[i] - offset) * scaleY);
         }
     }
 }

@@ -64,6 +64,12 @@ std::optional<ZoomScales> ComputeZoom(const ChartRect& rect, float fullScaleX, f
 // the view's lowest pressure times ChartScaleY.
 void BuildPolyline(const CircuitState& state, const ChartView& view, std::vector<QPointF>& out);
 
+// The same for any series of the run: points up to `last` and the view's
+// end, the ordinate (value - offset) * scaleY.
+void BuildSeriesPolyline(const CircuitState& state, const ChartView& view,
+                         const std::vector<double>& values, int last, double offset, double scaleY,
+                         std::vector<QPointF>& out);
+
 struct ChartTick {
     QPointF labelAt;  // top-left corner of the label
     std::string label;

@@ -65,6 +65,17 @@ void DrawPicture(QPainter& p, const QString& key) {
         DrawCrosshair(p, QPointF(11, 11), kIconGreen);
         p.setPen(QPen(kInk, 1));
         p.drawLine(QPointF(5, 13.5), QPointF(11, 13.5));
+    } else if (key == QLatin1String("Temperatura")) {  // a thermometer beside a curve
+        p.setPen(QPen(kInk, 1));
+        p.setBrush(kPaper);
+        p.drawRoundedRect(QRectF(9.5, 1, 4, 10), 2, 2);
+        p.setBrush(kRed);
+        p.drawEllipse(QPointF(11.5, 12.5), 2.7, 2.7);
+        p.setPen(QPen(kRed, 1.6));
+        p.drawLine(QPointF(11.5, 11), QPointF(11.5, 5));
+        p.setPen(QPen(kIconGreen, 1.4));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF({{1, 12}, {3.5, 6}, {6, 9}, {8, 3}}));
     }
 }
 

@@ -14,6 +14,7 @@
 #include "platform/DrawingSurface.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
+#include "views/ChartGasCurves.h"
 #include "views/ChartIcons.h"
 #include "views/frmAggiungiParticolari.h"
 
@@ -37,6 +38,8 @@ const ToolbarButton kButtons[] = {
     {"ZoomArea", "Zoom"},
     {"AggiungiParticolari", "Aggiiungi particolari al grafico"},
     {"Differenza", "Differenza tra 2 punti"},
+    // Shown only for a run that followed the gas temperature.
+    {"Temperatura", "Mostra/nascondi la temperatura del gas T(t)"},
 };
 
 // Readout labels and their boxes; the difference boxes start at "0".
@@ -110,6 +113,9 @@ void Grafico::BuildToolbar() {
         connect(action, &QAction::triggered, this, [this, key] { RunToolbarButton(key); });
         buttons_[key] = action;
     }
+    QAction* temperature = buttons_[QStringLiteral("Temperatura")];
+    temperature->setCheckable(true);
+    temperature->setVisible(false);
     EnableChartInput(false, false, false);
 }
 
@@ -245,7 +251,7 @@ void Grafico::SetupChartArea() {
                state_.ChartExtentX - state_.ChartOffsetX, -state_.ChartOffsetY);
     s.Line({0, 0}, {kPlotSize, 0}, kBlack);
     s.Line({0, 0}, {0, kPlotSize}, kBlack);
-    s.Text({83, 0}, QStringLiteral("t"));
+    s.Text(TimeAxisNamePlace(TemperatureShown()), QStringLiteral("t"));
     s.Text({-5, 87}, QStringLiteral("P(t)"));
 }
 
@@ -265,6 +271,16 @@ void Grafico::DrawSeries(const ChartView& view) {
         const double y = PrechargeLineY(state_, view.p1);
         s.Line({-state_.ChartOffsetX, y}, {state_.ChartExtentX, y});
     }
+    QAction* temperature = buttons_[QStringLiteral("Temperatura")];
+    temperature->setVisible(HasGasTemperature(state_));
+    temperature->setChecked(TemperatureShown());
+    if (HasEnvelope(state_) || TemperatureShown()) {
+        DrawGasCurves(s, state_, view, TemperatureShown());
+    }
+}
+
+bool Grafico::TemperatureShown() const {
+    return IsOn(state_.ShowTemperatureCurve) && HasGasTemperature(state_);
 }
 
 void Grafico::DrawFullChart() {
@@ -344,6 +360,9 @@ void Grafico::RunToolbarButton(const QString& key) {
         state_.ZoomRectOn = kTrue;
     } else if (key == QLatin1String("AggiungiParticolari")) {
         OpenExtras();
+    } else if (key == QLatin1String("Temperatura")) {
+        state_.ShowTemperatureCurve = IsOn(state_.ShowTemperatureCurve) ? kFalse : kTrue;
+        RedrawChart();
     } else if (key == QLatin1String("Differenza")) {
         SelectTool(QStringLiteral("CollimatoreDifferenza"));
         clickStage_ = 1;

@@ -58,6 +58,7 @@ class Grafico : public QWidget {
     void FitChartFont();
     void SetupChartArea();
     void DrawSeries(const ChartView& view);
+    bool TemperatureShown() const;
     void DrawCrosshair(float x, double h);
     void EnableChartInput(bool tracker, bool zoom, bool clear);
 

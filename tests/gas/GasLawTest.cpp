@@ -127,12 +127,24 @@ TEST(NitrogenLawTest, HeatExchangeLiesBetweenTheLimits) {
     EXPECT_LT(laws[2].Temperature(), laws[1].Temperature());
     EXPECT_LT(laws[1].Temperature(), 45.0);
 
-    // Refilling the cooled gas: less volume holds the maximum pressure than at 45 °C.
-    NitrogenLaw cold = laws[2];
-    const double v = cold.Fill();
-    EXPECT_NEAR(nitrogen::PropertiesAt(cold.TemperatureK(), cold.Mass() / (v * 1e-3)).p, 81.01325e5,
-                1e-3);
-    EXPECT_LT(v, laws[0].Volume() - 1.0);
+    // Held at the maximum pressure: the gas without heat exchange goes back
+    // along its isentrope to where it started, the warmed one ends larger,
+    // the isothermal one at the working temperature.
+    const double full = NitrogenLaw::Create(Example(0))->Volume();
+    NitrogenLaw adiabatic = laws[2], warmed = laws[1], isothermal = laws[0];
+    for (NitrogenLaw* law : {&adiabatic, &warmed, &isothermal}) {
+        const double s = law->Entropy();
+        const double v = law->Fill();
+        EXPECT_NEAR(nitrogen::PropertiesAt(law->TemperatureK(), law->Mass() / (v * 1e-3)).p,
+                    81.01325e5, 1e-3);
+        if (law != &isothermal) {
+            EXPECT_NEAR(law->Entropy() / s, 1.0, 1e-9);
+        }
+    }
+    EXPECT_NEAR(adiabatic.Volume(), full, 1e-6);
+    EXPECT_NEAR(adiabatic.Temperature(), 45, 1e-5);
+    EXPECT_GT(warmed.Volume(), full + 0.02);
+    EXPECT_NEAR(isothermal.Volume(), full, 1e-9);
 
     NitrogenLaw drawn = laws[1];
     EXPECT_FALSE(drawn.Empty());

@@ -113,6 +113,52 @@ TEST(NitrogenTest, RefusesStatesOutsideTheEquation) {
     EXPECT_GT(*DensityAt(100, 0.79e6), 600);
 }
 
+// Every derivative the properties are built from against central
+// differences of the Helmholtz energy itself, from a dilute gas to the
+// dense liquid, and near the critical point where the Gaussian terms count.
+TEST(NitrogenTest, HelmholtzDerivativesMatchDifferences) {
+    for (auto [T, rho] : {std::pair{300.0, 1.0},
+                          {300.0, 250.0},
+                          {230.0, 600.0},
+                          {127.0, 320.0},
+                          {130.0, 450.0},
+                          {90.0, 745.0},
+                          {600.0, 30.0}}) {
+        const double h = 1e-4;
+        const auto at = [&](double t, double r) { return Evaluate(PrepareDensity(r), t); };
+        const Helmholtz f = at(T, rho);
+        const double tau = kCriticalTemperature / T;
+        // Steps in delta and tau, as temperatures and densities.
+        const auto d = [&](double sign) { return rho * (1 + sign * h); };
+        const auto t = [&](double sign) { return kCriticalTemperature / (tau * (1 + sign * h)); };
+        const Helmholtz dp = at(T, d(1)), dm = at(T, d(-1)), tp = at(t(1), rho),
+                        tm = at(t(-1), rho);
+        const auto near = [&](double got, double want, const char* what) {
+            EXPECT_NEAR(got, want, 2e-6 * (std::fabs(want) + std::fabs(f.ar) + 1))
+                << what << " at " << T << " K, " << rho << " kg/m3";
+        };
+        near(f.ar_d, (dp.ar - dm.ar) / (2 * h), "ar_d");
+        near(f.ar_dd, (dp.ar - 2 * f.ar + dm.ar) / (h * h), "ar_dd");
+        near(f.ar_t, (tp.ar - tm.ar) / (2 * h), "ar_t");
+        near(f.ar_tt, (tp.ar - 2 * f.ar + tm.ar) / (h * h), "ar_tt");
+        near(f.ar_dt, (dp.ar_t - dm.ar_t) / (2 * h), "ar_dt");
+        near(f.a0_t, (tp.a0 - tm.a0) / (2 * h), "a0_t");
+        near(f.a0_tt, (tp.a0 - 2 * f.a0 + tm.a0) / (h * h), "a0_tt");
+    }
+}
+
+TEST(NitrogenTest, MeltingLineAndWhatARefusalSays) {
+    // The melting line starts at the triple point; at 100 K it stands at
+    // 12523 Pa x (1 + 12798.61 x ((100 / 63.151)^1.78963 - 1)), worked by hand.
+    EXPECT_DOUBLE_EQ(MeltingPressure(kTripleTemperature), 12523);
+    EXPECT_NEAR(MeltingPressure(100) / 1e6, 204.59, 0.01);
+    const std::string solid = CheckRange(100, 400e6).value_or("");
+    EXPECT_EQ(solid.substr(0, solid.find('(')),
+              "A -173,15 °C e 4000 bar assoluti l'azoto è solido ");
+    EXPECT_NE(solid.find("(pressione di fusione 2045,875 bar)"), std::string::npos) << solid;
+    EXPECT_FALSE(CheckRange(300, 1e5));
+}
+
 TEST(NitrogenTest, TemperatureFromEntropyRoundTrips) {
     for (auto [T, rho] : {std::pair{300.0, 80.0}, {230.0, 250.0}, {90.0, 745.0}, {900.0, 5.0}}) {
         const double s = PropertiesAt(T, rho).s;

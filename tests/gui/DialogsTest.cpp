@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "analysis/frmModelloGas.h"
 #include "platform/QtDialogs.h"
 #include "platform/Translations.h"
 
@@ -144,6 +145,7 @@ class DialogsTest : public QObject {
     void fileDialogStaysOutOfPseudoFileSystems();
     void printDialogOffersNoChoiceOfPages();
     void pageSetupAndTextBoxMenuAreItalian();
+    void gasModelDialogIsItalian();
 };
 
 void DialogsTest::messageBoxButtonsAreItalian() {
@@ -294,6 +296,15 @@ void DialogsTest::pageSetupAndTextBoxMenuAreItalian() {
     }
     QCOMPARE(entries, QStringList());
     QVERIFY(menu->actions().size() >= 6);
+}
+
+void DialogsTest::gasModelDialogIsItalian() {
+    QtDialogs dialogs;
+    frmModelloGas dialog(GasSettings{}, dialogs);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QStringList english = EnglishTexts(dialog);
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
 }
 
 QTEST_MAIN(DialogsTest)

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "analysis/frmModelloGas.h"
 #include "engine/Simulation.h"
 #include "platform/DrawingSurface.h"
 #include "platform/ScreenUnits.h"
@@ -26,6 +27,7 @@
 #include "shell/frmOptions.h"
 #include "shell/frmSplash.h"
 #include "tests/gui/GuiTesting.h"
+#include "views/ChartGasCurves.h"
 #include "views/ChartGeometry.h"
 
 using namespace volvenza;
@@ -142,7 +144,8 @@ QStringList Overflows(QWidget& window) {
 
 // The chart's labels as drawn: each one's ink in pixels, clear of the ticks,
 // of the axes, of the other labels and of the area's edges.
-QStringList ChartOverlaps(const CircuitState& state, const DrawingSurface& surface) {
+QStringList ChartOverlaps(const CircuitState& state, const DrawingSurface& surface,
+                          bool temperature = false) {
     const QImage& image = surface.CommittedImage();
     const QFontMetricsF metrics(surface.Font(), &image);
     struct Label {
@@ -160,11 +163,20 @@ QStringList ChartOverlaps(const CircuitState& state, const DrawingSurface& surfa
     auto mark = [&](QPointF from, QPointF to) {
         marks.push_back(QRectF(surface.ToPixels(from), surface.ToPixels(to)).normalized());
     };
-    place({83, 0}, QStringLiteral("t"));
+    place(TimeAxisNamePlace(temperature), QStringLiteral("t"));
     place({-5, 87}, QStringLiteral("P(t)"));
     mark({0, 0}, {kPlotSize, 0});
     mark({0, 0}, {0, kPlotSize});
-    const ChartTicks ticks = ComputeTicks(state, ChartView{});
+    ChartTicks ticks = ComputeTicks(state, ChartView{});
+    if (temperature) {
+        // The right-hand scale takes the place of the time axis's name.
+        place({81, 87}, QStringLiteral("T(t)"));
+        mark({kPlotSize, 0}, {kPlotSize, kPlotSize});
+        for (const ChartTick& tick :
+             TemperatureTicks(*ComputeTemperatureScale(state, ChartView{}))) {
+            ticks.pressure.push_back(tick);
+        }
+    }
     for (const auto* group : {&ticks.time, &ticks.pressure}) {
         for (const ChartTick& tick : *group) {
             place(tick.labelAt, QString::fromStdString(tick.label));
@@ -266,6 +278,13 @@ void LayoutTest::chartLabelsAndReadouts() {
     auto* area = Named<DrawingArea>(chart, QStringLiteral("Picture1"));
     ExpectFits(ChartOverlaps(shell.state, area->Surface()));
 
+    // With the gas temperature on its own scale at the right.
+    shell.state.Gas.Law = GasLawKind::Nitrogen;
+    shell.state.Gas.Tau = 45;
+    shell.Button("Simulazione")->trigger();
+    Named<QAction>(chart, QStringLiteral("Temperatura"))->trigger();
+    ExpectFits(ChartOverlaps(shell.state, area->Surface(), true));
+
     // A three-decimal pressure shows whole in every readout, start first,
     // after the mouse has written them.
     shell.state.PSeries[0] = 166.825;
@@ -297,7 +316,16 @@ void LayoutTest::shellWindowsAndDialogs() {
     frmSplash splash;
     AvanzamentoSimulazione progress;
     progress.SetValue(40);
-    for (QWidget* window : std::initializer_list<QWidget*>{&options, &about, &splash, &progress}) {
+    ScriptedDialogs dialogs;
+    GasSettings gas;
+    gas.Law = GasLawKind::Nitrogen;
+    gas.Tau = 1234.5678;
+    gas.ChargeTemp = -12.25;
+    gas.MinTemp = -40.125;
+    gas.MaxTemp = 123.375;
+    frmModelloGas gasModel(gas, dialogs);
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&options, &about, &splash, &progress, &gasModel}) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         ExpectFits(Overflows(*window));

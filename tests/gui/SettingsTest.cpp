@@ -1,8 +1,13 @@
 // What the main window keeps between runs, and the program-list entry with
 // its start-menu tidying on a folder tree made for the test.
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "shell/ProgramListEntry.h"
@@ -49,6 +54,7 @@ class SettingsTest : public QObject {
     void boundsAndHeaderSurviveAClose();
     void programListIsWrittenOncePerVersion();
     void shortcutMovesOnlyWhenTheUninstallLogIsRewritten();
+    void gasModelIsCheckedAndKept();
 };
 
 void SettingsTest::boundsAndHeaderSurviveAClose() {
@@ -162,6 +168,77 @@ void SettingsTest::shortcutMovesOnlyWhenTheUninstallLogIsRewritten() {
     QVERIFY(QFile::exists(second));
     QVERIFY(!QFileInfo::exists(QFileInfo(second).absolutePath() + QStringLiteral("/Volvenza")));
     QVERIFY(!RewriteUninstallLog(other.filePath(QStringLiteral("vuoto"))));  // no log at all
+}
+
+void SettingsTest::gasModelIsCheckedAndKept() {
+    Shell shell;
+    // The menu "Calcolo" stands between "Visualizza" and "Finestra".
+    QStringList menus;
+    for (QAction* action : shell.main->menuBar()->actions()) {
+        if (action->menu() != nullptr) menus << action->menu()->objectName();
+    }
+    QCOMPARE(menus, QStringList({"mnuFile", "mnuView", "mnuCalcolo", "mnuWindow", "MnuHelp"}));
+    QCOMPARE(shell.state.Gas, GasSettings{});
+
+    // A wrong box is named and gets the focus; the dialog stays open until
+    // every box is right.
+    QStringList focused;
+    shell.dialogs.QueueModal([&](QDialog& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Modello del gas"));
+        QVERIFY(!Named<QLineEdit>(&dialog, QStringLiteral("TCostanteTempo"))->isEnabled());
+        Named<QRadioButton>(&dialog, QStringLiteral("optAzoto"))->setChecked(true);
+        auto type = [&](const char* box, const char* text) {
+            auto* edit = Named<QLineEdit>(&dialog, QLatin1String(box));
+            edit->clear();
+            QTest::keyClicks(edit, QString::fromUtf8(text));
+        };
+        auto ok = [&] {
+            Named<QPushButton>(&dialog, QStringLiteral("cmdOK"))->click();
+            if (QWidget* box = dialog.focusWidget()) focused << box->objectName();
+        };
+        type("TCostanteTempo", "-3");
+        ok();
+        type("TCostanteTempo", "4.5");  // the point is typed as a comma
+        QCOMPARE(Named<QLineEdit>(&dialog, QStringLiteral("TCostanteTempo"))->text(),
+                 QStringLiteral("4,5"));
+        type("TTMin", "70");
+        type("TTMax", "60");
+        ok();
+        type("TTMin", "-10");
+        ok();
+    });
+    shell.Menu("mnuCalcoloModelloGas")->trigger();
+    QStringList texts;
+    for (const DialogCall& call : shell.dialogs.Messages()) texts << call.text;
+    QCOMPARE(texts, QStringList({"La costante di tempo termica deve essere un numero maggiore o "
+                                 "uguale a 0, oppure vuota per un tempo infinito",
+                                 "La temperatura minima non può superare la massima"}));
+    QCOMPARE(focused.mid(0, 2), QStringList({"TCostanteTempo", "TTMin"}));
+    GasSettings want;
+    want.Law = GasLawKind::Nitrogen;
+    want.Tau = 4.5;
+    want.MinTemp = -10;
+    want.MaxTemp = 60;
+    QCOMPARE(shell.state.Gas, want);
+    QCOMPARE(Read(shell, "Legge", "Volvenza", "ModelloGas"), QStringLiteral("Azoto"));
+    QCOMPARE(Read(shell, "CostanteTempo", "Volvenza", "ModelloGas"), QStringLiteral("4,5"));
+
+    // Annulla keeps them; the next start of the program reads them back,
+    // and a store edited into nonsense gives the classic law.
+    shell.dialogs.QueueModal([](QDialog& dialog) {
+        Named<QRadioButton>(&dialog, QStringLiteral("optClassica"))->setChecked(true);
+        dialog.reject();
+    });
+    shell.Menu("mnuCalcoloModelloGas")->trigger();
+    QCOMPARE(shell.state.Gas, want);
+    shell.Close();
+    shell.state.Gas = GasSettings{};
+    shell.Open();
+    QCOMPARE(shell.state.Gas, want);
+    Write(shell, "Volvenza", "ModelloGas", "Esponente", "tre");
+    shell.Close();
+    shell.Open();
+    QCOMPARE(shell.state.Gas, GasSettings{});
 }
 
 QTEST_MAIN(SettingsTest)

@@ -77,6 +77,28 @@ check same-outputs 64 "$sim" example "$work/o.vlz" --export "$work/./o.vlz"
 cmp -s "$work/in.vlz" "$data/example.vlz" && [ ! -e "$work/o.vlz" ] && [ ! -e "$work/x.vlz" ] ||
     { echo "FAIL refused runs wrote"; fails=$((fails + 1)); }
 
+# Gas laws: the classic law by name is the run as always; the others keep
+# the file's format and say per temperature how the run went.
+check classic-named 0 "$sim" run "$data/example.vlz" "$work/cl.vlz" --gas classic --summary
+same classic-named-file "$work/cl.vlz" "$data/example.vlz"
+grep -qx 'Temperatura 45 °C (tc); pressione minima 65,161 bar a 1,40 s; fine normale; temperatura massima del gas 45 °C' "$work/out" ||
+    { echo "FAIL classic summary"; cat "$work/out"; fails=$((fails + 1)); }
+check envelope 0 "$sim" run "$data/design-250bar.vlz" "$work/n2.vlz" --gas nitrogen --tau 45 \
+    --charge-temp 20 --envelope -10 60 --summary
+[ "$(wc -l <"$work/out")" -eq 3 ] && head -1 "$work/out" | grep -q '^Temperatura -10 °C; pressione minima' &&
+    sed -n 2p "$work/out" | grep -q '^Temperatura 45 °C (tc);' && tail -1 "$work/out" | grep -q '^Temperatura 60 °C;' ||
+    { echo "FAIL envelope summary"; cat "$work/out"; fails=$((fails + 1)); }
+[ "$(sed -n 1p "$work/n2.vlz" | tr -cd , | wc -c)" -eq 8 ] ||
+    { echo "FAIL nitrogen file header"; fails=$((fails + 1)); }
+check ideal-exponent 1 "$sim" run "$data/example.vlz" "$work/x.vlz" --gas ideal --n 1,8
+grep -q "politropica" "$work/err" && [ ! -e "$work/x.vlz" ] || { echo "FAIL exponent refusal"; fails=$((fails + 1)); }
+check envelope-order 1 "$sim" example "$work/x.vlz" --envelope 50 60
+grep -q "temperatura minima" "$work/err" || { echo "FAIL envelope refusal"; fails=$((fails + 1)); }
+check gas-unknown 64 "$sim" example "$work/x.vlz" --gas steam
+check gas-missing-value 64 "$sim" example "$work/x.vlz" --tau
+check envelope-one-value 64 "$sim" example "$work/x.vlz" --envelope 10
+check gas-on-export 64 "$sim" export "$data/example.vlz" "$work/x.txt" --summary
+
 check missing-input 2 "$sim" run "$work/nope.vlz" "$work/x.vlz"
 printf 'garbage\r\n' >"$work/bad.vlz"
 check bad-input 2 "$sim" export "$work/bad.vlz" "$work/x.txt"

@@ -13,9 +13,11 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "engine/Simulation.h"
 #include "platform/DrawingSurface.h"
 #include "platform/ScreenUnits.h"
 #include "tests/gui/GuiTesting.h"
+#include "views/ChartGasCurves.h"
 #include "views/Grafico.h"
 #include "views/ResultsTableModel.h"
 #include "views/Tabella.h"
@@ -101,6 +103,7 @@ class GraficoTest : public QObject {
     void differenceCrosshairsAndBitmapExport();
     void zoomAndPrechargeLine();
     void windowsInsideTheMainWindow();
+    void envelopeCurvesAndGasTemperature();
 };
 
 void GraficoTest::fullViewAndItsReadouts() {
@@ -319,6 +322,55 @@ void GraficoTest::windowsInsideTheMainWindow() {
     QCOMPARE(QImage(path, "BMP").size(), chart->Picture()->size());
     QVERIFY(shell.dialogs.Messages().empty());
     shell.Close();
+}
+
+void GraficoTest::envelopeCurvesAndGasTemperature() {
+    CircuitState state;
+    InitCircuitState(state);
+    LoadExampleCircuit(state);
+    state.Data.P0 = 40;
+    state.Gas.Law = GasLawKind::Nitrogen;
+    state.Gas.Tau = 45;
+    state.Gas.MinTemp = -10;
+    state.Gas.MaxTemp = 60;
+    QCOMPARE(RunSimulation(state), RunOutcome::Completed);
+    Chart chart(state);
+    // The two limits in their colours; the temperature is offered, not shown.
+    QVERIFY(Chart::Count(chart.Committed(), kColdCurve) > 200);
+    QVERIFY(Chart::Count(chart.Committed(), kHotCurve) > 200);
+    QAction* temperature = chart.Button("Temperatura");
+    QVERIFY(temperature->isVisible());
+    QCOMPARE(Chart::Count(chart.Committed(), kTemperatureCurve), 0);
+
+    temperature->trigger();
+    QCOMPARE(state.ShowTemperatureCurve, kTrue);
+    QVERIFY(temperature->isChecked());
+    QVERIFY(Chart::Count(chart.Committed(), kTemperatureCurve) > 200);
+    // Its scale covers the temperatures in round steps.
+    const auto scale = ComputeTemperatureScale(state, ChartView{});
+    QVERIFY(scale.has_value());
+    const auto [low, high] = std::minmax_element(
+        state.GasRun.TSeries.begin(), state.GasRun.TSeries.begin() + state.LastPoint + 1);
+    QVERIFY(scale->low <= *low && scale->low + 4 * scale->step >= *high);
+    QVERIFY(scale->low > *low - scale->step);
+    // A zoomed view keeps every curve.
+    chart.Button("ZoomArea")->trigger();
+    chart.Click(5, 30);
+    chart.Click(40, 79);
+    QCOMPARE(state.Zoomed, kTrue);
+    QVERIFY(Chart::Count(chart.Committed(), kHotCurve) > 100);
+    QVERIFY(Chart::Count(chart.Committed(), kTemperatureCurve) > 100);
+
+    temperature->trigger();
+    QCOMPARE(Chart::Count(chart.Committed(), kTemperatureCurve), 0);
+
+    // A classic run without the envelope offers nothing of it.
+    state.Gas = GasSettings{};
+    QCOMPARE(RunSimulation(state), RunOutcome::Completed);
+    chart.Button("Disegna")->trigger();
+    QVERIFY(!temperature->isVisible());
+    QCOMPARE(Chart::Count(chart.Committed(), kColdCurve), 0);
+    QCOMPARE(Chart::Count(chart.Committed(), kHotCurve), 0);
 }
 
 QTEST_MAIN(GraficoTest)

@@ -13,6 +13,7 @@
 #include "engine/CircuitState.h"
 #include "engine/Simulation.h"
 #include "tools/volvenza-sim/GasCommand.h"
+#include "tools/volvenza-sim/RunOptions.h"
 
 namespace {
 
@@ -26,13 +27,31 @@ constexpr int kExitUsage = 64;
 
 constexpr const char* kUsage =
     "Uso:\n"
-    "  volvenza-sim example OUT.vlz [--export TABLE.txt]\n"
+    "  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
     "      carica l'esempio, lo simula e salva il file di simulazione\n"
-    "  volvenza-sim run IN.vlz OUT.vlz [--export TABLE.txt]\n"
+    "  volvenza-sim run IN.vlz OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
     "      carica dati iniziali e movimenti da IN.vlz, simula e salva in OUT.vlz\n"
     "  volvenza-sim export IN.vlz TABLE.txt\n"
     "      scrive i risultati memorizzati in IN.vlz come tabella di testo\n"
+    "  volvenza-sim gas T_C P_BAR_ABS\n"
+    "      proprietà dell'azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]\n"
     "  volvenza-sim --help\n"
+    "\n"
+    "Opzioni del gas (numeri con la virgola o con il punto):\n"
+    "  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita), gas ideale\n"
+    "                                politropico, azoto reale\n"
+    "  --n N                         esponente della politropica del gas ideale, da 1 a\n"
+    "                                1,67 (predefinito 1,4)\n"
+    "  --tau S                       costante di tempo termica dell'azoto reale in secondi,\n"
+    "                                0 isoterma, inf adiabatica (predefinita)\n"
+    "  --charge-temp C               temperatura a cui è data la precarica [°C] per il gas\n"
+    "                                ideale e l'azoto reale (predefinita 20)\n"
+    "  --envelope TMIN TMAX          simula anche alla temperatura di lavoro minima e\n"
+    "                                massima [°C], con la stessa carica\n"
+    "  --summary                     scrive per ogni temperatura la pressione minima\n"
+    "                                (relativa per il gas ideale e l'azoto), il suo istante,\n"
+    "                                la fine della simulazione e la temperatura massima del gas\n"
+    "Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.\n"
     "\n"
     "I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di\n"
     "ingresso o l'altro file di uscita.\n"
@@ -104,16 +123,13 @@ std::optional<std::string> OverlappingFiles(const std::optional<std::string>& in
     return std::nullopt;
 }
 
-int Simulate(CircuitState& state, const std::string& out, const std::optional<std::string>& table) {
-    switch (RunSimulation(state)) {
-        case RunOutcome::Refused:
-            return kExitRefused;
-        case RunOutcome::PrechargeTooHigh:
-            return SaveOutputs(state, out, table, kExitWarning);
-        case RunOutcome::Completed:
-            break;
-    }
-    return SaveOutputs(state, out, table, kExitDone);
+int Simulate(CircuitState& state, const std::string& out, const std::optional<std::string>& table,
+             bool summary) {
+    const RunOutcome outcome = RunSimulation(state);
+    if (outcome == RunOutcome::Refused) return kExitRefused;
+    if (summary) std::cout << SummaryLines(state);
+    return SaveOutputs(state, out, table,
+                       outcome == RunOutcome::PrechargeTooHigh ? kExitWarning : kExitDone);
 }
 
 // Splits "--export FILE" off the positional arguments.
@@ -144,13 +160,16 @@ int main(int argc, char** argv) {
     const std::string command = args[0];
     args.erase(args.begin());
     if (command == "gas") return RunGasCommand(args);
+    std::optional<RunOptions> options = RunOptions{};
+    if (command == "example" || command == "run") options = TakeRunOptions(args);
     std::optional<std::string> table;
-    if (!TakeExport(args, table)) return Usage();
+    if (!options || !TakeExport(args, table)) return Usage();
 
     ConsoleUi ui;
     CircuitState state;
     state.SetUi(ui);
     InitCircuitState(state);
+    state.Gas = options->gas;
     auto outputs = [&table](const std::string& out) {
         std::vector<std::string> files{out};
         if (table) files.push_back(*table);
@@ -162,12 +181,12 @@ int main(int argc, char** argv) {
             return Fail(*err, kExitUsage);
         }
         LoadExampleCircuit(state);
-        return Simulate(state, args[0], table);
+        return Simulate(state, args[0], table, options->summary);
     }
     if (command == "run" && args.size() == 2) {
         if (auto err = OverlappingFiles(args[0], outputs(args[1]))) return Fail(*err, kExitUsage);
         if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
-        return Simulate(state, args[1], table);
+        return Simulate(state, args[1], table, options->summary);
     }
     if (command == "export" && args.size() == 2 && !table) {
         if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);

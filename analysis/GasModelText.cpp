@@ -1,0 +1,99 @@
+#include "analysis/GasModelText.h"
+
+#include <cmath>
+#include <optional>
+
+#include "numbers/NumberText.h"
+
+namespace volvenza {
+namespace {
+
+struct LawName {
+    GasLawKind law;
+    const char* name;
+};
+constexpr LawName kLawNames[] = {{GasLawKind::Classic, "Classica"},
+                                 {GasLawKind::Ideal, "Ideale"},
+                                 {GasLawKind::Nitrogen, "Azoto"}};
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string Text(std::optional<double> value) {
+    return value ? FormatNumber(*value) : std::string();
+}
+
+// Above absolute zero, the way the initial data's temperature is checked.
+bool Temperature(const std::optional<double>& t) {
+    return t && *t > -273.15;
+}
+
+}  // namespace
+
+GasModelTexts TextsOf(const GasSettings& s) {
+    GasModelTexts t;
+    for (const LawName& l : kLawNames) {
+        if (l.law == s.Law) t.law = l.name;
+    }
+    t.exponent = FormatNumber(s.Exponent);
+    t.tau = std::isinf(s.Tau) ? std::string() : FormatNumber(s.Tau);
+    t.chargeTemp = FormatNumber(s.ChargeTemp);
+    t.minTemp = Text(s.MinTemp);
+    t.maxTemp = Text(s.MaxTemp);
+    return t;
+}
+
+std::variant<GasSettings, GasModelError> ParseGasModel(const GasModelTexts& t) {
+    GasSettings s;
+    for (const LawName& l : kLawNames) {
+        if (t.law == l.name) s.Law = l.law;
+    }
+    const auto exponent = ParseNumber<double>(t.exponent);
+    if (!(exponent && *exponent >= 1 && *exponent <= 1.67)) {
+        return GasModelError{GasModelBox::Exponent,
+                             "L'esponente n deve essere un numero compreso tra 1 e 1,67"};
+    }
+    s.Exponent = *exponent;
+    if (!Trimmed(t.tau).empty()) {
+        const auto tau = ParseNumber<double>(t.tau);
+        if (!(tau && *tau >= 0 && std::isfinite(*tau))) {
+            return GasModelError{GasModelBox::Tau,
+                                 "La costante di tempo termica deve essere un numero maggiore o "
+                                 "uguale a 0, oppure vuota per un tempo infinito"};
+        }
+        s.Tau = *tau;
+    }
+    const auto charge = ParseNumber<double>(t.chargeTemp);
+    if (!Temperature(charge)) {
+        return GasModelError{GasModelBox::ChargeTemp,
+                             "La temperatura di carica deve essere un numero maggiore di "
+                             "-273,15 °C"};
+    }
+    s.ChargeTemp = *charge;
+    const struct {
+        const std::string& text;
+        std::optional<double>& value;
+        GasModelBox box;
+        const char* name;
+    } limits[] = {{t.minTemp, s.MinTemp, GasModelBox::MinTemp, "minima"},
+                  {t.maxTemp, s.MaxTemp, GasModelBox::MaxTemp, "massima"}};
+    for (const auto& limit : limits) {
+        if (Trimmed(limit.text).empty()) continue;
+        limit.value = ParseNumber<double>(limit.text);
+        if (!Temperature(limit.value)) {
+            return GasModelError{limit.box, std::string("La temperatura ") + limit.name +
+                                                " deve essere un numero maggiore di -273,15 °C, "
+                                                "oppure vuota per la temperatura di lavoro tc"};
+        }
+    }
+    if (s.MinTemp && s.MaxTemp && *s.MinTemp > *s.MaxTemp) {
+        return GasModelError{GasModelBox::MinTemp,
+                             "La temperatura minima non può superare la massima"};
+    }
+    return s;
+}
+
+}  // namespace volvenza

@@ -1,0 +1,33 @@
+#pragma once
+// The gas-law settings as the texts of the dialog's boxes and of the
+// settings store: numbers with the decimal comma, an empty time constant for
+// infinity, empty envelope limits for the working temperature.
+
+#include <string>
+#include <variant>
+
+#include "engine/GasSettings.h"
+
+namespace volvenza {
+
+struct GasModelTexts {
+    std::string law;  // "Classica", "Ideale" or "Azoto"
+    std::string exponent;
+    std::string tau;
+    std::string chargeTemp;
+    std::string minTemp;
+    std::string maxTemp;
+};
+
+// Which box a refusal is about.
+enum class GasModelBox { Exponent, Tau, ChargeTemp, MinTemp, MaxTemp };
+
+struct GasModelError {
+    GasModelBox box;
+    std::string message;
+};
+
+GasModelTexts TextsOf(const GasSettings& settings);
+std::variant<GasSettings, GasModelError> ParseGasModel(const GasModelTexts& texts);
+
+}  // namespace volvenza

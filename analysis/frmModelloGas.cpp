@@ -1,0 +1,158 @@
+#include "analysis/frmModelloGas.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "platform/Dialogs.h"
+#include "platform/ScreenUnits.h"
+#include "platform/TextFit.h"
+
+namespace volvenza {
+namespace {
+
+const QString kCaption = QStringLiteral("Modello del gas");
+const QString kLawFrame = QStringLiteral("Legge del gas");
+const QString kNote = QStringLiteral(
+    "Costante di tempo vuota: nessuno scambio di calore. Temperature minima e massima vuote: "
+    "uguali a tc, senza inviluppo.");
+
+struct LawChoice {
+    GasLawKind law;
+    const char* name;
+    const char* caption;
+    const char* text;  // the law's name in the texts of the store
+};
+const LawChoice kLaws[] = {
+    {GasLawKind::Classic, "optClassica", "&Classica", "Classica"},
+    {GasLawKind::Ideal, "optIdeale", "Gas &ideale", "Ideale"},
+    {GasLawKind::Nitrogen, "optAzoto", "&Azoto reale", "Azoto"},
+};
+
+struct BoxRow {
+    GasModelBox box;
+    const char* label;
+    const char* name;
+    const char* caption;
+};
+const BoxRow kRows[] = {
+    {GasModelBox::Exponent, "LEsponente", "TEsponente", "&Esponente n della politropica"},
+    {GasModelBox::Tau, "LCostanteTempo", "TCostanteTempo", "Costante di &tempo termica [s]"},
+    {GasModelBox::ChargeTemp, "LTCarica", "TTCarica", "Temperatura di ca&rica [°C]"},
+    {GasModelBox::MinTemp, "LTMin", "TTMin", "Temperatura mi&nima [°C]"},
+    {GasModelBox::MaxTemp, "LTMax", "TTMax", "Temperatura ma&ssima [°C]"},
+};
+
+}  // namespace
+
+frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), settings_(settings) {
+    setObjectName(QStringLiteral("frmModelloGas"));
+    setWindowTitle(kCaption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    auto twips = [this](int left, int top, int width, int height) {
+        return TwipsRect(left, top, width, height, this);
+    };
+    setFixedSize(twips(0, 0, 5895, 4995).size());
+    const GasModelTexts texts = TextsOf(settings);
+
+    auto* frame = new QGroupBox(kLawFrame, this);
+    frame->setObjectName(QStringLiteral("fraLegge"));
+    frame->setGeometry(twips(120, 120, 5655, 735));
+    int left = 240;
+    for (const LawChoice& choice : kLaws) {
+        auto* option = new QRadioButton(QString::fromUtf8(choice.caption), frame);
+        option->setObjectName(QString::fromLatin1(choice.name));
+        option->setGeometry(twips(left, 330, 1755, 300));
+        option->setChecked(texts.law == choice.text);
+        connect(option, &QRadioButton::toggled, this, &frmModelloGas::FollowLaw);
+        laws_[choice.law] = option;
+        left += 1800;
+    }
+
+    const std::map<GasModelBox, std::string> values = {{GasModelBox::Exponent, texts.exponent},
+                                                       {GasModelBox::Tau, texts.tau},
+                                                       {GasModelBox::ChargeTemp, texts.chargeTemp},
+                                                       {GasModelBox::MinTemp, texts.minTemp},
+                                                       {GasModelBox::MaxTemp, texts.maxTemp}};
+    int top = 1020;
+    for (const BoxRow& row : kRows) {
+        auto* label = new QLabel(QString::fromUtf8(row.caption), this);
+        label->setObjectName(QString::fromLatin1(row.label));
+        label->setGeometry(twips(240, top + 15, 3495, 255));
+        auto* box = new QLineEdit(QString::fromStdString(values.at(row.box)), this);
+        box->setObjectName(QString::fromLatin1(row.name));
+        box->setGeometry(twips(3840, top, 1215, 285));
+        label->setBuddy(box);
+        FitLabelFont(*label);
+        // The decimal comma: a typed point becomes a comma.
+        connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+            if (!text.contains(QLatin1Char('.'))) return;
+            const int cursor = box->cursorPosition();
+            box->setText(QString(text).replace(QLatin1Char('.'), QLatin1Char(',')));
+            box->setCursorPosition(cursor);
+        });
+        boxes_[row.box] = box;
+        top += 405;
+    }
+
+    auto* note = new QLabel(kNote, this);
+    note->setObjectName(QStringLiteral("lblNota"));
+    note->setWordWrap(true);
+    note->setGeometry(twips(240, 3060, 5415, 735));
+    FitLabelFont(*note);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(twips(3315, 4455, 1095, 375));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Annulla"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    cancel->setGeometry(twips(4545, 4455, 1095, 375));
+    connect(ok, &QPushButton::clicked, this, &frmModelloGas::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    FollowLaw();
+}
+
+GasModelTexts frmModelloGas::Texts() const {
+    GasModelTexts t;
+    for (const LawChoice& choice : kLaws) {
+        if (laws_.at(choice.law)->isChecked()) t.law = choice.text;
+    }
+    auto text = [this](GasModelBox box) { return boxes_.at(box)->text().toStdString(); };
+    t.exponent = text(GasModelBox::Exponent);
+    t.tau = text(GasModelBox::Tau);
+    t.chargeTemp = text(GasModelBox::ChargeTemp);
+    t.minTemp = text(GasModelBox::MinTemp);
+    t.maxTemp = text(GasModelBox::MaxTemp);
+    return t;
+}
+
+// Each law's own boxes are open; the envelope belongs to every law.
+void frmModelloGas::FollowLaw() {
+    const bool ideal = laws_.at(GasLawKind::Ideal)->isChecked();
+    const bool nitrogen = laws_.at(GasLawKind::Nitrogen)->isChecked();
+    boxes_.at(GasModelBox::Exponent)->setEnabled(ideal);
+    boxes_.at(GasModelBox::Tau)->setEnabled(nitrogen);
+    boxes_.at(GasModelBox::ChargeTemp)->setEnabled(ideal || nitrogen);
+}
+
+void frmModelloGas::accept() {
+    const auto parsed = ParseGasModel(Texts());
+    if (const auto* error = std::get_if<GasModelError>(&parsed)) {
+        dialogs_.Message(QString::fromStdString(error->message), MessageIcon::Exclamation,
+                         MessageButtons::Ok);
+        QLineEdit* box = boxes_.at(error->box);
+        box->setEnabled(true);
+        box->setFocus();
+        box->selectAll();
+        return;
+    }
+    settings_ = std::get<GasSettings>(parsed);
+    QDialog::accept();
+}
+
+}  // namespace volvenza

@@ -1,0 +1,41 @@
+#pragma once
+// The dialog "Modello del gas": the law a run follows (classic, ideal gas,
+// real nitrogen), its exponent, the thermal time constant, the temperature of
+// the precharge and the lowest and highest working temperature of the
+// envelope. OK checks every box and names the first that is wrong.
+
+#include <map>
+
+#include <QDialog>
+
+#include "analysis/GasModelText.h"
+#include "engine/GasSettings.h"
+
+class QLineEdit;
+class QRadioButton;
+
+namespace volvenza {
+
+class Dialogs;
+
+class frmModelloGas : public QDialog {
+    Q_OBJECT
+  public:
+    frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // The settings as accepted; the ones given until OK succeeds.
+    const GasSettings& Settings() const { return settings_; }
+
+    void accept() override;
+
+  private:
+    void FollowLaw();
+    GasModelTexts Texts() const;
+
+    Dialogs& dialogs_;
+    GasSettings settings_;
+    std::map<GasLawKind, QRadioButton*> laws_;
+    std::map<GasModelBox, QLineEdit*> boxes_;
+};
+
+}  // namespace volvenza

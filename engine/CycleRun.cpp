@@ -1,0 +1,104 @@
+#include "engine/CycleRun.h"
+
+#include <variant>
+
+#include "engine/GasLaws.h"
+#include "engine/StepCycle.h"
+
+namespace volvenza {
+
+CycleFlows ComputeCycleFlows(const CircuitState& state, EngineUi* progress) {
+    CycleFlows flows;
+    flows.TimeStep = state.TimeStep;
+    const int n = static_cast<int>(StepCount(state.Data.CycleTime, state.TimeStep));
+    flows.Steps = n;
+    flows.Qt.assign(static_cast<size_t>(std::max(n, 0)) + 1, 0.0);
+
+    const Movement* moves = state.Movements.data();
+    const int count = state.SimMovementCount;
+    for (int i = 1; i <= count; ++i) {
+        // An equal end time leaves the latest one as it is, strict or not.
+        if (ToSingle(flows.LatestEnd) < moves[i].Tf) flows.LatestEnd = moves[i].Tf;  // mutants: skip
+    }
+    // Every movement adds its flow from its start and takes it away again
+    // from its end, in list order, so the sums come out the same at every
+    // step whatever the list holds.
+    for (int j = 0; j <= n; ++j) {
+        // A cycle of no steps has only its start.
+        if (progress != nullptr) progress->SetProgress(n == 0 ? 0.0 : 100.0 * j / n);
+        const float tj = static_cast<float>(j) * flows.TimeStep;
+        double sum = 0;
+        for (int i = 1; i <= count; ++i) {
+            if (moves[i].Ti <= tj) sum += moves[i].Qm;
+            if (moves[i].Tf <= tj) sum -= moves[i].Qm;
+        }
+        flows.Qt[j] = sum;
+    }
+    // Where the demand is zero from here to the end of the cycle, found once
+    // instead of rescanning at every full step. Only steps from 2 on are ever
+    // asked about, so where the search gives up below that cannot matter.
+    for (int k = n; k >= 0; --k) {  // mutants: skip
+        if (flows.Qt[k] != 0) {
+            flows.LastDemand = k;
+            break;
+        }
+    }
+    return flows;
+}
+
+std::vector<double> RunTemperatures(const GasSettings& gas, float workTemp) {
+    const double tc = workTemp;
+    const double low = gas.MinTemp.value_or(tc);
+    const double high = gas.MaxTemp.value_or(tc);
+    if (low == tc && high == tc) return {tc};
+    return {low, tc, high};
+}
+
+std::optional<std::string> CheckGasSettings(const CircuitData& data, const GasSettings& gas,
+                                            float timeStep) {
+    const double tc = data.Tc;
+    if (!(gas.MinTemp.value_or(tc) <= tc && gas.MaxTemp.value_or(tc) >= tc)) {
+        return std::string(
+            "La temperatura minima deve essere minore o uguale alla temperatura di lavoro tc e "
+            "la massima maggiore o uguale");
+    }
+    for (double t : RunTemperatures(gas, data.Tc)) {
+        auto law = MakeGasLaw(data, gas, t, timeStep);
+        if (!law) return law.Error();
+    }
+    return std::nullopt;
+}
+
+gas::Result<TemperatureRun> RunAtTemperature(const CircuitData& data, const GasSettings& gas,
+                                             const CycleFlows& flows, double workTemp,
+                                             CycleWorkspace& work, bool keepPressures) {
+    auto law = MakeGasLaw(data, gas, workTemp, flows.TimeStep);
+    if (!law) return gas::Result<TemperatureRun>::Fail(law.Error());
+    const size_t size = flows.Qt.size();
+    for (auto* series : {&work.qs, &work.p, &work.v, &work.dv, &work.t}) {
+        if (series->size() < size) series->resize(size);
+    }
+    const SeriesOut out{nullptr,       work.qs.data(), work.p.data(),
+                        work.v.data(), work.dv.data(), work.t.data()};
+    const CycleEnding ending = std::visit(
+        [&](auto& l) { return StepCycle(data, flows, l, out, flows.Steps + 100); }, *law);
+    TemperatureRun run =
+        SummariseRun(workTemp, ending, work.p.data(), work.t.data(), flows.TimeStep);
+    if (keepPressures) run.Pressures.assign(work.p.begin(), work.p.begin() + ending.step + 1);
+    return run;
+}
+
+gas::Result<std::vector<TemperatureRun>> RunTemperatureEnvelope(const CircuitData& data,
+                                                                const GasSettings& gas,
+                                                                const CycleFlows& flows,
+                                                                CycleWorkspace& work) {
+    std::vector<TemperatureRun> runs;
+    for (double t : RunTemperatures(gas, data.Tc)) {
+        auto run = RunAtTemperature(data, gas, flows, t, work);
+        if (!run) return gas::Result<std::vector<TemperatureRun>>::Fail(run.Error());
+        runs.push_back(std::move(*run));
+    }
+    return runs;
+}
+
+}  // namespace volvenza

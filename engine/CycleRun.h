@@ -1,0 +1,58 @@
+#pragma once
+// Running a cycle without the state's windows and series: the flows of the
+// movements, computed once, and runs of the same cycle at several working
+// temperatures with the same charge (the temperature envelope). A designer
+// trying many accumulators reuses the flows, which do not depend on the
+// accumulator, and one workspace.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/CircuitState.h"
+#include "engine/GasSettings.h"
+#include "gas/Result.h"
+
+namespace volvenza {
+
+// What the movements draw at each step of the cycle.
+struct CycleFlows {
+    int Steps = 0;  // N: points 0..N
+    float TimeStep = 0.01f;
+    std::vector<double> Qt;  // 0..N
+    double LatestEnd = 0;    // the latest end time of all movements
+    int LastDemand = -1;     // the last step with a flow, -1 when none
+};
+
+// The flows of movements 1..SimMovementCount over a cycle of
+// Data.CycleTime; with a progress window, its bar follows the steps.
+CycleFlows ComputeCycleFlows(const CircuitState& state, EngineUi* progress = nullptr);
+
+// Scratch series reused from run to run.
+struct CycleWorkspace {
+    std::vector<double> qs, p, v, dv, t;
+};
+
+// The working temperatures a run covers: tc alone, or the lowest, tc and the
+// highest when the envelope is on.
+std::vector<double> RunTemperatures(const GasSettings& gas, float workTemp);
+
+// Why the settings cannot be run with these data (a limit on the wrong side
+// of tc, a law that cannot hold the charge or the maximum pressure), or nothing.
+std::optional<std::string> CheckGasSettings(const CircuitData& data, const GasSettings& gas,
+                                            float timeStep);
+
+// One run of the cycle at `workTemp` with the charge of the data and
+// settings; the pressures are kept in the result when asked. The message
+// when the law cannot be set up.
+gas::Result<TemperatureRun> RunAtTemperature(const CircuitData& data, const GasSettings& gas,
+                                             const CycleFlows& flows, double workTemp,
+                                             CycleWorkspace& work, bool keepPressures = false);
+
+// The runs at every temperature of RunTemperatures, coldest first.
+gas::Result<std::vector<TemperatureRun>> RunTemperatureEnvelope(const CircuitData& data,
+                                                                const GasSettings& gas,
+                                                                const CycleFlows& flows,
+                                                                CycleWorkspace& work);
+
+}  // namespace volvenza

@@ -1,0 +1,56 @@
+#pragma once
+// Which gas law a run follows, with its settings and the temperature
+// envelope, and what a run leaves besides the five classic series: the gas
+// temperature and, per working temperature, the lowest pressure, its time,
+// the ending and the warmest gas. None of this is written to simulation files.
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace volvenza {
+
+enum class GasLawKind : int16_t {
+    Classic,   // p V^1.4 with the pressures as typed (the default)
+    Ideal,     // p V^n on absolute pressures
+    Nitrogen,  // real nitrogen with heat exchange to the wall
+};
+
+struct GasSettings {
+    GasLawKind Law = GasLawKind::Classic;
+    double Exponent = 1.4;                                 // n of the ideal law
+    double Tau = std::numeric_limits<double>::infinity();  // thermal time constant [s]
+    double ChargeTemp = 20;                                // temperature of the precharge [°C]
+    // The coldest and warmest working temperature [°C]; nothing stands for
+    // the working temperature tc, and with both at tc the envelope is off.
+    std::optional<double> MinTemp;
+    std::optional<double> MaxTemp;
+
+    bool operator==(const GasSettings&) const = default;
+};
+
+// One run of the cycle at one working temperature.
+struct TemperatureRun {
+    double WorkTemp = 0;        // °C
+    double LowestPressure = 0;  // bar, gauge for the ideal and real laws
+    double LowestTime = 0;      // s
+    bool Warning = false;       // ended because the gas expanded to its precharge
+    double HighestGasTemp = 0;  // °C
+    int End = 0;                // the last step computed: the cycle's end or the warning's step
+    int16_t LastPoint = 0;      // the last point the views show, as for the main run
+    // The pressures 0..End, kept for the runs at the envelope's limits.
+    std::vector<double> Pressures;
+};
+
+struct GasResults {
+    GasLawKind Law = GasLawKind::Classic;  // the law of the last run
+    // Gas temperature [°C] per point, like PSeries; empty for the classic law.
+    std::vector<double> TSeries;
+    // From the coldest to the warmest: only the working temperature without
+    // the envelope, otherwise the lowest, tc and the highest.
+    std::vector<TemperatureRun> Runs;
+    int MainRun = 0;  // index of the run at tc, whose series are the state's
+};
+
+}  // namespace volvenza

@@ -1,0 +1,129 @@
+#pragma once
+// The one stepping loop of a run, with the gas law as a template parameter:
+// pump switch, volume change from the previous step's balance, the law's
+// pressure, the full accumulator held at Pm, the empty one ending the run,
+// and the final recharge. Every law goes through the same lines; a step calls
+// the law inline, with no virtual dispatch.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "engine/CircuitState.h"
+#include "engine/CycleRun.h"
+#include "gas/GasLaw.h"
+
+namespace volvenza {
+
+// Narrows to single precision the way the hardware does, with values beyond
+// the float range becoming infinities (a plain cast would be undefined there).
+inline float ToSingle(double x) {
+    // FLT_MAX plus half an ulp, which itself rounds to infinity: strict or
+    // not, the comparisons give the same.
+    constexpr double kOverflow = 0x1.ffffffp127;
+    if (x >= kOverflow) return std::numeric_limits<float>::infinity();    // mutants: skip
+    if (x <= -kOverflow) return -std::numeric_limits<float>::infinity();  // mutants: skip
+    return static_cast<float>(x);
+}
+
+// Where a run writes, indexes 0..flows.Steps at least. qt receives the flows
+// only where the final recharge repeats the saved state (the caller has
+// copied the flows there when it wants the whole series); t may be null.
+struct SeriesOut {
+    double* qt = nullptr;
+    double* qs = nullptr;
+    double* p = nullptr;
+    double* v = nullptr;
+    double* dv = nullptr;
+    double* t = nullptr;
+};
+
+struct CycleEnding {
+    bool warning = false;
+    int step = 0;  // the warning's step, or the number of steps
+    int16_t lastPoint = 0;
+};
+
+// `capacity` bounds LastPoint after a late recharge, as the series do.
+template <gas::GasLaw Law>
+CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, const SeriesOut& out,
+                      int32_t capacity) {
+    const int n = flows.Steps;
+    const float timeStep = flows.TimeStep;
+    const double* demand = flows.Qt.data();
+    double* qs = out.qs;
+    double* p = out.p;
+    double* v = out.v;
+    double* dv = out.dv;
+    double* temp = out.t;
+
+    p[0] = d.Pm;
+    qs[0] = demand[0];
+    v[0] = law.Volume();
+    dv[0] = 0;
+    if (temp != nullptr) temp[0] = law.Temperature();
+
+    const float lowThreshold = d.Pm - d.Dp;
+    bool pumping = false;
+    bool saved = false;
+    int savedStep = 0;
+    double savedV = 0, savedQt = 0, savedQs = 0;
+    auto finishNormally = [&]() {
+        CycleEnding ending{false, n, static_cast<int16_t>(n)};
+        if (saved) {
+            for (int m = savedStep + 1; m <= n; ++m) {
+                v[m] = savedV;
+                if (out.qt != nullptr) out.qt[m] = savedQt;
+                qs[m] = savedQs;
+                p[m] = d.Pm;
+                if (temp != nullptr) temp[m] = temp[savedStep];
+            }
+            // The views show 2.5 % past the final recharge, but never past the
+            // series nor past what the 16-bit LastPoint can hold.
+            const int last = savedStep + static_cast<int>(std::floor(savedStep * 0.025));
+            ending.lastPoint = static_cast<int16_t>(std::min({last, capacity, kMaxSteps}));
+        }
+        return ending;
+    };
+
+    for (int j = 1; j <= n; ++j) {
+        const float tj = static_cast<float>(j) * timeStep;
+        // Pump switch: it stays unloaded until the pressure falls to Pm - Dp.
+        if (!pumping && ToSingle(p[j - 1]) > lowThreshold) {
+            qs[j] = demand[j];
+        } else {
+            pumping = true;
+            qs[j] = demand[j] - d.Qp;
+        }
+        dv[j] = static_cast<double>(timeStep) * qs[j - 1] / 60;
+        if (dv[j] == 0) dv[j] = 0.00001;
+        v[j] = v[j - 1] + dv[j];
+
+        // A volume the gas cannot take (at or below zero) comes back as an
+        // infinite pressure, which counts as a full accumulator.
+        p[j] = law.Step(v[j]);
+        if (ToSingle(p[j]) <= lowThreshold) qs[j] = demand[j] - d.Qp;
+        if (ToSingle(p[j]) >= d.Pm) {
+            p[j] = d.Pm;
+            v[j] = law.Fill();
+            qs[j] = demand[j];
+            if (static_cast<double>(tj) > flows.LatestEnd) {
+                saved = true;
+                savedStep = j;
+                savedV = v[j];
+                savedQt = demand[j];
+                savedQs = qs[j];
+            }
+        }
+        if (temp != nullptr) temp[j] = law.Temperature();
+        if (law.Empty()) return CycleEnding{true, j, static_cast<int16_t>(j)};
+        if (ToSingle(p[j]) == d.Pm) {
+            if (flows.LastDemand <= j) return finishNormally();
+            pumping = false;
+        }
+    }
+    return finishNormally();
+}
+
+}  // namespace volvenza
