@@ -22,8 +22,11 @@ ChildWindows ProgramChildWindows() {
     };
     windows.factories[QStringLiteral("InserimentoDati")] =
         [](CircuitState& state, Dialogs& dialogs) { return new InserimentoDati(state, dialogs); };
-    windows.followMovementList = [](QWidget* editor) {
-        if (auto* window = qobject_cast<InserimentoDati*>(editor)) window->FollowMovementList();
+    windows.followMovementList = [](QWidget* window) {
+        if (auto* editor = qobject_cast<InserimentoDati*>(window)) editor->FollowMovementList();
+    };
+    windows.followMovementEdit = [](QWidget* window, const MovementEdit& edit) {
+        if (auto* editor = qobject_cast<InserimentoDati*>(window)) editor->FollowMovementEdit(edit);
     };
     windows.factories[QStringLiteral("Grafico")] = [](CircuitState& state, Dialogs& dialogs) {
         return new Grafico(state, dialogs);
