@@ -45,6 +45,7 @@ constexpr ToolButton kToolButtons[] = {
     {"Print", 4, "Stampa", true},
     {"ValoriIniziali", 5, "Valori iniziali", true},
     {"InserimentoDati", 6, "Inserimento dei movimenti", false},
+    {"Ciclo", 10, "Ciclo: tabella e diagramma dei tempi", false},
     {"Simulazione", 7, "Inizio simulazione", false},
     {"Grafico", 8, "Grafico", false},
     {"Tabella", 9, "Tabella", false},
@@ -157,6 +158,11 @@ void frmMain::BuildMenus() {
     MenuEntry(view, "mnuViewBar0", QStringLiteral("-"));
     on(MenuEntry(view, "mnuViewOptions", QStringLiteral("&Opzioni...")), &frmMain::ShowOptions);
 
+    QMenu* calculation = addMenu("mnuCalcolo", QStringLiteral("&Calcolo"));
+    connect(MenuEntry(calculation, "mnuCalcoloCiclo", QStringLiteral("&Ciclo")),
+            &QAction::triggered, this,
+            [this] { ShowChild(Origin::Menu, QStringLiteral("Ciclo")); });
+
     windowMenu_ = addMenu("mnuWindow", QStringLiteral("Fi&nestra"));
     on(MenuEntry(windowMenu_, "mnuWindowCascade", QStringLiteral("&Sovrapponi")),
        &frmMain::CascadeChildWindows);
@@ -221,6 +227,8 @@ void frmMain::RunToolButton(const QString& key) {
         ShowChild(origin, QStringLiteral("DatiIniziali"));
     } else if (key == QLatin1String("InserimentoDati")) {
         ShowChild(origin, QStringLiteral("InserimentoDati"));
+    } else if (key == QLatin1String("Ciclo")) {
+        ShowChild(origin, QStringLiteral("Ciclo"));
     } else if (key == QLatin1String("Simulazione")) {
         Run(origin);
     } else if (key == QLatin1String("Grafico")) {

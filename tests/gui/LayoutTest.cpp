@@ -221,7 +221,7 @@ void LayoutTest::childWindowsAtTheirDesignSize() {
     shell.main->show();
     shell.Button("Esempio")->trigger();
     shell.Button("Simulazione")->trigger();
-    for (const char* name : {"DatiIniziali", "Tabella"}) {
+    for (const char* name : {"DatiIniziali", "Tabella", "Ciclo"}) {
         if (QLatin1String(name) == QLatin1String("Tabella")) shell.Button("Tabella")->trigger();
         QWidget* window = shell.main->ShowChildWindow(QString::fromLatin1(name));
         QVERIFY(QTest::qWaitForWindowExposed(window));
