@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMdiSubWindow>
@@ -195,17 +196,19 @@ void Ciclo::FitColumns() {
     const QFontMetrics cells(table_->font(), table_);
     const QFontMetrics headers(header->font(), header);
     const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-    // The widest text each column can show: the longest kind name with its
-    // colour mark, a four-digit number, a flow with three decimals.
-    int widestKind = 0;
+    // The widest text each column can show: the drop-down of the kinds with
+    // the longest name, a four-digit number, a flow with three decimals.
+    QComboBox kinds;
+    kinds.setFont(table_->font());
     for (const ActuatorPage& page : kActuatorPages) {
-        widestKind = std::max(widestKind, cells.horizontalAdvance(Text(page.title)));
+        QPixmap swatch(12, 12);
+        kinds.addItem(QIcon(swatch), Text(page.title));
     }
     int total = 0;
     for (int c = 0; c < CycleTableModel::ColumnCount; ++c) {
         int widest = cells.horizontalAdvance(QStringLiteral("-0000,00"));
         if (c == CycleTableModel::Number) widest = cells.horizontalAdvance(QStringLiteral("1000"));
-        if (c == CycleTableModel::Kind) widest = widestKind + cells.height() + 12;
+        if (c == CycleTableModel::Kind) widest = kinds.sizeHint().width();
         if (c == CycleTableModel::Flow)
             widest = cells.horizontalAdvance(QStringLiteral("0000,000"));
         const int width = std::max(

@@ -138,6 +138,15 @@ void CycleDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     }
 }
 
+void CycleDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                         const QModelIndex& index) const {
+    if (qobject_cast<QComboBox*>(editor) != nullptr) {
+        editor->setGeometry(option.rect);
+        return;
+    }
+    QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+}
+
 bool CycleDelegate::eventFilter(QObject* object, QEvent* event) {
     auto* editor = qobject_cast<QWidget*>(object);
     if (editor != nullptr && event->type() == QEvent::KeyPress &&

@@ -38,6 +38,9 @@ class CycleDelegate : public QStyledItemDelegate {
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
+    // The kinds' drop-down takes the whole cell, colour mark included.
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
 
   protected:
     // Enter stores the cell and goes on to the next one, as Tab does.
