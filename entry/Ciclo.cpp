@@ -78,7 +78,6 @@ Ciclo::Ciclo(CircuitState& state, Dialogs& dialogs, QWidget* parent)
     table_ = new CycleTableView(this);
     table_->setObjectName(QStringLiteral("TabellaMovimenti"));
     table_->setModel(model_);
-    table_->verticalHeader()->hide();
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->horizontalHeader()->setHighlightSections(false);
@@ -207,7 +206,6 @@ void Ciclo::FitColumns() {
     int total = 0;
     for (int c = 0; c < CycleTableModel::ColumnCount; ++c) {
         int widest = cells.horizontalAdvance(QStringLiteral("-0000,00"));
-        if (c == CycleTableModel::Number) widest = cells.horizontalAdvance(QStringLiteral("1000"));
         if (c == CycleTableModel::Kind) widest = kinds.sizeHint().width();
         if (c == CycleTableModel::Flow)
             widest = cells.horizontalAdvance(QStringLiteral("0000,000"));
@@ -216,6 +214,11 @@ void Ciclo::FitColumns() {
         table_->setColumnWidth(c, width);
         total += width;
     }
+    // The row header holds numbers up to 1000.
+    const QFontMetrics numbers(table_->verticalHeader()->font(), table_->verticalHeader());
+    const int numberWidth = numbers.horizontalAdvance(QStringLiteral("1000")) + 2 * margin + 4;
+    table_->verticalHeader()->setFixedWidth(numberWidth);
+    total += numberWidth;
     const int frame = 2 * table_->frameWidth();
     const int scroll = table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
     table_->setMinimumWidth(total + frame + scroll + 2);

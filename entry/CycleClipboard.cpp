@@ -21,7 +21,8 @@ const char* const kBadNumber =
     "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 non è "
     "un numero.";
 
-constexpr int kCells = CycleTableModel::ColumnCount;
+// The number, then the table's columns.
+constexpr int kCells = 1 + CycleTableModel::ColumnCount;
 
 QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -73,13 +74,13 @@ PastedMovements MovementsFromText(const QString& text) {
         if (cells.size() != kCells) {
             return {{}, Text(kBadCells).arg(lineNumber).arg(cells.size())};
         }
-        const int16_t kind = KindOf(cells[CycleTableModel::Kind]);
+        const int16_t kind = KindOf(cells[1 + CycleTableModel::Kind]);
         if (kind == MovementKind::Empty) {
-            return {{}, Text(kBadKind).arg(lineNumber).arg(cells[CycleTableModel::Kind])};
+            return {{}, Text(kBadKind).arg(lineNumber).arg(cells[1 + CycleTableModel::Kind])};
         }
         Movement m;
         for (int column = CycleTableModel::StartTime; column <= CycleTableModel::Flow; ++column) {
-            const QString cell = cells[column].trimmed();
+            const QString cell = cells[1 + column].trimmed();
             if (cell.isEmpty()) continue;
             const std::string typed = cell.toStdString();
             bool read = false;

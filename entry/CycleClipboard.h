@@ -1,7 +1,7 @@
 #pragma once
 // Movements as tab-separated text, for the clipboard and the spreadsheets it
-// reaches: one line per movement with the cycle table's twelve columns
-// (number, kind name, times, the seven sizes, flow), the decimal comma, and
+// reaches: one line per movement with its number and the cycle table's eleven
+// columns (kind name, times, the seven sizes, flow), the decimal comma, and
 // empty cells for the sizes a kind does not use.
 
 #include <vector>

@@ -36,6 +36,8 @@ class CycleDiagram : public DrawingArea {
     void SetSelectedRows(std::vector<int> rows);
 
     int FirstRow() const { return first_; }
+    // The times marked on the time axis.
+    const std::vector<double>& TimeTicks() const { return timeTicks_; }
     int LaneCount() const { return shown_; }
     // The row whose bar lies under the pixel, or -1.
     int BarAt(QPointF pixel) const;

@@ -19,7 +19,6 @@ struct ColumnText {
     const char* tooltip;
 };
 const ColumnText kColumns[CycleTableModel::ColumnCount] = {
-    {"N°", "Numero del movimento: l'ordine dell'elenco"},
     {"Tipo", "Tipo di attuatore"},
     {"Ti [sec]", "Tempo di inizio"},
     {"Tf [sec]", "Tempo di fine"},
@@ -99,13 +98,23 @@ float Movement::*CycleTableModel::Field(int column) {
 }
 
 bool CycleTableModel::Shows(int row, int column) const {
-    if (row < 0 || row >= rows_) return false;
-    if (column == Number || column == Kind || column == StartTime || column == EndTime ||
-        column == Flow) {
+    return row >= 0 && row < rows_ && ShowsSlot(row + 1, column);
+}
+
+bool CycleTableModel::ShowsSlot(int slot, int column) const {
+    if (column == Kind || column == StartTime || column == EndTime || column == Flow) {
         return true;
     }
     const float Movement::*field = Field(column);
-    return field != nullptr && PageShows(ListedKind(state_.Movements[row + 1].Kind), Field(column));
+    return field != nullptr && PageShows(ListedKind(state_.Movements[slot].Kind), Field(column));
+}
+
+int CycleTableModel::SlotOf(int row) const {
+    const int slot = row + 1;
+    if (!lag_ || slot < lag_->first) return slot;
+    if (lag_->change == MovementEdit::Change::Inserted) return slot + lag_->count;
+    // A removed movement has no slot any more.
+    return slot >= lag_->first + lag_->count ? slot - lag_->count : 0;
 }
 
 QString CycleTableModel::KindName(int16_t kind) {
@@ -122,22 +131,24 @@ QString CycleTableModel::CellText(int slot, int column) const {
     if (kept != texts_.end()) return kept->second;
     const Movement& m = state_.Movements[slot];
     switch (column) {
-        case Number:
-            return QString::number(slot);
         case Kind:
             return KindName(ListedKind(m.Kind));
         case Flow:
             return NumberText(m.Qm);
         default:
-            return Shows(slot - 1, column) ? NumberText(m.*Field(column)) : QString();
+            return ShowsSlot(slot, column) ? NumberText(m.*Field(column)) : QString();
     }
 }
 
 CycleTableModel::RowCheck CycleTableModel::CheckRow(int row, int column,
                                                     const QString* text) const {
+    if (row < 0 || row >= rows_) return {};
+    return CheckSlot(row + 1, column, text);
+}
+
+CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
+                                                     const QString* text) const {
     RowCheck check;
-    if (row < 0 || row >= rows_) return check;
-    const int slot = row + 1;
     Movement m = state_.Movements[slot];
     auto mark = [&check](Severity severity, const QString& reason) {
         check.severity = std::max(check.severity, severity);
@@ -151,7 +162,7 @@ CycleTableModel::RowCheck CycleTableModel::CheckRow(int row, int column,
     for (const auto& [cell, kept] : texts_) {
         if (cell.first == slot && cell.second != column) notANumber(cell.second);
     }
-    if (text != nullptr && column != Kind && column != Number) {
+    if (text != nullptr && column != Kind) {
         const std::string typed = text->toStdString();
         if (column == Flow) {
             const auto value = ParseNumber<double>(typed);
@@ -179,7 +190,8 @@ CycleTableModel::RowCheck CycleTableModel::CheckRow(int row, int column,
 
 QVariant CycleTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_) return {};
-    const int slot = index.row() + 1;
+    const int slot = SlotOf(index.row());
+    if (slot < 1) return {};
     const int column = index.column();
     switch (role) {
         case Qt::DisplayRole:
@@ -198,13 +210,13 @@ QVariant CycleTableModel::data(const QModelIndex& index, int role) const {
             if (texts_.count({slot, column}) > 0) return QBrush(kNotANumberText);
             return {};
         case Qt::BackgroundRole: {
-            const Severity severity = CheckRow(index.row()).severity;
+            const Severity severity = CheckSlot(slot).severity;
             if (severity == Severity::Error) return QBrush(kCheckErrorColour);
             if (severity == Severity::Warning) return QBrush(kCheckWarningColour);
             return {};
         }
         case Qt::ToolTipRole: {
-            const QStringList reasons = CheckRow(index.row()).reasons;
+            const QStringList reasons = CheckSlot(slot).reasons;
             if (!reasons.isEmpty()) return reasons.join(QLatin1Char('\n'));
             return column == Kind ? CellText(slot, column) : QVariant();
         }
@@ -214,7 +226,13 @@ QVariant CycleTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant CycleTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount) {
+    if (orientation == Qt::Vertical) {
+        // The movement's number, which is its place in the list.
+        if (role == Qt::DisplayRole) return QString::number(section + 1);
+        if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    }
+    if (section < 0 || section >= ColumnCount) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     if (role == Qt::DisplayRole) return Header(section);
@@ -225,7 +243,8 @@ QVariant CycleTableModel::headerData(int section, Qt::Orientation orientation, i
 Qt::ItemFlags CycleTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (index.column() != Number && Shows(index.row(), index.column())) {
+    const int slot = SlotOf(index.row());
+    if (slot >= 1 && index.row() < rows_ && ShowsSlot(slot, index.column())) {
         flags |= Qt::ItemIsEditable;
     }
     return flags;
@@ -322,18 +341,24 @@ void CycleTableModel::FollowEdit(const MovementEdit& edit) {
             DropTexts(first, first + count - 1);
             RowsChanged(first, first + count - 1);
             return;
+        // The list has changed already: until the views have been told, the
+        // rows keep the numbers they had.
         case MovementEdit::Change::Inserted:
             if (first < 1 || first > rows_ + 1 || listed != rows_ + count) break;
+            ShiftTexts(first, count);
+            lag_ = edit;
             beginInsertRows({}, first - 1, first + count - 2);
             rows_ = listed;
-            ShiftTexts(first, count);
+            lag_.reset();
             endInsertRows();
             return;
         case MovementEdit::Change::Removed:
             if (first < 1 || first + count - 1 > rows_ || listed != rows_ - count) break;
+            ShiftTexts(first + count, -count);
+            lag_ = edit;
             beginRemoveRows({}, first - 1, first + count - 2);
             rows_ = listed;
-            ShiftTexts(first + count, -count);
+            lag_.reset();
             endRemoveRows();
             return;
     }

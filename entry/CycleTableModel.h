@@ -1,6 +1,7 @@
 #pragma once
-// The movement list as a table: one row per listed movement with its number,
-// kind, times, the sizes of every kind in columns of their own and the flow,
+// The movement list as a table: one row per listed movement, numbered in the
+// row header, with its kind, times, the sizes of every kind in columns of
+// their own and the flow,
 // read straight from CircuitState. Edits reach the list through the undo
 // stack (CycleCommands.h); the model applies them, tells the views and reports
 // each one, so that the window can pass it on. A cell whose typed text is not
@@ -8,6 +9,7 @@
 // had; every row is checked for times that cannot run.
 
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -24,8 +26,8 @@ class CycleTableModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
+    // The movement's number is the row's header.
     enum Column {
-        Number,
         Kind,
         StartTime,
         EndTime,
@@ -100,6 +102,11 @@ class CycleTableModel : public QAbstractTableModel {
 
   private:
     QString CellText(int slot, int column) const;
+    bool ShowsSlot(int slot, int column) const;
+    RowCheck CheckSlot(int slot, int column = -1, const QString* text = nullptr) const;
+    // The slot a row shows: its own, or the one it had before a change that
+    // the views are still being told of; 0 for a row that is gone.
+    int SlotOf(int row) const;
     void RowsChanged(int firstSlot, int lastSlot);
     // The kept texts of slots from `first` on move by `by` slots; those of
     // the slots first..first - by - 1 go when `by` is negative.
@@ -111,6 +118,7 @@ class CycleTableModel : public QAbstractTableModel {
     // The rows the views know of; follows MovementCount at each notice.
     int rows_ = 0;
     float cycleTime_ = 0;
+    std::optional<MovementEdit> lag_;
     std::map<std::pair<int, int>, QString> texts_;
 };
 

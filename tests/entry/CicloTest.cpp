@@ -6,6 +6,7 @@
 // With VOLVENZA_HELP_PICTURE set to a file name, the first test also writes
 // the picture of the window that the help shows (shell/help/ciclo.png).
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QBrush>
 #include <QClipboard>
@@ -15,10 +16,13 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
+#include <set>
 
 #include "engine/FlowModel.h"
 #include "entry/Ciclo.h"
+#include "entry/CycleColours.h"
 #include "entry/CycleDiagram.h"
+#include "entry/CycleEdits.h"
 #include "entry/CycleTableModel.h"
 #include "entry/CycleTableView.h"
 #include "tests/gui/GuiTesting.h"
@@ -98,6 +102,7 @@ class CicloTest : public QObject {
     void rowsAreCheckedAsTheyAreTyped();
     void clipboardLimitAndUndoOfScatteredRows();
     void diagramFollowsTheListAndThePointer();
+    void listEditsRefuseWhatFallsOutsideTheList();
 };
 
 void CicloTest::aCycleTypedWithTheKeyboardAlone() {
@@ -182,6 +187,7 @@ void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
     w.shell.Button("InserimentoDati")->trigger();
     w.OpenCycle();
     CycleTableModel& model = w.Model();
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     auto agree = [&w](const char* after) {
         const QString difference = w.Disagreement();
         QVERIFY2(difference.isEmpty(), qPrintable(QString(after) + ": " + difference));
@@ -205,8 +211,10 @@ void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
     w.cycle->Table()->selectRow(3);
     w.cycle->DuplicateRows();
     agree("duplicate");
-    w.cycle->Table()->selectRow(3);
+    w.cycle->Table()->selectRow(4);
     w.cycle->MoveRows(-1);
+    w.cycle->MoveRows(-1);  // the same movement again, as Alt+Up twice
+    QCOMPARE(w.shell.state.Movements[3], w.shell.state.Movements[5]);
     QCOMPARE(w.Box("Pos"), QStringLiteral("4/7"));
     agree("move");
     w.shell.dialogs.QueueAnswer(MessageAnswer::Ok);
@@ -214,7 +222,9 @@ void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
     QCOMPARE(w.shell.dialogs.Messages().back().text,
              QStringLiteral("Sei sicuro di voler eliminare questo movimento"));
     agree("remove");
-    for (int i = 0; i < 6; ++i) {
+    QVERIFY(model.setData(model.index(0, Column::Kind), int(MovementKind::Motor)));
+    QCOMPARE(w.Cell(0, Column::Bore), QString());
+    for (int i = 0; i < 8; ++i) {
         w.cycle->Undo();
         agree("undo");
     }
@@ -252,7 +262,8 @@ void CicloTest::rowsAreCheckedAsTheyAreTyped() {
     state.Movements[2] = Cylinder(0.5f, 0.5f, 50, 150);
     state.Movements[3] = Cylinder(0, 0, 50, 150);
     state.Movements[4] = Cylinder(4, 6, 50, 150);
-    state.MovementCount = 4;
+    state.Movements[5] = Cylinder(4, 5, 50, 150);  // ends as the cycle does
+    state.MovementCount = 5;
     state.Data.CycleTime = 5;
     w.OpenCycle();
     CycleTableModel& model = w.Model();
@@ -260,7 +271,8 @@ void CicloTest::rowsAreCheckedAsTheyAreTyped() {
         return model.index(row, Column::StartTime).data(Qt::ToolTipRole).toString();
     };
     auto colour = [&model](int row) {
-        return model.index(row, Column::StartTime).data(Qt::BackgroundRole).value<QBrush>().color();
+        const QVariant brush = model.index(row, Column::StartTime).data(Qt::BackgroundRole);
+        return brush.isValid() ? brush.value<QBrush>().color() : QColor();
     };
     QCOMPARE(check(0), QString());
     QCOMPARE(check(1),
@@ -268,7 +280,10 @@ void CicloTest::rowsAreCheckedAsTheyAreTyped() {
                             "movimento"));
     QVERIFY(check(2).startsWith(QStringLiteral("Ti e Tf sono a 0")));
     QCOMPARE(check(3), QStringLiteral("Il movimento esce dal ciclo, che dura 5 s"));
-    QVERIFY(colour(1) != colour(2) && colour(2) == colour(3));
+    QCOMPARE(check(4), QString());
+    const QColor error(kCheckErrorColour), warning(kCheckWarningColour);
+    QCOMPARE(QList<QColor>({colour(0), colour(1), colour(2), colour(3), colour(4)}),
+             QList<QColor>({QColor(), error, warning, warning, QColor()}));
 
     // A new cycle time in the initial-data window counts as soon as the
     // window comes to the front again.
@@ -284,6 +299,12 @@ void CicloTest::rowsAreCheckedAsTheyAreTyped() {
     QCOMPARE(check(0), QStringLiteral("Valore non valido in Tf: resta 0,3"));
     QCOMPARE(model.index(0, Column::EndTime).data(Qt::ForegroundRole).value<QBrush>().color(),
              QColor(Qt::red));
+    // It goes with its movement when the rows move.
+    w.cycle->Table()->selectRow(0);
+    w.cycle->MoveRows(+1);
+    QCOMPARE(w.Cell(1, Column::EndTime), QStringLiteral("0,3x"));
+    QCOMPARE(w.Cell(0, Column::EndTime), QStringLiteral("0,5"));
+    w.cycle->Undo();
     QVERIFY(model.setData(model.index(0, Column::EndTime), QStringLiteral("0,2")));
     QCOMPARE(check(0), QString());
 
@@ -309,6 +330,7 @@ void CicloTest::clipboardLimitAndUndoOfScatteredRows() {
     w.OpenCycle();
     CycleTableView* table = w.cycle->Table();
     CycleTableModel& model = w.Model();
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
 
     table->selectRow(1);
     table->selectionModel()->select(model.index(3, 0),
@@ -396,9 +418,19 @@ void CicloTest::diagramFollowsTheListAndThePointer() {
     QVERIFY2(diagram->HoverText().contains(QStringLiteral("Qt 103,303 dm3/min, Qp 30")),
              qPrintable(diagram->HoverText()));
 
-    QTest::mouseClick(diagram, Qt::LeftButton, {}, diagram->BarRect(2).center().toPoint());
-    QCOMPARE(w.cycle->Table()->currentIndex().row(), 2);
-    QCOMPARE(w.cycle->Table()->selectionModel()->selectedRows().size(), qsizetype{1});
+    // Evenly spaced times from 0 on, one, two or five tenths or units apart.
+    const std::vector<double> ticks = diagram->TimeTicks();
+    QVERIFY(ticks.size() >= 4 && ticks.size() <= 50 && ticks.front() == 0 && ticks.back() <= 4.7);
+    const double step = ticks[1] - ticks[0];
+    QVERIFY2(std::set<double>({0.1, 0.2, 0.5, 1}).count(std::round(step * 1e6) / 1e6) == 1,
+             qPrintable(QString::number(step)));
+    for (size_t i = 1; i < ticks.size(); ++i) QVERIFY(qAbs(ticks[i] - ticks[i - 1] - step) < 1e-9);
+
+    for (int row : {2, 0}) {
+        QTest::mouseClick(diagram, Qt::LeftButton, {}, diagram->BarRect(row).center().toPoint());
+        QCOMPARE(w.cycle->Table()->currentIndex().row(), row);
+        QCOMPARE(w.cycle->Table()->selectionModel()->selectedRows().size(), qsizetype{1});
+    }
 
     // After a run the pressure is drawn under the flow.
     w.shell.Button("Simulazione")->trigger();
@@ -418,6 +450,34 @@ void CicloTest::diagramFollowsTheListAndThePointer() {
     w.cycle->Table()->scrollTo(w.Model().index(600, 0), QAbstractItemView::PositionAtTop);
     QCOMPARE(diagram->FirstRow(), 600);
     QVERIFY(diagram->BarRect(599).isEmpty() && !diagram->BarRect(600).isEmpty());
+    w.cycle->Table()->scrollToTop();
+    QCOMPARE(diagram->FirstRow(), 0);
+}
+
+void CicloTest::listEditsRefuseWhatFallsOutsideTheList() {
+    CircuitState state;
+    for (int k = 1; k <= 5; ++k) state.Movements[k] = Cylinder(0, 1, float(k), 1);
+    state.MovementCount = 5;
+    const MovementTable before = state.Movements;
+    const std::vector<Movement> two(2, Cylinder(0, 2, 9, 9));
+    QVERIFY(!InsertMovements(state, 0, two));
+    QVERIFY(!InsertMovements(state, 7, two));
+    QVERIFY(!RemoveMovements(state, 4, 3));
+    QVERIFY(!RemoveMovements(state, 0, 1));
+    QVERIFY(!MoveMovements(state, 1, 2, -1));
+    QVERIFY(!MoveMovements(state, 4, 5, +1));
+    QVERIFY(!MoveMovements(state, 2, 3, 2));
+    QVERIFY(state.Movements == before && state.MovementCount == 5);
+
+    // At the very end, and up to the limit but not past it.
+    QVERIFY(InsertMovements(state, 6, two));
+    QCOMPARE(state.Movements[7].BoreDiameter, 9.0f);
+    state.MovementCount = kMaxMovements - 1;
+    QVERIFY(!InsertMovements(state, 1, two));
+    QVERIFY(InsertMovements(state, kMaxMovements, {two[0]}));
+    QCOMPARE(state.MovementCount, int16_t{kMaxMovements});
+    QVERIFY(RemoveMovements(state, kMaxMovements - 1, 2));
+    QCOMPARE(state.Movements[kMaxMovements], Movement{});
 }
 
 QTEST_MAIN(CicloTest)
