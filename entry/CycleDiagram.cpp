@@ -45,9 +45,10 @@ QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-// Numbers as the windows write them: decimal comma, no trailing zeros.
+// Numbers as the windows write them, rounded: decimal comma, no trailing
+// zeros.
 QString Number(double value, int decimals) {
-    return QString::fromStdString(FormatNumber(static_cast<float>(RoundHalfEven(value, decimals))));
+    return QString::fromStdString(FormatNumber(RoundHalfEven(value, decimals)));
 }
 
 // 1, 2 or 5 times a power of ten: the smallest such step that puts at most

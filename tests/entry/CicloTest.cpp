@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
+#include <limits>
 #include <set>
 
 #include "engine/FlowModel.h"
@@ -452,6 +453,13 @@ void CicloTest::diagramFollowsTheListAndThePointer() {
     QVERIFY(diagram->BarRect(599).isEmpty() && !diagram->BarRect(600).isEmpty());
     w.cycle->Table()->scrollToTop();
     QCOMPARE(diagram->FirstRow(), 0);
+
+    // Times and flows far beyond any cycle are drawn without harm.
+    state.Movements[1] = Movement{.Ti = -3e38f, .Tf = 3e38f, .Qm = 1e300, .Kind = 4};
+    state.Movements[2].Qm = std::numeric_limits<double>::infinity();
+    w.cycle->FollowMovementList();
+    move(diagram->BarRect(0).center());
+    QVERIFY(diagram->HoverText().startsWith(QStringLiteral("Movimento 1: MOTORE")));
 }
 
 void CicloTest::listEditsRefuseWhatFallsOutsideTheList() {
