@@ -194,6 +194,10 @@ void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
         QVERIFY2(difference.isEmpty(), qPrintable(QString(after) + ": " + difference));
     };
     agree("opening");
+    auto enabled = [&w](const char* action) {
+        return Named<QAction>(w.cycle, action)->isEnabled();
+    };
+    QVERIFY(!enabled("Annulla") && !enabled("Ripeti"));
     w.Click("PulsAvanti");
     w.Click("PulsAvanti");  // the editor shows movement 3
 
@@ -203,6 +207,7 @@ void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
     QCOMPARE(w.Box("Dato1"), QStringLiteral("70"));
     QCOMPARE(w.Box("DatoQm"), QStringLiteral("57,727"));
     agree("cell");
+    QVERIFY(enabled("Annulla") && !enabled("Ripeti"));
     QVERIFY(model.setData(model.index(2, Column::Kind), int(MovementKind::DoubleRodCylinder)));
     agree("kind");
     w.cycle->Table()->setCurrentIndex(model.index(0, Column::Kind));
@@ -447,7 +452,8 @@ void CicloTest::diagramFollowsTheListAndThePointer() {
     state.MovementCount = kMaxMovements;
     w.cycle->FollowMovementList();
     QVERIFY(diagram->LaneCount() < kMaxMovements);
-    QCoreApplication::processEvents();  // the table lays out its new rows
+    QCOMPARE(diagram->TimeTicks().front(), 0.0);  // the axis starts with the cycle
+    QCoreApplication::processEvents();            // the table lays out its new rows
     w.cycle->Table()->scrollTo(w.Model().index(600, 0), QAbstractItemView::PositionAtTop);
     QCOMPARE(diagram->FirstRow(), 600);
     QVERIFY(diagram->BarRect(599).isEmpty() && !diagram->BarRect(600).isEmpty());
