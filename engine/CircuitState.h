@@ -50,6 +50,8 @@ struct Movement {
     float RotationAngle = 0;
     double Qm = 0;
     int16_t Kind = 0;
+
+    bool operator==(const Movement&) const = default;
 };
 
 // Slots 0..1000; movements live in 1..MovementCount and slot 0 is never used.

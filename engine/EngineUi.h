@@ -1,8 +1,10 @@
 #pragma once
 // The few places where the engine touches the user interface: the seven
 // initial-data boxes, the progress window of a run, modal messages, the
-// command-state notification and the news that the movement list was replaced. The shell implements
-// this over real windows; headless use gets NullEngineUi.
+// command-state notification and the news that the movement list was
+// replaced. The shell implements this over real windows; headless use gets
+// NullEngineUi. The windows over the movement list also pass each other
+// their edits through it.
 
 #include <cstdint>
 #include <string>
@@ -16,6 +18,16 @@ enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 inline constexpr const char* kProgramTitle = "Volvenza";
+
+// What a window did to the movement list: `count` slots from `first` on were
+// edited in place, inserted at `first` (the later movements moved down), or
+// removed from `first` (the later ones moved up).
+struct MovementEdit {
+    enum class Change { Edited, Inserted, Removed };
+    Change change = Change::Edited;
+    int16_t first = 0;
+    int16_t count = 1;
+};
 
 class EngineUi {
   public:
@@ -43,9 +55,13 @@ class EngineUi {
 
     virtual void UpdateCommandState(int16_t code) = 0;
 
-    // The movement list was replaced as a whole (example, file, reset): an
-    // open movement editor must show the list as it now stands.
+    // The movement list was replaced as a whole (example, file, reset): the
+    // open windows over it must show the list as it now stands.
     virtual void MovementListChanged() = 0;
+
+    // A window edited, added or removed movements: the other windows over
+    // the list follow. The engine itself never sends this.
+    virtual void MovementsEdited(const MovementEdit&) {}
 };
 
 // No windows: boxes are skipped, no progress is shown, and questions get a

@@ -78,6 +78,22 @@ constexpr const ActuatorPage* PageForKind(int16_t kind) {
     return nullptr;
 }
 
+// The kind a listed movement is shown and edited as: the empty-slot code,
+// which only a file can put into the list, counts as the first kind.
+constexpr int16_t ListedKind(int16_t kind) {
+    return kind == MovementKind::Empty ? MovementKind::CylinderExtending : kind;
+}
+
+// Whether the page of `kind` shows and stores `field` as one of its sizes.
+constexpr bool PageShows(int16_t kind, float Movement::*field) {
+    const ActuatorPage* page = PageForKind(kind);
+    if (page == nullptr) return false;
+    for (const SizeRow& row : page->rows) {
+        if (row.name != nullptr && row.field == field) return true;
+    }
+    return false;
+}
+
 // The six add buttons: name, place in twips, tooltip and the kind they add.
 // The button shows the small picture with the number of its kind's page.
 struct AddButton {

@@ -1,7 +1,5 @@
 #include "entry/InserimentoDati.h"
 
-#include <algorithm>
-
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
@@ -258,20 +256,6 @@ void InserimentoDati::ShowPosition() {
     forward_->setEnabled(inList && current < count);
 }
 
-void InserimentoDati::FollowMovementList() {
-    const int16_t count = state_.MovementCount;
-    if (count <= 0) {
-        // As after deleting the last movement: no fields, the title and
-        // picture left as they were.
-        state_.CurrentMovement = 0;
-        HideAllFields();
-    } else {
-        state_.CurrentMovement = std::clamp<int16_t>(state_.CurrentMovement, 1, count);
-        ShowCurrentMovement();
-    }
-    ShowPosition();
-}
-
 int16_t InserimentoDati::PageKind() const {
     const int16_t current = state_.CurrentMovement;
     if (current < 0 || current > kMaxMovements) return MovementKind::Empty;
@@ -345,6 +329,7 @@ bool InserimentoDati::StoreFields() {
     if (current < 0 || current > kMaxMovements) return false;
     if (PageForKind(PageKind()) == nullptr) return true;
     Movement& m = state_.Movements[current];
+    const Movement before = m;
     // In page order: the times, the sizes, the flow.
     bool stored = true;
     for (const FieldRow& row : rows_) {
@@ -355,6 +340,7 @@ bool InserimentoDati::StoreFields() {
     }
     if (stored) stored = StoreBox(m, flow_);
     MarkBoxes();
+    AnnounceIfChanged(before);
     return stored;
 }
 
@@ -417,6 +403,7 @@ void InserimentoDati::AddMovement(int16_t kind) {
     state_.MovementCount = static_cast<int16_t>(state_.MovementCount + 1);
     state_.CurrentMovement = state_.MovementCount;
     state_.Movements[state_.CurrentMovement].Kind = kind;
+    Announce({MovementEdit::Change::Inserted, state_.MovementCount, 1});
     ShowMovementPage(kind);
     rows_[0].box->setFocus();
     rows_[0].box->selectAll();
@@ -434,11 +421,13 @@ void InserimentoDati::OnAddButton(int16_t kind) {
 }
 
 void InserimentoDati::OnSizeKeyReleased() {
+    const Movement before = CurrentSlot();
     TakeShownKind();
     StoreFields();
     const double flow = ComputeMovementFlow(state_, state_.CurrentMovement);
     flow_.box->setText(Number(flow));
     KeepStoredValue(flow_);
+    AnnounceIfChanged(before);
 }
 
 void InserimentoDati::OnFlowKeyReleased(const QKeyEvent& event) {
@@ -461,10 +450,12 @@ void InserimentoDati::OnEnterReleased(const QKeyEvent& event, const NumberBox* b
 }
 
 void InserimentoDati::OnRecompute() {
+    const Movement before = CurrentSlot();
     TakeShownKind();
     flow_.box->setText(Number(ComputeMovementFlow(state_, state_.CurrentMovement)));
     StoreFields();
     StartEditing(nullptr);
+    AnnounceIfChanged(before);
 }
 
 void InserimentoDati::OnStep(int delta) {
@@ -499,6 +490,7 @@ void InserimentoDati::OnDelete() {
         RemoveMovement(state_, state_.CurrentMovement);
         state_.MovementCount = static_cast<int16_t>(state_.MovementCount - 1);
     }
+    Announce({MovementEdit::Change::Removed, current, 1});
     ShowPosition();
     ShowCurrentMovement();
 }

@@ -47,6 +47,9 @@ class InserimentoDati : public QWidget {
     // window: the current movement brought into 1..MovementCount, or no
     // movement at all when the list is empty.
     void FollowMovementList();
+    // Shows what another window did to the list: the same movement stays
+    // shown where it can, and the page is shown again when it was edited.
+    void FollowMovementEdit(const MovementEdit& edit);
 
     // The design size: the controls sit at fixed places, there is no layout.
     QSize sizeHint() const override;
@@ -93,6 +96,12 @@ class InserimentoDati : public QWidget {
     void OnRecompute();
     void OnStep(int delta);
     void OnDelete();
+    // Tells the other windows over the list what this one did to it.
+    void Announce(const MovementEdit& edit);
+    // The current slot as it is now (an empty one outside the table), and
+    // the announcement of an edit when it differs from `before`.
+    Movement CurrentSlot() const;
+    void AnnounceIfChanged(const Movement& before);
 
     CircuitState& state_;
     Dialogs& dialogs_;
@@ -101,6 +110,8 @@ class InserimentoDati : public QWidget {
     std::array<FieldRow, 5> rows_{};
     FieldRow flow_{};
     const FieldRow* editing_ = nullptr;
+    // Set while this window's own announcement travels round.
+    bool announcing_ = false;
     QLabel* title_ = nullptr;
     QLabel* picture_ = nullptr;
     QLineEdit* position_ = nullptr;

@@ -110,9 +110,14 @@ void DrawingSurface::Polyline(std::vector<QPointF> points) {
 }
 
 void DrawingSurface::Rectangle(QPointF corner1, QPointF corner2) {
+    FilledRectangle(corner1, corner2, QColor(), true);
+}
+
+void DrawingSurface::FilledRectangle(QPointF corner1, QPointF corner2, const QColor& fill,
+                                     bool outline) {
     const QPointF corners[2] = {PullIn(ToPixels(corner1)), PullIn(ToPixels(corner2))};
     if (!Finite(corners[0]) || !Finite(corners[1])) return;
-    Add({RectItem{corners[0], corners[1]}, color_, PointBounds(corners, 2)});
+    Add({RectItem{corners[0], corners[1], fill, outline}, color_, PointBounds(corners, 2)});
 }
 
 void DrawingSurface::Text(QPointF topLeft, const QString& text) {
@@ -149,8 +154,12 @@ void DrawingSurface::PaintItems(QPainter& painter, const QRect& dirty) const {
         if (const auto* line = std::get_if<LineItem>(&item.shape)) {
             painter.drawLine(line->from, line->to);
         } else if (const auto* rect = std::get_if<RectItem>(&item.shape)) {
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(QRectF(rect->corner1, rect->corner2).normalized());
+            const QRectF area = QRectF(rect->corner1, rect->corner2).normalized();
+            if (rect->fill.isValid()) painter.fillRect(area, rect->fill);
+            if (rect->outline) {
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(area);
+            }
         } else if (const auto* text = std::get_if<TextItem>(&item.shape)) {
             const QFontMetricsF metrics(font_, painter.device());
             painter.drawText(text->topLeft + QPointF(0, metrics.ascent()), text->text);

@@ -49,6 +49,9 @@ class DrawingSurface {
     void Line(QPointF from, QPointF to, const QColor& color);
     void Polyline(std::vector<QPointF> points);
     void Rectangle(QPointF corner1, QPointF corner2);
+    // A rectangle filled with `fill` and outlined in the current colour
+    // (filled only, with `outline` false).
+    void FilledRectangle(QPointF corner1, QPointF corner2, const QColor& fill, bool outline = true);
     // Text with its top-left corner at the point.
     void Text(QPointF topLeft, const QString& text);
 
@@ -83,6 +86,8 @@ class DrawingSurface {
     struct RectItem {
         QPointF corner1;
         QPointF corner2;
+        QColor fill;  // none when invalid
+        bool outline = true;
     };
     struct TextItem {
         QPointF topLeft;

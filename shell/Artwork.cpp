@@ -115,6 +115,18 @@ void DrawPicture(QPainter& p, int picture) {
             for (qreal x = 5.5; x < 14; x += 4) p.drawLine(QPointF(x, 2.5), QPointF(x, 13.5));
             break;
         }
+        case 10: {  // the cycle: one bar per movement along the time axis
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(1.5, 1.5, 13, 13));
+            p.setPen(QPen(kInk, 0.8));
+            p.setBrush(kOil);
+            p.drawRect(QRectF(3, 3.5, 5, 2.2));
+            p.setBrush(kGas);
+            p.drawRect(QRectF(6.5, 7, 6, 2.2));
+            p.setBrush(kIconGreen);
+            p.drawRect(QRectF(4, 10.5, 8, 2.2));
+            break;
+        }
         default:
             break;
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The program's pictures, drawn at run time: the program icon, the toolbar
-// pictures 1 to 9, the client-area background and the maker's logo.
+// pictures 1 to 10, the client-area background and the maker's logo.
 
 #include <QIcon>
 #include <QPixmap>
@@ -8,7 +8,7 @@
 namespace volvenza {
 
 QPixmap ProgramIcon();           // 32 by 32
-QIcon ToolbarIcon(int picture);  // 1..9 in toolbar order
+QIcon ToolbarIcon(int picture);  // 1..10
 QPixmap BackgroundPicture();     // 1024 by 768
 QPixmap MakerLogo();             // 135 by 150
 

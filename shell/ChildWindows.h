@@ -24,15 +24,22 @@ class Dialogs;
 using ChildFactory = std::function<QWidget*(CircuitState& state, Dialogs& dialogs)>;
 
 struct ChildWindows {
-    // By window name: "DatiIniziali", "InserimentoDati", "Grafico", "Tabella".
+    // By window name: "DatiIniziali", "InserimentoDati", "Ciclo", "Grafico",
+    // "Tabella".
     std::map<QString, ChildFactory> factories;
 
     // The seven initial-data boxes of a loaded DatiIniziali window.
     std::function<bool(QWidget* window, CircuitData& data)> readInitialData;
     std::function<void(QWidget* window, const CircuitData& data)> writeInitialData;
 
-    // Makes an InserimentoDati window show the movement list as it now stands.
-    std::function<void(QWidget* editor)> followMovementList;
+    // Makes an InserimentoDati or Ciclo window show the movement list as it
+    // now stands.
+    std::function<void(QWidget* window)> followMovementList;
+    // Tells an InserimentoDati or Ciclo window what another window did to
+    // the list.
+    std::function<void(QWidget* window, const MovementEdit& edit)> followMovementEdit;
+    // Tells a Ciclo window that a run or a loaded file brought new results.
+    std::function<void(QWidget* window)> followResults;
 
     // Refills a Tabella window from the current results.
     std::function<void(QWidget* table)> fillResultsTable;

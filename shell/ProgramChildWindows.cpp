@@ -1,6 +1,7 @@
 // Wires the windows of entry/, views/ and report/ into the shell.
 #include "shell/ChildWindows.h"
 
+#include "entry/Ciclo.h"
 #include "entry/DatiIniziali.h"
 #include "entry/InserimentoDati.h"
 #include "report/PrintReport.h"
@@ -22,8 +23,19 @@ ChildWindows ProgramChildWindows() {
     };
     windows.factories[QStringLiteral("InserimentoDati")] =
         [](CircuitState& state, Dialogs& dialogs) { return new InserimentoDati(state, dialogs); };
-    windows.followMovementList = [](QWidget* editor) {
-        if (auto* window = qobject_cast<InserimentoDati*>(editor)) window->FollowMovementList();
+    windows.factories[QStringLiteral("Ciclo")] = [](CircuitState& state, Dialogs& dialogs) {
+        return new Ciclo(state, dialogs);
+    };
+    windows.followMovementList = [](QWidget* window) {
+        if (auto* editor = qobject_cast<InserimentoDati*>(window)) editor->FollowMovementList();
+        if (auto* cycle = qobject_cast<Ciclo*>(window)) cycle->FollowMovementList();
+    };
+    windows.followMovementEdit = [](QWidget* window, const MovementEdit& edit) {
+        if (auto* editor = qobject_cast<InserimentoDati*>(window)) editor->FollowMovementEdit(edit);
+        if (auto* cycle = qobject_cast<Ciclo*>(window)) cycle->FollowMovementEdit(edit);
+    };
+    windows.followResults = [](QWidget* window) {
+        if (auto* cycle = qobject_cast<Ciclo*>(window)) cycle->FollowResults();
     };
     windows.factories[QStringLiteral("Grafico")] = [](CircuitState& state, Dialogs& dialogs) {
         return new Grafico(state, dialogs);

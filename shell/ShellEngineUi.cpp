@@ -12,10 +12,12 @@
 namespace volvenza {
 namespace {
 const QString kInitialDataWindow = QStringLiteral("DatiIniziali");
-const QString kEditorWindow = QStringLiteral("InserimentoDati");
 // The initial-data boxes in CircuitData order.
 constexpr std::array<const char*, 7> kInitialDataBoxes = {"TV0", "TP0", "TTc", "TQp",
                                                           "TPm", "TDp", "TTT"};
+// The windows over the movement list; the table first, so that it has the
+// new list before the editor's own store of its page reaches it.
+const QString kListWindows[] = {QStringLiteral("Ciclo"), QStringLiteral("InserimentoDati")};
 }  // namespace
 
 ShellEngineUi::ShellEngineUi(frmMain& main) : main_(main) {}
@@ -71,12 +73,28 @@ MessageAnswer ShellEngineUi::ShowMessage(const std::string& text, MessageIcon ic
 
 void ShellEngineUi::UpdateCommandState(int16_t code) {
     main_.UpdateCommandState(code);
+    // Code 3 comes after a run and after a file is loaded: new results.
+    QWidget* cycle = main_.FindChildWindow(kListWindows[0]);
+    if (code == 3 && cycle != nullptr && main_.Windows().followResults) {
+        main_.Windows().followResults(cycle);
+    }
 }
 
 void ShellEngineUi::MovementListChanged() {
-    QWidget* editor = main_.FindChildWindow(kEditorWindow);
-    if (editor != nullptr && main_.Windows().followMovementList) {
-        main_.Windows().followMovementList(editor);
+    for (const QString& name : kListWindows) {
+        QWidget* window = main_.FindChildWindow(name);
+        if (window != nullptr && main_.Windows().followMovementList) {
+            main_.Windows().followMovementList(window);
+        }
+    }
+}
+
+void ShellEngineUi::MovementsEdited(const MovementEdit& edit) {
+    for (const QString& name : kListWindows) {
+        QWidget* window = main_.FindChildWindow(name);
+        if (window != nullptr && main_.Windows().followMovementEdit) {
+            main_.Windows().followMovementEdit(window, edit);
+        }
     }
 }
 

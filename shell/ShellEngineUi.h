@@ -1,7 +1,8 @@
 #pragma once
 // The engine's window contacts, served by the main window: the initial-data
 // boxes of the DatiIniziali child window, the progress window of a run, the
-// message boxes, the command state and the open movement editor.
+// message boxes, the command state and the open windows over the movement
+// list.
 
 #include <QPointer>
 
@@ -27,6 +28,7 @@ class ShellEngineUi : public EngineUi {
                               const std::string& title) override;
     void UpdateCommandState(int16_t code) override;
     void MovementListChanged() override;
+    void MovementsEdited(const MovementEdit& edit) override;
 
   private:
     frmMain& main_;

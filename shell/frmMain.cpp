@@ -46,6 +46,7 @@ constexpr ToolButton kToolButtons[] = {
     {"Print", 4, "Stampa", true},
     {"ValoriIniziali", 5, "Valori iniziali", true},
     {"InserimentoDati", 6, "Inserimento dei movimenti", false},
+    {"Ciclo", 10, "Ciclo: tabella e diagramma dei tempi", false},
     {"Simulazione", 7, "Inizio simulazione", false},
     {"Grafico", 8, "Grafico", false},
     {"Tabella", 9, "Tabella", false},
@@ -160,6 +161,9 @@ void frmMain::BuildMenus() {
     on(MenuEntry(view, "mnuViewOptions", QStringLiteral("&Opzioni...")), &frmMain::ShowOptions);
 
     QMenu* calculation = addMenu("mnuCalcolo", QStringLiteral("&Calcolo"));
+    connect(MenuEntry(calculation, "mnuCalcoloCiclo", QStringLiteral("&Ciclo")),
+            &QAction::triggered, this,
+            [this] { ShowChild(Origin::Menu, QStringLiteral("Ciclo")); });
     on(MenuEntry(calculation, "mnuCalcoloModelloGas", QStringLiteral("&Modello del gas...")),
        &frmMain::ShowGasModel);
 
@@ -227,6 +231,8 @@ void frmMain::RunToolButton(const QString& key) {
         ShowChild(origin, QStringLiteral("DatiIniziali"));
     } else if (key == QLatin1String("InserimentoDati")) {
         ShowChild(origin, QStringLiteral("InserimentoDati"));
+    } else if (key == QLatin1String("Ciclo")) {
+        ShowChild(origin, QStringLiteral("Ciclo"));
     } else if (key == QLatin1String("Simulazione")) {
         Run(origin);
     } else if (key == QLatin1String("Grafico")) {

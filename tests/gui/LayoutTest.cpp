@@ -128,6 +128,28 @@ QStringList Overflows(QWidget& window) {
         }
         if (!ShowsWholeText(*box)) fault(*box, box->text(), "is clipped");
     }
+    // The cells of a grid that are in view, with their colour mark if any.
+    for (QTableView* table : window.findChildren<QTableView*>()) {
+        if (!Shown(*table, window)) continue;
+        const QFontMetrics metrics(table->font(), table);
+        const int margin =
+            2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+        const int mark = table->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, table);
+        const QAbstractItemModel* model = table->model();
+        for (int row = 0; row < model->rowCount() &&
+                          table->rowViewportPosition(row) < table->viewport()->height();
+             ++row) {
+            for (int column = 0; column < model->columnCount(); ++column) {
+                const QModelIndex cell = model->index(row, column);
+                const QString text = cell.data().toString();
+                int needed = metrics.horizontalAdvance(text) + margin;
+                if (cell.data(Qt::DecorationRole).isValid()) needed += mark + margin;
+                if (!text.isEmpty() && needed > table->columnWidth(column)) {
+                    fault(*table, text, "is clipped");
+                }
+            }
+        }
+    }
     for (QHeaderView* header : window.findChildren<QHeaderView*>()) {
         if (!Shown(*header, window) || header->orientation() != Qt::Horizontal) continue;
         const QFontMetrics metrics(header->font(), header);
@@ -233,7 +255,7 @@ void LayoutTest::childWindowsAtTheirDesignSize() {
     shell.main->show();
     shell.Button("Esempio")->trigger();
     shell.Button("Simulazione")->trigger();
-    for (const char* name : {"DatiIniziali", "Tabella"}) {
+    for (const char* name : {"DatiIniziali", "Tabella", "Ciclo"}) {
         if (QLatin1String(name) == QLatin1String("Tabella")) shell.Button("Tabella")->trigger();
         QWidget* window = shell.main->ShowChildWindow(QString::fromLatin1(name));
         QVERIFY(QTest::qWaitForWindowExposed(window));

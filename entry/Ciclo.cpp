@@ -1,0 +1,412 @@
+#include "entry/Ciclo.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include "entry/ActuatorPages.h"
+#include "entry/CycleClipboard.h"
+#include "entry/CycleCommands.h"
+#include "entry/CycleDiagram.h"
+#include "entry/CycleTableModel.h"
+#include "entry/CycleTableView.h"
+#include "platform/Dialogs.h"
+#include "platform/ScreenUnits.h"
+
+namespace volvenza {
+namespace {
+
+const char* const kCaption = "Ciclo";
+const char* const kTableFull = "Raggiunto il numero massimo di 1000 movimenti";
+const char* const kAskDelete = "Sei sicuro di voler eliminare questo movimento";
+const char* const kAskDeleteMany = "Sei sicuro di voler eliminare questi %1 movimenti";
+const char* const kAddText = "Aggiunta di un movimento";
+const char* const kDuplicateText = "Duplicazione di movimenti";
+const char* const kPasteText = "Movimenti incollati";
+const char* const kMoveText = "Spostamento di movimenti";
+
+struct Command {
+    const char* name;
+    const char* text;
+    const char* tooltip;
+};
+const Command kAdd{"Aggiungi", "Aggiungi",
+                   "Aggiunge sotto la riga corrente un movimento del suo tipo (Ctrl+Invio); la "
+                   "freccia sceglie il tipo"};
+const Command kDuplicate{"Duplica", "Duplica", "Duplica le righe selezionate (Ctrl+D)"};
+const Command kRemove{"Elimina", "Elimina", "Elimina le righe selezionate (Canc)"};
+const Command kUp{"SpostaSu", "Su", "Sposta le righe selezionate in su (Alt+Freccia su)"};
+const Command kDown{"SpostaGiu", "Giù", "Sposta le righe selezionate in giù (Alt+Freccia giù)"};
+const Command kCopy{"Copia", "Copia",
+                    "Copia le righe selezionate negli appunti, come testo per un foglio di "
+                    "calcolo (Ctrl+C)"};
+const Command kPaste{"Incolla", "Incolla",
+                     "Incolla sotto la riga corrente i movimenti copiati (Ctrl+V)"};
+const Command kUndo{"Annulla", "Annulla", "Annulla l'ultima modifica della tabella (Ctrl+Z)"};
+const Command kRedo{"Ripeti", "Ripeti", "Ripete la modifica annullata (Ctrl+Y)"};
+
+// Twips: the window's place in the main window and its client height.
+constexpr int kLeft = 300, kTop = 300, kClientHeight = 7800;
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+}  // namespace
+
+Ciclo::Ciclo(CircuitState& state, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), state_(state), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("Ciclo"));
+    setWindowTitle(Text(kCaption));
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+
+    model_ = new CycleTableModel(state_, this);
+    table_ = new CycleTableView(this);
+    table_->setObjectName(QStringLiteral("TabellaMovimenti"));
+    table_->setModel(model_);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    table_->horizontalHeader()->setHighlightSections(false);
+    diagram_ = new CycleDiagram(*model_, this);
+    diagram_->setObjectName(QStringLiteral("DiagrammaTempi"));
+
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->setObjectName(QStringLiteral("DivisoreCiclo"));
+    split->setChildrenCollapsible(false);
+    split->addWidget(table_);
+    split->addWidget(diagram_);
+    BuildToolbar();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 0, 4, 4);
+    layout->setSpacing(2);
+    layout->addWidget(toolbar_);
+    layout->addWidget(split, 1);
+    FitColumns();
+
+    connect(model_, &CycleTableModel::Applied, this, &Ciclo::OnApplied);
+    connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { diagram_->ShowRowsFrom(table_->rowAt(0)); });
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        std::vector<int> rows;
+        for (const QModelIndex& row : table_->selectionModel()->selectedRows()) {
+            rows.push_back(row.row());
+        }
+        diagram_->SetSelectedRows(std::move(rows));
+    });
+    connect(diagram_, &CycleDiagram::RowClicked, this, [this](int row) {
+        SelectSlots(row + 1, 1, CycleTableModel::StartTime);
+        table_->setFocus();
+    });
+
+    const int height = TwipsToPixels(kClientHeight, this);
+    designSize_ = QSize(layout->sizeHint().width(), height);
+    resize(designSize_);
+    split->setSizes({height * 9 / 20, height * 11 / 20});
+    move(TwipsRect(kLeft, kTop, 0, 0, this).topLeft());
+    ReadInitialData();
+    diagram_->Redraw();
+    if (model_->rowCount() > 0) SelectSlots(1, 1, CycleTableModel::StartTime);
+    setFocusProxy(table_);
+}
+
+QAction* Ciclo::MakeAction(const char* name, const char* text, const char* tooltip,
+                           const QList<QKeySequence>& keys) {
+    auto* action = new QAction(Text(text), this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(Text(tooltip));
+    action->setShortcuts(keys);
+    // The keys work while the focus is anywhere in this window, and only there.
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(action);
+    toolbar_->addAction(action);
+    return action;
+}
+
+void Ciclo::BuildToolbar() {
+    toolbar_ = new QToolBar(this);
+    toolbar_->setObjectName(QStringLiteral("tbCiclo"));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QAction* add = MakeAction(
+        kAdd.name, kAdd.text, kAdd.tooltip,
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    connect(add, &QAction::triggered, this, [this] { AddMovement(); });
+    // The kinds in the order of the movement editor's buttons, with its keys.
+    auto* kinds = new QMenu(this);
+    kinds->setObjectName(QStringLiteral("mnuTipi"));
+    int number = 0;
+    for (const AddButton& button : kAddButtons) {
+        const int16_t kind = button.kind;
+        QAction* entry = kinds->addAction(CycleTableModel::KindName(kind));
+        entry->setObjectName(QStringLiteral("Aggiungi") + QLatin1String(button.name));
+        entry->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + number++)));
+        entry->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, kind] { AddMovement(kind); });
+    }
+    add->setMenu(kinds);
+    if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(add))) {
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+    }
+    connect(MakeAction(kDuplicate.name, kDuplicate.text, kDuplicate.tooltip,
+                       {QKeySequence(Qt::CTRL | Qt::Key_D)}),
+            &QAction::triggered, this, &Ciclo::DuplicateRows);
+    connect(MakeAction(kRemove.name, kRemove.text, kRemove.tooltip, {QKeySequence::Delete}),
+            &QAction::triggered, this, &Ciclo::RemoveRows);
+    toolbar_->addSeparator();
+    connect(MakeAction(kUp.name, kUp.text, kUp.tooltip, {QKeySequence(Qt::ALT | Qt::Key_Up)}),
+            &QAction::triggered, this, [this] { MoveRows(-1); });
+    connect(
+        MakeAction(kDown.name, kDown.text, kDown.tooltip, {QKeySequence(Qt::ALT | Qt::Key_Down)}),
+        &QAction::triggered, this, [this] { MoveRows(+1); });
+    toolbar_->addSeparator();
+    connect(MakeAction(kCopy.name, kCopy.text, kCopy.tooltip, {QKeySequence::Copy}),
+            &QAction::triggered, this, &Ciclo::CopyRows);
+    connect(MakeAction(kPaste.name, kPaste.text, kPaste.tooltip, {QKeySequence::Paste}),
+            &QAction::triggered, this, &Ciclo::PasteRows);
+    toolbar_->addSeparator();
+    QAction* undo = MakeAction(kUndo.name, kUndo.text, kUndo.tooltip, {QKeySequence::Undo});
+    QAction* redo = MakeAction(kRedo.name, kRedo.text, kRedo.tooltip,
+                               {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    connect(undo, &QAction::triggered, this, &Ciclo::Undo);
+    connect(redo, &QAction::triggered, this, &Ciclo::Redo);
+    QUndoStack& stack = model_->UndoStack();
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+}
+
+void Ciclo::FitColumns() {
+    QHeaderView* header = table_->horizontalHeader();
+    const QFontMetrics cells(table_->font(), table_);
+    const QFontMetrics headers(header->font(), header);
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    // The widest text each column can show: the drop-down of the kinds with
+    // the longest name, a four-digit number, a flow with three decimals.
+    QComboBox kinds;
+    kinds.setFont(table_->font());
+    for (const ActuatorPage& page : kActuatorPages) {
+        QPixmap swatch(12, 12);
+        kinds.addItem(QIcon(swatch), Text(page.title));
+    }
+    int total = 0;
+    for (int c = 0; c < CycleTableModel::ColumnCount; ++c) {
+        int widest = cells.horizontalAdvance(QStringLiteral("-0000,00"));
+        if (c == CycleTableModel::Kind) widest = kinds.sizeHint().width();
+        if (c == CycleTableModel::Flow)
+            widest = cells.horizontalAdvance(QStringLiteral("0000,000"));
+        const int width = std::max(
+            widest + 12, headers.horizontalAdvance(CycleTableModel::Header(c)) + 2 * margin + 4);
+        table_->setColumnWidth(c, width);
+        total += width;
+    }
+    // The row header holds numbers up to 1000.
+    const QFontMetrics numbers(table_->verticalHeader()->font(), table_->verticalHeader());
+    const int numberWidth = numbers.horizontalAdvance(QStringLiteral("1000")) + 2 * margin + 4;
+    table_->verticalHeader()->setFixedWidth(numberWidth);
+    total += numberWidth;
+    const int frame = 2 * table_->frameWidth();
+    const int scroll = table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
+    table_->setMinimumWidth(total + frame + scroll + 2);
+}
+
+void Ciclo::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placed_) return;
+    placed_ = true;
+    // The initial values may have been typed since: read them again whenever
+    // the window comes to the front.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        connect(sub, &QMdiSubWindow::aboutToActivate, this, [this] {
+            ReadInitialData();
+            diagram_->Redraw();
+        });
+    }
+    table_->setFocus();
+}
+
+void Ciclo::ReadInitialData() {
+    CircuitData data = state_.Data;
+    state_.Ui().ReadInitialDataBoxes(data);
+    model_->SetCycleTime(data.CycleTime);
+    diagram_->SetInitialData(data);
+}
+
+void Ciclo::FollowMovementList() {
+    model_->FollowList();
+    model_->UndoStack().clear();
+    ReadInitialData();
+    diagram_->Redraw();
+}
+
+void Ciclo::FollowMovementEdit(const MovementEdit& edit) {
+    if (announcing_) return;
+    model_->FollowEdit(edit);
+    // The commands on the stack name chosen as they were.
+    model_->UndoStack().clear();
+    diagram_->Redraw();
+}
+
+void Ciclo::FollowResults() {
+    ReadInitialData();
+    diagram_->Redraw();
+}
+
+void Ciclo::OnApplied(const MovementEdit& edit) {
+    announcing_ = true;
+    state_.Ui().MovementsEdited(edit);
+    announcing_ = false;
+    if (edit.change == MovementEdit::Change::Inserted) {
+        state_.Ui().UpdateCommandState(100);
+        SelectSlots(edit.first, edit.count, CycleTableModel::StartTime);
+    } else if (edit.change == MovementEdit::Change::Removed && state_.MovementCount > 0) {
+        SelectSlots(std::min<int>(edit.first, state_.MovementCount), 1,
+                    table_->currentIndex().isValid() ? table_->currentIndex().column()
+                                                     : CycleTableModel::StartTime);
+    }
+    diagram_->Redraw();
+}
+
+std::vector<int> Ciclo::SelectedSlots() const {
+    std::vector<int> chosen;
+    for (const QModelIndex& row : table_->selectionModel()->selectedRows()) {
+        chosen.push_back(row.row() + 1);
+    }
+    if (chosen.empty() && table_->currentIndex().isValid()) {
+        chosen.push_back(table_->currentIndex().row() + 1);
+    }
+    std::sort(chosen.begin(), chosen.end());
+    return chosen;
+}
+
+void Ciclo::SelectSlots(int slot, int count, int column) {
+    if (slot < 1 || slot > model_->rowCount()) return;
+    const int last = std::min(slot + count - 1, model_->rowCount());
+    QItemSelectionModel* selection = table_->selectionModel();
+    const QModelIndex current = model_->index(slot - 1, column);
+    selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    selection->select(QItemSelection(model_->index(slot - 1, 0),
+                                     model_->index(last - 1, CycleTableModel::ColumnCount - 1)),
+                      QItemSelectionModel::ClearAndSelect);
+    table_->scrollTo(current);
+}
+
+bool Ciclo::RoomFor(int count) {
+    if (state_.MovementCount + count <= kMaxMovements) return true;
+    dialogs_.Message(Text(kTableFull), MessageIcon::Information, MessageButtons::Ok);
+    return false;
+}
+
+int Ciclo::InsertionSlot() const {
+    const QModelIndex current = table_->currentIndex();
+    return current.isValid() ? current.row() + 2 : state_.MovementCount + 1;
+}
+
+void Ciclo::AddMovement(int16_t kind) {
+    table_->CommitEdit();
+    if (!RoomFor(1)) return;
+    Movement m;
+    const QModelIndex current = table_->currentIndex();
+    m.Kind = kind != MovementKind::Empty ? kind
+             : current.isValid()         ? ListedKind(state_.Movements[current.row() + 1].Kind)
+                                         : MovementKind::CylinderExtending;
+    InsertRows(*model_, InsertionSlot(), {m}, Text(kAddText));
+}
+
+void Ciclo::DuplicateRows() {
+    table_->CommitEdit();
+    const std::vector<int> chosen = SelectedSlots();
+    if (chosen.empty() || !RoomFor(static_cast<int>(chosen.size()))) return;
+    std::vector<Movement> copies;
+    for (int slot : chosen) copies.push_back(state_.Movements[slot]);
+    InsertRows(*model_, chosen.back() + 1, copies, Text(kDuplicateText));
+}
+
+void Ciclo::RemoveRows() {
+    table_->CommitEdit();
+    const std::vector<int> chosen = SelectedSlots();
+    if (chosen.empty()) return;
+    const QString question = chosen.size() == 1
+                                 ? Text(kAskDelete)
+                                 : Text(kAskDeleteMany).arg(static_cast<int>(chosen.size()));
+    if (dialogs_.Message(question, MessageIcon::None, MessageButtons::OkCancel) !=
+        MessageAnswer::Ok) {
+        return;
+    }
+    volvenza::RemoveRows(*model_, chosen);
+}
+
+void Ciclo::MoveRows(int delta) {
+    table_->CommitEdit();
+    const std::vector<int> chosen = SelectedSlots();
+    if (chosen.empty() || chosen.front() + delta < 1 ||
+        chosen.back() + delta > model_->rowCount()) {
+        return;
+    }
+    // Each run of neighbouring rows moves on its own, all in one step.
+    std::vector<std::pair<int, int>> runs;
+    for (int slot : chosen) {
+        if (runs.empty() || runs.back().second + 1 != slot) runs.push_back({slot, slot});
+        runs.back().second = slot;
+    }
+    if (delta > 0) std::reverse(runs.begin(), runs.end());
+    const int column =
+        table_->currentIndex().isValid() ? table_->currentIndex().column() : CycleTableModel::Kind;
+    QUndoStack& stack = model_->UndoStack();
+    stack.beginMacro(Text(kMoveText));
+    for (const auto& [first, last] : runs) volvenza::MoveRows(*model_, first, last, delta);
+    stack.endMacro();
+    QItemSelection moved;
+    for (const auto& [first, last] : runs) {
+        moved.select(model_->index(first + delta - 1, 0),
+                     model_->index(last + delta - 1, CycleTableModel::ColumnCount - 1));
+    }
+    const QModelIndex current = model_->index(chosen.front() + delta - 1, column);
+    table_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    table_->selectionModel()->select(moved, QItemSelectionModel::ClearAndSelect);
+    table_->scrollTo(current);
+}
+
+void Ciclo::CopyRows() {
+    table_->CommitEdit();
+    QString text;
+    for (int slot : SelectedSlots()) text += MovementsAsText({state_.Movements[slot]}, slot);
+    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+}
+
+void Ciclo::PasteRows() {
+    table_->CommitEdit();
+    const PastedMovements pasted = MovementsFromText(QGuiApplication::clipboard()->text());
+    if (!pasted.error.isEmpty()) {
+        dialogs_.Message(pasted.error, MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    if (!RoomFor(static_cast<int>(pasted.movements.size()))) return;
+    InsertRows(*model_, InsertionSlot(), pasted.movements, Text(kPasteText));
+}
+
+void Ciclo::Undo() {
+    table_->CommitEdit();
+    model_->UndoStack().undo();
+}
+
+void Ciclo::Redo() {
+    table_->CommitEdit();
+    model_->UndoStack().redo();
+}
+
+}  // namespace volvenza

@@ -1,0 +1,396 @@
+#include "entry/CycleTableModel.h"
+
+#include <algorithm>
+
+#include <QBrush>
+#include <QUndoStack>
+
+#include "entry/ActuatorPages.h"
+#include "entry/CycleColours.h"
+#include "entry/CycleCommands.h"
+#include "entry/CycleEdits.h"
+#include "numbers/NumberText.h"
+
+namespace volvenza {
+namespace {
+
+struct ColumnText {
+    const char* header;
+    const char* tooltip;
+};
+const ColumnText kColumns[CycleTableModel::ColumnCount] = {
+    {"Tipo", "Tipo di attuatore"},
+    {"Ti [sec]", "Tempo di inizio"},
+    {"Tf [sec]", "Tempo di fine"},
+    {"D [mm]", "Alesaggio"},
+    {"d [mm]", "Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto"},
+    {"L [mm]", "Corsa"},
+    {"C [cm3/giro]", "Cilindrata del motore"},
+    {"N [rpm]", "Velocità del motore"},
+    {"CU [cm3/°]", "Cilindrata unitaria della palmola"},
+    {"AR [°]", "Angolo di rotazione della palmola"},
+    {"Qm [dm3/min]", "Portata assorbita fra Ti e Tf"},
+};
+
+const char* const kNotANumber = "Valore non valido in %1: resta %2";
+const char* const kEndNotAfterStart =
+    "Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento";
+const char* const kBothTimesZero =
+    "Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà "
+    "portata";
+const char* const kBeforeCycle = "Il movimento comincia prima di 0 s";
+const char* const kAfterCycle = "Il movimento esce dal ciclo, che dura %1 s";
+
+// Row colours of the checks: a run refuses an error and asks about (or
+// cuts) a warning.
+const QColor kNotANumberText(Qt::red);
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QString NumberText(float value) {
+    return QString::fromStdString(FormatNumber(value));
+}
+
+QString NumberText(double value) {
+    return QString::fromStdString(FormatNumber(value));
+}
+
+}  // namespace
+
+CycleTableModel::CycleTableModel(CircuitState& state, QObject* parent)
+    : QAbstractTableModel(parent), state_(state), undo_(new QUndoStack(this)) {
+    rows_ = std::clamp<int>(state_.MovementCount, 0, kMaxMovements);
+}
+
+int CycleTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int CycleTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+float Movement::*CycleTableModel::Field(int column) {
+    switch (column) {
+        case StartTime:
+            return &Movement::Ti;
+        case EndTime:
+            return &Movement::Tf;
+        case Bore:
+            return &Movement::BoreDiameter;
+        case Rod:
+            return &Movement::RodDiameter;
+        case Stroke:
+            return &Movement::Stroke;
+        case Displacement:
+            return &Movement::Displacement;
+        case Speed:
+            return &Movement::Speed;
+        case UnitDisplacement:
+            return &Movement::UnitDisplacement;
+        case RotationAngle:
+            return &Movement::RotationAngle;
+        default:
+            return nullptr;
+    }
+}
+
+bool CycleTableModel::Shows(int row, int column) const {
+    return row >= 0 && row < rows_ && ShowsSlot(row + 1, column);
+}
+
+bool CycleTableModel::ShowsSlot(int slot, int column) const {
+    if (column == Kind || column == StartTime || column == EndTime || column == Flow) {
+        return true;
+    }
+    const float Movement::*field = Field(column);
+    return field != nullptr && PageShows(ListedKind(state_.Movements[slot].Kind), Field(column));
+}
+
+int CycleTableModel::SlotOf(int row) const {
+    const int slot = row + 1;
+    if (!lag_ || slot < lag_->first) return slot;
+    if (lag_->change == MovementEdit::Change::Inserted) return slot + lag_->count;
+    // A removed movement has no slot any more.
+    return slot >= lag_->first + lag_->count ? slot - lag_->count : 0;
+}
+
+QString CycleTableModel::KindName(int16_t kind) {
+    const ActuatorPage* page = PageForKind(kind);
+    return page != nullptr ? Text(page->title) : QString::number(kind);
+}
+
+QString CycleTableModel::Header(int column) {
+    return column >= 0 && column < ColumnCount ? Text(kColumns[column].header) : QString();
+}
+
+QString CycleTableModel::CellText(int slot, int column) const {
+    const auto kept = texts_.find({slot, column});
+    if (kept != texts_.end()) return kept->second;
+    const Movement& m = state_.Movements[slot];
+    switch (column) {
+        case Kind:
+            return KindName(ListedKind(m.Kind));
+        case Flow:
+            return NumberText(m.Qm);
+        default:
+            return ShowsSlot(slot, column) ? NumberText(m.*Field(column)) : QString();
+    }
+}
+
+CycleTableModel::RowCheck CycleTableModel::CheckRow(int row, int column,
+                                                    const QString* text) const {
+    if (row < 0 || row >= rows_) return {};
+    return CheckSlot(row + 1, column, text);
+}
+
+CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
+                                                     const QString* text) const {
+    RowCheck check;
+    Movement m = state_.Movements[slot];
+    auto mark = [&check](Severity severity, const QString& reason) {
+        check.severity = std::max(check.severity, severity);
+        check.reasons << reason;
+    };
+    auto notANumber = [&](int c) {
+        const QString kept = c == Flow ? NumberText(m.Qm) : NumberText(m.*Field(c));
+        mark(Severity::Error,
+             Text(kNotANumber).arg(Header(c).section(QLatin1Char(' '), 0, 0), kept));
+    };
+    for (const auto& [cell, kept] : texts_) {
+        if (cell.first == slot && cell.second != column) notANumber(cell.second);
+    }
+    if (text != nullptr && column != Kind) {
+        const std::string typed = text->toStdString();
+        if (column == Flow) {
+            const auto value = ParseNumber<double>(typed);
+            if (!value) notANumber(column);
+        } else if (Field(column) != nullptr) {
+            const auto value = ParseNumber<float>(typed);
+            if (value) {
+                m.*Field(column) = *value;
+            } else {
+                notANumber(column);
+            }
+        }
+    }
+    if (m.Ti == 0 && m.Tf == 0) {
+        mark(Severity::Warning, Text(kBothTimesZero));
+    } else if (m.Tf <= m.Ti) {
+        mark(Severity::Error, Text(kEndNotAfterStart));
+    }
+    if (std::min(m.Ti, m.Tf) < 0) mark(Severity::Warning, Text(kBeforeCycle));
+    if (cycleTime_ > 0 && std::max(m.Ti, m.Tf) > cycleTime_) {
+        mark(Severity::Warning, Text(kAfterCycle).arg(NumberText(cycleTime_)));
+    }
+    return check;
+}
+
+QVariant CycleTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rows_) return {};
+    const int slot = SlotOf(index.row());
+    if (slot < 1) return {};
+    const int column = index.column();
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            if (role == Qt::EditRole && column == Kind) {
+                return int(ListedKind(state_.Movements[slot].Kind));
+            }
+            return CellText(slot, column);
+        case Qt::TextAlignmentRole:
+            return int(column == Kind ? Qt::AlignLeft | Qt::AlignVCenter
+                                      : Qt::AlignRight | Qt::AlignVCenter);
+        case Qt::DecorationRole:
+            if (column == Kind) return KindColour(ListedKind(state_.Movements[slot].Kind));
+            return {};
+        case Qt::ForegroundRole:
+            if (texts_.count({slot, column}) > 0) return QBrush(kNotANumberText);
+            return {};
+        case Qt::BackgroundRole: {
+            const Severity severity = CheckSlot(slot).severity;
+            if (severity == Severity::Error) return QBrush(kCheckErrorColour);
+            if (severity == Severity::Warning) return QBrush(kCheckWarningColour);
+            return {};
+        }
+        case Qt::ToolTipRole: {
+            const QStringList reasons = CheckSlot(slot).reasons;
+            if (!reasons.isEmpty()) return reasons.join(QLatin1Char('\n'));
+            return column == Kind ? CellText(slot, column) : QVariant();
+        }
+        default:
+            return {};
+    }
+}
+
+QVariant CycleTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Vertical) {
+        // The movement's number, which is its place in the list.
+        if (role == Qt::DisplayRole) return QString::number(section + 1);
+        if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    }
+    if (section < 0 || section >= ColumnCount) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    if (role == Qt::DisplayRole) return Header(section);
+    if (role == Qt::ToolTipRole) return Text(kColumns[section].tooltip);
+    return {};
+}
+
+Qt::ItemFlags CycleTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const int slot = SlotOf(index.row());
+    if (slot >= 1 && index.row() < rows_ && ShowsSlot(slot, index.column())) {
+        flags |= Qt::ItemIsEditable;
+    }
+    return flags;
+}
+
+bool CycleTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
+    if (index.column() == Kind) {
+        return ChangeKind(*this, index.row() + 1, static_cast<int16_t>(value.toInt()));
+    }
+    return EditCell(*this, index.row() + 1, index.column(), value.toString());
+}
+
+void CycleTableModel::SetCycleTime(float cycleTime) {
+    if (cycleTime == cycleTime_) return;
+    cycleTime_ = cycleTime;
+    if (rows_ > 0) RowsChanged(1, rows_);
+}
+
+void CycleTableModel::RowsChanged(int firstSlot, int lastSlot) {
+    firstSlot = std::max(firstSlot, 1);
+    lastSlot = std::min(lastSlot, rows_);
+    if (firstSlot > lastSlot) return;
+    emit dataChanged(index(firstSlot - 1, 0), index(lastSlot - 1, ColumnCount - 1));
+}
+
+void CycleTableModel::ApplyMovement(int slot, const Movement& m) {
+    if (slot < 1 || slot > rows_) return;
+    state_.Movements[slot] = m;
+    RowsChanged(slot, slot);
+    emit Applied({MovementEdit::Change::Edited, static_cast<int16_t>(slot), 1});
+}
+
+void CycleTableModel::ApplyInsert(int at, const std::vector<Movement>& movements) {
+    const int count = static_cast<int>(movements.size());
+    if (count == 0) return;
+    beginInsertRows({}, at - 1, at + count - 2);
+    const bool inserted = InsertMovements(state_, at, movements);
+    rows_ = state_.MovementCount;
+    if (inserted) ShiftTexts(at, count);
+    endInsertRows();
+    if (inserted) {
+        emit Applied({MovementEdit::Change::Inserted, static_cast<int16_t>(at),
+                      static_cast<int16_t>(count)});
+    }
+}
+
+void CycleTableModel::ApplyRemove(int first, int count) {
+    if (first < 1 || count < 1 || first + count - 1 > rows_) return;
+    beginRemoveRows({}, first - 1, first + count - 2);
+    RemoveMovements(state_, first, count);
+    rows_ = state_.MovementCount;
+    ShiftTexts(first + count, -count);
+    endRemoveRows();
+    emit Applied(
+        {MovementEdit::Change::Removed, static_cast<int16_t>(first), static_cast<int16_t>(count)});
+}
+
+void CycleTableModel::ApplyMove(int first, int last, int delta) {
+    if (!MoveMovements(state_, first, last, delta)) return;
+    const int low = std::min(first, first + delta);
+    const int high = std::max(last, last + delta);
+    // The typed texts travel with their movements.
+    std::map<std::pair<int, int>, QString> moved;
+    for (const auto& [cell, text] : texts_) {
+        int slot = cell.first;
+        if (slot >= first && slot <= last) {
+            slot += delta;
+        } else if (slot == first + delta || slot == last + delta) {
+            slot = delta < 0 ? last : first;
+        }
+        moved[{slot, cell.second}] = text;
+    }
+    texts_ = std::move(moved);
+    RowsChanged(low, high);
+    emit Applied({MovementEdit::Change::Edited, static_cast<int16_t>(low),
+                  static_cast<int16_t>(high - low + 1)});
+}
+
+void CycleTableModel::FollowList() {
+    beginResetModel();
+    texts_.clear();
+    rows_ = std::clamp<int>(state_.MovementCount, 0, kMaxMovements);
+    endResetModel();
+}
+
+void CycleTableModel::FollowEdit(const MovementEdit& edit) {
+    const int first = edit.first;
+    const int count = edit.count;
+    const int listed = std::clamp<int>(state_.MovementCount, 0, kMaxMovements);
+    switch (edit.change) {
+        case MovementEdit::Change::Edited:
+            if (listed != rows_) break;
+            DropTexts(first, first + count - 1);
+            RowsChanged(first, first + count - 1);
+            return;
+        // The list has changed already: until the views have been told, the
+        // rows keep the numbers they had.
+        case MovementEdit::Change::Inserted:
+            if (first < 1 || first > rows_ + 1 || listed != rows_ + count) break;
+            ShiftTexts(first, count);
+            lag_ = edit;
+            beginInsertRows({}, first - 1, first + count - 2);
+            rows_ = listed;
+            lag_.reset();
+            endInsertRows();
+            return;
+        case MovementEdit::Change::Removed:
+            if (first < 1 || first + count - 1 > rows_ || listed != rows_ - count) break;
+            ShiftTexts(first + count, -count);
+            lag_ = edit;
+            beginRemoveRows({}, first - 1, first + count - 2);
+            rows_ = listed;
+            lag_.reset();
+            endRemoveRows();
+            return;
+    }
+    // A notice that does not fit what the table knows: show the list afresh.
+    FollowList();
+}
+
+void CycleTableModel::KeepText(int slot, int column, const QString& text) {
+    texts_[{slot, column}] = text;
+    RowsChanged(slot, slot);
+}
+
+void CycleTableModel::DropText(int slot, int column) {
+    if (texts_.erase({slot, column}) > 0) RowsChanged(slot, slot);
+}
+
+void CycleTableModel::ShiftTexts(int first, int by) {
+    std::map<std::pair<int, int>, QString> shifted;
+    for (const auto& [cell, text] : texts_) {
+        if (cell.first < first + std::min(by, 0)) {
+            shifted[cell] = text;
+        } else if (cell.first >= first) {
+            shifted[{cell.first + by, cell.second}] = text;
+        }
+    }
+    texts_ = std::move(shifted);
+}
+
+void CycleTableModel::DropTexts(int firstSlot, int lastSlot) {
+    std::erase_if(texts_, [&](const auto& kept) {
+        return kept.first.first >= firstSlot && kept.first.first <= lastSlot;
+    });
+}
+
+}  // namespace volvenza

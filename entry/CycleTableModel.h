@@ -1,0 +1,125 @@
+#pragma once
+// The movement list as a table: one row per listed movement, numbered in the
+// row header, with its kind, times, the sizes of every kind in columns of
+// their own and the flow,
+// read straight from CircuitState. Edits reach the list through the undo
+// stack (CycleCommands.h); the model applies them, tells the views and reports
+// each one, so that the window can pass it on. A cell whose typed text is not
+// a number keeps that text, shown red, while its field keeps the value it
+// had; every row is checked for times that cannot run.
+
+#include <map>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include "engine/CircuitState.h"
+
+class QUndoStack;
+
+namespace volvenza {
+
+class CycleTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    // The movement's number is the row's header.
+    enum Column {
+        Kind,
+        StartTime,
+        EndTime,
+        Bore,
+        Rod,
+        Stroke,
+        Displacement,
+        Speed,
+        UnitDisplacement,
+        RotationAngle,
+        Flow,
+        ColumnCount
+    };
+    enum class Severity { None, Warning, Error };
+    struct RowCheck {
+        Severity severity = Severity::None;
+        QStringList reasons;
+    };
+
+    CycleTableModel(CircuitState& state, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Text for a time, size or flow cell, a kind code for the kind cell; the
+    // edit goes through the undo stack.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    CircuitState& State() { return state_; }
+    const CircuitState& State() const { return state_; }
+    QUndoStack& UndoStack() { return *undo_; }
+
+    // The checks hold movements to 0..cycleTime; with 0 (not given yet) only
+    // negative times are marked.
+    void SetCycleTime(float cycleTime);
+    float CycleTime() const { return cycleTime_; }
+
+    // What is wrong with a row; with a column and a text, what would be
+    // wrong were that text in that cell (the check as the user types).
+    RowCheck CheckRow(int row, int column = -1, const QString* text = nullptr) const;
+
+    // The movement field a column shows; none for the number, kind and flow.
+    static float Movement::*Field(int column);
+    // The cell holds a value of its movement (its kind's page shows it).
+    bool Shows(int row, int column) const;
+    // The kind's name, as the editor's page title writes it.
+    static QString KindName(int16_t kind);
+    // A column's header: its symbol and unit.
+    static QString Header(int column);
+
+    // Changes, applied by the undo commands. Each tells the views and
+    // reports itself through Applied.
+    void ApplyMovement(int slot, const Movement& m);
+    void ApplyInsert(int at, const std::vector<Movement>& movements);
+    void ApplyRemove(int first, int count);
+    void ApplyMove(int first, int last, int delta);
+
+    // The list was replaced as a whole, or another window edited it.
+    void FollowList();
+    void FollowEdit(const MovementEdit& edit);
+
+    // Typed text that is not a number stays in its cell until a number, or
+    // the same value again, replaces it.
+    void KeepText(int slot, int column, const QString& text);
+    void DropText(int slot, int column);
+
+  signals:
+    void Applied(const MovementEdit& edit);
+
+  private:
+    QString CellText(int slot, int column) const;
+    bool ShowsSlot(int slot, int column) const;
+    RowCheck CheckSlot(int slot, int column = -1, const QString* text = nullptr) const;
+    // The slot a row shows: its own, or the one it had before a change that
+    // the views are still being told of; 0 for a row that is gone.
+    int SlotOf(int row) const;
+    void RowsChanged(int firstSlot, int lastSlot);
+    // The kept texts of slots from `first` on move by `by` slots; those of
+    // the slots first..first - by - 1 go when `by` is negative.
+    void ShiftTexts(int first, int by);
+    void DropTexts(int firstSlot, int lastSlot);
+
+    CircuitState& state_;
+    QUndoStack* undo_ = nullptr;
+    // The rows the views know of; follows MovementCount at each notice.
+    int rows_ = 0;
+    float cycleTime_ = 0;
+    std::optional<MovementEdit> lag_;
+    std::map<std::pair<int, int>, QString> texts_;
+};
+
+}  // namespace volvenza

@@ -1,0 +1,498 @@
+// The cycle window: a cycle typed with the keyboard alone, the table and
+// the movement editor in step after every kind of edit in either, the
+// checks of the rows, the clipboard and the 1000-movement limit, and the
+// timing diagram under the pointer.
+//
+// With VOLVENZA_HELP_PICTURE set to a file name, the first test also writes
+// the picture of the window that the help shows (shell/help/ciclo.png).
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QBrush>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QUndoStack>
+#include <limits>
+#include <set>
+
+#include "engine/FlowModel.h"
+#include "entry/Ciclo.h"
+#include "entry/CycleColours.h"
+#include "entry/CycleDiagram.h"
+#include "entry/CycleEdits.h"
+#include "entry/CycleTableModel.h"
+#include "entry/CycleTableView.h"
+#include "tests/gui/GuiTesting.h"
+
+using namespace volvenza;
+using namespace volvenza::testing;
+
+namespace {
+
+using Column = CycleTableModel::Column;
+
+// Keys go where the focus is, as they would from a keyboard.
+void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+void Type(const QString& text) {
+    for (QChar c : text) QTest::keyClicks(QApplication::focusWidget(), QString(c));
+}
+
+struct Windows {
+    Shell shell{ProgramChildWindows()};
+    Ciclo* cycle = nullptr;
+
+    Windows() {
+        shell.main->resize(1400, 1000);
+        shell.main->show();
+        QVERIFY(QTest::qWaitForWindowActive(shell.main.get()));
+    }
+    void OpenCycle() {
+        shell.Menu("mnuCalcoloCiclo")->trigger();
+        cycle = qobject_cast<Ciclo*>(shell.main->FindChildWindow(QStringLiteral("Ciclo")));
+    }
+    QWidget* Editor() const {
+        return shell.main->FindChildWindow(QStringLiteral("InserimentoDati"));
+    }
+    CycleTableModel& Model() const { return cycle->Model(); }
+    QString Cell(int row, int column) const { return Model().index(row, column).data().toString(); }
+    QString Box(const char* name) const { return Named<QLineEdit>(Editor(), name)->text(); }
+    void Click(const char* name) const { Named<QPushButton>(Editor(), name)->click(); }
+
+    // The editor's position and page against the table's row of the same
+    // movement; empty when they agree.
+    QString Disagreement() const {
+        const int count = shell.state.MovementCount;
+        if (Model().rowCount() != count) return QStringLiteral("rows %1").arg(Model().rowCount());
+        const int current = shell.state.CurrentMovement;
+        if (Box("Pos") != QStringLiteral("%1/%2").arg(current).arg(count)) return Box("Pos");
+        if (count == 0) return {};
+        const int row = current - 1;
+        QStringList editor{Named<QLabel>(Editor(), "LCommento")->text(), Box("DatoTi"),
+                           Box("DatoTf")};
+        QStringList table{Cell(row, Column::Kind), Cell(row, Column::StartTime),
+                          Cell(row, Column::EndTime)};
+        for (const char* box : {"Dato1", "Dato2", "Dato3"}) {
+            if (Named<QLineEdit>(Editor(), box)->isVisibleTo(Editor())) editor << Box(box);
+        }
+        for (int c = Column::Bore; c < Column::Flow; ++c) {
+            if (Model().Shows(row, c)) table << Cell(row, c);
+        }
+        editor << Box("DatoQm");
+        table << Cell(row, Column::Flow);
+        return editor == table ? QString() : editor.join('|') + " / " + table.join('|');
+    }
+};
+
+Movement Cylinder(float ti, float tf, float bore, float stroke) {
+    return Movement{.Ti = ti, .Tf = tf, .BoreDiameter = bore, .Stroke = stroke, .Kind = 1};
+}
+
+}  // namespace
+
+class CicloTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void aCycleTypedWithTheKeyboardAlone();
+    void tableAndEditorAgreeAfterEveryEdit();
+    void rowsAreCheckedAsTheyAreTyped();
+    void clipboardLimitAndUndoOfScatteredRows();
+    void diagramFollowsTheListAndThePointer();
+    void listEditsRefuseWhatFallsOutsideTheList();
+};
+
+void CicloTest::aCycleTypedWithTheKeyboardAlone() {
+    Windows w;
+    // "Calcolo" sits between "Visualizza" and "Finestra".
+    QStringList menus;
+    for (QAction* menu : w.shell.main->menuBar()->actions()) menus << menu->text();
+    QCOMPARE(menus.mid(1, 3), QStringList({"&Visualizza", "&Calcolo", "Fi&nestra"}));
+    w.OpenCycle();
+    QVERIFY(w.cycle != nullptr);
+    QCOMPARE(w.cycle->windowTitle(), QStringLiteral("Ciclo"));
+    w.cycle->Table()->setFocus();
+    QVERIFY(!w.shell.Button("Simulazione")->isEnabled());
+
+    // Six kinds in turn, each chosen in the kind cell: an initial, or F2 and
+    // the arrows. Times typed with periods and commas, sizes after them.
+    struct Typed {
+        QList<Qt::Key> choice;
+        int16_t code;
+        QStringList sizes;
+    };
+    const Typed kinds[] = {{{Qt::Key_F2, Qt::Key_Home}, 1, {"50", "150"}},
+                           {{Qt::Key_F2, Qt::Key_Down}, 2, {"40", "15", "300"}},
+                           {{Qt::Key_M}, 4, {"100", "120"}},
+                           {{Qt::Key_F2, Qt::Key_Down}, 6, {"63", "20", "80"}},
+                           {{Qt::Key_F2, Qt::Key_Down}, 7, {"25", "50"}},
+                           {{Qt::Key_P}, 5, {"2", "90"}}};
+    for (int i = 0; i < 30; ++i) {
+        const Typed& t = kinds[i % 6];
+        Key(Qt::Key_Return, Qt::ControlModifier);
+        if (i > 0) {
+            Key(Qt::Key_Tab, Qt::ShiftModifier);
+            for (Qt::Key key : t.choice) Key(key);
+            QVERIFY(qobject_cast<QComboBox*>(QApplication::focusWidget()));
+            Key(Qt::Key_Tab);
+        }
+        Type(QStringLiteral("%1.%2").arg(i / 10).arg(i % 10));
+        Key(Qt::Key_Tab);
+        Type(QStringLiteral("%1,%2").arg((i + 3) / 10).arg((i + 3) % 10));
+        for (const QString& size : t.sizes) {
+            Key(Qt::Key_Tab);
+            Type(size);
+        }
+        Key(i % 2 == 0 ? Qt::Key_Tab : Qt::Key_Enter);  // on to Qm
+    }
+    Key(Qt::Key_Escape);
+
+    const CircuitState& state = w.shell.state;
+    QCOMPARE(state.MovementCount, int16_t{30});
+    for (int i = 0; i < 30; ++i) {
+        const Movement& m = state.Movements[i + 1];
+        const Typed& t = kinds[i % 6];
+        QCOMPARE(m.Kind, t.code);
+        QCOMPARE(m.Ti, float(i) / 10);
+        QCOMPARE(m.Tf, float(i + 3) / 10);
+        QStringList sizes;
+        for (int c = Column::Bore; c < Column::Flow; ++c) {
+            if (w.Model().Shows(i, c)) sizes << w.Cell(i, c);
+        }
+        QCOMPARE(sizes, t.sizes);
+        // The flow is the editor's: the one computed, as its box shows it.
+        CircuitState copy;
+        copy.Movements[1] = m;
+        QCOMPARE(m.Qm, ComputeMovementFlow(copy, 1));
+    }
+    QCOMPARE(state.Movements[1].Qm, 58.905);
+    QCOMPARE(state.Movements[3].Qm, 12.0);
+    QVERIFY(w.shell.Button("Simulazione")->isEnabled());
+
+    if (qEnvironmentVariableIsSet("VOLVENZA_HELP_PICTURE")) {
+        w.shell.Button("Esempio")->trigger();
+        w.shell.Button("Simulazione")->trigger();
+        w.cycle->Table()->selectRow(2);
+        w.cycle->grab().save(qEnvironmentVariable("VOLVENZA_HELP_PICTURE"));
+    }
+}
+
+void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
+    Windows w;
+    w.shell.Button("Esempio")->trigger();
+    const MovementTable example = w.shell.state.Movements;
+    w.shell.Button("InserimentoDati")->trigger();
+    w.OpenCycle();
+    CycleTableModel& model = w.Model();
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    auto agree = [&w](const char* after) {
+        const QString difference = w.Disagreement();
+        QVERIFY2(difference.isEmpty(), qPrintable(QString(after) + ": " + difference));
+    };
+    agree("opening");
+    auto enabled = [&w](const char* action) {
+        return Named<QAction>(w.cycle, action)->isEnabled();
+    };
+    QVERIFY(!enabled("Annulla") && !enabled("Ripeti"));
+    w.Click("PulsAvanti");
+    w.Click("PulsAvanti");  // the editor shows movement 3
+
+    // Table edits: the cell of the shown movement, its kind, a movement
+    // added above it, a duplicate, a move, a removal, undo and redo.
+    QVERIFY(model.setData(model.index(2, Column::Bore), QStringLiteral("70")));
+    QCOMPARE(w.Box("Dato1"), QStringLiteral("70"));
+    QCOMPARE(w.Box("DatoQm"), QStringLiteral("57,727"));
+    agree("cell");
+    QVERIFY(enabled("Annulla") && !enabled("Ripeti"));
+    QVERIFY(model.setData(model.index(2, Column::Kind), int(MovementKind::DoubleRodCylinder)));
+    agree("kind");
+    w.cycle->Table()->setCurrentIndex(model.index(0, Column::Kind));
+    w.cycle->AddMovement(MovementKind::Motor);
+    QCOMPARE(w.Box("Pos"), QStringLiteral("4/6"));  // the same movement, one place down
+    agree("add");
+    w.cycle->Table()->selectRow(3);
+    w.cycle->DuplicateRows();
+    agree("duplicate");
+    w.cycle->Table()->selectRow(4);
+    w.cycle->MoveRows(-1);
+    w.cycle->MoveRows(-1);  // the same movement again, as Alt+Up twice
+    QCOMPARE(w.shell.state.Movements[3], w.shell.state.Movements[5]);
+    QCOMPARE(w.Box("Pos"), QStringLiteral("4/7"));
+    agree("move");
+    w.shell.dialogs.QueueAnswer(MessageAnswer::Ok);
+    w.cycle->RemoveRows();
+    QCOMPARE(w.shell.dialogs.Messages().back().text,
+             QStringLiteral("Sei sicuro di voler eliminare questo movimento"));
+    agree("remove");
+    QVERIFY(model.setData(model.index(0, Column::Kind), int(MovementKind::Motor)));
+    QCOMPARE(w.Cell(0, Column::Bore), QString());
+    for (int i = 0; i < 8; ++i) {
+        w.cycle->Undo();
+        agree("undo");
+    }
+    QVERIFY(w.shell.state.Movements == example);
+    w.cycle->Redo();
+    QCOMPARE(w.shell.state.Movements[3].BoreDiameter, 70.0f);
+    agree("redo");
+
+    // Editor edits: typing, a new movement, a deletion; each ends the
+    // table's undo history, whose slots would no longer match.
+    QLineEdit* end = Named<QLineEdit>(w.Editor(), "DatoTf");
+    end->selectAll();
+    QTest::keyClicks(end, "3.5");
+    QCOMPARE(w.Cell(w.shell.state.CurrentMovement - 1, Column::EndTime), QStringLiteral("3,5"));
+    agree("typed in the editor");
+    QVERIFY(!model.UndoStack().canUndo());
+    w.Click("PulsPalmola");
+    QCOMPARE(w.Cell(model.rowCount() - 1, Column::Kind), QStringLiteral("PALMOLA"));
+    agree("added in the editor");
+    w.Click("PulsIndietro");
+    w.shell.dialogs.QueueAnswer(MessageAnswer::Ok);
+    w.Click("PulsEliminaDato");
+    agree("deleted in the editor");
+
+    // A list replaced as a whole.
+    w.shell.Button("Esempio")->trigger();
+    QCOMPARE(model.rowCount(), 5);
+    agree("example");
+}
+
+void CicloTest::rowsAreCheckedAsTheyAreTyped() {
+    Windows w;
+    CircuitState& state = w.shell.state;
+    state.Movements[1] = Cylinder(0, 0.3f, 50, 150);
+    state.Movements[2] = Cylinder(0.5f, 0.5f, 50, 150);
+    state.Movements[3] = Cylinder(0, 0, 50, 150);
+    state.Movements[4] = Cylinder(4, 6, 50, 150);
+    state.Movements[5] = Cylinder(4, 5, 50, 150);  // ends as the cycle does
+    state.MovementCount = 5;
+    state.Data.CycleTime = 5;
+    w.OpenCycle();
+    CycleTableModel& model = w.Model();
+    auto check = [&model](int row) {
+        return model.index(row, Column::StartTime).data(Qt::ToolTipRole).toString();
+    };
+    auto colour = [&model](int row) {
+        const QVariant brush = model.index(row, Column::StartTime).data(Qt::BackgroundRole);
+        return brush.isValid() ? brush.value<QBrush>().color() : QColor();
+    };
+    QCOMPARE(check(0), QString());
+    QCOMPARE(check(1),
+             QStringLiteral("Tf è uguale o minore di Ti: la simulazione si fermerà su questo "
+                            "movimento"));
+    QVERIFY(check(2).startsWith(QStringLiteral("Ti e Tf sono a 0")));
+    QCOMPARE(check(3), QStringLiteral("Il movimento esce dal ciclo, che dura 5 s"));
+    QCOMPARE(check(4), QString());
+    const QColor error(kCheckErrorColour), warning(kCheckWarningColour);
+    QCOMPARE(QList<QColor>({colour(0), colour(1), colour(2), colour(3), colour(4)}),
+             QList<QColor>({QColor(), error, warning, warning, QColor()}));
+
+    // A new cycle time in the initial-data window counts as soon as the
+    // window comes to the front again.
+    QWidget* initial = w.shell.main->ShowChildWindow(QStringLiteral("DatiIniziali"));
+    Named<QLineEdit>(initial, "TTT")->setText(QStringLiteral("8"));
+    w.shell.main->ShowChildWindow(QStringLiteral("Ciclo"));
+    QCOMPARE(check(3), QString());
+
+    // Text that is no number stays in its cell, red, and stores nothing.
+    QVERIFY(!model.setData(model.index(0, Column::EndTime), QStringLiteral("0,3x")));
+    QCOMPARE(w.Cell(0, Column::EndTime), QStringLiteral("0,3x"));
+    QCOMPARE(state.Movements[1].Tf, 0.3f);
+    QCOMPARE(check(0), QStringLiteral("Valore non valido in Tf: resta 0,3"));
+    QCOMPARE(model.index(0, Column::EndTime).data(Qt::ForegroundRole).value<QBrush>().color(),
+             QColor(Qt::red));
+    // It goes with its movement when the rows move.
+    w.cycle->Table()->selectRow(0);
+    w.cycle->MoveRows(+1);
+    QCOMPARE(w.Cell(1, Column::EndTime), QStringLiteral("0,3x"));
+    QCOMPARE(w.Cell(0, Column::EndTime), QStringLiteral("0,5"));
+    w.cycle->Undo();
+    QVERIFY(model.setData(model.index(0, Column::EndTime), QStringLiteral("0,2")));
+    QCOMPARE(check(0), QString());
+
+    // While a cell is being typed, its box says what the row would become.
+    CycleTableView* table = w.cycle->Table();
+    table->setFocus();
+    table->setCurrentIndex(model.index(0, Column::EndTime));
+    QTest::keyClicks(table, "0");
+    auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(box != nullptr);
+    QVERIFY(box->toolTip().startsWith(QStringLiteral("Ti e Tf sono a 0")));
+    QTest::keyClicks(box, "a");
+    QVERIFY(box->toolTip().startsWith(QStringLiteral("Valore non valido in Tf: resta 0,2")));
+    QCOMPARE(box->palette().color(QPalette::Text), QColor(Qt::red));
+    Key(Qt::Key_Escape);
+    QCOMPARE(state.Movements[1].Tf, 0.2f);
+}
+
+void CicloTest::clipboardLimitAndUndoOfScatteredRows() {
+    Windows w;
+    CircuitState& state = w.shell.state;
+    LoadExampleCircuit(state);
+    w.OpenCycle();
+    CycleTableView* table = w.cycle->Table();
+    CycleTableModel& model = w.Model();
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    table->selectRow(1);
+    table->selectionModel()->select(model.index(3, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    w.cycle->CopyRows();
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("2\tCILINDRO SEMPLICE STELO ENTRANTE\t0,2\t0,8\t40\t15\t300\t\t\t\t\t"
+                            "32,39775\n"
+                            "4\tMOTORE\t0\t2,5\t\t\t\t100\t120\t\t\t12\n"));
+    // Removing two rows apart, then taking it back, gives back the list.
+    const MovementTable before = state.Movements;
+    w.shell.dialogs.QueueAnswer(MessageAnswer::Cancel);
+    w.cycle->RemoveRows();
+    QCOMPARE(state.MovementCount, int16_t{5});
+    w.shell.dialogs.QueueAnswer(MessageAnswer::Ok);
+    w.cycle->RemoveRows();
+    QCOMPARE(w.shell.dialogs.Messages().back().text,
+             QStringLiteral("Sei sicuro di voler eliminare questi 2 movimenti"));
+    QCOMPARE(state.MovementCount, int16_t{3});
+    QCOMPARE(state.Movements[2].Qm, 46.75879);
+    w.cycle->Undo();
+    QVERIFY(state.Movements == before);
+
+    // Pasted rows come back as they were copied, below the current row.
+    table->setCurrentIndex(model.index(4, Column::StartTime));
+    w.cycle->PasteRows();
+    QCOMPARE(state.MovementCount, int16_t{7});
+    QVERIFY(state.Movements[6] == before[2]);
+    QVERIFY(state.Movements[7] == before[4]);
+    // A spreadsheet's text without the number column, with points.
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("palmola\t1.5\t2\t\t\t\t\t\t2\t90\t0\r\n"));
+    w.cycle->PasteRows();
+    QCOMPARE(state.Movements[7].Kind, MovementKind::VaneActuator);
+    QCOMPARE(state.Movements[7].Ti, 1.5f);
+    QCOMPARE(state.Movements[7].RotationAngle, 90.0f);
+    // Text that is not a list of movements: a message naming the line.
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("1\tMOTORE\t0\t1\t\t\t\t100\t120\t\t\t12\n"
+                       "2\tMOTORE\t0\tuno\t\t\t\t\t\t\t\t\n"));
+    w.cycle->PasteRows();
+    QCOMPARE(w.shell.dialogs.Messages().back().text,
+             QStringLiteral("Impossibile incollare i movimenti: alla riga 2 degli appunti il "
+                            "valore «uno» di Tf [sec] non è un numero."));
+    QCOMPARE(state.MovementCount, int16_t{8});
+
+    // The 1000-movement limit, with the editor's message.
+    for (int k = 9; k <= kMaxMovements; ++k) state.Movements[k] = Cylinder(0, 1, 10, 10);
+    state.MovementCount = kMaxMovements;
+    w.cycle->FollowMovementList();
+    QGuiApplication::clipboard()->setText(QStringLiteral("MOTORE\t0\t1\t\t\t\t100\t120\t\t\t12"));
+    const size_t shown = w.shell.dialogs.Messages().size();
+    w.cycle->AddMovement();
+    table->selectRow(0);
+    w.cycle->DuplicateRows();
+    w.cycle->PasteRows();
+    QCOMPARE(w.shell.dialogs.Messages().size(), shown + 3);
+    QCOMPARE(w.shell.dialogs.Messages().back().text,
+             QStringLiteral("Raggiunto il numero massimo di 1000 movimenti"));
+    QCOMPARE(state.MovementCount, int16_t{kMaxMovements});
+}
+
+void CicloTest::diagramFollowsTheListAndThePointer() {
+    Windows w;
+    w.shell.Button("Esempio")->trigger();
+    w.OpenCycle();
+    CycleDiagram* diagram = w.cycle->Diagram();
+    QCOMPARE(diagram->LaneCount(), 5);
+    auto move = [diagram](QPointF at) {
+        QMouseEvent event(QEvent::MouseMove, at, diagram->mapToGlobal(at), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(diagram, &event);
+    };
+    // Bars as long as their movements: the motor's 2,5 s against the 0,6 s
+    // of movement 2, which starts 0,2 s later.
+    const QRectF motor = diagram->BarRect(3);
+    const QRectF second = diagram->BarRect(1);
+    QVERIFY(qAbs(motor.width() * 0.6 / 2.5 - second.width()) < 1);
+    QVERIFY(qAbs(motor.width() * 0.2 / 2.5 - (second.left() - motor.left())) < 1);
+    move(motor.center());
+    QCOMPARE(diagram->HoverText(),
+             QStringLiteral("Movimento 4: MOTORE\nTi 0 s, Tf 2,5 s, Qm 12 dm3/min"));
+    // Under the bars, the total flow at that time: movements 1, 2 and 4.
+    move(QPointF(second.left() + 1, diagram->height() - 30));
+    QVERIFY2(diagram->HoverText().contains(QStringLiteral("Qt 103,303 dm3/min, Qp 30")),
+             qPrintable(diagram->HoverText()));
+
+    // Evenly spaced times from 0 on, one, two or five tenths or units apart.
+    const std::vector<double> ticks = diagram->TimeTicks();
+    QVERIFY(ticks.size() >= 4 && ticks.size() <= 50 && ticks.front() == 0 && ticks.back() <= 4.7);
+    const double step = ticks[1] - ticks[0];
+    QVERIFY2(std::set<double>({0.1, 0.2, 0.5, 1}).count(std::round(step * 1e6) / 1e6) == 1,
+             qPrintable(QString::number(step)));
+    for (size_t i = 1; i < ticks.size(); ++i) QVERIFY(qAbs(ticks[i] - ticks[i - 1] - step) < 1e-9);
+
+    for (int row : {2, 0}) {
+        QTest::mouseClick(diagram, Qt::LeftButton, {}, diagram->BarRect(row).center().toPoint());
+        QCOMPARE(w.cycle->Table()->currentIndex().row(), row);
+        QCOMPARE(w.cycle->Table()->selectionModel()->selectedRows().size(), qsizetype{1});
+    }
+
+    // After a run the pressure is drawn under the flow.
+    w.shell.Button("Simulazione")->trigger();
+    move(QPointF(second.left() + 1, diagram->height() - 30));
+    QVERIFY2(diagram->HoverText().contains(QStringLiteral(" s: P ")),
+             qPrintable(diagram->HoverText()));
+
+    // A thousand movements: the lanes show those from the table's top row.
+    CircuitState& state = w.shell.state;
+    for (int k = 1; k <= kMaxMovements; ++k) {
+        state.Movements[k] = Cylinder(k * 0.01f, k * 0.01f + 1, 50, 100);
+    }
+    state.MovementCount = kMaxMovements;
+    w.cycle->FollowMovementList();
+    QVERIFY(diagram->LaneCount() < kMaxMovements);
+    QCOMPARE(diagram->TimeTicks().front(), 0.0);  // the axis starts with the cycle
+    QCoreApplication::processEvents();            // the table lays out its new rows
+    w.cycle->Table()->scrollTo(w.Model().index(600, 0), QAbstractItemView::PositionAtTop);
+    QCOMPARE(diagram->FirstRow(), 600);
+    QVERIFY(diagram->BarRect(599).isEmpty() && !diagram->BarRect(600).isEmpty());
+    w.cycle->Table()->scrollToTop();
+    QCOMPARE(diagram->FirstRow(), 0);
+
+    // Times and flows far beyond any cycle are drawn without harm.
+    state.Movements[1] = Movement{.Ti = -3e38f, .Tf = 3e38f, .Qm = 1e300, .Kind = 4};
+    state.Movements[2].Qm = std::numeric_limits<double>::infinity();
+    w.cycle->FollowMovementList();
+    move(diagram->BarRect(0).center());
+    QVERIFY(diagram->HoverText().startsWith(QStringLiteral("Movimento 1: MOTORE")));
+}
+
+void CicloTest::listEditsRefuseWhatFallsOutsideTheList() {
+    CircuitState state;
+    for (int k = 1; k <= 5; ++k) state.Movements[k] = Cylinder(0, 1, float(k), 1);
+    state.MovementCount = 5;
+    const MovementTable before = state.Movements;
+    const std::vector<Movement> two(2, Cylinder(0, 2, 9, 9));
+    QVERIFY(!InsertMovements(state, 0, two));
+    QVERIFY(!InsertMovements(state, 7, two));
+    QVERIFY(!RemoveMovements(state, 4, 3));
+    QVERIFY(!RemoveMovements(state, 0, 1));
+    QVERIFY(!MoveMovements(state, 1, 2, -1));
+    QVERIFY(!MoveMovements(state, 4, 5, +1));
+    QVERIFY(!MoveMovements(state, 2, 3, 2));
+    QVERIFY(state.Movements == before && state.MovementCount == 5);
+
+    // At the very end, and up to the limit but not past it.
+    QVERIFY(InsertMovements(state, 6, two));
+    QCOMPARE(state.Movements[7].BoreDiameter, 9.0f);
+    state.MovementCount = kMaxMovements - 1;
+    QVERIFY(!InsertMovements(state, 1, two));
+    QVERIFY(InsertMovements(state, kMaxMovements, {two[0]}));
+    QCOMPARE(state.MovementCount, int16_t{kMaxMovements});
+    QVERIFY(RemoveMovements(state, kMaxMovements - 1, 2));
+    QCOMPARE(state.Movements[kMaxMovements], Movement{});
+}
+
+QTEST_MAIN(CicloTest)
+#include "CicloTest.moc"
