@@ -1,6 +1,7 @@
 // volvenza-sim: runs simulations and converts simulation files without any
 // window, for batch work and for checking the engine from the outside.
 
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 #include <optional>
@@ -8,11 +9,13 @@
 #include <vector>
 
 #include "documents/AtomicFile.h"
+#include "documents/ResultsCsv.h"
 #include "documents/ResultsExport.h"
 #include "documents/SimulationFile.h"
 #include "engine/CircuitState.h"
 #include "engine/Simulation.h"
 #include "tools/volvenza-sim/GasCommand.h"
+#include "tools/volvenza-sim/ReportCommand.h"
 
 namespace {
 
@@ -32,6 +35,10 @@ constexpr const char* kUsage =
     "      carica dati iniziali e movimenti da IN.vlz, simula e salva in OUT.vlz\n"
     "  volvenza-sim export IN.vlz TABLE.txt\n"
     "      scrive i risultati memorizzati in IN.vlz come tabella di testo\n"
+    "  volvenza-sim export IN.vlz TABLE.csv --csv\n"
+    "      scrive ogni punto dei risultati come CSV (t;V;P;Qt;Qs, virgola decimale)\n"
+    "  volvenza-sim report IN.vlz OUT.pdf\n"
+    "      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico\n"
     "  volvenza-sim --help\n"
     "\n"
     "I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di\n"
@@ -116,6 +123,14 @@ int Simulate(CircuitState& state, const std::string& out, const std::optional<st
     return SaveOutputs(state, out, table, kExitDone);
 }
 
+// Takes a flag without a value off the arguments; true when it was there.
+bool TakeFlag(std::vector<std::string>& args, const std::string& flag) {
+    const auto at = std::find(args.begin(), args.end(), flag);
+    if (at == args.end()) return false;
+    args.erase(at);
+    return true;
+}
+
 // Splits "--export FILE" off the positional arguments.
 bool TakeExport(std::vector<std::string>& args, std::optional<std::string>& table) {
     for (size_t i = 0; i < args.size(); ++i) {
@@ -144,8 +159,10 @@ int main(int argc, char** argv) {
     const std::string command = args[0];
     args.erase(args.begin());
     if (command == "gas") return RunGasCommand(args);
+    if (command == "report") return RunReportCommand(args);
+    const bool csv = TakeFlag(args, "--csv");
     std::optional<std::string> table;
-    if (!TakeExport(args, table)) return Usage();
+    if (!TakeExport(args, table) || (csv && command != "export")) return Usage();
 
     ConsoleUi ui;
     CircuitState state;
@@ -172,7 +189,8 @@ int main(int argc, char** argv) {
     if (command == "export" && args.size() == 2 && !table) {
         if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);
         if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
-        if (auto err = ExportResultsText(state, args[1])) return Fail(*err, kExitFile);
+        auto err = csv ? ExportResultsCsv(state, args[1]) : ExportResultsText(state, args[1]);
+        if (err) return Fail(*err, kExitFile);
         return kExitDone;
     }
     return Usage();
