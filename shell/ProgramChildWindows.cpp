@@ -3,6 +3,7 @@
 
 #include "entry/DatiIniziali.h"
 #include "entry/InserimentoDati.h"
+#include "report/PdfReport.h"
 #include "report/PrintReport.h"
 #include "views/Grafico.h"
 #include "views/Tabella.h"
@@ -38,6 +39,7 @@ ChildWindows ProgramChildWindows() {
         static_cast<Tabella*>(table)->FillResultsTable();
     };
     windows.printActiveWindow = &PrintActiveWindow;
+    windows.exportWindowPdf = &ExportWindowPdf;
     return windows;
 }
 
