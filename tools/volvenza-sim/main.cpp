@@ -48,7 +48,7 @@ constexpr const char* kUsage =
     "2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione\n"
     "interrotta da \"PRECARICA VOLVENZA TROPPO ALTA\" (risultati parziali scritti);\n"
     "64 uso errato, o un file di uscita che è il file di ingresso o l'altro file di\n"
-    "uscita (nulla scritto).\n";
+    "uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.\n";
 
 // Messages go to stderr; a question about a movement with both times at zero
 // is answered Yes, as a user letting the run go on would, and noted.
