@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(volvenza::VersionNumber());
     QApplication::setWindowIcon(QIcon(volvenza::ProgramIcon()));
     // Lets the desktop match the window to the installed menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("volvenza"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.volvenza"));
     volvenza::Program program({volvenza::SettingsStore::DefaultFolder(),
                                QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
                                SystemRoot()});
