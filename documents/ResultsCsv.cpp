@@ -1,7 +1,5 @@
 #include "documents/ResultsCsv.h"
 
-#include <algorithm>
-
 #include "documents/AtomicFile.h"
 #include "numbers/NumberText.h"
 
@@ -48,10 +46,9 @@ std::string ResultsCsv(const CircuitState& state, const CsvFormat& format) {
         text += Field(name, sep);
     }
     text += "\r\n";
-    text.reserve(text.size() + static_cast<size_t>(std::max(0, state.LastPoint + 1)) * 64);
     for (int i = 0; i <= state.LastPoint; ++i) {
-        // The time as the text table writes it: the point number in hundredths.
-        text += Number(RoundHalfEven(i / 100.0, 2), format);
+        // The time is the point number in hundredths of a second.
+        text += Number(i / 100.0, format);
         for (const auto* series :
              {&state.VSeries, &state.PSeries, &state.QtSeries, &state.QsSeries}) {
             text += sep;
