@@ -27,16 +27,13 @@ QString UsageText() {
     return kUsage;
 }
 
-std::optional<TerminalReply> TerminalRequest(const QStringList& arguments) {
+std::optional<QString> TerminalRequest(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (a == QLatin1String("--")) break;
-        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            return TerminalReply{kUsage, 0};
-        }
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) return kUsage;
         if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
-            return TerminalReply{kTitle + QLatin1Char(' ') + VersionNumber() + QLatin1Char('\n'),
-                                 0};
+            return kTitle + QLatin1Char(' ') + VersionNumber() + QLatin1Char('\n');
         }
     }
     return std::nullopt;

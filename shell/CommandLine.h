@@ -11,13 +11,10 @@
 namespace volvenza {
 
 // Looked for before anything of the window system starts, so it works where
-// there is no display: "--help"/"-h" gives the usage, "--version"/"-v" the
-// version. Nothing when the program is to start.
-struct TerminalReply {
-    QString text;
-    int exitCode = 0;
-};
-std::optional<TerminalReply> TerminalRequest(const QStringList& arguments);
+// there is no display: the text to print for "--help"/"-h" (the usage) or
+// "--version"/"-v" (the version), after which the program ends. Nothing when
+// the program is to start.
+std::optional<QString> TerminalRequest(const QStringList& arguments);
 
 // The arguments left once the window system has taken its own ("-platform
 // offscreen", ...), program name first: at most one file, "--" before a file

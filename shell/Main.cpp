@@ -36,8 +36,8 @@ QString SystemRoot() {
 int main(int argc, char* argv[]) {
     // Usage and version print in the terminal, with no window and no display.
     if (const auto reply = volvenza::TerminalRequest(Arguments(argc, argv))) {
-        std::fputs(reply->text.toLocal8Bit().constData(), stdout);
-        return reply->exitCode;
+        std::fputs(reply->toLocal8Bit().constData(), stdout);
+        return 0;
     }
     QApplication app(argc, argv);
     const volvenza::StartRequest request =
