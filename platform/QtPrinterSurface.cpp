@@ -1,11 +1,11 @@
 #include "platform/QtPrinterSurface.h"
 
 #include <QFontMetricsF>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 namespace volvenza {
 
-QtPrinterSurface::QtPrinterSurface(QPrinter& printer) : printer_(printer) {
+QtPrinterSurface::QtPrinterSurface(QPagedPaintDevice& printer) : printer_(printer) {
     painter_.begin(&printer_);
     // Until the width is rescaled, a horizontal unit is a twip as well.
     devicePerUnitX_ = DevicePerTwip();
@@ -15,8 +15,13 @@ QtPrinterSurface::~QtPrinterSurface() {
     if (painter_.isActive()) painter_.end();
 }
 
+// Dots per inch of the device (a printer's resolution).
+double QtPrinterSurface::Resolution() const {
+    return printer_.logicalDpiY();
+}
+
 double QtPrinterSurface::DevicePerTwip() const {
-    return printer_.resolution() / 1440.0;
+    return Resolution() / 1440.0;
 }
 
 void QtPrinterSurface::SetFont(const QString& family, double points) {
@@ -29,7 +34,8 @@ void QtPrinterSurface::SetFont(const QString& family, double points) {
 }
 
 void QtPrinterSurface::ScaleWidthTo100() {
-    const double width = printer_.pageLayout().paintRectPixels(printer_.resolution()).width();
+    const double width =
+        printer_.pageLayout().paintRectPixels(static_cast<int>(Resolution())).width();
     if (width > 0) devicePerUnitX_ = width / 100.0;
 }
 
@@ -42,7 +48,8 @@ double QtPrinterSurface::LineHeight() const {
 }
 
 double QtPrinterSurface::PageHeight() const {
-    return printer_.pageLayout().paintRectPixels(printer_.resolution()).height() / DevicePerTwip();
+    return printer_.pageLayout().paintRectPixels(static_cast<int>(Resolution())).height() /
+           DevicePerTwip();
 }
 
 void QtPrinterSurface::DrawText(double x, double y, const QString& text) {
@@ -59,7 +66,7 @@ void QtPrinterSurface::NewPage() {
 void QtPrinterSurface::PaintPicture(const QImage& picture) {
     if (!painter_.isActive() || picture.isNull()) return;
     // The picture keeps the size it has on a 96 dots-per-inch screen.
-    const double scale = printer_.resolution() / 96.0;
+    const double scale = Resolution() / 96.0;
     painter_.drawImage(QRectF(0, 0, picture.width() * scale, picture.height() * scale), picture);
 }
 

@@ -5,16 +5,16 @@
 
 #include "platform/PrinterSurface.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace volvenza {
 
-// Prints on a QPrinter (a real printer or a PDF file). When the printer
-// cannot be opened every operation does nothing, so a report that fails
-// simply stops putting anything on paper.
+// Prints on a paged device: a QPrinter (a real printer or a PDF file) or a
+// QPdfWriter. When the device cannot be opened every operation does nothing,
+// so a report that fails simply stops putting anything on paper.
 class QtPrinterSurface : public PrinterSurface {
   public:
-    explicit QtPrinterSurface(QPrinter& printer);
+    explicit QtPrinterSurface(QPagedPaintDevice& printer);
     ~QtPrinterSurface() override;
 
     void SetFont(const QString& family, double points) override;
@@ -33,8 +33,9 @@ class QtPrinterSurface : public PrinterSurface {
 
   private:
     double DevicePerTwip() const;
+    double Resolution() const;
 
-    QPrinter& printer_;
+    QPagedPaintDevice& printer_;
     QPainter painter_;
     QFont font_;
     double devicePerUnitX_ = 1;  // device pixels per horizontal unit

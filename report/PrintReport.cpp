@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include <QPrinter>
 #include <QWidget>
 
 #include "numbers/NumberText.h"
@@ -157,25 +158,15 @@ void PrintMovement(PrinterSurface& s, const Movement& m, const ListLayout& layou
     Line(s, x, {"Qm: " + Num(RoundHalfEven(m.Qm, 4)), "[dm3/min]"});
 }
 
-// The chart window's committed picture: the drawing area publishes it as the
-// property "committedImage"; failing that, the area as it stands.
-QImage ChartPicture(QWidget& chart) {
-    QWidget* area = chart.findChild<QWidget*>(QStringLiteral("Picture1"));
-    if (area == nullptr) return {};
-    const QVariant committed = area->property("committedImage");
-    if (committed.canConvert<QImage>()) return committed.value<QImage>();
-    return area->grab().toImage();
-}
-
 void TableHeading(PrinterSurface& s) {
     Line(s, kTableMargin, kTableHeading);
     Blank(s, kTableMargin);
 }
 
-}  // namespace
+// The reports' bodies: each ends on its last line and leaves the document
+// open, so the whole report can put them one after the other.
 
-void PrintInitialDataReport(PrinterSurface& s, const CircuitState& state,
-                            const QString& printHeader) {
+void InitialDataBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader) {
     const CircuitData& d = state.Data;
     const double x = kInitialDataMargin;
     PageHeading(s, printHeader, x, 4);
@@ -189,11 +180,9 @@ void PrintInitialDataReport(PrinterSurface& s, const CircuitState& state,
     Line(s, x, {"Tempo di ciclo: " + Num(d.CycleTime) + "  [sec]"});
     Line(s, x, {"Numero movimenti: " + QString::number(state.SimMovementCount)});
     Blank(s, x);
-    s.EndDoc();
 }
 
-void PrintMovementListReport(PrinterSurface& s, const CircuitState& state,
-                             const QString& printHeader) {
+void MovementListBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader) {
     const ListLayout layout = FitMovementList(s, state);
     PageHeading(s, printHeader, kMovementMargin, kHeadingLines, layout.points);
     for (int i = 1; i <= state.MovementCount; ++i) {
@@ -203,18 +192,19 @@ void PrintMovementListReport(PrinterSurface& s, const CircuitState& state,
         }
         PrintMovement(s, state.Movements.at(i), layout);
     }
-    s.EndDoc();
 }
 
-void PrintResultsTableReport(PrinterSurface& s, const CircuitState& state,
-                             const QString& printHeader) {
+void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader) {
     double top = PageHeading(s, printHeader, kTableMargin, 3);
     TableHeading(s);
     auto at = [](const std::vector<double>& series, int i) {
         return i < static_cast<int>(series.size()) ? series[i] : 0.0;
     };
     for (int i = 0; i <= state.LastPoint; i += 10) {
-        if (s.CurrentY() - top > kTablePageDepth) {
+        // A page takes rows down to its usual depth; paper too short for
+        // that (A5, landscape) breaks where the next row would not fit.
+        if (s.CurrentY() - top > kTablePageDepth ||
+            s.CurrentY() + s.LineHeight() > s.PageHeight()) {
             s.NewPage();
             top = PageHeading(s, printHeader, kTableMargin, 3);
             TableHeading(s);
@@ -224,6 +214,25 @@ void PrintResultsTableReport(PrinterSurface& s, const CircuitState& state,
              {Fixed(t, 1), Fixed(at(state.VSeries, i), 4), Fixed(at(state.PSeries, i), 4),
               Fixed(at(state.QtSeries, i), 4), Fixed(at(state.QsSeries, i), 4)});
     }
+}
+
+}  // namespace
+
+void PrintInitialDataReport(PrinterSurface& s, const CircuitState& state,
+                            const QString& printHeader) {
+    InitialDataBody(s, state, printHeader);
+    s.EndDoc();
+}
+
+void PrintMovementListReport(PrinterSurface& s, const CircuitState& state,
+                             const QString& printHeader) {
+    MovementListBody(s, state, printHeader);
+    s.EndDoc();
+}
+
+void PrintResultsTableReport(PrinterSurface& s, const CircuitState& state,
+                             const QString& printHeader) {
+    ResultsTableBody(s, state, printHeader);
     s.EndDoc();
 }
 
@@ -232,25 +241,54 @@ void PrintChartReport(PrinterSurface& s, const QImage& chart) {
     s.EndDoc();
 }
 
-void PrintActiveWindow(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
-                       const QString& printHeader, QWidget* activeChild) {
-    if (activeChild == nullptr) return;
-    if (!dialogs.PrinterDialog(printer, QStringLiteral("Stampa"), false)) return;
-    const QString name = activeChild->objectName();
-    if (name != "DatiIniziali" && name != "InserimentoDati" && name != "Tabella" &&
-        name != "Grafico") {
-        return;
-    }
-    QtPrinterSurface surface(printer);
+void PrintWholeReport(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
+                      const QImage& chart) {
+    InitialDataBody(s, state, printHeader);
+    s.NewPage();
+    MovementListBody(s, state, printHeader);
+    s.NewPage();
+    ResultsTableBody(s, state, printHeader);
+    s.NewPage();
+    s.PaintPicture(chart);
+    s.EndDoc();
+}
+
+QImage ChartPicture(QWidget& chart) {
+    QWidget* area = chart.findChild<QWidget*>(QStringLiteral("Picture1"));
+    if (area == nullptr) return {};
+    const QVariant committed = area->property("committedImage");
+    if (committed.canConvert<QImage>()) return committed.value<QImage>();
+    return area->grab().toImage();
+}
+
+bool PrintsReport(const QWidget* window) {
+    if (window == nullptr) return false;
+    const QString name = window->objectName();
+    return name == "DatiIniziali" || name == "InserimentoDati" || name == "Tabella" ||
+           name == "Grafico";
+}
+
+void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
+                       const QString& printHeader, QWidget& window) {
+    const QString name = window.objectName();
     if (name == "DatiIniziali") {
         PrintInitialDataReport(surface, state, printHeader);
     } else if (name == "InserimentoDati") {
         PrintMovementListReport(surface, state, printHeader);
     } else if (name == "Tabella") {
         PrintResultsTableReport(surface, state, printHeader);
-    } else {
-        PrintChartReport(surface, ChartPicture(*activeChild));
+    } else if (name == "Grafico") {
+        PrintChartReport(surface, ChartPicture(window));
     }
+}
+
+void PrintActiveWindow(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
+                       const QString& printHeader, QWidget* activeChild) {
+    if (activeChild == nullptr) return;
+    if (!dialogs.PrinterDialog(printer, QStringLiteral("Stampa"), false)) return;
+    if (!PrintsReport(activeChild)) return;
+    QtPrinterSurface surface(printer);
+    PrintWindowReport(surface, state, printHeader, *activeChild);
 }
 
 }  // namespace volvenza

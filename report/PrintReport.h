@@ -22,6 +22,23 @@ void PrintMovementListReport(PrinterSurface& surface, const CircuitState& state,
 void PrintResultsTableReport(PrinterSurface& surface, const CircuitState& state,
                              const QString& printHeader);
 void PrintChartReport(PrinterSurface& surface, const QImage& chart);
+// Everything on one document: the initial data, the movement list and the
+// results table, each from a new page, then the chart on a page of its own.
+void PrintWholeReport(PrinterSurface& surface, const CircuitState& state,
+                      const QString& printHeader, const QImage& chart);
+
+// The chart window's committed picture: the drawing area "Picture1"
+// publishes it as the property "committedImage"; failing that, the area as
+// it stands. Empty when the window has no drawing area.
+QImage ChartPicture(QWidget& chart);
+
+// Whether the window is one whose contents print: the initial data, the
+// movement editor, the table or the chart.
+bool PrintsReport(const QWidget* window);
+// Prints the report of that window, as the print command does after its
+// dialog; any other window prints nothing.
+void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
+                       const QString& printHeader, QWidget& window);
 
 // The print command: prints what the active child window shows, after the
 // printer dialog. No active window, or Cancel, prints nothing.

@@ -13,6 +13,11 @@ packages=(
 if [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-14-dev)
 fi
+# Building and checking the Debian package (CI).
+if [ "${1:-}" = "--package" ]; then
+    packages+=(dpkg-dev lintian appstream desktop-file-utils shared-mime-info xdg-utils
+        libfile-mimeinfo-perl)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -36,6 +36,13 @@ void DrawAccumulator(QPainter& p, QRectF box, qreal oilShare) {
                kInk);
 }
 
+// A square transparent image for an icon.
+QImage IconCanvas(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
 QPixmap Canvas(int width, int height) {
     QPixmap pixmap(width, height);
     pixmap.fill(Qt::transparent);
@@ -134,12 +141,33 @@ void DrawPicture(QPainter& p, int picture) {
 
 }  // namespace
 
-QPixmap ProgramIcon() {
-    QPixmap pixmap = Canvas(32, 32);
-    QPainter p(&pixmap);
+QImage ProgramIconImage(int size) {
+    QImage image = IconCanvas(size);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
     DrawAccumulator(p, QRectF(8, 2, 16, 28), 0.4);
-    return pixmap;
+    return image;
+}
+
+// A sheet with a folded corner, a small accumulator and lines of text.
+QImage SimulationFileIconImage(int size) {
+    QImage image = IconCanvas(size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(kPaper);
+    p.drawPolygon(QPolygonF({{6, 1.5}, {20, 1.5}, {26, 7.5}, {26, 30.5}, {6, 30.5}}));
+    p.drawPolyline(QPolygonF({{20, 1.5}, {20, 7.5}, {26, 7.5}}));
+    DrawAccumulator(p, QRectF(9, 9, 8, 18), 0.4);
+    p.setPen(QPen(kSteel, 1));
+    for (const qreal y : {12.5, 16.5, 20.5}) p.drawLine(QPointF(19.5, y), QPointF(23.5, y));
+    return image;
+}
+
+QPixmap ProgramIcon() {
+    return QPixmap::fromImage(ProgramIconImage(32));
 }
 
 QIcon ToolbarIcon(int picture) {

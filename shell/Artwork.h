@@ -3,6 +3,7 @@
 // pictures 1 to 10, the client-area background and the maker's logo.
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 namespace volvenza {
@@ -11,5 +12,11 @@ QPixmap ProgramIcon();           // 32 by 32
 QIcon ToolbarIcon(int picture);  // 1..10
 QPixmap BackgroundPicture();     // 1024 by 768
 QPixmap MakerLogo();             // 135 by 150
+
+// The program icon and the icon of its simulation files, drawn on a 32-unit
+// grid scaled to `size` pixels square: the installed icons are made from
+// these. They need no window system.
+QImage ProgramIconImage(int size);
+QImage SimulationFileIconImage(int size);
 
 }  // namespace volvenza

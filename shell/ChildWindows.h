@@ -50,6 +50,12 @@ struct ChildWindows {
     std::function<void(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
                        const QString& printHeader, QWidget* activeChild)>
         printActiveWindow;
+    // What the print command prints for the window on that printer, written
+    // to a PDF file instead; the message on failure.
+    std::function<std::optional<QString>(const QString& path, const QPrinter& printer,
+                                         const CircuitState& state, const QString& printHeader,
+                                         QWidget& window)>
+        exportWindowPdf;
 };
 
 // The program's own windows, as far as their folders are built.

@@ -4,6 +4,7 @@
 #include "entry/Ciclo.h"
 #include "entry/DatiIniziali.h"
 #include "entry/InserimentoDati.h"
+#include "report/PdfReport.h"
 #include "report/PrintReport.h"
 #include "views/Grafico.h"
 #include "views/Tabella.h"
@@ -50,6 +51,7 @@ ChildWindows ProgramChildWindows() {
         static_cast<Tabella*>(table)->FillResultsTable();
     };
     windows.printActiveWindow = &PrintActiveWindow;
+    windows.exportWindowPdf = &ExportWindowPdf;
     return windows;
 }
 

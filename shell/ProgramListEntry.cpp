@@ -64,6 +64,7 @@ void WriteProgramListEntry(SettingsStore& settings, const QString& programFolder
 }
 
 void MoveStartMenuShortcut(const QString& systemRoot) {
+    if (systemRoot.isEmpty()) return;
     QString startMenu;
     for (const QString& folder : kStartMenuFolders) {
         startMenu = FindPath(systemRoot, folder);
@@ -89,6 +90,7 @@ void MoveStartMenuShortcut(const QString& systemRoot) {
 }
 
 bool RewriteUninstallLog(const QString& systemRoot) {
+    if (systemRoot.isEmpty()) return false;
     const QString folder = FindPath(systemRoot, kUninstallFolder);
     if (folder.isEmpty()) return false;
     const QString logPath = FindPath(folder, kUninstallLog);

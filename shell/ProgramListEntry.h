@@ -6,7 +6,8 @@
 // Paths of the old Windows setup ("c:\windows\menu avvio", ...) are looked
 // up below `systemRoot`, which stands for drive c:, and every name is
 // matched without regard to case, as that file system does. On a system
-// without those folders nothing is found and nothing happens.
+// without those folders nothing is found and nothing happens; an empty
+// `systemRoot` (no such drive, as on Linux) looks for nothing at all.
 
 #include <QString>
 

@@ -140,10 +140,14 @@ void frmMain::BuildMenus() {
        &frmMain::ExportTable);
     on(MenuEntry(file, "mnuFileEsportaGrafico", QStringLiteral("Es&porta grafico...")),
        &frmMain::ExportChart);
+    on(MenuEntry(file, "mnuFileEsportaCsv", QStringLiteral("Esporta &CSV...")),
+       &frmMain::ExportCsv);
     MenuEntry(file, "mnuFileBar2", QStringLiteral("-"));
     on(MenuEntry(file, "mnuFilePageSetup", QStringLiteral("&Imposta pagina...")),
        &frmMain::PageSetup);
     on(MenuEntry(file, "mnuFilePrint", QStringLiteral("S&tampa...")), &frmMain::Print);
+    on(MenuEntry(file, "mnuFileEsportaPdf", QStringLiteral("Esporta P&DF...")),
+       &frmMain::ExportPdf);
     MenuEntry(file, "mnuFileBar5", QStringLiteral("-"));
     connect(MenuEntry(file, "mnuFileExit", QStringLiteral("&Esci")), &QAction::triggered, this,
             &QWidget::close);

@@ -54,6 +54,10 @@ class frmMain : public QMainWindow {
 
     void UpdateCommandState(int16_t code);
 
+    // Loads a simulation file as "Apri..." does once its dialog has returned
+    // the name; a file that cannot be loaded gives the loader's message.
+    void OpenSimulationFile(const QString& path);
+
     // The loaded child window of that name, shown or hidden, or nullptr.
     QWidget* FindChildWindow(const QString& name) const;
     // Creates the child window hidden if it is not loaded yet.
@@ -100,9 +104,12 @@ class frmMain : public QMainWindow {
     // Commands.
     void NewSimulation(Origin origin);
     void OpenSimulation(Origin origin);
+    void LoadFile(const QString& path);
     void SaveSimulationAs(Origin origin);
     void ExportTable(Origin origin);
     void ExportChart(Origin origin);
+    void ExportPdf(Origin origin);
+    void ExportCsv(Origin origin);
     void PageSetup(Origin origin);
     void Print(Origin origin);
     void ShowOptions(Origin origin);

@@ -28,7 +28,9 @@ constexpr CommandStateRow kCommandStates[] = {
     {"mnuFileSaveAs", false, '-', '-', '+', ' '},
     {"mnuFileEsporta", false, '-', '-', '+', ' '},
     {"mnuFileEsportaGrafico", false, '-', '-', '+', ' '},
+    {"mnuFileEsportaCsv", false, '-', '-', '+', ' '},
     {"mnuFilePrint", false, '+', ' ', '+', ' '},
+    {"mnuFileEsportaPdf", false, '+', ' ', '+', ' '},
 };
 
 }  // namespace

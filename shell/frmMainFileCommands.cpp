@@ -63,12 +63,20 @@ void frmMain::OpenSimulation(Origin origin) {
     });
     if (lastFileName_.isEmpty()) return;
     step.OnFailure(OpenFailed(lastFileName_));
-    step([&] {
-        if (auto failure = LoadSimulationFile(context_.state, FilePath(lastFileName_))) {
-            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
-                                     MessageButtons::Ok);
-        }
-    });
+    step([&] { LoadFile(lastFileName_); });
+}
+
+void frmMain::OpenSimulationFile(const QString& path) {
+    lastFileName_ = path;
+    CommandScope step(context_.dialogs, Origin::Menu, OpenFailed(path));
+    step([&] { LoadFile(path); });
+}
+
+void frmMain::LoadFile(const QString& path) {
+    if (auto failure = LoadSimulationFile(context_.state, FilePath(path))) {
+        context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
+                                 MessageButtons::Ok);
+    }
 }
 
 void frmMain::SaveSimulationAs(Origin origin) {

@@ -3,6 +3,8 @@
 
 #include "documents/ResultsExport.h"
 
+#include "documents/ResultsCsv.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -49,6 +51,39 @@ TEST(ResultsExport, NoRunGivesOneZeroLineAndBrokenValuesShowAsSuch) {
     ReallocateResults(state, 1000);
     state.LastPoint = 1000;
     EXPECT_TRUE(ResultsText(state).ends_with("\r\n 9,9  0  0  0  0 \r\n 10  0  0  0  0 \r\n"));
+}
+
+TEST(ResultsCsv, EveryPointOfTheExampleWithSemicolonsAndTheDecimalComma) {
+    CircuitState state;
+    InitCircuitState(state);
+    LoadExampleCircuit(state);
+    RunSimulation(state);
+    const std::string csv = ResultsCsv(state, ResultsCsvFormat());
+    EXPECT_EQ(csv.rfind("t;V;P;Qt;Qs\r\n0;8,63265485109279;80;70,905;70,905\r\n", 0), 0u);
+    EXPECT_NE(csv.find("\r\n0,1;8,75082984845138;78,4915996537318;70,905;70,905\r\n"),
+              std::string::npos);
+    EXPECT_NE(csv.find("\r\n1,5;9,96510113797697;65,4361471275556;12;-18\r\n"), std::string::npos);
+    // One row per point, 0 to 468, and the header.
+    size_t rows = 0;
+    for (size_t at = 0; (at = csv.find("\r\n", at)) != std::string::npos; at += 2) ++rows;
+    EXPECT_EQ(rows, 470u);
+    EXPECT_TRUE(csv.ends_with("\r\n4,68;8,63265485109279;80;0;0\r\n"));
+}
+
+TEST(ResultsCsv, BrokenValuesShowAsSuchAndFieldsHoldingTheSeparatorAreQuoted) {
+    CircuitState state;
+    InitCircuitState(state);
+    state.VSeries[0] = std::numeric_limits<double>::quiet_NaN();
+    state.PSeries[0] = std::numeric_limits<double>::infinity();
+    state.QtSeries[0] = 2.5e-7;
+    state.QsSeries[0] = -std::numeric_limits<double>::infinity();
+    EXPECT_EQ(ResultsCsv(state, ResultsCsvFormat()), "t;V;P;Qt;Qs\r\n0;nan;inf;2,5E-07;-inf\r\n");
+    state.VSeries[0] = -0.5;
+    EXPECT_EQ(ResultsCsv(state, {',', ','}), "t,V,P,Qt,Qs\r\n0,\"-0,5\",inf,\"2,5E-07\",-inf\r\n");
+    EXPECT_EQ(ResultsCsv(state, {',', '.'}), "t,V,P,Qt,Qs\r\n0,-0.5,inf,2.5E-07,-inf\r\n");
+    // Points the series do not hold read as zero.
+    state.LastPoint = static_cast<int16_t>(state.VSeries.size());
+    EXPECT_TRUE(ResultsCsv(state, ResultsCsvFormat()).ends_with("\r\n0,02;0;0;0;0\r\n"));
 }
 
 }  // namespace

@@ -168,6 +168,18 @@ void SettingsTest::shortcutMovesOnlyWhenTheUninstallLogIsRewritten() {
     QVERIFY(QFile::exists(second));
     QVERIFY(!QFileInfo::exists(QFileInfo(second).absolutePath() + QStringLiteral("/Volvenza")));
     QVERIFY(!RewriteUninstallLog(other.filePath(QStringLiteral("vuoto"))));  // no log at all
+
+    // No system drive (Linux): nothing is looked for, not even in the
+    // current folder, which here holds a complete old set-up.
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(root.path());
+    WriteFile(shortcut, "link");
+    WriteFile(log, kLog);
+    QVERIFY(!RewriteUninstallLog(QString()));
+    MoveStartMenuShortcut(QString());
+    QDir::setCurrent(current);
+    QCOMPARE(ReadFile(log), kLog);
+    QCOMPARE(ReadFile(shortcut), QByteArray("link"));
 }
 
 void SettingsTest::gasModelIsCheckedAndKept() {

@@ -9,6 +9,7 @@
 #include "engine/Simulation.h"
 #include "platform/QtPrinterSurface.h"
 #include "platform/ScriptedDialogs.h"
+#include "report/PdfReport.h"
 #include "report/PrintReport.h"
 #include "views/Grafico.h"
 
@@ -225,6 +226,84 @@ class ReportTest : public QObject {
         QCOMPARE(second.value(3), "T|V(T)|P(T)|Qt(t)|Qs(T)=Qt(T)-Qp");
         QCOMPARE(second.value(5).section('|', 0, 0), "5,5");
         QCOMPARE(second.last().section('|', 0, 0), "10,0");
+
+        // Paper shorter than that depth breaks where the next row would not
+        // fit (the recording surface fails any line off the page): A5
+        // landscape holds 28 rows under the headings.
+        state.LastPoint = 468;
+        RecordingSurface a5;
+        a5.pageHeight = kPaperHeights[4];
+        PrintResultsTableReport(a5, state, "H");
+        QCOMPARE(a5.page, 2);
+        QCOMPARE(a5.Lines(1).last().section('|', 0, 0), "2,7");
+        QCOMPARE(a5.Lines(2).value(3), "T|V(T)|P(T)|Qt(t)|Qs(T)=Qt(T)-Qp");
+        QCOMPARE(a5.Lines(2).value(5).section('|', 0, 0), "2,8");
+        QCOMPARE(a5.Lines(2).last().section('|', 0, 0), "4,6");
+    }
+
+    void wholeReportPutsEachPartOnItsOwnPages() {
+        RunSimulation(state);
+        RecordingSurface s;
+        PrintWholeReport(s, state, "H", QImage(320, 200, QImage::Format_RGB32));
+        QCOMPARE(s.page, 4);
+        QCOMPARE(s.ended, 1);
+        QCOMPARE(s.Lines(1).value(4), "V0: 10  [dm3]");
+        QVERIFY(s.Lines(2).contains("MOTORE"));
+        QCOMPARE(s.Lines(3).value(3), "T|V(T)|P(T)|Qt(t)|Qs(T)=Qt(T)-Qp");
+        QVERIFY(s.Lines(4).isEmpty());
+        QCOMPARE(s.pictures, QList<QSize>({QSize(320, 200)}));
+    }
+
+    void pdfExportHoldsThePrintedText() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is missing");
+        RunSimulation(state);
+        QTemporaryDir dir;
+        // A page set-up on which the table needs two pages.
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("stampa.pdf"));
+        printer.setPageSize(QPageSize(QPageSize::A5));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        auto text = [](const QString& pdf) {
+            QProcess p;
+            p.start("pdftotext", {"-layout", pdf, "-"});
+            return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput())
+                                            : QString();
+        };
+        for (const char* name : {"DatiIniziali", "Tabella"}) {
+            QWidget window;
+            window.setObjectName(name);
+            ScriptedDialogs dialogs;
+            dialogs.QueuePrinterAccepted(true);
+            PrintActiveWindow(state, dialogs, printer, "Officina Rossi", &window);
+            const QString exported = dir.filePath(QStringLiteral("%1.pdf").arg(name));
+            QCOMPARE(ExportWindowPdf(exported, printer, state, "Officina Rossi", window),
+                     std::nullopt);
+            const QString printed = text(dir.filePath("stampa.pdf"));
+            QCOMPARE(text(exported), printed);
+            // The header heads every page.
+            QCOMPARE(printed.count("Officina Rossi"), printed.count('\f'));
+        }
+        const QString table = text(dir.filePath("Tabella.pdf"));
+        QVERIFY(table.count('\f') > 1);
+        // Every row is on paper, in order.
+        QStringList rows;
+        for (const QString& line : table.split('\n')) {
+            const QStringList words = line.simplified().split(' ');
+            if (words.size() == 5 && words[0].contains(QRegularExpression("^\\d+,\\d$"))) {
+                rows << words.join(' ');
+            }
+        }
+        QCOMPARE(rows.size(), 47);
+        QCOMPARE(rows[15], "1,5 9,9651 65,4361 12,0000 -18,0000");
+        QCOMPARE(rows.last(), "4,6 8,6327 80,0000 0,0000 0,0000");
+
+        // A file that cannot be written gives the message and leaves nothing.
+        QWidget window;
+        window.setObjectName("Tabella");
+        const QString bad = dir.filePath("no/such/dir/t.pdf");
+        QCOMPARE(ExportWindowPdf(bad, printer, state, "H", window),
+                 QString("Impossibile salvare il file %1.").arg(bad));
     }
 
     void chartIsThePictureAlone() {

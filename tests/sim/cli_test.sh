@@ -29,6 +29,10 @@ check run 0 "$sim" run "$data/example.vlz" "$work/again.vlz"
 same run-file "$work/again.vlz" "$data/example.vlz"
 check export 0 "$sim" export "$data/example.vlz" "$work/t.txt"
 same export-table "$work/t.txt" "$data/example.txt"
+check export-csv 0 "$sim" export "$data/example.vlz" "$work/t.csv" --csv
+[ "$(head -n 1 "$work/t.csv")" = $'t;V;P;Qt;Qs\r' ] && [ "$(wc -l <"$work/t.csv")" -eq 470 ] ||
+    { echo "FAIL export-csv output"; fails=$((fails + 1)); }
+check csv-only-for-export 64 "$sim" run "$data/example.vlz" "$work/x.vlz" --csv
 
 # Validation refuses: nothing written.
 printf '0,10,60,45,30,80,13,0,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0\r\n' >"$work/zero.vlz"

@@ -1,6 +1,7 @@
 // volvenza-sim: runs simulations and converts simulation files without any
 // window, for batch work and for checking the engine from the outside.
 
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 #include <optional>
@@ -8,12 +9,14 @@
 #include <vector>
 
 #include "documents/AtomicFile.h"
+#include "documents/ResultsCsv.h"
 #include "documents/ResultsExport.h"
 #include "documents/SimulationFile.h"
 #include "engine/CircuitState.h"
 #include "engine/Simulation.h"
 #include "tools/volvenza-sim/GasCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
+#include "tools/volvenza-sim/ReportCommand.h"
 
 namespace {
 
@@ -33,6 +36,10 @@ constexpr const char* kUsage =
     "      carica dati iniziali e movimenti da IN.vlz, simula e salva in OUT.vlz\n"
     "  volvenza-sim export IN.vlz TABLE.txt\n"
     "      scrive i risultati memorizzati in IN.vlz come tabella di testo\n"
+    "  volvenza-sim export IN.vlz TABLE.csv --csv\n"
+    "      scrive ogni punto dei risultati come CSV (t;V;P;Qt;Qs, virgola decimale)\n"
+    "  volvenza-sim report IN.vlz OUT.pdf\n"
+    "      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico\n"
     "  volvenza-sim gas T_C P_BAR_ABS\n"
     "      proprietà dell'azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]\n"
     "  volvenza-sim --help\n"
@@ -60,7 +67,7 @@ constexpr const char* kUsage =
     "2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione\n"
     "interrotta da \"PRECARICA VOLVENZA TROPPO ALTA\" (risultati parziali scritti);\n"
     "64 uso errato, o un file di uscita che è il file di ingresso o l'altro file di\n"
-    "uscita (nulla scritto).\n";
+    "uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.\n";
 
 // Messages go to stderr; a question about a movement with both times at zero
 // is answered Yes, as a user letting the run go on would, and noted.
@@ -132,6 +139,14 @@ int Simulate(CircuitState& state, const std::string& out, const std::optional<st
                        outcome == RunOutcome::PrechargeTooHigh ? kExitWarning : kExitDone);
 }
 
+// Takes a flag without a value off the arguments; true when it was there.
+bool TakeFlag(std::vector<std::string>& args, const std::string& flag) {
+    const auto at = std::find(args.begin(), args.end(), flag);
+    if (at == args.end()) return false;
+    args.erase(at);
+    return true;
+}
+
 // Splits "--export FILE" off the positional arguments.
 bool TakeExport(std::vector<std::string>& args, std::optional<std::string>& table) {
     for (size_t i = 0; i < args.size(); ++i) {
@@ -160,10 +175,12 @@ int main(int argc, char** argv) {
     const std::string command = args[0];
     args.erase(args.begin());
     if (command == "gas") return RunGasCommand(args);
+    if (command == "report") return RunReportCommand(args);
+    const bool csv = TakeFlag(args, "--csv");
     std::optional<RunOptions> options = RunOptions{};
     if (command == "example" || command == "run") options = TakeRunOptions(args);
     std::optional<std::string> table;
-    if (!options || !TakeExport(args, table)) return Usage();
+    if (!options || !TakeExport(args, table) || (csv && command != "export")) return Usage();
 
     ConsoleUi ui;
     CircuitState state;
@@ -191,7 +208,8 @@ int main(int argc, char** argv) {
     if (command == "export" && args.size() == 2 && !table) {
         if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);
         if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
-        if (auto err = ExportResultsText(state, args[1])) return Fail(*err, kExitFile);
+        auto err = csv ? ExportResultsCsv(state, args[1]) : ExportResultsText(state, args[1]);
+        if (err) return Fail(*err, kExitFile);
         return kExitDone;
     }
     return Usage();

@@ -1,0 +1,53 @@
+#include "report/PdfReport.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include "documents/AtomicFile.h"
+#include "platform/QtPrinterSurface.h"
+#include "report/PrintReport.h"
+
+namespace volvenza {
+namespace {
+
+QString SaveFailed(const QString& path) {
+    return QString::fromStdString(SaveFailedMessage(QFile::encodeName(path).toStdString()));
+}
+
+}  // namespace
+
+std::optional<QString> WritePdfReport(const QString& path, const QPrinter& printer,
+                                      const std::function<void(PrinterSurface&)>& report) {
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        // The printer's resolution too: fonts are measured at it, so lines
+        // and pages break as they would on its paper.
+        writer.setResolution(printer.resolution());
+        writer.setCreator(QStringLiteral("Volvenza"));
+        writer.setPageLayout(printer.pageLayout());
+        QtPrinterSurface surface(writer);
+        if (!surface.IsActive()) return SaveFailed(path);
+        report(surface);
+    }
+    if (pdf.isEmpty()) return SaveFailed(path);
+    const std::string file = QFile::encodeName(path).toStdString();
+    if (auto failure = WriteFileAtomically(file, std::string_view(pdf.constData(), pdf.size()))) {
+        return QString::fromStdString(*failure);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ExportWindowPdf(const QString& path, const QPrinter& printer,
+                                       const CircuitState& state, const QString& printHeader,
+                                       QWidget& window) {
+    return WritePdfReport(path, printer, [&](PrinterSurface& surface) {
+        PrintWindowReport(surface, state, printHeader, window);
+    });
+}
+
+}  // namespace volvenza

@@ -1,0 +1,31 @@
+#pragma once
+// Reports written to PDF files instead of paper: the same pages the printer
+// would get, laid out with its page size, margins and resolution, and saved
+// atomically. The printer itself prints nothing.
+
+#include <functional>
+#include <optional>
+
+#include <QString>
+
+#include "engine/CircuitState.h"
+#include "platform/PrinterSurface.h"
+
+class QPrinter;
+class QWidget;
+
+namespace volvenza {
+
+// Lays the report out on PDF pages set up as `printer` is, in memory, then
+// writes the file in one piece. Returns the user's message when it cannot be
+// written.
+std::optional<QString> WritePdfReport(const QString& path, const QPrinter& printer,
+                                      const std::function<void(PrinterSurface&)>& report);
+
+// What the print command would print for `window` (see PrintsReport), as a
+// PDF file.
+std::optional<QString> ExportWindowPdf(const QString& path, const QPrinter& printer,
+                                       const CircuitState& state, const QString& printHeader,
+                                       QWidget& window);
+
+}  // namespace volvenza

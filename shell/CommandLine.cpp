@@ -1,0 +1,61 @@
+#include "shell/CommandLine.h"
+
+#include "shell/ProgramIdentity.h"
+
+namespace volvenza {
+namespace {
+
+const QString kUsage = QStringLiteral(
+    "Uso: volvenza [OPZIONI] [FILE.vlz]\n"
+    "Dimensiona un accumulatore idraulico a gas: simula il ciclo della macchina e\n"
+    "mostra volume, pressione e portate.\n"
+    "\n"
+    "  FILE.vlz       apre il file di simulazione all'avvio\n"
+    "  -h, --help     mostra questo aiuto ed esce\n"
+    "  -v, --version  mostra la versione ed esce\n"
+    "\n"
+    "Sono accettate anche le opzioni di Qt, per esempio -platform.\n"
+    "Per il lavoro senza finestre: volvenza-sim --help.\n");
+const QString kUnknownOption = QStringLiteral("volvenza: opzione sconosciuta %1\n");
+const QString kTooManyFiles =
+    QStringLiteral("volvenza: si può aprire un solo file di simulazione alla volta\n");
+const QString kSeeHelp = QStringLiteral("Per l'uso: volvenza --help\n");
+
+}  // namespace
+
+QString UsageText() {
+    return kUsage;
+}
+
+std::optional<QString> TerminalRequest(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--")) break;
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) return kUsage;
+        if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
+            return kTitle + QLatin1Char(' ') + VersionNumber() + QLatin1Char('\n');
+        }
+    }
+    return std::nullopt;
+}
+
+StartRequest ParseStartArguments(const QStringList& arguments) {
+    StartRequest request;
+    QStringList files;
+    bool optionsEnd = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (!optionsEnd && a == QLatin1String("--")) {
+            optionsEnd = true;
+        } else if (!optionsEnd && a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            return {QString(), kUnknownOption.arg(a) + kSeeHelp};
+        } else {
+            files << a;
+        }
+    }
+    if (files.size() > 1) return {QString(), kTooManyFiles + kSeeHelp};
+    if (!files.isEmpty()) request.file = files.first();
+    return request;
+}
+
+}  // namespace volvenza

@@ -1,0 +1,71 @@
+// The main window's exports for other programs: the printed pages of the
+// active window as a PDF file, and every result point as a CSV file.
+
+#include <QFile>
+#include <QPrinter>
+
+#include "documents/ResultsCsv.h"
+#include "platform/Dialogs.h"
+#include "report/PrintReport.h"
+#include "shell/CommandScope.h"
+#include "shell/frmMain.h"
+
+namespace volvenza {
+namespace {
+
+const QString kPdfFilter = QStringLiteral("PDF (*.pdf)|*.pdf| Tutti i file (*.*)|*.* ");
+const QString kCsvFilter = QStringLiteral("CSV (*.csv)|*.csv| Tutti i file (*.*)|*.* ");
+const QString kPdfTitle = QStringLiteral("Esporta PDF");
+const QString kCsvTitle = QStringLiteral("Esporta CSV");
+const QString kNothingToExport = QStringLiteral(
+    "Per esportare in PDF attivare la finestra da stampare: dati iniziali, movimenti, tabella "
+    "o grafico.");
+
+QString SaveFailed(const QString& path) {
+    return QStringLiteral("Impossibile salvare il file ") + path + QLatin1Char('.');
+}
+
+}  // namespace
+
+void frmMain::ExportPdf(Origin origin) {
+    CommandScope step(context_.dialogs, origin);
+    QWidget* window = ActiveChildWindow();
+    if (!PrintsReport(window)) {
+        step([&] {
+            context_.dialogs.Message(kNothingToExport, MessageIcon::Information,
+                                     MessageButtons::Ok);
+        });
+        return;
+    }
+    step([&] {
+        lastFileName_ = context_.dialogs.SaveFileName(kPdfTitle, kPdfFilter, lastFileName_);
+    });
+    if (lastFileName_.isEmpty()) return;
+    step.OnFailure(SaveFailed(lastFileName_));
+    step([&] {
+        if (!context_.windows.exportWindowPdf) return;
+        // The pages as the page set-up left them; no printer dialog.
+        if (auto failure = context_.windows.exportWindowPdf(
+                lastFileName_, Printer(), context_.state, printHeader_, *window)) {
+            context_.dialogs.Message(*failure, MessageIcon::Exclamation, MessageButtons::Ok);
+        }
+    });
+}
+
+void frmMain::ExportCsv(Origin origin) {
+    CommandScope step(context_.dialogs, origin);
+    step([&] {
+        lastFileName_ = context_.dialogs.SaveFileName(kCsvTitle, kCsvFilter, lastFileName_);
+    });
+    if (lastFileName_.isEmpty()) return;
+    step.OnFailure(SaveFailed(lastFileName_));
+    step([&] {
+        const std::string path = QFile::encodeName(lastFileName_).toStdString();
+        if (auto failure = ExportResultsCsv(context_.state, path)) {
+            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
+                                     MessageButtons::Ok);
+        }
+    });
+}
+
+}  // namespace volvenza

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# volvenza-sim report from the outside: the PDF's pages and text, and the
+# exit codes. With "without-qt" it checks that a build without Qt says the
+# command is missing.
+# Usage: report_cli_test.sh PATH/TO/volvenza-sim TESTS_DATA_DIR [without-qt]
+set -u
+sim="$1"
+data="$2"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fails=0
+fail() { echo "FAIL $*"; fails=$((fails + 1)); }
+
+if [ "${3:-}" = without-qt ]; then
+    "$sim" report "$data/example.vlz" "$work/r.pdf" 2>"$work/err"
+    [ $? -eq 69 ] && grep -q "non è disponibile" "$work/err" && [ ! -e "$work/r.pdf" ] ||
+        fail "report without Qt"
+    exit "$fails"
+fi
+
+env -u DISPLAY "$sim" report "$data/example.vlz" "$work/r.pdf" 2>"$work/err" || fail "report: exit $?"
+[ -s "$work/err" ] && { fail "report wrote to stderr:"; cat "$work/err"; }
+pdftotext -layout "$work/r.pdf" "$work/r.txt" || fail "pdftotext"
+# The initial data, the movements, the table and the chart, each from a new
+# page; the table of the example takes two A4 pages.
+[ "$(tr -cd '\f' <"$work/r.txt" | wc -c)" -eq 5 ] || fail "page count"
+for line in "V0: 10 +\[dm3\]" "Numero movimenti: 5" "MOTORE" "Cilindrata: 100 +\[cm3/giro\]" \
+    "Qs\(T\)=Qt\(T\)-Qp" "^ *4,6 +8,6327 +80,0000"; do
+    grep -Eq "$line" "$work/r.txt" || fail "no line matching '$line'"
+done
+grep -aq "/Subtype */Image" "$work/r.pdf" || fail "no chart picture"
+
+"$sim" report "$data/example.vlz" 2>/dev/null
+[ $? -eq 64 ] || fail "usage"
+cp "$data/example.vlz" "$work/in.vlz"
+"$sim" report "$work/in.vlz" "$work/in.vlz" 2>/dev/null
+[ $? -eq 64 ] && cmp -s "$work/in.vlz" "$data/example.vlz" || fail "output over input"
+printf 'garbage\r\n' >"$work/bad.vlz"
+"$sim" report "$work/bad.vlz" "$work/bad.pdf" 2>/dev/null
+[ $? -eq 2 ] && [ ! -e "$work/bad.pdf" ] || fail "bad input"
+"$sim" report "$data/example.vlz" "$work/no/such/r.pdf" 2>"$work/err"
+[ $? -eq 2 ] && grep -q "Impossibile salvare il file" "$work/err" || fail "unwritable output"
+
+if [ "$fails" -eq 0 ]; then echo "volvenza-sim report: all checks passed"; fi
+exit "$fails"

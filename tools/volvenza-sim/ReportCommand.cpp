@@ -1,0 +1,92 @@
+// The whole report as a PDF, laid out with Qt on its offscreen platform so
+// that no display is needed.
+
+#include "tools/volvenza-sim/ReportCommand.h"
+
+#include <iostream>
+
+#include <QApplication>
+#include <QFile>
+#include <QPrinter>
+
+#include "documents/AtomicFile.h"
+#include "documents/SimulationFile.h"
+#include "engine/CircuitState.h"
+#include "platform/Dialogs.h"
+#include "report/PdfReport.h"
+#include "report/PrintReport.h"
+#include "views/Grafico.h"
+
+namespace volvenza {
+namespace {
+
+constexpr const char* kReportUsage =
+    "Uso:\n"
+    "  volvenza-sim report IN.vlz OUT.pdf\n"
+    "      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico\n";
+
+// Nobody is at the screen: messages go to stderr and every dialog is
+// cancelled.
+class ConsoleDialogs : public Dialogs {
+  public:
+    MessageAnswer Message(const QString& text, MessageIcon, MessageButtons buttons,
+                          const QString&) override {
+        std::cerr << text.toStdString() << '\n';
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+    }
+    QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    bool PrinterDialog(QPrinter&, const QString&, bool) override { return false; }
+    bool PageSetupDialog(QPrinter&, const QString&) override { return false; }
+    int Exec(QDialog&) override { return 0; }
+};
+
+}  // namespace
+
+int RunReportCommand(const std::vector<std::string>& args) {
+    if (args.size() != 2) {
+        std::cerr << kReportUsage;
+        return 64;
+    }
+    const std::string& in = args[0];
+    const std::string& out = args[1];
+    if (SameFile(in, out)) {
+        std::cerr << "Il file di uscita " << out << " è il file di ingresso " << in
+                  << ": nulla è stato scritto.\n";
+        return 64;
+    }
+    CircuitState state;
+    InitCircuitState(state);
+    if (auto failure = LoadSimulationFile(state, in)) {
+        std::cerr << *failure << '\n';
+        return 2;
+    }
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own notes (a missing runtime folder, ...) are no business of
+    // whoever reads this command's messages; its fatal errors still show.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << text.toStdString() << '\n';
+    });
+    int argc = 1;
+    char name[] = "volvenza-sim";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    ConsoleDialogs dialogs;
+    // The chart as its window draws it on opening, at the window's own size.
+    Grafico chart(state, dialogs);
+    const QImage picture = ChartPicture(chart);
+    // The page set-up of a printer nobody has changed.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = QFile::decodeName(QByteArray::fromStdString(out));
+    if (auto failure = WritePdfReport(path, printer, [&](PrinterSurface& surface) {
+            PrintWholeReport(surface, state, QString(), picture);
+        })) {
+        std::cerr << failure->toStdString() << '\n';
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace volvenza

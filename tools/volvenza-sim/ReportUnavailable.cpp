@@ -1,0 +1,16 @@
+// The report needs Qt to lay out its pages; a build without the windowed
+// program has none.
+
+#include <iostream>
+
+#include "tools/volvenza-sim/ReportCommand.h"
+
+namespace volvenza {
+
+int RunReportCommand(const std::vector<std::string>&) {
+    std::cerr << "Il comando report non è disponibile: questo volvenza-sim è stato compilato "
+                 "senza Qt (VOLVENZA_GUI=OFF).\n";
+    return 69;
+}
+
+}  // namespace volvenza
