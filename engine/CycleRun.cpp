@@ -18,7 +18,8 @@ CycleFlows ComputeCycleFlows(const CircuitState& state, EngineUi* progress) {
     const int count = state.SimMovementCount;
     for (int i = 1; i <= count; ++i) {
         // An equal end time leaves the latest one as it is, strict or not.
-        if (ToSingle(flows.LatestEnd) < moves[i].Tf) flows.LatestEnd = moves[i].Tf;  // mutants: skip
+        const bool later = ToSingle(flows.LatestEnd) < moves[i].Tf;  // mutants: skip
+        if (later) flows.LatestEnd = moves[i].Tf;
     }
     // Every movement adds its flow from its start and takes it away again
     // from its end, in list order, so the sums come out the same at every

@@ -15,8 +15,8 @@
 #include "engine/CircuitState.h"
 #include "engine/Simulation.h"
 #include "tools/volvenza-sim/GasCommand.h"
-#include "tools/volvenza-sim/RunOptions.h"
 #include "tools/volvenza-sim/ReportCommand.h"
+#include "tools/volvenza-sim/RunOptions.h"
 
 namespace {
 
