@@ -22,10 +22,15 @@ const QString kContentsTab = QStringLiteral("Sommario");
 const QString kIndexTab = QStringLiteral("Indice");
 const QString kSearchLabel = QStringLiteral("&Digitare le prime lettere della parola da cercare:");
 const QString kShow = QStringLiteral("&Visualizza");
-const QString kHelpRoot = QStringLiteral("qrc:/help/");
 }  // namespace
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+QString HelpFolder(UiLanguage language) {
+    return language == UiLanguage::English ? QStringLiteral(":/help/en/")
+                                           : QStringLiteral(":/help/");
+}
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), language_(CurrentUiLanguage()), folder_(HelpFolder(language_)) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(kCaption);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -35,7 +40,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_ = new QTextBrowser;
     browser_->setObjectName(QStringLiteral("HelpPage"));
     browser_->setOpenLinks(true);
-    browser_->setSearchPaths({QStringLiteral(":/help")});
+    browser_->setSearchPaths({folder_});
 
     auto* index = new QWidget;
     auto* indexLayout = new QVBoxLayout(index);
@@ -64,7 +69,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void HelpWindow::LoadKeywords() {
-    QFile file(QStringLiteral(":/help/keywords.txt"));
+    QFile file(folder_ + QStringLiteral("keywords.txt"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return;
     std::vector<std::pair<QString, QString>> entries;  // keyword, page
     while (!file.atEnd()) {
@@ -74,7 +79,9 @@ void HelpWindow::LoadKeywords() {
         entries.emplace_back(line.left(bar), line.mid(bar + 1));
     }
     // Like a printed index: in alphabetical order whatever the letters' case.
-    QCollator collator{QLocale(QLocale::Italian, QLocale::Italy)};
+    QCollator collator{language_ == UiLanguage::English
+                           ? QLocale(QLocale::English, QLocale::UnitedStates)
+                           : QLocale(QLocale::Italian, QLocale::Italy)};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(entries.begin(), entries.end(), [&collator](const auto& a, const auto& b) {
         return collator.compare(a.first, b.first) < 0;
@@ -104,7 +111,7 @@ void HelpWindow::OpenSelectedKeyword() {
 }
 
 void HelpWindow::ShowPage(const QString& page) {
-    browser_->setSource(QUrl(kHelpRoot + page));
+    browser_->setSource(QUrl(QStringLiteral("qrc") + folder_ + page));
     tabs_->setCurrentIndex(0);
 }
 

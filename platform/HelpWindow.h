@@ -1,13 +1,15 @@
 #pragma once
 // Our help viewer: a window beside the program with the contents page and a
 // keyword index with a search field. The help pages are HTML in the
-// program's resources under ":/help"; "index.html" is the contents page and
-// "keywords.txt" lists "keyword|page" lines for the index.
+// program's resources under ":/help", the English ones under ":/help/en"
+// with the same names; "index.html" is the contents page and "keywords.txt"
+// lists "keyword|page" lines for the index.
 
 #include <QPointer>
 #include <QWidget>
 
 #include "platform/HelpViewer.h"
+#include "platform/Language.h"
 
 class QLineEdit;
 class QListWidget;
@@ -15,6 +17,9 @@ class QTabWidget;
 class QTextBrowser;
 
 namespace volvenza {
+
+// The resource folder of the help pages in a language, ending in "/".
+QString HelpFolder(UiLanguage language);
 
 class HelpWindow : public QWidget {
     Q_OBJECT
@@ -36,6 +41,10 @@ class HelpWindow : public QWidget {
     void FilterKeywords(const QString& text);
     void OpenSelectedKeyword();
 
+    // The interface's language when the window opens: the program does not
+    // change it while running.
+    UiLanguage language_;
+    QString folder_;
     QTabWidget* tabs_ = nullptr;
     QTextBrowser* browser_ = nullptr;
     QLineEdit* search_ = nullptr;

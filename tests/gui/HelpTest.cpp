@@ -1,0 +1,179 @@
+// The help in both languages: the English pages mirror the Italian ones, every
+// link and keyword leads to a page and anchor that exist, no Italian is left
+// in the English text, and the help window opens the pages of the interface's
+// language.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "platform/HelpWindow.h"
+#include "platform/Language.h"
+
+using namespace volvenza;
+
+namespace {
+
+QString Read(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QStringList Pages(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+}
+
+QStringList Captures(const QString& text, const QString& pattern) {
+    QStringList found;
+    for (const auto& match : QRegularExpression(pattern).globalMatch(text)) {
+        found << match.captured(1);
+    }
+    return found;
+}
+
+QStringList Anchors(const QString& html) {
+    return Captures(html, QStringLiteral(R"re(<a name="([^"]+)")re"));
+}
+
+QStringList Pictures(const QString& html) {
+    return Captures(html, QStringLiteral(R"re(<img src="([^"]+)")re"));
+}
+
+// An empty string when `target` ("page.html#anchor", relative to `folder`)
+// names a file that exists and, with an anchor, an anchor in it; otherwise
+// what is wrong.
+QString BrokenTarget(const QString& folder, const QString& target) {
+    const QString file = target.section(QLatin1Char('#'), 0, 0);
+    const QString anchor = target.section(QLatin1Char('#'), 1);
+    const QString path = file.isEmpty() ? QString() : QDir::cleanPath(folder + file);
+    if (!file.isEmpty() && !QFile::exists(path)) return target + QStringLiteral(": no such file");
+    if (!anchor.isEmpty() && !Anchors(Read(path)).contains(anchor)) {
+        return target + QStringLiteral(": no such anchor");
+    }
+    return {};
+}
+
+// The words a reader of the page sees, in lower case between single spaces,
+// without the program's own texts quoted in them.
+QString ReadableWords(const QString& html) {
+    QString text = html;
+    text.replace(QRegularExpression(QStringLiteral("<[^>]*>")), QStringLiteral(" "));
+    text.replace(QRegularExpression(QStringLiteral("“[^”]*”|«[^»]*»|\"[^\"]*\"")),
+                 QStringLiteral(" "));
+    text.replace(QRegularExpression(QStringLiteral(R"re([\s.,;:()!?]+)re")), QStringLiteral(" "));
+    return QLatin1Char(' ') + text.toLower() + QLatin1Char(' ');
+}
+
+}  // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void englishPagesMirrorTheItalianOnes();
+    void linksAndKeywordsLeadToExistingAnchors();
+    void englishPagesHaveNoItalianText();
+    void helpWindowFollowsTheLanguage();
+};
+
+void HelpTest::englishPagesMirrorTheItalianOnes() {
+    const QString italian = HelpFolder(UiLanguage::Italian);
+    const QString english = HelpFolder(UiLanguage::English);
+    QVERIFY(Pages(italian).size() >= 10);
+    QCOMPARE(Pages(english), Pages(italian));
+    for (const QString& page : Pages(italian)) {
+        QCOMPARE(Anchors(Read(english + page)), Anchors(Read(italian + page)));
+        // The same pictures, taken from beside the Italian pages.
+        QStringList shared;
+        for (const QString& src : Pictures(Read(english + page))) {
+            shared << QFileInfo(src).fileName();
+        }
+        QCOMPARE(shared, Pictures(Read(italian + page)));
+    }
+}
+
+void HelpTest::linksAndKeywordsLeadToExistingAnchors() {
+    for (const UiLanguage language : {UiLanguage::Italian, UiLanguage::English}) {
+        const QString folder = HelpFolder(language);
+        for (const QString& page : Pages(folder)) {
+            const QString html = Read(folder + page);
+            const QStringList targets =
+                Captures(html, QStringLiteral(R"re((?:href|src)="([^"]+)")re"));
+            for (const QString& target : targets) {
+                const QString resolved =
+                    target.startsWith(QLatin1Char('#')) ? page + target : target;
+                const QString broken = BrokenTarget(folder, resolved);
+                QVERIFY2(broken.isEmpty(), qPrintable(folder + page + " links to " + broken));
+            }
+        }
+        const QStringList lines =
+            Read(folder + QStringLiteral("keywords.txt")).split(QLatin1Char('\n'));
+        int keywords = 0;
+        for (const QString& line : lines) {
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+            const QString broken = BrokenTarget(folder, line.section(QLatin1Char('|'), 1));
+            QVERIFY2(line.count(QLatin1Char('|')) == 1 && broken.isEmpty(),
+                     qPrintable(folder + "keywords.txt: " + line + " " + broken));
+            ++keywords;
+        }
+        QVERIFY(keywords > 50);
+    }
+}
+
+void HelpTest::englishPagesHaveNoItalianText() {
+    const QString english = HelpFolder(UiLanguage::English);
+    const QStringList italianWords = {
+        "il", "lo",  "gli", "della", "delle", "degli", "dei",    "che",      "per",     "sono",
+        "di", "una", "con", "non",   "nel",   "nella", "alla",   "viene",    "anche",   "quando",
+        "si", "le",  "la",  "e",     "è",     "ogni",  "oppure", "finestra", "pulsante"};
+    QStringList texts = Pages(english);
+    texts << QStringLiteral("keywords.txt");
+    for (const QString& name : texts) {
+        const QString words = ReadableWords(Read(english + name));
+        QVERIFY(words.size() > 100);
+        for (const QString& word : italianWords) {
+            QVERIFY2(!words.contains(QLatin1Char(' ') + word + QLatin1Char(' ')),
+                     qPrintable(name + ": \"" + word + "\""));
+        }
+    }
+}
+
+void HelpTest::helpWindowFollowsTheLanguage() {
+    struct Case {
+        UiLanguage language;
+        const char* contents;
+        const char* typed;
+        const char* keywordPage;
+    };
+    for (const Case& c : {Case{UiLanguage::English, "Contents", "precharge too",
+                               "qrc:/help/en/simulazione.html#messaggi"},
+                          Case{UiLanguage::Italian, "Sommario", "precarica troppo",
+                               "qrc:/help/simulazione.html#messaggi"}}) {
+        SetUiLanguage(c.language);
+        ResourceHelpViewer viewer(QStringLiteral("VOLVENZA.HLP"));
+        viewer.Open(nullptr, QStringLiteral("VOLVENZA.HLP"), HelpCommand::Contents, {});
+        HelpWindow* window = viewer.Window();
+        QCOMPARE(window->Browser()->source().toString(),
+                 HelpFolder(c.language).prepend(QStringLiteral("qrc")) + "index.html");
+        QVERIFY(window->Browser()->toPlainText().contains(QString::fromLatin1(c.contents)));
+
+        viewer.Open(nullptr, QStringLiteral("VOLVENZA.HLP"), HelpCommand::PartialKey, {});
+        QTest::keyClicks(window->SearchField(), QString::fromLatin1(c.typed));
+        QTest::keyClick(window->SearchField(), Qt::Key_Return);
+        QCOMPARE(window->Browser()->source().toString(), QString::fromLatin1(c.keywordPage));
+        // The pictures shared with the Italian pages load from either folder.
+        window->ShowPage(QStringLiteral("movimenti.html"));
+        const QString picture = Pictures(Read(HelpFolder(c.language) + "movimenti.html")).value(0);
+        const QVariant image =
+            window->Browser()->loadResource(QTextDocument::ImageResource, QUrl(picture));
+        QVERIFY2(!image.isNull(), qPrintable(picture));
+    }
+}
+
+QTEST_MAIN(HelpTest)
+#include "HelpTest.moc"
