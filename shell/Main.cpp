@@ -10,6 +10,7 @@
 #include "shell/CommandLine.h"
 #include "shell/Program.h"
 #include "shell/ProgramIdentity.h"
+#include "shell/SettingsKeys.h"
 #include "shell/frmMain.h"
 
 namespace {
@@ -46,7 +47,14 @@ int main(int argc, char* argv[]) {
         std::fputs(request.error.toLocal8Bit().constData(), stderr);
         return 64;
     }
-    volvenza::InstallItalianTranslations(app);
+    // The language of this run: the one chosen in the options, or the locale's.
+    {
+        const volvenza::SettingsStore settings(volvenza::SettingsStore::DefaultFolder());
+        const QString choice = volvenza::ReadSetting(settings, volvenza::Setting::Language);
+        volvenza::SetUiLanguage(volvenza::ResolveLanguage(
+            volvenza::LanguageChoiceFromText(choice.toUtf8().constData())));
+    }
+    volvenza::InstallTranslations(app, volvenza::CurrentUiLanguage());
     QApplication::setApplicationName(volvenza::kTitle);
     QApplication::setApplicationVersion(volvenza::VersionNumber());
     QApplication::setWindowIcon(QIcon(volvenza::ProgramIcon()));

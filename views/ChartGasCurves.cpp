@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 #include "numbers/NumberText.h"
 #include "platform/DrawingSurface.h"
 
@@ -117,7 +119,9 @@ void DrawGasCurves(DrawingSurface& s, const CircuitState& state, const ChartView
         BuildSeriesPolyline(state, view, state.GasRun.TSeries, state.LastPoint, scale->low,
                             kTemperatureRow / scale->step, line);
         s.Polyline(std::move(line));
-        legend.push_back({kTemperatureCurve, "T(t) del gas"});
+        legend.push_back(
+            {kTemperatureCurve,
+             QCoreApplication::translate("volvenza::Grafico", "T(t) del gas").toStdString()});
     }
 
     float y = 3;

@@ -1,0 +1,881 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="it_IT">
+<context>
+    <name>volvenza::ActuatorPages</name>
+    <message>
+        <source>CILINDRO SEMPLICE STELO USCENTE</source>
+        <translation>SINGLE-ROD CYLINDER, EXTENDING</translation>
+    </message>
+    <message>
+        <source>CILINDRO SEMPLICE STELO ENTRANTE</source>
+        <translation>SINGLE-ROD CYLINDER, RETRACTING</translation>
+    </message>
+    <message>
+        <source>PISTONE DIFFERENZIALE</source>
+        <translation>DIFFERENTIAL PISTON</translation>
+    </message>
+    <message>
+        <source>MOTORE</source>
+        <translation>MOTOR</translation>
+    </message>
+    <message>
+        <source>[cm3/giro]</source>
+        <translation>[cm3/rev]</translation>
+    </message>
+    <message>
+        <source>[rpm]</source>
+        <translation>[rpm]</translation>
+    </message>
+    <message>
+        <source>PALMOLA</source>
+        <translation>VANE ACTUATOR</translation>
+    </message>
+    <message>
+        <source>CILINDRO DOPPIO STELO</source>
+        <translation>DOUBLE-ROD CYLINDER</translation>
+    </message>
+    <message>
+        <source>CILINDRO SEMPLICE EFFETTO</source>
+        <translation>SINGLE-ACTING CYLINDER</translation>
+    </message>
+    <message>
+        <source>Cilindro stelo semplice uscente</source>
+        <translation>Single-rod cylinder, extending</translation>
+    </message>
+    <message>
+        <source>Cilindro stelo semplice rientrante</source>
+        <translation>Single-rod cylinder, retracting</translation>
+    </message>
+    <message>
+        <source>Motore</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Cilindro a doppio stelo</source>
+        <translation>Double-rod cylinder</translation>
+    </message>
+    <message>
+        <source>Cilindro a semplice effetto esce</source>
+        <translation>Single-acting cylinder, extending</translation>
+    </message>
+    <message>
+        <source>Palmola</source>
+        <translation>Vane actuator</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::AvanzamentoSimulazione</name>
+    <message>
+        <source>Stato simulazione</source>
+        <translation>Simulation status</translation>
+    </message>
+    <message>
+        <source>avanzamento simulazione</source>
+        <translation>simulation progress</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::Ciclo</name>
+    <message>
+        <source>Ciclo</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Raggiunto il numero massimo di 1000 movimenti</source>
+        <translation>The maximum of 1000 movements has been reached</translation>
+    </message>
+    <message>
+        <source>Sei sicuro di voler eliminare questo movimento</source>
+        <translation>Are you sure you want to delete this movement</translation>
+    </message>
+    <message>
+        <source>Sei sicuro di voler eliminare questi %1 movimenti</source>
+        <translation>Are you sure you want to delete these %1 movements</translation>
+    </message>
+    <message>
+        <source>Aggiunta di un movimento</source>
+        <translation>Adding a movement</translation>
+    </message>
+    <message>
+        <source>Duplicazione di movimenti</source>
+        <translation>Duplicating movements</translation>
+    </message>
+    <message>
+        <source>Movimenti incollati</source>
+        <translation>Pasted movements</translation>
+    </message>
+    <message>
+        <source>Spostamento di movimenti</source>
+        <translation>Moving movements</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Aggiunge sotto la riga corrente un movimento del suo tipo (Ctrl+Invio); la freccia sceglie il tipo</source>
+        <translation>Adds a movement of its kind below the current row (Ctrl+Enter); the arrow chooses the kind</translation>
+    </message>
+    <message>
+        <source>Duplica</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Duplica le righe selezionate (Ctrl+D)</source>
+        <translation>Duplicates the selected rows (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Elimina le righe selezionate (Canc)</source>
+        <translation>Deletes the selected rows (Del)</translation>
+    </message>
+    <message>
+        <source>Su</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Sposta le righe selezionate in su (Alt+Freccia su)</source>
+        <translation>Moves the selected rows up (Alt+Up arrow)</translation>
+    </message>
+    <message>
+        <source>Giù</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Sposta le righe selezionate in giù (Alt+Freccia giù)</source>
+        <translation>Moves the selected rows down (Alt+Down arrow)</translation>
+    </message>
+    <message>
+        <source>Copia</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copia le righe selezionate negli appunti, come testo per un foglio di calcolo (Ctrl+C)</source>
+        <translation>Copies the selected rows to the clipboard, as text for a spreadsheet (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Incolla sotto la riga corrente i movimenti copiati (Ctrl+V)</source>
+        <translation>Pastes the copied movements below the current row (Ctrl+V)</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Annulla l&apos;ultima modifica della tabella (Ctrl+Z)</source>
+        <translation>Undoes the last change to the table (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Ripete la modifica annullata (Ctrl+Y)</source>
+        <translation>Redoes the undone change (Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>Gli appunti non contengono movimenti da incollare.</source>
+        <translation>The clipboard holds no movements to paste.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: la riga %1 degli appunti ha %2 celle separate da tabulazioni invece di 11 o 12.</source>
+        <translation>Cannot paste the movements: line %1 of the clipboard has %2 tab-separated cells instead of 11 or 12.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il tipo «%2» non è uno dei tipi di movimento.</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard the kind &quot;%2&quot; is not a kind of movement.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 non è un numero.</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard the value &quot;%2&quot; of %3 is not a number.</translation>
+    </message>
+    <message>
+        <source>Modifica del movimento %1</source>
+        <translation>Editing movement %1</translation>
+    </message>
+    <message>
+        <source>Cambio di tipo del movimento %1</source>
+        <translation>Changing the kind of movement %1</translation>
+    </message>
+    <message>
+        <source>Eliminazione di movimenti</source>
+        <translation>Deleting movements</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::CycleDiagram</name>
+    <message>
+        <source>Qt [dm3/min]</source>
+        <translation>Qt [dm3/min]</translation>
+    </message>
+    <message>
+        <source>Qp</source>
+        <translation>Qp</translation>
+    </message>
+    <message>
+        <source>P [bar]</source>
+        <translation>P [bar]</translation>
+    </message>
+    <message>
+        <source>t [s]</source>
+        <translation>t [s]</translation>
+    </message>
+    <message>
+        <source>Movimento %1: %2
+Ti %3 s, Tf %4 s, Qm %5 dm3/min</source>
+        <translation>Movement %1: %2
+Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
+    </message>
+    <message>
+        <source>t %1 s: Qt %2 dm3/min, Qp %3 dm3/min</source>
+        <translation>t %1 s: Qt %2 dm3/min, Qp %3 dm3/min</translation>
+    </message>
+    <message>
+        <source>t %1 s: P %2 bar</source>
+        <translation>t %1 s: P %2 bar</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::CycleTableModel</name>
+    <message>
+        <source>Tipo</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Tipo di attuatore</source>
+        <translation>Kind of actuator</translation>
+    </message>
+    <message>
+        <source>Tempo di inizio</source>
+        <translation>Start time</translation>
+    </message>
+    <message>
+        <source>Tempo di fine</source>
+        <translation>End time</translation>
+    </message>
+    <message>
+        <source>Alesaggio</source>
+        <translation>Bore</translation>
+    </message>
+    <message>
+        <source>Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto</source>
+        <translation>Rod diameter; plunger diameter in the single-acting cylinder</translation>
+    </message>
+    <message>
+        <source>Corsa</source>
+        <translation>Stroke</translation>
+    </message>
+    <message>
+        <source>C [cm3/giro]</source>
+        <translation>C [cm3/rev]</translation>
+    </message>
+    <message>
+        <source>Cilindrata del motore</source>
+        <translation>Motor displacement</translation>
+    </message>
+    <message>
+        <source>Velocità del motore</source>
+        <translation>Motor speed</translation>
+    </message>
+    <message>
+        <source>Cilindrata unitaria della palmola</source>
+        <translation>Vane actuator displacement per degree</translation>
+    </message>
+    <message>
+        <source>Angolo di rotazione della palmola</source>
+        <translation>Vane actuator rotation angle</translation>
+    </message>
+    <message>
+        <source>Portata assorbita fra Ti e Tf</source>
+        <translation>Flow drawn between Ti and Tf</translation>
+    </message>
+    <message>
+        <source>Valore non valido in %1: resta %2</source>
+        <translation>Invalid value in %1: %2 is kept</translation>
+    </message>
+    <message>
+        <source>Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento</source>
+        <translation>Tf is equal to or less than Ti: the simulation will stop at this movement</translation>
+    </message>
+    <message>
+        <source>Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà portata</source>
+        <translation>Ti and Tf are 0: the simulation will ask whether to go on, and the movement will draw no flow</translation>
+    </message>
+    <message>
+        <source>Il movimento comincia prima di 0 s</source>
+        <translation>The movement starts before 0 s</translation>
+    </message>
+    <message>
+        <source>Il movimento esce dal ciclo, che dura %1 s</source>
+        <translation>The movement runs past the cycle, which lasts %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::DatiIniziali</name>
+    <message>
+        <source>Inizializzazione</source>
+        <translation>Initial data</translation>
+    </message>
+    <message>
+        <source>Tempo ciclo</source>
+        <translation>Cycle time</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::Grafico</name>
+    <message>
+        <source>T(t) del gas</source>
+        <translation>Gas T(t)</translation>
+    </message>
+    <message>
+        <source>Grafico</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>ATTENZIONE!!!!, il quadrato deve essere interno al grafico</source>
+        <translation>WARNING!!!!, the square must be inside the chart</translation>
+    </message>
+    <message>
+        <source>Cancella grafico</source>
+        <translation>Clear chart</translation>
+    </message>
+    <message>
+        <source>Abilita/disabilita il collimatore</source>
+        <translation>Crosshair on/off</translation>
+    </message>
+    <message>
+        <source>Disegna in scala 1:1</source>
+        <translation>Draw at 1:1 scale</translation>
+    </message>
+    <message>
+        <source>Aggiiungi particolari al grafico</source>
+        <translation>Add details to the chart</translation>
+    </message>
+    <message>
+        <source>Differenza tra 2 punti</source>
+        <translation>Difference between 2 points</translation>
+    </message>
+    <message>
+        <source>Mostra/nascondi la temperatura del gas T(t)</source>
+        <translation>Show/hide the gas temperature T(t)</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::InserimentoDati</name>
+    <message>
+        <source>Immissione dati</source>
+        <translation>Data entry</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Ricalcola</source>
+        <translation>Recompute</translation>
+    </message>
+    <message>
+        <source>Sei sicuro di voler eliminare questo movimento</source>
+        <translation>Are you sure you want to delete this movement</translation>
+    </message>
+    <message>
+        <source>Raggiunto il numero massimo di 1000 movimenti</source>
+        <translation>The maximum of 1000 movements has been reached</translation>
+    </message>
+    <message>
+        <source>Valore non valido: resta </source>
+        <translation>Invalid value: kept </translation>
+    </message>
+    <message>
+        <source>Movimento precedente</source>
+        <translation>Previous movement</translation>
+    </message>
+    <message>
+        <source>Movimento successivo</source>
+        <translation>Next movement</translation>
+    </message>
+    <message>
+        <source>Movimento %1 di %2</source>
+        <translation>Movement %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::QtDialogs</name>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Sì</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::Report</name>
+    <message>
+        <source>Cilindrata: </source>
+        <translation>Displacement: </translation>
+    </message>
+    <message>
+        <source>N° giri: </source>
+        <translation>Speed: </translation>
+    </message>
+    <message>
+        <source>Cil. uni.: </source>
+        <translation>Displ./deg.: </translation>
+    </message>
+    <message>
+        <source>Angolo rot.: </source>
+        <translation>Rot. angle: </translation>
+    </message>
+    <message>
+        <source>Tempo di ciclo: </source>
+        <translation>Cycle time: </translation>
+    </message>
+    <message>
+        <source>Numero movimenti: </source>
+        <translation>Number of movements: </translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::StatusBar</name>
+    <message>
+        <source>Stato</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::Tabella</name>
+    <message>
+        <source>Tabella</source>
+        <translation>Table</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::frmAbout</name>
+    <message>
+        <source>Informazioni su Progetto1</source>
+        <translation>About Progetto1</translation>
+    </message>
+    <message>
+        <source>E-mail: </source>
+        <translation>E-mail: </translation>
+    </message>
+    <message>
+        <source>Web: </source>
+        <translation>Web: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Questo programma è stato realizzato da Quarzel. Tutti i diritti riservati.</source>
+        <translation>This program was made by Quarzel. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Fax: non disponibile</source>
+        <translation>Fax: not available</translation>
+    </message>
+    <message>
+        <source>Volvenza è stato ideato da Quarzel. Scriveteci per domande e suggerimenti.</source>
+        <translation>Volvenza was designed by Quarzel. Write to us with questions and suggestions.</translation>
+    </message>
+    <message>
+        <source>Versione %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::frmAggiungiParticolari</name>
+    <message>
+        <source>Aggiungi particolari</source>
+        <translation>Add details</translation>
+    </message>
+    <message>
+        <source>Retta del valore attuale della prearica di azoto dell&apos;volvenza (Pf)</source>
+        <translation>Line of the present nitrogen precharge of the accumulator (Pf)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::frmMain</name>
+    <message>
+        <source>Si è verificato un errore imprevisto.</source>
+        <translation>An unexpected error occurred.</translation>
+    </message>
+    <message>
+        <source>Nuova simulazione</source>
+        <translation>New simulation</translation>
+    </message>
+    <message>
+        <source>Carica simulazione</source>
+        <translation>Load simulation</translation>
+    </message>
+    <message>
+        <source>Salva simulazione</source>
+        <translation>Save simulation</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Valori iniziali</source>
+        <translation>Initial values</translation>
+    </message>
+    <message>
+        <source>Inserimento dei movimenti</source>
+        <translation>Movement entry</translation>
+    </message>
+    <message>
+        <source>Ciclo: tabella e diagramma dei tempi</source>
+        <translation>Cycle: table and timing diagram</translation>
+    </message>
+    <message>
+        <source>Inizio simulazione</source>
+        <translation>Start simulation</translation>
+    </message>
+    <message>
+        <source>Grafico</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Tabella</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Esempio</source>
+        <translation>Example</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Nu&amp;ovo</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Apri...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Sal&amp;va con nome...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>E&amp;sporta tabella...</source>
+        <translation>E&amp;xport table...</translation>
+    </message>
+    <message>
+        <source>Es&amp;porta grafico...</source>
+        <translation>Export c&amp;hart...</translation>
+    </message>
+    <message>
+        <source>Esporta &amp;CSV...</source>
+        <translation>Export &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Imposta pagina...</source>
+        <translation>Page Set&amp;up...</translation>
+    </message>
+    <message>
+        <source>S&amp;tampa...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Esporta P&amp;DF...</source>
+        <translation>Export P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Esci</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Visualizza</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Barra degli &amp;strumenti</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;Barra di stato</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>&amp;Opzioni...</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>&amp;Calcolo</source>
+        <translation>&amp;Calculation</translation>
+    </message>
+    <message>
+        <source>&amp;Ciclo</source>
+        <translation>&amp;Cycle</translation>
+    </message>
+    <message>
+        <source>&amp;Modello del gas...</source>
+        <translation>&amp;Gas model...</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nestra</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>&amp;Sovrapponi</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>Affianca &amp;orizzontalmente</source>
+        <translation>Tile &amp;Horizontally</translation>
+    </message>
+    <message>
+        <source>Affianca &amp;verticalmente</source>
+        <translation>Tile &amp;Vertically</translation>
+    </message>
+    <message>
+        <source>&amp;Disponi icone</source>
+        <translation>&amp;Arrange Icons</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>&amp;Sommario</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>&amp;Cerca argomento...</source>
+        <translation>&amp;Search for Help On...</translation>
+    </message>
+    <message>
+        <source>&amp;Informazioni su </source>
+        <translation>&amp;About </translation>
+    </message>
+    <message>
+        <source>&amp;Esempio</source>
+        <translation>&amp;Example</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)|*.pdf| Tutti i file (*.*)|*.* </source>
+        <translation>PDF (*.pdf)|*.pdf| All files (*.*)|*.* </translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)|*.csv| Tutti i file (*.*)|*.* </source>
+        <translation>CSV (*.csv)|*.csv| All files (*.*)|*.* </translation>
+    </message>
+    <message>
+        <source>Esporta PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Per esportare in PDF attivare la finestra da stampare: dati iniziali, movimenti, tabella o grafico.</source>
+        <translation>To export a PDF, activate the window to print: initial data, movements, table or chart.</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1.</source>
+        <translation>Cannot save the file %1.</translation>
+    </message>
+    <message>
+        <source>ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, continuare?</source>
+        <translation>WARNING! All values will be cleared and a new simulation will start. Continue?</translation>
+    </message>
+    <message>
+        <source>Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* </source>
+        <translation>Volvenza (*.vlz)|*.vlz| All files (*.*)|*.* </translation>
+    </message>
+    <message>
+        <source>Testo (*.txt)|*.txt| Tutti i file (*.*)|*.* </source>
+        <translation>Text (*.txt)|*.txt| All files (*.*)|*.* </translation>
+    </message>
+    <message>
+        <source>Bitmap (*.bmp)|*.bmp| Tutti i file (*.*)|*.* </source>
+        <translation>Bitmap (*.bmp)|*.bmp| All files (*.*)|*.* </translation>
+    </message>
+    <message>
+        <source>Apri</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Salva con nome</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Imposta pagina</source>
+        <translation>Page Setup</translation>
+    </message>
+    <message>
+        <source>Impossibile iniziare una nuova simulazione.</source>
+        <translation>Cannot start a new simulation.</translation>
+    </message>
+    <message>
+        <source>Impossibile completare la stampa.</source>
+        <translation>Cannot complete the printing.</translation>
+    </message>
+    <message>
+        <source>Impossibile caricare l&apos;esempio.</source>
+        <translation>Cannot load the example.</translation>
+    </message>
+    <message>
+        <source>Impossibile completare la simulazione.</source>
+        <translation>Cannot complete the simulation.</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire il file %1.</source>
+        <translation>Cannot open the file %1.</translation>
+    </message>
+    <message>
+        <source>Impossibile visualizzare il Sommario della Guida. Nessun file della Guida associato al progetto.</source>
+        <translation>Cannot show the Help Contents. No Help file is associated with the project.</translation>
+    </message>
+    <message>
+        <source>Impossibile mostrare la tabella dei risultati.</source>
+        <translation>Cannot show the results table.</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::frmModelloGas</name>
+    <message>
+        <source>Modello del gas</source>
+        <translation>Gas model</translation>
+    </message>
+    <message>
+        <source>Legge del gas</source>
+        <translation>Gas law</translation>
+    </message>
+    <message>
+        <source>Costante di tempo vuota: nessuno scambio di calore. Temperature minima e massima vuote: uguali a tc, senza inviluppo.</source>
+        <translation>Empty time constant: no heat exchange. Empty minimum and maximum temperatures: equal to tc, no envelope.</translation>
+    </message>
+    <message>
+        <source>&amp;Classica</source>
+        <translation>&amp;Classic</translation>
+    </message>
+    <message>
+        <source>Gas &amp;ideale</source>
+        <translation>&amp;Ideal gas</translation>
+    </message>
+    <message>
+        <source>&amp;Azoto reale</source>
+        <translation>&amp;Real nitrogen</translation>
+    </message>
+    <message>
+        <source>&amp;Esponente n della politropica</source>
+        <translation>Polytropic &amp;exponent n</translation>
+    </message>
+    <message>
+        <source>Costante di &amp;tempo termica [s]</source>
+        <translation>Thermal &amp;time constant [s]</translation>
+    </message>
+    <message>
+        <source>Temperatura di ca&amp;rica [°C]</source>
+        <translation>Cha&amp;rge temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Temperatura mi&amp;nima [°C]</source>
+        <translation>Mi&amp;nimum temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Temperatura ma&amp;ssima [°C]</source>
+        <translation>Ma&amp;ximum temperature [°C]</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::frmOptions</name>
+    <message>
+        <source>Opzioni</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Generali</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Informazioni utente</source>
+        <translation>User information</translation>
+    </message>
+    <message>
+        <source>Intestazione stampe</source>
+        <translation>Print header</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Lingua:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>La lingua scelta vale dal prossimo avvio.</source>
+        <translation>The chosen language applies from the next start.</translation>
+    </message>
+    <message>
+        <source>Automatica</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>
