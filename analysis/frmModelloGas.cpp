@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "platform/Dialogs.h"
+#include "platform/HeadlessText.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 #include "platform/UiText.h"
@@ -157,7 +158,7 @@ void frmModelloGas::FollowLaw() {
 void frmModelloGas::accept() {
     const auto parsed = ParseGasModel(Texts());
     if (const auto* error = std::get_if<GasModelError>(&parsed)) {
-        dialogs_.Message(QString::fromStdString(error->message), MessageIcon::Exclamation,
+        dialogs_.Message(HeadlessText(error->message), MessageIcon::Exclamation,
                          MessageButtons::Ok);
         QLineEdit* box = boxes_.at(error->box);
         box->setEnabled(true);

@@ -15,6 +15,7 @@
 #include "numbers/NumberText.h"
 #include "platform/DecimalKey.h"
 #include "platform/Dialogs.h"
+#include "platform/HeadlessText.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 
@@ -440,7 +441,7 @@ void InserimentoDati::OnSizeKeyReleased() {
 
 void InserimentoDati::OnFlowKeyReleased(const QKeyEvent& event) {
     if (IsDecimalPointKey(event)) {
-        dialogs_.Message(Text(kMsgDecimalPoint), MessageIcon::None, MessageButtons::Ok);
+        dialogs_.Message(HeadlessText(kMsgDecimalPoint), MessageIcon::None, MessageButtons::Ok);
     }
 }
 

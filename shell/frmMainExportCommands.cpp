@@ -6,6 +6,7 @@
 
 #include "documents/ResultsCsv.h"
 #include "platform/Dialogs.h"
+#include "platform/HeadlessText.h"
 #include "platform/UiText.h"
 #include "report/PrintReport.h"
 #include "shell/CommandScope.h"
@@ -73,7 +74,7 @@ void frmMain::ExportCsv(Origin origin) {
     step([&] {
         const std::string path = QFile::encodeName(lastFileName_).toStdString();
         if (auto failure = ExportResultsCsv(context_.state, path)) {
-            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
+            context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
         }
     });

@@ -8,6 +8,7 @@
 #include "documents/SimulationFile.h"
 #include "engine/Simulation.h"
 #include "platform/Dialogs.h"
+#include "platform/HeadlessText.h"
 #include "platform/UiText.h"
 #include "shell/CommandScope.h"
 #include "shell/ShellEngineUi.h"
@@ -58,7 +59,7 @@ QString OpenFailed(const QString& path) {
 }
 
 QString SaveFailed(const QString& path) {
-    return QString::fromStdString(SaveFailedMessage(FilePath(path)));
+    return HeadlessText(SaveFailedMessage(FilePath(path)));
 }
 
 }  // namespace
@@ -94,7 +95,7 @@ void frmMain::OpenSimulationFile(const QString& path) {
 
 void frmMain::LoadFile(const QString& path) {
     if (auto failure = LoadSimulationFile(context_.state, FilePath(path))) {
-        context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
+        context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
                                  MessageButtons::Ok);
     }
 }
@@ -109,7 +110,7 @@ void frmMain::SaveSimulationAs(Origin origin) {
     step.OnFailure(SaveFailed(lastFileName_));
     step([&] {
         if (auto failure = SaveSimulationFile(context_.state, FilePath(lastFileName_))) {
-            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
+            context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
         }
     });
@@ -127,7 +128,7 @@ void frmMain::ExportTable(Origin origin) {
     });
     step([&] {
         if (auto failure = ExportResultsText(context_.state, FilePath(lastFileName_))) {
-            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
+            context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
         }
     });

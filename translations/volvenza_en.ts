@@ -369,6 +369,157 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     </message>
 </context>
 <context>
+    <name>volvenza::HeadlessText</name>
+    <message>
+        <source>Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire</source>
+        <translation>You left all the initial values at 0, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>Hai lasciato il tempo di ciclo a 0, la simulazione non può partire</source>
+        <translation>You left the cycle time at 0, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>Il tempo di ciclo deve essere compreso tra 0 e 327,67 s, la simulazione non può partire</source>
+        <translation>The cycle time must be between 0 and 327.67 s, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>I valori iniziali non possono essere negativi e la temperatura deve superare -273,16 °C, la simulazione non può partire</source>
+        <translation>The initial values cannot be negative and the temperature must be above -273.16 °C, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>Non ci sono movimenti, la simulazione non può partire</source>
+        <translation>There are no movements, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>La simulazione verrà interrotta, corregere il problema e riavviarla.</source>
+        <translation>The simulation will be stopped; correct the problem and start it again.</translation>
+    </message>
+    <message>
+        <source>ATTENZIONE !!!!! PRECARICA VOLVENZA TROPPO ALTA</source>
+        <translation>WARNING !!!!! VOLVENZA PRECHARGE TOO HIGH</translation>
+    </message>
+    <message>
+        <source>Il valore di %1 non è un numero valido, la simulazione non può partire</source>
+        <translation>The value of %1 is not a valid number, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>La portata del movimento %1 non è un numero valido. La simulazione verrà interrotta, correggere il dato e riavviarla.</source>
+        <translation>The flow of movement %1 is not a valid number. The simulation will be stopped; correct the value and start it again.</translation>
+    </message>
+    <message>
+        <source>Il tempo iniziale e finale del movimento %1 sono stati lasciati a 0. Si vuole procedere comunque?</source>
+        <translation>The start and end times of movement %1 were left at 0. Do you want to go on anyway?</translation>
+    </message>
+    <message>
+        <source>Il tempo finale del movimento %1 è uguale o minore del tempo iniziale. La simulazione verà interrotta, correggere il dato e riavviarla.</source>
+        <translation>The end time of movement %1 is equal to or less than its start time. The simulation will be stopped; correct the value and start it again.</translation>
+    </message>
+    <message>
+        <source>La temperatura minima deve essere minore o uguale alla temperatura di lavoro tc e la massima maggiore o uguale</source>
+        <translation>The minimum temperature must be less than or equal to the working temperature tc and the maximum greater than or equal to it</translation>
+    </message>
+    <message>
+        <source>%1, la simulazione non può partire</source>
+        <translation>%1, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>Tempo ciclo</source>
+        <translation>Cycle time</translation>
+    </message>
+    <message>
+        <source>L&apos;esponente della politropica deve essere compreso tra 1 e 1,67 (ora %1)</source>
+        <translation>The polytropic exponent must be between 1 and 1.67 (now %1)</translation>
+    </message>
+    <message>
+        <source>Le temperature di carica e di lavoro devono essere sopra lo zero assoluto</source>
+        <translation>The charge and working temperatures must be above absolute zero</translation>
+    </message>
+    <message>
+        <source>Le pressioni assolute di precarica e massima devono essere maggiori di 0</source>
+        <translation>The absolute precharge and maximum pressures must be greater than 0</translation>
+    </message>
+    <message>
+        <source>Temperatura di %1 °C (%2 K) fuori dal campo dell&apos;equazione dell&apos;azoto, da 63,151 a 1000 K</source>
+        <translation>Temperature of %1 °C (%2 K) outside the range of the nitrogen equation, from 63.151 to 1000 K</translation>
+    </message>
+    <message>
+        <source>Pressione di %1 bar assoluti fuori dal campo dell&apos;equazione dell&apos;azoto, da 0 a 22000 bar</source>
+        <translation>Pressure of %1 bar absolute outside the range of the nitrogen equation, from 0 to 22000 bar</translation>
+    </message>
+    <message>
+        <source>A %1 °C e %2 bar assoluti l&apos;azoto è solido (pressione di fusione %3 bar)</source>
+        <translation>At %1 °C and %2 bar absolute nitrogen is solid (melting pressure %3 bar)</translation>
+    </message>
+    <message>
+        <source>Densità dell&apos;azoto non trovata a %1 K e %2 bar assoluti</source>
+        <translation>Nitrogen density not found at %1 K and %2 bar absolute</translation>
+    </message>
+    <message>
+        <source>Temperatura dell&apos;azoto non trovata per l&apos;entropia %1 J/(kg K) a %2 kg/m3</source>
+        <translation>Nitrogen temperature not found for the entropy %1 J/(kg K) at %2 kg/m3</translation>
+    </message>
+    <message>
+        <source>Il volume nominale del gas deve essere maggiore di 0</source>
+        <translation>The nominal gas volume must be greater than 0</translation>
+    </message>
+    <message>
+        <source>Il passo di simulazione deve essere maggiore di 0</source>
+        <translation>The simulation step must be greater than 0</translation>
+    </message>
+    <message>
+        <source>La costante di tempo termica deve essere maggiore o uguale a 0 (ora %1 s)</source>
+        <translation>The thermal time constant must be greater than or equal to 0 (now %1 s)</translation>
+    </message>
+    <message>
+        <source>Precarica: %1</source>
+        <translation>Precharge: %1</translation>
+    </message>
+    <message>
+        <source>Pressione massima: %1</source>
+        <translation>Maximum pressure: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;esponente n deve essere un numero compreso tra 1 e 1,67</source>
+        <translation>The exponent n must be a number between 1 and 1.67</translation>
+    </message>
+    <message>
+        <source>La costante di tempo termica deve essere un numero maggiore o uguale a 0, oppure vuota per un tempo infinito</source>
+        <translation>The thermal time constant must be a number greater than or equal to 0, or empty for an infinite time</translation>
+    </message>
+    <message>
+        <source>La temperatura di carica deve essere un numero maggiore di -273,15 °C</source>
+        <translation>The charge temperature must be a number greater than -273.15 °C</translation>
+    </message>
+    <message>
+        <source>La temperatura minima deve essere un numero maggiore di -273,15 °C, oppure vuota per la temperatura di lavoro tc</source>
+        <translation>The minimum temperature must be a number greater than -273.15 °C, or empty for the working temperature tc</translation>
+    </message>
+    <message>
+        <source>La temperatura massima deve essere un numero maggiore di -273,15 °C, oppure vuota per la temperatura di lavoro tc</source>
+        <translation>The maximum temperature must be a number greater than -273.15 °C, or empty for the working temperature tc</translation>
+    </message>
+    <message>
+        <source>La temperatura minima non può superare la massima</source>
+        <translation>The minimum temperature cannot exceed the maximum</translation>
+    </message>
+    <message>
+        <source>ATTENZIONE!!!! Usare la virgola &apos;&apos;,&apos;&apos; e no il punto &apos;&apos;.&apos;&apos; per i decimali</source>
+        <translation>WARNING!!!! Use the comma &apos;&apos;,&apos;&apos; and not the point &apos;&apos;.&apos;&apos; for decimals</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1.</source>
+        <translation>Cannot save the file %1.</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire il file %1.</source>
+        <translation>Cannot open the file %1.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è un file di simulazione valido (riga %2).</source>
+        <translation>The file %1 is not a valid simulation file (line %2).</translation>
+    </message>
+</context>
+<context>
     <name>volvenza::InserimentoDati</name>
     <message>
         <source>Immissione dati</source>

@@ -12,6 +12,7 @@
 #include "documents/AtomicFile.h"
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
+#include "platform/HeadlessText.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 #include "views/ChartGasCurves.h"
@@ -335,7 +336,7 @@ void Grafico::ControlloParticolari() {
 
 std::optional<QString> Grafico::SaveChartBitmap(const QString& path) {
     if (picture_->Surface().SaveCommittedBitmap(path)) return std::nullopt;
-    return QString::fromStdString(SaveFailedMessage(path.toStdString()));
+    return HeadlessText(SaveFailedMessage(path.toStdString()));
 }
 
 void Grafico::SelectTool(const QString& name) {
