@@ -8,6 +8,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/HeadlessText.h"
+#include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 #include "platform/UiText.h"
@@ -98,7 +99,10 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
         auto* label = new QLabel(tr(row.caption), this);
         label->setObjectName(QString::fromLatin1(row.label));
         label->setGeometry(twips(240, top + 15, 3495, 255));
-        auto* box = new QLineEdit(QString::fromStdString(values.at(row.box)), this);
+        // The texts come with the decimal comma the settings keep.
+        QString text = QString::fromStdString(values.at(row.box));
+        text.replace(QLatin1Char(','), QLatin1Char(UiDecimalSeparator()));
+        auto* box = new QLineEdit(text, this);
         box->setObjectName(QString::fromLatin1(row.name));
         box->setGeometry(twips(3840, top, 1215, 285));
         label->setBuddy(box);

@@ -7,6 +7,7 @@
 #include "entry/CycleEdits.h"
 #include "entry/CycleTableModel.h"
 #include "numbers/NumberText.h"
+#include "platform/Language.h"
 
 namespace volvenza {
 namespace {
@@ -60,9 +61,10 @@ QString MovementsAsText(const std::vector<Movement>& movements, int firstNumber)
         for (int column = CycleTableModel::StartTime; column < CycleTableModel::Flow; ++column) {
             float Movement::*field = CycleTableModel::Field(column);
             const bool shown = column <= CycleTableModel::EndTime || PageShows(kind, field);
-            cells << (shown ? QString::fromStdString(FormatNumber(m.*field)) : QString());
+            cells << (shown ? QString::fromStdString(FormatNumber(m.*field, UiDecimalSeparator()))
+                            : QString());
         }
-        cells << QString::fromStdString(FormatNumber(m.Qm));
+        cells << QString::fromStdString(FormatNumber(m.Qm, UiDecimalSeparator()));
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return text;

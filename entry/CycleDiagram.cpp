@@ -14,6 +14,7 @@
 #include "entry/CycleColours.h"
 #include "entry/CycleTableModel.h"
 #include "numbers/NumberText.h"
+#include "platform/Language.h"
 
 namespace volvenza {
 namespace {
@@ -51,7 +52,8 @@ QString Text(const char* source) {
 // Numbers as the windows write them, rounded: decimal comma, no trailing
 // zeros.
 QString Number(double value, int decimals) {
-    return QString::fromStdString(FormatNumber(RoundHalfEven(value, decimals)));
+    return QString::fromStdString(
+        FormatNumber(RoundHalfEven(value, decimals), UiDecimalSeparator()));
 }
 
 // 1, 2 or 5 times a power of ten: the smallest such step that puts at most

@@ -11,6 +11,7 @@
 #include "entry/CycleCommands.h"
 #include "entry/CycleEdits.h"
 #include "numbers/NumberText.h"
+#include "platform/Language.h"
 
 namespace volvenza {
 namespace {
@@ -62,11 +63,11 @@ QString Text(const char* source) {
 }
 
 QString NumberText(float value) {
-    return QString::fromStdString(FormatNumber(value));
+    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
 }
 
 QString NumberText(double value) {
-    return QString::fromStdString(FormatNumber(value));
+    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "entry/NumberBox.h"
 #include "numbers/NumberText.h"
+#include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 
@@ -100,7 +101,8 @@ bool DatiIniziali::ReadBoxes(CircuitData& data) const {
 
 void DatiIniziali::WriteBoxes(const CircuitData& data) {
     for (size_t i = 0; i < kRows.size(); ++i) {
-        boxes_[i]->setText(QString::fromStdString(FormatNumber(data.*kRows[i].field)));
+        boxes_[i]->setText(
+            QString::fromStdString(FormatNumber(data.*kRows[i].field, UiDecimalSeparator())));
     }
 }
 

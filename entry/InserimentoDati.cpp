@@ -16,6 +16,7 @@
 #include "platform/DecimalKey.h"
 #include "platform/Dialogs.h"
 #include "platform/HeadlessText.h"
+#include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 
@@ -59,11 +60,11 @@ QString Text(const char* source) {
 }
 
 QString Number(float value) {
-    return QString::fromStdString(FormatNumber(value));
+    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
 }
 
 QString Number(double value) {
-    return QString::fromStdString(FormatNumber(value));
+    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
 }
 
 }  // namespace
@@ -440,7 +441,8 @@ void InserimentoDati::OnSizeKeyReleased() {
 }
 
 void InserimentoDati::OnFlowKeyReleased(const QKeyEvent& event) {
-    if (IsDecimalPointKey(event)) {
+    // The warning is for the decimal comma; with the point the key is right.
+    if (!UseEnglish() && IsDecimalPointKey(event)) {
         dialogs_.Message(HeadlessText(kMsgDecimalPoint), MessageIcon::None, MessageButtons::Ok);
     }
 }

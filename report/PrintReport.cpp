@@ -9,6 +9,7 @@
 
 #include "numbers/NumberText.h"
 #include "platform/Dialogs.h"
+#include "platform/Language.h"
 #include "platform/QtPrinterSurface.h"
 
 namespace volvenza {
@@ -34,13 +35,13 @@ QString KindName(const char* source) {
 }
 
 QString Num(float v) {
-    return QString::fromStdString(FormatNumber(v));
+    return QString::fromStdString(FormatNumber(v, UiDecimalSeparator()));
 }
 QString Num(double v) {
-    return QString::fromStdString(FormatNumber(v));
+    return QString::fromStdString(FormatNumber(v, UiDecimalSeparator()));
 }
 QString Fixed(double v, int decimals) {
-    return QString::fromStdString(FormatFixed(v, decimals));
+    return QString::fromStdString(FormatFixed(v, decimals, UiDecimalSeparator()));
 }
 
 // The heading takes the first three lines of a page: the print header, then

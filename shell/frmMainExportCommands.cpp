@@ -7,6 +7,7 @@
 #include "documents/ResultsCsv.h"
 #include "platform/Dialogs.h"
 #include "platform/HeadlessText.h"
+#include "platform/Language.h"
 #include "platform/UiText.h"
 #include "report/PrintReport.h"
 #include "shell/CommandScope.h"
@@ -73,7 +74,8 @@ void frmMain::ExportCsv(Origin origin) {
     step.OnFailure(SaveFailed(lastFileName_));
     step([&] {
         const std::string path = QFile::encodeName(lastFileName_).toStdString();
-        if (auto failure = ExportResultsCsv(context_.state, path)) {
+        if (auto failure =
+                ExportResultsCsv(context_.state, path, ResultsCsvFormat(UiDecimalSeparator()))) {
             context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
         }

@@ -7,6 +7,7 @@
 
 #include "numbers/NumberText.h"
 #include "platform/DrawingSurface.h"
+#include "platform/Language.h"
 
 namespace volvenza {
 namespace {
@@ -23,7 +24,7 @@ constexpr float kLegendText = 62.5f;
 constexpr float kLegendRow = 5.5f;
 
 std::string DegreesText(double celsius) {
-    return FormatNumber(RoundHalfEven(celsius, 1)) + " °C";
+    return FormatNumber(RoundHalfEven(celsius, 1), UiDecimalSeparator()) + " °C";
 }
 
 }  // namespace

@@ -17,9 +17,12 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTabBar>
+#include <QTableView>
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include "documents/SimulationFile.h"
+#include "entry/DatiIniziali.h"
 #include "platform/HeadlessText.h"
 #include "platform/Language.h"
 #include "platform/Translations.h"
@@ -107,6 +110,7 @@ class LanguageTest : public QObject {
     void initTestCase();
     void noWordOfTheOtherLanguage();
     void messagesOfTheLibrariesWithTheirParts();
+    void numbersShownInTheLanguageAndFilesAlike();
 
   private:
     QStringList Foreign(const QStringList& texts) const;
@@ -186,6 +190,41 @@ void LanguageTest::messagesOfTheLibrariesWithTheirParts() {
              QStringLiteral("The file /tmp/100%1 riga,2.vlz is not a valid simulation file (line "
                             "12)."));
     QCOMPARE(HeadlessText(unknown), QString::fromStdString(unknown));
+}
+
+// Boxes and tables show the language's decimal separator and read either;
+// the simulation file is the same text whatever the language.
+void LanguageTest::numbersShownInTheLanguageAndFilesAlike() {
+    const QChar point = UseEnglish() ? QLatin1Char('.') : QLatin1Char(',');
+    const QChar other = UseEnglish() ? QLatin1Char(',') : QLatin1Char('.');
+    Shell shell(ProgramChildWindows());
+    shell.main->show();
+    shell.Button("Esempio")->trigger();
+    auto* data =
+        qobject_cast<DatiIniziali*>(shell.main->ShowChildWindow(QStringLiteral("DatiIniziali")));
+    QVERIFY(data != nullptr);
+    auto* volume = Named<QLineEdit>(data, QStringLiteral("TV0"));
+    volume->clear();
+    QTest::keyClicks(volume, QStringLiteral("1") + other + QStringLiteral("5"));
+    QCOMPARE(volume->text(), QStringLiteral("1") + point + QStringLiteral("5"));
+    CircuitData read = shell.state.Data;
+    QVERIFY(data->ReadBoxes(read));
+    QCOMPARE(read.V0, 1.5f);
+    QCOMPARE(shell.dialogs.Messages().size(), size_t(0));
+
+    shell.Button("Simulazione")->trigger();
+    shell.Button("Tabella")->trigger();
+    const auto* table = Named<QTableView>(shell.main.get(), QStringLiteral("DataGrid1"));
+    const QString time = table->model()->index(1, 0).data().toString();
+    QCOMPARE(time, QStringLiteral("0") + point + QStringLiteral("1"));
+    QVERIFY(!table->model()->index(1, 2).data().toString().contains(other));
+
+    const QString path = shell.temp.filePath(QStringLiteral("language.vlz"));
+    shell.dialogs.QueueFileName(path);
+    shell.Menu("mnuFileSaveAs")->trigger();
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().toStdString(), SimulationFileText(shell.state));
 }
 
 QTEST_MAIN(LanguageTest)
