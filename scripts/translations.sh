@@ -13,7 +13,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ts="$root/translations/volvenza_en.ts"
-folders=(entry views report shell platform analysis)
+folders=(entry views report shell platform analysis tools/volvenza-sim)
 
 lupdate=""
 for candidate in lupdate lupdate-qt6 /usr/lib/qt6/bin/lupdate; do
@@ -31,7 +31,8 @@ done
 
 run_lupdate() {
     "$lupdate" -silent -I "$root" -locations none -no-obsolete -source-language it_IT \
-        -target-language en_US -extensions cpp,h "${sources[@]}" -ts "$1"
+        -target-language en_US -tr-function-alias QT_TRANSLATE_NOOP+=SIM_TEXT \
+        -extensions cpp,h "${sources[@]}" -ts "$1"
 }
 
 if [ "${1:-}" != "--check" ]; then

@@ -2,6 +2,128 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="it_IT">
 <context>
+    <name>volvenza-sim</name>
+    <message>
+        <source>Uso:
+  volvenza-sim gas T_C P_BAR_ABS
+      densità, fattore di compressibilità, calori specifici e velocità del suono
+      dell&apos;azoto alla temperatura T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
+</source>
+        <translation>Usage:
+  volvenza-sim gas T_C P_BAR_ABS
+      density, compressibility factor, specific heats and speed of sound
+      of nitrogen at the temperature T_C [°C] and the absolute pressure P_BAR_ABS [bar]
+</translation>
+    </message>
+    <message>
+        <source>Densità [kg/m3]: </source>
+        <translation>Density [kg/m3]: </translation>
+    </message>
+    <message>
+        <source>Fattore di compressibilità Z: </source>
+        <translation>Compressibility factor Z: </translation>
+    </message>
+    <message>
+        <source>Velocità del suono [m/s]: </source>
+        <translation>Speed of sound [m/s]: </translation>
+    </message>
+    <message>
+        <source>Uso:
+  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
+      carica l&apos;esempio, lo simula e salva il file di simulazione
+  volvenza-sim run IN.vlz OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
+      carica dati iniziali e movimenti da IN.vlz, simula e salva in OUT.vlz
+  volvenza-sim export IN.vlz TABLE.txt
+      scrive i risultati memorizzati in IN.vlz come tabella di testo
+  volvenza-sim export IN.vlz TABLE.csv --csv
+      scrive ogni punto dei risultati come CSV (t;V;P;Qt;Qs, virgola decimale)
+  volvenza-sim report IN.vlz OUT.pdf
+      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico
+  volvenza-sim gas T_C P_BAR_ABS
+      proprietà dell&apos;azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
+  volvenza-sim --help
+
+Opzioni del gas (numeri con la virgola o con il punto):
+  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita), gas ideale
+                                politropico, azoto reale
+  --n N                         esponente della politropica del gas ideale, da 1 a
+                                1,67 (predefinito 1,4)
+  --tau S                       costante di tempo termica dell&apos;azoto reale in secondi,
+                                0 isoterma, inf adiabatica (predefinita)
+  --charge-temp C               temperatura a cui è data la precarica [°C] per il gas
+                                ideale e l&apos;azoto reale (predefinita 20)
+  --envelope TMIN TMAX          simula anche alla temperatura di lavoro minima e
+                                massima [°C], con la stessa carica
+  --summary                     scrive per ogni temperatura la pressione minima
+                                (relativa per il gas ideale e l&apos;azoto), il suo istante,
+                                la fine della simulazione e la temperatura massima del gas
+Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.
+
+I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di
+ingresso o l&apos;altro file di uscita.
+
+Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);
+2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione
+interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; (risultati parziali scritti);
+64 uso errato, o un file di uscita che è il file di ingresso o l&apos;altro file di
+uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
+</source>
+        <translation>Usage:
+  volvenza-sim example OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
+      loads the example, simulates it and saves the simulation file
+  volvenza-sim run IN.vlz OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
+      loads initial data and movements from IN.vlz, simulates and saves to OUT.vlz
+  volvenza-sim export IN.vlz TABLE.txt
+      writes the results stored in IN.vlz as a text table
+  volvenza-sim export IN.vlz TABLE.csv --csv
+      writes every result point as CSV (t,V,P,Qt,Qs with the decimal point in
+      English; t;V;P;Qt;Qs with the decimal comma in Italian)
+  volvenza-sim report IN.vlz OUT.pdf
+      writes the whole report as PDF: initial data, movements, table, chart
+  volvenza-sim gas T_C P_BAR_ABS
+      properties of nitrogen at T_C [°C] and the absolute pressure P_BAR_ABS [bar]
+  volvenza-sim --help
+
+Gas options (numbers with the comma or the point):
+  --gas classic|ideal|nitrogen  gas law: classic (the default), polytropic ideal
+                                gas, real nitrogen
+  --n N                         polytropic exponent of the ideal gas, from 1 to
+                                1.67 (default 1.4)
+  --tau S                       thermal time constant of real nitrogen in seconds,
+                                0 isothermal, inf adiabatic (the default)
+  --charge-temp C               temperature at which the precharge is given [°C] for
+                                the ideal gas and real nitrogen (default 20)
+  --envelope TMIN TMAX          also simulates at the minimum and maximum working
+                                temperature [°C], with the same charge
+  --summary                     writes for each temperature the lowest pressure
+                                (gauge for the ideal gas and nitrogen), its time,
+                                the end of the simulation and the highest gas temperature
+The simulation file keeps only the results at the working temperature tc.
+
+The output files are written all or none, and none may be the input file
+or the other output file.
+
+Exit status: 0 done; 1 data refused by the checks (nothing written);
+2 file unreadable, invalid or not writable (nothing written); 3 simulation
+stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; (partial results written);
+64 wrong usage, or an output file that is the input file or the other output
+file (nothing written); 69 report in a volvenza-sim built without Qt.
+</translation>
+    </message>
+    <message>
+        <source>(risposta automatica: Sì)</source>
+        <translation>(automatic answer: Yes)</translation>
+    </message>
+    <message>
+        <source>Il file di uscita %1 è il file di ingresso %2: nulla è stato scritto.</source>
+        <translation>The output file %1 is the input file %2: nothing was written.</translation>
+    </message>
+    <message>
+        <source>I file di uscita %1 e %2 sono lo stesso file: nulla è stato scritto.</source>
+        <translation>The output files %1 and %2 are the same file: nothing was written.</translation>
+    </message>
+</context>
+<context>
     <name>volvenza::ActuatorPages</name>
     <message>
         <source>CILINDRO SEMPLICE STELO USCENTE</source>
