@@ -30,6 +30,7 @@ for f in usr/bin/volvenza usr/bin/volvenza-sim \
     usr/share/icons/hicolor/scalable/mimetypes/application-x-volvenza.svg \
     usr/share/doc/volvenza/copyright usr/share/doc/volvenza/changelog.gz \
     usr/share/doc/volvenza/help/index.html \
+    usr/share/volvenza/translations/volvenza_en.qm \
     usr/share/man/man1/volvenza.1.gz usr/share/man/man1/volvenza-sim.1.gz; do
     [ -e "$root/$f" ] || { echo "missing: /$f"; missing=1; }
 done
