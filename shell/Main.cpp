@@ -37,16 +37,10 @@ QString SystemRoot() {
 int main(int argc, char* argv[]) {
     // Usage and version print in the terminal, with no window and no display.
     if (const auto reply = volvenza::TerminalRequest(Arguments(argc, argv))) {
-        std::fputs(reply->toLocal8Bit().constData(), stdout);
+        std::fputs(volvenza::InTerminalLanguage(*reply).toLocal8Bit().constData(), stdout);
         return 0;
     }
     QApplication app(argc, argv);
-    const volvenza::StartRequest request =
-        volvenza::ParseStartArguments(QCoreApplication::arguments());
-    if (!request.error.isEmpty()) {
-        std::fputs(request.error.toLocal8Bit().constData(), stderr);
-        return 64;
-    }
     // The language of this run: the one chosen in the options, or the locale's.
     {
         const volvenza::SettingsStore settings(volvenza::SettingsStore::DefaultFolder());
@@ -55,6 +49,12 @@ int main(int argc, char* argv[]) {
             volvenza::LanguageChoiceFromText(choice.toUtf8().constData())));
     }
     volvenza::InstallTranslations(app, volvenza::CurrentUiLanguage());
+    const volvenza::StartRequest request =
+        volvenza::ParseStartArguments(QCoreApplication::arguments());
+    if (!request.error.isEmpty()) {
+        std::fputs(request.error.toLocal8Bit().constData(), stderr);
+        return 64;
+    }
     QApplication::setApplicationName(volvenza::kTitle);
     QApplication::setApplicationVersion(volvenza::VersionNumber());
     QApplication::setWindowIcon(QIcon(volvenza::ProgramIcon()));

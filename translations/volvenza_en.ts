@@ -333,6 +333,51 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
     </message>
 </context>
 <context>
+    <name>volvenza::CommandLine</name>
+    <message>
+        <source>Uso: volvenza [OPZIONI] [FILE.vlz]
+Dimensiona un accumulatore idraulico a gas: simula il ciclo della macchina e
+mostra volume, pressione e portate.
+
+  FILE.vlz       apre il file di simulazione all&apos;avvio
+  -h, --help     mostra questo aiuto ed esce
+  -v, --version  mostra la versione ed esce
+
+Sono accettate anche le opzioni di Qt, per esempio -platform.
+Per il lavoro senza finestre: volvenza-sim --help.
+</source>
+        <translation>Usage: volvenza [OPTIONS] [FILE.vlz]
+Sizes a gas-charged hydraulic accumulator: simulates the machine cycle and
+shows volume, pressure and flows.
+
+  FILE.vlz       opens the simulation file at start-up
+  -h, --help     shows this help and exits
+  -v, --version  shows the version and exits
+
+Qt&apos;s options are accepted too, for example -platform.
+For work without windows: volvenza-sim --help.
+</translation>
+    </message>
+    <message>
+        <source>volvenza: opzione sconosciuta %1
+</source>
+        <translation>volvenza: unknown option %1
+</translation>
+    </message>
+    <message>
+        <source>volvenza: si può aprire un solo file di simulazione alla volta
+</source>
+        <translation>volvenza: only one simulation file can be opened at a time
+</translation>
+    </message>
+    <message>
+        <source>Per l&apos;uso: volvenza --help
+</source>
+        <translation>For usage: volvenza --help
+</translation>
+    </message>
+</context>
+<context>
     <name>volvenza::CycleDiagram</name>
     <message>
         <source>Qt [dm3/min]</source>

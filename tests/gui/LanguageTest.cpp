@@ -27,6 +27,7 @@
 #include "platform/Language.h"
 #include "platform/Translations.h"
 #include "shell/AvanzamentoSimulazione.h"
+#include "shell/CommandLine.h"
 #include "shell/frmSplash.h"
 #include "tests/gui/GuiTesting.h"
 
@@ -177,6 +178,10 @@ void LanguageTest::messagesOfTheLibrariesWithTheirParts() {
     const std::string file =
         "Il file /tmp/100%1 riga,2.vlz non è un file di simulazione valido (riga 12).";
     const std::string unknown = "Un messaggio che nessuno ha elencato";
+    const QString usage = InTerminalLanguage(
+        *TerminalRequest({QStringLiteral("volvenza"), QStringLiteral("--help")}));
+    QVERIFY(usage.startsWith(UseEnglish() ? QStringLiteral("Usage: volvenza")
+                                          : QStringLiteral("Uso: volvenza")));
     if (!UseEnglish()) {
         for (const std::string& text : {nested, file, unknown}) {
             QCOMPARE(HeadlessText(text), QString::fromStdString(text));
