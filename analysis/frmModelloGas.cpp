@@ -7,17 +7,25 @@
 #include <QRadioButton>
 
 #include "platform/Dialogs.h"
+#include "platform/HeadlessText.h"
+#include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
+#include "platform/UiText.h"
 
 namespace volvenza {
 namespace {
 
-const QString kCaption = QStringLiteral("Modello del gas");
-const QString kLawFrame = QStringLiteral("Legge del gas");
-const QString kNote = QStringLiteral(
-    "Costante di tempo vuota: nessuno scambio di calore. Temperature minima e massima vuote: "
-    "uguali a tc, senza inviluppo.");
+constexpr UiText kCaption{"volvenza::frmModelloGas",
+                          QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Modello del gas")};
+constexpr UiText kLawFrame{"volvenza::frmModelloGas",
+                           QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Legge del gas")};
+constexpr UiText kNote{
+    "volvenza::frmModelloGas",
+    QT_TRANSLATE_NOOP(
+        "volvenza::frmModelloGas",
+        "Costante di tempo vuota: nessuno scambio di calore. Temperature minima e massima vuote: "
+        "uguali a tc, senza inviluppo.")};
 
 struct LawChoice {
     GasLawKind law;
@@ -26,9 +34,12 @@ struct LawChoice {
     const char* text;  // the law's name in the texts of the store
 };
 const LawChoice kLaws[] = {
-    {GasLawKind::Classic, "optClassica", "&Classica", "Classica"},
-    {GasLawKind::Ideal, "optIdeale", "Gas &ideale", "Ideale"},
-    {GasLawKind::Nitrogen, "optAzoto", "&Azoto reale", "Azoto"},
+    {GasLawKind::Classic, "optClassica", QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "&Classica"),
+     "Classica"},
+    {GasLawKind::Ideal, "optIdeale", QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Gas &ideale"),
+     "Ideale"},
+    {GasLawKind::Nitrogen, "optAzoto", QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "&Azoto reale"),
+     "Azoto"},
 };
 
 struct BoxRow {
@@ -38,11 +49,16 @@ struct BoxRow {
     const char* caption;
 };
 const BoxRow kRows[] = {
-    {GasModelBox::Exponent, "LEsponente", "TEsponente", "&Esponente n della politropica"},
-    {GasModelBox::Tau, "LCostanteTempo", "TCostanteTempo", "Costante di &tempo termica [s]"},
-    {GasModelBox::ChargeTemp, "LTCarica", "TTCarica", "Temperatura di ca&rica [°C]"},
-    {GasModelBox::MinTemp, "LTMin", "TTMin", "Temperatura mi&nima [°C]"},
-    {GasModelBox::MaxTemp, "LTMax", "TTMax", "Temperatura ma&ssima [°C]"},
+    {GasModelBox::Exponent, "LEsponente", "TEsponente",
+     QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "&Esponente n della politropica")},
+    {GasModelBox::Tau, "LCostanteTempo", "TCostanteTempo",
+     QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Costante di &tempo termica [s]")},
+    {GasModelBox::ChargeTemp, "LTCarica", "TTCarica",
+     QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Temperatura di ca&rica [°C]")},
+    {GasModelBox::MinTemp, "LTMin", "TTMin",
+     QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Temperatura mi&nima [°C]")},
+    {GasModelBox::MaxTemp, "LTMax", "TTMax",
+     QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Temperatura ma&ssima [°C]")},
 };
 
 }  // namespace
@@ -64,7 +80,7 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
     frame->setGeometry(twips(120, 120, 5655, 735));
     int left = 240;
     for (const LawChoice& choice : kLaws) {
-        auto* option = new QRadioButton(QString::fromUtf8(choice.caption), frame);
+        auto* option = new QRadioButton(tr(choice.caption), frame);
         option->setObjectName(QString::fromLatin1(choice.name));
         option->setGeometry(twips(left, 330, 1755, 300));
         option->setChecked(texts.law == choice.text);
@@ -80,10 +96,13 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
                                                        {GasModelBox::MaxTemp, texts.maxTemp}};
     int top = 1020;
     for (const BoxRow& row : kRows) {
-        auto* label = new QLabel(QString::fromUtf8(row.caption), this);
+        auto* label = new QLabel(tr(row.caption), this);
         label->setObjectName(QString::fromLatin1(row.label));
         label->setGeometry(twips(240, top + 15, 3495, 255));
-        auto* box = new QLineEdit(QString::fromStdString(values.at(row.box)), this);
+        // The texts come with the decimal comma the settings keep.
+        QString text = QString::fromStdString(values.at(row.box));
+        text.replace(QLatin1Char(','), QLatin1Char(UiDecimalSeparator()));
+        auto* box = new QLineEdit(text, this);
         box->setObjectName(QString::fromLatin1(row.name));
         box->setGeometry(twips(3840, top, 1215, 285));
         label->setBuddy(box);
@@ -105,11 +124,11 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
     note->setGeometry(twips(240, 3060, 5415, 735));
     FitLabelFont(*note);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(twips(3315, 4455, 1095, 375));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Annulla"), this);
+    auto* cancel = new QPushButton(tr("Annulla"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setGeometry(twips(4545, 4455, 1095, 375));
     connect(ok, &QPushButton::clicked, this, &frmModelloGas::accept);
@@ -143,7 +162,7 @@ void frmModelloGas::FollowLaw() {
 void frmModelloGas::accept() {
     const auto parsed = ParseGasModel(Texts());
     if (const auto* error = std::get_if<GasModelError>(&parsed)) {
-        dialogs_.Message(QString::fromStdString(error->message), MessageIcon::Exclamation,
+        dialogs_.Message(HeadlessText(error->message), MessageIcon::Exclamation,
                          MessageButtons::Ok);
         QLineEdit* box = boxes_.at(error->box);
         box->setEnabled(true);

@@ -32,3 +32,4 @@ endif()
 
 # The shell last: it wires in whichever windows the folders above provide.
 add_subdirectory(shell)
+add_subdirectory(translations)

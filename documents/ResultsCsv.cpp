@@ -34,8 +34,8 @@ std::string Number(double value, const CsvFormat& format) {
 
 }  // namespace
 
-CsvFormat ResultsCsvFormat() {
-    return CsvFormat{';', ','};
+CsvFormat ResultsCsvFormat(char decimalSeparator) {
+    return decimalSeparator == '.' ? CsvFormat{',', '.'} : CsvFormat{';', ','};
 }
 
 std::string ResultsCsv(const CircuitState& state, const CsvFormat& format) {
@@ -59,9 +59,10 @@ std::string ResultsCsv(const CircuitState& state, const CsvFormat& format) {
     return text;
 }
 
-std::optional<std::string> ExportResultsCsv(const CircuitState& state, const std::string& path) {
+std::optional<std::string> ExportResultsCsv(const CircuitState& state, const std::string& path,
+                                            const CsvFormat& format) {
     try {
-        return WriteFileAtomically(path, ResultsCsv(state, ResultsCsvFormat()));
+        return WriteFileAtomically(path, ResultsCsv(state, format));
     } catch (...) {
         return SaveFailedMessage(path);
     }

@@ -15,15 +15,16 @@ struct CsvFormat {
     char decimalSeparator = ',';
 };
 
-// The format for the user's language. Only Italian exists for now:
-// semicolons between fields and the decimal comma, as an Italian spreadsheet
-// opens them directly. An English one would use commas and the point.
-CsvFormat ResultsCsvFormat();
+// The format for the user's decimal separator, as a spreadsheet of that
+// language opens it directly: semicolons between fields with the decimal
+// comma (Italian), commas with the decimal point (English).
+CsvFormat ResultsCsvFormat(char decimalSeparator = ',');
 
 std::string ResultsCsv(const CircuitState& state, const CsvFormat& format);
 
-// Writes every point atomically in ResultsCsvFormat(); returns the user's
-// message on failure.
-std::optional<std::string> ExportResultsCsv(const CircuitState& state, const std::string& path);
+// Writes every point atomically in that format; returns the user's message
+// on failure.
+std::optional<std::string> ExportResultsCsv(const CircuitState& state, const std::string& path,
+                                            const CsvFormat& format = ResultsCsvFormat());
 
 }  // namespace volvenza

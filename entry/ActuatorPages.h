@@ -1,12 +1,17 @@
 #pragma once
 // What the movement editor shows for each kind of actuator: the page title,
 // the size rows with their symbol, unit and the movement field each box
-// edits, the picture, and the six add buttons. Plain data, no Qt.
+// edits, the picture, and the six add buttons. Plain data; its texts are
+// Italian sources translated through ActuatorText.
 
 #include <array>
 #include <cstdint>
 
+#include <QtGlobal>
+
 #include "engine/CircuitState.h"
+
+class QString;
 
 namespace volvenza {
 
@@ -31,11 +36,11 @@ inline constexpr int kPictureCount = 6;
 
 inline constexpr std::array<ActuatorPage, 7> kActuatorPages{{
     {MovementKind::CylinderExtending,
-     "CILINDRO SEMPLICE STELO USCENTE",
+     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO USCENTE"),
      {{{"D", "[mm]", &Movement::BoreDiameter}, {"L", "[mm]", &Movement::Stroke}, {}}},
      1},
     {MovementKind::CylinderRetracting,
-     "CILINDRO SEMPLICE STELO ENTRANTE",
+     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO ENTRANTE"),
      {{{"D", "[mm]", &Movement::BoreDiameter},
        {"d", "[mm]", &Movement::RodDiameter},
        {"L", "[mm]", &Movement::Stroke}}},
@@ -43,29 +48,31 @@ inline constexpr std::array<ActuatorPage, 7> kActuatorPages{{
     // Only a loaded file can hold this kind; it is edited like kind 2 but its
     // third size is the first stroke, and it has no picture of its own.
     {MovementKind::DifferentialPiston,
-     "PISTONE DIFFERENZIALE",
+     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PISTONE DIFFERENZIALE"),
      {{{"D", "[mm]", &Movement::BoreDiameter},
        {"d1", "[mm]", &Movement::RodDiameter},
        {"S1", "[mm]", &Movement::Stroke1}}},
      0},
     {MovementKind::Motor,
-     "MOTORE",
-     {{{"C", "[cm3/giro]", &Movement::Displacement}, {"N", "[rpm]", &Movement::Speed}, {}}},
+     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "MOTORE"),
+     {{{"C", QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[cm3/giro]"), &Movement::Displacement},
+       {"N", QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[rpm]"), &Movement::Speed},
+       {}}},
      3},
     {MovementKind::VaneActuator,
-     "PALMOLA",
+     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PALMOLA"),
      {{{"CU", "[cm3/°]", &Movement::UnitDisplacement},
        {"AR", "[°]", &Movement::RotationAngle},
        {}}},
      6},
     {MovementKind::DoubleRodCylinder,
-     "CILINDRO DOPPIO STELO",
+     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO DOPPIO STELO"),
      {{{"D", "[mm]", &Movement::BoreDiameter},
        {"d", "[mm]", &Movement::RodDiameter},
        {"L", "[mm]", &Movement::Stroke}}},
      4},
     {MovementKind::SingleActingCylinder,
-     "CILINDRO SEMPLICE EFFETTO",
+     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE EFFETTO"),
      {{{"d", "[mm]", &Movement::RodDiameter}, {"L", "[mm]", &Movement::Stroke}, {}}},
      5},
 }};
@@ -105,14 +112,25 @@ struct AddButton {
 };
 
 inline constexpr std::array<AddButton, 6> kAddButtons{{
-    {"PulsPistEsce", 120, 120, "Cilindro stelo semplice uscente", MovementKind::CylinderExtending},
-    {"PulsPistEntra", 120, 2040, "Cilindro stelo semplice rientrante",
+    {"PulsPistEsce", 120, 120,
+     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "Cilindro stelo semplice uscente"),
+     MovementKind::CylinderExtending},
+    {"PulsPistEntra", 120, 2040,
+     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "Cilindro stelo semplice rientrante"),
      MovementKind::CylinderRetracting},
-    {"PulsMotore", 120, 3960, "Motore", MovementKind::Motor},
-    {"PulsDiffGraUsc", 960, 120, "Cilindro a doppio stelo", MovementKind::DoubleRodCylinder},
-    {"PulsPistDiffPicUsc", 960, 2040, "Cilindro a semplice effetto esce",
+    {"PulsMotore", 120, 3960, QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "Motore"),
+     MovementKind::Motor},
+    {"PulsDiffGraUsc", 960, 120,
+     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "Cilindro a doppio stelo"),
+     MovementKind::DoubleRodCylinder},
+    {"PulsPistDiffPicUsc", 960, 2040,
+     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "Cilindro a semplice effetto esce"),
      MovementKind::SingleActingCylinder},
-    {"PulsPalmola", 960, 3960, "Palmola", MovementKind::VaneActuator},
+    {"PulsPalmola", 960, 3960, QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "Palmola"),
+     MovementKind::VaneActuator},
 }};
+
+// A title, unit or tooltip of the tables above in the program's language.
+QString ActuatorText(const char* source);
 
 }  // namespace volvenza

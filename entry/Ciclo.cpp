@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMdiSubWindow>
@@ -28,40 +29,60 @@
 namespace volvenza {
 namespace {
 
-const char* const kCaption = "Ciclo";
-const char* const kTableFull = "Raggiunto il numero massimo di 1000 movimenti";
-const char* const kAskDelete = "Sei sicuro di voler eliminare questo movimento";
-const char* const kAskDeleteMany = "Sei sicuro di voler eliminare questi %1 movimenti";
-const char* const kAddText = "Aggiunta di un movimento";
-const char* const kDuplicateText = "Duplicazione di movimenti";
-const char* const kPasteText = "Movimenti incollati";
-const char* const kMoveText = "Spostamento di movimenti";
+const char* const kCaption = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Ciclo");
+const char* const kTableFull =
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Raggiunto il numero massimo di 1000 movimenti");
+const char* const kAskDelete =
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Sei sicuro di voler eliminare questo movimento");
+const char* const kAskDeleteMany =
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Sei sicuro di voler eliminare questi %1 movimenti");
+const char* const kAddText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Aggiunta di un movimento");
+const char* const kDuplicateText =
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Duplicazione di movimenti");
+const char* const kPasteText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Movimenti incollati");
+const char* const kMoveText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Spostamento di movimenti");
 
 struct Command {
     const char* name;
     const char* text;
     const char* tooltip;
 };
-const Command kAdd{"Aggiungi", "Aggiungi",
-                   "Aggiunge sotto la riga corrente un movimento del suo tipo (Ctrl+Invio); la "
-                   "freccia sceglie il tipo"};
-const Command kDuplicate{"Duplica", "Duplica", "Duplica le righe selezionate (Ctrl+D)"};
-const Command kRemove{"Elimina", "Elimina", "Elimina le righe selezionate (Canc)"};
-const Command kUp{"SpostaSu", "Su", "Sposta le righe selezionate in su (Alt+Freccia su)"};
-const Command kDown{"SpostaGiu", "Giù", "Sposta le righe selezionate in giù (Alt+Freccia giù)"};
-const Command kCopy{"Copia", "Copia",
-                    "Copia le righe selezionate negli appunti, come testo per un foglio di "
-                    "calcolo (Ctrl+C)"};
-const Command kPaste{"Incolla", "Incolla",
-                     "Incolla sotto la riga corrente i movimenti copiati (Ctrl+V)"};
-const Command kUndo{"Annulla", "Annulla", "Annulla l'ultima modifica della tabella (Ctrl+Z)"};
-const Command kRedo{"Ripeti", "Ripeti", "Ripete la modifica annullata (Ctrl+Y)"};
+const Command kAdd{
+    "Aggiungi", QT_TRANSLATE_NOOP("volvenza::Ciclo", "Aggiungi"),
+    QT_TRANSLATE_NOOP("volvenza::Ciclo",
+                      "Aggiunge sotto la riga corrente un movimento del suo tipo (Ctrl+Invio); la "
+                      "freccia sceglie il tipo")};
+const Command kDuplicate{
+    "Duplica", QT_TRANSLATE_NOOP("volvenza::Ciclo", "Duplica"),
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Duplica le righe selezionate (Ctrl+D)")};
+const Command kRemove{"Elimina", QT_TRANSLATE_NOOP("volvenza::Ciclo", "Elimina"),
+                      QT_TRANSLATE_NOOP("volvenza::Ciclo", "Elimina le righe selezionate (Canc)")};
+const Command kUp{
+    "SpostaSu", QT_TRANSLATE_NOOP("volvenza::Ciclo", "Su"),
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Sposta le righe selezionate in su (Alt+Freccia su)")};
+const Command kDown{
+    "SpostaGiu", QT_TRANSLATE_NOOP("volvenza::Ciclo", "Giù"),
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Sposta le righe selezionate in giù (Alt+Freccia giù)")};
+const Command kCopy{
+    "Copia", QT_TRANSLATE_NOOP("volvenza::Ciclo", "Copia"),
+    QT_TRANSLATE_NOOP("volvenza::Ciclo",
+                      "Copia le righe selezionate negli appunti, come testo per un foglio di "
+                      "calcolo (Ctrl+C)")};
+const Command kPaste{
+    "Incolla", QT_TRANSLATE_NOOP("volvenza::Ciclo", "Incolla"),
+    QT_TRANSLATE_NOOP("volvenza::Ciclo",
+                      "Incolla sotto la riga corrente i movimenti copiati (Ctrl+V)")};
+const Command kUndo{
+    "Annulla", QT_TRANSLATE_NOOP("volvenza::Ciclo", "Annulla"),
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Annulla l'ultima modifica della tabella (Ctrl+Z)")};
+const Command kRedo{"Ripeti", QT_TRANSLATE_NOOP("volvenza::Ciclo", "Ripeti"),
+                    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Ripete la modifica annullata (Ctrl+Y)")};
 
 // Twips: the window's place in the main window and its client height.
 constexpr int kLeft = 300, kTop = 300, kClientHeight = 7800;
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
+QString Text(const char* source) {
+    return QCoreApplication::translate("volvenza::Ciclo", source);
 }
 
 }  // namespace
@@ -201,7 +222,7 @@ void Ciclo::FitColumns() {
     kinds.setFont(table_->font());
     for (const ActuatorPage& page : kActuatorPages) {
         QPixmap swatch(12, 12);
-        kinds.addItem(QIcon(swatch), Text(page.title));
+        kinds.addItem(QIcon(swatch), ActuatorText(page.title));
     }
     int total = 0;
     for (int c = 0; c < CycleTableModel::ColumnCount; ++c) {

@@ -1,38 +1,48 @@
 #include "entry/CycleClipboard.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "entry/ActuatorPages.h"
 #include "entry/CycleEdits.h"
 #include "entry/CycleTableModel.h"
 #include "numbers/NumberText.h"
+#include "platform/Language.h"
 
 namespace volvenza {
 namespace {
 
-const char* const kNothing = "Gli appunti non contengono movimenti da incollare.";
-const char* const kBadCells =
+const char* const kNothing =
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Gli appunti non contengono movimenti da incollare.");
+const char* const kBadCells = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
     "Impossibile incollare i movimenti: la riga %1 degli appunti ha %2 celle separate da "
-    "tabulazioni invece di 11 o 12.";
-const char* const kBadKind =
+    "tabulazioni invece di 11 o 12.");
+const char* const kBadKind = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
     "Impossibile incollare i movimenti: alla riga %1 degli appunti il tipo «%2» non è uno dei "
-    "tipi di movimento.";
-const char* const kBadNumber =
+    "tipi di movimento.");
+const char* const kBadNumber = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
     "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 non è "
-    "un numero.";
+    "un numero.");
 
 // The number, then the table's columns.
 constexpr int kCells = 1 + CycleTableModel::ColumnCount;
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
+QString Text(const char* source) {
+    return QCoreApplication::translate("volvenza::Ciclo", source);
 }
 
-// A kind's name, whatever its case, or its code.
+// A kind's name in either language, whatever its case, or its code: text
+// copied under one language pastes under the other.
 int16_t KindOf(const QString& cell) {
     const QString name = cell.trimmed();
     for (const ActuatorPage& page : kActuatorPages) {
-        if (name.compare(Text(page.title), Qt::CaseInsensitive) == 0) return page.kind;
+        if (name.compare(ActuatorText(page.title), Qt::CaseInsensitive) == 0 ||
+            name.compare(QString::fromUtf8(page.title), Qt::CaseInsensitive) == 0) {
+            return page.kind;
+        }
     }
     bool number = false;
     const int code = name.toInt(&number);
@@ -51,9 +61,10 @@ QString MovementsAsText(const std::vector<Movement>& movements, int firstNumber)
         for (int column = CycleTableModel::StartTime; column < CycleTableModel::Flow; ++column) {
             float Movement::*field = CycleTableModel::Field(column);
             const bool shown = column <= CycleTableModel::EndTime || PageShows(kind, field);
-            cells << (shown ? QString::fromStdString(FormatNumber(m.*field)) : QString());
+            cells << (shown ? QString::fromStdString(FormatNumber(m.*field, UiDecimalSeparator()))
+                            : QString());
         }
-        cells << QString::fromStdString(FormatNumber(m.Qm));
+        cells << QString::fromStdString(FormatNumber(m.Qm, UiDecimalSeparator()));
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return text;

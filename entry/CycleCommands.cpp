@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -13,13 +14,14 @@
 namespace volvenza {
 namespace {
 
-const char* const kEditText = "Modifica del movimento %1";
-const char* const kKindText = "Cambio di tipo del movimento %1";
-const char* const kRemoveText = "Eliminazione di movimenti";
-const char* const kMoveText = "Spostamento di movimenti";
+const char* const kEditText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Modifica del movimento %1");
+const char* const kKindText =
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Cambio di tipo del movimento %1");
+const char* const kRemoveText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Eliminazione di movimenti");
+const char* const kMoveText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Spostamento di movimenti");
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
+QString Text(const char* source) {
+    return QCoreApplication::translate("volvenza::Ciclo", source);
 }
 
 class SetMovement : public QUndoCommand {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QResizeEvent>
 #include <QToolTip>
@@ -13,17 +14,20 @@
 #include "entry/CycleColours.h"
 #include "entry/CycleTableModel.h"
 #include "numbers/NumberText.h"
+#include "platform/Language.h"
 
 namespace volvenza {
 namespace {
 
-const char* const kFlowTitle = "Qt [dm3/min]";
-const char* const kPumpTitle = "Qp";
-const char* const kPressureTitle = "P [bar]";
-const char* const kTimeTitle = "t [s]";
-const char* const kBarText = "Movimento %1: %2\nTi %3 s, Tf %4 s, Qm %5 dm3/min";
-const char* const kFlowText = "t %1 s: Qt %2 dm3/min, Qp %3 dm3/min";
-const char* const kPressureText = "t %1 s: P %2 bar";
+const char* const kFlowTitle = QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "Qt [dm3/min]");
+const char* const kPumpTitle = QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "Qp");
+const char* const kPressureTitle = QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "P [bar]");
+const char* const kTimeTitle = QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "t [s]");
+const char* const kBarText = QT_TRANSLATE_NOOP("volvenza::CycleDiagram",
+                                               "Movimento %1: %2\nTi %3 s, Tf %4 s, Qm %5 dm3/min");
+const char* const kFlowText =
+    QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "t %1 s: Qt %2 dm3/min, Qp %3 dm3/min");
+const char* const kPressureText = QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "t %1 s: P %2 bar");
 
 const QColor kInk(40, 52, 70);
 const QColor kGrid(225, 228, 234);
@@ -41,14 +45,15 @@ const QColor kHovered(30, 110, 190);
 constexpr double kThinnestLane = 5;
 constexpr double kTick = 4;
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
+QString Text(const char* source) {
+    return QCoreApplication::translate("volvenza::CycleDiagram", source);
 }
 
 // Numbers as the windows write them, rounded: decimal comma, no trailing
 // zeros.
 QString Number(double value, int decimals) {
-    return QString::fromStdString(FormatNumber(RoundHalfEven(value, decimals)));
+    return QString::fromStdString(
+        FormatNumber(RoundHalfEven(value, decimals), UiDecimalSeparator()));
 }
 
 // 1, 2 or 5 times a power of ten: the smallest such step that puts at most

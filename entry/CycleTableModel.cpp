@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QUndoStack>
 
 #include "entry/ActuatorPages.h"
@@ -10,6 +11,7 @@
 #include "entry/CycleCommands.h"
 #include "entry/CycleEdits.h"
 #include "numbers/NumberText.h"
+#include "platform/Language.h"
 
 namespace volvenza {
 namespace {
@@ -19,42 +21,53 @@ struct ColumnText {
     const char* tooltip;
 };
 const ColumnText kColumns[CycleTableModel::ColumnCount] = {
-    {"Tipo", "Tipo di attuatore"},
-    {"Ti [sec]", "Tempo di inizio"},
-    {"Tf [sec]", "Tempo di fine"},
-    {"D [mm]", "Alesaggio"},
-    {"d [mm]", "Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto"},
-    {"L [mm]", "Corsa"},
-    {"C [cm3/giro]", "Cilindrata del motore"},
-    {"N [rpm]", "Velocità del motore"},
-    {"CU [cm3/°]", "Cilindrata unitaria della palmola"},
-    {"AR [°]", "Angolo di rotazione della palmola"},
-    {"Qm [dm3/min]", "Portata assorbita fra Ti e Tf"},
+    {QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tipo"),
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tipo di attuatore")},
+    {"Ti [sec]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tempo di inizio")},
+    {"Tf [sec]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tempo di fine")},
+    {"D [mm]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Alesaggio")},
+    {"d [mm]", QT_TRANSLATE_NOOP(
+                   "volvenza::CycleTableModel",
+                   "Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto")},
+    {"L [mm]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Corsa")},
+    {QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "C [cm3/giro]"),
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Cilindrata del motore")},
+    {"N [rpm]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Velocità del motore")},
+    {"CU [cm3/°]",
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Cilindrata unitaria della palmola")},
+    {"AR [°]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Angolo di rotazione della palmola")},
+    {"Qm [dm3/min]",
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Portata assorbita fra Ti e Tf")},
 };
 
-const char* const kNotANumber = "Valore non valido in %1: resta %2";
+const char* const kNotANumber =
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Valore non valido in %1: resta %2");
 const char* const kEndNotAfterStart =
-    "Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento";
-const char* const kBothTimesZero =
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                      "Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento");
+const char* const kBothTimesZero = QT_TRANSLATE_NOOP(
+    "volvenza::CycleTableModel",
     "Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà "
-    "portata";
-const char* const kBeforeCycle = "Il movimento comincia prima di 0 s";
-const char* const kAfterCycle = "Il movimento esce dal ciclo, che dura %1 s";
+    "portata");
+const char* const kBeforeCycle =
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Il movimento comincia prima di 0 s");
+const char* const kAfterCycle =
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Il movimento esce dal ciclo, che dura %1 s");
 
 // Row colours of the checks: a run refuses an error and asks about (or
 // cuts) a warning.
 const QColor kNotANumberText(Qt::red);
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
+QString Text(const char* source) {
+    return QCoreApplication::translate("volvenza::CycleTableModel", source);
 }
 
 QString NumberText(float value) {
-    return QString::fromStdString(FormatNumber(value));
+    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
 }
 
 QString NumberText(double value) {
-    return QString::fromStdString(FormatNumber(value));
+    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
 }
 
 }  // namespace
@@ -119,7 +132,7 @@ int CycleTableModel::SlotOf(int row) const {
 
 QString CycleTableModel::KindName(int16_t kind) {
     const ActuatorPage* page = PageForKind(kind);
-    return page != nullptr ? Text(page->title) : QString::number(kind);
+    return page != nullptr ? ActuatorText(page->title) : QString::number(kind);
 }
 
 QString CycleTableModel::Header(int column) {

@@ -7,13 +7,14 @@
 
 #include "entry/NumberBox.h"
 #include "numbers/NumberText.h"
+#include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 
 namespace volvenza {
 namespace {
 
-const char* const kCaption = "Inizializzazione";
+const char* const kCaption = QT_TRANSLATE_NOOP("volvenza::DatiIniziali", "Inizializzazione");
 
 struct Row {
     const char* labelName;
@@ -33,7 +34,8 @@ const std::array<Row, 7> kRows{{
     {"LQp", "Qp", "TQp", "Label4", "[dm3/min]", 1200, &CircuitData::Qp},
     {"LPm", "PM", "TPm", "Label5", "[bar]", 1560, &CircuitData::Pm},
     {"LDp", "DP", "TDp", "Label6", "[bar]", 1920, &CircuitData::Dp},
-    {"LTT", "Tempo ciclo", "TTT", "Label7", "[s]", 2520, &CircuitData::CycleTime},
+    {"LTT", QT_TRANSLATE_NOOP("volvenza::DatiIniziali", "Tempo ciclo"), "TTT", "Label7", "[s]",
+     2520, &CircuitData::CycleTime},
 }};
 
 // Twips: the window's place in the main window and its client size, then
@@ -49,7 +51,7 @@ constexpr int kUnitLeft = 3120, kUnitWidth = 1005, kUnitHeight = 255;
 DatiIniziali::DatiIniziali(CircuitState& state, Dialogs& /*dialogs*/, QWidget* parent)
     : QWidget(parent), state_(state) {
     setObjectName(QStringLiteral("DatiIniziali"));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(tr(kCaption));
     // The places below are measured for an 8-point font.
     QFont small = font();
     small.setPointSize(8);
@@ -61,7 +63,7 @@ DatiIniziali::DatiIniziali(CircuitState& state, Dialogs& /*dialogs*/, QWidget* p
     for (size_t i = 0; i < kRows.size(); ++i) {
         const Row& row = kRows[i];
         const bool wide = row.boxName == std::string_view("TTT");
-        auto* label = new QLabel(QString::fromUtf8(row.label), this);
+        auto* label = new QLabel(tr(row.label), this);
         label->setObjectName(QString::fromLatin1(row.labelName));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setGeometry(TwipsRect(wide ? kWideLabelLeft : kLabelLeft, row.top,
@@ -99,7 +101,8 @@ bool DatiIniziali::ReadBoxes(CircuitData& data) const {
 
 void DatiIniziali::WriteBoxes(const CircuitData& data) {
     for (size_t i = 0; i < kRows.size(); ++i) {
-        boxes_[i]->setText(QString::fromStdString(FormatNumber(data.*kRows[i].field)));
+        boxes_[i]->setText(
+            QString::fromStdString(FormatNumber(data.*kRows[i].field, UiDecimalSeparator())));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "entry/InserimentoDati.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,28 +15,36 @@
 #include "numbers/NumberText.h"
 #include "platform/DecimalKey.h"
 #include "platform/Dialogs.h"
+#include "platform/HeadlessText.h"
+#include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 
 namespace volvenza {
 namespace {
 
-const char* const kCaption = "Immissione dati";
+const char* const kCaption = QT_TRANSLATE_NOOP("volvenza::InserimentoDati", "Immissione dati");
 const char* const kTimeStart = "Ti";
 const char* const kTimeEnd = "Tf";
 const char* const kTimeUnit = "[sec]";
 const char* const kFlow = "Qm";
 const char* const kFlowUnit = "[dm3/min]";
-const char* const kDelete = "Elimina";
-const char* const kRecompute = "Ricalcola";
+const char* const kDelete = QT_TRANSLATE_NOOP("volvenza::InserimentoDati", "Elimina");
+const char* const kRecompute = QT_TRANSLATE_NOOP("volvenza::InserimentoDati", "Ricalcola");
 const char* const kBack = "<";
 const char* const kForward = ">";
-const char* const kAskDelete = "Sei sicuro di voler eliminare questo movimento";
-const char* const kTableFull = "Raggiunto il numero massimo di 1000 movimenti";
-const char* const kNotANumber = "Valore non valido: resta ";
-const char* const kPreviousName = "Movimento precedente";
-const char* const kNextName = "Movimento successivo";
-const char* const kPositionName = "Movimento %1 di %2";
+const char* const kAskDelete = QT_TRANSLATE_NOOP("volvenza::InserimentoDati",
+                                                 "Sei sicuro di voler eliminare questo movimento");
+const char* const kTableFull =
+    QT_TRANSLATE_NOOP("volvenza::InserimentoDati", "Raggiunto il numero massimo di 1000 movimenti");
+const char* const kNotANumber =
+    QT_TRANSLATE_NOOP("volvenza::InserimentoDati", "Valore non valido: resta ");
+const char* const kPreviousName =
+    QT_TRANSLATE_NOOP("volvenza::InserimentoDati", "Movimento precedente");
+const char* const kNextName =
+    QT_TRANSLATE_NOOP("volvenza::InserimentoDati", "Movimento successivo");
+const char* const kPositionName =
+    QT_TRANSLATE_NOOP("volvenza::InserimentoDati", "Movimento %1 di %2");
 
 // Twips: the window's place in the main window and its client size.
 constexpr int kLeft = 100, kTop = 100, kClientWidth = 9540, kClientHeight = 5940;
@@ -46,16 +55,16 @@ constexpr int kNameLeft = 120, kNameWidth = 1575, kBoxLeft = 1800, kBoxWidth = 2
 constexpr int kUnitLeft = 4080, kUnitWidth = 855, kRowHeight = 285;
 constexpr int kFlowTop = 5160;
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
+QString Text(const char* source) {
+    return QCoreApplication::translate("volvenza::InserimentoDati", source);
 }
 
 QString Number(float value) {
-    return QString::fromStdString(FormatNumber(value));
+    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
 }
 
 QString Number(double value) {
-    return QString::fromStdString(FormatNumber(value));
+    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
 }
 
 }  // namespace
@@ -113,9 +122,9 @@ void InserimentoDati::BuildWindow() {
         // Alt+1 ... Alt+6 add a movement from the keyboard, row by row.
         const QKeySequence key(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + number++));
         button->setShortcut(key);
-        button->setToolTip(Text(design.tooltip) + QStringLiteral(" (") +
+        button->setToolTip(ActuatorText(design.tooltip) + QStringLiteral(" (") +
                            key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
-        button->setAccessibleName(Text(design.tooltip));
+        button->setAccessibleName(ActuatorText(design.tooltip));
         const int16_t kind = design.kind;
         connect(button, &QPushButton::clicked, this, [this, kind] { OnAddButton(kind); });
     }
@@ -225,7 +234,7 @@ void InserimentoDati::BuildWindow() {
     QStringList unitTexts{Text(kTimeUnit), Text(kFlowUnit)};
     for (const ActuatorPage& page : kActuatorPages) {
         for (const SizeRow& size : page.rows) {
-            if (size.unit != nullptr) unitTexts << Text(size.unit);
+            if (size.unit != nullptr) unitTexts << ActuatorText(size.unit);
         }
     }
     for (FieldRow* row : {&rows_[0], &rows_[1], &rows_[2], &rows_[3], &rows_[4], &flow_}) {
@@ -301,13 +310,14 @@ void InserimentoDati::ShowMovementPage(int16_t kind) {
     for (size_t i = 0; i < page->rows.size(); ++i) rows_[i + 2].field = page->rows[i].field;
     // Before any box is filled: filling the flow box stores the whole page.
     StartEditing(nullptr);
-    title_->setText(Text(page->title));
+    title_->setText(ActuatorText(page->title));
     ShowRow(rows_[0], Text(kTimeStart), Text(kTimeUnit), Number(m.Ti));
     ShowRow(rows_[1], Text(kTimeEnd), Text(kTimeUnit), Number(m.Tf));
     for (size_t i = 0; i < page->rows.size(); ++i) {
         const SizeRow& size = page->rows[i];
         if (size.name == nullptr) continue;
-        ShowRow(rows_[i + 2], Text(size.name), Text(size.unit), Number(m.*size.field));
+        ShowRow(rows_[i + 2], ActuatorText(size.name), ActuatorText(size.unit),
+                Number(m.*size.field));
     }
     // Last: setting the flow box stores the whole page back into the slot,
     // so every other box must already show this movement.
@@ -320,7 +330,7 @@ void InserimentoDati::ShowKindPicture(int16_t kind) {
     if (page == nullptr || page->picture < 1 || page->picture > kPictureCount) return;
     picture_->setPixmap(pictures_[page->picture - 1]);
     for (const AddButton& design : kAddButtons) {
-        if (design.kind == kind) picture_->setAccessibleName(Text(design.tooltip));
+        if (design.kind == kind) picture_->setAccessibleName(ActuatorText(design.tooltip));
     }
 }
 
@@ -431,8 +441,9 @@ void InserimentoDati::OnSizeKeyReleased() {
 }
 
 void InserimentoDati::OnFlowKeyReleased(const QKeyEvent& event) {
-    if (IsDecimalPointKey(event)) {
-        dialogs_.Message(Text(kMsgDecimalPoint), MessageIcon::None, MessageButtons::Ok);
+    // The warning is for the decimal comma; with the point the key is right.
+    if (!UseEnglish() && IsDecimalPointKey(event)) {
+        dialogs_.Message(HeadlessText(kMsgDecimalPoint), MessageIcon::None, MessageButtons::Ok);
     }
 }
 

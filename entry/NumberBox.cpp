@@ -5,14 +5,21 @@
 #include <QKeyEvent>
 
 #include "numbers/NumberText.h"
+#include "platform/Language.h"
 
 namespace volvenza {
 namespace {
 
 QString Filtered(const QString& text) {
     QString out = text;
-    for (QChar& c : out) c = QChar(static_cast<char16_t>(FilterDecimalKey(c.unicode())));
+    for (QChar& c : out)
+        c = QChar(static_cast<char16_t>(FilterDecimalKey(c.unicode(), UiDecimalSeparator())));
     return out;
+}
+
+// The separator the box does not use: typed, it becomes the language's one.
+QChar WrongSeparator() {
+    return QLatin1Char(UiDecimalSeparator() == '.' ? ',' : '.');
 }
 
 }  // namespace
@@ -20,8 +27,8 @@ QString Filtered(const QString& text) {
 NumberBox::NumberBox(Period period, QWidget* parent) : QLineEdit(parent), period_(period) {}
 
 void NumberBox::keyPressEvent(QKeyEvent* event) {
-    if (period_ == Period::TypedAsComma && event->text().contains(QLatin1Char('.'))) {
-        // The same key event, carrying the comma instead of the period.
+    if (period_ == Period::TypedAsComma && event->text().contains(WrongSeparator())) {
+        // The same key event, carrying the language's separator instead.
         QKeyEvent comma(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
                         event->nativeVirtualKey(), event->nativeModifiers(),
                         Filtered(event->text()), event->isAutoRepeat(), event->count());
@@ -48,7 +55,7 @@ void NumberBox::keyReleaseEvent(QKeyEvent* event) {
 
 void NumberBox::inputMethodEvent(QInputMethodEvent* event) {
     // An input method commits typed text this way rather than as key events.
-    if (period_ == Period::TypedAsComma && event->commitString().contains(QLatin1Char('.'))) {
+    if (period_ == Period::TypedAsComma && event->commitString().contains(WrongSeparator())) {
         QInputMethodEvent comma(event->preeditString(), event->attributes());
         comma.setCommitString(Filtered(event->commitString()), event->replacementStart(),
                               event->replacementLength());

@@ -1,7 +1,7 @@
 # The data-entry windows, built into the program's window library: the
 # initial data, the movement editor and the cycle table with its diagram.
 target_sources(volvenza_gui PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/ActuatorPages.h
+    ${CMAKE_CURRENT_LIST_DIR}/ActuatorPages.cpp ${CMAKE_CURRENT_LIST_DIR}/ActuatorPages.h
     ${CMAKE_CURRENT_LIST_DIR}/ActuatorPictures.cpp ${CMAKE_CURRENT_LIST_DIR}/ActuatorPictures.h
     ${CMAKE_CURRENT_LIST_DIR}/Ciclo.cpp ${CMAKE_CURRENT_LIST_DIR}/Ciclo.h
     ${CMAKE_CURRENT_LIST_DIR}/CycleClipboard.cpp ${CMAKE_CURRENT_LIST_DIR}/CycleClipboard.h

@@ -28,7 +28,8 @@ std::optional<std::string> NonFiniteText(double value) {
 
 }  // namespace
 
-char32_t FilterDecimalKey(char32_t c) {
+char32_t FilterDecimalKey(char32_t c, char separator) {
+    if (separator == '.') return c == U',' ? U'.' : c;
     return c == U'.' ? U',' : c;
 }
 
@@ -97,11 +98,11 @@ std::string FormatGeneral(double value, int digits, char separator, bool keepLea
     return out;
 }
 
-std::string FormatNumber(float value) {
-    return FormatGeneral(value, 7, ',', true);
+std::string FormatNumber(float value, char separator) {
+    return FormatGeneral(value, 7, separator, true);
 }
-std::string FormatNumber(double value) {
-    return FormatGeneral(value, 15, ',', true);
+std::string FormatNumber(double value, char separator) {
+    return FormatGeneral(value, 15, separator, true);
 }
 
 std::string FormatFileNumber(float value) {
@@ -111,13 +112,13 @@ std::string FormatFileNumber(double value) {
     return FormatGeneral(value, 15, '.', false);
 }
 
-std::string FormatPrintedNumber(double value) {
-    std::string digits = FormatGeneral(value, 15, ',', false);
+std::string FormatPrintedNumber(double value, char separator) {
+    std::string digits = FormatGeneral(value, 15, separator, false);
     if (digits[0] == '-') return digits + ' ';
     return ' ' + digits + ' ';
 }
 
-std::string FormatFixed(double value, int decimals) {
+std::string FormatFixed(double value, int decimals, char separator) {
     if (auto text = NonFiniteText(value)) return *text;
     double rounded = RoundHalfEven(value, decimals);
     std::array<char, 400> buf{};
@@ -126,7 +127,7 @@ std::string FormatFixed(double value, int decimals) {
     if (ec != std::errc()) return "0";
     std::string out(buf.data(), ptr);
     for (char& c : out) {
-        if (c == '.') c = ',';
+        if (c == '.') c = separator;
     }
     return out;
 }

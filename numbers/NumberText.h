@@ -2,7 +2,9 @@
 // Numbers as text: box text with the decimal comma, numbers printed as
 // numbers (text export, chart labels), the decimal-point form of the
 // simulation file, fixed patterns, and rounding half to even. Everything here
-// is independent of the C and C++ locales.
+// is independent of the C and C++ locales. The forms shown to the user take
+// the decimal separator of the user's language (the comma unless told);
+// files keep theirs whatever the language.
 
 #include <optional>
 #include <string>
@@ -15,8 +17,9 @@ namespace volvenza {
 inline constexpr const char* kMsgDecimalPoint =
     "ATTENZIONE!!!! Usare la virgola '','' e no il punto ''.'' per i decimali";
 
-// A typed "." becomes ","; every other character passes unchanged.
-char32_t FilterDecimalKey(char32_t c);
+// With the decimal comma a typed "." becomes ","; with the decimal point a
+// typed "," becomes ".". Every other character passes unchanged.
+char32_t FilterDecimalKey(char32_t c, char separator = ',');
 
 // True for the period key of the main keyboard (virtual key 190) and the
 // decimal key of the numeric keypad (110), the keys that trigger the warning.
@@ -55,8 +58,8 @@ std::optional<T> ParsePlainNumber(std::string_view text);
 
 // Box text: decimal comma, no grouping, no trailing zeros, 7 (single) or 15
 // (double) significant digits; exponent form where %G would use it.
-std::string FormatNumber(float value);
-std::string FormatNumber(double value);
+std::string FormatNumber(float value, char separator = ',');
+std::string FormatNumber(double value, char separator = ',');
 
 // General form with the given significant digits and separator; exponent
 // form below 1E-4 and from 1E+digits on; the zero before the separator is
@@ -69,10 +72,10 @@ std::string FormatFileNumber(double value);
 
 // A number printed as a number: a sign position (blank or "-"), the value
 // with the decimal comma and no zero before it below 1, then one blank.
-std::string FormatPrintedNumber(double value);
+std::string FormatPrintedNumber(double value, char separator = ',');
 
 // Fixed patterns "###0.0" (decimals 1) and "###0.0000" (decimals 4): at least
 // one integer digit, exactly that many decimals, decimal comma, no grouping.
-std::string FormatFixed(double value, int decimals);
+std::string FormatFixed(double value, int decimals, char separator = ',');
 
 }  // namespace volvenza

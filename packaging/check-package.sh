@@ -31,6 +31,7 @@ for f in usr/bin/volvenza usr/bin/volvenza-sim \
     usr/share/doc/volvenza/copyright usr/share/doc/volvenza/changelog.gz \
     usr/share/doc/volvenza/help/index.html usr/share/doc/volvenza/help/ciclo.png \
     usr/share/doc/volvenza/help/en/index.html usr/share/doc/volvenza/help/en/movimenti.html \
+    usr/share/volvenza/translations/volvenza_en.qm \
     usr/share/man/man1/volvenza.1.gz usr/share/man/man1/volvenza-sim.1.gz; do
     [ -e "$root/$f" ] || { echo "missing: /$f"; missing=1; }
 done

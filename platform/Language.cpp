@@ -20,6 +20,38 @@ UiLanguage LanguageFromEnvironment() {
     return UiLanguage::Italian;
 }
 
+UiLanguage ResolveLanguage(LanguageChoice choice) {
+    switch (choice) {
+        case LanguageChoice::Italian:
+            return UiLanguage::Italian;
+        case LanguageChoice::English:
+            return UiLanguage::English;
+        case LanguageChoice::Automatic:
+            break;
+    }
+    return LanguageFromEnvironment();
+}
+
+const char* LanguageChoiceText(LanguageChoice choice) {
+    switch (choice) {
+        case LanguageChoice::Italian:
+            return "Italiano";
+        case LanguageChoice::English:
+            return "English";
+        case LanguageChoice::Automatic:
+            break;
+    }
+    return "Automatica";
+}
+
+LanguageChoice LanguageChoiceFromText(const char* text) {
+    if (text == nullptr) return LanguageChoice::Automatic;
+    const std::string_view value(text);
+    if (value == "Italiano") return LanguageChoice::Italian;
+    if (value == "English") return LanguageChoice::English;
+    return LanguageChoice::Automatic;
+}
+
 UiLanguage CurrentUiLanguage() {
     return chosen.value_or(LanguageFromEnvironment());
 }

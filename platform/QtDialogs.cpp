@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QEvent>
@@ -200,15 +201,19 @@ MessageAnswer QtDialogs::Message(const QString& text, MessageIcon icon, MessageB
             break;
         case MessageButtons::OkCancel:
             box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-            box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+            box.button(QMessageBox::Cancel)
+                ->setText(QCoreApplication::translate("volvenza::QtDialogs", "Annulla"));
             break;
         case MessageButtons::YesNo:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
-            box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+            box.button(QMessageBox::Yes)
+                ->setText(QCoreApplication::translate("volvenza::QtDialogs", "Sì"));
+            box.button(QMessageBox::No)
+                ->setText(QCoreApplication::translate("volvenza::QtDialogs", "No"));
             break;
     }
-    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setText(QStringLiteral("OK"));
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setText(QCoreApplication::translate("volvenza::QtDialogs", "OK"));
     switch (box.exec()) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;

@@ -1,6 +1,8 @@
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -59,6 +61,30 @@ bool InstallItalianTranslations(QCoreApplication& application) {
     // Installed last, so it is asked first.
     QCoreApplication::installTranslator(new MissingTextsTranslator(&application));
     return loaded;
+}
+
+bool InstallEnglishTranslations(QCoreApplication& application) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    auto* program = new QTranslator(&application);
+    // An installed catalogue beside the program wins over the built-in copy,
+    // so a corrected translation needs no new build.
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral("../share/volvenza/translations"));
+    const bool loaded =
+        (QFileInfo::exists(installed + QStringLiteral("/volvenza_en.qm")) &&
+         program->load(QStringLiteral("volvenza_en"), installed)) ||
+        program->load(QStringLiteral("volvenza_en"), QStringLiteral(":/translations"));
+    if (loaded) {
+        QCoreApplication::installTranslator(program);
+    } else {
+        delete program;
+    }
+    return loaded;
+}
+
+bool InstallTranslations(QCoreApplication& application, UiLanguage language) {
+    return language == UiLanguage::English ? InstallEnglishTranslations(application)
+                                           : InstallItalianTranslations(application);
 }
 
 }  // namespace volvenza

@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include "documents/AtomicFile.h"
+#include "platform/HeadlessText.h"
 #include "platform/QtPrinterSurface.h"
 #include "report/PrintReport.h"
 
@@ -13,7 +14,7 @@ namespace volvenza {
 namespace {
 
 QString SaveFailed(const QString& path) {
-    return QString::fromStdString(SaveFailedMessage(QFile::encodeName(path).toStdString()));
+    return HeadlessText(SaveFailedMessage(QFile::encodeName(path).toStdString()));
 }
 
 }  // namespace
@@ -37,7 +38,7 @@ std::optional<QString> WritePdfReport(const QString& path, const QPrinter& print
     if (pdf.isEmpty()) return SaveFailed(path);
     const std::string file = QFile::encodeName(path).toStdString();
     if (auto failure = WriteFileAtomically(file, std::string_view(pdf.constData(), pdf.size()))) {
-        return QString::fromStdString(*failure);
+        return HeadlessText(*failure);
     }
     return std::nullopt;
 }

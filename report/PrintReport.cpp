@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <optional>
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QWidget>
 
 #include "numbers/NumberText.h"
 #include "platform/Dialogs.h"
+#include "platform/Language.h"
 #include "platform/QtPrinterSurface.h"
 
 namespace volvenza {
@@ -24,14 +26,22 @@ constexpr double kTablePageDepth = 14160;
 
 const QStringList kTableHeading = {"T", "V(T)", "P(T)", "Qt(t)", "Qs(T)=Qt(T)-Qp"};
 
+QString Report(const char* source) {
+    return QCoreApplication::translate("volvenza::Report", source);
+}
+// The kinds' names are the movement editor's page titles.
+QString KindName(const char* source) {
+    return QCoreApplication::translate("volvenza::ActuatorPages", source);
+}
+
 QString Num(float v) {
-    return QString::fromStdString(FormatNumber(v));
+    return QString::fromStdString(FormatNumber(v, UiDecimalSeparator()));
 }
 QString Num(double v) {
-    return QString::fromStdString(FormatNumber(v));
+    return QString::fromStdString(FormatNumber(v, UiDecimalSeparator()));
 }
 QString Fixed(double v, int decimals) {
-    return QString::fromStdString(FormatFixed(v, decimals));
+    return QString::fromStdString(FormatFixed(v, decimals, UiDecimalSeparator()));
 }
 
 // The heading takes the first three lines of a page: the print header, then
@@ -79,24 +89,36 @@ std::optional<MovementLines> LinesOf(const Movement& m) {
                                               {"L: " + Num(m.Stroke), mm}};
     switch (m.Kind) {
         case MovementKind::CylinderExtending:
-            return MovementLines{"CILINDRO SEMPLICE STELO USCENTE",
+            return MovementLines{KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages",
+                                                            "CILINDRO SEMPLICE STELO USCENTE")),
                                  {{"D: " + Num(m.BoreDiameter), mm}, {"L: " + Num(m.Stroke), mm}}};
         case MovementKind::CylinderRetracting:
-            return MovementLines{"CILINDRO SEMPLICE STELO ENTRANTE", boreRodStroke};
+            return MovementLines{KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages",
+                                                            "CILINDRO SEMPLICE STELO ENTRANTE")),
+                                 boreRodStroke};
         case MovementKind::Motor:
-            return MovementLines{"MOTORE",
-                                 {{"Cilindrata: " + Num(m.Displacement), "[cm3/giro]"},
-                                  {QString::fromUtf8("N° giri: ") + Num(m.Speed), " "}}};
-        case MovementKind::VaneActuator:
             return MovementLines{
-                "PALMOLA",
-                {{"Cil. uni.: " + Num(m.UnitDisplacement), QString::fromUtf8("[cm3/°]")},
-                 {"Angolo rot.: " + Num(m.RotationAngle), QString::fromUtf8("[°]")}}};
+                KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "MOTORE")),
+                {{Report(QT_TRANSLATE_NOOP("volvenza::Report", "Cilindrata: ")) +
+                      Num(m.Displacement),
+                  KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[cm3/giro]"))},
+                 {Report(QT_TRANSLATE_NOOP("volvenza::Report", "N° giri: ")) + Num(m.Speed), " "}}};
+        case MovementKind::VaneActuator:
+            return MovementLines{KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PALMOLA")),
+                                 {{Report(QT_TRANSLATE_NOOP("volvenza::Report", "Cil. uni.: ")) +
+                                       Num(m.UnitDisplacement),
+                                   QString::fromUtf8("[cm3/°]")},
+                                  {Report(QT_TRANSLATE_NOOP("volvenza::Report", "Angolo rot.: ")) +
+                                       Num(m.RotationAngle),
+                                   QString::fromUtf8("[°]")}}};
         case MovementKind::DoubleRodCylinder:
-            return MovementLines{"CILINDRO DOPPIO STELO", boreRodStroke};
+            return MovementLines{
+                KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO DOPPIO STELO")),
+                boreRodStroke};
         case MovementKind::SingleActingCylinder:
-            return MovementLines{"CILINDRO SEMPLICE EFFETTO",
-                                 {{"d: " + Num(m.RodDiameter), mm}, {"L: " + Num(m.Stroke), mm}}};
+            return MovementLines{
+                KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE EFFETTO")),
+                {{"d: " + Num(m.RodDiameter), mm}, {"L: " + Num(m.Stroke), mm}}};
         default:
             return std::nullopt;
     }
@@ -177,8 +199,12 @@ void InitialDataBody(PrinterSurface& s, const CircuitState& state, const QString
     Line(s, x, {"Pm: " + Num(d.Pm) + "  [bar]"});
     Line(s, x, {"Dp: " + Num(d.Dp) + "  [bar]"});
     Blank(s, x);
-    Line(s, x, {"Tempo di ciclo: " + Num(d.CycleTime) + "  [sec]"});
-    Line(s, x, {"Numero movimenti: " + QString::number(state.SimMovementCount)});
+    Line(s, x,
+         {Report(QT_TRANSLATE_NOOP("volvenza::Report", "Tempo di ciclo: ")) + Num(d.CycleTime) +
+          "  [sec]"});
+    Line(s, x,
+         {Report(QT_TRANSLATE_NOOP("volvenza::Report", "Numero movimenti: ")) +
+          QString::number(state.SimMovementCount)});
     Blank(s, x);
 }
 
@@ -285,7 +311,9 @@ void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
 void PrintActiveWindow(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
                        const QString& printHeader, QWidget* activeChild) {
     if (activeChild == nullptr) return;
-    if (!dialogs.PrinterDialog(printer, QStringLiteral("Stampa"), false)) return;
+    if (!dialogs.PrinterDialog(printer, Report(QT_TRANSLATE_NOOP("volvenza::Report", "Stampa")),
+                               false))
+        return;
     if (!PrintsReport(activeChild)) return;
     QtPrinterSurface surface(printer);
     PrintWindowReport(surface, state, printHeader, *activeChild);

@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    qt6-translations-l10n
+    qt6-translations-l10n qt6-l10n-tools
     xvfb xauth fonts-liberation fonts-dejavu-core poppler-utils
 )
 if [ "${1:-}" = "--fuzz" ]; then

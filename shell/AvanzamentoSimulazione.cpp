@@ -1,4 +1,5 @@
 #include "shell/AvanzamentoSimulazione.h"
+#include "platform/UiText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,8 +10,12 @@
 
 namespace volvenza {
 namespace {
-const QString kCaption = QStringLiteral("Stato simulazione");
-const QString kLabel = QStringLiteral("avanzamento simulazione");
+constexpr UiText kCaption{
+    "volvenza::AvanzamentoSimulazione",
+    QT_TRANSLATE_NOOP("volvenza::AvanzamentoSimulazione", "Stato simulazione")};
+constexpr UiText kLabel{
+    "volvenza::AvanzamentoSimulazione",
+    QT_TRANSLATE_NOOP("volvenza::AvanzamentoSimulazione", "avanzamento simulazione")};
 }  // namespace
 
 AvanzamentoSimulazione::AvanzamentoSimulazione(QWidget* owner)

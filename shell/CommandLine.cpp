@@ -1,30 +1,50 @@
 #include "shell/CommandLine.h"
 
+#include <QTranslator>
+
+#include "platform/Language.h"
+#include "platform/UiText.h"
 #include "shell/ProgramIdentity.h"
 
 namespace volvenza {
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "Uso: volvenza [OPZIONI] [FILE.vlz]\n"
-    "Dimensiona un accumulatore idraulico a gas: simula il ciclo della macchina e\n"
-    "mostra volume, pressione e portate.\n"
-    "\n"
-    "  FILE.vlz       apre il file di simulazione all'avvio\n"
-    "  -h, --help     mostra questo aiuto ed esce\n"
-    "  -v, --version  mostra la versione ed esce\n"
-    "\n"
-    "Sono accettate anche le opzioni di Qt, per esempio -platform.\n"
-    "Per il lavoro senza finestre: volvenza-sim --help.\n");
-const QString kUnknownOption = QStringLiteral("volvenza: opzione sconosciuta %1\n");
-const QString kTooManyFiles =
-    QStringLiteral("volvenza: si può aprire un solo file di simulazione alla volta\n");
-const QString kSeeHelp = QStringLiteral("Per l'uso: volvenza --help\n");
+constexpr const char* kContext = "volvenza::CommandLine";
+constexpr UiText kUsage{
+    kContext, QT_TRANSLATE_NOOP(
+                  "volvenza::CommandLine",
+                  "Uso: volvenza [OPZIONI] [FILE.vlz]\n"
+                  "Dimensiona un accumulatore idraulico a gas: simula il ciclo della macchina e\n"
+                  "mostra volume, pressione e portate.\n"
+                  "\n"
+                  "  FILE.vlz       apre il file di simulazione all'avvio\n"
+                  "  -h, --help     mostra questo aiuto ed esce\n"
+                  "  -v, --version  mostra la versione ed esce\n"
+                  "\n"
+                  "Sono accettate anche le opzioni di Qt, per esempio -platform.\n"
+                  "Per il lavoro senza finestre: volvenza-sim --help.\n")};
+constexpr UiText kUnknownOption{
+    kContext, QT_TRANSLATE_NOOP("volvenza::CommandLine", "volvenza: opzione sconosciuta %1\n")};
+constexpr UiText kTooManyFiles{
+    kContext,
+    QT_TRANSLATE_NOOP("volvenza::CommandLine",
+                      "volvenza: si può aprire un solo file di simulazione alla volta\n")};
+constexpr UiText kSeeHelp{
+    kContext, QT_TRANSLATE_NOOP("volvenza::CommandLine", "Per l'uso: volvenza --help\n")};
 
 }  // namespace
 
 QString UsageText() {
     return kUsage;
+}
+
+QString InTerminalLanguage(const QString& text) {
+    if (LanguageFromEnvironment() != UiLanguage::English) return text;
+    // No application exists yet to install a catalogue into: ask it directly.
+    QTranslator english;
+    if (!english.load(QStringLiteral(":/translations/volvenza_en.qm"))) return text;
+    const QString translated = english.translate(kContext, text.toUtf8().constData());
+    return translated.isEmpty() ? text : translated;
 }
 
 std::optional<QString> TerminalRequest(const QStringList& arguments) {
@@ -48,12 +68,12 @@ StartRequest ParseStartArguments(const QStringList& arguments) {
         if (!optionsEnd && a == QLatin1String("--")) {
             optionsEnd = true;
         } else if (!optionsEnd && a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            return {QString(), kUnknownOption.arg(a) + kSeeHelp};
+            return {QString(), kUnknownOption.Text().arg(a) + kSeeHelp.Text()};
         } else {
             files << a;
         }
     }
-    if (files.size() > 1) return {QString(), kTooManyFiles + kSeeHelp};
+    if (files.size() > 1) return {QString(), kTooManyFiles.Text() + kSeeHelp.Text()};
     if (!files.isEmpty()) request.file = files.first();
     return request;
 }

@@ -19,7 +19,7 @@ std::optional<QString> TerminalRequest(const QStringList& arguments);
 // The arguments left once the window system has taken its own ("-platform
 // offscreen", ...), program name first: at most one file, "--" before a file
 // whose name starts with "-". Either the file to open (empty for none) or the
-// message for wrong usage.
+// message for wrong usage, in the language of the catalogues installed.
 struct StartRequest {
     QString file;
     QString error;
@@ -28,5 +28,9 @@ StartRequest ParseStartArguments(const QStringList& arguments);
 
 // The usage text printed by "--help".
 QString UsageText();
+
+// A text of TerminalRequest in English when the locale asks for it (the
+// program's own setting is not read before a window system exists).
+QString InTerminalLanguage(const QString& text);
 
 }  // namespace volvenza

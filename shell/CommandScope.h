@@ -7,11 +7,14 @@
 #include <QString>
 
 #include "platform/Dialogs.h"
+#include "platform/UiText.h"
 #include "shell/frmMain.h"
 
 namespace volvenza {
 
-inline const QString kUnknownFailure = QStringLiteral("Si è verificato un errore imprevisto.");
+inline constexpr UiText kUnknownFailure{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain", "Si è verificato un errore imprevisto.")};
 
 // Runs the steps of one command under the failure rule of its origin. A step
 // that fails shows the command's own Italian message, never the text of

@@ -10,6 +10,7 @@
 #include "shell/CommandLine.h"
 #include "shell/Program.h"
 #include "shell/ProgramIdentity.h"
+#include "shell/SettingsKeys.h"
 #include "shell/frmMain.h"
 
 namespace {
@@ -36,17 +37,24 @@ QString SystemRoot() {
 int main(int argc, char* argv[]) {
     // Usage and version print in the terminal, with no window and no display.
     if (const auto reply = volvenza::TerminalRequest(Arguments(argc, argv))) {
-        std::fputs(reply->toLocal8Bit().constData(), stdout);
+        std::fputs(volvenza::InTerminalLanguage(*reply).toLocal8Bit().constData(), stdout);
         return 0;
     }
     QApplication app(argc, argv);
+    // The language of this run: the one chosen in the options, or the locale's.
+    {
+        const volvenza::SettingsStore settings(volvenza::SettingsStore::DefaultFolder());
+        const QString choice = volvenza::ReadSetting(settings, volvenza::Setting::Language);
+        volvenza::SetUiLanguage(volvenza::ResolveLanguage(
+            volvenza::LanguageChoiceFromText(choice.toUtf8().constData())));
+    }
+    volvenza::InstallTranslations(app, volvenza::CurrentUiLanguage());
     const volvenza::StartRequest request =
         volvenza::ParseStartArguments(QCoreApplication::arguments());
     if (!request.error.isEmpty()) {
         std::fputs(request.error.toLocal8Bit().constData(), stderr);
         return 64;
     }
-    volvenza::InstallItalianTranslations(app);
     QApplication::setApplicationName(volvenza::kTitle);
     QApplication::setApplicationVersion(volvenza::VersionNumber());
     QApplication::setWindowIcon(QIcon(volvenza::ProgramIcon()));

@@ -5,17 +5,26 @@
 
 #include <QString>
 
+#include "platform/UiText.h"
+
 namespace volvenza {
 
 inline const QString kMakerCompany = QStringLiteral("Quarzel");
 inline const QString kMakerAuthorLine = QStringLiteral("Software Quarzel");
-inline const QString kMakerWarning =
-    QStringLiteral("Questo programma è stato realizzato da Quarzel. Tutti i diritti riservati.");
+inline constexpr UiText kMakerWarning{
+    "volvenza::frmAbout",
+    QT_TRANSLATE_NOOP(
+        "volvenza::frmAbout",
+        "Questo programma è stato realizzato da Quarzel. Tutti i diritti riservati.")};
 inline const QString kMakerWeb = QStringLiteral("www.example.com");
 inline const QString kMakerWeb2 = QStringLiteral("volvenza.example.com");
 inline const QString kMakerMail = QStringLiteral("info@example.com");
-inline const QString kMakerFax = QStringLiteral("Fax: non disponibile");
-inline const QString kMakerDescription =
-    QStringLiteral("Volvenza è stato ideato da Quarzel. Scriveteci per domande e suggerimenti.");
+inline constexpr UiText kMakerFax{"volvenza::frmAbout",
+                                  QT_TRANSLATE_NOOP("volvenza::frmAbout", "Fax: non disponibile")};
+inline constexpr UiText kMakerDescription{
+    "volvenza::frmAbout",
+    QT_TRANSLATE_NOOP(
+        "volvenza::frmAbout",
+        "Volvenza è stato ideato da Quarzel. Scriveteci per domande e suggerimenti.")};
 
 }  // namespace volvenza

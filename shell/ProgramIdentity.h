@@ -1,6 +1,7 @@
 #pragma once
 // Who the program is: its title, version and maker.
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace volvenza {
@@ -19,7 +20,7 @@ inline QString VersionNumber() {
 }
 // "Versione 1.1.0"
 inline QString VersionText() {
-    return QStringLiteral("Versione ") + VersionNumber();
+    return QCoreApplication::translate("volvenza::frmAbout", "Versione %1").arg(VersionNumber());
 }
 
 }  // namespace volvenza

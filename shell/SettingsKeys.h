@@ -16,6 +16,8 @@ inline constexpr SettingKey MainTop{"Volvenza", "Settings", "MainTop", "1000"};
 inline constexpr SettingKey MainWidth{"Volvenza", "Settings", "MainWidth", "6500"};
 inline constexpr SettingKey MainHeight{"Volvenza", "Settings", "MainHeight", "6500"};
 inline constexpr SettingKey PrintHeader{"Volvenza", "Settings", "IntestazioneUtente", ""};
+// "Automatica", "Italiano" or "English": the language of the next start.
+inline constexpr SettingKey Language{"Volvenza", "Settings", "Lingua", "Automatica"};
 inline constexpr SettingKey Version{"Volvenza", "Settings", "Versione", "0.0.0"};
 inline constexpr SettingKey ListedByMaker{"Volvenza", "Settings", "Quarzel", nullptr};
 inline constexpr SettingKey MakerGroup{"Quarzel", "Programmi", "Volvenza", nullptr};

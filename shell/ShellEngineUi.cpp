@@ -6,6 +6,7 @@
 
 #include "entry/DatiIniziali.h"
 #include "platform/Dialogs.h"
+#include "platform/HeadlessText.h"
 #include "shell/AvanzamentoSimulazione.h"
 #include "shell/frmMain.h"
 
@@ -67,7 +68,7 @@ void ShellEngineUi::CloseProgress() {
 
 MessageAnswer ShellEngineUi::ShowMessage(const std::string& text, MessageIcon icon,
                                          MessageButtons buttons, const std::string& title) {
-    return main_.DialogService().Message(QString::fromStdString(text), icon, buttons,
+    return main_.DialogService().Message(HeadlessText(text), icon, buttons,
                                          QString::fromStdString(title));
 }
 

@@ -66,7 +66,7 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("sbStatusBar"));
     setSizeGripEnabled(true);
     auto* strip = new PanelStrip(this);
-    Panel(strip, "Panel1", QStringLiteral("Stato"));
+    Panel(strip, "Panel1", tr("Stato"));
     date_ = Panel(strip, "Panel2", QString());
     time_ = Panel(strip, "Panel3", QString());
     date_->setAlignment(Qt::AlignCenter);

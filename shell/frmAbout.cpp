@@ -5,13 +5,15 @@
 
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
+#include "platform/UiText.h"
 #include "shell/Artwork.h"
 #include "shell/MakerLines.h"
 #include "shell/ProgramIdentity.h"
 
 namespace volvenza {
 namespace {
-const QString kCaption = QStringLiteral("Informazioni su Progetto1");
+constexpr UiText kCaption{"volvenza::frmAbout",
+                          QT_TRANSLATE_NOOP("volvenza::frmAbout", "Informazioni su Progetto1")};
 }
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
@@ -46,10 +48,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
         ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label("Label3", kMakerCompany, twips(2400, 2160, 2415, 375), 9);
     label("Label1", kMakerFax, twips(2400, 2520, 4695, 255), 9);
-    label("Label2", QStringLiteral("E-mail: ") + kMakerMail, twips(2400, 2880, 3975, 375), 9);
-    label("Label4", QStringLiteral("Web: ") + kMakerWeb, twips(2400, 3240, 4452, 372), 9);
+    label("Label2", tr("E-mail: ") + kMakerMail, twips(2400, 2880, 3975, 375), 9);
+    label("Label4", tr("Web: ") + kMakerWeb, twips(2400, 3240, 4452, 372), 9);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(twips(3120, 3720, 1467, 345));
     ok->setDefault(true);

@@ -40,17 +40,19 @@ struct ToolButton {
 };
 
 constexpr ToolButton kToolButtons[] = {
-    {"New", 1, "Nuova simulazione", false},
-    {"Open", 2, "Carica simulazione", false},
-    {"Save", 3, "Salva simulazione", false},
-    {"Print", 4, "Stampa", true},
-    {"ValoriIniziali", 5, "Valori iniziali", true},
-    {"InserimentoDati", 6, "Inserimento dei movimenti", false},
-    {"Ciclo", 10, "Ciclo: tabella e diagramma dei tempi", false},
-    {"Simulazione", 7, "Inizio simulazione", false},
-    {"Grafico", 8, "Grafico", false},
-    {"Tabella", 9, "Tabella", false},
-    {"Esempio", 0, "Esempio", false},
+    {"New", 1, QT_TRANSLATE_NOOP("volvenza::frmMain", "Nuova simulazione"), false},
+    {"Open", 2, QT_TRANSLATE_NOOP("volvenza::frmMain", "Carica simulazione"), false},
+    {"Save", 3, QT_TRANSLATE_NOOP("volvenza::frmMain", "Salva simulazione"), false},
+    {"Print", 4, QT_TRANSLATE_NOOP("volvenza::frmMain", "Stampa"), true},
+    {"ValoriIniziali", 5, QT_TRANSLATE_NOOP("volvenza::frmMain", "Valori iniziali"), true},
+    {"InserimentoDati", 6, QT_TRANSLATE_NOOP("volvenza::frmMain", "Inserimento dei movimenti"),
+     false},
+    {"Ciclo", 10, QT_TRANSLATE_NOOP("volvenza::frmMain", "Ciclo: tabella e diagramma dei tempi"),
+     false},
+    {"Simulazione", 7, QT_TRANSLATE_NOOP("volvenza::frmMain", "Inizio simulazione"), false},
+    {"Grafico", 8, QT_TRANSLATE_NOOP("volvenza::frmMain", "Grafico"), false},
+    {"Tabella", 9, QT_TRANSLATE_NOOP("volvenza::frmMain", "Tabella"), false},
+    {"Esempio", 0, QT_TRANSLATE_NOOP("volvenza::frmMain", "Esempio"), false},
 };
 
 // The client area: the workspace colour with the background picture drawn
@@ -124,75 +126,66 @@ void frmMain::BuildMenus() {
                 [this, command] { (this->*command)(Origin::Menu); });
     };
 
-    QMenu* file = addMenu("mnuFile", QStringLiteral("&File"));
-    QAction* entry = MenuEntry(file, "mnuFileNew", QStringLiteral("Nu&ovo"));
+    QMenu* file = addMenu("mnuFile", tr("&File"));
+    QAction* entry = MenuEntry(file, "mnuFileNew", tr("Nu&ovo"));
     entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     on(entry, &frmMain::NewSimulation);
-    entry = MenuEntry(file, "mnuFileOpen", QStringLiteral("&Apri..."));
+    entry = MenuEntry(file, "mnuFileOpen", tr("&Apri..."));
     entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     on(entry, &frmMain::OpenSimulation);
     MenuEntry(file, "mnuFileBar0", QStringLiteral("-"));
-    on(MenuEntry(file, "mnuFileSave", QStringLiteral("&Salva")), &frmMain::SaveSimulationAs);
-    on(MenuEntry(file, "mnuFileSaveAs", QStringLiteral("Sal&va con nome...")),
-       &frmMain::SaveSimulationAs);
+    on(MenuEntry(file, "mnuFileSave", tr("&Salva")), &frmMain::SaveSimulationAs);
+    on(MenuEntry(file, "mnuFileSaveAs", tr("Sal&va con nome...")), &frmMain::SaveSimulationAs);
     MenuEntry(file, "mnuFileBar1", QStringLiteral("-"));
-    on(MenuEntry(file, "mnuFileEsporta", QStringLiteral("E&sporta tabella...")),
-       &frmMain::ExportTable);
-    on(MenuEntry(file, "mnuFileEsportaGrafico", QStringLiteral("Es&porta grafico...")),
-       &frmMain::ExportChart);
-    on(MenuEntry(file, "mnuFileEsportaCsv", QStringLiteral("Esporta &CSV...")),
-       &frmMain::ExportCsv);
+    on(MenuEntry(file, "mnuFileEsporta", tr("E&sporta tabella...")), &frmMain::ExportTable);
+    on(MenuEntry(file, "mnuFileEsportaGrafico", tr("Es&porta grafico...")), &frmMain::ExportChart);
+    on(MenuEntry(file, "mnuFileEsportaCsv", tr("Esporta &CSV...")), &frmMain::ExportCsv);
     MenuEntry(file, "mnuFileBar2", QStringLiteral("-"));
-    on(MenuEntry(file, "mnuFilePageSetup", QStringLiteral("&Imposta pagina...")),
-       &frmMain::PageSetup);
-    on(MenuEntry(file, "mnuFilePrint", QStringLiteral("S&tampa...")), &frmMain::Print);
-    on(MenuEntry(file, "mnuFileEsportaPdf", QStringLiteral("Esporta P&DF...")),
-       &frmMain::ExportPdf);
+    on(MenuEntry(file, "mnuFilePageSetup", tr("&Imposta pagina...")), &frmMain::PageSetup);
+    on(MenuEntry(file, "mnuFilePrint", tr("S&tampa...")), &frmMain::Print);
+    on(MenuEntry(file, "mnuFileEsportaPdf", tr("Esporta P&DF...")), &frmMain::ExportPdf);
     MenuEntry(file, "mnuFileBar5", QStringLiteral("-"));
-    connect(MenuEntry(file, "mnuFileExit", QStringLiteral("&Esci")), &QAction::triggered, this,
+    connect(MenuEntry(file, "mnuFileExit", tr("&Esci")), &QAction::triggered, this,
             &QWidget::close);
 
-    QMenu* view = addMenu("mnuView", QStringLiteral("&Visualizza"));
-    entry = MenuEntry(view, "mnuViewToolbar", QStringLiteral("Barra degli &strumenti"));
+    QMenu* view = addMenu("mnuView", tr("&Visualizza"));
+    entry = MenuEntry(view, "mnuViewToolbar", tr("Barra degli &strumenti"));
     entry->setCheckable(true);
     entry->setChecked(true);
     on(entry, &frmMain::ToggleToolBar);
-    entry = MenuEntry(view, "mnuViewStatusBar", QStringLiteral("&Barra di stato"));
+    entry = MenuEntry(view, "mnuViewStatusBar", tr("&Barra di stato"));
     entry->setCheckable(true);
     entry->setChecked(true);
     on(entry, &frmMain::ToggleStatusBar);
     MenuEntry(view, "mnuViewBar0", QStringLiteral("-"));
-    on(MenuEntry(view, "mnuViewOptions", QStringLiteral("&Opzioni...")), &frmMain::ShowOptions);
+    on(MenuEntry(view, "mnuViewOptions", tr("&Opzioni...")), &frmMain::ShowOptions);
 
-    QMenu* calculation = addMenu("mnuCalcolo", QStringLiteral("&Calcolo"));
-    connect(MenuEntry(calculation, "mnuCalcoloCiclo", QStringLiteral("&Ciclo")),
-            &QAction::triggered, this,
+    QMenu* calculation = addMenu("mnuCalcolo", tr("&Calcolo"));
+    connect(MenuEntry(calculation, "mnuCalcoloCiclo", tr("&Ciclo")), &QAction::triggered, this,
             [this] { ShowChild(Origin::Menu, QStringLiteral("Ciclo")); });
-    on(MenuEntry(calculation, "mnuCalcoloModelloGas", QStringLiteral("&Modello del gas...")),
+    on(MenuEntry(calculation, "mnuCalcoloModelloGas", tr("&Modello del gas...")),
        &frmMain::ShowGasModel);
 
-    windowMenu_ = addMenu("mnuWindow", QStringLiteral("Fi&nestra"));
-    on(MenuEntry(windowMenu_, "mnuWindowCascade", QStringLiteral("&Sovrapponi")),
+    windowMenu_ = addMenu("mnuWindow", tr("Fi&nestra"));
+    on(MenuEntry(windowMenu_, "mnuWindowCascade", tr("&Sovrapponi")),
        &frmMain::CascadeChildWindows);
-    connect(MenuEntry(windowMenu_, "mnuWindowTileHorizontal",
-                      QStringLiteral("Affianca &orizzontalmente")),
+    connect(MenuEntry(windowMenu_, "mnuWindowTileHorizontal", tr("Affianca &orizzontalmente")),
             &QAction::triggered, this, [this] { TileChildWindows(Origin::Menu, Qt::Horizontal); });
-    connect(
-        MenuEntry(windowMenu_, "mnuWindowTileVertical", QStringLiteral("Affianca &verticalmente")),
-        &QAction::triggered, this, [this] { TileChildWindows(Origin::Menu, Qt::Vertical); });
-    on(MenuEntry(windowMenu_, "mnuWindowArrangeIcons", QStringLiteral("&Disponi icone")),
+    connect(MenuEntry(windowMenu_, "mnuWindowTileVertical", tr("Affianca &verticalmente")),
+            &QAction::triggered, this, [this] { TileChildWindows(Origin::Menu, Qt::Vertical); });
+    on(MenuEntry(windowMenu_, "mnuWindowArrangeIcons", tr("&Disponi icone")),
        &frmMain::ArrangeIcons);
     connect(windowMenu_, &QMenu::aboutToShow, this, &frmMain::FillWindowMenu);
 
-    QMenu* help = addMenu("MnuHelp", QStringLiteral("&?"));
-    connect(MenuEntry(help, "mnuHelpContents", QStringLiteral("&Sommario")), &QAction::triggered,
-            this, [this] { ShowHelp(Origin::Menu, false); });
-    connect(MenuEntry(help, "mnuHelpSearchForHelpOn", QStringLiteral("&Cerca argomento...")),
+    QMenu* help = addMenu("MnuHelp", tr("&?"));
+    connect(MenuEntry(help, "mnuHelpContents", tr("&Sommario")), &QAction::triggered, this,
+            [this] { ShowHelp(Origin::Menu, false); });
+    connect(MenuEntry(help, "mnuHelpSearchForHelpOn", tr("&Cerca argomento...")),
             &QAction::triggered, this, [this] { ShowHelp(Origin::Menu, true); });
     MenuEntry(help, "mnuHelpBar0", QStringLiteral("-"));
-    on(MenuEntry(help, "mnuHelpAbout", QStringLiteral("&Informazioni su ")), &frmMain::ShowAbout);
+    on(MenuEntry(help, "mnuHelpAbout", tr("&Informazioni su ")), &frmMain::ShowAbout);
     MenuEntry(help, "MnuHelpBar1", QStringLiteral("-"));
-    on(MenuEntry(help, "Esempio", QStringLiteral("&Esempio")), &frmMain::LoadExample);
+    on(MenuEntry(help, "Esempio", tr("&Esempio")), &frmMain::LoadExample);
 }
 
 void frmMain::BuildToolBar() {
@@ -204,7 +197,7 @@ void frmMain::BuildToolBar() {
     toolBar_->setIconSize(QSize(16, 16));
     for (const ToolButton& button : kToolButtons) {
         if (button.separatorBefore) toolBar_->addSeparator();
-        const QString text = QString::fromUtf8(button.tooltip);
+        const QString text = tr(button.tooltip);
         // The text is the tooltip, so screen readers speak every button.
         QAction* action = button.picture > 0
                               ? toolBar_->addAction(ToolbarIcon(button.picture), text)

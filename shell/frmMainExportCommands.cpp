@@ -6,6 +6,9 @@
 
 #include "documents/ResultsCsv.h"
 #include "platform/Dialogs.h"
+#include "platform/HeadlessText.h"
+#include "platform/Language.h"
+#include "platform/UiText.h"
 #include "report/PrintReport.h"
 #include "shell/CommandScope.h"
 #include "shell/frmMain.h"
@@ -13,16 +16,26 @@
 namespace volvenza {
 namespace {
 
-const QString kPdfFilter = QStringLiteral("PDF (*.pdf)|*.pdf| Tutti i file (*.*)|*.* ");
-const QString kCsvFilter = QStringLiteral("CSV (*.csv)|*.csv| Tutti i file (*.*)|*.* ");
-const QString kPdfTitle = QStringLiteral("Esporta PDF");
-const QString kCsvTitle = QStringLiteral("Esporta CSV");
-const QString kNothingToExport = QStringLiteral(
-    "Per esportare in PDF attivare la finestra da stampare: dati iniziali, movimenti, tabella "
-    "o grafico.");
+constexpr UiText kPdfFilter{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain", "PDF (*.pdf)|*.pdf| Tutti i file (*.*)|*.* ")};
+constexpr UiText kCsvFilter{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain", "CSV (*.csv)|*.csv| Tutti i file (*.*)|*.* ")};
+constexpr UiText kPdfTitle{"volvenza::frmMain",
+                           QT_TRANSLATE_NOOP("volvenza::frmMain", "Esporta PDF")};
+constexpr UiText kCsvTitle{"volvenza::frmMain",
+                           QT_TRANSLATE_NOOP("volvenza::frmMain", "Esporta CSV")};
+constexpr UiText kNothingToExport{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP(
+        "volvenza::frmMain",
+        "Per esportare in PDF attivare la finestra da stampare: dati iniziali, movimenti, tabella "
+        "o grafico.")};
 
 QString SaveFailed(const QString& path) {
-    return QStringLiteral("Impossibile salvare il file ") + path + QLatin1Char('.');
+    return QCoreApplication::translate("volvenza::frmMain", "Impossibile salvare il file %1.")
+        .arg(path);
 }
 
 }  // namespace
@@ -61,8 +74,9 @@ void frmMain::ExportCsv(Origin origin) {
     step.OnFailure(SaveFailed(lastFileName_));
     step([&] {
         const std::string path = QFile::encodeName(lastFileName_).toStdString();
-        if (auto failure = ExportResultsCsv(context_.state, path)) {
-            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
+        if (auto failure =
+                ExportResultsCsv(context_.state, path, ResultsCsvFormat(UiDecimalSeparator()))) {
+            context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
         }
     });

@@ -8,6 +8,8 @@
 #include "documents/SimulationFile.h"
 #include "engine/Simulation.h"
 #include "platform/Dialogs.h"
+#include "platform/HeadlessText.h"
+#include "platform/UiText.h"
 #include "shell/CommandScope.h"
 #include "shell/ShellEngineUi.h"
 #include "shell/frmMain.h"
@@ -15,30 +17,49 @@
 namespace volvenza {
 namespace {
 
-const QString kNewQuestion = QStringLiteral(
-    "ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, "
-    "continuare?");
-const QString kSimulationFilter = QStringLiteral("Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ");
-const QString kTextFilter = QStringLiteral("Testo (*.txt)|*.txt| Tutti i file (*.*)|*.* ");
-const QString kBitmapFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp| Tutti i file (*.*)|*.* ");
-const QString kOpenTitle = QStringLiteral("Apri");
-const QString kSaveAsTitle = QStringLiteral("Salva con nome");
-const QString kPageSetupTitle = QStringLiteral("Imposta pagina");
-const QString kNewFailed = QStringLiteral("Impossibile iniziare una nuova simulazione.");
-const QString kPrintFailed = QStringLiteral("Impossibile completare la stampa.");
-const QString kExampleFailed = QStringLiteral("Impossibile caricare l'esempio.");
-const QString kRunFailed = QStringLiteral("Impossibile completare la simulazione.");
+constexpr UiText kNewQuestion{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP(
+        "volvenza::frmMain",
+        "ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, "
+        "continuare?")};
+constexpr UiText kSimulationFilter{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain", "Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ")};
+constexpr UiText kTextFilter{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain", "Testo (*.txt)|*.txt| Tutti i file (*.*)|*.* ")};
+constexpr UiText kBitmapFilter{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain", "Bitmap (*.bmp)|*.bmp| Tutti i file (*.*)|*.* ")};
+constexpr UiText kOpenTitle{"volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmMain", "Apri")};
+constexpr UiText kSaveAsTitle{"volvenza::frmMain",
+                              QT_TRANSLATE_NOOP("volvenza::frmMain", "Salva con nome")};
+constexpr UiText kPageSetupTitle{"volvenza::frmMain",
+                                 QT_TRANSLATE_NOOP("volvenza::frmMain", "Imposta pagina")};
+constexpr UiText kNewFailed{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain", "Impossibile iniziare una nuova simulazione.")};
+constexpr UiText kPrintFailed{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain", "Impossibile completare la stampa.")};
+constexpr UiText kExampleFailed{
+    "volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmMain", "Impossibile caricare l'esempio.")};
+constexpr UiText kRunFailed{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain", "Impossibile completare la simulazione.")};
 
 std::string FilePath(const QString& name) {
     return QFile::encodeName(name).toStdString();
 }
 
 QString OpenFailed(const QString& path) {
-    return QStringLiteral("Impossibile aprire il file ") + path + QLatin1Char('.');
+    return QCoreApplication::translate("volvenza::frmMain", "Impossibile aprire il file %1.")
+        .arg(path);
 }
 
 QString SaveFailed(const QString& path) {
-    return QString::fromStdString(SaveFailedMessage(FilePath(path)));
+    return HeadlessText(SaveFailedMessage(FilePath(path)));
 }
 
 }  // namespace
@@ -74,7 +95,7 @@ void frmMain::OpenSimulationFile(const QString& path) {
 
 void frmMain::LoadFile(const QString& path) {
     if (auto failure = LoadSimulationFile(context_.state, FilePath(path))) {
-        context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
+        context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
                                  MessageButtons::Ok);
     }
 }
@@ -89,7 +110,7 @@ void frmMain::SaveSimulationAs(Origin origin) {
     step.OnFailure(SaveFailed(lastFileName_));
     step([&] {
         if (auto failure = SaveSimulationFile(context_.state, FilePath(lastFileName_))) {
-            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
+            context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
         }
     });
@@ -107,7 +128,7 @@ void frmMain::ExportTable(Origin origin) {
     });
     step([&] {
         if (auto failure = ExportResultsText(context_.state, FilePath(lastFileName_))) {
-            context_.dialogs.Message(QString::fromStdString(*failure), MessageIcon::Exclamation,
+            context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
         }
     });

@@ -12,8 +12,10 @@
 
 #include "analysis/frmModelloGas.h"
 #include "platform/HelpViewer.h"
+#include "platform/UiText.h"
 #include "shell/CommandScope.h"
 #include "shell/GasModelSettings.h"
+#include "shell/SettingsKeys.h"
 #include "shell/WindowArrangement.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
@@ -22,18 +24,27 @@
 namespace volvenza {
 namespace {
 
-const QString kNoHelpFile = QStringLiteral(
-    "Impossibile visualizzare il Sommario della Guida. Nessun file della Guida associato al "
-    "progetto.");
-const QString kTableFailed = QStringLiteral("Impossibile mostrare la tabella dei risultati.");
+constexpr UiText kNoHelpFile{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP(
+        "volvenza::frmMain",
+        "Impossibile visualizzare il Sommario della Guida. Nessun file della Guida associato al "
+        "progetto.")};
+constexpr UiText kTableFailed{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain", "Impossibile mostrare la tabella dei risultati.")};
 
 }  // namespace
 
 void frmMain::ShowOptions(Origin origin) {
     CommandScope step(context_.dialogs, origin);
     step([&] {
-        frmOptions options(printHeader_, this);
-        if (context_.dialogs.Exec(options) == QDialog::Accepted) printHeader_ = options.Header();
+        const QString stored = ReadSetting(context_.settings, Setting::Language);
+        frmOptions options(printHeader_, LanguageChoiceFromText(stored.toUtf8().constData()), this);
+        if (context_.dialogs.Exec(options) != QDialog::Accepted) return;
+        printHeader_ = options.Header();
+        WriteSetting(context_.settings, Setting::Language,
+                     QString::fromUtf8(LanguageChoiceText(options.Language())));
     });
 }
 

@@ -1,5 +1,6 @@
 #include "shell/frmOptions.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -9,22 +10,42 @@
 #include <QTabBar>
 
 #include "platform/ScreenUnits.h"
+#include "platform/UiText.h"
 
 namespace volvenza {
 namespace {
-const QString kCaption = QStringLiteral("Opzioni");
-const QString kGeneralTab = QStringLiteral("Generali");
-const QString kUserFrame = QStringLiteral("Informazioni utente");
-const QString kHeaderLabel = QStringLiteral("Intestazione stampe");
-const QString kOk = QStringLiteral("OK");
-const QString kCancel = QStringLiteral("Annulla");
+constexpr UiText kCaption{"volvenza::frmOptions",
+                          QT_TRANSLATE_NOOP("volvenza::frmOptions", "Opzioni")};
+constexpr UiText kGeneralTab{"volvenza::frmOptions",
+                             QT_TRANSLATE_NOOP("volvenza::frmOptions", "Generali")};
+constexpr UiText kUserFrame{"volvenza::frmOptions",
+                            QT_TRANSLATE_NOOP("volvenza::frmOptions", "Informazioni utente")};
+constexpr UiText kHeaderLabel{"volvenza::frmOptions",
+                              QT_TRANSLATE_NOOP("volvenza::frmOptions", "Intestazione stampe")};
+constexpr UiText kOk{"volvenza::frmOptions", QT_TRANSLATE_NOOP("volvenza::frmOptions", "OK")};
+constexpr UiText kLanguageFrame{"volvenza::frmOptions",
+                                QT_TRANSLATE_NOOP("volvenza::frmOptions", "Lingua")};
+constexpr UiText kLanguageLabel{"volvenza::frmOptions",
+                                QT_TRANSLATE_NOOP("volvenza::frmOptions", "Lingua:")};
+constexpr UiText kLanguageNote{
+    "volvenza::frmOptions",
+    QT_TRANSLATE_NOOP("volvenza::frmOptions", "La lingua scelta vale dal prossimo avvio.")};
+// The choices in the order of LanguageChoice.
+constexpr const char* kLanguageChoices[] = {
+    QT_TRANSLATE_NOOP("volvenza::frmOptions", "Automatica"),
+    QT_TRANSLATE_NOOP("volvenza::frmOptions", "Italiano"),
+    QT_TRANSLATE_NOOP("volvenza::frmOptions", "English"),
+};
+constexpr UiText kCancel{"volvenza::frmOptions",
+                         QT_TRANSLATE_NOOP("volvenza::frmOptions", "Annulla")};
 
 // Where the chosen page stands and where the others are parked.
 constexpr int kShownPageLeft = 210;
 constexpr int kHiddenPageLeft = -20000;
 }  // namespace
 
-frmOptions::frmOptions(const QString& printHeader, QWidget* parent) : QDialog(parent) {
+frmOptions::frmOptions(const QString& printHeader, LanguageChoice language, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(kCaption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -61,6 +82,24 @@ frmOptions::frmOptions(const QString& printHeader, QWidget* parent) : QDialog(pa
     header_->setGeometry(twips(240, 600, 4695, 285));
     label->setBuddy(header_);
 
+    // The language takes effect at the next start: the windows are built
+    // with the catalogue loaded at start-up.
+    auto* languageFrame = new QGroupBox(kLanguageFrame, page);
+    languageFrame->setObjectName(QStringLiteral("fraLingua"));
+    languageFrame->setGeometry(twips(120, 2400, 5160, 1260));
+    auto* languageLabel = new QLabel(kLanguageLabel, languageFrame);
+    languageLabel->setObjectName(QStringLiteral("lblLingua"));
+    languageLabel->setGeometry(twips(240, 330, 1200, 255));
+    language_ = new QComboBox(languageFrame);
+    language_->setObjectName(QStringLiteral("cboLingua"));
+    for (const char* choice : kLanguageChoices) language_->addItem(tr(choice));
+    language_->setCurrentIndex(static_cast<int>(language));
+    language_->setGeometry(twips(1500, 300, 2400, 315));
+    languageLabel->setBuddy(language_);
+    auto* note = new QLabel(kLanguageNote, languageFrame);
+    note->setObjectName(QStringLiteral("lblLinguaNota"));
+    note->setGeometry(twips(240, 750, 4695, 255));
+
     auto* ok = new QPushButton(kOk, this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(twips(3690, 4455, 1095, 375));
@@ -82,6 +121,10 @@ frmOptions::frmOptions(const QString& printHeader, QWidget* parent) : QDialog(pa
 
 QString frmOptions::Header() const {
     return header_->text();
+}
+
+LanguageChoice frmOptions::Language() const {
+    return static_cast<LanguageChoice>(language_->currentIndex());
 }
 
 int frmOptions::CurrentTab() const {

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 #include "numbers/NumberText.h"
 #include "platform/DrawingSurface.h"
+#include "platform/Language.h"
 
 namespace volvenza {
 namespace {
@@ -21,7 +24,7 @@ constexpr float kLegendText = 62.5f;
 constexpr float kLegendRow = 5.5f;
 
 std::string DegreesText(double celsius) {
-    return FormatNumber(RoundHalfEven(celsius, 1)) + " °C";
+    return FormatNumber(RoundHalfEven(celsius, 1), UiDecimalSeparator()) + " °C";
 }
 
 }  // namespace
@@ -117,7 +120,9 @@ void DrawGasCurves(DrawingSurface& s, const CircuitState& state, const ChartView
         BuildSeriesPolyline(state, view, state.GasRun.TSeries, state.LastPoint, scale->low,
                             kTemperatureRow / scale->step, line);
         s.Polyline(std::move(line));
-        legend.push_back({kTemperatureCurve, "T(t) del gas"});
+        legend.push_back(
+            {kTemperatureCurve,
+             QCoreApplication::translate("volvenza::Grafico", "T(t) del gas").toStdString()});
     }
 
     float y = 3;

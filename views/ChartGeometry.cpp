@@ -5,6 +5,7 @@
 
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
+#include "platform/Language.h"
 
 namespace volvenza {
 
@@ -102,7 +103,7 @@ void BuildSeriesPolyline(const CircuitState& state, const ChartView& view,
 }
 
 std::string FormatTickLabel(float value) {
-    const std::string digits = FormatGeneral(value, 7, ',', false);
+    const std::string digits = FormatGeneral(value, 7, UiDecimalSeparator(), false);
     return digits[0] == '-' ? digits : ' ' + digits;
 }
 
@@ -160,16 +161,17 @@ double CurveHeight(const CircuitState& state, int16_t k, float viewP1) {
 }
 
 std::string TimeText(double seconds) {
-    return FormatNumber(RoundHalfEven(seconds, 1));
+    return FormatNumber(RoundHalfEven(seconds, 1), UiDecimalSeparator());
 }
 
 std::string PressureText(double bar) {
-    return FormatNumber(RoundHalfEven(bar, 3));
+    return FormatNumber(RoundHalfEven(bar, 3), UiDecimalSeparator());
 }
 
 std::string DifferenceText(const std::string& second, const std::string& first) {
-    return FormatNumber(ParseNumber<double>(second).value_or(0) -
-                        ParseNumber<double>(first).value_or(0));
+    return FormatNumber(
+        ParseNumber<double>(second).value_or(0) - ParseNumber<double>(first).value_or(0),
+        UiDecimalSeparator());
 }
 
 }  // namespace volvenza

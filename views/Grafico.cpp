@@ -12,6 +12,7 @@
 #include "documents/AtomicFile.h"
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
+#include "platform/HeadlessText.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 #include "views/ChartGasCurves.h"
@@ -22,9 +23,9 @@ namespace volvenza {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Grafico");
-const QString kMsgZoomOutside =
-    QStringLiteral("ATTENZIONE!!!!, il quadrato deve essere interno al grafico");
+const char* const kTitle = QT_TRANSLATE_NOOP("volvenza::Grafico", "Grafico");
+const char* const kMsgZoomOutside = QT_TRANSLATE_NOOP(
+    "volvenza::Grafico", "ATTENZIONE!!!!, il quadrato deve essere interno al grafico");
 
 struct ToolbarButton {
     const char* key;
@@ -32,14 +33,16 @@ struct ToolbarButton {
 };
 // Left to right.
 const ToolbarButton kButtons[] = {
-    {"Cancella", "Cancella grafico"},
-    {"Tracciatore", "Abilita/disabilita il collimatore"},
-    {"Disegna", "Disegna in scala 1:1"},
+    {"Cancella", QT_TRANSLATE_NOOP("volvenza::Grafico", "Cancella grafico")},
+    {"Tracciatore", QT_TRANSLATE_NOOP("volvenza::Grafico", "Abilita/disabilita il collimatore")},
+    {"Disegna", QT_TRANSLATE_NOOP("volvenza::Grafico", "Disegna in scala 1:1")},
     {"ZoomArea", "Zoom"},
-    {"AggiungiParticolari", "Aggiiungi particolari al grafico"},
-    {"Differenza", "Differenza tra 2 punti"},
+    {"AggiungiParticolari",
+     QT_TRANSLATE_NOOP("volvenza::Grafico", "Aggiiungi particolari al grafico")},
+    {"Differenza", QT_TRANSLATE_NOOP("volvenza::Grafico", "Differenza tra 2 punti")},
     // Shown only for a run that followed the gas temperature.
-    {"Temperatura", "Mostra/nascondi la temperatura del gas T(t)"},
+    {"Temperatura",
+     QT_TRANSLATE_NOOP("volvenza::Grafico", "Mostra/nascondi la temperatura del gas T(t)")},
 };
 
 // Readout labels and their boxes; the difference boxes start at "0".
@@ -74,8 +77,8 @@ bool IsOn(int16_t flag) {
 
 Grafico::Grafico(CircuitState& state, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), state_(state), dialogs_(dialogs) {
-    setObjectName(kTitle);
-    setWindowTitle(kTitle);
+    setObjectName(QStringLiteral("Grafico"));
+    setWindowTitle(tr(kTitle));
 
     picture_ = new DrawingArea(this);
     picture_->setObjectName(QStringLiteral("Picture1"));
@@ -106,10 +109,9 @@ void Grafico::BuildToolbar() {
     for (const ToolbarButton& button : kButtons) {
         const QString key = QString::fromLatin1(button.key);
         // The text is the tooltip, so a screen reader speaks what the picture shows.
-        QAction* action =
-            toolbar_->addAction(ChartToolIcon(key), QString::fromUtf8(button.tooltip));
+        QAction* action = toolbar_->addAction(ChartToolIcon(key), tr(button.tooltip));
         action->setObjectName(key);
-        action->setToolTip(QString::fromUtf8(button.tooltip));
+        action->setToolTip(tr(button.tooltip));
         connect(action, &QAction::triggered, this, [this, key] { RunToolbarButton(key); });
         buttons_[key] = action;
     }
@@ -300,7 +302,7 @@ void Grafico::ZoomToRectangle() {
     NormaliseRect(rect_);
     const auto zoom = ComputeZoom(rect_, state_.ChartScaleX, state_.ChartScaleY, state_.TimeStep);
     if (!zoom) {
-        dialogs_.Message(kMsgZoomOutside, MessageIcon::None, MessageButtons::Ok);
+        dialogs_.Message(tr(kMsgZoomOutside), MessageIcon::None, MessageButtons::Ok);
         DrawFullChart();
         return;
     }
@@ -334,7 +336,7 @@ void Grafico::ControlloParticolari() {
 
 std::optional<QString> Grafico::SaveChartBitmap(const QString& path) {
     if (picture_->Surface().SaveCommittedBitmap(path)) return std::nullopt;
-    return QString::fromStdString(SaveFailedMessage(path.toStdString()));
+    return HeadlessText(SaveFailedMessage(path.toStdString()));
 }
 
 void Grafico::SelectTool(const QString& name) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "numbers/NumberText.h"
+#include "platform/Language.h"
 
 namespace volvenza {
 
@@ -51,8 +52,9 @@ int ResultsTableModel::columnCount(const QModelIndex& parent) const {
 QString ResultsTableModel::CellText(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= kColumns) return {};
     const Row& r = rows_[static_cast<size_t>(row)];
-    const std::string text =
-        column == 0 ? FormatFixed(r.time, 1) : FormatFixed(r.values[column - 1], 4);
+    const std::string text = column == 0
+                                 ? FormatFixed(r.time, 1, UiDecimalSeparator())
+                                 : FormatFixed(r.values[column - 1], 4, UiDecimalSeparator());
     return QString::fromStdString(text);
 }
 

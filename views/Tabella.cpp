@@ -14,13 +14,13 @@
 namespace volvenza {
 
 namespace {
-const QString kTitle = QStringLiteral("Tabella");
+const char* const kTitle = QT_TRANSLATE_NOOP("volvenza::Tabella", "Tabella");
 constexpr int kColumnWidth = 1300;  // twips
 }  // namespace
 
 Tabella::Tabella(CircuitState& state, Dialogs&, QWidget* parent) : QWidget(parent), state_(state) {
-    setObjectName(kTitle);
-    setWindowTitle(kTitle);
+    setObjectName(QStringLiteral("Tabella"));
+    setWindowTitle(tr(kTitle));
 
     model_ = new ResultsTableModel(this);
     grid_ = new QTableView(this);

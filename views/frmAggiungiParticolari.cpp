@@ -6,14 +6,19 @@
 
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
+#include "platform/UiText.h"
 #include "views/Grafico.h"
 
 namespace volvenza {
 
 namespace {
-const QString kTitle = QStringLiteral("Aggiungi particolari");
-const QString kPrechargeText =
-    QStringLiteral("Retta del valore attuale della prearica di azoto dell'volvenza (Pf)");
+constexpr UiText kTitle{
+    "volvenza::frmAggiungiParticolari",
+    QT_TRANSLATE_NOOP("volvenza::frmAggiungiParticolari", "Aggiungi particolari")};
+constexpr UiText kPrechargeText{
+    "volvenza::frmAggiungiParticolari",
+    QT_TRANSLATE_NOOP("volvenza::frmAggiungiParticolari",
+                      "Retta del valore attuale della prearica di azoto dell'volvenza (Pf)")};
 }  // namespace
 
 frmAggiungiParticolari::frmAggiungiParticolari(CircuitState& state, Grafico* chart, QWidget* owner)
@@ -37,11 +42,11 @@ frmAggiungiParticolari::frmAggiungiParticolari(CircuitState& state, Grafico* cha
     check_->setGeometry(TwipsRect(3240, 360, 372, 255, this));
     check_->setChecked(state_.ShowPrechargeLine != kFalse);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setGeometry(TwipsRect(4680, 120, 1215, 375, this));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Annulla"), this);
+    auto* cancel = new QPushButton(tr("Annulla"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(TwipsRect(4680, 600, 1215, 375, this));
 

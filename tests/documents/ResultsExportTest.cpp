@@ -81,6 +81,7 @@ TEST(ResultsCsv, BrokenValuesShowAsSuchAndFieldsHoldingTheSeparatorAreQuoted) {
     state.VSeries[0] = -0.5;
     EXPECT_EQ(ResultsCsv(state, {',', ','}), "t,V,P,Qt,Qs\r\n0,\"-0,5\",inf,\"2,5E-07\",-inf\r\n");
     EXPECT_EQ(ResultsCsv(state, {',', '.'}), "t,V,P,Qt,Qs\r\n0,-0.5,inf,2.5E-07,-inf\r\n");
+    EXPECT_EQ(ResultsCsv(state, ResultsCsvFormat('.')), ResultsCsv(state, {',', '.'}));
     // Points the series do not hold read as zero.
     state.LastPoint = static_cast<int16_t>(state.VSeries.size());
     EXPECT_TRUE(ResultsCsv(state, ResultsCsvFormat()).ends_with("\r\n0,02;0;0;0;0\r\n"));

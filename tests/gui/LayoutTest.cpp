@@ -1,7 +1,8 @@
 // Every window at its design size: no text wider or taller than the place it
 // is drawn in, no label running into the control beside it, the chart's
 // labels clear of its ticks, and readouts that show their numbers whole.
-// Registered once per screen density (96 and 144 dots per inch).
+// Registered once per screen density (96 and 144 dots per inch), in Italian
+// and, with LANG=en_US, in English.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -20,8 +21,10 @@
 #include "analysis/frmModelloGas.h"
 #include "engine/Simulation.h"
 #include "platform/DrawingSurface.h"
+#include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
+#include "platform/Translations.h"
 #include "shell/AvanzamentoSimulazione.h"
 #include "shell/frmAbout.h"
 #include "shell/frmOptions.h"
@@ -243,11 +246,18 @@ void ExpectFits(const QStringList& faults) {
 class LayoutTest : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase();
     void childWindowsAtTheirDesignSize();
     void movementEditorOnEveryPageAndAtAThousand();
     void chartLabelsAndReadouts();
     void shellWindowsAndDialogs();
 };
+
+void LayoutTest::initTestCase() {
+    // The program's own choice from the environment, as at start-up.
+    SetUiLanguage(LanguageFromEnvironment());
+    if (UseEnglish()) QVERIFY(InstallEnglishTranslations(*qApp));
+}
 
 void LayoutTest::childWindowsAtTheirDesignSize() {
     Shell shell(ProgramChildWindows());
@@ -319,8 +329,9 @@ void LayoutTest::chartLabelsAndReadouts() {
     Mouse(area, QEvent::MouseMove, area->Surface().ToPixels({30, 40}).toPoint());
     Named<QAction>(chart, QStringLiteral("Tracciatore"))->trigger();
     Mouse(area, QEvent::MouseMove, left + QPoint(0, 1));
-    QCOMPARE(Named<QLineEdit>(chart, QStringLiteral("DiffY1"))->text(), QStringLiteral("166,825"));
-    QCOMPARE(Named<QLineEdit>(chart, QStringLiteral("Text2"))->text(), QStringLiteral("166,825"));
+    const QString pressure = UseEnglish() ? QStringLiteral("166.825") : QStringLiteral("166,825");
+    QCOMPARE(Named<QLineEdit>(chart, QStringLiteral("DiffY1"))->text(), pressure);
+    QCOMPARE(Named<QLineEdit>(chart, QStringLiteral("Text2"))->text(), pressure);
     ExpectFits(Overflows(*chart));
 
     Named<QAction>(chart, QStringLiteral("AggiungiParticolari"))->trigger();

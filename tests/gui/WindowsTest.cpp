@@ -1,6 +1,7 @@
 // The shell's own windows: options, About, help, and the bars the View menu
 // switches.
 
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -12,6 +13,7 @@
 
 #include "platform/HelpWindow.h"
 #include "platform/QtDialogs.h"
+#include "shell/SettingsKeys.h"
 #include "shell/frmAbout.h"
 #include "shell/frmOptions.h"
 #include "tests/gui/GuiTesting.h"
@@ -22,7 +24,7 @@ using namespace volvenza::testing;
 class WindowsTest : public QObject {
     Q_OBJECT
   private slots:
-    void optionsChangeTheHeaderOnlyOnOk();
+    void optionsChangeTheHeaderAndLanguageOnlyOnOk();
     void optionsKeys();
     void aboutClosesOnEnterAndEsc();
     void helpAndViewMenus();
@@ -30,7 +32,9 @@ class WindowsTest : public QObject {
     void filtersBecomeQtNameFilters();
 };
 
-void WindowsTest::optionsChangeTheHeaderOnlyOnOk() {
+// The language chosen is kept for the next start, and shown when the
+// dialog opens again.
+void WindowsTest::optionsChangeTheHeaderAndLanguageOnlyOnOk() {
     Shell shell;
     shell.main->SetPrintHeader(QStringLiteral("Vecchia"));
     for (const char* button : {"cmdCancel", "cmdOK"}) {
@@ -38,12 +42,23 @@ void WindowsTest::optionsChangeTheHeaderOnlyOnOk() {
             auto* box = Named<QLineEdit>(&dialog, QStringLiteral("TIntestUtente"));
             QCOMPARE(box->text(), QStringLiteral("Vecchia"));
             box->setText(QStringLiteral(" Ditta  Bianchi "));
+            auto* language = Named<QComboBox>(&dialog, QStringLiteral("cboLingua"));
+            QCOMPARE(language->currentText(), QStringLiteral("Automatica"));
+            language->setCurrentIndex(2);
             Named<QPushButton>(&dialog, QString::fromLatin1(button))->click();
         });
         QCOMPARE(shell.main->PrintHeader(), QStringLiteral("Vecchia"));
+        QCOMPARE(ReadSetting(shell.settings, Setting::Language), QStringLiteral("Automatica"));
         shell.Menu("mnuViewOptions")->trigger();
     }
     QCOMPARE(shell.main->PrintHeader(), QStringLiteral(" Ditta  Bianchi "));
+    QCOMPARE(ReadSetting(shell.settings, Setting::Language), QStringLiteral("English"));
+    shell.dialogs.QueueModal([](QDialog& dialog) {
+        QCOMPARE(Named<QComboBox>(&dialog, QStringLiteral("cboLingua"))->currentText(),
+                 QStringLiteral("English"));
+        dialog.reject();
+    });
+    shell.Menu("mnuViewOptions")->trigger();
 }
 
 void WindowsTest::optionsKeys() {

@@ -102,5 +102,17 @@ TEST(NumberText, PrintedNumbersAndPatterns) {
     EXPECT_TRUE(IsDecimalPointKey(190) && IsDecimalPointKey(110) && !IsDecimalPointKey(188));
 }
 
+// The English forms: the decimal point wherever the comma stood, and the
+// comma key typing a point.
+TEST(NumberText, FormsWithTheDecimalPoint) {
+    EXPECT_EQ(FormatNumber(1.5f, '.'), "1.5");
+    EXPECT_EQ(FormatNumber(-0.0625, '.'), "-0.0625");
+    EXPECT_EQ(FormatNumber(2.5e-7, '.'), "2.5E-07");
+    EXPECT_EQ(FormatPrintedNumber(-0.5, '.'), "-.5 ");
+    EXPECT_EQ(FormatFixed(4.65, 1, '.'), "4.6");
+    EXPECT_EQ(FilterDecimalKey(U',', '.'), U'.');
+    EXPECT_EQ(FilterDecimalKey(U'.', '.'), U'.');
+}
+
 }  // namespace
 }  // namespace volvenza

@@ -113,5 +113,20 @@ check usage-extra 64 "$sim" example a b
 check usage-flag 64 "$sim" export a b --export c
 check help 0 "$sim" --help
 
+# In English the messages, the usage and the CSV follow the language; the
+# simulation file and the text table stay as they are.
+english=(env LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 "$sim")
+check english-example 0 "${english[@]}" example "$work/en.vlz" --export "$work/en.txt"
+same english-file "$work/en.vlz" "$data/example.vlz"
+same english-table "$work/en.txt" "$data/example.txt"
+check english-csv 0 "${english[@]}" export "$data/example.vlz" "$work/en.csv" --csv
+[ "$(head -n 1 "$work/en.csv")" = $'t,V,P,Qt,Qs\r' ] && [ "$(sed -n 2p "$work/en.csv")" = $'0,8.63265485109279,80,70.905,70.905\r' ] ||
+    { echo "FAIL english-csv output"; fails=$((fails + 1)); }
+check english-bad-input 2 "${english[@]}" export "$work/bad.vlz" "$work/x.txt"
+grep -qx "The file $work/bad.vlz is not a valid simulation file (line 1)." "$work/err" ||
+    { echo "FAIL english-bad-input message"; fails=$((fails + 1)); }
+check english-usage 64 "${english[@]}"
+head -n 1 "$work/err" | grep -qx "Usage:" || { echo "FAIL english-usage"; fails=$((fails + 1)); }
+
 if [ "$fails" -eq 0 ]; then echo "volvenza-sim: all checks passed"; fi
 exit "$fails"

@@ -6,18 +6,20 @@
 #include "gas/GasLaw.h"
 #include "gas/Nitrogen.h"
 #include "numbers/NumberText.h"
+#include "tools/volvenza-sim/SimText.h"
 
 namespace volvenza {
 namespace {
 
-constexpr const char* kGasUsage =
+constexpr const char* kGasUsage = SIM_TEXT(
+    "volvenza-sim",
     "Uso:\n"
     "  volvenza-sim gas T_C P_BAR_ABS\n"
     "      densità, fattore di compressibilità, calori specifici e velocità del suono\n"
-    "      dell'azoto alla temperatura T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]\n";
+    "      dell'azoto alla temperatura T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]\n");
 
 std::string Digits7(double value) {
-    return FormatGeneral(value, 7, ',', true);
+    return FormatGeneral(value, 7, SimInEnglish() ? '.' : ',', true);
 }
 
 }  // namespace
@@ -29,22 +31,24 @@ int RunGasCommand(const std::vector<std::string>& args) {
         bar = ParseNumber<double>(args[1]);
     }
     if (!tc || !bar) {
-        std::cerr << kGasUsage;
+        std::cerr << SimText(kGasUsage);
         return 64;
     }
     const double T = *tc + gas::kKelvin;
     const double p = *bar * 1e5;
     auto rho = gas::nitrogen::DensityAt(T, p);
     if (!rho) {
-        std::cerr << rho.Error() << '\n';
+        std::cerr << SimText(rho.Error()) << '\n';
         return 1;
     }
     const gas::nitrogen::Properties s = gas::nitrogen::PropertiesAt(T, *rho);
-    std::cout << "Densità [kg/m3]: " << Digits7(s.rho) << '\n'
-              << "Fattore di compressibilità Z: " << Digits7(s.Z) << '\n'
+    std::cout << SimText(SIM_TEXT("volvenza-sim", "Densità [kg/m3]: ")) << Digits7(s.rho) << '\n'
+              << SimText(SIM_TEXT("volvenza-sim", "Fattore di compressibilità Z: ")) << Digits7(s.Z)
+              << '\n'
               << "cv [J/(kg·K)]: " << Digits7(s.cv) << '\n'
               << "cp [J/(kg·K)]: " << Digits7(s.cp) << '\n'
-              << "Velocità del suono [m/s]: " << Digits7(s.w) << '\n';
+              << SimText(SIM_TEXT("volvenza-sim", "Velocità del suono [m/s]: ")) << Digits7(s.w)
+              << '\n';
     return 0;
 }
 

@@ -17,6 +17,7 @@
 #include "tools/volvenza-sim/GasCommand.h"
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
+#include "tools/volvenza-sim/SimText.h"
 
 namespace {
 
@@ -28,7 +29,8 @@ constexpr int kExitFile = 2;
 constexpr int kExitWarning = 3;
 constexpr int kExitUsage = 64;
 
-constexpr const char* kUsage =
+constexpr const char* kUsage = SIM_TEXT(
+    "volvenza-sim",
     "Uso:\n"
     "  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
     "      carica l'esempio, lo simula e salva il file di simulazione\n"
@@ -67,7 +69,7 @@ constexpr const char* kUsage =
     "2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione\n"
     "interrotta da \"PRECARICA VOLVENZA TROPPO ALTA\" (risultati parziali scritti);\n"
     "64 uso errato, o un file di uscita che è il file di ingresso o l'altro file di\n"
-    "uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.\n";
+    "uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.\n");
 
 // Messages go to stderr; a question about a movement with both times at zero
 // is answered Yes, as a user letting the run go on would, and noted.
@@ -75,22 +77,33 @@ class ConsoleUi : public NullEngineUi {
   public:
     MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
                               const std::string& title) override {
-        std::cerr << text << '\n';
+        std::cerr << SimText(text) << '\n';
         MessageAnswer answer = NullEngineUi::ShowMessage(text, icon, buttons, title);
         if (buttons == MessageButtons::YesNo) {
-            std::cerr << "(risposta automatica: Sì)\n";
+            std::cerr << SimText(SIM_TEXT("volvenza-sim", "(risposta automatica: Sì)")) << '\n';
         }
         return answer;
     }
 };
 
+// The message with %1 and %2 replaced, as the catalogue lists it.
+std::string Fill(const std::string& pattern, const std::vector<std::string>& parts) {
+    std::string out = pattern;
+    for (size_t i = parts.size(); i-- > 0;) {
+        const std::string marker = "%" + std::to_string(i + 1);
+        const size_t at = out.find(marker);
+        if (at != std::string::npos) out.replace(at, marker.size(), parts[i]);
+    }
+    return out;
+}
+
 int Fail(const std::string& message, int code) {
-    std::cerr << message << '\n';
+    std::cerr << SimText(message) << '\n';
     return code;
 }
 
 int Usage() {
-    std::cerr << kUsage;
+    std::cerr << SimText(kUsage);
     return kExitUsage;
 }
 
@@ -117,13 +130,17 @@ std::optional<std::string> OverlappingFiles(const std::optional<std::string>& in
                                             const std::vector<std::string>& outputs) {
     for (size_t i = 0; i < outputs.size(); ++i) {
         if (in && SameFile(outputs[i], *in)) {
-            return "Il file di uscita " + outputs[i] + " è il file di ingresso " + *in +
-                   ": nulla è stato scritto.";
+            return Fill(SIM_TEXT("volvenza-sim",
+                                 "Il file di uscita %1 è il file di ingresso %2: nulla è stato "
+                                 "scritto."),
+                        {outputs[i], *in});
         }
         for (size_t j = i + 1; j < outputs.size(); ++j) {
             if (SameFile(outputs[i], outputs[j])) {
-                return "I file di uscita " + outputs[i] + " e " + outputs[j] +
-                       " sono lo stesso file: nulla è stato scritto.";
+                return Fill(SIM_TEXT("volvenza-sim",
+                                     "I file di uscita %1 e %2 sono lo stesso file: nulla è stato "
+                                     "scritto."),
+                            {outputs[i], outputs[j]});
             }
         }
     }
@@ -168,7 +185,7 @@ bool TakeExport(std::vector<std::string>& args, std::optional<std::string>& tabl
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kUsage;
+        std::cout << SimText(kUsage);
         return kExitDone;
     }
     if (args.empty()) return Usage();
@@ -208,7 +225,10 @@ int main(int argc, char** argv) {
     if (command == "export" && args.size() == 2 && !table) {
         if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);
         if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
-        auto err = csv ? ExportResultsCsv(state, args[1]) : ExportResultsText(state, args[1]);
+        // The CSV follows the language: the decimal point in English.
+        auto err =
+            csv ? ExportResultsCsv(state, args[1], ResultsCsvFormat(SimInEnglish() ? '.' : ','))
+                : ExportResultsText(state, args[1]);
         if (err) return Fail(*err, kExitFile);
         return kExitDone;
     }

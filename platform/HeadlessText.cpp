@@ -1,0 +1,182 @@
+#include "platform/HeadlessText.h"
+
+#include <vector>
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include "platform/Language.h"
+
+namespace volvenza {
+namespace {
+
+constexpr const char* kContext = "volvenza::HeadlessText";
+
+// Every message, whole or with its variable parts as %1, %2...; a whole
+// message comes before the patterns it would also match.
+constexpr const char* kMessages[] = {
+    // The checks before a run.
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Hai lasciato il tempo di ciclo a 0, la simulazione non può partire"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Il tempo di ciclo deve essere compreso tra 0 e 327,67 s, la simulazione "
+                      "non può partire"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "I valori iniziali non possono essere negativi e la temperatura deve "
+                      "superare -273,16 °C, la simulazione non può partire"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Non ci sono movimenti, la simulazione non può partire"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La simulazione verrà interrotta, corregere il problema e riavviarla."),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "ATTENZIONE !!!!! PRECARICA VOLVENZA TROPPO ALTA"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Il valore di %1 non è un numero valido, la simulazione non può partire"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La portata del movimento %1 non è un numero valido. La simulazione verrà "
+                      "interrotta, correggere il dato e riavviarla."),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Il tempo iniziale e finale del movimento %1 sono stati lasciati a 0. Si "
+                      "vuole procedere comunque?"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Il tempo finale del movimento %1 è uguale o minore del tempo iniziale. La "
+                      "simulazione verà interrotta, correggere il dato e riavviarla."),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La temperatura minima deve essere minore o uguale alla temperatura di "
+                      "lavoro tc e la massima maggiore o uguale"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "%1, la simulazione non può partire"),
+    // The initial-data boxes named in the messages above.
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Tempo ciclo"),
+    // The gas laws.
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "L'esponente della politropica deve essere compreso tra 1 e 1,67 (ora %1)"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Le temperature di carica e di lavoro devono essere sopra lo zero assoluto"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Le pressioni assolute di precarica e massima devono essere maggiori di 0"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Temperatura di %1 °C (%2 K) fuori dal campo dell'equazione dell'azoto, da "
+                      "63,151 a 1000 K"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Pressione di %1 bar assoluti fuori dal campo dell'equazione dell'azoto, da "
+                      "0 a 22000 bar"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "A %1 °C e %2 bar assoluti l'azoto è solido (pressione di fusione %3 bar)"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Densità dell'azoto non trovata a %1 K e %2 bar assoluti"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Temperatura dell'azoto non trovata per l'entropia %1 J/(kg K) a %2 kg/m3"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Il volume nominale del gas deve essere maggiore di 0"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Il passo di simulazione deve essere maggiore di 0"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La costante di tempo termica deve essere maggiore o uguale a 0 (ora %1 s)"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Precarica: %1"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Pressione massima: %1"),
+    // The boxes of "Modello del gas".
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "L'esponente n deve essere un numero compreso tra 1 e 1,67"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La costante di tempo termica deve essere un numero maggiore o uguale a 0, "
+                      "oppure vuota per un tempo infinito"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La temperatura di carica deve essere un numero maggiore di -273,15 °C"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La temperatura minima deve essere un numero maggiore di -273,15 °C, "
+                      "oppure vuota per la temperatura di lavoro tc"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La temperatura massima deve essere un numero maggiore di -273,15 °C, "
+                      "oppure vuota per la temperatura di lavoro tc"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La temperatura minima non può superare la massima"),
+    // The boxes that take numbers.
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "ATTENZIONE!!!! Usare la virgola '','' e no il punto ''.'' per i decimali"),
+    // The files.
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Impossibile salvare il file %1."),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Impossibile aprire il file %1."),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Il file %1 non è un file di simulazione valido (riga %2)."),
+};
+
+struct Pattern {
+    const char* source;
+    QRegularExpression match;
+};
+
+// The source with its %n parts turned into captures, the rest literal.
+QRegularExpression Compile(const QString& source) {
+    static const QRegularExpression marker(QStringLiteral("%[1-9]"));
+    QString expression;
+    int from = 0;
+    for (const auto& m : marker.globalMatch(source)) {
+        expression += QRegularExpression::escape(source.mid(from, m.capturedStart() - from));
+        expression += QStringLiteral("(.*)");
+        from = m.capturedEnd();
+    }
+    expression += QRegularExpression::escape(source.mid(from));
+    return QRegularExpression(QRegularExpression::anchoredPattern(expression),
+                              QRegularExpression::DotMatchesEverythingOption);
+}
+
+const std::vector<Pattern>& Patterns() {
+    static const std::vector<Pattern> patterns = [] {
+        std::vector<Pattern> list;
+        for (const char* source : kMessages)
+            list.push_back({source, Compile(QString::fromUtf8(source))});
+        return list;
+    }();
+    return patterns;
+}
+
+// A number as the libraries write it: decimal comma, maybe an exponent.
+QString LocalNumber(const QString& part) {
+    static const QRegularExpression number(
+        QStringLiteral("^-?[0-9]+(,[0-9]+)?([eE][-+]?[0-9]+)?$"));
+    if (!number.match(part).hasMatch()) return QString();
+    QString local = part;
+    return local.replace(QLatin1Char(','), QLatin1Char(UiDecimalSeparator()));
+}
+
+// The pattern with %1, %2... replaced in one pass, so that a part holding
+// "%1" (a file name may) stays as it is.
+QString Fill(const QString& pattern, const QStringList& parts) {
+    QString out;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar next = i + 1 < pattern.size() ? pattern[i + 1] : QChar();
+        const int n = next.digitValue();
+        if (pattern[i] == QLatin1Char('%') && n >= 1 && n <= parts.size()) {
+            out += parts[n - 1];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
+QString Translate(const QString& text, int depth) {
+    if (depth > 4) return text;
+    for (const Pattern& p : Patterns()) {
+        const QRegularExpressionMatch m = p.match.match(text);
+        if (!m.hasMatch()) continue;
+        QStringList parts;
+        for (int i = 1; i <= m.lastCapturedIndex(); ++i) {
+            const QString part = m.captured(i);
+            const QString number = LocalNumber(part);
+            parts << (number.isEmpty() ? Translate(part, depth + 1) : number);
+        }
+        return Fill(QCoreApplication::translate(kContext, p.source), parts);
+    }
+    return text;
+}
+
+}  // namespace
+
+QString HeadlessText(const std::string& italian) {
+    return Translate(QString::fromStdString(italian), 0);
+}
+
+}  // namespace volvenza

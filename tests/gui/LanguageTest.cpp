@@ -1,0 +1,236 @@
+// The program in the language its locale asks for (registered with
+// LANG=en_US.UTF-8 and with LANG=C.UTF-8): no window, menu, tooltip or
+// message shows a word of the other language. The words of each language
+// are read from the catalogue: those of the Italian sources that no English
+// translation uses, and the other way round.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include "documents/SimulationFile.h"
+#include "entry/DatiIniziali.h"
+#include "platform/HeadlessText.h"
+#include "platform/Language.h"
+#include "platform/Translations.h"
+#include "shell/AvanzamentoSimulazione.h"
+#include "shell/CommandLine.h"
+#include "shell/frmSplash.h"
+#include "tests/gui/GuiTesting.h"
+
+using namespace volvenza;
+using namespace volvenza::testing;
+
+namespace {
+
+QSet<QString> Words(const QString& text) {
+    static const QRegularExpression word(QStringLiteral("[A-Za-zÀ-ÿ]{3,}"));
+    QSet<QString> words;
+    // Addresses read the same in every language.
+    static const QRegularExpression address(QStringLiteral("\\S+@\\S+|\\S+\\.com\\b"));
+    QString plain = text;
+    plain.remove(QLatin1Char('&')).remove(address);
+    for (const auto& match : word.globalMatch(plain)) words.insert(match.captured().toLower());
+    return words;
+}
+
+// The words only the sources use (Italian) or only the translations use
+// (English).
+struct Vocabulary {
+    QSet<QString> italian;
+    QSet<QString> english;
+};
+
+Vocabulary ReadVocabulary() {
+    QFile file(QStringLiteral(VOLVENZA_CATALOGUE));
+    Vocabulary v;
+    if (!file.open(QIODevice::ReadOnly)) return v;
+    QXmlStreamReader xml(&file);
+    QSet<QString> sources, translations;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.isStartElement() && xml.name() == QLatin1String("source")) {
+            sources += Words(xml.readElementText());
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+            translations += Words(xml.readElementText());
+        } else {
+            xml.readNext();
+        }
+    }
+    v.italian = sources - translations;
+    v.english = translations - sources;
+    return v;
+}
+
+// Every text a user can see or hear in `root` and its descendants.
+QStringList Texts(const QWidget& root) {
+    QStringList texts{root.windowTitle(), root.toolTip()};
+    for (const QWidget* w : root.findChildren<QWidget*>()) {
+        texts << w->windowTitle() << w->toolTip() << w->accessibleName();
+        if (auto* label = qobject_cast<const QLabel*>(w)) texts << label->text();
+        if (auto* button = qobject_cast<const QAbstractButton*>(w)) texts << button->text();
+        if (auto* group = qobject_cast<const QGroupBox*>(w)) texts << group->title();
+        if (auto* menu = qobject_cast<const QMenu*>(w)) texts << menu->title();
+        if (auto* combo = qobject_cast<const QComboBox*>(w)) {
+            for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+        }
+        if (auto* tabs = qobject_cast<const QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+        }
+        if (auto* header = qobject_cast<const QHeaderView*>(w); header && header->model()) {
+            for (int i = 0; i < header->count(); ++i) {
+                for (int role : {Qt::DisplayRole, Qt::ToolTipRole}) {
+                    texts << header->model()->headerData(i, header->orientation(), role).toString();
+                }
+            }
+        }
+    }
+    for (const QAction* action : root.findChildren<QAction*>()) {
+        texts << action->text() << action->toolTip();
+    }
+    return texts;
+}
+
+}  // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void noWordOfTheOtherLanguage();
+    void messagesOfTheLibrariesWithTheirParts();
+    void numbersShownInTheLanguageAndFilesAlike();
+
+  private:
+    QStringList Foreign(const QStringList& texts) const;
+    QSet<QString> foreign_;
+};
+
+void LanguageTest::initTestCase() {
+    SetUiLanguage(LanguageFromEnvironment());
+    QVERIFY(InstallTranslations(*qApp, CurrentUiLanguage()) || !UseEnglish());
+    const Vocabulary words = ReadVocabulary();
+    QVERIFY2(words.italian.size() > 100 && words.english.size() > 100, VOLVENZA_CATALOGUE);
+    foreign_ = UseEnglish() ? words.italian : words.english;
+}
+
+QStringList LanguageTest::Foreign(const QStringList& texts) const {
+    QStringList found;
+    for (const QString& text : texts) {
+        if (Words(text).intersects(foreign_)) found << text;
+    }
+    found.removeDuplicates();
+    return found;
+}
+
+void LanguageTest::noWordOfTheOtherLanguage() {
+    Shell shell(ProgramChildWindows());
+    shell.main->show();
+    shell.Button("Esempio")->trigger();
+    shell.Button("Simulazione")->trigger();
+    for (const char* name : {"DatiIniziali", "InserimentoDati", "Ciclo", "Grafico", "Tabella"}) {
+        QVERIFY(shell.main->ShowChildWindow(QString::fromLatin1(name)) != nullptr);
+    }
+    QStringList texts = Texts(*shell.main);
+
+    // The modal dialogs of the menus, each read while it is open.
+    for (const char* entry : {"mnuViewOptions", "mnuCalcoloModelloGas", "mnuHelpAbout"}) {
+        shell.dialogs.QueueModal([&texts](QDialog& dialog) {
+            texts << Texts(dialog);
+            dialog.reject();
+        });
+        shell.Menu(entry)->trigger();
+    }
+    // A question, a file dialog and a refusal of the run.
+    shell.dialogs.QueueAnswer(MessageAnswer::Cancel);
+    shell.Menu("mnuFileNew")->trigger();
+    shell.Menu("mnuFileOpen")->trigger();
+    Named<QLineEdit>(shell.main.get(), QStringLiteral("TTT"))->setText(QStringLiteral("0"));
+    shell.Button("Simulazione")->trigger();
+    for (const DialogCall& call : shell.dialogs.Calls())
+        texts << call.text << call.title << call.filter;
+    QCOMPARE(shell.dialogs.Messages().size(), size_t(2));
+
+    frmSplash splash;
+    AvanzamentoSimulazione progress;
+    texts << Texts(splash) << Texts(progress);
+    const QStringList found = Foreign(texts);
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+}
+
+// A message carrying another, with numbers and a file name among its parts.
+void LanguageTest::messagesOfTheLibrariesWithTheirParts() {
+    const std::string nested =
+        "Pressione massima: A -200,5 °C e 3000 bar assoluti l'azoto è solido (pressione di "
+        "fusione 1234,5 bar), la simulazione non può partire";
+    const std::string file =
+        "Il file /tmp/100%1 riga,2.vlz non è un file di simulazione valido (riga 12).";
+    const std::string unknown = "Un messaggio che nessuno ha elencato";
+    const QString usage = InTerminalLanguage(
+        *TerminalRequest({QStringLiteral("volvenza"), QStringLiteral("--help")}));
+    QVERIFY(usage.startsWith(UseEnglish() ? QStringLiteral("Usage: volvenza")
+                                          : QStringLiteral("Uso: volvenza")));
+    if (!UseEnglish()) {
+        for (const std::string& text : {nested, file, unknown}) {
+            QCOMPARE(HeadlessText(text), QString::fromStdString(text));
+        }
+        return;
+    }
+    QCOMPARE(HeadlessText(nested),
+             QStringLiteral("Maximum pressure: At -200.5 °C and 3000 bar absolute nitrogen is "
+                            "solid (melting pressure 1234.5 bar), the simulation cannot start"));
+    QCOMPARE(HeadlessText(file),
+             QStringLiteral("The file /tmp/100%1 riga,2.vlz is not a valid simulation file (line "
+                            "12)."));
+    QCOMPARE(HeadlessText(unknown), QString::fromStdString(unknown));
+}
+
+// Boxes and tables show the language's decimal separator and read either;
+// the simulation file is the same text whatever the language.
+void LanguageTest::numbersShownInTheLanguageAndFilesAlike() {
+    const QChar point = UseEnglish() ? QLatin1Char('.') : QLatin1Char(',');
+    const QChar other = UseEnglish() ? QLatin1Char(',') : QLatin1Char('.');
+    Shell shell(ProgramChildWindows());
+    shell.main->show();
+    shell.Button("Esempio")->trigger();
+    auto* data =
+        qobject_cast<DatiIniziali*>(shell.main->ShowChildWindow(QStringLiteral("DatiIniziali")));
+    QVERIFY(data != nullptr);
+    auto* volume = Named<QLineEdit>(data, QStringLiteral("TV0"));
+    volume->clear();
+    QTest::keyClicks(volume, QStringLiteral("1") + other + QStringLiteral("5"));
+    QCOMPARE(volume->text(), QStringLiteral("1") + point + QStringLiteral("5"));
+    CircuitData read = shell.state.Data;
+    QVERIFY(data->ReadBoxes(read));
+    QCOMPARE(read.V0, 1.5f);
+    QCOMPARE(shell.dialogs.Messages().size(), size_t(0));
+
+    shell.Button("Simulazione")->trigger();
+    shell.Button("Tabella")->trigger();
+    const auto* table = Named<QTableView>(shell.main.get(), QStringLiteral("DataGrid1"));
+    const QString time = table->model()->index(1, 0).data().toString();
+    QCOMPARE(time, QStringLiteral("0") + point + QStringLiteral("1"));
+    QVERIFY(!table->model()->index(1, 2).data().toString().contains(other));
+
+    const QString path = shell.temp.filePath(QStringLiteral("language.vlz"));
+    shell.dialogs.QueueFileName(path);
+    shell.Menu("mnuFileSaveAs")->trigger();
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().toStdString(), SimulationFileText(shell.state));
+}
+
+QTEST_MAIN(LanguageTest)
+#include "LanguageTest.moc"

@@ -1,0 +1,1199 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="it_IT">
+<context>
+    <name>volvenza-sim</name>
+    <message>
+        <source>Uso:
+  volvenza-sim gas T_C P_BAR_ABS
+      densità, fattore di compressibilità, calori specifici e velocità del suono
+      dell&apos;azoto alla temperatura T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
+</source>
+        <translation>Usage:
+  volvenza-sim gas T_C P_BAR_ABS
+      density, compressibility factor, specific heats and speed of sound
+      of nitrogen at the temperature T_C [°C] and the absolute pressure P_BAR_ABS [bar]
+</translation>
+    </message>
+    <message>
+        <source>Densità [kg/m3]: </source>
+        <translation>Density [kg/m3]: </translation>
+    </message>
+    <message>
+        <source>Fattore di compressibilità Z: </source>
+        <translation>Compressibility factor Z: </translation>
+    </message>
+    <message>
+        <source>Velocità del suono [m/s]: </source>
+        <translation>Speed of sound [m/s]: </translation>
+    </message>
+    <message>
+        <source>Uso:
+  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
+      carica l&apos;esempio, lo simula e salva il file di simulazione
+  volvenza-sim run IN.vlz OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
+      carica dati iniziali e movimenti da IN.vlz, simula e salva in OUT.vlz
+  volvenza-sim export IN.vlz TABLE.txt
+      scrive i risultati memorizzati in IN.vlz come tabella di testo
+  volvenza-sim export IN.vlz TABLE.csv --csv
+      scrive ogni punto dei risultati come CSV (t;V;P;Qt;Qs, virgola decimale)
+  volvenza-sim report IN.vlz OUT.pdf
+      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico
+  volvenza-sim gas T_C P_BAR_ABS
+      proprietà dell&apos;azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
+  volvenza-sim --help
+
+Opzioni del gas (numeri con la virgola o con il punto):
+  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita), gas ideale
+                                politropico, azoto reale
+  --n N                         esponente della politropica del gas ideale, da 1 a
+                                1,67 (predefinito 1,4)
+  --tau S                       costante di tempo termica dell&apos;azoto reale in secondi,
+                                0 isoterma, inf adiabatica (predefinita)
+  --charge-temp C               temperatura a cui è data la precarica [°C] per il gas
+                                ideale e l&apos;azoto reale (predefinita 20)
+  --envelope TMIN TMAX          simula anche alla temperatura di lavoro minima e
+                                massima [°C], con la stessa carica
+  --summary                     scrive per ogni temperatura la pressione minima
+                                (relativa per il gas ideale e l&apos;azoto), il suo istante,
+                                la fine della simulazione e la temperatura massima del gas
+Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.
+
+I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di
+ingresso o l&apos;altro file di uscita.
+
+Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);
+2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione
+interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; (risultati parziali scritti);
+64 uso errato, o un file di uscita che è il file di ingresso o l&apos;altro file di
+uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
+</source>
+        <translation>Usage:
+  volvenza-sim example OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
+      loads the example, simulates it and saves the simulation file
+  volvenza-sim run IN.vlz OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
+      loads initial data and movements from IN.vlz, simulates and saves to OUT.vlz
+  volvenza-sim export IN.vlz TABLE.txt
+      writes the results stored in IN.vlz as a text table
+  volvenza-sim export IN.vlz TABLE.csv --csv
+      writes every result point as CSV (t,V,P,Qt,Qs with the decimal point in
+      English; t;V;P;Qt;Qs with the decimal comma in Italian)
+  volvenza-sim report IN.vlz OUT.pdf
+      writes the whole report as PDF: initial data, movements, table, chart
+  volvenza-sim gas T_C P_BAR_ABS
+      properties of nitrogen at T_C [°C] and the absolute pressure P_BAR_ABS [bar]
+  volvenza-sim --help
+
+Gas options (numbers with the comma or the point):
+  --gas classic|ideal|nitrogen  gas law: classic (the default), polytropic ideal
+                                gas, real nitrogen
+  --n N                         polytropic exponent of the ideal gas, from 1 to
+                                1.67 (default 1.4)
+  --tau S                       thermal time constant of real nitrogen in seconds,
+                                0 isothermal, inf adiabatic (the default)
+  --charge-temp C               temperature at which the precharge is given [°C] for
+                                the ideal gas and real nitrogen (default 20)
+  --envelope TMIN TMAX          also simulates at the minimum and maximum working
+                                temperature [°C], with the same charge
+  --summary                     writes for each temperature the lowest pressure
+                                (gauge for the ideal gas and nitrogen), its time,
+                                the end of the simulation and the highest gas temperature
+The simulation file keeps only the results at the working temperature tc.
+
+The output files are written all or none, and none may be the input file
+or the other output file.
+
+Exit status: 0 done; 1 data refused by the checks (nothing written);
+2 file unreadable, invalid or not writable (nothing written); 3 simulation
+stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; (partial results written);
+64 wrong usage, or an output file that is the input file or the other output
+file (nothing written); 69 report in a volvenza-sim built without Qt.
+</translation>
+    </message>
+    <message>
+        <source>(risposta automatica: Sì)</source>
+        <translation>(automatic answer: Yes)</translation>
+    </message>
+    <message>
+        <source>Il file di uscita %1 è il file di ingresso %2: nulla è stato scritto.</source>
+        <translation>The output file %1 is the input file %2: nothing was written.</translation>
+    </message>
+    <message>
+        <source>I file di uscita %1 e %2 sono lo stesso file: nulla è stato scritto.</source>
+        <translation>The output files %1 and %2 are the same file: nothing was written.</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::ActuatorPages</name>
+    <message>
+        <source>CILINDRO SEMPLICE STELO USCENTE</source>
+        <translation>SINGLE-ROD CYLINDER, EXTENDING</translation>
+    </message>
+    <message>
+        <source>CILINDRO SEMPLICE STELO ENTRANTE</source>
+        <translation>SINGLE-ROD CYLINDER, RETRACTING</translation>
+    </message>
+    <message>
+        <source>PISTONE DIFFERENZIALE</source>
+        <translation>DIFFERENTIAL PISTON</translation>
+    </message>
+    <message>
+        <source>MOTORE</source>
+        <translation>MOTOR</translation>
+    </message>
+    <message>
+        <source>[cm3/giro]</source>
+        <translation>[cm3/rev]</translation>
+    </message>
+    <message>
+        <source>[rpm]</source>
+        <translation>[rpm]</translation>
+    </message>
+    <message>
+        <source>PALMOLA</source>
+        <translation>VANE ACTUATOR</translation>
+    </message>
+    <message>
+        <source>CILINDRO DOPPIO STELO</source>
+        <translation>DOUBLE-ROD CYLINDER</translation>
+    </message>
+    <message>
+        <source>CILINDRO SEMPLICE EFFETTO</source>
+        <translation>SINGLE-ACTING CYLINDER</translation>
+    </message>
+    <message>
+        <source>Cilindro stelo semplice uscente</source>
+        <translation>Single-rod cylinder, extending</translation>
+    </message>
+    <message>
+        <source>Cilindro stelo semplice rientrante</source>
+        <translation>Single-rod cylinder, retracting</translation>
+    </message>
+    <message>
+        <source>Motore</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Cilindro a doppio stelo</source>
+        <translation>Double-rod cylinder</translation>
+    </message>
+    <message>
+        <source>Cilindro a semplice effetto esce</source>
+        <translation>Single-acting cylinder, extending</translation>
+    </message>
+    <message>
+        <source>Palmola</source>
+        <translation>Vane actuator</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::AvanzamentoSimulazione</name>
+    <message>
+        <source>Stato simulazione</source>
+        <translation>Simulation status</translation>
+    </message>
+    <message>
+        <source>avanzamento simulazione</source>
+        <translation>simulation progress</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::Ciclo</name>
+    <message>
+        <source>Ciclo</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Raggiunto il numero massimo di 1000 movimenti</source>
+        <translation>The maximum of 1000 movements has been reached</translation>
+    </message>
+    <message>
+        <source>Sei sicuro di voler eliminare questo movimento</source>
+        <translation>Are you sure you want to delete this movement</translation>
+    </message>
+    <message>
+        <source>Sei sicuro di voler eliminare questi %1 movimenti</source>
+        <translation>Are you sure you want to delete these %1 movements</translation>
+    </message>
+    <message>
+        <source>Aggiunta di un movimento</source>
+        <translation>Adding a movement</translation>
+    </message>
+    <message>
+        <source>Duplicazione di movimenti</source>
+        <translation>Duplicating movements</translation>
+    </message>
+    <message>
+        <source>Movimenti incollati</source>
+        <translation>Pasted movements</translation>
+    </message>
+    <message>
+        <source>Spostamento di movimenti</source>
+        <translation>Moving movements</translation>
+    </message>
+    <message>
+        <source>Aggiungi</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Aggiunge sotto la riga corrente un movimento del suo tipo (Ctrl+Invio); la freccia sceglie il tipo</source>
+        <translation>Adds a movement of its kind below the current row (Ctrl+Enter); the arrow chooses the kind</translation>
+    </message>
+    <message>
+        <source>Duplica</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Duplica le righe selezionate (Ctrl+D)</source>
+        <translation>Duplicates the selected rows (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Elimina le righe selezionate (Canc)</source>
+        <translation>Deletes the selected rows (Del)</translation>
+    </message>
+    <message>
+        <source>Su</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Sposta le righe selezionate in su (Alt+Freccia su)</source>
+        <translation>Moves the selected rows up (Alt+Up arrow)</translation>
+    </message>
+    <message>
+        <source>Giù</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Sposta le righe selezionate in giù (Alt+Freccia giù)</source>
+        <translation>Moves the selected rows down (Alt+Down arrow)</translation>
+    </message>
+    <message>
+        <source>Copia</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copia le righe selezionate negli appunti, come testo per un foglio di calcolo (Ctrl+C)</source>
+        <translation>Copies the selected rows to the clipboard, as text for a spreadsheet (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Incolla sotto la riga corrente i movimenti copiati (Ctrl+V)</source>
+        <translation>Pastes the copied movements below the current row (Ctrl+V)</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Annulla l&apos;ultima modifica della tabella (Ctrl+Z)</source>
+        <translation>Undoes the last change to the table (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Ripete la modifica annullata (Ctrl+Y)</source>
+        <translation>Redoes the undone change (Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>Gli appunti non contengono movimenti da incollare.</source>
+        <translation>The clipboard holds no movements to paste.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: la riga %1 degli appunti ha %2 celle separate da tabulazioni invece di 11 o 12.</source>
+        <translation>Cannot paste the movements: line %1 of the clipboard has %2 tab-separated cells instead of 11 or 12.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il tipo «%2» non è uno dei tipi di movimento.</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard the kind &quot;%2&quot; is not a kind of movement.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 non è un numero.</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard the value &quot;%2&quot; of %3 is not a number.</translation>
+    </message>
+    <message>
+        <source>Modifica del movimento %1</source>
+        <translation>Editing movement %1</translation>
+    </message>
+    <message>
+        <source>Cambio di tipo del movimento %1</source>
+        <translation>Changing the kind of movement %1</translation>
+    </message>
+    <message>
+        <source>Eliminazione di movimenti</source>
+        <translation>Deleting movements</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::CommandLine</name>
+    <message>
+        <source>Uso: volvenza [OPZIONI] [FILE.vlz]
+Dimensiona un accumulatore idraulico a gas: simula il ciclo della macchina e
+mostra volume, pressione e portate.
+
+  FILE.vlz       apre il file di simulazione all&apos;avvio
+  -h, --help     mostra questo aiuto ed esce
+  -v, --version  mostra la versione ed esce
+
+Sono accettate anche le opzioni di Qt, per esempio -platform.
+Per il lavoro senza finestre: volvenza-sim --help.
+</source>
+        <translation>Usage: volvenza [OPTIONS] [FILE.vlz]
+Sizes a gas-charged hydraulic accumulator: simulates the machine cycle and
+shows volume, pressure and flows.
+
+  FILE.vlz       opens the simulation file at start-up
+  -h, --help     shows this help and exits
+  -v, --version  shows the version and exits
+
+Qt&apos;s options are accepted too, for example -platform.
+For work without windows: volvenza-sim --help.
+</translation>
+    </message>
+    <message>
+        <source>volvenza: opzione sconosciuta %1
+</source>
+        <translation>volvenza: unknown option %1
+</translation>
+    </message>
+    <message>
+        <source>volvenza: si può aprire un solo file di simulazione alla volta
+</source>
+        <translation>volvenza: only one simulation file can be opened at a time
+</translation>
+    </message>
+    <message>
+        <source>Per l&apos;uso: volvenza --help
+</source>
+        <translation>For usage: volvenza --help
+</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::CycleDiagram</name>
+    <message>
+        <source>Qt [dm3/min]</source>
+        <translation>Qt [dm3/min]</translation>
+    </message>
+    <message>
+        <source>Qp</source>
+        <translation>Qp</translation>
+    </message>
+    <message>
+        <source>P [bar]</source>
+        <translation>P [bar]</translation>
+    </message>
+    <message>
+        <source>t [s]</source>
+        <translation>t [s]</translation>
+    </message>
+    <message>
+        <source>Movimento %1: %2
+Ti %3 s, Tf %4 s, Qm %5 dm3/min</source>
+        <translation>Movement %1: %2
+Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
+    </message>
+    <message>
+        <source>t %1 s: Qt %2 dm3/min, Qp %3 dm3/min</source>
+        <translation>t %1 s: Qt %2 dm3/min, Qp %3 dm3/min</translation>
+    </message>
+    <message>
+        <source>t %1 s: P %2 bar</source>
+        <translation>t %1 s: P %2 bar</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::CycleTableModel</name>
+    <message>
+        <source>Tipo</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Tipo di attuatore</source>
+        <translation>Kind of actuator</translation>
+    </message>
+    <message>
+        <source>Tempo di inizio</source>
+        <translation>Start time</translation>
+    </message>
+    <message>
+        <source>Tempo di fine</source>
+        <translation>End time</translation>
+    </message>
+    <message>
+        <source>Alesaggio</source>
+        <translation>Bore</translation>
+    </message>
+    <message>
+        <source>Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto</source>
+        <translation>Rod diameter; plunger diameter in the single-acting cylinder</translation>
+    </message>
+    <message>
+        <source>Corsa</source>
+        <translation>Stroke</translation>
+    </message>
+    <message>
+        <source>C [cm3/giro]</source>
+        <translation>C [cm3/rev]</translation>
+    </message>
+    <message>
+        <source>Cilindrata del motore</source>
+        <translation>Motor displacement</translation>
+    </message>
+    <message>
+        <source>Velocità del motore</source>
+        <translation>Motor speed</translation>
+    </message>
+    <message>
+        <source>Cilindrata unitaria della palmola</source>
+        <translation>Vane actuator displacement per degree</translation>
+    </message>
+    <message>
+        <source>Angolo di rotazione della palmola</source>
+        <translation>Vane actuator rotation angle</translation>
+    </message>
+    <message>
+        <source>Portata assorbita fra Ti e Tf</source>
+        <translation>Flow drawn between Ti and Tf</translation>
+    </message>
+    <message>
+        <source>Valore non valido in %1: resta %2</source>
+        <translation>Invalid value in %1: %2 is kept</translation>
+    </message>
+    <message>
+        <source>Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento</source>
+        <translation>Tf is equal to or less than Ti: the simulation will stop at this movement</translation>
+    </message>
+    <message>
+        <source>Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà portata</source>
+        <translation>Ti and Tf are 0: the simulation will ask whether to go on, and the movement will draw no flow</translation>
+    </message>
+    <message>
+        <source>Il movimento comincia prima di 0 s</source>
+        <translation>The movement starts before 0 s</translation>
+    </message>
+    <message>
+        <source>Il movimento esce dal ciclo, che dura %1 s</source>
+        <translation>The movement runs past the cycle, which lasts %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::DatiIniziali</name>
+    <message>
+        <source>Inizializzazione</source>
+        <translation>Initial data</translation>
+    </message>
+    <message>
+        <source>Tempo ciclo</source>
+        <translation>Cycle time</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::Grafico</name>
+    <message>
+        <source>T(t) del gas</source>
+        <translation>Gas T(t)</translation>
+    </message>
+    <message>
+        <source>Grafico</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>ATTENZIONE!!!!, il quadrato deve essere interno al grafico</source>
+        <translation>WARNING!!!!, the square must be inside the chart</translation>
+    </message>
+    <message>
+        <source>Cancella grafico</source>
+        <translation>Clear chart</translation>
+    </message>
+    <message>
+        <source>Abilita/disabilita il collimatore</source>
+        <translation>Crosshair on/off</translation>
+    </message>
+    <message>
+        <source>Disegna in scala 1:1</source>
+        <translation>Draw at 1:1 scale</translation>
+    </message>
+    <message>
+        <source>Aggiiungi particolari al grafico</source>
+        <translation>Add details to the chart</translation>
+    </message>
+    <message>
+        <source>Differenza tra 2 punti</source>
+        <translation>Difference between 2 points</translation>
+    </message>
+    <message>
+        <source>Mostra/nascondi la temperatura del gas T(t)</source>
+        <translation>Show/hide the gas temperature T(t)</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::HeadlessText</name>
+    <message>
+        <source>Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire</source>
+        <translation>You left all the initial values at 0, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>Hai lasciato il tempo di ciclo a 0, la simulazione non può partire</source>
+        <translation>You left the cycle time at 0, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>Il tempo di ciclo deve essere compreso tra 0 e 327,67 s, la simulazione non può partire</source>
+        <translation>The cycle time must be between 0 and 327.67 s, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>I valori iniziali non possono essere negativi e la temperatura deve superare -273,16 °C, la simulazione non può partire</source>
+        <translation>The initial values cannot be negative and the temperature must be above -273.16 °C, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>Non ci sono movimenti, la simulazione non può partire</source>
+        <translation>There are no movements, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>La simulazione verrà interrotta, corregere il problema e riavviarla.</source>
+        <translation>The simulation will be stopped; correct the problem and start it again.</translation>
+    </message>
+    <message>
+        <source>ATTENZIONE !!!!! PRECARICA VOLVENZA TROPPO ALTA</source>
+        <translation>WARNING !!!!! VOLVENZA PRECHARGE TOO HIGH</translation>
+    </message>
+    <message>
+        <source>Il valore di %1 non è un numero valido, la simulazione non può partire</source>
+        <translation>The value of %1 is not a valid number, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>La portata del movimento %1 non è un numero valido. La simulazione verrà interrotta, correggere il dato e riavviarla.</source>
+        <translation>The flow of movement %1 is not a valid number. The simulation will be stopped; correct the value and start it again.</translation>
+    </message>
+    <message>
+        <source>Il tempo iniziale e finale del movimento %1 sono stati lasciati a 0. Si vuole procedere comunque?</source>
+        <translation>The start and end times of movement %1 were left at 0. Do you want to go on anyway?</translation>
+    </message>
+    <message>
+        <source>Il tempo finale del movimento %1 è uguale o minore del tempo iniziale. La simulazione verà interrotta, correggere il dato e riavviarla.</source>
+        <translation>The end time of movement %1 is equal to or less than its start time. The simulation will be stopped; correct the value and start it again.</translation>
+    </message>
+    <message>
+        <source>La temperatura minima deve essere minore o uguale alla temperatura di lavoro tc e la massima maggiore o uguale</source>
+        <translation>The minimum temperature must be less than or equal to the working temperature tc and the maximum greater than or equal to it</translation>
+    </message>
+    <message>
+        <source>%1, la simulazione non può partire</source>
+        <translation>%1, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>Tempo ciclo</source>
+        <translation>Cycle time</translation>
+    </message>
+    <message>
+        <source>L&apos;esponente della politropica deve essere compreso tra 1 e 1,67 (ora %1)</source>
+        <translation>The polytropic exponent must be between 1 and 1.67 (now %1)</translation>
+    </message>
+    <message>
+        <source>Le temperature di carica e di lavoro devono essere sopra lo zero assoluto</source>
+        <translation>The charge and working temperatures must be above absolute zero</translation>
+    </message>
+    <message>
+        <source>Le pressioni assolute di precarica e massima devono essere maggiori di 0</source>
+        <translation>The absolute precharge and maximum pressures must be greater than 0</translation>
+    </message>
+    <message>
+        <source>Temperatura di %1 °C (%2 K) fuori dal campo dell&apos;equazione dell&apos;azoto, da 63,151 a 1000 K</source>
+        <translation>Temperature of %1 °C (%2 K) outside the range of the nitrogen equation, from 63.151 to 1000 K</translation>
+    </message>
+    <message>
+        <source>Pressione di %1 bar assoluti fuori dal campo dell&apos;equazione dell&apos;azoto, da 0 a 22000 bar</source>
+        <translation>Pressure of %1 bar absolute outside the range of the nitrogen equation, from 0 to 22000 bar</translation>
+    </message>
+    <message>
+        <source>A %1 °C e %2 bar assoluti l&apos;azoto è solido (pressione di fusione %3 bar)</source>
+        <translation>At %1 °C and %2 bar absolute nitrogen is solid (melting pressure %3 bar)</translation>
+    </message>
+    <message>
+        <source>Densità dell&apos;azoto non trovata a %1 K e %2 bar assoluti</source>
+        <translation>Nitrogen density not found at %1 K and %2 bar absolute</translation>
+    </message>
+    <message>
+        <source>Temperatura dell&apos;azoto non trovata per l&apos;entropia %1 J/(kg K) a %2 kg/m3</source>
+        <translation>Nitrogen temperature not found for the entropy %1 J/(kg K) at %2 kg/m3</translation>
+    </message>
+    <message>
+        <source>Il volume nominale del gas deve essere maggiore di 0</source>
+        <translation>The nominal gas volume must be greater than 0</translation>
+    </message>
+    <message>
+        <source>Il passo di simulazione deve essere maggiore di 0</source>
+        <translation>The simulation step must be greater than 0</translation>
+    </message>
+    <message>
+        <source>La costante di tempo termica deve essere maggiore o uguale a 0 (ora %1 s)</source>
+        <translation>The thermal time constant must be greater than or equal to 0 (now %1 s)</translation>
+    </message>
+    <message>
+        <source>Precarica: %1</source>
+        <translation>Precharge: %1</translation>
+    </message>
+    <message>
+        <source>Pressione massima: %1</source>
+        <translation>Maximum pressure: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;esponente n deve essere un numero compreso tra 1 e 1,67</source>
+        <translation>The exponent n must be a number between 1 and 1.67</translation>
+    </message>
+    <message>
+        <source>La costante di tempo termica deve essere un numero maggiore o uguale a 0, oppure vuota per un tempo infinito</source>
+        <translation>The thermal time constant must be a number greater than or equal to 0, or empty for an infinite time</translation>
+    </message>
+    <message>
+        <source>La temperatura di carica deve essere un numero maggiore di -273,15 °C</source>
+        <translation>The charge temperature must be a number greater than -273.15 °C</translation>
+    </message>
+    <message>
+        <source>La temperatura minima deve essere un numero maggiore di -273,15 °C, oppure vuota per la temperatura di lavoro tc</source>
+        <translation>The minimum temperature must be a number greater than -273.15 °C, or empty for the working temperature tc</translation>
+    </message>
+    <message>
+        <source>La temperatura massima deve essere un numero maggiore di -273,15 °C, oppure vuota per la temperatura di lavoro tc</source>
+        <translation>The maximum temperature must be a number greater than -273.15 °C, or empty for the working temperature tc</translation>
+    </message>
+    <message>
+        <source>La temperatura minima non può superare la massima</source>
+        <translation>The minimum temperature cannot exceed the maximum</translation>
+    </message>
+    <message>
+        <source>ATTENZIONE!!!! Usare la virgola &apos;&apos;,&apos;&apos; e no il punto &apos;&apos;.&apos;&apos; per i decimali</source>
+        <translation>WARNING!!!! Use the comma &apos;&apos;,&apos;&apos; and not the point &apos;&apos;.&apos;&apos; for decimals</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1.</source>
+        <translation>Cannot save the file %1.</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire il file %1.</source>
+        <translation>Cannot open the file %1.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è un file di simulazione valido (riga %2).</source>
+        <translation>The file %1 is not a valid simulation file (line %2).</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::InserimentoDati</name>
+    <message>
+        <source>Immissione dati</source>
+        <translation>Data entry</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Ricalcola</source>
+        <translation>Recompute</translation>
+    </message>
+    <message>
+        <source>Sei sicuro di voler eliminare questo movimento</source>
+        <translation>Are you sure you want to delete this movement</translation>
+    </message>
+    <message>
+        <source>Raggiunto il numero massimo di 1000 movimenti</source>
+        <translation>The maximum of 1000 movements has been reached</translation>
+    </message>
+    <message>
+        <source>Valore non valido: resta </source>
+        <translation>Invalid value: kept </translation>
+    </message>
+    <message>
+        <source>Movimento precedente</source>
+        <translation>Previous movement</translation>
+    </message>
+    <message>
+        <source>Movimento successivo</source>
+        <translation>Next movement</translation>
+    </message>
+    <message>
+        <source>Movimento %1 di %2</source>
+        <translation>Movement %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::QtDialogs</name>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Sì</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::Report</name>
+    <message>
+        <source>Cilindrata: </source>
+        <translation>Displacement: </translation>
+    </message>
+    <message>
+        <source>N° giri: </source>
+        <translation>Speed: </translation>
+    </message>
+    <message>
+        <source>Cil. uni.: </source>
+        <translation>Displ./deg.: </translation>
+    </message>
+    <message>
+        <source>Angolo rot.: </source>
+        <translation>Rot. angle: </translation>
+    </message>
+    <message>
+        <source>Tempo di ciclo: </source>
+        <translation>Cycle time: </translation>
+    </message>
+    <message>
+        <source>Numero movimenti: </source>
+        <translation>Number of movements: </translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::StatusBar</name>
+    <message>
+        <source>Stato</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::Tabella</name>
+    <message>
+        <source>Tabella</source>
+        <translation>Table</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::frmAbout</name>
+    <message>
+        <source>Informazioni su Progetto1</source>
+        <translation>About Progetto1</translation>
+    </message>
+    <message>
+        <source>E-mail: </source>
+        <translation>E-mail: </translation>
+    </message>
+    <message>
+        <source>Web: </source>
+        <translation>Web: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Questo programma è stato realizzato da Quarzel. Tutti i diritti riservati.</source>
+        <translation>This program was made by Quarzel. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Fax: non disponibile</source>
+        <translation>Fax: not available</translation>
+    </message>
+    <message>
+        <source>Volvenza è stato ideato da Quarzel. Scriveteci per domande e suggerimenti.</source>
+        <translation>Volvenza was designed by Quarzel. Write to us with questions and suggestions.</translation>
+    </message>
+    <message>
+        <source>Versione %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::frmAggiungiParticolari</name>
+    <message>
+        <source>Aggiungi particolari</source>
+        <translation>Add details</translation>
+    </message>
+    <message>
+        <source>Retta del valore attuale della prearica di azoto dell&apos;volvenza (Pf)</source>
+        <translation>Line of the present nitrogen precharge of the accumulator (Pf)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::frmMain</name>
+    <message>
+        <source>Si è verificato un errore imprevisto.</source>
+        <translation>An unexpected error occurred.</translation>
+    </message>
+    <message>
+        <source>Nuova simulazione</source>
+        <translation>New simulation</translation>
+    </message>
+    <message>
+        <source>Carica simulazione</source>
+        <translation>Load simulation</translation>
+    </message>
+    <message>
+        <source>Salva simulazione</source>
+        <translation>Save simulation</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Valori iniziali</source>
+        <translation>Initial values</translation>
+    </message>
+    <message>
+        <source>Inserimento dei movimenti</source>
+        <translation>Movement entry</translation>
+    </message>
+    <message>
+        <source>Ciclo: tabella e diagramma dei tempi</source>
+        <translation>Cycle: table and timing diagram</translation>
+    </message>
+    <message>
+        <source>Inizio simulazione</source>
+        <translation>Start simulation</translation>
+    </message>
+    <message>
+        <source>Grafico</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Tabella</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Esempio</source>
+        <translation>Example</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Nu&amp;ovo</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Apri...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Sal&amp;va con nome...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>E&amp;sporta tabella...</source>
+        <translation>E&amp;xport table...</translation>
+    </message>
+    <message>
+        <source>Es&amp;porta grafico...</source>
+        <translation>Export c&amp;hart...</translation>
+    </message>
+    <message>
+        <source>Esporta &amp;CSV...</source>
+        <translation>Export &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Imposta pagina...</source>
+        <translation>Page Set&amp;up...</translation>
+    </message>
+    <message>
+        <source>S&amp;tampa...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Esporta P&amp;DF...</source>
+        <translation>Export P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Esci</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Visualizza</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Barra degli &amp;strumenti</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;Barra di stato</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>&amp;Opzioni...</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>&amp;Calcolo</source>
+        <translation>&amp;Calculation</translation>
+    </message>
+    <message>
+        <source>&amp;Ciclo</source>
+        <translation>&amp;Cycle</translation>
+    </message>
+    <message>
+        <source>&amp;Modello del gas...</source>
+        <translation>&amp;Gas model...</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nestra</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>&amp;Sovrapponi</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>Affianca &amp;orizzontalmente</source>
+        <translation>Tile &amp;Horizontally</translation>
+    </message>
+    <message>
+        <source>Affianca &amp;verticalmente</source>
+        <translation>Tile &amp;Vertically</translation>
+    </message>
+    <message>
+        <source>&amp;Disponi icone</source>
+        <translation>&amp;Arrange Icons</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>&amp;Sommario</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>&amp;Cerca argomento...</source>
+        <translation>&amp;Search for Help On...</translation>
+    </message>
+    <message>
+        <source>&amp;Informazioni su </source>
+        <translation>&amp;About </translation>
+    </message>
+    <message>
+        <source>&amp;Esempio</source>
+        <translation>&amp;Example</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)|*.pdf| Tutti i file (*.*)|*.* </source>
+        <translation>PDF (*.pdf)|*.pdf| All files (*.*)|*.* </translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)|*.csv| Tutti i file (*.*)|*.* </source>
+        <translation>CSV (*.csv)|*.csv| All files (*.*)|*.* </translation>
+    </message>
+    <message>
+        <source>Esporta PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Per esportare in PDF attivare la finestra da stampare: dati iniziali, movimenti, tabella o grafico.</source>
+        <translation>To export a PDF, activate the window to print: initial data, movements, table or chart.</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1.</source>
+        <translation>Cannot save the file %1.</translation>
+    </message>
+    <message>
+        <source>ATTENZIONE! Verranno azzerati tutti i valori e si inizierà una nuova simulazione, continuare?</source>
+        <translation>WARNING! All values will be cleared and a new simulation will start. Continue?</translation>
+    </message>
+    <message>
+        <source>Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* </source>
+        <translation>Volvenza (*.vlz)|*.vlz| All files (*.*)|*.* </translation>
+    </message>
+    <message>
+        <source>Testo (*.txt)|*.txt| Tutti i file (*.*)|*.* </source>
+        <translation>Text (*.txt)|*.txt| All files (*.*)|*.* </translation>
+    </message>
+    <message>
+        <source>Bitmap (*.bmp)|*.bmp| Tutti i file (*.*)|*.* </source>
+        <translation>Bitmap (*.bmp)|*.bmp| All files (*.*)|*.* </translation>
+    </message>
+    <message>
+        <source>Apri</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Salva con nome</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Imposta pagina</source>
+        <translation>Page Setup</translation>
+    </message>
+    <message>
+        <source>Impossibile iniziare una nuova simulazione.</source>
+        <translation>Cannot start a new simulation.</translation>
+    </message>
+    <message>
+        <source>Impossibile completare la stampa.</source>
+        <translation>Cannot complete the printing.</translation>
+    </message>
+    <message>
+        <source>Impossibile caricare l&apos;esempio.</source>
+        <translation>Cannot load the example.</translation>
+    </message>
+    <message>
+        <source>Impossibile completare la simulazione.</source>
+        <translation>Cannot complete the simulation.</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire il file %1.</source>
+        <translation>Cannot open the file %1.</translation>
+    </message>
+    <message>
+        <source>Impossibile visualizzare il Sommario della Guida. Nessun file della Guida associato al progetto.</source>
+        <translation>Cannot show the Help Contents. No Help file is associated with the project.</translation>
+    </message>
+    <message>
+        <source>Impossibile mostrare la tabella dei risultati.</source>
+        <translation>Cannot show the results table.</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::frmModelloGas</name>
+    <message>
+        <source>Modello del gas</source>
+        <translation>Gas model</translation>
+    </message>
+    <message>
+        <source>Legge del gas</source>
+        <translation>Gas law</translation>
+    </message>
+    <message>
+        <source>Costante di tempo vuota: nessuno scambio di calore. Temperature minima e massima vuote: uguali a tc, senza inviluppo.</source>
+        <translation>Empty time constant: no heat exchange. Empty minimum and maximum temperatures: equal to tc, no envelope.</translation>
+    </message>
+    <message>
+        <source>&amp;Classica</source>
+        <translation>&amp;Classic</translation>
+    </message>
+    <message>
+        <source>Gas &amp;ideale</source>
+        <translation>&amp;Ideal gas</translation>
+    </message>
+    <message>
+        <source>&amp;Azoto reale</source>
+        <translation>&amp;Real nitrogen</translation>
+    </message>
+    <message>
+        <source>&amp;Esponente n della politropica</source>
+        <translation>Polytropic &amp;exponent n</translation>
+    </message>
+    <message>
+        <source>Costante di &amp;tempo termica [s]</source>
+        <translation>Thermal &amp;time constant [s]</translation>
+    </message>
+    <message>
+        <source>Temperatura di ca&amp;rica [°C]</source>
+        <translation>Cha&amp;rge temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Temperatura mi&amp;nima [°C]</source>
+        <translation>Mi&amp;nimum temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Temperatura ma&amp;ssima [°C]</source>
+        <translation>Ma&amp;ximum temperature [°C]</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::frmOptions</name>
+    <message>
+        <source>Opzioni</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Generali</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Informazioni utente</source>
+        <translation>User information</translation>
+    </message>
+    <message>
+        <source>Intestazione stampe</source>
+        <translation>Print header</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Lingua:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>La lingua scelta vale dal prossimo avvio.</source>
+        <translation>The chosen language applies from the next start.</translation>
+    </message>
+    <message>
+        <source>Automatica</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>
