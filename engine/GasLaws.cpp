@@ -34,7 +34,8 @@ TemperatureRun SummariseRun(double workTemp, const CycleEnding& ending, const do
     run.LastPoint = ending.lastPoint;
     int lowest = 0;
     run.HighestGasTemp = t != nullptr ? t[0] : workTemp;
-    for (int j = 0; j <= ending.step; ++j) {
+    // Step 0 is where both searches start.
+    for (int j = 1; j <= ending.step; ++j) {
         if (p[j] < p[lowest]) lowest = j;
         if (t != nullptr && t[j] > run.HighestGasTemp) run.HighestGasTemp = t[j];
     }

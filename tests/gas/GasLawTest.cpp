@@ -60,6 +60,17 @@ TEST(IdealLawTest, DeliversWhatThePolytropeHoldsInAbsolutePressures) {
             EXPECT_NE(made.Error().find("politropica"), std::string::npos);
         }
     }
+    // Absolute zero and an absolute vacuum are refused, a hair above them is not.
+    const IdealLawSettings edges[] = {{10, 60, -kKelvin, 45, 80, 1.4},
+                                      {10, 60, 20, -kKelvin, 80, 1.4},
+                                      {10, -kAtmosphere, 20, 45, 80, 1.4},
+                                      {10, 60, 20, 45, -kAtmosphere, 1.4}};
+    for (const IdealLawSettings& e : edges) {
+        EXPECT_FALSE(IdealLaw::Create(e)) << e.ChargeTemp << " " << e.WorkTemp;
+        IdealLawSettings above = e;
+        for (double* x : {&above.ChargeTemp, &above.WorkTemp, &above.P0, &above.Pm}) *x += 1e-6;
+        EXPECT_TRUE(IdealLaw::Create(above)) << e.ChargeTemp << " " << e.WorkTemp;
+    }
 }
 
 NitrogenLawSettings Example(double tau) {
