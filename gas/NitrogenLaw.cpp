@@ -65,7 +65,8 @@ void NitrogenLaw::Isentropic(const nitrogen::DensityTerms& terms) {
     // slope is cv / T.
     constexpr double R = kGasConstant;
     const double rho = terms.rho;
-    double T = temperature_ - temperature_ / cv_ * dpdT_ * (1 / rho - 1 / rho_);
+    // Only where Newton starts: a worse start costs an iteration, not accuracy.
+    double T = temperature_ - temperature_ / cv_ * dpdT_ * (1 / rho - 1 / rho_);  // mutants: skip
     double dT = 0, p = 0, s = 0, cv = 0, dpdT = 0;
     for (int i = 0; i < 20; ++i) {
         T = std::clamp(T, nitrogen::kTripleTemperature, nitrogen::kMaxTemperature);
