@@ -1,5 +1,7 @@
 #include "engine/GasLaws.h"
 
+#include <algorithm>
+
 #include "engine/StepCycle.h"
 
 namespace volvenza {
@@ -37,7 +39,7 @@ TemperatureRun SummariseRun(double workTemp, const CycleEnding& ending, const do
     // Step 0 is where both searches start.
     for (int j = 1; j <= ending.step; ++j) {
         if (p[j] < p[lowest]) lowest = j;
-        if (t != nullptr && t[j] > run.HighestGasTemp) run.HighestGasTemp = t[j];
+        if (t != nullptr) run.HighestGasTemp = std::max(run.HighestGasTemp, t[j]);
     }
     run.LowestPressure = p[lowest];
     run.LowestTime = static_cast<float>(lowest) * timeStep;

@@ -80,6 +80,7 @@ CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, c
                 if (out.qt != nullptr) out.qt[m] = savedQt;
                 qs[m] = savedQs;
                 p[m] = d.Pm;
+                dv[m] = 0;  // the volume stays where the recharge left it
                 if (temp != nullptr) temp[m] = temp[savedStep];
             }
             // The views show 2.5 % past the final recharge, but never past the
