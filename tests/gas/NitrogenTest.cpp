@@ -168,6 +168,12 @@ TEST(NitrogenTest, TemperatureFromEntropyRoundTrips) {
         EXPECT_NEAR(*back, T, 1e-8 * T);
     }
     EXPECT_FALSE(TemperatureAt(PropertiesAt(300, 80).s + 5000, 80, 300));
+
+    // Near 487 K the ideal-gas part changes from a logarithm to its series:
+    // the entropy goes on smoothly across, as ds = cv dT / T.
+    const double at = kCriticalTemperature * 26.65788 / std::log(1e3);
+    const Properties below = PropertiesAt(at - 1e-6, 5), above = PropertiesAt(at + 1e-6, 5);
+    EXPECT_NEAR(above.s - below.s, below.cv / at * 2e-6, 1e-9);
 }
 
 }  // namespace
