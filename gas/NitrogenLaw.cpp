@@ -69,7 +69,9 @@ void NitrogenLaw::Isentropic(const nitrogen::DensityTerms& terms) {
     // Only where Newton starts: a worse start costs an iteration, not accuracy.
     double T = temperature_ - temperature_ / cv_ * dpdT_ * (1 / rho - 1 / rho_);  // mutants: skip
     double dT = 0, p = 0, s = 0, cv = 0, dpdT = 0;
-    for (int i = 0; i < 20; ++i) {
+    // The search ends on convergence within a few rounds; the cap only stops
+    // one that cannot converge, so an iteration more or less changes nothing.
+    for (int i = 0; i < 20; ++i) {  // mutants: skip
         T = std::clamp(T, nitrogen::kTripleTemperature, nitrogen::kMaxTemperature);
         const nitrogen::Helmholtz f = nitrogen::Evaluate(terms, T);
         p = rho * R * T * (1 + f.ar_d);
@@ -134,7 +136,9 @@ double NitrogenLaw::Fill() {
         auto absolute = [this] { return (pressure_ + kAtmosphere) * 1e5; };
         double r0 = rho_, p0 = absolute();
         double r1 = *start;
-        for (int i = 0; i < 20; ++i) {
+        // The search ends on convergence within a few rounds; the cap only stops
+        // one that cannot converge, so an iteration more or less changes nothing.
+        for (int i = 0; i < 20; ++i) {  // mutants: skip
             Isentropic(nitrogen::PrepareDensity(r1));
             const double p1 = absolute();
             if (std::fabs(p1 - pmAbs_) <= 1e-12 * pmAbs_ || p1 == p0) break;
