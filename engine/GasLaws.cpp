@@ -1,5 +1,7 @@
 #include "engine/GasLaws.h"
 
+#include <algorithm>
+
 #include "engine/StepCycle.h"
 
 namespace volvenza {
@@ -34,9 +36,10 @@ TemperatureRun SummariseRun(double workTemp, const CycleEnding& ending, const do
     run.LastPoint = ending.lastPoint;
     int lowest = 0;
     run.HighestGasTemp = t != nullptr ? t[0] : workTemp;
-    for (int j = 0; j <= ending.step; ++j) {
+    // Step 0 is where both searches start.
+    for (int j = 1; j <= ending.step; ++j) {
         if (p[j] < p[lowest]) lowest = j;
-        if (t != nullptr && t[j] > run.HighestGasTemp) run.HighestGasTemp = t[j];
+        if (t != nullptr) run.HighestGasTemp = std::max(run.HighestGasTemp, t[j]);
     }
     run.LowestPressure = p[lowest];
     run.LowestTime = static_cast<float>(lowest) * timeStep;

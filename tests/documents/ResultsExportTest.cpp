@@ -82,8 +82,12 @@ TEST(ResultsCsv, BrokenValuesShowAsSuchAndFieldsHoldingTheSeparatorAreQuoted) {
     EXPECT_EQ(ResultsCsv(state, {',', ','}), "t,V,P,Qt,Qs\r\n0,\"-0,5\",inf,\"2,5E-07\",-inf\r\n");
     EXPECT_EQ(ResultsCsv(state, {',', '.'}), "t,V,P,Qt,Qs\r\n0,-0.5,inf,2.5E-07,-inf\r\n");
     EXPECT_EQ(ResultsCsv(state, ResultsCsvFormat('.')), ResultsCsv(state, {',', '.'}));
-    // Points the series do not hold read as zero.
-    state.LastPoint = static_cast<int16_t>(state.VSeries.size());
+    // Points the series do not hold read as zero, whatever lies past their end.
+    for (auto* series : {&state.VSeries, &state.PSeries, &state.QtSeries, &state.QsSeries}) {
+        series->assign(3, 7.0);
+        series->resize(2);
+    }
+    state.LastPoint = 2;
     EXPECT_TRUE(ResultsCsv(state, ResultsCsvFormat()).ends_with("\r\n0,02;0;0;0;0\r\n"));
 }
 

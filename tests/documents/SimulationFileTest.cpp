@@ -84,6 +84,11 @@ TEST_F(SimulationFileTest, LoadRestoresEverythingAndSavesIdentically) {
     EXPECT_EQ(loaded.SimMovementCount, 6);
     EXPECT_EQ(loaded.LastPoint, 468);
     EXPECT_EQ(loaded.PointCapacity, 569);
+    // Each series holds the points 0..PointCapacity, as after the run.
+    for (const auto* series :
+         {&loaded.VSeries, &loaded.PSeries, &loaded.QtSeries, &loaded.QsSeries, &loaded.DVSeries}) {
+        EXPECT_EQ(series->size(), state.PSeries.size());
+    }
     EXPECT_EQ(loaded.Movements[7].Kind, 5);
     EXPECT_EQ(loaded.Data.CycleTime, 4.7f);
     EXPECT_EQ(otherUi.boxes.CycleTime, 4.7f);

@@ -9,9 +9,13 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <variant>
+#include <vector>
 
 #include "engine/CycleRun.h"
+#include "engine/GasLaws.h"
 #include "engine/Simulation.h"
+#include "engine/StepCycle.h"
 #include "gas/Nitrogen.h"
 #include "tests/support/RecordingUi.h"
 
@@ -166,6 +170,43 @@ TEST_F(GasRunTest, EnvelopeRunsEachTemperatureWithTheSameCharge) {
         ASSERT_EQ(hot.size(), static_cast<size_t>(state.GasRun.Runs[0].End) + 1);
         EXPECT_TRUE(std::equal(hot.begin(), hot.end(), state.PSeries.begin()));
         state.Data.Tc = 45;
+    }
+}
+
+// The loop writes every point up to its end, so series reused from an
+// earlier run give the same results as fresh ones. A cycle that only takes
+// oil in never leaves the maximum: its lowest pressure is Pm, first reached
+// at the start.
+TEST_F(GasRunTest, EveryPointIsWrittenAndTheLowestIsTheFirst) {
+    const CycleFlows flows = ComputeCycleFlows(state);
+    for (GasLawKind kind : {GasLawKind::Classic, GasLawKind::Nitrogen}) {
+        state.Gas.Law = kind;
+        auto law = MakeGasLaw(state.Data, state.Gas, state.Data.Tc, flows.TimeStep);
+        ASSERT_TRUE(law) << law.Error();
+        const auto run = [&](double leftover) {
+            std::vector<std::vector<double>> s(5, std::vector<double>(flows.Qt.size(), leftover));
+            const SeriesOut out{nullptr,     s[0].data(), s[1].data(),
+                                s[2].data(), s[3].data(), s[4].data()};
+            auto copy = *law;
+            const CycleEnding end = std::visit(
+                [&](auto& l) { return StepCycle(state.Data, flows, l, out, flows.Steps); }, copy);
+            for (auto& series : s) series.resize(static_cast<size_t>(end.step) + 1);
+            return s;
+        };
+        EXPECT_EQ(run(0.0), run(std::numeric_limits<double>::quiet_NaN()));
+    }
+
+    state.Movements[1] = Movement{};
+    state.Movements[1].Kind = MovementKind::Motor;
+    state.Movements[1].Tf = 10;
+    state.Movements[1].Qm = -5;
+    state.MovementCount = 1;
+    for (GasLawKind kind : {GasLawKind::Classic, GasLawKind::Nitrogen}) {
+        state.Gas.Law = kind;
+        ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+        const TemperatureRun& run = state.GasRun.Runs.at(0);
+        EXPECT_EQ(run.LowestPressure, state.Data.Pm);
+        EXPECT_EQ(run.LowestTime, 0.0f);
     }
 }
 

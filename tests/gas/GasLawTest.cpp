@@ -60,6 +60,17 @@ TEST(IdealLawTest, DeliversWhatThePolytropeHoldsInAbsolutePressures) {
             EXPECT_NE(made.Error().find("politropica"), std::string::npos);
         }
     }
+    // Absolute zero and an absolute vacuum are refused, a hair above them is not.
+    const IdealLawSettings edges[] = {{10, 60, -kKelvin, 45, 80, 1.4},
+                                      {10, 60, 20, -kKelvin, 80, 1.4},
+                                      {10, -kAtmosphere, 20, 45, 80, 1.4},
+                                      {10, 60, 20, 45, -kAtmosphere, 1.4}};
+    for (const IdealLawSettings& e : edges) {
+        EXPECT_FALSE(IdealLaw::Create(e)) << e.ChargeTemp << " " << e.WorkTemp;
+        IdealLawSettings above = e;
+        for (double* x : {&above.ChargeTemp, &above.WorkTemp, &above.P0, &above.Pm}) *x += 1e-6;
+        EXPECT_TRUE(IdealLaw::Create(above)) << e.ChargeTemp << " " << e.WorkTemp;
+    }
 }
 
 NitrogenLawSettings Example(double tau) {
@@ -100,8 +111,10 @@ TEST(NitrogenLawTest, AdiabaticKeepsTheEntropyAndIsothermalTheTemperature) {
     const double s0 = adiabatic->Entropy();
     double coldest = 45;
     Swing(*adiabatic, [&](const NitrogenLaw& law) {
-        const double s = nitrogen::PropertiesAt(law.TemperatureK(), law.Density()).s;
-        ASSERT_NEAR(s / s0, 1.0, 1e-6);
+        const nitrogen::Properties at = nitrogen::PropertiesAt(law.TemperatureK(), law.Density());
+        ASSERT_NEAR(at.s / s0, 1.0, 1e-6);
+        // The pressure reported is the equation's at the gas's own state.
+        ASSERT_NEAR((law.Pressure() + 1.01325) * 1e5 / at.p, 1.0, 1e-11);
         coldest = std::min(coldest, law.Temperature());
     });
     EXPECT_LT(coldest, 30);  // expanding from 80 bar towards 66 bar cools the gas
