@@ -1,0 +1,1 @@
+#include "sizing/Search.h"
