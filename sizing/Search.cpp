@@ -91,6 +91,7 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
     x.Cycle = worst.WorstCycle;
     x.LowestPressure = worst.LowestPressure;
     x.Active = ActiveAt(state, worst.LowestDrawStep);
+    x.AtLeast = worst.Warning;
     x.MissingOil = MissingOil(worst, ev.Base().Pm, ev.Req().MinPressure, ev.Atmosphere());
     return x;
 }
@@ -103,8 +104,10 @@ gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d) {
     });
     if (!v0) return gas::Result<bool>::Fail(v0.Error());
     x.FixV0 = *v0;
-    // A higher precharge holds more oil above p1, up to p1 itself.
-    const double p0Top = ev.Req().MinPressure;
+    // A higher precharge holds more oil above p1, up to what rule 2 allows.
+    auto allowed = PrechargeBound(ev, 1, true);
+    if (!allowed) return gas::Result<bool>::Fail(allowed.Error());
+    const double p0Top = std::floor(*allowed * 10) / 10;
     if (d.P0 < p0Top) {
         auto p0 = SmallestPassing(d.P0, 0.1, p0Top, [&](double p) {
             return ev.PassesRuns({d.V0, p, d.Qp});

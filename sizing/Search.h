@@ -32,6 +32,7 @@ struct Explanation {
     double LowestPressure = 0;
     std::vector<ActiveMovement> Active;
     double MissingOil = 0;  // dm3 to stay above p1
+    bool AtLeast = false;   // the gas reached its precharge: more is missing
     // The smallest V0, P0 or Qp that passes rule 1, the others unchanged;
     // searched for the largest failing size only.
     std::optional<double> FixV0, FixP0, FixQp;
