@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <limits>
 #include <variant>
 
@@ -13,6 +14,28 @@ namespace {
 
 // Room for rounding where a figure sits exactly on a rule's limit.
 constexpr double kSlack = 1e-9;
+// Below this many steps in all, the temperatures run one after another: a
+// thread would cost more than it saves.
+constexpr size_t kParallelSteps = 20000;
+
+// A law that also counts as empty once its pressure falls below a floor, so
+// that the stepping loop stops there.
+template <gas::GasLaw Law>
+class StopBelow {
+  public:
+    StopBelow(Law& law, double floor) : law_(law), floor_(floor) {}
+    double Step(double volume) { return law_.Step(volume); }
+    double Fill() { return law_.Fill(); }
+    bool Empty() const { return law_.Empty() || law_.Pressure() < floor_; }
+    double Volume() const { return law_.Volume(); }
+    double Pressure() const { return law_.Pressure(); }
+    double Temperature() const { return law_.Temperature(); }
+    double PrechargeAtTemp() const { return law_.PrechargeAtTemp(); }
+
+  private:
+    Law& law_;
+    double floor_;
+};
 
 // The worst of the cycles run one after another, each starting where the
 // last one left the gas and the pump.
@@ -28,11 +51,16 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
     CycleStart start;
     double startPressure = d.Pm;
     for (int cycle = 1; cycle <= maxCycles; ++cycle) {
+        // A cycle that is back at Pm once the demand is over ends there
+        // without writing the points after it: the infinities mark them.
+        std::fill(w.p.begin(), w.p.end(), std::numeric_limits<double>::infinity());
         const CycleEnding e = StepCycle(d, flows, law, out, flows.Steps + 100, start);
+        int end = e.step;
+        while (end > 0 && std::isinf(w.p[end])) --end;
         o.Cycles = cycle;
         int lowest = 0;
         int lowestDraw = 0;
-        for (int j = 1; j <= e.step; ++j) {
+        for (int j = 1; j <= end; ++j) {
             if (w.p[j] < w.p[lowest]) lowest = j;
             if (w.qs[j - 1] != 0 && w.p[j] < w.p[lowestDraw]) lowestDraw = j;
         }
@@ -47,13 +75,13 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
             bool before = start.resume && start.pumping;
             int delivering = 0;
             o.PumpStarts = 0;
-            for (int j = 1; j <= e.step; ++j) {
+            for (int j = 1; j <= end; ++j) {
                 const bool now = w.qs[j] < demand[j];
                 delivering += now ? 1 : 0;
                 if (now && !before) ++o.PumpStarts;
                 before = now;
             }
-            o.PumpShare = e.step > 0 ? static_cast<double>(delivering) / e.step : 0;
+            o.PumpShare = end > 0 ? static_cast<double>(delivering) / end : 0;
         }
         if (e.warning) {
             o.Warning = true;
@@ -91,10 +119,11 @@ Evaluator::Evaluator(const CircuitState& state, const Requirements& req)
     : base_(state.Data),
       req_(req),
       flows_(ComputeCycleFlows(state)),
-      temps_(RunTemperatures(req.Gas, state.Data.Tc)) {
+      temps_(RunTemperatures(req.Gas, state.Data.Tc)),
+      work_(temps_.size()) {
     const size_t size = flows_.Qt.size();
-    for (auto* series : {&work_.qs, &work_.p, &work_.v, &work_.dv, &work_.t}) {
-        series->resize(size);
+    for (CycleWorkspace& w : work_) {
+        for (auto* series : {&w.qs, &w.p, &w.v, &w.dv, &w.t}) series->resize(size);
     }
 }
 
@@ -146,20 +175,45 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design) const {
     return e;
 }
 
-gas::Result<TemperatureOutcome> Evaluator::RunAt(const CircuitData& data, double temp) {
+gas::Result<TemperatureOutcome> Evaluator::RunAt(const CircuitData& data, size_t index,
+                                                 bool stopBelow) {
+    const double temp = temps_[index];
     auto law = MakeGasLaw(data, req_.Gas, temp, flows_.TimeStep);
     if (!law) return gas::Result<TemperatureOutcome>::Fail(law.Error());
     const int cycles = req_.RepeatCycles ? kMaxCycles : 1;
-    return std::visit([&](auto& l) { return RunCycles(data, flows_, l, work_, cycles, temp); },
-                      *law);
+    CycleWorkspace& work = work_[index];
+    return std::visit(
+        [&](auto& l) {
+            if (!stopBelow) return RunCycles(data, flows_, l, work, cycles, temp);
+            StopBelow stopping(l, req_.MinPressure);
+            return RunCycles(data, flows_, stopping, work, cycles, temp);
+        },
+        *law);
+}
+
+std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const CircuitData& data,
+                                                               bool stopBelow) {
+    std::vector<gas::Result<TemperatureOutcome>> runs;
+    const size_t count = temps_.size();
+    if (count == 1 || flows_.Qt.size() * count < kParallelSteps) {
+        for (size_t i = 0; i < count; ++i) runs.push_back(RunAt(data, i, stopBelow));
+        return runs;
+    }
+    // Each run has its own workspace and law: nothing is shared but the flows.
+    std::vector<std::future<gas::Result<TemperatureOutcome>>> others;
+    for (size_t i = 1; i < count; ++i) {
+        others.push_back(std::async(
+            std::launch::async, [this, &data, i, stopBelow] { return RunAt(data, i, stopBelow); }));
+    }
+    runs.push_back(RunAt(data, 0, stopBelow));
+    for (auto& other : others) runs.push_back(other.get());
+    return runs;
 }
 
 gas::Result<Evaluation> Evaluator::Evaluate(const Design& design) {
     auto e = CheckStatic(design);
     if (!e) return e;
-    const CircuitData data = DataFor(design);
-    for (double temp : temps_) {
-        auto run = RunAt(data, temp);
+    for (auto& run : RunAll(DataFor(design), false)) {
         if (!run) return gas::Result<Evaluation>::Fail(run.Error());
         if (run->Warning || run->LowestPressure < req_.MinPressure) e->Rules[0] = false;
         e->Temps.push_back(*run);
@@ -168,13 +222,12 @@ gas::Result<Evaluation> Evaluator::Evaluate(const Design& design) {
 }
 
 gas::Result<bool> Evaluator::PassesRuns(const Design& design) {
-    const CircuitData data = DataFor(design);
-    for (double temp : temps_) {
-        auto run = RunAt(data, temp);
+    bool passes = true;
+    for (auto& run : RunAll(DataFor(design), true)) {
         if (!run) return gas::Result<bool>::Fail(run.Error());
-        if (run->Warning || run->LowestPressure < req_.MinPressure) return false;
+        if (run->Warning || run->LowestPressure < req_.MinPressure) passes = false;
     }
-    return true;
+    return passes;
 }
 
 }  // namespace volvenza::sizing

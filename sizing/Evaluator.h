@@ -90,13 +90,17 @@ class Evaluator {
 
   private:
     CircuitData DataFor(const Design& design) const;
-    gas::Result<TemperatureOutcome> RunAt(const CircuitData& data, double temp);
+    // With `stopBelow`, a run ends as soon as the pressure falls below p1:
+    // enough to know that the design fails.
+    gas::Result<TemperatureOutcome> RunAt(const CircuitData& data, size_t index, bool stopBelow);
+    // The runs at every temperature, side by side on long cycles.
+    std::vector<gas::Result<TemperatureOutcome>> RunAll(const CircuitData& data, bool stopBelow);
 
     CircuitData base_;
     Requirements req_;
     CycleFlows flows_;
-    CycleWorkspace work_;
     std::vector<double> temps_;
+    std::vector<CycleWorkspace> work_;  // one per temperature
 };
 
 }  // namespace volvenza::sizing

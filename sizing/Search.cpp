@@ -9,6 +9,8 @@ namespace volvenza::sizing {
 namespace {
 
 constexpr int kBisections = 60;
+// How a search stopped from outside unwinds through the results.
+constexpr const char* kStopped = "interrotto";
 
 // The largest precharge (in the data's frame) that keeps rule `rule` true
 // when `rising` says the rule fails above it, or the smallest that does
@@ -97,11 +99,13 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
 }
 
 // The smallest change of one figure that makes the runs pass.
-gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d) {
+gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d,
+                              const std::function<bool()>& stopped) {
+    auto runs = [&](const Design& changed) {
+        return stopped() ? gas::Result<bool>::Fail(kStopped) : ev.PassesRuns(changed);
+    };
     const double largest = std::max(ev.Req().Catalogue.back(), d.V0) * 4;
-    auto v0 = SmallestPassing(d.V0, 0.01, largest, [&](double v) {
-        return ev.PassesRuns({v, d.P0, d.Qp});
-    });
+    auto v0 = SmallestPassing(d.V0, 0.01, largest, [&](double v) { return runs({v, d.P0, d.Qp}); });
     if (!v0) return gas::Result<bool>::Fail(v0.Error());
     x.FixV0 = *v0;
     // A higher precharge holds more oil above p1, up to what rule 2 allows.
@@ -110,13 +114,13 @@ gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d) {
     const double p0Top = std::floor(*allowed * 10) / 10;
     if (d.P0 < p0Top) {
         auto p0 = SmallestPassing(d.P0, 0.1, p0Top, [&](double p) {
-            return ev.PassesRuns({d.V0, p, d.Qp});
+            return runs({d.V0, p, d.Qp});
         });
         if (!p0) return gas::Result<bool>::Fail(p0.Error());
         x.FixP0 = *p0;
     }
     auto qp = SmallestPassing(d.Qp, 0.1, std::max(d.Qp, 1.0) * 64, [&](double q) {
-        return ev.PassesRuns({d.V0, d.P0, q});
+        return runs({d.V0, d.P0, q});
     });
     if (!qp) return gas::Result<bool>::Fail(qp.Error());
     x.FixQp = *qp;
@@ -185,6 +189,10 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     if (auto err = CheckRequirements(state, req)) return R::Fail(*err);
     Evaluator ev(state, req);
     SizingAnswer answer;
+    // The share told to the progress: the sizes tried, then the searches of
+    // one figure in the last tenth.
+    double share = 0;
+    const auto stopped = [&] { return progress && !progress(share); };
     answer.Temperatures = RunTemperatures(req.Gas, state.Data.Tc);
 
     // With the precharge chosen: the highest that rule 2 allows, rounded down
@@ -202,7 +210,8 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     const double qp = state.Data.Qp;
     const size_t count = req.Catalogue.size();
     for (size_t i = 0; i < count; ++i) {
-        if (progress && !progress(static_cast<double>(i) / count)) {
+        share = 0.9 * static_cast<double>(i) / count;
+        if (stopped()) {
             answer.Cancelled = true;
             return answer;
         }
@@ -219,12 +228,17 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         if (answer.Recommended && i >= *answer.Recommended + 2) break;
     }
 
+    share = 0.9;
     if (answer.Recommended && req.SizePump) {
         Evaluation& chosen = answer.Candidates[*answer.Recommended];
         const Design d = chosen.Proposed;
         auto least = SmallestPassing(0, 0.1, d.Qp, [&](double q) {
-            return ev.PassesRuns({d.V0, d.P0, q});
+            return stopped() ? gas::Result<bool>::Fail(kStopped) : ev.PassesRuns({d.V0, d.P0, q});
         });
+        if (!least && least.Error() == kStopped) {
+            answer.Cancelled = true;
+            return answer;
+        }
         if (!least) return R::Fail(least.Error());
         const bool zero = *ev.PassesRuns({d.V0, d.P0, 0});
         const double pump = zero ? 0 : least->value_or(d.Qp);
@@ -246,7 +260,11 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     if (lastFailing != nullptr) {
         for (Explanation& x : answer.Explanations) {
             if (x.V0 != lastFailing->Proposed.V0) continue;
-            auto done = SearchFixes(ev, x, lastFailing->Proposed);
+            auto done = SearchFixes(ev, x, lastFailing->Proposed, stopped);
+            if (!done && done.Error() == kStopped) {
+                answer.Cancelled = true;
+                return answer;
+            }
             if (!done) return R::Fail(done.Error());
         }
     }
