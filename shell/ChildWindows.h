@@ -25,7 +25,7 @@ using ChildFactory = std::function<QWidget*(CircuitState& state, Dialogs& dialog
 
 struct ChildWindows {
     // By window name: "DatiIniziali", "InserimentoDati", "Ciclo", "Grafico",
-    // "Tabella".
+    // "Tabella", "Dimensionamento".
     std::map<QString, ChildFactory> factories;
 
     // The seven initial-data boxes of a loaded DatiIniziali window.

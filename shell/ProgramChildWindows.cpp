@@ -1,6 +1,7 @@
-// Wires the windows of entry/, views/ and report/ into the shell.
+// Wires the windows of entry/, views/, report/ and analysis/ into the shell.
 #include "shell/ChildWindows.h"
 
+#include "analysis/Dimensionamento.h"
 #include "entry/Ciclo.h"
 #include "entry/DatiIniziali.h"
 #include "entry/InserimentoDati.h"
@@ -50,6 +51,8 @@ ChildWindows ProgramChildWindows() {
     windows.fillResultsTable = [](QWidget* table) {
         static_cast<Tabella*>(table)->FillResultsTable();
     };
+    windows.factories[QStringLiteral("Dimensionamento")] =
+        [](CircuitState& state, Dialogs& dialogs) { return new Dimensionamento(state, dialogs); };
     windows.printActiveWindow = &PrintActiveWindow;
     windows.exportWindowPdf = &ExportWindowPdf;
     return windows;

@@ -170,6 +170,9 @@ void frmMain::BuildMenus() {
             [this] { ShowChild(Origin::Menu, QStringLiteral("Ciclo")); });
     on(MenuEntry(calculation, "mnuCalcoloModelloGas", QStringLiteral("&Modello del gas...")),
        &frmMain::ShowGasModel);
+    connect(MenuEntry(calculation, "mnuCalcoloDimensionamento", tr("&Dimensionamento...")),
+            &QAction::triggered, this,
+            [this] { ShowChild(Origin::Menu, QStringLiteral("Dimensionamento")); });
 
     windowMenu_ = addMenu("mnuWindow", QStringLiteral("Fi&nestra"));
     on(MenuEntry(windowMenu_, "mnuWindowCascade", QStringLiteral("&Sovrapponi")),
