@@ -107,17 +107,17 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     left->addWidget(progress_);
     left->addStretch(1);
 
-    recommendation_ = new QLabel(this);
-    recommendation_->setObjectName(QStringLiteral("LRaccomandazione"));
-    recommendation_->setWordWrap(true);
-    recommendation_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    recommendation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    recommendationText_ = new QLabel(this);
+    recommendationText_->setObjectName(QStringLiteral("LRaccomandazione"));
+    recommendationText_->setWordWrap(true);
+    recommendationText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    recommendationText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     candidates_ = new QTableWidget(this);
     candidates_->setObjectName(QStringLiteral("TabellaCandidati"));
     candidates_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     candidates_->verticalHeader()->hide();
     auto* right = new QVBoxLayout;
-    right->addWidget(recommendation_);
+    right->addWidget(recommendationText_);
     right->addWidget(candidates_, 1);
     auto* applyRow = new QHBoxLayout;
     applyRow->addStretch(1);
@@ -238,6 +238,8 @@ void Dimensionamento::Poll() {
     }
     answer_ = job->Answer();
     answered_ = asked_;
+    recommendation_.reset();
+    if (const Evaluation* rec = answer_->Recommendation()) recommendation_ = rec->Proposed;
     progress_->setValue(100);
     ShowAnswer();
     FollowBusy();
@@ -279,7 +281,7 @@ void Dimensionamento::ShowAnswer() {
     } else {
         text = QString::fromStdString(a.Reason);
     }
-    recommendation_->setText(text);
+    recommendationText_->setText(text);
 
     QStringList headers{tr("V0 [dm3]"), tr("P0 [bar]")};
     for (double t : a.Temperatures) {
@@ -341,6 +343,38 @@ void Dimensionamento::ShowAnswer() {
         }
     }
     explanation_->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+ProjectSizing Dimensionamento::Sizing() const {
+    ProjectSizing sizing;
+    sizing.Requirements = ReadRequirements().value_or(asked_);
+    sizing.Requirements.Gas = state_.Gas;
+    sizing.Recommendation = recommendation_;
+    return sizing;
+}
+
+void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
+    const Requirements& req = sizing.Requirements;
+    auto number = [](const std::optional<double>& value) {
+        return value ? QString::fromStdString(FormatNumber(*value)) : QString();
+    };
+    minPressure_->setText(req.MinPressure > 0 ? number(req.MinPressure) : QString());
+    type_->setCurrentIndex(static_cast<int>(req.Type));
+    catalogue_->setText(CatalogueText(req.Catalogue));
+    rated_->setText(number(req.RatedPressure));
+    relief_->setText(number(req.ReliefSetting));
+    choosePrecharge_->setChecked(req.ChoosePrecharge);
+    sizePump_->setChecked(req.SizePump);
+    repeat_->setChecked(req.RepeatCycles);
+    asked_ = req;
+    recommendation_ = sizing.Recommendation;
+    if (recommendation_) {
+        recommendationText_->setText(
+            tr("Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" "
+               "la ricalcola.")
+                .arg(Num(recommendation_->V0, 3), Num(recommendation_->P0, 2),
+                     Num(recommendation_->Qp, 1)));
+    }
 }
 
 void Dimensionamento::Apply() {

@@ -10,6 +10,7 @@
 
 #include <QWidget>
 
+#include "documents/ProjectFile.h"
 #include "engine/CircuitState.h"
 #include "sizing/Search.h"
 
@@ -49,6 +50,12 @@ class Dimensionamento : public QWidget {
     const std::optional<sizing::SizingAnswer>& Answer() const { return answer_; }
     const sizing::Requirements& AnsweredRequirements() const { return answered_; }
 
+    // For the project file: the requirements as the boxes give them (as
+    // last searched when a box is wrong) and the last recommendation.
+    ProjectSizing Sizing() const;
+    // Fills the boxes from a project and shows its last recommendation.
+    void ShowSizing(const ProjectSizing& sizing);
+
     QSize sizeHint() const override { return designSize_; }
 
   private:
@@ -71,7 +78,7 @@ class Dimensionamento : public QWidget {
     QPushButton* stop_ = nullptr;
     QPushButton* apply_ = nullptr;
     QProgressBar* progress_ = nullptr;
-    QLabel* recommendation_ = nullptr;
+    QLabel* recommendationText_ = nullptr;
     QTableWidget* candidates_ = nullptr;
     QPlainTextEdit* explanation_ = nullptr;
     QTimer* poll_ = nullptr;
@@ -79,6 +86,7 @@ class Dimensionamento : public QWidget {
     sizing::Requirements asked_;
     sizing::Requirements answered_;
     std::optional<sizing::SizingAnswer> answer_;
+    std::optional<sizing::Design> recommendation_;  // the last one, found or opened
     QSize designSize_;
 };
 

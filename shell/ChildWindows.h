@@ -11,6 +11,7 @@
 
 #include <QString>
 
+#include "documents/ProjectFile.h"
 #include "engine/CircuitState.h"
 
 class QPrinter;
@@ -40,6 +41,11 @@ struct ChildWindows {
     std::function<void(QWidget* window, const MovementEdit& edit)> followMovementEdit;
     // Tells a Ciclo window that a run or a loaded file brought new results.
     std::function<void(QWidget* window)> followResults;
+
+    // The requirements and last recommendation of a Dimensionamento window,
+    // for the project file, and the ones of an opened project shown there.
+    std::function<ProjectSizing(QWidget* window)> sizingOf;
+    std::function<void(QWidget* window, const ProjectSizing& sizing)> showSizing;
 
     // Refills a Tabella window from the current results.
     std::function<void(QWidget* table)> fillResultsTable;

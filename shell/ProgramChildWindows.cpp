@@ -53,6 +53,12 @@ ChildWindows ProgramChildWindows() {
     };
     windows.factories[QStringLiteral("Dimensionamento")] =
         [](CircuitState& state, Dialogs& dialogs) { return new Dimensionamento(state, dialogs); };
+    windows.sizingOf = [](QWidget* window) {
+        return static_cast<Dimensionamento*>(window)->Sizing();
+    };
+    windows.showSizing = [](QWidget* window, const ProjectSizing& sizing) {
+        static_cast<Dimensionamento*>(window)->ShowSizing(sizing);
+    };
     windows.printActiveWindow = &PrintActiveWindow;
     windows.exportWindowPdf = &ExportWindowPdf;
     return windows;

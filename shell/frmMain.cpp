@@ -280,6 +280,9 @@ QWidget* frmMain::CreateChildWindow(const QString& name) {
     QWidget* child = factory->second(context_.state, context_.dialogs);
     if (child == nullptr) return nullptr;
     if (child->objectName().isEmpty()) child->setObjectName(name);
+    if (name == QLatin1String("Dimensionamento") && context_.windows.showSizing) {
+        context_.windows.showSizing(child, projectSizing_);
+    }
     // The window's own move() and resize() give its place in the client area
     // and its client size.
     const bool placed = child->testAttribute(Qt::WA_Moved);

@@ -4,6 +4,7 @@
 // wrong box, and "Interrompi".
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +22,7 @@ class SizingWindowTest : public QObject {
   private slots:
     void searchesAppliesAndRuns();
     void refusesAWrongBoxAndStops();
+    void projectKeepsRequirementsAndRecommendation();
 };
 
 namespace {
@@ -85,6 +87,44 @@ void SizingWindowTest::refusesAWrongBoxAndStops() {
     QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
     QVERIFY(Named<QPushButton>(window, "CmdCalcola")->isEnabled());
     QVERIFY(!Named<QPushButton>(window, "CmdApplica")->isEnabled());
+}
+
+void SizingWindowTest::projectKeepsRequirementsAndRecommendation() {
+    Shell shell(ProgramChildWindows());
+    Dimensionamento* window = OpenWindow(shell);
+    QVERIFY(window != nullptr);
+    QTest::keyClicks(Named<QLineEdit>(window, "TP1"), "60");
+    Named<QLineEdit>(window, "TPS")->setText("250");
+    QVERIFY(window->Calculate());
+    QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
+    const QString path = shell.temp.filePath("progetto.vlzp");
+    shell.Button("Simulazione")->trigger();  // saving needs results
+    shell.dialogs.QueueFileName(path);
+    shell.Menu("mnuFileSaveAs")->trigger();
+    QVERIFY(!shell.dialogs.Calls().empty());
+    QVERIFY(shell.dialogs.Calls().back().filter.contains(
+        "Volvenza (*.vlz)|*.vlz|Progetto Volvenza (*.vlzp)|*.vlzp| Tutti i file (*.*)|*.* "));
+    QVERIFY(QFile::exists(path));
+
+    // Another design in its place, then the project opened again.
+    shell.dialogs.QueueAnswer(MessageAnswer::Ok);
+    shell.Button("New")->trigger();
+    QCOMPARE(shell.state.MovementCount, int16_t{0});
+    shell.dialogs.QueueFileName(path);
+    shell.Menu("mnuFileOpen")->trigger();
+    QCOMPARE(shell.dialogs.Messages().size(), size_t{1});  // only the question of "New"
+    QCOMPARE(shell.state.MovementCount, int16_t{5});
+    QVERIFY(shell.state.LastPoint > 0);  // the results come from a new run
+    shell.Menu("mnuCalcoloDimensionamento")->trigger();
+    auto* reopened = qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
+    QVERIFY(reopened != nullptr);
+    QCOMPARE(Named<QLineEdit>(reopened, "TP1")->text(), QString("60"));
+    QCOMPARE(Named<QLineEdit>(reopened, "TPS")->text(), QString("250"));
+    QVERIFY(
+        Named<QLabel>(reopened, "LRaccomandazione")
+            ->text()
+            .startsWith("Ultima raccomandazione: 10 dm3, precarica 49,7 bar, pompa 30 dm3/min."));
+    QCOMPARE(reopened->Sizing().Recommendation->V0, 10.0);
 }
 
 QTEST_MAIN(SizingWindowTest)
