@@ -49,6 +49,9 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     const Evaluation& rec = *a.Recommendation();
     EXPECT_EQ(rec.Proposed, (Design{4, 85, 0}));
     EXPECT_GT(rec.Temps.at(0).LowestPressure, 99);
+    // Qp = 0: the pump never delivers.
+    EXPECT_EQ(rec.Temps[0].PumpStarts, 0);
+    EXPECT_EQ(rec.Temps[0].PumpShare, 0);
     // Up to two sizes above the recommendation, every smaller one failing rule 1 alone.
     ASSERT_EQ(a.Candidates.size(), 11u);
     EXPECT_EQ(a.Candidates.back().Proposed.V0, 6);
