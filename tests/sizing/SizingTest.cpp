@@ -79,6 +79,49 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     EXPECT_NEAR(a.PrechargeTable[4].Precharge + kAtm, (85 + kAtm) * 313.15 / 293.15, 1e-9);
 }
 
+TEST_F(OneDrawTest, ExplanationNamesTheMovementsDrawingIntoTheLowestPoint) {
+    // The lowest point is at 1 s; the step into it starts at point 99.
+    const float start = 99 * state.TimeStep;
+    const auto add = [&](int i, float ti, float tf, double qm, int16_t kind) {
+        Movement& m = state.Movements[i];
+        m.Ti = ti;
+        m.Tf = tf;
+        m.Qm = qm;
+        m.Kind = kind;
+    };
+    add(2, 0.2f, start, 6, MovementKind::Motor);             // ends as that step starts
+    add(3, start, 1.0f, 6, MovementKind::VaneActuator);      // starts with it
+    add(4, 0.5f, 1.5f, 0, MovementKind::DoubleRodCylinder);  // draws nothing
+    state.MovementCount = state.SimMovementCount = 4;
+    req.Catalogue = {2.5};
+    const SizingAnswer a = Size();
+    ASSERT_EQ(a.Explanations.size(), 1u);
+    const Explanation& x = a.Explanations[0];
+    EXPECT_NEAR(x.Time, 1.0, 1e-6);
+    ASSERT_EQ(x.Active.size(), 2u);
+    EXPECT_EQ(x.Active[0].Number, 1);
+    EXPECT_EQ(x.Active[1].Number, 3);
+    EXPECT_EQ(MovementKindName(x.Active[1].Kind), "attuatore a palette");
+}
+
+TEST_F(OneDrawTest, SmallestChangeOfOneFigure) {
+    // 3 dm3 precharged to 60 bar holds 0.82 dm3 between the two pressures.
+    state.Data.P0 = 60;
+    req.Catalogue = {3, 4};
+    const SizingAnswer a = Size();
+    ASSERT_EQ(a.Explanations.size(), 1u);
+    const Explanation& x = a.Explanations[0];
+    ASSERT_TRUE(x.FixV0 && x.FixP0 && x.FixQp);
+    // Closed forms: V0 = 1 / 0.274 = 3.65 dm3; 1/3 dm3 needs p0 between 79 and 80 bar.
+    EXPECT_NEAR(*x.FixV0, 3.655, 0.011);
+    EXPECT_GT(*x.FixP0, 79);
+    EXPECT_LE(*x.FixP0, 80.1);
+    Evaluator ev(state, req);
+    EXPECT_TRUE(*ev.PassesRuns({3, 60, *x.FixQp}));
+    EXPECT_FALSE(*ev.PassesRuns({3, 60, *x.FixQp - 0.1}));
+    EXPECT_FALSE(*ev.PassesRuns({3, *x.FixP0 - 0.1, 0}));
+}
+
 TEST_F(OneDrawTest, RulesAtTheirLimitsForEachType) {
     state.Data.V0 = 4;
     // p1 = 99 g: rule 2 allows 0.9 * 100.01325 abs for a bladder, p1 - 5 for a piston.
