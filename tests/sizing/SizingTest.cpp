@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/CycleRun.h"
@@ -226,16 +227,34 @@ TEST_F(OneDrawTest, RefusesRequirementsItCannotSearch) {
     req.Catalogue = {1, 1};
     EXPECT_FALSE(SizeAccumulator(state, req));
     req.Catalogue = {1, 2};
+    req.RatedPressure = 0;
+    EXPECT_FALSE(SizeAccumulator(state, req));
+    req.RatedPressure = 250;
+    req.ReliefSetting = 0;
+    EXPECT_FALSE(SizeAccumulator(state, req));
+    req.ReliefSetting = 250;
+    EXPECT_TRUE(SizeAccumulator(state, req));
     state.SimMovementCount = 0;
     EXPECT_FALSE(SizeAccumulator(state, req));
 }
 
 TEST_F(OneDrawTest, StopsWhenTheProgressSaysSo) {
-    int calls = 0;
-    auto a = SizeAccumulator(state, req, [&](double) { return ++calls < 3; });
+    std::vector<double> shares;
+    auto a = SizeAccumulator(state, req, [&](double share) {
+        shares.push_back(share);
+        return shares.size() < 3;
+    });
     ASSERT_TRUE(a);
     EXPECT_TRUE(a->Cancelled);
     EXPECT_EQ(a->Candidates.size(), 2u);
+    EXPECT_EQ(shares.front(), 0);
+    shares.clear();
+    ASSERT_TRUE(SizeAccumulator(state, req, [&](double share) {
+        shares.push_back(share);
+        return true;
+    }));
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_EQ(shares.back(), 1);
 }
 
 }  // namespace
