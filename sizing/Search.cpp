@@ -227,9 +227,15 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         if (!e) return R::Fail(e.Error());
         const bool onlyRuns = !e->Rules[0] && e->Rules[1] && e->Rules[2] && e->Rules[3];
         if (onlyRuns && bottom < top) {
-            auto lower = ev.Evaluate({req.Catalogue[i], bottom, qp});
-            if (!lower) return R::Fail(lower.Error());
-            if (lower->Passes()) e = lower;
+            // Seldom of use (a lower polytrope falls lower), so first the
+            // quick runs that stop below p1.
+            auto holds = ev.PassesRuns({req.Catalogue[i], bottom, qp});
+            if (!holds) return R::Fail(holds.Error());
+            if (*holds) {
+                auto lower = ev.Evaluate({req.Catalogue[i], bottom, qp});
+                if (!lower) return R::Fail(lower.Error());
+                if (lower->Passes()) e = lower;
+            }
         }
         answer.Candidates.push_back(*e);
         if (e->Passes() && !answer.Recommended) answer.Recommended = i;

@@ -255,6 +255,7 @@ TEST_F(OneDrawTest, StopsWhenTheProgressSaysSo) {
     }));
     EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
     EXPECT_EQ(shares.back(), 1);
+    EXPECT_LT(*std::max_element(shares.begin(), shares.end() - 1), 1);
 }
 
 }  // namespace
