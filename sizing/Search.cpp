@@ -246,7 +246,8 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     if (answer.Recommended && req.SizePump) {
         Evaluation& chosen = answer.Candidates[*answer.Recommended];
         const Design d = chosen.Proposed;
-        auto least = SmallestPassing(0, 0.1, d.Qp, [&](double q) {
+        // From a tenth below zero, so that no pump at all is tried too.
+        auto least = SmallestPassing(-0.1, 0.1, d.Qp, [&](double q) {
             return stopped() ? gas::Result<bool>::Fail(kStopped) : ev.PassesRuns({d.V0, d.P0, q});
         });
         if (!least && least.Error() == kStopped) {
@@ -254,8 +255,7 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
             return answer;
         }
         if (!least) return R::Fail(least.Error());
-        const bool zero = *ev.PassesRuns({d.V0, d.P0, 0});
-        const double pump = zero ? 0 : least->value_or(d.Qp);
+        const double pump = least->value_or(d.Qp);
         auto e = ev.Evaluate({d.V0, d.P0, pump});
         if (!e) return R::Fail(e.Error());
         chosen = *e;
