@@ -218,8 +218,11 @@ TEST_F(OneDrawTest, RepeatedCyclesJudgeTheWorstAndThePumpIsSized) {
     EXPECT_EQ(qp, std::round(qp * 10) / 10);
     // A tenth less fails.
     EXPECT_FALSE(*repeated.PassesRuns({rec.Proposed.V0, rec.Proposed.P0, qp - 0.1}));
-    // An accumulator that holds the whole cycle's oil needs no pump.
+    // An accumulator that holds one cycle's oil needs no pump, unless the
+    // cycles repeat.
     req.Catalogue = {20};
+    EXPECT_GT(Size().Recommendation()->Proposed.Qp, 10);
+    req.RepeatCycles = false;
     EXPECT_EQ(Size().Recommendation()->Proposed.Qp, 0);
 }
 
