@@ -230,8 +230,10 @@ TEST_F(OneDrawTest, RefusesRequirementsItCannotSearch) {
     req.MinPressure = 199;
     EXPECT_FALSE(SizeAccumulator(state, req));
     req.MinPressure = 99;
-    req.Catalogue = {1, 1};
-    EXPECT_FALSE(SizeAccumulator(state, req));
+    for (const auto& sizes : {std::vector<double>{1, 1}, std::vector<double>{0, 1}}) {
+        req.Catalogue = sizes;
+        EXPECT_FALSE(SizeAccumulator(state, req));
+    }
     req.Catalogue = {1, 2};
     req.RatedPressure = 0;
     EXPECT_FALSE(SizeAccumulator(state, req));
@@ -262,6 +264,10 @@ TEST_F(OneDrawTest, StopsWhenTheProgressSaysSo) {
     EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
     EXPECT_EQ(shares.back(), 1);
     EXPECT_LT(*std::max_element(shares.begin(), shares.end() - 1), 1);
+    // Stopped while it looks for the fixes of the size below.
+    auto late = SizeAccumulator(state, req, [](double share) { return share < 0.9; });
+    ASSERT_TRUE(late) << late.Error();
+    EXPECT_TRUE(late->Cancelled);
 }
 
 }  // namespace
