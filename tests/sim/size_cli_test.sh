@@ -27,6 +27,8 @@ check example 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder
 has recommended "Raccomandato: V0 = 10 dm3, precarica 49,7 bar a 20 °C, Qp = 30 dm3/min"
 has size-below "V0 = 6 dm3, P0 = 49,7 bar: 45 °C 59,71 bar (-0,29); regole no sì sì sì; non supera"
 has two-above "V0 = 20 dm3, P0 = 49,7 bar"
+has warning "V0 = 0,16 dm3, P0 = 49,7 bar: 45 °C 51,74 bar (-8,26) precarica raggiunta; regole no"
+has at-least "Mancano almeno "
 has fix "Basterebbe, cambiando solo una grandezza: V0 = 6,21 dm3; Qp = 31,5 dm3/min."
 check example-json 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --json \
     --catalogue "6,10" --size-pump

@@ -201,6 +201,7 @@ TEST_F(OneDrawTest, RepeatedCyclesJudgeTheWorstAndThePumpIsSized) {
     EXPECT_GT(worst.WorstCycle, 1);
     EXPECT_LT(worst.LowestPressure, once.LowestPressure - 1);
     EXPECT_GT(worst.PumpShare, 0.9);
+    EXPECT_LE(worst.PumpShare, 1);
     // A big pump refills within the cycle: one start, part of the time.
     const TemperatureOutcome big = repeated.Evaluate({6, 80, 200})->Temps[0];
     // It switches within the band while the movement draws.
