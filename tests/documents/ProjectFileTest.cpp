@@ -55,11 +55,16 @@ TEST_F(ProjectFileTest, DesignComesBackWholeAndWritesTheSameText) {
     EXPECT_EQ(read, project);
     EXPECT_EQ(ProjectFileText(other, read), text);
 
-    // No time constant is an infinite one; no recommendation stays none.
+    // No time constant is an infinite one; no recommendation stays none;
+    // the first of each list of names reads back too.
     state.Gas.Tau = std::numeric_limits<double>::infinity();
+    state.Gas.Law = GasLawKind::Classic;
+    project.Requirements.Type = sizing::AccumulatorType::Bladder;
     project.Recommendation.reset();
     ASSERT_EQ(Read(ProjectFileText(state, project)), std::nullopt);
     EXPECT_TRUE(std::isinf(other.Gas.Tau));
+    EXPECT_EQ(other.Gas.Law, GasLawKind::Classic);
+    EXPECT_EQ(read.Requirements.Type, sizing::AccumulatorType::Bladder);
     EXPECT_FALSE(read.Recommendation);
 }
 
