@@ -76,6 +76,7 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
 
     // Precharge to set: the same gas at other charging temperatures, in kelvin.
     ASSERT_EQ(a.PrechargeTable.size(), 5u);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(a.PrechargeTable[i].ChargeTemp, 10 * i);
     EXPECT_NEAR(a.PrechargeTable[2].Precharge, 85, 1e-9);
     EXPECT_NEAR(a.PrechargeTable[4].Precharge + kAtm, (85 + kAtm) * 313.15 / 293.15, 1e-9);
 }
@@ -225,6 +226,28 @@ TEST_F(OneDrawTest, RepeatedCyclesJudgeTheWorstAndThePumpIsSized) {
     EXPECT_GT(Size().Recommendation()->Proposed.Qp, 10);
     req.RepeatCycles = false;
     EXPECT_EQ(Size().Recommendation()->Proposed.Qp, 0);
+}
+
+TEST_F(OneDrawTest, LongCyclesRunTheirTemperaturesSideBySide) {
+    // 8001 points at three temperatures: enough for a thread per temperature.
+    state.Data.CycleTime = 80;
+    req.Gas.MinTemp = 0;
+    req.Gas.MaxTemp = 40;
+    Evaluator ev(state, req);
+    const auto e = ev.Evaluate({4, 85, 0});
+    ASSERT_TRUE(e);
+    ASSERT_EQ(e->Temps.size(), 3u);
+    CircuitData data = state.Data;
+    data.V0 = 4;
+    CycleWorkspace work;
+    const auto flows = ComputeCycleFlows(state);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(e->Temps[i].WorkTemp, 20.0 * i);
+        const auto alone = RunAtTemperature(data, req.Gas, flows, 20.0 * i, work);
+        EXPECT_EQ(e->Temps[i].LowestPressure, alone->LowestPressure) << i;
+    }
+    EXPECT_TRUE(*ev.PassesRuns({4, 85, 0}));
+    EXPECT_FALSE(*ev.PassesRuns({2.5, 85, 0}));
 }
 
 TEST_F(OneDrawTest, RefusesRequirementsItCannotSearch) {
