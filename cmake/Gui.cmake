@@ -14,7 +14,7 @@ add_subdirectory(platform)
 # target_sources(volvenza_gui PRIVATE ...).
 add_library(volvenza_gui STATIC)
 target_link_libraries(volvenza_gui PUBLIC
-    volvenza_platform volvenza_documents volvenza_engine volvenza_numbers
+    volvenza_platform volvenza_documents volvenza_engine volvenza_numbers volvenza_sizing
     Qt6::Widgets Qt6::PrintSupport)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/entry/windows.cmake)

@@ -39,18 +39,27 @@ struct SeriesOut {
     double* t = nullptr;
 };
 
-// Every ending the loop returns sets all three fields, so their defaults are
+// Every ending the loop returns sets all these fields, so their defaults are
 // never seen. `step` is the warning's step, or the number of steps.
 struct CycleEnding {
     bool warning = false;   // mutants: skip
     int step = 0;           // mutants: skip
     int16_t lastPoint = 0;  // mutants: skip
+    bool pumping = false;   // the pump still delivering at the end
+};
+
+// Where a cycle starts: full at Pm with the pump unloaded, or, for a cycle
+// that follows another, with the gas where the law was left and the pump as
+// the last cycle left it.
+struct CycleStart {
+    bool resume = false;
+    bool pumping = false;
 };
 
 // `capacity` bounds LastPoint after a late recharge, as the series do.
 template <gas::GasLaw Law>
 CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, const SeriesOut& out,
-                      int32_t capacity) {
+                      int32_t capacity, CycleStart start = {}) {
     const int n = flows.Steps;
     const float timeStep = flows.TimeStep;
     const double* demand = flows.Qt.data();
@@ -60,20 +69,22 @@ CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, c
     double* dv = out.dv;
     double* temp = out.t;
 
-    p[0] = d.Pm;
-    qs[0] = demand[0];
+    bool pumping = start.resume && start.pumping;
+    p[0] = start.resume ? law.Pressure() : d.Pm;
+    qs[0] = pumping ? demand[0] - d.Qp : demand[0];
     v[0] = law.Volume();
     dv[0] = 0;
     if (temp != nullptr) temp[0] = law.Temperature();
 
     const float lowThreshold = d.Pm - d.Dp;
-    bool pumping = false;
     bool saved = false;
     int savedStep = 0;
     // Read only once `saved` is set, which writes all three.
     double savedV = 0, savedQt = 0, savedQs = 0;  // mutants: skip
-    auto finishNormally = [&]() {
-        CycleEnding ending{false, n, static_cast<int16_t>(n)};
+    auto finishNormally = [&](int last) {
+        // Reaching Pm unloads the pump for the next cycle.
+        const bool delivering = pumping && !saved && ToSingle(p[last]) != d.Pm;
+        CycleEnding ending{false, n, static_cast<int16_t>(n), delivering};
         if (saved) {
             for (int m = savedStep + 1; m <= n; ++m) {
                 v[m] = savedV;
@@ -121,13 +132,13 @@ CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, c
             }
         }
         if (temp != nullptr) temp[j] = law.Temperature();
-        if (law.Empty()) return CycleEnding{true, j, static_cast<int16_t>(j)};
+        if (law.Empty()) return CycleEnding{true, j, static_cast<int16_t>(j), pumping};
         if (ToSingle(p[j]) == d.Pm) {
-            if (flows.LastDemand <= j) return finishNormally();
+            if (flows.LastDemand <= j) return finishNormally(j);
             pumping = false;
         }
     }
-    return finishNormally();
+    return finishNormally(n);
 }
 
 }  // namespace volvenza

@@ -7,10 +7,12 @@
 #include <QPrinter>
 #include <QWidget>
 
+#include "analysis/Dimensionamento.h"
 #include "numbers/NumberText.h"
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
 #include "platform/QtPrinterSurface.h"
+#include "report/SizingReport.h"
 
 namespace volvenza {
 namespace {
@@ -290,6 +292,11 @@ QImage ChartPicture(QWidget& chart) {
 bool PrintsReport(const QWidget* window) {
     if (window == nullptr) return false;
     const QString name = window->objectName();
+    if (name == "Dimensionamento") {
+        // Only once the window has an answer to print.
+        const auto* sizingWindow = qobject_cast<const Dimensionamento*>(window);
+        return sizingWindow != nullptr && sizingWindow->Answer().has_value();
+    }
     return name == "DatiIniziali" || name == "InserimentoDati" || name == "Tabella" ||
            name == "Grafico";
 }
@@ -305,6 +312,11 @@ void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
         PrintResultsTableReport(surface, state, printHeader);
     } else if (name == "Grafico") {
         PrintChartReport(surface, ChartPicture(window));
+    } else if (auto* sizingWindow = qobject_cast<Dimensionamento*>(&window)) {
+        if (sizingWindow->Answer()) {
+            PrintSizingReport(surface, printHeader, sizingWindow->AnsweredRequirements(),
+                              *sizingWindow->Answer());
+        }
     }
 }
 

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-translations-l10n qt6-l10n-tools
     xvfb xauth fonts-liberation fonts-dejavu-core poppler-utils

@@ -11,6 +11,7 @@
 
 #include <QString>
 
+#include "documents/ProjectFile.h"
 #include "engine/CircuitState.h"
 
 class QPrinter;
@@ -25,7 +26,7 @@ using ChildFactory = std::function<QWidget*(CircuitState& state, Dialogs& dialog
 
 struct ChildWindows {
     // By window name: "DatiIniziali", "InserimentoDati", "Ciclo", "Grafico",
-    // "Tabella".
+    // "Tabella", "Dimensionamento".
     std::map<QString, ChildFactory> factories;
 
     // The seven initial-data boxes of a loaded DatiIniziali window.
@@ -40,6 +41,11 @@ struct ChildWindows {
     std::function<void(QWidget* window, const MovementEdit& edit)> followMovementEdit;
     // Tells a Ciclo window that a run or a loaded file brought new results.
     std::function<void(QWidget* window)> followResults;
+
+    // The requirements and last recommendation of a Dimensionamento window,
+    // for the project file, and the ones of an opened project shown there.
+    std::function<ProjectSizing(QWidget* window)> sizingOf;
+    std::function<void(QWidget* window, const ProjectSizing& sizing)> showSizing;
 
     // Refills a Tabella window from the current results.
     std::function<void(QWidget* table)> fillResultsTable;

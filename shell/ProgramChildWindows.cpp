@@ -1,6 +1,7 @@
-// Wires the windows of entry/, views/ and report/ into the shell.
+// Wires the windows of entry/, views/, report/ and analysis/ into the shell.
 #include "shell/ChildWindows.h"
 
+#include "analysis/Dimensionamento.h"
 #include "entry/Ciclo.h"
 #include "entry/DatiIniziali.h"
 #include "entry/InserimentoDati.h"
@@ -49,6 +50,14 @@ ChildWindows ProgramChildWindows() {
     };
     windows.fillResultsTable = [](QWidget* table) {
         static_cast<Tabella*>(table)->FillResultsTable();
+    };
+    windows.factories[QStringLiteral("Dimensionamento")] =
+        [](CircuitState& state, Dialogs& dialogs) { return new Dimensionamento(state, dialogs); };
+    windows.sizingOf = [](QWidget* window) {
+        return static_cast<Dimensionamento*>(window)->Sizing();
+    };
+    windows.showSizing = [](QWidget* window, const ProjectSizing& sizing) {
+        static_cast<Dimensionamento*>(window)->ShowSizing(sizing);
     };
     windows.printActiveWindow = &PrintActiveWindow;
     windows.exportWindowPdf = &ExportWindowPdf;

@@ -165,6 +165,9 @@ void frmMain::BuildMenus() {
             [this] { ShowChild(Origin::Menu, QStringLiteral("Ciclo")); });
     on(MenuEntry(calculation, "mnuCalcoloModelloGas", tr("&Modello del gas...")),
        &frmMain::ShowGasModel);
+    connect(MenuEntry(calculation, "mnuCalcoloDimensionamento", tr("&Dimensionamento...")),
+            &QAction::triggered, this,
+            [this] { ShowChild(Origin::Menu, QStringLiteral("Dimensionamento")); });
 
     windowMenu_ = addMenu("mnuWindow", tr("Fi&nestra"));
     on(MenuEntry(windowMenu_, "mnuWindowCascade", tr("&Sovrapponi")),
@@ -270,6 +273,9 @@ QWidget* frmMain::CreateChildWindow(const QString& name) {
     QWidget* child = factory->second(context_.state, context_.dialogs);
     if (child == nullptr) return nullptr;
     if (child->objectName().isEmpty()) child->setObjectName(name);
+    if (name == QLatin1String("Dimensionamento") && context_.windows.showSizing) {
+        context_.windows.showSizing(child, projectSizing_);
+    }
     // The window's own move() and resize() give its place in the client area
     // and its client size.
     const bool placed = child->testAttribute(Qt::WA_Moved);

@@ -106,6 +106,8 @@ class frmMain : public QMainWindow {
     void OpenSimulation(Origin origin);
     void LoadFile(const QString& path);
     void SaveSimulationAs(Origin origin);
+    // The sizing a project saved now would keep.
+    ProjectSizing CurrentSizing();
     void ExportTable(Origin origin);
     void ExportChart(Origin origin);
     void ExportPdf(Origin origin);
@@ -133,6 +135,9 @@ class frmMain : public QMainWindow {
     QString helpFile_;
     // The shared file dialog keeps the last name it returned.
     QString lastFileName_;
+    // The sizing of the last project opened, until a Dimensionamento window
+    // takes it over.
+    ProjectSizing projectSizing_;
     // The bounds as read from the settings (twips) and the pixels they gave:
     // a bound still at its pixel value is stored back as read, not rounded
     // through the pixels.

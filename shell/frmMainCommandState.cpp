@@ -24,6 +24,7 @@ constexpr CommandStateRow kCommandStates[] = {
     {"Simulazione", true, '-', '+', '+', '+'},
     {"Grafico", true, '-', '-', '+', ' '},
     {"Tabella", true, '-', '-', '+', ' '},
+    {"mnuCalcoloDimensionamento", false, '-', '+', '+', '+'},
     {"mnuFileSave", false, '-', '-', '+', ' '},
     {"mnuFileSaveAs", false, '-', '-', '+', ' '},
     {"mnuFileEsporta", false, '-', '-', '+', ' '},

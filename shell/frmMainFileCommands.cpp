@@ -1,9 +1,11 @@
 // The main window's commands that load, save, export and print a
 // simulation, and the example and the run that fill it.
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "documents/AtomicFile.h"
+#include "documents/ProjectFile.h"
 #include "documents/ResultsExport.h"
 #include "documents/SimulationFile.h"
 #include "engine/Simulation.h"
@@ -49,6 +51,17 @@ constexpr UiText kRunFailed{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain", "Impossibile completare la simulazione.")};
 
+// The simulation files' filter with the project file beside them.
+QString OpenSaveFilter() {
+    QString filter = kSimulationFilter;
+    const QString project = QCoreApplication::translate("volvenza::frmMain", "Progetto Volvenza (*.vlzp)");
+    return filter.insert(filter.indexOf(QLatin1String(" Tutti")), project + "|*.vlzp|");
+}
+
+bool IsProject(const QString& path) {
+    return path.endsWith(QLatin1String(".vlzp"), Qt::CaseInsensitive);
+}
+
 std::string FilePath(const QString& name) {
     return QFile::encodeName(name).toStdString();
 }
@@ -80,7 +93,7 @@ void frmMain::NewSimulation(Origin origin) {
 void frmMain::OpenSimulation(Origin origin) {
     CommandScope step(context_.dialogs, origin);
     step([&] {
-        lastFileName_ = context_.dialogs.OpenFileName(kOpenTitle, kSimulationFilter, lastFileName_);
+        lastFileName_ = context_.dialogs.OpenFileName(kOpenTitle, OpenSaveFilter(), lastFileName_);
     });
     if (lastFileName_.isEmpty()) return;
     step.OnFailure(OpenFailed(lastFileName_));
@@ -94,22 +107,49 @@ void frmMain::OpenSimulationFile(const QString& path) {
 }
 
 void frmMain::LoadFile(const QString& path) {
-    if (auto failure = LoadSimulationFile(context_.state, FilePath(path))) {
+    if (!IsProject(path)) {
+        if (auto failure = LoadSimulationFile(context_.state, FilePath(path))) {
+            context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
+                                     MessageButtons::Ok);
+        }
+        return;
+    }
+    ProjectSizing sizing;
+    if (auto failure = LoadProjectFile(context_.state, sizing, FilePath(path))) {
         context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
                                  MessageButtons::Ok);
+        return;
     }
+    projectSizing_ = sizing;
+    QWidget* window = FindChildWindow(QStringLiteral("Dimensionamento"));
+    if (window != nullptr && context_.windows.showSizing) {
+        context_.windows.showSizing(window, sizing);
+    }
+    // A project keeps no results: they come from a run of what it holds.
+    RunSimulation(context_.state);
+    engineUi_->CloseProgress();
+}
+
+ProjectSizing frmMain::CurrentSizing() {
+    QWidget* window = FindChildWindow(QStringLiteral("Dimensionamento"));
+    if (window != nullptr && context_.windows.sizingOf) return context_.windows.sizingOf(window);
+    return projectSizing_;
 }
 
 void frmMain::SaveSimulationAs(Origin origin) {
     CommandScope step(context_.dialogs, origin);
     step([&] {
         lastFileName_ =
-            context_.dialogs.SaveFileName(kSaveAsTitle, kSimulationFilter, lastFileName_);
+            context_.dialogs.SaveFileName(kSaveAsTitle, OpenSaveFilter(), lastFileName_);
     });
     if (lastFileName_.isEmpty()) return;
     step.OnFailure(SaveFailed(lastFileName_));
     step([&] {
-        if (auto failure = SaveSimulationFile(context_.state, FilePath(lastFileName_))) {
+        const std::string path = FilePath(lastFileName_);
+        auto failure = IsProject(lastFileName_)
+                           ? SaveProjectFile(context_.state, CurrentSizing(), path)
+                           : SaveSimulationFile(context_.state, path);
+        if (failure) {
             context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
         }

@@ -265,7 +265,7 @@ void LayoutTest::childWindowsAtTheirDesignSize() {
     shell.main->show();
     shell.Button("Esempio")->trigger();
     shell.Button("Simulazione")->trigger();
-    for (const char* name : {"DatiIniziali", "Tabella", "Ciclo"}) {
+    for (const char* name : {"DatiIniziali", "Tabella", "Ciclo", "Dimensionamento"}) {
         if (QLatin1String(name) == QLatin1String("Tabella")) shell.Button("Tabella")->trigger();
         QWidget* window = shell.main->ShowChildWindow(QString::fromLatin1(name));
         QVERIFY(QTest::qWaitForWindowExposed(window));

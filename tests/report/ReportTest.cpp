@@ -11,6 +11,7 @@
 #include "platform/ScriptedDialogs.h"
 #include "report/PdfReport.h"
 #include "report/PrintReport.h"
+#include "report/SizingReport.h"
 #include "views/Grafico.h"
 
 namespace volvenza {
@@ -239,6 +240,37 @@ class ReportTest : public QObject {
         QCOMPARE(a5.Lines(2).value(3), "T|V(T)|P(T)|Qt(t)|Qs(T)=Qt(T)-Qp");
         QCOMPARE(a5.Lines(2).value(5).section('|', 0, 0), "2,8");
         QCOMPARE(a5.Lines(2).last().section('|', 0, 0), "4,6");
+    }
+
+    void sizingPageOnShortPaper() {
+        LoadExampleCircuit(state);
+        sizing::Requirements req;
+        req.MinPressure = 60;
+        req.Gas.MinTemp = 5;
+        req.Gas.MaxTemp = 50;
+        const auto answer = sizing::SizeAccumulator(state, req);
+        QVERIFY(answer && answer->Recommended);
+        RecordingSurface a4, a5;
+        a5.pageHeight = kPaperHeights[4];
+        PrintSizingReport(a4, "Intestazione", req, *answer);
+        PrintSizingReport(a5, "Intestazione", req, *answer);
+        QCOMPARE(a4.ended, 1);
+        const QStringList lines = a4.Lines(1);
+        QCOMPARE(lines.value(0), "Intestazione");
+        QCOMPARE(lines.value(2), "DIMENSIONAMENTO");
+        QVERIFY2(lines.contains("V0:|10 dm3"), qPrintable(lines.join("\n")));
+        QVERIFY(lines.contains("V0 [dm3]|P0 [bar]|5 °C|45 °C|50 °C|Regole|Esito"));
+        const int rows = static_cast<int>(answer->Candidates.size());
+        QCOMPARE(lines.filter(QRegularExpression("\\|(non )?supera$")).size(), rows);
+        QVERIFY(lines.last().startsWith("Pressioni assolute"));
+        // The same lines on short paper, over more pages, each under the header.
+        QVERIFY(a5.page > a4.page);
+        QStringList all;
+        for (int p = 1; p <= a5.page; ++p) {
+            QCOMPARE(a5.Lines(p).value(0), "Intestazione");
+            all += a5.Lines(p).mid(2);
+        }
+        QCOMPARE(all.filter(QRegularExpression("\\|(non )?supera$")).size(), rows);
     }
 
     void wholeReportPutsEachPartOnItsOwnPages() {

@@ -18,6 +18,7 @@
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
 #include "tools/volvenza-sim/SimText.h"
+#include "tools/volvenza-sim/SizeCommand.h"
 
 namespace {
 
@@ -42,6 +43,12 @@ constexpr const char* kUsage = SIM_TEXT(
     "      scrive ogni punto dei risultati come CSV (t;V;P;Qt;Qs, virgola decimale)\n"
     "  volvenza-sim report IN.vlz OUT.pdf\n"
     "      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico\n"
+    "  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm\n"
+    "      [--catalogue \"0.75,1,1.4,...\"] [--ps PS] [--relief R] [--keep-precharge]\n"
+    "      [--size-pump] [--repeat] [--json] [OPZIONI DEL GAS]\n"
+    "      dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz: la più\n"
+    "      piccola grandezza del catalogo che rispetta le quattro regole, i candidati\n"
+    "      e perché i più piccoli non bastano; stato 1 se nessuna grandezza basta\n"
     "  volvenza-sim gas T_C P_BAR_ABS\n"
     "      proprietà dell'azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]\n"
     "  volvenza-sim --help\n"
@@ -193,6 +200,10 @@ int main(int argc, char** argv) {
     args.erase(args.begin());
     if (command == "gas") return RunGasCommand(args);
     if (command == "report") return RunReportCommand(args);
+    if (command == "size") {
+        const int code = RunSizeCommand(args);
+        return code == kExitUsage ? Usage() : code;
+    }
     const bool csv = TakeFlag(args, "--csv");
     std::optional<RunOptions> options = RunOptions{};
     if (command == "example" || command == "run") options = TakeRunOptions(args);

@@ -1,0 +1,93 @@
+#pragma once
+// The "Dimensionamento" window: the requirements on the left, "Calcola"
+// with its progress bar and "Interrompi", the recommendation and the table
+// of candidates on the right, the explanation of the failing sizes below,
+// and "Applica", which writes the recommended V0, P0 and Qp into the
+// initial data. The search runs on a thread of its own.
+
+#include <memory>
+#include <optional>
+
+#include <QWidget>
+
+#include "documents/ProjectFile.h"
+#include "engine/CircuitState.h"
+#include "sizing/Search.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+namespace volvenza {
+
+class Dialogs;
+class SizingJob;
+
+class Dimensionamento : public QWidget {
+    Q_OBJECT
+
+  public:
+    Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~Dimensionamento() override;
+
+    // Starts the search; false, with a message, when a box is wrong.
+    bool Calculate();
+    void Stop();
+    // Writes the recommended design into the initial data.
+    void Apply();
+    bool Busy() const { return job_ != nullptr; }
+
+    // The requirements as the boxes give them, or the message naming the
+    // first wrong box.
+    std::optional<sizing::Requirements> ReadRequirements(QString* message = nullptr) const;
+    // The last answer and the requirements it was found for.
+    const std::optional<sizing::SizingAnswer>& Answer() const { return answer_; }
+    const sizing::Requirements& AnsweredRequirements() const { return answered_; }
+
+    // For the project file: the requirements as the boxes give them (as
+    // last searched when a box is wrong) and the last recommendation.
+    ProjectSizing Sizing() const;
+    // Fills the boxes from a project and shows its last recommendation.
+    void ShowSizing(const ProjectSizing& sizing);
+
+    QSize sizeHint() const override { return designSize_; }
+
+  private:
+    void Poll();
+    void ShowAnswer();
+    void FollowBusy();
+
+    CircuitState& state_;
+    Dialogs& dialogs_;
+    QLineEdit* minPressure_ = nullptr;
+    QComboBox* type_ = nullptr;
+    QLineEdit* catalogue_ = nullptr;
+    QLineEdit* rated_ = nullptr;
+    QLineEdit* relief_ = nullptr;
+    QCheckBox* choosePrecharge_ = nullptr;
+    QCheckBox* sizePump_ = nullptr;
+    QCheckBox* repeat_ = nullptr;
+    QLabel* gasLaw_ = nullptr;
+    QPushButton* calculate_ = nullptr;
+    QPushButton* stop_ = nullptr;
+    QPushButton* apply_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* recommendationText_ = nullptr;
+    QTableWidget* candidates_ = nullptr;
+    QPlainTextEdit* explanation_ = nullptr;
+    QTimer* poll_ = nullptr;
+    std::unique_ptr<SizingJob> job_;
+    sizing::Requirements asked_;
+    sizing::Requirements answered_;
+    std::optional<sizing::SizingAnswer> answer_;
+    std::optional<sizing::Design> recommendation_;  // the last one, found or opened
+    QSize designSize_;
+};
+
+}  // namespace volvenza

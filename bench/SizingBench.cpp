@@ -1,0 +1,78 @@
+// Run:  build/bin/volvenza-sizing-bench
+// Budgets: the whole sizing search on the longest cycle (32767 steps, 1000
+// movements) over the 18 sizes of the default catalogue, real nitrogen with
+// the temperature envelope on, under 2 s on two cores; on the example
+// under 50 ms.
+
+#include <benchmark/benchmark.h>
+
+#include "engine/CircuitState.h"
+#include "sizing/Search.h"
+
+namespace {
+
+using namespace volvenza;
+using namespace volvenza::sizing;
+
+// The longest cycle of the engine's benchmark: 1000 overlapping motors.
+void LoadLongestCycle(CircuitState& state) {
+    InitCircuitState(state);
+    state.Data = CircuitData{100, 50, 40, 400, 200, 30, 327.67f};
+    for (int i = 1; i <= kMaxMovements; ++i) {
+        Movement& m = state.Movements[i];
+        m = Movement{};
+        m.Kind = MovementKind::Motor;
+        m.Ti = static_cast<float>(i) * 0.32f;
+        m.Tf = m.Ti + 0.9f;
+        m.Qm = 20.0 + (i % 7) * 11.5;
+    }
+    state.MovementCount = state.SimMovementCount = kMaxMovements;
+}
+
+void Report(benchmark::State& bs, const SizingAnswer& answer) {
+    bs.counters["candidates"] = static_cast<double>(answer.Candidates.size());
+    bs.counters["recommended_V0"] = answer.Recommended ? answer.Recommendation()->Proposed.V0 : 0.0;
+}
+
+// Argument: p1 in bar.
+void BM_SizeLongestCycleNitrogen(benchmark::State& bs) {
+    CircuitState state;
+    LoadLongestCycle(state);
+    Requirements req;
+    req.MinPressure = static_cast<double>(bs.range(0));
+    req.Gas.Law = GasLawKind::Nitrogen;
+    req.Gas.Tau = 45;
+    req.Gas.MinTemp = 10;
+    req.Gas.MaxTemp = 60;
+    SizingAnswer last;
+    for (auto _ : bs) {
+        auto answer = SizeAccumulator(state, req);
+        if (!answer) {
+            bs.SkipWithError(answer.Error().c_str());
+            return;
+        }
+        last = std::move(*answer);
+    }
+    Report(bs, last);
+}
+BENCHMARK(BM_SizeLongestCycleNitrogen)
+    ->Arg(150)
+    ->Arg(165)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+void BM_SizeExample(benchmark::State& bs) {
+    CircuitState state;
+    InitCircuitState(state);
+    LoadExampleCircuit(state);
+    Requirements req;
+    req.MinPressure = 60;
+    SizingAnswer last;
+    for (auto _ : bs) last = *SizeAccumulator(state, req);
+    Report(bs, last);
+}
+BENCHMARK(BM_SizeExample)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

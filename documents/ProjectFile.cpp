@@ -1,0 +1,369 @@
+#include "documents/ProjectFile.h"
+
+#include <array>
+#include <cmath>
+#include <fstream>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "documents/AtomicFile.h"
+
+namespace volvenza {
+namespace {
+
+using Json = nlohmann::json;
+
+constexpr const char* kFormat = "volvenza-progetto";
+// A project is a few hundred kilobytes at most; anything far beyond is not one.
+constexpr std::streamsize kMaxSize = 64 << 20;  // mutants: skip
+
+// The fields of a movement with their JSON names, in record order.
+struct MovementField {
+    const char* name;
+    float Movement::*member;
+};
+constexpr std::array<MovementField, 14> kMovementFields{{
+    {"Ti", &Movement::Ti},
+    {"Tf", &Movement::Tf},
+    {"Ti2", &Movement::Ti2},
+    {"Tf2", &Movement::Tf2},
+    {"alesaggio", &Movement::BoreDiameter},
+    {"corsa", &Movement::Stroke},
+    {"stelo", &Movement::RodDiameter},
+    {"stelo2", &Movement::RodDiameter2},
+    {"corsa1", &Movement::Stroke1},
+    {"corsa2", &Movement::Stroke2},
+    {"cilindrata", &Movement::Displacement},
+    {"velocita", &Movement::Speed},
+    {"cilindrata_unitaria", &Movement::UnitDisplacement},
+    {"angolo", &Movement::RotationAngle},
+}};
+
+struct DataField {
+    const char* name;
+    float CircuitData::*member;
+};
+constexpr std::array<DataField, 7> kDataFields{{
+    {"V0", &CircuitData::V0},
+    {"P0", &CircuitData::P0},
+    {"tc", &CircuitData::Tc},
+    {"Qp", &CircuitData::Qp},
+    {"Pm", &CircuitData::Pm},
+    {"Dp", &CircuitData::Dp},
+    {"tempo_ciclo", &CircuitData::CycleTime},
+}};
+
+const std::array<const char*, 3> kLaws{"classica", "ideale", "azoto"};
+const std::array<const char*, 3> kTypes{"sacca", "pistone", "membrana"};
+
+Json Optional(const std::optional<double>& value) {
+    return value ? Json(*value) : Json(nullptr);
+}
+
+// Where a field is wrong: its JSON path and what is wrong with it.
+struct BadField {
+    std::string path;
+    std::string problem;
+};
+
+// Reads fields out of the parsed text, remembering the first one at fault.
+class Reader {
+  public:
+    const Json* Member(const Json& object, const std::string& path, const char* name) {
+        if (!object.is_object()) {
+            Note(path, "deve essere un oggetto");
+            return nullptr;
+        }
+        const auto at = object.find(name);
+        if (at == object.end()) {
+            Note(path + "/" + name, "manca");
+            return nullptr;
+        }
+        return &*at;
+    }
+    std::optional<double> Number(const Json& object, const std::string& path, const char* name) {
+        const Json* value = Member(object, path, name);
+        if (value == nullptr) return std::nullopt;
+        if (!value->is_number()) return Refuse(path + "/" + name, "deve essere un numero");
+        return value->get<double>();
+    }
+    // A number the single-precision fields can hold.
+    std::optional<float> Single(const Json& object, const std::string& path, const char* name) {
+        const auto value = Number(object, path, name);
+        if (!value) return std::nullopt;
+        if (!(std::abs(*value) <= std::numeric_limits<float>::max())) {
+            return Refuse(path + "/" + name, "è fuori dall'intervallo");
+        }
+        return static_cast<float>(*value);
+    }
+    // A number or null (nothing).
+    std::optional<std::optional<double>> MaybeNumber(const Json& object, const std::string& path,
+                                                     const char* name) {
+        const Json* value = Member(object, path, name);
+        if (value == nullptr) return std::nullopt;
+        if (value->is_null()) return std::optional<double>();
+        if (!value->is_number()) return Refuse(path + "/" + name, "deve essere un numero o null");
+        return std::optional<double>(value->get<double>());
+    }
+    std::optional<bool> Flag(const Json& object, const std::string& path, const char* name) {
+        const Json* value = Member(object, path, name);
+        if (value == nullptr) return std::nullopt;
+        if (!value->is_boolean()) return Refuse(path + "/" + name, "deve essere true o false");
+        return value->get<bool>();
+    }
+    // The index of the text among `names`.
+    template <size_t N>
+    std::optional<size_t> Choice(const Json& object, const std::string& path, const char* name,
+                                 const std::array<const char*, N>& names) {
+        const Json* value = Member(object, path, name);
+        if (value == nullptr) return std::nullopt;
+        if (value->is_string()) {
+            for (size_t i = 0; i < N; ++i) {
+                if (value->get<std::string>() == names[i]) return i;
+            }
+        }
+        std::string allowed;
+        for (const char* n : names)
+            allowed += (allowed.empty() ? "\"" : ", \"") + std::string(n) + "\"";
+        return Refuse(path + "/" + name, "deve essere uno fra " + allowed);
+    }
+
+    const std::optional<BadField>& Bad() const { return bad_; }
+    // Notes the field at fault, the first one only.
+    void Note(const std::string& path, const std::string& problem) {
+        if (!bad_) bad_ = BadField{path.empty() ? "/" : path, problem};
+    }
+    std::nullopt_t Refuse(const std::string& path, const std::string& problem) {
+        Note(path, problem);
+        return std::nullopt;
+    }
+
+  private:
+    std::optional<BadField> bad_;
+};
+
+// Everything the file holds, read before any of it is used.
+struct ScratchProject {
+    CircuitData data;
+    std::vector<Movement> movements;
+    GasSettings gas;
+    ProjectSizing sizing;
+};
+
+std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
+    ScratchProject p;
+    const Json* format = r.Member(root, "", "formato");
+    if (format == nullptr) return std::nullopt;
+    if (*format != kFormat) return r.Refuse("/formato", "non è \"volvenza-progetto\"");
+    const auto version = r.Number(root, "", "versione");
+    if (!version) return std::nullopt;
+    if (*version != kProjectVersion) {
+        return r.Refuse("/versione", "non è una versione che questo programma legge");
+    }
+
+    const Json* data = r.Member(root, "", "dati_iniziali");
+    if (data == nullptr) return std::nullopt;
+    for (const DataField& f : kDataFields) {
+        const auto value = r.Single(*data, "/dati_iniziali", f.name);
+        if (!value) return std::nullopt;
+        p.data.*f.member = *value;
+    }
+
+    const Json* movements = r.Member(root, "", "movimenti");
+    if (movements == nullptr) return std::nullopt;
+    if (!movements->is_array() || movements->size() > static_cast<size_t>(kMaxMovements)) {
+        return r.Refuse("/movimenti", "deve essere un elenco di al più 1000 movimenti");
+    }
+    for (size_t i = 0; i < movements->size(); ++i) {
+        const Json& item = (*movements)[i];
+        // Numbered from 1, as the movement list shows them.
+        const std::string path = "/movimenti/" + std::to_string(i + 1);
+        Movement m;
+        const auto kind = r.Number(item, path, "tipo");
+        if (!kind) return std::nullopt;
+        if (!(*kind >= MovementKind::CylinderExtending &&
+              *kind <= MovementKind::SingleActingCylinder && *kind == std::floor(*kind))) {
+            return r.Refuse(path + "/tipo", "deve essere un numero da 1 a 7");
+        }
+        m.Kind = static_cast<int16_t>(*kind);
+        for (const MovementField& f : kMovementFields) {
+            const auto value = r.Single(item, path, f.name);
+            if (!value) return std::nullopt;
+            m.*f.member = *value;
+        }
+        const auto flow = r.Number(item, path, "Qm");
+        if (!flow) return std::nullopt;
+        m.Qm = *flow;
+        p.movements.push_back(m);
+    }
+
+    const Json* gas = r.Member(root, "", "gas");
+    if (gas == nullptr) return std::nullopt;
+    const auto law = r.Choice(*gas, "/gas", "legge", kLaws);
+    const auto exponent = law ? r.Number(*gas, "/gas", "esponente") : std::nullopt;
+    const auto tau = exponent ? r.MaybeNumber(*gas, "/gas", "tau") : std::nullopt;
+    const auto charge = tau ? r.Number(*gas, "/gas", "temperatura_carica") : std::nullopt;
+    const auto low = charge ? r.MaybeNumber(*gas, "/gas", "temperatura_minima") : std::nullopt;
+    const auto high = low ? r.MaybeNumber(*gas, "/gas", "temperatura_massima") : std::nullopt;
+    if (!high) return std::nullopt;
+    p.gas.Law = static_cast<GasLawKind>(*law);
+    p.gas.Exponent = *exponent;
+    p.gas.Tau = tau->value_or(std::numeric_limits<double>::infinity());
+    p.gas.ChargeTemp = *charge;
+    p.gas.MinTemp = *low;
+    p.gas.MaxTemp = *high;
+
+    const Json* req = r.Member(root, "", "dimensionamento");
+    if (req == nullptr) return std::nullopt;
+    const std::string rp = "/dimensionamento";
+    sizing::Requirements& q = p.sizing.Requirements;
+    const auto p1 = r.Number(*req, rp, "p1");
+    const auto type = p1 ? r.Choice(*req, rp, "tipo", kTypes) : std::nullopt;
+    const Json* catalogue = type ? r.Member(*req, rp, "catalogo") : nullptr;
+    if (catalogue == nullptr) return std::nullopt;
+    if (!catalogue->is_array()) return r.Refuse(rp + "/catalogo", "deve essere un elenco");
+    q.Catalogue.clear();
+    for (size_t i = 0; i < catalogue->size(); ++i) {
+        if (!(*catalogue)[i].is_number()) {
+            return r.Refuse(rp + "/catalogo/" + std::to_string(i), "deve essere un numero");
+        }
+        q.Catalogue.push_back((*catalogue)[i].get<double>());
+    }
+    const auto ps = r.MaybeNumber(*req, rp, "PS");
+    const auto relief = ps ? r.MaybeNumber(*req, rp, "valvola_di_massima") : std::nullopt;
+    const auto choose = relief ? r.Flag(*req, rp, "scegli_precarica") : std::nullopt;
+    const auto pump = choose ? r.Flag(*req, rp, "dimensiona_pompa") : std::nullopt;
+    const auto repeat = pump ? r.Flag(*req, rp, "cicli_ripetuti") : std::nullopt;
+    if (!repeat) return std::nullopt;
+    q.MinPressure = *p1;
+    q.Type = static_cast<sizing::AccumulatorType>(*type);
+    q.RatedPressure = *ps;
+    q.ReliefSetting = *relief;
+    q.ChoosePrecharge = *choose;
+    q.SizePump = *pump;
+    q.RepeatCycles = *repeat;
+    q.Gas = p.gas;
+
+    const Json* rec = r.Member(root, "", "raccomandazione");
+    if (rec == nullptr) return std::nullopt;
+    if (!rec->is_null()) {
+        const auto v0 = r.Number(*rec, "/raccomandazione", "V0");
+        const auto p0 = v0 ? r.Number(*rec, "/raccomandazione", "P0") : std::nullopt;
+        const auto qp = p0 ? r.Number(*rec, "/raccomandazione", "Qp") : std::nullopt;
+        if (!qp) return std::nullopt;
+        p.sizing.Recommendation = sizing::Design{*v0, *p0, *qp};
+    }
+    return p;
+}
+
+std::string Invalid(const std::string& fileName, const std::string& detail) {
+    return "Il file " + fileName + " non è un progetto Volvenza valido: " + detail + ".";
+}
+
+}  // namespace
+
+std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizing) {
+    Json root;
+    root["formato"] = kFormat;
+    root["versione"] = kProjectVersion;
+    Json data = Json::object();
+    for (const DataField& f : kDataFields) data[f.name] = static_cast<double>(state.Data.*f.member);
+    root["dati_iniziali"] = data;
+    Json movements = Json::array();
+    for (int k = 1; k <= state.MovementCount; ++k) {
+        const Movement& m = state.Movements[k];
+        Json item;
+        item["tipo"] = m.Kind;
+        for (const MovementField& f : kMovementFields)
+            item[f.name] = static_cast<double>(m.*f.member);
+        item["Qm"] = m.Qm;
+        movements.push_back(item);
+    }
+    root["movimenti"] = movements;
+    const GasSettings& g = state.Gas;
+    root["gas"] = {{"legge", kLaws[static_cast<size_t>(g.Law)]},
+                   {"esponente", g.Exponent},
+                   {"tau", std::isinf(g.Tau) ? Json(nullptr) : Json(g.Tau)},
+                   {"temperatura_carica", g.ChargeTemp},
+                   {"temperatura_minima", Optional(g.MinTemp)},
+                   {"temperatura_massima", Optional(g.MaxTemp)}};
+    const sizing::Requirements& q = sizing.Requirements;
+    root["dimensionamento"] = {{"p1", q.MinPressure},
+                               {"tipo", kTypes[static_cast<size_t>(q.Type)]},
+                               {"catalogo", q.Catalogue},
+                               {"PS", Optional(q.RatedPressure)},
+                               {"valvola_di_massima", Optional(q.ReliefSetting)},
+                               {"scegli_precarica", q.ChoosePrecharge},
+                               {"dimensiona_pompa", q.SizePump},
+                               {"cicli_ripetuti", q.RepeatCycles}};
+    if (sizing.Recommendation) {
+        const sizing::Design& d = *sizing.Recommendation;
+        root["raccomandazione"] = {{"V0", d.V0}, {"P0", d.P0}, {"Qp", d.Qp}};
+    } else {
+        root["raccomandazione"] = nullptr;
+    }
+    // Infinities and NaNs cannot be written in JSON: they become null, which
+    // loading refuses, so no such design is kept without notice.
+    return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::optional<std::string> SaveProjectFile(const CircuitState& state, const ProjectSizing& sizing,
+                                           const std::string& path) {
+    try {
+        return WriteFileAtomically(path, ProjectFileText(state, sizing));
+    } catch (...) {
+        return SaveFailedMessage(path);
+    }
+}
+
+std::optional<std::string> ReadProjectText(CircuitState& state, ProjectSizing& sizing,
+                                           const std::string& text, const std::string& fileName) {
+    Json root;
+    try {
+        root = Json::parse(text);
+    } catch (const Json::parse_error& e) {
+        return Invalid(fileName,
+                       "il testo JSON non è valido al carattere " + std::to_string(e.byte));
+    }
+    Reader reader;
+    std::optional<ScratchProject> p = Parse(root, reader);
+    if (!p) {
+        const BadField bad = reader.Bad().value_or(BadField{"/", "non è leggibile"});
+        return Invalid(fileName, "il campo " + bad.path + " " + bad.problem);
+    }
+
+    state.Data = p->data;
+    for (int k = 1; k <= kMaxMovements; ++k) state.Movements[k] = Movement{};
+    int slot = 1;
+    for (const Movement& m : p->movements) state.Movements[slot++] = m;
+    state.MovementCount = state.SimMovementCount = static_cast<int16_t>(p->movements.size());
+    state.Gas = p->gas;
+    state.GasRun = GasResults{};
+    state.LastPoint = 0;
+    ReallocateResults(state, 1);
+    sizing = p->sizing;
+    WriteInitialDataBoxes(state);
+    state.Ui().MovementListChanged();
+    state.Ui().UpdateCommandState(2);
+    return std::nullopt;
+}
+
+std::optional<std::string> LoadProjectFile(CircuitState& state, ProjectSizing& sizing,
+                                           const std::string& path) {
+    try {
+        std::ifstream in(path, std::ios::binary | std::ios::ate);
+        if (!in) return OpenFailedMessage(path);
+        const std::streamsize size = in.tellg();
+        if (size < 0) return OpenFailedMessage(path);
+        if (size > kMaxSize) return Invalid(path, "è troppo grande");
+        std::string text(static_cast<size_t>(size), '\0');
+        in.seekg(0);
+        if (!in.read(text.data(), size)) return OpenFailedMessage(path);
+        return ReadProjectText(state, sizing, text, path);
+    } catch (...) {
+        return OpenFailedMessage(path);
+    }
+}
+
+}  // namespace volvenza

@@ -1,0 +1,43 @@
+#pragma once
+// The project file (".vlzp"): one design as JSON, with everything needed to
+// pick up the work again: the initial data, the movements, the gas law and
+// its envelope, the sizing requirements and the last recommendation. Results
+// are not kept: they are recomputed on opening. The simulation file (".vlz")
+// is unchanged beside it.
+
+#include <optional>
+#include <string>
+
+#include "engine/CircuitState.h"
+#include "sizing/Requirements.h"
+
+namespace volvenza {
+
+inline constexpr int kProjectVersion = 1;
+
+// What a project keeps besides the state's data, movements and gas law.
+struct ProjectSizing {
+    sizing::Requirements Requirements;
+    std::optional<sizing::Design> Recommendation;
+
+    bool operator==(const ProjectSizing&) const = default;
+};
+
+// The file's whole text; movements 1..MovementCount.
+std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizing);
+
+// Writes the file atomically; the user's message on failure.
+std::optional<std::string> SaveProjectFile(const CircuitState& state, const ProjectSizing& sizing,
+                                           const std::string& path);
+
+// All or nothing: the text is checked whole first; only a valid project
+// replaces the initial data, the movement list and the gas law, clears the
+// results, writes the initial-data boxes and notifies code 2. On failure
+// nothing changes and the message names the file and, where one is at
+// fault, the JSON path of the field ("/movimenti/3/Ti").
+std::optional<std::string> ReadProjectText(CircuitState& state, ProjectSizing& sizing,
+                                           const std::string& text, const std::string& fileName);
+std::optional<std::string> LoadProjectFile(CircuitState& state, ProjectSizing& sizing,
+                                           const std::string& path);
+
+}  // namespace volvenza

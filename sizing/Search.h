@@ -1,0 +1,75 @@
+#pragma once
+// The sizing assistant: the smallest catalogue size that passes every rule,
+// the precharge to set and, when asked, the smallest pump; the table of the
+// candidates and, for the designs that fail, why and what would fix them.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/CircuitState.h"
+#include "gas/Result.h"
+#include "sizing/Evaluator.h"
+#include "sizing/Requirements.h"
+
+namespace volvenza::sizing {
+
+struct ActiveMovement {
+    int Number = 0;  // 1-based, as the movement list numbers them
+    int16_t Kind = 0;
+};
+
+// Why a candidate fails and the smallest change of one figure that fixes it.
+struct Explanation {
+    double V0 = 0;
+    std::vector<int> FailedRules;  // 1..4
+    // Where the pressure falls lowest (rule 1).
+    double WorkTemp = 0;
+    double Time = 0;
+    int Cycle = 1;
+    double LowestPressure = 0;
+    std::vector<ActiveMovement> Active;
+    double MissingOil = 0;  // dm3 to stay above p1
+    bool AtLeast = false;   // the gas reached its precharge: more is missing
+    // The smallest V0, P0 or Qp that passes rule 1, the others unchanged;
+    // searched for the largest failing size only.
+    std::optional<double> FixV0, FixP0, FixQp;
+};
+
+struct PrechargeRow {
+    double ChargeTemp = 0;  // °C
+    double Precharge = 0;   // bar, as typed
+};
+
+struct SizingAnswer {
+    std::vector<Evaluation> Candidates;        // ascending size
+    std::optional<size_t> Recommended;         // index into Candidates
+    std::vector<PrechargeRow> PrechargeTable;  // 0, 10, 20, 30, 40 °C
+    std::vector<Explanation> Explanations;     // one per failing candidate
+    std::vector<double> Temperatures;          // of the runs, coldest first
+    std::string Reason;                        // when no size passes
+    bool Cancelled = false;
+
+    const Evaluation* Recommendation() const {
+        return Recommended ? &Candidates[*Recommended] : nullptr;
+    }
+};
+
+// Called with the share done (0..1); returning false stops the search.
+using SizingProgress = std::function<bool(double)>;
+
+// The search over the catalogue with the data and movements of `state`
+// as the starting design. A message when the data or the requirements
+// cannot be run.
+gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requirements& req,
+                                          const SizingProgress& progress = {});
+
+// Why the requirements cannot be searched, or nothing.
+std::optional<std::string> CheckRequirements(const CircuitState& state, const Requirements& req);
+
+// Italian name of a movement kind.
+std::string MovementKindName(int16_t kind);
+
+}  // namespace volvenza::sizing

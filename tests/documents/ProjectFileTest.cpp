@@ -1,0 +1,129 @@
+// The project file: a design with its gas law, requirements and
+// recommendation comes back whole; a file with one bad field changes
+// nothing and the message points at that field.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+
+#include "documents/ProjectFile.h"
+
+namespace volvenza {
+namespace {
+
+class ProjectFileTest : public ::testing::Test {
+  protected:
+    ProjectFileTest() {
+        InitCircuitState(state);
+        LoadExampleCircuit(state);
+        state.Movements[2].Ti2 = 0.1f;  // a value with no short decimal form in single precision
+        state.Gas.Law = GasLawKind::Nitrogen;
+        state.Gas.Tau = 45;
+        state.Gas.MinTemp = -5;
+        state.Gas.MaxTemp = 55.5;
+        project.Requirements.MinPressure = 60;
+        project.Requirements.Type = sizing::AccumulatorType::Diaphragm;
+        project.Requirements.Catalogue = {0.5, 1, 2.5};
+        project.Requirements.RatedPressure = 250;
+        project.Requirements.RepeatCycles = true;
+        project.Requirements.Gas = state.Gas;
+        project.Recommendation = sizing::Design{2.5, 49.7, 30};
+    }
+    // Reads `text` into a state that holds other data, which must survive a refusal.
+    std::optional<std::string> Read(const std::string& text) {
+        InitCircuitState(other);
+        other.Data.V0 = 123;
+        return ReadProjectText(other, read, text, "p.vlzp");
+    }
+    CircuitState state, other;
+    ProjectSizing project, read;
+};
+
+TEST_F(ProjectFileTest, DesignComesBackWholeAndWritesTheSameText) {
+    const std::string text = ProjectFileText(state, project);
+    ASSERT_EQ(Read(text), std::nullopt);
+    EXPECT_EQ(other.Data.V0, state.Data.V0);
+    EXPECT_EQ(other.Data.CycleTime, state.Data.CycleTime);
+    ASSERT_EQ(other.MovementCount, 5);
+    EXPECT_EQ(other.SimMovementCount, 5);
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(other.Movements[k], state.Movements[k]) << k;
+    EXPECT_EQ(other.Movements[6], Movement{});
+    EXPECT_EQ(other.Gas, state.Gas);
+    EXPECT_EQ(read, project);
+    EXPECT_EQ(ProjectFileText(other, read), text);
+
+    // No time constant is an infinite one; no recommendation stays none;
+    // the first of each list of names reads back too.
+    state.Gas.Tau = std::numeric_limits<double>::infinity();
+    state.Gas.Law = GasLawKind::Classic;
+    project.Requirements.Type = sizing::AccumulatorType::Bladder;
+    project.Recommendation.reset();
+    ASSERT_EQ(Read(ProjectFileText(state, project)), std::nullopt);
+    EXPECT_TRUE(std::isinf(other.Gas.Tau));
+    EXPECT_EQ(other.Gas.Law, GasLawKind::Classic);
+    EXPECT_EQ(read.Requirements.Type, sizing::AccumulatorType::Bladder);
+    EXPECT_FALSE(read.Recommendation);
+}
+
+TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
+    const std::string good = ProjectFileText(state, project);
+    auto with = [&](const std::string& from, const std::string& to) {
+        std::string text = good;
+        const size_t at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return text.replace(at, from.size(), to);
+    };
+    struct Case {
+        std::string text;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {good.substr(0, good.size() / 2), "il testo JSON non è valido al carattere"},
+        {"[]", "il campo / deve essere un oggetto"},
+        {with("\"versione\": 1", "\"versione\": 2"), "il campo /versione non è una versione"},
+        {with("\"formato\": \"volvenza-progetto\"", "\"formato\": \"altro\""), "/formato"},
+        {with("\"V0\": 10.0", "\"V0\": 1e39"),
+         "il campo /dati_iniziali/V0 è fuori dall'intervallo"},
+        {with("\"tipo\": 1", "\"tipo\": 9"),
+         "il campo /movimenti/1/tipo deve essere un numero da 1 a 7"},
+        {with("\"Ti2\": 0.10000000149011612", "\"Ti2\": \"0,1\""),
+         "il campo /movimenti/2/Ti2 deve essere un numero"},
+        {with("\"legge\": \"azoto\"", "\"legge\": \"vapore\""),
+         "il campo /gas/legge deve essere uno fra \"classica\", \"ideale\", \"azoto\""},
+        {with("\"tau\": 45.0", "\"tau\": true"), "il campo /gas/tau deve essere un numero o null"},
+        {with("\"cicli_ripetuti\": true", "\"cicli_ripetuti\": 1"),
+         "il campo /dimensionamento/cicli_ripetuti deve essere true o false"},
+        {with("0.5,", "\"0.5\","), "il campo /dimensionamento/catalogo/0 deve essere un numero"},
+        {with("\"raccomandazione\": {", "\"raccomandazion\": {"),
+         "il campo /raccomandazione manca"},
+    };
+    for (const Case& c : cases) {
+        const auto message = Read(c.text);
+        ASSERT_TRUE(message) << c.expected;
+        EXPECT_EQ(message->rfind("Il file p.vlzp non è un progetto Volvenza valido: ", 0), 0u)
+            << *message;
+        EXPECT_NE(message->find(c.expected), std::string::npos) << *message;
+        EXPECT_EQ(other.Data.V0, 123) << c.expected;
+        EXPECT_EQ(other.MovementCount, 0) << c.expected;
+    }
+}
+
+TEST_F(ProjectFileTest, SavesAndLoadsThroughTheDisk) {
+    const auto dir = std::filesystem::temp_directory_path() / "volvenza-project-test";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "design.vlzp").string();
+    ASSERT_EQ(SaveProjectFile(state, project, path), std::nullopt);
+    InitCircuitState(other);
+    ASSERT_EQ(LoadProjectFile(other, read, path), std::nullopt);
+    EXPECT_EQ(read, project);
+    const auto missing = LoadProjectFile(other, read, (dir / "none.vlzp").string());
+    ASSERT_TRUE(missing);
+    EXPECT_NE(missing->find("none.vlzp"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace volvenza

@@ -1,0 +1,131 @@
+// The "Dimensionamento" window inside the real main window: its command
+// state, a search on the example from the boxes to the table, "Applica"
+// into the initial data and a run of the applied design, the refusal of a
+// wrong box, and "Interrompi".
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "analysis/Dimensionamento.h"
+#include "tests/gui/GuiTesting.h"
+
+using namespace volvenza;
+using namespace volvenza::testing;
+
+class SizingWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void searchesAppliesAndRuns();
+    void refusesAWrongBoxAndStops();
+    void projectKeepsRequirementsAndRecommendation();
+};
+
+namespace {
+
+Dimensionamento* OpenWindow(Shell& shell) {
+    shell.main->show();
+    QAction* entry = shell.Menu("mnuCalcoloDimensionamento");
+    if (entry->isEnabled()) return nullptr;  // no data yet: the window is not offered
+    shell.Button("Esempio")->trigger();
+    if (!entry->isEnabled()) return nullptr;
+    entry->trigger();
+    return qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
+}
+
+}  // namespace
+
+void SizingWindowTest::searchesAppliesAndRuns() {
+    Shell shell(ProgramChildWindows());
+    Dimensionamento* window = OpenWindow(shell);
+    QVERIFY(window != nullptr);
+    QTest::keyClicks(Named<QLineEdit>(window, "TP1"), "60");
+    Named<QPushButton>(window, "CmdCalcola")->click();
+    QVERIFY(Named<QPushButton>(window, "CmdInterrompi")->isEnabled());
+    QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
+    QVERIFY(shell.dialogs.Messages().empty());
+
+    QVERIFY2(Named<QLabel>(window, "LRaccomandazione")
+                 ->text()
+                 .startsWith("Raccomandato: 10 dm3, precarica 49,7 bar a 20 °C, pompa 30 dm3/min."),
+             qPrintable(Named<QLabel>(window, "LRaccomandazione")->text()));
+    auto* table = Named<QTableWidget>(window, "TabellaCandidati");
+    QCOMPARE(table->rowCount(), 14);
+    QCOMPARE(table->item(10, 0)->text(), QString("6"));
+    QCOMPARE(table->item(10, 3)->text(), QString("-0,29"));
+    QCOMPARE(table->item(11, table->columnCount() - 1)->text(), QString("supera"));
+    QVERIFY(window->findChild<QWidget*>("TSpiegazione") != nullptr);
+
+    Named<QPushButton>(window, "CmdApplica")->click();
+    QWidget* data = shell.main->FindChildWindow("DatiIniziali");
+    QCOMPARE(Named<QLineEdit>(data, "TV0")->text(), QString("10"));
+    QCOMPARE(Named<QLineEdit>(data, "TP0")->text(), QString("49,7"));
+    shell.Button("Simulazione")->trigger();
+    double lowest = 1e9;
+    for (int j = 0; j <= shell.state.LastPoint; ++j) {
+        lowest = std::min(lowest, shell.state.PSeries[j]);
+    }
+    QVERIFY(lowest >= 60);
+    QVERIFY(lowest < 64);
+}
+
+void SizingWindowTest::refusesAWrongBoxAndStops() {
+    Shell shell(ProgramChildWindows());
+    Dimensionamento* window = OpenWindow(shell);
+    QVERIFY(window != nullptr);
+    QVERIFY(!window->Calculate());
+    QCOMPARE(shell.dialogs.Messages().size(), size_t{1});
+    QCOMPARE(shell.dialogs.Messages()[0].text, QString("Scrivere la pressione minima p1 in bar."));
+    QTest::keyClicks(Named<QLineEdit>(window, "TP1"), "79");
+    Named<QLineEdit>(window, "TCatalogo")->setText("0,16 0,32 0,5 0,75 1 1,4 2 2,5 4 5 6 10");
+    QVERIFY(window->Calculate());
+    Named<QPushButton>(window, "CmdInterrompi")->click();
+    QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
+    QVERIFY(Named<QPushButton>(window, "CmdCalcola")->isEnabled());
+    QVERIFY(!Named<QPushButton>(window, "CmdApplica")->isEnabled());
+}
+
+void SizingWindowTest::projectKeepsRequirementsAndRecommendation() {
+    Shell shell(ProgramChildWindows());
+    Dimensionamento* window = OpenWindow(shell);
+    QVERIFY(window != nullptr);
+    QTest::keyClicks(Named<QLineEdit>(window, "TP1"), "60");
+    Named<QLineEdit>(window, "TPS")->setText("250");
+    QVERIFY(window->Calculate());
+    QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
+    const QString path = shell.temp.filePath("progetto.vlzp");
+    shell.Button("Simulazione")->trigger();  // saving needs results
+    shell.dialogs.QueueFileName(path);
+    shell.Menu("mnuFileSaveAs")->trigger();
+    QVERIFY(!shell.dialogs.Calls().empty());
+    QVERIFY(shell.dialogs.Calls().back().filter.contains(
+        "Volvenza (*.vlz)|*.vlz|Progetto Volvenza (*.vlzp)|*.vlzp| Tutti i file (*.*)|*.* "));
+    QVERIFY(QFile::exists(path));
+
+    // Another design in its place, then the project opened again.
+    shell.dialogs.QueueAnswer(MessageAnswer::Ok);
+    shell.Button("New")->trigger();
+    QCOMPARE(shell.state.MovementCount, int16_t{0});
+    shell.dialogs.QueueFileName(path);
+    shell.Menu("mnuFileOpen")->trigger();
+    QCOMPARE(shell.dialogs.Messages().size(), size_t{1});  // only the question of "New"
+    QCOMPARE(shell.state.MovementCount, int16_t{5});
+    QVERIFY(shell.state.LastPoint > 0);  // the results come from a new run
+    shell.Menu("mnuCalcoloDimensionamento")->trigger();
+    auto* reopened = qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
+    QVERIFY(reopened != nullptr);
+    QCOMPARE(Named<QLineEdit>(reopened, "TP1")->text(), QString("60"));
+    QCOMPARE(Named<QLineEdit>(reopened, "TPS")->text(), QString("250"));
+    QVERIFY(
+        Named<QLabel>(reopened, "LRaccomandazione")
+            ->text()
+            .startsWith("Ultima raccomandazione: 10 dm3, precarica 49,7 bar, pompa 30 dm3/min."));
+    QCOMPARE(reopened->Sizing().Recommendation->V0, 10.0);
+}
+
+QTEST_MAIN(SizingWindowTest)
+#include "SizingWindowTest.moc"
