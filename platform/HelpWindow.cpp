@@ -16,14 +16,6 @@
 #include <QVBoxLayout>
 
 namespace volvenza {
-namespace {
-const QString kCaption = QStringLiteral("Guida di Volvenza");
-const QString kContentsTab = QStringLiteral("Sommario");
-const QString kIndexTab = QStringLiteral("Indice");
-const QString kSearchLabel = QStringLiteral("&Digitare le prime lettere della parola da cercare:");
-const QString kShow = QStringLiteral("&Visualizza");
-}  // namespace
-
 QString HelpFolder(UiLanguage language) {
     return language == UiLanguage::English ? QStringLiteral(":/help/en/")
                                            : QStringLiteral(":/help/");
@@ -32,7 +24,7 @@ QString HelpFolder(UiLanguage language) {
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), language_(CurrentUiLanguage()), folder_(HelpFolder(language_)) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Guida di Volvenza"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(760, 560);
 
@@ -44,20 +36,20 @@ HelpWindow::HelpWindow(QWidget* parent)
 
     auto* index = new QWidget;
     auto* indexLayout = new QVBoxLayout(index);
-    auto* label = new QLabel(kSearchLabel, index);
+    auto* label = new QLabel(tr("&Digitare le prime lettere della parola da cercare:"), index);
     search_ = new QLineEdit(index);
     search_->setObjectName(QStringLiteral("HelpSearch"));
     label->setBuddy(search_);
     keywords_ = new QListWidget(index);
     keywords_->setObjectName(QStringLiteral("HelpKeywords"));
-    auto* show = new QPushButton(kShow, index);
+    auto* show = new QPushButton(tr("&Visualizza"), index);
     indexLayout->addWidget(label);
     indexLayout->addWidget(search_);
     indexLayout->addWidget(keywords_, 1);
     indexLayout->addWidget(show, 0, Qt::AlignRight);
 
-    tabs_->addTab(browser_, kContentsTab);
-    tabs_->addTab(index, kIndexTab);
+    tabs_->addTab(browser_, tr("Sommario"));
+    tabs_->addTab(index, tr("Indice"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
 
@@ -127,8 +119,9 @@ void HelpWindow::ShowIndex(const QString& key) {
 }
 
 void HelpWindow::ShowMissing(const QString& helpFile) {
-    browser_->setHtml(QStringLiteral("<p>Impossibile aprire il file della Guida %1.</p>")
-                          .arg(helpFile.toHtmlEscaped()));
+    browser_->setHtml(
+        QStringLiteral("<p>%1</p>")
+            .arg(tr("Impossibile aprire il file della Guida %1.").arg(helpFile.toHtmlEscaped())));
     tabs_->setCurrentIndex(0);
 }
 

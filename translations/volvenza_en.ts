@@ -687,6 +687,33 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     </message>
 </context>
 <context>
+    <name>volvenza::HelpWindow</name>
+    <message>
+        <source>Guida di Volvenza</source>
+        <translation>Volvenza Help</translation>
+    </message>
+    <message>
+        <source>&amp;Digitare le prime lettere della parola da cercare:</source>
+        <translation>&amp;Type the first few letters of the word you are looking for:</translation>
+    </message>
+    <message>
+        <source>&amp;Visualizza</source>
+        <translation>&amp;Display</translation>
+    </message>
+    <message>
+        <source>Sommario</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Indice</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire il file della Guida %1.</source>
+        <translation>Cannot open the Help file %1.</translation>
+    </message>
+</context>
+<context>
     <name>volvenza::InserimentoDati</name>
     <message>
         <source>Immissione dati</source>

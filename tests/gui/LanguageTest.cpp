@@ -19,11 +19,13 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
+#include <QTextBrowser>
 #include <QXmlStreamReader>
 
 #include "documents/SimulationFile.h"
 #include "entry/DatiIniziali.h"
 #include "platform/HeadlessText.h"
+#include "platform/HelpWindow.h"
 #include "platform/Language.h"
 #include "platform/Translations.h"
 #include "shell/AvanzamentoSimulazione.h"
@@ -166,6 +168,10 @@ void LanguageTest::noWordOfTheOtherLanguage() {
     frmSplash splash;
     AvanzamentoSimulazione progress;
     texts << Texts(splash) << Texts(progress);
+    // The help window's own labels, and its page for a help file it cannot open.
+    HelpWindow help;
+    help.ShowMissing(QStringLiteral("Z.HLP"));
+    texts << Texts(help) << help.Browser()->toPlainText();
     const QStringList found = Foreign(texts);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
 }
