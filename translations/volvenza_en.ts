@@ -28,6 +28,18 @@
         <translation>Speed of sound [m/s]: </translation>
     </message>
     <message>
+        <source>(risposta automatica: Sì)</source>
+        <translation>(automatic answer: Yes)</translation>
+    </message>
+    <message>
+        <source>Il file di uscita %1 è il file di ingresso %2: nulla è stato scritto.</source>
+        <translation>The output file %1 is the input file %2: nothing was written.</translation>
+    </message>
+    <message>
+        <source>I file di uscita %1 e %2 sono lo stesso file: nulla è stato scritto.</source>
+        <translation>The output files %1 and %2 are the same file: nothing was written.</translation>
+    </message>
+    <message>
         <source>Uso:
   volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
       carica l&apos;esempio, lo simula e salva il file di simulazione
@@ -39,6 +51,12 @@
       scrive ogni punto dei risultati come CSV (t;V;P;Qt;Qs, virgola decimale)
   volvenza-sim report IN.vlz OUT.pdf
       scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico
+  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
+      [--catalogue &quot;0.75,1,1.4,...&quot;] [--ps PS] [--relief R] [--keep-precharge]
+      [--size-pump] [--repeat] [--json] [OPZIONI DEL GAS]
+      dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz: la più
+      piccola grandezza del catalogo che rispetta le quattro regole, i candidati
+      e perché i più piccoli non bastano; stato 1 se nessuna grandezza basta
   volvenza-sim gas T_C P_BAR_ABS
       proprietà dell&apos;azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
   volvenza-sim --help
@@ -80,6 +98,12 @@ uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
       English; t;V;P;Qt;Qs with the decimal comma in Italian)
   volvenza-sim report IN.vlz OUT.pdf
       writes the whole report as PDF: initial data, movements, table, chart
+  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
+      [--catalogue &quot;0.75,1,1.4,...&quot;] [--ps PS] [--relief R] [--keep-precharge]
+      [--size-pump] [--repeat] [--json] [GAS OPTIONS]
+      sizes accumulator, precharge and pump for the cycle of IN.vlz: the
+      smallest catalogue size that meets the four rules, the candidates and why
+      the smaller ones fall short; status 1 when no size is enough
   volvenza-sim gas T_C P_BAR_ABS
       properties of nitrogen at T_C [°C] and the absolute pressure P_BAR_ABS [bar]
   volvenza-sim --help
@@ -109,18 +133,6 @@ stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; (partial results written);
 64 wrong usage, or an output file that is the input file or the other output
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
-    </message>
-    <message>
-        <source>(risposta automatica: Sì)</source>
-        <translation>(automatic answer: Yes)</translation>
-    </message>
-    <message>
-        <source>Il file di uscita %1 è il file di ingresso %2: nulla è stato scritto.</source>
-        <translation>The output file %1 is the input file %2: nothing was written.</translation>
-    </message>
-    <message>
-        <source>I file di uscita %1 e %2 sono lo stesso file: nulla è stato scritto.</source>
-        <translation>The output files %1 and %2 are the same file: nothing was written.</translation>
     </message>
 </context>
 <context>
@@ -494,6 +506,209 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Tempo ciclo</source>
         <translation>Cycle time</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::Dimensionamento</name>
+    <message>
+        <source>Dimensionamento</source>
+        <translation>Sizing</translation>
+    </message>
+    <message>
+        <source>Requisiti</source>
+        <translation>Requirements</translation>
+    </message>
+    <message>
+        <source>Pressione minima p1 [bar]</source>
+        <translation>Lowest pressure p1 [bar]</translation>
+    </message>
+    <message>
+        <source>a sacca</source>
+        <translation>bladder</translation>
+    </message>
+    <message>
+        <source>a pistone</source>
+        <translation>piston</translation>
+    </message>
+    <message>
+        <source>a membrana</source>
+        <translation>diaphragm</translation>
+    </message>
+    <message>
+        <source>Tipo di accumulatore</source>
+        <translation>Accumulator type</translation>
+    </message>
+    <message>
+        <source>Catalogo [dm3]</source>
+        <translation>Catalogue [dm3]</translation>
+    </message>
+    <message>
+        <source>Pressione nominale PS [bar]</source>
+        <translation>Rated pressure PS [bar]</translation>
+    </message>
+    <message>
+        <source>Taratura della valvola di massima [bar]</source>
+        <translation>Relief valve setting [bar]</translation>
+    </message>
+    <message>
+        <source>Scegli la &amp;precarica</source>
+        <translation>Choose the &amp;precharge</translation>
+    </message>
+    <message>
+        <source>Dimensiona anche la p&amp;ompa</source>
+        <translation>Size the p&amp;ump too</translation>
+    </message>
+    <message>
+        <source>Cicli &amp;ripetuti</source>
+        <translation>&amp;Repeated cycles</translation>
+    </message>
+    <message>
+        <source>C&amp;alcola</source>
+        <translation>Comp&amp;ute</translation>
+    </message>
+    <message>
+        <source>&amp;Interrompi</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>A&amp;pplica</source>
+        <translation>A&amp;pply</translation>
+    </message>
+    <message>
+        <source>Perché le grandezze più piccole non bastano:</source>
+        <translation>Why the smaller sizes fall short:</translation>
+    </message>
+    <message>
+        <source>Scrivere la pressione minima p1 in bar.</source>
+        <translation>Enter the lowest pressure p1 in bar.</translation>
+    </message>
+    <message>
+        <source>Il catalogo contiene &quot;%1&quot;, che non è un volume.</source>
+        <translation>The catalogue holds &quot;%1&quot;, which is not a volume.</translation>
+    </message>
+    <message>
+        <source>La pressione nominale PS non è un numero.</source>
+        <translation>The rated pressure PS is not a number.</translation>
+    </message>
+    <message>
+        <source>La taratura della valvola non è un numero.</source>
+        <translation>The relief valve setting is not a number.</translation>
+    </message>
+    <message>
+        <source>classica</source>
+        <translation>classic</translation>
+    </message>
+    <message>
+        <source>gas ideale</source>
+        <translation>ideal gas</translation>
+    </message>
+    <message>
+        <source>azoto reale</source>
+        <translation>real nitrogen</translation>
+    </message>
+    <message>
+        <source>Legge del gas: %1 (da &quot;Modello del gas...&quot;)</source>
+        <translation>Gas law: %1 (from &quot;Gas model...&quot;)</translation>
+    </message>
+    <message>
+        <source>Raccomandato: %1 dm3, precarica %2 bar a %3 °C, pompa %4 dm3/min.</source>
+        <translation>Recommended: %1 dm3, precharge %2 bar at %3 °C, pump %4 dm3/min.</translation>
+    </message>
+    <message>
+        <source>%1 °C: %2 bar</source>
+        <translation>%1 °C: %2 bar</translation>
+    </message>
+    <message>
+        <source>Precarica da impostare caricando a </source>
+        <translation>Precharge to set when charging at </translation>
+    </message>
+    <message>
+        <source>Pompa nel ciclo peggiore: eroga per il %1 % del tempo; avviamenti per ciclo: %2.</source>
+        <translation>Pump in the worst cycle: delivers %1 % of the time; starts per cycle: %2.</translation>
+    </message>
+    <message>
+        <source>V0 [dm3]</source>
+        <translation>V0 [dm3]</translation>
+    </message>
+    <message>
+        <source>P0 [bar]</source>
+        <translation>P0 [bar]</translation>
+    </message>
+    <message>
+        <source>Pmin a %1 °C [bar]</source>
+        <translation>Pmin at %1 °C [bar]</translation>
+    </message>
+    <message>
+        <source>Margine [bar]</source>
+        <translation>Margin [bar]</translation>
+    </message>
+    <message>
+        <source>Regola %1</source>
+        <translation>Rule %1</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>supera</source>
+        <translation>passes</translation>
+    </message>
+    <message>
+        <source>non supera</source>
+        <translation>fails</translation>
+    </message>
+    <message>
+        <source>%1 dm3: non rispetta la regola %2.</source>
+        <translation>%1 dm3: fails rule %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>   La pressione scende a %1 bar a %2 °C verso %3 s del ciclo %4; movimenti attivi: %5.</source>
+        <translation>   The pressure falls to %1 bar at %2 °C near %3 s of cycle %4; active movements: %5.</translation>
+    </message>
+    <message>
+        <source>nessuno</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>   Mancano almeno %1 dm3 di olio per restare sopra p1.</source>
+        <translation>   At least %1 dm3 of oil is missing to stay above p1.</translation>
+    </message>
+    <message>
+        <source>   Mancano %1 dm3 di olio per restare sopra p1.</source>
+        <translation>   %1 dm3 of oil is missing to stay above p1.</translation>
+    </message>
+    <message>
+        <source>V0 = %1 dm3</source>
+        <translation>V0 = %1 dm3</translation>
+    </message>
+    <message>
+        <source>P0 = %1 bar</source>
+        <translation>P0 = %1 bar</translation>
+    </message>
+    <message>
+        <source>Qp = %1 dm3/min</source>
+        <translation>Qp = %1 dm3/min</translation>
+    </message>
+    <message>
+        <source>   Basterebbe, cambiando solo una grandezza: %1.</source>
+        <translation>   Changing one figure alone, this would do: %1.</translation>
+    </message>
+    <message>
+        <source>Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. &quot;Calcola&quot; la ricalcola.</source>
+        <translation>Last recommendation: %1 dm3, precharge %2 bar, pump %3 dm3/min. &quot;Compute&quot; computes it again.</translation>
     </message>
 </context>
 <context>
@@ -1115,6 +1330,14 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Impossibile mostrare la tabella dei risultati.</source>
         <translation>Cannot show the results table.</translation>
+    </message>
+    <message>
+        <source>&amp;Dimensionamento...</source>
+        <translation>&amp;Sizing...</translation>
+    </message>
+    <message>
+        <source>Progetto Volvenza (*.vlzp)</source>
+        <translation>Volvenza project (*.vlzp)</translation>
     </message>
 </context>
 <context>
