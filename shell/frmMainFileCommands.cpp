@@ -54,7 +54,8 @@ constexpr UiText kRunFailed{
 // The simulation files' filter with the project file beside them.
 QString OpenSaveFilter() {
     QString filter = kSimulationFilter;
-    const QString project = QCoreApplication::translate("volvenza::frmMain", "Progetto Volvenza (*.vlzp)");
+    const QString project =
+        QCoreApplication::translate("volvenza::frmMain", "Progetto Volvenza (*.vlzp)");
     return filter.insert(filter.indexOf(QLatin1String(" Tutti")), project + "|*.vlzp|");
 }
 
