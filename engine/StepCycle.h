@@ -40,7 +40,9 @@ struct SeriesOut {
 };
 
 // Every ending the loop returns sets all these fields, so their defaults are
-// never seen. `step` is the warning's step, or the number of steps.
+// never seen. `step` is the last step the run computed: the warning's step,
+// the step where a full accumulator with no demand left stopped the run (the
+// points after it are not written), or the number of steps.
 struct CycleEnding {
     bool warning = false;   // mutants: skip
     int step = 0;           // mutants: skip
@@ -84,7 +86,9 @@ CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, c
     auto finishNormally = [&](int last) {
         // Reaching Pm unloads the pump for the next cycle.
         const bool delivering = pumping && !saved && ToSingle(p[last]) != d.Pm;
-        CycleEnding ending{false, n, static_cast<int16_t>(n), delivering};
+        // After a final recharge the points up to n repeat the full accumulator;
+        // otherwise a run stopped early leaves them unwritten.
+        CycleEnding ending{false, saved ? n : last, static_cast<int16_t>(n), delivering};
         if (saved) {
             for (int m = savedStep + 1; m <= n; ++m) {
                 v[m] = savedV;

@@ -51,12 +51,8 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
     CycleStart start;
     double startPressure = d.Pm;
     for (int cycle = 1; cycle <= maxCycles; ++cycle) {
-        // A cycle that is back at Pm once the demand is over ends there
-        // without writing the points after it: the infinities mark them.
-        std::fill(w.p.begin(), w.p.end(), std::numeric_limits<double>::infinity());
         const CycleEnding e = StepCycle(d, flows, law, out, flows.Steps + 100, start);
-        int end = e.step;
-        while (end > 0 && std::isinf(w.p[end])) --end;
+        const int end = e.step;
         o.Cycles = cycle;
         int lowest = 0;
         int lowestDraw = 0;

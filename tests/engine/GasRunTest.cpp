@@ -208,6 +208,23 @@ TEST_F(GasRunTest, EveryPointIsWrittenAndTheLowestIsTheFirst) {
         EXPECT_EQ(run.LowestPressure, state.Data.Pm);
         EXPECT_EQ(run.LowestTime, 0.0f);
     }
+
+    // Full again with no demand left, but before a flowless movement ends: the
+    // run stops there and the points after it stay zero, which the summary
+    // must not take for pressures.
+    state.Data = CircuitData{10, 60, 45, 30, 80, 5, 10};
+    state.Movements[1] = Movement{.Ti = 0, .Tf = 0.3f, .Qm = 150, .Kind = 1};
+    state.Movements[2] = Movement{.Ti = 0, .Tf = 8, .Qm = 0, .Kind = 4};
+    state.MovementCount = 2;
+    state.Gas.Law = GasLawKind::Classic;
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    const TemperatureRun& stopped = state.GasRun.Runs.at(0);
+    EXPECT_EQ(state.LastPoint, 1000);
+    ASSERT_LT(stopped.End, 1000);
+    EXPECT_EQ(state.PSeries[stopped.End], 80);
+    EXPECT_EQ(state.PSeries[stopped.End + 1], 0);
+    EXPECT_GT(stopped.LowestPressure, state.PrechargeAtTemp);
+    EXPECT_LT(stopped.LowestPressure, 75);
 }
 
 TEST_F(GasRunTest, SettingsTheDataCannotHoldAreRefusedBeforeAnythingChanges) {
