@@ -4,19 +4,8 @@
 set -u
 sim="$1"
 data="$2"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fails=0
+source "$(dirname "$0")/harness.sh"
 
-check() {  # check NAME EXPECTED_CODE COMMAND...
-    local name="$1" want="$2"
-    shift 2
-    "$@" >"$work/out" 2>"$work/err"
-    local got=$?
-    if [ "$got" -ne "$want" ]; then
-        echo "FAIL $name: exit $got, expected $want"; cat "$work/err"; fails=$((fails + 1))
-    fi
-}
 same() {  # same NAME FILE GOLDEN
     if ! cmp -s "$2" "$3"; then echo "FAIL $1: $2 differs from $3"; fails=$((fails + 1)); fi
 }

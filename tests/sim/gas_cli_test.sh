@@ -4,19 +4,7 @@
 # Usage: gas_cli_test.sh PATH/TO/volvenza-sim
 set -u
 sim="$1"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fails=0
-
-check() {  # check NAME EXPECTED_CODE COMMAND...
-    local name="$1" want="$2"
-    shift 2
-    "$@" >"$work/out" 2>"$work/err"
-    local got=$?
-    if [ "$got" -ne "$want" ]; then
-        echo "FAIL $name: exit $got, expected $want"; cat "$work/err"; fails=$((fails + 1))
-    fi
-}
+source "$(dirname "$0")/harness.sh"
 
 # 280 K and 10 bar, both decimal separators accepted.
 printf '%s\n' "Densità [kg/m3]: 12,07499" "Fattore di compressibilità Z: 0,9965187" \
