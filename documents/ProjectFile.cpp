@@ -325,6 +325,9 @@ std::optional<std::string> ReadProjectText(CircuitState& state, ProjectSizing& s
     } catch (const Json::parse_error& e) {
         return Invalid(fileName,
                        "il testo JSON non è valido al carattere " + std::to_string(e.byte));
+    } catch (const Json::exception&) {
+        // The parser's other refusal: a number beyond what a double holds.
+        return Invalid(fileName, "il testo JSON contiene un numero troppo grande");
     }
     Reader reader;
     std::optional<ScratchProject> p = Parse(root, reader);

@@ -99,6 +99,27 @@ constexpr const char* kMessages[] = {
     QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Impossibile aprire il file %1."),
     QT_TRANSLATE_NOOP("volvenza::HeadlessText",
                       "Il file %1 non è un file di simulazione valido (riga %2)."),
+    // The project files: the message and its detail.
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Il file %1 non è un progetto Volvenza valido: %2."),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il testo JSON non è valido al carattere %1"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il testo JSON contiene un numero troppo grande"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "è troppo grande"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 deve essere un oggetto"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 manca"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 deve essere un numero"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 è fuori dall'intervallo"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 deve essere un numero o null"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 deve essere true o false"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 deve essere uno fra %2"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 non è \"volvenza-progetto\""),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "il campo %1 non è una versione che questo programma legge"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "il campo %1 deve essere un elenco di al più 1000 movimenti"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 deve essere un numero da 1 a 7"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 deve essere un elenco"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 non è leggibile"),
 };
 
 struct Pattern {

@@ -900,6 +900,74 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Il file %1 non è un file di simulazione valido (riga %2).</source>
         <translation>The file %1 is not a valid simulation file (line %2).</translation>
     </message>
+    <message>
+        <source>Il file %1 non è un progetto Volvenza valido: %2.</source>
+        <translation>The file %1 is not a valid Volvenza project: %2.</translation>
+    </message>
+    <message>
+        <source>il testo JSON non è valido al carattere %1</source>
+        <translation>the JSON text is not valid at character %1</translation>
+    </message>
+    <message>
+        <source>il testo JSON contiene un numero troppo grande</source>
+        <translation>the JSON text holds a number that is too large</translation>
+    </message>
+    <message>
+        <source>è troppo grande</source>
+        <translation>it is too large</translation>
+    </message>
+    <message>
+        <source>il campo %1 deve essere un oggetto</source>
+        <translation>the field %1 must be an object</translation>
+    </message>
+    <message>
+        <source>il campo %1 manca</source>
+        <translation>the field %1 is missing</translation>
+    </message>
+    <message>
+        <source>il campo %1 deve essere un numero</source>
+        <translation>the field %1 must be a number</translation>
+    </message>
+    <message>
+        <source>il campo %1 è fuori dall&apos;intervallo</source>
+        <translation>the field %1 is out of range</translation>
+    </message>
+    <message>
+        <source>il campo %1 deve essere un numero o null</source>
+        <translation>the field %1 must be a number or null</translation>
+    </message>
+    <message>
+        <source>il campo %1 deve essere true o false</source>
+        <translation>the field %1 must be true or false</translation>
+    </message>
+    <message>
+        <source>il campo %1 deve essere uno fra %2</source>
+        <translation>the field %1 must be one of %2</translation>
+    </message>
+    <message>
+        <source>il campo %1 non è &quot;volvenza-progetto&quot;</source>
+        <translation>the field %1 is not &quot;volvenza-progetto&quot;</translation>
+    </message>
+    <message>
+        <source>il campo %1 non è una versione che questo programma legge</source>
+        <translation>the field %1 is not a version this program reads</translation>
+    </message>
+    <message>
+        <source>il campo %1 deve essere un elenco di al più 1000 movimenti</source>
+        <translation>the field %1 must be a list of at most 1000 movements</translation>
+    </message>
+    <message>
+        <source>il campo %1 deve essere un numero da 1 a 7</source>
+        <translation>the field %1 must be a number from 1 to 7</translation>
+    </message>
+    <message>
+        <source>il campo %1 deve essere un elenco</source>
+        <translation>the field %1 must be a list</translation>
+    </message>
+    <message>
+        <source>il campo %1 non è leggibile</source>
+        <translation>the field %1 cannot be read</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::HelpWindow</name>

@@ -85,6 +85,8 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         {"[]", "il campo / deve essere un oggetto"},
         {with("\"versione\": 1", "\"versione\": 2"), "il campo /versione non è una versione"},
         {with("\"formato\": \"volvenza-progetto\"", "\"formato\": \"altro\""), "/formato"},
+        {with("\"V0\": 10.0", "\"V0\": 1" + std::string(400, '0')),
+         "il testo JSON contiene un numero troppo grande"},
         {with("\"V0\": 10.0", "\"V0\": 1e39"),
          "il campo /dati_iniziali/V0 è fuori dall'intervallo"},
         {with("\"tipo\": 1", "\"tipo\": 9"),

@@ -183,13 +183,16 @@ void LanguageTest::messagesOfTheLibrariesWithTheirParts() {
         "fusione 1234,5 bar), la simulazione non può partire";
     const std::string file =
         "Il file /tmp/100%1 riga,2.vlz non è un file di simulazione valido (riga 12).";
+    const std::string project =
+        "Il file p.vlzp non è un progetto Volvenza valido: il campo /movimenti/3/Ti deve essere "
+        "un numero.";
     const std::string unknown = "Un messaggio che nessuno ha elencato";
     const QString usage = InTerminalLanguage(
         *TerminalRequest({QStringLiteral("volvenza"), QStringLiteral("--help")}));
     QVERIFY(usage.startsWith(UseEnglish() ? QStringLiteral("Usage: volvenza")
                                           : QStringLiteral("Uso: volvenza")));
     if (!UseEnglish()) {
-        for (const std::string& text : {nested, file, unknown}) {
+        for (const std::string& text : {nested, file, project, unknown}) {
             QCOMPARE(HeadlessText(text), QString::fromStdString(text));
         }
         return;
@@ -200,6 +203,9 @@ void LanguageTest::messagesOfTheLibrariesWithTheirParts() {
     QCOMPARE(HeadlessText(file),
              QStringLiteral("The file /tmp/100%1 riga,2.vlz is not a valid simulation file (line "
                             "12)."));
+    QCOMPARE(HeadlessText(project),
+             QStringLiteral("The file p.vlzp is not a valid Volvenza project: the field "
+                            "/movimenti/3/Ti must be a number."));
     QCOMPARE(HeadlessText(unknown), QString::fromStdString(unknown));
 }
 
