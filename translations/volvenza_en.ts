@@ -134,6 +134,18 @@ stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; (partial results written);
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
     </message>
+    <message>
+        <source>Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine %5; temperatura massima del gas %6 °C</source>
+        <translation>Temperature %1 °C%2; lowest pressure %3 bar at %4 s; end %5; highest gas temperature %6 °C</translation>
+    </message>
+    <message>
+        <source>normale</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>PRECARICA VOLVENZA TROPPO ALTA</source>
+        <translation>VOLVENZA PRECHARGE TOO HIGH</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::ActuatorPages</name>

@@ -116,6 +116,9 @@ grep -qx "The file $work/bad.vlz is not a valid simulation file (line 1)." "$wor
     { echo "FAIL english-bad-input message"; fails=$((fails + 1)); }
 check english-usage 64 "${english[@]}"
 head -n 1 "$work/err" | grep -qx "Usage:" || { echo "FAIL english-usage"; fails=$((fails + 1)); }
+check english-summary 3 "${english[@]}" example "$work/en2.vlz" --gas ideal --summary
+grep -qx 'Temperature 45 °C (tc); lowest pressure 65.19 bar at 1.37 s; end VOLVENZA PRECHARGE TOO HIGH; highest gas temperature 45 °C' "$work/out" ||
+    { echo "FAIL english summary"; cat "$work/out"; fails=$((fails + 1)); }
 
 if [ "$fails" -eq 0 ]; then echo "volvenza-sim: all checks passed"; fi
 exit "$fails"

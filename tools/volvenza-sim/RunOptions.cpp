@@ -1,8 +1,10 @@
 #include "tools/volvenza-sim/RunOptions.h"
 
+#include <iterator>
 #include <limits>
 
 #include "numbers/NumberText.h"
+#include "tools/volvenza-sim/SimText.h"
 
 namespace volvenza {
 namespace {
@@ -71,17 +73,29 @@ std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args) {
 }
 
 std::string SummaryLines(const CircuitState& state) {
+    // One line per temperature, in the language of the run: the Italian is
+    // filled in and then translated whole, its numbers with it.
+    const std::string line = SIM_TEXT("volvenza-sim",
+                                      "Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine "
+                                      "%5; temperatura massima del gas %6 °C");
+    const std::string normal = SIM_TEXT("volvenza-sim", "normale");
+    const std::string warning = SIM_TEXT("volvenza-sim", "PRECARICA VOLVENZA TROPPO ALTA");
     std::string lines;
     const GasResults& results = state.GasRun;
     for (size_t i = 0; i < results.Runs.size(); ++i) {
         const TemperatureRun& r = results.Runs[i];
-        lines += "Temperatura " + FormatNumber(RoundHalfEven(r.WorkTemp, 2)) + " °C" +
-                 (static_cast<int>(i) == results.MainRun ? " (tc)" : "") + "; pressione minima " +
-                 FormatNumber(RoundHalfEven(r.LowestPressure, 3)) + " bar a " +
-                 FormatFixed(r.LowestTime, 2) + " s; fine " +
-                 (r.Warning ? "PRECARICA VOLVENZA TROPPO ALTA" : "normale") +
-                 "; temperatura massima del gas " +
-                 FormatNumber(RoundHalfEven(r.HighestGasTemp, 2)) + " °C\n";
+        const std::string parts[] = {FormatNumber(RoundHalfEven(r.WorkTemp, 2)),
+                                     static_cast<int>(i) == results.MainRun ? " (tc)" : "",
+                                     FormatNumber(RoundHalfEven(r.LowestPressure, 3)),
+                                     FormatFixed(r.LowestTime, 2),
+                                     r.Warning ? warning : normal,
+                                     FormatNumber(RoundHalfEven(r.HighestGasTemp, 2))};
+        std::string text = line;
+        for (size_t k = std::size(parts); k-- > 0;) {
+            const std::string marker = "%" + std::to_string(k + 1);
+            text.replace(text.find(marker), marker.size(), parts[k]);
+        }
+        lines += SimText(text) + "\n";
     }
     return lines;
 }
