@@ -10,6 +10,7 @@
 #include "numbers/Rounding.h"
 #include "sizing/Search.h"
 #include "tools/volvenza-sim/RunOptions.h"
+#include "tools/volvenza-sim/SimText.h"
 
 namespace volvenza {
 namespace {
@@ -300,7 +301,7 @@ int RunSizeCommand(std::vector<std::string> args) {
     CircuitState state;
     InitCircuitState(state);
     if (auto err = LoadSimulationFile(state, options->in)) {
-        std::cerr << *err << '\n';
+        std::cerr << SimText(*err) << '\n';
         return kExitFile;
     }
     auto answer = SizeAccumulator(state, options->req);
