@@ -79,7 +79,8 @@ gas::Result<TemperatureRun> RunAtTemperature(const CircuitData& data, const GasS
     if (!law) return gas::Result<TemperatureRun>::Fail(law.Error());
     const size_t size = flows.Qt.size();
     for (auto* series : {&work.qs, &work.p, &work.v, &work.dv, &work.t}) {
-        if (series->size() < size) series->resize(size);
+        // Growing only: resizing to the size it has changes nothing.
+        if (series->size() < size) series->resize(size);  // mutants: skip
     }
     const SeriesOut out{nullptr,       work.qs.data(), work.p.data(),
                         work.v.data(), work.dv.data(), work.t.data()};

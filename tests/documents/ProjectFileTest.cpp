@@ -9,7 +9,10 @@
 #include <fstream>
 #include <limits>
 
+#include <nlohmann/json.hpp>
+
 #include "documents/ProjectFile.h"
+#include "tests/support/RecordingUi.h"
 
 namespace volvenza {
 namespace {
@@ -111,6 +114,39 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         EXPECT_EQ(other.Data.V0, 123) << c.expected;
         EXPECT_EQ(other.MovementCount, 0) << c.expected;
     }
+}
+
+// A project replaces the whole model: no movement of a longer list stays
+// behind, no results of an earlier run stay in view, and the windows learn
+// that data without results is there. A list longer than the model holds is
+// refused.
+TEST_F(ProjectFileTest, OpeningReplacesTheWholeModel) {
+    CircuitState full;
+    test::RecordingUi ui;
+    full.SetUi(ui);
+    InitCircuitState(full);
+    for (int k = 1; k <= kMaxMovements; ++k) full.Movements[k] = state.Movements[1];
+    full.MovementCount = full.SimMovementCount = kMaxMovements;
+    ReallocateResults(full, 500);
+    full.LastPoint = 400;
+    ASSERT_EQ(ReadProjectText(full, read, ProjectFileText(state, project), "p.vlzp"), std::nullopt);
+    for (int k = 6; k <= kMaxMovements; ++k) ASSERT_EQ(full.Movements[k], Movement{}) << k;
+    CircuitState fresh;
+    InitCircuitState(fresh);
+    EXPECT_EQ(full.PSeries, fresh.PSeries);
+    EXPECT_EQ(full.PointCapacity, fresh.PointCapacity);
+    EXPECT_EQ(full.LastPoint, 0);
+    ASSERT_FALSE(ui.codes.empty());
+    EXPECT_EQ(ui.codes.back(), 2);
+
+    nlohmann::json text = nlohmann::json::parse(ProjectFileText(full, read));
+    while (text["movimenti"].size() <= static_cast<size_t>(kMaxMovements)) {
+        text["movimenti"].push_back(text["movimenti"][0]);
+    }
+    const auto refused = Read(text.dump());
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->find("/movimenti deve essere un elenco di al più 1000"), std::string::npos)
+        << *refused;
 }
 
 TEST_F(ProjectFileTest, SavesAndLoadsThroughTheDisk) {
