@@ -8,6 +8,7 @@
 
 #include "engine/GasLaws.h"
 #include "engine/StepCycle.h"
+#include "gas/Nitrogen.h"
 
 namespace volvenza::sizing {
 namespace {
@@ -17,6 +18,14 @@ constexpr double kSlack = 1e-9;
 // Below this many steps in all, the temperatures run one after another: a
 // thread would cost more than it saves. Only the speed depends on it.
 constexpr size_t kParallelSteps = 20000;  // mutants: skip
+// Two cycles start alike when their start pressures and lowest pressures
+// differ by less than this [bar] and their gas temperatures by less than
+// kSameTemperature [K].
+constexpr double kSamePressure = 1e-6;
+constexpr double kSameTemperature = 1e-6;
+// A lowest pressure converging from cycle to cycle is as good as settled once
+// what is left of its fall is below this [bar].
+constexpr double kConverged = 0.01;
 
 // A law that also counts as empty once its pressure falls below a floor, so
 // that the stepping loop stops there.
@@ -37,11 +46,52 @@ class StopBelow {
     double floor_;
 };
 
-// The worst of the cycles run one after another, each starting where the
-// last one left the gas and the pump.
+// What is left of a fall of `drift` per cycle shrinking by `ratio` a cycle,
+// over `cycles` more cycles; a ratio of 1 or more is carried on unchanged.
+double RemainingFall(double drift, double ratio, int cycles) {
+    if (ratio >= 1) return drift * cycles;
+    return drift * ratio * (1 - std::pow(ratio, cycles)) / (1 - ratio);
+}
+
+struct CycleRecord {
+    double lowest = 0;
+    double startPressure = 0;
+    double startTemperature = 0;
+};
+
+// The lowest pressure over a working day of cycles: settled, converging
+// within kConverged, or carried on from the last cycles' fall.
+void JudgeDrift(const std::vector<CycleRecord>& cycles, int dayCycles, double p1,
+                TemperatureOutcome& o) {
+    const size_t k = cycles.size();
+    o.DayLowest = o.LowestPressure;
+    if (k < 2) return;
+    const double drift = cycles[k - 2].lowest - cycles[k - 1].lowest;
+    o.DriftPerCycle = drift;
+    if (!(drift > kSamePressure)) return;
+    double ratio = 1;
+    if (k >= 3) {
+        const double before = cycles[k - 3].lowest - cycles[k - 2].lowest;
+        if (before > 0) ratio = std::max(0.0, drift / before);
+    }
+    const int left = std::max(0, dayCycles - static_cast<int>(k));
+    o.DayLowest = std::min(o.LowestPressure, cycles[k - 1].lowest - RemainingFall(drift, ratio, left));
+    if (o.Settled || o.DayLowest >= p1) return;
+    // The cycle that crosses p1, found the same way.
+    int lo = 0, hi = left;
+    while (hi - lo > 1) {
+        const int mid = lo + (hi - lo) / 2;
+        (cycles[k - 1].lowest - RemainingFall(drift, ratio, mid) < p1 ? hi : lo) = mid;
+    }
+    o.CyclesToP1 = static_cast<int>(k) + hi;
+}
+
+// The cycles run one after another, each starting where the last one left
+// the gas and the pump, until the cycle repeats.
 template <gas::GasLaw Law>
 TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law& law,
-                             CycleWorkspace& w, int maxCycles, double temp) {
+                             CycleWorkspace& w, int maxCycles, int dayCycles, double p1,
+                             double temp) {
     TemperatureOutcome o;
     o.WorkTemp = temp;
     o.FullVolume = law.Volume();
@@ -49,7 +99,9 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
     const SeriesOut out{nullptr, w.qs.data(), w.p.data(), w.v.data(), w.dv.data(), w.t.data()};
     const double* demand = flows.Qt.data();
     CycleStart start;
-    double startPressure = d.Pm;
+    std::vector<CycleRecord> records;
+    CycleRecord record{0, d.Pm, law.Temperature()};
+    o.Settled = maxCycles == 1;
     for (int cycle = 1; cycle <= maxCycles; ++cycle) {
         const CycleEnding e = StepCycle(d, flows, law, out, flows.Steps + 100, start);
         const int end = e.step;
@@ -59,6 +111,7 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
         for (int j = 1; j <= end; ++j) {
             if (w.p[j] < w.p[lowest]) lowest = j;
             if (w.qs[j - 1] != 0 && w.p[j] < w.p[lowestDraw]) lowestDraw = j;
+            o.PeakFlow = std::max(o.PeakFlow, std::abs(w.qs[j - 1]));
         }
         if (w.p[lowest] < o.LowestPressure) {
             o.LowestPressure = w.p[lowest];
@@ -67,47 +120,95 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
             o.LowestTime = static_cast<float>(lowest) * flows.TimeStep;
             o.LowestVolume = w.v[lowest];
             o.WorstCycle = cycle;
-            // The pump delivers where the net flow falls short of the demand.
-            bool before = start.resume && start.pumping;
-            int delivering = 0;
-            o.PumpStarts = 0;
-            for (int j = 1; j <= end; ++j) {
-                const bool now = w.qs[j] < demand[j];
-                delivering += now ? 1 : 0;
-                if (now && !before) ++o.PumpStarts;
-                before = now;
-            }
-            o.PumpShare = end > 0 ? static_cast<double>(delivering) / end : 0;
         }
+        // The pump delivers where the net flow falls short of the demand.
+        bool before = start.resume && start.pumping;
+        int delivering = 0;
+        o.PumpStarts = 0;
+        for (int j = 1; j <= end; ++j) {
+            const bool now = w.qs[j] < demand[j];
+            delivering += now ? 1 : 0;
+            if (now && !before) ++o.PumpStarts;
+            before = now;
+        }
+        o.PumpShare = end > 0 ? static_cast<double>(delivering) / end : 0;
         if (e.warning) {
             o.Warning = true;
             break;
         }
-        const double next = law.Pressure();
-        if (std::abs(next - startPressure) < kSettledStart) break;
-        startPressure = next;
+        if (w.p[lowest] < p1) break;  // fails whatever follows
+        record.lowest = w.p[lowest];
+        const CycleRecord next{0, law.Pressure(), law.Temperature()};
+        if (!records.empty() &&
+            std::abs(record.lowest - records.back().lowest) <= kSamePressure &&
+            std::abs(next.startPressure - record.startPressure) <= kSamePressure &&
+            std::abs(next.startTemperature - record.startTemperature) <= kSameTemperature) {
+            o.Settled = true;
+        }
+        records.push_back(record);
+        const size_t k = records.size();
+        if (!o.Settled && k >= 3) {
+            // A fall shrinking by a steady ratio: the rest of it is known.
+            const double drift = records[k - 2].lowest - records[k - 1].lowest;
+            const double before = records[k - 3].lowest - records[k - 2].lowest;
+            if (drift >= 0 && before > 0 && drift / before < 0.95 &&
+                drift * (drift / before) / (1 - drift / before) < kConverged) {
+                o.Settled = true;
+            }
+        }
+        if (o.Settled) break;
+        record = next;
         start = CycleStart{true, e.pumping};
     }
+    if (!o.Warning) JudgeDrift(records, dayCycles, p1, o);
     return o;
 }
 
 }  // namespace
 
-std::string TypeName(AccumulatorType type) {
-    switch (type) {
-        case AccumulatorType::Piston:
-            return "a pistone";
-        case AccumulatorType::Diaphragm:
-            return "a membrana";
-        case AccumulatorType::Bladder:
-            break;
+std::vector<CatalogueSize> DefaultCatalogue(AccumulatorType type) {
+    std::vector<CatalogueSize> sizes;
+    const auto add = [&sizes](double v0, double ratio) {
+        CatalogueSize s;
+        s.V0 = v0;
+        s.MaxRatio = ratio;
+        sizes.push_back(s);
+    };
+    if (type == AccumulatorType::Diaphragm) {
+        // Diaphragms allow a higher ratio the smaller they are.
+        for (double v : {0.075, 0.16, 0.32, 0.5, 0.75}) add(v, 8);
+        for (double v : {1.0, 1.4, 2.0}) add(v, 6);
+        for (double v : {2.8, 3.5}) add(v, 4);
+        return sizes;
     }
-    return "a sacca";
+    const double ratio =
+        type == AccumulatorType::Bladder ? 4 : std::numeric_limits<double>::infinity();
+    for (double v : {0.16, 0.32, 0.5, 0.75, 1.0, 1.4, 2.0, 2.5, 4.0, 5.0, 6.0, 10.0, 13.0, 20.0,
+                     24.0, 32.0, 35.0, 50.0}) {
+        add(v, ratio);
+    }
+    return sizes;
+}
+
+bool Evaluation::Passes() const {
+    return std::all_of(Rules.begin(), Rules.end(), [](bool r) { return r; });
+}
+
+double Evaluation::PeakFlow() const {
+    double peak = 0;
+    for (const TemperatureOutcome& o : Temps) peak = std::max(peak, o.PeakFlow);
+    return peak;
+}
+
+int Evaluation::Cycles() const {
+    int cycles = 0;
+    for (const TemperatureOutcome& o : Temps) cycles = std::max(cycles, o.Cycles);
+    return cycles;
 }
 
 const TemperatureOutcome& Evaluation::Worst() const {
     return *std::min_element(Temps.begin(), Temps.end(), [](const auto& a, const auto& b) {
-        return a.LowestPressure < b.LowestPressure;
+        return std::min(a.LowestPressure, a.DayLowest) < std::min(b.LowestPressure, b.DayLowest);
     });
 }
 
@@ -121,10 +222,19 @@ Evaluator::Evaluator(const CircuitState& state, const Requirements& req)
     for (CycleWorkspace& w : work_) {
         for (auto* series : {&w.qs, &w.p, &w.v, &w.dv, &w.t}) series->resize(size);
     }
+    // As the run integrates it: each step moves the volume by the flow of the step before.
+    for (int j = 1; j <= flows_.Steps; ++j) {
+        cycleOil_ += static_cast<double>(flows_.TimeStep) * flows_.Qt[j - 1] / 60;
+    }
 }
 
-double Evaluator::Atmosphere() const {
-    return req_.Gas.Law == GasLawKind::Classic ? 0.0 : gas::kAtmosphere;
+double Evaluator::BalancePump() const {
+    return base_.CycleTime > 0 ? cycleOil_ * 60 / base_.CycleTime : 0;
+}
+
+int Evaluator::DayCycles() const {
+    if (!(base_.CycleTime > 0)) return 1;
+    return std::max(1, static_cast<int>(std::ceil(req_.WorkingHours * 3600 / base_.CycleTime)));
 }
 
 CircuitData Evaluator::DataFor(const Design& design) const {
@@ -135,95 +245,139 @@ CircuitData Evaluator::DataFor(const Design& design) const {
     return d;
 }
 
-gas::Result<double> Evaluator::PrechargeAt(const Design& design, double temp) const {
-    auto law = MakeGasLaw(DataFor(design), req_.Gas, temp, flows_.TimeStep);
-    if (!law) return gas::Result<double>::Fail(law.Error());
-    return std::visit([](const auto& l) { return l.PrechargeAtTemp(); }, *law);
+GasSettings Evaluator::GasFor(size_t size) const {
+    GasSettings gas = req_.Gas;
+    if (const auto& tau = req_.Catalogue[size].Tau) gas.Tau = *tau;
+    return gas;
 }
 
-gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design) const {
+gas::Result<double> Evaluator::PrechargeAt(double p0, double temp) const {
+    using R = gas::Result<double>;
+    namespace n2 = gas::nitrogen;
+    const double charge = PrechargeTemperature(req_.Gas) + gas::kKelvin;
+    const double pa = (p0 + gas::kAtmosphere) * 1e5;
+    if (auto err = n2::CheckRange(charge, pa)) return R::Fail(*err);
+    const auto rho = n2::DensityAt(charge, pa);
+    if (!rho) return R::Fail(rho.Error());
+    const double t = temp + gas::kKelvin;
+    const double p = n2::PropertiesAt(t, *rho).p;
+    if (auto err = n2::CheckRange(t, p)) return R::Fail(*err);
+    return p / 1e5 - gas::kAtmosphere;
+}
+
+gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) const {
     using R = gas::Result<Evaluation>;
+    const CatalogueSize& s = req_.Catalogue[size];
     Evaluation e;
     e.Proposed = design;
-    const auto warm = PrechargeAt(design, temps_.back());
+    e.Size = size;
+    const double tol = req_.PrechargeTolerance;
+    const auto warm = PrechargeAt(design.P0, temps_.back());
     if (!warm) return R::Fail(warm.Error());
-    const auto cold = PrechargeAt(design, temps_.front());
+    const auto cold = PrechargeAt(design.P0, temps_.front());
     if (!cold) return R::Fail(cold.Error());
+    const auto warmHigh = PrechargeAt(design.P0 * (1 + tol), temps_.back());
+    if (!warmHigh) return R::Fail(warmHigh.Error());
+    const auto coldLow = PrechargeAt(design.P0 * (1 - tol), temps_.front());
+    if (!coldLow) return R::Fail(coldLow.Error());
     e.PrechargeWarm = *warm;
     e.PrechargeCold = *cold;
 
-    const double atm = Atmosphere();
+    constexpr double atm = gas::kAtmosphere;
     const double p1 = req_.MinPressure + atm;
     const double pm = base_.Pm + atm;
-    const double warmAbs = *warm + atm;
-    const double coldAbs = *cold + atm;
+    const double coldAbs = *coldLow + atm;
+    e.Ratio = coldAbs > 0 ? pm / coldAbs : std::numeric_limits<double>::infinity();
     e.Rules[0] = true;
-    if (req_.Type == AccumulatorType::Piston) {
-        e.Rules[1] = warmAbs <= p1 - 5 + kSlack;
-        e.Rules[2] = true;
-    } else {
-        e.Rules[1] = warmAbs <= 0.9 * p1 + kSlack;
-        const double ratio = req_.Type == AccumulatorType::Bladder ? 4 : 8;
-        e.Rules[2] = coldAbs > 0 && pm / coldAbs <= ratio + kSlack;
+    e.PrechargeHigh = *warmHigh;
+    e.PrechargeLimit = (req_.Type == AccumulatorType::Piston ? p1 - 5 : 0.9 * p1) - atm;
+    e.Rules[1] = e.PrechargeHigh <= e.PrechargeLimit + kSlack;
+    e.Rules[2] = std::isinf(s.MaxRatio) || e.Ratio <= s.MaxRatio + kSlack;
+    bool rated = true;
+    for (const auto& ps : {req_.RatedPressure, s.RatedPressure}) {
+        if (ps && !(base_.Pm <= *ps + kSlack)) rated = false;
     }
-    e.Rules[3] = (!req_.RatedPressure || base_.Pm <= *req_.RatedPressure + kSlack) &&
-                 (!req_.ReliefSetting || pm <= 0.9 * (*req_.ReliefSetting + atm) + kSlack);
+    e.Rules[3] = rated && (!req_.ReliefSetting || pm <= 0.9 * (*req_.ReliefSetting + atm) + kSlack);
+    e.Rules[4] = true;
+    e.CycleOil = cycleOil_;
+    e.PumpOil = design.Qp * base_.CycleTime / 60;
+    e.PumpShort = !req_.SingleCycle && e.PumpOil < cycleOil_ - kSlack;
     return e;
 }
 
-gas::Result<TemperatureOutcome> Evaluator::RunAt(const CircuitData& data, size_t index,
-                                                 bool stopBelow) {
+gas::Result<TemperatureOutcome> Evaluator::RunAt(const CircuitData& data, size_t size,
+                                                 size_t index, bool stopBelow) {
     const double temp = temps_[index];
-    auto law = MakeGasLaw(data, req_.Gas, temp, flows_.TimeStep);
+    auto law = MakeGasLaw(data, GasFor(size), temp, flows_.TimeStep);
     if (!law) return gas::Result<TemperatureOutcome>::Fail(law.Error());
-    const int cycles = req_.RepeatCycles ? kMaxCycles : 1;
+    const int cycles = req_.SingleCycle ? 1 : kMaxCycles;
+    const int day = DayCycles();
+    const double p1 = req_.MinPressure;
     CycleWorkspace& work = work_[index];
     return std::visit(
         [&](auto& l) {
-            if (!stopBelow) return RunCycles(data, flows_, l, work, cycles, temp);
-            StopBelow stopping(l, req_.MinPressure);
-            return RunCycles(data, flows_, stopping, work, cycles, temp);
+            if (!stopBelow) return RunCycles(data, flows_, l, work, cycles, day, p1, temp);
+            StopBelow stopping(l, p1);
+            return RunCycles(data, flows_, stopping, work, cycles, day, p1, temp);
         },
         *law);
 }
 
 std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const CircuitData& data,
-                                                               bool stopBelow) {
+                                                               size_t size, bool stopBelow) {
     std::vector<gas::Result<TemperatureOutcome>> runs;
     const size_t count = temps_.size();
     // Side by side or not, the runs give the same results.
     if (count == 1 || flows_.Qt.size() * count < kParallelSteps) {  // mutants: skip
-        for (size_t i = 0; i < count; ++i) runs.push_back(RunAt(data, i, stopBelow));
+        for (size_t i = 0; i < count; ++i) runs.push_back(RunAt(data, size, i, stopBelow));
         return runs;
     }
     // Each run has its own workspace and law: nothing is shared but the flows.
     std::vector<std::future<gas::Result<TemperatureOutcome>>> others;
     for (size_t i = 1; i < count; ++i) {
-        others.push_back(std::async(
-            std::launch::async, [this, &data, i, stopBelow] { return RunAt(data, i, stopBelow); }));
+        others.push_back(std::async(std::launch::async, [this, &data, size, i, stopBelow] {
+            return RunAt(data, size, i, stopBelow);
+        }));
     }
-    runs.push_back(RunAt(data, 0, stopBelow));
+    runs.push_back(RunAt(data, size, 0, stopBelow));
     for (auto& other : others) runs.push_back(other.get());
     return runs;
 }
 
-gas::Result<Evaluation> Evaluator::Evaluate(const Design& design) {
-    auto e = CheckStatic(design);
+bool Evaluator::RunsPass(const TemperatureOutcome& o, size_t size) const {
+    const auto& maxFlow = req_.Catalogue[size].MaxFlow;
+    return !o.Warning && o.LowestPressure >= req_.MinPressure && o.DayLowest >= req_.MinPressure &&
+           (!maxFlow || o.PeakFlow <= *maxFlow + kSlack);
+}
+
+gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
+    auto e = CheckStatic(design, size);
     if (!e) return e;
-    for (auto& run : RunAll(DataFor(design), false)) {
+    // A pump that cannot deliver the cycle's oil fails without a run.
+    if (e->PumpShort) {
+        e->Rules[0] = false;
+        return e;
+    }
+    const auto& maxFlow = req_.Catalogue[size].MaxFlow;
+    for (auto& run : RunAll(DataFor(design), size, false)) {
         if (!run) return gas::Result<Evaluation>::Fail(run.Error());
-        if (run->Warning || run->LowestPressure < req_.MinPressure) e->Rules[0] = false;
+        if (run->Warning || run->LowestPressure < req_.MinPressure ||
+            run->DayLowest < req_.MinPressure) {
+            e->Rules[0] = false;
+        }
+        if (maxFlow && run->PeakFlow > *maxFlow + kSlack) e->Rules[4] = false;
         e->Temps.push_back(*run);
     }
     return e;
 }
 
-gas::Result<bool> Evaluator::PassesRuns(const Design& design) {
+gas::Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
+    if (!req_.SingleCycle && design.Qp * base_.CycleTime / 60 < cycleOil_ - kSlack) return false;
     bool passes = true;
     // Stopping below p1 only saves the rest of a run that fails anyway.
-    for (auto& run : RunAll(DataFor(design), true)) {  // mutants: skip
+    for (auto& run : RunAll(DataFor(design), size, true)) {  // mutants: skip
         if (!run) return gas::Result<bool>::Fail(run.Error());
-        if (run->Warning || run->LowestPressure < req_.MinPressure) passes = false;
+        if (!RunsPass(*run, size)) passes = false;
     }
     return passes;
 }

@@ -1,23 +1,28 @@
 #pragma once
 // One design judged against the requirements: the cycle run at every
-// temperature of the envelope (again and again when the cycles repeat), and
-// the verdict of each of the four design rules.
+// temperature of the envelope, cycle after cycle until it repeats (or once,
+// when the machine runs a single cycle), and the verdict of each rule.
 //
-// The rules, as accumulator makers and the usual references give them:
-//  1. the pressure never falls below p1, and the gas never expands to its
-//     precharge (the run's warning);
-//  2. precharge at the warmest temperature: at most 0.9 p1 for bladder and
-//     diaphragm (the bladder must not close on the poppet valve), at most
-//     p1 - 5 bar for a piston (the piston must not strike its end cap);
-//  3. compression ratio Pm / p0 at the coldest temperature: at most 4 for a
-//     bladder, 8 for a diaphragm, no limit for a piston (wear of the
-//     elastomer);
-//  4. Pm within the rated pressure PS, and at most 0.9 times the relief
-//     valve's setting.
-// The ideal and real laws compare absolute pressures.
+// The rules, as accumulator makers and the usual references give them, all
+// on absolute pressures and on the same nitrogen whatever law runs the cycle:
+//  1. in steady operation the pressure never falls below p1, the gas never
+//     expands to its precharge, and a lowest pressure still falling from
+//     cycle to cycle stays above p1 for a working day; the pump delivers in
+//     a cycle at least the oil the cycle draws;
+//  2. precharge (plus its tolerance) at the warmest temperature: at most
+//     0.9 p1 for bladder and diaphragm (the bladder must not close on the
+//     poppet valve), at most p1 - 5 bar for a piston (the piston must not
+//     strike its end cap);
+//  3. compression ratio Pm / p0 with the precharge less its tolerance at the
+//     coldest temperature: at most the size's ratio (wear of the elastomer);
+//  4. Pm within the rated pressure PS (the size's, and the requirements'),
+//     and at most 0.9 times the relief valve's setting;
+//  5. the largest oil flow into or out of the accumulator within the size's
+//     rating, where the catalogue gives one.
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,11 +33,12 @@
 
 namespace volvenza::sizing {
 
-inline constexpr int kRuleCount = 4;
-inline constexpr int kMaxCycles = 50;
-inline constexpr double kSettledStart = 0.1;  // bar between two cycles' start pressures
+inline constexpr int kRuleCount = 5;
+// Cycles run at most before the drift of the lowest pressure is carried over
+// the working day.
+inline constexpr int kMaxCycles = 100;
 
-// The run at one working temperature, for the worst of its cycles.
+// The runs at one working temperature.
 struct TemperatureOutcome {
     double WorkTemp = 0;        // °C
     double LowestPressure = 0;  // bar as typed (gauge for the ideal and real laws)
@@ -48,18 +54,38 @@ struct TemperatureOutcome {
     bool Warning = false;     // the gas expanded to its precharge
     double LowestVolume = 0;  // gas volume at the lowest pressure [dm3]
     double FullVolume = 0;    // gas volume at Pm [dm3]
-    double PumpShare = 0;     // share of the worst cycle's time the pump delivers
-    int PumpStarts = 0;       // pump starts in the worst cycle
+    double PumpShare = 0;     // share of the last cycle's time the pump delivers
+    int PumpStarts = 0;       // pump starts in the last cycle
+    double PeakFlow = 0;      // largest oil flow in or out [dm3/min]
+    // Steady operation: whether the cycle repeats (or its lowest pressure
+    // converges within a hundredth of a bar), the fall of the lowest
+    // pressure over the last cycle, and the lowest pressure the working day
+    // reaches with that fall carried on.
+    bool Settled = true;
+    double DriftPerCycle = 0;  // bar, positive when falling
+    double DayLowest = 0;      // bar
+    int CyclesToP1 = 0;        // when DayLowest is below p1: the cycle that crosses it
 };
 
 struct Evaluation {
     Design Proposed;
+    size_t Size = 0;  // index into the catalogue
     std::vector<TemperatureOutcome> Temps;  // coldest first
-    std::array<bool, kRuleCount> Rules{};   // rules 1..4 at indexes 0..3
-    double PrechargeWarm = 0;               // p0 at the warmest temperature, as typed
-    double PrechargeCold = 0;               // p0 at the coldest temperature, as typed
+    std::array<bool, kRuleCount> Rules{};   // rules 1..5 at indexes 0..4
+    double PrechargeWarm = 0;  // p0 at the warmest temperature, gauge
+    double PrechargeCold = 0;  // p0 at the coldest temperature, gauge
+    double PrechargeHigh = 0;  // p0 plus its tolerance at the warmest temperature, gauge
+    double PrechargeLimit = 0; // the most rule 2 allows there, gauge
+    double Ratio = 0;          // Pm / p0 on absolute pressures, p0 cold less its tolerance
+    // The oil balance: what the pump can deliver in a cycle against what the
+    // cycle draws [dm3]; nothing is run when the pump falls short.
+    double PumpOil = 0;
+    double CycleOil = 0;
+    bool PumpShort = false;
 
-    bool Passes() const { return Rules[0] && Rules[1] && Rules[2] && Rules[3]; }
+    bool Passes() const;
+    double PeakFlow() const;  // over every temperature [dm3/min]
+    int Cycles() const;       // the most cycles a temperature ran
     // The run with the lowest pressure.
     const TemperatureOutcome& Worst() const;
 };
@@ -72,34 +98,40 @@ class Evaluator {
     const CircuitData& Base() const { return base_; }
     const Requirements& Req() const { return req_; }
     const CycleFlows& Flows() const { return flows_; }
-    // The design of the data as they stand.
-    Design Current() const { return {base_.V0, base_.P0, base_.Qp}; }
-    // What the law adds to a pressure to make it absolute.
-    double Atmosphere() const;
+    const std::vector<double>& Temperatures() const { return temps_; }
+    // The oil the cycle draws [dm3].
+    double CycleOil() const { return cycleOil_; }
+    // The smallest pump that delivers it within the cycle time [dm3/min].
+    double BalancePump() const;
+    // Cycles in a working day.
+    int DayCycles() const;
 
     // Rules 2 to 4 need no run.
-    gas::Result<Evaluation> CheckStatic(const Design& design) const;
-    gas::Result<Evaluation> Evaluate(const Design& design);
-    // Only rule 1, the runs, for the searches that change one figure.
-    gas::Result<bool> PassesRuns(const Design& design);
+    gas::Result<Evaluation> CheckStatic(const Design& design, size_t size) const;
+    gas::Result<Evaluation> Evaluate(const Design& design, size_t size);
+    // Only the rules that need runs (1 and 5), for the searches that change
+    // one figure; the runs stop once the pressure is below p1.
+    gas::Result<bool> PassesRuns(const Design& design, size_t size);
 
-    // The precharge of `design` shown at `temp` (°C) in the nominal volume:
-    // what a gauge reads there, the precharge to set when charging at that
-    // temperature.
-    gas::Result<double> PrechargeAt(const Design& design, double temp) const;
+    // The precharge `p0` given at the data's charging temperature, as a
+    // gauge reads it at `temp` (°C): the same nitrogen at the same density.
+    gas::Result<double> PrechargeAt(double p0, double temp) const;
 
   private:
     CircuitData DataFor(const Design& design) const;
-    // With `stopBelow`, a run ends as soon as the pressure falls below p1:
-    // enough to know that the design fails.
-    gas::Result<TemperatureOutcome> RunAt(const CircuitData& data, size_t index, bool stopBelow);
+    GasSettings GasFor(size_t size) const;
+    gas::Result<TemperatureOutcome> RunAt(const CircuitData& data, size_t size, size_t index,
+                                          bool stopBelow);
     // The runs at every temperature, side by side on long cycles.
-    std::vector<gas::Result<TemperatureOutcome>> RunAll(const CircuitData& data, bool stopBelow);
+    std::vector<gas::Result<TemperatureOutcome>> RunAll(const CircuitData& data, size_t size,
+                                                        bool stopBelow);
+    bool RunsPass(const TemperatureOutcome& o, size_t size) const;
 
     CircuitData base_;
     Requirements req_;
     CycleFlows flows_;
     std::vector<double> temps_;
+    double cycleOil_ = 0;
     std::vector<CycleWorkspace> work_;  // one per temperature
 };
 

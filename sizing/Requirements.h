@@ -3,6 +3,7 @@
 // kind of accumulator and the sizes on offer, the pressure limits, the gas
 // law and temperatures, and which of pump and precharge may be chosen.
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,21 +14,45 @@ namespace volvenza::sizing {
 
 enum class AccumulatorType { Bladder, Piston, Diaphragm };
 
-// Nominal gas volumes [dm3] of a usual maker's range.
-inline std::vector<double> DefaultCatalogue() {
-    return {0.16, 0.32, 0.5, 0.75, 1, 1.4, 2, 2.5, 4, 5, 6, 10, 13, 20, 24, 32, 35, 50};
-}
+// One size of the maker's range, with the limits the maker gives for it.
+struct CatalogueSize {
+    double V0 = 0;  // nominal gas volume [dm3]
+    // The highest compression ratio Pm / p0 on absolute pressures; infinity
+    // where the type has none (a piston).
+    double MaxRatio = std::numeric_limits<double>::infinity();
+    std::optional<double> RatedPressure;  // PS of this size [bar]; else the requirements' PS
+    std::optional<double> MaxFlow;        // largest oil flow in or out [dm3/min]
+    std::optional<double> Tau;            // its own thermal time constant [s], real gas
+
+    bool operator==(const CatalogueSize&) const = default;
+};
+
+// Sizes of a usual maker's range with the compression ratio general
+// guidance gives: 4 for a bladder, 8, 6 or 4 for a diaphragm as the size
+// grows, no limit for a piston.
+std::vector<CatalogueSize> DefaultCatalogue(AccumulatorType type);
+
+// The highest number of sizes a catalogue may hold.
+inline constexpr size_t kMaxCatalogueSizes = 200;
 
 struct Requirements {
     double MinPressure = 0;  // p1: the lowest pressure at which the machine works [bar]
     AccumulatorType Type = AccumulatorType::Bladder;
-    std::vector<double> Catalogue = DefaultCatalogue();  // ascending [dm3]
-    std::optional<double> RatedPressure;                 // PS [bar]
-    std::optional<double> ReliefSetting;                 // [bar]
+    std::vector<CatalogueSize> Catalogue = DefaultCatalogue(AccumulatorType::Bladder);
+    std::optional<double> RatedPressure;  // PS [bar]
+    std::optional<double> ReliefSetting;  // [bar]
+    // Share of the precharge the gauge may be off by, or the gas may lose:
+    // rule 2 must hold at the precharge plus it, rule 3 at the precharge less it.
+    double PrechargeTolerance = 0.02;
+    // How long the machine runs without a stop [h]: a lowest pressure still
+    // falling from cycle to cycle must stay above p1 for that long.
+    double WorkingHours = 8;
     GasSettings Gas;
     bool SizePump = false;        // look for the smallest pump that still passes
     bool ChoosePrecharge = true;  // otherwise the precharge of the data is kept
-    bool RepeatCycles = false;    // judge the worst of the repeated cycles
+    // Judge the first cycle alone, started full: only for a machine that
+    // really runs one cycle and then stops long enough to recharge.
+    bool SingleCycle = false;
 
     bool operator==(const Requirements&) const = default;
 };
@@ -43,7 +68,9 @@ struct Design {
     bool operator==(const Design&) const = default;
 };
 
-// Italian names of the accumulator types, as the answers print them.
-std::string TypeName(AccumulatorType type);
+// The temperature the data's precharge is given at [°C].
+inline double PrechargeTemperature(const GasSettings& gas) {
+    return gas.Law == GasLawKind::Classic ? 20.0 : gas.ChargeTemp;
+}
 
 }  // namespace volvenza::sizing

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gas/GasLaw.h"
 #include "numbers/NumberText.h"
+#include "numbers/Rounding.h"
 
 namespace volvenza::sizing {
 namespace {
@@ -12,22 +14,51 @@ namespace {
 constexpr int kBisections = 60;  // mutants: skip
 // How a search stopped from outside unwinds through the results.
 constexpr const char* kStopped = "interrotto";
+// With the pump sized, the sizes are tried with a pump this much above the
+// cycle's average demand when the data's pump is below it.
+constexpr double kPumpHeadroom = 1.25;
+// The shares of the progress each phase takes.
+constexpr double kSizesShare = 0.7;
+constexpr double kPumpShare = 0.15;
+// Runs a one-figure search takes, about: for the progress only.
+constexpr double kSearchRuns = 20;  // mutants: skip
 
-// The largest precharge (in the data's frame) that keeps rule `rule` true
-// when `rising` says the rule fails above it, or the smallest that does
-// when the rule fails below it.
-gas::Result<double> PrechargeBound(const Evaluator& ev, int rule, bool failsAbove) {
+std::string Num(double value, int decimals) {
+    return FormatNumber(RoundHalfEven(value, decimals), ',');
+}
+
+double FloorTenth(double x) {
+    return std::floor(x * 10 + 1e-9) / 10;
+}
+double CeilTenth(double x) {
+    return std::ceil(x * 10 - 1e-9) / 10;
+}
+
+// The precharge (gauge, in the data's frame) where `holds` changes: the
+// largest that holds when it fails above, the smallest when it fails below.
+template <class Holds>
+gas::Result<double> PrechargeBound(double ceiling, bool failsAbove, Holds holds) {
     // Any start below the bound and any above it give the same bound.
     double lo = 0;  // mutants: skip
-    double hi = std::max(ev.Req().MinPressure, static_cast<double>(ev.Base().Pm)) * 2 + 10;
+    double hi = ceiling;
     for (int i = 0; i < kBisections; ++i) {
         const double mid = (lo + hi) / 2;
-        auto e = ev.CheckStatic({ev.Base().V0, mid, ev.Base().Qp});
-        if (!e) return gas::Result<double>::Fail(e.Error());
-        // Keep lo on the side that passes when failing above, on the failing one otherwise.
-        ((e->Rules[rule] == failsAbove) ? lo : hi) = mid;
+        auto ok = holds(mid);
+        if (!ok) return gas::Result<double>::Fail(ok.Error());
+        // Keep lo on the side that holds when failing above, on the failing one otherwise.
+        ((*ok == failsAbove) ? lo : hi) = mid;
     }
     return failsAbove ? lo : hi;
+}
+
+gas::Result<double> RuleBound(const Evaluator& ev, size_t size, int rule, bool failsAbove) {
+    const double ceiling =
+        std::max(ev.Req().MinPressure, static_cast<double>(ev.Base().Pm)) * 2 + 10;
+    return PrechargeBound(ceiling, failsAbove, [&](double p0) -> gas::Result<bool> {
+        auto e = ev.CheckStatic({ev.Base().V0, p0, ev.Base().Qp}, size);
+        if (!e) return gas::Result<bool>::Fail(e.Error());
+        return e->Rules[rule];
+    });
 }
 
 // The smallest value in hundredths or tenths (`unit`) between `from` and
@@ -76,24 +107,26 @@ std::vector<ActiveMovement> ActiveAt(const CircuitState& state, int step) {
 
 // Oil missing to stay above p1: the gas volume reached at the lowest point
 // less the one at p1 on the same polytrope, through full and lowest points.
-double MissingOil(const TemperatureOutcome& o, double pm, double p1, double atm) {
-    const double full = pm + atm;
-    const double low = o.LowestPressure + atm;
+double MissingOil(const TemperatureOutcome& o, double pm, double p1) {
+    const double full = pm + gas::kAtmosphere;
+    const double low = o.LowestPressure + gas::kAtmosphere;
     // Only a pressure that fell below Pm from a gas that grew has a
     // polytrope through both points; the edges of these tests never occur
     // in a run that fails rule 1.
     if (!(low < full) || !(o.LowestVolume > o.FullVolume) || low <= 0) return 0;  // mutants: skip
     const double k = std::log(full / low) / std::log(o.LowestVolume / o.FullVolume);
-    const double atP1 = o.LowestVolume * std::pow(low / (p1 + atm), 1 / k);
+    const double atP1 = o.LowestVolume * std::pow(low / (p1 + gas::kAtmosphere), 1 / k);
     return std::max(0.0, o.LowestVolume - atP1);
 }
 
 Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evaluation& e) {
     Explanation x;
     x.V0 = e.Proposed.V0;
+    x.Size = e.Size;
     for (int r = 0; r < kRuleCount; ++r) {
         if (!e.Rules[r]) x.FailedRules.push_back(r + 1);
     }
+    if (e.Temps.empty()) return x;
     const TemperatureOutcome& worst = e.Worst();
     x.WorkTemp = worst.WorkTemp;
     x.Time = static_cast<float>(worst.LowestDrawStep) * state.TimeStep;
@@ -101,24 +134,26 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
     x.LowestPressure = worst.LowestPressure;
     x.Active = ActiveAt(state, worst.LowestDrawStep);
     x.AtLeast = worst.Warning;
-    x.MissingOil = MissingOil(worst, ev.Base().Pm, ev.Req().MinPressure, ev.Atmosphere());
+    x.MissingOil = MissingOil(worst, ev.Base().Pm, ev.Req().MinPressure);
+    const double p1 = ev.Req().MinPressure;
+    x.Drifting = !worst.Warning && worst.LowestPressure >= p1 && worst.DayLowest < p1;
+    x.Drift = worst.DriftPerCycle;
+    x.CyclesToP1 = worst.CyclesToP1;
     return x;
 }
 
 // The smallest change of one figure that makes the runs pass.
-gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d,
+gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
                               const std::function<bool()>& stopped) {
+    const size_t size = x.Size;
     auto runs = [&](const Design& changed) {
-        return stopped() ? gas::Result<bool>::Fail(kStopped) : ev.PassesRuns(changed);
+        return stopped() ? gas::Result<bool>::Fail(kStopped) : ev.PassesRuns(changed, size);
     };
-    const double largest = std::max(ev.Req().Catalogue.back(), d.V0) * 4;
+    const double largest = std::max(ev.Req().Catalogue.back().V0, d.V0) * 4;
     auto v0 = SmallestPassing(d.V0, 0.01, largest, [&](double v) { return runs({v, d.P0, d.Qp}); });
     if (!v0) return gas::Result<bool>::Fail(v0.Error());
     x.FixV0 = *v0;
     // A higher precharge holds more oil above p1, up to what rule 2 allows.
-    auto allowed = PrechargeBound(ev, 1, true);
-    if (!allowed) return gas::Result<bool>::Fail(allowed.Error());
-    const double p0Top = std::floor(*allowed * 10) / 10;
     if (d.P0 < p0Top) {
         auto p0 = SmallestPassing(d.P0, 0.1, p0Top, [&](double p) {
             return runs({d.V0, p, d.Qp});
@@ -127,7 +162,8 @@ gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d,
         x.FixP0 = *p0;
     }
     // Far more pump than any cycle asks for bounds the search.
-    auto qp = SmallestPassing(d.Qp, 0.1, std::max(d.Qp, 1.0) * 64, [&](double q) {  // mutants: skip
+    const double from = std::max(d.Qp, FloorTenth(ev.BalancePump()));
+    auto qp = SmallestPassing(from, 0.1, std::max(from, 1.0) * 64, [&](double q) {  // mutants: skip
         return runs({d.V0, d.P0, q});
     });
     if (!qp) return gas::Result<bool>::Fail(qp.Error());
@@ -135,34 +171,28 @@ gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d,
     return true;
 }
 
-std::string FailedRulesText(const std::vector<int>& rules) {
-    std::string text;
-    for (int r : rules) text += (text.empty() ? "" : ", ") + std::to_string(r);
-    return text;
+// The sentence that says no precharge passes rules 2 and 3 together, and
+// what would: a piston type, a lower Pm or a higher p1.
+std::string NoPrechargeWindow(const Evaluator& ev, double top, double bottom, double ratio) {
+    const Requirements& req = ev.Req();
+    const double tol = req.PrechargeTolerance;
+    const double atm = gas::kAtmosphere;
+    std::string pm = "?", p1 = "?";
+    // Pm the top precharge allows; p1 that lets the bottom one pass rule 2.
+    if (auto cold = ev.PrechargeAt(top * (1 - tol), ev.Temperatures().front())) {
+        pm = Num(FloorTenth(ratio * (*cold + atm) - atm), 1);
+    }
+    if (auto warm = ev.PrechargeAt(bottom * (1 + tol), ev.Temperatures().back())) {
+        p1 = Num(CeilTenth((*warm + atm) / 0.9 - atm), 1);
+    }
+    return "Nessuna precarica rispetta insieme le regole 2 e 3 per l'accumulatore " +
+           std::string(req.Type == AccumulatorType::Bladder ? "a sacca" : "a membrana") +
+           ": la precarica dovrebbe essere di almeno " + Num(bottom, 1) + " bar e di al più " +
+           Num(top, 1) + " bar. Servirebbe un accumulatore a pistone, una Pm di al più " + pm +
+           " bar o una p1 di almeno " + p1 + " bar";
 }
 
 }  // namespace
-
-std::string MovementKindName(int16_t kind) {
-    switch (kind) {
-        case MovementKind::CylinderExtending:
-            return "cilindro in uscita";
-        case MovementKind::CylinderRetracting:
-            return "cilindro in rientro";
-        case MovementKind::DifferentialPiston:
-            return "pistone differenziale";
-        case MovementKind::Motor:
-            return "motore";
-        case MovementKind::VaneActuator:
-            return "attuatore a palette";
-        case MovementKind::DoubleRodCylinder:
-            return "cilindro a doppio stelo";
-        case MovementKind::SingleActingCylinder:
-            return "cilindro a semplice effetto";
-        default:
-            return "movimento";
-    }
-}
 
 std::optional<std::string> CheckRequirements(const CircuitState& state, const Requirements& req) {
     if (!(req.MinPressure > 0)) return std::string("La pressione minima p1 deve essere positiva");
@@ -170,10 +200,21 @@ std::optional<std::string> CheckRequirements(const CircuitState& state, const Re
         return std::string("La pressione minima p1 deve essere minore della pressione massima Pm");
     }
     if (req.Catalogue.empty()) return std::string("Il catalogo non contiene alcuna grandezza");
+    if (req.Catalogue.size() > kMaxCatalogueSizes) {
+        return "Il catalogo può contenere al più " + std::to_string(kMaxCatalogueSizes) +
+               " grandezze";
+    }
     for (size_t i = 0; i < req.Catalogue.size(); ++i) {
-        if (!(req.Catalogue[i] > 0) || (i > 0 && !(req.Catalogue[i] > req.Catalogue[i - 1]))) {
+        const CatalogueSize& s = req.Catalogue[i];
+        if (!(s.V0 > 0) || (i > 0 && !(s.V0 > req.Catalogue[i - 1].V0))) {
             return std::string(
                 "Il catalogo deve elencare volumi positivi in ordine crescente, senza ripetizioni");
+        }
+        if (!(s.MaxRatio > 1) || (s.RatedPressure && !(*s.RatedPressure > 0)) ||
+            (s.MaxFlow && !(*s.MaxFlow > 0)) || (s.Tau && !(*s.Tau >= 0))) {
+            return "Il catalogo ha un limite non valido alla grandezza " + Num(s.V0, 3) +
+                   " dm3: il rapporto di compressione deve superare 1, PS e portata massima "
+                   "essere positive, τ non negativa";
         }
     }
     if (req.RatedPressure && !(*req.RatedPressure > 0)) {
@@ -182,11 +223,31 @@ std::optional<std::string> CheckRequirements(const CircuitState& state, const Re
     if (req.ReliefSetting && !(*req.ReliefSetting > 0)) {
         return std::string("La taratura della valvola di massima deve essere positiva");
     }
+    if (req.ReliefSetting && req.RatedPressure && *req.ReliefSetting > *req.RatedPressure) {
+        return "La taratura della valvola di massima (" + Num(*req.ReliefSetting, 2) +
+               " bar) supera la pressione nominale PS (" + Num(*req.RatedPressure, 2) +
+               " bar): la valvola deve proteggere l'accumulatore";
+    }
+    if (!(req.PrechargeTolerance >= 0 && req.PrechargeTolerance < 0.5)) {
+        return std::string("La tolleranza della precarica deve essere tra 0 e 50 %");
+    }
+    if (!(req.WorkingHours > 0 && req.WorkingHours <= 24 * 366)) {
+        return std::string("Le ore di lavoro continuo devono essere più di 0 e al più un anno");
+    }
     if (!(state.Data.CycleTime > 0) || state.SimMovementCount <= 0) {
         return std::string("Mancano i dati del ciclo: tempo di ciclo e movimenti");
     }
+    const double restart = state.Data.Pm - state.Data.Dp;
+    if (!req.SingleCycle && !(req.MinPressure < restart)) {
+        return "p1 (" + Num(req.MinPressure, 2) +
+               " bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (" +
+               Num(restart, 2) +
+               " bar): la pressione scende sotto p1 prima che la pompa ricarichi l'accumulatore. "
+               "Ridurre Dp sotto " +
+               Num(state.Data.Pm - req.MinPressure, 2) + " bar";
+    }
     CircuitData probe = state.Data;
-    probe.V0 = static_cast<float>(req.Catalogue.front());
+    probe.V0 = static_cast<float>(req.Catalogue.front().V0);
     if (auto err = CheckGasSettings(probe, req.Gas, state.TimeStep)) return err;
     return std::nullopt;
 }
@@ -197,103 +258,135 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     if (auto err = CheckRequirements(state, req)) return R::Fail(*err);
     Evaluator ev(state, req);
     SizingAnswer answer;
-    // The share told to the progress: the sizes tried, then the searches of
-    // one figure in the last tenth.
     double share = 0;
     const auto stopped = [&] { return progress && !progress(share); };
-    answer.Temperatures = RunTemperatures(req.Gas, state.Data.Tc);
+    const auto cancelled = [&answer] {
+        SizingAnswer empty;
+        empty.Cancelled = true;
+        answer = empty;
+        return answer;
+    };
+    answer.Temperatures = ev.Temperatures();
+    answer.CycleOil = ev.CycleOil();
+    answer.BalancePump = ev.BalancePump();
+    answer.DayCycles = req.SingleCycle ? 1 : ev.DayCycles();
+    const size_t count = req.Catalogue.size();
 
     // With the precharge chosen: the highest that rule 2 allows, rounded down
-    // to a tenth; the lowest rule 3 allows is tried when that one fails.
+    // to a tenth; per size, the lowest its compression ratio allows.
     double top = state.Data.P0;
-    double bottom = top;
+    std::vector<double> bottom(count, top);
     if (req.ChoosePrecharge) {
-        auto high = PrechargeBound(ev, 1, true);
+        auto high = RuleBound(ev, 0, 1, true);
         if (!high) return R::Fail(high.Error());
-        auto low = PrechargeBound(ev, 2, false);
-        if (!low) return R::Fail(low.Error());
-        top = std::floor(*high * 10) / 10;
-        bottom = std::max(std::ceil(*low * 10) / 10, 0.1);
-    }
-    const double qp = state.Data.Qp;
-    const size_t count = req.Catalogue.size();
-    for (size_t i = 0; i < count; ++i) {
-        share = 0.9 * static_cast<double>(i) / count;
-        if (stopped()) {
-            answer.Cancelled = true;
-            return answer;
+        top = FloorTenth(*high);
+        bool window = false;
+        for (size_t i = 0; i < count; ++i) {
+            auto low = RuleBound(ev, i, 2, false);
+            if (!low) return R::Fail(low.Error());
+            bottom[i] = std::max(CeilTenth(*low), 0.1);
+            window = window || bottom[i] <= top;
         }
-        auto e = ev.Evaluate({req.Catalogue[i], top, qp});
+        if (!window) {
+            const auto widest = std::max_element(
+                req.Catalogue.begin(), req.Catalogue.end(),
+                [](const auto& a, const auto& b) { return a.MaxRatio < b.MaxRatio; });
+            const size_t at = static_cast<size_t>(widest - req.Catalogue.begin());
+            return R::Fail(NoPrechargeWindow(ev, top, bottom[at], widest->MaxRatio));
+        }
+    }
+
+    double qp = state.Data.Qp;
+    answer.PumpOil = qp * state.Data.CycleTime / 60;
+    if (!req.SingleCycle && req.SizePump) {
+        qp = std::max(qp, CeilTenth(ev.BalancePump() * kPumpHeadroom));
+    } else if (!req.SingleCycle && answer.PumpOil < answer.CycleOil) {
+        // No size can make up for a pump that falls short of the cycle's oil.
+        answer.PumpShort = true;
+        if (progress) progress(1.0);
+        return answer;
+    }
+
+    for (size_t i = 0; i < count; ++i) {
+        share = kSizesShare * static_cast<double>(i) / count;
+        if (stopped()) return cancelled();
+        const double v0 = req.Catalogue[i].V0;
+        // A size whose ratio leaves no precharge below rule 2's top keeps the top.
+        const double p0 = req.ChoosePrecharge ? top : state.Data.P0;
+        auto e = ev.Evaluate({v0, p0, qp}, i);
         if (!e) return R::Fail(e.Error());
         const bool onlyRuns = !e->Rules[0] && e->Rules[1] && e->Rules[2] && e->Rules[3];
-        if (onlyRuns && bottom < top) {
+        if (onlyRuns && req.ChoosePrecharge && bottom[i] < top) {
             // Seldom of use (a lower polytrope falls lower), so first the
             // quick runs that stop below p1.
-            auto holds = ev.PassesRuns({req.Catalogue[i], bottom, qp});
+            auto holds = ev.PassesRuns({v0, bottom[i], qp}, i);
             if (!holds) return R::Fail(holds.Error());
             if (*holds) {
-                auto lower = ev.Evaluate({req.Catalogue[i], bottom, qp});
+                auto lower = ev.Evaluate({v0, bottom[i], qp}, i);
                 if (!lower) return R::Fail(lower.Error());
                 if (lower->Passes()) e = lower;
             }
         }
         answer.Candidates.push_back(*e);
-        if (e->Passes() && !answer.Recommended) answer.Recommended = i;
+        if (e->Passes() && !answer.Recommended) answer.Recommended = answer.Candidates.size() - 1;
         if (answer.Recommended && i >= *answer.Recommended + 2) break;
     }
 
-    share = 0.9;
+    share = kSizesShare;
     if (answer.Recommended && req.SizePump) {
         Evaluation& chosen = answer.Candidates[*answer.Recommended];
         const Design d = chosen.Proposed;
-        // From a tenth below zero, so that no pump at all is tried too.
-        auto least = SmallestPassing(-0.1, 0.1, d.Qp, [&](double q) {
-            return stopped() ? gas::Result<bool>::Fail(kStopped) : ev.PassesRuns({d.V0, d.P0, q});
+        int tried = 0;
+        // In steady operation never below the cycle's average demand; a
+        // single cycle may need no pump at all.
+        const double from = req.SingleCycle ? -0.1 : FloorTenth(ev.BalancePump()) - 0.1;
+        auto least = SmallestPassing(from, 0.1, d.Qp, [&](double q) {
+            share = kSizesShare + kPumpShare * std::min(1.0, ++tried / kSearchRuns);
+            return stopped() ? gas::Result<bool>::Fail(kStopped)
+                             : ev.PassesRuns({d.V0, d.P0, q}, chosen.Size);
         });
-        if (!least && least.Error() == kStopped) {
-            answer.Cancelled = true;
-            return answer;
-        }
+        if (!least && least.Error() == kStopped) return cancelled();
         if (!least) return R::Fail(least.Error());
         const double pump = least->value_or(d.Qp);
-        auto e = ev.Evaluate({d.V0, d.P0, pump});
+        auto e = ev.Evaluate({d.V0, d.P0, pump}, chosen.Size);
         if (!e) return R::Fail(e.Error());
         chosen = *e;
+        answer.PumpSized = true;
     }
 
     // Why each failing candidate fails; the fixes for the largest of them.
+    share = kSizesShare + kPumpShare;
     const Evaluation* lastFailing = nullptr;
     for (const Evaluation& e : answer.Candidates) {
         if (e.Passes()) continue;
         answer.Explanations.push_back(Explain(state, ev, e));
-        if (!e.Rules[0] &&
+        if (!e.Rules[0] && !e.Temps.empty() &&
             (!answer.Recommended || e.Proposed.V0 < answer.Recommendation()->Proposed.V0)) {
             lastFailing = &e;
         }
     }
     if (lastFailing != nullptr) {
+        int tried = 0;
+        const auto counting = [&] {
+            share = kSizesShare + kPumpShare +
+                    (1 - kSizesShare - kPumpShare) * std::min(1.0, ++tried / (3 * kSearchRuns));
+            return stopped();
+        };
         for (Explanation& x : answer.Explanations) {
             if (x.V0 != lastFailing->Proposed.V0) continue;
-            auto done = SearchFixes(ev, x, lastFailing->Proposed, stopped);
-            if (!done && done.Error() == kStopped) {
-                answer.Cancelled = true;
-                return answer;
-            }
+            auto done = SearchFixes(ev, x, lastFailing->Proposed, top, counting);
+            if (!done && done.Error() == kStopped) return cancelled();
             if (!done) return R::Fail(done.Error());
         }
     }
 
     if (const Evaluation* rec = answer.Recommendation()) {
         for (double t : {0.0, 10.0, 20.0, 30.0, 40.0}) {
-            auto p = ev.PrechargeAt(rec->Proposed, t);
+            auto p = ev.PrechargeAt(rec->Proposed.P0, t);
             if (!p) return R::Fail(p.Error());
             answer.PrechargeTable.push_back({t, *p});
         }
-    } else {
-        const Evaluation& largest = answer.Candidates.back();
-        answer.Reason = "Nessuna grandezza del catalogo rispetta tutte le regole: la più grande (" +
-                        FormatNumber(largest.Proposed.V0) + " dm3) non rispetta la regola " +
-                        FailedRulesText(answer.Explanations.back().FailedRules) + ".";
+        answer.PumpOil = rec->Proposed.Qp * state.Data.CycleTime / 60;
     }
     if (progress) progress(1.0);
     return answer;

@@ -24,7 +24,12 @@ struct ActiveMovement {
 // Why a candidate fails and the smallest change of one figure that fixes it.
 struct Explanation {
     double V0 = 0;
-    std::vector<int> FailedRules;  // 1..4
+    size_t Size = 0;
+    std::vector<int> FailedRules;  // 1..5
+    // Rule 1 in steady operation: a lowest pressure still falling.
+    bool Drifting = false;
+    double Drift = 0;      // bar per cycle
+    int CyclesToP1 = 0;    // the cycle that would cross p1
     // Where the pressure falls lowest (rule 1).
     double WorkTemp = 0;
     double Time = 0;
@@ -40,7 +45,7 @@ struct Explanation {
 
 struct PrechargeRow {
     double ChargeTemp = 0;  // °C
-    double Precharge = 0;   // bar, as typed
+    double Precharge = 0;   // bar gauge
 };
 
 struct SizingAnswer {
@@ -49,7 +54,13 @@ struct SizingAnswer {
     std::vector<PrechargeRow> PrechargeTable;  // 0, 10, 20, 30, 40 °C
     std::vector<Explanation> Explanations;     // one per failing candidate
     std::vector<double> Temperatures;          // of the runs, coldest first
-    std::string Reason;                        // when no size passes
+    bool PumpSized = false;                    // the recommendation's pump was searched
+    // When the data's pump cannot deliver the cycle's oil, nothing is run.
+    bool PumpShort = false;
+    double PumpOil = 0;   // dm3 the pump delivers in a cycle
+    double CycleOil = 0;  // dm3 the cycle draws
+    double BalancePump = 0;  // dm3/min: the cycle's average demand
+    int DayCycles = 0;    // cycles in the working day
     bool Cancelled = false;
 
     const Evaluation* Recommendation() const {
@@ -57,19 +68,20 @@ struct SizingAnswer {
     }
 };
 
+// The phases of a search, in the order they run.
+enum class SizingPhase { Sizes, Pump, Fixes };
+
 // Called with the share done (0..1); returning false stops the search.
 using SizingProgress = std::function<bool(double)>;
 
 // The search over the catalogue with the data and movements of `state`
-// as the starting design. A message when the data or the requirements
-// cannot be run.
+// as the starting design. The message when the data or the requirements
+// cannot be searched (in one sentence that says what would do).
 gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requirements& req,
                                           const SizingProgress& progress = {});
 
-// Why the requirements cannot be searched, or nothing.
+// Why the requirements cannot be searched, or nothing; the checks that need
+// no nitrogen.
 std::optional<std::string> CheckRequirements(const CircuitState& state, const Requirements& req);
-
-// Italian name of a movement kind.
-std::string MovementKindName(int16_t kind);
 
 }  // namespace volvenza::sizing

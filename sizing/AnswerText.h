@@ -1,0 +1,57 @@
+#pragma once
+// The sizing answer laid out once for every front end: the requirements,
+// the recommendation, the precharge table, the candidates' table, the rules'
+// legend and the reasons the smaller sizes fail. The window, the printed page
+// and volvenza-sim place these parts; none of them words the answer itself.
+//
+// The texts are Italian, the program's source language, marked for the
+// translation catalogue in the context "volvenza::SizingText"; a front end
+// passes the catalogue's lookup and its decimal separator.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/CircuitState.h"
+#include "sizing/Requirements.h"
+#include "sizing/Search.h"
+
+namespace volvenza::sizing {
+
+struct Wording {
+    // The Italian text (with %1, %2... for its parts) in the front end's
+    // language; nothing changes it when left empty.
+    std::function<std::string(const char* italian)> Translate;
+    char Decimal = ',';
+};
+
+struct AnswerTable {
+    std::vector<std::string> Headings;
+    std::vector<std::vector<std::string>> Rows;
+    std::optional<size_t> Highlighted;  // the recommended row
+};
+
+struct AnswerLayout {
+    std::string Title;
+    std::vector<std::pair<std::string, std::string>> Requirements;  // label, value
+    AnswerTable Catalogue;
+    std::vector<std::string> Recommendation;  // sentences
+    AnswerTable Precharge;                    // charging temperature, precharge to set
+    AnswerTable Candidates;
+    std::vector<std::string> Legend;        // a line per rule
+    std::string ExplanationsHeading;
+    std::vector<std::string> Explanations;  // continuation lines start with blanks
+};
+
+// The parts of the answer; `data` are the initial data searched from.
+AnswerLayout LayOutAnswer(const SizingAnswer& answer, const Requirements& req,
+                          const CircuitData& data, const Wording& wording);
+
+// The accumulator type's name ("a sacca"...).
+std::string TypeText(AccumulatorType type, const Wording& wording);
+// A movement kind's name ("cilindro in uscita"...).
+std::string KindText(int16_t kind, const Wording& wording);
+
+}  // namespace volvenza::sizing
