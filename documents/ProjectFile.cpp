@@ -228,7 +228,8 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
         if (!(*catalogue)[i].is_number()) {
             return r.Refuse(rp + "/catalogo/" + std::to_string(i), "deve essere un numero");
         }
-        q.Catalogue.push_back((*catalogue)[i].get<double>());
+        q.Catalogue.push_back(sizing::DefaultSize(static_cast<sizing::AccumulatorType>(*type),
+                                                  (*catalogue)[i].get<double>()));
     }
     const auto ps = r.MaybeNumber(*req, rp, "PS");
     const auto relief = ps ? r.MaybeNumber(*req, rp, "valvola_di_massima") : std::nullopt;
@@ -242,7 +243,7 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     q.ReliefSetting = *relief;
     q.ChoosePrecharge = *choose;
     q.SizePump = *pump;
-    q.RepeatCycles = *repeat;
+    q.SingleCycle = !*repeat;
     q.Gas = p.gas;
 
     const Json* rec = r.Member(root, "", "raccomandazione");
@@ -255,6 +256,12 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
         p.sizing.Recommendation = sizing::Design{*v0, *p0, *qp};
     }
     return p;
+}
+
+std::vector<double> Sizes(const std::vector<sizing::CatalogueSize>& catalogue) {
+    std::vector<double> sizes;
+    for (const auto& s : catalogue) sizes.push_back(s.V0);
+    return sizes;
 }
 
 std::string Invalid(const std::string& fileName, const std::string& detail) {
@@ -291,12 +298,12 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
     const sizing::Requirements& q = sizing.Requirements;
     root["dimensionamento"] = {{"p1", q.MinPressure},
                                {"tipo", kTypes[static_cast<size_t>(q.Type)]},
-                               {"catalogo", q.Catalogue},
+                               {"catalogo", Sizes(q.Catalogue)},
                                {"PS", Optional(q.RatedPressure)},
                                {"valvola_di_massima", Optional(q.ReliefSetting)},
                                {"scegli_precarica", q.ChoosePrecharge},
                                {"dimensiona_pompa", q.SizePump},
-                               {"cicli_ripetuti", q.RepeatCycles}};
+                               {"cicli_ripetuti", !q.SingleCycle}};
     if (sizing.Recommendation) {
         const sizing::Design& d = *sizing.Recommendation;
         root["raccomandazione"] = {{"V0", d.V0}, {"P0", d.P0}, {"Qp", d.Qp}};

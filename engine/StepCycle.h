@@ -56,6 +56,10 @@ struct CycleEnding {
 struct CycleStart {
     bool resume = false;
     bool pumping = false;
+    // Run the whole cycle time even once the accumulator is full again with
+    // no demand left, as a cycle followed by another must: the gas keeps
+    // moving (the volume's creep, the heat exchange) until the next one.
+    bool toEnd = false;
 };
 
 // `capacity` bounds LastPoint after a late recharge, as the series do.
@@ -138,7 +142,7 @@ CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, c
         if (temp != nullptr) temp[j] = law.Temperature();
         if (law.Empty()) return CycleEnding{true, j, static_cast<int16_t>(j), pumping};
         if (ToSingle(p[j]) == d.Pm) {
-            if (flows.LastDemand <= j) return finishNormally(j);
+            if (flows.LastDemand <= j && !start.toEnd) return finishNormally(j);
             pumping = false;
         }
     }

@@ -139,10 +139,9 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
         return;
     }
     const Design& d = rec->Proposed;
-    out.Recommendation.push_back(
-        w(SZ("Raccomandato: %1 dm3, precarica %2 bar a %3 °C, pompa %4 dm3/min."),
-          {w.Num(d.V0, 3), w.Num(d.P0, 1), w.Num(PrechargeTemperature(req.Gas), 2),
-           w.Num(d.Qp, 1)}));
+    out.Recommendation.push_back(w(
+        SZ("Raccomandato: %1 dm3, precarica %2 bar a %3 °C, pompa %4 dm3/min."),
+        {w.Num(d.V0, 3), w.Num(d.P0, 1), w.Num(PrechargeTemperature(req.Gas), 2), w.Num(d.Qp, 1)}));
     const TemperatureOutcome& worst = rec->Worst();
     if (req.SingleCycle) {
         out.Recommendation.push_back(
@@ -164,7 +163,7 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
     }
     out.Recommendation.push_back(
         w(SZ("La pompa eroga per il %1 % del ciclo; avviamenti per ciclo: %2."),
-          {w.Num(worst.PumpShare * 100, 1), std::to_string(worst.PumpStarts)}));
+          {w.Num(worst.PumpShare * 100, 1), w.Num(worst.PumpStarts, 2)}));
 
     out.Precharge.Headings = {w(SZ("Caricando a [°C]")), w(SZ("Precarica da impostare [bar]"))};
     for (const PrechargeRow& row : a.PrechargeTable) {
@@ -209,8 +208,10 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
         t.Rows.push_back(row);
     }
     out.Legend = {
-        w(SZ("Regola 1: pressione mai sotto p1 a regime, per una giornata di lavoro, e pompa "
-             "che fornisce l'olio del ciclo.")),
+        req.SingleCycle
+            ? w(SZ("Regola 1: pressione mai sotto p1 nel ciclo, partendo carico."))
+            : w(SZ("Regola 1: pressione mai sotto p1 a regime, per una giornata di lavoro, e "
+                   "pompa che fornisce l'olio del ciclo e riporta l'accumulatore a Pm.")),
         req.Type == AccumulatorType::Piston
             ? w(SZ("Regola 2: precarica (più la tolleranza) alla temperatura massima al più p1 - "
                    "5 bar."))
@@ -246,17 +247,26 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                 line(w(SZ("La pressione minima scende di %1 bar per ciclo: dopo %2 cicli sarebbe "
                           "sotto p1."),
                        {w.Num(x.Drift, 4), std::to_string(x.CyclesToP1)}));
+            } else if (x.NotSettled && x.LowestPressure >= req.MinPressure && !x.AtLeast) {
+                line(w(SZ("Il funzionamento non si assesta entro %1 cicli: la pompa riporta "
+                          "l'accumulatore a Pm %2 volte ed eroga per il %3 % del tempo."),
+                       {std::to_string(kMaxCycles), std::to_string(x.Recharges),
+                        w.Num(x.PumpShare * 100, 1)}));
+            } else if (x.NotRecharged && x.LowestPressure >= req.MinPressure && !x.AtLeast) {
+                line(w(SZ("La pompa non riporta l'accumulatore a Pm nel ciclo a regime: eroga per "
+                          "il %1 % del tempo, senza margine."),
+                       {w.Num(x.PumpShare * 100, 1)}));
             } else {
                 std::vector<std::string> active;
                 for (const ActiveMovement& m : x.Active) {
-                    active.push_back(w(SZ("%1 (%2)"), {std::to_string(m.Number),
-                                                       KindText(m.Kind, w.Source())}));
+                    active.push_back(
+                        w(SZ("%1 (%2)"), {std::to_string(m.Number), KindText(m.Kind, w.Source())}));
                 }
-                line(w(SZ("La pressione scende a %1 bar a %2 °C verso %3 s del ciclo %4; "
-                          "movimenti attivi: %5."),
-                       {w.Num(x.LowestPressure, 2), w.Num(x.WorkTemp, 2), w.Num(x.Time, 2),
-                        std::to_string(x.Cycle),
-                        active.empty() ? w(SZ("nessuno")) : w.List(active)}));
+                line(w(
+                    SZ("La pressione scende a %1 bar a %2 °C verso %3 s del ciclo %4; "
+                       "movimenti attivi: %5."),
+                    {w.Num(x.LowestPressure, 2), w.Num(x.WorkTemp, 2), w.Num(x.Time, 2),
+                     std::to_string(x.Cycle), active.empty() ? w(SZ("nessuno")) : w.List(active)}));
                 line(x.AtLeast ? w(SZ("Mancano almeno %1 dm3 di olio per restare sopra p1 (il "
                                       "gas si è espanso fino alla precarica)."),
                                    {w.Num(x.MissingOil, 3)})

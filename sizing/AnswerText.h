@@ -40,7 +40,7 @@ struct AnswerLayout {
     std::vector<std::string> Recommendation;  // sentences
     AnswerTable Precharge;                    // charging temperature, precharge to set
     AnswerTable Candidates;
-    std::vector<std::string> Legend;        // a line per rule
+    std::vector<std::string> Legend;  // a line per rule
     std::string ExplanationsHeading;
     std::vector<std::string> Explanations;  // continuation lines start with blanks
 };

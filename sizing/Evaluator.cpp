@@ -18,14 +18,18 @@ constexpr double kSlack = 1e-9;
 // Below this many steps in all, the temperatures run one after another: a
 // thread would cost more than it saves. Only the speed depends on it.
 constexpr size_t kParallelSteps = 20000;  // mutants: skip
-// Two cycles start alike when their start pressures and lowest pressures
-// differ by less than this [bar] and their gas temperatures by less than
-// kSameTemperature [K].
-constexpr double kSamePressure = 1e-6;
-constexpr double kSameTemperature = 1e-6;
-// A lowest pressure converging from cycle to cycle is as good as settled once
-// what is left of its fall is below this [bar].
-constexpr double kConverged = 0.01;
+// Two cycles repeat each other when their start pressures and lowest
+// pressures differ by less than this [bar] and their gas temperatures by
+// less than kSameTemperature [K]: well inside what any figure shows.
+constexpr double kSamePressure = 1e-3;
+constexpr double kSameTemperature = 1e-2;
+// With a pump switching between Pm - Dp and Pm, the cycles need not repeat
+// one by one: the accumulator comes back to Pm every few cycles, at a
+// different moment each time. Once it has done so this many times after the
+// first cycle (and the gas has had three thermal time constants to forget
+// the start), the lowest pressure is bounded: the hysteresis has run through
+// its phases.
+constexpr int kRecharges = 3;
 
 // A law that also counts as empty once its pressure falls below a floor, so
 // that the stepping loop stops there.
@@ -53,62 +57,70 @@ double RemainingFall(double drift, double ratio, int cycles) {
     return drift * ratio * (1 - std::pow(ratio, cycles)) / (1 - ratio);
 }
 
-struct CycleRecord {
-    double lowest = 0;
-    double startPressure = 0;
-    double startTemperature = 0;
-};
-
-// The lowest pressure over a working day of cycles: settled, converging
-// within kConverged, or carried on from the last cycles' fall.
-void JudgeDrift(const std::vector<CycleRecord>& cycles, int dayCycles, double p1,
+// A lowest pressure still moving when the cycles stop. Cycle by cycle it
+// also jitters with the moment the pump switches, so the trend is read from
+// the lowest of each third of the cycles run: the fall from one third to the
+// next, per cycle, shrinking as it did (or carried on unchanged when it did
+// not shrink), over the working day; and the cycle that would cross p1.
+void JudgeDrift(const std::vector<double>& lowest, int dayCycles, double p1,
                 TemperatureOutcome& o) {
-    const size_t k = cycles.size();
     o.DayLowest = o.LowestPressure;
-    if (k < 2) return;
-    const double drift = cycles[k - 2].lowest - cycles[k - 1].lowest;
+    const int k = static_cast<int>(lowest.size());
+    const int third = k / 3;
+    if (o.Settled || third < 1) return;
+    auto least = [&](int from) {
+        return *std::min_element(lowest.begin() + from, lowest.begin() + from + third);
+    };
+    const double first = least(k - 3 * third), second = least(k - 2 * third),
+                 last = least(k - third);
+    const double drift = (second - last) / third;
     o.DriftPerCycle = drift;
-    if (!(drift > kSamePressure)) return;
-    double ratio = 1;
-    if (k >= 3) {
-        const double before = cycles[k - 3].lowest - cycles[k - 2].lowest;
-        if (before > 0) ratio = std::max(0.0, drift / before);
-    }
-    const int left = std::max(0, dayCycles - static_cast<int>(k));
-    o.DayLowest = std::min(o.LowestPressure, cycles[k - 1].lowest - RemainingFall(drift, ratio, left));
-    if (o.Settled || o.DayLowest >= p1) return;
+    if (!(drift > 0)) return;
+    const double before = (first - second) / third;
+    const double ratio = before > drift ? std::pow(drift / before, 1.0 / third) : 1;
+    const int left = std::max(0, dayCycles - k);
+    o.DayLowest = std::min(o.LowestPressure, last - RemainingFall(drift, ratio, left));
+    if (o.DayLowest >= p1) return;
     // The cycle that crosses p1, found the same way.
     int lo = 0, hi = left;
     while (hi - lo > 1) {
         const int mid = lo + (hi - lo) / 2;
-        (cycles[k - 1].lowest - RemainingFall(drift, ratio, mid) < p1 ? hi : lo) = mid;
+        (last - RemainingFall(drift, ratio, mid) < p1 ? hi : lo) = mid;
     }
-    o.CyclesToP1 = static_cast<int>(k) + hi;
+    o.CyclesToP1 = k + hi;
 }
 
 // The cycles run one after another, each starting where the last one left
-// the gas and the pump, until the cycle repeats.
+// the gas and the pump, until they repeat (see kRecharges).
 template <gas::GasLaw Law>
 TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law& law,
                              CycleWorkspace& w, int maxCycles, int dayCycles, double p1,
-                             double temp) {
+                             double memory, double temp) {
     TemperatureOutcome o;
     o.WorkTemp = temp;
     o.FullVolume = law.Volume();
     o.LowestPressure = std::numeric_limits<double>::infinity();
     const SeriesOut out{nullptr, w.qs.data(), w.p.data(), w.v.data(), w.dv.data(), w.t.data()};
     const double* demand = flows.Qt.data();
-    CycleStart start;
-    std::vector<CycleRecord> records;
-    CycleRecord record{0, d.Pm, law.Temperature()};
+    const double cycleTime = static_cast<double>(flows.Steps) * flows.TimeStep;
+    // Every cycle but a single one runs to its end: the next starts there.
+    CycleStart start{false, false, maxCycles > 1};
+    std::vector<double> lowests;
+    double startPressure = d.Pm;
+    double startTemperature = law.Temperature();
+    int recharges = 0;
+    long delivering = 0, starts = 0, steps = 0;
     o.Settled = maxCycles == 1;
+    o.Recharged = maxCycles == 1;
     for (int cycle = 1; cycle <= maxCycles; ++cycle) {
         const CycleEnding e = StepCycle(d, flows, law, out, flows.Steps + 100, start);
         const int end = e.step;
         o.Cycles = cycle;
         int lowest = 0;
         int lowestDraw = 0;
+        bool full = false;
         for (int j = 1; j <= end; ++j) {
+            full = full || ToSingle(w.p[j]) == d.Pm;
             if (w.p[j] < w.p[lowest]) lowest = j;
             if (w.qs[j - 1] != 0 && w.p[j] < w.p[lowestDraw]) lowestDraw = j;
             o.PeakFlow = std::max(o.PeakFlow, std::abs(w.qs[j - 1]));
@@ -121,46 +133,49 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
             o.LowestVolume = w.v[lowest];
             o.WorstCycle = cycle;
         }
-        // The pump delivers where the net flow falls short of the demand.
+        // The pump delivers where the net flow falls short of the demand;
+        // counted over the cycles after the first, which starts full.
+        if (cycle == 2) delivering = starts = steps = 0;
         bool before = start.resume && start.pumping;
-        int delivering = 0;
-        o.PumpStarts = 0;
         for (int j = 1; j <= end; ++j) {
             const bool now = w.qs[j] < demand[j];
             delivering += now ? 1 : 0;
-            if (now && !before) ++o.PumpStarts;
+            if (now && !before) ++starts;
             before = now;
         }
-        o.PumpShare = end > 0 ? static_cast<double>(delivering) / end : 0;
+        steps += end;
+        o.PumpShare = steps > 0 ? static_cast<double>(delivering) / steps : 0;
+        o.PumpStarts = static_cast<double>(starts) / (cycle == 1 ? 1 : cycle - 1);
         if (e.warning) {
             o.Warning = true;
             break;
         }
-        if (w.p[lowest] < p1) break;  // fails whatever follows
-        record.lowest = w.p[lowest];
-        const CycleRecord next{0, law.Pressure(), law.Temperature()};
-        if (!records.empty() &&
-            std::abs(record.lowest - records.back().lowest) <= kSamePressure &&
-            std::abs(next.startPressure - record.startPressure) <= kSamePressure &&
-            std::abs(next.startTemperature - record.startTemperature) <= kSameTemperature) {
+        if (w.p[lowest] < p1 || maxCycles == 1) break;  // fails whatever follows
+        if (cycle > 1 && full) ++recharges;
+        const double nextPressure = law.Pressure();
+        const double nextTemperature = law.Temperature();
+        const bool repeats = !lowests.empty() &&
+                             std::abs(w.p[lowest] - lowests.back()) <= kSamePressure &&
+                             std::abs(nextPressure - startPressure) <= kSamePressure &&
+                             std::abs(nextTemperature - startTemperature) <= kSameTemperature;
+        lowests.push_back(w.p[lowest]);
+        if (repeats || (recharges >= kRecharges && cycle * cycleTime >= memory)) {
             o.Settled = true;
+            // A cycle that repeats itself without coming back to Pm leaves
+            // the pump running all the time.
+            o.Recharged = !repeats || full;
+            break;
         }
-        records.push_back(record);
-        const size_t k = records.size();
-        if (!o.Settled && k >= 3) {
-            // A fall shrinking by a steady ratio: the rest of it is known.
-            const double drift = records[k - 2].lowest - records[k - 1].lowest;
-            const double before = records[k - 3].lowest - records[k - 2].lowest;
-            if (drift >= 0 && before > 0 && drift / before < 0.95 &&
-                drift * (drift / before) / (1 - drift / before) < kConverged) {
-                o.Settled = true;
-            }
-        }
-        if (o.Settled) break;
-        record = next;
-        start = CycleStart{true, e.pumping};
+        startPressure = nextPressure;
+        startTemperature = nextTemperature;
+        start = CycleStart{true, e.pumping, true};
     }
-    if (!o.Warning) JudgeDrift(records, dayCycles, p1, o);
+    o.Recharges = recharges;
+    if (o.Warning) {
+        o.DayLowest = o.LowestPressure;
+    } else {
+        JudgeDrift(lowests, dayCycles, p1, o);
+    }
     return o;
 }
 
@@ -188,6 +203,15 @@ std::vector<CatalogueSize> DefaultCatalogue(AccumulatorType type) {
         add(v, ratio);
     }
     return sizes;
+}
+
+CatalogueSize DefaultSize(AccumulatorType type, double v0) {
+    const std::vector<CatalogueSize> sizes = DefaultCatalogue(type);
+    CatalogueSize size = *std::min_element(
+        sizes.begin(), sizes.end(),
+        [v0](const auto& a, const auto& b) { return std::abs(a.V0 - v0) < std::abs(b.V0 - v0); });
+    size.V0 = v0;
+    return size;
 }
 
 bool Evaluation::Passes() const {
@@ -254,6 +278,8 @@ GasSettings Evaluator::GasFor(size_t size) const {
 gas::Result<double> Evaluator::PrechargeAt(double p0, double temp) const {
     using R = gas::Result<double>;
     namespace n2 = gas::nitrogen;
+    // At the charging temperature itself the gauge reads what was set.
+    if (temp == PrechargeTemperature(req_.Gas)) return p0;
     const double charge = PrechargeTemperature(req_.Gas) + gas::kKelvin;
     const double pa = (p0 + gas::kAtmosphere) * 1e5;
     if (auto err = n2::CheckRange(charge, pa)) return R::Fail(*err);
@@ -305,26 +331,34 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     return e;
 }
 
-gas::Result<TemperatureOutcome> Evaluator::RunAt(const CircuitData& data, size_t size,
-                                                 size_t index, bool stopBelow) {
+gas::Result<TemperatureOutcome> Evaluator::RunAt(const CircuitData& data, size_t size, size_t index,
+                                                 bool stopBelow) {
     const double temp = temps_[index];
     auto law = MakeGasLaw(data, GasFor(size), temp, flows_.TimeStep);
     if (!law) return gas::Result<TemperatureOutcome>::Fail(law.Error());
     const int cycles = req_.SingleCycle ? 1 : kMaxCycles;
     const int day = DayCycles();
     const double p1 = req_.MinPressure;
+    // How long the gas remembers where it started.
+    const GasSettings gas = GasFor(size);
+    const double cycleTime = base_.CycleTime;
+    const double memory = gas.Law == GasLawKind::Nitrogen && std::isfinite(gas.Tau)
+                              ? std::min(3 * gas.Tau, kMaxCycles / 2 * cycleTime)
+                              : 0;
     CycleWorkspace& work = work_[index];
     return std::visit(
         [&](auto& l) {
-            if (!stopBelow) return RunCycles(data, flows_, l, work, cycles, day, p1, temp);
+            if (!stopBelow) {
+                return RunCycles(data, flows_, l, work, cycles, day, p1, memory, temp);
+            }
             StopBelow stopping(l, p1);
-            return RunCycles(data, flows_, stopping, work, cycles, day, p1, temp);
+            return RunCycles(data, flows_, stopping, work, cycles, day, p1, memory, temp);
         },
         *law);
 }
 
-std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const CircuitData& data,
-                                                               size_t size, bool stopBelow) {
+std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const CircuitData& data, size_t size,
+                                                               bool stopBelow) {
     std::vector<gas::Result<TemperatureOutcome>> runs;
     const size_t count = temps_.size();
     // Side by side or not, the runs give the same results.
@@ -346,8 +380,8 @@ std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const CircuitData
 
 bool Evaluator::RunsPass(const TemperatureOutcome& o, size_t size) const {
     const auto& maxFlow = req_.Catalogue[size].MaxFlow;
-    return !o.Warning && o.LowestPressure >= req_.MinPressure && o.DayLowest >= req_.MinPressure &&
-           (!maxFlow || o.PeakFlow <= *maxFlow + kSlack);
+    return !o.Warning && o.Settled && o.Recharged && o.LowestPressure >= req_.MinPressure &&
+           o.DayLowest >= req_.MinPressure && (!maxFlow || o.PeakFlow <= *maxFlow + kSlack);
 }
 
 gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
@@ -361,8 +395,8 @@ gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
     const auto& maxFlow = req_.Catalogue[size].MaxFlow;
     for (auto& run : RunAll(DataFor(design), size, false)) {
         if (!run) return gas::Result<Evaluation>::Fail(run.Error());
-        if (run->Warning || run->LowestPressure < req_.MinPressure ||
-            run->DayLowest < req_.MinPressure) {
+        if (run->Warning || !run->Settled || !run->Recharged ||
+            run->LowestPressure < req_.MinPressure || run->DayLowest < req_.MinPressure) {
             e->Rules[0] = false;
         }
         if (maxFlow && run->PeakFlow > *maxFlow + kSlack) e->Rules[4] = false;

@@ -7,8 +7,9 @@
 // on absolute pressures and on the same nitrogen whatever law runs the cycle:
 //  1. in steady operation the pressure never falls below p1, the gas never
 //     expands to its precharge, and a lowest pressure still falling from
-//     cycle to cycle stays above p1 for a working day; the pump delivers in
-//     a cycle at least the oil the cycle draws;
+//     cycle to cycle... fails, as does a run that has not settled within
+//     kMaxCycles; the pump delivers in a cycle at least the oil the cycle
+//     draws and brings the accumulator back to Pm in steady operation;
 //  2. precharge (plus its tolerance) at the warmest temperature: at most
 //     0.9 p1 for bladder and diaphragm (the bladder must not close on the
 //     poppet valve), at most p1 - 5 bar for a piston (the piston must not
@@ -54,29 +55,35 @@ struct TemperatureOutcome {
     bool Warning = false;     // the gas expanded to its precharge
     double LowestVolume = 0;  // gas volume at the lowest pressure [dm3]
     double FullVolume = 0;    // gas volume at Pm [dm3]
-    double PumpShare = 0;     // share of the last cycle's time the pump delivers
-    int PumpStarts = 0;       // pump starts in the last cycle
-    double PeakFlow = 0;      // largest oil flow in or out [dm3/min]
-    // Steady operation: whether the cycle repeats (or its lowest pressure
-    // converges within a hundredth of a bar), the fall of the lowest
-    // pressure over the last cycle, and the lowest pressure the working day
-    // reaches with that fall carried on.
+    // Share of the time the pump delivers and its starts per cycle, over
+    // the cycles after the first (which starts full), or the first alone.
+    double PumpShare = 0;
+    double PumpStarts = 0;
+    double PeakFlow = 0;  // largest oil flow in or out [dm3/min]
+    // Steady operation: whether the cycles repeat (one by one, or with the
+    // pump bringing the accumulator back to Pm every few cycles) within the
+    // cycle limit; when they do not, the fall of the lowest pressure per
+    // cycle and the lowest pressure the working day would reach.
     bool Settled = true;
+    int Recharges = 0;         // cycles after the first that came back to Pm
     double DriftPerCycle = 0;  // bar, positive when falling
     double DayLowest = 0;      // bar
     int CyclesToP1 = 0;        // when DayLowest is below p1: the cycle that crosses it
+    // The steady cycles bring the accumulator back to Pm, so that the pump
+    // unloads: a pump that runs the whole time has no margin left.
+    bool Recharged = true;
 };
 
 struct Evaluation {
     Design Proposed;
-    size_t Size = 0;  // index into the catalogue
+    size_t Size = 0;                        // index into the catalogue
     std::vector<TemperatureOutcome> Temps;  // coldest first
     std::array<bool, kRuleCount> Rules{};   // rules 1..5 at indexes 0..4
-    double PrechargeWarm = 0;  // p0 at the warmest temperature, gauge
-    double PrechargeCold = 0;  // p0 at the coldest temperature, gauge
-    double PrechargeHigh = 0;  // p0 plus its tolerance at the warmest temperature, gauge
-    double PrechargeLimit = 0; // the most rule 2 allows there, gauge
-    double Ratio = 0;          // Pm / p0 on absolute pressures, p0 cold less its tolerance
+    double PrechargeWarm = 0;               // p0 at the warmest temperature, gauge
+    double PrechargeCold = 0;               // p0 at the coldest temperature, gauge
+    double PrechargeHigh = 0;   // p0 plus its tolerance at the warmest temperature, gauge
+    double PrechargeLimit = 0;  // the most rule 2 allows there, gauge
+    double Ratio = 0;           // Pm / p0 on absolute pressures, p0 cold less its tolerance
     // The oil balance: what the pump can deliver in a cycle against what the
     // cycle draws [dm3]; nothing is run when the pump falls short.
     double PumpOil = 0;

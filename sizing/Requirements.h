@@ -31,6 +31,8 @@ struct CatalogueSize {
 // guidance gives: 4 for a bladder, 8, 6 or 4 for a diaphragm as the size
 // grows, no limit for a piston.
 std::vector<CatalogueSize> DefaultCatalogue(AccumulatorType type);
+// A size of `v0` with the limits of the type's default size nearest to it.
+CatalogueSize DefaultSize(AccumulatorType type, double v0);
 
 // The highest number of sizes a catalogue may hold.
 inline constexpr size_t kMaxCatalogueSizes = 200;

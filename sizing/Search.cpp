@@ -139,6 +139,17 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
     x.Drifting = !worst.Warning && worst.LowestPressure >= p1 && worst.DayLowest < p1;
     x.Drift = worst.DriftPerCycle;
     x.CyclesToP1 = worst.CyclesToP1;
+    for (const TemperatureOutcome& o : e.Temps) {
+        if (o.Warning || o.LowestPressure < p1) continue;
+        if (!o.Settled) {
+            x.NotSettled = true;
+            x.Recharges = o.Recharges;
+        } else if (!o.Recharged) {
+            x.NotRecharged = true;
+        }
+        if (!o.Settled || !o.Recharged) x.PumpShare = o.PumpShare;
+    }
+    x.Drifting = x.Drifting && x.NotSettled;
     return x;
 }
 
@@ -162,7 +173,7 @@ gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d, do
         x.FixP0 = *p0;
     }
     // Far more pump than any cycle asks for bounds the search.
-    const double from = std::max(d.Qp, FloorTenth(ev.BalancePump()));
+    const double from = ev.Req().SingleCycle ? d.Qp : std::max(d.Qp, FloorTenth(ev.BalancePump()));
     auto qp = SmallestPassing(from, 0.1, std::max(from, 1.0) * 64, [&](double q) {  // mutants: skip
         return runs({d.V0, d.P0, q});
     });
@@ -274,12 +285,14 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
 
     // With the precharge chosen: the highest that rule 2 allows, rounded down
     // to a tenth; per size, the lowest its compression ratio allows.
+    // The highest precharge rule 2 allows bounds the fixes too.
+    auto high = RuleBound(ev, 0, 1, true);
+    if (!high) return R::Fail(high.Error());
+    const double allowed = FloorTenth(*high);
     double top = state.Data.P0;
     std::vector<double> bottom(count, top);
     if (req.ChoosePrecharge) {
-        auto high = RuleBound(ev, 0, 1, true);
-        if (!high) return R::Fail(high.Error());
-        top = FloorTenth(*high);
+        top = allowed;
         bool window = false;
         for (size_t i = 0; i < count; ++i) {
             auto low = RuleBound(ev, i, 2, false);
@@ -374,7 +387,7 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         };
         for (Explanation& x : answer.Explanations) {
             if (x.V0 != lastFailing->Proposed.V0) continue;
-            auto done = SearchFixes(ev, x, lastFailing->Proposed, top, counting);
+            auto done = SearchFixes(ev, x, lastFailing->Proposed, allowed, counting);
             if (!done && done.Error() == kStopped) return cancelled();
             if (!done) return R::Fail(done.Error());
         }

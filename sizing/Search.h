@@ -28,8 +28,14 @@ struct Explanation {
     std::vector<int> FailedRules;  // 1..5
     // Rule 1 in steady operation: a lowest pressure still falling.
     bool Drifting = false;
-    double Drift = 0;      // bar per cycle
-    int CyclesToP1 = 0;    // the cycle that would cross p1
+    double Drift = 0;    // bar per cycle
+    int CyclesToP1 = 0;  // the cycle that would cross p1
+    // The pump never brings the accumulator back to Pm in the steady cycle,
+    // or the cycles do not settle within kMaxCycles.
+    bool NotRecharged = false;
+    bool NotSettled = false;
+    int Recharges = 0;
+    double PumpShare = 0;  // of those cycles
     // Where the pressure falls lowest (rule 1).
     double WorkTemp = 0;
     double Time = 0;
@@ -57,10 +63,10 @@ struct SizingAnswer {
     bool PumpSized = false;                    // the recommendation's pump was searched
     // When the data's pump cannot deliver the cycle's oil, nothing is run.
     bool PumpShort = false;
-    double PumpOil = 0;   // dm3 the pump delivers in a cycle
-    double CycleOil = 0;  // dm3 the cycle draws
+    double PumpOil = 0;      // dm3 the pump delivers in a cycle
+    double CycleOil = 0;     // dm3 the cycle draws
     double BalancePump = 0;  // dm3/min: the cycle's average demand
-    int DayCycles = 0;    // cycles in the working day
+    int DayCycles = 0;       // cycles in the working day
     bool Cancelled = false;
 
     const Evaluation* Recommendation() const {

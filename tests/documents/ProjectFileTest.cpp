@@ -29,9 +29,11 @@ class ProjectFileTest : public ::testing::Test {
         state.Gas.MaxTemp = 55.5;
         project.Requirements.MinPressure = 60;
         project.Requirements.Type = sizing::AccumulatorType::Diaphragm;
-        project.Requirements.Catalogue = {0.5, 1, 2.5};
+        project.Requirements.Catalogue = {
+            sizing::DefaultSize(sizing::AccumulatorType::Bladder, 0.5),
+            sizing::DefaultSize(sizing::AccumulatorType::Bladder, 1)};
         project.Requirements.RatedPressure = 250;
-        project.Requirements.RepeatCycles = true;
+        project.Requirements.SingleCycle = true;
         project.Requirements.Gas = state.Gas;
         project.Recommendation = sizing::Design{2.5, 49.7, 30};
     }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "engine/CircuitState.h"
+#include "sizing/Search.h"
 
 namespace volvenza {
 
@@ -11,5 +15,17 @@ namespace volvenza {
 // that cannot be read or an output that cannot be written, 64 wrong usage or
 // an output that is the input, 69 when this build has no report.
 int RunReportCommand(const std::vector<std::string>& args);
+
+inline constexpr int kExitReportUnavailable = 69;
+// What a build without Qt says when asked for a PDF.
+inline constexpr const char* kReportUnavailable =
+    "Il rapporto PDF non è disponibile: questo volvenza-sim è stato compilato senza Qt "
+    "(VOLVENZA_GUI=OFF).";
+
+// The printed sizing page of `answer` as a PDF, written atomically; the
+// message when it cannot be.
+std::optional<std::string> WriteSizingPdf(const std::string& path, const sizing::Requirements& req,
+                                          const sizing::SizingAnswer& answer,
+                                          const CircuitData& data);
 
 }  // namespace volvenza

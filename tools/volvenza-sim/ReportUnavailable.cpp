@@ -10,7 +10,12 @@ namespace volvenza {
 int RunReportCommand(const std::vector<std::string>&) {
     std::cerr << "Il comando report non è disponibile: questo volvenza-sim è stato compilato "
                  "senza Qt (VOLVENZA_GUI=OFF).\n";
-    return 69;
+    return kExitReportUnavailable;
+}
+
+std::optional<std::string> WriteSizingPdf(const std::string&, const sizing::Requirements&,
+                                          const sizing::SizingAnswer&, const CircuitData&) {
+    return std::string(kReportUnavailable);
 }
 
 }  // namespace volvenza

@@ -107,4 +107,13 @@ std::string SimText(const std::string& italian) {
     return SimInEnglish() ? Translate(italian, 0) : italian;
 }
 
+std::string SimTemplate(const char* italian) {
+    if (!SimInEnglish()) return italian;
+    const std::string_view text = italian;
+    for (const Entry& entry : kCatalogue) {
+        if (text == entry.italian) return entry.english;
+    }
+    return italian;
+}
+
 }  // namespace volvenza

@@ -20,4 +20,8 @@ bool SimInEnglish();
 // decimal point) becomes its English, anything else stays.
 std::string SimText(const std::string& italian);
 
+// A text of the catalogue with its %1, %2... parts still in it, in the
+// language of the run.
+std::string SimTemplate(const char* italian);
+
 }  // namespace volvenza

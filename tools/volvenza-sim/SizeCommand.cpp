@@ -7,8 +7,9 @@
 
 #include "documents/SimulationFile.h"
 #include "numbers/NumberText.h"
-#include "numbers/Rounding.h"
+#include "sizing/AnswerText.h"
 #include "sizing/Search.h"
+#include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
 #include "tools/volvenza-sim/SimText.h"
 
@@ -20,46 +21,60 @@ using namespace sizing;
 constexpr int kExitDone = 0;
 constexpr int kExitNone = 1;
 constexpr int kExitFile = 2;
+constexpr int kExitCannot = 3;
 constexpr int kExitUsage = 64;
 
-const char* const kRuleNames[kRuleCount] = {"pressione minima", "precarica",
-                                            "rapporto di compressione", "pressione massima"};
 const char* const kRuleKeys[kRuleCount] = {"rule1_min_pressure", "rule2_precharge",
-                                           "rule3_compression_ratio", "rule4_max_pressure"};
+                                           "rule3_compression_ratio", "rule4_max_pressure",
+                                           "rule5_max_flow"};
 
-std::string Num(double value, int decimals) {
-    return FormatNumber(RoundHalfEven(value, decimals));
-}
-
-// Shortest text that reads back as the same double, with a decimal point.
+// The shortest text that reads back as the value meant: a figure that came
+// from single precision (the data, the step times) as its float.
 std::string Json(double value) {
     if (!std::isfinite(value)) return "null";
     char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    const float single = static_cast<float>(value);
+    const auto end = static_cast<double>(single) == value
+                         ? std::to_chars(buffer, buffer + sizeof buffer, single).ptr
+                         : std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     return std::string(buffer, end);
-}
-
-std::string JsonText(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    return out + '"';
 }
 
 std::string Bool(bool b) {
     return b ? "true" : "false";
 }
 
-std::optional<std::vector<double>> Catalogue(const std::string& text) {
-    std::vector<double> sizes;
+std::string Optional(const std::optional<double>& v) {
+    return v ? Json(*v) : "null";
+}
+
+// "V0[:ratio[:PS[:flow[:tau]]]]" per size, separated by commas; a part left
+// empty (or a size given alone) takes the type's default.
+std::optional<std::vector<CatalogueSize>> Catalogue(const std::string& text, AccumulatorType type) {
+    std::vector<CatalogueSize> sizes;
     std::stringstream in(text);
     std::string item;
     while (std::getline(in, item, ',')) {
-        const auto value = ParseNumber<double>(item);
-        if (!value) return std::nullopt;
-        sizes.push_back(*value);
+        std::vector<std::string> parts;
+        std::stringstream fields(item);
+        std::string part;
+        while (std::getline(fields, part, ':')) parts.push_back(part);
+        if (parts.empty() || parts.size() > 5) return std::nullopt;
+        const auto v0 = ParseNumber<double>(parts[0]);
+        if (!v0) return std::nullopt;
+        CatalogueSize size = DefaultSize(type, *v0);
+        std::optional<double>* limits[] = {nullptr, &size.RatedPressure, &size.MaxFlow, &size.Tau};
+        for (size_t i = 1; i < parts.size(); ++i) {
+            if (TrimBlanks(parts[i]).empty()) continue;
+            const auto value = ParseNumber<double>(parts[i]);
+            if (!value) return std::nullopt;
+            if (i == 1) {
+                size.MaxRatio = *value;
+            } else {
+                *limits[i - 1] = *value;
+            }
+        }
+        sizes.push_back(size);
     }
     return sizes;
 }
@@ -68,6 +83,8 @@ struct SizeOptions {
     std::string in;
     Requirements req;
     bool json = false;
+    std::optional<std::string> pdf;
+    std::optional<std::string> catalogue;
 };
 
 std::optional<SizeOptions> Parse(std::vector<std::string> args) {
@@ -93,13 +110,21 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args) {
         } else if (a == "--size-pump") {
             o.req.SizePump = true;
         } else if (a == "--repeat") {
-            o.req.RepeatCycles = true;
-        } else if (a == "--pmin" || a == "--ps" || a == "--relief") {
+            // Steady operation, the default; kept for the scripts that ask for it.
+            o.req.SingleCycle = false;
+        } else if (a == "--single-cycle") {
+            o.req.SingleCycle = true;
+        } else if (a == "--pmin" || a == "--ps" || a == "--relief" || a == "--tolerance" ||
+                   a == "--hours") {
             const auto x = number();
             if (!x) return std::nullopt;
             if (a == "--pmin") {
                 o.req.MinPressure = *x;
                 pmin = true;
+            } else if (a == "--tolerance") {
+                o.req.PrechargeTolerance = *x / 100;
+            } else if (a == "--hours") {
+                o.req.WorkingHours = *x;
             } else {
                 (a == "--ps" ? o.req.RatedPressure : o.req.ReliefSetting) = *x;
             }
@@ -116,12 +141,10 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args) {
             } else {
                 return std::nullopt;
             }
-        } else if (a == "--catalogue") {
+        } else if (a == "--catalogue" || a == "--pdf") {
             if (value == nullptr) return std::nullopt;
             ++i;
-            auto sizes = Catalogue(*value);
-            if (!sizes) return std::nullopt;
-            o.req.Catalogue = *sizes;
+            (a == "--pdf" ? o.pdf : o.catalogue) = *value;
         } else if (a.rfind("--", 0) == 0) {
             return std::nullopt;
         } else {
@@ -130,114 +153,107 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args) {
     }
     if (positional.size() != 1 || !typed || !pmin) return std::nullopt;
     o.in = positional[0];
+    // The catalogue's defaults follow the type, whichever came first.
+    o.req.Catalogue = DefaultCatalogue(o.req.Type);
+    if (o.catalogue) {
+        auto sizes = Catalogue(*o.catalogue, o.req.Type);
+        if (!sizes) return std::nullopt;
+        o.req.Catalogue = *sizes;
+    }
     return o;
 }
 
-std::string LawName(GasLawKind law) {
-    switch (law) {
-        case GasLawKind::Ideal:
-            return "gas ideale";
-        case GasLawKind::Nitrogen:
-            return "azoto reale";
-        case GasLawKind::Classic:
-            break;
-    }
-    return "classica";
+Wording SimWording() {
+    return Wording{[](const char* italian) { return SimTemplate(italian); },
+                   SimInEnglish() ? '.' : ','};
 }
 
-std::string ExplanationText(const Explanation& x, double p1) {
-    std::string text = "  V0 = " + Num(x.V0, 3) + " dm3: non rispetta ";
-    for (size_t i = 0; i < x.FailedRules.size(); ++i) {
-        const int r = x.FailedRules[i];
-        text += (i == 0 ? "la regola " : ", la regola ") + std::to_string(r) + " (" +
-                kRuleNames[r - 1] + ")";
+void AddTable(std::string& text, const AnswerTable& table) {
+    std::vector<size_t> widths(table.Headings.size(), 0);
+    auto width = [](const std::string& s) {
+        size_t n = 0;
+        for (unsigned char c : s) n += (c & 0xC0) != 0x80 ? 1 : 0;  // UTF-8 characters
+        return n;
+    };
+    auto measure = [&](const std::vector<std::string>& row) {
+        for (size_t i = 0; i < row.size() && i < widths.size(); ++i) {
+            widths[i] = std::max(widths[i], width(row[i]));
+        }
+    };
+    measure(table.Headings);
+    for (const auto& row : table.Rows) measure(row);
+    auto line = [&](const std::vector<std::string>& row, bool mark) {
+        std::string out = mark ? "> " : "  ";
+        for (size_t i = 0; i < row.size() && i < widths.size(); ++i) {
+            out += row[i] + std::string(widths[i] - width(row[i]) + 2, ' ');
+        }
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        text += out + "\n";
+    };
+    line(table.Headings, false);
+    for (size_t r = 0; r < table.Rows.size(); ++r) {
+        line(table.Rows[r], table.Highlighted && *table.Highlighted == r);
     }
-    text += ".\n";
-    if (x.FailedRules.empty() || x.FailedRules[0] != 1) return text;
-    text += "    La pressione scende a " + Num(x.LowestPressure, 2) + " bar (p1 " + Num(p1, 2) +
-            " bar) a " + Num(x.WorkTemp, 2) + " °C, verso " + FormatFixed(x.Time, 1) +
-            " s del ciclo " + std::to_string(x.Cycle) + "; movimenti attivi: ";
-    if (x.Active.empty()) text += "nessuno";
-    for (size_t i = 0; i < x.Active.size(); ++i) {
-        text += (i == 0 ? "" : ", ") + std::to_string(x.Active[i].Number) + " (" +
-                MovementKindName(x.Active[i].Kind) + ")";
+}
+
+std::string AnswerText(const AnswerLayout& a) {
+    std::string text = a.Title + "\n";
+    for (const auto& [label, value] : a.Requirements) text += label + ": " + value + "\n";
+    for (const std::string& line : a.Recommendation) text += line + "\n";
+    if (!a.Precharge.Rows.empty()) AddTable(text, a.Precharge);
+    if (!a.Candidates.Rows.empty()) {
+        AddTable(text, a.Candidates);
+        for (const std::string& line : a.Legend) text += line + "\n";
     }
-    text += ".\n    Mancano " + std::string(x.AtLeast ? "almeno " : "") + Num(x.MissingOil, 3) +
-            " dm3 di olio per restare sopra p1" +
-            (x.AtLeast ? " (il gas si è espanso fino alla precarica)" : "") + ".\n";
-    if (x.FixV0 || x.FixP0 || x.FixQp) {
-        std::string fixes;
-        auto add = [&](const std::string& part) { fixes += (fixes.empty() ? "" : "; ") + part; };
-        if (x.FixV0) add("V0 = " + Num(*x.FixV0, 2) + " dm3");
-        if (x.FixP0) add("P0 = " + Num(*x.FixP0, 1) + " bar");
-        if (x.FixQp) add("Qp = " + Num(*x.FixQp, 1) + " dm3/min");
-        text += "    Basterebbe, cambiando solo una grandezza: " + fixes + ".\n";
-    }
+    if (!a.Explanations.empty()) text += a.ExplanationsHeading + "\n";
+    for (const std::string& line : a.Explanations) text += line + "\n";
     return text;
 }
 
-std::string AnswerText(const SizingAnswer& a, const Requirements& req, double p1) {
-    std::string text = "Accumulatore " + TypeName(req.Type) + ", p1 = " + Num(p1, 2) +
-                       " bar, legge " + LawName(req.Gas.Law) + ", temperature:";
-    for (double t : a.Temperatures) text += " " + Num(t, 2);
-    text += " °C" + std::string(req.RepeatCycles ? ", cicli ripetuti" : "") + "\n";
-    if (const Evaluation* rec = a.Recommendation()) {
-        const Design& d = rec->Proposed;
-        text += "Raccomandato: V0 = " + Num(d.V0, 3) + " dm3, precarica " + Num(d.P0, 2) +
-                " bar a " + Num(req.Gas.Law == GasLawKind::Classic ? 20.0 : req.Gas.ChargeTemp, 2) +
-                " °C, Qp = " + Num(d.Qp, 1) + " dm3/min\n";
-        text += "Precarica da impostare:";
-        for (const PrechargeRow& row : a.PrechargeTable) {
-            text += " " + Num(row.Precharge, 1) + " bar a " + Num(row.ChargeTemp, 0) + " °C;";
-        }
-        text.back() = '\n';
-        const TemperatureOutcome& w = rec->Worst();
-        text += "Pompa nel ciclo peggiore: eroga per il " + Num(w.PumpShare * 100, 1) +
-                " % del tempo; avviamenti per ciclo: " + std::to_string(w.PumpStarts) + "\n";
-    } else {
-        text += a.Reason + "\n";
-    }
-    text += "Candidati (pressione minima e margine su p1 per temperatura; regole 1-4):\n";
-    for (const Evaluation& e : a.Candidates) {
-        text += "  V0 = " + Num(e.Proposed.V0, 3) + " dm3, P0 = " + Num(e.Proposed.P0, 2) + " bar:";
-        for (const TemperatureOutcome& o : e.Temps) {
-            text += " " + Num(o.WorkTemp, 2) + " °C " + Num(o.LowestPressure, 2) + " bar (" +
-                    (o.LowestPressure >= p1 ? "+" : "") + Num(o.LowestPressure - p1, 2) + ")" +
-                    (o.Warning ? " precarica raggiunta" : "") + ";";
-        }
-        text += " regole";
-        for (int r = 0; r < kRuleCount; ++r) text += e.Rules[r] ? " sì" : " no";
-        text += e.Passes() ? "; supera\n" : "; non supera\n";
-    }
-    if (!a.Explanations.empty()) text += "Perché non superano:\n";
-    for (const Explanation& x : a.Explanations) text += ExplanationText(x, p1);
-    return text;
+std::string LawKey(GasLawKind law) {
+    return law == GasLawKind::Ideal      ? "ideal"
+           : law == GasLawKind::Nitrogen ? "nitrogen"
+                                         : "classic";
 }
 
-std::string AnswerJson(const SizingAnswer& a, const Requirements& req) {
+std::string TypeKey(AccumulatorType type) {
+    return type == AccumulatorType::Bladder  ? "bladder"
+           : type == AccumulatorType::Piston ? "piston"
+                                             : "diaphragm";
+}
+
+std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const CircuitData& data) {
     const double p1 = req.MinPressure;
+    const GasSettings& g = req.Gas;
     std::string j = "{\n  \"requirements\": {\"p1\": " + Json(p1) + ", \"type\": \"" +
-                    (req.Type == AccumulatorType::Bladder  ? "bladder"
-                     : req.Type == AccumulatorType::Piston ? "piston"
-                                                           : "diaphragm") +
-                    "\", \"catalogue\": [";
+                    TypeKey(req.Type) + "\", \"catalogue\": [";
     for (size_t i = 0; i < req.Catalogue.size(); ++i) {
-        j += (i ? ", " : "") + Json(req.Catalogue[i]);
+        const CatalogueSize& s = req.Catalogue[i];
+        j += std::string(i ? ", " : "") + "{\"V0\": " + Json(s.V0) +
+             ", \"max_ratio\": " + Json(s.MaxRatio) + ", \"PS\": " + Optional(s.RatedPressure) +
+             ", \"max_flow\": " + Optional(s.MaxFlow) + ", \"tau\": " + Optional(s.Tau) + "}";
     }
-    j += "], \"PS\": " + (req.RatedPressure ? Json(*req.RatedPressure) : "null") +
-         ", \"relief\": " + (req.ReliefSetting ? Json(*req.ReliefSetting) : "null") +
-         ", \"temperatures\": [";
+    j += "], \"PS\": " + Optional(req.RatedPressure) +
+         ", \"relief\": " + Optional(req.ReliefSetting) +
+         ", \"precharge_tolerance\": " + Json(req.PrechargeTolerance) +
+         ", \"working_hours\": " + Json(req.WorkingHours) +
+         ", \"day_cycles\": " + std::to_string(a.DayCycles) + ",\n   \"gas_law\": \"" +
+         LawKey(g.Law) + "\", \"n\": " + Json(g.Exponent) + ", \"tau\": " + Json(g.Tau) +
+         ", \"charge_temperature\": " + Json(PrechargeTemperature(g)) + ", \"temperatures\": [";
     for (size_t i = 0; i < a.Temperatures.size(); ++i) {
         j += (i ? ", " : "") + Json(a.Temperatures[i]);
     }
-    j += "], \"choose_precharge\": " + Bool(req.ChoosePrecharge) +
-         ", \"size_pump\": " + Bool(req.SizePump) + ", \"repeat\": " + Bool(req.RepeatCycles) +
+    j += "], \"Pm\": " + Json(data.Pm) + ", \"Dp\": " + Json(data.Dp) +
+         ", \"cycle_time\": " + Json(data.CycleTime) +
+         ", \"choose_precharge\": " + Bool(req.ChoosePrecharge) +
+         ", \"size_pump\": " + Bool(req.SizePump) + ", \"single_cycle\": " + Bool(req.SingleCycle) +
+         "},\n  \"oil\": {\"cycle\": " + Json(a.CycleOil) + ", \"pump\": " + Json(a.PumpOil) +
+         ", \"average_demand\": " + Json(a.BalancePump) + ", \"pump_short\": " + Bool(a.PumpShort) +
          "},\n  \"recommended\": ";
     if (const Evaluation* rec = a.Recommendation()) {
         const TemperatureOutcome& w = rec->Worst();
         j += "{\"V0\": " + Json(rec->Proposed.V0) + ", \"P0\": " + Json(rec->Proposed.P0) +
-             ", \"charge_temperature\": " +
-             Json(req.Gas.Law == GasLawKind::Classic ? 20.0 : req.Gas.ChargeTemp) +
+             ", \"charge_temperature\": " + Json(PrechargeTemperature(g)) +
              ", \"Qp\": " + Json(rec->Proposed.Qp) + ", \"precharge_by_charge_temperature\": [";
         for (size_t i = 0; i < a.PrechargeTable.size(); ++i) {
             j += std::string(i ? ", " : "") +
@@ -245,17 +261,20 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req) {
                  ", \"P0\": " + Json(a.PrechargeTable[i].Precharge) + "}";
         }
         j += "], \"pump_share\": " + Json(w.PumpShare) +
-             ", \"pump_starts\": " + std::to_string(w.PumpStarts) + "}";
+             ", \"pump_starts\": " + Json(w.PumpStarts) + "}";
     } else {
         j += "null";
     }
-    j += ",\n  \"reason\": " + (a.Reason.empty() ? std::string("null") : JsonText(a.Reason)) +
-         ",\n  \"candidates\": [";
+    j += ",\n  \"candidates\": [";
     for (size_t c = 0; c < a.Candidates.size(); ++c) {
         const Evaluation& e = a.Candidates[c];
         j += std::string(c ? "," : "") + "\n    {\"V0\": " + Json(e.Proposed.V0) +
              ", \"P0\": " + Json(e.Proposed.P0) + ", \"Qp\": " + Json(e.Proposed.Qp) +
-             ", \"lowest_pressure\": [";
+             ", \"P0_warm\": " + Json(e.PrechargeWarm) + ", \"P0_cold\": " + Json(e.PrechargeCold) +
+             ", \"compression_ratio\": " + Json(e.Ratio) +
+             ", \"cycles\": " + std::to_string(e.Cycles()) +
+             ", \"peak_flow\": " + Json(e.PeakFlow()) + ", \"pump_short\": " + Bool(e.PumpShort) +
+             ",\n     \"lowest_pressure\": [";
         for (size_t i = 0; i < e.Temps.size(); ++i) {
             const TemperatureOutcome& o = e.Temps[i];
             j += std::string(i ? ", " : "") + "{\"temperature\": " + Json(o.WorkTemp) +
@@ -263,9 +282,12 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req) {
                  ", \"margin\": " + Json(o.LowestPressure - p1) +
                  ", \"time\": " + Json(o.LowestTime) +
                  ", \"cycle\": " + std::to_string(o.WorstCycle) +
+                 ", \"cycles\": " + std::to_string(o.Cycles) + ", \"settled\": " + Bool(o.Settled) +
+                 ", \"drift_per_cycle\": " + Json(o.DriftPerCycle) +
+                 ", \"day_lowest\": " + Json(o.DayLowest) + ", \"peak_flow\": " + Json(o.PeakFlow) +
                  ", \"warning\": " + Bool(o.Warning) + "}";
         }
-        j += "], \"pass\": " + Bool(e.Passes());
+        j += "],\n     \"pass\": " + Bool(e.Passes());
         for (int r = 0; r < kRuleCount; ++r) {
             j += ", \"" + std::string(kRuleKeys[r]) + "\": " + Bool(e.Rules[r]);
         }
@@ -274,21 +296,23 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req) {
     j += "\n  ],\n  \"explanations\": [";
     for (size_t i = 0; i < a.Explanations.size(); ++i) {
         const Explanation& x = a.Explanations[i];
-        auto opt = [](const std::optional<double>& v) { return v ? Json(*v) : "null"; };
         j += std::string(i ? "," : "") + "\n    {\"V0\": " + Json(x.V0) + ", \"failed_rules\": [";
         for (size_t r = 0; r < x.FailedRules.size(); ++r) {
             j += (r ? ", " : "") + std::to_string(x.FailedRules[r]);
         }
         j += "], \"temperature\": " + Json(x.WorkTemp) + ", \"time\": " + Json(x.Time) +
              ", \"cycle\": " + std::to_string(x.Cycle) +
-             ", \"lowest_pressure\": " + Json(x.LowestPressure) + ", \"active_movements\": [";
+             ", \"lowest_pressure\": " + Json(x.LowestPressure) +
+             ", \"drifting\": " + Bool(x.Drifting) + ", \"drift_per_cycle\": " + Json(x.Drift) +
+             ", \"cycles_to_p1\": " + std::to_string(x.CyclesToP1) + ", \"active_movements\": [";
         for (size_t m = 0; m < x.Active.size(); ++m) {
             j += std::string(m ? ", " : "") + "{\"number\": " + std::to_string(x.Active[m].Number) +
-                 ", \"kind\": " + JsonText(MovementKindName(x.Active[m].Kind)) + "}";
+                 ", \"kind\": " + std::to_string(x.Active[m].Kind) + "}";
         }
         j += "], \"missing_oil\": " + Json(x.MissingOil) +
-             ", \"missing_oil_at_least\": " + Bool(x.AtLeast) + ", \"fix_V0\": " + opt(x.FixV0) +
-             ", \"fix_P0\": " + opt(x.FixP0) + ", \"fix_Qp\": " + opt(x.FixQp) + "}";
+             ", \"missing_oil_at_least\": " + Bool(x.AtLeast) +
+             ", \"fix_V0\": " + Optional(x.FixV0) + ", \"fix_P0\": " + Optional(x.FixP0) +
+             ", \"fix_Qp\": " + Optional(x.FixQp) + "}";
     }
     return j + "\n  ]\n}\n";
 }
@@ -306,11 +330,18 @@ int RunSizeCommand(std::vector<std::string> args) {
     }
     auto answer = SizeAccumulator(state, options->req);
     if (!answer) {
-        std::cerr << answer.Error() << '\n';
-        return kExitNone;
+        std::cerr << SimText(answer.Error()) << '\n';
+        return kExitCannot;
     }
-    std::cout << (options->json ? AnswerJson(*answer, options->req)
-                                : AnswerText(*answer, options->req, options->req.MinPressure));
+    if (options->pdf) {
+        if (auto err = WriteSizingPdf(*options->pdf, options->req, *answer, state.Data)) {
+            std::cerr << SimText(*err) << '\n';
+            return *err == kReportUnavailable ? kExitReportUnavailable : kExitFile;
+        }
+    }
+    std::cout << (options->json
+                      ? AnswerJson(*answer, options->req, state.Data)
+                      : AnswerText(LayOutAnswer(*answer, options->req, state.Data, SimWording())));
     return answer->Recommended ? kExitDone : kExitNone;
 }
 

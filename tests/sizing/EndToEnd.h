@@ -1,0 +1,54 @@
+#pragma once
+// A design judged by the engine alone: the cycle copied end to end into one
+// long run, as many times as the engine's longest cycle holds.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "engine/CycleRun.h"
+#include "sizing/Requirements.h"
+
+namespace volvenza::sizing {
+
+// The engine's own run of `cycles` copies of the cycle end to end (as many
+// as its longest cycle holds): the lowest pressure at each temperature.
+inline std::vector<TemperatureRun> RunEndToEnd(const CircuitState& state, const GasSettings& gas,
+                                               const Design& d, int* cycles) {
+    CircuitState longRun;
+    InitCircuitState(longRun);
+    longRun.Data = state.Data;
+    longRun.Data.V0 = static_cast<float>(d.V0);
+    longRun.Data.P0 = static_cast<float>(d.P0);
+    longRun.Data.Qp = static_cast<float>(d.Qp);
+    const float t = state.Data.CycleTime;
+    const int n = std::min(static_cast<int>(327.67f / t), kMaxMovements / state.SimMovementCount);
+    int k = 0;
+    for (int c = 0; c < n; ++c) {
+        for (int i = 1; i <= state.SimMovementCount; ++i) {
+            Movement m = state.Movements[i];
+            m.Ti += static_cast<float>(c) * t;
+            m.Tf += static_cast<float>(c) * t;
+            longRun.Movements[++k] = m;
+        }
+    }
+    longRun.MovementCount = longRun.SimMovementCount = static_cast<int16_t>(k);
+    longRun.Data.CycleTime = static_cast<float>(n) * t;
+    *cycles = n;
+    CycleWorkspace work;
+    auto runs = RunTemperatureEnvelope(longRun.Data, gas, ComputeCycleFlows(longRun), work);
+    EXPECT_TRUE(runs) << runs.Error();
+    return runs ? *runs : std::vector<TemperatureRun>{};
+}
+
+inline bool HoldsEndToEnd(const CircuitState& state, const Requirements& req, const Design& d) {
+    int cycles = 0;
+    const auto runs = RunEndToEnd(state, req.Gas, d, &cycles);
+    EXPECT_GE(cycles, 30);
+    return !runs.empty() && std::all_of(runs.begin(), runs.end(), [&](const TemperatureRun& r) {
+        return !r.Warning && r.LowestPressure >= req.MinPressure;
+    });
+}
+
+}  // namespace volvenza::sizing

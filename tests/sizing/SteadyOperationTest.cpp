@@ -1,0 +1,139 @@
+// Steady operation: every recommended design, laid out cycle after cycle in
+// one long run of the engine, keeps p1; the cases where a first cycle
+// started full hid a pump that cannot keep up.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "documents/SimulationFile.h"
+#include "sizing/Search.h"
+#include "tests/sizing/EndToEnd.h"
+
+namespace volvenza::sizing {
+namespace {
+
+void Load(CircuitState& state, const std::string& name) {
+    InitCircuitState(state);
+    EXPECT_FALSE(LoadSimulationFile(state, std::string(VOLVENZA_TEST_DATA) + "/" + name));
+}
+
+// 1 dm3 drawn in each 3 s cycle (20 dm3/min on average) from 20 dm3
+// precharged to 80 bar, Pm 199, p1 90.
+void OneLitreEveryThreeSeconds(CircuitState& state, float qp) {
+    InitCircuitState(state);
+    state.Data = CircuitData{20, 80, 20, qp, 199, 10, 3};
+    Movement& m = state.Movements[1];
+    m.Ti = 0;
+    m.Tf = 1;
+    m.Qm = 60;
+    m.Kind = MovementKind::Motor;
+    state.MovementCount = state.SimMovementCount = 1;
+}
+
+TEST(SteadyOperationTest, PumpCoversTheAverageDemandAndTheDesignHoldsCycleAfterCycle) {
+    for (int i = 0; i < 3; ++i) {
+        CircuitState state;
+        Requirements req;
+        if (i == 0) {
+            OneLitreEveryThreeSeconds(state, 30);
+            req.MinPressure = 90;
+            req.ChoosePrecharge = false;
+            req.Catalogue = {DefaultSize(AccumulatorType::Bladder, 20)};
+            req.PrechargeTolerance = 0;
+        } else if (i == 1) {
+            Load(state, "example.vlz");
+            req.MinPressure = 60;
+            req.Catalogue = {DefaultSize(AccumulatorType::Bladder, 50)};
+        } else {
+            Load(state, "design-250bar.vlz");
+            req.MinPressure = 180;
+            req.Gas.Law = GasLawKind::Nitrogen;
+            req.Gas.Tau = 45;
+            req.Gas.MinTemp = 10;
+            req.Gas.MaxTemp = 60;
+        }
+        struct {
+            CircuitState& state;
+            Requirements& req;
+        } c{state, req};
+        c.req.SizePump = true;
+        auto a = SizeAccumulator(c.state, c.req);
+        ASSERT_TRUE(a) << a.Error();
+        ASSERT_TRUE(a->Recommended);
+        const Design d = a->Recommendation()->Proposed;
+        EXPECT_GE(d.Qp, a->BalancePump) << "the pump covers the cycle's average demand";
+        EXPECT_TRUE(HoldsEndToEnd(c.state, c.req, d)) << d.V0 << ' ' << d.Qp;
+        // A tenth less pump fails steady operation.
+        Evaluator ev(c.state, c.req);
+        EXPECT_FALSE(*ev.PassesRuns({d.V0, d.P0, d.Qp - 0.1}, a->Recommendation()->Size));
+        // The size below, where there is one, fails cycle after cycle.
+        if (*a->Recommended > 0) {
+            const Evaluation& below = a->Candidates[*a->Recommended - 1];
+            EXPECT_FALSE(HoldsEndToEnd(c.state, c.req, below.Proposed)) << below.Proposed.V0;
+        }
+    }
+}
+
+TEST(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
+    // One cycle started full: 20 dm3 holds 1 dm3 with no pump at all.
+    CircuitState state;
+    OneLitreEveryThreeSeconds(state, 30);
+    Requirements req;
+    req.MinPressure = 90;
+    req.Catalogue = {DefaultSize(AccumulatorType::Bladder, 20)};
+    req.SizePump = true;
+    req.SingleCycle = true;
+    EXPECT_EQ(SizeAccumulator(state, req)->Recommendation()->Proposed.Qp, 0);
+    req.SingleCycle = false;
+    const auto steady = SizeAccumulator(state, req);
+    ASSERT_TRUE(steady->Recommended);
+    EXPECT_GE(steady->Recommendation()->Proposed.Qp, 20);
+    EXPECT_GT(steady->Recommendation()->Cycles(), 1);
+
+    // A pump below the average demand fails at once, with nothing run.
+    state.Data.Qp = 17.1f;
+    req.SizePump = false;
+    const auto shortPump = SizeAccumulator(state, req);
+    ASSERT_TRUE(shortPump);
+    EXPECT_TRUE(shortPump->PumpShort);
+    EXPECT_FALSE(shortPump->Recommended);
+    EXPECT_TRUE(shortPump->Candidates.empty());
+    EXPECT_NEAR(shortPump->PumpOil, 17.1 * 3 / 60, 1e-5);
+    EXPECT_NEAR(shortPump->CycleOil, 1, 1e-6);
+    // The same pump in one cycle started full passes.
+    req.SingleCycle = true;
+    EXPECT_TRUE(SizeAccumulator(state, req)->Recommended);
+}
+
+TEST(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
+    // Exactly the oil the cycle draws: the pump runs all the time and the
+    // accumulator never comes back to Pm.
+    CircuitState state;
+    OneLitreEveryThreeSeconds(state, 20);
+    Requirements req;
+    req.MinPressure = 90;
+    req.ChoosePrecharge = false;
+    req.PrechargeTolerance = 0;
+    req.Catalogue = {DefaultSize(AccumulatorType::Bladder, 20)};
+    Evaluator ev(state, req);
+    const auto e = ev.Evaluate({20, 80, 20}, 0);
+    ASSERT_TRUE(e);
+    const TemperatureOutcome& o = e->Temps.at(0);
+    EXPECT_FALSE(e->Rules[0]);
+    EXPECT_FALSE(o.Settled && o.Recharged);
+    EXPECT_GE(o.LowestPressure, 90) << "the pressure alone would pass";
+    const auto a = SizeAccumulator(state, req);
+    ASSERT_EQ(a->Explanations.size(), 1u);
+    EXPECT_TRUE(a->Explanations[0].NotSettled || a->Explanations[0].NotRecharged);
+    // A pump with room to spare settles in a few cycles, coming back to Pm.
+    const TemperatureOutcome big = ev.Evaluate({20, 80, 40}, 0)->Temps.at(0);
+    EXPECT_TRUE(big.Settled && big.Recharged);
+    EXPECT_LT(big.Cycles, 10);
+    EXPECT_GT(big.PumpStarts, 0.5);
+    EXPECT_LT(big.PumpShare, 0.9);
+}
+
+}  // namespace
+}  // namespace volvenza::sizing
