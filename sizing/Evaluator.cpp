@@ -62,6 +62,8 @@ double RemainingFall(double drift, double ratio, int cycles) {
 // the lowest of each third of the cycles run: the fall from one third to the
 // next, per cycle, shrinking as it did (or carried on unchanged when it did
 // not shrink), over the working day; and the cycle that would cross p1.
+}  // namespace
+
 void JudgeDrift(const std::vector<double>& lowest, int dayCycles, double p1,
                 TemperatureOutcome& o) {
     o.DayLowest = o.LowestPressure;
@@ -89,6 +91,8 @@ void JudgeDrift(const std::vector<double>& lowest, int dayCycles, double p1,
     }
     o.CyclesToP1 = k + hi;
 }
+
+namespace {
 
 // The cycles run one after another, each starting where the last one left
 // the gas and the pump, until they repeat (see kRecharges).

@@ -137,3 +137,45 @@ TEST(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
 
 }  // namespace
 }  // namespace volvenza::sizing
+
+namespace volvenza::sizing {
+namespace {
+
+TEST(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
+    auto judge = [](const std::vector<double>& lowest, int day) {
+        TemperatureOutcome o;
+        o.Settled = false;
+        o.LowestPressure = *std::min_element(lowest.begin(), lowest.end());
+        JudgeDrift(lowest, day, 60, o);
+        return o;
+    };
+    // A steady fall of 0,1 bar a cycle from 69,9 bar at cycle 30: below 60
+    // at cycle 30 + 100.
+    std::vector<double> linear;
+    for (int k = 1; k <= 30; ++k) linear.push_back(72.9 - 0.1 * k);
+    const TemperatureOutcome fall = judge(linear, 1000);
+    EXPECT_NEAR(fall.DriftPerCycle, 0.1, 1e-9);
+    EXPECT_NEAR(fall.DayLowest, 69.9 - 0.1 * 970, 1e-6);
+    EXPECT_EQ(fall.CyclesToP1, 130);
+    // A day too short to get there.
+    const TemperatureOutcome shortDay = judge(linear, 120);
+    EXPECT_NEAR(shortDay.DayLowest, 69.9 - 0.1 * 90, 1e-6);
+    EXPECT_EQ(shortDay.CyclesToP1, 0);
+    // Halving every three cycles towards 65 bar: the day ends near 65, above p1.
+    std::vector<double> converging;
+    for (int k = 0; k < 30; ++k) converging.push_back(65 + 8 * std::pow(0.5, k / 3.0));
+    const TemperatureOutcome settling = judge(converging, 100000);
+    EXPECT_GT(settling.DayLowest, 64.9);
+    EXPECT_LT(settling.DayLowest, converging.back());
+    EXPECT_EQ(settling.CyclesToP1, 0);
+    // Rising or settled: the lowest seen stands.
+    std::vector<double> rising(converging.rbegin(), converging.rend());
+    EXPECT_EQ(judge(rising, 100000).DayLowest, converging.back());
+    TemperatureOutcome settled;
+    settled.LowestPressure = 61;
+    JudgeDrift(linear, 1000, 60, settled);
+    EXPECT_EQ(settled.DayLowest, 61);
+}
+
+}  // namespace
+}  // namespace volvenza::sizing
