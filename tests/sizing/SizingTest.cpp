@@ -200,17 +200,44 @@ TEST_F(OneDrawTest, RulesAtTheirLimitsWhateverTheLaw) {
 }
 
 TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
-    // The movement draws 60 dm3/min with the pump stopped.
+    // With the pump stopped the movement draws 60 dm3/min, and a second one
+    // 70 over the cycle's last step.
+    Movement& last = state.Movements[2];
+    last.Ti = 1.99f;
+    last.Tf = 2;
+    last.Qm = 70;
+    last.Kind = MovementKind::Motor;
+    state.MovementCount = state.SimMovementCount = 2;
     req.Catalogue = Sizes({4, 5});
-    req.Catalogue[0].MaxFlow = 59.9;
-    req.Catalogue[1].MaxFlow = 60;
+    req.Catalogue[0].MaxFlow = 69.9;
+    req.Catalogue[1].MaxFlow = 70;
     const SizingAnswer a = Size();
     ASSERT_EQ(a.Candidates.size(), 2u);
-    EXPECT_NEAR(a.Candidates[0].PeakFlow(), 60, 1e-9);
+    EXPECT_NEAR(a.Candidates[0].PeakFlow(), 70, 1e-9);
     EXPECT_FALSE(a.Candidates[0].Rules[4]);
     EXPECT_TRUE(a.Candidates[1].Rules[4]);
     EXPECT_EQ(a.Recommended, 1u);
     EXPECT_EQ(a.Explanations.at(0).FailedRules, std::vector<int>{5});
+}
+
+TEST(DefaultCatalogueTest, RatiosFollowTheTypeAndTheDiaphragmsSize) {
+    for (const CatalogueSize& s : DefaultCatalogue(AccumulatorType::Bladder)) {
+        EXPECT_EQ(s.MaxRatio, 4);
+    }
+    for (const CatalogueSize& s : DefaultCatalogue(AccumulatorType::Piston)) {
+        EXPECT_TRUE(std::isinf(s.MaxRatio));
+    }
+    const auto diaphragm = DefaultCatalogue(AccumulatorType::Diaphragm);
+    ASSERT_EQ(diaphragm.size(), 10u);
+    EXPECT_EQ(diaphragm.front().V0, 0.075);
+    EXPECT_EQ(diaphragm.back().V0, 3.5);
+    for (const CatalogueSize& s : diaphragm) {
+        EXPECT_EQ(s.MaxRatio, s.V0 <= 0.75 ? 8 : s.V0 <= 2 ? 6 : 4) << s.V0;
+    }
+    // A size off the table takes the limits of the nearest one.
+    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 0.8).MaxRatio, 8);
+    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 2.5).MaxRatio, 4);
+    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 2.5).V0, 2.5);
 }
 
 TEST_F(OneDrawTest, ChosenPrechargeIsTheHighestTheRulesAllowOverTheEnvelope) {
