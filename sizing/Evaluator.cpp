@@ -202,8 +202,10 @@ std::vector<CatalogueSize> DefaultCatalogue(AccumulatorType type) {
     }
     const double ratio =
         type == AccumulatorType::Bladder ? 4 : std::numeric_limits<double>::infinity();
-    for (double v : {0.16, 0.32, 0.5, 0.75, 1.0, 1.4, 2.0, 2.5, 4.0, 5.0, 6.0, 10.0, 13.0, 20.0,
-                     24.0, 32.0, 35.0, 50.0}) {
+    // The sizes themselves are a usual range the user edits, not a rule.
+    const double range[] = {0.16, 0.32, 0.5,  0.75, 1.0,  1.4,  2.0,  2.5,  4.0,    // mutants: skip
+                            5.0,  6.0,  10.0, 13.0, 20.0, 24.0, 32.0, 35.0, 50.0};  // mutants: skip
+    for (double v : range) {
         add(v, ratio);
     }
     return sizes;
