@@ -248,8 +248,8 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                           "sotto p1."),
                        {w.Num(x.Drift, 4), std::to_string(x.CyclesToP1)}));
             } else if (x.NotSettled && x.LowestPressure >= req.MinPressure && !x.AtLeast) {
-                line(w(SZ("Il funzionamento non si assesta entro %1 cicli: la pompa riporta "
-                          "l'accumulatore a Pm %2 volte ed eroga per il %3 % del tempo."),
+                line(w(SZ("Il funzionamento non si assesta entro %1 cicli: ritorni a Pm dopo il "
+                          "primo ciclo: %2; la pompa eroga per il %3 % del tempo."),
                        {std::to_string(kMaxCycles), std::to_string(x.Recharges),
                         w.Num(x.PumpShare * 100, 1)}));
             } else if (x.NotRecharged && x.LowestPressure >= req.MinPressure && !x.AtLeast) {

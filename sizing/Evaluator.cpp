@@ -1,6 +1,7 @@
 #include "sizing/Evaluator.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <future>
 #include <limits>
@@ -133,7 +134,7 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
             o.LowestPressure = w.p[lowest];
             o.LowestStep = lowest;
             o.LowestDrawStep = lowestDraw;
-            o.LowestTime = static_cast<float>(lowest) * flows.TimeStep;
+            o.LowestTime = lowest / std::round(1 / static_cast<double>(flows.TimeStep));
             o.LowestVolume = w.v[lowest];
             o.WorstCycle = cycle;
         }
@@ -184,6 +185,14 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
 }
 
 }  // namespace
+
+double AsDecimal(float value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    double decimal = value;
+    std::from_chars(text, end, decimal);
+    return decimal;
+}
 
 std::vector<CatalogueSize> DefaultCatalogue(AccumulatorType type) {
     std::vector<CatalogueSize> sizes;
@@ -254,17 +263,18 @@ Evaluator::Evaluator(const CircuitState& state, const Requirements& req)
     }
     // As the run integrates it: each step moves the volume by the flow of the step before.
     for (int j = 1; j <= flows_.Steps; ++j) {
-        cycleOil_ += static_cast<double>(flows_.TimeStep) * flows_.Qt[j - 1] / 60;
+        cycleOil_ += AsDecimal(flows_.TimeStep) * flows_.Qt[j - 1] / 60;
     }
 }
 
 double Evaluator::BalancePump() const {
-    return base_.CycleTime > 0 ? cycleOil_ * 60 / base_.CycleTime : 0;
+    return base_.CycleTime > 0 ? cycleOil_ * 60 / AsDecimal(base_.CycleTime) : 0;
 }
 
 int Evaluator::DayCycles() const {
     if (!(base_.CycleTime > 0)) return 1;
-    return std::max(1, static_cast<int>(std::ceil(req_.WorkingHours * 3600 / base_.CycleTime)));
+    return std::max(
+        1, static_cast<int>(std::ceil(req_.WorkingHours * 3600 / AsDecimal(base_.CycleTime))));
 }
 
 CircuitData Evaluator::DataFor(const Design& design) const {
@@ -332,7 +342,7 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     e.Rules[3] = rated && (!req_.ReliefSetting || pm <= 0.9 * (*req_.ReliefSetting + atm) + kSlack);
     e.Rules[4] = true;
     e.CycleOil = cycleOil_;
-    e.PumpOil = design.Qp * base_.CycleTime / 60;
+    e.PumpOil = design.Qp * AsDecimal(base_.CycleTime) / 60;
     e.PumpShort = !req_.SingleCycle && e.PumpOil < cycleOil_ - kSlack;
     return e;
 }
@@ -412,7 +422,9 @@ gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
 }
 
 gas::Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
-    if (!req_.SingleCycle && design.Qp * base_.CycleTime / 60 < cycleOil_ - kSlack) return false;
+    if (!req_.SingleCycle && design.Qp * AsDecimal(base_.CycleTime) / 60 < cycleOil_ - kSlack) {
+        return false;
+    }
     bool passes = true;
     // Stopping below p1 only saves the rest of a run that fails anyway.
     for (auto& run : RunAll(DataFor(design), size, true)) {  // mutants: skip

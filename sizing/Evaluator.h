@@ -35,6 +35,10 @@
 namespace volvenza::sizing {
 
 inline constexpr int kRuleCount = 5;
+
+// A single-precision figure of the data (cycle time, time step) as the
+// decimal it was typed as.
+double AsDecimal(float value);
 // Cycles run at most before the drift of the lowest pressure is carried over
 // the working day.
 inline constexpr int kMaxCycles = 100;

@@ -129,7 +129,7 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
     if (e.Temps.empty()) return x;
     const TemperatureOutcome& worst = e.Worst();
     x.WorkTemp = worst.WorkTemp;
-    x.Time = static_cast<float>(worst.LowestDrawStep) * state.TimeStep;
+    x.Time = worst.LowestDrawStep / std::round(1 / static_cast<double>(state.TimeStep));
     x.Cycle = worst.WorstCycle;
     x.LowestPressure = worst.LowestPressure;
     x.Active = ActiveAt(state, worst.LowestDrawStep);
@@ -199,7 +199,7 @@ std::string NoPrechargeWindow(const Evaluator& ev, double top, double bottom, do
     return "Nessuna precarica rispetta insieme le regole 2 e 3 per l'accumulatore " +
            std::string(req.Type == AccumulatorType::Bladder ? "a sacca" : "a membrana") +
            ": la precarica dovrebbe essere di almeno " + Num(bottom, 1) + " bar e di al più " +
-           Num(top, 1) + " bar. Servirebbe un accumulatore a pistone, una Pm di al più " + pm +
+           Num(top, 1) + " bar; servirebbe un accumulatore a pistone, una Pm di al più " + pm +
            " bar o una p1 di almeno " + p1 + " bar";
 }
 
@@ -253,8 +253,8 @@ std::optional<std::string> CheckRequirements(const CircuitState& state, const Re
         return "p1 (" + Num(req.MinPressure, 2) +
                " bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (" +
                Num(restart, 2) +
-               " bar): la pressione scende sotto p1 prima che la pompa ricarichi l'accumulatore. "
-               "Ridurre Dp sotto " +
+               " bar): la pressione scende sotto p1 prima che la pompa ricarichi l'accumulatore; "
+               "ridurre Dp sotto " +
                Num(state.Data.Pm - req.MinPressure, 2) + " bar";
     }
     CircuitData probe = state.Data;
@@ -310,7 +310,7 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     }
 
     double qp = state.Data.Qp;
-    answer.PumpOil = qp * state.Data.CycleTime / 60;
+    answer.PumpOil = qp * AsDecimal(state.Data.CycleTime) / 60;
     if (!req.SingleCycle && req.SizePump) {
         qp = std::max(qp, CeilTenth(ev.BalancePump() * kPumpHeadroom));
     } else if (!req.SingleCycle && answer.PumpOil < answer.CycleOil) {
@@ -399,7 +399,7 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
             if (!p) return R::Fail(p.Error());
             answer.PrechargeTable.push_back({t, *p});
         }
-        answer.PumpOil = rec->Proposed.Qp * state.Data.CycleTime / 60;
+        answer.PumpOil = rec->Proposed.Qp * AsDecimal(state.Data.CycleTime) / 60;
     }
     if (progress) progress(1.0);
     return answer;

@@ -42,14 +42,14 @@ check keep-precharge 1 "$sim" size "$data/example.vlz" --pmin 60 --type piston -
 has reason "non rispetta la regola 1, 2"
 printf '0,20,80,20,17.1,199,10,3,1\r\n0,1,0,0,0,0,0,0,0,0,1000,60,0,0,60,4\r\n' >"$work/short.vlz"
 check pump-short 1 "$sim" size "$work/short.vlz" --pmin 90 --type bladder --json
-has json-short '"pump": 0.855, "average_demand": 19.99'
+has json-short '"oil": {"cycle": 1, "pump": 0.855, "average_demand": 20, "pump_short": true}'
 has json-none '"recommended": null'
 # Cannot be searched: exit 3, one sentence on stderr and nothing on stdout.
 check refused 3 "$sim" size "$data/example.vlz" --pmin 90 --type bladder
 grep -q "minore della pressione massima" "$work/err" || { echo "FAIL refused message"; fails=$((fails + 1)); }
 [ -s "$work/out" ] && { echo "FAIL refused wrote stdout"; fails=$((fails + 1)); }
 check restart 3 "$sim" size "$data/example.vlz" --pmin 70 --type bladder
-grep -q "Ridurre Dp sotto 10 bar" "$work/err" || { echo "FAIL restart message"; fails=$((fails + 1)); }
+grep -q "ridurre Dp sotto 10 bar" "$work/err" || { echo "FAIL restart message"; fails=$((fails + 1)); }
 check missing-file 2 "$sim" size "$work/none.vlz" --pmin 60 --type bladder
 check no-type 64 "$sim" size "$data/example.vlz" --pmin 60
 check bad-type 64 "$sim" size "$data/example.vlz" --pmin 60 --type sponge

@@ -31,7 +31,7 @@ bool HoldsAlone(const CircuitState& state, const GasSettings& gas, const Design&
         EXPECT_EQ(seen->Temps.size(), runs->size());
         for (size_t i = 0; i < runs->size() && i < seen->Temps.size(); ++i) {
             EXPECT_EQ(seen->Temps[i].LowestPressure, (*runs)[i].LowestPressure);
-            EXPECT_EQ(seen->Temps[i].LowestTime, (*runs)[i].LowestTime);
+            EXPECT_NEAR(seen->Temps[i].LowestTime, (*runs)[i].LowestTime, 1e-6);
             EXPECT_EQ(seen->Temps[i].Warning, (*runs)[i].Warning);
         }
     }

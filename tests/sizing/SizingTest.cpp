@@ -293,7 +293,7 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.SingleCycle = false;
     state.Data.Qp = 100;
     req.MinPressure = 189;
-    refused("Ridurre Dp sotto 10 bar");
+    refused("ridurre Dp sotto 10 bar");
     req.MinPressure = 188.99;
     EXPECT_TRUE(SizeAccumulator(state, req));
     req.SingleCycle = true;

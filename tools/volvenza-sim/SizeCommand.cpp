@@ -1,6 +1,9 @@
 #include "tools/volvenza-sim/SizeCommand.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -29,15 +32,23 @@ const char* const kRuleKeys[kRuleCount] = {"rule1_min_pressure", "rule2_precharg
                                            "rule5_max_flow"};
 
 // The shortest text that reads back as the value meant: a figure that came
-// from single precision (the data, the step times) as its float.
+// from single precision (the data) as its float, and one computed from
+// decimals (an oil volume from a delivery and a time) without the last
+// bits its arithmetic left.
 std::string Json(double value) {
     if (!std::isfinite(value)) return "null";
     char buffer[32];
     const float single = static_cast<float>(value);
-    const auto end = static_cast<double>(single) == value
-                         ? std::to_chars(buffer, buffer + sizeof buffer, single).ptr
-                         : std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
+    if (static_cast<double>(single) == value) {
+        return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, single).ptr);
+    }
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    double back = 0;
+    std::from_chars(buffer, buffer + std::strlen(buffer), back);
+    if (std::abs(back - value) <= 4 * std::abs(std::nextafter(value, 0.0) - value)) {
+        return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, back).ptr);
+    }
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
 std::string Bool(bool b) {
