@@ -313,7 +313,7 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     answer.PumpOil = qp * AsDecimal(state.Data.CycleTime) / 60;
     if (!req.SingleCycle && req.SizePump) {
         qp = std::max(qp, CeilTenth(ev.BalancePump() * kPumpHeadroom));
-    } else if (!req.SingleCycle && answer.PumpOil < answer.CycleOil) {
+    } else if (!req.SingleCycle && answer.PumpOil < answer.CycleOil - 1e-9) {
         // No size can make up for a pump that falls short of the cycle's oil.
         answer.PumpShort = true;
         if (progress) progress(1.0);
