@@ -73,6 +73,15 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     ASSERT_EQ(below.Proposed.V0, 2.5);
     EXPECT_EQ(below.Rules, (std::array<bool, kRuleCount>{false, true, true, true, true}));
 
+    // Rule 1's limit: a lowest pressure of exactly p1 still passes.
+    req.MinPressure = rec.Temps[0].LowestPressure;
+    Evaluator atLimit(state, req);
+    EXPECT_TRUE(atLimit.Evaluate(rec.Proposed, 8)->Rules[0]);
+    EXPECT_TRUE(*atLimit.PassesRuns(rec.Proposed, 8));
+    req.MinPressure = std::nextafter(rec.Temps[0].LowestPressure, 1000.0);
+    EXPECT_FALSE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[0]);
+    req.MinPressure = 99;
+
     const Explanation& x = a.Explanations.at(7);
     EXPECT_EQ(x.FailedRules, std::vector<int>{1});
     EXPECT_NEAR(x.MissingOil, 0.123, 0.005);

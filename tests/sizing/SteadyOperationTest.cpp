@@ -141,6 +141,24 @@ TEST(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
 namespace volvenza::sizing {
 namespace {
 
+TEST(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {
+    // Three time constants of 10 s in 3 s cycles: at least ten cycles,
+    // however soon the pump comes back to Pm.
+    CircuitState state;
+    OneLitreEveryThreeSeconds(state, 40);
+    Requirements req;
+    req.MinPressure = 90;
+    req.Gas.Law = GasLawKind::Nitrogen;
+    req.Gas.Tau = 10;
+    req.Catalogue = {DefaultSize(AccumulatorType::Bladder, 20)};
+    const auto e = Evaluator(state, req).Evaluate({20, 80, 40}, 0);
+    ASSERT_TRUE(e) << e.Error();
+    const TemperatureOutcome& o = e->Temps.at(0);
+    EXPECT_TRUE(o.Settled);
+    EXPECT_GE(o.Cycles, 10);
+    EXPECT_LT(o.Cycles, 30);
+}
+
 TEST(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
     auto judge = [](const std::vector<double>& lowest, int day) {
         TemperatureOutcome o;
