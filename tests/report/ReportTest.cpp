@@ -125,17 +125,6 @@ QStringList MisalignedCells(const QString& text) {
     return faults;
 }
 
-int CellRuns(const QString& text) {
-    int runs = 0;
-    bool in = false;
-    for (const QString& line : text.split('\n')) {
-        const bool row = kCellRow.match(line).hasMatch();
-        runs += row && !in;
-        in = row;
-    }
-    return runs;
-}
-
 class ReportTest : public QObject {
     Q_OBJECT
 
@@ -283,26 +272,6 @@ class ReportTest : public QObject {
         QCOMPARE(a5.Lines(2).value(3), "T|V(T)|P(T)|Qt(t)|Qs(T)=Qt(T)-Qp");
         QCOMPARE(a5.Lines(2).value(5).section('|', 0, 0), "2,8");
         QCOMPARE(a5.Lines(2).last().section('|', 0, 0), "4,6");
-    }
-
-    void sizingPageOnShortPaper() {
-        sizing::Requirements req;
-        req.MinPressure = 60;
-        const auto answer = sizing::SizeAccumulator(state, req);
-        QVERIFY(answer && answer->Recommended);
-        RecordingSurface a5;
-        a5.pageHeight = kPaperHeights[4];
-        PrintSizingReport(a5, "Intestazione", req, *answer, state.Data);
-        QCOMPARE(a5.ended, 1);
-        QVERIFY(a5.page > 1);
-        QStringList all;
-        for (int p = 1; p <= a5.page; ++p) {
-            QCOMPARE(a5.Lines(p).value(0), "Intestazione");
-            all += a5.Lines(p).mid(2);
-        }
-        QCOMPARE(all.value(0), "DIMENSIONAMENTO");
-        QCOMPARE(all.filter(QRegularExpression("\\|(non )?supera$")).size(),
-                 static_cast<int>(answer->Candidates.size()));
     }
 
     void wholeReportPutsEachPartOnItsOwnPages() {
@@ -494,9 +463,7 @@ class ReportTest : public QObject {
                 const QString text = QString::fromUtf8(p.readAllStandardOutput());
                 const QStringList faults = MisalignedCells(text);
                 QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n') + "\n" + text));
-                // Catalogue, precharge and candidates; on A5 the recommended
-                // row twice, in each block of columns.
-                QVERIFY2(CellRuns(text) >= 3, qPrintable(text));
+                // On A5 the recommended row twice, in each block of columns.
                 QCOMPARE(text.count(QRegularExpression("\\n\\s*\\*\\s+10\\s")),
                          paper == nullptr ? 1 : 2);
                 // Every candidate's verdict, the last column, is on paper.
