@@ -515,6 +515,7 @@ void Dimensionamento::Poll() {
         // Half an answer would read as a whole one.
         ClearAnswer();
         recommendationText_->setText(tr("Ricerca interrotta"));
+        FitAnswer();
         FollowBusy();
         return;
     }
@@ -665,6 +666,7 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
                 .arg(Num(RoundHalfEven(recommendation_->V0, 3)),
                      Num(RoundHalfEven(recommendation_->P0, 2)),
                      Num(RoundHalfEven(recommendation_->Qp, 1))));
+        FitAnswer();
     }
 }
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <tuple>
 
 #include <nlohmann/json.hpp>
 
@@ -145,14 +146,13 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
     EXPECT_EQ(read.Requirements.PrechargeTolerance, fresh.PrechargeTolerance);
     EXPECT_EQ(read.Requirements.WorkingHours, fresh.WorkingHours);
     EXPECT_FALSE(read.Requirements.SingleCycle);
-    std::vector<double> volumes, ratios;
-    for (const sizing::CatalogueSize& s : read.Requirements.Catalogue) {
-        volumes.push_back(s.V0);
-        ratios.push_back(s.MaxRatio);
-        EXPECT_FALSE(s.RatedPressure || s.MaxFlow || s.Tau);
+    std::vector<sizing::CatalogueSize> sizes(4);
+    for (auto [i, v0, ratio] :
+         {std::tuple{0, 0.16, 8.0}, {1, 1.4, 6.0}, {2, 3.0, 4.0}, {3, 100.0, 4.0}}) {
+        sizes[i].V0 = v0;
+        sizes[i].MaxRatio = ratio;
     }
-    EXPECT_EQ(volumes, (std::vector<double>{0.16, 1.4, 3, 100}));
-    EXPECT_EQ(ratios, (std::vector<double>{8, 6, 4, 4}));
+    EXPECT_EQ(read.Requirements.Catalogue, sizes);
 
     req["catalogo"] = std::vector<double>(sizing::kMaxCatalogueSizes + 1, 1.0);
     const auto refused = Read(text.dump());

@@ -130,7 +130,9 @@ void SizingWindowTest::refusesAWrongCellAndStops() {
     QVERIFY(window->Calculate());
     Named<QPushButton>(window, "CmdInterrompi")->click();
     QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
-    QCOMPARE(Named<QLabel>(window, "LRaccomandazione")->text(), QString("Ricerca interrotta"));
+    auto* said = Named<QLabel>(window, "LRaccomandazione");
+    QCOMPARE(said->text(), QString("Ricerca interrotta"));
+    QVERIFY(said->height() >= said->fontMetrics().height());
     QCOMPARE(Named<QTableWidget>(window, "TabellaCandidati")->rowCount(), 0);
     QVERIFY(!window->Answer());
     QVERIFY(Named<QPushButton>(window, "CmdCalcola")->isEnabled());
@@ -168,10 +170,10 @@ void SizingWindowTest::projectKeepsRequirementsAndRecommendation() {
     QVERIFY(reopened != nullptr);
     QCOMPARE(Named<QLineEdit>(reopened, "TP1")->text(), QString("60"));
     QCOMPARE(Named<QLineEdit>(reopened, "TPS")->text(), QString("250"));
-    QVERIFY(
-        Named<QLabel>(reopened, "LRaccomandazione")
-            ->text()
-            .startsWith("Ultima raccomandazione: 10 dm3, precarica 48,1 bar, pompa 30 dm3/min."));
+    auto* last = Named<QLabel>(reopened, "LRaccomandazione");
+    QVERIFY(last->text().startsWith(
+        "Ultima raccomandazione: 10 dm3, precarica 48,1 bar, pompa 30 dm3/min."));
+    QVERIFY(last->height() >= last->fontMetrics().height());
     QCOMPARE(reopened->Sizing().Recommendation->V0, 10.0);
 }
 
