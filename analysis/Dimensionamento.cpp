@@ -1,7 +1,12 @@
 #include "analysis/Dimensionamento.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,8 +16,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QSplitter>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -21,7 +26,10 @@
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
 #include "platform/Dialogs.h"
+#include "platform/HeadlessText.h"
+#include "platform/Language.h"
 #include "platform/ScreenUnits.h"
+#include "sizing/AnswerText.h"
 
 namespace volvenza {
 namespace {
@@ -31,20 +39,90 @@ using namespace sizing;
 // Twips: the window's place in the main window.
 constexpr int kLeft = 600, kTop = 600;
 constexpr int kPollMs = 50;
+enum CatalogueColumn { kV0, kRatio, kRated, kFlow, kTau, kCatalogueColumns };
 
-QString Num(double value, int decimals) {
-    return QString::fromStdString(FormatNumber(RoundHalfEven(value, decimals)));
+QString Num(double value) {
+    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
 }
 
-QString CatalogueText(const std::vector<double>& sizes) {
-    QStringList items;
-    for (double v : sizes) items << QString::fromStdString(FormatNumber(v));
-    return items.join(QLatin1Char(' '));
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
-// The temperature the data's precharge is given at.
-double ChargeTemperature(const GasSettings& gas) {
-    return gas.Law == GasLawKind::Classic ? 20.0 : gas.ChargeTemp;
+Wording WindowWording() {
+    return Wording{
+        [](const char* italian) {
+            return QCoreApplication::translate("volvenza::SizingText", italian).toStdString();
+        },
+        UiDecimalSeparator()};
+}
+
+// The heading broken at blanks into lines no wider than `width`.
+QString WrapHeading(const QString& heading, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    for (const QString& word : heading.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() &&
+            metrics.horizontalAdvance(lines.back() + QLatin1Char(' ') + word) <= width) {
+            lines.back() += QLatin1Char(' ') + word;
+        } else {
+            lines << word;
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// Columns as narrow as their cells and the longest word of their heading,
+// the headings wrapped to them, so that the whole table shows at once; room
+// to spare is shared out when asked.
+void FitColumns(QTableWidget& table, const QStringList& headings, std::optional<int> boldRow,
+                bool share) {
+    const QFontMetrics metrics(table.font(), &table);
+    QFont bold = table.font();
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold, &table);
+    const QHeaderView& header = *table.horizontalHeader();
+    // Some styles draw headings bold.
+    QFont headerFont = header.font();
+    headerFont.setBold(true);
+    const QFontMetrics headerMetrics(headerFont, &header);
+    const int headerMargin =
+        2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header) + 4;
+    const int cellMargin =
+        2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1) + 6;
+    std::vector<int> widths;
+    for (int c = 0; c < table.columnCount(); ++c) {
+        int width = 0;
+        for (const QString& word : headings[c].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            width = std::max(width, headerMetrics.horizontalAdvance(word) + headerMargin);
+        }
+        for (int r = 0; r < table.rowCount(); ++r) {
+            const QFontMetrics& m = boldRow && *boldRow == r ? boldMetrics : metrics;
+            if (const QTableWidgetItem* item = table.item(r, c)) {
+                width = std::max(width, m.horizontalAdvance(item->text()) + cellMargin);
+            }
+        }
+        widths.push_back(width);
+    }
+    int used = 0;
+    for (int w : widths) used += w;
+    // The width inside the frame less a vertical scroll bar, whether or not
+    // one shows yet.
+    const int spare = table.width() - 2 * table.frameWidth() -
+                      table.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &table) -
+                      used;
+    QStringList wrapped;
+    for (int c = 0; c < table.columnCount(); ++c) {
+        if (share && spare > 0) widths[c] += spare / table.columnCount();
+        table.setColumnWidth(c, widths[c]);
+        wrapped << WrapHeading(headings[c], headerMetrics, widths[c] - headerMargin);
+    }
+    table.setHorizontalHeaderLabels(wrapped);
+}
+
+// Rows one line of text high.
+void CompactRows(QTableWidget& table) {
+    table.verticalHeader()->setMinimumSectionSize(1);
+    table.verticalHeader()->setDefaultSectionSize(table.fontMetrics().height() + 6);
 }
 
 }  // namespace
@@ -64,36 +142,68 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
         field->setObjectName(QString::fromLatin1(name));
         return field;
     };
+    auto button = [this](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
 
     auto* requirements = new QGroupBox(tr("Requisiti"), this);
     requirements->setObjectName(QStringLiteral("FrameRequisiti"));
     auto* form = new QFormLayout(requirements);
-    form->addRow(tr("Pressione minima p1 [bar]"), box("TP1", minPressure_));
+    form->addRow(tr("Pressione minima p&1 [bar]"), box("TP1", minPressure_));
     type_ = new QComboBox(this);
     type_->setObjectName(QStringLiteral("CboTipo"));
-    type_->addItems({tr("a sacca"), tr("a pistone"), tr("a membrana")});
-    form->addRow(tr("Tipo di accumulatore"), type_);
-    form->addRow(tr("Catalogo [dm3]"), box("TCatalogo", catalogue_));
-    catalogue_->setText(CatalogueText(DefaultCatalogue()));
-    // The default list in view whole, with room for the frame and the cursor.
-    catalogue_->setMinimumWidth(fontMetrics().horizontalAdvance(catalogue_->text()) + 16);
-    form->addRow(tr("Pressione nominale PS [bar]"), box("TPS", rated_));
-    form->addRow(tr("Taratura della valvola di massima [bar]"), box("TValvola", relief_));
+    for (AccumulatorType t :
+         {AccumulatorType::Bladder, AccumulatorType::Piston, AccumulatorType::Diaphragm}) {
+        type_->addItem(Text(TypeText(t, WindowWording())));
+    }
+    form->addRow(tr("&Tipo di accumulatore"), type_);
+
+    // The catalogue: a row per size, every limit editable; an empty cell is
+    // no limit (the requirements' PS, the law's τ).
+    catalogue_ = new QTableWidget(0, kCatalogueColumns, this);
+    catalogue_->setObjectName(QStringLiteral("TabellaCatalogo"));
+    catalogue_->verticalHeader()->hide();
+    catalogue_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    catalogue_->horizontalHeader()->setStretchLastSection(true);
+    auto* catalogueLabel = new QLabel(tr("&Catalogo (cella vuota: nessun limite)"), this);
+    catalogueLabel->setBuddy(catalogue_);
+    auto* add = button("CmdAggiungiGrandezza", tr("A&ggiungi"));
+    auto* remove = button("CmdRimuoviGrandezza", tr("&Rimuovi"));
+    auto* defaults = button("CmdPredefinito", tr("Pre&definito"));
+    auto* catalogueButtons = new QHBoxLayout;
+    catalogueButtons->addWidget(add);
+    catalogueButtons->addWidget(remove);
+    catalogueButtons->addWidget(defaults);
+    catalogueButtons->addStretch(1);
+    form->addRow(catalogueLabel);
+    form->addRow(catalogue_);
+    form->addRow(catalogueButtons);
+
+    form->addRow(tr("Pressione &nominale PS [bar]"), box("TPS", rated_));
+    form->addRow(tr("Taratura della &valvola di massima [bar]"), box("TValvola", relief_));
+    form->addRow(tr("Toll&eranza della precarica [%]"), box("TTolleranza", tolerance_));
+    const Requirements defaultsOf;
+    tolerance_->setText(Num(defaultsOf.PrechargeTolerance * 100));
+    form->addRow(tr("&Ore di lavoro continuo [h]"), box("TOre", hours_));
+    hours_->setText(Num(defaultsOf.WorkingHours));
     form->addRow(check("ChkPrecarica", tr("Scegli la &precarica"), choosePrecharge_));
     choosePrecharge_->setChecked(true);
-    form->addRow(check("ChkPompa", tr("Dimensiona anche la p&ompa"), sizePump_));
-    form->addRow(check("ChkCicli", tr("Cicli &ripetuti"), repeat_));
+    form->addRow(check("ChkPompa", tr("Dimensiona anche la po&mpa"), sizePump_));
+    form->addRow(check("ChkCicloSingolo",
+                       tr("Ciclo &singolo (la macchina fa un solo ciclo e si ferma)"),
+                       singleCycle_));
+    singleCycle_->setToolTip(
+        tr("Senza questa scelta la macchina lavora ciclo dopo ciclo e il giudizio è a regime."));
     gasLaw_ = new QLabel(this);
     gasLaw_->setObjectName(QStringLiteral("LModelloGas"));
     gasLaw_->setWordWrap(true);
     form->addRow(gasLaw_);
 
-    calculate_ = new QPushButton(tr("C&alcola"), this);
-    calculate_->setObjectName(QStringLiteral("CmdCalcola"));
-    stop_ = new QPushButton(tr("&Interrompi"), this);
-    stop_->setObjectName(QStringLiteral("CmdInterrompi"));
-    apply_ = new QPushButton(tr("A&pplica"), this);
-    apply_->setObjectName(QStringLiteral("CmdApplica"));
+    calculate_ = button("CmdCalcola", tr("Calco&la"));
+    stop_ = button("CmdInterrompi", tr("&Interrompi"));
+    apply_ = button("CmdApplica", tr("&Applica"));
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("BarraAvanzamento"));
     progress_->setRange(0, 100);
@@ -101,10 +211,10 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(calculate_);
     buttons->addWidget(stop_);
+    buttons->addWidget(progress_, 1);
     auto* left = new QVBoxLayout;
     left->addWidget(requirements);
     left->addLayout(buttons);
-    left->addWidget(progress_);
     left->addStretch(1);
 
     recommendationText_ = new QLabel(this);
@@ -112,13 +222,30 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     recommendationText_->setWordWrap(true);
     recommendationText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     recommendationText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Charging temperatures across, so the table takes two rows.
+    precharge_ = new QTableWidget(this);
+    precharge_->setObjectName(QStringLiteral("TabellaPrecarica"));
+    precharge_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    precharge_->horizontalHeader()->hide();
+    precharge_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    precharge_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    precharge_->hide();
     candidates_ = new QTableWidget(this);
     candidates_->setObjectName(QStringLiteral("TabellaCandidati"));
     candidates_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    candidates_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    candidates_->setSelectionMode(QAbstractItemView::SingleSelection);
     candidates_->verticalHeader()->hide();
+    candidates_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    legend_ = new QLabel(this);
+    legend_->setObjectName(QStringLiteral("LLegenda"));
+    legend_->setWordWrap(true);
+    legend_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* right = new QVBoxLayout;
     right->addWidget(recommendationText_);
+    right->addWidget(precharge_);
     right->addWidget(candidates_, 1);
+    right->addWidget(legend_);
     auto* applyRow = new QHBoxLayout;
     applyRow->addStretch(1);
     applyRow->addWidget(apply_);
@@ -127,13 +254,18 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     explanation_ = new QPlainTextEdit(this);
     explanation_->setObjectName(QStringLiteral("TSpiegazione"));
     explanation_->setReadOnly(true);
+    explanation_->setMinimumHeight(7 * explanation_->fontMetrics().lineSpacing());
+    explanationHeading_ = new QLabel(this);
+    explanationHeading_->setObjectName(QStringLiteral("LSpiegazione"));
+    explanationHeading_->setText(
+        Text(LayOutAnswer({}, asked_, state_.Data, WindowWording()).ExplanationsHeading));
 
     auto* top = new QHBoxLayout;
     top->addLayout(left);
     top->addLayout(right, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 3);
-    layout->addWidget(new QLabel(tr("Perché le grandezze più piccole non bastano:"), this));
+    layout->addWidget(explanationHeading_);
     layout->addWidget(explanation_, 1);
 
     poll_ = new QTimer(this);
@@ -142,15 +274,159 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     connect(calculate_, &QPushButton::clicked, this, &Dimensionamento::Calculate);
     connect(stop_, &QPushButton::clicked, this, &Dimensionamento::Stop);
     connect(apply_, &QPushButton::clicked, this, &Dimensionamento::Apply);
+    connect(add, &QPushButton::clicked, this, [this] {
+        if (catalogue_->rowCount() >= static_cast<int>(kMaxCatalogueSizes)) return;
+        const int row = catalogue_->rowCount();
+        catalogue_->insertRow(row);
+        // A new size keeps the ratio of the one above, as ranges usually do.
+        if (row > 0 && catalogue_->item(row - 1, kRatio) != nullptr) {
+            catalogue_->setItem(row, kRatio,
+                                new QTableWidgetItem(catalogue_->item(row - 1, kRatio)->text()));
+        }
+        auto* volume = new QTableWidgetItem;
+        catalogue_->setItem(row, kV0, volume);
+        catalogue_->setCurrentItem(volume);
+        catalogue_->editItem(volume);
+    });
+    connect(remove, &QPushButton::clicked, this, [this] {
+        QList<int> rows;
+        for (const QModelIndex& index : catalogue_->selectionModel()->selectedRows()) {
+            rows << index.row();
+        }
+        if (rows.isEmpty() && catalogue_->currentRow() >= 0) rows << catalogue_->currentRow();
+        std::sort(rows.begin(), rows.end(), std::greater<>());
+        for (int row : rows) catalogue_->removeRow(row);
+    });
+    connect(defaults, &QPushButton::clicked, this, [this] {
+        ShowCatalogue(DefaultCatalogue(static_cast<AccumulatorType>(type_->currentIndex())));
+    });
+    connect(type_, &QComboBox::currentIndexChanged, this, &Dimensionamento::TypeChanged);
 
-    candidates_->setMinimumWidth(TwipsToPixels(5000, this));
-    designSize_ = layout->sizeHint().expandedTo(QSize(0, TwipsToPixels(8000, this)));
+    ShowCatalogue(asked_.Catalogue);
+    // Wide enough for every column and the scroll bar: sizes are compared by row.
+    int tableWidth =
+        2 * catalogue_->frameWidth() +
+        catalogue_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, catalogue_);
+    for (int c = 0; c < kCatalogueColumns; ++c) tableWidth += catalogue_->columnWidth(c);
+    catalogue_->setMinimumWidth(tableWidth);
+    for (QTableWidget* table : {catalogue_, precharge_, candidates_}) CompactRows(*table);
+    catalogue_->setMinimumHeight(catalogue_->horizontalHeader()->sizeHint().height() +
+                                 5 * catalogue_->verticalHeader()->defaultSectionSize());
+    candidates_->setMinimumWidth(TwipsToPixels(7500, this));
+    candidates_->setMinimumHeight(6 * candidates_->verticalHeader()->defaultSectionSize());
+    // As wide as the layout likes, no taller than it needs: the explanations
+    // box grows with the window.
+    designSize_ = QSize(layout->sizeHint().width(),
+                        std::max(layout->minimumSize().height(), TwipsToPixels(10000, this)));
     resize(designSize_);
     move(TwipsRect(kLeft, kTop, 0, 0, this).topLeft());
     FollowBusy();
 }
 
 Dimensionamento::~Dimensionamento() = default;
+
+void Dimensionamento::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitAnswer();
+}
+
+void Dimensionamento::FitAnswer() {
+    // Wrapped labels as tall as their text at the width they are given:
+    // layouts do not ask them.
+    for (QLabel* label : {recommendationText_, legend_}) {
+        label->setFixedHeight(label->text().isEmpty() ? 0 : label->heightForWidth(label->width()));
+    }
+    // Placed at once, so the columns fit the table's new width.
+    if (layout() != nullptr) layout()->activate();
+    if (layout_) FitCandidateColumns();
+}
+
+void Dimensionamento::FitCandidateColumns() {
+    const AnswerTable& t = layout_->Candidates;
+    QStringList headings;
+    for (const std::string& h : t.Headings) headings << Text(h);
+    std::optional<int> recommended;
+    if (t.Highlighted) recommended = static_cast<int>(*t.Highlighted);
+    FitColumns(*candidates_, headings, recommended, true);
+}
+
+void Dimensionamento::ShowCatalogue(const std::vector<CatalogueSize>& sizes) {
+    const AnswerLayout empty = LayOutAnswer({}, Requirements{}, state_.Data, WindowWording());
+    QStringList headings;
+    for (const std::string& h : empty.Catalogue.Headings) headings << Text(h);
+    catalogue_->setRowCount(static_cast<int>(sizes.size()));
+    for (int r = 0; r < catalogue_->rowCount(); ++r) {
+        const CatalogueSize& s = sizes[static_cast<size_t>(r)];
+        auto optional = [](const std::optional<double>& v) { return v ? Num(*v) : QString(); };
+        const QString cells[kCatalogueColumns] = {
+            Num(s.V0), std::isinf(s.MaxRatio) ? QString() : Num(s.MaxRatio),
+            optional(s.RatedPressure), optional(s.MaxFlow), optional(s.Tau)};
+        for (int c = 0; c < kCatalogueColumns; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            catalogue_->setItem(r, c, item);
+        }
+    }
+    catalogueHeadings_ = headings;
+    FitCatalogueColumns();
+}
+
+void Dimensionamento::FitCatalogueColumns() {
+    FitColumns(*catalogue_, catalogueHeadings_, std::nullopt, false);
+    // Room for a typed value in every column.
+    const int room = catalogue_->fontMetrics().horizontalAdvance(QStringLiteral("0000,000"));
+    for (int c = 0; c < kCatalogueColumns; ++c) {
+        catalogue_->setColumnWidth(c, std::max(catalogue_->columnWidth(c), room));
+    }
+}
+
+std::optional<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(QString* message) const {
+    std::vector<CatalogueSize> sizes;
+    for (int r = 0; r < catalogue_->rowCount(); ++r) {
+        std::optional<double> cells[kCatalogueColumns];
+        bool any = false;
+        for (int c = 0; c < kCatalogueColumns; ++c) {
+            const QTableWidgetItem* item = catalogue_->item(r, c);
+            const QString text = item != nullptr ? item->text().trimmed() : QString();
+            if (text.isEmpty()) continue;
+            any = true;
+            cells[c] = ParseNumber<double>(text.toStdString());
+            if (!cells[c]) {
+                if (message != nullptr) {
+                    *message = tr("Il catalogo contiene \"%1\" alla riga %2, che non è un numero.")
+                                   .arg(text)
+                                   .arg(r + 1);
+                }
+                return std::nullopt;
+            }
+        }
+        if (!any) continue;  // a row added and left empty
+        if (!cells[kV0]) {
+            if (message != nullptr) {
+                *message = tr("Il catalogo non dà V0 alla riga %1.").arg(r + 1);
+            }
+            return std::nullopt;
+        }
+        CatalogueSize s;
+        s.V0 = *cells[kV0];
+        s.MaxRatio = cells[kRatio].value_or(std::numeric_limits<double>::infinity());
+        s.RatedPressure = cells[kRated];
+        s.MaxFlow = cells[kFlow];
+        s.Tau = cells[kTau];
+        sizes.push_back(s);
+    }
+    return sizes;
+}
+
+void Dimensionamento::TypeChanged(int index) {
+    // A catalogue still holding the defaults of the type left behind becomes
+    // the new type's defaults; one the user has edited stays.
+    const auto sizes = ReadCatalogue(nullptr);
+    if (sizes && *sizes == DefaultCatalogue(static_cast<AccumulatorType>(shownType_))) {
+        ShowCatalogue(DefaultCatalogue(static_cast<AccumulatorType>(index)));
+    }
+    shownType_ = index;
+}
 
 std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) const {
     Requirements req;
@@ -165,13 +441,10 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
     if (!p1) return fail(tr("Scrivere la pressione minima p1 in bar."));
     req.MinPressure = *p1;
     req.Type = static_cast<AccumulatorType>(type_->currentIndex());
-    req.Catalogue.clear();
-    static const QRegularExpression separators(QStringLiteral("[\\s;]+"));
-    for (const QString& item : catalogue_->text().split(separators, Qt::SkipEmptyParts)) {
-        const auto size = ParseNumber<double>(item.toStdString());
-        if (!size) return fail(tr("Il catalogo contiene \"%1\", che non è un volume.").arg(item));
-        req.Catalogue.push_back(*size);
-    }
+    QString wrong;
+    auto sizes = ReadCatalogue(&wrong);
+    if (!sizes) return fail(wrong);
+    req.Catalogue = std::move(*sizes);
     for (auto [field, target] :
          {std::pair{rated_, &req.RatedPressure}, std::pair{relief_, &req.ReliefSetting}}) {
         if (field->text().trimmed().isEmpty()) continue;
@@ -182,9 +455,15 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
         }
         *target = *value;
     }
+    const auto tolerance = number(tolerance_);
+    if (!tolerance) return fail(tr("Scrivere la tolleranza della precarica in %."));
+    req.PrechargeTolerance = *tolerance / 100;
+    const auto hours = number(hours_);
+    if (!hours) return fail(tr("Scrivere le ore di lavoro continuo."));
+    req.WorkingHours = *hours;
     req.ChoosePrecharge = choosePrecharge_->isChecked();
     req.SizePump = sizePump_->isChecked();
-    req.RepeatCycles = repeat_->isChecked();
+    req.SingleCycle = singleCycle_->isChecked();
     req.Gas = state_.Gas;
     return req;
 }
@@ -204,12 +483,13 @@ bool Dimensionamento::Calculate() {
         refused = CheckRequirements(probe, *req);
     }
     if (!req || refused) {
-        dialogs_.Message(req ? QString::fromStdString(*refused) : message, MessageIcon::Exclamation,
+        dialogs_.Message(req ? HeadlessText(*refused) : message, MessageIcon::Exclamation,
                          MessageButtons::Ok);
         return false;
     }
     asked_ = *req;
     job_ = std::make_unique<SizingJob>(state_, data, *req);
+    askedData_ = data;
     progress_->setValue(0);
     poll_->start();
     FollowBusy();
@@ -222,27 +502,47 @@ void Dimensionamento::Stop() {
 
 void Dimensionamento::Poll() {
     if (!job_) return;
-    progress_->setValue(static_cast<int>(job_->Progress() * 100));
+    progress_->setValue(static_cast<int>(std::lround(job_->Progress() * 100)));
     if (!job_->Done()) return;
     poll_->stop();
     const std::unique_ptr<SizingJob> job = std::move(job_);
     FollowBusy();
     if (!job->Error().empty()) {
-        dialogs_.Message(QString::fromStdString(job->Error()), MessageIcon::Exclamation,
-                         MessageButtons::Ok);
+        dialogs_.Message(HeadlessText(job->Error()), MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
     if (job->Answer()->Cancelled) {
-        progress_->setValue(0);
+        // Half an answer would read as a whole one.
+        ClearAnswer();
+        recommendationText_->setText(tr("Ricerca interrotta"));
+        FitAnswer();
+        FollowBusy();
         return;
     }
     answer_ = job->Answer();
     answered_ = asked_;
+    answeredData_ = askedData_;
     recommendation_.reset();
     if (const Evaluation* rec = answer_->Recommendation()) recommendation_ = rec->Proposed;
     progress_->setValue(100);
     ShowAnswer();
     FollowBusy();
+}
+
+void Dimensionamento::ClearAnswer() {
+    answer_.reset();
+    layout_.reset();
+    recommendation_.reset();
+    progress_->setValue(0);
+    recommendationText_->clear();
+    precharge_->clear();
+    precharge_->hide();
+    candidates_->clear();
+    candidates_->setRowCount(0);
+    candidates_->setColumnCount(0);
+    legend_->clear();
+    explanation_->clear();
+    FitAnswer();
 }
 
 void Dimensionamento::FollowBusy() {
@@ -258,91 +558,75 @@ void Dimensionamento::FollowBusy() {
 }
 
 void Dimensionamento::ShowAnswer() {
-    const SizingAnswer& a = *answer_;
-    const double p1 = answered_.MinPressure;
-    QString text;
-    if (const Evaluation* rec = a.Recommendation()) {
-        const Design& d = rec->Proposed;
-        text = tr("Raccomandato: %1 dm3, precarica %2 bar a %3 °C, pompa %4 dm3/min.")
-                   .arg(Num(d.V0, 3), Num(d.P0, 2), Num(ChargeTemperature(answered_.Gas), 2),
-                        Num(d.Qp, 1));
-        QStringList rows;
-        for (const PrechargeRow& row : a.PrechargeTable) {
-            rows << tr("%1 °C: %2 bar").arg(Num(row.ChargeTemp, 0), Num(row.Precharge, 1));
-        }
-        text += QLatin1Char('\n') + tr("Precarica da impostare caricando a ") +
-                rows.join(QStringLiteral("; ")) + QLatin1Char('.');
-        const TemperatureOutcome& w = rec->Worst();
-        text +=
-            QLatin1Char('\n') +
-            tr("Pompa nel ciclo peggiore: eroga per il %1 % del tempo; avviamenti per ciclo: %2.")
-                .arg(Num(w.PumpShare * 100, 1))
-                .arg(w.PumpStarts);
-    } else {
-        text = QString::fromStdString(a.Reason);
-    }
-    recommendationText_->setText(text);
+    layout_ = LayOutAnswer(*answer_, answered_, answeredData_, WindowWording());
+    const AnswerLayout& layout = *layout_;
+    QStringList sentences;
+    for (const std::string& s : layout.Recommendation) sentences << Text(s);
+    recommendationText_->setText(sentences.join(QLatin1Char('\n')));
 
-    QStringList headers{tr("V0 [dm3]"), tr("P0 [bar]")};
-    for (double t : a.Temperatures) {
-        headers << tr("Pmin a %1 °C [bar]").arg(Num(t, 1)) << tr("Margine [bar]");
-    }
-    for (int r = 1; r <= kRuleCount; ++r) headers << tr("Regola %1").arg(r);
-    headers << tr("Esito");
-    candidates_->clear();
-    candidates_->setColumnCount(static_cast<int>(headers.size()));
-    candidates_->setHorizontalHeaderLabels(headers);
-    candidates_->setRowCount(static_cast<int>(a.Candidates.size()));
-    for (int row = 0; row < candidates_->rowCount(); ++row) {
-        const Evaluation& e = a.Candidates[static_cast<size_t>(row)];
-        QStringList cells{Num(e.Proposed.V0, 3), Num(e.Proposed.P0, 2)};
-        for (const TemperatureOutcome& o : e.Temps) {
-            cells << Num(o.LowestPressure, 2) << Num(o.LowestPressure - p1, 2);
+    const AnswerTable& p = layout.Precharge;
+    precharge_->clear();
+    precharge_->setVisible(!p.Rows.empty());
+    if (!p.Rows.empty()) {
+        precharge_->setRowCount(static_cast<int>(p.Headings.size()));
+        precharge_->setColumnCount(static_cast<int>(p.Rows.size()));
+        QStringList headings;
+        for (const std::string& h : p.Headings) headings << Text(h);
+        precharge_->setVerticalHeaderLabels(headings);
+        for (int c = 0; c < precharge_->columnCount(); ++c) {
+            for (int r = 0; r < precharge_->rowCount(); ++r) {
+                auto* item = new QTableWidgetItem(Text(p.Rows[c][r]));
+                item->setTextAlignment(Qt::AlignCenter);
+                precharge_->setItem(r, c, item);
+            }
         }
-        for (bool pass : e.Rules) cells << (pass ? tr("sì") : tr("no"));
-        cells << (e.Passes() ? tr("supera") : tr("non supera"));
-        for (int c = 0; c < cells.size(); ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
-            if (a.Recommended && static_cast<size_t>(row) == *a.Recommended) {
+        precharge_->resizeColumnsToContents();
+        precharge_->resizeRowsToContents();
+        precharge_->setFixedHeight(2 * precharge_->frameWidth() + precharge_->rowHeight(0) +
+                                   precharge_->rowHeight(1));
+    }
+
+    ShowCandidates(layout);
+    QStringList legend;
+    for (const std::string& line : layout.Legend) legend << Text(line);
+    legend_->setText(legend.join(QLatin1Char('\n')));
+
+    explanationHeading_->setText(Text(layout.ExplanationsHeading));
+    QStringList lines;
+    for (const std::string& line : layout.Explanations) lines << Text(line);
+    explanation_->setPlainText(lines.join(QLatin1Char('\n')));
+    FitAnswer();
+    // Once the table has its height.
+    if (layout_->Candidates.Highlighted) {
+        candidates_->scrollToItem(
+            candidates_->item(static_cast<int>(*layout_->Candidates.Highlighted), 0),
+            QAbstractItemView::PositionAtCenter);
+    }
+}
+
+void Dimensionamento::ShowCandidates(const AnswerLayout& layout) {
+    const AnswerTable& t = layout.Candidates;
+    candidates_->clear();
+    candidates_->setColumnCount(static_cast<int>(t.Headings.size()));
+    candidates_->setRowCount(static_cast<int>(t.Rows.size()));
+    std::optional<int> recommended;
+    if (t.Highlighted) recommended = static_cast<int>(*t.Highlighted);
+    for (int r = 0; r < candidates_->rowCount(); ++r) {
+        const std::vector<std::string>& row = t.Rows[static_cast<size_t>(r)];
+        for (int c = 0; c < candidates_->columnCount() && c < static_cast<int>(row.size()); ++c) {
+            auto* item = new QTableWidgetItem(Text(row[static_cast<size_t>(c)]));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (recommended && *recommended == r) {
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);
             }
-            candidates_->setItem(row, c, item);
+            candidates_->setItem(r, c, item);
         }
     }
-    candidates_->resizeColumnsToContents();
-
-    QStringList lines;
-    for (const Explanation& x : a.Explanations) {
-        QStringList rules;
-        for (int r : x.FailedRules) rules << QString::number(r);
-        lines << tr("%1 dm3: non rispetta la regola %2.")
-                     .arg(Num(x.V0, 3), rules.join(QStringLiteral(", ")));
-        if (x.FailedRules.empty() || x.FailedRules[0] != 1) continue;
-        QStringList active;
-        for (const ActiveMovement& m : x.Active) {
-            active << tr("%1 (%2)").arg(m.Number).arg(
-                QString::fromStdString(MovementKindName(m.Kind)));
-        }
-        lines << tr("   La pressione scende a %1 bar a %2 °C verso %3 s del ciclo %4; movimenti "
-                    "attivi: %5.")
-                     .arg(Num(x.LowestPressure, 2), Num(x.WorkTemp, 1), Num(x.Time, 2))
-                     .arg(x.Cycle)
-                     .arg(active.isEmpty() ? tr("nessuno") : active.join(QStringLiteral(", ")));
-        lines << (x.AtLeast ? tr("   Mancano almeno %1 dm3 di olio per restare sopra p1.")
-                            : tr("   Mancano %1 dm3 di olio per restare sopra p1."))
-                     .arg(Num(x.MissingOil, 3));
-        QStringList fixes;
-        if (x.FixV0) fixes << tr("V0 = %1 dm3").arg(Num(*x.FixV0, 2));
-        if (x.FixP0) fixes << tr("P0 = %1 bar").arg(Num(*x.FixP0, 1));
-        if (x.FixQp) fixes << tr("Qp = %1 dm3/min").arg(Num(*x.FixQp, 1));
-        if (!fixes.isEmpty()) {
-            lines << tr("   Basterebbe, cambiando solo una grandezza: %1.")
-                         .arg(fixes.join(QStringLiteral("; ")));
-        }
-    }
-    explanation_->setPlainText(lines.join(QLatin1Char('\n')));
+    FitCandidateColumns();
+    candidates_->clearSelection();
+    if (recommended) candidates_->selectRow(*recommended);
 }
 
 ProjectSizing Dimensionamento::Sizing() const {
@@ -356,24 +640,33 @@ ProjectSizing Dimensionamento::Sizing() const {
 void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     const Requirements& req = sizing.Requirements;
     auto number = [](const std::optional<double>& value) {
-        return value ? QString::fromStdString(FormatNumber(*value)) : QString();
+        return value ? Num(*value) : QString();
     };
     minPressure_->setText(req.MinPressure > 0 ? number(req.MinPressure) : QString());
-    type_->setCurrentIndex(static_cast<int>(req.Type));
-    catalogue_->setText(CatalogueText(req.Catalogue));
+    {
+        // The project's catalogue is shown as it was kept, whatever its type.
+        const QSignalBlocker quiet(type_);
+        type_->setCurrentIndex(static_cast<int>(req.Type));
+    }
+    shownType_ = static_cast<int>(req.Type);
+    ShowCatalogue(req.Catalogue);
     rated_->setText(number(req.RatedPressure));
     relief_->setText(number(req.ReliefSetting));
+    tolerance_->setText(Num(req.PrechargeTolerance * 100));
+    hours_->setText(Num(req.WorkingHours));
     choosePrecharge_->setChecked(req.ChoosePrecharge);
     sizePump_->setChecked(req.SizePump);
-    repeat_->setChecked(req.RepeatCycles);
+    singleCycle_->setChecked(req.SingleCycle);
     asked_ = req;
     recommendation_ = sizing.Recommendation;
     if (recommendation_) {
         recommendationText_->setText(
             tr("Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" "
                "la ricalcola.")
-                .arg(Num(recommendation_->V0, 3), Num(recommendation_->P0, 2),
-                     Num(recommendation_->Qp, 1)));
+                .arg(Num(RoundHalfEven(recommendation_->V0, 3)),
+                     Num(RoundHalfEven(recommendation_->P0, 2)),
+                     Num(RoundHalfEven(recommendation_->Qp, 1))));
+        FitAnswer();
     }
 }
 
@@ -386,6 +679,8 @@ void Dimensionamento::Apply() {
     data.P0 = static_cast<float>(d.P0);
     data.Qp = static_cast<float>(d.Qp);
     state_.Data = data;
+    // The chart marks the pressure the design was found for.
+    state_.ChartMinPressure = answered_.MinPressure;
     state_.Ui().WriteInitialDataBoxes(data);
 }
 

@@ -1,17 +1,20 @@
 #pragma once
-// The "Dimensionamento" window: the requirements on the left, "Calcola"
-// with its progress bar and "Interrompi", the recommendation and the table
-// of candidates on the right, the explanation of the failing sizes below,
-// and "Applica", which writes the recommended V0, P0 and Qp into the
-// initial data. The search runs on a thread of its own.
+// The "Dimensionamento" window: the requirements with the catalogue table on
+// the left, "Calcola" with its progress bar and "Interrompi", the answer on
+// the right (recommendation, precharge table, candidates and the rules'
+// legend), the explanation of the failing sizes below, and "Applica", which
+// writes the recommended V0, P0 and Qp into the initial data and marks p1 on
+// the chart. The search runs on a thread of its own.
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <QWidget>
 
 #include "documents/ProjectFile.h"
 #include "engine/CircuitState.h"
+#include "sizing/AnswerText.h"
 #include "sizing/Search.h"
 
 class QCheckBox;
@@ -49,6 +52,7 @@ class Dimensionamento : public QWidget {
     // The last answer and the requirements it was found for.
     const std::optional<sizing::SizingAnswer>& Answer() const { return answer_; }
     const sizing::Requirements& AnsweredRequirements() const { return answered_; }
+    const CircuitData& AnsweredData() const { return answeredData_; }
 
     // For the project file: the requirements as the boxes give them (as
     // last searched when a box is wrong) and the last recommendation.
@@ -58,34 +62,57 @@ class Dimensionamento : public QWidget {
 
     QSize sizeHint() const override { return designSize_; }
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void Poll();
     void ShowAnswer();
+    void ClearAnswer();
     void FollowBusy();
+    void ShowCatalogue(const std::vector<sizing::CatalogueSize>& sizes);
+    // The catalogue as the table gives it, or the message naming the first
+    // wrong cell.
+    std::optional<std::vector<sizing::CatalogueSize>> ReadCatalogue(QString* message) const;
+    void TypeChanged(int index);
+    void ShowCandidates(const sizing::AnswerLayout& layout);
+    void FitCandidateColumns();
+    void FitCatalogueColumns();
+    void FitAnswer();
 
     CircuitState& state_;
     Dialogs& dialogs_;
     QLineEdit* minPressure_ = nullptr;
     QComboBox* type_ = nullptr;
-    QLineEdit* catalogue_ = nullptr;
+    int shownType_ = 0;  // the type whose defaults the catalogue may hold
+    QTableWidget* catalogue_ = nullptr;
+    QStringList catalogueHeadings_;
     QLineEdit* rated_ = nullptr;
     QLineEdit* relief_ = nullptr;
+    QLineEdit* tolerance_ = nullptr;
+    QLineEdit* hours_ = nullptr;
     QCheckBox* choosePrecharge_ = nullptr;
     QCheckBox* sizePump_ = nullptr;
-    QCheckBox* repeat_ = nullptr;
+    QCheckBox* singleCycle_ = nullptr;
     QLabel* gasLaw_ = nullptr;
     QPushButton* calculate_ = nullptr;
     QPushButton* stop_ = nullptr;
     QPushButton* apply_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* recommendationText_ = nullptr;
+    QTableWidget* precharge_ = nullptr;
     QTableWidget* candidates_ = nullptr;
+    QLabel* legend_ = nullptr;
+    QLabel* explanationHeading_ = nullptr;
     QPlainTextEdit* explanation_ = nullptr;
     QTimer* poll_ = nullptr;
     std::unique_ptr<SizingJob> job_;
     sizing::Requirements asked_;
     sizing::Requirements answered_;
+    CircuitData askedData_;
+    CircuitData answeredData_;  // the initial data the answer was found from
     std::optional<sizing::SizingAnswer> answer_;
+    std::optional<sizing::AnswerLayout> layout_;    // the answer as shown
     std::optional<sizing::Design> recommendation_;  // the last one, found or opened
     QSize designSize_;
 };

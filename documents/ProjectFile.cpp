@@ -106,6 +106,17 @@ class Reader {
         if (!value->is_number()) return Refuse(path + "/" + name, "deve essere un numero o null");
         return std::optional<double>(value->get<double>());
     }
+    // A number that older files may lack.
+    std::optional<double> NumberOr(const Json& object, const std::string& path, const char* name,
+                                   double absent) {
+        if (object.contains(name)) return Number(object, path, name);
+        return absent;
+    }
+    std::optional<bool> FlagOr(const Json& object, const std::string& path, const char* name,
+                               bool absent) {
+        if (object.contains(name)) return Flag(object, path, name);
+        return absent;
+    }
     std::optional<bool> Flag(const Json& object, const std::string& path, const char* name) {
         const Json* value = Member(object, path, name);
         if (value == nullptr) return std::nullopt;
@@ -142,6 +153,68 @@ class Reader {
   private:
     std::optional<BadField> bad_;
 };
+
+// A size of a catalogue kept as a bare volume, as files did before the
+// catalogue had columns: the default range's ratio for that volume, or for
+// the nearest volume it has.
+sizing::CatalogueSize SizeOfVolume(double v0, sizing::AccumulatorType type) {
+    const std::vector<sizing::CatalogueSize> defaults = sizing::DefaultCatalogue(type);
+    sizing::CatalogueSize size;
+    size.V0 = v0;
+    double nearest = std::numeric_limits<double>::infinity();
+    for (const sizing::CatalogueSize& d : defaults) {
+        if (std::abs(d.V0 - v0) < nearest) {
+            nearest = std::abs(d.V0 - v0);
+            size.MaxRatio = d.MaxRatio;
+        }
+    }
+    return size;
+}
+
+bool ReadCatalogue(const Json& catalogue, sizing::AccumulatorType type, Reader& r,
+                   std::vector<sizing::CatalogueSize>& sizes) {
+    const std::string path = "/dimensionamento/catalogo";
+    if (!catalogue.is_array() || catalogue.size() > sizing::kMaxCatalogueSizes) {
+        r.Note(path, "deve essere un elenco di al più " +
+                         std::to_string(sizing::kMaxCatalogueSizes) + " grandezze");
+        return false;
+    }
+    sizes.clear();
+    for (size_t i = 0; i < catalogue.size(); ++i) {
+        const Json& item = catalogue[i];
+        const std::string at = path + "/" + std::to_string(i);
+        if (item.is_number()) {
+            sizes.push_back(SizeOfVolume(item.get<double>(), type));
+            continue;
+        }
+        sizing::CatalogueSize s;
+        const auto v0 = r.Number(item, at, "V0");
+        const auto ratio = v0 ? r.MaybeNumber(item, at, "rapporto_max") : std::nullopt;
+        const auto ps = ratio ? r.MaybeNumber(item, at, "PS") : std::nullopt;
+        const auto flow = ps ? r.MaybeNumber(item, at, "portata_max") : std::nullopt;
+        const auto tau = flow ? r.MaybeNumber(item, at, "tau") : std::nullopt;
+        if (!tau) return false;
+        s.V0 = *v0;
+        s.MaxRatio = ratio->value_or(std::numeric_limits<double>::infinity());
+        s.RatedPressure = *ps;
+        s.MaxFlow = *flow;
+        s.Tau = *tau;
+        sizes.push_back(s);
+    }
+    return true;
+}
+
+Json CatalogueJson(const std::vector<sizing::CatalogueSize>& sizes) {
+    Json out = Json::array();
+    for (const sizing::CatalogueSize& s : sizes) {
+        out.push_back({{"V0", s.V0},
+                       {"rapporto_max", std::isinf(s.MaxRatio) ? Json(nullptr) : Json(s.MaxRatio)},
+                       {"PS", Optional(s.RatedPressure)},
+                       {"portata_max", Optional(s.MaxFlow)},
+                       {"tau", Optional(s.Tau)}});
+    }
+    return out;
+}
 
 // Everything the file holds, read before any of it is used.
 struct ScratchProject {
@@ -222,28 +295,28 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     const auto type = p1 ? r.Choice(*req, rp, "tipo", kTypes) : std::nullopt;
     const Json* catalogue = type ? r.Member(*req, rp, "catalogo") : nullptr;
     if (catalogue == nullptr) return std::nullopt;
-    if (!catalogue->is_array()) return r.Refuse(rp + "/catalogo", "deve essere un elenco");
-    q.Catalogue.clear();
-    for (size_t i = 0; i < catalogue->size(); ++i) {
-        if (!(*catalogue)[i].is_number()) {
-            return r.Refuse(rp + "/catalogo/" + std::to_string(i), "deve essere un numero");
-        }
-        q.Catalogue.push_back(sizing::DefaultSize(static_cast<sizing::AccumulatorType>(*type),
-                                                  (*catalogue)[i].get<double>()));
-    }
+    q.Type = static_cast<sizing::AccumulatorType>(*type);
+    if (!ReadCatalogue(*catalogue, q.Type, r, q.Catalogue)) return std::nullopt;
     const auto ps = r.MaybeNumber(*req, rp, "PS");
     const auto relief = ps ? r.MaybeNumber(*req, rp, "valvola_di_massima") : std::nullopt;
     const auto choose = relief ? r.Flag(*req, rp, "scegli_precarica") : std::nullopt;
     const auto pump = choose ? r.Flag(*req, rp, "dimensiona_pompa") : std::nullopt;
-    const auto repeat = pump ? r.Flag(*req, rp, "cicli_ripetuti") : std::nullopt;
-    if (!repeat) return std::nullopt;
+    if (!pump) return std::nullopt;
+    // Files from before steady operation lack these three; their
+    // "cicli_ripetuti" no longer means anything, steady operation being the rule.
+    const auto tolerance = r.NumberOr(*req, rp, "tolleranza_precarica", q.PrechargeTolerance);
+    const auto hours =
+        tolerance ? r.NumberOr(*req, rp, "ore_di_lavoro", q.WorkingHours) : std::nullopt;
+    const auto single = hours ? r.FlagOr(*req, rp, "ciclo_singolo", false) : std::nullopt;
+    if (!single) return std::nullopt;
     q.MinPressure = *p1;
-    q.Type = static_cast<sizing::AccumulatorType>(*type);
     q.RatedPressure = *ps;
     q.ReliefSetting = *relief;
     q.ChoosePrecharge = *choose;
     q.SizePump = *pump;
-    q.SingleCycle = !*repeat;
+    q.PrechargeTolerance = *tolerance;
+    q.WorkingHours = *hours;
+    q.SingleCycle = *single;
     q.Gas = p.gas;
 
     const Json* rec = r.Member(root, "", "raccomandazione");
@@ -256,12 +329,6 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
         p.sizing.Recommendation = sizing::Design{*v0, *p0, *qp};
     }
     return p;
-}
-
-std::vector<double> Sizes(const std::vector<sizing::CatalogueSize>& catalogue) {
-    std::vector<double> sizes;
-    for (const auto& s : catalogue) sizes.push_back(s.V0);
-    return sizes;
 }
 
 std::string Invalid(const std::string& fileName, const std::string& detail) {
@@ -298,12 +365,14 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
     const sizing::Requirements& q = sizing.Requirements;
     root["dimensionamento"] = {{"p1", q.MinPressure},
                                {"tipo", kTypes[static_cast<size_t>(q.Type)]},
-                               {"catalogo", Sizes(q.Catalogue)},
+                               {"catalogo", CatalogueJson(q.Catalogue)},
                                {"PS", Optional(q.RatedPressure)},
                                {"valvola_di_massima", Optional(q.ReliefSetting)},
                                {"scegli_precarica", q.ChoosePrecharge},
                                {"dimensiona_pompa", q.SizePump},
-                               {"cicli_ripetuti", !q.SingleCycle}};
+                               {"tolleranza_precarica", q.PrechargeTolerance},
+                               {"ore_di_lavoro", q.WorkingHours},
+                               {"ciclo_singolo", q.SingleCycle}};
     if (sizing.Recommendation) {
         const sizing::Design& d = *sizing.Recommendation;
         root["raccomandazione"] = {{"V0", d.V0}, {"P0", d.P0}, {"Qp", d.Qp}};

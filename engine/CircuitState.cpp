@@ -45,6 +45,7 @@ void InitCircuitState(CircuitState& state) {
     state.ChartScaleY = 1;
     state.ShowPrechargeLine = kFalse;
     state.ShowTemperatureCurve = kFalse;
+    state.ChartMinPressure.reset();
     state.TimeStep = 0.01f;
     ReallocateResults(state, 1);
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/CircuitData.h"
@@ -100,6 +101,9 @@ struct CircuitState {
     int16_t CollimatorOn = kFalse;
     int16_t ZoomRectOn = kFalse;
     int16_t DifferenceOn = kFalse;
+    // The lowest working pressure p1 of the last sizing applied, marked on
+    // the chart; none until then.
+    std::optional<double> ChartMinPressure;
 
     // Where the engine reaches the windows; a null implementation until the
     // shell installs its own.

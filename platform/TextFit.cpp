@@ -90,7 +90,9 @@ QSize LabelTextRoom(const QLabel& label) {
 QRect LabelTextRect(const QLabel& label) {
     const QRect contents = label.contentsRect().adjusted(label.margin(), label.margin(),
                                                          -label.margin(), -label.margin());
-    const int flags = int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
+    // With a buddy the label draws its &-letter underlined, not the &.
+    const int flags = int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0) |
+                      (label.buddy() != nullptr ? Qt::TextShowMnemonic : 0);
     const QFontMetrics metrics(label.font(), &label);
     return metrics.boundingRect(contents, flags, label.text());
 }

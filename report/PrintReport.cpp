@@ -315,7 +315,7 @@ void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
     } else if (auto* sizingWindow = qobject_cast<Dimensionamento*>(&window)) {
         if (sizingWindow->Answer()) {
             PrintSizingReport(surface, printHeader, sizingWindow->AnsweredRequirements(),
-                              *sizingWindow->Answer());
+                              *sizingWindow->Answer(), sizingWindow->AnsweredData());
         }
     }
 }

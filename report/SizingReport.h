@@ -1,16 +1,22 @@
 #pragma once
-// The "Dimensionamento" page of the printed report: the requirements, the
-// recommendation with the precharge to set, the candidates and the rules.
+// The "Dimensionamento" page of the printed report: the answer as the sizing
+// library lays it out (requirements, catalogue, recommendation, precharge
+// table, candidates, the rules' legend, why the smaller sizes fail), its
+// tables fitted to the page width.
 
 #include <QString>
 
+#include "engine/CircuitData.h"
 #include "platform/PrinterSurface.h"
 #include "sizing/Search.h"
 
 namespace volvenza {
 
-// Breaks to a new page wherever the next line would not fit.
+// `data` are the initial data the search started from. Breaks to a new page
+// wherever the next line would not fit; a table wider than the page goes on
+// in a further block of columns, its first column repeated.
 void PrintSizingReport(PrinterSurface& surface, const QString& printHeader,
-                       const sizing::Requirements& req, const sizing::SizingAnswer& answer);
+                       const sizing::Requirements& req, const sizing::SizingAnswer& answer,
+                       const CircuitData& data);
 
 }  // namespace volvenza

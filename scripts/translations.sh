@@ -13,7 +13,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ts="$root/translations/volvenza_en.ts"
-folders=(entry views report shell platform analysis tools/volvenza-sim)
+folders=(entry views report shell platform analysis sizing tools/volvenza-sim)
 
 lupdate=""
 for candidate in lupdate lupdate-qt6 /usr/lib/qt6/bin/lupdate; do
@@ -24,9 +24,25 @@ if [ -z "$lupdate" ]; then
     exit 77
 fi
 
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+
 sources=()
 for folder in "${folders[@]}"; do
-    [ -d "$root/$folder" ] && sources+=("$root/$folder")
+    [ -d "$root/$folder" ] || continue
+    if [ "$folder" = sizing ]; then
+        # The sizing library marks its texts SZ("..."), short for the mark
+        # with its context, which lupdate cannot expand: it reads a copy with
+        # the mark spelled out.
+        mkdir -p "$scratch/sizing"
+        for file in "$root"/sizing/*.cpp "$root"/sizing/*.h; do
+            sed '/^#define/!s/\bSZ(/QT_TRANSLATE_NOOP("volvenza::SizingText", /g' "$file" \
+                >"$scratch/sizing/$(basename "$file")"
+        done
+        sources+=("$scratch/sizing")
+    else
+        sources+=("$root/$folder")
+    fi
 done
 
 run_lupdate() {
@@ -40,8 +56,8 @@ if [ "${1:-}" != "--check" ]; then
     exit 0
 fi
 
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+work="$scratch/check"
+mkdir -p "$work"
 cp "$ts" "$work/volvenza_en.ts"
 run_lupdate "$work/volvenza_en.ts"
 # Every message of the refreshed copy must carry a finished translation.

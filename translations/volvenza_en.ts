@@ -531,72 +531,16 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Requirements</translation>
     </message>
     <message>
-        <source>Pressione minima p1 [bar]</source>
-        <translation>Lowest pressure p1 [bar]</translation>
-    </message>
-    <message>
-        <source>a sacca</source>
-        <translation>bladder</translation>
-    </message>
-    <message>
-        <source>a pistone</source>
-        <translation>piston</translation>
-    </message>
-    <message>
-        <source>a membrana</source>
-        <translation>diaphragm</translation>
-    </message>
-    <message>
-        <source>Tipo di accumulatore</source>
-        <translation>Accumulator type</translation>
-    </message>
-    <message>
-        <source>Catalogo [dm3]</source>
-        <translation>Catalogue [dm3]</translation>
-    </message>
-    <message>
-        <source>Pressione nominale PS [bar]</source>
-        <translation>Rated pressure PS [bar]</translation>
-    </message>
-    <message>
-        <source>Taratura della valvola di massima [bar]</source>
-        <translation>Relief valve setting [bar]</translation>
-    </message>
-    <message>
         <source>Scegli la &amp;precarica</source>
-        <translation>Choose the &amp;precharge</translation>
-    </message>
-    <message>
-        <source>Dimensiona anche la p&amp;ompa</source>
-        <translation>Size the p&amp;ump too</translation>
-    </message>
-    <message>
-        <source>Cicli &amp;ripetuti</source>
-        <translation>&amp;Repeated cycles</translation>
-    </message>
-    <message>
-        <source>C&amp;alcola</source>
-        <translation>Comp&amp;ute</translation>
+        <translation>Choose the prechar&amp;ge</translation>
     </message>
     <message>
         <source>&amp;Interrompi</source>
         <translation>&amp;Stop</translation>
     </message>
     <message>
-        <source>A&amp;pplica</source>
-        <translation>A&amp;pply</translation>
-    </message>
-    <message>
-        <source>Perché le grandezze più piccole non bastano:</source>
-        <translation>Why the smaller sizes fall short:</translation>
-    </message>
-    <message>
         <source>Scrivere la pressione minima p1 in bar.</source>
         <translation>Enter the lowest pressure p1 in bar.</translation>
-    </message>
-    <message>
-        <source>Il catalogo contiene &quot;%1&quot;, che non è un volume.</source>
-        <translation>The catalogue holds &quot;%1&quot;, which is not a volume.</translation>
     </message>
     <message>
         <source>La pressione nominale PS non è un numero.</source>
@@ -623,104 +567,88 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Gas law: %1 (from &quot;Gas model...&quot;)</translation>
     </message>
     <message>
-        <source>Raccomandato: %1 dm3, precarica %2 bar a %3 °C, pompa %4 dm3/min.</source>
-        <translation>Recommended: %1 dm3, precharge %2 bar at %3 °C, pump %4 dm3/min.</translation>
-    </message>
-    <message>
-        <source>%1 °C: %2 bar</source>
-        <translation>%1 °C: %2 bar</translation>
-    </message>
-    <message>
-        <source>Precarica da impostare caricando a </source>
-        <translation>Precharge to set when charging at </translation>
-    </message>
-    <message>
-        <source>Pompa nel ciclo peggiore: eroga per il %1 % del tempo; avviamenti per ciclo: %2.</source>
-        <translation>Pump in the worst cycle: delivers %1 % of the time; starts per cycle: %2.</translation>
-    </message>
-    <message>
-        <source>V0 [dm3]</source>
-        <translation>V0 [dm3]</translation>
-    </message>
-    <message>
-        <source>P0 [bar]</source>
-        <translation>P0 [bar]</translation>
-    </message>
-    <message>
-        <source>Pmin a %1 °C [bar]</source>
-        <translation>Pmin at %1 °C [bar]</translation>
-    </message>
-    <message>
-        <source>Margine [bar]</source>
-        <translation>Margin [bar]</translation>
-    </message>
-    <message>
-        <source>Regola %1</source>
-        <translation>Rule %1</translation>
-    </message>
-    <message>
-        <source>Esito</source>
-        <translation>Result</translation>
-    </message>
-    <message>
-        <source>sì</source>
-        <translation>yes</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>no</translation>
-    </message>
-    <message>
-        <source>supera</source>
-        <translation>passes</translation>
-    </message>
-    <message>
-        <source>non supera</source>
-        <translation>fails</translation>
-    </message>
-    <message>
-        <source>%1 dm3: non rispetta la regola %2.</source>
-        <translation>%1 dm3: fails rule %2.</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>   La pressione scende a %1 bar a %2 °C verso %3 s del ciclo %4; movimenti attivi: %5.</source>
-        <translation>   The pressure falls to %1 bar at %2 °C near %3 s of cycle %4; active movements: %5.</translation>
-    </message>
-    <message>
-        <source>nessuno</source>
-        <translation>none</translation>
-    </message>
-    <message>
-        <source>   Mancano almeno %1 dm3 di olio per restare sopra p1.</source>
-        <translation>   At least %1 dm3 of oil is missing to stay above p1.</translation>
-    </message>
-    <message>
-        <source>   Mancano %1 dm3 di olio per restare sopra p1.</source>
-        <translation>   %1 dm3 of oil is missing to stay above p1.</translation>
-    </message>
-    <message>
-        <source>V0 = %1 dm3</source>
-        <translation>V0 = %1 dm3</translation>
-    </message>
-    <message>
-        <source>P0 = %1 bar</source>
-        <translation>P0 = %1 bar</translation>
-    </message>
-    <message>
-        <source>Qp = %1 dm3/min</source>
-        <translation>Qp = %1 dm3/min</translation>
-    </message>
-    <message>
-        <source>   Basterebbe, cambiando solo una grandezza: %1.</source>
-        <translation>   Changing one figure alone, this would do: %1.</translation>
-    </message>
-    <message>
         <source>Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. &quot;Calcola&quot; la ricalcola.</source>
         <translation>Last recommendation: %1 dm3, precharge %2 bar, pump %3 dm3/min. &quot;Compute&quot; computes it again.</translation>
+    </message>
+    <message>
+        <source>Pressione minima p&amp;1 [bar]</source>
+        <translation>Lowest pressure p&amp;1 [bar]</translation>
+    </message>
+    <message>
+        <source>&amp;Tipo di accumulatore</source>
+        <translation>Accumulator &amp;type</translation>
+    </message>
+    <message>
+        <source>&amp;Catalogo (cella vuota: nessun limite)</source>
+        <translation>&amp;Catalogue (empty cell: no limit)</translation>
+    </message>
+    <message>
+        <source>A&amp;ggiungi</source>
+        <translation>A&amp;dd</translation>
+    </message>
+    <message>
+        <source>&amp;Rimuovi</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>Pre&amp;definito</source>
+        <translation>D&amp;efaults</translation>
+    </message>
+    <message>
+        <source>Pressione &amp;nominale PS [bar]</source>
+        <translation>Rated &amp;pressure PS [bar]</translation>
+    </message>
+    <message>
+        <source>Taratura della &amp;valvola di massima [bar]</source>
+        <translation>Relief &amp;valve setting [bar]</translation>
+    </message>
+    <message>
+        <source>Toll&amp;eranza della precarica [%]</source>
+        <translation>Precharge t&amp;olerance [%]</translation>
+    </message>
+    <message>
+        <source>&amp;Ore di lavoro continuo [h]</source>
+        <translation>Continuous working &amp;hours [h]</translation>
+    </message>
+    <message>
+        <source>Dimensiona anche la po&amp;mpa</source>
+        <translation>Size the pu&amp;mp too</translation>
+    </message>
+    <message>
+        <source>Ciclo &amp;singolo (la macchina fa un solo ciclo e si ferma)</source>
+        <translation>Si&amp;ngle cycle (the machine runs one cycle and stops)</translation>
+    </message>
+    <message>
+        <source>Senza questa scelta la macchina lavora ciclo dopo ciclo e il giudizio è a regime.</source>
+        <translation>Unticked, the machine runs cycle after cycle and the design is judged in steady operation.</translation>
+    </message>
+    <message>
+        <source>Calco&amp;la</source>
+        <translation>Comp&amp;ute</translation>
+    </message>
+    <message>
+        <source>&amp;Applica</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>Il catalogo contiene &quot;%1&quot; alla riga %2, che non è un numero.</source>
+        <translation>The catalogue holds &quot;%1&quot; in row %2, which is not a number.</translation>
+    </message>
+    <message>
+        <source>Il catalogo non dà V0 alla riga %1.</source>
+        <translation>The catalogue gives no V0 in row %1.</translation>
+    </message>
+    <message>
+        <source>Scrivere la tolleranza della precarica in %.</source>
+        <translation>Enter the precharge tolerance in %.</translation>
+    </message>
+    <message>
+        <source>Scrivere le ore di lavoro continuo.</source>
+        <translation>Enter the continuous working hours.</translation>
+    </message>
+    <message>
+        <source>Ricerca interrotta</source>
+        <translation>Search stopped</translation>
     </message>
 </context>
 <context>
@@ -1095,6 +1023,328 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Stampa</source>
         <translation>Print</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::SizingReport</name>
+    <message>
+        <source>* la grandezza raccomandata</source>
+        <translation>* the recommended size</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::SizingText</name>
+    <message>
+        <source>gas ideale, n = %1</source>
+        <translation>ideal gas, n = %1</translation>
+    </message>
+    <message>
+        <source>azoto reale, τ infinita (adiabatica)</source>
+        <translation>real nitrogen, τ infinite (adiabatic)</translation>
+    </message>
+    <message>
+        <source>azoto reale, τ = %1 s</source>
+        <translation>real nitrogen, τ = %1 s</translation>
+    </message>
+    <message>
+        <source>classica</source>
+        <translation>classic</translation>
+    </message>
+    <message>
+        <source>nessuna</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Tipo di accumulatore</source>
+        <translation>Accumulator type</translation>
+    </message>
+    <message>
+        <source>a pistone</source>
+        <translation>piston</translation>
+    </message>
+    <message>
+        <source>a membrana</source>
+        <translation>diaphragm</translation>
+    </message>
+    <message>
+        <source>a sacca</source>
+        <translation>bladder</translation>
+    </message>
+    <message>
+        <source>Pressione minima p1</source>
+        <translation>Lowest pressure p1</translation>
+    </message>
+    <message>
+        <source>Pm; ripartenza della pompa Pm - Dp</source>
+        <translation>Pm; pump restart Pm - Dp</translation>
+    </message>
+    <message>
+        <source>Pressione nominale PS</source>
+        <translation>Rated pressure PS</translation>
+    </message>
+    <message>
+        <source>Taratura della valvola di massima</source>
+        <translation>Relief valve setting</translation>
+    </message>
+    <message>
+        <source>Tolleranza della precarica</source>
+        <translation>Precharge tolerance</translation>
+    </message>
+    <message>
+        <source>Legge del gas</source>
+        <translation>Gas law</translation>
+    </message>
+    <message>
+        <source>Temperature di lavoro</source>
+        <translation>Working temperatures</translation>
+    </message>
+    <message>
+        <source>Precarica data a</source>
+        <translation>Precharge given at</translation>
+    </message>
+    <message>
+        <source>Funzionamento</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>un solo ciclo, partendo carico</source>
+        <translation>a single cycle, starting charged</translation>
+    </message>
+    <message>
+        <source>continuo, ciclo dopo ciclo; giornata di %1 h (%2 cicli)</source>
+        <translation>continuous, cycle after cycle; working day of %1 h (%2 cycles)</translation>
+    </message>
+    <message>
+        <source>Precarica</source>
+        <translation>Precharge</translation>
+    </message>
+    <message>
+        <source>scelta</source>
+        <translation>chosen</translation>
+    </message>
+    <message>
+        <source>dei dati iniziali</source>
+        <translation>from the initial data</translation>
+    </message>
+    <message>
+        <source>Pompa</source>
+        <translation>Pump</translation>
+    </message>
+    <message>
+        <source>dimensionata</source>
+        <translation>sized</translation>
+    </message>
+    <message>
+        <source>V0 [dm3]</source>
+        <translation>V0 [dm3]</translation>
+    </message>
+    <message>
+        <source>Rapporto max</source>
+        <translation>Max ratio</translation>
+    </message>
+    <message>
+        <source>PS [bar]</source>
+        <translation>PS [bar]</translation>
+    </message>
+    <message>
+        <source>Portata max [dm3/min]</source>
+        <translation>Max flow [dm3/min]</translation>
+    </message>
+    <message>
+        <source>τ [s]</source>
+        <translation>τ [s]</translation>
+    </message>
+    <message>
+        <source>Nessuna grandezza può bastare: la pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2. Serve una pompa di almeno %3 dm3/min.</source>
+        <translation>No size can do: the pump delivers %1 dm3 per cycle, the cycle draws %2. A pump of at least %3 dm3/min is needed.</translation>
+    </message>
+    <message>
+        <source>Nessuna grandezza del catalogo rispetta tutte le regole: la più grande (%1 dm3) non rispetta la regola %2.</source>
+        <translation>No catalogue size meets every rule: the largest (%1 dm3) fails rule %2.</translation>
+    </message>
+    <message>
+        <source>Raccomandato: %1 dm3, precarica %2 bar a %3 °C, pompa %4 dm3/min.</source>
+        <translation>Recommended: %1 dm3, precharge %2 bar at %3 °C, pump %4 dm3/min.</translation>
+    </message>
+    <message>
+        <source>Un solo ciclo, partendo carico: pressione minima %1 bar a %2 °C, %3 bar sopra p1.</source>
+        <translation>A single cycle, starting charged: lowest pressure %1 bar at %2 °C, %3 bar above p1.</translation>
+    </message>
+    <message>
+        <source>A regime (dopo %1 cicli): pressione minima %2 bar a %3 °C, %4 bar sopra p1; dopo una giornata di lavoro %5 bar.</source>
+        <translation>Steady operation (after %1 cycles): lowest pressure %2 bar at %3 °C, %4 bar above p1; after a working day %5 bar.</translation>
+    </message>
+    <message>
+        <source>La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2 (in media %3 dm3/min).</source>
+        <translation>The pump delivers %1 dm3 per cycle, the cycle draws %2 (%3 dm3/min on average).</translation>
+    </message>
+    <message>
+        <source>La pompa eroga per il %1 % del ciclo; avviamenti per ciclo: %2.</source>
+        <translation>The pump delivers for %1 % of the cycle; starts per cycle: %2.</translation>
+    </message>
+    <message>
+        <source>Caricando a [°C]</source>
+        <translation>Charging at [°C]</translation>
+    </message>
+    <message>
+        <source>Precarica da impostare [bar]</source>
+        <translation>Precharge to set [bar]</translation>
+    </message>
+    <message>
+        <source>P0 [bar]</source>
+        <translation>P0 [bar]</translation>
+    </message>
+    <message>
+        <source>Qp [dm3/min]</source>
+        <translation>Qp [dm3/min]</translation>
+    </message>
+    <message>
+        <source>Pmin a %1 °C [bar]</source>
+        <translation>Pmin at %1 °C [bar]</translation>
+    </message>
+    <message>
+        <source>Margine [bar]</source>
+        <translation>Margin [bar]</translation>
+    </message>
+    <message>
+        <source>Regole non rispettate</source>
+        <translation>Rules failed</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>vuoto</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>supera</source>
+        <translation>passes</translation>
+    </message>
+    <message>
+        <source>non supera</source>
+        <translation>fails</translation>
+    </message>
+    <message>
+        <source>Regola 1: pressione mai sotto p1 a regime, per una giornata di lavoro, e pompa che fornisce l&apos;olio del ciclo.</source>
+        <translation>Rule 1: pressure never below p1 in steady operation, for a working day, and a pump that delivers the cycle&apos;s oil.</translation>
+    </message>
+    <message>
+        <source>Regola 2: precarica (più la tolleranza) alla temperatura massima al più p1 - 5 bar.</source>
+        <translation>Rule 2: precharge (plus the tolerance) at the highest temperature at most p1 - 5 bar.</translation>
+    </message>
+    <message>
+        <source>Regola 2: precarica (più la tolleranza) alla temperatura massima al più 0,9 p1.</source>
+        <translation>Rule 2: precharge (plus the tolerance) at the highest temperature at most 0.9 p1.</translation>
+    </message>
+    <message>
+        <source>Regola 3: rapporto Pm / precarica (meno la tolleranza) alla temperatura minima entro quello della grandezza.</source>
+        <translation>Rule 3: ratio Pm / precharge (less the tolerance) at the lowest temperature within the size&apos;s.</translation>
+    </message>
+    <message>
+        <source>Regola 4: Pm entro PS ed entro 0,9 volte la taratura della valvola di massima.</source>
+        <translation>Rule 4: Pm within PS and within 0.9 times the relief valve setting.</translation>
+    </message>
+    <message>
+        <source>Regola 5: portata d&apos;olio entro la massima della grandezza, dove il catalogo la dà.</source>
+        <translation>Rule 5: oil flow within the size&apos;s largest, where the catalogue gives one.</translation>
+    </message>
+    <message>
+        <source>Pressioni assolute, stesso azoto per ogni legge; Pmin e margine in bar come immessi.</source>
+        <translation>Absolute pressures, the same nitrogen for every law; Pmin and margin in bar as entered.</translation>
+    </message>
+    <message>
+        <source>Perché le grandezze più piccole non bastano:</source>
+        <translation>Why the smaller sizes fall short:</translation>
+    </message>
+    <message>
+        <source>%1 dm3: non rispetta la regola %2.</source>
+        <translation>%1 dm3: fails rule %2.</translation>
+    </message>
+    <message>
+        <source>La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2.</source>
+        <translation>The pump delivers %1 dm3 per cycle, the cycle draws %2.</translation>
+    </message>
+    <message>
+        <source>La pressione minima scende di %1 bar per ciclo: dopo %2 cicli sarebbe sotto p1.</source>
+        <translation>The lowest pressure falls by %1 bar per cycle: after %2 cycles it would be below p1.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>La pressione scende a %1 bar a %2 °C verso %3 s del ciclo %4; movimenti attivi: %5.</source>
+        <translation>The pressure falls to %1 bar at %2 °C near %3 s of cycle %4; active movements: %5.</translation>
+    </message>
+    <message>
+        <source>nessuno</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Mancano almeno %1 dm3 di olio per restare sopra p1 (il gas si è espanso fino alla precarica).</source>
+        <translation>At least %1 dm3 of oil is missing to stay above p1 (the gas expanded to its precharge).</translation>
+    </message>
+    <message>
+        <source>Mancano %1 dm3 di olio per restare sopra p1.</source>
+        <translation>%1 dm3 of oil is missing to stay above p1.</translation>
+    </message>
+    <message>
+        <source>Precarica alla temperatura massima, con la tolleranza: %1 bar; la regola 2 ne ammette al più %2.</source>
+        <translation>Precharge at the highest temperature, with the tolerance: %1 bar; rule 2 allows at most %2.</translation>
+    </message>
+    <message>
+        <source>Rapporto di compressione %1; questa grandezza ne ammette al più %2.</source>
+        <translation>Compression ratio %1; this size allows at most %2.</translation>
+    </message>
+    <message>
+        <source>Pm %1 bar supera PS o 0,9 volte la taratura della valvola di massima.</source>
+        <translation>Pm %1 bar exceeds PS or 0.9 times the relief valve setting.</translation>
+    </message>
+    <message>
+        <source>Portata d&apos;olio fino a %1 dm3/min; questa grandezza ne ammette %2.</source>
+        <translation>Oil flow up to %1 dm3/min; this size allows %2.</translation>
+    </message>
+    <message>
+        <source>Basterebbe, cambiando solo una grandezza: %1.</source>
+        <translation>Changing one figure alone, this would do: %1.</translation>
+    </message>
+    <message>
+        <source>cilindro in uscita</source>
+        <translation>cylinder extending</translation>
+    </message>
+    <message>
+        <source>cilindro in rientro</source>
+        <translation>cylinder retracting</translation>
+    </message>
+    <message>
+        <source>pistone differenziale</source>
+        <translation>differential piston</translation>
+    </message>
+    <message>
+        <source>motore</source>
+        <translation>motor</translation>
+    </message>
+    <message>
+        <source>attuatore a palette</source>
+        <translation>vane actuator</translation>
+    </message>
+    <message>
+        <source>cilindro a doppio stelo</source>
+        <translation>double-rod cylinder</translation>
+    </message>
+    <message>
+        <source>cilindro a semplice effetto</source>
+        <translation>single-acting cylinder</translation>
+    </message>
+    <message>
+        <source>movimento</source>
+        <translation>movement</translation>
+    </message>
+    <message>
+        <source>DIMENSIONAMENTO</source>
+        <translation>SIZING</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,7 @@ constexpr double kLabelHeight = 5;
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
+const QColor kWorkingPressure(192, 0, 0);
 
 bool IsOn(int16_t flag) {
     return flag != kFalse;
@@ -272,6 +273,17 @@ void Grafico::DrawSeries(const ChartView& view) {
     if (IsOn(state_.ShowPrechargeLine)) {
         const double y = PrechargeLineY(state_, view.p1);
         s.Line({-state_.ChartOffsetX, y}, {state_.ChartExtentX, y});
+    }
+    if (state_.ChartMinPressure) {
+        // Across the plot only, named at its right end, where a sizing's p1 lies.
+        const double y = (*state_.ChartMinPressure - view.p1) * state_.ChartScaleY;
+        if (y >= 0 && y <= kPlotSize) {
+            const QColor previous = s.Color();
+            s.SetColor(kWorkingPressure);
+            s.Line({0, y}, {kPlotSize, y});
+            s.Text({kPlotSize - 6, y + kLabelHeight + 0.5}, QStringLiteral("p1"));
+            s.SetColor(previous);
+        }
     }
     QAction* temperature = buttons_[QStringLiteral("Temperatura")];
     temperature->setVisible(HasGasTemperature(state_));

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <tuple>
 
 #include <nlohmann/json.hpp>
 
@@ -29,10 +30,16 @@ class ProjectFileTest : public ::testing::Test {
         state.Gas.MaxTemp = 55.5;
         project.Requirements.MinPressure = 60;
         project.Requirements.Type = sizing::AccumulatorType::Diaphragm;
-        project.Requirements.Catalogue = {
-            sizing::DefaultSize(sizing::AccumulatorType::Bladder, 0.5),
-            sizing::DefaultSize(sizing::AccumulatorType::Bladder, 1)};
+        // Every column, given and absent, and a size with no ratio limit.
+        project.Requirements.Catalogue =
+            sizing::DefaultCatalogue(sizing::AccumulatorType::Diaphragm);
+        project.Requirements.Catalogue[1].RatedPressure = 210;
+        project.Requirements.Catalogue[1].MaxFlow = 240;
+        project.Requirements.Catalogue[1].Tau = 30;
+        project.Requirements.Catalogue[2].MaxRatio = std::numeric_limits<double>::infinity();
         project.Requirements.RatedPressure = 250;
+        project.Requirements.PrechargeTolerance = 0.035;
+        project.Requirements.WorkingHours = 16;
         project.Requirements.SingleCycle = true;
         project.Requirements.Gas = state.Gas;
         project.Recommendation = sizing::Design{2.5, 49.7, 30};
@@ -101,9 +108,13 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         {with("\"legge\": \"azoto\"", "\"legge\": \"vapore\""),
          "il campo /gas/legge deve essere uno fra \"classica\", \"ideale\", \"azoto\""},
         {with("\"tau\": 45.0", "\"tau\": true"), "il campo /gas/tau deve essere un numero o null"},
-        {with("\"cicli_ripetuti\": true", "\"cicli_ripetuti\": 1"),
-         "il campo /dimensionamento/cicli_ripetuti deve essere true o false"},
-        {with("0.5,", "\"0.5\","), "il campo /dimensionamento/catalogo/0 deve essere un numero"},
+        {with("\"ciclo_singolo\": true", "\"ciclo_singolo\": 1"),
+         "il campo /dimensionamento/ciclo_singolo deve essere true o false"},
+        {with("\"ore_di_lavoro\": 16.0", "\"ore_di_lavoro\": null"),
+         "il campo /dimensionamento/ore_di_lavoro deve essere un numero"},
+        {with("\"portata_max\": 240.0", "\"portata_max\": \"240\""),
+         "il campo /dimensionamento/catalogo/1/portata_max deve essere un numero o null"},
+        {with("\"V0\": 0.075", "\"V\": 0.075"), "il campo /dimensionamento/catalogo/0/V0 manca"},
         {with("\"raccomandazione\": {", "\"raccomandazion\": {"),
          "il campo /raccomandazione manca"},
     };
@@ -116,6 +127,39 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         EXPECT_EQ(other.Data.V0, 123) << c.expected;
         EXPECT_EQ(other.MovementCount, 0) << c.expected;
     }
+}
+
+// Files written before the catalogue had columns keep a bare list of
+// volumes and say "cicli_ripetuti": the default range gives each volume its
+// ratio (a volume it lacks takes its nearest one's), the rest its defaults.
+// A catalogue longer than a search takes is refused.
+TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
+    nlohmann::json text = nlohmann::json::parse(ProjectFileText(state, project));
+    nlohmann::json& req = text["dimensionamento"];
+    req.erase("tolleranza_precarica");
+    req.erase("ore_di_lavoro");
+    req.erase("ciclo_singolo");
+    req["cicli_ripetuti"] = false;
+    req["catalogo"] = {0.16, 1.4, 3, 100};
+    ASSERT_EQ(Read(text.dump()), std::nullopt);
+    const sizing::Requirements fresh;
+    EXPECT_EQ(read.Requirements.PrechargeTolerance, fresh.PrechargeTolerance);
+    EXPECT_EQ(read.Requirements.WorkingHours, fresh.WorkingHours);
+    EXPECT_FALSE(read.Requirements.SingleCycle);
+    std::vector<sizing::CatalogueSize> sizes(4);
+    for (auto [i, v0, ratio] :
+         {std::tuple{0, 0.16, 8.0}, {1, 1.4, 6.0}, {2, 3.0, 4.0}, {3, 100.0, 4.0}}) {
+        sizes[i].V0 = v0;
+        sizes[i].MaxRatio = ratio;
+    }
+    EXPECT_EQ(read.Requirements.Catalogue, sizes);
+
+    req["catalogo"] = std::vector<double>(sizing::kMaxCatalogueSizes + 1, 1.0);
+    const auto refused = Read(text.dump());
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->find("/dimensionamento/catalogo deve essere un elenco di al più 200"),
+              std::string::npos)
+        << *refused;
 }
 
 // A project replaces the whole model: no movement of a longer list stays

@@ -24,7 +24,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "analysis/Dimensionamento.h"
 #include "analysis/frmModelloGas.h"
 #include "platform/QtDialogs.h"
 #include "platform/Translations.h"
@@ -147,7 +146,6 @@ class DialogsTest : public QObject {
     void printDialogOffersNoChoiceOfPages();
     void pageSetupAndTextBoxMenuAreItalian();
     void gasModelDialogIsItalian();
-    void sizingWindowIsItalian();
 };
 
 void DialogsTest::messageBoxButtonsAreItalian() {
@@ -306,17 +304,6 @@ void DialogsTest::gasModelDialogIsItalian() {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const QStringList english = EnglishTexts(dialog);
-    QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
-}
-
-void DialogsTest::sizingWindowIsItalian() {
-    QtDialogs dialogs;
-    CircuitState state;
-    InitCircuitState(state);
-    Dimensionamento window(state, dialogs);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QStringList english = EnglishTexts(window);
     QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
 }
 

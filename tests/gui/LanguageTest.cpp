@@ -14,14 +14,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTabBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <QXmlStreamReader>
 
+#include "analysis/Dimensionamento.h"
 #include "documents/SimulationFile.h"
 #include "entry/DatiIniziali.h"
 #include "platform/HeadlessText.h"
@@ -114,6 +117,7 @@ class LanguageTest : public QObject {
     void noWordOfTheOtherLanguage();
     void messagesOfTheLibrariesWithTheirParts();
     void numbersShownInTheLanguageAndFilesAlike();
+    void sizingAnswerInTheLanguage();
 
   private:
     QStringList Foreign(const QStringList& texts) const;
@@ -242,6 +246,51 @@ void LanguageTest::numbersShownInTheLanguageAndFilesAlike() {
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll().toStdString(), SimulationFileText(shell.state));
+}
+
+// The sizing window after a search: the answer the library words, its
+// tables and explanations, all in the language with its decimal separator,
+// and every Alt letter of the window used once.
+void LanguageTest::sizingAnswerInTheLanguage() {
+    Shell shell(ProgramChildWindows());
+    shell.main->show();
+    shell.Button("Esempio")->trigger();
+    auto* window = qobject_cast<Dimensionamento*>(
+        shell.main->ShowChildWindow(QStringLiteral("Dimensionamento")));
+    QVERIFY(window != nullptr);
+    Named<QLineEdit>(window, QStringLiteral("TP1"))->setText(QStringLiteral("60"));
+    QVERIFY(window->Calculate());
+    QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
+    QVERIFY(window->Answer() && window->Answer()->Recommended);
+
+    QStringList texts = Texts(*window);
+    for (const QTableWidget* table : window->findChildren<QTableWidget*>()) {
+        for (int r = 0; r < table->rowCount(); ++r) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                if (table->item(r, c) != nullptr) texts << table->item(r, c)->text();
+            }
+        }
+    }
+    texts << Named<QPlainTextEdit>(window, QStringLiteral("TSpiegazione"))->toPlainText();
+    const QStringList found = Foreign(texts);
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    if (UseEnglish()) {
+        const QStringList commas = texts.filter(QRegularExpression(QStringLiteral("\\d,\\d")));
+        QVERIFY2(commas.isEmpty(), qPrintable(commas.join(QLatin1Char('\n'))));
+    }
+
+    QStringList letters;
+    static const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        QString text;
+        if (auto* label = qobject_cast<const QLabel*>(w)) text = label->text();
+        if (auto* button = qobject_cast<const QAbstractButton*>(w)) text = button->text();
+        if (const auto match = mnemonic.match(text); match.hasMatch()) {
+            letters << match.captured(1).toLower();
+        }
+    }
+    QCOMPARE(letters.size(), QSet<QString>(letters.begin(), letters.end()).size());
+    QVERIFY2(letters.size() >= 15, qPrintable(letters.join(QLatin1Char(' '))));
 }
 
 QTEST_MAIN(LanguageTest)

@@ -7,10 +7,13 @@
 #include <QTest>
 
 #include "engine/Simulation.h"
+#include "platform/Language.h"
 #include "platform/QtPrinterSurface.h"
 #include "platform/ScriptedDialogs.h"
+#include "platform/Translations.h"
 #include "report/PdfReport.h"
 #include "report/PrintReport.h"
+#include "report/SizingPdf.h"
 #include "report/SizingReport.h"
 #include "views/Grafico.h"
 
@@ -92,6 +95,35 @@ class PaperCheckingSurface : public QtPrinterSurface {
         QtPrinterSurface::DrawText(x, y, text);
     }
 };
+
+// Rows of a table as pdftotext -layout writes them: a number first, then
+// two blanks or more; the recommended row marked with "*" before it.
+const QRegularExpression kCellRow("^\\s*(\\*\\s+)?-?\\d+([.,]\\d+)?\\s{2,}");
+
+// Where the cells of a line end: cells lie two blanks or more apart.
+QList<qsizetype> CellEnds(const QString& line) {
+    static const QRegularExpression cell("\\S+(?: \\S+)*");
+    QList<qsizetype> ends;
+    for (const auto& m : cell.globalMatch(line)) {
+        if (m.captured() != "*") ends << m.capturedEnd();
+    }
+    return ends;
+}
+
+// The table rows whose cells do not each end where a heading of the line
+// above the rows ends (headings stand on a common last line, right-aligned
+// like the cells).
+QStringList MisalignedCells(const QString& text) {
+    const QStringList lines = text.split('\n');
+    QStringList faults;
+    QList<qsizetype> headings;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (!kCellRow.match(lines[i]).hasMatch()) continue;
+        if (!kCellRow.match(lines[i - 1]).hasMatch()) headings = CellEnds(lines[i - 1]);
+        if (CellEnds(lines[i]) != headings) faults << lines[i - 1] << lines[i];
+    }
+    return faults;
+}
 
 class ReportTest : public QObject {
     Q_OBJECT
@@ -242,37 +274,6 @@ class ReportTest : public QObject {
         QCOMPARE(a5.Lines(2).last().section('|', 0, 0), "4,6");
     }
 
-    void sizingPageOnShortPaper() {
-        LoadExampleCircuit(state);
-        sizing::Requirements req;
-        req.MinPressure = 60;
-        req.Gas.MinTemp = 5;
-        req.Gas.MaxTemp = 50;
-        const auto answer = sizing::SizeAccumulator(state, req);
-        QVERIFY(answer && answer->Recommended);
-        RecordingSurface a4, a5;
-        a5.pageHeight = kPaperHeights[4];
-        PrintSizingReport(a4, "Intestazione", req, *answer);
-        PrintSizingReport(a5, "Intestazione", req, *answer);
-        QCOMPARE(a4.ended, 1);
-        const QStringList lines = a4.Lines(1);
-        QCOMPARE(lines.value(0), "Intestazione");
-        QCOMPARE(lines.value(2), "DIMENSIONAMENTO");
-        QVERIFY2(lines.contains("V0:|10 dm3"), qPrintable(lines.join("\n")));
-        QVERIFY(lines.contains("V0 [dm3]|P0 [bar]|5 °C|45 °C|50 °C|Regole|Esito"));
-        const int rows = static_cast<int>(answer->Candidates.size());
-        QCOMPARE(lines.filter(QRegularExpression("\\|(non )?supera$")).size(), rows);
-        QVERIFY(lines.last().startsWith("Pressioni assolute"));
-        // The same lines on short paper, over more pages, each under the header.
-        QVERIFY(a5.page > a4.page);
-        QStringList all;
-        for (int p = 1; p <= a5.page; ++p) {
-            QCOMPARE(a5.Lines(p).value(0), "Intestazione");
-            all += a5.Lines(p).mid(2);
-        }
-        QCOMPARE(all.filter(QRegularExpression("\\|(non )?supera$")).size(), rows);
-    }
-
     void wholeReportPutsEachPartOnItsOwnPages() {
         RunSimulation(state);
         RecordingSurface s;
@@ -416,6 +417,69 @@ class ReportTest : public QObject {
         QFile pdf(dir.filePath("chart.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.readAll().contains("/Subtype /Image"));
+    }
+
+    // Last: it leaves the program in English.
+    void sizingPdfHasEveryCellUnderItsHeading() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is missing");
+        QTemporaryDir dir;
+        sizing::Requirements req;
+        req.MinPressure = 60;
+        req.SizePump = true;
+        const auto single = sizing::SizeAccumulator(state, req);
+        req.Gas.MinTemp = 5;
+        req.Gas.MaxTemp = 50;
+        const auto envelope = sizing::SizeAccumulator(state, req);
+        QVERIFY(single && single->Recommended && envelope && envelope->Recommended);
+        for (bool english : {false, true}) {
+            if (english) {
+                SetUiLanguage(UiLanguage::English);
+                QVERIFY(InstallEnglishTranslations(*qApp));
+            }
+            // The default paper, and A5 on which the envelope's columns go
+            // on in a second block.
+            QPrinter a5(QPrinter::HighResolution);
+            a5.setOutputFormat(QPrinter::PdfFormat);
+            a5.setPageSize(QPageSize(QPageSize::A5));
+            const std::pair<const sizing::SizingAnswer*, QPrinter*> cases[] = {
+                {&*single, nullptr}, {&*envelope, nullptr}, {&*envelope, &a5}};
+            for (const auto& [answer, paper] : cases) {
+                const QString pdf = dir.filePath("dimensionamento.pdf");
+                if (paper == nullptr) {
+                    QCOMPARE(WriteSizingPdf(pdf.toStdString(), "Officina Rossi", req, *answer,
+                                            state.Data),
+                             std::nullopt);
+                } else {
+                    QCOMPARE(WritePdfReport(pdf, *paper,
+                                            [&](PrinterSurface& s) {
+                                                PrintSizingReport(s, "Officina Rossi", req, *answer,
+                                                                  state.Data);
+                                            }),
+                             std::nullopt);
+                }
+                QProcess p;
+                p.start("pdftotext", {"-layout", pdf, "-"});
+                QVERIFY(p.waitForFinished(30000));
+                const QString text = QString::fromUtf8(p.readAllStandardOutput());
+                const QStringList faults = MisalignedCells(text);
+                QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n') + "\n" + text));
+                // On A5 the recommended row twice, in each block of columns.
+                QCOMPARE(text.count(QRegularExpression("\\n\\s*\\*\\s+10\\s")),
+                         paper == nullptr ? 1 : 2);
+                // Every candidate's verdict, the last column, is on paper.
+                const QRegularExpression verdict(english ? "\\b(passes|fails)$"
+                                                         : "\\b(non )?supera$");
+                QCOMPARE(text.split('\n').filter(verdict).size(),
+                         static_cast<int>(answer->Candidates.size()));
+                QVERIFY(text.contains(english ? "SIZING" : "DIMENSIONAMENTO"));
+                QCOMPARE(text.contains(QRegularExpression("\\d,\\d")), !english);
+                if (english) {
+                    for (const char* word : {"supera", "regola", "precarica", "Raccomandato"}) {
+                        QVERIFY2(!text.contains(word, Qt::CaseInsensitive), word);
+                    }
+                }
+            }
+        }
     }
 
   private:

@@ -274,6 +274,17 @@ void GraficoTest::zoomAndPrechargeLine() {
     QCOMPARE(state.ShowPrechargeLine, kFalse);
     QCOMPARE(state.Zoomed, kTrue);
     QVERIFY(!lineShown());
+
+    // A sizing's p1 is marked across the plot in the zoomed view; outside
+    // the view's pressures it is left out.
+    const QImage without = chart.Committed();
+    state.ChartMinPressure = 150;
+    chart.window.RedrawChart();
+    QVERIFY(chart.Committed() != without);
+    QVERIFY(chart.Drawn(chart.Committed(), (150 - 125) * state.ChartScaleY, kPlotSize - 1));
+    state.ChartMinPressure = 100;
+    chart.window.RedrawChart();
+    QCOMPARE(chart.Committed(), without);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -15,7 +15,6 @@
 #include "platform/Dialogs.h"
 #include "report/PdfReport.h"
 #include "report/PrintReport.h"
-#include "report/SizingReport.h"
 #include "views/Grafico.h"
 
 namespace volvenza {
@@ -42,40 +41,7 @@ class ConsoleDialogs : public Dialogs {
     int Exec(QDialog&) override { return 0; }
 };
 
-// Qt on its offscreen platform, quiet but for its fatal errors.
-struct HeadlessQt {
-    HeadlessQt() : app((Setup(), argc), argv) {}
-    static void Setup() {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        // Qt's own notes (a missing runtime folder, ...) are no business of
-        // whoever reads this command's messages; its fatal errors still show.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-            if (type == QtCriticalMsg || type == QtFatalMsg)
-                std::cerr << text.toStdString() << '\n';
-        });
-    }
-    int argc = 1;
-    char name[13] = "volvenza-sim";
-    char* argv[2] = {name, nullptr};
-    QApplication app;
-};
-
 }  // namespace
-
-std::optional<std::string> WriteSizingPdf(const std::string& path, const sizing::Requirements& req,
-                                          const sizing::SizingAnswer& answer,
-                                          const CircuitData& data) {
-    HeadlessQt qt;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
-    if (auto failure = WritePdfReport(file, printer, [&](PrinterSurface& surface) {
-            PrintSizingReport(surface, QString(), req, answer, data);
-        })) {
-        return failure->toStdString();
-    }
-    return std::nullopt;
-}
 
 int RunReportCommand(const std::vector<std::string>& args) {
     if (args.size() != 2) {

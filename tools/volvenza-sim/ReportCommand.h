@@ -1,11 +1,7 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
-
-#include "engine/CircuitState.h"
-#include "sizing/Search.h"
 
 namespace volvenza {
 
@@ -21,11 +17,5 @@ inline constexpr int kExitReportUnavailable = 69;
 inline constexpr const char* kReportUnavailable =
     "Il rapporto PDF non è disponibile: questo volvenza-sim è stato compilato senza Qt "
     "(VOLVENZA_GUI=OFF).";
-
-// The printed sizing page of `answer` as a PDF, written atomically; the
-// message when it cannot be.
-std::optional<std::string> WriteSizingPdf(const std::string& path, const sizing::Requirements& req,
-                                          const sizing::SizingAnswer& answer,
-                                          const CircuitData& data);
 
 }  // namespace volvenza

@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "report/SizingPdf.h"
 #include "tools/volvenza-sim/ReportCommand.h"
 
 namespace volvenza {
@@ -13,8 +14,9 @@ int RunReportCommand(const std::vector<std::string>&) {
     return kExitReportUnavailable;
 }
 
-std::optional<std::string> WriteSizingPdf(const std::string&, const sizing::Requirements&,
-                                          const sizing::SizingAnswer&, const CircuitData&) {
+std::optional<std::string> WriteSizingPdf(const std::string&, const std::string&,
+                                          const sizing::Requirements&, const sizing::SizingAnswer&,
+                                          const CircuitData&) {
     return std::string(kReportUnavailable);
 }
 

@@ -12,6 +12,7 @@
 #include "numbers/NumberText.h"
 #include "sizing/AnswerText.h"
 #include "sizing/Search.h"
+#include "report/SizingPdf.h"
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
 #include "tools/volvenza-sim/SimText.h"
@@ -345,7 +346,7 @@ int RunSizeCommand(std::vector<std::string> args) {
         return kExitCannot;
     }
     if (options->pdf) {
-        if (auto err = WriteSizingPdf(*options->pdf, options->req, *answer, state.Data)) {
+        if (auto err = WriteSizingPdf(*options->pdf, "", options->req, *answer, state.Data)) {
             std::cerr << SimText(*err) << '\n';
             return *err == kReportUnavailable ? kExitReportUnavailable : kExitFile;
         }

@@ -1,0 +1,24 @@
+#pragma once
+// The printed "Dimensionamento" page as a PDF file with no window and no
+// display, for the command line. The header names no Qt type, so a caller
+// free of Qt can include it.
+
+#include <optional>
+#include <string>
+
+#include "engine/CircuitData.h"
+#include "sizing/Search.h"
+
+namespace volvenza {
+
+// Lays the page out on the default printer's page set-up (A4 in most
+// places) under `printHeader` and writes it atomically. Without a running
+// Qt application it starts one on the offscreen platform, in the language
+// of the environment. `data` are the initial data the search started from.
+// Returns the user's message when the file cannot be written.
+std::optional<std::string> WriteSizingPdf(const std::string& path, const std::string& printHeader,
+                                          const sizing::Requirements& req,
+                                          const sizing::SizingAnswer& answer,
+                                          const CircuitData& data);
+
+}  // namespace volvenza
