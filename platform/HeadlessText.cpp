@@ -75,6 +75,43 @@ constexpr const char* kMessages[] = {
                       "La costante di tempo termica deve essere maggiore o uguale a 0 (ora %1 s)"),
     QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Precarica: %1"),
     QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Pressione massima: %1"),
+    // The sizing assistant's refusals.
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "La pressione minima p1 deve essere positiva"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La pressione minima p1 deve essere minore della pressione massima Pm"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Il catalogo non contiene alcuna grandezza"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Il catalogo può contenere al più %1 grandezze"),
+    QT_TRANSLATE_NOOP(
+        "volvenza::HeadlessText",
+        "Il catalogo deve elencare volumi positivi in ordine crescente, senza ripetizioni"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Il catalogo ha un limite non valido alla grandezza %1 dm3: il rapporto di "
+                      "compressione deve superare 1, PS e portata massima essere positive, τ non "
+                      "negativa"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "La pressione nominale PS deve essere positiva"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La taratura della valvola di massima deve essere positiva"),
+    QT_TRANSLATE_NOOP(
+        "volvenza::HeadlessText",
+        "La taratura della valvola di massima (%1 bar) supera la pressione nominale PS "
+        "(%2 bar): la valvola deve proteggere l'accumulatore"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La tolleranza della precarica deve essere tra 0 e 50 %"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Le ore di lavoro continuo devono essere più di 0 e al più un anno"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Mancano i dati del ciclo: tempo di ciclo e movimenti"),
+    QT_TRANSLATE_NOOP(
+        "volvenza::HeadlessText",
+        "p1 (%1 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (%2 bar): "
+        "la pressione scende sotto p1 prima che la pompa ricarichi l'accumulatore; "
+        "ridurre Dp sotto %3 bar"),
+    QT_TRANSLATE_NOOP(
+        "volvenza::HeadlessText",
+        "Nessuna precarica rispetta insieme le regole 2 e 3 per questo tipo di "
+        "accumulatore: la precarica dovrebbe essere di almeno %1 bar e di al più %2 bar; "
+        "servirebbe un accumulatore a pistone, una Pm di al più %3 bar o una p1 di almeno "
+        "%4 bar"),
     // The boxes of "Modello del gas".
     QT_TRANSLATE_NOOP("volvenza::HeadlessText",
                       "L'esponente n deve essere un numero compreso tra 1 e 1,67"),

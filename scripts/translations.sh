@@ -29,20 +29,7 @@ trap 'rm -rf "$scratch"' EXIT
 
 sources=()
 for folder in "${folders[@]}"; do
-    [ -d "$root/$folder" ] || continue
-    if [ "$folder" = sizing ]; then
-        # The sizing library marks its texts SZ("..."), short for the mark
-        # with its context, which lupdate cannot expand: it reads a copy with
-        # the mark spelled out.
-        mkdir -p "$scratch/sizing"
-        for file in "$root"/sizing/*.cpp "$root"/sizing/*.h; do
-            sed '/^#define/!s/\bSZ(/QT_TRANSLATE_NOOP("volvenza::SizingText", /g' "$file" \
-                >"$scratch/sizing/$(basename "$file")"
-        done
-        sources+=("$scratch/sizing")
-    else
-        sources+=("$root/$folder")
-    fi
+    [ -d "$root/$folder" ] && sources+=("$root/$folder")
 done
 
 run_lupdate() {

@@ -12,7 +12,6 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, text) text
 #endif
-#define SZ(text) QT_TRANSLATE_NOOP("volvenza::SizingText", text)
 
 namespace volvenza::sizing {
 namespace {
@@ -55,14 +54,18 @@ class Words {
 std::string LawText(const GasSettings& gas, const Words& w) {
     switch (gas.Law) {
         case GasLawKind::Ideal:
-            return w(SZ("gas ideale, n = %1"), {w.Num(gas.Exponent, 3)});
+            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "gas ideale, n = %1"),
+                     {w.Num(gas.Exponent, 3)});
         case GasLawKind::Nitrogen:
-            return std::isinf(gas.Tau) ? w(SZ("azoto reale, τ infinita (adiabatica)"))
-                                       : w(SZ("azoto reale, τ = %1 s"), {w.Num(gas.Tau, 2)});
+            return std::isinf(gas.Tau)
+                       ? w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                             "azoto reale, τ infinita (adiabatica)"))
+                       : w(QT_TRANSLATE_NOOP("volvenza::SizingText", "azoto reale, τ = %1 s"),
+                           {w.Num(gas.Tau, 2)});
         case GasLawKind::Classic:
             break;
     }
-    return w(SZ("classica"));
+    return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "classica"));
 }
 
 std::string RulesText(const std::vector<int>& rules) {
@@ -85,32 +88,50 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
         out.Requirements.emplace_back(label, value);
     };
     auto bar = [&](const std::optional<double>& v) {
-        return v ? w.Num(*v, 2) + " bar" : w(SZ("nessuna"));
+        return v ? w.Num(*v, 2) + " bar" : w(QT_TRANSLATE_NOOP("volvenza::SizingText", "nessuna"));
     };
-    add(w(SZ("Tipo di accumulatore")), w(req.Type == AccumulatorType::Piston      ? SZ("a pistone")
-                                         : req.Type == AccumulatorType::Diaphragm ? SZ("a membrana")
-                                                                                  : SZ("a sacca")));
-    add(w(SZ("Pressione minima p1")), w.Num(req.MinPressure, 2) + " bar");
-    add(w(SZ("Pm; ripartenza della pompa Pm - Dp")),
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Tipo di accumulatore")),
+        w(req.Type == AccumulatorType::Piston
+              ? QT_TRANSLATE_NOOP("volvenza::SizingText", "a pistone")
+          : req.Type == AccumulatorType::Diaphragm
+              ? QT_TRANSLATE_NOOP("volvenza::SizingText", "a membrana")
+              : QT_TRANSLATE_NOOP("volvenza::SizingText", "a sacca")));
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Pressione minima p1")),
+        w.Num(req.MinPressure, 2) + " bar");
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Pm; ripartenza della pompa Pm - Dp")),
         w.Num(data.Pm, 2) + " bar; " + w.Num(data.Pm - data.Dp, 2) + " bar");
-    add(w(SZ("Pressione nominale PS")), bar(req.RatedPressure));
-    add(w(SZ("Taratura della valvola di massima")), bar(req.ReliefSetting));
-    add(w(SZ("Tolleranza della precarica")), "± " + w.Num(req.PrechargeTolerance * 100, 2) + " %");
-    add(w(SZ("Legge del gas")), LawText(req.Gas, w));
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Pressione nominale PS")),
+        bar(req.RatedPressure));
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Taratura della valvola di massima")),
+        bar(req.ReliefSetting));
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Tolleranza della precarica")),
+        "± " + w.Num(req.PrechargeTolerance * 100, 2) + " %");
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Legge del gas")), LawText(req.Gas, w));
     std::vector<std::string> temps;
     for (double t : a.Temperatures) temps.push_back(w.Num(t, 2));
-    add(w(SZ("Temperature di lavoro")), w.List(temps) + " °C");
-    add(w(SZ("Precarica data a")), w.Num(PrechargeTemperature(req.Gas), 2) + " °C");
-    add(w(SZ("Funzionamento")),
-        req.SingleCycle ? w(SZ("un solo ciclo, partendo carico"))
-                        : w(SZ("continuo, ciclo dopo ciclo; giornata di %1 h (%2 cicli)"),
-                            {w.Num(req.WorkingHours, 2), std::to_string(a.DayCycles)}));
-    add(w(SZ("Precarica")), req.ChoosePrecharge ? w(SZ("scelta")) : w(SZ("dei dati iniziali")));
-    add(w(SZ("Pompa")), req.SizePump ? w(SZ("dimensionata")) : w(SZ("dei dati iniziali")));
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Temperature di lavoro")),
+        w.List(temps) + " °C");
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Precarica data a")),
+        w.Num(PrechargeTemperature(req.Gas), 2) + " °C");
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Funzionamento")),
+        req.SingleCycle
+            ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "un solo ciclo, partendo carico"))
+            : w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                  "continuo, ciclo dopo ciclo; giornata di %1 h (%2 cicli)"),
+                {w.Num(req.WorkingHours, 2), std::to_string(a.DayCycles)}));
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Precarica")),
+        req.ChoosePrecharge ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "scelta"))
+                            : w(QT_TRANSLATE_NOOP("volvenza::SizingText", "dei dati iniziali")));
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Pompa")),
+        req.SizePump ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "dimensionata"))
+                     : w(QT_TRANSLATE_NOOP("volvenza::SizingText", "dei dati iniziali")));
 
     AnswerTable& c = out.Catalogue;
-    c.Headings = {w(SZ("V0 [dm3]")), w(SZ("Rapporto max")), w(SZ("PS [bar]")),
-                  w(SZ("Portata max [dm3/min]")), w(SZ("τ [s]"))};
+    c.Headings = {w(QT_TRANSLATE_NOOP("volvenza::SizingText", "V0 [dm3]")),
+                  w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Rapporto max")),
+                  w(QT_TRANSLATE_NOOP("volvenza::SizingText", "PS [bar]")),
+                  w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Portata max [dm3/min]")),
+                  w(QT_TRANSLATE_NOOP("volvenza::SizingText", "τ [s]"))};
     for (const CatalogueSize& s : req.Catalogue) {
         auto opt = [&](const std::optional<double>& v, int d) { return v ? w.Num(*v, d) : "-"; };
         c.Rows.push_back({w.Num(s.V0, 3), std::isinf(s.MaxRatio) ? "-" : w.Num(s.MaxRatio, 2),
@@ -123,8 +144,10 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
     const double p1 = req.MinPressure;
     if (a.PumpShort) {
         out.Recommendation.push_back(
-            w(SZ("Nessuna grandezza può bastare: la pompa fornisce %1 dm3 per ciclo, il ciclo ne "
-                 "preleva %2. Serve una pompa di almeno %3 dm3/min."),
+            w(QT_TRANSLATE_NOOP(
+                  "volvenza::SizingText",
+                  "Nessuna grandezza può bastare: la pompa fornisce %1 dm3 per ciclo, il ciclo ne "
+                  "preleva %2. Serve una pompa di almeno %3 dm3/min."),
               {w.Num(a.PumpOil, 3), w.Num(a.CycleOil, 3), w.Num(a.BalancePump, 1)}));
         return;
     }
@@ -133,39 +156,51 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
         if (a.Candidates.empty()) return;
         const Evaluation& largest = a.Candidates.back();
         out.Recommendation.push_back(
-            w(SZ("Nessuna grandezza del catalogo rispetta tutte le regole: la più grande (%1 dm3) "
-                 "non rispetta la regola %2."),
+            w(QT_TRANSLATE_NOOP(
+                  "volvenza::SizingText",
+                  "Nessuna grandezza del catalogo rispetta tutte le regole: la più grande (%1 dm3) "
+                  "non rispetta la regola %2."),
               {w.Num(largest.Proposed.V0, 3), RulesText(FailedRules(largest))}));
         return;
     }
     const Design& d = rec->Proposed;
     out.Recommendation.push_back(w(
-        SZ("Raccomandato: %1 dm3, precarica %2 bar a %3 °C, pompa %4 dm3/min."),
+        QT_TRANSLATE_NOOP("volvenza::SizingText",
+                          "Raccomandato: %1 dm3, precarica %2 bar a %3 °C, pompa %4 dm3/min."),
         {w.Num(d.V0, 3), w.Num(d.P0, 1), w.Num(PrechargeTemperature(req.Gas), 2), w.Num(d.Qp, 1)}));
     const TemperatureOutcome& worst = rec->Worst();
     if (req.SingleCycle) {
         out.Recommendation.push_back(
-            w(SZ("Un solo ciclo, partendo carico: pressione minima %1 bar a %2 °C, %3 bar sopra "
-                 "p1."),
+            w(QT_TRANSLATE_NOOP(
+                  "volvenza::SizingText",
+                  "Un solo ciclo, partendo carico: pressione minima %1 bar a %2 °C, %3 bar sopra "
+                  "p1."),
               {w.Num(worst.LowestPressure, 2), w.Num(worst.WorkTemp, 2),
                w.Num(worst.LowestPressure - p1, 2)}));
     } else {
         out.Recommendation.push_back(
-            w(SZ("A regime (dopo %1 cicli): pressione minima %2 bar a %3 °C, %4 bar sopra p1; "
-                 "dopo una giornata di lavoro %5 bar."),
+            w(QT_TRANSLATE_NOOP(
+                  "volvenza::SizingText",
+                  "A regime (dopo %1 cicli): pressione minima %2 bar a %3 °C, %4 bar sopra p1; "
+                  "dopo una giornata di lavoro %5 bar."),
               {std::to_string(rec->Cycles()), w.Num(worst.LowestPressure, 2),
                w.Num(worst.WorkTemp, 2), w.Num(worst.LowestPressure - p1, 2),
                w.Num(worst.DayLowest, 2)}));
         out.Recommendation.push_back(
-            w(SZ("La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2 (in media %3 "
-                 "dm3/min)."),
+            w(QT_TRANSLATE_NOOP(
+                  "volvenza::SizingText",
+                  "La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2 (in media %3 "
+                  "dm3/min)."),
               {w.Num(a.PumpOil, 3), w.Num(a.CycleOil, 3), w.Num(a.BalancePump, 2)}));
     }
     out.Recommendation.push_back(
-        w(SZ("La pompa eroga per il %1 % del ciclo; avviamenti per ciclo: %2."),
+        w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                            "La pompa eroga per il %1 % del ciclo; avviamenti per ciclo: %2."),
           {w.Num(worst.PumpShare * 100, 1), w.Num(worst.PumpStarts, 2)}));
 
-    out.Precharge.Headings = {w(SZ("Caricando a [°C]")), w(SZ("Precarica da impostare [bar]"))};
+    out.Precharge.Headings = {
+        w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Caricando a [°C]")),
+        w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Precarica da impostare [bar]"))};
     for (const PrechargeRow& row : a.PrechargeTable) {
         out.Precharge.Rows.push_back({w.Num(row.ChargeTemp, 0), w.Num(row.Precharge, 1)});
     }
@@ -179,14 +214,16 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
         pumps = pumps || e.Proposed.Qp != a.Candidates.front().Proposed.Qp;
     }
     AnswerTable& t = out.Candidates;
-    t.Headings = {w(SZ("V0 [dm3]")), w(SZ("P0 [bar]"))};
-    if (pumps) t.Headings.push_back(w(SZ("Qp [dm3/min]")));
+    t.Headings = {w(QT_TRANSLATE_NOOP("volvenza::SizingText", "V0 [dm3]")),
+                  w(QT_TRANSLATE_NOOP("volvenza::SizingText", "P0 [bar]"))};
+    if (pumps) t.Headings.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Qp [dm3/min]")));
     for (double temp : a.Temperatures) {
-        t.Headings.push_back(w(SZ("Pmin a %1 °C [bar]"), {w.Num(temp, 2)}));
+        t.Headings.push_back(
+            w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Pmin a %1 °C [bar]"), {w.Num(temp, 2)}));
     }
-    t.Headings.push_back(w(SZ("Margine [bar]")));
-    t.Headings.push_back(w(SZ("Regole non rispettate")));
-    t.Headings.push_back(w(SZ("Esito")));
+    t.Headings.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Margine [bar]")));
+    t.Headings.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Regole non rispettate")));
+    t.Headings.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Esito")));
     t.Highlighted = a.Recommended;
     for (const Evaluation& e : a.Candidates) {
         std::vector<std::string> row{w.Num(e.Proposed.V0, 3), w.Num(e.Proposed.P0, 1)};
@@ -198,99 +235,141 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
                 continue;
             }
             const TemperatureOutcome& o = e.Temps[i];
-            row.push_back(o.Warning ? w(SZ("vuoto")) : w.Num(o.LowestPressure, 2));
+            row.push_back(o.Warning ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "vuoto"))
+                                    : w.Num(o.LowestPressure, 2));
             margin = std::min(margin, std::min(o.LowestPressure, o.DayLowest) - p1);
         }
         row.push_back(e.Temps.empty() ? "-" : w.Num(margin, 2));
         const std::vector<int> failed = FailedRules(e);
         row.push_back(failed.empty() ? "-" : RulesText(failed));
-        row.push_back(e.Passes() ? w(SZ("supera")) : w(SZ("non supera")));
+        row.push_back(e.Passes() ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "supera"))
+                                 : w(QT_TRANSLATE_NOOP("volvenza::SizingText", "non supera")));
         t.Rows.push_back(row);
     }
     out.Legend = {
         req.SingleCycle
-            ? w(SZ("Regola 1: pressione mai sotto p1 nel ciclo, partendo carico."))
-            : w(SZ("Regola 1: pressione mai sotto p1 a regime, per una giornata di lavoro, e "
-                   "pompa che fornisce l'olio del ciclo e riporta l'accumulatore a Pm.")),
+            ? w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                  "Regola 1: pressione mai sotto p1 nel ciclo, partendo carico."))
+            : w(QT_TRANSLATE_NOOP(
+                  "volvenza::SizingText",
+                  "Regola 1: pressione mai sotto p1 a regime, per una giornata di lavoro, e "
+                  "pompa che fornisce l'olio del ciclo e riporta l'accumulatore a Pm.")),
         req.Type == AccumulatorType::Piston
-            ? w(SZ("Regola 2: precarica (più la tolleranza) alla temperatura massima al più p1 - "
-                   "5 bar."))
-            : w(SZ("Regola 2: precarica (più la tolleranza) alla temperatura massima al più 0,9 "
-                   "p1.")),
-        w(SZ("Regola 3: rapporto Pm / precarica (meno la tolleranza) alla temperatura minima "
-             "entro quello della grandezza.")),
-        w(SZ("Regola 4: Pm entro PS ed entro 0,9 volte la taratura della valvola di massima.")),
-        w(SZ("Regola 5: portata d'olio entro la massima della grandezza, dove il catalogo la "
-             "dà.")),
-        w(SZ("Pressioni assolute, stesso azoto per ogni legge; Pmin e margine in bar come "
-             "immessi.")),
+            ? w(QT_TRANSLATE_NOOP(
+                  "volvenza::SizingText",
+                  "Regola 2: precarica (più la tolleranza) alla temperatura massima al più p1 - "
+                  "5 bar."))
+            : w(QT_TRANSLATE_NOOP(
+                  "volvenza::SizingText",
+                  "Regola 2: precarica (più la tolleranza) alla temperatura massima al più 0,9 "
+                  "p1.")),
+        w(QT_TRANSLATE_NOOP(
+            "volvenza::SizingText",
+            "Regola 3: rapporto Pm / precarica (meno la tolleranza) alla temperatura minima "
+            "entro quello della grandezza.")),
+        w(QT_TRANSLATE_NOOP(
+            "volvenza::SizingText",
+            "Regola 4: Pm entro PS ed entro 0,9 volte la taratura della valvola di massima.")),
+        w(QT_TRANSLATE_NOOP(
+            "volvenza::SizingText",
+            "Regola 5: portata d'olio entro la massima della grandezza, dove il catalogo la "
+            "dà.")),
+        w(QT_TRANSLATE_NOOP(
+            "volvenza::SizingText",
+            "Pressioni assolute, stesso azoto per ogni legge; Pmin e margine in bar come "
+            "immessi.")),
     };
 }
 
 void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
                      const CircuitData& data, const Words& w) {
-    out.ExplanationsHeading = w(SZ("Perché le grandezze più piccole non bastano:"));
+    out.ExplanationsHeading = w(
+        QT_TRANSLATE_NOOP("volvenza::SizingText", "Perché le grandezze più piccole non bastano:"));
     bool ruleTwoSaid = false, ruleFourSaid = false;
     for (const Explanation& x : a.Explanations) {
         const auto it = std::find_if(a.Candidates.begin(), a.Candidates.end(),
                                      [&](const Evaluation& e) { return e.Proposed.V0 == x.V0; });
         if (it == a.Candidates.end()) continue;
         const Evaluation& e = *it;
-        out.Explanations.push_back(w(SZ("%1 dm3: non rispetta la regola %2."),
-                                     {w.Num(x.V0, 3), RulesText(x.FailedRules)}));
+        out.Explanations.push_back(
+            w(QT_TRANSLATE_NOOP("volvenza::SizingText", "%1 dm3: non rispetta la regola %2."),
+              {w.Num(x.V0, 3), RulesText(x.FailedRules)}));
         auto line = [&](const std::string& text) { out.Explanations.push_back("   " + text); };
         if (!e.Rules[0]) {
             if (e.PumpShort) {
-                line(w(SZ("La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2."),
+                line(w(QT_TRANSLATE_NOOP(
+                           "volvenza::SizingText",
+                           "La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2."),
                        {w.Num(e.PumpOil, 3), w.Num(e.CycleOil, 3)}));
             } else if (x.Drifting) {
-                line(w(SZ("La pressione minima scende di %1 bar per ciclo: dopo %2 cicli sarebbe "
-                          "sotto p1."),
+                line(w(QT_TRANSLATE_NOOP(
+                           "volvenza::SizingText",
+                           "La pressione minima scende di %1 bar per ciclo: dopo %2 cicli sarebbe "
+                           "sotto p1."),
                        {w.Num(x.Drift, 4), std::to_string(x.CyclesToP1)}));
             } else if (x.NotSettled && x.LowestPressure >= req.MinPressure && !x.AtLeast) {
-                line(w(SZ("Il funzionamento non si assesta entro %1 cicli: ritorni a Pm dopo il "
-                          "primo ciclo: %2; la pompa eroga per il %3 % del tempo."),
+                line(w(QT_TRANSLATE_NOOP(
+                           "volvenza::SizingText",
+                           "Il funzionamento non si assesta entro %1 cicli: ritorni a Pm dopo il "
+                           "primo ciclo: %2; la pompa eroga per il %3 % del tempo."),
                        {std::to_string(kMaxCycles), std::to_string(x.Recharges),
                         w.Num(x.PumpShare * 100, 1)}));
             } else if (x.NotRecharged && x.LowestPressure >= req.MinPressure && !x.AtLeast) {
-                line(w(SZ("La pompa non riporta l'accumulatore a Pm nel ciclo a regime: eroga per "
-                          "il %1 % del tempo, senza margine."),
+                line(w(QT_TRANSLATE_NOOP(
+                           "volvenza::SizingText",
+                           "La pompa non riporta l'accumulatore a Pm nel ciclo a regime: eroga per "
+                           "il %1 % del tempo, senza margine."),
                        {w.Num(x.PumpShare * 100, 1)}));
             } else {
                 std::vector<std::string> active;
                 for (const ActiveMovement& m : x.Active) {
-                    active.push_back(
-                        w(SZ("%1 (%2)"), {std::to_string(m.Number), KindText(m.Kind, w.Source())}));
+                    active.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "%1 (%2)"),
+                                       {std::to_string(m.Number), KindText(m.Kind, w.Source())}));
                 }
-                line(w(
-                    SZ("La pressione scende a %1 bar a %2 °C verso %3 s del ciclo %4; "
-                       "movimenti attivi: %5."),
-                    {w.Num(x.LowestPressure, 2), w.Num(x.WorkTemp, 2), w.Num(x.Time, 2),
-                     std::to_string(x.Cycle), active.empty() ? w(SZ("nessuno")) : w.List(active)}));
-                line(x.AtLeast ? w(SZ("Mancano almeno %1 dm3 di olio per restare sopra p1 (il "
-                                      "gas si è espanso fino alla precarica)."),
-                                   {w.Num(x.MissingOil, 3)})
-                               : w(SZ("Mancano %1 dm3 di olio per restare sopra p1."),
-                                   {w.Num(x.MissingOil, 3)}));
+                line(w(QT_TRANSLATE_NOOP(
+                           "volvenza::SizingText",
+                           "La pressione scende a %1 bar a %2 °C verso %3 s del ciclo %4; "
+                           "movimenti attivi: %5."),
+                       {w.Num(x.LowestPressure, 2), w.Num(x.WorkTemp, 2), w.Num(x.Time, 2),
+                        std::to_string(x.Cycle),
+                        active.empty() ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "nessuno"))
+                                       : w.List(active)}));
+                line(x.AtLeast
+                         ? w(QT_TRANSLATE_NOOP(
+                                 "volvenza::SizingText",
+                                 "Mancano almeno %1 dm3 di olio per restare sopra p1 (il "
+                                 "gas si è espanso fino alla precarica)."),
+                             {w.Num(x.MissingOil, 3)})
+                         : w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                               "Mancano %1 dm3 di olio per restare sopra p1."),
+                             {w.Num(x.MissingOil, 3)}));
             }
         }
         if (!e.Rules[1] && !ruleTwoSaid) {
             ruleTwoSaid = true;
-            line(w(SZ("Precarica alla temperatura massima, con la tolleranza: %1 bar; la regola 2 "
-                      "ne ammette al più %2."),
+            line(w(QT_TRANSLATE_NOOP(
+                       "volvenza::SizingText",
+                       "Precarica alla temperatura massima, con la tolleranza: %1 bar; la regola 2 "
+                       "ne ammette al più %2."),
                    {w.Num(e.PrechargeHigh, 2), w.Num(e.PrechargeLimit, 2)}));
         }
         if (!e.Rules[2]) {
-            line(w(SZ("Rapporto di compressione %1; questa grandezza ne ammette al più %2."),
+            line(w(QT_TRANSLATE_NOOP(
+                       "volvenza::SizingText",
+                       "Rapporto di compressione %1; questa grandezza ne ammette al più %2."),
                    {w.Num(e.Ratio, 2), w.Num(req.Catalogue[e.Size].MaxRatio, 2)}));
         }
         if (!e.Rules[3] && !ruleFourSaid) {
             ruleFourSaid = true;
-            line(w(SZ("Pm %1 bar supera PS o 0,9 volte la taratura della valvola di massima."),
+            line(w(QT_TRANSLATE_NOOP(
+                       "volvenza::SizingText",
+                       "Pm %1 bar supera PS o 0,9 volte la taratura della valvola di massima."),
                    {w.Num(data.Pm, 2)}));
         }
         if (!e.Rules[4] && req.Catalogue[e.Size].MaxFlow) {
-            line(w(SZ("Portata d'olio fino a %1 dm3/min; questa grandezza ne ammette %2."),
+            line(w(QT_TRANSLATE_NOOP(
+                       "volvenza::SizingText",
+                       "Portata d'olio fino a %1 dm3/min; questa grandezza ne ammette %2."),
                    {w.Num(e.PeakFlow(), 1), w.Num(*req.Catalogue[e.Size].MaxFlow, 1)}));
         }
         std::vector<std::string> fixes;
@@ -298,7 +377,9 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
         if (x.FixP0) fixes.push_back("P0 = " + w.Num(*x.FixP0, 1) + " bar");
         if (x.FixQp) fixes.push_back("Qp = " + w.Num(*x.FixQp, 1) + " dm3/min");
         if (!fixes.empty()) {
-            line(w(SZ("Basterebbe, cambiando solo una grandezza: %1."), {w.List(fixes)}));
+            line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                     "Basterebbe, cambiando solo una grandezza: %1."),
+                   {w.List(fixes)}));
         }
     }
 }
@@ -309,34 +390,34 @@ std::string TypeText(AccumulatorType type, const Wording& wording) {
     const Words w(wording);
     switch (type) {
         case AccumulatorType::Piston:
-            return w(SZ("a pistone"));
+            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "a pistone"));
         case AccumulatorType::Diaphragm:
-            return w(SZ("a membrana"));
+            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "a membrana"));
         case AccumulatorType::Bladder:
             break;
     }
-    return w(SZ("a sacca"));
+    return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "a sacca"));
 }
 
 std::string KindText(int16_t kind, const Wording& wording) {
     const Words w(wording);
     switch (kind) {
         case MovementKind::CylinderExtending:
-            return w(SZ("cilindro in uscita"));
+            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "cilindro in uscita"));
         case MovementKind::CylinderRetracting:
-            return w(SZ("cilindro in rientro"));
+            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "cilindro in rientro"));
         case MovementKind::DifferentialPiston:
-            return w(SZ("pistone differenziale"));
+            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "pistone differenziale"));
         case MovementKind::Motor:
-            return w(SZ("motore"));
+            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "motore"));
         case MovementKind::VaneActuator:
-            return w(SZ("attuatore a palette"));
+            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "attuatore a palette"));
         case MovementKind::DoubleRodCylinder:
-            return w(SZ("cilindro a doppio stelo"));
+            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "cilindro a doppio stelo"));
         case MovementKind::SingleActingCylinder:
-            return w(SZ("cilindro a semplice effetto"));
+            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "cilindro a semplice effetto"));
         default:
-            return w(SZ("movimento"));
+            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "movimento"));
     }
 }
 
@@ -344,7 +425,7 @@ AnswerLayout LayOutAnswer(const SizingAnswer& answer, const Requirements& req,
                           const CircuitData& data, const Wording& wording) {
     const Words w(wording);
     AnswerLayout out;
-    out.Title = w(SZ("DIMENSIONAMENTO"));
+    out.Title = w(QT_TRANSLATE_NOOP("volvenza::SizingText", "DIMENSIONAMENTO"));
     AddRequirements(out, answer, req, data, w);
     AddRecommendation(out, answer, req, w);
     AddCandidates(out, answer, req, w);

@@ -196,10 +196,10 @@ std::string NoPrechargeWindow(const Evaluator& ev, double top, double bottom, do
     if (auto warm = ev.PrechargeAt(bottom * (1 + tol), ev.Temperatures().back())) {
         p1 = Num(CeilTenth((*warm + atm) / 0.9 - atm), 1);
     }
-    return "Nessuna precarica rispetta insieme le regole 2 e 3 per l'accumulatore " +
-           std::string(req.Type == AccumulatorType::Bladder ? "a sacca" : "a membrana") +
-           ": la precarica dovrebbe essere di almeno " + Num(bottom, 1) + " bar e di al più " +
-           Num(top, 1) + " bar; servirebbe un accumulatore a pistone, una Pm di al più " + pm +
+    return "Nessuna precarica rispetta insieme le regole 2 e 3 per questo tipo di accumulatore: "
+           "la precarica dovrebbe essere di almeno " +
+           Num(bottom, 1) + " bar e di al più " + Num(top, 1) +
+           " bar; servirebbe un accumulatore a pistone, una Pm di al più " + pm +
            " bar o una p1 di almeno " + p1 + " bar";
 }
 

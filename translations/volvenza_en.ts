@@ -40,6 +40,18 @@
         <translation>The output files %1 and %2 are the same file: nothing was written.</translation>
     </message>
     <message>
+        <source>Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine %5; temperatura massima del gas %6 °C</source>
+        <translation>Temperature %1 °C%2; lowest pressure %3 bar at %4 s; end %5; highest gas temperature %6 °C</translation>
+    </message>
+    <message>
+        <source>normale</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>PRECARICA VOLVENZA TROPPO ALTA</source>
+        <translation>VOLVENZA PRECHARGE TOO HIGH</translation>
+    </message>
+    <message>
         <source>Uso:
   volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
       carica l&apos;esempio, lo simula e salva il file di simulazione
@@ -52,11 +64,15 @@
   volvenza-sim report IN.vlz OUT.pdf
       scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico
   volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
-      [--catalogue &quot;0.75,1,1.4,...&quot;] [--ps PS] [--relief R] [--keep-precharge]
-      [--size-pump] [--repeat] [--json] [OPZIONI DEL GAS]
-      dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz: la più
-      piccola grandezza del catalogo che rispetta le quattro regole, i candidati
-      e perché i più piccoli non bastano; stato 1 se nessuna grandezza basta
+      [--catalogue &quot;V0[:RAPPORTO[:PS[:PORTATA[:TAU]]]],...&quot;] [--ps PS] [--relief R]
+      [--tolerance PERCENTO] [--hours ORE] [--keep-precharge] [--size-pump]
+      [--single-cycle] [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS]
+      dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in
+      funzionamento continuo (un ciclo dopo l&apos;altro; --single-cycle: il primo
+      soltanto): la più piccola grandezza del catalogo che rispetta le cinque
+      regole, i candidati e perché i più piccoli non bastano; stato 0 con una
+      raccomandazione, 1 se nessuna grandezza basta (risposta su stdout), 3 se la
+      ricerca non si può fare (messaggio su stderr, nulla su stdout)
   volvenza-sim gas T_C P_BAR_ABS
       proprietà dell&apos;azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
   volvenza-sim --help
@@ -99,11 +115,15 @@ uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
   volvenza-sim report IN.vlz OUT.pdf
       writes the whole report as PDF: initial data, movements, table, chart
   volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
-      [--catalogue &quot;0.75,1,1.4,...&quot;] [--ps PS] [--relief R] [--keep-precharge]
-      [--size-pump] [--repeat] [--json] [GAS OPTIONS]
-      sizes accumulator, precharge and pump for the cycle of IN.vlz: the
-      smallest catalogue size that meets the four rules, the candidates and why
-      the smaller ones fall short; status 1 when no size is enough
+      [--catalogue &quot;V0[:RATIO[:PS[:FLOW[:TAU]]]],...&quot;] [--ps PS] [--relief R]
+      [--tolerance PERCENT] [--hours HOURS] [--keep-precharge] [--size-pump]
+      [--single-cycle] [--json] [--pdf OUT.pdf] [GAS OPTIONS]
+      sizes accumulator, precharge and pump for the cycle of IN.vlz in
+      continuous operation (one cycle after another; --single-cycle: the first
+      alone): the smallest catalogue size that meets the five rules, the
+      candidates and why the smaller ones fall short; status 0 with a
+      recommendation, 1 when no size is enough (answer on stdout), 3 when the
+      search cannot be made (message on stderr, nothing on stdout)
   volvenza-sim gas T_C P_BAR_ABS
       properties of nitrogen at T_C [°C] and the absolute pressure P_BAR_ABS [bar]
   volvenza-sim --help
@@ -133,18 +153,6 @@ stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; (partial results written);
 64 wrong usage, or an output file that is the input file or the other output
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
-    </message>
-    <message>
-        <source>Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine %5; temperatura massima del gas %6 °C</source>
-        <translation>Temperature %1 °C%2; lowest pressure %3 bar at %4 s; end %5; highest gas temperature %6 °C</translation>
-    </message>
-    <message>
-        <source>normale</source>
-        <translation>normal</translation>
-    </message>
-    <message>
-        <source>PRECARICA VOLVENZA TROPPO ALTA</source>
-        <translation>VOLVENZA PRECHARGE TOO HIGH</translation>
     </message>
 </context>
 <context>
@@ -908,6 +916,62 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>il campo %1 non è leggibile</source>
         <translation>the field %1 cannot be read</translation>
     </message>
+    <message>
+        <source>La pressione minima p1 deve essere positiva</source>
+        <translation>The lowest pressure p1 must be positive</translation>
+    </message>
+    <message>
+        <source>La pressione minima p1 deve essere minore della pressione massima Pm</source>
+        <translation>The lowest pressure p1 must be below the maximum pressure Pm</translation>
+    </message>
+    <message>
+        <source>Il catalogo non contiene alcuna grandezza</source>
+        <translation>The catalogue holds no size</translation>
+    </message>
+    <message>
+        <source>Il catalogo può contenere al più %1 grandezze</source>
+        <translation>The catalogue can hold at most %1 sizes</translation>
+    </message>
+    <message>
+        <source>Il catalogo deve elencare volumi positivi in ordine crescente, senza ripetizioni</source>
+        <translation>The catalogue must list positive volumes in ascending order, without repeats</translation>
+    </message>
+    <message>
+        <source>Il catalogo ha un limite non valido alla grandezza %1 dm3: il rapporto di compressione deve superare 1, PS e portata massima essere positive, τ non negativa</source>
+        <translation>The catalogue has an invalid limit at the %1 dm3 size: the compression ratio must exceed 1, PS and the largest flow must be positive, τ not negative</translation>
+    </message>
+    <message>
+        <source>La pressione nominale PS deve essere positiva</source>
+        <translation>The rated pressure PS must be positive</translation>
+    </message>
+    <message>
+        <source>La taratura della valvola di massima deve essere positiva</source>
+        <translation>The relief valve setting must be positive</translation>
+    </message>
+    <message>
+        <source>La taratura della valvola di massima (%1 bar) supera la pressione nominale PS (%2 bar): la valvola deve proteggere l&apos;accumulatore</source>
+        <translation>The relief valve setting (%1 bar) is above the rated pressure PS (%2 bar): the valve must protect the accumulator</translation>
+    </message>
+    <message>
+        <source>La tolleranza della precarica deve essere tra 0 e 50 %</source>
+        <translation>The precharge tolerance must be between 0 and 50 %</translation>
+    </message>
+    <message>
+        <source>Le ore di lavoro continuo devono essere più di 0 e al più un anno</source>
+        <translation>The hours of continuous work must be more than 0 and at most a year</translation>
+    </message>
+    <message>
+        <source>Mancano i dati del ciclo: tempo di ciclo e movimenti</source>
+        <translation>The cycle&apos;s data are missing: cycle time and movements</translation>
+    </message>
+    <message>
+        <source>p1 (%1 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (%2 bar): la pressione scende sotto p1 prima che la pompa ricarichi l&apos;accumulatore; ridurre Dp sotto %3 bar</source>
+        <translation>p1 (%1 bar) is not below the pressure at which the pump restarts, Pm - Dp (%2 bar): the pressure falls below p1 before the pump recharges the accumulator; reduce Dp below %3 bar</translation>
+    </message>
+    <message>
+        <source>Nessuna precarica rispetta insieme le regole 2 e 3 per questo tipo di accumulatore: la precarica dovrebbe essere di almeno %1 bar e di al più %2 bar; servirebbe un accumulatore a pistone, una Pm di al più %3 bar o una p1 di almeno %4 bar</source>
+        <translation>No precharge meets rules 2 and 3 together for this type of accumulator: the precharge would have to be at least %1 bar and at most %2 bar; a piston accumulator would do, or a Pm of at most %3 bar, or a p1 of at least %4 bar</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::HelpWindow</name>
@@ -1227,10 +1291,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>fails</translation>
     </message>
     <message>
-        <source>Regola 1: pressione mai sotto p1 a regime, per una giornata di lavoro, e pompa che fornisce l&apos;olio del ciclo.</source>
-        <translation>Rule 1: pressure never below p1 in steady operation, for a working day, and a pump that delivers the cycle&apos;s oil.</translation>
-    </message>
-    <message>
         <source>Regola 2: precarica (più la tolleranza) alla temperatura massima al più p1 - 5 bar.</source>
         <translation>Rule 2: precharge (plus the tolerance) at the highest temperature at most p1 - 5 bar.</translation>
     </message>
@@ -1345,6 +1405,22 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>DIMENSIONAMENTO</source>
         <translation>SIZING</translation>
+    </message>
+    <message>
+        <source>Regola 1: pressione mai sotto p1 nel ciclo, partendo carico.</source>
+        <translation>Rule 1: pressure never below p1 in the cycle, started full.</translation>
+    </message>
+    <message>
+        <source>Regola 1: pressione mai sotto p1 a regime, per una giornata di lavoro, e pompa che fornisce l&apos;olio del ciclo e riporta l&apos;accumulatore a Pm.</source>
+        <translation>Rule 1: pressure never below p1 in steady operation, for a working day, and a pump that delivers the cycle&apos;s oil and brings the accumulator back to Pm.</translation>
+    </message>
+    <message>
+        <source>Il funzionamento non si assesta entro %1 cicli: ritorni a Pm dopo il primo ciclo: %2; la pompa eroga per il %3 % del tempo.</source>
+        <translation>Operation does not settle within %1 cycles: returns to Pm after the first cycle: %2; the pump delivers %3 % of the time.</translation>
+    </message>
+    <message>
+        <source>La pompa non riporta l&apos;accumulatore a Pm nel ciclo a regime: eroga per il %1 % del tempo, senza margine.</source>
+        <translation>The pump does not bring the accumulator back to Pm in the steady cycle: it delivers %1 % of the time, with no margin.</translation>
     </message>
 </context>
 <context>
