@@ -52,8 +52,9 @@ gas::Result<double> PrechargeBound(double ceiling, bool failsAbove, Holds holds)
 }
 
 gas::Result<double> RuleBound(const Evaluator& ev, size_t size, int rule, bool failsAbove) {
-    const double ceiling =
-        std::max(ev.Req().MinPressure, static_cast<double>(ev.Base().Pm)) * 2 + 10;
+    // Any ceiling above where the rule changes gives the same bound.
+    const double ceiling = std::max(ev.Req().MinPressure, static_cast<double>(ev.Base().Pm)) * 2 +
+                           10;  // mutants: skip
     return PrechargeBound(ceiling, failsAbove, [&](double p0) -> gas::Result<bool> {
         auto e = ev.CheckStatic({ev.Base().V0, p0, ev.Base().Qp}, size);
         if (!e) return gas::Result<bool>::Fail(e.Error());

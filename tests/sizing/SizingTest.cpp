@@ -290,6 +290,9 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.Catalogue = Sizes({1, 2}, 1);
     refused("rapporto");
     req.Catalogue = Sizes({1, 2});
+    req.Catalogue[1].MaxFlow = 0;
+    refused("portata massima");
+    req.Catalogue = Sizes({1, 2});
     req.RatedPressure = 0;
     refused("PS");
     req.RatedPressure = 250;
