@@ -170,7 +170,14 @@ RunOutcome RunSimulation(CircuitState& state) {
     }
 
     state.LastPoint = ending.lastPoint;
-    if (ending.warning) {
+    if (ending.end == RunEnd::OutsideGas) {
+        ui.CloseProgress();
+        ui.ShowMessage(OutsideGasMessage(extra.Runs[extra.MainRun], state.TimeStep),
+                       MessageIcon::Critical, MessageButtons::Ok);
+        ui.UpdateCommandState(3);
+        return RunOutcome::OutsideGas;
+    }
+    if (ending.end == RunEnd::PrechargeTooHigh) {
         ui.CloseProgress();
         ui.ShowMessage(kMsgPrechargeTooHigh, MessageIcon::Critical, MessageButtons::Ok);
         ui.UpdateCommandState(3);

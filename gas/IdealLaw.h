@@ -1,8 +1,11 @@
 #pragma once
-// The ideal gas on a polytrope: p V^n = const through the precharge, with
-// absolute pressures. n = 1 is the isothermal law, 1.4 the adiabatic one for
-// a diatomic gas. The precharge, set at the charging temperature, is carried
-// to the working temperature at constant volume in kelvin.
+// The ideal gas on a polytrope p V^n = const, with absolute pressures. n = 1
+// is the isothermal law, 1.4 the adiabatic one for a diatomic gas. The
+// precharge, set at the charging temperature, is carried to the working
+// temperature at constant volume in kelvin. Charged slowly the run starts
+// full at the working temperature, charged fast on the polytrope through
+// the precharge; either way the accumulator is empty when the gas fills V0.
+// The gas temperature follows the same polytrope, T V^(n-1) = const.
 
 #include <cmath>
 #include <limits>
@@ -19,6 +22,7 @@ struct IdealLawSettings {
     double WorkTemp = 20;    // °C
     double Pm = 0;           // maximum pressure, bar gauge
     double Exponent = 1.4;   // n, from 1 to 1.67
+    ChargeStart Start = ChargeStart::Slow;
 };
 
 class IdealLaw {
@@ -28,30 +32,37 @@ class IdealLaw {
     double Step(double volume) {
         if (!(volume > 0)) return std::numeric_limits<double>::infinity();
         volume_ = volume;
-        pressure_ = constant_ / std::pow(volume, exponent_) - kAtmosphere;
+        const double ratio = fullVolume_ / volume;
+        const double rise = std::pow(ratio, exponent_ - 1);  // (p / pm)^((n - 1) / n)
+        pressure_ = pmAbs_ * rise * ratio - kAtmosphere;
+        temperature_ = fullTemp_ * rise;
         return pressure_;
     }
     double Fill() {
         volume_ = fullVolume_;
         pressure_ = pm_;
+        temperature_ = fullTemp_;
         return volume_;
     }
-    bool Empty() const { return pressure_ <= precharge_; }
+    bool Empty() const { return volume_ >= v0_; }
     double Volume() const { return volume_; }
     double Pressure() const { return pressure_; }
-    double Temperature() const { return workTemp_; }
+    double Temperature() const { return temperature_ - kKelvin; }
     double PrechargeAtTemp() const { return precharge_; }
+    static constexpr GasDomain Domain() { return GasDomain::Gas; }
 
   private:
     IdealLaw() = default;
     double exponent_ = 1.4;
-    double constant_ = 0;  // p V^n, absolute bar times dm3^n
+    double v0_ = 0;
+    double pm_ = 0;  // gauge
+    double pmAbs_ = 0;
     double fullVolume_ = 0;
-    double pm_ = 0;
+    double fullTemp_ = 0;   // K
     double precharge_ = 0;  // gauge, at the working temperature
-    double workTemp_ = 0;
     double volume_ = 0;
     double pressure_ = 0;
+    double temperature_ = 0;  // K
 };
 
 static_assert(GasLaw<IdealLaw>);

@@ -31,6 +31,7 @@ class StopBelow {
     double Pressure() const { return law_.Pressure(); }
     double Temperature() const { return law_.Temperature(); }
     double PrechargeAtTemp() const { return law_.PrechargeAtTemp(); }
+    gas::GasDomain Domain() const { return law_.Domain(); }
 
   private:
     Law& law_;
@@ -79,8 +80,9 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
             }
             o.PumpShare = end > 0 ? static_cast<double>(delivering) / end : 0;
         }
-        if (e.warning) {
-            o.Warning = true;
+        if (e.end != RunEnd::Normal) {
+            o.Warning = e.end == RunEnd::PrechargeTooHigh;
+            o.OutsideGas = e.end == RunEnd::OutsideGas;
             break;
         }
         const double next = law.Pressure();
@@ -212,7 +214,8 @@ gas::Result<Evaluation> Evaluator::Evaluate(const Design& design) {
     if (!e) return e;
     for (auto& run : RunAll(DataFor(design), false)) {
         if (!run) return gas::Result<Evaluation>::Fail(run.Error());
-        if (run->Warning || run->LowestPressure < req_.MinPressure) e->Rules[0] = false;
+        if (run->Warning || run->OutsideGas || run->LowestPressure < req_.MinPressure)
+            e->Rules[0] = false;
         e->Temps.push_back(*run);
     }
     return e;
@@ -223,7 +226,8 @@ gas::Result<bool> Evaluator::PassesRuns(const Design& design) {
     // Stopping below p1 only saves the rest of a run that fails anyway.
     for (auto& run : RunAll(DataFor(design), true)) {  // mutants: skip
         if (!run) return gas::Result<bool>::Fail(run.Error());
-        if (run->Warning || run->LowestPressure < req_.MinPressure) passes = false;
+        if (run->Warning || run->OutsideGas || run->LowestPressure < req_.MinPressure)
+            passes = false;
     }
     return passes;
 }

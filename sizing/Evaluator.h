@@ -4,8 +4,8 @@
 // the verdict of each of the four design rules.
 //
 // The rules, as accumulator makers and the usual references give them:
-//  1. the pressure never falls below p1, and the gas never expands to its
-//     precharge (the run's warning);
+//  1. the pressure never falls below p1, the gas never expands to its
+//     precharge (the run's warning) and never leaves its law's domain;
 //  2. precharge at the warmest temperature: at most 0.9 p1 for bladder and
 //     diaphragm (the bladder must not close on the poppet valve), at most
 //     p1 - 5 bar for a piston (the piston must not strike its end cap);
@@ -46,6 +46,7 @@ struct TemperatureOutcome {
     int WorstCycle = 1;       // 1 for the first
     int Cycles = 1;           // how many were run
     bool Warning = false;     // the gas expanded to its precharge
+    bool OutsideGas = false;  // the gas left its law's domain (condensed)
     double LowestVolume = 0;  // gas volume at the lowest pressure [dm3]
     double FullVolume = 0;    // gas volume at Pm [dm3]
     double PumpShare = 0;     // share of the worst cycle's time the pump delivers

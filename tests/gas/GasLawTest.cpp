@@ -31,8 +31,8 @@ double DeliveredBetween(Law law, double p1, double p2, double step) {
 }
 
 TEST(IdealLawTest, DeliversWhatThePolytropeHoldsInAbsolutePressures) {
-    // Precharged at 60 bar gauge and 20 °C, working at 45 °C.
-    IdealLawSettings s{10, 60, 20, 45, 80, 1.4};
+    // Precharged at 60 bar gauge and 20 °C, working at 45 °C, charged fast.
+    IdealLawSettings s{10, 60, 20, 45, 80, 1.4, ChargeStart::Fast};
     auto law = IdealLaw::Create(s);
     ASSERT_TRUE(law) << law.Error();
     const double p0 = 61.01325 * 318.15 / 293.15;  // absolute, at the working temperature
@@ -49,8 +49,27 @@ TEST(IdealLawTest, DeliversWhatThePolytropeHoldsInAbsolutePressures) {
     EXPECT_FALSE(drawn.Empty());
     drawn.Step(10.0);
     EXPECT_TRUE(drawn.Empty());
+    // The gas cools on the same polytrope, back to the working temperature at V0.
+    EXPECT_NEAR(drawn.Temperature(), 45, 1e-9);
+    EXPECT_NEAR(law->Temperature() + kKelvin, 318.15 * std::pow(81.01325 / p0, 0.4 / 1.4), 1e-9);
     EXPECT_EQ(drawn.Fill(), law->Volume());
+    EXPECT_EQ(drawn.Temperature(), law->Temperature());
     EXPECT_EQ(drawn.Step(0), kInf);
+
+    // Charged slowly: full at Pm and the working temperature, then the same
+    // polytrope from there; empty only at V0, below the precharge.
+    s.Start = ChargeStart::Slow;
+    IdealLaw slow = *IdealLaw::Create(s);
+    const double full = 10 * p0 / 81.01325;
+    EXPECT_NEAR(slow.Volume(), full, 1e-12);
+    EXPECT_EQ(slow.Temperature(), 45);
+    EXPECT_EQ(slow.Pressure(), 80);
+    EXPECT_NEAR(slow.Step(9.0), 81.01325 * std::pow(full / 9, 1.4) - 1.01325, 1e-9);
+    EXPECT_NEAR(slow.Temperature() + kKelvin, 318.15 * std::pow(full / 9, 0.4), 1e-9);
+    EXPECT_FALSE(slow.Empty());
+    EXPECT_LT(slow.Step(10.0), slow.PrechargeAtTemp());
+    EXPECT_TRUE(slow.Empty());
+    s.Start = ChargeStart::Fast;
 
     for (double n : {0.99, 1.0, 1.67, 1.68}) {
         s.Exponent = n;
