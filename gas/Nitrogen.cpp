@@ -314,7 +314,7 @@ double MeltingPressure(double temperature) {
 
 std::optional<std::string> CheckRange(double temperature, double pressure) {
     if (!std::isfinite(temperature) || !std::isfinite(pressure)) {
-        return "Temperatura e pressione devono essere numeri finiti";
+        return "La temperatura e la pressione devono essere numeri finiti";
     }
     if (!(temperature >= kTripleTemperature && temperature <= kMaxTemperature)) {
         const double edge = temperature < kTripleTemperature ? kTripleTemperature : kMaxTemperature;

@@ -40,6 +40,14 @@
         <translation>The output files %1 and %2 are the same file: nothing was written.</translation>
     </message>
     <message>
+        <source>normale</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>PRECARICA VOLVENZA TROPPO ALTA</source>
+        <translation>VOLVENZA PRECHARGE TOO HIGH</translation>
+    </message>
+    <message>
         <source>Uso:
   volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
       carica l&apos;esempio, lo simula e salva il file di simulazione
@@ -68,13 +76,18 @@ Opzioni del gas (numeri con la virgola o con il punto):
                                 1,67 (predefinito 1,4)
   --tau S                       costante di tempo termica dell&apos;azoto reale in secondi,
                                 0 isoterma, inf adiabatica (predefinita)
+  --start slow|fast             stato all&apos;inizio del ciclo per il gas ideale e l&apos;azoto
+                                reale: slow, caricato lentamente (predefinito), pieno
+                                a PM alla temperatura di lavoro; fast, caricato
+                                rapidamente, sull&apos;adiabatica per la precarica
   --charge-temp C               temperatura a cui è data la precarica [°C] per il gas
                                 ideale e l&apos;azoto reale (predefinita 20)
   --envelope TMIN TMAX          simula anche alla temperatura di lavoro minima e
                                 massima [°C], con la stessa carica
   --summary                     scrive per ogni temperatura la pressione minima
                                 (relativa per il gas ideale e l&apos;azoto), il suo istante,
-                                la fine della simulazione e la temperatura massima del gas
+                                la fine della simulazione e le temperature minima e
+                                massima del gas
 Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.
 
 I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di
@@ -82,7 +95,10 @@ ingresso o l&apos;altro file di uscita.
 
 Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);
 2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione
-interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; (risultati parziali scritti);
+interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; a una temperatura qualsiasi
+(risultati parziali scritti); 4 simulazione interrotta perché l&apos;azoto esce dal
+campo del gas (condensa o esce dal campo dell&apos;equazione) a una temperatura
+qualsiasi (risultati scritti fino a lì);
 64 uso errato, o un file di uscita che è il file di ingresso o l&apos;altro file di
 uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
 </source>
@@ -115,13 +131,19 @@ Gas options (numbers with the comma or the point):
                                 1.67 (default 1.4)
   --tau S                       thermal time constant of real nitrogen in seconds,
                                 0 isothermal, inf adiabatic (the default)
+  --start slow|fast             state at the start of the cycle for the ideal gas
+                                and real nitrogen: slow, charged slowly (the
+                                default), full at PM at the working temperature;
+                                fast, charged fast, on the adiabat through the
+                                precharge
   --charge-temp C               temperature at which the precharge is given [°C] for
                                 the ideal gas and real nitrogen (default 20)
   --envelope TMIN TMAX          also simulates at the minimum and maximum working
                                 temperature [°C], with the same charge
   --summary                     writes for each temperature the lowest pressure
                                 (gauge for the ideal gas and nitrogen), its time,
-                                the end of the simulation and the highest gas temperature
+                                the end of the simulation and the lowest and
+                                highest gas temperature
 The simulation file keeps only the results at the working temperature tc.
 
 The output files are written all or none, and none may be the input file
@@ -129,22 +151,29 @@ or the other output file.
 
 Exit status: 0 done; 1 data refused by the checks (nothing written);
 2 file unreadable, invalid or not writable (nothing written); 3 simulation
-stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; (partial results written);
+stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; at any temperature (partial
+results written); 4 simulation stopped because nitrogen leaves the gas
+region (it condenses or leaves the equation&apos;s range) at any temperature
+(results written up to there);
 64 wrong usage, or an output file that is the input file or the other output
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
     </message>
     <message>
-        <source>Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine %5; temperatura massima del gas %6 °C</source>
-        <translation>Temperature %1 °C%2; lowest pressure %3 bar at %4 s; end %5; highest gas temperature %6 °C</translation>
+        <source>Valore non valido per l&apos;opzione %1: %2</source>
+        <translation>Invalid value for the option %1: %2</translation>
     </message>
     <message>
-        <source>normale</source>
-        <translation>normal</translation>
+        <source>Manca il valore dell&apos;opzione %1</source>
+        <translation>The option %1 lacks its value</translation>
     </message>
     <message>
-        <source>PRECARICA VOLVENZA TROPPO ALTA</source>
-        <translation>VOLVENZA PRECHARGE TOO HIGH</translation>
+        <source>Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine %5; temperatura del gas minima %6 °C, massima %7 °C</source>
+        <translation>Temperature %1 °C%2; lowest pressure %3 bar at %4 s; end %5; lowest gas temperature %6 °C, highest %7 °C</translation>
+    </message>
+    <message>
+        <source>GAS FUORI DAL CAMPO DELLA LEGGE a %1 s: %2</source>
+        <translation>GAS OUTSIDE ITS LAW&apos;S DOMAIN at %1 s: %2</translation>
     </message>
 </context>
 <context>
@@ -980,6 +1009,38 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>il campo %1 non è leggibile</source>
         <translation>the field %1 cannot be read</translation>
     </message>
+    <message>
+        <source>Temperatura minima dell&apos;inviluppo: %1</source>
+        <translation>Lowest temperature of the envelope: %1</translation>
+    </message>
+    <message>
+        <source>Temperatura massima dell&apos;inviluppo: %1</source>
+        <translation>Highest temperature of the envelope: %1</translation>
+    </message>
+    <message>
+        <source>La temperatura e la pressione devono essere numeri finiti</source>
+        <translation>The temperature and the pressure must be finite numbers</translation>
+    </message>
+    <message>
+        <source>a %1 °C e %2 bar assoluti l&apos;azoto condensa</source>
+        <translation>at %1 °C and %2 bar absolute nitrogen condenses</translation>
+    </message>
+    <message>
+        <source>ATTENZIONE: %1 a t = %2 s (gas a %3 °C e %4 bar): la legge del gas non vale oltre e la simulazione si ferma qui</source>
+        <translation>WARNING: %1 at t = %2 s (gas at %3 °C and %4 bar): the gas law does not hold beyond and the simulation stops here</translation>
+    </message>
+    <message>
+        <source>l&apos;azoto condensa</source>
+        <translation>nitrogen condenses</translation>
+    </message>
+    <message>
+        <source>l&apos;azoto scende sotto il punto triplo</source>
+        <translation>nitrogen falls below the triple point</translation>
+    </message>
+    <message>
+        <source>l&apos;azoto esce dal campo dell&apos;equazione</source>
+        <translation>nitrogen leaves the equation&apos;s range</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::HelpWindow</name>
@@ -1473,6 +1534,18 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Inizio del ciclo (gas ideale e azoto reale), pieno a PM</source>
+        <translation>Start of the cycle (ideal gas and real nitrogen), full at PM</translation>
+    </message>
+    <message>
+        <source>Caricato &amp;lentamente: gas a tc</source>
+        <translation>Charged &amp;slowly: gas at tc</translation>
+    </message>
+    <message>
+        <source>Caricato ra&amp;pidamente: adiabatica</source>
+        <translation>Charged &amp;fast: adiabat</translation>
     </message>
 </context>
 <context>

@@ -111,6 +111,53 @@ TEST(NitrogenLawTest, StartsFullWithTheChargedMass) {
     auto tooHigh = NitrogenLaw::Create({10, 60, 20, 45, 30000, kInf, 0.01});
     ASSERT_FALSE(tooHigh);
     EXPECT_NE(tooHigh.Error().find("Pressione massima"), std::string::npos) << tooHigh.Error();
+
+    // Charged fast: on the isentrope through the precharge at 45 °C, so hotter
+    // and larger; the isothermal gas starts at 45 °C all the same.
+    NitrogenLawSettings fast = Example(kInf);
+    fast.Start = ChargeStart::Fast;
+    auto hot = NitrogenLaw::Create(fast);
+    ASSERT_TRUE(hot) << hot.Error();
+    EXPECT_NEAR(hot->Entropy() / nitrogen::PropertiesAt(318.15, charged / 10e-3).s, 1, 1e-12);
+    EXPECT_NEAR(hot->Pressure(), 80, 1e-9);
+    EXPECT_GT(hot->Temperature(), 60);
+    EXPECT_GT(hot->Volume(), law->Volume() + 0.3);
+    fast.Tau = 0;
+    EXPECT_EQ(NitrogenLaw::Create(fast)->Volume(), NitrogenLaw::Create(Example(0))->Volume());
+    EXPECT_EQ(hot->Domain(), GasDomain::Gas);
+
+    // A gas that is liquid at its charge is refused; one liquid at Pm and
+    // the working temperature is made, to end its run at once.
+    auto liquid = NitrogenLaw::Create({10, 60, -190, 45, 80, kInf, 0.01});
+    ASSERT_FALSE(liquid);
+    EXPECT_NE(liquid.Error().find("l'azoto condensa"), std::string::npos) << liquid.Error();
+    EXPECT_EQ(NitrogenLaw::Create({10, 60, 20, -160, 80, kInf, 0.01})->Domain(),
+              GasDomain::Condenses);
+}
+
+// A few grams squeezed to 5000 bar and let go: a step that nearly doubles
+// the volume still lands on the isentrope, and the gas that goes on
+// expanding condenses rather than giving a negative pressure.
+TEST(NitrogenLawTest, LargeStepsStayOnTheIsentropeUntilTheGasCondenses) {
+    auto law = NitrogenLaw::Create({10, 0.01, 20, 45, 5000, kInf, 0.01});
+    ASSERT_TRUE(law) << law.Error();
+    const double s0 = law->Entropy(), full = law->Volume();
+    const double p = law->Step(1.92 * full);
+    const nitrogen::Properties at = nitrogen::PropertiesAt(law->TemperatureK(), law->Density());
+    EXPECT_NEAR(at.s / s0, 1, 1e-9);
+    EXPECT_NEAR((p + kAtmosphere) * 1e5 / at.p, 1, 1e-9);
+    EXPECT_EQ(law->Domain(), GasDomain::Gas);
+    EXPECT_LT(law->Temperature(), -100);
+    NitrogenLaw squeezed = *law;
+    squeezed.Step(full);  // and back, warming the same way
+    EXPECT_NEAR(squeezed.Temperature(), 45, 1e-6);
+    EXPECT_EQ(squeezed.Domain(), GasDomain::Gas);
+    for (double v = 1.92 * full; law->Domain() == GasDomain::Gas && v < 10; v *= 1.05) {
+        law->Step(v);
+    }
+    EXPECT_EQ(law->Domain(), GasDomain::Condenses);
+    const double v = law->Volume();
+    EXPECT_EQ(law->Fill(), v);  // the run is over: nothing moves
 }
 
 // A long stretch of charging and discharging: 30000 steps of a volume swinging

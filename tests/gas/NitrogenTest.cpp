@@ -158,6 +158,35 @@ TEST(NitrogenTest, MeltingLineAndWhatARefusalSays) {
               "A -173,15 °C e 4000 bar assoluti l'azoto è solido ");
     EXPECT_NE(solid.find("(pressione di fusione 2045,875 bar)"), std::string::npos) << solid;
     EXPECT_FALSE(CheckRange(300, 1e5));
+    // A refused value reads outside the range, with the digits that takes.
+    EXPECT_NE(CheckRange(63.15099999999998, 1e4)->find("(63,15099999999998 K)"), std::string::npos);
+    EXPECT_NE(CheckRange(300, 2200.0000001e6)->find("22000,000001 bar"), std::string::npos);
+    EXPECT_NE(CheckRange(300, NAN)->find("numeri finiti"), std::string::npos);
+}
+
+// The single-phase gas the laws follow: on the vapour side of the saturation
+// ancillary below the critical temperature, inside the range above it, and
+// never solid.
+TEST(NitrogenTest, TellsTheGasFromWhatIsNot) {
+    const struct {
+        double T, rho, p;
+        volvenza::gas::GasDomain where;
+    } states[] = {
+        {300, 100, 90e5, volvenza::gas::GasDomain::Gas},
+        {100, 30, 6e5, volvenza::gas::GasDomain::Gas},          // vapour, 32.0 kg/m3 saturated
+        {100, 33, 6e5, volvenza::gas::GasDomain::Condenses},    // inside the dome
+        {100, 600, 50e5, volvenza::gas::GasDomain::Condenses},  // liquid
+        {126.19, 50, 30e5, volvenza::gas::GasDomain::Gas},      // just below critical
+        {63.15, 0.01, 1e2, volvenza::gas::GasDomain::BelowTriple},
+        {1000.01, 10, 30e5, volvenza::gas::GasDomain::OutOfRange},
+        {300, 100, 0, volvenza::gas::GasDomain::OutOfRange},
+        {300, 1200, 2201e6, volvenza::gas::GasDomain::OutOfRange},
+        {200, 1000, 2000e6, volvenza::gas::GasDomain::OutOfRange},  // melting at 1100 MPa
+        {200, 1000, 1000e6, volvenza::gas::GasDomain::Gas},
+    };
+    for (const auto& x : states) {
+        EXPECT_EQ(DomainOf(x.T, x.rho, x.p), x.where) << x.T << " K, " << x.rho << " kg/m3";
+    }
 }
 
 TEST(NitrogenTest, TemperatureFromEntropyRoundTrips) {
