@@ -23,13 +23,11 @@ constexpr UiText kLawFrame{"volvenza::frmModelloGas",
 constexpr UiText kStartFrame{
     "volvenza::frmModelloGas",
     QT_TRANSLATE_NOOP("volvenza::frmModelloGas",
-                      "Inizio del ciclo (gas ideale e azoto reale), pieno a PM")};
-constexpr UiText kSlow{
-    "volvenza::frmModelloGas",
-    QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Caricato &lentamente: gas a tc")};
-constexpr UiText kFast{
-    "volvenza::frmModelloGas",
-    QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Caricato ra&pidamente: adiabatica")};
+                      "Stato del gas ideale e dell'azoto reale a inizio ciclo")};
+constexpr UiText kSlow{"volvenza::frmModelloGas",
+                       QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Caricato &lentamente")};
+constexpr UiText kFast{"volvenza::frmModelloGas",
+                       QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Caricato ra&pidamente")};
 constexpr UiText kNote{
     "volvenza::frmModelloGas",
     QT_TRANSLATE_NOOP(

@@ -1536,16 +1536,16 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Inizio del ciclo (gas ideale e azoto reale), pieno a PM</source>
-        <translation>Start of the cycle (ideal gas and real nitrogen), full at PM</translation>
+        <source>Stato del gas ideale e dell&apos;azoto reale a inizio ciclo</source>
+        <translation>State of the ideal gas and real nitrogen at the start of the cycle</translation>
     </message>
     <message>
-        <source>Caricato &amp;lentamente: gas a tc</source>
-        <translation>Charged &amp;slowly: gas at tc</translation>
+        <source>Caricato &amp;lentamente</source>
+        <translation>Charged &amp;slowly</translation>
     </message>
     <message>
-        <source>Caricato ra&amp;pidamente: adiabatica</source>
-        <translation>Charged &amp;fast: adiabat</translation>
+        <source>Caricato ra&amp;pidamente</source>
+        <translation>Charged &amp;fast</translation>
     </message>
 </context>
 <context>
