@@ -29,6 +29,8 @@ class OneDrawTest : public ::testing::Test {
         state.MovementCount = state.SimMovementCount = 1;
         req.MinPressure = 99;
         req.Gas.Law = GasLawKind::Ideal;
+        // On the adiabat through the precharge, where the closed forms below hold.
+        req.Gas.Start = gas::ChargeStart::Fast;
         req.ChoosePrecharge = false;
     }
     SizingAnswer Size() {
