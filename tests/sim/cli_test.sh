@@ -109,13 +109,10 @@ check envelope-condenses 4 "$sim" example "$work/x.vlz" --gas nitrogen --envelop
 head -1 "$work/out" | grep -q '^Temperatura -150 °C; .*fine GAS FUORI DAL CAMPO DELLA LEGGE a 0,00 s: l.azoto condensa;' ||
     { echo "FAIL envelope-condenses summary"; cat "$work/out"; fails=$((fails + 1)); }
 printf '0,10,10,-20,20,350,13,10,1\r\n1,2.2,0,0,0,0,0,0,0,0,1000,150,0,0,300,4\r\n' >"$work/ratio.vlz"
-for start in slow; do
-    check "condenses-$start" 4 "$sim" run "$work/ratio.vlz" "$work/ratio-out.vlz" --gas nitrogen --start "$start" --summary \
-        --export "$work/ratio.txt"
-    grep -q "^ATTENZIONE: l'azoto condensa a t = " "$work/err" && grep -q "fine GAS FUORI" "$work/out" &&
-        ! grep -qi "nan\|inf" "$work/ratio-out.vlz" "$work/ratio.txt" "$work/out" ||
-        { echo "FAIL condenses-$start"; cat "$work/err" "$work/out"; fails=$((fails + 1)); }
-done
+check condenses 4 "$sim" run "$work/ratio.vlz" "$work/ratio-out.vlz" --gas nitrogen --summary --export "$work/ratio.txt"
+grep -q "^ATTENZIONE: l'azoto condensa a t = " "$work/err" && grep -q "fine GAS FUORI" "$work/out" &&
+    ! grep -qi "nan\|inf" "$work/ratio-out.vlz" "$work/ratio.txt" "$work/out" ||
+    { echo "FAIL condenses"; cat "$work/err" "$work/out"; fails=$((fails + 1)); }
 check envelope-one-value 64 "$sim" example "$work/x.vlz" --envelope 10
 check gas-on-export 64 "$sim" export "$data/example.vlz" "$work/x.txt" --summary
 
