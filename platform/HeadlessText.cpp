@@ -85,6 +85,9 @@ constexpr const char* kMessages[] = {
                       "ATTENZIONE: %1 a t = %2 s (gas a %3 °C e %4 bar): la legge del gas non "
                       "vale oltre e la simulazione si ferma qui"),
     QT_TRANSLATE_NOOP("volvenza::HeadlessText", "l'azoto condensa"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La temperatura del gas scende a %1 °C, sotto i %2 °C che sacche, membrane "
+                      "e guarnizioni in gomma nitrilica ammettono"),
     QT_TRANSLATE_NOOP("volvenza::HeadlessText", "l'azoto scende sotto il punto triplo"),
     QT_TRANSLATE_NOOP("volvenza::HeadlessText", "l'azoto esce dal campo dell'equazione"),
     // The boxes of "Modello del gas".

@@ -1041,6 +1041,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>l&apos;azoto esce dal campo dell&apos;equazione</source>
         <translation>nitrogen leaves the equation&apos;s range</translation>
     </message>
+    <message>
+        <source>La temperatura del gas scende a %1 °C, sotto i %2 °C che sacche, membrane e guarnizioni in gomma nitrilica ammettono</source>
+        <translation>The gas temperature falls to %1 °C, below the %2 °C that nitrile rubber bladders, diaphragms and seals stand</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::HelpWindow</name>

@@ -259,6 +259,16 @@ TEST_F(GasRunTest, TheRealGasStopsWhereItLeavesItsDomain) {
                                      " °C e " + gas::MessageNumber(run.EndPressure) + " bar)"),
         std::string::npos)
         << ui.messages.back().text;
+
+    // Gas colder than nitrile rubber stands is only a remark: the run goes on.
+    LoadExampleCircuit(state);
+    ui.windowLoaded = false;
+    state.Data.P0 = 0.5f;
+    ui.messages.clear();
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.rfind("La temperatura del gas scende a -111,0", 0), 0u);
+    EXPECT_NE(ui.messages[0].text.find("sotto i -20 °C"), std::string::npos);
 }
 
 // Random charges, maxima, temperatures, time constants and starts of the
