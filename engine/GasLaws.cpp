@@ -1,6 +1,7 @@
 #include "engine/GasLaws.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/StepCycle.h"
 #include "gas/MessageNumber.h"
@@ -42,10 +43,12 @@ std::string OutsideGasReason(gas::GasDomain domain) {
 }
 
 std::string OutsideGasMessage(const TemperatureRun& run, float timeStep) {
-    // The state named is the last one inside the domain, the step before it left.
-    return "ATTENZIONE: " + OutsideGasReason(run.Outside) +
-           " a t = " + gas::MessageNumber(static_cast<float>(run.End) * timeStep) + " s (gas a " +
-           gas::MessageNumber(run.EndGasTemp) + " °C e " + gas::MessageNumber(run.EndPressure) +
+    // The state named is the last one inside the domain, the step before it
+    // left; its time to the hundredth of a second, not to the float's digits.
+    const double time = std::round(static_cast<float>(run.End) * timeStep * 100) / 100;
+    return "ATTENZIONE: " + OutsideGasReason(run.Outside) + " a t = " + gas::MessageNumber(time) +
+           " s (gas a " + gas::MessageNumber(run.EndGasTemp) + " °C e " +
+           gas::MessageNumber(run.EndPressure) +
            " bar): la legge del gas non vale oltre e la simulazione si ferma qui";
 }
 
