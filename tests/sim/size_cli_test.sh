@@ -30,6 +30,10 @@ has json-rules '"pass": false, "rule1_min_pressure": false, "rule2_precharge": t
 check keep-precharge 1 "$sim" size "$data/example.vlz" --pmin 60 --type piston --keep-precharge \
     --catalogue 10,20
 has reason "non rispetta la regola 2"
+# Every size stays above p1 only because its gas condenses before: rule 1 fails.
+printf '0,10,10,-20,20,350,13,10,1\r\n1,2.2,0,0,0,0,0,0,0,0,1000,150,0,0,300,4\r\n' >"$work/ratio.vlz"
+check condenses 1 "$sim" size "$work/ratio.vlz" --pmin 15 --type piston --gas nitrogen --keep-precharge
+has reason "non rispetta la regola 1."
 check refused 1 "$sim" size "$data/example.vlz" --pmin 90 --type bladder
 grep -q "minore della pressione massima" "$work/err" || { echo "FAIL refused message"; fails=$((fails + 1)); }
 check missing-file 2 "$sim" size "$work/none.vlz" --pmin 60 --type bladder
