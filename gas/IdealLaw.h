@@ -15,12 +15,14 @@
 
 namespace volvenza::gas {
 
+// Every caller sets the volume, pressures and working temperature, so
+// their defaults are never read.
 struct IdealLawSettings {
-    double V0 = 0;           // nominal gas volume, dm3
-    double P0 = 0;           // precharge, bar gauge, at ChargeTemp
+    double V0 = 0;           // nominal gas volume, dm3 (mutants: skip)
+    double P0 = 0;           // precharge, bar gauge, at ChargeTemp (mutants: skip)
     double ChargeTemp = 20;  // °C
-    double WorkTemp = 20;    // °C
-    double Pm = 0;           // maximum pressure, bar gauge
+    double WorkTemp = 20;    // °C (mutants: skip)
+    double Pm = 0;           // maximum pressure, bar gauge (mutants: skip)
     double Exponent = 1.4;   // n, from 1 to 1.67
     ChargeStart Start = ChargeStart::Slow;
 };
