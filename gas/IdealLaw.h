@@ -55,16 +55,17 @@ class IdealLaw {
 
   private:
     IdealLaw() = default;
-    double exponent_ = 1.4;
-    double v0_ = 0;
-    double pm_ = 0;  // gauge
-    double pmAbs_ = 0;
-    double fullVolume_ = 0;
-    double fullTemp_ = 0;   // K
-    double precharge_ = 0;  // gauge, at the working temperature
-    double volume_ = 0;
-    double pressure_ = 0;
-    double temperature_ = 0;  // K
+    // Create sets every member, so their defaults are never read.
+    double exponent_ = 1.4;   // mutants: skip
+    double v0_ = 0;           // mutants: skip
+    double pm_ = 0;           // gauge (mutants: skip)
+    double pmAbs_ = 0;        // mutants: skip
+    double fullVolume_ = 0;   // mutants: skip
+    double fullTemp_ = 0;     // K (mutants: skip)
+    double precharge_ = 0;    // gauge, at the working temperature (mutants: skip)
+    double volume_ = 0;       // mutants: skip
+    double pressure_ = 0;     // mutants: skip
+    double temperature_ = 0;  // K (mutants: skip)
 };
 
 static_assert(GasLaw<IdealLaw>);

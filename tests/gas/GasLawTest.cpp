@@ -108,6 +108,9 @@ TEST(NitrogenLawTest, StartsFullWithTheChargedMass) {
     // Nitrogen at 60 to 80 bar is a little less compressible than the ideal gas.
     EXPECT_GT(law->Volume(), 10 * (66.0 / 81.0));
 
+    // Any gas volume above zero holds a charge.
+    EXPECT_TRUE(NitrogenLaw::Create({0.5, 60, 20, 45, 80, kInf, 0.01}));
+    EXPECT_FALSE(NitrogenLaw::Create({0, 60, 20, 45, 80, kInf, 0.01}));
     auto tooHigh = NitrogenLaw::Create({10, 60, 20, 45, 30000, kInf, 0.01});
     ASSERT_FALSE(tooHigh);
     EXPECT_NE(tooHigh.Error().find("Pressione massima"), std::string::npos) << tooHigh.Error();
