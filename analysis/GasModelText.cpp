@@ -43,6 +43,7 @@ GasModelTexts TextsOf(const GasSettings& s) {
     t.chargeTemp = FormatNumber(s.ChargeTemp);
     t.minTemp = Text(s.MinTemp);
     t.maxTemp = Text(s.MaxTemp);
+    t.start = s.Start == gas::ChargeStart::Fast ? "Rapida" : "Lenta";
     return t;
 }
 
@@ -51,6 +52,7 @@ std::variant<GasSettings, GasModelError> ParseGasModel(const GasModelTexts& t) {
     for (const LawName& l : kLawNames) {
         if (t.law == l.name) s.Law = l.law;
     }
+    if (t.start == "Rapida") s.Start = gas::ChargeStart::Fast;
     const auto exponent = ParseNumber<double>(t.exponent);
     if (!(exponent && *exponent >= 1 && *exponent <= 1.67)) {
         return GasModelError{GasModelBox::Exponent,

@@ -17,6 +17,7 @@ struct GasModelTexts {
     std::string chargeTemp;
     std::string minTemp;
     std::string maxTemp;
+    std::string start;  // "Lenta" or "Rapida"; anything else is taken as slow
 };
 
 // Which box a refusal is about.

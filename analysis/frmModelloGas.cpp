@@ -20,6 +20,14 @@ constexpr UiText kCaption{"volvenza::frmModelloGas",
                           QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Modello del gas")};
 constexpr UiText kLawFrame{"volvenza::frmModelloGas",
                            QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Legge del gas")};
+constexpr UiText kStartFrame{
+    "volvenza::frmModelloGas",
+    QT_TRANSLATE_NOOP("volvenza::frmModelloGas",
+                      "Stato del gas ideale e dell'azoto reale a inizio ciclo")};
+constexpr UiText kSlow{"volvenza::frmModelloGas",
+                       QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Caricato &lentamente")};
+constexpr UiText kFast{"volvenza::frmModelloGas",
+                       QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Caricato ra&pidamente")};
 constexpr UiText kNote{
     "volvenza::frmModelloGas",
     QT_TRANSLATE_NOOP(
@@ -72,7 +80,7 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
     auto twips = [this](int left, int top, int width, int height) {
         return TwipsRect(left, top, width, height, this);
     };
-    setFixedSize(twips(0, 0, 5895, 4995).size());
+    setFixedSize(twips(0, 0, 5895, 5715).size());
     const GasModelTexts texts = TextsOf(settings);
 
     auto* frame = new QGroupBox(kLawFrame, this);
@@ -89,12 +97,25 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
         left += 1800;
     }
 
+    // Where the ideal and real laws start: the gas cooled back to tc, or
+    // still hot from a fast charge.
+    auto* startFrame = new QGroupBox(kStartFrame, this);
+    startFrame->setObjectName(QStringLiteral("fraCarica"));
+    startFrame->setGeometry(twips(120, 945, 5655, 645));
+    auto* slow = new QRadioButton(kSlow, startFrame);
+    slow->setObjectName(QStringLiteral("optLenta"));
+    slow->setGeometry(twips(240, 300, 2655, 300));
+    fast_ = new QRadioButton(kFast, startFrame);
+    fast_->setObjectName(QStringLiteral("optRapida"));
+    fast_->setGeometry(twips(2940, 300, 2655, 300));
+    (texts.start == "Rapida" ? fast_ : slow)->setChecked(true);
+
     const std::map<GasModelBox, std::string> values = {{GasModelBox::Exponent, texts.exponent},
                                                        {GasModelBox::Tau, texts.tau},
                                                        {GasModelBox::ChargeTemp, texts.chargeTemp},
                                                        {GasModelBox::MinTemp, texts.minTemp},
                                                        {GasModelBox::MaxTemp, texts.maxTemp}};
-    int top = 1020;
+    int top = 1740;
     for (const BoxRow& row : kRows) {
         auto* label = new QLabel(tr(row.caption), this);
         label->setObjectName(QString::fromLatin1(row.label));
@@ -121,16 +142,16 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
     auto* note = new QLabel(kNote, this);
     note->setObjectName(QStringLiteral("lblNota"));
     note->setWordWrap(true);
-    note->setGeometry(twips(240, 3060, 5415, 735));
+    note->setGeometry(twips(240, 3780, 5415, 735));
     FitLabelFont(*note);
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(twips(3315, 4455, 1095, 375));
+    ok->setGeometry(twips(3315, 5175, 1095, 375));
     ok->setDefault(true);
     auto* cancel = new QPushButton(tr("Annulla"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
-    cancel->setGeometry(twips(4545, 4455, 1095, 375));
+    cancel->setGeometry(twips(4545, 5175, 1095, 375));
     connect(ok, &QPushButton::clicked, this, &frmModelloGas::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     FollowLaw();
@@ -147,6 +168,7 @@ GasModelTexts frmModelloGas::Texts() const {
     t.chargeTemp = text(GasModelBox::ChargeTemp);
     t.minTemp = text(GasModelBox::MinTemp);
     t.maxTemp = text(GasModelBox::MaxTemp);
+    t.start = fast_->isChecked() ? "Rapida" : "Lenta";
     return t;
 }
 
@@ -157,6 +179,7 @@ void frmModelloGas::FollowLaw() {
     boxes_.at(GasModelBox::Exponent)->setEnabled(ideal);
     boxes_.at(GasModelBox::Tau)->setEnabled(nitrogen);
     boxes_.at(GasModelBox::ChargeTemp)->setEnabled(ideal || nitrogen);
+    fast_->parentWidget()->setEnabled(ideal || nitrogen);
 }
 
 void frmModelloGas::accept() {

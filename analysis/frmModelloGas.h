@@ -35,6 +35,7 @@ class frmModelloGas : public QDialog {
     Dialogs& dialogs_;
     GasSettings settings_;
     std::map<GasLawKind, QRadioButton*> laws_;
+    QRadioButton* fast_ = nullptr;
     std::map<GasModelBox, QLineEdit*> boxes_;
 };
 

@@ -56,6 +56,7 @@ constexpr std::array<DataField, 7> kDataFields{{
 
 const std::array<const char*, 3> kLaws{"classica", "ideale", "azoto"};
 const std::array<const char*, 3> kTypes{"sacca", "pistone", "membrana"};
+const std::array<const char*, 2> kStarts{"lenta", "rapida"};
 
 Json Optional(const std::optional<double>& value) {
     return value ? Json(*value) : Json(nullptr);
@@ -280,6 +281,12 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     const auto low = charge ? r.MaybeNumber(*gas, "/gas", "temperatura_minima") : std::nullopt;
     const auto high = low ? r.MaybeNumber(*gas, "/gas", "temperatura_massima") : std::nullopt;
     if (!high) return std::nullopt;
+    // Files from before the choice hold no "carica": they were charged slowly.
+    if (gas->contains("carica")) {
+        const auto start = r.Choice(*gas, "/gas", "carica", kStarts);
+        if (!start) return std::nullopt;
+        p.gas.Start = static_cast<gas::ChargeStart>(*start);
+    }
     p.gas.Law = static_cast<GasLawKind>(*law);
     p.gas.Exponent = *exponent;
     p.gas.Tau = tau->value_or(std::numeric_limits<double>::infinity());
@@ -361,7 +368,8 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
                    {"tau", std::isinf(g.Tau) ? Json(nullptr) : Json(g.Tau)},
                    {"temperatura_carica", g.ChargeTemp},
                    {"temperatura_minima", Optional(g.MinTemp)},
-                   {"temperatura_massima", Optional(g.MaxTemp)}};
+                   {"temperatura_massima", Optional(g.MaxTemp)},
+                   {"carica", kStarts[static_cast<size_t>(g.Start)]}};
     const sizing::Requirements& q = sizing.Requirements;
     root["dimensionamento"] = {{"p1", q.MinPressure},
                                {"tipo", kTypes[static_cast<size_t>(q.Type)]},

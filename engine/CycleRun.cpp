@@ -65,9 +65,17 @@ std::optional<std::string> CheckGasSettings(const CircuitData& data, const GasSe
             "La temperatura minima deve essere minore o uguale alla temperatura di lavoro tc e "
             "la massima maggiore o uguale");
     }
-    for (double t : RunTemperatures(gas, data.Tc)) {
-        auto law = MakeGasLaw(data, gas, t, timeStep);
-        if (!law) return law.Error();
+    const std::vector<double> temps = RunTemperatures(gas, data.Tc);
+    for (size_t i = 0; i < temps.size(); ++i) {
+        auto law = MakeGasLaw(data, gas, temps[i], timeStep);
+        if (law) continue;
+        // A limit of the envelope is named, so that tc is not blamed for it.
+        if (temps.size() == 3 && i != 1) {
+            return std::string(i == 0 ? "Temperatura minima dell'inviluppo: "
+                                      : "Temperatura massima dell'inviluppo: ") +
+                   law.Error();
+        }
+        return law.Error();
     }
     return std::nullopt;
 }

@@ -1,8 +1,10 @@
 #include "engine/GasLaws.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/StepCycle.h"
+#include "gas/MessageNumber.h"
 
 namespace volvenza {
 
@@ -10,14 +12,14 @@ gas::Result<AnyGasLaw> MakeGasLaw(const CircuitData& d, const GasSettings& g, do
                                   float timeStep) {
     switch (g.Law) {
         case GasLawKind::Ideal: {
-            auto law =
-                gas::IdealLaw::Create({d.V0, d.P0, g.ChargeTemp, workTemp, d.Pm, g.Exponent});
+            auto law = gas::IdealLaw::Create(
+                {d.V0, d.P0, g.ChargeTemp, workTemp, d.Pm, g.Exponent, g.Start});
             if (!law) return gas::Result<AnyGasLaw>::Fail(law.Error());
             return AnyGasLaw(*law);
         }
         case GasLawKind::Nitrogen: {
             auto law = gas::NitrogenLaw::Create(
-                {d.V0, d.P0, g.ChargeTemp, workTemp, d.Pm, g.Tau, timeStep});
+                {d.V0, d.P0, g.ChargeTemp, workTemp, d.Pm, g.Tau, timeStep, g.Start});
             if (!law) return gas::Result<AnyGasLaw>::Fail(law.Error());
             return AnyGasLaw(*law);
         }
@@ -27,20 +29,49 @@ gas::Result<AnyGasLaw> MakeGasLaw(const CircuitData& d, const GasSettings& g, do
     return AnyGasLaw(gas::ClassicLaw(d.V0, d.P0, workTemp, d.Pm));
 }
 
+std::string OutsideGasReason(gas::GasDomain domain) {
+    switch (domain) {
+        case gas::GasDomain::Condenses:
+            return "l'azoto condensa";
+        case gas::GasDomain::BelowTriple:
+            return "l'azoto scende sotto il punto triplo";
+        case gas::GasDomain::OutOfRange:
+        case gas::GasDomain::Gas:
+            break;
+    }
+    return "l'azoto esce dal campo dell'equazione";
+}
+
+std::string OutsideGasMessage(const TemperatureRun& run, float timeStep) {
+    // The state named is the last one inside the domain, the step before it
+    // left; its time to the hundredth of a second, not to the float's digits.
+    const double time = std::round(static_cast<float>(run.End) * timeStep * 100) / 100;
+    return "ATTENZIONE: " + OutsideGasReason(run.Outside) + " a t = " + gas::MessageNumber(time) +
+           " s (gas a " + gas::MessageNumber(run.EndGasTemp) + " °C e " +
+           gas::MessageNumber(run.EndPressure) +
+           " bar): la legge del gas non vale oltre e la simulazione si ferma qui";
+}
+
 TemperatureRun SummariseRun(double workTemp, const CycleEnding& ending, const double* p,
                             const double* t, float timeStep) {
     TemperatureRun run;
     run.WorkTemp = workTemp;
-    run.Warning = ending.warning;
+    run.Warning = ending.end == RunEnd::PrechargeTooHigh;
+    run.Outside = ending.domain;
     run.End = ending.step;
     run.LastPoint = ending.lastPoint;
     int lowest = 0;
-    run.HighestGasTemp = t != nullptr ? t[0] : workTemp;
-    // Step 0 is where both searches start.
+    run.HighestGasTemp = run.LowestGasTemp = t != nullptr ? t[0] : workTemp;
+    // Step 0 is where the searches start.
     for (int j = 1; j <= ending.step; ++j) {
         if (p[j] < p[lowest]) lowest = j;
-        if (t != nullptr) run.HighestGasTemp = std::max(run.HighestGasTemp, t[j]);
+        if (t != nullptr) {
+            run.HighestGasTemp = std::max(run.HighestGasTemp, t[j]);
+            run.LowestGasTemp = std::min(run.LowestGasTemp, t[j]);
+        }
     }
+    run.EndGasTemp = t != nullptr ? t[ending.step] : workTemp;
+    run.EndPressure = p[ending.step];
     run.LowestPressure = p[lowest];
     run.LowestTime = static_cast<float>(lowest) * timeStep;
     return run;

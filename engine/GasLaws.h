@@ -4,6 +4,7 @@
 // nitrogen, held in one variant so that the stepping loop is instantiated
 // once per law and calls it inline.
 
+#include <string>
 #include <variant>
 
 #include "engine/CircuitData.h"
@@ -26,8 +27,13 @@ gas::Result<AnyGasLaw> MakeGasLaw(const CircuitData& data, const GasSettings& ga
 
 struct CycleEnding;
 
-// Lowest pressure and its time, the ending and the warmest gas over points
-// 0..ending.step.
+// What the run did when its gas left the law's domain: the message of the
+// run at its working temperature, and the short reason the summaries give.
+std::string OutsideGasMessage(const TemperatureRun& run, float timeStep);
+std::string OutsideGasReason(gas::GasDomain domain);
+
+// Lowest pressure and its time, the ending, the coldest and the warmest gas
+// over points 0..ending.step.
 TemperatureRun SummariseRun(double workTemp, const CycleEnding& ending, const double* p,
                             const double* t, float timeStep);
 

@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+#include "gas/GasLaw.h"
+
 namespace volvenza {
 
 enum class GasLawKind : int16_t {
@@ -26,6 +28,9 @@ struct GasSettings {
     // the working temperature tc, and with both at tc the envelope is off.
     std::optional<double> MinTemp;
     std::optional<double> MaxTemp;
+    // Where the ideal and real laws find the gas at the start (the classic
+    // law always starts as it did).
+    gas::ChargeStart Start = gas::ChargeStart::Slow;
 
     bool operator==(const GasSettings&) const = default;
 };
@@ -36,9 +41,16 @@ struct TemperatureRun {
     double LowestPressure = 0;  // bar, gauge for the ideal and real laws
     double LowestTime = 0;      // s
     bool Warning = false;       // ended because the gas expanded to its precharge
+    // Ended because the gas left the states its law describes, and where to.
+    gas::GasDomain Outside = gas::GasDomain::Gas;
+    double LowestGasTemp = 0;   // °C
     double HighestGasTemp = 0;  // °C
-    int End = 0;                // the last step computed: the cycle's end or the warning's step
-    int16_t LastPoint = 0;      // the last point the views show, as for the main run
+    double EndGasTemp = 0;      // °C, at End
+    double EndPressure = 0;     // bar, at End
+    // The last step computed: the cycle's end, the warning's step or the last
+    // one inside the gas's domain.
+    int End = 0;
+    int16_t LastPoint = 0;  // the last point the views show, as for the main run
     // The pressures 0..End, kept for the runs at the envelope's limits.
     std::vector<double> Pressures;
 };

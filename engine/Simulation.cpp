@@ -11,6 +11,8 @@
 #include "engine/CycleRun.h"
 #include "engine/GasLaws.h"
 #include "engine/StepCycle.h"
+#include "gas/MessageNumber.h"
+#include "gas/SeparatorLimits.h"
 
 namespace volvenza {
 namespace {
@@ -170,7 +172,27 @@ RunOutcome RunSimulation(CircuitState& state) {
     }
 
     state.LastPoint = ending.lastPoint;
-    if (ending.warning) {
+    // Gas colder than the separating element stands is a remark, not an end;
+    // a gas out of its law's domain is named by its own message instead.
+    const double coldest =
+        std::min_element(extra.Runs.begin(), extra.Runs.end(), [](const auto& a, const auto& b) {
+            return a.LowestGasTemp < b.LowestGasTemp;
+        })->LowestGasTemp;
+    const double allowed = gas::MinimumGasTemperature(gas::Separator::Bladder);
+    if (temperatures && ending.end != RunEnd::OutsideGas && coldest < allowed) {
+        ui.CloseProgress();
+        Inform(state, "La temperatura del gas scende a " + gas::MessageNumber(coldest) +
+                          " °C, sotto i " + gas::MessageNumber(allowed) +
+                          " °C che sacche, membrane e guarnizioni in gomma nitrilica ammettono");
+    }
+    if (ending.end == RunEnd::OutsideGas) {
+        ui.CloseProgress();
+        ui.ShowMessage(OutsideGasMessage(extra.Runs[extra.MainRun], state.TimeStep),
+                       MessageIcon::Critical, MessageButtons::Ok);
+        ui.UpdateCommandState(3);
+        return RunOutcome::OutsideGas;
+    }
+    if (ending.end == RunEnd::PrechargeTooHigh) {
         ui.CloseProgress();
         ui.ShowMessage(kMsgPrechargeTooHigh, MessageIcon::Critical, MessageButtons::Ok);
         ui.UpdateCommandState(3);

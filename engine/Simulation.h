@@ -24,6 +24,7 @@ enum class RunOutcome {
     Refused,           // validation failed; nothing was computed
     Completed,         // normal ending
     PrechargeTooHigh,  // the gas expanded to the precharge: partial results
+    OutsideGas,        // the gas left its law's domain: the results up to there
 };
 
 // Checks the initial data and the movement times, showing its own messages.

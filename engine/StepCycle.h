@@ -39,15 +39,21 @@ struct SeriesOut {
     double* t = nullptr;
 };
 
+// How a cycle ended: through, with the gas expanded to its precharge, or
+// with the gas out of the states its law describes.
+enum class RunEnd : int8_t { Normal, PrechargeTooHigh, OutsideGas };
+
 // Every ending the loop returns sets all these fields, so their defaults are
 // never seen. `step` is the last step the run computed: the warning's step,
-// the step where a full accumulator with no demand left stopped the run (the
-// points after it are not written), or the number of steps.
+// the last step whose gas was still in the law's domain, the step where a
+// full accumulator with no demand left stopped the run (the points after it
+// are not written), or the number of steps.
 struct CycleEnding {
-    bool warning = false;   // mutants: skip
-    int step = 0;           // mutants: skip
-    int16_t lastPoint = 0;  // mutants: skip
-    bool pumping = false;   // the pump still delivering at the end
+    RunEnd end = RunEnd::Normal;                  // mutants: skip
+    int step = 0;                                 // mutants: skip
+    int16_t lastPoint = 0;                        // mutants: skip
+    bool pumping = false;                         // the pump still delivering at the end
+    gas::GasDomain domain = gas::GasDomain::Gas;  // where the gas went, for OutsideGas
 };
 
 // Where a cycle starts: full at Pm with the pump unloaded, or, for a cycle
@@ -81,6 +87,14 @@ CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, c
     v[0] = law.Volume();
     dv[0] = 0;
     if (temp != nullptr) temp[0] = law.Temperature();
+    // A gas that is no gas at the start (a liquid at Pm) runs no step. The
+    // points up to the one before the gas left are the run; the rest are
+    // not results.
+    const auto outside = [&](int last) {
+        return CycleEnding{RunEnd::OutsideGas, last, static_cast<int16_t>(last), pumping,
+                           law.Domain()};
+    };
+    if (law.Domain() != gas::GasDomain::Gas) return outside(0);
 
     const float lowThreshold = d.Pm - d.Dp;
     bool saved = false;
@@ -92,7 +106,7 @@ CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, c
         const bool delivering = pumping && !saved && ToSingle(p[last]) != d.Pm;
         // After a final recharge the points up to n repeat the full accumulator;
         // otherwise a run stopped early leaves them unwritten.
-        CycleEnding ending{false, saved ? n : last, static_cast<int16_t>(n), delivering};
+        CycleEnding ending{RunEnd::Normal, saved ? n : last, static_cast<int16_t>(n), delivering};
         if (saved) {
             for (int m = savedStep + 1; m <= n; ++m) {
                 v[m] = savedV;
@@ -139,8 +153,10 @@ CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, c
                 savedQs = qs[j];
             }
         }
+        if (law.Domain() != gas::GasDomain::Gas) return outside(j - 1);
         if (temp != nullptr) temp[j] = law.Temperature();
-        if (law.Empty()) return CycleEnding{true, j, static_cast<int16_t>(j), pumping};
+        if (law.Empty())
+            return CycleEnding{RunEnd::PrechargeTooHigh, j, static_cast<int16_t>(j), pumping};
         if (ToSingle(p[j]) == d.Pm) {
             if (flows.LastDemand <= j && !start.toEnd) return finishNormally(j);
             pumping = false;

@@ -45,6 +45,7 @@ class ClassicLaw {
     double Pressure() const { return pressure_; }
     double Temperature() const { return workTemp_; }
     double PrechargeAtTemp() const { return precharge_; }
+    static constexpr GasDomain Domain() { return GasDomain::Gas; }
 
   private:
     double workTemp_ = 0;

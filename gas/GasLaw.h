@@ -12,8 +12,12 @@
 // law, so a step is an inline call with no virtual dispatch; the classic
 // adiabatic law (ClassicLaw.h) fits the same shape with its own arithmetic
 // (Step: K / V^1.4, Fill: the full volume, Empty: p <= the corrected precharge).
+// Domain says whether the gas is still one the law describes: a law whose
+// equation holds only for the gas phase (real nitrogen) reports there when
+// a step or a fill took the gas out of it, and the loop ends the run.
 
 #include <concepts>
+#include <cstdint>
 
 namespace volvenza::gas {
 
@@ -21,6 +25,19 @@ namespace volvenza::gas {
 inline constexpr double kAtmosphere = 1.01325;
 // Celsius to kelvin.
 inline constexpr double kKelvin = 273.15;
+
+// Where the gas stands against the states the law's equation describes.
+enum class GasDomain : int8_t {
+    Gas,          // the single-phase gas the law follows
+    Condenses,    // at or below the saturation temperature at its density
+    BelowTriple,  // colder than the triple point
+    OutOfRange,   // hotter, or at a pressure, beyond the equation's range, or solid
+};
+
+// How the run finds the gas at its start, full at the maximum pressure:
+// charged slowly, it has cooled back to the working temperature; charged
+// fast, it is still on the adiabat through the precharge, and hot.
+enum class ChargeStart : int8_t { Slow, Fast };
 
 template <class L>
 concept GasLaw = requires(L law, const L& c, double volume) {
@@ -36,6 +53,7 @@ concept GasLaw = requires(L law, const L& c, double volume) {
     { c.Temperature() } -> std::same_as<double>;
     // The precharge at the working temperature, for the chart's precharge line.
     { c.PrechargeAtTemp() } -> std::same_as<double>;
+    { c.Domain() } -> std::same_as<GasDomain>;
 };
 
 }  // namespace volvenza::gas

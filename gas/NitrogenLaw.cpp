@@ -13,7 +13,8 @@ using nitrogen::kGasConstant;
 
 // Denser than this the gas is beyond the equation (above 22000 bar at any
 // working temperature): the step reports an over-full accumulator instead.
-constexpr double kMaxStepDensity = 1400;
+// No gas the law follows comes near it, so a little more or less is the same.
+constexpr double kMaxStepDensity = 1400;  // mutants: skip
 
 }  // namespace
 
@@ -29,9 +30,17 @@ Result<NitrogenLaw> NitrogenLaw::Create(const NitrogenLawSettings& s) {
             "La costante di tempo termica deve essere maggiore o uguale a 0 (ora " +
             MessageNumber(s.Tau) + " s)");
     }
-    auto chargeRho = nitrogen::DensityAt(s.ChargeTemp + kKelvin, (s.P0 + kAtmosphere) * 1e5);
+    const double chargeK = s.ChargeTemp + kKelvin;
+    const double chargeAbs = (s.P0 + kAtmosphere) * 1e5;
+    auto chargeRho = nitrogen::DensityAt(chargeK, chargeAbs);
     if (!chargeRho) return Result<NitrogenLaw>::Fail("Precarica: " + chargeRho.Error());
+    if (nitrogen::DomainOf(chargeK, *chargeRho, chargeAbs) != GasDomain::Gas) {
+        return Result<NitrogenLaw>::Fail("Precarica: a " + MessageNumber(s.ChargeTemp) + " °C e " +
+                                         MessageNumber(chargeAbs / 1e5) +
+                                         " bar assoluti l'azoto condensa");
+    }
     const double workK = s.WorkTemp + kKelvin;
+    if (auto err = nitrogen::CheckRange(workK, 1e5)) return Result<NitrogenLaw>::Fail(*err);
     const double pmAbs = (s.Pm + kAtmosphere) * 1e5;
     auto fullRho = nitrogen::DensityAt(workK, pmAbs);
     if (!fullRho) return Result<NitrogenLaw>::Fail("Pressione massima: " + fullRho.Error());
@@ -42,10 +51,19 @@ Result<NitrogenLaw> NitrogenLaw::Create(const NitrogenLawSettings& s) {
     law.pmAbs_ = pmAbs;
     law.workTemp_ = workK;
     law.relax_ = std::isinf(s.Tau) ? 1.0 : (s.Tau == 0 ? 0.0 : std::exp(-s.TimeStep / s.Tau));
-    law.precharge_ = nitrogen::PropertiesAt(workK, law.mass_ / (s.V0 * 1e-3)).p / 1e5 - kAtmosphere;
-    law.volume_ = law.mass_ / *fullRho * 1e3;
-    law.rho_ = *fullRho;
-    law.Settle(nitrogen::PrepareDensity(law.rho_), workK);
+    // The precharge at the working temperature, where a fast charge starts from.
+    const double emptyRho = law.mass_ / (s.V0 * 1e-3);
+    law.volume_ = s.V0;
+    law.Settle(nitrogen::PrepareDensity(emptyRho), workK);
+    law.precharge_ = law.pressure_;
+    law.CheckDomain();
+    if (s.Start == ChargeStart::Fast && law.relax_ != 0 && law.domain_ == GasDomain::Gas) {
+        law.Fill();
+    } else if (law.domain_ == GasDomain::Gas) {
+        law.volume_ = law.mass_ / *fullRho * 1e3;
+        law.Settle(nitrogen::PrepareDensity(*fullRho), workK);
+        law.CheckDomain();
+    }
     return law;
 }
 
@@ -68,10 +86,17 @@ void NitrogenLaw::Isentropic(const nitrogen::DensityTerms& terms) {
     const double rho = terms.rho;
     // Only where Newton starts: a worse start costs an iteration, not accuracy.
     double T = temperature_ - temperature_ / cv_ * dpdT_ * (1 / rho - 1 / rho_);  // mutants: skip
+    // A step that changes the density by much (a few grams of gas squeezed
+    // to a thousandth of V0 and let go) starts Newton so far away that below
+    // the saturation line the equation can hold it at a root of no physical
+    // meaning; the bracketed search from the last temperature finds the one
+    // on the near side. Both land on the same root where Newton is safe.
+    const bool far = std::fabs(T - temperature_) > 0.05 * temperature_;  // mutants: skip
     double dT = 0, p = 0, s = 0, cv = 0, dpdT = 0;
+    bool converged = false;
     // The search ends on convergence within a few rounds; the cap only stops
     // one that cannot converge, so an iteration more or less changes nothing.
-    for (int i = 0; i < 20; ++i) {  // mutants: skip
+    for (int i = 0; !far && i < 20; ++i) {  // mutants: skip
         T = std::clamp(T, nitrogen::kTripleTemperature, nitrogen::kMaxTemperature);
         const nitrogen::Helmholtz f = nitrogen::Evaluate(terms, T);
         p = rho * R * T * (1 + f.ar_d);
@@ -81,9 +106,26 @@ void NitrogenLaw::Isentropic(const nitrogen::DensityTerms& terms) {
         dT = (entropy_ - s) * T / cv;
         // Newton converges quadratically: once a correction is this small,
         // the state at T + dT follows from the one at T to first order, with
-        // an error near rounding.
-        if (std::fabs(dT) < 1e-7 * T) break;
+        // an error near rounding, and a bound a little tighter or looser only
+        // costs or saves a round.
+        const double small = 1e-7 * T;  // mutants: skip
+        converged = std::fabs(dT) < small;
+        if (converged) break;
         T += dT;
+    }
+    if (!converged) {
+        // Expanding cools the gas and compressing warms it: the root lies
+        // between the last temperature and the end of the range, or, when
+        // there is none, just past that end.
+        const double target = entropy_;
+        const bool expanding = rho < rho_;
+        const double lo = expanding ? nitrogen::kTripleTemperature : temperature_;
+        const double hi = expanding ? temperature_ : nitrogen::kMaxTemperature;
+        auto solved = nitrogen::TemperatureAt(target, rho, temperature_, lo, hi);
+        const double beyond = expanding ? std::nextafter(lo, 0.0) : std::nextafter(hi, 2 * hi);
+        Settle(terms, solved ? *solved : beyond);
+        entropy_ = target;
+        return;
     }
     rho_ = rho;
     cv_ = cv;
@@ -101,6 +143,7 @@ double NitrogenLaw::Step(double volume) {
     volume_ = volume;
     if (relax_ == 0) {
         Settle(terms, workTemp_);
+        CheckDomain();
         return pressure_;
     }
     Isentropic(terms);
@@ -117,8 +160,9 @@ double NitrogenLaw::Step(double volume) {
         entropy_ += cv_ / adiabatic * (relaxed - adiabatic);
         pressure_ += dpdT_ * (relaxed - adiabatic) / 1e5;
     } else {
-        Settle(terms, std::clamp(relaxed, nitrogen::kTripleTemperature, nitrogen::kMaxTemperature));
+        Settle(terms, relaxed);
     }
+    CheckDomain();
     return pressure_;
 }
 
@@ -128,6 +172,7 @@ double NitrogenLaw::Fill() {
     // back along its isentrope, so that a gas without heat exchange keeps its
     // entropy over a whole run. Both start from the density at the maximum
     // pressure at the present temperature, a couple of iterations away.
+    if (domain_ != GasDomain::Gas) return volume_;  // the run is over
     auto start = nitrogen::DensityAt(temperature_, pmAbs_, rho_);
     if (!start) return volume_;  // at the equation's limits: keep the gas
     if (relax_ == 0) {
@@ -141,7 +186,10 @@ double NitrogenLaw::Fill() {
         for (int i = 0; i < 20; ++i) {  // mutants: skip
             Isentropic(nitrogen::PrepareDensity(r1));
             const double p1 = absolute();
-            if (std::fabs(p1 - pmAbs_) <= 1e-12 * pmAbs_ || p1 == p0) break;
+            // Within rounding of Pm, or no longer moving: the two stops give
+            // the same state, so either one alone would do.
+            const bool there = std::fabs(p1 - pmAbs_) <= 1e-12 * pmAbs_;  // mutants: skip
+            if (there || p1 == p0) break;
             const double next = r1 + (pmAbs_ - p1) * (r1 - r0) / (p1 - p0);
             r0 = r1;
             p0 = p1;
@@ -149,6 +197,7 @@ double NitrogenLaw::Fill() {
         }
     }
     volume_ = mass_ / rho_ * 1e3;
+    CheckDomain();
     return volume_;
 }
 

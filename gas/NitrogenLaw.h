@@ -2,14 +2,20 @@
 // Real nitrogen in the accumulator, with heat exchange to the wall.
 //
 // The precharge fixes the gas mass: m = rho(p0, T0) * V0 at the charging
-// temperature. The run starts full at the maximum pressure and the working
-// temperature. Each step first changes the volume keeping the entropy (a
+// temperature. Charged slowly, the run starts full at the maximum pressure
+// and the working temperature; charged fast, on the isentrope through the
+// precharge at the working temperature (the isothermal gas starts at the
+// working temperature either way). Each step first changes the volume keeping the entropy (a
 // reversible adiabatic change, solved for the temperature at the new
 // density), then lets the temperature relax towards the working temperature
 // by exp(-dt / tau). That is exact in both limits: tau = infinity is the
 // adiabatic gas, tau = 0 the isothermal one. The full accumulator is held at
 // the maximum pressure by taking the step's small overshoot back along the
 // isentrope (at the working temperature for the isothermal gas).
+//
+// The equation holds for the fluid, the law for the gas: after every step and
+// fill Domain says whether the gas is still a single-phase gas inside the
+// equation's range, and the run ends where it is not.
 //
 // Speed: a step prepares the density-only part of the equation once, starts
 // the temperature from a first-order estimate (dT = -(T / cv) (dp/dT)_rho dv
@@ -34,6 +40,7 @@ struct NitrogenLawSettings {
     double Pm = 0;                                         // maximum pressure, bar gauge
     double Tau = std::numeric_limits<double>::infinity();  // thermal time constant, s
     double TimeStep = 0.01;                                // s
+    ChargeStart Start = ChargeStart::Slow;
 };
 
 class NitrogenLaw {
@@ -47,6 +54,7 @@ class NitrogenLaw {
     double Pressure() const { return pressure_; }
     double Temperature() const { return temperature_ - kKelvin; }
     double PrechargeAtTemp() const { return precharge_; }
+    GasDomain Domain() const { return domain_; }
 
     double Mass() const { return mass_; }        // kg
     double Density() const { return rho_; }      // kg/m3
@@ -60,6 +68,9 @@ class NitrogenLaw {
     void Settle(const nitrogen::DensityTerms& terms, double temperature);
     // Moves the gas to the terms' density keeping its entropy.
     void Isentropic(const nitrogen::DensityTerms& terms);
+    void CheckDomain() {
+        domain_ = nitrogen::DomainOf(temperature_, rho_, (pressure_ + kAtmosphere) * 1e5);
+    }
 
     double mass_ = 0;
     double v0_ = 0;
@@ -74,6 +85,7 @@ class NitrogenLaw {
     double entropy_ = 0;
     double cv_ = 0;
     double dpdT_ = 0;
+    GasDomain domain_ = GasDomain::Gas;
 };
 
 static_assert(GasLaw<NitrogenLaw>);

@@ -112,6 +112,21 @@ constexpr const char* kMessages[] = {
         "accumulatore: la precarica dovrebbe essere di almeno %1 bar e di al più %2 bar; "
         "servirebbe un accumulatore a pistone, una Pm di al più %3 bar o una p1 di almeno "
         "%4 bar"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Temperatura minima dell'inviluppo: %1"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Temperatura massima dell'inviluppo: %1"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La temperatura e la pressione devono essere numeri finiti"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "a %1 °C e %2 bar assoluti l'azoto condensa"),
+    // A run whose gas left its law's domain, and why.
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "ATTENZIONE: %1 a t = %2 s (gas a %3 °C e %4 bar): la legge del gas non "
+                      "vale oltre e la simulazione si ferma qui"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "l'azoto condensa"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "La temperatura del gas scende a %1 °C, sotto i %2 °C che sacche, membrane "
+                      "e guarnizioni in gomma nitrilica ammettono"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "l'azoto scende sotto il punto triplo"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "l'azoto esce dal campo dell'equazione"),
     // The boxes of "Modello del gas".
     QT_TRANSLATE_NOOP("volvenza::HeadlessText",
                       "L'esponente n deve essere un numero compreso tra 1 e 1,67"),

@@ -182,8 +182,9 @@ void PrintMovement(PrinterSurface& s, const Movement& m, const ListLayout& layou
     Line(s, x, {"Qm: " + Num(RoundHalfEven(m.Qm, 4)), "[dm3/min]"});
 }
 
-void TableHeading(PrinterSurface& s) {
-    Line(s, kTableMargin, kTableHeading);
+// The gas temperature follows the four series when the ideal or real law ran.
+void TableHeading(PrinterSurface& s, bool gas) {
+    Line(s, kTableMargin, gas ? kTableHeading + QStringList{"Tgas(T)"} : kTableHeading);
     Blank(s, kTableMargin);
 }
 
@@ -224,7 +225,8 @@ void MovementListBody(PrinterSurface& s, const CircuitState& state, const QStrin
 
 void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader) {
     double top = PageHeading(s, printHeader, kTableMargin, 3);
-    TableHeading(s);
+    const bool gas = static_cast<int>(state.GasRun.TSeries.size()) > state.LastPoint;
+    TableHeading(s, gas);
     auto at = [](const std::vector<double>& series, int i) {
         return i < static_cast<int>(series.size()) ? series[i] : 0.0;
     };
@@ -235,12 +237,13 @@ void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStrin
             s.CurrentY() + s.LineHeight() > s.PageHeight()) {
             s.NewPage();
             top = PageHeading(s, printHeader, kTableMargin, 3);
-            TableHeading(s);
+            TableHeading(s, gas);
         }
         const float t = static_cast<float>(i) * state.TimeStep;
-        Line(s, kTableMargin,
-             {Fixed(t, 1), Fixed(at(state.VSeries, i), 4), Fixed(at(state.PSeries, i), 4),
-              Fixed(at(state.QtSeries, i), 4), Fixed(at(state.QsSeries, i), 4)});
+        QStringList row{Fixed(t, 1), Fixed(at(state.VSeries, i), 4), Fixed(at(state.PSeries, i), 4),
+                        Fixed(at(state.QtSeries, i), 4), Fixed(at(state.QsSeries, i), 4)};
+        if (gas) row << Fixed(state.GasRun.TSeries[i], 2);
+        Line(s, kTableMargin, row);
     }
 }
 

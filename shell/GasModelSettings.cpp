@@ -19,6 +19,7 @@ const Field kFields[] = {
     {Setting::GasChargeTemp, &GasModelTexts::chargeTemp},
     {Setting::GasMinTemp, &GasModelTexts::minTemp},
     {Setting::GasMaxTemp, &GasModelTexts::maxTemp},
+    {Setting::GasStart, &GasModelTexts::start},
 };
 
 }  // namespace

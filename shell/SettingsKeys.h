@@ -32,6 +32,7 @@ inline constexpr SettingKey GasTimeConstant{"Volvenza", "ModelloGas", "CostanteT
 inline constexpr SettingKey GasChargeTemp{"Volvenza", "ModelloGas", "TemperaturaCarica", "20"};
 inline constexpr SettingKey GasMinTemp{"Volvenza", "ModelloGas", "TemperaturaMinima", ""};
 inline constexpr SettingKey GasMaxTemp{"Volvenza", "ModelloGas", "TemperaturaMassima", ""};
+inline constexpr SettingKey GasStart{"Volvenza", "ModelloGas", "Carica", "Lenta"};
 }  // namespace Setting
 
 }  // namespace volvenza

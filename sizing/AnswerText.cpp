@@ -274,6 +274,9 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
             "volvenza::SizingText",
             "Regola 5: portata d'olio entro la massima della grandezza, dove il catalogo la "
             "dà.")),
+        w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                            "Regola 6: gas mai più freddo di quanto l'elemento separatore "
+                            "ammette.")),
         w(QT_TRANSLATE_NOOP(
             "volvenza::SizingText",
             "Pressioni assolute, stesso azoto per ogni legge; Pmin e margine in bar come "
@@ -296,7 +299,11 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
               {w.Num(x.V0, 3), RulesText(x.FailedRules)}));
         auto line = [&](const std::string& text) { out.Explanations.push_back("   " + text); };
         if (!e.Rules[0]) {
-            if (e.PumpShort) {
+            if (x.OutsideGas) {
+                line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                         "Il gas esce dal campo in cui la sua legge vale (l'azoto "
+                                         "condensa): il progetto non si può giudicare così.")));
+            } else if (e.PumpShort) {
                 line(w(QT_TRANSLATE_NOOP(
                            "volvenza::SizingText",
                            "La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2."),
@@ -371,6 +378,12 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                        "volvenza::SizingText",
                        "Portata d'olio fino a %1 dm3/min; questa grandezza ne ammette %2."),
                    {w.Num(e.PeakFlow(), 1), w.Num(*req.Catalogue[e.Size].MaxFlow, 1)}));
+        }
+        if (!e.Rules[5]) {
+            line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                     "Il gas scende a %1 °C; l'elemento separatore ne ammette "
+                                     "almeno %2."),
+                   {w.Num(e.LowestGasTemp(), 1), w.Num(AllowedGasTemperature(req), 1)}));
         }
         std::vector<std::string> fixes;
         if (x.FixV0) fixes.push_back("V0 = " + w.Num(*x.FixV0, 2) + " dm3");

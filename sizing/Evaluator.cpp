@@ -10,6 +10,7 @@
 #include "engine/GasLaws.h"
 #include "engine/StepCycle.h"
 #include "gas/Nitrogen.h"
+#include "gas/SeparatorLimits.h"
 
 namespace volvenza::sizing {
 namespace {
@@ -45,6 +46,7 @@ class StopBelow {
     double Pressure() const { return law_.Pressure(); }
     double Temperature() const { return law_.Temperature(); }
     double PrechargeAtTemp() const { return law_.PrechargeAtTemp(); }
+    gas::GasDomain Domain() const { return law_.Domain(); }
 
   private:
     Law& law_;
@@ -105,6 +107,7 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
     o.WorkTemp = temp;
     o.FullVolume = law.Volume();
     o.LowestPressure = std::numeric_limits<double>::infinity();
+    o.LowestGasTemp = law.Temperature();
     const SeriesOut out{nullptr, w.qs.data(), w.p.data(), w.v.data(), w.dv.data(), w.t.data()};
     const double* demand = flows.Qt.data();
     const double cycleTime = static_cast<double>(flows.Steps) * flows.TimeStep;
@@ -129,6 +132,7 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
             if (w.p[j] < w.p[lowest]) lowest = j;
             if (w.qs[j - 1] != 0 && w.p[j] < w.p[lowestDraw]) lowestDraw = j;
             o.PeakFlow = std::max(o.PeakFlow, std::abs(w.qs[j - 1]));
+            o.LowestGasTemp = std::min(o.LowestGasTemp, w.t[j]);
         }
         if (w.p[lowest] < o.LowestPressure) {
             o.LowestPressure = w.p[lowest];
@@ -151,8 +155,9 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
         steps += end;
         o.PumpShare = steps > 0 ? static_cast<double>(delivering) / steps : 0;
         o.PumpStarts = static_cast<double>(starts) / (cycle == 1 ? 1 : cycle - 1);
-        if (e.warning) {
-            o.Warning = true;
+        if (e.end != RunEnd::Normal) {
+            o.Warning = e.end == RunEnd::PrechargeTooHigh;
+            o.OutsideGas = e.end == RunEnd::OutsideGas;
             break;
         }
         if (w.p[lowest] < p1 || maxCycles == 1) break;  // fails whatever follows
@@ -176,7 +181,7 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
         start = CycleStart{true, e.pumping, true};
     }
     o.Recharges = recharges;
-    if (o.Warning) {
+    if (o.Warning || o.OutsideGas) {
         o.DayLowest = o.LowestPressure;
     } else {
         JudgeDrift(lowests, dayCycles, p1, o);
@@ -237,6 +242,20 @@ double Evaluation::PeakFlow() const {
     double peak = 0;
     for (const TemperatureOutcome& o : Temps) peak = std::max(peak, o.PeakFlow);
     return peak;
+}
+
+double Evaluation::LowestGasTemp() const {
+    double lowest = std::numeric_limits<double>::infinity();
+    for (const TemperatureOutcome& o : Temps) lowest = std::min(lowest, o.LowestGasTemp);
+    return lowest;
+}
+
+double AllowedGasTemperature(const Requirements& req) {
+    if (req.MinGasTemp) return *req.MinGasTemp;
+    return gas::MinimumGasTemperature(req.Type == AccumulatorType::Piston ? gas::Separator::Piston
+                                      : req.Type == AccumulatorType::Diaphragm
+                                          ? gas::Separator::Diaphragm
+                                          : gas::Separator::Bladder);
 }
 
 int Evaluation::Cycles() const {
@@ -341,6 +360,7 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     }
     e.Rules[3] = rated && (!req_.ReliefSetting || pm <= 0.9 * (*req_.ReliefSetting + atm) + kSlack);
     e.Rules[4] = true;
+    e.Rules[5] = true;
     e.CycleOil = cycleOil_;
     e.PumpOil = design.Qp * AsDecimal(base_.CycleTime) / 60;
     e.PumpShort = !req_.SingleCycle && e.PumpOil < cycleOil_ - kSlack;
@@ -396,8 +416,10 @@ std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const CircuitData
 
 bool Evaluator::RunsPass(const TemperatureOutcome& o, size_t size) const {
     const auto& maxFlow = req_.Catalogue[size].MaxFlow;
-    return !o.Warning && o.Settled && o.Recharged && o.LowestPressure >= req_.MinPressure &&
-           o.DayLowest >= req_.MinPressure && (!maxFlow || o.PeakFlow <= *maxFlow + kSlack);
+    return !o.Warning && !o.OutsideGas && o.Settled && o.Recharged &&
+           o.LowestPressure >= req_.MinPressure && o.DayLowest >= req_.MinPressure &&
+           (!maxFlow || o.PeakFlow <= *maxFlow + kSlack) &&
+           o.LowestGasTemp >= AllowedGasTemperature(req_);
 }
 
 gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
@@ -411,11 +433,12 @@ gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
     const auto& maxFlow = req_.Catalogue[size].MaxFlow;
     for (auto& run : RunAll(DataFor(design), size, false)) {
         if (!run) return gas::Result<Evaluation>::Fail(run.Error());
-        if (run->Warning || !run->Settled || !run->Recharged ||
+        if (run->Warning || run->OutsideGas || !run->Settled || !run->Recharged ||
             run->LowestPressure < req_.MinPressure || run->DayLowest < req_.MinPressure) {
             e->Rules[0] = false;
         }
         if (maxFlow && run->PeakFlow > *maxFlow + kSlack) e->Rules[4] = false;
+        if (run->LowestGasTemp < AllowedGasTemperature(req_)) e->Rules[5] = false;
         e->Temps.push_back(*run);
     }
     return e;

@@ -6,10 +6,9 @@
 // The rules, as accumulator makers and the usual references give them, all
 // on absolute pressures and on the same nitrogen whatever law runs the cycle:
 //  1. in steady operation the pressure never falls below p1, the gas never
-//     expands to its precharge, and a lowest pressure still falling from
-//     cycle to cycle... fails, as does a run that has not settled within
-//     kMaxCycles; the pump delivers in a cycle at least the oil the cycle
-//     draws and brings the accumulator back to Pm in steady operation;
+//     expands to its precharge nor leaves its law's domain, and the cycles
+//     settle within kMaxCycles; the pump delivers in a cycle at least the
+//     oil the cycle draws and brings the accumulator back to Pm;
 //  2. precharge (plus its tolerance) at the warmest temperature: at most
 //     0.9 p1 for bladder and diaphragm (the bladder must not close on the
 //     poppet valve), at most p1 - 5 bar for a piston (the piston must not
@@ -19,7 +18,8 @@
 //  4. Pm within the rated pressure PS (the size's, and the requirements'),
 //     and at most 0.9 times the relief valve's setting;
 //  5. the largest oil flow into or out of the accumulator within the size's
-//     rating, where the catalogue gives one.
+//     rating, where the catalogue gives one;
+//  6. the gas never colder than the separating element stands.
 
 #include <array>
 #include <cstdint>
@@ -34,7 +34,7 @@
 
 namespace volvenza::sizing {
 
-inline constexpr int kRuleCount = 5;
+inline constexpr int kRuleCount = 6;
 
 // A single-precision figure of the data (cycle time, time step) as the
 // decimal it was typed as.
@@ -54,11 +54,13 @@ struct TemperatureOutcome {
     // a step, so the very lowest point can lie long after the movements
     // that caused it.
     int LowestDrawStep = 0;
-    int WorstCycle = 1;       // 1 for the first
-    int Cycles = 1;           // how many were run
-    bool Warning = false;     // the gas expanded to its precharge
-    double LowestVolume = 0;  // gas volume at the lowest pressure [dm3]
-    double FullVolume = 0;    // gas volume at Pm [dm3]
+    int WorstCycle = 1;        // 1 for the first
+    int Cycles = 1;            // how many were run
+    bool Warning = false;      // the gas expanded to its precharge
+    bool OutsideGas = false;   // the gas left its law's domain (condensed)
+    double LowestGasTemp = 0;  // °C, over every cycle run
+    double LowestVolume = 0;   // gas volume at the lowest pressure [dm3]
+    double FullVolume = 0;     // gas volume at Pm [dm3]
     // Share of the time the pump delivers and its starts per cycle, over
     // the cycles after the first (which starts full), or the first alone.
     double PumpShare = 0;
@@ -101,8 +103,9 @@ struct Evaluation {
     bool PumpShort = false;
 
     bool Passes() const;
-    double PeakFlow() const;  // over every temperature [dm3/min]
-    int Cycles() const;       // the most cycles a temperature ran
+    double PeakFlow() const;       // over every temperature [dm3/min]
+    double LowestGasTemp() const;  // over every temperature [°C]
+    int Cycles() const;            // the most cycles a temperature ran
     // The run with the lowest pressure.
     const TemperatureOutcome& Worst() const;
 };

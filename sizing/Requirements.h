@@ -49,6 +49,9 @@ struct Requirements {
     // How long the machine runs without a stop [h]: a lowest pressure still
     // falling from cycle to cycle must stay above p1 for that long.
     double WorkingHours = 8;
+    // The coldest gas the separating element stands [°C]; nothing for the
+    // type's usual figure (MinimumGasTemperature).
+    std::optional<double> MinGasTemp;
     GasSettings Gas;
     bool SizePump = false;        // look for the smallest pump that still passes
     bool ChoosePrecharge = true;  // otherwise the precharge of the data is kept
@@ -69,6 +72,9 @@ struct Design {
 
     bool operator==(const Design&) const = default;
 };
+
+// The coldest gas the requirements allow [°C].
+double AllowedGasTemperature(const Requirements& req);
 
 // The temperature the data's precharge is given at [°C].
 inline double PrechargeTemperature(const GasSettings& gas) {

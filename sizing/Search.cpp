@@ -135,6 +135,7 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
     x.LowestPressure = worst.LowestPressure;
     x.Active = ActiveAt(state, worst.LowestDrawStep);
     x.AtLeast = worst.Warning;
+    for (const TemperatureOutcome& o : e.Temps) x.OutsideGas = x.OutsideGas || o.OutsideGas;
     x.MissingOil = MissingOil(worst, ev.Base().Pm, ev.Req().MinPressure);
     const double p1 = ev.Req().MinPressure;
     x.Drifting = !worst.Warning && worst.LowestPressure >= p1 && worst.DayLowest < p1;

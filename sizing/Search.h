@@ -25,7 +25,7 @@ struct ActiveMovement {
 struct Explanation {
     double V0 = 0;
     size_t Size = 0;
-    std::vector<int> FailedRules;  // 1..5
+    std::vector<int> FailedRules;  // 1..6
     // Rule 1 in steady operation: a lowest pressure still falling.
     bool Drifting = false;
     double Drift = 0;    // bar per cycle
@@ -42,8 +42,9 @@ struct Explanation {
     int Cycle = 1;
     double LowestPressure = 0;
     std::vector<ActiveMovement> Active;
-    double MissingOil = 0;  // dm3 to stay above p1
-    bool AtLeast = false;   // the gas reached its precharge: more is missing
+    double MissingOil = 0;    // dm3 to stay above p1
+    bool AtLeast = false;     // the gas reached its precharge: more is missing
+    bool OutsideGas = false;  // the gas left its law's domain (it condensed)
     // The smallest V0, P0 or Qp that passes rule 1, the others unchanged;
     // searched for the largest failing size only.
     std::optional<double> FixV0, FixP0, FixQp;

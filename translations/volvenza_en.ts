@@ -40,10 +40,6 @@
         <translation>The output files %1 and %2 are the same file: nothing was written.</translation>
     </message>
     <message>
-        <source>Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine %5; temperatura massima del gas %6 °C</source>
-        <translation>Temperature %1 °C%2; lowest pressure %3 bar at %4 s; end %5; highest gas temperature %6 °C</translation>
-    </message>
-    <message>
         <source>normale</source>
         <translation>normal</translation>
     </message>
@@ -65,11 +61,11 @@
       scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico
   volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
       [--catalogue &quot;V0[:RAPPORTO[:PS[:PORTATA[:TAU]]]],...&quot;] [--ps PS] [--relief R]
-      [--tolerance PERCENTO] [--hours ORE] [--keep-precharge] [--size-pump]
-      [--single-cycle] [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS]
+      [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]
+      [--size-pump] [--single-cycle] [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS]
       dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in
       funzionamento continuo (un ciclo dopo l&apos;altro; --single-cycle: il primo
-      soltanto): la più piccola grandezza del catalogo che rispetta le cinque
+      soltanto): la più piccola grandezza del catalogo che rispetta le sei
       regole, i candidati e perché i più piccoli non bastano; stato 0 con una
       raccomandazione, 1 se nessuna grandezza basta (risposta su stdout), 3 se la
       ricerca non si può fare (messaggio su stderr, nulla su stdout)
@@ -84,13 +80,18 @@ Opzioni del gas (numeri con la virgola o con il punto):
                                 1,67 (predefinito 1,4)
   --tau S                       costante di tempo termica dell&apos;azoto reale in secondi,
                                 0 isoterma, inf adiabatica (predefinita)
+  --start slow|fast             stato all&apos;inizio del ciclo per il gas ideale e l&apos;azoto
+                                reale: slow, caricato lentamente (predefinito), pieno
+                                a PM alla temperatura di lavoro; fast, caricato
+                                rapidamente, sull&apos;adiabatica per la precarica
   --charge-temp C               temperatura a cui è data la precarica [°C] per il gas
                                 ideale e l&apos;azoto reale (predefinita 20)
   --envelope TMIN TMAX          simula anche alla temperatura di lavoro minima e
                                 massima [°C], con la stessa carica
   --summary                     scrive per ogni temperatura la pressione minima
                                 (relativa per il gas ideale e l&apos;azoto), il suo istante,
-                                la fine della simulazione e la temperatura massima del gas
+                                la fine della simulazione e le temperature minima e
+                                massima del gas
 Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.
 
 I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di
@@ -98,7 +99,10 @@ ingresso o l&apos;altro file di uscita.
 
 Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);
 2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione
-interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; (risultati parziali scritti);
+interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; a una temperatura qualsiasi
+(risultati parziali scritti); 4 simulazione interrotta perché l&apos;azoto esce dal
+campo del gas (condensa o esce dal campo dell&apos;equazione) a una temperatura
+qualsiasi (risultati scritti fino a lì);
 64 uso errato, o un file di uscita che è il file di ingresso o l&apos;altro file di
 uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
 </source>
@@ -116,11 +120,11 @@ uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
       writes the whole report as PDF: initial data, movements, table, chart
   volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
       [--catalogue &quot;V0[:RATIO[:PS[:FLOW[:TAU]]]],...&quot;] [--ps PS] [--relief R]
-      [--tolerance PERCENT] [--hours HOURS] [--keep-precharge] [--size-pump]
-      [--single-cycle] [--json] [--pdf OUT.pdf] [GAS OPTIONS]
+      [--tolerance PERCENT] [--hours HOURS] [--min-gas-temp C] [--keep-precharge]
+      [--size-pump] [--single-cycle] [--json] [--pdf OUT.pdf] [GAS OPTIONS]
       sizes accumulator, precharge and pump for the cycle of IN.vlz in
       continuous operation (one cycle after another; --single-cycle: the first
-      alone): the smallest catalogue size that meets the five rules, the
+      alone): the smallest catalogue size that meets the six rules, the
       candidates and why the smaller ones fall short; status 0 with a
       recommendation, 1 when no size is enough (answer on stdout), 3 when the
       search cannot be made (message on stderr, nothing on stdout)
@@ -135,13 +139,19 @@ Gas options (numbers with the comma or the point):
                                 1.67 (default 1.4)
   --tau S                       thermal time constant of real nitrogen in seconds,
                                 0 isothermal, inf adiabatic (the default)
+  --start slow|fast             state at the start of the cycle for the ideal gas
+                                and real nitrogen: slow, charged slowly (the
+                                default), full at PM at the working temperature;
+                                fast, charged fast, on the adiabat through the
+                                precharge
   --charge-temp C               temperature at which the precharge is given [°C] for
                                 the ideal gas and real nitrogen (default 20)
   --envelope TMIN TMAX          also simulates at the minimum and maximum working
                                 temperature [°C], with the same charge
   --summary                     writes for each temperature the lowest pressure
                                 (gauge for the ideal gas and nitrogen), its time,
-                                the end of the simulation and the highest gas temperature
+                                the end of the simulation and the lowest and
+                                highest gas temperature
 The simulation file keeps only the results at the working temperature tc.
 
 The output files are written all or none, and none may be the input file
@@ -149,10 +159,29 @@ or the other output file.
 
 Exit status: 0 done; 1 data refused by the checks (nothing written);
 2 file unreadable, invalid or not writable (nothing written); 3 simulation
-stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; (partial results written);
+stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; at any temperature (partial
+results written); 4 simulation stopped because nitrogen leaves the gas
+region (it condenses or leaves the equation&apos;s range) at any temperature
+(results written up to there);
 64 wrong usage, or an output file that is the input file or the other output
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
+    </message>
+    <message>
+        <source>Valore non valido per l&apos;opzione %1: %2</source>
+        <translation>Invalid value for the option %1: %2</translation>
+    </message>
+    <message>
+        <source>Manca il valore dell&apos;opzione %1</source>
+        <translation>The option %1 lacks its value</translation>
+    </message>
+    <message>
+        <source>Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine %5; temperatura del gas minima %6 °C, massima %7 °C</source>
+        <translation>Temperature %1 °C%2; lowest pressure %3 bar at %4 s; end %5; lowest gas temperature %6 °C, highest %7 °C</translation>
+    </message>
+    <message>
+        <source>GAS FUORI DAL CAMPO DELLA LEGGE a %1 s: %2</source>
+        <translation>GAS OUTSIDE ITS LAW&apos;S DOMAIN at %1 s: %2</translation>
     </message>
 </context>
 <context>
@@ -972,6 +1001,42 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Nessuna precarica rispetta insieme le regole 2 e 3 per questo tipo di accumulatore: la precarica dovrebbe essere di almeno %1 bar e di al più %2 bar; servirebbe un accumulatore a pistone, una Pm di al più %3 bar o una p1 di almeno %4 bar</source>
         <translation>No precharge meets rules 2 and 3 together for this type of accumulator: the precharge would have to be at least %1 bar and at most %2 bar; a piston accumulator would do, or a Pm of at most %3 bar, or a p1 of at least %4 bar</translation>
     </message>
+    <message>
+        <source>Temperatura minima dell&apos;inviluppo: %1</source>
+        <translation>Lowest temperature of the envelope: %1</translation>
+    </message>
+    <message>
+        <source>Temperatura massima dell&apos;inviluppo: %1</source>
+        <translation>Highest temperature of the envelope: %1</translation>
+    </message>
+    <message>
+        <source>La temperatura e la pressione devono essere numeri finiti</source>
+        <translation>The temperature and the pressure must be finite numbers</translation>
+    </message>
+    <message>
+        <source>a %1 °C e %2 bar assoluti l&apos;azoto condensa</source>
+        <translation>at %1 °C and %2 bar absolute nitrogen condenses</translation>
+    </message>
+    <message>
+        <source>ATTENZIONE: %1 a t = %2 s (gas a %3 °C e %4 bar): la legge del gas non vale oltre e la simulazione si ferma qui</source>
+        <translation>WARNING: %1 at t = %2 s (gas at %3 °C and %4 bar): the gas law does not hold beyond and the simulation stops here</translation>
+    </message>
+    <message>
+        <source>l&apos;azoto condensa</source>
+        <translation>nitrogen condenses</translation>
+    </message>
+    <message>
+        <source>La temperatura del gas scende a %1 °C, sotto i %2 °C che sacche, membrane e guarnizioni in gomma nitrilica ammettono</source>
+        <translation>The gas temperature falls to %1 °C, below the %2 °C that nitrile rubber bladders, diaphragms and seals stand</translation>
+    </message>
+    <message>
+        <source>l&apos;azoto scende sotto il punto triplo</source>
+        <translation>nitrogen falls below the triple point</translation>
+    </message>
+    <message>
+        <source>l&apos;azoto esce dal campo dell&apos;equazione</source>
+        <translation>nitrogen leaves the equation&apos;s range</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::HelpWindow</name>
@@ -1422,6 +1487,18 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>La pompa non riporta l&apos;accumulatore a Pm nel ciclo a regime: eroga per il %1 % del tempo, senza margine.</source>
         <translation>The pump does not bring the accumulator back to Pm in the steady cycle: it delivers %1 % of the time, with no margin.</translation>
     </message>
+    <message>
+        <source>Regola 6: gas mai più freddo di quanto l&apos;elemento separatore ammette.</source>
+        <translation>Rule 6: gas never colder than the separating element stands.</translation>
+    </message>
+    <message>
+        <source>Il gas esce dal campo in cui la sua legge vale (l&apos;azoto condensa): il progetto non si può giudicare così.</source>
+        <translation>The gas leaves the range where its law holds (the nitrogen condenses): the design cannot be judged this way.</translation>
+    </message>
+    <message>
+        <source>Il gas scende a %1 °C; l&apos;elemento separatore ne ammette almeno %2.</source>
+        <translation>The gas falls to %1 °C; the separating element stands %2 at the least.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>
@@ -1799,6 +1876,18 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Stato del gas ideale e dell&apos;azoto reale a inizio ciclo</source>
+        <translation>State of the ideal gas and real nitrogen at the start of the cycle</translation>
+    </message>
+    <message>
+        <source>Caricato &amp;lentamente</source>
+        <translation>Charged &amp;slowly</translation>
+    </message>
+    <message>
+        <source>Caricato ra&amp;pidamente</source>
+        <translation>Charged &amp;fast</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,7 @@ const Readout kReadouts[] = {
     {"Label3", "X1", "DiffX1", "0"}, {"Label6", "Y1", "DiffY1", "0"},
     {"Label4", "X2", "DiffX2", "0"}, {"Label5", "Y2", "DiffY2", "0"},
     {"Label7", "DX", "DiffX", "0"},  {"Label8", "DY", "DiffY", "0"},
+    {"Label9", "T", "Text3", ""},  // the gas temperature, while T(t) is shown
 };
 
 // The room of the chart's labels, in drawing units: a pressure label starts
@@ -126,7 +127,7 @@ void Grafico::BuildReadouts() {
     shape1_ = new QFrame(this);
     shape1_->setObjectName(QStringLiteral("Shape1"));
     shape1_->setFrameShape(QFrame::Box);
-    shape1_->resize(TwipsRect(0, 0, 1575, 1095, this).size());
+    shape1_->resize(TwipsRect(0, 0, 1575, 1895, this).size());
     shape2_ = new QFrame(this);
     shape2_->setObjectName(QStringLiteral("Shape2"));
     shape2_->setFrameShape(QFrame::Box);
@@ -206,6 +207,8 @@ void Grafico::PlaceControls() {
     place("Label2", label1Left, label1Top + 800);
     place("Text1", shape1Left + 500, label1Top);
     place("Text2", shape1Left + 500, label1Top + 800);
+    place("Label9", label1Left, label1Top + 1600);
+    place("Text3", shape1Left + 500, label1Top + 1600);
 
     const double shape2Top = shape1Top + 2500;
     shape2_->move(px(shape1Left), px(shape2Top));
@@ -288,6 +291,10 @@ void Grafico::DrawSeries(const ChartView& view) {
     QAction* temperature = buttons_[QStringLiteral("Temperatura")];
     temperature->setVisible(HasGasTemperature(state_));
     temperature->setChecked(TemperatureShown());
+    for (const char* name : {"Label9", "Text3"}) {
+        findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly)
+            ->setVisible(TemperatureShown());
+    }
     if (HasEnvelope(state_) || TemperatureShown()) {
         DrawGasCurves(s, state_, view, TemperatureShown());
     }
@@ -430,6 +437,8 @@ void Grafico::OnMouseMove(QPointF at) {
         DrawCrosshair(x, CurveHeight(state_, k, view_.p1));
         setText("Text1", TimeText(f * ts));
         setText("Text2", PressureText(state_.PSeries[k]));
+        // The gas temperature in °C, in the pressure's form.
+        if (TemperatureShown()) setText("Text3", PressureText(state_.GasRun.TSeries[k]));
     } else if (clickStage_ == 2 && IsOn(state_.ZoomRectOn)) {
         s.ClearOverlay();
         s.Rectangle({rect_.x1, rect_.y1}, {x, y});

@@ -32,11 +32,14 @@ void ResultsTableModel::Fill(const CircuitState& state) {
     const size_t stored = std::min(
         {state.VSeries.size(), state.PSeries.size(), state.QtSeries.size(), state.QsSeries.size()});
     const int last = std::min<int>(state.LastPoint, static_cast<int>(stored) - 1);
+    const std::vector<double>& temps = state.GasRun.TSeries;
+    const bool gas = static_cast<int>(temps.size()) > last;
+    columns_ = gas ? kColumns : kColumns - 1;
     rows_.reserve(static_cast<size_t>(std::max(last, 0) / 10 + 1));
     for (int i = 0; i <= last; i += 10) {
-        rows_.push_back(
-            {static_cast<float>(i) * state.TimeStep,
-             {state.VSeries[i], state.PSeries[i], state.QtSeries[i], state.QsSeries[i]}});
+        rows_.push_back({static_cast<float>(i) * state.TimeStep,
+                         {state.VSeries[i], state.PSeries[i], state.QtSeries[i], state.QsSeries[i],
+                          gas ? temps[i] : 0.0}});
     }
     endResetModel();
 }
@@ -46,11 +49,11 @@ int ResultsTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ResultsTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kColumns;
+    return parent.isValid() ? 0 : columns_;
 }
 
 QString ResultsTableModel::CellText(int row, int column) const {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= kColumns) return {};
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columns_) return {};
     const Row& r = rows_[static_cast<size_t>(row)];
     const std::string text = column == 0
                                  ? FormatFixed(r.time, 1, UiDecimalSeparator())

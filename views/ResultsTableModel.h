@@ -1,8 +1,8 @@
 #pragma once
 // The rows of the results table: every tenth sample of the last run with its
-// time and the four result series, as fixed-pattern texts with the decimal
-// comma. The values are copied when the table is filled, so a later run shows
-// only after the next fill.
+// time and the four result series, and the gas temperature [°C] when the
+// ideal or real law ran, as fixed-pattern texts with the decimal comma. The values are copied when
+// the table is filled, so a later run shows only after the next fill.
 
 #include <QAbstractTableModel>
 #include <vector>
@@ -15,11 +15,11 @@ class ResultsTableModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    static constexpr int kColumns = 5;
+    static constexpr int kColumns = 6;  // the last only when the run has a gas temperature
     // The grid's format string: one header per column between the "|"
     // separators, each led by its alignment ("^" centred, "<" left, ">"
     // right).
-    static constexpr const char* kFormat = "^T|^V(T)|^P(T)|^Qt(T)|^Qs(T)=Qt(T)-Qp";
+    static constexpr const char* kFormat = "^T|^V(T)|^P(T)|^Qt(T)|^Qs(T)=Qt(T)-Qp|^Tgas(T)";
 
     explicit ResultsTableModel(QObject* parent = nullptr);
 
@@ -41,6 +41,7 @@ class ResultsTableModel : public QAbstractTableModel {
         double values[kColumns - 1];
     };
     std::vector<Row> rows_;
+    int columns_ = kColumns - 1;
     QString headers_[kColumns];
     Qt::Alignment alignments_[kColumns] = {};
 };

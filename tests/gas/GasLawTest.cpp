@@ -31,8 +31,8 @@ double DeliveredBetween(Law law, double p1, double p2, double step) {
 }
 
 TEST(IdealLawTest, DeliversWhatThePolytropeHoldsInAbsolutePressures) {
-    // Precharged at 60 bar gauge and 20 °C, working at 45 °C.
-    IdealLawSettings s{10, 60, 20, 45, 80, 1.4};
+    // Precharged at 60 bar gauge and 20 °C, working at 45 °C, charged fast.
+    IdealLawSettings s{10, 60, 20, 45, 80, 1.4, ChargeStart::Fast};
     auto law = IdealLaw::Create(s);
     ASSERT_TRUE(law) << law.Error();
     const double p0 = 61.01325 * 318.15 / 293.15;  // absolute, at the working temperature
@@ -49,8 +49,27 @@ TEST(IdealLawTest, DeliversWhatThePolytropeHoldsInAbsolutePressures) {
     EXPECT_FALSE(drawn.Empty());
     drawn.Step(10.0);
     EXPECT_TRUE(drawn.Empty());
+    // The gas cools on the same polytrope, back to the working temperature at V0.
+    EXPECT_NEAR(drawn.Temperature(), 45, 1e-9);
+    EXPECT_NEAR(law->Temperature() + kKelvin, 318.15 * std::pow(81.01325 / p0, 0.4 / 1.4), 1e-9);
     EXPECT_EQ(drawn.Fill(), law->Volume());
+    EXPECT_EQ(drawn.Temperature(), law->Temperature());
     EXPECT_EQ(drawn.Step(0), kInf);
+
+    // Charged slowly: full at Pm and the working temperature, then the same
+    // polytrope from there; empty only at V0, below the precharge.
+    s.Start = ChargeStart::Slow;
+    IdealLaw slow = *IdealLaw::Create(s);
+    const double full = 10 * p0 / 81.01325;
+    EXPECT_NEAR(slow.Volume(), full, 1e-12);
+    EXPECT_EQ(slow.Temperature(), 45);
+    EXPECT_EQ(slow.Pressure(), 80);
+    EXPECT_NEAR(slow.Step(9.0), 81.01325 * std::pow(full / 9, 1.4) - 1.01325, 1e-9);
+    EXPECT_NEAR(slow.Temperature() + kKelvin, 318.15 * std::pow(full / 9, 0.4), 1e-9);
+    EXPECT_FALSE(slow.Empty());
+    EXPECT_LT(slow.Step(10.0), slow.PrechargeAtTemp());
+    EXPECT_TRUE(slow.Empty());
+    s.Start = ChargeStart::Fast;
 
     for (double n : {0.99, 1.0, 1.67, 1.68}) {
         s.Exponent = n;
@@ -89,9 +108,59 @@ TEST(NitrogenLawTest, StartsFullWithTheChargedMass) {
     // Nitrogen at 60 to 80 bar is a little less compressible than the ideal gas.
     EXPECT_GT(law->Volume(), 10 * (66.0 / 81.0));
 
+    // Any gas volume above zero holds a charge.
+    EXPECT_TRUE(NitrogenLaw::Create({0.5, 60, 20, 45, 80, kInf, 0.01}));
+    EXPECT_FALSE(NitrogenLaw::Create({0, 60, 20, 45, 80, kInf, 0.01}));
     auto tooHigh = NitrogenLaw::Create({10, 60, 20, 45, 30000, kInf, 0.01});
     ASSERT_FALSE(tooHigh);
     EXPECT_NE(tooHigh.Error().find("Pressione massima"), std::string::npos) << tooHigh.Error();
+
+    // Charged fast: on the isentrope through the precharge at 45 °C, so hotter
+    // and larger; the isothermal gas starts at 45 °C all the same.
+    NitrogenLawSettings fast = Example(kInf);
+    fast.Start = ChargeStart::Fast;
+    auto hot = NitrogenLaw::Create(fast);
+    ASSERT_TRUE(hot) << hot.Error();
+    EXPECT_NEAR(hot->Entropy() / nitrogen::PropertiesAt(318.15, charged / 10e-3).s, 1, 1e-12);
+    EXPECT_NEAR(hot->Pressure(), 80, 1e-9);
+    EXPECT_GT(hot->Temperature(), 60);
+    EXPECT_GT(hot->Volume(), law->Volume() + 0.3);
+    fast.Tau = 0;
+    EXPECT_EQ(NitrogenLaw::Create(fast)->Volume(), NitrogenLaw::Create(Example(0))->Volume());
+    EXPECT_EQ(hot->Domain(), GasDomain::Gas);
+
+    // A gas that is liquid at its charge is refused; one liquid at Pm and
+    // the working temperature is made, to end its run at once.
+    auto liquid = NitrogenLaw::Create({10, 60, -190, 45, 80, kInf, 0.01});
+    ASSERT_FALSE(liquid);
+    EXPECT_NE(liquid.Error().find("l'azoto condensa"), std::string::npos) << liquid.Error();
+    EXPECT_EQ(NitrogenLaw::Create({10, 60, 20, -160, 80, kInf, 0.01})->Domain(),
+              GasDomain::Condenses);
+}
+
+// A few grams squeezed to 5000 bar and let go: a step that nearly doubles
+// the volume still lands on the isentrope, and the gas that goes on
+// expanding condenses rather than giving a negative pressure.
+TEST(NitrogenLawTest, LargeStepsStayOnTheIsentropeUntilTheGasCondenses) {
+    auto law = NitrogenLaw::Create({10, 0.01, 20, 45, 5000, kInf, 0.01});
+    ASSERT_TRUE(law) << law.Error();
+    const double s0 = law->Entropy(), full = law->Volume();
+    const double p = law->Step(1.92 * full);
+    const nitrogen::Properties at = nitrogen::PropertiesAt(law->TemperatureK(), law->Density());
+    EXPECT_NEAR(at.s / s0, 1, 1e-9);
+    EXPECT_NEAR((p + kAtmosphere) * 1e5 / at.p, 1, 1e-9);
+    EXPECT_EQ(law->Domain(), GasDomain::Gas);
+    EXPECT_LT(law->Temperature(), -100);
+    NitrogenLaw squeezed = *law;
+    squeezed.Step(full);  // and back, warming the same way
+    EXPECT_NEAR(squeezed.Temperature(), 45, 1e-6);
+    EXPECT_EQ(squeezed.Domain(), GasDomain::Gas);
+    for (double v = 1.92 * full; law->Domain() == GasDomain::Gas && v < 10; v *= 1.05) {
+        law->Step(v);
+    }
+    EXPECT_EQ(law->Domain(), GasDomain::Condenses);
+    const double v = law->Volume();
+    EXPECT_EQ(law->Fill(), v);  // the run is over: nothing moves
 }
 
 // A long stretch of charging and discharging: 30000 steps of a volume swinging

@@ -145,6 +145,11 @@ TEST(NitrogenTest, HelmholtzDerivativesMatchDifferences) {
         near(f.ar_dt, (dp.ar_t - dm.ar_t) / (2 * h), "ar_dt");
         near(f.a0_t, (tp.a0 - tm.a0) / (2 * h), "a0_t");
         near(f.a0_tt, (tp.a0 - 2 * f.a0 + tm.a0) / (h * h), "a0_tt");
+        const double dT = 1e-4 * T;
+        EXPECT_NEAR(PropertiesAt(T, rho).dpdT * 2 * dT /
+                        (PropertiesAt(T + dT, rho).p - PropertiesAt(T - dT, rho).p),
+                    1, 1e-6)
+            << "dp/dT at " << T << " K";
     }
 }
 
@@ -158,13 +163,42 @@ TEST(NitrogenTest, MeltingLineAndWhatARefusalSays) {
               "A -173,15 °C e 4000 bar assoluti l'azoto è solido ");
     EXPECT_NE(solid.find("(pressione di fusione 2045,875 bar)"), std::string::npos) << solid;
     EXPECT_FALSE(CheckRange(300, 1e5));
+    // A refused value reads outside the range, with the digits that takes.
+    EXPECT_NE(CheckRange(63.15099999999998, 1e4)->find("(63,15099999999998 K)"), std::string::npos);
+    EXPECT_NE(CheckRange(300, 2200.0000001e6)->find("22000,000001 bar"), std::string::npos);
+    EXPECT_NE(CheckRange(300, NAN)->find("numeri finiti"), std::string::npos);
+}
+
+// The single-phase gas the laws follow: on the vapour side of the saturation
+// ancillary below the critical temperature, inside the range above it, and
+// never solid.
+TEST(NitrogenTest, TellsTheGasFromWhatIsNot) {
+    const struct {
+        double T, rho, p;
+        volvenza::gas::GasDomain where;
+    } states[] = {
+        {300, 100, 90e5, volvenza::gas::GasDomain::Gas},
+        {100, 31.8, 6e5, volvenza::gas::GasDomain::Gas},      // vapour within 0.5 % of 31.96 kg/m3
+        {100, 33, 6e5, volvenza::gas::GasDomain::Condenses},  // inside the dome
+        {100, 600, 50e5, volvenza::gas::GasDomain::Condenses},  // liquid
+        {126.19, 50, 30e5, volvenza::gas::GasDomain::Gas},      // just below critical
+        {63.15, 0.01, 1e2, volvenza::gas::GasDomain::BelowTriple},
+        {1000.01, 10, 30e5, volvenza::gas::GasDomain::OutOfRange},
+        {300, 100, 0, volvenza::gas::GasDomain::OutOfRange},
+        {300, 1200, 2201e6, volvenza::gas::GasDomain::OutOfRange},
+        {200, 1000, 2000e6, volvenza::gas::GasDomain::OutOfRange},  // melting at 1100 MPa
+        {200, 1000, 1000e6, volvenza::gas::GasDomain::Gas},
+    };
+    for (const auto& x : states) {
+        EXPECT_EQ(DomainOf(x.T, x.rho, x.p), x.where) << x.T << " K, " << x.rho << " kg/m3";
+    }
 }
 
 TEST(NitrogenTest, TemperatureFromEntropyRoundTrips) {
     for (auto [T, rho] : {std::pair{300.0, 80.0}, {230.0, 250.0}, {90.0, 745.0}, {900.0, 5.0}}) {
         const double s = PropertiesAt(T, rho).s;
         // Any guess will do, even one outside the equation's range.
-        for (double guess : {400.0, 0.0, 5000.0}) {
+        for (double guess : {400.0, 0.0, 5000.0, 999.0}) {
             auto back = TemperatureAt(s, rho, guess);
             ASSERT_TRUE(back) << back.Error();
             EXPECT_NEAR(*back, T, 1e-8 * T) << guess;

@@ -272,6 +272,15 @@ class ReportTest : public QObject {
         QCOMPARE(a5.Lines(2).value(3), "T|V(T)|P(T)|Qt(t)|Qs(T)=Qt(T)-Qp");
         QCOMPARE(a5.Lines(2).value(5).section('|', 0, 0), "2,8");
         QCOMPARE(a5.Lines(2).last().section('|', 0, 0), "4,6");
+
+        // The ideal or real law adds the gas temperature to every row.
+        state.Gas.Law = GasLawKind::Nitrogen;
+        RunSimulation(state);
+        RecordingSurface gas;
+        PrintResultsTableReport(gas, state, "H");
+        QCOMPARE(gas.Lines(1).value(3), "T|V(T)|P(T)|Qt(t)|Qs(T)=Qt(T)-Qp|Tgas(T)");
+        QCOMPARE(gas.Lines(1).value(5).section('|', 5), "45,00");
+        state.Gas = GasSettings{};
     }
 
     void wholeReportPutsEachPartOnItsOwnPages() {

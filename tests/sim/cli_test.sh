@@ -74,7 +74,7 @@ cmp -s "$work/in.vlz" "$data/example.vlz" && [ ! -e "$work/o.vlz" ] && [ ! -e "$
 # the file's format and say per temperature how the run went.
 check classic-named 0 "$sim" run "$data/example.vlz" "$work/cl.vlz" --gas classic --summary
 same classic-named-file "$work/cl.vlz" "$data/example.vlz"
-grep -qx 'Temperatura 45 °C (tc); pressione minima 65,161 bar a 1,40 s; fine normale; temperatura massima del gas 45 °C' "$work/out" ||
+grep -qx 'Temperatura 45 °C (tc); pressione minima 65,161 bar a 1,40 s; fine normale; temperatura del gas minima 45 °C, massima 45 °C' "$work/out" ||
     { echo "FAIL classic summary"; cat "$work/out"; fails=$((fails + 1)); }
 check envelope 0 "$sim" run "$data/design-250bar.vlz" "$work/n2.vlz" --gas nitrogen --tau 45 \
     --charge-temp 20 --envelope -10 60 --summary
@@ -88,7 +88,31 @@ grep -q "politropica" "$work/err" && [ ! -e "$work/x.vlz" ] || { echo "FAIL expo
 check envelope-order 1 "$sim" example "$work/x.vlz" --envelope 50 60
 grep -q "temperatura minima" "$work/err" || { echo "FAIL envelope refusal"; fails=$((fails + 1)); }
 check gas-unknown 64 "$sim" example "$work/x.vlz" --gas steam
+grep -q "^Valore non valido per l'opzione --gas: steam$" "$work/err" || { echo "FAIL gas-unknown names it"; fails=$((fails + 1)); }
 check gas-missing-value 64 "$sim" example "$work/x.vlz" --tau
+grep -q "^Manca il valore dell'opzione --tau$" "$work/err" || { echo "FAIL missing value names it"; fails=$((fails + 1)); }
+for tau in inf Inf INFINITY; do
+    check "tau-$tau" 0 "$sim" example "$work/x.vlz" --gas nitrogen --tau "$tau"
+done
+check start-unknown 64 "$sim" example "$work/x.vlz" --start warm
+check envelope-limit 1 "$sim" example "$work/x.vlz" --gas nitrogen --envelope -250 45
+grep -q "^Temperatura minima dell'inviluppo: Temperatura di -250 °C" "$work/err" ||
+    { echo "FAIL envelope-limit message"; cat "$work/err"; fails=$((fails + 1)); }
+
+# A warning at a limit of the envelope is a warning; a gas that leaves its
+# law anywhere (here condensing at -150 °C) a status of its own, and what the
+# runs keep is never a NaN.
+check envelope-warning 3 "$sim" example "$work/x.vlz" --gas nitrogen --envelope 45 60 --summary
+tail -1 "$work/out" | grep -q '^Temperatura 60 °C; .*fine PRECARICA VOLVENZA TROPPO ALTA' ||
+    { echo "FAIL envelope-warning summary"; cat "$work/out"; fails=$((fails + 1)); }
+check envelope-condenses 4 "$sim" example "$work/x.vlz" --gas nitrogen --envelope -150 60 --summary
+head -1 "$work/out" | grep -q '^Temperatura -150 °C; .*fine GAS FUORI DAL CAMPO DELLA LEGGE a 0,00 s: l.azoto condensa;' ||
+    { echo "FAIL envelope-condenses summary"; cat "$work/out"; fails=$((fails + 1)); }
+printf '0,10,10,-20,20,350,13,10,1\r\n1,2.2,0,0,0,0,0,0,0,0,1000,150,0,0,300,4\r\n' >"$work/ratio.vlz"
+check condenses 4 "$sim" run "$work/ratio.vlz" "$work/ratio-out.vlz" --gas nitrogen --summary --export "$work/ratio.txt"
+grep -q "^ATTENZIONE: l'azoto condensa a t = " "$work/err" && grep -q "fine GAS FUORI" "$work/out" &&
+    ! grep -qi "nan\|inf" "$work/ratio-out.vlz" "$work/ratio.txt" "$work/out" ||
+    { echo "FAIL condenses"; cat "$work/err" "$work/out"; fails=$((fails + 1)); }
 check envelope-one-value 64 "$sim" example "$work/x.vlz" --envelope 10
 check gas-on-export 64 "$sim" export "$data/example.vlz" "$work/x.txt" --summary
 
@@ -116,9 +140,13 @@ grep -qx "The file $work/bad.vlz is not a valid simulation file (line 1)." "$wor
     { echo "FAIL english-bad-input message"; fails=$((fails + 1)); }
 check english-usage 64 "${english[@]}"
 head -n 1 "$work/err" | grep -qx "Usage:" || { echo "FAIL english-usage"; fails=$((fails + 1)); }
-check english-summary 3 "${english[@]}" example "$work/en2.vlz" --gas ideal --summary
-grep -qx 'Temperature 45 °C (tc); lowest pressure 65.19 bar at 1.37 s; end VOLVENZA PRECHARGE TOO HIGH; highest gas temperature 45 °C' "$work/out" ||
+check english-summary 3 "${english[@]}" example "$work/en2.vlz" --gas ideal --start fast --summary
+grep -qx 'Temperature 45 °C (tc); lowest pressure 65.19 bar at 1.37 s; end VOLVENZA PRECHARGE TOO HIGH; lowest gas temperature 44.98 °C, highest 63.87 °C' "$work/out" ||
     { echo "FAIL english summary"; cat "$work/out"; fails=$((fails + 1)); }
+check english-condenses 4 "${english[@]}" run "$work/ratio.vlz" "$work/en3.vlz" --gas nitrogen --summary
+grep -q "^WARNING: nitrogen condenses at t = 1.22 s (gas at -157.0473 °C and 19.49359 bar)" "$work/err" &&
+    grep -q "end GAS OUTSIDE ITS LAW'S DOMAIN at 1.22 s: nitrogen condenses;" "$work/out" ||
+    { echo "FAIL english condenses"; cat "$work/err" "$work/out"; fails=$((fails + 1)); }
 
 if [ "$fails" -eq 0 ]; then echo "volvenza-sim: all checks passed"; fi
 exit "$fails"

@@ -21,6 +21,14 @@ check too-hot 1 "$sim" gas 727 1
 check too-high 1 "$sim" gas 20 22001
 grep -q "22000 bar" "$work/err" || { echo "FAIL too-high message"; fails=$((fails + 1)); }
 [ -s "$work/out" ] && { echo "FAIL refused state printed values"; fails=$((fails + 1)); }
+# A value just outside reads outside; a value no equation takes is named.
+check triple-edge 1 "$sim" gas -209.999 0.1
+grep -q -- "(63,15099999999998 K)" "$work/err" || { echo "FAIL triple-edge digits"; fails=$((fails + 1)); }
+check huge 1 "$sim" gas 20 1e308
+grep -qx "Pressione di 1e+308 bar assoluti fuori dal campo dell'equazione dell'azoto, da 0 a 22000 bar" "$work/err" ||
+    { echo "FAIL huge message"; cat "$work/err"; fails=$((fails + 1)); }
+check infinite 1 "$sim" gas -Inf 1
+grep -q "numeri finiti" "$work/err" || { echo "FAIL infinite message"; fails=$((fails + 1)); }
 check usage 64 "$sim" gas 20
 check usage-text 64 "$sim" gas abc 1
 

@@ -364,6 +364,13 @@ void GraficoTest::envelopeCurvesAndGasTemperature() {
         state.GasRun.TSeries.begin(), state.GasRun.TSeries.begin() + state.LastPoint + 1);
     QVERIFY(scale->low <= *low && scale->low + 4 * scale->step >= *high);
     QVERIFY(scale->low > *low - scale->step);
+    // The crosshair reads the gas temperature of its sample too.
+    QVERIFY(chart.window.findChild<QWidget*>("Text3")->isVisible());
+    chart.Button("Tracciatore")->trigger();
+    chart.Move(16, 40);
+    const double reading = chart.Texts({"Text3"})[0].replace(',', '.').toDouble();
+    QVERIFY(reading >= *low && reading <= *high && reading < 44);
+    chart.Button("Tracciatore")->trigger();
     // A zoomed view keeps every curve.
     chart.Button("ZoomArea")->trigger();
     chart.Click(5, 30);
@@ -374,6 +381,7 @@ void GraficoTest::envelopeCurvesAndGasTemperature() {
 
     temperature->trigger();
     QCOMPARE(Chart::Count(chart.Committed(), kTemperatureCurve), 0);
+    QVERIFY(!chart.window.findChild<QWidget*>("Text3")->isVisible());
 
     // A classic run without the envelope offers nothing of it.
     state.Gas = GasSettings{};

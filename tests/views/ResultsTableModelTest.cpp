@@ -54,6 +54,15 @@ TEST(ResultsTableModelTest, ListsEveryTenthSampleOfTheLatestFill) {
     state.QtSeries[0] = -std::numeric_limits<double>::infinity();
     model.Fill(state);
     EXPECT_EQ(Row(model, 0), (std::vector<QString>{"0,0", "nan", "inf", "-inf", "-12,3457"}));
+
+    // A run of the ideal or real law adds the gas temperature.
+    MakeResults(state, 10);
+    state.GasRun.TSeries = std::vector<double>(11, 45.0);
+    state.GasRun.TSeries[10] = -12.5;
+    model.Fill(state);
+    ASSERT_EQ(model.columnCount(), 6);
+    EXPECT_EQ(model.headerData(5, Qt::Horizontal).toString(), "Tgas(T)");
+    EXPECT_EQ(Row(model, 1).back(), "-12,5000");
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 #include "tools/volvenza-sim/GasCommand.h"
 
+#include <cctype>
+#include <cmath>
 #include <iostream>
+#include <limits>
 #include <optional>
 
 #include "gas/GasLaw.h"
+#include "gas/MessageNumber.h"
 #include "gas/Nitrogen.h"
 #include "numbers/NumberText.h"
 #include "tools/volvenza-sim/SimText.h"
@@ -29,6 +33,16 @@ int RunGasCommand(const std::vector<std::string>& args) {
     if (args.size() == 2) {
         tc = ParseNumber<double>(args[0]);
         bar = ParseNumber<double>(args[1]);
+        // Typed infinities and NaN are numbers to the user, though not to the equation.
+        for (size_t i = 0; i < 2; ++i) {
+            std::string word;
+            for (char c : args[i]) {
+                if (c != '+' && c != '-') word += static_cast<char>(std::tolower(c));
+            }
+            if (word == "inf" || word == "infinity" || word == "nan") {
+                (i == 0 ? tc : bar) = std::numeric_limits<double>::infinity();
+            }
+        }
     }
     if (!tc || !bar) {
         std::cerr << SimText(kGasUsage);
@@ -38,7 +52,13 @@ int RunGasCommand(const std::vector<std::string>& args) {
     const double p = *bar * 1e5;
     auto rho = gas::nitrogen::DensityAt(T, p);
     if (!rho) {
-        std::cerr << SimText(rho.Error()) << '\n';
+        // A pressure whose pascals overflow is named in bar as typed.
+        const std::string message =
+            std::isfinite(*tc) && std::isfinite(*bar) && !std::isfinite(p)
+                ? "Pressione di " + gas::MessageNumber(*bar) +
+                      " bar assoluti fuori dal campo dell'equazione dell'azoto, da 0 a 22000 bar"
+                : rho.Error();
+        std::cerr << SimText(message) << '\n';
         return 1;
     }
     const gas::nitrogen::Properties s = gas::nitrogen::PropertiesAt(T, *rho);

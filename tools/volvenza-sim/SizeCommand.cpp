@@ -10,9 +10,9 @@
 
 #include "documents/SimulationFile.h"
 #include "numbers/NumberText.h"
+#include "report/SizingPdf.h"
 #include "sizing/AnswerText.h"
 #include "sizing/Search.h"
-#include "report/SizingPdf.h"
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
 #include "tools/volvenza-sim/SimText.h"
@@ -28,9 +28,9 @@ constexpr int kExitFile = 2;
 constexpr int kExitCannot = 3;
 constexpr int kExitUsage = 64;
 
-const char* const kRuleKeys[kRuleCount] = {"rule1_min_pressure", "rule2_precharge",
+const char* const kRuleKeys[kRuleCount] = {"rule1_min_pressure",      "rule2_precharge",
                                            "rule3_compression_ratio", "rule4_max_pressure",
-                                           "rule5_max_flow"};
+                                           "rule5_max_flow",          "rule6_gas_temperature"};
 
 // The shortest text that reads back as the value meant: a figure that came
 // from single precision (the data) as its float, and one computed from
@@ -127,7 +127,7 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args) {
         } else if (a == "--single-cycle") {
             o.req.SingleCycle = true;
         } else if (a == "--pmin" || a == "--ps" || a == "--relief" || a == "--tolerance" ||
-                   a == "--hours") {
+                   a == "--hours" || a == "--min-gas-temp") {
             const auto x = number();
             if (!x) return std::nullopt;
             if (a == "--pmin") {
@@ -137,6 +137,8 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args) {
                 o.req.PrechargeTolerance = *x / 100;
             } else if (a == "--hours") {
                 o.req.WorkingHours = *x;
+            } else if (a == "--min-gas-temp") {
+                o.req.MinGasTemp = *x;
             } else {
                 (a == "--ps" ? o.req.RatedPressure : o.req.ReliefSetting) = *x;
             }
@@ -249,6 +251,7 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
          ", \"relief\": " + Optional(req.ReliefSetting) +
          ", \"precharge_tolerance\": " + Json(req.PrechargeTolerance) +
          ", \"working_hours\": " + Json(req.WorkingHours) +
+         ", \"min_gas_temperature\": " + Json(AllowedGasTemperature(req)) +
          ", \"day_cycles\": " + std::to_string(a.DayCycles) + ",\n   \"gas_law\": \"" +
          LawKey(g.Law) + "\", \"n\": " + Json(g.Exponent) + ", \"tau\": " + Json(g.Tau) +
          ", \"charge_temperature\": " + Json(PrechargeTemperature(g)) + ", \"temperatures\": [";
@@ -285,8 +288,9 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
              ", \"P0_warm\": " + Json(e.PrechargeWarm) + ", \"P0_cold\": " + Json(e.PrechargeCold) +
              ", \"compression_ratio\": " + Json(e.Ratio) +
              ", \"cycles\": " + std::to_string(e.Cycles()) +
-             ", \"peak_flow\": " + Json(e.PeakFlow()) + ", \"pump_short\": " + Bool(e.PumpShort) +
-             ",\n     \"lowest_pressure\": [";
+             ", \"peak_flow\": " + Json(e.PeakFlow()) +
+             ", \"lowest_gas_temperature\": " + Json(e.LowestGasTemp()) +
+             ", \"pump_short\": " + Bool(e.PumpShort) + ",\n     \"lowest_pressure\": [";
         for (size_t i = 0; i < e.Temps.size(); ++i) {
             const TemperatureOutcome& o = e.Temps[i];
             j += std::string(i ? ", " : "") + "{\"temperature\": " + Json(o.WorkTemp) +
@@ -297,7 +301,8 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
                  ", \"cycles\": " + std::to_string(o.Cycles) + ", \"settled\": " + Bool(o.Settled) +
                  ", \"drift_per_cycle\": " + Json(o.DriftPerCycle) +
                  ", \"day_lowest\": " + Json(o.DayLowest) + ", \"peak_flow\": " + Json(o.PeakFlow) +
-                 ", \"warning\": " + Bool(o.Warning) + "}";
+                 ", \"warning\": " + Bool(o.Warning) + ", \"outside_gas\": " + Bool(o.OutsideGas) +
+                 "}";
         }
         j += "],\n     \"pass\": " + Bool(e.Passes());
         for (int r = 0; r < kRuleCount; ++r) {

@@ -28,6 +28,7 @@ constexpr int kExitDone = 0;
 constexpr int kExitRefused = 1;
 constexpr int kExitFile = 2;
 constexpr int kExitWarning = 3;
+constexpr int kExitOutsideGas = 4;
 constexpr int kExitUsage = 64;
 
 constexpr const char* kUsage = SIM_TEXT(
@@ -45,11 +46,11 @@ constexpr const char* kUsage = SIM_TEXT(
     "      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico\n"
     "  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm\n"
     "      [--catalogue \"V0[:RAPPORTO[:PS[:PORTATA[:TAU]]]],...\"] [--ps PS] [--relief R]\n"
-    "      [--tolerance PERCENTO] [--hours ORE] [--keep-precharge] [--size-pump]\n"
-    "      [--single-cycle] [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS]\n"
+    "      [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]\n"
+    "      [--size-pump] [--single-cycle] [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS]\n"
     "      dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in\n"
     "      funzionamento continuo (un ciclo dopo l'altro; --single-cycle: il primo\n"
-    "      soltanto): la più piccola grandezza del catalogo che rispetta le cinque\n"
+    "      soltanto): la più piccola grandezza del catalogo che rispetta le sei\n"
     "      regole, i candidati e perché i più piccoli non bastano; stato 0 con una\n"
     "      raccomandazione, 1 se nessuna grandezza basta (risposta su stdout), 3 se la\n"
     "      ricerca non si può fare (messaggio su stderr, nulla su stdout)\n"
@@ -64,13 +65,18 @@ constexpr const char* kUsage = SIM_TEXT(
     "                                1,67 (predefinito 1,4)\n"
     "  --tau S                       costante di tempo termica dell'azoto reale in secondi,\n"
     "                                0 isoterma, inf adiabatica (predefinita)\n"
+    "  --start slow|fast             stato all'inizio del ciclo per il gas ideale e l'azoto\n"
+    "                                reale: slow, caricato lentamente (predefinito), pieno\n"
+    "                                a PM alla temperatura di lavoro; fast, caricato\n"
+    "                                rapidamente, sull'adiabatica per la precarica\n"
     "  --charge-temp C               temperatura a cui è data la precarica [°C] per il gas\n"
     "                                ideale e l'azoto reale (predefinita 20)\n"
     "  --envelope TMIN TMAX          simula anche alla temperatura di lavoro minima e\n"
     "                                massima [°C], con la stessa carica\n"
     "  --summary                     scrive per ogni temperatura la pressione minima\n"
     "                                (relativa per il gas ideale e l'azoto), il suo istante,\n"
-    "                                la fine della simulazione e la temperatura massima del gas\n"
+    "                                la fine della simulazione e le temperature minima e\n"
+    "                                massima del gas\n"
     "Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.\n"
     "\n"
     "I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di\n"
@@ -78,7 +84,10 @@ constexpr const char* kUsage = SIM_TEXT(
     "\n"
     "Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);\n"
     "2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione\n"
-    "interrotta da \"PRECARICA VOLVENZA TROPPO ALTA\" (risultati parziali scritti);\n"
+    "interrotta da \"PRECARICA VOLVENZA TROPPO ALTA\" a una temperatura qualsiasi\n"
+    "(risultati parziali scritti); 4 simulazione interrotta perché l'azoto esce dal\n"
+    "campo del gas (condensa o esce dal campo dell'equazione) a una temperatura\n"
+    "qualsiasi (risultati scritti fino a lì);\n"
     "64 uso errato, o un file di uscita che è il file di ingresso o l'altro file di\n"
     "uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.\n");
 
@@ -163,8 +172,14 @@ int Simulate(CircuitState& state, const std::string& out, const std::optional<st
     const RunOutcome outcome = RunSimulation(state);
     if (outcome == RunOutcome::Refused) return kExitRefused;
     if (summary) std::cout << SummaryLines(state);
-    return SaveOutputs(state, out, table,
-                       outcome == RunOutcome::PrechargeTooHigh ? kExitWarning : kExitDone);
+    // A run at any temperature of the envelope that did not end normally
+    // says so in the status, the gas leaving its law before the warning.
+    int code = kExitDone;
+    for (const TemperatureRun& r : state.GasRun.Runs) {
+        if (r.Outside != gas::GasDomain::Gas) code = kExitOutsideGas;
+        if (r.Warning && code == kExitDone) code = kExitWarning;
+    }
+    return SaveOutputs(state, out, table, code);
 }
 
 // Takes a flag without a value off the arguments; true when it was there.
