@@ -40,11 +40,27 @@
         <translation>The output files %1 and %2 are the same file: nothing was written.</translation>
     </message>
     <message>
+        <source>Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine %5; temperatura massima del gas %6 °C</source>
+        <translation>Temperature %1 °C%2; lowest pressure %3 bar at %4 s; end %5; highest gas temperature %6 °C</translation>
+    </message>
+    <message>
+        <source>normale</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>PRECARICA VOLVENZA TROPPO ALTA</source>
+        <translation>VOLVENZA PRECHARGE TOO HIGH</translation>
+    </message>
+    <message>
         <source>Uso:
   volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
       carica l&apos;esempio, lo simula e salva il file di simulazione
-  volvenza-sim run IN.vlz OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
-      carica dati iniziali e movimenti da IN.vlz, simula e salva in OUT.vlz
+  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
+      carica dati iniziali e movimenti da IN, simula e salva in OUT.vlz; da un
+      progetto .vlzp anche la legge del gas e l&apos;inviluppo, salvo le opzioni date
+  volvenza-sim convert IN OUT
+      converte fra file di simulazione .vlz e progetto .vlzp secondo l&apos;estensione,
+      e dice su stderr che cosa il formato di OUT non conserva
   volvenza-sim export IN.vlz TABLE.txt
       scrive i risultati memorizzati in IN.vlz come tabella di testo
   volvenza-sim export IN.vlz TABLE.csv --csv
@@ -89,8 +105,12 @@ uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
         <translation>Usage:
   volvenza-sim example OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
       loads the example, simulates it and saves the simulation file
-  volvenza-sim run IN.vlz OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
-      loads initial data and movements from IN.vlz, simulates and saves to OUT.vlz
+  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
+      loads initial data and movements from IN, simulates and saves to OUT.vlz;
+      from a .vlzp project also the gas law and envelope, unless options say otherwise
+  volvenza-sim convert IN OUT
+      converts between a .vlz simulation file and a .vlzp project by extension,
+      and says on stderr what the format of OUT does not keep
   volvenza-sim export IN.vlz TABLE.txt
       writes the results stored in IN.vlz as a text table
   volvenza-sim export IN.vlz TABLE.csv --csv
@@ -133,18 +153,6 @@ stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; (partial results written);
 64 wrong usage, or an output file that is the input file or the other output
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
-    </message>
-    <message>
-        <source>Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine %5; temperatura massima del gas %6 °C</source>
-        <translation>Temperature %1 °C%2; lowest pressure %3 bar at %4 s; end %5; highest gas temperature %6 °C</translation>
-    </message>
-    <message>
-        <source>normale</source>
-        <translation>normal</translation>
-    </message>
-    <message>
-        <source>PRECARICA VOLVENZA TROPPO ALTA</source>
-        <translation>VOLVENZA PRECHARGE TOO HIGH</translation>
     </message>
 </context>
 <context>
@@ -969,16 +977,36 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>the field %1 must be a list of at most 1000 movements</translation>
     </message>
     <message>
-        <source>il campo %1 deve essere un numero da 1 a 7</source>
-        <translation>the field %1 must be a number from 1 to 7</translation>
-    </message>
-    <message>
         <source>il campo %1 deve essere un elenco</source>
         <translation>the field %1 must be a list</translation>
     </message>
     <message>
         <source>il campo %1 non è leggibile</source>
         <translation>the field %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1: la cartella %2 è di sola lettura.</source>
+        <translation>Cannot save the file %1: the folder %2 is read-only.</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire %1: non è un file.</source>
+        <translation>Cannot open %1: it is not a file.</translation>
+    </message>
+    <message>
+        <source>Il progetto %1 non conserva i risultati: sono ricalcolati all&apos;apertura.</source>
+        <translation>The project %1 does not keep the results: they are computed again on opening.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non conserva la legge del gas né l&apos;inviluppo di temperatura.</source>
+        <translation>The file %1 does not keep the gas law or the temperature envelope.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non conserva i requisiti di dimensionamento né la raccomandazione.</source>
+        <translation>The file %1 does not keep the sizing requirements or the recommendation.</translation>
+    </message>
+    <message>
+        <source>il campo %1 deve essere un numero da 0 a 7</source>
+        <translation>the field %1 must be a number from 0 to 7</translation>
     </message>
 </context>
 <context>
