@@ -6,6 +6,9 @@
 
 #include "shell/frmMain.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,10 +18,13 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "numbers/NumberText.h"
+#include "platform/Dialogs.h"
 #include "platform/ScreenUnits.h"
 #include "platform/SettingsStore.h"
 #include "shell/Artwork.h"
@@ -98,10 +104,20 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
 
     // Opening.
     WriteProgramListEntry(context_.settings, context_.programFolder, context_.systemRoot);
-    RestoreBounds();
+    QStringList reset = RestoreBounds();
     printHeader_ = ReadSetting(context_.settings, Setting::PrintHeader);
-    context_.state.Gas = ReadGasSettings(context_.settings);
+    context_.state.Gas = ReadGasSettings(context_.settings, reset);
     UpdateCommandState(1);
+    if (!reset.isEmpty()) {
+        // Said once, after the window is up: the keys now hold their defaults.
+        QTimer::singleShot(0, this, [this, reset] {
+            context_.dialogs.Message(
+                tr("Alcune impostazioni non erano leggibili e sono tornate al valore "
+                   "predefinito: %1.")
+                    .arg(reset.join(QStringLiteral(", "))),
+                MessageIcon::Information, MessageButtons::Ok);
+        });
+    }
 }
 
 frmMain::~frmMain() {
@@ -334,18 +350,50 @@ QPrinter& frmMain::Printer() {
 
 // ---- Opening and closing ---------------------------------------------------
 
-void frmMain::RestoreBounds() {
+QStringList frmMain::RestoreBounds() {
     const SettingKey* keys[] = {&Setting::MainLeft, &Setting::MainTop, &Setting::MainWidth,
                                 &Setting::MainHeight};
+    QStringList reset;
     for (size_t i = 0; i < restoredTwips_.size(); ++i) {
         const std::optional<float> twips =
             ParseNumber<float>(ReadSetting(context_.settings, *keys[i]).toStdString());
-        // A stored text that is not a number counts as missing.
-        restoredTwips_[i] = twips ? *twips : std::stof(keys[i]->defaultValue);
+        if (!twips || !std::isfinite(*twips)) {
+            WriteSetting(context_.settings, *keys[i], QString::fromUtf8(keys[i]->defaultValue));
+            reset << QString::fromUtf8(keys[i]->key);
+        }
+        restoredTwips_[i] =
+            twips && std::isfinite(*twips) ? *twips : std::stof(keys[i]->defaultValue);
+    }
+    // Bounds from another screen, or no bounds at all, must still give a
+    // window the user can reach: a size beyond the screen is no size, and
+    // the window is moved onto the screen that shows most of it.
+    const QScreen* screen = QGuiApplication::screenAt(
+        QPoint(TwipsToPixels(restoredTwips_[0], this), TwipsToPixels(restoredTwips_[1], this)));
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 640, 480);
+    const int limits[] = {0, 0, area.width(), area.height()};
+    for (size_t i = 2; i < restoredTwips_.size(); ++i) {
+        const double pixels = restoredTwips_[i] / TwipsPerPixel(this);
+        if (!(pixels >= 1 && pixels <= limits[i])) {
+            restoredTwips_[i] = std::stof(keys[i]->defaultValue);
+        }
+    }
+    for (size_t i = 0; i < restoredTwips_.size(); ++i) {
         restoredPixels_[i] = TwipsToPixels(restoredTwips_[i], this);
+    }
+    const int left = std::clamp(restoredPixels_[0], area.left(),
+                                std::max(area.left(), area.right() + 1 - restoredPixels_[2]));
+    const int top = std::clamp(restoredPixels_[1], area.top(),
+                               std::max(area.top(), area.bottom() + 1 - restoredPixels_[3]));
+    const int placed[] = {left, top};
+    for (size_t i = 0; i < 2; ++i) {
+        if (placed[i] == restoredPixels_[i]) continue;
+        restoredPixels_[i] = placed[i];
+        restoredTwips_[i] = static_cast<float>(PixelsToTwips(placed[i], this));
     }
     move(restoredPixels_[0], restoredPixels_[1]);
     resize(restoredPixels_[2], restoredPixels_[3]);
+    return reset;
 }
 
 void frmMain::StoreBounds() {

@@ -93,7 +93,8 @@ class frmMain : public QMainWindow {
     void BuildToolBar();
     void BuildStatusBar();
     QAction* MenuEntry(QMenu* menu, const char* name, const QString& caption);
-    void RestoreBounds();
+    // The names of the keys that held no number and were reset.
+    QStringList RestoreBounds();
     void StoreBounds();
     void FillWindowMenu();
     QMdiSubWindow* SubWindowOf(const QWidget* child) const;

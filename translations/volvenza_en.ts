@@ -1447,6 +1447,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Progetto Volvenza (*.vlzp)</source>
         <translation>Volvenza project (*.vlzp)</translation>
     </message>
+    <message>
+        <source>Alcune impostazioni non erano leggibili e sono tornate al valore predefinito: %1.</source>
+        <translation>Some settings could not be read and went back to their defaults: %1.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::frmModelloGas</name>
