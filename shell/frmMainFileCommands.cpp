@@ -13,6 +13,7 @@
 #include "platform/HeadlessText.h"
 #include "platform/UiText.h"
 #include "shell/CommandScope.h"
+#include "shell/GasModelSettings.h"
 #include "shell/ShellEngineUi.h"
 #include "shell/frmMain.h"
 
@@ -88,6 +89,12 @@ void frmMain::NewSimulation(Origin origin) {
     if (answer != MessageAnswer::Ok) return;
     step([&] { CloseChildWindows(); });
     step([&] { ResetCircuit(context_.state); });
+    // The whole project goes; the gas law is a choice of the settings.
+    step([&] {
+        projectSizing_ = ProjectSizing{};
+        QStringList reset;
+        context_.state.Gas = ReadGasSettings(context_.settings, reset);
+    });
     step([&] { UpdateCommandState(1); });
 }
 
