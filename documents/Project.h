@@ -78,9 +78,9 @@ class Project {
     void SetGas(const GasSettings& gas);
 
     // A window changed the state's data or movements in place: one step,
-    // unless nothing differs. Steps of the same label and parts that follow
-    // each other (typing into one box) make one step.
-    void Edited(unsigned parts, const std::string& label);
+    // unless nothing differs. With `join`, it joins the step before when
+    // that was an edit of the same label and parts (typing into one box).
+    void Edited(unsigned parts, const std::string& label, bool join = false);
 
     // Nuovo, Esempio, Apri: `replace` loads into the state and answers
     // whether it did; what was there before becomes an undo step and is

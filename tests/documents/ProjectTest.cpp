@@ -31,20 +31,28 @@ class ProjectTest : public ::testing::Test {
 };
 
 TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
+    EXPECT_TRUE(project.Snapshot().movements.empty());
     project.Edited(ProjectPart::Data, "dati");  // nothing changed: no step
     EXPECT_EQ(project.Revision(), 0u);
     EXPECT_FALSE(project.CanUndo());
 
     state.Data.V0 = 1;
-    project.Edited(ProjectPart::Data, "V0");
+    project.Edited(ProjectPart::Data, "V0", true);
     state.Data.V0 = 12;
-    project.Edited(ProjectPart::Data, "V0");  // joins the step before
+    project.Edited(ProjectPart::Data, "V0", true);  // joins the step before
+    state.Data.V0 = 12;
+    project.Edited(ProjectPart::Data, "V0", true);  // unchanged: nothing
     state.Movements[1].Kind = MovementKind::Motor;
     state.MovementCount = 1;
     project.Edited(ProjectPart::Movements, "movimenti");
-    EXPECT_EQ(project.Revision(), 3u);
+    state.Movements[1].Qm = 3;
+    project.Edited(ProjectPart::Movements, "movimenti");  // a step of its own
+    project.Undo();
+    EXPECT_EQ(project.Revision(), 5u);
     EXPECT_EQ(told, (std::vector<unsigned>{ProjectPart::Data, ProjectPart::Data,
-                                           ProjectPart::Movements}));
+                                           ProjectPart::Movements, ProjectPart::Movements,
+                                           ProjectPart::Movements | ProjectPart::Replaced}));
+    EXPECT_EQ(state.Movements[1].Qm, 0);
     const ProjectSnapshot typed = project.Snapshot();
 
     // The example replaces the typed work, which a listener receives and
@@ -52,7 +60,7 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     ProjectSnapshot dropped;
     project.OnReplacing([&](const ProjectSnapshot& s) { dropped = s; });
     EXPECT_FALSE(project.Replace("Apri", [] { return false; }));
-    EXPECT_EQ(project.Revision(), 3u);
+    EXPECT_EQ(project.Revision(), 5u);
     ASSERT_TRUE(project.Replace("Esempio", [&] {
         LoadExampleCircuit(state);
         return true;
@@ -77,10 +85,20 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     project.Undo();
     project.Undo();
     EXPECT_EQ(state.Data.V0, 0);
+    EXPECT_EQ(state.Movements[1], Movement{});
     EXPECT_FALSE(project.CanUndo());
-    EXPECT_EQ(project.Revision(), 9u);  // undo is a change too
-    project.Undo();                     // nothing left: nothing happens
-    EXPECT_EQ(project.Revision(), 9u);
+    EXPECT_EQ(project.Revision(), 11u);  // undo is a change too
+    project.Undo();                      // nothing left: nothing happens
+    EXPECT_EQ(project.Revision(), 11u);
+
+    // Going back from a full list clears the last slot too.
+    state.Movements[kMaxMovements].Kind = MovementKind::Motor;
+    state.MovementCount = kMaxMovements;
+    project.Edited(ProjectPart::Movements, "movimenti");
+    project.Undo();
+    EXPECT_EQ(state.Movements[kMaxMovements], Movement{});
+    project.Redo();
+    project.Undo();
 
     // A new change drops what could be redone; the history is bounded.
     state.Data.P0 = 3;
@@ -106,17 +124,21 @@ TEST_F(ProjectTest, SizingAndGasAreStepsAndListenersCanLeave) {
     q.MinPressure = 65;
     project.SetRequirements(q);  // typing on into p1 joins the step
     project.SetRequirements(q);  // unchanged: nothing
-    project.SetRecommendation(sizing::Design{10, 49.7, 30});
+    project.SetRecommendation(sizing::Design{6, 40, 30});
+    project.SetRecommendation(sizing::Design{10, 49.7, 30});  // a step of its own
     project.SetRecommendation(sizing::Design{10, 49.7, 30});
     GasSettings gas;
     gas.Law = GasLawKind::Ideal;
     project.SetGas(gas);
     EXPECT_EQ(state.Gas, gas);
-    EXPECT_EQ(project.Revision(), 4u);
+    EXPECT_EQ(project.Revision(), 5u);
     EXPECT_EQ(told, (std::vector<unsigned>{ProjectPart::Requirements, ProjectPart::Requirements,
-                                           ProjectPart::Recommendation, ProjectPart::Gas}));
+                                           ProjectPart::Recommendation, ProjectPart::Recommendation,
+                                           ProjectPart::Gas}));
     project.Undo();
     EXPECT_EQ(state.Gas, GasSettings{});
+    project.Undo();
+    EXPECT_EQ(project.Sizing().Recommendation->V0, 6);
     project.Undo();
     EXPECT_FALSE(project.Sizing().Recommendation);
     EXPECT_EQ(project.Sizing().Requirements.MinPressure, 65);
@@ -196,7 +218,10 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     for (std::time_t t : {100, 300, 200, 300}) {
         ASSERT_EQ(store.Save(project.Snapshot(), t), std::nullopt);
     }
-    std::ofstream(folder / "recupero-x.vlzp") << "not ours";
+    for (const char* name :
+         {"recupero-x.vlzp", "recupero-000000000900-0000-m5.vlz", "recupero-900-0-m5.vlzp"}) {
+        std::ofstream(folder / name) << "not ours";
+    }
     const auto points = store.List();
     ASSERT_EQ(points.size(), 3u);
     EXPECT_EQ(points[0].time, 300);
