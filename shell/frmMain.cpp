@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -108,6 +110,18 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
     printHeader_ = ReadSetting(context_.settings, Setting::PrintHeader);
     context_.state.Gas = ReadGasSettings(context_.settings, reset);
     UpdateCommandState(1);
+
+    project_ = std::make_unique<Project>(context_.state);
+    recovery_ = std::make_unique<RecoveryStore>(
+        QFile::encodeName(context_.settings.Folder() + QStringLiteral("/Recupero")).toStdString());
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setSingleShot(true);
+    recoveryTimer_->setInterval(3000);
+    connect(recoveryTimer_, &QTimer::timeout, this,
+            [this] { SaveRecoveryPoint(project_->Snapshot()); });
+    project_->Listen([this](unsigned parts) { ProjectChanged(parts); });
+    // What a replacement drops is kept at once, not a few seconds later.
+    project_->OnReplacing([this](const ProjectSnapshot& dropped) { SaveRecoveryPoint(dropped); });
     if (!reset.isEmpty()) {
         // Said once, after the window is up: the keys now hold their defaults.
         QTimer::singleShot(0, this, [this, reset] {
@@ -149,6 +163,8 @@ void frmMain::BuildMenus() {
     entry = MenuEntry(file, "mnuFileOpen", tr("&Apri..."));
     entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     on(entry, &frmMain::OpenSimulation);
+    on(MenuEntry(file, "mnuFileRecupera", tr("&Recupera lavoro non salvato...")),
+       &frmMain::RecoverWork);
     MenuEntry(file, "mnuFileBar0", QStringLiteral("-"));
     on(MenuEntry(file, "mnuFileSave", tr("&Salva")), &frmMain::SaveSimulationAs);
     on(MenuEntry(file, "mnuFileSaveAs", tr("Sal&va con nome...")), &frmMain::SaveSimulationAs);
@@ -160,6 +176,17 @@ void frmMain::BuildMenus() {
     on(MenuEntry(file, "mnuFilePageSetup", tr("&Imposta pagina...")), &frmMain::PageSetup);
     on(MenuEntry(file, "mnuFilePrint", tr("S&tampa...")), &frmMain::Print);
     on(MenuEntry(file, "mnuFileEsportaPdf", tr("Esporta P&DF...")), &frmMain::ExportPdf);
+    // One history for the whole project: every window's edits, and Nuovo,
+    // Esempio and Apri too.
+    MenuEntry(file, "mnuFileBar6", QStringLiteral("-"));
+    undoEntry_ = MenuEntry(file, "mnuFileAnnulla", tr("A&nnulla"));
+    undoEntry_->setShortcut(QKeySequence::Undo);
+    undoEntry_->setEnabled(false);
+    on(undoEntry_, &frmMain::UndoProject);
+    redoEntry_ = MenuEntry(file, "mnuFileRipeti", tr("&Ripeti"));
+    redoEntry_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    redoEntry_->setEnabled(false);
+    on(redoEntry_, &frmMain::RedoProject);
     MenuEntry(file, "mnuFileBar5", QStringLiteral("-"));
     connect(MenuEntry(file, "mnuFileExit", tr("&Esci")), &QAction::triggered, this,
             &QWidget::close);
@@ -286,11 +313,31 @@ QWidget* frmMain::FindChildWindow(const QString& name) const {
 QWidget* frmMain::CreateChildWindow(const QString& name) {
     const auto factory = context_.windows.factories.find(name);
     if (factory == context_.windows.factories.end() || !factory->second) return nullptr;
+    // A window shows the project as it stands: anything changed unreported
+    // becomes a step first, so that Annulla never goes further back.
+    project_->Edited(ProjectPart::Inputs, "dati");
     QWidget* child = factory->second(context_.state, context_.dialogs);
     if (child == nullptr) return nullptr;
     if (child->objectName().isEmpty()) child->setObjectName(name);
-    if (name == QLatin1String("Dimensionamento") && context_.windows.showSizing) {
-        context_.windows.showSizing(child, projectSizing_);
+    if (name == QLatin1String("Dimensionamento")) {
+        if (context_.windows.showSizing) context_.windows.showSizing(child, project_->Sizing());
+        child->installEventFilter(this);
+    }
+    if (name == QLatin1String("DatiIniziali")) {
+        // Each typed value is a change of the project at once, not at the next run.
+        for (auto* box : child->findChildren<QLineEdit*>()) {
+            connect(box, &QLineEdit::textEdited, this, [this, child] {
+                if (context_.windows.readInitialData &&
+                    context_.windows.readInitialData(child, context_.state.Data)) {
+                    project_->Edited(ProjectPart::Data, "dati", true);
+                }
+            });
+        }
+    }
+    if (name == QLatin1String("Ciclo") && context_.windows.useProjectHistory) {
+        context_.windows.useProjectHistory(
+            child, [this] { project_->Undo(); }, [this] { project_->Redo(); },
+            [this] { joinMovementEdit_ = true; });
     }
     // The window's own move() and resize() give its place in the client area
     // and its client size.
@@ -305,6 +352,8 @@ QWidget* frmMain::CreateChildWindow(const QString& name) {
         sub->adjustSize();
     }
     if (placed) sub->move(wanted.topLeft());
+    FollowProjectInWindow(child);
+    ShowHistoryState();
     return child;
 }
 
@@ -409,6 +458,8 @@ void frmMain::StoreBounds() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // Nothing asks at the end: changes not yet in a recovery point go there.
+    if (recoveryTimer_->isActive()) SaveRecoveryPoint(project_->Snapshot());
     if (!isMinimized()) StoreBounds();
     WriteSetting(context_.settings, Setting::PrintHeader, printHeader_);
     CloseChildWindows();

@@ -1451,6 +1451,66 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Alcune impostazioni non erano leggibili e sono tornate al valore predefinito: %1.</source>
         <translation>Some settings could not be read and went back to their defaults: %1.</translation>
     </message>
+    <message>
+        <source>&amp;Recupera lavoro non salvato...</source>
+        <translation>&amp;Recover unsaved work...</translation>
+    </message>
+    <message>
+        <source>A&amp;nnulla</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Ripeti</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Recupera lavoro non salvato</source>
+        <translation>Recover unsaved work</translation>
+    </message>
+    <message>
+        <source>Non ci sono punti di recupero: il lavoro viene salvato qui alcuni secondi dopo ogni modifica e prima di ogni sostituzione.</source>
+        <translation>There are no recovery points: the work is kept here a few seconds after each change and before each replacement.</translation>
+    </message>
+    <message>
+        <source>%1, %2 movimenti</source>
+        <translation>%1, %2 movements</translation>
+    </message>
+    <message>
+        <source>Risultati non aggiornati: i dati sono cambiati</source>
+        <translation>Results out of date: the data have changed</translation>
+    </message>
+    <message>
+        <source>Risultati letti dal file (la legge del gas non vi è registrata)</source>
+        <translation>Results read from the file (it does not record the gas law)</translation>
+    </message>
+    <message>
+        <source>classica</source>
+        <translation>classic</translation>
+    </message>
+    <message>
+        <source>gas ideale, n = %1</source>
+        <translation>ideal gas, n = %1</translation>
+    </message>
+    <message>
+        <source>azoto reale, τ = ∞ (adiabatica)</source>
+        <translation>real nitrogen, τ = ∞ (adiabatic)</translation>
+    </message>
+    <message>
+        <source>azoto reale, τ = %1 s</source>
+        <translation>real nitrogen, τ = %1 s</translation>
+    </message>
+    <message>
+        <source>Legge del gas: %1</source>
+        <translation>Gas law: %1</translation>
+    </message>
+    <message>
+        <source>tc</source>
+        <translation>tc</translation>
+    </message>
+    <message>
+        <source>; inviluppo da %1 a %2 °C</source>
+        <translation>; envelope from %1 to %2 °C</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::frmModelloGas</name>

@@ -197,7 +197,9 @@ void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
     auto enabled = [&w](const char* action) {
         return Named<QAction>(w.cycle, action)->isEnabled();
     };
-    QVERIFY(!enabled("Annulla") && !enabled("Ripeti"));
+    // The table's Annulla and Ripeti are the project's: the list set up
+    // before the window opened can be taken back.
+    QVERIFY(enabled("Annulla") && !enabled("Ripeti"));
     w.Click("PulsAvanti");
     w.Click("PulsAvanti");  // the editor shows movement 3
 
@@ -230,7 +232,9 @@ void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
     agree("remove");
     QVERIFY(model.setData(model.index(0, Column::Kind), int(MovementKind::Motor)));
     QCOMPARE(w.Cell(0, Column::Bore), QString());
-    for (int i = 0; i < 8; ++i) {
+    // Seven steps: the two moves of one movement are one. The history goes
+    // on past them to the example itself.
+    for (int i = 0; i < 7; ++i) {
         w.cycle->Undo();
         agree("undo");
     }
