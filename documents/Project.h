@@ -92,8 +92,6 @@ class Project {
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }
-    std::string UndoLabel() const { return undo_.empty() ? std::string() : undo_.back().label; }
-    std::string RedoLabel() const { return redo_.empty() ? std::string() : redo_.back().label; }
     void Undo();
     void Redo();
 
@@ -117,24 +115,26 @@ class Project {
     static constexpr size_t kMaxSteps = 100;
 
   private:
-    struct Step {
+    struct HistoryStep {
         ProjectSnapshot before;
         std::string label;
         unsigned parts;
     };
     ProjectSnapshot Read() const;
     void Write(const ProjectSnapshot& snapshot);
-    void Commit(ProjectSnapshot next, unsigned parts, const std::string& label, bool merge);
+    void Commit(ProjectSnapshot next, unsigned parts, const std::string& label, bool join);
+    // Undo and redo: the newest step of `from` goes back, the present onto `to`.
+    void Step(std::vector<HistoryStep>& from, std::vector<HistoryStep>& to);
     void Tell(unsigned parts);
 
     CircuitState& state_;
     ProjectSnapshot current_;
     uint64_t revision_ = 0;
-    std::vector<Step> undo_;
-    std::vector<Step> redo_;
+    std::vector<HistoryStep> undo_;
+    std::vector<HistoryStep> redo_;
     std::optional<ResultsOrigin> results_;
-    // The last change was an edit that the next one of its kind may join.
-    bool lastWasEdit_ = false;
+    // The last change was one that the next of its label may join.
+    bool joinable_ = false;
     std::map<int, Listener> listeners_;
     int nextListener_ = 0;
     std::function<void(const ProjectSnapshot&)> replacing_;

@@ -215,17 +215,19 @@ TEST_F(FileSystemTest, ASaveKilledHalfWayIsTidiedByTheNextSave) {
     EXPECT_EQ(left, (std::set<std::string>{".bak", ".tmp"}));
 
     // Young leftovers and names that are not ours stay.
+    WriteAll(Path(".vlz-1.bak"), "ours");
     WriteAll(Path(".vlz-12.tmp"), "young");
     WriteAll(Path(".vlz-x1.tmp"), "not ours");
+    WriteAll(Path(".vlz-1x.tmp"), "not ours");
     WriteAll(Path(".vlz-.bak"), "not ours");
     WriteAll(Path("x.vlz-1.tmp"), "not ours");
-    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+    const auto old = fs::file_time_type::clock::now() - std::chrono::seconds(90);
     for (const std::string& name : Listing()) {
         if (name != ".vlz-12.tmp") fs::last_write_time(dir / name, old);
     }
     EXPECT_EQ(WriteFileAtomically(a, "newer a"), std::nullopt);
     EXPECT_EQ(Listing(), (std::set<std::string>{"a.vlz", "b.txt", ".vlz-12.tmp", ".vlz-x1.tmp",
-                                                ".vlz-.bak", "x.vlz-1.tmp"}));
+                                                ".vlz-1x.tmp", ".vlz-.bak", "x.vlz-1.tmp"}));
 }
 
 // A file the user may write in a folder that takes no new file cannot be

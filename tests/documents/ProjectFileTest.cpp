@@ -8,12 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
-#include <random>
 
 #include <nlohmann/json.hpp>
 
 #include "documents/ProjectFile.h"
-#include "documents/SimulationFile.h"
 #include "tests/support/RecordingUi.h"
 
 namespace volvenza {
@@ -149,54 +147,6 @@ TEST_F(ProjectFileTest, OpeningReplacesTheWholeModel) {
     ASSERT_TRUE(refused);
     EXPECT_NE(refused->find("/movimenti deve essere un elenco di al più 1000"), std::string::npos)
         << *refused;
-}
-
-TEST_F(ProjectFileTest, SavesAndLoadsThroughTheDisk) {
-    const auto dir = std::filesystem::temp_directory_path() / "volvenza-project-test";
-    std::filesystem::create_directories(dir);
-    const std::string path = (dir / "design.vlzp").string();
-    ASSERT_EQ(SaveProjectFile(state, project, path), std::nullopt);
-    InitCircuitState(other);
-    ASSERT_EQ(LoadProjectFile(other, read, path), std::nullopt);
-    EXPECT_EQ(read, project);
-    std::filesystem::remove_all(dir);
-}
-
-// Whatever a simulation file holds, the project made of it gives the same
-// simulation file back, results aside: the user's own file always opens
-// again in either format.
-TEST_F(ProjectFileTest, AnySimulationFileSurvivesTheProjectFormat) {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "volvenza-roundtrip-test.vlz").string();
-    std::mt19937 random(19);
-    auto value = [&random](float low, float high) {
-        return std::uniform_real_distribution<float>(low, high)(random);
-    };
-    for (int round = 0; round < 200; ++round) {
-        CircuitState from;
-        InitCircuitState(from);
-        from.Data = {value(0, 100), value(0, 300), value(-40, 90), value(0, 500),
-                     value(0, 400), value(0, 50),  value(0, 327)};
-        from.MovementCount = static_cast<int16_t>(random() % 40);
-        for (int k = 1; k <= from.MovementCount; ++k) {
-            Movement& m = from.Movements[k];
-            for (float* f : {&m.Ti, &m.Tf, &m.Ti2, &m.Tf2, &m.BoreDiameter, &m.Stroke,
-                             &m.RodDiameter, &m.RodDiameter2, &m.Stroke1, &m.Stroke2,
-                             &m.Displacement, &m.Speed, &m.UnitDisplacement, &m.RotationAngle}) {
-                *f = random() % 4 == 0 ? 0.0f : value(-1e3f, 1e6f);
-            }
-            m.Qm = value(-100, 1e4);
-            m.Kind = static_cast<int16_t>(random() % 8);  // 0: an empty slot
-        }
-        const std::string vlz = SimulationFileText(from);
-        std::ofstream(path, std::ios::binary) << vlz;
-        CircuitState loaded;
-        InitCircuitState(loaded);
-        ASSERT_EQ(LoadSimulationFile(loaded, path), std::nullopt);
-        ASSERT_EQ(Read(ProjectFileText(loaded, ProjectSizing{})), std::nullopt) << round;
-        EXPECT_EQ(SimulationFileText(other), vlz) << round;
-    }
-    std::filesystem::remove(path);
 }
 
 }  // namespace

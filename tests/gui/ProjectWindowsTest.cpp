@@ -57,7 +57,7 @@ void ProjectWindowsTest::resultsSayWhereTheyComeFrom() {
     Shell shell(ProgramChildWindows());
     shell.main->show();
     shell.Button("Esempio")->trigger();
-    QWidget* cycle = shell.main->ShowChildWindow("Ciclo");
+    shell.main->ShowChildWindow("Ciclo");
     auto note = [&](const char* window) {
         const auto* label = Named<QLabel>(shell.main->FindChildWindow(window), "LRisultati");
         return label->isVisibleTo(label->parentWidget()) ? label->text() : QString();
@@ -97,7 +97,6 @@ void ProjectWindowsTest::resultsSayWhereTheyComeFrom() {
     shell.main->OpenSimulationFile(path);
     QCOMPARE(note("Ciclo"), QStringLiteral("Risultati letti dal file (la legge del gas non vi è "
                                            "registrata)"));
-    QVERIFY(cycle != nullptr);
 }
 
 void ProjectWindowsTest::sizingOutlivesItsWindow() {
