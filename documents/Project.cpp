@@ -123,7 +123,8 @@ void Project::Write(const ProjectSnapshot& s) {
 void Project::Commit(ProjectSnapshot next, unsigned parts, const std::string& label, bool join) {
     const bool merge = join && joinable_ && !undo_.empty() && undo_.back().label == label &&
                        undo_.back().parts == parts;
-    joinable_ = join;
+    // The next change may join this one; an undo or a run ends that.
+    joinable_ = true;
     if (!merge) {
         undo_.push_back({current_, label, parts});
         if (undo_.size() > kMaxSteps) undo_.erase(undo_.begin());

@@ -133,7 +133,7 @@ class Project {
     std::vector<HistoryStep> undo_;
     std::vector<HistoryStep> redo_;
     std::optional<ResultsOrigin> results_;
-    // The last change was one that the next of its label may join.
+    // The newest step may take in the next change of its label.
     bool joinable_ = false;
     std::map<int, Listener> listeners_;
     int nextListener_ = 0;

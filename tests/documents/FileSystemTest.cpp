@@ -221,13 +221,16 @@ TEST_F(FileSystemTest, ASaveKilledHalfWayIsTidiedByTheNextSave) {
     WriteAll(Path(".vlz-1x.tmp"), "not ours");
     WriteAll(Path(".vlz-.bak"), "not ours");
     WriteAll(Path("x.vlz-1.tmp"), "not ours");
+    fs::create_directory(Path(".vlz-7.tmp"));  // ours by name, but no file
+    fs::create_symlink("b.txt", Path(".vlz-8.bak"));
     const auto old = fs::file_time_type::clock::now() - std::chrono::seconds(90);
     for (const std::string& name : Listing()) {
         if (name != ".vlz-12.tmp") fs::last_write_time(dir / name, old);
     }
     EXPECT_EQ(WriteFileAtomically(a, "newer a"), std::nullopt);
-    EXPECT_EQ(Listing(), (std::set<std::string>{"a.vlz", "b.txt", ".vlz-12.tmp", ".vlz-x1.tmp",
-                                                ".vlz-1x.tmp", ".vlz-.bak", "x.vlz-1.tmp"}));
+    EXPECT_EQ(Listing(),
+              (std::set<std::string>{"a.vlz", "b.txt", ".vlz-12.tmp", ".vlz-x1.tmp", ".vlz-1x.tmp",
+                                     ".vlz-.bak", "x.vlz-1.tmp", ".vlz-7.tmp", ".vlz-8.bak"}));
 }
 
 // A file the user may write in a folder that takes no new file cannot be
