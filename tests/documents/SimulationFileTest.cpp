@@ -281,15 +281,5 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
     EXPECT_EQ(ui.listChanges, 1);  // the example's; a refused file replaces nothing
 }
 
-TEST_F(SimulationFileTest, FailedSaveKeepsTheOldFileAndLeavesNoLitter) {
-    WriteAll(Path("keep.vlz"), "old");
-    const std::string blocked = (dir / "keep.vlz" / "x.vlz").string();
-    EXPECT_EQ(SaveSimulationFile(state, blocked), "Impossibile salvare il file " + blocked + ".");
-    EXPECT_EQ(SaveSimulationFile(state, dir.string()),
-              "Impossibile salvare il file " + dir.string() + ".");
-    EXPECT_EQ(ReadAll(Path("keep.vlz")), "old");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-}
-
 }  // namespace
 }  // namespace volvenza
