@@ -458,11 +458,12 @@ void frmMain::StoreBounds() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    // Nothing asks at the end: changes not yet in a recovery point go there.
-    if (recoveryTimer_->isActive()) SaveRecoveryPoint(project_->Snapshot());
     if (!isMinimized()) StoreBounds();
     WriteSetting(context_.settings, Setting::PrintHeader, printHeader_);
     CloseChildWindows();
+    // Nothing asks at the end: changes not yet in a recovery point (the
+    // closed windows' last ones included) go there.
+    if (recoveryTimer_->isActive()) SaveRecoveryPoint(project_->Snapshot());
     // The program ends with this window, its help too.
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (IsHelpWindow(window) && window->isVisible()) window->close();

@@ -101,10 +101,15 @@ void ProjectWindowsTest::sizingOutlivesItsWindow() {
     shell.Menu("mnuCalcoloDimensionamento")->trigger();
     QWidget* sizing = shell.main->FindChildWindow("Dimensionamento");
     QTest::keyClicks(Named<QLineEdit>(sizing, "TP1"), "60");
-    shell.main->CloseChildWindows();
+    // Quitting asks nothing: the requirements go into the project and
+    // from there into a recovery point.
+    shell.Close();
     QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.MinPressure, 60.0);
-    shell.main->CurrentProject().Undo();
-    QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.MinPressure, 0.0);
+    const auto points = shell.main->Recovery().List();
+    ProjectSnapshot kept;
+    QVERIFY(!points.empty() && !shell.main->Recovery().Load(points.front(), kept));
+    QCOMPARE(kept.sizing.Requirements.MinPressure, 60.0);
+    QCOMPARE(shell.dialogs.Calls().size(), size_t{0});
 }
 
 QTEST_MAIN(ProjectWindowsTest)
