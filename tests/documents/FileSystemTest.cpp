@@ -267,6 +267,10 @@ TEST_F(FileSystemTest, LoaderOpensOnlyRegularFilesAndBoundsItsLines) {
     EXPECT_EQ(LoadSimulationFile(state, "/proc/self/mem"), OpenFailedMessage("/proc/self/mem"));
     EXPECT_EQ(LoadProjectFile(state, sizing, Path("none.vlzp")),
               OpenFailedMessage(Path("none.vlzp")));
+    WriteAll(Path("big.vlzp"), "{}");
+    fs::resize_file(Path("big.vlzp"), 65 << 20);  // sparse: no disk is used
+    EXPECT_NE(LoadProjectFile(state, sizing, Path("big.vlzp"))->find(": è troppo grande."),
+              std::string::npos);
 
     // A file of one byte is read like any other.
     WriteAll(Path("tiny.vlz"), "0");

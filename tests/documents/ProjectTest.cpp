@@ -292,6 +292,7 @@ TEST_F(ProjectTest, DesignsMoveBetweenTheFormats) {
     ASSERT_EQ(SaveDesign(state, read, vlzp, notes), std::nullopt);
     ASSERT_EQ(SaveDesign(state, read, vlz, notes), std::nullopt);
     EXPECT_EQ(notes.size(), 1u);
+    EXPECT_TRUE(IsProjectPath(".vlzp") && !IsProjectPath("p"));
     fs::remove_all(dir);
 }
 
