@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <random>
@@ -31,12 +32,52 @@ std::optional<fs::path> FinalTarget(const fs::path& path) {
     }
 }
 
+constexpr std::string_view kOwnPrefix = ".vlz-";
+
 // A short name of our own beside the target, so it fits the file system's
 // name limit however long the target's name is.
 fs::path NameBeside(const fs::path& target, const char* suffix) {
     std::random_device random;
     return target.parent_path() /
-           (".vlz-" + std::to_string(random()) + std::to_string(random()) + suffix);
+           (std::string(kOwnPrefix) + std::to_string(random()) + std::to_string(random()) + suffix);
+}
+
+bool IsOwnLeftoverName(const std::string& name) {
+    if (!name.starts_with(kOwnPrefix) || name.size() < kOwnPrefix.size() + 5) return false;
+    const std::string_view suffix = std::string_view(name).substr(name.size() - 4);
+    if (suffix != ".tmp" && suffix != ".bak") return false;
+    const std::string_view digits =
+        std::string_view(name).substr(kOwnPrefix.size(), name.size() - kOwnPrefix.size() - 4);
+    return digits.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Files of our own naming that a save killed half-way left beside a target.
+// Only old ones go: a younger one may belong to a save still running.
+constexpr auto kLeftoverAge = std::chrono::minutes(1);
+
+void RemoveOldLeftovers(const fs::path& target) {
+    const fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code fileError;
+        if (!IsOwnLeftoverName(it->path().filename().string()) || !it->is_regular_file(fileError) ||
+            it->is_symlink(fileError)) {
+            continue;
+        }
+        const auto written = fs::last_write_time(it->path(), fileError);
+        // Exactly the age or a tick past it is the same to a leftover.
+        if (!fileError && now - written > kLeftoverAge) {  // mutants: skip
+            fs::remove(it->path(), fileError);
+        }
+    }
+}
+
+// The folder that refused a file beside the target, or nothing when the
+// refusal was for another reason.
+std::string ReadOnlyFolder(const fs::path& target) {
+    if (errno != EACCES && errno != EROFS && errno != EPERM) return {};
+    return target.parent_path().empty() ? std::string(".") : target.parent_path().string();
 }
 
 bool WriteAll(int fd, std::string_view contents) {
@@ -75,7 +116,7 @@ struct Staged {
 
 // Writes the temporary copy, flushed to disk, with the target's permission
 // bits. Nothing, leaving nothing behind, when the target cannot be written.
-std::optional<Staged> Stage(const FileContents& file) {
+std::optional<Staged> Stage(const FileContents& file, std::string& readOnlyFolder) {
     if (file.path.empty()) return std::nullopt;
     const std::optional<fs::path> target = FinalTarget(file.path);
     if (!target) return std::nullopt;
@@ -88,10 +129,14 @@ std::optional<Staged> Stage(const FileContents& file) {
     }
     if (!existed && errno != ENOENT) return std::nullopt;
 
+    RemoveOldLeftovers(*target);
     const fs::path temporary = NameBeside(*target, ".tmp");
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     // Descriptor 0 is standard input, never one we open.
-    if (fd < 0) return std::nullopt;  // mutants: skip
+    if (fd < 0) {  // mutants: skip
+        readOnlyFolder = ReadOnlyFolder(*target);
+        return std::nullopt;
+    }
     bool ok = true;
     if (existed) {
         // The owner can only be kept where we may give files away; the
@@ -139,6 +184,11 @@ fs::path Canonical(const fs::path& p) {
     return fs::weakly_canonical(fs::absolute(p, ec), ec);
 }
 
+std::string ReadOnlyMessage(const std::string& path, const std::string& folder) {
+    return "Impossibile salvare il file " + path + ": la cartella " + folder +
+           " è di sola lettura.";
+}
+
 }  // namespace
 
 std::string SaveFailedMessage(const std::string& path) {
@@ -149,17 +199,63 @@ std::string OpenFailedMessage(const std::string& path) {
     return "Impossibile aprire il file " + path + ".";
 }
 
+std::string NotAFileMessage(const std::string& path) {
+    return "Impossibile aprire " + path + ": non è un file.";
+}
+
+void (*gBetweenReplacements)() = nullptr;
+
+std::optional<FileRefusal> ReadRegularFile(const std::string& path, size_t maxSize,
+                                           std::string& text) {
+    // Without O_NONBLOCK, opening a pipe would wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // A folder opens for reading too, and is refused below.
+    if (fd < 0) return FileRefusal::CannotOpen;
+    struct stat st {};
+    std::optional<FileRefusal> refusal;
+    if (::fstat(fd, &st) != 0) {
+        refusal = FileRefusal::CannotOpen;
+    } else if (!S_ISREG(st.st_mode)) {
+        refusal = FileRefusal::NotAFile;
+    } else if (static_cast<uintmax_t>(st.st_size) > maxSize) {  // mutants: skip (64 MiB exactly)
+        refusal = FileRefusal::TooLarge;
+    } else {
+        text.assign(static_cast<size_t>(st.st_size), '\0');
+        // The first read() takes a regular file whole; the loop is for a
+        // read cut short by a signal, which no test can bring about.
+        size_t done = 0;
+        while (done < text.size()) {
+            const ssize_t n = ::read(fd, text.data() + done, text.size() - done);  // mutants: skip
+            if (n > 0) {                                                           // mutants: skip
+                done += static_cast<size_t>(n);
+            } else if (n == 0 || errno != EINTR) {  // mutants: skip
+                break;
+            }
+        }
+        // A file that shrank while read is not the file that was asked for.
+        if (done != text.size()) refusal = FileRefusal::CannotOpen;
+    }
+    ::close(fd);
+    return refusal;
+}
+
+std::string RefusalMessage(FileRefusal refusal, const std::string& path) {
+    return refusal == FileRefusal::NotAFile ? NotAFileMessage(path) : OpenFailedMessage(path);
+}
+
 std::optional<std::string> WriteFilesAtomically(const std::vector<FileContents>& files) {
     std::vector<Staged> staged;
-    auto fail = [&staged](const std::string& path) {
+    std::string readOnlyFolder;
+    auto fail = [&staged, &readOnlyFolder](const std::string& path) {
         for (const Staged& s : staged) {
             Discard(s.temporary);
             Discard(s.backup);
         }
-        return SaveFailedMessage(path);
+        return readOnlyFolder.empty() ? SaveFailedMessage(path)
+                                      : ReadOnlyMessage(path, readOnlyFolder);
     };
     for (const FileContents& file : files) {
-        std::optional<Staged> s = Stage(file);
+        std::optional<Staged> s = Stage(file, readOnlyFolder);
         if (!s) return fail(file.path);
         staged.push_back(*s);
     }
@@ -175,6 +271,7 @@ std::optional<std::string> WriteFilesAtomically(const std::vector<FileContents>&
         }
         s.temporary.clear();
         replaced.push_back(&s);
+        if (gBetweenReplacements != nullptr && &s != &staged.back()) gBetweenReplacements();
     }
     for (const Staged& s : staged) {
         Discard(s.backup);

@@ -25,6 +25,21 @@ struct FileContents {
 std::optional<std::string> WriteFilesAtomically(const std::vector<FileContents>& files);
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view contents);
 
+// Called between two replacements of a save of several files; tests stop
+// the process there to see what a crash at that instant leaves.
+extern void (*gBetweenReplacements)();
+
+// Why a file could not be read whole.
+enum class FileRefusal { CannotOpen, NotAFile, TooLarge };
+
+// Reads a regular file of at most `maxSize` bytes into `text`, without
+// waiting on a pipe or a device.
+std::optional<FileRefusal> ReadRegularFile(const std::string& path, size_t maxSize,
+                                           std::string& text);
+// The user's message for a refusal other than TooLarge, whose wording
+// depends on what the file should have been.
+std::string RefusalMessage(FileRefusal refusal, const std::string& path);
+
 // Whether two paths name the same file once symbolic links are followed
 // (hard links included when both exist).
 bool SameFile(const std::string& a, const std::string& b);
@@ -33,5 +48,7 @@ bool SameFile(const std::string& a, const std::string& b);
 std::string SaveFailedMessage(const std::string& path);
 // "Impossibile aprire il file <path>."
 std::string OpenFailedMessage(const std::string& path);
+// "Impossibile aprire <path>: non è un file."
+std::string NotAFileMessage(const std::string& path);
 
 }  // namespace volvenza

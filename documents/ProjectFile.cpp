@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <fstream>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <vector>
@@ -256,9 +255,10 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
         Movement m;
         const auto kind = r.Number(item, path, "tipo");
         if (!kind) return std::nullopt;
-        if (!(*kind >= MovementKind::CylinderExtending &&
-              *kind <= MovementKind::SingleActingCylinder && *kind == std::floor(*kind))) {
-            return r.Refuse(path + "/tipo", "deve essere un numero da 1 a 7");
+        // An empty slot (0) is what a simulation file may hold too.
+        if (!(*kind >= MovementKind::Empty && *kind <= MovementKind::SingleActingCylinder &&
+              *kind == std::floor(*kind))) {
+            return r.Refuse(path + "/tipo", "deve essere un numero da 0 a 7");
         }
         m.Kind = static_cast<int16_t>(*kind);
         for (const MovementField& f : kMovementFields) {
@@ -439,14 +439,11 @@ std::optional<std::string> ReadProjectText(CircuitState& state, ProjectSizing& s
 std::optional<std::string> LoadProjectFile(CircuitState& state, ProjectSizing& sizing,
                                            const std::string& path) {
     try {
-        std::ifstream in(path, std::ios::binary | std::ios::ate);
-        if (!in) return OpenFailedMessage(path);
-        const std::streamsize size = in.tellg();
-        if (size < 0) return OpenFailedMessage(path);
-        if (size > kMaxSize) return Invalid(path, "è troppo grande");
-        std::string text(static_cast<size_t>(size), '\0');
-        in.seekg(0);
-        if (!in.read(text.data(), size)) return OpenFailedMessage(path);
+        std::string text;
+        if (auto failure = ReadRegularFile(path, kMaxSize, text)) {
+            return *failure == FileRefusal::TooLarge ? Invalid(path, "è troppo grande")
+                                                     : RefusalMessage(*failure, path);
+        }
         return ReadProjectText(state, sizing, text, path);
     } catch (...) {
         return OpenFailedMessage(path);

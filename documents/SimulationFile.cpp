@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <memory>
 #include <string_view>
@@ -234,7 +235,12 @@ namespace {
 
 std::optional<std::string> LoadFile(CircuitState& state, const std::string& path) {
     std::unique_ptr<LineReader> reader = LineReader::Open(path);
-    if (!reader) return OpenFailedMessage(path);
+    if (!reader) {
+        std::error_code ec;
+        const auto kind = std::filesystem::status(path, ec).type();
+        const bool notAFile = !ec && kind != std::filesystem::file_type::regular;
+        return notAFile ? NotAFileMessage(path) : OpenFailedMessage(path);
+    }
     int badLine{};
     std::optional<ScratchFile> file = ParseFile(*reader, state.TimeStep, badLine);
     if (!file && reader->ReadFailed()) return OpenFailedMessage(path);

@@ -11,6 +11,8 @@ struct CircuitData {
     float Pm = 0;         // maximum pressure [bar]
     float Dp = 0;         // pressure band [bar]
     float CycleTime = 0;  // [s]
+
+    bool operator==(const CircuitData&) const = default;
 };
 
 }  // namespace volvenza

@@ -24,6 +24,7 @@
 #include "entry/CycleTableModel.h"
 #include "entry/CycleTableView.h"
 #include "platform/Dialogs.h"
+#include "platform/ResultsNote.h"
 #include "platform/ScreenUnits.h"
 
 namespace volvenza {
@@ -116,6 +117,8 @@ Ciclo::Ciclo(CircuitState& state, Dialogs& dialogs, QWidget* parent)
     layout->setSpacing(2);
     layout->addWidget(toolbar_);
     layout->addWidget(split, 1);
+    note_ = MakeResultsNote(this);
+    layout->addWidget(note_);
     FitColumns();
 
     connect(model_, &CycleTableModel::Applied, this, &Ciclo::OnApplied);
@@ -288,6 +291,8 @@ void Ciclo::FollowResults() {
 }
 
 void Ciclo::OnApplied(const MovementEdit& edit) {
+    if (historyJoin_ && commandAnnounced_) historyJoin_();
+    commandAnnounced_ = true;
     announcing_ = true;
     state_.Ui().MovementsEdited(edit);
     announcing_ = false;
@@ -422,12 +427,40 @@ void Ciclo::PasteRows() {
 
 void Ciclo::Undo() {
     table_->CommitEdit();
-    model_->UndoStack().undo();
+    if (historyUndo_) {
+        historyUndo_();
+    } else {
+        model_->UndoStack().undo();
+    }
 }
 
 void Ciclo::Redo() {
     table_->CommitEdit();
-    model_->UndoStack().redo();
+    if (historyRedo_) {
+        historyRedo_();
+    } else {
+        model_->UndoStack().redo();
+    }
+}
+
+void Ciclo::UseHistory(std::function<void()> undo, std::function<void()> redo,
+                       std::function<void()> joinNext) {
+    historyUndo_ = std::move(undo);
+    historyRedo_ = std::move(redo);
+    historyJoin_ = std::move(joinNext);
+    // The stack moves once per command, after all its edits.
+    connect(&model_->UndoStack(), &QUndoStack::indexChanged, this,
+            [this] { commandAnnounced_ = false; });
+    for (const char* name : {kUndo.name, kRedo.name}) {
+        auto* action = findChild<QAction*>(QLatin1String(name));
+        disconnect(&model_->UndoStack(), nullptr, action, nullptr);
+        action->setShortcuts({});
+        action->setEnabled(true);
+    }
+}
+
+void Ciclo::ShowResultsNote(const QString& note, bool stale) {
+    volvenza::ShowResultsNote(note_, note, stale);
 }
 
 }  // namespace volvenza

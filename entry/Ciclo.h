@@ -6,9 +6,12 @@
 // and done again until another window changes the list.
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <QWidget>
+
+class QLabel;
 
 #include "engine/CircuitState.h"
 
@@ -46,6 +49,15 @@ class Ciclo : public QWidget {
     void PasteRows();
     void Undo();
     void Redo();
+    // Annulla and Ripeti go to a history shared with other windows instead
+    // of the table's own; the keys are then the main window's. `joinNext`
+    // is called before each announced edit that belongs to the same command
+    // as the one before (a removal of rows apart), so the history keeps the
+    // command as one step.
+    void UseHistory(std::function<void()> undo, std::function<void()> redo,
+                    std::function<void()> joinNext);
+    // What the results in the diagram were computed from.
+    void ShowResultsNote(const QString& note, bool stale);
 
     CycleTableView* Table() const { return table_; }
     CycleDiagram* Diagram() const { return diagram_; }
@@ -82,6 +94,12 @@ class Ciclo : public QWidget {
     CycleTableView* table_ = nullptr;
     CycleDiagram* diagram_ = nullptr;
     QToolBar* toolbar_ = nullptr;
+    QLabel* note_ = nullptr;
+    std::function<void()> historyUndo_;
+    std::function<void()> historyRedo_;
+    std::function<void()> historyJoin_;
+    // An edit of the current command was announced already.
+    bool commandAnnounced_ = false;
     // Set while this window's own edit is passed round the other windows.
     bool announcing_ = false;
     bool placed_ = false;

@@ -8,6 +8,7 @@
 #include "entry/CycleTableModel.h"
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
+#include "platform/UiText.h"
 
 namespace volvenza {
 namespace {
@@ -87,7 +88,10 @@ PastedMovements MovementsFromText(const QString& text) {
         }
         const int16_t kind = KindOf(cells[1 + CycleTableModel::Kind]);
         if (kind == MovementKind::Empty) {
-            return {{}, Text(kBadKind).arg(lineNumber).arg(cells[1 + CycleTableModel::Kind])};
+            return {{},
+                    Text(kBadKind)
+                        .arg(lineNumber)
+                        .arg(QuotedExcerpt(cells[1 + CycleTableModel::Kind]))};
         }
         Movement m;
         for (int column = CycleTableModel::StartTime; column <= CycleTableModel::Flow; ++column) {
@@ -105,9 +109,10 @@ PastedMovements MovementsFromText(const QString& text) {
                 read = value.has_value();
             }
             if (!read) {
-                return {
-                    {},
-                    Text(kBadNumber).arg(lineNumber).arg(cell, CycleTableModel::Header(column))};
+                return {{},
+                        Text(kBadNumber)
+                            .arg(lineNumber)
+                            .arg(QuotedExcerpt(cell), CycleTableModel::Header(column))};
             }
         }
         pasted.movements.push_back(WithKind(m, kind));

@@ -147,10 +147,21 @@ constexpr const char* kMessages[] = {
     QT_TRANSLATE_NOOP("volvenza::HeadlessText",
                       "ATTENZIONE!!!! Usare la virgola '','' e no il punto ''.'' per i decimali"),
     // The files.
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Impossibile salvare il file %1: la cartella %2 è di sola lettura."),
     QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Impossibile salvare il file %1."),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Impossibile aprire %1: non è un file."),
     QT_TRANSLATE_NOOP("volvenza::HeadlessText", "Impossibile aprire il file %1."),
     QT_TRANSLATE_NOOP("volvenza::HeadlessText",
                       "Il file %1 non è un file di simulazione valido (riga %2)."),
+    // What one format does not hold of the other.
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Il progetto %1 non conserva i risultati: sono ricalcolati all'apertura."),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Il file %1 non conserva la legge del gas né l'inviluppo di temperatura."),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText",
+                      "Il file %1 non conserva i requisiti di dimensionamento né la "
+                      "raccomandazione."),
     // The project files: the message and its detail.
     QT_TRANSLATE_NOOP("volvenza::HeadlessText",
                       "Il file %1 non è un progetto Volvenza valido: %2."),
@@ -169,7 +180,7 @@ constexpr const char* kMessages[] = {
                       "il campo %1 non è una versione che questo programma legge"),
     QT_TRANSLATE_NOOP("volvenza::HeadlessText",
                       "il campo %1 deve essere un elenco di al più 1000 movimenti"),
-    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 deve essere un numero da 1 a 7"),
+    QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 deve essere un numero da 0 a 7"),
     QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 deve essere un elenco"),
     QT_TRANSLATE_NOOP("volvenza::HeadlessText", "il campo %1 non è leggibile"),
 };

@@ -49,6 +49,16 @@ struct ChildWindows {
 
     // Refills a Tabella window from the current results.
     std::function<void(QWidget* table)> fillResultsTable;
+    // Draws a Grafico window's chart again from the current results.
+    std::function<void(QWidget* chart)> redrawChart;
+    // Shows on a Grafico, Tabella or Ciclo window what its results were
+    // computed from (empty without results), marked when they are out of date.
+    std::function<void(QWidget* window, const QString& note, bool stale)> showResultsNote;
+    // Makes a Ciclo window's Annulla and Ripeti those of the project;
+    // `joinNext` makes the next announced edit part of the step before.
+    std::function<void(QWidget* window, std::function<void()> undo, std::function<void()> redo,
+                       std::function<void()> joinNext)>
+        useProjectHistory;
     // Writes the committed chart picture of a Grafico window; the message on
     // failure.
     std::function<std::optional<QString>(QWidget* chart, const QString& path)> saveChartBitmap;

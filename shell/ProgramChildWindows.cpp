@@ -51,6 +51,20 @@ ChildWindows ProgramChildWindows() {
     windows.fillResultsTable = [](QWidget* table) {
         static_cast<Tabella*>(table)->FillResultsTable();
     };
+    windows.redrawChart = [](QWidget* chart) {
+        if (auto* grafico = qobject_cast<Grafico*>(chart)) grafico->RedrawChart();
+    };
+    windows.showResultsNote = [](QWidget* window, const QString& note, bool stale) {
+        if (auto* chart = qobject_cast<Grafico*>(window)) chart->ShowResultsNote(note, stale);
+        if (auto* table = qobject_cast<Tabella*>(window)) table->ShowResultsNote(note, stale);
+        if (auto* cycle = qobject_cast<Ciclo*>(window)) cycle->ShowResultsNote(note, stale);
+    };
+    windows.useProjectHistory = [](QWidget* window, std::function<void()> undo,
+                                   std::function<void()> redo, std::function<void()> joinNext) {
+        if (auto* cycle = qobject_cast<Ciclo*>(window)) {
+            cycle->UseHistory(std::move(undo), std::move(redo), std::move(joinNext));
+        }
+    };
     windows.factories[QStringLiteral("Dimensionamento")] =
         [](CircuitState& state, Dialogs& dialogs) { return new Dimensionamento(state, dialogs); };
     windows.sizingOf = [](QWidget* window) {

@@ -6,19 +6,27 @@
 
 #include "shell/frmMain.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "numbers/NumberText.h"
+#include "platform/Dialogs.h"
 #include "platform/ScreenUnits.h"
 #include "platform/SettingsStore.h"
 #include "shell/Artwork.h"
@@ -98,10 +106,32 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
 
     // Opening.
     WriteProgramListEntry(context_.settings, context_.programFolder, context_.systemRoot);
-    RestoreBounds();
+    QStringList reset = RestoreBounds();
     printHeader_ = ReadSetting(context_.settings, Setting::PrintHeader);
-    context_.state.Gas = ReadGasSettings(context_.settings);
+    context_.state.Gas = ReadGasSettings(context_.settings, reset);
     UpdateCommandState(1);
+
+    project_ = std::make_unique<Project>(context_.state);
+    recovery_ = std::make_unique<RecoveryStore>(
+        QFile::encodeName(context_.settings.Folder() + QStringLiteral("/Recupero")).toStdString());
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setSingleShot(true);
+    recoveryTimer_->setInterval(3000);
+    connect(recoveryTimer_, &QTimer::timeout, this,
+            [this] { SaveRecoveryPoint(project_->Snapshot()); });
+    project_->Listen([this](unsigned parts) { ProjectChanged(parts); });
+    // What a replacement drops is kept at once, not a few seconds later.
+    project_->OnReplacing([this](const ProjectSnapshot& dropped) { SaveRecoveryPoint(dropped); });
+    if (!reset.isEmpty()) {
+        // Said once, after the window is up: the keys now hold their defaults.
+        QTimer::singleShot(0, this, [this, reset] {
+            context_.dialogs.Message(
+                tr("Alcune impostazioni non erano leggibili e sono tornate al valore "
+                   "predefinito: %1.")
+                    .arg(reset.join(QStringLiteral(", "))),
+                MessageIcon::Information, MessageButtons::Ok);
+        });
+    }
 }
 
 frmMain::~frmMain() {
@@ -133,6 +163,8 @@ void frmMain::BuildMenus() {
     entry = MenuEntry(file, "mnuFileOpen", tr("&Apri..."));
     entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     on(entry, &frmMain::OpenSimulation);
+    on(MenuEntry(file, "mnuFileRecupera", tr("&Recupera lavoro non salvato...")),
+       &frmMain::RecoverWork);
     MenuEntry(file, "mnuFileBar0", QStringLiteral("-"));
     on(MenuEntry(file, "mnuFileSave", tr("&Salva")), &frmMain::SaveSimulationAs);
     on(MenuEntry(file, "mnuFileSaveAs", tr("Sal&va con nome...")), &frmMain::SaveSimulationAs);
@@ -144,6 +176,17 @@ void frmMain::BuildMenus() {
     on(MenuEntry(file, "mnuFilePageSetup", tr("&Imposta pagina...")), &frmMain::PageSetup);
     on(MenuEntry(file, "mnuFilePrint", tr("S&tampa...")), &frmMain::Print);
     on(MenuEntry(file, "mnuFileEsportaPdf", tr("Esporta P&DF...")), &frmMain::ExportPdf);
+    // One history for the whole project: every window's edits, and Nuovo,
+    // Esempio and Apri too.
+    MenuEntry(file, "mnuFileBar6", QStringLiteral("-"));
+    undoEntry_ = MenuEntry(file, "mnuFileAnnulla", tr("A&nnulla"));
+    undoEntry_->setShortcut(QKeySequence::Undo);
+    undoEntry_->setEnabled(false);
+    on(undoEntry_, &frmMain::UndoProject);
+    redoEntry_ = MenuEntry(file, "mnuFileRipeti", tr("&Ripeti"));
+    redoEntry_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    redoEntry_->setEnabled(false);
+    on(redoEntry_, &frmMain::RedoProject);
     MenuEntry(file, "mnuFileBar5", QStringLiteral("-"));
     connect(MenuEntry(file, "mnuFileExit", tr("&Esci")), &QAction::triggered, this,
             &QWidget::close);
@@ -270,11 +313,31 @@ QWidget* frmMain::FindChildWindow(const QString& name) const {
 QWidget* frmMain::CreateChildWindow(const QString& name) {
     const auto factory = context_.windows.factories.find(name);
     if (factory == context_.windows.factories.end() || !factory->second) return nullptr;
+    // A window shows the project as it stands: anything changed unreported
+    // becomes a step first, so that Annulla never goes further back.
+    project_->Edited(ProjectPart::Inputs, "dati");
     QWidget* child = factory->second(context_.state, context_.dialogs);
     if (child == nullptr) return nullptr;
     if (child->objectName().isEmpty()) child->setObjectName(name);
-    if (name == QLatin1String("Dimensionamento") && context_.windows.showSizing) {
-        context_.windows.showSizing(child, projectSizing_);
+    if (name == QLatin1String("Dimensionamento")) {
+        if (context_.windows.showSizing) context_.windows.showSizing(child, project_->Sizing());
+        child->installEventFilter(this);
+    }
+    if (name == QLatin1String("DatiIniziali")) {
+        // Each typed value is a change of the project at once, not at the next run.
+        for (auto* box : child->findChildren<QLineEdit*>()) {
+            connect(box, &QLineEdit::textEdited, this, [this, child] {
+                if (context_.windows.readInitialData &&
+                    context_.windows.readInitialData(child, context_.state.Data)) {
+                    project_->Edited(ProjectPart::Data, "dati", true);
+                }
+            });
+        }
+    }
+    if (name == QLatin1String("Ciclo") && context_.windows.useProjectHistory) {
+        context_.windows.useProjectHistory(
+            child, [this] { project_->Undo(); }, [this] { project_->Redo(); },
+            [this] { joinMovementEdit_ = true; });
     }
     // The window's own move() and resize() give its place in the client area
     // and its client size.
@@ -289,6 +352,8 @@ QWidget* frmMain::CreateChildWindow(const QString& name) {
         sub->adjustSize();
     }
     if (placed) sub->move(wanted.topLeft());
+    FollowProjectInWindow(child);
+    ShowHistoryState();
     return child;
 }
 
@@ -334,18 +399,50 @@ QPrinter& frmMain::Printer() {
 
 // ---- Opening and closing ---------------------------------------------------
 
-void frmMain::RestoreBounds() {
+QStringList frmMain::RestoreBounds() {
     const SettingKey* keys[] = {&Setting::MainLeft, &Setting::MainTop, &Setting::MainWidth,
                                 &Setting::MainHeight};
+    QStringList reset;
     for (size_t i = 0; i < restoredTwips_.size(); ++i) {
         const std::optional<float> twips =
             ParseNumber<float>(ReadSetting(context_.settings, *keys[i]).toStdString());
-        // A stored text that is not a number counts as missing.
-        restoredTwips_[i] = twips ? *twips : std::stof(keys[i]->defaultValue);
+        if (!twips || !std::isfinite(*twips)) {
+            WriteSetting(context_.settings, *keys[i], QString::fromUtf8(keys[i]->defaultValue));
+            reset << QString::fromUtf8(keys[i]->key);
+        }
+        restoredTwips_[i] =
+            twips && std::isfinite(*twips) ? *twips : std::stof(keys[i]->defaultValue);
+    }
+    // Bounds from another screen, or no bounds at all, must still give a
+    // window the user can reach: a size beyond the screen is no size, and
+    // the window is moved onto the screen that shows most of it.
+    const QScreen* screen = QGuiApplication::screenAt(
+        QPoint(TwipsToPixels(restoredTwips_[0], this), TwipsToPixels(restoredTwips_[1], this)));
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 640, 480);
+    const int limits[] = {0, 0, area.width(), area.height()};
+    for (size_t i = 2; i < restoredTwips_.size(); ++i) {
+        const double pixels = restoredTwips_[i] / TwipsPerPixel(this);
+        if (!(pixels >= 1 && pixels <= limits[i])) {
+            restoredTwips_[i] = std::stof(keys[i]->defaultValue);
+        }
+    }
+    for (size_t i = 0; i < restoredTwips_.size(); ++i) {
         restoredPixels_[i] = TwipsToPixels(restoredTwips_[i], this);
+    }
+    const int left = std::clamp(restoredPixels_[0], area.left(),
+                                std::max(area.left(), area.right() + 1 - restoredPixels_[2]));
+    const int top = std::clamp(restoredPixels_[1], area.top(),
+                               std::max(area.top(), area.bottom() + 1 - restoredPixels_[3]));
+    const int placed[] = {left, top};
+    for (size_t i = 0; i < 2; ++i) {
+        if (placed[i] == restoredPixels_[i]) continue;
+        restoredPixels_[i] = placed[i];
+        restoredTwips_[i] = static_cast<float>(PixelsToTwips(placed[i], this));
     }
     move(restoredPixels_[0], restoredPixels_[1]);
     resize(restoredPixels_[2], restoredPixels_[3]);
+    return reset;
 }
 
 void frmMain::StoreBounds() {
@@ -364,6 +461,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (!isMinimized()) StoreBounds();
     WriteSetting(context_.settings, Setting::PrintHeader, printHeader_);
     CloseChildWindows();
+    // Nothing asks at the end: changes not yet in a recovery point (the
+    // closed windows' last ones included) go there.
+    if (recoveryTimer_->isActive()) SaveRecoveryPoint(project_->Snapshot());
     // The program ends with this window, its help too.
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (IsHelpWindow(window) && window->isVisible()) window->close();

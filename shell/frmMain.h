@@ -5,11 +5,13 @@
 // on and off as data and results come and go.
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include "documents/Project.h"
 #include "engine/CircuitState.h"
 #include "shell/ChildWindows.h"
 
@@ -18,6 +20,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QPrinter;
+class QTimer;
 class QToolBar;
 
 namespace volvenza {
@@ -79,11 +82,23 @@ class frmMain : public QMainWindow {
 
     QMdiArea* MdiArea() const { return mdi_; }
     CircuitState& State() { return context_.state; }
+    // The user's work: every window reads and changes it here.
+    Project& CurrentProject() { return *project_; }
+    // A window announced an edit of the movements: one step of the
+    // project's history, or part of the step before (see useProjectHistory).
+    void MovementsEdited();
+    // Where the recovery points are kept.
+    RecoveryStore& Recovery() { return *recovery_; }
+    // "Legge del gas: ..." for the results in view, with "Risultati non
+    // aggiornati: i dati sono cambiati" before it when they are out of date;
+    // empty without results.
+    QString ResultsNote() const;
     Dialogs& DialogService() { return context_.dialogs; }
     const ChildWindows& Windows() const { return context_.windows; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // No context menu of bars: the View menu alone shows and hides them, so
     // its check marks always tell the truth.
     QMenu* createPopupMenu() override { return nullptr; }
@@ -93,7 +108,8 @@ class frmMain : public QMainWindow {
     void BuildToolBar();
     void BuildStatusBar();
     QAction* MenuEntry(QMenu* menu, const char* name, const QString& caption);
-    void RestoreBounds();
+    // The names of the keys that held no number and were reset.
+    QStringList RestoreBounds();
     void StoreBounds();
     void FillWindowMenu();
     QMdiSubWindow* SubWindowOf(const QWidget* child) const;
@@ -106,8 +122,23 @@ class frmMain : public QMainWindow {
     void OpenSimulation(Origin origin);
     void LoadFile(const QString& path);
     void SaveSimulationAs(Origin origin);
-    // The sizing a project saved now would keep.
+    // The sizing a project saved now would keep, taken from an open
+    // Dimensionamento window into the project first.
     ProjectSizing CurrentSizing();
+    void TakeSizingFrom(QWidget* window);
+    // Replaces the whole project as one undo step; false when `load` failed.
+    bool ReplaceProject(const char* label, const std::function<bool()>& load,
+                        const ProjectSizing& sizing = ProjectSizing{});
+    // The gas law of the settings, for work that brings none of its own.
+    void UseSettingsGas();
+    void ProjectChanged(unsigned parts);
+    // Annulla and Ripeti on when the history has a step for them.
+    void ShowHistoryState();
+    void FollowProjectInWindow(QWidget* window);
+    void SaveRecoveryPoint(const ProjectSnapshot& snapshot);
+    void UndoProject(Origin origin);
+    void RedoProject(Origin origin);
+    void RecoverWork(Origin origin);
     void ExportTable(Origin origin);
     void ExportChart(Origin origin);
     void ExportPdf(Origin origin);
@@ -135,9 +166,13 @@ class frmMain : public QMainWindow {
     QString helpFile_;
     // The shared file dialog keeps the last name it returned.
     QString lastFileName_;
-    // The sizing of the last project opened, until a Dimensionamento window
-    // takes it over.
-    ProjectSizing projectSizing_;
+    std::unique_ptr<Project> project_;
+    std::unique_ptr<RecoveryStore> recovery_;
+    // A recovery point a few seconds after the last change.
+    QTimer* recoveryTimer_ = nullptr;
+    bool joinMovementEdit_ = false;
+    QAction* undoEntry_ = nullptr;
+    QAction* redoEntry_ = nullptr;
     // The bounds as read from the settings (twips) and the pixels they gave:
     // a bound still at its pixel value is stored back as read, not rounded
     // through the pixels.

@@ -87,7 +87,15 @@ void frmMain::NewSimulation(Origin origin) {
     });
     if (answer != MessageAnswer::Ok) return;
     step([&] { CloseChildWindows(); });
-    step([&] { ResetCircuit(context_.state); });
+    // The whole project goes, as one step Annulla brings back; the gas law
+    // is a choice of the settings.
+    step([&] {
+        ReplaceProject("Nuovo", [&] {
+            ResetCircuit(context_.state);
+            UseSettingsGas();
+            return true;
+        });
+    });
     step([&] { UpdateCommandState(1); });
 }
 
@@ -108,33 +116,31 @@ void frmMain::OpenSimulationFile(const QString& path) {
 }
 
 void frmMain::LoadFile(const QString& path) {
+    auto refused = [this](const std::optional<std::string>& failure) {
+        if (!failure) return false;
+        context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
+                                 MessageButtons::Ok);
+        return true;
+    };
     if (!IsProject(path)) {
-        if (auto failure = LoadSimulationFile(context_.state, FilePath(path))) {
-            context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
-                                     MessageButtons::Ok);
-        }
+        const bool loaded = ReplaceProject("Apri", [&] {
+            if (refused(LoadSimulationFile(context_.state, FilePath(path)))) return false;
+            UseSettingsGas();
+            return true;
+        });
+        if (loaded) project_->ResultsRead();
         return;
     }
     ProjectSizing sizing;
-    if (auto failure = LoadProjectFile(context_.state, sizing, FilePath(path))) {
-        context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
-                                 MessageButtons::Ok);
+    if (!ReplaceProject(
+            "Apri",
+            [&] { return !refused(LoadProjectFile(context_.state, sizing, FilePath(path))); },
+            sizing)) {
         return;
     }
-    projectSizing_ = sizing;
-    QWidget* window = FindChildWindow(QStringLiteral("Dimensionamento"));
-    if (window != nullptr && context_.windows.showSizing) {
-        context_.windows.showSizing(window, sizing);
-    }
     // A project keeps no results: they come from a run of what it holds.
-    RunSimulation(context_.state);
+    if (RunSimulation(context_.state) != RunOutcome::Refused) project_->ResultsComputed();
     engineUi_->CloseProgress();
-}
-
-ProjectSizing frmMain::CurrentSizing() {
-    QWidget* window = FindChildWindow(QStringLiteral("Dimensionamento"));
-    if (window != nullptr && context_.windows.sizingOf) return context_.windows.sizingOf(window);
-    return projectSizing_;
 }
 
 void frmMain::SaveSimulationAs(Origin origin) {
@@ -215,12 +221,20 @@ void frmMain::Print(Origin origin) {
 
 void frmMain::LoadExample(Origin origin) {
     CommandScope step(context_.dialogs, origin, kExampleFailed);
-    step([&] { LoadExampleCircuit(context_.state); });
+    step([&] {
+        ReplaceProject("Esempio", [&] {
+            LoadExampleCircuit(context_.state);
+            UseSettingsGas();
+            return true;
+        });
+    });
 }
 
 void frmMain::Run(Origin origin) {
     CommandScope step(context_.dialogs, origin, kRunFailed);
-    step([&] { RunSimulation(context_.state); });
+    step([&] {
+        if (RunSimulation(context_.state) != RunOutcome::Refused) project_->ResultsComputed();
+    });
     // A run that failed half-way must not leave its progress window behind.
     engineUi_->CloseProgress();
 }

@@ -54,7 +54,7 @@ void frmMain::ShowGasModel(Origin origin) {
         frmModelloGas dialog(context_.state.Gas, context_.dialogs, this);
         if (context_.dialogs.Exec(dialog) != QDialog::Accepted) return;
         // Taken by the next run, and kept for the next time the program opens.
-        context_.state.Gas = dialog.Settings();
+        project_->SetGas(dialog.Settings());
         WriteGasSettings(context_.settings, context_.state.Gas);
     });
 }

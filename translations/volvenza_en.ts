@@ -48,11 +48,31 @@
         <translation>VOLVENZA PRECHARGE TOO HIGH</translation>
     </message>
     <message>
+        <source>Valore non valido per l&apos;opzione %1: %2</source>
+        <translation>Invalid value for the option %1: %2</translation>
+    </message>
+    <message>
+        <source>Manca il valore dell&apos;opzione %1</source>
+        <translation>The option %1 lacks its value</translation>
+    </message>
+    <message>
+        <source>Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine %5; temperatura del gas minima %6 °C, massima %7 °C</source>
+        <translation>Temperature %1 °C%2; lowest pressure %3 bar at %4 s; end %5; lowest gas temperature %6 °C, highest %7 °C</translation>
+    </message>
+    <message>
+        <source>GAS FUORI DAL CAMPO DELLA LEGGE a %1 s: %2</source>
+        <translation>GAS OUTSIDE ITS LAW&apos;S DOMAIN at %1 s: %2</translation>
+    </message>
+    <message>
         <source>Uso:
   volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
       carica l&apos;esempio, lo simula e salva il file di simulazione
-  volvenza-sim run IN.vlz OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
-      carica dati iniziali e movimenti da IN.vlz, simula e salva in OUT.vlz
+  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
+      carica dati iniziali e movimenti da IN, simula e salva in OUT.vlz; da un
+      progetto .vlzp anche la legge del gas e l&apos;inviluppo, salvo le opzioni date
+  volvenza-sim convert IN OUT
+      converte fra file di simulazione .vlz e progetto .vlzp secondo l&apos;estensione,
+      e dice su stderr che cosa il formato di OUT non conserva
   volvenza-sim export IN.vlz TABLE.txt
       scrive i risultati memorizzati in IN.vlz come tabella di testo
   volvenza-sim export IN.vlz TABLE.csv --csv
@@ -109,8 +129,12 @@ uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
         <translation>Usage:
   volvenza-sim example OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
       loads the example, simulates it and saves the simulation file
-  volvenza-sim run IN.vlz OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
-      loads initial data and movements from IN.vlz, simulates and saves to OUT.vlz
+  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
+      loads initial data and movements from IN, simulates and saves to OUT.vlz;
+      from a .vlzp project also the gas law and envelope, unless options say otherwise
+  volvenza-sim convert IN OUT
+      converts between a .vlz simulation file and a .vlzp project by extension,
+      and says on stderr what the format of OUT does not keep
   volvenza-sim export IN.vlz TABLE.txt
       writes the results stored in IN.vlz as a text table
   volvenza-sim export IN.vlz TABLE.csv --csv
@@ -166,22 +190,6 @@ region (it condenses or leaves the equation&apos;s range) at any temperature
 64 wrong usage, or an output file that is the input file or the other output
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
-    </message>
-    <message>
-        <source>Valore non valido per l&apos;opzione %1: %2</source>
-        <translation>Invalid value for the option %1: %2</translation>
-    </message>
-    <message>
-        <source>Manca il valore dell&apos;opzione %1</source>
-        <translation>The option %1 lacks its value</translation>
-    </message>
-    <message>
-        <source>Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine %5; temperatura del gas minima %6 °C, massima %7 °C</source>
-        <translation>Temperature %1 °C%2; lowest pressure %3 bar at %4 s; end %5; lowest gas temperature %6 °C, highest %7 °C</translation>
-    </message>
-    <message>
-        <source>GAS FUORI DAL CAMPO DELLA LEGGE a %1 s: %2</source>
-        <translation>GAS OUTSIDE ITS LAW&apos;S DOMAIN at %1 s: %2</translation>
     </message>
 </context>
 <context>
@@ -934,10 +942,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>the field %1 must be a list of at most 1000 movements</translation>
     </message>
     <message>
-        <source>il campo %1 deve essere un numero da 1 a 7</source>
-        <translation>the field %1 must be a number from 1 to 7</translation>
-    </message>
-    <message>
         <source>il campo %1 deve essere un elenco</source>
         <translation>the field %1 must be a list</translation>
     </message>
@@ -1036,6 +1040,30 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>l&apos;azoto esce dal campo dell&apos;equazione</source>
         <translation>nitrogen leaves the equation&apos;s range</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1: la cartella %2 è di sola lettura.</source>
+        <translation>Cannot save the file %1: the folder %2 is read-only.</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire %1: non è un file.</source>
+        <translation>Cannot open %1: it is not a file.</translation>
+    </message>
+    <message>
+        <source>Il progetto %1 non conserva i risultati: sono ricalcolati all&apos;apertura.</source>
+        <translation>The project %1 does not keep the results: they are computed again on opening.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non conserva la legge del gas né l&apos;inviluppo di temperatura.</source>
+        <translation>The file %1 does not keep the gas law or the temperature envelope.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non conserva i requisiti di dimensionamento né la raccomandazione.</source>
+        <translation>The file %1 does not keep the sizing requirements or the recommendation.</translation>
+    </message>
+    <message>
+        <source>il campo %1 deve essere un numero da 0 a 7</source>
+        <translation type="unfinished">the field %1 must be a number from 1 to 7 {1 ?} {0 ?} {0  or 1 ?}</translation>
     </message>
 </context>
 <context>
@@ -1821,6 +1849,70 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Progetto Volvenza (*.vlzp)</source>
         <translation>Volvenza project (*.vlzp)</translation>
+    </message>
+    <message>
+        <source>Alcune impostazioni non erano leggibili e sono tornate al valore predefinito: %1.</source>
+        <translation>Some settings could not be read and went back to their defaults: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Recupera lavoro non salvato...</source>
+        <translation>&amp;Recover unsaved work...</translation>
+    </message>
+    <message>
+        <source>A&amp;nnulla</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Ripeti</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Recupera lavoro non salvato</source>
+        <translation>Recover unsaved work</translation>
+    </message>
+    <message>
+        <source>Non ci sono punti di recupero: il lavoro viene salvato qui alcuni secondi dopo ogni modifica e prima di ogni sostituzione.</source>
+        <translation>There are no recovery points: the work is kept here a few seconds after each change and before each replacement.</translation>
+    </message>
+    <message>
+        <source>%1, %2 movimenti</source>
+        <translation>%1, %2 movements</translation>
+    </message>
+    <message>
+        <source>Risultati non aggiornati: i dati sono cambiati</source>
+        <translation>Results out of date: the data have changed</translation>
+    </message>
+    <message>
+        <source>Risultati letti dal file (la legge del gas non vi è registrata)</source>
+        <translation>Results read from the file (it does not record the gas law)</translation>
+    </message>
+    <message>
+        <source>classica</source>
+        <translation type="unfinished">classic</translation>
+    </message>
+    <message>
+        <source>gas ideale, n = %1</source>
+        <translation type="unfinished">ideal gas, n = %1</translation>
+    </message>
+    <message>
+        <source>azoto reale, τ = ∞ (adiabatica)</source>
+        <translation>real nitrogen, τ = ∞ (adiabatic)</translation>
+    </message>
+    <message>
+        <source>azoto reale, τ = %1 s</source>
+        <translation type="unfinished">real nitrogen, τ = %1 s</translation>
+    </message>
+    <message>
+        <source>Legge del gas: %1</source>
+        <translation>Gas law: %1</translation>
+    </message>
+    <message>
+        <source>tc</source>
+        <translation>tc</translation>
+    </message>
+    <message>
+        <source>; inviluppo da %1 a %2 °C</source>
+        <translation>; envelope from %1 to %2 °C</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
 #include "platform/HeadlessText.h"
+#include "platform/ResultsNote.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 #include "views/ChartGasCurves.h"
@@ -83,6 +84,7 @@ Grafico::Grafico(CircuitState& state, Dialogs& dialogs, QWidget* parent)
     setWindowTitle(tr(kTitle));
 
     picture_ = new DrawingArea(this);
+    note_ = MakeResultsNote(this);
     picture_->setObjectName(QStringLiteral("Picture1"));
     picture_->setGeometry(TwipsRect(360, 720, 6495, 4935, this));
     connect(picture_, &DrawingArea::MouseMoved, this,
@@ -192,6 +194,9 @@ void Grafico::PlaceControls() {
     picture_->setGeometry(picture_->x(), picture_->y(), px(pictureWidth), px(pictureHeight));
     picture_->Surface().Resize(picture_->size());
     FitChartFont();
+
+    note_->setGeometry(picture_->x(), picture_->geometry().bottom() + 4, picture_->width(),
+                       note_->sizeHint().height());
 
     const double shape1Top = tw(picture_->y());
     const double shape1Left = pictureWidth + 500;
@@ -336,6 +341,10 @@ void Grafico::ZoomToRectangle() {
     picture_->Surface().Commit();
     EnableChartInput(true, false, true);
     picture_->setEnabled(true);
+}
+
+void Grafico::ShowResultsNote(const QString& note, bool stale) {
+    volvenza::ShowResultsNote(note_, note, stale);
 }
 
 void Grafico::RedrawChart() {

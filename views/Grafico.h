@@ -11,6 +11,8 @@
 #include <QString>
 #include <QWidget>
 
+class QLabel;
+
 #include "engine/CircuitState.h"
 #include "views/ChartGeometry.h"
 
@@ -38,6 +40,8 @@ class Grafico : public QWidget {
     // draws the full view.
     void ZoomToRectangle();
     void RedrawChart();
+    // What the results were computed from, under the chart.
+    void ShowResultsNote(const QString& note, bool stale);
     // Applies a changed precharge-line setting.
     void ControlloParticolari();
     void LayoutChartWindow();
@@ -73,6 +77,7 @@ class Grafico : public QWidget {
     QToolBar* toolbar_ = nullptr;
     std::map<QString, QAction*> buttons_;
     DrawingArea* picture_ = nullptr;
+    QLabel* note_ = nullptr;
     QFrame* shape1_ = nullptr;
     QFrame* shape2_ = nullptr;
     std::map<QString, QLineEdit*> boxes_;

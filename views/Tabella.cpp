@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QTableView>
 
+#include "platform/ResultsNote.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 #include "views/ResultsTableModel.h"
@@ -49,8 +50,13 @@ Tabella::Tabella(CircuitState& state, Dialogs&, QWidget* parent) : QWidget(paren
                                {TwipsToPixels(kColumnWidth, this) - 2 * margin - 1, 1000},
                                Qt::TextSingleLine, *header));
 
+    note_ = MakeResultsNote(this);
     resize(TwipsRect(0, 0, 9285, 6105, this).size());
     move(TwipsRect(100, 100, 0, 0, this).topLeft());
+}
+
+void Tabella::ShowResultsNote(const QString& note, bool stale) {
+    volvenza::ShowResultsNote(note_, note, stale);
 }
 
 void Tabella::FillResultsTable() {
@@ -82,6 +88,8 @@ void Tabella::resizeEvent(QResizeEvent* event) {
     // A client area under 500 twips leaves the grid at no size.
     const int margin = TwipsToPixels(500, this);
     grid_->resize(std::max(width() - margin, 0), std::max(height() - margin, 0));
+    note_->setGeometry(grid_->x(), grid_->geometry().bottom() + 1, grid_->width(),
+                       std::max(height() - grid_->geometry().bottom() - 1, 0));
 }
 
 }  // namespace volvenza

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 #include "engine/CircuitState.h"
 
 class QTableView;
@@ -20,6 +22,8 @@ class Tabella : public QWidget {
     Tabella(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
 
     void FillResultsTable();
+    // What the results were computed from, under the table.
+    void ShowResultsNote(const QString& note, bool stale);
 
     QTableView* Grid() const { return grid_; }
     const ResultsTableModel& Model() const { return *model_; }
@@ -31,6 +35,7 @@ class Tabella : public QWidget {
   private:
     CircuitState& state_;
     QTableView* grid_ = nullptr;
+    QLabel* note_ = nullptr;
     ResultsTableModel* model_ = nullptr;
     bool placed_ = false;
 };

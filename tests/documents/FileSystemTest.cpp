@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +19,7 @@
 #include <sstream>
 
 #include "documents/AtomicFile.h"
+#include "documents/ProjectFile.h"
 #include "documents/SimulationFile.h"
 
 namespace volvenza {
@@ -187,16 +189,88 @@ TEST_F(FileSystemTest, TwoFilesChangeTogetherOrNotAtAll) {
     EXPECT_EQ(Listing(), (std::set<std::string>{"a.vlz", "b.txt", "c.txt", "x", "loop"}));
 }
 
+// A save killed between its two replacements leaves the first target new,
+// the second old, and the hidden copies it was working with; the next save
+// beside them removes those once they are old enough not to belong to a save
+// still running.
+TEST_F(FileSystemTest, ASaveKilledHalfWayIsTidiedByTheNextSave) {
+    WriteAll(Path("a.vlz"), "old a");
+    WriteAll(Path("b.txt"), "old b");
+    const std::string a = Path("a.vlz");
+    const std::string b = Path("b.txt");
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        gBetweenReplacements = [] { std::raise(SIGKILL); };
+        WriteFilesAtomically({{a, "new a"}, {b, "new b"}});
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(ReadAll(a) + ReadAll(b), "new aold b");
+    std::set<std::string> left;
+    for (const std::string& name : Listing()) {
+        if (name != "a.vlz" && name != "b.txt") left.insert(name.substr(name.size() - 4));
+    }
+    EXPECT_EQ(left, (std::set<std::string>{".bak", ".tmp"}));
+
+    // Young leftovers and names that are not ours stay.
+    WriteAll(Path(".vlz-1.bak"), "ours");
+    WriteAll(Path(".vlz-12.tmp"), "young");
+    WriteAll(Path(".vlz-x1.tmp"), "not ours");
+    WriteAll(Path(".vlz-1x.tmp"), "not ours");
+    WriteAll(Path(".vlz-.bak"), "not ours");
+    WriteAll(Path("x.vlz-1.tmp"), "not ours");
+    fs::create_directory(Path(".vlz-7.tmp"));  // ours by name, but no file
+    fs::create_symlink("b.txt", Path(".vlz-8.bak"));
+    const auto old = fs::file_time_type::clock::now() - std::chrono::seconds(90);
+    for (const std::string& name : Listing()) {
+        if (name != ".vlz-12.tmp") fs::last_write_time(dir / name, old);
+    }
+    EXPECT_EQ(WriteFileAtomically(a, "newer a"), std::nullopt);
+    EXPECT_EQ(Listing(),
+              (std::set<std::string>{"a.vlz", "b.txt", ".vlz-12.tmp", ".vlz-x1.tmp", ".vlz-1x.tmp",
+                                     ".vlz-.bak", "x.vlz-1.tmp", ".vlz-7.tmp", ".vlz-8.bak"}));
+}
+
+// A file the user may write in a folder that takes no new file cannot be
+// replaced atomically; the message says the folder is why.
+TEST_F(FileSystemTest, AReadOnlyFolderIsNamedAsTheReason) {
+    fs::create_directory(Path("ro"));
+    const std::string inside = Path("ro/w.vlz");
+    WriteAll(inside, "old");
+    fs::permissions(inside, fs::perms::all);
+    fs::permissions(Path("ro"), fs::perms::owner_read | fs::perms::owner_exec |
+                                    fs::perms::others_read | fs::perms::others_exec);
+    const std::string expected = "Impossibile salvare il file " + inside + ": la cartella " +
+                                 Path("ro") + " è di sola lettura.";
+    EXPECT_TRUE(AsOrdinaryUser([&] { return WriteFileAtomically(inside, "new") == expected; }));
+    fs::permissions(Path("ro"), fs::perms::all);
+    EXPECT_EQ(ReadAll(inside), "old");
+}
+
 TEST_F(FileSystemTest, LoaderOpensOnlyRegularFilesAndBoundsItsLines) {
     CircuitState state;
     InitCircuitState(state);
+    ProjectSizing sizing;
     ASSERT_EQ(::mkfifo(Path("pipe.vlz").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(Path("pipe.vlzp").c_str(), 0600), 0);
+    fs::create_directory(Path("folder.vlzp"));
+    for (const std::string& path : {Path("pipe.vlz"), dir.string(), std::string("/dev/null")}) {
+        EXPECT_EQ(LoadSimulationFile(state, path), NotAFileMessage(path));
+    }
+    for (const std::string& path : {Path("pipe.vlzp"), Path("folder.vlzp")}) {
+        EXPECT_EQ(LoadProjectFile(state, sizing, path), NotAFileMessage(path));
+    }
     // The process's own memory is a regular file whose first page cannot be
     // read: a read error, not a malformed file.
-    for (const std::string& path : {Path("pipe.vlz"), dir.string(), std::string("/dev/null"),
-                                    std::string("/proc/self/mem")}) {
-        EXPECT_EQ(LoadSimulationFile(state, path), OpenFailedMessage(path));
-    }
+    EXPECT_EQ(LoadSimulationFile(state, "/proc/self/mem"), OpenFailedMessage("/proc/self/mem"));
+    EXPECT_EQ(LoadProjectFile(state, sizing, Path("none.vlzp")),
+              OpenFailedMessage(Path("none.vlzp")));
+    WriteAll(Path("big.vlzp"), "{}");
+    fs::resize_file(Path("big.vlzp"), 65 << 20);  // sparse: no disk is used
+    EXPECT_NE(LoadProjectFile(state, sizing, Path("big.vlzp"))->find(": è troppo grande."),
+              std::string::npos);
 
     // A file of one byte is read like any other.
     WriteAll(Path("tiny.vlz"), "0");

@@ -197,7 +197,9 @@ void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
     auto enabled = [&w](const char* action) {
         return Named<QAction>(w.cycle, action)->isEnabled();
     };
-    QVERIFY(!enabled("Annulla") && !enabled("Ripeti"));
+    // The table's Annulla and Ripeti are the project's: the list set up
+    // before the window opened can be taken back.
+    QVERIFY(enabled("Annulla") && !enabled("Ripeti"));
     w.Click("PulsAvanti");
     w.Click("PulsAvanti");  // the editor shows movement 3
 
@@ -230,7 +232,9 @@ void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
     agree("remove");
     QVERIFY(model.setData(model.index(0, Column::Kind), int(MovementKind::Motor)));
     QCOMPARE(w.Cell(0, Column::Bore), QString());
-    for (int i = 0; i < 8; ++i) {
+    // Seven steps: the two moves of one movement are one. The history goes
+    // on past them to the example itself.
+    for (int i = 0; i < 7; ++i) {
         w.cycle->Undo();
         agree("undo");
     }
@@ -382,6 +386,14 @@ void CicloTest::clipboardLimitAndUndoOfScatteredRows() {
              QStringLiteral("Impossibile incollare i movimenti: alla riga 2 degli appunti il "
                             "valore «uno» di Tf [sec] non è un numero."));
     QCOMPARE(state.MovementCount, int16_t{8});
+    // A pasted megabyte is quoted by its first characters only.
+    QGuiApplication::clipboard()->setText(QStringLiteral("MOTORE\t0\t") + QString(1 << 20, 'x') +
+                                          QStringLiteral("\t\t\t\t\t\t\t\t"));
+    w.cycle->PasteRows();
+    QCOMPARE(w.shell.dialogs.Messages().back().text,
+             QStringLiteral("Impossibile incollare i movimenti: alla riga 1 degli appunti il "
+                            "valore «") +
+                 QString(40, 'x') + QStringLiteral("…» di Tf [sec] non è un numero."));
 
     // The 1000-movement limit, with the editor's message.
     for (int k = 9; k <= kMaxMovements; ++k) state.Movements[k] = Cylinder(0, 1, 10, 10);

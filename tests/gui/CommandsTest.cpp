@@ -90,6 +90,21 @@ void CommandsTest::commandStateFollowsTheCodesAndNewResetsOnlyOnOk() {
     QCOMPARE(shell.state.Data.V0, 0.0f);
     QVERIFY(shell.main->MdiArea()->subWindowList().isEmpty());
     QCOMPARE(States(shell), kEmpty);
+
+    // Nothing of the project outlives New: its requirements, its
+    // recommendation and its envelope (one the example cannot run with).
+    Project& project = shell.main->CurrentProject();
+    GasSettings envelope;
+    envelope.MaxTemp = 40;
+    project.SetGas(envelope);
+    sizing::Requirements requirements;
+    requirements.MinPressure = 60;
+    project.SetRequirements(requirements);
+    project.SetRecommendation(sizing::Design{10, 49.7, 30});
+    shell.dialogs.QueueAnswer(MessageAnswer::Ok);
+    shell.Button("New")->trigger();
+    QCOMPARE(shell.state.Gas, GasSettings{});
+    QCOMPARE(project.Sizing(), ProjectSizing{});
 }
 
 void CommandsTest::saveAlwaysAsksOpenRefusalChangesNothingExportsRename() {

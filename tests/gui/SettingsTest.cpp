@@ -4,10 +4,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include "shell/ProgramListEntry.h"
@@ -96,13 +98,32 @@ void SettingsTest::boundsAndHeaderSurviveAClose() {
     QCOMPARE(Read(shell, "MainLeft"), QStringLiteral("2250"));
     QCOMPARE(Read(shell, "IntestazioneUtente"), QStringLiteral("Ditta"));
 
-    // A stored bound that is not a number counts as missing.
+    // A stored bound that is not a number counts as missing, and the
+    // program says so once.
     Write(shell, "Volvenza", "Settings", "MainLeft", "molto");
     Write(shell, "Volvenza", "Settings", "MainTop", "1500");
     Write(shell, "Volvenza", "Settings", "MainWidth", "7500,6");
     shell.Open();
     QCOMPARE(shell.main->pos(), QPoint(67, 100));
     QCOMPARE(shell.main->width(), 500);
+    QTRY_COMPARE(shell.dialogs.Messages().size(), size_t{1});
+    QCOMPARE(shell.dialogs.Messages()[0].text,
+             QStringLiteral("Alcune impostazioni non erano leggibili e sono tornate al valore "
+                            "predefinito: MainLeft."));
+    shell.Open();  // said once: the key holds its default now
+    QTest::qWait(1);
+    QCOMPARE(shell.dialogs.Messages().size(), size_t{1});
+
+    // Bounds from a larger screen come back onto this one; a size beyond
+    // any screen is no size.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    Write(shell, "Volvenza", "Settings", "MainLeft", "600000");
+    Write(shell, "Volvenza", "Settings", "MainTop", "-9000");
+    Write(shell, "Volvenza", "Settings", "MainWidth", "491505");
+    Write(shell, "Volvenza", "Settings", "MainHeight", "4500");
+    shell.Open();
+    QCOMPARE(shell.main->size(), QSize(433, 300));
+    QCOMPARE(shell.main->pos(), QPoint(screen.right() + 1 - 433, screen.top()));
 }
 
 void SettingsTest::programListIsWrittenOncePerVersion() {
@@ -236,7 +257,7 @@ void SettingsTest::gasModelIsCheckedAndKept() {
     QCOMPARE(Read(shell, "CostanteTempo", "Volvenza", "ModelloGas"), QStringLiteral("4,5"));
 
     // Annulla keeps them; the next start of the program reads them back,
-    // and a store edited into nonsense gives the classic law.
+    // and a key edited into nonsense gives its own default only.
     shell.dialogs.QueueModal([](QDialog& dialog) {
         Named<QRadioButton>(&dialog, QStringLiteral("optClassica"))->setChecked(true);
         dialog.reject();
@@ -248,9 +269,19 @@ void SettingsTest::gasModelIsCheckedAndKept() {
     shell.Open();
     QCOMPARE(shell.state.Gas, want);
     Write(shell, "Volvenza", "ModelloGas", "Esponente", "tre");
+    Write(shell, "Volvenza", "ModelloGas", "Legge", "Vapore");
+    Write(shell, "Volvenza", "ModelloGas", "TemperaturaMinima", "61");
     shell.Close();
+    const size_t before = shell.dialogs.Messages().size();
     shell.Open();
-    QCOMPARE(shell.state.Gas, GasSettings{});
+    want.Law = GasLawKind::Classic;
+    want.MinTemp.reset();
+    QCOMPARE(shell.state.Gas, want);
+    QTRY_COMPARE(shell.dialogs.Messages().size(), before + 1);
+    QCOMPARE(shell.dialogs.Messages().back().text,
+             QStringLiteral("Alcune impostazioni non erano leggibili e sono tornate al valore "
+                            "predefinito: Esponente, TemperaturaMinima, Legge."));
+    QCOMPARE(Read(shell, "Esponente", "Volvenza", "ModelloGas"), QStringLiteral("1,4"));
 }
 
 QTEST_MAIN(SettingsTest)

@@ -116,6 +116,29 @@ grep -q "^ATTENZIONE: l'azoto condensa a t = " "$work/err" && grep -q "fine GAS 
 check envelope-one-value 64 "$sim" example "$work/x.vlz" --envelope 10
 check gas-on-export 64 "$sim" export "$data/example.vlz" "$work/x.txt" --summary
 
+# Projects: convert keeps what the other format holds and says what it
+# leaves out; run takes the project's gas law unless an option says
+# otherwise; an empty slot (kind 0) survives both ways.
+check convert-results 0 "$sim" convert "$data/example.vlz" "$work/ex.vlzp"
+grep -qx "Il progetto $work/ex.vlzp non conserva i risultati: sono ricalcolati all'apertura." "$work/err" ||
+    { echo "FAIL convert results note"; cat "$work/err"; fails=$((fails + 1)); }
+check convert-to-project 0 "$sim" convert "$data/design-250bar.vlz" "$work/d.vlzp"
+sed -i 's/"legge": "classica"/"legge": "azoto"/' "$work/d.vlzp"
+check run-project 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --summary
+grep -q 'pressione minima 155,509 bar' "$work/out" || { echo "FAIL project law"; cat "$work/out"; fails=$((fails + 1)); }
+check run-project-override 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --gas classic --summary
+grep -q 'pressione minima 177,93 bar' "$work/out" || { echo "FAIL law override"; cat "$work/out"; fails=$((fails + 1)); }
+check convert-to-vlz 0 "$sim" convert "$work/d.vlzp" "$work/back.vlz"
+grep -q "non conserva la legge del gas" "$work/err" || { echo "FAIL convert law note"; fails=$((fails + 1)); }
+printf '0,10,60,45,30,80,13,2,2\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n' >"$work/slot.vlz"
+check convert-empty-slot 0 "$sim" convert "$work/slot.vlz" "$work/slot.vlzp"
+check convert-empty-slot-back 0 "$sim" convert "$work/slot.vlzp" "$work/slot2.vlz"
+cmp -s "$work/slot.vlz" "$work/slot2.vlz" || { echo "FAIL empty slot round trip"; fails=$((fails + 1)); }
+check convert-over-input 64 "$sim" convert "$work/slot.vlz" "$work/slot.vlz"
+mkfifo "$work/fifo.vlzp"
+check fifo-project 2 timeout 5 "$sim" run "$work/fifo.vlzp" "$work/x.vlz"
+grep -q "non è un file" "$work/err" || { echo "FAIL fifo message"; fails=$((fails + 1)); }
+
 check missing-input 2 "$sim" run "$work/nope.vlz" "$work/x.vlz"
 printf 'garbage\r\n' >"$work/bad.vlz"
 check bad-input 2 "$sim" export "$work/bad.vlz" "$work/x.txt"

@@ -37,8 +37,9 @@ bool IsInfinity(std::string text) {
 
 }  // namespace
 
-std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args) {
+std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const GasSettings& base) {
     RunOptions options;
+    options.gas = base;
     std::vector<std::string> rest;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];

@@ -16,8 +16,10 @@ struct RunOptions {
 };
 
 // Takes the gas-law options out of `args`, leaving the rest; nothing when an
-// option is unknown, lacks its value or its value is not a number.
-std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args);
+// option is unknown, lacks its value or its value is not a number. The
+// options given change `base` (a project's gas law), the others keep it.
+std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args,
+                                         const GasSettings& base = GasSettings{});
 
 // One line per working temperature, coldest first.
 std::string SummaryLines(const CircuitState& state);

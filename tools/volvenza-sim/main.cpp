@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "documents/AtomicFile.h"
+#include "documents/DesignFile.h"
 #include "documents/ResultsCsv.h"
 #include "documents/ResultsExport.h"
 #include "documents/SimulationFile.h"
@@ -36,8 +37,12 @@ constexpr const char* kUsage = SIM_TEXT(
     "Uso:\n"
     "  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
     "      carica l'esempio, lo simula e salva il file di simulazione\n"
-    "  volvenza-sim run IN.vlz OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
-    "      carica dati iniziali e movimenti da IN.vlz, simula e salva in OUT.vlz\n"
+    "  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
+    "      carica dati iniziali e movimenti da IN, simula e salva in OUT.vlz; da un\n"
+    "      progetto .vlzp anche la legge del gas e l'inviluppo, salvo le opzioni date\n"
+    "  volvenza-sim convert IN OUT\n"
+    "      converte fra file di simulazione .vlz e progetto .vlzp secondo l'estensione,\n"
+    "      e dice su stderr che cosa il formato di OUT non conserva\n"
     "  volvenza-sim export IN.vlz TABLE.txt\n"
     "      scrive i risultati memorizzati in IN.vlz come tabella di testo\n"
     "  volvenza-sim export IN.vlz TABLE.csv --csv\n"
@@ -224,6 +229,9 @@ int main(int argc, char** argv) {
         return code == kExitUsage ? Usage() : code;
     }
     const bool csv = TakeFlag(args, "--csv");
+    // A project's gas law is known only once it is read; the options given
+    // are applied again over it then.
+    const std::vector<std::string> given = args;
     std::optional<RunOptions> options = RunOptions{};
     if (command == "example" || command == "run") options = TakeRunOptions(args);
     std::optional<std::string> table;
@@ -249,8 +257,20 @@ int main(int argc, char** argv) {
     }
     if (command == "run" && args.size() == 2) {
         if (auto err = OverlappingFiles(args[0], outputs(args[1]))) return Fail(*err, kExitUsage);
-        if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
+        ProjectSizing sizing;
+        if (auto err = LoadDesign(state, sizing, args[0])) return Fail(*err, kExitFile);
+        std::vector<std::string> again = given;
+        state.Gas = TakeRunOptions(again, state.Gas)->gas;
         return Simulate(state, args[1], table, options->summary);
+    }
+    if (command == "convert" && args.size() == 2 && !table) {
+        if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);
+        ProjectSizing sizing;
+        if (auto err = LoadDesign(state, sizing, args[0])) return Fail(*err, kExitFile);
+        std::vector<std::string> leftOut;
+        if (auto err = SaveDesign(state, sizing, args[1], leftOut)) return Fail(*err, kExitFile);
+        for (const std::string& note : leftOut) std::cerr << SimText(note) << '\n';
+        return kExitDone;
     }
     if (command == "export" && args.size() == 2 && !table) {
         if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);

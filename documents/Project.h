@@ -1,0 +1,173 @@
+#pragma once
+// The whole of the user's work in one place: the initial data and movements
+// (held in the program's CircuitState, which the engine runs on), the gas
+// law and envelope, the sizing requirements and the last recommendation.
+// Every change is reported here: it raises the revision, becomes a step of
+// the one undo history and is told to the listeners. Results remember the
+// inputs they came from, so a window can tell whether what it shows still
+// belongs to the data.
+
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "documents/ProjectFile.h"
+
+namespace volvenza {
+
+// What a change touched; listeners get them or-ed together.
+namespace ProjectPart {
+inline constexpr unsigned Data = 1;             // the seven initial values
+inline constexpr unsigned Movements = 2;        // the movement list
+inline constexpr unsigned Gas = 4;              // the gas law and the envelope
+inline constexpr unsigned Requirements = 8;     // the sizing requirements
+inline constexpr unsigned Recommendation = 16;  // the last recommendation
+inline constexpr unsigned Results = 32;         // a run, or results read from a file
+inline constexpr unsigned Replaced = 64;        // Nuovo, Esempio, Apri, undo, a recovery point
+inline constexpr unsigned Inputs = Data | Movements | Gas;
+inline constexpr unsigned All = 127;
+}  // namespace ProjectPart
+
+// Everything the user typed or chose, as one value: an undo step and a
+// recovery point are one of these.
+struct ProjectSnapshot {
+    CircuitData data;
+    std::vector<Movement> movements;  // 1..MovementCount
+    GasSettings gas;
+    ProjectSizing sizing;
+
+    bool operator==(const ProjectSnapshot&) const = default;
+};
+
+// A fingerprint of what a run is computed from: data, movements, gas law.
+uint64_t InputsFingerprint(const ProjectSnapshot& snapshot);
+
+// Where the results in the state come from.
+struct ResultsOrigin {
+    uint64_t revision = 0;
+    uint64_t inputs = 0;    // InputsFingerprint of the run's inputs
+    GasSettings gas;        // the law and envelope that produced them
+    bool fromFile = false;  // read from a .vlz, whose format does not record the law
+};
+
+class Project {
+  public:
+    using Listener = std::function<void(unsigned parts)>;
+
+    // Over the program's one state, taking what it holds as the start.
+    explicit Project(CircuitState& state);
+    Project(const Project&) = delete;
+    Project& operator=(const Project&) = delete;
+
+    CircuitState& State() { return state_; }
+    const CircuitState& State() const { return state_; }
+
+    // Raised by every change; never goes back, not even on undo.
+    uint64_t Revision() const { return revision_; }
+    // Of the inputs as they now stand.
+    uint64_t Fingerprint() const { return InputsFingerprint(current_); }
+    ProjectSnapshot Snapshot() const { return current_; }
+
+    const ProjectSizing& Sizing() const { return current_.sizing; }
+    void SetRequirements(const sizing::Requirements& requirements);
+    void SetRecommendation(const std::optional<sizing::Design>& recommendation);
+    void SetGas(const GasSettings& gas);
+
+    // A window changed the state's data or movements in place: one step,
+    // unless nothing differs. With `join`, it joins the step before when
+    // that was an edit of the same label and parts (typing into one box).
+    void Edited(unsigned parts, const std::string& label, bool join = false);
+
+    // Nuovo, Esempio, Apri: `replace` loads into the state and answers
+    // whether it did; what was there before becomes an undo step and is
+    // handed to the replacement listener (for a recovery point).
+    bool Replace(const std::string& label, const std::function<bool()>& replace,
+                 const ProjectSizing& sizing = ProjectSizing{});
+    // Puts a snapshot in place as a replacement (a recovery point).
+    void Open(const ProjectSnapshot& snapshot, const std::string& label);
+
+    bool CanUndo() const { return !undo_.empty(); }
+    bool CanRedo() const { return !redo_.empty(); }
+    void Undo();
+    void Redo();
+
+    // The results now in the state came from a run of the current inputs,
+    // or were read from a simulation file with them.
+    void ResultsComputed();
+    void ResultsRead();
+    const std::optional<ResultsOrigin>& Results() const { return results_; }
+    // Whether there are results and they belong to the current inputs.
+    bool ResultsCurrent() const { return results_ && results_->inputs == Fingerprint(); }
+
+    // Returns an id for Forget.
+    int Listen(Listener listener);
+    void Forget(int id);
+    // Told the work a replacement (or undo over one) is about to drop.
+    void OnReplacing(std::function<void(const ProjectSnapshot&)> listener) {
+        replacing_ = std::move(listener);
+    }
+
+    // At most this many steps are kept.
+    static constexpr size_t kMaxSteps = 100;
+
+  private:
+    struct HistoryStep {
+        ProjectSnapshot before;
+        std::string label;
+        unsigned parts;
+    };
+    ProjectSnapshot Read() const;
+    void Write(const ProjectSnapshot& snapshot);
+    void Commit(ProjectSnapshot next, unsigned parts, const std::string& label, bool join);
+    // Undo and redo: the newest step of `from` goes back, the present onto `to`.
+    void Step(std::vector<HistoryStep>& from, std::vector<HistoryStep>& to);
+    void Tell(unsigned parts);
+
+    CircuitState& state_;
+    ProjectSnapshot current_;
+    uint64_t revision_ = 0;
+    std::vector<HistoryStep> undo_;
+    std::vector<HistoryStep> redo_;
+    std::optional<ResultsOrigin> results_;
+    // The newest step may take in the next change of its label.
+    bool joinable_ = false;
+    std::map<int, Listener> listeners_;
+    int nextListener_ = 0;
+    std::function<void(const ProjectSnapshot&)> replacing_;
+};
+
+// The text of a project file holding the snapshot.
+std::string SnapshotText(const ProjectSnapshot& snapshot);
+// The snapshot of a project file's text; the message on failure.
+std::optional<std::string> ReadSnapshot(ProjectSnapshot& snapshot, const std::string& text,
+                                        const std::string& fileName);
+
+// A recovery point: a project file in the recovery folder.
+struct RecoveryPoint {
+    std::string path;
+    std::time_t time = 0;
+    int movements = 0;
+};
+
+// The last few projects, saved without asking, newest first.
+class RecoveryStore {
+  public:
+    explicit RecoveryStore(std::string folder, size_t keep = 10)
+        : folder_(std::move(folder)), keep_(keep) {}
+    // Writes the snapshot as the newest point and drops the oldest beyond
+    // `keep`; the message on failure.
+    std::optional<std::string> Save(const ProjectSnapshot& snapshot, std::time_t now);
+    std::vector<RecoveryPoint> List() const;
+    std::optional<std::string> Load(const RecoveryPoint& point, ProjectSnapshot& snapshot) const;
+
+  private:
+    std::string folder_;
+    size_t keep_;
+    unsigned sequence_ = 0;
+};
+
+}  // namespace volvenza

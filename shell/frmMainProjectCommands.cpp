@@ -1,0 +1,262 @@
+// The main window's side of the project: the one undo history, the
+// recovery points, the windows that follow the project, and what the shown
+// results were computed from.
+
+#include <cmath>
+#include <ctime>
+
+#include <QAction>
+#include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QListWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "numbers/NumberText.h"
+#include "platform/Dialogs.h"
+#include "platform/HeadlessText.h"
+#include "platform/Language.h"
+#include "platform/SettingsStore.h"
+#include "shell/CommandScope.h"
+#include "shell/GasModelSettings.h"
+#include "shell/frmMain.h"
+
+namespace volvenza {
+namespace {
+
+constexpr UiText kRecoverTitle{
+    "volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmMain", "Recupera lavoro non salvato")};
+constexpr UiText kNoRecoveryPoints{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain",
+                      "Non ci sono punti di recupero: il lavoro viene salvato qui alcuni secondi "
+                      "dopo ogni modifica e prima di ogni sostituzione.")};
+constexpr UiText kRecoveryPoint{"volvenza::frmMain",
+                                QT_TRANSLATE_NOOP("volvenza::frmMain", "%1, %2 movimenti")};
+constexpr UiText kStale{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain", "Risultati non aggiornati: i dati sono cambiati")};
+constexpr UiText kFromFile{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain",
+                      "Risultati letti dal file (la legge del gas non vi è registrata)")};
+
+// A few seconds after the last change, so typing does not write at every key.
+constexpr int kRecoveryDelay = 3000;
+
+QString Number(double value) {
+    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
+}
+
+QString Tr(const char* source) {
+    return QCoreApplication::translate("volvenza::frmMain", source);
+}
+
+// "Legge del gas: azoto reale, τ = 45 s; inviluppo da -10 a 60 °C".
+QString GasDescription(const GasSettings& gas) {
+    QString law;
+    switch (gas.Law) {
+        case GasLawKind::Classic:
+            law = Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "classica"));
+            break;
+        case GasLawKind::Ideal:
+            law = Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "gas ideale, n = %1"))
+                      .arg(Number(gas.Exponent));
+            break;
+        case GasLawKind::Nitrogen:
+            law =
+                std::isinf(gas.Tau)
+                    ? Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "azoto reale, τ = ∞ (adiabatica)"))
+                    : Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "azoto reale, τ = %1 s"))
+                          .arg(Number(gas.Tau));
+            break;
+    }
+    QString text = Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "Legge del gas: %1")).arg(law);
+    if (gas.MinTemp || gas.MaxTemp) {
+        const QString tc = Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "tc"));
+        text += Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "; inviluppo da %1 a %2 °C"))
+                    .arg(gas.MinTemp ? Number(*gas.MinTemp) : tc,
+                         gas.MaxTemp ? Number(*gas.MaxTemp) : tc);
+    }
+    return text;
+}
+
+bool IsEmpty(const ProjectSnapshot& snapshot) {
+    return snapshot.movements.empty() && snapshot.data == CircuitData{};
+}
+
+}  // namespace
+
+QString frmMain::ResultsNote() const {
+    const auto& origin = project_->Results();
+    if (!origin) return {};
+    QString note = origin->fromFile ? kFromFile.Text() : GasDescription(origin->gas);
+    if (!project_->ResultsCurrent()) note = kStale.Text() + QStringLiteral(". ") + note;
+    return note;
+}
+
+bool frmMain::ReplaceProject(const char* label, const std::function<bool()>& load,
+                             const ProjectSizing& sizing) {
+    return project_->Replace(label, load, sizing);
+}
+
+void frmMain::UseSettingsGas() {
+    QStringList reset;
+    context_.state.Gas = ReadGasSettings(context_.settings, reset);
+}
+
+void frmMain::MovementsEdited() {
+    project_->Edited(ProjectPart::Movements, "movimenti", joinMovementEdit_);
+    joinMovementEdit_ = false;
+}
+
+void frmMain::ShowHistoryState() {
+    const bool undo = project_->CanUndo();
+    const bool redo = project_->CanRedo();
+    undoEntry_->setEnabled(undo);
+    redoEntry_->setEnabled(redo);
+    // The cycle table's own buttons are the same history.
+    if (QWidget* cycle = FindChildWindow(QStringLiteral("Ciclo"))) {
+        if (auto* action = cycle->findChild<QAction*>(QStringLiteral("Annulla"))) {
+            action->setEnabled(undo);
+        }
+        if (auto* action = cycle->findChild<QAction*>(QStringLiteral("Ripeti"))) {
+            action->setEnabled(redo);
+        }
+    }
+}
+
+void frmMain::ProjectChanged(unsigned parts) {
+    if (parts != ProjectPart::Results) recoveryTimer_->start();
+    ShowHistoryState();
+    if ((parts & ProjectPart::Replaced) != 0) {
+        QWidget* sizing = FindChildWindow(QStringLiteral("Dimensionamento"));
+        if (sizing != nullptr && context_.windows.showSizing) {
+            context_.windows.showSizing(sizing, project_->Sizing());
+        }
+    }
+    for (const char* name : {"Grafico", "Tabella", "Ciclo"}) {
+        if (QWidget* window = FindChildWindow(QString::fromLatin1(name))) {
+            FollowProjectInWindow(window);
+        }
+    }
+    if ((parts & ProjectPart::Results) == 0) return;
+    // A new run shows in every results window that is open.
+    if (QWidget* table = FindChildWindow(QStringLiteral("Tabella"))) {
+        if (context_.windows.fillResultsTable) context_.windows.fillResultsTable(table);
+    }
+    if (QWidget* chart = FindChildWindow(QStringLiteral("Grafico"))) {
+        if (context_.windows.redrawChart) context_.windows.redrawChart(chart);
+    }
+}
+
+void frmMain::FollowProjectInWindow(QWidget* window) {
+    if (context_.windows.showResultsNote) {
+        context_.windows.showResultsNote(window, ResultsNote(), !project_->ResultsCurrent());
+    }
+}
+
+void frmMain::TakeSizingFrom(QWidget* window) {
+    if (window == nullptr || !context_.windows.sizingOf) return;
+    const ProjectSizing sizing = context_.windows.sizingOf(window);
+    project_->SetRequirements(sizing.Requirements);
+    project_->SetRecommendation(sizing.Recommendation);
+}
+
+ProjectSizing frmMain::CurrentSizing() {
+    TakeSizingFrom(FindChildWindow(QStringLiteral("Dimensionamento")));
+    return project_->Sizing();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // A closed sizing window leaves its requirements and answer to the project.
+    if (event->type() == QEvent::Close &&
+        watched->objectName() == QLatin1String("Dimensionamento")) {
+        TakeSizingFrom(qobject_cast<QWidget*>(watched));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::SaveRecoveryPoint(const ProjectSnapshot& snapshot) {
+    recoveryTimer_->stop();
+    if (IsEmpty(snapshot)) return;
+    const std::vector<RecoveryPoint> points = recovery_->List();
+    ProjectSnapshot newest;
+    if (!points.empty() && !recovery_->Load(points.front(), newest) && newest == snapshot) return;
+    // A recovery point that cannot be written is not worth a question: the
+    // work itself is still on screen.
+    recovery_->Save(snapshot, std::time(nullptr));
+}
+
+void frmMain::UndoProject(Origin origin) {
+    CommandScope step(context_.dialogs, origin);
+    // The cycle table first takes the cell being typed into.
+    QWidget* active = ActiveChildWindow();
+    QAction* own =
+        active != nullptr ? active->findChild<QAction*>(QStringLiteral("Annulla")) : nullptr;
+    step([&] { own != nullptr ? own->trigger() : project_->Undo(); });
+}
+
+void frmMain::RedoProject(Origin origin) {
+    CommandScope step(context_.dialogs, origin);
+    QWidget* active = ActiveChildWindow();
+    QAction* own =
+        active != nullptr ? active->findChild<QAction*>(QStringLiteral("Ripeti")) : nullptr;
+    step([&] { own != nullptr ? own->trigger() : project_->Redo(); });
+}
+
+void frmMain::RecoverWork(Origin origin) {
+    CommandScope step(context_.dialogs, origin);
+    std::vector<RecoveryPoint> points;
+    step([&] { points = recovery_->List(); });
+    if (points.empty()) {
+        step([&] {
+            context_.dialogs.Message(kNoRecoveryPoints, MessageIcon::Information,
+                                     MessageButtons::Ok);
+        });
+        return;
+    }
+    int chosen = -1;
+    step([&] {
+        QDialog dialog(this);
+        dialog.setObjectName(QStringLiteral("RecuperaLavoro"));
+        dialog.setWindowTitle(kRecoverTitle);
+        auto* list = new QListWidget(&dialog);
+        list->setObjectName(QStringLiteral("LstPuntiRecupero"));
+        for (const RecoveryPoint& point : points) {
+            const QString when =
+                QLocale().toString(QDateTime::fromSecsSinceEpoch(static_cast<qint64>(point.time)),
+                                   QLocale::ShortFormat);
+            list->addItem(kRecoveryPoint.Text().arg(when).arg(point.movements));
+        }
+        list->setCurrentRow(0);
+        auto* buttons =
+            new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+        connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+        connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(list);
+        layout->addWidget(buttons);
+        if (context_.dialogs.Exec(dialog) == QDialog::Accepted) chosen = list->currentRow();
+    });
+    if (chosen < 0 || chosen >= static_cast<int>(points.size())) return;
+    step([&] {
+        ProjectSnapshot snapshot;
+        if (auto failure = recovery_->Load(points[static_cast<size_t>(chosen)], snapshot)) {
+            context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
+                                     MessageButtons::Ok);
+            return;
+        }
+        project_->Open(snapshot, "Recupera");
+        // A recovery point keeps no results: they come from the next run.
+        context_.state.GasRun = GasResults{};
+        context_.state.LastPoint = 0;
+        ReallocateResults(context_.state, 1);
+        UpdateCommandState(2);
+    });
+}
+
+}  // namespace volvenza

@@ -1,0 +1,300 @@
+// The project: one history for every change and replacement, listeners
+// told what changed, results that know whether they still belong to the
+// data, recovery points, and designs read and written in either format.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "documents/DesignFile.h"
+#include "documents/Project.h"
+#include "tests/support/RecordingUi.h"
+
+namespace volvenza {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProjectTest : public ::testing::Test {
+  protected:
+    ProjectTest() {
+        state.SetUi(ui);
+        InitCircuitState(state);
+        ui.windowLoaded = true;
+        project.Listen([this](unsigned parts) { told.push_back(parts); });
+    }
+    CircuitState state;
+    test::RecordingUi ui;
+    Project project{state};
+    std::vector<unsigned> told;
+};
+
+TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
+    EXPECT_TRUE(project.Snapshot().movements.empty());
+    project.Edited(ProjectPart::Data, "dati");  // nothing changed: no step
+    EXPECT_EQ(project.Revision(), 0u);
+    EXPECT_FALSE(project.CanUndo());
+
+    state.Data.V0 = 1;
+    project.Edited(ProjectPart::Data, "V0", true);
+    state.Data.V0 = 12;
+    project.Edited(ProjectPart::Data, "V0", true);  // joins the step before
+    state.Movements[1].Kind = MovementKind::Motor;
+    state.MovementCount = 1;
+    project.Edited(ProjectPart::Movements, "movimenti");
+    state.Movements[1].Qm = 3;
+    project.Edited(ProjectPart::Movements, "movimenti");  // a step of its own
+    project.Undo();
+    EXPECT_EQ(project.Revision(), 5u);
+    EXPECT_EQ(told, (std::vector<unsigned>{ProjectPart::Data, ProjectPart::Data,
+                                           ProjectPart::Movements, ProjectPart::Movements,
+                                           ProjectPart::Movements | ProjectPart::Replaced}));
+    EXPECT_EQ(state.Movements[1].Qm, 0);
+    const ProjectSnapshot typed = project.Snapshot();
+
+    // The example replaces the typed work, which a listener receives and
+    // an undo brings back, boxes and list included.
+    ProjectSnapshot dropped;
+    project.OnReplacing([&](const ProjectSnapshot& s) { dropped = s; });
+    EXPECT_FALSE(project.Replace("Apri", [] { return false; }));
+    EXPECT_EQ(project.Revision(), 5u);
+    ASSERT_TRUE(project.Replace("Esempio", [&] {
+        LoadExampleCircuit(state);
+        return true;
+    }));
+    EXPECT_EQ(dropped, typed);
+    EXPECT_EQ(project.Snapshot().movements.size(), 5u);
+    EXPECT_EQ(told.back(), ProjectPart::All);
+
+    const int listChanges = ui.listChanges;
+    project.Undo();
+    EXPECT_EQ(project.Snapshot(), typed);
+    EXPECT_EQ(state.MovementCount, 1);
+    EXPECT_EQ(state.Movements[2], Movement{});
+    EXPECT_EQ(ui.boxes.V0, 12);
+    EXPECT_EQ(ui.listChanges, listChanges + 1);
+    EXPECT_EQ(dropped.movements.size(), 5u);  // the example, dropped in turn
+    project.Redo();
+    EXPECT_EQ(state.MovementCount, 5);
+    project.Undo();
+    project.Undo();
+    project.Undo();
+    EXPECT_EQ(state.Data.V0, 0);
+    EXPECT_EQ(state.Movements[1], Movement{});
+    EXPECT_EQ(dropped.movements.size(), 5u);  // only replacements drop work
+    EXPECT_FALSE(project.CanUndo());
+    EXPECT_EQ(project.Revision(), 11u);  // undo is a change too
+    project.Undo();                      // nothing left: nothing happens
+    EXPECT_EQ(project.Revision(), 11u);
+
+    // Joining stops at an undo and at a run.
+    state.Data.Tc = 1;
+    project.Edited(ProjectPart::Data, "tc", true);
+    GasSettings ideal;
+    ideal.Law = GasLawKind::Ideal;
+    project.SetGas(ideal);
+    project.Undo();  // "tc" is the newest step again
+    state.Data.Tc = 2;
+    project.Edited(ProjectPart::Data, "tc", true);
+    project.ResultsComputed();
+    state.Data.Tc = 3;
+    project.Edited(ProjectPart::Data, "tc", true);
+    project.Undo();
+    EXPECT_EQ(state.Data.Tc, 2);
+    project.Undo();
+    EXPECT_EQ(state.Data.Tc, 1);
+    project.Undo();
+
+    // Going back from a full list clears the last slot too.
+    state.Movements[kMaxMovements].Kind = MovementKind::Motor;
+    state.MovementCount = kMaxMovements;
+    project.Edited(ProjectPart::Movements, "movimenti");
+    project.Undo();
+    EXPECT_EQ(state.Movements[kMaxMovements], Movement{});
+
+    // A new change drops what could be redone; the history is bounded.
+    state.Data.P0 = 3;
+    project.Edited(ProjectPart::Data, "P0");
+    EXPECT_FALSE(project.CanRedo());
+    for (size_t k = 0; k <= Project::kMaxSteps; ++k) {
+        state.Data.Qp = static_cast<float>(k + 1);
+        project.Edited(ProjectPart::Data, k % 2 ? "Qp" : "Pm");
+    }
+    size_t steps = 0;
+    while (project.CanUndo()) {
+        project.Undo();
+        ++steps;
+    }
+    EXPECT_EQ(steps, Project::kMaxSteps);
+    EXPECT_EQ(state.Data.Qp, 1);
+}
+
+TEST_F(ProjectTest, SizingAndGasAreStepsAndListenersCanLeave) {
+    sizing::Requirements q;
+    q.MinPressure = 60;
+    project.SetRequirements(q);
+    q.MinPressure = 65;
+    project.SetRequirements(q);  // typing on into p1 joins the step
+    project.SetRequirements(q);  // unchanged: nothing
+    project.SetRecommendation(sizing::Design{6, 40, 30});
+    project.SetRecommendation(sizing::Design{10, 49.7, 30});  // a step of its own
+    project.SetRecommendation(sizing::Design{10, 49.7, 30});
+    GasSettings gas;
+    gas.Law = GasLawKind::Ideal;
+    project.SetGas(gas);
+    EXPECT_EQ(state.Gas, gas);
+    EXPECT_EQ(project.Revision(), 5u);
+    EXPECT_EQ(told, (std::vector<unsigned>{ProjectPart::Requirements, ProjectPart::Requirements,
+                                           ProjectPart::Recommendation, ProjectPart::Recommendation,
+                                           ProjectPart::Gas}));
+    project.Undo();
+    EXPECT_EQ(state.Gas, GasSettings{});
+    project.Undo();
+    EXPECT_EQ(project.Sizing().Recommendation->V0, 6);
+    project.Undo();
+    EXPECT_FALSE(project.Sizing().Recommendation);
+    EXPECT_EQ(project.Sizing().Requirements.MinPressure, 65);
+    project.Undo();
+    EXPECT_EQ(project.Sizing(), ProjectSizing{});
+
+    int other = 0;
+    const int id = project.Listen([&](unsigned) { ++other; });
+    project.Redo();
+    project.Forget(id);
+    project.Redo();
+    EXPECT_EQ(other, 1);
+}
+
+TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
+    EXPECT_FALSE(project.ResultsCurrent());
+    LoadExampleCircuit(state);
+    project.Edited(ProjectPart::Inputs, "Esempio");
+    ui.boxes = state.Data;
+    ui.boxes.Pm = 90;  // typed but not reported: the run reads it
+    CollectInitialData(state);
+    project.ResultsComputed();
+    EXPECT_EQ(project.Snapshot().data.Pm, 90);
+    ASSERT_TRUE(project.Results());
+    EXPECT_EQ(project.Results()->revision, project.Revision());
+    EXPECT_FALSE(project.Results()->fromFile);
+    EXPECT_EQ(told.back(), ProjectPart::Results);
+    EXPECT_TRUE(project.ResultsCurrent());
+
+    // Any input makes them stale; going back makes them current again.
+    const uint64_t ran = project.Fingerprint();
+    auto changes = [&](auto change) {
+        change();
+        project.Edited(ProjectPart::Inputs, "x");
+        const bool stale = !project.ResultsCurrent() && project.Fingerprint() != ran;
+        project.Undo();
+        return stale && project.ResultsCurrent();
+    };
+    EXPECT_TRUE(changes([&] { state.Data.CycleTime = 5; }));
+    EXPECT_TRUE(changes([&] { state.Movements[5].Kind = 1; }));
+    EXPECT_TRUE(changes([&] { state.Movements[3].Qm = 1; }));
+    EXPECT_TRUE(changes([&] { state.MovementCount = 4; }));
+    EXPECT_TRUE(changes([&] { state.Gas.Tau = 45; }));
+    EXPECT_TRUE(changes([&] { state.Gas.MaxTemp = 0; }));
+    ProjectSnapshot signedZero = project.Snapshot();
+    signedZero.movements[0].Ti = -0.0f;
+    EXPECT_EQ(InputsFingerprint(signedZero), ran);
+    // The requirements are not an input of a run.
+    sizing::Requirements q;
+    q.MinPressure = 60;
+    project.SetRequirements(q);
+    EXPECT_TRUE(project.ResultsCurrent());
+
+    project.ResultsRead();
+    EXPECT_TRUE(project.Results()->fromFile);
+    ASSERT_TRUE(project.Replace("Nuovo", [&] {
+        ResetCircuit(state);
+        return true;
+    }));
+    EXPECT_FALSE(project.Results());
+}
+
+TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
+    const fs::path folder = fs::temp_directory_path() / "volvenza-recovery-test";
+    fs::remove_all(folder);
+    RecoveryStore store(folder.string(), 3);
+    EXPECT_TRUE(store.List().empty());
+    LoadExampleCircuit(state);
+    project.Edited(ProjectPart::Inputs, "Esempio");
+    GasSettings nitrogen;
+    nitrogen.Law = GasLawKind::Nitrogen;
+    nitrogen.Tau = 45;
+    project.SetGas(nitrogen);
+    project.SetRecommendation(sizing::Design{10, 49.7, 30});
+    for (std::time_t t : {100, 300, 200, 300}) {
+        ASSERT_EQ(store.Save(project.Snapshot(), t), std::nullopt);
+    }
+    for (const char* name :
+         {"recupero-x.vlzp", "recupero-000000000900-0000-m5.vlz", "recupero-900-0-m5.vlzp"}) {
+        std::ofstream(folder / name) << "not ours";
+    }
+    const auto points = store.List();
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(points[0].time, 300);
+    EXPECT_EQ(points[1].time, 300);
+    EXPECT_EQ(points[2].time, 200);
+    EXPECT_EQ(points[0].movements, 5);
+    EXPECT_NE(points[0].path, points[1].path);
+    ProjectSnapshot back;
+    ASSERT_EQ(store.Load(points[0], back), std::nullopt);
+    EXPECT_EQ(back, project.Snapshot());
+
+    ResetCircuit(state);
+    project.Edited(ProjectPart::Inputs, "Nuovo");
+    project.Open(back, "Recupera");
+    project.Open(back, "Recupera");  // a step of its own, as every replacement
+    EXPECT_EQ(project.Snapshot(), back);
+    project.Undo();
+    EXPECT_EQ(project.Snapshot(), back);
+    EXPECT_EQ(state.MovementCount, 5);
+
+    std::ofstream(points[2].path) << "{}";
+    EXPECT_TRUE(store.Load(points[2], back));
+    fs::remove_all(folder);
+}
+
+// A design comes from either format; what the other cannot hold is named.
+TEST_F(ProjectTest, DesignsMoveBetweenTheFormats) {
+    const fs::path dir = fs::temp_directory_path() / "volvenza-design-test";
+    fs::create_directories(dir);
+    const std::string vlz = (dir / "a.vlz").string();
+    const std::string vlzp = (dir / "a.VLZP").string();
+    LoadExampleCircuit(state);
+    state.LastPoint = 1;
+    ProjectSizing sizing;
+    sizing.Recommendation = sizing::Design{10, 49.7, 30};
+    std::vector<std::string> notes;
+    ASSERT_EQ(SaveDesign(state, sizing, vlzp, notes), std::nullopt);
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_NE(notes[0].find("non conserva i risultati"), std::string::npos);
+    state.Gas.Law = GasLawKind::Ideal;
+    notes.clear();
+    ASSERT_EQ(SaveDesign(state, sizing, vlz, notes), std::nullopt);
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_NE(notes[0].find("legge del gas"), std::string::npos);
+    EXPECT_NE(notes[1].find("requisiti"), std::string::npos);
+
+    ProjectSizing read;
+    ASSERT_EQ(LoadDesign(state, read, vlzp), std::nullopt);
+    EXPECT_EQ(read, sizing);
+    EXPECT_EQ(state.Gas, GasSettings{});
+    state.Gas.Law = GasLawKind::Ideal;
+    ASSERT_EQ(LoadDesign(state, read, vlz), std::nullopt);
+    EXPECT_EQ(read, ProjectSizing{});
+    EXPECT_EQ(state.Gas.Law, GasLawKind::Ideal);  // a .vlz does not hold it
+    state.LastPoint = 0;
+    notes.clear();
+    ASSERT_EQ(SaveDesign(state, read, vlzp, notes), std::nullopt);
+    ASSERT_EQ(SaveDesign(state, read, vlz, notes), std::nullopt);
+    EXPECT_EQ(notes.size(), 1u);
+    EXPECT_TRUE(IsProjectPath(".vlzp") && !IsProjectPath("p"));
+    fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace volvenza

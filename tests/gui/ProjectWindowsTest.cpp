@@ -1,0 +1,116 @@
+// The project seen from the windows: replaced work comes back with Annulla
+// and from a recovery point, results windows say what produced their
+// results and when they no longer belong to the data, and the sizing
+// window's requirements outlive it.
+
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include "shell/frmMain.h"
+#include "tests/gui/GuiTesting.h"
+
+using namespace volvenza;
+using namespace volvenza::testing;
+
+class ProjectWindowsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void replacedWorkComesBack();
+    void resultsSayWhereTheyComeFrom();
+    void sizingOutlivesItsWindow();
+};
+
+void ProjectWindowsTest::replacedWorkComesBack() {
+    Shell shell(ProgramChildWindows());
+    shell.Button("Esempio")->trigger();
+    shell.state.Movements[1].Qm = 99;  // typed in the cycle table
+    shell.state.Ui().MovementsEdited({MovementEdit::Change::Edited, 1, 1});
+    shell.Menu("Esempio")->trigger();
+    QCOMPARE(shell.state.Movements[1].Qm, 58.905);
+    shell.Menu("mnuFileAnnulla")->trigger();
+    QCOMPARE(shell.state.Movements[1].Qm, 99.0);
+
+    // Nuovo keeps what it drops as a recovery point, which opens again.
+    shell.dialogs.QueueAnswer(MessageAnswer::Ok);
+    shell.Menu("mnuFileNew")->trigger();
+    QStringList listed;
+    shell.dialogs.QueueModal([&](QDialog& dialog) {
+        auto* list = Named<QListWidget>(&dialog, "LstPuntiRecupero");
+        for (int row = 0; row < list->count(); ++row) listed << list->item(row)->text();
+        dialog.accept();
+    });
+    shell.Menu("mnuFileRecupera")->trigger();
+    QVERIFY2(!listed.isEmpty() && listed[0].endsWith(QStringLiteral(", 5 movimenti")),
+             qPrintable(listed.join('|')));
+    QCOMPARE(shell.state.MovementCount, int16_t{5});
+    QCOMPARE(shell.state.Movements[1].Qm, 99.0);
+}
+
+void ProjectWindowsTest::resultsSayWhereTheyComeFrom() {
+    Shell shell(ProgramChildWindows());
+    shell.main->show();
+    shell.Button("Esempio")->trigger();
+    shell.main->ShowChildWindow("Ciclo");
+    auto note = [&](const char* window) {
+        const auto* label = Named<QLabel>(shell.main->FindChildWindow(window), "LRisultati");
+        return label->isVisibleTo(label->parentWidget()) ? label->text() : QString();
+    };
+    QCOMPARE(note("Ciclo"), QString());
+    shell.Button("Simulazione")->trigger();
+    shell.Button("Grafico")->trigger();
+    shell.Button("Tabella")->trigger();
+    for (const char* window : {"Grafico", "Tabella", "Ciclo"}) {
+        QCOMPARE(note(window), QStringLiteral("Legge del gas: classica"));
+    }
+
+    // An edit leaves the results on screen, marked, until the next run,
+    // which every open window follows.
+    auto* pm = Named<QLineEdit>(shell.main->LoadChildWindow("DatiIniziali"), "TPm");
+    pm->clear();
+    QTest::keyClicks(pm, "90");
+    const QString stale = QStringLiteral("Risultati non aggiornati: i dati sono cambiati. ");
+    QCOMPARE(note("Grafico"), stale + QStringLiteral("Legge del gas: classica"));
+    GasSettings nitrogen;
+    nitrogen.Law = GasLawKind::Nitrogen;
+    nitrogen.Tau = 45;
+    nitrogen.MinTemp = 0;
+    shell.main->CurrentProject().SetGas(nitrogen);
+    shell.Button("Simulazione")->trigger();
+    QCOMPARE(note("Tabella"), QStringLiteral("Legge del gas: azoto reale, τ = 45 s; "
+                                             "inviluppo da 0 a tc °C"));
+    shell.main->CurrentProject().Undo();
+    QVERIFY(note("Grafico").startsWith(stale));
+
+    // A simulation file does not record its law.
+    const QString path = shell.temp.filePath("r.vlz");
+    shell.dialogs.QueueFileName(path);
+    shell.Menu("mnuFileSaveAs")->trigger();
+    shell.main->OpenSimulationFile(path);
+    QCOMPARE(note("Ciclo"), QStringLiteral("Risultati letti dal file (la legge del gas non vi è "
+                                           "registrata)"));
+}
+
+void ProjectWindowsTest::sizingOutlivesItsWindow() {
+    Shell shell(ProgramChildWindows());
+    shell.main->show();
+    shell.Button("Esempio")->trigger();
+    shell.Menu("mnuCalcoloDimensionamento")->trigger();
+    QWidget* sizing = shell.main->FindChildWindow("Dimensionamento");
+    QTest::keyClicks(Named<QLineEdit>(sizing, "TP1"), "60");
+    // Quitting asks nothing: the requirements go into the project and
+    // from there into a recovery point.
+    shell.Close();
+    QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.MinPressure, 60.0);
+    const auto points = shell.main->Recovery().List();
+    ProjectSnapshot kept;
+    QVERIFY(!points.empty() && !shell.main->Recovery().Load(points.front(), kept));
+    QCOMPARE(kept.sizing.Requirements.MinPressure, 60.0);
+    QCOMPARE(shell.dialogs.Calls().size(), size_t{0});
+}
+
+QTEST_MAIN(ProjectWindowsTest)
+#include "ProjectWindowsTest.moc"
