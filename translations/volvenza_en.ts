@@ -1063,7 +1063,7 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     </message>
     <message>
         <source>il campo %1 deve essere un numero da 0 a 7</source>
-        <translation type="unfinished">the field %1 must be a number from 1 to 7 {1 ?} {0 ?} {0  or 1 ?}</translation>
+        <translation>the field %1 must be a number from 0 to 7</translation>
     </message>
 </context>
 <context>
@@ -1888,11 +1888,11 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     </message>
     <message>
         <source>classica</source>
-        <translation type="unfinished">classic</translation>
+        <translation>classic</translation>
     </message>
     <message>
         <source>gas ideale, n = %1</source>
-        <translation type="unfinished">ideal gas, n = %1</translation>
+        <translation>ideal gas, n = %1</translation>
     </message>
     <message>
         <source>azoto reale, τ = ∞ (adiabatica)</source>
@@ -1900,7 +1900,7 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     </message>
     <message>
         <source>azoto reale, τ = %1 s</source>
-        <translation type="unfinished">real nitrogen, τ = %1 s</translation>
+        <translation>real nitrogen, τ = %1 s</translation>
     </message>
     <message>
         <source>Legge del gas: %1</source>
