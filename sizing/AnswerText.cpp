@@ -235,8 +235,9 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
                 continue;
             }
             const TemperatureOutcome& o = e.Temps[i];
-            row.push_back(o.Warning ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "vuoto"))
-                                    : w.Num(o.LowestPressure, 2));
+            row.push_back(o.Warning      ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "vuoto"))
+                          : o.OutsideGas ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "condensa"))
+                                         : w.Num(o.LowestPressure, 2));
             margin = std::min(margin, std::min(o.LowestPressure, o.DayLowest) - p1);
         }
         row.push_back(e.Temps.empty() ? "-" : w.Num(margin, 2));

@@ -1527,6 +1527,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Il gas scende a %1 °C; l&apos;elemento separatore ne ammette almeno %2.</source>
         <translation>The gas falls to %1 °C; the separating element stands %2 at the least.</translation>
     </message>
+    <message>
+        <source>condensa</source>
+        <translation>condenses</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>

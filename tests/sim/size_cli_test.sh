@@ -48,7 +48,8 @@ has json-none '"recommended": null'
 printf '0,10,10,-20,20,350,13,10,1\r\n1,2.2,0,0,0,0,0,0,0,0,1000,150,0,0,300,4\r\n' >"$work/ratio.vlz"
 check condenses 1 "$sim" size "$work/ratio.vlz" --pmin 15 --type piston --gas nitrogen \
     --keep-precharge --single-cycle
-has condensed "non rispetta la regola 1."
+has condensed "non rispetta la regola 1, 6."
+has condensed-cell "  24        10        condensa"
 # Cannot be searched: exit 3, one sentence on stderr and nothing on stdout.
 check refused 3 "$sim" size "$data/example.vlz" --pmin 90 --type bladder
 grep -q "minore della pressione massima" "$work/err" || { echo "FAIL refused message"; fails=$((fails + 1)); }
