@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/SizingJob.h"
+#include "documents/Project.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
 #include "platform/Dialogs.h"
@@ -217,6 +218,11 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     left->addLayout(buttons);
     left->addStretch(1);
 
+    staleNote_ = new QLabel(tr("Risultati non aggiornati: i dati sono cambiati"), this);
+    staleNote_->setObjectName(QStringLiteral("LNonAggiornati"));
+    staleNote_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
+    staleNote_->setWordWrap(true);
+    staleNote_->hide();
     recommendationText_ = new QLabel(this);
     recommendationText_->setObjectName(QStringLiteral("LRaccomandazione"));
     recommendationText_->setWordWrap(true);
@@ -242,6 +248,7 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     legend_->setWordWrap(true);
     legend_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* right = new QVBoxLayout;
+    right->addWidget(staleNote_);
     right->addWidget(recommendationText_);
     right->addWidget(precharge_);
     right->addWidget(candidates_, 1);
@@ -301,6 +308,15 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
         ShowCatalogue(DefaultCatalogue(static_cast<AccumulatorType>(type_->currentIndex())));
     });
     connect(type_, &QComboBox::currentIndexChanged, this, &Dimensionamento::TypeChanged);
+    // An answer shown next to other requirements is marked as out of date.
+    for (QLineEdit* box : {minPressure_, rated_, relief_, tolerance_, hours_}) {
+        connect(box, &QLineEdit::textChanged, this, &Dimensionamento::FollowInputs);
+    }
+    for (QCheckBox* check : {choosePrecharge_, sizePump_, singleCycle_}) {
+        connect(check, &QCheckBox::toggled, this, &Dimensionamento::FollowInputs);
+    }
+    connect(type_, &QComboBox::currentIndexChanged, this, &Dimensionamento::FollowInputs);
+    connect(catalogue_, &QTableWidget::itemChanged, this, &Dimensionamento::FollowInputs);
 
     ShowCatalogue(asked_.Catalogue);
     // Wide enough for every column and the scroll bar: sizes are compared by row.
@@ -488,6 +504,7 @@ bool Dimensionamento::Calculate() {
         return false;
     }
     asked_ = *req;
+    askedInputs_ = InputsNow();
     job_ = std::make_unique<SizingJob>(state_, data, *req);
     askedData_ = data;
     progress_->setValue(0);
@@ -519,9 +536,22 @@ void Dimensionamento::Poll() {
         FollowBusy();
         return;
     }
+    if (InputsNow() != askedInputs_) {
+        // Found for data that are no longer there: it would mislead.
+        ClearAnswer();
+        recommendationText_->setText(
+            tr("Ricerca scartata: i dati sono cambiati durante la ricerca. \"Calcola\" la "
+               "ripete."));
+        FitAnswer();
+        FollowBusy();
+        return;
+    }
     answer_ = job->Answer();
     answered_ = asked_;
     answeredData_ = askedData_;
+    answeredInputs_ = askedInputs_;
+    stale_ = false;
+    staleNote_->hide();
     recommendation_.reset();
     if (const Evaluation* rec = answer_->Recommendation()) recommendation_ = rec->Proposed;
     progress_->setValue(100);
@@ -530,6 +560,8 @@ void Dimensionamento::Poll() {
 }
 
 void Dimensionamento::ClearAnswer() {
+    stale_ = false;
+    staleNote_->hide();
     answer_.reset();
     layout_.reset();
     recommendation_.reset();
@@ -549,7 +581,7 @@ void Dimensionamento::FollowBusy() {
     const bool busy = job_ != nullptr;
     calculate_->setEnabled(!busy);
     stop_->setEnabled(busy);
-    apply_->setEnabled(!busy && answer_ && answer_->Recommended);
+    apply_->setEnabled(!busy && !stale_ && answer_ && answer_->Recommended);
     const GasSettings& gas = state_.Gas;
     const QString law = gas.Law == GasLawKind::Classic ? tr("classica")
                         : gas.Law == GasLawKind::Ideal ? tr("gas ideale")
@@ -638,6 +670,8 @@ ProjectSizing Dimensionamento::Sizing() const {
 }
 
 void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
+    // An answer belongs to the project it was found in.
+    ClearAnswer();
     const Requirements& req = sizing.Requirements;
     auto number = [](const std::optional<double>& value) {
         return value ? Num(*value) : QString();
@@ -670,8 +704,27 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     }
 }
 
+uint64_t Dimensionamento::InputsNow() const {
+    ProjectSnapshot now;
+    now.data = state_.Data;
+    state_.Ui().ReadInitialDataBoxes(now.data);
+    now.movements.assign(state_.Movements.begin() + 1,
+                         state_.Movements.begin() + 1 + std::max<int>(state_.MovementCount, 0));
+    now.gas = state_.Gas;
+    return InputsFingerprint(now);
+}
+
+void Dimensionamento::FollowInputs() {
+    if (!answer_) return;
+    const auto req = ReadRequirements();
+    stale_ = InputsNow() != answeredInputs_ || !req || !(*req == answered_);
+    staleNote_->setVisible(stale_);
+    FollowBusy();
+}
+
 void Dimensionamento::Apply() {
-    if (!answer_ || !answer_->Recommended) return;
+    if (!answer_ || !answer_->Recommended || stale_) return;
+    emit Applying();
     const Design& d = answer_->Recommendation()->Proposed;
     CircuitData data = state_.Data;
     state_.Ui().ReadInitialDataBoxes(data);
@@ -682,6 +735,9 @@ void Dimensionamento::Apply() {
     // The chart marks the pressure the design was found for.
     state_.ChartMinPressure = answered_.MinPressure;
     state_.Ui().WriteInitialDataBoxes(data);
+    emit Applied();
+    // The data are now the applied design's, not the ones searched from.
+    FollowInputs();
 }
 
 }  // namespace volvenza

@@ -59,7 +59,19 @@ class Dimensionamento : public QWidget {
     ProjectSizing Sizing() const;
     // Fills the boxes from a project and shows its last recommendation.
     void ShowSizing(const ProjectSizing& sizing);
+    // Marks the answer out of date, and "Applica" off, once the data, the
+    // movements, the gas model or the requirements differ from those it was
+    // found for; the shell calls it whenever the project changes.
+    void FollowInputs();
+    bool AnswerStale() const { return stale_; }
 
+  signals:
+    // "Applica" is about to write the recommended design into the initial
+    // data, and has written it.
+    void Applying();
+    void Applied();
+
+  public:
     QSize sizeHint() const override { return designSize_; }
 
   protected:
@@ -70,6 +82,8 @@ class Dimensionamento : public QWidget {
     void ShowAnswer();
     void ClearAnswer();
     void FollowBusy();
+    // What the data, movements and gas model now are, as one number.
+    uint64_t InputsNow() const;
     void ShowCatalogue(const std::vector<sizing::CatalogueSize>& sizes);
     // The catalogue as the table gives it, or the message naming the first
     // wrong cell.
@@ -99,6 +113,7 @@ class Dimensionamento : public QWidget {
     QPushButton* stop_ = nullptr;
     QPushButton* apply_ = nullptr;
     QProgressBar* progress_ = nullptr;
+    QLabel* staleNote_ = nullptr;
     QLabel* recommendationText_ = nullptr;
     QTableWidget* precharge_ = nullptr;
     QTableWidget* candidates_ = nullptr;
@@ -109,6 +124,9 @@ class Dimensionamento : public QWidget {
     std::unique_ptr<SizingJob> job_;
     sizing::Requirements asked_;
     sizing::Requirements answered_;
+    uint64_t askedInputs_ = 0;
+    uint64_t answeredInputs_ = 0;
+    bool stale_ = false;
     CircuitData askedData_;
     CircuitData answeredData_;  // the initial data the answer was found from
     std::optional<sizing::SizingAnswer> answer_;

@@ -46,6 +46,14 @@ struct ChildWindows {
     // for the project file, and the ones of an opened project shown there.
     std::function<ProjectSizing(QWidget* window)> sizingOf;
     std::function<void(QWidget* window, const ProjectSizing& sizing)> showSizing;
+    // Tells a Dimensionamento window the project changed (it marks an answer
+    // found for other inputs as out of date), and calls `applied` whenever
+    // its "Applica" writes a design into the initial data (`before` just
+    // before it does).
+    std::function<void(QWidget* window)> followSizingInputs;
+    std::function<void(QWidget* window, std::function<void()> before,
+                       std::function<void()> applied)>
+        whenSizingApplied;
 
     // Refills a Tabella window from the current results.
     std::function<void(QWidget* table)> fillResultsTable;

@@ -70,6 +70,15 @@ ChildWindows ProgramChildWindows() {
     windows.sizingOf = [](QWidget* window) {
         return static_cast<Dimensionamento*>(window)->Sizing();
     };
+    windows.followSizingInputs = [](QWidget* window) {
+        static_cast<Dimensionamento*>(window)->FollowInputs();
+    };
+    windows.whenSizingApplied = [](QWidget* window, std::function<void()> before,
+                                   std::function<void()> applied) {
+        auto* sizing = static_cast<Dimensionamento*>(window);
+        QObject::connect(sizing, &Dimensionamento::Applying, window, std::move(before));
+        QObject::connect(sizing, &Dimensionamento::Applied, window, std::move(applied));
+    };
     windows.showSizing = [](QWidget* window, const ProjectSizing& sizing) {
         static_cast<Dimensionamento*>(window)->ShowSizing(sizing);
     };

@@ -321,6 +321,17 @@ QWidget* frmMain::CreateChildWindow(const QString& name) {
     if (child->objectName().isEmpty()) child->setObjectName(name);
     if (name == QLatin1String("Dimensionamento")) {
         if (context_.windows.showSizing) context_.windows.showSizing(child, project_->Sizing());
+        if (context_.windows.whenSizingApplied) {
+            // The requirements and answer go into the project before the
+            // design does, so that Annulla takes the applied design back alone.
+            context_.windows.whenSizingApplied(
+                child,
+                [this] {
+                    project_->Edited(ProjectPart::Inputs, "dati");
+                    TakeSizingFrom(FindChildWindow(QStringLiteral("Dimensionamento")));
+                },
+                [this] { project_->Edited(ProjectPart::Data, "Applica"); });
+        }
         child->installEventFilter(this);
     }
     if (name == QLatin1String("DatiIniziali")) {

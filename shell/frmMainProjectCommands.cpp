@@ -131,11 +131,11 @@ void frmMain::ShowHistoryState() {
 void frmMain::ProjectChanged(unsigned parts) {
     if (parts != ProjectPart::Results) recoveryTimer_->start();
     ShowHistoryState();
-    if ((parts & ProjectPart::Replaced) != 0) {
-        QWidget* sizing = FindChildWindow(QStringLiteral("Dimensionamento"));
-        if (sizing != nullptr && context_.windows.showSizing) {
+    if (QWidget* sizing = FindChildWindow(QStringLiteral("Dimensionamento"))) {
+        if ((parts & ProjectPart::Replaced) != 0 && context_.windows.showSizing) {
             context_.windows.showSizing(sizing, project_->Sizing());
         }
+        if (context_.windows.followSizingInputs) context_.windows.followSizingInputs(sizing);
     }
     for (const char* name : {"Grafico", "Tabella", "Ciclo"}) {
         if (QWidget* window = FindChildWindow(QString::fromLatin1(name))) {

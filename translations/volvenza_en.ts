@@ -695,6 +695,14 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Ricerca interrotta</source>
         <translation>Search stopped</translation>
     </message>
+    <message>
+        <source>Risultati non aggiornati: i dati sono cambiati</source>
+        <translation>Results out of date: the data have changed</translation>
+    </message>
+    <message>
+        <source>Ricerca scartata: i dati sono cambiati durante la ricerca. &quot;Calcola&quot; la ripete.</source>
+        <translation>Search discarded: the data changed while it ran. &quot;Compute&quot; runs it again.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::Grafico</name>

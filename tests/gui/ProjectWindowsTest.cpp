@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
+#include "analysis/Dimensionamento.h"
 #include "shell/frmMain.h"
 #include "tests/gui/GuiTesting.h"
 
@@ -22,6 +24,7 @@ class ProjectWindowsTest : public QObject {
     void replacedWorkComesBack();
     void resultsSayWhereTheyComeFrom();
     void sizingOutlivesItsWindow();
+    void sizingAnswerFollowsTheData();
 };
 
 void ProjectWindowsTest::replacedWorkComesBack() {
@@ -110,6 +113,45 @@ void ProjectWindowsTest::sizingOutlivesItsWindow() {
     QVERIFY(!points.empty() && !shell.main->Recovery().Load(points.front(), kept));
     QCOMPARE(kept.sizing.Requirements.MinPressure, 60.0);
     QCOMPARE(shell.dialogs.Calls().size(), size_t{0});
+}
+
+void ProjectWindowsTest::sizingAnswerFollowsTheData() {
+    Shell shell(ProgramChildWindows());
+    shell.main->show();
+    shell.Button("Esempio")->trigger();
+    shell.Menu("mnuCalcoloDimensionamento")->trigger();
+    auto* sizing = qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
+    QTest::keyClicks(Named<QLineEdit>(sizing, "TP1"), "60");
+    auto* apply = Named<QPushButton>(sizing, "CmdApplica");
+    auto* note = Named<QLabel>(sizing, "LNonAggiornati");
+    auto search = [&] {
+        QVERIFY(sizing->Calculate());
+        QVERIFY(QTest::qWaitFor([&] { return !sizing->Busy(); }, 20000));
+    };
+    search();
+    QVERIFY(apply->isEnabled());
+    QVERIFY(!note->isVisibleTo(sizing));
+
+    // Another maximum pressure: the answer stays in view, marked, and
+    // cannot be applied to a design it was not found for.
+    auto* pm = Named<QLineEdit>(shell.main->LoadChildWindow("DatiIniziali"), "TPm");
+    pm->clear();
+    QTest::keyClicks(pm, "85");
+    QVERIFY(note->isVisibleTo(sizing));
+    QVERIFY(!apply->isEnabled());
+    search();
+    QVERIFY(!note->isVisibleTo(sizing));
+    QVERIFY(apply->isEnabled());
+    // Applied, the design is a step of the project's history.
+    const float before = shell.state.Data.P0;
+    apply->click();
+    QVERIFY(shell.state.Data.P0 != before);
+    shell.main->CurrentProject().Undo();
+    QCOMPARE(shell.state.Data.P0, before);
+
+    // Another project: nothing of this answer is left to apply.
+    shell.Menu("Esempio")->trigger();
+    QVERIFY(!apply->isEnabled());
 }
 
 QTEST_MAIN(ProjectWindowsTest)
