@@ -169,14 +169,20 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     EXPECT_FALSE(project.ResultsCurrent());
     LoadExampleCircuit(state);
     project.Edited(ProjectPart::Inputs, "Esempio");
+    state.Data.Qp = 31;
+    project.Edited(ProjectPart::Data, "dati", true);
     ui.boxes = state.Data;
-    ui.boxes.Pm = 90;  // typed but not reported: the run reads it
+    ui.boxes.Pm = 90;  // typed but not reported: the run reads it, as part of that typing
     CollectInitialData(state);
     project.ResultsComputed();
-    EXPECT_EQ(project.Snapshot().data.Pm, 90);
     ASSERT_TRUE(project.Results());
     EXPECT_EQ(project.Results()->revision, project.Revision());
+    EXPECT_FALSE(project.Results()->fromFile);
     EXPECT_EQ(told.back(), ProjectPart::Results);
+    project.Undo();  // the typing and the run's reading of it are one step
+    EXPECT_EQ(state.Data.Qp, 30);
+    project.Redo();
+    EXPECT_EQ(project.Snapshot().data.Pm, 90);
     EXPECT_TRUE(project.ResultsCurrent());
 
     // Any input makes them stale; going back makes them current again.
