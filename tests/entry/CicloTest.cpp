@@ -387,13 +387,12 @@ void CicloTest::clipboardLimitAndUndoOfScatteredRows() {
                             "valore «uno» di Tf [sec] non è un numero."));
     QCOMPARE(state.MovementCount, int16_t{8});
     // A pasted megabyte is quoted by its first characters only.
-    QGuiApplication::clipboard()->setText(QStringLiteral("MOTORE\t0\t") + QString(1 << 20, 'x') +
-                                          QStringLiteral("\t\t\t\t\t\t\t\t"));
+    QGuiApplication::clipboard()->setText("MOTORE\t0\t" + QString(1 << 20, 'x') +
+                                          "\t\t\t\t\t\t\t\t");
     w.cycle->PasteRows();
-    QCOMPARE(w.shell.dialogs.Messages().back().text,
-             QStringLiteral("Impossibile incollare i movimenti: alla riga 1 degli appunti il "
-                            "valore «") +
-                 QString(40, 'x') + QStringLiteral("…» di Tf [sec] non è un numero."));
+    const QString quoted = w.shell.dialogs.Messages().back().text;
+    QVERIFY(quoted.size() < 160 &&
+            quoted.endsWith(QString(40, 'x') + "…» di Tf [sec] non è un numero."));
 
     // The 1000-movement limit, with the editor's message.
     for (int k = 9; k <= kMaxMovements; ++k) state.Movements[k] = Cylinder(0, 1, 10, 10);
