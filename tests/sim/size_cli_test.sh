@@ -56,6 +56,11 @@ grep -q "minore della pressione massima" "$work/err" || { echo "FAIL refused mes
 [ -s "$work/out" ] && { echo "FAIL refused wrote stdout"; fails=$((fails + 1)); }
 check restart 3 "$sim" size "$data/example.vlz" --pmin 70 --type bladder
 grep -q "ridurre Dp sotto 10 bar" "$work/err" || { echo "FAIL restart message"; fails=$((fails + 1)); }
+# A project brings its own requirements; the options change them.
+"$sim" convert "$data/example.vlz" "$work/ex.vlzp" 2>/dev/null
+check project 0 "$sim" size "$work/ex.vlzp" --pmin 60
+has project-recommended "Raccomandato: 10 dm3, precarica 48,1 bar a 20 °C, pompa 30 dm3/min."
+check project-no-p1 64 "$sim" size "$work/ex.vlzp"
 check missing-file 2 "$sim" size "$work/none.vlz" --pmin 60 --type bladder
 check no-type 64 "$sim" size "$data/example.vlz" --pmin 60
 check bad-type 64 "$sim" size "$data/example.vlz" --pmin 60 --type sponge

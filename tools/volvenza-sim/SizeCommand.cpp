@@ -8,7 +8,7 @@
 #include <optional>
 #include <sstream>
 
-#include "documents/SimulationFile.h"
+#include "documents/DesignFile.h"
 #include "numbers/NumberText.h"
 #include "report/SizingPdf.h"
 #include "sizing/AnswerText.h"
@@ -99,13 +99,18 @@ struct SizeOptions {
     std::optional<std::string> catalogue;
 };
 
-std::optional<SizeOptions> Parse(std::vector<std::string> args) {
-    auto gas = TakeRunOptions(args);
+// With `base` (a project's requirements and gas law) the options given
+// change it and --pmin and --type may be left out; without, they are needed.
+std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requirements* base) {
+    auto gas = TakeRunOptions(args, base != nullptr ? base->Gas : GasSettings{});
     if (!gas || gas->summary) return std::nullopt;
     SizeOptions o;
+    if (base != nullptr) o.req = *base;
     o.req.Gas = gas->gas;
-    bool typed = false;
-    bool pmin = false;
+    const AccumulatorType baseType = o.req.Type;
+    bool typed = base != nullptr;
+    bool pmin = base != nullptr && base->MinPressure > 0;
+    bool newType = false;
     std::vector<std::string> positional;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -146,6 +151,7 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args) {
             if (value == nullptr) return std::nullopt;
             ++i;
             typed = true;
+            newType = true;
             if (*value == "bladder") {
                 o.req.Type = AccumulatorType::Bladder;
             } else if (*value == "piston") {
@@ -167,8 +173,11 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args) {
     }
     if (positional.size() != 1 || !typed || !pmin) return std::nullopt;
     o.in = positional[0];
-    // The catalogue's defaults follow the type, whichever came first.
-    o.req.Catalogue = DefaultCatalogue(o.req.Type);
+    // The catalogue's defaults follow the type, whichever came first; a
+    // project keeps its own unless another type is asked for.
+    if (base == nullptr || (newType && o.req.Type != baseType)) {
+        o.req.Catalogue = DefaultCatalogue(o.req.Type);
+    }
     if (o.catalogue) {
         auto sizes = Catalogue(*o.catalogue, o.req.Type);
         if (!sizes) return std::nullopt;
@@ -337,14 +346,22 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
 }  // namespace
 
 int RunSizeCommand(std::vector<std::string> args) {
-    const auto options = Parse(std::move(args));
-    if (!options) return kExitUsage;
+    // A project brings its own requirements and gas law; the options change them.
+    Requirements any;
+    any.MinPressure = 1;  // only to find the file's name
+    const auto first = Parse(args, &any);
+    if (!first) return kExitUsage;
     CircuitState state;
     InitCircuitState(state);
-    if (auto err = LoadSimulationFile(state, options->in)) {
+    ProjectSizing sizing;
+    if (auto err = LoadDesign(state, sizing, first->in)) {
         std::cerr << SimText(*err) << '\n';
         return kExitFile;
     }
+    Requirements base = sizing.Requirements;
+    base.Gas = state.Gas;
+    const auto options = Parse(std::move(args), IsProjectPath(first->in) ? &base : nullptr);
+    if (!options) return kExitUsage;
     auto answer = SizeAccumulator(state, options->req);
     if (!answer) {
         std::cerr << SimText(answer.Error()) << '\n';
