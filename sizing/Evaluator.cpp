@@ -23,8 +23,8 @@ constexpr size_t kParallelSteps = 20000;  // mutants: skip
 // Two cycles repeat each other when their start pressures and lowest
 // pressures differ by less than this [bar] and their gas temperatures by
 // less than kSameTemperature [K]: well inside what any figure shows.
-constexpr double kSamePressure = 1e-3;
-constexpr double kSameTemperature = 1e-2;
+constexpr double kSamePressure = 1e-3;     // mutants: skip (a tolerance a digit either way)
+constexpr double kSameTemperature = 1e-2;  // mutants: skip (a tolerance a digit either way)
 // With a pump switching between Pm - Dp and Pm, the cycles need not repeat
 // one by one: the accumulator comes back to Pm every few cycles, at a
 // different moment each time. Once it has done so this many times after the

@@ -229,6 +229,11 @@ TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
     EXPECT_TRUE(a.Candidates[1].Rules[4]);
     EXPECT_EQ(a.Recommended, 1u);
     EXPECT_EQ(a.Explanations.at(0).FailedRules, std::vector<int>{5});
+    // A flow over the cycle's first step alone counts too: 60 + 75 there.
+    last.Ti = 0;
+    last.Tf = 0.01f;
+    last.Qm = 75;
+    EXPECT_NEAR(Evaluator(state, req).Evaluate({4, 85, 0}, 0)->PeakFlow(), 135, 1e-9);
 }
 
 TEST(DefaultCatalogueTest, RatiosFollowTheTypeAndTheDiaphragmsSize) {
