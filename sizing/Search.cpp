@@ -16,7 +16,7 @@ constexpr int kBisections = 60;  // mutants: skip
 constexpr const char* kStopped = "interrotto";
 // With the pump sized, the sizes are tried with a pump this much above the
 // cycle's average demand when the data's pump is below it.
-constexpr double kPumpHeadroom = 1.25;
+constexpr double kPumpHeadroom = 1.25;  // mutants: skip (only where the pump search starts)
 // The shares of the progress each phase takes.
 constexpr double kSizesShare = 0.7;
 constexpr double kPumpShare = 0.15;
@@ -53,8 +53,8 @@ gas::Result<double> PrechargeBound(double ceiling, bool failsAbove, Holds holds)
 
 gas::Result<double> RuleBound(const Evaluator& ev, size_t size, int rule, bool failsAbove) {
     // Any ceiling above where the rule changes gives the same bound.
-    const double ceiling = std::max(ev.Req().MinPressure, static_cast<double>(ev.Base().Pm)) * 2 +
-                           10;  // mutants: skip
+    const double top = std::max(ev.Req().MinPressure, static_cast<double>(ev.Base().Pm));
+    const double ceiling = top * 2 + 10;  // mutants: skip
     return PrechargeBound(ceiling, failsAbove, [&](double p0) -> gas::Result<bool> {
         auto e = ev.CheckStatic({ev.Base().V0, p0, ev.Base().Qp}, size);
         if (!e) return gas::Result<bool>::Fail(e.Error());
@@ -304,10 +304,11 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         }
         if (!window) {
             // Sizes of equal ratio have equal bounds: any of them will do.
-            const auto widest = std::max_element(req.Catalogue.begin(), req.Catalogue.end(),
-                                                 [](const auto& a, const auto& b) {
-                                                     return a.MaxRatio < b.MaxRatio;
-                                                 });  // mutants: skip
+            const auto byRatio = [](const auto& a, const auto& b) {
+                return a.MaxRatio < b.MaxRatio;  // mutants: skip
+            };
+            const auto widest =
+                std::max_element(req.Catalogue.begin(), req.Catalogue.end(), byRatio);
             const size_t at = static_cast<size_t>(widest - req.Catalogue.begin());
             return R::Fail(NoPrechargeWindow(ev, top, bottom[at], widest->MaxRatio));
         }
@@ -332,8 +333,7 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         const double p0 = req.ChoosePrecharge ? top : state.Data.P0;
         auto e = ev.Evaluate({v0, p0, qp}, i);
         if (!e) return R::Fail(e.Error());
-        const bool onlyRuns = !e->Rules[0] && e->Rules[1] && e->Rules[2] && e->Rules[3];
-        if (onlyRuns && req.ChoosePrecharge && bottom[i] < top) {
+        if (!e->Passes() && req.ChoosePrecharge && bottom[i] < top) {
             // Seldom of use (a lower polytrope falls lower), so first the
             // quick runs that stop below p1.
             auto holds = ev.PassesRuns({v0, bottom[i], qp}, i);
@@ -386,7 +386,8 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         int tried = 0;
         const auto counting = [&] {
             share = kSizesShare + kPumpShare +
-                    (1 - kSizesShare - kPumpShare) * std::min(1.0, ++tried / (3 * kSearchRuns));
+                    (1 - kSizesShare - kPumpShare) *
+                        std::min(1.0, ++tried / (3 * kSearchRuns));  // mutants: skip
             return stopped();
         };
         for (Explanation& x : answer.Explanations) {

@@ -15,6 +15,7 @@ has() {  # has NAME TEXT: the last output holds TEXT
 # 10 dm3 holds with the precharge rule 2 allows less its 2 % tolerance.
 check example 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder
 has recommended "Raccomandato: 10 dm3, precarica 48,1 bar a 20 °C, pompa 30 dm3/min."
+has day "giornata di 8 h (6128 cicli)"
 has steady "A regime (dopo 3 cicli): pressione minima 63,55 bar a 45 °C, 3,55 bar sopra p1"
 has oil "La pompa fornisce 2,35 dm3 per ciclo, il ciclo ne preleva 1,687"
 has size-below "  6         48,1      59,49               -0,51          1                      non supera"

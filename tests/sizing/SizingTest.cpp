@@ -299,6 +299,12 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.Catalogue = Sizes({1, 2});
     req.Catalogue[1].MaxFlow = 0;
     refused("portata massima");
+    req.Catalogue[1].MaxFlow = 0.5;
+    req.WorkingHours = 24 * 366;
+    EXPECT_TRUE(SizeAccumulator(state, req));
+    req.WorkingHours = 24 * 366 + 0.01;
+    refused("ore di lavoro");
+    req.WorkingHours = 8;
     req.Catalogue = Sizes({1, 2});
     req.RatedPressure = 0;
     refused("PS");
