@@ -443,6 +443,12 @@ void Ciclo::Redo() {
     }
 }
 
+Ciclo::~Ciclo() {
+    // The table's model goes with the QWidget part, after this one: its undo
+    // stack must not call back into a window that is no longer a Ciclo.
+    disconnect(&model_->UndoStack(), nullptr, this, nullptr);
+}
+
 void Ciclo::UseHistory(std::function<void()> undo, std::function<void()> redo,
                        std::function<void()> joinNext) {
     historyUndo_ = std::move(undo);

@@ -31,6 +31,7 @@ class Ciclo : public QWidget {
 
   public:
     Ciclo(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~Ciclo() override;
 
     // The list was replaced as a whole (example, file).
     void FollowMovementList();
