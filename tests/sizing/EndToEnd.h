@@ -12,6 +12,18 @@
 
 namespace volvenza::sizing {
 
+// Movement `i` drawing `qm` dm3/min from `ti` to `tf`; the list ends at the
+// highest one placed.
+inline void PlaceMovement(CircuitState& state, int i, float ti, float tf, double qm, int16_t kind) {
+    Movement& m = state.Movements[i];
+    m.Ti = ti;
+    m.Tf = tf;
+    m.Qm = qm;
+    m.Kind = kind;
+    state.MovementCount = state.SimMovementCount =
+        std::max(state.MovementCount, static_cast<int16_t>(i));
+}
+
 // The engine's own run of `cycles` copies of the cycle end to end (as many
 // as its longest cycle holds): the lowest pressure at each temperature.
 inline std::vector<TemperatureRun> RunEndToEnd(const CircuitState& state, const GasSettings& gas,

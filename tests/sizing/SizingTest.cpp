@@ -9,6 +9,7 @@
 
 #include "engine/CycleRun.h"
 #include "sizing/Search.h"
+#include "tests/sizing/EndToEnd.h"
 
 namespace volvenza::sizing {
 namespace {
@@ -33,12 +34,7 @@ class OneDrawTest : public ::testing::Test {
     OneDrawTest() {
         InitCircuitState(state);
         state.Data = CircuitData{2.5f, 85, 20, 0, 199, 10, 2};
-        Movement& m = state.Movements[1];
-        m.Ti = 0;
-        m.Tf = 1;
-        m.Qm = 60;
-        m.Kind = MovementKind::CylinderExtending;
-        state.MovementCount = state.SimMovementCount = 1;
+        PlaceMovement(state, 1, 0, 1, 60, MovementKind::CylinderExtending);
         req.MinPressure = 99;
         req.Gas.Law = GasLawKind::Ideal;
         // On the adiabat through the precharge, where the closed forms below hold.
@@ -112,17 +108,9 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
 TEST_F(OneDrawTest, ExplanationNamesTheMovementsDrawingIntoTheLowestPoint) {
     // The lowest point is at 1 s; the step into it starts at point 99.
     const float start = 99 * state.TimeStep;
-    const auto add = [&](int i, float ti, float tf, double qm, int16_t kind) {
-        Movement& m = state.Movements[i];
-        m.Ti = ti;
-        m.Tf = tf;
-        m.Qm = qm;
-        m.Kind = kind;
-    };
-    add(2, 0.2f, start, 6, MovementKind::Motor);             // ends as that step starts
-    add(3, start, 1.0f, 6, MovementKind::VaneActuator);      // starts with it
-    add(4, 0.5f, 1.5f, 0, MovementKind::DoubleRodCylinder);  // draws nothing
-    state.MovementCount = state.SimMovementCount = 4;
+    PlaceMovement(state, 2, 0.2f, start, 6, MovementKind::Motor);             // ends as it starts
+    PlaceMovement(state, 3, start, 1.0f, 6, MovementKind::VaneActuator);      // starts with it
+    PlaceMovement(state, 4, 0.5f, 1.5f, 0, MovementKind::DoubleRodCylinder);  // draws nothing
     req.Catalogue = Sizes({2.5});
     const SizingAnswer a = Size();
     ASSERT_EQ(a.Explanations.size(), 1u);
@@ -213,12 +201,7 @@ TEST_F(OneDrawTest, RulesAtTheirLimitsWhateverTheLaw) {
 TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
     // With the pump stopped the movement draws 60 dm3/min, and a second one
     // 70 over the cycle's last step.
-    Movement& last = state.Movements[2];
-    last.Ti = 1.99f;
-    last.Tf = 2;
-    last.Qm = 70;
-    last.Kind = MovementKind::Motor;
-    state.MovementCount = state.SimMovementCount = 2;
+    PlaceMovement(state, 2, 1.99f, 2, 70, MovementKind::Motor);
     req.Catalogue = Sizes({4, 5});
     req.Catalogue[0].MaxFlow = 69.9;
     req.Catalogue[1].MaxFlow = 70;
@@ -230,9 +213,7 @@ TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
     EXPECT_EQ(a.Recommended, 1u);
     EXPECT_EQ(a.Explanations.at(0).FailedRules, std::vector<int>{5});
     // A flow over the cycle's first step alone counts too: 60 + 75 there.
-    last.Ti = 0;
-    last.Tf = 0.01f;
-    last.Qm = 75;
+    PlaceMovement(state, 2, 0, 0.01f, 75, MovementKind::Motor);
     EXPECT_NEAR(Evaluator(state, req).Evaluate({4, 85, 0}, 0)->PeakFlow(), 135, 1e-9);
 }
 

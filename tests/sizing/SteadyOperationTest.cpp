@@ -24,12 +24,7 @@ void Load(CircuitState& state, const std::string& name) {
 void OneLitreEveryThreeSeconds(CircuitState& state, float qp) {
     InitCircuitState(state);
     state.Data = CircuitData{20, 80, 20, qp, 199, 10, 3};
-    Movement& m = state.Movements[1];
-    m.Ti = 0;
-    m.Tf = 1;
-    m.Qm = 60;
-    m.Kind = MovementKind::Motor;
-    state.MovementCount = state.SimMovementCount = 1;
+    PlaceMovement(state, 1, 0, 1, 60, MovementKind::Motor);
 }
 
 TEST(SteadyOperationTest, PumpCoversTheAverageDemandAndTheDesignHoldsCycleAfterCycle) {
