@@ -362,7 +362,7 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     e.Rules[4] = true;
     e.Rules[5] = true;
     e.CycleOil = cycleOil_;
-    e.PumpOil = design.Qp * AsDecimal(base_.CycleTime) / 60;
+    e.PumpOil = PumpOil(design.Qp);
     e.PumpShort = !req_.SingleCycle && e.PumpOil < cycleOil_ - kSlack;
     return e;
 }
@@ -414,12 +414,19 @@ std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const CircuitData
     return runs;
 }
 
-bool Evaluator::RunsPass(const TemperatureOutcome& o, size_t size) const {
+void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size,
+                         std::array<bool, kRuleCount>& rules) const {
+    if (o.Warning || o.OutsideGas || !o.Settled || !o.Recharged ||
+        o.LowestPressure < req_.MinPressure || o.DayLowest < req_.MinPressure) {
+        rules[0] = false;
+    }
     const auto& maxFlow = req_.Catalogue[size].MaxFlow;
-    return !o.Warning && !o.OutsideGas && o.Settled && o.Recharged &&
-           o.LowestPressure >= req_.MinPressure && o.DayLowest >= req_.MinPressure &&
-           (!maxFlow || o.PeakFlow <= *maxFlow + kSlack) &&
-           o.LowestGasTemp >= AllowedGasTemperature(req_);
+    if (maxFlow && o.PeakFlow > *maxFlow + kSlack) rules[4] = false;
+    if (o.LowestGasTemp < AllowedGasTemperature(req_)) rules[5] = false;
+}
+
+double Evaluator::PumpOil(double qp) const {
+    return qp * AsDecimal(base_.CycleTime) / 60;
 }
 
 gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
@@ -430,31 +437,24 @@ gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
         e->Rules[0] = false;
         return e;
     }
-    const auto& maxFlow = req_.Catalogue[size].MaxFlow;
     for (auto& run : RunAll(DataFor(design), size, false)) {
         if (!run) return gas::Result<Evaluation>::Fail(run.Error());
-        if (run->Warning || run->OutsideGas || !run->Settled || !run->Recharged ||
-            run->LowestPressure < req_.MinPressure || run->DayLowest < req_.MinPressure) {
-            e->Rules[0] = false;
-        }
-        if (maxFlow && run->PeakFlow > *maxFlow + kSlack) e->Rules[4] = false;
-        if (run->LowestGasTemp < AllowedGasTemperature(req_)) e->Rules[5] = false;
+        JudgeRun(*run, size, e->Rules);
         e->Temps.push_back(*run);
     }
     return e;
 }
 
 gas::Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
-    if (!req_.SingleCycle && design.Qp * AsDecimal(base_.CycleTime) / 60 < cycleOil_ - kSlack) {
-        return false;
-    }
-    bool passes = true;
+    if (!req_.SingleCycle && PumpOil(design.Qp) < cycleOil_ - kSlack) return false;
+    std::array<bool, kRuleCount> rules{};
+    rules.fill(true);
     // Stopping below p1 only saves the rest of a run that fails anyway.
     for (auto& run : RunAll(DataFor(design), size, true)) {  // mutants: skip
         if (!run) return gas::Result<bool>::Fail(run.Error());
-        if (!RunsPass(*run, size)) passes = false;
+        JudgeRun(*run, size, rules);
     }
-    return passes;
+    return rules[0] && rules[4] && rules[5];
 }
 
 }  // namespace volvenza::sizing

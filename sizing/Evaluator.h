@@ -123,6 +123,8 @@ class Evaluator {
     double CycleOil() const { return cycleOil_; }
     // The smallest pump that delivers it within the cycle time [dm3/min].
     double BalancePump() const;
+    // What a pump of `qp` [dm3/min] delivers in a cycle [dm3].
+    double PumpOil(double qp) const;
     // Cycles in a working day.
     int DayCycles() const;
 
@@ -145,7 +147,9 @@ class Evaluator {
     // The runs at every temperature, side by side on long cycles.
     std::vector<gas::Result<TemperatureOutcome>> RunAll(const CircuitData& data, size_t size,
                                                         bool stopBelow);
-    bool RunsPass(const TemperatureOutcome& o, size_t size) const;
+    // Clears the rules the run at one temperature breaks (1, 5 and 6).
+    void JudgeRun(const TemperatureOutcome& o, size_t size,
+                  std::array<bool, kRuleCount>& rules) const;
 
     CircuitData base_;
     Requirements req_;

@@ -315,7 +315,7 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     }
 
     double qp = state.Data.Qp;
-    answer.PumpOil = qp * AsDecimal(state.Data.CycleTime) / 60;
+    answer.PumpOil = ev.PumpOil(qp);
     if (!req.SingleCycle && req.SizePump) {
         qp = std::max(qp, CeilTenth(ev.BalancePump() * kPumpHeadroom));
     } else if (!req.SingleCycle && answer.PumpOil < answer.CycleOil - 1e-9) {
@@ -404,7 +404,7 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
             if (!p) return R::Fail(p.Error());
             answer.PrechargeTable.push_back({t, *p});
         }
-        answer.PumpOil = rec->Proposed.Qp * AsDecimal(state.Data.CycleTime) / 60;
+        answer.PumpOil = ev.PumpOil(rec->Proposed.Qp);
     }
     if (progress) progress(1.0);
     return answer;
