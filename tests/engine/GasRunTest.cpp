@@ -198,6 +198,15 @@ TEST_F(GasRunTest, EveryPointIsWrittenAndTheLowestIsTheFirst) {
     EXPECT_EQ(state.PSeries[stopped.End + 1], 0);
     EXPECT_GT(stopped.LowestPressure, state.PrechargeAtTemp);
     EXPECT_LT(stopped.LowestPressure, 75);
+
+    // A draw in the first step only: the lowest point is the first computed one.
+    state.Movements[1] = Movement{.Ti = 0, .Tf = 0.01f, .Qm = 3000, .Kind = 1};
+    state.MovementCount = 1;
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    const TemperatureRun& first = state.GasRun.Runs.at(0);
+    EXPECT_EQ(first.LowestTime, 0.01f);
+    EXPECT_EQ(first.LowestPressure, state.PSeries[1]);
+    EXPECT_LT(first.LowestPressure, state.Data.Pm);
 }
 
 // Every point a run computed is a gas state inside the equation's range,
