@@ -120,13 +120,14 @@ void Project::Write(const ProjectSnapshot& s) {
     state_.Ui().MovementListChanged();
 }
 
-void Project::Commit(ProjectSnapshot next, unsigned parts, const std::string& label, bool join) {
+void Project::Commit(ProjectSnapshot next, unsigned parts, const std::string& label, bool join,
+                     std::shared_ptr<const KeptResults> results) {
     const bool merge = join && joinable_ && !undo_.empty() && undo_.back().label == label &&
                        undo_.back().parts == parts;
     // The next change may join this one; an undo or a run ends that.
     joinable_ = true;
     if (!merge) {
-        undo_.push_back({current_, label, parts});
+        undo_.push_back({current_, label, parts, std::move(results)});
         if (undo_.size() > kMaxSteps) undo_.erase(undo_.begin());
     }
     redo_.clear();
@@ -171,6 +172,7 @@ bool Project::Replace(const std::string& label, const std::function<bool()>& rep
                       const ProjectSizing& sizing) {
     // Whatever the windows changed unreported is work too.
     ProjectSnapshot before = Read();
+    auto results = KeepResults();
     if (!replace()) return false;
     if (replacing_) replacing_(before);
     current_ = std::move(before);
@@ -178,7 +180,7 @@ bool Project::Replace(const std::string& label, const std::function<bool()>& rep
     next.sizing = sizing;
     next.sizing.Requirements.Gas = next.gas;
     results_.reset();
-    Commit(std::move(next), ProjectPart::All, label, false);
+    Commit(std::move(next), ProjectPart::All, label, false, std::move(results));
     return true;
 }
 
@@ -205,12 +207,32 @@ void Project::Step(std::vector<HistoryStep>& from, std::vector<HistoryStep>& to)
     HistoryStep step = std::move(from.back());
     from.pop_back();
     if ((step.parts & ProjectPart::Replaced) != 0 && replacing_) replacing_(current_);
-    to.push_back({current_, step.label, step.parts});
+    to.push_back({current_, step.label, step.parts, step.results ? KeepResults() : nullptr});
     current_ = step.before;
     Write(current_);
+    if (step.results) RestoreResults(*step.results);
     ++revision_;
     joinable_ = false;
     Tell(step.parts | ProjectPart::Replaced);
+}
+
+std::shared_ptr<const Project::KeptResults> Project::KeepResults() const {
+    return std::make_shared<const KeptResults>(KeptResults{
+        state_.PointCapacity, state_.LastPoint, state_.PrechargeAtTemp, state_.QtSeries,
+        state_.QsSeries, state_.PSeries, state_.VSeries, state_.DVSeries, state_.GasRun, results_});
+}
+
+void Project::RestoreResults(const KeptResults& kept) {
+    state_.PointCapacity = kept.pointCapacity;
+    state_.LastPoint = kept.lastPoint;
+    state_.PrechargeAtTemp = kept.prechargeAtTemp;
+    state_.QtSeries = kept.qt;
+    state_.QsSeries = kept.qs;
+    state_.PSeries = kept.p;
+    state_.VSeries = kept.v;
+    state_.DVSeries = kept.dv;
+    state_.GasRun = kept.gasRun;
+    results_ = kept.origin;
 }
 
 void Project::ResultsComputed() {

@@ -11,6 +11,7 @@
 #include <ctime>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -115,14 +116,28 @@ class Project {
     static constexpr size_t kMaxSteps = 100;
 
   private:
+    // What a run left in the state, kept by a replacement's step so that
+    // undoing it brings back the results with the work.
+    struct KeptResults {
+        int32_t pointCapacity = 1;
+        int16_t lastPoint = 0;
+        double prechargeAtTemp = 0;
+        std::vector<double> qt, qs, p, v, dv;
+        GasResults gasRun;
+        std::optional<ResultsOrigin> origin;
+    };
     struct HistoryStep {
         ProjectSnapshot before;
         std::string label;
         unsigned parts;
+        std::shared_ptr<const KeptResults> results;  // replacements only
     };
+    std::shared_ptr<const KeptResults> KeepResults() const;
+    void RestoreResults(const KeptResults& kept);
     ProjectSnapshot Read() const;
     void Write(const ProjectSnapshot& snapshot);
-    void Commit(ProjectSnapshot next, unsigned parts, const std::string& label, bool join);
+    void Commit(ProjectSnapshot next, unsigned parts, const std::string& label, bool join,
+                std::shared_ptr<const KeptResults> results = nullptr);
     // Undo and redo: the newest step of `from` goes back, the present onto `to`.
     void Step(std::vector<HistoryStep>& from, std::vector<HistoryStep>& to);
     void Tell(unsigned parts);

@@ -211,11 +211,22 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
 
     project.ResultsRead();
     EXPECT_TRUE(project.Results()->fromFile);
+    state.LastPoint = 1;
+    state.PSeries = {80, 79.5};
     ASSERT_TRUE(project.Replace("Nuovo", [&] {
         ResetCircuit(state);
         return true;
     }));
     EXPECT_FALSE(project.Results());
+    // Undoing the replacement brings the results back with the work, redoing
+    // it takes them away again.
+    project.Undo();
+    EXPECT_TRUE(project.ResultsCurrent() && project.Results()->fromFile);
+    EXPECT_EQ(state.LastPoint, 1);
+    EXPECT_EQ(state.PSeries, (std::vector<double>{80, 79.5}));
+    project.Redo();
+    EXPECT_FALSE(project.Results());
+    EXPECT_EQ(state.LastPoint, 0);
 }
 
 TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
