@@ -179,7 +179,9 @@ bool Project::Replace(const std::string& label, const std::function<bool()>& rep
     ProjectSnapshot next = Read();
     next.sizing = sizing;
     next.sizing.Requirements.Gas = next.gas;
-    results_.reset();
+    // Results the replacement left in place (Esempio writes only its own
+    // fields) still say where they came from, and so show as out of date.
+    if (state_.LastPoint == 0) results_.reset();
     Commit(std::move(next), ProjectPart::All, label, false, std::move(results));
     return true;
 }

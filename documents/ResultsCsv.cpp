@@ -38,11 +38,14 @@ CsvFormat ResultsCsvFormat(char decimalSeparator) {
     return decimalSeparator == '.' ? CsvFormat{',', '.'} : CsvFormat{';', ','};
 }
 
-std::string ResultsCsv(const CircuitState& state, const CsvFormat& format) {
+std::string ResultsCsv(const CircuitState& state, const CsvFormat& format,
+                       const std::string& origin) {
     const char sep = format.fieldSeparator;
-    std::string text;
+    std::string text = origin.empty() ? std::string() : Field(origin, sep) + "\r\n";
+    bool first = true;
     for (const char* name : {"t", "V", "P", "Qt", "Qs"}) {
-        if (!text.empty()) text += sep;
+        if (!first) text += sep;
+        first = false;
         text += Field(name, sep);
     }
     text += "\r\n";
@@ -60,9 +63,9 @@ std::string ResultsCsv(const CircuitState& state, const CsvFormat& format) {
 }
 
 std::optional<std::string> ExportResultsCsv(const CircuitState& state, const std::string& path,
-                                            const CsvFormat& format) {
+                                            const CsvFormat& format, const std::string& origin) {
     try {
-        return WriteFileAtomically(path, ResultsCsv(state, format));
+        return WriteFileAtomically(path, ResultsCsv(state, format, origin));
     } catch (...) {
         return SaveFailedMessage(path);
     }

@@ -1,6 +1,7 @@
 #pragma once
-// Every result point as CSV (RFC 4180) for spreadsheets: a header row
-// t;V;P;Qt;Qs, then one row per 0,01 s, lines ended by CR LF.
+// Every result point as CSV (RFC 4180) for spreadsheets: a line saying what
+// produced the results ("Legge del gas: classica"), a header row t;V;P;Qt;Qs,
+// then one row per 0,01 s, lines ended by CR LF.
 
 #include <optional>
 #include <string>
@@ -20,11 +21,14 @@ struct CsvFormat {
 // comma (Italian), commas with the decimal point (English).
 CsvFormat ResultsCsvFormat(char decimalSeparator = ',');
 
-std::string ResultsCsv(const CircuitState& state, const CsvFormat& format);
+// `origin` says what produced the results, in the user's language; none
+// when empty.
+std::string ResultsCsv(const CircuitState& state, const CsvFormat& format,
+                       const std::string& origin = {});
 
 // Writes every point atomically in that format; returns the user's message
 // on failure.
 std::optional<std::string> ExportResultsCsv(const CircuitState& state, const std::string& path,
-                                            const CsvFormat& format = ResultsCsvFormat());
+                                            const CsvFormat& format, const std::string& origin);
 
 }  // namespace volvenza

@@ -466,7 +466,7 @@ void InserimentoDati::OnRecompute() {
     flow_.box->setText(Number(ComputeMovementFlow(state_, state_.CurrentMovement)));
     StoreFields();
     StartEditing(nullptr);
-    AnnounceIfChanged(before);
+    AnnounceIfChanged(before, false);
 }
 
 void InserimentoDati::OnStep(int delta) {

@@ -101,7 +101,7 @@ class InserimentoDati : public QWidget {
     // The current slot as it is now (an empty one outside the table), and
     // the announcement of an edit when it differs from `before`.
     Movement CurrentSlot() const;
-    void AnnounceIfChanged(const Movement& before);
+    void AnnounceIfChanged(const Movement& before, bool typing = true);
 
     CircuitState& state_;
     Dialogs& dialogs_;

@@ -60,10 +60,10 @@ Movement InserimentoDati::CurrentSlot() const {
     return state_.Movements[current];
 }
 
-void InserimentoDati::AnnounceIfChanged(const Movement& before) {
+void InserimentoDati::AnnounceIfChanged(const Movement& before, bool typing) {
     const int16_t current = state_.CurrentMovement;
     if (current < 1 || current > state_.MovementCount || CurrentSlot() == before) return;
-    Announce({MovementEdit::Change::Edited, current, 1});
+    Announce({MovementEdit::Change::Edited, current, 1, typing});
 }
 
 }  // namespace volvenza

@@ -86,7 +86,7 @@ class frmMain : public QMainWindow {
     Project& CurrentProject() { return *project_; }
     // A window announced an edit of the movements: one step of the
     // project's history, or part of the step before (see useProjectHistory).
-    void MovementsEdited();
+    void MovementsEdited(const MovementEdit& edit);
     // Where the recovery points are kept.
     RecoveryStore& Recovery() { return *recovery_; }
     // "Legge del gas: ..." for the results in view, with "Risultati non

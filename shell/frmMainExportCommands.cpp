@@ -74,8 +74,9 @@ void frmMain::ExportCsv(Origin origin) {
     step.OnFailure(SaveFailed(lastFileName_));
     step([&] {
         const std::string path = QFile::encodeName(lastFileName_).toStdString();
-        if (auto failure =
-                ExportResultsCsv(context_.state, path, ResultsCsvFormat(UiDecimalSeparator()))) {
+        if (auto failure = ExportResultsCsv(context_.state, path,
+                                            ResultsCsvFormat(UiDecimalSeparator()),
+                                            ResultsNote().toStdString())) {
             context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
         }

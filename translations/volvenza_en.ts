@@ -191,6 +191,10 @@ region (it condenses or leaves the equation&apos;s range) at any temperature
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
     </message>
+    <message>
+        <source>Risultati letti dal file (la legge del gas non vi è registrata)</source>
+        <translation>Results read from the file (it does not record the gas law)</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::ActuatorPages</name>

@@ -58,15 +58,18 @@ TEST(ResultsCsv, EveryPointOfTheExampleWithSemicolonsAndTheDecimalComma) {
     InitCircuitState(state);
     LoadExampleCircuit(state);
     RunSimulation(state);
-    const std::string csv = ResultsCsv(state, ResultsCsvFormat());
-    EXPECT_EQ(csv.rfind("t;V;P;Qt;Qs\r\n0;8,63265485109279;80;70,905;70,905\r\n", 0), 0u);
+    const std::string csv = ResultsCsv(state, ResultsCsvFormat(), "Legge del gas: classica");
+    EXPECT_EQ(csv.rfind("Legge del gas: classica\r\nt;V;P;Qt;Qs\r\n"
+                        "0;8,63265485109279;80;70,905;70,905\r\n",
+                        0),
+              0u);
     EXPECT_NE(csv.find("\r\n0,1;8,75082984845138;78,4915996537318;70,905;70,905\r\n"),
               std::string::npos);
     EXPECT_NE(csv.find("\r\n1,5;9,96510113797697;65,4361471275556;12;-18\r\n"), std::string::npos);
-    // One row per point, 0 to 468, and the header.
+    // One row per point, 0 to 468, the header and the origin.
     size_t rows = 0;
     for (size_t at = 0; (at = csv.find("\r\n", at)) != std::string::npos; at += 2) ++rows;
-    EXPECT_EQ(rows, 470u);
+    EXPECT_EQ(rows, 471u);
     EXPECT_TRUE(csv.ends_with("\r\n4,68;8,63265485109279;80;0;0\r\n"));
 }
 
@@ -80,7 +83,8 @@ TEST(ResultsCsv, BrokenValuesShowAsSuchAndFieldsHoldingTheSeparatorAreQuoted) {
     EXPECT_EQ(ResultsCsv(state, ResultsCsvFormat()), "t;V;P;Qt;Qs\r\n0;nan;inf;2,5E-07;-inf\r\n");
     state.VSeries[0] = -0.5;
     EXPECT_EQ(ResultsCsv(state, {',', ','}), "t,V,P,Qt,Qs\r\n0,\"-0,5\",inf,\"2,5E-07\",-inf\r\n");
-    EXPECT_EQ(ResultsCsv(state, {',', '.'}), "t,V,P,Qt,Qs\r\n0,-0.5,inf,2.5E-07,-inf\r\n");
+    EXPECT_EQ(ResultsCsv(state, {',', '.'}, "Gas law: ideal gas, n = 1.4"),
+              "\"Gas law: ideal gas, n = 1.4\"\r\nt,V,P,Qt,Qs\r\n0,-0.5,inf,2.5E-07,-inf\r\n");
     EXPECT_EQ(ResultsCsv(state, ResultsCsvFormat('.')), ResultsCsv(state, {',', '.'}));
     // Points the series do not hold read as zero, whatever lies past their end.
     for (auto* series : {&state.VSeries, &state.PSeries, &state.QtSeries, &state.QsSeries}) {

@@ -29,13 +29,30 @@ class ProjectWindowsTest : public QObject {
 
 void ProjectWindowsTest::replacedWorkComesBack() {
     Shell shell(ProgramChildWindows());
+    shell.main->show();
     shell.Button("Esempio")->trigger();
+    // Keys typed into one box are one step.
+    QWidget* editor = shell.main->ShowChildWindow(QStringLiteral("InserimentoDati"));
+    auto* tf = Named<QLineEdit>(editor, "DatoTf");
+    tf->setFocus();
+    tf->selectAll();
+    QTest::keyClicks(tf, QStringLiteral("2,75"));
+    QCOMPARE(shell.state.Movements[1].Tf, 2.75f);
+    shell.Menu("mnuFileAnnulla")->trigger();
+    QCOMPARE(shell.state.Movements[1].Tf, 0.3f);
+
     shell.state.Movements[1].Qm = 99;  // typed in the cycle table
     shell.state.Ui().MovementsEdited({MovementEdit::Change::Edited, 1, 1});
+    shell.Button("Simulazione")->trigger();
+    const double lowest = shell.state.GasRun.Runs.at(0).LowestPressure;
     shell.Menu("Esempio")->trigger();
     QCOMPARE(shell.state.Movements[1].Qm, 58.905);
+    QVERIFY(!shell.main->CurrentProject().ResultsCurrent());
+    // Annulla brings back the work and the run that went with it.
     shell.Menu("mnuFileAnnulla")->trigger();
     QCOMPARE(shell.state.Movements[1].Qm, 99.0);
+    QVERIFY(shell.main->CurrentProject().ResultsCurrent());
+    QCOMPARE(shell.state.GasRun.Runs.at(0).LowestPressure, lowest);
 
     // Nuovo keeps what it drops as a recovery point, which opens again.
     shell.dialogs.QueueAnswer(MessageAnswer::Ok);

@@ -275,10 +275,13 @@ int main(int argc, char** argv) {
     if (command == "export" && args.size() == 2 && !table) {
         if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);
         if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
-        // The CSV follows the language: the decimal point in English.
-        auto err =
-            csv ? ExportResultsCsv(state, args[1], ResultsCsvFormat(SimInEnglish() ? '.' : ','))
-                : ExportResultsText(state, args[1]);
+        // The CSV follows the language: the decimal point in English. A
+        // simulation file does not say which gas law produced its results.
+        auto err = csv ? ExportResultsCsv(
+                             state, args[1], ResultsCsvFormat(SimInEnglish() ? '.' : ','),
+                             SimText(SIM_TEXT("volvenza-sim", "Risultati letti dal file (la legge "
+                                                              "del gas non vi è registrata)")))
+                       : ExportResultsText(state, args[1]);
         if (err) return Fail(*err, kExitFile);
         return kExitDone;
     }
