@@ -1,9 +1,10 @@
 #pragma once
 // Shared by the main window's command files: the failure rule a command's
-// steps run under.
+// steps run under, and the names the program's own formats are saved under.
 
 #include <utility>
 
+#include <QFileInfo>
 #include <QString>
 
 #include "platform/Dialogs.h"
@@ -20,6 +21,14 @@ inline constexpr UiText kUnknownFailure{
 // that fails shows the command's own Italian message, never the text of
 // whatever went wrong inside it: that text is for programmers, and a message
 // such as "basic_string::_M_create" tells the user nothing.
+// `path` with ".extension" added when its name has none: a PDF, CSV or
+// project saved as "grafico" becomes "grafico.pdf", not a file nothing opens.
+inline QString WithExtension(const QString& path, const char* extension) {
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+    const QString dot = path.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".");
+    return path + dot + QLatin1String(extension);
+}
+
 class CommandScope {
   public:
     using Origin = frmMain::Origin;

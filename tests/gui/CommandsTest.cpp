@@ -8,6 +8,9 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "documents/ProjectFile.h"
+#include "platform/HelpWindow.h"
+#include "platform/Language.h"
 #include "tests/gui/GuiTesting.h"
 
 using namespace volvenza;
@@ -127,6 +130,18 @@ void CommandsTest::saveAlwaysAsksOpenRefusalChangesNothingExportsRename() {
     // The shared dialog starts from the name it returned last.
     QCOMPARE(calls[1].fileName, path);
     QCOMPARE(calls[2].fileName, QString());
+    // A bare name is a project under the project's filter, and stays bare
+    // under the simulation file's.
+    for (const int filter : {0, 1}) {
+        shell.dialogs.QueueFileName(shell.temp.filePath(QStringLiteral("nudo")), filter);
+        shell.Menu("mnuFileSave")->trigger();
+    }
+    auto read = [&shell](const char* name) {
+        QFile file(shell.temp.filePath(QLatin1String(name)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    };
+    QCOMPARE(read("nudo.vlzp"), ProjectFileText(shell.state, ProjectSizing{}));
+    QCOMPARE(read("nudo"), read("prova.vlz"));
 
     const QString bad = shell.temp.filePath(QStringLiteral("rotto.vlz"));
     QFile file(bad);
