@@ -1,6 +1,7 @@
 // The main window's commands on the shared state: the command-state codes,
 // New, Open, Save and the exports, run through scripted dialogs.
 
+#include <QApplication>
 #include <QFile>
 #include <QMdiArea>
 #include <QMenu>
@@ -51,6 +52,7 @@ class CommandsTest : public QObject {
     void tableIsFilledHiddenAndFailuresFollowTheOrigin();
     void windowMenuListsAndArrangesChildren();
     void clientAreaScrollsAndHelpOutlivesNew();
+    void keyboardAloneRunsTheExampleAndHelpListsEveryKey();
 };
 
 void CommandsTest::commandStateFollowsTheCodesAndNewResetsOnlyOnOk() {
@@ -346,6 +348,66 @@ void CommandsTest::clientAreaScrollsAndHelpOutlivesNew() {
     QVERIFY(help.isVisible());
     shell.Close();
     QVERIFY(!help.isVisible());
+}
+
+// Toolbar buttons take no focus: the menus and their keys must do it all.
+void CommandsTest::keyboardAloneRunsTheExampleAndHelpListsEveryKey() {
+    Shell shell(ProgramChildWindows());
+    frmMain* main = shell.main.get();
+    main->show();
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    auto* menu = Named<QMenu>(main->menuBar(), QStringLiteral("mnuSimulazione"));
+    auto choose = [&](Qt::Key letter) {
+        main->activateWindow();  // the run's progress window had it
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : main, Qt::Key_U,
+                        Qt::AltModifier);
+        QVERIFY(QTest::qWaitFor([&] { return menu->isVisible(); }));
+        QTest::keyClick(menu, letter);
+    };
+    QTest::keyClick(main, Qt::Key_F5);  // nothing to run yet
+    QCOMPARE(shell.state.LastPoint, 0);
+    choose(Qt::Key_E);
+    QCOMPARE(shell.state.MovementCount, 5);
+    QTest::keyClick(main, Qt::Key_F5);
+    QCOMPARE(shell.state.LastPoint, 468);
+    const std::pair<Qt::Key, const char*> windows[] = {{Qt::Key_V, "DatiIniziali"},
+                                                       {Qt::Key_I, "InserimentoDati"},
+                                                       {Qt::Key_C, "Ciclo"},
+                                                       {Qt::Key_T, "Tabella"},
+                                                       {Qt::Key_G, "Grafico"}};
+    for (const auto& [letter, name] : windows) {
+        choose(letter);
+        QVERIFY2(shell.main->ActiveChildWindow() != nullptr, name);
+        QCOMPARE(shell.main->ActiveChildWindow()->objectName(), QLatin1String(name));
+    }
+    // Ctrl+S asks for a name now that there are results.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(shell.dialogs.Calls().back().kind, DialogKind::SaveFile);
+
+    // Every key of the menus and of the chart's tools is on the keyboard
+    // page, in both languages.
+    QStringList keys;
+    for (const QAction* action : main->findChildren<QAction*>()) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            keys << key.toString(QKeySequence::PortableText);
+        }
+    }
+    for (const char* key : {"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+P", "Ctrl+Q", "F5", "Ctrl+T"}) {
+        QVERIFY2(keys.contains(QLatin1String(key)), key);
+    }
+    for (const UiLanguage language : {UiLanguage::Italian, UiLanguage::English}) {
+        QFile page(HelpFolder(language) + QStringLiteral("tastiera.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(page.readAll());
+        QStringList missing;
+        for (const QString& key : keys) {
+            if (!text.contains(QStringLiteral("<kbd>%1</kbd>").arg(key.toHtmlEscaped())))
+                missing << key;
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
+    }
 }
 
 QTEST_MAIN(CommandsTest)
