@@ -358,7 +358,7 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
     </message>
     <message>
         <source>Annulla</source>
-        <translation>Cancel</translation>
+        <translation>Undo</translation>
     </message>
     <message>
         <source>Annulla l&apos;ultima modifica della tabella (Ctrl+Z)</source>
