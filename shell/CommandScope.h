@@ -17,10 +17,6 @@ inline constexpr UiText kUnknownFailure{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain", "Si è verificato un errore imprevisto.")};
 
-// Runs the steps of one command under the failure rule of its origin. A step
-// that fails shows the command's own Italian message, never the text of
-// whatever went wrong inside it: that text is for programmers, and a message
-// such as "basic_string::_M_create" tells the user nothing.
 // `path` with ".extension" added when its name has none: a PDF, CSV or
 // project saved as "grafico" becomes "grafico.pdf", not a file nothing opens.
 inline QString WithExtension(const QString& path, const char* extension) {
@@ -29,6 +25,10 @@ inline QString WithExtension(const QString& path, const char* extension) {
     return path + dot + QLatin1String(extension);
 }
 
+// Runs the steps of one command under the failure rule of its origin. A step
+// that fails shows the command's own Italian message, never the text of
+// whatever went wrong inside it: that text is for programmers, and a message
+// such as "basic_string::_M_create" tells the user nothing.
 class CommandScope {
   public:
     using Origin = frmMain::Origin;

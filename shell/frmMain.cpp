@@ -212,20 +212,20 @@ void frmMain::BuildMenus() {
     // toolbar buttons take no focus. Its letter is one no window of the
     // sizing assistant uses, so the two never compete for Alt.
     QMenu* simulation = addMenu("mnuSimulazione", tr("Sim&ulazione"));
-    auto show = [this](QAction* action, const char* window) {
+    auto opens = [this](QAction* action, const char* window) {
         const QString name = QString::fromLatin1(window);
         connect(action, &QAction::triggered, this, [this, name] { ShowChild(Origin::Menu, name); });
     };
-    show(MenuEntry(simulation, "mnuSimulazioneValoriIniziali", tr("&Valori iniziali")),
-         "DatiIniziali");
-    show(MenuEntry(simulation, "mnuSimulazioneMovimenti", tr("&Inserimento dei movimenti")),
-         "InserimentoDati");
-    show(MenuEntry(simulation, "mnuSimulazioneCiclo", tr("&Ciclo")), "Ciclo");
+    opens(MenuEntry(simulation, "mnuSimulazioneValoriIniziali", tr("&Valori iniziali")),
+          "DatiIniziali");
+    opens(MenuEntry(simulation, "mnuSimulazioneMovimenti", tr("&Inserimento dei movimenti")),
+          "InserimentoDati");
+    opens(MenuEntry(simulation, "mnuSimulazioneCiclo", tr("&Ciclo")), "Ciclo");
     MenuEntry(simulation, "mnuSimulazioneBar0", QStringLiteral("-"));
     entry = MenuEntry(simulation, "mnuSimulazioneInizio", tr("Inizio &simulazione"));
     entry->setShortcut(QKeySequence(Qt::Key_F5));
     on(entry, &frmMain::Run);
-    show(MenuEntry(simulation, "mnuSimulazioneGrafico", tr("&Grafico")), "Grafico");
+    opens(MenuEntry(simulation, "mnuSimulazioneGrafico", tr("&Grafico")), "Grafico");
     on(MenuEntry(simulation, "mnuSimulazioneTabella", tr("&Tabella")), &frmMain::ShowTable);
     MenuEntry(simulation, "mnuSimulazioneBar1", QStringLiteral("-"));
     on(MenuEntry(simulation, "mnuSimulazioneEsempio", tr("&Esempio")), &frmMain::LoadExample);
