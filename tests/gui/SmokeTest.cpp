@@ -8,10 +8,12 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "report/PdfReport.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 #include "tests/gui/GuiTesting.h"
@@ -83,6 +85,15 @@ int Run(int argc, char* argv[], const QElapsedTimer& sinceStart) {
     QTest::keyClick(menu, Qt::Key_E);
     QTest::keyClick(focused(), Qt::Key_F5);
     check(main.State().LastPoint == 468, "F5 runs the example");
+    // With the window system's own fonts, a PDF's text stays searchable text.
+    const QString pdf = temp.filePath(QStringLiteral("dati.pdf"));
+    QWidget* data = main.ShowChildWindow(QStringLiteral("DatiIniziali"));
+    check(!ExportWindowPdf(pdf, main.Printer(), main.State(), QStringLiteral("Officina"), *data),
+          "PDF of the initial data written");
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    check(!text.waitForFinished(30000) || text.readAllStandardOutput().contains("V0: 10"),
+          "the PDF's text found by pdftotext");
     QTest::keyClick(focused(), Qt::Key_Q, Qt::ControlModifier);
     QApplication::processEvents();
     check(!main.isVisible(), "Ctrl+Q closes the main window");
