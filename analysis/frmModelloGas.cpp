@@ -128,11 +128,14 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
         box->setGeometry(twips(3840, top, 1215, 285));
         label->setBuddy(box);
         FitLabelFont(*label);
-        // The decimal comma: a typed point becomes a comma.
+        // The language's decimal separator: the other one, typed, becomes it
+        // (both read the same).
         connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
-            if (!text.contains(QLatin1Char('.'))) return;
+            const QChar wanted = QLatin1Char(UiDecimalSeparator());
+            const QChar other = QLatin1Char(wanted == QLatin1Char(',') ? '.' : ',');
+            if (!text.contains(other)) return;
             const int cursor = box->cursorPosition();
-            box->setText(QString(text).replace(QLatin1Char('.'), QLatin1Char(',')));
+            box->setText(QString(text).replace(other, wanted));
             box->setCursorPosition(cursor);
         });
         boxes_[row.box] = box;

@@ -24,11 +24,13 @@ class Dialogs {
 
     // `filter` is a list of description and pattern pairs separated by "|",
     // as in "Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ". Both return the
-    // chosen path as given (no extension added), or an empty string on Cancel.
+    // chosen path as given (no extension added), or an empty string on Cancel;
+    // `chosenFilter`, when given, receives the position of the filter the
+    // name was chosen under (0 for the first pair).
     virtual QString OpenFileName(const QString& title, const QString& filter,
                                  const QString& fileName) = 0;
     virtual QString SaveFileName(const QString& title, const QString& filter,
-                                 const QString& fileName) = 0;
+                                 const QString& fileName, int* chosenFilter = nullptr) = 0;
 
     // Both work on `printer`, which keeps the choice; false means Cancel.
     virtual bool PrinterDialog(QPrinter& printer, const QString& title,

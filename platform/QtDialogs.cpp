@@ -67,7 +67,7 @@ class LocalFileColumns : public QIdentityProxyModel {
 };
 
 QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& title,
-                      const QString& filter, const QString& fileName) {
+                      const QString& filter, const QString& fileName, int* chosenFilter = nullptr) {
     QFileDialog dialog(owner, title);
     // Qt's own dialog rather than the desktop's: it follows the program's
     // language and shows the filters exactly as the program names them.
@@ -79,7 +79,8 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
                                                        : QFileDialog::AnyFile);
     // The commands ask nothing more and use the name exactly as chosen.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setNameFilters(QtNameFilters(filter));
+    const QStringList nameFilters = QtNameFilters(filter);
+    dialog.setNameFilters(nameFilters);
     // Room for the Italian column names and dates, and every detail column
     // as wide as what it shows.
     dialog.resize(dialog.sizeHint().expandedTo(TwipsRect(0, 0, 12000, 7000, owner).size()));
@@ -100,6 +101,10 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
     dialog.setDirectory(folder);
     if (!fileName.isEmpty()) dialog.selectFile(QFileInfo(fileName).fileName());
     if (dialog.exec() != QDialog::Accepted) return {};
+    if (chosenFilter != nullptr) {
+        *chosenFilter =
+            std::max(0, static_cast<int>(nameFilters.indexOf(dialog.selectedNameFilter())));
+    }
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();
 }
@@ -234,8 +239,8 @@ QString QtDialogs::OpenFileName(const QString& title, const QString& filter,
 }
 
 QString QtDialogs::SaveFileName(const QString& title, const QString& filter,
-                                const QString& fileName) {
-    return RunFileDialog(owner_, QFileDialog::AcceptSave, title, filter, fileName);
+                                const QString& fileName, int* chosenFilter) {
+    return RunFileDialog(owner_, QFileDialog::AcceptSave, title, filter, fileName, chosenFilter);
 }
 
 bool QtDialogs::PrinterDialog(QPrinter& printer, const QString& title, bool allowPageRange) {

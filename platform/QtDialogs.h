@@ -18,8 +18,8 @@ class QtDialogs : public Dialogs {
                           const QString& title = kDialogTitle) override;
     QString OpenFileName(const QString& title, const QString& filter,
                          const QString& fileName) override;
-    QString SaveFileName(const QString& title, const QString& filter,
-                         const QString& fileName) override;
+    QString SaveFileName(const QString& title, const QString& filter, const QString& fileName,
+                         int* chosenFilter = nullptr) override;
     bool PrinterDialog(QPrinter& printer, const QString& title, bool allowPageRange) override;
     bool PageSetupDialog(QPrinter& printer, const QString& title) override;
     int Exec(QDialog& dialog) override;

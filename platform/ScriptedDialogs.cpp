@@ -23,10 +23,12 @@ MessageAnswer ScriptedDialogs::Message(const QString& text, MessageIcon icon,
     return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
-QString ScriptedDialogs::NextFileName() {
+QString ScriptedDialogs::NextFileName(int* filter) {
     if (fileNames_.empty()) return {};
     QString name = fileNames_.front();
     fileNames_.pop_front();
+    if (filter != nullptr) *filter = filters_.front();
+    filters_.pop_front();
     return name;
 }
 
@@ -45,10 +47,10 @@ QString ScriptedDialogs::OpenFileName(const QString& title, const QString& filte
 }
 
 QString ScriptedDialogs::SaveFileName(const QString& title, const QString& filter,
-                                      const QString& fileName) {
+                                      const QString& fileName, int* chosenFilter) {
     calls_.push_back(
         {DialogKind::SaveFile, {}, MessageIcon::None, MessageButtons::Ok, title, filter, fileName});
-    return NextFileName();
+    return NextFileName(chosenFilter);
 }
 
 bool ScriptedDialogs::PrinterDialog(QPrinter&, const QString& title, bool) {

@@ -27,7 +27,12 @@ struct DialogCall {
 class ScriptedDialogs : public Dialogs {
   public:
     void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
-    void QueueFileName(const QString& path) { fileNames_.push_back(path); }
+    // A save dialog returns the name as chosen under the filter at position
+    // `filter`.
+    void QueueFileName(const QString& path, int filter = 0) {
+        fileNames_.push_back(path);
+        filters_.push_back(filter);
+    }
     void QueuePrinterAccepted(bool accepted) { printerAnswers_.push_back(accepted); }
     // The action runs on the dialog instead of the event loop: it may type
     // into it and must end it with accept() or reject().
@@ -42,19 +47,20 @@ class ScriptedDialogs : public Dialogs {
                           const QString& title = kDialogTitle) override;
     QString OpenFileName(const QString& title, const QString& filter,
                          const QString& fileName) override;
-    QString SaveFileName(const QString& title, const QString& filter,
-                         const QString& fileName) override;
+    QString SaveFileName(const QString& title, const QString& filter, const QString& fileName,
+                         int* chosenFilter = nullptr) override;
     bool PrinterDialog(QPrinter& printer, const QString& title, bool allowPageRange) override;
     bool PageSetupDialog(QPrinter& printer, const QString& title) override;
     int Exec(QDialog& dialog) override;
 
   private:
-    QString NextFileName();
+    QString NextFileName(int* filter = nullptr);
     bool NextPrinterAnswer();
 
     std::vector<DialogCall> calls_;
     std::deque<MessageAnswer> answers_;
     std::deque<QString> fileNames_;
+    std::deque<int> filters_;
     std::deque<bool> printerAnswers_;
     std::deque<std::function<void(QDialog&)>> modals_;
 };

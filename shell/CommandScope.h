@@ -1,9 +1,10 @@
 #pragma once
 // Shared by the main window's command files: the failure rule a command's
-// steps run under.
+// steps run under, and the names the program's own formats are saved under.
 
 #include <utility>
 
+#include <QFileInfo>
 #include <QString>
 
 #include "platform/Dialogs.h"
@@ -15,6 +16,14 @@ namespace volvenza {
 inline constexpr UiText kUnknownFailure{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain", "Si è verificato un errore imprevisto.")};
+
+// `path` with ".extension" added when its name has none: a PDF, CSV or
+// project saved as "grafico" becomes "grafico.pdf", not a file nothing opens.
+inline QString WithExtension(const QString& path, const char* extension) {
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+    const QString dot = path.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".");
+    return path + dot + QLatin1String(extension);
+}
 
 // Runs the steps of one command under the failure rule of its origin. A step
 // that fails shows the command's own Italian message, never the text of

@@ -166,7 +166,9 @@ void frmMain::BuildMenus() {
     on(MenuEntry(file, "mnuFileRecupera", tr("&Recupera lavoro non salvato...")),
        &frmMain::RecoverWork);
     MenuEntry(file, "mnuFileBar0", QStringLiteral("-"));
-    on(MenuEntry(file, "mnuFileSave", tr("&Salva")), &frmMain::SaveSimulationAs);
+    entry = MenuEntry(file, "mnuFileSave", tr("&Salva"));
+    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    on(entry, &frmMain::SaveSimulationAs);
     on(MenuEntry(file, "mnuFileSaveAs", tr("Sal&va con nome...")), &frmMain::SaveSimulationAs);
     MenuEntry(file, "mnuFileBar1", QStringLiteral("-"));
     on(MenuEntry(file, "mnuFileEsporta", tr("E&sporta tabella...")), &frmMain::ExportTable);
@@ -174,7 +176,9 @@ void frmMain::BuildMenus() {
     on(MenuEntry(file, "mnuFileEsportaCsv", tr("Esporta &CSV...")), &frmMain::ExportCsv);
     MenuEntry(file, "mnuFileBar2", QStringLiteral("-"));
     on(MenuEntry(file, "mnuFilePageSetup", tr("&Imposta pagina...")), &frmMain::PageSetup);
-    on(MenuEntry(file, "mnuFilePrint", tr("S&tampa...")), &frmMain::Print);
+    entry = MenuEntry(file, "mnuFilePrint", tr("S&tampa..."));
+    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    on(entry, &frmMain::Print);
     on(MenuEntry(file, "mnuFileEsportaPdf", tr("Esporta P&DF...")), &frmMain::ExportPdf);
     // One history for the whole project: every window's edits, and Nuovo,
     // Esempio and Apri too.
@@ -188,8 +192,9 @@ void frmMain::BuildMenus() {
     redoEntry_->setEnabled(false);
     on(redoEntry_, &frmMain::RedoProject);
     MenuEntry(file, "mnuFileBar5", QStringLiteral("-"));
-    connect(MenuEntry(file, "mnuFileExit", tr("&Esci")), &QAction::triggered, this,
-            &QWidget::close);
+    entry = MenuEntry(file, "mnuFileExit", tr("&Esci"));
+    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(entry, &QAction::triggered, this, &QWidget::close);
 
     QMenu* view = addMenu("mnuView", tr("&Visualizza"));
     entry = MenuEntry(view, "mnuViewToolbar", tr("Barra degli &strumenti"));
@@ -202,6 +207,28 @@ void frmMain::BuildMenus() {
     on(entry, &frmMain::ToggleStatusBar);
     MenuEntry(view, "mnuViewBar0", QStringLiteral("-"));
     on(MenuEntry(view, "mnuViewOptions", tr("&Opzioni...")), &frmMain::ShowOptions);
+
+    // The toolbar's commands again, so that a keyboard alone can reach them:
+    // toolbar buttons take no focus. Its letter is one no window of the
+    // sizing assistant uses, so the two never compete for Alt.
+    QMenu* simulation = addMenu("mnuSimulazione", tr("Sim&ulazione"));
+    auto opens = [this](QAction* action, const char* window) {
+        const QString name = QString::fromLatin1(window);
+        connect(action, &QAction::triggered, this, [this, name] { ShowChild(Origin::Menu, name); });
+    };
+    opens(MenuEntry(simulation, "mnuSimulazioneValoriIniziali", tr("&Valori iniziali")),
+          "DatiIniziali");
+    opens(MenuEntry(simulation, "mnuSimulazioneMovimenti", tr("&Inserimento dei movimenti")),
+          "InserimentoDati");
+    opens(MenuEntry(simulation, "mnuSimulazioneCiclo", tr("&Ciclo")), "Ciclo");
+    MenuEntry(simulation, "mnuSimulazioneBar0", QStringLiteral("-"));
+    entry = MenuEntry(simulation, "mnuSimulazioneInizio", tr("Inizio &simulazione"));
+    entry->setShortcut(QKeySequence(Qt::Key_F5));
+    on(entry, &frmMain::Run);
+    opens(MenuEntry(simulation, "mnuSimulazioneGrafico", tr("&Grafico")), "Grafico");
+    on(MenuEntry(simulation, "mnuSimulazioneTabella", tr("&Tabella")), &frmMain::ShowTable);
+    MenuEntry(simulation, "mnuSimulazioneBar1", QStringLiteral("-"));
+    on(MenuEntry(simulation, "mnuSimulazioneEsempio", tr("&Esempio")), &frmMain::LoadExample);
 
     QMenu* calculation = addMenu("mnuCalcolo", tr("&Calcolo"));
     connect(MenuEntry(calculation, "mnuCalcoloCiclo", tr("&Ciclo")), &QAction::triggered, this,

@@ -51,7 +51,8 @@ void frmMain::ExportPdf(Origin origin) {
         return;
     }
     step([&] {
-        lastFileName_ = context_.dialogs.SaveFileName(kPdfTitle, kPdfFilter, lastFileName_);
+        lastFileName_ = WithExtension(
+            context_.dialogs.SaveFileName(kPdfTitle, kPdfFilter, lastFileName_), "pdf");
     });
     if (lastFileName_.isEmpty()) return;
     step.OnFailure(SaveFailed(lastFileName_));
@@ -68,7 +69,8 @@ void frmMain::ExportPdf(Origin origin) {
 void frmMain::ExportCsv(Origin origin) {
     CommandScope step(context_.dialogs, origin);
     step([&] {
-        lastFileName_ = context_.dialogs.SaveFileName(kCsvTitle, kCsvFilter, lastFileName_);
+        lastFileName_ = WithExtension(
+            context_.dialogs.SaveFileName(kCsvTitle, kCsvFilter, lastFileName_), "csv");
     });
     if (lastFileName_.isEmpty()) return;
     step.OnFailure(SaveFailed(lastFileName_));

@@ -51,7 +51,8 @@ constexpr UiText kRunFailed{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain", "Impossibile completare la simulazione.")};
 
-// The simulation files' filter with the project file beside them.
+// The simulation files' filter with the project file beside them, second.
+constexpr int kProjectFilter = 1;
 QString OpenSaveFilter() {
     QString filter = kSimulationFilter;
     const QString project =
@@ -146,8 +147,12 @@ void frmMain::LoadFile(const QString& path) {
 void frmMain::SaveSimulationAs(Origin origin) {
     CommandScope step(context_.dialogs, origin);
     step([&] {
+        int chosen = 0;
         lastFileName_ =
-            context_.dialogs.SaveFileName(kSaveAsTitle, OpenSaveFilter(), lastFileName_);
+            context_.dialogs.SaveFileName(kSaveAsTitle, OpenSaveFilter(), lastFileName_, &chosen);
+        // Chosen under the project's filter, a bare name is a project; under
+        // the others it stays as typed.
+        if (chosen == kProjectFilter) lastFileName_ = WithExtension(lastFileName_, "vlzp");
     });
     if (lastFileName_.isEmpty()) return;
     step.OnFailure(SaveFailed(lastFileName_));

@@ -362,7 +362,7 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
     </message>
     <message>
         <source>Annulla</source>
-        <translation>Cancel</translation>
+        <translation>Undo</translation>
     </message>
     <message>
         <source>Annulla l&apos;ultima modifica della tabella (Ctrl+Z)</source>
@@ -1929,6 +1929,30 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>; inviluppo da %1 a %2 °C</source>
         <translation>; envelope from %1 to %2 °C</translation>
+    </message>
+    <message>
+        <source>Sim&amp;ulazione</source>
+        <translation>Simu&amp;lation</translation>
+    </message>
+    <message>
+        <source>&amp;Valori iniziali</source>
+        <translation>&amp;Initial values</translation>
+    </message>
+    <message>
+        <source>&amp;Inserimento dei movimenti</source>
+        <translation>&amp;Movement entry</translation>
+    </message>
+    <message>
+        <source>Inizio &amp;simulazione</source>
+        <translation>&amp;Start simulation</translation>
+    </message>
+    <message>
+        <source>&amp;Grafico</source>
+        <translation>C&amp;hart</translation>
+    </message>
+    <message>
+        <source>&amp;Tabella</source>
+        <translation>&amp;Table</translation>
     </message>
 </context>
 <context>

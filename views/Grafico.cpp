@@ -119,6 +119,30 @@ void Grafico::BuildToolbar() {
         connect(action, &QAction::triggered, this, [this, key] { RunToolbarButton(key); });
         buttons_[key] = action;
     }
+    // The tools from the keyboard, while the focus is in this window: the
+    // toolbar's buttons take no focus.
+    const struct {
+        const char* key;
+        QKeySequence keys;
+    } toolKeys[] = {
+        {"Cancella", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"Tracciatore", QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {"Disegna", QKeySequence(Qt::CTRL | Qt::Key_0)},
+        {"ZoomArea", QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+        {"AggiungiParticolari", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"Differenza", QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {"Temperatura", QKeySequence(Qt::CTRL | Qt::Key_G)},
+    };
+    for (const auto& tool : toolKeys) {
+        QAction* action = buttons_[QString::fromLatin1(tool.key)];
+        action->setShortcut(tool.keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        // On the window as well as the toolbar: the key works wherever in
+        // the window the focus is.
+        addAction(action);
+        action->setToolTip(action->toolTip() + QStringLiteral(" (") +
+                           tool.keys.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    }
     QAction* temperature = buttons_[QStringLiteral("Temperatura")];
     temperature->setCheckable(true);
     temperature->setVisible(false);

@@ -108,10 +108,10 @@ class CicloTest : public QObject {
 
 void CicloTest::aCycleTypedWithTheKeyboardAlone() {
     Windows w;
-    // "Calcolo" sits between "Visualizza" and "Finestra".
+    // "Calcolo" sits between "Simulazione" and "Finestra".
     QStringList menus;
     for (QAction* menu : w.shell.main->menuBar()->actions()) menus << menu->text();
-    QCOMPARE(menus.mid(1, 3), QStringList({"&Visualizza", "&Calcolo", "Fi&nestra"}));
+    QCOMPARE(menus.mid(2, 3), QStringList({"Sim&ulazione", "&Calcolo", "Fi&nestra"}));
     w.OpenCycle();
     QVERIFY(w.cycle != nullptr);
     QCOMPARE(w.cycle->windowTitle(), QStringLiteral("Ciclo"));

@@ -1,6 +1,7 @@
 // The main window's commands on the shared state: the command-state codes,
 // New, Open, Save and the exports, run through scripted dialogs.
 
+#include <QApplication>
 #include <QFile>
 #include <QMdiArea>
 #include <QMenu>
@@ -8,6 +9,9 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "documents/ProjectFile.h"
+#include "platform/HelpWindow.h"
+#include "platform/Language.h"
 #include "tests/gui/GuiTesting.h"
 
 using namespace volvenza;
@@ -17,7 +21,8 @@ namespace {
 
 // Enabled entries as digits: the toolbar's Open Save Print Simulazione
 // Grafico Tabella New ValoriIniziali InserimentoDati Esempio, then the File
-// menu's Save SaveAs Esporta EsportaGrafico Print New Open.
+// menu's Save SaveAs Esporta EsportaGrafico Print New Open, then the
+// Simulazione menu's run, Grafico and Tabella.
 QString States(const Shell& shell) {
     QString bits;
     for (const char* key : {"Open", "Save", "Print", "Simulazione", "Grafico", "Tabella", "New",
@@ -27,15 +32,16 @@ QString States(const Shell& shell) {
     bits += ' ';
     for (const char* name :
          {"mnuFileSave", "mnuFileSaveAs", "mnuFileEsporta", "mnuFileEsportaGrafico", "mnuFilePrint",
-          "mnuFileNew", "mnuFileOpen"}) {
-        bits += shell.Menu(name)->isEnabled() ? '1' : '0';
+          "mnuFileNew", "mnuFileOpen", "", "mnuSimulazioneInizio", "mnuSimulazioneGrafico",
+          "mnuSimulazioneTabella"}) {
+        bits += *name == 0 ? ' ' : shell.Menu(name)->isEnabled() ? '1' : '0';
     }
     return bits;
 }
 
-const QString kEmpty = QStringLiteral("1010001111 0000111");
-const QString kReady = QStringLiteral("1011001111 0000111");
-const QString kResults = QStringLiteral("1111111111 1111111");
+const QString kEmpty = QStringLiteral("1010001111 0000111 000");
+const QString kReady = QStringLiteral("1011001111 0000111 100");
+const QString kResults = QStringLiteral("1111111111 1111111 111");
 
 }  // namespace
 
@@ -48,6 +54,7 @@ class CommandsTest : public QObject {
     void tableIsFilledHiddenAndFailuresFollowTheOrigin();
     void windowMenuListsAndArrangesChildren();
     void clientAreaScrollsAndHelpOutlivesNew();
+    void keyboardAloneRunsTheExampleAndHelpListsEveryKey();
 };
 
 void CommandsTest::commandStateFollowsTheCodesAndNewResetsOnlyOnOk() {
@@ -69,7 +76,7 @@ void CommandsTest::commandStateFollowsTheCodesAndNewResetsOnlyOnOk() {
     shell.Button("Print")->setEnabled(false);
     shell.Menu("mnuFilePrint")->setEnabled(false);
     shell.state.Ui().UpdateCommandState(2);
-    const QString printOff = QStringLiteral("1001001111 0000011");
+    const QString printOff = QStringLiteral("1001001111 0000011 100");
     QCOMPARE(States(shell), printOff);
 
     // New asks first; only OK resets.
@@ -127,6 +134,18 @@ void CommandsTest::saveAlwaysAsksOpenRefusalChangesNothingExportsRename() {
     // The shared dialog starts from the name it returned last.
     QCOMPARE(calls[1].fileName, path);
     QCOMPARE(calls[2].fileName, QString());
+    // A bare name is a project under the project's filter, and stays bare
+    // under the simulation file's.
+    for (const int filter : {0, 1}) {
+        shell.dialogs.QueueFileName(shell.temp.filePath(QStringLiteral("nudo")), filter);
+        shell.Menu("mnuFileSave")->trigger();
+    }
+    auto read = [&shell](const char* name) {
+        QFile file(shell.temp.filePath(QLatin1String(name)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    };
+    QCOMPARE(read("nudo.vlzp"), ProjectFileText(shell.state, ProjectSizing{}));
+    QCOMPARE(read("nudo"), read("prova.vlz"));
 
     const QString bad = shell.temp.filePath(QStringLiteral("rotto.vlz"));
     QFile file(bad);
@@ -331,6 +350,61 @@ void CommandsTest::clientAreaScrollsAndHelpOutlivesNew() {
     QVERIFY(help.isVisible());
     shell.Close();
     QVERIFY(!help.isVisible());
+}
+
+// Toolbar buttons take no focus: the menus and their keys must do it all.
+void CommandsTest::keyboardAloneRunsTheExampleAndHelpListsEveryKey() {
+    Shell shell(ProgramChildWindows());
+    frmMain* main = shell.main.get();
+    main->show();
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    auto* menu = Named<QMenu>(main->menuBar(), QStringLiteral("mnuSimulazione"));
+    auto choose = [&](Qt::Key letter) {
+        main->activateWindow();  // the run's progress window had it
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : main, Qt::Key_U,
+                        Qt::AltModifier);
+        QVERIFY(QTest::qWaitFor([&] { return menu->isVisible(); }));
+        QTest::keyClick(menu, letter);
+    };
+    choose(Qt::Key_E);
+    QCOMPARE(shell.state.MovementCount, 5);
+    QTest::keyClick(main, Qt::Key_F5);
+    QCOMPARE(shell.state.LastPoint, 468);
+    // Each window by its letter: V, I, C, T, G.
+    for (const QString name :
+         {"VDatiIniziali", "IInserimentoDati", "CCiclo", "TTabella", "GGrafico"}) {
+        choose(Qt::Key(name[0].unicode()));
+        QWidget* active = shell.main->ActiveChildWindow();
+        QCOMPARE(active ? active->objectName() : QString(), name.mid(1));
+    }
+    // Ctrl+S asks for a name now that there are results.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(shell.dialogs.Calls().back().kind, DialogKind::SaveFile);
+
+    // Every key of the menus and of the chart's tools is on the keyboard
+    // page, in both languages.
+    QStringList keys;
+    for (const QAction* action : main->findChildren<QAction*>()) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            keys << key.toString(QKeySequence::PortableText);
+        }
+    }
+    for (const char* key : {"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+P", "Ctrl+Q", "F5", "Ctrl+T"}) {
+        QVERIFY2(keys.contains(QLatin1String(key)), key);
+    }
+    for (const UiLanguage language : {UiLanguage::Italian, UiLanguage::English}) {
+        QFile page(HelpFolder(language) + QStringLiteral("tastiera.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(page.readAll());
+        QStringList missing;
+        for (const QString& key : keys) {
+            if (!text.contains(QStringLiteral("<kbd>%1</kbd>").arg(key.toHtmlEscaped())))
+                missing << key;
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
+    }
 }
 
 QTEST_MAIN(CommandsTest)

@@ -88,6 +88,14 @@ void HelpTest::englishPagesMirrorTheItalianOnes() {
     QCOMPARE(Pages(english), Pages(italian));
     for (const QString& page : Pages(italian)) {
         QCOMPARE(Anchors(Read(english + page)), Anchors(Read(italian + page)));
+        // The same links, so that no page is out of reach in one language
+        // (the contents above all); the style sheet is the Italian pages' own.
+        auto links = [](const QString& html) {
+            QStringList found = Captures(html, QStringLiteral(R"re(href="([^"]+)")re"));
+            found.removeIf([](const QString& link) { return link.endsWith("stile.css"); });
+            return found;
+        };
+        QCOMPARE(links(Read(english + page)), links(Read(italian + page)));
         // The same pictures, taken from beside the Italian pages.
         QStringList shared;
         for (const QString& src : Pictures(Read(english + page))) {

@@ -205,12 +205,13 @@ void SettingsTest::shortcutMovesOnlyWhenTheUninstallLogIsRewritten() {
 
 void SettingsTest::gasModelIsCheckedAndKept() {
     Shell shell;
-    // The menu "Calcolo" stands between "Visualizza" and "Finestra".
+    // The menu "Calcolo" stands between "Simulazione" and "Finestra".
     QStringList menus;
     for (QAction* action : shell.main->menuBar()->actions()) {
         if (action->menu() != nullptr) menus << action->menu()->objectName();
     }
-    QCOMPARE(menus, QStringList({"mnuFile", "mnuView", "mnuCalcolo", "mnuWindow", "MnuHelp"}));
+    QCOMPARE(menus, QStringList({"mnuFile", "mnuView", "mnuSimulazione", "mnuCalcolo", "mnuWindow",
+                                 "MnuHelp"}));
     QCOMPARE(shell.state.Gas, GasSettings{});
 
     // A wrong box is named and gets the focus; the dialog stays open until

@@ -85,8 +85,9 @@ void StartAndExportTest::csvAndPdfExportsWriteWhatTheyShould() {
     shell.Button("Simulazione")->trigger();
     QVERIFY(shell.Menu("mnuFileEsportaCsv")->isEnabled());
 
+    // A bare name gets the format's extension.
     const QString csv = shell.temp.filePath(QStringLiteral("punti.csv"));
-    shell.dialogs.QueueFileName(csv);
+    shell.dialogs.QueueFileName(shell.temp.filePath(QStringLiteral("punti")));
     shell.Menu("mnuFileEsportaCsv")->trigger();
     QCOMPARE(shell.dialogs.Calls().back().filter,
              QStringLiteral("CSV (*.csv)|*.csv| Tutti i file (*.*)|*.* "));
@@ -109,7 +110,7 @@ void StartAndExportTest::csvAndPdfExportsWriteWhatTheyShould() {
     shell.main->SetPrintHeader(QStringLiteral("Officina Rossi"));
     shell.dialogs.ClearCalls();
     const QString pdf = shell.temp.filePath(QStringLiteral("dati.pdf"));
-    shell.dialogs.QueueFileName(pdf);
+    shell.dialogs.QueueFileName(shell.temp.filePath(QStringLiteral("dati")));
     shell.Menu("mnuFileEsportaPdf")->trigger();
     QCOMPARE(shell.dialogs.Calls().size(), size_t{1});
     QCOMPARE(shell.dialogs.Calls()[0].kind, DialogKind::SaveFile);

@@ -295,12 +295,20 @@ void GraficoTest::windowsInsideTheMainWindow() {
     shell.Button("Esempio")->trigger();
     shell.Button("Simulazione")->trigger();
 
-    // The chart opens over the whole client area.
-    shell.Button("Grafico")->trigger();
+    // The chart opens over the whole client area, with the focus in it so
+    // that its tools answer their keys.
+    shell.main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shell.main.get()));
+    shell.Menu("mnuSimulazioneGrafico")->trigger();
     auto* chart = Named<Grafico>(shell.main.get(), QStringLiteral("Grafico"));
     auto* area = shell.main->findChild<QMdiArea*>();
     auto* sub = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
     QCOMPARE(sub->geometry(), QRect(QPoint(0, 0), area->viewport()->size()));
+    QVERIFY(chart->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(shell.state.CollimatorOn, kTrue);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(shell.state.CollimatorOn, kFalse);
 
     shell.Button("Tabella")->trigger();
     auto* table = Named<Tabella>(shell.main.get(), QStringLiteral("Tabella"));

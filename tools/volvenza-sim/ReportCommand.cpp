@@ -35,7 +35,9 @@ class ConsoleDialogs : public Dialogs {
         return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
     }
     QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFileName(const QString&, const QString&, const QString&, int*) override {
+        return {};
+    }
     bool PrinterDialog(QPrinter&, const QString&, bool) override { return false; }
     bool PageSetupDialog(QPrinter&, const QString&) override { return false; }
     int Exec(QDialog&) override { return 0; }
