@@ -380,6 +380,7 @@ void InserimentoDati::KeepStoredValue(FieldRow& row) {
 void InserimentoDati::StartEditing(const FieldRow* row) {
     for (FieldRow& each : rows_) KeepStoredValue(each);
     KeepStoredValue(flow_);
+    typingAnnounced_ = false;
     editing_ = row;
 }
 

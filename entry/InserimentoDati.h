@@ -112,6 +112,8 @@ class InserimentoDati : public QWidget {
     const FieldRow* editing_ = nullptr;
     // Set while this window's own announcement travels round.
     bool announcing_ = false;
+    // An edit of the box being typed was announced already.
+    bool typingAnnounced_ = false;
     QLabel* title_ = nullptr;
     QLabel* picture_ = nullptr;
     QLineEdit* position_ = nullptr;

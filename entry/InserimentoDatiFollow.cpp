@@ -63,7 +63,8 @@ Movement InserimentoDati::CurrentSlot() const {
 void InserimentoDati::AnnounceIfChanged(const Movement& before) {
     const int16_t current = state_.CurrentMovement;
     if (current < 1 || current > state_.MovementCount || CurrentSlot() == before) return;
-    Announce({MovementEdit::Change::Edited, current, 1});
+    Announce({MovementEdit::Change::Edited, current, 1, editing_ != nullptr && typingAnnounced_});
+    typingAnnounced_ = editing_ != nullptr;
 }
 
 }  // namespace volvenza

@@ -107,8 +107,8 @@ void frmMain::UseSettingsGas() {
     context_.state.Gas = ReadGasSettings(context_.settings, reset);
 }
 
-void frmMain::MovementsEdited() {
-    project_->Edited(ProjectPart::Movements, "movimenti", joinMovementEdit_);
+void frmMain::MovementsEdited(bool continues) {
+    project_->Edited(ProjectPart::Movements, "movimenti", joinMovementEdit_ || continues);
     joinMovementEdit_ = false;
 }
 
