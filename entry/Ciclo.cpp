@@ -21,11 +21,13 @@
 #include "entry/CycleClipboard.h"
 #include "entry/CycleCommands.h"
 #include "entry/CycleDiagram.h"
+#include "entry/CycleEdits.h"
 #include "entry/CycleTableModel.h"
 #include "entry/CycleTableView.h"
 #include "platform/Dialogs.h"
 #include "platform/ResultsNote.h"
 #include "platform/ScreenUnits.h"
+#include "platform/UiText.h"
 
 namespace volvenza {
 namespace {
@@ -33,10 +35,20 @@ namespace {
 const char* const kCaption = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Ciclo");
 const char* const kTableFull =
     QT_TRANSLATE_NOOP("volvenza::Ciclo", "Raggiunto il numero massimo di 1000 movimenti");
-const char* const kAskDelete =
-    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Sei sicuro di voler eliminare questo movimento");
-const char* const kAskDeleteMany =
-    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Sei sicuro di voler eliminare questi %1 movimenti");
+const char* const kTooMany = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Impossibile incollare: gli appunti contengono %1 movimenti e la tabella ne può ricevere "
+    "ancora %2 (al massimo 1000 movimenti). Copiare meno righe.");
+const char* const kPastedWithNotes =
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Movimenti incollati: %1.");
+const char* const kNoCell = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo", "Per incollare un solo valore scegliere prima la cella in cui metterlo.");
+const char* const kCellUnused = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo", "Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.");
+const char* const kTableName =
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Tabella dei movimenti del ciclo");
+const char* const kToolbarName =
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Comandi della tabella dei movimenti");
 const char* const kAddText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Aggiunta di un movimento");
 const char* const kDuplicateText =
     QT_TRANSLATE_NOOP("volvenza::Ciclo", "Duplicazione di movimenti");
@@ -99,6 +111,7 @@ Ciclo::Ciclo(CircuitState& state, Dialogs& dialogs, QWidget* parent)
     model_ = new CycleTableModel(state_, this);
     table_ = new CycleTableView(this);
     table_->setObjectName(QStringLiteral("TabellaMovimenti"));
+    table_->setAccessibleName(Text(kTableName));
     table_->setModel(model_);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -124,20 +137,24 @@ Ciclo::Ciclo(CircuitState& state, Dialogs& dialogs, QWidget* parent)
     connect(model_, &CycleTableModel::Applied, this, &Ciclo::OnApplied);
     connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { diagram_->ShowRowsFrom(table_->rowAt(0)); });
-    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+    // The outlines follow the selection, which a new list clears without
+    // telling of it.
+    auto outline = [this] {
         std::vector<int> rows;
         for (const QModelIndex& row : table_->selectionModel()->selectedRows()) {
             rows.push_back(row.row());
         }
         diagram_->SetSelectedRows(std::move(rows));
-    });
+    };
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, outline);
+    connect(model_, &QAbstractItemModel::modelReset, this, outline);
     connect(diagram_, &CycleDiagram::RowClicked, this, [this](int row) {
         SelectSlots(row + 1, 1, CycleTableModel::StartTime);
         table_->setFocus();
     });
 
     const int height = TwipsToPixels(kClientHeight, this);
-    designSize_ = QSize(layout->sizeHint().width(), height);
+    designSize_ = QSize(std::max(layout->sizeHint().width(), tableWidth_ + 8), height);
     resize(designSize_);
     split->setSizes({height * 9 / 20, height * 11 / 20});
     move(TwipsRect(kLeft, kTop, 0, 0, this).topLeft());
@@ -163,6 +180,7 @@ QAction* Ciclo::MakeAction(const char* name, const char* text, const char* toolt
 void Ciclo::BuildToolbar() {
     toolbar_ = new QToolBar(this);
     toolbar_->setObjectName(QStringLiteral("tbCiclo"));
+    toolbar_->setAccessibleName(Text(kToolbarName));
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     QAction* add = MakeAction(
         kAdd.name, kAdd.text, kAdd.tooltip,
@@ -245,7 +263,8 @@ void Ciclo::FitColumns() {
     total += numberWidth;
     const int frame = 2 * table_->frameWidth();
     const int scroll = table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
-    table_->setMinimumWidth(total + frame + scroll + 2);
+    // Wanted, not required: a narrower window scrolls the table sideways.
+    tableWidth_ = total + frame + scroll + 2;
 }
 
 void Ciclo::showEvent(QShowEvent* event) {
@@ -366,13 +385,7 @@ void Ciclo::RemoveRows() {
     table_->CommitEdit();
     const std::vector<int> chosen = SelectedSlots();
     if (chosen.empty()) return;
-    const QString question = chosen.size() == 1
-                                 ? Text(kAskDelete)
-                                 : Text(kAskDeleteMany).arg(static_cast<int>(chosen.size()));
-    if (dialogs_.Message(question, MessageIcon::None, MessageButtons::OkCancel) !=
-        MessageAnswer::Ok) {
-        return;
-    }
+    // No question: Annulla brings the rows back.
     volvenza::RemoveRows(*model_, chosen);
 }
 
@@ -416,13 +429,60 @@ void Ciclo::CopyRows() {
 
 void Ciclo::PasteRows() {
     table_->CommitEdit();
-    const PastedMovements pasted = MovementsFromText(QGuiApplication::clipboard()->text());
+    const QString text = QGuiApplication::clipboard()->text();
+    const QString trimmed = text.trimmed();
+    // What one cell of a spreadsheet copies: one value, for the current cell.
+    if (!trimmed.isEmpty() && !trimmed.contains(QLatin1Char('\t')) &&
+        !trimmed.contains(QLatin1Char('\n'))) {
+        PasteValue(trimmed);
+        return;
+    }
+    PastedMovements pasted = MovementsFromText(text);
     if (!pasted.error.isEmpty()) {
         dialogs_.Message(pasted.error, MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
-    if (!RoomFor(static_cast<int>(pasted.movements.size()))) return;
+    const int count = static_cast<int>(pasted.movements.size());
+    if (state_.MovementCount + count > kMaxMovements) {
+        dialogs_.Message(Text(kTooMany).arg(count).arg(kMaxMovements - state_.MovementCount),
+                         MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    // An empty flow cell is computed from the sizes, as typing them does.
+    for (size_t i = 0; i < pasted.movements.size(); ++i) {
+        if (pasted.flowGiven[i]) continue;
+        Movement m = pasted.movements[i];
+        m.Qm = 0;
+        pasted.movements[i] = WithComputedFlow(state_, 1, m);
+    }
     InsertRows(*model_, InsertionSlot(), pasted.movements, Text(kPasteText));
+    if (!pasted.notes.isEmpty()) {
+        dialogs_.Message(
+            (QStringList{Text(kPastedWithNotes).arg(count)} + pasted.notes).join(QLatin1Char('\n')),
+            MessageIcon::Information, MessageButtons::Ok);
+    }
+}
+
+void Ciclo::PasteValue(const QString& text) {
+    const QModelIndex cell = table_->currentIndex();
+    if (!cell.isValid()) {
+        dialogs_.Message(Text(kNoCell), MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    if (!(cell.flags() & Qt::ItemIsEditable)) {
+        dialogs_.Message(Text(kCellUnused)
+                             .arg(QuotedExcerpt(text))
+                             .arg(cell.row() + 1)
+                             .arg(CycleTableModel::Header(cell.column())),
+                         MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    const PastedValue value = ValueFromText(text, cell.column());
+    if (!value.error.isEmpty()) {
+        dialogs_.Message(value.error, MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    model_->setData(cell, value.value);
 }
 
 void Ciclo::Undo() {
