@@ -11,10 +11,12 @@
 #include <QBrush>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 #include <limits>
@@ -535,6 +537,12 @@ void CicloTest::diagramFollowsTheListAndThePointer() {
              QStringList({"Portata totale Qt: al massimo 108,239 dm3/min, con Qp di "
                           "30 dm3/min",
                           "Qt supera Qp da 0 s a 0,8 s", "Qt supera Qp da 1 s a 1,4 s"}));
+
+    // Esporta PDF with the window active writes its pages.
+    QTemporaryDir dir;
+    w.shell.dialogs.QueueFileName(dir.filePath("ciclo.pdf"));
+    w.shell.Menu("mnuFileEsportaPdf")->trigger();
+    QVERIFY(QFileInfo(dir.filePath("ciclo.pdf")).size() > 1000);
 
     // A window narrower than the columns scrolls the table sideways.
     w.cycle->parentWidget()->resize(300, 500);
