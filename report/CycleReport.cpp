@@ -192,11 +192,13 @@ QImage CycleTimingPicture(const CycleTiming& timing, QSize size) {
 
     const double left = metrics.horizontalAdvance(QStringLiteral("00000,0")) + 8;
     const double right = width - metrics.horizontalAdvance(QStringLiteral("Qp")) - 10;
-    const double axis = height - text - 8;
-    const double flowHeight = std::max((axis - 4) * 0.3, 3 * text);
-    const double flowBottom = axis - 2, flowTop = flowBottom - flowHeight;
-    const double lanesBottom = flowTop - text - 4;
-    const double lane = rows > 0 ? std::min((lanesBottom - 4) / rows, text + 6) : text;
+    // The lanes as tall as a line of text while they fit in 60 % of the
+    // page, the flow panel a third of the page below them, then the axis.
+    const double room = height - 2 * text - 16;
+    const double lane = rows > 0 ? std::min(room * 0.6 / rows, text + 6) : text;
+    const double flowTop = 4 + std::max(rows, 1) * lane + text + 8;
+    const double flowBottom = flowTop + std::max(room / 3, 3 * text);
+    const double axis = flowBottom + 2;
     const double t0 = timing.start, t1 = timing.end;
     auto x = [&](double t) { return left + (t - t0) / (t1 - t0) * (right - left); };
     double q1 = std::max(timing.pump, timing.peak);
@@ -247,10 +249,12 @@ QImage CycleTimingPicture(const CycleTiming& timing, QSize size) {
     p.setBrush(Qt::NoBrush);
 
     // The total flow against the pump's delivery, shaded where it exceeds it.
-    for (const TimingStretch& stretch : timing.shortfalls) {
-        p.fillRect(
-            QRectF(QPointF(x(stretch.from), flowTop), QPointF(x(stretch.to), y(timing.pump))),
-            QColor(255, 196, 196));
+    for (size_t i = 0; i < timing.steps.size(); ++i) {
+        const TimingStep& s = timing.steps[i];
+        if (!(s.flow > timing.pump)) continue;
+        const double to = i + 1 < timing.steps.size() ? timing.steps[i + 1].time : t1;
+        p.fillRect(QRectF(QPointF(x(s.time), y(s.flow)), QPointF(x(to), y(timing.pump))),
+                   QColor(255, 196, 196));
     }
     QPolygonF line{{x(t0), y(0)}};
     double flow = 0;
