@@ -3,10 +3,8 @@
 #include <algorithm>
 
 #include <QAction>
-#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -18,7 +16,6 @@
 #include <QVBoxLayout>
 
 #include "entry/ActuatorPages.h"
-#include "entry/CycleClipboard.h"
 #include "entry/CycleCommands.h"
 #include "entry/CycleDiagram.h"
 #include "entry/CycleEdits.h"
@@ -27,7 +24,6 @@
 #include "platform/Dialogs.h"
 #include "platform/ResultsNote.h"
 #include "platform/ScreenUnits.h"
-#include "platform/UiText.h"
 
 namespace volvenza {
 namespace {
@@ -35,16 +31,6 @@ namespace {
 const char* const kCaption = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Ciclo");
 const char* const kTableFull =
     QT_TRANSLATE_NOOP("volvenza::Ciclo", "Raggiunto il numero massimo di 1000 movimenti");
-const char* const kTooMany = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo",
-    "Impossibile incollare: gli appunti contengono %1 movimenti e la tabella ne può ricevere "
-    "ancora %2 (al massimo 1000 movimenti). Copiare meno righe.");
-const char* const kPastedWithNotes =
-    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Movimenti incollati: %1.");
-const char* const kNoCell = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo", "Per incollare un solo valore scegliere prima la cella in cui metterlo.");
-const char* const kCellUnused = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo", "Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.");
 const char* const kTableName =
     QT_TRANSLATE_NOOP("volvenza::Ciclo", "Tabella dei movimenti del ciclo");
 const char* const kToolbarName =
@@ -52,7 +38,6 @@ const char* const kToolbarName =
 const char* const kAddText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Aggiunta di un movimento");
 const char* const kDuplicateText =
     QT_TRANSLATE_NOOP("volvenza::Ciclo", "Duplicazione di movimenti");
-const char* const kPasteText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Movimenti incollati");
 const char* const kMoveText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Spostamento di movimenti");
 
 struct Command {
@@ -418,71 +403,6 @@ void Ciclo::MoveRows(int delta) {
     table_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     table_->selectionModel()->select(moved, QItemSelectionModel::ClearAndSelect);
     table_->scrollTo(current);
-}
-
-void Ciclo::CopyRows() {
-    table_->CommitEdit();
-    QString text;
-    for (int slot : SelectedSlots()) text += MovementsAsText({state_.Movements[slot]}, slot);
-    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
-}
-
-void Ciclo::PasteRows() {
-    table_->CommitEdit();
-    const QString text = QGuiApplication::clipboard()->text();
-    const QString trimmed = text.trimmed();
-    // What one cell of a spreadsheet copies: one value, for the current cell.
-    if (!trimmed.isEmpty() && !trimmed.contains(QLatin1Char('\t')) &&
-        !trimmed.contains(QLatin1Char('\n'))) {
-        PasteValue(trimmed);
-        return;
-    }
-    PastedMovements pasted = MovementsFromText(text);
-    if (!pasted.error.isEmpty()) {
-        dialogs_.Message(pasted.error, MessageIcon::Exclamation, MessageButtons::Ok);
-        return;
-    }
-    const int count = static_cast<int>(pasted.movements.size());
-    if (state_.MovementCount + count > kMaxMovements) {
-        dialogs_.Message(Text(kTooMany).arg(count).arg(kMaxMovements - state_.MovementCount),
-                         MessageIcon::Exclamation, MessageButtons::Ok);
-        return;
-    }
-    // An empty flow cell is computed from the sizes, as typing them does.
-    for (size_t i = 0; i < pasted.movements.size(); ++i) {
-        if (pasted.flowGiven[i]) continue;
-        Movement m = pasted.movements[i];
-        m.Qm = 0;
-        pasted.movements[i] = WithComputedFlow(state_, 1, m);
-    }
-    InsertRows(*model_, InsertionSlot(), pasted.movements, Text(kPasteText));
-    if (!pasted.notes.isEmpty()) {
-        dialogs_.Message(
-            (QStringList{Text(kPastedWithNotes).arg(count)} + pasted.notes).join(QLatin1Char('\n')),
-            MessageIcon::Information, MessageButtons::Ok);
-    }
-}
-
-void Ciclo::PasteValue(const QString& text) {
-    const QModelIndex cell = table_->currentIndex();
-    if (!cell.isValid()) {
-        dialogs_.Message(Text(kNoCell), MessageIcon::Exclamation, MessageButtons::Ok);
-        return;
-    }
-    if (!(cell.flags() & Qt::ItemIsEditable)) {
-        dialogs_.Message(Text(kCellUnused)
-                             .arg(QuotedExcerpt(text))
-                             .arg(cell.row() + 1)
-                             .arg(CycleTableModel::Header(cell.column())),
-                         MessageIcon::Exclamation, MessageButtons::Ok);
-        return;
-    }
-    const PastedValue value = ValueFromText(text, cell.column());
-    if (!value.error.isEmpty()) {
-        dialogs_.Message(value.error, MessageIcon::Exclamation, MessageButtons::Ok);
-        return;
-    }
-    model_->setData(cell, value.value);
 }
 
 void Ciclo::Undo() {
