@@ -27,8 +27,8 @@ struct MovementEdit {
     Change change = Change::Edited;
     int16_t first = 0;
     int16_t count = 1;
-    // Typed into a box: one undo step with the same movement's keys before it.
-    bool typing = false;
+    // Typing goes on in the same box: the history keeps it as one step.
+    bool continues = false;
 };
 
 class EngineUi {

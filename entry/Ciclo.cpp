@@ -3,10 +3,8 @@
 #include <algorithm>
 
 #include <QAction>
-#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -18,9 +16,9 @@
 #include <QVBoxLayout>
 
 #include "entry/ActuatorPages.h"
-#include "entry/CycleClipboard.h"
 #include "entry/CycleCommands.h"
 #include "entry/CycleDiagram.h"
+#include "entry/CycleEdits.h"
 #include "entry/CycleTableModel.h"
 #include "entry/CycleTableView.h"
 #include "platform/Dialogs.h"
@@ -33,14 +31,13 @@ namespace {
 const char* const kCaption = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Ciclo");
 const char* const kTableFull =
     QT_TRANSLATE_NOOP("volvenza::Ciclo", "Raggiunto il numero massimo di 1000 movimenti");
-const char* const kAskDelete =
-    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Sei sicuro di voler eliminare questo movimento");
-const char* const kAskDeleteMany =
-    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Sei sicuro di voler eliminare questi %1 movimenti");
+const char* const kTableName =
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Tabella dei movimenti del ciclo");
+const char* const kToolbarName =
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Comandi della tabella dei movimenti");
 const char* const kAddText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Aggiunta di un movimento");
 const char* const kDuplicateText =
     QT_TRANSLATE_NOOP("volvenza::Ciclo", "Duplicazione di movimenti");
-const char* const kPasteText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Movimenti incollati");
 const char* const kMoveText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Spostamento di movimenti");
 
 struct Command {
@@ -99,6 +96,7 @@ Ciclo::Ciclo(CircuitState& state, Dialogs& dialogs, QWidget* parent)
     model_ = new CycleTableModel(state_, this);
     table_ = new CycleTableView(this);
     table_->setObjectName(QStringLiteral("TabellaMovimenti"));
+    table_->setAccessibleName(Text(kTableName));
     table_->setModel(model_);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -124,20 +122,24 @@ Ciclo::Ciclo(CircuitState& state, Dialogs& dialogs, QWidget* parent)
     connect(model_, &CycleTableModel::Applied, this, &Ciclo::OnApplied);
     connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { diagram_->ShowRowsFrom(table_->rowAt(0)); });
-    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+    // The outlines follow the selection, which a new list clears without
+    // telling of it.
+    auto outline = [this] {
         std::vector<int> rows;
         for (const QModelIndex& row : table_->selectionModel()->selectedRows()) {
             rows.push_back(row.row());
         }
         diagram_->SetSelectedRows(std::move(rows));
-    });
+    };
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, outline);
+    connect(model_, &QAbstractItemModel::modelReset, this, outline);
     connect(diagram_, &CycleDiagram::RowClicked, this, [this](int row) {
         SelectSlots(row + 1, 1, CycleTableModel::StartTime);
         table_->setFocus();
     });
 
     const int height = TwipsToPixels(kClientHeight, this);
-    designSize_ = QSize(layout->sizeHint().width(), height);
+    designSize_ = QSize(std::max(layout->sizeHint().width(), tableWidth_ + 8), height);
     resize(designSize_);
     split->setSizes({height * 9 / 20, height * 11 / 20});
     move(TwipsRect(kLeft, kTop, 0, 0, this).topLeft());
@@ -163,6 +165,7 @@ QAction* Ciclo::MakeAction(const char* name, const char* text, const char* toolt
 void Ciclo::BuildToolbar() {
     toolbar_ = new QToolBar(this);
     toolbar_->setObjectName(QStringLiteral("tbCiclo"));
+    toolbar_->setAccessibleName(Text(kToolbarName));
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     QAction* add = MakeAction(
         kAdd.name, kAdd.text, kAdd.tooltip,
@@ -245,7 +248,8 @@ void Ciclo::FitColumns() {
     total += numberWidth;
     const int frame = 2 * table_->frameWidth();
     const int scroll = table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
-    table_->setMinimumWidth(total + frame + scroll + 2);
+    // Wanted, not required: a narrower window scrolls the table sideways.
+    tableWidth_ = total + frame + scroll + 2;
 }
 
 void Ciclo::showEvent(QShowEvent* event) {
@@ -366,13 +370,7 @@ void Ciclo::RemoveRows() {
     table_->CommitEdit();
     const std::vector<int> chosen = SelectedSlots();
     if (chosen.empty()) return;
-    const QString question = chosen.size() == 1
-                                 ? Text(kAskDelete)
-                                 : Text(kAskDeleteMany).arg(static_cast<int>(chosen.size()));
-    if (dialogs_.Message(question, MessageIcon::None, MessageButtons::OkCancel) !=
-        MessageAnswer::Ok) {
-        return;
-    }
+    // No question: Annulla brings the rows back.
     volvenza::RemoveRows(*model_, chosen);
 }
 
@@ -405,24 +403,6 @@ void Ciclo::MoveRows(int delta) {
     table_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     table_->selectionModel()->select(moved, QItemSelectionModel::ClearAndSelect);
     table_->scrollTo(current);
-}
-
-void Ciclo::CopyRows() {
-    table_->CommitEdit();
-    QString text;
-    for (int slot : SelectedSlots()) text += MovementsAsText({state_.Movements[slot]}, slot);
-    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
-}
-
-void Ciclo::PasteRows() {
-    table_->CommitEdit();
-    const PastedMovements pasted = MovementsFromText(QGuiApplication::clipboard()->text());
-    if (!pasted.error.isEmpty()) {
-        dialogs_.Message(pasted.error, MessageIcon::Exclamation, MessageButtons::Ok);
-        return;
-    }
-    if (!RoomFor(static_cast<int>(pasted.movements.size()))) return;
-    InsertRows(*model_, InsertionSlot(), pasted.movements, Text(kPasteText));
 }
 
 void Ciclo::Undo() {

@@ -85,6 +85,8 @@ class Ciclo : public QWidget {
     bool RoomFor(int count);
     // Below the current row, or at the end without one.
     int InsertionSlot() const;
+    // One value copied from one cell, into the current cell.
+    void PasteValue(const QString& text);
     void OnApplied(const MovementEdit& edit);
     // The cycle time and pump delivery as the initial-data boxes hold them.
     void ReadInitialData();
@@ -105,6 +107,8 @@ class Ciclo : public QWidget {
     bool announcing_ = false;
     bool placed_ = false;
     QSize designSize_;
+    // Every column in view.
+    int tableWidth_ = 0;
 };
 
 }  // namespace volvenza

@@ -1,7 +1,9 @@
 #include "entry/CycleClipboard.h"
 
+#include <utility>
+
 #include <QCoreApplication>
-#include <QStringList>
+#include <QRegularExpression>
 
 #include "entry/ActuatorPages.h"
 #include "entry/CycleEdits.h"
@@ -18,7 +20,7 @@ const char* const kNothing =
 const char* const kBadCells = QT_TRANSLATE_NOOP(
     "volvenza::Ciclo",
     "Impossibile incollare i movimenti: la riga %1 degli appunti ha %2 celle separate da "
-    "tabulazioni invece di 11 o 12.");
+    "tabulazioni; ne servono almeno 3 (tipo, Ti, Tf).");
 const char* const kBadKind = QT_TRANSLATE_NOOP(
     "volvenza::Ciclo",
     "Impossibile incollare i movimenti: alla riga %1 degli appunti il tipo «%2» non è uno dei "
@@ -27,17 +29,32 @@ const char* const kBadNumber = QT_TRANSLATE_NOOP(
     "volvenza::Ciclo",
     "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 non è "
     "un numero.");
+const char* const kAmbiguous = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è "
+    "ambiguo, perché contiene un separatore delle migliaia. Scriverlo senza separatore delle "
+    "migliaia e con la virgola per i decimali (per esempio 1500 oppure 1,5).");
+const char* const kHeaderSkipped = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "La riga %1 degli appunti è un'intestazione (Ti e Tf non sono numeri) e non è stata "
+    "incollata.");
+const char* const kExtraCells = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Le celle dopo la colonna Qm sono state ignorate (la prima alla riga %1 degli appunti).");
+const char* const kUnusedSizes = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Le misure che il tipo del movimento non usa sono state ignorate (la prima alla riga %1 "
+    "degli appunti).");
 
-// The number, then the table's columns.
-constexpr int kCells = 1 + CycleTableModel::ColumnCount;
+constexpr int kColumns = CycleTableModel::ColumnCount;
 
 QString Text(const char* source) {
     return QCoreApplication::translate("volvenza::Ciclo", source);
 }
 
-// A kind's name in either language, whatever its case, or its code: text
-// copied under one language pastes under the other.
-int16_t KindOf(const QString& cell) {
+// A kind by its name in either language, whatever its case: text copied
+// under one language pastes under the other.
+int16_t KindByName(const QString& cell) {
     const QString name = cell.trimmed();
     for (const ActuatorPage& page : kActuatorPages) {
         if (name.compare(ActuatorText(page.title), Qt::CaseInsensitive) == 0 ||
@@ -45,13 +62,64 @@ int16_t KindOf(const QString& cell) {
             return page.kind;
         }
     }
+    return MovementKind::Empty;
+}
+
+bool IsRowNumber(const QString& cell) {
     bool number = false;
-    const int code = name.toInt(&number);
+    cell.trimmed().toInt(&number);
+    return number || cell.trimmed().isEmpty();
+}
+
+}  // namespace
+
+int16_t PastedKind(const QString& cell) {
+    const int16_t kind = KindByName(cell);
+    if (kind != MovementKind::Empty) return kind;
+    bool number = false;
+    const int code = cell.trimmed().toInt(&number);
     return number && PageForKind(static_cast<int16_t>(code)) != nullptr ? static_cast<int16_t>(code)
                                                                         : MovementKind::Empty;
 }
 
-}  // namespace
+PastedNumber ReadPastedNumber(const QString& cell) {
+    const QString text = cell.trimmed();
+    const QChar decimal = QLatin1Char(UiDecimalSeparator());
+    const QChar grouping = QLatin1Char(decimal == QLatin1Char(',') ? '.' : ',');
+    // The other separator read as a decimal one is a safe guess only when it
+    // cannot be grouping thousands: never with three digits after it, nor
+    // next to the language's own decimal separator.
+    static const QRegularExpression threeDigits(QStringLiteral("[.,]\\d{3}(?!\\d)"));
+    if (text.contains(grouping) &&
+        (text.contains(decimal) ||
+         threeDigits.match(text, text.lastIndexOf(grouping)).capturedStart() ==
+             text.lastIndexOf(grouping))) {
+        return {PastedNumber::Status::Ambiguous, 0};
+    }
+    const auto value = ParseNumber<double>(text.toStdString());
+    if (!value) return {};
+    return {PastedNumber::Status::Read, *value};
+}
+
+QString PastedNumberError(const PastedNumber& number, const QString& cell, int line, int column) {
+    return Text(number.status == PastedNumber::Status::Ambiguous ? kAmbiguous : kBadNumber)
+        .arg(line)
+        .arg(QuotedExcerpt(cell.trimmed()), CycleTableModel::Header(column));
+}
+
+PastedValue ValueFromText(const QString& text, int column) {
+    if (column == CycleTableModel::Kind) {
+        const int16_t kind = PastedKind(text);
+        if (kind == MovementKind::Empty)
+            return {{}, Text(kBadKind).arg(1).arg(QuotedExcerpt(text))};
+        return {int(kind), {}};
+    }
+    const PastedNumber number = ReadPastedNumber(text);
+    if (number.status != PastedNumber::Status::Read) {
+        return {{}, PastedNumberError(number, text, 1, column)};
+    }
+    return {text.trimmed(), {}};
+}
 
 QString MovementsAsText(const std::vector<Movement>& movements, int firstNumber) {
     QString text;
@@ -74,49 +142,72 @@ QString MovementsAsText(const std::vector<Movement>& movements, int firstNumber)
 PastedMovements MovementsFromText(const QString& text) {
     PastedMovements pasted;
     const QStringList lines = text.split(QLatin1Char('\n'));
+    bool first = true;
+    int extraLine = 0, unusedLine = 0;
     for (int n = 0; n < lines.size(); ++n) {
         QString line = lines[n];
         if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
         if (line.trimmed().isEmpty()) continue;
-        QStringList cells = line.split(QLatin1Char('\t'));
-        // Spreadsheets may carry empty cells past the last column.
-        while (cells.size() > kCells && cells.last().trimmed().isEmpty()) cells.removeLast();
-        if (cells.size() == kCells - 1) cells.prepend(QString());
         const int lineNumber = n + 1;
-        if (cells.size() != kCells) {
-            return {{}, Text(kBadCells).arg(lineNumber).arg(cells.size())};
+        QStringList cells = line.split(QLatin1Char('\t'));
+        // The number column, when there is one, comes before a kind's name.
+        const int offset =
+            cells.size() > 1 && KindByName(cells[1]) != MovementKind::Empty && IsRowNumber(cells[0])
+                ? 1
+                : 0;
+        cells = cells.mid(offset);
+        const bool wasFirst = std::exchange(first, false);
+        if (cells.size() < 1 + CycleTableModel::EndTime) {
+            return {{}, {}, Text(kBadCells).arg(lineNumber).arg(cells.size() + offset), {}};
         }
-        const int16_t kind = KindOf(cells[1 + CycleTableModel::Kind]);
+        const int16_t kind = PastedKind(cells[CycleTableModel::Kind]);
         if (kind == MovementKind::Empty) {
-            return {{},
-                    Text(kBadKind)
-                        .arg(lineNumber)
-                        .arg(QuotedExcerpt(cells[1 + CycleTableModel::Kind]))};
-        }
-        Movement m;
-        for (int column = CycleTableModel::StartTime; column <= CycleTableModel::Flow; ++column) {
-            const QString cell = cells[1 + column].trimmed();
-            if (cell.isEmpty()) continue;
-            const std::string typed = cell.toStdString();
-            bool read = false;
-            if (column == CycleTableModel::Flow) {
-                const auto value = ParseNumber<double>(typed);
-                if (value) m.Qm = *value;
-                read = value.has_value();
-            } else {
-                const auto value = ParseNumber<float>(typed);
-                if (value) m.*CycleTableModel::Field(column) = *value;
-                read = value.has_value();
+            // Column titles above the data: no kind and no times.
+            auto notNumber = [&](int column) {
+                return ReadPastedNumber(cells[column]).status == PastedNumber::Status::NotANumber;
+            };
+            if (wasFirst && notNumber(CycleTableModel::StartTime) &&
+                notNumber(CycleTableModel::EndTime)) {
+                pasted.notes << Text(kHeaderSkipped).arg(lineNumber);
+                continue;
             }
-            if (!read) {
-                return {{},
-                        Text(kBadNumber)
-                            .arg(lineNumber)
-                            .arg(QuotedExcerpt(cell), CycleTableModel::Header(column))};
+            return {{},
+                    {},
+                    Text(kBadKind).arg(lineNumber).arg(QuotedExcerpt(cells[CycleTableModel::Kind])),
+                    {}};
+        }
+        for (int extra = kColumns; extra < cells.size(); ++extra) {
+            if (!cells[extra].trimmed().isEmpty() && extraLine == 0) extraLine = lineNumber;
+        }
+        while (cells.size() < kColumns) cells << QString();
+        Movement m;
+        bool flowGiven = false;
+        for (int column = CycleTableModel::StartTime; column <= CycleTableModel::Flow; ++column) {
+            const QString cell = cells[column].trimmed();
+            if (cell.isEmpty()) continue;
+            const PastedNumber number = ReadPastedNumber(cell);
+            if (number.status != PastedNumber::Status::Read) {
+                return {{}, {}, PastedNumberError(number, cell, lineNumber, column), {}};
+            }
+            if (column == CycleTableModel::Flow) {
+                m.Qm = number.value;
+                flowGiven = true;
+            } else {
+                float Movement::*field = CycleTableModel::Field(column);
+                // Rounded once, to single precision, as typing does.
+                m.*field = ParseNumber<float>(cell.toStdString())
+                               .value_or(static_cast<float>(number.value));
+                if (column > CycleTableModel::EndTime && number.value != 0 &&
+                    !PageShows(kind, field) && unusedLine == 0) {
+                    unusedLine = lineNumber;
+                }
             }
         }
         pasted.movements.push_back(WithKind(m, kind));
+        pasted.flowGiven.push_back(flowGiven);
     }
+    if (extraLine > 0) pasted.notes << Text(kExtraCells).arg(extraLine);
+    if (unusedLine > 0) pasted.notes << Text(kUnusedSizes).arg(unusedLine);
     if (pasted.movements.empty()) pasted.error = Text(kNothing);
     return pasted;
 }

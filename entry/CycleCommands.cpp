@@ -133,7 +133,10 @@ bool ChangeKind(CycleTableModel& model, int slot, int16_t kind) {
     if (slot < 1 || slot > state.MovementCount || PageForKind(kind) == nullptr) return false;
     const Movement before = state.Movements[slot];
     if (ListedKind(before.Kind) == kind && before.Kind != MovementKind::Empty) return false;
-    const Movement after = WithComputedFlow(state, slot, WithKind(before, kind));
+    // The flow comes from the new kind's sizes alone, never from the old kind.
+    Movement renamed = WithKind(before, kind);
+    renamed.Qm = 0;
+    const Movement after = WithComputedFlow(state, slot, renamed);
     model.UndoStack().push(new SetMovement(model, slot, before, after, Text(kKindText).arg(slot)));
     return true;
 }

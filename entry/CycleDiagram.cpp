@@ -29,6 +29,19 @@ const char* const kFlowText =
     QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "t %1 s: Qt %2 dm3/min, Qp %3 dm3/min");
 const char* const kPressureText = QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "t %1 s: P %2 bar");
 
+const char* const kName =
+    QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "Diagramma dei tempi del ciclo");
+const char* const kBarAlternative =
+    QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "Movimento %1, %2: da %3 s a %4 s, Qm %5 dm3/min");
+const char* const kBarWithoutFlow =
+    QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "Movimento %1, %2: da %3 s a %4 s, senza portata");
+const char* const kFlowAlternative = QT_TRANSLATE_NOOP(
+    "volvenza::CycleDiagram", "Portata totale Qt: al massimo %1 dm3/min, con Qp di %2 dm3/min");
+const char* const kShortfallAlternative =
+    QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "Qt supera Qp da %1 s a %2 s");
+const char* const kNoShortfall =
+    QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "Qt non supera mai Qp");
+
 const QColor kInk(40, 52, 70);
 const QColor kGrid(225, 228, 234);
 const QColor kOutside(238, 238, 238);
@@ -82,6 +95,7 @@ std::vector<double> Ticks(double from, double to, double step) {
 
 CycleDiagram::CycleDiagram(const CycleTableModel& model, QWidget* parent)
     : DrawingArea(parent), model_(model) {
+    setAccessibleName(Text(kName));
     connect(this, &DrawingArea::MouseMoved, this,
             [this](QPointF at, Qt::MouseButtons) { OnMouseMoved(at); });
     connect(this, &DrawingArea::MousePressed, this, [this](QPointF at, Qt::MouseButton button) {
@@ -113,6 +127,26 @@ void CycleDiagram::Redraw() {
     ComputeRanges();
     Layout();
     Draw();
+    // What the picture shows, for a screen reader: the pointer is not needed.
+    setAccessibleDescription(TextAlternative());
+}
+
+QString CycleDiagram::TextAlternative() const {
+    QStringList lines;
+    for (const TimingBar& bar : timing_.bars) {
+        const QString kind = CycleTableModel::KindName(ListedKind(bar.kind));
+        const QString start = Number(bar.start, 3), end = Number(bar.end, 3);
+        lines << (bar.flowShown ? Text(kBarAlternative)
+                                      .arg(bar.number)
+                                      .arg(kind, start, end, Number(bar.flow, 3))
+                                : Text(kBarWithoutFlow).arg(bar.number).arg(kind, start, end));
+    }
+    lines << Text(kFlowAlternative).arg(Number(timing_.peak, 3), Number(pumpFlow_, 3));
+    for (const TimingStretch& stretch : timing_.shortfalls) {
+        lines << Text(kShortfallAlternative).arg(Number(stretch.from, 3), Number(stretch.to, 3));
+    }
+    if (timing_.shortfalls.empty()) lines << Text(kNoShortfall);
+    return lines.join(QLatin1Char('\n'));
 }
 
 void CycleDiagram::ShowRowsFrom(int row) {
@@ -129,30 +163,14 @@ void CycleDiagram::SetSelectedRows(std::vector<int> rows) {
 
 void CycleDiagram::ComputeRanges() {
     const CircuitState& state = model_.State();
-    const int rows = model_.rowCount();
-    // The total flow as the run sums it: a movement counts from Ti up to Tf.
-    // Movements whose times are equal add and take away their flow at the
-    // same instant and are left out.
-    std::map<double, double> changes;
-    t0_ = 0;
-    t1_ = std::max(cycleTime_, 0.0f);
-    for (int k = 1; k <= rows; ++k) {
-        const Movement& m = state.Movements[k];
-        t0_ = std::min<double>({t0_, m.Ti, m.Tf});
-        t1_ = std::max<double>({t1_, m.Ti, m.Tf});
-        if (m.Ti == m.Tf) continue;
-        changes[m.Ti] += m.Qm;
-        changes[m.Tf] -= m.Qm;
-    }
-    steps_.clear();
-    double flow = 0;
+    timing_ = ComputeCycleTiming(state, model_.rowCount(), cycleTime_, pumpFlow_);
+    t0_ = timing_.start;
+    t1_ = timing_.end;
     q0_ = 0;
     q1_ = std::max<double>(pumpFlow_, 0);
-    for (const auto& [time, change] : changes) {
-        flow += change;
-        steps_.push_back({time, flow});
-        q0_ = std::min(q0_, flow);
-        q1_ = std::max(q1_, flow);
+    for (const TimingStep& step : timing_.steps) {
+        q0_ = std::min(q0_, step.flow);
+        q1_ = std::max(q1_, step.flow);
     }
     q1_ = q1_ > q0_ ? q1_ + (q1_ - q0_) * 0.08 : q0_ + 1;
 
@@ -241,12 +259,7 @@ double CycleDiagram::PressureY(double pressure) const {
 }
 
 double CycleDiagram::FlowAt(double time) const {
-    double flow = 0;
-    for (const FlowStep& step : steps_) {
-        if (step.time > time) break;
-        flow = step.flow;
-    }
-    return flow;
+    return TimingFlowAt(timing_, time);
 }
 
 void CycleDiagram::Draw() {
@@ -340,16 +353,17 @@ void CycleDiagram::DrawFlowPanel() {
         flowTicks_, [this](double q) { return FlowY(q); }, flowBottom_, !results_);
     // Where the movements draw more than the pump delivers, the accumulator
     // has to make up the difference.
-    for (size_t i = 0; i < steps_.size(); ++i) {
-        const double end = i + 1 < steps_.size() ? steps_[i + 1].time : t1_;
-        if (steps_[i].flow > pumpFlow_) {
-            surface.FilledRectangle({X(steps_[i].time), FlowY(steps_[i].flow)},
+    const std::vector<TimingStep>& steps = timing_.steps;
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const double end = i + 1 < steps.size() ? steps[i + 1].time : t1_;
+        if (steps[i].flow > pumpFlow_) {
+            surface.FilledRectangle({X(steps[i].time), FlowY(steps[i].flow)},
                                     {X(end), FlowY(pumpFlow_)}, kShortfall, false);
         }
     }
     std::vector<QPointF> curve{{X(t0_), FlowY(0)}};
     double flow = 0;
-    for (const FlowStep& step : steps_) {
+    for (const TimingStep& step : steps) {
         curve.push_back({X(step.time), FlowY(flow)});
         flow = step.flow;
         curve.push_back({X(step.time), FlowY(flow)});

@@ -14,6 +14,7 @@
 #include <QString>
 
 #include "engine/CircuitData.h"
+#include "engine/CycleTiming.h"
 #include "platform/DrawingSurface.h"
 
 namespace volvenza {
@@ -36,6 +37,7 @@ class CycleDiagram : public DrawingArea {
     void SetSelectedRows(std::vector<int> rows);
 
     int FirstRow() const { return first_; }
+    const std::vector<int>& SelectedRows() const { return selected_; }
     // The times marked on the time axis.
     const std::vector<double>& TimeTicks() const { return timeTicks_; }
     int LaneCount() const { return shown_; }
@@ -43,6 +45,9 @@ class CycleDiagram : public DrawingArea {
     int BarAt(QPointF pixel) const;
     // Where the bar of a row is drawn (pixels); empty when it is not shown.
     QRectF BarRect(int row) const;
+    // Every bar and the total flow against Qp as lines of text, also the
+    // diagram's accessible description.
+    QString TextAlternative() const;
     // What the pointer shows where it last moved.
     QString HoverText() const { return hoverText_; }
 
@@ -54,12 +59,6 @@ class CycleDiagram : public DrawingArea {
     void leaveEvent(QEvent* event) override;
 
   private:
-    // The total flow from `time` on, up to the next step.
-    struct FlowStep {
-        double time;
-        double flow;
-    };
-
     void ComputeRanges();
     void Layout();
     void Draw();
@@ -82,7 +81,7 @@ class CycleDiagram : public DrawingArea {
     const CycleTableModel& model_;
     float cycleTime_ = 0;
     float pumpFlow_ = 0;
-    std::vector<FlowStep> steps_;
+    CycleTiming timing_;
     std::vector<double> timeTicks_, flowTicks_, pressureTicks_;
     bool results_ = false;
     // Ranges: time, flow, pressure.

@@ -1,6 +1,7 @@
 #include "entry/CycleTableModel.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QBrush>
 #include <QCoreApplication>
@@ -49,6 +50,18 @@ const char* const kBothTimesZero = QT_TRANSLATE_NOOP(
     "volvenza::CycleTableModel",
     "Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà "
     "portata");
+const char* const kFlowNotFinite = QT_TRANSLATE_NOOP(
+    "volvenza::CycleTableModel",
+    "Qm non è un numero finito: la simulazione non può usarla; controllare tempi e misure");
+const char* const kFlowNegative = QT_TRANSLATE_NOOP(
+    "volvenza::CycleTableModel",
+    "Qm è negativa: un attuatore assorbe portata, non la restituisce; controllare le misure");
+const char* const kRodWiderThanBore =
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                      "Qm è negativa perché il diametro dello stelo d supera l'alesaggio D");
+const char* const kFlowWithoutDuration = QT_TRANSLATE_NOOP(
+    "volvenza::CycleTableModel",
+    "Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata");
 const char* const kBeforeCycle =
     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Il movimento comincia prima di 0 s");
 const char* const kAfterCycle =
@@ -68,6 +81,10 @@ QString NumberText(float value) {
 
 QString NumberText(double value) {
     return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
+}
+
+bool FlowShown(const Movement& m) {
+    return std::isfinite(m.Qm) && (m.Tf != m.Ti || m.Qm == 0);
 }
 
 }  // namespace
@@ -147,7 +164,8 @@ QString CycleTableModel::CellText(int slot, int column) const {
         case Kind:
             return KindName(ListedKind(m.Kind));
         case Flow:
-            return NumberText(m.Qm);
+            // A flow over no time, or no number at all, is not shown as one.
+            return FlowShown(m) ? NumberText(m.Qm) : QString();
         default:
             return ShowsSlot(slot, column) ? NumberText(m.*Field(column)) : QString();
     }
@@ -193,6 +211,16 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
         mark(Severity::Warning, Text(kBothTimesZero));
     } else if (m.Tf <= m.Ti) {
         mark(Severity::Error, Text(kEndNotAfterStart));
+    }
+    if (!std::isfinite(m.Qm)) {
+        mark(Severity::Error, Text(kFlowNotFinite));
+    } else if (m.Qm < 0) {
+        const bool rod = PageShows(ListedKind(m.Kind), &Movement::BoreDiameter) &&
+                         PageShows(ListedKind(m.Kind), &Movement::RodDiameter) &&
+                         m.RodDiameter > m.BoreDiameter;
+        mark(Severity::Error, Text(rod ? kRodWiderThanBore : kFlowNegative));
+    } else if (m.Tf == m.Ti && m.Qm != 0) {
+        check.reasons << Text(kFlowWithoutDuration);
     }
     if (std::min(m.Ti, m.Tf) < 0) mark(Severity::Warning, Text(kBeforeCycle));
     if (cycleTime_ > 0 && std::max(m.Ti, m.Tf) > cycleTime_) {

@@ -380,6 +380,7 @@ void InserimentoDati::KeepStoredValue(FieldRow& row) {
 void InserimentoDati::StartEditing(const FieldRow* row) {
     for (FieldRow& each : rows_) KeepStoredValue(each);
     KeepStoredValue(flow_);
+    typingAnnounced_ = false;
     editing_ = row;
 }
 
@@ -466,7 +467,7 @@ void InserimentoDati::OnRecompute() {
     flow_.box->setText(Number(ComputeMovementFlow(state_, state_.CurrentMovement)));
     StoreFields();
     StartEditing(nullptr);
-    AnnounceIfChanged(before, false);
+    AnnounceIfChanged(before);
 }
 
 void InserimentoDati::OnStep(int delta) {

@@ -101,7 +101,7 @@ class InserimentoDati : public QWidget {
     // The current slot as it is now (an empty one outside the table), and
     // the announcement of an edit when it differs from `before`.
     Movement CurrentSlot() const;
-    void AnnounceIfChanged(const Movement& before, bool typing = true);
+    void AnnounceIfChanged(const Movement& before);
 
     CircuitState& state_;
     Dialogs& dialogs_;
@@ -112,6 +112,8 @@ class InserimentoDati : public QWidget {
     const FieldRow* editing_ = nullptr;
     // Set while this window's own announcement travels round.
     bool announcing_ = false;
+    // An edit of the box being typed was announced already.
+    bool typingAnnounced_ = false;
     QLabel* title_ = nullptr;
     QLabel* picture_ = nullptr;
     QLineEdit* position_ = nullptr;

@@ -60,10 +60,11 @@ Movement InserimentoDati::CurrentSlot() const {
     return state_.Movements[current];
 }
 
-void InserimentoDati::AnnounceIfChanged(const Movement& before, bool typing) {
+void InserimentoDati::AnnounceIfChanged(const Movement& before) {
     const int16_t current = state_.CurrentMovement;
     if (current < 1 || current > state_.MovementCount || CurrentSlot() == before) return;
-    Announce({MovementEdit::Change::Edited, current, 1, typing});
+    Announce({MovementEdit::Change::Edited, current, 1, editing_ != nullptr && typingAnnounced_});
+    typingAnnounced_ = editing_ != nullptr;
 }
 
 }  // namespace volvenza

@@ -4,6 +4,7 @@ target_sources(volvenza_gui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ActuatorPages.cpp ${CMAKE_CURRENT_LIST_DIR}/ActuatorPages.h
     ${CMAKE_CURRENT_LIST_DIR}/ActuatorPictures.cpp ${CMAKE_CURRENT_LIST_DIR}/ActuatorPictures.h
     ${CMAKE_CURRENT_LIST_DIR}/Ciclo.cpp ${CMAKE_CURRENT_LIST_DIR}/Ciclo.h
+    ${CMAKE_CURRENT_LIST_DIR}/CicloClipboard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CycleClipboard.cpp ${CMAKE_CURRENT_LIST_DIR}/CycleClipboard.h
     ${CMAKE_CURRENT_LIST_DIR}/CycleColours.h
     ${CMAKE_CURRENT_LIST_DIR}/CycleCommands.cpp ${CMAKE_CURRENT_LIST_DIR}/CycleCommands.h

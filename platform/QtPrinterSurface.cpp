@@ -52,6 +52,11 @@ double QtPrinterSurface::PageHeight() const {
            DevicePerTwip();
 }
 
+double QtPrinterSurface::PageWidth() const {
+    return printer_.pageLayout().paintRectPixels(static_cast<int>(Resolution())).width() /
+           DevicePerTwip();
+}
+
 void QtPrinterSurface::DrawText(double x, double y, const QString& text) {
     if (!painter_.isActive()) return;
     const double ascent = QFontMetricsF(font_, &printer_).ascent();

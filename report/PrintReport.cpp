@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
 #include "platform/QtPrinterSurface.h"
+#include "report/CycleReport.h"
 #include "report/SizingReport.h"
 
 namespace volvenza {
@@ -301,7 +302,7 @@ bool PrintsReport(const QWidget* window) {
         return sizingWindow != nullptr && sizingWindow->Answer().has_value();
     }
     return name == "DatiIniziali" || name == "InserimentoDati" || name == "Tabella" ||
-           name == "Grafico";
+           name == "Grafico" || name == "Ciclo";
 }
 
 void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
@@ -315,6 +316,8 @@ void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
         PrintResultsTableReport(surface, state, printHeader);
     } else if (name == "Grafico") {
         PrintChartReport(surface, ChartPicture(window));
+    } else if (name == "Ciclo") {
+        PrintCycleReport(surface, state, printHeader);
     } else if (auto* sizingWindow = qobject_cast<Dimensionamento*>(&window)) {
         if (sizingWindow->Answer()) {
             PrintSizingReport(surface, printHeader, sizingWindow->AnsweredRequirements(),

@@ -33,8 +33,8 @@ void PrintWholeReport(PrinterSurface& surface, const CircuitState& state,
 QImage ChartPicture(QWidget& chart);
 
 // Whether the window is one whose contents print: the initial data, the
-// movement editor, the table, the chart, or the sizing window once it has an
-// answer.
+// movement editor, the cycle, the table, the chart, or the sizing window
+// once it has an answer.
 bool PrintsReport(const QWidget* window);
 // Prints the report of that window, as the print command does after its
 // dialog; any other window prints nothing.

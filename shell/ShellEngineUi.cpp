@@ -97,7 +97,7 @@ void ShellEngineUi::MovementsEdited(const MovementEdit& edit) {
             main_.Windows().followMovementEdit(window, edit);
         }
     }
-    main_.MovementsEdited(edit);
+    main_.MovementsEdited(edit.continues);
 }
 
 }  // namespace volvenza

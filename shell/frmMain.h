@@ -85,8 +85,9 @@ class frmMain : public QMainWindow {
     // The user's work: every window reads and changes it here.
     Project& CurrentProject() { return *project_; }
     // A window announced an edit of the movements: one step of the
-    // project's history, or part of the step before (see useProjectHistory).
-    void MovementsEdited(const MovementEdit& edit);
+    // project's history, or part of the step before (see useProjectHistory;
+    // `continues`: more typing in the same box).
+    void MovementsEdited(bool continues = false);
     // Where the recovery points are kept.
     RecoveryStore& Recovery() { return *recovery_; }
     // "Legge del gas: ..." for the results in view, with "Risultati non

@@ -107,13 +107,8 @@ void frmMain::UseSettingsGas() {
     context_.state.Gas = ReadGasSettings(context_.settings, reset);
 }
 
-void frmMain::MovementsEdited(const MovementEdit& edit) {
-    if (edit.typing && edit.change == MovementEdit::Change::Edited) {
-        // The keys typed into one movement are one step, not one per key.
-        project_->Edited(ProjectPart::Movements, "movimento " + std::to_string(edit.first), true);
-    } else {
-        project_->Edited(ProjectPart::Movements, "movimenti", joinMovementEdit_);
-    }
+void frmMain::MovementsEdited(bool continues) {
+    project_->Edited(ProjectPart::Movements, "movimenti", joinMovementEdit_ || continues);
     joinMovementEdit_ = false;
 }
 

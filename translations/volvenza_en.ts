@@ -281,14 +281,6 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <translation>The maximum of 1000 movements has been reached</translation>
     </message>
     <message>
-        <source>Sei sicuro di voler eliminare questo movimento</source>
-        <translation>Are you sure you want to delete this movement</translation>
-    </message>
-    <message>
-        <source>Sei sicuro di voler eliminare questi %1 movimenti</source>
-        <translation>Are you sure you want to delete these %1 movements</translation>
-    </message>
-    <message>
         <source>Aggiunta di un movimento</source>
         <translation>Adding a movement</translation>
     </message>
@@ -381,10 +373,6 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <translation>The clipboard holds no movements to paste.</translation>
     </message>
     <message>
-        <source>Impossibile incollare i movimenti: la riga %1 degli appunti ha %2 celle separate da tabulazioni invece di 11 o 12.</source>
-        <translation>Cannot paste the movements: line %1 of the clipboard has %2 tab-separated cells instead of 11 or 12.</translation>
-    </message>
-    <message>
         <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il tipo «%2» non è uno dei tipi di movimento.</source>
         <translation>Cannot paste the movements: on line %1 of the clipboard the kind &quot;%2&quot; is not a kind of movement.</translation>
     </message>
@@ -403,6 +391,50 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
     <message>
         <source>Eliminazione di movimenti</source>
         <translation>Deleting movements</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare: gli appunti contengono %1 movimenti e la tabella ne può ricevere ancora %2 (al massimo 1000 movimenti). Copiare meno righe.</source>
+        <translation>Cannot paste: the clipboard holds %1 movements and the table can take %2 more (1000 movements at most). Copy fewer rows.</translation>
+    </message>
+    <message>
+        <source>Movimenti incollati: %1.</source>
+        <translation>Movements pasted: %1.</translation>
+    </message>
+    <message>
+        <source>Per incollare un solo valore scegliere prima la cella in cui metterlo.</source>
+        <translation>To paste a single value, first choose the cell it goes into.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.</source>
+        <translation>Cannot paste «%1»: movement %2 does not use the column %3.</translation>
+    </message>
+    <message>
+        <source>Tabella dei movimenti del ciclo</source>
+        <translation>Table of the cycle's movements</translation>
+    </message>
+    <message>
+        <source>Comandi della tabella dei movimenti</source>
+        <translation>Commands of the movement table</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: la riga %1 degli appunti ha %2 celle separate da tabulazioni; ne servono almeno 3 (tipo, Ti, Tf).</source>
+        <translation>Cannot paste the movements: line %1 of the clipboard has %2 tab-separated cells; at least 3 are needed (kind, Ti, Tf).</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è ambiguo, perché contiene un separatore delle migliaia. Scriverlo senza separatore delle migliaia e con la virgola per i decimali (per esempio 1500 oppure 1,5).</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard the value «%2» of %3 is ambiguous, because it contains a thousands separator. Write it without a thousands separator and with a decimal point (for example 1500 or 1.5).</translation>
+    </message>
+    <message>
+        <source>La riga %1 degli appunti è un&apos;intestazione (Ti e Tf non sono numeri) e non è stata incollata.</source>
+        <translation>Line %1 of the clipboard is a header (Ti and Tf are not numbers) and was not pasted.</translation>
+    </message>
+    <message>
+        <source>Le celle dopo la colonna Qm sono state ignorate (la prima alla riga %1 degli appunti).</source>
+        <translation>The cells after the Qm column were ignored (the first on line %1 of the clipboard).</translation>
+    </message>
+    <message>
+        <source>Le misure che il tipo del movimento non usa sono state ignorate (la prima alla riga %1 degli appunti).</source>
+        <translation>The sizes that the movement's kind does not use were ignored (the first on line %1 of the clipboard).</translation>
     </message>
 </context>
 <context>
@@ -482,6 +514,30 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>t %1 s: P %2 bar</source>
         <translation>t %1 s: P %2 bar</translation>
     </message>
+    <message>
+        <source>Diagramma dei tempi del ciclo</source>
+        <translation>Timing diagram of the cycle</translation>
+    </message>
+    <message>
+        <source>Movimento %1, %2: da %3 s a %4 s, Qm %5 dm3/min</source>
+        <translation>Movement %1, %2: from %3 s to %4 s, Qm %5 dm3/min</translation>
+    </message>
+    <message>
+        <source>Movimento %1, %2: da %3 s a %4 s, senza portata</source>
+        <translation>Movement %1, %2: from %3 s to %4 s, without flow</translation>
+    </message>
+    <message>
+        <source>Portata totale Qt: al massimo %1 dm3/min, con Qp di %2 dm3/min</source>
+        <translation>Total flow Qt: at most %1 dm3/min, with Qp of %2 dm3/min</translation>
+    </message>
+    <message>
+        <source>Qt supera Qp da %1 s a %2 s</source>
+        <translation>Qt exceeds Qp from %1 s to %2 s</translation>
+    </message>
+    <message>
+        <source>Qt non supera mai Qp</source>
+        <translation>Qt never exceeds Qp</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::CycleTableModel</name>
@@ -556,6 +612,22 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Il movimento esce dal ciclo, che dura %1 s</source>
         <translation>The movement runs past the cycle, which lasts %1 s</translation>
+    </message>
+    <message>
+        <source>Qm non è un numero finito: la simulazione non può usarla; controllare tempi e misure</source>
+        <translation>Qm is not a finite number: the simulation cannot use it; check the times and sizes</translation>
+    </message>
+    <message>
+        <source>Qm è negativa: un attuatore assorbe portata, non la restituisce; controllare le misure</source>
+        <translation>Qm is negative: an actuator draws flow, it does not return it; check the sizes</translation>
+    </message>
+    <message>
+        <source>Qm è negativa perché il diametro dello stelo d supera l&apos;alesaggio D</source>
+        <translation>Qm is negative because the rod diameter d exceeds the bore D</translation>
+    </message>
+    <message>
+        <source>Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata</source>
+        <translation>Qm is not shown: with Tf equal to Ti the movement takes no time and has no flow</translation>
     </message>
 </context>
 <context>
@@ -1192,6 +1264,18 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Stampa</source>
         <translation>Print</translation>
+    </message>
+    <message>
+        <source>C [cm3/giro]</source>
+        <translation>C [cm3/rev]</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Qt massima: </source>
+        <translation>Largest Qt: </translation>
     </message>
 </context>
 <context>

@@ -11,9 +11,12 @@
 #include <QBrush>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 #include <limits>
@@ -225,10 +228,10 @@ void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
     QCOMPARE(w.shell.state.Movements[3], w.shell.state.Movements[5]);
     QCOMPARE(w.Box("Pos"), QStringLiteral("4/7"));
     agree("move");
-    w.shell.dialogs.QueueAnswer(MessageAnswer::Ok);
+    // Del removes at once: Annulla brings the row back.
+    const size_t asked = w.shell.dialogs.Messages().size();
     w.cycle->RemoveRows();
-    QCOMPARE(w.shell.dialogs.Messages().back().text,
-             QStringLiteral("Sei sicuro di voler eliminare questo movimento"));
+    QCOMPARE(w.shell.dialogs.Messages().size(), asked);
     agree("remove");
     QVERIFY(model.setData(model.index(0, Column::Kind), int(MovementKind::Motor)));
     QCOMPARE(w.Cell(0, Column::Bore), QString());
@@ -243,14 +246,25 @@ void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
     QCOMPARE(w.shell.state.Movements[3].BoreDiameter, 70.0f);
     agree("redo");
 
-    // Editor edits: typing, a new movement, a deletion; each ends the
-    // table's undo history, whose slots would no longer match.
+    // Editor edits: typing, a new movement, a deletion; they are steps of
+    // the same history, which the table's Annulla walks back through.
     QLineEdit* end = Named<QLineEdit>(w.Editor(), "DatoTf");
+    const int shown = w.shell.state.CurrentMovement - 1;
+    const QString before = w.Cell(shown, Column::EndTime);
     end->selectAll();
     QTest::keyClicks(end, "3.5");
-    QCOMPARE(w.Cell(w.shell.state.CurrentMovement - 1, Column::EndTime), QStringLiteral("3,5"));
+    QCOMPARE(w.Cell(shown, Column::EndTime), QStringLiteral("3,5"));
     agree("typed in the editor");
-    QVERIFY(!model.UndoStack().canUndo());
+    QVERIFY(enabled("Annulla"));
+    w.cycle->Undo();  // the whole of the typing, in one step
+    QCOMPARE(w.Cell(shown, Column::EndTime), before);
+    QCOMPARE(w.shell.state.Movements[3].BoreDiameter, 70.0f);  // the table's edit stays
+    w.cycle->Undo();
+    QVERIFY(w.shell.state.Movements == example);
+    w.cycle->Redo();
+    w.cycle->Redo();
+    QCOMPARE(w.Cell(shown, Column::EndTime), QStringLiteral("3,5"));
+    agree("undone and done again");
     w.Click("PulsPalmola");
     QCOMPARE(w.Cell(model.rowCount() - 1, Column::Kind), QStringLiteral("PALMOLA"));
     agree("added in the editor");
@@ -331,6 +345,30 @@ void CicloTest::rowsAreCheckedAsTheyAreTyped() {
     QCOMPARE(box->palette().color(QPalette::Text), QColor(Qt::red));
     Key(Qt::Key_Escape);
     QCOMPARE(state.Movements[1].Tf, 0.2f);
+
+    // Flows that cannot be right are marked: a rod wider than the bore, a
+    // kind whose sizes are not given, a flow over no time, no number.
+    auto flow = [&](int row) { return w.Cell(row, Column::Flow); };
+    QVERIFY(model.setData(model.index(3, Column::Kind), int(MovementKind::CylinderRetracting)));
+    QVERIFY(model.setData(model.index(3, Column::Rod), QStringLiteral("60")));
+    QVERIFY(state.Movements[4].Qm < 0);
+    QCOMPARE(check(3).section('\n', 0, 0),
+             QStringLiteral("Qm è negativa perché il diametro dello stelo d supera "
+                            "l'alesaggio D"));
+    QCOMPARE(colour(3), error);
+    QVERIFY(model.setData(model.index(3, Column::Kind), int(MovementKind::Motor)));
+    QCOMPARE(flow(3), QStringLiteral("0"));
+    QVERIFY(model.setData(model.index(2, Column::Bore), QStringLiteral("51")));
+    QVERIFY(state.Movements[3].Qm > 1e20);
+    QCOMPARE(flow(2), QString());
+    QVERIFY(check(2).endsWith(
+        QStringLiteral("\nQm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una "
+                       "portata")));
+    state.Movements[5].Qm = std::numeric_limits<double>::quiet_NaN();
+    w.cycle->FollowMovementList();
+    QCOMPARE(flow(4), QString());
+    QCOMPARE(check(4), QStringLiteral("Qm non è un numero finito: la simulazione non può usarla; "
+                                      "controllare tempi e misure"));
 }
 
 void CicloTest::clipboardLimitAndUndoOfScatteredRows() {
@@ -352,13 +390,7 @@ void CicloTest::clipboardLimitAndUndoOfScatteredRows() {
                             "4\tMOTORE\t0\t2,5\t\t\t\t100\t120\t\t\t12\n"));
     // Removing two rows apart, then taking it back, gives back the list.
     const MovementTable before = state.Movements;
-    w.shell.dialogs.QueueAnswer(MessageAnswer::Cancel);
     w.cycle->RemoveRows();
-    QCOMPARE(state.MovementCount, int16_t{5});
-    w.shell.dialogs.QueueAnswer(MessageAnswer::Ok);
-    w.cycle->RemoveRows();
-    QCOMPARE(w.shell.dialogs.Messages().back().text,
-             QStringLiteral("Sei sicuro di voler eliminare questi 2 movimenti"));
     QCOMPARE(state.MovementCount, int16_t{3});
     QCOMPARE(state.Movements[2].Qm, 46.75879);
     w.cycle->Undo();
@@ -377,6 +409,47 @@ void CicloTest::clipboardLimitAndUndoOfScatteredRows() {
     QCOMPARE(state.Movements[7].Kind, MovementKind::VaneActuator);
     QCOMPARE(state.Movements[7].Ti, 1.5f);
     QCOMPARE(state.Movements[7].RotationAngle, 90.0f);
+    // What a spreadsheet copies: a header, empty flows computed from the
+    // sizes, a notes column.
+    auto pasted = [&](const QString& text) {
+        table->setCurrentIndex(model.index(model.rowCount() - 1, Column::StartTime));
+        QGuiApplication::clipboard()->setText(text);
+        w.cycle->PasteRows();
+        return w.shell.dialogs.Messages().back().text;
+    };
+    QCOMPARE(
+        pasted("N.\tTipo\tTi [sec]\tTf [sec]\tD\td\tL\tC\tN\tCU\tAR\tQm\tNote\n"
+               "\tpalmola\t1\t1,5\t\t\t\t\t\t2,5\t90\t\n"
+               "MOTORE\t0\t1\t\t\t\t100\t1500\t\t\t\t0,5\n"),
+        QStringLiteral("Movimenti incollati: 2.\nLa riga 1 degli appunti è un'intestazione "
+                       "(Ti e Tf non sono numeri) e non è stata incollata.\nLe celle dopo la "
+                       "colonna Qm sono state ignorate (la prima alla riga 3 degli appunti)."));
+    QCOMPARE(state.MovementCount, int16_t{10});
+    QCOMPARE(state.Movements[9].Qm, 27.0);
+    QCOMPARE(state.Movements[10].Qm, 150.0);
+    // Grouping is never taken for a decimal separator.
+    QCOMPARE(
+        pasted("MOTORE\t0\t1\t\t\t\t100\t1.500\t\t\t"),
+        QStringLiteral("Impossibile incollare i movimenti: alla riga 1 degli appunti il valore "
+                       "«1.500» di N [rpm] è ambiguo, perché contiene un separatore delle "
+                       "migliaia. Scriverlo senza separatore delle migliaia e con la virgola "
+                       "per i decimali (per esempio 1500 oppure 1,5)."));
+    QVERIFY(pasted("cilindro doppio stelo\t0\t1\t50\t20\t1.200,5").contains("«1.200,5» di L"));
+    QCOMPARE(state.MovementCount, int16_t{10});
+    // One cell's value goes into the current cell.
+    table->setCurrentIndex(model.index(0, Column::EndTime));
+    QGuiApplication::clipboard()->setText(QStringLiteral("2,75\r\n"));
+    w.cycle->PasteRows();
+    QCOMPARE(state.Movements[1].Tf, 2.75f);
+    table->setCurrentIndex(model.index(0, Column::Speed));
+    w.cycle->PasteRows();
+    QCOMPARE(
+        w.shell.dialogs.Messages().back().text,
+        QStringLiteral("Impossibile incollare «2,75»: il movimento 1 non usa la colonna N [rpm]."));
+    QCOMPARE(pasted(QString("MOTORE\t0\t1\n").repeated(2000)),
+             QStringLiteral("Impossibile incollare: gli appunti contengono 2000 movimenti e la "
+                            "tabella ne può ricevere ancora 990 (al massimo 1000 movimenti). "
+                            "Copiare meno righe."));
     // Text that is not a list of movements: a message naming the line.
     QGuiApplication::clipboard()->setText(
         QStringLiteral("1\tMOTORE\t0\t1\t\t\t\t100\t120\t\t\t12\n"
@@ -385,7 +458,7 @@ void CicloTest::clipboardLimitAndUndoOfScatteredRows() {
     QCOMPARE(w.shell.dialogs.Messages().back().text,
              QStringLiteral("Impossibile incollare i movimenti: alla riga 2 degli appunti il "
                             "valore «uno» di Tf [sec] non è un numero."));
-    QCOMPARE(state.MovementCount, int16_t{8});
+    QCOMPARE(state.MovementCount, int16_t{10});
     // A pasted megabyte is quoted by its first characters only.
     QGuiApplication::clipboard()->setText("MOTORE\t0\t" + QString(1 << 20, 'x') +
                                           "\t\t\t\t\t\t\t\t");
@@ -395,7 +468,7 @@ void CicloTest::clipboardLimitAndUndoOfScatteredRows() {
             quoted.endsWith(QString(40, 'x') + "…» di Tf [sec] non è un numero."));
 
     // The 1000-movement limit, with the editor's message.
-    for (int k = 9; k <= kMaxMovements; ++k) state.Movements[k] = Cylinder(0, 1, 10, 10);
+    for (int k = 11; k <= kMaxMovements; ++k) state.Movements[k] = Cylinder(0, 1, 10, 10);
     state.MovementCount = kMaxMovements;
     w.cycle->FollowMovementList();
     QGuiApplication::clipboard()->setText(QStringLiteral("MOTORE\t0\t1\t\t\t\t100\t120\t\t\t12"));
@@ -403,8 +476,7 @@ void CicloTest::clipboardLimitAndUndoOfScatteredRows() {
     w.cycle->AddMovement();
     table->selectRow(0);
     w.cycle->DuplicateRows();
-    w.cycle->PasteRows();
-    QCOMPARE(w.shell.dialogs.Messages().size(), shown + 3);
+    QCOMPARE(w.shell.dialogs.Messages().size(), shown + 2);
     QCOMPARE(w.shell.dialogs.Messages().back().text,
              QStringLiteral("Raggiunto il numero massimo di 1000 movimenti"));
     QCOMPARE(state.MovementCount, int16_t{kMaxMovements});
@@ -448,6 +520,34 @@ void CicloTest::diagramFollowsTheListAndThePointer() {
         QCOMPARE(w.cycle->Table()->currentIndex().row(), row);
         QCOMPARE(w.cycle->Table()->selectionModel()->selectedRows().size(), qsizetype{1});
     }
+    // A new list takes the outlines of the old selection away.
+    QCOMPARE(diagram->SelectedRows(), std::vector<int>{0});
+    w.shell.Button("Esempio")->trigger();
+    QVERIFY(diagram->SelectedRows().empty());
+
+    // Without a pointer: names, and the diagram as text.
+    QCOMPARE(w.cycle->Table()->accessibleName(), QStringLiteral("Tabella dei movimenti del ciclo"));
+    QCOMPARE(Named<QWidget>(w.cycle, "tbCiclo")->accessibleName(),
+             QStringLiteral("Comandi della tabella dei movimenti"));
+    QCOMPARE(diagram->accessibleName(), QStringLiteral("Diagramma dei tempi del ciclo"));
+    const QStringList text = diagram->accessibleDescription().split('\n');
+    QCOMPARE(text.size(), 8);
+    QCOMPARE(text[3], QStringLiteral("Movimento 4, MOTORE: da 0 s a 2,5 s, Qm 12 dm3/min"));
+    QCOMPARE(text.mid(5),
+             QStringList({"Portata totale Qt: al massimo 108,239 dm3/min, con Qp di "
+                          "30 dm3/min",
+                          "Qt supera Qp da 0 s a 0,8 s", "Qt supera Qp da 1 s a 1,4 s"}));
+
+    // Esporta PDF with the window active writes its pages.
+    QTemporaryDir dir;
+    w.shell.dialogs.QueueFileName(dir.filePath("ciclo.pdf"));
+    w.shell.Menu("mnuFileEsportaPdf")->trigger();
+    QVERIFY(QFileInfo(dir.filePath("ciclo.pdf")).size() > 1000);
+
+    // A window narrower than the columns scrolls the table sideways.
+    w.cycle->parentWidget()->resize(300, 500);
+    QCoreApplication::processEvents();
+    QVERIFY(w.cycle->Table()->horizontalScrollBar()->maximum() > 0);
 
     // After a run the pressure is drawn under the flow.
     w.shell.Button("Simulazione")->trigger();

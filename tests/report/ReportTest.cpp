@@ -11,6 +11,7 @@
 #include "platform/QtPrinterSurface.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/Translations.h"
+#include "report/CycleReport.h"
 #include "report/PdfReport.h"
 #include "report/PrintReport.h"
 #include "report/SizingPdf.h"
@@ -47,6 +48,7 @@ class RecordingSurface : public PrinterSurface {
     double TextWidth(const QString& t) const override { return t.size() * points / 12; }
     double LineHeight() const override { return 20 * points; }
     double PageHeight() const override { return pageHeight; }
+    double PageWidth() const override { return 10800; }
     void NewPage() override {
         ++page;
         ResetPosition();
@@ -312,7 +314,7 @@ class ReportTest : public QObject {
             return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput())
                                             : QString();
         };
-        for (const char* name : {"DatiIniziali", "Tabella"}) {
+        for (const char* name : {"DatiIniziali", "Tabella", "Ciclo"}) {
             QWidget window;
             window.setObjectName(name);
             ScriptedDialogs dialogs;
@@ -323,9 +325,11 @@ class ReportTest : public QObject {
                      std::nullopt);
             const QString printed = text(dir.filePath("stampa.pdf"));
             QCOMPARE(text(exported), printed);
-            // The header heads every page.
-            QCOMPARE(printed.count("Officina Rossi"), printed.count('\f'));
+            // The header heads every page; the cycle's diagram has a page of its own.
+            QCOMPARE(printed.count("Officina Rossi"),
+                     printed.count('\f') - (QLatin1String(name) == "Ciclo" ? 1 : 0));
         }
+        QVERIFY(text(dir.filePath("Ciclo.pdf")).simplified().contains("4 MOTORE 0 2,5 100 120 12"));
         const QString table = text(dir.filePath("Tabella.pdf"));
         QVERIFY(table.count('\f') > 1);
         // Every row is on paper, in order.
@@ -346,6 +350,33 @@ class ReportTest : public QObject {
         const QString bad = dir.filePath("no/such/dir/t.pdf");
         QCOMPARE(ExportWindowPdf(bad, printer, state, "H", window),
                  QString("Impossibile salvare il file %1.").arg(bad));
+    }
+
+    void cycleIsItsTableFittedToTheWidthThenTheDiagram() {
+        state.Movements[2].Tf = state.Movements[2].Ti;  // a flow over no time is not printed
+        RecordingSurface s;
+        PrintCycleReport(s, state, "H");
+        const QStringList lines = s.Lines(1);
+        QCOMPARE(
+            lines.mid(0, 4),
+            QStringList({"H", "", "",
+                         QString::fromUtf8("N.|Tipo|Ti [sec]|Tf [sec]|D [mm]|d [mm]|L [mm]|C "
+                                           "[cm3/giro]|N [rpm]|CU [cm3/°]|AR [°]|Qm [dm3/min]")}));
+        QCOMPARE(lines[5], "2|CILINDRO SEMPLICE STELO ENTRANTE|0,2|0,2|40|15|300|||||");
+        QCOMPARE(lines[7], "4|MOTORE|0|2,5||||100|120|||12");
+        QCOMPARE(lines.last(), "Qt massima: 108,239  [dm3/min]    Qp: 30  [dm3/min]");
+        for (const auto& t : s.texts) QVERIFY(t.x >= 0 && t.x + s.TextWidth(t.text) <= 100 + 1e-9);
+        QCOMPARE(s.pictures, QList<QSize>({QSize(720, 1095)}));
+        QCOMPARE(s.page, 2);
+
+        // A thousand movements: pages of rows, each under the heading again.
+        for (int k = 1; k <= kMaxMovements; ++k) state.Movements[k] = state.Movements[1 + k % 5];
+        state.MovementCount = kMaxMovements;
+        RecordingSurface many;
+        PrintCycleReport(many, state, "H");
+        QVERIFY(many.page > 10);
+        QCOMPARE(many.Lines(many.page - 1).value(3), lines[3]);
+        QCOMPARE(many.pictures.size(), qsizetype{1});
     }
 
     void chartIsThePictureAlone() {

@@ -1,0 +1,102 @@
+// The cycle window's clipboard: rows copied as spreadsheet text, and text
+// from a spreadsheet pasted as movements, or as one value into one cell.
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include "entry/Ciclo.h"
+#include "entry/CycleClipboard.h"
+#include "entry/CycleCommands.h"
+#include "entry/CycleEdits.h"
+#include "entry/CycleTableModel.h"
+#include "entry/CycleTableView.h"
+#include "platform/Dialogs.h"
+#include "platform/UiText.h"
+
+namespace volvenza {
+namespace {
+
+const char* const kTooMany = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Impossibile incollare: gli appunti contengono %1 movimenti e la tabella ne può ricevere "
+    "ancora %2 (al massimo 1000 movimenti). Copiare meno righe.");
+const char* const kPastedWithNotes =
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Movimenti incollati: %1.");
+const char* const kNoCell = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo", "Per incollare un solo valore scegliere prima la cella in cui metterlo.");
+const char* const kCellUnused = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo", "Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.");
+const char* const kPasteText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Movimenti incollati");
+
+QString Text(const char* source) {
+    return QCoreApplication::translate("volvenza::Ciclo", source);
+}
+
+}  // namespace
+
+void Ciclo::CopyRows() {
+    table_->CommitEdit();
+    QString text;
+    for (int slot : SelectedSlots()) text += MovementsAsText({state_.Movements[slot]}, slot);
+    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+}
+
+void Ciclo::PasteRows() {
+    table_->CommitEdit();
+    const QString text = QGuiApplication::clipboard()->text();
+    const QString trimmed = text.trimmed();
+    // What one cell of a spreadsheet copies: one value, for the current cell.
+    if (!trimmed.isEmpty() && !trimmed.contains(QLatin1Char('\t')) &&
+        !trimmed.contains(QLatin1Char('\n'))) {
+        PasteValue(trimmed);
+        return;
+    }
+    PastedMovements pasted = MovementsFromText(text);
+    if (!pasted.error.isEmpty()) {
+        dialogs_.Message(pasted.error, MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    const int count = static_cast<int>(pasted.movements.size());
+    if (state_.MovementCount + count > kMaxMovements) {
+        dialogs_.Message(Text(kTooMany).arg(count).arg(kMaxMovements - state_.MovementCount),
+                         MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    // An empty flow cell is computed from the sizes, as typing them does.
+    for (size_t i = 0; i < pasted.movements.size(); ++i) {
+        if (pasted.flowGiven[i]) continue;
+        Movement m = pasted.movements[i];
+        m.Qm = 0;
+        pasted.movements[i] = WithComputedFlow(state_, 1, m);
+    }
+    InsertRows(*model_, InsertionSlot(), pasted.movements, Text(kPasteText));
+    if (!pasted.notes.isEmpty()) {
+        dialogs_.Message(
+            (QStringList{Text(kPastedWithNotes).arg(count)} + pasted.notes).join(QLatin1Char('\n')),
+            MessageIcon::Information, MessageButtons::Ok);
+    }
+}
+
+void Ciclo::PasteValue(const QString& text) {
+    const QModelIndex cell = table_->currentIndex();
+    if (!cell.isValid()) {
+        dialogs_.Message(Text(kNoCell), MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    if (!(cell.flags() & Qt::ItemIsEditable)) {
+        dialogs_.Message(Text(kCellUnused)
+                             .arg(QuotedExcerpt(text))
+                             .arg(cell.row() + 1)
+                             .arg(CycleTableModel::Header(cell.column())),
+                         MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    const PastedValue value = ValueFromText(text, cell.column());
+    if (!value.error.isEmpty()) {
+        dialogs_.Message(value.error, MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    model_->setData(cell, value.value);
+}
+
+}  // namespace volvenza
