@@ -59,8 +59,8 @@ std::string ResultsCsv(const CircuitState& state, const CsvFormat& format) {
     return text;
 }
 
-std::optional<std::string> ExportResultsCsv(const CircuitState& state, const std::string& path,
-                                            const CsvFormat& format) {
+Status ExportResultsCsv(const CircuitState& state, const std::string& path,
+                        const CsvFormat& format) {
     try {
         return WriteFileAtomically(path, ResultsCsv(state, format));
     } catch (...) {
