@@ -64,9 +64,10 @@ QAction* Shell::Menu(const char* name) const {
 namespace {
 
 QSet<QString> Words(const QString& text, int shortest) {
-    static const QRegularExpression word(QStringLiteral("(?<![\\w])[A-Za-zÀ-ÿ]+(?![\\w])"));
-    // Addresses read the same in every language.
-    static const QRegularExpression address(QStringLiteral("\\S+@\\S+|\\S+\\.com\\b"));
+    static const QRegularExpression word(
+        QStringLiteral("(?<![\\w-])[A-Za-zÀ-ÿ]+(?:-[A-Za-zÀ-ÿ]+)*(?![\\w-])"));
+    // Addresses and paths read the same in every language.
+    static const QRegularExpression address(QStringLiteral("\\S+@\\S+|\\S+\\.com\\b|\\S*/\\S*"));
     QString plain = text;
     plain.remove(QLatin1Char('&')).remove(address);
     QSet<QString> words;
@@ -103,9 +104,7 @@ Vocabulary ReadVocabulary() {
                                     "nel nella alla viene anche "
                                     "quando si le la e è ogni oppure finestra pulsante")
                                     .split(QLatin1Char(' '));
-    // Qt's dialogs' English that no Italian word shares ("OK", "No", "File",
-    // "PDF" and "output" read the same in both), and the months and times of
-    // day of dates written the English way.
+    // Qt's dialogs' English, and the months of dates written the English way.
     const QStringList english =
         QStringLiteral(
             "abort advanced all apply back binding bottom cancel close collate color conflicts "
@@ -115,11 +114,15 @@ Vocabulary ReadVocabulary() {
             "of off open options order orientation page pages paper paste please portrait "
             "preview print printer printing properties range redo reset retry reverse right save "
             "select selection settings short side sided size source the to top type undo view "
-            "width write yes jan may jun jul aug sep oct dec am pm")
+            "width write yes jan may jun jul aug sep oct dec")
             .split(QLatin1Char(' '));
-    // Neither may be a word the catalogue's other language uses too.
+    // Neither may be a word the catalogue's other language uses too, nor one
+    // both languages write alike.
+    const QSet<QString> shared = {"ok", "no", "file", "pdf", "output", "plus", "pm", "come"};
     v.italian += QSet<QString>(italian.begin(), italian.end()) - translations;
     v.english += QSet<QString>(english.begin(), english.end()) - sources;
+    v.italian -= shared;
+    v.english -= shared;
     return v;
 }
 
