@@ -27,9 +27,9 @@
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
 #include "platform/Dialogs.h"
-#include "platform/HeadlessText.h"
-#include "platform/Language.h"
 #include "platform/ScreenUnits.h"
+#include "platform/UiMessage.h"
+#include "platform/UiNumber.h"
 #include "sizing/AnswerText.h"
 
 namespace volvenza {
@@ -42,20 +42,8 @@ constexpr int kLeft = 600, kTop = 600;
 constexpr int kPollMs = 50;
 enum CatalogueColumn { kV0, kRatio, kRated, kFlow, kTau, kCatalogueColumns };
 
-QString Num(double value) {
-    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
-}
-
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-Wording WindowWording() {
-    return Wording{
-        [](const char* italian) {
-            return QCoreApplication::translate("volvenza::SizingText", italian).toStdString();
-        },
-        UiDecimalSeparator()};
 }
 
 // The heading broken at blanks into lines no wider than `width`.
@@ -157,7 +145,7 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     type_->setObjectName(QStringLiteral("CboTipo"));
     for (AccumulatorType t :
          {AccumulatorType::Bladder, AccumulatorType::Piston, AccumulatorType::Diaphragm}) {
-        type_->addItem(Text(TypeText(t, WindowWording())));
+        type_->addItem(Text(TypeText(t, UiWording())));
     }
     form->addRow(tr("&Tipo di accumulatore"), type_);
 
@@ -186,9 +174,9 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     form->addRow(tr("Taratura della &valvola di massima [bar]"), box("TValvola", relief_));
     form->addRow(tr("Toll&eranza della precarica [%]"), box("TTolleranza", tolerance_));
     const Requirements defaultsOf;
-    tolerance_->setText(Num(defaultsOf.PrechargeTolerance * 100));
+    tolerance_->setText(UiNumber(defaultsOf.PrechargeTolerance * 100));
     form->addRow(tr("&Ore di lavoro continuo [h]"), box("TOre", hours_));
-    hours_->setText(Num(defaultsOf.WorkingHours));
+    hours_->setText(UiNumber(defaultsOf.WorkingHours));
     form->addRow(check("ChkPrecarica", tr("Scegli la &precarica"), choosePrecharge_));
     choosePrecharge_->setChecked(true);
     form->addRow(check("ChkPompa", tr("Dimensiona anche la po&mpa"), sizePump_));
@@ -265,7 +253,7 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     explanationHeading_ = new QLabel(this);
     explanationHeading_->setObjectName(QStringLiteral("LSpiegazione"));
     explanationHeading_->setText(
-        Text(LayOutAnswer({}, asked_, state_.Data, WindowWording()).ExplanationsHeading));
+        Text(LayOutAnswer({}, asked_, state_.Data, UiWording()).ExplanationsHeading));
 
     auto* top = new QHBoxLayout;
     top->addLayout(left);
@@ -367,15 +355,15 @@ void Dimensionamento::FitCandidateColumns() {
 }
 
 void Dimensionamento::ShowCatalogue(const std::vector<CatalogueSize>& sizes) {
-    const AnswerLayout empty = LayOutAnswer({}, Requirements{}, state_.Data, WindowWording());
+    const AnswerLayout empty = LayOutAnswer({}, Requirements{}, state_.Data, UiWording());
     QStringList headings;
     for (const std::string& h : empty.Catalogue.Headings) headings << Text(h);
     catalogue_->setRowCount(static_cast<int>(sizes.size()));
     for (int r = 0; r < catalogue_->rowCount(); ++r) {
         const CatalogueSize& s = sizes[static_cast<size_t>(r)];
-        auto optional = [](const std::optional<double>& v) { return v ? Num(*v) : QString(); };
+        auto optional = [](const std::optional<double>& v) { return v ? UiNumber(*v) : QString(); };
         const QString cells[kCatalogueColumns] = {
-            Num(s.V0), std::isinf(s.MaxRatio) ? QString() : Num(s.MaxRatio),
+            UiNumber(s.V0), std::isinf(s.MaxRatio) ? QString() : UiNumber(s.MaxRatio),
             optional(s.RatedPressure), optional(s.MaxFlow), optional(s.Tau)};
         for (int c = 0; c < kCatalogueColumns; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
@@ -490,16 +478,16 @@ bool Dimensionamento::Calculate() {
     const auto req = ReadRequirements(&message);
     CircuitData data = state_.Data;
     state_.Ui().ReadInitialDataBoxes(data);
-    std::optional<std::string> refused;
+    Status checked = Done{};
     if (req) {
         CircuitState probe;
         probe.Data = data;
         probe.SimMovementCount = state_.MovementCount;
         probe.TimeStep = state_.TimeStep;
-        refused = CheckRequirements(probe, *req);
+        checked = CheckRequirements(probe, *req);
     }
-    if (!req || refused) {
-        dialogs_.Message(req ? HeadlessText(*refused) : message, MessageIcon::Exclamation,
+    if (!req || !checked) {
+        dialogs_.Message(req ? UiMessage(checked.Error()) : message, MessageIcon::Exclamation,
                          MessageButtons::Ok);
         return false;
     }
@@ -524,8 +512,8 @@ void Dimensionamento::Poll() {
     poll_->stop();
     const std::unique_ptr<SizingJob> job = std::move(job_);
     FollowBusy();
-    if (!job->Error().empty()) {
-        dialogs_.Message(HeadlessText(job->Error()), MessageIcon::Exclamation, MessageButtons::Ok);
+    if (job->Error()) {
+        dialogs_.Message(UiMessage(*job->Error()), MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
     if (job->Answer()->Cancelled) {
@@ -590,7 +578,7 @@ void Dimensionamento::FollowBusy() {
 }
 
 void Dimensionamento::ShowAnswer() {
-    layout_ = LayOutAnswer(*answer_, answered_, answeredData_, WindowWording());
+    layout_ = LayOutAnswer(*answer_, answered_, answeredData_, UiWording());
     const AnswerLayout& layout = *layout_;
     QStringList sentences;
     for (const std::string& s : layout.Recommendation) sentences << Text(s);
@@ -674,7 +662,7 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     ClearAnswer();
     const Requirements& req = sizing.Requirements;
     auto number = [](const std::optional<double>& value) {
-        return value ? Num(*value) : QString();
+        return value ? UiNumber(*value) : QString();
     };
     minPressure_->setText(req.MinPressure > 0 ? number(req.MinPressure) : QString());
     {
@@ -686,8 +674,8 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     ShowCatalogue(req.Catalogue);
     rated_->setText(number(req.RatedPressure));
     relief_->setText(number(req.ReliefSetting));
-    tolerance_->setText(Num(req.PrechargeTolerance * 100));
-    hours_->setText(Num(req.WorkingHours));
+    tolerance_->setText(UiNumber(req.PrechargeTolerance * 100));
+    hours_->setText(UiNumber(req.WorkingHours));
     choosePrecharge_->setChecked(req.ChoosePrecharge);
     sizePump_->setChecked(req.SizePump);
     singleCycle_->setChecked(req.SingleCycle);
@@ -697,9 +685,9 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
         recommendationText_->setText(
             tr("Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" "
                "la ricalcola.")
-                .arg(Num(RoundHalfEven(recommendation_->V0, 3)),
-                     Num(RoundHalfEven(recommendation_->P0, 2)),
-                     Num(RoundHalfEven(recommendation_->Qp, 1))));
+                .arg(UiNumber(RoundHalfEven(recommendation_->V0, 3)),
+                     UiNumber(RoundHalfEven(recommendation_->P0, 2)),
+                     UiNumber(RoundHalfEven(recommendation_->Qp, 1))));
         FitAnswer();
     }
 }

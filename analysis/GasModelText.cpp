@@ -23,7 +23,7 @@ std::string Trimmed(const std::string& text) {
 }
 
 std::string Text(std::optional<double> value) {
-    return value ? FormatNumber(*value) : std::string();
+    return value ? FormatNumber(*value, ',') : std::string();
 }
 
 // Above absolute zero, the way the initial data's temperature is checked.
@@ -38,9 +38,9 @@ GasModelTexts TextsOf(const GasSettings& s) {
     for (const LawName& l : kLawNames) {
         if (l.law == s.Law) t.law = l.name;
     }
-    t.exponent = FormatNumber(s.Exponent);
-    t.tau = std::isinf(s.Tau) ? std::string() : FormatNumber(s.Tau);
-    t.chargeTemp = FormatNumber(s.ChargeTemp);
+    t.exponent = FormatNumber(s.Exponent, ',');
+    t.tau = std::isinf(s.Tau) ? std::string() : FormatNumber(s.Tau, ',');
+    t.chargeTemp = FormatNumber(s.ChargeTemp, ',');
     t.minTemp = Text(s.MinTemp);
     t.maxTemp = Text(s.MaxTemp);
     t.start = s.Start == gas::ChargeStart::Fast ? "Rapida" : "Lenta";
@@ -55,45 +55,37 @@ std::variant<GasSettings, GasModelError> ParseGasModel(const GasModelTexts& t) {
     if (t.start == "Rapida") s.Start = gas::ChargeStart::Fast;
     const auto exponent = ParseNumber<double>(t.exponent);
     if (!(exponent && *exponent >= 1 && *exponent <= 1.67)) {
-        return GasModelError{GasModelBox::Exponent,
-                             "L'esponente n deve essere un numero compreso tra 1 e 1,67"};
+        return GasModelError{GasModelBox::Exponent, MessageId::ExponentBox};
     }
     s.Exponent = *exponent;
     if (!Trimmed(t.tau).empty()) {
         const auto tau = ParseNumber<double>(t.tau);
         if (!(tau && *tau >= 0 && std::isfinite(*tau))) {
-            return GasModelError{GasModelBox::Tau,
-                                 "La costante di tempo termica deve essere un numero maggiore o "
-                                 "uguale a 0, oppure vuota per un tempo infinito"};
+            return GasModelError{GasModelBox::Tau, MessageId::TimeConstantBox};
         }
         s.Tau = *tau;
     }
     const auto charge = ParseNumber<double>(t.chargeTemp);
     if (!Temperature(charge)) {
-        return GasModelError{GasModelBox::ChargeTemp,
-                             "La temperatura di carica deve essere un numero maggiore di "
-                             "-273,15 °C"};
+        return GasModelError{GasModelBox::ChargeTemp, MessageId::ChargeTempBox};
     }
     s.ChargeTemp = *charge;
     const struct {
         const std::string& text;
         std::optional<double>& value;
         GasModelBox box;
-        const char* name;
-    } limits[] = {{t.minTemp, s.MinTemp, GasModelBox::MinTemp, "minima"},
-                  {t.maxTemp, s.MaxTemp, GasModelBox::MaxTemp, "massima"}};
+        MessageId refusal;
+    } limits[] = {{t.minTemp, s.MinTemp, GasModelBox::MinTemp, MessageId::MinTempBox},
+                  {t.maxTemp, s.MaxTemp, GasModelBox::MaxTemp, MessageId::MaxTempBox}};
     for (const auto& limit : limits) {
         if (Trimmed(limit.text).empty()) continue;
         limit.value = ParseNumber<double>(limit.text);
         if (!Temperature(limit.value)) {
-            return GasModelError{limit.box, std::string("La temperatura ") + limit.name +
-                                                " deve essere un numero maggiore di -273,15 °C, "
-                                                "oppure vuota per la temperatura di lavoro tc"};
+            return GasModelError{limit.box, limit.refusal};
         }
     }
     if (s.MinTemp && s.MaxTemp && *s.MinTemp > *s.MaxTemp) {
-        return GasModelError{GasModelBox::MinTemp,
-                             "La temperatura minima non può superare la massima"};
+        return GasModelError{GasModelBox::MinTemp, MessageId::MinAboveMax};
     }
     return s;
 }

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "engine/GasSettings.h"
+#include "gas/Message.h"
 
 namespace volvenza {
 
@@ -25,7 +26,7 @@ enum class GasModelBox { Exponent, Tau, ChargeTemp, MinTemp, MaxTemp };
 
 struct GasModelError {
     GasModelBox box;
-    std::string message;
+    Message message;
 };
 
 GasModelTexts TextsOf(const GasSettings& settings);

@@ -7,7 +7,6 @@
 #include <atomic>
 #include <memory>
 #include <optional>
-#include <string>
 #include <thread>
 
 #include "engine/CircuitState.h"
@@ -30,7 +29,7 @@ class SizingJob {
     bool Done() const { return done_; }
     // After Done: the answer, or the message why there is none.
     const std::optional<sizing::SizingAnswer>& Answer() const { return answer_; }
-    const std::string& Error() const { return error_; }
+    const std::optional<Message>& Error() const { return error_; }
 
   private:
     CircuitState state_;
@@ -39,7 +38,7 @@ class SizingJob {
     std::atomic<bool> done_{false};
     std::atomic<double> progress_{0};
     std::optional<sizing::SizingAnswer> answer_;
-    std::string error_;
+    std::optional<Message> error_;
     std::thread thread_;
 };
 

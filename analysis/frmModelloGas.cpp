@@ -7,10 +7,10 @@
 #include <QRadioButton>
 
 #include "platform/Dialogs.h"
-#include "platform/HeadlessText.h"
 #include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
+#include "platform/UiMessage.h"
 #include "platform/UiText.h"
 
 namespace volvenza {
@@ -188,8 +188,7 @@ void frmModelloGas::FollowLaw() {
 void frmModelloGas::accept() {
     const auto parsed = ParseGasModel(Texts());
     if (const auto* error = std::get_if<GasModelError>(&parsed)) {
-        dialogs_.Message(HeadlessText(error->message), MessageIcon::Exclamation,
-                         MessageButtons::Ok);
+        dialogs_.Message(UiMessage(error->message), MessageIcon::Exclamation, MessageButtons::Ok);
         QLineEdit* box = boxes_.at(error->box);
         box->setEnabled(true);
         box->setFocus();

@@ -80,7 +80,7 @@ void BM_SaveLongestFile(benchmark::State& bs) {
     RunSimulation(state);
     const std::string path = TempFile("volvenza-bench-save.vlz");
     for (auto _ : bs) {
-        if (SaveSimulationFile(state, path)) bs.SkipWithError("save failed");
+        if (!SaveSimulationFile(state, path)) bs.SkipWithError("save failed");
     }
     bs.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
     std::filesystem::remove(path);
@@ -96,7 +96,7 @@ void BM_LoadLongestFile(benchmark::State& bs) {
     CircuitState loaded;
     InitCircuitState(loaded);
     for (auto _ : bs) {
-        if (LoadSimulationFile(loaded, path)) bs.SkipWithError("load failed");
+        if (!LoadSimulationFile(loaded, path)) bs.SkipWithError("load failed");
     }
     std::filesystem::remove(path);
 }

@@ -51,7 +51,7 @@ void BM_SizeLongestCycleNitrogen(benchmark::State& bs) {
     for (auto _ : bs) {
         auto answer = SizeAccumulator(state, req);
         if (!answer) {
-            bs.SkipWithError(answer.Error().c_str());
+            bs.SkipWithError(ItalianText(answer.Error()).c_str());
             return;
         }
         last = std::move(*answer);

@@ -184,23 +184,22 @@ fs::path Canonical(const fs::path& p) {
     return fs::weakly_canonical(fs::absolute(p, ec), ec);
 }
 
-std::string ReadOnlyMessage(const std::string& path, const std::string& folder) {
-    return "Impossibile salvare il file " + path + ": la cartella " + folder +
-           " è di sola lettura.";
+Message ReadOnlyMessage(const std::string& path, const std::string& folder) {
+    return Message(MessageId::SaveReadOnly, {MsgVerbatim(path), MsgVerbatim(folder)});
 }
 
 }  // namespace
 
-std::string SaveFailedMessage(const std::string& path) {
-    return "Impossibile salvare il file " + path + ".";
+Message SaveFailedMessage(const std::string& path) {
+    return Message(MessageId::SaveFailed, {MsgVerbatim(path)});
 }
 
-std::string OpenFailedMessage(const std::string& path) {
-    return "Impossibile aprire il file " + path + ".";
+Message OpenFailedMessage(const std::string& path) {
+    return Message(MessageId::OpenFailed, {MsgVerbatim(path)});
 }
 
-std::string NotAFileMessage(const std::string& path) {
-    return "Impossibile aprire " + path + ": non è un file.";
+Message NotAFileMessage(const std::string& path) {
+    return Message(MessageId::NotAFile, {MsgVerbatim(path)});
 }
 
 void (*gBetweenReplacements)() = nullptr;
@@ -240,11 +239,11 @@ std::optional<FileRefusal> ReadRegularFile(const std::string& path, size_t maxSi
     return refusal;
 }
 
-std::string RefusalMessage(FileRefusal refusal, const std::string& path) {
+Message RefusalMessage(FileRefusal refusal, const std::string& path) {
     return refusal == FileRefusal::NotAFile ? NotAFileMessage(path) : OpenFailedMessage(path);
 }
 
-std::optional<std::string> WriteFilesAtomically(const std::vector<FileContents>& files) {
+Status WriteFilesAtomically(const std::vector<FileContents>& files) {
     std::vector<Staged> staged;
     std::string readOnlyFolder;
     auto fail = [&staged, &readOnlyFolder](const std::string& path) {
@@ -278,10 +277,10 @@ std::optional<std::string> WriteFilesAtomically(const std::vector<FileContents>&
         Discard(s.backup);
         SyncDirectoryOf(s.target);
     }
-    return std::nullopt;
+    return Done{};
 }
 
-std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view contents) {
+Status WriteFileAtomically(const std::string& path, std::string_view contents) {
     return WriteFilesAtomically({{path, contents}});
 }
 

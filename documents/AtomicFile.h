@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "gas/Result.h"
+
 namespace volvenza {
 
 // One file to write: where, and what.
@@ -22,8 +24,8 @@ struct FileContents {
 // its permission bits. A target that exists but is not a regular file, or
 // that a plain write would be refused on, is refused. Returns the message for
 // the first file that cannot be written.
-std::optional<std::string> WriteFilesAtomically(const std::vector<FileContents>& files);
-std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view contents);
+Status WriteFilesAtomically(const std::vector<FileContents>& files);
+Status WriteFileAtomically(const std::string& path, std::string_view contents);
 
 // Called between two replacements of a save of several files; tests stop
 // the process there to see what a crash at that instant leaves.
@@ -38,17 +40,17 @@ std::optional<FileRefusal> ReadRegularFile(const std::string& path, size_t maxSi
                                            std::string& text);
 // The user's message for a refusal other than TooLarge, whose wording
 // depends on what the file should have been.
-std::string RefusalMessage(FileRefusal refusal, const std::string& path);
+Message RefusalMessage(FileRefusal refusal, const std::string& path);
 
 // Whether two paths name the same file once symbolic links are followed
 // (hard links included when both exist).
 bool SameFile(const std::string& a, const std::string& b);
 
 // "Impossibile salvare il file <path>."
-std::string SaveFailedMessage(const std::string& path);
+Message SaveFailedMessage(const std::string& path);
 // "Impossibile aprire il file <path>."
-std::string OpenFailedMessage(const std::string& path);
+Message OpenFailedMessage(const std::string& path);
 // "Impossibile aprire <path>: non è un file."
-std::string NotAFileMessage(const std::string& path);
+Message NotAFileMessage(const std::string& path);
 
 }  // namespace volvenza

@@ -15,32 +15,28 @@ bool IsProjectPath(const std::string& path) {
         [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
-std::optional<std::string> LoadDesign(CircuitState& state, ProjectSizing& sizing,
-                                      const std::string& path) {
+Status LoadDesign(CircuitState& state, ProjectSizing& sizing, const std::string& path) {
     if (IsProjectPath(path)) return LoadProjectFile(state, sizing, path);
-    auto failure = LoadSimulationFile(state, path);
-    if (!failure) sizing = ProjectSizing{};
-    return failure;
+    Status loaded = LoadSimulationFile(state, path);
+    if (loaded) sizing = ProjectSizing{};
+    return loaded;
 }
 
-std::optional<std::string> SaveDesign(const CircuitState& state, const ProjectSizing& sizing,
-                                      const std::string& path, std::vector<std::string>& leftOut) {
+Status SaveDesign(const CircuitState& state, const ProjectSizing& sizing, const std::string& path,
+                  std::vector<Message>& leftOut) {
     if (IsProjectPath(path)) {
         if (state.LastPoint > 0) {
-            leftOut.push_back("Il progetto " + path +
-                              " non conserva i risultati: sono ricalcolati all'apertura.");
+            leftOut.push_back(Message(MessageId::ProjectKeepsNoResults, {MsgVerbatim(path)}));
         }
         return SaveProjectFile(state, sizing, path);
     }
     if (!(state.Gas == GasSettings{})) {
-        leftOut.push_back("Il file " + path +
-                          " non conserva la legge del gas né l'inviluppo di temperatura.");
+        leftOut.push_back(Message(MessageId::DesignKeepsNoGas, {MsgVerbatim(path)}));
     }
     ProjectSizing none;
     none.Requirements.Gas = sizing.Requirements.Gas;
     if (!(sizing == none)) {
-        leftOut.push_back("Il file " + path +
-                          " non conserva i requisiti di dimensionamento né la raccomandazione.");
+        leftOut.push_back(Message(MessageId::DesignKeepsNoSizing, {MsgVerbatim(path)}));
     }
     return SaveSimulationFile(state, path);
 }

@@ -18,13 +18,12 @@ bool IsProjectPath(const std::string& path);
 // simulation file replaces the data, movements and results, gives `sizing`
 // its defaults and leaves the gas law as it was (the format does not hold
 // it). On failure nothing changes and the user's message comes back.
-std::optional<std::string> LoadDesign(CircuitState& state, ProjectSizing& sizing,
-                                      const std::string& path);
+Status LoadDesign(CircuitState& state, ProjectSizing& sizing, const std::string& path);
 
 // Writes the design in the format of the name's extension. `leftOut` gets
 // the messages naming what a simulation file cannot hold of it (the gas
 // law and envelope, the sizing) or that a project does not keep results.
-std::optional<std::string> SaveDesign(const CircuitState& state, const ProjectSizing& sizing,
-                                      const std::string& path, std::vector<std::string>& leftOut);
+Status SaveDesign(const CircuitState& state, const ProjectSizing& sizing, const std::string& path,
+                  std::vector<Message>& leftOut);
 
 }  // namespace volvenza

@@ -269,21 +269,21 @@ std::string SnapshotText(const ProjectSnapshot& snapshot) {
     return ProjectFileText(*state, snapshot.sizing);
 }
 
-std::optional<std::string> ReadSnapshot(ProjectSnapshot& snapshot, const std::string& text,
-                                        const std::string& fileName) {
+Status ReadSnapshot(ProjectSnapshot& snapshot, const std::string& text,
+                    const std::string& fileName) {
     auto state = std::make_unique<CircuitState>();
     InitCircuitState(*state);
     ProjectSizing sizing;
-    if (auto failure = ReadProjectText(*state, sizing, text, fileName)) return failure;
+    if (Status read = ReadProjectText(*state, sizing, text, fileName); !read) return read;
     snapshot.data = state->Data;
     snapshot.movements.assign(state->Movements.begin() + 1,
                               state->Movements.begin() + 1 + state->MovementCount);
     snapshot.gas = state->Gas;
     snapshot.sizing = sizing;
-    return std::nullopt;
+    return Done{};
 }
 
-std::optional<std::string> RecoveryStore::Save(const ProjectSnapshot& snapshot, std::time_t now) {
+Status RecoveryStore::Save(const ProjectSnapshot& snapshot, std::time_t now) {
     std::error_code ec;
     fs::create_directories(folder_, ec);
     fs::path path;
@@ -292,10 +292,12 @@ std::optional<std::string> RecoveryStore::Save(const ProjectSnapshot& snapshot, 
         path = fs::path(folder_) /
                PointName(now, sequence_++ % 10000, snapshot.movements.size());  // mutants: skip
     } while (fs::exists(path, ec));
-    if (auto failure = WriteFileAtomically(path.string(), SnapshotText(snapshot))) return failure;
+    if (Status written = WriteFileAtomically(path.string(), SnapshotText(snapshot)); !written) {
+        return written;
+    }
     const std::vector<RecoveryPoint> points = List();
     for (size_t i = keep_; i < points.size(); ++i) fs::remove(points[i].path, ec);
-    return std::nullopt;
+    return Done{};
 }
 
 std::vector<RecoveryPoint> RecoveryStore::List() const {
@@ -312,8 +314,7 @@ std::vector<RecoveryPoint> RecoveryStore::List() const {
     return points;
 }
 
-std::optional<std::string> RecoveryStore::Load(const RecoveryPoint& point,
-                                               ProjectSnapshot& snapshot) const {
+Status RecoveryStore::Load(const RecoveryPoint& point, ProjectSnapshot& snapshot) const {
     std::string text;
     if (auto refusal = ReadRegularFile(point.path, kMaxRecoverySize, text)) {
         return RefusalMessage(*refusal, point.path);

@@ -158,8 +158,8 @@ class Project {
 // The text of a project file holding the snapshot.
 std::string SnapshotText(const ProjectSnapshot& snapshot);
 // The snapshot of a project file's text; the message on failure.
-std::optional<std::string> ReadSnapshot(ProjectSnapshot& snapshot, const std::string& text,
-                                        const std::string& fileName);
+Status ReadSnapshot(ProjectSnapshot& snapshot, const std::string& text,
+                    const std::string& fileName);
 
 // A recovery point: a project file in the recovery folder.
 struct RecoveryPoint {
@@ -175,9 +175,9 @@ class RecoveryStore {
         : folder_(std::move(folder)), keep_(keep) {}
     // Writes the snapshot as the newest point and drops the oldest beyond
     // `keep`; the message on failure.
-    std::optional<std::string> Save(const ProjectSnapshot& snapshot, std::time_t now);
+    Status Save(const ProjectSnapshot& snapshot, std::time_t now);
     std::vector<RecoveryPoint> List() const;
-    std::optional<std::string> Load(const RecoveryPoint& point, ProjectSnapshot& snapshot) const;
+    Status Load(const RecoveryPoint& point, ProjectSnapshot& snapshot) const;
 
   private:
     std::string folder_;

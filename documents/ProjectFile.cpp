@@ -64,7 +64,8 @@ Json Optional(const std::optional<double>& value) {
 // Where a field is wrong: its JSON path and what is wrong with it.
 struct BadField {
     std::string path;
-    std::string problem;
+    MessageId problem;
+    std::vector<MessagePart> more;  // the parts after the path
 };
 
 // Reads fields out of the parsed text, remembering the first one at fault.
@@ -72,12 +73,12 @@ class Reader {
   public:
     const Json* Member(const Json& object, const std::string& path, const char* name) {
         if (!object.is_object()) {
-            Note(path, "deve essere un oggetto");
+            Note(path, MessageId::FieldNotObject);
             return nullptr;
         }
         const auto at = object.find(name);
         if (at == object.end()) {
-            Note(path + "/" + name, "manca");
+            Note(path + "/" + name, MessageId::FieldMissing);
             return nullptr;
         }
         return &*at;
@@ -85,7 +86,7 @@ class Reader {
     std::optional<double> Number(const Json& object, const std::string& path, const char* name) {
         const Json* value = Member(object, path, name);
         if (value == nullptr) return std::nullopt;
-        if (!value->is_number()) return Refuse(path + "/" + name, "deve essere un numero");
+        if (!value->is_number()) return Refuse(path + "/" + name, MessageId::FieldNotNumber);
         return value->get<double>();
     }
     // A number the single-precision fields can hold.
@@ -93,7 +94,7 @@ class Reader {
         const auto value = Number(object, path, name);
         if (!value) return std::nullopt;
         if (!(std::abs(*value) <= std::numeric_limits<float>::max())) {
-            return Refuse(path + "/" + name, "è fuori dall'intervallo");
+            return Refuse(path + "/" + name, MessageId::FieldOutOfRange);
         }
         return static_cast<float>(*value);
     }
@@ -103,7 +104,7 @@ class Reader {
         const Json* value = Member(object, path, name);
         if (value == nullptr) return std::nullopt;
         if (value->is_null()) return std::optional<double>();
-        if (!value->is_number()) return Refuse(path + "/" + name, "deve essere un numero o null");
+        if (!value->is_number()) return Refuse(path + "/" + name, MessageId::FieldNotNumberOrNull);
         return std::optional<double>(value->get<double>());
     }
     // A number that older files may lack.
@@ -120,7 +121,7 @@ class Reader {
     std::optional<bool> Flag(const Json& object, const std::string& path, const char* name) {
         const Json* value = Member(object, path, name);
         if (value == nullptr) return std::nullopt;
-        if (!value->is_boolean()) return Refuse(path + "/" + name, "deve essere true o false");
+        if (!value->is_boolean()) return Refuse(path + "/" + name, MessageId::FieldNotFlag);
         return value->get<bool>();
     }
     // The index of the text among `names`.
@@ -137,16 +138,17 @@ class Reader {
         std::string allowed;
         for (const char* n : names)
             allowed += (allowed.empty() ? "\"" : ", \"") + std::string(n) + "\"";
-        return Refuse(path + "/" + name, "deve essere uno fra " + allowed);
+        return Refuse(path + "/" + name, MessageId::FieldNotChoice, {MsgVerbatim(allowed)});
     }
 
     const std::optional<BadField>& Bad() const { return bad_; }
     // Notes the field at fault, the first one only.
-    void Note(const std::string& path, const std::string& problem) {
-        if (!bad_) bad_ = BadField{path.empty() ? "/" : path, problem};
+    void Note(const std::string& path, MessageId problem, std::vector<MessagePart> more = {}) {
+        if (!bad_) bad_ = BadField{path.empty() ? "/" : path, problem, std::move(more)};
     }
-    std::nullopt_t Refuse(const std::string& path, const std::string& problem) {
-        Note(path, problem);
+    std::nullopt_t Refuse(const std::string& path, MessageId problem,
+                          std::vector<MessagePart> more = {}) {
+        Note(path, problem, std::move(more));
         return std::nullopt;
     }
 
@@ -175,8 +177,8 @@ bool ReadCatalogue(const Json& catalogue, sizing::AccumulatorType type, Reader& 
                    std::vector<sizing::CatalogueSize>& sizes) {
     const std::string path = "/dimensionamento/catalogo";
     if (!catalogue.is_array() || catalogue.size() > sizing::kMaxCatalogueSizes) {
-        r.Note(path, "deve essere un elenco di al più " +
-                         std::to_string(sizing::kMaxCatalogueSizes) + " grandezze");
+        r.Note(path, MessageId::FieldTooManySizes,
+               {MsgInteger(static_cast<long long>(sizing::kMaxCatalogueSizes))});
         return false;
     }
     sizes.clear();
@@ -228,11 +230,11 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     ScratchProject p;
     const Json* format = r.Member(root, "", "formato");
     if (format == nullptr) return std::nullopt;
-    if (*format != kFormat) return r.Refuse("/formato", "non è \"volvenza-progetto\"");
+    if (*format != kFormat) return r.Refuse("/formato", MessageId::FieldNotFormat);
     const auto version = r.Number(root, "", "versione");
     if (!version) return std::nullopt;
     if (*version != kProjectVersion) {
-        return r.Refuse("/versione", "non è una versione che questo programma legge");
+        return r.Refuse("/versione", MessageId::FieldNotVersion);
     }
 
     const Json* data = r.Member(root, "", "dati_iniziali");
@@ -246,7 +248,7 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     const Json* movements = r.Member(root, "", "movimenti");
     if (movements == nullptr) return std::nullopt;
     if (!movements->is_array() || movements->size() > static_cast<size_t>(kMaxMovements)) {
-        return r.Refuse("/movimenti", "deve essere un elenco di al più 1000 movimenti");
+        return r.Refuse("/movimenti", MessageId::FieldTooManyMovements);
     }
     for (size_t i = 0; i < movements->size(); ++i) {
         const Json& item = (*movements)[i];
@@ -258,7 +260,7 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
         // An empty slot (0) is what a simulation file may hold too.
         if (!(*kind >= MovementKind::Empty && *kind <= MovementKind::SingleActingCylinder &&
               *kind == std::floor(*kind))) {
-            return r.Refuse(path + "/tipo", "deve essere un numero da 0 a 7");
+            return r.Refuse(path + "/tipo", MessageId::FieldNotKind);
         }
         m.Kind = static_cast<int16_t>(*kind);
         for (const MovementField& f : kMovementFields) {
@@ -338,8 +340,9 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     return p;
 }
 
-std::string Invalid(const std::string& fileName, const std::string& detail) {
-    return "Il file " + fileName + " non è un progetto Volvenza valido: " + detail + ".";
+Message Invalid(const std::string& fileName, Message detail) {
+    return Message(MessageId::ProjectInvalid,
+                   {MsgVerbatim(fileName), MsgNested(std::move(detail))});
 }
 
 }  // namespace
@@ -392,8 +395,8 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
     return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
-std::optional<std::string> SaveProjectFile(const CircuitState& state, const ProjectSizing& sizing,
-                                           const std::string& path) {
+Status SaveProjectFile(const CircuitState& state, const ProjectSizing& sizing,
+                       const std::string& path) {
     try {
         return WriteFileAtomically(path, ProjectFileText(state, sizing));
     } catch (...) {
@@ -401,23 +404,25 @@ std::optional<std::string> SaveProjectFile(const CircuitState& state, const Proj
     }
 }
 
-std::optional<std::string> ReadProjectText(CircuitState& state, ProjectSizing& sizing,
-                                           const std::string& text, const std::string& fileName) {
+Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::string& text,
+                       const std::string& fileName) {
     Json root;
     try {
         root = Json::parse(text);
     } catch (const Json::parse_error& e) {
-        return Invalid(fileName,
-                       "il testo JSON non è valido al carattere " + std::to_string(e.byte));
+        return Invalid(fileName, Message(MessageId::JsonInvalidAt,
+                                         {MsgInteger(static_cast<long long>(e.byte))}));
     } catch (const Json::exception&) {
         // The parser's other refusal: a number beyond what a double holds.
-        return Invalid(fileName, "il testo JSON contiene un numero troppo grande");
+        return Invalid(fileName, MessageId::JsonNumberTooLarge);
     }
     Reader reader;
     std::optional<ScratchProject> p = Parse(root, reader);
     if (!p) {
-        const BadField bad = reader.Bad().value_or(BadField{"/", "non è leggibile"});
-        return Invalid(fileName, "il campo " + bad.path + " " + bad.problem);
+        const BadField bad = reader.Bad().value_or(BadField{"/", MessageId::FieldUnreadable, {}});
+        std::vector<MessagePart> parts{MsgVerbatim(bad.path)};
+        parts.insert(parts.end(), bad.more.begin(), bad.more.end());
+        return Invalid(fileName, Message(bad.problem, std::move(parts)));
     }
 
     state.Data = p->data;
@@ -433,15 +438,14 @@ std::optional<std::string> ReadProjectText(CircuitState& state, ProjectSizing& s
     WriteInitialDataBoxes(state);
     state.Ui().MovementListChanged();
     state.Ui().UpdateCommandState(2);
-    return std::nullopt;
+    return Done{};
 }
 
-std::optional<std::string> LoadProjectFile(CircuitState& state, ProjectSizing& sizing,
-                                           const std::string& path) {
+Status LoadProjectFile(CircuitState& state, ProjectSizing& sizing, const std::string& path) {
     try {
         std::string text;
         if (auto failure = ReadRegularFile(path, kMaxSize, text)) {
-            return *failure == FileRefusal::TooLarge ? Invalid(path, "è troppo grande")
+            return *failure == FileRefusal::TooLarge ? Invalid(path, MessageId::FileTooLarge)
                                                      : RefusalMessage(*failure, path);
         }
         return ReadProjectText(state, sizing, text, path);

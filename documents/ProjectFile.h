@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/CircuitState.h"
+#include "gas/Result.h"
 #include "sizing/Requirements.h"
 
 namespace volvenza {
@@ -27,17 +28,16 @@ struct ProjectSizing {
 std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizing);
 
 // Writes the file atomically; the user's message on failure.
-std::optional<std::string> SaveProjectFile(const CircuitState& state, const ProjectSizing& sizing,
-                                           const std::string& path);
+Status SaveProjectFile(const CircuitState& state, const ProjectSizing& sizing,
+                       const std::string& path);
 
 // All or nothing: the text is checked whole first; only a valid project
 // replaces the initial data, the movement list and the gas law, clears the
 // results, writes the initial-data boxes and notifies code 2. On failure
 // nothing changes and the message names the file and, where one is at
 // fault, the JSON path of the field ("/movimenti/3/Ti").
-std::optional<std::string> ReadProjectText(CircuitState& state, ProjectSizing& sizing,
-                                           const std::string& text, const std::string& fileName);
-std::optional<std::string> LoadProjectFile(CircuitState& state, ProjectSizing& sizing,
-                                           const std::string& path);
+Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::string& text,
+                       const std::string& fileName);
+Status LoadProjectFile(CircuitState& state, ProjectSizing& sizing, const std::string& path);
 
 }  // namespace volvenza

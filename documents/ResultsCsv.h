@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/CircuitState.h"
+#include "gas/Result.h"
 
 namespace volvenza {
 
@@ -28,7 +29,7 @@ std::string ResultsCsv(const CircuitState& state, const CsvFormat& format,
 
 // Writes every point atomically in that format; returns the user's message
 // on failure.
-std::optional<std::string> ExportResultsCsv(const CircuitState& state, const std::string& path,
-                                            const CsvFormat& format, const std::string& origin);
+Status ExportResultsCsv(const CircuitState& state, const std::string& path,
+                        const CsvFormat& format, const std::string& origin);
 
 }  // namespace volvenza

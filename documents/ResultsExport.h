@@ -6,12 +6,13 @@
 #include <string>
 
 #include "engine/CircuitState.h"
+#include "gas/Result.h"
 
 namespace volvenza {
 
 std::string ResultsText(const CircuitState& state);
 
 // Writes the table atomically; returns the user's message on failure.
-std::optional<std::string> ExportResultsText(const CircuitState& state, const std::string& path);
+Status ExportResultsText(const CircuitState& state, const std::string& path);
 
 }  // namespace volvenza

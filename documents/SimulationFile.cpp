@@ -221,7 +221,7 @@ std::string SimulationFileText(const CircuitState& state) {
     return text;
 }
 
-std::optional<std::string> SaveSimulationFile(const CircuitState& state, const std::string& path) {
+Status SaveSimulationFile(const CircuitState& state, const std::string& path) {
     // Nothing thrown below (out of memory, a library failure) may reach the
     // user as exception text: every failure is the program's own message.
     try {
@@ -233,7 +233,7 @@ std::optional<std::string> SaveSimulationFile(const CircuitState& state, const s
 
 namespace {
 
-std::optional<std::string> LoadFile(CircuitState& state, const std::string& path) {
+Status LoadFile(CircuitState& state, const std::string& path) {
     std::unique_ptr<LineReader> reader = LineReader::Open(path);
     if (!reader) {
         std::error_code ec;
@@ -245,8 +245,7 @@ std::optional<std::string> LoadFile(CircuitState& state, const std::string& path
     std::optional<ScratchFile> file = ParseFile(*reader, state.TimeStep, badLine);
     if (!file && reader->ReadFailed()) return OpenFailedMessage(path);
     if (!file) {
-        return "Il file " + path + " non è un file di simulazione valido (riga " +
-               std::to_string(badLine) + ").";
+        return Message(MessageId::SimulationFileInvalid, {MsgVerbatim(path), MsgInteger(badLine)});
     }
 
     state.LastPoint = static_cast<int16_t>(file->lastPoint);
@@ -266,12 +265,12 @@ std::optional<std::string> LoadFile(CircuitState& state, const std::string& path
     state.MovementCount = state.SimMovementCount;
     state.Ui().MovementListChanged();
     state.Ui().UpdateCommandState(3);
-    return std::nullopt;
+    return Done{};
 }
 
 }  // namespace
 
-std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::string& path) {
+Status LoadSimulationFile(CircuitState& state, const std::string& path) {
     try {
         return LoadFile(state, path);
     } catch (...) {

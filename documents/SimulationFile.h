@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/CircuitState.h"
+#include "gas/Result.h"
 
 namespace volvenza {
 
@@ -13,12 +14,12 @@ namespace volvenza {
 std::string SimulationFileText(const CircuitState& state);
 
 // Writes the file atomically; returns the user's message on failure.
-std::optional<std::string> SaveSimulationFile(const CircuitState& state, const std::string& path);
+Status SaveSimulationFile(const CircuitState& state, const std::string& path);
 
 // Reads the whole file into a scratch copy first; only a valid file replaces
 // the initial data, the first movement slots and the results, writes the
 // initial-data boxes and notifies code 3. On failure the state is untouched
 // and the user's message comes back.
-std::optional<std::string> LoadSimulationFile(CircuitState& state, const std::string& path);
+Status LoadSimulationFile(CircuitState& state, const std::string& path);
 
 }  // namespace volvenza

@@ -57,13 +57,10 @@ std::vector<double> RunTemperatures(const GasSettings& gas, float workTemp) {
     return {low, tc, high};
 }
 
-std::optional<std::string> CheckGasSettings(const CircuitData& data, const GasSettings& gas,
-                                            float timeStep) {
+Status CheckGasSettings(const CircuitData& data, const GasSettings& gas, float timeStep) {
     const double tc = data.Tc;
     if (!(gas.MinTemp.value_or(tc) <= tc && gas.MaxTemp.value_or(tc) >= tc)) {
-        return std::string(
-            "La temperatura minima deve essere minore o uguale alla temperatura di lavoro tc e "
-            "la massima maggiore o uguale");
+        return Message(MessageId::EnvelopeAroundWork);
     }
     const std::vector<double> temps = RunTemperatures(gas, data.Tc);
     for (size_t i = 0; i < temps.size(); ++i) {
@@ -71,13 +68,12 @@ std::optional<std::string> CheckGasSettings(const CircuitData& data, const GasSe
         if (law) continue;
         // A limit of the envelope is named, so that tc is not blamed for it.
         if (temps.size() == 3 && i != 1) {
-            return std::string(i == 0 ? "Temperatura minima dell'inviluppo: "
-                                      : "Temperatura massima dell'inviluppo: ") +
-                   law.Error();
+            return Message(i == 0 ? MessageId::EnvelopeMinimum : MessageId::EnvelopeMaximum,
+                           {MsgNested(law.Error())});
         }
         return law.Error();
     }
-    return std::nullopt;
+    return Done{};
 }
 
 gas::Result<TemperatureRun> RunAtTemperature(const CircuitData& data, const GasSettings& gas,

@@ -39,8 +39,7 @@ std::vector<double> RunTemperatures(const GasSettings& gas, float workTemp);
 
 // Why the settings cannot be run with these data (a limit on the wrong side
 // of tc, a law that cannot hold the charge or the maximum pressure), or nothing.
-std::optional<std::string> CheckGasSettings(const CircuitData& data, const GasSettings& gas,
-                                            float timeStep);
+Status CheckGasSettings(const CircuitData& data, const GasSettings& gas, float timeStep);
 
 // One run of the cycle at `workTemp` with the charge of the data and
 // settings; the pressures are kept in the result when asked. The message

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/CircuitData.h"
+#include "gas/Message.h"
 
 namespace volvenza {
 
@@ -51,7 +52,7 @@ class EngineUi {
     virtual void SetProgress(double percent) = 0;
     virtual void CloseProgress() = 0;
 
-    virtual MessageAnswer ShowMessage(const std::string& text, MessageIcon icon,
+    virtual MessageAnswer ShowMessage(const Message& message, MessageIcon icon,
                                       MessageButtons buttons,
                                       const std::string& title = kProgramTitle) = 0;
 
@@ -79,7 +80,7 @@ class NullEngineUi : public EngineUi {
     void ShowProgress() override {}
     void SetProgress(double) override {}
     void CloseProgress() override {}
-    MessageAnswer ShowMessage(const std::string&, MessageIcon, MessageButtons buttons,
+    MessageAnswer ShowMessage(const Message&, MessageIcon, MessageButtons buttons,
                               const std::string&) override {
         switch (buttons) {
             case MessageButtons::YesNo:

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "engine/StepCycle.h"
-#include "gas/MessageNumber.h"
 
 namespace volvenza {
 
@@ -29,27 +28,26 @@ gas::Result<AnyGasLaw> MakeGasLaw(const CircuitData& d, const GasSettings& g, do
     return AnyGasLaw(gas::ClassicLaw(d.V0, d.P0, workTemp, d.Pm));
 }
 
-std::string OutsideGasReason(gas::GasDomain domain) {
+Message OutsideGasReason(gas::GasDomain domain) {
     switch (domain) {
         case gas::GasDomain::Condenses:
-            return "l'azoto condensa";
+            return MessageId::ReasonCondenses;
         case gas::GasDomain::BelowTriple:
-            return "l'azoto scende sotto il punto triplo";
+            return MessageId::ReasonBelowTriple;
         case gas::GasDomain::OutOfRange:
         case gas::GasDomain::Gas:
             break;
     }
-    return "l'azoto esce dal campo dell'equazione";
+    return MessageId::ReasonOutOfRange;
 }
 
-std::string OutsideGasMessage(const TemperatureRun& run, float timeStep) {
+Message OutsideGasMessage(const TemperatureRun& run, float timeStep) {
     // The state named is the last one inside the domain, the step before it
     // left; its time to the hundredth of a second, not to the float's digits.
     const double time = std::round(static_cast<float>(run.End) * timeStep * 100) / 100;
-    return "ATTENZIONE: " + OutsideGasReason(run.Outside) + " a t = " + gas::MessageNumber(time) +
-           " s (gas a " + gas::MessageNumber(run.EndGasTemp) + " °C e " +
-           gas::MessageNumber(run.EndPressure) +
-           " bar): la legge del gas non vale oltre e la simulazione si ferma qui";
+    return Message(MessageId::OutsideGas,
+                   {MsgNested(OutsideGasReason(run.Outside)), MsgNumber(time),
+                    MsgNumber(run.EndGasTemp), MsgNumber(run.EndPressure)});
 }
 
 TemperatureRun SummariseRun(double workTemp, const CycleEnding& ending, const double* p,

@@ -29,8 +29,8 @@ struct CycleEnding;
 
 // What the run did when its gas left the law's domain: the message of the
 // run at its working temperature, and the short reason the summaries give.
-std::string OutsideGasMessage(const TemperatureRun& run, float timeStep);
-std::string OutsideGasReason(gas::GasDomain domain);
+Message OutsideGasMessage(const TemperatureRun& run, float timeStep);
+Message OutsideGasReason(gas::GasDomain domain);
 
 // Lowest pressure and its time, the ending, the coldest and the warmest gas
 // over points 0..ending.step.

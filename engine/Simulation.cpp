@@ -11,7 +11,6 @@
 #include "engine/CycleRun.h"
 #include "engine/GasLaws.h"
 #include "engine/StepCycle.h"
-#include "gas/MessageNumber.h"
 #include "gas/SeparatorLimits.h"
 
 namespace volvenza {
@@ -32,9 +31,13 @@ bool PhysicallyImpossible(const CircuitData& d) {
     return !(d.Tc > -273.16f);
 }
 
-// The initial-data boxes' labels as the window shows them, in CircuitData order.
-constexpr std::array<const char*, 7> kBoxLabels = {"Vo", "Po", "tc",         "Qp",
-                                                   "PM", "DP", "Tempo ciclo"};
+// The initial-data boxes' labels as the window shows them, in CircuitData
+// order; only the cycle time's is a word, the others are symbols.
+MessagePart BoxLabel(int box) {
+    constexpr std::array<const char*, 6> symbols = {"Vo", "Po", "tc", "Qp", "PM", "DP"};
+    if (box == 6) return MsgNested(MessageId::CycleTimeBox);
+    return MsgVerbatim(symbols.at(static_cast<size_t>(box)));
+}
 
 // The first initial-data box whose text is not a number. The window leaves
 // the field of such a box untouched, so the boxes are read over values that
@@ -52,8 +55,8 @@ std::optional<int> FirstUnreadableBox(EngineUi& ui) {
     return std::nullopt;
 }
 
-void Inform(CircuitState& state, const std::string& text) {
-    state.Ui().ShowMessage(text, MessageIcon::Information, MessageButtons::Ok);
+void Inform(CircuitState& state, const Message& message) {
+    state.Ui().ShowMessage(message, MessageIcon::Information, MessageButtons::Ok);
 }
 
 }  // namespace
@@ -64,58 +67,50 @@ bool ValidateSimulationData(CircuitState& state) {
     // A box that holds no number kept its old value in the run's data; the
     // user must see that rather than run with a value the box does not show.
     if (const std::optional<int> box = FirstUnreadableBox(ui)) {
-        Inform(state, "Il valore di " + std::string(kBoxLabels.at(*box)) +
-                          " non è un numero valido, la simulazione non può partire");
+        Inform(state, Message(MessageId::BoxNotNumber, {BoxLabel(*box)}));
         ui.FocusInitialDataBox(*box);
         return false;
     }
     if (AllZero(d)) {
-        Inform(state, kMsgAllZero);
+        Inform(state, MessageId::AllInitialZero);
         return false;
     }
     if (d.CycleTime == 0) {
-        Inform(state, kMsgCycleZero);
+        Inform(state, MessageId::CycleTimeZero);
         return false;
     }
     // Negative (or not a number at all), or more steps than LastPoint holds.
     const double steps = StepCount(d.CycleTime, state.TimeStep);
     if (!(steps >= 0 && steps <= kMaxSteps)) {
-        Inform(state, kMsgCycleRange);
+        Inform(state, MessageId::CycleTimeRange);
         return false;
     }
     if (PhysicallyImpossible(d)) {
-        Inform(state, kMsgNegativeValues);
+        Inform(state, MessageId::InitialNegative);
         return false;
     }
     for (int i = 1; i <= state.MovementCount; ++i) {
         if (!std::isfinite(state.Movements.at(i).Qm)) {
-            ui.ShowMessage("La portata del movimento " + std::to_string(i) +
-                               " non è un numero valido. La simulazione verrà interrotta, "
-                               "correggere il dato e riavviarla.",
+            ui.ShowMessage(Message(MessageId::FlowNotNumber, {MsgInteger(i)}),
                            MessageIcon::Exclamation, MessageButtons::Ok);
             return false;
         }
     }
     if (state.MovementCount == 0) {
-        Inform(state, kMsgNoMovements);
+        Inform(state, MessageId::NoMovements);
         return false;
     }
     for (int i = 1; i <= state.MovementCount; ++i) {
         const Movement& m = state.Movements.at(i);
-        const std::string n = std::to_string(i);
         if (m.Tf == 0 && m.Ti == 0) {
-            MessageAnswer a = ui.ShowMessage("Il tempo iniziale e finale del movimento " + n +
-                                                 " sono stati lasciati a 0. Si vuole procedere "
-                                                 "comunque?",
+            MessageAnswer a = ui.ShowMessage(Message(MessageId::MovementTimesZero, {MsgInteger(i)}),
                                              MessageIcon::Exclamation, MessageButtons::YesNo);
             if (a != MessageAnswer::Yes) {
-                ui.ShowMessage(kMsgStopped, MessageIcon::None, MessageButtons::Ok);
+                ui.ShowMessage(MessageId::RunStopped, MessageIcon::None, MessageButtons::Ok);
                 return false;
             }
         } else if (m.Tf <= m.Ti) {
-            ui.ShowMessage("Il tempo finale del movimento " + n +
-                               " è uguale o minore del tempo iniziale. La simulazione verà "
-                               "interrotta, correggere il dato e riavviarla.",
+            ui.ShowMessage(Message(MessageId::MovementEndNotAfterStart, {MsgInteger(i)}),
                            MessageIcon::Exclamation, MessageButtons::Ok);
             return false;
         }
@@ -129,8 +124,8 @@ RunOutcome RunSimulation(CircuitState& state) {
     EngineUi& ui = state.Ui();
     const CircuitData& d = state.Data;
     // A law that cannot hold these data is refused before anything changes.
-    if (auto err = CheckGasSettings(d, state.Gas, state.TimeStep)) {
-        Inform(state, *err + ", la simulazione non può partire");
+    if (auto held = CheckGasSettings(d, state.Gas, state.TimeStep); !held) {
+        Inform(state, Message(MessageId::CannotStart, {MsgNested(held.Error())}));
         return RunOutcome::Refused;
     }
     auto law = MakeGasLaw(d, state.Gas, d.Tc, state.TimeStep);
@@ -181,9 +176,7 @@ RunOutcome RunSimulation(CircuitState& state) {
     const double allowed = gas::MinimumGasTemperature(gas::Separator::Bladder);
     if (temperatures && ending.end != RunEnd::OutsideGas && coldest < allowed) {
         ui.CloseProgress();
-        Inform(state, "La temperatura del gas scende a " + gas::MessageNumber(coldest) +
-                          " °C, sotto i " + gas::MessageNumber(allowed) +
-                          " °C che sacche, membrane e guarnizioni in gomma nitrilica ammettono");
+        Inform(state, Message(MessageId::GasTooCold, {MsgNumber(coldest), MsgNumber(allowed)}));
     }
     if (ending.end == RunEnd::OutsideGas) {
         ui.CloseProgress();
@@ -194,7 +187,7 @@ RunOutcome RunSimulation(CircuitState& state) {
     }
     if (ending.end == RunEnd::PrechargeTooHigh) {
         ui.CloseProgress();
-        ui.ShowMessage(kMsgPrechargeTooHigh, MessageIcon::Critical, MessageButtons::Ok);
+        ui.ShowMessage(MessageId::PrechargeTooHigh, MessageIcon::Critical, MessageButtons::Ok);
         ui.UpdateCommandState(3);
         return RunOutcome::PrechargeTooHigh;
     }

@@ -76,7 +76,7 @@ Movement WithComputedFlow(CircuitState& state, int slot, const Movement& m) {
     Movement out = target;
     target = kept;
     // The editor stores the flow back from the text of its flow box.
-    out.Qm = ParseNumber<double>(FormatNumber(flow)).value_or(flow);
+    out.Qm = ParseNumber<double>(FormatNumber(flow, ',')).value_or(flow);
     return out;
 }
 

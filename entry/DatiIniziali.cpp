@@ -10,6 +10,7 @@
 #include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
+#include "platform/UiNumber.h"
 
 namespace volvenza {
 namespace {
@@ -101,8 +102,7 @@ bool DatiIniziali::ReadBoxes(CircuitData& data) const {
 
 void DatiIniziali::WriteBoxes(const CircuitData& data) {
     for (size_t i = 0; i < kRows.size(); ++i) {
-        boxes_[i]->setText(
-            QString::fromStdString(FormatNumber(data.*kRows[i].field, UiDecimalSeparator())));
+        boxes_[i]->setText(UiNumber(data.*kRows[i].field));
     }
 }
 

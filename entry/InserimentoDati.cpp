@@ -15,10 +15,11 @@
 #include "numbers/NumberText.h"
 #include "platform/DecimalKey.h"
 #include "platform/Dialogs.h"
-#include "platform/HeadlessText.h"
 #include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
+#include "platform/UiMessage.h"
+#include "platform/UiNumber.h"
 
 namespace volvenza {
 namespace {
@@ -57,14 +58,6 @@ constexpr int kFlowTop = 5160;
 
 QString Text(const char* source) {
     return QCoreApplication::translate("volvenza::InserimentoDati", source);
-}
-
-QString Number(float value) {
-    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
-}
-
-QString Number(double value) {
-    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
 }
 
 }  // namespace
@@ -311,17 +304,17 @@ void InserimentoDati::ShowMovementPage(int16_t kind) {
     // Before any box is filled: filling the flow box stores the whole page.
     StartEditing(nullptr);
     title_->setText(ActuatorText(page->title));
-    ShowRow(rows_[0], Text(kTimeStart), Text(kTimeUnit), Number(m.Ti));
-    ShowRow(rows_[1], Text(kTimeEnd), Text(kTimeUnit), Number(m.Tf));
+    ShowRow(rows_[0], Text(kTimeStart), Text(kTimeUnit), UiNumber(m.Ti));
+    ShowRow(rows_[1], Text(kTimeEnd), Text(kTimeUnit), UiNumber(m.Tf));
     for (size_t i = 0; i < page->rows.size(); ++i) {
         const SizeRow& size = page->rows[i];
         if (size.name == nullptr) continue;
         ShowRow(rows_[i + 2], ActuatorText(size.name), ActuatorText(size.unit),
-                Number(m.*size.field));
+                UiNumber(m.*size.field));
     }
     // Last: setting the flow box stores the whole page back into the slot,
     // so every other box must already show this movement.
-    ShowRow(flow_, Text(kFlow), Text(kFlowUnit), Number(m.Qm));
+    ShowRow(flow_, Text(kFlow), Text(kFlowUnit), UiNumber(m.Qm));
     MarkBoxes();
 }
 
@@ -393,10 +386,10 @@ void InserimentoDati::MarkBox(FieldRow& row) {
     QString kept;
     if (&row == &flow_) {
         number = ParseNumber<double>(text).has_value();
-        kept = Number(m.Qm);
+        kept = UiNumber(m.Qm);
     } else if (row.field != nullptr) {
         number = ParseNumber<float>(text).has_value();
-        kept = Number(m.*row.field);
+        kept = UiNumber(m.*row.field);
     }
     // An empty palette inherits the window's colours.
     QPalette palette;
@@ -436,7 +429,7 @@ void InserimentoDati::OnSizeKeyReleased() {
     TakeShownKind();
     StoreFields();
     const double flow = ComputeMovementFlow(state_, state_.CurrentMovement);
-    flow_.box->setText(Number(flow));
+    flow_.box->setText(UiNumber(flow));
     KeepStoredValue(flow_);
     AnnounceIfChanged(before);
 }
@@ -444,7 +437,7 @@ void InserimentoDati::OnSizeKeyReleased() {
 void InserimentoDati::OnFlowKeyReleased(const QKeyEvent& event) {
     // The warning is for the decimal comma; with the point the key is right.
     if (!UseEnglish() && IsDecimalPointKey(event)) {
-        dialogs_.Message(HeadlessText(kMsgDecimalPoint), MessageIcon::None, MessageButtons::Ok);
+        dialogs_.Message(UiMessage(MessageId::DecimalPoint), MessageIcon::None, MessageButtons::Ok);
     }
 }
 
@@ -464,7 +457,7 @@ void InserimentoDati::OnEnterReleased(const QKeyEvent& event, const NumberBox* b
 void InserimentoDati::OnRecompute() {
     const Movement before = CurrentSlot();
     TakeShownKind();
-    flow_.box->setText(Number(ComputeMovementFlow(state_, state_.CurrentMovement)));
+    flow_.box->setText(UiNumber(ComputeMovementFlow(state_, state_.CurrentMovement)));
     StoreFields();
     StartEditing(nullptr);
     AnnounceIfChanged(before);

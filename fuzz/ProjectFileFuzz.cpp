@@ -14,12 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CircuitState state;
     InitCircuitState(state);
     ProjectSizing sizing;
-    if (!ReadProjectText(state, sizing, input, "fuzz.vlzp")) {
+    if (ReadProjectText(state, sizing, input, "fuzz.vlzp")) {
         const std::string text = ProjectFileText(state, sizing);
         CircuitState again;
         InitCircuitState(again);
         ProjectSizing againSizing;
-        if (ReadProjectText(again, againSizing, text, "fuzz.vlzp") ||
+        if (!ReadProjectText(again, againSizing, text, "fuzz.vlzp") ||
             ProjectFileText(again, againSizing) != text) {
             std::abort();
         }

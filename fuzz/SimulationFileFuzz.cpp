@@ -21,12 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     CircuitState state;
     InitCircuitState(state);
-    if (!LoadSimulationFile(state, path)) {
+    if (LoadSimulationFile(state, path)) {
         const std::string text = SimulationFileText(state);
         std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
         CircuitState again;
         InitCircuitState(again);
-        if (LoadSimulationFile(again, path) || SimulationFileText(again) != text) std::abort();
+        if (!LoadSimulationFile(again, path) || SimulationFileText(again) != text) std::abort();
     }
     std::filesystem::remove(path);
     return 0;

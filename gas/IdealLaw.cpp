@@ -1,27 +1,18 @@
 #include "gas/IdealLaw.h"
 
-#include <string>
-
-#include "gas/MessageNumber.h"
-
 namespace volvenza::gas {
 
 Result<IdealLaw> IdealLaw::Create(const IdealLawSettings& s) {
     if (!(s.Exponent >= 1.0 && s.Exponent <= 1.67)) {
-        return Result<IdealLaw>::Fail(
-            "L'esponente della politropica deve essere compreso tra 1 "
-            "e 1,67 (ora " +
-            MessageNumber(s.Exponent) + ")");
+        return Message(MessageId::ExponentRange, {MsgNumber(s.Exponent)});
     }
     const double chargeK = s.ChargeTemp + kKelvin;
     const double workK = s.WorkTemp + kKelvin;
     if (!(chargeK > 0 && workK > 0)) {
-        return Result<IdealLaw>::Fail(
-            "Le temperature di carica e di lavoro devono essere sopra lo zero assoluto");
+        return Message(MessageId::TemperaturesAboveZero);
     }
     if (!(s.P0 + kAtmosphere > 0 && s.Pm + kAtmosphere > 0)) {
-        return Result<IdealLaw>::Fail(
-            "Le pressioni assolute di precarica e massima devono essere maggiori di 0");
+        return Message(MessageId::PressuresPositive);
     }
     IdealLaw law;
     law.exponent_ = s.Exponent;

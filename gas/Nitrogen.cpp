@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "gas/MessageNumber.h"
-
 namespace volvenza::gas::nitrogen {
 namespace {
 
@@ -315,28 +313,26 @@ double MeltingPressure(double temperature) {
     return 12523 * (1 + 12798.61 * (std::pow(temperature / kTripleTemperature, 1.78963) - 1));
 }
 
-std::optional<std::string> CheckRange(double temperature, double pressure) {
+Status CheckRange(double temperature, double pressure) {
     if (!std::isfinite(temperature) || !std::isfinite(pressure)) {
-        return "La temperatura e la pressione devono essere numeri finiti";
+        return Message(MessageId::FiniteState);
     }
     if (!(temperature >= kTripleTemperature && temperature <= kMaxTemperature)) {
         const double edge = temperature < kTripleTemperature ? kTripleTemperature : kMaxTemperature;
-        return "Temperatura di " + MessageNumber(temperature - 273.15) + " °C (" +
-               MessageNumberBeyond(temperature, edge) +
-               " K) fuori dal campo dell'equazione dell'azoto, da 63,151 a 1000 K";
+        return Message(MessageId::NitrogenTemperatureRange,
+                       {MsgNumber(temperature - 273.15), MsgNumberBeyond(temperature, edge)});
     }
     if (!(pressure > 0 && pressure <= kMaxPressure)) {
-        return "Pressione di " + MessageNumberBeyond(pressure / 1e5, pressure > 0 ? 22000 : 0) +
-               " bar assoluti fuori dal campo dell'equazione dell'azoto, da 0 a 22000 bar";
+        return Message(MessageId::NitrogenPressureRange,
+                       {MsgNumberBeyond(pressure / 1e5, pressure > 0 ? 22000 : 0)});
     }
     const double melting = MeltingPressure(temperature);
     if (pressure > melting) {
-        return "A " + MessageNumber(temperature - 273.15) + " °C e " +
-               MessageNumberBeyond(pressure / 1e5, melting / 1e5) +
-               " bar assoluti l'azoto è solido (pressione di fusione " +
-               MessageNumber(melting / 1e5) + " bar)";
+        return Message(MessageId::NitrogenSolid,
+                       {MsgNumber(temperature - 273.15),
+                        MsgNumberBeyond(pressure / 1e5, melting / 1e5), MsgNumber(melting / 1e5)});
     }
-    return std::nullopt;
+    return Done{};
 }
 
 GasDomain DomainOf(double temperature, double rho, double pressure) {
@@ -358,7 +354,7 @@ GasDomain DomainOf(double temperature, double rho, double pressure) {
 }
 
 Result<double> DensityAt(double temperature, double pressure, double guess) {
-    if (auto err = CheckRange(temperature, pressure)) return Result<double>::Fail(*err);
+    if (auto range = CheckRange(temperature, pressure); !range) return range.Error();
     const double T = temperature;
     double lo = 0, hi = kDensityCeiling;
     const bool given = guess > 0;
@@ -381,8 +377,7 @@ Result<double> DensityAt(double temperature, double pressure, double guess) {
         slope = kGasConstant * T * (1 + 2 * f.ar_d + f.ar_dd);
     };
     if (auto rho = SolveIncreasing(eval, guess, lo, hi, pressure)) return *rho;
-    return Result<double>::Fail("Densità dell'azoto non trovata a " + MessageNumber(T) + " K e " +
-                                MessageNumber(pressure / 1e5) + " bar assoluti");
+    return Message(MessageId::NitrogenDensityNotFound, {MsgNumber(T), MsgNumber(pressure / 1e5)});
 }
 
 Result<double> TemperatureAt(double entropy, double rho, double guess, double lo, double hi) {
@@ -396,9 +391,7 @@ Result<double> TemperatureAt(double entropy, double rho, double guess, double lo
     if (auto T = SolveIncreasing(eval, guess, lo, hi, entropy)) {
         return *T;
     }
-    return Result<double>::Fail("Temperatura dell'azoto non trovata per l'entropia " +
-                                MessageNumber(entropy) + " J/(kg K) a " + MessageNumber(rho) +
-                                " kg/m3");
+    return Message(MessageId::NitrogenTemperatureNotFound, {MsgNumber(entropy), MsgNumber(rho)});
 }
 
 }  // namespace volvenza::gas::nitrogen

@@ -82,9 +82,9 @@ Properties PropertiesAt(double temperature, double rho);
 // The melting pressure, above which nitrogen is solid and the equation does not apply.
 double MeltingPressure(double temperature);
 
-// A message naming what is outside the equation's range, or nothing when
-// (T, p) is a fluid state it covers.
-std::optional<std::string> CheckRange(double temperature, double pressure);
+// Done when (T, p) is a fluid state the equation covers, or a message naming
+// what is outside its range.
+Status CheckRange(double temperature, double pressure);
 
 // Whether (T, rho) with its pressure p is the single-phase gas: the
 // saturation ancillary of the publication decides between gas and

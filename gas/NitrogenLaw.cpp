@@ -4,8 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "gas/MessageNumber.h"
-
 namespace volvenza::gas {
 namespace {
 
@@ -20,30 +18,28 @@ constexpr double kMaxStepDensity = 1400;  // mutants: skip
 
 Result<NitrogenLaw> NitrogenLaw::Create(const NitrogenLawSettings& s) {
     if (!(s.V0 > 0)) {
-        return Result<NitrogenLaw>::Fail("Il volume nominale del gas deve essere maggiore di 0");
+        return Message(MessageId::GasVolumePositive);
     }
     if (!(s.TimeStep > 0)) {
-        return Result<NitrogenLaw>::Fail("Il passo di simulazione deve essere maggiore di 0");
+        return Message(MessageId::TimeStepPositive);
     }
     if (!(s.Tau >= 0)) {
-        return Result<NitrogenLaw>::Fail(
-            "La costante di tempo termica deve essere maggiore o uguale a 0 (ora " +
-            MessageNumber(s.Tau) + " s)");
+        return Message(MessageId::TimeConstantRange, {MsgNumber(s.Tau)});
     }
     const double chargeK = s.ChargeTemp + kKelvin;
     const double chargeAbs = (s.P0 + kAtmosphere) * 1e5;
     auto chargeRho = nitrogen::DensityAt(chargeK, chargeAbs);
-    if (!chargeRho) return Result<NitrogenLaw>::Fail("Precarica: " + chargeRho.Error());
+    if (!chargeRho) return Message(MessageId::AtPrecharge, {MsgNested(chargeRho.Error())});
     if (nitrogen::DomainOf(chargeK, *chargeRho, chargeAbs) != GasDomain::Gas) {
-        return Result<NitrogenLaw>::Fail("Precarica: a " + MessageNumber(s.ChargeTemp) + " °C e " +
-                                         MessageNumber(chargeAbs / 1e5) +
-                                         " bar assoluti l'azoto condensa");
+        const Message condenses(MessageId::NitrogenCondensesAt,
+                                {MsgNumber(s.ChargeTemp), MsgNumber(chargeAbs / 1e5)});
+        return Message(MessageId::AtPrecharge, {MsgNested(condenses)});
     }
     const double workK = s.WorkTemp + kKelvin;
-    if (auto err = nitrogen::CheckRange(workK, 1e5)) return Result<NitrogenLaw>::Fail(*err);
+    if (auto range = nitrogen::CheckRange(workK, 1e5); !range) return range.Error();
     const double pmAbs = (s.Pm + kAtmosphere) * 1e5;
     auto fullRho = nitrogen::DensityAt(workK, pmAbs);
-    if (!fullRho) return Result<NitrogenLaw>::Fail("Pressione massima: " + fullRho.Error());
+    if (!fullRho) return Message(MessageId::AtMaxPressure, {MsgNested(fullRho.Error())});
 
     NitrogenLaw law;
     law.v0_ = s.V0;

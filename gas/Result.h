@@ -1,23 +1,21 @@
 #pragma once
-// A value or the Italian message saying why there is none: how the gas
-// library reports a state outside the equation's range or a solve that did
-// not converge, without throwing.
+// A value or the message saying why there is none: how every library
+// without Qt reports a failure, without throwing. Status is the result of
+// an action that yields nothing but may fail.
 
 #include <optional>
-#include <string>
 #include <utility>
 
-namespace volvenza::gas {
+#include "gas/Message.h"
+
+namespace volvenza {
 
 template <class T>
 class Result {
   public:
     Result(T value) : value_(std::move(value)) {}
-    static Result Fail(std::string message) {
-        Result r;
-        r.error_ = std::move(message);
-        return r;
-    }
+    Result(Message error) : error_(std::move(error)) {}
+    static Result Fail(Message message) { return Result(std::move(message)); }
 
     explicit operator bool() const { return value_.has_value(); }
     bool HasValue() const { return value_.has_value(); }
@@ -25,13 +23,21 @@ class Result {
     T& operator*() { return *value_; }
     const T* operator->() const { return &*value_; }
     T* operator->() { return &*value_; }
-    // Empty when there is a value.
-    const std::string& Error() const { return error_; }
+    // Meaningless when there is a value.
+    const Message& Error() const { return error_; }
 
   private:
-    Result() = default;
     std::optional<T> value_;
-    std::string error_;
+    Message error_;
 };
 
-}  // namespace volvenza::gas
+struct Done {};
+
+// Success is Status(Done{}), or simply `return Done{};`.
+using Status = Result<Done>;
+
+namespace gas {
+using volvenza::Result;
+}  // namespace gas
+
+}  // namespace volvenza

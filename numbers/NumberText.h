@@ -1,9 +1,9 @@
 #pragma once
-// Numbers as text: box text with the decimal comma, numbers printed as
+// Numbers as text: box text, numbers printed as
 // numbers (text export, chart labels), the decimal-point form of the
 // simulation file, fixed patterns, and rounding half to even. Everything here
-// is independent of the C and C++ locales. The forms shown to the user take
-// the decimal separator of the user's language (the comma unless told);
+// is independent of the C and C++ locales. Every form names its decimal
+// separator: the windows pass the user's language's (platform/UiNumber.h),
 // files keep theirs whatever the language.
 
 #include <optional>
@@ -13,9 +13,6 @@
 #include "numbers/Rounding.h"
 
 namespace volvenza {
-
-inline constexpr const char* kMsgDecimalPoint =
-    "ATTENZIONE!!!! Usare la virgola '','' e no il punto ''.'' per i decimali";
 
 // With the decimal comma a typed "." becomes ","; with the decimal point a
 // typed "," becomes ".". Every other character passes unchanged.
@@ -56,10 +53,10 @@ std::string_view TrimBlanks(std::string_view text);
 template <typename T>
 std::optional<T> ParsePlainNumber(std::string_view text);
 
-// Box text: decimal comma, no grouping, no trailing zeros, 7 (single) or 15
-// (double) significant digits; exponent form where %G would use it.
-std::string FormatNumber(float value, char separator = ',');
-std::string FormatNumber(double value, char separator = ',');
+// Box text: no grouping, no trailing zeros, 7 (single) or 15 (double)
+// significant digits; exponent form where %G would use it.
+std::string FormatNumber(float value, char separator);
+std::string FormatNumber(double value, char separator);
 
 // General form with the given significant digits and separator; exponent
 // form below 1E-4 and from 1E+digits on; the zero before the separator is
@@ -71,11 +68,11 @@ std::string FormatFileNumber(float value);
 std::string FormatFileNumber(double value);
 
 // A number printed as a number: a sign position (blank or "-"), the value
-// with the decimal comma and no zero before it below 1, then one blank.
-std::string FormatPrintedNumber(double value, char separator = ',');
+// with no zero before the separator below 1, then one blank.
+std::string FormatPrintedNumber(double value, char separator);
 
 // Fixed patterns "###0.0" (decimals 1) and "###0.0000" (decimals 4): at least
-// one integer digit, exactly that many decimals, decimal comma, no grouping.
-std::string FormatFixed(double value, int decimals, char separator = ',');
+// one integer digit, exactly that many decimals, no grouping.
+std::string FormatFixed(double value, int decimals, char separator);
 
 }  // namespace volvenza

@@ -6,15 +6,15 @@
 #include <QPrinter>
 
 #include "documents/AtomicFile.h"
-#include "platform/HeadlessText.h"
 #include "platform/QtPrinterSurface.h"
+#include "platform/UiMessage.h"
 #include "report/PrintReport.h"
 
 namespace volvenza {
 namespace {
 
 QString SaveFailed(const QString& path) {
-    return HeadlessText(SaveFailedMessage(QFile::encodeName(path).toStdString()));
+    return UiMessage(SaveFailedMessage(QFile::encodeName(path).toStdString()));
 }
 
 }  // namespace
@@ -37,8 +37,9 @@ std::optional<QString> WritePdfReport(const QString& path, const QPrinter& print
     }
     if (pdf.isEmpty()) return SaveFailed(path);
     const std::string file = QFile::encodeName(path).toStdString();
-    if (auto failure = WriteFileAtomically(file, std::string_view(pdf.constData(), pdf.size()))) {
-        return HeadlessText(*failure);
+    if (Status written = WriteFileAtomically(file, std::string_view(pdf.constData(), pdf.size()));
+        !written) {
+        return UiMessage(written.Error());
     }
     return std::nullopt;
 }

@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
 #include "platform/QtPrinterSurface.h"
+#include "platform/UiNumber.h"
 #include "report/CycleReport.h"
 #include "report/SizingReport.h"
 
@@ -35,16 +36,6 @@ QString Report(const char* source) {
 // The kinds' names are the movement editor's page titles.
 QString KindName(const char* source) {
     return QCoreApplication::translate("volvenza::ActuatorPages", source);
-}
-
-QString Num(float v) {
-    return QString::fromStdString(FormatNumber(v, UiDecimalSeparator()));
-}
-QString Num(double v) {
-    return QString::fromStdString(FormatNumber(v, UiDecimalSeparator()));
-}
-QString Fixed(double v, int decimals) {
-    return QString::fromStdString(FormatFixed(v, decimals, UiDecimalSeparator()));
 }
 
 // The heading takes the first three lines of a page: the print header, then
@@ -87,14 +78,15 @@ struct MovementLines {
 // Nothing for an empty slot or a differential piston: they leave no trace.
 std::optional<MovementLines> LinesOf(const Movement& m) {
     const QString mm = QStringLiteral("[mm]");
-    const QList<QStringList> boreRodStroke = {{"D: " + Num(m.BoreDiameter), mm},
-                                              {"d: " + Num(m.RodDiameter), mm},
-                                              {"L: " + Num(m.Stroke), mm}};
+    const QList<QStringList> boreRodStroke = {{"D: " + UiNumber(m.BoreDiameter), mm},
+                                              {"d: " + UiNumber(m.RodDiameter), mm},
+                                              {"L: " + UiNumber(m.Stroke), mm}};
     switch (m.Kind) {
         case MovementKind::CylinderExtending:
-            return MovementLines{KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages",
-                                                            "CILINDRO SEMPLICE STELO USCENTE")),
-                                 {{"D: " + Num(m.BoreDiameter), mm}, {"L: " + Num(m.Stroke), mm}}};
+            return MovementLines{
+                KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages",
+                                           "CILINDRO SEMPLICE STELO USCENTE")),
+                {{"D: " + UiNumber(m.BoreDiameter), mm}, {"L: " + UiNumber(m.Stroke), mm}}};
         case MovementKind::CylinderRetracting:
             return MovementLines{KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages",
                                                             "CILINDRO SEMPLICE STELO ENTRANTE")),
@@ -103,16 +95,17 @@ std::optional<MovementLines> LinesOf(const Movement& m) {
             return MovementLines{
                 KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "MOTORE")),
                 {{Report(QT_TRANSLATE_NOOP("volvenza::Report", "Cilindrata: ")) +
-                      Num(m.Displacement),
+                      UiNumber(m.Displacement),
                   KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[cm3/giro]"))},
-                 {Report(QT_TRANSLATE_NOOP("volvenza::Report", "N° giri: ")) + Num(m.Speed), " "}}};
+                 {Report(QT_TRANSLATE_NOOP("volvenza::Report", "N° giri: ")) + UiNumber(m.Speed),
+                  " "}}};
         case MovementKind::VaneActuator:
             return MovementLines{KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PALMOLA")),
                                  {{Report(QT_TRANSLATE_NOOP("volvenza::Report", "Cil. uni.: ")) +
-                                       Num(m.UnitDisplacement),
+                                       UiNumber(m.UnitDisplacement),
                                    QString::fromUtf8("[cm3/°]")},
                                   {Report(QT_TRANSLATE_NOOP("volvenza::Report", "Angolo rot.: ")) +
-                                       Num(m.RotationAngle),
+                                       UiNumber(m.RotationAngle),
                                    QString::fromUtf8("[°]")}}};
         case MovementKind::DoubleRodCylinder:
             return MovementLines{
@@ -121,7 +114,7 @@ std::optional<MovementLines> LinesOf(const Movement& m) {
         case MovementKind::SingleActingCylinder:
             return MovementLines{
                 KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE EFFETTO")),
-                {{"d: " + Num(m.RodDiameter), mm}, {"L: " + Num(m.Stroke), mm}}};
+                {{"d: " + UiNumber(m.RodDiameter), mm}, {"L: " + UiNumber(m.Stroke), mm}}};
         default:
             return std::nullopt;
     }
@@ -177,10 +170,10 @@ void PrintMovement(PrinterSurface& s, const Movement& m, const ListLayout& layou
     for (int i = 0; i < layout.blanksBefore; ++i) Blank(s, x);
     Line(s, x, {block->name});
     if (layout.blankAfterName) Blank(s, x);
-    Line(s, x, {"Ti: " + Num(m.Ti), "[sec]"});
-    Line(s, x, {"Tf: " + Num(m.Tf), "[sec]"});
+    Line(s, x, {"Ti: " + UiNumber(m.Ti), "[sec]"});
+    Line(s, x, {"Tf: " + UiNumber(m.Tf), "[sec]"});
     for (const QStringList& d : block->dimensions) Line(s, x, d);
-    Line(s, x, {"Qm: " + Num(RoundHalfEven(m.Qm, 4)), "[dm3/min]"});
+    Line(s, x, {"Qm: " + UiNumber(RoundHalfEven(m.Qm, 4)), "[dm3/min]"});
 }
 
 // The gas temperature follows the four series when the ideal or real law ran.
@@ -196,16 +189,16 @@ void InitialDataBody(PrinterSurface& s, const CircuitState& state, const QString
     const CircuitData& d = state.Data;
     const double x = kInitialDataMargin;
     PageHeading(s, printHeader, x, 4);
-    Line(s, x, {"V0: " + Num(d.V0) + "  [dm3]"});
-    Line(s, x, {"P0: " + Num(d.P0) + "  [bar]"});
-    Line(s, x, {"Tc: " + Num(d.Tc) + QString::fromUtf8("  [°C]")});
-    Line(s, x, {"Qp: " + Num(d.Qp) + "  [dm3/min]"});
-    Line(s, x, {"Pm: " + Num(d.Pm) + "  [bar]"});
-    Line(s, x, {"Dp: " + Num(d.Dp) + "  [bar]"});
+    Line(s, x, {"V0: " + UiNumber(d.V0) + "  [dm3]"});
+    Line(s, x, {"P0: " + UiNumber(d.P0) + "  [bar]"});
+    Line(s, x, {"Tc: " + UiNumber(d.Tc) + QString::fromUtf8("  [°C]")});
+    Line(s, x, {"Qp: " + UiNumber(d.Qp) + "  [dm3/min]"});
+    Line(s, x, {"Pm: " + UiNumber(d.Pm) + "  [bar]"});
+    Line(s, x, {"Dp: " + UiNumber(d.Dp) + "  [bar]"});
     Blank(s, x);
     Line(s, x,
-         {Report(QT_TRANSLATE_NOOP("volvenza::Report", "Tempo di ciclo: ")) + Num(d.CycleTime) +
-          "  [sec]"});
+         {Report(QT_TRANSLATE_NOOP("volvenza::Report", "Tempo di ciclo: ")) +
+          UiNumber(d.CycleTime) + "  [sec]"});
     Line(s, x,
          {Report(QT_TRANSLATE_NOOP("volvenza::Report", "Numero movimenti: ")) +
           QString::number(state.SimMovementCount)});
@@ -241,9 +234,10 @@ void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStrin
             TableHeading(s, gas);
         }
         const float t = static_cast<float>(i) * state.TimeStep;
-        QStringList row{Fixed(t, 1), Fixed(at(state.VSeries, i), 4), Fixed(at(state.PSeries, i), 4),
-                        Fixed(at(state.QtSeries, i), 4), Fixed(at(state.QsSeries, i), 4)};
-        if (gas) row << Fixed(state.GasRun.TSeries[i], 2);
+        QStringList row{UiFixed(t, 1), UiFixed(at(state.VSeries, i), 4),
+                        UiFixed(at(state.PSeries, i), 4), UiFixed(at(state.QtSeries, i), 4),
+                        UiFixed(at(state.QsSeries, i), 4)};
+        if (gas) row << UiFixed(state.GasRun.TSeries[i], 2);
         Line(s, kTableMargin, row);
     }
 }

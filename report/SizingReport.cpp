@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "platform/Language.h"
+#include "platform/UiMessage.h"
 #include "sizing/AnswerText.h"
 
 namespace volvenza {
@@ -174,12 +174,7 @@ void PrintTable(Page& page, const AnswerTable& table) {
 
 void PrintSizingReport(PrinterSurface& surface, const QString& printHeader, const Requirements& req,
                        const SizingAnswer& answer, const CircuitData& data) {
-    const Wording wording{
-        [](const char* italian) {
-            return QCoreApplication::translate("volvenza::SizingText", italian).toStdString();
-        },
-        UiDecimalSeparator()};
-    const AnswerLayout layout = LayOutAnswer(answer, req, data, wording);
+    const AnswerLayout layout = LayOutAnswer(answer, req, data, UiWording());
     Page page(surface, printHeader);
     page.Line({{kLeft, Text(layout.Title)}});
     page.Line();

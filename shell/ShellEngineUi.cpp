@@ -6,7 +6,7 @@
 
 #include "entry/DatiIniziali.h"
 #include "platform/Dialogs.h"
-#include "platform/HeadlessText.h"
+#include "platform/UiMessage.h"
 #include "shell/AvanzamentoSimulazione.h"
 #include "shell/frmMain.h"
 
@@ -66,9 +66,9 @@ void ShellEngineUi::CloseProgress() {
     delete progress_;
 }
 
-MessageAnswer ShellEngineUi::ShowMessage(const std::string& text, MessageIcon icon,
+MessageAnswer ShellEngineUi::ShowMessage(const Message& message, MessageIcon icon,
                                          MessageButtons buttons, const std::string& title) {
-    return main_.DialogService().Message(HeadlessText(text), icon, buttons,
+    return main_.DialogService().Message(UiMessage(message), icon, buttons,
                                          QString::fromStdString(title));
 }
 

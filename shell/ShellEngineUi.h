@@ -24,7 +24,7 @@ class ShellEngineUi : public EngineUi {
     void ShowProgress() override;
     void SetProgress(double percent) override;
     void CloseProgress() override;
-    MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
+    MessageAnswer ShowMessage(const Message& message, MessageIcon icon, MessageButtons buttons,
                               const std::string& title) override;
     void UpdateCommandState(int16_t code) override;
     void MovementListChanged() override;

@@ -491,7 +491,7 @@ void frmMain::StoreBounds() {
         const float twips = pixels[i] == restoredPixels_[i]
                                 ? restoredTwips_[i]
                                 : static_cast<float>(PixelsToTwips(pixels[i], this));
-        WriteSetting(context_.settings, *keys[i], QString::fromStdString(FormatNumber(twips)));
+        WriteSetting(context_.settings, *keys[i], QString::fromStdString(FormatNumber(twips, ',')));
     }
 }
 

@@ -6,8 +6,8 @@
 
 #include "documents/ResultsCsv.h"
 #include "platform/Dialogs.h"
-#include "platform/HeadlessText.h"
 #include "platform/Language.h"
+#include "platform/UiMessage.h"
 #include "platform/UiText.h"
 #include "report/PrintReport.h"
 #include "shell/CommandScope.h"
@@ -76,10 +76,11 @@ void frmMain::ExportCsv(Origin origin) {
     step.OnFailure(SaveFailed(lastFileName_));
     step([&] {
         const std::string path = QFile::encodeName(lastFileName_).toStdString();
-        if (auto failure = ExportResultsCsv(context_.state, path,
-                                            ResultsCsvFormat(UiDecimalSeparator()),
-                                            ResultsNote().toStdString())) {
-            context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
+        const Status saved =
+            ExportResultsCsv(context_.state, path, ResultsCsvFormat(UiDecimalSeparator()),
+                             ResultsNote().toStdString());
+        if (!saved) {
+            context_.dialogs.Message(UiMessage(saved.Error()), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
         }
     });

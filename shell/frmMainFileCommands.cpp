@@ -10,7 +10,7 @@
 #include "documents/SimulationFile.h"
 #include "engine/Simulation.h"
 #include "platform/Dialogs.h"
-#include "platform/HeadlessText.h"
+#include "platform/UiMessage.h"
 #include "platform/UiText.h"
 #include "shell/CommandScope.h"
 #include "shell/ShellEngineUi.h"
@@ -74,7 +74,7 @@ QString OpenFailed(const QString& path) {
 }
 
 QString SaveFailed(const QString& path) {
-    return HeadlessText(SaveFailedMessage(FilePath(path)));
+    return UiMessage(SaveFailedMessage(FilePath(path)));
 }
 
 }  // namespace
@@ -117,9 +117,9 @@ void frmMain::OpenSimulationFile(const QString& path) {
 }
 
 void frmMain::LoadFile(const QString& path) {
-    auto refused = [this](const std::optional<std::string>& failure) {
-        if (!failure) return false;
-        context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
+    auto refused = [this](const Status& loaded) {
+        if (loaded) return false;
+        context_.dialogs.Message(UiMessage(loaded.Error()), MessageIcon::Exclamation,
                                  MessageButtons::Ok);
         return true;
     };
@@ -158,11 +158,11 @@ void frmMain::SaveSimulationAs(Origin origin) {
     step.OnFailure(SaveFailed(lastFileName_));
     step([&] {
         const std::string path = FilePath(lastFileName_);
-        auto failure = IsProject(lastFileName_)
-                           ? SaveProjectFile(context_.state, CurrentSizing(), path)
-                           : SaveSimulationFile(context_.state, path);
-        if (failure) {
-            context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
+        const Status saved = IsProject(lastFileName_)
+                                 ? SaveProjectFile(context_.state, CurrentSizing(), path)
+                                 : SaveSimulationFile(context_.state, path);
+        if (!saved) {
+            context_.dialogs.Message(UiMessage(saved.Error()), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
         }
     });
@@ -179,8 +179,8 @@ void frmMain::ExportTable(Origin origin) {
         if (QWidget* active = ActiveChildWindow()) active->setWindowTitle(lastFileName_);
     });
     step([&] {
-        if (auto failure = ExportResultsText(context_.state, FilePath(lastFileName_))) {
-            context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
+        if (Status saved = ExportResultsText(context_.state, FilePath(lastFileName_)); !saved) {
+            context_.dialogs.Message(UiMessage(saved.Error()), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
         }
     });

@@ -16,9 +16,10 @@
 
 #include "numbers/NumberText.h"
 #include "platform/Dialogs.h"
-#include "platform/HeadlessText.h"
 #include "platform/Language.h"
 #include "platform/SettingsStore.h"
+#include "platform/UiMessage.h"
+#include "platform/UiNumber.h"
 #include "shell/CommandScope.h"
 #include "shell/GasModelSettings.h"
 #include "shell/frmMain.h"
@@ -46,10 +47,6 @@ constexpr UiText kFromFile{
 // A few seconds after the last change, so typing does not write at every key.
 constexpr int kRecoveryDelay = 3000;
 
-QString Number(double value) {
-    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
-}
-
 QString Tr(const char* source) {
     return QCoreApplication::translate("volvenza::frmMain", source);
 }
@@ -63,22 +60,22 @@ QString GasDescription(const GasSettings& gas) {
             break;
         case GasLawKind::Ideal:
             law = Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "gas ideale, n = %1"))
-                      .arg(Number(gas.Exponent));
+                      .arg(UiNumber(gas.Exponent));
             break;
         case GasLawKind::Nitrogen:
             law =
                 std::isinf(gas.Tau)
                     ? Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "azoto reale, τ = ∞ (adiabatica)"))
                     : Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "azoto reale, τ = %1 s"))
-                          .arg(Number(gas.Tau));
+                          .arg(UiNumber(gas.Tau));
             break;
     }
     QString text = Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "Legge del gas: %1")).arg(law);
     if (gas.MinTemp || gas.MaxTemp) {
         const QString tc = Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "tc"));
         text += Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "; inviluppo da %1 a %2 °C"))
-                    .arg(gas.MinTemp ? Number(*gas.MinTemp) : tc,
-                         gas.MaxTemp ? Number(*gas.MaxTemp) : tc);
+                    .arg(gas.MinTemp ? UiNumber(*gas.MinTemp) : tc,
+                         gas.MaxTemp ? UiNumber(*gas.MaxTemp) : tc);
     }
     return text;
 }
@@ -184,7 +181,7 @@ void frmMain::SaveRecoveryPoint(const ProjectSnapshot& snapshot) {
     if (IsEmpty(snapshot)) return;
     const std::vector<RecoveryPoint> points = recovery_->List();
     ProjectSnapshot newest;
-    if (!points.empty() && !recovery_->Load(points.front(), newest) && newest == snapshot) return;
+    if (!points.empty() && recovery_->Load(points.front(), newest) && newest == snapshot) return;
     // A recovery point that cannot be written is not worth a question: the
     // work itself is still on screen.
     recovery_->Save(snapshot, std::time(nullptr));
@@ -245,8 +242,8 @@ void frmMain::RecoverWork(Origin origin) {
     if (chosen < 0 || chosen >= static_cast<int>(points.size())) return;
     step([&] {
         ProjectSnapshot snapshot;
-        if (auto failure = recovery_->Load(points[static_cast<size_t>(chosen)], snapshot)) {
-            context_.dialogs.Message(HeadlessText(*failure), MessageIcon::Exclamation,
+        if (Status read = recovery_->Load(points[static_cast<size_t>(chosen)], snapshot); !read) {
+            context_.dialogs.Message(UiMessage(read.Error()), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
             return;
         }

@@ -21,7 +21,8 @@ class Words {
     explicit Words(const Wording& w) : w_(w) {}
 
     std::string operator()(const char* italian, const std::vector<std::string>& parts = {}) const {
-        const std::string text = w_.Translate ? w_.Translate(italian) : std::string(italian);
+        const std::string text =
+            w_.Translate ? w_.Translate("volvenza::SizingText", italian) : std::string(italian);
         std::string out;
         for (size_t i = 0; i < text.size(); ++i) {
             const char c = text[i];

@@ -15,17 +15,13 @@
 #include <vector>
 
 #include "engine/CircuitState.h"
+#include "gas/Message.h"
 #include "sizing/Requirements.h"
 #include "sizing/Search.h"
 
 namespace volvenza::sizing {
 
-struct Wording {
-    // The Italian text (with %1, %2... for its parts) in the front end's
-    // language; nothing changes it when left empty.
-    std::function<std::string(const char* italian)> Translate;
-    char Decimal = ',';
-};
+using volvenza::Wording;
 
 struct AnswerTable {
     std::vector<std::string> Headings;

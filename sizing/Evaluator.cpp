@@ -317,12 +317,12 @@ gas::Result<double> Evaluator::PrechargeAt(double p0, double temp) const {
     if (temp == PrechargeTemperature(req_.Gas)) return p0;
     const double charge = PrechargeTemperature(req_.Gas) + gas::kKelvin;
     const double pa = (p0 + gas::kAtmosphere) * 1e5;
-    if (auto err = n2::CheckRange(charge, pa)) return R::Fail(*err);
+    if (auto range = n2::CheckRange(charge, pa); !range) return R::Fail(range.Error());
     const auto rho = n2::DensityAt(charge, pa);
     if (!rho) return R::Fail(rho.Error());
     const double t = temp + gas::kKelvin;
     const double p = n2::PropertiesAt(t, *rho).p;
-    if (auto err = n2::CheckRange(t, p)) return R::Fail(*err);
+    if (auto range = n2::CheckRange(t, p); !range) return R::Fail(range.Error());
     return p / 1e5 - gas::kAtmosphere;
 }
 

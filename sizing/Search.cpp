@@ -12,8 +12,6 @@ namespace {
 
 // Halvings of the precharge bounds: far past double precision either way.
 constexpr int kBisections = 60;  // mutants: skip
-// How a search stopped from outside unwinds through the results.
-constexpr const char* kStopped = "interrotto";
 // With the pump sized, the sizes are tried with a pump this much above the
 // cycle's average demand when the data's pump is below it.
 constexpr double kPumpHeadroom = 1.25;  // mutants: skip (only where the pump search starts)
@@ -22,10 +20,6 @@ constexpr double kSizesShare = 0.7;
 constexpr double kPumpShare = 0.15;
 // Runs a one-figure search takes, about: for the progress only.
 constexpr double kSearchRuns = 20;  // mutants: skip
-
-std::string Num(double value, int decimals) {
-    return FormatNumber(RoundHalfEven(value, decimals), ',');
-}
 
 double FloorTenth(double x) {
     return std::floor(x * 10 + 1e-9) / 10;
@@ -160,7 +154,8 @@ gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d, do
                               const std::function<bool()>& stopped) {
     const size_t size = x.Size;
     auto runs = [&](const Design& changed) {
-        return stopped() ? gas::Result<bool>::Fail(kStopped) : ev.PassesRuns(changed, size);
+        return stopped() ? gas::Result<bool>::Fail(MessageId::SizingStopped)
+                         : ev.PassesRuns(changed, size);
     };
     const double largest = std::max(ev.Req().Catalogue.back().V0, d.V0) * 4;
     auto v0 = SmallestPassing(d.V0, 0.01, largest, [&](double v) { return runs({v, d.P0, d.Qp}); });
@@ -186,89 +181,76 @@ gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d, do
 
 // The sentence that says no precharge passes rules 2 and 3 together, and
 // what would: a piston type, a lower Pm or a higher p1.
-std::string NoPrechargeWindow(const Evaluator& ev, double top, double bottom, double ratio) {
+Message NoPrechargeWindow(const Evaluator& ev, double top, double bottom, double ratio) {
     const Requirements& req = ev.Req();
     const double tol = req.PrechargeTolerance;
     const double atm = gas::kAtmosphere;
-    std::string pm = "?", p1 = "?";
+    MessagePart pm = MsgVerbatim("?"), p1 = MsgVerbatim("?");
     // Pm the top precharge allows; p1 that lets the bottom one pass rule 2.
     if (auto cold = ev.PrechargeAt(top * (1 - tol), ev.Temperatures().front())) {
-        pm = Num(FloorTenth(ratio * (*cold + atm) - atm), 1);
+        pm = MsgRounded(FloorTenth(ratio * (*cold + atm) - atm), 1);
     }
     if (auto warm = ev.PrechargeAt(bottom * (1 + tol), ev.Temperatures().back())) {
-        p1 = Num(CeilTenth((*warm + atm) / 0.9 - atm), 1);
+        p1 = MsgRounded(CeilTenth((*warm + atm) / 0.9 - atm), 1);
     }
-    return "Nessuna precarica rispetta insieme le regole 2 e 3 per questo tipo di accumulatore: "
-           "la precarica dovrebbe essere di almeno " +
-           Num(bottom, 1) + " bar e di al più " + Num(top, 1) +
-           " bar; servirebbe un accumulatore a pistone, una Pm di al più " + pm +
-           " bar o una p1 di almeno " + p1 + " bar";
+    return Message(MessageId::NoPrechargeWindow,
+                   {MsgRounded(bottom, 1), MsgRounded(top, 1), std::move(pm), std::move(p1)});
 }
 
 }  // namespace
 
-std::optional<std::string> CheckRequirements(const CircuitState& state, const Requirements& req) {
-    if (!(req.MinPressure > 0)) return std::string("La pressione minima p1 deve essere positiva");
-    if (!(req.MinPressure < state.Data.Pm)) {
-        return std::string("La pressione minima p1 deve essere minore della pressione massima Pm");
-    }
-    if (req.Catalogue.empty()) return std::string("Il catalogo non contiene alcuna grandezza");
+Status CheckRequirements(const CircuitState& state, const Requirements& req) {
+    if (!(req.MinPressure > 0)) return Message(MessageId::MinPressurePositive);
+    if (!(req.MinPressure < state.Data.Pm)) return Message(MessageId::MinBelowMax);
+    if (req.Catalogue.empty()) return Message(MessageId::CatalogueEmpty);
     if (req.Catalogue.size() > kMaxCatalogueSizes) {
-        return "Il catalogo può contenere al più " + std::to_string(kMaxCatalogueSizes) +
-               " grandezze";
+        return Message(MessageId::CatalogueTooLong,
+                       {MsgInteger(static_cast<long long>(kMaxCatalogueSizes))});
     }
     for (size_t i = 0; i < req.Catalogue.size(); ++i) {
         const CatalogueSize& s = req.Catalogue[i];
         if (!(s.V0 > 0) || (i > 0 && !(s.V0 > req.Catalogue[i - 1].V0))) {
-            return std::string(
-                "Il catalogo deve elencare volumi positivi in ordine crescente, senza ripetizioni");
+            return Message(MessageId::CatalogueOrder);
         }
         if (!(s.MaxRatio > 1) || (s.RatedPressure && !(*s.RatedPressure > 0)) ||
             (s.MaxFlow && !(*s.MaxFlow > 0)) || (s.Tau && !(*s.Tau >= 0))) {
-            return "Il catalogo ha un limite non valido alla grandezza " + Num(s.V0, 3) +
-                   " dm3: il rapporto di compressione deve superare 1, PS e portata massima "
-                   "essere positive, τ non negativa";
+            return Message(MessageId::CatalogueLimit, {MsgRounded(s.V0, 3)});
         }
     }
     if (req.RatedPressure && !(*req.RatedPressure > 0)) {
-        return std::string("La pressione nominale PS deve essere positiva");
+        return Message(MessageId::RatedPressurePositive);
     }
     if (req.ReliefSetting && !(*req.ReliefSetting > 0)) {
-        return std::string("La taratura della valvola di massima deve essere positiva");
+        return Message(MessageId::ReliefPositive);
     }
     if (req.ReliefSetting && req.RatedPressure && *req.ReliefSetting > *req.RatedPressure) {
-        return "La taratura della valvola di massima (" + Num(*req.ReliefSetting, 2) +
-               " bar) supera la pressione nominale PS (" + Num(*req.RatedPressure, 2) +
-               " bar): la valvola deve proteggere l'accumulatore";
+        return Message(MessageId::ReliefAboveRated,
+                       {MsgRounded(*req.ReliefSetting, 2), MsgRounded(*req.RatedPressure, 2)});
     }
     if (!(req.PrechargeTolerance >= 0 && req.PrechargeTolerance < 0.5)) {
-        return std::string("La tolleranza della precarica deve essere tra 0 e 50 %");
+        return Message(MessageId::PrechargeTolerance);
     }
     if (!(req.WorkingHours > 0 && req.WorkingHours <= 24 * 366)) {
-        return std::string("Le ore di lavoro continuo devono essere più di 0 e al più un anno");
+        return Message(MessageId::WorkingHours);
     }
     if (!(state.Data.CycleTime > 0) || state.SimMovementCount <= 0) {
-        return std::string("Mancano i dati del ciclo: tempo di ciclo e movimenti");
+        return Message(MessageId::CycleMissing);
     }
     const double restart = state.Data.Pm - state.Data.Dp;
     if (!req.SingleCycle && !(req.MinPressure < restart)) {
-        return "p1 (" + Num(req.MinPressure, 2) +
-               " bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (" +
-               Num(restart, 2) +
-               " bar): la pressione scende sotto p1 prima che la pompa ricarichi l'accumulatore; "
-               "ridurre Dp sotto " +
-               Num(state.Data.Pm - req.MinPressure, 2) + " bar";
+        return Message(MessageId::RestartNotAboveMin,
+                       {MsgRounded(req.MinPressure, 2), MsgRounded(restart, 2),
+                        MsgRounded(state.Data.Pm - req.MinPressure, 2)});
     }
     CircuitData probe = state.Data;
     probe.V0 = static_cast<float>(req.Catalogue.front().V0);
-    if (auto err = CheckGasSettings(probe, req.Gas, state.TimeStep)) return err;
-    return std::nullopt;
+    return CheckGasSettings(probe, req.Gas, state.TimeStep);
 }
 
 gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requirements& req,
                                           const SizingProgress& progress) {
     using R = gas::Result<SizingAnswer>;
-    if (auto err = CheckRequirements(state, req)) return R::Fail(*err);
+    if (auto ok = CheckRequirements(state, req); !ok) return R::Fail(ok.Error());
     Evaluator ev(state, req);
     SizingAnswer answer;
     double share = 0;
@@ -359,10 +341,10 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         const double from = req.SingleCycle ? -0.1 : FloorTenth(ev.BalancePump()) - 0.1;
         auto least = SmallestPassing(from, 0.1, d.Qp, [&](double q) {
             share = kSizesShare + kPumpShare * std::min(1.0, ++tried / kSearchRuns);
-            return stopped() ? gas::Result<bool>::Fail(kStopped)
+            return stopped() ? gas::Result<bool>::Fail(MessageId::SizingStopped)
                              : ev.PassesRuns({d.V0, d.P0, q}, chosen.Size);
         });
-        if (!least && least.Error() == kStopped) return cancelled();
+        if (!least && least.Error().id == MessageId::SizingStopped) return cancelled();
         if (!least) return R::Fail(least.Error());
         const double pump = least->value_or(d.Qp);
         auto e = ev.Evaluate({d.V0, d.P0, pump}, chosen.Size);
@@ -393,7 +375,7 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         for (Explanation& x : answer.Explanations) {
             if (x.V0 != lastFailing->Proposed.V0) continue;
             auto done = SearchFixes(ev, x, lastFailing->Proposed, allowed, counting);
-            if (!done && done.Error() == kStopped) return cancelled();
+            if (!done && done.Error().id == MessageId::SizingStopped) return cancelled();
             if (!done) return R::Fail(done.Error());
         }
     }

@@ -89,6 +89,6 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
 
 // Why the requirements cannot be searched, or nothing; the checks that need
 // no nitrogen.
-std::optional<std::string> CheckRequirements(const CircuitState& state, const Requirements& req);
+Status CheckRequirements(const CircuitState& state, const Requirements& req);
 
 }  // namespace volvenza::sizing

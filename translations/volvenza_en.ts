@@ -820,7 +820,73 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     </message>
 </context>
 <context>
-    <name>volvenza::HeadlessText</name>
+    <name>volvenza::HelpWindow</name>
+    <message>
+        <source>Guida di Volvenza</source>
+        <translation>Volvenza Help</translation>
+    </message>
+    <message>
+        <source>&amp;Digitare le prime lettere della parola da cercare:</source>
+        <translation>&amp;Type the first few letters of the word you are looking for:</translation>
+    </message>
+    <message>
+        <source>&amp;Visualizza</source>
+        <translation>&amp;Display</translation>
+    </message>
+    <message>
+        <source>Sommario</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Indice</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire il file della Guida %1.</source>
+        <translation>Cannot open the Help file %1.</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::InserimentoDati</name>
+    <message>
+        <source>Immissione dati</source>
+        <translation>Data entry</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Ricalcola</source>
+        <translation>Recompute</translation>
+    </message>
+    <message>
+        <source>Sei sicuro di voler eliminare questo movimento</source>
+        <translation>Are you sure you want to delete this movement</translation>
+    </message>
+    <message>
+        <source>Raggiunto il numero massimo di 1000 movimenti</source>
+        <translation>The maximum of 1000 movements has been reached</translation>
+    </message>
+    <message>
+        <source>Valore non valido: resta </source>
+        <translation>Invalid value: kept </translation>
+    </message>
+    <message>
+        <source>Movimento precedente</source>
+        <translation>Previous movement</translation>
+    </message>
+    <message>
+        <source>Movimento successivo</source>
+        <translation>Next movement</translation>
+    </message>
+    <message>
+        <source>Movimento %1 di %2</source>
+        <translation>Movement %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::Message</name>
     <message>
         <source>Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire</source>
         <translation>You left all the initial values at 0, the simulation cannot start</translation>
@@ -1026,10 +1092,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>the field %1 must be a list of at most 1000 movements</translation>
     </message>
     <message>
-        <source>il campo %1 deve essere un elenco</source>
-        <translation>the field %1 must be a list</translation>
-    </message>
-    <message>
         <source>il campo %1 non è leggibile</source>
         <translation>the field %1 cannot be read</translation>
     </message>
@@ -1149,71 +1211,13 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>il campo %1 deve essere un numero da 0 a 7</source>
         <translation>the field %1 must be a number from 0 to 7</translation>
     </message>
-</context>
-<context>
-    <name>volvenza::HelpWindow</name>
     <message>
-        <source>Guida di Volvenza</source>
-        <translation>Volvenza Help</translation>
+        <source>Ricerca interrotta</source>
+        <translation>Search stopped</translation>
     </message>
     <message>
-        <source>&amp;Digitare le prime lettere della parola da cercare:</source>
-        <translation>&amp;Type the first few letters of the word you are looking for:</translation>
-    </message>
-    <message>
-        <source>&amp;Visualizza</source>
-        <translation>&amp;Display</translation>
-    </message>
-    <message>
-        <source>Sommario</source>
-        <translation>Contents</translation>
-    </message>
-    <message>
-        <source>Indice</source>
-        <translation>Index</translation>
-    </message>
-    <message>
-        <source>Impossibile aprire il file della Guida %1.</source>
-        <translation>Cannot open the Help file %1.</translation>
-    </message>
-</context>
-<context>
-    <name>volvenza::InserimentoDati</name>
-    <message>
-        <source>Immissione dati</source>
-        <translation>Data entry</translation>
-    </message>
-    <message>
-        <source>Elimina</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Ricalcola</source>
-        <translation>Recompute</translation>
-    </message>
-    <message>
-        <source>Sei sicuro di voler eliminare questo movimento</source>
-        <translation>Are you sure you want to delete this movement</translation>
-    </message>
-    <message>
-        <source>Raggiunto il numero massimo di 1000 movimenti</source>
-        <translation>The maximum of 1000 movements has been reached</translation>
-    </message>
-    <message>
-        <source>Valore non valido: resta </source>
-        <translation>Invalid value: kept </translation>
-    </message>
-    <message>
-        <source>Movimento precedente</source>
-        <translation>Previous movement</translation>
-    </message>
-    <message>
-        <source>Movimento successivo</source>
-        <translation>Next movement</translation>
-    </message>
-    <message>
-        <source>Movimento %1 di %2</source>
-        <translation>Movement %1 of %2</translation>
+        <source>il campo %1 deve essere un elenco di al più %2 grandezze</source>
+        <translation>the field %1 must be a list of at most %2 sizes</translation>
     </message>
 </context>
 <context>

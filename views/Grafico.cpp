@@ -12,10 +12,10 @@
 #include "documents/AtomicFile.h"
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
-#include "platform/HeadlessText.h"
 #include "platform/ResultsNote.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
+#include "platform/UiMessage.h"
 #include "views/ChartGasCurves.h"
 #include "views/ChartIcons.h"
 #include "views/frmAggiungiParticolari.h"
@@ -388,7 +388,7 @@ void Grafico::ControlloParticolari() {
 
 std::optional<QString> Grafico::SaveChartBitmap(const QString& path) {
     if (picture_->Surface().SaveCommittedBitmap(path)) return std::nullopt;
-    return HeadlessText(SaveFailedMessage(path.toStdString()));
+    return UiMessage(SaveFailedMessage(path.toStdString()));
 }
 
 void Grafico::SelectTool(const QString& name) {

@@ -4,6 +4,7 @@
 
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
+#include "platform/UiNumber.h"
 
 namespace volvenza {
 
@@ -55,10 +56,7 @@ int ResultsTableModel::columnCount(const QModelIndex& parent) const {
 QString ResultsTableModel::CellText(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columns_) return {};
     const Row& r = rows_[static_cast<size_t>(row)];
-    const std::string text = column == 0
-                                 ? FormatFixed(r.time, 1, UiDecimalSeparator())
-                                 : FormatFixed(r.values[column - 1], 4, UiDecimalSeparator());
-    return QString::fromStdString(text);
+    return column == 0 ? UiFixed(r.time, 1) : UiFixed(r.values[column - 1], 4);
 }
 
 QVariant ResultsTableModel::data(const QModelIndex& index, int role) const {

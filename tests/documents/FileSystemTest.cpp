@@ -21,8 +21,11 @@
 #include "documents/AtomicFile.h"
 #include "documents/ProjectFile.h"
 #include "documents/SimulationFile.h"
+#include "tests/support/Failure.h"
 
 namespace volvenza {
+
+using test::Failure;
 namespace {
 
 namespace fs = std::filesystem;
@@ -95,7 +98,7 @@ TEST_F(FileSystemTest, SavingFollowsLinksKeepsPermissionsAndFitsAnyName) {
     }
     for (const std::string& name :
          {std::string("link.vlz"), std::string("dangling.vlz"), longName, std::string("chain40")}) {
-        EXPECT_EQ(WriteFileAtomically(Path(name), "new"), std::nullopt) << name;
+        EXPECT_EQ(Failure(WriteFileAtomically(Path(name), "new")), std::nullopt) << name;
     }
     EXPECT_TRUE(fs::is_symlink(Path("link.vlz")));
     EXPECT_TRUE(fs::is_symlink(Path("dangling.vlz")));
@@ -114,7 +117,8 @@ TEST_F(FileSystemTest, SavingFollowsLinksKeepsPermissionsAndFitsAnyName) {
     fs::create_symlink("loop.vlz", Path("loop.vlz"));
     fs::create_symlink("chain40", Path("chain41"));
     for (const char* name : {"sub", "pipe", "loop.vlz", "chain41"}) {
-        EXPECT_EQ(WriteFileAtomically(Path(name), "x"), SaveFailedMessage(Path(name)));
+        EXPECT_EQ(Failure(WriteFileAtomically(Path(name), "x")),
+                  ItalianText(SaveFailedMessage(Path(name))));
     }
     EXPECT_TRUE(fs::is_fifo(Path("pipe")));
     std::set<std::string> expected{"real.vlz",     "link.vlz", "dangling.vlz", "sub",
@@ -131,7 +135,8 @@ TEST_F(FileSystemTest, ASaveThatRunsOutOfSpaceKeepsTheOldFile) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{100, 100};
         return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 &&
-               WriteFileAtomically(kept, std::string(1000, 'x')) == SaveFailedMessage(kept);
+               Failure(WriteFileAtomically(kept, std::string(1000, 'x'))) ==
+                   ItalianText(SaveFailedMessage(kept));
     }));
     EXPECT_EQ(ReadAll(kept), "old");
     EXPECT_EQ(Listing(), std::set<std::string>{"kept.vlz"});
@@ -144,8 +149,9 @@ TEST_F(FileSystemTest, AReadOnlyFileIsRefusedAsAPlainWriteWouldBe) {
     const std::string locked = Path("locked.vlz");
     const std::string fresh = Path("fresh.vlz");
     EXPECT_TRUE(AsOrdinaryUser([&] {
-        return WriteFileAtomically(locked, "new") == SaveFailedMessage(locked) &&
-               WriteFileAtomically(fresh, "new") == std::nullopt;
+        return Failure(WriteFileAtomically(locked, "new")) ==
+                   ItalianText(SaveFailedMessage(locked)) &&
+               Failure(WriteFileAtomically(fresh, "new")) == std::nullopt;
     }));
     EXPECT_EQ(ReadAll(locked), "old");
     EXPECT_EQ(Listing(), (std::set<std::string>{"locked.vlz", "fresh.vlz"}));
@@ -154,12 +160,13 @@ TEST_F(FileSystemTest, AReadOnlyFileIsRefusedAsAPlainWriteWouldBe) {
 TEST_F(FileSystemTest, TwoFilesChangeTogetherOrNotAtAll) {
     WriteAll(Path("a.vlz"), "old a");
     const std::string blocked = Path("missing/b.txt");
-    EXPECT_EQ(WriteFilesAtomically({{Path("a.vlz"), "new a"}, {blocked, "new b"}}),
-              SaveFailedMessage(blocked));
+    EXPECT_EQ(Failure(WriteFilesAtomically({{Path("a.vlz"), "new a"}, {blocked, "new b"}})),
+              ItalianText(SaveFailedMessage(blocked)));
     EXPECT_EQ(ReadAll(Path("a.vlz")), "old a");
     EXPECT_EQ(Listing(), std::set<std::string>{"a.vlz"});
-    EXPECT_EQ(WriteFilesAtomically({{Path("b.txt"), "b"}, {Path("a.vlz"), "a"}}), std::nullopt);
-    EXPECT_EQ(WriteFilesAtomically({{Path("a.vlz"), "new a"}, {Path("b.txt"), "new b"}}),
+    EXPECT_EQ(Failure(WriteFilesAtomically({{Path("b.txt"), "b"}, {Path("a.vlz"), "a"}})),
+              std::nullopt);
+    EXPECT_EQ(Failure(WriteFilesAtomically({{Path("a.vlz"), "new a"}, {Path("b.txt"), "new b"}})),
               std::nullopt);
     EXPECT_EQ(ReadAll(Path("a.vlz")) + ReadAll(Path("b.txt")), "new anew b");
     EXPECT_EQ(Listing(), (std::set<std::string>{"a.vlz", "b.txt"}));
@@ -183,7 +190,8 @@ TEST_F(FileSystemTest, TwoFilesChangeTogetherOrNotAtAll) {
     const std::string a = Path("a.vlz");
     const std::string b = Path("b.txt");
     EXPECT_TRUE(AsOrdinaryUser([&] {
-        return WriteFilesAtomically({{a, "newer a"}, {b, "newer b"}}) == SaveFailedMessage(b);
+        return Failure(WriteFilesAtomically({{a, "newer a"}, {b, "newer b"}})) ==
+               ItalianText(SaveFailedMessage(b));
     }));
     EXPECT_EQ(ReadAll(a) + ReadAll(b), "new anew b");
     EXPECT_EQ(Listing(), (std::set<std::string>{"a.vlz", "b.txt", "c.txt", "x", "loop"}));
@@ -201,7 +209,7 @@ TEST_F(FileSystemTest, ASaveKilledHalfWayIsTidiedByTheNextSave) {
     const pid_t pid = ::fork();
     if (pid == 0) {
         gBetweenReplacements = [] { std::raise(SIGKILL); };
-        WriteFilesAtomically({{a, "new a"}, {b, "new b"}});
+        Failure(WriteFilesAtomically({{a, "new a"}, {b, "new b"}}));
         ::_exit(0);
     }
     int status = 0;
@@ -227,7 +235,7 @@ TEST_F(FileSystemTest, ASaveKilledHalfWayIsTidiedByTheNextSave) {
     for (const std::string& name : Listing()) {
         if (name != ".vlz-12.tmp") fs::last_write_time(dir / name, old);
     }
-    EXPECT_EQ(WriteFileAtomically(a, "newer a"), std::nullopt);
+    EXPECT_EQ(Failure(WriteFileAtomically(a, "newer a")), std::nullopt);
     EXPECT_EQ(Listing(),
               (std::set<std::string>{"a.vlz", "b.txt", ".vlz-12.tmp", ".vlz-x1.tmp", ".vlz-1x.tmp",
                                      ".vlz-.bak", "x.vlz-1.tmp", ".vlz-7.tmp", ".vlz-8.bak"}));
@@ -244,7 +252,8 @@ TEST_F(FileSystemTest, AReadOnlyFolderIsNamedAsTheReason) {
                                     fs::perms::others_read | fs::perms::others_exec);
     const std::string expected = "Impossibile salvare il file " + inside + ": la cartella " +
                                  Path("ro") + " è di sola lettura.";
-    EXPECT_TRUE(AsOrdinaryUser([&] { return WriteFileAtomically(inside, "new") == expected; }));
+    EXPECT_TRUE(
+        AsOrdinaryUser([&] { return Failure(WriteFileAtomically(inside, "new")) == expected; }));
     fs::permissions(Path("ro"), fs::perms::all);
     EXPECT_EQ(ReadAll(inside), "old");
 }
@@ -257,40 +266,42 @@ TEST_F(FileSystemTest, LoaderOpensOnlyRegularFilesAndBoundsItsLines) {
     ASSERT_EQ(::mkfifo(Path("pipe.vlzp").c_str(), 0600), 0);
     fs::create_directory(Path("folder.vlzp"));
     for (const std::string& path : {Path("pipe.vlz"), dir.string(), std::string("/dev/null")}) {
-        EXPECT_EQ(LoadSimulationFile(state, path), NotAFileMessage(path));
+        EXPECT_EQ(Failure(LoadSimulationFile(state, path)), ItalianText(NotAFileMessage(path)));
     }
     for (const std::string& path : {Path("pipe.vlzp"), Path("folder.vlzp")}) {
-        EXPECT_EQ(LoadProjectFile(state, sizing, path), NotAFileMessage(path));
+        EXPECT_EQ(Failure(LoadProjectFile(state, sizing, path)),
+                  ItalianText(NotAFileMessage(path)));
     }
     // The process's own memory is a regular file whose first page cannot be
     // read: a read error, not a malformed file.
-    EXPECT_EQ(LoadSimulationFile(state, "/proc/self/mem"), OpenFailedMessage("/proc/self/mem"));
-    EXPECT_EQ(LoadProjectFile(state, sizing, Path("none.vlzp")),
-              OpenFailedMessage(Path("none.vlzp")));
+    EXPECT_EQ(Failure(LoadSimulationFile(state, "/proc/self/mem")),
+              ItalianText(OpenFailedMessage("/proc/self/mem")));
+    EXPECT_EQ(Failure(LoadProjectFile(state, sizing, Path("none.vlzp"))),
+              ItalianText(OpenFailedMessage(Path("none.vlzp"))));
     WriteAll(Path("big.vlzp"), "{}");
     fs::resize_file(Path("big.vlzp"), 65 << 20);  // sparse: no disk is used
-    EXPECT_NE(LoadProjectFile(state, sizing, Path("big.vlzp"))->find(": è troppo grande."),
+    EXPECT_NE(Failure(LoadProjectFile(state, sizing, Path("big.vlzp")))->find(": è troppo grande."),
               std::string::npos);
 
     // A file of one byte is read like any other.
     WriteAll(Path("tiny.vlz"), "0");
-    EXPECT_EQ(LoadSimulationFile(state, Path("tiny.vlz")),
+    EXPECT_EQ(Failure(LoadSimulationFile(state, Path("tiny.vlz"))),
               "Il file " + Path("tiny.vlz") + " non è un file di simulazione valido (riga 1).");
 
     // Longest header line accepted, with its CR LF; one byte more is refused.
     const std::string header = "0,1,2,3,4,5,6,1,0";
     WriteAll(Path("wide.vlz"), header + std::string(4096 - header.size(), ' ') + "\r\n0,0,0,0,0,0");
-    EXPECT_EQ(LoadSimulationFile(state, Path("wide.vlz")), std::nullopt);
+    EXPECT_EQ(Failure(LoadSimulationFile(state, Path("wide.vlz"))), std::nullopt);
     WriteAll(Path("wide.vlz"), header + std::string(4097 - header.size(), ' ') + "\r\n");
     const std::string refusedAt1 =
         "Il file " + Path("wide.vlz") + " non è un file di simulazione valido (riga 1).";
-    EXPECT_EQ(LoadSimulationFile(state, Path("wide.vlz")), refusedAt1);
+    EXPECT_EQ(Failure(LoadSimulationFile(state, Path("wide.vlz"))), refusedAt1);
 
     // A line of 64 GiB (a sparse file: no disk is used) is refused without
     // being read into memory.
     WriteAll(Path("huge.vlz"), header + "\r\n0,0,0,0,0,0\r\n");
     fs::resize_file(Path("huge.vlz"), std::uintmax_t{1} << 36);
-    EXPECT_EQ(LoadSimulationFile(state, Path("huge.vlz")),
+    EXPECT_EQ(Failure(LoadSimulationFile(state, Path("huge.vlz"))),
               "Il file " + Path("huge.vlz") + " non è un file di simulazione valido (riga 3).");
 }
 

@@ -13,9 +13,12 @@
 #include <nlohmann/json.hpp>
 
 #include "documents/ProjectFile.h"
+#include "tests/support/Failure.h"
 #include "tests/support/RecordingUi.h"
 
 namespace volvenza {
+
+using test::Failure;
 namespace {
 
 class ProjectFileTest : public ::testing::Test {
@@ -48,7 +51,7 @@ class ProjectFileTest : public ::testing::Test {
     std::optional<std::string> Read(const std::string& text) {
         InitCircuitState(other);
         other.Data.V0 = 123;
-        return ReadProjectText(other, read, text, "p.vlzp");
+        return Failure(ReadProjectText(other, read, text, "p.vlzp"));
     }
     CircuitState state, other;
     ProjectSizing project, read;
@@ -175,7 +178,8 @@ TEST_F(ProjectFileTest, OpeningReplacesTheWholeModel) {
     full.MovementCount = full.SimMovementCount = kMaxMovements;
     ReallocateResults(full, 500);
     full.LastPoint = 400;
-    ASSERT_EQ(ReadProjectText(full, read, ProjectFileText(state, project), "p.vlzp"), std::nullopt);
+    ASSERT_EQ(Failure(ReadProjectText(full, read, ProjectFileText(state, project), "p.vlzp")),
+              std::nullopt);
     for (int k = 6; k <= kMaxMovements; ++k) ASSERT_EQ(full.Movements[k], Movement{}) << k;
     CircuitState fresh;
     InitCircuitState(fresh);

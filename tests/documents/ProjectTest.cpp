@@ -9,9 +9,12 @@
 
 #include "documents/DesignFile.h"
 #include "documents/Project.h"
+#include "tests/support/Failure.h"
 #include "tests/support/RecordingUi.h"
 
 namespace volvenza {
+
+using test::Failure;
 namespace {
 
 namespace fs = std::filesystem;
@@ -241,7 +244,7 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     project.SetGas(nitrogen);
     project.SetRecommendation(sizing::Design{10, 49.7, 30});
     for (std::time_t t : {100, 300, 200, 300}) {
-        ASSERT_EQ(store.Save(project.Snapshot(), t), std::nullopt);
+        ASSERT_EQ(Failure(store.Save(project.Snapshot(), t)), std::nullopt);
     }
     for (const char* name :
          {"recupero-x.vlzp", "recupero-000000000900-0000-m5.vlz", "recupero-900-0-m5.vlzp"}) {
@@ -254,7 +257,7 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     EXPECT_EQ(points[2].time, 200);
     EXPECT_EQ(points[0].movements, 5);
     ProjectSnapshot back;
-    ASSERT_EQ(store.Load(points[0], back), std::nullopt);
+    ASSERT_EQ(Failure(store.Load(points[0], back)), std::nullopt);
     EXPECT_EQ(back, project.Snapshot());
 
     ResetCircuit(state);
@@ -267,7 +270,7 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     EXPECT_EQ(state.MovementCount, 5);
 
     std::ofstream(points[2].path) << "{}";
-    EXPECT_TRUE(store.Load(points[2], back));
+    EXPECT_TRUE(Failure(store.Load(points[2], back)));
     fs::remove_all(folder);
 }
 
@@ -281,29 +284,29 @@ TEST_F(ProjectTest, DesignsMoveBetweenTheFormats) {
     state.LastPoint = 1;
     ProjectSizing sizing;
     sizing.Recommendation = sizing::Design{10, 49.7, 30};
-    std::vector<std::string> notes;
-    ASSERT_EQ(SaveDesign(state, sizing, vlzp, notes), std::nullopt);
+    std::vector<Message> notes;
+    ASSERT_EQ(Failure(SaveDesign(state, sizing, vlzp, notes)), std::nullopt);
     ASSERT_EQ(notes.size(), 1u);
-    EXPECT_NE(notes[0].find("non conserva i risultati"), std::string::npos);
+    EXPECT_NE(ItalianText(notes[0]).find("non conserva i risultati"), std::string::npos);
     state.Gas.Law = GasLawKind::Ideal;
     notes.clear();
-    ASSERT_EQ(SaveDesign(state, sizing, vlz, notes), std::nullopt);
+    ASSERT_EQ(Failure(SaveDesign(state, sizing, vlz, notes)), std::nullopt);
     ASSERT_EQ(notes.size(), 2u);
-    EXPECT_NE(notes[0].find("legge del gas"), std::string::npos);
-    EXPECT_NE(notes[1].find("requisiti"), std::string::npos);
+    EXPECT_NE(ItalianText(notes[0]).find("legge del gas"), std::string::npos);
+    EXPECT_NE(ItalianText(notes[1]).find("requisiti"), std::string::npos);
 
     ProjectSizing read;
-    ASSERT_EQ(LoadDesign(state, read, vlzp), std::nullopt);
+    ASSERT_EQ(Failure(LoadDesign(state, read, vlzp)), std::nullopt);
     EXPECT_EQ(read, sizing);
     EXPECT_EQ(state.Gas, GasSettings{});
     state.Gas.Law = GasLawKind::Ideal;
-    ASSERT_EQ(LoadDesign(state, read, vlz), std::nullopt);
+    ASSERT_EQ(Failure(LoadDesign(state, read, vlz)), std::nullopt);
     EXPECT_EQ(read, ProjectSizing{});
     EXPECT_EQ(state.Gas.Law, GasLawKind::Ideal);  // a .vlz does not hold it
     state.LastPoint = 0;
     notes.clear();
-    ASSERT_EQ(SaveDesign(state, read, vlzp, notes), std::nullopt);
-    ASSERT_EQ(SaveDesign(state, read, vlz, notes), std::nullopt);
+    ASSERT_EQ(Failure(SaveDesign(state, read, vlzp, notes)), std::nullopt);
+    ASSERT_EQ(Failure(SaveDesign(state, read, vlz, notes)), std::nullopt);
     EXPECT_EQ(notes.size(), 1u);
     EXPECT_TRUE(IsProjectPath(".vlzp") && !IsProjectPath("p"));
     fs::remove_all(dir);

@@ -18,9 +18,12 @@
 
 #include "documents/ProjectFile.h"
 #include "engine/Simulation.h"
+#include "tests/support/Failure.h"
 #include "tests/support/RecordingUi.h"
 
 namespace volvenza {
+
+using test::Failure;
 namespace {
 
 namespace fs = std::filesystem;
@@ -60,7 +63,7 @@ TEST_F(SimulationFileTest, ExampleRunMatchesTheGoldenFile) {
     RunSimulation(state);
     const std::string golden = ReadAll(fs::path(VOLVENZA_TEST_DATA) / "example.vlz");
     EXPECT_EQ(SimulationFileText(state), golden);
-    ASSERT_FALSE(SaveSimulationFile(state, Path("a.vlz")));
+    ASSERT_FALSE(Failure(SaveSimulationFile(state, Path("a.vlz"))));
     EXPECT_EQ(ReadAll(Path("a.vlz")), golden);
 }
 
@@ -80,7 +83,7 @@ TEST_F(SimulationFileTest, LoadRestoresEverythingAndSavesIdentically) {
     loaded.SetUi(otherUi);
     InitCircuitState(loaded);
     loaded.Movements[7].Kind = 5;
-    ASSERT_FALSE(LoadSimulationFile(loaded, Path("in.vlz")));
+    ASSERT_FALSE(Failure(LoadSimulationFile(loaded, Path("in.vlz"))));
     EXPECT_EQ(loaded.MovementCount, 6);
     EXPECT_EQ(loaded.SimMovementCount, 6);
     EXPECT_EQ(loaded.LastPoint, 468);
@@ -105,14 +108,14 @@ TEST_F(SimulationFileTest, LoadRestoresEverythingAndSavesIdentically) {
     lf.pop_back();
     WriteAll(Path("lf.vlz"), lf);
     CircuitState again;
-    ASSERT_FALSE(LoadSimulationFile(again, Path("lf.vlz")));
+    ASSERT_FALSE(Failure(LoadSimulationFile(again, Path("lf.vlz"))));
     EXPECT_EQ(SimulationFileText(again), text);
 }
 
 TEST_F(SimulationFileTest, EmptyModelAndShortResults) {
     EXPECT_EQ(SimulationFileText(state), "0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n");
     WriteAll(Path("short.vlz"), "5,1,2,3,4,5,6,1,0\r\n0,1,2,3,4,5\r\n.01,6,7,8,9,10\r\n");
-    ASSERT_FALSE(LoadSimulationFile(state, Path("short.vlz")));
+    ASSERT_FALSE(Failure(LoadSimulationFile(state, Path("short.vlz"))));
     EXPECT_EQ(state.LastPoint, 5);
     EXPECT_EQ(state.PSeries[1], 7.0);
     EXPECT_EQ(state.PSeries[5], 0.0);
@@ -140,7 +143,7 @@ TEST_F(SimulationFileTest, ResultsThatAreNotFiniteAreKeptAsSuch) {
     EXPECT_NE(text.find("\r\n.01,nan,inf,-inf,"), std::string::npos);
     WriteAll(Path("nan.vlz"), text);
     CircuitState loaded;
-    ASSERT_FALSE(LoadSimulationFile(loaded, Path("nan.vlz")));
+    ASSERT_FALSE(Failure(LoadSimulationFile(loaded, Path("nan.vlz"))));
     EXPECT_TRUE(std::isnan(loaded.VSeries[1]));
     EXPECT_EQ(loaded.QtSeries[1], -std::numeric_limits<double>::infinity());
     EXPECT_EQ(SimulationFileText(loaded), text);
@@ -213,7 +216,7 @@ TEST_F(SimulationFileTest, EveryWrittenFileLoadsBackAndSavesIdentically) {
         const std::string text = SimulationFileText(written);
         WriteAll(Path("round.vlz"), text);
         CircuitState loaded;
-        ASSERT_EQ(LoadSimulationFile(loaded, Path("round.vlz")), std::nullopt) << text;
+        ASSERT_EQ(Failure(LoadSimulationFile(loaded, Path("round.vlz"))), std::nullopt) << text;
         ASSERT_EQ(SimulationFileText(loaded), text);
 
         // A project made of it opens again with the same design, empty
@@ -221,7 +224,7 @@ TEST_F(SimulationFileTest, EveryWrittenFileLoadsBackAndSavesIdentically) {
         ProjectSizing sizing;
         CircuitState back;
         InitCircuitState(back);
-        ASSERT_EQ(ReadProjectText(back, sizing, ProjectFileText(loaded, sizing), "r.vlzp"),
+        ASSERT_EQ(Failure(ReadProjectText(back, sizing, ProjectFileText(loaded, sizing), "r.vlzp")),
                   std::nullopt);
         EXPECT_EQ(back.Data, loaded.Data);
         ASSERT_EQ(back.MovementCount, loaded.MovementCount);
@@ -267,7 +270,7 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
     };
     for (const auto& c : cases) {
         WriteAll(Path("bad.vlz"), c.text);
-        std::optional<std::string> err = LoadSimulationFile(state, Path("bad.vlz"));
+        std::optional<std::string> err = Failure(LoadSimulationFile(state, Path("bad.vlz")));
         ASSERT_TRUE(err) << c.text;
         EXPECT_EQ(*err, "Il file " + Path("bad.vlz") +
                             " non è un file di simulazione valido (riga " + std::to_string(c.line) +
@@ -275,7 +278,7 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
             << c.text;
         EXPECT_EQ(SimulationFileText(state), before);
     }
-    EXPECT_EQ(LoadSimulationFile(state, Path("missing.vlz")),
+    EXPECT_EQ(Failure(LoadSimulationFile(state, Path("missing.vlz"))),
               "Impossibile aprire il file " + Path("missing.vlz") + ".");
     EXPECT_EQ(SimulationFileText(state), before);
     EXPECT_EQ(ui.listChanges, 1);  // the example's; a refused file replaces nothing

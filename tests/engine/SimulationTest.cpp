@@ -77,7 +77,7 @@ TEST_F(SimulationTest, PrechargeAboveMaximumWarnsAtStepOne) {
     EXPECT_EQ(RunSimulation(state), RunOutcome::PrechargeTooHigh);
     EXPECT_EQ(state.LastPoint, 1);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, kMsgPrechargeTooHigh);
+    EXPECT_EQ(ui.messages[0].text, MessageSource(MessageId::PrechargeTooHigh));
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(ui.codes, std::vector<int>{3});
     EXPECT_EQ(state.PSeries[2], 0.0);
@@ -264,18 +264,18 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
         int16_t count;
         const char* text;
     } refusals[] = {
-        {{0, 0, 0, 0, 0, 0, 0}, 1, kMsgAllZero},
-        {{10, 60, 20, 30, 80, 13, 0}, 1, kMsgCycleZero},
-        {{10, 60, 20, 30, 80, 13, -1}, 1, kMsgCycleRange},
-        {{10, 60, 20, 30, 80, 13, 327.69f}, 1, kMsgCycleRange},
+        {{0, 0, 0, 0, 0, 0, 0}, 1, MessageSource(MessageId::AllInitialZero)},
+        {{10, 60, 20, 30, 80, 13, 0}, 1, MessageSource(MessageId::CycleTimeZero)},
+        {{10, 60, 20, 30, 80, 13, -1}, 1, MessageSource(MessageId::CycleTimeRange)},
+        {{10, 60, 20, 30, 80, 13, 327.69f}, 1, MessageSource(MessageId::CycleTimeRange)},
         // Values that would only give NaN, checked before the movements.
-        {{-10, 60, 20, 30, 80, 13, 1}, 0, kMsgNegativeValues},
-        {{10, -1, 20, 30, 80, 13, 1}, 1, kMsgNegativeValues},
-        {{10, 60, 20, -1, 80, 13, 1}, 1, kMsgNegativeValues},
-        {{10, 60, 20, 30, -1, 13, 1}, 1, kMsgNegativeValues},
-        {{10, 60, 20, 30, 80, -1, 1}, 1, kMsgNegativeValues},
-        {{10, 60, -273.16f, 30, 80, 13, 1}, 1, kMsgNegativeValues},
-        {{10, 60, 20, 30, 80, 13, 1}, 0, kMsgNoMovements},
+        {{-10, 60, 20, 30, 80, 13, 1}, 0, MessageSource(MessageId::InitialNegative)},
+        {{10, -1, 20, 30, 80, 13, 1}, 1, MessageSource(MessageId::InitialNegative)},
+        {{10, 60, 20, -1, 80, 13, 1}, 1, MessageSource(MessageId::InitialNegative)},
+        {{10, 60, 20, 30, -1, 13, 1}, 1, MessageSource(MessageId::InitialNegative)},
+        {{10, 60, 20, 30, 80, -1, 1}, 1, MessageSource(MessageId::InitialNegative)},
+        {{10, 60, -273.16f, 30, 80, 13, 1}, 1, MessageSource(MessageId::InitialNegative)},
+        {{10, 60, 20, 30, 80, 13, 1}, 0, MessageSource(MessageId::NoMovements)},
     };
     for (const auto& r : refusals) {
         ui.messages.clear();
@@ -341,7 +341,7 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     ui.answers = {MessageAnswer::No};
     EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[1].text, kMsgStopped);
+    EXPECT_EQ(ui.messages[1].text, MessageSource(MessageId::RunStopped));
     EXPECT_EQ(ui.messages[1].icon, MessageIcon::None);
 }
 

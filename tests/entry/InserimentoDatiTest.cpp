@@ -279,11 +279,11 @@ void InserimentoDatiTest::editorFollowsTheListReplacedUnderIt() {
     LoadExampleCircuit(saved);
     saved.MovementCount = 3;
     const QString three = shell.temp.filePath(QStringLiteral("tre.vlz"));
-    QVERIFY(!SaveSimulationFile(saved, three.toStdString()));
+    QVERIFY(SaveSimulationFile(saved, three.toStdString()));
     saved.Movements[1] = Movement{.Ti = 0.5f, .Tf = 1, .BoreDiameter = 32, .Qm = 7.5, .Kind = 0};
     saved.MovementCount = 1;
     const QString one = shell.temp.filePath(QStringLiteral("uno.vlz"));
-    QVERIFY(!SaveSimulationFile(saved, one.toStdString()));
+    QVERIFY(SaveSimulationFile(saved, one.toStdString()));
 
     for (int k = 1; k <= 30; ++k) {
         shell.state.Movements[k] =

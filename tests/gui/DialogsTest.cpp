@@ -27,25 +27,11 @@
 #include "analysis/frmModelloGas.h"
 #include "platform/QtDialogs.h"
 #include "platform/Translations.h"
+#include "tests/gui/Vocabulary.h"
 
 using namespace volvenza;
 
 namespace {
-
-// Words of Qt's English dialogs that are not Italian words too ("OK", "No",
-// "File", "PDF" and "output" read the same in both), and the months and
-// times of day of dates written the English way.
-const QStringList kEnglishWords =
-    QStringLiteral(
-        "abort advanced all apply back binding bottom cancel close collate color conflicts "
-        "copies copy create current custom cut date delete details directory discard double "
-        "envelope even executive files folder from grayscale height help ignore inches "
-        "landscape layout left legal letter location long look margins modified name new odd "
-        "of off open options order orientation page pages paper paste please portrait "
-        "preview print printer printing properties range redo reset retry reverse right save "
-        "select selection settings short side sided size source the to top type undo view "
-        "width write yes jan may jun jul aug sep oct dec am pm")
-        .split(QLatin1Char(' '), Qt::SkipEmptyParts);
 
 QStringList Texts(QWidget& widget) {
     if (auto* view = qobject_cast<QAbstractItemView*>(&widget)) {
@@ -76,27 +62,13 @@ QStringList Texts(QWidget& widget) {
     return texts;
 }
 
-bool HasEnglishWord(const QString& text) {
-    QString plain = text;
-    plain.remove(QLatin1Char('&'));
-    static const QRegularExpression word(QStringLiteral("[A-Za-z]+"));
-    for (const auto& match : word.globalMatch(plain)) {
-        if (kEnglishWords.contains(match.captured().toLower())) return true;
-    }
-    return false;
-}
-
 // The texts of `dialog`'s visible buttons and labels that hold an English word.
 QStringList EnglishTexts(QWidget& dialog) {
-    QStringList found;
     QStringList texts{dialog.windowTitle()};
     for (QWidget* child : dialog.findChildren<QWidget*>()) {
         if (child->isVisibleTo(&dialog)) texts << Texts(*child);
     }
-    for (const QString& text : texts) {
-        if (HasEnglishWord(text)) found << text;
-    }
-    return found;
+    return testing::OtherLanguageTexts(texts, UiLanguage::Italian);
 }
 
 // Every tab page of the dialog's tab widgets checked in turn.
@@ -291,10 +263,8 @@ void DialogsTest::pageSetupAndTextBoxMenuAreItalian() {
     QLineEdit box(QStringLiteral("12,5"));
     std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
     QStringList entries;
-    for (QAction* action : menu->actions()) {
-        if (!action->isSeparator() && HasEnglishWord(action->text())) entries << action->text();
-    }
-    QCOMPARE(entries, QStringList());
+    for (QAction* action : menu->actions()) entries << action->text();
+    QCOMPARE(testing::OtherLanguageTexts(entries, UiLanguage::Italian), QStringList());
     QVERIFY(menu->actions().size() >= 6);
 }
 

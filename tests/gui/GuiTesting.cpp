@@ -1,7 +1,12 @@
 #include "tests/gui/GuiTesting.h"
+#include "tests/gui/Vocabulary.h"
 
+#include <QFile>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
 #include <QToolBar>
+#include <QXmlStreamReader>
 
 namespace volvenza::testing {
 
@@ -54,6 +59,85 @@ QAction* Shell::Button(const char* key) const {
 
 QAction* Shell::Menu(const char* name) const {
     return Named<QAction>(main->menuBar(), QString::fromLatin1(name));
+}
+
+namespace {
+
+QSet<QString> Words(const QString& text, int shortest) {
+    static const QRegularExpression word(
+        QStringLiteral("(?<![\\w-])[A-Za-zÀ-ÿ]+(?:-[A-Za-zÀ-ÿ]+)*(?![\\w-])"));
+    // Addresses and paths read the same in every language.
+    static const QRegularExpression address(QStringLiteral("\\S+@\\S+|\\S+\\.com\\b|\\S*/\\S*"));
+    QString plain = text;
+    plain.remove(QLatin1Char('&')).remove(address);
+    QSet<QString> words;
+    for (const auto& match : word.globalMatch(plain)) {
+        if (match.capturedLength() >= shortest) words.insert(match.captured().toLower());
+    }
+    return words;
+}
+
+struct Vocabulary {
+    QSet<QString> italian;
+    QSet<QString> english;
+};
+
+Vocabulary ReadVocabulary() {
+    QFile file(QStringLiteral(VOLVENZA_CATALOGUE));
+    Vocabulary v;
+    if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", VOLVENZA_CATALOGUE);
+    QXmlStreamReader xml(&file);
+    QSet<QString> sources, translations;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.isStartElement() && xml.name() == QLatin1String("source")) {
+            sources += Words(xml.readElementText(), 3);
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+            translations += Words(xml.readElementText(), 3);
+        } else {
+            xml.readNext();
+        }
+    }
+    v.italian = sources - translations;
+    v.english = translations - sources;
+    const QStringList italian = QStringLiteral(
+                                    "il lo gli della delle degli dei che per sono di una con non "
+                                    "nel nella alla viene anche "
+                                    "quando si le la e è ogni oppure finestra pulsante")
+                                    .split(QLatin1Char(' '));
+    // Qt's dialogs' English, and the months of dates written the English way.
+    const QStringList english =
+        QStringLiteral(
+            "abort advanced all apply back binding bottom cancel close collate color conflicts "
+            "copies copy create current custom cut date delete details directory discard double "
+            "envelope even executive files folder from grayscale height help ignore inches "
+            "landscape layout left legal letter location long look margins modified name new odd "
+            "of off open options order orientation page pages paper paste please portrait "
+            "preview print printer printing properties range redo reset retry reverse right save "
+            "select selection settings short side sided size source the to top type undo view "
+            "width write yes jan may jun jul aug sep oct dec")
+            .split(QLatin1Char(' '));
+    // Neither may be a word the catalogue's other language uses too, nor one
+    // both languages write alike.
+    const QSet<QString> shared = {"ok", "no", "file", "pdf", "output", "plus", "pm", "come"};
+    v.italian += QSet<QString>(italian.begin(), italian.end()) - translations;
+    v.english += QSet<QString>(english.begin(), english.end()) - sources;
+    v.italian -= shared;
+    v.english -= shared;
+    return v;
+}
+
+}  // namespace
+
+QStringList OtherLanguageTexts(const QStringList& texts, UiLanguage shown) {
+    static const Vocabulary vocabulary = ReadVocabulary();
+    const QSet<QString>& other =
+        shown == UiLanguage::English ? vocabulary.italian : vocabulary.english;
+    QStringList found;
+    for (const QString& text : texts) {
+        if (Words(text, 1).intersects(other)) found << text;
+    }
+    found.removeDuplicates();
+    return found;
 }
 
 }  // namespace volvenza::testing

@@ -1,8 +1,6 @@
 // The program in the language its locale asks for (registered with
 // LANG=en_US.UTF-8 and with LANG=C.UTF-8): no window, menu, tooltip or
-// message shows a word of the other language. The words of each language
-// are read from the catalogue: those of the Italian sources that no English
-// translation uses, and the other way round.
+// message shows a word of the other language (OtherLanguageTexts).
 
 #include <QAbstractButton>
 #include <QAction>
@@ -23,62 +21,24 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
-#include <QXmlStreamReader>
 
 #include "analysis/Dimensionamento.h"
 #include "documents/SimulationFile.h"
 #include "entry/DatiIniziali.h"
-#include "platform/HeadlessText.h"
 #include "platform/HelpWindow.h"
 #include "platform/Language.h"
 #include "platform/Translations.h"
+#include "platform/UiMessage.h"
 #include "shell/AvanzamentoSimulazione.h"
 #include "shell/CommandLine.h"
 #include "shell/frmSplash.h"
 #include "tests/gui/GuiTesting.h"
+#include "tests/gui/Vocabulary.h"
 
 using namespace volvenza;
 using namespace volvenza::testing;
 
 namespace {
-
-QSet<QString> Words(const QString& text) {
-    static const QRegularExpression word(QStringLiteral("[A-Za-zÀ-ÿ]{3,}"));
-    QSet<QString> words;
-    // Addresses read the same in every language.
-    static const QRegularExpression address(QStringLiteral("\\S+@\\S+|\\S+\\.com\\b"));
-    QString plain = text;
-    plain.remove(QLatin1Char('&')).remove(address);
-    for (const auto& match : word.globalMatch(plain)) words.insert(match.captured().toLower());
-    return words;
-}
-
-// The words only the sources use (Italian) or only the translations use
-// (English).
-struct Vocabulary {
-    QSet<QString> italian;
-    QSet<QString> english;
-};
-
-Vocabulary ReadVocabulary() {
-    QFile file(QStringLiteral(VOLVENZA_CATALOGUE));
-    Vocabulary v;
-    if (!file.open(QIODevice::ReadOnly)) return v;
-    QXmlStreamReader xml(&file);
-    QSet<QString> sources, translations;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (xml.isStartElement() && xml.name() == QLatin1String("source")) {
-            sources += Words(xml.readElementText());
-        } else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
-            translations += Words(xml.readElementText());
-        } else {
-            xml.readNext();
-        }
-    }
-    v.italian = sources - translations;
-    v.english = translations - sources;
-    return v;
-}
 
 // Every text a user can see or hear in `root` and its descendants.
 QStringList Texts(const QWidget& root) {
@@ -135,25 +95,14 @@ class LanguageTest : public QObject {
     void sizingAnswerInTheLanguage();
 
   private:
-    QStringList Foreign(const QStringList& texts) const;
-    QSet<QString> foreign_;
+    static QStringList Foreign(const QStringList& texts) {
+        return OtherLanguageTexts(texts, CurrentUiLanguage());
+    }
 };
 
 void LanguageTest::initTestCase() {
     SetUiLanguage(LanguageFromEnvironment());
     QVERIFY(InstallTranslations(*qApp, CurrentUiLanguage()) || !UseEnglish());
-    const Vocabulary words = ReadVocabulary();
-    QVERIFY2(words.italian.size() > 100 && words.english.size() > 100, VOLVENZA_CATALOGUE);
-    foreign_ = UseEnglish() ? words.italian : words.english;
-}
-
-QStringList LanguageTest::Foreign(const QStringList& texts) const {
-    QStringList found;
-    for (const QString& text : texts) {
-        if (Words(text).intersects(foreign_)) found << text;
-    }
-    found.removeDuplicates();
-    return found;
 }
 
 void LanguageTest::noWordOfTheOtherLanguage() {
@@ -207,37 +156,52 @@ void LanguageTest::noWordOfTheOtherLanguage() {
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
 }
 
-// A message carrying another, with numbers and a file name among its parts.
+// Every message of the libraries has its text in both languages, with the
+// same parts; a message carrying another, with numbers and a file name among
+// its parts, is worded whole in the language.
 void LanguageTest::messagesOfTheLibrariesWithTheirParts() {
-    const std::string nested =
-        "Pressione massima: A -200,5 °C e 3000 bar assoluti l'azoto è solido (pressione di "
-        "fusione 1234,5 bar), la simulazione non può partire";
-    const std::string file =
-        "Il file /tmp/100%1 riga,2.vlz non è un file di simulazione valido (riga 12).";
-    const std::string project =
-        "Il file p.vlzp non è un progetto Volvenza valido: il campo /movimenti/3/Ti deve essere "
-        "un numero.";
-    const std::string unknown = "Un messaggio che nessuno ha elencato";
+    static const QRegularExpression marker(QStringLiteral("%[1-9]"));
+    auto markers = [](const QString& text) {
+        QStringList found;
+        for (const auto& m : marker.globalMatch(text)) found << m.captured();
+        found.sort();
+        return found;
+    };
+    for (int i = 0; i < static_cast<int>(MessageId::Count); ++i) {
+        const char* source = MessageSource(static_cast<MessageId>(i));
+        const QString text = QCoreApplication::translate(kMessageContext, source);
+        QVERIFY2(*source != '\0', qPrintable(QString::number(i)));
+        if (!UseEnglish()) continue;
+        QVERIFY2(text != QString::fromUtf8(source), source);
+        QCOMPARE(markers(text), markers(QString::fromUtf8(source)));
+        QVERIFY2(Foreign({text}).isEmpty(), qPrintable(text));
+    }
+
+    const Message solid(MessageId::NitrogenSolid,
+                        {MsgNumber(-200.5), MsgNumber(3000), MsgNumber(1234.5)});
+    const Message nested(MessageId::CannotStart,
+                         {MsgNested(Message(MessageId::AtMaxPressure, {MsgNested(solid)}))});
+    const Message file(MessageId::SimulationFileInvalid,
+                       {MsgVerbatim("/tmp/100%1 riga,2.vlz"), MsgInteger(12)});
     const QString usage = InTerminalLanguage(
         *TerminalRequest({QStringLiteral("volvenza"), QStringLiteral("--help")}));
     QVERIFY(usage.startsWith(UseEnglish() ? QStringLiteral("Usage: volvenza")
                                           : QStringLiteral("Uso: volvenza")));
     if (!UseEnglish()) {
-        for (const std::string& text : {nested, file, project, unknown}) {
-            QCOMPARE(HeadlessText(text), QString::fromStdString(text));
-        }
+        QCOMPARE(UiMessage(nested),
+                 QStringLiteral("Pressione massima: A -200,5 °C e 3000 bar assoluti l'azoto è "
+                                "solido (pressione di fusione 1234,5 bar), la simulazione non può "
+                                "partire"));
+        QCOMPARE(UiMessage(file), QStringLiteral("Il file /tmp/100%1 riga,2.vlz non è un file di "
+                                                 "simulazione valido (riga 12)."));
         return;
     }
-    QCOMPARE(HeadlessText(nested),
+    QCOMPARE(UiMessage(nested),
              QStringLiteral("Maximum pressure: At -200.5 °C and 3000 bar absolute nitrogen is "
                             "solid (melting pressure 1234.5 bar), the simulation cannot start"));
-    QCOMPARE(HeadlessText(file),
+    QCOMPARE(UiMessage(file),
              QStringLiteral("The file /tmp/100%1 riga,2.vlz is not a valid simulation file (line "
                             "12)."));
-    QCOMPARE(HeadlessText(project),
-             QStringLiteral("The file p.vlzp is not a valid Volvenza project: the field "
-                            "/movimenti/3/Ti must be a number."));
-    QCOMPARE(HeadlessText(unknown), QString::fromStdString(unknown));
 }
 
 // Boxes and tables show the language's decimal separator and read either;

@@ -125,7 +125,7 @@ void ProjectWindowsTest::sizingOutlivesItsWindow() {
     QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.MinPressure, 60.0);
     const auto points = shell.main->Recovery().List();
     ProjectSnapshot kept;
-    QVERIFY(!points.empty() && !shell.main->Recovery().Load(points.front(), kept));
+    QVERIFY(!points.empty() && shell.main->Recovery().Load(points.front(), kept));
     QCOMPARE(kept.sizing.Requirements.MinPressure, 60.0);
     QCOMPARE(shell.dialogs.Calls().size(), size_t{0});
 }

@@ -55,13 +55,13 @@ void StartAndExportTest::fileGivenAtStartOpensOrLeavesTheProgramEmpty() {
     file.close();
     CircuitState scratch;
     InitCircuitState(scratch);
-    const std::optional<std::string> expected = LoadSimulationFile(scratch, bad.toStdString());
-    QVERIFY(expected);
+    const Status expected = LoadSimulationFile(scratch, bad.toStdString());
+    QVERIFY(!expected);
 
     shell.main->OpenSimulationFile(bad);
     const auto messages = shell.dialogs.Messages();
     QCOMPARE(messages.size(), size_t{1});
-    QCOMPARE(messages[0].text, QString::fromStdString(*expected));
+    QCOMPARE(messages[0].text, QString::fromStdString(ItalianText(expected.Error())));
     QCOMPARE(messages[0].icon, MessageIcon::Exclamation);
     QCOMPARE(shell.state.MovementCount, 0);
     QVERIFY(!shell.Button("Simulazione")->isEnabled());

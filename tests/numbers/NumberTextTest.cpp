@@ -27,26 +27,26 @@ TEST(NumberText, ParsesBoxText) {
 }
 
 TEST(NumberText, FormatsBoxText) {
-    EXPECT_EQ(FormatNumber(1.0f / 3.0f), "0,3333333");
-    EXPECT_EQ(FormatNumber(5.0f), "5");
-    EXPECT_EQ(FormatNumber(4.7f), "4,7");
-    EXPECT_EQ(FormatNumber(-1.5f), "-1,5");
-    EXPECT_EQ(FormatNumber(-0.0f), "0");
-    EXPECT_EQ(FormatNumber(12345678.0f), "1,234568E+07");
-    EXPECT_EQ(FormatNumber(0.0001f), "0,0001");
-    EXPECT_EQ(FormatNumber(0.00001f), "1E-05");
-    EXPECT_EQ(FormatNumber(58.9049977), "58,9049977");
-    EXPECT_EQ(FormatNumber(1.767145e22), "1,767145E+22");
+    EXPECT_EQ(FormatNumber(1.0f / 3.0f, ','), "0,3333333");
+    EXPECT_EQ(FormatNumber(5.0f, ','), "5");
+    EXPECT_EQ(FormatNumber(4.7f, ','), "4,7");
+    EXPECT_EQ(FormatNumber(-1.5f, ','), "-1,5");
+    EXPECT_EQ(FormatNumber(-0.0f, ','), "0");
+    EXPECT_EQ(FormatNumber(12345678.0f, ','), "1,234568E+07");
+    EXPECT_EQ(FormatNumber(0.0001f, ','), "0,0001");
+    EXPECT_EQ(FormatNumber(0.00001f, ','), "1E-05");
+    EXPECT_EQ(FormatNumber(58.9049977, ','), "58,9049977");
+    EXPECT_EQ(FormatNumber(1.767145e22, ','), "1,767145E+22");
     // Seven significant digits for singles, fifteen for doubles, in every form.
-    EXPECT_EQ(FormatNumber(1.0 / 3), "0,333333333333333");
+    EXPECT_EQ(FormatNumber(1.0 / 3, ','), "0,333333333333333");
     EXPECT_EQ(FormatFileNumber(1.0 / 3), ".333333333333333");
     EXPECT_EQ(FormatFileNumber(-1.0f / 3), "-.3333333");
-    EXPECT_EQ(FormatPrintedNumber(1.0 / 3), " ,333333333333333 ");
+    EXPECT_EQ(FormatPrintedNumber(1.0 / 3, ','), " ,333333333333333 ");
     // The largest double has 15 digits that round up past it; they still
     // read back as the largest double, while text beyond it stays refused.
     constexpr double kMax = std::numeric_limits<double>::max();
-    EXPECT_EQ(FormatNumber(kMax), "1,79769313486232E+308");
-    EXPECT_EQ(ParseNumber<double>(FormatNumber(-kMax)), -kMax);
+    EXPECT_EQ(FormatNumber(kMax, ','), "1,79769313486232E+308");
+    EXPECT_EQ(ParseNumber<double>(FormatNumber(-kMax, ',')), -kMax);
     EXPECT_EQ(ParseDecimal<double>("1.79769313486232e308"), kMax);
     EXPECT_FALSE(ParseDecimal<double>("1.79769313486233e308"));
     EXPECT_FALSE(ParseDecimal<float>("3.5e38"));
@@ -54,9 +54,9 @@ TEST(NumberText, FormatsBoxText) {
     EXPECT_FALSE(ParseDecimal<double>("1e99999"));
     // What FormatNumber writes, ParseNumber reads back (to seven digits).
     for (float v : {1.0f / 3.0f, 1e-7f, 3.4e38f, -2.5e-3f, 123456.7f}) {
-        std::optional<float> back = ParseNumber<float>(FormatNumber(v));
+        std::optional<float> back = ParseNumber<float>(FormatNumber(v, ','));
         ASSERT_TRUE(back) << v;
-        EXPECT_EQ(FormatNumber(*back), FormatNumber(v));
+        EXPECT_EQ(FormatNumber(*back, ','), FormatNumber(v, ','));
     }
 }
 
@@ -76,22 +76,22 @@ TEST(NumberText, FileForm) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     EXPECT_EQ(FormatFileNumber(-nan), "nan");
     EXPECT_EQ(FormatFileNumber(static_cast<float>(inf)), "inf");
-    EXPECT_EQ(FormatNumber(-inf), "-inf");
-    EXPECT_EQ(FormatPrintedNumber(nan), " nan ");
-    EXPECT_EQ(FormatFixed(-nan, 4), "nan");
-    EXPECT_EQ(FormatFixed(-inf, 1), "-inf");
+    EXPECT_EQ(FormatNumber(-inf, ','), "-inf");
+    EXPECT_EQ(FormatPrintedNumber(nan, ','), " nan ");
+    EXPECT_EQ(FormatFixed(-nan, 4, ','), "nan");
+    EXPECT_EQ(FormatFixed(-inf, 1, ','), "-inf");
 }
 
 TEST(NumberText, PrintedNumbersAndPatterns) {
-    EXPECT_EQ(FormatPrintedNumber(0.1), " ,1 ");
-    EXPECT_EQ(FormatPrintedNumber(8.751), " 8,751 ");
-    EXPECT_EQ(FormatPrintedNumber(-18), "-18 ");
-    EXPECT_EQ(FormatPrintedNumber(-0.5), "-,5 ");
-    EXPECT_EQ(FormatPrintedNumber(0), " 0 ");
-    EXPECT_EQ(FormatFixed(0, 1), "0,0");
-    EXPECT_EQ(FormatFixed(4.68, 1), "4,7");
-    EXPECT_EQ(FormatFixed(-0.04, 1), "0,0");
-    EXPECT_EQ(FormatFixed(1234567.25, 4), "1234567,2500");
+    EXPECT_EQ(FormatPrintedNumber(0.1, ','), " ,1 ");
+    EXPECT_EQ(FormatPrintedNumber(8.751, ','), " 8,751 ");
+    EXPECT_EQ(FormatPrintedNumber(-18, ','), "-18 ");
+    EXPECT_EQ(FormatPrintedNumber(-0.5, ','), "-,5 ");
+    EXPECT_EQ(FormatPrintedNumber(0, ','), " 0 ");
+    EXPECT_EQ(FormatFixed(0, 1, ','), "0,0");
+    EXPECT_EQ(FormatFixed(4.68, 1, ','), "4,7");
+    EXPECT_EQ(FormatFixed(-0.04, 1, ','), "0,0");
+    EXPECT_EQ(FormatFixed(1234567.25, 4, ','), "1234567,2500");
     EXPECT_EQ(RoundHalfEven(2.5, 0), 2.0);
     EXPECT_EQ(RoundHalfEven(0.0625, 3), 0.062);
     EXPECT_EQ(RoundHalfEven(0.1875, 3), 0.188);

@@ -69,5 +69,14 @@ check bad-catalogue 64 "$sim" size "$data/example.vlz" --pmin 60 --type bladder 
 check bad-limit 64 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --catalogue "1:4:x"
 check unknown-option 64 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --fast
 
+# In English: the answer and a refusal with the decimal point, no Italian.
+english=(env LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 "$sim")
+check english 0 "${english[@]}" size "$data/example.vlz" --pmin 60 --type bladder
+has english-recommended "Recommended: 10 dm3, precharge 48.1 bar at 20 °C, pump 30 dm3/min."
+grep -Ein '[0-9],[0-9]|\b(non|supera|regola|precarica|pompa|della|movimenti)\b' "$work/out" &&
+    { echo "FAIL english size output"; fails=$((fails + 1)); }
+check english-restart 3 "${english[@]}" size "$data/example.vlz" --pmin 70 --type bladder
+grep -q "reduce Dp below 10 bar" "$work/err" || { echo "FAIL english restart"; cat "$work/err"; fails=$((fails + 1)); }
+
 if [ "$fails" -eq 0 ]; then echo "volvenza-sim size: all checks passed"; fi
 exit "$fails"

@@ -16,7 +16,7 @@ namespace {
 
 void Load(CircuitState& state, const std::string& name) {
     InitCircuitState(state);
-    EXPECT_FALSE(LoadSimulationFile(state, std::string(VOLVENZA_TEST_DATA) + "/" + name));
+    EXPECT_TRUE(LoadSimulationFile(state, std::string(VOLVENZA_TEST_DATA) + "/" + name));
 }
 
 // 1 dm3 drawn in each 3 s cycle (20 dm3/min on average) from 20 dm3

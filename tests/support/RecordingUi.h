@@ -12,7 +12,8 @@
 namespace volvenza::test {
 
 struct ShownMessage {
-    std::string text;
+    std::string text;  // in Italian
+    Message message;
     MessageIcon icon;
     MessageButtons buttons;
 };
@@ -50,9 +51,9 @@ class RecordingUi : public EngineUi {
     void ShowProgress() override { ++progressShown; }
     void SetProgress(double percent) override { progress.push_back(percent); }
     void CloseProgress() override { ++progressClosed; }
-    MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
+    MessageAnswer ShowMessage(const Message& message, MessageIcon icon, MessageButtons buttons,
                               const std::string&) override {
-        messages.push_back({text, icon, buttons});
+        messages.push_back({ItalianText(message), message, icon, buttons});
         if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
         if (answers.empty()) return MessageAnswer::Yes;
         MessageAnswer a = answers.front();

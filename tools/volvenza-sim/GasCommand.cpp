@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "gas/GasLaw.h"
-#include "gas/MessageNumber.h"
 #include "gas/Nitrogen.h"
 #include "numbers/NumberText.h"
 #include "tools/volvenza-sim/SimText.h"
@@ -53,12 +52,10 @@ int RunGasCommand(const std::vector<std::string>& args) {
     auto rho = gas::nitrogen::DensityAt(T, p);
     if (!rho) {
         // A pressure whose pascals overflow is named in bar as typed.
-        const std::string message =
-            std::isfinite(*tc) && std::isfinite(*bar) && !std::isfinite(p)
-                ? "Pressione di " + gas::MessageNumber(*bar) +
-                      " bar assoluti fuori dal campo dell'equazione dell'azoto, da 0 a 22000 bar"
-                : rho.Error();
-        std::cerr << SimText(message) << '\n';
+        const Message message = std::isfinite(*tc) && std::isfinite(*bar) && !std::isfinite(p)
+                                    ? Message(MessageId::NitrogenPressureRange, {MsgNumber(*bar)})
+                                    : rho.Error();
+        std::cerr << SimMessage(message) << '\n';
         return 1;
     }
     const gas::nitrogen::Properties s = gas::nitrogen::PropertiesAt(T, *rho);

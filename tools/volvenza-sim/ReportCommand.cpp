@@ -15,6 +15,7 @@
 #include "platform/Dialogs.h"
 #include "report/PdfReport.h"
 #include "report/PrintReport.h"
+#include "tools/volvenza-sim/SimText.h"
 #include "views/Grafico.h"
 
 namespace volvenza {
@@ -53,14 +54,18 @@ int RunReportCommand(const std::vector<std::string>& args) {
     const std::string& in = args[0];
     const std::string& out = args[1];
     if (SameFile(in, out)) {
-        std::cerr << "Il file di uscita " << out << " è il file di ingresso " << in
-                  << ": nulla è stato scritto.\n";
+        std::cerr << SimFill(
+                         SIM_TEXT("volvenza-sim",
+                                  "Il file di uscita %1 è il file di ingresso %2: nulla è stato "
+                                  "scritto."),
+                         {out, in})
+                  << '\n';
         return 64;
     }
     CircuitState state;
     InitCircuitState(state);
-    if (auto failure = LoadSimulationFile(state, in)) {
-        std::cerr << *failure << '\n';
+    if (Status read = LoadSimulationFile(state, in); !read) {
+        std::cerr << SimMessage(read.Error()) << '\n';
         return 2;
     }
 

@@ -19,13 +19,12 @@ std::optional<double> Number(const std::string& text) {
 
 // Nothing, after saying on stderr which option was wrong and why.
 std::nullopt_t Bad(const std::string& option, const std::optional<std::string>& value) {
-    const std::string text =
-        value ? SIM_TEXT("volvenza-sim", "Valore non valido per l'opzione %1: %2")
-              : SIM_TEXT("volvenza-sim", "Manca il valore dell'opzione %1");
-    std::string filled = text;
-    if (value) filled.replace(filled.find("%2"), 2, *value);
-    filled.replace(filled.find("%1"), 2, option);
-    std::cerr << SimText(filled) << '\n';
+    std::cerr << (value
+                      ? SimFill(SIM_TEXT("volvenza-sim", "Valore non valido per l'opzione %1: %2"),
+                                {option, *value})
+                      : SimFill(SIM_TEXT("volvenza-sim", "Manca il valore dell'opzione %1"),
+                                {option}))
+              << '\n';
     return std::nullopt;
 }
 
@@ -108,21 +107,16 @@ std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const G
 }
 
 std::string SummaryLines(const CircuitState& state) {
-    // One line per temperature, in the language of the run: the Italian is
-    // filled in and then translated whole, its numbers with it.
-    const std::string line = SIM_TEXT("volvenza-sim",
-                                      "Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine "
-                                      "%5; temperatura del gas minima %6 °C, massima %7 °C");
-    const std::string normal = SIM_TEXT("volvenza-sim", "normale");
-    const std::string warning = SIM_TEXT("volvenza-sim", "PRECARICA VOLVENZA TROPPO ALTA");
-    const std::string outside =
-        SIM_TEXT("volvenza-sim", "GAS FUORI DAL CAMPO DELLA LEGGE a %1 s: %2");
-    const auto fill = [](std::string text, const std::vector<std::string>& parts) {
-        for (size_t k = parts.size(); k-- > 0;) {
-            const std::string marker = "%" + std::to_string(k + 1);
-            text.replace(text.find(marker), marker.size(), parts[k]);
-        }
-        return text;
+    // One line per temperature, in the language of the run.
+    const char* line = SIM_TEXT("volvenza-sim",
+                                "Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine "
+                                "%5; temperatura del gas minima %6 °C, massima %7 °C");
+    const std::string normal = SimText(SIM_TEXT("volvenza-sim", "normale"));
+    const std::string warning = SimText(SIM_TEXT("volvenza-sim", "PRECARICA VOLVENZA TROPPO ALTA"));
+    const char* outside = SIM_TEXT("volvenza-sim", "GAS FUORI DAL CAMPO DELLA LEGGE a %1 s: %2");
+    const char decimal = SimWording().Decimal;
+    const auto number = [decimal](double value, int decimals) {
+        return FormatNumber(RoundHalfEven(value, decimals), decimal);
     };
     std::string lines;
     const GasResults& results = state.GasRun;
@@ -130,15 +124,14 @@ std::string SummaryLines(const CircuitState& state) {
         const TemperatureRun& r = results.Runs[i];
         std::string ending = r.Warning ? warning : normal;
         if (r.Outside != gas::GasDomain::Gas) {
-            ending = fill(outside, {FormatFixed(static_cast<float>(r.End) * state.TimeStep, 2),
-                                    OutsideGasReason(r.Outside)});
+            ending = SimFill(outside,
+                             {FormatFixed(static_cast<float>(r.End) * state.TimeStep, 2, decimal),
+                              SimMessage(OutsideGasReason(r.Outside))});
         }
-        lines += SimText(fill(line, {FormatNumber(RoundHalfEven(r.WorkTemp, 2)),
-                                     static_cast<int>(i) == results.MainRun ? " (tc)" : "",
-                                     FormatNumber(RoundHalfEven(r.LowestPressure, 3)),
-                                     FormatFixed(r.LowestTime, 2), ending,
-                                     FormatNumber(RoundHalfEven(r.LowestGasTemp, 2)),
-                                     FormatNumber(RoundHalfEven(r.HighestGasTemp, 2))})) +
+        lines += SimFill(line, {number(r.WorkTemp, 2),
+                                static_cast<int>(i) == results.MainRun ? " (tc)" : "",
+                                number(r.LowestPressure, 3), FormatFixed(r.LowestTime, 2, decimal),
+                                ending, number(r.LowestGasTemp, 2), number(r.HighestGasTemp, 2)}) +
                  "\n";
     }
     return lines;

@@ -186,11 +186,6 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requiremen
     return o;
 }
 
-Wording SimWording() {
-    return Wording{[](const char* italian) { return SimTemplate(italian); },
-                   SimInEnglish() ? '.' : ','};
-}
-
 void AddTable(std::string& text, const AnswerTable& table) {
     std::vector<size_t> widths(table.Headings.size(), 0);
     auto width = [](const std::string& s) {
@@ -354,8 +349,8 @@ int RunSizeCommand(std::vector<std::string> args) {
     CircuitState state;
     InitCircuitState(state);
     ProjectSizing sizing;
-    if (auto err = LoadDesign(state, sizing, first->in)) {
-        std::cerr << SimText(*err) << '\n';
+    if (Status read = LoadDesign(state, sizing, first->in); !read) {
+        std::cerr << SimMessage(read.Error()) << '\n';
         return kExitFile;
     }
     Requirements base = sizing.Requirements;
@@ -364,7 +359,7 @@ int RunSizeCommand(std::vector<std::string> args) {
     if (!options) return kExitUsage;
     auto answer = SizeAccumulator(state, options->req);
     if (!answer) {
-        std::cerr << SimText(answer.Error()) << '\n';
+        std::cerr << SimMessage(answer.Error()) << '\n';
         return kExitCannot;
     }
     if (options->pdf) {

@@ -100,10 +100,10 @@ constexpr const char* kUsage = SIM_TEXT(
 // is answered Yes, as a user letting the run go on would, and noted.
 class ConsoleUi : public NullEngineUi {
   public:
-    MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
+    MessageAnswer ShowMessage(const Message& message, MessageIcon icon, MessageButtons buttons,
                               const std::string& title) override {
-        std::cerr << SimText(text) << '\n';
-        MessageAnswer answer = NullEngineUi::ShowMessage(text, icon, buttons, title);
+        std::cerr << SimMessage(message) << '\n';
+        MessageAnswer answer = NullEngineUi::ShowMessage(message, icon, buttons, title);
         if (buttons == MessageButtons::YesNo) {
             std::cerr << SimText(SIM_TEXT("volvenza-sim", "(risposta automatica: Sì)")) << '\n';
         }
@@ -111,20 +111,14 @@ class ConsoleUi : public NullEngineUi {
     }
 };
 
-// The message with %1 and %2 replaced, as the catalogue lists it.
-std::string Fill(const std::string& pattern, const std::vector<std::string>& parts) {
-    std::string out = pattern;
-    for (size_t i = parts.size(); i-- > 0;) {
-        const std::string marker = "%" + std::to_string(i + 1);
-        const size_t at = out.find(marker);
-        if (at != std::string::npos) out.replace(at, marker.size(), parts[i]);
-    }
-    return out;
+// `text` is already in the language of the run.
+int Fail(const std::string& text, int code) {
+    std::cerr << text << '\n';
+    return code;
 }
 
-int Fail(const std::string& message, int code) {
-    std::cerr << SimText(message) << '\n';
-    return code;
+int Fail(const Status& status, int code) {
+    return Fail(SimMessage(status.Error()), code);
 }
 
 int Usage() {
@@ -136,17 +130,17 @@ int Usage() {
 // says how it went.
 int SaveOutputs(const CircuitState& state, const std::string& out,
                 const std::optional<std::string>& table, int doneCode) {
-    std::optional<std::string> err;
+    Status saved = Done{};
     try {
         const std::string simulation = SimulationFileText(state);
         const std::string results = table ? ResultsText(state) : std::string();
         std::vector<FileContents> files{{out, simulation}};
         if (table) files.push_back({*table, results});
-        err = WriteFilesAtomically(files);
+        saved = WriteFilesAtomically(files);
     } catch (...) {
-        err = SaveFailedMessage(out);
+        saved = SaveFailedMessage(out);
     }
-    return err ? Fail(*err, kExitFile) : doneCode;
+    return saved ? doneCode : Fail(saved, kExitFile);
 }
 
 // An output that is the input, or the other output, would destroy what is
@@ -155,17 +149,18 @@ std::optional<std::string> OverlappingFiles(const std::optional<std::string>& in
                                             const std::vector<std::string>& outputs) {
     for (size_t i = 0; i < outputs.size(); ++i) {
         if (in && SameFile(outputs[i], *in)) {
-            return Fill(SIM_TEXT("volvenza-sim",
-                                 "Il file di uscita %1 è il file di ingresso %2: nulla è stato "
-                                 "scritto."),
-                        {outputs[i], *in});
+            return SimFill(SIM_TEXT("volvenza-sim",
+                                    "Il file di uscita %1 è il file di ingresso %2: nulla è stato "
+                                    "scritto."),
+                           {outputs[i], *in});
         }
         for (size_t j = i + 1; j < outputs.size(); ++j) {
             if (SameFile(outputs[i], outputs[j])) {
-                return Fill(SIM_TEXT("volvenza-sim",
-                                     "I file di uscita %1 e %2 sono lo stesso file: nulla è stato "
-                                     "scritto."),
-                            {outputs[i], outputs[j]});
+                return SimFill(
+                    SIM_TEXT("volvenza-sim",
+                             "I file di uscita %1 e %2 sono lo stesso file: nulla è stato "
+                             "scritto."),
+                    {outputs[i], outputs[j]});
             }
         }
     }
@@ -258,7 +253,7 @@ int main(int argc, char** argv) {
     if (command == "run" && args.size() == 2) {
         if (auto err = OverlappingFiles(args[0], outputs(args[1]))) return Fail(*err, kExitUsage);
         ProjectSizing sizing;
-        if (auto err = LoadDesign(state, sizing, args[0])) return Fail(*err, kExitFile);
+        if (Status read = LoadDesign(state, sizing, args[0]); !read) return Fail(read, kExitFile);
         std::vector<std::string> again = given;
         state.Gas = TakeRunOptions(again, state.Gas)->gas;
         return Simulate(state, args[1], table, options->summary);
@@ -266,23 +261,26 @@ int main(int argc, char** argv) {
     if (command == "convert" && args.size() == 2 && !table) {
         if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);
         ProjectSizing sizing;
-        if (auto err = LoadDesign(state, sizing, args[0])) return Fail(*err, kExitFile);
-        std::vector<std::string> leftOut;
-        if (auto err = SaveDesign(state, sizing, args[1], leftOut)) return Fail(*err, kExitFile);
-        for (const std::string& note : leftOut) std::cerr << SimText(note) << '\n';
+        if (Status read = LoadDesign(state, sizing, args[0]); !read) return Fail(read, kExitFile);
+        std::vector<Message> leftOut;
+        if (Status saved = SaveDesign(state, sizing, args[1], leftOut); !saved) {
+            return Fail(saved, kExitFile);
+        }
+        for (const Message& note : leftOut) std::cerr << SimMessage(note) << '\n';
         return kExitDone;
     }
     if (command == "export" && args.size() == 2 && !table) {
         if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);
-        if (auto err = LoadSimulationFile(state, args[0])) return Fail(*err, kExitFile);
+        if (Status read = LoadSimulationFile(state, args[0]); !read) return Fail(read, kExitFile);
         // The CSV follows the language: the decimal point in English. A
         // simulation file does not say which gas law produced its results.
-        auto err = csv ? ExportResultsCsv(
-                             state, args[1], ResultsCsvFormat(SimInEnglish() ? '.' : ','),
-                             SimText(SIM_TEXT("volvenza-sim", "Risultati letti dal file (la legge "
-                                                              "del gas non vi è registrata)")))
-                       : ExportResultsText(state, args[1]);
-        if (err) return Fail(*err, kExitFile);
+        const Status saved =
+            csv ? ExportResultsCsv(state, args[1], ResultsCsvFormat(SimInEnglish() ? '.' : ','),
+                                   SimTemplate(SIM_TEXT("volvenza-sim",
+                                                        "Risultati letti dal file (la legge "
+                                                        "del gas non vi è registrata)")))
+                : ExportResultsText(state, args[1]);
+        if (!saved) return Fail(saved, kExitFile);
         return kExitDone;
     }
     return Usage();

@@ -1,0 +1,410 @@
+#include "gas/Message.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <ostream>
+#include <utility>
+
+#include "numbers/Rounding.h"
+
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, text) text
+#endif
+
+namespace volvenza {
+namespace {
+
+struct Source {
+    MessageId id;
+    const char* italian;
+};
+
+// In the order of MessageId, checked below.
+constexpr Source kSources[] = {
+    {MessageId::AllInitialZero,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire")},
+    {MessageId::CycleTimeZero,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Hai lasciato il tempo di ciclo a 0, la simulazione non può partire")},
+    {MessageId::CycleTimeRange,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "Il tempo di ciclo deve essere compreso tra 0 e 327,67 s, la simulazione non "
+         "può partire")},
+    {MessageId::InitialNegative,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "I valori iniziali non possono essere negativi e la temperatura deve superare "
+         "-273,16 °C, la simulazione non può partire")},
+    {MessageId::NoMovements,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Non ci sono movimenti, la simulazione non può partire")},
+    {MessageId::RunStopped,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "La simulazione verrà interrotta, corregere il problema e riavviarla.")},
+    {MessageId::PrechargeTooHigh,
+     QT_TRANSLATE_NOOP("volvenza::Message", "ATTENZIONE !!!!! PRECARICA VOLVENZA TROPPO ALTA")},
+    {MessageId::BoxNotNumber,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il valore di %1 non è un numero valido, la simulazione non può partire")},
+    {MessageId::FlowNotNumber,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "La portata del movimento %1 non è un numero valido. La simulazione verrà "
+                       "interrotta, correggere il dato e riavviarla.")},
+    {MessageId::MovementTimesZero,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "Il tempo iniziale e finale del movimento %1 sono stati lasciati a 0. Si vuole "
+         "procedere comunque?")},
+    {MessageId::MovementEndNotAfterStart,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il tempo finale del movimento %1 è uguale o minore del tempo iniziale. La "
+                       "simulazione verà interrotta, correggere il dato e riavviarla.")},
+    {MessageId::EnvelopeAroundWork,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "La temperatura minima deve essere minore o uguale alla temperatura di lavoro tc "
+         "e la massima maggiore o uguale")},
+    {MessageId::CannotStart,
+     QT_TRANSLATE_NOOP("volvenza::Message", "%1, la simulazione non può partire")},
+    {MessageId::CycleTimeBox, QT_TRANSLATE_NOOP("volvenza::Message", "Tempo ciclo")},
+    {MessageId::GasTooCold,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "La temperatura del gas scende a %1 °C, sotto i %2 °C che sacche, membrane e "
+         "guarnizioni in gomma nitrilica ammettono")},
+    {MessageId::ExponentRange,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "L'esponente della politropica deve essere compreso tra 1 e 1,67 (ora %1)")},
+    {MessageId::TemperaturesAboveZero,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "Le temperature di carica e di lavoro devono essere sopra lo zero assoluto")},
+    {MessageId::PressuresPositive,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Le pressioni assolute di precarica e massima devono essere maggiori di 0")},
+    {MessageId::NitrogenTemperatureRange,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Temperatura di %1 °C (%2 K) fuori dal campo dell'equazione dell'azoto, da "
+                       "63,151 a 1000 K")},
+    {MessageId::NitrogenPressureRange,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "Pressione di %1 bar assoluti fuori dal campo dell'equazione dell'azoto, da 0 a "
+         "22000 bar")},
+    {MessageId::NitrogenSolid,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "A %1 °C e %2 bar assoluti l'azoto è solido (pressione di fusione %3 bar)")},
+    {MessageId::NitrogenDensityNotFound,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Densità dell'azoto non trovata a %1 K e %2 bar assoluti")},
+    {MessageId::NitrogenTemperatureNotFound,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Temperatura dell'azoto non trovata per l'entropia %1 J/(kg K) a %2 kg/m3")},
+    {MessageId::GasVolumePositive,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il volume nominale del gas deve essere maggiore di 0")},
+    {MessageId::TimeStepPositive,
+     QT_TRANSLATE_NOOP("volvenza::Message", "Il passo di simulazione deve essere maggiore di 0")},
+    {MessageId::TimeConstantRange,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "La costante di tempo termica deve essere maggiore o uguale a 0 (ora %1 s)")},
+    {MessageId::AtPrecharge, QT_TRANSLATE_NOOP("volvenza::Message", "Precarica: %1")},
+    {MessageId::AtMaxPressure, QT_TRANSLATE_NOOP("volvenza::Message", "Pressione massima: %1")},
+    {MessageId::FiniteState,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "La temperatura e la pressione devono essere numeri finiti")},
+    {MessageId::NitrogenCondensesAt,
+     QT_TRANSLATE_NOOP("volvenza::Message", "a %1 °C e %2 bar assoluti l'azoto condensa")},
+    {MessageId::OutsideGas,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "ATTENZIONE: %1 a t = %2 s (gas a %3 °C e %4 bar): la legge del gas non vale "
+         "oltre e la simulazione si ferma qui")},
+    {MessageId::ReasonCondenses, QT_TRANSLATE_NOOP("volvenza::Message", "l'azoto condensa")},
+    {MessageId::ReasonBelowTriple,
+     QT_TRANSLATE_NOOP("volvenza::Message", "l'azoto scende sotto il punto triplo")},
+    {MessageId::ReasonOutOfRange,
+     QT_TRANSLATE_NOOP("volvenza::Message", "l'azoto esce dal campo dell'equazione")},
+    {MessageId::MinPressurePositive,
+     QT_TRANSLATE_NOOP("volvenza::Message", "La pressione minima p1 deve essere positiva")},
+    {MessageId::MinBelowMax,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "La pressione minima p1 deve essere minore della pressione massima Pm")},
+    {MessageId::CatalogueEmpty,
+     QT_TRANSLATE_NOOP("volvenza::Message", "Il catalogo non contiene alcuna grandezza")},
+    {MessageId::CatalogueTooLong,
+     QT_TRANSLATE_NOOP("volvenza::Message", "Il catalogo può contenere al più %1 grandezze")},
+    {MessageId::CatalogueOrder,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "Il catalogo deve elencare volumi positivi in ordine crescente, senza ripetizioni")},
+    {MessageId::CatalogueLimit,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il catalogo ha un limite non valido alla grandezza %1 dm3: il rapporto di "
+                       "compressione deve superare 1, PS e portata massima essere positive, τ non "
+                       "negativa")},
+    {MessageId::RatedPressurePositive,
+     QT_TRANSLATE_NOOP("volvenza::Message", "La pressione nominale PS deve essere positiva")},
+    {MessageId::ReliefPositive,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "La taratura della valvola di massima deve essere positiva")},
+    {MessageId::ReliefAboveRated,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "La taratura della valvola di massima (%1 bar) supera la pressione nominale PS "
+         "(%2 bar): la valvola deve proteggere l'accumulatore")},
+    {MessageId::PrechargeTolerance,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "La tolleranza della precarica deve essere tra 0 e 50 %")},
+    {MessageId::WorkingHours,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Le ore di lavoro continuo devono essere più di 0 e al più un anno")},
+    {MessageId::CycleMissing,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Mancano i dati del ciclo: tempo di ciclo e movimenti")},
+    {MessageId::RestartNotAboveMin,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "p1 (%1 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (%2 bar): "
+         "la pressione scende sotto p1 prima che la pompa ricarichi l'accumulatore; "
+         "ridurre Dp sotto %3 bar")},
+    {MessageId::NoPrechargeWindow,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "Nessuna precarica rispetta insieme le regole 2 e 3 per questo tipo di "
+         "accumulatore: la precarica dovrebbe essere di almeno %1 bar e di al più %2 bar; "
+         "servirebbe un accumulatore a pistone, una Pm di al più %3 bar o una p1 di almeno "
+         "%4 bar")},
+    {MessageId::EnvelopeMinimum,
+     QT_TRANSLATE_NOOP("volvenza::Message", "Temperatura minima dell'inviluppo: %1")},
+    {MessageId::EnvelopeMaximum,
+     QT_TRANSLATE_NOOP("volvenza::Message", "Temperatura massima dell'inviluppo: %1")},
+    {MessageId::SizingStopped, QT_TRANSLATE_NOOP("volvenza::Message", "Ricerca interrotta")},
+    {MessageId::ExponentBox,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "L'esponente n deve essere un numero compreso tra 1 e 1,67")},
+    {MessageId::TimeConstantBox,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "La costante di tempo termica deve essere un numero maggiore o uguale a 0, oppure "
+         "vuota per un tempo infinito")},
+    {MessageId::ChargeTempBox,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "La temperatura di carica deve essere un numero maggiore di -273,15 °C")},
+    {MessageId::MinTempBox,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "La temperatura minima deve essere un numero maggiore di -273,15 °C, oppure vuota "
+         "per la temperatura di lavoro tc")},
+    {MessageId::MaxTempBox,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "La temperatura massima deve essere un numero maggiore di -273,15 °C, oppure "
+         "vuota per la temperatura di lavoro tc")},
+    {MessageId::MinAboveMax,
+     QT_TRANSLATE_NOOP("volvenza::Message", "La temperatura minima non può superare la massima")},
+    {MessageId::DecimalPoint,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "ATTENZIONE!!!! Usare la virgola '','' e no il punto ''.'' per i decimali")},
+    {MessageId::SaveReadOnly,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Impossibile salvare il file %1: la cartella %2 è di sola lettura.")},
+    {MessageId::SaveFailed,
+     QT_TRANSLATE_NOOP("volvenza::Message", "Impossibile salvare il file %1.")},
+    {MessageId::NotAFile,
+     QT_TRANSLATE_NOOP("volvenza::Message", "Impossibile aprire %1: non è un file.")},
+    {MessageId::OpenFailed,
+     QT_TRANSLATE_NOOP("volvenza::Message", "Impossibile aprire il file %1.")},
+    {MessageId::SimulationFileInvalid,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il file %1 non è un file di simulazione valido (riga %2).")},
+    {MessageId::ProjectKeepsNoResults,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il progetto %1 non conserva i risultati: sono ricalcolati all'apertura.")},
+    {MessageId::DesignKeepsNoGas,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il file %1 non conserva la legge del gas né l'inviluppo di temperatura.")},
+    {MessageId::DesignKeepsNoSizing,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "Il file %1 non conserva i requisiti di dimensionamento né la raccomandazione.")},
+    {MessageId::ProjectInvalid,
+     QT_TRANSLATE_NOOP("volvenza::Message", "Il file %1 non è un progetto Volvenza valido: %2.")},
+    {MessageId::JsonInvalidAt,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il testo JSON non è valido al carattere %1")},
+    {MessageId::JsonNumberTooLarge,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il testo JSON contiene un numero troppo grande")},
+    {MessageId::FileTooLarge, QT_TRANSLATE_NOOP("volvenza::Message", "è troppo grande")},
+    {MessageId::FieldNotObject,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il campo %1 deve essere un oggetto")},
+    {MessageId::FieldMissing, QT_TRANSLATE_NOOP("volvenza::Message", "il campo %1 manca")},
+    {MessageId::FieldNotNumber,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il campo %1 deve essere un numero")},
+    {MessageId::FieldOutOfRange,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il campo %1 è fuori dall'intervallo")},
+    {MessageId::FieldNotNumberOrNull,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il campo %1 deve essere un numero o null")},
+    {MessageId::FieldNotFlag,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il campo %1 deve essere true o false")},
+    {MessageId::FieldNotChoice,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il campo %1 deve essere uno fra %2")},
+    {MessageId::FieldNotFormat,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il campo %1 non è \"volvenza-progetto\"")},
+    {MessageId::FieldNotVersion,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "il campo %1 non è una versione che questo programma legge")},
+    {MessageId::FieldTooManyMovements,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "il campo %1 deve essere un elenco di al più 1000 movimenti")},
+    {MessageId::FieldNotKind,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il campo %1 deve essere un numero da 0 a 7")},
+    {MessageId::FieldTooManySizes,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "il campo %1 deve essere un elenco di al più %2 grandezze")},
+    {MessageId::FieldUnreadable,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il campo %1 non è leggibile")},
+};
+
+constexpr bool InOrder() {
+    for (size_t i = 0; i < std::size(kSources); ++i) {
+        if (static_cast<size_t>(kSources[i].id) != i) return false;
+    }
+    return std::size(kSources) == static_cast<size_t>(MessageId::Count);
+}
+static_assert(InOrder(), "every MessageId has its text, in the enum's order");
+
+std::string General(double x, int digits, char decimal) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.*g", digits, x);
+    std::string s = buf;
+    for (char& c : s) {
+        if (c == '.') c = decimal;
+    }
+    return s;
+}
+
+std::string FixedText(double x, int decimals, char decimal) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, x);
+    std::string s = buf;
+    for (char& c : s) {
+        if (c == '.') c = decimal;
+    }
+    return s;
+}
+
+std::string PartText(const MessagePart& part, const Wording& wording) {
+    switch (part.kind) {
+        case MessagePart::Kind::General:
+            return General(part.number, part.digits, wording.Decimal);
+        case MessagePart::Kind::Fixed:
+            return FixedText(part.number, part.digits, wording.Decimal);
+        case MessagePart::Kind::Rounded:
+            return General(RoundHalfEven(part.number, part.digits), 15, wording.Decimal);
+        case MessagePart::Kind::Nested:
+            return part.nested ? MessageText(*part.nested, wording) : std::string();
+        case MessagePart::Kind::Text:
+            break;
+    }
+    return part.text;
+}
+
+}  // namespace
+
+bool Message::operator==(const Message& other) const {
+    return ItalianText(*this) == ItalianText(other);
+}
+
+MessagePart MsgNumber(double x, int digits) {
+    MessagePart p;
+    p.kind = MessagePart::Kind::General;
+    p.number = x;
+    p.digits = digits;
+    return p;
+}
+
+MessagePart MsgNumberBeyond(double x, double limit) {
+    int digits = 7;
+    for (; digits < 17; ++digits) {
+        char buf[40];
+        std::snprintf(buf, sizeof buf, "%.*g", digits, x);
+        const double shown = std::strtod(buf, nullptr);
+        if ((shown < limit) == (x < limit) && (shown > limit) == (x > limit)) break;
+    }
+    return MsgNumber(x, digits);
+}
+
+MessagePart MsgFixed(double x, int decimals) {
+    MessagePart p;
+    p.kind = MessagePart::Kind::Fixed;
+    p.number = x;
+    p.digits = decimals;
+    return p;
+}
+
+MessagePart MsgRounded(double x, int decimals) {
+    MessagePart p = MsgFixed(x, decimals);
+    p.kind = MessagePart::Kind::Rounded;
+    return p;
+}
+
+MessagePart MsgInteger(long long n) {
+    return MsgVerbatim(std::to_string(n));
+}
+
+MessagePart MsgVerbatim(std::string text) {
+    MessagePart p;
+    p.text = std::move(text);
+    return p;
+}
+
+MessagePart MsgNested(Message message) {
+    MessagePart p;
+    p.kind = MessagePart::Kind::Nested;
+    p.nested = std::make_shared<const Message>(std::move(message));
+    return p;
+}
+
+const char* MessageSource(MessageId id) {
+    const auto i = static_cast<size_t>(id);
+    return i < std::size(kSources) ? kSources[i].italian : "";
+}
+
+std::ostream& operator<<(std::ostream& out, const Message& message) {
+    return out << ItalianText(message);
+}
+
+std::string FillParts(const std::string& pattern, const std::vector<std::string>& parts) {
+    std::string out;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const size_t n = next >= '1' && next <= '9' ? static_cast<size_t>(next - '0') : 0;
+        if (pattern[i] == '%' && n >= 1 && n <= parts.size()) {
+            out += parts[n - 1];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
+std::string MessageText(const Message& message, const Wording& wording) {
+    const char* source = MessageSource(message.id);
+    const std::string pattern =
+        wording.Translate ? wording.Translate(kMessageContext, source) : std::string(source);
+    std::vector<std::string> parts;
+    parts.reserve(message.parts.size());
+    for (const MessagePart& part : message.parts) parts.push_back(PartText(part, wording));
+    return FillParts(pattern, parts);
+}
+
+std::string ItalianText(const Message& message) {
+    return MessageText(message, Wording{nullptr, ','});
+}
+
+}  // namespace volvenza

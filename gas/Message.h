@@ -1,0 +1,173 @@
+#pragma once
+// What the libraries without Qt tell the user: an identifier and its parts
+// (numbers as numbers, names and paths as they are, other messages), never
+// prose. The Italian texts live once, in Message.cpp, marked for the
+// translation catalogue in the context "volvenza::Message"; a front end
+// formats a message with its Wording (the catalogue's lookup and its decimal
+// separator). The type lives in the gas library because it is the lowest one
+// every other library links.
+
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace volvenza {
+
+enum class MessageId : uint16_t {
+    // The checks before a run.
+    AllInitialZero,
+    CycleTimeZero,
+    CycleTimeRange,
+    InitialNegative,
+    NoMovements,
+    RunStopped,
+    PrechargeTooHigh,
+    BoxNotNumber,
+    FlowNotNumber,
+    MovementTimesZero,
+    MovementEndNotAfterStart,
+    EnvelopeAroundWork,
+    CannotStart,
+    CycleTimeBox,
+    GasTooCold,
+    // The gas laws.
+    ExponentRange,
+    TemperaturesAboveZero,
+    PressuresPositive,
+    NitrogenTemperatureRange,
+    NitrogenPressureRange,
+    NitrogenSolid,
+    NitrogenDensityNotFound,
+    NitrogenTemperatureNotFound,
+    GasVolumePositive,
+    TimeStepPositive,
+    TimeConstantRange,
+    AtPrecharge,
+    AtMaxPressure,
+    FiniteState,
+    NitrogenCondensesAt,
+    // A run whose gas left its law's domain, and why.
+    OutsideGas,
+    ReasonCondenses,
+    ReasonBelowTriple,
+    ReasonOutOfRange,
+    // The sizing assistant's refusals.
+    MinPressurePositive,
+    MinBelowMax,
+    CatalogueEmpty,
+    CatalogueTooLong,
+    CatalogueOrder,
+    CatalogueLimit,
+    RatedPressurePositive,
+    ReliefPositive,
+    ReliefAboveRated,
+    PrechargeTolerance,
+    WorkingHours,
+    CycleMissing,
+    RestartNotAboveMin,
+    NoPrechargeWindow,
+    EnvelopeMinimum,
+    EnvelopeMaximum,
+    SizingStopped,
+    // The boxes of the gas-model dialog.
+    ExponentBox,
+    TimeConstantBox,
+    ChargeTempBox,
+    MinTempBox,
+    MaxTempBox,
+    MinAboveMax,
+    // The boxes that take numbers.
+    DecimalPoint,
+    // The files.
+    SaveReadOnly,
+    SaveFailed,
+    NotAFile,
+    OpenFailed,
+    SimulationFileInvalid,
+    ProjectKeepsNoResults,
+    DesignKeepsNoGas,
+    DesignKeepsNoSizing,
+    // The project files: the message and its detail.
+    ProjectInvalid,
+    JsonInvalidAt,
+    JsonNumberTooLarge,
+    FileTooLarge,
+    FieldNotObject,
+    FieldMissing,
+    FieldNotNumber,
+    FieldOutOfRange,
+    FieldNotNumberOrNull,
+    FieldNotFlag,
+    FieldNotChoice,
+    FieldNotFormat,
+    FieldNotVersion,
+    FieldTooManyMovements,
+    FieldNotKind,
+    FieldTooManySizes,
+    FieldUnreadable,
+    Count  // not a message: how many there are
+};
+
+struct Message;
+
+// One variable part of a message.
+struct MessagePart {
+    enum class Kind { General, Fixed, Rounded, Text, Nested };
+    Kind kind = Kind::Text;
+    double number = 0;
+    int digits = 0;  // significant digits (General) or decimals (Fixed, Rounded)
+    std::string text;
+    std::shared_ptr<const Message> nested;
+};
+
+struct Message {
+    MessageId id = MessageId::Count;
+    std::vector<MessagePart> parts;
+
+    Message() = default;
+    Message(MessageId id, std::vector<MessagePart> parts = {}) : id(id), parts(std::move(parts)) {}
+    bool operator==(const Message& other) const;
+};
+
+// A number with up to `digits` significant digits, exponent form where %g
+// would use it.
+MessagePart MsgNumber(double x, int digits = 7);
+// A value refused against `limit`, with the digits it takes to read on its
+// own side of the limit: 63,15099999999998 K, not 63,151 K, for a
+// temperature just below the triple point.
+MessagePart MsgNumberBeyond(double x, double limit);
+// A number with exactly `decimals` decimals.
+MessagePart MsgFixed(double x, int decimals);
+// A number rounded half to even to `decimals`, without trailing zeros.
+MessagePart MsgRounded(double x, int decimals);
+MessagePart MsgInteger(long long n);
+// A name or path, shown as it is in every language.
+MessagePart MsgVerbatim(std::string text);
+MessagePart MsgNested(Message message);
+
+// How a front end words texts: the Italian text (with %1, %2... for its
+// parts) in its language, and its decimal separator. Both are spelled out:
+// the Italian wording is Wording{nullptr, ','}.
+struct Wording {
+    std::function<std::string(const char* context, const char* italian)> Translate;
+    char Decimal = ',';
+};
+
+inline constexpr const char* kMessageContext = "volvenza::Message";
+
+// The Italian text of a message, with %1, %2... for its parts.
+const char* MessageSource(MessageId id);
+// The message in the wording's language.
+std::string MessageText(const Message& message, const Wording& wording);
+// The message in Italian, the language of the program's sources.
+std::string ItalianText(const Message& message);
+// The Italian text, for diagnostics (a test's failure, a debugger).
+std::ostream& operator<<(std::ostream& out, const Message& message);
+// `pattern` with %1, %2... replaced by `parts` in one pass, so that a part
+// holding "%1" (a file name may) stays as it is.
+std::string FillParts(const std::string& pattern, const std::vector<std::string>& parts);
+
+}  // namespace volvenza
