@@ -66,8 +66,10 @@ namespace {
 QSet<QString> Words(const QString& text, int shortest) {
     static const QRegularExpression word(
         QStringLiteral("(?<![\\w-])[A-Za-zÀ-ÿ]+(?:-[A-Za-zÀ-ÿ]+)*(?![\\w-])"));
-    // Addresses and paths read the same in every language.
-    static const QRegularExpression address(QStringLiteral("\\S+@\\S+|\\S+\\.com\\b|\\S*/\\S*"));
+    // Addresses, paths and keys (Ctrl+E) read the same in every language.
+    static const QRegularExpression address(
+        QStringLiteral("\\S+@\\S+|\\S+\\.com\\b|\\S*/\\S*|\\b(?:Ctrl|Alt|Shift)\\+\\S+"),
+        QRegularExpression::CaseInsensitiveOption);
     QString plain = text;
     plain.remove(QLatin1Char('&')).remove(address);
     QSet<QString> words;
