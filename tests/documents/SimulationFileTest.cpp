@@ -10,47 +10,26 @@
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <random>
-#include <sstream>
 
 #include "documents/ProjectFile.h"
 #include "engine/Simulation.h"
+#include "tests/support/Files.h"
 #include "tests/support/RecordingUi.h"
 
 namespace volvenza {
 namespace {
 
-namespace fs = std::filesystem;
+using test::ReadAll;
+using test::WriteAll;
 
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteAll(const fs::path& p, const std::string& text) {
-    std::ofstream(p, std::ios::binary) << text;
-}
-
-class SimulationFileTest : public ::testing::Test {
+class SimulationFileTest : public ::testing::Test, protected test::ScratchDir {
   protected:
     SimulationFileTest() {
-        dir =
-            fs::temp_directory_path() /
-            ("volvenza-file-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
         state.SetUi(ui);
         InitCircuitState(state);
     }
-    ~SimulationFileTest() override { fs::remove_all(dir); }
-    std::string Path(const char* name) const { return (dir / name).string(); }
-
-    fs::path dir;
     test::RecordingUi ui;
     CircuitState state;
 };
@@ -58,7 +37,7 @@ class SimulationFileTest : public ::testing::Test {
 TEST_F(SimulationFileTest, ExampleRunMatchesTheGoldenFile) {
     LoadExampleCircuit(state);
     RunSimulation(state);
-    const std::string golden = ReadAll(fs::path(VOLVENZA_TEST_DATA) / "example.vlz");
+    const std::string golden = ReadAll(test::TestData("example.vlz"));
     EXPECT_EQ(SimulationFileText(state), golden);
     ASSERT_FALSE(SaveSimulationFile(state, Path("a.vlz")));
     EXPECT_EQ(ReadAll(Path("a.vlz")), golden);

@@ -10,13 +10,14 @@
 #include "documents/SimulationFile.h"
 #include "sizing/Search.h"
 #include "tests/sizing/EndToEnd.h"
+#include "tests/support/Files.h"
 
 namespace volvenza::sizing {
 namespace {
 
 void Load(CircuitState& state, const std::string& name) {
     InitCircuitState(state);
-    EXPECT_FALSE(LoadSimulationFile(state, std::string(VOLVENZA_TEST_DATA) + "/" + name));
+    EXPECT_FALSE(LoadSimulationFile(state, test::TestData(name)));
 }
 
 // 1 dm3 drawn in each 3 s cycle (20 dm3/min on average) from 20 dm3
