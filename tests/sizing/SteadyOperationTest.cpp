@@ -50,24 +50,20 @@ TEST(SteadyOperationTest, PumpCoversTheAverageDemandAndTheDesignHoldsCycleAfterC
             req.Gas.MinTemp = 10;
             req.Gas.MaxTemp = 60;
         }
-        struct {
-            CircuitState& state;
-            Requirements& req;
-        } c{state, req};
-        c.req.SizePump = true;
-        auto a = SizeAccumulator(c.state, c.req);
+        req.SizePump = true;
+        auto a = SizeAccumulator(state, req);
         ASSERT_TRUE(a) << a.Error();
         ASSERT_TRUE(a->Recommended);
         const Design d = a->Recommendation()->Proposed;
         EXPECT_GE(d.Qp, a->BalancePump) << "the pump covers the cycle's average demand";
-        EXPECT_TRUE(HoldsEndToEnd(c.state, c.req, d)) << d.V0 << ' ' << d.Qp;
+        EXPECT_TRUE(HoldsEndToEnd(state, req, d)) << d.V0 << ' ' << d.Qp;
         // A tenth less pump fails steady operation.
-        Evaluator ev(c.state, c.req);
+        Evaluator ev(state, req);
         EXPECT_FALSE(*ev.PassesRuns({d.V0, d.P0, d.Qp - 0.1}, a->Recommendation()->Size));
         // The size below, where there is one, fails cycle after cycle.
         if (*a->Recommended > 0) {
             const Evaluation& below = a->Candidates[*a->Recommended - 1];
-            EXPECT_FALSE(HoldsEndToEnd(c.state, c.req, below.Proposed)) << below.Proposed.V0;
+            EXPECT_FALSE(HoldsEndToEnd(state, req, below.Proposed)) << below.Proposed.V0;
         }
     }
 }
@@ -139,12 +135,6 @@ TEST(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     EXPECT_EQ(big.PumpStarts, 1);
     EXPECT_LT(big.PumpShare, 0.9);
 }
-
-}  // namespace
-}  // namespace volvenza::sizing
-
-namespace volvenza::sizing {
-namespace {
 
 TEST(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {
     // Three time constants of 10 s in 3 s cycles: at least ten cycles,
