@@ -311,7 +311,8 @@ TEST_F(GasRunTest, GeneratedRealGasRunsKeepOnlyGasStates) {
 }
 
 // The 250 bar design: of the 22 bar between the fast-charged ideal gas and
-// real nitrogen, 6 come from the start state and 16 from the real gas.
+// real nitrogen, 6 come from the start state and 16 from the real gas (the
+// start temperatures themselves are the gas library's to test).
 TEST_F(GasRunTest, TheLawsStartFromTheStatedState) {
     state.Data = {20, 150, 45, 40, 250, 30, 10};
     state.Movements[1] = Movement{.Ti = 1, .Tf = 3, .Qm = 150, .Kind = 4};
@@ -330,11 +331,6 @@ TEST_F(GasRunTest, TheLawsStartFromTheStatedState) {
         ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
         EXPECT_NEAR(state.GasRun.Runs[0].LowestPressure, l.lowest, 5e-4);
         EXPECT_EQ(state.GasRun.Runs[0].LowestTime, 3.0f);
-        // Charged slowly the gas starts at tc; charged fast, hotter, on the
-        // adiabat that brings it back to tc at the precharge.
-        const double hot = 318.15 * std::pow(251.01325 / (151.01325 * 318.15 / 293.15), 0.4 / 1.4);
-        EXPECT_NEAR(state.GasRun.TSeries[0] + 273.15,
-                    l.start == gas::ChargeStart::Fast ? hot : 318.15, 1e-9);
     }
 }
 
