@@ -20,10 +20,7 @@ TEST(ResultsExport, ExampleRunMatchesTheGoldenTable) {
     InitCircuitState(state);
     LoadExampleCircuit(state);
     RunSimulation(state);
-    const std::string text = ResultsText(state);
-    EXPECT_EQ(text, test::ReadAll(test::TestData("example.txt")));
-    EXPECT_NE(text.find("\r\n ,1  8,751  78,492  70,905  70,905 \r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\n 1,5  9,965  65,436  12 -18 \r\n"), std::string::npos);
+    EXPECT_EQ(ResultsText(state), test::ReadAll(test::TestData("example.txt")));
 }
 
 TEST(ResultsExport, NoRunGivesOneZeroLineAndBrokenValuesShowAsSuch) {

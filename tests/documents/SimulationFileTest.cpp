@@ -109,22 +109,6 @@ TEST_F(SimulationFileTest, EmptyModelAndShortResults) {
               "2,0,0,0,0,0,0,0,0\r\n0,7,7,7,7,7\r\n.01,7,7,7,7,7\r\n.02,0,0,0,0,0\r\n");
 }
 
-TEST_F(SimulationFileTest, ResultsThatAreNotFiniteAreKeptAsSuch) {
-    LoadExampleCircuit(state);
-    RunSimulation(state);
-    state.VSeries[1] = -std::numeric_limits<double>::quiet_NaN();
-    state.PSeries[1] = std::numeric_limits<double>::infinity();
-    state.QtSeries[1] = -std::numeric_limits<double>::infinity();
-    const std::string text = SimulationFileText(state);
-    EXPECT_NE(text.find("\r\n.01,nan,inf,-inf,"), std::string::npos);
-    WriteAll(Path("nan.vlz"), text);
-    CircuitState loaded;
-    ASSERT_FALSE(LoadSimulationFile(loaded, Path("nan.vlz")));
-    EXPECT_TRUE(std::isnan(loaded.VSeries[1]));
-    EXPECT_EQ(loaded.QtSeries[1], -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(SimulationFileText(loaded), text);
-}
-
 // A mix of the values that stress the number forms: the ends of each type's
 // range, the thresholds of the exponent form, typed-looking decimals and any
 // finite bit pattern.
