@@ -253,6 +253,7 @@ TEST_F(GasRunTest, TheRealGasStopsWhereItLeavesItsDomain) {
     state.Movements[1] = Movement{.Ti = 1, .Tf = 2.2f, .Qm = 300, .Kind = 4};
     state.MovementCount = 1;
     ASSERT_EQ(RunSimulation(state), RunOutcome::OutsideGas);
+    EXPECT_EQ(ui.codes.back(), 3);  // results to show, as after any run
     EXPECT_EQ(state.LastPoint, 122);
     ExpectGasStates(state, "ratio 35");
     const TemperatureRun& run = state.GasRun.Runs.at(0);
