@@ -13,15 +13,14 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <set>
-#include <sstream>
 
 #include "documents/AtomicFile.h"
 #include "documents/ProjectFile.h"
 #include "documents/SimulationFile.h"
 #include "tests/support/Failure.h"
+#include "tests/support/Files.h"
 
 namespace volvenza {
 
@@ -30,16 +29,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteAll(const fs::path& p, const std::string& text) {
-    std::ofstream(p, std::ios::binary) << text;
-}
+using test::ReadAll;
+using test::WriteAll;
 
 // Runs `action` in a child process, so that limits set there stay there.
 bool InChild(const std::function<bool()>& action) {
@@ -60,17 +51,9 @@ bool AsOrdinaryUser(const std::function<bool()>& action) {
     });
 }
 
-class FileSystemTest : public ::testing::Test {
+class FileSystemTest : public ::testing::Test, protected test::ScratchDir {
   protected:
-    FileSystemTest() {
-        dir = fs::temp_directory_path() /
-              ("volvenza-fs-" + std::to_string(::getpid()) +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-        fs::permissions(dir, fs::perms::all);  // open to the ordinary user too
-    }
-    ~FileSystemTest() override { fs::remove_all(dir); }
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
+    FileSystemTest() { fs::permissions(dir, fs::perms::all); }  // open to the ordinary user too
     std::set<std::string> Listing() const {
         std::set<std::string> names;
         for (const auto& e : fs::recursive_directory_iterator(dir)) {
@@ -78,8 +61,6 @@ class FileSystemTest : public ::testing::Test {
         }
         return names;
     }
-
-    fs::path dir;
 };
 
 TEST_F(FileSystemTest, SavingFollowsLinksKeepsPermissionsAndFitsAnyName) {

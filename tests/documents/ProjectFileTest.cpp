@@ -27,6 +27,7 @@ class ProjectFileTest : public ::testing::Test {
         InitCircuitState(state);
         LoadExampleCircuit(state);
         state.Movements[2].Ti2 = 0.1f;  // a value with no short decimal form in single precision
+        state.Movements[4].Tf2 = -std::numeric_limits<float>::max();  // the most a field holds
         state.Gas.Law = GasLawKind::Nitrogen;
         state.Gas.Tau = 45;
         state.Gas.MinTemp = -5;

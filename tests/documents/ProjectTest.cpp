@@ -10,6 +10,7 @@
 #include "documents/DesignFile.h"
 #include "documents/Project.h"
 #include "tests/support/Failure.h"
+#include "tests/support/Files.h"
 #include "tests/support/RecordingUi.h"
 
 namespace volvenza {
@@ -19,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ProjectTest : public ::testing::Test {
+class ProjectTest : public ::testing::Test, protected test::ScratchDir {
   protected:
     ProjectTest() {
         state.SetUi(ui);
@@ -233,8 +234,7 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
 }
 
 TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
-    const fs::path folder = fs::temp_directory_path() / "volvenza-recovery-test";
-    fs::remove_all(folder);
+    const fs::path folder = dir / "recovery";
     RecoveryStore store(folder.string(), 3);
     LoadExampleCircuit(state);
     project.Edited(ProjectPart::Inputs, "Esempio");
@@ -271,15 +271,11 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
 
     std::ofstream(points[2].path) << "{}";
     EXPECT_TRUE(Failure(store.Load(points[2], back)));
-    fs::remove_all(folder);
 }
 
 // A design comes from either format; what the other cannot hold is named.
 TEST_F(ProjectTest, DesignsMoveBetweenTheFormats) {
-    const fs::path dir = fs::temp_directory_path() / "volvenza-design-test";
-    fs::create_directories(dir);
-    const std::string vlz = (dir / "a.vlz").string();
-    const std::string vlzp = (dir / "a.VLZP").string();
+    const std::string vlz = Path("a.vlz"), vlzp = Path("a.VLZP");
     LoadExampleCircuit(state);
     state.LastPoint = 1;
     ProjectSizing sizing;
@@ -309,7 +305,6 @@ TEST_F(ProjectTest, DesignsMoveBetweenTheFormats) {
     ASSERT_EQ(Failure(SaveDesign(state, read, vlz, notes)), std::nullopt);
     EXPECT_EQ(notes.size(), 1u);
     EXPECT_TRUE(IsProjectPath(".vlzp") && !IsProjectPath("p"));
-    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -10,15 +10,13 @@
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <random>
-#include <sstream>
 
 #include "documents/ProjectFile.h"
 #include "engine/Simulation.h"
 #include "tests/support/Failure.h"
+#include "tests/support/Files.h"
 #include "tests/support/RecordingUi.h"
 
 namespace volvenza {
@@ -26,34 +24,15 @@ namespace volvenza {
 using test::Failure;
 namespace {
 
-namespace fs = std::filesystem;
+using test::ReadAll;
+using test::WriteAll;
 
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteAll(const fs::path& p, const std::string& text) {
-    std::ofstream(p, std::ios::binary) << text;
-}
-
-class SimulationFileTest : public ::testing::Test {
+class SimulationFileTest : public ::testing::Test, protected test::ScratchDir {
   protected:
     SimulationFileTest() {
-        dir =
-            fs::temp_directory_path() /
-            ("volvenza-file-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
         state.SetUi(ui);
         InitCircuitState(state);
     }
-    ~SimulationFileTest() override { fs::remove_all(dir); }
-    std::string Path(const char* name) const { return (dir / name).string(); }
-
-    fs::path dir;
     test::RecordingUi ui;
     CircuitState state;
 };
@@ -61,7 +40,7 @@ class SimulationFileTest : public ::testing::Test {
 TEST_F(SimulationFileTest, ExampleRunMatchesTheGoldenFile) {
     LoadExampleCircuit(state);
     RunSimulation(state);
-    const std::string golden = ReadAll(fs::path(VOLVENZA_TEST_DATA) / "example.vlz");
+    const std::string golden = ReadAll(test::TestData("example.vlz"));
     EXPECT_EQ(SimulationFileText(state), golden);
     ASSERT_FALSE(Failure(SaveSimulationFile(state, Path("a.vlz"))));
     EXPECT_EQ(ReadAll(Path("a.vlz")), golden);
@@ -131,22 +110,6 @@ TEST_F(SimulationFileTest, EmptyModelAndShortResults) {
     shorter.LastPoint = 2;
     EXPECT_EQ(SimulationFileText(shorter),
               "2,0,0,0,0,0,0,0,0\r\n0,7,7,7,7,7\r\n.01,7,7,7,7,7\r\n.02,0,0,0,0,0\r\n");
-}
-
-TEST_F(SimulationFileTest, ResultsThatAreNotFiniteAreKeptAsSuch) {
-    LoadExampleCircuit(state);
-    RunSimulation(state);
-    state.VSeries[1] = -std::numeric_limits<double>::quiet_NaN();
-    state.PSeries[1] = std::numeric_limits<double>::infinity();
-    state.QtSeries[1] = -std::numeric_limits<double>::infinity();
-    const std::string text = SimulationFileText(state);
-    EXPECT_NE(text.find("\r\n.01,nan,inf,-inf,"), std::string::npos);
-    WriteAll(Path("nan.vlz"), text);
-    CircuitState loaded;
-    ASSERT_FALSE(Failure(LoadSimulationFile(loaded, Path("nan.vlz"))));
-    EXPECT_TRUE(std::isnan(loaded.VSeries[1]));
-    EXPECT_EQ(loaded.QtSeries[1], -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(SimulationFileText(loaded), text);
 }
 
 // A mix of the values that stress the number forms: the ends of each type's

@@ -48,44 +48,39 @@ class GasRunTest : public ::testing::Test {
     CircuitState state;
 };
 
+// The run hands the law the time constant and keeps the gas's temperature
+// beside each volume (the laws' own physics is the gas library's to test):
+// at every point the adiabatic gas keeps its entropy, the isothermal one
+// its temperature, and a finite time constant lies between the two.
 TEST_F(GasRunTest, RealNitrogenFromAdiabaticToIsothermal) {
-    Nitrogen(kInf);
-    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
     const double m = Mass();
-    const auto entropy = [&](int j) {
-        return gas::nitrogen::PropertiesAt(state.GasRun.TSeries[j] + 273.15,
-                                           m / (state.VSeries[j] * 1e-3))
-            .s;
-    };
-    const double s0 = entropy(0);
-    ASSERT_EQ(state.GasRun.TSeries.size(), state.PSeries.size());
-    for (int j = 1; j <= state.LastPoint; ++j) ASSERT_NEAR(entropy(j) / s0, 1.0, 1e-6) << j;
-    const TemperatureRun adiabatic = state.GasRun.Runs.at(0);
-    const auto coldest = [&] {
-        return *std::min_element(state.GasRun.TSeries.begin(),
-                                 state.GasRun.TSeries.begin() + state.LastPoint);
-    };
-    const double coldestAdiabatic = coldest();
-    EXPECT_LT(coldestAdiabatic, 30.0);
-
-    Nitrogen(0);
-    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
-    for (int j = 0; j <= state.LastPoint; ++j) {
-        ASSERT_EQ(state.GasRun.TSeries[j], 45.0);
-        const double p = gas::nitrogen::PropertiesAt(318.15, m / (state.VSeries[j] * 1e-3)).p;
-        ASSERT_NEAR((state.PSeries[j] + kAtm) * 1e5 / p, 1.0, 1e-3) << j;
+    std::vector<TemperatureRun> runs;
+    std::vector<double> coldest;
+    for (double tau : {kInf, 45.0, 0.0}) {
+        Nitrogen(tau);
+        ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+        const std::vector<double>& T = state.GasRun.TSeries;
+        ASSERT_EQ(T.size(), state.PSeries.size());
+        const auto entropy = [&](int j) {
+            return gas::nitrogen::PropertiesAt(T[j] + 273.15, m / (state.VSeries[j] * 1e-3)).s;
+        };
+        for (int j = 1; tau == kInf && j <= state.LastPoint; ++j) {
+            ASSERT_NEAR(entropy(j) / entropy(0), 1.0, 1e-6) << j;
+        }
+        runs.push_back(state.GasRun.Runs.at(0));
+        coldest.push_back(*std::min_element(T.begin(), T.begin() + state.LastPoint));
     }
-    const TemperatureRun isothermal = state.GasRun.Runs.at(0);
+    EXPECT_LT(coldest[0], 30.0);
+    EXPECT_GT(coldest[1], coldest[0]);
+    EXPECT_LT(coldest[1], 45.0);
+    EXPECT_EQ(coldest[2], 45.0);
+    EXPECT_EQ(*std::max_element(state.GasRun.TSeries.begin(),
+                                state.GasRun.TSeries.begin() + state.LastPoint + 1),
+              45.0);
+    EXPECT_LT(runs[0].LowestPressure, runs[1].LowestPressure);
+    EXPECT_LT(runs[1].LowestPressure, runs[2].LowestPressure);
     EXPECT_NEAR(state.PrechargeAtTemp + kAtm,
                 gas::nitrogen::PropertiesAt(318.15, m / (state.Data.V0 * 1e-3)).p / 1e5, 1e-9);
-
-    Nitrogen(45);
-    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
-    const TemperatureRun between = state.GasRun.Runs.at(0);
-    EXPECT_LT(adiabatic.LowestPressure, between.LowestPressure);
-    EXPECT_LT(between.LowestPressure, isothermal.LowestPressure);
-    EXPECT_LT(coldest(), 45.0);
-    EXPECT_GT(coldest(), coldestAdiabatic);
 }
 
 TEST_F(GasRunTest, EnvelopeRunsEachTemperatureWithTheSameCharge) {
@@ -258,6 +253,7 @@ TEST_F(GasRunTest, TheRealGasStopsWhereItLeavesItsDomain) {
     state.Movements[1] = Movement{.Ti = 1, .Tf = 2.2f, .Qm = 300, .Kind = 4};
     state.MovementCount = 1;
     ASSERT_EQ(RunSimulation(state), RunOutcome::OutsideGas);
+    EXPECT_EQ(ui.codes.back(), 3);  // results to show, as after any run
     EXPECT_EQ(state.LastPoint, 122);
     ExpectGasStates(state, "ratio 35");
     const TemperatureRun& run = state.GasRun.Runs.at(0);
@@ -315,7 +311,8 @@ TEST_F(GasRunTest, GeneratedRealGasRunsKeepOnlyGasStates) {
 }
 
 // The 250 bar design: of the 22 bar between the fast-charged ideal gas and
-// real nitrogen, 6 come from the start state and 16 from the real gas.
+// real nitrogen, 6 come from the start state and 16 from the real gas (the
+// start temperatures themselves are the gas library's to test).
 TEST_F(GasRunTest, TheLawsStartFromTheStatedState) {
     state.Data = {20, 150, 45, 40, 250, 30, 10};
     state.Movements[1] = Movement{.Ti = 1, .Tf = 3, .Qm = 150, .Kind = 4};
@@ -334,11 +331,6 @@ TEST_F(GasRunTest, TheLawsStartFromTheStatedState) {
         ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
         EXPECT_NEAR(state.GasRun.Runs[0].LowestPressure, l.lowest, 5e-4);
         EXPECT_EQ(state.GasRun.Runs[0].LowestTime, 3.0f);
-        // Charged slowly the gas starts at tc; charged fast, hotter, on the
-        // adiabat that brings it back to tc at the precharge.
-        const double hot = 318.15 * std::pow(251.01325 / (151.01325 * 318.15 / 293.15), 0.4 / 1.4);
-        EXPECT_NEAR(state.GasRun.TSeries[0] + 273.15,
-                    l.start == gas::ChargeStart::Fast ? hot : 318.15, 1e-9);
     }
 }
 

@@ -95,27 +95,70 @@ TEST_F(SimulationTest, PrechargeAboveMaximumWarnsAtStepOne) {
     EXPECT_EQ(state.VSeries[0], std::pow(K / 1e-21, 1 / 1.4));
 }
 
-TEST_F(SimulationTest, ShortAndUnrefilledCycles) {
-    // Below one step: only the initial point, and the progress never moves.
+// Where a run ends: the points it shows (LastPoint), the points it holds
+// (PointCapacity) and one point that says how it ended.
+TEST_F(SimulationTest, EndingsOfEachKindOfCycle) {
+    constexpr int kRefilled = -1;  // full again at s after the last movement: shown to s + 2,5 %
+    const struct {
+        CircuitData data;
+        float ti, tf;
+        double qm;
+        int last, capacity, at;
+        double p;
+    } runs[] = {
+        // Below one step: only the initial point.
+        {{10, 60, 20, 30, 80, 13, 0.005f}, 0, 1, 20, 0, 100, 1, 0},
+        // No pump and a demand lasting the whole cycle: never full again.
+        {{10, 20, 20, 0, 80, 13, 1}, 0, 5, 1, 100, 200, 101, 0},
+        // Full with no further demand, at or before the last end time: the
+        // run stops with nothing saved, LastPoint = N and the points after
+        // are zero.
+        {{10, 60, 20, 60, 80, 0, 2}, 0, 0.47f, 10, 200, 300, 52, 0},
+        {{10, 60, 20, 60, 80, 0, 2}, 0, 0.5f, 10, 200, 300, 52, 0},
+        // Refilled after the last movement, within the first second too: the
+        // run stops early and shows the full accumulator up to N.
+        {{10, 60, 20, 60, 80, 13, 10}, 0, 1, 100, kRefilled, 1100, 1000, 80},
+        {{10, 60, 20, 60, 80, 0, 2}, 0.01f, 0.3f, 100, kRefilled, 300, 200, 80},
+        // Refilled at about 319,7 s: s + 2,5 % would pass both the series and 16 bits.
+        {{10, 40, 45, 30, 80, 13, 327.67f}, 318, 318.7f, 150, 32767, 32867, 32767, 80},
+    };
+    for (const auto& r : runs) {
+        OneMovement(r.data, r.ti, r.tf, r.qm);
+        ASSERT_EQ(RunSimulation(state), RunOutcome::Completed) << r.tf;
+        EXPECT_EQ(state.PointCapacity, r.capacity) << r.tf;
+        int s = static_cast<int>(r.tf * 100) + 1;
+        while (s < state.PointCapacity && state.PSeries[s] < 80.0) ++s;
+        EXPECT_EQ(state.LastPoint, r.last == kRefilled ? s + s * 25 / 1000 : r.last) << r.tf;
+        EXPECT_EQ(state.PSeries[r.at], r.p) << r.tf;
+    }
+
+    // The progress moves once per step, and never for a cycle below one step.
     OneMovement({10, 60, 20, 30, 80, 13, 0.005f}, 0, 1, 20);
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
-    EXPECT_EQ(state.LastPoint, 0);
-    EXPECT_EQ(state.PointCapacity, 100);
+    ui.progress.clear();
+    RunSimulation(state);
     EXPECT_EQ(ui.progress, (std::vector<double>{0, 0}));
     ui.progress.clear();
     OneMovement({10, 60, 20, 30, 80, 13, 0.04f}, 0, 1, 20);
     RunSimulation(state);
     EXPECT_EQ(ui.progress, (std::vector<double>{0, 0, 25, 50, 75, 100}));
 
+    // A movement starting one step in: nothing drawn at 0, the gas creeps at step 1.
+    OneMovement({10, 60, 20, 60, 80, 0, 2}, 0.01f, 0.3f, 100);
+    RunSimulation(state);
+    EXPECT_EQ(state.QsSeries[0], 0.0);
+    EXPECT_EQ(state.VSeries[1], state.VSeries[0] + 0.00001);
+
     // A small accumulator works like any other: it is not full all the time.
     OneMovement({0.5f, 60, 20, 3, 80, 13, 1}, 0, 0.5f, 1);
     EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
     EXPECT_LT(state.PSeries[10], 80.0);
 
-    // No pump and a demand lasting the whole cycle: never full again.
-    OneMovement({10, 20, 20, 0, 80, 13, 1}, 0, 5, 1);
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
-    EXPECT_EQ(state.LastPoint, 100);
+    // A large accumulator at rest: the creep is below single precision, so it
+    // stays exactly full.
+    OneMovement({1000, 60, 20, 60, 80, 13, 2}, 1, 1.5f, 10);
+    RunSimulation(state);
+    EXPECT_EQ(state.PSeries[1], 80.0);
+    EXPECT_EQ(state.VSeries[1], state.VSeries[0]);
 
     // Dp 0: the pump delivers from step 1; where full it is unloaded for that step.
     OneMovement({10, 20, 20, 30, 80, 0, 2}, 0.5f, 0.6f, 10);
@@ -124,17 +167,6 @@ TEST_F(SimulationTest, ShortAndUnrefilledCycles) {
     EXPECT_EQ(state.QsSeries[2], 0.0);  // full: Qs = Qt
     EXPECT_EQ(state.PSeries[2], 80.0);
     EXPECT_EQ(state.QsSeries[3], -30.0);
-}
-
-TEST_F(SimulationTest, RefillAfterLastMovementStopsTheRunEarly) {
-    OneMovement({10, 60, 20, 60, 80, 13, 10}, 0, 1, 100);
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
-    int s = 101;
-    while (s < 1000 && state.PSeries[s] < 80.0) ++s;
-    ASSERT_LT(s, 1000);
-    EXPECT_EQ(state.LastPoint, s + s * 25 / 1000);
-    EXPECT_EQ(state.PSeries[1000], 80.0);
-    EXPECT_EQ(state.QtSeries[1000], 0.0);
 }
 
 TEST_F(SimulationTest, FullBetweenMovementsThePumpUnloadsAndTheRunWaitsForTheLast) {
@@ -165,35 +197,6 @@ TEST_F(SimulationTest, FullBetweenMovementsThePumpUnloadsAndTheRunWaitsForTheLas
     }
 }
 
-TEST_F(SimulationTest, EndingsOfShortCycles) {
-    // Refilled at 0,5 s after a movement that starts one step in: the run stops
-    // there even though that is within the first second.
-    OneMovement({10, 60, 20, 60, 80, 0, 2}, 0.01f, 0.3f, 100);
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
-    EXPECT_EQ(state.QsSeries[0], 0.0);  // Qt(0), nothing has started yet
-    EXPECT_EQ(state.VSeries[1], state.VSeries[0] + 0.00001);
-    int s = 31;
-    while (state.PSeries[s] < 80.0) ++s;
-    EXPECT_LT(s, 100);
-    EXPECT_EQ(state.LastPoint, s + s * 25 / 1000);
-
-    // Full with no further demand, at or before the last end time: the run
-    // stops with nothing saved, LastPoint = N and the points after are zero.
-    for (const float tf : {0.47f, 0.5f}) {
-        OneMovement({10, 60, 20, 60, 80, 0, 2}, 0, tf, 10);
-        EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
-        EXPECT_EQ(state.LastPoint, 200) << tf;
-        EXPECT_EQ(state.PSeries[52], 0.0) << tf;
-    }
-
-    // A large accumulator at rest: the creep is below single precision, so it
-    // stays exactly full.
-    OneMovement({1000, 60, 20, 60, 80, 13, 2}, 1, 1.5f, 10);
-    RunSimulation(state);
-    EXPECT_EQ(state.PSeries[1], 80.0);
-    EXPECT_EQ(state.VSeries[1], state.VSeries[0]);
-}
-
 TEST_F(SimulationTest, APressureLandingExactlyOnTheLowerThresholdStartsThePump) {
     // Find the pressure of step 50 with the pump out of reach, then make that
     // pressure the threshold: the pump counts at step 50, and keeps
@@ -207,15 +210,6 @@ TEST_F(SimulationTest, APressureLandingExactlyOnTheLowerThresholdStartsThePump) 
     EXPECT_EQ(state.QsSeries[50], -60.0);
     EXPECT_GT(state.PSeries[51], state.PSeries[50]);
     EXPECT_EQ(state.QsSeries[51], -60.0);
-}
-
-TEST_F(SimulationTest, LateRefillOfTheLongestCycleShowsAtMost32767Points) {
-    // Refilled at about 319.7 s: s + 2.5 % would pass both the series and 16 bits.
-    OneMovement({10, 40, 45, 30, 80, 13, 327.67f}, 318, 318.7f, 150);
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
-    EXPECT_EQ(state.PointCapacity, 32867);
-    EXPECT_EQ(state.LastPoint, 32767);
-    EXPECT_EQ(state.PSeries[32767], 80.0);
 }
 
 TEST_F(SimulationTest, TouchingMovementsNeverOverlap) {

@@ -1,6 +1,7 @@
 # Shared by the volvenza-sim tests (sourced): a scratch folder removed on
-# exit, the failure count, and `check` for a command's exit status with its
-# output left in $work/out and $work/err.
+# exit, the failure count, `check` for a command's exit status with its
+# output left in $work/out and $work/err, `says` for what that output holds,
+# and `finish` to report and exit with the count.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fails=0
@@ -13,4 +14,15 @@ check() {  # check NAME EXPECTED_CODE COMMAND...
     if [ "$got" -ne "$want" ]; then
         echo "FAIL $name: exit $got, expected $want"; cat "$work/err"; fails=$((fails + 1))
     fi
+}
+
+fail() { echo "FAIL $*"; fails=$((fails + 1)); }
+
+says() {  # says NAME PATTERN [FILE]: FILE (the last stderr) has a line matching PATTERN
+    grep -q -- "$2" "${3:-$work/err}" || { fail "$1:"; cat "${3:-$work/err}"; }
+}
+
+finish() {  # finish NAME
+    [ "$fails" -eq 0 ] && echo "$1: all checks passed"
+    exit "$fails"
 }

@@ -6,10 +6,7 @@
 set -u
 sim="$1"
 data="$2"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fails=0
-fail() { echo "FAIL $*"; fails=$((fails + 1)); }
+source "$(dirname "$0")/harness.sh"
 
 if [ "${3:-}" = without-qt ]; then
     "$sim" report "$data/example.vlz" "$work/r.pdf" 2>"$work/err"
@@ -41,5 +38,4 @@ printf 'garbage\r\n' >"$work/bad.vlz"
 "$sim" report "$data/example.vlz" "$work/no/such/r.pdf" 2>"$work/err"
 [ $? -eq 2 ] && grep -q "Impossibile salvare il file" "$work/err" || fail "unwritable output"
 
-if [ "$fails" -eq 0 ]; then echo "volvenza-sim report: all checks passed"; fi
-exit "$fails"
+finish "volvenza-sim report"

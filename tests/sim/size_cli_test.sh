@@ -8,7 +8,7 @@ data="$2"
 source "$(dirname "$0")/harness.sh"
 
 has() {  # has NAME TEXT: the last output holds TEXT
-    grep -qF -- "$2" "$work/out" || { echo "FAIL $1: no '$2' in"; cat "$work/out"; fails=$((fails + 1)); }
+    grep -qF -- "$2" "$work/out" || { fail "$1: no '$2' in"; cat "$work/out"; }
 }
 
 # The example at p1 = 60 bar in steady operation: 6 dm3 falls 0,51 bar short,
@@ -53,10 +53,10 @@ has condensed "non rispetta la regola 1, 6."
 has condensed-cell "  24        10        condensa"
 # Cannot be searched: exit 3, one sentence on stderr and nothing on stdout.
 check refused 3 "$sim" size "$data/example.vlz" --pmin 90 --type bladder
-grep -q "minore della pressione massima" "$work/err" || { echo "FAIL refused message"; fails=$((fails + 1)); }
-[ -s "$work/out" ] && { echo "FAIL refused wrote stdout"; fails=$((fails + 1)); }
+says "refused message" "minore della pressione massima"
+[ -s "$work/out" ] && fail "refused wrote stdout"
 check restart 3 "$sim" size "$data/example.vlz" --pmin 70 --type bladder
-grep -q "ridurre Dp sotto 10 bar" "$work/err" || { echo "FAIL restart message"; fails=$((fails + 1)); }
+says "restart message" "ridurre Dp sotto 10 bar"
 # A project brings its own requirements; the options change them.
 "$sim" convert "$data/example.vlz" "$work/ex.vlzp" 2>/dev/null
 check project 0 "$sim" size "$work/ex.vlzp" --pmin 60
@@ -74,9 +74,8 @@ english=(env LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 "$sim")
 check english 0 "${english[@]}" size "$data/example.vlz" --pmin 60 --type bladder
 has english-recommended "Recommended: 10 dm3, precharge 48.1 bar at 20 °C, pump 30 dm3/min."
 grep -Ein '[0-9],[0-9]|\b(non|supera|regola|precarica|pompa|della|movimenti)\b' "$work/out" &&
-    { echo "FAIL english size output"; fails=$((fails + 1)); }
+    fail "english size output"
 check english-restart 3 "${english[@]}" size "$data/example.vlz" --pmin 70 --type bladder
-grep -q "reduce Dp below 10 bar" "$work/err" || { echo "FAIL english restart"; cat "$work/err"; fails=$((fails + 1)); }
+grep -q "reduce Dp below 10 bar" "$work/err" || { fail "english restart"; cat "$work/err"; }
 
-if [ "$fails" -eq 0 ]; then echo "volvenza-sim size: all checks passed"; fi
-exit "$fails"
+finish "volvenza-sim size"

@@ -10,13 +10,14 @@
 #include "documents/SimulationFile.h"
 #include "sizing/Search.h"
 #include "tests/sizing/EndToEnd.h"
+#include "tests/support/Files.h"
 
 namespace volvenza::sizing {
 namespace {
 
 void Load(CircuitState& state, const std::string& name) {
     InitCircuitState(state);
-    EXPECT_TRUE(LoadSimulationFile(state, std::string(VOLVENZA_TEST_DATA) + "/" + name));
+    EXPECT_TRUE(LoadSimulationFile(state, test::TestData(name)));
 }
 
 // 1 dm3 drawn in each 3 s cycle (20 dm3/min on average) from 20 dm3
@@ -49,24 +50,20 @@ TEST(SteadyOperationTest, PumpCoversTheAverageDemandAndTheDesignHoldsCycleAfterC
             req.Gas.MinTemp = 10;
             req.Gas.MaxTemp = 60;
         }
-        struct {
-            CircuitState& state;
-            Requirements& req;
-        } c{state, req};
-        c.req.SizePump = true;
-        auto a = SizeAccumulator(c.state, c.req);
+        req.SizePump = true;
+        auto a = SizeAccumulator(state, req);
         ASSERT_TRUE(a) << a.Error();
         ASSERT_TRUE(a->Recommended);
         const Design d = a->Recommendation()->Proposed;
         EXPECT_GE(d.Qp, a->BalancePump) << "the pump covers the cycle's average demand";
-        EXPECT_TRUE(HoldsEndToEnd(c.state, c.req, d)) << d.V0 << ' ' << d.Qp;
+        EXPECT_TRUE(HoldsEndToEnd(state, req, d)) << d.V0 << ' ' << d.Qp;
         // A tenth less pump fails steady operation.
-        Evaluator ev(c.state, c.req);
+        Evaluator ev(state, req);
         EXPECT_FALSE(*ev.PassesRuns({d.V0, d.P0, d.Qp - 0.1}, a->Recommendation()->Size));
         // The size below, where there is one, fails cycle after cycle.
         if (*a->Recommended > 0) {
             const Evaluation& below = a->Candidates[*a->Recommended - 1];
-            EXPECT_FALSE(HoldsEndToEnd(c.state, c.req, below.Proposed)) << below.Proposed.V0;
+            EXPECT_FALSE(HoldsEndToEnd(state, req, below.Proposed)) << below.Proposed.V0;
         }
     }
 }
@@ -138,12 +135,6 @@ TEST(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     EXPECT_EQ(big.PumpStarts, 1);
     EXPECT_LT(big.PumpShare, 0.9);
 }
-
-}  // namespace
-}  // namespace volvenza::sizing
-
-namespace volvenza::sizing {
-namespace {
 
 TEST(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {
     // Three time constants of 10 s in 3 s cycles: at least ten cycles,
