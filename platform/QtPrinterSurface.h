@@ -22,6 +22,7 @@ class QtPrinterSurface : public PrinterSurface {
     double TextWidth(const QString& text) const override;
     double LineHeight() const override;
     double PageHeight() const override;
+    double PageWidth() const override;
     void NewPage() override;
     void PaintPicture(const QImage& picture) override;
     void EndDoc() override;

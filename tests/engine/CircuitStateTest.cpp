@@ -117,17 +117,11 @@ TEST_F(CircuitStateTest, ResetAfterRunGivesTheStartState) {
     state.Movements[kMaxMovements].Kind = 7;
     ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
     state.Movements[1000].Kind = 4;
-    state.ChartOffsetX = state.ChartOffsetY = state.ChartExtentX = state.ChartExtentY = 3;
-    state.ChartScaleX = state.ChartScaleY = 3;
-    state.CollimatorOn = state.ZoomRectOn = state.DifferenceOn = state.ShowPrechargeLine = kTrue;
+    state.ChartMinPressure = 60;
     ResetCircuit(state);
     EXPECT_EQ(state.Movements[1].Kind, 0);
     EXPECT_EQ(state.Movements[1000].Kind, 0);
-    EXPECT_EQ((std::vector<float>{state.ChartOffsetX, state.ChartOffsetY, state.ChartExtentX,
-                                  state.ChartExtentY, state.ChartScaleX, state.ChartScaleY}),
-              (std::vector<float>{10, 10, 100, 100, 1, 1}));
-    EXPECT_EQ(state.CollimatorOn | state.ZoomRectOn | state.DifferenceOn | state.ShowPrechargeLine,
-              kFalse);
+    EXPECT_EQ(state.ChartMinPressure, std::nullopt);
     EXPECT_EQ(state.LastPoint, 0);
     EXPECT_EQ(state.PointCapacity, 1);
     EXPECT_EQ(state.TimeStep, 0.01f);
