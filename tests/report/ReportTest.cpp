@@ -511,8 +511,9 @@ class ReportTest : public QObject {
                              std::nullopt);
                 } else {
                     QCOMPARE(WritePdfReport(pdf, *paper,
-                                            [&](PrinterSurface& s) {
-                                                PrintSizingReport(s, "Officina Rossi", req, *answer,
+                                            // A copy: Clang 14 captures no structured binding.
+                                            [&, found = answer](PrinterSurface& s) {
+                                                PrintSizingReport(s, "Officina Rossi", req, *found,
                                                                   state.Data);
                                             }),
                              std::nullopt);
