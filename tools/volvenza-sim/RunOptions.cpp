@@ -119,7 +119,9 @@ std::string SummaryLines(const CircuitState& state) {
         SIM_TEXT("volvenza-sim", "GAS FUORI DAL CAMPO DELLA LEGGE a %1 s: %2");
     const auto fill = [](std::string text, const std::vector<std::string>& parts) {
         for (size_t k = parts.size(); k-- > 0;) {
-            const std::string marker = "%" + std::to_string(k + 1);
+            // Appended, not "%" + ...: GCC 12 at -O3 warns falsely about that.
+            std::string marker = "%";
+            marker += std::to_string(k + 1);
             text.replace(text.find(marker), marker.size(), parts[k]);
         }
         return text;
