@@ -43,9 +43,6 @@ constexpr UiText kFromFile{
     QT_TRANSLATE_NOOP("volvenza::frmMain",
                       "Risultati letti dal file (la legge del gas non vi è registrata)")};
 
-// A few seconds after the last change, so typing does not write at every key.
-constexpr int kRecoveryDelay = 3000;
-
 QString Number(double value) {
     return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
 }
