@@ -34,17 +34,6 @@ void InitCircuitState(CircuitState& state) {
     state.CurrentMovement = 0;
     state.MovementCount = 0;
     state.LastPoint = 0;
-    state.CollimatorOn = kFalse;
-    state.ZoomRectOn = kFalse;
-    state.DifferenceOn = kFalse;
-    state.ChartOffsetX = 10;
-    state.ChartOffsetY = 10;
-    state.ChartExtentX = 100;
-    state.ChartExtentY = 100;
-    state.ChartScaleX = 1;
-    state.ChartScaleY = 1;
-    state.ShowPrechargeLine = kFalse;
-    state.ShowTemperatureCurve = kFalse;
     state.ChartMinPressure.reset();
     state.TimeStep = 0.01f;
     ReallocateResults(state, 1);

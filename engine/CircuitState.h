@@ -1,8 +1,8 @@
 #pragma once
 // The one record holding everything a simulation is made of: the seven
-// initial values, the movement table, the counters, the result series and the
-// chart view settings the windows share. Exactly one exists per program; it is
-// never copied.
+// initial values, the movement table, the counters and the result series.
+// How a window shows them is the window's own. Exactly one exists per
+// program; it is never copied.
 
 #include <array>
 #include <cstdint>
@@ -73,9 +73,6 @@ struct CircuitState {
     int32_t PointCapacity = 1;
     int16_t LastPoint = 0;
     double PrechargeAtTemp = 0;
-    int16_t ShowPrechargeLine = kFalse;
-    // The chart shows the gas temperature T(t) on its right-hand scale.
-    int16_t ShowTemperatureCurve = kFalse;
 
     // Result series, indexes 0..PointCapacity.
     std::vector<double> QtSeries = std::vector<double>(2, 0.0);
@@ -89,18 +86,6 @@ struct CircuitState {
     GasSettings Gas;
     GasResults GasRun;
 
-    // Chart view settings and tool flags.
-    float ChartOffsetX = 10;
-    float ChartOffsetY = 10;
-    float ChartScaleX = 1;
-    float ChartScaleY = 1;
-    float ChartExtentX = 100;
-    float ChartExtentY = 100;
-    double PeakPressure = 0;
-    int16_t Zoomed = kFalse;
-    int16_t CollimatorOn = kFalse;
-    int16_t ZoomRectOn = kFalse;
-    int16_t DifferenceOn = kFalse;
     // The lowest working pressure p1 of the last sizing applied, marked on
     // the chart; none until then.
     std::optional<double> ChartMinPressure;
@@ -116,7 +101,7 @@ struct CircuitState {
     EngineUi* ui_ = &nullUi_;
 };
 
-// Start values of the counters, flags, view settings and a two-point series.
+// Start values of the counters and a two-point series; no sizing's p1.
 void InitCircuitState(CircuitState& state);
 // Empties the whole model: initial data, every slot, the results.
 void ResetCircuit(CircuitState& state);

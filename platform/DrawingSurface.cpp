@@ -146,7 +146,7 @@ void DrawingSurface::PaintItems(QPainter& painter, const QRect& dirty) const {
     painter.setFont(font_);
     QPen pen;
     pen.setCosmetic(true);
-    pen.setWidth(0);
+    pen.setWidth(penWidth_);
     for (const Item& item : overlay_) {
         if (!item.bounds.intersects(dirty)) continue;
         pen.setColor(item.color);

@@ -43,6 +43,9 @@ class DrawingSurface {
     // out as large on them as on the screen they are shown on.
     void SetDotsPerInch(double dotsPerInch);
     const QFont& Font() const { return font_; }
+    // Lines this many pixels wide; 0, the default, is one pixel whatever the
+    // resolution.
+    void SetPenWidth(int pixels) { penWidth_ = pixels; }
 
     // Drawing on the overlay, in the current colour unless one is given.
     void Line(QPointF from, QPointF to);
@@ -115,6 +118,7 @@ class DrawingSurface {
     QColor color_ = Qt::black;
     QFont font_;
     double dotsPerInch_ = 96;
+    int penWidth_ = 0;
     QImage committed_;
     std::vector<Item> overlay_;
     std::function<void(const QRect&)> changed_;
@@ -124,8 +128,6 @@ class DrawingSurface {
 // coordinates; a disabled area receives no mouse input.
 class DrawingArea : public QWidget {
     Q_OBJECT
-    // For code that only knows the widget by name, such as the printed report.
-    Q_PROPERTY(QImage committedImage READ CommittedImage)
 
   public:
     explicit DrawingArea(QWidget* parent = nullptr);

@@ -28,7 +28,8 @@ class PrinterSurface {
     // Printable width of a page, in twips.
     virtual double PageWidth() const = 0;
     virtual void NewPage() = 0;
-    // Paints the picture at its own size with its top left at the page's.
+    // Paints the picture at the size its resolution gives it (never wider
+    // than the page) with its top left at the page's.
     virtual void PaintPicture(const QImage& picture) = 0;
     virtual void EndDoc() = 0;
 

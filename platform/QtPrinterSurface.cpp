@@ -1,5 +1,7 @@
 #include "platform/QtPrinterSurface.h"
 
+#include <algorithm>
+
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 
@@ -70,8 +72,13 @@ void QtPrinterSurface::NewPage() {
 
 void QtPrinterSurface::PaintPicture(const QImage& picture) {
     if (!painter_.isActive() || picture.isNull()) return;
-    // The picture keeps the size it has on a 96 dots-per-inch screen.
-    const double scale = Resolution() / 96.0;
+    // The picture's own resolution gives its size on paper (a screen's
+    // picture says 96 dots per inch); rounding never takes it past the page.
+    const double dotsPerInch = picture.dotsPerMeterX() * 0.0254;
+    double scale = Resolution() / (dotsPerInch > 0 ? dotsPerInch : 96.0);
+    const double room =
+        printer_.pageLayout().paintRectPixels(static_cast<int>(Resolution())).width();
+    if (room > 0) scale = std::min(scale, room / picture.width());
     painter_.drawImage(QRectF(0, 0, picture.width() * scale, picture.height() * scale), picture);
 }
 

@@ -8,7 +8,6 @@
 #include "documents/AtomicFile.h"
 #include "platform/QtPrinterSurface.h"
 #include "platform/UiMessage.h"
-#include "report/PrintReport.h"
 
 namespace volvenza {
 namespace {
@@ -46,9 +45,9 @@ std::optional<QString> WritePdfReport(const QString& path, const QPrinter& print
 
 std::optional<QString> ExportWindowPdf(const QString& path, const QPrinter& printer,
                                        const CircuitState& state, const QString& printHeader,
-                                       QWidget& window) {
+                                       const WindowReport& report) {
     return WritePdfReport(path, printer, [&](PrinterSurface& surface) {
-        PrintWindowReport(surface, state, printHeader, window);
+        PrintWindowReport(surface, state, printHeader, report);
     });
 }
 

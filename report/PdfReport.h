@@ -10,9 +10,9 @@
 
 #include "engine/CircuitState.h"
 #include "platform/PrinterSurface.h"
+#include "report/PrintReport.h"
 
 class QPrinter;
-class QWidget;
 
 namespace volvenza {
 
@@ -22,10 +22,9 @@ namespace volvenza {
 std::optional<QString> WritePdfReport(const QString& path, const QPrinter& printer,
                                       const std::function<void(PrinterSurface&)>& report);
 
-// What the print command would print for `window` (see PrintsReport), as a
-// PDF file.
+// What the print command would print for a window, as a PDF file.
 std::optional<QString> ExportWindowPdf(const QString& path, const QPrinter& printer,
                                        const CircuitState& state, const QString& printHeader,
-                                       QWidget& window);
+                                       const WindowReport& report);
 
 }  // namespace volvenza

@@ -5,9 +5,7 @@
 
 #include <QCoreApplication>
 #include <QPrinter>
-#include <QWidget>
 
-#include "analysis/Dimensionamento.h"
 #include "numbers/NumberText.h"
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
@@ -262,73 +260,80 @@ void PrintResultsTableReport(PrinterSurface& s, const CircuitState& state,
     s.EndDoc();
 }
 
-void PrintChartReport(PrinterSurface& s, const QImage& chart) {
-    s.PaintPicture(chart);
+namespace {
+
+// Three pixels to a screen pixel: the chart's lines, one screen pixel wide,
+// keep their weight on paper and its labels print sharp.
+constexpr double kChartDotsPerInch = 288;
+constexpr int kChartPenWidth = 3;
+
+void ChartBody(PrinterSurface& s, const CircuitState& state, const ChartShown& chart) {
+    double width = s.PageWidth();
+    double height = width * chart.aspect;
+    if (height > s.PageHeight()) {
+        width *= s.PageHeight() / height;
+        height = s.PageHeight();
+    }
+    const QSize pixels(static_cast<int>(width / 1440 * kChartDotsPerInch),
+                       static_cast<int>(height / 1440 * kChartDotsPerInch));
+    if (pixels.isEmpty()) return;
+    s.PaintPicture(ChartPicture(state, chart, pixels, kChartDotsPerInch, kChartPenWidth));
+}
+
+}  // namespace
+
+void PrintChartReport(PrinterSurface& s, const CircuitState& state, const ChartShown& chart) {
+    ChartBody(s, state, chart);
     s.EndDoc();
 }
 
 void PrintWholeReport(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
-                      const QImage& chart) {
+                      const ChartShown& chart) {
     InitialDataBody(s, state, printHeader);
     s.NewPage();
     MovementListBody(s, state, printHeader);
     s.NewPage();
     ResultsTableBody(s, state, printHeader);
     s.NewPage();
-    s.PaintPicture(chart);
+    ChartBody(s, state, chart);
     s.EndDoc();
 }
 
-QImage ChartPicture(QWidget& chart) {
-    QWidget* area = chart.findChild<QWidget*>(QStringLiteral("Picture1"));
-    if (area == nullptr) return {};
-    const QVariant committed = area->property("committedImage");
-    if (committed.canConvert<QImage>()) return committed.value<QImage>();
-    return area->grab().toImage();
-}
-
-bool PrintsReport(const QWidget* window) {
-    if (window == nullptr) return false;
-    const QString name = window->objectName();
-    if (name == "Dimensionamento") {
-        // Only once the window has an answer to print.
-        const auto* sizingWindow = qobject_cast<const Dimensionamento*>(window);
-        return sizingWindow != nullptr && sizingWindow->Answer().has_value();
-    }
-    return name == "DatiIniziali" || name == "InserimentoDati" || name == "Tabella" ||
-           name == "Grafico" || name == "Ciclo";
-}
-
 void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
-                       const QString& printHeader, QWidget& window) {
-    const QString name = window.objectName();
-    if (name == "DatiIniziali") {
-        PrintInitialDataReport(surface, state, printHeader);
-    } else if (name == "InserimentoDati") {
-        PrintMovementListReport(surface, state, printHeader);
-    } else if (name == "Tabella") {
-        PrintResultsTableReport(surface, state, printHeader);
-    } else if (name == "Grafico") {
-        PrintChartReport(surface, ChartPicture(window));
-    } else if (name == "Ciclo") {
-        PrintCycleReport(surface, state, printHeader);
-    } else if (auto* sizingWindow = qobject_cast<Dimensionamento*>(&window)) {
-        if (sizingWindow->Answer()) {
-            PrintSizingReport(surface, printHeader, sizingWindow->AnsweredRequirements(),
-                              *sizingWindow->Answer(), sizingWindow->AnsweredData());
-        }
+                       const QString& printHeader, const WindowReport& report) {
+    switch (report.kind) {
+        case WindowReport::Kind::InitialData:
+            PrintInitialDataReport(surface, state, printHeader);
+            break;
+        case WindowReport::Kind::MovementList:
+            PrintMovementListReport(surface, state, printHeader);
+            break;
+        case WindowReport::Kind::ResultsTable:
+            PrintResultsTableReport(surface, state, printHeader);
+            break;
+        case WindowReport::Kind::Chart:
+            PrintChartReport(surface, state, report.chart);
+            break;
+        case WindowReport::Kind::Cycle:
+            PrintCycleReport(surface, state, printHeader);
+            break;
+        case WindowReport::Kind::Sizing:
+            if (report.sizing) {
+                PrintSizingReport(surface, printHeader, report.sizing->requirements,
+                                  report.sizing->answer, report.sizing->data);
+            }
+            break;
     }
 }
 
-void PrintActiveWindow(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
-                       const QString& printHeader, QWidget* activeChild) {
-    if (activeChild == nullptr) return;
+void PrintAfterDialog(const CircuitState& state, Dialogs& dialogs, QPrinter& printer,
+                      const QString& printHeader, const std::optional<WindowReport>& report) {
     if (!dialogs.PrinterDialog(printer, Report(QT_TRANSLATE_NOOP("volvenza::Report", "Stampa")),
                                false))
         return;
-    if (!PrintsReport(activeChild)) return;
+    if (!report) return;
     QtPrinterSurface surface(printer);
-    PrintWindowReport(surface, state, printHeader, *activeChild);
+    PrintWindowReport(surface, state, printHeader, *report);
 }
 
 }  // namespace volvenza

@@ -1,15 +1,20 @@
 #pragma once
 // The printed reports: initial data, movement list, results table and chart,
-// each laid out on a printer surface under the user's print header.
+// each laid out on a printer surface under the user's print header, from
+// the data alone: which window asked for one is the shell's business.
 
-#include <QImage>
+#include <optional>
+#include <utility>
+
 #include <QString>
 
 #include "engine/CircuitState.h"
 #include "platform/PrinterSurface.h"
+#include "sizing/Requirements.h"
+#include "sizing/Search.h"
+#include "views/ChartPainting.h"
 
 class QPrinter;
-class QWidget;
 
 namespace volvenza {
 
@@ -21,29 +26,40 @@ void PrintMovementListReport(PrinterSurface& surface, const CircuitState& state,
                              const QString& printHeader);
 void PrintResultsTableReport(PrinterSurface& surface, const CircuitState& state,
                              const QString& printHeader);
-void PrintChartReport(PrinterSurface& surface, const QImage& chart);
+// The chart across the printable width, in its proportions, no taller than
+// the page: the same painting as the window's, at the page's size.
+void PrintChartReport(PrinterSurface& surface, const CircuitState& state, const ChartShown& chart);
 // Everything on one document: the initial data, the movement list and the
 // results table, each from a new page, then the chart on a page of its own.
 void PrintWholeReport(PrinterSurface& surface, const CircuitState& state,
-                      const QString& printHeader, const QImage& chart);
+                      const QString& printHeader, const ChartShown& chart);
 
-// The chart window's committed picture: the drawing area "Picture1"
-// publishes it as the property "committedImage"; failing that, the area as
-// it stands. Empty when the window has no drawing area.
-QImage ChartPicture(QWidget& chart);
+// The sizing page's data: the answer and what it was found for.
+struct SizingPrint {
+    sizing::Requirements requirements;
+    sizing::SizingAnswer answer;
+    CircuitData data;
+};
 
-// Whether the window is one whose contents print: the initial data, the
-// movement editor, the cycle, the table, the chart, or the sizing window
-// once it has an answer.
-bool PrintsReport(const QWidget* window);
-// Prints the report of that window, as the print command does after its
-// dialog; any other window prints nothing.
+// What one window's print command lays out.
+struct WindowReport {
+    enum class Kind { InitialData, MovementList, ResultsTable, Chart, Sizing, Cycle };
+    // One of the reports that need nothing but the project.
+    WindowReport(Kind report) : kind(report) {}
+    WindowReport(const ChartShown& shown) : kind(Kind::Chart), chart(shown) {}
+    WindowReport(SizingPrint page) : kind(Kind::Sizing), sizing(std::move(page)) {}
+
+    Kind kind;
+    ChartShown chart;                   // for the chart
+    std::optional<SizingPrint> sizing;  // for the sizing page
+};
+
 void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
-                       const QString& printHeader, QWidget& window);
+                       const QString& printHeader, const WindowReport& report);
 
-// The print command: prints what the active child window shows, after the
-// printer dialog. No active window, or Cancel, prints nothing.
-void PrintActiveWindow(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
-                       const QString& printHeader, QWidget* activeChild);
+// The print command: the printer dialog, then the report, when there is one
+// to print; Cancel prints nothing.
+void PrintAfterDialog(const CircuitState& state, Dialogs& dialogs, QPrinter& printer,
+                      const QString& printHeader, const std::optional<WindowReport>& report);
 
 }  // namespace volvenza

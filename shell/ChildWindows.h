@@ -70,6 +70,11 @@ struct ChildWindows {
     // Writes the committed chart picture of a Grafico window; the message on
     // failure.
     std::function<std::optional<QString>(QWidget* chart, const QString& path)> saveChartBitmap;
+    // Whether the window's contents print: the initial data, the movement
+    // editor, the table, the chart, or the sizing window once it has an answer.
+    std::function<bool(const QWidget* window)> printsReport;
+    // Forgets what the chart was asked to show besides the curve (Nuovo).
+    std::function<void()> resetChartOptions;
     // The print command, for whichever child window is active (or none).
     std::function<void(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
                        const QString& printHeader, QWidget* activeChild)>

@@ -11,9 +11,33 @@
 #include "views/Tabella.h"
 
 namespace volvenza {
+namespace {
+
+// What the window's print command prints; nothing for a window that does not print.
+std::optional<WindowReport> ReportOf(const QWidget* window) {
+    using Kind = WindowReport::Kind;
+    if (qobject_cast<const DatiIniziali*>(window)) return WindowReport{Kind::InitialData};
+    if (qobject_cast<const InserimentoDati*>(window)) return WindowReport{Kind::MovementList};
+    if (qobject_cast<const Tabella*>(window)) return WindowReport{Kind::ResultsTable};
+    if (qobject_cast<const Ciclo*>(window)) return WindowReport{Kind::Cycle};
+    if (const auto* chart = qobject_cast<const Grafico*>(window)) {
+        return WindowReport(chart->Shown());
+    }
+    if (const auto* sizing = qobject_cast<const Dimensionamento*>(window)) {
+        // Only once the window has an answer to print.
+        if (!sizing->Answer()) return std::nullopt;
+        return WindowReport(
+            SizingPrint{sizing->AnsweredRequirements(), *sizing->Answer(), sizing->AnsweredData()});
+    }
+    return std::nullopt;
+}
+
+}  // namespace
 
 ChildWindows ProgramChildWindows() {
     ChildWindows windows;
+    // What the chart shows besides the curve, kept while it is closed.
+    auto chartOptions = std::make_shared<ChartOptions>();
     windows.factories[QStringLiteral("DatiIniziali")] = [](CircuitState& state, Dialogs& dialogs) {
         return new DatiIniziali(state, dialogs);
     };
@@ -39,9 +63,11 @@ ChildWindows ProgramChildWindows() {
     windows.followResults = [](QWidget* window) {
         if (auto* cycle = qobject_cast<Ciclo*>(window)) cycle->FollowResults();
     };
-    windows.factories[QStringLiteral("Grafico")] = [](CircuitState& state, Dialogs& dialogs) {
-        return new Grafico(state, dialogs);
+    windows.factories[QStringLiteral("Grafico")] = [chartOptions](CircuitState& state,
+                                                                  Dialogs& dialogs) {
+        return new Grafico(state, dialogs, chartOptions);
     };
+    windows.resetChartOptions = [chartOptions] { *chartOptions = {}; };
     windows.saveChartBitmap = [](QWidget* chart, const QString& path) {
         return static_cast<Grafico*>(chart)->SaveChartBitmap(path);
     };
@@ -82,8 +108,20 @@ ChildWindows ProgramChildWindows() {
     windows.showSizing = [](QWidget* window, const ProjectSizing& sizing) {
         static_cast<Dimensionamento*>(window)->ShowSizing(sizing);
     };
-    windows.printActiveWindow = &PrintActiveWindow;
-    windows.exportWindowPdf = &ExportWindowPdf;
+    windows.printsReport = [](const QWidget* window) { return ReportOf(window).has_value(); };
+    windows.printActiveWindow = [](CircuitState& state, Dialogs& dialogs, QPrinter& printer,
+                                   const QString& printHeader, QWidget* activeChild) {
+        // No active window: not even the dialog.
+        if (activeChild == nullptr) return;
+        PrintAfterDialog(state, dialogs, printer, printHeader, ReportOf(activeChild));
+    };
+    windows.exportWindowPdf = [](const QString& path, const QPrinter& printer,
+                                 const CircuitState& state, const QString& printHeader,
+                                 QWidget& window) -> std::optional<QString> {
+        const auto report = ReportOf(&window);
+        if (!report) return std::nullopt;
+        return ExportWindowPdf(path, printer, state, printHeader, *report);
+    };
     return windows;
 }
 

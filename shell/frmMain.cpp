@@ -116,6 +116,7 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
         QFile::encodeName(context_.settings.Folder() + QStringLiteral("/Recupero")).toStdString());
     recoveryTimer_ = new QTimer(this);
     recoveryTimer_->setSingleShot(true);
+    // A few seconds after the last change, so typing does not write at every key.
     recoveryTimer_->setInterval(3000);
     connect(recoveryTimer_, &QTimer::timeout, this,
             [this] { SaveRecoveryPoint(project_->Snapshot()); });

@@ -9,7 +9,6 @@
 #include "platform/Language.h"
 #include "platform/UiMessage.h"
 #include "platform/UiText.h"
-#include "report/PrintReport.h"
 #include "shell/CommandScope.h"
 #include "shell/frmMain.h"
 
@@ -43,7 +42,7 @@ QString SaveFailed(const QString& path) {
 void frmMain::ExportPdf(Origin origin) {
     CommandScope step(context_.dialogs, origin);
     QWidget* window = ActiveChildWindow();
-    if (!PrintsReport(window)) {
+    if (!context_.windows.printsReport || !context_.windows.printsReport(window)) {
         step([&] {
             context_.dialogs.Message(kNothingToExport, MessageIcon::Information,
                                      MessageButtons::Ok);

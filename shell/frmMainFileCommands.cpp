@@ -93,6 +93,7 @@ void frmMain::NewSimulation(Origin origin) {
     step([&] {
         ReplaceProject("Nuovo", [&] {
             ResetCircuit(context_.state);
+            if (context_.windows.resetChartOptions) context_.windows.resetChartOptions();
             UseSettingsGas();
             return true;
         });

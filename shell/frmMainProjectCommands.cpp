@@ -44,9 +44,6 @@ constexpr UiText kFromFile{
     QT_TRANSLATE_NOOP("volvenza::frmMain",
                       "Risultati letti dal file (la legge del gas non vi è registrata)")};
 
-// A few seconds after the last change, so typing does not write at every key.
-constexpr int kRecoveryDelay = 3000;
-
 QString Tr(const char* source) {
     return QCoreApplication::translate("volvenza::frmMain", source);
 }

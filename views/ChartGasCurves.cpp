@@ -100,8 +100,7 @@ void DrawGasCurves(DrawingSurface& s, const CircuitState& state, const ChartView
         for (int i : {0, 2}) {
             const TemperatureRun& run = gas.Runs[i];
             const QColor color = i == 0 ? kColdCurve : kHotCurve;
-            BuildSeriesPolyline(state, view, run.Pressures, run.End, view.p1, state.ChartScaleY,
-                                line);
+            BuildSeriesPolyline(state, view, run.Pressures, run.End, view.p1, view.scaleY, line);
             s.SetColor(color);
             s.Polyline(std::move(line));
             legend.push_back({color, DegreesText(run.WorkTemp)});

@@ -33,16 +33,18 @@ double FindMaximum(const std::vector<double>& series, int first, int last) {
     return best;
 }
 
-void ApplyFullViewScales(CircuitState& state) {
+ChartView FullView(const CircuitState& state) {
+    ChartView view;
     // Samples 0 and 1 hold the starting pressure, which may lie above the box.
-    state.PeakPressure = FindMaximum(state.PSeries, 2, state.LastPoint);
-    if (state.PeakPressure == 0) state.PeakPressure = 10.0;
-    const float width = state.ChartExtentX - state.ChartOffsetX - 10;
-    const float height = state.ChartExtentY - state.ChartOffsetY - 10;
+    view.peakPressure = FindMaximum(state.PSeries, 2, state.LastPoint);
+    if (view.peakPressure == 0) view.peakPressure = 10.0;
+    const float width = kChartExtent - kChartOffset - 10;
+    const float height = kChartExtent - kChartOffset - 10;
     const float span =
         state.LastPoint > 0 ? static_cast<float>(state.LastPoint) * state.TimeStep : state.TimeStep;
-    state.ChartScaleX = width / span;
-    state.ChartScaleY = static_cast<float>(height / state.PeakPressure);
+    view.scaleX = width / span;
+    view.scaleY = static_cast<float>(height / view.peakPressure);
+    return view;
 }
 
 void NormaliseRect(ChartRect& rect) {
@@ -50,28 +52,28 @@ void NormaliseRect(ChartRect& rect) {
     if (rect.y1 > rect.y2) std::swap(rect.y1, rect.y2);
 }
 
-std::optional<ZoomScales> ComputeZoom(const ChartRect& rect, float fullScaleX, float fullScaleY,
-                                      float timeStep) {
+std::optional<ChartView> ComputeZoom(const ChartRect& rect, const ChartView& full, float timeStep) {
     const bool inside = rect.x1 > 0 && rect.x2 < kPlotSize && rect.y1 > 0 && rect.y2 < kPlotSize;
     if (!inside) return std::nullopt;
-    ZoomScales zoom;
-    zoom.view.t1 = rect.x1 / fullScaleX;
-    zoom.view.t2 = rect.x2 / fullScaleX;
-    zoom.view.p1 = rect.y1 / fullScaleY;
-    zoom.view.p2 = rect.y2 / fullScaleY;
+    ChartView zoom;
+    zoom.t1 = rect.x1 / full.scaleX;
+    zoom.t2 = rect.x2 / full.scaleX;
+    zoom.p1 = rect.y1 / full.scaleY;
+    zoom.p2 = rect.y2 / full.scaleY;
     // The window spans whole samples, so the first and last shown sit on the
     // ends of the time axis.
-    const double first = RoundHalfEven(zoom.view.t1 / timeStep, 0);
-    const double last = RoundHalfEven(zoom.view.t2 / timeStep, 0);
-    if (first == last || zoom.view.p1 == zoom.view.p2) return std::nullopt;
+    const double first = RoundHalfEven(zoom.t1 / timeStep, 0);
+    const double last = RoundHalfEven(zoom.t2 / timeStep, 0);
+    if (first == last || zoom.p1 == zoom.p2) return std::nullopt;
     zoom.scaleX = kPlotSize / (timeStep * static_cast<float>(last - first));
-    zoom.scaleY = kPlotSize / (zoom.view.p2 - zoom.view.p1);
+    zoom.scaleY = kPlotSize / (zoom.p2 - zoom.p1);
+    zoom.peakPressure = full.peakPressure;
     return zoom;
 }
 
 void BuildPolyline(const CircuitState& state, const ChartView& view, std::vector<QPointF>& out) {
-    BuildSeriesPolyline(state, view, state.PSeries, LastShownSample(state), view.p1,
-                        state.ChartScaleY, out);
+    BuildSeriesPolyline(state, view, state.PSeries, LastShownSample(state), view.p1, view.scaleY,
+                        out);
 }
 
 void BuildSeriesPolyline(const CircuitState& state, const ChartView& view,
@@ -97,7 +99,7 @@ void BuildSeriesPolyline(const CircuitState& state, const ChartView& view,
     for (int i = first; i <= last; ++i) {
         if (i > first) a = a + state.TimeStep;
         if (std::isfinite(values[i])) {
-            out.emplace_back(a * state.ChartScaleX, (values[i] - offset) * scaleY);
+            out.emplace_back(a * view.scaleX, (values[i] - offset) * scaleY);
         }
     }
 }
@@ -113,7 +115,7 @@ ChartTicks ComputeTicks(const CircuitState& state, const ChartView& view) {
     if (view.IsFull()) {
         const float cycle = state.Data.CycleTime;
         stepT = (cycle - cycle * state.TimeStep) / 4;
-        stepP = static_cast<float>(state.PeakPressure / 4);
+        stepP = static_cast<float>(view.peakPressure / 4);
     } else {
         stepT = (view.t2 - view.t1) / 4;
         stepP = (view.p2 - view.p1) / 4;
@@ -124,7 +126,7 @@ ChartTicks ComputeTicks(const CircuitState& state, const ChartView& view) {
     const float t0 = RoundSingle(view.t1, 1);
     for (int k = 1; k <= 5; ++k) {
         u = RoundSingle(u, 1);
-        const float x = (u - t0) * state.ChartScaleX;
+        const float x = (u - t0) * view.scaleX;
         if (x - 2.5f < kTimeLabelLimit) {
             ticks.time.push_back(
                 {QPointF(x - 2.5f, -2), FormatTickLabel(u), QPointF(x, -2), QPointF(x, 0)});
@@ -132,7 +134,7 @@ ChartTicks ComputeTicks(const CircuitState& state, const ChartView& view) {
         u = u + stepT;
 
         q = RoundSingle(q, 1);
-        const float y = (q - view.p1) * state.ChartScaleY;
+        const float y = (q - view.p1) * view.scaleY;
         ticks.pressure.push_back(
             {QPointF(-8, y + 2.0f), FormatTickLabel(q), QPointF(-1.5, y), QPointF(0, y)});
         q = q + stepP;
@@ -140,8 +142,8 @@ ChartTicks ComputeTicks(const CircuitState& state, const ChartView& view) {
     return ticks;
 }
 
-double PrechargeLineY(const CircuitState& state, float p1) {
-    return (state.PrechargeAtTemp - p1) * state.ChartScaleY;
+double PrechargeLineY(const CircuitState& state, const ChartView& view) {
+    return (state.PrechargeAtTemp - view.p1) * view.scaleY;
 }
 
 float FractionalSample(float x, float timeStep, float scaleX, float viewT1) {
@@ -155,9 +157,9 @@ int16_t NearestSample(float f, int16_t lastPoint) {
     return static_cast<int16_t>(k);
 }
 
-double CurveHeight(const CircuitState& state, int16_t k, float viewP1) {
+double CurveHeight(const CircuitState& state, int16_t k, const ChartView& view) {
     const int i = std::clamp<int>(k, 0, LastShownSample(state));
-    return (state.PSeries[i] - viewP1) * state.ChartScaleY;
+    return (state.PSeries[i] - view.p1) * view.scaleY;
 }
 
 std::string TimeText(double seconds) {

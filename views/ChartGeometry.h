@@ -19,13 +19,21 @@ namespace volvenza {
 
 inline constexpr float kPlotSize = 80;        // side of the plot box
 inline constexpr float kTimeLabelLimit = 75;  // time labels starting here would hit "t"
+// The drawing area spans -kChartOffset..kChartExtent - kChartOffset both ways.
+inline constexpr float kChartOffset = 10;
+inline constexpr float kChartExtent = 100;
 
-// The time and pressure window shown; all zero in the full view.
+// What the chart shows and how: the time and pressure window (all zero in
+// the full view) and the drawing units per second and per bar. It belongs
+// to whoever draws the chart, never to the run.
 struct ChartView {
     float t1 = 0;
     float t2 = 0;
     float p1 = 0;
     float p2 = 0;
+    float scaleX = 1;
+    float scaleY = 1;
+    double peakPressure = 0;  // the full view's highest pressure
     bool IsFull() const { return t1 == 0 && t2 == 0; }
 };
 
@@ -40,28 +48,21 @@ struct ChartRect {
 // Largest element over first..last inclusive; series(first) when first > last.
 double FindMaximum(const std::vector<double>& series, int first, int last);
 
-// PeakPressure (10 for an all-zero run), ChartScaleX and ChartScaleY of the
-// full view. A run of one sample spans one step, so the scale stays finite.
-void ApplyFullViewScales(CircuitState& state);
+// The full view of the run: its highest pressure (10 for an all-zero run)
+// and scales. A run of one sample spans one step, so the scale stays finite.
+ChartView FullView(const CircuitState& state);
 
 // Swaps the corners so that x1 <= x2 and y1 <= y2.
 void NormaliseRect(ChartRect& rect);
 
-struct ZoomScales {
-    ChartView view;
-    float scaleX = 1;
-    float scaleY = 1;
-};
-
 // The zoomed view of a normalised rectangle, converted with the full view's
 // scales. Nothing when the rectangle is not strictly inside the plot box,
 // when its corners fall on the same sample, or when it has no height.
-std::optional<ZoomScales> ComputeZoom(const ChartRect& rect, float fullScaleX, float fullScaleY,
-                                      float timeStep);
+std::optional<ChartView> ComputeZoom(const ChartRect& rect, const ChartView& full, float timeStep);
 
 // The polyline of the view: the abscissa is the running single-precision sum
 // of TimeStep from the first sample shown, the ordinate the pressure above
-// the view's lowest pressure times ChartScaleY.
+// the view's lowest pressure times its scale.
 void BuildPolyline(const CircuitState& state, const ChartView& view, std::vector<QPointF>& out);
 
 // The same for any series of the run: points up to `last` and the view's
@@ -90,8 +91,8 @@ ChartTicks ComputeTicks(const CircuitState& state, const ChartView& view);
 // decimal comma, no zero before it below 1.
 std::string FormatTickLabel(float value);
 
-// Height of the precharge line in a view whose lowest pressure is p1.
-double PrechargeLineY(const CircuitState& state, float p1);
+// Height of the precharge line in the view.
+double PrechargeLineY(const CircuitState& state, const ChartView& view);
 
 // Fractional sample index under a drawing-unit abscissa.
 float FractionalSample(float x, float timeStep, float scaleX, float viewT1);
@@ -103,7 +104,7 @@ int16_t LastShownSample(const CircuitState& state);
 int16_t NearestSample(float f, int16_t lastPoint);
 
 // Height of the curve at sample k in the view.
-double CurveHeight(const CircuitState& state, int16_t k, float viewP1);
+double CurveHeight(const CircuitState& state, int16_t k, const ChartView& view);
 
 // Readout texts: a time to one decimal, a pressure to three.
 std::string TimeText(double seconds);

@@ -61,25 +61,15 @@ const Readout kReadouts[] = {
     {"Label9", "T", "Text3", ""},  // the gas temperature, while T(t) is shown
 };
 
-// The room of the chart's labels, in drawing units: a pressure label starts
-// 8 units left of the pressure axis and its tick 1.5 units left of it;
-// "P(t)" hangs from 87 units and the highest pressure label from 82.
-constexpr double kPressureLabelWidth = 6.5;
-constexpr double kLabelHeight = 5;
-
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
-const QColor kWorkingPressure(192, 0, 0);
-
-bool IsOn(int16_t flag) {
-    return flag != kFalse;
-}
 
 }  // namespace
 
-Grafico::Grafico(CircuitState& state, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), state_(state), dialogs_(dialogs) {
+Grafico::Grafico(CircuitState& state, Dialogs& dialogs, std::shared_ptr<ChartOptions> options,
+                 QWidget* parent)
+    : QWidget(parent), state_(state), dialogs_(dialogs), options_(std::move(options)) {
     setObjectName(QStringLiteral("Grafico"));
     setWindowTitle(tr(kTitle));
 
@@ -217,7 +207,7 @@ void Grafico::PlaceControls() {
     const double pictureHeight = std::max(0.0, tw(height()) - 2000);
     picture_->setGeometry(picture_->x(), picture_->y(), px(pictureWidth), px(pictureHeight));
     picture_->Surface().Resize(picture_->size());
-    FitChartFont();
+    FitChartFont(picture_->Surface(), picture_->font());
 
     note_->setGeometry(picture_->x(), picture_->geometry().bottom() + 4, picture_->width(),
                        note_->sizeHint().height());
@@ -255,19 +245,6 @@ void Grafico::PlaceControls() {
     }
 }
 
-void Grafico::FitChartFont() {
-    const QImage& image = picture_->Surface().CommittedImage();
-    const double unitX = picture_->width() / double(state_.ChartExtentX);
-    const double unitY = picture_->height() / double(state_.ChartExtentY);
-    const QSize room(int(unitX * kPressureLabelWidth) - 1, int(unitY * kLabelHeight) - 1);
-    if (image.isNull() || room.width() <= 0 || room.height() <= 0) return;
-    // Three digits and a decimal fit before the tick, and a label's height
-    // between "P(t)" and the highest pressure label.
-    picture_->Surface().SetFont(FittedFont(NarrowFont(picture_->font()),
-                                           {QStringLiteral(" 000,0"), QStringLiteral("P(t)")}, room,
-                                           Qt::TextSingleLine, image));
-}
-
 void Grafico::EnableChartInput(bool tracker, bool zoom, bool clear) {
     buttons_[QStringLiteral("Tracciatore")]->setEnabled(tracker);
     buttons_[QStringLiteral("ZoomArea")]->setEnabled(zoom);
@@ -280,67 +257,35 @@ void Grafico::ClearChart() {
     EnableChartInput(false, false, false);
 }
 
-void Grafico::SetupChartArea() {
-    DrawingSurface& s = picture_->Surface();
-    s.SetScale(-state_.ChartOffsetX, state_.ChartExtentY - state_.ChartOffsetY,
-               state_.ChartExtentX - state_.ChartOffsetX, -state_.ChartOffsetY);
-    s.Line({0, 0}, {kPlotSize, 0}, kBlack);
-    s.Line({0, 0}, {0, kPlotSize}, kBlack);
-    s.Text(TimeAxisNamePlace(TemperatureShown()), QStringLiteral("t"));
-    s.Text({-5, 87}, QStringLiteral("P(t)"));
-}
-
-void Grafico::DrawSeries(const ChartView& view) {
-    DrawingSurface& s = picture_->Surface();
-    std::vector<QPointF> line;
-    BuildPolyline(state_, view, line);
-    s.Polyline(std::move(line));
-    const ChartTicks ticks = ComputeTicks(state_, view);
-    for (const auto* group : {&ticks.time, &ticks.pressure}) {
-        for (const ChartTick& tick : *group) {
-            s.Text(tick.labelAt, QString::fromStdString(tick.label));
-            s.Line(tick.markFrom, tick.markTo);
-        }
-    }
-    if (IsOn(state_.ShowPrechargeLine)) {
-        const double y = PrechargeLineY(state_, view.p1);
-        s.Line({-state_.ChartOffsetX, y}, {state_.ChartExtentX, y});
-    }
-    if (state_.ChartMinPressure) {
-        // Across the plot only, named at its right end, where a sizing's p1 lies.
-        const double y = (*state_.ChartMinPressure - view.p1) * state_.ChartScaleY;
-        if (y >= 0 && y <= kPlotSize) {
-            const QColor previous = s.Color();
-            s.SetColor(kWorkingPressure);
-            s.Line({0, y}, {kPlotSize, y});
-            s.Text({kPlotSize - 6, y + kLabelHeight + 0.5}, QStringLiteral("p1"));
-            s.SetColor(previous);
-        }
-    }
+void Grafico::PaintView() {
+    PaintChart(picture_->Surface(), state_, view_, *options_);
     QAction* temperature = buttons_[QStringLiteral("Temperatura")];
     temperature->setVisible(HasGasTemperature(state_));
-    temperature->setChecked(TemperatureShown());
+    temperature->setChecked(TemperatureOn());
     for (const char* name : {"Label9", "Text3"}) {
         findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly)
-            ->setVisible(TemperatureShown());
-    }
-    if (HasEnvelope(state_) || TemperatureShown()) {
-        DrawGasCurves(s, state_, view, TemperatureShown());
+            ->setVisible(TemperatureOn());
     }
 }
 
-bool Grafico::TemperatureShown() const {
-    return IsOn(state_.ShowTemperatureCurve) && HasGasTemperature(state_);
+bool Grafico::TemperatureOn() const {
+    return TemperatureShown(state_, *options_);
+}
+
+ChartShown Grafico::Shown() const {
+    ChartShown shown(view_, zoomed_, *options_);
+    if (!picture_->size().isEmpty()) {
+        shown.aspect = double(picture_->height()) / picture_->width();
+    }
+    return shown;
 }
 
 void Grafico::DrawFullChart() {
     ClearChart();
-    ApplyFullViewScales(state_);
-    view_ = {};
-    state_.Zoomed = kFalse;
+    view_ = FullView(state_);
+    zoomed_ = false;
     if (picture_->Surface().IsEmptyArea()) return;
-    SetupChartArea();
-    DrawSeries(view_);
+    PaintView();
     picture_->Surface().Commit();
     EnableChartInput(true, true, true);
     picture_->setEnabled(true);
@@ -348,20 +293,17 @@ void Grafico::DrawFullChart() {
 
 void Grafico::ZoomToRectangle() {
     NormaliseRect(rect_);
-    const auto zoom = ComputeZoom(rect_, state_.ChartScaleX, state_.ChartScaleY, state_.TimeStep);
+    const auto zoom = ComputeZoom(rect_, FullView(state_), state_.TimeStep);
     if (!zoom) {
         dialogs_.Message(tr(kMsgZoomOutside), MessageIcon::None, MessageButtons::Ok);
         DrawFullChart();
         return;
     }
-    view_ = zoom->view;
-    state_.ChartScaleX = zoom->scaleX;
-    state_.ChartScaleY = zoom->scaleY;
-    state_.Zoomed = kTrue;
+    view_ = *zoom;
+    zoomed_ = true;
     ClearChart();
     if (picture_->Surface().IsEmptyArea()) return;
-    SetupChartArea();
-    DrawSeries(view_);
+    PaintView();
     picture_->Surface().Commit();
     EnableChartInput(true, false, true);
     picture_->setEnabled(true);
@@ -374,8 +316,7 @@ void Grafico::ShowResultsNote(const QString& note, bool stale) {
 void Grafico::RedrawChart() {
     picture_->Surface().SetColor(kBlack);
     ClearChart();
-    if (IsOn(state_.Zoomed)) {
-        ApplyFullViewScales(state_);
+    if (zoomed_) {
         ZoomToRectangle();
     } else {
         DrawFullChart();
@@ -392,9 +333,9 @@ std::optional<QString> Grafico::SaveChartBitmap(const QString& path) {
 }
 
 void Grafico::SelectTool(const QString& name) {
-    if (name != QLatin1String("Collimatore")) state_.CollimatorOn = kFalse;
-    if (name != QLatin1String("CollimatoreDifferenza")) state_.DifferenceOn = kFalse;
-    if (name != QLatin1String("ZoomRettangolo")) state_.ZoomRectOn = kFalse;
+    if (name != QLatin1String("Collimatore")) collimatorOn_ = false;
+    if (name != QLatin1String("CollimatoreDifferenza")) differenceOn_ = false;
+    if (name != QLatin1String("ZoomRettangolo")) zoomRectOn_ = false;
     clickStage_ = 0;
 }
 
@@ -403,7 +344,7 @@ void Grafico::RunToolbarButton(const QString& key) {
         ClearChart();
     } else if (key == QLatin1String("Tracciatore")) {
         SelectTool(QStringLiteral("Collimatore"));
-        state_.CollimatorOn = IsOn(state_.CollimatorOn) ? kFalse : kTrue;
+        collimatorOn_ = !collimatorOn_;
     } else if (key == QLatin1String("Disegna")) {
         SelectTool(QStringLiteral("Nessuno"));
         DrawFullChart();
@@ -411,17 +352,17 @@ void Grafico::RunToolbarButton(const QString& key) {
         picture_->Surface().ClearOverlay();
         SelectTool(QStringLiteral("ZoomArea"));
         clickStage_ = 1;
-        state_.ZoomRectOn = kTrue;
+        zoomRectOn_ = true;
     } else if (key == QLatin1String("AggiungiParticolari")) {
         OpenExtras();
     } else if (key == QLatin1String("Temperatura")) {
-        state_.ShowTemperatureCurve = IsOn(state_.ShowTemperatureCurve) ? kFalse : kTrue;
+        options_->temperature = !options_->temperature;
         RedrawChart();
     } else if (key == QLatin1String("Differenza")) {
         SelectTool(QStringLiteral("CollimatoreDifferenza"));
         clickStage_ = 1;
         RedrawChart();
-        state_.DifferenceOn = IsOn(state_.DifferenceOn) ? kFalse : kTrue;
+        differenceOn_ = !differenceOn_;
     }
 }
 
@@ -431,7 +372,7 @@ void Grafico::OpenExtras() {
         // Owned by the main window when there is one, so that it outlives
         // this window and its OK still stores the setting.
         QWidget* owner = window() != this ? window() : nullptr;
-        extras_ = new frmAggiungiParticolari(state_, this, owner);
+        extras_ = new frmAggiungiParticolari(options_, this, owner);
     }
     extras_->show();
     extras_->raise();
@@ -440,8 +381,8 @@ void Grafico::OpenExtras() {
 
 void Grafico::DrawCrosshair(float x, double h) {
     DrawingSurface& s = picture_->Surface();
-    s.Line({x, -state_.ChartOffsetY}, {x, state_.ChartExtentY});
-    s.Line({-state_.ChartOffsetX, h}, {state_.ChartExtentX, h});
+    s.Line({x, -kChartOffset}, {x, kChartExtent});
+    s.Line({-kChartOffset, h}, {kChartExtent, h});
 }
 
 void Grafico::OnMouseMove(QPointF at) {
@@ -450,7 +391,7 @@ void Grafico::OnMouseMove(QPointF at) {
     const float ts = state_.TimeStep;
     DrawingSurface& s = picture_->Surface();
     const auto sampleAt = [&](float& f) {
-        f = FractionalSample(x, ts, state_.ChartScaleX, view_.t1);
+        f = FractionalSample(x, ts, view_.scaleX, view_.t1);
         return NearestSample(f, LastShownSample(state_));
     };
     const auto setText = [this](const char* box, const std::string& text) {
@@ -463,21 +404,21 @@ void Grafico::OnMouseMove(QPointF at) {
     };
 
     float f = 0;
-    if (IsOn(state_.CollimatorOn)) {
+    if (collimatorOn_) {
         s.ClearOverlay();
         if (x < 0) x = 0;
         const int16_t k = sampleAt(f);
-        DrawCrosshair(x, CurveHeight(state_, k, view_.p1));
+        DrawCrosshair(x, CurveHeight(state_, k, view_));
         setText("Text1", TimeText(f * ts));
         setText("Text2", PressureText(state_.PSeries[k]));
         // The gas temperature in °C, in the pressure's form.
-        if (TemperatureShown()) setText("Text3", PressureText(state_.GasRun.TSeries[k]));
-    } else if (clickStage_ == 2 && IsOn(state_.ZoomRectOn)) {
+        if (TemperatureOn()) setText("Text3", PressureText(state_.GasRun.TSeries[k]));
+    } else if (clickStage_ == 2 && zoomRectOn_) {
         s.ClearOverlay();
         s.Rectangle({rect_.x1, rect_.y1}, {x, y});
-        setText("Text1", TimeText(x / state_.ChartScaleX));
-        setText("Text2", PressureText(y / state_.ChartScaleY));
-    } else if (IsOn(state_.DifferenceOn)) {
+        setText("Text1", TimeText(x / view_.scaleX));
+        setText("Text2", PressureText(y / view_.scaleY));
+    } else if (differenceOn_) {
         s.ClearOverlay();
         if (x < 0) x = 0;
         const int16_t k = sampleAt(f);
@@ -486,14 +427,14 @@ void Grafico::OnMouseMove(QPointF at) {
             setText(first ? "DiffX1" : "DiffX2", TimeText(f * ts));
             setText(first ? "DiffY1" : "DiffY2", PressureText(state_.PSeries[k]));
             s.SetColor(first ? kRed : kGreen);
-            DrawCrosshair(x, CurveHeight(state_, k, view_.p1));
+            DrawCrosshair(x, CurveHeight(state_, k, view_));
         }
         setText("DiffX", DifferenceText(boxText("DiffX2"), boxText("DiffX1")));
         setText("DiffY", DifferenceText(boxText("DiffY2"), boxText("DiffY1")));
     } else {
         sampleAt(f);
         setText("Text1", TimeText(f * ts));
-        setText("Text2", PressureText(y / state_.ChartScaleY + view_.p1));
+        setText("Text2", PressureText(y / view_.scaleY + view_.p1));
     }
 }
 
@@ -502,7 +443,7 @@ void Grafico::OnMousePress(QPointF at, Qt::MouseButton button) {
     const float x = static_cast<float>(at.x());
     const float y = static_cast<float>(at.y());
     DrawingSurface& s = picture_->Surface();
-    if (IsOn(state_.ZoomRectOn)) {
+    if (zoomRectOn_) {
         if (clickStage_ == 1) {
             rect_ = {x, y, x, y};
             s.Rectangle({x, y}, {x, y});
@@ -512,17 +453,17 @@ void Grafico::OnMousePress(QPointF at, Qt::MouseButton button) {
             rect_.y2 = y;
             s.Rectangle({rect_.x1, rect_.y1}, {x, y});
             clickStage_ = 0;
-            state_.ZoomRectOn = kFalse;
+            zoomRectOn_ = false;
             ZoomToRectangle();
         }
-    } else if (IsOn(state_.DifferenceOn)) {
+    } else if (differenceOn_) {
         if (clickStage_ == 1) {
             s.Commit();  // the red crosshair becomes part of the chart
             clickStage_ = 2;
         } else if (clickStage_ == 2) {
             clickStage_ = 0;
             s.Commit();
-            state_.DifferenceOn = kFalse;
+            differenceOn_ = false;
             s.SetColor(kBlack);
         }
     }

@@ -5,6 +5,7 @@
 // RedrawChart; the mouse tools draw on the overlay of the drawing area.
 
 #include <map>
+#include <memory>
 #include <optional>
 
 #include <QPointer>
@@ -15,6 +16,7 @@ class QLabel;
 
 #include "engine/CircuitState.h"
 #include "views/ChartGeometry.h"
+#include "views/ChartPainting.h"
 
 class QAction;
 class QFrame;
@@ -31,7 +33,10 @@ class Grafico : public QWidget {
     Q_OBJECT
 
   public:
-    Grafico(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    // `options` outlive the window: the next chart window shows the same.
+    Grafico(CircuitState& state, Dialogs& dialogs,
+            std::shared_ptr<ChartOptions> options = std::make_shared<ChartOptions>(),
+            QWidget* parent = nullptr);
     ~Grafico() override;
 
     void ClearChart();
@@ -50,6 +55,11 @@ class Grafico : public QWidget {
     std::optional<QString> SaveChartBitmap(const QString& path);
 
     DrawingArea* Picture() const { return picture_; }
+    // What the chart shows now, to draw it again at another size.
+    ChartShown Shown() const;
+    // Whether the crosshair or the difference tool follows the mouse.
+    bool CrosshairOn() const { return collimatorOn_; }
+    bool DifferenceOn() const { return differenceOn_; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -59,10 +69,8 @@ class Grafico : public QWidget {
     void BuildToolbar();
     void BuildReadouts();
     void PlaceControls();
-    void FitChartFont();
-    void SetupChartArea();
-    void DrawSeries(const ChartView& view);
-    bool TemperatureShown() const;
+    void PaintView();
+    bool TemperatureOn() const;
     void DrawCrosshair(float x, double h);
     void EnableChartInput(bool tracker, bool zoom, bool clear);
 
@@ -74,6 +82,7 @@ class Grafico : public QWidget {
 
     CircuitState& state_;
     Dialogs& dialogs_;
+    std::shared_ptr<ChartOptions> options_;
     QToolBar* toolbar_ = nullptr;
     std::map<QString, QAction*> buttons_;
     DrawingArea* picture_ = nullptr;
@@ -87,6 +96,10 @@ class Grafico : public QWidget {
     int clickStage_ = 0;
     ChartRect rect_;
     ChartView view_;
+    bool zoomed_ = false;
+    bool collimatorOn_ = false;
+    bool zoomRectOn_ = false;
+    bool differenceOn_ = false;
 };
 
 }  // namespace volvenza

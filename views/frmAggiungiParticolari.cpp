@@ -21,8 +21,9 @@ constexpr UiText kPrechargeText{
                       "Retta del valore attuale della prearica di azoto dell'volvenza (Pf)")};
 }  // namespace
 
-frmAggiungiParticolari::frmAggiungiParticolari(CircuitState& state, Grafico* chart, QWidget* owner)
-    : QDialog(owner), state_(state), chart_(chart) {
+frmAggiungiParticolari::frmAggiungiParticolari(std::shared_ptr<ChartOptions> options,
+                                               Grafico* chart, QWidget* owner)
+    : QDialog(owner), options_(std::move(options)), chart_(chart) {
     setObjectName(QStringLiteral("frmAggiungiParticolari"));
     setWindowTitle(kTitle);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -40,7 +41,7 @@ frmAggiungiParticolari::frmAggiungiParticolari(CircuitState& state, Grafico* cha
     check_->setObjectName(QStringLiteral("Chek_PF"));
     check_->setAccessibleName(kPrechargeText);
     check_->setGeometry(TwipsRect(3240, 360, 372, 255, this));
-    check_->setChecked(state_.ShowPrechargeLine != kFalse);
+    check_->setChecked(options_->prechargeLine);
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
@@ -55,7 +56,7 @@ frmAggiungiParticolari::frmAggiungiParticolari(CircuitState& state, Grafico* cha
 }
 
 void frmAggiungiParticolari::Accept() {
-    state_.ShowPrechargeLine = check_->isChecked() ? kTrue : kFalse;
+    options_->prechargeLine = check_->isChecked();
     accept();
     if (chart_ != nullptr) chart_->ControlloParticolari();
 }

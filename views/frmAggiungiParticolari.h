@@ -2,10 +2,12 @@
 // The chart's extras dialog: switches the precharge line on or off. It is not
 // modal, so the chart and its tools stay usable while it is open.
 
+#include <memory>
+
 #include <QDialog>
 #include <QPointer>
 
-#include "engine/CircuitState.h"
+#include "views/ChartPainting.h"
 
 class QCheckBox;
 
@@ -18,12 +20,13 @@ class frmAggiungiParticolari : public QDialog {
 
   public:
     // `chart` is redrawn on OK while it still exists; `owner` keeps the dialog.
-    frmAggiungiParticolari(CircuitState& state, Grafico* chart, QWidget* owner = nullptr);
+    frmAggiungiParticolari(std::shared_ptr<ChartOptions> options, Grafico* chart,
+                           QWidget* owner = nullptr);
 
   private:
     void Accept();
 
-    CircuitState& state_;
+    std::shared_ptr<ChartOptions> options_;
     QPointer<Grafico> chart_;
     QCheckBox* check_ = nullptr;
 };

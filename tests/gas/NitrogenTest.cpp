@@ -118,13 +118,16 @@ TEST(NitrogenTest, RefusesStatesOutsideTheEquation) {
 // differences of the Helmholtz energy itself, from a dilute gas to the
 // dense liquid, and near the critical point where the Gaussian terms count.
 TEST(NitrogenTest, HelmholtzDerivativesMatchDifferences) {
-    for (auto [T, rho] : {std::pair{300.0, 1.0},
-                          {300.0, 250.0},
-                          {230.0, 600.0},
-                          {127.0, 320.0},
-                          {130.0, 450.0},
-                          {90.0, 745.0},
-                          {600.0, 30.0}}) {
+    for (const auto& point : {std::pair{300.0, 1.0},
+                              {300.0, 250.0},
+                              {230.0, 600.0},
+                              {127.0, 320.0},
+                              {130.0, 450.0},
+                              {90.0, 745.0},
+                              {600.0, 30.0}}) {
+        // Named, not bound: Clang 14's lambdas capture no structured binding.
+        const double T = point.first;
+        const double rho = point.second;
         const double h = 1e-4;
         const auto at = [&](double t, double r) { return Evaluate(PrepareDensity(r), t); };
         const Helmholtz f = at(T, rho);

@@ -196,13 +196,13 @@ QStringList ChartOverlaps(const CircuitState& state, const DrawingSurface& surfa
     place({-5, 87}, QStringLiteral("P(t)"));
     mark({0, 0}, {kPlotSize, 0});
     mark({0, 0}, {0, kPlotSize});
-    ChartTicks ticks = ComputeTicks(state, ChartView{});
+    ChartTicks ticks = ComputeTicks(state, FullView(state));
     if (temperature) {
         // The right-hand scale takes the place of the time axis's name.
         place({81, 87}, QStringLiteral("T(t)"));
         mark({kPlotSize, 0}, {kPlotSize, kPlotSize});
         for (const ChartTick& tick :
-             TemperatureTicks(*ComputeTemperatureScale(state, ChartView{}))) {
+             TemperatureTicks(*ComputeTemperatureScale(state, FullView(state)))) {
             ticks.pressure.push_back(tick);
         }
     }

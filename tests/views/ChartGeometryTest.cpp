@@ -30,21 +30,21 @@ TEST(ChartGeometryTest, FullViewScalesAndTicks) {
     MakeRun(state, 470, 200, 4.7f);
     state.PSeries[0] = 260;  // starting pressure above everything else
     state.PSeries[1] = 250;
-    ApplyFullViewScales(state);
-    EXPECT_EQ(state.PeakPressure, 200);
-    EXPECT_FLOAT_EQ(state.ChartScaleX, 80 / 4.7f);
-    EXPECT_EQ(state.ChartScaleY, 0.4f);
+    ChartView full = FullView(state);
+    EXPECT_EQ(full.peakPressure, 200);
+    EXPECT_FLOAT_EQ(full.scaleX, 80 / 4.7f);
+    EXPECT_EQ(full.scaleY, 0.4f);
 
     // The first point lies above the top of the pressure axis.
     std::vector<QPointF> line;
-    BuildPolyline(state, {}, line);
+    BuildPolyline(state, full, line);
     ASSERT_EQ(line.size(), 471u);
     EXPECT_NEAR(line.front().y(), 104, 1e-4);
     EXPECT_NEAR(line.back().x(), 80, 1e-3);
     EXPECT_NEAR(line.back().y(), 80, 1e-4);
 
     // The time label near the axis name is left out.
-    const ChartTicks ticks = ComputeTicks(state, {});
+    const ChartTicks ticks = ComputeTicks(state, full);
     EXPECT_EQ(Labels(ticks.time), (std::vector<std::string>{" 0", " 1,2", " 2,4", " 3,6"}));
     EXPECT_EQ(Labels(ticks.pressure),
               (std::vector<std::string>{" 0", " 50", " 100", " 150", " 200"}));
@@ -57,17 +57,16 @@ TEST(ChartGeometryTest, FullViewScalesAndTicks) {
 TEST(ChartGeometryTest, DegenerateRunsKeepFiniteScales) {
     CircuitState state;
     MakeRun(state, 0, 0, 0);
-    ApplyFullViewScales(state);
-    EXPECT_EQ(state.PeakPressure, 10);
-    EXPECT_EQ(state.ChartScaleY, 8);
-    EXPECT_FLOAT_EQ(state.ChartScaleX, 8000);  // one step spans the axis
+    ChartView full = FullView(state);
+    EXPECT_EQ(full.peakPressure, 10);
+    EXPECT_EQ(full.scaleY, 8);
+    EXPECT_FLOAT_EQ(full.scaleX, 8000);  // one step spans the axis
     std::vector<QPointF> line;
-    BuildPolyline(state, {}, line);
+    BuildPolyline(state, full, line);
     EXPECT_EQ(line.size(), 1u);
 
     MakeRun(state, 300, 0, 3);
-    ApplyFullViewScales(state);
-    EXPECT_EQ(Labels(ComputeTicks(state, {}).pressure),
+    EXPECT_EQ(Labels(ComputeTicks(state, FullView(state)).pressure),
               (std::vector<std::string>{" 0", " 2,5", " 5", " 7,5", " 10"}));
 
     // Samples that are not finite neither scale the chart nor get drawn; the
@@ -75,9 +74,9 @@ TEST(ChartGeometryTest, DegenerateRunsKeepFiniteScales) {
     MakeRun(state, 4, 40, 0.04f);
     state.PSeries[2] = std::numeric_limits<double>::quiet_NaN();
     state.PSeries[3] = std::numeric_limits<double>::infinity();
-    ApplyFullViewScales(state);
-    EXPECT_EQ(state.PeakPressure, 40);
-    BuildPolyline(state, {}, line);
+    full = FullView(state);
+    EXPECT_EQ(full.peakPressure, 40);
+    BuildPolyline(state, full, line);
     ASSERT_EQ(line.size(), 3u);
     EXPECT_NEAR(line[1].x(), 20, 1e-4);
     EXPECT_NEAR(line[2].x(), 80, 1e-4);
@@ -89,26 +88,23 @@ TEST(ChartGeometryTest, DegenerateRunsKeepFiniteScales) {
 TEST(ChartGeometryTest, ZoomedViewStartsAtItsFirstSample) {
     CircuitState state;
     MakeRun(state, 470, 200, 4.7f);
-    ApplyFullViewScales(state);
-    const float sx = state.ChartScaleX;
+    const ChartView full = FullView(state);
     ChartRect rect{51, 70, 17, 10};  // dragged from lower right to upper left
     NormaliseRect(rect);
     EXPECT_EQ(std::tie(rect.x1, rect.y1, rect.x2, rect.y2), std::make_tuple(17, 10, 51, 70));
-    const auto zoom = ComputeZoom(rect, sx, 0.4f, 0.01f);
+    const auto zoom = ComputeZoom(rect, full, 0.01f);
     ASSERT_TRUE(zoom);
     // 0.99875 s .. 2.99625 s: samples 100 to 300 fill the axis.
     EXPECT_FLOAT_EQ(zoom->scaleX, 40);
     EXPECT_FLOAT_EQ(zoom->scaleY, 80 / 150.0f);
-    state.ChartScaleX = zoom->scaleX;
-    state.ChartScaleY = zoom->scaleY;
     std::vector<QPointF> line;
-    BuildPolyline(state, zoom->view, line);
+    BuildPolyline(state, *zoom, line);
     ASSERT_EQ(line.size(), 201u);
-    EXPECT_NEAR(line.front().y(), (state.PSeries[100] - 25) * state.ChartScaleY, 1e-9);
+    EXPECT_NEAR(line.front().y(), (state.PSeries[100] - 25) * zoom->scaleY, 1e-9);
     EXPECT_NEAR(line.back().x(), 80, 1e-3);
 
     // Labels count from the window's start; the pressure ones from its floor.
-    const ChartTicks ticks = ComputeTicks(state, zoom->view);
+    const ChartTicks ticks = ComputeTicks(state, *zoom);
     EXPECT_EQ(Labels(ticks.pressure),
               (std::vector<std::string>{" 25", " 62,5", " 100", " 137,5", " 175"}));
     EXPECT_EQ(Labels(ticks.time), (std::vector<std::string>{" 1", " 1,5", " 2", " 2,5"}));
@@ -119,7 +115,7 @@ TEST(ChartGeometryTest, ZoomedViewStartsAtItsFirstSample) {
     for (const ChartRect& r :
          {ChartRect{0, 10, 60, 70}, ChartRect{20, 0, 60, 70}, ChartRect{20, 10, 80, 70},
           ChartRect{20, 10, 60, 80}, ChartRect{20, 10, 20.1f, 70}, ChartRect{20, 30, 60, 30}}) {
-        EXPECT_FALSE(ComputeZoom(r, sx, 0.4f, 0.01f)) << r.x1 << ' ' << r.y1 << ' ' << r.x2;
+        EXPECT_FALSE(ComputeZoom(r, full, 0.01f)) << r.x1 << ' ' << r.y1 << ' ' << r.x2;
     }
 }
 

@@ -52,9 +52,8 @@ void ChartPictureTest::exampleFullAndZoomed() {
     InitCircuitState(state);
     LoadExampleCircuit(state);
     QCOMPARE(RunSimulation(state), RunOutcome::Completed);
-    state.ShowPrechargeLine = kTrue;
     ScriptedDialogs dialogs;
-    Grafico chart(state, dialogs);
+    Grafico chart(state, dialogs, std::make_shared<ChartOptions>(ChartOptions{true, false}));
     chart.resize(1000, 700);
     chart.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chart));
@@ -66,7 +65,7 @@ void ChartPictureTest::exampleFullAndZoomed() {
         const QPointF pixel = area->Surface().ToPixels(at);
         QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, pixel.toPoint());
     }
-    QCOMPARE(state.Zoomed, kTrue);
+    QCOMPARE(chart.Shown().zoomed, true);
     Compare(area->Surface().CommittedImage(), "chart-example-zoomed");
 }
 

@@ -138,7 +138,7 @@ void GraficoTest::fullViewAndItsReadouts() {
     QCOMPARE(chart.Texts({"Text1", "Text2"}), QStringList({"0,9", "120"}));  // sample 94
     // The crosshair is on the overlay only; it crosses the left margin at
     // the curve's height.
-    const double h = state.PSeries[94] * state.ChartScaleY;
+    const double h = state.PSeries[94] * chart.window.Shown().view.scaleY;
     QVERIFY(chart.Drawn(chart.picture->Surface().WorkingImage(), h));
     QVERIFY(!chart.Drawn(chart.Committed(), h));
 
@@ -151,7 +151,7 @@ void GraficoTest::fullViewAndItsReadouts() {
 
     // Another tool ends the crosshair.
     chart.Button("ZoomArea")->trigger();
-    QCOMPARE(state.CollimatorOn, kFalse);
+    QVERIFY(!chart.window.CrosshairOn());
 
     // Values a damaged file may bring are skipped, not drawn.
     state.PSeries[100] = std::numeric_limits<double>::quiet_NaN();
@@ -166,7 +166,7 @@ void GraficoTest::differenceCrosshairsAndBitmapExport() {
     for (int i = 115; i <= 125; ++i) state.PSeries[i] = 150.125;
     for (int i = 355; i <= 365; ++i) state.PSeries[i] = 149.5;
     Chart chart(state);
-    const double sx = state.ChartScaleX;
+    const double sx = chart.window.Shown().view.scaleX;
 
     chart.Button("Differenza")->trigger();
     chart.Move(1.2 * sx, 50);
@@ -177,7 +177,7 @@ void GraficoTest::differenceCrosshairsAndBitmapExport() {
     chart.Click(3.6 * sx, 20);
     QCOMPARE(chart.Texts({"DiffX1", "DiffY1", "DiffX2", "DiffX", "DiffY"}),
              QStringList({"1,2", "150,125", "3,6", "2,4", "-0,625"}));
-    QCOMPARE(state.DifferenceOn, kFalse);
+    QVERIFY(!chart.window.DifferenceOn());
 
     // Both crosshairs are part of the chart now; a later live crosshair is
     // neither in it nor in the exported bitmap.
@@ -195,15 +195,13 @@ void GraficoTest::differenceCrosshairsAndBitmapExport() {
     const QImage saved(path, "BMP");
     QCOMPARE(saved.size(), chart.picture->size());
     QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), committed);
-    // The report finds the same picture through the area's property.
-    QCOMPARE(chart.picture->property("committedImage").value<QImage>(), committed);
     const QString missing = dir.filePath(QStringLiteral("nessuna/grafico.bmp"));
     QVERIFY(chart.window.SaveChartBitmap(missing).value_or(QString()).contains(missing));
 
     // Pressing "Differenza" again redraws without the crosshairs and ends the tool.
     chart.Button("Differenza")->trigger();
     chart.Button("Differenza")->trigger();
-    QCOMPARE(state.DifferenceOn, kFalse);
+    QVERIFY(!chart.window.DifferenceOn());
     QCOMPARE(Chart::Count(chart.Committed(), QColor(255, 0, 0)), 0);
 }
 
@@ -212,7 +210,8 @@ void GraficoTest::zoomAndPrechargeLine() {
     MakeRun(state);
     state.PrechargeAtTemp = 150;
     Chart chart(state);
-    const float fullScaleX = state.ChartScaleX;
+    const auto shown = [&] { return chart.window.Shown(); };
+    const float fullScaleX = shown().view.scaleX;
     // Opens the extras dialog, sets its box and closes it with the button;
     // tells whether the box was ticked on opening.
     const auto answer = [&](bool show, const char* button) {
@@ -230,7 +229,7 @@ void GraficoTest::zoomAndPrechargeLine() {
         qFatal("the extras dialog did not open");
     };
     const auto lineShown = [&] {
-        return chart.Drawn(chart.Committed(), PrechargeLineY(state, state.Zoomed ? 125 : 0));
+        return chart.Drawn(chart.Committed(), PrechargeLineY(state, shown().view));
     };
 
     // A rectangle touching an axis is refused with a message.
@@ -238,8 +237,8 @@ void GraficoTest::zoomAndPrechargeLine() {
     chart.Click(-1, 20);
     chart.Click(40, 60);
     QCOMPARE(chart.dialogs.Messages().size(), size_t(1));
-    QCOMPARE(state.Zoomed, kFalse);
-    QCOMPARE(state.ChartScaleX, fullScaleX);
+    QCOMPARE(shown().zoomed, false);
+    QCOMPARE(shown().view.scaleX, fullScaleX);
     QVERIFY(chart.Button("ZoomArea")->isEnabled());
 
     QVERIFY(!answer(true, "OKButton"));
@@ -254,8 +253,9 @@ void GraficoTest::zoomAndPrechargeLine() {
     chart.Move(30, 40);
     QCOMPARE(chart.Texts({"Text2"}), QStringList({"100"}));
     chart.Click(17, 50);
-    QCOMPARE(state.Zoomed, kTrue);
-    QCOMPARE(state.ChartScaleX, 40.0f);
+    QCOMPARE(shown().zoomed, true);
+    QCOMPARE(shown().view.scaleX, 40.0f);
+    QCOMPARE(shown().view.p1, 125.0f);
     QVERIFY(!chart.Button("ZoomArea")->isEnabled());
     QVERIFY(chart.Button("Tracciatore")->isEnabled());
     QCOMPARE(chart.dialogs.Messages().size(), size_t(1));
@@ -263,16 +263,16 @@ void GraficoTest::zoomAndPrechargeLine() {
     // once the window is resized.
     QVERIFY(lineShown());
     chart.window.resize(1200, 800);
-    QCOMPARE(state.Zoomed, kTrue);
-    QCOMPARE(state.ChartScaleX, 40.0f);
+    QCOMPARE(shown().zoomed, true);
+    QCOMPARE(shown().view.scaleX, 40.0f);
     QVERIFY(lineShown());
 
     // Annulla keeps the line; OK with the box cleared removes it, zoom kept.
     QVERIFY(answer(false, "CancelButton"));
     QVERIFY(lineShown());
     QVERIFY(answer(false, "OKButton"));
-    QCOMPARE(state.ShowPrechargeLine, kFalse);
-    QCOMPARE(state.Zoomed, kTrue);
+    QCOMPARE(shown().options.prechargeLine, false);
+    QCOMPARE(shown().zoomed, true);
     QVERIFY(!lineShown());
 
     // A sizing's p1 is marked across the plot in the zoomed view; outside
@@ -281,7 +281,7 @@ void GraficoTest::zoomAndPrechargeLine() {
     state.ChartMinPressure = 150;
     chart.window.RedrawChart();
     QVERIFY(chart.Committed() != without);
-    QVERIFY(chart.Drawn(chart.Committed(), (150 - 125) * state.ChartScaleY, kPlotSize - 1));
+    QVERIFY(chart.Drawn(chart.Committed(), (150 - 125) * shown().view.scaleY, kPlotSize - 1));
     state.ChartMinPressure = 100;
     chart.window.RedrawChart();
     QCOMPARE(chart.Committed(), without);
@@ -323,12 +323,11 @@ void GraficoTest::windowsInsideTheMainWindow() {
     Named<QAction>(chart, QStringLiteral("ZoomArea"))->trigger();
     ClickAt(chart->Picture(), 20, 20);
     ClickAt(chart->Picture(), 60, 60);
-    QCOMPARE(shell.state.Zoomed, kTrue);
+    QCOMPARE(chart->Shown().zoomed, true);
     sub->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Named<QCheckBox>(extras, QStringLiteral("Chek_PF"))->setChecked(true);
     Named<QPushButton>(extras, QStringLiteral("OKButton"))->click();
-    QCOMPARE(shell.state.ShowPrechargeLine, kTrue);
 
     // Exporting with the chart closed opens it in the full view first.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -337,7 +336,8 @@ void GraficoTest::windowsInsideTheMainWindow() {
     shell.dialogs.QueueFileName(path);
     shell.Menu("mnuFileEsportaGrafico")->trigger();
     chart = Named<Grafico>(shell.main.get(), QStringLiteral("Grafico"));
-    QCOMPARE(shell.state.Zoomed, kFalse);
+    QCOMPARE(chart->Shown().zoomed, false);
+    QCOMPARE(chart->Shown().options.prechargeLine, true);
     QCOMPARE(QImage(path, "BMP").size(), chart->Picture()->size());
     QVERIFY(shell.dialogs.Messages().empty());
     shell.Close();
@@ -362,7 +362,7 @@ void GraficoTest::envelopeCurvesAndGasTemperature() {
     QCOMPARE(Chart::Count(chart.Committed(), kTemperatureCurve), 0);
 
     temperature->trigger();
-    QCOMPARE(state.ShowTemperatureCurve, kTrue);
+
     QVERIFY(temperature->isChecked());
     QVERIFY(Chart::Count(chart.Committed(), kTemperatureCurve) > 200);
     // Its scale covers the temperatures in round steps.
@@ -383,7 +383,7 @@ void GraficoTest::envelopeCurvesAndGasTemperature() {
     chart.Button("ZoomArea")->trigger();
     chart.Click(5, 30);
     chart.Click(40, 79);
-    QCOMPARE(state.Zoomed, kTrue);
+    QCOMPARE(chart.window.Shown().zoomed, true);
     QVERIFY(Chart::Count(chart.Committed(), kHotCurve) > 100);
     QVERIFY(Chart::Count(chart.Committed(), kTemperatureCurve) > 100);
 

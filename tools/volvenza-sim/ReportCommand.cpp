@@ -12,11 +12,10 @@
 #include "documents/AtomicFile.h"
 #include "documents/SimulationFile.h"
 #include "engine/CircuitState.h"
-#include "platform/Dialogs.h"
 #include "report/PdfReport.h"
 #include "report/PrintReport.h"
 #include "tools/volvenza-sim/SimText.h"
-#include "views/Grafico.h"
+#include "views/ChartPainting.h"
 
 namespace volvenza {
 namespace {
@@ -25,24 +24,6 @@ constexpr const char* kReportUsage =
     "Uso:\n"
     "  volvenza-sim report IN.vlz OUT.pdf\n"
     "      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico\n";
-
-// Nobody is at the screen: messages go to stderr and every dialog is
-// cancelled.
-class ConsoleDialogs : public Dialogs {
-  public:
-    MessageAnswer Message(const QString& text, MessageIcon, MessageButtons buttons,
-                          const QString&) override {
-        std::cerr << text.toStdString() << '\n';
-        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
-    }
-    QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFileName(const QString&, const QString&, const QString&, int*) override {
-        return {};
-    }
-    bool PrinterDialog(QPrinter&, const QString&, bool) override { return false; }
-    bool PageSetupDialog(QPrinter&, const QString&) override { return false; }
-    int Exec(QDialog&) override { return 0; }
-};
 
 }  // namespace
 
@@ -79,16 +60,14 @@ int RunReportCommand(const std::vector<std::string>& args) {
     char name[] = "volvenza-sim";
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
-    ConsoleDialogs dialogs;
-    // The chart as its window draws it on opening, at the window's own size.
-    Grafico chart(state, dialogs);
-    const QImage picture = ChartPicture(chart);
+    // The chart as its window shows it on opening: the full view.
+    const ChartShown chart(FullView(state));
     // The page set-up of a printer nobody has changed.
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString path = QFile::decodeName(QByteArray::fromStdString(out));
     if (auto failure = WritePdfReport(path, printer, [&](PrinterSurface& surface) {
-            PrintWholeReport(surface, state, QString(), picture);
+            PrintWholeReport(surface, state, QString(), chart);
         })) {
         std::cerr << failure->toStdString() << '\n';
         return 2;

@@ -1,0 +1,87 @@
+#include "views/ChartPainting.h"
+
+#include "platform/DrawingSurface.h"
+#include "platform/TextFit.h"
+#include "views/ChartGasCurves.h"
+
+namespace volvenza {
+namespace {
+
+// The room of the chart's labels, in drawing units: a pressure label starts
+// 8 units left of the pressure axis and its tick 1.5 units left of it;
+// "P(t)" hangs from 87 units and the highest pressure label from 82.
+constexpr double kPressureLabelWidth = 6.5;
+constexpr double kLabelHeight = 5;
+
+const QColor kBlack(0, 0, 0);
+const QColor kWorkingPressure(192, 0, 0);
+
+}  // namespace
+
+bool TemperatureShown(const CircuitState& state, const ChartOptions& options) {
+    return options.temperature && HasGasTemperature(state);
+}
+
+void FitChartFont(DrawingSurface& surface, const QFont& base) {
+    const QImage& image = surface.CommittedImage();
+    const double unitX = surface.Size().width() / double(kChartExtent);
+    const double unitY = surface.Size().height() / double(kChartExtent);
+    const QSize room(int(unitX * kPressureLabelWidth) - 1, int(unitY * kLabelHeight) - 1);
+    if (image.isNull() || room.width() <= 0 || room.height() <= 0) return;
+    // Three digits and a decimal fit before the tick, and a label's height
+    // between "P(t)" and the highest pressure label.
+    surface.SetFont(FittedFont(NarrowFont(base), {QStringLiteral(" 000,0"), QStringLiteral("P(t)")},
+                               room, Qt::TextSingleLine, image));
+}
+
+void PaintChart(DrawingSurface& s, const CircuitState& state, const ChartView& view,
+                const ChartOptions& options) {
+    const bool temperature = TemperatureShown(state, options);
+    s.SetScale(-kChartOffset, kChartExtent - kChartOffset, kChartExtent - kChartOffset,
+               -kChartOffset);
+    s.Line({0, 0}, {kPlotSize, 0}, kBlack);
+    s.Line({0, 0}, {0, kPlotSize}, kBlack);
+    s.Text(TimeAxisNamePlace(temperature), QStringLiteral("t"));
+    s.Text({-5, 87}, QStringLiteral("P(t)"));
+
+    std::vector<QPointF> line;
+    BuildPolyline(state, view, line);
+    s.Polyline(std::move(line));
+    const ChartTicks ticks = ComputeTicks(state, view);
+    for (const auto* group : {&ticks.time, &ticks.pressure}) {
+        for (const ChartTick& tick : *group) {
+            s.Text(tick.labelAt, QString::fromStdString(tick.label));
+            s.Line(tick.markFrom, tick.markTo);
+        }
+    }
+    if (options.prechargeLine) {
+        const double y = PrechargeLineY(state, view);
+        s.Line({-kChartOffset, y}, {kChartExtent, y});
+    }
+    if (state.ChartMinPressure) {
+        // Across the plot only, named at its right end, where a sizing's p1 lies.
+        const double y = (*state.ChartMinPressure - view.p1) * view.scaleY;
+        if (y >= 0 && y <= kPlotSize) {
+            const QColor previous = s.Color();
+            s.SetColor(kWorkingPressure);
+            s.Line({0, y}, {kPlotSize, y});
+            s.Text({kPlotSize - 6, y + kLabelHeight + 0.5}, QStringLiteral("p1"));
+            s.SetColor(previous);
+        }
+    }
+    if (HasEnvelope(state) || temperature) DrawGasCurves(s, state, view, temperature);
+}
+
+QImage ChartPicture(const CircuitState& state, const ChartShown& chart, QSize size,
+                    double dotsPerInch, int penWidth) {
+    DrawingSurface surface;
+    surface.SetDotsPerInch(dotsPerInch);
+    surface.SetPenWidth(penWidth);
+    surface.Resize(size);
+    FitChartFont(surface, QFont());
+    PaintChart(surface, state, chart.view, chart.options);
+    surface.Commit();
+    return surface.CommittedImage();
+}
+
+}  // namespace volvenza
