@@ -62,8 +62,8 @@ std::string ResultsCsv(const CircuitState& state, const CsvFormat& format,
     return text;
 }
 
-Status ExportResultsCsv(const CircuitState& state, const std::string& path,
-                        const CsvFormat& format, const std::string& origin) {
+Status ExportResultsCsv(const CircuitState& state, const std::string& path, const CsvFormat& format,
+                        const std::string& origin) {
     try {
         return WriteFileAtomically(path, ResultsCsv(state, format, origin));
     } catch (...) {

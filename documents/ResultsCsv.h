@@ -29,7 +29,7 @@ std::string ResultsCsv(const CircuitState& state, const CsvFormat& format,
 
 // Writes every point atomically in that format; returns the user's message
 // on failure.
-Status ExportResultsCsv(const CircuitState& state, const std::string& path,
-                        const CsvFormat& format, const std::string& origin);
+Status ExportResultsCsv(const CircuitState& state, const std::string& path, const CsvFormat& format,
+                        const std::string& origin);
 
 }  // namespace volvenza

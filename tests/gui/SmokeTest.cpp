@@ -88,7 +88,9 @@ int Run(int argc, char* argv[], const QElapsedTimer& sinceStart) {
     // With the window system's own fonts, a PDF's text stays searchable text.
     const QString pdf = temp.filePath(QStringLiteral("dati.pdf"));
     QWidget* data = main.ShowChildWindow(QStringLiteral("DatiIniziali"));
-    check(!ExportWindowPdf(pdf, main.Printer(), main.State(), QStringLiteral("Officina"), *data),
+    check(data != nullptr &&
+              !ExportWindowPdf(pdf, main.Printer(), main.State(), QStringLiteral("Officina"),
+                               WindowReport{WindowReport::Kind::InitialData}),
           "PDF of the initial data written");
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});

@@ -306,9 +306,9 @@ void GraficoTest::windowsInsideTheMainWindow() {
     QCOMPARE(sub->geometry(), QRect(QPoint(0, 0), area->viewport()->size()));
     QVERIFY(chart->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
-    QCOMPARE(shell.state.CollimatorOn, kTrue);
+    QVERIFY(chart->CrosshairOn());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
-    QCOMPARE(shell.state.CollimatorOn, kFalse);
+    QVERIFY(!chart->CrosshairOn());
 
     shell.Button("Tabella")->trigger();
     auto* table = Named<Tabella>(shell.main.get(), QStringLiteral("Tabella"));
