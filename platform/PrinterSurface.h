@@ -29,7 +29,7 @@ class PrinterSurface {
     virtual double PageWidth() const = 0;
     virtual void NewPage() = 0;
     // Paints the picture at the size its resolution gives it (never wider
-    // than the page) with its top left at the page's.
+    // than the page), its top at the current line, its left at the page's.
     virtual void PaintPicture(const QImage& picture) = 0;
     virtual void EndDoc() = 0;
 

@@ -79,7 +79,9 @@ void QtPrinterSurface::PaintPicture(const QImage& picture) {
     const double room =
         printer_.pageLayout().paintRectPixels(static_cast<int>(Resolution())).width();
     if (room > 0) scale = std::min(scale, room / picture.width());
-    painter_.drawImage(QRectF(0, 0, picture.width() * scale, picture.height() * scale), picture);
+    painter_.drawImage(
+        QRectF(0, CurrentY() * DevicePerTwip(), picture.width() * scale, picture.height() * scale),
+        picture);
 }
 
 void QtPrinterSurface::EndDoc() {

@@ -215,8 +215,19 @@ void MovementListBody(PrinterSurface& s, const CircuitState& state, const QStrin
     }
 }
 
-void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader) {
-    double top = PageHeading(s, printHeader, kTableMargin, 3);
+// The heading of a results page: the print header, then what produced the
+// results when known, in the same three lines as before.
+double ResultsHeading(PrinterSurface& s, const QString& printHeader, const QString& origin) {
+    if (origin.isEmpty()) return PageHeading(s, printHeader, kTableMargin, 3);
+    const double top = PageHeading(s, printHeader, kTableMargin, 1);
+    Line(s, kTableMargin, {origin});
+    Blank(s, kTableMargin);
+    return top;
+}
+
+void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
+                      const QString& origin) {
+    double top = ResultsHeading(s, printHeader, origin);
     const bool gas = static_cast<int>(state.GasRun.TSeries.size()) > state.LastPoint;
     TableHeading(s, gas);
     auto at = [](const std::vector<double>& series, int i) {
@@ -228,7 +239,7 @@ void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStrin
         if (s.CurrentY() - top > kTablePageDepth ||
             s.CurrentY() + s.LineHeight() > s.PageHeight()) {
             s.NewPage();
-            top = PageHeading(s, printHeader, kTableMargin, 3);
+            top = ResultsHeading(s, printHeader, origin);
             TableHeading(s, gas);
         }
         const float t = static_cast<float>(i) * state.TimeStep;
@@ -255,8 +266,8 @@ void PrintMovementListReport(PrinterSurface& s, const CircuitState& state,
 }
 
 void PrintResultsTableReport(PrinterSurface& s, const CircuitState& state,
-                             const QString& printHeader) {
-    ResultsTableBody(s, state, printHeader);
+                             const QString& printHeader, const QString& origin) {
+    ResultsTableBody(s, state, printHeader, origin);
     s.EndDoc();
 }
 
@@ -267,12 +278,20 @@ namespace {
 constexpr double kChartDotsPerInch = 288;
 constexpr int kChartPenWidth = 3;
 
-void ChartBody(PrinterSurface& s, const CircuitState& state, const ChartShown& chart) {
+void ChartBody(PrinterSurface& s, const CircuitState& state, const ChartShown& chart,
+               const QString& origin) {
+    if (!origin.isEmpty()) {
+        s.SetFont(kFont, kFontPoints);
+        s.ScaleWidthTo100();
+        Line(s, 0, {origin});
+        Blank(s, 0);
+    }
+    const double room = s.PageHeight() - s.CurrentY();
     double width = s.PageWidth();
     double height = width * chart.aspect;
-    if (height > s.PageHeight()) {
-        width *= s.PageHeight() / height;
-        height = s.PageHeight();
+    if (height > room) {
+        width *= room / height;
+        height = room;
     }
     const QSize pixels(static_cast<int>(width / 1440 * kChartDotsPerInch),
                        static_cast<int>(height / 1440 * kChartDotsPerInch));
@@ -282,20 +301,21 @@ void ChartBody(PrinterSurface& s, const CircuitState& state, const ChartShown& c
 
 }  // namespace
 
-void PrintChartReport(PrinterSurface& s, const CircuitState& state, const ChartShown& chart) {
-    ChartBody(s, state, chart);
+void PrintChartReport(PrinterSurface& s, const CircuitState& state, const ChartShown& chart,
+                      const QString& origin) {
+    ChartBody(s, state, chart, origin);
     s.EndDoc();
 }
 
 void PrintWholeReport(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
-                      const ChartShown& chart) {
+                      const ChartShown& chart, const QString& origin) {
     InitialDataBody(s, state, printHeader);
     s.NewPage();
     MovementListBody(s, state, printHeader);
     s.NewPage();
-    ResultsTableBody(s, state, printHeader);
+    ResultsTableBody(s, state, printHeader, origin);
     s.NewPage();
-    ChartBody(s, state, chart);
+    ChartBody(s, state, chart, origin);
     s.EndDoc();
 }
 
@@ -309,10 +329,10 @@ void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
             PrintMovementListReport(surface, state, printHeader);
             break;
         case WindowReport::Kind::ResultsTable:
-            PrintResultsTableReport(surface, state, printHeader);
+            PrintResultsTableReport(surface, state, printHeader, report.origin);
             break;
         case WindowReport::Kind::Chart:
-            PrintChartReport(surface, state, report.chart);
+            PrintChartReport(surface, state, report.chart, report.origin);
             break;
         case WindowReport::Kind::Cycle:
             PrintCycleReport(surface, state, printHeader);

@@ -24,15 +24,19 @@ void PrintInitialDataReport(PrinterSurface& surface, const CircuitState& state,
                             const QString& printHeader);
 void PrintMovementListReport(PrinterSurface& surface, const CircuitState& state,
                              const QString& printHeader);
+// The results' pages name what produced the results (`origin`, "Legge del
+// gas: classica"...) under their heading, when it is known.
 void PrintResultsTableReport(PrinterSurface& surface, const CircuitState& state,
-                             const QString& printHeader);
+                             const QString& printHeader, const QString& origin = {});
 // The chart across the printable width, in its proportions, no taller than
 // the page: the same painting as the window's, at the page's size.
-void PrintChartReport(PrinterSurface& surface, const CircuitState& state, const ChartShown& chart);
+void PrintChartReport(PrinterSurface& surface, const CircuitState& state, const ChartShown& chart,
+                      const QString& origin = {});
 // Everything on one document: the initial data, the movement list and the
 // results table, each from a new page, then the chart on a page of its own.
 void PrintWholeReport(PrinterSurface& surface, const CircuitState& state,
-                      const QString& printHeader, const ChartShown& chart);
+                      const QString& printHeader, const ChartShown& chart,
+                      const QString& origin = {});
 
 // The sizing page's data: the answer and what it was found for.
 struct SizingPrint {
@@ -52,6 +56,7 @@ struct WindowReport {
     Kind kind;
     ChartShown chart;                   // for the chart
     std::optional<SizingPrint> sizing;  // for the sizing page
+    QString origin;                     // what produced the results, for their pages
 };
 
 void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,

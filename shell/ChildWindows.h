@@ -77,13 +77,13 @@ struct ChildWindows {
     std::function<void()> resetChartOptions;
     // The print command, for whichever child window is active (or none).
     std::function<void(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
-                       const QString& printHeader, QWidget* activeChild)>
+                       const QString& printHeader, const QString& origin, QWidget* activeChild)>
         printActiveWindow;
     // What the print command prints for the window on that printer, written
     // to a PDF file instead; the message on failure.
     std::function<std::optional<QString>(const QString& path, const QPrinter& printer,
                                          const CircuitState& state, const QString& printHeader,
-                                         QWidget& window)>
+                                         const QString& origin, QWidget& window)>
         exportWindowPdf;
 };
 

@@ -110,16 +110,20 @@ ChildWindows ProgramChildWindows() {
     };
     windows.printsReport = [](const QWidget* window) { return ReportOf(window).has_value(); };
     windows.printActiveWindow = [](CircuitState& state, Dialogs& dialogs, QPrinter& printer,
-                                   const QString& printHeader, QWidget* activeChild) {
+                                   const QString& printHeader, const QString& origin,
+                                   QWidget* activeChild) {
         // No active window: not even the dialog.
         if (activeChild == nullptr) return;
-        PrintAfterDialog(state, dialogs, printer, printHeader, ReportOf(activeChild));
+        auto report = ReportOf(activeChild);
+        if (report) report->origin = origin;
+        PrintAfterDialog(state, dialogs, printer, printHeader, report);
     };
     windows.exportWindowPdf = [](const QString& path, const QPrinter& printer,
                                  const CircuitState& state, const QString& printHeader,
-                                 QWidget& window) -> std::optional<QString> {
-        const auto report = ReportOf(&window);
+                                 const QString& origin, QWidget& window) -> std::optional<QString> {
+        auto report = ReportOf(&window);
         if (!report) return std::nullopt;
+        report->origin = origin;
         return ExportWindowPdf(path, printer, state, printHeader, *report);
     };
     return windows;

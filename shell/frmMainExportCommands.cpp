@@ -59,7 +59,7 @@ void frmMain::ExportPdf(Origin origin) {
         if (!context_.windows.exportWindowPdf) return;
         // The pages as the page set-up left them; no printer dialog.
         if (auto failure = context_.windows.exportWindowPdf(
-                lastFileName_, Printer(), context_.state, printHeader_, *window)) {
+                lastFileName_, Printer(), context_.state, printHeader_, ResultsNote(), *window)) {
             context_.dialogs.Message(*failure, MessageIcon::Exclamation, MessageButtons::Ok);
         }
     });

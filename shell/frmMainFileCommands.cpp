@@ -220,7 +220,7 @@ void frmMain::Print(Origin origin) {
     step([&] {
         if (context_.windows.printActiveWindow) {
             context_.windows.printActiveWindow(context_.state, context_.dialogs, Printer(),
-                                               printHeader_, ActiveChildWindow());
+                                               printHeader_, ResultsNote(), ActiveChildWindow());
         }
     });
 }

@@ -244,9 +244,9 @@ void CommandsTest::tableIsFilledHiddenAndFailuresFollowTheOrigin() {
         visibleWhileFilling = table->parentWidget()->isVisible();
         if (++fills == 3) throw std::runtime_error("griglia non disponibile");
     };
-    windows.printActiveWindow = [](CircuitState&, Dialogs&, QPrinter&, const QString&, QWidget*) {
-        throw std::runtime_error("stampante non pronta");
-    };
+    windows.printActiveWindow = [](CircuitState&, Dialogs&, QPrinter&, const QString&,
+                                   const QString&,
+                                   QWidget*) { throw std::runtime_error("stampante non pronta"); };
     Shell shell(windows);
     shell.main->show();
     shell.state.Ui().UpdateCommandState(3);

@@ -71,7 +71,12 @@ void ProjectWindowsTest::replacedWorkComesBack() {
 }
 
 void ProjectWindowsTest::resultsSayWhereTheyComeFrom() {
-    Shell shell(ProgramChildWindows());
+    // What the printed and exported pages are told produced the results.
+    ChildWindows windows = ProgramChildWindows();
+    QString printed;
+    windows.printActiveWindow = [&](CircuitState&, Dialogs&, QPrinter&, const QString&,
+                                    const QString& origin, QWidget*) { printed = origin; };
+    Shell shell(windows);
     shell.main->show();
     shell.Button("Esempio")->trigger();
     shell.main->ShowChildWindow("Ciclo");
@@ -86,6 +91,8 @@ void ProjectWindowsTest::resultsSayWhereTheyComeFrom() {
     for (const char* window : {"Grafico", "Tabella", "Ciclo"}) {
         QCOMPARE(note(window), QStringLiteral("Legge del gas: classica"));
     }
+    shell.Menu("mnuFilePrint")->trigger();
+    QCOMPARE(printed, QStringLiteral("Legge del gas: classica"));
 
     // An edit leaves the results on screen, marked, until the next run,
     // which every open window follows.

@@ -293,7 +293,9 @@ class ReportTest : public QObject {
         state.Gas.Law = GasLawKind::Nitrogen;
         RunSimulation(state);
         RecordingSurface gas;
-        PrintResultsTableReport(gas, state, "H");
+        // What produced the results goes under the header, in the same lines.
+        PrintResultsTableReport(gas, state, "H", "Legge del gas: azoto reale");
+        QCOMPARE(gas.Lines(1).value(1), "Legge del gas: azoto reale");
         QCOMPARE(gas.Lines(1).value(3), "T|V(T)|P(T)|Qt(t)|Qs(T)=Qt(T)-Qp|Tgas(T)");
         QCOMPARE(gas.Lines(1).value(5).section('|', 5), "45,00");
         state.Gas = GasSettings{};
@@ -416,6 +418,14 @@ class ReportTest : public QObject {
             const double width = std::min(kA4Width, height * 2);
             QVERIFY(RecordingSurface::Twips(p) <= width);
             QVERIFY(RecordingSurface::Twips(p) > width - 10);
+            // Named above the chart, which then fits under the name.
+            RecordingSurface named;
+            named.pageHeight = height;
+            PrintChartReport(named, state, chart, "Legge del gas: azoto reale");
+            QCOMPARE(named.Lines(1), QStringList({"Legge del gas: azoto reale"}));
+            const QImage& below = named.pictures.value(0);
+            QVERIFY(RecordingSurface::Twips(below) * below.height() / below.width() <=
+                    height - 2 * named.LineHeight() + 1);
             // The T(t) scale at the right and the legend's temperature entry.
             QVERIFY(Count(p.copy(p.width() * 9 / 10, 0, p.width() / 10, p.height()),
                           kTemperatureCurve) > 100);

@@ -19,8 +19,11 @@ env -u DISPLAY "$sim" report "$data/example.vlz" "$work/r.pdf" 2>"$work/err" || 
 [ -s "$work/err" ] && { fail "report wrote to stderr:"; cat "$work/err"; }
 pdftotext -layout "$work/r.pdf" "$work/r.txt" || fail "pdftotext"
 # The initial data, the movements, the table and the chart, each from a new
-# page; the table of the example takes two A4 pages.
+# page; the table of the example takes two A4 pages. Its pages and the
+# chart's say where the results come from.
 [ "$(tr -cd '\f' <"$work/r.txt" | wc -c)" -eq 5 ] || fail "page count"
+[ "$(grep -c "Risultati letti dal file (la legge del gas non vi è registrata)" "$work/r.txt")" -eq 3 ] ||
+    fail "results' origin on the table's and the chart's pages"
 for line in "V0: 10 +\[dm3\]" "Numero movimenti: 5" "MOTORE" "Cilindrata: 100 +\[cm3/giro\]" \
     "Qs\(T\)=Qt\(T\)-Qp" "^ *4,6 +8,6327 +80,0000"; do
     grep -Eq "$line" "$work/r.txt" || fail "no line matching '$line'"

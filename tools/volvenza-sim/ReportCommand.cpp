@@ -67,7 +67,12 @@ int RunReportCommand(const std::vector<std::string>& args) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString path = QFile::decodeName(QByteArray::fromStdString(out));
     if (auto failure = WritePdfReport(path, printer, [&](PrinterSurface& surface) {
-            PrintWholeReport(surface, state, QString(), chart);
+            // A simulation file does not say which gas law produced its results.
+            PrintWholeReport(
+                surface, state, QString(), chart,
+                QString::fromStdString(SimTemplate(SIM_TEXT("volvenza-sim",
+                                                            "Risultati letti dal file (la legge "
+                                                            "del gas non vi è registrata)"))));
         })) {
         std::cerr << failure->toStdString() << '\n';
         return 2;
