@@ -516,8 +516,9 @@ void Dimensionamento::Poll() {
         dialogs_.Message(UiMessage(*job->Error()), MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
-    if (job->Answer()->Cancelled) {
-        // Half an answer would read as a whole one.
+    // Stopped, even when the search ended before it heard: the user asked
+    // for no answer. Half an answer would read as a whole one.
+    if (job->Answer()->Cancelled || job->StopAsked()) {
         ClearAnswer();
         recommendationText_->setText(tr("Ricerca interrotta"));
         FitAnswer();

@@ -25,6 +25,7 @@ class SizingJob {
     SizingJob& operator=(const SizingJob&) = delete;
 
     void Stop() { stop_ = true; }
+    bool StopAsked() const { return stop_; }
     double Progress() const { return progress_; }
     bool Done() const { return done_; }
     // After Done: the answer, or the message why there is none.
