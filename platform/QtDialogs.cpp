@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -102,8 +103,13 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
     if (!fileName.isEmpty()) dialog.selectFile(QFileInfo(fileName).fileName());
     if (dialog.exec() != QDialog::Accepted) return {};
     if (chosenFilter != nullptr) {
-        *chosenFilter =
-            std::max(0, static_cast<int>(nameFilters.indexOf(dialog.selectedNameFilter())));
+        // By its place in the list: with the details hidden, Qt names the
+        // chosen filter by its shortened text, which is none of ours.
+        const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        const int index = types != nullptr
+                              ? types->currentIndex()
+                              : static_cast<int>(nameFilters.indexOf(dialog.selectedNameFilter()));
+        *chosenFilter = std::max(0, index);
     }
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();

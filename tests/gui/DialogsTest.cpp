@@ -202,6 +202,20 @@ void DialogsTest::fileDialogsAreItalianAndListEveryFile() {
                                   QString()),
              QString());
     QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
+    // The filter chosen is told by its place, whatever its text.
+    WhenModal([&](QDialog& dialog) {
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        types->setCurrentIndex(1);
+        emit types->activated(1);
+        dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("progetto");
+        dialog.accept();
+    });
+    int chosenFilter = 0;
+    dialogs.SaveFileName(QStringLiteral("Salva con nome"),
+                         QStringLiteral("Volvenza (*.vlz)|*.vlz|Progetto Volvenza "
+                                        "(*.vlzp)|*.vlzp| Tutti i file (*.*)|*.* "),
+                         temp.filePath(QStringLiteral("prova.vlz")), &chosenFilter);
+    QCOMPARE(chosenFilter, 1);
 }
 
 void DialogsTest::fileDialogStaysOutOfPseudoFileSystems() {
