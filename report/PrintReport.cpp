@@ -1,6 +1,7 @@
 #include "report/PrintReport.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include <QCoreApplication>
@@ -175,8 +176,17 @@ void PrintMovement(PrinterSurface& s, const Movement& m, const ListLayout& layou
 }
 
 // The gas temperature follows the four series when the ideal or real law ran.
+// Its heading is placed over its column: "Qs(T)=Qt(T)-Qp" fills its print
+// zone to the edge, so a plain next item would land a zone further right.
 void TableHeading(PrinterSurface& s, bool gas) {
-    Line(s, kTableMargin, gas ? kTableHeading + QStringList{"Tgas(T)"} : kTableHeading);
+    const double y = s.CurrentY();
+    Line(s, kTableMargin, kTableHeading);
+    if (gas) {
+        const double zone = 14 * s.TextWidth(QStringLiteral("0"));
+        s.SetCurrentY(y);
+        s.SetCurrentX((std::floor(kTableMargin / zone) + 5) * zone);
+        s.Print({QStringLiteral("Tgas(T)")});
+    }
     Blank(s, kTableMargin);
 }
 

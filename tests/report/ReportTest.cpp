@@ -298,6 +298,13 @@ class ReportTest : public QObject {
         QCOMPARE(gas.Lines(1).value(1), "Legge del gas: azoto reale");
         QCOMPARE(gas.Lines(1).value(3), "T|V(T)|P(T)|Qt(t)|Qs(T)=Qt(T)-Qp|Tgas(T)");
         QCOMPARE(gas.Lines(1).value(5).section('|', 5), "45,00");
+        // Its heading stands over its column.
+        double headingX = -1, valueX = -2;
+        for (const auto& t : gas.texts) {
+            if (t.text == "Tgas(T)") headingX = t.x;
+            if (t.page == 1 && t.line == 5 && t.text == "45,00") valueX = t.x;
+        }
+        QCOMPARE(headingX, valueX);
         state.Gas = GasSettings{};
     }
 
