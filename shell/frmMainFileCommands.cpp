@@ -229,6 +229,10 @@ void frmMain::LoadExample(Origin origin) {
     CommandScope step(context_.dialogs, origin, kExampleFailed);
     step([&] {
         ReplaceProject("Esempio", [&] {
+            // The example replaces the whole list: no size of the work it
+            // replaces stays hidden in its slots, to come back on a change
+            // of kind.
+            for (int16_t k = 1; k <= kMaxMovements; ++k) ClearMovement(context_.state, k);
             LoadExampleCircuit(context_.state);
             UseSettingsGas();
             return true;

@@ -41,12 +41,14 @@ void ProjectWindowsTest::replacedWorkComesBack() {
     shell.Menu("mnuFileAnnulla")->trigger();
     QCOMPARE(shell.state.Movements[1].Tf, 0.3f);
 
-    shell.state.Movements[1].Qm = 99;  // typed in the cycle table
+    shell.state.Movements[1].Qm = 99;              // typed in the cycle table
+    shell.state.Movements[1].Displacement = 1000;  // a size the cylinder does not show
     shell.state.Ui().MovementsEdited({MovementEdit::Change::Edited, 1, 1});
     shell.Button("Simulazione")->trigger();
     const double lowest = shell.state.GasRun.Runs.at(0).LowestPressure;
     shell.Menu("Esempio")->trigger();
     QCOMPARE(shell.state.Movements[1].Qm, 58.905);
+    QCOMPARE(shell.state.Movements[1].Displacement, 0.0f);
     QVERIFY(!shell.main->CurrentProject().ResultsCurrent());
     // Annulla brings back the work and the run that went with it.
     shell.Menu("mnuFileAnnulla")->trigger();
