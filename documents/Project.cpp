@@ -215,7 +215,7 @@ void Project::Step(std::vector<HistoryStep>& from, std::vector<HistoryStep>& to)
     if (step.results) RestoreResults(*step.results);
     ++revision_;
     joinable_ = false;
-    Tell(step.parts | ProjectPart::Replaced);
+    Tell(step.parts | ProjectPart::Replaced | ProjectPart::History);
 }
 
 std::shared_ptr<const Project::KeptResults> Project::KeepResults() const {

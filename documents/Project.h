@@ -29,6 +29,7 @@ inline constexpr unsigned Requirements = 8;     // the sizing requirements
 inline constexpr unsigned Recommendation = 16;  // the last recommendation
 inline constexpr unsigned Results = 32;         // a run, or results read from a file
 inline constexpr unsigned Replaced = 64;        // Nuovo, Esempio, Apri, undo, a recovery point
+inline constexpr unsigned History = 128;        // an undo or a redo
 inline constexpr unsigned Inputs = Data | Movements | Gas;
 inline constexpr unsigned All = 127;
 }  // namespace ProjectPart

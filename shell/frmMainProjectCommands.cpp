@@ -125,6 +125,12 @@ void frmMain::ShowHistoryState() {
 void frmMain::ProjectChanged(unsigned parts) {
     if (parts != ProjectPart::Results) recoveryTimer_->start();
     ShowHistoryState();
+    if ((parts & ProjectPart::History) != 0) {
+        // Undo and redo bring work back with or without its run: the
+        // commands follow what is there, as after a run or a load.
+        const CircuitState& s = context_.state;
+        UpdateCommandState(s.LastPoint > 0 ? 3 : s.MovementCount > 0 ? 2 : 1);
+    }
     if (QWidget* sizing = FindChildWindow(QStringLiteral("Dimensionamento"))) {
         if ((parts & ProjectPart::Replaced) != 0 && context_.windows.showSizing) {
             context_.windows.showSizing(sizing, project_->Sizing());

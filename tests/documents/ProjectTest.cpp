@@ -51,9 +51,10 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     project.Edited(ProjectPart::Movements, "movimenti");  // a step of its own
     project.Undo();
     EXPECT_EQ(project.Revision(), 5u);
-    EXPECT_EQ(told, (std::vector<unsigned>{ProjectPart::Data, ProjectPart::Data,
-                                           ProjectPart::Movements, ProjectPart::Movements,
-                                           ProjectPart::Movements | ProjectPart::Replaced}));
+    EXPECT_EQ(told, (std::vector<unsigned>{
+                        ProjectPart::Data, ProjectPart::Data, ProjectPart::Movements,
+                        ProjectPart::Movements,
+                        ProjectPart::Movements | ProjectPart::Replaced | ProjectPart::History}));
     EXPECT_EQ(state.Movements[1].Qm, 0);
     const ProjectSnapshot typed = project.Snapshot();
 

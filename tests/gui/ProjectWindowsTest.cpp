@@ -55,6 +55,12 @@ void ProjectWindowsTest::replacedWorkComesBack() {
     QCOMPARE(shell.state.Movements[1].Qm, 99.0);
     QVERIFY(shell.main->CurrentProject().ResultsCurrent());
     QCOMPARE(shell.state.GasRun.Runs.at(0).LowestPressure, lowest);
+    // ...and the commands that go with a run: Nuovo undone leaves them on.
+    shell.dialogs.QueueAnswer(MessageAnswer::Ok);
+    shell.Menu("mnuFileNew")->trigger();
+    QVERIFY(!shell.Button("Grafico")->isEnabled());
+    shell.Menu("mnuFileAnnulla")->trigger();
+    QVERIFY(shell.Button("Grafico")->isEnabled() && shell.Menu("mnuFileSave")->isEnabled());
 
     // Nuovo keeps what it drops as a recovery point, which opens again.
     shell.dialogs.QueueAnswer(MessageAnswer::Ok);
