@@ -1,6 +1,13 @@
 #include "engine/FlowModel.h"
 
+#include <cmath>
+#include <memory>
+#include <utility>
+#include <vector>
+
 #include <gtest/gtest.h>
+
+#include "engine/CycleTiming.h"
 
 namespace volvenza {
 namespace {
@@ -52,6 +59,30 @@ TEST(FlowModel, EqualTimesGiveAHugeFlowAndEmptySlotsNothing) {
     EXPECT_EQ(state.Movements[2].Qm, 5.0);
     state.Movements[2].Kind = 9;
     EXPECT_EQ(ComputeMovementFlow(state, 2), 0.0);
+}
+
+// The cycle's timing: the total flow as steps, its peak, and where it
+// passes the pump; movements of no duration or no number are left out.
+TEST(CycleTiming, StepsPeakAndStretchesAboveThePump) {
+    auto state = std::make_unique<CircuitState>();
+    state->Movements[1] = Movement{.Ti = 0, .Tf = 1, .Qm = 40, .Kind = 1};
+    state->Movements[2] = Movement{.Ti = 0.5f, .Tf = 2, .Qm = 30, .Kind = 1};
+    state->Movements[3] = Movement{.Ti = 1.5f, .Tf = 1.5f, .Qm = 99, .Kind = 1};
+    state->Movements[4] = Movement{.Ti = 0.2f, .Tf = 0.4f, .Qm = std::nan(""), .Kind = 1};
+    const CycleTiming t = ComputeCycleTiming(*state, 4, 3, 35);
+    std::vector<std::pair<double, double>> steps;
+    for (const TimingStep& s : t.steps) steps.emplace_back(s.time, s.flow);
+    EXPECT_EQ(steps, (std::vector<std::pair<double, double>>{{0, 40}, {0.5, 70}, {1, 30}, {2, 0}}));
+    EXPECT_EQ(t.peak, 70);
+    ASSERT_EQ(t.shortfalls.size(), 1u);
+    EXPECT_EQ(t.shortfalls[0].from, 0);
+    EXPECT_EQ(t.shortfalls[0].to, 1);
+    EXPECT_EQ(t.end, 3);
+    EXPECT_TRUE(t.bars[1].flowShown && !t.bars[2].flowShown && !t.bars[3].flowShown);
+    EXPECT_EQ(TimingFlowAt(t, 0.7), 70);
+    // Nothing listed and no cycle time: a second's axis all the same.
+    const CycleTiming empty = ComputeCycleTiming(*state, 0, 0, 35);
+    EXPECT_EQ(empty.end - empty.start, 1);
 }
 
 }  // namespace
