@@ -88,6 +88,9 @@ class frmMain : public QMainWindow {
     // project's history, or part of the step before (see useProjectHistory;
     // `continues`: more typing in the same box).
     void MovementsEdited(bool continues = false);
+    // After Nuovo and Esempio: the file dialogs start in the last folder,
+    // with no name.
+    void ForgetFileName();
     // Where the recovery points are kept.
     RecoveryStore& Recovery() { return *recovery_; }
     // "Legge del gas: ..." for the results in view, with "Risultati non

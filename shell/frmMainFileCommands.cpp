@@ -97,6 +97,7 @@ void frmMain::NewSimulation(Origin origin) {
             UseSettingsGas();
             return true;
         });
+        ForgetFileName();
     });
     step([&] { UpdateCommandState(1); });
 }
@@ -237,7 +238,14 @@ void frmMain::LoadExample(Origin origin) {
             UseSettingsGas();
             return true;
         });
+        ForgetFileName();
     });
+}
+
+void frmMain::ForgetFileName() {
+    // The work no longer comes from that file: its folder is still the
+    // place to look, but Salva must not offer to write over it.
+    if (!lastFileName_.isEmpty()) lastFileName_ = QFileInfo(lastFileName_).absolutePath() + '/';
 }
 
 void frmMain::Run(Origin origin) {

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -125,6 +126,12 @@ void ProjectWindowsTest::resultsSayWhereTheyComeFrom() {
     shell.main->OpenSimulationFile(path);
     QCOMPARE(note("Ciclo"), QStringLiteral("Risultati letti dal file (la legge del gas non vi è "
                                            "registrata)"));
+    // The example does not come from that file: Salva con nome starts in its
+    // folder without offering to write over it.
+    shell.Menu("Esempio")->trigger();
+    shell.Button("Simulazione")->trigger();
+    shell.Menu("mnuFileSaveAs")->trigger();
+    QCOMPARE(shell.dialogs.Calls().back().fileName, QFileInfo(path).absolutePath() + '/');
 }
 
 void ProjectWindowsTest::sizingOutlivesItsWindow() {
