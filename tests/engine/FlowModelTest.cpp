@@ -78,10 +78,19 @@ TEST(CycleTiming, StepsPeakAndStretchesAboveThePump) {
     EXPECT_EQ(t.shortfalls[0].from, 0);
     EXPECT_EQ(t.shortfalls[0].to, 1);
     EXPECT_EQ(t.end, 3);
+    ASSERT_EQ(t.bars.size(), 4u);
     EXPECT_TRUE(t.bars[1].flowShown && !t.bars[2].flowShown && !t.bars[3].flowShown);
-    EXPECT_EQ(TimingFlowAt(t, 0.7), 70);
+    // A step counts from its own instant on.
+    EXPECT_EQ(TimingFlowAt(t, -1), 0);
+    EXPECT_EQ(TimingFlowAt(t, 0.5), 70);
+    // Only a flow above the pump's is a shortfall; one to the end runs to it.
+    EXPECT_TRUE(ComputeCycleTiming(*state, 4, 3, 70).shortfalls.empty());
+    const CycleTiming all = ComputeCycleTiming(*state, 4, 3, -1);
+    ASSERT_EQ(all.shortfalls.size(), 1u);
+    EXPECT_EQ(all.shortfalls[0].to, 3);
     // Nothing listed and no cycle time: a second's axis all the same.
     const CycleTiming empty = ComputeCycleTiming(*state, 0, 0, 35);
+    EXPECT_TRUE(empty.bars.empty());
     EXPECT_EQ(empty.end - empty.start, 1);
 }
 
