@@ -564,6 +564,8 @@ void Dimensionamento::ClearAnswer() {
     legend_->clear();
     explanation_->clear();
     FitAnswer();
+    // No answer, nothing to apply.
+    FollowBusy();
 }
 
 void Dimensionamento::FollowBusy() {
