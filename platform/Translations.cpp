@@ -48,8 +48,8 @@ class MissingTextsTranslator : public QTranslator {
 }  // namespace
 
 bool InstallItalianTranslations(QCoreApplication& application) {
-    const QLocale italian(QLocale::Italian, QLocale::Italy);
-    QLocale::setDefault(italian);
+    SetUiLanguage(UiLanguage::Italian);
+    const QLocale italian;
     auto* qt = new QTranslator(&application);
     const bool loaded = qt->load(italian, QStringLiteral("qtbase"), QStringLiteral("_"),
                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath));
@@ -64,7 +64,7 @@ bool InstallItalianTranslations(QCoreApplication& application) {
 }
 
 bool InstallEnglishTranslations(QCoreApplication& application) {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    SetUiLanguage(UiLanguage::English);
     auto* program = new QTranslator(&application);
     // An installed catalogue beside the program wins over the built-in copy,
     // so a corrected translation needs no new build.

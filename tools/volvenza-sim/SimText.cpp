@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "platform/Language.h"
+#include "platform/LanguageChoice.h"
 
 namespace volvenza {
 namespace {
