@@ -6,6 +6,7 @@
 
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
+#include "sizing/PressureCategory.h"
 
 // Marks a text for the translation catalogue; lupdate reads the mark, the
 // program keeps the Italian.
@@ -140,8 +141,21 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
     }
 }
 
+std::string CategoryText(PressureCategory category, const Words& w) {
+    switch (category) {
+        case PressureCategory::Outside:
+            return w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                       "fuori dalla direttiva (PS non oltre 0,5 bar)"));
+        case PressureCategory::SoundPractice:
+            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "articolo 4.3 (buona prassi)"));
+        default:
+            break;
+    }
+    return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "categoria %1"), {CategoryCode(category)});
+}
+
 void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
-                       const Words& w) {
+                       const CircuitData& data, const Words& w) {
     const double p1 = req.MinPressure;
     if (a.PumpShort) {
         out.Recommendation.push_back(
@@ -169,6 +183,14 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
         QT_TRANSLATE_NOOP("volvenza::SizingText",
                           "Raccomandato: %1 dm3, precarica %2 bar a %3 °C, pompa %4 dm3/min."),
         {w.Num(d.V0, 3), w.Num(d.P0, 1), w.Num(PrechargeTemperature(req.Gas), 2), w.Num(d.Qp, 1)}));
+    if (rec->Size < req.Catalogue.size()) {
+        const double ps = ClassingPressure(req.Catalogue[rec->Size], req, data.Pm);
+        out.Recommendation.push_back(
+            w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                "Direttiva 2014/68/UE (azoto, gas del gruppo 2; PS %1 bar, V %2 "
+                                "L): %3."),
+              {w.Num(ps, 1), w.Num(d.V0, 3), CategoryText(VesselCategory(ps, d.V0), w)}));
+    }
     const TemperatureOutcome& worst = rec->Worst();
     if (req.SingleCycle) {
         out.Recommendation.push_back(
@@ -442,7 +464,7 @@ AnswerLayout LayOutAnswer(const SizingAnswer& answer, const Requirements& req,
     AnswerLayout out;
     out.Title = w(QT_TRANSLATE_NOOP("volvenza::SizingText", "DIMENSIONAMENTO"));
     AddRequirements(out, answer, req, data, w);
-    AddRecommendation(out, answer, req, w);
+    AddRecommendation(out, answer, req, data, w);
     AddCandidates(out, answer, req, w);
     AddExplanations(out, answer, req, data, w);
     return out;

@@ -410,7 +410,7 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
     </message>
     <message>
         <source>Tabella dei movimenti del ciclo</source>
-        <translation>Table of the cycle's movements</translation>
+        <translation>Table of the cycle&apos;s movements</translation>
     </message>
     <message>
         <source>Comandi della tabella dei movimenti</source>
@@ -434,7 +434,7 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
     </message>
     <message>
         <source>Le misure che il tipo del movimento non usa sono state ignorate (la prima alla riga %1 degli appunti).</source>
-        <translation>The sizes that the movement's kind does not use were ignored (the first on line %1 of the clipboard).</translation>
+        <translation>The sizes that the movement&apos;s kind does not use were ignored (the first on line %1 of the clipboard).</translation>
     </message>
 </context>
 <context>
@@ -1630,6 +1630,22 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>condensa</source>
         <translation>condenses</translation>
+    </message>
+    <message>
+        <source>fuori dalla direttiva (PS non oltre 0,5 bar)</source>
+        <translation>outside the directive (PS not above 0.5 bar)</translation>
+    </message>
+    <message>
+        <source>articolo 4.3 (buona prassi)</source>
+        <translation>Article 4.3 (sound engineering practice)</translation>
+    </message>
+    <message>
+        <source>categoria %1</source>
+        <translation>category %1</translation>
+    </message>
+    <message>
+        <source>Direttiva 2014/68/UE (azoto, gas del gruppo 2; PS %1 bar, V %2 L): %3.</source>
+        <translation>Directive 2014/68/EU (nitrogen, a group 2 gas; PS %1 bar, V %2 L): %3.</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "numbers/NumberText.h"
 #include "report/SizingPdf.h"
 #include "sizing/AnswerText.h"
+#include "sizing/PressureCategory.h"
 #include "sizing/Search.h"
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
@@ -241,6 +242,12 @@ std::string TypeKey(AccumulatorType type) {
 }
 
 std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const CircuitData& data) {
+    const auto category = [&](const Evaluation& e) {
+        const double ps = e.Size < req.Catalogue.size()
+                              ? ClassingPressure(req.Catalogue[e.Size], req, data.Pm)
+                              : req.RatedPressure.value_or(data.Pm);
+        return std::string("\"") + CategoryCode(VesselCategory(ps, e.Proposed.V0)) + "\"";
+    };
     const double p1 = req.MinPressure;
     const GasSettings& g = req.Gas;
     std::string j = "{\n  \"requirements\": {\"p1\": " + Json(p1) + ", \"type\": \"" +
@@ -279,7 +286,7 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
                  "{\"temperature\": " + Json(a.PrechargeTable[i].ChargeTemp) +
                  ", \"P0\": " + Json(a.PrechargeTable[i].Precharge) + "}";
         }
-        j += "], \"pump_share\": " + Json(w.PumpShare) +
+        j += "], \"ped_category\": " + category(*rec) + ", \"pump_share\": " + Json(w.PumpShare) +
              ", \"pump_starts\": " + Json(w.PumpStarts) + "}";
     } else {
         j += "null";
@@ -294,7 +301,8 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
              ", \"cycles\": " + std::to_string(e.Cycles()) +
              ", \"peak_flow\": " + Json(e.PeakFlow()) +
              ", \"lowest_gas_temperature\": " + Json(e.LowestGasTemp()) +
-             ", \"pump_short\": " + Bool(e.PumpShort) + ",\n     \"lowest_pressure\": [";
+             ", \"ped_category\": " + category(e) + ", \"pump_short\": " + Bool(e.PumpShort) +
+             ",\n     \"lowest_pressure\": [";
         for (size_t i = 0; i < e.Temps.size(); ++i) {
             const TemperatureOutcome& o = e.Temps[i];
             j += std::string(i ? ", " : "") + "{\"temperature\": " + Json(o.WorkTemp) +
