@@ -317,7 +317,12 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     const auto hours =
         tolerance ? r.NumberOr(*req, rp, "ore_di_lavoro", q.WorkingHours) : std::nullopt;
     const auto single = hours ? r.FlagOr(*req, rp, "ciclo_singolo", false) : std::nullopt;
-    if (!single) return std::nullopt;
+    // Files from before the energy balance lack these two.
+    const auto efficiency =
+        single ? r.NumberOr(*req, rp, "rendimento_pompa", q.PumpEfficiency) : std::nullopt;
+    const auto year =
+        efficiency ? r.NumberOr(*req, rp, "ore_in_un_anno", q.HoursPerYear) : std::nullopt;
+    if (!year) return std::nullopt;
     q.MinPressure = *p1;
     q.RatedPressure = *ps;
     q.ReliefSetting = *relief;
@@ -326,6 +331,8 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     q.PrechargeTolerance = *tolerance;
     q.WorkingHours = *hours;
     q.SingleCycle = *single;
+    q.PumpEfficiency = *efficiency;
+    q.HoursPerYear = *year;
     q.Gas = p.gas;
 
     const Json* rec = r.Member(root, "", "raccomandazione");
@@ -383,7 +390,9 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
                                {"dimensiona_pompa", q.SizePump},
                                {"tolleranza_precarica", q.PrechargeTolerance},
                                {"ore_di_lavoro", q.WorkingHours},
-                               {"ciclo_singolo", q.SingleCycle}};
+                               {"ciclo_singolo", q.SingleCycle},
+                               {"rendimento_pompa", q.PumpEfficiency},
+                               {"ore_in_un_anno", q.HoursPerYear}};
     if (sizing.Recommendation) {
         const sizing::Design& d = *sizing.Recommendation;
         root["raccomandazione"] = {{"V0", d.V0}, {"P0", d.P0}, {"Qp", d.Qp}};

@@ -66,6 +66,8 @@ enum class MessageId : uint16_t {
     ReliefAboveRated,
     PrechargeTolerance,
     WorkingHours,
+    PumpEfficiency,
+    HoursPerYear,
     CycleMissing,
     RestartNotAboveMin,
     NoPrechargeWindow,

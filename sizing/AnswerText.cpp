@@ -6,7 +6,7 @@
 
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
-#include "sizing/PressureCategory.h"
+#include "sizing/DesignFigures.h"
 
 // Marks a text for the translation catalogue; lupdate reads the mark, the
 // program keeps the Italian.
@@ -121,6 +121,8 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
             : w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                                   "continuo, ciclo dopo ciclo; giornata di %1 h (%2 cicli)"),
                 {w.Num(req.WorkingHours, 2), std::to_string(a.DayCycles)}));
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Rendimento della pompa; ore in un anno")),
+        w.Num(req.PumpEfficiency, 3) + "; " + w.Num(req.HoursPerYear, 1) + " h");
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Precarica")),
         req.ChoosePrecharge ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "scelta"))
                             : w(QT_TRANSLATE_NOOP("volvenza::SizingText", "dei dati iniziali")));
@@ -183,14 +185,11 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
         QT_TRANSLATE_NOOP("volvenza::SizingText",
                           "Raccomandato: %1 dm3, precarica %2 bar a %3 °C, pompa %4 dm3/min."),
         {w.Num(d.V0, 3), w.Num(d.P0, 1), w.Num(PrechargeTemperature(req.Gas), 2), w.Num(d.Qp, 1)}));
-    if (rec->Size < req.Catalogue.size()) {
-        const double ps = ClassingPressure(req.Catalogue[rec->Size], req, data.Pm);
-        out.Recommendation.push_back(
-            w(QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                "Direttiva 2014/68/UE (azoto, gas del gruppo 2; PS %1 bar, V %2 "
-                                "L): %3."),
-              {w.Num(ps, 1), w.Num(d.V0, 3), CategoryText(VesselCategory(ps, d.V0), w)}));
-    }
+    const DesignFigures f = FiguresOf(*rec, a, req, data);
+    out.Recommendation.push_back(w(
+        QT_TRANSLATE_NOOP("volvenza::SizingText",
+                          "Direttiva 2014/68/UE (azoto, gas del gruppo 2; PS %1 bar, V %2 L): %3."),
+        {w.Num(f.RatedPressure, 1), w.Num(d.V0, 3), CategoryText(f.Category, w)}));
     const TemperatureOutcome& worst = rec->Worst();
     if (req.SingleCycle) {
         out.Recommendation.push_back(
@@ -220,6 +219,18 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
         w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                             "La pompa eroga per il %1 % del ciclo; avviamenti per ciclo: %2."),
           {w.Num(worst.PumpShare * 100, 1), w.Num(worst.PumpStarts, 2)}));
+    out.Recommendation.push_back(
+        w(QT_TRANSLATE_NOOP(
+              "volvenza::SizingText",
+              "L'accumulatore cede %1 kJ per ciclo. Potenza installata %2 kW (Qp a Pm); "
+              "una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4: "
+              "%5 kW in meno."),
+          {w.Num(f.Energy, 2), w.Num(f.InstalledPower, 2), w.Num(a.PeakDemand, 1),
+           w.Num(f.PumpOnlyPower, 2), w.Num(f.PumpOnlyPower - f.InstalledPower, 2)}));
+    out.Recommendation.push_back(
+        w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                            "Fatica: escursione di pressione %1 bar per ciclo, %2 cicli all'anno."),
+          {w.Num(f.Swing, 2), w.Num(f.CyclesPerYear, 0)}));
 
     out.Precharge.Headings = {
         w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Caricando a [°C]")),

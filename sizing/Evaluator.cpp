@@ -120,9 +120,10 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
     long delivering = 0, starts = 0, steps = 0;
     o.Settled = maxCycles == 1;
     o.Recharged = maxCycles == 1;
+    int end = 0;
     for (int cycle = 1; cycle <= maxCycles; ++cycle) {
         const CycleEnding e = StepCycle(d, flows, law, out, flows.Steps + 100, start);
-        const int end = e.step;
+        end = e.step;
         o.Cycles = cycle;
         int lowest = 0;
         int lowestDraw = 0;
@@ -181,6 +182,8 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
         start = CycleStart{true, e.pumping, true};
     }
     o.Recharges = recharges;
+    o.Energy =
+        EnergyOfCycle(w.p.data(), w.v.data(), demand, w.qs.data(), end, d.Qp, flows.TimeStep);
     if (o.Warning || o.OutsideGas) {
         o.DayLowest = o.LowestPressure;
     } else {

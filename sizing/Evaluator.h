@@ -29,6 +29,7 @@
 
 #include "engine/CircuitState.h"
 #include "engine/CycleRun.h"
+#include "engine/EnergyBalance.h"
 #include "gas/Result.h"
 #include "sizing/Requirements.h"
 
@@ -78,6 +79,9 @@ struct TemperatureOutcome {
     // The steady cycles bring the accumulator back to Pm, so that the pump
     // unloads: a pump that runs the whole time has no margin left.
     bool Recharged = true;
+    // The last cycle run (the steady one, when the cycles settle): its
+    // energy and its highest and lowest pressure.
+    CycleEnergy Energy;
 };
 
 // The lowest pressure over a working day of `dayCycles` when the runs stop

@@ -52,6 +52,10 @@ struct Requirements {
     // The coldest gas the separating element stands [°C]; nothing for the
     // type's usual figure (MinimumGasTemperature).
     std::optional<double> MinGasTemp;
+    // For the energy balance and the fatigue figures: the pump's overall
+    // efficiency and the hours the machine runs in a year.
+    double PumpEfficiency = 0.9;
+    double HoursPerYear = 2000;
     GasSettings Gas;
     bool SizePump = false;        // look for the smallest pump that still passes
     bool ChoosePrecharge = true;  // otherwise the precharge of the data is kept

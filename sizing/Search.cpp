@@ -233,6 +233,12 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
     if (!(req.WorkingHours > 0 && req.WorkingHours <= 24 * 366)) {
         return Message(MessageId::WorkingHours);
     }
+    if (!(req.PumpEfficiency > 0 && req.PumpEfficiency <= 1)) {
+        return Message(MessageId::PumpEfficiency);
+    }
+    if (!(req.HoursPerYear > 0 && req.HoursPerYear <= 8760)) {
+        return Message(MessageId::HoursPerYear);
+    }
     if (!(state.Data.CycleTime > 0) || state.SimMovementCount <= 0) {
         return Message(MessageId::CycleMissing);
     }
@@ -264,6 +270,8 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     answer.Temperatures = ev.Temperatures();
     answer.CycleOil = ev.CycleOil();
     answer.BalancePump = ev.BalancePump();
+    const std::vector<double>& demand = ev.Flows().Qt;
+    answer.PeakDemand = demand.empty() ? 0 : *std::max_element(demand.begin(), demand.end());
     answer.DayCycles = req.SingleCycle ? 1 : ev.DayCycles();
     const size_t count = req.Catalogue.size();
 

@@ -68,6 +68,7 @@ struct SizingAnswer {
     double CycleOil = 0;     // dm3 the cycle draws
     double BalancePump = 0;  // dm3/min: the cycle's average demand
     int DayCycles = 0;       // cycles in the working day
+    double PeakDemand = 0;   // dm3/min: the cycle's largest draw
     bool Cancelled = false;
 
     const Evaluation* Recommendation() const {

@@ -64,6 +64,30 @@
         <translation>GAS OUTSIDE ITS LAW&apos;S DOMAIN at %1 s: %2</translation>
     </message>
     <message>
+        <source>Risultati letti dal file (la legge del gas non vi è registrata)</source>
+        <translation>Results read from the file (it does not record the gas law)</translation>
+    </message>
+    <message>
+        <source>Energia nel ciclo a tc: l&apos;accumulatore cede %1 kJ e riprende %2 kJ; la pompa in carico fornisce %3 kJ%4</source>
+        <translation>Energy in the cycle at tc: the accumulator gives %1 kJ and takes back %2 kJ; the loaded pump delivers %3 kJ%4</translation>
+    </message>
+    <message>
+        <source>Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la portata di picco %3 dm3/min a %4 bar: %5 kW; differenza %6 kW</source>
+        <translation>Installed power %1 kW (Qp at Pm, efficiency %2); a pump alone for the peak flow of %3 dm3/min at %4 bar: %5 kW; difference %6 kW</translation>
+    </message>
+    <message>
+        <source>Fatica: escursione di pressione %1 bar per ciclo; %2 cicli all&apos;ora, %3 all&apos;anno in %4 h</source>
+        <translation>Fatigue: pressure swing %1 bar per cycle; %2 cycles an hour, %3 a year in %4 h</translation>
+    </message>
+    <message>
+        <source>; il gas cede alla parete %1 kJ</source>
+        <translation>; the gas gives the wall %1 kJ</translation>
+    </message>
+    <message>
+        <source>; il gas riceve dalla parete %1 kJ</source>
+        <translation>; the gas takes %1 kJ from the wall</translation>
+    </message>
+    <message>
         <source>Uso:
   volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
       carica l&apos;esempio, lo simula e salva il file di simulazione
@@ -111,7 +135,13 @@ Opzioni del gas (numeri con la virgola o con il punto):
   --summary                     scrive per ogni temperatura la pressione minima
                                 (relativa per il gas ideale e l&apos;azoto), il suo istante,
                                 la fine della simulazione e le temperature minima e
-                                massima del gas
+                                massima del gas; poi, per la corsa a tc, l&apos;energia
+                                del ciclo, la potenza installata contro quella di una
+                                pompa sola e la fatica (escursione, cicli all&apos;anno)
+  --pump-efficiency E           rendimento della pompa per la potenza installata,
+                                più di 0 e al più 1 (predefinito 0,9)
+  --hours-per-year H            ore di lavoro in un anno per i cicli all&apos;anno
+                                (predefinite 2000)
 Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.
 
 I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di
@@ -175,7 +205,13 @@ Gas options (numbers with the comma or the point):
   --summary                     writes for each temperature the lowest pressure
                                 (gauge for the ideal gas and nitrogen), its time,
                                 the end of the simulation and the lowest and
-                                highest gas temperature
+                                highest gas temperature; then, for the run at tc,
+                                the cycle&apos;s energy, the installed power against a
+                                pump alone, and fatigue (swing, cycles a year)
+  --pump-efficiency E           pump efficiency for the installed power, above 0
+                                and at most 1 (default 0.9)
+  --hours-per-year H            working hours in a year for the cycles a year
+                                (default 2000)
 The simulation file keeps only the results at the working temperature tc.
 
 The output files are written all or none, and none may be the input file
@@ -190,10 +226,6 @@ region (it condenses or leaves the equation&apos;s range) at any temperature
 64 wrong usage, or an output file that is the input file or the other output
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
-    </message>
-    <message>
-        <source>Risultati letti dal file (la legge del gas non vi è registrata)</source>
-        <translation>Results read from the file (it does not record the gas law)</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1251,14 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>il campo %1 deve essere un elenco di al più %2 grandezze</source>
         <translation>the field %1 must be a list of at most %2 sizes</translation>
     </message>
+    <message>
+        <source>Il rendimento della pompa deve essere più di 0 e al più 1</source>
+        <translation>The pump efficiency must be above 0 and at most 1</translation>
+    </message>
+    <message>
+        <source>Le ore di lavoro in un anno devono essere più di 0 e al più 8760</source>
+        <translation>The working hours in a year must be above 0 and at most 8760</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::QtDialogs</name>
@@ -1646,6 +1686,18 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Direttiva 2014/68/UE (azoto, gas del gruppo 2; PS %1 bar, V %2 L): %3.</source>
         <translation>Directive 2014/68/EU (nitrogen, a group 2 gas; PS %1 bar, V %2 L): %3.</translation>
+    </message>
+    <message>
+        <source>Rendimento della pompa; ore in un anno</source>
+        <translation>Pump efficiency; hours in a year</translation>
+    </message>
+    <message>
+        <source>L&apos;accumulatore cede %1 kJ per ciclo. Potenza installata %2 kW (Qp a Pm); una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4: %5 kW in meno.</source>
+        <translation>The accumulator gives %1 kJ per cycle. Installed power %2 kW (Qp at Pm); a pump alone delivering the peak of %3 dm3/min at p1 would need %4: %5 kW less.</translation>
+    </message>
+    <message>
+        <source>Fatica: escursione di pressione %1 bar per ciclo, %2 cicli all&apos;anno.</source>
+        <translation>Fatigue: pressure swing %1 bar per cycle, %2 cycles a year.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <iostream>
 #include <iterator>
 #include <limits>
@@ -36,9 +37,11 @@ bool IsInfinity(std::string text) {
 
 }  // namespace
 
-std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const GasSettings& base) {
+std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const GasSettings& base,
+                                         const EnergyInputs& energy) {
     RunOptions options;
     options.gas = base;
+    options.energy = energy;
     std::vector<std::string> rest;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -52,6 +55,16 @@ std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const G
         };
         if (a == "--summary") {
             options.summary = true;
+            continue;
+        }
+        if (a == "--pump-efficiency" || a == "--hours-per-year") {
+            const auto v = values(1);
+            if (!v) return Bad(a, std::nullopt);
+            const auto x = Number((*v)[0]);
+            // An efficiency is a share; a year has 8760 hours.
+            const bool efficiency = a == "--pump-efficiency";
+            if (!x || !(*x > 0) || *x > (efficiency ? 1 : 8760)) return Bad(a, (*v)[0]);
+            (efficiency ? options.energy.PumpEfficiency : options.energy.HoursPerYear) = *x;
             continue;
         }
         const size_t count = a == "--envelope" ? 2 : 1;
@@ -106,7 +119,7 @@ std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const G
     return options;
 }
 
-std::string SummaryLines(const CircuitState& state) {
+std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) {
     // One line per temperature, in the language of the run.
     const char* line = SIM_TEXT("volvenza-sim",
                                 "Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine "
@@ -134,6 +147,34 @@ std::string SummaryLines(const CircuitState& state) {
                                 ending, number(r.LowestGasTemp, 2), number(r.HighestGasTemp, 2)}) +
                  "\n";
     }
+    const EnergyBalance b = BalanceOfRun(state, energy);
+    std::string heat;
+    if (b.HeatToWall) {
+        heat = SimFill(*b.HeatToWall >= 0
+                           ? SIM_TEXT("volvenza-sim", "; il gas cede alla parete %1 kJ")
+                           : SIM_TEXT("volvenza-sim", "; il gas riceve dalla parete %1 kJ"),
+                       {number(std::abs(*b.HeatToWall), 3)});
+    }
+    lines +=
+        SimFill(SIM_TEXT("volvenza-sim",
+                         "Energia nel ciclo a tc: l'accumulatore cede %1 kJ e riprende %2 kJ; "
+                         "la pompa in carico fornisce %3 kJ%4"),
+                {number(b.Delivered, 3), number(b.Returned, 3), number(b.PumpEnergy, 3), heat}) +
+        "\n";
+    lines +=
+        SimFill(SIM_TEXT("volvenza-sim",
+                         "Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la "
+                         "portata di picco %3 dm3/min a %4 bar: %5 kW; differenza %6 kW"),
+                {number(b.InstalledPower, 2), number(energy.PumpEfficiency, 2),
+                 number(b.PeakDemand, 2), number(b.NeedPressure, 2), number(b.PumpOnlyPower, 2),
+                 number(b.PumpOnlyPower - b.InstalledPower, 2)}) +
+        "\n";
+    lines += SimFill(SIM_TEXT("volvenza-sim",
+                              "Fatica: escursione di pressione %1 bar per ciclo; %2 cicli all'ora, "
+                              "%3 all'anno in %4 h"),
+                     {number(b.Swing, 2), number(b.CyclesPerHour, 1), number(b.CyclesPerYear, 0),
+                      number(energy.HoursPerYear, 0)}) +
+             "\n";
     return lines;
 }
 

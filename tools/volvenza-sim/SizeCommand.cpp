@@ -10,9 +10,10 @@
 
 #include "documents/DesignFile.h"
 #include "numbers/NumberText.h"
+#include "numbers/Rounding.h"
 #include "report/SizingPdf.h"
 #include "sizing/AnswerText.h"
-#include "sizing/PressureCategory.h"
+#include "sizing/DesignFigures.h"
 #include "sizing/Search.h"
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
@@ -103,11 +104,14 @@ struct SizeOptions {
 // With `base` (a project's requirements and gas law) the options given
 // change it and --pmin and --type may be left out; without, they are needed.
 std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requirements* base) {
-    auto gas = TakeRunOptions(args, base != nullptr ? base->Gas : GasSettings{});
+    const Requirements start = base != nullptr ? *base : Requirements{};
+    auto gas = TakeRunOptions(args, start.Gas, {start.PumpEfficiency, start.HoursPerYear, {}});
     if (!gas || gas->summary) return std::nullopt;
     SizeOptions o;
-    if (base != nullptr) o.req = *base;
+    o.req = start;
     o.req.Gas = gas->gas;
+    o.req.PumpEfficiency = gas->energy.PumpEfficiency;
+    o.req.HoursPerYear = gas->energy.HoursPerYear;
     const AccumulatorType baseType = o.req.Type;
     bool typed = base != nullptr;
     bool pmin = base != nullptr && base->MinPressure > 0;
@@ -242,11 +246,15 @@ std::string TypeKey(AccumulatorType type) {
 }
 
 std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const CircuitData& data) {
-    const auto category = [&](const Evaluation& e) {
-        const double ps = e.Size < req.Catalogue.size()
-                              ? ClassingPressure(req.Catalogue[e.Size], req, data.Pm)
-                              : req.RatedPressure.value_or(data.Pm);
-        return std::string("\"") + CategoryCode(VesselCategory(ps, e.Proposed.V0)) + "\"";
+    // The figures an engineer adds by hand, for the recommendation and each candidate.
+    const auto figures = [&](const Evaluation& e) {
+        const DesignFigures f = FiguresOf(e, a, req, data);
+        return std::string("\"ped_category\": \"") + CategoryCode(f.Category) +
+               "\", \"installed_power_kW\": " + Json(RoundHalfEven(f.InstalledPower, 3)) +
+               ", \"pump_only_power_kW\": " + Json(RoundHalfEven(f.PumpOnlyPower, 3)) +
+               ", \"energy_per_cycle_kJ\": " + Json(RoundHalfEven(f.Energy, 3)) +
+               ", \"pressure_swing\": " + Json(RoundHalfEven(f.Swing, 3)) +
+               ", \"cycles_per_year\": " + Json(RoundHalfEven(f.CyclesPerYear, 0)) + ", ";
     };
     const double p1 = req.MinPressure;
     const GasSettings& g = req.Gas;
@@ -262,6 +270,8 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
          ", \"relief\": " + Optional(req.ReliefSetting) +
          ", \"precharge_tolerance\": " + Json(req.PrechargeTolerance) +
          ", \"working_hours\": " + Json(req.WorkingHours) +
+         ", \"pump_efficiency\": " + Json(req.PumpEfficiency) +
+         ", \"hours_per_year\": " + Json(req.HoursPerYear) +
          ", \"min_gas_temperature\": " + Json(AllowedGasTemperature(req)) +
          ", \"day_cycles\": " + std::to_string(a.DayCycles) + ",\n   \"gas_law\": \"" +
          LawKey(g.Law) + "\", \"n\": " + Json(g.Exponent) + ", \"tau\": " + Json(g.Tau) +
@@ -286,7 +296,7 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
                  "{\"temperature\": " + Json(a.PrechargeTable[i].ChargeTemp) +
                  ", \"P0\": " + Json(a.PrechargeTable[i].Precharge) + "}";
         }
-        j += "], \"ped_category\": " + category(*rec) + ", \"pump_share\": " + Json(w.PumpShare) +
+        j += "], " + figures(*rec) + "\"pump_share\": " + Json(w.PumpShare) +
              ", \"pump_starts\": " + Json(w.PumpStarts) + "}";
     } else {
         j += "null";
@@ -300,9 +310,8 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
              ", \"compression_ratio\": " + Json(e.Ratio) +
              ", \"cycles\": " + std::to_string(e.Cycles()) +
              ", \"peak_flow\": " + Json(e.PeakFlow()) +
-             ", \"lowest_gas_temperature\": " + Json(e.LowestGasTemp()) +
-             ", \"ped_category\": " + category(e) + ", \"pump_short\": " + Bool(e.PumpShort) +
-             ",\n     \"lowest_pressure\": [";
+             ", \"lowest_gas_temperature\": " + Json(e.LowestGasTemp()) + ", " + figures(e) +
+             "\"pump_short\": " + Bool(e.PumpShort) + ",\n     \"lowest_pressure\": [";
         for (size_t i = 0; i < e.Temps.size(); ++i) {
             const TemperatureOutcome& o = e.Temps[i];
             j += std::string(i ? ", " : "") + "{\"temperature\": " + Json(o.WorkTemp) +

@@ -81,7 +81,13 @@ constexpr const char* kUsage = SIM_TEXT(
     "  --summary                     scrive per ogni temperatura la pressione minima\n"
     "                                (relativa per il gas ideale e l'azoto), il suo istante,\n"
     "                                la fine della simulazione e le temperature minima e\n"
-    "                                massima del gas\n"
+    "                                massima del gas; poi, per la corsa a tc, l'energia\n"
+    "                                del ciclo, la potenza installata contro quella di una\n"
+    "                                pompa sola e la fatica (escursione, cicli all'anno)\n"
+    "  --pump-efficiency E           rendimento della pompa per la potenza installata,\n"
+    "                                più di 0 e al più 1 (predefinito 0,9)\n"
+    "  --hours-per-year H            ore di lavoro in un anno per i cicli all'anno\n"
+    "                                (predefinite 2000)\n"
     "Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.\n"
     "\n"
     "I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di\n"
@@ -168,10 +174,10 @@ std::optional<std::string> OverlappingFiles(const std::optional<std::string>& in
 }
 
 int Simulate(CircuitState& state, const std::string& out, const std::optional<std::string>& table,
-             bool summary) {
+             const RunOptions& options) {
     const RunOutcome outcome = RunSimulation(state);
     if (outcome == RunOutcome::Refused) return kExitRefused;
-    if (summary) std::cout << SummaryLines(state);
+    if (options.summary) std::cout << SummaryLines(state, options.energy);
     // A run at any temperature of the envelope that did not end normally
     // says so in the status, the gas leaving its law before the warning.
     int code = kExitDone;
@@ -248,7 +254,7 @@ int main(int argc, char** argv) {
             return Fail(*err, kExitUsage);
         }
         LoadExampleCircuit(state);
-        return Simulate(state, args[0], table, options->summary);
+        return Simulate(state, args[0], table, *options);
     }
     if (command == "run" && args.size() == 2) {
         if (auto err = OverlappingFiles(args[0], outputs(args[1]))) return Fail(*err, kExitUsage);
@@ -256,7 +262,7 @@ int main(int argc, char** argv) {
         if (Status read = LoadDesign(state, sizing, args[0]); !read) return Fail(read, kExitFile);
         std::vector<std::string> again = given;
         state.Gas = TakeRunOptions(again, state.Gas)->gas;
-        return Simulate(state, args[1], table, options->summary);
+        return Simulate(state, args[1], table, *options);
     }
     if (command == "convert" && args.size() == 2 && !table) {
         if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);

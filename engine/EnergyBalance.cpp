@@ -1,0 +1,84 @@
+#include "engine/EnergyBalance.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "gas/GasLaw.h"
+#include "gas/Nitrogen.h"
+
+namespace volvenza {
+namespace {
+
+constexpr double kKilojoulesPerBarDm3 = 0.1;
+
+// The gas's internal energy [J] at each point 0..last, from its mass and the
+// temperature and volume series; nothing when the state cannot be computed.
+std::optional<double> NitrogenEnergy(double mass, double tempC, double volume) {
+    if (!(volume > 0)) return std::nullopt;
+    const double rho = mass / (volume / 1000);
+    return mass * gas::nitrogen::PropertiesAt(tempC + gas::kKelvin, rho).u;
+}
+
+std::optional<double> HeatOfNitrogen(const CircuitState& s, int last, double gasWork) {
+    const CircuitData& d = s.Data;
+    const std::vector<double>& t = s.GasRun.TSeries;
+    if (static_cast<int>(t.size()) <= last) return std::nullopt;
+    const auto rho =
+        gas::nitrogen::DensityAt(s.Gas.ChargeTemp + gas::kKelvin, (d.P0 + gas::kAtmosphere) * 1e5);
+    if (!rho) return std::nullopt;
+    const double mass = *rho * d.V0 / 1000;
+    const auto start = NitrogenEnergy(mass, t[0], s.VSeries[0]);
+    const auto end = NitrogenEnergy(mass, t[last], s.VSeries[last]);
+    if (!start || !end) return std::nullopt;
+    // First law over the run: the heat in is the energy gained plus the work
+    // done; what the wall receives is its opposite.
+    return -((*end - *start) + gasWork) / 1000;
+}
+
+}  // namespace
+
+double HydraulicPower(double flow, double pressure, double efficiency) {
+    // dm3/min times bar: 1e-3 / 60 m3/s times 1e5 Pa, in kW.
+    return flow * pressure / 600 / efficiency;
+}
+
+CycleEnergy EnergyOfCycle(const double* p, const double* v, const double* qt, const double* qs,
+                          int last, double qp, double timeStep) {
+    CycleEnergy e;
+    e.Highest = e.Lowest = p[0];
+    for (int j = 1; j <= last; ++j) {
+        const double dv = v[j] - v[j - 1];
+        const double mean = (p[j] + p[j - 1]) / 2;
+        (dv > 0 ? e.Delivered : e.Returned) += std::abs(mean * dv) * kKilojoulesPerBarDm3;
+        e.GasWork += (mean + gas::kAtmosphere) * dv * 100;
+        if (qs[j] < qt[j]) e.PumpEnergy += qp / 60 * timeStep * mean * kKilojoulesPerBarDm3;
+        e.Highest = std::max(e.Highest, p[j]);
+        e.Lowest = std::min(e.Lowest, p[j]);
+    }
+    return e;
+}
+
+EnergyBalance BalanceOfRun(const CircuitState& state, const EnergyInputs& in) {
+    const CircuitData& d = state.Data;
+    EnergyBalance b;
+    const GasResults& g = state.GasRun;
+    int last = g.Runs.empty() ? 0 : g.Runs[static_cast<size_t>(g.MainRun)].End;
+    last = std::min(last, static_cast<int>(state.PSeries.size()) - 1);
+    const CycleEnergy e =
+        EnergyOfCycle(state.PSeries.data(), state.VSeries.data(), state.QtSeries.data(),
+                      state.QsSeries.data(), last, d.Qp, state.TimeStep);
+    b.Delivered = e.Delivered;
+    b.Returned = e.Returned;
+    b.PumpEnergy = e.PumpEnergy;
+    if (g.Law == GasLawKind::Nitrogen) b.HeatToWall = HeatOfNitrogen(state, last, e.GasWork);
+    for (int j = 0; j <= last; ++j) b.PeakDemand = std::max(b.PeakDemand, state.QtSeries[j]);
+    b.NeedPressure = in.NeedPressure.value_or(static_cast<double>(d.Pm) - d.Dp);
+    b.InstalledPower = HydraulicPower(d.Qp, d.Pm, in.PumpEfficiency);
+    b.PumpOnlyPower = HydraulicPower(b.PeakDemand, b.NeedPressure, in.PumpEfficiency);
+    b.Swing = e.Highest - e.Lowest;
+    b.CyclesPerHour = d.CycleTime > 0 ? 3600 / static_cast<double>(d.CycleTime) : 0;
+    b.CyclesPerYear = b.CyclesPerHour * in.HoursPerYear;
+    return b;
+}
+
+}  // namespace volvenza

@@ -1,0 +1,26 @@
+#include "sizing/DesignFigures.h"
+
+#include "engine/EnergyBalance.h"
+
+namespace volvenza::sizing {
+
+DesignFigures FiguresOf(const Evaluation& e, const SizingAnswer& a, const Requirements& req,
+                        const CircuitData& data) {
+    DesignFigures f;
+    f.RatedPressure = e.Size < req.Catalogue.size()
+                          ? ClassingPressure(req.Catalogue[e.Size], req, data.Pm)
+                          : req.RatedPressure.value_or(data.Pm);
+    f.Category = VesselCategory(f.RatedPressure, e.Proposed.V0);
+    f.InstalledPower = HydraulicPower(e.Proposed.Qp, data.Pm, req.PumpEfficiency);
+    f.PumpOnlyPower = HydraulicPower(a.PeakDemand, req.MinPressure, req.PumpEfficiency);
+    if (!e.Temps.empty()) {
+        const CycleEnergy& energy = e.Worst().Energy;
+        f.Energy = energy.Delivered;
+        f.Swing = energy.Highest - energy.Lowest;
+    }
+    const double cycleTime = AsDecimal(data.CycleTime);
+    f.CyclesPerYear = cycleTime > 0 ? 3600 / cycleTime * req.HoursPerYear : 0;
+    return f;
+}
+
+}  // namespace volvenza::sizing

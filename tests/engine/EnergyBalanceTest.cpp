@@ -1,0 +1,92 @@
+// The energy balance of a run against thermodynamics: an ideal polytropic
+// discharge's closed form, the first law for an adiabatic real gas, the
+// example's installed power by hand.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/EnergyBalance.h"
+#include "engine/Simulation.h"
+#include "tests/support/RecordingUi.h"
+
+namespace volvenza {
+namespace {
+
+constexpr double kAtm = 1.01325;
+
+class EnergyBalanceTest : public ::testing::Test {
+  protected:
+    EnergyBalanceTest() {
+        state.SetUi(ui);
+        InitCircuitState(state);
+        ui.windowLoaded = false;
+        // One movement drawing 1 dm3 in 1 s from 2,5 dm3 charged at 85 bar, no pump.
+        state.Data = CircuitData{2.5f, 85, 20, 0, 199, 10, 2};
+        Movement& m = state.Movements[1];
+        m.Ti = 0;
+        m.Tf = 1;
+        m.Qm = 60;
+        m.Kind = MovementKind::CylinderExtending;
+        state.MovementCount = state.SimMovementCount = 1;
+    }
+    test::RecordingUi ui;
+    CircuitState state;
+};
+
+TEST_F(EnergyBalanceTest, PolytropicDischargeGivesItsClosedForm) {
+    state.Gas.Law = GasLawKind::Ideal;
+    state.Gas.Exponent = 1.3;
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    const EnergyBalance b = BalanceOfRun(state);
+    const int last = state.GasRun.Runs[0].End;
+    const double v1 = state.VSeries[0], v2 = state.VSeries[last];
+    const double p1 = state.PSeries[0] + kAtm;
+    const double p2 = p1 * std::pow(v1 / v2, 1.3);
+    ASSERT_NEAR(p2 - kAtm, state.PSeries[last], 1e-9);
+    // The gas's work less the atmosphere's, in kJ; the sum over the steps
+    // is off by about a hundred-thousandth.
+    const double work = ((p1 * v1 - p2 * v2) / 0.3 - kAtm * (v2 - v1)) * 0.1;
+    EXPECT_NEAR(b.Delivered, work, work * 2e-5);
+    EXPECT_EQ(b.Returned, 0);
+    EXPECT_EQ(b.PumpEnergy, 0);
+    EXPECT_FALSE(b.HeatToWall);
+    EXPECT_NEAR(b.Swing, p1 - p2, 1e-9);
+    EXPECT_EQ(b.PeakDemand, 60);
+    // A pump alone meeting 60 dm3/min at Pm - Dp = 189 bar, at 90 %.
+    EXPECT_NEAR(b.PumpOnlyPower, 60 * 189 / 600.0 / 0.9, 1e-12);
+    EXPECT_EQ(b.CyclesPerHour, 1800);
+    EXPECT_EQ(b.CyclesPerYear, 1800 * 2000);
+}
+
+TEST_F(EnergyBalanceTest, RealGasGivesTheWallWhatTheFirstLawLeaves) {
+    state.Gas.Law = GasLawKind::Nitrogen;
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    const EnergyBalance adiabatic = BalanceOfRun(state);
+    ASSERT_TRUE(adiabatic.HeatToWall);
+    EXPECT_NEAR(*adiabatic.HeatToWall, 0, adiabatic.Delivered * 1e-4);
+    // Exchanging heat, the expanding gas takes it from the wall.
+    state.Gas.Tau = 1;
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    const EnergyBalance cooled = BalanceOfRun(state);
+    EXPECT_LT(*cooled.HeatToWall, -0.01 * cooled.Delivered);
+    EXPECT_GT(cooled.Delivered, adiabatic.Delivered);
+}
+
+TEST_F(EnergyBalanceTest, ExamplePumpAndItsInstalledPower) {
+    LoadExampleCircuit(state);
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    const CircuitData& d = state.Data;
+    const EnergyBalance b = BalanceOfRun(state, {0.8, 1000, 70});
+    EXPECT_NEAR(b.InstalledPower, d.Qp * d.Pm / 600.0 / 0.8, 1e-9);
+    EXPECT_NEAR(b.PumpOnlyPower, b.PeakDemand * 70 / 600.0 / 0.8, 1e-9);
+    EXPECT_EQ(b.CyclesPerYear, 3600 / static_cast<double>(d.CycleTime) * 1000);
+    // The pump works at most at Pm whenever it delivers; it puts back into
+    // the accumulator no more than it delivers.
+    EXPECT_GT(b.PumpEnergy, 0);
+    EXPECT_LE(b.PumpEnergy, d.Qp / 60.0 * d.CycleTime * d.Pm * 0.1);
+    EXPECT_LE(b.Returned, b.PumpEnergy);
+}
+
+}  // namespace
+}  // namespace volvenza
