@@ -57,10 +57,10 @@ void ChartPictureTest::exampleFullAndZoomed() {
     chart.resize(1000, 700);
     chart.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chart));
-    auto* area = Named<DrawingArea>(&chart, QStringLiteral("Picture1"));
+    auto* area = Named<DrawingArea>(&chart, "Picture1");
     Compare(area->Surface().CommittedImage(), "chart-example");
 
-    Named<QAction>(&chart, QStringLiteral("ZoomArea"))->trigger();
+    Named<QAction>(&chart, "ZoomArea")->trigger();
     for (const QPointF at : {QPointF(10, 55), QPointF(40, 75)}) {
         const QPointF pixel = area->Surface().ToPixels(at);
         QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, pixel.toPoint());
