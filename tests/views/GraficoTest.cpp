@@ -1,6 +1,11 @@
 // The chart and table windows driven as a user would: toolbar buttons, mouse
 // events on the drawing area given in drawing units, the extras dialog, the
-// bitmap export, and the windows inside the real main window.
+// bitmap export, and the windows inside the real main window. The chart of
+// the example, full and zoomed, pixel for pixel against pictures kept in
+// tests/data; to regenerate them on purpose (only when the chart is meant
+// to look different), from the source folder:
+//   QT_QPA_PLATFORM=offscreen VOLVENZA_WRITE_CHART_PICTURES=tests/data
+//       build/bin/volvenza-views-window-tests exampleAsItsStoredPictures
 
 #include <QApplication>
 #include <QCheckBox>
@@ -46,6 +51,25 @@ void ClickAt(DrawingArea* area, double x, double y, Qt::MouseButton button = Qt:
     MouseAt(area, QEvent::MouseButtonRelease, x, y, button);
 }
 
+// Compares with the stored picture, or writes it when asked to.
+void Compare(const QImage& drawn, const char* name) {
+    const QString file = QString::fromLatin1(name) + QStringLiteral(".png");
+    if (const QByteArray out = qgetenv("VOLVENZA_WRITE_CHART_PICTURES"); !out.isEmpty()) {
+        QVERIFY(drawn.save(QString::fromLocal8Bit(out) + QLatin1Char('/') + file));
+        return;
+    }
+    const QImage stored(QStringLiteral(VOLVENZA_TEST_DATA "/") + file);
+    QVERIFY2(!stored.isNull(), qPrintable(file));
+    const QImage a = drawn.convertToFormat(QImage::Format_RGB32);
+    const QImage b = stored.convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(a.size(), b.size());
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) differing += a.pixel(x, y) != b.pixel(x, y);
+    }
+    QCOMPARE(differing, 0);
+}
+
 struct Chart {
     explicit Chart(CircuitState& state) : window(state, dialogs) {
         window.resize(1000, 700);
@@ -87,6 +111,7 @@ struct Chart {
 class GraficoTest : public QObject {
     Q_OBJECT
   private slots:
+    void exampleAsItsStoredPictures();
     void fullViewReadoutsDifferenceAndBitmapExport();
     void zoomAndPrechargeLine();
     void windowsInsideTheMainWindow();
@@ -376,6 +401,29 @@ void GraficoTest::envelopeCurvesAndGasTemperature() {
     QVERIFY(!temperature->isVisible());
     QCOMPARE(CountColour(chart.Committed(), kColdCurve), 0);
     QCOMPARE(CountColour(chart.Committed(), kHotCurve), 0);
+}
+
+// A run with the classic law and no envelope draws exactly these.
+void GraficoTest::exampleAsItsStoredPictures() {
+    CircuitState state;
+    InitCircuitState(state);
+    LoadExampleCircuit(state);
+    QCOMPARE(RunSimulation(state), RunOutcome::Completed);
+    ScriptedDialogs dialogs;
+    Grafico chart(state, dialogs, std::make_shared<ChartOptions>(ChartOptions{true, false}));
+    chart.resize(1000, 700);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    auto* area = Named<DrawingArea>(&chart, "Picture1");
+    Compare(area->Surface().CommittedImage(), "chart-example");
+
+    Named<QAction>(&chart, "ZoomArea")->trigger();
+    for (const QPointF at : {QPointF(10, 55), QPointF(40, 75)}) {
+        const QPointF pixel = area->Surface().ToPixels(at);
+        QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, pixel.toPoint());
+    }
+    QCOMPARE(chart.Shown().zoomed, true);
+    Compare(area->Surface().CommittedImage(), "chart-example-zoomed");
 }
 
 QTEST_MAIN(GraficoTest)
