@@ -300,19 +300,6 @@ class ReportTest : public QObject {
         state.Gas = GasSettings{};
     }
 
-    void wholeReportPutsEachPartOnItsOwnPages() {
-        RunSimulation(state);
-        RecordingSurface s;
-        PrintWholeReport(s, state, "H", ChartShown(FullView(state)));
-        QCOMPARE(s.page, 4);
-        QCOMPARE(s.ended, 1);
-        QCOMPARE(s.Lines(1).value(4), "V0: 10  [dm3]");
-        QVERIFY(s.Lines(2).contains("MOTORE"));
-        QCOMPARE(s.Lines(3).value(3), "T|V(T)|P(T)|Qt(t)|Qs(T)=Qt(T)-Qp");
-        QVERIFY(s.Lines(4).isEmpty());
-        QCOMPARE(s.pictures.size(), 1);
-    }
-
     void pdfExportHoldsThePrintedText() {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is missing");
         RunSimulation(state);
