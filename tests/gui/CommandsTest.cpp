@@ -54,9 +54,8 @@ class CommandsTest : public QObject {
     void commandLineAsksForUsageVersionOrOneFile();
     void fileGivenAtStartOpensAndNamesTheNextSave();
     void csvAndPdfExportsWriteWhatTheyShould();
-    void commandStateFollowsTheCodesAndNewResetsOnlyOnOk();
+    void commandStateRunsAndNewResetOnlyOnOk();
     void saveAlwaysAsksOpenRefusalChangesNothingExportsRename();
-    void runReportsThroughDialogsAndCloseStoresTheBoxes();
     void tableIsFilledHiddenAndFailuresFollowTheOrigin();
     void windowMenuListsAndArrangesChildren();
     void clientAreaScrollsAndHelpOutlivesNew();
@@ -133,14 +132,32 @@ void CommandsTest::csvAndPdfExportsWriteWhatTheyShould() {
              QStringLiteral("Impossibile salvare il file %1.").arg(nowhere));
 }
 
-void CommandsTest::commandStateFollowsTheCodesAndNewResetsOnlyOnOk() {
+void CommandsTest::commandStateRunsAndNewResetOnlyOnOk() {
     Shell shell;
+    auto progress = [&shell] { return shell.main->findChild<QWidget*>("AvanzamentoSimulazione"); };
     QCOMPARE(States(shell), kEmpty);
-    shell.Button("Esempio")->trigger();
+    // A run refused before there is data says so, and reads no boxes.
+    shell.state.Ui().UpdateCommandState(100);
     QCOMPARE(States(shell), kReady);
     shell.Button("Simulazione")->trigger();
+    QCOMPARE(shell.dialogs.Messages().size(), size_t{1});
+    QCOMPARE(shell.dialogs.Messages().back().icon, MessageIcon::Information);
+    CircuitData untouched;
+    QVERIFY(!shell.state.Ui().ReadInitialDataBoxes(untouched));  // no window yet
+
+    shell.Button("Esempio")->trigger();
+    QCOMPARE(States(shell), kReady);
+    shell.dialogs.ClearCalls();
+    shell.Button("Simulazione")->trigger();
+    QVERIFY(shell.dialogs.Messages().empty());
+    QVERIFY(progress() == nullptr);  // closed again at the end of the run
     QCOMPARE(shell.state.LastPoint, 468);
     QCOMPARE(States(shell), kResults);
+    // The progress window as the run drives it.
+    shell.state.Ui().ShowProgress();
+    QVERIFY(progress() != nullptr && progress()->isVisible());
+    shell.state.Ui().CloseProgress();
+    QVERIFY(progress() == nullptr);
     // The example again takes the results' commands away.
     shell.Menu("Esempio")->trigger();
     QCOMPARE(States(shell), kReady);
@@ -188,6 +205,13 @@ void CommandsTest::commandStateFollowsTheCodesAndNewResetsOnlyOnOk() {
     shell.Button("New")->trigger();
     QCOMPARE(shell.state.Gas, GasSettings{});
     QCOMPARE(project.Sizing(), ProjectSizing{});
+
+    // Closing the main window closes the hidden initial-data window, which
+    // stores what its boxes hold.
+    shell.Button("Esempio")->trigger();
+    Named<QLineEdit>(shell.main->FindChildWindow("DatiIniziali"), "TV0")->setText("12,5");
+    shell.Close();
+    QCOMPARE(shell.state.Data.V0, 12.5f);
 }
 
 void CommandsTest::saveAlwaysAsksOpenRefusalChangesNothingExportsRename() {
@@ -277,37 +301,6 @@ void CommandsTest::saveAlwaysAsksOpenRefusalChangesNothingExportsRename() {
     QCOMPARE(inputs->windowTitle(), "/tmp/grafico.bmp");
     QCOMPARE(saved, "/tmp/grafico.bmp");
     QVERIFY(shell.main->FindChildWindow("Grafico") != nullptr);
-}
-
-void CommandsTest::runReportsThroughDialogsAndCloseStoresTheBoxes() {
-    Shell shell;
-    auto progress = [&shell] { return shell.main->findChild<QWidget*>("AvanzamentoSimulazione"); };
-    shell.state.Ui().UpdateCommandState(100);
-    QCOMPARE(States(shell), kReady);
-    shell.Button("Simulazione")->trigger();
-    QCOMPARE(shell.dialogs.Messages().size(), size_t{1});
-    QCOMPARE(shell.dialogs.Messages().back().icon, MessageIcon::Information);
-    CircuitData untouched;
-    QVERIFY(!shell.state.Ui().ReadInitialDataBoxes(untouched));  // no window yet
-
-    shell.Button("Esempio")->trigger();
-    shell.dialogs.ClearCalls();
-    shell.Button("Simulazione")->trigger();
-    QVERIFY(shell.dialogs.Messages().empty());
-    QVERIFY(progress() == nullptr);  // closed again at the end of the run
-
-    // The progress window as the run drives it.
-    shell.state.Ui().ShowProgress();
-    QVERIFY(progress() != nullptr && progress()->isVisible());
-    shell.state.Ui().CloseProgress();
-    QVERIFY(progress() == nullptr);
-
-    // Closing the main window closes the hidden initial-data window, which
-    // stores what its boxes hold.
-    QWidget* boxes = shell.main->FindChildWindow("DatiIniziali");
-    Named<QLineEdit>(boxes, "TV0")->setText("12,5");
-    shell.Close();
-    QCOMPARE(shell.state.Data.V0, 12.5f);
 }
 
 void CommandsTest::tableIsFilledHiddenAndFailuresFollowTheOrigin() {
