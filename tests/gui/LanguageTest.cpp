@@ -90,7 +90,7 @@ class LanguageTest : public QObject {
   private slots:
     void initTestCase();
     void noWordOfTheOtherLanguage();
-    void messagesOfTheLibrariesWithTheirParts();
+    void messagesOfTheLibrariesWithTheirArguments();
     void sizingAnswerAndNumbersInTheLanguageFilesAlike();
 
   private:
@@ -156,9 +156,9 @@ void LanguageTest::noWordOfTheOtherLanguage() {
 }
 
 // Every message of the libraries has its text in both languages, with the
-// same parts; a message carrying another, with numbers and a file name among
-// its parts, is worded whole in the language.
-void LanguageTest::messagesOfTheLibrariesWithTheirParts() {
+// same arguments; a message carrying another, with numbers and a file name among
+// its arguments, is worded whole in the language.
+void LanguageTest::messagesOfTheLibrariesWithTheirArguments() {
     static const QRegularExpression marker("%[1-9]");
     auto markers = [](const QString& text) {
         QStringList found;
