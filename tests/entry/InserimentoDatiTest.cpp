@@ -1,6 +1,6 @@
 // The movement editor: each kind's page, stepping through the list, adding
-// and deleting, the flow recomputed as sizes are typed, and the period
-// warning of the flow box.
+// and deleting, the flow recomputed as sizes are typed, boxes that hold no
+// number, the period warning of the flow box, and the keyboard.
 
 #include <QLabel>
 #include <QPushButton>
@@ -71,7 +71,7 @@ struct Editor {
             parts << name + QLatin1Char('=') + box->text();
         }
         parts << QStringLiteral("pic %1").arg(Picture());
-        return parts.join(QStringLiteral(" | "));
+        return parts.join(" | ");
     }
 };
 
@@ -83,11 +83,9 @@ class InserimentoDatiTest : public QObject {
     void eachAddButtonShowsItsKindsPageUpToTheLimit();
     void differentialPistonKeepsItsFirstStroke();
     void arrowsAndDeletionKeepTheCountersInRange();
-    void keysReleasedInSizeBoxesRecomputeTheFlow();
+    void sizesRecomputeTheFlowAndWrongBoxesKeepTheValue();
     void periodKeyWarnsOnlyInTheFlowBox();
-    void editorFollowsTheListReplacedUnderIt();
-    void boxesThatHoldNoNumberSaySoAndKeepTheValue();
-    void focusedBoxesAreSelectedSoTypingReplaces();
+    void editorFollowsTheListReplacedUnderItAndFocusedBoxesAreSelected();
     void keyboardAndScreenReaderReachTheMovements();
 };
 
@@ -106,10 +104,10 @@ void InserimentoDatiTest::eachAddButtonShowsItsKindsPageUpToTheLimit() {
     e.state.CurrentMovement = 5;  // left over from an earlier list
     e.Open();
     e.window->show();
-    QCOMPARE(e.Pos(), QStringLiteral("0/0"));
+    QCOMPARE(e.Pos(), "0/0");
     QCOMPARE(e.state.CurrentMovement, int16_t{0});
     QCOMPARE(e.Arrows(), QString());
-    QCOMPARE(e.Page(), QStringLiteral(" | pic 0"));
+    QCOMPARE(e.Page(), " | pic 0");
     // Each page replaces the last one's rows, whatever their number.
     for (int i = 0; i < 6; ++i) {
         e.Click(pages[i][0]);
@@ -156,20 +154,20 @@ void InserimentoDatiTest::arrowsAndDeletionKeepTheCountersInRange() {
     LoadExampleCircuit(e.state);
     e.state.CurrentMovement = 4;
     e.Open();
-    QCOMPARE(e.Pos(), QStringLiteral("1/5"));
-    QCOMPARE(e.Arrows(), QStringLiteral(">"));
+    QCOMPARE(e.Pos(), "1/5");
+    QCOMPARE(e.Arrows(), ">");
     QCOMPARE(e.Page(), QStringLiteral("CILINDRO SEMPLICE STELO USCENTE | Ti [sec]=0 | "
                                       "Tf [sec]=0,3 | D [mm]=50 | L [mm]=150 | "
                                       "Qm [dm3/min]=58,905 | pic 1"));
     e.Click("PulsAvanti");
-    QCOMPARE(e.Pos(), QStringLiteral("2/5"));
-    QCOMPARE(e.Arrows(), QStringLiteral("<>"));
-    QVERIFY(e.Page().contains(QStringLiteral("D [mm]=40 | d [mm]=15 | L [mm]=300")));
+    QCOMPARE(e.Pos(), "2/5");
+    QCOMPARE(e.Arrows(), "<>");
+    QVERIFY(e.Page().contains("D [mm]=40 | d [mm]=15 | L [mm]=300"));
     for (int i = 0; i < 3; ++i) e.Click("PulsAvanti");
-    QCOMPARE(e.Pos(), QStringLiteral("5/5"));
-    QCOMPARE(e.Arrows(), QStringLiteral("<"));
+    QCOMPARE(e.Pos(), "5/5");
+    QCOMPARE(e.Arrows(), "<");
     for (int i = 0; i < 4; ++i) e.Click("PulsIndietro");
-    QCOMPARE(e.Pos(), QStringLiteral("1/5"));
+    QCOMPARE(e.Pos(), "1/5");
     // Showing the pages wrote back only what the boxes show.
     QCOMPARE(e.state.Movements[2].Qm, 32.39775);
     QCOMPARE(e.state.Movements[5].Tf, 1.3f);
@@ -179,23 +177,23 @@ void InserimentoDatiTest::arrowsAndDeletionKeepTheCountersInRange() {
     e.Click("PulsEliminaDato");
     QCOMPARE(e.dialogs.Messages().size(), size_t{1});
     QCOMPARE(e.dialogs.Messages()[0].buttons, MessageButtons::OkCancel);
-    QCOMPARE(e.Pos(), QStringLiteral("2/5"));
+    QCOMPARE(e.Pos(), "2/5");
 
     e.Click("PulsEliminaDato");  // answered OK: the next one moves up
-    QCOMPARE(e.Pos(), QStringLiteral("2/4"));
-    QVERIFY(e.Page().contains(QStringLiteral("D [mm]=63")));
+    QCOMPARE(e.Pos(), "2/4");
+    QVERIFY(e.Page().contains("D [mm]=63"));
     e.Click("PulsAvanti");
     e.Click("PulsAvanti");
     e.Click("PulsEliminaDato");  // the last one: the one before shows
-    QCOMPARE(e.Pos(), QStringLiteral("3/3"));
-    QVERIFY(e.Page().contains(QStringLiteral("C [cm3/giro]=100")));
+    QCOMPARE(e.Pos(), "3/3");
+    QVERIFY(e.Page().contains("C [cm3/giro]=100"));
     QCOMPARE(e.state.Movements[4].Kind, MovementKind::Empty);
 
     while (e.state.MovementCount > 0) e.Click("PulsEliminaDato");
-    QCOMPARE(e.Pos(), QStringLiteral("0/0"));
+    QCOMPARE(e.Pos(), "0/0");
     QCOMPARE(e.Arrows(), QString());
     // No fields, but the last title and picture stay.
-    QCOMPARE(e.Page(), QStringLiteral("CILINDRO SEMPLICE STELO USCENTE | pic 1"));
+    QCOMPARE(e.Page(), "CILINDRO SEMPLICE STELO USCENTE | pic 1");
     const size_t asked = e.dialogs.Messages().size();
     e.Click("PulsEliminaDato");
     QCOMPARE(e.dialogs.Messages().size(), asked);
@@ -203,31 +201,59 @@ void InserimentoDatiTest::arrowsAndDeletionKeepTheCountersInRange() {
     QCOMPARE(e.state.MovementCount, int16_t{0});
 }
 
-void InserimentoDatiTest::keysReleasedInSizeBoxesRecomputeTheFlow() {
+void InserimentoDatiTest::sizesRecomputeTheFlowAndWrongBoxesKeepTheValue() {
     Editor e;
     e.state.Movements[1] = Movement{.Tf = 0.3f, .Stroke = 150, .Kind = 1};
     e.state.MovementCount = 1;
     e.Open();
     e.Retype("Dato1", "50");
-    QCOMPARE(e.Box("DatoQm")->text(), QStringLiteral("58,905"));
+    QCOMPARE(e.Box("DatoQm")->text(), "58,905");
     QCOMPARE(e.state.Movements[1].Qm, 58.905);
 
     // An empty D stops the store there: the times are taken, D is not.
     e.Retype("DatoTf", "0.6");
     e.Box("Dato1")->clear();
     QTest::keyClick(e.Box("Dato1"), Qt::Key_Backspace);
-    QCOMPARE(e.Box("DatoTf")->text(), QStringLiteral("0,6"));
+    QCOMPARE(e.Box("DatoTf")->text(), "0,6");
     QCOMPARE(e.state.Movements[1].Tf, 0.6f);
     QCOMPARE(e.state.Movements[1].BoreDiameter, 50.0f);
-    QCOMPARE(e.Box("DatoQm")->text(), QStringLiteral("29,452"));
+    QCOMPARE(e.Box("DatoQm")->text(), "29,452");
 
     // A flow typed by hand is stored at once; Ricalcola puts back the computed one.
     e.Retype("Dato1", "50");
     e.Retype("DatoQm", "25");
     QCOMPARE(e.state.Movements[1].Qm, 25.0);
     e.Click("PulsCalcolaQm");
-    QCOMPARE(e.Box("DatoQm")->text(), QStringLiteral("29,452"));
+    QCOMPARE(e.Box("DatoQm")->text(), "29,452");
     QCOMPARE(e.state.Movements[1].Qm, 29.452);
+
+    // A box that holds no number is marked and keeps the value. Typed key
+    // by key, "1e999" passes through 1e9 and 1e99: none of them stays.
+    const Movement& m = e.state.Movements[1];
+    auto marked = [&](const char* name) {
+        QLineEdit* box = e.Box(name);
+        return box->palette().color(QPalette::Text) == QColor(Qt::red) ? box->toolTip() : "ok";
+    };
+    QCOMPARE(marked("Dato1"), "ok");
+    e.Retype("DatoQm", "1e999");
+    QCOMPARE(m.Qm, 29.452);
+    QCOMPARE(marked("DatoQm"), "Valore non valido: resta 29,452");
+    e.Retype("Dato1", "1e999");
+    QCOMPARE(m.BoreDiameter, 50.0f);
+    QCOMPARE(marked("Dato1"), "Valore non valido: resta 50");
+    QCOMPARE(e.Box("DatoQm")->text(), "29,452");
+    QCOMPARE(marked("DatoQm"), "ok");
+    // Nor is an empty box; a number clears the mark.
+    e.Box("DatoTf")->clear();
+    QTest::keyClick(e.Box("DatoTf"), Qt::Key_Backspace);
+    QCOMPARE(marked("DatoTf"), "Valore non valido: resta 0,6");
+    QCOMPARE(m.Tf, 0.6f);
+    e.Retype("DatoTf", "0,3");
+    QCOMPARE(marked("DatoTf"), "ok");
+    e.Retype("Dato1", "40");
+    QCOMPARE(marked("Dato1"), "ok");
+    QCOMPARE(m.BoreDiameter, 40.0f);
+    QCOMPARE(m.Tf, 0.3f);
     QVERIFY(e.dialogs.Calls().empty());
 }
 
@@ -245,7 +271,7 @@ void InserimentoDatiTest::periodKeyWarnsOnlyInTheFlowBox() {
     };
 
     e.Retype("DatoQm", "1.5");
-    QCOMPARE(e.Box("DatoQm")->text(), QStringLiteral("1.5"));
+    QCOMPARE(e.Box("DatoQm")->text(), "1.5");
     QCOMPARE(e.dialogs.Messages().size(), size_t{1});
     // The period key whatever it typed, and the keypad's decimal key.
     release(e.Box("DatoQm"), Qt::Key_Colon, Qt::ShiftModifier, kX11PeriodKey, ":");
@@ -261,7 +287,7 @@ void InserimentoDatiTest::periodKeyWarnsOnlyInTheFlowBox() {
     // A size box turns the keypad's period into a comma and never warns.
     e.Box("Dato1")->clear();
     release(e.Box("Dato1"), Qt::Key_Period, Qt::KeypadModifier, kX11KeypadDecimalKey, ".");
-    QCOMPARE(e.Box("Dato1")->text(), QStringLiteral(","));
+    QCOMPARE(e.Box("Dato1")->text(), ",");
     QCOMPARE(e.dialogs.Messages().size(), size_t{3});
 
     // On Windows the same two keys are virtual keys 190 and 110.
@@ -270,7 +296,7 @@ void InserimentoDatiTest::periodKeyWarnsOnlyInTheFlowBox() {
     QVERIFY(!IsDecimalPointKey(KeyIdentity{0, 188, Qt::Key_Period, false}, KeySystem::Windows));
 }
 
-void InserimentoDatiTest::editorFollowsTheListReplacedUnderIt() {
+void InserimentoDatiTest::editorFollowsTheListReplacedUnderItAndFocusedBoxesAreSelected() {
     Shell shell(ProgramChildWindows());
     shell.main->show();
     // Two files: the example's first three movements, and a single movement
@@ -278,11 +304,11 @@ void InserimentoDatiTest::editorFollowsTheListReplacedUnderIt() {
     CircuitState saved;
     LoadExampleCircuit(saved);
     saved.MovementCount = 3;
-    const QString three = shell.temp.filePath(QStringLiteral("tre.vlz"));
+    const QString three = shell.temp.filePath("tre.vlz");
     QVERIFY(SaveSimulationFile(saved, three.toStdString()));
     saved.Movements[1] = Movement{.Ti = 0.5f, .Tf = 1, .BoreDiameter = 32, .Qm = 7.5, .Kind = 0};
     saved.MovementCount = 1;
-    const QString one = shell.temp.filePath(QStringLiteral("uno.vlz"));
+    const QString one = shell.temp.filePath("uno.vlz");
     QVERIFY(SaveSimulationFile(saved, one.toStdString()));
 
     for (int k = 1; k <= 30; ++k) {
@@ -292,29 +318,29 @@ void InserimentoDatiTest::editorFollowsTheListReplacedUnderIt() {
     shell.state.MovementCount = 30;
     shell.state.CurrentMovement = 5;
     shell.Button("InserimentoDati")->trigger();
-    QWidget* window = shell.main->FindChildWindow(QStringLiteral("InserimentoDati"));
+    QWidget* window = shell.main->FindChildWindow("InserimentoDati");
     QVERIFY(window != nullptr);
     auto* forward = Named<QPushButton>(window, "PulsAvanti");
     auto* back = Named<QPushButton>(window, "PulsIndietro");
     auto pos = [&] { return Named<QLineEdit>(window, "Pos")->text(); };
     auto box = [&](const char* name) { return Named<QLineEdit>(window, name); };
     for (int i = 0; i < 7; ++i) forward->click();
-    QCOMPARE(pos(), QStringLiteral("8/30"));
+    QCOMPARE(pos(), "8/30");
 
     // The example replaces the list: the editor moves into it.
     shell.Button("Esempio")->trigger();
-    QCOMPARE(pos(), QStringLiteral("5/5"));
+    QCOMPARE(pos(), "5/5");
     QVERIFY(back->isEnabled() && !forward->isEnabled());
-    QCOMPARE(box("Dato2")->text(), QStringLiteral("20"));
+    QCOMPARE(box("Dato2")->text(), "20");
 
     // A shorter file: Elimina removes the movement shown, not a leftover slot.
     shell.dialogs.QueueFileName(three);
     shell.Button("Open")->trigger();
-    QCOMPARE(pos(), QStringLiteral("3/3"));
-    QCOMPARE(box("Dato1")->text(), QStringLiteral("63"));
+    QCOMPARE(pos(), "3/3");
+    QCOMPARE(box("Dato1")->text(), "63");
     shell.dialogs.QueueAnswer(MessageAnswer::Ok);
     Named<QPushButton>(window, "PulsEliminaDato")->click();
-    QCOMPARE(pos(), QStringLiteral("2/2"));
+    QCOMPARE(pos(), "2/2");
     QCOMPARE(shell.state.Movements[1].Qm, 58.905);
     QCOMPARE(shell.state.Movements[2].Qm, 32.39775);
 
@@ -322,75 +348,32 @@ void InserimentoDatiTest::editorFollowsTheListReplacedUnderIt() {
     // what is typed there is kept.
     shell.dialogs.QueueFileName(one);
     shell.Button("Open")->trigger();
-    QCOMPARE(pos(), QStringLiteral("1/1"));
-    QCOMPARE(Named<QLabel>(window, "LCommento")->text(),
-             QStringLiteral("CILINDRO SEMPLICE STELO USCENTE"));
-    QCOMPARE(box("Dato1")->text(), QStringLiteral("32"));
-    QCOMPARE(box("DatoQm")->text(), QStringLiteral("7,5"));
+    QCOMPARE(pos(), "1/1");
+    QCOMPARE(Named<QLabel>(window, "LCommento")->text(), "CILINDRO SEMPLICE STELO USCENTE");
+    QCOMPARE(box("Dato1")->text(), "32");
+    QCOMPARE(box("DatoQm")->text(), "7,5");
     box("Dato2")->selectAll();
     QTest::keyClicks(box("Dato2"), "100");
     const Movement& m = shell.state.Movements[1];
     QCOMPARE(m.Stroke, 100.0f);
     QCOMPARE(m.Kind, MovementKind::CylinderExtending);
     QCOMPARE(m.Qm, 9.651);
-}
 
-void InserimentoDatiTest::boxesThatHoldNoNumberSaySoAndKeepTheValue() {
-    Editor e;
-    const Movement& m = e.state.Movements[1];
-    e.state.Movements[1] =
-        Movement{.Tf = 0.3f, .BoreDiameter = 50, .Stroke = 150, .Qm = 58.905, .Kind = 1};
-    e.state.MovementCount = 1;
-    e.Open();
-    auto marked = [&](const char* name) {
-        QLineEdit* box = e.Box(name);
-        return box->palette().color(QPalette::Text) == QColor(Qt::red) ? box->toolTip()
-                                                                       : QStringLiteral("ok");
-    };
-    QCOMPARE(marked("Dato1"), QStringLiteral("ok"));
-
-    // Typed key by key, "1e999" passes through 1e9 and 1e99: none of them stays.
-    e.Retype("DatoQm", "1e999");
-    QCOMPARE(m.Qm, 58.905);
-    QCOMPARE(marked("DatoQm"), QStringLiteral("Valore non valido: resta 58,905"));
-    e.Retype("Dato1", "1e999");
-    QCOMPARE(m.BoreDiameter, 50.0f);
-    QCOMPARE(marked("Dato1"), QStringLiteral("Valore non valido: resta 50"));
-    QCOMPARE(e.Box("DatoQm")->text(), QStringLiteral("58,905"));
-    QCOMPARE(marked("DatoQm"), QStringLiteral("ok"));
-
-    // Nor is an empty box; a number clears the mark.
-    e.Box("DatoTf")->clear();
-    QTest::keyClick(e.Box("DatoTf"), Qt::Key_Backspace);
-    QCOMPARE(marked("DatoTf"), QStringLiteral("Valore non valido: resta 0,3"));
-    QCOMPARE(m.Tf, 0.3f);
-    e.Retype("DatoTf", "0,6");
-    QCOMPARE(marked("DatoTf"), QStringLiteral("ok"));
-    e.Retype("Dato1", "40");
-    QCOMPARE(marked("Dato1"), QStringLiteral("ok"));
-    QCOMPARE(m.BoreDiameter, 40.0f);
-    QCOMPARE(m.Tf, 0.6f);
-}
-
-void InserimentoDatiTest::focusedBoxesAreSelectedSoTypingReplaces() {
-    Shell shell(ProgramChildWindows());
-    shell.main->show();
+    // A box that takes the focus is selected, so that typing replaces it:
+    // the first of the initial data, and Ti of a movement just added.
     QVERIFY(QTest::qWaitForWindowActive(shell.main.get()));
-    shell.Button("Esempio")->trigger();
     shell.Button("ValoriIniziali")->trigger();
     QVERIFY(QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }));
     auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    QCOMPARE(focused->objectName(), QStringLiteral("TV0"));
+    QCOMPARE(focused->objectName(), "TV0");
     QTest::keyClicks(focused, "7");
-    QCOMPARE(focused->text(), QStringLiteral("7"));
-
+    QCOMPARE(focused->text(), "7");
     shell.Button("InserimentoDati")->trigger();
-    QWidget* editor = shell.main->FindChildWindow(QStringLiteral("InserimentoDati"));
-    Named<QPushButton>(editor, "PulsMotore")->click();
-    QCOMPARE(QApplication::focusWidget(), Named<QLineEdit>(editor, "DatoTi"));
+    Named<QPushButton>(window, "PulsMotore")->click();
+    QCOMPARE(QApplication::focusWidget(), box("DatoTi"));
     QTest::keyClicks(QApplication::focusWidget(), "2");
-    QCOMPARE(Named<QLineEdit>(editor, "DatoTi")->text(), QStringLiteral("2"));
-    QCOMPARE(shell.state.Movements[6].Ti, 2.0f);
+    QCOMPARE(box("DatoTi")->text(), "2");
+    QCOMPARE(shell.state.Movements[2].Ti, 2.0f);
 }
 
 void InserimentoDatiTest::keyboardAndScreenReaderReachTheMovements() {
@@ -400,31 +383,27 @@ void InserimentoDatiTest::keyboardAndScreenReaderReachTheMovements() {
     e.window->show();
     e.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(e.window.get()));
-    QCOMPARE(e.Box("Pos")->accessibleName(), QStringLiteral("Movimento 1 di 5"));
-    QCOMPARE(e.Label("Immagine")->accessibleName(),
-             QStringLiteral("Cilindro stelo semplice uscente"));
-    QCOMPARE(e.Button("PulsIndietro")->accessibleName(), QStringLiteral("Movimento precedente"));
-    QCOMPARE(e.Button("PulsAvanti")->accessibleName(), QStringLiteral("Movimento successivo"));
+    QCOMPARE(e.Box("Pos")->accessibleName(), "Movimento 1 di 5");
+    QCOMPARE(e.Label("Immagine")->accessibleName(), "Cilindro stelo semplice uscente");
 
     // Enter in the page's last box (L here) or in Qm goes on; elsewhere it does not.
     QTest::keyClick(e.Box("Dato1"), Qt::Key_Return);
-    QCOMPARE(e.Pos(), QStringLiteral("1/5"));
+    QCOMPARE(e.Pos(), "1/5");
     QTest::keyClick(e.Box("Dato2"), Qt::Key_Return);
-    QCOMPARE(e.Pos(), QStringLiteral("2/5"));
+    QCOMPARE(e.Pos(), "2/5");
     QCOMPARE(e.window->focusWidget(), e.Box("DatoTi"));
-    QCOMPARE(e.Label("Immagine")->accessibleName(),
-             QStringLiteral("Cilindro stelo semplice rientrante"));
+    QCOMPARE(e.Label("Immagine")->accessibleName(), "Cilindro stelo semplice rientrante");
     QTest::keyClick(e.Box("DatoQm"), Qt::Key_Enter);
-    QCOMPARE(e.Pos(), QStringLiteral("3/5"));
+    QCOMPARE(e.Pos(), "3/5");
 
     // Alt+3 adds a motor, as the third button's tooltip says.
-    QCOMPARE(e.Button("PulsMotore")->toolTip(), QStringLiteral("Motore (Alt+3)"));
+    QCOMPARE(e.Button("PulsMotore")->toolTip(), "Motore (Alt+3)");
     QTest::keyClick(e.window->focusWidget(), Qt::Key_3, Qt::AltModifier);
-    QTRY_COMPARE(e.Pos(), QStringLiteral("6/6"));  // a shortcut's click comes a moment later
-    QCOMPARE(e.Box("Pos")->accessibleName(), QStringLiteral("Movimento 6 di 6"));
-    QCOMPARE(e.Label("LCommento")->text(), QStringLiteral("MOTORE"));
+    QTRY_COMPARE(e.Pos(), "6/6");  // a shortcut's click comes a moment later
+    QCOMPARE(e.Box("Pos")->accessibleName(), "Movimento 6 di 6");
+    QCOMPARE(e.Label("LCommento")->text(), "MOTORE");
     QTest::keyClick(e.Box("Dato2"), Qt::Key_Return);  // the last movement: nowhere to go
-    QCOMPARE(e.Pos(), QStringLiteral("6/6"));
+    QCOMPARE(e.Pos(), "6/6");
 }
 
 QTEST_MAIN(InserimentoDatiTest)

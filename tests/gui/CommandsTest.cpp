@@ -1,5 +1,6 @@
-// The main window's commands on the shared state: the command-state codes,
-// New, Open, Save and the exports, run through scripted dialogs.
+// The main window's commands on the shared state: the command line and the
+// file given at start-up, the command-state codes, New, Open, Save and the
+// exports (text, bitmap, CSV, PDF), run through scripted dialogs.
 
 #include <QApplication>
 #include <QFile>
@@ -10,8 +11,10 @@
 #include <QTest>
 
 #include "documents/ProjectFile.h"
+#include "documents/SimulationFile.h"
 #include "platform/HelpWindow.h"
 #include "platform/Language.h"
+#include "shell/CommandLine.h"
 #include "tests/gui/GuiTesting.h"
 
 using namespace volvenza;
@@ -48,23 +51,113 @@ const QString kResults = QStringLiteral("1111111111 1111111 111");
 class CommandsTest : public QObject {
     Q_OBJECT
   private slots:
-    void commandStateFollowsTheCodesAndNewResetsOnlyOnOk();
+    void commandLineAsksForUsageVersionOrOneFile();
+    void fileGivenAtStartOpensAndNamesTheNextSave();
+    void csvAndPdfExportsWriteWhatTheyShould();
+    void commandStateRunsAndNewResetOnlyOnOk();
     void saveAlwaysAsksOpenRefusalChangesNothingExportsRename();
-    void runReportsThroughDialogsAndCloseStoresTheBoxes();
     void tableIsFilledHiddenAndFailuresFollowTheOrigin();
     void windowMenuListsAndArrangesChildren();
     void clientAreaScrollsAndHelpOutlivesNew();
     void keyboardAloneRunsTheExampleAndHelpListsEveryKey();
 };
 
-void CommandsTest::commandStateFollowsTheCodesAndNewResetsOnlyOnOk() {
+void CommandsTest::commandLineAsksForUsageVersionOrOneFile() {
+    QCOMPARE(TerminalRequest({"volvenza", "a.vlz", "--version"}), "Volvenza 1.1.0\n");
+    QCOMPARE(TerminalRequest({"volvenza", "-v"}), "Volvenza 1.1.0\n");
+    QVERIFY(TerminalRequest({"volvenza", "-h"}).value_or("").startsWith("Uso: volvenza"));
+    QVERIFY(!TerminalRequest({"volvenza", "--", "--help"}));  // a file of that name
+    QVERIFY(!TerminalRequest({"volvenza", "a.vlz"}));
+
+    QCOMPARE(ParseStartArguments({"volvenza", "ciclo.vlz"}).file, "ciclo.vlz");
+    QCOMPARE(ParseStartArguments({"volvenza", "--", "-strano.vlz"}).file, "-strano.vlz");
+    const StartRequest none = ParseStartArguments({"volvenza"});
+    QVERIFY(none.file.isEmpty() && none.error.isEmpty());
+    QCOMPARE(ParseStartArguments({"volvenza", "-"}).file, "-");
+    QVERIFY(ParseStartArguments({"volvenza", "-x"}).error.contains("-x"));
+    QVERIFY(ParseStartArguments({"volvenza", "--bogus"}).error.contains("--bogus"));
+    QVERIFY(!ParseStartArguments({"volvenza", "a.vlz", "b.vlz"}).error.isEmpty());
+}
+
+void CommandsTest::fileGivenAtStartOpensAndNamesTheNextSave() {
     Shell shell;
+    const QString example = QStringLiteral(VOLVENZA_TEST_DATA "/example.vlz");
+    shell.main->OpenSimulationFile(example);
+    QVERIFY(shell.dialogs.Messages().empty());
+    QCOMPARE(shell.state.LastPoint, 468);
+    QVERIFY(shell.Button("Grafico")->isEnabled());
+    shell.Menu("mnuFileSaveAs")->trigger();
+    QCOMPARE(shell.dialogs.Calls().back().fileName, example);
+}
+
+void CommandsTest::csvAndPdfExportsWriteWhatTheyShould() {
+    Shell shell;
+    shell.main->show();
+    QVERIFY(!shell.Menu("mnuFileEsportaCsv")->isEnabled());
+    QVERIFY(shell.Menu("mnuFileEsportaPdf")->isEnabled());
+    shell.RunExample();
+    QVERIFY(shell.Menu("mnuFileEsportaCsv")->isEnabled());
+
+    // A bare name gets the format's extension; the gas law that produced
+    // the points comes first.
+    shell.dialogs.QueueFileName(shell.temp.filePath("punti"));
+    shell.Menu("mnuFileEsportaCsv")->trigger();
+    QCOMPARE(shell.dialogs.Calls().back().filter, "CSV (*.csv)|*.csv| Tutti i file (*.*)|*.* ");
+    const QByteArray points = ReadFile(shell.temp.filePath("punti.csv"));
+    QVERIFY(
+        points.startsWith("Legge del gas: classica\r\nt;V;P;Qt;Qs\r\n"
+                          "0;8,63265485109279;80;70,905;70,905\r\n"));
+    QCOMPARE(points.count("\r\n"), 471);
+
+    // No window to print: said so, and no file is asked for.
+    shell.dialogs.ClearCalls();
+    shell.Menu("mnuFileEsportaPdf")->trigger();
+    QCOMPARE(shell.dialogs.Calls().size(), size_t{1});
+    QCOMPARE(shell.dialogs.Calls()[0].icon, MessageIcon::Information);
+
+    // The initial-data window's pages, without a printer dialog.
+    shell.main->ShowChildWindow("DatiIniziali");
+    shell.dialogs.ClearCalls();
+    shell.dialogs.QueueFileName(shell.temp.filePath("dati"));
+    shell.Menu("mnuFileEsportaPdf")->trigger();
+    QCOMPARE(shell.dialogs.Calls().size(), size_t{1});
+    QCOMPARE(shell.dialogs.Calls()[0].filter, "PDF (*.pdf)|*.pdf| Tutti i file (*.*)|*.* ");
+    QVERIFY(ReadFile(shell.temp.filePath("dati.pdf")).startsWith("%PDF"));
+
+    // A folder that does not exist: the message names the file.
+    const QString nowhere = shell.temp.filePath("manca/dati.pdf");
+    shell.dialogs.QueueFileName(nowhere);
+    shell.Menu("mnuFileEsportaPdf")->trigger();
+    QCOMPARE(shell.dialogs.Messages().back().text,
+             QStringLiteral("Impossibile salvare il file %1.").arg(nowhere));
+}
+
+void CommandsTest::commandStateRunsAndNewResetOnlyOnOk() {
+    Shell shell;
+    auto progress = [&shell] { return shell.main->findChild<QWidget*>("AvanzamentoSimulazione"); };
     QCOMPARE(States(shell), kEmpty);
-    shell.Button("Esempio")->trigger();
+    // A run refused before there is data says so, and reads no boxes.
+    shell.state.Ui().UpdateCommandState(100);
     QCOMPARE(States(shell), kReady);
     shell.Button("Simulazione")->trigger();
+    QCOMPARE(shell.dialogs.Messages().size(), size_t{1});
+    QCOMPARE(shell.dialogs.Messages().back().icon, MessageIcon::Information);
+    CircuitData untouched;
+    QVERIFY(!shell.state.Ui().ReadInitialDataBoxes(untouched));  // no window yet
+
+    shell.Button("Esempio")->trigger();
+    QCOMPARE(States(shell), kReady);
+    shell.dialogs.ClearCalls();
+    shell.Button("Simulazione")->trigger();
+    QVERIFY(shell.dialogs.Messages().empty());
+    QVERIFY(progress() == nullptr);  // closed again at the end of the run
     QCOMPARE(shell.state.LastPoint, 468);
     QCOMPARE(States(shell), kResults);
+    // The progress window as the run drives it.
+    shell.state.Ui().ShowProgress();
+    QVERIFY(progress() != nullptr && progress()->isVisible());
+    shell.state.Ui().CloseProgress();
+    QVERIFY(progress() == nullptr);
     // The example again takes the results' commands away.
     shell.Menu("Esempio")->trigger();
     QCOMPARE(States(shell), kReady);
@@ -80,12 +173,12 @@ void CommandsTest::commandStateFollowsTheCodesAndNewResetsOnlyOnOk() {
     QCOMPARE(States(shell), printOff);
 
     // New asks first; only OK resets.
-    shell.main->ShowChildWindow(QStringLiteral("Grafico"));
+    shell.main->ShowChildWindow("Grafico");
     shell.dialogs.QueueAnswer(MessageAnswer::Cancel);
     shell.Menu("mnuFileNew")->trigger();
     QCOMPARE(shell.dialogs.Messages().back().buttons, MessageButtons::OkCancel);
     QCOMPARE(shell.state.MovementCount, 5);
-    QVERIFY(shell.main->FindChildWindow(QStringLiteral("Grafico")) != nullptr);
+    QVERIFY(shell.main->FindChildWindow("Grafico") != nullptr);
     QCOMPARE(States(shell), printOff);
 
     shell.dialogs.QueueAnswer(MessageAnswer::Ok);
@@ -112,13 +205,19 @@ void CommandsTest::commandStateFollowsTheCodesAndNewResetsOnlyOnOk() {
     shell.Button("New")->trigger();
     QCOMPARE(shell.state.Gas, GasSettings{});
     QCOMPARE(project.Sizing(), ProjectSizing{});
+
+    // Closing the main window closes the hidden initial-data window, which
+    // stores what its boxes hold.
+    shell.Button("Esempio")->trigger();
+    Named<QLineEdit>(shell.main->FindChildWindow("DatiIniziali"), "TV0")->setText("12,5");
+    shell.Close();
+    QCOMPARE(shell.state.Data.V0, 12.5f);
 }
 
 void CommandsTest::saveAlwaysAsksOpenRefusalChangesNothingExportsRename() {
     Shell shell;
-    shell.Button("Esempio")->trigger();
-    shell.Button("Simulazione")->trigger();
-    const QString path = shell.temp.filePath(QStringLiteral("prova.vlz"));
+    shell.RunExample();
+    const QString path = shell.temp.filePath("prova.vlz");
     shell.dialogs.QueueFileName(path);
     shell.Button("Save")->trigger();
     QVERIFY(QFile::exists(path));
@@ -129,7 +228,7 @@ void CommandsTest::saveAlwaysAsksOpenRefusalChangesNothingExportsRename() {
     QCOMPARE(calls.size(), size_t{3});
     for (const DialogCall& call : calls) {
         QCOMPARE(call.kind, DialogKind::SaveFile);
-        QVERIFY2(call.filter.contains(QStringLiteral("*.vlz")), qPrintable(call.filter));
+        QVERIFY2(call.filter.contains("*.vlz"), qPrintable(call.filter));
     }
     // The shared dialog starts from the name it returned last.
     QCOMPARE(calls[1].fileName, path);
@@ -137,28 +236,29 @@ void CommandsTest::saveAlwaysAsksOpenRefusalChangesNothingExportsRename() {
     // A bare name is a project under the project's filter, and stays bare
     // under the simulation file's.
     for (const int filter : {0, 1}) {
-        shell.dialogs.QueueFileName(shell.temp.filePath(QStringLiteral("nudo")), filter);
+        shell.dialogs.QueueFileName(shell.temp.filePath("nudo"), filter);
         shell.Menu("mnuFileSave")->trigger();
     }
-    auto read = [&shell](const char* name) {
-        QFile file(shell.temp.filePath(QLatin1String(name)));
-        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-    };
-    QCOMPARE(read("nudo.vlzp"), ProjectFileText(shell.state, ProjectSizing{}));
+    auto read = [&shell](const char* name) { return ReadFile(shell.temp.filePath(name)); };
+    QCOMPARE(read("nudo.vlzp").toStdString(), ProjectFileText(shell.state, ProjectSizing{}));
     QCOMPARE(read("nudo"), read("prova.vlz"));
 
-    const QString bad = shell.temp.filePath(QStringLiteral("rotto.vlz"));
-    QFile file(bad);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("non un file di simulazione\r\n");
-    file.close();
+    // A file that is no simulation: the library's own message, and the
+    // work and its results stay.
+    const QString bad = shell.temp.filePath("rotto.vlz");
+    WriteFile(bad, "non un file di simulazione\r\n");
+    CircuitState scratch;
+    InitCircuitState(scratch);
+    const Status refused = LoadSimulationFile(scratch, bad.toStdString());
+    QVERIFY(!refused);
     shell.dialogs.ClearCalls();
     shell.dialogs.QueueFileName(bad);
     shell.Menu("mnuFileOpen")->trigger();
     QCOMPARE(shell.dialogs.Calls().front().kind, DialogKind::OpenFile);
     const auto messages = shell.dialogs.Messages();
     QCOMPARE(messages.size(), size_t{1});
-    QVERIFY2(messages[0].text.contains(QStringLiteral("rotto.vlz")), qPrintable(messages[0].text));
+    QCOMPARE(messages[0].text, QString::fromStdString(ItalianText(refused.Error())));
+    QCOMPARE(messages[0].icon, MessageIcon::Exclamation);
     QCOMPARE(shell.state.LastPoint, 468);
     QCOMPARE(shell.state.MovementCount, 5);
     QCOMPARE(States(shell), kResults);
@@ -171,18 +271,18 @@ void CommandsTest::saveAlwaysAsksOpenRefusalChangesNothingExportsRename() {
 
     // The exports rename the active child window.
     shell.main->show();
-    const QString table = shell.temp.filePath(QStringLiteral("tabella.txt"));
+    const QString table = shell.temp.filePath("tabella.txt");
     shell.dialogs.QueueFileName(table);
     shell.Menu("mnuFileEsporta")->trigger();  // no child window active yet
     QVERIFY(QFile::exists(table));
 
-    QWidget* chart = shell.main->ShowChildWindow(QStringLiteral("Grafico"));
-    const QString again = shell.temp.filePath(QStringLiteral("di nuovo.txt"));
+    QWidget* chart = shell.main->ShowChildWindow("Grafico");
+    const QString again = shell.temp.filePath("di nuovo.txt");
     shell.dialogs.QueueFileName(again);
     shell.Menu("mnuFileEsporta")->trigger();
     QCOMPARE(chart->windowTitle(), again);
     QVERIFY(QFile::exists(again));
-    QVERIFY(shell.dialogs.Calls().back().filter.contains(QStringLiteral("*.txt")));
+    QVERIFY(shell.dialogs.Calls().back().filter.contains("*.txt"));
 
     // The chart export renames too, and hands the path to a chart window it
     // opens when there is none.
@@ -194,46 +294,13 @@ void CommandsTest::saveAlwaysAsksOpenRefusalChangesNothingExportsRename() {
     shell.Open();
     shell.main->show();
     shell.state.Ui().UpdateCommandState(3);
-    QWidget* inputs = shell.main->ShowChildWindow(QStringLiteral("InserimentoDati"));
-    shell.dialogs.QueueFileName(QStringLiteral("/tmp/grafico.bmp"));
+    QWidget* inputs = shell.main->ShowChildWindow("InserimentoDati");
+    shell.dialogs.QueueFileName("/tmp/grafico.bmp");
     shell.Menu("mnuFileEsportaGrafico")->trigger();
-    QVERIFY(shell.dialogs.Calls().back().filter.contains(QStringLiteral("*.bmp")));
-    QCOMPARE(inputs->windowTitle(), QStringLiteral("/tmp/grafico.bmp"));
-    QCOMPARE(saved, QStringLiteral("/tmp/grafico.bmp"));
-    QVERIFY(shell.main->FindChildWindow(QStringLiteral("Grafico")) != nullptr);
-}
-
-void CommandsTest::runReportsThroughDialogsAndCloseStoresTheBoxes() {
-    Shell shell;
-    auto progress = [&shell] {
-        return shell.main->findChild<QWidget*>(QStringLiteral("AvanzamentoSimulazione"));
-    };
-    shell.state.Ui().UpdateCommandState(100);
-    QCOMPARE(States(shell), kReady);
-    shell.Button("Simulazione")->trigger();
-    QCOMPARE(shell.dialogs.Messages().size(), size_t{1});
-    QCOMPARE(shell.dialogs.Messages().back().icon, MessageIcon::Information);
-    CircuitData untouched;
-    QVERIFY(!shell.state.Ui().ReadInitialDataBoxes(untouched));  // no window yet
-
-    shell.Button("Esempio")->trigger();
-    shell.dialogs.ClearCalls();
-    shell.Button("Simulazione")->trigger();
-    QVERIFY(shell.dialogs.Messages().empty());
-    QVERIFY(progress() == nullptr);  // closed again at the end of the run
-
-    // The progress window as the run drives it.
-    shell.state.Ui().ShowProgress();
-    QVERIFY(progress() != nullptr && progress()->isVisible());
-    shell.state.Ui().CloseProgress();
-    QVERIFY(progress() == nullptr);
-
-    // Closing the main window closes the hidden initial-data window, which
-    // stores what its boxes hold.
-    QWidget* boxes = shell.main->FindChildWindow(QStringLiteral("DatiIniziali"));
-    Named<QLineEdit>(boxes, QStringLiteral("TV0"))->setText(QStringLiteral("12,5"));
-    shell.Close();
-    QCOMPARE(shell.state.Data.V0, 12.5f);
+    QVERIFY(shell.dialogs.Calls().back().filter.contains("*.bmp"));
+    QCOMPARE(inputs->windowTitle(), "/tmp/grafico.bmp");
+    QCOMPARE(saved, "/tmp/grafico.bmp");
+    QVERIFY(shell.main->FindChildWindow("Grafico") != nullptr);
 }
 
 void CommandsTest::tableIsFilledHiddenAndFailuresFollowTheOrigin() {
@@ -251,9 +318,9 @@ void CommandsTest::tableIsFilledHiddenAndFailuresFollowTheOrigin() {
     shell.main->show();
     shell.state.Ui().UpdateCommandState(3);
     shell.Button("Tabella")->trigger();
-    QWidget* table = shell.main->FindChildWindow(QStringLiteral("Tabella"));
+    QWidget* table = shell.main->FindChildWindow("Tabella");
     QVERIFY(table->isVisible());
-    shell.main->ShowChildWindow(QStringLiteral("Grafico"));
+    shell.main->ShowChildWindow("Grafico");
     shell.Button("Tabella")->trigger();
     QCOMPARE(fills, 2);
     QVERIFY(!visibleWhileFilling);  // hidden again while refilled
@@ -267,21 +334,20 @@ void CommandsTest::tableIsFilledHiddenAndFailuresFollowTheOrigin() {
     // Page set-up is its own dialog, not the printer dialog.
     shell.Menu("mnuFilePageSetup")->trigger();
     QCOMPARE(shell.dialogs.Calls().back().kind, DialogKind::PageSetup);
-    QCOMPARE(shell.dialogs.Calls().back().title, QStringLiteral("Imposta pagina"));
+    QCOMPARE(shell.dialogs.Calls().back().title, "Imposta pagina");
     shell.Menu("mnuFilePrint")->trigger();
     QCOMPARE(shell.dialogs.Messages().size(), size_t{1});
     // The user reads the command's own message, never the exception's text.
-    QCOMPARE(shell.dialogs.Messages()[0].text, QStringLiteral("Impossibile completare la stampa."));
+    QCOMPARE(shell.dialogs.Messages()[0].text, "Impossibile completare la stampa.");
 
     shell.windows.saveChartBitmap = [](QWidget*, const QString&) -> std::optional<QString> {
         throw std::length_error("basic_string::_M_create");
     };
     shell.Open();
     shell.state.Ui().UpdateCommandState(3);
-    shell.dialogs.QueueFileName(QStringLiteral("/tmp/grafico.bmp"));
+    shell.dialogs.QueueFileName("/tmp/grafico.bmp");
     shell.Menu("mnuFileEsportaGrafico")->trigger();
-    QCOMPARE(shell.dialogs.Messages().back().text,
-             QStringLiteral("Impossibile salvare il file /tmp/grafico.bmp."));
+    QCOMPARE(shell.dialogs.Messages().back().text, "Impossibile salvare il file /tmp/grafico.bmp.");
 }
 
 void CommandsTest::windowMenuListsAndArrangesChildren() {
@@ -290,16 +356,15 @@ void CommandsTest::windowMenuListsAndArrangesChildren() {
     shell.main->show();
     QVERIFY(QTest::qWaitForWindowExposed(shell.main.get()));
     shell.Button("Esempio")->trigger();  // DatiIniziali loaded hidden: not listed
-    QWidget* inputs = shell.main->ShowChildWindow(QStringLiteral("InserimentoDati"));
-    QWidget* chart = shell.main->ShowChildWindow(QStringLiteral("Grafico"));
-    auto* menu = Named<QMenu>(shell.main->menuBar(), QStringLiteral("mnuWindow"));
+    QWidget* inputs = shell.main->ShowChildWindow("InserimentoDati");
+    QWidget* chart = shell.main->ShowChildWindow("Grafico");
+    auto* menu = Named<QMenu>(shell.main->menuBar(), "mnuWindow");
     emit menu->aboutToShow();
     QStringList listed;
     for (QAction* action : menu->actions().mid(5)) {
         listed << action->text() + (action->isChecked() ? QStringLiteral("*") : QString());
     }
-    QCOMPARE(listed,
-             QStringList({QStringLiteral("&1 InserimentoDati"), QStringLiteral("&2 Grafico*")}));
+    QCOMPARE(listed, QStringList({"&1 InserimentoDati", "&2 Grafico*"}));
     menu->actions().at(5)->trigger();
     QCOMPARE(shell.main->ActiveChildWindow(), inputs);
 
@@ -343,7 +408,7 @@ void CommandsTest::clientAreaScrollsAndHelpOutlivesNew() {
     QVERIFY(area->horizontalScrollBar()->isVisible());
 
     QWidget help;
-    help.setObjectName(QStringLiteral("HelpWindow"));
+    help.setObjectName("HelpWindow");
     help.show();
     shell.Button("New")->trigger();
     QVERIFY(area->subWindowList().isEmpty());
@@ -359,7 +424,7 @@ void CommandsTest::keyboardAloneRunsTheExampleAndHelpListsEveryKey() {
     main->show();
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
-    auto* menu = Named<QMenu>(main->menuBar(), QStringLiteral("mnuSimulazione"));
+    auto* menu = Named<QMenu>(main->menuBar(), "mnuSimulazione");
     auto choose = [&](Qt::Key letter) {
         main->activateWindow();  // the run's progress window had it
         QVERIFY(QTest::qWaitForWindowActive(main));

@@ -24,7 +24,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "analysis/frmModelloGas.h"
 #include "platform/QtDialogs.h"
 #include "platform/Translations.h"
 #include "tests/gui/Vocabulary.h"
@@ -114,10 +113,9 @@ class DialogsTest : public QObject {
     void initTestCase() { QVERIFY(InstallItalianTranslations(*qApp)); }
     void messageBoxButtonsAreItalian();
     void fileDialogsAreItalianAndListEveryFile();
-    void fileDialogStaysOutOfPseudoFileSystems();
+    void fileDialogFoldersAndFilters();
     void printDialogOffersNoChoiceOfPages();
     void pageSetupAndTextBoxMenuAreItalian();
-    void gasModelDialogIsItalian();
 };
 
 void DialogsTest::messageBoxButtonsAreItalian() {
@@ -137,8 +135,7 @@ void DialogsTest::messageBoxButtonsAreItalian() {
             }
             ButtonNamed(box, press)->click();
         });
-        QCOMPARE(dialogs.Message(QStringLiteral("Continuare?"), MessageIcon::Question, buttons),
-                 answer);
+        QCOMPARE(dialogs.Message("Continuare?", MessageIcon::Question, buttons), answer);
         shown.sort();
         QStringList expected = texts;
         expected.sort();
@@ -158,8 +155,8 @@ void DialogsTest::fileDialogsAreItalianAndListEveryFile() {
     QStringList listedAll;
     QStringList filterNames;
     WhenModal([&](QDialog& dialog) {
-        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-        auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+        auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+        auto* list = dialog.findChild<QListView*>("listView");
         for (int i = 0; i < types->count(); ++i) filterNames << types->itemText(i);
         auto listed = [list] {
             QStringList names;
@@ -169,91 +166,93 @@ void DialogsTest::fileDialogsAreItalianAndListEveryFile() {
             }
             return names;
         };
-        (void)QTest::qWaitFor([&] { return listed().contains(QStringLiteral("prova.vlz")); });
+        (void)QTest::qWaitFor([&] { return listed().contains("prova.vlz"); });
         listedFirst = listed();
         // The detail view, with sizes, types and dates, as well as the list.
-        dialog.findChild<QAbstractButton*>(QStringLiteral("detailModeButton"))->click();
+        dialog.findChild<QAbstractButton*>("detailModeButton")->click();
         english = EnglishTexts(dialog);
         types->setCurrentIndex(1);
         emit types->activated(1);
-        (void)QTest::qWaitFor(
-            [&] { return listed().contains(QStringLiteral("senza_estensione")); });
+        (void)QTest::qWaitFor([&] { return listed().contains("senza_estensione"); });
         listedAll = listed();
-        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        name->setText(QStringLiteral("senza_estensione"));
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        name->setText("senza_estensione");
         dialog.accept();
     });
     const QString chosen = dialogs.OpenFileName(
-        QStringLiteral("Apri"), QStringLiteral("Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* "),
-        temp.filePath(QStringLiteral("prova.vlz")));
-    QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
+        "Apri", "Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ", temp.filePath("prova.vlz"));
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
     QCOMPARE(filterNames, QStringList({"Volvenza (*.vlz)", "Tutti i file (*.*)"}));
-    QVERIFY2(!listedFirst.contains(QStringLiteral("senza_estensione")),
-             qPrintable(listedFirst.join(',')));
-    QVERIFY2(listedAll.contains(QStringLiteral("prova.vlz")), qPrintable(listedAll.join(',')));
-    QCOMPARE(chosen, temp.filePath(QStringLiteral("senza_estensione")));
+    QVERIFY2(!listedFirst.contains("senza_estensione"), qPrintable(listedFirst.join(',')));
+    QVERIFY2(listedAll.contains("prova.vlz"), qPrintable(listedAll.join(',')));
+    QCOMPARE(chosen, temp.filePath("senza_estensione"));
 
     WhenModal([&](QDialog& dialog) {
         english = EnglishTexts(dialog);
         dialog.reject();
     });
-    QCOMPARE(dialogs.SaveFileName(QStringLiteral("Salva con nome"),
-                                  QStringLiteral("Testo (*.txt)|*.txt| Tutti i file (*.*)|*.* "),
+    QCOMPARE(dialogs.SaveFileName("Salva con nome", "Testo (*.txt)|*.txt| Tutti i file (*.*)|*.* ",
                                   QString()),
              QString());
-    QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
     // The filter chosen is told by its place, whatever its text.
     WhenModal([&](QDialog& dialog) {
-        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
         types->setCurrentIndex(1);
         emit types->activated(1);
-        dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("progetto");
+        dialog.findChild<QLineEdit*>("fileNameEdit")->setText("progetto");
         dialog.accept();
     });
     int chosenFilter = 0;
-    dialogs.SaveFileName(QStringLiteral("Salva con nome"),
+    dialogs.SaveFileName("Salva con nome",
                          QStringLiteral("Volvenza (*.vlz)|*.vlz|Progetto Volvenza "
                                         "(*.vlzp)|*.vlzp| Tutti i file (*.*)|*.* "),
-                         temp.filePath(QStringLiteral("prova.vlz")), &chosenFilter);
+                         temp.filePath("prova.vlz"), &chosenFilter);
     QCOMPARE(chosenFilter, 1);
 }
 
-void DialogsTest::fileDialogStaysOutOfPseudoFileSystems() {
+// The dialog stays out of pseudo-file systems; its filters show what stands
+// before the last brackets and match what is inside them, "*.*" also names
+// without a dot.
+void DialogsTest::fileDialogFoldersAndFilters() {
     for (const char* special : {"/proc/self/status", "/sys/kernel", "/dev/null", "/proc/x"}) {
         QCOMPARE(FileDialogFolder(QString::fromLatin1(special)), QDir::homePath());
     }
-    QCOMPARE(FileDialogFolder(QStringLiteral("/non/esiste/prova.vlz")), QDir::homePath());
+    QCOMPARE(FileDialogFolder("/non/esiste/prova.vlz"), QDir::homePath());
     QTemporaryDir temp;
     const QString canonical = QFileInfo(temp.path()).canonicalFilePath();
-    QCOMPARE(FileDialogFolder(temp.filePath(QStringLiteral("nuovo.vlz"))), canonical);
+    QCOMPARE(FileDialogFolder(temp.filePath("nuovo.vlz")), canonical);
     QDir::setCurrent(temp.path());
     QCOMPARE(FileDialogFolder(QString()), canonical);
+    QCOMPARE(QtNameFilters("Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* "),
+             QStringList({"Volvenza (*.vlz) (*.vlz)", " Tutti i file (*.*) (*)"}));
+    QCOMPARE(QtNameFilters("Immagini|*.bmp;*.dib"), QStringList({"Immagini (*.bmp *.dib)"}));
 }
 
 void DialogsTest::printDialogOffersNoChoiceOfPages() {
     QTemporaryDir temp;
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(temp.filePath(QStringLiteral("stampa.pdf")));
+    printer.setOutputFileName(temp.filePath("stampa.pdf"));
     QtDialogs dialogs;
     QStringList english;
     bool rangeShown = true;
     bool rangeEnabled = true;
     WhenModal([&](QDialog& dialog) {
-        ButtonNamed(dialog, QStringLiteral("Opzioni >>"))->click();
+        ButtonNamed(dialog, "Opzioni >>")->click();
         english = EnglishTextsOnEveryTab(dialog);
-        auto* range = dialog.findChild<QAbstractButton*>(QStringLiteral("printRange"));
+        auto* range = dialog.findChild<QAbstractButton*>("printRange");
         rangeShown = range->isVisibleTo(&dialog);
         rangeEnabled = range->isEnabled();
         // Even a range forced past the disabled controls prints every page.
         range->setEnabled(true);
         range->setChecked(true);
-        dialog.findChild<QSpinBox*>(QStringLiteral("from"))->setValue(2);
-        dialog.findChild<QSpinBox*>(QStringLiteral("to"))->setValue(2);
+        dialog.findChild<QSpinBox*>("from")->setValue(2);
+        dialog.findChild<QSpinBox*>("to")->setValue(2);
         dialog.accept();
     });
-    QVERIFY(dialogs.PrinterDialog(printer, QStringLiteral("Stampa"), false));
-    QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
+    QVERIFY(dialogs.PrinterDialog(printer, "Stampa", false));
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
     QVERIFY(!rangeShown);
     QVERIFY(!rangeEnabled);
     QCOMPARE(printer.printRange(), QPrinter::AllPages);
@@ -270,25 +269,16 @@ void DialogsTest::pageSetupAndTextBoxMenuAreItalian() {
         english = EnglishTextsOnEveryTab(dialog);
         dialog.reject();
     });
-    QVERIFY(!dialogs.PageSetupDialog(printer, QStringLiteral("Imposta pagina")));
-    QCOMPARE(title, QStringLiteral("Imposta pagina"));
-    QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
+    QVERIFY(!dialogs.PageSetupDialog(printer, "Imposta pagina"));
+    QCOMPARE(title, "Imposta pagina");
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
 
-    QLineEdit box(QStringLiteral("12,5"));
+    QLineEdit box("12,5");
     std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
     QStringList entries;
     for (QAction* action : menu->actions()) entries << action->text();
     QCOMPARE(testing::OtherLanguageTexts(entries, UiLanguage::Italian), QStringList());
     QVERIFY(menu->actions().size() >= 6);
-}
-
-void DialogsTest::gasModelDialogIsItalian() {
-    QtDialogs dialogs;
-    frmModelloGas dialog(GasSettings{}, dialogs);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const QStringList english = EnglishTexts(dialog);
-    QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
 }
 
 QTEST_MAIN(DialogsTest)

@@ -1,10 +1,15 @@
 #include "tests/gui/GuiTesting.h"
 #include "tests/gui/Vocabulary.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTest>
 #include <QToolBar>
 #include <QXmlStreamReader>
 
@@ -18,6 +23,44 @@ QObject* FindNamed(const QObject* parent, const QString& name, const char* typeN
     }
     qFatal("no %s named '%s' under '%s'; found: %s", typeName, qPrintable(name),
            qPrintable(parent->objectName()), qPrintable(seen.join(QStringLiteral(", "))));
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteFile(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        qFatal("cannot write %s", qPrintable(path));
+    }
+}
+
+int CountColour(const QImage& image, const QColor& colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == colour;
+    }
+    return n;
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButton button) {
+    if (type == QEvent::MouseMove) button = Qt::NoButton;
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, button, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+QWidget* TopLevel(const QString& name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name && window->isVisible()) return window;
+    }
+    return nullptr;
+}
+
+bool Search(Dimensionamento& window) {
+    return window.Calculate() && QTest::qWaitFor([&] { return !window.Busy(); }, 20000);
 }
 
 ChildWindows FakeChildWindows() {

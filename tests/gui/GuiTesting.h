@@ -6,10 +6,13 @@
 #include <memory>
 
 #include <QAction>
+#include <QEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "analysis/Dimensionamento.h"
 #include "engine/CircuitState.h"
 #include "platform/HelpViewer.h"
 #include "platform/ScriptedDialogs.h"
@@ -27,6 +30,25 @@ template <class T>
 T* Named(const QObject* parent, const QString& name) {
     return static_cast<T*>(FindNamed(parent, name, T::staticMetaObject.className()));
 }
+
+// A whole file ("<missing>" when it cannot be read), and one written with
+// its folder.
+QByteArray ReadFile(const QString& path);
+void WriteFile(const QString& path, const QByteArray& text);
+
+// Pixels of exactly this colour.
+int CountColour(const QImage& image, const QColor& colour);
+
+// A mouse event sent straight to the widget at a point in its own pixels,
+// whatever the screen's scaling; a move carries no button.
+void SendMouse(QWidget* widget, QEvent::Type type, QPointF at,
+               Qt::MouseButton button = Qt::LeftButton);
+
+// The visible top-level window of that name, or null.
+QWidget* TopLevel(const QString& name);
+
+// Starts the sizing window's search and waits for its end.
+bool Search(Dimensionamento& window);
 
 // A help viewer that records its calls as "file command key".
 class RecordingHelpViewer : public HelpViewer {
@@ -54,6 +76,11 @@ struct Shell {
     // A new main window over the same state and settings.
     void Open();
     void Close() { main->close(); }
+    // The example loaded and run, as its two toolbar buttons do it.
+    void RunExample() const {
+        Button("Esempio")->trigger();
+        Button("Simulazione")->trigger();
+    }
 
     QTemporaryDir temp;
     CircuitState state;

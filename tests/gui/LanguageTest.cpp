@@ -71,7 +71,7 @@ QStringList Texts(const QWidget& root) {
 
 // The Alt letters that more than one of the captions claims.
 QStringList RepeatedMnemonics(const QStringList& captions) {
-    static const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
+    static const QRegularExpression mnemonic("&([^&])");
     QStringList letters, repeated;
     for (const QString& caption : captions) {
         const auto match = mnemonic.match(caption);
@@ -90,9 +90,8 @@ class LanguageTest : public QObject {
   private slots:
     void initTestCase();
     void noWordOfTheOtherLanguage();
-    void messagesOfTheLibrariesWithTheirParts();
-    void numbersShownInTheLanguageAndFilesAlike();
-    void sizingAnswerInTheLanguage();
+    void messagesOfTheLibrariesWithTheirArguments();
+    void sizingAnswerAndNumbersInTheLanguageFilesAlike();
 
   private:
     static QStringList Foreign(const QStringList& texts) {
@@ -115,12 +114,12 @@ void LanguageTest::noWordOfTheOtherLanguage() {
     }
     QStringList texts = Texts(*shell.main);
     // Ciclo's Annulla is the project's own, and says so in the same word.
-    QCOMPARE(Named<QAction>(shell.main.get(), QStringLiteral("Annulla"))->text(),
+    QCOMPARE(Named<QAction>(shell.main.get(), "Annulla")->text(),
              shell.Menu("mnuFileAnnulla")->text().remove(QLatin1Char('&')));
     // The menu bar and the menu of the toolbar's commands each give a letter once.
-    for (const QWidget* owner : {static_cast<QWidget*>(shell.main->menuBar()),
-                                 static_cast<QWidget*>(Named<QMenu>(
-                                     shell.main.get(), QStringLiteral("mnuSimulazione")))}) {
+    for (const QWidget* owner :
+         {static_cast<QWidget*>(shell.main->menuBar()),
+          static_cast<QWidget*>(Named<QMenu>(shell.main.get(), "mnuSimulazione"))}) {
         QStringList captions;
         for (const QAction* action : owner->actions()) captions << action->text();
         QVERIFY2(RepeatedMnemonics(captions).isEmpty(),
@@ -139,7 +138,7 @@ void LanguageTest::noWordOfTheOtherLanguage() {
     shell.dialogs.QueueAnswer(MessageAnswer::Cancel);
     shell.Menu("mnuFileNew")->trigger();
     shell.Menu("mnuFileOpen")->trigger();
-    Named<QLineEdit>(shell.main.get(), QStringLiteral("TTT"))->setText(QStringLiteral("0"));
+    Named<QLineEdit>(shell.main.get(), "TTT")->setText("0");
     shell.Button("Simulazione")->trigger();
     for (const DialogCall& call : shell.dialogs.Calls())
         texts << call.text << call.title << call.filter;
@@ -150,17 +149,17 @@ void LanguageTest::noWordOfTheOtherLanguage() {
     texts << Texts(splash) << Texts(progress);
     // The help window's own labels, and its page for a help file it cannot open.
     HelpWindow help;
-    help.ShowMissing(QStringLiteral("Z.HLP"));
+    help.ShowMissing("Z.HLP");
     texts << Texts(help) << help.Browser()->toPlainText();
     const QStringList found = Foreign(texts);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
 }
 
 // Every message of the libraries has its text in both languages, with the
-// same parts; a message carrying another, with numbers and a file name among
-// its parts, is worded whole in the language.
-void LanguageTest::messagesOfTheLibrariesWithTheirParts() {
-    static const QRegularExpression marker(QStringLiteral("%[1-9]"));
+// same arguments; a message carrying another, with numbers and a file name among
+// its arguments, is worded whole in the language.
+void LanguageTest::messagesOfTheLibrariesWithTheirArguments() {
+    static const QRegularExpression marker("%[1-9]");
     auto markers = [](const QString& text) {
         QStringList found;
         for (const auto& m : marker.globalMatch(text)) found << m.captured();
@@ -183,10 +182,8 @@ void LanguageTest::messagesOfTheLibrariesWithTheirParts() {
                          {MsgNested(Message(MessageId::AtMaxPressure, {MsgNested(solid)}))});
     const Message file(MessageId::SimulationFileInvalid,
                        {MsgVerbatim("/tmp/100%1 riga,2.vlz"), MsgInteger(12)});
-    const QString usage = InTerminalLanguage(
-        *TerminalRequest({QStringLiteral("volvenza"), QStringLiteral("--help")}));
-    QVERIFY(usage.startsWith(UseEnglish() ? QStringLiteral("Usage: volvenza")
-                                          : QStringLiteral("Uso: volvenza")));
+    const QString usage = InTerminalLanguage(*TerminalRequest({"volvenza", "--help"}));
+    QVERIFY(usage.startsWith(UseEnglish() ? QStringLiteral("Usage: volvenza") : "Uso: volvenza"));
     if (!UseEnglish()) {
         QCOMPARE(UiMessage(nested),
                  QStringLiteral("Pressione massima: A -200,5 °C e 3000 bar assoluti l'azoto è "
@@ -204,67 +201,21 @@ void LanguageTest::messagesOfTheLibrariesWithTheirParts() {
                             "12)."));
 }
 
-// Boxes and tables show the language's decimal separator and read either;
-// the simulation file is the same text whatever the language.
-void LanguageTest::numbersShownInTheLanguageAndFilesAlike() {
+// The sizing window after a search: the answer the library words, its
+// tables and explanations, all in the language with its decimal separator,
+// and every Alt letter of the window used once. Boxes and tables show the
+// language's decimal separator and read either; the simulation file is the
+// same text whatever the language.
+void LanguageTest::sizingAnswerAndNumbersInTheLanguageFilesAlike() {
     const QChar point = UseEnglish() ? QLatin1Char('.') : QLatin1Char(',');
     const QChar other = UseEnglish() ? QLatin1Char(',') : QLatin1Char('.');
     Shell shell(ProgramChildWindows());
     shell.main->show();
     shell.Button("Esempio")->trigger();
-    auto* data =
-        qobject_cast<DatiIniziali*>(shell.main->ShowChildWindow(QStringLiteral("DatiIniziali")));
-    QVERIFY(data != nullptr);
-    auto* volume = Named<QLineEdit>(data, QStringLiteral("TV0"));
-    volume->clear();
-    QTest::keyClicks(volume, QStringLiteral("1") + other + QStringLiteral("5"));
-    QCOMPARE(volume->text(), QStringLiteral("1") + point + QStringLiteral("5"));
-    CircuitData read = shell.state.Data;
-    QVERIFY(data->ReadBoxes(read));
-    QCOMPARE(read.V0, 1.5f);
-    QCOMPARE(shell.dialogs.Messages().size(), size_t(0));
-    // The gas model's boxes alike.
-    QStringList shown;
-    shell.dialogs.QueueModal([&](QDialog& dialog) {
-        auto* low = Named<QLineEdit>(&dialog, QStringLiteral("TTMin"));
-        low->clear();
-        QTest::keyClicks(low, QStringLiteral("1") + other + QStringLiteral("5"));
-        shown << Named<QLineEdit>(&dialog, QStringLiteral("TEsponente"))->text() << low->text();
-        dialog.accept();
-    });
-    shell.Menu("mnuCalcoloModelloGas")->trigger();
-    QCOMPARE(shown, QStringList({QStringLiteral("1") + point + QStringLiteral("4"),
-                                 QStringLiteral("1") + point + QStringLiteral("5")}));
-    QCOMPARE(shell.state.Gas.MinTemp, std::optional<double>(1.5));
-
-    shell.Button("Simulazione")->trigger();
-    shell.Button("Tabella")->trigger();
-    const auto* table = Named<QTableView>(shell.main.get(), QStringLiteral("DataGrid1"));
-    const QString time = table->model()->index(1, 0).data().toString();
-    QCOMPARE(time, QStringLiteral("0") + point + QStringLiteral("1"));
-    QVERIFY(!table->model()->index(1, 2).data().toString().contains(other));
-
-    const QString path = shell.temp.filePath(QStringLiteral("language.vlz"));
-    shell.dialogs.QueueFileName(path);
-    shell.Menu("mnuFileSaveAs")->trigger();
-    QFile saved(path);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll().toStdString(), SimulationFileText(shell.state));
-}
-
-// The sizing window after a search: the answer the library words, its
-// tables and explanations, all in the language with its decimal separator,
-// and every Alt letter of the window used once.
-void LanguageTest::sizingAnswerInTheLanguage() {
-    Shell shell(ProgramChildWindows());
-    shell.main->show();
-    shell.Button("Esempio")->trigger();
-    auto* window = qobject_cast<Dimensionamento*>(
-        shell.main->ShowChildWindow(QStringLiteral("Dimensionamento")));
+    auto* window = qobject_cast<Dimensionamento*>(shell.main->ShowChildWindow("Dimensionamento"));
     QVERIFY(window != nullptr);
-    Named<QLineEdit>(window, QStringLiteral("TP1"))->setText(QStringLiteral("60"));
-    QVERIFY(window->Calculate());
-    QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
+    Named<QLineEdit>(window, "TP1")->setText("60");
+    QVERIFY(Search(*window));
     QVERIFY(window->Answer() && window->Answer()->Recommended);
 
     QStringList texts = Texts(*window);
@@ -275,11 +226,11 @@ void LanguageTest::sizingAnswerInTheLanguage() {
             }
         }
     }
-    texts << Named<QPlainTextEdit>(window, QStringLiteral("TSpiegazione"))->toPlainText();
+    texts << Named<QPlainTextEdit>(window, "TSpiegazione")->toPlainText();
     const QStringList found = Foreign(texts);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     if (UseEnglish()) {
-        const QStringList commas = texts.filter(QRegularExpression(QStringLiteral("\\d,\\d")));
+        const QStringList commas = texts.filter(QRegularExpression("\\d,\\d"));
         QVERIFY2(commas.isEmpty(), qPrintable(commas.join(QLatin1Char('\n'))));
     }
 
@@ -290,7 +241,45 @@ void LanguageTest::sizingAnswerInTheLanguage() {
     }
     QVERIFY2(RepeatedMnemonics(captions).isEmpty(),
              qPrintable(RepeatedMnemonics(captions).join(' ')));
-    QVERIFY(captions.filter(QStringLiteral("&")).size() >= 15);
+    QVERIFY(captions.filter("&").size() >= 15);
+
+    auto* data = qobject_cast<DatiIniziali*>(shell.main->ShowChildWindow("DatiIniziali"));
+    QVERIFY(data != nullptr);
+    auto* volume = Named<QLineEdit>(data, "TV0");
+    volume->clear();
+    QTest::keyClicks(volume, QStringLiteral("1") + other + QStringLiteral("5"));
+    QCOMPARE(volume->text(), QStringLiteral("1") + point + QStringLiteral("5"));
+    CircuitData read = shell.state.Data;
+    QVERIFY(data->ReadBoxes(read));
+    QCOMPARE(read.V0, 1.5f);
+    QCOMPARE(shell.dialogs.Messages().size(), size_t(0));
+    // The gas model's boxes alike.
+    QStringList shown;
+    shell.dialogs.QueueModal([&](QDialog& dialog) {
+        auto* low = Named<QLineEdit>(&dialog, "TTMin");
+        low->clear();
+        QTest::keyClicks(low, QStringLiteral("1") + other + QStringLiteral("5"));
+        shown << Named<QLineEdit>(&dialog, "TEsponente")->text() << low->text();
+        dialog.accept();
+    });
+    shell.Menu("mnuCalcoloModelloGas")->trigger();
+    QCOMPARE(shown, QStringList({QStringLiteral("1") + point + QStringLiteral("4"),
+                                 QStringLiteral("1") + point + QStringLiteral("5")}));
+    QCOMPARE(shell.state.Gas.MinTemp, std::optional<double>(1.5));
+
+    shell.Button("Simulazione")->trigger();
+    shell.Button("Tabella")->trigger();
+    const auto* table = Named<QTableView>(shell.main.get(), "DataGrid1");
+    const QString time = table->model()->index(1, 0).data().toString();
+    QCOMPARE(time, QStringLiteral("0") + point + QStringLiteral("1"));
+    QVERIFY(!table->model()->index(1, 2).data().toString().contains(other));
+
+    const QString path = shell.temp.filePath("language.vlz");
+    shell.dialogs.QueueFileName(path);
+    shell.Menu("mnuFileSaveAs")->trigger();
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().toStdString(), SimulationFileText(shell.state));
 }
 
 QTEST_MAIN(LanguageTest)

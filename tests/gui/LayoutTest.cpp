@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTableView>
@@ -192,14 +191,14 @@ QStringList ChartOverlaps(const CircuitState& state, const DrawingSurface& surfa
     auto mark = [&](QPointF from, QPointF to) {
         marks.push_back(QRectF(surface.ToPixels(from), surface.ToPixels(to)).normalized());
     };
-    place(TimeAxisNamePlace(temperature), QStringLiteral("t"));
-    place({-5, 87}, QStringLiteral("P(t)"));
+    place(TimeAxisNamePlace(temperature), "t");
+    place({-5, 87}, "P(t)");
     mark({0, 0}, {kPlotSize, 0});
     mark({0, 0}, {0, kPlotSize});
     ChartTicks ticks = ComputeTicks(state, FullView(state));
     if (temperature) {
         // The right-hand scale takes the place of the time axis's name.
-        place({81, 87}, QStringLiteral("T(t)"));
+        place({81, 87}, "T(t)");
         mark({kPlotSize, 0}, {kPlotSize, kPlotSize});
         for (const ChartTick& tick :
              TemperatureTicks(*ComputeTemperatureScale(state, FullView(state)))) {
@@ -233,14 +232,6 @@ QStringList ChartOverlaps(const CircuitState& state, const DrawingSurface& surfa
     return faults;
 }
 
-// A mouse event straight to the widget, at a position in its own pixels
-// whatever the screen's scaling.
-void Mouse(QWidget* widget, QEvent::Type type, QPoint at) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, at, widget->mapToGlobal(at), button, button, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
 void ExpectFits(const QStringList& faults) {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
@@ -251,9 +242,8 @@ class LayoutTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase();
-    void childWindowsAtTheirDesignSize();
+    void childWindowsAndChartAtTheirDesignSize();
     void movementEditorOnEveryPageAndAtAThousand();
-    void chartLabelsAndReadouts();
     void shellWindowsAndDialogs();
 };
 
@@ -263,12 +253,11 @@ void LayoutTest::initTestCase() {
     if (UseEnglish()) QVERIFY(InstallEnglishTranslations(*qApp));
 }
 
-void LayoutTest::childWindowsAtTheirDesignSize() {
+void LayoutTest::childWindowsAndChartAtTheirDesignSize() {
     Shell shell(ProgramChildWindows());
     shell.main->resize(TwipsToPixels(16000), TwipsToPixels(13000));
     shell.main->show();
-    shell.Button("Esempio")->trigger();
-    shell.Button("Simulazione")->trigger();
+    shell.RunExample();
     for (const char* name : {"DatiIniziali", "Tabella", "Ciclo", "Dimensionamento"}) {
         if (QLatin1String(name) == QLatin1String("Tabella")) shell.Button("Tabella")->trigger();
         QWidget* window = shell.main->ShowChildWindow(QString::fromLatin1(name));
@@ -276,18 +265,55 @@ void LayoutTest::childWindowsAtTheirDesignSize() {
         ExpectFits(Overflows(*window));
     }
     // The sizing window again with an answer in its tables.
-    auto* sizing = Named<Dimensionamento>(shell.main.get(), QStringLiteral("Dimensionamento"));
-    Named<QLineEdit>(sizing, QStringLiteral("TP1"))->setText(QStringLiteral("60"));
-    QVERIFY(sizing->Calculate());
-    QVERIFY(QTest::qWaitFor([&] { return !sizing->Busy(); }, 20000));
+    auto* sizing = Named<Dimensionamento>(shell.main.get(), "Dimensionamento");
+    Named<QLineEdit>(sizing, "TP1")->setText("60");
+    QVERIFY(Search(*sizing));
     ExpectFits(Overflows(*sizing));
+
+    QWidget* chart = shell.main->ShowChildWindow("Grafico");
+    QVERIFY(QTest::qWaitForWindowExposed(chart));
+    // The window's design size: its client area 9510 by 5970 twips.
+    auto* sub = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
+    sub->resize(sub->size() - chart->size() + TwipsRect(0, 0, 9510, 5970).size());
+    QTRY_COMPARE(chart->size(), TwipsRect(0, 0, 9510, 5970).size());
+    auto* area = Named<DrawingArea>(chart, "Picture1");
+    ExpectFits(ChartOverlaps(shell.state, area->Surface()));
+
+    // With the gas temperature on its own scale at the right.
+    shell.state.Gas.Law = GasLawKind::Nitrogen;
+    shell.state.Gas.Tau = 45;
+    shell.Button("Simulazione")->trigger();
+    Named<QAction>(chart, "Temperatura")->trigger();
+    ExpectFits(ChartOverlaps(shell.state, area->Surface(), true));
+
+    // A three-decimal pressure shows whole in every readout, start first,
+    // after the mouse has written them.
+    shell.state.PSeries[0] = 166.825;
+    shell.state.PSeries[1] = 166.825;
+    Named<QAction>(chart, "Differenza")->trigger();
+    // Left of the time axis: the tools read sample 0 there.
+    const QPoint left = area->Surface().ToPixels({-2, 40}).toPoint();
+    SendMouse(area, QEvent::MouseMove, left);
+    SendMouse(area, QEvent::MouseButtonPress, left);
+    SendMouse(area, QEvent::MouseMove, area->Surface().ToPixels({30, 40}).toPoint());
+    Named<QAction>(chart, "Tracciatore")->trigger();
+    SendMouse(area, QEvent::MouseMove, left + QPoint(0, 1));
+    const QString pressure = UseEnglish() ? QStringLiteral("166.825") : QStringLiteral("166,825");
+    QCOMPARE(Named<QLineEdit>(chart, "DiffY1")->text(), pressure);
+    QCOMPARE(Named<QLineEdit>(chart, "Text2")->text(), pressure);
+    ExpectFits(Overflows(*chart));
+
+    Named<QAction>(chart, "AggiungiParticolari")->trigger();
+    QWidget* extras = TopLevel("frmAggiungiParticolari");
+    QVERIFY(extras != nullptr && QTest::qWaitForWindowExposed(extras));
+    ExpectFits(Overflows(*extras));
 }
 
 void LayoutTest::movementEditorOnEveryPageAndAtAThousand() {
     Shell shell(ProgramChildWindows());
     shell.main->resize(TwipsToPixels(16000), TwipsToPixels(13000));
     shell.main->show();
-    QWidget* editor = shell.main->ShowChildWindow(QStringLiteral("InserimentoDati"));
+    QWidget* editor = shell.main->ShowChildWindow("InserimentoDati");
     QVERIFY(QTest::qWaitForWindowExposed(editor));
     for (const char* add : {"PulsPistEsce", "PulsPistEntra", "PulsMotore", "PulsDiffGraUsc",
                             "PulsPistDiffPicUsc", "PulsPalmola"}) {
@@ -298,63 +324,15 @@ void LayoutTest::movementEditorOnEveryPageAndAtAThousand() {
     shell.main->CloseChildWindows();
     for (int i = 1; i <= kMaxMovements; ++i) shell.state.Movements[i].Kind = MovementKind::Motor;
     shell.state.MovementCount = kMaxMovements;
-    editor = shell.main->ShowChildWindow(QStringLiteral("InserimentoDati"));
+    editor = shell.main->ShowChildWindow("InserimentoDati");
     shell.state.CurrentMovement = kMaxMovements - 1;
-    Named<QPushButton>(editor, QStringLiteral("PulsAvanti"))->click();
-    QCOMPARE(Named<QLineEdit>(editor, QStringLiteral("Pos"))->text(), QStringLiteral("1000/1000"));
+    Named<QPushButton>(editor, "PulsAvanti")->click();
+    QCOMPARE(Named<QLineEdit>(editor, "Pos")->text(), "1000/1000");
     ExpectFits(Overflows(*editor));
 }
 
-void LayoutTest::chartLabelsAndReadouts() {
-    Shell shell(ProgramChildWindows());
-    shell.main->resize(TwipsToPixels(16000), TwipsToPixels(13000));
-    shell.main->show();
-    shell.Button("Esempio")->trigger();
-    shell.Button("Simulazione")->trigger();
-    QWidget* chart = shell.main->ShowChildWindow(QStringLiteral("Grafico"));
-    QVERIFY(QTest::qWaitForWindowExposed(chart));
-    // The window's design size: its client area 9510 by 5970 twips.
-    auto* sub = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
-    sub->resize(sub->size() - chart->size() + TwipsRect(0, 0, 9510, 5970).size());
-    QTRY_COMPARE(chart->size(), TwipsRect(0, 0, 9510, 5970).size());
-    auto* area = Named<DrawingArea>(chart, QStringLiteral("Picture1"));
-    ExpectFits(ChartOverlaps(shell.state, area->Surface()));
-
-    // With the gas temperature on its own scale at the right.
-    shell.state.Gas.Law = GasLawKind::Nitrogen;
-    shell.state.Gas.Tau = 45;
-    shell.Button("Simulazione")->trigger();
-    Named<QAction>(chart, QStringLiteral("Temperatura"))->trigger();
-    ExpectFits(ChartOverlaps(shell.state, area->Surface(), true));
-
-    // A three-decimal pressure shows whole in every readout, start first,
-    // after the mouse has written them.
-    shell.state.PSeries[0] = 166.825;
-    shell.state.PSeries[1] = 166.825;
-    Named<QAction>(chart, QStringLiteral("Differenza"))->trigger();
-    // Left of the time axis: the tools read sample 0 there.
-    const QPoint left = area->Surface().ToPixels({-2, 40}).toPoint();
-    Mouse(area, QEvent::MouseMove, left);
-    Mouse(area, QEvent::MouseButtonPress, left);
-    Mouse(area, QEvent::MouseMove, area->Surface().ToPixels({30, 40}).toPoint());
-    Named<QAction>(chart, QStringLiteral("Tracciatore"))->trigger();
-    Mouse(area, QEvent::MouseMove, left + QPoint(0, 1));
-    const QString pressure = UseEnglish() ? QStringLiteral("166.825") : QStringLiteral("166,825");
-    QCOMPARE(Named<QLineEdit>(chart, QStringLiteral("DiffY1"))->text(), pressure);
-    QCOMPARE(Named<QLineEdit>(chart, QStringLiteral("Text2"))->text(), pressure);
-    ExpectFits(Overflows(*chart));
-
-    Named<QAction>(chart, QStringLiteral("AggiungiParticolari"))->trigger();
-    QWidget* extras = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("frmAggiungiParticolari")) extras = window;
-    }
-    QVERIFY(extras != nullptr && QTest::qWaitForWindowExposed(extras));
-    ExpectFits(Overflows(*extras));
-}
-
 void LayoutTest::shellWindowsAndDialogs() {
-    frmOptions options(QStringLiteral("Officina Rossi"));
+    frmOptions options("Officina Rossi");
     frmAbout about;
     frmSplash splash;
     AvanzamentoSimulazione progress;

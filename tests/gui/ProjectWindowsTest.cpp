@@ -1,15 +1,22 @@
 // The project seen from the windows: replaced work comes back with Annulla
 // and from a recovery point, results windows say what produced their
-// results and when they no longer belong to the data, and the sizing
-// window's requirements outlive it.
+// results and when they no longer belong to the data; and the sizing window
+// inside it: a search on the example from the boxes to the table, "Applica"
+// as a step of the history and a run of the applied design, an answer that
+// no longer fits the data, the catalogue table, refused cells, "Interrompi",
+// and requirements that outlive the window and the program.
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 
 #include "analysis/Dimensionamento.h"
@@ -19,13 +26,30 @@
 using namespace volvenza;
 using namespace volvenza::testing;
 
+namespace {
+
+// The sizing window over the example; null when its menu entry is offered
+// before there is any data or withheld after.
+Dimensionamento* OpenSizing(Shell& shell) {
+    shell.main->show();
+    QAction* entry = shell.Menu("mnuCalcoloDimensionamento");
+    if (entry->isEnabled()) return nullptr;
+    shell.Button("Esempio")->trigger();
+    if (!entry->isEnabled()) return nullptr;
+    entry->trigger();
+    return qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
+}
+
+}  // namespace
+
 class ProjectWindowsTest : public QObject {
     Q_OBJECT
   private slots:
     void replacedWorkComesBack();
     void resultsSayWhereTheyComeFrom();
-    void sizingOutlivesItsWindow();
-    void sizingAnswerFollowsTheData();
+    void sizingSearchesAppliesAndFollowsTheData();
+    void sizingCatalogueRefusalsAndStop();
+    void sizingOutlivesItsWindowAndTheProgram();
 };
 
 void ProjectWindowsTest::replacedWorkComesBack() {
@@ -33,11 +57,11 @@ void ProjectWindowsTest::replacedWorkComesBack() {
     shell.main->show();
     shell.Button("Esempio")->trigger();
     // Keys typed into one box are one step.
-    QWidget* editor = shell.main->ShowChildWindow(QStringLiteral("InserimentoDati"));
+    QWidget* editor = shell.main->ShowChildWindow("InserimentoDati");
     auto* tf = Named<QLineEdit>(editor, "DatoTf");
     tf->setFocus();
     tf->selectAll();
-    QTest::keyClicks(tf, QStringLiteral("2,75"));
+    QTest::keyClicks(tf, "2,75");
     QCOMPARE(shell.state.Movements[1].Tf, 2.75f);
     shell.Menu("mnuFileAnnulla")->trigger();
     QCOMPARE(shell.state.Movements[1].Tf, 0.3f);
@@ -73,7 +97,7 @@ void ProjectWindowsTest::replacedWorkComesBack() {
         dialog.accept();
     });
     shell.Menu("mnuFileRecupera")->trigger();
-    QVERIFY2(!listed.isEmpty() && listed[0].endsWith(QStringLiteral(", 5 movimenti")),
+    QVERIFY2(!listed.isEmpty() && listed[0].endsWith(", 5 movimenti"),
              qPrintable(listed.join('|')));
     QCOMPARE(shell.state.MovementCount, int16_t{5});
     QCOMPARE(shell.state.Movements[1].Qm, 99.0);
@@ -98,10 +122,10 @@ void ProjectWindowsTest::resultsSayWhereTheyComeFrom() {
     shell.Button("Grafico")->trigger();
     shell.Button("Tabella")->trigger();
     for (const char* window : {"Grafico", "Tabella", "Ciclo"}) {
-        QCOMPARE(note(window), QStringLiteral("Legge del gas: classica"));
+        QCOMPARE(note(window), "Legge del gas: classica");
     }
     shell.Menu("mnuFilePrint")->trigger();
-    QCOMPARE(printed, QStringLiteral("Legge del gas: classica"));
+    QCOMPARE(printed, "Legge del gas: classica");
 
     // An edit leaves the results on screen, marked, until the next run,
     // which every open window follows.
@@ -134,61 +158,159 @@ void ProjectWindowsTest::resultsSayWhereTheyComeFrom() {
     QCOMPARE(shell.dialogs.Calls().back().fileName, QFileInfo(path).absolutePath() + '/');
 }
 
-void ProjectWindowsTest::sizingOutlivesItsWindow() {
+void ProjectWindowsTest::sizingSearchesAppliesAndFollowsTheData() {
     Shell shell(ProgramChildWindows());
-    shell.main->show();
-    shell.Button("Esempio")->trigger();
-    shell.Menu("mnuCalcoloDimensionamento")->trigger();
-    QWidget* sizing = shell.main->FindChildWindow("Dimensionamento");
-    QTest::keyClicks(Named<QLineEdit>(sizing, "TP1"), "60");
-    // Quitting asks nothing: the requirements go into the project and
-    // from there into a recovery point.
-    shell.Close();
-    QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.MinPressure, 60.0);
-    const auto points = shell.main->Recovery().List();
-    ProjectSnapshot kept;
-    QVERIFY(!points.empty() && shell.main->Recovery().Load(points.front(), kept));
-    QCOMPARE(kept.sizing.Requirements.MinPressure, 60.0);
-    QCOMPARE(shell.dialogs.Calls().size(), size_t{0});
-}
+    Dimensionamento* window = OpenSizing(shell);
+    QVERIFY(window != nullptr);
+    auto* apply = Named<QPushButton>(window, "CmdApplica");
+    auto* stale = Named<QLabel>(window, "LNonAggiornati");
+    QTest::keyClicks(Named<QLineEdit>(window, "TP1"), "60");
+    Named<QPushButton>(window, "CmdCalcola")->click();
+    QVERIFY(Named<QPushButton>(window, "CmdInterrompi")->isEnabled());
+    QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
+    QVERIFY(shell.dialogs.Messages().empty());
+    QVERIFY(apply->isEnabled() && !stale->isVisibleTo(window));
 
-void ProjectWindowsTest::sizingAnswerFollowsTheData() {
-    Shell shell(ProgramChildWindows());
-    shell.main->show();
-    shell.Button("Esempio")->trigger();
-    shell.Menu("mnuCalcoloDimensionamento")->trigger();
-    auto* sizing = qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
-    QTest::keyClicks(Named<QLineEdit>(sizing, "TP1"), "60");
-    auto* apply = Named<QPushButton>(sizing, "CmdApplica");
-    auto* note = Named<QLabel>(sizing, "LNonAggiornati");
-    auto search = [&] {
-        QVERIFY(sizing->Calculate());
-        QVERIFY(QTest::qWaitFor([&] { return !sizing->Busy(); }, 20000));
-    };
-    search();
-    QVERIFY(apply->isEnabled());
-    QVERIFY(!note->isVisibleTo(sizing));
+    const QString said = Named<QLabel>(window, "LRaccomandazione")->text();
+    QVERIFY2(said.startsWith("Raccomandato: 10 dm3, precarica 48,1 bar a 20 °C, pompa 30 dm3/min."),
+             qPrintable(said));
+    // At the window's own size every column is in view, the recommended
+    // row selected among them, and the legend names the rules.
+    auto* table = Named<QTableWidget>(window, "TabellaCandidati");
+    QCOMPARE(table->rowCount(), 14);
+    QCOMPARE(table->item(10, 0)->text(), "6");
+    QCOMPARE(table->item(10, 3)->text(), "-0,51");
+    QCOMPARE(table->item(11, table->columnCount() - 1)->text(), "supera");
+    QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(table->selectionModel()->selectedRows().value(0).row(), 11);
+    QVERIFY(table->viewport()->rect().contains(table->visualItemRect(table->item(11, 0))));
+    QVERIFY(Named<QLabel>(window, "LLegenda")->text().startsWith("Regola 1: "));
+    QVERIFY(!Named<QPlainTextEdit>(window, "TSpiegazione")->toPlainText().isEmpty());
+
+    // Applied, the design is in the initial data and a step of the history.
+    const float before = shell.state.Data.P0;
+    apply->click();
+    QWidget* data = shell.main->FindChildWindow("DatiIniziali");
+    QCOMPARE(Named<QLineEdit>(data, "TV0")->text(), "10");
+    QCOMPARE(Named<QLineEdit>(data, "TP0")->text(), "48,1");
+    QCOMPARE(shell.state.ChartMinPressure, 60.0);
+    shell.main->CurrentProject().Undo();
+    QCOMPARE(shell.state.Data.P0, before);
+    shell.main->CurrentProject().Redo();
+    // Its run keeps above p1, not far above.
+    shell.Button("Simulazione")->trigger();
+    const auto series = shell.state.PSeries.begin();
+    const double lowest = *std::min_element(series, series + shell.state.LastPoint + 1);
+    QVERIFY2(lowest >= 60 && lowest < 64, qPrintable(QString::number(lowest)));
 
     // Another maximum pressure: the answer stays in view, marked, and
-    // cannot be applied to a design it was not found for.
+    // cannot be applied to a design it was not found for, until a search.
+    QVERIFY(Search(*window));
+    QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
     auto* pm = Named<QLineEdit>(shell.main->LoadChildWindow("DatiIniziali"), "TPm");
     pm->clear();
     QTest::keyClicks(pm, "85");
-    QVERIFY(note->isVisibleTo(sizing));
-    QVERIFY(!apply->isEnabled());
-    search();
-    QVERIFY(!note->isVisibleTo(sizing));
-    QVERIFY(apply->isEnabled());
-    // Applied, the design is a step of the project's history.
-    const float before = shell.state.Data.P0;
-    apply->click();
-    QVERIFY(shell.state.Data.P0 != before);
-    shell.main->CurrentProject().Undo();
-    QCOMPARE(shell.state.Data.P0, before);
-
+    QVERIFY(stale->isVisibleTo(window) && !apply->isEnabled());
+    QVERIFY(Search(*window));
+    QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
     // Another project: nothing of this answer is left to apply.
     shell.Menu("Esempio")->trigger();
     QVERIFY(!apply->isEnabled());
+}
+
+// A catalogue still holding a type's defaults follows the type; an edited
+// one stays; "Predefinito" brings the defaults back. Wrong input is refused
+// with a message, and a stopped search leaves no answer, not even the last.
+void ProjectWindowsTest::sizingCatalogueRefusalsAndStop() {
+    Shell shell(ProgramChildWindows());
+    Dimensionamento* window = OpenSizing(shell);
+    QVERIFY(window != nullptr);
+    auto* table = Named<QTableWidget>(window, "TabellaCatalogo");
+    auto* type = Named<QComboBox>(window, "CboTipo");
+    type->setCurrentIndex(2);  // diaphragm: ten sizes from 0,075 dm3, ratios 8 to 4
+    QCOMPARE(table->rowCount(), 10);
+    QCOMPARE(table->item(0, 0)->text(), "0,075");
+    QCOMPARE(table->item(9, 1)->text(), "4");
+    table->item(0, 3)->setText("120");
+    type->setCurrentIndex(1);
+    QCOMPARE(table->rowCount(), 10);
+    Named<QPushButton>(window, "CmdPredefinito")->click();
+    QCOMPARE(table->rowCount(), 18);
+    QCOMPARE(table->item(0, 1)->text(), QString());      // a piston has no ratio limit
+    QCOMPARE(window->ReadRequirements(), std::nullopt);  // p1 is still empty
+    QVERIFY(!window->Calculate());
+    QCOMPARE(shell.dialogs.Messages().back().text, "Scrivere la pressione minima p1 in bar.");
+    QTest::keyClicks(Named<QLineEdit>(window, "TP1"), "60");
+    QCOMPARE(window->ReadRequirements()->Catalogue,
+             sizing::DefaultCatalogue(sizing::AccumulatorType::Piston));
+    table->item(2, 2)->setText("25O");
+    QVERIFY(!window->Calculate());
+    QCOMPARE(shell.dialogs.Messages().back().text,
+             "Il catalogo contiene \"25O\" alla riga 3, che non è un numero.");
+    table->item(2, 2)->setText(QString());
+
+    QVERIFY(Search(*window));
+    QVERIFY(Named<QPushButton>(window, "CmdApplica")->isEnabled());
+    QVERIFY(window->Calculate());
+    Named<QPushButton>(window, "CmdInterrompi")->click();
+    QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
+    auto* said = Named<QLabel>(window, "LRaccomandazione");
+    QCOMPARE(said->text(), "Ricerca interrotta");
+    QVERIFY(said->height() >= said->fontMetrics().height());
+    QCOMPARE(Named<QTableWidget>(window, "TabellaCandidati")->rowCount(), 0);
+    QVERIFY(!window->Answer());
+    QVERIFY(Named<QPushButton>(window, "CmdCalcola")->isEnabled());
+    QVERIFY(!Named<QPushButton>(window, "CmdApplica")->isEnabled());
+}
+
+void ProjectWindowsTest::sizingOutlivesItsWindowAndTheProgram() {
+    Shell shell(ProgramChildWindows());
+    Dimensionamento* window = OpenSizing(shell);
+    QVERIFY(window != nullptr);
+    QTest::keyClicks(Named<QLineEdit>(window, "TP1"), "60");
+    Named<QLineEdit>(window, "TPS")->setText("250");
+    QVERIFY(Search(*window));
+    const QString path = shell.temp.filePath("progetto.vlzp");
+    shell.Button("Simulazione")->trigger();  // saving needs results
+    shell.dialogs.QueueFileName(path);
+    shell.Menu("mnuFileSaveAs")->trigger();
+    QVERIFY(shell.dialogs.Calls().back().filter.contains(
+        "Volvenza (*.vlz)|*.vlz|Progetto Volvenza (*.vlzp)|*.vlzp| Tutti i file (*.*)|*.* "));
+    QVERIFY(QFile::exists(path));
+
+    // Another design in its place, then the project opened again.
+    shell.dialogs.QueueAnswer(MessageAnswer::Ok);
+    shell.Button("New")->trigger();
+    QCOMPARE(shell.state.MovementCount, int16_t{0});
+    shell.dialogs.QueueFileName(path);
+    shell.Menu("mnuFileOpen")->trigger();
+    QCOMPARE(shell.dialogs.Messages().size(), size_t{1});  // only the question of "New"
+    QCOMPARE(shell.state.MovementCount, int16_t{5});
+    QVERIFY(shell.state.LastPoint > 0);  // the results come from a new run
+    shell.Menu("mnuCalcoloDimensionamento")->trigger();
+    window = qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
+    QVERIFY(window != nullptr);
+    QCOMPARE(Named<QLineEdit>(window, "TP1")->text(), "60");
+    QCOMPARE(Named<QLineEdit>(window, "TPS")->text(), "250");
+    auto* last = Named<QLabel>(window, "LRaccomandazione");
+    QVERIFY(last->text().startsWith(
+        "Ultima raccomandazione: 10 dm3, precarica 48,1 bar, pompa 30 dm3/min."));
+    QVERIFY(last->height() >= last->fontMetrics().height());
+    QCOMPARE(window->Sizing().Recommendation->V0, 10.0);
+
+    // Quitting asks nothing: the requirements go into the project and
+    // from there into a recovery point.
+    auto* p1 = Named<QLineEdit>(window, "TP1");
+    p1->selectAll();
+    QTest::keyClicks(p1, "65");
+    const size_t asked = shell.dialogs.Calls().size();
+    shell.Close();
+    QCOMPARE(shell.dialogs.Calls().size(), asked);
+    QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.MinPressure, 65.0);
+    const auto points = shell.main->Recovery().List();
+    ProjectSnapshot kept;
+    QVERIFY(!points.empty() && shell.main->Recovery().Load(points.front(), kept));
+    QCOMPARE(kept.sizing.Requirements.MinPressure, 65.0);
 }
 
 QTEST_MAIN(ProjectWindowsTest)

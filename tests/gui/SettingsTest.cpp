@@ -1,18 +1,26 @@
-// What the main window keeps between runs, and the program-list entry with
-// its start-menu tidying on a folder tree made for the test.
+// What the main window keeps between runs (its bounds, the print header,
+// the language, the gas model), the program-list entry with its start-menu
+// tidying on a folder tree made for the test, and the shell's own windows:
+// options and About, the help menu's entries, the bars of the View menu.
 
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 
 #include "shell/ProgramListEntry.h"
+#include "shell/SettingsKeys.h"
+#include "shell/frmAbout.h"
+#include "shell/frmOptions.h"
 #include "tests/gui/GuiTesting.h"
 
 using namespace volvenza;
@@ -23,24 +31,12 @@ namespace {
 QString Read(const Shell& shell, const char* key, const char* app = "Volvenza",
              const char* section = "Settings") {
     return shell.settings.Read(QString::fromLatin1(app), QString::fromLatin1(section),
-                               QString::fromLatin1(key), QStringLiteral("<missing>"));
+                               QString::fromLatin1(key), "<missing>");
 }
 
 void Write(Shell& shell, const char* app, const char* section, const char* key, const char* text) {
     shell.settings.Write(QString::fromLatin1(app), QString::fromLatin1(section),
                          QString::fromLatin1(key), QString::fromUtf8(text));
-}
-
-void WriteFile(const QString& path, const QByteArray& text) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 const QByteArray kLog =
@@ -57,6 +53,9 @@ class SettingsTest : public QObject {
     void programListIsWrittenOncePerVersion();
     void shortcutMovesOnlyWhenTheUninstallLogIsRewritten();
     void gasModelIsCheckedAndKept();
+    void optionsChangeTheHeaderAndLanguageOnlyOnOk();
+    void optionsAndAboutAnswerTheirKeys();
+    void helpAndViewMenus();
 };
 
 void SettingsTest::boundsAndHeaderSurviveAClose() {
@@ -68,7 +67,7 @@ void SettingsTest::boundsAndHeaderSurviveAClose() {
     QVERIFY(QTest::qWaitForWindowExposed(shell.main.get()));
     QCOMPARE(shell.main->pos(), QPoint(67, 67));
     QCOMPARE(shell.main->size(), QSize(433, 433));
-    QCOMPARE(Read(shell, "IntestazioneUtente"), QStringLiteral("<missing>"));  // not yet
+    QCOMPARE(Read(shell, "IntestazioneUtente"), "<missing>");  // not yet
     shell.Close();
     QCOMPARE(QStringList({Read(shell, "MainLeft"), Read(shell, "MainTop"), Read(shell, "MainWidth"),
                           Read(shell, "MainHeight")}),
@@ -90,13 +89,13 @@ void SettingsTest::boundsAndHeaderSurviveAClose() {
     QCOMPARE(shell.main->PrintHeader(), header);
 
     // Closed while minimised: the last bounds stay, the header is written.
-    shell.main->SetPrintHeader(QStringLiteral("Ditta"));
+    shell.main->SetPrintHeader("Ditta");
     shell.main->move(300, 300);
     shell.main->show();
     shell.main->showMinimized();
     shell.Close();
-    QCOMPARE(Read(shell, "MainLeft"), QStringLiteral("2250"));
-    QCOMPARE(Read(shell, "IntestazioneUtente"), QStringLiteral("Ditta"));
+    QCOMPARE(Read(shell, "MainLeft"), "2250");
+    QCOMPARE(Read(shell, "IntestazioneUtente"), "Ditta");
 
     // A stored bound that is not a number counts as missing, and the
     // program says so once.
@@ -142,21 +141,21 @@ void SettingsTest::programListIsWrittenOncePerVersion() {
     // The same version writes nothing again; another version writes it all.
     Write(shell, "Quarzel", "Volvenza", "Gruppo", "cambiato");
     shell.Open();
-    QCOMPARE(Read(shell, "Gruppo", "Quarzel", "Volvenza"), QStringLiteral("cambiato"));
+    QCOMPARE(Read(shell, "Gruppo", "Quarzel", "Volvenza"), "cambiato");
     Write(shell, "Volvenza", "Settings", "Versione", "1.0.9");
     shell.Open();
-    QCOMPARE(Read(shell, "Gruppo", "Quarzel", "Volvenza"), QStringLiteral("Simulazione"));
-    QCOMPARE(Read(shell, "Versione"), QStringLiteral("1.1.0"));
+    QCOMPARE(Read(shell, "Gruppo", "Quarzel", "Volvenza"), "Simulazione");
+    QCOMPARE(Read(shell, "Versione"), "1.1.0");
 }
 
 void SettingsTest::shortcutMovesOnlyWhenTheUninstallLogIsRewritten() {
     QTemporaryDir root;
     const QDir c(root.path());
     // Only the second candidate start-menu folder exists, in other letters' case.
-    const QString makerMenu = c.filePath(QStringLiteral("Windows/Start/Programmi/Quarzel"));
+    const QString makerMenu = c.filePath("Windows/Start/Programmi/Quarzel");
     const QString shortcut = makerMenu + QStringLiteral("/Volvenza.lnk");
     const QString moved = makerMenu + QStringLiteral("/Volvenza/Volvenza.lnk");
-    const QString log = c.filePath(QStringLiteral("Programmi/Quarzel/Volvenza/ST6UNST.LOG"));
+    const QString log = c.filePath("Programmi/Quarzel/Volvenza/ST6UNST.LOG");
     WriteFile(shortcut, "link");
     WriteFile(log, kLog);
 
@@ -164,7 +163,7 @@ void SettingsTest::shortcutMovesOnlyWhenTheUninstallLogIsRewritten() {
     QByteArray rewritten = kLog;
     rewritten.replace("\"Quarzel\",", "\"Quarzel\\volvenza\",");
     QCOMPARE(ReadFile(log), rewritten);
-    QVERIFY(!QFile::exists(c.filePath(QStringLiteral("Programmi/Quarzel/Volvenza/st6unst.out"))));
+    QVERIFY(!QFile::exists(c.filePath("Programmi/Quarzel/Volvenza/st6unst.out")));
     QCOMPARE(ReadFile(moved), QByteArray("link"));
     QVERIFY(!QFile::exists(shortcut));
 
@@ -177,10 +176,9 @@ void SettingsTest::shortcutMovesOnlyWhenTheUninstallLogIsRewritten() {
 
     // A log without the maker's line: nothing is rewritten or moved.
     QTemporaryDir other;
-    const QString second =
-        other.filePath(QStringLiteral("win/menu avvio/programmi/quarzel/volvenza.lnk"));
+    const QString second = other.filePath("win/menu avvio/programmi/quarzel/volvenza.lnk");
     WriteFile(second, "link");
-    const QString folder = other.filePath(QStringLiteral("programmi/quarzel/volvenza"));
+    const QString folder = other.filePath("programmi/quarzel/volvenza");
     const QByteArray plain = "ShellLink: \"Altro\", \"Volvenza\"\r\n";
     WriteFile(folder + QStringLiteral("/st6unst.log"), plain);
     QVERIFY(!RewriteUninstallLog(other.path()));
@@ -188,7 +186,7 @@ void SettingsTest::shortcutMovesOnlyWhenTheUninstallLogIsRewritten() {
     QCOMPARE(ReadFile(folder + QStringLiteral("/st6unst.log")), plain);
     QVERIFY(QFile::exists(second));
     QVERIFY(!QFileInfo::exists(QFileInfo(second).absolutePath() + QStringLiteral("/Volvenza")));
-    QVERIFY(!RewriteUninstallLog(other.filePath(QStringLiteral("vuoto"))));  // no log at all
+    QVERIFY(!RewriteUninstallLog(other.filePath("vuoto")));  // no log at all
 
     // No system drive (Linux): nothing is looked for, not even in the
     // current folder, which here holds a complete old set-up.
@@ -205,36 +203,26 @@ void SettingsTest::shortcutMovesOnlyWhenTheUninstallLogIsRewritten() {
 
 void SettingsTest::gasModelIsCheckedAndKept() {
     Shell shell;
-    // The menu "Calcolo" stands between "Simulazione" and "Finestra".
-    QStringList menus;
-    for (QAction* action : shell.main->menuBar()->actions()) {
-        if (action->menu() != nullptr) menus << action->menu()->objectName();
-    }
-    QCOMPARE(menus, QStringList({"mnuFile", "mnuView", "mnuSimulazione", "mnuCalcolo", "mnuWindow",
-                                 "MnuHelp"}));
     QCOMPARE(shell.state.Gas, GasSettings{});
 
     // A wrong box is named and gets the focus; the dialog stays open until
     // every box is right.
     QStringList focused;
     shell.dialogs.QueueModal([&](QDialog& dialog) {
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Modello del gas"));
-        QVERIFY(!Named<QLineEdit>(&dialog, QStringLiteral("TCostanteTempo"))->isEnabled());
-        Named<QRadioButton>(&dialog, QStringLiteral("optAzoto"))->setChecked(true);
+        QVERIFY(!Named<QLineEdit>(&dialog, "TCostanteTempo")->isEnabled());
+        Named<QRadioButton>(&dialog, "optAzoto")->setChecked(true);
         auto type = [&](const char* box, const char* text) {
             auto* edit = Named<QLineEdit>(&dialog, QLatin1String(box));
             edit->clear();
             QTest::keyClicks(edit, QString::fromUtf8(text));
         };
         auto ok = [&] {
-            Named<QPushButton>(&dialog, QStringLiteral("cmdOK"))->click();
+            Named<QPushButton>(&dialog, "cmdOK")->click();
             if (QWidget* box = dialog.focusWidget()) focused << box->objectName();
         };
         type("TCostanteTempo", "-3");
         ok();
-        type("TCostanteTempo", "4.5");  // the point is typed as a comma
-        QCOMPARE(Named<QLineEdit>(&dialog, QStringLiteral("TCostanteTempo"))->text(),
-                 QStringLiteral("4,5"));
+        type("TCostanteTempo", "4.5");
         type("TTMin", "70");
         type("TTMax", "60");
         ok();
@@ -254,13 +242,13 @@ void SettingsTest::gasModelIsCheckedAndKept() {
     want.MinTemp = -10;
     want.MaxTemp = 60;
     QCOMPARE(shell.state.Gas, want);
-    QCOMPARE(Read(shell, "Legge", "Volvenza", "ModelloGas"), QStringLiteral("Azoto"));
-    QCOMPARE(Read(shell, "CostanteTempo", "Volvenza", "ModelloGas"), QStringLiteral("4,5"));
+    QCOMPARE(Read(shell, "Legge", "Volvenza", "ModelloGas"), "Azoto");
+    QCOMPARE(Read(shell, "CostanteTempo", "Volvenza", "ModelloGas"), "4,5");
 
     // Annulla keeps them; the next start of the program reads them back,
     // and a key edited into nonsense gives its own default only.
     shell.dialogs.QueueModal([](QDialog& dialog) {
-        Named<QRadioButton>(&dialog, QStringLiteral("optClassica"))->setChecked(true);
+        Named<QRadioButton>(&dialog, "optClassica")->setChecked(true);
         dialog.reject();
     });
     shell.Menu("mnuCalcoloModelloGas")->trigger();
@@ -282,7 +270,106 @@ void SettingsTest::gasModelIsCheckedAndKept() {
     QCOMPARE(shell.dialogs.Messages().back().text,
              QStringLiteral("Alcune impostazioni non erano leggibili e sono tornate al valore "
                             "predefinito: Esponente, TemperaturaMinima, Legge."));
-    QCOMPARE(Read(shell, "Esponente", "Volvenza", "ModelloGas"), QStringLiteral("1,4"));
+    QCOMPARE(Read(shell, "Esponente", "Volvenza", "ModelloGas"), "1,4");
+}
+
+// The language chosen is kept for the next start, and shown when the
+// dialog opens again.
+void SettingsTest::optionsChangeTheHeaderAndLanguageOnlyOnOk() {
+    Shell shell;
+    shell.main->SetPrintHeader("Vecchia");
+    for (const char* button : {"cmdCancel", "cmdOK"}) {
+        shell.dialogs.QueueModal([button](QDialog& dialog) {
+            auto* box = Named<QLineEdit>(&dialog, "TIntestUtente");
+            QCOMPARE(box->text(), "Vecchia");
+            box->setText(" Ditta  Bianchi ");
+            auto* language = Named<QComboBox>(&dialog, "cboLingua");
+            QCOMPARE(language->currentText(), "Automatica");
+            language->setCurrentIndex(2);
+            Named<QPushButton>(&dialog, QString::fromLatin1(button))->click();
+        });
+        QCOMPARE(shell.main->PrintHeader(), "Vecchia");
+        QCOMPARE(ReadSetting(shell.settings, Setting::Language), "Automatica");
+        shell.Menu("mnuViewOptions")->trigger();
+    }
+    QCOMPARE(shell.main->PrintHeader(), " Ditta  Bianchi ");
+    QCOMPARE(ReadSetting(shell.settings, Setting::Language), "English");
+    shell.dialogs.QueueModal([](QDialog& dialog) {
+        QCOMPARE(Named<QComboBox>(&dialog, "cboLingua")->currentText(), "English");
+        dialog.reject();
+    });
+    shell.Menu("mnuViewOptions")->trigger();
+}
+
+void SettingsTest::optionsAndAboutAnswerTheirKeys() {
+    frmOptions options("Intestazione");
+    options.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&options));
+    auto* box = Named<QLineEdit>(&options, "TIntestUtente");
+    auto* page = Named<QWidget>(&options, "picOptions");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    // One tab: the page stays in view and enabled, the text untouched.
+    QCOMPARE(options.CurrentTab(), 0);
+    QCOMPARE(page->x(), 14);
+    QVERIFY(page->isEnabled());
+    QCOMPARE(box->text(), "Intestazione");
+    QVERIFY(options.isVisible());
+    QTest::keyClick(box, Qt::Key_Escape);
+    QVERIFY(!options.isVisible());
+    QCOMPARE(options.result(), int(QDialog::Rejected));
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        frmAbout about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QTest::keyClick(&about, key);
+        QVERIFY(!about.isVisible());
+    }
+}
+
+void SettingsTest::helpAndViewMenus() {
+    Shell shell;
+    shell.Menu("mnuHelpContents")->trigger();
+    shell.Menu("mnuHelpSearchForHelpOn")->trigger();
+    QCOMPARE(shell.help.calls, QStringList({"VOLVENZA.HLP 3 ", "VOLVENZA.HLP 261 "}));
+    QVERIFY(shell.dialogs.Messages().empty());
+
+    shell.help.failure = QStringLiteral("Visualizzatore non disponibile");
+    shell.Menu("mnuHelpContents")->trigger();
+    QCOMPARE(shell.dialogs.Messages().back().text, *shell.help.failure);
+
+    // Without a help file neither entry reaches the viewer; both say so.
+    shell.dialogs.ClearCalls();
+    shell.main->SetHelpFile(QString());
+    shell.Menu("mnuHelpContents")->trigger();
+    shell.Menu("mnuHelpSearchForHelpOn")->trigger();
+    QCOMPARE(shell.dialogs.Messages().size(), size_t{2});
+    QCOMPARE(shell.help.calls.size(), qsizetype{3});
+
+    // The View menu switches the bars.
+    shell.main->show();
+    auto* toolBar = Named<QToolBar>(shell.main.get(), "tbToolBar");
+    QStatusBar* statusBar = shell.main->statusBar();
+    QVERIFY(!Named<QLabel>(statusBar, "Panel2")->text().isEmpty());  // date
+    QVERIFY(!Named<QLabel>(statusBar, "Panel3")->text().isEmpty());  // time
+    const std::pair<const char*, QWidget*> bars[] = {{"mnuViewToolbar", toolBar},
+                                                     {"mnuViewStatusBar", statusBar}};
+    for (const auto& [entry, bar] : bars) {
+        QAction* action = shell.Menu(entry);
+        QVERIFY(action->isChecked() && bar->isVisible());
+        action->trigger();
+        QVERIFY(!action->isChecked() && !bar->isVisible());
+        action->trigger();
+        QVERIFY(action->isChecked() && bar->isVisible());
+    }
+
+    // Every button speaks its tooltip; only "Esempio" shows a caption.
+    for (QAction* action : toolBar->actions()) {
+        if (action->isSeparator()) continue;
+        QCOMPARE(action->text(), action->toolTip());
+        QCOMPARE(action->icon().isNull(), action->objectName() == QLatin1String("Esempio"));
+    }
 }
 
 QTEST_MAIN(SettingsTest)

@@ -39,8 +39,7 @@ int Run(int argc, char* argv[], const QElapsedTimer& sinceStart) {
         return 1;
     }
     QTemporaryDir temp;
-    Program program({temp.filePath(QStringLiteral("settings")), QStringLiteral("/opt/volvenza"),
-                     temp.filePath(QStringLiteral("c"))});
+    Program program({temp.filePath("settings"), "/opt/volvenza", temp.filePath("c")});
     int failures = 0;
     auto check = [&failures](bool ok, const char* what) {
         if (!ok) {
@@ -61,7 +60,7 @@ int Run(int argc, char* argv[], const QElapsedTimer& sinceStart) {
         QWidget* splash = Splash();
         check(splash != nullptr, "splash visible during the pauses");
         if (splash != nullptr) {
-            auto* bar = splash->findChild<QProgressBar*>(QStringLiteral("ProgressBar"));
+            auto* bar = splash->findChild<QProgressBar*>("ProgressBar");
             steps.push_back(static_cast<float>(bar->value()) / static_cast<float>(bar->maximum()));
         }
     });
@@ -80,20 +79,19 @@ int Run(int argc, char* argv[], const QElapsedTimer& sinceStart) {
         return focus != nullptr ? focus : &main;
     };
     QTest::keyClick(focused(), Qt::Key_U, Qt::AltModifier);
-    auto* menu = main.menuBar()->findChild<QMenu*>(QStringLiteral("mnuSimulazione"));
+    auto* menu = main.menuBar()->findChild<QMenu*>("mnuSimulazione");
     check(QTest::qWaitFor([menu] { return menu->isVisible(); }), "Alt+U opens Simulazione");
     QTest::keyClick(menu, Qt::Key_E);
     QTest::keyClick(focused(), Qt::Key_F5);
     check(main.State().LastPoint == 468, "F5 runs the example");
     // With the window system's own fonts, a PDF's text stays searchable text.
-    const QString pdf = temp.filePath(QStringLiteral("dati.pdf"));
-    QWidget* data = main.ShowChildWindow(QStringLiteral("DatiIniziali"));
-    check(data != nullptr &&
-              !ExportWindowPdf(pdf, main.Printer(), main.State(), QStringLiteral("Officina"),
-                               WindowReport{WindowReport::Kind::InitialData}),
+    const QString pdf = temp.filePath("dati.pdf");
+    QWidget* data = main.ShowChildWindow("DatiIniziali");
+    check(data != nullptr && !ExportWindowPdf(pdf, main.Printer(), main.State(), "Officina",
+                                              WindowReport{WindowReport::Kind::InitialData}),
           "PDF of the initial data written");
     QProcess text;
-    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    text.start("pdftotext", {pdf, "-"});
     check(!text.waitForFinished(30000) || text.readAllStandardOutput().contains("V0: 10"),
           "the PDF's text found by pdftotext");
     QTest::keyClick(focused(), Qt::Key_Q, Qt::ControlModifier);

@@ -16,6 +16,7 @@
 #include "report/PrintReport.h"
 #include "report/SizingPdf.h"
 #include "report/SizingReport.h"
+#include "tests/gui/GuiTesting.h"
 #include "tests/gui/Vocabulary.h"
 #include "views/ChartGasCurves.h"
 
@@ -102,15 +103,6 @@ class PaperCheckingSurface : public QtPrinterSurface {
         QtPrinterSurface::DrawText(x, y, text);
     }
 };
-
-// Pixels of exactly this colour in an image.
-int Count(const QImage& image, const QColor& color) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == color;
-    }
-    return n;
-}
 
 // Rows of a table as pdftotext -layout writes them: a number first, then
 // two blanks or more; the recommended row marked with "*" before it.
@@ -308,19 +300,6 @@ class ReportTest : public QObject {
         state.Gas = GasSettings{};
     }
 
-    void wholeReportPutsEachPartOnItsOwnPages() {
-        RunSimulation(state);
-        RecordingSurface s;
-        PrintWholeReport(s, state, "H", ChartShown(FullView(state)));
-        QCOMPARE(s.page, 4);
-        QCOMPARE(s.ended, 1);
-        QCOMPARE(s.Lines(1).value(4), "V0: 10  [dm3]");
-        QVERIFY(s.Lines(2).contains("MOTORE"));
-        QCOMPARE(s.Lines(3).value(3), "T|V(T)|P(T)|Qt(t)|Qs(T)=Qt(T)-Qp");
-        QVERIFY(s.Lines(4).isEmpty());
-        QCOMPARE(s.pictures.size(), 1);
-    }
-
     void pdfExportHoldsThePrintedText() {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is missing");
         RunSimulation(state);
@@ -434,9 +413,9 @@ class ReportTest : public QObject {
             QVERIFY(RecordingSurface::Twips(below) * below.height() / below.width() <=
                     height - 2 * named.LineHeight() + 1);
             // The T(t) scale at the right and the legend's temperature entry.
-            QVERIFY(Count(p.copy(p.width() * 9 / 10, 0, p.width() / 10, p.height()),
-                          kTemperatureCurve) > 100);
-            QVERIFY(Count(p, kHotCurve) > 100);
+            QVERIFY(testing::CountColour(p.copy(p.width() * 9 / 10, 0, p.width() / 10, p.height()),
+                                         kTemperatureCurve) > 100);
+            QVERIFY(testing::CountColour(p, kHotCurve) > 100);
         }
 
         // On real paper: the ink runs from the left margin to the right one.
@@ -468,34 +447,6 @@ class ReportTest : public QObject {
                  qPrintable(QString::number(right)));
     }
 
-    void realPrintToPdf() {
-        RunSimulation(state);
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath("tabella.pdf");
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        state.LastPoint = 468;
-        int expectedPages = 0;
-        {
-            QtPrinterSurface surface(printer);
-            QVERIFY(surface.IsActive());
-            surface.SetFont("Courier", 12);
-            // Rows start on the sixth line and go on while they begin within 14160 twips.
-            const double line = surface.LineHeight();
-            const int rowsPerPage = static_cast<int>((14160 - 5 * line) / line) + 1;
-            expectedPages = (47 + rowsPerPage - 1) / rowsPerPage;
-            PrintResultsTableReport(surface, state, "Intestazione di prova");
-        }
-        QFile file(pdf);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QVERIFY(bytes.startsWith("%PDF"));
-        // What the pages say: pdfExportHoldsThePrintedText.
-        QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page(?!s)")),
-                 expectedPages);
-    }
-
     void printCommandFollowsTheActiveWindow() {
         QTemporaryDir dir;
         QPrinter printer;
@@ -503,20 +454,16 @@ class ReportTest : public QObject {
         printer.setOutputFileName(dir.filePath("out.pdf"));
         ScriptedDialogs dialogs;
 
-        const WindowReport initialData{WindowReport::Kind::InitialData};
+        // Refused, the printer dialog prints nothing (accepted, see the PDF
+        // export's test); the chart prints its picture alone; a window with
+        // nothing to print prints nothing after the dialog.
         dialogs.QueuePrinterAccepted(false);
-        PrintAfterDialog(state, dialogs, printer, "H", initialData);
+        PrintAfterDialog(state, dialogs, printer, "H",
+                         WindowReport{WindowReport::Kind::InitialData});
         QCOMPARE(dialogs.Calls().size(), size_t(1));
         QCOMPARE(dialogs.Calls()[0].kind, DialogKind::Printer);
         QCOMPARE(dialogs.Calls()[0].title, "Stampa");
         QVERIFY(!QFile::exists(dir.filePath("out.pdf")));
-
-        dialogs.QueuePrinterAccepted(true);
-        PrintAfterDialog(state, dialogs, printer, "H", initialData);
-        QVERIFY(QFileInfo(dir.filePath("out.pdf")).size() > 0);
-
-        // The chart prints its picture alone; a window with nothing to print
-        // prints nothing after the dialog.
         RunSimulation(state);
         printer.setOutputFileName(dir.filePath("chart.pdf"));
         dialogs.QueuePrinterAccepted(true);

@@ -1,6 +1,11 @@
 // The chart and table windows driven as a user would: toolbar buttons, mouse
 // events on the drawing area given in drawing units, the extras dialog, the
-// bitmap export, and the windows inside the real main window.
+// bitmap export, and the windows inside the real main window. The chart of
+// the example, full and zoomed, pixel for pixel against pictures kept in
+// tests/data; to regenerate them on purpose (only when the chart is meant
+// to look different), from the source folder:
+//   QT_QPA_PLATFORM=offscreen VOLVENZA_WRITE_CHART_PICTURES=tests/data
+//       build/bin/volvenza-views-window-tests exampleAsItsStoredPictures
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,23 +42,39 @@ void MakeRun(CircuitState& state) {
 }
 
 // A mouse event on the drawing area at a point given in drawing units.
-void MouseAt(DrawingArea* area, QEvent::Type type, double x, double y, Qt::MouseButton button) {
-    const QPointF at = area->Surface().ToPixels({x, y});
-    QMouseEvent event(type, at, area->mapToGlobal(at), button,
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button),
-                      Qt::NoModifier);
-    QApplication::sendEvent(area, &event);
+void MouseAt(DrawingArea* area, QEvent::Type type, double x, double y,
+             Qt::MouseButton button = Qt::LeftButton) {
+    SendMouse(area, type, area->Surface().ToPixels({x, y}), button);
 }
 void ClickAt(DrawingArea* area, double x, double y, Qt::MouseButton button = Qt::LeftButton) {
     MouseAt(area, QEvent::MouseButtonPress, x, y, button);
     MouseAt(area, QEvent::MouseButtonRelease, x, y, button);
 }
 
+// Compares with the stored picture, or writes it when asked to.
+void Compare(const QImage& drawn, const char* name) {
+    const QString file = QString::fromLatin1(name) + QStringLiteral(".png");
+    if (const QByteArray out = qgetenv("VOLVENZA_WRITE_CHART_PICTURES"); !out.isEmpty()) {
+        QVERIFY(drawn.save(QString::fromLocal8Bit(out) + QLatin1Char('/') + file));
+        return;
+    }
+    const QImage stored(QStringLiteral(VOLVENZA_TEST_DATA "/") + file);
+    QVERIFY2(!stored.isNull(), qPrintable(file));
+    const QImage a = drawn.convertToFormat(QImage::Format_RGB32);
+    const QImage b = stored.convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(a.size(), b.size());
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) differing += a.pixel(x, y) != b.pixel(x, y);
+    }
+    QCOMPARE(differing, 0);
+}
+
 struct Chart {
     explicit Chart(CircuitState& state) : window(state, dialogs) {
         window.resize(1000, 700);
         window.show();
-        picture = Named<DrawingArea>(&window, QStringLiteral("Picture1"));
+        picture = Named<DrawingArea>(&window, "Picture1");
     }
     QStringList Texts(const QStringList& boxes) {
         QStringList out;
@@ -61,21 +82,12 @@ struct Chart {
         return out;
     }
     QAction* Button(const char* key) {
-        return Named<QAction>(Named<QToolBar>(&window, QStringLiteral("Toolbar1")),
-                              QLatin1String(key));
+        return Named<QAction>(Named<QToolBar>(&window, "Toolbar1"), QLatin1String(key));
     }
     QImage Committed() const { return picture->Surface().CommittedImage(); }
-    void Move(double x, double y) { MouseAt(picture, QEvent::MouseMove, x, y, Qt::NoButton); }
+    void Move(double x, double y) { MouseAt(picture, QEvent::MouseMove, x, y); }
     void Click(double x, double y, Qt::MouseButton button = Qt::LeftButton) {
         ClickAt(picture, x, y, button);
-    }
-    // Pixels of exactly this colour in an image.
-    static int Count(const QImage& image, QColor color) {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == color;
-        }
-        return n;
     }
     // Whether anything is drawn at user height y, give or take a pixel row, at
     // abscissa x: by default in the left margin, which only the crosshair and
@@ -99,16 +111,18 @@ struct Chart {
 class GraficoTest : public QObject {
     Q_OBJECT
   private slots:
-    void fullViewAndItsReadouts();
-    void differenceCrosshairsAndBitmapExport();
+    void exampleAsItsStoredPictures();
+    void fullViewReadoutsDifferenceAndBitmapExport();
     void zoomAndPrechargeLine();
     void windowsInsideTheMainWindow();
     void envelopeCurvesAndGasTemperature();
 };
 
-void GraficoTest::fullViewAndItsReadouts() {
+void GraficoTest::fullViewReadoutsDifferenceAndBitmapExport() {
     CircuitState state;
     MakeRun(state);
+    for (int i = 115; i <= 125; ++i) state.PSeries[i] = 150.125;
+    for (int i = 355; i <= 365; ++i) state.PSeries[i] = 149.5;
     Chart chart(state);
     // The layout leaves 3500 twips beside the drawing area; the time axis is drawn.
     QCOMPARE(chart.picture->width(), 1000 - TwipsToPixels(3500, &chart.window));
@@ -117,7 +131,7 @@ void GraficoTest::fullViewAndItsReadouts() {
     chart.Button("Cancella")->trigger();
     QVERIFY(!chart.picture->isEnabled());
     QVERIFY(!chart.Button("Tracciatore")->isEnabled());
-    QCOMPARE(Chart::Count(chart.Committed(), Qt::black), 0);
+    QCOMPARE(CountColour(chart.Committed(), Qt::black), 0);
     chart.Button("Disegna")->trigger();
     QVERIFY(chart.picture->isEnabled());
     QVERIFY(chart.Drawn(chart.Committed(), 0, 40));
@@ -149,26 +163,10 @@ void GraficoTest::fullViewAndItsReadouts() {
     chart.Move(89, 40);
     QCOMPARE(chart.Texts({"Text2"}), QStringList({"200"}));
 
-    // Another tool ends the crosshair.
-    chart.Button("ZoomArea")->trigger();
-    QVERIFY(!chart.window.CrosshairOn());
-
-    // Values a damaged file may bring are skipped, not drawn.
-    state.PSeries[100] = std::numeric_limits<double>::quiet_NaN();
-    state.PSeries[200] = std::numeric_limits<double>::infinity();
-    chart.window.RedrawChart();
-    QVERIFY(chart.Drawn(chart.Committed(), 0, 40));
-}
-
-void GraficoTest::differenceCrosshairsAndBitmapExport() {
-    CircuitState state;
-    MakeRun(state);
-    for (int i = 115; i <= 125; ++i) state.PSeries[i] = 150.125;
-    for (int i = 355; i <= 365; ++i) state.PSeries[i] = 149.5;
-    Chart chart(state);
+    // Another tool ends the crosshair: the difference, read on the plateaus.
     const double sx = chart.window.Shown().view.scaleX;
-
     chart.Button("Differenza")->trigger();
+    QVERIFY(!chart.window.CrosshairOn());
     chart.Move(1.2 * sx, 50);
     // Against the second point's boxes as they stand.
     QCOMPARE(chart.Texts({"DiffX"}), QStringList({"-1,2"}));
@@ -182,27 +180,33 @@ void GraficoTest::differenceCrosshairsAndBitmapExport() {
     // Both crosshairs are part of the chart now; a later live crosshair is
     // neither in it nor in the exported bitmap.
     const QImage committed = chart.Committed();
-    QVERIFY(Chart::Count(committed, QColor(255, 0, 0)) > 100);
-    QVERIFY(Chart::Count(committed, QColor(0, 255, 0)) > 100);
+    QVERIFY(CountColour(committed, QColor(255, 0, 0)) > 100);
+    QVERIFY(CountColour(committed, QColor(0, 255, 0)) > 100);
     chart.Button("Tracciatore")->trigger();
     chart.Move(60, 40);
     QCOMPARE(chart.Committed(), committed);
     QVERIFY(chart.picture->Surface().WorkingImage() != committed);
 
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("grafico.bmp"));
+    const QString path = dir.filePath("grafico.bmp");
     QVERIFY(!chart.window.SaveChartBitmap(path));
     const QImage saved(path, "BMP");
     QCOMPARE(saved.size(), chart.picture->size());
     QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), committed);
-    const QString missing = dir.filePath(QStringLiteral("nessuna/grafico.bmp"));
+    const QString missing = dir.filePath("nessuna/grafico.bmp");
     QVERIFY(chart.window.SaveChartBitmap(missing).value_or(QString()).contains(missing));
 
     // Pressing "Differenza" again redraws without the crosshairs and ends the tool.
     chart.Button("Differenza")->trigger();
     chart.Button("Differenza")->trigger();
     QVERIFY(!chart.window.DifferenceOn());
-    QCOMPARE(Chart::Count(chart.Committed(), QColor(255, 0, 0)), 0);
+    QCOMPARE(CountColour(chart.Committed(), QColor(255, 0, 0)), 0);
+
+    // Values a damaged file may bring are skipped, not drawn.
+    state.PSeries[100] = std::numeric_limits<double>::quiet_NaN();
+    state.PSeries[200] = std::numeric_limits<double>::infinity();
+    chart.window.RedrawChart();
+    QVERIFY(chart.Drawn(chart.Committed(), 0, 40));
 }
 
 void GraficoTest::zoomAndPrechargeLine() {
@@ -220,7 +224,7 @@ void GraficoTest::zoomAndPrechargeLine() {
             if (w->objectName() != QLatin1String("frmAggiungiParticolari") || !w->isVisible()) {
                 continue;
             }
-            auto* check = Named<QCheckBox>(w, QStringLiteral("Chek_PF"));
+            auto* check = Named<QCheckBox>(w, "Chek_PF");
             const bool was = check->isChecked();
             check->setChecked(show);
             Named<QPushButton>(w, QLatin1String(button))->click();
@@ -300,7 +304,7 @@ void GraficoTest::windowsInsideTheMainWindow() {
     shell.main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(shell.main.get()));
     shell.Menu("mnuSimulazioneGrafico")->trigger();
-    auto* chart = Named<Grafico>(shell.main.get(), QStringLiteral("Grafico"));
+    auto* chart = Named<Grafico>(shell.main.get(), "Grafico");
     auto* area = shell.main->findChild<QMdiArea*>();
     auto* sub = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
     QCOMPARE(sub->geometry(), QRect(QPoint(0, 0), area->viewport()->size()));
@@ -311,31 +315,30 @@ void GraficoTest::windowsInsideTheMainWindow() {
     QVERIFY(!chart->CrosshairOn());
 
     shell.Button("Tabella")->trigger();
-    auto* table = Named<Tabella>(shell.main.get(), QStringLiteral("Tabella"));
+    auto* table = Named<Tabella>(shell.main.get(), "Tabella");
     QCOMPARE(table->Model().rowCount(), 468 / 10 + 1);
     const int margin = TwipsToPixels(500, table);
-    QCOMPARE(Named<QTableView>(table, QStringLiteral("DataGrid1"))->size(),
-             table->size() - QSize(margin, margin));
+    QCOMPARE(Named<QTableView>(table, "DataGrid1")->size(), table->size() - QSize(margin, margin));
 
     // The extras dialog outlives a closed chart and still stores its setting.
-    Named<QAction>(chart, QStringLiteral("AggiungiParticolari"))->trigger();
-    auto* extras = Named<QWidget>(shell.main.get(), QStringLiteral("frmAggiungiParticolari"));
-    Named<QAction>(chart, QStringLiteral("ZoomArea"))->trigger();
+    Named<QAction>(chart, "AggiungiParticolari")->trigger();
+    auto* extras = Named<QWidget>(shell.main.get(), "frmAggiungiParticolari");
+    Named<QAction>(chart, "ZoomArea")->trigger();
     ClickAt(chart->Picture(), 20, 20);
     ClickAt(chart->Picture(), 60, 60);
     QCOMPARE(chart->Shown().zoomed, true);
     sub->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Named<QCheckBox>(extras, QStringLiteral("Chek_PF"))->setChecked(true);
-    Named<QPushButton>(extras, QStringLiteral("OKButton"))->click();
+    Named<QCheckBox>(extras, "Chek_PF")->setChecked(true);
+    Named<QPushButton>(extras, "OKButton")->click();
 
     // Exporting with the chart closed opens it in the full view first.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("esportato.bmp"));
+    const QString path = dir.filePath("esportato.bmp");
     shell.dialogs.QueueFileName(path);
     shell.Menu("mnuFileEsportaGrafico")->trigger();
-    chart = Named<Grafico>(shell.main.get(), QStringLiteral("Grafico"));
+    chart = Named<Grafico>(shell.main.get(), "Grafico");
     QCOMPARE(chart->Shown().zoomed, false);
     QCOMPARE(chart->Shown().options.prechargeLine, true);
     QCOMPARE(QImage(path, "BMP").size(), chart->Picture()->size());
@@ -355,16 +358,16 @@ void GraficoTest::envelopeCurvesAndGasTemperature() {
     QCOMPARE(RunSimulation(state), RunOutcome::Completed);
     Chart chart(state);
     // The two limits in their colours; the temperature is offered, not shown.
-    QVERIFY(Chart::Count(chart.Committed(), kColdCurve) > 200);
-    QVERIFY(Chart::Count(chart.Committed(), kHotCurve) > 200);
+    QVERIFY(CountColour(chart.Committed(), kColdCurve) > 200);
+    QVERIFY(CountColour(chart.Committed(), kHotCurve) > 200);
     QAction* temperature = chart.Button("Temperatura");
     QVERIFY(temperature->isVisible());
-    QCOMPARE(Chart::Count(chart.Committed(), kTemperatureCurve), 0);
+    QCOMPARE(CountColour(chart.Committed(), kTemperatureCurve), 0);
 
     temperature->trigger();
 
     QVERIFY(temperature->isChecked());
-    QVERIFY(Chart::Count(chart.Committed(), kTemperatureCurve) > 200);
+    QVERIFY(CountColour(chart.Committed(), kTemperatureCurve) > 200);
     // Its scale covers the temperatures in round steps.
     const auto scale = ComputeTemperatureScale(state, ChartView{});
     QVERIFY(scale.has_value());
@@ -384,11 +387,11 @@ void GraficoTest::envelopeCurvesAndGasTemperature() {
     chart.Click(5, 30);
     chart.Click(40, 79);
     QCOMPARE(chart.window.Shown().zoomed, true);
-    QVERIFY(Chart::Count(chart.Committed(), kHotCurve) > 100);
-    QVERIFY(Chart::Count(chart.Committed(), kTemperatureCurve) > 100);
+    QVERIFY(CountColour(chart.Committed(), kHotCurve) > 100);
+    QVERIFY(CountColour(chart.Committed(), kTemperatureCurve) > 100);
 
     temperature->trigger();
-    QCOMPARE(Chart::Count(chart.Committed(), kTemperatureCurve), 0);
+    QCOMPARE(CountColour(chart.Committed(), kTemperatureCurve), 0);
     QVERIFY(!chart.window.findChild<QWidget*>("Text3")->isVisible());
 
     // A classic run without the envelope offers nothing of it.
@@ -396,8 +399,31 @@ void GraficoTest::envelopeCurvesAndGasTemperature() {
     QCOMPARE(RunSimulation(state), RunOutcome::Completed);
     chart.Button("Disegna")->trigger();
     QVERIFY(!temperature->isVisible());
-    QCOMPARE(Chart::Count(chart.Committed(), kColdCurve), 0);
-    QCOMPARE(Chart::Count(chart.Committed(), kHotCurve), 0);
+    QCOMPARE(CountColour(chart.Committed(), kColdCurve), 0);
+    QCOMPARE(CountColour(chart.Committed(), kHotCurve), 0);
+}
+
+// A run with the classic law and no envelope draws exactly these.
+void GraficoTest::exampleAsItsStoredPictures() {
+    CircuitState state;
+    InitCircuitState(state);
+    LoadExampleCircuit(state);
+    QCOMPARE(RunSimulation(state), RunOutcome::Completed);
+    ScriptedDialogs dialogs;
+    Grafico chart(state, dialogs, std::make_shared<ChartOptions>(ChartOptions{true, false}));
+    chart.resize(1000, 700);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    auto* area = Named<DrawingArea>(&chart, "Picture1");
+    Compare(area->Surface().CommittedImage(), "chart-example");
+
+    Named<QAction>(&chart, "ZoomArea")->trigger();
+    for (const QPointF at : {QPointF(10, 55), QPointF(40, 75)}) {
+        const QPointF pixel = area->Surface().ToPixels(at);
+        QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, pixel.toPoint());
+    }
+    QCOMPARE(chart.Shown().zoomed, true);
+    Compare(area->Surface().CommittedImage(), "chart-example-zoomed");
 }
 
 QTEST_MAIN(GraficoTest)
