@@ -93,6 +93,10 @@ uint64_t InputsFingerprint(const ProjectSnapshot& s) {
     h.Add(s.gas.ChargeTemp);
     h.Add(s.gas.MinTemp);
     h.Add(s.gas.MaxTemp);
+    h.Add(static_cast<int64_t>(s.gas.Start));
+    h.Add(static_cast<int64_t>(s.gas.Vessels.Count));
+    h.Add(s.gas.Vessels.BottleVolume);
+    h.Add(s.gas.Vessels.VolumetricEfficiency);
     return h.Value();
 }
 

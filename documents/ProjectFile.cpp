@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "documents/AtomicFile.h"
+#include "engine/CycleRun.h"
 
 namespace volvenza {
 namespace {
@@ -296,6 +297,24 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     p.gas.MinTemp = *low;
     p.gas.MaxTemp = *high;
 
+    // Files from before accumulators in parallel and bottles hold one vessel.
+    if (root.is_object() && root.contains("impianto")) {
+        const Json* plant = r.Member(root, "", "impianto");
+        const std::string pp = "/impianto";
+        const auto count = r.Number(*plant, pp, "accumulatori_in_parallelo");
+        const auto bottles = count ? r.Number(*plant, pp, "bombole_dm3") : std::nullopt;
+        const auto efficiency =
+            bottles ? r.Number(*plant, pp, "rendimento_volumetrico") : std::nullopt;
+        if (!efficiency) return std::nullopt;
+        if (!(*count >= 1 && *count <= kMaxParallel && *count == std::floor(*count))) {
+            return r.Refuse(pp + "/accumulatori_in_parallelo", MessageId::FieldOutOfRange);
+        }
+        p.gas.Vessels = {static_cast<int>(*count), *bottles, *efficiency};
+        if (!CheckArrangement(p.gas.Vessels)) {
+            return r.Refuse(pp, MessageId::FieldOutOfRange);
+        }
+    }
+
     const Json* req = r.Member(root, "", "dimensionamento");
     if (req == nullptr) return std::nullopt;
     const std::string rp = "/dimensionamento";
@@ -323,6 +342,24 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     const auto year =
         efficiency ? r.NumberOr(*req, rp, "ore_in_un_anno", q.HoursPerYear) : std::nullopt;
     if (!year) return std::nullopt;
+    if (req->contains("bombole")) {
+        const Json* sizes = r.Member(*req, rp, "bombole");
+        if (!sizes->is_array() || sizes->size() > sizing::kMaxCatalogueSizes) {
+            return r.Refuse(rp + "/bombole", MessageId::FieldOutOfRange);
+        }
+        q.BottleSizes.clear();
+        for (size_t i = 0; i < sizes->size(); ++i) {
+            const Json& v = (*sizes)[i];
+            if (!v.is_number() || !(v.get<double>() > 0)) {
+                return r.Refuse(rp + "/bombole/" + std::to_string(i + 1),
+                                MessageId::FieldOutOfRange);
+            }
+            q.BottleSizes.push_back(v.get<double>());
+        }
+    }
+    const auto arrangements = r.FlagOr(*req, rp, "composizioni", false);
+    if (!arrangements) return std::nullopt;
+    q.Arrangements = *arrangements;
     q.MinPressure = *p1;
     q.RatedPressure = *ps;
     q.ReliefSetting = *relief;
@@ -341,8 +378,20 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
         const auto v0 = r.Number(*rec, "/raccomandazione", "V0");
         const auto p0 = v0 ? r.Number(*rec, "/raccomandazione", "P0") : std::nullopt;
         const auto qp = p0 ? r.Number(*rec, "/raccomandazione", "Qp") : std::nullopt;
-        if (!qp) return std::nullopt;
-        p.sizing.Recommendation = sizing::Design{*v0, *p0, *qp};
+        const auto count =
+            qp ? r.NumberOr(*rec, "/raccomandazione", "accumulatori", 1) : std::nullopt;
+        const auto bottles =
+            count ? r.NumberOr(*rec, "/raccomandazione", "bombole", 0) : std::nullopt;
+        const auto bottle =
+            bottles ? r.NumberOr(*rec, "/raccomandazione", "volume_bombola", 0) : std::nullopt;
+        if (!bottle) return std::nullopt;
+        if (!(*count >= 1 && *count <= kMaxParallel && *count == std::floor(*count) &&
+              *bottles >= 0 && *bottles <= sizing::kMaxBottles &&
+              *bottles == std::floor(*bottles) && *bottle >= 0)) {
+            return r.Refuse("/raccomandazione", MessageId::FieldOutOfRange);
+        }
+        p.sizing.Recommendation = sizing::Design{
+            *v0, *p0, *qp, static_cast<int>(*count), *bottle, static_cast<int>(*bottles)};
     }
     return p;
 }
@@ -380,6 +429,9 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
                    {"temperatura_minima", Optional(g.MinTemp)},
                    {"temperatura_massima", Optional(g.MaxTemp)},
                    {"carica", kStarts[static_cast<size_t>(g.Start)]}};
+    root["impianto"] = {{"accumulatori_in_parallelo", g.Vessels.Count},
+                        {"bombole_dm3", g.Vessels.BottleVolume},
+                        {"rendimento_volumetrico", g.Vessels.VolumetricEfficiency}};
     const sizing::Requirements& q = sizing.Requirements;
     root["dimensionamento"] = {{"p1", q.MinPressure},
                                {"tipo", kTypes[static_cast<size_t>(q.Type)]},
@@ -392,10 +444,14 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
                                {"ore_di_lavoro", q.WorkingHours},
                                {"ciclo_singolo", q.SingleCycle},
                                {"rendimento_pompa", q.PumpEfficiency},
-                               {"ore_in_un_anno", q.HoursPerYear}};
+                               {"ore_in_un_anno", q.HoursPerYear},
+                               {"bombole", q.BottleSizes},
+                               {"composizioni", q.Arrangements}};
     if (sizing.Recommendation) {
         const sizing::Design& d = *sizing.Recommendation;
-        root["raccomandazione"] = {{"V0", d.V0}, {"P0", d.P0}, {"Qp", d.Qp}};
+        root["raccomandazione"] = {{"V0", d.V0},           {"P0", d.P0},
+                                   {"Qp", d.Qp},           {"accumulatori", d.Count},
+                                   {"bombole", d.Bottles}, {"volume_bombola", d.BottleSize}};
     } else {
         root["raccomandazione"] = nullptr;
     }

@@ -57,7 +57,29 @@ std::vector<double> RunTemperatures(const GasSettings& gas, float workTemp) {
     return {low, tc, high};
 }
 
+CircuitData RunData(const CircuitData& data, const Arrangement& vessels) {
+    if (vessels == Arrangement{}) return data;
+    CircuitData d = data;
+    d.V0 = static_cast<float>(vessels.Count * static_cast<double>(data.V0) + vessels.BottleVolume);
+    d.Qp = static_cast<float>(data.Qp * vessels.VolumetricEfficiency);
+    return d;
+}
+
+Status CheckArrangement(const Arrangement& vessels) {
+    if (!(vessels.Count >= 1 && vessels.Count <= kMaxParallel)) {
+        return Message(MessageId::ParallelCount, {MsgInteger(kMaxParallel)});
+    }
+    if (!(vessels.BottleVolume >= 0 && vessels.BottleVolume <= 1e5)) {
+        return Message(MessageId::BottleVolume);
+    }
+    if (!(vessels.VolumetricEfficiency > 0 && vessels.VolumetricEfficiency <= 1)) {
+        return Message(MessageId::VolumetricEfficiency);
+    }
+    return Done{};
+}
+
 Status CheckGasSettings(const CircuitData& data, const GasSettings& gas, float timeStep) {
+    if (auto vessels = CheckArrangement(gas.Vessels); !vessels) return vessels;
     const double tc = data.Tc;
     if (!(gas.MinTemp.value_or(tc) <= tc && gas.MaxTemp.value_or(tc) >= tc)) {
         return Message(MessageId::EnvelopeAroundWork);

@@ -37,6 +37,14 @@ struct CycleWorkspace {
 // highest when the envelope is on.
 std::vector<double> RunTemperatures(const GasSettings& gas, float workTemp);
 
+// The data a run works on: V0 the gas volume of every accumulator and
+// bottle together, Qp what the pump delivers. The data themselves with one
+// accumulator, no bottle and a pump that delivers its Qp.
+CircuitData RunData(const CircuitData& data, const Arrangement& vessels);
+
+// Why the arrangement cannot be run, or nothing.
+Status CheckArrangement(const Arrangement& vessels);
+
 // Why the settings cannot be run with these data (a limit on the wrong side
 // of tc, a law that cannot hold the charge or the maximum pressure), or nothing.
 Status CheckGasSettings(const CircuitData& data, const GasSettings& gas, float timeStep);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/CycleRun.h"
 #include "gas/GasLaw.h"
 #include "gas/Nitrogen.h"
 
@@ -20,7 +21,7 @@ std::optional<double> NitrogenEnergy(double mass, double tempC, double volume) {
 }
 
 std::optional<double> HeatOfNitrogen(const CircuitState& s, int last, double gasWork) {
-    const CircuitData& d = s.Data;
+    const CircuitData d = RunData(s.Data, s.Gas.Vessels);
     const std::vector<double>& t = s.GasRun.TSeries;
     if (static_cast<int>(t.size()) <= last) return std::nullopt;
     const auto rho =
@@ -64,9 +65,10 @@ EnergyBalance BalanceOfRun(const CircuitState& state, const EnergyInputs& in) {
     const GasResults& g = state.GasRun;
     int last = g.Runs.empty() ? 0 : g.Runs[static_cast<size_t>(g.MainRun)].End;
     last = std::min(last, static_cast<int>(state.PSeries.size()) - 1);
-    const CycleEnergy e =
-        EnergyOfCycle(state.PSeries.data(), state.VSeries.data(), state.QtSeries.data(),
-                      state.QsSeries.data(), last, d.Qp, state.TimeStep);
+    // The pump's energy is of the flow it really delivers.
+    const CycleEnergy e = EnergyOfCycle(state.PSeries.data(), state.VSeries.data(),
+                                        state.QtSeries.data(), state.QsSeries.data(), last,
+                                        RunData(d, state.Gas.Vessels).Qp, state.TimeStep);
     b.Delivered = e.Delivered;
     b.Returned = e.Returned;
     b.PumpEnergy = e.PumpEnergy;

@@ -7,8 +7,10 @@
 
 namespace volvenza {
 
-gas::Result<AnyGasLaw> MakeGasLaw(const CircuitData& d, const GasSettings& g, double workTemp,
-                                  float timeStep) {
+namespace {
+
+gas::Result<AnyGasLaw> MakeLaw(const CircuitData& d, const GasSettings& g, double workTemp,
+                               float timeStep) {
     switch (g.Law) {
         case GasLawKind::Ideal: {
             auto law = gas::IdealLaw::Create(
@@ -26,6 +28,23 @@ gas::Result<AnyGasLaw> MakeGasLaw(const CircuitData& d, const GasSettings& g, do
             break;
     }
     return AnyGasLaw(gas::ClassicLaw(d.V0, d.P0, workTemp, d.Pm));
+}
+
+}  // namespace
+
+gas::Result<AnyGasLaw> MakeGasLaw(const CircuitData& d, const GasSettings& g, double workTemp,
+                                  float timeStep) {
+    auto law = MakeLaw(d, g, workTemp, timeStep);
+    const double bottles = g.Vessels.BottleVolume;
+    if (!law || bottles <= 0) return law;
+    // Full at Pm, the gas must still fill the bottles: with less, the oil
+    // would fill the accumulators before the pressure reached Pm.
+    const double full = std::visit([](const auto& l) { return l.Volume(); }, *law);
+    if (full < bottles) {
+        return gas::Result<AnyGasLaw>::Fail(
+            Message(MessageId::BottlesTooLarge, {MsgRounded(bottles, 3), MsgRounded(full, 3)}));
+    }
+    return law;
 }
 
 Message OutsideGasReason(gas::GasDomain domain) {

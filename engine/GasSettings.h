@@ -19,6 +19,19 @@ enum class GasLawKind : int16_t {
     Nitrogen,  // real nitrogen with heat exchange to the wall
 };
 
+// The vessels on the gas side beyond the initial data's one accumulator of
+// V0, and the share of Qp the pump really delivers: inputs of a run that the
+// simulation file does not keep (the project does).
+struct Arrangement {
+    int Count = 1;                    // identical accumulators of V0 in parallel
+    double BottleVolume = 0;          // dm3 of gas bottles on their gas side
+    double VolumetricEfficiency = 1;  // of the pump
+
+    bool operator==(const Arrangement&) const = default;
+};
+
+inline constexpr int kMaxParallel = 20;
+
 struct GasSettings {
     GasLawKind Law = GasLawKind::Classic;
     double Exponent = 1.4;                                 // n of the ideal law
@@ -31,6 +44,7 @@ struct GasSettings {
     // Where the ideal and real laws find the gas at the start (the classic
     // law always starts as it did).
     gas::ChargeStart Start = gas::ChargeStart::Slow;
+    Arrangement Vessels{};
 
     bool operator==(const GasSettings&) const = default;
 };

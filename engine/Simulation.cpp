@@ -122,7 +122,8 @@ RunOutcome RunSimulation(CircuitState& state) {
     CollectInitialData(state);
     if (!ValidateSimulationData(state)) return RunOutcome::Refused;
     EngineUi& ui = state.Ui();
-    const CircuitData& d = state.Data;
+    // Accumulators in parallel and bottles run as one gas volume.
+    const CircuitData d = RunData(state.Data, state.Gas.Vessels);
     // A law that cannot hold these data is refused before anything changes.
     if (auto held = CheckGasSettings(d, state.Gas, state.TimeStep); !held) {
         Inform(state, Message(MessageId::CannotStart, {MsgNested(held.Error())}));

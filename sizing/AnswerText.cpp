@@ -143,6 +143,15 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
     }
 }
 
+// The candidates' first column: "10", "2 × 10" in parallel, "10 + 2 × 50" with bottles.
+std::string VolumeText(const Design& d, const Words& w) {
+    if (d.Count > 1) return std::to_string(d.Count) + " × " + w.Num(d.V0, 3);
+    if (d.Bottles > 0) {
+        return w.Num(d.V0, 3) + " + " + std::to_string(d.Bottles) + " × " + w.Num(d.BottleSize, 3);
+    }
+    return w.Num(d.V0, 3);
+}
+
 std::string CategoryText(PressureCategory category, const Words& w) {
     switch (category) {
         case PressureCategory::Outside:
@@ -181,15 +190,38 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
         return;
     }
     const Design& d = rec->Proposed;
-    out.Recommendation.push_back(w(
-        QT_TRANSLATE_NOOP("volvenza::SizingText",
-                          "Raccomandato: %1 dm3, precarica %2 bar a %3 °C, pompa %4 dm3/min."),
-        {w.Num(d.V0, 3), w.Num(d.P0, 1), w.Num(PrechargeTemperature(req.Gas), 2), w.Num(d.Qp, 1)}));
+    const std::vector<std::string> charge{w.Num(d.P0, 1), w.Num(PrechargeTemperature(req.Gas), 2),
+                                          w.Num(d.Qp, 1), w.Num(d.GasVolume(), 3)};
+    if (d.Count > 1) {
+        out.Recommendation.push_back(w(
+            QT_TRANSLATE_NOOP("volvenza::SizingText",
+                              "Raccomandato: %5 accumulatori da %6 dm3 in parallelo (gas %4 dm3), "
+                              "precarica %1 bar a %2 °C, pompa %3 dm3/min."),
+            {charge[0], charge[1], charge[2], charge[3], std::to_string(d.Count), w.Num(d.V0, 3)}));
+    } else if (d.Bottles > 0) {
+        out.Recommendation.push_back(
+            w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                "Raccomandato: %5 dm3 con bombole %6 × %7 dm3 (gas %4 dm3), "
+                                "precarica %1 bar a %2 °C, pompa %3 dm3/min."),
+              {charge[0], charge[1], charge[2], charge[3], w.Num(d.V0, 3),
+               std::to_string(d.Bottles), w.Num(d.BottleSize, 3)}));
+    } else {
+        out.Recommendation.push_back(w(
+            QT_TRANSLATE_NOOP("volvenza::SizingText",
+                              "Raccomandato: %4 dm3, precarica %1 bar a %2 °C, pompa %3 dm3/min."),
+            charge));
+    }
     const DesignFigures f = FiguresOf(*rec, a, req, data);
     out.Recommendation.push_back(w(
         QT_TRANSLATE_NOOP("volvenza::SizingText",
                           "Direttiva 2014/68/UE (azoto, gas del gruppo 2; PS %1 bar, V %2 L): %3."),
         {w.Num(f.RatedPressure, 1), w.Num(d.V0, 3), CategoryText(f.Category, w)}));
+    if (d.Bottles > 0) {
+        out.Recommendation.push_back(
+            w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Ogni bombola (PS %1 bar, V %2 L): %3."),
+              {w.Num(f.RatedPressure, 1), w.Num(d.BottleSize, 3),
+               CategoryText(f.BottleCategory, w)}));
+    }
     const TemperatureOutcome& worst = rec->Worst();
     if (req.SingleCycle) {
         out.Recommendation.push_back(
@@ -222,7 +254,7 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
     out.Recommendation.push_back(
         w(QT_TRANSLATE_NOOP(
               "volvenza::SizingText",
-              "L'accumulatore cede %1 kJ per ciclo. Potenza installata %2 kW (Qp a Pm); "
+              "Energia ceduta al circuito in un ciclo: %1 kJ. Potenza installata %2 kW (Qp a Pm); "
               "una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4: "
               "%5 kW in meno."),
           {w.Num(f.Energy, 2), w.Num(f.InstalledPower, 2), w.Num(a.PeakDemand, 1),
@@ -260,7 +292,7 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
     t.Headings.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Esito")));
     t.Highlighted = a.Recommended;
     for (const Evaluation& e : a.Candidates) {
-        std::vector<std::string> row{w.Num(e.Proposed.V0, 3), w.Num(e.Proposed.P0, 1)};
+        std::vector<std::string> row{VolumeText(e.Proposed, w), w.Num(e.Proposed.P0, 1)};
         if (pumps) row.push_back(w.Num(e.Proposed.Qp, 1));
         double margin = std::numeric_limits<double>::infinity();
         for (size_t i = 0; i < a.Temperatures.size(); ++i) {

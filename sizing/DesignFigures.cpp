@@ -10,7 +10,9 @@ DesignFigures FiguresOf(const Evaluation& e, const SizingAnswer& a, const Requir
     f.RatedPressure = e.Size < req.Catalogue.size()
                           ? ClassingPressure(req.Catalogue[e.Size], req, data.Pm)
                           : req.RatedPressure.value_or(data.Pm);
+    // Each vessel on its own: an accumulator, a bottle.
     f.Category = VesselCategory(f.RatedPressure, e.Proposed.V0);
+    f.BottleCategory = VesselCategory(f.RatedPressure, e.Proposed.BottleSize);
     f.InstalledPower = HydraulicPower(e.Proposed.Qp, data.Pm, req.PumpEfficiency);
     f.PumpOnlyPower = HydraulicPower(a.PeakDemand, req.MinPressure, req.PumpEfficiency);
     if (!e.Temps.empty()) {

@@ -11,8 +11,9 @@
 namespace volvenza::sizing {
 
 struct DesignFigures {
-    double RatedPressure = 0;  // PS that classes it [bar]
-    PressureCategory Category = PressureCategory::Outside;
+    double RatedPressure = 0;                                     // PS that classes it [bar]
+    PressureCategory Category = PressureCategory::Outside;        // of each accumulator
+    PressureCategory BottleCategory = PressureCategory::Outside;  // of each bottle
     double Energy = 0;          // kJ the accumulator gives in a steady cycle
     double InstalledPower = 0;  // kW
     double PumpOnlyPower = 0;   // kW

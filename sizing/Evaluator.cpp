@@ -228,6 +228,12 @@ std::vector<CatalogueSize> DefaultCatalogue(AccumulatorType type) {
     return sizes;
 }
 
+std::vector<double> DefaultBottleSizes() {
+    // Water capacities of the seamless steel cylinders industrial nitrogen
+    // comes in; the user edits the list to the maker's bottles.
+    return {10, 20, 40, 50};  // mutants: skip
+}
+
 CatalogueSize DefaultSize(AccumulatorType type, double v0) {
     const std::vector<CatalogueSize> sizes = DefaultCatalogue(type);
     CatalogueSize size = *std::min_element(
@@ -290,7 +296,9 @@ Evaluator::Evaluator(const CircuitState& state, const Requirements& req)
 }
 
 double Evaluator::BalancePump() const {
-    return base_.CycleTime > 0 ? cycleOil_ * 60 / AsDecimal(base_.CycleTime) : 0;
+    return base_.CycleTime > 0
+               ? cycleOil_ * 60 / AsDecimal(base_.CycleTime) / req_.Gas.Vessels.VolumetricEfficiency
+               : 0;
 }
 
 int Evaluator::DayCycles() const {
@@ -304,12 +312,16 @@ CircuitData Evaluator::DataFor(const Design& design) const {
     d.V0 = static_cast<float>(design.V0);
     d.P0 = static_cast<float>(design.P0);
     d.Qp = static_cast<float>(design.Qp);
-    return d;
+    return RunData(d, GasFor(0, design).Vessels);
 }
 
-GasSettings Evaluator::GasFor(size_t size) const {
+GasSettings Evaluator::GasFor(size_t size, const Design& design) const {
     GasSettings gas = req_.Gas;
-    if (const auto& tau = req_.Catalogue[size].Tau) gas.Tau = *tau;
+    if (size < req_.Catalogue.size()) {
+        if (const auto& tau = req_.Catalogue[size].Tau) gas.Tau = *tau;
+    }
+    gas.Vessels.Count = design.Count;
+    gas.Vessels.BottleVolume = design.BottleVolume();
     return gas;
 }
 
@@ -370,16 +382,15 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     return e;
 }
 
-gas::Result<TemperatureOutcome> Evaluator::RunAt(const CircuitData& data, size_t size, size_t index,
-                                                 bool stopBelow) {
+gas::Result<TemperatureOutcome> Evaluator::RunAt(const CircuitData& data, const GasSettings& gas,
+                                                 size_t index, bool stopBelow) {
     const double temp = temps_[index];
-    auto law = MakeGasLaw(data, GasFor(size), temp, flows_.TimeStep);
+    auto law = MakeGasLaw(data, gas, temp, flows_.TimeStep);
     if (!law) return gas::Result<TemperatureOutcome>::Fail(law.Error());
     const int cycles = req_.SingleCycle ? 1 : kMaxCycles;
     const int day = DayCycles();
     const double p1 = req_.MinPressure;
     // How long the gas remembers where it started.
-    const GasSettings gas = GasFor(size);
     const double cycleTime = base_.CycleTime;
     const double memory = gas.Law == GasLawKind::Nitrogen && std::isfinite(gas.Tau)
                               ? std::min(3 * gas.Tau, kMaxCycles / 2 * cycleTime)
@@ -396,40 +407,42 @@ gas::Result<TemperatureOutcome> Evaluator::RunAt(const CircuitData& data, size_t
         *law);
 }
 
-std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const CircuitData& data, size_t size,
+std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const Design& design, size_t size,
                                                                bool stopBelow) {
+    const CircuitData data = DataFor(design);
+    const GasSettings gas = GasFor(size, design);
     std::vector<gas::Result<TemperatureOutcome>> runs;
     const size_t count = temps_.size();
     // Side by side or not, the runs give the same results.
     if (count == 1 || flows_.Qt.size() * count < kParallelSteps) {  // mutants: skip
-        for (size_t i = 0; i < count; ++i) runs.push_back(RunAt(data, size, i, stopBelow));
+        for (size_t i = 0; i < count; ++i) runs.push_back(RunAt(data, gas, i, stopBelow));
         return runs;
     }
     // Each run has its own workspace and law: nothing is shared but the flows.
     std::vector<std::future<gas::Result<TemperatureOutcome>>> others;
     for (size_t i = 1; i < count; ++i) {
-        others.push_back(std::async(std::launch::async, [this, &data, size, i, stopBelow] {
-            return RunAt(data, size, i, stopBelow);
+        others.push_back(std::async(std::launch::async, [this, &data, &gas, i, stopBelow] {
+            return RunAt(data, gas, i, stopBelow);
         }));
     }
-    runs.push_back(RunAt(data, size, 0, stopBelow));
+    runs.push_back(RunAt(data, gas, 0, stopBelow));
     for (auto& other : others) runs.push_back(other.get());
     return runs;
 }
 
-void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size,
+void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
                          std::array<bool, kRuleCount>& rules) const {
     if (o.Warning || o.OutsideGas || !o.Settled || !o.Recharged ||
         o.LowestPressure < req_.MinPressure || o.DayLowest < req_.MinPressure) {
         rules[0] = false;
     }
     const auto& maxFlow = req_.Catalogue[size].MaxFlow;
-    if (maxFlow && o.PeakFlow > *maxFlow + kSlack) rules[4] = false;
+    if (maxFlow && o.PeakFlow > *maxFlow * count + kSlack) rules[4] = false;
     if (o.LowestGasTemp < AllowedGasTemperature(req_)) rules[5] = false;
 }
 
 double Evaluator::PumpOil(double qp) const {
-    return qp * AsDecimal(base_.CycleTime) / 60;
+    return qp * req_.Gas.Vessels.VolumetricEfficiency * AsDecimal(base_.CycleTime) / 60;
 }
 
 gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
@@ -440,9 +453,9 @@ gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
         e->Rules[0] = false;
         return e;
     }
-    for (auto& run : RunAll(DataFor(design), size, false)) {
+    for (auto& run : RunAll(design, size, false)) {
         if (!run) return gas::Result<Evaluation>::Fail(run.Error());
-        JudgeRun(*run, size, e->Rules);
+        JudgeRun(*run, size, design.Count, e->Rules);
         e->Temps.push_back(*run);
     }
     return e;
@@ -453,9 +466,9 @@ gas::Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
     std::array<bool, kRuleCount> rules{};
     rules.fill(true);
     // Stopping below p1 only saves the rest of a run that fails anyway.
-    for (auto& run : RunAll(DataFor(design), size, true)) {  // mutants: skip
+    for (auto& run : RunAll(design, size, true)) {  // mutants: skip
         if (!run) return gas::Result<bool>::Fail(run.Error());
-        JudgeRun(*run, size, rules);
+        JudgeRun(*run, size, design.Count, rules);
     }
     return rules[0] && rules[4] && rules[5];
 }

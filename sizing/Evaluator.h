@@ -145,14 +145,15 @@ class Evaluator {
 
   private:
     CircuitData DataFor(const Design& design) const;
-    GasSettings GasFor(size_t size) const;
-    gas::Result<TemperatureOutcome> RunAt(const CircuitData& data, size_t size, size_t index,
-                                          bool stopBelow);
+    GasSettings GasFor(size_t size, const Design& design) const;
+    gas::Result<TemperatureOutcome> RunAt(const CircuitData& data, const GasSettings& gas,
+                                          size_t index, bool stopBelow);
     // The runs at every temperature, side by side on long cycles.
-    std::vector<gas::Result<TemperatureOutcome>> RunAll(const CircuitData& data, size_t size,
+    std::vector<gas::Result<TemperatureOutcome>> RunAll(const Design& design, size_t size,
                                                         bool stopBelow);
-    // Clears the rules the run at one temperature breaks (1, 5 and 6).
-    void JudgeRun(const TemperatureOutcome& o, size_t size,
+    // Clears the rules the run at one temperature breaks (1, 5 and 6); the
+    // largest flow is shared by the accumulators in parallel.
+    void JudgeRun(const TemperatureOutcome& o, size_t size, int count,
                   std::array<bool, kRuleCount>& rules) const;
 
     CircuitData base_;

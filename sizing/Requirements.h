@@ -34,6 +34,11 @@ std::vector<CatalogueSize> DefaultCatalogue(AccumulatorType type);
 // A size of `v0` with the limits of the type's default size nearest to it.
 CatalogueSize DefaultSize(AccumulatorType type, double v0);
 
+// Gas bottles as commonly sold for nitrogen (water capacity [dm3]).
+std::vector<double> DefaultBottleSizes();
+// The most bottles on one accumulator.
+inline constexpr int kMaxBottles = 8;
+
 // The highest number of sizes a catalogue may hold.
 inline constexpr size_t kMaxCatalogueSizes = 200;
 
@@ -62,6 +67,11 @@ struct Requirements {
     // Judge the first cycle alone, started full: only for a machine that
     // really runs one cycle and then stops long enough to recharge.
     bool SingleCycle = false;
+    // Bottle sizes on offer, for a piston accumulator's gas side.
+    std::vector<double> BottleSizes = DefaultBottleSizes();
+    // Try arrangements (accumulators in parallel, bottles) even when one
+    // size passes; otherwise only when none does.
+    bool Arrangements = false;
 
     bool operator==(const Requirements&) const = default;
 };
@@ -69,13 +79,23 @@ struct Requirements {
 // The design a run is made of: the accumulator's size, its precharge (in the
 // frame of the initial data: at 20 °C for the classic law, at the charging
 // temperature for the others) and the pump's delivery.
+//
+// Beyond one vessel: `Count` identical accumulators of V0 in parallel, or
+// (a piston accumulator) one with `Bottles` gas bottles of `BottleSize`.
 struct Design {
     double V0 = 0;  // dm3
     double P0 = 0;  // bar
     double Qp = 0;  // dm3/min
+    int Count = 1;
+    double BottleSize = 0;  // dm3
+    int Bottles = 0;
 
+    double BottleVolume() const { return BottleSize * Bottles; }
+    double GasVolume() const { return Count * V0 + BottleVolume(); }
+    bool Single() const { return Count == 1 && Bottles == 0; }
     bool operator==(const Design&) const = default;
 };
+
 
 // The coldest gas the requirements allow [°C].
 double AllowedGasTemperature(const Requirements& req);

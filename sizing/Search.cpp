@@ -20,6 +20,8 @@ constexpr double kSizesShare = 0.7;
 constexpr double kPumpShare = 0.15;
 // Runs a one-figure search takes, about: for the progress only.
 constexpr double kSearchRuns = 20;  // mutants: skip
+// Arrangements tried at most before the search gives up on them.
+constexpr int kMaxArrangementTries = 40;  // mutants: skip
 
 double FloorTenth(double x) {
     return std::floor(x * 10 + 1e-9) / 10;
@@ -253,6 +255,73 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
     return CheckGasSettings(probe, req.Gas, state.TimeStep);
 }
 
+// Beyond one vessel: the arrangement of the smallest whole gas volume that
+// passes, N identical accumulators in parallel of any type or one piston
+// accumulator with gas bottles. Arrangements of a size that breaks a rule
+// no arrangement changes (precharge, ratio, PS) are left out; so are those
+// of no more gas than a single size that fell below p1, which hold the gas
+// of a single vessel of their volume and so fall below it too. The
+// candidates gain the arrangements tried, ending with the one that passes.
+Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double qp,
+                          const std::function<bool()>& stopped) {
+    const Requirements& req = ev.Req();
+    double short1 = 0;  // the most gas of a single size that fell below p1
+    for (const Evaluation& e : answer.Candidates) {
+        if (!e.Rules[0] && e.Proposed.Single()) short1 = std::max(short1, e.Proposed.V0);
+    }
+    const double limit = answer.Recommended ? answer.Recommendation()->Proposed.GasVolume()
+                                            : std::numeric_limits<double>::infinity();
+    std::vector<std::pair<Design, size_t>> tries;
+    for (size_t i = 0; i < req.Catalogue.size(); ++i) {
+        const Design one{req.Catalogue[i].V0, p0, qp};
+        auto fixed = ev.CheckStatic(one, i);
+        if (!fixed) return fixed.Error();
+        if (!fixed->Rules[1] || !fixed->Rules[2] || !fixed->Rules[3]) continue;
+        for (int n = 2; n <= kMaxParallel; ++n) tries.push_back({{one.V0, p0, qp, n}, i});
+        if (req.Type != AccumulatorType::Piston) continue;
+        for (double bottle : req.BottleSizes) {
+            for (int k = 1; k <= kMaxBottles; ++k) {
+                tries.push_back({{one.V0, p0, qp, 1, bottle, k}, i});
+            }
+        }
+    }
+    std::erase_if(tries, [&](const auto& t) {
+        return t.first.GasVolume() <= short1 || t.first.GasVolume() >= limit;
+    });
+    // Smallest gas first; of equal gas, the fewer vessels, then the fewer
+    // accumulators (a bottle costs less than a piston accumulator).
+    std::stable_sort(tries.begin(), tries.end(), [](const auto& a, const auto& b) {
+        const Design& x = a.first;
+        const Design& y = b.first;
+        if (x.GasVolume() != y.GasVolume()) return x.GasVolume() < y.GasVolume();
+        if (x.Count + x.Bottles != y.Count + y.Bottles) {
+            return x.Count + x.Bottles < y.Count + y.Bottles;
+        }
+        return x.Count < y.Count;
+    });
+    std::vector<Evaluation> failing;
+    int tried = 0;
+    for (const auto& [design, size] : tries) {
+        if (stopped()) return Message(MessageId::SizingStopped);
+        if (++tried > kMaxArrangementTries) break;
+        auto e = ev.Evaluate(design, size);
+        // Bottles the gas cannot fill at Pm are no arrangement at all.
+        if (!e && e.Error().id == MessageId::BottlesTooLarge) continue;
+        if (!e) return e.Error();
+        if (!e->Passes()) {
+            failing.push_back(*e);
+            continue;
+        }
+        // The last few that fell short show why the one chosen is needed.
+        const size_t shown = std::min<size_t>(failing.size(), 2);
+        answer.Candidates.insert(answer.Candidates.end(), failing.end() - shown, failing.end());
+        answer.Candidates.push_back(*e);
+        answer.Recommended = answer.Candidates.size() - 1;
+        return Done{};
+    }
+    return Done{};
+}
+
 gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requirements& req,
                                           const SizingProgress& progress) {
     using R = gas::Result<SizingAnswer>;
@@ -339,6 +408,13 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         if (answer.Recommended && i >= *answer.Recommended + 2) break;
     }
 
+    if (req.Arrangements || !answer.Recommended) {
+        const double p0 = req.ChoosePrecharge ? top : state.Data.P0;
+        auto found = SearchArrangements(ev, answer, p0, qp, stopped);
+        if (!found && found.Error().id == MessageId::SizingStopped) return cancelled();
+        if (!found) return R::Fail(found.Error());
+    }
+
     share = kSizesShare;
     if (answer.Recommended && req.SizePump) {
         Evaluation& chosen = answer.Candidates[*answer.Recommended];
@@ -349,13 +425,16 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         const double from = req.SingleCycle ? -0.1 : FloorTenth(ev.BalancePump()) - 0.1;
         auto least = SmallestPassing(from, 0.1, d.Qp, [&](double q) {
             share = kSizesShare + kPumpShare * std::min(1.0, ++tried / kSearchRuns);
+            Design pumped = d;
+            pumped.Qp = q;
             return stopped() ? gas::Result<bool>::Fail(MessageId::SizingStopped)
-                             : ev.PassesRuns({d.V0, d.P0, q}, chosen.Size);
+                             : ev.PassesRuns(pumped, chosen.Size);
         });
         if (!least && least.Error().id == MessageId::SizingStopped) return cancelled();
         if (!least) return R::Fail(least.Error());
-        const double pump = least->value_or(d.Qp);
-        auto e = ev.Evaluate({d.V0, d.P0, pump}, chosen.Size);
+        Design pumped = d;
+        pumped.Qp = least->value_or(d.Qp);
+        auto e = ev.Evaluate(pumped, chosen.Size);
         if (!e) return R::Fail(e.Error());
         chosen = *e;
         answer.PumpSized = true;
@@ -365,7 +444,8 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     share = kSizesShare + kPumpShare;
     const Evaluation* lastFailing = nullptr;
     for (const Evaluation& e : answer.Candidates) {
-        if (e.Passes()) continue;
+        // An arrangement that fails is one of several tried; the sizes say why.
+        if (e.Passes() || !e.Proposed.Single()) continue;
         answer.Explanations.push_back(Explain(state, ev, e));
         if (!e.Rules[0] && !e.Temps.empty() &&
             (!answer.Recommended || e.Proposed.V0 < answer.Recommendation()->Proposed.V0)) {

@@ -106,11 +106,14 @@
   volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
       [--catalogue &quot;V0[:RAPPORTO[:PS[:PORTATA[:TAU]]]],...&quot;] [--ps PS] [--relief R]
       [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]
-      [--size-pump] [--single-cycle] [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS]
+      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
+      [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS]
       dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in
       funzionamento continuo (un ciclo dopo l&apos;altro; --single-cycle: il primo
       soltanto): la più piccola grandezza del catalogo che rispetta le sei
-      regole, i candidati e perché i più piccoli non bastano; stato 0 con una
+      regole o, se nessuna basta (o con --arrangements), più accumulatori in
+      parallelo o un pistone con bombole (--bottle-sizes, predefinite
+      10,20,40,50 dm3); i candidati e perché i più piccoli non bastano; stato 0 con una
       raccomandazione, 1 se nessuna grandezza basta (risposta su stdout), 3 se la
       ricerca non si può fare (messaggio su stderr, nulla su stdout)
   volvenza-sim gas T_C P_BAR_ABS
@@ -142,6 +145,10 @@ Opzioni del gas (numeri con la virgola o con il punto):
                                 più di 0 e al più 1 (predefinito 0,9)
   --hours-per-year H            ore di lavoro in un anno per i cicli all&apos;anno
                                 (predefinite 2000)
+  --parallel N                  N accumulatori identici di Vo in parallelo (da 1 a 20)
+  --bottle-volume V             bombole di gas sul lato gas degli accumulatori [dm3]
+  --volumetric-efficiency E     rendimento volumetrico della pompa: eroga E Qp
+                                (più di 0, al più 1; predefinito 1)
 Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.
 
 I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di
@@ -175,10 +182,13 @@ uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
   volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
       [--catalogue &quot;V0[:RATIO[:PS[:FLOW[:TAU]]]],...&quot;] [--ps PS] [--relief R]
       [--tolerance PERCENT] [--hours HOURS] [--min-gas-temp C] [--keep-precharge]
-      [--size-pump] [--single-cycle] [--json] [--pdf OUT.pdf] [GAS OPTIONS]
+      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
+      [--json] [--pdf OUT.pdf] [GAS OPTIONS]
       sizes accumulator, precharge and pump for the cycle of IN.vlz in
       continuous operation (one cycle after another; --single-cycle: the first
-      alone): the smallest catalogue size that meets the six rules, the
+      alone): the smallest catalogue size that meets the six rules or, when
+      none does (or with --arrangements), several accumulators in parallel or
+      a piston with bottles (--bottle-sizes, by default 10,20,40,50 dm3); the
       candidates and why the smaller ones fall short; status 0 with a
       recommendation, 1 when no size is enough (answer on stdout), 3 when the
       search cannot be made (message on stderr, nothing on stdout)
@@ -212,6 +222,10 @@ Gas options (numbers with the comma or the point):
                                 and at most 1 (default 0.9)
   --hours-per-year H            working hours in a year for the cycles a year
                                 (default 2000)
+  --parallel N                  N identical accumulators of Vo in parallel (1 to 20)
+  --bottle-volume V             gas bottles on the accumulators&apos; gas side [dm3]
+  --volumetric-efficiency E     the pump&apos;s volumetric efficiency: it delivers E Qp
+                                (above 0, at most 1; default 1)
 The simulation file keeps only the results at the working temperature tc.
 
 The output files are written all or none, and none may be the input file
@@ -1259,6 +1273,22 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Le ore di lavoro in un anno devono essere più di 0 e al più 8760</source>
         <translation>The working hours in a year must be above 0 and at most 8760</translation>
     </message>
+    <message>
+        <source>Gli accumulatori in parallelo devono essere da 1 a %1</source>
+        <translation>The accumulators in parallel must be from 1 to %1</translation>
+    </message>
+    <message>
+        <source>Il volume delle bombole deve essere tra 0 e 100000 dm3</source>
+        <translation>The bottles&apos; volume must be between 0 and 100000 dm3</translation>
+    </message>
+    <message>
+        <source>Il rendimento volumetrico della pompa deve essere più di 0 e al più 1</source>
+        <translation>The pump&apos;s volumetric efficiency must be above 0 and at most 1</translation>
+    </message>
+    <message>
+        <source>Le bombole (%1 dm3) sono più grandi del volume del gas a Pm (%2 dm3): l&apos;olio riempirebbe gli accumulatori prima di Pm; ridurre le bombole o alzare la precarica</source>
+        <translation>The bottles (%1 dm3) are larger than the gas volume at Pm (%2 dm3): the oil would fill the accumulators before Pm; make the bottles smaller or raise the precharge</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::QtDialogs</name>
@@ -1458,10 +1488,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Nessuna grandezza del catalogo rispetta tutte le regole: la più grande (%1 dm3) non rispetta la regola %2.</source>
         <translation>No catalogue size meets every rule: the largest (%1 dm3) fails rule %2.</translation>
-    </message>
-    <message>
-        <source>Raccomandato: %1 dm3, precarica %2 bar a %3 °C, pompa %4 dm3/min.</source>
-        <translation>Recommended: %1 dm3, precharge %2 bar at %3 °C, pump %4 dm3/min.</translation>
     </message>
     <message>
         <source>Un solo ciclo, partendo carico: pressione minima %1 bar a %2 °C, %3 bar sopra p1.</source>
@@ -1692,12 +1718,28 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Pump efficiency; hours in a year</translation>
     </message>
     <message>
-        <source>L&apos;accumulatore cede %1 kJ per ciclo. Potenza installata %2 kW (Qp a Pm); una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4: %5 kW in meno.</source>
-        <translation>The accumulator gives %1 kJ per cycle. Installed power %2 kW (Qp at Pm); a pump alone delivering the peak of %3 dm3/min at p1 would need %4: %5 kW less.</translation>
-    </message>
-    <message>
         <source>Fatica: escursione di pressione %1 bar per ciclo, %2 cicli all&apos;anno.</source>
         <translation>Fatigue: pressure swing %1 bar per cycle, %2 cycles a year.</translation>
+    </message>
+    <message>
+        <source>Raccomandato: %5 accumulatori da %6 dm3 in parallelo (gas %4 dm3), precarica %1 bar a %2 °C, pompa %3 dm3/min.</source>
+        <translation>Recommended: %5 accumulators of %6 dm3 in parallel (gas %4 dm3), precharge %1 bar at %2 °C, pump %3 dm3/min.</translation>
+    </message>
+    <message>
+        <source>Raccomandato: %5 dm3 con bombole %6 × %7 dm3 (gas %4 dm3), precarica %1 bar a %2 °C, pompa %3 dm3/min.</source>
+        <translation>Recommended: %5 dm3 with bottles %6 × %7 dm3 (gas %4 dm3), precharge %1 bar at %2 °C, pump %3 dm3/min.</translation>
+    </message>
+    <message>
+        <source>Raccomandato: %4 dm3, precarica %1 bar a %2 °C, pompa %3 dm3/min.</source>
+        <translation>Recommended: %4 dm3, precharge %1 bar at %2 °C, pump %3 dm3/min.</translation>
+    </message>
+    <message>
+        <source>Ogni bombola (PS %1 bar, V %2 L): %3.</source>
+        <translation>Each bottle (PS %1 bar, V %2 L): %3.</translation>
+    </message>
+    <message>
+        <source>Energia ceduta al circuito in un ciclo: %1 kJ. Potenza installata %2 kW (Qp a Pm); una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4: %5 kW in meno.</source>
+        <translation>Energy given to the circuit in a cycle: %1 kJ. Installed power %2 kW (Qp at Pm); a pump alone delivering the peak of %3 dm3/min at p1 would need %4: %5 kW less.</translation>
     </message>
 </context>
 <context>

@@ -35,7 +35,15 @@ has json-time '"time": 1.4, "cycle": 1'
 has json-rules '"pass": false, "rule1_min_pressure": false, "rule2_precharge": true'
 # The 10 dm3 size's own PS classes it (900 bar·L); 21,8 dm3/min at 80 bar at
 # 90 % against the peak of 108,24 dm3/min at p1; 766 cycles an hour.
-has json-figures '"ped_category": "II", "installed_power_kW": 3.23, "pump_only_power_kW": 12.027, "energy_per_cycle_kJ": 7.263, "pressure_swing": 12.605, "cycles_per_year": 1531915, "pump_share"'
+has json-figures '"count": 1, "bottle_volume": 0, "bottles": 0, "bottle_size": 0, "ped_category": "II", "bottle_ped_category": null, "installed_power_kW": 3.23, "pump_only_power_kW": 12.027, "energy_per_cycle_kJ": 7.263, "pressure_swing": 12.605, "cycles_per_year": 1531915, "pump_share"'
+# The largest size alone fails the 250-bar design: four of 4 dm3 in
+# parallel, or a piston of 6 dm3 with a 10 dm3 bottle (each vessel classed).
+check parallel 0 "$sim" size "$data/design-250bar.vlz" --pmin 150 --type bladder --catalogue 4,6,10 --json
+has json-parallel '"recommended": {"V0": 4, "P0": 119.1,'
+has json-count '"count": 4, "bottle_volume": 0, "bottles": 0, "bottle_size": 0, "ped_category": "II"'
+check bottles 0 "$sim" size "$data/design-250bar.vlz" --pmin 150 --type piston --catalogue 4,6,10
+has bottled "Raccomandato: 6 dm3 con bombole 1 × 10 dm3 (gas 16 dm3), precarica 127,9 bar a 20 °C, pompa 40 dm3/min."
+has bottle-category "Ogni bombola (PS 250 bar, V 10 L): categoria III."
 # The first cycle alone, started full: next to no pump.
 check single-cycle 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --single-cycle \
     --catalogue 10 --size-pump

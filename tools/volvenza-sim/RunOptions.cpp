@@ -7,6 +7,7 @@
 #include <iterator>
 #include <limits>
 
+#include "engine/CycleRun.h"
 #include "engine/GasLaws.h"
 #include "numbers/NumberText.h"
 #include "tools/volvenza-sim/SimText.h"
@@ -55,6 +56,22 @@ std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const G
         };
         if (a == "--summary") {
             options.summary = true;
+            continue;
+        }
+        if (a == "--parallel" || a == "--bottle-volume" || a == "--volumetric-efficiency") {
+            const auto v = values(1);
+            if (!v) return Bad(a, std::nullopt);
+            const auto x = Number((*v)[0]);
+            Arrangement& vessels = options.gas.Vessels;
+            if (!x) return Bad(a, (*v)[0]);
+            if (a == "--parallel") {
+                if (*x != std::floor(*x) || !(*x >= 1 && *x <= kMaxParallel))
+                    return Bad(a, (*v)[0]);
+                vessels.Count = static_cast<int>(*x);
+            } else {
+                (a == "--bottle-volume" ? vessels.BottleVolume : vessels.VolumetricEfficiency) = *x;
+                if (!CheckArrangement(vessels)) return Bad(a, (*v)[0]);
+            }
             continue;
         }
         if (a == "--pump-efficiency" || a == "--hours-per-year") {

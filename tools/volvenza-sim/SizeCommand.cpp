@@ -62,6 +62,20 @@ std::string Optional(const std::optional<double>& v) {
     return v ? Json(*v) : "null";
 }
 
+// Bottle volumes separated by commas, each above 0.
+std::optional<std::vector<double>> BottleSizes(const std::string& text) {
+    std::vector<double> sizes;
+    std::stringstream in(text);
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        const auto v = ParseNumber<double>(item);
+        if (!v || !(*v > 0)) return std::nullopt;
+        sizes.push_back(*v);
+    }
+    if (sizes.empty()) return std::nullopt;
+    return sizes;
+}
+
 // "V0[:ratio[:PS[:flow[:tau]]]]" per size, separated by commas; a part left
 // empty (or a size given alone) takes the type's default.
 std::optional<std::vector<CatalogueSize>> Catalogue(const std::string& text, AccumulatorType type) {
@@ -136,6 +150,14 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requiremen
             o.req.SingleCycle = false;
         } else if (a == "--single-cycle") {
             o.req.SingleCycle = true;
+        } else if (a == "--arrangements") {
+            o.req.Arrangements = true;
+        } else if (a == "--bottle-sizes") {
+            if (value == nullptr) return std::nullopt;
+            ++i;
+            auto sizes = BottleSizes(*value);
+            if (!sizes) return std::nullopt;
+            o.req.BottleSizes = *sizes;
         } else if (a == "--pmin" || a == "--ps" || a == "--relief" || a == "--tolerance" ||
                    a == "--hours" || a == "--min-gas-temp") {
             const auto x = number();
@@ -249,8 +271,14 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
     // The figures an engineer adds by hand, for the recommendation and each candidate.
     const auto figures = [&](const Evaluation& e) {
         const DesignFigures f = FiguresOf(e, a, req, data);
-        return std::string("\"ped_category\": \"") + CategoryCode(f.Category) +
-               "\", \"installed_power_kW\": " + Json(RoundHalfEven(f.InstalledPower, 3)) +
+        return "\"count\": " + std::to_string(e.Proposed.Count) +
+               ", \"bottle_volume\": " + Json(e.Proposed.BottleVolume()) +
+               ", \"bottles\": " + std::to_string(e.Proposed.Bottles) +
+               ", \"bottle_size\": " + Json(e.Proposed.BottleSize) + ", \"ped_category\": \"" +
+               CategoryCode(f.Category) + "\", \"bottle_ped_category\": " +
+               (e.Proposed.Bottles > 0 ? "\"" + std::string(CategoryCode(f.BottleCategory)) + "\""
+                                       : std::string("null")) +
+               ", \"installed_power_kW\": " + Json(RoundHalfEven(f.InstalledPower, 3)) +
                ", \"pump_only_power_kW\": " + Json(RoundHalfEven(f.PumpOnlyPower, 3)) +
                ", \"energy_per_cycle_kJ\": " + Json(RoundHalfEven(f.Energy, 3)) +
                ", \"pressure_swing\": " + Json(RoundHalfEven(f.Swing, 3)) +

@@ -1,11 +1,14 @@
-// The energy balance of a run against thermodynamics: an ideal polytropic
-// discharge's closed form, the first law for an adiabatic real gas, the
-// example's installed power by hand.
+// Beyond one vessel and the energy of a run, against closed forms:
+// accumulators in parallel are one of their whole volume, bottles follow
+// the isotherm of the whole gas, an ideal polytropic discharge gives its
+// work, an adiabatic real gas exchanges no heat, the example's installed
+// power by hand.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "engine/CycleRun.h"
 #include "engine/EnergyBalance.h"
 #include "engine/Simulation.h"
 #include "tests/support/RecordingUi.h"
@@ -15,9 +18,9 @@ namespace {
 
 constexpr double kAtm = 1.01325;
 
-class EnergyBalanceTest : public ::testing::Test {
+class OneDrawRunTest : public ::testing::Test {
   protected:
-    EnergyBalanceTest() {
+    OneDrawRunTest() {
         state.SetUi(ui);
         InitCircuitState(state);
         ui.windowLoaded = false;
@@ -34,7 +37,7 @@ class EnergyBalanceTest : public ::testing::Test {
     CircuitState state;
 };
 
-TEST_F(EnergyBalanceTest, PolytropicDischargeGivesItsClosedForm) {
+TEST_F(OneDrawRunTest, PolytropicDischargeGivesItsClosedForm) {
     state.Gas.Law = GasLawKind::Ideal;
     state.Gas.Exponent = 1.3;
     ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
@@ -59,7 +62,7 @@ TEST_F(EnergyBalanceTest, PolytropicDischargeGivesItsClosedForm) {
     EXPECT_EQ(b.CyclesPerYear, 1800 * 2000);
 }
 
-TEST_F(EnergyBalanceTest, RealGasGivesTheWallWhatTheFirstLawLeaves) {
+TEST_F(OneDrawRunTest, RealGasGivesTheWallWhatTheFirstLawLeaves) {
     state.Gas.Law = GasLawKind::Nitrogen;
     ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
     const EnergyBalance adiabatic = BalanceOfRun(state);
@@ -73,10 +76,42 @@ TEST_F(EnergyBalanceTest, RealGasGivesTheWallWhatTheFirstLawLeaves) {
     EXPECT_GT(cooled.Delivered, adiabatic.Delivered);
 }
 
-TEST_F(EnergyBalanceTest, ExamplePumpAndItsInstalledPower) {
-    LoadExampleCircuit(state);
+TEST_F(OneDrawRunTest, ParallelAccumulatorsAndBottlesAreOneGasVolume) {
+    state.Gas.Law = GasLawKind::Ideal;
+    state.Gas.Vessels.Count = 3;
     ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    const std::vector<double> three = state.PSeries;
+    state.Gas.Vessels = {};
+    state.Data.V0 = 7.5f;
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    EXPECT_EQ(state.PSeries, three);
+
+    // Isothermal, 2,5 dm3 with 1,5 dm3 of bottles: after the draw of 1 dm3
+    // the gas's p V is the precharge's over the whole 4 dm3.
+    state.Data.V0 = 2.5f;
+    state.Gas.Exponent = 1;
+    state.Gas.Vessels.BottleVolume = 1.5;
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    const int drawn = 100;  // 1 s
+    const double pv = (state.PSeries[drawn] + kAtm) * state.VSeries[drawn];
+    EXPECT_NEAR(pv, (85 + kAtm) * 4, 1e-9);
+    EXPECT_NEAR(state.VSeries[drawn] - state.VSeries[0], 1, 1e-3);
+
+    // Bottles the gas cannot fill at Pm (4,5 dm3 of precharge squeezed to
+    // 1,9 dm3) are refused, and so is a pump that delivers nothing.
+    state.Gas.Vessels.BottleVolume = 4;
+    state.Data.V0 = 0.5f;
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    state.Gas.Vessels = {1, 0, 0};
+    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_FALSE(CheckArrangement({kMaxParallel + 1, 0, 1}));
+}
+
+TEST_F(OneDrawRunTest, ExamplePumpAndItsInstalledPower) {
+    LoadExampleCircuit(state);
     const CircuitData& d = state.Data;
+    state.Gas.Vessels.VolumetricEfficiency = 0.99;
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
     const EnergyBalance b = BalanceOfRun(state, {0.8, 1000, 70});
     EXPECT_NEAR(b.InstalledPower, d.Qp * d.Pm / 600.0 / 0.8, 1e-9);
     EXPECT_NEAR(b.PumpOnlyPower, b.PeakDemand * 70 / 600.0 / 0.8, 1e-9);
@@ -84,7 +119,7 @@ TEST_F(EnergyBalanceTest, ExamplePumpAndItsInstalledPower) {
     // The pump works at most at Pm whenever it delivers; it puts back into
     // the accumulator no more than it delivers.
     EXPECT_GT(b.PumpEnergy, 0);
-    EXPECT_LE(b.PumpEnergy, d.Qp / 60.0 * d.CycleTime * d.Pm * 0.1);
+    EXPECT_LE(b.PumpEnergy, 0.99 * d.Qp / 60.0 * d.CycleTime * d.Pm * 0.1);
     EXPECT_LE(b.Returned, b.PumpEnergy);
 }
 

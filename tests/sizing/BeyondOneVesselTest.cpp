@@ -1,0 +1,97 @@
+// Beyond one vessel: the pressure-equipment category of a nitrogen vessel
+// at every line of the directive's table for group 2 gases (on a line the
+// lower category, just past it the higher), and arrangements where the
+// largest size alone fails, re-run by the engine.
+
+#include <gtest/gtest.h>
+
+#include "engine/Simulation.h"
+#include "sizing/PressureCategory.h"
+#include "sizing/Requirements.h"
+#include "sizing/Search.h"
+#include "tests/sizing/EndToEnd.h"
+
+namespace volvenza::sizing {
+namespace {
+
+TEST(PressureCategoryTest, EveryLineOfTheTableBelongsToTheLowerCategory) {
+    using C = PressureCategory;
+    struct Point {
+        double ps, litres;
+        C category;
+    };
+    // Pairs: on a line, then just past it.
+    // clang-format off
+    const Point points[] = {
+        // the directive's scope, PS·V = 50 and V = 1 L
+        {0.5, 100, C::Outside}, {0.6, 100, C::I}, {10, 5, C::SoundPractice}, {10, 5.1, C::I},
+        {60, 1, C::SoundPractice}, {60, 1.01, C::I},
+        // PS·V = 200, 1000, 3000, and PS = 4 bar beyond 3000 bar·L
+        {10, 20, C::I}, {10, 20.1, C::II}, {100, 10, C::II}, {100, 10.5, C::III},
+        {300, 10, C::III}, {300, 10.1, C::IV}, {4, 1000, C::III}, {4.01, 1000, C::IV},
+        // small vessels: PS = 1000 bar and 3000 bar
+        {1000, 0.5, C::SoundPractice}, {1001, 0.5, C::III}, {3000, 1, C::III}, {3001, 1, C::IV},
+        // a product that is 3000 bar·L in decimals, a hair above in binary
+        {(0.1 + 0.2) * 100, 100, C::III}, {2.5, 80, C::I}, {33.3, 6, C::I},
+        // accumulators as sold
+        {250, 10, C::III}, {350, 0.75, C::SoundPractice}, {210, 50, C::IV},
+    };
+    // clang-format on
+    for (const Point& p : points) {
+        EXPECT_EQ(VesselCategory(p.ps, p.litres), p.category)
+            << p.ps << " bar, " << p.litres << " L";
+    }
+    EXPECT_STREQ(CategoryCode(C::SoundPractice), "4.3");
+    EXPECT_STREQ(CategoryCode(C::IV), "IV");
+
+    // A size's own rating classes it before the requirements' PS and Pm.
+    Requirements req;
+    CatalogueSize size;
+    EXPECT_EQ(ClassingPressure(size, req, 210), 210);
+    req.RatedPressure = 330;
+    EXPECT_EQ(ClassingPressure(size, req, 210), 330);
+    size.RatedPressure = 250;
+    EXPECT_EQ(ClassingPressure(size, req, 210), 250);
+}
+
+// One draw of 1 dm3 in 1 s from 85 bar, ideal gas on the adiabat: a single
+// vessel needs 2,852 dm3 to stay above 99 bar; the largest size is 1,5.
+TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
+    CircuitState state;
+    InitCircuitState(state);
+    state.Data = CircuitData{2.5f, 85, 20, 0, 199, 10, 2};
+    PlaceMovement(state, 1, 0, 1, 60, MovementKind::CylinderExtending);
+    Requirements req;
+    req.MinPressure = 99;
+    req.Gas.Law = GasLawKind::Ideal;
+    req.Gas.Start = gas::ChargeStart::Fast;
+    req.ChoosePrecharge = false;
+    req.SingleCycle = true;
+    req.PrechargeTolerance = 0;
+    req.Catalogue = {DefaultSize(req.Type, 1), DefaultSize(req.Type, 1.5)};
+    const auto recommend = [&] {
+        auto a = SizeAccumulator(state, req);
+        EXPECT_TRUE(a && a->Recommended);
+        return a && a->Recommended ? a->Recommendation()->Proposed : Design{};
+    };
+    // 2 × 1 = 2 dm3 falls short; of the 3 dm3 ones, the fewest vessels.
+    EXPECT_EQ(recommend(), (Design{1.5, 85, 0, 2}));
+    // A piston takes a bottle rather than a second accumulator.
+    req.Type = AccumulatorType::Piston;
+    req.Catalogue = {DefaultSize(req.Type, 1), DefaultSize(req.Type, 1.5)};
+    req.BottleSizes = {1.5};
+    const Design bottled = recommend();
+    EXPECT_EQ(bottled, (Design{1.5, 85, 0, 1, 1.5, 1}));
+
+    // The engine's own run of that arrangement stays above p1.
+    state.Gas = req.Gas;
+    state.Data.V0 = 1.5f;
+    state.Gas.Vessels.BottleVolume = bottled.BottleVolume();
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    EXPECT_GT(state.GasRun.Runs[0].LowestPressure, 99);
+    state.Gas.Vessels.BottleVolume = 0;
+    ASSERT_EQ(RunSimulation(state), RunOutcome::PrechargeTooHigh);
+}
+
+}  // namespace
+}  // namespace volvenza::sizing
