@@ -69,7 +69,7 @@ grep -qx 'Potenza installata 5 kW (Qp a Pm, rendimento 0,8); sola pompa per la p
     grep -q "^Fatica: escursione di pressione 14,84 bar per ciclo; 766 cicli all'ora, 765957 all'anno in 1000 h" "$work/out" ||
     { fail "energy summary"; cat "$work/out"; }
 # Two accumulators in parallel: the pump never restarts, the gas stays above Pm - Dp.
-check parallel 0 "$sim" run "$data/example.vlz" "$work/x.vlz" --gas ideal --parallel 2 --summary
+check parallel 0 "$sim" run "$data/example.vlz" "$work/par.vlz" --gas ideal --parallel 2 --summary
 grep -q '^Temperatura 45 °C (tc); pressione minima 69,578 bar' "$work/out" || { fail "parallel run"; cat "$work/out"; }
 check bad-parallel 64 "$sim" run "$data/example.vlz" "$work/x.vlz" --parallel 1,5
 check bad-efficiency 64 "$sim" run "$data/example.vlz" "$work/x.vlz" --pump-efficiency 1,2
