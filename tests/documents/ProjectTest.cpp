@@ -20,16 +20,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ProjectTest : public ::testing::Test, protected test::ScratchDir {
+class ProjectTest : public ::testing::Test,
+                    protected test::ScratchDir,
+                    protected test::RecordedState {
   protected:
     ProjectTest() {
-        state.SetUi(ui);
-        InitCircuitState(state);
         ui.windowLoaded = true;
         project.Listen([this](unsigned parts) { told.push_back(parts); });
     }
-    CircuitState state;
-    test::RecordingUi ui;
     Project project{state};
     std::vector<unsigned> told;
 };

@@ -11,15 +11,7 @@
 namespace volvenza {
 namespace {
 
-class CircuitStateTest : public ::testing::Test {
-  protected:
-    CircuitStateTest() {
-        state.SetUi(ui);
-        InitCircuitState(state);
-    }
-    test::RecordingUi ui;
-    CircuitState state;
-};
+class CircuitStateTest : public ::testing::Test, protected test::RecordedState {};
 
 TEST_F(CircuitStateTest, ExampleFillsItsSlotsAndLeavesLaterOnesAlone) {
     for (int k = 1; k <= 8; ++k) state.Movements[k].Kind = 7, state.Movements[k].Stroke = 99;
