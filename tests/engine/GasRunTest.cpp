@@ -302,30 +302,6 @@ TEST_F(GasRunTest, GeneratedRealGasRunsKeepOnlyGasStates) {
     EXPECT_GT(outside, 10);
 }
 
-// The 250 bar design: of the 22 bar between the fast-charged ideal gas and
-// real nitrogen, 6 come from the start state and 16 from the real gas (the
-// start temperatures themselves are the gas library's to test).
-TEST_F(GasRunTest, TheLawsStartFromTheStatedState) {
-    state.Data = {20, 150, 45, 40, 250, 30, 10};
-    state.Movements[1] = Movement{.Ti = 1, .Tf = 3, .Qm = 150, .Kind = 4};
-    state.Movements[2] = Movement{.Ti = 4, .Tf = 5, .Qm = 60, .Kind = 4};
-    state.MovementCount = 2;
-    const struct {
-        GasLawKind law;
-        gas::ChargeStart start;
-        double lowest;
-    } laws[] = {{GasLawKind::Ideal, gas::ChargeStart::Fast, 177.742},
-                {GasLawKind::Ideal, gas::ChargeStart::Slow, 171.647},
-                {GasLawKind::Nitrogen, gas::ChargeStart::Slow, 155.509}};
-    for (const auto& l : laws) {
-        state.Gas.Law = l.law;
-        state.Gas.Start = l.start;
-        ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
-        EXPECT_NEAR(state.GasRun.Runs[0].LowestPressure, l.lowest, 5e-4);
-        EXPECT_EQ(state.GasRun.Runs[0].LowestTime, 3.0f);
-    }
-}
-
 TEST_F(GasRunTest, SettingsTheDataCannotHoldAreRefusedBeforeAnythingChanges) {
     ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
     const std::vector<double> before = state.PSeries;

@@ -111,59 +111,12 @@ TEST_F(SimulationTest, EndingsOfEachKindOfCycle) {
     RunSimulation(state);
     EXPECT_EQ(ui.progress, (std::vector<double>{0, 0, 25, 50, 75, 100}));
 
-    // A movement starting one step in: nothing drawn at 0, the gas creeps at step 1.
-    OneMovement({10, 60, 20, 60, 80, 0, 2}, 0.01f, 0.3f, 100);
-    RunSimulation(state);
-    EXPECT_EQ(state.QsSeries[0], 0.0);
-    EXPECT_EQ(state.VSeries[1], state.VSeries[0] + 0.00001);
-
-    // A small accumulator works like any other: it is not full all the time.
-    OneMovement({0.5f, 60, 20, 3, 80, 13, 1}, 0, 0.5f, 1);
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
-    EXPECT_LT(state.PSeries[10], 80.0);
-
     // A large accumulator at rest: the creep is below single precision, so it
     // stays exactly full.
     OneMovement({1000, 60, 20, 60, 80, 13, 2}, 1, 1.5f, 10);
     RunSimulation(state);
     EXPECT_EQ(state.PSeries[1], 80.0);
     EXPECT_EQ(state.VSeries[1], state.VSeries[0]);
-
-    // Dp 0: the pump delivers from step 1; where full it is unloaded for that step.
-    OneMovement({10, 20, 20, 30, 80, 0, 2}, 0.5f, 0.6f, 10);
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
-    EXPECT_EQ(state.QsSeries[1], -30.0);
-    EXPECT_EQ(state.QsSeries[2], 0.0);  // full: Qs = Qt
-    EXPECT_EQ(state.PSeries[2], 80.0);
-    EXPECT_EQ(state.QsSeries[3], -30.0);
-}
-
-TEST_F(SimulationTest, FullBetweenMovementsThePumpUnloadsAndTheRunWaitsForTheLast) {
-    // The second movement, last in the list, runs past the end of the cycle
-    // and draws just what the pump gives: after it starts the accumulator is
-    // never full again.
-    // Either order of the list gives the same run.
-    for (const int longOne : {1, 2}) {
-        OneMovement({10, 60, 20, 60, 80, 13, 10}, 0, 1, 100);
-        state.Movements[2] = state.Movements[1];
-        state.Movements[longOne].Ti = 8;
-        state.Movements[longOne].Tf = 20;
-        state.Movements[longOne].Qm = 60;
-        state.MovementCount = 2;
-        EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
-        int s = 101;
-        while (s < 800 && state.PSeries[s] < 80.0) ++s;
-        ASSERT_LT(s, 800);
-        // Full: the pump unloads, and with no flow the gas creeps by 0.00001 dm3.
-        EXPECT_EQ(state.QsSeries[s + 1], 0.0);
-        EXPECT_EQ(state.DVSeries[s + 1], 0.00001);
-        EXPECT_EQ(state.VSeries[s + 1], state.VSeries[s] + 0.00001);
-        EXPECT_LT(state.PSeries[s + 1], 80.0);
-        // No refill after the last movement: the whole cycle is shown as computed.
-        EXPECT_EQ(state.LastPoint, 1000);
-        EXPECT_NEAR(state.PSeries[1000], 67, 0.1);
-        EXPECT_EQ(state.QsSeries[1000], 0.0);
-    }
 }
 
 TEST_F(SimulationTest, APressureLandingExactlyOnTheLowerThresholdStartsThePump) {
@@ -179,19 +132,6 @@ TEST_F(SimulationTest, APressureLandingExactlyOnTheLowerThresholdStartsThePump) 
     EXPECT_EQ(state.QsSeries[50], -60.0);
     EXPECT_GT(state.PSeries[51], state.PSeries[50]);
     EXPECT_EQ(state.QsSeries[51], -60.0);
-}
-
-TEST_F(SimulationTest, TouchingMovementsNeverOverlap) {
-    OneMovement({10, 20, 20, 30, 80, 13, 1}, 0, 0.5f, 10);
-    state.Movements[2] = state.Movements[1];
-    state.Movements[2].Ti = 0.5f;
-    state.Movements[2].Tf = 0.7f;
-    state.Movements[2].Qm = 7;
-    state.MovementCount = 2;
-    RunSimulation(state);
-    EXPECT_EQ(state.QtSeries[49], 10.0);
-    EXPECT_EQ(state.QtSeries[50], 7.0);
-    EXPECT_EQ(state.QtSeries[70], 0.0);
 }
 
 TEST_F(SimulationTest, ABoxHoldingNoNumberIsRefusedFirstAndGetsTheFocus) {
