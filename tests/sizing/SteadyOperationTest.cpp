@@ -15,21 +15,26 @@
 namespace volvenza::sizing {
 namespace {
 
-// 1 dm3 drawn in each 3 s cycle (20 dm3/min on average) from 20 dm3
-// precharged to 80 bar, Pm 199, p1 90.
-void OneLitreEveryThreeSeconds(CircuitState& state, float qp) {
-    InitCircuitState(state);
-    state.Data = CircuitData{20, 80, 20, qp, 199, 10, 3};
-    PlaceMovement(state, 1, 0, 1, 60, MovementKind::Motor);
-}
+class SteadyOperationTest : public ::testing::Test {
+  protected:
+    // 1 dm3 drawn in each 3 s cycle (20 dm3/min on average) from 20 dm3
+    // precharged to 80 bar, Pm 199, p1 90, a 20 dm3 bladder.
+    void OneLitreEveryThreeSeconds(float qp) {
+        InitCircuitState(state);
+        state.Data = CircuitData{20, 80, 20, qp, 199, 10, 3};
+        PlaceMovement(state, 1, 0, 1, 60, MovementKind::Motor);
+        req.MinPressure = 90;
+        req.Catalogue = {DefaultSize(AccumulatorType::Bladder, 20)};
+    }
+    CircuitState state;
+    Requirements req;
+};
 
 // The classic and ideal laws are the property test's; here real nitrogen
 // over an envelope, on the 250 bar design.
-TEST(SteadyOperationTest, PumpCoversTheAverageDemandAndTheDesignHoldsCycleAfterCycle) {
-    CircuitState state;
+TEST_F(SteadyOperationTest, PumpCoversTheAverageDemandAndTheDesignHoldsCycleAfterCycle) {
     InitCircuitState(state);
     ASSERT_TRUE(LoadSimulationFile(state, test::TestData("design-250bar.vlz")));
-    Requirements req;
     req.MinPressure = 180;
     req.Gas.Law = GasLawKind::Nitrogen;
     req.Gas.Tau = 45;
@@ -50,13 +55,9 @@ TEST(SteadyOperationTest, PumpCoversTheAverageDemandAndTheDesignHoldsCycleAfterC
     EXPECT_FALSE(HoldsEndToEnd(state, req, below.Proposed)) << below.Proposed.V0;
 }
 
-TEST(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
+TEST_F(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     // One cycle started full: 20 dm3 holds 1 dm3 with no pump at all.
-    CircuitState state;
-    OneLitreEveryThreeSeconds(state, 30);
-    Requirements req;
-    req.MinPressure = 90;
-    req.Catalogue = {DefaultSize(AccumulatorType::Bladder, 20)};
+    OneLitreEveryThreeSeconds(30);
     req.SizePump = true;
     req.SingleCycle = true;
     EXPECT_EQ(SizeAccumulator(state, req)->Recommendation()->Proposed.Qp, 0);
@@ -87,16 +88,12 @@ TEST(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     EXPECT_TRUE(SizeAccumulator(state, req)->Recommended);
 }
 
-TEST(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
+TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     // Exactly the oil the cycle draws: the pump runs all the time and the
     // accumulator never comes back to Pm.
-    CircuitState state;
-    OneLitreEveryThreeSeconds(state, 20);
-    Requirements req;
-    req.MinPressure = 90;
+    OneLitreEveryThreeSeconds(20);
     req.ChoosePrecharge = false;
     req.PrechargeTolerance = 0;
-    req.Catalogue = {DefaultSize(AccumulatorType::Bladder, 20)};
     Evaluator ev(state, req);
     const auto e = ev.Evaluate({20, 80, 20}, 0);
     ASSERT_TRUE(e);
@@ -118,16 +115,12 @@ TEST(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     EXPECT_LT(big.PumpShare, 0.9);
 }
 
-TEST(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {
+TEST_F(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {
     // Three time constants of 10 s in 3 s cycles: at least ten cycles,
     // however soon the pump comes back to Pm.
-    CircuitState state;
-    OneLitreEveryThreeSeconds(state, 40);
-    Requirements req;
-    req.MinPressure = 90;
+    OneLitreEveryThreeSeconds(40);
     req.Gas.Law = GasLawKind::Nitrogen;
     req.Gas.Tau = 10;
-    req.Catalogue = {DefaultSize(AccumulatorType::Bladder, 20)};
     const auto e = Evaluator(state, req).Evaluate({20, 80, 40}, 0);
     ASSERT_TRUE(e) << e.Error();
     const TemperatureOutcome& o = e->Temps.at(0);
@@ -136,7 +129,7 @@ TEST(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {
     EXPECT_EQ(o.Cycles, 11);
 }
 
-TEST(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
+TEST_F(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
     auto judge = [](const std::vector<double>& lowest, int day) {
         TemperatureOutcome o;
         o.Settled = false;
