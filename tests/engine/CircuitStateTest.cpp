@@ -57,6 +57,8 @@ TEST_F(CircuitStateTest, RemovingShiftsTheListDownWithinItsLength) {
     EXPECT_TRUE(RemoveMovement(state, 999));
     EXPECT_EQ(state.Movements[999].Qm, 1000.0);
     EXPECT_EQ(state.Movements[1000], Movement{});
+    EXPECT_TRUE(RemoveMovement(state, 1));  // the first one too
+    EXPECT_EQ(state.Movements[1].Qm, 2.0);
 }
 
 TEST_F(CircuitStateTest, CollectReadsTheBoxesOnlyWhenTheWindowExists) {
