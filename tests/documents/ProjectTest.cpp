@@ -73,7 +73,6 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     const int listChanges = ui.listChanges;
     project.Undo();
     EXPECT_EQ(project.Snapshot(), typed);
-    EXPECT_EQ(state.MovementCount, 1);
     EXPECT_EQ(state.Movements[2], Movement{});
     EXPECT_EQ(ui.boxes.V0, 12);
     EXPECT_EQ(ui.listChanges, listChanges + 1);

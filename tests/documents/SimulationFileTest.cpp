@@ -57,7 +57,6 @@ TEST_F(SimulationFileTest, LoadRestoresEverythingAndSavesIdentically) {
     InitCircuitState(loaded);
     loaded.Movements[7].Kind = 5;
     ASSERT_FALSE(Failure(LoadSimulationFile(loaded, Path("in.vlz"))));
-    EXPECT_EQ(loaded.MovementCount, 6);
     EXPECT_EQ(loaded.SimMovementCount, 6);
     EXPECT_EQ(loaded.PointCapacity, 569);
     // Each series holds the points 0..PointCapacity, as after the run.
