@@ -183,7 +183,6 @@ TEST_F(OneDrawTest, RulesAtTheirLimitsWhateverTheLaw) {
     EXPECT_FALSE(tolerant.CheckStatic({4, low - 0.01, 0}, 0)->Rules[2]);
 
     // Rule 4: Pm against PS (the size's too) and 0.9 times the relief setting, absolute.
-    req.RatedPressure = 199;
     req.ReliefSetting = (199 + kAtm) / 0.9 - kAtm;
     req.RatedPressure = 250;
     EXPECT_TRUE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[3]);
