@@ -60,6 +60,7 @@ class ProjectFileTest : public ::testing::Test {
 
 TEST_F(ProjectFileTest, DesignComesBackWholeAndWritesTheSameText) {
     const std::string text = ProjectFileText(state, project);
+    EXPECT_NE(text.find("\n  \"formato\": \"volvenza-progetto\",\n"), std::string::npos) << text;
     ASSERT_EQ(Read(text), std::nullopt);
     EXPECT_EQ(other.Data, state.Data);
     EXPECT_EQ(other.SimMovementCount, 5);
