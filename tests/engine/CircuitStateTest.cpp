@@ -61,19 +61,6 @@ TEST_F(CircuitStateTest, RemovingShiftsTheListDownWithinItsLength) {
     EXPECT_EQ(state.Movements[1].Qm, 2.0);
 }
 
-TEST_F(CircuitStateTest, CollectReadsTheBoxesOnlyWhenTheWindowExists) {
-    state.Data.Qp = 99;
-    state.MovementCount = 3;
-    CollectInitialData(state);
-    EXPECT_EQ(state.Data.Qp, 99.0f);
-    EXPECT_EQ(state.SimMovementCount, 3);
-
-    ui.windowLoaded = true;
-    ui.boxes.Qp = 45.5f;
-    CollectInitialData(state);
-    EXPECT_EQ(state.Data.Qp, 45.5f);
-}
-
 // Whatever a run and the chart left, a reset gives what a new state holds.
 TEST_F(CircuitStateTest, ResetAfterRunGivesTheStartState) {
     LoadExampleCircuit(state);

@@ -1,7 +1,7 @@
 // Runs with the ideal and the real-gas laws through the one stepping loop:
 // the real gas's entropy and temperature at the limits of heat exchange, the
-// start states, the gas leaving its domain, and the temperature envelope
-// with its refusals.
+// gas leaving its domain, and the temperature envelope with its refusals
+// (each law's start state is the gas library's and volvenza-sim's to test).
 
 #include <gtest/gtest.h>
 
