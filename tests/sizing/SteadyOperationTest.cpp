@@ -129,6 +129,21 @@ TEST_F(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {
     EXPECT_EQ(o.Cycles, 11);
 }
 
+// A law without memory settles once the pump has come back to Pm three
+// times, however short the cycles (here 0,08 s) that took.
+TEST_F(SteadyOperationTest, ALawWithoutMemorySettlesAfterThreeRecharges) {
+    InitCircuitState(state);
+    state.Data = CircuitData{1.7f, 50, 20, 196, 100, 14, 0.08f};
+    PlaceMovement(state, 1, 0.02f, 0.08f, 96, MovementKind::Motor);
+    req.MinPressure = 40;
+    req.Gas.Law = GasLawKind::Ideal;
+    req.Catalogue = {DefaultSize(AccumulatorType::Piston, 2)};
+    const auto e = Evaluator(state, req).Evaluate({1.7, 50, 196}, 0);
+    ASSERT_TRUE(e) << e.Error();
+    EXPECT_EQ(e->Temps.at(0).Recharges, 3);
+    EXPECT_TRUE(e->Temps[0].Settled);
+}
+
 TEST_F(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
     auto judge = [](const std::vector<double>& lowest, int day) {
         TemperatureOutcome o;
