@@ -13,25 +13,12 @@
 #include "documents/SimulationFile.h"
 #include "engine/Simulation.h"
 
+#include "LongestCycle.h"
+
 namespace {
 
 using namespace volvenza;
-
-// The longest cycle the model holds, with 1000 overlapping movements spread
-// over it and a pump strong enough to keep the accumulator from emptying.
-void LoadLongestCycle(CircuitState& state) {
-    InitCircuitState(state);
-    state.Data = CircuitData{100, 50, 40, 400, 200, 30, 327.67f};
-    for (int i = 1; i <= kMaxMovements; ++i) {
-        Movement& m = state.Movements[i];
-        m = Movement{};
-        m.Kind = MovementKind::Motor;
-        m.Ti = static_cast<float>(i) * 0.32f;
-        m.Tf = m.Ti + 0.9f;
-        m.Qm = 20.0 + (i % 7) * 11.5;
-    }
-    state.MovementCount = kMaxMovements;
-}
+using bench::LoadLongestCycle;
 
 std::string TempFile(const char* name) {
     return (std::filesystem::temp_directory_path() / name).string();

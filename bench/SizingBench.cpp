@@ -9,25 +9,13 @@
 #include "engine/CircuitState.h"
 #include "sizing/Search.h"
 
+#include "LongestCycle.h"
+
 namespace {
 
 using namespace volvenza;
+using bench::LoadLongestCycle;
 using namespace volvenza::sizing;
-
-// The longest cycle of the engine's benchmark: 1000 overlapping motors.
-void LoadLongestCycle(CircuitState& state) {
-    InitCircuitState(state);
-    state.Data = CircuitData{100, 50, 40, 400, 200, 30, 327.67f};
-    for (int i = 1; i <= kMaxMovements; ++i) {
-        Movement& m = state.Movements[i];
-        m = Movement{};
-        m.Kind = MovementKind::Motor;
-        m.Ti = static_cast<float>(i) * 0.32f;
-        m.Tf = m.Ti + 0.9f;
-        m.Qm = 20.0 + (i % 7) * 11.5;
-    }
-    state.MovementCount = state.SimMovementCount = kMaxMovements;
-}
 
 void Report(benchmark::State& bs, const SizingAnswer& answer) {
     bs.counters["candidates"] = static_cast<double>(answer.Candidates.size());

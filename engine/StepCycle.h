@@ -61,7 +61,8 @@ struct CycleEnding {
 // the last cycle left it.
 struct CycleStart {
     bool resume = false;
-    bool pumping = false;
+    // Read only when resuming, and every resumed start sets it.
+    bool pumping = false;  // mutants: skip
     // Run the whole cycle time even once the accumulator is full again with
     // no demand left, as a cycle followed by another must: the gas keeps
     // moving (the volume's creep, the heat exchange) until the next one.

@@ -23,11 +23,15 @@ constexpr double kSearchRuns = 20;  // mutants: skip
 // Arrangements tried at most before the search gives up on them.
 constexpr int kMaxArrangementTries = 40;  // mutants: skip
 
+// A tenth worked out a hair off its exact value still rounds to it: any
+// allowance far above rounding and far below a tenth gives the same tenths.
+constexpr double kTenthAllowance = 1e-9;  // mutants: skip
+
 double FloorTenth(double x) {
-    return std::floor(x * 10 + 1e-9) / 10;
+    return std::floor(x * 10 + kTenthAllowance) / 10;
 }
 double CeilTenth(double x) {
-    return std::ceil(x * 10 - 1e-9) / 10;
+    return std::ceil(x * 10 - kTenthAllowance) / 10;
 }
 
 // The precharge (gauge, in the data's frame) where `holds` changes: the

@@ -20,16 +20,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ProjectTest : public ::testing::Test, protected test::ScratchDir {
+class ProjectTest : public ::testing::Test,
+                    protected test::ScratchDir,
+                    protected test::RecordedState {
   protected:
     ProjectTest() {
-        state.SetUi(ui);
-        InitCircuitState(state);
         ui.windowLoaded = true;
         project.Listen([this](unsigned parts) { told.push_back(parts); });
     }
-    CircuitState state;
-    test::RecordingUi ui;
     Project project{state};
     std::vector<unsigned> told;
 };
@@ -75,7 +73,6 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     const int listChanges = ui.listChanges;
     project.Undo();
     EXPECT_EQ(project.Snapshot(), typed);
-    EXPECT_EQ(state.MovementCount, 1);
     EXPECT_EQ(state.Movements[2], Movement{});
     EXPECT_EQ(ui.boxes.V0, 12);
     EXPECT_EQ(ui.listChanges, listChanges + 1);

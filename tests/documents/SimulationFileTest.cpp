@@ -27,15 +27,9 @@ namespace {
 using test::ReadAll;
 using test::WriteAll;
 
-class SimulationFileTest : public ::testing::Test, protected test::ScratchDir {
-  protected:
-    SimulationFileTest() {
-        state.SetUi(ui);
-        InitCircuitState(state);
-    }
-    test::RecordingUi ui;
-    CircuitState state;
-};
+class SimulationFileTest : public ::testing::Test,
+                           protected test::ScratchDir,
+                           protected test::RecordedState {};
 
 TEST_F(SimulationFileTest, ExampleRunMatchesTheGoldenFile) {
     LoadExampleCircuit(state);
@@ -63,9 +57,7 @@ TEST_F(SimulationFileTest, LoadRestoresEverythingAndSavesIdentically) {
     InitCircuitState(loaded);
     loaded.Movements[7].Kind = 5;
     ASSERT_FALSE(Failure(LoadSimulationFile(loaded, Path("in.vlz"))));
-    EXPECT_EQ(loaded.MovementCount, 6);
     EXPECT_EQ(loaded.SimMovementCount, 6);
-    EXPECT_EQ(loaded.LastPoint, 468);
     EXPECT_EQ(loaded.PointCapacity, 569);
     // Each series holds the points 0..PointCapacity, as after the run.
     for (const auto* series :
@@ -73,17 +65,14 @@ TEST_F(SimulationFileTest, LoadRestoresEverythingAndSavesIdentically) {
         EXPECT_EQ(series->size(), state.PSeries.size());
     }
     EXPECT_EQ(loaded.Movements[7].Kind, 5);
-    EXPECT_EQ(loaded.Data.CycleTime, 4.7f);
-    EXPECT_EQ(otherUi.boxes.CycleTime, 4.7f);
+    EXPECT_EQ(otherUi.boxes, loaded.Data);
     EXPECT_EQ(otherUi.codes, std::vector<int>{3});
     EXPECT_EQ(otherUi.listChanges, 1);
     EXPECT_EQ(SimulationFileText(loaded), text);
 
     // LF line ends and a last line without its end are read the same way.
-    std::string lf;
-    for (char c : text) {
-        if (c != '\r') lf += c;
-    }
+    std::string lf = text;
+    std::erase(lf, '\r');
     lf.pop_back();
     WriteAll(Path("lf.vlz"), lf);
     CircuitState again;
@@ -149,13 +138,9 @@ TEST_F(SimulationFileTest, EveryWrittenFileLoadsBackAndSavesIdentically) {
     for (int round = 0; round < 200; ++round) {
         CircuitState written;
         InitCircuitState(written);
-        written.Data = {single(),
-                        single(),
-                        single(),
-                        single(),
-                        single(),
-                        single(),
-                        static_cast<float>(rng() % 501) / 100.0f};
+        CircuitData& d = written.Data;
+        for (float* f : {&d.V0, &d.P0, &d.Tc, &d.Qp, &d.Pm, &d.Dp}) *f = single();
+        d.CycleTime = static_cast<float>(rng() % 501) / 100.0f;
         const int capacity = static_cast<int>(StepCount(written.Data.CycleTime, 0.01f)) + 100;
         // The first state is as full as a file can be: every movement and
         // every point of the series.
@@ -211,7 +196,7 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
         {"-1,1,2,3,4,5,6,7,0\r\n", 1},
         {"0,1,2,3,4,5,6,7,1001\r\n", 1},
         {"0,1,2,3,4,5,6,-1,0\r\n", 1},
-        {"0,1,2,3,4,5,6,327.7,0\r\n", 1},
+        {"0,1,2,3,4,5,6,327.68,0\r\n", 1},  // one step past the longest cycle
         {"0,1,2,3,4,5,6,x,0\r\n", 1},
         {"0,1,2,3,4,5,6,nan,0\r\n", 1},
         {"0,1,2,3,4,5,6,NaN,0\r\n", 1},
@@ -245,6 +230,10 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
               "Impossibile aprire il file " + Path("missing.vlz") + ".");
     EXPECT_EQ(SimulationFileText(state), before);
     EXPECT_EQ(ui.listChanges, 1);  // the example's; a refused file replaces nothing
+
+    WriteAll(Path("longest.vlz"), "0,1,2,3,4,5,6,327.67,0\r\n");
+    ASSERT_EQ(Failure(LoadSimulationFile(state, Path("longest.vlz"))), std::nullopt);
+    EXPECT_EQ(state.PointCapacity, kMaxSteps + 100);
 }
 
 }  // namespace

@@ -11,15 +11,7 @@
 namespace volvenza {
 namespace {
 
-class CircuitStateTest : public ::testing::Test {
-  protected:
-    CircuitStateTest() {
-        state.SetUi(ui);
-        InitCircuitState(state);
-    }
-    test::RecordingUi ui;
-    CircuitState state;
-};
+class CircuitStateTest : public ::testing::Test, protected test::RecordedState {};
 
 TEST_F(CircuitStateTest, ExampleFillsItsSlotsAndLeavesLaterOnesAlone) {
     for (int k = 1; k <= 8; ++k) state.Movements[k].Kind = 7, state.Movements[k].Stroke = 99;
@@ -65,19 +57,8 @@ TEST_F(CircuitStateTest, RemovingShiftsTheListDownWithinItsLength) {
     EXPECT_TRUE(RemoveMovement(state, 999));
     EXPECT_EQ(state.Movements[999].Qm, 1000.0);
     EXPECT_EQ(state.Movements[1000], Movement{});
-}
-
-TEST_F(CircuitStateTest, CollectReadsTheBoxesOnlyWhenTheWindowExists) {
-    state.Data.Qp = 99;
-    state.MovementCount = 3;
-    CollectInitialData(state);
-    EXPECT_EQ(state.Data.Qp, 99.0f);
-    EXPECT_EQ(state.SimMovementCount, 3);
-
-    ui.windowLoaded = true;
-    ui.boxes.Qp = 45.5f;
-    CollectInitialData(state);
-    EXPECT_EQ(state.Data.Qp, 45.5f);
+    EXPECT_TRUE(RemoveMovement(state, 1));  // the first one too
+    EXPECT_EQ(state.Movements[1].Qm, 2.0);
 }
 
 // Whatever a run and the chart left, a reset gives what a new state holds.

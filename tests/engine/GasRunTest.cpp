@@ -1,7 +1,7 @@
 // Runs with the ideal and the real-gas laws through the one stepping loop:
 // the real gas's entropy and temperature at the limits of heat exchange, the
-// start states, the gas leaving its domain, and the temperature envelope
-// with its refusals.
+// gas leaving its domain, and the temperature envelope with its refusals
+// (each law's start state is the gas library's and volvenza-sim's to test).
 
 #include <gtest/gtest.h>
 
@@ -26,11 +26,9 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kAtm = 1.01325;
 
-class GasRunTest : public ::testing::Test {
+class GasRunTest : public ::testing::Test, protected test::RecordedState {
   protected:
     GasRunTest() {
-        state.SetUi(ui);
-        InitCircuitState(state);
         LoadExampleCircuit(state);
         ui.windowLoaded = false;  // the runs take the data as set here
         state.Data.P0 = 40;       // room below the band, so that every law completes
@@ -44,8 +42,6 @@ class GasRunTest : public ::testing::Test {
         const double rho = *gas::nitrogen::DensityAt(293.15, (state.Data.P0 + kAtm) * 1e5);
         return rho * state.Data.V0 * 1e-3;
     }
-    test::RecordingUi ui;
-    CircuitState state;
 };
 
 // The run hands the law the time constant and keeps the gas's temperature
@@ -54,7 +50,6 @@ class GasRunTest : public ::testing::Test {
 // its temperature, and a finite time constant lies between the two.
 TEST_F(GasRunTest, RealNitrogenFromAdiabaticToIsothermal) {
     const double m = Mass();
-    std::vector<TemperatureRun> runs;
     std::vector<double> coldest;
     for (double tau : {kInf, 45.0, 0.0}) {
         Nitrogen(tau);
@@ -67,7 +62,6 @@ TEST_F(GasRunTest, RealNitrogenFromAdiabaticToIsothermal) {
         for (int j = 1; tau == kInf && j <= state.LastPoint; ++j) {
             ASSERT_NEAR(entropy(j) / entropy(0), 1.0, 1e-6) << j;
         }
-        runs.push_back(state.GasRun.Runs.at(0));
         coldest.push_back(*std::min_element(T.begin(), T.begin() + state.LastPoint));
     }
     EXPECT_LT(coldest[0], 30.0);
@@ -77,8 +71,6 @@ TEST_F(GasRunTest, RealNitrogenFromAdiabaticToIsothermal) {
     EXPECT_EQ(*std::max_element(state.GasRun.TSeries.begin(),
                                 state.GasRun.TSeries.begin() + state.LastPoint + 1),
               45.0);
-    EXPECT_LT(runs[0].LowestPressure, runs[1].LowestPressure);
-    EXPECT_LT(runs[1].LowestPressure, runs[2].LowestPressure);
     EXPECT_NEAR(state.PrechargeAtTemp + kAtm,
                 gas::nitrogen::PropertiesAt(318.15, m / (state.Data.V0 * 1e-3)).p / 1e5, 1e-9);
 }
@@ -308,30 +300,6 @@ TEST_F(GasRunTest, GeneratedRealGasRunsKeepOnlyGasStates) {
     }
     EXPECT_GT(normal, 30);
     EXPECT_GT(outside, 10);
-}
-
-// The 250 bar design: of the 22 bar between the fast-charged ideal gas and
-// real nitrogen, 6 come from the start state and 16 from the real gas (the
-// start temperatures themselves are the gas library's to test).
-TEST_F(GasRunTest, TheLawsStartFromTheStatedState) {
-    state.Data = {20, 150, 45, 40, 250, 30, 10};
-    state.Movements[1] = Movement{.Ti = 1, .Tf = 3, .Qm = 150, .Kind = 4};
-    state.Movements[2] = Movement{.Ti = 4, .Tf = 5, .Qm = 60, .Kind = 4};
-    state.MovementCount = 2;
-    const struct {
-        GasLawKind law;
-        gas::ChargeStart start;
-        double lowest;
-    } laws[] = {{GasLawKind::Ideal, gas::ChargeStart::Fast, 177.742},
-                {GasLawKind::Ideal, gas::ChargeStart::Slow, 171.647},
-                {GasLawKind::Nitrogen, gas::ChargeStart::Slow, 155.509}};
-    for (const auto& l : laws) {
-        state.Gas.Law = l.law;
-        state.Gas.Start = l.start;
-        ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
-        EXPECT_NEAR(state.GasRun.Runs[0].LowestPressure, l.lowest, 5e-4);
-        EXPECT_EQ(state.GasRun.Runs[0].LowestTime, 3.0f);
-    }
 }
 
 TEST_F(GasRunTest, SettingsTheDataCannotHoldAreRefusedBeforeAnythingChanges) {

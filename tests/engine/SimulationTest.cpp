@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -11,12 +10,8 @@
 namespace volvenza {
 namespace {
 
-class SimulationTest : public ::testing::Test {
+class SimulationTest : public ::testing::Test, protected test::RecordedState {
   protected:
-    SimulationTest() {
-        state.SetUi(ui);
-        InitCircuitState(state);
-    }
     // One movement drawing `qm` from ti to tf with the given initial data.
     void OneMovement(CircuitData data, float ti, float tf, double qm) {
         state.Data = data;
@@ -32,40 +27,14 @@ class SimulationTest : public ::testing::Test {
         for (const auto& m : ui.messages) t.push_back(m.text);
         return t;
     }
-    test::RecordingUi ui;
-    CircuitState state;
 };
 
-TEST_F(SimulationTest, ExampleRunMilestones) {
+// The example's figures are the golden file's and every classic run's the
+// hashes'; what a run tells the windows is checked here.
+TEST_F(SimulationTest, ExampleRunTellsTheWindowsOnce) {
     LoadExampleCircuit(state);
     ui.codes.clear();
     ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
-
-    EXPECT_EQ(state.PointCapacity, 569);  // N = 469: 4.7 / 0.01 is 469.99999 in single precision
-    EXPECT_NEAR(state.PrechargeAtTemp, 65.117, 5e-4);
-    EXPECT_EQ(state.PSeries[0], 80.0);
-    EXPECT_NEAR(state.VSeries[0], 8.6327, 5e-5);
-    EXPECT_EQ(state.QtSeries[0], 58.905 + 12.0);
-
-    // The pump loads at step 119, once the pressure has fallen to 67 bar.
-    EXPECT_EQ(state.QsSeries[118], state.QtSeries[118]);
-    EXPECT_EQ(state.QsSeries[119], state.QtSeries[119] - 30);
-    EXPECT_GT(state.PSeries[118], 67.0);
-    EXPECT_LE(static_cast<float>(state.PSeries[119]), 67.0f);
-
-    const auto lowest = std::min_element(state.PSeries.begin() + 1, state.PSeries.begin() + 470);
-    EXPECT_EQ(lowest - state.PSeries.begin(), 140);
-    EXPECT_NEAR(*lowest, 65.16, 5e-3);
-
-    // Full again at step 457; shown up to 457 + 2.5 %.
-    EXPECT_EQ(state.LastPoint, 468);
-    EXPECT_LT(state.PSeries[456], 80.0);
-    for (int m = 457; m <= 469; ++m) {
-        EXPECT_EQ(state.PSeries[m], 80.0);
-        EXPECT_EQ(state.VSeries[m], state.VSeries[0]);
-        EXPECT_EQ(state.QsSeries[m], 0.0);
-    }
-    EXPECT_EQ(state.PSeries[470], 0.0);
     EXPECT_EQ(ui.codes, std::vector<int>{3});
     EXPECT_EQ(ui.progressShown, 1);
     EXPECT_EQ(ui.progressClosed, 1);
@@ -95,42 +64,15 @@ TEST_F(SimulationTest, PrechargeAboveMaximumWarnsAtStepOne) {
     EXPECT_EQ(state.VSeries[0], std::pow(K / 1e-21, 1 / 1.4));
 }
 
-// Where a run ends: the points it shows (LastPoint), the points it holds
-// (PointCapacity) and one point that says how it ended.
+// Where a run ends is held by the classic runs' hashes; here the one ending
+// they never reach: refilled at about 319,7 s, where s + 2,5 % would pass
+// both the series and the 16 bits of LastPoint.
 TEST_F(SimulationTest, EndingsOfEachKindOfCycle) {
-    constexpr int kRefilled = -1;  // full again at s after the last movement: shown to s + 2,5 %
-    const struct {
-        CircuitData data;
-        float ti, tf;
-        double qm;
-        int last, capacity, at;
-        double p;
-    } runs[] = {
-        // Below one step: only the initial point.
-        {{10, 60, 20, 30, 80, 13, 0.005f}, 0, 1, 20, 0, 100, 1, 0},
-        // No pump and a demand lasting the whole cycle: never full again.
-        {{10, 20, 20, 0, 80, 13, 1}, 0, 5, 1, 100, 200, 101, 0},
-        // Full with no further demand, at or before the last end time: the
-        // run stops with nothing saved, LastPoint = N and the points after
-        // are zero.
-        {{10, 60, 20, 60, 80, 0, 2}, 0, 0.47f, 10, 200, 300, 52, 0},
-        {{10, 60, 20, 60, 80, 0, 2}, 0, 0.5f, 10, 200, 300, 52, 0},
-        // Refilled after the last movement, within the first second too: the
-        // run stops early and shows the full accumulator up to N.
-        {{10, 60, 20, 60, 80, 13, 10}, 0, 1, 100, kRefilled, 1100, 1000, 80},
-        {{10, 60, 20, 60, 80, 0, 2}, 0.01f, 0.3f, 100, kRefilled, 300, 200, 80},
-        // Refilled at about 319,7 s: s + 2,5 % would pass both the series and 16 bits.
-        {{10, 40, 45, 30, 80, 13, 327.67f}, 318, 318.7f, 150, 32767, 32867, 32767, 80},
-    };
-    for (const auto& r : runs) {
-        OneMovement(r.data, r.ti, r.tf, r.qm);
-        ASSERT_EQ(RunSimulation(state), RunOutcome::Completed) << r.tf;
-        EXPECT_EQ(state.PointCapacity, r.capacity) << r.tf;
-        int s = static_cast<int>(r.tf * 100) + 1;
-        while (s < state.PointCapacity && state.PSeries[s] < 80.0) ++s;
-        EXPECT_EQ(state.LastPoint, r.last == kRefilled ? s + s * 25 / 1000 : r.last) << r.tf;
-        EXPECT_EQ(state.PSeries[r.at], r.p) << r.tf;
-    }
+    OneMovement({10, 40, 45, 30, 80, 13, 327.67f}, 318, 318.7f, 150);
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    EXPECT_EQ(state.PointCapacity, 32867);
+    EXPECT_EQ(state.LastPoint, 32767);
+    EXPECT_EQ(state.PSeries[32767], 80);
 
     // The progress moves once per step, and never for a cycle below one step.
     OneMovement({10, 60, 20, 30, 80, 13, 0.005f}, 0, 1, 20);
@@ -142,87 +84,12 @@ TEST_F(SimulationTest, EndingsOfEachKindOfCycle) {
     RunSimulation(state);
     EXPECT_EQ(ui.progress, (std::vector<double>{0, 0, 25, 50, 75, 100}));
 
-    // A movement starting one step in: nothing drawn at 0, the gas creeps at step 1.
-    OneMovement({10, 60, 20, 60, 80, 0, 2}, 0.01f, 0.3f, 100);
-    RunSimulation(state);
-    EXPECT_EQ(state.QsSeries[0], 0.0);
-    EXPECT_EQ(state.VSeries[1], state.VSeries[0] + 0.00001);
-
-    // A small accumulator works like any other: it is not full all the time.
-    OneMovement({0.5f, 60, 20, 3, 80, 13, 1}, 0, 0.5f, 1);
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
-    EXPECT_LT(state.PSeries[10], 80.0);
-
     // A large accumulator at rest: the creep is below single precision, so it
     // stays exactly full.
     OneMovement({1000, 60, 20, 60, 80, 13, 2}, 1, 1.5f, 10);
     RunSimulation(state);
     EXPECT_EQ(state.PSeries[1], 80.0);
     EXPECT_EQ(state.VSeries[1], state.VSeries[0]);
-
-    // Dp 0: the pump delivers from step 1; where full it is unloaded for that step.
-    OneMovement({10, 20, 20, 30, 80, 0, 2}, 0.5f, 0.6f, 10);
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
-    EXPECT_EQ(state.QsSeries[1], -30.0);
-    EXPECT_EQ(state.QsSeries[2], 0.0);  // full: Qs = Qt
-    EXPECT_EQ(state.PSeries[2], 80.0);
-    EXPECT_EQ(state.QsSeries[3], -30.0);
-}
-
-TEST_F(SimulationTest, FullBetweenMovementsThePumpUnloadsAndTheRunWaitsForTheLast) {
-    // The second movement, last in the list, runs past the end of the cycle
-    // and draws just what the pump gives: after it starts the accumulator is
-    // never full again.
-    // Either order of the list gives the same run.
-    for (const int longOne : {1, 2}) {
-        OneMovement({10, 60, 20, 60, 80, 13, 10}, 0, 1, 100);
-        state.Movements[2] = state.Movements[1];
-        state.Movements[longOne].Ti = 8;
-        state.Movements[longOne].Tf = 20;
-        state.Movements[longOne].Qm = 60;
-        state.MovementCount = 2;
-        EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
-        int s = 101;
-        while (s < 800 && state.PSeries[s] < 80.0) ++s;
-        ASSERT_LT(s, 800);
-        // Full: the pump unloads, and with no flow the gas creeps by 0.00001 dm3.
-        EXPECT_EQ(state.QsSeries[s + 1], 0.0);
-        EXPECT_EQ(state.DVSeries[s + 1], 0.00001);
-        EXPECT_EQ(state.VSeries[s + 1], state.VSeries[s] + 0.00001);
-        EXPECT_LT(state.PSeries[s + 1], 80.0);
-        // No refill after the last movement: the whole cycle is shown as computed.
-        EXPECT_EQ(state.LastPoint, 1000);
-        EXPECT_NEAR(state.PSeries[1000], 67, 0.1);
-        EXPECT_EQ(state.QsSeries[1000], 0.0);
-    }
-}
-
-TEST_F(SimulationTest, APressureLandingExactlyOnTheLowerThresholdStartsThePump) {
-    // Find the pressure of step 50 with the pump out of reach, then make that
-    // pressure the threshold: the pump counts at step 50, and keeps
-    // delivering at step 51 although the pressure is back above it.
-    OneMovement({10, 60, 20, 60, 80, 70, 1}, 0, 0.5f, 100);
-    RunSimulation(state);
-    const float p50 = static_cast<float>(state.PSeries[50]);
-    OneMovement({10, 60, 20, 60, 80, 80 - p50, 1}, 0, 0.5f, 100);
-    RunSimulation(state);
-    ASSERT_EQ(static_cast<float>(state.PSeries[50]), p50);
-    EXPECT_EQ(state.QsSeries[50], -60.0);
-    EXPECT_GT(state.PSeries[51], state.PSeries[50]);
-    EXPECT_EQ(state.QsSeries[51], -60.0);
-}
-
-TEST_F(SimulationTest, TouchingMovementsNeverOverlap) {
-    OneMovement({10, 20, 20, 30, 80, 13, 1}, 0, 0.5f, 10);
-    state.Movements[2] = state.Movements[1];
-    state.Movements[2].Ti = 0.5f;
-    state.Movements[2].Tf = 0.7f;
-    state.Movements[2].Qm = 7;
-    state.MovementCount = 2;
-    RunSimulation(state);
-    EXPECT_EQ(state.QtSeries[49], 10.0);
-    EXPECT_EQ(state.QtSeries[50], 7.0);
-    EXPECT_EQ(state.QtSeries[70], 0.0);
 }
 
 TEST_F(SimulationTest, ABoxHoldingNoNumberIsRefusedFirstAndGetsTheFocus) {
@@ -308,11 +175,6 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     ui.messages.clear();
     EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
     EXPECT_EQ(Texts().at(0).substr(0, 31), "Il tempo finale del movimento 1");
-
-    ui.messages.clear();
-    OneMovement({10, 60, 20, 30, 80, 13, 327.67f}, 0, 1, 5);
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
-    EXPECT_EQ(state.PointCapacity, 32767 + 100);
 
     // Movement 2 with both times 0: Yes goes on to movement 3, whose end is
     // before its start.

@@ -16,7 +16,6 @@ for t in 6,85 6.85; do
 done
 
 check too-cold 1 "$sim" gas -210 1
-says "too-cold message" "-210 °C (63,15 K).*63,151"
 check too-hot 1 "$sim" gas 727 1
 check too-high 1 "$sim" gas 20 22001
 says "too-high message" "22000 bar"
@@ -28,7 +27,6 @@ check huge 1 "$sim" gas 20 1e308
 grep -qx "Pressione di 1e+308 bar assoluti fuori dal campo dell'equazione dell'azoto, da 0 a 22000 bar" "$work/err" ||
     { fail "huge message"; cat "$work/err"; }
 check infinite 1 "$sim" gas -Inf 1
-says "infinite message" "numeri finiti"
 check usage 64 "$sim" gas 20
 check usage-text 64 "$sim" gas abc 1
 

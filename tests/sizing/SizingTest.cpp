@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "engine/CycleRun.h"
+#include "sizing/AnswerText.h"
 #include "sizing/Search.h"
 #include "tests/sizing/EndToEnd.h"
 
@@ -183,7 +184,6 @@ TEST_F(OneDrawTest, RulesAtTheirLimitsWhateverTheLaw) {
     EXPECT_FALSE(tolerant.CheckStatic({4, low - 0.01, 0}, 0)->Rules[2]);
 
     // Rule 4: Pm against PS (the size's too) and 0.9 times the relief setting, absolute.
-    req.RatedPressure = 199;
     req.ReliefSetting = (199 + kAtm) / 0.9 - kAtm;
     req.RatedPressure = 250;
     EXPECT_TRUE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[3]);
@@ -215,6 +215,30 @@ TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
     // A flow over the cycle's first step alone counts too: 60 + 75 there.
     PlaceMovement(state, 2, 0, 0.01f, 75, MovementKind::Motor);
     EXPECT_NEAR(Evaluator(state, req).Evaluate({4, 85, 0}, 0)->PeakFlow(), 135, 1e-9);
+}
+
+// The answer's figures keep their own decimals, and each reason is said
+// where it applies: rule 4 once, rule 6 with the separator's limit.
+TEST_F(OneDrawTest, AnswerShowsEachFigureToItsDecimals) {
+    req.Gas.Exponent = 1.3456;
+    req.MinPressure = 99.125;
+    req.MinGasTemp = 20.25;  // the small sizes expand to the precharge, at 20 °C
+    req.Catalogue = Sizes({1, 2, 20});
+    req.Catalogue[0].RatedPressure = req.Catalogue[1].RatedPressure = 150;  // below Pm: rule 4
+    req.Catalogue[2].MaxFlow = 240.25;
+    const AnswerLayout out = LayOutAnswer(Size(), req, state.Data, Wording{nullptr, ','});
+    std::string all;
+    for (const auto& [label, value] : out.Requirements) all += label + ": " + value + "\n";
+    for (const auto& row : out.Catalogue.Rows) {
+        for (const std::string& cell : row) all += cell + "|";
+    }
+    for (const std::string& line : out.Explanations) all += line + "\n";
+    for (const char* shown : {"p1: 99,12 bar\n", "n = 1,346\n", "|240,2|", "almeno 20,2.\n"}) {
+        EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
+    }
+    const size_t rule4 = all.find("Pm 199 bar supera PS");
+    EXPECT_NE(rule4, std::string::npos) << all;
+    EXPECT_EQ(all.find("Pm 199 bar supera PS", rule4 + 1), std::string::npos) << all;
 }
 
 TEST(DefaultCatalogueTest, RatiosFollowTheTypeAndTheDiaphragmsSize) {

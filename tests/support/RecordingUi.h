@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/CircuitState.h"
 #include "engine/EngineUi.h"
 
 namespace volvenza::test {
@@ -62,6 +63,16 @@ class RecordingUi : public EngineUi {
     }
     void UpdateCommandState(int16_t code) override { codes.push_back(code); }
     void MovementListChanged() override { ++listChanges; }
+};
+
+// A fresh state whose windows are a RecordingUi: the fixture of the engine's tests.
+struct RecordedState {
+    RecordedState() {
+        state.SetUi(ui);
+        InitCircuitState(state);
+    }
+    RecordingUi ui;
+    CircuitState state;
 };
 
 }  // namespace volvenza::test
