@@ -181,14 +181,6 @@ class DialogsTest : public QObject {
         QVERIFY2(listedAll.contains("prova.vlz"), qPrintable(listedAll.join(',')));
         QCOMPARE(chosen, temp.filePath("senza_estensione"));
 
-        WhenModal([&](QDialog& dialog) {
-            english = EnglishTexts(dialog);
-            dialog.reject();
-        });
-        QCOMPARE(dialogs.SaveFileName("Salva con nome",
-                                      "Testo (*.txt)|*.txt| Tutti i file (*.*)|*.* ", QString()),
-                 QString());
-        QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
         // The filter chosen is told by its place, whatever its text.
         WhenModal([&](QDialog& dialog) {
             auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
