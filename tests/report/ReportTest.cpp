@@ -369,34 +369,6 @@ class ReportTest : public QObject {
                                          kTemperatureCurve) > 100);
             QVERIFY(testing::CountColour(p, kHotCurve) > 100);
         }
-
-        // On real paper: the ink runs from the left margin to the right one.
-        if (QStandardPaths::findExecutable("pdftoppm").isEmpty()) QSKIP("pdftoppm is missing");
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath("grafico.pdf");
-        QPrinter printer(QPrinter::HighResolution);
-        QCOMPARE(WritePdfReport(pdf, printer,
-                                [&](PrinterSurface& s) { PrintChartReport(s, state, chart); }),
-                 std::nullopt);
-        QProcess p;
-        p.start("pdftoppm", {"-r", "72", "-png", "-singlefile", pdf, dir.filePath("pagina")});
-        QVERIFY(p.waitForFinished(30000));
-        const QImage page(dir.filePath("pagina.png"));
-        QVERIFY(!page.isNull());
-        const QRect paint = printer.pageLayout().paintRectPixels(72);
-        int left = page.width();
-        int right = -1;
-        for (int y = 0; y < page.height(); ++y) {
-            for (int x = 0; x < page.width(); ++x) {
-                if (page.pixelColor(x, y) == Qt::white) continue;
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-        }
-        QVERIFY2(left >= paint.left() && left < paint.left() + paint.width() / 10,
-                 qPrintable(QString::number(left)));
-        QVERIFY2(right <= paint.right() + 1 && right > paint.right() - paint.width() / 20,
-                 qPrintable(QString::number(right)));
     }
 
     void printCommandFollowsTheActiveWindow() {
