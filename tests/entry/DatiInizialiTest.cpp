@@ -31,13 +31,9 @@ class DatiInizialiTest : public QObject {
         Named<QLineEdit>(&window, "TPm")->setText("92,5");
         QCOMPARE(state.Data.Pm, 80.0f);
         window.close();
-        QCOMPARE(state.Data.V0, 1.5f);
-        QCOMPARE(state.Data.P0, 0.3333333f);
-        QVERIFY(state.Data.P0 != 1.0f / 3);
-        QCOMPARE(state.Data.Tc, 45.0f);
-        QCOMPARE(state.Data.Pm, 92.5f);
-        QCOMPARE(state.Data.Dp, 13.0f);
-        QCOMPARE(state.Data.CycleTime, 123456.8f);
+        const CircuitData& d = state.Data;
+        QCOMPARE(QList<float>({d.V0, d.P0, d.Tc, d.Pm, d.Dp, d.CycleTime}),
+                 QList<float>({1.5f, 0.3333333f, 45, 92.5f, 13, 123456.8f}));
 
         // A period typed, on either keyboard, is a comma; pasted text is kept.
         auto* box = Named<QLineEdit>(&window, "TV0");
