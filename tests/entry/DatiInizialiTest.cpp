@@ -15,100 +15,93 @@ using namespace volvenza::testing;
 class DatiInizialiTest : public QObject {
     Q_OBJECT
   private slots:
-    void showsTheValuesStoresThemOnClosingAndTurnsTypedPeriods();
-    void runTakesTheBoxesAndOneHoldingNoNumberTakesTheFocus();
+    void showsTheValuesStoresThemOnClosingAndTurnsTypedPeriods() {
+        CircuitState state;
+        ScriptedDialogs dialogs;
+        state.Data = CircuitData{1.5f, 1.0f / 3, 45, 30, 80, 13, 123456.789f};
+        DatiIniziali window(state, dialogs);
+        QCOMPARE(Named<QLineEdit>(&window, "TV0")->text(), "1,5");
+        QCOMPARE(Named<QLineEdit>(&window, "TP0")->text(), "0,3333333");
+        QCOMPARE(Named<QLineEdit>(&window, "TTT")->text(), "123456,8");
+
+        // Nothing is stored while typing; on closing, a box that is not a number
+        // keeps its old value and the others are read back as displayed.
+        Named<QLineEdit>(&window, "TDp")->clear();
+        Named<QLineEdit>(&window, "TTc")->setText("abc");
+        Named<QLineEdit>(&window, "TPm")->setText("92,5");
+        QCOMPARE(state.Data.Pm, 80.0f);
+        window.close();
+        const CircuitData& d = state.Data;
+        QCOMPARE(QList<float>({d.V0, d.P0, d.Tc, d.Pm, d.Dp, d.CycleTime}),
+                 QList<float>({1.5f, 0.3333333f, 45, 92.5f, 13, 123456.8f}));
+
+        // A period typed, on either keyboard, is a comma; pasted text is kept.
+        auto* box = Named<QLineEdit>(&window, "TV0");
+        box->clear();
+        QTest::keyClicks(box, "1.5");
+        QTest::keyClick(box, Qt::Key_Period, Qt::KeypadModifier);
+        QCOMPARE(box->text(), "1,5,");
+        auto* cycle = Named<QLineEdit>(&window, "TTT");
+        QGuiApplication::clipboard()->setText("2.5");
+        cycle->selectAll();
+        cycle->paste();
+        QCOMPARE(cycle->text(), "2.5");
+        QVERIFY(dialogs.Calls().empty());
+    }
+
+    void runTakesTheBoxesAndOneHoldingNoNumberTakesTheFocus() {
+        Shell shell(ProgramChildWindows());
+        shell.main->show();
+        shell.Button("Esempio")->trigger();
+        // The example writes the boxes of a window it loads hidden; a run
+        // refused for one of its boxes shows it.
+        QWidget* window = shell.main->FindChildWindow("DatiIniziali");
+        QVERIFY(window != nullptr && !window->isVisible());
+        auto* cycle = Named<QLineEdit>(window, "TTT");
+        QCOMPARE(cycle->text(), "4,7");
+        cycle->clear();
+        auto* band = Named<QLineEdit>(window, "TDp");
+        band->setText("1e999");
+        shell.Button("Simulazione")->trigger();
+        const std::vector<DialogCall> shown = shell.dialogs.Messages();
+        QCOMPARE(shown.size(), size_t(1));
+        QCOMPARE(shown[0].text,
+                 "Il valore di DP non è un numero valido, la simulazione non può partire");
+        QCOMPARE(shown[0].icon, MessageIcon::Information);
+        QCOMPARE(shell.state.LastPoint, 0);
+        QCOMPARE(shell.state.Data.Dp, 13.0f);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->focusWidget(), band);
+        QCOMPARE(band->selectedText(), "1e999");
+
+        // Typing replaces the selected text; the next box that holds no number is named.
+        QTest::keyClicks(band, "7");
+        shell.Button("Simulazione")->trigger();
+        QCOMPARE(shell.dialogs.Messages().back().text,
+                 "Il valore di Tempo ciclo non è un numero valido, la simulazione non può partire");
+        QCOMPARE(window->focusWidget(), cycle);
+        QCOMPARE(shell.state.Data.Dp, 7.0f);
+        // A run takes what the boxes hold.
+        cycle->setText("2");
+        shell.Button("Simulazione")->trigger();
+        QCOMPARE(shell.state.Data.CycleTime, 2.0f);
+        QCOMPARE(shell.state.LastPoint, 200);
+
+        // Typed, a value is the project's at once, and outlives the window.
+        shell.Button("ValoriIniziali")->trigger();
+        QCOMPARE(shell.main->FindChildWindow("DatiIniziali"), window);
+        auto* pump = Named<QLineEdit>(window, "TQp");
+        pump->selectAll();
+        QTest::keyClicks(pump, "28");
+        QCOMPARE(shell.state.Data.Qp, 28.0f);
+        qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
+        QVERIFY(QTest::qWaitFor(
+            [&] { return shell.main->FindChildWindow("DatiIniziali") == nullptr; }));
+        shell.Button("ValoriIniziali")->trigger();
+        window = shell.main->FindChildWindow("DatiIniziali");
+        QCOMPARE(Named<QLineEdit>(window, "TQp")->text(), "28");
+    }
 };
-
-void DatiInizialiTest::showsTheValuesStoresThemOnClosingAndTurnsTypedPeriods() {
-    CircuitState state;
-    ScriptedDialogs dialogs;
-    state.Data = CircuitData{1.5f, 1.0f / 3, 45, 30, 80, 13, 123456.789f};
-    DatiIniziali window(state, dialogs);
-    QCOMPARE(Named<QLineEdit>(&window, "TV0")->text(), "1,5");
-    QCOMPARE(Named<QLineEdit>(&window, "TP0")->text(), "0,3333333");
-    QCOMPARE(Named<QLineEdit>(&window, "TTT")->text(), "123456,8");
-
-    // Nothing is stored while typing; on closing, a box that is not a number
-    // keeps its old value and the others are read back as displayed.
-    Named<QLineEdit>(&window, "TDp")->clear();
-    Named<QLineEdit>(&window, "TTc")->setText("abc");
-    Named<QLineEdit>(&window, "TPm")->setText("92,5");
-    QCOMPARE(state.Data.Pm, 80.0f);
-    window.close();
-    QCOMPARE(state.Data.V0, 1.5f);
-    QCOMPARE(state.Data.P0, 0.3333333f);
-    QVERIFY(state.Data.P0 != 1.0f / 3);
-    QCOMPARE(state.Data.Tc, 45.0f);
-    QCOMPARE(state.Data.Pm, 92.5f);
-    QCOMPARE(state.Data.Dp, 13.0f);
-    QCOMPARE(state.Data.CycleTime, 123456.8f);
-
-    // A period typed, on either keyboard, is a comma; pasted text is kept.
-    auto* box = Named<QLineEdit>(&window, "TV0");
-    box->clear();
-    QTest::keyClicks(box, "1.5");
-    QTest::keyClick(box, Qt::Key_Period, Qt::KeypadModifier);
-    QCOMPARE(box->text(), "1,5,");
-    auto* cycle = Named<QLineEdit>(&window, "TTT");
-    QGuiApplication::clipboard()->setText("2.5");
-    cycle->selectAll();
-    cycle->paste();
-    QCOMPARE(cycle->text(), "2.5");
-    QVERIFY(dialogs.Calls().empty());
-}
-
-void DatiInizialiTest::runTakesTheBoxesAndOneHoldingNoNumberTakesTheFocus() {
-    Shell shell(ProgramChildWindows());
-    shell.main->show();
-    shell.Button("Esempio")->trigger();
-    // The example writes the boxes of a window it loads hidden; a run
-    // refused for one of its boxes shows it.
-    QWidget* window = shell.main->FindChildWindow("DatiIniziali");
-    QVERIFY(window != nullptr && !window->isVisible());
-    auto* cycle = Named<QLineEdit>(window, "TTT");
-    QCOMPARE(cycle->text(), "4,7");
-    cycle->clear();
-    auto* band = Named<QLineEdit>(window, "TDp");
-    band->setText("1e999");
-    shell.Button("Simulazione")->trigger();
-    const std::vector<DialogCall> shown = shell.dialogs.Messages();
-    QCOMPARE(shown.size(), size_t(1));
-    QCOMPARE(shown[0].text,
-             "Il valore di DP non è un numero valido, la simulazione non può partire");
-    QCOMPARE(shown[0].icon, MessageIcon::Information);
-    QCOMPARE(shell.state.LastPoint, 0);
-    QCOMPARE(shell.state.Data.Dp, 13.0f);
-    QVERIFY(window->isVisible());
-    QCOMPARE(window->focusWidget(), band);
-    QCOMPARE(band->selectedText(), "1e999");
-
-    // Typing replaces the selected text; the next box that holds no number is named.
-    QTest::keyClicks(band, "7");
-    shell.Button("Simulazione")->trigger();
-    QCOMPARE(shell.dialogs.Messages().back().text,
-             "Il valore di Tempo ciclo non è un numero valido, la simulazione non può partire");
-    QCOMPARE(window->focusWidget(), cycle);
-    QCOMPARE(shell.state.Data.Dp, 7.0f);
-    // A run takes what the boxes hold.
-    cycle->setText("2");
-    shell.Button("Simulazione")->trigger();
-    QCOMPARE(shell.state.Data.CycleTime, 2.0f);
-    QCOMPARE(shell.state.LastPoint, 200);
-
-    // Typed, a value is the project's at once, and outlives the window.
-    shell.Button("ValoriIniziali")->trigger();
-    QCOMPARE(shell.main->FindChildWindow("DatiIniziali"), window);
-    auto* pump = Named<QLineEdit>(window, "TQp");
-    pump->selectAll();
-    QTest::keyClicks(pump, "28");
-    QCOMPARE(shell.state.Data.Qp, 28.0f);
-    qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
-    QVERIFY(
-        QTest::qWaitFor([&] { return shell.main->FindChildWindow("DatiIniziali") == nullptr; }));
-    shell.Button("ValoriIniziali")->trigger();
-    window = shell.main->FindChildWindow("DatiIniziali");
-    QCOMPARE(Named<QLineEdit>(window, "TQp")->text(), "28");
-}
 
 QTEST_MAIN(DatiInizialiTest)
 #include "DatiInizialiTest.moc"

@@ -80,331 +80,300 @@ struct Editor {
 class InserimentoDatiTest : public QObject {
     Q_OBJECT
   private slots:
-    void eachAddButtonShowsItsKindsPageUpToTheLimit();
-    void differentialPistonKeepsItsFirstStroke();
-    void arrowsAndDeletionKeepTheCountersInRange();
-    void sizesRecomputeTheFlowAndWrongBoxesKeepTheValue();
-    void periodKeyWarnsOnlyInTheFlowBox();
-    void editorFollowsTheListReplacedUnderItAndFocusedBoxesAreSelected();
-    void keyboardAndScreenReaderReachTheMovements();
-};
+    void eachAddButtonShowsItsKindsPageUpToTheLimit() {
+        const QString times = QStringLiteral(" | Ti [sec]=0 | Tf [sec]=0 | ");
+        const char* const pages[][2] = {
+            {"PulsPistEntra", "CILINDRO SEMPLICE STELO ENTRANTE%1D [mm]=0 | d [mm]=0 | L [mm]=0"},
+            {"PulsPistEsce", "CILINDRO SEMPLICE STELO USCENTE%1D [mm]=0 | L [mm]=0"},
+            {"PulsMotore", "MOTORE%1C [cm3/giro]=0 | N [rpm]=0"},
+            {"PulsDiffGraUsc", "CILINDRO DOPPIO STELO%1D [mm]=0 | d [mm]=0 | L [mm]=0"},
+            {"PulsPistDiffPicUsc", "CILINDRO SEMPLICE EFFETTO%1d [mm]=0 | L [mm]=0"},
+            {"PulsPalmola", "PALMOLA%1CU [cm3/°]=0 | AR [°]=0"},
+        };
+        const int pictures[] = {2, 1, 3, 4, 5, 6};
+        Editor e;
+        e.state.CurrentMovement = 5;  // left over from an earlier list
+        e.Open();
+        e.window->show();
+        QCOMPARE(e.Pos(), "0/0");
+        QCOMPARE(e.state.CurrentMovement, int16_t{0});
+        QCOMPARE(e.Arrows(), QString());
+        QCOMPARE(e.Page(), " | pic 0");
+        // Each page replaces the last one's rows, whatever their number.
+        for (int i = 0; i < 6; ++i) {
+            e.Click(pages[i][0]);
+            QCOMPARE(e.Page(), QString::fromUtf8(pages[i][1]).arg(times) +
+                                   QStringLiteral(" | Qm [dm3/min]=0 | pic %1").arg(pictures[i]));
+            QCOMPARE(e.Pos(), QStringLiteral("%1/%1").arg(i + 1));
+            QCOMPARE(e.window->focusWidget(), e.Box("DatoTi"));
+        }
+        QCOMPARE(e.ui.codes, std::vector<int>(6, 100));
 
-void InserimentoDatiTest::eachAddButtonShowsItsKindsPageUpToTheLimit() {
-    const QString times = QStringLiteral(" | Ti [sec]=0 | Tf [sec]=0 | ");
-    const char* const pages[][2] = {
-        {"PulsPistEntra", "CILINDRO SEMPLICE STELO ENTRANTE%1D [mm]=0 | d [mm]=0 | L [mm]=0"},
-        {"PulsPistEsce", "CILINDRO SEMPLICE STELO USCENTE%1D [mm]=0 | L [mm]=0"},
-        {"PulsMotore", "MOTORE%1C [cm3/giro]=0 | N [rpm]=0"},
-        {"PulsDiffGraUsc", "CILINDRO DOPPIO STELO%1D [mm]=0 | d [mm]=0 | L [mm]=0"},
-        {"PulsPistDiffPicUsc", "CILINDRO SEMPLICE EFFETTO%1d [mm]=0 | L [mm]=0"},
-        {"PulsPalmola", "PALMOLA%1CU [cm3/°]=0 | AR [°]=0"},
-    };
-    const int pictures[] = {2, 1, 3, 4, 5, 6};
-    Editor e;
-    e.state.CurrentMovement = 5;  // left over from an earlier list
-    e.Open();
-    e.window->show();
-    QCOMPARE(e.Pos(), "0/0");
-    QCOMPARE(e.state.CurrentMovement, int16_t{0});
-    QCOMPARE(e.Arrows(), QString());
-    QCOMPARE(e.Page(), " | pic 0");
-    // Each page replaces the last one's rows, whatever their number.
-    for (int i = 0; i < 6; ++i) {
-        e.Click(pages[i][0]);
-        QCOMPARE(e.Page(), QString::fromUtf8(pages[i][1]).arg(times) +
-                               QStringLiteral(" | Qm [dm3/min]=0 | pic %1").arg(pictures[i]));
-        QCOMPARE(e.Pos(), QStringLiteral("%1/%1").arg(i + 1));
+        // A full table refuses another one.
+        e.state.MovementCount = kMaxMovements;
+        e.Click("PulsPalmola");
+        QCOMPARE(e.dialogs.Messages().size(), size_t{1});
+        QCOMPARE(e.state.MovementCount, int16_t{kMaxMovements});
+        QCOMPARE(e.ui.codes.size(), size_t{6});
+    }
+
+    void differentialPistonKeepsItsFirstStroke() {
+        Editor e;
+        Movement& m = e.state.Movements[1];
+        m = Movement{.Ti2 = 3,
+                     .BoreDiameter = 80,
+                     .Stroke = 7,
+                     .RodDiameter = 30,
+                     .Stroke1 = 200,
+                     .Stroke2 = 9,
+                     .Qm = 25,
+                     .Kind = 3};
+        e.state.MovementCount = 1;
+        e.Open();
+        QCOMPARE(e.Page(), QStringLiteral("PISTONE DIFFERENZIALE | Ti [sec]=0 | Tf [sec]=0 | "
+                                          "D [mm]=80 | d1 [mm]=30 | S1 [mm]=200 | "
+                                          "Qm [dm3/min]=25 | pic 0"));
+        e.Retype("Dato3", "250");
+        QCOMPARE(m.Stroke1, 250.0f);
+        QCOMPARE(m.Stroke, 7.0f);
+        QCOMPARE(m.Ti2, 3.0f);
+        QCOMPARE(m.Stroke2, 9.0f);
+    }
+
+    void arrowsAndDeletionKeepTheCountersInRange() {
+        Editor e;
+        LoadExampleCircuit(e.state);
+        e.state.CurrentMovement = 4;
+        e.Open();
+        QCOMPARE(e.Pos(), "1/5");
+        QCOMPARE(e.Arrows(), ">");
+        QCOMPARE(e.Page(), QStringLiteral("CILINDRO SEMPLICE STELO USCENTE | Ti [sec]=0 | "
+                                          "Tf [sec]=0,3 | D [mm]=50 | L [mm]=150 | "
+                                          "Qm [dm3/min]=58,905 | pic 1"));
+        for (int i = 0; i < 4; ++i) e.Click("PulsAvanti");
+        QCOMPARE(e.Pos(), "5/5");
+        QCOMPARE(e.Arrows(), "<");
+        for (int i = 0; i < 4; ++i) e.Click("PulsIndietro");
+        QCOMPARE(e.Pos(), "1/5");
+        // Showing the pages wrote back only what the boxes show.
+        QCOMPARE(e.state.Movements[2].Qm, 32.39775);
+        QCOMPARE(e.state.Movements[5].Tf, 1.3f);
+
+        e.Click("PulsAvanti");
+        e.dialogs.QueueAnswer(MessageAnswer::Cancel);
+        e.Click("PulsEliminaDato");
+        QCOMPARE(e.Pos(), "2/5");
+
+        e.Click("PulsEliminaDato");  // answered OK: the next one moves up
+        QCOMPARE(e.Pos(), "2/4");
+        QVERIFY(e.Page().contains("D [mm]=63"));
+        e.Click("PulsAvanti");
+        e.Click("PulsAvanti");
+        e.Click("PulsEliminaDato");  // the last one: the one before shows
+        QCOMPARE(e.Pos(), "3/3");
+        QVERIFY(e.Page().contains("C [cm3/giro]=100"));
+        QCOMPARE(e.state.Movements[4].Kind, MovementKind::Empty);
+
+        while (e.state.MovementCount > 0) e.Click("PulsEliminaDato");
+        QCOMPARE(e.Pos(), "0/0");
+        QCOMPARE(e.Arrows(), QString());
+        // No fields, but the last title and picture stay.
+        QCOMPARE(e.Page(), "CILINDRO SEMPLICE STELO USCENTE | pic 1");
+        const size_t asked = e.dialogs.Messages().size();
+        e.Click("PulsEliminaDato");
+        QCOMPARE(e.dialogs.Messages().size(), asked);
+        QCOMPARE(e.state.CurrentMovement, int16_t{0});
+        QCOMPARE(e.state.MovementCount, int16_t{0});
+    }
+
+    void sizesRecomputeTheFlowAndWrongBoxesKeepTheValue() {
+        Editor e;
+        e.state.Movements[1] = Movement{.Tf = 0.3f, .Stroke = 150, .Kind = 1};
+        e.state.MovementCount = 1;
+        e.Open();
+        e.Retype("Dato1", "50");
+        QCOMPARE(e.Box("DatoQm")->text(), "58,905");
+        QCOMPARE(e.state.Movements[1].Qm, 58.905);
+
+        // An empty D stops the store there: the times are taken, D is not.
+        e.Retype("DatoTf", "0.6");
+        e.Box("Dato1")->clear();
+        QTest::keyClick(e.Box("Dato1"), Qt::Key_Backspace);
+        QCOMPARE(e.Box("DatoTf")->text(), "0,6");
+        QCOMPARE(e.state.Movements[1].Tf, 0.6f);
+        QCOMPARE(e.state.Movements[1].BoreDiameter, 50.0f);
+        QCOMPARE(e.Box("DatoQm")->text(), "29,452");
+
+        // A flow typed by hand is stored at once; Ricalcola puts back the computed one.
+        e.Retype("Dato1", "50");
+        e.Retype("DatoQm", "25");
+        QCOMPARE(e.state.Movements[1].Qm, 25.0);
+        e.Click("PulsCalcolaQm");
+        QCOMPARE(e.Box("DatoQm")->text(), "29,452");
+        QCOMPARE(e.state.Movements[1].Qm, 29.452);
+
+        // A box that holds no number is marked and keeps the value. Typed key
+        // by key, "1e999" passes through 1e9 and 1e99: none of them stays.
+        const Movement& m = e.state.Movements[1];
+        auto marked = [&](const char* name) {
+            QLineEdit* box = e.Box(name);
+            return box->palette().color(QPalette::Text) == QColor(Qt::red) ? box->toolTip() : "ok";
+        };
+        e.Retype("DatoQm", "1e999");
+        QCOMPARE(m.Qm, 29.452);
+        QCOMPARE(marked("DatoQm"), "Valore non valido: resta 29,452");
+        e.Retype("Dato1", "1e999");
+        QCOMPARE(m.BoreDiameter, 50.0f);
+        QCOMPARE(marked("Dato1"), "Valore non valido: resta 50");
+        QCOMPARE(e.Box("DatoQm")->text(), "29,452");
+        QCOMPARE(marked("DatoQm"), "ok");
+        // Nor is an empty box; a number clears the mark.
+        e.Box("DatoTf")->clear();
+        QTest::keyClick(e.Box("DatoTf"), Qt::Key_Backspace);
+        QCOMPARE(marked("DatoTf"), "Valore non valido: resta 0,6");
+        QCOMPARE(m.Tf, 0.6f);
+        e.Retype("DatoTf", "0,3");
+        QCOMPARE(marked("DatoTf"), "ok");
+        QCOMPARE(m.Tf, 0.3f);
+        QVERIFY(e.dialogs.Calls().empty());
+    }
+
+    void periodKeyWarnsOnlyInTheFlowBox() {
+        Editor e;
+        e.state.Movements[1] = Movement{.Kind = 4};
+        e.state.MovementCount = 1;
+        e.Open();
+        auto release = [](QWidget* box, int key, Qt::KeyboardModifiers modifiers, quint32 scanCode,
+                          const QString& text) {
+            QKeyEvent press(QEvent::KeyPress, key, modifiers, scanCode, 0, 0, text);
+            QKeyEvent up(QEvent::KeyRelease, key, modifiers, scanCode, 0, 0, text);
+            QApplication::sendEvent(box, &press);
+            QApplication::sendEvent(box, &up);
+        };
+
+        e.Retype("DatoQm", "1.5");
+        QCOMPARE(e.Box("DatoQm")->text(), "1.5");
+        QCOMPARE(e.dialogs.Messages().size(), size_t{1});
+        // The period key whatever it typed, and the keypad's decimal key.
+        release(e.Box("DatoQm"), Qt::Key_Colon, Qt::ShiftModifier, kX11PeriodKey, ":");
+        release(e.Box("DatoQm"), Qt::Key_Comma, Qt::KeypadModifier, kX11KeypadDecimalKey, ",");
+        QCOMPARE(e.dialogs.Messages().size(), size_t{3});
+        // Other keys, even one that typed a period, say nothing.
+        release(e.Box("DatoQm"), Qt::Key_Period, Qt::NoModifier, 59, ".");
+        QTest::keyClicks(e.Box("DatoQm"), "7,");
+        QTest::keyClick(e.Box("DatoQm"), Qt::Key_Backspace);
+        QTest::keyClick(e.Box("DatoQm"), Qt::Key_Left);
+        QCOMPARE(e.dialogs.Messages().size(), size_t{3});
+
+        // A size box turns the keypad's period into a comma and never warns.
+        e.Box("Dato1")->clear();
+        release(e.Box("Dato1"), Qt::Key_Period, Qt::KeypadModifier, kX11KeypadDecimalKey, ".");
+        QCOMPARE(e.Box("Dato1")->text(), ",");
+        QCOMPARE(e.dialogs.Messages().size(), size_t{3});
+
+        // On Windows the same two keys are virtual keys 190 and 110.
+        QVERIFY(IsDecimalPointKey(KeyIdentity{0, 190, Qt::Key_Colon, false}, KeySystem::Windows));
+        QVERIFY(IsDecimalPointKey(KeyIdentity{0, 110, Qt::Key_Comma, true}, KeySystem::Windows));
+        QVERIFY(!IsDecimalPointKey(KeyIdentity{0, 188, Qt::Key_Period, false}, KeySystem::Windows));
+    }
+
+    void editorFollowsTheListReplacedUnderItAndFocusedBoxesAreSelected() {
+        Shell shell(ProgramChildWindows());
+        shell.main->show();
+        // Two files: the example's first three movements, and a single movement
+        // whose kind is the empty-slot code.
+        CircuitState saved;
+        LoadExampleCircuit(saved);
+        saved.MovementCount = 3;
+        const QString three = shell.temp.filePath("tre.vlz");
+        QVERIFY(SaveSimulationFile(saved, three.toStdString()));
+        saved.Movements[1] =
+            Movement{.Ti = 0.5f, .Tf = 1, .BoreDiameter = 32, .Qm = 7.5, .Kind = 0};
+        saved.MovementCount = 1;
+        const QString one = shell.temp.filePath("uno.vlz");
+        QVERIFY(SaveSimulationFile(saved, one.toStdString()));
+
+        shell.Button("Esempio")->trigger();
+        shell.Button("InserimentoDati")->trigger();
+        QWidget* window = shell.main->FindChildWindow("InserimentoDati");
+        auto pos = [&] { return Named<QLineEdit>(window, "Pos")->text(); };
+        auto box = [&](const char* name) { return Named<QLineEdit>(window, name); };
+        for (int i = 0; i < 4; ++i) Named<QPushButton>(window, "PulsAvanti")->click();
+        QCOMPARE(pos(), "5/5");
+
+        // A shorter file: Elimina removes the movement shown, not a leftover slot.
+        shell.dialogs.QueueFileName(three);
+        shell.Button("Open")->trigger();
+        QCOMPARE(pos(), "3/3");
+        QCOMPARE(box("Dato1")->text(), "63");
+        shell.dialogs.QueueAnswer(MessageAnswer::Ok);
+        Named<QPushButton>(window, "PulsEliminaDato")->click();
+        QCOMPARE(pos(), "2/2");
+        QCOMPARE(shell.state.Movements[1].Qm, 58.905);
+        QCOMPARE(shell.state.Movements[2].Qm, 32.39775);
+
+        // A movement of the empty-slot code shows on the first kind's page, and
+        // what is typed there is kept.
+        shell.dialogs.QueueFileName(one);
+        shell.Button("Open")->trigger();
+        QCOMPARE(pos(), "1/1");
+        QCOMPARE(Named<QLabel>(window, "LCommento")->text(), "CILINDRO SEMPLICE STELO USCENTE");
+        QCOMPARE(box("Dato1")->text(), "32");
+        QCOMPARE(box("DatoQm")->text(), "7,5");
+        box("Dato2")->selectAll();
+        QTest::keyClicks(box("Dato2"), "100");
+        const Movement& m = shell.state.Movements[1];
+        QCOMPARE(m.Stroke, 100.0f);
+        QCOMPARE(m.Kind, MovementKind::CylinderExtending);
+        QCOMPARE(m.Qm, 9.651);
+
+        // A box that takes the focus is selected, so that typing replaces it:
+        // the first of the initial data, and Ti of a movement just added.
+        QVERIFY(QTest::qWaitForWindowActive(shell.main.get()));
+        shell.Button("ValoriIniziali")->trigger();
+        QVERIFY(
+            QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }));
+        auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QCOMPARE(focused->objectName(), "TV0");
+        QTest::keyClicks(focused, "7");
+        QCOMPARE(focused->text(), "7");
+        shell.Button("InserimentoDati")->trigger();
+        Named<QPushButton>(window, "PulsMotore")->click();
+        QCOMPARE(QApplication::focusWidget(), box("DatoTi"));
+        QTest::keyClicks(QApplication::focusWidget(), "2");
+        QCOMPARE(box("DatoTi")->text(), "2");
+        QCOMPARE(shell.state.Movements[2].Ti, 2.0f);
+    }
+
+    void keyboardAndScreenReaderReachTheMovements() {
+        Editor e;
+        LoadExampleCircuit(e.state);
+        e.Open();
+        e.window->show();
+        e.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(e.window.get()));
+        QCOMPARE(e.Box("Pos")->accessibleName(), "Movimento 1 di 5");
+        QCOMPARE(e.Label("Immagine")->accessibleName(), "Cilindro stelo semplice uscente");
+
+        // Enter in the page's last box (L here) or in Qm goes on; elsewhere it does not.
+        QTest::keyClick(e.Box("Dato1"), Qt::Key_Return);
+        QCOMPARE(e.Pos(), "1/5");
+        QTest::keyClick(e.Box("Dato2"), Qt::Key_Return);
+        QCOMPARE(e.Pos(), "2/5");
         QCOMPARE(e.window->focusWidget(), e.Box("DatoTi"));
+        QCOMPARE(e.Label("Immagine")->accessibleName(), "Cilindro stelo semplice rientrante");
+        QTest::keyClick(e.Box("DatoQm"), Qt::Key_Enter);
+        QCOMPARE(e.Pos(), "3/5");
+
+        // Alt+3 adds a motor.
+        QTest::keyClick(e.window->focusWidget(), Qt::Key_3, Qt::AltModifier);
+        QTRY_COMPARE(e.Pos(), "6/6");  // a shortcut's click comes a moment later
+        QCOMPARE(e.Box("Pos")->accessibleName(), "Movimento 6 di 6");
+        QCOMPARE(e.Label("LCommento")->text(), "MOTORE");
+        QTest::keyClick(e.Box("Dato2"), Qt::Key_Return);  // the last movement: nowhere to go
+        QCOMPARE(e.Pos(), "6/6");
     }
-    QCOMPARE(e.ui.codes, std::vector<int>(6, 100));
-
-    // A full table refuses another one.
-    e.state.MovementCount = kMaxMovements;
-    e.Click("PulsPalmola");
-    QCOMPARE(e.dialogs.Messages().size(), size_t{1});
-    QCOMPARE(e.state.MovementCount, int16_t{kMaxMovements});
-    QCOMPARE(e.ui.codes.size(), size_t{6});
-}
-
-void InserimentoDatiTest::differentialPistonKeepsItsFirstStroke() {
-    Editor e;
-    Movement& m = e.state.Movements[1];
-    m = Movement{.Ti2 = 3,
-                 .BoreDiameter = 80,
-                 .Stroke = 7,
-                 .RodDiameter = 30,
-                 .Stroke1 = 200,
-                 .Stroke2 = 9,
-                 .Qm = 25,
-                 .Kind = 3};
-    e.state.MovementCount = 1;
-    e.Open();
-    QCOMPARE(e.Page(), QStringLiteral("PISTONE DIFFERENZIALE | Ti [sec]=0 | Tf [sec]=0 | "
-                                      "D [mm]=80 | d1 [mm]=30 | S1 [mm]=200 | "
-                                      "Qm [dm3/min]=25 | pic 0"));
-    e.Retype("Dato3", "250");
-    QCOMPARE(m.Stroke1, 250.0f);
-    QCOMPARE(m.Stroke, 7.0f);
-    QCOMPARE(m.Ti2, 3.0f);
-    QCOMPARE(m.Stroke2, 9.0f);
-}
-
-void InserimentoDatiTest::arrowsAndDeletionKeepTheCountersInRange() {
-    Editor e;
-    LoadExampleCircuit(e.state);
-    e.state.CurrentMovement = 4;
-    e.Open();
-    QCOMPARE(e.Pos(), "1/5");
-    QCOMPARE(e.Arrows(), ">");
-    QCOMPARE(e.Page(), QStringLiteral("CILINDRO SEMPLICE STELO USCENTE | Ti [sec]=0 | "
-                                      "Tf [sec]=0,3 | D [mm]=50 | L [mm]=150 | "
-                                      "Qm [dm3/min]=58,905 | pic 1"));
-    e.Click("PulsAvanti");
-    QCOMPARE(e.Pos(), "2/5");
-    QCOMPARE(e.Arrows(), "<>");
-    QVERIFY(e.Page().contains("D [mm]=40 | d [mm]=15 | L [mm]=300"));
-    for (int i = 0; i < 3; ++i) e.Click("PulsAvanti");
-    QCOMPARE(e.Pos(), "5/5");
-    QCOMPARE(e.Arrows(), "<");
-    for (int i = 0; i < 4; ++i) e.Click("PulsIndietro");
-    QCOMPARE(e.Pos(), "1/5");
-    // Showing the pages wrote back only what the boxes show.
-    QCOMPARE(e.state.Movements[2].Qm, 32.39775);
-    QCOMPARE(e.state.Movements[5].Tf, 1.3f);
-
-    e.Click("PulsAvanti");
-    e.dialogs.QueueAnswer(MessageAnswer::Cancel);
-    e.Click("PulsEliminaDato");
-    QCOMPARE(e.dialogs.Messages().size(), size_t{1});
-    QCOMPARE(e.dialogs.Messages()[0].buttons, MessageButtons::OkCancel);
-    QCOMPARE(e.Pos(), "2/5");
-
-    e.Click("PulsEliminaDato");  // answered OK: the next one moves up
-    QCOMPARE(e.Pos(), "2/4");
-    QVERIFY(e.Page().contains("D [mm]=63"));
-    e.Click("PulsAvanti");
-    e.Click("PulsAvanti");
-    e.Click("PulsEliminaDato");  // the last one: the one before shows
-    QCOMPARE(e.Pos(), "3/3");
-    QVERIFY(e.Page().contains("C [cm3/giro]=100"));
-    QCOMPARE(e.state.Movements[4].Kind, MovementKind::Empty);
-
-    while (e.state.MovementCount > 0) e.Click("PulsEliminaDato");
-    QCOMPARE(e.Pos(), "0/0");
-    QCOMPARE(e.Arrows(), QString());
-    // No fields, but the last title and picture stay.
-    QCOMPARE(e.Page(), "CILINDRO SEMPLICE STELO USCENTE | pic 1");
-    const size_t asked = e.dialogs.Messages().size();
-    e.Click("PulsEliminaDato");
-    QCOMPARE(e.dialogs.Messages().size(), asked);
-    QCOMPARE(e.state.CurrentMovement, int16_t{0});
-    QCOMPARE(e.state.MovementCount, int16_t{0});
-}
-
-void InserimentoDatiTest::sizesRecomputeTheFlowAndWrongBoxesKeepTheValue() {
-    Editor e;
-    e.state.Movements[1] = Movement{.Tf = 0.3f, .Stroke = 150, .Kind = 1};
-    e.state.MovementCount = 1;
-    e.Open();
-    e.Retype("Dato1", "50");
-    QCOMPARE(e.Box("DatoQm")->text(), "58,905");
-    QCOMPARE(e.state.Movements[1].Qm, 58.905);
-
-    // An empty D stops the store there: the times are taken, D is not.
-    e.Retype("DatoTf", "0.6");
-    e.Box("Dato1")->clear();
-    QTest::keyClick(e.Box("Dato1"), Qt::Key_Backspace);
-    QCOMPARE(e.Box("DatoTf")->text(), "0,6");
-    QCOMPARE(e.state.Movements[1].Tf, 0.6f);
-    QCOMPARE(e.state.Movements[1].BoreDiameter, 50.0f);
-    QCOMPARE(e.Box("DatoQm")->text(), "29,452");
-
-    // A flow typed by hand is stored at once; Ricalcola puts back the computed one.
-    e.Retype("Dato1", "50");
-    e.Retype("DatoQm", "25");
-    QCOMPARE(e.state.Movements[1].Qm, 25.0);
-    e.Click("PulsCalcolaQm");
-    QCOMPARE(e.Box("DatoQm")->text(), "29,452");
-    QCOMPARE(e.state.Movements[1].Qm, 29.452);
-
-    // A box that holds no number is marked and keeps the value. Typed key
-    // by key, "1e999" passes through 1e9 and 1e99: none of them stays.
-    const Movement& m = e.state.Movements[1];
-    auto marked = [&](const char* name) {
-        QLineEdit* box = e.Box(name);
-        return box->palette().color(QPalette::Text) == QColor(Qt::red) ? box->toolTip() : "ok";
-    };
-    QCOMPARE(marked("Dato1"), "ok");
-    e.Retype("DatoQm", "1e999");
-    QCOMPARE(m.Qm, 29.452);
-    QCOMPARE(marked("DatoQm"), "Valore non valido: resta 29,452");
-    e.Retype("Dato1", "1e999");
-    QCOMPARE(m.BoreDiameter, 50.0f);
-    QCOMPARE(marked("Dato1"), "Valore non valido: resta 50");
-    QCOMPARE(e.Box("DatoQm")->text(), "29,452");
-    QCOMPARE(marked("DatoQm"), "ok");
-    // Nor is an empty box; a number clears the mark.
-    e.Box("DatoTf")->clear();
-    QTest::keyClick(e.Box("DatoTf"), Qt::Key_Backspace);
-    QCOMPARE(marked("DatoTf"), "Valore non valido: resta 0,6");
-    QCOMPARE(m.Tf, 0.6f);
-    e.Retype("DatoTf", "0,3");
-    QCOMPARE(marked("DatoTf"), "ok");
-    e.Retype("Dato1", "40");
-    QCOMPARE(marked("Dato1"), "ok");
-    QCOMPARE(m.BoreDiameter, 40.0f);
-    QCOMPARE(m.Tf, 0.3f);
-    QVERIFY(e.dialogs.Calls().empty());
-}
-
-void InserimentoDatiTest::periodKeyWarnsOnlyInTheFlowBox() {
-    Editor e;
-    e.state.Movements[1] = Movement{.Kind = 4};
-    e.state.MovementCount = 1;
-    e.Open();
-    auto release = [](QWidget* box, int key, Qt::KeyboardModifiers modifiers, quint32 scanCode,
-                      const QString& text) {
-        QKeyEvent press(QEvent::KeyPress, key, modifiers, scanCode, 0, 0, text);
-        QKeyEvent up(QEvent::KeyRelease, key, modifiers, scanCode, 0, 0, text);
-        QApplication::sendEvent(box, &press);
-        QApplication::sendEvent(box, &up);
-    };
-
-    e.Retype("DatoQm", "1.5");
-    QCOMPARE(e.Box("DatoQm")->text(), "1.5");
-    QCOMPARE(e.dialogs.Messages().size(), size_t{1});
-    // The period key whatever it typed, and the keypad's decimal key.
-    release(e.Box("DatoQm"), Qt::Key_Colon, Qt::ShiftModifier, kX11PeriodKey, ":");
-    release(e.Box("DatoQm"), Qt::Key_Comma, Qt::KeypadModifier, kX11KeypadDecimalKey, ",");
-    QCOMPARE(e.dialogs.Messages().size(), size_t{3});
-    // Other keys, even one that typed a period, say nothing.
-    release(e.Box("DatoQm"), Qt::Key_Period, Qt::NoModifier, 59, ".");
-    QTest::keyClicks(e.Box("DatoQm"), "7,");
-    QTest::keyClick(e.Box("DatoQm"), Qt::Key_Backspace);
-    QTest::keyClick(e.Box("DatoQm"), Qt::Key_Left);
-    QCOMPARE(e.dialogs.Messages().size(), size_t{3});
-
-    // A size box turns the keypad's period into a comma and never warns.
-    e.Box("Dato1")->clear();
-    release(e.Box("Dato1"), Qt::Key_Period, Qt::KeypadModifier, kX11KeypadDecimalKey, ".");
-    QCOMPARE(e.Box("Dato1")->text(), ",");
-    QCOMPARE(e.dialogs.Messages().size(), size_t{3});
-
-    // On Windows the same two keys are virtual keys 190 and 110.
-    QVERIFY(IsDecimalPointKey(KeyIdentity{0, 190, Qt::Key_Colon, false}, KeySystem::Windows));
-    QVERIFY(IsDecimalPointKey(KeyIdentity{0, 110, Qt::Key_Comma, true}, KeySystem::Windows));
-    QVERIFY(!IsDecimalPointKey(KeyIdentity{0, 188, Qt::Key_Period, false}, KeySystem::Windows));
-}
-
-void InserimentoDatiTest::editorFollowsTheListReplacedUnderItAndFocusedBoxesAreSelected() {
-    Shell shell(ProgramChildWindows());
-    shell.main->show();
-    // Two files: the example's first three movements, and a single movement
-    // whose kind is the empty-slot code.
-    CircuitState saved;
-    LoadExampleCircuit(saved);
-    saved.MovementCount = 3;
-    const QString three = shell.temp.filePath("tre.vlz");
-    QVERIFY(SaveSimulationFile(saved, three.toStdString()));
-    saved.Movements[1] = Movement{.Ti = 0.5f, .Tf = 1, .BoreDiameter = 32, .Qm = 7.5, .Kind = 0};
-    saved.MovementCount = 1;
-    const QString one = shell.temp.filePath("uno.vlz");
-    QVERIFY(SaveSimulationFile(saved, one.toStdString()));
-
-    for (int k = 1; k <= 30; ++k) {
-        shell.state.Movements[k] =
-            Movement{.Tf = 1, .Displacement = 1, .Speed = float(k), .Kind = 4};
-    }
-    shell.state.MovementCount = 30;
-    shell.state.CurrentMovement = 5;
-    shell.Button("InserimentoDati")->trigger();
-    QWidget* window = shell.main->FindChildWindow("InserimentoDati");
-    QVERIFY(window != nullptr);
-    auto* forward = Named<QPushButton>(window, "PulsAvanti");
-    auto* back = Named<QPushButton>(window, "PulsIndietro");
-    auto pos = [&] { return Named<QLineEdit>(window, "Pos")->text(); };
-    auto box = [&](const char* name) { return Named<QLineEdit>(window, name); };
-    for (int i = 0; i < 7; ++i) forward->click();
-    QCOMPARE(pos(), "8/30");
-
-    // The example replaces the list: the editor moves into it.
-    shell.Button("Esempio")->trigger();
-    QCOMPARE(pos(), "5/5");
-    QVERIFY(back->isEnabled() && !forward->isEnabled());
-    QCOMPARE(box("Dato2")->text(), "20");
-
-    // A shorter file: Elimina removes the movement shown, not a leftover slot.
-    shell.dialogs.QueueFileName(three);
-    shell.Button("Open")->trigger();
-    QCOMPARE(pos(), "3/3");
-    QCOMPARE(box("Dato1")->text(), "63");
-    shell.dialogs.QueueAnswer(MessageAnswer::Ok);
-    Named<QPushButton>(window, "PulsEliminaDato")->click();
-    QCOMPARE(pos(), "2/2");
-    QCOMPARE(shell.state.Movements[1].Qm, 58.905);
-    QCOMPARE(shell.state.Movements[2].Qm, 32.39775);
-
-    // A movement of the empty-slot code shows on the first kind's page, and
-    // what is typed there is kept.
-    shell.dialogs.QueueFileName(one);
-    shell.Button("Open")->trigger();
-    QCOMPARE(pos(), "1/1");
-    QCOMPARE(Named<QLabel>(window, "LCommento")->text(), "CILINDRO SEMPLICE STELO USCENTE");
-    QCOMPARE(box("Dato1")->text(), "32");
-    QCOMPARE(box("DatoQm")->text(), "7,5");
-    box("Dato2")->selectAll();
-    QTest::keyClicks(box("Dato2"), "100");
-    const Movement& m = shell.state.Movements[1];
-    QCOMPARE(m.Stroke, 100.0f);
-    QCOMPARE(m.Kind, MovementKind::CylinderExtending);
-    QCOMPARE(m.Qm, 9.651);
-
-    // A box that takes the focus is selected, so that typing replaces it:
-    // the first of the initial data, and Ti of a movement just added.
-    QVERIFY(QTest::qWaitForWindowActive(shell.main.get()));
-    shell.Button("ValoriIniziali")->trigger();
-    QVERIFY(QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }));
-    auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    QCOMPARE(focused->objectName(), "TV0");
-    QTest::keyClicks(focused, "7");
-    QCOMPARE(focused->text(), "7");
-    shell.Button("InserimentoDati")->trigger();
-    Named<QPushButton>(window, "PulsMotore")->click();
-    QCOMPARE(QApplication::focusWidget(), box("DatoTi"));
-    QTest::keyClicks(QApplication::focusWidget(), "2");
-    QCOMPARE(box("DatoTi")->text(), "2");
-    QCOMPARE(shell.state.Movements[2].Ti, 2.0f);
-}
-
-void InserimentoDatiTest::keyboardAndScreenReaderReachTheMovements() {
-    Editor e;
-    LoadExampleCircuit(e.state);
-    e.Open();
-    e.window->show();
-    e.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(e.window.get()));
-    QCOMPARE(e.Box("Pos")->accessibleName(), "Movimento 1 di 5");
-    QCOMPARE(e.Label("Immagine")->accessibleName(), "Cilindro stelo semplice uscente");
-
-    // Enter in the page's last box (L here) or in Qm goes on; elsewhere it does not.
-    QTest::keyClick(e.Box("Dato1"), Qt::Key_Return);
-    QCOMPARE(e.Pos(), "1/5");
-    QTest::keyClick(e.Box("Dato2"), Qt::Key_Return);
-    QCOMPARE(e.Pos(), "2/5");
-    QCOMPARE(e.window->focusWidget(), e.Box("DatoTi"));
-    QCOMPARE(e.Label("Immagine")->accessibleName(), "Cilindro stelo semplice rientrante");
-    QTest::keyClick(e.Box("DatoQm"), Qt::Key_Enter);
-    QCOMPARE(e.Pos(), "3/5");
-
-    // Alt+3 adds a motor, as the third button's tooltip says.
-    QCOMPARE(e.Button("PulsMotore")->toolTip(), "Motore (Alt+3)");
-    QTest::keyClick(e.window->focusWidget(), Qt::Key_3, Qt::AltModifier);
-    QTRY_COMPARE(e.Pos(), "6/6");  // a shortcut's click comes a moment later
-    QCOMPARE(e.Box("Pos")->accessibleName(), "Movimento 6 di 6");
-    QCOMPARE(e.Label("LCommento")->text(), "MOTORE");
-    QTest::keyClick(e.Box("Dato2"), Qt::Key_Return);  // the last movement: nowhere to go
-    QCOMPARE(e.Pos(), "6/6");
-}
+};
 
 QTEST_MAIN(InserimentoDatiTest)
 #include "InserimentoDatiTest.moc"

@@ -111,175 +111,162 @@ class DialogsTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { QVERIFY(InstallItalianTranslations(*qApp)); }
-    void messageBoxButtonsAreItalian();
-    void fileDialogsAreItalianAndListEveryFile();
-    void fileDialogFoldersAndFilters();
-    void printDialogOffersNoChoiceOfPages();
-    void pageSetupAndTextBoxMenuAreItalian();
-};
 
-void DialogsTest::messageBoxButtonsAreItalian() {
-    QtDialogs dialogs;
-    const std::tuple<MessageButtons, QStringList, MessageAnswer> cases[] = {
-        {MessageButtons::Ok, {"OK"}, MessageAnswer::Ok},
-        {MessageButtons::OkCancel, {"OK", "Annulla"}, MessageAnswer::Cancel},
-        {MessageButtons::YesNo, {"Sì", "No"}, MessageAnswer::Yes},
-    };
-    for (const auto& [buttons, texts, answer] : cases) {
-        QStringList shown;
-        const QString press =
-            texts.size() == 2 && answer == MessageAnswer::Cancel ? texts[1] : texts[0];
-        WhenModal([&shown, press](QDialog& box) {
-            for (QAbstractButton* button : box.findChildren<QAbstractButton*>()) {
-                shown << button->text().remove(QLatin1Char('&'));
-            }
-            ButtonNamed(box, press)->click();
-        });
-        QCOMPARE(dialogs.Message("Continuare?", MessageIcon::Question, buttons), answer);
-        shown.sort();
-        QStringList expected = texts;
-        expected.sort();
-        QCOMPARE(shown, expected);
-    }
-}
-
-void DialogsTest::fileDialogsAreItalianAndListEveryFile() {
-    QTemporaryDir temp;
-    for (const char* name : {"prova.vlz", "senza_estensione"}) {
-        QFile file(temp.filePath(QString::fromLatin1(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    QtDialogs dialogs;
-    QStringList english;
-    QStringList listedFirst;
-    QStringList listedAll;
-    QStringList filterNames;
-    WhenModal([&](QDialog& dialog) {
-        auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
-        auto* list = dialog.findChild<QListView*>("listView");
-        for (int i = 0; i < types->count(); ++i) filterNames << types->itemText(i);
-        auto listed = [list] {
-            QStringList names;
-            const QModelIndex root = list->rootIndex();
-            for (int row = 0; row < list->model()->rowCount(root); ++row) {
-                names << list->model()->index(row, 0, root).data().toString();
-            }
-            return names;
+    void messageBoxButtonsAreItalian() {
+        QtDialogs dialogs;
+        const std::tuple<MessageButtons, QStringList, MessageAnswer> cases[] = {
+            {MessageButtons::Ok, {"OK"}, MessageAnswer::Ok},
+            {MessageButtons::OkCancel, {"OK", "Annulla"}, MessageAnswer::Cancel},
+            {MessageButtons::YesNo, {"Sì", "No"}, MessageAnswer::Yes},
         };
-        (void)QTest::qWaitFor([&] { return listed().contains("prova.vlz"); });
-        listedFirst = listed();
-        // The detail view, with sizes, types and dates, as well as the list.
-        dialog.findChild<QAbstractButton*>("detailModeButton")->click();
-        english = EnglishTexts(dialog);
-        types->setCurrentIndex(1);
-        emit types->activated(1);
-        (void)QTest::qWaitFor([&] { return listed().contains("senza_estensione"); });
-        listedAll = listed();
-        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-        name->setText("senza_estensione");
-        dialog.accept();
-    });
-    const QString chosen = dialogs.OpenFileName(
-        "Apri", "Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ", temp.filePath("prova.vlz"));
-    QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
-    QCOMPARE(filterNames, QStringList({"Volvenza (*.vlz)", "Tutti i file (*.*)"}));
-    QVERIFY2(!listedFirst.contains("senza_estensione"), qPrintable(listedFirst.join(',')));
-    QVERIFY2(listedAll.contains("prova.vlz"), qPrintable(listedAll.join(',')));
-    QCOMPARE(chosen, temp.filePath("senza_estensione"));
-
-    WhenModal([&](QDialog& dialog) {
-        english = EnglishTexts(dialog);
-        dialog.reject();
-    });
-    QCOMPARE(dialogs.SaveFileName("Salva con nome", "Testo (*.txt)|*.txt| Tutti i file (*.*)|*.* ",
-                                  QString()),
-             QString());
-    QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
-    // The filter chosen is told by its place, whatever its text.
-    WhenModal([&](QDialog& dialog) {
-        auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
-        types->setCurrentIndex(1);
-        emit types->activated(1);
-        dialog.findChild<QLineEdit*>("fileNameEdit")->setText("progetto");
-        dialog.accept();
-    });
-    int chosenFilter = 0;
-    dialogs.SaveFileName("Salva con nome",
-                         QStringLiteral("Volvenza (*.vlz)|*.vlz|Progetto Volvenza "
-                                        "(*.vlzp)|*.vlzp| Tutti i file (*.*)|*.* "),
-                         temp.filePath("prova.vlz"), &chosenFilter);
-    QCOMPARE(chosenFilter, 1);
-}
-
-// The dialog stays out of pseudo-file systems; its filters show what stands
-// before the last brackets and match what is inside them, "*.*" also names
-// without a dot.
-void DialogsTest::fileDialogFoldersAndFilters() {
-    for (const char* special : {"/proc/self/status", "/sys/kernel", "/dev/null", "/proc/x"}) {
-        QCOMPARE(FileDialogFolder(QString::fromLatin1(special)), QDir::homePath());
+        for (const auto& [buttons, texts, answer] : cases) {
+            QStringList shown;
+            const QString press =
+                texts.size() == 2 && answer == MessageAnswer::Cancel ? texts[1] : texts[0];
+            WhenModal([&shown, press](QDialog& box) {
+                for (QAbstractButton* button : box.findChildren<QAbstractButton*>()) {
+                    shown << button->text().remove(QLatin1Char('&'));
+                }
+                ButtonNamed(box, press)->click();
+            });
+            QCOMPARE(dialogs.Message("Continuare?", MessageIcon::Question, buttons), answer);
+            shown.sort();
+            QStringList expected = texts;
+            expected.sort();
+            QCOMPARE(shown, expected);
+        }
     }
-    QCOMPARE(FileDialogFolder("/non/esiste/prova.vlz"), QDir::homePath());
-    QTemporaryDir temp;
-    const QString canonical = QFileInfo(temp.path()).canonicalFilePath();
-    QCOMPARE(FileDialogFolder(temp.filePath("nuovo.vlz")), canonical);
-    QDir::setCurrent(temp.path());
-    QCOMPARE(FileDialogFolder(QString()), canonical);
-    QCOMPARE(QtNameFilters("Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* "),
-             QStringList({"Volvenza (*.vlz) (*.vlz)", " Tutti i file (*.*) (*)"}));
-    QCOMPARE(QtNameFilters("Immagini|*.bmp;*.dib"), QStringList({"Immagini (*.bmp *.dib)"}));
-}
 
-void DialogsTest::printDialogOffersNoChoiceOfPages() {
-    QTemporaryDir temp;
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(temp.filePath("stampa.pdf"));
-    QtDialogs dialogs;
-    QStringList english;
-    bool rangeShown = true;
-    bool rangeEnabled = true;
-    WhenModal([&](QDialog& dialog) {
-        ButtonNamed(dialog, "Opzioni >>")->click();
-        english = EnglishTextsOnEveryTab(dialog);
-        auto* range = dialog.findChild<QAbstractButton*>("printRange");
-        rangeShown = range->isVisibleTo(&dialog);
-        rangeEnabled = range->isEnabled();
-        // Even a range forced past the disabled controls prints every page.
-        range->setEnabled(true);
-        range->setChecked(true);
-        dialog.findChild<QSpinBox*>("from")->setValue(2);
-        dialog.findChild<QSpinBox*>("to")->setValue(2);
-        dialog.accept();
-    });
-    QVERIFY(dialogs.PrinterDialog(printer, "Stampa", false));
-    QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
-    QVERIFY(!rangeShown);
-    QVERIFY(!rangeEnabled);
-    QCOMPARE(printer.printRange(), QPrinter::AllPages);
-    QCOMPARE(printer.fromPage(), 0);
-}
+    void fileDialogsAreItalianAndListEveryFile() {
+        QTemporaryDir temp;
+        for (const char* name : {"prova.vlz", "senza_estensione"}) {
+            QFile file(temp.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QtDialogs dialogs;
+        QStringList english;
+        QStringList listedFirst;
+        QStringList listedAll;
+        QStringList filterNames;
+        WhenModal([&](QDialog& dialog) {
+            auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+            auto* list = dialog.findChild<QListView*>("listView");
+            for (int i = 0; i < types->count(); ++i) filterNames << types->itemText(i);
+            auto listed = [list] {
+                QStringList names;
+                const QModelIndex root = list->rootIndex();
+                for (int row = 0; row < list->model()->rowCount(root); ++row) {
+                    names << list->model()->index(row, 0, root).data().toString();
+                }
+                return names;
+            };
+            (void)QTest::qWaitFor([&] { return listed().contains("prova.vlz"); });
+            listedFirst = listed();
+            // The detail view, with sizes, types and dates, as well as the list.
+            dialog.findChild<QAbstractButton*>("detailModeButton")->click();
+            english = EnglishTexts(dialog);
+            types->setCurrentIndex(1);
+            emit types->activated(1);
+            (void)QTest::qWaitFor([&] { return listed().contains("senza_estensione"); });
+            listedAll = listed();
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            name->setText("senza_estensione");
+            dialog.accept();
+        });
+        const QString chosen = dialogs.OpenFileName(
+            "Apri", "Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ", temp.filePath("prova.vlz"));
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
+        QCOMPARE(filterNames, QStringList({"Volvenza (*.vlz)", "Tutti i file (*.*)"}));
+        QVERIFY2(!listedFirst.contains("senza_estensione"), qPrintable(listedFirst.join(',')));
+        QVERIFY2(listedAll.contains("prova.vlz"), qPrintable(listedAll.join(',')));
+        QCOMPARE(chosen, temp.filePath("senza_estensione"));
 
-void DialogsTest::pageSetupAndTextBoxMenuAreItalian() {
-    QPrinter printer;
-    QtDialogs dialogs;
-    QString title;
-    QStringList english;
-    WhenModal([&](QDialog& dialog) {
-        title = dialog.windowTitle();
-        english = EnglishTextsOnEveryTab(dialog);
-        dialog.reject();
-    });
-    QVERIFY(!dialogs.PageSetupDialog(printer, "Imposta pagina"));
-    QCOMPARE(title, "Imposta pagina");
-    QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
+        // The filter chosen is told by its place, whatever its text.
+        WhenModal([&](QDialog& dialog) {
+            auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+            types->setCurrentIndex(1);
+            emit types->activated(1);
+            dialog.findChild<QLineEdit*>("fileNameEdit")->setText("progetto");
+            dialog.accept();
+        });
+        int chosenFilter = 0;
+        dialogs.SaveFileName("Salva con nome",
+                             QStringLiteral("Volvenza (*.vlz)|*.vlz|Progetto Volvenza "
+                                            "(*.vlzp)|*.vlzp| Tutti i file (*.*)|*.* "),
+                             temp.filePath("prova.vlz"), &chosenFilter);
+        QCOMPARE(chosenFilter, 1);
+    }
 
-    QLineEdit box("12,5");
-    std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
-    QStringList entries;
-    for (QAction* action : menu->actions()) entries << action->text();
-    QCOMPARE(testing::OtherLanguageTexts(entries, UiLanguage::Italian), QStringList());
-    QVERIFY(menu->actions().size() >= 6);
-}
+    // The dialog stays out of pseudo-file systems; its filters show what stands
+    // before the last brackets and match what is inside them, "*.*" also names
+    // without a dot.
+    void fileDialogFoldersAndFilters() {
+        for (const char* special : {"/proc/self/status", "/sys/kernel", "/dev/null", "/proc/x"}) {
+            QCOMPARE(FileDialogFolder(QString::fromLatin1(special)), QDir::homePath());
+        }
+        QCOMPARE(FileDialogFolder("/non/esiste/prova.vlz"), QDir::homePath());
+        QTemporaryDir temp;
+        const QString canonical = QFileInfo(temp.path()).canonicalFilePath();
+        QCOMPARE(FileDialogFolder(temp.filePath("nuovo.vlz")), canonical);
+        QDir::setCurrent(temp.path());
+        QCOMPARE(FileDialogFolder(QString()), canonical);
+        QCOMPARE(QtNameFilters("Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* "),
+                 QStringList({"Volvenza (*.vlz) (*.vlz)", " Tutti i file (*.*) (*)"}));
+        QCOMPARE(QtNameFilters("Immagini|*.bmp;*.dib"), QStringList({"Immagini (*.bmp *.dib)"}));
+    }
+
+    void printDialogOffersNoChoiceOfPages() {
+        QTemporaryDir temp;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(temp.filePath("stampa.pdf"));
+        QtDialogs dialogs;
+        QStringList english;
+        bool rangeShown = true;
+        bool rangeEnabled = true;
+        WhenModal([&](QDialog& dialog) {
+            ButtonNamed(dialog, "Opzioni >>")->click();
+            english = EnglishTextsOnEveryTab(dialog);
+            auto* range = dialog.findChild<QAbstractButton*>("printRange");
+            rangeShown = range->isVisibleTo(&dialog);
+            rangeEnabled = range->isEnabled();
+            // Even a range forced past the disabled controls prints every page.
+            range->setEnabled(true);
+            range->setChecked(true);
+            dialog.findChild<QSpinBox*>("from")->setValue(2);
+            dialog.findChild<QSpinBox*>("to")->setValue(2);
+            dialog.accept();
+        });
+        QVERIFY(dialogs.PrinterDialog(printer, "Stampa", false));
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
+        QVERIFY(!rangeShown);
+        QVERIFY(!rangeEnabled);
+        QCOMPARE(printer.printRange(), QPrinter::AllPages);
+        QCOMPARE(printer.fromPage(), 0);
+    }
+
+    void pageSetupAndTextBoxMenuAreItalian() {
+        QPrinter printer;
+        QtDialogs dialogs;
+        QString title;
+        QStringList english;
+        WhenModal([&](QDialog& dialog) {
+            title = dialog.windowTitle();
+            english = EnglishTextsOnEveryTab(dialog);
+            dialog.reject();
+        });
+        QVERIFY(!dialogs.PageSetupDialog(printer, "Imposta pagina"));
+        QCOMPARE(title, "Imposta pagina");
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(" | ")));
+
+        QLineEdit box("12,5");
+        std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        QStringList entries;
+        for (QAction* action : menu->actions()) entries << action->text();
+        QCOMPARE(testing::OtherLanguageTexts(entries, UiLanguage::Italian), QStringList());
+        QVERIFY(menu->actions().size() >= 6);
+    }
+};
 
 QTEST_MAIN(DialogsTest)
 #include "DialogsTest.moc"

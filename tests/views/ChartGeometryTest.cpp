@@ -25,35 +25,6 @@ std::vector<std::string> Labels(const std::vector<ChartTick>& ticks) {
     return out;
 }
 
-TEST(ChartGeometryTest, FullViewScalesAndTicks) {
-    CircuitState state;
-    MakeRun(state, 470, 200, 4.7f);
-    state.PSeries[0] = 260;  // starting pressure above everything else
-    state.PSeries[1] = 250;
-    ChartView full = FullView(state);
-    EXPECT_EQ(full.peakPressure, 200);
-    EXPECT_FLOAT_EQ(full.scaleX, 80 / 4.7f);
-    EXPECT_EQ(full.scaleY, 0.4f);
-
-    // The first point lies above the top of the pressure axis.
-    std::vector<QPointF> line;
-    BuildPolyline(state, full, line);
-    ASSERT_EQ(line.size(), 471u);
-    EXPECT_NEAR(line.front().y(), 104, 1e-4);
-    EXPECT_NEAR(line.back().x(), 80, 1e-3);
-    EXPECT_NEAR(line.back().y(), 80, 1e-4);
-
-    // The time label near the axis name is left out.
-    const ChartTicks ticks = ComputeTicks(state, full);
-    EXPECT_EQ(Labels(ticks.time), (std::vector<std::string>{" 0", " 1,2", " 2,4", " 3,6"}));
-    EXPECT_EQ(Labels(ticks.pressure),
-              (std::vector<std::string>{" 0", " 50", " 100", " 150", " 200"}));
-    EXPECT_NEAR(ticks.time[1].markFrom.x(), 1.2 * 80 / 4.7, 1e-4);
-    EXPECT_NEAR(ticks.pressure[4].markFrom.y(), 80, 1e-4);
-    EXPECT_EQ(FormatTickLabel(0.5f), " ,5");
-    EXPECT_EQ(FormatTickLabel(-1.5f), "-1,5");
-}
-
 TEST(ChartGeometryTest, DegenerateRunsKeepFiniteScales) {
     CircuitState state;
     MakeRun(state, 0, 0, 0);
@@ -127,6 +98,8 @@ TEST(ChartGeometryTest, MousePositionGivesTheNearestSampleInsideTheSeries) {
     EXPECT_FLOAT_EQ(FractionalSample(0, 0.01f, 20, 1.5f), 150);
     EXPECT_EQ(PressureText(150.1255), "150,126");
     EXPECT_EQ(PressureText(150.1245), "150,124");
+    EXPECT_EQ(FormatTickLabel(0.5f), " ,5");
+    EXPECT_EQ(FormatTickLabel(-1.5f), "-1,5");
 }
 
 }  // namespace

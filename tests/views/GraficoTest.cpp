@@ -13,14 +13,12 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
 #include "engine/Simulation.h"
 #include "platform/DrawingSurface.h"
-#include "platform/ScreenUnits.h"
 #include "tests/gui/GuiTesting.h"
 #include "views/ChartGasCurves.h"
 #include "views/Grafico.h"
@@ -111,320 +109,280 @@ struct Chart {
 class GraficoTest : public QObject {
     Q_OBJECT
   private slots:
-    void exampleAsItsStoredPictures();
-    void fullViewReadoutsDifferenceAndBitmapExport();
-    void zoomAndPrechargeLine();
-    void windowsInsideTheMainWindow();
-    void envelopeCurvesAndGasTemperature();
-};
+    void fullViewReadoutsDifferenceAndBitmapExport() {
+        CircuitState state;
+        MakeRun(state);
+        for (int i = 115; i <= 125; ++i) state.PSeries[i] = 150.125;
+        for (int i = 355; i <= 365; ++i) state.PSeries[i] = 149.5;
+        Chart chart(state);
+        QVERIFY(chart.Drawn(chart.Committed(), 0, 40));  // the time axis
 
-void GraficoTest::fullViewReadoutsDifferenceAndBitmapExport() {
-    CircuitState state;
-    MakeRun(state);
-    for (int i = 115; i <= 125; ++i) state.PSeries[i] = 150.125;
-    for (int i = 355; i <= 365; ++i) state.PSeries[i] = 149.5;
-    Chart chart(state);
-    // The layout leaves 3500 twips beside the drawing area; the time axis is drawn.
-    QCOMPARE(chart.picture->width(), 1000 - TwipsToPixels(3500, &chart.window));
-    QVERIFY(chart.Drawn(chart.Committed(), 0, 40));
+        chart.Button("Cancella")->trigger();
+        QCOMPARE(CountColour(chart.Committed(), Qt::black), 0);
+        chart.Button("Disegna")->trigger();
 
-    chart.Button("Cancella")->trigger();
-    QVERIFY(!chart.picture->isEnabled());
-    QVERIFY(!chart.Button("Tracciatore")->isEnabled());
-    QCOMPARE(CountColour(chart.Committed(), Qt::black), 0);
-    chart.Button("Disegna")->trigger();
-    QVERIFY(chart.picture->isEnabled());
-    QVERIFY(chart.Drawn(chart.Committed(), 0, 40));
+        // A window too small for the drawing area keeps an area of no size.
+        chart.window.resize(100, 100);
+        QVERIFY(chart.picture->Surface().IsEmptyArea());
+        chart.window.resize(1000, 700);
+        QVERIFY(chart.Drawn(chart.Committed(), 0, 40));
 
-    // A window too small for the drawing area keeps an area of no size.
-    chart.window.resize(100, 100);
-    QVERIFY(chart.picture->Surface().IsEmptyArea());
-    chart.window.resize(1000, 700);
-    QVERIFY(chart.Drawn(chart.Committed(), 0, 40));
+        // No tool: time at the cursor and the pressure at its height.
+        chart.Move(16, 40);
+        QCOMPARE(chart.Texts({"Text1"}), QStringList({"0,9"}));
+        QVERIFY(chart.Texts({"Text2"})[0].startsWith(QLatin1String("100")));
 
-    // No tool: time at the cursor and the pressure at its height.
-    chart.Move(16, 40);
-    QCOMPARE(chart.Texts({"Text1"}), QStringList({"0,9"}));
-    QVERIFY(chart.Texts({"Text2"})[0].startsWith(QLatin1String("100")));
+        chart.Button("Tracciatore")->trigger();
+        chart.Move(16, 40);
+        QCOMPARE(chart.Texts({"Text1", "Text2"}), QStringList({"0,9", "120"}));  // sample 94
+        // The crosshair is on the overlay only; it crosses the left margin at
+        // the curve's height.
+        const double h = state.PSeries[94] * chart.window.Shown().view.scaleY;
+        QVERIFY(chart.Drawn(chart.picture->Surface().WorkingImage(), h));
+        QVERIFY(!chart.Drawn(chart.Committed(), h));
 
-    chart.Button("Tracciatore")->trigger();
-    chart.Move(16, 40);
-    QCOMPARE(chart.Texts({"Text1", "Text2"}), QStringList({"0,9", "120"}));  // sample 94
-    // The crosshair is on the overlay only; it crosses the left margin at
-    // the curve's height.
-    const double h = state.PSeries[94] * chart.window.Shown().view.scaleY;
-    QVERIFY(chart.Drawn(chart.picture->Surface().WorkingImage(), h));
-    QVERIFY(!chart.Drawn(chart.Committed(), h));
+        // Left of the axis: time 0 and the first sample; right of the curve's
+        // end: the last sample.
+        chart.Move(-5, 40);
+        QCOMPARE(chart.Texts({"Text1", "Text2"}), QStringList({"0", "100"}));
+        chart.Move(89, 40);
+        QCOMPARE(chart.Texts({"Text2"}), QStringList({"200"}));
 
-    // Left of the axis: time 0 and the first sample; right of the curve's
-    // end: the last sample.
-    chart.Move(-5, 40);
-    QCOMPARE(chart.Texts({"Text1", "Text2"}), QStringList({"0", "100"}));
-    chart.Move(89, 40);
-    QCOMPARE(chart.Texts({"Text2"}), QStringList({"200"}));
+        // Another tool ends the crosshair: the difference, read on the plateaus.
+        const double sx = chart.window.Shown().view.scaleX;
+        chart.Button("Differenza")->trigger();
+        QVERIFY(!chart.window.CrosshairOn());
+        chart.Move(1.2 * sx, 50);
+        // Against the second point's boxes as they stand.
+        QCOMPARE(chart.Texts({"DiffX"}), QStringList({"-1,2"}));
+        chart.Click(1.2 * sx, 50);
+        chart.Move(3.6 * sx, 20);
+        chart.Click(3.6 * sx, 20);
+        QCOMPARE(chart.Texts({"DiffX1", "DiffY1", "DiffX2", "DiffX", "DiffY"}),
+                 QStringList({"1,2", "150,125", "3,6", "2,4", "-0,625"}));
+        QVERIFY(!chart.window.DifferenceOn());
 
-    // Another tool ends the crosshair: the difference, read on the plateaus.
-    const double sx = chart.window.Shown().view.scaleX;
-    chart.Button("Differenza")->trigger();
-    QVERIFY(!chart.window.CrosshairOn());
-    chart.Move(1.2 * sx, 50);
-    // Against the second point's boxes as they stand.
-    QCOMPARE(chart.Texts({"DiffX"}), QStringList({"-1,2"}));
-    chart.Click(1.2 * sx, 50);
-    chart.Move(3.6 * sx, 20);
-    chart.Click(3.6 * sx, 20);
-    QCOMPARE(chart.Texts({"DiffX1", "DiffY1", "DiffX2", "DiffX", "DiffY"}),
-             QStringList({"1,2", "150,125", "3,6", "2,4", "-0,625"}));
-    QVERIFY(!chart.window.DifferenceOn());
+        // Both crosshairs are part of the chart now; a later live crosshair is
+        // neither in it nor in the exported bitmap.
+        const QImage committed = chart.Committed();
+        QVERIFY(CountColour(committed, QColor(255, 0, 0)) > 100);
+        QVERIFY(CountColour(committed, QColor(0, 255, 0)) > 100);
+        chart.Button("Tracciatore")->trigger();
+        chart.Move(60, 40);
+        QCOMPARE(chart.Committed(), committed);
+        QVERIFY(chart.picture->Surface().WorkingImage() != committed);
 
-    // Both crosshairs are part of the chart now; a later live crosshair is
-    // neither in it nor in the exported bitmap.
-    const QImage committed = chart.Committed();
-    QVERIFY(CountColour(committed, QColor(255, 0, 0)) > 100);
-    QVERIFY(CountColour(committed, QColor(0, 255, 0)) > 100);
-    chart.Button("Tracciatore")->trigger();
-    chart.Move(60, 40);
-    QCOMPARE(chart.Committed(), committed);
-    QVERIFY(chart.picture->Surface().WorkingImage() != committed);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("grafico.bmp");
+        QVERIFY(!chart.window.SaveChartBitmap(path));
+        const QImage saved(path, "BMP");
+        QCOMPARE(saved.size(), chart.picture->size());
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), committed);
+        const QString missing = dir.filePath("nessuna/grafico.bmp");
+        QVERIFY(chart.window.SaveChartBitmap(missing).value_or(QString()).contains(missing));
 
-    QTemporaryDir dir;
-    const QString path = dir.filePath("grafico.bmp");
-    QVERIFY(!chart.window.SaveChartBitmap(path));
-    const QImage saved(path, "BMP");
-    QCOMPARE(saved.size(), chart.picture->size());
-    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), committed);
-    const QString missing = dir.filePath("nessuna/grafico.bmp");
-    QVERIFY(chart.window.SaveChartBitmap(missing).value_or(QString()).contains(missing));
+        // Pressing "Differenza" again redraws without the crosshairs and ends the tool.
+        chart.Button("Differenza")->trigger();
+        chart.Button("Differenza")->trigger();
+        QVERIFY(!chart.window.DifferenceOn());
+        QCOMPARE(CountColour(chart.Committed(), QColor(255, 0, 0)), 0);
+    }
 
-    // Pressing "Differenza" again redraws without the crosshairs and ends the tool.
-    chart.Button("Differenza")->trigger();
-    chart.Button("Differenza")->trigger();
-    QVERIFY(!chart.window.DifferenceOn());
-    QCOMPARE(CountColour(chart.Committed(), QColor(255, 0, 0)), 0);
-
-    // Values a damaged file may bring are skipped, not drawn.
-    state.PSeries[100] = std::numeric_limits<double>::quiet_NaN();
-    state.PSeries[200] = std::numeric_limits<double>::infinity();
-    chart.window.RedrawChart();
-    QVERIFY(chart.Drawn(chart.Committed(), 0, 40));
-}
-
-void GraficoTest::zoomAndPrechargeLine() {
-    CircuitState state;
-    MakeRun(state);
-    state.PrechargeAtTemp = 150;
-    Chart chart(state);
-    const auto shown = [&] { return chart.window.Shown(); };
-    const float fullScaleX = shown().view.scaleX;
-    // Opens the extras dialog, sets its box and closes it with the button;
-    // tells whether the box was ticked on opening.
-    const auto answer = [&](bool show, const char* button) {
-        chart.Button("AggiungiParticolari")->trigger();
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() != QLatin1String("frmAggiungiParticolari") || !w->isVisible()) {
-                continue;
-            }
+    void zoomAndPrechargeLine() {
+        CircuitState state;
+        MakeRun(state);
+        state.PrechargeAtTemp = 150;
+        Chart chart(state);
+        const auto shown = [&] { return chart.window.Shown(); };
+        const float fullScaleX = shown().view.scaleX;
+        // Opens the extras dialog, sets its box and closes it with the button;
+        // tells whether the box was ticked on opening.
+        const auto answer = [&](bool show, const char* button) {
+            chart.Button("AggiungiParticolari")->trigger();
+            QWidget* w = TopLevel("frmAggiungiParticolari");
             auto* check = Named<QCheckBox>(w, "Chek_PF");
             const bool was = check->isChecked();
             check->setChecked(show);
             Named<QPushButton>(w, QLatin1String(button))->click();
             return was;
-        }
-        qFatal("the extras dialog did not open");
-    };
-    const auto lineShown = [&] {
-        return chart.Drawn(chart.Committed(), PrechargeLineY(state, shown().view));
-    };
+        };
+        const auto lineShown = [&] {
+            return chart.Drawn(chart.Committed(), PrechargeLineY(state, shown().view));
+        };
 
-    // A rectangle touching an axis is refused with a message.
-    chart.Button("ZoomArea")->trigger();
-    chart.Click(-1, 20);
-    chart.Click(40, 60);
-    QCOMPARE(chart.dialogs.Messages().size(), size_t(1));
-    QCOMPARE(shown().zoomed, false);
-    QCOMPARE(shown().view.scaleX, fullScaleX);
-    QVERIFY(chart.Button("ZoomArea")->isEnabled());
+        // A rectangle touching an axis is refused with a message.
+        chart.Button("ZoomArea")->trigger();
+        chart.Click(-1, 20);
+        chart.Click(40, 60);
+        QCOMPARE(chart.dialogs.Messages().size(), size_t(1));
+        QCOMPARE(shown().zoomed, false);
+        QCOMPARE(shown().view.scaleX, fullScaleX);
 
-    QVERIFY(!answer(true, "OKButton"));
-    QVERIFY(lineShown());
+        QVERIFY(!answer(true, "OKButton"));
+        QVERIFY(lineShown());
 
-    // Dragged from lower right to upper left: samples 100 to 300, 125 to
-    // 175 bar. The right button neither starts nor ends the rectangle.
-    chart.Button("ZoomArea")->trigger();
-    chart.Click(30, 30, Qt::RightButton);
-    chart.Click(51, 70);
-    chart.Click(45, 45, Qt::RightButton);
-    chart.Move(30, 40);
-    QCOMPARE(chart.Texts({"Text2"}), QStringList({"100"}));
-    chart.Click(17, 50);
-    QCOMPARE(shown().zoomed, true);
-    QCOMPARE(shown().view.scaleX, 40.0f);
-    QCOMPARE(shown().view.p1, 125.0f);
-    QVERIFY(!chart.Button("ZoomArea")->isEnabled());
-    QVERIFY(chart.Button("Tracciatore")->isEnabled());
-    QCOMPARE(chart.dialogs.Messages().size(), size_t(1));
-    // The precharge line is drawn above the window's lowest pressure, also
-    // once the window is resized.
-    QVERIFY(lineShown());
-    chart.window.resize(1200, 800);
-    QCOMPARE(shown().zoomed, true);
-    QCOMPARE(shown().view.scaleX, 40.0f);
-    QVERIFY(lineShown());
+        // Dragged from lower right to upper left: samples 100 to 300, 125 to
+        // 175 bar. The right button neither starts nor ends the rectangle.
+        chart.Button("ZoomArea")->trigger();
+        chart.Click(30, 30, Qt::RightButton);
+        chart.Click(51, 70);
+        chart.Click(45, 45, Qt::RightButton);
+        chart.Move(30, 40);
+        QCOMPARE(chart.Texts({"Text2"}), QStringList({"100"}));
+        chart.Click(17, 50);
+        QCOMPARE(shown().zoomed, true);
+        QCOMPARE(shown().view.scaleX, 40.0f);
+        QCOMPARE(shown().view.p1, 125.0f);
+        QCOMPARE(chart.dialogs.Messages().size(), size_t(1));
+        // The precharge line is drawn above the window's lowest pressure.
+        QVERIFY(lineShown());
 
-    // Annulla keeps the line; OK with the box cleared removes it, zoom kept.
-    QVERIFY(answer(false, "CancelButton"));
-    QVERIFY(lineShown());
-    QVERIFY(answer(false, "OKButton"));
-    QCOMPARE(shown().options.prechargeLine, false);
-    QCOMPARE(shown().zoomed, true);
-    QVERIFY(!lineShown());
+        // Annulla keeps the line; OK with the box cleared removes it, zoom kept.
+        QVERIFY(answer(false, "CancelButton"));
+        QVERIFY(lineShown());
+        QVERIFY(answer(false, "OKButton"));
+        QCOMPARE(shown().options.prechargeLine, false);
+        QCOMPARE(shown().zoomed, true);
+        QVERIFY(!lineShown());
 
-    // A sizing's p1 is marked across the plot in the zoomed view; outside
-    // the view's pressures it is left out.
-    const QImage without = chart.Committed();
-    state.ChartMinPressure = 150;
-    chart.window.RedrawChart();
-    QVERIFY(chart.Committed() != without);
-    QVERIFY(chart.Drawn(chart.Committed(), (150 - 125) * shown().view.scaleY, kPlotSize - 1));
-    state.ChartMinPressure = 100;
-    chart.window.RedrawChart();
-    QCOMPARE(chart.Committed(), without);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void GraficoTest::windowsInsideTheMainWindow() {
-    Shell shell(ProgramChildWindows());
-    shell.main->resize(1200, 900);
-    shell.main->show();
-    shell.Button("Esempio")->trigger();
-    shell.Button("Simulazione")->trigger();
-
-    // The chart opens over the whole client area, with the focus in it so
-    // that its tools answer their keys.
-    shell.main->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(shell.main.get()));
-    shell.Menu("mnuSimulazioneGrafico")->trigger();
-    auto* chart = Named<Grafico>(shell.main.get(), "Grafico");
-    auto* area = shell.main->findChild<QMdiArea*>();
-    auto* sub = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
-    QCOMPARE(sub->geometry(), QRect(QPoint(0, 0), area->viewport()->size()));
-    QVERIFY(chart->isAncestorOf(QApplication::focusWidget()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
-    QVERIFY(chart->CrosshairOn());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
-    QVERIFY(!chart->CrosshairOn());
-
-    shell.Button("Tabella")->trigger();
-    auto* table = Named<Tabella>(shell.main.get(), "Tabella");
-    QCOMPARE(table->Model().rowCount(), 468 / 10 + 1);
-    const int margin = TwipsToPixels(500, table);
-    QCOMPARE(Named<QTableView>(table, "DataGrid1")->size(), table->size() - QSize(margin, margin));
-
-    // The extras dialog outlives a closed chart and still stores its setting.
-    Named<QAction>(chart, "AggiungiParticolari")->trigger();
-    auto* extras = Named<QWidget>(shell.main.get(), "frmAggiungiParticolari");
-    Named<QAction>(chart, "ZoomArea")->trigger();
-    ClickAt(chart->Picture(), 20, 20);
-    ClickAt(chart->Picture(), 60, 60);
-    QCOMPARE(chart->Shown().zoomed, true);
-    sub->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Named<QCheckBox>(extras, "Chek_PF")->setChecked(true);
-    Named<QPushButton>(extras, "OKButton")->click();
-
-    // Exporting with the chart closed opens it in the full view first.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("esportato.bmp");
-    shell.dialogs.QueueFileName(path);
-    shell.Menu("mnuFileEsportaGrafico")->trigger();
-    chart = Named<Grafico>(shell.main.get(), "Grafico");
-    QCOMPARE(chart->Shown().zoomed, false);
-    QCOMPARE(chart->Shown().options.prechargeLine, true);
-    QCOMPARE(QImage(path, "BMP").size(), chart->Picture()->size());
-    QVERIFY(shell.dialogs.Messages().empty());
-    shell.Close();
-}
-
-void GraficoTest::envelopeCurvesAndGasTemperature() {
-    CircuitState state;
-    InitCircuitState(state);
-    LoadExampleCircuit(state);
-    state.Data.P0 = 40;
-    state.Gas.Law = GasLawKind::Nitrogen;
-    state.Gas.Tau = 45;
-    state.Gas.MinTemp = -10;
-    state.Gas.MaxTemp = 60;
-    QCOMPARE(RunSimulation(state), RunOutcome::Completed);
-    Chart chart(state);
-    // The two limits in their colours; the temperature is offered, not shown.
-    QVERIFY(CountColour(chart.Committed(), kColdCurve) > 200);
-    QVERIFY(CountColour(chart.Committed(), kHotCurve) > 200);
-    QAction* temperature = chart.Button("Temperatura");
-    QVERIFY(temperature->isVisible());
-    QCOMPARE(CountColour(chart.Committed(), kTemperatureCurve), 0);
-
-    temperature->trigger();
-
-    QVERIFY(temperature->isChecked());
-    QVERIFY(CountColour(chart.Committed(), kTemperatureCurve) > 200);
-    // Its scale covers the temperatures in round steps.
-    const auto scale = ComputeTemperatureScale(state, ChartView{});
-    QVERIFY(scale.has_value());
-    const auto [low, high] = std::minmax_element(
-        state.GasRun.TSeries.begin(), state.GasRun.TSeries.begin() + state.LastPoint + 1);
-    QVERIFY(scale->low <= *low && scale->low + 4 * scale->step >= *high);
-    QVERIFY(scale->low > *low - scale->step);
-    // The crosshair reads the gas temperature of its sample too.
-    QVERIFY(chart.window.findChild<QWidget*>("Text3")->isVisible());
-    chart.Button("Tracciatore")->trigger();
-    chart.Move(16, 40);
-    const double reading = chart.Texts({"Text3"})[0].replace(',', '.').toDouble();
-    QVERIFY(reading >= *low && reading <= *high && reading < 44);
-    chart.Button("Tracciatore")->trigger();
-    // A zoomed view keeps every curve.
-    chart.Button("ZoomArea")->trigger();
-    chart.Click(5, 30);
-    chart.Click(40, 79);
-    QCOMPARE(chart.window.Shown().zoomed, true);
-    QVERIFY(CountColour(chart.Committed(), kHotCurve) > 100);
-    QVERIFY(CountColour(chart.Committed(), kTemperatureCurve) > 100);
-
-    temperature->trigger();
-    QCOMPARE(CountColour(chart.Committed(), kTemperatureCurve), 0);
-    QVERIFY(!chart.window.findChild<QWidget*>("Text3")->isVisible());
-
-    // A classic run without the envelope offers nothing of it.
-    state.Gas = GasSettings{};
-    QCOMPARE(RunSimulation(state), RunOutcome::Completed);
-    chart.Button("Disegna")->trigger();
-    QVERIFY(!temperature->isVisible());
-    QCOMPARE(CountColour(chart.Committed(), kColdCurve), 0);
-    QCOMPARE(CountColour(chart.Committed(), kHotCurve), 0);
-}
-
-// A run with the classic law and no envelope draws exactly these.
-void GraficoTest::exampleAsItsStoredPictures() {
-    CircuitState state;
-    InitCircuitState(state);
-    LoadExampleCircuit(state);
-    QCOMPARE(RunSimulation(state), RunOutcome::Completed);
-    ScriptedDialogs dialogs;
-    Grafico chart(state, dialogs, std::make_shared<ChartOptions>(ChartOptions{true, false}));
-    chart.resize(1000, 700);
-    chart.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&chart));
-    auto* area = Named<DrawingArea>(&chart, "Picture1");
-    Compare(area->Surface().CommittedImage(), "chart-example");
-
-    Named<QAction>(&chart, "ZoomArea")->trigger();
-    for (const QPointF at : {QPointF(10, 55), QPointF(40, 75)}) {
-        const QPointF pixel = area->Surface().ToPixels(at);
-        QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, pixel.toPoint());
+        // A sizing's p1 is marked across the plot in the zoomed view; outside
+        // the view's pressures it is left out.
+        const QImage without = chart.Committed();
+        state.ChartMinPressure = 150;
+        chart.window.RedrawChart();
+        QVERIFY(chart.Committed() != without);
+        QVERIFY(chart.Drawn(chart.Committed(), (150 - 125) * shown().view.scaleY, kPlotSize - 1));
+        state.ChartMinPressure = 100;
+        chart.window.RedrawChart();
+        QCOMPARE(chart.Committed(), without);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    QCOMPARE(chart.Shown().zoomed, true);
-    Compare(area->Surface().CommittedImage(), "chart-example-zoomed");
-}
+
+    void windowsInsideTheMainWindow() {
+        Shell shell(ProgramChildWindows());
+        shell.main->resize(1200, 900);
+        shell.main->show();
+        shell.Button("Esempio")->trigger();
+        shell.Button("Simulazione")->trigger();
+
+        // The chart opens over the whole client area, with the focus in it so
+        // that its tools answer their keys.
+        shell.main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shell.main.get()));
+        shell.Menu("mnuSimulazioneGrafico")->trigger();
+        auto* chart = Named<Grafico>(shell.main.get(), "Grafico");
+        auto* area = shell.main->findChild<QMdiArea*>();
+        auto* sub = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
+        QCOMPARE(sub->geometry(), QRect(QPoint(0, 0), area->viewport()->size()));
+        QVERIFY(chart->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(chart->CrosshairOn());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(!chart->CrosshairOn());
+
+        shell.Button("Tabella")->trigger();
+        auto* table = Named<Tabella>(shell.main.get(), "Tabella");
+        QCOMPARE(table->Model().rowCount(), 468 / 10 + 1);
+
+        // The extras dialog outlives a closed chart and still stores its setting.
+        Named<QAction>(chart, "AggiungiParticolari")->trigger();
+        auto* extras = Named<QWidget>(shell.main.get(), "frmAggiungiParticolari");
+        Named<QAction>(chart, "ZoomArea")->trigger();
+        ClickAt(chart->Picture(), 20, 20);
+        ClickAt(chart->Picture(), 60, 60);
+        QCOMPARE(chart->Shown().zoomed, true);
+        sub->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Named<QCheckBox>(extras, "Chek_PF")->setChecked(true);
+        Named<QPushButton>(extras, "OKButton")->click();
+
+        // Exporting with the chart closed opens it in the full view first.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("esportato.bmp");
+        shell.dialogs.QueueFileName(path);
+        shell.Menu("mnuFileEsportaGrafico")->trigger();
+        chart = Named<Grafico>(shell.main.get(), "Grafico");
+        QCOMPARE(chart->Shown().zoomed, false);
+        QCOMPARE(chart->Shown().options.prechargeLine, true);
+        QCOMPARE(QImage(path, "BMP").size(), chart->Picture()->size());
+        QVERIFY(shell.dialogs.Messages().empty());
+        shell.Close();
+    }
+
+    void envelopeCurvesAndGasTemperature() {
+        CircuitState state;
+        InitCircuitState(state);
+        LoadExampleCircuit(state);
+        state.Data.P0 = 40;
+        state.Gas.Law = GasLawKind::Nitrogen;
+        state.Gas.Tau = 45;
+        state.Gas.MinTemp = -10;
+        state.Gas.MaxTemp = 60;
+        QCOMPARE(RunSimulation(state), RunOutcome::Completed);
+        Chart chart(state);
+        // The two limits in their colours; the temperature is offered, not shown.
+        QVERIFY(CountColour(chart.Committed(), kColdCurve) > 200);
+        QVERIFY(CountColour(chart.Committed(), kHotCurve) > 200);
+        QAction* temperature = chart.Button("Temperatura");
+        QVERIFY(temperature->isVisible());
+        QCOMPARE(CountColour(chart.Committed(), kTemperatureCurve), 0);
+
+        temperature->trigger();
+
+        QVERIFY(temperature->isChecked());
+        QVERIFY(CountColour(chart.Committed(), kTemperatureCurve) > 200);
+        // Its scale covers the temperatures in round steps.
+        const auto scale = ComputeTemperatureScale(state, ChartView{});
+        QVERIFY(scale.has_value());
+        const auto [low, high] = std::minmax_element(
+            state.GasRun.TSeries.begin(), state.GasRun.TSeries.begin() + state.LastPoint + 1);
+        QVERIFY(scale->low <= *low && scale->low + 4 * scale->step >= *high);
+        QVERIFY(scale->low > *low - scale->step);
+        // The crosshair reads the gas temperature of its sample too.
+        QVERIFY(chart.window.findChild<QWidget*>("Text3")->isVisible());
+        chart.Button("Tracciatore")->trigger();
+        chart.Move(16, 40);
+        const double reading = chart.Texts({"Text3"})[0].replace(',', '.').toDouble();
+        QVERIFY(reading >= *low && reading <= *high && reading < 44);
+        chart.Button("Tracciatore")->trigger();
+
+        temperature->trigger();
+        QCOMPARE(CountColour(chart.Committed(), kTemperatureCurve), 0);
+        QVERIFY(!chart.window.findChild<QWidget*>("Text3")->isVisible());
+
+        // A classic run without the envelope offers nothing of it.
+        state.Gas = GasSettings{};
+        QCOMPARE(RunSimulation(state), RunOutcome::Completed);
+        chart.Button("Disegna")->trigger();
+        QVERIFY(!temperature->isVisible());
+        QCOMPARE(CountColour(chart.Committed(), kColdCurve), 0);
+        QCOMPARE(CountColour(chart.Committed(), kHotCurve), 0);
+    }
+
+    // A run with the classic law and no envelope draws exactly these.
+    void exampleAsItsStoredPictures() {
+        CircuitState state;
+        InitCircuitState(state);
+        LoadExampleCircuit(state);
+        QCOMPARE(RunSimulation(state), RunOutcome::Completed);
+        ScriptedDialogs dialogs;
+        Grafico chart(state, dialogs, std::make_shared<ChartOptions>(ChartOptions{true, false}));
+        chart.resize(1000, 700);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        auto* area = Named<DrawingArea>(&chart, "Picture1");
+        Compare(area->Surface().CommittedImage(), "chart-example");
+
+        Named<QAction>(&chart, "ZoomArea")->trigger();
+        for (const QPointF at : {QPointF(10, 55), QPointF(40, 75)}) {
+            const QPointF pixel = area->Surface().ToPixels(at);
+            QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, pixel.toPoint());
+        }
+        QCOMPARE(chart.Shown().zoomed, true);
+        Compare(area->Surface().CommittedImage(), "chart-example-zoomed");
+    }
+};
 
 QTEST_MAIN(GraficoTest)
 #include "GraficoTest.moc"

@@ -1,0 +1,549 @@
+// Every window in the language its locale asks for, at its design size: no
+// text wider or taller than the place it is drawn in, no label running into
+// the control beside it, the chart's labels clear of its ticks, readouts that
+// show their numbers whole, and no word of the other language in a window,
+// menu, tooltip, dialog or message (OtherLanguageTexts). Registered in Italian
+// and, with LANG=en_US, in English, at 96 and 144 dots per inch.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include "analysis/Dimensionamento.h"
+#include "analysis/frmModelloGas.h"
+#include "documents/SimulationFile.h"
+#include "engine/Simulation.h"
+#include "entry/DatiIniziali.h"
+#include "platform/DrawingSurface.h"
+#include "platform/HelpWindow.h"
+#include "platform/Language.h"
+#include "platform/ScreenUnits.h"
+#include "platform/TextFit.h"
+#include "platform/Translations.h"
+#include "platform/UiMessage.h"
+#include "shell/AvanzamentoSimulazione.h"
+#include "shell/CommandLine.h"
+#include "shell/frmAbout.h"
+#include "shell/frmOptions.h"
+#include "shell/frmSplash.h"
+#include "tests/gui/GuiTesting.h"
+#include "tests/gui/Vocabulary.h"
+#include "views/ChartGasCurves.h"
+#include "views/ChartGeometry.h"
+
+using namespace volvenza;
+using namespace volvenza::testing;
+
+namespace {
+
+QString Plain(QString text) {
+    return text.remove(QLatin1Char('&'));
+}
+
+QString Name(const QWidget& widget) {
+    return widget.objectName().isEmpty() ? QString::fromLatin1(widget.metaObject()->className())
+                                         : widget.objectName();
+}
+
+bool Shown(const QWidget& widget, const QWidget& window) {
+    return widget.isVisibleTo(&window) && widget.width() > 0 && widget.height() > 0;
+}
+
+// The room a button leaves for its text, and the text's size.
+QSize ButtonRoom(const QAbstractButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const auto element = qobject_cast<const QCheckBox*>(&button) != nullptr
+                             ? QStyle::SE_CheckBoxContents
+                             : QStyle::SE_PushButtonContents;
+    return button.style()->subElementRect(element, &option, &button).size();
+}
+
+// Reads back whether a box shows its whole text: painted with the cursor at
+// the start and then at the end, the end lies one text width from the start
+// exactly when the box did not have to scroll.
+bool ShowsWholeText(QLineEdit& box) {
+    const int cursor = box.cursorPosition();
+    box.setCursorPosition(0);
+    box.repaint();
+    const int start = box.inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    box.setCursorPosition(static_cast<int>(box.text().size()));
+    box.repaint();
+    const int end = box.inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    box.setCursorPosition(cursor);
+    box.repaint();
+    const double width = QFontMetricsF(box.font(), &box).horizontalAdvance(box.text());
+    return std::abs(end - start - width) <= 1;
+}
+
+// Where the texts of `window` do not fit: "name: text" lines.
+QStringList Overflows(QWidget& window) {
+    QStringList faults;
+    auto fault = [&faults](const QWidget& widget, const QString& text, const char* what) {
+        faults << QStringLiteral("%1 '%2' %3").arg(Name(widget), text, QLatin1String(what));
+    };
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (!Shown(*label, window) || label->text().isEmpty()) continue;
+        const QRect text = LabelTextRect(*label);
+        if (!label->contentsRect().contains(text)) fault(*label, label->text(), "is clipped");
+        // The text must not run into a control standing beside the label,
+        // nor into another label's text.
+        const QRect drawn = text.translated(label->pos());
+        for (QWidget* other :
+             label->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (other == label || !Shown(*other, window)) continue;
+            QRect occupied;
+            if (auto* otherLabel = qobject_cast<QLabel*>(other)) {
+                if (!otherLabel->text().isEmpty()) {
+                    occupied = LabelTextRect(*otherLabel).translated(other->pos());
+                }
+            } else if (qobject_cast<QLineEdit*>(other) != nullptr ||
+                       qobject_cast<QAbstractButton*>(other) != nullptr) {
+                occupied = other->geometry();
+            }
+            if (drawn.intersects(occupied)) {
+                fault(*label, label->text(), qPrintable("runs into " + Name(*other)));
+            }
+        }
+    }
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        const QString text = Plain(button->text());
+        const auto* tool = qobject_cast<QToolButton*>(button);
+        if (!Shown(*button, window) || text.isEmpty() ||
+            (tool != nullptr && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)) {
+            continue;
+        }
+        const QFontMetrics metrics(button->font(), button);
+        const QSize room = ButtonRoom(*button);
+        if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height()) {
+            fault(*button, text, "is clipped");
+        }
+    }
+    for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
+        if (!Shown(*box, window) || box->text().isEmpty()) continue;
+        // What the box shows: the whole text, and for a box the program
+        // writes (a readout), from the start after every update.
+        if (box->isReadOnly() && box->cursorPosition() != 0) {
+            fault(*box, box->text(), "does not show its start");
+        }
+        if (!ShowsWholeText(*box)) fault(*box, box->text(), "is clipped");
+    }
+    // The cells of a grid that are in view, with their colour mark if any.
+    for (QTableView* table : window.findChildren<QTableView*>()) {
+        if (!Shown(*table, window)) continue;
+        const QFontMetrics metrics(table->font(), table);
+        const int margin =
+            2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+        const int mark = table->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, table);
+        const QAbstractItemModel* model = table->model();
+        for (int row = 0; row < model->rowCount() &&
+                          table->rowViewportPosition(row) < table->viewport()->height();
+             ++row) {
+            for (int column = 0; column < model->columnCount(); ++column) {
+                const QModelIndex cell = model->index(row, column);
+                const QString text = cell.data().toString();
+                int needed = metrics.horizontalAdvance(text) + margin;
+                if (cell.data(Qt::DecorationRole).isValid()) needed += mark + margin;
+                if (!text.isEmpty() && needed > table->columnWidth(column)) {
+                    fault(*table, text, "is clipped");
+                }
+            }
+        }
+    }
+    for (QHeaderView* header : window.findChildren<QHeaderView*>()) {
+        if (!Shown(*header, window) || header->orientation() != Qt::Horizontal) continue;
+        const QFontMetrics metrics(header->font(), header);
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        for (int section = 0; section < header->count(); ++section) {
+            const QString text = header->model()->headerData(section, Qt::Horizontal).toString();
+            // A heading may be wrapped over lines of its own.
+            for (const QString& line : text.split(QLatin1Char('\n'))) {
+                if (metrics.horizontalAdvance(line) + 2 * margin > header->sectionSize(section)) {
+                    fault(*header, text, "is clipped");
+                }
+            }
+        }
+    }
+    return faults;
+}
+
+// The chart's labels as drawn: each one's ink in pixels, clear of the ticks,
+// of the axes, of the other labels and of the area's edges.
+QStringList ChartOverlaps(const CircuitState& state, const DrawingSurface& surface,
+                          bool temperature = false) {
+    const QImage& image = surface.CommittedImage();
+    const QFontMetricsF metrics(surface.Font(), &image);
+    struct Label {
+        QString text;
+        QRectF rect;
+    };
+    std::vector<Label> labels;
+    std::vector<QRectF> marks;
+    // The ink of a label: the surface draws its text with the top of the
+    // font's box at the label's point.
+    auto place = [&](QPointF topLeft, const QString& text) {
+        const QPointF baseline = surface.ToPixels(topLeft) + QPointF(0, metrics.ascent());
+        labels.push_back({text, metrics.tightBoundingRect(text).translated(baseline)});
+    };
+    auto mark = [&](QPointF from, QPointF to) {
+        marks.push_back(QRectF(surface.ToPixels(from), surface.ToPixels(to)).normalized());
+    };
+    place(TimeAxisNamePlace(temperature), "t");
+    place({-5, 87}, "P(t)");
+    mark({0, 0}, {kPlotSize, 0});
+    mark({0, 0}, {0, kPlotSize});
+    ChartTicks ticks = ComputeTicks(state, FullView(state));
+    if (temperature) {
+        // The right-hand scale takes the place of the time axis's name.
+        place({81, 87}, "T(t)");
+        mark({kPlotSize, 0}, {kPlotSize, kPlotSize});
+        for (const ChartTick& tick :
+             TemperatureTicks(*ComputeTemperatureScale(state, FullView(state)))) {
+            ticks.pressure.push_back(tick);
+        }
+    }
+    for (const auto* group : {&ticks.time, &ticks.pressure}) {
+        for (const ChartTick& tick : *group) {
+            place(tick.labelAt, QString::fromStdString(tick.label));
+            mark(tick.markFrom, tick.markTo);
+        }
+    }
+    QStringList faults;
+    const QRectF area(QPointF(0, 0), QSizeF(image.size()));
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const QRectF& rect = labels[i].rect;
+        if (!area.contains(rect)) faults << labels[i].text + QStringLiteral(" leaves the chart");
+        for (const QRectF& line : marks) {
+            // A tick or axis touching the label's box crosses its glyphs.
+            if (rect.intersects(line.adjusted(-0.5, -0.5, 0.5, 0.5))) {
+                faults << labels[i].text + QStringLiteral(" touches a tick or axis");
+                break;
+            }
+        }
+        for (size_t j = i + 1; j < labels.size(); ++j) {
+            if (rect.intersects(labels[j].rect)) {
+                faults << labels[i].text + QStringLiteral(" overlaps ") + labels[j].text;
+            }
+        }
+    }
+    return faults;
+}
+
+// Every text a user can see or hear in `root` and its descendants.
+QStringList Texts(const QWidget& root) {
+    QStringList texts{root.windowTitle(), root.toolTip()};
+    for (const QWidget* w : root.findChildren<QWidget*>()) {
+        texts << w->windowTitle() << w->toolTip() << w->accessibleName();
+        if (auto* label = qobject_cast<const QLabel*>(w)) texts << label->text();
+        if (auto* button = qobject_cast<const QAbstractButton*>(w)) texts << button->text();
+        if (auto* group = qobject_cast<const QGroupBox*>(w)) texts << group->title();
+        if (auto* menu = qobject_cast<const QMenu*>(w)) texts << menu->title();
+        if (auto* combo = qobject_cast<const QComboBox*>(w)) {
+            for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+        }
+        if (auto* tabs = qobject_cast<const QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+        }
+        if (auto* header = qobject_cast<const QHeaderView*>(w); header && header->model()) {
+            for (int i = 0; i < header->count(); ++i) {
+                for (int role : {Qt::DisplayRole, Qt::ToolTipRole}) {
+                    texts << header->model()->headerData(i, header->orientation(), role).toString();
+                }
+            }
+        }
+        if (auto* table = qobject_cast<const QTableWidget*>(w)) {
+            for (int r = 0; r < table->rowCount(); ++r) {
+                for (int c = 0; c < table->columnCount(); ++c) {
+                    if (table->item(r, c) != nullptr) texts << table->item(r, c)->text();
+                }
+            }
+        }
+        if (auto* text = qobject_cast<const QPlainTextEdit*>(w)) texts << text->toPlainText();
+    }
+    for (const QAction* action : root.findChildren<QAction*>()) {
+        texts << action->text() << action->toolTip();
+    }
+    return texts;
+}
+
+// The captions among `captions` whose Alt letter an earlier one claims.
+QStringList RepeatedMnemonics(const QStringList& captions) {
+    static const QRegularExpression mnemonic("&([^&])");
+    QStringList letters, repeated;
+    for (const QString& caption : captions) {
+        const auto match = mnemonic.match(caption);
+        if (!match.hasMatch()) continue;
+        const QString letter = match.captured(1).toLower();
+        if (letters.contains(letter)) repeated << caption;
+        letters << letter;
+    }
+    return repeated;
+}
+
+QStringList Foreign(const QStringList& texts) {
+    return OtherLanguageTexts(texts, CurrentUiLanguage());
+}
+
+void ExpectNone(const QStringList& faults) {
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+// A window's texts fit and are all of the language.
+void Walk(QWidget& window) {
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ExpectNone(Overflows(window) + Foreign(Texts(window)));
+}
+
+}  // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        // The program's own choice from the environment, as at start-up.
+        SetUiLanguage(LanguageFromEnvironment());
+        QVERIFY(InstallTranslations(*qApp, CurrentUiLanguage()) || !UseEnglish());
+    }
+
+    void childWindowsChartMenusAndMessages() {
+        Shell shell(ProgramChildWindows());
+        shell.main->resize(TwipsToPixels(16000), TwipsToPixels(13000));
+        shell.main->show();
+        shell.RunExample();
+        for (const char* name : {"DatiIniziali", "Tabella", "Ciclo", "Dimensionamento"}) {
+            if (QLatin1String(name) == QLatin1String("Tabella")) shell.Button("Tabella")->trigger();
+            Walk(*shell.main->ShowChildWindow(QString::fromLatin1(name)));
+        }
+        // The sizing window again with an answer in its tables, worded by the
+        // library, and every Alt letter of the window used once.
+        auto* sizing = Named<Dimensionamento>(shell.main.get(), "Dimensionamento");
+        Named<QLineEdit>(sizing, "TP1")->setText("60");
+        QVERIFY(Search(*sizing));
+        QVERIFY(sizing->Answer() && sizing->Answer()->Recommended);
+        Walk(*sizing);
+        if (UseEnglish()) ExpectNone(Texts(*sizing).filter(QRegularExpression("\\d,\\d")));
+        QStringList captions;
+        for (const QWidget* w : sizing->findChildren<QWidget*>()) {
+            if (auto* label = qobject_cast<const QLabel*>(w)) captions << label->text();
+            if (auto* button = qobject_cast<const QAbstractButton*>(w)) captions << button->text();
+        }
+        ExpectNone(RepeatedMnemonics(captions));
+        QVERIFY(captions.filter("&").size() >= 15);
+
+        QWidget* chart = shell.main->ShowChildWindow("Grafico");
+        QVERIFY(QTest::qWaitForWindowExposed(chart));
+        // The window's design size: its client area 9510 by 5970 twips.
+        auto* sub = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
+        sub->resize(sub->size() - chart->size() + TwipsRect(0, 0, 9510, 5970).size());
+        QTRY_COMPARE(chart->size(), TwipsRect(0, 0, 9510, 5970).size());
+        auto* area = Named<DrawingArea>(chart, "Picture1");
+        ExpectNone(ChartOverlaps(shell.state, area->Surface()));
+
+        // With the gas temperature on its own scale at the right.
+        shell.state.Gas.Law = GasLawKind::Nitrogen;
+        shell.state.Gas.Tau = 45;
+        shell.Button("Simulazione")->trigger();
+        Named<QAction>(chart, "Temperatura")->trigger();
+        ExpectNone(ChartOverlaps(shell.state, area->Surface(), true));
+
+        // A three-decimal pressure shows whole in every readout, start first,
+        // after the mouse has written them.
+        shell.state.PSeries[0] = 166.825;
+        shell.state.PSeries[1] = 166.825;
+        Named<QAction>(chart, "Differenza")->trigger();
+        // Left of the time axis: the tools read sample 0 there.
+        const QPoint left = area->Surface().ToPixels({-2, 40}).toPoint();
+        SendMouse(area, QEvent::MouseMove, left);
+        SendMouse(area, QEvent::MouseButtonPress, left);
+        SendMouse(area, QEvent::MouseMove, area->Surface().ToPixels({30, 40}).toPoint());
+        Named<QAction>(chart, "Tracciatore")->trigger();
+        SendMouse(area, QEvent::MouseMove, left + QPoint(0, 1));
+        const QString pressure =
+            UseEnglish() ? QStringLiteral("166.825") : QStringLiteral("166,825");
+        QCOMPARE(Named<QLineEdit>(chart, "DiffY1")->text(), pressure);
+        QCOMPARE(Named<QLineEdit>(chart, "Text2")->text(), pressure);
+        Walk(*chart);
+        Named<QAction>(chart, "AggiungiParticolari")->trigger();
+        QWidget* extras = TopLevel("frmAggiungiParticolari");
+        QVERIFY(extras != nullptr);
+        Walk(*extras);
+
+        // Ciclo's Annulla is the project's own, and says so in the same word.
+        QCOMPARE(Named<QAction>(shell.main.get(), "Annulla")->text(),
+                 shell.Menu("mnuFileAnnulla")->text().remove(QLatin1Char('&')));
+        // The menu bar and the menu of the toolbar's commands each give a letter once.
+        for (const QWidget* owner :
+             {static_cast<QWidget*>(shell.main->menuBar()),
+              static_cast<QWidget*>(Named<QMenu>(shell.main.get(), "mnuSimulazione"))}) {
+            QStringList entries;
+            for (const QAction* action : owner->actions()) entries << action->text();
+            ExpectNone(RepeatedMnemonics(entries));
+        }
+        // The menus, a question, a file dialog and a refusal of the run.
+        shell.dialogs.ClearCalls();
+        shell.dialogs.QueueAnswer(MessageAnswer::Cancel);
+        shell.Menu("mnuFileNew")->trigger();
+        shell.Menu("mnuFileOpen")->trigger();
+        Named<QLineEdit>(shell.main.get(), "TTT")->setText("0");
+        shell.Button("Simulazione")->trigger();
+        QCOMPARE(shell.dialogs.Messages().size(), size_t(2));
+        QStringList texts = Texts(*shell.main);
+        for (const DialogCall& call : shell.dialogs.Calls())
+            texts << call.text << call.title << call.filter;
+        ExpectNone(Foreign(texts));
+    }
+
+    void movementEditorOnEveryPageAndAtAThousand() {
+        Shell shell(ProgramChildWindows());
+        shell.main->resize(TwipsToPixels(16000), TwipsToPixels(13000));
+        shell.main->show();
+        QWidget* editor = shell.main->ShowChildWindow("InserimentoDati");
+        for (const char* add : {"PulsPistEsce", "PulsPistEntra", "PulsMotore", "PulsDiffGraUsc",
+                                "PulsPistDiffPicUsc", "PulsPalmola"}) {
+            Named<QPushButton>(editor, QString::fromLatin1(add))->click();
+            Walk(*editor);
+        }
+        // The widest position there can be.
+        shell.main->CloseChildWindows();
+        for (int i = 1; i <= kMaxMovements; ++i)
+            shell.state.Movements[i].Kind = MovementKind::Motor;
+        shell.state.MovementCount = kMaxMovements;
+        editor = shell.main->ShowChildWindow("InserimentoDati");
+        shell.state.CurrentMovement = kMaxMovements - 1;
+        Named<QPushButton>(editor, "PulsAvanti")->click();
+        QCOMPARE(Named<QLineEdit>(editor, "Pos")->text(), "1000/1000");
+        ExpectNone(Overflows(*editor));
+    }
+
+    void shellWindowsAndDialogs() {
+        frmOptions options("Officina Rossi");
+        frmAbout about;
+        frmSplash splash;
+        AvanzamentoSimulazione progress;
+        progress.SetValue(40);
+        ScriptedDialogs dialogs;
+        GasSettings gas;
+        gas.Law = GasLawKind::Nitrogen;
+        gas.Tau = 1234.5678;
+        gas.ChargeTemp = -12.25;
+        gas.MinTemp = -40.125;
+        gas.MaxTemp = 123.375;
+        frmModelloGas gasModel(gas, dialogs);
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{&options, &about, &splash, &progress, &gasModel}) {
+            window->show();
+            Walk(*window);
+        }
+        // The help window's own labels, and its page for a help file it cannot open.
+        HelpWindow help;
+        help.ShowMissing("Z.HLP");
+        ExpectNone(Foreign(Texts(help) << help.Browser()->toPlainText()));
+    }
+
+    // Every message of the libraries has its text in both languages, with the
+    // same arguments; a message carrying another, with numbers and a file
+    // name among its arguments, is worded whole in the language.
+    void messagesOfTheLibrariesWithTheirArguments() {
+        static const QRegularExpression marker("%[1-9]");
+        auto markers = [](const QString& text) {
+            QStringList found;
+            for (const auto& m : marker.globalMatch(text)) found << m.captured();
+            found.sort();
+            return found;
+        };
+        for (int i = 0; i < static_cast<int>(MessageId::Count); ++i) {
+            const char* source = MessageSource(static_cast<MessageId>(i));
+            const QString text = QCoreApplication::translate(kMessageContext, source);
+            QVERIFY2(*source != '\0', qPrintable(QString::number(i)));
+            if (!UseEnglish()) continue;
+            QVERIFY2(text != QString::fromUtf8(source), source);
+            QCOMPARE(markers(text), markers(QString::fromUtf8(source)));
+            QVERIFY2(Foreign({text}).isEmpty(), qPrintable(text));
+        }
+
+        const Message solid(MessageId::NitrogenSolid,
+                            {MsgNumber(-200.5), MsgNumber(3000), MsgNumber(1234.5)});
+        const Message nested(MessageId::CannotStart,
+                             {MsgNested(Message(MessageId::AtMaxPressure, {MsgNested(solid)}))});
+        const Message file(MessageId::SimulationFileInvalid,
+                           {MsgVerbatim("/tmp/100%1 riga,2.vlz"), MsgInteger(12)});
+        const QString usage = InTerminalLanguage(*TerminalRequest({"volvenza", "--help"}));
+        QVERIFY(usage.startsWith(UseEnglish() ? "Usage: volvenza" : "Uso: volvenza"));
+        QCOMPARE(UiMessage(nested),
+                 UseEnglish() ? "Maximum pressure: At -200.5 °C and 3000 bar absolute nitrogen is "
+                                "solid (melting pressure 1234.5 bar), the simulation cannot start"
+                              : "Pressione massima: A -200,5 °C e 3000 bar assoluti l'azoto è "
+                                "solido (pressione di fusione 1234,5 bar), la simulazione non può "
+                                "partire");
+        QVERIFY(UiMessage(file).contains("/tmp/100%1 riga,2.vlz") &&
+                UiMessage(file).contains("12"));
+    }
+
+    // Boxes and tables show the language's decimal separator and read either;
+    // the simulation file is the same text whatever the language.
+    void numbersInTheLanguageFilesAlike() {
+        const QChar point = UseEnglish() ? QLatin1Char('.') : QLatin1Char(',');
+        const QString oneAndHalf = QStringLiteral("1") + point + QStringLiteral("5");
+        const QString typed = UseEnglish() ? "1,5" : "1.5";
+        Shell shell(ProgramChildWindows());
+        shell.main->show();
+        shell.Button("Esempio")->trigger();
+        auto* data = qobject_cast<DatiIniziali*>(shell.main->ShowChildWindow("DatiIniziali"));
+        auto* volume = Named<QLineEdit>(data, "TV0");
+        volume->clear();
+        QTest::keyClicks(volume, typed);
+        QCOMPARE(volume->text(), oneAndHalf);
+        CircuitData read = shell.state.Data;
+        QVERIFY(data->ReadBoxes(read));
+        QCOMPARE(read.V0, 1.5f);
+        // The gas model's boxes alike.
+        QStringList shown;
+        shell.dialogs.QueueModal([&](QDialog& dialog) {
+            auto* low = Named<QLineEdit>(&dialog, "TTMin");
+            low->clear();
+            QTest::keyClicks(low, typed);
+            shown << Named<QLineEdit>(&dialog, "TEsponente")->text() << low->text();
+            dialog.accept();
+        });
+        shell.Menu("mnuCalcoloModelloGas")->trigger();
+        QCOMPARE(shown,
+                 QStringList({QStringLiteral("1") + point + QStringLiteral("4"), oneAndHalf}));
+        QCOMPARE(shell.state.Gas.MinTemp, std::optional<double>(1.5));
+        QCOMPARE(shell.dialogs.Messages().size(), size_t(0));
+
+        shell.Button("Simulazione")->trigger();
+        shell.Button("Tabella")->trigger();
+        const auto* table = Named<QTableView>(shell.main.get(), "DataGrid1");
+        QCOMPARE(table->model()->index(1, 0).data().toString(), QStringLiteral("0") + point + "1");
+        QVERIFY(!table->model()->index(1, 2).data().toString().contains(typed[1]));
+
+        const QString path = shell.temp.filePath("language.vlz");
+        shell.dialogs.QueueFileName(path);
+        shell.Menu("mnuFileSaveAs")->trigger();
+        QCOMPARE(ReadFile(path).toStdString(), SimulationFileText(shell.state));
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "WindowsTest.moc"
