@@ -110,7 +110,8 @@ void LanguageTest::noWordOfTheOtherLanguage() {
     shell.main->show();
     shell.Button("Esempio")->trigger();
     shell.Button("Simulazione")->trigger();
-    for (const char* name : {"DatiIniziali", "InserimentoDati", "Ciclo", "Grafico", "Tabella"}) {
+    for (const char* name :
+         {"DatiIniziali", "InserimentoDati", "Ciclo", "Grafico", "Tabella", "BilancioEnergetico"}) {
         QVERIFY(shell.main->ShowChildWindow(QString::fromLatin1(name)) != nullptr);
     }
     QStringList texts = Texts(*shell.main);

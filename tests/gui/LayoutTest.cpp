@@ -269,7 +269,8 @@ void LayoutTest::childWindowsAtTheirDesignSize() {
     shell.main->show();
     shell.Button("Esempio")->trigger();
     shell.Button("Simulazione")->trigger();
-    for (const char* name : {"DatiIniziali", "Tabella", "Ciclo", "Dimensionamento"}) {
+    for (const char* name :
+         {"DatiIniziali", "Tabella", "Ciclo", "Dimensionamento", "BilancioEnergetico"}) {
         if (QLatin1String(name) == QLatin1String("Tabella")) shell.Button("Tabella")->trigger();
         QWidget* window = shell.main->ShowChildWindow(QString::fromLatin1(name));
         QVERIFY(QTest::qWaitForWindowExposed(window));

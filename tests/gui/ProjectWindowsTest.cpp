@@ -1,7 +1,8 @@
 // The project seen from the windows: replaced work comes back with Annulla
 // and from a recovery point, results windows say what produced their
 // results and when they no longer belong to the data, and the sizing
-// window's requirements outlive it.
+// window's requirements outlive it; the energy balance follows the run,
+// the requirements' efficiency and the applied p1.
 
 #include <QDialog>
 #include <QFile>
@@ -18,6 +19,20 @@
 
 using namespace volvenza;
 using namespace volvenza::testing;
+
+namespace {
+
+// The energy balance window's figures, one "label value" line each.
+QStringList Figures(frmMain& main) {
+    QStringList lines;
+    QWidget* window = main.FindChildWindow("BilancioEnergetico");
+    for (int r = 0; auto* value = window->findChild<QLabel*>(QString("LValore%1").arg(r)); ++r) {
+        lines << value->text();
+    }
+    return lines;
+}
+
+}  // namespace
 
 class ProjectWindowsTest : public QObject {
     Q_OBJECT
@@ -83,8 +98,12 @@ void ProjectWindowsTest::resultsSayWhereTheyComeFrom() {
     // What the printed and exported pages are told produced the results.
     ChildWindows windows = ProgramChildWindows();
     QString printed;
+    EnergyInputs energy;
     windows.printActiveWindow = [&](CircuitState&, Dialogs&, QPrinter&, const QString&,
-                                    const QString& origin, QWidget*) { printed = origin; };
+                                    const QString& origin, const EnergyInputs& inputs, QWidget*) {
+        printed = origin;
+        energy = inputs;
+    };
     Shell shell(windows);
     shell.main->show();
     shell.Button("Esempio")->trigger();
@@ -94,14 +113,23 @@ void ProjectWindowsTest::resultsSayWhereTheyComeFrom() {
         return label->isVisibleTo(label->parentWidget()) ? label->text() : QString();
     };
     QCOMPARE(note("Ciclo"), QString());
+    QVERIFY(!shell.Menu("mnuSimulazioneBilancio")->isEnabled());
+    shell.main->ShowChildWindow("BilancioEnergetico");
+    QCOMPARE(Figures(*shell.main), QStringList());
     shell.Button("Simulazione")->trigger();
     shell.Button("Grafico")->trigger();
     shell.Button("Tabella")->trigger();
-    for (const char* window : {"Grafico", "Tabella", "Ciclo"}) {
+    for (const char* window : {"Grafico", "Tabella", "Ciclo", "BilancioEnergetico"}) {
         QCOMPARE(note(window), QStringLiteral("Legge del gas: classica"));
     }
     shell.Menu("mnuFilePrint")->trigger();
     QCOMPARE(printed, QStringLiteral("Legge del gas: classica"));
+    QCOMPARE(energy.PumpEfficiency, 0.9);
+    // The example by hand: 30 dm3/min at 80 bar, 108,24 at 80 - 13 bar, over 0,9.
+    QCOMPARE(Figures(*shell.main),
+             QStringList({"9,83 kJ", "9,83 kJ", "12,002 kJ", "0,9", "4,44 kW", "108,24 dm3/min",
+                          "67 bar (Pm - Dp)", "13,43 kW", "8,99 kW", "14,84 bar", "766",
+                          "1531915 in 2000 h"}));
 
     // An edit leaves the results on screen, marked, until the next run,
     // which every open window follows.
@@ -118,6 +146,8 @@ void ProjectWindowsTest::resultsSayWhereTheyComeFrom() {
     shell.Button("Simulazione")->trigger();
     QCOMPARE(note("Tabella"), QStringLiteral("Legge del gas: azoto reale, τ = 45 s; "
                                              "inviluppo da 0 a tc °C"));
+    // Real nitrogen alone says which way its heat goes.
+    QVERIFY(Figures(*shell.main).filter(QRegularExpression("^il gas (cede|riceve)")).size() == 1);
 
     // A simulation file does not record its law.
     const QString path = shell.temp.filePath("r.vlz");
@@ -179,12 +209,33 @@ void ProjectWindowsTest::sizingAnswerFollowsTheData() {
     search();
     QVERIFY(!note->isVisibleTo(sizing));
     QVERIFY(apply->isEnabled());
-    // Applied, the design is a step of the project's history.
+    // Applied, the design is a step of the project's history; the run that
+    // follows takes the pump alone at the applied p1.
     const float before = shell.state.Data.P0;
     apply->click();
     QVERIFY(shell.state.Data.P0 != before);
+    shell.Button("Simulazione")->trigger();
+    shell.main->ShowChildWindow("BilancioEnergetico");
+    QCOMPARE(Figures(*shell.main).value(6), "60 bar (p1 del dimensionamento)");
     shell.main->CurrentProject().Undo();
     QCOMPARE(shell.state.Data.P0, before);
+
+    // The efficiency typed in the requirements is the balance's at once, a
+    // step Annulla takes back; one out of range is refused in its stead.
+    auto* efficiency = Named<QLineEdit>(sizing, "TRendimento");
+    efficiency->selectAll();
+    QTest::keyClicks(efficiency, "0,8");
+    QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.PumpEfficiency, 0.8);
+    QCOMPARE(Figures(*shell.main).value(3), "0,8");
+    shell.Menu("mnuFileAnnulla")->trigger();
+    QCOMPARE(efficiency->text(), "0,9");
+    QCOMPARE(Figures(*shell.main).value(3), "0,9");
+    efficiency->selectAll();
+    QTest::keyClicks(efficiency, "2");
+    QCOMPARE(Figures(*shell.main), QStringList());
+    QCOMPARE(Named<QLabel>(shell.main->FindChildWindow("BilancioEnergetico"), "LNessunRisultato")
+                 ->text(),
+             "Il rendimento della pompa deve essere più di 0 e al più 1.");
 
     // Another project: nothing of this answer is left to apply.
     shell.Menu("Esempio")->trigger();
