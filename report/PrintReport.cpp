@@ -301,9 +301,9 @@ void PrintResultsTableReport(PrinterSurface& s, const CircuitState& state,
 
 void PrintEnergyBalanceReport(PrinterSurface& s, const CircuitState& state,
                               const QString& printHeader, const QString& origin,
-                              const EnergyInputs& energy) {
+                              const std::optional<EnergyInputs>& energy) {
     ResultsHeading(s, printHeader, origin);
-    EnergyBody(s, state, printHeader, origin, energy);
+    if (energy) EnergyBody(s, state, printHeader, origin, *energy);
     s.EndDoc();
 }
 
@@ -370,8 +370,7 @@ void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
             PrintResultsTableReport(surface, state, printHeader, report.origin, report.energy);
             break;
         case WindowReport::Kind::Energy:
-            PrintEnergyBalanceReport(surface, state, printHeader, report.origin,
-                                     report.energy.value_or(EnergyInputs{}));
+            PrintEnergyBalanceReport(surface, state, printHeader, report.origin, report.energy);
             break;
         case WindowReport::Kind::Chart:
             PrintChartReport(surface, state, report.chart, report.origin);

@@ -31,10 +31,11 @@ void PrintMovementListReport(PrinterSurface& surface, const CircuitState& state,
 void PrintResultsTableReport(PrinterSurface& surface, const CircuitState& state,
                              const QString& printHeader, const QString& origin = {},
                              const std::optional<EnergyInputs>& energy = std::nullopt);
-// The energy balance and fatigue figures alone, on a results page.
+// The energy balance and fatigue figures alone, on a results page; the
+// heading alone without inputs (results out of date).
 void PrintEnergyBalanceReport(PrinterSurface& surface, const CircuitState& state,
                               const QString& printHeader, const QString& origin,
-                              const EnergyInputs& energy);
+                              const std::optional<EnergyInputs>& energy);
 // The chart across the printable width, in its proportions, no taller than
 // the page: the same painting as the window's, at the page's size.
 void PrintChartReport(PrinterSurface& surface, const CircuitState& state, const ChartShown& chart,

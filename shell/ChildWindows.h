@@ -58,8 +58,10 @@ struct ChildWindows {
     // Calls `edited` whenever the person types in a Dimensionamento window's
     // pump efficiency or hours a year.
     std::function<void(QWidget* window, std::function<void()> edited)> whenEnergyInputsEdited;
-    // Shows on a BilancioEnergetico window the current results' balance.
-    std::function<void(QWidget* window, const EnergyInputs& inputs)> showEnergyBalance;
+    // Shows on a BilancioEnergetico window the current results' balance;
+    // no inputs while the results no longer belong to the data.
+    std::function<void(QWidget* window, const std::optional<EnergyInputs>& inputs)>
+        showEnergyBalance;
 
     // Refills a Tabella window from the current results.
     std::function<void(QWidget* table)> fillResultsTable;
@@ -84,14 +86,14 @@ struct ChildWindows {
     // The print command, for whichever child window is active (or none).
     std::function<void(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
                        const QString& printHeader, const QString& origin,
-                       const EnergyInputs& energy, QWidget* activeChild)>
+                       const std::optional<EnergyInputs>& energy, QWidget* activeChild)>
         printActiveWindow;
     // What the print command prints for the window on that printer, written
     // to a PDF file instead; the message on failure.
-    std::function<std::optional<QString>(const QString& path, const QPrinter& printer,
-                                         const CircuitState& state, const QString& printHeader,
-                                         const QString& origin, const EnergyInputs& energy,
-                                         QWidget& window)>
+    std::function<std::optional<QString>(
+        const QString& path, const QPrinter& printer, const CircuitState& state,
+        const QString& printHeader, const QString& origin,
+        const std::optional<EnergyInputs>& energy, QWidget& window)>
         exportWindowPdf;
 };
 

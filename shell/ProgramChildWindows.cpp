@@ -118,28 +118,28 @@ ChildWindows ProgramChildWindows() {
                                                                  Dialogs& dialogs) {
         return new BilancioEnergetico(state, dialogs);
     };
-    windows.showEnergyBalance = [](QWidget* window, const EnergyInputs& inputs) {
+    windows.showEnergyBalance = [](QWidget* window, const std::optional<EnergyInputs>& inputs) {
         if (auto* energy = qobject_cast<BilancioEnergetico*>(window)) energy->ShowBalance(inputs);
     };
     windows.showSizing = [](QWidget* window, const ProjectSizing& sizing) {
         static_cast<Dimensionamento*>(window)->ShowSizing(sizing);
     };
     windows.printsReport = [](const QWidget* window) { return ReportOf(window).has_value(); };
-    windows.printActiveWindow = [](CircuitState& state, Dialogs& dialogs, QPrinter& printer,
-                                   const QString& printHeader, const QString& origin,
-                                   const EnergyInputs& energy, QWidget* activeChild) {
-        // No active window: not even the dialog.
-        if (activeChild == nullptr) return;
-        auto report = ReportOf(activeChild);
-        if (report) {
-            report->origin = origin;
-            report->energy = energy;
-        }
-        PrintAfterDialog(state, dialogs, printer, printHeader, report);
-    };
+    windows.printActiveWindow =
+        [](CircuitState& state, Dialogs& dialogs, QPrinter& printer, const QString& printHeader,
+           const QString& origin, const std::optional<EnergyInputs>& energy, QWidget* activeChild) {
+            // No active window: not even the dialog.
+            if (activeChild == nullptr) return;
+            auto report = ReportOf(activeChild);
+            if (report) {
+                report->origin = origin;
+                report->energy = energy;
+            }
+            PrintAfterDialog(state, dialogs, printer, printHeader, report);
+        };
     windows.exportWindowPdf = [](const QString& path, const QPrinter& printer,
                                  const CircuitState& state, const QString& printHeader,
-                                 const QString& origin, const EnergyInputs& energy,
+                                 const QString& origin, const std::optional<EnergyInputs>& energy,
                                  QWidget& window) -> std::optional<QString> {
         auto report = ReportOf(&window);
         if (!report) return std::nullopt;

@@ -92,7 +92,8 @@ QString frmMain::ResultsNote() const {
     return note;
 }
 
-EnergyInputs frmMain::EnergyInputsNow() const {
+std::optional<EnergyInputs> frmMain::EnergyInputsNow() const {
+    if (!project_->ResultsCurrent()) return std::nullopt;
     const sizing::Requirements& req = project_->Sizing().Requirements;
     return EnergyInputsOf(context_.state, req.PumpEfficiency, req.HoursPerYear);
 }

@@ -312,6 +312,10 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <source>Nessun risultato: eseguire la simulazione.</source>
         <translation>No results: run the simulation.</translation>
     </message>
+    <message>
+        <source>Il bilancio torna con la prossima simulazione.</source>
+        <translation>The balance comes back with the next simulation.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::Ciclo</name>

@@ -35,16 +35,17 @@ BilancioEnergetico::BilancioEnergetico(CircuitState& state, Dialogs&, QWidget* p
     move(TwipsRect(400, 400, 0, 0, this).topLeft());
 }
 
-void BilancioEnergetico::ShowBalance(const EnergyInputs& inputs) {
-    inputs_ = inputs;
+void BilancioEnergetico::ShowBalance(const std::optional<EnergyInputs>& inputs) {
     while (QLayoutItem* item = grid_->takeAt(0)) {
         delete item->widget();
         delete item;
     }
-    const QList<EnergyRow> rows = EnergyBalanceRows(state_, inputs);
-    const auto fault = EnergyInputsFault(inputs);
+    const QList<EnergyRow> rows = inputs ? EnergyBalanceRows(state_, *inputs) : QList<EnergyRow>();
+    const auto fault = inputs ? EnergyInputsFault(*inputs) : std::nullopt;
     empty_->setText(fault ? UiMessage(*fault) + QLatin1Char('.')
-                          : tr("Nessun risultato: eseguire la simulazione."));
+                    : state_.LastPoint > 0 && !inputs
+                        ? tr("Il bilancio torna con la prossima simulazione.")
+                        : tr("Nessun risultato: eseguire la simulazione."));
     empty_->setVisible(rows.isEmpty());
     for (int r = 0; r < rows.size(); ++r) {
         auto* label = new QLabel(rows[r].label, this);

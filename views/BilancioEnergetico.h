@@ -3,6 +3,8 @@
 // of the last run at tc, one row per figure, with what produced the run
 // underneath. Empty without a run.
 
+#include <optional>
+
 #include <QWidget>
 
 #include "engine/CircuitState.h"
@@ -21,16 +23,15 @@ class BilancioEnergetico : public QWidget {
   public:
     BilancioEnergetico(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Shows the figures of the current results for these inputs.
-    void ShowBalance(const EnergyInputs& inputs);
+    // Shows the figures of the current results for these inputs; none
+    // without inputs (results out of date).
+    void ShowBalance(const std::optional<EnergyInputs>& inputs);
     void ShowResultsNote(const QString& note, bool stale);
-    const EnergyInputs& Inputs() const { return inputs_; }
 
   private:
     void Grow();
 
     CircuitState& state_;
-    EnergyInputs inputs_;
     QLabel* title_ = nullptr;
     QLabel* empty_ = nullptr;
     QGridLayout* grid_ = nullptr;

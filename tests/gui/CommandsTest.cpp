@@ -245,7 +245,7 @@ void CommandsTest::tableIsFilledHiddenAndFailuresFollowTheOrigin() {
         if (++fills == 3) throw std::runtime_error("griglia non disponibile");
     };
     windows.printActiveWindow = [](CircuitState&, Dialogs&, QPrinter&, const QString&,
-                                   const QString&, const EnergyInputs&,
+                                   const QString&, const std::optional<EnergyInputs>&,
                                    QWidget*) { throw std::runtime_error("stampante non pronta"); };
     Shell shell(windows);
     shell.main->show();
