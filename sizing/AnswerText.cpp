@@ -223,7 +223,7 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
         w(QT_TRANSLATE_NOOP(
               "volvenza::SizingText",
               "L'accumulatore cede %1 kJ per ciclo. Potenza installata %2 kW (Qp a Pm); "
-              "una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4: "
+              "una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4 kW: "
               "%5 kW in meno."),
           {w.Num(f.Energy, 2), w.Num(f.InstalledPower, 2), w.Num(a.PeakDemand, 1),
            w.Num(f.PumpOnlyPower, 2), w.Num(f.PumpOnlyPower - f.InstalledPower, 2)}));

@@ -1802,8 +1802,8 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Pump efficiency; hours in a year</translation>
     </message>
     <message>
-        <source>L&apos;accumulatore cede %1 kJ per ciclo. Potenza installata %2 kW (Qp a Pm); una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4: %5 kW in meno.</source>
-        <translation>The accumulator gives %1 kJ per cycle. Installed power %2 kW (Qp at Pm); a pump alone delivering the peak of %3 dm3/min at p1 would need %4: %5 kW less.</translation>
+        <source>L&apos;accumulatore cede %1 kJ per ciclo. Potenza installata %2 kW (Qp a Pm); una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4 kW: %5 kW in meno.</source>
+        <translation>The accumulator gives %1 kJ per cycle. Installed power %2 kW (Qp at Pm); a pump alone delivering the peak of %3 dm3/min at p1 would need %4 kW: %5 kW less.</translation>
     </message>
     <message>
         <source>Fatica: escursione di pressione %1 bar per ciclo, %2 cicli all&apos;anno.</source>
