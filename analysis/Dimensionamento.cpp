@@ -177,6 +177,10 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     tolerance_->setText(UiNumber(defaultsOf.PrechargeTolerance * 100));
     form->addRow(tr("&Ore di lavoro continuo [h]"), box("TOre", hours_));
     hours_->setText(UiNumber(defaultsOf.WorkingHours));
+    form->addRow(tr("Rendimento della pompa (&fra 0 e 1)"), box("TRendimento", efficiency_));
+    efficiency_->setText(UiNumber(defaultsOf.PumpEfficiency));
+    form->addRow(tr("Ore di lavoro in un anno [&h]"), box("TOreAnno", hoursPerYear_));
+    hoursPerYear_->setText(UiNumber(defaultsOf.HoursPerYear));
     form->addRow(check("ChkPrecarica", tr("Scegli la &precarica"), choosePrecharge_));
     choosePrecharge_->setChecked(true);
     form->addRow(check("ChkPompa", tr("Dimensiona anche la po&mpa"), sizePump_));
@@ -297,8 +301,12 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     });
     connect(type_, &QComboBox::currentIndexChanged, this, &Dimensionamento::TypeChanged);
     // An answer shown next to other requirements is marked as out of date.
-    for (QLineEdit* box : {minPressure_, rated_, relief_, tolerance_, hours_}) {
+    for (QLineEdit* box :
+         {minPressure_, rated_, relief_, tolerance_, hours_, efficiency_, hoursPerYear_}) {
         connect(box, &QLineEdit::textChanged, this, &Dimensionamento::FollowInputs);
+    }
+    for (QLineEdit* box : {efficiency_, hoursPerYear_}) {
+        connect(box, &QLineEdit::textEdited, this, &Dimensionamento::EnergyInputsEdited);
     }
     for (QCheckBox* check : {choosePrecharge_, sizePump_, singleCycle_}) {
         connect(check, &QCheckBox::toggled, this, &Dimensionamento::FollowInputs);
@@ -465,11 +473,27 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
     const auto hours = number(hours_);
     if (!hours) return fail(tr("Scrivere le ore di lavoro continuo."));
     req.WorkingHours = *hours;
+    if (!ReadEnergyInputs(req, message)) return std::nullopt;
     req.ChoosePrecharge = choosePrecharge_->isChecked();
     req.SizePump = sizePump_->isChecked();
     req.SingleCycle = singleCycle_->isChecked();
     req.Gas = state_.Gas;
     return req;
+}
+
+bool Dimensionamento::ReadEnergyInputs(Requirements& req, QString* message) const {
+    const auto efficiency = ParseNumber<double>(efficiency_->text().trimmed().toStdString());
+    const auto hours = ParseNumber<double>(hoursPerYear_->text().trimmed().toStdString());
+    if (!efficiency || !hours) {
+        if (message != nullptr) {
+            *message = !efficiency ? tr("Scrivere il rendimento della pompa.")
+                                   : tr("Scrivere le ore di lavoro in un anno.");
+        }
+        return false;
+    }
+    req.PumpEfficiency = *efficiency;
+    req.HoursPerYear = *hours;
+    return true;
 }
 
 bool Dimensionamento::Calculate() {
@@ -655,6 +679,9 @@ void Dimensionamento::ShowCandidates(const AnswerLayout& layout) {
 ProjectSizing Dimensionamento::Sizing() const {
     ProjectSizing sizing;
     sizing.Requirements = ReadRequirements().value_or(asked_);
+    // The energy balance's two figures stand apart from the search: kept as
+    // typed even while another box is wrong.
+    ReadEnergyInputs(sizing.Requirements, nullptr);
     sizing.Requirements.Gas = state_.Gas;
     sizing.Recommendation = recommendation_;
     return sizing;
@@ -679,6 +706,8 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     relief_->setText(number(req.ReliefSetting));
     tolerance_->setText(UiNumber(req.PrechargeTolerance * 100));
     hours_->setText(UiNumber(req.WorkingHours));
+    efficiency_->setText(UiNumber(req.PumpEfficiency));
+    hoursPerYear_->setText(UiNumber(req.HoursPerYear));
     choosePrecharge_->setChecked(req.ChoosePrecharge);
     sizePump_->setChecked(req.SizePump);
     singleCycle_->setChecked(req.SingleCycle);

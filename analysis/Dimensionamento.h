@@ -70,6 +70,8 @@ class Dimensionamento : public QWidget {
     // data, and has written it.
     void Applying();
     void Applied();
+    // The person typed in the pump's efficiency or the hours a year.
+    void EnergyInputsEdited();
 
   public:
     QSize sizeHint() const override { return designSize_; }
@@ -78,6 +80,9 @@ class Dimensionamento : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // The pump's efficiency and the hours a year into `req`; false, with
+    // the message, when either is not a number.
+    bool ReadEnergyInputs(sizing::Requirements& req, QString* message) const;
     void Poll();
     void ShowAnswer();
     void ClearAnswer();
@@ -105,6 +110,8 @@ class Dimensionamento : public QWidget {
     QLineEdit* relief_ = nullptr;
     QLineEdit* tolerance_ = nullptr;
     QLineEdit* hours_ = nullptr;
+    QLineEdit* efficiency_ = nullptr;
+    QLineEdit* hoursPerYear_ = nullptr;
     QCheckBox* choosePrecharge_ = nullptr;
     QCheckBox* sizePump_ = nullptr;
     QCheckBox* singleCycle_ = nullptr;

@@ -63,7 +63,8 @@ EnergyBalance BalanceOfRun(const CircuitState& state, const EnergyInputs& in) {
     const CircuitData& d = state.Data;
     EnergyBalance b;
     const GasResults& g = state.GasRun;
-    int last = g.Runs.empty() ? 0 : g.Runs[static_cast<size_t>(g.MainRun)].End;
+    // Results read from a simulation file hold the run at tc alone, to its last point.
+    int last = g.Runs.empty() ? state.LastPoint : g.Runs[static_cast<size_t>(g.MainRun)].End;
     last = std::min(last, static_cast<int>(state.PSeries.size()) - 1);
     // The pump's energy is of the flow it really delivers.
     const CycleEnergy e = EnergyOfCycle(state.PSeries.data(), state.VSeries.data(),

@@ -14,6 +14,7 @@
 #include "platform/UiNumber.h"
 #include "report/CycleReport.h"
 #include "report/SizingReport.h"
+#include "views/EnergyBalanceText.h"
 
 namespace volvenza {
 namespace {
@@ -261,6 +262,21 @@ void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStrin
     }
 }
 
+// The energy balance under a blank line, each figure after its label, on
+// a page of its own when the rest of this one cannot hold it.
+void EnergyBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
+                const QString& origin, const EnergyInputs& energy) {
+    const QList<EnergyRow> rows = EnergyBalanceRows(state, energy);
+    if (rows.isEmpty()) return;
+    if (s.CurrentY() + (rows.size() + 2) * s.LineHeight() > s.PageHeight()) {
+        s.NewPage();
+        ResultsHeading(s, printHeader, origin);
+    }
+    Blank(s, kTableMargin);
+    Line(s, kTableMargin, {EnergyBalanceTitle()});
+    for (const EnergyRow& row : rows) Line(s, kTableMargin, {row.label + ": " + row.value});
+}
+
 }  // namespace
 
 void PrintInitialDataReport(PrinterSurface& s, const CircuitState& state,
@@ -276,8 +292,18 @@ void PrintMovementListReport(PrinterSurface& s, const CircuitState& state,
 }
 
 void PrintResultsTableReport(PrinterSurface& s, const CircuitState& state,
-                             const QString& printHeader, const QString& origin) {
+                             const QString& printHeader, const QString& origin,
+                             const std::optional<EnergyInputs>& energy) {
     ResultsTableBody(s, state, printHeader, origin);
+    if (energy) EnergyBody(s, state, printHeader, origin, *energy);
+    s.EndDoc();
+}
+
+void PrintEnergyBalanceReport(PrinterSurface& s, const CircuitState& state,
+                              const QString& printHeader, const QString& origin,
+                              const std::optional<EnergyInputs>& energy) {
+    ResultsHeading(s, printHeader, origin);
+    if (energy) EnergyBody(s, state, printHeader, origin, *energy);
     s.EndDoc();
 }
 
@@ -318,12 +344,14 @@ void PrintChartReport(PrinterSurface& s, const CircuitState& state, const ChartS
 }
 
 void PrintWholeReport(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
-                      const ChartShown& chart, const QString& origin) {
+                      const ChartShown& chart, const QString& origin,
+                      const std::optional<EnergyInputs>& energy) {
     InitialDataBody(s, state, printHeader);
     s.NewPage();
     MovementListBody(s, state, printHeader);
     s.NewPage();
     ResultsTableBody(s, state, printHeader, origin);
+    if (energy) EnergyBody(s, state, printHeader, origin, *energy);
     s.NewPage();
     ChartBody(s, state, chart, origin);
     s.EndDoc();
@@ -339,7 +367,10 @@ void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
             PrintMovementListReport(surface, state, printHeader);
             break;
         case WindowReport::Kind::ResultsTable:
-            PrintResultsTableReport(surface, state, printHeader, report.origin);
+            PrintResultsTableReport(surface, state, printHeader, report.origin, report.energy);
+            break;
+        case WindowReport::Kind::Energy:
+            PrintEnergyBalanceReport(surface, state, printHeader, report.origin, report.energy);
             break;
         case WindowReport::Kind::Chart:
             PrintChartReport(surface, state, report.chart, report.origin);

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "engine/CircuitState.h"
+#include "engine/EnergyBalance.h"
 #include "platform/PrinterSurface.h"
 #include "sizing/Requirements.h"
 #include "sizing/Search.h"
@@ -25,9 +26,16 @@ void PrintInitialDataReport(PrinterSurface& surface, const CircuitState& state,
 void PrintMovementListReport(PrinterSurface& surface, const CircuitState& state,
                              const QString& printHeader);
 // The results' pages name what produced the results (`origin`, "Legge del
-// gas: classica"...) under their heading, when it is known.
+// gas: classica"...) under their heading, when it is known. With `energy`,
+// the table ends with the run's energy balance and fatigue figures.
 void PrintResultsTableReport(PrinterSurface& surface, const CircuitState& state,
-                             const QString& printHeader, const QString& origin = {});
+                             const QString& printHeader, const QString& origin = {},
+                             const std::optional<EnergyInputs>& energy = std::nullopt);
+// The energy balance and fatigue figures alone, on a results page; the
+// heading alone without inputs (results out of date).
+void PrintEnergyBalanceReport(PrinterSurface& surface, const CircuitState& state,
+                              const QString& printHeader, const QString& origin,
+                              const std::optional<EnergyInputs>& energy);
 // The chart across the printable width, in its proportions, no taller than
 // the page: the same painting as the window's, at the page's size.
 void PrintChartReport(PrinterSurface& surface, const CircuitState& state, const ChartShown& chart,
@@ -36,7 +44,8 @@ void PrintChartReport(PrinterSurface& surface, const CircuitState& state, const 
 // results table, each from a new page, then the chart on a page of its own.
 void PrintWholeReport(PrinterSurface& surface, const CircuitState& state,
                       const QString& printHeader, const ChartShown& chart,
-                      const QString& origin = {});
+                      const QString& origin = {},
+                      const std::optional<EnergyInputs>& energy = std::nullopt);
 
 // The sizing page's data: the answer and what it was found for.
 struct SizingPrint {
@@ -47,16 +56,17 @@ struct SizingPrint {
 
 // What one window's print command lays out.
 struct WindowReport {
-    enum class Kind { InitialData, MovementList, ResultsTable, Chart, Sizing, Cycle };
+    enum class Kind { InitialData, MovementList, ResultsTable, Chart, Sizing, Cycle, Energy };
     // One of the reports that need nothing but the project.
     WindowReport(Kind report) : kind(report) {}
     WindowReport(const ChartShown& shown) : kind(Kind::Chart), chart(shown) {}
     WindowReport(SizingPrint page) : kind(Kind::Sizing), sizing(std::move(page)) {}
 
     Kind kind;
-    ChartShown chart;                   // for the chart
-    std::optional<SizingPrint> sizing;  // for the sizing page
-    QString origin;                     // what produced the results, for their pages
+    ChartShown chart;                    // for the chart
+    std::optional<SizingPrint> sizing;   // for the sizing page
+    QString origin;                      // what produced the results, for their pages
+    std::optional<EnergyInputs> energy;  // the balance's inputs, for the results' pages
 };
 
 void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,

@@ -13,6 +13,7 @@
 
 #include "documents/ProjectFile.h"
 #include "engine/CircuitState.h"
+#include "engine/EnergyBalance.h"
 
 class QPrinter;
 class QWidget;
@@ -26,7 +27,7 @@ using ChildFactory = std::function<QWidget*(CircuitState& state, Dialogs& dialog
 
 struct ChildWindows {
     // By window name: "DatiIniziali", "InserimentoDati", "Ciclo", "Grafico",
-    // "Tabella", "Dimensionamento".
+    // "Tabella", "BilancioEnergetico", "Dimensionamento".
     std::map<QString, ChildFactory> factories;
 
     // The seven initial-data boxes of a loaded DatiIniziali window.
@@ -54,12 +55,19 @@ struct ChildWindows {
     std::function<void(QWidget* window, std::function<void()> before,
                        std::function<void()> applied)>
         whenSizingApplied;
+    // Calls `edited` whenever the person types in a Dimensionamento window's
+    // pump efficiency or hours a year.
+    std::function<void(QWidget* window, std::function<void()> edited)> whenEnergyInputsEdited;
+    // Shows on a BilancioEnergetico window the current results' balance;
+    // no inputs while the results no longer belong to the data.
+    std::function<void(QWidget* window, const std::optional<EnergyInputs>& inputs)>
+        showEnergyBalance;
 
     // Refills a Tabella window from the current results.
     std::function<void(QWidget* table)> fillResultsTable;
     // Draws a Grafico window's chart again from the current results.
     std::function<void(QWidget* chart)> redrawChart;
-    // Shows on a Grafico, Tabella or Ciclo window what its results were
+    // Shows on a Grafico, Tabella, BilancioEnergetico or Ciclo window what its results were
     // computed from (empty without results), marked when they are out of date.
     std::function<void(QWidget* window, const QString& note, bool stale)> showResultsNote;
     // Makes a Ciclo window's Annulla and Ripeti those of the project;
@@ -77,13 +85,15 @@ struct ChildWindows {
     std::function<void()> resetChartOptions;
     // The print command, for whichever child window is active (or none).
     std::function<void(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
-                       const QString& printHeader, const QString& origin, QWidget* activeChild)>
+                       const QString& printHeader, const QString& origin,
+                       const std::optional<EnergyInputs>& energy, QWidget* activeChild)>
         printActiveWindow;
     // What the print command prints for the window on that printer, written
     // to a PDF file instead; the message on failure.
-    std::function<std::optional<QString>(const QString& path, const QPrinter& printer,
-                                         const CircuitState& state, const QString& printHeader,
-                                         const QString& origin, QWidget& window)>
+    std::function<std::optional<QString>(
+        const QString& path, const QPrinter& printer, const CircuitState& state,
+        const QString& printHeader, const QString& origin,
+        const std::optional<EnergyInputs>& energy, QWidget& window)>
         exportWindowPdf;
 };
 

@@ -7,6 +7,7 @@
 #include "entry/InserimentoDati.h"
 #include "report/PdfReport.h"
 #include "report/PrintReport.h"
+#include "views/BilancioEnergetico.h"
 #include "views/Grafico.h"
 #include "views/Tabella.h"
 
@@ -20,6 +21,7 @@ std::optional<WindowReport> ReportOf(const QWidget* window) {
     if (qobject_cast<const InserimentoDati*>(window)) return WindowReport{Kind::MovementList};
     if (qobject_cast<const Tabella*>(window)) return WindowReport{Kind::ResultsTable};
     if (qobject_cast<const Ciclo*>(window)) return WindowReport{Kind::Cycle};
+    if (qobject_cast<const BilancioEnergetico*>(window)) return WindowReport{Kind::Energy};
     if (const auto* chart = qobject_cast<const Grafico*>(window)) {
         return WindowReport(chart->Shown());
     }
@@ -83,6 +85,9 @@ ChildWindows ProgramChildWindows() {
     windows.showResultsNote = [](QWidget* window, const QString& note, bool stale) {
         if (auto* chart = qobject_cast<Grafico*>(window)) chart->ShowResultsNote(note, stale);
         if (auto* table = qobject_cast<Tabella*>(window)) table->ShowResultsNote(note, stale);
+        if (auto* energy = qobject_cast<BilancioEnergetico*>(window)) {
+            energy->ShowResultsNote(note, stale);
+        }
         if (auto* cycle = qobject_cast<Ciclo*>(window)) cycle->ShowResultsNote(note, stale);
     };
     windows.useProjectHistory = [](QWidget* window, std::function<void()> undo,
@@ -105,25 +110,41 @@ ChildWindows ProgramChildWindows() {
         QObject::connect(sizing, &Dimensionamento::Applying, window, std::move(before));
         QObject::connect(sizing, &Dimensionamento::Applied, window, std::move(applied));
     };
+    windows.whenEnergyInputsEdited = [](QWidget* window, std::function<void()> edited) {
+        QObject::connect(static_cast<Dimensionamento*>(window),
+                         &Dimensionamento::EnergyInputsEdited, window, std::move(edited));
+    };
+    windows.factories[QStringLiteral("BilancioEnergetico")] = [](CircuitState& state,
+                                                                 Dialogs& dialogs) {
+        return new BilancioEnergetico(state, dialogs);
+    };
+    windows.showEnergyBalance = [](QWidget* window, const std::optional<EnergyInputs>& inputs) {
+        if (auto* energy = qobject_cast<BilancioEnergetico*>(window)) energy->ShowBalance(inputs);
+    };
     windows.showSizing = [](QWidget* window, const ProjectSizing& sizing) {
         static_cast<Dimensionamento*>(window)->ShowSizing(sizing);
     };
     windows.printsReport = [](const QWidget* window) { return ReportOf(window).has_value(); };
-    windows.printActiveWindow = [](CircuitState& state, Dialogs& dialogs, QPrinter& printer,
-                                   const QString& printHeader, const QString& origin,
-                                   QWidget* activeChild) {
-        // No active window: not even the dialog.
-        if (activeChild == nullptr) return;
-        auto report = ReportOf(activeChild);
-        if (report) report->origin = origin;
-        PrintAfterDialog(state, dialogs, printer, printHeader, report);
-    };
+    windows.printActiveWindow =
+        [](CircuitState& state, Dialogs& dialogs, QPrinter& printer, const QString& printHeader,
+           const QString& origin, const std::optional<EnergyInputs>& energy, QWidget* activeChild) {
+            // No active window: not even the dialog.
+            if (activeChild == nullptr) return;
+            auto report = ReportOf(activeChild);
+            if (report) {
+                report->origin = origin;
+                report->energy = energy;
+            }
+            PrintAfterDialog(state, dialogs, printer, printHeader, report);
+        };
     windows.exportWindowPdf = [](const QString& path, const QPrinter& printer,
                                  const CircuitState& state, const QString& printHeader,
-                                 const QString& origin, QWidget& window) -> std::optional<QString> {
+                                 const QString& origin, const std::optional<EnergyInputs>& energy,
+                                 QWidget& window) -> std::optional<QString> {
         auto report = ReportOf(&window);
         if (!report) return std::nullopt;
         report->origin = origin;
+        report->energy = energy;
         return ExportWindowPdf(path, printer, state, printHeader, *report);
     };
     return windows;

@@ -228,6 +228,8 @@ void frmMain::BuildMenus() {
     on(entry, &frmMain::Run);
     opens(MenuEntry(simulation, "mnuSimulazioneGrafico", tr("&Grafico")), "Grafico");
     on(MenuEntry(simulation, "mnuSimulazioneTabella", tr("&Tabella")), &frmMain::ShowTable);
+    opens(MenuEntry(simulation, "mnuSimulazioneBilancio", tr("&Bilancio energetico")),
+          "BilancioEnergetico");
     MenuEntry(simulation, "mnuSimulazioneBar1", QStringLiteral("-"));
     on(MenuEntry(simulation, "mnuSimulazioneEsempio", tr("&Esempio")), &frmMain::LoadExample);
 
@@ -361,6 +363,15 @@ QWidget* frmMain::CreateChildWindow(const QString& name) {
                 [this] { project_->Edited(ProjectPart::Data, "Applica"); });
         }
         child->installEventFilter(this);
+        // The balance's two inputs are the project's at once, so the balance
+        // shown follows them and Annulla takes them back.
+        if (context_.windows.whenEnergyInputsEdited) {
+            context_.windows.whenEnergyInputsEdited(child,
+                                                    [this, child] { TakeSizingFrom(child); });
+        }
+    }
+    if (name == QLatin1String("BilancioEnergetico") && context_.windows.showEnergyBalance) {
+        context_.windows.showEnergyBalance(child, EnergyInputsNow());
     }
     if (name == QLatin1String("DatiIniziali")) {
         // Each typed value is a change of the project at once, not at the next run.

@@ -97,6 +97,10 @@ class frmMain : public QMainWindow {
     // aggiornati: i dati sono cambiati" before it when they are out of date;
     // empty without results.
     QString ResultsNote() const;
+    // The energy balance's inputs: the project's requirements and applied
+    // p1; nothing while the results are not the data's, whose balance would
+    // mix the run with data it was not made from.
+    std::optional<EnergyInputs> EnergyInputsNow() const;
     Dialogs& DialogService() { return context_.dialogs; }
     const ChildWindows& Windows() const { return context_.windows; }
 

@@ -27,6 +27,7 @@ constexpr CommandStateRow kCommandStates[] = {
     {"mnuSimulazioneInizio", false, '-', '+', '+', '+'},
     {"mnuSimulazioneGrafico", false, '-', '-', '+', ' '},
     {"mnuSimulazioneTabella", false, '-', '-', '+', ' '},
+    {"mnuSimulazioneBilancio", false, '-', '-', '+', ' '},
     {"mnuCalcoloDimensionamento", false, '-', '+', '+', '+'},
     {"mnuFileSave", false, '-', '-', '+', ' '},
     {"mnuFileSaveAs", false, '-', '-', '+', ' '},

@@ -59,7 +59,8 @@ void frmMain::ExportPdf(Origin origin) {
         if (!context_.windows.exportWindowPdf) return;
         // The pages as the page set-up left them; no printer dialog.
         if (auto failure = context_.windows.exportWindowPdf(
-                lastFileName_, Printer(), context_.state, printHeader_, ResultsNote(), *window)) {
+                lastFileName_, Printer(), context_.state, printHeader_, ResultsNote(),
+                EnergyInputsNow(), *window)) {
             context_.dialogs.Message(*failure, MessageIcon::Exclamation, MessageButtons::Ok);
         }
     });

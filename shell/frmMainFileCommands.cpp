@@ -221,7 +221,8 @@ void frmMain::Print(Origin origin) {
     step([&] {
         if (context_.windows.printActiveWindow) {
             context_.windows.printActiveWindow(context_.state, context_.dialogs, Printer(),
-                                               printHeader_, ResultsNote(), ActiveChildWindow());
+                                               printHeader_, ResultsNote(), EnergyInputsNow(),
+                                               ActiveChildWindow());
         }
     });
 }

@@ -23,6 +23,7 @@
 #include "shell/CommandScope.h"
 #include "shell/GasModelSettings.h"
 #include "shell/frmMain.h"
+#include "views/EnergyBalanceText.h"
 
 namespace volvenza {
 namespace {
@@ -91,6 +92,12 @@ QString frmMain::ResultsNote() const {
     return note;
 }
 
+std::optional<EnergyInputs> frmMain::EnergyInputsNow() const {
+    if (!project_->ResultsCurrent()) return std::nullopt;
+    const sizing::Requirements& req = project_->Sizing().Requirements;
+    return EnergyInputsOf(context_.state, req.PumpEfficiency, req.HoursPerYear);
+}
+
 bool frmMain::ReplaceProject(const char* label, const std::function<bool()>& load,
                              const ProjectSizing& sizing) {
     return project_->Replace(label, load, sizing);
@@ -137,7 +144,13 @@ void frmMain::ProjectChanged(unsigned parts) {
         }
         if (context_.windows.followSizingInputs) context_.windows.followSizingInputs(sizing);
     }
-    for (const char* name : {"Grafico", "Tabella", "Ciclo"}) {
+    // The balance follows the results, the applied p1 and the requirements alike.
+    if (QWidget* energy = FindChildWindow(QStringLiteral("BilancioEnergetico"))) {
+        if (context_.windows.showEnergyBalance) {
+            context_.windows.showEnergyBalance(energy, EnergyInputsNow());
+        }
+    }
+    for (const char* name : {"Grafico", "Tabella", "BilancioEnergetico", "Ciclo"}) {
         if (QWidget* window = FindChildWindow(QString::fromLatin1(name))) {
             FollowProjectInWindow(window);
         }

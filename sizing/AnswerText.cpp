@@ -255,7 +255,7 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
         w(QT_TRANSLATE_NOOP(
               "volvenza::SizingText",
               "Energia ceduta al circuito in un ciclo: %1 kJ. Potenza installata %2 kW (Qp a Pm); "
-              "una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4: "
+              "una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4 kW: "
               "%5 kW in meno."),
           {w.Num(f.Energy, 2), w.Num(f.InstalledPower, 2), w.Num(a.PeakDemand, 1),
            w.Num(f.PumpOnlyPower, 2), w.Num(f.PumpOnlyPower - f.InstalledPower, 2)}));

@@ -317,6 +317,21 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
     </message>
 </context>
 <context>
+    <name>volvenza::BilancioEnergetico</name>
+    <message>
+        <source>Bilancio energetico</source>
+        <translation>Energy balance</translation>
+    </message>
+    <message>
+        <source>Il bilancio torna con la prossima simulazione.</source>
+        <translation>The balance comes back with the next simulation.</translation>
+    </message>
+    <message>
+        <source>Nessun risultato: eseguire la simulazione.</source>
+        <translation>No results: run the simulation.</translation>
+    </message>
+</context>
+<context>
     <name>volvenza::Ciclo</name>
     <message>
         <source>Ciclo</source>
@@ -824,6 +839,101 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Ricerca scartata: i dati sono cambiati durante la ricerca. &quot;Calcola&quot; la ripete.</source>
         <translation>Search discarded: the data changed while it ran. &quot;Compute&quot; runs it again.</translation>
+    </message>
+    <message>
+        <source>Rendimento della pompa (&amp;fra 0 e 1)</source>
+        <translation>Pump e&amp;fficiency (between 0 and 1)</translation>
+    </message>
+    <message>
+        <source>Ore di lavoro in un anno [&amp;h]</source>
+        <translation>Working hours in a &amp;year [h]</translation>
+    </message>
+    <message>
+        <source>Scrivere il rendimento della pompa.</source>
+        <translation>Type the pump efficiency.</translation>
+    </message>
+    <message>
+        <source>Scrivere le ore di lavoro in un anno.</source>
+        <translation>Type the working hours in a year.</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::EnergyBalance</name>
+    <message>
+        <source>Bilancio energetico e fatica a tc</source>
+        <translation>Energy balance and fatigue at tc</translation>
+    </message>
+    <message>
+        <source>Energia ceduta dall&apos;accumulatore nel ciclo</source>
+        <translation>Energy the accumulator gives in the cycle</translation>
+    </message>
+    <message>
+        <source>Energia ripresa dall&apos;accumulatore nel ciclo</source>
+        <translation>Energy the accumulator takes back in the cycle</translation>
+    </message>
+    <message>
+        <source>Calore tra gas e parete</source>
+        <translation>Heat between gas and wall</translation>
+    </message>
+    <message>
+        <source>il gas cede alla parete %1</source>
+        <translation>the gas gives the wall %1</translation>
+    </message>
+    <message>
+        <source>il gas riceve dalla parete %1</source>
+        <translation>the gas takes %1 from the wall</translation>
+    </message>
+    <message>
+        <source>Energia fornita dalla pompa in carico</source>
+        <translation>Energy the loaded pump delivers</translation>
+    </message>
+    <message>
+        <source>Rendimento della pompa</source>
+        <translation>Pump efficiency</translation>
+    </message>
+    <message>
+        <source>Potenza installata (Qp a Pm)</source>
+        <translation>Installed power (Qp at Pm)</translation>
+    </message>
+    <message>
+        <source>Portata di picco del ciclo</source>
+        <translation>Peak flow of the cycle</translation>
+    </message>
+    <message>
+        <source>Pressione per la sola pompa</source>
+        <translation>Pressure for the pump alone</translation>
+    </message>
+    <message>
+        <source>%1 (p1 del dimensionamento)</source>
+        <translation>%1 (the sizing&apos;s p1)</translation>
+    </message>
+    <message>
+        <source>%1 (Pm - Dp)</source>
+        <translation>%1 (Pm - Dp)</translation>
+    </message>
+    <message>
+        <source>Potenza della sola pompa per il picco</source>
+        <translation>Power of the pump alone for the peak</translation>
+    </message>
+    <message>
+        <source>Differenza</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Escursione di pressione per ciclo</source>
+        <translation>Pressure swing per cycle</translation>
+    </message>
+    <message>
+        <source>Cicli all&apos;ora</source>
+        <translation>Cycles per hour</translation>
+    </message>
+    <message>
+        <source>Cicli all&apos;anno</source>
+        <translation>Cycles per year</translation>
+    </message>
+    <message>
+        <source>%1 in %2 h</source>
+        <translation>%1 in %2 h</translation>
     </message>
 </context>
 <context>
@@ -1738,8 +1848,8 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Each bottle (PS %1 bar, V %2 L): %3.</translation>
     </message>
     <message>
-        <source>Energia ceduta al circuito in un ciclo: %1 kJ. Potenza installata %2 kW (Qp a Pm); una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4: %5 kW in meno.</source>
-        <translation>Energy given to the circuit in a cycle: %1 kJ. Installed power %2 kW (Qp at Pm); a pump alone delivering the peak of %3 dm3/min at p1 would need %4: %5 kW less.</translation>
+        <source>Energia ceduta al circuito in un ciclo: %1 kJ. Potenza installata %2 kW (Qp a Pm); una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4 kW: %5 kW in meno.</source>
+        <translation>Energy given to the circuit in a cycle: %1 kJ. Installed power %2 kW (Qp at Pm); a pump alone delivering the peak of %3 dm3/min at p1 would need %4 kW: %5 kW less.</translation>
     </message>
 </context>
 <context>
@@ -2151,6 +2261,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>&amp;Tabella</source>
         <translation>&amp;Table</translation>
+    </message>
+    <message>
+        <source>&amp;Bilancio energetico</source>
+        <translation>Energy &amp;balance</translation>
     </message>
 </context>
 <context>

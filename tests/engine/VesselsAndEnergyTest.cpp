@@ -121,6 +121,13 @@ TEST_F(OneDrawRunTest, ExamplePumpAndItsInstalledPower) {
     EXPECT_GT(b.PumpEnergy, 0);
     EXPECT_LE(b.PumpEnergy, 0.99 * d.Qp / 60.0 * d.CycleTime * d.Pm * 0.1);
     EXPECT_LE(b.Returned, b.PumpEnergy);
+    // Results read from a simulation file know no run of the gas law: the
+    // same points give the same balance.
+    state.GasRun = {};
+    const EnergyBalance read = BalanceOfRun(state, {0.8, 1000, 70});
+    EXPECT_EQ(read.Delivered, b.Delivered);
+    EXPECT_EQ(read.Swing, b.Swing);
+    EXPECT_EQ(read.PeakDemand, b.PeakDemand);
 }
 
 }  // namespace

@@ -266,7 +266,8 @@ class CommandsTest : public QObject {
             if (++fills == 3) throw std::runtime_error("griglia non disponibile");
         };
         windows.printActiveWindow = [](CircuitState&, Dialogs&, QPrinter&, const QString&,
-                                       const QString&, QWidget*) {
+                                       const QString&, const std::optional<EnergyInputs>&,
+                                       QWidget*) {
             throw std::runtime_error("stampante non pronta");
         };
         Shell shell(windows);

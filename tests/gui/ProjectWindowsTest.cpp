@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
@@ -26,6 +27,16 @@ using namespace volvenza;
 using namespace volvenza::testing;
 
 namespace {
+
+// The energy balance window's figures, one value each.
+QStringList Figures(frmMain& main) {
+    QStringList lines;
+    QWidget* window = main.FindChildWindow("BilancioEnergetico");
+    for (int r = 0; auto* value = window->findChild<QLabel*>(QString("LValore%1").arg(r)); ++r) {
+        lines << value->text();
+    }
+    return lines;
+}
 
 // The sizing window over the example; null when its menu entry is offered
 // before there is any data or withheld after.
@@ -99,8 +110,13 @@ class ProjectWindowsTest : public QObject {
         // What the printed and exported pages are told produced the results.
         ChildWindows windows = ProgramChildWindows();
         QString printed;
+        std::optional<EnergyInputs> energy;
         windows.printActiveWindow = [&](CircuitState&, Dialogs&, QPrinter&, const QString&,
-                                        const QString& origin, QWidget*) { printed = origin; };
+                                        const QString& origin,
+                                        const std::optional<EnergyInputs>& inputs, QWidget*) {
+            printed = origin;
+            energy = inputs;
+        };
         Shell shell(windows);
         shell.main->show();
         shell.Button("Esempio")->trigger();
@@ -110,14 +126,23 @@ class ProjectWindowsTest : public QObject {
             return label->isVisibleTo(label->parentWidget()) ? label->text() : QString();
         };
         QCOMPARE(note("Ciclo"), QString());
+        QVERIFY(!shell.Menu("mnuSimulazioneBilancio")->isEnabled());
+        shell.main->ShowChildWindow("BilancioEnergetico");
+        QCOMPARE(Figures(*shell.main), QStringList());
         shell.Button("Simulazione")->trigger();
         shell.Button("Grafico")->trigger();
         shell.Button("Tabella")->trigger();
-        for (const char* window : {"Grafico", "Tabella", "Ciclo"}) {
+        for (const char* window : {"Grafico", "Tabella", "Ciclo", "BilancioEnergetico"}) {
             QCOMPARE(note(window), "Legge del gas: classica");
         }
         shell.Menu("mnuFilePrint")->trigger();
         QCOMPARE(printed, "Legge del gas: classica");
+        QCOMPARE(energy->PumpEfficiency, 0.9);
+        // The example by hand: 30 dm3/min at 80 bar, 108,24 at 80 - 13 bar, over 0,9.
+        QCOMPARE(Figures(*shell.main),
+                 QStringList({"9,83 kJ", "9,83 kJ", "12,002 kJ", "0,9", "4,44 kW", "108,24 dm3/min",
+                              "67 bar (Pm - Dp)", "13,43 kW", "8,99 kW", "14,84 bar", "766",
+                              "1531915 in 2000 h"}));
 
         // An edit leaves the results on screen, marked, until the next run,
         // which every open window follows.
@@ -126,6 +151,8 @@ class ProjectWindowsTest : public QObject {
         QTest::keyClicks(pm, "90");
         const QString stale = QStringLiteral("Risultati non aggiornati: i dati sono cambiati. ");
         QCOMPARE(note("Grafico"), stale + QStringLiteral("Legge del gas: classica"));
+        // A balance of the old run with the new data would be neither's.
+        QCOMPARE(Figures(*shell.main), QStringList());
         GasSettings nitrogen;
         nitrogen.Law = GasLawKind::Nitrogen;
         nitrogen.Tau = 45;
@@ -134,6 +161,9 @@ class ProjectWindowsTest : public QObject {
         shell.Button("Simulazione")->trigger();
         QCOMPARE(note("Tabella"), QStringLiteral("Legge del gas: azoto reale, τ = 45 s; "
                                                  "inviluppo da 0 a tc °C"));
+        // Real nitrogen alone says which way its heat goes.
+        QCOMPARE(Figures(*shell.main).filter(QRegularExpression("^il gas (cede|riceve)")).size(),
+                 1);
 
         // A simulation file does not record its law.
         const QString path = shell.temp.filePath("r.vlz");
@@ -186,11 +216,30 @@ class ProjectWindowsTest : public QObject {
         shell.main->CurrentProject().Undo();
         QCOMPARE(shell.state.Data.P0, before);
         shell.main->CurrentProject().Redo();
-        // Its run keeps above p1, not far above.
+        // Its run keeps above p1, not far above; the pump alone is taken at p1.
         shell.Button("Simulazione")->trigger();
+        shell.main->ShowChildWindow("BilancioEnergetico");
+        QCOMPARE(Figures(*shell.main).value(6), "60 bar (p1 del dimensionamento)");
         const auto series = shell.state.PSeries.begin();
         const double lowest = *std::min_element(series, series + shell.state.LastPoint + 1);
         QVERIFY2(lowest >= 60 && lowest < 64, qPrintable(QString::number(lowest)));
+
+        // The efficiency typed in the requirements is the balance's at once, a
+        // step Annulla takes back; one out of range is refused in its stead.
+        auto* efficiency = Named<QLineEdit>(window, "TRendimento");
+        efficiency->selectAll();
+        QTest::keyClicks(efficiency, "0,8");
+        QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.PumpEfficiency, 0.8);
+        QCOMPARE(Figures(*shell.main).value(3), "0,8");
+        shell.Menu("mnuFileAnnulla")->trigger();
+        QCOMPARE(efficiency->text(), "0,9");
+        efficiency->selectAll();
+        QTest::keyClicks(efficiency, "2");
+        QCOMPARE(Figures(*shell.main), QStringList());
+        QCOMPARE(
+            Named<QLabel>(shell.main->FindChildWindow("BilancioEnergetico"), "LNessunRisultato")
+                ->text(),
+            "Il rendimento della pompa deve essere più di 0 e al più 1.");
 
         // Another maximum pressure: the answer stays in view, marked, and
         // cannot be applied to a design it was not found for, until a search.

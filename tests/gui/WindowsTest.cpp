@@ -331,7 +331,8 @@ class WindowsTest : public QObject {
         shell.main->resize(TwipsToPixels(16000), TwipsToPixels(13000));
         shell.main->show();
         shell.RunExample();
-        for (const char* name : {"DatiIniziali", "Tabella", "Ciclo", "Dimensionamento"}) {
+        for (const char* name :
+             {"DatiIniziali", "Tabella", "Ciclo", "Dimensionamento", "BilancioEnergetico"}) {
             if (QLatin1String(name) == QLatin1String("Tabella")) shell.Button("Tabella")->trigger();
             Walk(*shell.main->ShowChildWindow(QString::fromLatin1(name)));
         }

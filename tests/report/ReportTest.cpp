@@ -269,12 +269,14 @@ class ReportTest : public QObject {
                                             : QString();
         };
         for (const auto kind : {WindowReport::Kind::InitialData, WindowReport::Kind::ResultsTable,
-                                WindowReport::Kind::Cycle}) {
+                                WindowReport::Kind::Cycle, WindowReport::Kind::Energy}) {
             ScriptedDialogs dialogs;
             dialogs.QueuePrinterAccepted(true);
-            PrintAfterDialog(state, dialogs, printer, "Officina Rossi", WindowReport{kind});
+            WindowReport report{kind};
+            report.energy = EnergyInputs{};
+            PrintAfterDialog(state, dialogs, printer, "Officina Rossi", report);
             const QString exported = dir.filePath(QStringLiteral("%1.pdf").arg(int(kind)));
-            QCOMPARE(ExportWindowPdf(exported, printer, state, "Officina Rossi", {kind}),
+            QCOMPARE(ExportWindowPdf(exported, printer, state, "Officina Rossi", report),
                      std::nullopt);
             const QString printed = text(dir.filePath("stampa.pdf"));
             QCOMPARE(text(exported), printed);
@@ -299,6 +301,19 @@ class ReportTest : public QObject {
         QCOMPARE(rows.size(), 47);
         QCOMPARE(rows[15], "1,5 9,9651 65,4361 12,0000 -18,0000");
         QCOMPARE(rows.last(), "4,6 8,6327 80,0000 0,0000 0,0000");
+        // The table ends with the energy balance, which also prints alone;
+        // the example by hand: 108,24 dm3/min at Pm - Dp = 67 bar over 0,9.
+        for (const QString& page : {table, pdf(WindowReport::Kind::Energy)}) {
+            const QString words = page.simplified();
+            for (const char* line : {"Energia ceduta dall'accumulatore nel ciclo: 9,83 kJ",
+                                     "Potenza installata (Qp a Pm): 4,44 kW",
+                                     "Pressione per la sola pompa: 67 bar "
+                                     "(Pm - Dp) Potenza della sola pompa per il picco: 13,43 kW",
+                                     "Escursione di pressione per ciclo: 14,84 bar",
+                                     "Cicli all'anno: 1531915 in 2000 h"}) {
+                QVERIFY2(words.contains(QLatin1String(line)), line);
+            }
+        }
 
         // A file that cannot be written gives the message and leaves nothing.
         const QString bad = dir.filePath("no/such/dir/t.pdf");

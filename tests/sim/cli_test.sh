@@ -119,11 +119,14 @@ check convert-results 0 "$sim" convert "$data/example.vlz" "$work/ex.vlzp"
 grep -qx "Il progetto $work/ex.vlzp non conserva i risultati: sono ricalcolati all'apertura." "$work/err" ||
     { fail "convert results note"; cat "$work/err"; }
 check convert-to-project 0 "$sim" convert "$data/design-250bar.vlz" "$work/d.vlzp"
-sed -i 's/"legge": "classica"/"legge": "azoto"/' "$work/d.vlzp"
+sed -i 's/"legge": "classica"/"legge": "azoto"/; s/"rendimento_pompa": 0.9/"rendimento_pompa": 0.8/' "$work/d.vlzp"
 check run-project 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --summary
 says "project law" 'pressione minima 155,509 bar' "$work/out"
-check run-project-override 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --gas classic --summary
+says "project efficiency" '(Qp a Pm, rendimento 0,8)' "$work/out"
+check run-project-override 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --gas classic --summary \
+    --pump-efficiency 0,7
 says "law override" 'pressione minima 177,93 bar' "$work/out"
+says "efficiency override" '(Qp a Pm, rendimento 0,7)' "$work/out"
 check convert-to-vlz 0 "$sim" convert "$work/d.vlzp" "$work/back.vlz"
 says "convert law note" "non conserva la legge del gas"
 printf '0,10,60,45,30,80,13,2,2\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n' >"$work/slot.vlz"

@@ -72,7 +72,8 @@ int RunReportCommand(const std::vector<std::string>& args) {
                 surface, state, QString(), chart,
                 QString::fromStdString(SimTemplate(SIM_TEXT("volvenza-sim",
                                                             "Risultati letti dal file (la legge "
-                                                            "del gas non vi è registrata)"))));
+                                                            "del gas non vi è registrata)"))),
+                EnergyInputs{});
         })) {
         std::cerr << failure->toStdString() << '\n';
         return 2;

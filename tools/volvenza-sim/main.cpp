@@ -268,8 +268,12 @@ int main(int argc, char** argv) {
         ProjectSizing sizing;
         if (Status read = LoadDesign(state, sizing, args[0]); !read) return Fail(read, kExitFile);
         std::vector<std::string> again = given;
-        state.Gas = TakeRunOptions(again, state.Gas)->gas;
-        return Simulate(state, args[1], table, *options);
+        // A project's pump efficiency and hours a year, as the window's balance uses them.
+        const auto& req = sizing.Requirements;
+        const RunOptions used =
+            *TakeRunOptions(again, state.Gas, {req.PumpEfficiency, req.HoursPerYear, std::nullopt});
+        state.Gas = used.gas;
+        return Simulate(state, args[1], table, used);
     }
     if (command == "convert" && args.size() == 2 && !table) {
         if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);

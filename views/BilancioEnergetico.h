@@ -1,0 +1,41 @@
+#pragma once
+// The "Bilancio energetico" window: the energy balance and fatigue figures
+// of the last run at tc, one row per figure, with what produced the run
+// underneath. Empty without a run.
+
+#include <optional>
+
+#include <QWidget>
+
+#include "engine/CircuitState.h"
+#include "engine/EnergyBalance.h"
+
+class QGridLayout;
+class QLabel;
+
+namespace volvenza {
+
+class Dialogs;
+
+class BilancioEnergetico : public QWidget {
+    Q_OBJECT
+
+  public:
+    BilancioEnergetico(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Shows the figures of the current results for these inputs; none
+    // without inputs (results out of date).
+    void ShowBalance(const std::optional<EnergyInputs>& inputs);
+    void ShowResultsNote(const QString& note, bool stale);
+
+  private:
+    void Grow();
+
+    CircuitState& state_;
+    QLabel* title_ = nullptr;
+    QLabel* empty_ = nullptr;
+    QGridLayout* grid_ = nullptr;
+    QLabel* note_ = nullptr;
+};
+
+}  // namespace volvenza

@@ -1,0 +1,37 @@
+#pragma once
+// The energy balance and fatigue figures of the last run at tc, worded once
+// for the "Bilancio energetico" window and the printed results.
+
+#include <optional>
+
+#include <QList>
+#include <QString>
+
+#include "engine/CircuitState.h"
+#include "engine/EnergyBalance.h"
+#include "gas/Message.h"
+
+namespace volvenza {
+
+// The balance's inputs: the pump's efficiency and the hours a year the
+// sizing requirements give, and the pressure a pump alone must hold: the
+// sizing's p1 once applied to the chart, else Pm - Dp.
+EnergyInputs EnergyInputsOf(const CircuitState& state, double pumpEfficiency, double hoursPerYear);
+
+struct EnergyRow {
+    QString label;
+    QString value;
+};
+
+// What is wrong with the efficiency or the hours a year, if anything: the
+// sizing's own refusals.
+std::optional<Message> EnergyInputsFault(const EnergyInputs& inputs);
+
+// One row per figure in the language shown; none without a run or with a
+// fault in the inputs.
+QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs& inputs);
+
+// The heading of the figures.
+QString EnergyBalanceTitle();
+
+}  // namespace volvenza
