@@ -66,6 +66,9 @@ EnergyBalance BalanceOfRun(const CircuitState& state, const EnergyInputs& in) {
     // Results read from a simulation file hold the run at tc alone, to its last point.
     int last = g.Runs.empty() ? state.LastPoint : g.Runs[static_cast<size_t>(g.MainRun)].End;
     last = std::min(last, static_cast<int>(state.PSeries.size()) - 1);
+    // A run stopped before its cycle's end leaves the points after it
+    // unwritten, and a file keeps them so: no gas has no volume.
+    while (last > 0 && state.VSeries[last] == 0) --last;
     // The pump's energy is of the flow it really delivers.
     const CycleEnergy e = EnergyOfCycle(state.PSeries.data(), state.VSeries.data(),
                                         state.QtSeries.data(), state.QsSeries.data(), last,
