@@ -752,6 +752,9 @@ void Dimensionamento::Apply() {
     data.P0 = static_cast<float>(d.P0);
     data.Qp = static_cast<float>(d.Qp);
     state_.Data = data;
+    // Accumulators in parallel and bottles go with the size they are of.
+    state_.Gas.Vessels.Count = d.Count;
+    state_.Gas.Vessels.BottleVolume = d.BottleVolume();
     // The chart marks the pressure the design was found for.
     state_.ChartMinPressure = answered_.MinPressure;
     state_.Ui().WriteInitialDataBoxes(data);

@@ -360,7 +360,7 @@ QWidget* frmMain::CreateChildWindow(const QString& name) {
                     project_->Edited(ProjectPart::Inputs, "dati");
                     TakeSizingFrom(FindChildWindow(QStringLiteral("Dimensionamento")));
                 },
-                [this] { project_->Edited(ProjectPart::Data, "Applica"); });
+                [this] { project_->Edited(ProjectPart::Data | ProjectPart::Gas, "Applica"); });
         }
         child->installEventFilter(this);
         // The balance's two inputs are the project's at once, so the balance

@@ -75,6 +75,20 @@ QString GasDescription(const GasSettings& gas) {
                     .arg(gas.MinTemp ? UiNumber(*gas.MinTemp) : tc,
                          gas.MaxTemp ? UiNumber(*gas.MaxTemp) : tc);
     }
+    // Beyond the one accumulator of V0 the initial data show.
+    const Arrangement& v = gas.Vessels;
+    if (v.Count > 1) {
+        text += Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "; %1 accumulatori di Vo in parallelo"))
+                    .arg(v.Count);
+    }
+    if (v.BottleVolume > 0) {
+        text += Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "; bombole %1 dm3"))
+                    .arg(UiNumber(v.BottleVolume));
+    }
+    if (v.VolumetricEfficiency != 1) {
+        text += Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "; rendimento volumetrico %1"))
+                    .arg(UiNumber(v.VolumetricEfficiency));
+    }
     return text;
 }
 

@@ -256,7 +256,11 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
     }
     CircuitData probe = state.Data;
     probe.V0 = static_cast<float>(req.Catalogue.front().V0);
-    return CheckGasSettings(probe, req.Gas, state.TimeStep);
+    // Probed as one vessel: each design brings its own arrangement.
+    GasSettings one = req.Gas;
+    one.Vessels.Count = 1;
+    one.Vessels.BottleVolume = 0;
+    return CheckGasSettings(probe, one, state.TimeStep);
 }
 
 // Beyond one vessel: the arrangement of the smallest whole gas volume that

@@ -2266,6 +2266,18 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>&amp;Bilancio energetico</source>
         <translation>Energy &amp;balance</translation>
     </message>
+    <message>
+        <source>; %1 accumulatori di Vo in parallelo</source>
+        <translation>; %1 accumulators of Vo in parallel</translation>
+    </message>
+    <message>
+        <source>; bombole %1 dm3</source>
+        <translation>; bottles %1 dm3</translation>
+    </message>
+    <message>
+        <source>; rendimento volumetrico %1</source>
+        <translation>; volumetric efficiency %1</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::frmModelloGas</name>
