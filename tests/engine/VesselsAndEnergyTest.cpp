@@ -105,6 +105,17 @@ TEST_F(OneDrawRunTest, ParallelAccumulatorsAndBottlesAreOneGasVolume) {
     state.Gas.Vessels = {1, 0, 0};
     EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
     EXPECT_FALSE(CheckArrangement({kMaxParallel + 1, 0, 1}));
+
+    // The example with twice its gas never falls to the pump's restart:
+    // the pump delivers nothing, and nothing goes back into the accumulators.
+    LoadExampleCircuit(state);
+    state.Gas = {};
+    state.Gas.Vessels.Count = 2;
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    const EnergyBalance b = BalanceOfRun(state);
+    EXPECT_EQ(b.PumpEnergy, 0);
+    EXPECT_EQ(b.Returned, 0);
+    EXPECT_GT(b.Delivered, 0);
 }
 
 TEST_F(OneDrawRunTest, ExamplePumpAndItsInstalledPower) {
