@@ -308,20 +308,6 @@ class CicloTest : public QObject {
         QVERIFY(model.setData(model.index(0, Column::EndTime), "0,2"));
         QCOMPARE(check(0), QString());
 
-        // While a cell is being typed, its box says what the row would become.
-        CycleTableView* table = w.cycle->Table();
-        table->setFocus();
-        table->setCurrentIndex(model.index(0, Column::EndTime));
-        QTest::keyClicks(table, "0");
-        auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QVERIFY(box != nullptr);
-        QVERIFY(box->toolTip().startsWith("Ti e Tf sono a 0"));
-        QTest::keyClicks(box, "a");
-        QVERIFY(box->toolTip().startsWith("Valore non valido in Tf: resta 0,2"));
-        QCOMPARE(box->palette().color(QPalette::Text), QColor(Qt::red));
-        Key(Qt::Key_Escape);
-        QCOMPARE(state.Movements[1].Tf, 0.2f);
-
         // Flows that cannot be right are marked: a rod wider than the bore, a
         // kind whose sizes are not given, a flow over no time, no number.
         auto flow = [&](int row) { return w.Cell(row, Column::Flow); };

@@ -207,14 +207,6 @@ class SettingsTest : public QObject {
         shell.help.failure = QStringLiteral("Visualizzatore non disponibile");
         shell.Menu("mnuHelpContents")->trigger();
         QCOMPARE(shell.dialogs.Messages().back().text, *shell.help.failure);
-
-        // Without a help file neither entry reaches the viewer; both say so.
-        shell.dialogs.ClearCalls();
-        shell.main->SetHelpFile(QString());
-        shell.Menu("mnuHelpContents")->trigger();
-        shell.Menu("mnuHelpSearchForHelpOn")->trigger();
-        QCOMPARE(shell.dialogs.Messages().size(), size_t{2});
-        QCOMPARE(shell.help.calls.size(), qsizetype{3});
     }
 };
 
