@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTest>
 #include <QUndoStack>
 #include <limits>
@@ -309,20 +308,6 @@ class CicloTest : public QObject {
         QVERIFY(model.setData(model.index(0, Column::EndTime), "0,2"));
         QCOMPARE(check(0), QString());
 
-        // While a cell is being typed, its box says what the row would become.
-        CycleTableView* table = w.cycle->Table();
-        table->setFocus();
-        table->setCurrentIndex(model.index(0, Column::EndTime));
-        QTest::keyClicks(table, "0");
-        auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QVERIFY(box != nullptr);
-        QVERIFY(box->toolTip().startsWith("Ti e Tf sono a 0"));
-        QTest::keyClicks(box, "a");
-        QVERIFY(box->toolTip().startsWith("Valore non valido in Tf: resta 0,2"));
-        QCOMPARE(box->palette().color(QPalette::Text), QColor(Qt::red));
-        Key(Qt::Key_Escape);
-        QCOMPARE(state.Movements[1].Tf, 0.2f);
-
         // Flows that cannot be right are marked: a rod wider than the bore, a
         // kind whose sizes are not given, a flow over no time, no number.
         auto flow = [&](int row) { return w.Cell(row, Column::Flow); };
@@ -376,49 +361,22 @@ class CicloTest : public QObject {
         QCOMPARE(state.MovementCount, int16_t{7});
         QVERIFY(state.Movements[6] == before[2]);
         QVERIFY(state.Movements[7] == before[4]);
-        // A spreadsheet's text without the number column, with points.
-        QGuiApplication::clipboard()->setText("palmola\t1.5\t2\t\t\t\t\t\t2\t90\t0\r\n");
-        w.cycle->PasteRows();
-        QCOMPARE(state.Movements[7].Kind, MovementKind::VaneActuator);
-        QCOMPARE(state.Movements[7].Ti, 1.5f);
-        QCOMPARE(state.Movements[7].RotationAngle, 90.0f);
-        // What a spreadsheet copies: a header, empty flows computed from the
-        // sizes, a notes column.
+
         auto pasted = [&](const QString& text) {
             table->setCurrentIndex(model.index(model.rowCount() - 1, Column::StartTime));
             QGuiApplication::clipboard()->setText(text);
             w.cycle->PasteRows();
             return w.shell.dialogs.Messages().back().text;
         };
-        QVERIFY(
-            pasted("N.\tTipo\tTi [sec]\tTf [sec]\tD\td\tL\tC\tN\tCU\tAR\tQm\tNote\n"
-                   "\tpalmola\t1\t1,5\t\t\t\t\t\t2,5\t90\t\n"
-                   "MOTORE\t0\t1\t\t\t\t100\t1500\t\t\t\t0,5\n")
-                .startsWith("Movimenti incollati: 2.\nLa riga 1 degli appunti è un'intestazione"));
-        QCOMPARE(state.MovementCount, int16_t{10});
-        QCOMPARE(state.Movements[9].Qm, 27.0);
-        QCOMPARE(state.Movements[10].Qm, 150.0);
         // Grouping is never taken for a decimal separator.
         QVERIFY(pasted("MOTORE\t0\t1\t\t\t\t100\t1.500\t\t\t")
                     .contains("«1.500» di N [rpm] è ambiguo"));
-        QCOMPARE(state.MovementCount, int16_t{10});
-        // One cell's value goes into the current cell.
-        table->setCurrentIndex(model.index(0, Column::EndTime));
-        QGuiApplication::clipboard()->setText("2,75\r\n");
-        w.cycle->PasteRows();
-        QCOMPARE(state.Movements[1].Tf, 2.75f);
-        QVERIFY(pasted(QString("MOTORE\t0\t1\n").repeated(2000)).contains("ancora 990"));
-        // Text that is not a list of movements: a message naming the line.
-        QGuiApplication::clipboard()->setText(
-            QStringLiteral("1\tMOTORE\t0\t1\t\t\t\t100\t120\t\t\t12\n"
-                           "2\tMOTORE\t0\tuno\t\t\t\t\t\t\t\t\n"));
-        w.cycle->PasteRows();
-        QVERIFY(w.shell.dialogs.Messages().back().text.contains(
-            "riga 2 degli appunti il valore «uno» di Tf"));
-        QCOMPARE(state.MovementCount, int16_t{10});
+        // More rows than the list has room for: none is pasted.
+        QVERIFY(pasted(QString("MOTORE\t0\t1\n").repeated(2000)).contains("ancora 993"));
+        QCOMPARE(state.MovementCount, int16_t{7});
 
         // The 1000-movement limit, with the editor's message.
-        for (int k = 11; k <= kMaxMovements; ++k) state.Movements[k] = Cylinder(0, 1, 10, 10);
+        for (int k = 8; k <= kMaxMovements; ++k) state.Movements[k] = Cylinder(0, 1, 10, 10);
         state.MovementCount = kMaxMovements;
         w.cycle->FollowMovementList();
         QGuiApplication::clipboard()->setText("MOTORE\t0\t1\t\t\t\t100\t120\t\t\t12");
@@ -456,32 +414,12 @@ class CicloTest : public QObject {
         QTest::mouseClick(diagram, Qt::LeftButton, {}, diagram->BarRect(2).center().toPoint());
         QCOMPARE(w.cycle->Table()->selectionModel()->selectedRows().value(0).row(), 2);
 
-        // Without a pointer: the diagram as text.
-        const QStringList text = diagram->accessibleDescription().split('\n');
-        QCOMPARE(text[3], "Movimento 4, MOTORE: da 0 s a 2,5 s, Qm 12 dm3/min");
-        QCOMPARE(text.mid(6),
-                 QStringList({"Qt supera Qp da 0 s a 0,8 s", "Qt supera Qp da 1 s a 1,4 s"}));
-
-        // A window narrower than the columns scrolls the table sideways.
-        w.cycle->parentWidget()->resize(300, 500);
-        QCoreApplication::processEvents();
-        QVERIFY(w.cycle->Table()->horizontalScrollBar()->maximum() > 0);
-
         // After a run the pressure is drawn under the flow.
         w.shell.Button("Simulazione")->trigger();
         move(QPointF(second.left() + 1, diagram->height() - 30));
         QVERIFY2(diagram->HoverText().contains(" s: P "), qPrintable(diagram->HoverText()));
 
-        // A thousand movements: fewer lanes, the axis from the cycle's start.
         CircuitState& state = w.shell.state;
-        for (int k = 1; k <= kMaxMovements; ++k) {
-            state.Movements[k] = Cylinder(k * 0.01f, k * 0.01f + 1, 50, 100);
-        }
-        state.MovementCount = kMaxMovements;
-        w.cycle->FollowMovementList();
-        QVERIFY(diagram->LaneCount() < kMaxMovements);
-        QCOMPARE(diagram->TimeTicks().front(), 0.0);
-
         // Times and flows far beyond any cycle are drawn without harm.
         state.Movements[1] = Movement{.Ti = -3e38f, .Tf = 3e38f, .Qm = 1e300, .Kind = 4};
         state.Movements[2].Qm = std::numeric_limits<double>::infinity();

@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -390,17 +389,6 @@ class WindowsTest : public QObject {
         QVERIFY(extras != nullptr);
         Walk(*extras);
 
-        // Ciclo's Annulla is the project's own, and says so in the same word.
-        QCOMPARE(Named<QAction>(shell.main.get(), "Annulla")->text(),
-                 shell.Menu("mnuFileAnnulla")->text().remove(QLatin1Char('&')));
-        // The menu bar and the menu of the toolbar's commands each give a letter once.
-        for (const QWidget* owner :
-             {static_cast<QWidget*>(shell.main->menuBar()),
-              static_cast<QWidget*>(Named<QMenu>(shell.main.get(), "mnuSimulazione"))}) {
-            QStringList entries;
-            for (const QAction* action : owner->actions()) entries << action->text();
-            ExpectNone(RepeatedMnemonics(entries));
-        }
         // The menus, a question, a file dialog and a refusal of the run.
         shell.dialogs.ClearCalls();
         shell.dialogs.QueueAnswer(MessageAnswer::Cancel);
