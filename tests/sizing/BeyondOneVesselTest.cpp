@@ -27,8 +27,8 @@ TEST(PressureCategoryTest, EveryLineOfTheTableBelongsToTheLowerCategory) {
         {0.5, 100, C::Outside}, {0.6, 100, C::I}, {10, 5, C::SoundPractice}, {10, 5.1, C::I},
         {60, 1, C::SoundPractice}, {60, 1.01, C::I},
         // PS·V = 200, 1000, 3000, and PS = 4 bar beyond 3000 bar·L
-        {10, 20, C::I}, {10, 20.1, C::II}, {100, 10, C::II}, {100, 10.5, C::III},
-        {300, 10, C::III}, {300, 10.1, C::IV}, {4, 1000, C::III}, {4.01, 1000, C::IV},
+        {10, 20, C::I}, {10, 20.1, C::II}, {100, 10, C::II}, {100, 10.001, C::III},
+        {300, 10, C::III}, {300, 10.001, C::IV}, {4, 1000, C::III}, {4.01, 1000, C::IV},
         // small vessels: PS = 1000 bar and 3000 bar
         {1000, 0.5, C::SoundPractice}, {1001, 0.5, C::III}, {3000, 1, C::III}, {3001, 1, C::IV},
         // a product that is 3000 bar·L in decimals, a hair above in binary
