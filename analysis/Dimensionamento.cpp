@@ -714,12 +714,19 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     asked_ = req;
     recommendation_ = sizing.Recommendation;
     if (recommendation_) {
+        const Design& d = *recommendation_;
+        // "4 × 4" in parallel, "6 + 1 × 10" with bottles, as the candidates' table.
+        QString volume = UiNumber(RoundHalfEven(d.V0, 3));
+        if (d.Count > 1) volume = QString::number(d.Count) + QStringLiteral(" × ") + volume;
+        if (d.Bottles > 0) {
+            volume += QStringLiteral(" + %1 × %2")
+                          .arg(d.Bottles)
+                          .arg(UiNumber(RoundHalfEven(d.BottleSize, 3)));
+        }
         recommendationText_->setText(
             tr("Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" "
                "la ricalcola.")
-                .arg(UiNumber(RoundHalfEven(recommendation_->V0, 3)),
-                     UiNumber(RoundHalfEven(recommendation_->P0, 2)),
-                     UiNumber(RoundHalfEven(recommendation_->Qp, 1))));
+                .arg(volume, UiNumber(RoundHalfEven(d.P0, 2)), UiNumber(RoundHalfEven(d.Qp, 1))));
         FitAnswer();
     }
 }

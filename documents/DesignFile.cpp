@@ -30,8 +30,13 @@ Status SaveDesign(const CircuitState& state, const ProjectSizing& sizing, const 
         }
         return SaveProjectFile(state, sizing, path);
     }
-    if (!(state.Gas == GasSettings{})) {
+    GasSettings law = state.Gas;
+    law.Vessels = {};
+    if (!(law == GasSettings{})) {
         leftOut.push_back(Message(MessageId::DesignKeepsNoGas, {MsgVerbatim(path)}));
+    }
+    if (!(state.Gas.Vessels == Arrangement{})) {
+        leftOut.push_back(Message(MessageId::DesignKeepsNoVessels, {MsgVerbatim(path)}));
     }
     ProjectSizing none;
     none.Requirements.Gas = sizing.Requirements.Gas;

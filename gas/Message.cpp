@@ -252,6 +252,11 @@ constexpr Source kSources[] = {
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
          "Il file %1 non conserva i requisiti di dimensionamento né la raccomandazione.")},
+    {MessageId::DesignKeepsNoVessels,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il file %1 non conserva gli accumulatori in parallelo, le bombole né il "
+                       "rendimento volumetrico della pompa: salvare come progetto (.vlzp) per "
+                       "conservarli.")},
     {MessageId::ProjectInvalid,
      QT_TRANSLATE_NOOP("volvenza::Message", "Il file %1 non è un progetto Volvenza valido: %2.")},
     {MessageId::JsonInvalidAt,

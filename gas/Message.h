@@ -96,6 +96,7 @@ enum class MessageId : uint16_t {
     ProjectKeepsNoResults,
     DesignKeepsNoGas,
     DesignKeepsNoSizing,
+    DesignKeepsNoVessels,
     // The project files: the message and its detail.
     ProjectInvalid,
     JsonInvalidAt,

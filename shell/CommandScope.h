@@ -25,6 +25,25 @@ inline QString WithExtension(const QString& path, const char* extension) {
     return path + dot + QLatin1String(extension);
 }
 
+// An export's file: the work's own name proposed with the export's extension,
+// and a chosen name of the program's own documents (.vlz, .vlzp, .txt)
+// given the export's extension after it, so that an export never writes
+// over the work it came from.
+inline QString ExportProposal(const QString& path, const char* extension) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || info.suffix().isEmpty()) return path;
+    return info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('.') +
+           QLatin1String(extension);
+}
+inline QString ExportName(const QString& chosen, const char* extension) {
+    const QString suffix = QFileInfo(chosen).suffix().toLower();
+    if (suffix == QLatin1String("vlz") || suffix == QLatin1String("vlzp") ||
+        suffix == QLatin1String("txt")) {
+        return chosen + QLatin1Char('.') + QLatin1String(extension);
+    }
+    return WithExtension(chosen, extension);
+}
+
 // Runs the steps of one command under the failure rule of its origin. A step
 // that fails shows the command's own Italian message, never the text of
 // whatever went wrong inside it: that text is for programmers, and a message

@@ -50,8 +50,9 @@ void frmMain::ExportPdf(Origin origin) {
         return;
     }
     step([&] {
-        lastFileName_ = WithExtension(
-            context_.dialogs.SaveFileName(kPdfTitle, kPdfFilter, lastFileName_), "pdf");
+        lastFileName_ = ExportName(context_.dialogs.SaveFileName(
+                                       kPdfTitle, kPdfFilter, ExportProposal(lastFileName_, "pdf")),
+                                   "pdf");
     });
     if (lastFileName_.isEmpty()) return;
     step.OnFailure(SaveFailed(lastFileName_));
@@ -69,8 +70,9 @@ void frmMain::ExportPdf(Origin origin) {
 void frmMain::ExportCsv(Origin origin) {
     CommandScope step(context_.dialogs, origin);
     step([&] {
-        lastFileName_ = WithExtension(
-            context_.dialogs.SaveFileName(kCsvTitle, kCsvFilter, lastFileName_), "csv");
+        lastFileName_ = ExportName(context_.dialogs.SaveFileName(
+                                       kCsvTitle, kCsvFilter, ExportProposal(lastFileName_, "csv")),
+                                   "csv");
     });
     if (lastFileName_.isEmpty()) return;
     step.OnFailure(SaveFailed(lastFileName_));

@@ -166,6 +166,11 @@ void frmMain::SaveSimulationAs(Origin origin) {
         if (!saved) {
             context_.dialogs.Message(UiMessage(saved.Error()), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
+        } else if (!IsProject(lastFileName_) && !(context_.state.Gas.Vessels == Arrangement{})) {
+            // What the initial data do not show must not vanish unsaid.
+            context_.dialogs.Message(
+                UiMessage(Message(MessageId::DesignKeepsNoVessels, {MsgVerbatim(path)})),
+                MessageIcon::Information, MessageButtons::Ok);
         }
     });
 }

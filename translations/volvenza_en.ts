@@ -1399,6 +1399,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Le bombole (%1 dm3) sono più grandi del volume del gas a Pm (%2 dm3): l&apos;olio riempirebbe gli accumulatori prima di Pm; ridurre le bombole o alzare la precarica</source>
         <translation>The bottles (%1 dm3) are larger than the gas volume at Pm (%2 dm3): the oil would fill the accumulators before Pm; make the bottles smaller or raise the precharge</translation>
     </message>
+    <message>
+        <source>Il file %1 non conserva gli accumulatori in parallelo, le bombole né il rendimento volumetrico della pompa: salvare come progetto (.vlzp) per conservarli.</source>
+        <translation>The file %1 does not keep the accumulators in parallel, the bottles or the pump&apos;s volumetric efficiency: save as a project (.vlzp) to keep them.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::QtDialogs</name>

@@ -29,6 +29,12 @@ for line in "V0: 10 +\[dm3\]" "Numero movimenti: 5" "MOTORE" "Cilindrata: 100 +\
     grep -Eq "$line" "$work/r.txt" || fail "no line matching '$line'"
 done
 grep -aq "/Subtype */Image" "$work/r.pdf" || fail "no chart picture"
+# In English every page is English, with the decimal point.
+env -u DISPLAY LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 "$sim" report "$data/example.vlz" "$work/en.pdf" 2>/dev/null ||
+    fail "English report: exit $?"
+pdftotext -layout "$work/en.pdf" "$work/en.txt" || fail "pdftotext English"
+grep -Ein 'tempo di ciclo|numero movimenti|motore|energia|[0-9],[0-9]' "$work/en.txt" && fail "Italian in the English report"
+grep -q "MOTOR" "$work/en.txt" || fail "English report without its movements"
 
 "$sim" report "$data/example.vlz" 2>/dev/null
 [ $? -eq 64 ] || fail "usage"

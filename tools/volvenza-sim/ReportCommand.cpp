@@ -12,6 +12,7 @@
 #include "documents/AtomicFile.h"
 #include "documents/SimulationFile.h"
 #include "engine/CircuitState.h"
+#include "platform/Translations.h"
 #include "report/PdfReport.h"
 #include "report/PrintReport.h"
 #include "tools/volvenza-sim/SimText.h"
@@ -60,6 +61,8 @@ int RunReportCommand(const std::vector<std::string>& args) {
     char name[] = "volvenza-sim";
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
+    // The pages in the language of the run, as the windows would print them.
+    InstallTranslations(app, LanguageFromEnvironment());
     // The chart as its window shows it on opening: the full view.
     const ChartShown chart(FullView(state));
     // The page set-up of a printer nobody has changed.
