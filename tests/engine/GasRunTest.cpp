@@ -37,31 +37,19 @@ class GasRunTest : public ::testing::Test, protected test::RecordedState {
         state.Gas.Law = GasLawKind::Nitrogen;
         state.Gas.Tau = tau;
     }
-    // The gas mass the precharge puts into V0 at 20 °C, kg.
-    double Mass() const {
-        const double rho = *gas::nitrogen::DensityAt(293.15, (state.Data.P0 + kAtm) * 1e5);
-        return rho * state.Data.V0 * 1e-3;
-    }
 };
 
 // The run hands the law the time constant and keeps the gas's temperature
 // beside each volume (the laws' own physics is the gas library's to test):
-// at every point the adiabatic gas keeps its entropy, the isothermal one
-// its temperature, and a finite time constant lies between the two.
+// the isothermal gas keeps its temperature, the adiabatic one cools most,
+// and a finite time constant lies between the two.
 TEST_F(GasRunTest, RealNitrogenFromAdiabaticToIsothermal) {
-    const double m = Mass();
     std::vector<double> coldest;
     for (double tau : {kInf, 45.0, 0.0}) {
         Nitrogen(tau);
         ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
         const std::vector<double>& T = state.GasRun.TSeries;
         ASSERT_EQ(T.size(), state.PSeries.size());
-        const auto entropy = [&](int j) {
-            return gas::nitrogen::PropertiesAt(T[j] + 273.15, m / (state.VSeries[j] * 1e-3)).s;
-        };
-        for (int j = 1; tau == kInf && j <= state.LastPoint; ++j) {
-            ASSERT_NEAR(entropy(j) / entropy(0), 1.0, 1e-6) << j;
-        }
         coldest.push_back(*std::min_element(T.begin(), T.begin() + state.LastPoint));
     }
     EXPECT_LT(coldest[0], 30.0);
@@ -71,8 +59,6 @@ TEST_F(GasRunTest, RealNitrogenFromAdiabaticToIsothermal) {
     EXPECT_EQ(*std::max_element(state.GasRun.TSeries.begin(),
                                 state.GasRun.TSeries.begin() + state.LastPoint + 1),
               45.0);
-    EXPECT_NEAR(state.PrechargeAtTemp + kAtm,
-                gas::nitrogen::PropertiesAt(318.15, m / (state.Data.V0 * 1e-3)).p / 1e5, 1e-9);
 }
 
 TEST_F(GasRunTest, EnvelopeRunsEachTemperatureWithTheSameCharge) {
@@ -228,6 +214,7 @@ TEST_F(GasRunTest, TheRealGasStopsWhereItLeavesItsDomain) {
         ui.messages.clear();
         const std::string at = std::to_string(c.tc) + " °C, " + std::to_string(c.pm) + " bar";
         ASSERT_EQ(RunSimulation(state), RunOutcome::OutsideGas) << at;
+        EXPECT_EQ(ui.codes.back(), 3);  // results to show, as after any run
         const TemperatureRun& run = state.GasRun.Runs.at(0);
         EXPECT_EQ(run.Outside, gas::GasDomain::Condenses) << at;
         EXPECT_EQ(run.End, c.end) << at;
@@ -239,23 +226,6 @@ TEST_F(GasRunTest, TheRealGasStopsWhereItLeavesItsDomain) {
         EXPECT_EQ(shown.parts.at(0).nested->id, MessageId::ReasonCondenses) << shown;
         EXPECT_NEAR(shown.parts.at(1).number, c.end / 100.0, 1e-6) << shown;
     }
-
-    // Squeezed at -20 °C to 35 times its precharge and let go at once.
-    state.Data = {10, 10, -20, 20, 350, 13, 10};
-    state.Movements[1] = Movement{.Ti = 1, .Tf = 2.2f, .Qm = 300, .Kind = 4};
-    state.MovementCount = 1;
-    ASSERT_EQ(RunSimulation(state), RunOutcome::OutsideGas);
-    EXPECT_EQ(ui.codes.back(), 3);  // results to show, as after any run
-    EXPECT_EQ(state.LastPoint, 122);
-    ExpectGasStates(state, "ratio 35");
-    const TemperatureRun& run = state.GasRun.Runs.at(0);
-    EXPECT_EQ(run.EndPressure, state.PSeries[122]);
-    EXPECT_EQ(run.EndGasTemp, state.GasRun.TSeries[122]);
-    EXPECT_EQ(run.LowestGasTemp, run.EndGasTemp);
-    const Message& shown = ui.messages.back().message;
-    EXPECT_NEAR(shown.parts.at(1).number, 1.22, 1e-6) << shown;
-    EXPECT_EQ(shown.parts.at(2).number, run.EndGasTemp) << shown;
-    EXPECT_EQ(shown.parts.at(3).number, run.EndPressure) << shown;
 
     // Gas colder than nitrile rubber stands is only a remark: the run goes on.
     LoadExampleCircuit(state);
