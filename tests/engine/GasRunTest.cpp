@@ -9,7 +9,6 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <random>
 #include <variant>
 #include <vector>
 
@@ -236,40 +235,6 @@ TEST_F(GasRunTest, TheRealGasStopsWhereItLeavesItsDomain) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text.rfind("La temperatura del gas scende a -111,0", 0), 0u);
     EXPECT_NE(ui.messages[0].text.find("sotto i -20 °C"), std::string::npos);
-}
-
-// Random charges, maxima, temperatures, time constants and starts of the
-// example's cycle: whatever a run keeps is gas unless it says it left.
-TEST_F(GasRunTest, GeneratedRealGasRunsKeepOnlyGasStates) {
-    std::mt19937 random(20);
-    const auto uniform = [&](double lo, double hi) {
-        return std::uniform_real_distribution<double>(lo, hi)(random);
-    };
-    int normal = 0, outside = 0;
-    for (int i = 0; i < 150; ++i) {
-        LoadExampleCircuit(state);
-        ui.windowLoaded = false;
-        state.Data.P0 = static_cast<float>(std::exp(uniform(std::log(0.05), std::log(400))));
-        state.Data.Pm = static_cast<float>(state.Data.P0 * uniform(1.05, 40));
-        state.Data.Tc = static_cast<float>(uniform(-190, 300));
-        state.Gas.ChargeTemp = uniform(-60, 80);
-        const double taus[] = {0, 1, 45, 600, kInf};
-        Nitrogen(taus[i % 5]);
-        state.Gas.Start = i % 2 == 0 ? gas::ChargeStart::Slow : gas::ChargeStart::Fast;
-        const RunOutcome outcome = RunSimulation(state);
-        if (outcome == RunOutcome::Refused) continue;
-        const std::string at = "run " + std::to_string(i);
-        if (outcome == RunOutcome::OutsideGas) {
-            ++outside;
-            EXPECT_NE(state.GasRun.Runs[0].Outside, gas::GasDomain::Gas) << at;
-        } else {
-            ++normal;
-            EXPECT_EQ(state.GasRun.Runs[0].Outside, gas::GasDomain::Gas) << at;
-        }
-        ExpectGasStates(state, at);
-    }
-    EXPECT_GT(normal, 30);
-    EXPECT_GT(outside, 10);
 }
 
 TEST_F(GasRunTest, SettingsTheDataCannotHoldAreRefusedBeforeAnythingChanges) {
