@@ -241,6 +241,8 @@ TEST_F(OneDrawTest, AnswerShowsEachFigureToItsDecimals) {
     EXPECT_EQ(all.find("Pm 199 bar supera PS", rule4 + 1), std::string::npos) << all;
 }
 
+// A size off the table taking its nearest one's ratio is the project
+// file's older-files test.
 TEST(DefaultCatalogueTest, RatiosFollowTheTypeAndTheDiaphragmsSize) {
     for (const CatalogueSize& s : DefaultCatalogue(AccumulatorType::Bladder)) {
         EXPECT_EQ(s.MaxRatio, 4);
@@ -248,16 +250,9 @@ TEST(DefaultCatalogueTest, RatiosFollowTheTypeAndTheDiaphragmsSize) {
     for (const CatalogueSize& s : DefaultCatalogue(AccumulatorType::Piston)) {
         EXPECT_TRUE(std::isinf(s.MaxRatio));
     }
-    const auto diaphragm = DefaultCatalogue(AccumulatorType::Diaphragm);
-    ASSERT_EQ(diaphragm.size(), 10u);
-    EXPECT_EQ(diaphragm.front().V0, 0.075);
-    EXPECT_EQ(diaphragm.back().V0, 3.5);
-    for (const CatalogueSize& s : diaphragm) {
+    for (const CatalogueSize& s : DefaultCatalogue(AccumulatorType::Diaphragm)) {
         EXPECT_EQ(s.MaxRatio, s.V0 <= 0.75 ? 8 : s.V0 <= 2 ? 6 : 4) << s.V0;
     }
-    // A size off the table takes the limits of the nearest one.
-    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 0.8).MaxRatio, 8);
-    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 2.5).MaxRatio, 4);
     EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 2.5).V0, 2.5);
 }
 
