@@ -98,13 +98,16 @@ TEST_F(OneDrawRunTest, ParallelAccumulatorsAndBottlesAreOneGasVolume) {
     EXPECT_NEAR(state.VSeries[drawn] - state.VSeries[0], 1, 1e-3);
 
     // Bottles the gas cannot fill at Pm (4,5 dm3 of precharge squeezed to
-    // 1,9 dm3) are refused, and so is a pump that delivers nothing.
+    // 1,9 dm3) are refused, and so is a pump that delivers nothing or more
+    // than its displacement; the most vessels and bottles allowed are not.
     state.Gas.Vessels.BottleVolume = 4;
     state.Data.V0 = 0.5f;
     EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
     state.Gas.Vessels = {1, 0, 0};
     EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
     EXPECT_FALSE(CheckArrangement({kMaxParallel + 1, 0, 1}));
+    EXPECT_TRUE(CheckArrangement({kMaxParallel, 1e5, 1}));
+    EXPECT_FALSE(CheckArrangement({1, 0, 1.01}));
 
     // The example with twice its gas never falls to the pump's restart:
     // the pump delivers nothing, and nothing goes back into the accumulators.

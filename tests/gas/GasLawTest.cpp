@@ -165,39 +165,6 @@ TEST(NitrogenLawTest, LargeStepsStayOnTheIsentropeUntilTheGasCondenses) {
     EXPECT_EQ(law->Fill(), v);  // the run is over: nothing moves
 }
 
-// A long stretch of charging and discharging: 30000 steps of a volume swinging
-// between the full accumulator and nearly its nominal volume.
-template <class Check>
-void Swing(NitrogenLaw& law, Check check) {
-    const double full = law.Volume();
-    for (int j = 1; j <= 30000; ++j) {
-        const double x = 0.5 * (1 - std::cos(j * 2 * M_PI / 3000));
-        law.Step(full + (9.8 - full) * x);
-        check(law);
-    }
-}
-
-TEST(NitrogenLawTest, AdiabaticKeepsTheEntropyAndIsothermalTheTemperature) {
-    auto adiabatic = NitrogenLaw::Create(Example(kInf));
-    const double s0 = adiabatic->Entropy();
-    double coldest = 45;
-    Swing(*adiabatic, [&](const NitrogenLaw& law) {
-        const nitrogen::Properties at = nitrogen::PropertiesAt(law.TemperatureK(), law.Density());
-        ASSERT_NEAR(at.s / s0, 1.0, 1e-6);
-        // The pressure reported is the equation's at the gas's own state.
-        ASSERT_NEAR((law.Pressure() + 1.01325) * 1e5 / at.p, 1.0, 1e-11);
-        coldest = std::min(coldest, law.Temperature());
-    });
-    EXPECT_LT(coldest, 30);  // expanding from 80 bar towards 66 bar cools the gas
-
-    auto isothermal = NitrogenLaw::Create(Example(0));
-    Swing(*isothermal, [&](const NitrogenLaw& law) {
-        ASSERT_EQ(law.Temperature(), 45);
-        const double p = nitrogen::PropertiesAt(318.15, law.Density()).p / 1e5 - 1.01325;
-        ASSERT_NEAR(law.Pressure() / p, 1.0, 1e-3);
-    });
-}
-
 TEST(NitrogenLawTest, HeatExchangeLiesBetweenTheLimits) {
     NitrogenLaw laws[] = {*NitrogenLaw::Create(Example(0)), *NitrogenLaw::Create(Example(45)),
                           *NitrogenLaw::Create(Example(kInf)), *NitrogenLaw::Create(Example(1))};

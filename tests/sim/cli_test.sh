@@ -58,7 +58,8 @@ cmp -s "$work/in.vlz" "$data/example.vlz" && [ ! -e "$work/o.vlz" ] && [ ! -e "$
     fail "refused runs wrote"
 
 # Gas laws: the classic law by name is the run as always; the others keep
-# the file's format and say per temperature how the run went.
+# the file's format and say per temperature how the run went (the wording of
+# their refusals and of convert's notes is the engine's and project's tests').
 check classic-named 0 "$sim" run "$data/example.vlz" "$work/cl.vlz" --gas classic --summary
 same classic-named-file "$work/cl.vlz" "$data/example.vlz"
 grep -qx 'Temperatura 45 °C (tc); pressione minima 65,161 bar a 1,40 s; fine normale; temperatura del gas minima 45 °C, massima 45 °C' "$work/out" ||
@@ -80,9 +81,8 @@ check envelope 0 "$sim" run "$data/design-250bar.vlz" "$work/n2.vlz" --gas nitro
     { fail "envelope summary"; cat "$work/out"; }
 [ "$(sed -n 1p "$work/n2.vlz" | tr -cd , | wc -c)" -eq 8 ] || fail "nitrogen file header"
 check ideal-exponent 1 "$sim" run "$data/example.vlz" "$work/x.vlz" --gas ideal --n 1,8
-grep -q "politropica" "$work/err" && [ ! -e "$work/x.vlz" ] || fail "exponent refusal"
+[ ! -e "$work/x.vlz" ] || fail "exponent refusal wrote"
 check envelope-order 1 "$sim" example "$work/x.vlz" --envelope 50 60
-says "envelope refusal" "temperatura minima"
 check gas-unknown 64 "$sim" example "$work/x.vlz" --gas steam
 says "gas-unknown names it" "^Valore non valido per l'opzione --gas: steam$"
 check gas-missing-value 64 "$sim" example "$work/x.vlz" --tau
@@ -92,8 +92,6 @@ for tau in inf Inf INFINITY; do
 done
 check start-unknown 64 "$sim" example "$work/x.vlz" --start warm
 check envelope-limit 1 "$sim" example "$work/x.vlz" --gas nitrogen --envelope -250 45
-grep -q "^Temperatura minima dell'inviluppo: Temperatura di -250 °C" "$work/err" ||
-    { fail "envelope-limit message"; cat "$work/err"; }
 
 # A warning at a limit of the envelope is a warning; a gas that leaves its
 # law anywhere (here condensing at -150 °C) a status of its own, and what the
@@ -116,8 +114,6 @@ check gas-on-export 64 "$sim" export "$data/example.vlz" "$work/x.txt" --summary
 # leaves out; run takes the project's gas law unless an option says
 # otherwise; an empty slot (kind 0) survives both ways.
 check convert-results 0 "$sim" convert "$data/example.vlz" "$work/ex.vlzp"
-grep -qx "Il progetto $work/ex.vlzp non conserva i risultati: sono ricalcolati all'apertura." "$work/err" ||
-    { fail "convert results note"; cat "$work/err"; }
 check convert-to-project 0 "$sim" convert "$data/design-250bar.vlz" "$work/d.vlzp"
 sed -i 's/"legge": "classica"/"legge": "azoto"/; s/"rendimento_pompa": 0.9/"rendimento_pompa": 0.8/' "$work/d.vlzp"
 check run-project 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --summary
@@ -128,7 +124,6 @@ check run-project-override 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --gas class
 says "law override" 'pressione minima 177,93 bar' "$work/out"
 says "efficiency override" '(Qp a Pm, rendimento 0,7)' "$work/out"
 check convert-to-vlz 0 "$sim" convert "$work/d.vlzp" "$work/back.vlz"
-says "convert law note" "non conserva la legge del gas"
 printf '0,10,60,45,30,80,13,2,2\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n' >"$work/slot.vlz"
 check convert-empty-slot 0 "$sim" convert "$work/slot.vlz" "$work/slot.vlzp"
 check convert-empty-slot-back 0 "$sim" convert "$work/slot.vlzp" "$work/slot2.vlz"
