@@ -108,6 +108,7 @@ TEST_F(OneDrawRunTest, ParallelAccumulatorsAndBottlesAreOneGasVolume) {
     EXPECT_FALSE(CheckArrangement({kMaxParallel + 1, 0, 1}));
     EXPECT_TRUE(CheckArrangement({kMaxParallel, 1e5, 1}));
     EXPECT_FALSE(CheckArrangement({1, 0, 1.01}));
+    EXPECT_FALSE(CheckArrangement({1, -1, 1}));
 
     // The example with twice its gas never falls to the pump's restart:
     // the pump delivers nothing, and nothing goes back into the accumulators.
@@ -124,13 +125,18 @@ TEST_F(OneDrawRunTest, ParallelAccumulatorsAndBottlesAreOneGasVolume) {
     // counts, the first and the last included.
     state.GasRun = {};
     state.LastPoint = 100;
+    const std::vector<double> volumes = state.VSeries;
     for (int at : {0, 50}) {
+        state.VSeries = volumes;
+        std::fill(state.VSeries.begin() + 51, state.VSeries.end(), 0.0);
         std::fill(state.QtSeries.begin(), state.QtSeries.end(), 1.0);
-        std::fill(state.VSeries.begin() + at + 1, state.VSeries.end(), 0.0);
-        state.QtSeries[0] = state.QtSeries[at] = 500;
+        state.QtSeries[at] = 500;
         EXPECT_EQ(BalanceOfRun(state).PeakDemand, 500) << at;
-        state.QtSeries[at] = 1;
     }
+    // The pump loaded at every step of 100 bar: 30 dm3/min for 0,5 s, 2,5 kJ.
+    std::fill(state.PSeries.begin(), state.PSeries.end(), 100.0);
+    std::fill(state.QsSeries.begin(), state.QsSeries.end(), 0.0);
+    EXPECT_NEAR(BalanceOfRun(state).PumpEnergy, 2.5, 1e-6);  // the step is a float
 }
 
 TEST_F(OneDrawRunTest, ExamplePumpAndItsInstalledPower) {
