@@ -96,7 +96,6 @@ struct Design {
     bool operator==(const Design&) const = default;
 };
 
-
 // The coldest gas the requirements allow [°C].
 double AllowedGasTemperature(const Requirements& req);
 
