@@ -86,6 +86,9 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     EXPECT_NEAR(x.Time, 1.0, 0.011);
     ASSERT_EQ(x.Active.size(), 1u);
     EXPECT_EQ(x.Active[0].Number, 1);
+    // Emptied, not drifting: the gas reached its precharge.
+    EXPECT_TRUE(a.Explanations.at(0).AtLeast);
+    EXPECT_FALSE(a.Explanations.at(0).Drifting);
     // The fixes of one figure: the closed-form volume; no precharge up to p1
     // holds 1 dm3 in 2.5 dm3 (2.5 (1 - (100/200)^(1/1.4)) = 0.976 dm3).
     ASSERT_TRUE(x.FixV0);
@@ -103,6 +106,20 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     const double ideal = (85 + kAtm) * 313.15 / 293.15 - kAtm;
     EXPECT_GT(a.PrechargeTable[4].Precharge, ideal + 0.5);
     EXPECT_LT(a.PrechargeTable[4].Precharge, ideal + 1.5);
+}
+
+TEST_F(OneDrawTest, ExplanationNamesTheMovementsDrawingIntoTheLowestPoint) {
+    // The lowest point is at 1 s; the step into it starts at point 99.
+    const float start = 99 * state.TimeStep;
+    PlaceMovement(state, 2, 0.2f, start, 6, MovementKind::Motor);             // ends as it starts
+    PlaceMovement(state, 3, start, 1.0f, 6, MovementKind::VaneActuator);      // starts with it
+    PlaceMovement(state, 4, 0.5f, 1.5f, 0, MovementKind::DoubleRodCylinder);  // draws nothing
+    req.Catalogue = Sizes({2.5});
+    const SizingAnswer a = Size();
+    ASSERT_EQ(a.Explanations.size(), 1u);
+    const Explanation& x = a.Explanations[0];
+    ASSERT_EQ(x.Active.size(), 2u);
+    EXPECT_EQ(x.Active[1].Number, 3);
 }
 
 TEST_F(OneDrawTest, SmallestChangeOfOneFigure) {
@@ -295,6 +312,15 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     refused("supera la pressione nominale");
     req.ReliefSetting = 250;
     EXPECT_TRUE(SizeAccumulator(state, req));
+    // The longest catalogue, and one size more.
+    std::vector<double> many(kMaxCatalogueSizes);
+    for (size_t i = 0; i < many.size(); ++i) many[i] = 1 + 0.01 * static_cast<double>(i);
+    req.Catalogue.assign(many.size(), Sizes({1})[0]);
+    for (size_t i = 0; i < many.size(); ++i) req.Catalogue[i].V0 = many[i];
+    EXPECT_TRUE(CheckRequirements(state, req));
+    req.Catalogue.push_back(Sizes({9})[0]);
+    EXPECT_FALSE(CheckRequirements(state, req));
+    req.Catalogue = Sizes({1, 2});
 
     // Steady operation needs the pump to restart above p1: Pm - Dp = 189.
     req.SingleCycle = false;
