@@ -82,6 +82,7 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
 
     const Explanation& x = a.Explanations.at(7);
     EXPECT_EQ(x.FailedRules, std::vector<int>{1});
+    EXPECT_FALSE(x.Drifting);
     EXPECT_NEAR(x.MissingOil, 0.123, 0.005);
     EXPECT_NEAR(x.Time, 1.0, 0.011);
     ASSERT_EQ(x.Active.size(), 1u);
