@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <utility>
 #include <vector>
 
 #include "documents/AtomicFile.h"
@@ -197,6 +198,14 @@ bool ReadCatalogue(const Json& catalogue, sizing::AccumulatorType type, Reader& 
         const auto flow = ps ? r.MaybeNumber(item, at, "portata_max") : std::nullopt;
         const auto tau = flow ? r.MaybeNumber(item, at, "tau") : std::nullopt;
         if (!tau) return false;
+        // Older files have no fatigue rating.
+        for (auto [name, field] : {std::pair{"escursione_max", &s.RatedSwing},
+                                   std::pair{"cicli_escursione", &s.RatedCycles}}) {
+            if (!item.contains(name)) continue;
+            const auto value = r.MaybeNumber(item, at, name);
+            if (!value) return false;
+            *field = *value;
+        }
         s.V0 = *v0;
         s.MaxRatio = ratio->value_or(std::numeric_limits<double>::infinity());
         s.RatedPressure = *ps;
@@ -210,11 +219,15 @@ bool ReadCatalogue(const Json& catalogue, sizing::AccumulatorType type, Reader& 
 Json CatalogueJson(const std::vector<sizing::CatalogueSize>& sizes) {
     Json out = Json::array();
     for (const sizing::CatalogueSize& s : sizes) {
-        out.push_back({{"V0", s.V0},
-                       {"rapporto_max", std::isinf(s.MaxRatio) ? Json(nullptr) : Json(s.MaxRatio)},
-                       {"PS", Optional(s.RatedPressure)},
-                       {"portata_max", Optional(s.MaxFlow)},
-                       {"tau", Optional(s.Tau)}});
+        Json size = {{"V0", s.V0},
+                     {"rapporto_max", std::isinf(s.MaxRatio) ? Json(nullptr) : Json(s.MaxRatio)},
+                     {"PS", Optional(s.RatedPressure)},
+                     {"portata_max", Optional(s.MaxFlow)},
+                     {"tau", Optional(s.Tau)}};
+        // Only a size the maker rates for fatigue carries the rating.
+        if (s.RatedSwing) size["escursione_max"] = *s.RatedSwing;
+        if (s.RatedCycles) size["cicli_escursione"] = *s.RatedCycles;
+        out.push_back(size);
     }
     return out;
 }

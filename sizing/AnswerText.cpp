@@ -136,10 +136,21 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
                   w(QT_TRANSLATE_NOOP("volvenza::SizingText", "PS [bar]")),
                   w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Portata max [dm3/min]")),
                   w(QT_TRANSLATE_NOOP("volvenza::SizingText", "τ [s]"))};
+    // The fatigue rating's columns only when a size has one.
+    const bool rated = std::any_of(req.Catalogue.begin(), req.Catalogue.end(),
+                                   [](const auto& s) { return s.RatedSwing || s.RatedCycles; });
+    if (rated) {
+        c.Headings.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Escursione max [bar]")));
+        c.Headings.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Cicli nominali")));
+    }
     for (const CatalogueSize& s : req.Catalogue) {
         auto opt = [&](const std::optional<double>& v, int d) { return v ? w.Num(*v, d) : "-"; };
         c.Rows.push_back({w.Num(s.V0, 3), std::isinf(s.MaxRatio) ? "-" : w.Num(s.MaxRatio, 2),
                           opt(s.RatedPressure, 2), opt(s.MaxFlow, 1), opt(s.Tau, 2)});
+        if (rated) {
+            c.Rows.back().push_back(opt(s.RatedSwing, 2));
+            c.Rows.back().push_back(opt(s.RatedCycles, 0));
+        }
     }
 }
 
@@ -259,10 +270,22 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
               "%5 kW in meno."),
           {w.Num(f.Energy, 2), w.Num(f.InstalledPower, 2), w.Num(a.PeakDemand, 1),
            w.Num(f.PumpOnlyPower, 2), w.Num(f.PumpOnlyPower - f.InstalledPower, 2)}));
-    out.Recommendation.push_back(
+    const CatalogueSize& size = req.Catalogue[rec->Size];
+    std::string fatigue =
         w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                             "Fatica: escursione di pressione %1 bar per ciclo, %2 cicli all'anno."),
-          {w.Num(f.Swing, 2), w.Num(f.CyclesPerYear, 0)}));
+          {w.Num(f.Swing, 2), w.Num(f.CyclesPerYear, 0)});
+    if (size.RatedSwing) {
+        fatigue += " " + w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                             "Il costruttore ammette %1 bar (regola 7)."),
+                           {w.Num(*size.RatedSwing, 2)});
+    }
+    if (f.LifeYears) {
+        fatigue += " " + w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                             "La grandezza è data per %1 cicli: circa %2 anni."),
+                           {w.Num(*size.RatedCycles, 0), w.Num(*f.LifeYears, 1)});
+    }
+    out.Recommendation.push_back(fatigue);
 
     out.Precharge.Headings = {
         w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Caricando a [°C]")),
@@ -344,6 +367,9 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
         w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                             "Regola 6: gas mai più freddo di quanto l'elemento separatore "
                             "ammette.")),
+        w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                            "Regola 7: escursione di pressione a regime entro quella che il "
+                            "costruttore ammette, dove il catalogo la dà.")),
         w(QT_TRANSLATE_NOOP(
             "volvenza::SizingText",
             "Pressioni assolute, stesso azoto per ogni legge; Pmin e margine in bar come "
@@ -451,6 +477,12 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                                      "Il gas scende a %1 °C; l'elemento separatore ne ammette "
                                      "almeno %2."),
                    {w.Num(e.LowestGasTemp(), 1), w.Num(AllowedGasTemperature(req), 1)}));
+        }
+        if (!e.Rules[6]) {
+            line(w(QT_TRANSLATE_NOOP(
+                       "volvenza::SizingText",
+                       "Escursione di pressione %1 bar per ciclo; questa grandezza ne ammette %2."),
+                   {w.Num(e.Swing(), 2), w.Num(req.Catalogue[e.Size].RatedSwing.value_or(0), 2)}));
         }
         std::vector<std::string> fixes;
         if (x.FixV0) fixes.push_back("V0 = " + w.Num(*x.FixV0, 2) + " dm3");

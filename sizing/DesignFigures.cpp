@@ -15,14 +15,16 @@ DesignFigures FiguresOf(const Evaluation& e, const SizingAnswer& a, const Requir
     f.BottleCategory = VesselCategory(f.RatedPressure, e.Proposed.BottleSize);
     f.InstalledPower = HydraulicPower(e.Proposed.Qp, data.Pm, req.PumpEfficiency);
     f.PumpOnlyPower = HydraulicPower(a.PeakDemand, req.MinPressure, req.PumpEfficiency);
-    if (!e.Temps.empty()) {
-        const CycleEnergy& energy = e.Worst().Energy;
-        f.Energy = energy.Delivered;
-        f.Swing = energy.Highest - energy.Lowest;
-    }
+    if (!e.Temps.empty()) f.Energy = e.Worst().Energy.Delivered;
+    f.Swing = e.Swing();
     const double cycleTime = AsDecimal(data.CycleTime);
     // The search refuses a cycle without a time before any design is judged.
     f.CyclesPerYear = 3600 / cycleTime * req.HoursPerYear;
+    if (e.Size < req.Catalogue.size()) {
+        if (const auto& rated = req.Catalogue[e.Size].RatedCycles) {
+            f.LifeYears = *rated / f.CyclesPerYear;
+        }
+    }
     return f;
 }
 

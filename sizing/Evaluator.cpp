@@ -273,6 +273,13 @@ int Evaluation::Cycles() const {
     return cycles;
 }
 
+double Evaluation::Swing() const {
+    double swing = 0;
+    for (const TemperatureOutcome& o : Temps)
+        swing = std::max(swing, o.Energy.Highest - o.Energy.Lowest);
+    return swing;
+}
+
 const TemperatureOutcome& Evaluation::Worst() const {
     return *std::min_element(Temps.begin(), Temps.end(), [](const auto& a, const auto& b) {
         return std::min(a.LowestPressure, a.DayLowest) < std::min(b.LowestPressure, b.DayLowest);
@@ -374,8 +381,7 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
         if (ps && !(base_.Pm <= *ps + kSlack)) rated = false;
     }
     e.Rules[3] = rated && (!req_.ReliefSetting || pm <= 0.9 * (*req_.ReliefSetting + atm) + kSlack);
-    e.Rules[4] = true;
-    e.Rules[5] = true;
+    e.Rules[4] = e.Rules[5] = e.Rules[6] = true;
     e.CycleOil = cycleOil_;
     e.PumpOil = PumpOil(design.Qp);
     e.PumpShort = !req_.SingleCycle && e.PumpOil < cycleOil_ - kSlack;
@@ -439,6 +445,8 @@ void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
     const auto& maxFlow = req_.Catalogue[size].MaxFlow;
     if (maxFlow && o.PeakFlow > *maxFlow * count + kSlack) rules[4] = false;
     if (o.LowestGasTemp < AllowedGasTemperature(req_)) rules[5] = false;
+    const auto& swing = req_.Catalogue[size].RatedSwing;
+    if (swing && o.Energy.Highest - o.Energy.Lowest > *swing + kSlack) rules[6] = false;
 }
 
 double Evaluator::PumpOil(double qp) const {
@@ -470,7 +478,7 @@ gas::Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
         if (!run) return gas::Result<bool>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, rules);
     }
-    return rules[0] && rules[4] && rules[5];
+    return rules[0] && rules[4] && rules[5] && rules[6];
 }
 
 }  // namespace volvenza::sizing

@@ -19,7 +19,9 @@
 //     and at most 0.9 times the relief valve's setting;
 //  5. the largest oil flow into or out of the accumulator within the size's
 //     rating, where the catalogue gives one;
-//  6. the gas never colder than the separating element stands.
+//  6. the gas never colder than the separating element stands;
+//  7. the pressure swing of the steady cycle within the maker's fatigue
+//     rating, where the catalogue gives one.
 
 #include <array>
 #include <cstdint>
@@ -35,7 +37,7 @@
 
 namespace volvenza::sizing {
 
-inline constexpr int kRuleCount = 6;
+inline constexpr int kRuleCount = 7;
 
 // A single-precision figure of the data (cycle time, time step) as the
 // decimal it was typed as.
@@ -94,7 +96,7 @@ struct Evaluation {
     Design Proposed;
     size_t Size = 0;                        // index into the catalogue
     std::vector<TemperatureOutcome> Temps;  // coldest first
-    std::array<bool, kRuleCount> Rules{};   // rules 1..5 at indexes 0..4
+    std::array<bool, kRuleCount> Rules{};   // rules 1..7 at indexes 0..6
     double PrechargeWarm = 0;               // p0 at the warmest temperature, gauge
     double PrechargeCold = 0;               // p0 at the coldest temperature, gauge
     double PrechargeHigh = 0;   // p0 plus its tolerance at the warmest temperature, gauge
@@ -110,6 +112,7 @@ struct Evaluation {
     double PeakFlow() const;       // over every temperature [dm3/min]
     double LowestGasTemp() const;  // over every temperature [°C]
     int Cycles() const;            // the most cycles a temperature ran
+    double Swing() const;          // the largest steady-cycle pressure swing [bar]
     // The run with the lowest pressure.
     const TemperatureOutcome& Worst() const;
 };
@@ -135,7 +138,7 @@ class Evaluator {
     // Rules 2 to 4 need no run.
     gas::Result<Evaluation> CheckStatic(const Design& design, size_t size) const;
     gas::Result<Evaluation> Evaluate(const Design& design, size_t size);
-    // Only the rules that need runs (1 and 5), for the searches that change
+    // Only the rules that need runs (1, 5, 6 and 7), for the searches that change
     // one figure; the runs stop once the pressure is below p1.
     gas::Result<bool> PassesRuns(const Design& design, size_t size);
 

@@ -23,6 +23,10 @@ struct CatalogueSize {
     std::optional<double> RatedPressure;  // PS of this size [bar]; else the requirements' PS
     std::optional<double> MaxFlow;        // largest oil flow in or out [dm3/min]
     std::optional<double> Tau;            // its own thermal time constant [s], real gas
+    // The maker's fatigue rating: the largest pressure swing [bar] the size
+    // stands for `RatedCycles` cycles; the cycles alone only tell the life.
+    std::optional<double> RatedSwing;
+    std::optional<double> RatedCycles;
 
     bool operator==(const CatalogueSize&) const = default;
 };

@@ -221,7 +221,8 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
             return Message(MessageId::CatalogueOrder);
         }
         if (!(s.MaxRatio > 1) || (s.RatedPressure && !(*s.RatedPressure > 0)) ||
-            (s.MaxFlow && !(*s.MaxFlow > 0)) || (s.Tau && !(*s.Tau >= 0))) {
+            (s.MaxFlow && !(*s.MaxFlow > 0)) || (s.Tau && !(*s.Tau >= 0)) ||
+            (s.RatedSwing && !(*s.RatedSwing > 0)) || (s.RatedCycles && !(*s.RatedCycles >= 1))) {
             return Message(MessageId::CatalogueLimit, {MsgRounded(s.V0, 3)});
         }
     }

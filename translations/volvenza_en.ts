@@ -1855,6 +1855,30 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Energia ceduta al circuito in un ciclo: %1 kJ. Potenza installata %2 kW (Qp a Pm); una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4 kW: %5 kW in meno.</source>
         <translation>Energy given to the circuit in a cycle: %1 kJ. Installed power %2 kW (Qp at Pm); a pump alone delivering the peak of %3 dm3/min at p1 would need %4 kW: %5 kW less.</translation>
     </message>
+    <message>
+        <source>Escursione max [bar]</source>
+        <translation>Max swing [bar]</translation>
+    </message>
+    <message>
+        <source>Cicli nominali</source>
+        <translation>Rated cycles</translation>
+    </message>
+    <message>
+        <source>Il costruttore ammette %1 bar (regola 7).</source>
+        <translation>The maker allows %1 bar (rule 7).</translation>
+    </message>
+    <message>
+        <source>La grandezza è data per %1 cicli: circa %2 anni.</source>
+        <translation>The size is rated for %1 cycles: about %2 years.</translation>
+    </message>
+    <message>
+        <source>Regola 7: escursione di pressione a regime entro quella che il costruttore ammette, dove il catalogo la dà.</source>
+        <translation>Rule 7: steady-cycle pressure swing within the maker&apos;s rating, where the catalogue gives one.</translation>
+    </message>
+    <message>
+        <source>Escursione di pressione %1 bar per ciclo; questa grandezza ne ammette %2.</source>
+        <translation>Pressure swing %1 bar per cycle; this size allows %2.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>

@@ -286,20 +286,6 @@ QStringList Texts(const QWidget& root) {
     return texts;
 }
 
-// The captions among `captions` whose Alt letter an earlier one claims.
-QStringList RepeatedMnemonics(const QStringList& captions) {
-    static const QRegularExpression mnemonic("&([^&])");
-    QStringList letters, repeated;
-    for (const QString& caption : captions) {
-        const auto match = mnemonic.match(caption);
-        if (!match.hasMatch()) continue;
-        const QString letter = match.captured(1).toLower();
-        if (letters.contains(letter)) repeated << caption;
-        letters << letter;
-    }
-    return repeated;
-}
-
 QStringList Foreign(const QStringList& texts) {
     return OtherLanguageTexts(texts, CurrentUiLanguage());
 }
@@ -336,20 +322,13 @@ class WindowsTest : public QObject {
             Walk(*shell.main->ShowChildWindow(QString::fromLatin1(name)));
         }
         // The sizing window again with an answer in its tables, worded by the
-        // library, and every Alt letter of the window used once.
+        // library.
         auto* sizing = Named<Dimensionamento>(shell.main.get(), "Dimensionamento");
         Named<QLineEdit>(sizing, "TP1")->setText("60");
         QVERIFY(Search(*sizing));
         QVERIFY(sizing->Answer() && sizing->Answer()->Recommended);
         Walk(*sizing);
         if (UseEnglish()) ExpectNone(Texts(*sizing).filter(QRegularExpression("\\d,\\d")));
-        QStringList captions;
-        for (const QWidget* w : sizing->findChildren<QWidget*>()) {
-            if (auto* label = qobject_cast<const QLabel*>(w)) captions << label->text();
-            if (auto* button = qobject_cast<const QAbstractButton*>(w)) captions << button->text();
-        }
-        ExpectNone(RepeatedMnemonics(captions));
-        QVERIFY(captions.filter("&").size() >= 15);
 
         QWidget* chart = shell.main->ShowChildWindow("Grafico");
         QVERIFY(QTest::qWaitForWindowExposed(chart));

@@ -69,7 +69,8 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     EXPECT_EQ(a.Candidates.back().Proposed.V0, 6);
     const Evaluation& below = a.Candidates[7];
     ASSERT_EQ(below.Proposed.V0, 2.5);
-    EXPECT_EQ(below.Rules, (std::array<bool, kRuleCount>{false, true, true, true, true, true}));
+    EXPECT_EQ(below.Rules,
+              (std::array<bool, kRuleCount>{false, true, true, true, true, true, true}));
 
     // Rule 1's limit: a lowest pressure of exactly p1 still passes.
     req.MinPressure = rec.Temps[0].LowestPressure;
@@ -79,6 +80,16 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     req.MinPressure = std::nextafter(rec.Temps[0].LowestPressure, 1000.0);
     EXPECT_FALSE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[0]);
     req.MinPressure = 99;
+
+    // Rule 7's limit: the steady swing (from Pm down to the lowest point)
+    // may equal the maker's rating, not exceed it by a thousandth of a bar.
+    EXPECT_NEAR(rec.Swing(), 199 - rec.Temps[0].LowestPressure, 1e-4);
+    req.Catalogue[8].RatedSwing = rec.Swing();
+    EXPECT_TRUE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Passes());
+    req.Catalogue[8].RatedSwing = rec.Swing() - 1e-3;
+    EXPECT_FALSE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[6]);
+    EXPECT_FALSE(*Evaluator(state, req).PassesRuns(rec.Proposed, 8));
+    req.Catalogue[8].RatedSwing.reset();
 
     const Explanation& x = a.Explanations.at(7);
     EXPECT_EQ(x.FailedRules, std::vector<int>{1});

@@ -30,9 +30,9 @@ constexpr int kExitFile = 2;
 constexpr int kExitCannot = 3;
 constexpr int kExitUsage = 64;
 
-const char* const kRuleKeys[kRuleCount] = {"rule1_min_pressure",      "rule2_precharge",
-                                           "rule3_compression_ratio", "rule4_max_pressure",
-                                           "rule5_max_flow",          "rule6_gas_temperature"};
+const char* const kRuleKeys[kRuleCount] = {
+    "rule1_min_pressure", "rule2_precharge",       "rule3_compression_ratio", "rule4_max_pressure",
+    "rule5_max_flow",     "rule6_gas_temperature", "rule7_pressure_swing"};
 
 // The shortest text that reads back as the value meant: a figure that came
 // from single precision (the data) as its float, and one computed from
@@ -76,7 +76,7 @@ std::optional<std::vector<double>> BottleSizes(const std::string& text) {
     return sizes;
 }
 
-// "V0[:ratio[:PS[:flow[:tau]]]]" per size, separated by commas; a part left
+// "V0[:ratio[:PS[:flow[:tau[:swing[:cycles]]]]]]" per size, separated by commas; a part left
 // empty (or a size given alone) takes the type's default.
 std::optional<std::vector<CatalogueSize>> Catalogue(const std::string& text, AccumulatorType type) {
     std::vector<CatalogueSize> sizes;
@@ -87,11 +87,12 @@ std::optional<std::vector<CatalogueSize>> Catalogue(const std::string& text, Acc
         std::stringstream fields(item);
         std::string part;
         while (std::getline(fields, part, ':')) parts.push_back(part);
-        if (parts.empty() || parts.size() > 5) return std::nullopt;
+        if (parts.empty() || parts.size() > 7) return std::nullopt;
         const auto v0 = ParseNumber<double>(parts[0]);
         if (!v0) return std::nullopt;
         CatalogueSize size = DefaultSize(type, *v0);
-        std::optional<double>* limits[] = {nullptr, &size.RatedPressure, &size.MaxFlow, &size.Tau};
+        std::optional<double>* limits[] = {nullptr,   &size.RatedPressure, &size.MaxFlow,
+                                           &size.Tau, &size.RatedSwing,    &size.RatedCycles};
         for (size_t i = 1; i < parts.size(); ++i) {
             if (TrimBlanks(parts[i]).empty()) continue;
             const auto value = ParseNumber<double>(parts[i]);
@@ -282,7 +283,9 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
                ", \"pump_only_power_kW\": " + Json(RoundHalfEven(f.PumpOnlyPower, 3)) +
                ", \"energy_per_cycle_kJ\": " + Json(RoundHalfEven(f.Energy, 3)) +
                ", \"pressure_swing\": " + Json(RoundHalfEven(f.Swing, 3)) +
-               ", \"cycles_per_year\": " + Json(RoundHalfEven(f.CyclesPerYear, 0)) + ", ";
+               ", \"cycles_per_year\": " + Json(RoundHalfEven(f.CyclesPerYear, 0)) +
+               ", \"fatigue_life_years\": " +
+               (f.LifeYears ? Json(RoundHalfEven(*f.LifeYears, 2)) : std::string("null")) + ", ";
     };
     const double p1 = req.MinPressure;
     const GasSettings& g = req.Gas;
@@ -292,7 +295,9 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
         const CatalogueSize& s = req.Catalogue[i];
         j += std::string(i ? ", " : "") + "{\"V0\": " + Json(s.V0) +
              ", \"max_ratio\": " + Json(s.MaxRatio) + ", \"PS\": " + Optional(s.RatedPressure) +
-             ", \"max_flow\": " + Optional(s.MaxFlow) + ", \"tau\": " + Optional(s.Tau) + "}";
+             ", \"max_flow\": " + Optional(s.MaxFlow) + ", \"tau\": " + Optional(s.Tau) +
+             ", \"rated_swing\": " + Optional(s.RatedSwing) +
+             ", \"rated_cycles\": " + Optional(s.RatedCycles) + "}";
     }
     j += "], \"PS\": " + Optional(req.RatedPressure) +
          ", \"relief\": " + Optional(req.ReliefSetting) +
