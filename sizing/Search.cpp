@@ -301,7 +301,8 @@ Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double
         return t.first.GasVolume() <= short1 || t.first.GasVolume() >= limit;
     });
     // Smallest gas first; of equal gas, the fewer vessels, then the fewer
-    // accumulators (a bottle costs less than a piston accumulator).
+    // accumulators (a bottle costs less than a piston accumulator), then
+    // the catalogue's order: the smaller accumulator with the larger bottle.
     std::stable_sort(tries.begin(), tries.end(), [](const auto& a, const auto& b) {
         const Design& x = a.first;
         const Design& y = b.first;
@@ -453,7 +454,6 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     }
 
     // Why each failing candidate fails; the fixes for the largest of them.
-    share = kSizesShare + kPumpShare;
     const Evaluation* lastFailing = nullptr;
     for (const Evaluation& e : answer.Candidates) {
         // An arrangement that fails is one of several tried; the sizes say why.

@@ -82,6 +82,14 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     req.BottleSizes = {1.5};
     const Design bottled = recommend();
     EXPECT_EQ(bottled, (Design{1.5, 85, 0, 1, 1.5, 1}));
+    // Of equal gas and vessels, the smaller accumulator with the larger bottle;
+    // and up to the most bottles an accumulator takes (7 of 0,11 are too few).
+    req.Catalogue = {DefaultSize(req.Type, 2), DefaultSize(req.Type, 2.5)};
+    req.BottleSizes = {0.5, 1};
+    EXPECT_EQ(recommend(), (Design{2, 85, 0, 1, 1, 1}));
+    req.Catalogue = {DefaultSize(req.Type, 2)};
+    req.BottleSizes = {0.11};
+    EXPECT_EQ(recommend(), (Design{2, 85, 0, 1, 0.11, kMaxBottles}));
 
     // The engine's own run of that arrangement stays above p1.
     state.Gas = req.Gas;

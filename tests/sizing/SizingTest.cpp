@@ -226,6 +226,16 @@ TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
     // A flow over the cycle's first step alone counts too: 60 + 75 there.
     PlaceMovement(state, 2, 0, 0.01f, 75, MovementKind::Motor);
     EXPECT_NEAR(Evaluator(state, req).Evaluate({4, 85, 0}, 0)->PeakFlow(), 135, 1e-9);
+
+    // A size that fails on its flow alone: two in parallel share it, even
+    // when they hold less than a dm3 of gas (0,1 dm3 drawn at 6 dm3/min).
+    state.MovementCount = state.SimMovementCount = 1;
+    PlaceMovement(state, 1, 0, 1, 6, MovementKind::CylinderExtending);
+    req.Catalogue = Sizes({0.4});
+    req.Catalogue[0].MaxFlow = 5;
+    const SizingAnswer shared = Size();
+    ASSERT_TRUE(shared.Recommended);
+    EXPECT_EQ(shared.Recommendation()->Proposed, (Design{0.4, 85, 0, 2}));
 }
 
 // The answer's figures keep their own decimals, and each reason is said
@@ -237,14 +247,20 @@ TEST_F(OneDrawTest, AnswerShowsEachFigureToItsDecimals) {
     req.Catalogue = Sizes({1, 2, 20});
     req.Catalogue[0].RatedPressure = req.Catalogue[1].RatedPressure = 150;  // below Pm: rule 4
     req.Catalogue[2].MaxFlow = 240.25;
-    const AnswerLayout out = LayOutAnswer(Size(), req, state.Data, Wording{nullptr, ','});
+    req.Type = AccumulatorType::Diaphragm;
+    SizingAnswer answer = Size();
+    // A drift said to its ten-thousandth of a bar.
+    answer.Explanations.at(1).Drifting = true;
+    answer.Explanations[1].Drift = 0.012345;
+    const AnswerLayout out = LayOutAnswer(answer, req, state.Data, Wording{nullptr, ','});
     std::string all;
     for (const auto& [label, value] : out.Requirements) all += label + ": " + value + "\n";
     for (const auto& row : out.Catalogue.Rows) {
         for (const std::string& cell : row) all += cell + "|";
     }
     for (const std::string& line : out.Explanations) all += line + "\n";
-    for (const char* shown : {"p1: 99,12 bar\n", "n = 1,346\n", "|240,2|", "almeno 20,2.\n"}) {
+    for (const char* shown : {"p1: 99,12 bar\n", "n = 1,346\n", "|240,2|", "almeno 20,2.\n",
+                              "accumulatore: a membrana\n", "scende di 0,0123 bar"}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
     }
     const size_t rule4 = all.find("Pm 199 bar supera PS");
@@ -356,6 +372,12 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     // and (61,8 + atm) / 0,9 - atm.
     refused("almeno 61,8 bar e di al più 53,8 bar");
     refused("pistone, una Pm di al più 218,2 bar o una p1 di almeno 68,8 bar");
+    // The tolerance moves both ends of the window, and what would open it.
+    req.PrechargeTolerance = 0.02;
+    refused(
+        "almeno 63,1 bar e di al più 52,8 bar; servirebbe un accumulatore a pistone, una Pm di al "
+        "più 210 bar o una p1 di almeno 71,7 bar");
+    req.PrechargeTolerance = 0;
     req.Type = AccumulatorType::Piston;
     req.Catalogue = DefaultCatalogue(req.Type);
     EXPECT_TRUE(SizeAccumulator(state, req));
