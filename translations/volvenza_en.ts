@@ -104,13 +104,14 @@
   volvenza-sim report IN.vlz OUT.pdf
       scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico
   volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
-      [--catalogue &quot;V0[:RAPPORTO[:PS[:PORTATA[:TAU]]]],...&quot;] [--ps PS] [--relief R]
+      [--catalogue &quot;V0[:RAPPORTO[:PS[:PORTATA[:TAU[:ESCURSIONE[:CICLI]]]]]],...&quot;]
+      [--ps PS] [--relief R]
       [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]
       [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
       [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS]
       dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in
       funzionamento continuo (un ciclo dopo l&apos;altro; --single-cycle: il primo
-      soltanto): la più piccola grandezza del catalogo che rispetta le sei
+      soltanto): la più piccola grandezza del catalogo che rispetta le sette
       regole o, se nessuna basta (o con --arrangements), più accumulatori in
       parallelo o un pistone con bombole (--bottle-sizes, predefinite
       10,20,40,50 dm3); i candidati e perché i più piccoli non bastano; stato 0 con una
@@ -180,13 +181,14 @@ uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
   volvenza-sim report IN.vlz OUT.pdf
       writes the whole report as PDF: initial data, movements, table, chart
   volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
-      [--catalogue &quot;V0[:RATIO[:PS[:FLOW[:TAU]]]],...&quot;] [--ps PS] [--relief R]
+      [--catalogue &quot;V0[:RATIO[:PS[:FLOW[:TAU[:SWING[:CYCLES]]]]]],...&quot;]
+      [--ps PS] [--relief R]
       [--tolerance PERCENT] [--hours HOURS] [--min-gas-temp C] [--keep-precharge]
       [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
       [--json] [--pdf OUT.pdf] [GAS OPTIONS]
       sizes accumulator, precharge and pump for the cycle of IN.vlz in
       continuous operation (one cycle after another; --single-cycle: the first
-      alone): the smallest catalogue size that meets the six rules or, when
+      alone): the smallest catalogue size that meets the seven rules or, when
       none does (or with --arrangements), several accumulators in parallel or
       a piston with bottles (--bottle-sizes, by default 10,20,40,50 dm3); the
       candidates and why the smaller ones fall short; status 0 with a
