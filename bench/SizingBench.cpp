@@ -53,6 +53,42 @@ BENCHMARK(BM_SizeLongestCycleNitrogen)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// The same search where the largest size on offer is too small (the
+// catalogue ends below the 0,75 dm3 one vessel needs): the arrangements
+// are searched too, of every type (argument 0 bladder, 1 piston with bottles).
+void BM_SizeLongestCycleArrangements(benchmark::State& bs) {
+    CircuitState state;
+    LoadLongestCycle(state);
+    Requirements req;
+    req.MinPressure = 150;
+    req.Type = bs.range(0) != 0 ? AccumulatorType::Piston : AccumulatorType::Bladder;
+    req.Catalogue = DefaultCatalogue(req.Type);
+    std::erase_if(req.Catalogue, [](const CatalogueSize& s) { return s.V0 > 0.5; });
+    req.BottleSizes = {0.5, 1};
+    req.Gas.Law = GasLawKind::Nitrogen;
+    req.Gas.Tau = 45;
+    req.Gas.MinTemp = 10;
+    req.Gas.MaxTemp = 60;
+    SizingAnswer last;
+    for (auto _ : bs) {
+        auto answer = SizeAccumulator(state, req);
+        if (!answer) {
+            bs.SkipWithError(ItalianText(answer.Error()).c_str());
+            return;
+        }
+        last = std::move(*answer);
+    }
+    Report(bs, last);
+    const Evaluation* rec = last.Recommendation();
+    bs.counters["count"] = rec != nullptr ? rec->Proposed.Count : 0;
+    bs.counters["bottles"] = rec != nullptr ? rec->Proposed.Bottles : 0;
+}
+BENCHMARK(BM_SizeLongestCycleArrangements)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 void BM_SizeExample(benchmark::State& bs) {
     CircuitState state;
     InitCircuitState(state);

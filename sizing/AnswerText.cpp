@@ -22,20 +22,9 @@ class Words {
     explicit Words(const Wording& w) : w_(w) {}
 
     std::string operator()(const char* italian, const std::vector<std::string>& parts = {}) const {
-        const std::string text =
-            w_.Translate ? w_.Translate("volvenza::SizingText", italian) : std::string(italian);
-        std::string out;
-        for (size_t i = 0; i < text.size(); ++i) {
-            const char c = text[i];
-            if (c == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
-                const size_t n = static_cast<size_t>(text[i + 1] - '1');
-                if (n < parts.size()) out += parts[n];
-                ++i;
-            } else {
-                out += c;
-            }
-        }
-        return out;
+        return FillParts(
+            w_.Translate ? w_.Translate("volvenza::SizingText", italian) : std::string(italian),
+            parts);
     }
     std::string Num(double value, int decimals) const {
         if (!std::isfinite(value)) return "-";

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Simulation.h"
+#include "sizing/AnswerText.h"
 #include "sizing/PressureCategory.h"
 #include "sizing/Requirements.h"
 #include "sizing/Search.h"
@@ -69,13 +70,18 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     req.SingleCycle = true;
     req.PrechargeTolerance = 0;
     req.Catalogue = {DefaultSize(req.Type, 1), DefaultSize(req.Type, 1.5)};
+    SizingAnswer answer;
     const auto recommend = [&] {
         auto a = SizeAccumulator(state, req);
         EXPECT_TRUE(a && a->Recommended);
+        answer = a ? *a : SizingAnswer{};
         return a && a->Recommended ? a->Recommendation()->Proposed : Design{};
     };
     // 2 × 1 = 2 dm3 falls short; of the 3 dm3 ones, the fewest vessels.
     EXPECT_EQ(recommend(), (Design{1.5, 85, 0, 2}));
+    EXPECT_EQ(LayOutAnswer(answer, req, state.Data, Wording{nullptr, ','}).Recommendation.at(0),
+              "Raccomandato: 2 accumulatori da 1,5 dm3 in parallelo (gas 3 dm3), precarica 85 bar "
+              "a 20 °C, pompa 0 dm3/min.");
     // A piston takes a bottle rather than a second accumulator.
     req.Type = AccumulatorType::Piston;
     req.Catalogue = {DefaultSize(req.Type, 1), DefaultSize(req.Type, 1.5)};

@@ -247,6 +247,7 @@ TEST_F(OneDrawTest, AnswerShowsEachFigureToItsDecimals) {
     req.Catalogue = Sizes({1, 2, 20});
     req.Catalogue[0].RatedPressure = req.Catalogue[1].RatedPressure = 150;  // below Pm: rule 4
     req.Catalogue[2].MaxFlow = 240.25;
+    req.Catalogue[2].MaxRatio = 4.125;
     req.Type = AccumulatorType::Diaphragm;
     SizingAnswer answer = Size();
     // A drift said to its ten-thousandth of a bar.
@@ -259,8 +260,9 @@ TEST_F(OneDrawTest, AnswerShowsEachFigureToItsDecimals) {
         for (const std::string& cell : row) all += cell + "|";
     }
     for (const std::string& line : out.Explanations) all += line + "\n";
-    for (const char* shown : {"p1: 99,12 bar\n", "n = 1,346\n", "|240,2|", "almeno 20,2.\n",
-                              "accumulatore: a membrana\n", "scende di 0,0123 bar"}) {
+    for (const char* shown :
+         {"p1: 99,12 bar\n", "n = 1,346\n", "|240,2|", "|4,12|", "almeno 20,2.\n",
+          "accumulatore: a membrana\n", "scende di 0,0123 bar"}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
     }
     const size_t rule4 = all.find("Pm 199 bar supera PS");
