@@ -55,20 +55,11 @@ TEST(PressureCategoryTest, EveryLineOfTheTableBelongsToTheLowerCategory) {
     EXPECT_EQ(ClassingPressure(size, req, 210), 250);
 }
 
-// One draw of 1 dm3 in 1 s from 85 bar, ideal gas on the adiabat: a single
-// vessel needs 2,852 dm3 to stay above 99 bar; the largest size is 1,5.
+// The one draw (see SetUpOneDraw), where the largest size is 1,5 dm3.
 TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     CircuitState state;
-    InitCircuitState(state);
-    state.Data = CircuitData{2.5f, 85, 20, 0, 199, 10, 2};
-    PlaceMovement(state, 1, 0, 1, 60, MovementKind::CylinderExtending);
     Requirements req;
-    req.MinPressure = 99;
-    req.Gas.Law = GasLawKind::Ideal;
-    req.Gas.Start = gas::ChargeStart::Fast;
-    req.ChoosePrecharge = false;
-    req.SingleCycle = true;
-    req.PrechargeTolerance = 0;
+    SetUpOneDraw(state, req);
     req.Catalogue = {DefaultSize(req.Type, 1), DefaultSize(req.Type, 1.5)};
     SizingAnswer answer;
     const auto recommend = [&] {

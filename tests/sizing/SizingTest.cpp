@@ -27,22 +27,9 @@ std::vector<CatalogueSize> Sizes(std::initializer_list<double> volumes, double r
     return sizes;
 }
 
-// One movement drawing 1 dm3 in 1 s, pump stopped, ideal gas n = 1.4 at 20 °C,
-// one cycle started full: the closed forms hold.
 class OneDrawTest : public ::testing::Test {
   protected:
-    OneDrawTest() {
-        InitCircuitState(state);
-        state.Data = CircuitData{2.5f, 85, 20, 0, 199, 10, 2};
-        PlaceMovement(state, 1, 0, 1, 60, MovementKind::CylinderExtending);
-        req.MinPressure = 99;
-        req.Gas.Law = GasLawKind::Ideal;
-        // On the adiabat through the precharge, where the closed forms below hold.
-        req.Gas.Start = gas::ChargeStart::Fast;
-        req.ChoosePrecharge = false;
-        req.SingleCycle = true;
-        req.PrechargeTolerance = 0;
-    }
+    OneDrawTest() { SetUpOneDraw(state, req); }
     SizingAnswer Size() {
         auto answer = SizeAccumulator(state, req);
         EXPECT_TRUE(answer) << answer.Error();
