@@ -280,6 +280,15 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
     }
 }
 
+void AddUnfilledBottles(AnswerLayout& out, const SizingAnswer& a, const Words& w) {
+    if (!a.UnfilledBottles) return;
+    out.Recommendation.push_back(
+        w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                            "Escluse le composizioni il cui gas a Pm non riempie le bombole "
+                            "(l'olio riempirebbe l'accumulatore prima di Pm), la prima: %1 dm3."),
+          {VolumeText(*a.UnfilledBottles, w)}));
+}
+
 void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
                    const Words& w) {
     const double p1 = req.MinPressure;
@@ -529,6 +538,7 @@ AnswerLayout LayOutAnswer(const SizingAnswer& answer, const Requirements& req,
     out.Title = w(QT_TRANSLATE_NOOP("volvenza::SizingText", "DIMENSIONAMENTO"));
     AddRequirements(out, answer, req, data, w);
     AddRecommendation(out, answer, req, data, w);
+    AddUnfilledBottles(out, answer, w);
     AddCandidates(out, answer, req, w);
     AddExplanations(out, answer, req, data, w);
     return out;

@@ -319,7 +319,10 @@ Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double
         if (++tried > kMaxArrangementTries) break;
         auto e = ev.Evaluate(design, size);
         // Bottles the gas cannot fill at Pm are no arrangement at all.
-        if (!e && e.Error().id == MessageId::BottlesTooLarge) continue;
+        if (!e && e.Error().id == MessageId::BottlesTooLarge) {
+            if (!answer.UnfilledBottles) answer.UnfilledBottles = design;
+            continue;
+        }
         if (!e) return e.Error();
         if (!e->Passes()) {
             failing.push_back(*e);

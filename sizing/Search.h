@@ -69,6 +69,9 @@ struct SizingAnswer {
     double BalancePump = 0;  // dm3/min: the cycle's average demand
     int DayCycles = 0;       // cycles in the working day
     double PeakDemand = 0;   // dm3/min: the cycle's largest draw
+    // The first arrangement left out because the gas at Pm could not fill
+    // its bottles.
+    std::optional<Design> UnfilledBottles;
     bool Cancelled = false;
 
     const Evaluation* Recommendation() const {

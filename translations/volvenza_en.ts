@@ -1881,6 +1881,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Escursione di pressione %1 bar per ciclo; questa grandezza ne ammette %2.</source>
         <translation>Pressure swing %1 bar per cycle; this size allows %2.</translation>
     </message>
+    <message>
+        <source>Escluse le composizioni il cui gas a Pm non riempie le bombole (l&apos;olio riempirebbe l&apos;accumulatore prima di Pm), la prima: %1 dm3.</source>
+        <translation>Left out: the arrangements whose gas at Pm does not fill the bottles (the oil would fill the accumulator before Pm), the first: %1 dm3.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>

@@ -47,6 +47,8 @@ has json-count '"count": 4, "bottle_volume": 0, "bottles": 0, "bottle_size": 0, 
 check bottles 0 "$sim" size "$data/design-250bar.vlz" --pmin 150 --type piston --catalogue 4,6,10
 has bottled "Raccomandato: 6 dm3 con bombole 1 × 10 dm3 (gas 16 dm3), precarica 127,9 bar a 20 °C, pompa 40 dm3/min."
 has bottle-category "Ogni bombola (PS 250 bar, V 10 L): categoria III."
+# 4 dm3 holds too little gas at Pm to fill a 10 dm3 bottle: said, not tried.
+has unfilled "Escluse le composizioni il cui gas a Pm non riempie le bombole (l'olio riempirebbe l'accumulatore prima di Pm), la prima: 4 + 1 × 10 dm3."
 # The first cycle alone, started full: next to no pump.
 check single-cycle 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --single-cycle \
     --catalogue 10 --size-pump

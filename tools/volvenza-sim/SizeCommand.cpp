@@ -385,7 +385,13 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
              ", \"fix_V0\": " + Optional(x.FixV0) + ", \"fix_P0\": " + Optional(x.FixP0) +
              ", \"fix_Qp\": " + Optional(x.FixQp) + "}";
     }
-    return j + "\n  ]\n}\n";
+    return j + "\n  ],\n  \"unfilled_bottles\": " +
+           (a.UnfilledBottles
+                ? "{\"V0\": " + Json(a.UnfilledBottles->V0) +
+                      ", \"bottles\": " + std::to_string(a.UnfilledBottles->Bottles) +
+                      ", \"bottle_size\": " + Json(a.UnfilledBottles->BottleSize) + "}"
+                : std::string("null")) +
+           "\n}\n";
 }
 
 }  // namespace
