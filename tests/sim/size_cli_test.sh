@@ -16,7 +16,7 @@ has() {  # has NAME TEXT: the last output holds TEXT
 check example 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder
 has recommended "Raccomandato: 10 dm3, precarica 48,1 bar a 20 °C, pompa 30 dm3/min."
 has category "Direttiva 2014/68/UE (azoto, gas del gruppo 2; PS 80 bar, V 10 L): categoria II."
-has energy "Potenza installata 4,44 kW (Qp a Pm); una pompa sola che desse il picco di 108,2 dm3/min a p1 ne vorrebbe 12,03 kW: 7,58 kW in meno."
+has energy "Energia ceduta al circuito in un ciclo: 9,38 kJ. Potenza installata 4,44 kW (Qp a Pm); una pompa sola che desse il picco di 108,2 dm3/min a p1 ne vorrebbe 12,03 kW: 7,58 kW in meno."
 has day "giornata di 8 h (6128 cicli)"
 has steady "A regime (dopo 3 cicli): pressione minima 63,55 bar a 45 °C, 3,55 bar sopra p1"
 has oil "La pompa fornisce 2,35 dm3 per ciclo, il ciclo ne preleva 1,687"

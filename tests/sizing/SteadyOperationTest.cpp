@@ -95,6 +95,7 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     OneLitreEveryThreeSeconds(20);
     req.ChoosePrecharge = false;
     req.PrechargeTolerance = 0;
+    req.WorkingHours = 8.125;
     Evaluator ev(state, req);
     const auto e = ev.Evaluate({20, 80, 20}, 0);
     ASSERT_TRUE(e);
@@ -110,8 +111,11 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     EXPECT_GT(a->Explanations[0].PumpShare, 0.99);
     const AnswerLayout out = LayOutAnswer(*a, req, state.Data, Wording{nullptr, ','});
     ASSERT_GE(out.Explanations.size(), 2u);
-    EXPECT_EQ(out.Explanations[1].find("   La pompa non riporta l'accumulatore a Pm"), 0u)
-        << out.Explanations[1];
+    EXPECT_EQ(out.Explanations[1],
+              "   La pompa non riporta l'accumulatore a Pm nel ciclo a regime: "
+              "eroga per il 100 % del tempo, senza margine.");
+    EXPECT_EQ(out.Requirements.at(9).second,
+              "continuo, ciclo dopo ciclo; giornata di 8,12 h (9750 cicli)");
     // A pump with room to spare settles in a few cycles, coming back to Pm.
     const TemperatureOutcome big = ev.Evaluate({20, 80, 40}, 0)->Temps.at(0);
     EXPECT_TRUE(big.Settled && big.Recharged);
