@@ -257,6 +257,57 @@ TEST_F(OneDrawTest, AnswerShowsEachFigureToItsDecimals) {
     EXPECT_EQ(all.find("Pm 199 bar supera PS", rule4 + 1), std::string::npos) << all;
 }
 
+// Every figure of a hand-made answer to its own decimals, each with a
+// third decimal that would show if it had one more.
+TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
+    Requirements req;
+    req.MinPressure = 60.125;
+    req.PrechargeTolerance = 0.021255;
+    req.WorkingHours = 7.125;
+    req.Catalogue = {DefaultSize(req.Type, 6), DefaultSize(req.Type, 10)};
+    const CircuitData data{10, 50, 20, 30, 80.5f, 13.125f, 4.7f};
+    TemperatureOutcome o;
+    o.WorkTemp = 45;
+    o.LowestPressure = o.DayLowest = 63.125;
+    o.PumpShare = 0.72125;
+    o.PumpStarts = 1;
+    o.Energy = {9.3845, 0, 0, 0, 80.5, 65.6125};
+    Evaluation fails, passes;
+    fails.Proposed = {6, 50, 30};
+    fails.Rules.fill(true);
+    fails.Rules[0] = false;
+    fails.Temps = {o};
+    passes.Proposed = {10, 50, 30};
+    passes.Size = 1;
+    passes.Rules.fill(true);
+    passes.Temps = {o};
+    SizingAnswer a;
+    a.Candidates = {fails, passes};
+    a.Recommended = 1;
+    a.Temperatures = {45};
+    a.DayCycles = 5457;
+    a.PeakDemand = 108.25;
+    Explanation x;
+    x.V0 = 6;
+    x.FailedRules = {1};
+    x.NotRecharged = true;
+    x.LowestPressure = 61;
+    x.PumpShare = 0.99875;
+    a.Explanations = {x};
+    const AnswerLayout out = LayOutAnswer(a, req, data, Wording{nullptr, ','});
+    std::string all;
+    for (const auto& [label, value] : out.Requirements) all += value + "\n";
+    for (const std::string& line : out.Recommendation) all += line + "\n";
+    for (const std::string& line : out.Explanations) all += line + "\n";
+    for (const char* shown :
+         {"60,12 bar\n", "80,5 bar; 67,38 bar\n", "± 2,13 %\n", "giornata di 7,12 h (5457 cicli)",
+          "pressione minima 63,12 bar a 45 °C, 3 bar sopra p1", "eroga per il 72,1 % del ciclo",
+          "in un ciclo: 9,38 kJ.", "picco di 108,2 dm3/min", "escursione di pressione 14,89 bar",
+          "eroga per il 99,9 % del tempo, senza margine."}) {
+        EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
+    }
+}
+
 // A size off the table taking its nearest one's ratio is the project
 // file's older-files test.
 TEST(DefaultCatalogueTest, RatiosFollowTheTypeAndTheDiaphragmsSize) {
