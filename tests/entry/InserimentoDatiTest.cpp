@@ -1,6 +1,6 @@
 // The movement editor: each kind's page, stepping through the list, adding
 // and deleting, the flow recomputed as sizes are typed, boxes that hold no
-// number, the period warning of the flow box, and the keyboard.
+// number, and the period warning of the flow box.
 
 #include <QLabel>
 #include <QPushButton>
@@ -312,8 +312,7 @@ class InserimentoDatiTest : public QObject {
         QCOMPARE(m.Kind, MovementKind::CylinderExtending);
         QCOMPARE(m.Qm, 9.651);
 
-        // A box that takes the focus is selected, so that typing replaces it:
-        // the first of the initial data, and Ti of a movement just added.
+        // A box that takes the focus is selected, so that typing replaces it.
         QVERIFY(QTest::qWaitForWindowActive(shell.main.get()));
         shell.Button("ValoriIniziali")->trigger();
         QVERIFY(
@@ -322,37 +321,6 @@ class InserimentoDatiTest : public QObject {
         QCOMPARE(focused->objectName(), "TV0");
         QTest::keyClicks(focused, "7");
         QCOMPARE(focused->text(), "7");
-        shell.Button("InserimentoDati")->trigger();
-        Named<QPushButton>(window, "PulsMotore")->click();
-        QCOMPARE(QApplication::focusWidget(), box("DatoTi"));
-        QTest::keyClicks(QApplication::focusWidget(), "2");
-        QCOMPARE(box("DatoTi")->text(), "2");
-        QCOMPARE(shell.state.Movements[2].Ti, 2.0f);
-    }
-
-    void keyboardReachesTheMovements() {
-        Editor e;
-        LoadExampleCircuit(e.state);
-        e.Open();
-        e.window->show();
-        e.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(e.window.get()));
-
-        // Enter in the page's last box (L here) or in Qm goes on; elsewhere it does not.
-        QTest::keyClick(e.Box("Dato1"), Qt::Key_Return);
-        QCOMPARE(e.Pos(), "1/5");
-        QTest::keyClick(e.Box("Dato2"), Qt::Key_Return);
-        QCOMPARE(e.Pos(), "2/5");
-        QCOMPARE(e.window->focusWidget(), e.Box("DatoTi"));
-        QTest::keyClick(e.Box("DatoQm"), Qt::Key_Enter);
-        QCOMPARE(e.Pos(), "3/5");
-
-        // Alt+3 adds a motor.
-        QTest::keyClick(e.window->focusWidget(), Qt::Key_3, Qt::AltModifier);
-        QTRY_COMPARE(e.Pos(), "6/6");  // a shortcut's click comes a moment later
-        QCOMPARE(e.Label("LCommento")->text(), "MOTORE");
-        QTest::keyClick(e.Box("Dato2"), Qt::Key_Return);  // the last movement: nowhere to go
-        QCOMPARE(e.Pos(), "6/6");
     }
 };
 

@@ -152,11 +152,8 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(note("Grafico"), stale + QStringLiteral("Legge del gas: classica"));
         // A balance of the old run with the new data would be neither's.
         QCOMPARE(Figures(*shell.main), QStringList());
-        GasSettings nitrogen;
-        nitrogen.Law = GasLawKind::Nitrogen;
-        nitrogen.Tau = 45;
-        nitrogen.MinTemp = 0;
-        shell.main->CurrentProject().SetGas(nitrogen);
+        shell.main->CurrentProject().SetGas(
+            {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = 0, .MaxTemp = {}});
         shell.Button("Simulazione")->trigger();
         QCOMPARE(note("Tabella"), QStringLiteral("Legge del gas: azoto reale, τ = 45 s; "
                                                  "inviluppo da 0 a tc °C"));
