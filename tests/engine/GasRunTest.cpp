@@ -61,11 +61,7 @@ TEST_F(GasRunTest, RealNitrogenFromAdiabaticToIsothermal) {
 
 TEST_F(GasRunTest, EnvelopeRunsEachTemperatureWithTheSameCharge) {
     for (GasLawKind law : {GasLawKind::Classic, GasLawKind::Nitrogen}) {
-        state.Gas = GasSettings{};
-        state.Gas.Law = law;
-        state.Gas.Tau = 45;
-        state.Gas.MinTemp = -10;
-        state.Gas.MaxTemp = 60;
+        state.Gas = {.Law = law, .Tau = 45, .MinTemp = -10, .MaxTemp = 60};
         ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
         const GasResults envelope = state.GasRun;
         ASSERT_EQ(envelope.Runs.size(), 3u);
@@ -128,10 +124,7 @@ TEST_F(GasRunTest, EveryPointIsWrittenAndTheLowestIsTheFirst) {
         EXPECT_EQ(run(0.0), run(std::numeric_limits<double>::quiet_NaN()));
     }
 
-    state.Movements[1] = Movement{};
-    state.Movements[1].Kind = MovementKind::Motor;
-    state.Movements[1].Tf = 10;
-    state.Movements[1].Qm = -5;
+    state.Movements[1] = Movement{.Tf = 10, .Qm = -5, .Kind = MovementKind::Motor};
     state.MovementCount = 1;
     for (GasLawKind kind : {GasLawKind::Classic, GasLawKind::Nitrogen}) {
         state.Gas.Law = kind;
