@@ -230,8 +230,7 @@ class CicloTest : public QObject {
         QLineEdit* end = Named<QLineEdit>(w.Editor(), "DatoTf");
         const int shown = w.shell.state.CurrentMovement - 1;
         const QString before = w.Cell(shown, Column::EndTime);
-        end->selectAll();
-        QTest::keyClicks(end, "3.5");
+        Retype(end, "3.5");
         QCOMPARE(w.Cell(shown, Column::EndTime), "3,5");
         agree("typed in the editor");
         w.cycle->Undo();  // the whole of the typing, in one step

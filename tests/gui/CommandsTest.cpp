@@ -187,13 +187,7 @@ class CommandsTest : public QObject {
         QVERIFY(QFile::exists(path));
         shell.dialogs.QueueFileName(QString());  // Cancel
         shell.Menu("mnuFileSave")->trigger();
-        shell.Menu("mnuFileSaveAs")->trigger();
-        const auto& calls = shell.dialogs.Calls();
-        QCOMPARE(calls.size(), size_t{3});
-        for (const DialogCall& call : calls) {
-            QCOMPARE(call.kind, DialogKind::SaveFile);
-            QVERIFY2(call.filter.contains("*.vlz"), qPrintable(call.filter));
-        }
+        QCOMPARE(shell.dialogs.Calls().size(), size_t{2});
         // A bare name is a project under the project's filter, and stays bare
         // under the simulation file's.
         for (const int filter : {0, 1}) {

@@ -36,6 +36,9 @@ T* Named(const QObject* parent, const QString& name) {
 QByteArray ReadFile(const QString& path);
 void WriteFile(const QString& path, const QByteArray& text);
 
+// Replaces a box's text by typing over it.
+void Retype(QLineEdit* box, const QString& text);
+
 // Pixels of exactly this colour.
 int CountColour(const QImage& image, const QColor& colour);
 

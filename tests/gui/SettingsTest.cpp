@@ -90,9 +90,7 @@ class SettingsTest : public QObject {
             QVERIFY(!Named<QLineEdit>(&dialog, "TCostanteTempo")->isEnabled());
             Named<QRadioButton>(&dialog, "optAzoto")->setChecked(true);
             auto type = [&](const char* box, const char* text) {
-                auto* edit = Named<QLineEdit>(&dialog, QLatin1String(box));
-                edit->clear();
-                QTest::keyClicks(edit, QString::fromUtf8(text));
+                Retype(Named<QLineEdit>(&dialog, QLatin1String(box)), QString::fromUtf8(text));
             };
             auto ok = [&] {
                 Named<QPushButton>(&dialog, "cmdOK")->click();

