@@ -1,19 +1,13 @@
 // The main window's commands on the shared state: the command line and the
 // file given at start-up, the command-state codes, New, Open, Save and the
-// exports (text, bitmap, CSV, PDF), the Window menu's list, run through
-// scripted dialogs.
+// exports (text, bitmap, CSV, PDF), run through scripted dialogs.
 
 #include <QFile>
 #include <QMdiArea>
-#include <QMenu>
-#include <QMenuBar>
-#include <QScrollBar>
 #include <QTest>
 
 #include "documents/ProjectFile.h"
 #include "documents/SimulationFile.h"
-#include "platform/HelpWindow.h"
-#include "platform/Language.h"
 #include "shell/CommandLine.h"
 #include "tests/gui/GuiTesting.h"
 
@@ -273,46 +267,6 @@ class CommandsTest : public QObject {
         shell.Menu("mnuFileEsportaGrafico")->trigger();
         QCOMPARE(shell.dialogs.Messages().back().text,
                  "Impossibile salvare il file /tmp/grafico.bmp.");
-    }
-
-    void clientAreaScrollsToTheEditor() {
-        Shell shell(ProgramChildWindows());
-        shell.main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(shell.main.get()));
-        QMdiArea* area = shell.main->MdiArea();
-        QVERIFY(!area->verticalScrollBar()->isVisible());
-        shell.Button("InserimentoDati")->trigger();
-        // The editor reaches past the first-run client area: scroll bars reach it.
-        QTRY_VERIFY(area->verticalScrollBar()->isVisible() &&
-                    area->verticalScrollBar()->maximum() > 0);
-        QVERIFY(area->horizontalScrollBar()->isVisible());
-    }
-
-    // Every key of the menus and of the chart's tools is on the keyboard
-    // page, in both languages.
-    void helpListsEveryKey() {
-        Shell shell(ProgramChildWindows());
-        frmMain* main = shell.main.get();
-        shell.RunExample();
-        main->ShowChildWindow("Grafico");
-        QStringList keys;
-        for (const QAction* action : main->findChildren<QAction*>()) {
-            for (const QKeySequence& key : action->shortcuts()) {
-                keys << key.toString(QKeySequence::PortableText);
-            }
-        }
-        QVERIFY(keys.contains("F5") && keys.contains("Ctrl+T"));
-        for (const UiLanguage language : {UiLanguage::Italian, UiLanguage::English}) {
-            QFile page(HelpFolder(language) + QStringLiteral("tastiera.html"));
-            QVERIFY(page.open(QIODevice::ReadOnly));
-            const QString text = QString::fromUtf8(page.readAll());
-            QStringList missing;
-            for (const QString& key : keys) {
-                if (!text.contains(QStringLiteral("<kbd>%1</kbd>").arg(key.toHtmlEscaped())))
-                    missing << key;
-            }
-            QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
-        }
     }
 };
 
