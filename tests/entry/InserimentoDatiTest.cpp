@@ -96,7 +96,6 @@ class InserimentoDatiTest : public QObject {
             QCOMPARE(e.Page(), QString::fromUtf8(pages[i][1]).arg(times) +
                                    QStringLiteral(" | Qm [dm3/min]=0 | pic %1").arg(pictures[i]));
             QCOMPARE(e.Pos(), QStringLiteral("%1/%1").arg(i + 1));
-            QCOMPARE(e.window->focusWidget(), e.Box("DatoTi"));
         }
         QCOMPARE(e.ui.codes, std::vector<int>(6, 100));
 
