@@ -1,7 +1,6 @@
 // What the main window keeps between runs (its bounds, the print header,
 // the language, the gas model), the start-menu shortcut moved on a folder
-// tree made for the test, and the shell's own windows: options and About,
-// the help menu's entries.
+// tree made for the test, the options window, and a help viewer that fails.
 
 #include <QComboBox>
 #include <QDialog>
