@@ -28,10 +28,7 @@ class ProjectFileTest : public ::testing::Test {
         LoadExampleCircuit(state);
         state.Movements[2].Ti2 = 0.1f;  // a value with no short decimal form in single precision
         state.Movements[4].Tf2 = -std::numeric_limits<float>::max();  // the most a field holds
-        state.Gas.Law = GasLawKind::Nitrogen;
-        state.Gas.Tau = 45;
-        state.Gas.MinTemp = -5;
-        state.Gas.MaxTemp = 55.5;
+        state.Gas = {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = -5, .MaxTemp = 55.5};
         project.Requirements.MinPressure = 60;
         project.Requirements.Type = sizing::AccumulatorType::Diaphragm;
         // Every column, given and absent, and a size with no ratio limit.

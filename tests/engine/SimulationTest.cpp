@@ -15,11 +15,7 @@ class SimulationTest : public ::testing::Test, protected test::RecordedState {
     // One movement drawing `qm` from ti to tf with the given initial data.
     void OneMovement(CircuitData data, float ti, float tf, double qm) {
         state.Data = data;
-        state.Movements[1] = Movement{};
-        state.Movements[1].Kind = 4;
-        state.Movements[1].Ti = ti;
-        state.Movements[1].Tf = tf;
-        state.Movements[1].Qm = qm;
+        state.Movements[1] = Movement{.Ti = ti, .Tf = tf, .Qm = qm, .Kind = 4};
         state.MovementCount = 1;
     }
     std::vector<std::string> Texts() const {

@@ -18,23 +18,14 @@ namespace {
 
 constexpr double kAtm = 1.01325;
 
-class OneDrawRunTest : public ::testing::Test {
+class OneDrawRunTest : public ::testing::Test, protected test::RecordedState {
   protected:
     OneDrawRunTest() {
-        state.SetUi(ui);
-        InitCircuitState(state);
-        ui.windowLoaded = false;
         // One movement drawing 1 dm3 in 1 s from 2,5 dm3 charged at 85 bar, no pump.
         state.Data = CircuitData{2.5f, 85, 20, 0, 199, 10, 2};
-        Movement& m = state.Movements[1];
-        m.Ti = 0;
-        m.Tf = 1;
-        m.Qm = 60;
-        m.Kind = MovementKind::CylinderExtending;
+        state.Movements[1] = Movement{.Tf = 1, .Qm = 60, .Kind = MovementKind::CylinderExtending};
         state.MovementCount = state.SimMovementCount = 1;
     }
-    test::RecordingUi ui;
-    CircuitState state;
 };
 
 TEST_F(OneDrawRunTest, PolytropicDischargeGivesItsClosedForm) {

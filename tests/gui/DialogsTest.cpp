@@ -1,6 +1,6 @@
 // The dialogs Qt draws for the program, opened for real through QtDialogs
 // with the program's translations: the buttons and the file dialog are
-// Italian, the filters find every file, and printing offers no choice of pages.
+// Italian, and the filters find every file.
 
 #include <functional>
 
@@ -8,15 +8,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPrinter>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -177,47 +174,6 @@ class DialogsTest : public QObject {
                                             "(*.vlzp)|*.vlzp| Tutti i file (*.*)|*.* "),
                              temp.filePath("prova.vlz"), &chosenFilter);
         QCOMPARE(chosenFilter, 1);
-    }
-
-    // The dialog opens where the file is; its filters show what stands before
-    // the last brackets and match what is inside them, "*.*" also names
-    // without a dot.
-    void fileDialogFoldersAndFilters() {
-        QTemporaryDir temp;
-        const QString canonical = QFileInfo(temp.path()).canonicalFilePath();
-        QCOMPARE(FileDialogFolder(temp.filePath("nuovo.vlz")), canonical);
-        QDir::setCurrent(temp.path());
-        QCOMPARE(FileDialogFolder(QString()), canonical);
-        QCOMPARE(QtNameFilters("Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* "),
-                 QStringList({"Volvenza (*.vlz) (*.vlz)", " Tutti i file (*.*) (*)"}));
-        QCOMPARE(QtNameFilters("Immagini|*.bmp;*.dib"), QStringList({"Immagini (*.bmp *.dib)"}));
-    }
-
-    void printDialogOffersNoChoiceOfPages() {
-        QTemporaryDir temp;
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(temp.filePath("stampa.pdf"));
-        QtDialogs dialogs;
-        bool rangeShown = true;
-        bool rangeEnabled = true;
-        WhenModal([&](QDialog& dialog) {
-            ButtonNamed(dialog, "Opzioni >>")->click();
-            auto* range = dialog.findChild<QAbstractButton*>("printRange");
-            rangeShown = range->isVisibleTo(&dialog);
-            rangeEnabled = range->isEnabled();
-            // Even a range forced past the disabled controls prints every page.
-            range->setEnabled(true);
-            range->setChecked(true);
-            dialog.findChild<QSpinBox*>("from")->setValue(2);
-            dialog.findChild<QSpinBox*>("to")->setValue(2);
-            dialog.accept();
-        });
-        QVERIFY(dialogs.PrinterDialog(printer, "Stampa", false));
-        QVERIFY(!rangeShown);
-        QVERIFY(!rangeEnabled);
-        QCOMPARE(printer.printRange(), QPrinter::AllPages);
-        QCOMPARE(printer.fromPage(), 0);
     }
 };
 

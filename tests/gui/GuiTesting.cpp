@@ -38,6 +38,11 @@ void WriteFile(const QString& path, const QByteArray& text) {
     }
 }
 
+void Retype(QLineEdit* box, const QString& text) {
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
 int CountColour(const QImage& image, const QColor& colour) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y) {

@@ -36,6 +36,9 @@ T* Named(const QObject* parent, const QString& name) {
 QByteArray ReadFile(const QString& path);
 void WriteFile(const QString& path, const QByteArray& text);
 
+// Replaces a box's text by typing over it.
+void Retype(QLineEdit* box, const QString& text);
+
 // Pixels of exactly this colour.
 int CountColour(const QImage& image, const QColor& colour);
 
@@ -50,15 +53,12 @@ QWidget* TopLevel(const QString& name);
 // Starts the sizing window's search and waits for its end.
 bool Search(Dimensionamento& window);
 
-// A help viewer that records its calls as "file command key".
+// A help viewer that opens nothing, and fails with `failure` when set.
 class RecordingHelpViewer : public HelpViewer {
   public:
-    std::optional<QString> Open(QWidget*, const QString& helpFile, HelpCommand command,
-                                const QString& key) override {
-        calls << QStringLiteral("%1 %2 %3").arg(helpFile).arg(int(command)).arg(key);
+    std::optional<QString> Open(QWidget*, const QString&, HelpCommand, const QString&) override {
         return failure;
     }
-    QStringList calls;
     std::optional<QString> failure;
 };
 

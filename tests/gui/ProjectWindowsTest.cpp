@@ -62,8 +62,7 @@ class ProjectWindowsTest : public QObject {
         QWidget* editor = shell.main->ShowChildWindow("InserimentoDati");
         auto* tf = Named<QLineEdit>(editor, "DatoTf");
         tf->setFocus();
-        tf->selectAll();
-        QTest::keyClicks(tf, "2,75");
+        Retype(tf, "2,75");
         QCOMPARE(shell.state.Movements[1].Tf, 2.75f);
         shell.Menu("mnuFileAnnulla")->trigger();
         QCOMPARE(shell.state.Movements[1].Tf, 0.3f);
@@ -146,17 +145,13 @@ class ProjectWindowsTest : public QObject {
         // An edit leaves the results on screen, marked, until the next run,
         // which every open window follows.
         auto* pm = Named<QLineEdit>(shell.main->LoadChildWindow("DatiIniziali"), "TPm");
-        pm->clear();
-        QTest::keyClicks(pm, "90");
+        Retype(pm, "90");
         const QString stale = QStringLiteral("Risultati non aggiornati: i dati sono cambiati. ");
         QCOMPARE(note("Grafico"), stale + QStringLiteral("Legge del gas: classica"));
         // A balance of the old run with the new data would be neither's.
         QCOMPARE(Figures(*shell.main), QStringList());
-        GasSettings nitrogen;
-        nitrogen.Law = GasLawKind::Nitrogen;
-        nitrogen.Tau = 45;
-        nitrogen.MinTemp = 0;
-        shell.main->CurrentProject().SetGas(nitrogen);
+        shell.main->CurrentProject().SetGas(
+            {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = 0, .MaxTemp = {}});
         shell.Button("Simulazione")->trigger();
         QCOMPARE(note("Tabella"), QStringLiteral("Legge del gas: azoto reale, τ = 45 s; "
                                                  "inviluppo da 0 a tc °C"));
@@ -221,29 +216,25 @@ class ProjectWindowsTest : public QObject {
         // The efficiency typed in the requirements is the balance's at once, a
         // step Annulla takes back; one out of range is refused in its stead.
         auto* efficiency = Named<QLineEdit>(window, "TRendimento");
-        efficiency->selectAll();
-        QTest::keyClicks(efficiency, "0,8");
+        Retype(efficiency, "0,8");
         QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.PumpEfficiency, 0.8);
         QCOMPARE(Figures(*shell.main).value(3), "0,8");
         shell.Menu("mnuFileAnnulla")->trigger();
         QCOMPARE(efficiency->text(), "0,9");
-        efficiency->selectAll();
-        QTest::keyClicks(efficiency, "2");
+        Retype(efficiency, "2");
         QCOMPARE(Figures(*shell.main), QStringList());
         QCOMPARE(
             Named<QLabel>(shell.main->FindChildWindow("BilancioEnergetico"), "LNessunRisultato")
                 ->text(),
             "Il rendimento della pompa deve essere più di 0 e al più 1.");
-        efficiency->selectAll();
-        QTest::keyClicks(efficiency, "0,9");
+        Retype(efficiency, "0,9");
 
         // Another maximum pressure: the answer stays in view, marked, and
         // cannot be applied to a design it was not found for, until a search.
         QVERIFY(Search(*window));
         QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
         auto* pm = Named<QLineEdit>(shell.main->LoadChildWindow("DatiIniziali"), "TPm");
-        pm->clear();
-        QTest::keyClicks(pm, "85");
+        Retype(pm, "85");
         QVERIFY(stale->isVisibleTo(window) && !apply->isEnabled());
         QVERIFY(Search(*window));
         QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
@@ -326,8 +317,7 @@ class ProjectWindowsTest : public QObject {
         // Quitting asks nothing: the requirements go into the project and
         // from there into a recovery point.
         auto* p1 = Named<QLineEdit>(window, "TP1");
-        p1->selectAll();
-        QTest::keyClicks(p1, "65");
+        Retype(p1, "65");
         const size_t asked = shell.dialogs.Calls().size();
         shell.Close();
         QCOMPARE(shell.dialogs.Calls().size(), asked);
