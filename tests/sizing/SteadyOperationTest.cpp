@@ -148,15 +148,17 @@ TEST_F(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {
 // times, however short the cycles (here 0,08 s) that took.
 TEST_F(SteadyOperationTest, ALawWithoutMemorySettlesAfterThreeRecharges) {
     InitCircuitState(state);
-    state.Data = CircuitData{1.7f, 50, 20, 196, 100, 14, 0.08f};
+    state.Data = CircuitData{1.7f, 50, 20, 400, 100, 14, 0.08f};
     PlaceMovement(state, 1, 0.02f, 0.08f, 96, MovementKind::Motor);
     req.MinPressure = 40;
     req.Gas.Law = GasLawKind::Ideal;
     req.Catalogue = {DefaultSize(AccumulatorType::Piston, 2)};
-    const auto e = Evaluator(state, req).Evaluate({1.7, 50, 196}, 0);
+    const auto e = Evaluator(state, req).Evaluate({1.7, 50, 400}, 0);
     ASSERT_TRUE(e) << e.Error();
     EXPECT_EQ(e->Temps.at(0).Recharges, 3);
     EXPECT_TRUE(e->Temps[0].Settled);
+    // The third return to Pm after the first cycle (which starts full) ends it.
+    EXPECT_EQ(e->Temps[0].Cycles, 5);
 }
 
 TEST_F(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
