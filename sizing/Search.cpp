@@ -201,8 +201,10 @@ Message NoPrechargeWindow(const Evaluator& ev, double top, double bottom, double
     if (auto warm = ev.PrechargeAt(bottom * (1 + tol), ev.Temperatures().back())) {
         p1 = MsgRounded(CeilTenth((*warm + atm) / 0.9 - atm), 1);
     }
+    // Both ends are already whole tenths.
     return Message(MessageId::NoPrechargeWindow,
-                   {MsgRounded(bottom, 1), MsgRounded(top, 1), std::move(pm), std::move(p1)});
+                   {MsgRounded(bottom, 1), MsgRounded(top, 1),  // mutants: skip
+                    std::move(pm), std::move(p1)});
 }
 
 }  // namespace

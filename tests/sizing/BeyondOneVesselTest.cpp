@@ -73,6 +73,9 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     EXPECT_EQ(LayOutAnswer(answer, req, state.Data, Wording{nullptr, ','}).Recommendation.at(0),
               "Raccomandato: 2 accumulatori da 1,5 dm3 in parallelo (gas 3 dm3), precarica 85 bar "
               "a 20 °C, pompa 0 dm3/min.");
+    // Up to the most accumulators in parallel: 20 of 0,145 dm3 (19 are too few).
+    req.Catalogue = {DefaultSize(req.Type, 0.145)};
+    EXPECT_EQ(recommend(), (Design{0.145, 85, 0, kMaxParallel}));
     // A piston takes a bottle rather than a second accumulator.
     req.Type = AccumulatorType::Piston;
     req.Catalogue = {DefaultSize(req.Type, 1), DefaultSize(req.Type, 1.5)};
