@@ -15,9 +15,9 @@ constexpr int kBisections = 60;  // mutants: skip
 // With the pump sized, the sizes are tried with a pump this much above the
 // cycle's average demand when the data's pump is below it.
 constexpr double kPumpHeadroom = 1.25;  // mutants: skip (only where the pump search starts)
-// The shares of the progress each phase takes.
+// The shares of the progress each phase takes; any shares show progress.
 constexpr double kSizesShare = 0.7;
-constexpr double kPumpShare = 0.15;
+constexpr double kPumpShare = 0.15;  // mutants: skip
 // Runs a one-figure search takes, about: for the progress only.
 constexpr double kSearchRuns = 20;  // mutants: skip
 // Arrangements tried at most before the search gives up on them.
@@ -148,10 +148,11 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
         if (!o.Settled) {
             x.NotSettled = true;
             x.Recharges = o.Recharges;
+            x.PumpShare = o.PumpShare;
         } else if (!o.Recharged) {
             x.NotRecharged = true;
+            x.PumpShare = o.PumpShare;
         }
-        if (!o.Settled || !o.Recharged) x.PumpShare = o.PumpShare;
     }
     x.Drifting = x.Drifting && x.NotSettled;
     return x;

@@ -25,7 +25,7 @@ struct ActiveMovement {
 struct Explanation {
     double V0 = 0;
     size_t Size = 0;
-    std::vector<int> FailedRules;  // 1..6
+    std::vector<int> FailedRules;  // 1..7
     // Rule 1 in steady operation: a lowest pressure still falling.
     bool Drifting = false;
     double Drift = 0;    // bar per cycle
