@@ -210,7 +210,12 @@ TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
     EXPECT_TRUE(a.Candidates[1].Rules[4]);
     EXPECT_EQ(a.Recommended, 1u);
     EXPECT_EQ(a.Explanations.at(0).FailedRules, std::vector<int>{5});
-    EXPECT_FALSE(a.Explanations[0].FixV0) << "a size that holds p1 needs no one-figure fix";
+    // A size that holds p1 needs no one-figure fix, whatever rule it fails.
+    req.Catalogue[0].MaxFlow.reset();
+    req.Catalogue[0].MaxRatio = 1.5;
+    const SizingAnswer ratio = Size();
+    EXPECT_EQ(ratio.Explanations.at(0).FailedRules, std::vector<int>{3});
+    EXPECT_FALSE(ratio.Explanations[0].FixV0 || ratio.Explanations[0].FixQp);
     // A flow over the cycle's first step alone counts too: 60 + 75 there.
     PlaceMovement(state, 2, 0, 0.01f, 75, MovementKind::Motor);
     EXPECT_NEAR(Evaluator(state, req).Evaluate({4, 85, 0}, 0)->PeakFlow(), 135, 1e-9);
