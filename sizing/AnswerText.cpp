@@ -265,10 +265,17 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
                                              "Il costruttore ammette %1 bar (regola 7)."),
                            {w.Num(*size.RatedSwing, 2)});
     }
-    if (f.LifeYears) {
+    if (f.LifeYears && *f.LifeYears >= 1) {
         fatigue += " " + w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                                              "La grandezza è data per %1 cicli: circa %2 anni."),
                            {w.Num(*size.RatedCycles, 0), w.Num(*f.LifeYears, 1)});
+    } else if (f.LifeYears) {
+        // Less than a year is better told in the hours the machine runs.
+        fatigue +=
+            " " + w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                      "La grandezza è data per %1 cicli: circa %2 ore di "
+                                      "lavoro."),
+                    {w.Num(*size.RatedCycles, 0), w.Num(*f.LifeYears * req.HoursPerYear, 1)});
     }
     out.Recommendation.push_back(fatigue);
 

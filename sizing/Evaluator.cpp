@@ -129,14 +129,19 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
         o.Cycles = cycle;
         int lowest = 0;
         int lowestDraw = 0;
+        int highest = 0;
         bool full = false;
         for (int j = 1; j <= end; ++j) {
             full = full || ToSingle(w.p[j]) == d.Pm;
             if (w.p[j] < w.p[lowest]) lowest = j;
+            if (w.p[j] > w.p[highest]) highest = j;
             if (w.qs[j - 1] != 0 && w.p[j] < w.p[lowestDraw]) lowestDraw = j;
             o.PeakFlow = std::max(o.PeakFlow, std::abs(w.qs[j - 1]));
             o.LowestGasTemp = std::min(o.LowestGasTemp, w.t[j]);
         }
+        // Every cycle after the first, which starts full once a start-up,
+        // loads the shell: the cycles that come back to Pm swing the most.
+        if (cycle > 1 || maxCycles == 1) o.Swing = std::max(o.Swing, w.p[highest] - w.p[lowest]);
         if (w.p[lowest] < o.LowestPressure) {
             o.LowestPressure = w.p[lowest];
             o.LowestStep = lowest;
@@ -280,8 +285,7 @@ int Evaluation::Cycles() const {
 
 double Evaluation::Swing() const {
     double swing = 0;
-    for (const TemperatureOutcome& o : Temps)
-        swing = std::max(swing, o.Energy.Highest - o.Energy.Lowest);
+    for (const TemperatureOutcome& o : Temps) swing = std::max(swing, o.Swing);
     return swing;
 }
 
@@ -453,7 +457,7 @@ void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
     if (maxFlow && o.PeakFlow > *maxFlow * count + kSlack) rules[4] = false;
     if (o.LowestGasTemp < AllowedGasTemperature(req_)) rules[5] = false;
     const auto& swing = req_.Catalogue[size].RatedSwing;
-    if (swing && o.Energy.Highest - o.Energy.Lowest > *swing + kSlack) rules[6] = false;
+    if (swing && o.Swing > *swing + kSlack) rules[6] = false;
 }
 
 double Evaluator::PumpOil(double qp) const {

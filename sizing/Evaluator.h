@@ -69,6 +69,9 @@ struct TemperatureOutcome {
     double PumpShare = 0;
     double PumpStarts = 0;
     double PeakFlow = 0;  // largest oil flow in or out [dm3/min]
+    // The largest pressure swing of a cycle after the first (of the first
+    // when the machine runs one cycle) [bar].
+    double Swing = 0;
     // Steady operation: whether the cycles repeat (one by one, or with the
     // pump bringing the accumulator back to Pm every few cycles) within the
     // cycle limit; when they do not, the fall of the lowest pressure per
@@ -112,7 +115,7 @@ struct Evaluation {
     double PeakFlow() const;       // over every temperature [dm3/min]
     double LowestGasTemp() const;  // over every temperature [°C]
     int Cycles() const;            // the most cycles a temperature ran
-    double Swing() const;          // the largest steady-cycle pressure swing [bar]
+    double Swing() const;          // the largest swing of a cycle [bar], see TemperatureOutcome
     // The run with the lowest pressure.
     const TemperatureOutcome& Worst() const;
 };

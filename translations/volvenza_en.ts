@@ -1885,6 +1885,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Escluse le composizioni il cui gas a Pm non riempie le bombole (l&apos;olio riempirebbe l&apos;accumulatore prima di Pm), la prima: %1 dm3.</source>
         <translation>Left out: the arrangements whose gas at Pm does not fill the bottles (the oil would fill the accumulator before Pm), the first: %1 dm3.</translation>
     </message>
+    <message>
+        <source>La grandezza è data per %1 cicli: circa %2 ore di lavoro.</source>
+        <translation>The size is rated for %1 cycles: about %2 hours of work.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>

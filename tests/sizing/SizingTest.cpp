@@ -271,13 +271,16 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.PrechargeTolerance = 0.021255;
     req.WorkingHours = 7.125;
     req.Catalogue = {DefaultSize(req.Type, 6), DefaultSize(req.Type, 10)};
+    req.Catalogue[1].RatedSwing = 20;
+    req.Catalogue[1].RatedCycles = 1000;  // 1 000 cycles of 4,7 s
     const CircuitData data{10, 50, 20, 30, 80.5f, 13.125f, 4.7f};
     TemperatureOutcome o;
     o.WorkTemp = 45;
     o.LowestPressure = o.DayLowest = 63.125;
     o.PumpShare = 0.72125;
     o.PumpStarts = 1;
-    o.Energy = {9.3845, 0, 0, 0, 80.5, 65.6125};
+    o.Energy.Delivered = 9.3845;
+    o.Swing = 14.8875;
     Evaluation fails, passes;
     fails.Proposed = {6, 50, 30};
     fails.Rules.fill(true);
@@ -309,6 +312,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
          {"60,12 bar\n", "80,5 bar; 67,38 bar\n", "± 2,13 %\n", "giornata di 7,12 h (5457 cicli)",
           "pressione minima 63,12 bar a 45 °C, 3 bar sopra p1", "eroga per il 72,1 % del ciclo",
           "in un ciclo: 9,38 kJ.", "picco di 108,2 dm3/min", "escursione di pressione 14,89 bar",
+          "ammette 20 bar (regola 7). La grandezza è data per 1000 cicli: circa 1,3 ore di lavoro.",
           "eroga per il 99,9 % del tempo, senza margine."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
     }

@@ -285,7 +285,7 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
                ", \"pressure_swing\": " + Json(RoundHalfEven(f.Swing, 3)) +
                ", \"cycles_per_year\": " + Json(RoundHalfEven(f.CyclesPerYear, 0)) +
                ", \"fatigue_life_years\": " +
-               (f.LifeYears ? Json(RoundHalfEven(*f.LifeYears, 2)) : std::string("null")) + ", ";
+               (f.LifeYears ? Json(*f.LifeYears) : std::string("null")) + ", ";
     };
     const double p1 = req.MinPressure;
     const GasSettings& g = req.Gas;
