@@ -108,6 +108,10 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
                 {w.Num(req.WorkingHours, 2), std::to_string(a.DayCycles)}));
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Rendimento della pompa; ore in un anno")),
         w.Num(req.PumpEfficiency, 3) + "; " + w.Num(req.HoursPerYear, 1) + " h");
+    if (const double ev = req.Gas.Vessels.VolumetricEfficiency; ev != 1) {
+        add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Rendimento volumetrico della pompa")),
+            w.Num(ev, 3));
+    }
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Precarica")),
         req.ChoosePrecharge ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "scelta"))
                             : w(QT_TRANSLATE_NOOP("volvenza::SizingText", "dei dati iniziali")));
@@ -241,7 +245,7 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
                   "volvenza::SizingText",
                   "La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2 (in media %3 "
                   "dm3/min)."),
-              {w.Num(a.PumpOil, 3), w.Num(a.CycleOil, 3), w.Num(a.BalancePump, 2)}));
+              {w.Num(a.PumpOil, 3), w.Num(a.CycleOil, 3), w.Num(a.AverageDemand, 2)}));
     }
     out.Recommendation.push_back(
         w(QT_TRANSLATE_NOOP("volvenza::SizingText",

@@ -358,6 +358,7 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     answer.Temperatures = ev.Temperatures();
     answer.CycleOil = ev.CycleOil();
     answer.BalancePump = ev.BalancePump();
+    answer.AverageDemand = answer.BalancePump * req.Gas.Vessels.VolumetricEfficiency;
     const std::vector<double>& demand = ev.Flows().Qt;
     // A cycle of no steps was refused above.
     answer.PeakDemand =

@@ -64,11 +64,14 @@ struct SizingAnswer {
     bool PumpSized = false;                    // the recommendation's pump was searched
     // When the data's pump cannot deliver the cycle's oil, nothing is run.
     bool PumpShort = false;
-    double PumpOil = 0;      // dm3 the pump delivers in a cycle
-    double CycleOil = 0;     // dm3 the cycle draws
-    double BalancePump = 0;  // dm3/min: the cycle's average demand
-    int DayCycles = 0;       // cycles in the working day
-    double PeakDemand = 0;   // dm3/min: the cycle's largest draw
+    double PumpOil = 0;        // dm3 the pump delivers in a cycle
+    double CycleOil = 0;       // dm3 the cycle draws
+    double AverageDemand = 0;  // dm3/min: the oil a cycle draws over its time
+    // dm3/min: the smallest pump that delivers it, its volumetric
+    // efficiency taken into account.
+    double BalancePump = 0;
+    int DayCycles = 0;      // cycles in the working day
+    double PeakDemand = 0;  // dm3/min: the cycle's largest draw
     // The first arrangement left out because the gas at Pm could not fill
     // its bottles.
     std::optional<Design> UnfilledBottles;

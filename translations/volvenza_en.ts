@@ -1889,6 +1889,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>La grandezza è data per %1 cicli: circa %2 ore di lavoro.</source>
         <translation>The size is rated for %1 cycles: about %2 hours of work.</translation>
     </message>
+    <message>
+        <source>Rendimento volumetrico della pompa</source>
+        <translation>Pump volumetric efficiency</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>

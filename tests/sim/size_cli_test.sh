@@ -62,7 +62,7 @@ check keep-precharge 1 "$sim" size "$data/example.vlz" --pmin 60 --type piston -
 has reason "non rispetta la regola 1, 2"
 printf '0,20,80,20,17.1,199,10,3,1\r\n0,1,0,0,0,0,0,0,0,0,1000,60,0,0,60,4\r\n' >"$work/short.vlz"
 check pump-short 1 "$sim" size "$work/short.vlz" --pmin 90 --type bladder --json
-has json-short '"oil": {"cycle": 1, "pump": 0.855, "average_demand": 20, "pump_short": true}'
+has json-short '"oil": {"cycle": 1, "pump": 0.855, "average_demand": 20, "pump_needed": 20, "pump_short": true}'
 has json-none '"recommended": null'
 # Every size stays above p1 only because its gas condenses before: rule 1 fails.
 printf '0,10,10,-20,20,350,13,10,1\r\n1,2.2,0,0,0,0,0,0,0,0,1000,150,0,0,300,4\r\n' >"$work/ratio.vlz"

@@ -128,6 +128,7 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     const auto worn = SizeAccumulator(state, req);
     EXPECT_TRUE(worn->PumpShort);
     EXPECT_NEAR(worn->BalancePump, 25, 1e-6);
+    EXPECT_NEAR(worn->AverageDemand, 20, 1e-6);
 }
 
 TEST_F(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {

@@ -304,6 +304,7 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
          ", \"precharge_tolerance\": " + Json(req.PrechargeTolerance) +
          ", \"working_hours\": " + Json(req.WorkingHours) +
          ", \"pump_efficiency\": " + Json(req.PumpEfficiency) +
+         ", \"volumetric_efficiency\": " + Json(req.Gas.Vessels.VolumetricEfficiency) +
          ", \"hours_per_year\": " + Json(req.HoursPerYear) +
          ", \"min_gas_temperature\": " + Json(AllowedGasTemperature(req)) +
          ", \"day_cycles\": " + std::to_string(a.DayCycles) + ",\n   \"gas_law\": \"" +
@@ -317,7 +318,8 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
          ", \"choose_precharge\": " + Bool(req.ChoosePrecharge) +
          ", \"size_pump\": " + Bool(req.SizePump) + ", \"single_cycle\": " + Bool(req.SingleCycle) +
          "},\n  \"oil\": {\"cycle\": " + Json(a.CycleOil) + ", \"pump\": " + Json(a.PumpOil) +
-         ", \"average_demand\": " + Json(a.BalancePump) + ", \"pump_short\": " + Bool(a.PumpShort) +
+         ", \"average_demand\": " + Json(a.AverageDemand) +
+         ", \"pump_needed\": " + Json(a.BalancePump) + ", \"pump_short\": " + Bool(a.PumpShort) +
          "},\n  \"recommended\": ";
     if (const Evaluation* rec = a.Recommendation()) {
         const TemperatureOutcome& w = rec->Worst();
