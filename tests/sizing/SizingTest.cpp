@@ -270,13 +270,16 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.MinPressure = 60.125;
     req.PrechargeTolerance = 0.021255;
     req.WorkingHours = 7.125;
+    req.Gas.Law = GasLawKind::Ideal;
+    req.Gas.ChargeTemp = 20.125;
     req.Catalogue = {DefaultSize(req.Type, 6), DefaultSize(req.Type, 10)};
     req.Catalogue[1].RatedSwing = 20;
     req.Catalogue[1].RatedCycles = 1000;  // 1 000 cycles of 4,7 s
     const CircuitData data{10, 50, 20, 30, 80.5f, 13.125f, 4.7f};
     TemperatureOutcome o;
     o.WorkTemp = 45;
-    o.LowestPressure = o.DayLowest = 63.125;
+    o.LowestPressure = 63.125;
+    o.DayLowest = 62.125;
     o.PumpShare = 0.72125;
     o.PumpStarts = 1;
     o.Energy.Delivered = 9.3845;
@@ -286,13 +289,15 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     fails.Rules.fill(true);
     fails.Rules[0] = false;
     fails.Temps = {o};
-    passes.Proposed = {10, 50, 30};
+    passes.Proposed = {10.12345, 50, 30, 2};
     passes.Size = 1;
     passes.Rules.fill(true);
     passes.Temps = {o};
+    Evaluation unrun = fails;  // a pump short of the cycle's oil runs nothing
+    unrun.Temps.clear();
     SizingAnswer a;
-    a.Candidates = {fails, passes};
-    a.Recommended = 1;
+    a.Candidates = {unrun, fails, passes};
+    a.Recommended = 2;
     a.Temperatures = {45};
     a.DayCycles = 5457;
     a.PeakDemand = 108.25;
@@ -308,10 +313,13 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     for (const auto& [label, value] : out.Requirements) all += value + "\n";
     for (const std::string& line : out.Recommendation) all += line + "\n";
     for (const std::string& line : out.Explanations) all += line + "\n";
+    for (const auto& row : out.Candidates.Rows) all += row[0] + "|" + row[2] + "|" + row[3] + "\n";
     for (const char* shown :
-         {"60,12 bar\n", "80,5 bar; 67,38 bar\n", "± 2,13 %\n", "giornata di 7,12 h (5457 cicli)",
-          "pressione minima 63,12 bar a 45 °C, 3 bar sopra p1", "eroga per il 72,1 % del ciclo",
-          "in un ciclo: 9,38 kJ.", "picco di 108,2 dm3/min", "escursione di pressione 14,89 bar",
+         {"6|-|-\n", "2 × 10,123|63,12|", "precarica 50 bar a 20,12 °C",
+          "giornata di lavoro 62,12 bar", "60,12 bar\n", "80,5 bar; 67,38 bar\n", "± 2,13 %\n",
+          "giornata di 7,12 h (5457 cicli)", "pressione minima 63,12 bar a 45 °C, 3 bar sopra p1",
+          "eroga per il 72,1 % del ciclo", "in un ciclo: 9,38 kJ.", "picco di 108,2 dm3/min",
+          "escursione di pressione 14,89 bar",
           "ammette 20 bar (regola 7). La grandezza è data per 1000 cicli: circa 1,3 ore di lavoro.",
           "eroga per il 99,9 % del tempo, senza margine."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
@@ -331,6 +339,9 @@ TEST(DefaultCatalogueTest, RatiosFollowTheTypeAndTheDiaphragmsSize) {
         EXPECT_EQ(s.MaxRatio, s.V0 <= 0.75 ? 8 : s.V0 <= 2 ? 6 : 4) << s.V0;
     }
     EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 2.5).V0, 2.5);
+    // A size off the table takes the limits of the nearest one.
+    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 2.5).MaxRatio, 4);
+    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 1.1).MaxRatio, 6);
 }
 
 TEST_F(OneDrawTest, ChosenPrechargeIsTheHighestTheRulesAllowOverTheEnvelope) {
@@ -383,6 +394,8 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.Catalogue[1].RatedCycles = 0.9;
     refused("cicli nominali");
     req.Catalogue[1].RatedCycles = 1;
+    req.Catalogue[1].Tau = 0;  // an isothermal size
+    EXPECT_TRUE(CheckRequirements(state, req));
     req.WorkingHours = 24 * 366;
     EXPECT_TRUE(SizeAccumulator(state, req));
     req.WorkingHours = 24 * 366 + 0.01;
@@ -460,6 +473,14 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
 
 TEST_F(OneDrawTest, StopsWhenTheProgressSaysSo) {
     std::vector<double> shares;
+    // A whole search's progress never goes back and ends full.
+    ASSERT_TRUE(SizeAccumulator(state, req, [&](double share) {
+        shares.push_back(share);
+        return true;
+    }));
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_EQ(shares.back(), 1);
+    shares.clear();
     auto a = SizeAccumulator(state, req, [&](double share) {
         shares.push_back(share);
         return shares.size() < 3;

@@ -160,6 +160,8 @@ TEST_F(SteadyOperationTest, ALawWithoutMemorySettlesAfterThreeRecharges) {
     EXPECT_TRUE(e->Temps[0].Settled);
     // The third return to Pm after the first cycle (which starts full) ends it.
     EXPECT_EQ(e->Temps[0].Cycles, 5);
+    // 96 dm3/min for 0,06 s of every 0,08 s.
+    EXPECT_NEAR(Evaluator(state, req).BalancePump(), 72, 1e-3);
 }
 
 TEST_F(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
@@ -178,6 +180,10 @@ TEST_F(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
     EXPECT_NEAR(fall.DriftPerCycle, 0.1, 1e-9);
     EXPECT_NEAR(fall.DayLowest, 69.9 - 0.1 * 970, 1e-6);
     EXPECT_EQ(fall.CyclesToP1, 130);
+    // Exactly at p1 after cycle 32 (binary-exact eighths): below it the next.
+    std::vector<double> eighths;
+    for (int k = 1; k <= 30; ++k) eighths.push_back(64 - 0.125 * k);
+    EXPECT_EQ(judge(eighths, 1000).CyclesToP1, 33);
     // A day too short to get there.
     const TemperatureOutcome shortDay = judge(linear, 120);
     EXPECT_NEAR(shortDay.DayLowest, 69.9 - 0.1 * 90, 1e-6);
