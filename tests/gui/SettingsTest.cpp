@@ -119,6 +119,11 @@ class SettingsTest : public QObject {
             type("TTMax", "60");
             ok();
             type("TTMin", "-10");
+            type("TParallelo", "0");
+            ok();
+            type("TParallelo", "3");
+            type("TBombole", "20");
+            type("TRendimentoVolumetrico", "0,9");
             ok();
         });
         shell.Menu("mnuCalcoloModelloGas")->trigger();
@@ -127,14 +132,20 @@ class SettingsTest : public QObject {
         QCOMPARE(texts,
                  QStringList({"La costante di tempo termica deve essere un numero maggiore o "
                               "uguale a 0, oppure vuota per un tempo infinito",
-                              "La temperatura minima non può superare la massima"}));
-        QCOMPARE(focused.mid(0, 2), QStringList({"TCostanteTempo", "TTMin"}));
+                              "La temperatura minima non può superare la massima",
+                              "Gli accumulatori in parallelo devono essere da 1 a 20"}));
+        QCOMPARE(focused.mid(0, 3), QStringList({"TCostanteTempo", "TTMin", "TParallelo"}));
         GasSettings want;
         want.Law = GasLawKind::Nitrogen;
         want.Tau = 4.5;
         want.MinTemp = -10;
         want.MaxTemp = 60;
+        want.Vessels = {3, 20, 0.9};
         QCOMPARE(shell.state.Gas, want);
+        // One step of the project's history.
+        shell.main->CurrentProject().Undo();
+        QCOMPARE(shell.state.Gas, GasSettings{});
+        shell.main->CurrentProject().Redo();
         QCOMPARE(Read(shell, "Legge", "Volvenza", "ModelloGas"), "Azoto");
         QCOMPARE(Read(shell, "CostanteTempo", "Volvenza", "ModelloGas"), "4,5");
 
@@ -148,6 +159,7 @@ class SettingsTest : public QObject {
         shell.Close();
         shell.state.Gas = GasSettings{};
         shell.Open();
+        want.Vessels = {};  // the project's, not the program's
         QCOMPARE(shell.state.Gas, want);
     }
 

@@ -417,6 +417,7 @@ class WindowsTest : public QObject {
         gas.ChargeTemp = -12.25;
         gas.MinTemp = -40.125;
         gas.MaxTemp = 123.375;
+        gas.Vessels = {12, 1234.5, 0.875};
         frmModelloGas gasModel(gas, dialogs);
         for (QWidget* window :
              std::initializer_list<QWidget*>{&options, &about, &splash, &progress, &gasModel}) {
