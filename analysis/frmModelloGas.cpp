@@ -147,13 +147,13 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
     for (const BoxRow& row : kRows) {
         auto* label = new QLabel(tr(row.caption), this);
         label->setObjectName(QString::fromLatin1(row.label));
-        label->setGeometry(twips(240, top + 15, 3495, 255));
+        label->setGeometry(twips(240, top + 15, 3975, 255));
         // The texts come with the decimal comma the settings keep.
         QString text = QString::fromStdString(values.at(row.box));
         text.replace(QLatin1Char(','), QLatin1Char(UiDecimalSeparator()));
         auto* box = new QLineEdit(text, this);
         box->setObjectName(QString::fromLatin1(row.name));
-        box->setGeometry(twips(3840, top, 1215, 285));
+        box->setGeometry(twips(4320, top, 1215, 285));
         label->setBuddy(box);
         FitLabelFont(*label);
         FollowSeparator(box);
@@ -178,10 +178,10 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
         const BoxRow& row = kPlantRows[i];
         auto* label = new QLabel(tr(row.caption), plant);
         label->setObjectName(QString::fromLatin1(row.label));
-        label->setGeometry(twips(120, top + 15, 3495, 255));
+        label->setGeometry(twips(120, top + 15, 3975, 255));
         auto* box = new QLineEdit(plantValues[i], plant);
         box->setObjectName(QString::fromLatin1(row.name));
-        box->setGeometry(twips(3720, top, 1215, 285));
+        box->setGeometry(twips(4200, top, 1215, 285));
         label->setBuddy(box);
         FitLabelFont(*label);
         FollowSeparator(box);
