@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -142,9 +143,15 @@ class SettingsTest : public QObject {
         want.MaxTemp = 60;
         want.Vessels = {3, 20, 0.9};
         QCOMPARE(shell.state.Gas, want);
-        // One step of the project's history.
+        // The status bar says what V0 is one of; the vessels are one step of
+        // the project's history.
+        auto* bar = Named<QLabel>(shell.main.get(), "Panel1");
+        QCOMPARE(bar->text(),
+                 "3 accumulatori di Vo in parallelo; bombole 20 dm3; rendimento "
+                 "volumetrico 0,9");
         shell.main->CurrentProject().Undo();
         QCOMPARE(shell.state.Gas, GasSettings{});
+        QCOMPARE(bar->text(), "Stato");
         shell.main->CurrentProject().Redo();
         QCOMPARE(Read(shell, "Legge", "Volvenza", "ModelloGas"), "Azoto");
         QCOMPARE(Read(shell, "CostanteTempo", "Volvenza", "ModelloGas"), "4,5");
