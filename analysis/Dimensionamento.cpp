@@ -52,10 +52,13 @@ QString BottlesText(const std::vector<double>& sizes) {
     return texts.join(QStringLiteral("; "));
 }
 
-// Volumes separated by ";", each more than 0; nothing when one is not.
+// Volumes separated by ";", each more than 0, no more than a project file
+// holds; nothing otherwise.
 std::optional<std::vector<double>> ParseBottles(const QString& text) {
     std::vector<double> sizes;
-    for (const QString& item : text.split(QLatin1Char(';'))) {
+    const QStringList items = text.split(QLatin1Char(';'));
+    if (items.size() > static_cast<qsizetype>(kMaxCatalogueSizes)) return std::nullopt;
+    for (const QString& item : items) {
         const auto size = ParseNumber<double>(item.trimmed().toStdString());
         if (!size || !(*size > 0)) return std::nullopt;
         sizes.push_back(*size);
@@ -512,7 +515,8 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
     if (!ReadEnergyInputs(req, message)) return std::nullopt;
     const auto bottles = ParseBottles(bottles_->text());
     if (!bottles) {
-        return fail(tr("Scrivere le bombole in dm3, ciascuna più di 0, separate da \";\"."));
+        return fail(tr("Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da \";\".")
+                        .arg(kMaxCatalogueSizes));
     }
     req.BottleSizes = *bottles;
     req.Arrangements = arrangements_->isChecked();

@@ -865,16 +865,16 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Without this choice arrangements are tried only when no single size passes.</translation>
     </message>
     <message>
-        <source>Scrivere le bombole in dm3, ciascuna più di 0, separate da &quot;;&quot;.</source>
-        <translation>Type the bottles in dm3, each more than 0, separated by &quot;;&quot;.</translation>
-    </message>
-    <message>
         <source>; rendimento volumetrico della pompa %1</source>
         <translation>; pump volumetric efficiency %1</translation>
     </message>
     <message>
         <source>Legge del gas: %1%2 (da &quot;Modello del gas...&quot;)</source>
         <translation>Gas law: %1%2 (from &quot;Gas model...&quot;)</translation>
+    </message>
+    <message>
+        <source>Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da &quot;;&quot;.</source>
+        <translation>Type up to %1 bottles in dm3, each more than 0, separated by &quot;;&quot;.</translation>
     </message>
 </context>
 <context>

@@ -320,7 +320,7 @@ class ProjectWindowsTest : public QObject {
         QTest::keyClicks(bottles, "10; 0");
         QVERIFY(!window->Calculate());
         QCOMPARE(shell.dialogs.Messages().back().text,
-                 "Scrivere le bombole in dm3, ciascuna più di 0, separate da \";\".");
+                 "Scrivere fino a 200 bombole in dm3, ciascuna più di 0, separate da \";\".");
         QTest::keyClicks(bottles, ",5");
         const auto& kept = shell.main->CurrentProject().Sizing().Requirements;
         QCOMPARE(kept.BottleSizes, std::vector<double>({10, 0.5}));
