@@ -210,6 +210,7 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(shell.state.ChartMinPressure, 60.0);
         shell.main->CurrentProject().Undo();
         QCOMPARE(shell.state.Data.P0, before);
+        QCOMPARE(shell.state.ChartMinPressure, std::nullopt);
         shell.main->CurrentProject().Redo();
         // Its run keeps above p1, not far above; the pump alone is taken at p1.
         shell.Button("Simulazione")->trigger();
