@@ -40,10 +40,30 @@ using namespace sizing;
 // Twips: the window's place in the main window.
 constexpr int kLeft = 600, kTop = 600;
 constexpr int kPollMs = 50;
-enum CatalogueColumn { kV0, kRatio, kRated, kFlow, kTau, kCatalogueColumns };
+enum CatalogueColumn { kV0, kRatio, kRated, kFlow, kTau, kSwing, kCycles, kCatalogueColumns };
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+QString BottlesText(const std::vector<double>& sizes) {
+    QStringList texts;
+    for (double size : sizes) texts << UiNumber(size);
+    return texts.join(QStringLiteral("; "));
+}
+
+// Volumes separated by ";", each more than 0, no more than a project file
+// holds; nothing otherwise.
+std::optional<std::vector<double>> ParseBottles(const QString& text) {
+    std::vector<double> sizes;
+    const QStringList items = text.split(QLatin1Char(';'));
+    if (items.size() > static_cast<qsizetype>(kMaxCatalogueSizes)) return std::nullopt;
+    for (const QString& item : items) {
+        const auto size = ParseNumber<double>(item.trimmed().toStdString());
+        if (!size || !(*size > 0)) return std::nullopt;
+        sizes.push_back(*size);
+    }
+    return sizes;
 }
 
 // The heading broken at blanks into lines no wider than `width`.
@@ -181,12 +201,18 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     efficiency_->setText(UiNumber(defaultsOf.PumpEfficiency));
     form->addRow(tr("Ore di lavoro in un anno [&h]"), box("TOreAnno", hoursPerYear_));
     hoursPerYear_->setText(UiNumber(defaultsOf.HoursPerYear));
+    form->addRow(tr("&Bombole per i pistoni [dm3, separate da ;]"), box("TBombole", bottles_));
+    bottles_->setText(BottlesText(defaultsOf.BottleSizes));
     form->addRow(check("ChkPrecarica", tr("Scegli la &precarica"), choosePrecharge_));
     choosePrecharge_->setChecked(true);
     form->addRow(check("ChkPompa", tr("Dimensiona anche la po&mpa"), sizePump_));
     form->addRow(check("ChkCicloSingolo",
                        tr("Ciclo &singolo (la macchina fa un solo ciclo e si ferma)"),
                        singleCycle_));
+    form->addRow(check("ChkComposizioni", tr("Prova anche acc&umulatori in parallelo e bombole"),
+                       arrangements_));
+    arrangements_->setToolTip(
+        tr("Senza questa scelta le composizioni si provano solo quando nessuna grandezza basta."));
     singleCycle_->setToolTip(
         tr("Senza questa scelta la macchina lavora ciclo dopo ciclo e il giudizio è a regime."));
     gasLaw_ = new QLabel(this);
@@ -301,14 +327,15 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     });
     connect(type_, &QComboBox::currentIndexChanged, this, &Dimensionamento::TypeChanged);
     // An answer shown next to other requirements is marked as out of date.
-    for (QLineEdit* box :
-         {minPressure_, rated_, relief_, tolerance_, hours_, efficiency_, hoursPerYear_}) {
+    for (QLineEdit* box : {minPressure_, rated_, relief_, tolerance_, hours_, efficiency_,
+                           hoursPerYear_, bottles_}) {
         connect(box, &QLineEdit::textChanged, this, &Dimensionamento::FollowInputs);
     }
-    for (QLineEdit* box : {efficiency_, hoursPerYear_}) {
-        connect(box, &QLineEdit::textEdited, this, &Dimensionamento::EnergyInputsEdited);
+    for (QLineEdit* box : {efficiency_, hoursPerYear_, bottles_}) {
+        connect(box, &QLineEdit::textEdited, this, &Dimensionamento::RequirementsEdited);
     }
-    for (QCheckBox* check : {choosePrecharge_, sizePump_, singleCycle_}) {
+    connect(arrangements_, &QCheckBox::clicked, this, &Dimensionamento::RequirementsEdited);
+    for (QCheckBox* check : {choosePrecharge_, sizePump_, singleCycle_, arrangements_}) {
         connect(check, &QCheckBox::toggled, this, &Dimensionamento::FollowInputs);
     }
     connect(type_, &QComboBox::currentIndexChanged, this, &Dimensionamento::FollowInputs);
@@ -363,7 +390,12 @@ void Dimensionamento::FitCandidateColumns() {
 }
 
 void Dimensionamento::ShowCatalogue(const std::vector<CatalogueSize>& sizes) {
-    const AnswerLayout empty = LayOutAnswer({}, Requirements{}, state_.Data, UiWording());
+    // Headed as the laid-out answer heads a catalogue with a fatigue rating:
+    // every column is there to be filled.
+    Requirements rated;
+    rated.Catalogue.resize(1);
+    rated.Catalogue[0].RatedSwing = 1;
+    const AnswerLayout empty = LayOutAnswer({}, rated, state_.Data, UiWording());
     QStringList headings;
     for (const std::string& h : empty.Catalogue.Headings) headings << Text(h);
     catalogue_->setRowCount(static_cast<int>(sizes.size()));
@@ -371,8 +403,13 @@ void Dimensionamento::ShowCatalogue(const std::vector<CatalogueSize>& sizes) {
         const CatalogueSize& s = sizes[static_cast<size_t>(r)];
         auto optional = [](const std::optional<double>& v) { return v ? UiNumber(*v) : QString(); };
         const QString cells[kCatalogueColumns] = {
-            UiNumber(s.V0), std::isinf(s.MaxRatio) ? QString() : UiNumber(s.MaxRatio),
-            optional(s.RatedPressure), optional(s.MaxFlow), optional(s.Tau)};
+            UiNumber(s.V0),
+            std::isinf(s.MaxRatio) ? QString() : UiNumber(s.MaxRatio),
+            optional(s.RatedPressure),
+            optional(s.MaxFlow),
+            optional(s.Tau),
+            optional(s.RatedSwing),
+            optional(s.RatedCycles)};
         for (int c = 0; c < kCatalogueColumns; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -425,6 +462,8 @@ std::optional<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(QString
         s.RatedPressure = cells[kRated];
         s.MaxFlow = cells[kFlow];
         s.Tau = cells[kTau];
+        s.RatedSwing = cells[kSwing];
+        s.RatedCycles = cells[kCycles];
         sizes.push_back(s);
     }
     return sizes;
@@ -474,6 +513,13 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
     if (!hours) return fail(tr("Scrivere le ore di lavoro continuo."));
     req.WorkingHours = *hours;
     if (!ReadEnergyInputs(req, message)) return std::nullopt;
+    const auto bottles = ParseBottles(bottles_->text());
+    if (!bottles) {
+        return fail(tr("Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da \";\".")
+                        .arg(kMaxCatalogueSizes));
+    }
+    req.BottleSizes = *bottles;
+    req.Arrangements = arrangements_->isChecked();
     req.ChoosePrecharge = choosePrecharge_->isChecked();
     req.SizePump = sizePump_->isChecked();
     req.SingleCycle = singleCycle_->isChecked();
@@ -601,7 +647,14 @@ void Dimensionamento::FollowBusy() {
     const QString law = gas.Law == GasLawKind::Classic ? tr("classica")
                         : gas.Law == GasLawKind::Ideal ? tr("gas ideale")
                                                        : tr("azoto reale");
-    gasLaw_->setText(tr("Legge del gas: %1 (da \"Modello del gas...\")").arg(law));
+    // The search chooses the vessels itself, but every run takes the pump's
+    // volumetric efficiency from the project.
+    QString pump;
+    if (gas.Vessels.VolumetricEfficiency != 1) {
+        pump = tr("; rendimento volumetrico della pompa %1")
+                   .arg(UiNumber(gas.Vessels.VolumetricEfficiency));
+    }
+    gasLaw_->setText(tr("Legge del gas: %1%2 (da \"Modello del gas...\")").arg(law, pump));
 }
 
 void Dimensionamento::ShowAnswer() {
@@ -679,9 +732,14 @@ void Dimensionamento::ShowCandidates(const AnswerLayout& layout) {
 ProjectSizing Dimensionamento::Sizing() const {
     ProjectSizing sizing;
     sizing.Requirements = ReadRequirements().value_or(asked_);
-    // The energy balance's two figures stand apart from the search: kept as
-    // typed even while another box is wrong.
+    // The energy balance's two figures, the bottles and the arrangements
+    // choice become the project's as typed: kept even while another box is
+    // wrong.
     ReadEnergyInputs(sizing.Requirements, nullptr);
+    if (const auto bottles = ParseBottles(bottles_->text())) {
+        sizing.Requirements.BottleSizes = *bottles;
+    }
+    sizing.Requirements.Arrangements = arrangements_->isChecked();
     sizing.Requirements.Gas = state_.Gas;
     sizing.Recommendation = recommendation_;
     return sizing;
@@ -711,6 +769,8 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     choosePrecharge_->setChecked(req.ChoosePrecharge);
     sizePump_->setChecked(req.SizePump);
     singleCycle_->setChecked(req.SingleCycle);
+    bottles_->setText(BottlesText(req.BottleSizes));
+    arrangements_->setChecked(req.Arrangements);
     asked_ = req;
     recommendation_ = sizing.Recommendation;
     if (recommendation_) {
@@ -742,7 +802,7 @@ uint64_t Dimensionamento::InputsNow() const {
 }
 
 void Dimensionamento::FollowInputs() {
-    if (!answer_) return;
+    if (!answer_) return FollowBusy();  // the gas model's line
     const auto req = ReadRequirements();
     stale_ = InputsNow() != answeredInputs_ || !req || !(*req == answered_);
     staleNote_->setVisible(stale_);

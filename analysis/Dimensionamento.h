@@ -70,8 +70,10 @@ class Dimensionamento : public QWidget {
     // data, and has written it.
     void Applying();
     void Applied();
-    // The person typed in the pump's efficiency or the hours a year.
-    void EnergyInputsEdited();
+    // The person changed a requirement the project takes at once: the
+    // pump's efficiency, the hours a year (the energy balance follows them),
+    // the bottles or the choice of arrangements.
+    void RequirementsEdited();
 
   public:
     QSize sizeHint() const override { return designSize_; }
@@ -115,6 +117,8 @@ class Dimensionamento : public QWidget {
     QCheckBox* choosePrecharge_ = nullptr;
     QCheckBox* sizePump_ = nullptr;
     QCheckBox* singleCycle_ = nullptr;
+    QLineEdit* bottles_ = nullptr;
+    QCheckBox* arrangements_ = nullptr;
     QLabel* gasLaw_ = nullptr;
     QPushButton* calculate_ = nullptr;
     QPushButton* stop_ = nullptr;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/CycleRun.h"
 #include "numbers/NumberText.h"
 
 namespace volvenza {
@@ -88,6 +89,33 @@ std::variant<GasSettings, GasModelError> ParseGasModel(const GasModelTexts& t) {
         return GasModelError{GasModelBox::MinTemp, MessageId::MinAboveMax};
     }
     return s;
+}
+
+std::variant<Arrangement, GasModelError> ParseArrangement(const ArrangementTexts& t) {
+    Arrangement a;
+    const auto count = ParseNumber<double>(t.parallel);
+    if (!(count && *count >= 1 && *count <= kMaxParallel && *count == std::floor(*count))) {
+        return GasModelError{GasModelBox::Parallel,
+                             Message(MessageId::ParallelCount, {MsgInteger(kMaxParallel)})};
+    }
+    a.Count = static_cast<int>(*count);
+    if (!Trimmed(t.bottles).empty()) {
+        const auto bottles = ParseNumber<double>(t.bottles);
+        if (!bottles) return GasModelError{GasModelBox::Bottles, MessageId::BottleVolume};
+        a.BottleVolume = *bottles;
+    }
+    const auto efficiency = ParseNumber<double>(t.efficiency);
+    if (!efficiency) {
+        return GasModelError{GasModelBox::VolumetricEfficiency, MessageId::VolumetricEfficiency};
+    }
+    a.VolumetricEfficiency = *efficiency;
+    if (Status checked = CheckArrangement(a); !checked) {
+        const MessageId id = checked.Error().id;
+        return GasModelError{id == MessageId::BottleVolume ? GasModelBox::Bottles
+                                                           : GasModelBox::VolumetricEfficiency,
+                             checked.Error()};
+    }
+    return a;
 }
 
 }  // namespace volvenza

@@ -22,7 +22,16 @@ struct GasModelTexts {
 };
 
 // Which box a refusal is about.
-enum class GasModelBox { Exponent, Tau, ChargeTemp, MinTemp, MaxTemp };
+enum class GasModelBox {
+    Exponent,
+    Tau,
+    ChargeTemp,
+    MinTemp,
+    MaxTemp,
+    Parallel,
+    Bottles,
+    VolumetricEfficiency
+};
 
 struct GasModelError {
     GasModelBox box;
@@ -31,5 +40,14 @@ struct GasModelError {
 
 GasModelTexts TextsOf(const GasSettings& settings);
 std::variant<GasSettings, GasModelError> ParseGasModel(const GasModelTexts& texts);
+
+// The project's vessels as the dialog's boxes give them (either decimal
+// separator; no bottle volume is none), refused as CheckArrangement refuses.
+struct ArrangementTexts {
+    std::string parallel;
+    std::string bottles;
+    std::string efficiency;
+};
+std::variant<Arrangement, GasModelError> ParseArrangement(const ArrangementTexts& texts);
 
 }  // namespace volvenza

@@ -1,5 +1,7 @@
 #include "analysis/frmModelloGas.h"
 
+#include <iterator>
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +13,7 @@
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 #include "platform/UiMessage.h"
+#include "platform/UiNumber.h"
 #include "platform/UiText.h"
 
 namespace volvenza {
@@ -34,6 +37,8 @@ constexpr UiText kNote{
         "volvenza::frmModelloGas",
         "Costante di tempo vuota: nessuno scambio di calore. Temperature minima e massima vuote: "
         "uguali a tc, senza inviluppo.")};
+constexpr UiText kPlantFrame{"volvenza::frmModelloGas",
+                             QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Impianto")};
 
 struct LawChoice {
     GasLawKind law;
@@ -68,6 +73,29 @@ const BoxRow kRows[] = {
     {GasModelBox::MaxTemp, "LTMax", "TTMax",
      QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Temperatura ma&ssima [°C]")},
 };
+// The project's vessels, beside the law: V0 of the initial data is one
+// accumulator of them.
+const BoxRow kPlantRows[] = {
+    {GasModelBox::Parallel, "LParallelo", "TParallelo",
+     QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Acc&umulatori in parallelo")},
+    {GasModelBox::Bottles, "LBombole", "TBombole",
+     QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Volume delle &bombole [dm3]")},
+    {GasModelBox::VolumetricEfficiency, "LRendimentoVolumetrico", "TRendimentoVolumetrico",
+     QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Ren&dimento volumetrico della pompa")},
+};
+
+// The language's decimal separator: the other one, typed, becomes it (both
+// read the same).
+void FollowSeparator(QLineEdit* box) {
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        const QChar wanted = QLatin1Char(UiDecimalSeparator());
+        const QChar other = QLatin1Char(wanted == QLatin1Char(',') ? '.' : ',');
+        if (!text.contains(other)) return;
+        const int cursor = box->cursorPosition();
+        box->setText(QString(text).replace(other, wanted));
+        box->setCursorPosition(cursor);
+    });
+}
 
 }  // namespace
 
@@ -80,7 +108,7 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
     auto twips = [this](int left, int top, int width, int height) {
         return TwipsRect(left, top, width, height, this);
     };
-    setFixedSize(twips(0, 0, 5895, 5715).size());
+    setFixedSize(twips(0, 0, 5895, 6720).size());
     const GasModelTexts texts = TextsOf(settings);
 
     auto* frame = new QGroupBox(kLawFrame, this);
@@ -119,25 +147,16 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
     for (const BoxRow& row : kRows) {
         auto* label = new QLabel(tr(row.caption), this);
         label->setObjectName(QString::fromLatin1(row.label));
-        label->setGeometry(twips(240, top + 15, 3495, 255));
+        label->setGeometry(twips(240, top + 15, 3975, 255));
         // The texts come with the decimal comma the settings keep.
         QString text = QString::fromStdString(values.at(row.box));
         text.replace(QLatin1Char(','), QLatin1Char(UiDecimalSeparator()));
         auto* box = new QLineEdit(text, this);
         box->setObjectName(QString::fromLatin1(row.name));
-        box->setGeometry(twips(3840, top, 1215, 285));
+        box->setGeometry(twips(4320, top, 1215, 285));
         label->setBuddy(box);
         FitLabelFont(*label);
-        // The language's decimal separator: the other one, typed, becomes it
-        // (both read the same).
-        connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
-            const QChar wanted = QLatin1Char(UiDecimalSeparator());
-            const QChar other = QLatin1Char(wanted == QLatin1Char(',') ? '.' : ',');
-            if (!text.contains(other)) return;
-            const int cursor = box->cursorPosition();
-            box->setText(QString(text).replace(other, wanted));
-            box->setCursorPosition(cursor);
-        });
+        FollowSeparator(box);
         boxes_[row.box] = box;
         top += 405;
     }
@@ -148,13 +167,35 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
     note->setGeometry(twips(240, 3780, 5415, 735));
     FitLabelFont(*note);
 
+    auto* plant = new QGroupBox(kPlantFrame, this);
+    plant->setObjectName(QStringLiteral("fraImpianto"));
+    plant->setGeometry(twips(120, 4560, 5655, 1485));
+    const Arrangement& vessels = settings.Vessels;
+    const QString plantValues[] = {QString::number(vessels.Count), UiNumber(vessels.BottleVolume),
+                                   UiNumber(vessels.VolumetricEfficiency)};
+    top = 300;
+    for (size_t i = 0; i < std::size(kPlantRows); ++i) {
+        const BoxRow& row = kPlantRows[i];
+        auto* label = new QLabel(tr(row.caption), plant);
+        label->setObjectName(QString::fromLatin1(row.label));
+        label->setGeometry(twips(120, top + 15, 3975, 255));
+        auto* box = new QLineEdit(plantValues[i], plant);
+        box->setObjectName(QString::fromLatin1(row.name));
+        box->setGeometry(twips(4200, top, 1215, 285));
+        label->setBuddy(box);
+        FitLabelFont(*label);
+        FollowSeparator(box);
+        boxes_[row.box] = box;
+        top += 405;
+    }
+
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(twips(3315, 5175, 1095, 375));
+    ok->setGeometry(twips(3315, 6180, 1095, 375));
     ok->setDefault(true);
     auto* cancel = new QPushButton(tr("Annulla"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
-    cancel->setGeometry(twips(4545, 5175, 1095, 375));
+    cancel->setGeometry(twips(4545, 6180, 1095, 375));
     connect(ok, &QPushButton::clicked, this, &frmModelloGas::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     FollowLaw();
@@ -186,16 +227,21 @@ void frmModelloGas::FollowLaw() {
 }
 
 void frmModelloGas::accept() {
-    const auto parsed = ParseGasModel(Texts());
-    if (const auto* error = std::get_if<GasModelError>(&parsed)) {
-        dialogs_.Message(UiMessage(error->message), MessageIcon::Exclamation, MessageButtons::Ok);
-        QLineEdit* box = boxes_.at(error->box);
+    auto refuse = [this](const GasModelError& error) {
+        dialogs_.Message(UiMessage(error.message), MessageIcon::Exclamation, MessageButtons::Ok);
+        QLineEdit* box = boxes_.at(error.box);
         box->setEnabled(true);
         box->setFocus();
         box->selectAll();
-        return;
-    }
+    };
+    const auto parsed = ParseGasModel(Texts());
+    if (const auto* error = std::get_if<GasModelError>(&parsed)) return refuse(*error);
+    auto text = [this](GasModelBox box) { return boxes_.at(box)->text().toStdString(); };
+    const auto vessels = ParseArrangement({text(GasModelBox::Parallel), text(GasModelBox::Bottles),
+                                           text(GasModelBox::VolumetricEfficiency)});
+    if (const auto* error = std::get_if<GasModelError>(&vessels)) return refuse(*error);
     settings_ = std::get<GasSettings>(parsed);
+    settings_.Vessels = std::get<Arrangement>(vessels);
     QDialog::accept();
 }
 

@@ -2,7 +2,9 @@
 // The dialog "Modello del gas": the law a run follows (classic, ideal gas,
 // real nitrogen), its exponent, the thermal time constant, the temperature of
 // the precharge and the lowest and highest working temperature of the
-// envelope. OK checks every box and names the first that is wrong.
+// envelope; and the project's vessels beside them: accumulators of V0 in
+// parallel, gas bottles and the pump's volumetric efficiency. OK checks every
+// box and names the first that is wrong.
 
 #include <map>
 

@@ -108,6 +108,7 @@ ProjectSnapshot Project::Read() const {
     const int count = std::clamp<int>(state_.MovementCount, 0, kMaxMovements);
     s.movements.assign(state_.Movements.begin() + 1, state_.Movements.begin() + 1 + count);
     s.gas = state_.Gas;
+    s.appliedP1 = state_.ChartMinPressure;
     s.sizing = current_.sizing;
     // The requirements are judged under the project's gas law, never another.
     s.sizing.Requirements.Gas = s.gas;
@@ -120,6 +121,7 @@ void Project::Write(const ProjectSnapshot& s) {
     std::copy(s.movements.begin(), s.movements.end(), state_.Movements.begin() + 1);
     state_.MovementCount = state_.SimMovementCount = static_cast<int16_t>(s.movements.size());
     state_.Gas = s.gas;
+    state_.ChartMinPressure = s.appliedP1;
     WriteInitialDataBoxes(state_);
     state_.Ui().MovementListChanged();
 }
@@ -270,6 +272,7 @@ std::string SnapshotText(const ProjectSnapshot& snapshot) {
     std::copy(snapshot.movements.begin(), snapshot.movements.end(), state->Movements.begin() + 1);
     state->MovementCount = static_cast<int16_t>(snapshot.movements.size());
     state->Gas = snapshot.gas;
+    state->ChartMinPressure = snapshot.appliedP1;
     return ProjectFileText(*state, snapshot.sizing);
 }
 
@@ -283,6 +286,7 @@ Status ReadSnapshot(ProjectSnapshot& snapshot, const std::string& text,
     snapshot.movements.assign(state->Movements.begin() + 1,
                               state->Movements.begin() + 1 + state->MovementCount);
     snapshot.gas = state->Gas;
+    snapshot.appliedP1 = state->ChartMinPressure;
     snapshot.sizing = sizing;
     return Done{};
 }

@@ -41,6 +41,8 @@ struct ProjectSnapshot {
     std::vector<Movement> movements;  // 1..MovementCount
     GasSettings gas;
     ProjectSizing sizing;
+    // The p1 of the sizing last applied (CircuitState::ChartMinPressure).
+    std::optional<double> appliedP1;
 
     bool operator==(const ProjectSnapshot&) const = default;
 };

@@ -238,6 +238,7 @@ struct ScratchProject {
     std::vector<Movement> movements;
     GasSettings gas;
     ProjectSizing sizing;
+    std::optional<double> appliedP1;
 };
 
 std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
@@ -325,6 +326,13 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
         p.gas.Vessels = {static_cast<int>(*count), *bottles, *efficiency};
         if (!CheckArrangement(p.gas.Vessels)) {
             return r.Refuse(pp, MessageId::FieldOutOfRange);
+        }
+        // The p1 of the sizing last applied, which the energy balance takes
+        // the pump alone at; files from before it hold none.
+        if (plant->contains("p1_applicata")) {
+            const auto applied = r.MaybeNumber(*plant, pp, "p1_applicata");
+            if (!applied) return std::nullopt;
+            p.appliedP1 = *applied;
         }
     }
 
@@ -444,7 +452,8 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
                    {"carica", kStarts[static_cast<size_t>(g.Start)]}};
     root["impianto"] = {{"accumulatori_in_parallelo", g.Vessels.Count},
                         {"bombole_dm3", g.Vessels.BottleVolume},
-                        {"rendimento_volumetrico", g.Vessels.VolumetricEfficiency}};
+                        {"rendimento_volumetrico", g.Vessels.VolumetricEfficiency},
+                        {"p1_applicata", Optional(state.ChartMinPressure)}};
     const sizing::Requirements& q = sizing.Requirements;
     root["dimensionamento"] = {{"p1", q.MinPressure},
                                {"tipo", kTypes[static_cast<size_t>(q.Type)]},
@@ -509,6 +518,7 @@ Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::st
     for (const Movement& m : p->movements) state.Movements[slot++] = m;
     state.MovementCount = state.SimMovementCount = static_cast<int16_t>(p->movements.size());
     state.Gas = p->gas;
+    state.ChartMinPressure = p->appliedP1;
     state.GasRun = GasResults{};
     state.LastPoint = 0;
     ReallocateResults(state, 1);

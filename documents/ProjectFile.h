@@ -1,7 +1,8 @@
 #pragma once
 // The project file (".vlzp"): one design as JSON, with everything needed to
 // pick up the work again: the initial data, the movements, the gas law and
-// its envelope, the sizing requirements and the last recommendation. Results
+// its envelope, the vessels beyond one accumulator, the sizing requirements,
+// the last recommendation and the p1 it was applied for. Results
 // are not kept: they are recomputed on opening. The simulation file (".vlz")
 // is unchanged beside it.
 

@@ -110,9 +110,9 @@ ChildWindows ProgramChildWindows() {
         QObject::connect(sizing, &Dimensionamento::Applying, window, std::move(before));
         QObject::connect(sizing, &Dimensionamento::Applied, window, std::move(applied));
     };
-    windows.whenEnergyInputsEdited = [](QWidget* window, std::function<void()> edited) {
+    windows.whenRequirementsEdited = [](QWidget* window, std::function<void()> edited) {
         QObject::connect(static_cast<Dimensionamento*>(window),
-                         &Dimensionamento::EnergyInputsEdited, window, std::move(edited));
+                         &Dimensionamento::RequirementsEdited, window, std::move(edited));
     };
     windows.factories[QStringLiteral("BilancioEnergetico")] = [](CircuitState& state,
                                                                  Dialogs& dialogs) {

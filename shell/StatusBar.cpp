@@ -66,7 +66,7 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("sbStatusBar"));
     setSizeGripEnabled(true);
     auto* strip = new PanelStrip(this);
-    Panel(strip, "Panel1", tr("Stato"));
+    state_ = Panel(strip, "Panel1", tr("Stato"));
     date_ = Panel(strip, "Panel2", QString());
     time_ = Panel(strip, "Panel3", QString());
     date_->setAlignment(Qt::AlignCenter);
@@ -84,6 +84,11 @@ QString StatusBar::DateText() const {
 }
 QString StatusBar::TimeText() const {
     return time_->text();
+}
+
+void StatusBar::ShowVessels(const QString& vessels) {
+    state_->setText(vessels.isEmpty() ? tr("Stato") : vessels);
+    state_->setToolTip(vessels);
 }
 
 void StatusBar::Refresh() {

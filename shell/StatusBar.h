@@ -1,6 +1,7 @@
 #pragma once
-// The main window's status bar: the fixed text "Stato", then the date and
-// the time, which the bar keeps current by itself.
+// The main window's status bar: the text "Stato" (or the vessels beyond one
+// accumulator of V0 the project runs), then the date and the time, which the
+// bar keeps current by itself.
 
 #include <QStatusBar>
 
@@ -16,10 +17,13 @@ class StatusBar : public QStatusBar {
 
     QString DateText() const;
     QString TimeText() const;
+    // The vessels as the results notes name them; empty for one accumulator.
+    void ShowVessels(const QString& vessels);
 
   private:
     void Refresh();
 
+    QLabel* state_ = nullptr;
     QLabel* date_ = nullptr;
     QLabel* time_ = nullptr;
     QTimer* clock_ = nullptr;

@@ -363,10 +363,11 @@ QWidget* frmMain::CreateChildWindow(const QString& name) {
                 [this] { project_->Edited(ProjectPart::Data | ProjectPart::Gas, "Applica"); });
         }
         child->installEventFilter(this);
-        // The balance's two inputs are the project's at once, so the balance
-        // shown follows them and Annulla takes them back.
-        if (context_.windows.whenEnergyInputsEdited) {
-            context_.windows.whenEnergyInputsEdited(child,
+        // The balance's two inputs, the bottles and the arrangements choice
+        // are the project's at once, so the balance shown follows them and
+        // Annulla takes them back.
+        if (context_.windows.whenRequirementsEdited) {
+            context_.windows.whenRequirementsEdited(child,
                                                     [this, child] { TakeSizingFrom(child); });
         }
     }

@@ -128,6 +128,8 @@ void frmMain::LoadFile(const QString& path) {
     if (!IsProject(path)) {
         const bool loaded = ReplaceProject("Apri", [&] {
             if (refused(LoadSimulationFile(context_.state, FilePath(path)))) return false;
+            // A simulation file keeps no applied sizing.
+            context_.state.ChartMinPressure.reset();
             UseSettingsGas();
             return true;
         });
@@ -241,6 +243,8 @@ void frmMain::LoadExample(Origin origin) {
             // of kind.
             for (int16_t k = 1; k <= kMaxMovements; ++k) ClearMovement(context_.state, k);
             LoadExampleCircuit(context_.state);
+            // No sizing was applied to the example.
+            context_.state.ChartMinPressure.reset();
             UseSettingsGas();
             return true;
         });

@@ -22,6 +22,7 @@
 #include "platform/UiNumber.h"
 #include "shell/CommandScope.h"
 #include "shell/GasModelSettings.h"
+#include "shell/StatusBar.h"
 #include "shell/frmMain.h"
 #include "views/EnergyBalanceText.h"
 
@@ -49,6 +50,8 @@ QString Tr(const char* source) {
     return QCoreApplication::translate("volvenza::frmMain", source);
 }
 
+QString VesselsDescription(const Arrangement& v);
+
 // "Legge del gas: azoto reale, τ = 45 s; inviluppo da -10 a 60 °C".
 QString GasDescription(const GasSettings& gas) {
     QString law;
@@ -75,8 +78,13 @@ QString GasDescription(const GasSettings& gas) {
                     .arg(gas.MinTemp ? UiNumber(*gas.MinTemp) : tc,
                          gas.MaxTemp ? UiNumber(*gas.MaxTemp) : tc);
     }
-    // Beyond the one accumulator of V0 the initial data show.
-    const Arrangement& v = gas.Vessels;
+    return text + VesselsDescription(gas.Vessels);
+}
+
+// Beyond the one accumulator of V0 the initial data show: "; 3 accumulatori
+// di Vo in parallelo; bombole 20 dm3", empty for one vessel.
+QString VesselsDescription(const Arrangement& v) {
+    QString text;
     if (v.Count > 1) {
         text += Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "; %1 accumulatori di Vo in parallelo"))
                     .arg(v.Count);
@@ -146,6 +154,10 @@ void frmMain::ShowHistoryState() {
 void frmMain::ProjectChanged(unsigned parts) {
     if (parts != ProjectPart::Results) recoveryTimer_->start();
     ShowHistoryState();
+    // The vessels stay when V0 is typed anew: the bar says what V0 is one of.
+    if (auto* bar = qobject_cast<StatusBar*>(statusBar())) {
+        bar->ShowVessels(VesselsDescription(context_.state.Gas.Vessels).mid(2));
+    }
     if ((parts & ProjectPart::History) != 0) {
         // Undo and redo bring work back with or without its run: the
         // commands follow what is there, as after a run or a load.
@@ -188,8 +200,9 @@ void frmMain::FollowProjectInWindow(QWidget* window) {
 void frmMain::TakeSizingFrom(QWidget* window) {
     if (window == nullptr || !context_.windows.sizingOf) return;
     const ProjectSizing sizing = context_.windows.sizingOf(window);
-    project_->SetRequirements(sizing.Requirements);
+    // The answer first: requirements typed after a search stay one step.
     project_->SetRecommendation(sizing.Recommendation);
+    project_->SetRequirements(sizing.Requirements);
 }
 
 ProjectSizing frmMain::CurrentSizing() {

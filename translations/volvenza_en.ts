@@ -747,10 +747,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>real nitrogen</translation>
     </message>
     <message>
-        <source>Legge del gas: %1 (da &quot;Modello del gas...&quot;)</source>
-        <translation>Gas law: %1 (from &quot;Gas model...&quot;)</translation>
-    </message>
-    <message>
         <source>Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. &quot;Calcola&quot; la ricalcola.</source>
         <translation>Last recommendation: %1 dm3, precharge %2 bar, pump %3 dm3/min. &quot;Compute&quot; computes it again.</translation>
     </message>
@@ -857,6 +853,30 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Scrivere le ore di lavoro in un anno.</source>
         <translation>Type the working hours in a year.</translation>
+    </message>
+    <message>
+        <source>&amp;Bombole per i pistoni [dm3, separate da ;]</source>
+        <translation>&amp;Bottles for pistons [dm3, separated by ;]</translation>
+    </message>
+    <message>
+        <source>Prova anche acc&amp;umulatori in parallelo e bombole</source>
+        <translation>Also try accumu&amp;lators in parallel and bottles</translation>
+    </message>
+    <message>
+        <source>Senza questa scelta le composizioni si provano solo quando nessuna grandezza basta.</source>
+        <translation>Without this choice arrangements are tried only when no single size passes.</translation>
+    </message>
+    <message>
+        <source>; rendimento volumetrico della pompa %1</source>
+        <translation>; pump volumetric efficiency %1</translation>
+    </message>
+    <message>
+        <source>Legge del gas: %1%2 (da &quot;Modello del gas...&quot;)</source>
+        <translation>Gas law: %1%2 (from &quot;Gas model...&quot;)</translation>
+    </message>
+    <message>
+        <source>Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da &quot;;&quot;.</source>
+        <translation>Type up to %1 bottles in dm3, each more than 0, separated by &quot;;&quot;.</translation>
     </message>
 </context>
 <context>
@@ -2377,7 +2397,7 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     </message>
     <message>
         <source>Stato del gas ideale e dell&apos;azoto reale a inizio ciclo</source>
-        <translation>State of the ideal gas and real nitrogen at the start of the cycle</translation>
+        <translation>State of the ideal gas and real nitrogen at cycle start</translation>
     </message>
     <message>
         <source>Caricato &amp;lentamente</source>
@@ -2386,6 +2406,22 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Caricato ra&amp;pidamente</source>
         <translation>Charged &amp;fast</translation>
+    </message>
+    <message>
+        <source>Impianto</source>
+        <translation>Circuit</translation>
+    </message>
+    <message>
+        <source>Acc&amp;umulatori in parallelo</source>
+        <translation>Acc&amp;umulators in parallel</translation>
+    </message>
+    <message>
+        <source>Volume delle &amp;bombole [dm3]</source>
+        <translation>&amp;Bottle volume [dm3]</translation>
+    </message>
+    <message>
+        <source>Ren&amp;dimento volumetrico della pompa</source>
+        <translation>Pump &amp;volumetric efficiency</translation>
     </message>
 </context>
 <context>

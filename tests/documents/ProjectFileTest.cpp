@@ -29,6 +29,7 @@ class ProjectFileTest : public ::testing::Test {
         state.Movements[2].Ti2 = 0.1f;  // a value with no short decimal form in single precision
         state.Movements[4].Tf2 = -std::numeric_limits<float>::max();  // the most a field holds
         state.Gas = {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = -5, .MaxTemp = 55.5};
+        state.ChartMinPressure = 60;  // the sizing applied, which the energy balance takes
         project.Requirements.MinPressure = 60;
         project.Requirements.Type = sizing::AccumulatorType::Diaphragm;
         // Every column, given and absent, and a size with no ratio limit.
@@ -49,6 +50,7 @@ class ProjectFileTest : public ::testing::Test {
     std::optional<std::string> Read(const std::string& text) {
         InitCircuitState(other);
         other.Data.V0 = 123;
+        other.ChartMinPressure = 70;
         return Failure(ReadProjectText(other, read, text, "p.vlzp"));
     }
     CircuitState state, other;
@@ -63,6 +65,7 @@ TEST_F(ProjectFileTest, DesignComesBackWholeAndWritesTheSameText) {
     EXPECT_EQ(other.SimMovementCount, 5);
     EXPECT_EQ(other.Movements, state.Movements);  // the slots past the fifth empty in both
     EXPECT_EQ(other.Gas, state.Gas);
+    EXPECT_EQ(other.ChartMinPressure, 60.0);
     EXPECT_EQ(read, project);
     EXPECT_EQ(ProjectFileText(other, read), text);
 
@@ -72,7 +75,9 @@ TEST_F(ProjectFileTest, DesignComesBackWholeAndWritesTheSameText) {
     state.Gas.Law = GasLawKind::Classic;
     project.Requirements.Type = sizing::AccumulatorType::Bladder;
     project.Recommendation.reset();
+    state.ChartMinPressure.reset();
     ASSERT_EQ(Read(ProjectFileText(state, project)), std::nullopt);
+    EXPECT_FALSE(other.ChartMinPressure);
     EXPECT_TRUE(std::isinf(other.Gas.Tau));
     EXPECT_EQ(other.Gas.Law, GasLawKind::Classic);
     EXPECT_EQ(read.Requirements.Type, sizing::AccumulatorType::Bladder);

@@ -6,6 +6,7 @@
 // no longer fits the data, the catalogue table, refused cells, "Interrompi",
 // and requirements that outlive the window and the program.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -204,10 +205,19 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(shell.state.ChartMinPressure, 60.0);
         shell.main->CurrentProject().Undo();
         QCOMPARE(shell.state.Data.P0, before);
+        QCOMPARE(shell.state.ChartMinPressure, std::nullopt);
         shell.main->CurrentProject().Redo();
         // Its run keeps above p1, not far above; the pump alone is taken at p1.
         shell.Button("Simulazione")->trigger();
         shell.main->ShowChildWindow("BilancioEnergetico");
+        QCOMPARE(Figures(*shell.main).value(6), "60 bar (p1 del dimensionamento)");
+        // ...as it is in the project opened again by a program that did not apply it.
+        const QString path = shell.temp.filePath("p1.vlzp");
+        shell.dialogs.QueueFileName(path);
+        shell.Menu("mnuFileSaveAs")->trigger();
+        shell.state.ChartMinPressure.reset();
+        shell.dialogs.QueueFileName(path);
+        shell.Menu("mnuFileOpen")->trigger();
         QCOMPARE(Figures(*shell.main).value(6), "60 bar (p1 del dimensionamento)");
         const auto series = shell.state.PSeries.begin();
         const double lowest = *std::min_element(series, series + shell.state.LastPoint + 1);
@@ -240,7 +250,7 @@ class ProjectWindowsTest : public QObject {
         QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
         // Another project: nothing of this answer is left to apply.
         shell.Menu("Esempio")->trigger();
-        QVERIFY(!apply->isEnabled());
+        QVERIFY(!apply->isEnabled() && !shell.state.ChartMinPressure);
     }
 
     // A catalogue still holding a type's defaults follows the type; an edited
@@ -281,6 +291,37 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(said->text(), "Ricerca interrotta");
         QCOMPARE(Named<QTableWidget>(window, "TabellaCandidati")->rowCount(), 0);
         QVERIFY(!window->Answer() && !Named<QPushButton>(window, "CmdApplica")->isEnabled());
+
+        // The fatigue rating's columns and the bottles reach the search and,
+        // typed, the project; a size that is not a volume is refused.
+        type->setCurrentIndex(0);
+        table->setRowCount(2);
+        const QStringList sizes[] = {{"6", "4", "90"}, {"10", "4", "90", "", "", "17", "2000000"}};
+        for (int r = 0; r < 2; ++r) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                table->setItem(r, c, new QTableWidgetItem(sizes[r].value(c)));
+            }
+        }
+        Named<QCheckBox>(window, "ChkPompa")->setChecked(true);
+        QVERIFY(Search(*window));
+        QVERIFY2(said->text().contains("Il costruttore ammette 17 bar (regola 7). La grandezza è "
+                                       "data per 2000000 cicli: circa 1,3 anni."),
+                 qPrintable(said->text()));
+        auto* bottles = Named<QLineEdit>(window, "TBombole");
+        bottles->selectAll();
+        QTest::keyClicks(bottles, "10; 0");
+        QVERIFY(!window->Calculate());
+        QCOMPARE(shell.dialogs.Messages().back().text,
+                 "Scrivere fino a 200 bombole in dm3, ciascuna più di 0, separate da \";\".");
+        QTest::keyClicks(bottles, ",5");
+        const auto& kept = shell.main->CurrentProject().Sizing().Requirements;
+        QCOMPARE(kept.BottleSizes, std::vector<double>({10, 0.5}));
+        QCOMPARE(window->ReadRequirements()->BottleSizes, kept.BottleSizes);
+        Named<QCheckBox>(window, "ChkComposizioni")->click();
+        QVERIFY(kept.Arrangements && window->ReadRequirements()->Arrangements);
+        shell.Menu("mnuFileAnnulla")->trigger();
+        QVERIFY(!Named<QCheckBox>(window, "ChkComposizioni")->isChecked());
+        QCOMPARE(bottles->text(), "10; 20; 40; 50");
     }
 
     void sizingOutlivesItsWindowAndTheProgram() {

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -97,6 +98,11 @@ class SettingsTest : public QObject {
             type("TTMax", "60");
             ok();
             type("TTMin", "-10");
+            type("TParallelo", "0");
+            ok();
+            type("TParallelo", "3");
+            type("TBombole", "20");
+            type("TRendimentoVolumetrico", "0,9");
             ok();
         });
         shell.Menu("mnuCalcoloModelloGas")->trigger();
@@ -105,11 +111,22 @@ class SettingsTest : public QObject {
         QCOMPARE(texts,
                  QStringList({"La costante di tempo termica deve essere un numero maggiore o "
                               "uguale a 0, oppure vuota per un tempo infinito",
-                              "La temperatura minima non può superare la massima"}));
-        QCOMPARE(focused.mid(0, 2), QStringList({"TCostanteTempo", "TTMin"}));
-        const GasSettings want{
-            .Law = GasLawKind::Nitrogen, .Tau = 4.5, .MinTemp = -10, .MaxTemp = 60};
+                              "La temperatura minima non può superare la massima",
+                              "Gli accumulatori in parallelo devono essere da 1 a 20"}));
+        QCOMPARE(focused.mid(0, 3), QStringList({"TCostanteTempo", "TTMin", "TParallelo"}));
+        GasSettings want{.Law = GasLawKind::Nitrogen, .Tau = 4.5, .MinTemp = -10, .MaxTemp = 60};
+        want.Vessels = {3, 20, 0.9};
         QCOMPARE(shell.state.Gas, want);
+        // The status bar says what V0 is one of; the vessels are one step of
+        // the project's history.
+        auto* bar = Named<QLabel>(shell.main.get(), "Panel1");
+        QCOMPARE(bar->text(),
+                 "3 accumulatori di Vo in parallelo; bombole 20 dm3; rendimento "
+                 "volumetrico 0,9");
+        shell.main->CurrentProject().Undo();
+        QCOMPARE(shell.state.Gas, GasSettings{});
+        QCOMPARE(bar->text(), "Stato");
+        shell.main->CurrentProject().Redo();
         QCOMPARE(GasSetting(shell, "Legge"), "Azoto");
         QCOMPARE(GasSetting(shell, "CostanteTempo"), "4,5");
 
@@ -123,6 +140,7 @@ class SettingsTest : public QObject {
         shell.Close();
         shell.state.Gas = GasSettings{};
         shell.Open();
+        want.Vessels = {};  // the project's, not the program's
         QCOMPARE(shell.state.Gas, want);
     }
 

@@ -139,6 +139,15 @@ QStringList Overflows(QWidget& window) {
             fault(*button, text, "is clipped");
         }
     }
+    // A frame's title ends inside the frame.
+    for (QGroupBox* frame : window.findChildren<QGroupBox*>()) {
+        if (!Shown(*frame, window) || frame->title().isEmpty()) continue;
+        const int room =
+            frame->width() - QFontMetrics(frame->font()).horizontalAdvance(QLatin1Char(' '));
+        if (QFontMetrics(frame->font()).horizontalAdvance(Plain(frame->title())) > room) {
+            fault(*frame, frame->title(), "is clipped");
+        }
+    }
     for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
         if (!Shown(*box, window) || box->text().isEmpty()) continue;
         // What the box shows: the whole text, and for a box the program
@@ -406,6 +415,7 @@ class WindowsTest : public QObject {
                         .ChargeTemp = -12.25,
                         .MinTemp = -40.125,
                         .MaxTemp = 123.375};
+        gas.Vessels = {12, 1234.5, 0.875};
         frmModelloGas gasModel(gas, dialogs);
         for (QWidget* window :
              std::initializer_list<QWidget*>{&options, &about, &splash, &progress, &gasModel}) {
