@@ -373,8 +373,8 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
                             "Regola 6: gas mai più freddo di quanto l'elemento separatore "
                             "ammette.")),
         w(QT_TRANSLATE_NOOP("volvenza::SizingText",
-                            "Regola 7: escursione di pressione a regime entro quella che il "
-                            "costruttore ammette, dove il catalogo la dà.")),
+                            "Regola 7: escursione di pressione di ogni ciclo dopo il primo entro "
+                            "quella che il costruttore ammette, dove il catalogo la dà.")),
         w(QT_TRANSLATE_NOOP(
             "volvenza::SizingText",
             "Pressioni assolute, stesso azoto per ogni legge; Pmin e margine in bar come "

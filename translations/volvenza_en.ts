@@ -1894,10 +1894,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>The size is rated for %1 cycles: about %2 years.</translation>
     </message>
     <message>
-        <source>Regola 7: escursione di pressione a regime entro quella che il costruttore ammette, dove il catalogo la dà.</source>
-        <translation>Rule 7: steady-cycle pressure swing within the maker&apos;s rating, where the catalogue gives one.</translation>
-    </message>
-    <message>
         <source>Escursione di pressione %1 bar per ciclo; questa grandezza ne ammette %2.</source>
         <translation>Pressure swing %1 bar per cycle; this size allows %2.</translation>
     </message>
@@ -1912,6 +1908,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Rendimento volumetrico della pompa</source>
         <translation>Pump volumetric efficiency</translation>
+    </message>
+    <message>
+        <source>Regola 7: escursione di pressione di ogni ciclo dopo il primo entro quella che il costruttore ammette, dove il catalogo la dà.</source>
+        <translation>Rule 7: the pressure swing of every cycle after the first within the maker&apos;s rating, where the catalogue gives one.</translation>
     </message>
 </context>
 <context>
