@@ -56,9 +56,8 @@ class FileSystemTest : public ::testing::Test, protected test::ScratchDir {
     FileSystemTest() { fs::permissions(dir, fs::perms::all); }  // open to the ordinary user too
     std::set<std::string> Listing() const {
         std::set<std::string> names;
-        for (const auto& e : fs::recursive_directory_iterator(dir)) {
+        for (const auto& e : fs::recursive_directory_iterator(dir))
             names.insert(e.path().lexically_relative(dir).string());
-        }
         return names;
     }
 };
@@ -101,8 +100,7 @@ TEST_F(FileSystemTest, ASaveThatRunsOutOfSpaceKeepsTheOldFile) {
 // user may write in a folder that takes no new file cannot be replaced
 // atomically, and the message says the folder is why.
 TEST_F(FileSystemTest, AReadOnlyFileOrFolderIsRefusedAndNamed) {
-    const std::string locked = Path("locked.vlz");
-    const std::string inside = Path("ro/w.vlz");
+    const std::string locked = Path("locked.vlz"), inside = Path("ro/w.vlz");
     WriteAll(locked, "old");
     fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::create_directory(Path("ro"));
@@ -143,38 +141,31 @@ TEST_F(FileSystemTest, TwoFilesChangeTogetherOrNotAtAll) {
 // beside them removes those once they are old enough not to belong to a save
 // still running.
 TEST_F(FileSystemTest, ASaveKilledHalfWayIsTidiedByTheNextSave) {
-    WriteAll(Path("a.vlz"), "old a");
-    WriteAll(Path("b.txt"), "old b");
-    const std::string a = Path("a.vlz");
-    const std::string b = Path("b.txt");
-    const pid_t pid = ::fork();
-    if (pid == 0) {
+    const std::string a = Path("a.vlz"), b = Path("b.txt");
+    WriteAll(a, "old a");
+    WriteAll(b, "old b");
+    // Killed, the child does not get to return.
+    ASSERT_FALSE(InChild([&] {
         gBetweenReplacements = [] { std::raise(SIGKILL); };
         Failure(WriteFilesAtomically({{a, "new a"}, {b, "new b"}}));
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status));
+        return true;
+    }));
     EXPECT_EQ(ReadAll(a) + ReadAll(b), "new aold b");
     std::set<std::string> left;
-    for (const std::string& name : Listing()) {
+    for (const std::string& name : Listing())
         if (name != "a.vlz" && name != "b.txt") left.insert(name.substr(name.size() - 4));
-    }
     EXPECT_EQ(left, (std::set<std::string>{".bak", ".tmp"}));
 
     // Young leftovers and names that are not ours stay.
     WriteAll(Path(".vlz-1.bak"), "ours");
     WriteAll(Path(".vlz-12.tmp"), "young");
-    for (const char* name : {".vlz-x1.tmp", ".vlz-1x.tmp", ".vlz-.bak", "x.vlz-1.tmp"}) {
+    for (const char* name : {".vlz-x1.tmp", ".vlz-1x.tmp", ".vlz-.bak", "x.vlz-1.tmp"})
         WriteAll(Path(name), "not ours");
-    }
     fs::create_directory(Path(".vlz-7.tmp"));  // ours by name, but no file
     fs::create_symlink("b.txt", Path(".vlz-8.bak"));
     const auto old = fs::file_time_type::clock::now() - std::chrono::seconds(90);
-    for (const std::string& name : Listing()) {
+    for (const std::string& name : Listing())
         if (name != ".vlz-12.tmp") fs::last_write_time(dir / name, old);
-    }
     EXPECT_EQ(Failure(WriteFileAtomically(a, "newer a")), std::nullopt);
     EXPECT_EQ(Listing(),
               (std::set<std::string>{"a.vlz", "b.txt", ".vlz-12.tmp", ".vlz-x1.tmp", ".vlz-1x.tmp",
@@ -183,7 +174,6 @@ TEST_F(FileSystemTest, ASaveKilledHalfWayIsTidiedByTheNextSave) {
 
 TEST_F(FileSystemTest, LoaderOpensOnlyRegularFilesAndBoundsItsLines) {
     CircuitState state;
-    InitCircuitState(state);
     ProjectSizing sizing;
     ASSERT_EQ(::mkfifo(Path("pipe.vlz").c_str(), 0600), 0);
     EXPECT_EQ(Failure(LoadSimulationFile(state, Path("pipe.vlz"))),

@@ -79,9 +79,7 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     EXPECT_EQ(dropped.movements.size(), 5u);  // the example, dropped in turn
     project.Redo();
     EXPECT_EQ(state.MovementCount, 5);
-    project.Undo();
-    project.Undo();
-    project.Undo();
+    for (int i = 0; i < 3; ++i) project.Undo();
     EXPECT_EQ(state.Data.V0, 0);
     EXPECT_EQ(state.Movements[1], Movement{});
     EXPECT_EQ(dropped.movements.size(), 5u);  // only replacements drop work
@@ -93,9 +91,7 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     // Joining stops at an undo and at a run.
     state.Data.Tc = 1;
     project.Edited(ProjectPart::Data, "tc", true);
-    GasSettings ideal;
-    ideal.Law = GasLawKind::Ideal;
-    project.SetGas(ideal);
+    project.SetGas({.Law = GasLawKind::Ideal, .MinTemp = {}, .MaxTemp = {}});
     project.Undo();  // "tc" is the newest step again
     state.Data.Tc = 2;
     project.Edited(ProjectPart::Data, "tc", true);
@@ -131,9 +127,7 @@ TEST_F(ProjectTest, SizingAndGasAreStepsAndListenersCanLeave) {
     project.SetRecommendation(sizing::Design{6, 40, 30});
     project.SetRecommendation(sizing::Design{10, 49.7, 30});  // a step of its own
     project.SetRecommendation(sizing::Design{10, 49.7, 30});
-    GasSettings gas;
-    gas.Law = GasLawKind::Ideal;
-    project.SetGas(gas);
+    project.SetGas({.Law = GasLawKind::Ideal, .MinTemp = {}, .MaxTemp = {}});
     EXPECT_EQ(project.Revision(), 5u);
     EXPECT_EQ(told, (std::vector<unsigned>{ProjectPart::Requirements, ProjectPart::Requirements,
                                            ProjectPart::Recommendation, ProjectPart::Recommendation,
@@ -225,10 +219,7 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     RecoveryStore store(folder.string(), 3);
     LoadExampleCircuit(state);
     project.Edited(ProjectPart::Inputs, "Esempio");
-    GasSettings nitrogen;
-    nitrogen.Law = GasLawKind::Nitrogen;
-    nitrogen.Tau = 45;
-    project.SetGas(nitrogen);
+    project.SetGas({.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = {}, .MaxTemp = {}});
     project.SetRecommendation(sizing::Design{10, 49.7, 30});
     for (std::time_t t : {100, 300, 200, 300}) {
         ASSERT_EQ(Failure(store.Save(project.Snapshot(), t)), std::nullopt);
@@ -239,9 +230,8 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     }
     const auto points = store.List();
     ASSERT_EQ(points.size(), 3u);
-    EXPECT_EQ(points[0].time, 300);
-    EXPECT_EQ(points[1].time, 300);
-    EXPECT_EQ(points[2].time, 200);
+    EXPECT_EQ((std::vector{points[0].time, points[1].time, points[2].time}),
+              (std::vector<std::time_t>{300, 300, 200}));
     EXPECT_EQ(points[0].movements, 5);
     ProjectSnapshot back;
     ASSERT_EQ(Failure(store.Load(points[0], back)), std::nullopt);

@@ -31,19 +31,16 @@ class SimulationFileTest : public ::testing::Test,
                            protected test::ScratchDir,
                            protected test::RecordedState {};
 
-TEST_F(SimulationFileTest, ExampleRunMatchesTheGoldenFile) {
+// The example's run is the golden file; a file loads back whole and saves as it was.
+TEST_F(SimulationFileTest, ExampleRunIsTheGoldenFileAndLoadsBackWhole) {
     LoadExampleCircuit(state);
     RunSimulation(state);
     const std::string golden = ReadAll(test::TestData("example.vlz"));
     EXPECT_EQ(SimulationFileText(state), golden);
     ASSERT_FALSE(Failure(SaveSimulationFile(state, Path("a.vlz"))));
     EXPECT_EQ(ReadAll(Path("a.vlz")), golden);
-}
 
-TEST_F(SimulationFileTest, LoadRestoresEverythingAndSavesIdentically) {
     // An edited list of six movements with the results of five, and old slots behind.
-    LoadExampleCircuit(state);
-    RunSimulation(state);
     state.Movements[6] = state.Movements[3];
     state.Movements[6].Qm = 1.0 / 3.0;
     state.Movements[6].Stroke2 = 1e-7f;
@@ -54,11 +51,9 @@ TEST_F(SimulationFileTest, LoadRestoresEverythingAndSavesIdentically) {
     test::RecordingUi otherUi;
     CircuitState loaded;
     loaded.SetUi(otherUi);
-    InitCircuitState(loaded);
     loaded.Movements[7].Kind = 5;
     ASSERT_FALSE(Failure(LoadSimulationFile(loaded, Path("in.vlz"))));
-    EXPECT_EQ(loaded.SimMovementCount, 6);
-    EXPECT_EQ(loaded.PointCapacity, 569);
+    EXPECT_EQ(std::pair(int(loaded.SimMovementCount), loaded.PointCapacity), std::pair(6, 569));
     // Each series holds the points 0..PointCapacity, as after the run.
     for (const auto* series :
          {&loaded.VSeries, &loaded.PSeries, &loaded.QtSeries, &loaded.QsSeries, &loaded.DVSeries}) {
@@ -85,12 +80,10 @@ TEST_F(SimulationFileTest, EmptyModelAndShortResults) {
     WriteAll(Path("short.vlz"), "5,1,2,3,4,5,6,1,0\r\n0,1,2,3,4,5\r\n.01,6,7,8,9,10\r\n");
     ASSERT_FALSE(Failure(LoadSimulationFile(state, Path("short.vlz"))));
     EXPECT_EQ(state.LastPoint, 5);
-    EXPECT_EQ(state.PSeries[1], 7.0);
-    EXPECT_EQ(state.PSeries[5], 0.0);
+    EXPECT_EQ(std::pair(state.PSeries[1], state.PSeries[5]), std::pair(7.0, 0.0));
 
     // Points past the stored series are zeros, never whatever memory follows.
     CircuitState shorter;
-    InitCircuitState(shorter);
     for (auto* series : {&shorter.VSeries, &shorter.PSeries, &shorter.QtSeries, &shorter.QsSeries,
                          &shorter.DVSeries}) {
         series->assign(3, 7.0);
@@ -137,7 +130,6 @@ TEST_F(SimulationFileTest, EveryWrittenFileLoadsBackAndSavesIdentically) {
     };
     for (int round = 0; round < 200; ++round) {
         CircuitState written;
-        InitCircuitState(written);
         CircuitData& d = written.Data;
         for (float* f : {&d.V0, &d.P0, &d.Tc, &d.Qp, &d.Pm, &d.Dp}) *f = single();
         d.CycleTime = static_cast<float>(rng() % 501) / 100.0f;
@@ -171,7 +163,6 @@ TEST_F(SimulationFileTest, EveryWrittenFileLoadsBackAndSavesIdentically) {
         // slots (kind 0) included; only the results stay behind.
         ProjectSizing sizing;
         CircuitState back;
-        InitCircuitState(back);
         ASSERT_EQ(Failure(ReadProjectText(back, sizing, ProjectFileText(loaded, sizing), "r.vlzp")),
                   std::nullopt);
         EXPECT_EQ(back.Data, loaded.Data);
@@ -186,21 +177,11 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
     RunSimulation(state);
     const std::string before = SimulationFileText(state);
     const std::string move = "0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n";
-    const struct {
-        std::string text;
-        int line;
-    } cases[] = {
+    // More points than a half-second cycle holds (0 to 150).
+    std::string longer = "0,1,2,3,4,5,6,.5,0\r\n";
+    for (int k = 0; k < 152; ++k) longer += "0,1,2,3,4,5\r\n";
+    std::vector<std::pair<std::string, int>> cases = {
         {"", 1},
-        {"1,2,3\r\n", 1},
-        {"0,1,2,3,4,5,6,7,0,9\r\n", 1},
-        {"-1,1,2,3,4,5,6,7,0\r\n", 1},
-        {"0,1,2,3,4,5,6,7,1001\r\n", 1},
-        {"0,1,2,3,4,5,6,-1,0\r\n", 1},
-        {"0,1,2,3,4,5,6,327.68,0\r\n", 1},  // one step past the longest cycle
-        {"0,1,2,3,4,5,6,x,0\r\n", 1},
-        {"0,1,2,3,4,5,6,nan,0\r\n", 1},
-        {"0,1,2,3,4,5,6,NaN,0\r\n", 1},
-        {"0,inf,2,3,4,5,6,1,0\r\n", 1},
         {"0,1,2,3,4,5,6,1,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,nan,1\r\n", 2},
         {"0,1,2,3,4,5,6,1,1\r\n0,1,0,0,50,-inf,0,0,0,0,0,0,0,0,5,1\r\n", 2},
         {"0,1,2,3,4,5,6,1,2\r\n" + move, 3},
@@ -208,22 +189,22 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
         {"0,1,2,3,4,5,6,1,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,8\r\n", 2},
         {"0,1,2,3,4,5,6,1,1\r\n" + move + "0,1,2,3,4,5\r\n0,1,2,3,4\r\n", 4},
         {"0,1,2,3,4,5,6,1,0\r\n0,1,2,3,4,5\r\n\r\n0,1,2,3,4,5\r\n", 3},
-        {"0,1,2,3,4,5,6,.5,0\r\n" +
-             [] {
-                 std::string pts;
-                 for (int k = 0; k < 152; ++k) pts += "0,1,2,3,4,5\r\n";
-                 return pts;
-             }(),
-         153},
-    };
-    for (const auto& c : cases) {
-        WriteAll(Path("bad.vlz"), c.text);
+        {longer, 153}};
+    // Header lines refused alone; 327.68 is one step past the longest cycle.
+    for (std::string header :
+         {"1,2,3", "0,1,2,3,4,5,6,7,0,9", "-1,1,2,3,4,5,6,7,0", "0,1,2,3,4,5,6,7,1001",
+          "0,1,2,3,4,5,6,-1,0", "0,1,2,3,4,5,6,327.68,0", "0,1,2,3,4,5,6,x,0",
+          "0,1,2,3,4,5,6,nan,0", "0,1,2,3,4,5,6,NaN,0", "0,inf,2,3,4,5,6,1,0"}) {
+        cases.push_back({header + "\r\n", 1});
+    }
+    for (const auto& [text, line] : cases) {
+        WriteAll(Path("bad.vlz"), text);
         std::optional<std::string> err = Failure(LoadSimulationFile(state, Path("bad.vlz")));
-        ASSERT_TRUE(err) << c.text;
+        ASSERT_TRUE(err) << text;
         EXPECT_EQ(*err, "Il file " + Path("bad.vlz") +
-                            " non è un file di simulazione valido (riga " + std::to_string(c.line) +
+                            " non è un file di simulazione valido (riga " + std::to_string(line) +
                             ").")
-            << c.text;
+            << text;
         EXPECT_EQ(SimulationFileText(state), before);
     }
     EXPECT_EQ(Failure(LoadSimulationFile(state, Path("missing.vlz"))),

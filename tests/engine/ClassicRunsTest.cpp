@@ -129,9 +129,8 @@ TEST(ClassicRunsTest, GeneratedCyclesKeepTheirResultsByteForByte) {
     std::ifstream file(path);
     ASSERT_TRUE(file) << path;
     std::vector<std::string> want;
-    for (std::string line; std::getline(file, line);) {
+    for (std::string line; std::getline(file, line);)
         if (!line.empty() && line[0] != '#') want.push_back(line);
-    }
     ASSERT_EQ(want.size(), got.size());
     for (size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i], want[i]);
 }

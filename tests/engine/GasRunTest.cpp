@@ -55,10 +55,8 @@ TEST_F(GasRunTest, EnvelopeRunsEachTemperatureWithTheSameCharge) {
             const TemperatureRun& a = envelope.Runs[i];
             const TemperatureRun& b = (*runs)[i];
             EXPECT_EQ(a.WorkTemp, (std::array{-10.0, 45.0, 60.0}[i]));
-            EXPECT_EQ(a.LowestPressure, b.LowestPressure);
-            EXPECT_EQ(a.LowestTime, b.LowestTime);
-            EXPECT_EQ(a.Warning, b.Warning);
-            EXPECT_EQ(a.HighestGasTemp, b.HighestGasTemp);
+            EXPECT_EQ(std::tie(a.LowestPressure, a.LowestTime, a.Warning, a.HighestGasTemp),
+                      std::tie(b.LowestPressure, b.LowestTime, b.Warning, b.HighestGasTemp));
         }
         EXPECT_EQ(envelope.Runs[1].LowestPressure,
                   *std::min_element(state.PSeries.begin(),
@@ -164,9 +162,7 @@ TEST_F(GasRunTest, TheRealGasStopsWhereItLeavesItsDomain) {
     for (const auto& c : cases) {
         LoadExampleCircuit(state);
         ui.windowLoaded = false;
-        state.Data.Tc = c.tc;
-        state.Data.P0 = c.p0;
-        state.Data.Pm = c.pm;
+        std::tie(state.Data.Tc, state.Data.P0, state.Data.Pm) = std::tie(c.tc, c.p0, c.pm);
         Nitrogen(c.tau);
         ui.messages.clear();
         const std::string at = std::to_string(c.tc) + " °C, " + std::to_string(c.pm) + " bar";

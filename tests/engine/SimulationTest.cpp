@@ -18,6 +18,11 @@ class SimulationTest : public ::testing::Test, protected test::RecordedState {
         state.Movements[1] = Movement{.Ti = ti, .Tf = tf, .Qm = qm, .Kind = 4};
         state.MovementCount = 1;
     }
+    // A run, with the messages of the one before forgotten.
+    RunOutcome Run() {
+        ui.messages.clear();
+        return RunSimulation(state);
+    }
     std::vector<std::string> Texts() const {
         std::vector<std::string> t;
         for (const auto& m : ui.messages) t.push_back(m.text);
@@ -30,16 +35,15 @@ class SimulationTest : public ::testing::Test, protected test::RecordedState {
 TEST_F(SimulationTest, ExampleRunTellsTheWindowsOnce) {
     LoadExampleCircuit(state);
     ui.codes.clear();
-    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    ASSERT_EQ(Run(), RunOutcome::Completed);
     EXPECT_EQ(ui.codes, std::vector<int>{3});
-    EXPECT_EQ(ui.progressShown, 1);
-    EXPECT_EQ(ui.progressClosed, 1);
+    EXPECT_EQ(std::pair(ui.progressShown, ui.progressClosed), std::pair(1, 1));
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(SimulationTest, PrechargeAboveMaximumWarnsAtStepOne) {
     OneMovement({10, 100, 20, 30, 80, 13, 2}, 0, 1, 20);
-    EXPECT_EQ(RunSimulation(state), RunOutcome::PrechargeTooHigh);
+    EXPECT_EQ(Run(), RunOutcome::PrechargeTooHigh);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, MessageSource(MessageId::PrechargeTooHigh));
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
@@ -47,13 +51,13 @@ TEST_F(SimulationTest, PrechargeAboveMaximumWarnsAtStepOne) {
 
     // No precharge: zero pressure, which is the precharge, ends it the same way.
     OneMovement({10, 0, 20, 30, 80, 13, 2}, 0, 1, 20);
-    EXPECT_EQ(RunSimulation(state), RunOutcome::PrechargeTooHigh);
+    EXPECT_EQ(Run(), RunOutcome::PrechargeTooHigh);
     EXPECT_EQ(state.LastPoint, 1);
 
     // A maximum pressure of 0 cannot be reached; the guard in the full volume
     // keeps it finite instead of dividing by zero.
     OneMovement({10, 60, 20, 30, 0, 0, 2}, 0, 1, 20);
-    EXPECT_EQ(RunSimulation(state), RunOutcome::PrechargeTooHigh);
+    EXPECT_EQ(Run(), RunOutcome::PrechargeTooHigh);
     const double K = std::pow(10.0, 1.4) * state.PrechargeAtTemp;
     EXPECT_EQ(state.VSeries[0], std::pow(K / 1e-21, 1 / 1.4));
 }
@@ -63,7 +67,7 @@ TEST_F(SimulationTest, PrechargeAboveMaximumWarnsAtStepOne) {
 // both the series and the 16 bits of LastPoint.
 TEST_F(SimulationTest, EndingsOfEachKindOfCycle) {
     OneMovement({10, 40, 45, 30, 80, 13, 327.67f}, 318, 318.7f, 150);
-    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    ASSERT_EQ(Run(), RunOutcome::Completed);
     EXPECT_EQ(state.PointCapacity, 32867);
     EXPECT_EQ(state.LastPoint, 32767);
     EXPECT_EQ(state.PSeries[32767], 80);
@@ -71,17 +75,17 @@ TEST_F(SimulationTest, EndingsOfEachKindOfCycle) {
     // The progress moves once per step, and never for a cycle below one step.
     OneMovement({10, 60, 20, 30, 80, 13, 0.005f}, 0, 1, 20);
     ui.progress.clear();
-    RunSimulation(state);
+    Run();
     EXPECT_EQ(ui.progress, (std::vector<double>{0, 0}));
-    ui.progress.clear();
     OneMovement({10, 60, 20, 30, 80, 13, 0.04f}, 0, 1, 20);
-    RunSimulation(state);
+    ui.progress.clear();
+    Run();
     EXPECT_EQ(ui.progress, (std::vector<double>{0, 0, 25, 50, 75, 100}));
 
     // A large accumulator at rest: the creep is below single precision, so it
     // stays exactly full.
     OneMovement({1000, 60, 20, 60, 80, 13, 2}, 1, 1.5f, 10);
-    RunSimulation(state);
+    Run();
     EXPECT_EQ(state.PSeries[1], 80.0);
     EXPECT_EQ(state.VSeries[1], state.VSeries[0]);
 }
@@ -91,7 +95,7 @@ TEST_F(SimulationTest, ABoxHoldingNoNumberIsRefusedFirstAndGetsTheFocus) {
     ui.windowLoaded = true;
     ui.boxes = {0, 0, 0, 0, 0, 0, 0};  // all zero, refused too but only afterwards
     ui.unreadable[0] = ui.unreadable[6] = true;
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Run(), RunOutcome::Refused);
     EXPECT_EQ(Texts(),
               std::vector<std::string>{
                   "Il valore di Vo non è un numero valido, la simulazione non può partire"});
@@ -103,14 +107,13 @@ TEST_F(SimulationTest, ABoxHoldingNoNumberIsRefusedFirstAndGetsTheFocus) {
     ui.boxes = {10, 60, 20, 30, 80, 13, 2};
     ui.unreadable = {};
     ui.unreadable[6] = true;
-    ui.messages.clear();
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Run(), RunOutcome::Refused);
     EXPECT_EQ(Texts(), std::vector<std::string>{"Il valore di Tempo ciclo non è un numero valido, "
                                                 "la simulazione non può partire"});
     EXPECT_EQ(ui.focusedBox, 6);
 
     ui.unreadable = {};
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Completed);
+    EXPECT_EQ(Run(), RunOutcome::Completed);
 }
 
 TEST_F(SimulationTest, ValidationMessagesInOrder) {
@@ -133,19 +136,17 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
         {{10, 60, 20, 30, 80, 13, 1}, 0, MessageSource(MessageId::NoMovements)},
     };
     for (const auto& r : refusals) {
-        ui.messages.clear();
         OneMovement(r.data, 0, 1, 5);
         state.MovementCount = r.count;
-        EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+        EXPECT_EQ(Run(), RunOutcome::Refused);
         ASSERT_EQ(Texts(), std::vector<std::string>{r.text});
         EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
     }
     // Just above absolute zero, and every value at zero but the cycle, pass.
     for (const CircuitData& data :
          {CircuitData{10, 60, -273.15f, 30, 80, 13, 1}, CircuitData{0, 0, 0, 0, 0, 0, 1}}) {
-        ui.messages.clear();
         OneMovement(data, 0, 1, 5);
-        EXPECT_NE(RunSimulation(state), RunOutcome::Refused);
+        EXPECT_NE(Run(), RunOutcome::Refused);
     }
 
     // A flow that is not a number is refused before any time is looked at.
@@ -153,8 +154,7 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     state.Movements[2] = state.Movements[1];
     state.Movements[2].Qm = std::numeric_limits<double>::infinity();
     state.MovementCount = 2;
-    ui.messages.clear();
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Run(), RunOutcome::Refused);
     EXPECT_EQ(Texts(), std::vector<std::string>{
                            "La portata del movimento 2 non è un numero valido. La simulazione "
                            "verrà interrotta, correggere il dato e riavviarla."});
@@ -162,12 +162,10 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     // The first movement is checked too: a flow that is not a number, then
     // equal start and end times.
     state.Movements[1].Qm = std::numeric_limits<double>::quiet_NaN();
-    ui.messages.clear();
-    RunSimulation(state);
+    Run();
     EXPECT_EQ(Texts().at(0).substr(0, 26), "La portata del movimento 1");
     OneMovement({10, 60, 20, 30, 80, 13, 2}, 1, 1, 5);
-    ui.messages.clear();
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Run(), RunOutcome::Refused);
     EXPECT_EQ(Texts().at(0).substr(0, 31), "Il tempo finale del movimento 1");
 
     // Movement 2 with both times 0: Yes goes on to movement 3, whose end is
@@ -177,8 +175,7 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     state.Movements[2].Tf = 0;
     state.Movements[3].Ti = 1.5f;
     state.MovementCount = 3;
-    ui.messages.clear();
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Run(), RunOutcome::Refused);
     EXPECT_EQ(Texts(), (std::vector<std::string>{
                            "Il tempo iniziale e finale del movimento 2 sono stati lasciati a 0. "
                            "Si vuole procedere comunque?",
@@ -187,9 +184,8 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(ui.messages[1].icon, MessageIcon::Exclamation);
 
-    ui.messages.clear();
     ui.answers = {MessageAnswer::No};
-    EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
+    EXPECT_EQ(Run(), RunOutcome::Refused);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[1].text, MessageSource(MessageId::RunStopped));
     EXPECT_EQ(ui.messages[1].icon, MessageIcon::None);

@@ -42,15 +42,13 @@ TEST_F(OneDrawRunTest, PolytropicDischargeGivesItsClosedForm) {
     // is off by about a hundred-thousandth.
     const double work = ((p1 * v1 - p2 * v2) / 0.3 - kAtm * (v2 - v1)) * 0.1;
     EXPECT_NEAR(b.Delivered, work, work * 2e-5);
-    EXPECT_EQ(b.Returned, 0);
-    EXPECT_EQ(b.PumpEnergy, 0);
+    EXPECT_EQ(std::pair(b.Returned, b.PumpEnergy), std::pair(0.0, 0.0));
     EXPECT_FALSE(b.HeatToWall);
     EXPECT_NEAR(b.Swing, p1 - p2, 1e-9);
     EXPECT_EQ(b.PeakDemand, 60);
     // A pump alone meeting 60 dm3/min at Pm - Dp = 189 bar, at 90 %.
     EXPECT_NEAR(b.PumpOnlyPower, 60 * 189 / 600.0 / 0.9, 1e-12);
-    EXPECT_EQ(b.CyclesPerHour, 1800);
-    EXPECT_EQ(b.CyclesPerYear, 1800 * 2000);
+    EXPECT_EQ(std::pair(b.CyclesPerHour, b.CyclesPerYear), std::pair(1800.0, 1800.0 * 2000));
 }
 
 TEST_F(OneDrawRunTest, RealGasGivesTheWallWhatTheFirstLawLeaves) {
@@ -108,8 +106,7 @@ TEST_F(OneDrawRunTest, ParallelAccumulatorsAndBottlesAreOneGasVolume) {
     state.Gas.Vessels.Count = 2;
     ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
     const EnergyBalance b = BalanceOfRun(state);
-    EXPECT_EQ(b.PumpEnergy, 0);
-    EXPECT_EQ(b.Returned, 0);
+    EXPECT_EQ(std::pair(b.Returned, b.PumpEnergy), std::pair(0.0, 0.0));
     EXPECT_GT(b.Delivered, 0);
 
     // Results read from a file: every point to the last one holding gas
@@ -148,9 +145,8 @@ TEST_F(OneDrawRunTest, ExamplePumpAndItsInstalledPower) {
     // same points give the same balance.
     state.GasRun = {};
     const EnergyBalance read = BalanceOfRun(state, {0.8, 1000, 70});
-    EXPECT_EQ(read.Delivered, b.Delivered);
-    EXPECT_EQ(read.Swing, b.Swing);
-    EXPECT_EQ(read.PeakDemand, b.PeakDemand);
+    EXPECT_EQ(std::tie(read.Delivered, read.Swing, read.PeakDemand),
+              std::tie(b.Delivered, b.Swing, b.PeakDemand));
 }
 
 }  // namespace

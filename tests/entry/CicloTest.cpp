@@ -12,10 +12,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <QUndoStack>
 #include <limits>
 
 #include "engine/FlowModel.h"
@@ -74,12 +72,10 @@ struct Windows {
                            Box("DatoTf")};
         QStringList table{Cell(row, Column::Kind), Cell(row, Column::StartTime),
                           Cell(row, Column::EndTime)};
-        for (const char* box : {"Dato1", "Dato2", "Dato3"}) {
+        for (const char* box : {"Dato1", "Dato2", "Dato3"})
             if (Named<QLineEdit>(Editor(), box)->isVisibleTo(Editor())) editor << Box(box);
-        }
-        for (int c = Column::Bore; c < Column::Flow; ++c) {
+        for (int c = Column::Bore; c < Column::Flow; ++c)
             if (Model().Shows(row, c)) table << Cell(row, c);
-        }
         editor << Box("DatoQm");
         table << Cell(row, Column::Flow);
         return editor == table ? QString() : editor.join('|') + " / " + table.join('|');
@@ -140,12 +136,10 @@ class CicloTest : public QObject {
             const Movement& m = state.Movements[i + 1];
             const Typed& t = kinds[i % 6];
             QCOMPARE(m.Kind, t.code);
-            QCOMPARE(m.Ti, float(i) / 10);
-            QCOMPARE(m.Tf, float(i + 3) / 10);
+            QCOMPARE(QList<float>({m.Ti, m.Tf}), QList<float>({float(i) / 10, float(i + 3) / 10}));
             QStringList sizes;
-            for (int c = Column::Bore; c < Column::Flow; ++c) {
+            for (int c = Column::Bore; c < Column::Flow; ++c)
                 if (w.Model().Shows(i, c)) sizes << w.Cell(i, c);
-            }
             QCOMPARE(sizes, t.sizes);
             // The flow is the editor's: the one computed, as its box shows it.
             CircuitState copy;
@@ -175,12 +169,10 @@ class CicloTest : public QObject {
             QVERIFY2(difference.isEmpty(), qPrintable(QString(after) + ": " + difference));
         };
         agree("opening");
-        auto enabled = [&w](const char* action) {
-            return Named<QAction>(w.cycle, action)->isEnabled();
-        };
         // The table's Annulla and Ripeti are the project's: the list set up
         // before the window opened can be taken back.
-        QVERIFY(enabled("Annulla") && !enabled("Ripeti"));
+        QVERIFY(Named<QAction>(w.cycle, "Annulla")->isEnabled() &&
+                !Named<QAction>(w.cycle, "Ripeti")->isEnabled());
         w.Click("PulsAvanti");
         w.Click("PulsAvanti");  // the editor shows movement 3
 
@@ -236,8 +228,7 @@ class CicloTest : public QObject {
         QCOMPARE(w.shell.state.Movements[3].BoreDiameter, 70.0f);  // the table's edit stays
         w.cycle->Undo();
         QVERIFY(w.shell.state.Movements == example);
-        w.cycle->Redo();
-        w.cycle->Redo();
+        for (int i = 0; i < 2; ++i) w.cycle->Redo();
         QCOMPARE(w.Cell(shown, Column::EndTime), "3,5");
         agree("undone and done again");
         w.Click("PulsPalmola");
@@ -257,11 +248,10 @@ class CicloTest : public QObject {
     void rowsAreCheckedAsTheyAreTyped() {
         Windows w;
         CircuitState& state = w.shell.state;
-        state.Movements[1] = Cylinder(0, 0.3f, 50, 150);
-        state.Movements[2] = Cylinder(0.5f, 0.5f, 50, 150);
-        state.Movements[3] = Cylinder(0, 0, 50, 150);
-        state.Movements[4] = Cylinder(4, 6, 50, 150);
-        state.Movements[5] = Cylinder(4, 5, 50, 150);  // ends as the cycle does
+        // The last one ends as the cycle does.
+        const float times[][2] = {{0, 0.3f}, {0.5f, 0.5f}, {0, 0}, {4, 6}, {4, 5}};
+        for (int k = 1; k <= 5; ++k)
+            state.Movements[k] = Cylinder(times[k - 1][0], times[k - 1][1], 50, 150);
         state.MovementCount = 5;
         state.Data.CycleTime = 5;
         w.OpenCycle();
@@ -396,8 +386,7 @@ class CicloTest : public QObject {
         auto move = [diagram](QPointF at) { SendMouse(diagram, QEvent::MouseMove, at); };
         // Bars as long as their movements: the motor's 2,5 s against the 0,6 s
         // of movement 2, which starts 0,2 s later.
-        const QRectF motor = diagram->BarRect(3);
-        const QRectF second = diagram->BarRect(1);
+        const QRectF motor = diagram->BarRect(3), second = diagram->BarRect(1);
         QVERIFY(qAbs(motor.width() * 0.6 / 2.5 - second.width()) < 1);
         QVERIFY(qAbs(motor.width() * 0.2 / 2.5 - (second.left() - motor.left())) < 1);
         move(motor.center());

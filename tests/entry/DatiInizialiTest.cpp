@@ -81,8 +81,7 @@ class DatiInizialiTest : public QObject {
         // Typed, a value is the project's at once, and outlives the window.
         shell.Button("ValoriIniziali")->trigger();
         QCOMPARE(shell.main->FindChildWindow("DatiIniziali"), window);
-        auto* pump = Named<QLineEdit>(window, "TQp");
-        Retype(pump, "28");
+        Retype(Named<QLineEdit>(window, "TQp"), "28");
         QCOMPARE(shell.state.Data.Qp, 28.0f);
         qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
         QVERIFY(QTest::qWaitFor(

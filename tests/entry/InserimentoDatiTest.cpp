@@ -37,9 +37,8 @@ struct Editor {
     int Picture() const {
         const QImage shown =
             Label("Immagine")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-        for (int n = 1; n <= 6; ++n) {
+        for (int n = 1; n <= 6; ++n)
             if (shown == ActuatorPicture(n).convertToFormat(QImage::Format_RGB32)) return n;
-        }
         return 0;
     }
 
@@ -124,10 +123,8 @@ class InserimentoDatiTest : public QObject {
                                           "D [mm]=80 | d1 [mm]=30 | S1 [mm]=200 | "
                                           "Qm [dm3/min]=25 | pic 0"));
         e.Retype("Dato3", "250");
-        QCOMPARE(m.Stroke1, 250.0f);
-        QCOMPARE(m.Stroke, 7.0f);
-        QCOMPARE(m.Ti2, 3.0f);
-        QCOMPARE(m.Stroke2, 9.0f);
+        QCOMPARE(QList<float>({m.Stroke1, m.Stroke, m.Ti2, m.Stroke2}),
+                 QList<float>({250, 7, 3, 9}));
     }
 
     void arrowsAndDeletionKeepTheCountersInRange() {
@@ -155,8 +152,7 @@ class InserimentoDatiTest : public QObject {
         e.Click("PulsEliminaDato");  // answered OK: the next one moves up
         QCOMPARE(e.Pos(), "2/4");
         QVERIFY(e.Page().contains("D [mm]=63"));
-        e.Click("PulsAvanti");
-        e.Click("PulsAvanti");
+        for (int i = 0; i < 2; ++i) e.Click("PulsAvanti");
         e.Click("PulsEliminaDato");  // the last one: the one before shows
         QCOMPARE(e.Pos(), "3/3");
         QVERIFY(e.Page().contains("C [cm3/giro]=100"));
@@ -167,8 +163,8 @@ class InserimentoDatiTest : public QObject {
         const size_t asked = e.dialogs.Messages().size();
         e.Click("PulsEliminaDato");
         QCOMPARE(e.dialogs.Messages().size(), asked);
-        QCOMPARE(e.state.CurrentMovement, int16_t{0});
-        QCOMPARE(e.state.MovementCount, int16_t{0});
+        QCOMPARE(QList<int16_t>({e.state.CurrentMovement, e.state.MovementCount}),
+                 QList<int16_t>({0, 0}));
     }
 
     void sizesRecomputeTheFlowAndWrongBoxesKeepTheValue() {
@@ -275,8 +271,7 @@ class InserimentoDatiTest : public QObject {
         QCOMPARE(pos(), "5/5");
 
         // A shorter file: Elimina removes the movement shown, not a leftover slot.
-        shell.dialogs.QueueFileName(three);
-        shell.Button("Open")->trigger();
+        shell.WithFile(shell.Button("Open"), three);
         QCOMPARE(pos(), "3/3");
         QCOMPARE(box("Dato1")->text(), "63");
         shell.dialogs.QueueAnswer(MessageAnswer::Ok);
@@ -287,8 +282,7 @@ class InserimentoDatiTest : public QObject {
 
         // A movement of the empty-slot code shows on the first kind's page, and
         // what is typed there is kept.
-        shell.dialogs.QueueFileName(one);
-        shell.Button("Open")->trigger();
+        shell.WithFile(shell.Button("Open"), one);
         QCOMPARE(pos(), "1/1");
         QCOMPARE(Named<QLabel>(window, "LCommento")->text(), "CILINDRO SEMPLICE STELO USCENTE");
         QCOMPARE(box("Dato1")->text(), "32");

@@ -62,8 +62,7 @@ TEST(IdealLawTest, DeliversWhatThePolytropeHoldsInAbsolutePressures) {
     IdealLaw slow = *IdealLaw::Create(s);
     const double full = 10 * p0 / 81.01325;
     EXPECT_NEAR(slow.Volume(), full, 1e-12);
-    EXPECT_EQ(slow.Temperature(), 45);
-    EXPECT_EQ(slow.Pressure(), 80);
+    EXPECT_EQ(std::pair(slow.Temperature(), slow.Pressure()), std::pair(45.0, 80.0));
     EXPECT_NEAR(slow.Step(9.0), 81.01325 * std::pow(full / 9, 1.4) - 1.01325, 1e-9);
     EXPECT_NEAR(slow.Temperature() + kKelvin, 318.15 * std::pow(full / 9, 0.4), 1e-9);
     EXPECT_FALSE(slow.Empty());
@@ -160,13 +159,11 @@ TEST(NitrogenLawTest, HeatExchangeLiesBetweenTheLimits) {
     const double full = NitrogenLaw::Create(Example(0))->Volume();
     NitrogenLaw adiabatic = laws[2], warmed = laws[1], isothermal = laws[0];
     for (NitrogenLaw* law : {&adiabatic, &warmed, &isothermal}) {
-        const double s = law->Entropy();
-        const double v = law->Fill();
+        const double s = law->Entropy(), v = law->Fill();
         EXPECT_NEAR(nitrogen::PropertiesAt(law->TemperatureK(), law->Mass() / (v * 1e-3)).p,
                     81.01325e5, 1e-3);
-        if (law != &isothermal) {
-            EXPECT_NEAR(law->Entropy() / s, 1.0, 1e-9);
-        }
+        if (law == &isothermal) continue;
+        EXPECT_NEAR(law->Entropy() / s, 1.0, 1e-9);
     }
     EXPECT_NEAR(adiabatic.Volume(), full, 1e-6);
     EXPECT_NEAR(adiabatic.Temperature(), 45, 1e-5);

@@ -25,11 +25,7 @@ std::vector<Reference> LoadReferences() {
     std::string line;
     bool header = true;
     while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        if (header) {
-            header = false;
-            continue;
-        }
+        if (line.empty() || line[0] == '#' || std::exchange(header, false)) continue;
         std::vector<std::string> f;
         std::stringstream ss(line);
         for (std::string cell; std::getline(ss, cell, ',');) f.push_back(cell);
@@ -112,17 +108,11 @@ TEST(NitrogenTest, RefusesStatesOutsideTheEquation) {
 // differences of the Helmholtz energy itself, from a dilute gas to the
 // dense liquid, and near the critical point where the Gaussian terms count.
 TEST(NitrogenTest, HelmholtzDerivativesMatchDifferences) {
-    for (const auto& point : {std::pair{300.0, 1.0},
-                              {300.0, 250.0},
-                              {230.0, 600.0},
-                              {127.0, 320.0},
-                              {130.0, 450.0},
-                              {90.0, 745.0},
-                              {600.0, 30.0}}) {
+    const std::pair<double, double> points[] = {{300, 1},   {300, 250}, {230, 600}, {127, 320},
+                                                {130, 450}, {90, 745},  {600, 30}};
+    for (const auto& point : points) {
         // Named, not bound: Clang 14's lambdas capture no structured binding.
-        const double T = point.first;
-        const double rho = point.second;
-        const double h = 1e-4;
+        const double T = point.first, rho = point.second, h = 1e-4;
         const auto at = [&](double t, double r) { return Evaluate(PrepareDensity(r), t); };
         const Helmholtz f = at(T, rho);
         const double tau = kCriticalTemperature / T;

@@ -73,8 +73,7 @@ class CommandsTest : public QObject {
 
         // A bare name gets the format's extension; the gas law that produced
         // the points comes first.
-        shell.dialogs.QueueFileName(shell.temp.filePath("punti"));
-        shell.Menu("mnuFileEsportaCsv")->trigger();
+        shell.WithFile(shell.Menu("mnuFileEsportaCsv"), shell.temp.filePath("punti"));
         QCOMPARE(shell.dialogs.Calls().back().filter, "CSV (*.csv)|*.csv| Tutti i file (*.*)|*.* ");
         const QByteArray points = ReadFile(shell.temp.filePath("punti.csv"));
         QVERIFY(
@@ -91,25 +90,20 @@ class CommandsTest : public QObject {
         // The initial-data window's pages, without a printer dialog.
         shell.main->ShowChildWindow("DatiIniziali");
         shell.dialogs.ClearCalls();
-        shell.dialogs.QueueFileName(shell.temp.filePath("dati"));
-        shell.Menu("mnuFileEsportaPdf")->trigger();
+        shell.WithFile(shell.Menu("mnuFileEsportaPdf"), shell.temp.filePath("dati"));
         QCOMPARE(shell.dialogs.Calls().size(), size_t{1});
         QCOMPARE(shell.dialogs.Calls()[0].filter, "PDF (*.pdf)|*.pdf| Tutti i file (*.*)|*.* ");
         QVERIFY(ReadFile(shell.temp.filePath("dati.pdf")).startsWith("%PDF"));
 
         // A folder that does not exist: the message names the file.
         const QString nowhere = shell.temp.filePath("manca/dati.pdf");
-        shell.dialogs.QueueFileName(nowhere);
-        shell.Menu("mnuFileEsportaPdf")->trigger();
+        shell.WithFile(shell.Menu("mnuFileEsportaPdf"), nowhere);
         QCOMPARE(shell.dialogs.Messages().back().text,
                  QStringLiteral("Impossibile salvare il file %1.").arg(nowhere));
     }
 
     void commandStateRunsAndNewResetOnlyOnOk() {
         Shell shell;
-        auto progress = [&shell] {
-            return shell.main->findChild<QWidget*>("AvanzamentoSimulazione");
-        };
         QCOMPARE(States(shell), kEmpty);
         // A run refused before there is data says so.
         shell.state.Ui().UpdateCommandState(100);
@@ -123,7 +117,8 @@ class CommandsTest : public QObject {
         shell.dialogs.ClearCalls();
         shell.Button("Simulazione")->trigger();
         QVERIFY(shell.dialogs.Messages().empty());
-        QVERIFY(progress() == nullptr);  // closed again at the end of the run
+        // The progress window closed again at the end of the run.
+        QVERIFY(!shell.main->findChild<QWidget*>("AvanzamentoSimulazione"));
         QCOMPARE(shell.state.LastPoint, 468);
         QCOMPARE(States(shell), kResults);
         // The example again takes the results' commands away.
@@ -132,15 +127,13 @@ class CommandsTest : public QObject {
 
         // New asks first; only OK resets.
         shell.main->ShowChildWindow("Grafico");
-        shell.dialogs.QueueAnswer(MessageAnswer::Cancel);
-        shell.Menu("mnuFileNew")->trigger();
+        shell.Answering(shell.Menu("mnuFileNew"), MessageAnswer::Cancel);
         QCOMPARE(shell.dialogs.Messages().back().buttons, MessageButtons::OkCancel);
         QCOMPARE(shell.state.MovementCount, 5);
         QVERIFY(shell.main->FindChildWindow("Grafico") != nullptr);
         QCOMPARE(States(shell), kReady);
 
-        shell.dialogs.QueueAnswer(MessageAnswer::Ok);
-        shell.Button("New")->trigger();
+        shell.Answering(shell.Button("New"), MessageAnswer::Ok);
         QCOMPARE(shell.state.MovementCount, 0);
         QCOMPARE(shell.state.Movements[1].Qm, 0.0);
         // The hidden initial-data window went too, storing its boxes before the
@@ -157,8 +150,7 @@ class CommandsTest : public QObject {
         requirements.MinPressure = 60;
         project.SetRequirements(requirements);
         project.SetRecommendation(sizing::Design{10, 49.7, 30});
-        shell.dialogs.QueueAnswer(MessageAnswer::Ok);
-        shell.Button("New")->trigger();
+        shell.Answering(shell.Button("New"), MessageAnswer::Ok);
         QCOMPARE(shell.state.Gas, GasSettings{});
         QCOMPARE(project.Sizing(), ProjectSizing{});
 
@@ -174,8 +166,7 @@ class CommandsTest : public QObject {
         Shell shell;
         shell.RunExample();
         const QString path = shell.temp.filePath("prova.vlz");
-        shell.dialogs.QueueFileName(path);
-        shell.Button("Save")->trigger();
+        shell.WithFile(shell.Button("Save"), path);
         QVERIFY(QFile::exists(path));
         shell.dialogs.QueueFileName(QString());  // Cancel
         shell.Menu("mnuFileSave")->trigger();
@@ -195,12 +186,10 @@ class CommandsTest : public QObject {
         const QString bad = shell.temp.filePath("rotto.vlz");
         WriteFile(bad, "non un file di simulazione\r\n");
         CircuitState scratch;
-        InitCircuitState(scratch);
         const Status refused = LoadSimulationFile(scratch, bad.toStdString());
         QVERIFY(!refused);
         shell.dialogs.ClearCalls();
-        shell.dialogs.QueueFileName(bad);
-        shell.Menu("mnuFileOpen")->trigger();
+        shell.WithFile(shell.Menu("mnuFileOpen"), bad);
         QCOMPARE(shell.dialogs.Calls().front().kind, DialogKind::OpenFile);
         const auto messages = shell.dialogs.Messages();
         QCOMPARE(messages.size(), size_t{1});
@@ -212,15 +201,13 @@ class CommandsTest : public QObject {
 
         // Opening the saved run brings the results' commands back.
         shell.state.Ui().UpdateCommandState(1);
-        shell.dialogs.QueueFileName(path);
-        shell.Button("Open")->trigger();
+        shell.WithFile(shell.Button("Open"), path);
         QCOMPARE(States(shell), kResults);
 
         // The text export, with the chart window active.
         shell.main->show();
         shell.main->ShowChildWindow("Grafico");
-        shell.dialogs.QueueFileName(shell.temp.filePath("tabella.txt"));
-        shell.Menu("mnuFileEsporta")->trigger();
+        shell.WithFile(shell.Menu("mnuFileEsporta"), shell.temp.filePath("tabella.txt"));
         QVERIFY(QFile::exists(shell.temp.filePath("tabella.txt")));
     }
 
@@ -261,8 +248,7 @@ class CommandsTest : public QObject {
         };
         shell.Open();
         shell.state.Ui().UpdateCommandState(3);
-        shell.dialogs.QueueFileName("/tmp/grafico.bmp");
-        shell.Menu("mnuFileEsportaGrafico")->trigger();
+        shell.WithFile(shell.Menu("mnuFileEsportaGrafico"), "/tmp/grafico.bmp");
         QCOMPARE(shell.dialogs.Messages().back().text,
                  "Impossibile salvare il file /tmp/grafico.bmp.");
     }

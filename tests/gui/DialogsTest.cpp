@@ -33,9 +33,8 @@ QStringList Texts(QWidget& widget) {
         QStringList cells;
         const QAbstractItemModel* model = view->model();
         for (int row = 0; model != nullptr && row < model->rowCount(view->rootIndex()); ++row) {
-            for (int column = 1; column < model->columnCount(view->rootIndex()); ++column) {
+            for (int column = 1; column < model->columnCount(view->rootIndex()); ++column)
                 cells << model->index(row, column, view->rootIndex()).data().toString();
-            }
         }
         return cells;
     }
@@ -46,9 +45,8 @@ QStringList Texts(QWidget& widget) {
     if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
         for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
     } else if (auto* header = qobject_cast<QHeaderView*>(&widget)) {
-        for (int i = 0; header->model() != nullptr && i < header->count(); ++i) {
+        for (int i = 0; header->model() != nullptr && i < header->count(); ++i)
             texts << header->model()->headerData(i, header->orientation()).toString();
-        }
     }
     return texts;
 }
@@ -56,9 +54,8 @@ QStringList Texts(QWidget& widget) {
 // The texts of `dialog`'s visible buttons and labels that hold an English word.
 QStringList EnglishTexts(QWidget& dialog) {
     QStringList texts{dialog.windowTitle()};
-    for (QWidget* child : dialog.findChildren<QWidget*>()) {
+    for (QWidget* child : dialog.findChildren<QWidget*>())
         if (child->isVisibleTo(&dialog)) texts << Texts(*child);
-    }
     return testing::OtherLanguageTexts(texts, UiLanguage::Italian);
 }
 
@@ -93,26 +90,22 @@ class DialogsTest : public QObject {
 
     void messageBoxButtonsAreItalian() {
         QtDialogs dialogs;
-        const std::tuple<MessageButtons, QStringList, MessageAnswer> cases[] = {
-            {MessageButtons::Ok, {"OK"}, MessageAnswer::Ok},
-            {MessageButtons::OkCancel, {"OK", "Annulla"}, MessageAnswer::Cancel},
-            {MessageButtons::YesNo, {"Sì", "No"}, MessageAnswer::Yes},
+        // The buttons' texts in order, the one pressed and the answer it gives.
+        const std::tuple<MessageButtons, QStringList, QString, MessageAnswer> cases[] = {
+            {MessageButtons::Ok, {"OK"}, "OK", MessageAnswer::Ok},
+            {MessageButtons::OkCancel, {"Annulla", "OK"}, "Annulla", MessageAnswer::Cancel},
+            {MessageButtons::YesNo, {"No", "Sì"}, "Sì", MessageAnswer::Yes},
         };
-        for (const auto& [buttons, texts, answer] : cases) {
+        for (const auto& [buttons, texts, press, answer] : cases) {
             QStringList shown;
-            const QString press =
-                texts.size() == 2 && answer == MessageAnswer::Cancel ? texts[1] : texts[0];
-            WhenModal([&shown, press](QDialog& box) {
-                for (QAbstractButton* button : box.findChildren<QAbstractButton*>()) {
+            WhenModal([&shown, pressed = press](QDialog& box) {
+                for (QAbstractButton* button : box.findChildren<QAbstractButton*>())
                     shown << button->text().remove(QLatin1Char('&'));
-                }
-                ButtonNamed(box, press)->click();
+                ButtonNamed(box, pressed)->click();
             });
             QCOMPARE(dialogs.Message("Continuare?", MessageIcon::Question, buttons), answer);
             shown.sort();
-            QStringList expected = texts;
-            expected.sort();
-            QCOMPARE(shown, expected);
+            QCOMPARE(shown, texts);
         }
     }
 
@@ -123,10 +116,7 @@ class DialogsTest : public QObject {
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         QtDialogs dialogs;
-        QStringList english;
-        QStringList listedFirst;
-        QStringList listedAll;
-        QStringList filterNames;
+        QStringList english, listedFirst, listedAll, filterNames;
         WhenModal([&](QDialog& dialog) {
             auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
             auto* list = dialog.findChild<QListView*>("listView");
@@ -134,9 +124,8 @@ class DialogsTest : public QObject {
             auto listed = [list] {
                 QStringList names;
                 const QModelIndex root = list->rootIndex();
-                for (int row = 0; row < list->model()->rowCount(root); ++row) {
+                for (int row = 0; row < list->model()->rowCount(root); ++row)
                     names << list->model()->index(row, 0, root).data().toString();
-                }
                 return names;
             };
             (void)QTest::qWaitFor([&] { return listed().contains("prova.vlz"); });
@@ -148,8 +137,7 @@ class DialogsTest : public QObject {
             emit types->activated(1);
             (void)QTest::qWaitFor([&] { return listed().contains("senza_estensione"); });
             listedAll = listed();
-            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-            name->setText("senza_estensione");
+            dialog.findChild<QLineEdit*>("fileNameEdit")->setText("senza_estensione");
             dialog.accept();
         });
         const QString chosen = dialogs.OpenFileName(

@@ -58,9 +58,8 @@ void SendMouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButton b
 }
 
 QWidget* TopLevel(const QString& name) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
+    for (QWidget* window : QApplication::topLevelWidgets())
         if (window->objectName() == name && window->isVisible()) return window;
-    }
     return nullptr;
 }
 
@@ -88,7 +87,6 @@ ChildWindows FakeChildWindows() {
 
 Shell::Shell(ChildWindows childWindows)
     : settings(temp.filePath(QStringLiteral("settings"))), windows(std::move(childWindows)) {
-    InitCircuitState(state);
     Open();
 }
 
@@ -121,9 +119,8 @@ QSet<QString> Words(const QString& text, int shortest) {
     QString plain = text;
     plain.remove(QLatin1Char('&')).remove(address);
     QSet<QString> words;
-    for (const auto& match : word.globalMatch(plain)) {
+    for (const auto& match : word.globalMatch(plain))
         if (match.capturedLength() >= shortest) words.insert(match.captured().toLower());
-    }
     return words;
 }
 
@@ -134,7 +131,6 @@ struct Vocabulary {
 
 Vocabulary ReadVocabulary() {
     QFile file(QStringLiteral(VOLVENZA_CATALOGUE));
-    Vocabulary v;
     if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", VOLVENZA_CATALOGUE);
     QXmlStreamReader xml(&file);
     QSet<QString> sources, translations;
@@ -147,8 +143,6 @@ Vocabulary ReadVocabulary() {
             xml.readNext();
         }
     }
-    v.italian = sources - translations;
-    v.english = translations - sources;
     const QStringList italian = QStringLiteral(
                                     "il lo gli della delle degli dei che per sono di una con non "
                                     "nel nella alla viene anche "
@@ -169,11 +163,10 @@ Vocabulary ReadVocabulary() {
     // Neither may be a word the catalogue's other language uses too, nor one
     // both languages write alike.
     const QSet<QString> shared = {"ok", "no", "file", "pdf", "output", "plus", "pm", "come"};
-    v.italian += QSet<QString>(italian.begin(), italian.end()) - translations;
-    v.english += QSet<QString>(english.begin(), english.end()) - sources;
-    v.italian -= shared;
-    v.english -= shared;
-    return v;
+    return {
+        sources - translations + QSet<QString>(italian.begin(), italian.end()) - shared -
+            translations,
+        translations - sources + QSet<QString>(english.begin(), english.end()) - shared - sources};
 }
 
 }  // namespace
@@ -183,9 +176,8 @@ QStringList OtherLanguageTexts(const QStringList& texts, UiLanguage shown) {
     const QSet<QString>& other =
         shown == UiLanguage::English ? vocabulary.italian : vocabulary.english;
     QStringList found;
-    for (const QString& text : texts) {
+    for (const QString& text : texts)
         if (Words(text, 1).intersects(other)) found << text;
-    }
     found.removeDuplicates();
     return found;
 }

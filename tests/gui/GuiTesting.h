@@ -76,6 +76,16 @@ struct Shell {
     // A new main window over the same state and settings.
     void Open();
     void Close() { main->close(); }
+    // A command whose file dialog is answered with `file`.
+    void WithFile(QAction* command, const QString& file) {
+        dialogs.QueueFileName(file);
+        command->trigger();
+    }
+    // A command whose question is answered with `answer`.
+    void Answering(QAction* command, MessageAnswer answer) {
+        dialogs.QueueAnswer(answer);
+        command->trigger();
+    }
     // The example loaded and run, as its two toolbar buttons do it.
     void RunExample() const {
         Button("Esempio")->trigger();

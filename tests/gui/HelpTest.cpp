@@ -29,9 +29,8 @@ QStringList Pages(const QString& folder) {
 
 QStringList Captures(const QString& text, const QString& pattern) {
     QStringList found;
-    for (const auto& match : QRegularExpression(pattern).globalMatch(text)) {
+    for (const auto& match : QRegularExpression(pattern).globalMatch(text))
         found << match.captured(1);
-    }
     return found;
 }
 
@@ -102,8 +101,7 @@ class HelpTest : public QObject {
             const QString folder = HelpFolder(language);
             for (const QString& page : Pages(folder)) {
                 const QString html = Read(folder + page);
-                const QStringList targets = Captures(html, "(?:href|src)=\"([^\"]+)\"");
-                for (const QString& target : targets) {
+                for (const QString& target : Captures(html, "(?:href|src)=\"([^\"]+)\"")) {
                     const QString resolved =
                         target.startsWith(QLatin1Char('#')) ? page + target : target;
                     const QString broken = BrokenTarget(folder, resolved);

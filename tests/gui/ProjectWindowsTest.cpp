@@ -32,9 +32,8 @@ namespace {
 QStringList Figures(frmMain& main) {
     QStringList lines;
     QWidget* window = main.FindChildWindow("BilancioEnergetico");
-    for (int r = 0; auto* value = window->findChild<QLabel*>(QString("LValore%1").arg(r)); ++r) {
+    for (int r = 0; auto* value = window->findChild<QLabel*>(QString("LValore%1").arg(r)); ++r)
         lines << value->text();
-    }
     return lines;
 }
 
@@ -60,8 +59,7 @@ class ProjectWindowsTest : public QObject {
         shell.main->show();
         shell.Button("Esempio")->trigger();
         // Keys typed into one box are one step.
-        QWidget* editor = shell.main->ShowChildWindow("InserimentoDati");
-        auto* tf = Named<QLineEdit>(editor, "DatoTf");
+        auto* tf = Named<QLineEdit>(shell.main->ShowChildWindow("InserimentoDati"), "DatoTf");
         tf->setFocus();
         Retype(tf, "2,75");
         QCOMPARE(shell.state.Movements[1].Tf, 2.75f);
@@ -83,15 +81,13 @@ class ProjectWindowsTest : public QObject {
         QVERIFY(shell.main->CurrentProject().ResultsCurrent());
         QCOMPARE(shell.state.GasRun.Runs.at(0).LowestPressure, lowest);
         // ...and the commands that go with a run: Nuovo undone leaves them on.
-        shell.dialogs.QueueAnswer(MessageAnswer::Ok);
-        shell.Menu("mnuFileNew")->trigger();
+        shell.Answering(shell.Menu("mnuFileNew"), MessageAnswer::Ok);
         QVERIFY(!shell.Button("Grafico")->isEnabled());
         shell.Menu("mnuFileAnnulla")->trigger();
         QVERIFY(shell.Button("Grafico")->isEnabled() && shell.Menu("mnuFileSave")->isEnabled());
 
         // Nuovo keeps what it drops as a recovery point, which opens again.
-        shell.dialogs.QueueAnswer(MessageAnswer::Ok);
-        shell.Menu("mnuFileNew")->trigger();
+        shell.Answering(shell.Menu("mnuFileNew"), MessageAnswer::Ok);
         QStringList listed;
         shell.dialogs.QueueModal([&](QDialog& dialog) {
             auto* list = Named<QListWidget>(&dialog, "LstPuntiRecupero");
@@ -145,8 +141,7 @@ class ProjectWindowsTest : public QObject {
 
         // An edit leaves the results on screen, marked, until the next run,
         // which every open window follows.
-        auto* pm = Named<QLineEdit>(shell.main->LoadChildWindow("DatiIniziali"), "TPm");
-        Retype(pm, "90");
+        Retype(Named<QLineEdit>(shell.main->LoadChildWindow("DatiIniziali"), "TPm"), "90");
         const QString stale = QStringLiteral("Risultati non aggiornati: i dati sono cambiati. ");
         QCOMPARE(note("Grafico"), stale + QStringLiteral("Legge del gas: classica"));
         // A balance of the old run with the new data would be neither's.
@@ -162,8 +157,7 @@ class ProjectWindowsTest : public QObject {
 
         // A simulation file does not record its law.
         const QString path = shell.temp.filePath("r.vlz");
-        shell.dialogs.QueueFileName(path);
-        shell.Menu("mnuFileSaveAs")->trigger();
+        shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
         shell.main->OpenSimulationFile(path);
         QCOMPARE(note("Ciclo"),
                  QStringLiteral("Risultati letti dal file (la legge del gas non vi è "
@@ -243,8 +237,7 @@ class ProjectWindowsTest : public QObject {
         // cannot be applied to a design it was not found for, until a search.
         QVERIFY(Search(*window));
         QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
-        auto* pm = Named<QLineEdit>(shell.main->LoadChildWindow("DatiIniziali"), "TPm");
-        Retype(pm, "85");
+        Retype(Named<QLineEdit>(shell.main->LoadChildWindow("DatiIniziali"), "TPm"), "85");
         QVERIFY(stale->isVisibleTo(window) && !apply->isEnabled());
         QVERIFY(Search(*window));
         QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
@@ -287,8 +280,7 @@ class ProjectWindowsTest : public QObject {
         QVERIFY(window->Calculate());
         Named<QPushButton>(window, "CmdInterrompi")->click();
         QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
-        auto* said = Named<QLabel>(window, "LRaccomandazione");
-        QCOMPARE(said->text(), "Ricerca interrotta");
+        QCOMPARE(Named<QLabel>(window, "LRaccomandazione")->text(), "Ricerca interrotta");
         QCOMPARE(Named<QTableWidget>(window, "TabellaCandidati")->rowCount(), 0);
         QVERIFY(!window->Answer() && !Named<QPushButton>(window, "CmdApplica")->isEnabled());
 
@@ -333,16 +325,13 @@ class ProjectWindowsTest : public QObject {
         QVERIFY(Search(*window));
         const QString path = shell.temp.filePath("progetto.vlzp");
         shell.Button("Simulazione")->trigger();  // saving needs results
-        shell.dialogs.QueueFileName(path);
-        shell.Menu("mnuFileSaveAs")->trigger();
+        shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
         QVERIFY(QFile::exists(path));
 
         // Another design in its place, then the project opened again.
-        shell.dialogs.QueueAnswer(MessageAnswer::Ok);
-        shell.Button("New")->trigger();
+        shell.Answering(shell.Button("New"), MessageAnswer::Ok);
         QCOMPARE(shell.state.MovementCount, int16_t{0});
-        shell.dialogs.QueueFileName(path);
-        shell.Menu("mnuFileOpen")->trigger();
+        shell.WithFile(shell.Menu("mnuFileOpen"), path);
         QCOMPARE(shell.dialogs.Messages().size(), size_t{1});  // only the question of "New"
         QCOMPARE(shell.state.MovementCount, int16_t{5});
         QVERIFY(shell.state.LastPoint > 0);  // the results come from a new run
@@ -357,8 +346,7 @@ class ProjectWindowsTest : public QObject {
 
         // Quitting asks nothing: the requirements go into the project and
         // from there into a recovery point.
-        auto* p1 = Named<QLineEdit>(window, "TP1");
-        Retype(p1, "65");
+        Retype(Named<QLineEdit>(window, "TP1"), "65");
         const size_t asked = shell.dialogs.Calls().size();
         shell.Close();
         QCOMPARE(shell.dialogs.Calls().size(), asked);

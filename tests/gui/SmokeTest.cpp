@@ -22,15 +22,6 @@ using namespace volvenza;
 
 namespace {
 
-QWidget* Splash() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("frmSplash") && window->isVisible()) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
 int Run(int argc, char* argv[], const QElapsedTimer& sinceStart) {
     QApplication app(argc, argv);
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
@@ -42,10 +33,8 @@ int Run(int argc, char* argv[], const QElapsedTimer& sinceStart) {
     Program program({temp.filePath("settings"), "/opt/volvenza", temp.filePath("c")});
     int failures = 0;
     auto check = [&failures](bool ok, const char* what) {
-        if (!ok) {
-            qCritical("FAIL: %s", what);
-            ++failures;
-        }
+        if (!ok) qCritical("FAIL: %s", what);
+        failures += !ok;
     };
 
     std::vector<float> steps;
@@ -57,7 +46,7 @@ int Run(int argc, char* argv[], const QElapsedTimer& sinceStart) {
             check(QTest::qWaitForWindowExposed(&program.MainWindow()), "main window exposed");
             visibleAfter = sinceStart.elapsed();
         }
-        QWidget* splash = Splash();
+        QWidget* splash = testing::TopLevel("frmSplash");
         check(splash != nullptr, "splash visible during the pauses");
         if (splash != nullptr) {
             auto* bar = splash->findChild<QProgressBar*>("ProgressBar");
@@ -66,7 +55,7 @@ int Run(int argc, char* argv[], const QElapsedTimer& sinceStart) {
     });
     check(steps.size() == 3 && steps[0] < steps[1] && steps[1] < steps[2] && steps[2] == 1.0f,
           "splash bar at a third, two thirds and full");
-    check(Splash() == nullptr, "splash closed after the pauses");
+    check(testing::TopLevel("frmSplash") == nullptr, "splash closed after the pauses");
     frmMain& main = program.MainWindow();
     check(main.MdiArea()->subWindowList().isEmpty(), "no child window after start-up");
 

@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -54,10 +53,6 @@ using namespace volvenza;
 using namespace volvenza::testing;
 
 namespace {
-
-QString Plain(QString text) {
-    return text.remove(QLatin1Char('&'));
-}
 
 QString Name(const QWidget& widget) {
     return widget.objectName().isEmpty() ? QString::fromLatin1(widget.metaObject()->className())
@@ -127,7 +122,7 @@ QStringList Overflows(QWidget& window) {
         }
     }
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        const QString text = Plain(button->text());
+        const QString text = QString(button->text()).remove(QLatin1Char('&'));
         const auto* tool = qobject_cast<QToolButton*>(button);
         if (!Shown(*button, window) || text.isEmpty() ||
             (tool != nullptr && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)) {
@@ -275,23 +270,20 @@ QStringList Texts(const QWidget& root) {
         }
         if (auto* header = qobject_cast<const QHeaderView*>(w); header && header->model()) {
             for (int i = 0; i < header->count(); ++i) {
-                for (int role : {Qt::DisplayRole, Qt::ToolTipRole}) {
+                for (int role : {Qt::DisplayRole, Qt::ToolTipRole})
                     texts << header->model()->headerData(i, header->orientation(), role).toString();
-                }
             }
         }
         if (auto* table = qobject_cast<const QTableWidget*>(w)) {
             for (int r = 0; r < table->rowCount(); ++r) {
-                for (int c = 0; c < table->columnCount(); ++c) {
+                for (int c = 0; c < table->columnCount(); ++c)
                     if (table->item(r, c) != nullptr) texts << table->item(r, c)->text();
-                }
             }
         }
         if (auto* text = qobject_cast<const QPlainTextEdit*>(w)) texts << text->toPlainText();
     }
-    for (const QAction* action : root.findChildren<QAction*>()) {
+    for (const QAction* action : root.findChildren<QAction*>())
         texts << action->text() << action->toolTip();
-    }
     return texts;
 }
 
@@ -379,8 +371,7 @@ class WindowsTest : public QObject {
 
         // The menus, a question, a file dialog and a refusal of the run.
         shell.dialogs.ClearCalls();
-        shell.dialogs.QueueAnswer(MessageAnswer::Cancel);
-        shell.Menu("mnuFileNew")->trigger();
+        shell.Answering(shell.Menu("mnuFileNew"), MessageAnswer::Cancel);
         shell.Menu("mnuFileOpen")->trigger();
         Named<QLineEdit>(shell.main.get(), "TTT")->setText("0");
         shell.Button("Simulazione")->trigger();
@@ -504,8 +495,7 @@ class WindowsTest : public QObject {
         QVERIFY(!table->model()->index(1, 2).data().toString().contains(typed[1]));
 
         const QString path = shell.temp.filePath("language.vlz");
-        shell.dialogs.QueueFileName(path);
-        shell.Menu("mnuFileSaveAs")->trigger();
+        shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
         QCOMPARE(ReadFile(path).toStdString(), SimulationFileText(shell.state));
     }
 };

@@ -58,6 +58,16 @@ TEST(NumberText, FormatsBoxText) {
         ASSERT_TRUE(back) << v;
         EXPECT_EQ(FormatNumber(*back, ','), FormatNumber(v, ','));
     }
+
+    // The English forms: the decimal point wherever the comma stood, and the
+    // comma key typing a point.
+    EXPECT_EQ(FormatNumber(1.5f, '.'), "1.5");
+    EXPECT_EQ(FormatNumber(-0.0625, '.'), "-0.0625");
+    EXPECT_EQ(FormatNumber(2.5e-7, '.'), "2.5E-07");
+    EXPECT_EQ(FormatPrintedNumber(-0.5, '.'), "-.5 ");
+    EXPECT_EQ(FormatFixed(4.65, 1, '.'), "4.6");
+    EXPECT_EQ(FilterDecimalKey(U',', '.'), U'.');
+    EXPECT_EQ(FilterDecimalKey(U'.', '.'), U'.');
 }
 
 TEST(NumberText, FileForm) {
@@ -100,18 +110,6 @@ TEST(NumberText, PrintedNumbersAndPatterns) {
     EXPECT_EQ(FilterDecimalKey(U'.'), U',');
     EXPECT_EQ(FilterDecimalKey(U'5'), U'5');
     EXPECT_TRUE(IsDecimalPointKey(190) && IsDecimalPointKey(110) && !IsDecimalPointKey(188));
-}
-
-// The English forms: the decimal point wherever the comma stood, and the
-// comma key typing a point.
-TEST(NumberText, FormsWithTheDecimalPoint) {
-    EXPECT_EQ(FormatNumber(1.5f, '.'), "1.5");
-    EXPECT_EQ(FormatNumber(-0.0625, '.'), "-0.0625");
-    EXPECT_EQ(FormatNumber(2.5e-7, '.'), "2.5E-07");
-    EXPECT_EQ(FormatPrintedNumber(-0.5, '.'), "-.5 ");
-    EXPECT_EQ(FormatFixed(4.65, 1, '.'), "4.6");
-    EXPECT_EQ(FilterDecimalKey(U',', '.'), U'.');
-    EXPECT_EQ(FilterDecimalKey(U'.', '.'), U'.');
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
-#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -34,8 +33,7 @@ constexpr double kA4Width = 10772;
 class RecordingSurface : public PrinterSurface {
   public:
     struct Text {
-        int page;
-        int line;
+        int page, line;
         double x, y;
         QString text;
     };
@@ -104,6 +102,13 @@ class PaperCheckingSurface : public QtPrinterSurface {
     }
 };
 
+// The text of a PDF as pdftotext -layout lays it out.
+QString PdfText(const QString& pdf) {
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf, "-"});
+    return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
 // A printer writing a PDF to `path`.
 void ToPdf(QPrinter& printer, const QString& path) {
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -118,9 +123,8 @@ const QRegularExpression kCellRow("^\\s*(\\*\\s+)?-?\\d+([.,]\\d+)?\\s{2,}");
 QList<qsizetype> CellEnds(const QString& line) {
     static const QRegularExpression cell("\\S+(?: \\S+)*");
     QList<qsizetype> ends;
-    for (const auto& m : cell.globalMatch(line)) {
+    for (const auto& m : cell.globalMatch(line))
         if (m.captured() != "*") ends << m.capturedEnd();
-    }
     return ends;
 }
 
@@ -266,12 +270,6 @@ class ReportTest : public QObject {
         ToPdf(printer, dir.filePath("stampa.pdf"));
         printer.setPageSize(QPageSize(QPageSize::A5));
         printer.setPageOrientation(QPageLayout::Landscape);
-        auto text = [](const QString& pdf) {
-            QProcess p;
-            p.start("pdftotext", {"-layout", pdf, "-"});
-            return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput())
-                                            : QString();
-        };
         for (const auto kind : {WindowReport::Kind::InitialData, WindowReport::Kind::ResultsTable,
                                 WindowReport::Kind::Cycle, WindowReport::Kind::Energy}) {
             ScriptedDialogs dialogs;
@@ -282,14 +280,14 @@ class ReportTest : public QObject {
             const QString exported = dir.filePath(QStringLiteral("%1.pdf").arg(int(kind)));
             QCOMPARE(ExportWindowPdf(exported, printer, state, "Officina Rossi", report),
                      std::nullopt);
-            const QString printed = text(dir.filePath("stampa.pdf"));
-            QCOMPARE(text(exported), printed);
+            const QString printed = PdfText(dir.filePath("stampa.pdf"));
+            QCOMPARE(PdfText(exported), printed);
             // The header heads every page; the cycle's diagram has a page of its own.
             QCOMPARE(printed.count("Officina Rossi"),
                      printed.count('\f') - (kind == WindowReport::Kind::Cycle ? 1 : 0));
         }
         const auto pdf = [&](WindowReport::Kind kind) {
-            return text(dir.filePath(QStringLiteral("%1.pdf").arg(int(kind))));
+            return PdfText(dir.filePath(QStringLiteral("%1.pdf").arg(int(kind))));
         };
         QVERIFY(pdf(WindowReport::Kind::Cycle).simplified().contains("4 MOTORE 0 2,5 100 120 12"));
         const QString table = pdf(WindowReport::Kind::ResultsTable);
@@ -399,9 +397,7 @@ class ReportTest : public QObject {
         dialogs.QueuePrinterAccepted(true);
         PrintAfterDialog(state, dialogs, printer, "H", std::nullopt);
         QVERIFY(!QFile::exists(dir.filePath("none.pdf")));
-        QFile pdf(dir.filePath("chart.pdf"));
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.readAll().contains("/Subtype /Image"));
+        QVERIFY(testing::ReadFile(dir.filePath("chart.pdf")).contains("/Subtype /Image"));
     }
 
     // Last: it leaves the program in English.
@@ -443,10 +439,7 @@ class ReportTest : public QObject {
                                             }),
                              std::nullopt);
                 }
-                QProcess p;
-                p.start("pdftotext", {"-layout", pdf, "-"});
-                QVERIFY(p.waitForFinished(30000));
-                const QString text = QString::fromUtf8(p.readAllStandardOutput());
+                const QString text = PdfText(pdf);
                 const QStringList faults = MisalignedCells(text);
                 QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n') + "\n" + text));
                 // On A5 the recommended row twice, in each block of columns.

@@ -14,9 +14,7 @@ namespace volvenza::test {
 
 inline std::string ReadAll(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void WriteAll(const std::filesystem::path& p, const std::string& text) {

@@ -29,18 +29,15 @@ class RecordingUi : public EngineUi {
     std::deque<MessageAnswer> answers;
     std::vector<int> codes;
     std::vector<double> progress;
-    int progressShown = 0;
-    int progressClosed = 0;
-    int listChanges = 0;
+    int progressShown = 0, progressClosed = 0, listChanges = 0;
 
     bool ReadInitialDataBoxes(CircuitData& data) override {
         if (!windowLoaded) return false;
         float CircuitData::*fields[] = {&CircuitData::V0,       &CircuitData::P0, &CircuitData::Tc,
                                         &CircuitData::Qp,       &CircuitData::Pm, &CircuitData::Dp,
                                         &CircuitData::CycleTime};
-        for (size_t i = 0; i < 7; ++i) {
+        for (size_t i = 0; i < 7; ++i)
             if (!unreadable[i]) data.*fields[i] = boxes.*fields[i];
-        }
         return true;
     }
     void WriteInitialDataBoxes(const CircuitData& data) override {
@@ -67,10 +64,7 @@ class RecordingUi : public EngineUi {
 
 // A fresh state whose windows are a RecordingUi: the fixture of the engine's tests.
 struct RecordedState {
-    RecordedState() {
-        state.SetUi(ui);
-        InitCircuitState(state);
-    }
+    RecordedState() { state.SetUi(ui); }
     RecordingUi ui;
     CircuitState state;
 };

@@ -29,8 +29,7 @@ TEST(ChartGeometryTest, DegenerateRunsKeepFiniteScales) {
     CircuitState state;
     MakeRun(state, 0, 0, 0);
     ChartView full = FullView(state);
-    EXPECT_EQ(full.peakPressure, 10);
-    EXPECT_EQ(full.scaleY, 8);
+    EXPECT_EQ(std::pair(full.peakPressure, full.scaleY), std::pair(10.0, 8.0f));
     EXPECT_FLOAT_EQ(full.scaleX, 8000);  // one step spans the axis
     std::vector<QPointF> line;
     BuildPolyline(state, full, line);
@@ -91,9 +90,9 @@ TEST(ChartGeometryTest, ZoomedViewStartsAtItsFirstSample) {
 }
 
 TEST(ChartGeometryTest, MousePositionGivesTheNearestSampleInsideTheSeries) {
-    EXPECT_EQ(NearestSample(2.5f, 470), 2);
-    EXPECT_EQ(NearestSample(3.5f, 470), 4);
-    EXPECT_EQ(NearestSample(-3, 470), 0);
+    EXPECT_EQ(
+        (std::vector{NearestSample(2.5f, 470), NearestSample(3.5f, 470), NearestSample(-3, 470)}),
+        (std::vector<int16_t>{2, 4, 0}));
     // In a zoomed window the index counts from the window's start time.
     EXPECT_FLOAT_EQ(FractionalSample(0, 0.01f, 20, 1.5f), 150);
     EXPECT_EQ(PressureText(150.1255), "150,126");

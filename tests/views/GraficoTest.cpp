@@ -57,14 +57,8 @@ void Compare(const QImage& drawn, const char* name) {
     }
     const QImage stored(QStringLiteral(VOLVENZA_TEST_DATA "/") + file);
     QVERIFY2(!stored.isNull(), qPrintable(file));
-    const QImage a = drawn.convertToFormat(QImage::Format_RGB32);
-    const QImage b = stored.convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(a.size(), b.size());
-    int differing = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) differing += a.pixel(x, y) != b.pixel(x, y);
-    }
-    QCOMPARE(differing, 0);
+    QCOMPARE(drawn.convertToFormat(QImage::Format_RGB32),
+             stored.convertToFormat(QImage::Format_RGB32));
 }
 
 struct Chart {
@@ -92,9 +86,8 @@ struct Chart {
     bool Drawn(const QImage& image, double y, double x = -9) {
         const QPoint at = picture->Surface().ToPixels({x, y}).toPoint();
         const QColor background = image.pixelColor(1, 1);
-        for (int dy = -1; dy <= 1; ++dy) {
+        for (int dy = -1; dy <= 1; ++dy)
             if (image.pixelColor(at.x(), at.y() + dy) != background) return true;
-        }
         return false;
     }
 
@@ -203,7 +196,6 @@ class GraficoTest : public QObject {
         shell.Button("Simulazione")->trigger();
         shell.Menu("mnuSimulazioneGrafico")->trigger();
         auto* chart = Named<Grafico>(shell.main.get(), "Grafico");
-        auto* sub = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
 
         shell.Button("Tabella")->trigger();
         auto* table = Named<Tabella>(shell.main.get(), "Tabella");
@@ -216,17 +208,15 @@ class GraficoTest : public QObject {
         ClickAt(chart->Picture(), 20, 20);
         ClickAt(chart->Picture(), 60, 60);
         QCOMPARE(chart->Shown().zoomed, true);
-        sub->close();
+        qobject_cast<QMdiSubWindow*>(chart->parentWidget())->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Named<QCheckBox>(extras, "Chek_PF")->setChecked(true);
         Named<QPushButton>(extras, "OKButton")->click();
 
         // Exporting with the chart closed opens it in the full view first.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("esportato.bmp");
-        shell.dialogs.QueueFileName(path);
-        shell.Menu("mnuFileEsportaGrafico")->trigger();
+        const QString path = shell.temp.filePath("esportato.bmp");
+        shell.WithFile(shell.Menu("mnuFileEsportaGrafico"), path);
         chart = Named<Grafico>(shell.main.get(), "Grafico");
         QCOMPARE(chart->Shown().zoomed, false);
         QCOMPARE(chart->Shown().options.prechargeLine, true);
@@ -237,7 +227,6 @@ class GraficoTest : public QObject {
 
     void envelopeCurvesAndGasTemperature() {
         CircuitState state;
-        InitCircuitState(state);
         LoadExampleCircuit(state);
         state.Data.P0 = 40;
         state.Gas = {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = -10, .MaxTemp = 60};
@@ -278,14 +267,14 @@ class GraficoTest : public QObject {
         QCOMPARE(RunSimulation(state), RunOutcome::Completed);
         chart.Button("Disegna")->trigger();
         QVERIFY(!temperature->isVisible());
-        QCOMPARE(CountColour(chart.Committed(), kColdCurve), 0);
-        QCOMPARE(CountColour(chart.Committed(), kHotCurve), 0);
+        QCOMPARE(
+            CountColour(chart.Committed(), kColdCurve) + CountColour(chart.Committed(), kHotCurve),
+            0);
     }
 
     // A run with the classic law and no envelope draws exactly these.
     void exampleAsItsStoredPictures() {
         CircuitState state;
-        InitCircuitState(state);
         LoadExampleCircuit(state);
         QCOMPARE(RunSimulation(state), RunOutcome::Completed);
         ScriptedDialogs dialogs;
@@ -298,8 +287,7 @@ class GraficoTest : public QObject {
 
         Named<QAction>(&chart, "ZoomArea")->trigger();
         for (const QPointF at : {QPointF(10, 55), QPointF(40, 75)}) {
-            const QPointF pixel = area->Surface().ToPixels(at);
-            QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, pixel.toPoint());
+            QTest::mouseClick(area, Qt::LeftButton, {}, area->Surface().ToPixels(at).toPoint());
         }
         QCOMPARE(chart.Shown().zoomed, true);
         Compare(area->Surface().CommittedImage(), "chart-example-zoomed");

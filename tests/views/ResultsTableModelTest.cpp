@@ -21,9 +21,8 @@ void MakeResults(CircuitState& state, int16_t lastPoint) {
 
 std::vector<QString> Row(const ResultsTableModel& model, int row) {
     std::vector<QString> out;
-    for (int c = 0; c < model.columnCount(); ++c) {
+    for (int c = 0; c < model.columnCount(); ++c)
         out.push_back(model.data(model.index(row, c)).toString());
-    }
     return out;
 }
 
