@@ -280,7 +280,8 @@ class ProjectWindowsTest : public QObject {
         QVERIFY(window->Calculate());
         Named<QPushButton>(window, "CmdInterrompi")->click();
         QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
-        QCOMPARE(Named<QLabel>(window, "LRaccomandazione")->text(), "Ricerca interrotta");
+        auto* said = Named<QLabel>(window, "LRaccomandazione");
+        QCOMPARE(said->text(), "Ricerca interrotta");
         QCOMPARE(Named<QTableWidget>(window, "TabellaCandidati")->rowCount(), 0);
         QVERIFY(!window->Answer() && !Named<QPushButton>(window, "CmdApplica")->isEnabled());
 
