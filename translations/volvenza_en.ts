@@ -1913,6 +1913,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Regola 7: escursione di pressione di ogni ciclo dopo il primo entro quella che il costruttore ammette, dove il catalogo la dà.</source>
         <translation>Rule 7: the pressure swing of every cycle after the first within the maker&apos;s rating, where the catalogue gives one.</translation>
     </message>
+    <message>
+        <source>L&apos;accumulatore si svuota: il gas si espande fino alla precarica prima che la pressione scenda a p1.</source>
+        <translation>The accumulator empties: the gas expands to its precharge before the pressure falls to p1.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>

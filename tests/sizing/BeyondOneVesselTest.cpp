@@ -73,6 +73,11 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     EXPECT_EQ(LayOutAnswer(answer, req, state.Data, Wording{nullptr, ','}).Recommendation.at(0),
               "Raccomandato: 2 accumulatori da 1,5 dm3 in parallelo (gas 3 dm3), precarica 85 bar "
               "a 20 °C, pompa 0 dm3/min.");
+    // Arrangements of no more gas than the 1,5 dm3 that fell short are not
+    // tried: the many small ones would use up the tries before 2 × 1,5.
+    req.Catalogue = {DefaultSize(req.Type, 0.05), DefaultSize(req.Type, 0.1),
+                     DefaultSize(req.Type, 0.15), DefaultSize(req.Type, 1.5)};
+    EXPECT_EQ(recommend(), (Design{1.5, 85, 0, 2}));
     // Up to the most accumulators in parallel: 20 of 0,145 dm3 (19 are too few).
     req.Catalogue = {DefaultSize(req.Type, 0.145)};
     EXPECT_EQ(recommend(), (Design{0.145, 85, 0, kMaxParallel}));

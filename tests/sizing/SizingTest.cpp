@@ -77,6 +77,10 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     EXPECT_FALSE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[6]);
     EXPECT_FALSE(*Evaluator(state, req).PassesRuns(rec.Proposed, 8));
     req.Catalogue[8].RatedSwing.reset();
+    // Rule 6's limit: a gas exactly as cold as the separator stands.
+    req.MinGasTemp = rec.LowestGasTemp();
+    EXPECT_TRUE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[5]);
+    req.MinGasTemp.reset();
 
     const Explanation& x = a.Explanations.at(7);
     EXPECT_EQ(x.FailedRules, std::vector<int>{1});
@@ -406,10 +410,10 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     refused("PS");
     req.RatedPressure = 0.5;
     EXPECT_TRUE(CheckRequirements(state, req));
-    req.RatedPressure = 250;
-    req.ReliefSetting = 250.01;
-    refused("supera la pressione nominale");
-    req.ReliefSetting = 250;
+    req.RatedPressure = 250.125;
+    req.ReliefSetting = 250.135;
+    refused("(250,14 bar) supera la pressione nominale PS (250,12 bar)");
+    req.RatedPressure = req.ReliefSetting = 250;
     EXPECT_TRUE(SizeAccumulator(state, req));
     // The longest catalogue, and one size more.
     std::vector<double> many(kMaxCatalogueSizes);
@@ -467,6 +471,9 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.ChoosePrecharge = false;
     EXPECT_TRUE(SizeAccumulator(state, req));
 
+    state.Data.CycleTime = 0;
+    refused("movimenti");
+    state.Data.CycleTime = 2;
     state.SimMovementCount = 0;
     refused("movimenti");
 }

@@ -109,6 +109,10 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     EXPECT_TRUE(a->Explanations[0].NotRecharged);
     EXPECT_FALSE(a->Explanations[0].NotSettled);
     EXPECT_GT(a->Explanations[0].PumpShare, 0.99);
+    // At p1 itself the pump is still the reason.
+    req.MinPressure = o.LowestPressure;
+    EXPECT_TRUE(SizeAccumulator(state, req)->Explanations.at(0).NotRecharged);
+    req.MinPressure = 90;
     const AnswerLayout out = LayOutAnswer(*a, req, state.Data, Wording{nullptr, ','});
     ASSERT_GE(out.Explanations.size(), 2u);
     EXPECT_EQ(out.Explanations[1],
