@@ -37,13 +37,15 @@ class ProjectFileTest : public ::testing::Test {
         project.Requirements.Catalogue[1].RatedPressure = 210;
         project.Requirements.Catalogue[1].MaxFlow = 240;
         project.Requirements.Catalogue[1].Tau = 30;
+        project.Requirements.Catalogue[1].RatedSwing = 40;
+        project.Requirements.Catalogue[1].RatedCycles = 1e6;
         project.Requirements.Catalogue[2].MaxRatio = std::numeric_limits<double>::infinity();
         project.Requirements.RatedPressure = 250;
         project.Requirements.PrechargeTolerance = 0.035;
         project.Requirements.WorkingHours = 16;
         project.Requirements.SingleCycle = true;
         project.Requirements.Gas = state.Gas;
-        project.Recommendation = sizing::Design{2.5, 49.7, 30};
+        project.Recommendation = sizing::Design{2.5, 49.7, 30, 1, 10, 2};
     }
     // Reads `text` into a state that holds other data, which must survive a refusal.
     std::optional<std::string> Read(const std::string& text) {
@@ -112,6 +114,9 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         {with("\"portata_max\": 240.0", "\"portata_max\": \"240\""),
          "il campo /dimensionamento/catalogo/1/portata_max deve essere un numero o null"},
         {with("\"V0\": 0.075", "\"V\": 0.075"), "il campo /dimensionamento/catalogo/0/V0 manca"},
+        {with("\"bombole\": 2", "\"bombole\": 1.5"), "il campo /raccomandazione è fuori"},
+        {with("\"volume_bombola\": 10.0", "\"volume_bombola\": -10"),
+         "il campo /raccomandazione è fuori"},
     };
     for (const Case& c : cases) {
         const auto message = Read(c.text);
