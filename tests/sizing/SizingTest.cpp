@@ -299,6 +299,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     passes.Temps = {o};
     Evaluation unrun = fails;  // a pump short of the cycle's oil runs nothing
     unrun.Temps.clear();
+    unrun.Proposed = {4.12345, 50, 30, 1, 10.54321, 2};
     SizingAnswer a;
     a.Candidates = {unrun, fails, passes};
     a.Recommended = 2;
@@ -319,11 +320,11 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     for (const std::string& line : out.Explanations) all += line + "\n";
     for (const auto& row : out.Candidates.Rows) all += row[0] + "|" + row[2] + "|" + row[3] + "\n";
     for (const char* shown :
-         {"6|-|-\n", "2 × 10,123|63,12|", "precarica 50 bar a 20,12 °C",
-          "giornata di lavoro 62,12 bar", "60,12 bar\n", "80,5 bar; 67,38 bar\n", "± 2,13 %\n",
-          "giornata di 7,12 h (5457 cicli)", "pressione minima 63,12 bar a 45 °C, 3 bar sopra p1",
-          "eroga per il 72,1 % del ciclo", "in un ciclo: 9,38 kJ.", "picco di 108,2 dm3/min",
-          "escursione di pressione 14,89 bar",
+         {"4,123 + 2 × 10,543|-|-\n", "\n20,12 °C\n", "2 × 10,123|63,12|",
+          "precarica 50 bar a 20,12 °C", "giornata di lavoro 62,12 bar", "60,12 bar\n",
+          "80,5 bar; 67,38 bar\n", "± 2,13 %\n", "giornata di 7,12 h (5457 cicli)",
+          "pressione minima 63,12 bar a 45 °C, 3 bar sopra p1", "eroga per il 72,1 % del ciclo",
+          "in un ciclo: 9,38 kJ.", "picco di 108,2 dm3/min", "escursione di pressione 14,89 bar",
           "ammette 20 bar (regola 7). La grandezza è data per 1000 cicli: circa 1,3 ore di lavoro.",
           "eroga per il 99,9 % del tempo, senza margine."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
