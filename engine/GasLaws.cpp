@@ -35,8 +35,10 @@ gas::Result<AnyGasLaw> MakeLaw(const CircuitData& d, const GasSettings& g, doubl
 gas::Result<AnyGasLaw> MakeGasLaw(const CircuitData& d, const GasSettings& g, double workTemp,
                                   float timeStep) {
     auto law = MakeLaw(d, g, workTemp, timeStep);
+    if (!law) return law;
+    // No bottles: nothing for the gas to fill, whichever side of 0 is asked.
     const double bottles = g.Vessels.BottleVolume;
-    if (!law || bottles <= 0) return law;
+    if (bottles <= 0) return law;  // mutants: skip
     // Full at Pm, the gas must still fill the bottles: with less, the oil
     // would fill the accumulators before the pressure reached Pm.
     const double full = std::visit([](const auto& l) { return l.Volume(); }, *law);

@@ -382,7 +382,11 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     };
     req.MinPressure = 199;
     refused("p1");
+    req.MinPressure = 0.5;
+    EXPECT_TRUE(CheckRequirements(state, req));
     req.MinPressure = 99;
+    req.PumpEfficiency = 1;
+    EXPECT_TRUE(CheckRequirements(state, req));
     req.Catalogue = Sizes({1, 1});
     refused("crescente");
     req.Catalogue = Sizes({0, 1});
