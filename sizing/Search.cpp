@@ -464,6 +464,18 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         if (!e) return R::Fail(e.Error());
         chosen = *e;
         answer.PumpSized = true;
+        // A pump above what the oil needs may be the swing's doing: a tenth
+        // less that fails on rule 7 alone says so.
+        if (req.Catalogue[chosen.Size].RatedSwing && least->has_value()) {
+            Design less = pumped;
+            less.Qp = pumped.Qp - 0.1;
+            auto smaller = ev.Evaluate(less, chosen.Size);
+            if (!smaller) return R::Fail(smaller.Error());
+            std::array<bool, kRuleCount> onlySwing{};
+            onlySwing.fill(true);
+            onlySwing[6] = false;
+            if (smaller->Rules == onlySwing) answer.SwingPump = {less.Qp, smaller->Swing()};
+        }
     }
 
     // Why each failing candidate fails; the fixes for the largest of them.

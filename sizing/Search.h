@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/CircuitState.h"
@@ -75,6 +76,9 @@ struct SizingAnswer {
     // The first arrangement left out because the gas at Pm could not fill
     // its bottles.
     std::optional<Design> UnfilledBottles;
+    // When the pump was sized up for rule 7: a tenth less pump, which fails
+    // on the swing alone, and that swing [dm3/min, bar].
+    std::optional<std::pair<double, double>> SwingPump;
     bool Cancelled = false;
 
     const Evaluation* Recommendation() const {

@@ -1917,6 +1917,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>L&apos;accumulatore si svuota: il gas si espande fino alla precarica prima che la pressione scenda a p1.</source>
         <translation>The accumulator empties: the gas expands to its precharge before the pressure falls to p1.</translation>
     </message>
+    <message>
+        <source>La pompa è più grande di quanto l&apos;olio chieda per la regola 7: con %1 dm3/min l&apos;escursione sarebbe %2 bar, oltre i %3 ammessi.</source>
+        <translation>The pump is larger than the oil asks for because of rule 7: with %1 dm3/min the swing would be %2 bar, beyond the %3 allowed.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>

@@ -27,6 +27,11 @@ same example size-example.txt
 check rated 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder \
     --catalogue "6,10:4:90:::17:2000000" --size-pump
 same rated size-rated.txt
+# Rated 16,5 bar, the 10 dm3 needs 29,1 dm3/min: at 29 its swing is
+# 16,502 bar, and the answer says the swing sized the pump.
+check swing-pump 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder \
+    --catalogue "6,10:4:90:::16.5:2000000" --size-pump
+same swing-pump size-swing-pump.txt
 check example-json 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --json \
     --catalogue "6,10:4:90:::17:2000000" --size-pump
 has json-recommended '"recommended": {"V0": 10, "P0": 48.1, "charge_temperature": 20, "Qp": 21.8,'
