@@ -24,27 +24,39 @@ void Report(benchmark::State& bs, const SizingAnswer& answer) {
     bs.counters["recommended_Qp"] = rec != nullptr ? rec->Proposed.Qp : 0.0;
 }
 
-// Arguments: p1 in bar, and 1 to size the pump too.
-void BM_SizeLongestCycleNitrogen(benchmark::State& bs) {
-    CircuitState state;
-    LoadLongestCycle(state);
+// Real nitrogen, tau 45 s, the envelope 10/40/60 °C, at p1.
+Requirements NitrogenAt(double p1) {
     Requirements req;
-    req.MinPressure = static_cast<double>(bs.range(0));
+    req.MinPressure = p1;
     req.Gas.Law = GasLawKind::Nitrogen;
     req.Gas.Tau = 45;
     req.Gas.MinTemp = 10;
     req.Gas.MaxTemp = 60;
-    req.SizePump = bs.range(1) != 0;
+    return req;
+}
+
+// The search on the longest cycle, its last answer.
+SizingAnswer SizeLongestCycle(benchmark::State& bs, const Requirements& req) {
+    CircuitState state;
+    LoadLongestCycle(state);
     SizingAnswer last;
     for (auto _ : bs) {
         auto answer = SizeAccumulator(state, req);
         if (!answer) {
             bs.SkipWithError(ItalianText(answer.Error()).c_str());
-            return;
+            break;
         }
         last = std::move(*answer);
     }
     Report(bs, last);
+    return last;
+}
+
+// Arguments: p1 in bar, and 1 to size the pump too.
+void BM_SizeLongestCycleNitrogen(benchmark::State& bs) {
+    Requirements req = NitrogenAt(static_cast<double>(bs.range(0)));
+    req.SizePump = bs.range(1) != 0;
+    SizeLongestCycle(bs, req);
 }
 BENCHMARK(BM_SizeLongestCycleNitrogen)
     ->Args({150, 0})
@@ -57,28 +69,12 @@ BENCHMARK(BM_SizeLongestCycleNitrogen)
 // catalogue ends below the 0,75 dm3 one vessel needs): the arrangements
 // are searched too, of every type (argument 0 bladder, 1 piston with bottles).
 void BM_SizeLongestCycleArrangements(benchmark::State& bs) {
-    CircuitState state;
-    LoadLongestCycle(state);
-    Requirements req;
-    req.MinPressure = 150;
+    Requirements req = NitrogenAt(150);
     req.Type = bs.range(0) != 0 ? AccumulatorType::Piston : AccumulatorType::Bladder;
     req.Catalogue = DefaultCatalogue(req.Type);
     std::erase_if(req.Catalogue, [](const CatalogueSize& s) { return s.V0 > 0.5; });
     req.BottleSizes = {0.5, 1};
-    req.Gas.Law = GasLawKind::Nitrogen;
-    req.Gas.Tau = 45;
-    req.Gas.MinTemp = 10;
-    req.Gas.MaxTemp = 60;
-    SizingAnswer last;
-    for (auto _ : bs) {
-        auto answer = SizeAccumulator(state, req);
-        if (!answer) {
-            bs.SkipWithError(ItalianText(answer.Error()).c_str());
-            return;
-        }
-        last = std::move(*answer);
-    }
-    Report(bs, last);
+    const SizingAnswer last = SizeLongestCycle(bs, req);
     const Evaluation* rec = last.Recommendation();
     bs.counters["count"] = rec != nullptr ? rec->Proposed.Count : 0;
     bs.counters["bottles"] = rec != nullptr ? rec->Proposed.Bottles : 0;
