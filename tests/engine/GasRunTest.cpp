@@ -212,6 +212,9 @@ TEST_F(GasRunTest, SettingsTheDataCannotHoldAreRefusedBeforeAnythingChanges) {
         EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_NE(ui.messages[0].text.find(r.says), std::string::npos) << ui.messages[0].text;
+        // The envelope is named only where one of its limits is to blame.
+        EXPECT_EQ(ui.messages[0].text.find("inviluppo") == std::string::npos,
+                  std::string(r.says).find("inviluppo") == std::string::npos);
         EXPECT_NE(ui.messages[0].text.find("la simulazione non può partire"), std::string::npos);
         EXPECT_EQ(state.PSeries, before);
     }

@@ -49,6 +49,10 @@ TEST_F(OneDrawRunTest, PolytropicDischargeGivesItsClosedForm) {
     // A pump alone meeting 60 dm3/min at Pm - Dp = 189 bar, at 90 %.
     EXPECT_NEAR(b.PumpOnlyPower, 60 * 189 / 600.0 / 0.9, 1e-12);
     EXPECT_EQ(std::pair(b.CyclesPerHour, b.CyclesPerYear), std::pair(1800.0, 1800.0 * 2000));
+    // A cycle of a second or less counts as well.
+    state.Data.CycleTime = 1;
+    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    EXPECT_EQ(BalanceOfRun(state).CyclesPerHour, 3600);
 }
 
 TEST_F(OneDrawRunTest, RealGasGivesTheWallWhatTheFirstLawLeaves) {

@@ -289,17 +289,17 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     o.Energy.Delivered = 9.3845;
     o.Swing = 14.8875;
     Evaluation fails, passes;
-    fails.Proposed = {6, 50, 30};
+    fails.Proposed = {6.12345, 50, 30};
     fails.Rules.fill(true);
     fails.Rules[0] = false;
     fails.Temps = {o};
-    passes.Proposed = {10.12345, 50, 30, 2};
+    passes.Proposed = {10.12345, 50, 30, 1, 20.54321, 2};
     passes.Size = 1;
     passes.Rules.fill(true);
     passes.Temps = {o};
     Evaluation unrun = fails;  // a pump short of the cycle's oil runs nothing
     unrun.Temps.clear();
-    unrun.Proposed = {4.12345, 50, 30, 1, 10.54321, 2};
+    unrun.Proposed = {4.12345, 50, 30, 3};
     SizingAnswer a;
     a.Candidates = {unrun, fails, passes};
     a.Recommended = 2;
@@ -307,7 +307,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     a.DayCycles = 5457;
     a.PeakDemand = 108.25;
     Explanation x;
-    x.V0 = 6;
+    x.V0 = 6.12345;
     x.FailedRules = {1};
     x.NotRecharged = true;
     x.LowestPressure = 61;
@@ -320,7 +320,8 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     for (const std::string& line : out.Explanations) all += line + "\n";
     for (const auto& row : out.Candidates.Rows) all += row[0] + "|" + row[2] + "|" + row[3] + "\n";
     for (const char* shown :
-         {"4,123 + 2 × 10,543|-|-\n", "\n20,12 °C\n", "2 × 10,123|63,12|",
+         {"3 × 4,123|-|-\n", "\n6,123|63,12|", "\n10,123 + 2 × 20,543|63,12|", "\n20,12 °C\n",
+          "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3", "6,123 dm3: non rispetta",
           "precarica 50 bar a 20,12 °C", "giornata di lavoro 62,12 bar", "60,12 bar\n",
           "80,5 bar; 67,38 bar\n", "± 2,13 %\n", "giornata di 7,12 h (5457 cicli)",
           "pressione minima 63,12 bar a 45 °C, 3 bar sopra p1", "eroga per il 72,1 % del ciclo",
@@ -329,6 +330,11 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "eroga per il 99,9 % del tempo, senza margine."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
     }
+    a.Candidates[2].Proposed = {10.12345, 50, 30, 2};
+    EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','})
+                  .Recommendation.at(0)
+                  .rfind("Raccomandato: 2 accumulatori da 10,123 dm3", 0),
+              0u);
 }
 
 // A size off the table taking its nearest one's ratio is the project
