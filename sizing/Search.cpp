@@ -41,7 +41,8 @@ gas::Result<double> PrechargeBound(double ceiling, bool failsAbove, Holds holds)
     // Any start below the bound and any above it give the same bound.
     double lo = 0;  // mutants: skip
     double hi = ceiling;
-    for (int i = 0; i < kBisections; ++i) {
+    // Sixty halvings leave the bound far inside a tenth either way.
+    for (int i = 0; i < kBisections; ++i) {  // mutants: skip
         const double mid = (lo + hi) / 2;
         auto ok = holds(mid);
         if (!ok) return gas::Result<double>::Fail(ok.Error());
@@ -140,7 +141,8 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
     for (const TemperatureOutcome& o : e.Temps) x.OutsideGas = x.OutsideGas || o.OutsideGas;
     x.MissingOil = MissingOil(worst, ev.Base().Pm, ev.Req().MinPressure);
     const double p1 = ev.Req().MinPressure;
-    x.Drifting = !worst.Warning && worst.LowestPressure >= p1 && worst.DayLowest < p1;
+    // The day's drift crosses p1 exactly when the cycle that crosses it is known.
+    x.Drifting = !worst.Warning && worst.LowestPressure >= p1 && worst.CyclesToP1 > 0;
     x.Drift = worst.DriftPerCycle;
     x.CyclesToP1 = worst.CyclesToP1;
     for (const TemperatureOutcome& o : e.Temps) {

@@ -73,6 +73,11 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     EXPECT_EQ(LayOutAnswer(answer, req, state.Data, Wording{nullptr, ','}).Recommendation.at(0),
               "Raccomandato: 2 accumulatori da 1,5 dm3 in parallelo (gas 3 dm3), precarica 85 bar "
               "a 20 °C, pompa 0 dm3/min.");
+    // Stopped among the arrangements (the third and fourth look), it keeps nothing.
+    int looks = 0;
+    const auto stopped = SizeAccumulator(state, req, [&](double) { return ++looks < 4; });
+    ASSERT_TRUE(stopped) << stopped.Error();
+    EXPECT_TRUE(stopped->Cancelled && stopped->Candidates.empty());
     // Arrangements of no more gas than the 1,5 dm3 that fell short are not
     // tried: the many small ones would use up the tries before 2 × 1,5.
     req.Catalogue = {DefaultSize(req.Type, 0.05), DefaultSize(req.Type, 0.1),

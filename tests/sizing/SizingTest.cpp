@@ -272,13 +272,15 @@ TEST_F(OneDrawTest, AnswerShowsEachFigureToItsDecimals) {
 TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     Requirements req;
     req.MinPressure = 60.125;
+    req.RatedPressure = 250.125;
     req.PrechargeTolerance = 0.021255;
     req.WorkingHours = 7.125;
     req.Gas.Law = GasLawKind::Ideal;
     req.Gas.ChargeTemp = 20.125;
     req.Catalogue = {DefaultSize(req.Type, 6), DefaultSize(req.Type, 10)};
     req.Catalogue[1].RatedSwing = 20;
-    req.Catalogue[1].RatedCycles = 1000;  // 1 000 cycles of 4,7 s
+    req.Catalogue[0].MaxRatio = 4;
+    req.Catalogue[1].RatedCycles = 1000.5;  // 1 000 cycles of 4,7 s
     const CircuitData data{10, 50, 20, 30, 80.5f, 13.125f, 4.7f};
     TemperatureOutcome o;
     o.WorkTemp = 45;
@@ -291,9 +293,10 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     Evaluation fails, passes;
     fails.Proposed = {6.12345, 50, 30};
     fails.Rules.fill(true);
-    fails.Rules[0] = false;
+    fails.Rules[0] = fails.Rules[2] = false;
+    fails.Ratio = 4.5;
     fails.Temps = {o};
-    passes.Proposed = {10.12345, 50, 30, 1, 20.54321, 2};
+    passes.Proposed = {10.12345, 50, 30.25, 1, 20.54321, 2};
     passes.Size = 1;
     passes.Rules.fill(true);
     passes.Temps = {o};
@@ -319,13 +322,27 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     for (const std::string& line : out.Recommendation) all += line + "\n";
     for (const std::string& line : out.Explanations) all += line + "\n";
     for (const auto& row : out.Candidates.Rows) all += row[0] + "|" + row[2] + "|" + row[3] + "\n";
+    all += "\n";
     for (const char* shown :
-         {"3 × 4,123|-|-\n", "\n6,123|63,12|", "\n10,123 + 2 × 20,543|63,12|", "\n20,12 °C\n",
-          "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3", "6,123 dm3: non rispetta",
-          "precarica 50 bar a 20,12 °C", "giornata di lavoro 62,12 bar", "60,12 bar\n",
-          "80,5 bar; 67,38 bar\n", "± 2,13 %\n", "giornata di 7,12 h (5457 cicli)",
-          "pressione minima 63,12 bar a 45 °C, 3 bar sopra p1", "eroga per il 72,1 % del ciclo",
-          "in un ciclo: 9,38 kJ.", "picco di 108,2 dm3/min", "escursione di pressione 14,89 bar",
+         {"3 × 4,123|30|-\n",
+          "\n6,123|30|63,12\n",
+          "\n10,123 + 2 × 20,543|30,2|63,12\n",
+          "\n20,12 °C\n",
+          "\n250,12 bar\n",
+          "Rapporto di compressione 4,5; questa grandezza ne ammette al più 4.",
+          "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3",
+          "6,123 dm3: non rispetta",
+          "precarica 50 bar a 20,12 °C",
+          "giornata di lavoro 62,12 bar",
+          "60,12 bar\n",
+          "80,5 bar; 67,38 bar\n",
+          "± 2,13 %\n",
+          "giornata di 7,12 h (5457 cicli)",
+          "pressione minima 63,12 bar a 45 °C, 3 bar sopra p1",
+          "eroga per il 72,1 % del ciclo",
+          "in un ciclo: 9,38 kJ.",
+          "picco di 108,2 dm3/min",
+          "escursione di pressione 14,89 bar",
           "ammette 20 bar (regola 7). La grandezza è data per 1000 cicli: circa 1,3 ore di lavoro.",
           "eroga per il 99,9 % del tempo, senza margine."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;

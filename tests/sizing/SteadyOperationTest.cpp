@@ -166,6 +166,7 @@ TEST_F(SteadyOperationTest, ALawWithoutMemorySettlesAfterThreeRecharges) {
     EXPECT_EQ(e->Temps[0].Cycles, 5);
     // 96 dm3/min for 0,06 s of every 0,08 s.
     EXPECT_NEAR(Evaluator(state, req).BalancePump(), 72, 1e-3);
+    EXPECT_EQ(Evaluator(state, req).DayCycles(), 360000);
 }
 
 TEST_F(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
