@@ -17,5 +17,8 @@ inline constexpr int kExitReportUnavailable = 69;
 inline constexpr const char* kReportUnavailable =
     "Il rapporto PDF non è disponibile: questo volvenza-sim è stato compilato senza Qt "
     "(VOLVENZA_GUI=OFF).";
+inline constexpr const char* kReportUnavailableEnglish =
+    "The PDF report is not available: this volvenza-sim was built without Qt "
+    "(VOLVENZA_GUI=OFF).";
 
 }  // namespace volvenza

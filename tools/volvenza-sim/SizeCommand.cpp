@@ -423,7 +423,9 @@ int RunSizeCommand(std::vector<std::string> args) {
     if (options->pdf) {
         if (auto err = WriteSizingPdf(*options->pdf, "", options->req, *answer, state.Data)) {
             std::cerr << SimText(*err) << '\n';
-            return *err == kReportUnavailable ? kExitReportUnavailable : kExitFile;
+            return *err == kReportUnavailable || *err == kReportUnavailableEnglish
+                       ? kExitReportUnavailable
+                       : kExitFile;
         }
     }
     std::cout << (options->json
