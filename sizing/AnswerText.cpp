@@ -187,6 +187,15 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
                   "Nessuna grandezza del catalogo rispetta tutte le regole: la più grande (%1 dm3) "
                   "non rispetta la regola %2."),
               {w.Num(largest.Proposed.V0, 3), RulesText(FailedRules(largest))}));
+        if (a.ArrangementsTried > 0) {
+            out.Recommendation.push_back(
+                w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                    "Nessuna delle %1 composizioni provate (fino a %2 accumulatori "
+                                    "in parallelo o %3 bombole, in ordine di volume di gas) "
+                                    "rispetta tutte le regole."),
+                  {std::to_string(a.ArrangementsTried), std::to_string(kMaxParallel),
+                   std::to_string(kMaxBottles)}));
+        }
         return;
     }
     const Design& d = rec->Proposed;

@@ -324,6 +324,7 @@ Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double
     for (const auto& [design, size] : tries) {
         if (stopped()) return Message(MessageId::SizingStopped);
         if (++tried > kMaxArrangementTries) break;
+        answer.ArrangementsTried = tried;
         auto e = ev.Evaluate(design, size);
         // Bottles the gas cannot fill at Pm are no arrangement at all.
         // After the single sizes ran, no other failure can come from an arrangement.

@@ -79,6 +79,7 @@ struct SizingAnswer {
     // When the pump was sized up for rule 7: a tenth less pump, which fails
     // on the swing alone, and that swing [dm3/min, bar].
     std::optional<std::pair<double, double>> SwingPump;
+    int ArrangementsTried = 0;  // none of them passed when nothing is recommended
     bool Cancelled = false;
 
     const Evaluation* Recommendation() const {

@@ -1921,6 +1921,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>La pompa è più grande di quanto l&apos;olio chieda per la regola 7: con %1 dm3/min l&apos;escursione sarebbe %2 bar, oltre i %3 ammessi.</source>
         <translation>The pump is larger than the oil asks for because of rule 7: with %1 dm3/min the swing would be %2 bar, beyond the %3 allowed.</translation>
     </message>
+    <message>
+        <source>Nessuna delle %1 composizioni provate (fino a %2 accumulatori in parallelo o %3 bombole, in ordine di volume di gas) rispetta tutte le regole.</source>
+        <translation>None of the %1 arrangements tried (up to %2 accumulators in parallel or %3 bottles, in order of gas volume) meets every rule.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>
