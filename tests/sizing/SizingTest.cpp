@@ -282,6 +282,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.Catalogue[0].MaxRatio = 4;
     req.Catalogue[0].V0 = 6.12345;
     req.Catalogue[0].MaxFlow = 100.5;
+    req.Catalogue[0].RatedSwing = 12.5;
     req.Catalogue[1].RatedCycles = 1000.5;  // 1 000 cycles of 4,7 s
     const CircuitData data{10, 50, 20, 30, 80.5f, 13.125f, 4.7f};
     TemperatureOutcome o;
@@ -296,7 +297,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     Evaluation fails, passes;
     fails.Proposed = {6.12345, 50, 30};
     fails.Rules.fill(true);
-    fails.Rules[0] = fails.Rules[2] = fails.Rules[4] = false;
+    fails.Rules[0] = fails.Rules[2] = fails.Rules[4] = fails.Rules[6] = false;
     fails.Ratio = 4.5;
     fails.Temps = {o};
     passes.Proposed = {10.12345, 50, 30.25, 1, 20.54321, 2};
@@ -337,6 +338,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "Portata d'olio fino a 108,2 dm3/min; questa grandezza ne ammette 100,5.",
           "\n6,123\n",
           "(azoto, gas del gruppo 2; PS 250,1 bar, V 10,123 L)",
+          "Escursione di pressione 14,89 bar per ciclo; questa grandezza ne ammette 12,5.",
           "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3",
           "6,123 dm3: non rispetta",
           "precarica 50 bar a 20,12 °C",

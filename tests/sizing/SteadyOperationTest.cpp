@@ -190,6 +190,8 @@ TEST_F(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
     for (int k = 1; k <= 30; ++k) eighths.push_back(64 - 0.125 * k);
     EXPECT_EQ(judge(eighths, 1000).CyclesToP1, 33);
     EXPECT_EQ(judge(eighths, 32).CyclesToP1, 0) << "a day that ends at p1 itself holds";
+    // Three cycles are thirds of one each: a fall of 1 bar a cycle goes on.
+    EXPECT_NEAR(judge({70, 69, 68}, 100).DayLowest, 68 - 97, 1e-9);
     // A day too short to get there.
     const TemperatureOutcome shortDay = judge(linear, 120);
     EXPECT_NEAR(shortDay.DayLowest, 69.9 - 0.1 * 90, 1e-6);
