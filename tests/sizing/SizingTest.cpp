@@ -283,8 +283,9 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.Catalogue[0].V0 = 6.12345;
     req.Catalogue[0].MaxFlow = 100.5;
     req.Catalogue[0].RatedSwing = 12.5;
-    req.Catalogue[1].RatedCycles = 1000.5;  // 1 000 cycles of 4,7 s
-    const CircuitData data{10, 50, 20, 30, 80.5f, 13.125f, 4.7f};
+    req.Catalogue[1].Tau = 30.125;
+    req.Catalogue[1].RatedCycles = 1000.5;  // 1 000 cycles of 4 s
+    const CircuitData data{10, 50, 20, 30, 80.5f, 13.125f, 4};
     TemperatureOutcome o;
     o.WorkTemp = 45;
     o.LowestPressure = 63.125;
@@ -307,6 +308,9 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     Evaluation unrun = fails;  // a pump short of the cycle's oil runs nothing
     unrun.Temps.clear();
     unrun.Proposed = {4.12345, 50, 30, 3};
+    unrun.PumpShort = true;
+    unrun.PumpOil = 1.23456;
+    unrun.CycleOil = 1.5;
     SizingAnswer a;
     a.Candidates = {unrun, fails, passes};
     a.Recommended = 2;
@@ -319,14 +323,17 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     x.NotRecharged = true;
     x.LowestPressure = 61;
     x.PumpShare = 0.99875;
-    a.Explanations = {x};
+    Explanation shortPump;
+    shortPump.V0 = 4.12345;
+    shortPump.FailedRules = {1};
+    a.Explanations = {x, shortPump};
     const AnswerLayout out = LayOutAnswer(a, req, data, Wording{nullptr, ','});
     std::string all;
     for (const auto& [label, value] : out.Requirements) all += value + "\n";
     for (const std::string& line : out.Recommendation) all += line + "\n";
     for (const std::string& line : out.Explanations) all += line + "\n";
     for (const auto& row : out.Candidates.Rows) all += row[0] + "|" + row[2] + "|" + row[3] + "\n";
-    for (const auto& row : out.Catalogue.Rows) all += row[0] + "\n";
+    for (const auto& row : out.Catalogue.Rows) all += row[0] + "|" + row[4] + "\n";
     all += "\n";
     for (const char* shown :
          {"3 × 4,123|30|-\n",
@@ -336,7 +343,9 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "\n250,12 bar\n",
           "Rapporto di compressione 4,5; questa grandezza ne ammette al più 4.",
           "Portata d'olio fino a 108,2 dm3/min; questa grandezza ne ammette 100,5.",
-          "\n6,123\n",
+          "\n6,123|-\n",
+          "\n10|30,12\n",
+          "La pompa fornisce 1,235 dm3 per ciclo, il ciclo ne preleva 1,5.",
           "(azoto, gas del gruppo 2; PS 250,1 bar, V 10,123 L)",
           "Escursione di pressione 14,89 bar per ciclo; questa grandezza ne ammette 12,5.",
           "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3",
@@ -352,15 +361,25 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "in un ciclo: 9,38 kJ.",
           "picco di 108,2 dm3/min",
           "escursione di pressione 14,89 bar",
-          "ammette 20 bar (regola 7). La grandezza è data per 1000 cicli: circa 1,3 ore di lavoro.",
+          "ammette 20 bar (regola 7). La grandezza è data per 1000 cicli: circa 1,1 ore di lavoro.",
           "eroga per il 99,9 % del tempo, senza margine."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
     }
+    // In parallel, not settled, rated for a year exactly.
     a.Candidates[2].Proposed = {10.12345, 50, 30, 2};
-    EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','})
-                  .Recommendation.at(0)
-                  .rfind("Raccomandato: 2 accumulatori da 10,123 dm3", 0),
-              0u);
+    a.Explanations[0].NotRecharged = false;
+    a.Explanations[0].NotSettled = true;
+    a.Explanations[0].Recharges = 2;
+    req.Catalogue[1].RatedCycles = 3600 / 4 * 2000;
+    all.clear();
+    for (const std::string& line : LayOutAnswer(a, req, data, Wording{nullptr, ','}).Recommendation)
+        all += line + "\n";
+    for (const std::string& line : LayOutAnswer(a, req, data, Wording{nullptr, ','}).Explanations)
+        all += line + "\n";
+    for (const char* shown : {"Raccomandato: 2 accumulatori da 10,123 dm3", "cicli: circa 1 anni.",
+                              "primo ciclo: 2; la pompa eroga per il 99,9 % del tempo."}) {
+        EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
+    }
 }
 
 // A size off the table taking its nearest one's ratio is the project
@@ -418,11 +437,13 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     EXPECT_TRUE(CheckRequirements(state, req));
     req.MinPressure = 99;
     req.PumpEfficiency = 1;
+    req.WorkingHours = 0.5;
     req.HoursPerYear = 8760;
     EXPECT_TRUE(CheckRequirements(state, req));
     req.HoursPerYear = 8760.01;
     EXPECT_FALSE(CheckRequirements(state, req));
     req.HoursPerYear = 2000;
+    req.WorkingHours = 8;
     req.Catalogue = Sizes({1, 1});
     refused("crescente");
     req.Catalogue = Sizes({0, 1});
