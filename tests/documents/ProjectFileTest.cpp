@@ -40,6 +40,7 @@ class ProjectFileTest : public ::testing::Test {
         project.Requirements.Catalogue[1].RatedSwing = 40;
         project.Requirements.Catalogue[1].RatedCycles = 1e6;
         project.Requirements.Catalogue[2].MaxRatio = std::numeric_limits<double>::infinity();
+        project.Requirements.BottleSizes = {0.5, 10};  // half a litre is a bottle too
         project.Requirements.RatedPressure = 250;
         project.Requirements.PrechargeTolerance = 0.035;
         project.Requirements.WorkingHours = 16;
@@ -152,8 +153,14 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
         sizes[i].MaxRatio = ratio;
     }
     EXPECT_EQ(read.Requirements.Catalogue, sizes);
+    // A recommendation from before arrangements is one vessel and no bottle.
+    for (const char* key : {"accumulatori", "bombole", "volume_bombola"})
+        text["raccomandazione"].erase(key);
+    req["catalogo"] = std::vector<double>(sizing::kMaxCatalogueSizes, 1.0);
+    ASSERT_EQ(Read(text.dump()), std::nullopt);
+    EXPECT_EQ(read.Recommendation, (sizing::Design{2.5, 49.7, 30}));
 
-    req["catalogo"] = std::vector<double>(sizing::kMaxCatalogueSizes + 1, 1.0);
+    req["catalogo"].push_back(1.0);
     const auto refused = Read(text.dump());
     ASSERT_TRUE(refused);
     EXPECT_NE(refused->find("/dimensionamento/catalogo deve essere un elenco di al più 200"),
@@ -177,6 +184,13 @@ TEST_F(ProjectFileTest, OpeningReplacesTheWholeModel) {
               std::nullopt);
     for (int k = 6; k <= kMaxMovements; ++k) ASSERT_EQ(full.Movements[k], Movement{}) << k;
     CircuitState fresh;
+    state.MovementCount = 0;  // nor the first of a list when the project has none
+    const std::string none = ProjectFileText(state, project);
+    other.Movements[1] = state.Movements[1];
+    other.MovementCount = 1;
+    ASSERT_EQ(Failure(ReadProjectText(other, read, none, "p.vlzp")), std::nullopt);
+    EXPECT_EQ(std::tie(other.Movements, other.MovementCount),
+              std::tie(fresh.Movements, fresh.MovementCount));
     EXPECT_EQ(std::tie(full.PSeries, full.PointCapacity, full.LastPoint),
               std::tie(fresh.PSeries, fresh.PointCapacity, fresh.LastPoint));
     ASSERT_FALSE(ui.codes.empty());

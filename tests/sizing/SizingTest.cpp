@@ -298,8 +298,10 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     Evaluation fails, passes;
     fails.Proposed = {6.12345, 50, 30};
     fails.Rules.fill(true);
-    fails.Rules[0] = fails.Rules[2] = fails.Rules[4] = fails.Rules[6] = false;
+    fails.Rules[0] = fails.Rules[1] = fails.Rules[2] = fails.Rules[4] = fails.Rules[6] = false;
     fails.Ratio = 4.5;
+    fails.PrechargeHigh = 55.125;
+    fails.PrechargeLimit = 54.125;
     fails.Temps = {o};
     passes.Proposed = {10.12345, 50, 30.25, 1, 20.54321, 2};
     passes.Size = 1;
@@ -342,6 +344,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "\n20,12 °C\n",
           "\n250,12 bar\n",
           "Rapporto di compressione 4,5; questa grandezza ne ammette al più 4.",
+          "tolleranza: 55,12 bar; la regola 2 ne ammette al più 54,12.",
           "Portata d'olio fino a 108,2 dm3/min; questa grandezza ne ammette 100,5.",
           "\n6,123|-\n",
           "\n10|30,12\n",

@@ -192,6 +192,7 @@ TEST_F(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
     EXPECT_EQ(judge(eighths, 32).CyclesToP1, 0) << "a day that ends at p1 itself holds";
     // Three cycles are thirds of one each: a fall of 1 bar a cycle goes on.
     EXPECT_NEAR(judge({70, 69, 68}, 100).DayLowest, 68 - 97, 1e-9);
+    EXPECT_EQ(judge({70, 69, 68, 60.5}, 100).CyclesToP1, 5) << "below p1 the very next cycle";
     // A day too short to get there.
     const TemperatureOutcome shortDay = judge(linear, 120);
     EXPECT_NEAR(shortDay.DayLowest, 69.9 - 0.1 * 90, 1e-6);
