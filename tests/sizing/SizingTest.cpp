@@ -109,6 +109,15 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     const double ideal = (85 + kAtm) * 313.15 / 293.15 - kAtm;
     EXPECT_GT(a.PrechargeTable[4].Precharge, ideal + 0.5);
     EXPECT_LT(a.PrechargeTable[4].Precharge, ideal + 1.5);
+
+    // A volume is searched up to four times the largest size: with 0,6 dm3
+    // (5 in parallel recommended) none for 0,55 dm3, with 0,75 (4 of them) one.
+    for (double largest : {0.6, 0.75}) {
+        req.Catalogue = Sizes({0.55, largest});
+        const SizingAnswer small = Size();
+        EXPECT_EQ(small.Explanations.at(0).FixV0.has_value(), largest == 0.75);
+        EXPECT_EQ(small.Recommendation()->Proposed.Count, largest == 0.75 ? 4 : 5);
+    }
 }
 
 TEST_F(OneDrawTest, ExplanationNamesTheMovementsDrawingIntoTheLowestPoint) {
@@ -123,6 +132,10 @@ TEST_F(OneDrawTest, ExplanationNamesTheMovementsDrawingIntoTheLowestPoint) {
     const Explanation& x = a.Explanations[0];
     ASSERT_EQ(x.Active.size(), 2u);
     EXPECT_EQ(x.Active[1].Number, 3);
+    // All of the draw in the first step, into point 1.
+    PlaceMovement(state, 1, 0, state.TimeStep, 6000, MovementKind::Motor);
+    state.MovementCount = state.SimMovementCount = 1;
+    EXPECT_EQ(Size().Explanations.at(0).Active.size(), 1u);
 }
 
 TEST_F(OneDrawTest, SmallestChangeOfOneFigure) {

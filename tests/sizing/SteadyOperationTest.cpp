@@ -103,6 +103,7 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     EXPECT_FALSE(e->Rules[0]);
     EXPECT_FALSE(o.Settled && o.Recharged);
     EXPECT_GE(o.LowestPressure, 90) << "the pressure alone would pass";
+    EXPECT_NEAR(o.Swing, 16.05, 0.01) << "the cycles after the first, which swings from Pm";
     const auto a = SizeAccumulator(state, req);
     ASSERT_EQ(a->Explanations.size(), 1u);
     // The cycles repeat one by one with the pump never stopping.
@@ -126,13 +127,55 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     EXPECT_LT(big.Cycles, 10);
     EXPECT_EQ(big.PumpStarts, 1);
     EXPECT_LT(big.PumpShare, 0.9);
+    // Neither settles in a hundred cycles, at p1 itself as above it: a pump
+    // a hair above the demand (0,0005 dm3 a cycle) not back to Pm; a gas
+    // charged fast and cooling for minutes, the lowest pressure falling
+    // cycle after cycle below p1 within the day.
+    struct Slow {
+        float qp;
+        double tau, p1;
+        const char* says;
+    };
+    for (const Slow& c :
+         {Slow{20.01f, 0, 90,
+               "   Il funzionamento non si assesta entro 100 cicli: ritorni a Pm dopo il primo "
+               "ciclo: 0;"},
+          Slow{20, 300, 140, "   La pressione minima scende di 0,2082 bar per ciclo: dopo "}}) {
+        state.Data.Qp = c.qp;
+        req.Gas.Law = c.tau > 0 ? GasLawKind::Nitrogen : GasLawKind::Classic;
+        req.Gas.Tau = c.tau;
+        req.Gas.Start = gas::ChargeStart::Fast;
+        for (bool atP1 : {false, true}) {
+            req.MinPressure = c.p1;
+            if (atP1)
+                req.MinPressure =
+                    Evaluator(state, req).Evaluate({20, 80, c.qp}, 0)->Temps.at(0).LowestPressure;
+            const auto slow = SizeAccumulator(state, req);
+            const Explanation& x = slow->Explanations.at(0);
+            EXPECT_TRUE(x.NotSettled && !x.NotRecharged) << c.says;
+            EXPECT_GT(x.PumpShare, 0.99);
+            EXPECT_EQ(LayOutAnswer(*slow, req, state.Data, Wording{nullptr, ','})
+                          .Explanations.at(1)
+                          .rfind(c.says, 0),
+                      0u);
+        }
+    }
+    state.Data.Qp = 20;
+    req.MinPressure = 90;
+    req.Gas = {};
     // Delivering 80 % of its displacement, the pump falls short: the cycle
     // needs one of 25 dm3/min.
-    req.Gas.Vessels.VolumetricEfficiency = 0.8;
+    req.Gas.Vessels.VolumetricEfficiency = 0.7935;
     const auto worn = SizeAccumulator(state, req);
     EXPECT_TRUE(worn->PumpShort);
-    EXPECT_NEAR(worn->BalancePump, 25, 1e-6);
+    EXPECT_NEAR(worn->BalancePump, 20 / 0.7935, 1e-6);
     EXPECT_NEAR(worn->AverageDemand, 20, 1e-6);
+    const AnswerLayout wornOut = LayOutAnswer(*worn, req, state.Data, Wording{nullptr, ','});
+    EXPECT_EQ(wornOut.Recommendation,
+              std::vector<std::string>{
+                  "Nessuna grandezza può bastare: la pompa fornisce 0,794 dm3 per ciclo, il ciclo "
+                  "ne preleva 1. Serve una pompa di almeno 25,2 dm3/min."});
+    EXPECT_EQ(wornOut.Requirements.at(11).second, "0,794");
 }
 
 TEST_F(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {
@@ -197,6 +240,9 @@ TEST_F(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
     const TemperatureOutcome shortDay = judge(linear, 120);
     EXPECT_NEAR(shortDay.DayLowest, 69.9 - 0.1 * 90, 1e-6);
     EXPECT_EQ(shortDay.CyclesToP1, 0);
+    EXPECT_EQ(judge(linear, 30).DayLowest, linear.back()) << "a day no longer than the run";
+    // A run below p1 that does not fall: no crossing to come.
+    EXPECT_EQ(judge({59, 59, 59}, 100).CyclesToP1, 0);
     // Halving every three cycles towards 65 bar: the day ends near 65, above p1.
     std::vector<double> converging;
     for (int k = 0; k < 30; ++k) converging.push_back(65 + 8 * std::pow(0.5, k / 3.0));
@@ -205,13 +251,21 @@ TEST_F(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
     // left is the last third's mean fall (0,0089 bar) times r / (1 - r).
     EXPECT_NEAR(settling.DayLowest, 64.97546, 1e-5);
     EXPECT_EQ(settling.CyclesToP1, 0);
+    // Three cycles more take only the first three terms of that fall.
+    EXPECT_NEAR(judge(converging, 33).DayLowest, 64.99265, 1e-5);
     // Rising or settled: the lowest seen stands.
     std::vector<double> rising(converging.rbegin(), converging.rend());
     EXPECT_EQ(judge(rising, 100000).DayLowest, converging.back());
-    TemperatureOutcome settled;
-    settled.LowestPressure = 61;
-    JudgeDrift(linear, 1000, 60, settled);
-    EXPECT_EQ(settled.DayLowest, 61);
+    // Settled, or ended by a warning or outside the gas: nothing carried over.
+    for (auto flag : {&TemperatureOutcome::Settled, &TemperatureOutcome::Warning,
+                      &TemperatureOutcome::OutsideGas}) {
+        TemperatureOutcome ended;
+        ended.Settled = false;
+        ended.*flag = true;
+        ended.LowestPressure = 61;
+        JudgeDrift(linear, 1000, 60, ended);
+        EXPECT_EQ(ended.DayLowest, 61);
+    }
 }
 
 }  // namespace
