@@ -183,10 +183,12 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
         if (cycle > 1 && full) ++recharges;
         const double nextPressure = law.Pressure();
         const double nextTemperature = law.Temperature();
-        const bool repeats = !lowests.empty() &&
-                             std::abs(w.p[lowest] - lowests.back()) <= kSamePressure &&
-                             std::abs(nextPressure - startPressure) <= kSamePressure &&
-                             std::abs(nextTemperature - startTemperature) <= kSameTemperature;
+        // Exactly at a tolerance is as good as a hair either side of it.
+        const bool repeats =
+            !lowests.empty() &&
+            std::abs(w.p[lowest] - lowests.back()) <= kSamePressure &&         // mutants: skip
+            std::abs(nextPressure - startPressure) <= kSamePressure &&         // mutants: skip
+            std::abs(nextTemperature - startTemperature) <= kSameTemperature;  // mutants: skip
         lowests.push_back(w.p[lowest]);
         // The memory is a whole number of cycles' time only by chance.
         if (repeats || (recharges >= kRecharges && cycle * cycleTime >= memory)) {  // mutants: skip
@@ -210,7 +212,7 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
 }  // namespace
 
 double AsDecimal(float value) {
-    char text[32];
+    char text[32];  // mutants: skip (any size that holds a float's shortest form)
     const auto end = std::to_chars(text, text + sizeof text, value).ptr;
     double decimal = value;
     std::from_chars(text, end, decimal);

@@ -449,9 +449,13 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     };
     req.MinPressure = 199;
     refused("p1");
+    req.MinPressure = 0;
+    refused("p1 deve essere positiva");
     req.MinPressure = 0.5;
     EXPECT_TRUE(CheckRequirements(state, req));
     req.MinPressure = 99;
+    req.PumpEfficiency = 0;
+    refused("rendimento della pompa");
     req.PumpEfficiency = 1;
     req.WorkingHours = 0.5;
     req.HoursPerYear = 8760;
@@ -476,6 +480,8 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.Catalogue[1].RatedCycles = 0.9;
     refused("cicli nominali");
     req.Catalogue[1].RatedCycles = 1;
+    req.Catalogue[1].RatedPressure = 0;
+    refused("grandezza 2,123 dm3");
     req.Catalogue[1].RatedPressure = 0.5;  // positive is enough
     EXPECT_TRUE(CheckRequirements(state, req));
     req.Catalogue[1].RatedPressure.reset();
@@ -491,6 +497,8 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     refused("PS");
     req.RatedPressure = 0.5;
     EXPECT_TRUE(CheckRequirements(state, req));
+    req.ReliefSetting = 0;
+    refused("taratura della valvola di massima deve essere positiva");
     req.RatedPressure = 250.125;
     req.ReliefSetting = 250.135;
     refused("(250,14 bar) supera la pressione nominale PS (250,12 bar)");
