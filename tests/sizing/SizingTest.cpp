@@ -381,19 +381,24 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "eroga per il 99,9 % del tempo, senza margine."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
     }
-    // In parallel, not settled, rated for a year exactly.
+    // In parallel, not settled, rated for a year exactly; real nitrogen; a
+    // size that empties with no movement drawing at its lowest point.
     a.Candidates[2].Proposed = {10.12345, 50, 30, 2};
     a.Explanations[0].NotRecharged = false;
     a.Explanations[0].NotSettled = true;
     a.Explanations[0].Recharges = 2;
+    a.Candidates[0].PumpShort = false;
     req.Catalogue[1].RatedCycles = 3600 / 4 * 2000;
+    req.Gas.Law = GasLawKind::Nitrogen;
+    req.Gas.Tau = 30.125;
     all.clear();
-    for (const std::string& line : LayOutAnswer(a, req, data, Wording{nullptr, ','}).Recommendation)
-        all += line + "\n";
-    for (const std::string& line : LayOutAnswer(a, req, data, Wording{nullptr, ','}).Explanations)
-        all += line + "\n";
+    const AnswerLayout again = LayOutAnswer(a, req, data, Wording{nullptr, ','});
+    for (const auto& [label, value] : again.Requirements) all += value + "\n";
+    for (const std::string& line : again.Recommendation) all += line + "\n";
+    for (const std::string& line : again.Explanations) all += line + "\n";
     for (const char* shown : {"Raccomandato: 2 accumulatori da 10,123 dm3", "cicli: circa 1 anni.",
-                              "primo ciclo: 2; la pompa eroga per il 99,9 % del tempo."}) {
+                              "primo ciclo: 2; la pompa eroga per il 99,9 % del tempo.",
+                              "azoto reale, τ = 30,12 s", "movimenti attivi: nessuno."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
     }
 }
