@@ -240,6 +240,8 @@ TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
     // A size that fails on its flow alone: two in parallel share it, even
     // when they hold less than a dm3 of gas (0,1 dm3 drawn at 6 dm3/min).
     state.MovementCount = state.SimMovementCount = 1;
+    PlaceMovement(state, 1, 0, 1, 0.5, MovementKind::Motor);  // a trickle peaks at what it draws
+    EXPECT_NEAR(Evaluator(state, req).Evaluate({4, 85, 0}, 0)->PeakFlow(), 0.5, 1e-9);
     PlaceMovement(state, 1, 0, 1, 6, MovementKind::CylinderExtending);
     req.Catalogue = Sizes({0.4});
     req.Catalogue[0].MaxFlow = 5;
