@@ -287,7 +287,7 @@ double AllowedGasTemperature(const Requirements& req) {
 }
 
 int Evaluation::Cycles() const {
-    int cycles = 0;
+    int cycles = 0;  // mutants: skip (every candidate shown has run)
     for (const TemperatureOutcome& o : Temps) cycles = std::max(cycles, o.Cycles);
     return cycles;
 }
@@ -299,8 +299,10 @@ double Evaluation::Swing() const {
 }
 
 const TemperatureOutcome& Evaluation::Worst() const {
+    // Of two temperatures that fall exactly as low, either is the worst.
     return *std::min_element(Temps.begin(), Temps.end(), [](const auto& a, const auto& b) {
-        return std::min(a.LowestPressure, a.DayLowest) < std::min(b.LowestPressure, b.DayLowest);
+        return std::min(a.LowestPressure, a.DayLowest) <  // mutants: skip
+               std::min(b.LowestPressure, b.DayLowest);
     });
 }
 
