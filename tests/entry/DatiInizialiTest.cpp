@@ -18,15 +18,13 @@ class DatiInizialiTest : public QObject {
         ScriptedDialogs dialogs;
         state.Data = CircuitData{1.5f, 1.0f / 3, 45, 30, 80, 13, 123456.789f};
         DatiIniziali window(state, dialogs);
-        QCOMPARE(Named<QLineEdit>(&window, "TV0")->text(), "1,5");
-        QCOMPARE(Named<QLineEdit>(&window, "TP0")->text(), "0,3333333");
-        QCOMPARE(Named<QLineEdit>(&window, "TTT")->text(), "123456,8");
+        QCOMPARE(BoxTexts(&window, {"TV0", "TP0", "TTT"}),
+                 QStringList({"1,5", "0,3333333", "123456,8"}));
 
         // Nothing is stored while typing; on closing, a box that is not a number
         // keeps its old value and the others are read back as displayed.
-        Named<QLineEdit>(&window, "TDp")->clear();
-        Named<QLineEdit>(&window, "TTc")->setText("abc");
-        Named<QLineEdit>(&window, "TPm")->setText("92,5");
+        for (const auto& [box, text] : {std::pair{"TDp", ""}, {"TTc", "abc"}, {"TPm", "92,5"}})
+            Named<QLineEdit>(&window, box)->setText(text);
         QCOMPARE(state.Data.Pm, 80.0f);
         window.close();
         const CircuitData& d = state.Data;

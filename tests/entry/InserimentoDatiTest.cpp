@@ -172,30 +172,28 @@ class InserimentoDatiTest : public QObject {
         e.state.Movements[1] = Movement{.Tf = 0.3f, .Stroke = 150, .Kind = 1};
         e.state.MovementCount = 1;
         e.Open();
+        const Movement& m = e.state.Movements[1];
         e.Retype("Dato1", "50");
         QCOMPARE(e.Box("DatoQm")->text(), "58,905");
-        QCOMPARE(e.state.Movements[1].Qm, 58.905);
+        QCOMPARE(m.Qm, 58.905);
 
         // An empty D stops the store there: the times are taken, D is not.
         e.Retype("DatoTf", "0.6");
         e.Box("Dato1")->clear();
         QTest::keyClick(e.Box("Dato1"), Qt::Key_Backspace);
-        QCOMPARE(e.Box("DatoTf")->text(), "0,6");
-        QCOMPARE(e.state.Movements[1].Tf, 0.6f);
-        QCOMPARE(e.state.Movements[1].BoreDiameter, 50.0f);
-        QCOMPARE(e.Box("DatoQm")->text(), "29,452");
+        QCOMPARE(BoxTexts(e.window.get(), {"DatoTf", "DatoQm"}), QStringList({"0,6", "29,452"}));
+        QCOMPARE(QList<float>({m.Tf, m.BoreDiameter}), QList<float>({0.6f, 50}));
 
         // A flow typed by hand is stored at once; Ricalcola puts back the computed one.
         e.Retype("Dato1", "50");
         e.Retype("DatoQm", "25");
-        QCOMPARE(e.state.Movements[1].Qm, 25.0);
+        QCOMPARE(m.Qm, 25.0);
         e.Click("PulsCalcolaQm");
         QCOMPARE(e.Box("DatoQm")->text(), "29,452");
-        QCOMPARE(e.state.Movements[1].Qm, 29.452);
+        QCOMPARE(m.Qm, 29.452);
 
         // A box that holds no number is marked and keeps the value. Typed key
         // by key, "1e999" passes through 1e9 and 1e99: none of them stays.
-        const Movement& m = e.state.Movements[1];
         auto marked = [&](const char* name) {
             QLineEdit* box = e.Box(name);
             return box->palette().color(QPalette::Text) == QColor(Qt::red) ? box->toolTip() : "ok";
@@ -266,14 +264,12 @@ class InserimentoDatiTest : public QObject {
         shell.Button("InserimentoDati")->trigger();
         QWidget* window = shell.main->FindChildWindow("InserimentoDati");
         auto pos = [&] { return Named<QLineEdit>(window, "Pos")->text(); };
-        auto box = [&](const char* name) { return Named<QLineEdit>(window, name); };
         for (int i = 0; i < 4; ++i) Named<QPushButton>(window, "PulsAvanti")->click();
         QCOMPARE(pos(), "5/5");
 
         // A shorter file: Elimina removes the movement shown, not a leftover slot.
         shell.WithFile(shell.Button("Open"), three);
-        QCOMPARE(pos(), "3/3");
-        QCOMPARE(box("Dato1")->text(), "63");
+        QCOMPARE(BoxTexts(window, {"Pos", "Dato1"}), QStringList({"3/3", "63"}));
         shell.dialogs.QueueAnswer(MessageAnswer::Ok);
         Named<QPushButton>(window, "PulsEliminaDato")->click();
         QCOMPARE(pos(), "2/2");
@@ -283,11 +279,9 @@ class InserimentoDatiTest : public QObject {
         // A movement of the empty-slot code shows on the first kind's page, and
         // what is typed there is kept.
         shell.WithFile(shell.Button("Open"), one);
-        QCOMPARE(pos(), "1/1");
+        QCOMPARE(BoxTexts(window, {"Pos", "Dato1", "DatoQm"}), QStringList({"1/1", "32", "7,5"}));
         QCOMPARE(Named<QLabel>(window, "LCommento")->text(), "CILINDRO SEMPLICE STELO USCENTE");
-        QCOMPARE(box("Dato1")->text(), "32");
-        QCOMPARE(box("DatoQm")->text(), "7,5");
-        Retype(box("Dato2"), "100");
+        Retype(Named<QLineEdit>(window, "Dato2"), "100");
         const Movement& m = shell.state.Movements[1];
         QCOMPARE(m.Stroke, 100.0f);
         QCOMPARE(m.Kind, MovementKind::CylinderExtending);

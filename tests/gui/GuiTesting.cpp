@@ -38,6 +38,12 @@ void WriteFile(const QString& path, const QByteArray& text) {
     }
 }
 
+QStringList BoxTexts(const QObject* parent, const QStringList& names) {
+    QStringList texts;
+    for (const QString& name : names) texts << Named<QLineEdit>(parent, name)->text();
+    return texts;
+}
+
 void Retype(QLineEdit* box, const QString& text) {
     box->selectAll();
     QTest::keyClicks(box, text);

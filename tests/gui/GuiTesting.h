@@ -36,6 +36,9 @@ T* Named(const QObject* parent, const QString& name) {
 QByteArray ReadFile(const QString& path);
 void WriteFile(const QString& path, const QByteArray& text);
 
+// The texts of the boxes of those names.
+QStringList BoxTexts(const QObject* parent, const QStringList& names);
+
 // Replaces a box's text by typing over it.
 void Retype(QLineEdit* box, const QString& text);
 

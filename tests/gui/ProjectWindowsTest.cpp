@@ -124,9 +124,8 @@ class ProjectWindowsTest : public QObject {
         QVERIFY(!shell.Menu("mnuSimulazioneBilancio")->isEnabled());
         shell.main->ShowChildWindow("BilancioEnergetico");
         QCOMPARE(Figures(*shell.main), QStringList());
-        shell.Button("Simulazione")->trigger();
-        shell.Button("Grafico")->trigger();
-        shell.Button("Tabella")->trigger();
+        for (const char* button : {"Simulazione", "Grafico", "Tabella"})
+            shell.Button(button)->trigger();
         for (const char* window : {"Grafico", "Tabella", "Ciclo", "BilancioEnergetico"}) {
             QCOMPARE(note(window), "Legge del gas: classica");
         }
@@ -193,9 +192,8 @@ class ProjectWindowsTest : public QObject {
         // Applied, the design is in the initial data and a step of the history.
         const float before = shell.state.Data.P0;
         apply->click();
-        QWidget* data = shell.main->FindChildWindow("DatiIniziali");
-        QCOMPARE(Named<QLineEdit>(data, "TV0")->text(), "10");
-        QCOMPARE(Named<QLineEdit>(data, "TP0")->text(), "48,1");
+        QCOMPARE(BoxTexts(shell.main->FindChildWindow("DatiIniziali"), {"TV0", "TP0"}),
+                 QStringList({"10", "48,1"}));
         QCOMPARE(shell.state.ChartMinPressure, 60.0);
         shell.main->CurrentProject().Undo();
         QCOMPARE(shell.state.Data.P0, before);
@@ -207,11 +205,9 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(Figures(*shell.main).value(6), "60 bar (p1 del dimensionamento)");
         // ...as it is in the project opened again by a program that did not apply it.
         const QString path = shell.temp.filePath("p1.vlzp");
-        shell.dialogs.QueueFileName(path);
-        shell.Menu("mnuFileSaveAs")->trigger();
+        shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
         shell.state.ChartMinPressure.reset();
-        shell.dialogs.QueueFileName(path);
-        shell.Menu("mnuFileOpen")->trigger();
+        shell.WithFile(shell.Menu("mnuFileOpen"), path);
         QCOMPARE(Figures(*shell.main).value(6), "60 bar (p1 del dimensionamento)");
         const auto series = shell.state.PSeries.begin();
         const double lowest = *std::min_element(series, series + shell.state.LastPoint + 1);
@@ -301,8 +297,7 @@ class ProjectWindowsTest : public QObject {
                                        "data per 2000000 cicli: circa 1,3 anni."),
                  qPrintable(said->text()));
         auto* bottles = Named<QLineEdit>(window, "TBombole");
-        bottles->selectAll();
-        QTest::keyClicks(bottles, "10; 0");
+        Retype(bottles, "10; 0");
         QVERIFY(!window->Calculate());
         QCOMPARE(shell.dialogs.Messages().back().text,
                  "Scrivere fino a 200 bombole in dm3, ciascuna più di 0, separate da \";\".");
@@ -339,8 +334,7 @@ class ProjectWindowsTest : public QObject {
         shell.Menu("mnuCalcoloDimensionamento")->trigger();
         window = qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
         QVERIFY(window != nullptr);
-        QCOMPARE(Named<QLineEdit>(window, "TP1")->text(), "60");
-        QCOMPARE(Named<QLineEdit>(window, "TPS")->text(), "250");
+        QCOMPARE(BoxTexts(window, {"TP1", "TPS"}), QStringList({"60", "250"}));
         auto* last = Named<QLabel>(window, "LRaccomandazione");
         QVERIFY(last->text().startsWith(
             "Ultima raccomandazione: 10 dm3, precarica 48,1 bar, pompa 30 dm3/min."));

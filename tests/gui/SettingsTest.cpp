@@ -84,26 +84,20 @@ class SettingsTest : public QObject {
         shell.dialogs.QueueModal([&](QDialog& dialog) {
             QVERIFY(!Named<QLineEdit>(&dialog, "TCostanteTempo")->isEnabled());
             Named<QRadioButton>(&dialog, "optAzoto")->setChecked(true);
-            auto type = [&](const char* box, const char* text) {
-                Retype(Named<QLineEdit>(&dialog, QLatin1String(box)), QString::fromUtf8(text));
-            };
-            auto ok = [&] {
+            // Boxes typed ("box=text"), and OK pressed with the box that took the focus noted.
+            const QString steps =
+                "TCostanteTempo=-3 OK TCostanteTempo=4.5 TTMin=70 TTMax=60 OK "
+                "TTMin=-10 TParallelo=0 OK TParallelo=3 TBombole=20 "
+                "TRendimentoVolumetrico=0,9 OK";
+            for (const QString& step : steps.split(' ')) {
+                if (step != "OK") {
+                    Retype(Named<QLineEdit>(&dialog, step.section('=', 0, 0)),
+                           step.section('=', 1));
+                    continue;
+                }
                 Named<QPushButton>(&dialog, "cmdOK")->click();
                 if (QWidget* box = dialog.focusWidget()) focused << box->objectName();
-            };
-            type("TCostanteTempo", "-3");
-            ok();
-            type("TCostanteTempo", "4.5");
-            type("TTMin", "70");
-            type("TTMax", "60");
-            ok();
-            type("TTMin", "-10");
-            type("TParallelo", "0");
-            ok();
-            type("TParallelo", "3");
-            type("TBombole", "20");
-            type("TRendimentoVolumetrico", "0,9");
-            ok();
+            }
         });
         shell.Menu("mnuCalcoloModelloGas")->trigger();
         QStringList texts;

@@ -198,17 +198,14 @@ QStringList ChartOverlaps(const CircuitState& state, const DrawingSurface& surfa
                           bool temperature = false) {
     const QImage& image = surface.CommittedImage();
     const QFontMetricsF metrics(surface.Font(), &image);
-    struct Label {
-        QString text;
-        QRectF rect;
-    };
-    std::vector<Label> labels;
-    std::vector<QRectF> marks;
+    QStringList names;
+    std::vector<QRectF> labels, marks;
     // The ink of a label: the surface draws its text with the top of the
     // font's box at the label's point.
     auto place = [&](QPointF topLeft, const QString& text) {
         const QPointF baseline = surface.ToPixels(topLeft) + QPointF(0, metrics.ascent());
-        labels.push_back({text, metrics.tightBoundingRect(text).translated(baseline)});
+        names << text;
+        labels.push_back(metrics.tightBoundingRect(text).translated(baseline));
     };
     auto mark = [&](QPointF from, QPointF to) {
         marks.push_back(QRectF(surface.ToPixels(from), surface.ToPixels(to)).normalized());
@@ -236,19 +233,18 @@ QStringList ChartOverlaps(const CircuitState& state, const DrawingSurface& surfa
     QStringList faults;
     const QRectF area(QPointF(0, 0), QSizeF(image.size()));
     for (size_t i = 0; i < labels.size(); ++i) {
-        const QRectF& rect = labels[i].rect;
-        if (!area.contains(rect)) faults << labels[i].text + QStringLiteral(" leaves the chart");
+        const QRectF& rect = labels[i];
+        if (!area.contains(rect)) faults << names[i] + QStringLiteral(" leaves the chart");
         for (const QRectF& line : marks) {
             // A tick or axis touching the label's box crosses its glyphs.
             if (rect.intersects(line.adjusted(-0.5, -0.5, 0.5, 0.5))) {
-                faults << labels[i].text + QStringLiteral(" touches a tick or axis");
+                faults << names[i] + QStringLiteral(" touches a tick or axis");
                 break;
             }
         }
         for (size_t j = i + 1; j < labels.size(); ++j) {
-            if (rect.intersects(labels[j].rect)) {
-                faults << labels[i].text + QStringLiteral(" overlaps ") + labels[j].text;
-            }
+            if (rect.intersects(labels[j]))
+                faults << names[i] + QStringLiteral(" overlaps ") + names[j];
         }
     }
     return faults;
@@ -362,8 +358,7 @@ class WindowsTest : public QObject {
         SendMouse(area, QEvent::MouseMove, left + QPoint(0, 1));
         const QString pressure =
             UseEnglish() ? QStringLiteral("166.825") : QStringLiteral("166,825");
-        QCOMPARE(Named<QLineEdit>(chart, "DiffY1")->text(), pressure);
-        QCOMPARE(Named<QLineEdit>(chart, "Text2")->text(), pressure);
+        QCOMPARE(BoxTexts(chart, {"DiffY1", "Text2"}), QStringList({pressure, pressure}));
         Walk(*chart);
         Named<QAction>(chart, "AggiungiParticolari")->trigger();
         QWidget* extras = TopLevel("frmAggiungiParticolari");

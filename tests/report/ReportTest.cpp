@@ -38,12 +38,11 @@ class RecordingSurface : public PrinterSurface {
         QString text;
     };
     QList<Text> texts;
-    int page = 1;
-    int ended = 0;
-    double points = 12;
-    double pageHeight = kPaperHeights[0];
-    double pageWidth = kA4Width;
+    int page = 1, ended = 0;
+    double points = 12, pageHeight, pageWidth = kA4Width;
     QList<QImage> pictures;
+
+    explicit RecordingSurface(double height = kPaperHeights[0]) : pageHeight(height) {}
 
     void SetFont(const QString&, double size) override { points = size; }
     void ScaleWidthTo100() override {}
@@ -233,8 +232,7 @@ class ReportTest : public QObject {
         // fit (the recording surface fails any line off the page): A5
         // landscape holds 28 rows under the headings.
         state.LastPoint = 468;
-        RecordingSurface a5;
-        a5.pageHeight = kPaperHeights[4];
+        RecordingSurface a5(kPaperHeights[4]);
         PrintResultsTableReport(a5, state, "H");
         QCOMPARE(a5.page, 2);
         QCOMPARE(a5.Lines(1).last().section('|', 0, 0), "2,7");
@@ -351,8 +349,7 @@ class ReportTest : public QObject {
         state.Gas = GasSettings{};  // the results keep what the run left
         const ChartShown chart(FullView(state), false, {true, true}, 0.5);
         for (const double height : {kPaperHeights[0], kPaperHeights[4]}) {
-            RecordingSurface s;
-            s.pageHeight = height;
+            RecordingSurface s(height);
             PrintChartReport(s, state, chart);
             QCOMPARE(s.pictures.size(), 1);
             const QImage& p = s.pictures[0];
@@ -362,8 +359,7 @@ class ReportTest : public QObject {
             const double width = std::min(kA4Width, height * 2);
             QVERIFY(RecordingSurface::Twips(p) <= width);
             // Named above the chart, which then fits under the name.
-            RecordingSurface named;
-            named.pageHeight = height;
+            RecordingSurface named(height);
             PrintChartReport(named, state, chart, "Legge del gas: azoto reale");
             QCOMPARE(named.Lines(1), QStringList({"Legge del gas: azoto reale"}));
             const QImage& below = named.pictures.value(0);

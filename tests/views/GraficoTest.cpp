@@ -62,15 +62,12 @@ void Compare(const QImage& drawn, const char* name) {
 }
 
 struct Chart {
-    explicit Chart(CircuitState& state) : window(state, dialogs) {
+    explicit Chart(CircuitState& state,
+                   std::shared_ptr<ChartOptions> options = std::make_shared<ChartOptions>())
+        : window(state, dialogs, std::move(options)) {
         window.resize(1000, 700);
         window.show();
         picture = Named<DrawingArea>(&window, "Picture1");
-    }
-    QStringList Texts(const QStringList& boxes) {
-        QStringList out;
-        for (const QString& box : boxes) out << Named<QLineEdit>(&window, box)->text();
-        return out;
     }
     QAction* Button(const char* key) {
         return Named<QAction>(Named<QToolBar>(&window, "Toolbar1"), QLatin1String(key));
@@ -109,7 +106,8 @@ class GraficoTest : public QObject {
         Chart chart(state);
         chart.Button("Tracciatore")->trigger();
         chart.Move(16, 40);
-        QCOMPARE(chart.Texts({"Text1", "Text2"}), QStringList({"0,9", "120"}));  // sample 94
+        // Sample 94.
+        QCOMPARE(BoxTexts(&chart.window, {"Text1", "Text2"}), QStringList({"0,9", "120"}));
         // Another tool ends the crosshair: the difference, read on the plateaus.
         const double sx = chart.window.Shown().view.scaleX;
         chart.Button("Differenza")->trigger();
@@ -118,7 +116,7 @@ class GraficoTest : public QObject {
         chart.Click(1.2 * sx, 50);
         chart.Move(3.6 * sx, 20);
         chart.Click(3.6 * sx, 20);
-        QCOMPARE(chart.Texts({"DiffX1", "DiffY1", "DiffX2", "DiffX", "DiffY"}),
+        QCOMPARE(BoxTexts(&chart.window, {"DiffX1", "DiffY1", "DiffX2", "DiffX", "DiffY"}),
                  QStringList({"1,2", "150,125", "3,6", "2,4", "-0,625"}));
         QVERIFY(!chart.window.DifferenceOn());
 
@@ -192,8 +190,7 @@ class GraficoTest : public QObject {
         Shell shell(ProgramChildWindows());
         shell.main->resize(1200, 900);
         shell.main->show();
-        shell.Button("Esempio")->trigger();
-        shell.Button("Simulazione")->trigger();
+        shell.RunExample();
         shell.Menu("mnuSimulazioneGrafico")->trigger();
         auto* chart = Named<Grafico>(shell.main.get(), "Grafico");
 
@@ -232,17 +229,17 @@ class GraficoTest : public QObject {
         state.Gas = {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = -10, .MaxTemp = 60};
         QCOMPARE(RunSimulation(state), RunOutcome::Completed);
         Chart chart(state);
+        const auto count = [&](const QColor& colour) {
+            return CountColour(chart.Committed(), colour);
+        };
         // The two limits in their colours; the temperature is offered, not shown.
-        QVERIFY(CountColour(chart.Committed(), kColdCurve) > 200);
-        QVERIFY(CountColour(chart.Committed(), kHotCurve) > 200);
+        QVERIFY(count(kColdCurve) > 200 && count(kHotCurve) > 200);
         QAction* temperature = chart.Button("Temperatura");
         QVERIFY(temperature->isVisible());
-        QCOMPARE(CountColour(chart.Committed(), kTemperatureCurve), 0);
+        QCOMPARE(count(kTemperatureCurve), 0);
 
         temperature->trigger();
-
-        QVERIFY(temperature->isChecked());
-        QVERIFY(CountColour(chart.Committed(), kTemperatureCurve) > 200);
+        QVERIFY(temperature->isChecked() && count(kTemperatureCurve) > 200);
         // Its scale covers the temperatures in round steps.
         const auto scale = ComputeTemperatureScale(state, ChartView{});
         QVERIFY(scale.has_value());
@@ -254,12 +251,12 @@ class GraficoTest : public QObject {
         QVERIFY(chart.window.findChild<QWidget*>("Text3")->isVisible());
         chart.Button("Tracciatore")->trigger();
         chart.Move(16, 40);
-        const double reading = chart.Texts({"Text3"})[0].replace(',', '.').toDouble();
+        const double reading = BoxTexts(&chart.window, {"Text3"})[0].replace(',', '.').toDouble();
         QVERIFY(reading >= *low && reading <= *high && reading < 44);
         chart.Button("Tracciatore")->trigger();
 
         temperature->trigger();
-        QCOMPARE(CountColour(chart.Committed(), kTemperatureCurve), 0);
+        QCOMPARE(count(kTemperatureCurve), 0);
         QVERIFY(!chart.window.findChild<QWidget*>("Text3")->isVisible());
 
         // A classic run without the envelope offers nothing of it.
@@ -267,9 +264,7 @@ class GraficoTest : public QObject {
         QCOMPARE(RunSimulation(state), RunOutcome::Completed);
         chart.Button("Disegna")->trigger();
         QVERIFY(!temperature->isVisible());
-        QCOMPARE(
-            CountColour(chart.Committed(), kColdCurve) + CountColour(chart.Committed(), kHotCurve),
-            0);
+        QCOMPARE(count(kColdCurve) + count(kHotCurve), 0);
     }
 
     // A run with the classic law and no envelope draws exactly these.
@@ -277,20 +272,17 @@ class GraficoTest : public QObject {
         CircuitState state;
         LoadExampleCircuit(state);
         QCOMPARE(RunSimulation(state), RunOutcome::Completed);
-        ScriptedDialogs dialogs;
-        Grafico chart(state, dialogs, std::make_shared<ChartOptions>(ChartOptions{true, false}));
-        chart.resize(1000, 700);
-        chart.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&chart));
-        auto* area = Named<DrawingArea>(&chart, "Picture1");
-        Compare(area->Surface().CommittedImage(), "chart-example");
+        Chart chart(state, std::make_shared<ChartOptions>(ChartOptions{true, false}));
+        QVERIFY(QTest::qWaitForWindowExposed(&chart.window));
+        Compare(chart.Committed(), "chart-example");
 
-        Named<QAction>(&chart, "ZoomArea")->trigger();
+        chart.Button("ZoomArea")->trigger();
         for (const QPointF at : {QPointF(10, 55), QPointF(40, 75)}) {
-            QTest::mouseClick(area, Qt::LeftButton, {}, area->Surface().ToPixels(at).toPoint());
+            QTest::mouseClick(chart.picture, Qt::LeftButton, {},
+                              chart.picture->Surface().ToPixels(at).toPoint());
         }
-        QCOMPARE(chart.Shown().zoomed, true);
-        Compare(area->Surface().CommittedImage(), "chart-example-zoomed");
+        QCOMPARE(chart.window.Shown().zoomed, true);
+        Compare(chart.Committed(), "chart-example-zoomed");
     }
 };
 
