@@ -119,9 +119,9 @@ class InserimentoDatiTest : public QObject {
                      .Kind = 3};
         e.state.MovementCount = 1;
         e.Open();
-        QCOMPARE(e.Page(), QStringLiteral("PISTONE DIFFERENZIALE | Ti [sec]=0 | Tf [sec]=0 | "
-                                          "D [mm]=80 | d1 [mm]=30 | S1 [mm]=200 | "
-                                          "Qm [dm3/min]=25 | pic 0"));
+        QCOMPARE(e.Page(),
+                 "PISTONE DIFFERENZIALE | Ti [sec]=0 | Tf [sec]=0 | D [mm]=80 | "
+                 "d1 [mm]=30 | S1 [mm]=200 | Qm [dm3/min]=25 | pic 0");
         e.Retype("Dato3", "250");
         QCOMPARE(QList<float>({m.Stroke1, m.Stroke, m.Ti2, m.Stroke2}),
                  QList<float>({250, 7, 3, 9}));
@@ -133,9 +133,9 @@ class InserimentoDatiTest : public QObject {
         e.state.CurrentMovement = 4;
         e.Open();
         QCOMPARE(e.Pos(), "1/5");
-        QCOMPARE(e.Page(), QStringLiteral("CILINDRO SEMPLICE STELO USCENTE | Ti [sec]=0 | "
-                                          "Tf [sec]=0,3 | D [mm]=50 | L [mm]=150 | "
-                                          "Qm [dm3/min]=58,905 | pic 1"));
+        QCOMPARE(e.Page(),
+                 "CILINDRO SEMPLICE STELO USCENTE | Ti [sec]=0 | Tf [sec]=0,3 | "
+                 "D [mm]=50 | L [mm]=150 | Qm [dm3/min]=58,905 | pic 1");
         for (int i = 0; i < 4; ++i) e.Click("PulsAvanti");
         QCOMPARE(e.Pos(), "5/5");
         for (int i = 0; i < 4; ++i) e.Click("PulsIndietro");
@@ -222,20 +222,18 @@ class InserimentoDatiTest : public QObject {
         e.state.Movements[1] = Movement{.Kind = 4};
         e.state.MovementCount = 1;
         e.Open();
-        auto release = [](QWidget* box, int key, Qt::KeyboardModifiers modifiers, quint32 scanCode,
-                          const QString& text) {
-            QKeyEvent press(QEvent::KeyPress, key, modifiers, scanCode, 0, 0, text);
-            QKeyEvent up(QEvent::KeyRelease, key, modifiers, scanCode, 0, 0, text);
-            QApplication::sendEvent(box, &press);
-            QApplication::sendEvent(box, &up);
-        };
-
         e.Retype("DatoQm", "1.5");
         QCOMPARE(e.Box("DatoQm")->text(), "1.5");
         QCOMPARE(e.dialogs.Messages().size(), size_t{1});
         // The period key whatever it typed, and the keypad's decimal key.
-        release(e.Box("DatoQm"), Qt::Key_Colon, Qt::ShiftModifier, kX11PeriodKey, ":");
-        release(e.Box("DatoQm"), Qt::Key_Comma, Qt::KeypadModifier, kX11KeypadDecimalKey, ",");
+        for (const auto& [key, modifier, scanCode, text] :
+             {std::tuple{Qt::Key_Colon, Qt::ShiftModifier, kX11PeriodKey, ":"},
+              std::tuple{Qt::Key_Comma, Qt::KeypadModifier, kX11KeypadDecimalKey, ","}}) {
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent event(type, key, modifier, scanCode, 0, 0, text);
+                QApplication::sendEvent(e.Box("DatoQm"), &event);
+            }
+        }
         QCOMPARE(e.dialogs.Messages().size(), size_t{3});
 
         // On Windows the same two keys are virtual keys 190 and 110.

@@ -8,18 +8,16 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "platform/QtDialogs.h"
 #include "platform/Translations.h"
+#include "tests/gui/GuiTesting.h"
 #include "tests/gui/Vocabulary.h"
 
 using namespace volvenza;
@@ -73,14 +71,6 @@ void WhenModal(std::function<void(QDialog&)> check) {
     poll->start();
 }
 
-QAbstractButton* ButtonNamed(QDialog& dialog, const QString& text) {
-    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-        QString shown = button->text();
-        if (shown.remove(QLatin1Char('&')) == text) return button;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 class DialogsTest : public QObject {
@@ -99,9 +89,12 @@ class DialogsTest : public QObject {
         for (const auto& [buttons, texts, press, answer] : cases) {
             QStringList shown;
             WhenModal([&shown, pressed = press](QDialog& box) {
-                for (QAbstractButton* button : box.findChildren<QAbstractButton*>())
+                QAbstractButton* chosen = nullptr;
+                for (QAbstractButton* button : box.findChildren<QAbstractButton*>()) {
                     shown << button->text().remove(QLatin1Char('&'));
-                ButtonNamed(box, pressed)->click();
+                    if (shown.last() == pressed) chosen = button;
+                }
+                chosen->click();
             });
             QCOMPARE(dialogs.Message("Continuare?", MessageIcon::Question, buttons), answer);
             shown.sort();
@@ -111,10 +104,8 @@ class DialogsTest : public QObject {
 
     void fileDialogsAreItalianAndListEveryFile() {
         QTemporaryDir temp;
-        for (const char* name : {"prova.vlz", "senza_estensione"}) {
-            QFile file(temp.filePath(QString::fromLatin1(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        for (const char* name : {"prova.vlz", "senza_estensione"})
+            testing::WriteFile(temp.filePath(QString::fromLatin1(name)), {});
         QtDialogs dialogs;
         QStringList english, listedFirst, listedAll, filterNames;
         WhenModal([&](QDialog& dialog) {

@@ -50,11 +50,9 @@ void Retype(QLineEdit* box, const QString& text) {
 }
 
 int CountColour(const QImage& image, const QColor& colour) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == colour;
-    }
-    return n;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(argb.constBits());
+    return int(std::count(pixels, pixels + argb.width() * argb.height(), colour.rgba()));
 }
 
 void SendMouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButton button) {
@@ -149,11 +147,11 @@ Vocabulary ReadVocabulary() {
             xml.readNext();
         }
     }
-    const QStringList italian = QStringLiteral(
-                                    "il lo gli della delle degli dei che per sono di una con non "
-                                    "nel nella alla viene anche "
-                                    "quando si le la e è ogni oppure finestra pulsante")
-                                    .split(QLatin1Char(' '));
+    const QStringList italian =
+        QStringLiteral(
+            "il lo gli della delle degli dei che per sono di una con non nel nella alla viene "
+            "anche quando si le la e è ogni oppure finestra pulsante")
+            .split(QLatin1Char(' '));
     // Qt's dialogs' English, and the months of dates written the English way.
     const QStringList english =
         QStringLiteral(

@@ -11,6 +11,7 @@
 
 #include "platform/HelpWindow.h"
 #include "platform/Language.h"
+#include "tests/gui/GuiTesting.h"
 #include "tests/gui/Vocabulary.h"
 
 using namespace volvenza;
@@ -18,9 +19,7 @@ using namespace volvenza;
 namespace {
 
 QString Read(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll());
+    return QString::fromUtf8(testing::ReadFile(path));
 }
 
 QStringList Pages(const QString& folder) {

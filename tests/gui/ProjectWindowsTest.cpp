@@ -12,15 +12,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 
-#include "analysis/Dimensionamento.h"
-#include "shell/frmMain.h"
 #include "tests/gui/GuiTesting.h"
 
 using namespace volvenza;
@@ -106,9 +103,8 @@ class ProjectWindowsTest : public QObject {
         ChildWindows windows = ProgramChildWindows();
         QString printed;
         std::optional<EnergyInputs> energy;
-        windows.printActiveWindow = [&](CircuitState&, Dialogs&, QPrinter&, const QString&,
-                                        const QString& origin,
-                                        const std::optional<EnergyInputs>& inputs, QWidget*) {
+        windows.printActiveWindow = [&](auto&, auto&, auto&, auto&, const QString& origin,
+                                        const std::optional<EnergyInputs>& inputs, auto*) {
             printed = origin;
             energy = inputs;
         };
@@ -148,8 +144,7 @@ class ProjectWindowsTest : public QObject {
         shell.main->CurrentProject().SetGas(
             {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = 0, .MaxTemp = {}});
         shell.Button("Simulazione")->trigger();
-        QCOMPARE(note("Tabella"), QStringLiteral("Legge del gas: azoto reale, τ = 45 s; "
-                                                 "inviluppo da 0 a tc °C"));
+        QCOMPARE(note("Tabella"), "Legge del gas: azoto reale, τ = 45 s; inviluppo da 0 a tc °C");
         // Real nitrogen alone says which way its heat goes.
         QCOMPARE(Figures(*shell.main).filter(QRegularExpression("^il gas (cede|riceve)")).size(),
                  1);
@@ -158,9 +153,7 @@ class ProjectWindowsTest : public QObject {
         const QString path = shell.temp.filePath("r.vlz");
         shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
         shell.main->OpenSimulationFile(path);
-        QCOMPARE(note("Ciclo"),
-                 QStringLiteral("Risultati letti dal file (la legge del gas non vi è "
-                                "registrata)"));
+        QCOMPARE(note("Ciclo"), "Risultati letti dal file (la legge del gas non vi è registrata)");
         // The example does not come from that file: Salva con nome starts in its
         // folder without offering to write over it.
         shell.Menu("Esempio")->trigger();

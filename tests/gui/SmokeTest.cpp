@@ -10,12 +10,10 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QProgressBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "report/PdfReport.h"
 #include "shell/Program.h"
-#include "shell/frmMain.h"
 #include "tests/gui/GuiTesting.h"
 
 using namespace volvenza;

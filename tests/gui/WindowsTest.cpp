@@ -6,14 +6,12 @@
 // and, with LANG=en_US, in English, at 96 and 144 dots per inch.
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -27,7 +25,6 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
-#include "analysis/Dimensionamento.h"
 #include "analysis/frmModelloGas.h"
 #include "documents/SimulationFile.h"
 #include "engine/Simulation.h"

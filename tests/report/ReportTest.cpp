@@ -2,13 +2,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "engine/Simulation.h"
 #include "platform/Language.h"
 #include "platform/QtPrinterSurface.h"
-#include "platform/ScriptedDialogs.h"
 #include "platform/Translations.h"
 #include "report/CycleReport.h"
 #include "report/PdfReport.h"
@@ -164,7 +162,7 @@ class ReportTest : public QObject {
         QCOMPARE(s.ended, 1);
     }
 
-    void movementListPagesAndKinds() {
+    void movementListPagesKindsAndSixBlocksOnEveryPaper() {
         RecordingSurface s;
         PrintMovementListReport(s, state, "H");
         QStringList lines = s.Lines(1);
@@ -189,10 +187,8 @@ class ReportTest : public QObject {
         QCOMPARE(lines.value(0), "H");
         QCOMPARE(lines.value(5), "MOTORE");
         QCOMPARE(two.Lines(1).count("CILINDRO SEMPLICE STELO USCENTE"), 2);
-    }
 
-    void movementListFitsSixBlocksOnEveryPaper() {
-        // Twelve double-rod cylinders, the tallest blocks there are.
+        // Six blocks on every paper, of twelve double-rod cylinders, the tallest there are.
         for (int k = 1; k <= 12; ++k) {
             state.Movements[k] = Movement{
                 .Tf = 1, .BoreDiameter = 50, .Stroke = 200, .RodDiameter = 20, .Qm = 1, .Kind = 6};

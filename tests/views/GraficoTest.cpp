@@ -12,7 +12,6 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
