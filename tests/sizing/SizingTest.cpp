@@ -197,6 +197,11 @@ TEST_F(OneDrawTest, RulesAtTheirLimitsWhateverTheLaw) {
     EXPECT_FALSE(tolerant.CheckStatic({4, high + 0.01, 0}, 0)->Rules[1]);
     EXPECT_TRUE(tolerant.CheckStatic({4, low, 0}, 0)->Rules[2]);
     EXPECT_FALSE(tolerant.CheckStatic({4, low - 0.01, 0}, 0)->Rules[2]);
+    // A tenth of a bar at -20 °C is below the atmosphere: a ratio still of
+    // absolute pressures, 200,01 / (1,11325 × 253,15 / 293,15) for an ideal gas.
+    req.Gas.MinTemp = -20;
+    req.PrechargeTolerance = 0;
+    EXPECT_NEAR(Evaluator(state, req).CheckStatic({4, 0.1, 0}, 0)->Ratio, 208.05, 0.2);
 
     // Rule 4: Pm against PS (the size's too) and 0.9 times the relief setting, absolute.
     req.ReliefSetting = (199 + kAtm) / 0.9 - kAtm;
@@ -465,12 +470,17 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.MinPressure = 0.5;
     EXPECT_TRUE(CheckRequirements(state, req));
     req.MinPressure = 99;
-    req.PumpEfficiency = 0;
-    refused("rendimento della pompa");
+    for (double efficiency : {0.0, 1.01}) {
+        req.PumpEfficiency = efficiency;
+        refused("rendimento della pompa");
+    }
+    // Each at its limit, or just inside it.
     req.PumpEfficiency = 1;
     req.WorkingHours = 0.5;
-    req.HoursPerYear = 8760;
-    EXPECT_TRUE(CheckRequirements(state, req));
+    for (double hours : {8760.0, 0.5}) {
+        req.HoursPerYear = hours;
+        EXPECT_TRUE(CheckRequirements(state, req));
+    }
     for (double hours : {8760.01, 0.0}) {
         req.HoursPerYear = hours;
         EXPECT_FALSE(CheckRequirements(state, req));
@@ -577,6 +587,8 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
 
     state.Data.CycleTime = 0;
     refused("movimenti");
+    state.Data.CycleTime = 0.5f;
+    EXPECT_TRUE(CheckRequirements(state, req));
     state.Data.CycleTime = 2;
     state.SimMovementCount = 0;
     refused("movimenti");
