@@ -369,6 +369,19 @@ class CicloTest : public QObject {
         QCOMPARE(w.shell.dialogs.Messages().back().text,
                  "Raggiunto il numero massimo di 1000 movimenti");
         QCOMPARE(state.MovementCount, int16_t{kMaxMovements});
+
+        // The list's own edits at the very end, and up to the limit but not past it.
+        CircuitState list;
+        list.MovementCount = 5;
+        const std::vector<Movement> two(2, Cylinder(0, 2, 9, 9));
+        QVERIFY(InsertMovements(list, 6, two));
+        QCOMPARE(list.Movements[7].BoreDiameter, 9.0f);
+        list.MovementCount = kMaxMovements - 1;
+        QVERIFY(!InsertMovements(list, 1, two));
+        QVERIFY(InsertMovements(list, kMaxMovements, {two[0]}));
+        QCOMPARE(list.MovementCount, int16_t{kMaxMovements});
+        QVERIFY(RemoveMovements(list, kMaxMovements - 1, 2));
+        QCOMPARE(list.Movements[kMaxMovements], Movement{});
     }
 
     void diagramFollowsTheListAndThePointer() {
@@ -406,21 +419,6 @@ class CicloTest : public QObject {
         w.cycle->FollowMovementList();
         move(diagram->BarRect(0).center());
         QVERIFY(diagram->HoverText().startsWith("Movimento 1: MOTORE"));
-    }
-
-    void listEditsStopAtTheLimit() {
-        // At the very end, and up to the limit but not past it.
-        CircuitState state;
-        state.MovementCount = 5;
-        const std::vector<Movement> two(2, Cylinder(0, 2, 9, 9));
-        QVERIFY(InsertMovements(state, 6, two));
-        QCOMPARE(state.Movements[7].BoreDiameter, 9.0f);
-        state.MovementCount = kMaxMovements - 1;
-        QVERIFY(!InsertMovements(state, 1, two));
-        QVERIFY(InsertMovements(state, kMaxMovements, {two[0]}));
-        QCOMPARE(state.MovementCount, int16_t{kMaxMovements});
-        QVERIFY(RemoveMovements(state, kMaxMovements - 1, 2));
-        QCOMPARE(state.Movements[kMaxMovements], Movement{});
     }
 };
 

@@ -40,12 +40,11 @@ QStringList Texts(QWidget& widget) {
     if (auto* button = qobject_cast<QAbstractButton*>(&widget)) return {button->text()};
     if (auto* group = qobject_cast<QGroupBox*>(&widget)) return {group->title()};
     QStringList texts;
-    if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
-        for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
-    } else if (auto* header = qobject_cast<QHeaderView*>(&widget)) {
-        for (int i = 0; header->model() != nullptr && i < header->count(); ++i)
-            texts << header->model()->headerData(i, header->orientation()).toString();
-    }
+    const auto* combo = qobject_cast<QComboBox*>(&widget);
+    for (int i = 0; combo && i < combo->count(); ++i) texts << combo->itemText(i);
+    const auto* header = qobject_cast<QHeaderView*>(&widget);
+    for (int i = 0; header && header->model() && i < header->count(); ++i)
+        texts << header->model()->headerData(i, header->orientation()).toString();
     return texts;
 }
 

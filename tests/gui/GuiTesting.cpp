@@ -138,14 +138,11 @@ Vocabulary ReadVocabulary() {
     if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", VOLVENZA_CATALOGUE);
     QXmlStreamReader xml(&file);
     QSet<QString> sources, translations;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (xml.isStartElement() && xml.name() == QLatin1String("source")) {
-            sources += Words(xml.readElementText(), 3);
-        } else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("source")) sources += Words(xml.readElementText(), 3);
+        if (xml.name() == QLatin1String("translation"))
             translations += Words(xml.readElementText(), 3);
-        } else {
-            xml.readNext();
-        }
     }
     const QStringList italian =
         QStringLiteral(

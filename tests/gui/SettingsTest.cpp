@@ -139,7 +139,7 @@ class SettingsTest : public QObject {
 
     // The language chosen is kept for the next start, and shown when the
     // dialog opens again.
-    void optionsChangeTheHeaderAndLanguageOnlyOnOk() {
+    void optionsChangeTheHeaderAndLanguageOnlyOnOkAndHelpSaysWhyItFails() {
         Shell shell;
         shell.main->SetPrintHeader("Vecchia");
         for (const char* button : {"cmdCancel", "cmdOK"}) {
@@ -163,11 +163,8 @@ class SettingsTest : public QObject {
             dialog.reject();
         });
         shell.Menu("mnuViewOptions")->trigger();
-    }
 
-    // A help viewer that cannot open says why.
-    void helpMenu() {
-        Shell shell;
+        // A help viewer that cannot open says why.
         shell.help.failure = QStringLiteral("Visualizzatore non disponibile");
         shell.Menu("mnuHelpContents")->trigger();
         QCOMPARE(shell.dialogs.Messages().back().text, *shell.help.failure);

@@ -288,12 +288,8 @@ class ReportTest : public QObject {
         QVERIFY(table.count('\f') > 1);
         // Every row is on paper, in order.
         QStringList rows;
-        for (const QString& line : table.split('\n')) {
-            const QStringList words = line.simplified().split(' ');
-            if (words.size() == 5 && words[0].contains(QRegularExpression("^\\d+,\\d$"))) {
-                rows << words.join(' ');
-            }
-        }
+        for (const QString& line : table.split('\n')) rows << line.simplified();
+        rows = rows.filter(QRegularExpression("^\\d+,\\d( \\S+){4}$"));
         QCOMPARE(rows.size(), 47);
         QCOMPARE(rows[15], "1,5 9,9651 65,4361 12,0000 -18,0000");
         QCOMPARE(rows.last(), "4,6 8,6327 80,0000 0,0000 0,0000");
