@@ -63,7 +63,7 @@ class CommandsTest : public QObject {
         QCOMPARE(shell.dialogs.Calls().back().fileName, example);
     }
 
-    void csvAndPdfExportsWriteWhatTheyShould() {
+    void exportsSaveAndARefusedOpen() {
         Shell shell;
         shell.main->show();
         QVERIFY(!shell.Menu("mnuFileEsportaCsv")->isEnabled());
@@ -98,6 +98,52 @@ class CommandsTest : public QObject {
         shell.WithFile(shell.Menu("mnuFileEsportaPdf"), nowhere);
         QCOMPARE(shell.dialogs.Messages().back().text,
                  QStringLiteral("Impossibile salvare il file %1.").arg(nowhere));
+
+        // Save always asks, and a refused open changes nothing.
+        shell.dialogs.ClearCalls();
+        const QString path = shell.temp.filePath("prova.vlz");
+        shell.WithFile(shell.Button("Save"), path);
+        QVERIFY(QFile::exists(path));
+        shell.dialogs.QueueFileName(QString());  // Cancel
+        shell.Menu("mnuFileSave")->trigger();
+        QCOMPARE(shell.dialogs.Calls().size(), size_t{2});
+        // A bare name is a project under the project's filter, and stays bare
+        // under the simulation file's.
+        for (const int filter : {0, 1}) {
+            shell.dialogs.QueueFileName(shell.temp.filePath("nudo"), filter);
+            shell.Menu("mnuFileSave")->trigger();
+        }
+        auto read = [&shell](const char* name) { return ReadFile(shell.temp.filePath(name)); };
+        QCOMPARE(read("nudo.vlzp").toStdString(), ProjectFileText(shell.state, ProjectSizing{}));
+        QCOMPARE(read("nudo"), read("prova.vlz"));
+
+        // A file that is no simulation: the library's own message, and the
+        // work and its results stay.
+        const QString bad = shell.temp.filePath("rotto.vlz");
+        WriteFile(bad, "non un file di simulazione\r\n");
+        CircuitState scratch;
+        const Status refused = LoadSimulationFile(scratch, bad.toStdString());
+        QVERIFY(!refused);
+        shell.dialogs.ClearCalls();
+        shell.WithFile(shell.Menu("mnuFileOpen"), bad);
+        QCOMPARE(shell.dialogs.Calls().front().kind, DialogKind::OpenFile);
+        const auto messages = shell.dialogs.Messages();
+        QCOMPARE(messages.size(), size_t{1});
+        QCOMPARE(messages[0].text, QString::fromStdString(ItalianText(refused.Error())));
+        QCOMPARE(messages[0].icon, MessageIcon::Exclamation);
+        QCOMPARE(QList<int>({shell.state.LastPoint, shell.state.MovementCount}),
+                 QList<int>({468, 5}));
+        QCOMPARE(States(shell), kResults);
+
+        // Opening the saved run brings the results' commands back.
+        shell.state.Ui().UpdateCommandState(1);
+        shell.WithFile(shell.Button("Open"), path);
+        QCOMPARE(States(shell), kResults);
+
+        // The text export, with the chart window active.
+        shell.main->ShowChildWindow("Grafico");
+        shell.WithFile(shell.Menu("mnuFileEsporta"), shell.temp.filePath("tabella.txt"));
+        QVERIFY(QFile::exists(shell.temp.filePath("tabella.txt")));
     }
 
     void commandStateRunsAndNewResetOnlyOnOk() {
@@ -158,55 +204,6 @@ class CommandsTest : public QObject {
         Named<QLineEdit>(shell.main->FindChildWindow("DatiIniziali"), "TV0")->setText("12,5");
         shell.Close();
         QCOMPARE(shell.state.Data.V0, 12.5f);
-    }
-
-    void saveAlwaysAsksOpenRefusalChangesNothingExportsRename() {
-        Shell shell;
-        shell.RunExample();
-        const QString path = shell.temp.filePath("prova.vlz");
-        shell.WithFile(shell.Button("Save"), path);
-        QVERIFY(QFile::exists(path));
-        shell.dialogs.QueueFileName(QString());  // Cancel
-        shell.Menu("mnuFileSave")->trigger();
-        QCOMPARE(shell.dialogs.Calls().size(), size_t{2});
-        // A bare name is a project under the project's filter, and stays bare
-        // under the simulation file's.
-        for (const int filter : {0, 1}) {
-            shell.dialogs.QueueFileName(shell.temp.filePath("nudo"), filter);
-            shell.Menu("mnuFileSave")->trigger();
-        }
-        auto read = [&shell](const char* name) { return ReadFile(shell.temp.filePath(name)); };
-        QCOMPARE(read("nudo.vlzp").toStdString(), ProjectFileText(shell.state, ProjectSizing{}));
-        QCOMPARE(read("nudo"), read("prova.vlz"));
-
-        // A file that is no simulation: the library's own message, and the
-        // work and its results stay.
-        const QString bad = shell.temp.filePath("rotto.vlz");
-        WriteFile(bad, "non un file di simulazione\r\n");
-        CircuitState scratch;
-        const Status refused = LoadSimulationFile(scratch, bad.toStdString());
-        QVERIFY(!refused);
-        shell.dialogs.ClearCalls();
-        shell.WithFile(shell.Menu("mnuFileOpen"), bad);
-        QCOMPARE(shell.dialogs.Calls().front().kind, DialogKind::OpenFile);
-        const auto messages = shell.dialogs.Messages();
-        QCOMPARE(messages.size(), size_t{1});
-        QCOMPARE(messages[0].text, QString::fromStdString(ItalianText(refused.Error())));
-        QCOMPARE(messages[0].icon, MessageIcon::Exclamation);
-        QCOMPARE(QList<int>({shell.state.LastPoint, shell.state.MovementCount}),
-                 QList<int>({468, 5}));
-        QCOMPARE(States(shell), kResults);
-
-        // Opening the saved run brings the results' commands back.
-        shell.state.Ui().UpdateCommandState(1);
-        shell.WithFile(shell.Button("Open"), path);
-        QCOMPARE(States(shell), kResults);
-
-        // The text export, with the chart window active.
-        shell.main->show();
-        shell.main->ShowChildWindow("Grafico");
-        shell.WithFile(shell.Menu("mnuFileEsporta"), shell.temp.filePath("tabella.txt"));
-        QVERIFY(QFile::exists(shell.temp.filePath("tabella.txt")));
     }
 
     void tableIsRefilledAndFailuresFollowTheOrigin() {

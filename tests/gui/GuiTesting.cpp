@@ -33,9 +33,8 @@ QByteArray ReadFile(const QString& path) {
 void WriteFile(const QString& path, const QByteArray& text) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
         qFatal("cannot write %s", qPrintable(path));
-    }
 }
 
 QStringList BoxTexts(const QObject* parent, const QStringList& names) {

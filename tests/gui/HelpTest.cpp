@@ -45,9 +45,8 @@ QString BrokenTarget(const QString& folder, const QString& target) {
     const QString anchor = target.section(QLatin1Char('#'), 1);
     const QString path = file.isEmpty() ? QString() : QDir::cleanPath(folder + file);
     if (!file.isEmpty() && !QFile::exists(path)) return target + QStringLiteral(": no such file");
-    if (!anchor.isEmpty() && !Anchors(Read(path)).contains(anchor)) {
+    if (!anchor.isEmpty() && !Anchors(Read(path)).contains(anchor))
         return target + QStringLiteral(": no such anchor");
-    }
     return {};
 }
 

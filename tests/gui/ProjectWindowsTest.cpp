@@ -122,9 +122,8 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(Figures(*shell.main), QStringList());
         for (const char* button : {"Simulazione", "Grafico", "Tabella"})
             shell.Button(button)->trigger();
-        for (const char* window : {"Grafico", "Tabella", "Ciclo", "BilancioEnergetico"}) {
+        for (const char* window : {"Grafico", "Tabella", "Ciclo", "BilancioEnergetico"})
             QCOMPARE(note(window), "Legge del gas: classica");
-        }
         shell.Menu("mnuFilePrint")->trigger();
         QCOMPARE(printed, "Legge del gas: classica");
         QCOMPARE(energy->PumpEfficiency, 0.9);
@@ -280,9 +279,8 @@ class ProjectWindowsTest : public QObject {
         table->setRowCount(2);
         const QStringList sizes[] = {{"6", "4", "90"}, {"10", "4", "90", "", "", "17", "2000000"}};
         for (int r = 0; r < 2; ++r) {
-            for (int c = 0; c < table->columnCount(); ++c) {
+            for (int c = 0; c < table->columnCount(); ++c)
                 table->setItem(r, c, new QTableWidgetItem(sizes[r].value(c)));
-            }
         }
         Named<QCheckBox>(window, "ChkPompa")->setChecked(true);
         QVERIFY(Search(*window));

@@ -104,18 +104,14 @@ QStringList Overflows(QWidget& window) {
         for (QWidget* other :
              label->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             if (other == label || !Shown(*other, window)) continue;
+            const auto* otherLabel = qobject_cast<QLabel*>(other);
             QRect occupied;
-            if (auto* otherLabel = qobject_cast<QLabel*>(other)) {
-                if (!otherLabel->text().isEmpty()) {
-                    occupied = LabelTextRect(*otherLabel).translated(other->pos());
-                }
-            } else if (qobject_cast<QLineEdit*>(other) != nullptr ||
-                       qobject_cast<QAbstractButton*>(other) != nullptr) {
+            if (otherLabel != nullptr && !otherLabel->text().isEmpty())
+                occupied = LabelTextRect(*otherLabel).translated(other->pos());
+            else if (other->inherits("QLineEdit") || other->inherits("QAbstractButton"))
                 occupied = other->geometry();
-            }
-            if (drawn.intersects(occupied)) {
+            if (drawn.intersects(occupied))
                 fault(*label, label->text(), qPrintable("runs into " + Name(*other)));
-            }
         }
     }
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
@@ -127,9 +123,8 @@ QStringList Overflows(QWidget& window) {
         }
         const QFontMetrics metrics(button->font(), button);
         const QSize room = ButtonRoom(*button);
-        if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height()) {
+        if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height())
             fault(*button, text, "is clipped");
-        }
     }
     // A frame's title ends inside the frame.
     for (QGroupBox* frame : window.findChildren<QGroupBox*>()) {
@@ -145,9 +140,8 @@ QStringList Overflows(QWidget& window) {
         if (!Shown(*box, window) || box->text().isEmpty()) continue;
         // What the box shows: the whole text, and for a box the program
         // writes (a readout), from the start after every update.
-        if (box->isReadOnly() && box->cursorPosition() != 0) {
+        if (box->isReadOnly() && box->cursorPosition() != 0)
             fault(*box, box->text(), "does not show its start");
-        }
         if (!ShowsWholeText(*box)) fault(*box, box->text(), "is clipped");
     }
     // The cells of a grid that are in view, with their colour mark if any.
@@ -166,9 +160,8 @@ QStringList Overflows(QWidget& window) {
                 const QString text = cell.data().toString();
                 int needed = metrics.horizontalAdvance(text) + margin;
                 if (cell.data(Qt::DecorationRole).isValid()) needed += mark + margin;
-                if (!text.isEmpty() && needed > table->columnWidth(column)) {
+                if (!text.isEmpty() && needed > table->columnWidth(column))
                     fault(*table, text, "is clipped");
-                }
             }
         }
     }
@@ -180,9 +173,8 @@ QStringList Overflows(QWidget& window) {
             const QString text = header->model()->headerData(section, Qt::Horizontal).toString();
             // A heading may be wrapped over lines of its own.
             for (const QString& line : text.split(QLatin1Char('\n'))) {
-                if (metrics.horizontalAdvance(line) + 2 * margin > header->sectionSize(section)) {
+                if (metrics.horizontalAdvance(line) + 2 * margin > header->sectionSize(section))
                     fault(*header, text, "is clipped");
-                }
             }
         }
     }

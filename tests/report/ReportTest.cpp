@@ -295,9 +295,8 @@ class ReportTest : public QObject {
         QCOMPARE(rows.last(), "4,6 8,6327 80,0000 0,0000 0,0000");
         // The table ends with the energy balance, which also prints alone (its
         // figures are the window's, checked there).
-        for (const QString& page : {table, pdf(WindowReport::Kind::Energy)}) {
+        for (const QString& page : {table, pdf(WindowReport::Kind::Energy)})
             QVERIFY(page.simplified().contains("Cicli all'anno: 1531915 in 2000 h"));
-        }
 
         // A file that cannot be written gives the message and leaves nothing.
         const QString bad = dir.filePath("no/such/dir/t.pdf");

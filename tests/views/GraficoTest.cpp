@@ -38,13 +38,12 @@ void MakeRun(CircuitState& state) {
 }
 
 // A mouse event on the drawing area at a point given in drawing units.
-void MouseAt(DrawingArea* area, QEvent::Type type, double x, double y,
-             Qt::MouseButton button = Qt::LeftButton) {
-    SendMouse(area, type, area->Surface().ToPixels({x, y}), button);
+void MouseAt(DrawingArea* area, QEvent::Type type, double x, double y) {
+    SendMouse(area, type, area->Surface().ToPixels({x, y}));
 }
-void ClickAt(DrawingArea* area, double x, double y, Qt::MouseButton button = Qt::LeftButton) {
-    MouseAt(area, QEvent::MouseButtonPress, x, y, button);
-    MouseAt(area, QEvent::MouseButtonRelease, x, y, button);
+void ClickAt(DrawingArea* area, double x, double y) {
+    MouseAt(area, QEvent::MouseButtonPress, x, y);
+    MouseAt(area, QEvent::MouseButtonRelease, x, y);
 }
 
 // Compares with the stored picture, or writes it when asked to.
@@ -73,9 +72,7 @@ struct Chart {
     }
     QImage Committed() const { return picture->Surface().CommittedImage(); }
     void Move(double x, double y) { MouseAt(picture, QEvent::MouseMove, x, y); }
-    void Click(double x, double y, Qt::MouseButton button = Qt::LeftButton) {
-        ClickAt(picture, x, y, button);
-    }
+    void Click(double x, double y) { ClickAt(picture, x, y); }
     // Whether anything is drawn at user height y, give or take a pixel row, at
     // abscissa x: by default in the left margin, which only the crosshair and
     // the precharge line reach.
