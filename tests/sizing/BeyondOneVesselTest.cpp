@@ -86,6 +86,18 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     // Up to the most accumulators in parallel: 20 of 0,145 dm3 (19 are too few).
     req.Catalogue = {DefaultSize(req.Type, 0.145)};
     EXPECT_EQ(recommend(), (Design{0.145, 85, 0, kMaxParallel}));
+    // As much gas as the 2 dm3 that fell short is not tried either: 3 × 1 at once.
+    req.Catalogue = {DefaultSize(req.Type, 1), DefaultSize(req.Type, 2)};
+    EXPECT_EQ(recommend(), (Design{1, 85, 0, 3}));
+    EXPECT_EQ(answer.ArrangementsTried, 1);
+    // Asked for, arrangements of less gas than the size that passes; of as
+    // much, the single size.
+    req.Arrangements = true;
+    for (double smaller : {1.5, 2.0}) {
+        req.Catalogue = {DefaultSize(req.Type, smaller), DefaultSize(req.Type, 4)};
+        EXPECT_EQ(recommend(), (smaller == 1.5 ? Design{1.5, 85, 0, 2} : Design{4, 85, 0}));
+    }
+    req.Arrangements = false;
     // A piston takes a bottle rather than a second accumulator.
     req.Type = AccumulatorType::Piston;
     req.Catalogue = {DefaultSize(req.Type, 1), DefaultSize(req.Type, 1.5)};

@@ -453,6 +453,11 @@ TEST_F(OneDrawTest, ChosenPrechargeIsTheHighestTheRulesAllowOverTheEnvelope) {
     // The gas is coldest and its precharge lowest at -10 °C: the lowest pressure too.
     ASSERT_EQ(rec.Temps.size(), 3u);
     EXPECT_LT(rec.Temps[0].LowestPressure, rec.Temps[2].LowestPressure);
+    // A cycle long enough for the three runs to go side by side: each its own.
+    state.Data.CycleTime = 70;
+    const auto longer = Evaluator(state, req).Evaluate(rec.Proposed, rec.Size);
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(longer->Temps.at(i).WorkTemp, a.Temperatures[i]);
+    EXPECT_LT(longer->Temps[0].LowestPressure, longer->Temps[1].LowestPressure);
 }
 
 TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {

@@ -191,6 +191,9 @@ TEST_F(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {
     EXPECT_TRUE(o.Settled);
     // Ten cycles of 300 steps of a single-precision 0,01 s fall just short of 30 s.
     EXPECT_EQ(o.Cycles, 11);
+    // A memory of minutes is cut to half the cycles a run may take.
+    req.Gas.Tau = 300;
+    EXPECT_EQ(Evaluator(state, req).Evaluate({20, 80, 40}, 0)->Temps.at(0).Cycles, 51);
 }
 
 // A law without memory settles once the pump has come back to Pm three
@@ -201,6 +204,7 @@ TEST_F(SteadyOperationTest, ALawWithoutMemorySettlesAfterThreeRecharges) {
     PlaceMovement(state, 1, 0.02f, 0.08f, 96, MovementKind::Motor);
     req.MinPressure = 40;
     req.Gas.Law = GasLawKind::Ideal;
+    req.Gas.Tau = 10;  // left from real nitrogen: this law has no memory
     req.Catalogue = {DefaultSize(AccumulatorType::Piston, 2)};
     const auto e = Evaluator(state, req).Evaluate({1.7, 50, 400}, 0);
     ASSERT_TRUE(e) << e.Error();
