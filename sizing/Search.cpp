@@ -327,10 +327,9 @@ Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double
         if (x.GasVolume() != y.GasVolume()) {
             return x.GasVolume() < y.GasVolume();  // mutants: skip (never equal here)
         }
-        // An arrangement has two vessels or more; a bank of bottles one
-        // accumulator: no sum of one equals the other's difference by chance.
-        if (x.Count + x.Bottles != y.Count + y.Bottles) {  // mutants: skip
-            return x.Count + x.Bottles < y.Count + y.Bottles;
+        const int xVessels = x.Count + x.Bottles, yVessels = y.Count + y.Bottles;
+        if (xVessels != yVessels) {
+            return xVessels < yVessels;  // mutants: skip (never equal here)
         }
         return x.Count < y.Count;
     });

@@ -114,6 +114,8 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     req.Catalogue = {DefaultSize(req.Type, 2), DefaultSize(req.Type, 2.5)};
     req.BottleSizes = {0.5, 1};
     EXPECT_EQ(recommend(), (Design{2, 85, 0, 1, 1, 1}));
+    req.BottleSizes = {0.25, 1};  // 2 + 1 × 1 before 2,5 + 2 × 0,25 and 2 + 4 × 0,25
+    EXPECT_EQ(recommend(), (Design{2, 85, 0, 1, 1, 1}));
     req.Catalogue = {DefaultSize(req.Type, 2)};
     req.BottleSizes = {0.11};
     EXPECT_EQ(recommend(), (Design{2, 85, 0, 1, 0.11, kMaxBottles}));
