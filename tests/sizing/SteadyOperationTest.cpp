@@ -84,6 +84,8 @@ TEST_F(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     EXPECT_TRUE(shortPump->Candidates.empty());
     EXPECT_NEAR(shortPump->PumpOil, 17.1 * 3 / 60, 1e-5);
     EXPECT_NEAR(shortPump->CycleOil, 1, 1e-6);
+    const auto alone = Evaluator(state, req).Evaluate({20, 70, 17.1}, 0);
+    EXPECT_TRUE(!alone->Rules[0] && alone->Rules[1] && alone->Temps.empty()) << "judged alone";
     // The same pump in one cycle started full passes, starting once.
     req.SingleCycle = true;
     EXPECT_EQ(SizeAccumulator(state, req)->Recommendation()->Temps.at(0).PumpStarts, 1);
