@@ -53,9 +53,8 @@ struct Editor {
             QLineEdit* box = Box(row[1]);
             const bool shown = box->isVisibleTo(window.get());
             if (Label(row[0])->isVisibleTo(window.get()) != shown ||
-                Label(row[2])->isVisibleTo(window.get()) != shown) {
+                Label(row[2])->isVisibleTo(window.get()) != shown)
                 parts << QStringLiteral("mixed:%1").arg(QLatin1String(row[1]));
-            }
             if (!shown) continue;
             const QString name = Label(row[0])->text() + QLatin1Char(' ') + Label(row[2])->text();
             if (box->accessibleName() != name) parts << QStringLiteral("unnamed:") + name;

@@ -106,10 +106,8 @@ class HelpTest : public QObject {
                     QVERIFY2(broken.isEmpty(), qPrintable(folder + page + " links to " + broken));
                 }
             }
-            const QStringList lines =
-                Read(folder + QStringLiteral("keywords.txt")).split(QLatin1Char('\n'));
             int keywords = 0;
-            for (const QString& line : lines) {
+            for (const QString& line : Read(folder + "keywords.txt").split(QLatin1Char('\n'))) {
                 if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
                 const QString broken = BrokenTarget(folder, line.section(QLatin1Char('|'), 1));
                 QVERIFY2(line.count(QLatin1Char('|')) == 1 && broken.isEmpty(),

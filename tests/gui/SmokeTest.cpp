@@ -18,9 +18,9 @@
 
 using namespace volvenza;
 
-namespace {
-
-int Run(int argc, char* argv[], const QElapsedTimer& sinceStart) {
+int main(int argc, char* argv[]) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication app(argc, argv);
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         qCritical("the smoke test needs the xcb platform, got %s",
@@ -86,12 +86,4 @@ int Run(int argc, char* argv[], const QElapsedTimer& sinceStart) {
     check(!main.isVisible(), "Ctrl+Q closes the main window");
     qInfo("start to visible main window: %lld ms", static_cast<long long>(visibleAfter));
     return failures == 0 ? 0 : 1;
-}
-
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    QElapsedTimer sinceStart;
-    sinceStart.start();
-    return Run(argc, argv, sinceStart);
 }

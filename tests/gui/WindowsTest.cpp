@@ -129,12 +129,10 @@ QStringList Overflows(QWidget& window) {
     // A frame's title ends inside the frame.
     for (QGroupBox* frame : window.findChildren<QGroupBox*>()) {
         if (!Shown(*frame, window) || frame->title().isEmpty()) continue;
-        const int room =
-            frame->width() - QFontMetrics(frame->font()).horizontalAdvance(QLatin1Char(' '));
-        if (QFontMetrics(frame->font())
-                .horizontalAdvance(QString(frame->title()).remove(QLatin1Char('&'))) > room) {
+        const QFontMetrics metrics(frame->font());
+        const QString title = QString(frame->title()).remove(QLatin1Char('&'));
+        if (metrics.horizontalAdvance(title) > frame->width() - metrics.horizontalAdvance(' '))
             fault(*frame, frame->title(), "is clipped");
-        }
     }
     for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
         if (!Shown(*box, window) || box->text().isEmpty()) continue;
@@ -208,10 +206,8 @@ QStringList ChartOverlaps(const CircuitState& state, const DrawingSurface& surfa
         // The right-hand scale takes the place of the time axis's name.
         place({81, 87}, "T(t)");
         mark({kPlotSize, 0}, {kPlotSize, kPlotSize});
-        for (const ChartTick& tick :
-             TemperatureTicks(*ComputeTemperatureScale(state, FullView(state)))) {
-            ticks.pressure.push_back(tick);
-        }
+        const auto scale = TemperatureTicks(*ComputeTemperatureScale(state, FullView(state)));
+        ticks.pressure.insert(ticks.pressure.end(), scale.begin(), scale.end());
     }
     for (const auto* group : {&ticks.time, &ticks.pressure}) {
         for (const ChartTick& tick : *group) {
@@ -452,9 +448,8 @@ class WindowsTest : public QObject {
         // The gas model's boxes alike.
         QStringList shown;
         shell.dialogs.QueueModal([&](QDialog& dialog) {
-            auto* low = Named<QLineEdit>(&dialog, "TTMin");
-            Retype(low, typed);
-            shown << Named<QLineEdit>(&dialog, "TEsponente")->text() << low->text();
+            Retype(Named<QLineEdit>(&dialog, "TTMin"), typed);
+            shown = BoxTexts(&dialog, {"TEsponente", "TTMin"});
             dialog.accept();
         });
         shell.Menu("mnuCalcoloModelloGas")->trigger();
