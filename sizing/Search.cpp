@@ -435,7 +435,8 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         const double p0 = req.ChoosePrecharge ? top : state.Data.P0;
         auto e = ev.Evaluate({v0, p0, qp}, i);
         if (!e) return R::Fail(e.Error());
-        if (!e->Passes() && req.ChoosePrecharge && bottom[i] < top) {
+        // At the top itself the lower precharge is the same one.
+        if (!e->Passes() && req.ChoosePrecharge && bottom[i] < top) {  // mutants: skip
             // Seldom of use (a lower polytrope falls lower), so first the
             // quick runs that stop below p1.
             auto holds = ev.PassesRuns({v0, bottom[i], qp}, i);

@@ -81,6 +81,8 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     // Rule 6's limit: a gas exactly as cold as the separator stands.
     req.MinGasTemp = rec.LowestGasTemp();
     EXPECT_TRUE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[5]);
+    req.MinGasTemp = rec.LowestGasTemp() + 1e-3;
+    EXPECT_FALSE(*Evaluator(state, req).PassesRuns(rec.Proposed, 8));
     req.MinGasTemp.reset();
 
     const Explanation& x = a.Explanations.at(7);
@@ -231,6 +233,7 @@ TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
     EXPECT_NEAR(a.Candidates[0].PeakFlow(), 70, 1e-9);
     EXPECT_FALSE(a.Candidates[0].Rules[4]);
     EXPECT_TRUE(a.Candidates[1].Rules[4]);
+    EXPECT_FALSE(*Evaluator(state, req).PassesRuns(a.Candidates[0].Proposed, 0));
     EXPECT_EQ(a.Recommended, 1u);
     EXPECT_EQ(a.Explanations.at(0).FailedRules, std::vector<int>{5});
     // A size that holds p1 needs no one-figure fix, whatever rule it fails.
@@ -310,7 +313,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.Catalogue[0].RatedSwing = 12.5;
     req.Catalogue[1].Tau = 30.125;
     req.Catalogue[1].RatedCycles = 1000.5;  // 1 000 cycles of 4 s
-    const CircuitData data{10, 50, 20, 30, 80.5f, 13.125f, 4};
+    const CircuitData data{10, 50, 20, 30, 80.375f, 13, 4};
     TemperatureOutcome o;
     o.WorkTemp = 45;
     o.LowestPressure = 63.125;
@@ -341,7 +344,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     SizingAnswer a;
     a.Candidates = {unrun, fails, passes};
     a.Recommended = 2;
-    a.Temperatures = {45};
+    a.Temperatures = {45.125};
     a.DayCycles = 5457;
     a.PeakDemand = 108.25;
     Explanation x;
@@ -381,7 +384,8 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "precarica 50 bar a 20,12 °C",
           "giornata di lavoro 62,12 bar",
           "60,12 bar\n",
-          "80,5 bar; 67,38 bar\n",
+          "80,38 bar; 67,38 bar\n",
+          "\n45,12 °C\n",
           "± 2,13 %\n",
           "giornata di 7,12 h (5457 cicli)",
           "pressione minima 63,12 bar a 45 °C, 3 bar sopra p1",

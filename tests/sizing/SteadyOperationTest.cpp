@@ -77,7 +77,12 @@ TEST_F(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     // A pump below the average demand fails at once, with nothing run.
     state.Data.Qp = 17.1f;
     req.SizePump = false;
-    const auto shortPump = SizeAccumulator(state, req);
+    double shown = 0;
+    const auto shortPump = SizeAccumulator(state, req, [&](double share) {
+        shown = share;
+        return true;
+    });
+    EXPECT_EQ(shown, 1) << "the progress ends full";
     ASSERT_TRUE(shortPump);
     EXPECT_TRUE(shortPump->PumpShort);
     EXPECT_FALSE(shortPump->Recommended);
