@@ -303,6 +303,8 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.RatedPressure = 250.125;
     req.PrechargeTolerance = 0.021255;
     req.WorkingHours = 7.125;
+    req.PumpEfficiency = 0.8125;
+    req.HoursPerYear = 2000.25;
     req.Gas.Law = GasLawKind::Ideal;
     req.Gas.ChargeTemp = 20.125;
     req.Catalogue = {DefaultSize(req.Type, 6), DefaultSize(req.Type, 10)};
@@ -386,6 +388,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "60,12 bar\n",
           "80,38 bar; 67,38 bar\n",
           "\n45,12 °C\n",
+          "\n0,812; 2000,2 h\n",
           "± 2,13 %\n",
           "giornata di 7,12 h (5457 cicli)",
           "pressione minima 63,12 bar a 45 °C, 3 bar sopra p1",
@@ -405,6 +408,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     a.Explanations[0].Recharges = 2;
     a.Candidates[0].PumpShort = false;
     req.Catalogue[1].RatedCycles = 3600 / 4 * 2000;
+    req.HoursPerYear = 2000;
     req.Gas.Law = GasLawKind::Nitrogen;
     req.Gas.Tau = 30.125;
     all.clear();
