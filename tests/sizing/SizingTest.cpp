@@ -313,7 +313,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.Catalogue[0].V0 = 6.12345;
     req.Catalogue[0].MaxFlow = 100.5;
     req.Catalogue[0].RatedPressure = 210.125;
-    req.Catalogue[0].RatedSwing = 12.5;
+    req.Catalogue[0].RatedSwing = 12.125;
     req.Catalogue[1].Tau = 30.125;
     req.Catalogue[1].RatedCycles = 1000.5;  // 1 000 cycles of 4 s
     const CircuitData data{10, 50, 20, 30, 80.375f, 13, 4};
@@ -366,7 +366,8 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     for (const std::string& line : out.Recommendation) all += line + "\n";
     for (const std::string& line : out.Explanations) all += line + "\n";
     for (const auto& row : out.Candidates.Rows) all += row[0] + "|" + row[2] + "|" + row[3] + "\n";
-    for (const auto& row : out.Catalogue.Rows) all += row[0] + "|" + row[2] + "|" + row[4] + "\n";
+    for (const auto& row : out.Catalogue.Rows)
+        all += row[0] + "|" + row[2] + "|" + row[4] + "|" + row[5] + "|" + row[6] + "\n";
     all += "\n";
     for (const char* shown :
          {"3 × 4,123|30|-\n",
@@ -377,11 +378,11 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "Rapporto di compressione 4,5; questa grandezza ne ammette al più 4.",
           "tolleranza: 55,12 bar; la regola 2 ne ammette al più 54,12.",
           "Portata d'olio fino a 108,2 dm3/min; questa grandezza ne ammette 100,5.",
-          "\n6,123|210,12|-\n",
-          "\n10|-|30,12\n",
+          "\n6,123|210,12|-|12,12|-\n",
+          "\n10|-|30,12|20|1000\n",
           "La pompa fornisce 1,235 dm3 per ciclo, il ciclo ne preleva 1,5.",
           "(azoto, gas del gruppo 2; PS 250,1 bar, V 10,123 L)",
-          "Escursione di pressione 14,89 bar per ciclo; questa grandezza ne ammette 12,5.",
+          "Escursione di pressione 14,89 bar per ciclo; questa grandezza ne ammette 12,12.",
           "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3",
           "6,123 dm3: non rispetta",
           "precarica 50 bar a 20,12 °C",
