@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "engine/CycleRun.h"
 #include "sizing/AnswerText.h"
@@ -644,6 +645,25 @@ TEST_F(OneDrawTest, StopsWhenTheProgressSaysSo) {
     auto pump = SizeAccumulator(state, req, [](double share) { return share <= 0.7; });
     ASSERT_TRUE(pump) << pump.Error();
     EXPECT_TRUE(pump->Cancelled);
+}
+
+// At -140 °C nitrogen condenses as the small sizes expand it: the
+// explanation says the run left the gas, not that the pressure fell.
+TEST(RealGasSizingTest, AGasThatCondensesIsSaidSo) {
+    CircuitState state;
+    LoadExampleCircuit(state);
+    std::tie(state.Data.Tc, state.Data.P0, state.Data.Pm) = std::tuple{-140.f, 60.f, 80.f};
+    Requirements req;
+    req.Gas.Law = GasLawKind::Nitrogen;
+    req.Gas.ChargeTemp = -140;
+    req.MinPressure = 20;
+    req.SingleCycle = true;
+    req.ChoosePrecharge = false;
+    req.Catalogue = Sizes({1, 20});
+    const auto a = SizeAccumulator(state, req);
+    ASSERT_TRUE(a) << a.Error();
+    EXPECT_TRUE(a->Explanations.at(0).OutsideGas);
+    EXPECT_FALSE(a->Explanations.at(1).OutsideGas);
 }
 
 }  // namespace
