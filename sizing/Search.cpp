@@ -486,7 +486,9 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         answer.PumpSized = true;
         // A pump above what the oil needs may be the swing's doing: a tenth
         // less that fails on rule 7 alone says so.
-        if (req.Catalogue[chosen.Size].RatedSwing && least->has_value()) {
+        // Without a rating rule 7 cannot fail alone; the recommended pump
+        // passes, so a passing one is always found.
+        if (req.Catalogue[chosen.Size].RatedSwing && least->has_value()) {  // mutants: skip
             Design less = pumped;
             less.Qp = pumped.Qp - 0.1;
             auto smaller = ev.Evaluate(less, chosen.Size);
