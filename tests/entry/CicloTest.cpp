@@ -136,13 +136,12 @@ class CicloTest : public QObject {
         QCOMPARE(state.MovementCount, int16_t{30});
         for (int i = 0; i < 30; ++i) {
             const Movement& m = state.Movements[i + 1];
-            const Typed& t = kinds[i % 6];
-            QCOMPARE(m.Kind, t.code);
+            QCOMPARE(m.Kind, kinds[i % 6].code);
             QCOMPARE(QList<float>({m.Ti, m.Tf}), QList<float>({float(i) / 10, float(i + 3) / 10}));
             QStringList sizes;
             for (int c = Column::Bore; c < Column::Flow; ++c)
                 if (w.Model().Shows(i, c)) sizes << w.Cell(i, c);
-            QCOMPARE(sizes, t.sizes);
+            QCOMPARE(sizes, kinds[i % 6].sizes);
             // The flow is the editor's: the one computed, as its box shows it.
             CircuitState copy;
             copy.Movements[1] = m;

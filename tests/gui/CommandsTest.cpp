@@ -22,16 +22,14 @@ namespace {
 QString States(const Shell& shell) {
     QString bits;
     for (const char* key : {"Open", "Save", "Print", "Simulazione", "Grafico", "Tabella", "New",
-                            "ValoriIniziali", "InserimentoDati", "Esempio"}) {
+                            "ValoriIniziali", "InserimentoDati", "Esempio"})
         bits += shell.Button(key)->isEnabled() ? '1' : '0';
-    }
     bits += ' ';
     for (const char* name :
          {"mnuFileSave", "mnuFileSaveAs", "mnuFileEsporta", "mnuFileEsportaGrafico", "mnuFilePrint",
           "mnuFileNew", "mnuFileOpen", "", "mnuSimulazioneInizio", "mnuSimulazioneGrafico",
-          "mnuSimulazioneTabella"}) {
+          "mnuSimulazioneTabella"})
         bits += *name == 0 ? ' ' : shell.Menu(name)->isEnabled() ? '1' : '0';
-    }
     return bits;
 }
 

@@ -215,10 +215,8 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(efficiency->text(), "0,9");
         Retype(efficiency, "2");
         QCOMPARE(Figures(*shell.main), QStringList());
-        QCOMPARE(
-            Named<QLabel>(shell.main->FindChildWindow("BilancioEnergetico"), "LNessunRisultato")
-                ->text(),
-            "Il rendimento della pompa deve essere più di 0 e al più 1.");
+        QCOMPARE(Named<QLabel>(shell.main.get(), "LNessunRisultato")->text(),
+                 "Il rendimento della pompa deve essere più di 0 e al più 1.");
         Retype(efficiency, "0,9");
 
         // Another maximum pressure: the answer stays in view, marked, and

@@ -61,9 +61,8 @@ int main(int argc, char* argv[]) {
     // example from its menu, F5 runs it, Ctrl+Q ends.
     main.activateWindow();
     check(QTest::qWaitForWindowActive(&main), "main window active");
-    auto focused = [&main] {
-        QWidget* focus = QApplication::focusWidget();
-        return focus != nullptr ? focus : &main;
+    auto focused = [&main]() -> QWidget* {
+        return QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &main;
     };
     QTest::keyClick(focused(), Qt::Key_U, Qt::AltModifier);
     auto* menu = main.menuBar()->findChild<QMenu*>("mnuSimulazione");

@@ -118,9 +118,8 @@ QStringList Overflows(QWidget& window) {
         const QString text = QString(button->text()).remove(QLatin1Char('&'));
         const auto* tool = qobject_cast<QToolButton*>(button);
         if (!Shown(*button, window) || text.isEmpty() ||
-            (tool != nullptr && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)) {
+            (tool != nullptr && tool->toolButtonStyle() == Qt::ToolButtonIconOnly))
             continue;
-        }
         const QFontMetrics metrics(button->font(), button);
         const QSize room = ButtonRoom(*button);
         if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height())
@@ -150,9 +149,8 @@ QStringList Overflows(QWidget& window) {
             2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
         const int mark = table->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, table);
         const QAbstractItemModel* model = table->model();
-        for (int row = 0; row < model->rowCount() &&
-                          table->rowViewportPosition(row) < table->viewport()->height();
-             ++row) {
+        for (int row = 0; row < model->rowCount(); ++row) {
+            if (table->rowViewportPosition(row) >= table->viewport()->height()) break;
             for (int column = 0; column < model->columnCount(); ++column) {
                 const QModelIndex cell = model->index(row, column);
                 const QString text = cell.data().toString();
@@ -273,9 +271,9 @@ void ExpectNone(const QStringList& faults) {
 }
 
 // A window's texts fit and are all of the language.
-void Walk(QWidget& window) {
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    ExpectNone(Overflows(window) + Foreign(Texts(window)));
+void Walk(QWidget* window) {
+    QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
+    ExpectNone(Overflows(*window) + Foreign(Texts(*window)));
 }
 
 }  // namespace
@@ -298,13 +296,13 @@ class WindowsTest : public QObject {
         for (const char* add : {"PulsPistEsce", "PulsPistEntra", "PulsMotore", "PulsDiffGraUsc",
                                 "PulsPistDiffPicUsc", "PulsPalmola"}) {
             Named<QPushButton>(editor, QString::fromLatin1(add))->click();
-            Walk(*editor);
+            Walk(editor);
         }
         shell.RunExample();
         for (const char* name :
              {"DatiIniziali", "Tabella", "Ciclo", "Dimensionamento", "BilancioEnergetico"}) {
             if (QLatin1String(name) == QLatin1String("Tabella")) shell.Button("Tabella")->trigger();
-            Walk(*shell.main->ShowChildWindow(QString::fromLatin1(name)));
+            Walk(shell.main->ShowChildWindow(QString::fromLatin1(name)));
         }
         // The sizing window again with an answer in its tables, worded by the
         // library.
@@ -312,7 +310,7 @@ class WindowsTest : public QObject {
         Named<QLineEdit>(sizing, "TP1")->setText("60");
         QVERIFY(Search(*sizing));
         QVERIFY(sizing->Answer() && sizing->Answer()->Recommended);
-        Walk(*sizing);
+        Walk(sizing);
         if (UseEnglish()) ExpectNone(Texts(*sizing).filter(QRegularExpression("\\d,\\d")));
 
         QWidget* chart = shell.main->ShowChildWindow("Grafico");
@@ -346,11 +344,9 @@ class WindowsTest : public QObject {
         const QString pressure =
             UseEnglish() ? QStringLiteral("166.825") : QStringLiteral("166,825");
         QCOMPARE(BoxTexts(chart, {"DiffY1", "Text2"}), QStringList({pressure, pressure}));
-        Walk(*chart);
+        Walk(chart);
         Named<QAction>(chart, "AggiungiParticolari")->trigger();
-        QWidget* extras = TopLevel("frmAggiungiParticolari");
-        QVERIFY(extras != nullptr);
-        Walk(*extras);
+        Walk(TopLevel("frmAggiungiParticolari"));
 
         // The menus, a question, a file dialog and a refusal of the run.
         shell.dialogs.ClearCalls();
@@ -382,7 +378,7 @@ class WindowsTest : public QObject {
         for (QWidget* window :
              std::initializer_list<QWidget*>{&options, &about, &splash, &progress, &gasModel}) {
             window->show();
-            Walk(*window);
+            Walk(window);
         }
         // The help window's own labels, and its page for a help file it cannot open.
         HelpWindow help;

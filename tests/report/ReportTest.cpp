@@ -64,8 +64,7 @@ class RecordingSurface : public PrinterSurface {
         for (const Text& t : texts) {
             if (t.page != onPage) continue;
             while (lines.size() <= t.line) lines.append(QString());
-            if (t.line == last) lines[t.line] += "|";
-            lines[t.line] += t.text;
+            lines[t.line] += (t.line == last ? QStringLiteral("|") : QString()) + t.text;
             last = t.line;
         }
         return lines;

@@ -84,9 +84,8 @@ TEST(ChartGeometryTest, ZoomedViewStartsAtItsFirstSample) {
     // no height.
     for (const ChartRect& r :
          {ChartRect{0, 10, 60, 70}, ChartRect{20, 0, 60, 70}, ChartRect{20, 10, 80, 70},
-          ChartRect{20, 10, 60, 80}, ChartRect{20, 10, 20.1f, 70}, ChartRect{20, 30, 60, 30}}) {
+          ChartRect{20, 10, 60, 80}, ChartRect{20, 10, 20.1f, 70}, ChartRect{20, 30, 60, 30}})
         EXPECT_FALSE(ComputeZoom(r, full, 0.01f)) << r.x1 << ' ' << r.y1 << ' ' << r.x2;
-    }
 }
 
 TEST(ChartGeometryTest, MousePositionGivesTheNearestSampleInsideTheSeries) {
@@ -95,10 +94,9 @@ TEST(ChartGeometryTest, MousePositionGivesTheNearestSampleInsideTheSeries) {
         (std::vector<int16_t>{2, 4, 0}));
     // In a zoomed window the index counts from the window's start time.
     EXPECT_FLOAT_EQ(FractionalSample(0, 0.01f, 20, 1.5f), 150);
-    EXPECT_EQ(PressureText(150.1255), "150,126");
-    EXPECT_EQ(PressureText(150.1245), "150,124");
-    EXPECT_EQ(FormatTickLabel(0.5f), " ,5");
-    EXPECT_EQ(FormatTickLabel(-1.5f), "-1,5");
+    EXPECT_EQ((std::vector{PressureText(150.1255), PressureText(150.1245), FormatTickLabel(0.5f),
+                           FormatTickLabel(-1.5f)}),
+              (std::vector<std::string>{"150,126", "150,124", " ,5", "-1,5"}));
 }
 
 }  // namespace

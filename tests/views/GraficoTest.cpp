@@ -123,8 +123,7 @@ class GraficoTest : public QObject {
         QTemporaryDir dir;
         const QString path = dir.filePath("grafico.bmp");
         QVERIFY(!chart.window.SaveChartBitmap(path));
-        const QImage saved(path, "BMP");
-        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), committed);
+        QCOMPARE(QImage(path, "BMP").convertToFormat(QImage::Format_RGB32), committed);
         const QString missing = dir.filePath("nessuna/grafico.bmp");
         QVERIFY(chart.window.SaveChartBitmap(missing).value_or(QString()).contains(missing));
     }
@@ -191,8 +190,7 @@ class GraficoTest : public QObject {
         auto* chart = Named<Grafico>(shell.main.get(), "Grafico");
 
         shell.Button("Tabella")->trigger();
-        auto* table = Named<Tabella>(shell.main.get(), "Tabella");
-        QCOMPARE(table->Model().rowCount(), 468 / 10 + 1);
+        QCOMPARE(Named<Tabella>(shell.main.get(), "Tabella")->Model().rowCount(), 468 / 10 + 1);
 
         // The extras dialog outlives a closed chart and still stores its setting.
         Named<QAction>(chart, "AggiungiParticolari")->trigger();
