@@ -108,14 +108,10 @@ class InserimentoDatiTest : public QObject {
     void differentialPistonKeepsItsFirstStroke() {
         Editor e;
         Movement& m = e.state.Movements[1];
-        m = Movement{.Ti2 = 3,
-                     .BoreDiameter = 80,
-                     .Stroke = 7,
-                     .RodDiameter = 30,
-                     .Stroke1 = 200,
-                     .Stroke2 = 9,
-                     .Qm = 25,
-                     .Kind = 3};
+        m = Movement{.Ti2 = 3, .BoreDiameter = 80, .Stroke = 7, .RodDiameter = 30, .Kind = 3};
+        m.Stroke1 = 200;
+        m.Stroke2 = 9;
+        m.Qm = 25;
         e.state.MovementCount = 1;
         e.Open();
         QCOMPARE(e.Page(),

@@ -55,8 +55,7 @@ QString BrokenTarget(const QString& folder, const QString& target) {
 QString ReadableWords(const QString& html) {
     QString text = html;
     // Names as the program or the system spells them (a folder, a file).
-    text.replace(QRegularExpression("<code>[^<]*</code>"), " ");
-    text.replace(QRegularExpression("<[^>]*>|&\\w+;"), " ");
+    text.replace(QRegularExpression("<code>[^<]*</code>|<[^>]*>|&\\w+;"), " ");
     text.replace(QRegularExpression("“[^”]*”|«[^»]*»|\"[^\"]*\""), " ");
     text.replace(QRegularExpression(QStringLiteral(R"re([\s.,;:()!?]+)re")), " ");
     return QLatin1Char(' ') + text.toLower() + QLatin1Char(' ');

@@ -194,8 +194,7 @@ class ReportTest : public QObject {
 
         // On real paper, with the printer's own font metrics.
         QTemporaryDir dir;
-        const QPageSize::PageSizeId sizes[] = {QPageSize::A4, QPageSize::Letter, QPageSize::A5};
-        for (QPageSize::PageSizeId size : sizes) {
+        for (const QPageSize::PageSizeId size : {QPageSize::A4, QPageSize::Letter, QPageSize::A5}) {
             for (auto orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
                 QPrinter printer(QPrinter::HighResolution);
                 ToPdf(printer, dir.filePath("lista.pdf"));
