@@ -335,7 +335,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     fails.PrechargeHigh = 55.125;
     fails.PrechargeLimit = 54.125;
     fails.Temps = {o};
-    passes.Proposed = {10.12345, 50, 30.25, 1, 20.54321, 2};
+    passes.Proposed = {10.12345, 50.25, 30.25, 1, 20.54321, 2};
     passes.Size = 1;
     passes.Rules.fill(true);
     passes.Temps = {o};
@@ -384,9 +384,9 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "La pompa fornisce 1,235 dm3 per ciclo, il ciclo ne preleva 1,5.",
           "(azoto, gas del gruppo 2; PS 250,1 bar, V 10,123 L)",
           "Escursione di pressione 14,89 bar per ciclo; questa grandezza ne ammette 12,12.",
-          "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3",
+          "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3 (gas 51,21 dm3), precarica 50,2 bar "
+          "a 20,12 °C, pompa 30,2 dm3/min.",
           "6,123 dm3: non rispetta",
-          "precarica 50 bar a 20,12 °C",
           "giornata di lavoro 62,12 bar",
           "60,12 bar\n",
           "80,38 bar; 67,38 bar\n",
@@ -428,6 +428,21 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
                               "azoto reale, τ = 30,12 s", "movimenti attivi: nessuno."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
     }
+    // No size passes, after one arrangement; then a pump short of the oil.
+    a.Recommended.reset();
+    a.ArrangementsTried = 1;
+    a.Candidates.back().Rules[0] = false;
+    EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Recommendation,
+              (std::vector<std::string>{
+                  "Nessuna grandezza del catalogo rispetta tutte le regole: la più grande "
+                  "(10,123 dm3) non rispetta la regola 1.",
+                  "Nessuna delle 1 composizioni provate (fino a 20 accumulatori in parallelo o 8 "
+                  "bombole, in ordine di volume di gas) rispetta tutte le regole."}));
+    a.PumpShort = true;
+    std::tie(a.PumpOil, a.CycleOil, a.BalancePump) = std::tuple{1.23456, 2.34567, 35.125};
+    EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Recommendation.at(0),
+              "Nessuna grandezza può bastare: la pompa fornisce 1,235 dm3 per ciclo, il ciclo ne "
+              "preleva 2,346. Serve una pompa di almeno 35,1 dm3/min.");
 }
 
 // A size off the table taking its nearest one's ratio is the project
