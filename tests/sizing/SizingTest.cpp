@@ -319,8 +319,8 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.Catalogue[1].RatedCycles = 1000.5;  // 1 000 cycles of 4 s
     const CircuitData data{10, 50, 20, 30, 80.375f, 13, 4};
     TemperatureOutcome o;
-    o.WorkTemp = 45;
-    o.LowestPressure = 63.125;
+    o.WorkTemp = 45.125;
+    o.LowestPressure = 63.3125;
     o.DayLowest = 62.125;
     o.PumpShare = 0.72125;
     o.PumpStarts = 1;
@@ -372,8 +372,9 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     all += "\n";
     for (const char* shown :
          {"3 × 4,123|30|-\n",
-          "\n6,123|30|63,12\n",
-          "\n10,123 + 2 × 20,543|30,2|63,12\n",
+          "\n6,123|30|63,31\n",
+          "\n10,123 + 2 × 20,543|30,2|63,31\n",
+          "Ogni bombola (PS 250,1 bar, V 20,543 L)",
           "\n20,12 °C\n",
           "\n250,12 bar\n",
           "Rapporto di compressione 4,5; questa grandezza ne ammette al più 4.",
@@ -394,7 +395,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "\n0,812; 2000,2 h\n",
           "± 2,13 %\n",
           "giornata di 7,12 h (5457 cicli)",
-          "pressione minima 63,12 bar a 45 °C, 3 bar sopra p1",
+          "pressione minima 63,31 bar a 45,12 °C, 3,19 bar sopra p1",
           "eroga per il 72,1 % del ciclo",
           "in un ciclo: 9,38 kJ.",
           "picco di 108,2 dm3/min",
@@ -414,6 +415,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.HoursPerYear = 2000;
     req.Gas.Law = GasLawKind::Nitrogen;
     req.Gas.Tau = 30.125;
+    req.SingleCycle = true;
     all.clear();
     const AnswerLayout again = LayOutAnswer(a, req, data, Wording{nullptr, ','});
     for (const auto& [label, value] : again.Requirements) all += value + "\n";
@@ -425,7 +427,9 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Catalogue.Headings.size(), 7u);
     for (const char* shown : {"Raccomandato: 2 accumulatori da 10,123 dm3", "cicli: circa 1 anni.",
                               "primo ciclo: 2; la pompa eroga per il 99,9 % del tempo.",
-                              "azoto reale, τ = 30,12 s", "movimenti attivi: nessuno."}) {
+                              "azoto reale, τ = 30,12 s", "movimenti attivi: nessuno.",
+                              "Un solo ciclo, partendo carico: pressione minima 63,31 bar a "
+                              "45,12 °C, 3,19 bar sopra p1."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
     }
     // No size passes, after one arrangement; then a pump short of the oil.
