@@ -21,7 +21,7 @@ DesignFigures FiguresOf(const Evaluation& e, const SizingAnswer& a, const Requir
     const double cycleTime = AsDecimal(data.CycleTime);
     // The search refuses a cycle without a time before any design is judged.
     f.CyclesPerYear = 3600 / cycleTime * req.HoursPerYear;
-    if (e.Size < req.Catalogue.size()) {
+    if (e.Size < req.Catalogue.size()) {  // mutants: skip (as above)
         if (const auto& rated = req.Catalogue[e.Size].RatedCycles) {
             f.LifeYears = *rated / f.CyclesPerYear;
         }

@@ -34,6 +34,8 @@ TEST(PressureCategoryTest, EveryLineOfTheTableBelongsToTheLowerCategory) {
         {1000, 0.5, C::SoundPractice}, {1001, 0.5, C::III}, {3000, 1, C::III}, {3001, 1, C::IV},
         // a product that is 3000 bar·L in decimals, a hair above in binary
         {(0.1 + 0.2) * 100, 100, C::III}, {2.5, 80, C::I}, {33.3, 6, C::I},
+        // under half a millionth of a bar·L above a line is on it
+        {10.00000008, 5, C::SoundPractice}, {10.0000002, 5, C::I},
         // accumulators as sold
         {250, 10, C::III}, {350, 0.75, C::SoundPractice}, {210, 50, C::IV},
     };
