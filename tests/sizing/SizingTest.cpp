@@ -309,7 +309,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.Gas.Law = GasLawKind::Ideal;
     req.Gas.ChargeTemp = 20.125;
     req.Catalogue = {DefaultSize(req.Type, 6), DefaultSize(req.Type, 10)};
-    req.Catalogue[1].RatedSwing = 20;
+    req.Catalogue[1].RatedSwing = 20.12345;
     req.Catalogue[0].MaxRatio = 4;
     req.Catalogue[0].V0 = 6.12345;
     req.Catalogue[0].MaxFlow = 100.5;
@@ -351,6 +351,8 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     a.Temperatures = {45.125};
     a.DayCycles = 5457;
     a.PeakDemand = 108.25;
+    a.PrechargeTable = {{12.5, 50.25}};
+    a.SwingPump = {29.125, 16.50234};
     Explanation x;
     x.V0 = 6.12345;
     x.FailedRules = {1};
@@ -366,14 +368,20 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     for (const auto& [label, value] : out.Requirements) all += value + "\n";
     for (const std::string& line : out.Recommendation) all += line + "\n";
     for (const std::string& line : out.Explanations) all += line + "\n";
-    for (const auto& row : out.Candidates.Rows) all += row[0] + "|" + row[2] + "|" + row[3] + "\n";
+    for (const auto& row : out.Candidates.Rows)
+        all += row[0] + "|" + row[1] + "|" + row[2] + "|" + row[3] + "\n";
+    for (const auto& row : out.Precharge.Rows) all += row[0] + "|" + row[1] + "\n";
+    for (const std::string& heading : out.Candidates.Headings) all += heading + "\n";
     for (const auto& row : out.Catalogue.Rows)
         all += row[0] + "|" + row[2] + "|" + row[4] + "|" + row[5] + "|" + row[6] + "\n";
     all += "\n";
     for (const char* shown :
-         {"3 × 4,123|30|-\n",
-          "\n6,123|30|63,31\n",
-          "\n10,123 + 2 × 20,543|30,2|63,31\n",
+         {"3 × 4,123|50|30|-\n",
+          "\n6,123|50|30|63,31\n",
+          "\n10,123 + 2 × 20,543|50,2|30,2|63,31\n",
+          "\n12|50,2\n",
+          "\nPmin a 45,12 °C [bar]\n",
+          "con 29,1 dm3/min l'escursione sarebbe 16,502 bar, oltre i 20,123 ammessi.",
           "Ogni bombola (PS 250,1 bar, V 20,543 L)",
           "\n20,12 °C\n",
           "\n250,12 bar\n",
@@ -381,7 +389,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "tolleranza: 55,12 bar; la regola 2 ne ammette al più 54,12.",
           "Portata d'olio fino a 108,2 dm3/min; questa grandezza ne ammette 100,5.",
           "\n6,123|210,12|-|12,12|-\n",
-          "\n10|-|30,12|20|1000\n",
+          "\n10|-|30,12|20,12|1000\n",
           "La pompa fornisce 1,235 dm3 per ciclo, il ciclo ne preleva 1,5.",
           "(azoto, gas del gruppo 2; PS 250,1 bar, V 10,123 L)",
           "Escursione di pressione 14,89 bar per ciclo; questa grandezza ne ammette 12,12.",
@@ -400,7 +408,8 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "in un ciclo: 9,38 kJ.",
           "picco di 108,2 dm3/min",
           "escursione di pressione 14,89 bar",
-          "ammette 20 bar (regola 7). La grandezza è data per 1000 cicli: circa 1,1 ore di lavoro.",
+          "ammette 20,12 bar (regola 7). La grandezza è data per 1000 cicli: circa 1,1 ore di "
+          "lavoro.",
           "eroga per il 99,9 % del tempo, senza margine."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
     }
@@ -411,7 +420,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     a.Explanations[0].NotSettled = true;
     a.Explanations[0].Recharges = 2;
     a.Candidates[0].PumpShort = false;
-    req.Catalogue[1].RatedCycles = 3600 / 4 * 2000;
+    req.Catalogue[1].RatedCycles = 3600 / 4 * 2000 + 0.5;
     req.HoursPerYear = 2000;
     req.Gas.Law = GasLawKind::Nitrogen;
     req.Gas.Tau = 30.125;
@@ -427,7 +436,8 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Catalogue.Headings.size(), 7u);
     for (const char* shown : {"Raccomandato: 2 accumulatori da 10,123 dm3", "cicli: circa 1 anni.",
                               "primo ciclo: 2; la pompa eroga per il 99,9 % del tempo.",
-                              "azoto reale, τ = 30,12 s", "movimenti attivi: nessuno.",
+                              "data per 1800000 cicli: circa 1 anni.", "azoto reale, τ = 30,12 s",
+                              "movimenti attivi: nessuno.",
                               "Un solo ciclo, partendo carico: pressione minima 63,31 bar a "
                               "45,12 °C, 3,19 bar sopra p1."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
@@ -564,6 +574,8 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     EXPECT_TRUE(CheckRequirements(state, req));
     req.ReliefSetting = 0;
     refused("taratura della valvola di massima deve essere positiva");
+    req.ReliefSetting = 0.5;
+    EXPECT_TRUE(CheckRequirements(state, req));
     req.RatedPressure = 250.125;
     req.ReliefSetting = 250.135;
     refused("(250,14 bar) supera la pressione nominale PS (250,12 bar)");
@@ -585,8 +597,11 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.MinPressure = 189;
     refused("ridurre Dp sotto 10 bar");
     req.MinPressure = 189.125;
-    refused("p1 (189,12 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (189 bar)");
+    state.Data.Dp = 10.125f;
+    refused(
+        "p1 (189,12 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (188,88 bar)");
     refused("ridurre Dp sotto 9,88 bar");
+    state.Data.Dp = 10;
     req.MinPressure = 188.99;
     EXPECT_TRUE(SizeAccumulator(state, req));
     req.SingleCycle = true;
