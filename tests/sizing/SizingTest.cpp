@@ -344,7 +344,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     unrun.Proposed = {4.12345, 50, 30, 3};
     unrun.PumpShort = true;
     unrun.PumpOil = 1.23456;
-    unrun.CycleOil = 1.5;
+    unrun.CycleOil = 1.5625;
     SizingAnswer a;
     a.Candidates = {unrun, fails, passes};
     a.Recommended = 2;
@@ -390,7 +390,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "Portata d'olio fino a 108,2 dm3/min; questa grandezza ne ammette 100,5.",
           "\n6,123|210,12|-|12,12|-\n",
           "\n10|-|30,12|20,12|1000\n",
-          "La pompa fornisce 1,235 dm3 per ciclo, il ciclo ne preleva 1,5.",
+          "La pompa fornisce 1,235 dm3 per ciclo, il ciclo ne preleva 1,562.",
           "(azoto, gas del gruppo 2; PS 250,1 bar, V 10,123 L)",
           "Escursione di pressione 14,89 bar per ciclo; questa grandezza ne ammette 12,12.",
           "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3 (gas 51,21 dm3), precarica 50,2 bar "
