@@ -457,7 +457,10 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     if (req.Arrangements || !answer.Recommended) {
         const double p0 = req.ChoosePrecharge ? top : state.Data.P0;
         auto found = SearchArrangements(ev, answer, p0, qp, stopped);
-        if (!found && found.Error().id == MessageId::SizingStopped) return cancelled();
+        // Their runs fail only as the single sizes' did, or when stopped.
+        if (!found && found.Error().id == MessageId::SizingStopped) {  // mutants: skip
+            return cancelled();
+        }
         if (!found) return R::Fail(found.Error());
     }
 
@@ -465,20 +468,24 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     if (answer.Recommended && req.SizePump) {
         Evaluation& chosen = answer.Candidates[*answer.Recommended];
         const Design d = chosen.Proposed;
-        int tried = 0;
+        int tried = 0;  // mutants: skip (progress only)
         // In steady operation never below the cycle's average demand; a
         // single cycle may need no pump at all.
         // Any start below the smallest passing pump gives the same pump.
         const double from =
             req.SingleCycle ? -0.1 : FloorTenth(ev.BalancePump()) - 0.1;  // mutants: skip
         auto least = SmallestPassing(from, 0.1, d.Qp, [&](double q) {
-            share = kSizesShare + kPumpShare * std::min(1.0, ++tried / kSearchRuns);
+            share =
+                kSizesShare + kPumpShare * std::min(1.0, ++tried / kSearchRuns);  // mutants: skip
             Design pumped = d;
             pumped.Qp = q;
             return stopped() ? gas::Result<bool>::Fail(MessageId::SizingStopped)
                              : ev.PassesRuns(pumped, chosen.Size);
         });
-        if (!least && least.Error().id == MessageId::SizingStopped) return cancelled();
+        // Its runs fail only as the recommended one's did, or when stopped.
+        if (!least && least.Error().id == MessageId::SizingStopped) {  // mutants: skip
+            return cancelled();
+        }
         if (!least) return R::Fail(least.Error());
         Design pumped = d;
         pumped.Qp = least->value_or(d.Qp);
@@ -514,7 +521,7 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         }
     }
     if (lastFailing != nullptr) {
-        int tried = 0;
+        int tried = 0;  // mutants: skip (progress only)
         const auto counting = [&] {
             share = kSizesShare + kPumpShare +
                     (1 - kSizesShare - kPumpShare) *

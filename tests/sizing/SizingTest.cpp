@@ -310,7 +310,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.Gas.ChargeTemp = 20.125;
     req.Catalogue = {DefaultSize(req.Type, 6), DefaultSize(req.Type, 10)};
     req.Catalogue[1].RatedSwing = 20.12345;
-    req.Catalogue[0].MaxRatio = 4;
+    req.Catalogue[0].MaxRatio = 4.0625;
     req.Catalogue[0].V0 = 6.12345;
     req.Catalogue[0].MaxFlow = 100.5;
     req.Catalogue[0].RatedPressure = 210.125;
@@ -331,7 +331,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     fails.Proposed = {6.12345, 50, 30};
     fails.Rules.fill(true);
     fails.Rules[0] = fails.Rules[1] = fails.Rules[2] = fails.Rules[4] = fails.Rules[6] = false;
-    fails.Ratio = 4.5;
+    fails.Ratio = 4.5625;
     fails.PrechargeHigh = 55.125;
     fails.PrechargeLimit = 54.125;
     fails.Temps = {o};
@@ -385,7 +385,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "Ogni bombola (PS 250,1 bar, V 20,543 L)",
           "\n20,12 °C\n",
           "\n250,12 bar\n",
-          "Rapporto di compressione 4,5; questa grandezza ne ammette al più 4.",
+          "Rapporto di compressione 4,56; questa grandezza ne ammette al più 4,06.",
           "tolleranza: 55,12 bar; la regola 2 ne ammette al più 54,12.",
           "Portata d'olio fino a 108,2 dm3/min; questa grandezza ne ammette 100,5.",
           "\n6,123|210,12|-|12,12|-\n",
@@ -420,6 +420,9 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     a.Explanations[0].NotSettled = true;
     a.Explanations[0].Recharges = 2;
     a.Candidates[0].PumpShort = false;
+    // Not recharged at another temperature; at this one below p1.
+    std::tie(a.Explanations[1].NotRecharged, a.Explanations[1].LowestPressure,
+             a.Explanations[1].WorkTemp) = std::tuple{true, 59.125, 45.125};
     req.Catalogue[1].RatedCycles = 3600 / 4 * 2000 + 0.5;
     req.HoursPerYear = 2000;
     req.Gas.Law = GasLawKind::Nitrogen;
@@ -437,6 +440,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     for (const char* shown : {"Raccomandato: 2 accumulatori da 10,123 dm3", "cicli: circa 1 anni.",
                               "primo ciclo: 2; la pompa eroga per il 99,9 % del tempo.",
                               "data per 1800000 cicli: circa 1 anni.", "azoto reale, τ = 30,12 s",
+                              "La pressione scende a 59,12 bar a 45,12 °C verso 0 s del ciclo 1; "
                               "movimenti attivi: nessuno.",
                               "Un solo ciclo, partendo carico: pressione minima 63,31 bar a "
                               "45,12 °C, 3,19 bar sopra p1."}) {

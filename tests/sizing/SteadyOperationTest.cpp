@@ -66,6 +66,7 @@ TEST_F(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     const auto steady = SizeAccumulator(state, req);
     ASSERT_TRUE(steady->Recommended);
     EXPECT_GE(steady->Recommendation()->Proposed.Qp, 20);
+    EXPECT_TRUE(steady->PumpSized);
     EXPECT_GT(steady->Recommendation()->Cycles(), 1);
 
     // From no pump at all the search starts above the average demand.
@@ -119,7 +120,12 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     EXPECT_GT(a->Explanations[0].PumpShare, 0.99);
     // At p1 itself the pump is still the reason.
     req.MinPressure = o.LowestPressure;
-    EXPECT_TRUE(SizeAccumulator(state, req)->Explanations.at(0).NotRecharged);
+    const auto atP1 = SizeAccumulator(state, req);
+    EXPECT_TRUE(atP1->Explanations.at(0).NotRecharged);
+    EXPECT_EQ(LayOutAnswer(*atP1, req, state.Data, Wording{nullptr, ','})
+                  .Explanations.at(1)
+                  .find("La pompa non riporta"),
+              3u);
     req.MinPressure = 90;
     const AnswerLayout out = LayOutAnswer(*a, req, state.Data, Wording{nullptr, ','});
     ASSERT_GE(out.Explanations.size(), 2u);
