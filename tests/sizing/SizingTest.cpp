@@ -479,6 +479,7 @@ TEST(DefaultCatalogueTest, RatiosFollowTheTypeAndTheDiaphragmsSize) {
     // A size off the table takes the limits of the nearest one.
     EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 2.5).MaxRatio, 4);
     EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 1.1).MaxRatio, 6);
+    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 0.875).MaxRatio, 8) << "midway, the smaller";
 }
 
 TEST_F(OneDrawTest, ChosenPrechargeIsTheHighestTheRulesAllowOverTheEnvelope) {

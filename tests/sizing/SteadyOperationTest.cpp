@@ -95,6 +95,9 @@ TEST_F(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     // The same pump in one cycle started full passes, starting once.
     req.SingleCycle = true;
     EXPECT_EQ(SizeAccumulator(state, req)->Recommendation()->Temps.at(0).PumpStarts, 1);
+    // With no hysteresis it delivers from the first step: the whole cycle.
+    state.Data.Dp = 0;
+    EXPECT_EQ(Evaluator(state, req).Evaluate({20, 70, 17.1}, 0)->Temps.at(0).PumpShare, 1);
 }
 
 TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
