@@ -312,7 +312,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.Catalogue[1].RatedSwing = 20.12345;
     req.Catalogue[0].MaxRatio = 4.0625;
     req.Catalogue[0].V0 = 6.12345;
-    req.Catalogue[0].MaxFlow = 100.5;
+    req.Catalogue[0].MaxFlow = 100.25;
     req.Catalogue[0].RatedPressure = 210.125;
     req.Catalogue[0].RatedSwing = 12.125;
     req.Catalogue[1].Tau = 30.125;
@@ -327,10 +327,11 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     o.Energy.Delivered = 9.3845;
     o.Swing = 14.8875;
     o.PeakFlow = 108.25;
+    o.LowestGasTemp = -30.25;
     Evaluation fails, passes;
     fails.Proposed = {6.12345, 50, 30};
     fails.Rules.fill(true);
-    fails.Rules[0] = fails.Rules[1] = fails.Rules[2] = fails.Rules[4] = fails.Rules[6] = false;
+    fails.Rules.fill(false);
     fails.Ratio = 4.5625;
     fails.PrechargeHigh = 55.125;
     fails.PrechargeLimit = 54.125;
@@ -343,6 +344,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     unrun.Temps.clear();
     unrun.Proposed = {4.12345, 50, 30, 3};
     unrun.PumpShort = true;
+    unrun.Rules[4] = true;  // its flow is within the size's
     unrun.PumpOil = 1.23456;
     unrun.CycleOil = 1.5625;
     SizingAnswer a;
@@ -387,7 +389,9 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "\n250,12 bar\n",
           "Rapporto di compressione 4,56; questa grandezza ne ammette al più 4,06.",
           "tolleranza: 55,12 bar; la regola 2 ne ammette al più 54,12.",
-          "Portata d'olio fino a 108,2 dm3/min; questa grandezza ne ammette 100,5.",
+          "Portata d'olio fino a 108,2 dm3/min; questa grandezza ne ammette 100,2.\n   Il gas "
+          "scende a -30,2 °C;",
+          "Pm 80,38 bar supera PS",
           "\n6,123|210,12|-|12,12|-\n",
           "\n10|-|30,12|20,12|1000\n",
           "La pompa fornisce 1,235 dm3 per ciclo, il ciclo ne preleva 1,562.",
@@ -413,6 +417,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "eroga per il 99,9 % del tempo, senza margine."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
     }
+    EXPECT_EQ(all.find("Portata d'olio", all.find("Portata d'olio") + 1), std::string::npos);
     // In parallel, not settled, rated for a year exactly; real nitrogen; a
     // size that empties with no movement drawing at its lowest point.
     a.Candidates[2].Proposed = {10.12345, 50, 30, 2};
