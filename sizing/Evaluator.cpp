@@ -183,12 +183,15 @@ TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law&
         if (cycle > 1 && full) ++recharges;
         const double nextPressure = law.Pressure();
         const double nextTemperature = law.Temperature();
-        // Exactly at a tolerance is as good as a hair either side of it.
-        const bool repeats =
-            !lowests.empty() &&
-            std::abs(w.p[lowest] - lowests.back()) <= kSamePressure &&         // mutants: skip
-            std::abs(nextPressure - startPressure) <= kSamePressure &&         // mutants: skip
-            std::abs(nextTemperature - startTemperature) <= kSameTemperature;  // mutants: skip
+        const auto within = [](double a, double b, double tolerance) {
+            const double gap = std::abs(a - b);
+            // Exactly at a tolerance is as good as a hair either side of it.
+            return gap <= tolerance;  // mutants: skip
+        };
+        const bool repeats = !lowests.empty() &&
+                             within(w.p[lowest], lowests.back(), kSamePressure) &&
+                             within(nextPressure, startPressure, kSamePressure) &&
+                             within(nextTemperature, startTemperature, kSameTemperature);
         lowests.push_back(w.p[lowest]);
         // The memory is a whole number of cycles' time only by chance.
         if (repeats || (recharges >= kRecharges && cycle * cycleTime >= memory)) {  // mutants: skip
@@ -398,18 +401,24 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     e.Rules[0] = true;
     e.PrechargeHigh = *warmHigh;
     e.PrechargeLimit = (req_.Type == AccumulatorType::Piston ? p1 - 5 : 0.9 * p1) - atm;
-    e.Rules[1] = e.PrechargeHigh <= e.PrechargeLimit + kSlack;  // mutants: skip (the slack decides)
-    // The slack, not the comparison, decides the limit itself.
-    e.Rules[2] = std::isinf(s.MaxRatio) || e.Ratio <= s.MaxRatio + kSlack;  // mutants: skip
+    const double prechargeLimit = e.PrechargeLimit + kSlack;
+    e.Rules[1] = e.PrechargeHigh <= prechargeLimit;  // mutants: skip (the slack decides)
+    // The slack, not the comparison, decides each limit itself.
+    const double ratioLimit = s.MaxRatio + kSlack;
+    const bool withinRatio = e.Ratio <= ratioLimit;  // mutants: skip
+    e.Rules[2] = std::isinf(s.MaxRatio) || withinRatio;
     bool rated = true;
     for (const auto& ps : {req_.RatedPressure, s.RatedPressure}) {
-        if (ps && !(base_.Pm <= *ps + kSlack)) rated = false;  // mutants: skip (the slack decides)
+        if (!ps) continue;
+        const double limit = *ps + kSlack;
+        const bool withinPs = base_.Pm <= limit;  // mutants: skip
+        if (!withinPs) rated = false;
     }
-    // The slack decides the relief's limit itself.
-    // Without a relief valve its limit is never read.
-    const double relief =
-        req_.ReliefSetting ? 0.9 * (*req_.ReliefSetting + atm) + kSlack : 0;  // mutants: skip
-    e.Rules[3] = rated && (!req_.ReliefSetting || pm <= relief);              // mutants: skip
+    // The slack decides the relief's limit itself; without a valve there is none.
+    const double relief = req_.ReliefSetting ? 0.9 * (*req_.ReliefSetting + atm) + kSlack
+                                             : std::numeric_limits<double>::infinity();
+    const bool belowRelief = pm <= relief;  // mutants: skip
+    e.Rules[3] = rated && belowRelief;
     e.Rules[4] = e.Rules[5] = e.Rules[6] = true;
     e.CycleOil = cycleOil_;
     e.PumpOil = PumpOil(design.Qp);
@@ -472,12 +481,16 @@ void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
     if (o.Warning || o.OutsideGas || !o.Settled || !o.Recharged || o.DayLowest < req_.MinPressure) {
         rules[0] = false;
     }
-    const auto& maxFlow = req_.Catalogue[size].MaxFlow;
-    // The slack, not the comparison, decides the limit itself.
-    if (maxFlow && o.PeakFlow > *maxFlow * count + kSlack) rules[4] = false;  // mutants: skip
+    // The slack, not the comparison, decides each limit itself.
+    if (const auto& maxFlow = req_.Catalogue[size].MaxFlow) {
+        const double limit = *maxFlow * count + kSlack;
+        if (o.PeakFlow > limit) rules[4] = false;  // mutants: skip
+    }
     if (o.LowestGasTemp < AllowedGasTemperature(req_)) rules[5] = false;
-    const auto& swing = req_.Catalogue[size].RatedSwing;
-    if (swing && o.Swing > *swing + kSlack) rules[6] = false;  // mutants: skip (the slack decides)
+    if (const auto& swing = req_.Catalogue[size].RatedSwing) {
+        const double limit = *swing + kSlack;
+        if (o.Swing > limit) rules[6] = false;  // mutants: skip
+    }
 }
 
 double Evaluator::PumpOil(double qp) const {

@@ -150,9 +150,7 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
     x.MissingOil = MissingOil(worst, ev.Base().Pm, ev.Req().MinPressure);
     const double p1 = ev.Req().MinPressure;
     // The day's drift crosses p1 exactly when the cycle that crosses it is known.
-    // A crossing comes after the cycles run, never before the fourth.
-    const bool crosses = worst.CyclesToP1 > 0;  // mutants: skip
-    x.Drifting = !worst.Warning && worst.LowestPressure >= p1 && crosses;
+    x.Drifting = !worst.Warning && worst.LowestPressure >= p1 && worst.CyclesToP1 > 0;
     x.Drift = worst.DriftPerCycle;
     x.CyclesToP1 = worst.CyclesToP1;
     for (const TemperatureOutcome& o : e.Temps) {
@@ -438,7 +436,8 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         auto e = ev.Evaluate({v0, p0, qp}, i);
         if (!e) return R::Fail(e.Error());
         // At the top itself the lower precharge is the same one.
-        if (!e->Passes() && req.ChoosePrecharge && bottom[i] < top) {  // mutants: skip
+        const bool lower = bottom[i] < top;  // mutants: skip
+        if (!e->Passes() && req.ChoosePrecharge && lower) {
             // Seldom of use (a lower polytrope falls lower), so first the
             // quick runs that stop below p1.
             auto holds = ev.PassesRuns({v0, bottom[i], qp}, i);
@@ -457,11 +456,10 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     if (req.Arrangements || !answer.Recommended) {
         const double p0 = req.ChoosePrecharge ? top : state.Data.P0;
         auto found = SearchArrangements(ev, answer, p0, qp, stopped);
-        // Their runs fail only as the single sizes' did, or when stopped.
-        if (!found && found.Error().id == MessageId::SizingStopped) {  // mutants: skip
-            return cancelled();
+        if (!found) {
+            if (found.Error().id == MessageId::SizingStopped) return cancelled();
+            return R::Fail(found.Error());
         }
-        if (!found) return R::Fail(found.Error());
     }
 
     share = kSizesShare;
@@ -482,11 +480,10 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
             return stopped() ? gas::Result<bool>::Fail(MessageId::SizingStopped)
                              : ev.PassesRuns(pumped, chosen.Size);
         });
-        // Its runs fail only as the recommended one's did, or when stopped.
-        if (!least && least.Error().id == MessageId::SizingStopped) {  // mutants: skip
-            return cancelled();
+        if (!least) {
+            if (least.Error().id == MessageId::SizingStopped) return cancelled();
+            return R::Fail(least.Error());
         }
-        if (!least) return R::Fail(least.Error());
         Design pumped = d;
         pumped.Qp = least->value_or(d.Qp);
         auto e = ev.Evaluate(pumped, chosen.Size);
@@ -531,11 +528,10 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         for (Explanation& x : answer.Explanations) {
             if (x.V0 != lastFailing->Proposed.V0) continue;
             auto done = SearchFixes(ev, x, lastFailing->Proposed, allowed, counting);
-            // A fix's runs fail only as the runs before them did, or when stopped.
-            if (!done && done.Error().id == MessageId::SizingStopped) {  // mutants: skip
-                return cancelled();
+            if (!done) {
+                if (done.Error().id == MessageId::SizingStopped) return cancelled();
+                return R::Fail(done.Error());
             }
-            if (!done) return R::Fail(done.Error());
         }
     }
 
