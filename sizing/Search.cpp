@@ -399,7 +399,8 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         for (size_t i = 0; i < count; ++i) {
             auto low = RuleBound(ev, i, 2, false);
             if (!low) return R::Fail(low.Error());
-            // A floor only keeps the precharge above zero, far below any that holds the oil.
+            // A floor keeps the precharge above zero; only a piston with p1
+            // of a few bar ever meets it.
             bottom[i] = std::max(CeilTenth(*low), 0.1);  // mutants: skip
             window = window || bottom[i] <= top;
         }
