@@ -644,7 +644,9 @@ void Dimensionamento::FollowBusy() {
     stop_->setEnabled(busy);
     apply_->setEnabled(!busy && !stale_ && answer_ && answer_->Recommended);
     const GasSettings& gas = state_.Gas;
-    const QString law = gas.Law == GasLawKind::Classic ? tr("classica")
+    // The classic law sizes nothing: the search runs real nitrogen instead.
+    const QString law = gas.Law == GasLawKind::Classic
+                            ? tr("azoto reale, al posto della legge classica che non dimensiona")
                         : gas.Law == GasLawKind::Ideal ? tr("gas ideale")
                                                        : tr("azoto reale");
     // The search chooses the vessels itself, but every run takes the pump's

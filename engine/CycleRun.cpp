@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "engine/ExactRun.h"
 #include "engine/GasLaws.h"
 #include "engine/StepCycle.h"
 
@@ -78,54 +79,62 @@ Status CheckArrangement(const Arrangement& vessels) {
     return Done{};
 }
 
-Status CheckGasSettings(const CircuitData& data, const GasSettings& gas, float timeStep) {
+Status CheckGasSettings(const CircuitData& data, const GasSettings& gas) {
     if (auto vessels = CheckArrangement(gas.Vessels); !vessels) return vessels;
     const double tc = data.Tc;
     if (!(gas.MinTemp.value_or(tc) <= tc && gas.MaxTemp.value_or(tc) >= tc)) {
         return Message(MessageId::EnvelopeAroundWork);
     }
-    const std::vector<double> temps = RunTemperatures(gas, data.Tc);
+    // The classic law takes whatever it is given, as it always did.
+    if (gas.Law == GasLawKind::Classic) return Done{};
+    const ExactData exact = TypedData(data, gas.Vessels);
+    const std::vector<double> temps = ExactTemperatures(gas, data.Tc);
     for (size_t i = 0; i < temps.size(); ++i) {
-        auto law = MakeGasLaw(data, gas, temps[i], timeStep);
-        if (law) continue;
+        auto path = MakeGasPath(exact, gas, temps[i]);
+        if (path) continue;
         // A limit of the envelope is named, so that tc is not blamed for it.
         if (temps.size() == 3 && i != 1) {
             return Message(i == 0 ? MessageId::EnvelopeMinimum : MessageId::EnvelopeMaximum,
-                           {MsgNested(law.Error())});
+                           {MsgNested(path.Error())});
         }
-        return law.Error();
+        return path.Error();
     }
     return Done{};
 }
 
-gas::Result<TemperatureRun> RunAtTemperature(const CircuitData& data, const GasSettings& gas,
-                                             const CycleFlows& flows, double workTemp,
-                                             CycleWorkspace& work, bool keepPressures) {
-    auto law = MakeGasLaw(data, gas, workTemp, flows.TimeStep);
-    if (!law) return gas::Result<TemperatureRun>::Fail(law.Error());
+TemperatureRun RunClassicAt(const CircuitData& data, const CycleFlows& flows, double workTemp,
+                            CycleWorkspace& work, bool keepPressures) {
+    gas::ClassicLaw law = MakeClassicLaw(data, workTemp);
     const size_t size = flows.Qt.size();
     for (auto* series : {&work.qs, &work.p, &work.v, &work.dv, &work.t}) {
         // Growing only: resizing to the size it has changes nothing.
-        if (series->size() < size) series->resize(size);  // mutants: skip
+        if (series->size() < size) series->resize(size);
     }
     const SeriesOut out{nullptr,       work.qs.data(), work.p.data(),
                         work.v.data(), work.dv.data(), work.t.data()};
-    const CycleEnding ending = std::visit(
-        [&](auto& l) { return StepCycle(data, flows, l, out, flows.Steps + 100); }, *law);
+    const CycleEnding ending = StepCycle(data, flows, law, out, flows.Steps + 100);
     TemperatureRun run =
         SummariseRun(workTemp, ending, work.p.data(), work.t.data(), flows.TimeStep);
     if (keepPressures) run.Pressures.assign(work.p.begin(), work.p.begin() + ending.step + 1);
     return run;
 }
 
-gas::Result<std::vector<TemperatureRun>> RunTemperatureEnvelope(const CircuitData& data,
-                                                                const GasSettings& gas,
-                                                                const CycleFlows& flows,
-                                                                CycleWorkspace& work) {
+gas::Result<std::vector<TemperatureRun>> RunTemperatureEnvelope(const CircuitState& state,
+                                                                const GasSettings& gas) {
+    using R = gas::Result<std::vector<TemperatureRun>>;
     std::vector<TemperatureRun> runs;
-    for (double t : RunTemperatures(gas, data.Tc)) {
-        auto run = RunAtTemperature(data, gas, flows, t, work);
-        if (!run) return gas::Result<std::vector<TemperatureRun>>::Fail(run.Error());
+    if (auto held = CheckGasSettings(state.Data, gas); !held) return R::Fail(held.Error());
+    if (gas.Law == GasLawKind::Classic) {
+        const CircuitData d = RunData(state.Data, gas.Vessels);
+        const CycleFlows flows = ComputeCycleFlows(state);
+        CycleWorkspace work;
+        for (double t : RunTemperatures(gas, d.Tc)) runs.push_back(RunClassicAt(d, flows, t, work));
+        return runs;
+    }
+    const ExactInputs in = MakeExactInputs(state, gas.Vessels);
+    for (double t : ExactTemperatures(gas, state.Data.Tc)) {
+        auto run = RunExactAt(in, gas, t, nullptr);
+        if (!run) return R::Fail(run.Error());
         runs.push_back(std::move(*run));
     }
     return runs;

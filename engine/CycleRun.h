@@ -46,20 +46,20 @@ CircuitData RunData(const CircuitData& data, const Arrangement& vessels);
 Status CheckArrangement(const Arrangement& vessels);
 
 // Why the settings cannot be run with these data (a limit on the wrong side
-// of tc, a law that cannot hold the charge or the maximum pressure), or nothing.
-Status CheckGasSettings(const CircuitData& data, const GasSettings& gas, float timeStep);
+// of tc, a law that cannot hold the charge or the maximum pressure), or
+// nothing; the vessels are the settings'.
+Status CheckGasSettings(const CircuitData& data, const GasSettings& gas);
 
-// One run of the cycle at `workTemp` with the charge of the data and
-// settings; the pressures are kept in the result when asked. The message
-// when the law cannot be set up.
-gas::Result<TemperatureRun> RunAtTemperature(const CircuitData& data, const GasSettings& gas,
-                                             const CycleFlows& flows, double workTemp,
-                                             CycleWorkspace& work, bool keepPressures = false);
+// One run of the classic law's cycle at `workTemp`; the pressures are kept
+// in the result when asked.
+TemperatureRun RunClassicAt(const CircuitData& data, const CycleFlows& flows, double workTemp,
+                            CycleWorkspace& work, bool keepPressures = false);
 
-// The runs at every temperature of RunTemperatures, coldest first.
-gas::Result<std::vector<TemperatureRun>> RunTemperatureEnvelope(const CircuitData& data,
-                                                                const GasSettings& gas,
-                                                                const CycleFlows& flows,
-                                                                CycleWorkspace& work);
+// The runs of the cycle of `state` at every temperature of RunTemperatures,
+// coldest first, with the law of `gas`: the classic stepping for the classic
+// law, the exact engine for the others. The message when the law cannot be
+// set up.
+gas::Result<std::vector<TemperatureRun>> RunTemperatureEnvelope(const CircuitState& state,
+                                                                const GasSettings& gas);
 
 }  // namespace volvenza

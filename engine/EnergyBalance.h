@@ -1,16 +1,24 @@
 #pragma once
-// What a run says about energy and wear: the hydraulic energy the
-// accumulator gives the circuit and takes back in the cycle, the heat its
-// gas gives the wall (real nitrogen), the pump's work while it delivers, the
-// power installed with the accumulator against a pump that alone must meet
-// the cycle's peak flow, and the pressure swing with the cycles a year.
+// What a design says about energy and wear, from the exact engine: the
+// hydraulic energy the accumulator gives the circuit and takes back in a
+// cycle, the heat its gas exchanges with the wall, the pump's work while it
+// delivers, the power installed with the accumulator against a pump that
+// alone must meet the cycle's peak flow, and the pressure swing with the
+// cycles a year. Two cycles at the working temperature tc: the first, from
+// full (the run the chart shows), and the steady one, which repeats cycle
+// after cycle (the one the machine lives with).
 //
 // Energies are on gauge pressures, as a gauge reads them (what the oil
-// carries into the circuit): 1 bar·dm3 is 0,1 kJ.
+// carries into the circuit): 1 bar·dm3 is 0,1 kJ. They close: what the
+// accumulator gives less what it takes back is the heat its gas takes from
+// the wall less the energy it stored (its internal energy and the
+// atmosphere's share of its volume).
 
 #include <optional>
 
 #include "engine/CircuitState.h"
+#include "engine/ExactCycle.h"
+#include "gas/Result.h"
 
 namespace volvenza {
 
@@ -22,36 +30,41 @@ struct EnergyInputs {
     std::optional<double> NeedPressure;
 };
 
+// The energy of one cycle.
+struct CycleEnergy {
+    double Delivered = 0;            // kJ the accumulator gives the circuit
+    double Returned = 0;             // kJ the pump puts back into it
+    double HeatIn = 0;               // kJ the gas takes from the wall (negative: gives it)
+    double StoredChange = 0;         // kJ stored at the end less at the start
+    double PumpEnergy = 0;           // kJ the pump delivers while loaded
+    double Highest = 0, Lowest = 0;  // bar
+
+    double Swing() const { return Highest - Lowest; }
+};
+
+// The energy of a cycle of the exact engine that started at `start`.
+CycleEnergy EnergyOf(const CycleSummary& cycle, const CycleState& start, const GasPath& gas);
+
 struct EnergyBalance {
-    double Delivered = 0;              // kJ the accumulator gives the circuit
-    double Returned = 0;               // kJ the pump puts back into it
-    std::optional<double> HeatToWall;  // kJ the gas gives the wall (real nitrogen)
-    double PumpEnergy = 0;             // kJ the pump delivers while loaded
-    double InstalledPower = 0;         // kW: Qp Pm / efficiency
-    double PeakDemand = 0;             // dm3/min: the cycle's largest draw
-    double NeedPressure = 0;           // bar
-    double PumpOnlyPower = 0;          // kW: peak demand at the need pressure / efficiency
-    double Swing = 0;                  // bar: highest less lowest pressure in the cycle
+    GasSettings Gas;       // the law the figures come from
+    double WorkTemp = 0;   // °C
+    CycleEnergy First;     // from full
+    CycleEnergy Steady;    // cycle after cycle
+    int SteadyCycle = 1;   // the cycle taken as the steady one
+    bool Settled = false;  // the cycles repeat within the limit
+    // The largest swing of a cycle after the first (the fatigue figure) [bar].
+    double Swing = 0;
+    double InstalledPower = 0;  // kW: Qp Pm / efficiency
+    double PeakDemand = 0;      // dm3/min: the cycle's largest draw
+    double NeedPressure = 0;    // bar
+    double PumpOnlyPower = 0;   // kW: peak demand at the need pressure / efficiency
     double CyclesPerHour = 0;
     double CyclesPerYear = 0;
 };
 
-// One cycle's energy over its points 0..last: p and v the pressure [bar]
-// and gas volume [dm3], qt the demand and qs the accumulator's flow
-// [dm3/min] at each point (the pump delivers where qs falls short of qt).
-struct CycleEnergy {
-    double Delivered = 0;            // kJ
-    double Returned = 0;             // kJ
-    double PumpEnergy = 0;           // kJ
-    double GasWork = 0;              // J the gas does, on absolute pressures
-    double Highest = 0, Lowest = 0;  // bar
-};
-CycleEnergy EnergyOfCycle(const double* p, const double* v, const double* qt, const double* qs,
-                          int last, double qp, double timeStep);
-
-// The balance of the last run of `state` at its working temperature, over
-// the points it computed.
-EnergyBalance BalanceOfRun(const CircuitState& state, const EnergyInputs& in = {});
+// The balance of the design of `state` at tc with its gas settings (real
+// nitrogen for the classic law); the message when its data cannot be run.
+gas::Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyInputs& in = {});
 
 // The power [kW] that delivers `flow` dm3/min at `pressure` bar.
 double HydraulicPower(double flow, double pressure, double efficiency);

@@ -7,46 +7,8 @@
 
 namespace volvenza {
 
-namespace {
-
-gas::Result<AnyGasLaw> MakeLaw(const CircuitData& d, const GasSettings& g, double workTemp,
-                               float timeStep) {
-    switch (g.Law) {
-        case GasLawKind::Ideal: {
-            auto law = gas::IdealLaw::Create(
-                {d.V0, d.P0, g.ChargeTemp, workTemp, d.Pm, g.Exponent, g.Start});
-            if (!law) return gas::Result<AnyGasLaw>::Fail(law.Error());
-            return AnyGasLaw(*law);
-        }
-        case GasLawKind::Nitrogen: {
-            auto law = gas::NitrogenLaw::Create(
-                {d.V0, d.P0, g.ChargeTemp, workTemp, d.Pm, g.Tau, timeStep, g.Start});
-            if (!law) return gas::Result<AnyGasLaw>::Fail(law.Error());
-            return AnyGasLaw(*law);
-        }
-        case GasLawKind::Classic:
-            break;
-    }
-    return AnyGasLaw(gas::ClassicLaw(d.V0, d.P0, workTemp, d.Pm));
-}
-
-}  // namespace
-
-gas::Result<AnyGasLaw> MakeGasLaw(const CircuitData& d, const GasSettings& g, double workTemp,
-                                  float timeStep) {
-    auto law = MakeLaw(d, g, workTemp, timeStep);
-    if (!law) return law;
-    // No bottles: nothing for the gas to fill, whichever side of 0 is asked.
-    const double bottles = g.Vessels.BottleVolume;
-    if (bottles <= 0) return law;  // mutants: skip
-    // Full at Pm, the gas must still fill the bottles: with less, the oil
-    // would fill the accumulators before the pressure reached Pm.
-    const double full = std::visit([](const auto& l) { return l.Volume(); }, *law);
-    if (full < bottles) {
-        return gas::Result<AnyGasLaw>::Fail(
-            Message(MessageId::BottlesTooLarge, {MsgRounded(bottles, 3), MsgRounded(full, 3)}));
-    }
-    return law;
+gas::ClassicLaw MakeClassicLaw(const CircuitData& d, double workTemp) {
+    return gas::ClassicLaw(d.V0, d.P0, workTemp, d.Pm);
 }
 
 Message OutsideGasReason(gas::GasDomain domain) {
@@ -62,10 +24,10 @@ Message OutsideGasReason(gas::GasDomain domain) {
     return MessageId::ReasonOutOfRange;
 }
 
-Message OutsideGasMessage(const TemperatureRun& run, float timeStep) {
-    // The state named is the last one inside the domain, the step before it
-    // left; its time to the hundredth of a second, not to the float's digits.
-    const double time = std::round(static_cast<float>(run.End) * timeStep * 100) / 100;
+Message OutsideGasMessage(const TemperatureRun& run) {
+    // The state named is the last one inside the domain; its time to the
+    // hundredth of a second.
+    const double time = std::round(run.EndTime * 100) / 100;
     return Message(MessageId::OutsideGas,
                    {MsgNested(OutsideGasReason(run.Outside)), MsgNumber(time),
                     MsgNumber(run.EndGasTemp), MsgNumber(run.EndPressure)});
@@ -78,6 +40,7 @@ TemperatureRun SummariseRun(double workTemp, const CycleEnding& ending, const do
     run.Warning = ending.end == RunEnd::PrechargeTooHigh;
     run.Outside = ending.domain;
     run.End = ending.step;
+    run.EndTime = static_cast<float>(ending.step) * timeStep;
     run.LastPoint = ending.lastPoint;
     int lowest = 0;
     run.HighestGasTemp = run.LowestGasTemp = t != nullptr ? t[0] : workTemp;

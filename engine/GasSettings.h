@@ -49,6 +49,14 @@ struct GasSettings {
     bool operator==(const GasSettings&) const = default;
 };
 
+// The law every engineering answer uses: the settings' own, but real
+// nitrogen where they ask for the classic law, which only reproduces the
+// original program's results.
+inline GasSettings EngineeringGas(GasSettings gas) {
+    if (gas.Law == GasLawKind::Classic) gas.Law = GasLawKind::Nitrogen;
+    return gas;
+}
+
 // One run of the cycle at one working temperature.
 struct TemperatureRun {
     double WorkTemp = 0;        // °C
@@ -61,6 +69,7 @@ struct TemperatureRun {
     double HighestGasTemp = 0;  // °C
     double EndGasTemp = 0;      // °C, at End
     double EndPressure = 0;     // bar, at End
+    double EndTime = 0;         // s: the instant the run ended (its last inside the gas)
     // The last step computed: the cycle's end, the warning's step or the last
     // one inside the gas's domain.
     int End = 0;

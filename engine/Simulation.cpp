@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "engine/CycleRun.h"
+#include "engine/ExactRun.h"
 #include "engine/GasLaws.h"
 #include "engine/StepCycle.h"
 #include "gas/SeparatorLimits.h"
@@ -118,41 +119,25 @@ bool ValidateSimulationData(CircuitState& state) {
     return true;
 }
 
-RunOutcome RunSimulation(CircuitState& state) {
-    CollectInitialData(state);
-    if (!ValidateSimulationData(state)) return RunOutcome::Refused;
+namespace {
+
+// The classic stepping, as the original program ran it, with the runs at
+// the envelope's limits beside it; the main run's ending.
+CycleEnding RunClassic(CircuitState& state) {
     EngineUi& ui = state.Ui();
     // Accumulators in parallel and bottles run as one gas volume.
     const CircuitData d = RunData(state.Data, state.Gas.Vessels);
-    // A law that cannot hold these data is refused before anything changes.
-    if (auto held = CheckGasSettings(d, state.Gas, state.TimeStep); !held) {
-        Inform(state, Message(MessageId::CannotStart, {MsgNested(held.Error())}));
-        return RunOutcome::Refused;
-    }
-    auto law = MakeGasLaw(d, state.Gas, d.Tc, state.TimeStep);
-
-    ui.ShowProgress();
-    ui.SetProgress(0);
-
+    gas::ClassicLaw law = MakeClassicLaw(d, d.Tc);
     const CycleFlows flows = ComputeCycleFlows(state, &ui);
     const int n = flows.Steps;
     ReallocateResults(state, n + 100);
     std::copy(flows.Qt.begin(), flows.Qt.end(), state.QtSeries.begin());
     GasResults& extra = state.GasRun;
     extra.Law = state.Gas.Law;
-    const bool temperatures = extra.Law != GasLawKind::Classic;
-    if (temperatures) extra.TSeries.assign(state.PSeries.size(), 0.0);
-
-    const SeriesOut out{state.QtSeries.data(), state.QsSeries.data(),
-                        state.PSeries.data(),  state.VSeries.data(),
-                        state.DVSeries.data(), temperatures ? extra.TSeries.data() : nullptr};
-    const CycleEnding ending = std::visit(
-        [&](auto& l) {
-            state.PrechargeAtTemp = l.PrechargeAtTemp();
-            return StepCycle(d, flows, l, out, state.PointCapacity);
-        },
-        *law);
-
+    const SeriesOut out{state.QtSeries.data(), state.QsSeries.data(), state.PSeries.data(),
+                        state.VSeries.data(),  state.DVSeries.data(), nullptr};
+    state.PrechargeAtTemp = law.PrechargeAtTemp();
+    const CycleEnding ending = StepCycle(d, flows, law, out, state.PointCapacity);
     // The runs at the envelope's limits, with the same flows and charge.
     // A limit left at tc is run all the same, so that the coldest and the
     // warmest run are always first and last.
@@ -163,11 +148,70 @@ RunOutcome RunSimulation(CircuitState& state) {
         if (static_cast<int>(i) == extra.MainRun) {
             extra.Runs.push_back(SummariseRun(limits[i], ending, out.p, out.t, state.TimeStep));
         } else {
-            extra.Runs.push_back(*RunAtTemperature(d, state.Gas, flows, limits[i], work, true));
+            extra.Runs.push_back(RunClassicAt(d, flows, limits[i], work, true));
         }
     }
-
     state.LastPoint = ending.lastPoint;
+    return ending;
+}
+
+// The exact engine's run at tc into the series, and its runs at the
+// envelope's limits; the main run's ending.
+gas::Result<RunEnd> RunExact(CircuitState& state) {
+    using R = gas::Result<RunEnd>;
+    auto main = RunExactIntoState(state);
+    if (!main) return R::Fail(main.Error());
+    GasResults& extra = state.GasRun;
+    extra.Law = state.Gas.Law;
+    const ExactInputs in = MakeExactInputs(state, state.Gas.Vessels);
+    const std::vector<double> limits = ExactTemperatures(state.Gas, state.Data.Tc);
+    extra.MainRun = limits.size() == 3 ? 1 : 0;
+    for (size_t i = 0; i < limits.size(); ++i) {
+        if (static_cast<int>(i) == extra.MainRun) {
+            extra.Runs.push_back(*main);
+            continue;
+        }
+        auto run = RunExactAt(in, state.Gas, limits[i], nullptr, true);
+        if (!run) return R::Fail(run.Error());
+        extra.Runs.push_back(std::move(*run));
+    }
+    state.LastPoint = main->LastPoint;
+    if (main->Outside != gas::GasDomain::Gas) return RunEnd::OutsideGas;
+    return main->Warning ? RunEnd::PrechargeTooHigh : RunEnd::Normal;
+}
+
+}  // namespace
+
+RunOutcome RunSimulation(CircuitState& state) {
+    CollectInitialData(state);
+    if (!ValidateSimulationData(state)) return RunOutcome::Refused;
+    EngineUi& ui = state.Ui();
+    // A law that cannot hold these data is refused before anything changes.
+    if (auto held = CheckGasSettings(state.Data, state.Gas); !held) {
+        Inform(state, Message(MessageId::CannotStart, {MsgNested(held.Error())}));
+        return RunOutcome::Refused;
+    }
+
+    ui.ShowProgress();
+    ui.SetProgress(0);
+    RunEnd end = RunEnd::Normal;
+    const bool classic = state.Gas.Law == GasLawKind::Classic;
+    if (classic) {
+        end = RunClassic(state).end;
+    } else {
+        auto exact = RunExact(state);
+        if (!exact) {
+            // The settings were checked above: only a state the law cannot
+            // solve for comes here.
+            ui.CloseProgress();
+            Inform(state, Message(MessageId::CannotStart, {MsgNested(exact.Error())}));
+            return RunOutcome::Refused;
+        }
+        end = *exact;
+        ui.SetProgress(100);
+    }
+    const GasResults& extra = state.GasRun;
+
     // Gas colder than the separating element stands is a remark, not an end;
     // a gas out of its law's domain is named by its own message instead.
     const double coldest =
@@ -175,18 +219,18 @@ RunOutcome RunSimulation(CircuitState& state) {
             return a.LowestGasTemp < b.LowestGasTemp;
         })->LowestGasTemp;
     const double allowed = gas::MinimumGasTemperature(gas::Separator::Bladder);
-    if (temperatures && ending.end != RunEnd::OutsideGas && coldest < allowed) {
+    if (!classic && end != RunEnd::OutsideGas && coldest < allowed) {
         ui.CloseProgress();
         Inform(state, Message(MessageId::GasTooCold, {MsgNumber(coldest), MsgNumber(allowed)}));
     }
-    if (ending.end == RunEnd::OutsideGas) {
+    if (end == RunEnd::OutsideGas) {
         ui.CloseProgress();
-        ui.ShowMessage(OutsideGasMessage(extra.Runs[extra.MainRun], state.TimeStep),
-                       MessageIcon::Critical, MessageButtons::Ok);
+        ui.ShowMessage(OutsideGasMessage(extra.Runs[extra.MainRun]), MessageIcon::Critical,
+                       MessageButtons::Ok);
         ui.UpdateCommandState(3);
         return RunOutcome::OutsideGas;
     }
-    if (ending.end == RunEnd::PrechargeTooHigh) {
+    if (end == RunEnd::PrechargeTooHigh) {
         ui.CloseProgress();
         ui.ShowMessage(MessageId::PrechargeTooHigh, MessageIcon::Critical, MessageButtons::Ok);
         ui.UpdateCommandState(3);

@@ -19,7 +19,6 @@ Result<IdealLaw> IdealLaw::Create(const IdealLawSettings& s) {
     law.v0_ = s.V0;
     const double p0 = (s.P0 + kAtmosphere) * workK / chargeK;
     law.precharge_ = p0 - kAtmosphere;
-    law.pm_ = s.Pm;
     law.pmAbs_ = s.Pm + kAtmosphere;
     if (s.Start == ChargeStart::Fast) {
         law.fullVolume_ = s.V0 * std::pow(p0 / law.pmAbs_, 1 / s.Exponent);
@@ -28,8 +27,17 @@ Result<IdealLaw> IdealLaw::Create(const IdealLawSettings& s) {
         law.fullVolume_ = s.V0 * p0 / law.pmAbs_;
         law.fullTemp_ = workK;
     }
-    law.Fill();
     return law;
+}
+
+double IdealLaw::WorkBetween(double v1, double v2) const {
+    // p V^n = C: the integral of C V^-n, written through expm1 so that it
+    // stays exact as n approaches 1, where it becomes C ln(v2 / v1).
+    const double c = pmAbs_ * 100 * std::pow(fullVolume_, exponent_);  // J dm3^(n-1)
+    const double ln = std::log(v2 / v1);
+    const double x = (1 - exponent_) * ln;
+    const double scale = x == 0 ? 1 : std::expm1(x) / x;
+    return c * std::pow(v1, 1 - exponent_) * ln * scale;
 }
 
 }  // namespace volvenza::gas

@@ -2,26 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 
 namespace volvenza::gas {
 namespace {
 
 using nitrogen::kGasConstant;
 
-// Denser than this the gas is beyond the equation (above 22000 bar at any
-// working temperature): the step reports an over-full accumulator instead.
-// No gas the law follows comes near it, so a little more or less is the same.
-constexpr double kMaxStepDensity = 1400;  // mutants: skip
-
 }  // namespace
 
 Result<NitrogenLaw> NitrogenLaw::Create(const NitrogenLawSettings& s) {
     if (!(s.V0 > 0)) {
         return Message(MessageId::GasVolumePositive);
-    }
-    if (!(s.TimeStep > 0)) {
-        return Message(MessageId::TimeStepPositive);
     }
     if (!(s.Tau >= 0)) {
         return Message(MessageId::TimeConstantRange, {MsgNumber(s.Tau)});
@@ -44,157 +35,141 @@ Result<NitrogenLaw> NitrogenLaw::Create(const NitrogenLawSettings& s) {
     NitrogenLaw law;
     law.v0_ = s.V0;
     law.mass_ = *chargeRho * s.V0 * 1e-3;
-    law.pmAbs_ = pmAbs;
     law.workTemp_ = workK;
-    law.relax_ = std::isinf(s.Tau) ? 1.0 : (s.Tau == 0 ? 0.0 : std::exp(-s.TimeStep / s.Tau));
+    law.tau_ = s.Tau;
     // The precharge at the working temperature, where a fast charge starts from.
-    const double emptyRho = law.mass_ / (s.V0 * 1e-3);
-    law.volume_ = s.V0;
-    law.Settle(nitrogen::PrepareDensity(emptyRho), workK);
-    law.precharge_ = law.pressure_;
-    law.CheckDomain();
-    if (s.Start == ChargeStart::Fast && law.relax_ != 0 && law.domain_ == GasDomain::Gas) {
-        law.Fill();
-    } else if (law.domain_ == GasDomain::Gas) {
-        law.volume_ = law.mass_ / *fullRho * 1e3;
-        law.Settle(nitrogen::PrepareDensity(*fullRho), workK);
-        law.CheckDomain();
+    const NitrogenState empty = law.At(law.Density(s.V0), workK);
+    law.precharge_ = empty.Gauge();
+    law.full_ = law.At(*fullRho, workK);
+    if (empty.domain != GasDomain::Gas) {
+        law.full_ = empty;
+    } else if (s.Start == ChargeStart::Fast && s.Tau != 0 && law.full_.domain == GasDomain::Gas) {
+        // The isothermal gas has no isentrope to be charged along.
+        if (auto hot = law.AtPressureWithEntropy(pmAbs, empty.s, law.full_)) law.full_ = *hot;
     }
     return law;
 }
 
-void NitrogenLaw::Settle(const nitrogen::DensityTerms& terms, double temperature) {
-    const nitrogen::Helmholtz f = nitrogen::Evaluate(terms, temperature);
+NitrogenState NitrogenLaw::Settle(const nitrogen::Helmholtz& f, double rho, double T) const {
     constexpr double R = kGasConstant;
-    temperature_ = temperature;
-    rho_ = terms.rho;
-    pressure_ = rho_ * R * temperature * (1 + f.ar_d) / 1e5 - kAtmosphere;
-    entropy_ = R * (f.a0_t + f.ar_t - f.a0 - f.ar);
-    // Read only by the next step's first estimate, which Newton then corrects.
-    cv_ = -R * (f.a0_tt + f.ar_tt);             // mutants: skip
-    dpdT_ = rho_ * R * (1 + f.ar_d - f.ar_dt);  // mutants: skip
+    NitrogenState st;
+    st.rho = rho;
+    st.T = T;
+    st.p = rho * R * T * (1 + f.ar_d);
+    st.s = R * (f.a0_t + f.ar_t - f.a0 - f.ar);
+    st.u = R * T * (f.a0_t + f.ar_t);
+    st.cv = -R * (f.a0_tt + f.ar_tt);
+    st.dpdT = rho * R * (1 + f.ar_d - f.ar_dt);
+    st.dpdrho = R * T * (1 + 2 * f.ar_d + f.ar_dd);
+    st.domain = nitrogen::DomainOf(T, rho, st.p);
+    return st;
 }
 
-void NitrogenLaw::Isentropic(const nitrogen::DensityTerms& terms) {
-    // First-order estimate, then Newton on s(T) at the new density, whose
-    // slope is cv / T.
-    constexpr double R = kGasConstant;
+NitrogenState NitrogenLaw::At(const nitrogen::DensityTerms& terms, double T) const {
+    return Settle(nitrogen::Evaluate(terms, T), terms.rho, T);
+}
+
+NitrogenState NitrogenLaw::At(double rho, double T) const {
+    return At(nitrogen::PrepareDensity(rho), T);
+}
+
+NitrogenState NitrogenLaw::WithEntropy(double rho, double s, const NitrogenState& near) const {
+    return WithEntropy(nitrogen::PrepareDensity(rho), s, near);
+}
+
+NitrogenState NitrogenLaw::WithEntropy(const nitrogen::DensityTerms& terms, double s,
+                                       const NitrogenState& near) const {
+    return Solve(terms, s, near, true);
+}
+
+NitrogenState NitrogenLaw::Solve(const nitrogen::DensityTerms& terms, double s,
+                                 const NitrogenState& near, bool march) const {
+    using nitrogen::kMaxTemperature;
+    using nitrogen::kTripleTemperature;
     const double rho = terms.rho;
-    // Only where Newton starts: a worse start costs an iteration, not accuracy.
-    double T = temperature_ - temperature_ / cv_ * dpdT_ * (1 / rho - 1 / rho_);  // mutants: skip
-    // A step that changes the density by much (a few grams of gas squeezed
-    // to a thousandth of V0 and let go) starts Newton so far away that below
-    // the saturation line the equation can hold it at a root of no physical
-    // meaning; the bracketed search from the last temperature finds the one
-    // on the near side. Both land on the same root where Newton is safe.
-    const bool far = std::fabs(T - temperature_) > 0.05 * temperature_;  // mutants: skip
-    double dT = 0, p = 0, s = 0, cv = 0, dpdT = 0;
-    bool converged = false;
-    // The search ends on convergence within a few rounds; the cap only stops
-    // one that cannot converge, so an iteration more or less changes nothing.
-    for (int i = 0; !far && i < 20; ++i) {  // mutants: skip
-        T = std::clamp(T, nitrogen::kTripleTemperature, nitrogen::kMaxTemperature);
-        const nitrogen::Helmholtz f = nitrogen::Evaluate(terms, T);
-        p = rho * R * T * (1 + f.ar_d);
-        s = R * (f.a0_t + f.ar_t - f.a0 - f.ar);
-        cv = -R * (f.a0_tt + f.ar_tt);
-        dpdT = rho * R * (1 + f.ar_d - f.ar_dt);
-        dT = (entropy_ - s) * T / cv;
-        // Newton converges quadratically: once a correction is this small,
-        // the state at T + dT follows from the one at T to first order, with
-        // an error near rounding, and a bound a little tighter or looser only
-        // costs or saves a round.
-        const double small = 1e-7 * T;  // mutants: skip
-        converged = std::fabs(dT) < small;
-        if (converged) break;
-        T += dT;
+    // ds = cv / T dT - (dp/dT) / rho^2 drho, to first order from the state near.
+    double T = near.T + near.T / near.cv *
+                            ((s - near.s) + near.dpdT * (rho - near.rho) / (near.rho * near.rho));
+    // Far from the state near, the equation can hold Newton at a root of no
+    // physical meaning below the saturation line: the gas is followed there
+    // in steps Newton can take, so that it keeps to its own branch and a
+    // state past the saturation line or the triple point is found where the
+    // path crosses it.
+    const double far = std::fabs(T - near.T);
+    if (far >= 0.05 * near.T && march && near.domain == GasDomain::Gas) {
+        // Steps of 2 % of the temperature and of the density at most.
+        const double steps =
+            std::max(far / (0.02 * near.T), std::abs(std::log(rho / near.rho)) / 0.02);
+        const int n = std::min(200, static_cast<int>(std::ceil(steps)));
+        NitrogenState at = near;
+        for (int i = 1; i < n; ++i) {
+            const double f = static_cast<double>(i) / n;
+            at = Solve(nitrogen::PrepareDensity(near.rho + (rho - near.rho) * f),
+                       near.s + (s - near.s) * f, at, false);
+            if (at.domain != GasDomain::Gas) return at;
+        }
+        return Solve(terms, s, at, false);
     }
-    if (!converged) {
-        // Expanding cools the gas and compressing warms it: the root lies
-        // between the last temperature and the end of the range, or, when
-        // there is none, just past that end.
-        const double target = entropy_;
-        const bool expanding = rho < rho_;
-        const double lo = expanding ? nitrogen::kTripleTemperature : temperature_;
-        const double hi = expanding ? temperature_ : nitrogen::kMaxTemperature;
-        auto solved = nitrogen::TemperatureAt(target, rho, temperature_, lo, hi);
-        const double beyond = expanding ? std::nextafter(lo, 0.0) : std::nextafter(hi, 2 * hi);
-        Settle(terms, solved ? *solved : beyond);
-        entropy_ = target;
-        return;
-    }
-    rho_ = rho;
-    cv_ = cv;
-    dpdT_ = dpdT;
-    temperature_ = T + dT;
-    entropy_ = s + cv / T * dT;
-    pressure_ = (p + dpdT * dT) / 1e5 - kAtmosphere;
-}
-
-double NitrogenLaw::Step(double volume) {
-    if (!(volume > 0)) return std::numeric_limits<double>::infinity();
-    const double rho = mass_ / (volume * 1e-3);
-    if (!(rho <= kMaxStepDensity)) return std::numeric_limits<double>::infinity();
-    const nitrogen::DensityTerms terms = nitrogen::PrepareDensity(rho);
-    volume_ = volume;
-    if (relax_ == 0) {
-        Settle(terms, workTemp_);
-        CheckDomain();
-        return pressure_;
-    }
-    Isentropic(terms);
-    // Then the heat exchange with the wall over the step. It moves the
-    // temperature by 1 - exp(-dt / tau) of its distance from the working
-    // temperature, a few thousandths of a kelvin at the time constants of
-    // accumulators; up to 1e-5 T the state there follows from this one to
-    // first order, with an error of the order of (1e-5)^2. Both ways give
-    // the same state to that order, so the bound only picks the cheaper one.
-    const double adiabatic = temperature_;
-    const double relaxed = workTemp_ + (adiabatic - workTemp_) * relax_;
-    if (std::fabs(relaxed - adiabatic) < 1e-5 * adiabatic) {  // mutants: skip
-        temperature_ = relaxed;
-        entropy_ += cv_ / adiabatic * (relaxed - adiabatic);
-        pressure_ += dpdT_ * (relaxed - adiabatic) / 1e5;
-    } else {
-        Settle(terms, relaxed);
-    }
-    CheckDomain();
-    return pressure_;
-}
-
-double NitrogenLaw::Fill() {
-    // The step that reached the maximum pressure went a little past it. The
-    // isothermal gas is put back at the working temperature; any other goes
-    // back along its isentrope, so that a gas without heat exchange keeps its
-    // entropy over a whole run. Both start from the density at the maximum
-    // pressure at the present temperature, a couple of iterations away.
-    if (domain_ != GasDomain::Gas) return volume_;  // the run is over
-    auto start = nitrogen::DensityAt(temperature_, pmAbs_, rho_);
-    if (!start) return volume_;  // at the equation's limits: keep the gas
-    if (relax_ == 0) {
-        Settle(nitrogen::PrepareDensity(*start), temperature_);
-    } else {
-        auto absolute = [this] { return (pressure_ + kAtmosphere) * 1e5; };
-        double r0 = rho_, p0 = absolute();
-        double r1 = *start;
-        // The search ends on convergence within a few rounds; the cap only stops
-        // one that cannot converge, so an iteration more or less changes nothing.
-        for (int i = 0; i < 20; ++i) {  // mutants: skip
-            Isentropic(nitrogen::PrepareDensity(r1));
-            const double p1 = absolute();
-            // Within rounding of Pm, or no longer moving: the two stops give
-            // the same state, so either one alone would do.
-            const bool there = std::fabs(p1 - pmAbs_) <= 1e-12 * pmAbs_;  // mutants: skip
-            if (there || p1 == p0) break;
-            const double next = r1 + (pmAbs_ - p1) * (r1 - r0) / (p1 - p0);
-            r0 = r1;
-            p0 = p1;
-            r1 = next;
+    // Newton on s(T) at this density, whose slope is cv / T.
+    if (far < 0.05 * near.T) {
+        for (int i = 0; i < 8; ++i) {
+            T = std::clamp(T, kTripleTemperature, kMaxTemperature);
+            NitrogenState st = At(terms, T);
+            const double dT = (s - st.s) * T / st.cv;
+            // Newton converges quadratically: once a correction is below
+            // 1e-5 T, the state at T + dT follows from the one at T to first
+            // order, off by about dT^2 / (2 T), below 1e-10 T.
+            if (std::fabs(dT) < 1e-5 * T) {
+                st.T += dT;
+                st.p += st.dpdT * dT;
+                st.u += st.cv * dT;
+                st.s = s;
+                return st;
+            }
+            T += dT;
         }
     }
-    volume_ = mass_ / rho_ * 1e3;
-    CheckDomain();
-    return volume_;
+    auto solved = nitrogen::TemperatureAt(s, rho, near.T);
+    if (solved) return At(terms, *solved);
+    // No gas temperature in range has this entropy: the edge it lies beyond.
+    const bool cold = At(terms, kTripleTemperature).s > s;
+    NitrogenState edge = At(terms, cold ? kTripleTemperature : kMaxTemperature);
+    edge.domain = cold ? GasDomain::BelowTriple : GasDomain::OutOfRange;
+    return edge;
+}
+
+std::optional<NitrogenState> NitrogenLaw::AtPressureWithEntropy(double p, double s,
+                                                                const NitrogenState& near) const {
+    // Newton in (rho, T) on p(rho, T) = p and s(rho, T) = s, starting along
+    // the isentrope through the state near: dp = w^2 drho there.
+    NitrogenState st = near;
+    double rho = near.rho, T = near.T;
+    for (int i = 0; i < 50; ++i) {
+        const double dsdT = st.cv / T, dsdrho = -st.dpdT / (rho * rho);
+        const double fp = st.p - p, fs = st.s - s;
+        const double det = st.dpdrho * dsdT - st.dpdT * dsdrho;
+        double drho = (-fp * dsdT + fs * st.dpdT) / det;
+        double dT = (-fs * st.dpdrho + fp * dsdrho) / det;
+        // Never a step past zero density or out of the temperature range.
+        while (rho + drho <= 0 || T + dT < nitrogen::kTripleTemperature ||
+               T + dT > nitrogen::kMaxTemperature) {
+            drho /= 2;
+            dT /= 2;
+            if (std::fabs(drho) < 1e-300) return std::nullopt;
+        }
+        rho += drho;
+        T += dT;
+        st = At(rho, T);
+        if (std::fabs(drho) <= 1e-12 * rho && std::fabs(dT) <= 1e-12 * T) return st;
+    }
+    return std::nullopt;
+}
+
+std::optional<NitrogenState> NitrogenLaw::AtPressureAndTemperature(
+    double p, double T, const NitrogenState& near) const {
+    auto rho = nitrogen::DensityAt(T, p, near.rho);
+    if (!rho) return std::nullopt;
+    return At(*rho, T);
 }
 
 }  // namespace volvenza::gas

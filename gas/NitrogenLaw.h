@@ -1,30 +1,26 @@
 #pragma once
-// Real nitrogen in the accumulator, with heat exchange to the wall.
+// Real nitrogen in the accumulator: the charge and the states the gas can
+// be in, solved on the reference equation of state.
 //
 // The precharge fixes the gas mass: m = rho(p0, T0) * V0 at the charging
-// temperature. Charged slowly, the run starts full at the maximum pressure
+// temperature. Charged slowly, the cycle starts full at the maximum pressure
 // and the working temperature; charged fast, on the isentrope through the
 // precharge at the working temperature (the isothermal gas starts at the
-// working temperature either way). Each step first changes the volume keeping the entropy (a
-// reversible adiabatic change, solved for the temperature at the new
-// density), then lets the temperature relax towards the working temperature
-// by exp(-dt / tau). That is exact in both limits: tau = infinity is the
-// adiabatic gas, tau = 0 the isothermal one. The full accumulator is held at
-// the maximum pressure by taking the step's small overshoot back along the
-// isentrope (at the working temperature for the isothermal gas).
+// working temperature either way).
 //
-// The equation holds for the fluid, the law for the gas: after every step and
-// fill Domain says whether the gas is still a single-phase gas inside the
-// equation's range, and the run ends where it is not.
+// The heat exchange with the wall is the thermal time constant's: at constant
+// volume the temperature relaxes towards the wall's as exp(-t / tau), that
+// is, the gas takes m cv (Tw - T) / tau from the wall. With the volume moving
+// too, the entropy changes only by that heat, ds/dt = cv (Tw - T) / (T tau),
+// and everything else follows from the entropy and the density; tau = infinity
+// keeps the entropy (adiabatic), tau = 0 the temperature (isothermal). The
+// cycle engine integrates that; this class answers the states.
 //
-// Speed: a step prepares the density-only part of the equation once, starts
-// the temperature from a first-order estimate (dT = -(T / cv) (dp/dT)_rho dv
-// with the previous step's cv and (dp/dT)_rho), and one Newton correction
-// then lands within about 1e-14 of the answer, so the state there follows
-// from the evaluated one to first order: one evaluation of the equation per
-// step, two when heat exchange moves the temperature on.
+// The equation holds for the fluid, the law for the gas: Domain says whether
+// a state is the single-phase gas inside the equation's range.
 
 #include <limits>
+#include <optional>
 
 #include "gas/GasLaw.h"
 #include "gas/Nitrogen.h"
@@ -39,55 +35,68 @@ struct NitrogenLawSettings {
     double WorkTemp = 20;                                  // °C
     double Pm = 0;                                         // maximum pressure, bar gauge
     double Tau = std::numeric_limits<double>::infinity();  // thermal time constant, s
-    double TimeStep = 0.01;                                // s
     ChargeStart Start = ChargeStart::Slow;
+};
+
+// One state of the gas with the derivatives the cycle needs; SI, mass basis.
+struct NitrogenState {
+    double rho = 0;     // kg/m3
+    double T = 0;       // K
+    double p = 0;       // Pa, absolute
+    double s = 0;       // J/(kg K)
+    double u = 0;       // J/kg
+    double cv = 0;      // J/(kg K)
+    double dpdT = 0;    // Pa/K at constant density
+    double dpdrho = 0;  // Pa m3/kg at constant temperature
+    GasDomain domain = GasDomain::Gas;
+
+    double Gauge() const { return p / 1e5 - kAtmosphere; }  // bar
 };
 
 class NitrogenLaw {
   public:
     static Result<NitrogenLaw> Create(const NitrogenLawSettings& settings);
 
-    double Step(double volume);
-    double Fill();
-    bool Empty() const { return volume_ >= v0_; }
-    double Volume() const { return volume_; }
-    double Pressure() const { return pressure_; }
-    double Temperature() const { return temperature_ - kKelvin; }
+    double Mass() const { return mass_; }  // kg
+    double EmptyVolume() const { return v0_; }
+    double WallTemperature() const { return workTemp_; }  // K
+    double Tau() const { return tau_; }
+    // The precharge at the working temperature, bar gauge (the chart's line).
     double PrechargeAtTemp() const { return precharge_; }
-    GasDomain Domain() const { return domain_; }
+    // Full at Pm, where the cycle starts.
+    const NitrogenState& Full() const { return full_; }
 
-    double Mass() const { return mass_; }        // kg
-    double Density() const { return rho_; }      // kg/m3
-    double Entropy() const { return entropy_; }  // J/(kg K)
-    double TemperatureK() const { return temperature_; }
+    double Density(double volume) const { return mass_ / (volume * 1e-3); }  // dm3 -> kg/m3
+    double Volume(double rho) const { return mass_ / rho * 1e3; }            // dm3
+
+    // The state at a density and temperature.
+    NitrogenState At(double rho, double T) const;
+    NitrogenState At(const nitrogen::DensityTerms& terms, double T) const;
+    // The state of entropy s at a density, starting the search from a state
+    // near it. A state with no gas temperature in the equation's range comes
+    // back at the edge of the range, marked outside the gas.
+    NitrogenState WithEntropy(double rho, double s, const NitrogenState& near) const;
+    NitrogenState WithEntropy(const nitrogen::DensityTerms& terms, double s,
+                              const NitrogenState& near) const;
+    // The state of entropy s at an absolute pressure [Pa]; nothing when none.
+    std::optional<NitrogenState> AtPressureWithEntropy(double p, double s,
+                                                       const NitrogenState& near) const;
+    // The state at an absolute pressure and a temperature; nothing when none.
+    std::optional<NitrogenState> AtPressureAndTemperature(double p, double T,
+                                                          const NitrogenState& near) const;
 
   private:
     NitrogenLaw() = default;
-    // Takes (T, rho) as the new state: pressure, entropy and the derivatives
-    // the next step's estimate needs.
-    void Settle(const nitrogen::DensityTerms& terms, double temperature);
-    // Moves the gas to the terms' density keeping its entropy.
-    void Isentropic(const nitrogen::DensityTerms& terms);
-    void CheckDomain() {
-        domain_ = nitrogen::DomainOf(temperature_, rho_, (pressure_ + kAtmosphere) * 1e5);
-    }
+    NitrogenState Settle(const nitrogen::Helmholtz& f, double rho, double T) const;
+    NitrogenState Solve(const nitrogen::DensityTerms& terms, double s, const NitrogenState& near,
+                        bool march) const;
 
     double mass_ = 0;
     double v0_ = 0;
-    double pmAbs_ = 0;      // Pa
-    double workTemp_ = 0;   // K
-    double relax_ = 1;      // exp(-dt / tau)
+    double workTemp_ = 0;  // K
+    double tau_ = 0;
     double precharge_ = 0;  // bar gauge
-    double volume_ = 0;     // dm3
-    double rho_ = 0;
-    double temperature_ = 0;  // K
-    double pressure_ = 0;     // bar gauge
-    double entropy_ = 0;
-    double cv_ = 0;
-    double dpdT_ = 0;
-    GasDomain domain_ = GasDomain::Gas;
+    NitrogenState full_;
 };
-
-static_assert(GasLaw<NitrogenLaw>);
 
 }  // namespace volvenza::gas

@@ -93,7 +93,14 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
         bar(req.ReliefSetting));
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Tolleranza della precarica")),
         "± " + w.Num(req.PrechargeTolerance * 100, 2) + " %");
-    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Legge del gas")), LawText(req.Gas, w));
+    // The classic law only reproduces the original program's results: the
+    // runs of a sizing are always the exact engine's, on real nitrogen there.
+    std::string law = LawText(EngineeringGas(req.Gas), w);
+    if (req.Gas.Law == GasLawKind::Classic) {
+        law += w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                   " (al posto della legge classica, che non dimensiona)"));
+    }
+    add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Legge del gas")), law);
     std::vector<std::string> temps;
     for (double t : a.Temperatures) temps.push_back(w.Num(t, 2));
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Temperature di lavoro")),
@@ -260,18 +267,27 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
         w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                             "La pompa eroga per il %1 % del ciclo; avviamenti per ciclo: %2."),
           {w.Num(worst.PumpShare * 100, 1), w.Num(worst.PumpStarts, 2)}));
-    out.Recommendation.push_back(
-        w(QT_TRANSLATE_NOOP(
-              "volvenza::SizingText",
-              "Energia ceduta al circuito in un ciclo: %1 kJ. Potenza installata %2 kW (Qp a Pm); "
-              "una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4 kW: "
-              "%5 kW in meno."),
-          {w.Num(f.Energy, 2), w.Num(f.InstalledPower, 2), w.Num(a.PeakDemand, 1),
-           w.Num(f.PumpOnlyPower, 2), w.Num(f.PumpOnlyPower - f.InstalledPower, 2)}));
+    // Which cycle, at which temperature and against which pressure: the
+    // energy window gives the run at tc, this the steady cycle at the worst.
+    const double saved = f.PumpOnlyPower - f.InstalledPower;
+    out.Recommendation.push_back(w(
+        saved >= 0 ? QT_TRANSLATE_NOOP(
+                         "volvenza::SizingText",
+                         "Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura "
+                         "peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che "
+                         "desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: %6 kW in meno.")
+                   : QT_TRANSLATE_NOOP(
+                         "volvenza::SizingText",
+                         "Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura "
+                         "peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che "
+                         "desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: %6 kW in più."),
+        {w.Num(worst.WorkTemp, 2), w.Num(f.Energy, 2), w.Num(f.InstalledPower, 2),
+         w.Num(a.PeakDemand, 1), w.Num(f.PumpOnlyPower, 2), w.Num(std::abs(saved), 2)}));
     const CatalogueSize& size = req.Catalogue[rec->Size];
     std::string fatigue =
         w(QT_TRANSLATE_NOOP("volvenza::SizingText",
-                            "Fatica: escursione di pressione %1 bar per ciclo, %2 cicli all'anno."),
+                            "Fatica: escursione di pressione %1 bar per ciclo (la più ampia "
+                            "dopo il primo, a ogni temperatura), %2 cicli all'anno."),
           {w.Num(f.Swing, 2), w.Num(f.CyclesPerYear, 0)});
     if (size.RatedSwing) {
         fatigue += " " + w(QT_TRANSLATE_NOOP("volvenza::SizingText",

@@ -1,5 +1,6 @@
 #include "sizing/DesignFigures.h"
 
+#include "engine/CycleDemand.h"
 #include "engine/EnergyBalance.h"
 
 namespace volvenza::sizing {
@@ -18,7 +19,7 @@ DesignFigures FiguresOf(const Evaluation& e, const SizingAnswer& a, const Requir
     f.PumpOnlyPower = HydraulicPower(a.PeakDemand, req.MinPressure, req.PumpEfficiency);
     if (!e.Temps.empty()) f.Energy = e.Worst().Energy.Delivered;
     f.Swing = e.Swing();
-    const double cycleTime = AsDecimal(data.CycleTime);
+    const double cycleTime = Typed(data.CycleTime);
     // The search refuses a cycle without a time before any design is judged.
     f.CyclesPerYear = 3600 / cycleTime * req.HoursPerYear;
     if (e.Size < req.Catalogue.size()) {  // mutants: skip (as above)

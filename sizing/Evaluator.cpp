@@ -1,14 +1,12 @@
 #include "sizing/Evaluator.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <future>
 #include <limits>
 #include <variant>
 
-#include "engine/GasLaws.h"
-#include "engine/StepCycle.h"
+#include "engine/CycleRun.h"
 #include "gas/Nitrogen.h"
 #include "gas/SeparatorLimits.h"
 
@@ -16,42 +14,10 @@ namespace volvenza::sizing {
 namespace {
 
 // Room for rounding where a figure sits exactly on a rule's limit.
-constexpr double kSlack = 1e-9;  // mutants: skip (any room far below a shown digit)
-// Below this many steps in all, the temperatures run one after another: a
-// thread would cost more than it saves. Only the speed depends on it.
-constexpr size_t kParallelSteps = 20000;  // mutants: skip
-// Two cycles repeat each other when their start pressures and lowest
-// pressures differ by less than this [bar] and their gas temperatures by
-// less than kSameTemperature [K]: well inside what any figure shows.
-constexpr double kSamePressure = 1e-3;     // mutants: skip (a tolerance a digit either way)
-constexpr double kSameTemperature = 1e-2;  // mutants: skip (a tolerance a digit either way)
-// With a pump switching between Pm - Dp and Pm, the cycles need not repeat
-// one by one: the accumulator comes back to Pm every few cycles, at a
-// different moment each time. Once it has done so this many times after the
-// first cycle (and the gas has had three thermal time constants to forget
-// the start), the lowest pressure is bounded: the hysteresis has run through
-// its phases.
-constexpr int kRecharges = 3;
-
-// A law that also counts as empty once its pressure falls below a floor, so
-// that the stepping loop stops there.
-template <gas::GasLaw Law>
-class StopBelow {
-  public:
-    StopBelow(Law& law, double floor) : law_(law), floor_(floor) {}
-    double Step(double volume) { return law_.Step(volume); }
-    double Fill() { return law_.Fill(); }
-    bool Empty() const { return law_.Empty() || law_.Pressure() < floor_; }
-    double Volume() const { return law_.Volume(); }
-    double Pressure() const { return law_.Pressure(); }
-    double Temperature() const { return law_.Temperature(); }
-    double PrechargeAtTemp() const { return law_.PrechargeAtTemp(); }
-    gas::GasDomain Domain() const { return law_.Domain(); }
-
-  private:
-    Law& law_;
-    double floor_;
-};
+constexpr double kSlack = 1e-9;
+// Below this many stretches of demand in all, the temperatures run one after
+// another: a thread would cost more than it saves. Only the speed depends on it.
+constexpr size_t kParallelStretches = 400;
 
 // What is left of a fall of `drift` per cycle shrinking by `ratio` a cycle,
 // over `cycles` more cycles; a ratio of 1 or more is carried on unchanged.
@@ -98,128 +64,6 @@ void JudgeDrift(const std::vector<double>& lowest, int dayCycles, double p1,
         (last - RemainingFall(drift, ratio, mid) < p1 ? hi : lo) = mid;
     }
     o.CyclesToP1 = k + hi;
-}
-
-namespace {
-
-// The cycles run one after another, each starting where the last one left
-// the gas and the pump, until they repeat (see kRecharges).
-template <gas::GasLaw Law>
-TemperatureOutcome RunCycles(const CircuitData& d, const CycleFlows& flows, Law& law,
-                             CycleWorkspace& w, int maxCycles, int dayCycles, double p1,
-                             double memory, double temp) {
-    TemperatureOutcome o;
-    o.WorkTemp = temp;
-    o.FullVolume = law.Volume();
-    o.LowestPressure = std::numeric_limits<double>::infinity();
-    o.LowestGasTemp = law.Temperature();
-    const SeriesOut out{nullptr, w.qs.data(), w.p.data(), w.v.data(), w.dv.data(), w.t.data()};
-    const double* demand = flows.Qt.data();
-    const double cycleTime = static_cast<double>(flows.Steps) * flows.TimeStep;
-    // Every cycle but a single one runs to its end: the next starts there.
-    // A single one full again with nothing drawn changes no figure after.
-    CycleStart start{false, false, maxCycles > 1};  // mutants: skip
-    std::vector<double> lowests;
-    double startPressure = d.Pm;
-    double startTemperature = law.Temperature();
-    int recharges = 0;
-    long delivering = 0, starts = 0, steps = 0;
-    o.Settled = maxCycles == 1;
-    o.Recharged = maxCycles == 1;
-    int end = 0;  // mutants: skip (every run takes a cycle)
-    for (int cycle = 1; cycle <= maxCycles; ++cycle) {
-        // The capacity only bounds the point a view would show.
-        const CycleEnding e =
-            StepCycle(d, flows, law, out, flows.Steps + 100, start);  // mutants: skip
-        end = e.step;
-        o.Cycles = cycle;
-        int lowest = 0;
-        int lowestDraw = 0;
-        int highest = 0;
-        bool full = false;
-        for (int j = 1; j <= end; ++j) {
-            full = full || ToSingle(w.p[j]) == d.Pm;
-            if (w.p[j] < w.p[lowest]) lowest = j;
-            if (w.p[j] > w.p[highest]) highest = j;  // mutants: skip (only its value is read)
-            if (w.qs[j - 1] != 0 && w.p[j] < w.p[lowestDraw]) lowestDraw = j;
-            o.PeakFlow = std::max(o.PeakFlow, std::abs(w.qs[j - 1]));
-            o.LowestGasTemp = std::min(o.LowestGasTemp, w.t[j]);
-        }
-        // Every cycle after the first, which starts full once a start-up,
-        // loads the shell: the cycles that come back to Pm swing the most.
-        if (cycle > 1 || maxCycles == 1) o.Swing = std::max(o.Swing, w.p[highest] - w.p[lowest]);
-        if (w.p[lowest] < o.LowestPressure) {
-            o.LowestPressure = w.p[lowest];
-            o.LowestStep = lowest;
-            o.LowestDrawStep = lowestDraw;
-            o.LowestTime = lowest / std::round(1 / static_cast<double>(flows.TimeStep));
-            o.LowestVolume = w.v[lowest];
-            o.WorstCycle = cycle;
-        }
-        // The pump delivers where the net flow falls short of the demand;
-        // counted over the cycles after the first, which starts full.
-        if (cycle == 2) delivering = starts = steps = 0;
-        // With the pump off the accumulator meets the whole demand, so a
-        // cycle never opens delivering after a stop: either way counts alike.
-        bool before = start.resume && start.pumping;  // mutants: skip
-        for (int j = 1; j <= end; ++j) {
-            const bool now = w.qs[j] < demand[j];
-            delivering += now ? 1 : 0;
-            if (now && !before) ++starts;
-            before = now;
-        }
-        steps += end;
-        // No run ends before its first step: the law's start is checked first.
-        o.PumpShare = steps > 0 ? static_cast<double>(delivering) / steps : 0;  // mutants: skip
-        o.PumpStarts = static_cast<double>(starts) / (cycle == 1 ? 1 : cycle - 1);
-        if (e.end != RunEnd::Normal) {
-            o.Warning = e.end == RunEnd::PrechargeTooHigh;
-            o.OutsideGas = e.end == RunEnd::OutsideGas;
-            break;
-        }
-        // Below p1 it fails whatever follows; a single cycle has no next
-        // (the loop ends there too).
-        if (w.p[lowest] < p1 || maxCycles == 1) break;  // mutants: skip
-        if (cycle > 1 && full) ++recharges;
-        const double nextPressure = law.Pressure();
-        const double nextTemperature = law.Temperature();
-        const auto within = [](double a, double b, double tolerance) {
-            const double gap = std::abs(a - b);
-            // Exactly at a tolerance is as good as a hair either side of it.
-            return gap <= tolerance;  // mutants: skip
-        };
-        const bool repeats = !lowests.empty() &&
-                             within(w.p[lowest], lowests.back(), kSamePressure) &&
-                             within(nextPressure, startPressure, kSamePressure) &&
-                             within(nextTemperature, startTemperature, kSameTemperature);
-        lowests.push_back(w.p[lowest]);
-        // The memory is a whole number of cycles' time only by chance.
-        if (repeats || (recharges >= kRecharges && cycle * cycleTime >= memory)) {  // mutants: skip
-            o.Settled = true;
-            // A cycle that repeats itself without coming back to Pm leaves
-            // the pump running all the time.
-            o.Recharged = !repeats || full;
-            break;
-        }
-        startPressure = nextPressure;
-        startTemperature = nextTemperature;
-        start = CycleStart{true, e.pumping, true};
-    }
-    o.Recharges = recharges;
-    o.Energy =
-        EnergyOfCycle(w.p.data(), w.v.data(), demand, w.qs.data(), end, d.Qp, flows.TimeStep);
-    JudgeDrift(lowests, dayCycles, p1, o);
-    return o;
-}
-
-}  // namespace
-
-double AsDecimal(float value) {
-    char text[32];  // mutants: skip (any size that holds a float's shortest form)
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    double decimal = value;
-    std::from_chars(text, end, decimal);
-    return decimal;
 }
 
 std::vector<CatalogueSize> DefaultCatalogue(AccumulatorType type) {
@@ -311,47 +155,40 @@ const TemperatureOutcome& Evaluation::Worst() const {
 
 Evaluator::Evaluator(const CircuitState& state, const Requirements& req)
     : base_(state.Data),
+      typed_(TypedData(state.Data)),
       req_(req),
-      flows_(ComputeCycleFlows(state)),
-      temps_(RunTemperatures(req.Gas, state.Data.Tc)),
-      work_(temps_.size()) {
-    const size_t size = flows_.Qt.size();
-    for (CycleWorkspace& w : work_) {
-        for (auto* series : {&w.qs, &w.p, &w.v, &w.dv, &w.t}) series->resize(size);
-    }
-    // As the run integrates it: each step moves the volume by the flow of the step before.
-    for (int j = 1; j <= flows_.Steps; ++j) {
-        cycleOil_ += AsDecimal(flows_.TimeStep) * flows_.Qt[j - 1] / 60;
-    }
+      gas_(EngineeringGas(req.Gas)),
+      demand_(MakeDemand(state.Movements, state.SimMovementCount, state.Data.CycleTime)),
+      cycleOil_(demand_.Oil) {
+    const double tc = typed_.Tc;
+    const double low = gas_.MinTemp.value_or(tc), high = gas_.MaxTemp.value_or(tc);
+    temps_ = low == tc && high == tc ? std::vector<double>{tc} : std::vector<double>{low, tc, high};
 }
 
 double Evaluator::BalancePump() const {
     // A search refuses a cycle of no time first; only a direct caller meets one.
-    return base_.CycleTime > 0  // mutants: skip
-               ? cycleOil_ * 60 / AsDecimal(base_.CycleTime) / req_.Gas.Vessels.VolumetricEfficiency
-               : 0;  // mutants: skip
+    return typed_.CycleTime > 0
+               ? cycleOil_ * 60 / typed_.CycleTime / gas_.Vessels.VolumetricEfficiency
+               : 0;
 }
 
 int Evaluator::DayCycles() const {
-    if (!(base_.CycleTime > 0)) return 1;  // mutants: skip (a search refuses it first)
+    if (!(typed_.CycleTime > 0)) return 1;
     // Positive hours give at least one cycle.
-    return std::max(
-        1,  // mutants: skip
-        static_cast<int>(std::ceil(req_.WorkingHours * 3600 / AsDecimal(base_.CycleTime))));
+    return std::max(1, static_cast<int>(std::ceil(req_.WorkingHours * 3600 / typed_.CycleTime)));
 }
 
-CircuitData Evaluator::DataFor(const Design& design) const {
-    CircuitData d = base_;
-    d.V0 = static_cast<float>(design.V0);
-    d.P0 = static_cast<float>(design.P0);
-    d.Qp = static_cast<float>(design.Qp);
-    return RunData(d, GasFor(0, design).Vessels);  // mutants: skip (the vessels are any size's)
+ExactData Evaluator::DataFor(const Design& design) const {
+    ExactData d = typed_;
+    d.V0 = design.GasVolume();
+    d.P0 = design.P0;
+    d.Qp = design.Qp * gas_.Vessels.VolumetricEfficiency;
+    return d;
 }
 
 GasSettings Evaluator::GasFor(size_t size, const Design& design) const {
-    GasSettings gas = req_.Gas;
-    // Every caller passes a size of the catalogue, which is never empty.
-    if (size < req_.Catalogue.size()) {  // mutants: skip
+    GasSettings gas = gas_;
+    if (size < req_.Catalogue.size()) {
         if (const auto& tau = req_.Catalogue[size].Tau) gas.Tau = *tau;
     }
     gas.Vessels.Count = design.Count;
@@ -363,8 +200,8 @@ gas::Result<double> Evaluator::PrechargeAt(double p0, double temp) const {
     using R = gas::Result<double>;
     namespace n2 = gas::nitrogen;
     // At the charging temperature itself the gauge reads what was set.
-    if (temp == PrechargeTemperature(req_.Gas)) return p0;
-    const double charge = PrechargeTemperature(req_.Gas) + gas::kKelvin;
+    if (temp == gas_.ChargeTemp) return p0;
+    const double charge = gas_.ChargeTemp + gas::kKelvin;
     const double pa = (p0 + gas::kAtmosphere) * 1e5;
     if (auto range = n2::CheckRange(charge, pa); !range) return R::Fail(range.Error());
     const auto rho = n2::DensityAt(charge, pa);
@@ -427,43 +264,58 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     return e;
 }
 
-gas::Result<TemperatureOutcome> Evaluator::RunAt(const CircuitData& data, const GasSettings& gas,
-                                                 size_t index, bool stopBelow) {
+gas::Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const GasSettings& gas,
+                                                 size_t index, bool stopBelow) const {
+    using R = gas::Result<TemperatureOutcome>;
     const double temp = temps_.at(index);
-    auto law = MakeGasLaw(data, gas, temp, flows_.TimeStep);
-    if (!law) return gas::Result<TemperatureOutcome>::Fail(law.Error());
-    const int cycles = req_.SingleCycle ? 1 : kMaxCycles;
-    const int day = DayCycles();
+    auto path = MakeGasPath(data, gas, temp);
+    if (!path) return R::Fail(path.Error());
     const double p1 = req_.MinPressure;
+    SteadyOptions options;
+    options.maxCycles = req_.SingleCycle ? 1 : kMaxCycles;
     // How long the gas remembers where it started.
-    const double cycleTime = base_.CycleTime;
-    const double memory = gas.Law == GasLawKind::Nitrogen && std::isfinite(gas.Tau)
-                              ? std::min(3 * gas.Tau, kMaxCycles / 2 * cycleTime)
-                              : 0;
-    CycleWorkspace& work = work_[index];
-    return std::visit(
-        [&](auto& l) {
-            if (!stopBelow) {
-                return RunCycles(data, flows_, l, work, cycles, day, p1, memory, temp);
-            }
-            StopBelow stopping(l, p1);
-            return RunCycles(data, flows_, stopping, work, cycles, day, p1, memory, temp);
-        },
-        *law);
+    options.memory = gas.Law == GasLawKind::Nitrogen && std::isfinite(gas.Tau)
+                         ? std::min(3 * gas.Tau, kMaxCycles / 2 * data.CycleTime)
+                         : 0;
+    // Below p1 it fails whatever follows; the quick verdicts stop right there.
+    options.breakBelow = p1;
+    if (stopBelow) options.stopBelow = p1;
+    const SteadyRun run = RunUntilSteady(data, demand_, **path, options);
+    TemperatureOutcome o;
+    o.WorkTemp = temp;
+    o.LowestPressure = run.worst.lowest;
+    o.LowestTime = run.worst.lowestTime;
+    o.WorstCycle = run.worstCycle;
+    o.Cycles = run.cycles;
+    o.Warning = run.end == CycleEnd::Emptied;
+    o.OutsideGas = run.end == CycleEnd::OutsideGas;
+    o.LowestGasTemp = run.coldest;
+    o.LowestVolume = run.worst.lowestVolume;
+    o.FullVolume = (*path)->Full().volume;
+    o.PumpShare = run.pumpShare;
+    o.PumpStarts = run.pumpStarts;
+    o.PeakFlow = run.peakFlow;
+    o.Swing = run.swing;
+    o.Settled = run.settled;
+    o.Recharged = run.recharged;
+    o.Recharges = run.recharges;
+    o.Energy = EnergyOf(run.last, run.lastStart, **path);
+    JudgeDrift(run.lowests, DayCycles(), p1, o);
+    return o;
 }
 
 std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const Design& design, size_t size,
                                                                bool stopBelow) {
-    const CircuitData data = DataFor(design);
+    const ExactData data = DataFor(design);
     const GasSettings gas = GasFor(size, design);
     std::vector<gas::Result<TemperatureOutcome>> runs;
     const size_t count = temps_.size();
     // Side by side or not, the runs give the same results.
-    if (count == 1 || flows_.Qt.size() * count < kParallelSteps) {  // mutants: skip
+    if (count == 1 || demand_.Flows.size() * count < kParallelStretches) {
         for (size_t i = 0; i < count; ++i) runs.push_back(RunAt(data, gas, i, stopBelow));
         return runs;
     }
-    // Each run has its own workspace and law: nothing is shared but the flows.
+    // Each run has its own gas path: nothing is shared but the demand.
     std::vector<std::future<gas::Result<TemperatureOutcome>>> others;
     for (size_t i = 1; i < count; ++i) {
         others.push_back(std::async(std::launch::async, [this, &data, &gas, i, stopBelow] {
@@ -493,8 +345,19 @@ void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
     }
 }
 
+bool Evaluator::CanFill(const Design& design, size_t size) const {
+    if (design.Bottles == 0) return true;
+    const ExactData data = DataFor(design);
+    const GasSettings gas = GasFor(size, design);
+    for (double temp : temps_) {
+        auto path = MakeGasPath(data, gas, temp);
+        if (!path && path.Error().id == MessageId::BottlesTooLarge) return false;
+    }
+    return true;
+}
+
 double Evaluator::PumpOil(double qp) const {
-    return qp * req_.Gas.Vessels.VolumetricEfficiency * AsDecimal(base_.CycleTime) / 60;
+    return qp * gas_.Vessels.VolumetricEfficiency * typed_.CycleTime / 60;
 }
 
 gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {

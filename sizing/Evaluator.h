@@ -30,8 +30,9 @@
 #include <vector>
 
 #include "engine/CircuitState.h"
-#include "engine/CycleRun.h"
+#include "engine/CycleDemand.h"
 #include "engine/EnergyBalance.h"
+#include "engine/ExactCycle.h"
 #include "gas/Result.h"
 #include "sizing/Requirements.h"
 
@@ -39,9 +40,6 @@ namespace volvenza::sizing {
 
 inline constexpr int kRuleCount = 7;
 
-// A single-precision figure of the data (cycle time, time step) as the
-// decimal it was typed as.
-double AsDecimal(float value);
 // Cycles run at most before the drift of the lowest pressure is carried over
 // the working day.
 inline constexpr int kMaxCycles = 100;
@@ -51,19 +49,13 @@ struct TemperatureOutcome {
     double WorkTemp = 0;        // °C
     double LowestPressure = 0;  // bar as typed (gauge for the ideal and real laws)
     double LowestTime = 0;      // s within its cycle
-    int LowestStep = 0;
-    // Where the pressure is lowest among the points reached by a real flow:
-    // without one the volume still creeps by a hundred-thousandth of a dm3
-    // a step, so the very lowest point can lie long after the movements
-    // that caused it.
-    int LowestDrawStep = 0;
-    int WorstCycle = 1;        // 1 for the first
-    int Cycles = 1;            // how many were run
-    bool Warning = false;      // the gas expanded to its precharge
-    bool OutsideGas = false;   // the gas left its law's domain (condensed)
-    double LowestGasTemp = 0;  // °C, over every cycle run
-    double LowestVolume = 0;   // gas volume at the lowest pressure [dm3]
-    double FullVolume = 0;     // gas volume at Pm [dm3]
+    int WorstCycle = 1;         // 1 for the first
+    int Cycles = 1;             // how many were run
+    bool Warning = false;       // the gas expanded to its precharge
+    bool OutsideGas = false;    // the gas left its law's domain (condensed)
+    double LowestGasTemp = 0;   // °C, over every cycle run
+    double LowestVolume = 0;    // gas volume at the lowest pressure [dm3]
+    double FullVolume = 0;      // gas volume at Pm [dm3]
     // Share of the time the pump delivers and its starts per cycle, over
     // the cycles after the first (which starts full), or the first alone.
     double PumpShare = 0;
@@ -120,14 +112,18 @@ struct Evaluation {
     const TemperatureOutcome& Worst() const;
 };
 
-// The runs of one cycle reuse the movements' flows, computed once.
+// The runs of one cycle, on the exact engine, reuse the movements' demand,
+// worked out once. The law is the requirements' (real nitrogen where they
+// ask for the classic law, which sizes nothing).
 class Evaluator {
   public:
     Evaluator(const CircuitState& state, const Requirements& req);
 
     const CircuitData& Base() const { return base_; }
     const Requirements& Req() const { return req_; }
-    const CycleFlows& Flows() const { return flows_; }
+    // The gas law the runs follow.
+    const GasSettings& Gas() const { return gas_; }
+    const DemandProfile& Demand() const { return demand_; }
     const std::vector<double>& Temperatures() const { return temps_; }
     // The oil the cycle draws [dm3].
     double CycleOil() const { return cycleOil_; }
@@ -145,15 +141,19 @@ class Evaluator {
     // one figure; the runs stop once the pressure is below p1.
     gas::Result<bool> PassesRuns(const Design& design, size_t size);
 
+    // Whether the gas of the design, full at Pm, fills its bottles at every
+    // temperature (with less, the oil would fill the accumulators first).
+    bool CanFill(const Design& design, size_t size) const;
+
     // The precharge `p0` given at the data's charging temperature, as a
     // gauge reads it at `temp` (°C): the same nitrogen at the same density.
     gas::Result<double> PrechargeAt(double p0, double temp) const;
 
   private:
-    CircuitData DataFor(const Design& design) const;
+    ExactData DataFor(const Design& design) const;
     GasSettings GasFor(size_t size, const Design& design) const;
-    gas::Result<TemperatureOutcome> RunAt(const CircuitData& data, const GasSettings& gas,
-                                          size_t index, bool stopBelow);
+    gas::Result<TemperatureOutcome> RunAt(const ExactData& data, const GasSettings& gas,
+                                          size_t index, bool stopBelow) const;
     // The runs at every temperature, side by side on long cycles.
     std::vector<gas::Result<TemperatureOutcome>> RunAll(const Design& design, size_t size,
                                                         bool stopBelow);
@@ -163,11 +163,12 @@ class Evaluator {
                   std::array<bool, kRuleCount>& rules) const;
 
     CircuitData base_;
+    ExactData typed_;  // the base data as typed
     Requirements req_;
-    CycleFlows flows_;
+    GasSettings gas_;
+    DemandProfile demand_;
     std::vector<double> temps_;
     double cycleOil_ = 0;
-    std::vector<CycleWorkspace> work_;  // one per temperature
 };
 
 }  // namespace volvenza::sizing

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/CycleRun.h"
 #include "gas/GasLaw.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
@@ -20,8 +21,6 @@ constexpr double kSizesShare = 0.7;  // mutants: skip
 constexpr double kPumpShare = 0.15;  // mutants: skip
 // Runs a one-figure search takes, about: for the progress only.
 constexpr double kSearchRuns = 20;  // mutants: skip
-// Arrangements tried at most before the search gives up on them.
-constexpr int kMaxArrangementTries = 40;  // mutants: skip
 
 // A tenth worked out a hair off its exact value still rounds to it: any
 // allowance far above rounding and far below a tenth gives the same tenths.
@@ -105,14 +104,15 @@ gas::Result<std::optional<double>> SmallestPassing(double from, double unit, dou
     return std::optional<double>(hi / std::round(1 / unit));
 }
 
-// Movements drawing oil over the step that leads to point `step`: the
-// pressure there follows from the flow of the step before.
-std::vector<ActiveMovement> ActiveAt(const CircuitState& state, int step) {
-    const float t = static_cast<float>(std::max(step - 1, 0)) * state.TimeStep;
+// Movements drawing oil just before `time`: the pressure there follows from
+// what they drew (at the cycle's start, those that start there).
+std::vector<ActiveMovement> ActiveAt(const CircuitState& state, double time) {
     std::vector<ActiveMovement> active;
     for (int i = 1; i <= state.SimMovementCount; ++i) {
         const Movement& m = state.Movements[i];
-        if (m.Ti <= t && m.Tf > t && m.Qm != 0) active.push_back({i, m.Kind});
+        const double ti = Typed(m.Ti), tf = Typed(m.Tf);
+        const bool drawing = time > 0 ? ti < time && time <= tf : ti <= 0 && tf > 0;
+        if (drawing && m.Qm != 0) active.push_back({i, m.Kind});
     }
     return active;
 }
@@ -141,10 +141,10 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
     if (e.Temps.empty()) return x;
     const TemperatureOutcome& worst = e.Worst();
     x.WorkTemp = worst.WorkTemp;
-    x.Time = worst.LowestDrawStep / std::round(1 / static_cast<double>(state.TimeStep));
+    x.Time = worst.LowestTime;
     x.Cycle = worst.WorstCycle;
     x.LowestPressure = worst.LowestPressure;
-    x.Active = ActiveAt(state, worst.LowestDrawStep);
+    x.Active = ActiveAt(state, worst.LowestTime);
     x.AtLeast = worst.Warning;
     for (const TemperatureOutcome& o : e.Temps) x.OutsideGas = x.OutsideGas || o.OutsideGas;
     x.MissingOil = MissingOil(worst, ev.Base().Pm, ev.Req().MinPressure);
@@ -277,10 +277,10 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
     CircuitData probe = state.Data;
     probe.V0 = static_cast<float>(req.Catalogue.front().V0);
     // Probed as one vessel: each design brings its own arrangement.
-    GasSettings one = req.Gas;
-    one.Vessels.Count = 1;  // mutants: skip (any count allowed checks the same)
+    GasSettings one = EngineeringGas(req.Gas);
+    one.Vessels.Count = 1;
     one.Vessels.BottleVolume = 0;
-    return CheckGasSettings(probe, one, state.TimeStep);
+    return CheckGasSettings(probe, one);
 }
 
 // Beyond one vessel: the arrangement of the smallest whole gas volume that
@@ -332,28 +332,51 @@ Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double
         }
         return x.Count < y.Count;
     });
-    std::vector<Evaluation> failing;
-    int tried = 0;
-    for (const auto& [design, size] : tries) {
-        if (stopped()) return Message(MessageId::SizingStopped);
-        if (++tried > kMaxArrangementTries) break;
-        answer.ArrangementsTried = tried;
-        auto e = ev.Evaluate(design, size);
-        // Bottles the gas cannot fill at Pm are no arrangement at all.
-        // After the single sizes ran, no other failure can come from an arrangement.
-        if (!e && e.Error().id == MessageId::BottlesTooLarge) {  // mutants: skip
-            if (!answer.UnfilledBottles) answer.UnfilledBottles = design;
-            continue;
+    // Bottles the gas cannot fill at Pm are no arrangement at all.
+    std::erase_if(tries, [&](const auto& t) {
+        if (ev.CanFill(t.first, t.second)) return false;
+        if (!answer.UnfilledBottles) answer.UnfilledBottles = t.first;
+        return true;
+    });
+    // Each arrangement judged at most once.
+    std::vector<std::optional<Evaluation>> judged(tries.size());
+    const auto judge = [&](size_t i) -> gas::Result<const Evaluation*> {
+        using J = gas::Result<const Evaluation*>;
+        if (!judged[i]) {
+            if (stopped()) return J::Fail(MessageId::SizingStopped);
+            auto e = ev.Evaluate(tries[i].first, tries[i].second);
+            if (!e) return J::Fail(e.Error());
+            judged[i] = std::move(*e);
+            ++answer.ArrangementsTried;
         }
+        return &*judged[i];
+    };
+    // More gas holds the pressure higher: the gas volume rule 1 needs is
+    // found by halving the arrangements in order of gas. From there up, the
+    // first that passes every rule (the others are each size's own) is the
+    // one, however far it lies.
+    size_t below = 0, above = tries.size();  // rule 1 fails below `below`, holds from `above`
+    while (below < above) {
+        const size_t mid = below + (above - below) / 2;
+        auto e = judge(mid);
         if (!e) return e.Error();
-        if (!e->Passes()) {
-            failing.push_back(*e);
-            continue;
+        if ((*e)->Rules[0]) {
+            above = mid;
+        } else {
+            below = mid + 1;
         }
-        // The last few that fell short show why the one chosen is needed.
-        const size_t shown = std::min<size_t>(failing.size(), 2);
-        answer.Candidates.insert(answer.Candidates.end(), failing.end() - shown, failing.end());
-        answer.Candidates.push_back(*e);
+    }
+    for (size_t i = above; i < tries.size(); ++i) {
+        auto e = judge(i);
+        if (!e) return e.Error();
+        if (!(*e)->Passes()) continue;
+        // The last two judged below it show why the one chosen is needed.
+        std::vector<const Evaluation*> shown;
+        for (size_t j = i; j-- > 0 && shown.size() < 2;) {
+            if (judged[j]) shown.insert(shown.begin(), &*judged[j]);
+        }
+        for (const Evaluation* s : shown) answer.Candidates.push_back(*s);
+        answer.Candidates.push_back(**e);
         answer.Recommended = answer.Candidates.size() - 1;
         return Done{};
     }
@@ -378,10 +401,7 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
     answer.CycleOil = ev.CycleOil();
     answer.BalancePump = ev.BalancePump();
     answer.AverageDemand = answer.BalancePump * req.Gas.Vessels.VolumetricEfficiency;
-    const std::vector<double>& demand = ev.Flows().Qt;
-    // A cycle of no steps was refused above.
-    answer.PeakDemand =
-        demand.empty() ? 0 : *std::max_element(demand.begin(), demand.end());  // mutants: skip
+    answer.PeakDemand = ev.Demand().Peak;
     answer.DayCycles = req.SingleCycle ? 1 : ev.DayCycles();
     const size_t count = req.Catalogue.size();
 

@@ -40,28 +40,73 @@ std::optional<Message> EnergyInputsFault(const EnergyInputs& in) {
     return std::nullopt;
 }
 
+namespace {
+
+// The law the figures come from, in words.
+QString LawWords(const GasSettings& gas) {
+    if (gas.Law == GasLawKind::Ideal) {
+        return Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "gas ideale, n = %1"))
+            .arg(UiNumber(gas.Exponent));
+    }
+    if (std::isinf(gas.Tau)) {
+        return Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "azoto reale, τ = ∞ (adiabatica)"));
+    }
+    return Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "azoto reale, τ = %1 s"))
+        .arg(UiNumber(gas.Tau));
+}
+
+// The heat between gas and wall, said the way it goes.
+QString HeatWords(double heatIn) {
+    const QString heat = With(std::abs(heatIn), 3, "kJ");
+    return (heatIn <= 0
+                ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "il gas cede alla parete %1"))
+                : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "il gas riceve dalla parete %1")))
+        .arg(heat);
+}
+
+}  // namespace
+
 QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs& in) {
     if (state.LastPoint <= 0 || state.PSeries.empty() || EnergyInputsFault(in)) return {};
-    const EnergyBalance b = BalanceOfRun(state, in);
+    const auto balance = BalanceOfRun(state, in);
+    if (!balance) return {};
+    const EnergyBalance& b = *balance;
     QList<EnergyRow> rows;
     auto row = [&rows](const char* label, const QString& value) {
         rows.append({Tr(label), value});
     };
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Energia ceduta dall'accumulatore nel ciclo"),
-        With(b.Delivered, 3, "kJ"));
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Energia ripresa dall'accumulatore nel ciclo"),
-        With(b.Returned, 3, "kJ"));
-    if (b.HeatToWall) {
-        const QString heat = With(std::abs(*b.HeatToWall), 3, "kJ");
-        row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Calore tra gas e parete"),
-            (*b.HeatToWall >= 0
-                 ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "il gas cede alla parete %1"))
-                 : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                        "il gas riceve dalla parete %1")))
-                .arg(heat));
-    }
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Energia fornita dalla pompa in carico"),
-        With(b.PumpEnergy, 3, "kJ"));
+    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Calcolati con"),
+        Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1, a tc = %2 °C"))
+            .arg(LawWords(b.Gas), UiNumber(b.WorkTemp, 2)));
+    // The first cycle, from full, and the steady one, each whole: what the
+    // accumulator gives less what it takes back is the heat its gas takes
+    // from the wall less what it stored.
+    const auto cycle = [&](const CycleEnergy& e, const QString& name) {
+        rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                                 ": energia ceduta dall'accumulatore")),
+                     With(e.Delivered, 3, "kJ")});
+        rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", ": energia ripresa")),
+                     With(e.Returned, 3, "kJ")});
+        rows.append(
+            {name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", ": calore tra gas e parete")),
+             HeatWords(e.HeatIn)});
+        rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                                 ": energia accumulata a fine ciclo")),
+                     With(e.StoredChange, 3, "kJ")});
+        rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                                 ": energia fornita dalla pompa in carico")),
+                     With(e.PumpEnergy, 3, "kJ")});
+        rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                                 ": pressione minima e massima")),
+                     Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1 e %2"))
+                         .arg(With(e.Lowest, 2, "bar"), With(e.Highest, 2, "bar"))});
+    };
+    cycle(b.First, Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Primo ciclo, da pieno")));
+    cycle(b.Steady,
+          (b.Settled
+               ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo in regime (%1°)"))
+               : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo %1, non ancora in regime")))
+              .arg(b.SteadyCycle));
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Rendimento della pompa"),
         UiNumber(in.PumpEfficiency, 3));
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza installata (Qp a Pm)"),
@@ -75,9 +120,10 @@ QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs
             .arg(With(b.NeedPressure, 2, "bar")));
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza della sola pompa per il picco"),
         With(b.PumpOnlyPower, 2, "kW"));
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Differenza"),
+    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza risparmiata dall'accumulatore"),
         With(b.PumpOnlyPower - b.InstalledPower, 2, "kW"));
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Escursione di pressione per ciclo"),
+    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                          "Escursione di pressione per ciclo (la più ampia dopo il primo)"),
         With(b.Swing, 2, "bar"));
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Cicli all'ora"),
         UiNumber(b.CyclesPerHour, 1));

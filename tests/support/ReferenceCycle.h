@@ -245,10 +245,13 @@ class Run {
             const double end = std::min(b, emptyAt);
             const double h = std::min(end - t, gas_.MaxStep(s_, q));
             const bool last = h >= end - t;
-            const GasState next = gas_.Advance(s_, q, h);
             const double threshold = on_ ? c_.Pm : c_.Pm - c_.Dp;
+            // Along a closed form the crossing is known before the step: a
+            // step past it could squeeze the gas to no volume at all.
+            const std::optional<double> closed = gas_.TimeTo(s_, q, threshold);
+            const GasState next = gas_.Advance(s_, q, h);
             const double p = gas_.Pressure(next);
-            if (on_ ? p >= threshold : p <= threshold) {
+            if (closed ? *closed >= 0 && *closed < h : on_ ? p >= threshold : p <= threshold) {
                 const double dt = Crossing(q, h, threshold);
                 s_ = gas_.Advance(s_, q, dt);
                 Flow(q, dt);
@@ -313,6 +316,26 @@ inline std::vector<RefCycle> RunReference(const RefCircuit& circuit, const RefGa
     std::vector<RefCycle> out;
     while (static_cast<int>(out.size()) < cycles && (out.empty() || !out.back().emptied))
         out.push_back(run.Cycle());
+    return out;
+}
+
+// The same, but ends as soon as a cycle leaves the gas and the pump where one
+// of the twenty before it did: from there on the cycles only repeat.
+inline std::vector<RefCycle> RunUntilRepeating(const RefCircuit& circuit, const RefGas& gas,
+                                               int cycles) {
+    detail::Run run(circuit, gas, false);
+    std::vector<RefCycle> out;
+    while (static_cast<int>(out.size()) < cycles && (out.empty() || !out.back().emptied)) {
+        out.push_back(run.Cycle());
+        const RefCycle& last = out.back();
+        const size_t n = out.size();
+        for (size_t i = n >= 21 ? n - 21 : 0; i + 1 < n; ++i) {
+            if (std::abs(out[i].endVolume - last.endVolume) <= 1e-10 * last.endVolume &&
+                std::abs(out[i].endTemperature - last.endTemperature) <= 1e-7 &&
+                out[i].endPumping == last.endPumping)
+                return out;
+        }
+    }
     return out;
 }
 

@@ -154,9 +154,8 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
         const TemperatureRun& r = results.Runs[i];
         std::string ending = r.Warning ? warning : normal;
         if (r.Outside != gas::GasDomain::Gas) {
-            ending = SimFill(outside,
-                             {FormatFixed(static_cast<float>(r.End) * state.TimeStep, 2, decimal),
-                              SimMessage(OutsideGasReason(r.Outside))});
+            ending = SimFill(outside, {FormatFixed(r.EndTime, 2, decimal),
+                                       SimMessage(OutsideGasReason(r.Outside))});
         }
         lines += SimFill(line, {number(r.WorkTemp, 2),
                                 static_cast<int>(i) == results.MainRun ? " (tc)" : "",
@@ -164,31 +163,47 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
                                 ending, number(r.LowestGasTemp, 2), number(r.HighestGasTemp, 2)}) +
                  "\n";
     }
-    const EnergyBalance b = BalanceOfRun(state, energy);
-    std::string heat;
-    if (b.HeatToWall) {
-        heat = SimFill(*b.HeatToWall >= 0
-                           ? SIM_TEXT("volvenza-sim", "; il gas cede alla parete %1 kJ")
-                           : SIM_TEXT("volvenza-sim", "; il gas riceve dalla parete %1 kJ"),
-                       {number(std::abs(*b.HeatToWall), 3)});
-    }
-    lines +=
-        SimFill(SIM_TEXT("volvenza-sim",
-                         "Energia nel ciclo a tc: l'accumulatore cede %1 kJ e riprende %2 kJ; "
-                         "la pompa in carico fornisce %3 kJ%4"),
-                {number(b.Delivered, 3), number(b.Returned, 3), number(b.PumpEnergy, 3), heat}) +
-        "\n";
+    const auto balance = BalanceOfRun(state, energy);
+    if (!balance) return lines;
+    const EnergyBalance& b = *balance;
+    const GasSettings& g = b.Gas;
+    const std::string law =
+        g.Law == GasLawKind::Ideal
+            ? SimFill(SIM_TEXT("volvenza-sim", "gas ideale, n = %1"), {number(g.Exponent, 3)})
+        : std::isinf(g.Tau)
+            ? SimText(SIM_TEXT("volvenza-sim", "azoto reale, τ = ∞ (adiabatica)"))
+            : SimFill(SIM_TEXT("volvenza-sim", "azoto reale, τ = %1 s"), {number(g.Tau, 3)});
+    const auto cycle = [&](const CycleEnergy& e, const std::string& name) {
+        const char* heat = e.HeatIn <= 0
+                               ? SIM_TEXT("volvenza-sim", "il gas cede alla parete %1 kJ")
+                               : SIM_TEXT("volvenza-sim", "il gas riceve dalla parete %1 kJ");
+        return SimFill(SIM_TEXT("volvenza-sim",
+                                "%1: l'accumulatore cede %2 kJ e riprende %3 kJ; %4; accumula %5 "
+                                "kJ; la pompa in carico fornisce %6 kJ; pressione da %7 a %8 bar"),
+                       {name, number(e.Delivered, 3), number(e.Returned, 3),
+                        SimFill(heat, {number(std::abs(e.HeatIn), 3)}), number(e.StoredChange, 3),
+                        number(e.PumpEnergy, 3), number(e.Lowest, 3), number(e.Highest, 3)}) +
+               "\n";
+    };
+    lines += SimFill(SIM_TEXT("volvenza-sim", "Energia a tc = %1 °C, con il motore esatto (%2):"),
+                     {number(b.WorkTemp, 2), law}) +
+             "\n";
+    lines += cycle(b.First, SimText(SIM_TEXT("volvenza-sim", "primo ciclo, da pieno")));
+    lines += cycle(b.Steady,
+                   SimFill(b.Settled ? SIM_TEXT("volvenza-sim", "ciclo in regime (%1°)")
+                                     : SIM_TEXT("volvenza-sim", "ciclo %1, non ancora in regime"),
+                           {std::to_string(b.SteadyCycle)}));
     lines +=
         SimFill(SIM_TEXT("volvenza-sim",
                          "Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la "
-                         "portata di picco %3 dm3/min a %4 bar: %5 kW; differenza %6 kW"),
+                         "portata di picco %3 dm3/min a %4 bar: %5 kW; risparmiati %6 kW"),
                 {number(b.InstalledPower, 2), number(energy.PumpEfficiency, 2),
                  number(b.PeakDemand, 2), number(b.NeedPressure, 2), number(b.PumpOnlyPower, 2),
                  number(b.PumpOnlyPower - b.InstalledPower, 2)}) +
         "\n";
     lines += SimFill(SIM_TEXT("volvenza-sim",
-                              "Fatica: escursione di pressione %1 bar per ciclo; %2 cicli all'ora, "
-                              "%3 all'anno in %4 h"),
+                              "Fatica: escursione di pressione %1 bar per ciclo (la più ampia "
+                              "dopo il primo); %2 cicli all'ora, %3 all'anno in %4 h"),
                      {number(b.Swing, 2), number(b.CyclesPerHour, 1), number(b.CyclesPerYear, 0),
                       number(energy.HoursPerYear, 0)}) +
              "\n";

@@ -119,6 +119,17 @@ struct SizeOptions {
 // With `base` (a project's requirements and gas law) the options given
 // change it and --pmin and --type may be left out; without, they are needed.
 std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requirements* base) {
+    for (size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == "--gas" && args[i + 1] == "classic") {
+            std::cerr << SimText(SIM_TEXT(
+                             "volvenza-sim",
+                             "--gas classic non dimensiona: la legge classica riproduce i "
+                             "risultati del programma originale, passo per passo; il "
+                             "dimensionamento usa l'azoto reale (predefinito) o --gas ideal."))
+                      << '\n';
+            return std::nullopt;
+        }
+    }
     const Requirements start = base != nullptr ? *base : Requirements{};
     auto gas = TakeRunOptions(args, start.Gas, {start.PumpEfficiency, start.HoursPerYear, {}});
     if (!gas || gas->summary) return std::nullopt;
@@ -288,7 +299,7 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
                (f.LifeYears ? Json(*f.LifeYears) : std::string("null")) + ", ";
     };
     const double p1 = req.MinPressure;
-    const GasSettings& g = req.Gas;
+    const GasSettings g = EngineeringGas(req.Gas);
     std::string j = "{\n  \"requirements\": {\"p1\": " + Json(p1) + ", \"type\": \"" +
                     TypeKey(req.Type) + "\", \"catalogue\": [";
     for (size_t i = 0; i < req.Catalogue.size(); ++i) {

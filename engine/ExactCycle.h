@@ -1,0 +1,112 @@
+#pragma once
+// The exact engine: a cycle run from event to event. Between two events the
+// demand and the pump's delivery are constant, so the gas volume moves at a
+// constant rate and the gas law answers where the pressure goes; the events
+// are the instants a movement starts or ends, the pump loads at Pm - Dp and
+// unloads at Pm, the accumulator empties (its gas fills V0), the gas leaves
+// the states its law describes, and the cycle ends. Nothing is sampled: each
+// movement draws exactly what was typed, no flow changes no volume, and the
+// lowest and highest pressures are the solution's own. Every engineering
+// answer (the ideal and real laws' runs, the sizing, the energy balance, the
+// pressure swing) comes from here; the classic stepping stays for
+// reproducing the original program's results.
+
+#include <optional>
+#include <vector>
+
+#include "engine/CycleDemand.h"
+#include "engine/GasPath.h"
+
+namespace volvenza {
+
+// How a cycle ended: through, with the gas expanded to fill V0, or with the
+// gas out of the states its law describes.
+enum class CycleEnd : int8_t { Normal, Emptied, OutsideGas };
+
+// Where a cycle starts or ends.
+struct CycleState {
+    GasPoint gas;
+    bool pumping = false;  // the pump delivering
+    // With no band (Dp = 0) the pump cannot unload at Pm: the accumulator is
+    // held there, the pump delivering just the demand.
+    bool held = false;
+};
+
+// What one cycle did.
+struct CycleSummary {
+    CycleEnd end = CycleEnd::Normal;
+    gas::GasDomain outside = gas::GasDomain::Gas;  // where the gas went, for OutsideGas
+    double endTime = 0;  // the cycle time, or where the gas emptied or left its domain [s]
+    CycleState final;
+    double lowest = 0, lowestTime = 0;    // bar gauge, s
+    double lowestVolume = 0;              // dm3 of gas at the lowest pressure
+    double highest = 0, highestTime = 0;  // bar gauge, s
+    double coldest = 0, warmest = 0;      // gas temperature, °C
+    // The first instant, after the last movement's end, at which the pump
+    // unloads at Pm (the accumulator is full again); negative when it is not.
+    double fullAgain = -1;
+    bool reachedPm = false;              // the pump unloaded at Pm within the cycle
+    double oilOut = 0, oilIn = 0;        // dm3 the accumulator gives and takes back
+    double delivered = 0, returned = 0;  // kJ on gauge pressures, the same
+    double pumpEnergy = 0;               // kJ the loaded pump delivers, gauge
+    double heatIn = 0;                   // kJ the gas takes from the wall
+    double workAbs = 0;                  // kJ the gas does on absolute pressures
+    double pumpTime = 0;                 // s the pump delivers
+    int pumpStarts = 0;
+    double peakFlow = 0;  // dm3/min, the largest flow into or out of the accumulator
+};
+
+struct CycleOptions {
+    Sampler* sampler = nullptr;
+    // Stop once the pressure has fallen below this [bar gauge]: for a verdict only.
+    std::optional<double> stopBelow;
+};
+
+// One cycle of `data.CycleTime` seconds from `start`.
+CycleSummary RunExactCycle(const ExactData& data, const DemandProfile& demand, GasPath& gas,
+                           const CycleState& start, const CycleOptions& options = {});
+
+// The first cycle starts full at Pm with the pump unloaded.
+CycleState FullStart(const GasPath& gas);
+
+// Cycles run one after another until they repeat.
+struct SteadyOptions {
+    int maxCycles = 100;  // 1: the first cycle alone
+    // How long the gas remembers where it started [s] (three thermal time
+    // constants; 0 for a law without memory).
+    double memory = 0;
+    // Stop at the end of a cycle whose pressure fell below this [bar gauge]:
+    // it fails whatever follows.
+    std::optional<double> breakBelow;
+    // Stop once the pressure has fallen below this, within a cycle: for a
+    // verdict only.
+    std::optional<double> stopBelow;
+};
+
+struct SteadyRun {
+    int cycles = 0;
+    CycleEnd end = CycleEnd::Normal;  // of the last cycle run
+    // The cycles repeat (one by one, or with the pump bringing the
+    // accumulator back to Pm every few cycles) within the cycle limit.
+    bool settled = false;
+    // The steady cycles bring the accumulator back to Pm, so that the pump
+    // unloads: a pump that runs all the time has no margin left.
+    bool recharged = false;
+    int recharges = 0;            // cycles after the first that came back to Pm
+    std::vector<double> lowests;  // per cycle that ended normally
+    CycleSummary first, last, worst;
+    CycleState lastStart;  // where the last cycle started
+    int worstCycle = 1;
+    // Over the cycles after the first (the first alone when only one ran):
+    // the largest swing, the pump's share of the time and starts per cycle.
+    double swing = 0;
+    double pumpShare = 0, pumpStarts = 0;
+    // Over every cycle.
+    double peakFlow = 0;
+    double coldest = 0;  // °C
+};
+
+SteadyRun RunUntilSteady(const ExactData& data, const DemandProfile& demand, GasPath& gas,
+                         const SteadyOptions& options);
+
+}  // namespace volvenza

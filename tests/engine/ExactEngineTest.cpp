@@ -1,0 +1,287 @@
+// The exact engine against closed forms, against the independent reference
+// model of the cycle, and against the laws it must keep: the oil typed is
+// the oil drawn, nothing moves without flow, the energy balance closes.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "engine/CircuitState.h"
+#include "engine/EnergyBalance.h"
+#include "engine/ExactCycle.h"
+#include "engine/ExactRun.h"
+#include "gas/IdealLaw.h"
+#include "tests/support/ReferenceCycle.h"
+
+namespace volvenza {
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kAtm = 1.01325;
+
+struct Draw {
+    float ti, tf;
+    double qm;
+};
+
+// A circuit with its movements typed into a state, as the windows leave it.
+struct Circuit {
+    CircuitState state;
+    Circuit(CircuitData data, std::initializer_list<Draw> draws) {
+        InitCircuitState(state);
+        state.Data = data;
+        int16_t k = 0;
+        for (const Draw& d : draws) {
+            ++k;
+            state.Movements[k] = Movement{.Ti = d.ti, .Tf = d.tf, .Qm = d.qm, .Kind = 4};
+        }
+        state.MovementCount = state.SimMovementCount = k;
+    }
+    DemandProfile Demand() const {
+        return MakeDemand(state.Movements, state.SimMovementCount, state.Data.CycleTime);
+    }
+    ExactData Data() const { return TypedData(state.Data); }
+    reference::RefCircuit Reference() const {
+        const ExactData d = Data();
+        reference::RefCircuit c{d.V0, d.P0, d.Qp, d.Pm, d.Dp, d.CycleTime, {}};
+        for (int i = 1; i <= state.SimMovementCount; ++i) {
+            const Movement& m = state.Movements[i];
+            c.moves.push_back({Typed(m.Ti), Typed(m.Tf), m.Qm});
+        }
+        return c;
+    }
+};
+
+GasSettings Ideal(double n) {
+    GasSettings g;
+    g.Law = GasLawKind::Ideal;
+    g.Exponent = n;
+    return g;
+}
+GasSettings Nitrogen(double tau) {
+    GasSettings g;
+    g.Law = GasLawKind::Nitrogen;
+    g.Tau = tau;
+    return g;
+}
+
+std::vector<CycleSummary> Cycles(const Circuit& c, const GasSettings& gas, int count,
+                                 double tolerance = kEntropyTolerance) {
+    const ExactData d = c.Data();
+    const DemandProfile demand = c.Demand();
+    auto path = MakeGasPath(d, gas, d.Tc, tolerance);
+    EXPECT_TRUE(path) << path.Error();
+    std::vector<CycleSummary> out;
+    CycleState start = FullStart(**path);
+    for (int i = 0; i < count; ++i) {
+        out.push_back(RunExactCycle(d, demand, **path, start));
+        start = out.back().final;
+    }
+    return out;
+}
+
+// One draw of 2 dm3 in 1 s from a 10 dm3 ideal gas precharged at 40 bar:
+// with the band wide the pump never starts and the lowest pressure is the
+// polytrope's at the full volume plus the draw; with the example's band the
+// pump starts where the polytrope crosses 67 bar and fills back to 80 bar at
+// its own pace, every instant a closed form.
+TEST(ExactEngineTest, OneDrawAndItsRechargeAreClosedForms) {
+    for (double n : {1.0, 1.4}) {
+        Circuit wide({10, 40, 20, 30, 80, 70, 10}, {{0.5f, 1.5f, 120}});
+        const gas::IdealLaw law =
+            *gas::IdealLaw::Create({10, 40, 20, 20, 80, n, gas::ChargeStart::Slow});
+        const double full = law.FullVolume();
+        const CycleSummary alone = Cycles(wide, Ideal(n), 1)[0];
+        EXPECT_NEAR(alone.lowest, 81.01325 * std::pow(full / (full + 2), n) - kAtm, 1e-12);
+        EXPECT_EQ(alone.lowestTime, 1.5);
+        EXPECT_EQ(alone.pumpStarts, 0);
+        EXPECT_NEAR(alone.oilOut, 2, 1e-15);
+
+        Circuit banded({10, 40, 20, 30, 80, 13, 10}, {{0.5f, 1.5f, 120}});
+        const CycleSummary c = Cycles(banded, Ideal(n), 1)[0];
+        const double on = 0.5 + (law.VolumeAt(67) - full) / 2;  // 120 dm3/min is 2 dm3/s
+        const double lowVolume = law.VolumeAt(67) + (1.5 - on) * (120 - 30) / 60.0;
+        EXPECT_NEAR(c.lowest, law.PressureAt(lowVolume), 1e-12) << n;
+        EXPECT_EQ(c.lowestTime, 1.5);
+        EXPECT_EQ(c.pumpStarts, 1);
+        EXPECT_NEAR(c.fullAgain, 1.5 + (lowVolume - full) / 0.5, 1e-12) << n;
+        EXPECT_NEAR(c.pumpTime, c.fullAgain - on, 1e-12);
+        EXPECT_NEAR(c.final.gas.pressure, 80, 1e-12);
+        EXPECT_FALSE(c.final.pumping);
+        EXPECT_NEAR(c.oilIn, c.oilOut, 1e-12);
+    }
+}
+
+// Each movement draws exactly Qm (Tf - Ti) / 60, whatever its times, where
+// the classic stepping's single-precision instants draw a step more or less.
+TEST(ExactEngineTest, EveryMovementDrawsTheOilTyped) {
+    Circuit c({10, 60, 20, 30, 80, 70, 2}, {{0.37f, 0.42f, 60},
+                                            {0.4f, 0.5f, 60},
+                                            {1.1f, 1.13f, 17.3},
+                                            {0.5f, 0.4f, 99},
+                                            {1.9f, 2.5f, 20},
+                                            {0.f, 0.f, 50}});
+    const DemandProfile demand = c.Demand();
+    const double typed = (60 * 0.05 + 60 * 0.1 + 17.3 * 0.03 + 20 * 0.1) / 60;
+    EXPECT_NEAR(demand.Oil, typed, 1e-15);
+    EXPECT_EQ(demand.LatestEnd, 2.0);  // cut at the cycle's end
+    EXPECT_EQ(demand.FlowAt(0.4), 120);
+    EXPECT_EQ(demand.FlowAt(0.42), 60);
+    EXPECT_EQ(demand.FlowAt(0.5), 0);  // a movement ends at its Tf
+    EXPECT_EQ(demand.Peak, 120);
+    for (const GasSettings& gas : {Ideal(1.4), Nitrogen(kInf), Nitrogen(45)}) {
+        const CycleSummary s = Cycles(c, gas, 1)[0];
+        EXPECT_NEAR(s.oilOut, typed, 1e-12);
+        EXPECT_EQ(s.oilIn, 0);
+    }
+}
+
+// With no flow the gas volume does not move: the pressure a draw leaves is
+// the pressure 300 s later, unless heat from the wall moves it; a gas at the
+// wall's temperature stays as it is even then.
+TEST(ExactEngineTest, NothingMovesWithoutFlow) {
+    Circuit c({10, 60, 20, 30, 80, 70, 300}, {{0.f, 1.f, 60}});
+    for (const GasSettings& gas : {Ideal(1.0), Ideal(1.4), Nitrogen(kInf), Nitrogen(0)}) {
+        const std::vector<CycleSummary> s = Cycles(c, gas, 2);
+        EXPECT_EQ(s[0].final.gas.pressure, s[0].lowest);
+        EXPECT_EQ(s[0].lowestTime, 1.0);
+        EXPECT_EQ(s[0].pumpStarts, 0);
+        // The second cycle starts where the first left the gas.
+        EXPECT_LT(s[1].lowest, s[0].lowest);
+    }
+    Circuit idle({10, 60, 20, 30, 80, 13, 300}, {});
+    const CycleSummary still = Cycles(idle, Nitrogen(45), 1)[0];
+    EXPECT_NEAR(still.lowest, still.highest, 1e-9);
+    EXPECT_NEAR(still.final.gas.pressure, 80, 1e-9);
+    // Heat from the wall warms the gas a draw cooled: the pressure rises back.
+    const CycleSummary warmed = Cycles(c, Nitrogen(45), 1)[0];
+    EXPECT_EQ(warmed.lowestTime, 1.0);
+    EXPECT_GT(warmed.final.gas.pressure, warmed.lowest + 1);
+    EXPECT_NEAR(warmed.final.gas.temperature, 20, 0.05);
+}
+
+// The engine and the reference model, written apart, on the example, a 250
+// bar design and a long cycle whose draws leave the pump off: cycle after
+// cycle, the lowest pressure, its instant, where each cycle leaves the gas
+// and the pump, and the oil.
+TEST(ExactEngineTest, AgreesWithTheIndependentModelCycleAfterCycle) {
+    const Circuit circuits[] = {
+        {{10, 60, 45, 30, 80, 13, 4.7f},
+         {{0, 1.2f, 58.905}, {1.2f, 2.5f, 20}, {0.5f, 1.4f, 30}, {0, 0.8f, 12}, {2, 2.5f, 25}}},
+        {{20, 150, 20, 40, 250, 30, 10}, {{0, 2, 150}, {2, 3, 60}}},
+        {{20, 150, 20, 5, 200, 20, 310}, {{0, 1, 60}}},
+        {{2, 60, 30, 12, 150, 20, 1}, {{0.1f, 0.2f, 60}, {0.55f, 0.65f, 60}}},
+    };
+    const struct {
+        GasSettings gas;
+        double within;  // bar
+    } laws[] = {{Ideal(1.4), 1e-9},  {Ideal(1.0), 1e-9},   {Nitrogen(kInf), 1e-6},
+                {Nitrogen(0), 1e-6}, {Nitrogen(45), 1e-3}, {Nitrogen(3), 1e-3}};
+    for (const Circuit& c : circuits) {
+        for (const auto& law : laws) {
+            const reference::RefGas ref{law.gas.Law == GasLawKind::Ideal
+                                            ? reference::RefLaw::Ideal
+                                            : reference::RefLaw::Nitrogen,
+                                        law.gas.Exponent, law.gas.Tau, 20, Typed(c.state.Data.Tc)};
+            const auto expected = reference::RunReference(c.Reference(), ref, 6);
+            const auto got = Cycles(c, law.gas, static_cast<int>(expected.size()));
+            for (size_t i = 0; i < expected.size(); ++i) {
+                const std::string at = std::to_string(c.state.Data.Pm) + " bar, law " +
+                                       std::to_string(static_cast<int>(law.gas.Law)) + " tau " +
+                                       std::to_string(law.gas.Tau) + ", cycle " +
+                                       std::to_string(i + 1);
+                EXPECT_NEAR(got[i].lowest, expected[i].lowest, law.within) << at;
+                EXPECT_NEAR(got[i].lowestTime, expected[i].lowestTime, 1e-6) << at;
+                EXPECT_EQ(got[i].end == CycleEnd::Emptied, expected[i].emptied) << at;
+                EXPECT_NEAR(got[i].oilOut, expected[i].oilOut, 1e-6) << at;
+                if (expected[i].emptied) {
+                    EXPECT_NEAR(got[i].endTime, expected[i].emptiedAt, 1e-6) << at;
+                    continue;
+                }
+                EXPECT_NEAR(got[i].final.gas.pressure, expected[i].endPressure, law.within) << at;
+                EXPECT_EQ(got[i].final.pumping, expected[i].endPumping) << at;
+                EXPECT_EQ(got[i].pumpStarts, static_cast<int>(expected[i].pumpOn.size())) << at;
+            }
+        }
+    }
+}
+
+// The series the windows show are the solution on the 0,01 s grid: the
+// reference's samples, and the volume, flow and balance that go with them.
+TEST(ExactEngineTest, SeriesAreTheSolutionOnTheGrid) {
+    Circuit c({10, 60, 45, 30, 80, 13, 4.7f},
+              {{0, 1.2f, 58.905}, {1.2f, 2.5f, 20}, {0.5f, 1.4f, 30}, {0, 0.8f, 12}});
+    c.state.Gas = Nitrogen(45);
+    ASSERT_TRUE(RunExactIntoState(c.state));
+    const reference::RefGas ref{reference::RefLaw::Nitrogen, 1.4, 45, 20, 45};
+    const auto expected = reference::RunReference(c.Reference(), ref, 1, true)[0].samples;
+    ASSERT_GE(expected.size(), 470u);
+    for (int j = 0; j <= 469; ++j) {
+        ASSERT_NEAR(c.state.PSeries[j], expected[j], 1e-4) << j;
+        if (j > 0) {
+            EXPECT_EQ(c.state.DVSeries[j], c.state.VSeries[j] - c.state.VSeries[j - 1]);
+        }
+    }
+    // At 0,80 s the fourth movement has ended: the demand there is without it.
+    EXPECT_EQ(c.state.QtSeries[80], 58.905 + 30);
+    EXPECT_EQ(c.state.QtSeries[79], 58.905 + 30 + 12);
+    EXPECT_EQ(c.state.VSeries[0], (*MakeGasPath(c.Data(), c.state.Gas, 45))->Full().volume);
+}
+
+// What the accumulator gives less what it takes back is the heat its gas
+// takes from the wall less what it stored, to a millionth, whatever the
+// heat exchange, from full and cycle after cycle.
+TEST(ExactEngineTest, TheEnergyBalanceCloses) {
+    Circuit c({20, 150, 20, 40, 250, 30, 10}, {{0, 2, 150}, {2, 3, 60}});
+    for (const GasSettings& gas :
+         {Nitrogen(45), Nitrogen(3), Nitrogen(kInf), Nitrogen(0), Ideal(1.2)}) {
+        c.state.Gas = gas;
+        c.state.LastPoint = 1;
+        const auto b = BalanceOfRun(c.state);
+        ASSERT_TRUE(b) << b.Error();
+        for (const CycleEnergy& e : {b->First, b->Steady}) {
+            const double out = e.Delivered - e.Returned;
+            EXPECT_NEAR(out, e.HeatIn - e.StoredChange, 1e-6 * e.Delivered) << gas.Tau;
+        }
+        // The first cycle starts full and ends with the pump still filling.
+        EXPECT_GT(b->First.Delivered, 30);
+        EXPECT_GT(b->SteadyCycle, 1);
+    }
+    // Adiabatic, the gas exchanges no heat; isothermal, all its work is heat.
+    c.state.Gas = Nitrogen(kInf);
+    EXPECT_EQ(BalanceOfRun(c.state)->First.HeatIn, 0);
+}
+
+// The real gas with a short time constant, where the heat exchange matters
+// most, settles on one answer as the integrator's tolerance is tightened.
+TEST(ExactEngineTest, TheRealGasConvergesAsItsToleranceTightens) {
+    Circuit c({20, 150, 20, 40, 250, 30, 10}, {{0, 2, 150}, {2, 3, 60}});
+    const double finest = Cycles(c, Nitrogen(3), 3, 1e-9)[2].lowest;
+    double previous = kInf;
+    for (double tolerance : {1e-2, 1e-3, 1e-4, 1e-5}) {
+        const double gap = std::abs(Cycles(c, Nitrogen(3), 3, tolerance)[2].lowest - finest);
+        EXPECT_LE(gap, previous) << tolerance;
+        previous = gap;
+    }
+    EXPECT_LT(previous, 1e-5);
+    EXPECT_LT(std::abs(Cycles(c, Nitrogen(3), 3)[2].lowest - finest), 1e-3);
+}
+
+// With no band the pump cannot unload at Pm: the accumulator is held there
+// while the pump can deliver the demand, and falls when it cannot.
+TEST(ExactEngineTest, WithoutABandThePressureIsHeldAtPm) {
+    Circuit c({10, 60, 20, 30, 80, 0, 5}, {{0, 1, 12}, {1, 2, 60}, {2, 5, 12}});
+    for (const GasSettings& gas : {Ideal(1.4), Nitrogen(kInf), Nitrogen(45)}) {
+        const CycleSummary s = Cycles(c, gas, 1)[0];
+        EXPECT_TRUE(s.final.held);
+        EXPECT_NEAR(s.final.gas.pressure, 80, 1e-9);
+        EXPECT_NEAR(s.lowestTime, 2, 1e-9);
+        EXPECT_LT(s.lowest, 79);
+        EXPECT_NEAR(s.highest, 80, 1e-9);
+    }
+}
+
+}  // namespace
+}  // namespace volvenza
