@@ -15,10 +15,10 @@ constexpr double kKilojoulePerBarDm3 = 0.1;
 constexpr double kSamePressure = 1e-3;
 constexpr double kSameTemperature = 1e-2;
 // With a pump switching between Pm - Dp and Pm, the cycles need not repeat
-// one by one: the accumulator comes back to Pm every few cycles, at a
-// different moment each time. Once it has done so this many times after the
-// first cycle (and the gas has forgotten its start), the lowest pressure is
-// bounded: the hysteresis has run through its phases.
+// one by one: the accumulator comes back to Pm every few cycles, or many
+// times in one, at a different moment each time. Once it has done so this
+// many times after the first cycle (and the gas has forgotten its start),
+// the lowest pressure is bounded: the hysteresis has run through its phases.
 constexpr int kRecharges = 3;
 // More events than this at one instant can only be a loop: the pump cannot
 // switch twice where nothing changes.
@@ -37,7 +37,7 @@ namespace {
 struct Tally {
     double oilOut = 0, oilIn = 0, delivered = 0, returned = 0, pumpEnergy = 0, pumpTime = 0;
     double heatIn = 0, workAbs = 0, pressureTime = 0;
-    int pumpStarts = 0;
+    int pumpStarts = 0, returnsToPm = 0;
 };
 
 // One cycle, advanced one stretch of constant flow at a time.
@@ -63,8 +63,9 @@ class CycleRunner {
     // From t_ towards `end` at the demand `qt`: one stretch, up to the next event.
     Step Advance(double end, double qt);
     Tally Now() const {
-        return {c_.oilOut,   c_.oilIn,    c_.delivered, c_.returned,       c_.pumpEnergy,
-                c_.pumpTime, log_.heatIn, log_.workAbs, log_.pressureTime, c_.pumpStarts};
+        return {c_.oilOut,         c_.oilIn,      c_.delivered,  c_.returned,
+                c_.pumpEnergy,     c_.pumpTime,   log_.heatIn,   log_.workAbs,
+                log_.pressureTime, c_.pumpStarts, c_.returnsToPm};
     }
     void Add(const Tally& a, const Tally& b, double times);
     // Within a stretch that the pump outruns, the accumulator swings between
@@ -97,6 +98,7 @@ void CycleRunner::Add(const Tally& a, const Tally& b, double times) {
     log_.workAbs += times * (b.workAbs - a.workAbs);
     log_.pressureTime += times * (b.pressureTime - a.pressureTime);
     c_.pumpStarts += static_cast<int>(std::lround(times * (b.pumpStarts - a.pumpStarts)));
+    c_.returnsToPm += static_cast<int>(std::lround(times * (b.returnsToPm - a.returnsToPm)));
 }
 
 CycleRunner::Step CycleRunner::Advance(double end, double qt) {
@@ -167,6 +169,7 @@ CycleRunner::Step CycleRunner::Advance(double end, double qt) {
             return Step::Loaded;
         }
         c_.reachedPm = true;
+        ++c_.returnsToPm;
         if (t_ >= demand_.LatestEnd && c_.fullAgain < 0) c_.fullAgain = t_;
         // The pump unloads at Pm; with no band it cannot.
         if (band) s_.pumping = false;
@@ -192,30 +195,34 @@ void CycleRunner::SkipPeriods(double end, double qt) {
         if (Advance(end, qt) != Step::Loaded) return false;
         return Advance(end, qt) == Step::Unloaded;
     };
+    const bool drifts = gas_.ExchangesHeat();
     while (!stopped_) {
         const double t0 = t_, s0 = s_.gas.entropy;
         const Tally a = Now();
         if (!period()) return;
         const double t1 = t_, s1 = s_.gas.entropy;
         const Tally b = Now();
+        if (!drifts) {
+            // The gas comes back exactly where it was: whole periods repeat,
+            // all but the last that fits, which is computed.
+            const double last = t1 - t0;
+            const double m = std::floor((end - t1) / last - 1);
+            if (!(m >= 1)) return;
+            Add(a, b, m);
+            t_ += m * last;
+            return;
+        }
         if (!period()) return;
         const double t2 = t_, s2 = s_.gas.entropy;
         const Tally c = Now();
         const double last = t2 - t1, first = t1 - t0;
-        // Periods that fit before the stretch's end, leaving two to compute.
-        const double room = (end - t2) / last - 2;
+        // Periods that fit before the stretch's end, leaving one to compute.
+        const double room = (end - t2) / last - 1;
         if (!(room >= 1)) return;
-        const double drift = s2 - s1, bend = drift - (s1 - s0);
-        if (drift == 0 && bend == 0 && last == first) {
-            // Identical periods: the state comes back exactly.
-            const double m = std::floor(room);
-            Add(b, c, m);
-            t_ += m * last;
-            continue;
-        }
         // The periods drift: carried over m of them with the drift growing as
         // it grew, as long as what that leaves out stays within the entropy's
         // tolerance.
+        const double drift = s2 - s1, bend = drift - (s1 - s0);
         const double bound = bend == 0 ? room : std::sqrt(2 * kEntropyTolerance / std::abs(bend));
         const double m = std::floor(std::min(room, bound));
         if (m < 2) return;
@@ -223,6 +230,8 @@ void CycleRunner::SkipPeriods(double end, double qt) {
         const double entropy = s2 + m * drift + grown * bend;
         const double span = m * last + grown * (last - first);
         if (!(t_ + span < end)) return;
+        const std::optional<GasPoint> at = gas_.AtPressure(d_.Pm, entropy, s_.gas);
+        if (!at) return;
         // The sums of m periods, each like the last with its growth.
         Add(b, c, m);
         const auto grow = [&](double Tally::*field) {
@@ -237,10 +246,10 @@ void CycleRunner::SkipPeriods(double end, double qt) {
         log_.heatIn += grow(&Tally::heatIn);
         log_.workAbs += grow(&Tally::workAbs);
         log_.pressureTime += grow(&Tally::pressureTime);
-        const std::optional<GasPoint> at = gas_.AtPressure(d_.Pm, entropy, s_.gas);
-        if (!at) return;
         s_.gas = *at;
         t_ += span;
+        // Carried to the end but for the last period: that is computed.
+        if (m == std::floor(room)) return;
     }
 }
 
@@ -324,7 +333,7 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         // Below the floor it fails whatever follows; a single cycle has no next.
         const std::optional<double> floor = o.stopBelow ? o.stopBelow : o.breakBelow;
         if ((floor && c.lowest < *floor) || maxCycles == 1) break;
-        if (cycle > 1 && c.reachedPm) ++run.recharges;
+        if (cycle > 1) run.recharges += c.returnsToPm;
         const auto within = [](double a, double b, double tolerance) {
             return std::abs(a - b) <= tolerance;
         };

@@ -46,6 +46,7 @@ struct CycleSummary {
     // unloads at Pm (the accumulator is full again); negative when it is not.
     double fullAgain = -1;
     bool reachedPm = false;              // the pump unloaded at Pm within the cycle
+    int returnsToPm = 0;                 // how many times the pump unloaded at Pm
     double oilOut = 0, oilIn = 0;        // dm3 the accumulator gives and takes back
     double delivered = 0, returned = 0;  // kJ on gauge pressures, the same
     double pumpEnergy = 0;               // kJ the loaded pump delivers, gauge
@@ -92,7 +93,7 @@ struct SteadyRun {
     // The steady cycles bring the accumulator back to Pm, so that the pump
     // unloads: a pump that runs all the time has no margin left.
     bool recharged = false;
-    int recharges = 0;            // cycles after the first that came back to Pm
+    int recharges = 0;            // returns to Pm in the cycles after the first
     std::vector<double> lowests;  // per cycle that ended normally
     CycleSummary first, last, worst;
     CycleState lastStart;  // where the last cycle started

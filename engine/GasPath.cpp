@@ -150,6 +150,7 @@ class IdealPath final : public GasPath {
         return full;
     }
     double EmptyVolume() const override { return law_.EmptyVolume(); }
+    bool ExchangesHeat() const override { return false; }
     double PrechargeAtTemp() const override { return law_.PrechargeAtTemp(); }
     double Energy(const GasPoint& p) const override { return law_.EnergyAt(p.volume); }
     Reached Advance(GasPoint& point, double from, double to, double rate, const Watch& watch,
@@ -264,6 +265,7 @@ class NitrogenPath final : public GasPath {
         return full;
     }
     double EmptyVolume() const override { return law_.EmptyVolume(); }
+    bool ExchangesHeat() const override { return regime_ == Regime::Exchange; }
     double PrechargeAtTemp() const override { return law_.PrechargeAtTemp(); }
     double Energy(const GasPoint& p) const override { return law_.Mass() * p.energy; }
     Reached Advance(GasPoint& point, double from, double to, double rate, const Watch& watch,
@@ -425,6 +427,13 @@ Reached NitrogenPath::Exchange(GasPoint& point, double from, double to, double r
     Reached r{to, false, false, gas::GasDomain::Gas};
     while (t < to) {
         h = std::min(h, volumeStep(t));
+        if (watch.active) {
+            // Not much past where the pressure, going as it goes now, would
+            // reach the level: beyond it the step would only be thrown away.
+            const double rise = PressureRate(st0, volumeAt(t), rate);
+            const double gap = (watch.level + kAtmosphere) * 1e5 - st0.p;
+            if (gap * rise > 0) h = std::min(h, 1.5 * gap / rise);
+        }
         // A last sliver is taken with the step before it.
         if (to - t < 1.1 * h) h = to - t;
         const Step step = Try(t, h, y, k0, rate, stateAt);

@@ -119,6 +119,9 @@ class GasPath {
     // Full at Pm, where a cycle from the start begins.
     virtual GasPoint Full() const = 0;
     virtual double EmptyVolume() const = 0;
+    // Whether the gas exchanges heat with the wall, so that the same volume
+    // need not bring back the same pressure.
+    virtual bool ExchangesHeat() const = 0;
     // The precharge at the working temperature [bar gauge], the chart's line.
     virtual double PrechargeAtTemp() const = 0;
     // The gas's internal energy [J] at a point; only its changes mean anything.

@@ -87,20 +87,41 @@ NitrogenState NitrogenLaw::Solve(const nitrogen::DensityTerms& terms, double s,
     using nitrogen::kMaxTemperature;
     using nitrogen::kTripleTemperature;
     const double rho = terms.rho;
-    // ds = cv / T dT - (dp/dT) / rho^2 drho, to first order from the state near.
-    double T = near.T + near.T / near.cv *
-                            ((s - near.s) + near.dpdT * (rho - near.rho) / (near.rho * near.rho));
-    // Far from the state near, the equation can hold Newton at a root of no
-    // physical meaning below the saturation line: the gas is followed there
-    // in steps Newton can take, so that it keeps to its own branch and a
-    // state past the saturation line or the triple point is found where the
-    // path crosses it.
-    const double far = std::fabs(T - near.T);
-    if (far >= 0.05 * near.T && march && near.domain == GasDomain::Gas) {
+    // ds = cv / T dT - (dp/dT) / rho^2 drho from the state near, in the
+    // logarithms of T and rho, where an ideal gas's isentrope is a straight
+    // line: the guess is off only by how much cv and dp/dT change on the way.
+    double T = near.T * std::exp(near.dpdT / (near.rho * near.cv) * std::log(rho / near.rho) +
+                                 (s - near.s) / near.cv);
+    // Newton on s(T) at this density, whose slope is cv / T, from the guess.
+    // Below the saturation line the equation has roots of no physical
+    // meaning: a search that wanders from the guess, or lands outside the
+    // gas, is not trusted, and the gas is followed there instead in steps
+    // Newton can take, so that it keeps to its own branch and a state past
+    // the saturation line or the triple point is found where the path
+    // crosses it.
+    const double guess = T;
+    for (int i = 0; i < 8 && std::fabs(T - guess) < 0.05 * guess; ++i) {
+        T = std::clamp(T, kTripleTemperature, kMaxTemperature);
+        NitrogenState st = At(terms, T);
+        const double dT = (s - st.s) * T / st.cv;
+        // Newton converges quadratically: once a correction is below
+        // 3e-5 T, the state at T + dT follows from the one at T to first
+        // order, off by about dT^2 / (2 T), below 5e-10 T.
+        if (std::fabs(dT) < 3e-5 * T) {
+            st.T += dT;
+            st.p += st.dpdT * dT;
+            st.u += st.cv * dT;
+            st.s = s;
+            if (st.domain == GasDomain::Gas || !march || near.domain != GasDomain::Gas) return st;
+            break;
+        }
+        T += dT;
+    }
+    if (march && near.domain == GasDomain::Gas) {
         // Steps of 2 % of the temperature and of the density at most.
-        const double steps =
-            std::max(far / (0.02 * near.T), std::abs(std::log(rho / near.rho)) / 0.02);
-        const int n = std::min(200, static_cast<int>(std::ceil(steps)));
+        const double steps = std::max(std::fabs(guess - near.T) / (0.02 * near.T),
+                                      std::abs(std::log(rho / near.rho)) / 0.02);
+        const int n = std::min(200, std::max(2, static_cast<int>(std::ceil(steps))));
         NitrogenState at = near;
         for (int i = 1; i < n; ++i) {
             const double f = static_cast<double>(i) / n;
@@ -109,25 +130,6 @@ NitrogenState NitrogenLaw::Solve(const nitrogen::DensityTerms& terms, double s,
             if (at.domain != GasDomain::Gas) return at;
         }
         return Solve(terms, s, at, false);
-    }
-    // Newton on s(T) at this density, whose slope is cv / T.
-    if (far < 0.05 * near.T) {
-        for (int i = 0; i < 8; ++i) {
-            T = std::clamp(T, kTripleTemperature, kMaxTemperature);
-            NitrogenState st = At(terms, T);
-            const double dT = (s - st.s) * T / st.cv;
-            // Newton converges quadratically: once a correction is below
-            // 1e-5 T, the state at T + dT follows from the one at T to first
-            // order, off by about dT^2 / (2 T), below 1e-10 T.
-            if (std::fabs(dT) < 1e-5 * T) {
-                st.T += dT;
-                st.p += st.dpdT * dT;
-                st.u += st.cv * dT;
-                st.s = s;
-                return st;
-            }
-            T += dT;
-        }
     }
     auto solved = nitrogen::TemperatureAt(s, rho, near.T);
     if (solved) return At(terms, *solved);

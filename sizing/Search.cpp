@@ -417,6 +417,15 @@ gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requi
         top = allowed;
         bool window = false;
         for (size_t i = 0; i < count; ++i) {
+            // Rule 3 depends on a size's ratio alone: sizes of equal ratio
+            // share their bound.
+            const auto same = std::find_if(
+                req.Catalogue.begin(), req.Catalogue.begin() + i,
+                [&](const CatalogueSize& s) { return s.MaxRatio == req.Catalogue[i].MaxRatio; });
+            if (same != req.Catalogue.begin() + i) {
+                bottom[i] = bottom[static_cast<size_t>(same - req.Catalogue.begin())];
+                continue;
+            }
             auto low = RuleBound(ev, i, 2, false);
             if (!low) return R::Fail(low.Error());
             // A floor keeps the precharge above zero; only a piston with p1

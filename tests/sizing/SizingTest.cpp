@@ -411,7 +411,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "giornata di 7,12 h (5457 cicli)",
           "pressione minima 63,31 bar a 45,12 °C, 3,19 bar sopra p1",
           "eroga per il 72,1 % del ciclo",
-          "in un ciclo: 9,38 kJ.",
+          "(la temperatura peggiore): 9,38 kJ.",
           "picco di 108,2 dm3/min",
           "escursione di pressione 14,89 bar",
           "ammette 20,12 bar (regola 7). La grandezza è data per 1000 cicli: circa 1,1 ore di "
