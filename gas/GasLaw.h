@@ -1,20 +1,19 @@
 #pragma once
-// What a run asks of the gas in the accumulator, whatever law it follows.
+// What the classic stepping asks of the gas in the accumulator, and what
+// every law shares: the atmosphere, the kelvin, where a gas stands against
+// its equation, how a cycle finds it at its start.
 //
-// The stepping loop owns the volume arithmetic (flows, pump, endings); the law
-// owns the gas. At each step the loop hands the new gas volume to Step and
-// gets the pressure back; when that pressure reaches the maximum the loop
-// calls Fill, which holds the pressure there and says how much gas volume is
-// left; Empty tells whether the gas has expanded down to its precharge.
-// Volumes are in dm3, pressures in bar as the user types them (gauge for the
-// ideal and real laws, whose arithmetic adds the atmosphere), temperatures
-// in degrees Celsius. The loop (engine/StepCycle.h) is a template over the
-// law, so a step is an inline call with no virtual dispatch; the classic
-// adiabatic law (ClassicLaw.h) fits the same shape with its own arithmetic
-// (Step: K / V^1.4, Fill: the full volume, Empty: p <= the corrected precharge).
-// Domain says whether the gas is still one the law describes: a law whose
-// equation holds only for the gas phase (real nitrogen) reports there when
-// a step or a fill took the gas out of it, and the loop ends the run.
+// The stepping loop (engine/StepCycle.h) owns the volume arithmetic (flows,
+// pump, endings); the law owns the gas. At each step the loop hands the new
+// gas volume to Step and gets the pressure back; when that pressure reaches
+// the maximum the loop calls Fill, which holds the pressure there and says
+// how much gas volume is left; Empty tells whether the gas has expanded down
+// to its precharge. The loop is a template over the law, so a step is an
+// inline call; only the classic adiabatic law (ClassicLaw.h) runs on it
+// now: the ideal gas and real nitrogen go from event to event on the exact
+// engine (engine/ExactCycle.h), which asks them for closed forms instead.
+// Volumes are in dm3, pressures in bar as the user types them, temperatures
+// in degrees Celsius.
 
 #include <concepts>
 #include <cstdint>
