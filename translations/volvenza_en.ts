@@ -68,6 +68,58 @@
         <translation>Results read from the file (it does not record the gas law)</translation>
     </message>
     <message>
+        <source>gas ideale, n = %1</source>
+        <translation>ideal gas, n = %1</translation>
+    </message>
+    <message>
+        <source>azoto reale, τ = ∞ (adiabatica)</source>
+        <translation>real nitrogen, τ = ∞ (adiabatic)</translation>
+    </message>
+    <message>
+        <source>azoto reale, τ = %1 s</source>
+        <translation>real nitrogen, τ = %1 s</translation>
+    </message>
+    <message>
+        <source>il gas cede alla parete %1 kJ</source>
+        <translation>the gas gives the wall %1 kJ</translation>
+    </message>
+    <message>
+        <source>il gas riceve dalla parete %1 kJ</source>
+        <translation>the gas takes %1 kJ from the wall</translation>
+    </message>
+    <message>
+        <source>%1: l&apos;accumulatore cede %2 kJ e riprende %3 kJ; %4; accumula %5 kJ; la pompa in carico fornisce %6 kJ; pressione da %7 a %8 bar</source>
+        <translation>%1: the accumulator gives %2 kJ and takes back %3 kJ; %4; it stores %5 kJ; the loaded pump delivers %6 kJ; pressure from %7 to %8 bar</translation>
+    </message>
+    <message>
+        <source>Energia a tc = %1 °C, con il motore esatto (%2):</source>
+        <translation>Energy at tc = %1 °C, from the exact engine (%2):</translation>
+    </message>
+    <message>
+        <source>primo ciclo, da pieno</source>
+        <translation>first cycle, from full</translation>
+    </message>
+    <message>
+        <source>ciclo in regime (%1°)</source>
+        <translation>steady cycle (cycle %1)</translation>
+    </message>
+    <message>
+        <source>ciclo %1, non ancora in regime</source>
+        <translation>cycle %1, not yet steady</translation>
+    </message>
+    <message>
+        <source>Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la portata di picco %3 dm3/min a %4 bar: %5 kW; risparmiati %6 kW</source>
+        <translation>Installed power %1 kW (Qp at Pm, efficiency %2); a pump alone for the peak flow of %3 dm3/min at %4 bar: %5 kW; %6 kW saved</translation>
+    </message>
+    <message>
+        <source>Fatica: escursione di pressione %1 bar per ciclo (la più ampia dopo il primo); %2 cicli all&apos;ora, %3 all&apos;anno in %4 h</source>
+        <translation>Fatigue: pressure swing %1 bar per cycle (the widest after the first); %2 cycles an hour, %3 a year in %4 h</translation>
+    </message>
+    <message>
+        <source>--gas classic non dimensiona: la legge classica riproduce i risultati del programma originale, passo per passo; il dimensionamento usa l&apos;azoto reale (predefinito) o --gas ideal.</source>
+        <translation>--gas classic does not size: the classic law reproduces the original program&apos;s results, step by step; sizing uses real nitrogen (the default) or --gas ideal.</translation>
+    </message>
+    <message>
         <source>Uso:
   volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
       carica l&apos;esempio, lo simula e salva il file di simulazione
@@ -102,8 +154,10 @@
   volvenza-sim --help
 
 Opzioni del gas (numeri con la virgola o con il punto):
-  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita), gas ideale
-                                politropico, azoto reale
+  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita; rifà i passi
+                                del programma originale: size rifiuta --gas classic
+                                e usa l&apos;azoto reale al posto della classica), gas
+                                ideale politropico, azoto reale
   --n N                         esponente della politropica del gas ideale, da 1 a
                                 1,67 (predefinito 1,4)
   --tau S                       costante di tempo termica dell&apos;azoto reale in secondi,
@@ -119,9 +173,11 @@ Opzioni del gas (numeri con la virgola o con il punto):
   --summary                     scrive per ogni temperatura la pressione minima
                                 (relativa per il gas ideale e l&apos;azoto), il suo istante,
                                 la fine della simulazione e le temperature minima e
-                                massima del gas; poi, per la corsa a tc, l&apos;energia
-                                del ciclo, la potenza installata contro quella di una
-                                pompa sola e la fatica (escursione, cicli all&apos;anno)
+                                massima del gas; poi, dal motore esatto a tc (con
+                                l&apos;azoto reale per la legge classica), l&apos;energia del
+                                primo ciclo e del ciclo a regime, la potenza
+                                installata contro quella di una pompa sola e la
+                                fatica (escursione, cicli all&apos;anno)
   --pump-efficiency E           rendimento della pompa per la potenza installata,
                                 più di 0 e al più 1 (predefinito 0,9)
   --hours-per-year H            ore di lavoro in un anno per i cicli all&apos;anno
@@ -179,8 +235,10 @@ uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
   volvenza-sim --help
 
 Gas options (numbers with the comma or the point):
-  --gas classic|ideal|nitrogen  gas law: classic (the default), polytropic ideal
-                                gas, real nitrogen
+  --gas classic|ideal|nitrogen  gas law: classic (the default; it repeats the
+                                original program&apos;s steps: size refuses --gas classic
+                                and uses real nitrogen in place of the classic law),
+                                polytropic ideal gas, real nitrogen
   --n N                         polytropic exponent of the ideal gas, from 1 to
                                 1.67 (default 1.4)
   --tau S                       thermal time constant of real nitrogen in seconds,
@@ -197,9 +255,11 @@ Gas options (numbers with the comma or the point):
   --summary                     writes for each temperature the lowest pressure
                                 (gauge for the ideal gas and nitrogen), its time,
                                 the end of the simulation and the lowest and
-                                highest gas temperature; then, for the run at tc,
-                                the cycle&apos;s energy, the installed power against a
-                                pump alone, and fatigue (swing, cycles a year)
+                                highest gas temperature; then, from the exact engine
+                                at tc (with real nitrogen for the classic law), the
+                                energy of the first cycle and of the steady one, the
+                                installed power against a pump alone, and fatigue
+                                (swing, cycles a year)
   --pump-efficiency E           pump efficiency for the installed power, above 0
                                 and at most 1 (default 0.9)
   --hours-per-year H            working hours in a year for the cycles a year
@@ -222,58 +282,6 @@ region (it condenses or leaves the equation&apos;s range) at any temperature
 64 wrong usage, or an output file that is the input file or the other output
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
-    </message>
-    <message>
-        <source>gas ideale, n = %1</source>
-        <translation>ideal gas, n = %1</translation>
-    </message>
-    <message>
-        <source>azoto reale, τ = ∞ (adiabatica)</source>
-        <translation>real nitrogen, τ = ∞ (adiabatic)</translation>
-    </message>
-    <message>
-        <source>azoto reale, τ = %1 s</source>
-        <translation>real nitrogen, τ = %1 s</translation>
-    </message>
-    <message>
-        <source>il gas cede alla parete %1 kJ</source>
-        <translation>the gas gives the wall %1 kJ</translation>
-    </message>
-    <message>
-        <source>il gas riceve dalla parete %1 kJ</source>
-        <translation>the gas takes %1 kJ from the wall</translation>
-    </message>
-    <message>
-        <source>%1: l&apos;accumulatore cede %2 kJ e riprende %3 kJ; %4; accumula %5 kJ; la pompa in carico fornisce %6 kJ; pressione da %7 a %8 bar</source>
-        <translation>%1: the accumulator gives %2 kJ and takes back %3 kJ; %4; it stores %5 kJ; the loaded pump delivers %6 kJ; pressure from %7 to %8 bar</translation>
-    </message>
-    <message>
-        <source>Energia a tc = %1 °C, con il motore esatto (%2):</source>
-        <translation>Energy at tc = %1 °C, from the exact engine (%2):</translation>
-    </message>
-    <message>
-        <source>primo ciclo, da pieno</source>
-        <translation>first cycle, from full</translation>
-    </message>
-    <message>
-        <source>ciclo in regime (%1°)</source>
-        <translation>steady cycle (cycle %1)</translation>
-    </message>
-    <message>
-        <source>ciclo %1, non ancora in regime</source>
-        <translation>cycle %1, not yet steady</translation>
-    </message>
-    <message>
-        <source>Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la portata di picco %3 dm3/min a %4 bar: %5 kW; risparmiati %6 kW</source>
-        <translation>Installed power %1 kW (Qp at Pm, efficiency %2); a pump alone for the peak flow of %3 dm3/min at %4 bar: %5 kW; %6 kW saved</translation>
-    </message>
-    <message>
-        <source>Fatica: escursione di pressione %1 bar per ciclo (la più ampia dopo il primo); %2 cicli all&apos;ora, %3 all&apos;anno in %4 h</source>
-        <translation>Fatigue: pressure swing %1 bar per cycle (the widest after the first); %2 cycles an hour, %3 a year in %4 h</translation>
-    </message>
-    <message>
-        <source>--gas classic non dimensiona: la legge classica riproduce i risultati del programma originale, passo per passo; il dimensionamento usa l&apos;azoto reale (predefinito) o --gas ideal.</source>
-        <translation>--gas classic does not size: the classic law reproduces the original program&apos;s results, step by step; sizing uses real nitrogen (the default) or --gas ideal.</translation>
     </message>
 </context>
 <context>
