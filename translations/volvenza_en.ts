@@ -68,24 +68,56 @@
         <translation>Results read from the file (it does not record the gas law)</translation>
     </message>
     <message>
-        <source>Energia nel ciclo a tc: l&apos;accumulatore cede %1 kJ e riprende %2 kJ; la pompa in carico fornisce %3 kJ%4</source>
-        <translation>Energy in the cycle at tc: the accumulator gives %1 kJ and takes back %2 kJ; the loaded pump delivers %3 kJ%4</translation>
+        <source>gas ideale, n = %1</source>
+        <translation>ideal gas, n = %1</translation>
     </message>
     <message>
-        <source>Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la portata di picco %3 dm3/min a %4 bar: %5 kW; differenza %6 kW</source>
-        <translation>Installed power %1 kW (Qp at Pm, efficiency %2); a pump alone for the peak flow of %3 dm3/min at %4 bar: %5 kW; difference %6 kW</translation>
+        <source>azoto reale, τ = ∞ (adiabatica)</source>
+        <translation>real nitrogen, τ = ∞ (adiabatic)</translation>
     </message>
     <message>
-        <source>Fatica: escursione di pressione %1 bar per ciclo; %2 cicli all&apos;ora, %3 all&apos;anno in %4 h</source>
-        <translation>Fatigue: pressure swing %1 bar per cycle; %2 cycles an hour, %3 a year in %4 h</translation>
+        <source>azoto reale, τ = %1 s</source>
+        <translation>real nitrogen, τ = %1 s</translation>
     </message>
     <message>
-        <source>; il gas cede alla parete %1 kJ</source>
-        <translation>; the gas gives the wall %1 kJ</translation>
+        <source>il gas cede alla parete %1 kJ</source>
+        <translation>the gas gives the wall %1 kJ</translation>
     </message>
     <message>
-        <source>; il gas riceve dalla parete %1 kJ</source>
-        <translation>; the gas takes %1 kJ from the wall</translation>
+        <source>il gas riceve dalla parete %1 kJ</source>
+        <translation>the gas takes %1 kJ from the wall</translation>
+    </message>
+    <message>
+        <source>%1: l&apos;accumulatore cede %2 kJ e riprende %3 kJ; %4; accumula %5 kJ; la pompa in carico fornisce %6 kJ; pressione da %7 a %8 bar</source>
+        <translation>%1: the accumulator gives %2 kJ and takes back %3 kJ; %4; it stores %5 kJ; the loaded pump delivers %6 kJ; pressure from %7 to %8 bar</translation>
+    </message>
+    <message>
+        <source>Energia a tc = %1 °C, con il motore esatto (%2):</source>
+        <translation>Energy at tc = %1 °C, from the exact engine (%2):</translation>
+    </message>
+    <message>
+        <source>primo ciclo, da pieno</source>
+        <translation>first cycle, from full</translation>
+    </message>
+    <message>
+        <source>ciclo in regime (%1°)</source>
+        <translation>steady cycle (cycle %1)</translation>
+    </message>
+    <message>
+        <source>ciclo %1, non ancora in regime</source>
+        <translation>cycle %1, not yet steady</translation>
+    </message>
+    <message>
+        <source>Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la portata di picco %3 dm3/min a %4 bar: %5 kW; risparmiati %6 kW</source>
+        <translation>Installed power %1 kW (Qp at Pm, efficiency %2); a pump alone for the peak flow of %3 dm3/min at %4 bar: %5 kW; %6 kW saved</translation>
+    </message>
+    <message>
+        <source>Fatica: escursione di pressione %1 bar per ciclo (la più ampia dopo il primo); %2 cicli all&apos;ora, %3 all&apos;anno in %4 h</source>
+        <translation>Fatigue: pressure swing %1 bar per cycle (the widest after the first); %2 cycles an hour, %3 a year in %4 h</translation>
+    </message>
+    <message>
+        <source>--gas classic non dimensiona: la legge classica riproduce i risultati del programma originale, passo per passo; il dimensionamento usa l&apos;azoto reale (predefinito) o --gas ideal.</source>
+        <translation>--gas classic does not size: the classic law reproduces the original program&apos;s results, step by step; sizing uses real nitrogen (the default) or --gas ideal.</translation>
     </message>
     <message>
         <source>Uso:
@@ -122,8 +154,10 @@
   volvenza-sim --help
 
 Opzioni del gas (numeri con la virgola o con il punto):
-  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita), gas ideale
-                                politropico, azoto reale
+  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita; rifà i passi
+                                del programma originale: size rifiuta --gas classic
+                                e usa l&apos;azoto reale al posto della classica), gas
+                                ideale politropico, azoto reale
   --n N                         esponente della politropica del gas ideale, da 1 a
                                 1,67 (predefinito 1,4)
   --tau S                       costante di tempo termica dell&apos;azoto reale in secondi,
@@ -139,9 +173,11 @@ Opzioni del gas (numeri con la virgola o con il punto):
   --summary                     scrive per ogni temperatura la pressione minima
                                 (relativa per il gas ideale e l&apos;azoto), il suo istante,
                                 la fine della simulazione e le temperature minima e
-                                massima del gas; poi, per la corsa a tc, l&apos;energia
-                                del ciclo, la potenza installata contro quella di una
-                                pompa sola e la fatica (escursione, cicli all&apos;anno)
+                                massima del gas; poi, dal motore esatto a tc (con
+                                l&apos;azoto reale per la legge classica), l&apos;energia del
+                                primo ciclo e del ciclo a regime, la potenza
+                                installata contro quella di una pompa sola e la
+                                fatica (escursione, cicli all&apos;anno)
   --pump-efficiency E           rendimento della pompa per la potenza installata,
                                 più di 0 e al più 1 (predefinito 0,9)
   --hours-per-year H            ore di lavoro in un anno per i cicli all&apos;anno
@@ -199,8 +235,10 @@ uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
   volvenza-sim --help
 
 Gas options (numbers with the comma or the point):
-  --gas classic|ideal|nitrogen  gas law: classic (the default), polytropic ideal
-                                gas, real nitrogen
+  --gas classic|ideal|nitrogen  gas law: classic (the default; it repeats the
+                                original program&apos;s steps: size refuses --gas classic
+                                and uses real nitrogen in place of the classic law),
+                                polytropic ideal gas, real nitrogen
   --n N                         polytropic exponent of the ideal gas, from 1 to
                                 1.67 (default 1.4)
   --tau S                       thermal time constant of real nitrogen in seconds,
@@ -217,9 +255,11 @@ Gas options (numbers with the comma or the point):
   --summary                     writes for each temperature the lowest pressure
                                 (gauge for the ideal gas and nitrogen), its time,
                                 the end of the simulation and the lowest and
-                                highest gas temperature; then, for the run at tc,
-                                the cycle&apos;s energy, the installed power against a
-                                pump alone, and fatigue (swing, cycles a year)
+                                highest gas temperature; then, from the exact engine
+                                at tc (with real nitrogen for the classic law), the
+                                energy of the first cycle and of the steady one, the
+                                installed power against a pump alone, and fatigue
+                                (swing, cycles a year)
   --pump-efficiency E           pump efficiency for the installed power, above 0
                                 and at most 1 (default 0.9)
   --hours-per-year H            working hours in a year for the cycles a year
@@ -735,10 +775,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>The relief valve setting is not a number.</translation>
     </message>
     <message>
-        <source>classica</source>
-        <translation>classic</translation>
-    </message>
-    <message>
         <source>gas ideale</source>
         <translation>ideal gas</translation>
     </message>
@@ -878,6 +914,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da &quot;;&quot;.</source>
         <translation>Type up to %1 bottles in dm3, each more than 0, separated by &quot;;&quot;.</translation>
     </message>
+    <message>
+        <source>azoto reale, al posto della legge classica che non dimensiona</source>
+        <translation>real nitrogen, in place of the classic law, which does not size</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::EnergyBalance</name>
@@ -886,28 +926,12 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Energy balance and fatigue at tc</translation>
     </message>
     <message>
-        <source>Energia ceduta dall&apos;accumulatore nel ciclo</source>
-        <translation>Energy the accumulator gives in the cycle</translation>
-    </message>
-    <message>
-        <source>Energia ripresa dall&apos;accumulatore nel ciclo</source>
-        <translation>Energy the accumulator takes back in the cycle</translation>
-    </message>
-    <message>
-        <source>Calore tra gas e parete</source>
-        <translation>Heat between gas and wall</translation>
-    </message>
-    <message>
         <source>il gas cede alla parete %1</source>
         <translation>the gas gives the wall %1</translation>
     </message>
     <message>
         <source>il gas riceve dalla parete %1</source>
         <translation>the gas takes %1 from the wall</translation>
-    </message>
-    <message>
-        <source>Energia fornita dalla pompa in carico</source>
-        <translation>Energy the loaded pump delivers</translation>
     </message>
     <message>
         <source>Rendimento della pompa</source>
@@ -938,14 +962,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Power of the pump alone for the peak</translation>
     </message>
     <message>
-        <source>Differenza</source>
-        <translation>Difference</translation>
-    </message>
-    <message>
-        <source>Escursione di pressione per ciclo</source>
-        <translation>Pressure swing per cycle</translation>
-    </message>
-    <message>
         <source>Cicli all&apos;ora</source>
         <translation>Cycles per hour</translation>
     </message>
@@ -956,6 +972,74 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>%1 in %2 h</source>
         <translation>%1 in %2 h</translation>
+    </message>
+    <message>
+        <source>gas ideale, n = %1</source>
+        <translation>ideal gas, n = %1</translation>
+    </message>
+    <message>
+        <source>azoto reale, τ = ∞ (adiabatica)</source>
+        <translation>real nitrogen, τ = ∞ (adiabatic)</translation>
+    </message>
+    <message>
+        <source>azoto reale, τ = %1 s</source>
+        <translation>real nitrogen, τ = %1 s</translation>
+    </message>
+    <message>
+        <source>Calcolati con</source>
+        <translation>Computed with</translation>
+    </message>
+    <message>
+        <source>%1, a tc = %2 °C</source>
+        <translation>%1, at tc = %2 °C</translation>
+    </message>
+    <message>
+        <source>: energia ceduta dall&apos;accumulatore</source>
+        <translation>: energy the accumulator gives</translation>
+    </message>
+    <message>
+        <source>: energia ripresa</source>
+        <translation>: energy taken back</translation>
+    </message>
+    <message>
+        <source>: calore tra gas e parete</source>
+        <translation>: heat between gas and wall</translation>
+    </message>
+    <message>
+        <source>: energia accumulata a fine ciclo</source>
+        <translation>: energy stored at the cycle&apos;s end</translation>
+    </message>
+    <message>
+        <source>: energia fornita dalla pompa in carico</source>
+        <translation>: energy the loaded pump delivers</translation>
+    </message>
+    <message>
+        <source>: pressione minima e massima</source>
+        <translation>: lowest and highest pressure</translation>
+    </message>
+    <message>
+        <source>%1 e %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>Primo ciclo, da pieno</source>
+        <translation>First cycle, from full</translation>
+    </message>
+    <message>
+        <source>Ciclo in regime (%1°)</source>
+        <translation>Steady cycle (cycle %1)</translation>
+    </message>
+    <message>
+        <source>Ciclo %1, non ancora in regime</source>
+        <translation>Cycle %1, not yet steady</translation>
+    </message>
+    <message>
+        <source>Potenza risparmiata dall&apos;accumulatore</source>
+        <translation>Power the accumulator saves</translation>
+    </message>
+    <message>
+        <source>Escursione di pressione per ciclo (la più ampia dopo il primo)</source>
+        <translation>Pressure swing per cycle (the widest after the first)</translation>
     </message>
 </context>
 <context>
@@ -1854,10 +1938,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Pump efficiency; hours in a year</translation>
     </message>
     <message>
-        <source>Fatica: escursione di pressione %1 bar per ciclo, %2 cicli all&apos;anno.</source>
-        <translation>Fatigue: pressure swing %1 bar per cycle, %2 cycles a year.</translation>
-    </message>
-    <message>
         <source>Raccomandato: %5 accumulatori da %6 dm3 in parallelo (gas %4 dm3), precarica %1 bar a %2 °C, pompa %3 dm3/min.</source>
         <translation>Recommended: %5 accumulators of %6 dm3 in parallel (gas %4 dm3), precharge %1 bar at %2 °C, pump %3 dm3/min.</translation>
     </message>
@@ -1872,10 +1952,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Ogni bombola (PS %1 bar, V %2 L): %3.</source>
         <translation>Each bottle (PS %1 bar, V %2 L): %3.</translation>
-    </message>
-    <message>
-        <source>Energia ceduta al circuito in un ciclo: %1 kJ. Potenza installata %2 kW (Qp a Pm); una pompa sola che desse il picco di %3 dm3/min a p1 ne vorrebbe %4 kW: %5 kW in meno.</source>
-        <translation>Energy given to the circuit in a cycle: %1 kJ. Installed power %2 kW (Qp at Pm); a pump alone delivering the peak of %3 dm3/min at p1 would need %4 kW: %5 kW less.</translation>
     </message>
     <message>
         <source>Escursione max [bar]</source>
@@ -1924,6 +2000,22 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Nessuna delle %1 composizioni provate (fino a %2 accumulatori in parallelo o %3 bombole, in ordine di volume di gas) rispetta tutte le regole.</source>
         <translation>None of the %1 arrangements tried (up to %2 accumulators in parallel or %3 bottles, in order of gas volume) meets every rule.</translation>
+    </message>
+    <message>
+        <source> (al posto della legge classica, che non dimensiona)</source>
+        <translation> (in place of the classic law, which does not size)</translation>
+    </message>
+    <message>
+        <source>Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: %6 kW in meno.</source>
+        <translation>Energy given to the circuit in the steady cycle at %1 °C (the worst temperature): %2 kJ. Installed power %3 kW (Qp at Pm); a pump alone delivering the peak of %4 dm3/min at p1 would need %5 kW: %6 kW less.</translation>
+    </message>
+    <message>
+        <source>Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: %6 kW in più.</source>
+        <translation>Energy given to the circuit in the steady cycle at %1 °C (the worst temperature): %2 kJ. Installed power %3 kW (Qp at Pm); a pump alone delivering the peak of %4 dm3/min at p1 would need %5 kW: %6 kW more.</translation>
+    </message>
+    <message>
+        <source>Fatica: escursione di pressione %1 bar per ciclo (la più ampia dopo il primo, a ogni temperatura), %2 cicli all&apos;anno.</source>
+        <translation>Fatigue: pressure swing %1 bar per cycle (the widest after the first, at any temperature), %2 cycles a year.</translation>
     </message>
 </context>
 <context>

@@ -411,7 +411,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "giornata di 7,12 h (5457 cicli)",
           "pressione minima 63,31 bar a 45,12 °C, 3,19 bar sopra p1",
           "eroga per il 72,1 % del ciclo",
-          "(la temperatura peggiore): 9,38 kJ.",
+          "nel ciclo a regime a 45,12 °C (la temperatura peggiore): 9,38 kJ.",
           "picco di 108,2 dm3/min",
           "escursione di pressione 14,89 bar",
           "ammette 20,12 bar (regola 7). La grandezza è data per 1000 cicli: circa 1,1 ore di "
@@ -435,6 +435,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.Gas.Law = GasLawKind::Nitrogen;
     req.Gas.Tau = 30.125;
     req.SingleCycle = true;
+    a.PeakDemand = 20;  // a pump alone would need less than the one installed
     all.clear();
     const AnswerLayout again = LayOutAnswer(a, req, data, Wording{nullptr, ','});
     for (const auto& [label, value] : again.Requirements) all += value + "\n";
@@ -450,9 +451,14 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
                               "La pressione scende a 59,12 bar a 45,12 °C verso 0 s del ciclo 1; "
                               "movimenti attivi: nessuno.",
                               "Un solo ciclo, partendo carico: pressione minima 63,31 bar a "
-                              "45,12 °C, 3,19 bar sopra p1."}) {
+                              "45,12 °C, 3,19 bar sopra p1.",
+                              "ne vorrebbe 2,47 kW: 2,48 kW in più."}) {
         EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
     }
+    // The classic law sizes nothing: the answer names the law its runs used.
+    req.Gas.Law = GasLawKind::Classic;
+    EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Requirements.at(6).second,
+              "azoto reale, τ = 30,12 s (al posto della legge classica, che non dimensiona)");
     // No size passes, after one arrangement; then a pump short of the oil.
     a.Recommended.reset();
     a.ArrangementsTried = 1;
