@@ -41,9 +41,16 @@ gas::Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyI
     o.memory = b.Gas.Law == GasLawKind::Nitrogen && std::isfinite(b.Gas.Tau) ? 3 * b.Gas.Tau : 0;
     const SteadyRun run = RunUntilSteady(d, inputs.demand, **path, o);
     b.First = EnergyOf(run.first, FullStart(**path), **path);
-    b.Steady = EnergyOf(run.last, run.lastStart, **path);
     b.SteadyCycle = run.cycles;
-    b.Settled = run.settled;
+    using S = EnergyBalance::Steadiness;
+    if (run.cycles > 1 && run.last.end != CycleEnd::Normal) {
+        b.SteadyKind = S::EndsLater;
+    } else if (run.cycles > 1) {
+        b.Steady = EnergyOf(run.last, run.lastStart, **path);
+        b.SteadyKind = !run.settled ? S::Unsettled
+                       : run.repeating ? S::Repeating
+                                       : S::Alternating;
+    }
     b.Swing = run.cycles > 1 ? run.swing : run.first.highest - run.first.lowest;
     b.PeakDemand = inputs.demand.Peak;
     b.NeedPressure = in.NeedPressure.value_or(d.Pm - d.Dp);

@@ -49,10 +49,17 @@ struct EnergyBalance {
     GasSettings Gas;       // the law the figures come from
     double WorkTemp = 0;   // °C
     CycleEnergy First;     // from full
-    CycleEnergy Steady;    // cycle after cycle
-    int SteadyCycle = 1;   // the cycle taken as the steady one
-    bool Settled = false;  // the cycles repeat within the limit
-    // The largest swing of a cycle after the first (the fatigue figure) [bar].
+    // Which cycle stands for steady operation: none when a cycle ended the
+    // run (the gas emptied or left its law: the first, or a later one,
+    // SteadyCycle); one that repeats the one before it; one of cycles that
+    // settled into differing in turn (the pump back at Pm at other moments);
+    // or the last of a run that never settled.
+    enum class Steadiness { None, EndsLater, Repeating, Alternating, Unsettled };
+    Steadiness SteadyKind = Steadiness::None;
+    CycleEnergy Steady;   // the last cycle run, when there is one after the first
+    int SteadyCycle = 1;  // which it is
+    // The largest swing of a cycle after the first, of the first alone when
+    // none follows (the fatigue figure) [bar].
     double Swing = 0;
     double InstalledPower = 0;  // kW: Qp Pm / efficiency
     double PeakDemand = 0;      // dm3/min: the cycle's largest draw

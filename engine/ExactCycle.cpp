@@ -345,6 +345,7 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         run.lowests.push_back(c.lowest);
         if (repeats || (run.recharges >= kRecharges && cycle * d.CycleTime >= o.memory)) {
             run.settled = true;
+            run.repeating = repeats;
             // A cycle that repeats itself without coming back to Pm leaves
             // the pump running all the time.
             run.recharged = !repeats || c.reachedPm;

@@ -90,6 +90,9 @@ struct SteadyRun {
     // The cycles repeat (one by one, or with the pump bringing the
     // accumulator back to Pm every few cycles) within the cycle limit.
     bool settled = false;
+    // Settled because the last cycle repeated the one before (not only
+    // because the pump had come back to Pm often enough).
+    bool repeating = false;
     // The steady cycles bring the accumulator back to Pm, so that the pump
     // unloads: a pump that runs all the time has no margin left.
     bool recharged = false;

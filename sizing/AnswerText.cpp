@@ -98,7 +98,7 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
     std::string law = LawText(EngineeringGas(req.Gas), w);
     if (req.Gas.Law == GasLawKind::Classic) {
         law += w(QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                   " (al posto della legge classica, che non dimensiona)"));
+                                   ", al posto della legge classica, che non dimensiona"));
     }
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Legge del gas")), law);
     std::vector<std::string> temps;

@@ -100,10 +100,6 @@
         <translation>first cycle, from full</translation>
     </message>
     <message>
-        <source>ciclo in regime (%1°)</source>
-        <translation>steady cycle (cycle %1)</translation>
-    </message>
-    <message>
         <source>ciclo %1, non ancora in regime</source>
         <translation>cycle %1, not yet steady</translation>
     </message>
@@ -282,6 +278,30 @@ region (it condenses or leaves the equation&apos;s range) at any temperature
 64 wrong usage, or an output file that is the input file or the other output
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
+    </message>
+    <message>
+        <source>nessuno scambio di calore con la parete</source>
+        <translation>no heat exchanged with the wall</translation>
+    </message>
+    <message>
+        <source>ciclo in regime: nessuno, il primo ciclo non arriva alla fine</source>
+        <translation>steady cycle: none, the first cycle does not reach its end</translation>
+    </message>
+    <message>
+        <source>ciclo in regime: nessuno, il ciclo %1 non arriva alla fine</source>
+        <translation>steady cycle: none, cycle %1 does not reach its end</translation>
+    </message>
+    <message>
+        <source>ciclo in regime (%1°, uguale al precedente)</source>
+        <translation>steady cycle (no. %1, the same as the one before)</translation>
+    </message>
+    <message>
+        <source>ciclo in regime (%1°; i cicli in regime non sono tutti uguali)</source>
+        <translation>steady cycle (no. %1; the steady cycles are not all alike)</translation>
+    </message>
+    <message>
+        <source>Fatica: escursione di pressione %1 bar per ciclo (del primo); %2 cicli all&apos;ora, %3 all&apos;anno in %4 h</source>
+        <translation>Fatigue: pressure swing %1 bar per cycle (of the first); %2 cycles an hour, %3 a year in %4 h</translation>
     </message>
 </context>
 <context>
@@ -1026,10 +1046,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>First cycle, from full</translation>
     </message>
     <message>
-        <source>Ciclo in regime (%1°)</source>
-        <translation>Steady cycle (cycle %1)</translation>
-    </message>
-    <message>
         <source>Ciclo %1, non ancora in regime</source>
         <translation>Cycle %1, not yet steady</translation>
     </message>
@@ -1040,6 +1056,34 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Escursione di pressione per ciclo (la più ampia dopo il primo)</source>
         <translation>Pressure swing per cycle (the widest after the first)</translation>
+    </message>
+    <message>
+        <source>nessuno scambio</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Ciclo in regime</source>
+        <translation>Steady cycle</translation>
+    </message>
+    <message>
+        <source>nessuno: il primo ciclo non arriva alla fine</source>
+        <translation>none: the first cycle does not reach its end</translation>
+    </message>
+    <message>
+        <source>nessuno: il ciclo %1 non arriva alla fine</source>
+        <translation>none: cycle %1 does not reach its end</translation>
+    </message>
+    <message>
+        <source>Ciclo in regime (%1°, uguale al precedente)</source>
+        <translation>Steady cycle (no. %1, the same as the one before)</translation>
+    </message>
+    <message>
+        <source>Ciclo in regime (%1°; i cicli in regime non sono tutti uguali)</source>
+        <translation>Steady cycle (no. %1; the steady cycles are not all alike)</translation>
+    </message>
+    <message>
+        <source>Escursione di pressione per ciclo (del primo)</source>
+        <translation>Pressure swing per cycle (of the first)</translation>
     </message>
 </context>
 <context>
@@ -2002,10 +2046,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>None of the %1 arrangements tried (up to %2 accumulators in parallel or %3 bottles, in order of gas volume) meets every rule.</translation>
     </message>
     <message>
-        <source> (al posto della legge classica, che non dimensiona)</source>
-        <translation> (in place of the classic law, which does not size)</translation>
-    </message>
-    <message>
         <source>Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: %6 kW in meno.</source>
         <translation>Energy given to the circuit in the steady cycle at %1 °C (the worst temperature): %2 kJ. Installed power %3 kW (Qp at Pm); a pump alone delivering the peak of %4 dm3/min at p1 would need %5 kW: %6 kW less.</translation>
     </message>
@@ -2016,6 +2056,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Fatica: escursione di pressione %1 bar per ciclo (la più ampia dopo il primo, a ogni temperatura), %2 cicli all&apos;anno.</source>
         <translation>Fatigue: pressure swing %1 bar per cycle (the widest after the first, at any temperature), %2 cycles a year.</translation>
+    </message>
+    <message>
+        <source>, al posto della legge classica, che non dimensiona</source>
+        <translation>, in place of the classic law, which does not size</translation>
     </message>
 </context>
 <context>

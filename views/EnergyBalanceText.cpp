@@ -58,6 +58,10 @@ QString LawWords(const GasSettings& gas) {
 // The heat between gas and wall, said the way it goes.
 QString HeatWords(double heatIn) {
     const QString heat = With(std::abs(heatIn), 3, "kJ");
+    // What rounds to nothing has no direction.
+    if (RoundHalfEven(heatIn, 3) == 0) {
+        return Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "nessuno scambio"));
+    }
     return (heatIn <= 0
                 ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "il gas cede alla parete %1"))
                 : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "il gas riceve dalla parete %1")))
@@ -102,11 +106,37 @@ QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs
                          .arg(With(e.Lowest, 2, "bar"), With(e.Highest, 2, "bar"))});
     };
     cycle(b.First, Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Primo ciclo, da pieno")));
-    cycle(b.Steady,
-          (b.Settled
-               ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo in regime (%1°)"))
-               : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo %1, non ancora in regime")))
-              .arg(b.SteadyCycle));
+    using S = EnergyBalance::Steadiness;
+    switch (b.SteadyKind) {
+        case S::None:
+            row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo in regime"),
+                Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                     "nessuno: il primo ciclo non arriva alla fine")));
+            break;
+        case S::EndsLater:
+            row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo in regime"),
+                Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                     "nessuno: il ciclo %1 non arriva alla fine"))
+                    .arg(b.SteadyCycle));
+            break;
+        case S::Repeating:
+            cycle(b.Steady, Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                                 "Ciclo in regime (%1°, uguale al precedente)"))
+                                .arg(b.SteadyCycle));
+            break;
+        case S::Alternating:
+            cycle(b.Steady,
+                  Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                       "Ciclo in regime (%1°; i cicli in regime non sono tutti "
+                                       "uguali)"))
+                      .arg(b.SteadyCycle));
+            break;
+        case S::Unsettled:
+            cycle(b.Steady, Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                                 "Ciclo %1, non ancora in regime"))
+                                .arg(b.SteadyCycle));
+            break;
+    }
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Rendimento della pompa"),
         UiNumber(in.PumpEfficiency, 3));
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza installata (Qp a Pm)"),
@@ -122,9 +152,15 @@ QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs
         With(b.PumpOnlyPower, 2, "kW"));
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza risparmiata dall'accumulatore"),
         With(b.PumpOnlyPower - b.InstalledPower, 2, "kW"));
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                          "Escursione di pressione per ciclo (la più ampia dopo il primo)"),
-        With(b.Swing, 2, "bar"));
+    if (b.SteadyKind == S::None) {
+        row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                              "Escursione di pressione per ciclo (del primo)"),
+            With(b.Swing, 2, "bar"));
+    } else {
+        row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                              "Escursione di pressione per ciclo (la più ampia dopo il primo)"),
+            With(b.Swing, 2, "bar"));
+    }
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Cicli all'ora"),
         UiNumber(b.CyclesPerHour, 1));
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Cicli all'anno"),

@@ -48,7 +48,8 @@ TEST_F(OneDrawRunTest, PolytropicDischargeGivesItsClosedForm) {
     EXPECT_EQ(std::pair(b->CyclesPerHour, b->CyclesPerYear), std::pair(1800.0, 1800.0 * 2000));
     // Without a pump the second cycle draws on what the first left: no steady
     // cycle comes before the gas runs out.
-    EXPECT_FALSE(b->Settled);
+    EXPECT_EQ(b->SteadyKind, EnergyBalance::Steadiness::EndsLater);
+    EXPECT_GT(b->SteadyCycle, 1);
     state.Data.CycleTime = 1;
     ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
     EXPECT_EQ(BalanceOfRun(state)->CyclesPerHour, 3600);

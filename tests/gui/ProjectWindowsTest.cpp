@@ -130,7 +130,7 @@ class ProjectWindowsTest : public QObject {
         // cycle comes back to Pm as it left, and the steady one repeats it.
         // The example by hand: 30 dm3/min at 80 bar, 108,24 at 80 - 13 bar,
         // over 0,9; the swing from nitrogen's lowest, 63,698 bar.
-        const QStringList cycle = {"9,327 kJ", "9,327 kJ",  "il gas cede alla parete 0 kJ",
+        const QStringList cycle = {"9,327 kJ", "9,327 kJ",  "nessuno scambio",
                                    "0 kJ",     "11,742 kJ", "63,7 bar e 80 bar"};
         const QStringList power = {
             "0,9",      "4,44 kW", "108,24 dm3/min",   "67 bar (Pm - Dp)", "13,43 kW", "8,99 kW",

@@ -458,7 +458,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     // The classic law sizes nothing: the answer names the law its runs used.
     req.Gas.Law = GasLawKind::Classic;
     EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Requirements.at(6).second,
-              "azoto reale, τ = 30,12 s (al posto della legge classica, che non dimensiona)");
+              "azoto reale, τ = 30,12 s, al posto della legge classica, che non dimensiona");
     // No size passes, after one arrangement; then a pump short of the oil.
     a.Recommended.reset();
     a.ArrangementsTried = 1;

@@ -174,7 +174,10 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
             ? SimText(SIM_TEXT("volvenza-sim", "azoto reale, τ = ∞ (adiabatica)"))
             : SimFill(SIM_TEXT("volvenza-sim", "azoto reale, τ = %1 s"), {number(g.Tau, 3)});
     const auto cycle = [&](const CycleEnergy& e, const std::string& name) {
-        const char* heat = e.HeatIn <= 0
+        // What rounds to nothing has no direction.
+        const char* heat = RoundHalfEven(e.HeatIn, 3) == 0
+                               ? SIM_TEXT("volvenza-sim", "nessuno scambio di calore con la parete")
+                           : e.HeatIn < 0
                                ? SIM_TEXT("volvenza-sim", "il gas cede alla parete %1 kJ")
                                : SIM_TEXT("volvenza-sim", "il gas riceve dalla parete %1 kJ");
         return SimFill(SIM_TEXT("volvenza-sim",
@@ -189,10 +192,39 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
                      {number(b.WorkTemp, 2), law}) +
              "\n";
     lines += cycle(b.First, SimText(SIM_TEXT("volvenza-sim", "primo ciclo, da pieno")));
-    lines += cycle(b.Steady,
-                   SimFill(b.Settled ? SIM_TEXT("volvenza-sim", "ciclo in regime (%1°)")
-                                     : SIM_TEXT("volvenza-sim", "ciclo %1, non ancora in regime"),
-                           {std::to_string(b.SteadyCycle)}));
+    using S = EnergyBalance::Steadiness;
+    const std::string which = std::to_string(b.SteadyCycle);
+    switch (b.SteadyKind) {
+        case S::None:
+            lines += SimText(SIM_TEXT("volvenza-sim",
+                                      "ciclo in regime: nessuno, il primo ciclo non arriva alla "
+                                      "fine")) +
+                     "\n";
+            break;
+        case S::EndsLater:
+            lines += SimFill(SIM_TEXT("volvenza-sim",
+                                      "ciclo in regime: nessuno, il ciclo %1 non arriva alla fine"),
+                             {which}) +
+                     "\n";
+            break;
+        case S::Repeating:
+            lines += cycle(b.Steady, SimFill(SIM_TEXT("volvenza-sim",
+                                                      "ciclo in regime (%1°, uguale al precedente)"),
+                                             {which}));
+            break;
+        case S::Alternating:
+            lines += cycle(b.Steady,
+                           SimFill(SIM_TEXT("volvenza-sim",
+                                            "ciclo in regime (%1°; i cicli in regime non sono "
+                                            "tutti uguali)"),
+                                   {which}));
+            break;
+        case S::Unsettled:
+            lines += cycle(b.Steady, SimFill(SIM_TEXT("volvenza-sim",
+                                                      "ciclo %1, non ancora in regime"),
+                                             {which}));
+            break;
+    }
     lines +=
         SimFill(SIM_TEXT("volvenza-sim",
                          "Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la "
@@ -201,9 +233,13 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
                  number(b.PeakDemand, 2), number(b.NeedPressure, 2), number(b.PumpOnlyPower, 2),
                  number(b.PumpOnlyPower - b.InstalledPower, 2)}) +
         "\n";
-    lines += SimFill(SIM_TEXT("volvenza-sim",
-                              "Fatica: escursione di pressione %1 bar per ciclo (la più ampia "
-                              "dopo il primo); %2 cicli all'ora, %3 all'anno in %4 h"),
+    lines += SimFill(b.SteadyKind == S::None
+                         ? SIM_TEXT("volvenza-sim",
+                                    "Fatica: escursione di pressione %1 bar per ciclo (del primo); "
+                                    "%2 cicli all'ora, %3 all'anno in %4 h")
+                         : SIM_TEXT("volvenza-sim",
+                                    "Fatica: escursione di pressione %1 bar per ciclo (la più "
+                                    "ampia dopo il primo); %2 cicli all'ora, %3 all'anno in %4 h"),
                      {number(b.Swing, 2), number(b.CyclesPerHour, 1), number(b.CyclesPerYear, 0),
                       number(energy.HoursPerYear, 0)}) +
              "\n";
