@@ -66,9 +66,6 @@ std::optional<RecoveryPoint> PointOf(const fs::path& path) {
     return RecoveryPoint{path.string(), static_cast<std::time_t>(time), movements};
 }
 
-// Big enough for the largest project a file holds.
-constexpr size_t kMaxRecoverySize = 64 << 20;  // mutants: skip
-
 }  // namespace
 
 uint64_t InputsFingerprint(const ProjectSnapshot& s) {
@@ -324,7 +321,7 @@ std::vector<RecoveryPoint> RecoveryStore::List() const {
 
 Status RecoveryStore::Load(const RecoveryPoint& point, ProjectSnapshot& snapshot) const {
     std::string text;
-    if (auto refusal = ReadRegularFile(point.path, kMaxRecoverySize, text)) {
+    if (auto refusal = ReadRegularFile(point.path, kMaxProjectSize, text)) {
         return RefusalMessage(*refusal, point.path);
     }
     return ReadSnapshot(snapshot, text, point.path);

@@ -102,7 +102,7 @@ grep -q '^Temperatura 60 °C; .*fine PRECARICA VOLVENZA TROPPO ALTA' "$work/out"
 check envelope-condenses 4 "$sim" example "$work/x.vlz" --gas nitrogen --envelope -150 60 --summary
 head -1 "$work/out" | grep -q '^Temperatura -150 °C; .*fine GAS FUORI DAL CAMPO DELLA LEGGE a 0,00 s: l.azoto condensa;' ||
     { fail "envelope-condenses summary"; cat "$work/out"; }
-printf '0,10,10,-20,20,350,13,10,1\r\n1,2.2,0,0,0,0,0,0,0,0,1000,150,0,0,300,4\r\n' >"$work/ratio.vlz"
+printf '0,10,10,-20,20,350,13,10,1\r\n1,2.2,0,0,0,0,0,0,0,0,1000,150,0,0,300,4\r\n0,0,0,0,0,0\r\n' >"$work/ratio.vlz"
 check condenses 4 "$sim" run "$work/ratio.vlz" "$work/ratio-out.vlz" --gas nitrogen --summary --export "$work/ratio.txt"
 grep -q "^ATTENZIONE: l'azoto condensa a t = " "$work/err" && grep -q "fine GAS FUORI" "$work/out" &&
     ! grep -qi "nan\|inf" "$work/ratio-out.vlz" "$work/ratio.txt" "$work/out" ||
@@ -133,6 +133,10 @@ check fifo-project 2 timeout 5 "$sim" run "$work/fifo.vlzp" "$work/x.vlz"
 says "fifo message" "non è un file"
 
 check missing-input 2 "$sim" run "$work/nope.vlz" "$work/x.vlz"
+# A file cut at a line end is refused, not read with zeros for its missing points.
+head -n 200 "$data/example.vlz" >"$work/cut.vlz"
+check cut-file 2 "$sim" export "$work/cut.vlz" "$work/x.txt"
+says "cut message" "il file finisce alla riga 200, ne attendevo 475\.$"
 printf 'garbage\r\n' >"$work/bad.vlz"
 check bad-input 2 "$sim" export "$work/bad.vlz" "$work/x.txt"
 says "bad-input message" "riga 1"
@@ -153,7 +157,7 @@ check english-csv 0 "${english[@]}" export "$data/example.vlz" "$work/en.csv" --
     [ "$(sed -n 3p "$work/en.csv")" = $'0,8.63265485109279,80,70.905,70.905\r' ] ||
     fail "english-csv output"
 check english-bad-input 2 "${english[@]}" export "$work/bad.vlz" "$work/x.txt"
-grep -qx "The file $work/bad.vlz is not a valid simulation file (line 1)." "$work/err" ||
+grep -qx "The file $work/bad.vlz is not a valid simulation file: line 1 has 1 comma-separated fields, 9 are needed." "$work/err" ||
     fail "english-bad-input message"
 check english-usage 64 "${english[@]}"
 head -n 1 "$work/err" | grep -qx "Usage:" || fail "english-usage"

@@ -71,12 +71,12 @@ same keep-precharge size-keep.txt
 # 20 × 0,1 dm3 is the most in parallel and still too little: said.
 check arrangements-short 1 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --catalogue 0.1
 has tried "Nessuna delle 19 composizioni provate (fino a 20 accumulatori in parallelo o 8 bombole"
-printf '0,20,80,20,17.1,199,10,3,1\r\n0,1,0,0,0,0,0,0,0,0,1000,60,0,0,60,4\r\n' >"$work/short.vlz"
+printf '0,20,80,20,17.1,199,10,3,1\r\n0,1,0,0,0,0,0,0,0,0,1000,60,0,0,60,4\r\n0,0,0,0,0,0\r\n' >"$work/short.vlz"
 check pump-short 1 "$sim" size "$work/short.vlz" --pmin 90 --type bladder --json
 has json-short '"oil": {"cycle": 1, "pump": 0.855, "average_demand": 20, "pump_needed": 20, "pump_short": true}'
 has json-none '"recommended": null'
 # Every size stays above p1 only because its gas condenses before: rule 1 fails.
-printf '0,10,10,-20,20,350,13,10,1\r\n1,2.2,0,0,0,0,0,0,0,0,1000,150,0,0,300,4\r\n' >"$work/ratio.vlz"
+printf '0,10,10,-20,20,350,13,10,1\r\n1,2.2,0,0,0,0,0,0,0,0,1000,150,0,0,300,4\r\n0,0,0,0,0,0\r\n' >"$work/ratio.vlz"
 check condenses 1 "$sim" size "$work/ratio.vlz" --pmin 15 --type piston --gas nitrogen \
     --keep-precharge --single-cycle
 has condensed "non rispetta la regola 1, 6."
