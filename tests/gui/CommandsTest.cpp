@@ -91,11 +91,12 @@ class CommandsTest : public QObject {
         QCOMPARE(shell.dialogs.Calls()[0].filter, "PDF (*.pdf)|*.pdf| Tutti i file (*.*)|*.* ");
         QVERIFY(ReadFile(shell.temp.filePath("dati.pdf")).startsWith("%PDF"));
 
-        // A folder that does not exist: the message names the file.
+        // A folder that does not exist: the message names the file and why.
         const QString nowhere = shell.temp.filePath("manca/dati.pdf");
         shell.WithFile(shell.Menu("mnuFileEsportaPdf"), nowhere);
         QCOMPARE(shell.dialogs.Messages().back().text,
-                 QStringLiteral("Impossibile salvare il file %1.").arg(nowhere));
+                 QStringLiteral("Impossibile salvare il file %1: la cartella %2 non esiste.")
+                     .arg(nowhere, shell.temp.filePath("manca")));
 
         // Save always asks, and a refused open changes nothing.
         shell.dialogs.ClearCalls();
