@@ -90,6 +90,13 @@ says "refused message" "minore della pressione massima"
 check project 0 "$sim" size "$work/ex.vlzp" --pmin 60
 has project-recommended "Raccomandato: 10 dm3, precarica 48,1 bar a 20 °C, pompa 30 dm3/min."
 check project-no-p1 64 "$sim" size "$work/ex.vlzp"
+# The PDF is never written over the design, directly or through a link.
+cp "$work/ex.vlzp" "$work/keep.vlzp"
+ln -s keep.vlzp "$work/link.pdf"
+check pdf-over-input 64 "$sim" size "$work/keep.vlzp" --pmin 60 --pdf "$work/keep.vlzp"
+says "pdf-over-input message" "è il file di ingresso"
+check pdf-over-link 64 "$sim" size "$work/keep.vlzp" --pmin 60 --pdf "$work/link.pdf"
+cmp -s "$work/ex.vlzp" "$work/keep.vlzp" && [ ! -s "$work/out" ] || fail "pdf over input wrote"
 check missing-file 2 "$sim" size "$work/none.vlz" --pmin 60 --type bladder
 check no-type 64 "$sim" size "$data/example.vlz" --pmin 60
 check bad-type 64 "$sim" size "$data/example.vlz" --pmin 60 --type sponge
