@@ -123,6 +123,16 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
     project_->Listen([this](unsigned parts) { ProjectChanged(parts); });
     // What a replacement drops is kept at once, not a few seconds later.
     project_->OnReplacing([this](const ProjectSnapshot& dropped) { SaveRecoveryPoint(dropped); });
+    if (!context_.settings.Usable(QStringLiteral("Volvenza"))) {
+        const QString file = context_.settings.FilePath(QStringLiteral("Volvenza"));
+        QTimer::singleShot(0, this, [this, file] {
+            context_.dialogs.Message(
+                tr("Il file delle impostazioni %1 non è un file: le impostazioni non sono state "
+                   "lette e non saranno salvate finché non lo si toglie.")
+                    .arg(file),
+                MessageIcon::Exclamation, MessageButtons::Ok);
+        });
+    }
     if (!reset.isEmpty()) {
         // Said once, after the window is up: the keys now hold their defaults.
         QTimer::singleShot(0, this, [this, reset] {

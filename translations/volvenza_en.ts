@@ -2472,6 +2472,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>; rendimento volumetrico %1</source>
         <translation>; volumetric efficiency %1</translation>
     </message>
+    <message>
+        <source>Il file delle impostazioni %1 non è un file: le impostazioni non sono state lette e non saranno salvate finché non lo si toglie.</source>
+        <translation>The settings file %1 is not a file: the settings were not read and will not be saved until it is removed.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::frmModelloGas</name>
