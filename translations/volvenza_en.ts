@@ -721,6 +721,15 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     </message>
 </context>
 <context>
+    <name>volvenza::Dialogs</name>
+    <message>
+        <source>%1
+Il file esiste già. Sostituirlo?</source>
+        <translation>%1
+The file already exists. Replace it?</translation>
+    </message>
+</context>
+<context>
     <name>volvenza::Dimensionamento</name>
     <message>
         <source>Dimensionamento</source>
@@ -2475,6 +2484,16 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Il file delle impostazioni %1 non è un file: le impostazioni non sono state lette e non saranno salvate finché non lo si toglie.</source>
         <translation>The settings file %1 is not a file: the settings were not read and will not be saved until it is removed.</translation>
+    </message>
+    <message>
+        <source>Simulazioni e progetti Volvenza (*.vlz, *.vlzp)</source>
+        <translation>Volvenza simulations and projects (*.vlz, *.vlzp)</translation>
+    </message>
+    <message>
+        <source>%1
+Salvare comunque come simulazione? Un progetto (.vlzp) conserva tutto.</source>
+        <translation>%1
+Save as a simulation all the same? A project (.vlzp) keeps everything.</translation>
     </message>
 </context>
 <context>
