@@ -154,6 +154,11 @@ void frmMain::LoadFile(const QString& path) {
     if (!IsProject(path)) {
         const bool loaded = ReplaceProject("Apri", [&] {
             if (refused(LoadSimulationFile(context_.state, FilePath(path)))) return false;
+            // The file fills only its own slots: a new movement must not show
+            // one of the work it replaced.
+            for (int k = context_.state.MovementCount + 1; k <= kMaxMovements; ++k) {
+                ClearMovement(context_.state, static_cast<int16_t>(k));
+            }
             // A simulation file keeps no applied sizing.
             context_.state.ChartMinPressure.reset();
             UseSettingsGas();

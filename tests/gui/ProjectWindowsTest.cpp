@@ -96,6 +96,18 @@ class ProjectWindowsTest : public QObject {
                  qPrintable(listed.join('|')));
         QCOMPARE(shell.state.MovementCount, int16_t{5});
         QCOMPARE(shell.state.Movements[1].Qm, 99.0);
+
+        // A shorter file opened over it: a movement added next starts empty,
+        // never with a size of the work it replaced (the example's third: D 63).
+        const QString two = shell.temp.filePath("due.vlz");
+        WriteFile(two,
+                  "0,10,60,45,30,80,13,2,2\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n"
+                  "0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0\r\n");
+        shell.WithFile(shell.Menu("mnuFileOpen"), two);
+        QWidget* editor = shell.main->ShowChildWindow("InserimentoDati");
+        Named<QPushButton>(editor, "PulsPistEsce")->click();
+        QCOMPARE(shell.state.MovementCount, int16_t{3});
+        QCOMPARE(BoxTexts(editor, {"Dato1", "Dato2", "DatoQm"}), QStringList({"0", "0", "0"}));
     }
 
     void resultsSayWhereTheyComeFrom() {
