@@ -515,6 +515,10 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <source>Le misure che il tipo del movimento non usa sono state ignorate (la prima alla riga %1 degli appunti).</source>
         <translation>The sizes that the movement&apos;s kind does not use were ignored (the first on line %1 of the clipboard).</translation>
     </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è oltre ciò che la colonna contiene (3,402823E+38 in valore assoluto), come quando lo si scrive.</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard the value &quot;%2&quot; of %3 is beyond what the column holds (3.402823E+38 in absolute value), as when it is typed.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::CommandLine</name>
@@ -685,10 +689,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Ti and Tf are 0: the simulation will ask whether to go on, and the movement will draw no flow</translation>
     </message>
     <message>
-        <source>Il movimento comincia prima di 0 s</source>
-        <translation>The movement starts before 0 s</translation>
-    </message>
-    <message>
         <source>Il movimento esce dal ciclo, che dura %1 s</source>
         <translation>The movement runs past the cycle, which lasts %1 s</translation>
     </message>
@@ -707,6 +707,14 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata</source>
         <translation>Qm is not shown: with Tf equal to Ti the movement takes no time and has no flow</translation>
+    </message>
+    <message>
+        <source>Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo</source>
+        <translation>The movement starts before 0 s: the simulation refuses a negative time</translation>
+    </message>
+    <message>
+        <source>Ti o Tf non è un numero finito: la simulazione non può usarlo</source>
+        <translation>Ti or Tf is not a finite number: the simulation cannot use it</translation>
     </message>
 </context>
 <context>
