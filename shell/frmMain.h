@@ -144,6 +144,9 @@ class frmMain : public QMainWindow {
     void ShowHistoryState();
     void FollowProjectInWindow(QWidget* window);
     void SaveRecoveryPoint(const ProjectSnapshot& snapshot);
+    // The status bar's line while a session that ended without closing
+    // has points waiting.
+    void ShowRecoverable();
     void UndoProject(Origin origin);
     void RedoProject(Origin origin);
     void RecoverWork(Origin origin);
@@ -180,7 +183,7 @@ class frmMain : public QMainWindow {
     QString designFile_;
     std::unique_ptr<Project> project_;
     std::unique_ptr<RecoveryStore> recovery_;
-    // A recovery point a few seconds after the last change.
+    // A recovery point within a second of the last change.
     QTimer* recoveryTimer_ = nullptr;
     bool joinMovementEdit_ = false;
     QAction* undoEntry_ = nullptr;

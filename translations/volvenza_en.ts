@@ -2410,10 +2410,6 @@ The file already exists. Replace it?</translation>
         <translation>There are no recovery points: the work is kept here a few seconds after each change and before each replacement.</translation>
     </message>
     <message>
-        <source>%1, %2 movimenti</source>
-        <translation>%1, %2 movements</translation>
-    </message>
-    <message>
         <source>Risultati non aggiornati: i dati sono cambiati</source>
         <translation>Results out of date: the data have changed</translation>
     </message>
@@ -2502,6 +2498,30 @@ The file already exists. Replace it?</translation>
 Salvare comunque come simulazione? Un progetto (.vlzp) conserva tutto.</source>
         <translation>%1
 Save as a simulation all the same? A project (.vlzp) keeps everything.</translation>
+    </message>
+    <message>
+        <source>%1, %2, Vo %3 dm3, %4 movimenti</source>
+        <translation>%1, %2, Vo %3 dm3, %4 movements</translation>
+    </message>
+    <message>
+        <source>%1, punto non leggibile</source>
+        <translation>%1, unreadable point</translation>
+    </message>
+    <message>
+        <source>senza nome</source>
+        <translation>untitled</translation>
+    </message>
+    <message>
+        <source> (sessione interrotta)</source>
+        <translation> (interrupted session)</translation>
+    </message>
+    <message>
+        <source>Scarta</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Lavoro non salvato recuperabile: File &gt; Recupera lavoro non salvato...</source>
+        <translation>Unsaved work can be recovered: File &gt; Recover unsaved work...</translation>
     </message>
 </context>
 <context>
