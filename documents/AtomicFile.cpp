@@ -73,11 +73,40 @@ void RemoveOldLeftovers(const fs::path& target) {
     }
 }
 
-// The folder that refused a file beside the target, or nothing when the
-// refusal was for another reason.
-std::string ReadOnlyFolder(const fs::path& target) {
-    if (errno != EACCES && errno != EROFS && errno != EPERM) return {};
-    return target.parent_path().empty() ? std::string(".") : target.parent_path().string();
+fs::path FolderOf(const fs::path& target) {
+    return target.parent_path().empty() ? fs::path(".") : target.parent_path();
+}
+
+Message ReadOnlyMessage(const std::string& path, const std::string& folder) {
+    return Message(MessageId::SaveReadOnly, {MsgVerbatim(path), MsgVerbatim(folder)});
+}
+
+Message Because(const std::string& path, Message why) {
+    return Message(MessageId::SaveFailedBecause, {MsgVerbatim(path), MsgNested(std::move(why))});
+}
+
+// Why a file beside the target could not be made or written, as errno tells
+// it; the bare "cannot save" only where errno names nothing a user can act on.
+Message SaveFailure(const std::string& path, const fs::path& target, int error) {
+    switch (error) {
+        case EACCES:
+        case EROFS:
+        case EPERM:
+            return ReadOnlyMessage(path, FolderOf(target).string());
+        case ENOENT:
+            return Because(
+                path, Message(MessageId::ReasonNoFolder, {MsgVerbatim(FolderOf(target).string())}));
+        case ENOSPC:
+            return Because(path, MessageId::ReasonDiskFull);
+        case EDQUOT:
+            return Because(path, MessageId::ReasonQuota);
+        case EFBIG:
+            return Because(path, MessageId::ReasonFileTooLarge);
+        case EIO:
+            return Because(path, MessageId::ReasonDiskError);
+        default:
+            return SaveFailedMessage(path);
+    }
 }
 
 bool WriteAll(int fd, std::string_view contents) {
@@ -115,8 +144,10 @@ struct Staged {
 };
 
 // Writes the temporary copy, flushed to disk, with the target's permission
-// bits. Nothing, leaving nothing behind, when the target cannot be written.
-std::optional<Staged> Stage(const FileContents& file, std::string& readOnlyFolder) {
+// bits. Nothing, leaving nothing behind, when the target cannot be written,
+// and `failure` says why.
+std::optional<Staged> Stage(const FileContents& file, std::optional<Message>& failure) {
+    failure = SaveFailedMessage(file.path);
     if (file.path.empty()) return std::nullopt;
     const std::optional<fs::path> target = FinalTarget(file.path);
     if (!target) return std::nullopt;
@@ -124,7 +155,12 @@ std::optional<Staged> Stage(const FileContents& file, std::string& readOnlyFolde
     const bool existed = ::stat(target->c_str(), &old) == 0;
     // Refused where a plain write would be refused, and never a directory,
     // a device or a pipe.
-    if (existed && (!S_ISREG(old.st_mode) || ::access(target->c_str(), W_OK) != 0)) {
+    if (existed && !S_ISREG(old.st_mode)) {
+        failure = Because(file.path, MessageId::ReasonTargetNotAFile);
+        return std::nullopt;
+    }
+    if (existed && ::access(target->c_str(), W_OK) != 0) {
+        failure = Because(file.path, MessageId::ReasonTargetReadOnly);
         return std::nullopt;
     }
     if (!existed && errno != ENOENT) return std::nullopt;
@@ -134,7 +170,7 @@ std::optional<Staged> Stage(const FileContents& file, std::string& readOnlyFolde
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     // Descriptor 0 is standard input, never one we open.
     if (fd < 0) {  // mutants: skip
-        readOnlyFolder = ReadOnlyFolder(*target);
+        failure = SaveFailure(file.path, *target, errno);
         return std::nullopt;
     }
     bool ok = true;
@@ -144,9 +180,15 @@ std::optional<Staged> Stage(const FileContents& file, std::string& readOnlyFolde
         [[maybe_unused]] const int owned = ::fchown(fd, old.st_uid, old.st_gid);
         ok = ::fchmod(fd, old.st_mode & 07777) == 0;
     }
+    errno = 0;
     ok = ok && WriteAll(fd, file.contents) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
+    int error = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
     if (!ok) {
+        failure = SaveFailure(file.path, *target, error);
         ::unlink(temporary.c_str());
         return std::nullopt;
     }
@@ -182,10 +224,6 @@ void Discard(const fs::path& p) {
 fs::path Canonical(const fs::path& p) {
     std::error_code ec;
     return fs::weakly_canonical(fs::absolute(p, ec), ec);
-}
-
-Message ReadOnlyMessage(const std::string& path, const std::string& folder) {
-    return Message(MessageId::SaveReadOnly, {MsgVerbatim(path), MsgVerbatim(folder)});
 }
 
 }  // namespace
@@ -245,20 +283,20 @@ Message RefusalMessage(FileRefusal refusal, const std::string& path) {
 
 Status WriteFilesAtomically(const std::vector<FileContents>& files) {
     std::vector<Staged> staged;
-    std::string readOnlyFolder;
-    auto fail = [&staged, &readOnlyFolder](const std::string& path) {
+    std::optional<Message> failure;
+    auto fail = [&staged, &failure](const std::string& path) {
         for (const Staged& s : staged) {
             Discard(s.temporary);
             Discard(s.backup);
         }
-        return readOnlyFolder.empty() ? SaveFailedMessage(path)
-                                      : ReadOnlyMessage(path, readOnlyFolder);
+        return failure.value_or(SaveFailedMessage(path));
     };
     for (const FileContents& file : files) {
-        std::optional<Staged> s = Stage(file, readOnlyFolder);
+        std::optional<Staged> s = Stage(file, failure);
         if (!s) return fail(file.path);
         staged.push_back(*s);
     }
+    failure.reset();
     // Every target but the last may have to come back.
     for (Staged& s : staged) {
         if (&s != &staged.back() && !KeepBackup(s)) return fail(s.path);

@@ -22,6 +22,25 @@ Status LoadDesign(CircuitState& state, ProjectSizing& sizing, const std::string&
     return loaded;
 }
 
+std::vector<Message> SimulationFileDrops(const CircuitState& state, const ProjectSizing& sizing,
+                                         const std::string& path, const GasSettings& reopened) {
+    std::vector<Message> drops;
+    GasSettings law = state.Gas;
+    law.Vessels = reopened.Vessels;
+    if (!(law == reopened)) {
+        drops.push_back(Message(MessageId::DesignKeepsNoGas, {MsgVerbatim(path)}));
+    }
+    if (!(state.Gas.Vessels == Arrangement{})) {
+        drops.push_back(Message(MessageId::DesignKeepsNoVessels, {MsgVerbatim(path)}));
+    }
+    ProjectSizing none;
+    none.Requirements.Gas = sizing.Requirements.Gas;
+    if (!(sizing == none)) {
+        drops.push_back(Message(MessageId::DesignKeepsNoSizing, {MsgVerbatim(path)}));
+    }
+    return drops;
+}
+
 Status SaveDesign(const CircuitState& state, const ProjectSizing& sizing, const std::string& path,
                   std::vector<Message>& leftOut) {
     if (IsProjectPath(path)) {
@@ -30,19 +49,8 @@ Status SaveDesign(const CircuitState& state, const ProjectSizing& sizing, const 
         }
         return SaveProjectFile(state, sizing, path);
     }
-    GasSettings law = state.Gas;
-    law.Vessels = {};
-    if (!(law == GasSettings{})) {
-        leftOut.push_back(Message(MessageId::DesignKeepsNoGas, {MsgVerbatim(path)}));
-    }
-    if (!(state.Gas.Vessels == Arrangement{})) {
-        leftOut.push_back(Message(MessageId::DesignKeepsNoVessels, {MsgVerbatim(path)}));
-    }
-    ProjectSizing none;
-    none.Requirements.Gas = sizing.Requirements.Gas;
-    if (!(sizing == none)) {
-        leftOut.push_back(Message(MessageId::DesignKeepsNoSizing, {MsgVerbatim(path)}));
-    }
+    const std::vector<Message> drops = SimulationFileDrops(state, sizing, path);
+    leftOut.insert(leftOut.end(), drops.begin(), drops.end());
     return SaveSimulationFile(state, path);
 }
 

@@ -20,6 +20,14 @@ bool IsProjectPath(const std::string& path);
 // it). On failure nothing changes and the user's message comes back.
 Status LoadDesign(CircuitState& state, ProjectSizing& sizing, const std::string& path);
 
+// What a simulation file written from the design would leave out, one
+// message each: the gas law and envelope (unless they are `reopened`, the law
+// a simulation file opens with), the vessels beyond one accumulator, the
+// sizing requirements and recommendation.
+std::vector<Message> SimulationFileDrops(const CircuitState& state, const ProjectSizing& sizing,
+                                         const std::string& path,
+                                         const GasSettings& reopened = GasSettings{});
+
 // Writes the design in the format of the name's extension. `leftOut` gets
 // the messages naming what a simulation file cannot hold of it (the gas
 // law and envelope, the sizing) or that a project does not keep results.

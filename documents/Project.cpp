@@ -1,10 +1,19 @@
 #include "documents/Project.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <bit>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <set>
 
 #include "documents/AtomicFile.h"
 
@@ -40,34 +49,72 @@ class Hash {
     uint64_t hash_ = 0xcbf29ce484222325ULL;
 };
 
-constexpr const char* kPrefix = "recupero-";
 constexpr const char* kExtension = ".vlzp";
+// The key under which a point keeps the name of its design's file.
+constexpr const char* kDesignKey = "recupero_file";
 
-// "recupero-TIME-SEQUENCE-mCOUNT.vlzp", zero-padded so that names sort by age.
-std::string PointName(std::time_t time, unsigned sequence, size_t movements) {
+// "recupero-SEQUENCE-TIME-SESSION-mCOUNT.vlzp", zero-padded so that names
+// sort by sequence.
+std::string PointName(unsigned long long sequence, long long time, const std::string& session,
+                      int movements) {
+    char name[96];  // mutants: skip
+    std::snprintf(name, sizeof name, "recupero-%010llu-%012lld-%s-m%d%s", sequence, time,
+                  session.c_str(), movements, kExtension);
+    return name;
+}
+
+// The name points had before sessions: "recupero-TIME-SEQUENCE-mCOUNT.vlzp".
+std::string EarlierPointName(long long time, unsigned sequence, int movements) {
     char name[80];  // mutants: skip
-    std::snprintf(name, sizeof name, "%s%012lld-%04u-m%zu%s", kPrefix, static_cast<long long>(time),
-                  sequence, movements, kExtension);
+    std::snprintf(name, sizeof name, "recupero-%012lld-%04u-m%d%s", time, sequence, movements,
+                  kExtension);
     return name;
 }
 
 std::optional<RecoveryPoint> PointOf(const fs::path& path) {
     // Written by sscanf before use.
-    long long time = 0;     // mutants: skip
-    unsigned sequence = 0;  // mutants: skip
-    int movements = 0;      // mutants: skip
-    char tail[8] = {};      // mutants: skip
+    unsigned long long sequence = 0;  // mutants: skip
+    unsigned earlier = 0;             // mutants: skip
+    long long time = 0;               // mutants: skip
+    int movements = 0;                // mutants: skip
+    char session[17] = {};            // mutants: skip
+    char tail[8] = {};                // mutants: skip
     const std::string name = path.filename().string();
-    if (std::sscanf(name.c_str(), "recupero-%12lld-%4u-m%d%7s", &time, &sequence, &movements,
-                    tail) != 4 ||
-        std::string(tail) != kExtension || name != PointName(time, sequence, movements)) {
-        return std::nullopt;
+    if (std::sscanf(name.c_str(), "recupero-%10llu-%12lld-%16[0-9a-f]-m%d%7s", &sequence, &time,
+                    session, &movements, tail) == 5 &&
+        name == PointName(sequence, time, session, movements)) {
+        return RecoveryPoint{path.string(), sequence, static_cast<std::time_t>(time), movements,
+                             session};
     }
-    return RecoveryPoint{path.string(), static_cast<std::time_t>(time), movements};
+    // Older than every point with a sequence, and of a session long ended.
+    if (std::sscanf(name.c_str(), "recupero-%12lld-%4u-m%d%7s", &time, &earlier, &movements,
+                    tail) == 4 &&
+        name == EarlierPointName(time, earlier, movements)) {
+        return RecoveryPoint{path.string(), 0, static_cast<std::time_t>(time), movements, {}};
+    }
+    return std::nullopt;
 }
 
-// Big enough for the largest project a file holds.
-constexpr size_t kMaxRecoverySize = 64 << 20;  // mutants: skip
+// A session's mark, locked while the session runs.
+constexpr const char* kMarkPrefix = "sessione-";
+constexpr const char* kMarkExtension = ".lock";
+
+std::string NewSession() {
+    std::random_device random;
+    char id[17];  // mutants: skip
+    std::snprintf(id, sizeof id, "%08x%08x", random(), random());
+    return id;
+}
+
+// Whose a session's points are, by its mark: none (it ended by closing),
+// locked (it runs), or left unlocked (it ended without closing).
+RecoveryPoint::Owner OwnerByMark(const std::string& mark) {
+    const int fd = ::open(mark.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) return RecoveryPoint::Owner::Ended;
+    const bool running = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return running ? RecoveryPoint::Owner::Running : RecoveryPoint::Owner::Interrupted;
+}
 
 }  // namespace
 
@@ -291,43 +338,145 @@ Status ReadSnapshot(ProjectSnapshot& snapshot, const std::string& text,
     return Done{};
 }
 
-Status RecoveryStore::Save(const ProjectSnapshot& snapshot, std::time_t now) {
+RecoveryStore::RecoveryStore(std::string folder, size_t keep)
+    : folder_(std::move(folder)), keep_(keep), session_(NewSession()) {}
+
+RecoveryStore::~RecoveryStore() {
+    // As a crash would: the mark stays, unlocked, unless End took it.
+    if (lock_ >= 0) ::close(lock_);
+}
+
+std::string RecoveryStore::MarkOf(const std::string& session) const {
+    return (fs::path(folder_) / (kMarkPrefix + session + kMarkExtension)).string();
+}
+
+void RecoveryStore::Begin() {
+    if (lock_ >= 0) return;
     std::error_code ec;
     fs::create_directories(folder_, ec);
+    // Locked under another name first, so that no one finds the mark unlocked.
+    const std::string unlocked = MarkOf(session_) + ".tmp";
+    const int fd = ::open(unlocked.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return;  // mutants: skip
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 ||
+        ::rename(unlocked.c_str(), MarkOf(session_).c_str()) != 0) {
+        ::close(fd);
+        ::unlink(unlocked.c_str());
+        return;
+    }
+    lock_ = fd;
+    // The marks of interrupted sessions that left no point keep nothing.
+    std::set<std::string> withPoints;
+    for (const RecoveryPoint& point : List()) withPoints.insert(point.session);
+    for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(kMarkPrefix) || !name.ends_with(kMarkExtension)) continue;
+        const std::string session =
+            name.substr(std::strlen(kMarkPrefix),
+                        name.size() - std::strlen(kMarkPrefix) - std::strlen(kMarkExtension));
+        if (session != session_ && !withPoints.contains(session) &&
+            OwnerByMark(it->path().string()) == RecoveryPoint::Owner::Interrupted) {
+            std::error_code ignored;
+            fs::remove(it->path(), ignored);
+        }
+    }
+}
+
+void RecoveryStore::End() {
+    if (lock_ < 0) return;
+    ::unlink(MarkOf(session_).c_str());
+    ::close(lock_);
+    lock_ = -1;
+}
+
+Status RecoveryStore::Save(const ProjectSnapshot& snapshot, std::time_t now,
+                           const std::string& design) {
+    std::error_code ec;
+    fs::create_directories(folder_, ec);
+    uint64_t sequence = 1;
+    for (const RecoveryPoint& point : List()) sequence = std::max(sequence, point.sequence + 1);
+    const int movements = static_cast<int>(snapshot.movements.size());
     fs::path path;
     do {
-        // Four digits are what a name holds.
         path = fs::path(folder_) /
-               PointName(now, sequence_++ % 10000, snapshot.movements.size());  // mutants: skip
+               PointName(static_cast<unsigned long long>(sequence++), now, session_, movements);
     } while (fs::exists(path, ec));
-    if (Status written = WriteFileAtomically(path.string(), SnapshotText(snapshot)); !written) {
-        return written;
+    // The design's name beside the project, for the list of points.
+    std::string text = SnapshotText(snapshot);
+    const std::string name =
+        nlohmann::json(design).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    text.insert(text.find('{') + 1, std::string("\n  \"") + kDesignKey + "\": " + name + ",");
+    if (Status written = WriteFileAtomically(path.string(), text); !written) return written;
+    // Only points of sessions that ended, or of this one, make way for newer ones.
+    size_t ordinary = 0;
+    for (const RecoveryPoint& point : List()) {
+        const bool mine =
+            point.owner == RecoveryPoint::Owner::Ended || point.owner == RecoveryPoint::Owner::This;
+        if (mine && ++ordinary > keep_) fs::remove(point.path, ec);
     }
-    const std::vector<RecoveryPoint> points = List();
-    for (size_t i = keep_; i < points.size(); ++i) fs::remove(points[i].path, ec);
     return Done{};
 }
 
 std::vector<RecoveryPoint> RecoveryStore::List() const {
     std::vector<RecoveryPoint> points;
+    std::map<std::string, RecoveryPoint::Owner> owners;
     std::error_code ec;
     for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
-        if (auto point = PointOf(it->path())) points.push_back(*point);
+        std::optional<RecoveryPoint> point = PointOf(it->path());
+        if (!point) continue;
+        if (point->session.empty()) {
+            point->owner = RecoveryPoint::Owner::Ended;
+        } else if (point->session == session_) {
+            point->owner = RecoveryPoint::Owner::This;
+        } else {
+            const auto known = owners.find(point->session);
+            point->owner = known != owners.end()
+                               ? known->second
+                               : (owners[point->session] = OwnerByMark(MarkOf(point->session)));
+        }
+        points.push_back(*point);
     }
-    // Newest first: the names sort by time, then by sequence.
+    // Newest first: by sequence, then by name (two sessions may share one).
     std::sort(points.begin(), points.end(), [](const RecoveryPoint& a, const RecoveryPoint& b) {
+        if (a.sequence != b.sequence) return a.sequence > b.sequence;
         // Names are unique, so a strict or non-strict order is the same.
-        return fs::path(a.path).filename() > fs::path(b.path).filename();  // mutants: skip
+        return a.path > b.path;  // mutants: skip
     });
     return points;
 }
 
-Status RecoveryStore::Load(const RecoveryPoint& point, ProjectSnapshot& snapshot) const {
+Status RecoveryStore::Load(const RecoveryPoint& point, ProjectSnapshot& snapshot,
+                           std::string* design) const {
     std::string text;
-    if (auto refusal = ReadRegularFile(point.path, kMaxRecoverySize, text)) {
+    if (auto refusal = ReadRegularFile(point.path, kMaxProjectSize, text)) {
         return RefusalMessage(*refusal, point.path);
     }
-    return ReadSnapshot(snapshot, text, point.path);
+    if (Status read = ReadSnapshot(snapshot, text, point.path); !read) return read;
+    if (design != nullptr) {
+        design->clear();
+        // Read whole above: the name is all that is looked for.
+        const auto root = nlohmann::json::parse(text, nullptr, false);
+        const auto at = root.is_object() ? root.find(kDesignKey) : root.end();
+        if (root.is_object() && at != root.end() && at->is_string())
+            *design = at->get<std::string>();
+    }
+    return Done{};
+}
+
+void RecoveryStore::Opened(const RecoveryPoint& point) {
+    if (point.owner != RecoveryPoint::Owner::Interrupted) return;
+    std::error_code ec;
+    fs::remove(MarkOf(point.session), ec);
+}
+
+void RecoveryStore::Discard(const RecoveryPoint& point) {
+    std::error_code ec;
+    fs::remove(point.path, ec);
+    if (point.owner != RecoveryPoint::Owner::Interrupted) return;
+    for (const RecoveryPoint& other : List()) {
+        if (other.session == point.session) return;
+    }
+    fs::remove(MarkOf(point.session), ec);
 }
 
 }  // namespace volvenza

@@ -166,26 +166,54 @@ Status ReadSnapshot(ProjectSnapshot& snapshot, const std::string& text,
 
 // A recovery point: a project file in the recovery folder.
 struct RecoveryPoint {
+    // Whose point it is: a session that ended by closing, this one, another
+    // one still running, or one that ended without closing (a crash).
+    enum class Owner { Ended, This, Running, Interrupted };
+
     std::string path;
-    std::time_t time = 0;
+    uint64_t sequence = 0;  // the order the points were written in
+    std::time_t time = 0;   // the clock when written, only to be shown
     int movements = 0;
+    std::string session;  // empty for a point written before sessions were named
+    Owner owner = Owner::Ended;
 };
 
-// The last few projects, saved without asking, newest first.
+// The last few projects, saved without asking, newest first. Points are
+// ordered by a sequence number, not by a clock that may be set back. Those
+// of a session that ended without closing are kept, beyond the last few,
+// until one of them is opened or each is discarded.
 class RecoveryStore {
   public:
-    explicit RecoveryStore(std::string folder, size_t keep = 10)
-        : folder_(std::move(folder)), keep_(keep) {}
-    // Writes the snapshot as the newest point and drops the oldest beyond
-    // `keep`; the message on failure.
-    Status Save(const ProjectSnapshot& snapshot, std::time_t now);
+    explicit RecoveryStore(std::string folder, size_t keep = 10);
+    ~RecoveryStore();
+    RecoveryStore(const RecoveryStore&) = delete;
+    RecoveryStore& operator=(const RecoveryStore&) = delete;
+
+    // While this session runs, a lock in the folder says so; a session that
+    // ends without End (a crash) leaves its mark unlocked, and its points
+    // are kept.
+    void Begin();
+    void End();
+
+    // Writes the snapshot as the newest point, with the name of the design's
+    // file, and drops the ordinary points beyond `keep`; the message on failure.
+    Status Save(const ProjectSnapshot& snapshot, std::time_t now, const std::string& design = {});
     std::vector<RecoveryPoint> List() const;
-    Status Load(const RecoveryPoint& point, ProjectSnapshot& snapshot) const;
+    // The snapshot, and the name of the design's file when asked.
+    Status Load(const RecoveryPoint& point, ProjectSnapshot& snapshot,
+                std::string* design = nullptr) const;
+    // A point of an interrupted session was opened: that session's points
+    // need keeping no more. A discarded point is removed.
+    void Opened(const RecoveryPoint& point);
+    void Discard(const RecoveryPoint& point);
 
   private:
+    std::string MarkOf(const std::string& session) const;
+
     std::string folder_;
     size_t keep_;
-    unsigned sequence_ = 0;
+    std::string session_;
+    int lock_ = -1;
 };
 
 }  // namespace volvenza

@@ -16,8 +16,10 @@ namespace {
 using Json = nlohmann::json;
 
 constexpr const char* kFormat = "volvenza-progetto";
-// A project is a few hundred kilobytes at most; anything far beyond is not one.
-constexpr std::streamsize kMaxSize = 64 << 20;  // mutants: skip
+// A project nests four levels (the catalogue's sizes); a text nested far
+// deeper would make the parser build far more than the text's size.
+constexpr int kMaxDepth = 16;
+constexpr float kSingleMax = std::numeric_limits<float>::max();
 
 // The fields of a movement with their JSON names, in record order.
 struct MovementField {
@@ -93,12 +95,35 @@ class Reader {
     }
     // A number the single-precision fields can hold.
     std::optional<float> Single(const Json& object, const std::string& path, const char* name) {
+        const auto value = InRange(object, path, name, -kSingleMax, kSingleMax);
+        if (!value) return std::nullopt;
+        return static_cast<float>(*value);
+    }
+    // A number from `low` (or above it, when `aboveLow`) to `high`.
+    std::optional<double> InRange(const Json& object, const std::string& path, const char* name,
+                                  double low, double high, bool aboveLow = false) {
         const auto value = Number(object, path, name);
         if (!value) return std::nullopt;
-        if (!(std::abs(*value) <= std::numeric_limits<float>::max())) {
-            return Refuse(path + "/" + name, MessageId::FieldOutOfRange);
+        if (!(aboveLow ? *value > low : *value >= low) || !(*value <= high)) {
+            return Refuse(
+                path + "/" + name, MessageId::FieldValueOutOfRange,
+                {MsgNumberBeyond(*value, *value > high ? high : low),
+                 MsgNested(Message(aboveLow ? MessageId::RangeAboveTo : MessageId::RangeFromTo,
+                                   {MsgNumber(low), MsgNumber(high)}))});
         }
-        return static_cast<float>(*value);
+        return value;
+    }
+    // A whole number from `low` to `high`.
+    std::optional<double> Whole(const Json& object, const std::string& path, const char* name,
+                                double low, double high) {
+        const auto value = InRange(object, path, name, low, high);
+        if (value && *value != std::floor(*value)) {
+            return Refuse(
+                path + "/" + name, MessageId::FieldValueOutOfRange,
+                {MsgNumber(*value),
+                 MsgNested(Message(MessageId::RangeWhole, {MsgNumber(low), MsgNumber(high)}))});
+        }
+        return value;
     }
     // A number or null (nothing).
     std::optional<std::optional<double>> MaybeNumber(const Json& object, const std::string& path,
@@ -315,18 +340,13 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     if (root.is_object() && root.contains("impianto")) {
         const Json* plant = r.Member(root, "", "impianto");
         const std::string pp = "/impianto";
-        const auto count = r.Number(*plant, pp, "accumulatori_in_parallelo");
-        const auto bottles = count ? r.Number(*plant, pp, "bombole_dm3") : std::nullopt;
+        // The limits the windows and the run hold the vessels to.
+        const auto count = r.Whole(*plant, pp, "accumulatori_in_parallelo", 1, kMaxParallel);
+        const auto bottles = count ? r.InRange(*plant, pp, "bombole_dm3", 0, 1e5) : std::nullopt;
         const auto efficiency =
-            bottles ? r.Number(*plant, pp, "rendimento_volumetrico") : std::nullopt;
+            bottles ? r.InRange(*plant, pp, "rendimento_volumetrico", 0, 1, true) : std::nullopt;
         if (!efficiency) return std::nullopt;
-        if (!(*count >= 1 && *count <= kMaxParallel && *count == std::floor(*count))) {
-            return r.Refuse(pp + "/accumulatori_in_parallelo", MessageId::FieldOutOfRange);
-        }
         p.gas.Vessels = {static_cast<int>(*count), *bottles, *efficiency};
-        if (!CheckArrangement(p.gas.Vessels)) {
-            return r.Refuse(pp, MessageId::FieldOutOfRange);
-        }
         // The p1 of the sizing last applied, which the energy balance takes
         // the pump alone at; files from before it hold none.
         if (plant->contains("p1_applicata")) {
@@ -396,25 +416,54 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     const Json* rec = r.Member(root, "", "raccomandazione");
     if (rec == nullptr) return std::nullopt;
     if (!rec->is_null()) {
-        const auto v0 = r.Number(*rec, "/raccomandazione", "V0");
-        const auto p0 = v0 ? r.Number(*rec, "/raccomandazione", "P0") : std::nullopt;
-        const auto qp = p0 ? r.Number(*rec, "/raccomandazione", "Qp") : std::nullopt;
-        const auto count =
-            qp ? r.NumberOr(*rec, "/raccomandazione", "accumulatori", 1) : std::nullopt;
-        const auto bottles =
-            count ? r.NumberOr(*rec, "/raccomandazione", "bombole", 0) : std::nullopt;
-        const auto bottle =
-            bottles ? r.NumberOr(*rec, "/raccomandazione", "volume_bombola", 0) : std::nullopt;
+        // "Applica" writes V0, P0 and Qp into the single-precision data: a
+        // recommendation no run could have made is refused, not shown.
+        const std::string rp = "/raccomandazione";
+        const auto v0 = r.InRange(*rec, rp, "V0", 0, kSingleMax, true);
+        const auto p0 = v0 ? r.InRange(*rec, rp, "P0", 0, kSingleMax) : std::nullopt;
+        const auto qp = p0 ? r.InRange(*rec, rp, "Qp", 0, kSingleMax) : std::nullopt;
+        // Older files hold one vessel and no bottle.
+        auto whole = [&](const char* name, double absent, double high) {
+            return rec->contains(name) ? r.Whole(*rec, rp, name, absent, high)
+                                       : std::optional<double>(absent);
+        };
+        const auto count = qp ? whole("accumulatori", 1, kMaxParallel) : std::nullopt;
+        const auto bottles = count ? whole("bombole", 0, sizing::kMaxBottles) : std::nullopt;
+        const auto bottle = bottles ? (rec->contains("volume_bombola")
+                                           ? r.InRange(*rec, rp, "volume_bombola", 0, kSingleMax)
+                                           : std::optional<double>(0))
+                                    : std::nullopt;
         if (!bottle) return std::nullopt;
-        if (!(*count >= 1 && *count <= kMaxParallel && *count == std::floor(*count) &&
-              *bottles >= 0 && *bottles <= sizing::kMaxBottles &&
-              *bottles == std::floor(*bottles) && *bottle >= 0)) {
-            return r.Refuse("/raccomandazione", MessageId::FieldOutOfRange);
-        }
         p.sizing.Recommendation = sizing::Design{
             *v0, *p0, *qp, static_cast<int>(*count), *bottle, static_cast<int>(*bottles)};
     }
     return p;
+}
+
+// Where the nesting of lists and objects, counted outside strings, first
+// passes kMaxDepth, found before the parser builds anything.
+std::optional<size_t> TooDeepAt(const std::string& text) {
+    int depth = 0;
+    bool inString = false, escaped = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kMaxDepth) return i + 1;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return std::nullopt;
 }
 
 Message Invalid(const std::string& fileName, Message detail) {
@@ -494,6 +543,11 @@ Status SaveProjectFile(const CircuitState& state, const ProjectSizing& sizing,
 
 Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::string& text,
                        const std::string& fileName) {
+    if (const auto at = TooDeepAt(text)) {
+        return Invalid(fileName,
+                       Message(MessageId::JsonTooDeep,
+                               {MsgInteger(kMaxDepth), MsgInteger(static_cast<long long>(*at))}));
+    }
     Json root;
     try {
         root = Json::parse(text);
@@ -533,7 +587,7 @@ Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::st
 Status LoadProjectFile(CircuitState& state, ProjectSizing& sizing, const std::string& path) {
     try {
         std::string text;
-        if (auto failure = ReadRegularFile(path, kMaxSize, text)) {
+        if (auto failure = ReadRegularFile(path, kMaxProjectSize, text)) {
             return *failure == FileRefusal::TooLarge ? Invalid(path, MessageId::FileTooLarge)
                                                      : RefusalMessage(*failure, path);
         }

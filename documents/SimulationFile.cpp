@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <string_view>
@@ -51,12 +52,6 @@ std::optional<T> ParseField(std::string_view f, NonFinite nonFinite = NonFinite:
     return ParseDecimal<T>(f);
 }
 
-std::optional<int> ParseWhole(std::string_view f, int low, int high) {
-    std::optional<double> v = ParseField<double>(f);
-    if (!v || *v != std::floor(*v) || *v < low || *v > high) return std::nullopt;
-    return static_cast<int>(*v);
-}
-
 std::vector<std::string_view> SplitFields(std::string_view line) {
     std::vector<std::string_view> fields;
     size_t start = 0;
@@ -81,9 +76,96 @@ struct ScratchFile {
     size_t points{};
 };
 
-std::optional<Movement> ParseMovement(std::string_view line) {
-    std::vector<std::string_view> f = SplitFields(line);
-    if (f.size() != 16) return std::nullopt;
+// The fields of each kind of line, by the names the format gives them.
+constexpr std::array<const char*, 9> kHeaderFields{
+    "LastPoint", "V0", "P0", "Tc", "Qp", "Pm", "Dp", "CycleTime", "MovementCount"};
+constexpr std::array<const char*, 16> kMovementFields{"Ti",
+                                                      "Tf",
+                                                      "Ti2",
+                                                      "Tf2",
+                                                      "BoreDiameter",
+                                                      "Stroke",
+                                                      "RodDiameter",
+                                                      "RodDiameter2",
+                                                      "Stroke1",
+                                                      "Stroke2",
+                                                      "Displacement",
+                                                      "Speed",
+                                                      "UnitDisplacement",
+                                                      "RotationAngle",
+                                                      "Qm",
+                                                      "Kind"};
+constexpr std::array<const char*, 6> kPointFields{"t", "V", "P", "Qt", "Qs", "dV"};
+
+// Why a file is refused: the message for its path.
+using Refusal = std::function<Message(const std::string& path)>;
+
+// Reads one line's fields, and on the first that is wrong says which and why.
+class Fields {
+  public:
+    template <size_t N>
+    Fields(std::string_view line, int number, const std::array<const char*, N>& names)
+        : fields_(SplitFields(line)), number_(number), names_(names.begin(), names.end()) {}
+
+    // Whether the line has one field per name; noted when not.
+    bool Counted(std::optional<Refusal>& refusal) const {
+        if (fields_.size() == names_.size()) return true;
+        const int line = number_;
+        const auto given = static_cast<long long>(fields_.size());
+        const auto wanted = static_cast<long long>(names_.size());
+        refusal = [=](const std::string& path) {
+            return Message(
+                MessageId::SimulationFileFieldCount,
+                {MsgVerbatim(path), MsgInteger(line), MsgInteger(given), MsgInteger(wanted)});
+        };
+        return false;
+    }
+    std::optional<float> Single(size_t i, std::optional<Refusal>& refusal) const {
+        if (auto v = ParseField<float>(fields_[i])) return v;
+        // A finite double that no float holds is a number, only too large.
+        return Wrong(i,
+                     ParseField<double>(fields_[i]) ? MessageId::ReasonBeyondSingle
+                                                    : MessageId::ReasonNotFiniteNumber,
+                     refusal);
+    }
+    std::optional<double> Double(size_t i, NonFinite nonFinite,
+                                 std::optional<Refusal>& refusal) const {
+        if (auto v = ParseField<double>(fields_[i], nonFinite)) return v;
+        return Wrong(i, MessageId::ReasonNotFiniteNumber, refusal);
+    }
+    std::optional<int> Whole(size_t i, int low, int high, std::optional<Refusal>& refusal) const {
+        const std::optional<double> v = ParseField<double>(fields_[i]);
+        if (v && *v == std::floor(*v) && *v >= low && *v <= high) return static_cast<int>(*v);
+        return Wrong(i, Message(MessageId::ReasonNotWhole, {MsgInteger(low), MsgInteger(high)}),
+                     refusal);
+    }
+    // Notes field i as wrong for `why`.
+    std::nullopt_t Wrong(size_t i, const Message& why, std::optional<Refusal>& refusal) const {
+        const int line = number_;
+        const std::string name = names_[i];
+        const std::string text(TrimBlanks(fields_[i]));
+        refusal = [=](const std::string& path) {
+            return Message(MessageId::SimulationFileField,
+                           {MsgVerbatim(path), MsgInteger(line), MsgVerbatim(name),
+                            MsgVerbatim(text), MsgNested(why)});
+        };
+        return std::nullopt;
+    }
+
+  private:
+    std::vector<std::string_view> fields_;
+    int number_;
+    std::vector<const char*> names_;
+};
+
+Refusal AtLine(int line) {
+    return [line](const std::string& path) {
+        return Message(MessageId::SimulationFileInvalid, {MsgVerbatim(path), MsgInteger(line)});
+    };
+}
+
+std::optional<Movement> ParseMovement(const Fields& f, std::optional<Refusal>& refusal) {
+    if (!f.Counted(refusal)) return std::nullopt;
     Movement m;
     float* singles[] = {&m.Ti,
                         &m.Tf,
@@ -101,13 +183,13 @@ std::optional<Movement> ParseMovement(std::string_view line) {
                         &m.RotationAngle};
     size_t i = 0;
     for (float* single : singles) {
-        std::optional<float> v = ParseField<float>(f[i++]);
+        std::optional<float> v = f.Single(i++, refusal);
         if (!v) return std::nullopt;
         *single = *v;
     }
-    std::optional<double> qm = ParseField<double>(f[14]);
-    std::optional<int> kind = ParseWhole(f[15], 0, 7);
-    if (!qm || !kind) return std::nullopt;
+    const std::optional<double> qm = f.Double(14, NonFinite::Refused, refusal);
+    const std::optional<int> kind = qm ? f.Whole(15, 0, 7, refusal) : std::nullopt;
+    if (!kind) return std::nullopt;
     m.Qm = *qm;
     m.Kind = static_cast<int16_t>(*kind);
     return m;
@@ -115,12 +197,11 @@ std::optional<Movement> ParseMovement(std::string_view line) {
 
 // Reads one result point into the next element of the scratch series; the
 // time field is checked but not kept, as point k is always at k x TimeStep.
-bool ParsePoint(std::string_view line, ScratchFile& file) {
-    std::vector<std::string_view> f = SplitFields(line);
-    if (f.size() != 6 || !ParseField<float>(f[0])) return false;
+bool ParsePoint(const Fields& f, ScratchFile& file, std::optional<Refusal>& refusal) {
+    if (!f.Counted(refusal) || !f.Single(0, refusal)) return false;
     size_t i = 1;
     for (std::vector<double>& series : file.series) {
-        std::optional<double> v = ParseField<double>(f[i++], NonFinite::Allowed);
+        std::optional<double> v = f.Double(i++, NonFinite::Allowed, refusal);
         if (!v) return false;
         series[file.points] = *v;
     }
@@ -128,38 +209,57 @@ bool ParsePoint(std::string_view line, ScratchFile& file) {
     return true;
 }
 
-// Parses the whole file; on failure gives the number of the offending line.
-std::optional<ScratchFile> ParseFile(LineReader& reader, float timeStep, int& badLine) {
+// Parses the whole file; on failure says why.
+std::optional<ScratchFile> ParseFile(LineReader& reader, float timeStep,
+                                     std::optional<Refusal>& refusal) {
     using Result = LineReader::Result;
     std::string line;
     ScratchFile file;
-    badLine = 1;
+    refusal = AtLine(1);
     if (reader.Next(line) != Result::Line) return std::nullopt;
 
-    std::vector<std::string_view> h = SplitFields(line);
-    if (h.size() != 9) return std::nullopt;
-    std::optional<int> lastPoint = ParseWhole(h[0], 0, kMaxSteps);
-    std::optional<int> count = ParseWhole(h[8], 0, kMaxMovements);
-    if (!lastPoint || !count) return std::nullopt;
+    const Fields h(line, 1, kHeaderFields);
+    if (!h.Counted(refusal)) return std::nullopt;
+    std::optional<int> lastPoint = h.Whole(0, 0, kMaxSteps, refusal);
+    std::optional<int> count = lastPoint ? h.Whole(8, 0, kMaxMovements, refusal) : std::nullopt;
+    if (!count) return std::nullopt;
     float* values[] = {&file.data.V0, &file.data.P0, &file.data.Tc,       &file.data.Qp,
                        &file.data.Pm, &file.data.Dp, &file.data.CycleTime};
     size_t i = 1;
     for (float* value : values) {
-        std::optional<float> v = ParseField<float>(h[i++]);
+        std::optional<float> v = h.Single(i++, refusal);
         if (!v) return std::nullopt;
         *value = *v;
     }
     const double steps = StepCount(file.data.CycleTime, timeStep);
-    if (!(file.data.CycleTime >= 0) || !(steps <= kMaxSteps)) return std::nullopt;
+    if (!(file.data.CycleTime >= 0) || !(steps <= kMaxSteps)) {
+        return h.Wrong(7, MessageId::ReasonCycleTime, refusal);
+    }
     file.capacity = static_cast<int32_t>(steps) + 100;
-    if (*lastPoint > file.capacity) return std::nullopt;
+    if (*lastPoint > file.capacity) {
+        return h.Wrong(0, Message(MessageId::ReasonPastCycle, {MsgInteger(file.capacity)}),
+                       refusal);
+    }
     file.lastPoint = *lastPoint;
+    // The writer puts down every point up to LastPoint: a file with fewer
+    // lines was cut short, and its missing points are no zeros.
+    const int lines = 1 + *count + file.lastPoint + 1;
+    auto endsEarly = [&refusal, lines](int last) {
+        refusal = [=](const std::string& path) {
+            return Message(MessageId::SimulationFileEnds,
+                           {MsgVerbatim(path), MsgInteger(last), MsgInteger(lines)});
+        };
+        return std::nullopt;
+    };
 
     file.movements.reserve(static_cast<size_t>(*count));
     for (int i = 1; i <= *count; ++i) {
-        badLine = reader.Number() + 1;
-        if (reader.Next(line) != Result::Line) return std::nullopt;
-        std::optional<Movement> m = ParseMovement(line);
+        refusal = AtLine(reader.Number() + 1);
+        const Result read = reader.Next(line);
+        if (read == Result::End) return endsEarly(reader.Number());
+        if (read != Result::Line) return std::nullopt;
+        std::optional<Movement> m =
+            ParseMovement(Fields(line, reader.Number(), kMovementFields), refusal);
         if (!m) return std::nullopt;
         file.movements.push_back(*m);
     }
@@ -170,18 +270,23 @@ std::optional<ScratchFile> ParseFile(LineReader& reader, float timeStep, int& ba
     while (true) {
         const Result read = reader.Next(line);
         if (read == Result::End) break;
-        badLine = reader.Number();
+        refusal = AtLine(reader.Number());
         if (read != Result::Line) return std::nullopt;
         if (line.find_first_not_of(' ') == std::string::npos) {
             if (blankSince == 0) blankSince = reader.Number();
             continue;
         }
         if (blankSince != 0) {
-            badLine = blankSince;
+            refusal = AtLine(blankSince);
             return std::nullopt;
         }
         if (file.points > static_cast<size_t>(file.capacity)) return std::nullopt;
-        if (!ParsePoint(line, file)) return std::nullopt;
+        if (!ParsePoint(Fields(line, reader.Number(), kPointFields), file, refusal)) {
+            return std::nullopt;
+        }
+    }
+    if (file.points < static_cast<size_t>(file.lastPoint) + 1) {
+        return endsEarly(blankSince != 0 ? blankSince - 1 : reader.Number());
     }
     return file;
 }
@@ -241,12 +346,10 @@ Status LoadFile(CircuitState& state, const std::string& path) {
         const bool notAFile = !ec && kind != std::filesystem::file_type::regular;
         return notAFile ? NotAFileMessage(path) : OpenFailedMessage(path);
     }
-    int badLine{};
-    std::optional<ScratchFile> file = ParseFile(*reader, state.TimeStep, badLine);
+    std::optional<Refusal> refusal;
+    std::optional<ScratchFile> file = ParseFile(*reader, state.TimeStep, refusal);
     if (!file && reader->ReadFailed()) return OpenFailedMessage(path);
-    if (!file) {
-        return Message(MessageId::SimulationFileInvalid, {MsgVerbatim(path), MsgInteger(badLine)});
-    }
+    if (!file) return (*refusal)(path);
 
     state.LastPoint = static_cast<int16_t>(file->lastPoint);
     state.Data = file->data;

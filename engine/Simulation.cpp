@@ -22,14 +22,45 @@ bool AllZero(const CircuitData& d) {
            d.CycleTime == 0;
 }
 
-// A negative volume, pressure or flow, or a temperature at or below absolute
-// zero, has no physical meaning and would only give NaN results. Written so
-// that NaN counts as out of range too.
-bool PhysicallyImpossible(const CircuitData& d) {
-    for (float v : {d.V0, d.P0, d.Qp, d.Pm, d.Dp}) {
-        if (!(v >= 0)) return true;
+// The first initial value with no physical meaning, which would only give
+// NaN results: a negative volume, pressure or flow (NaN counts too), or a
+// working temperature at or below absolute zero, -273,15 °C.
+std::optional<Message> PhysicallyImpossible(const CircuitData& d) {
+    constexpr std::array<const char*, 5> names = {"Vo", "Po", "Qp", "PM", "DP"};
+    const float values[] = {d.V0, d.P0, d.Qp, d.Pm, d.Dp};
+    for (size_t i = 0; i < std::size(values); ++i) {
+        if (!(values[i] >= 0)) {
+            return Message(MessageId::InitialValueNegative,
+                           {MsgVerbatim(names[i]), MsgNumber(values[i])});
+        }
     }
-    return !(d.Tc > -273.16f);
+    if (!(d.Tc > -273.15f)) return Message(MessageId::WorkTempAbsoluteZero, {MsgNumber(d.Tc)});
+    return std::nullopt;
+}
+
+// A limit of the envelope at or below absolute zero: no law holds a gas there.
+std::optional<Message> EnvelopeBelowAbsoluteZero(const GasSettings& gas) {
+    if (gas.MinTemp && !(*gas.MinTemp > -273.15)) {
+        return Message(MessageId::EnvelopeMinAbsoluteZero, {MsgNumber(*gas.MinTemp)});
+    }
+    if (gas.MaxTemp && !(*gas.MaxTemp > -273.15)) {
+        return Message(MessageId::EnvelopeMaxAbsoluteZero, {MsgNumber(*gas.MaxTemp)});
+    }
+    return std::nullopt;
+}
+
+// A movement's time or flow that no cycle can hold: negative, or a time that
+// is no finite number (a flow that is none has its own message).
+std::optional<Message> MovementOutOfRange(int i, const Movement& m) {
+    const std::pair<const char*, double> values[] = {{"Ti", m.Ti}, {"Tf", m.Tf}, {"Qm", m.Qm}};
+    for (const auto& [name, value] : values) {
+        const MessageId problem =
+            std::isfinite(value) ? MessageId::MovementNegative : MessageId::MovementNotFinite;
+        if (!std::isfinite(value) || value < 0) {
+            return Message(problem, {MsgInteger(i), MsgVerbatim(name), MsgNumber(value)});
+        }
+    }
+    return std::nullopt;
 }
 
 // The initial-data boxes' labels as the window shows them, in CircuitData
@@ -86,8 +117,12 @@ bool ValidateSimulationData(CircuitState& state) {
         Inform(state, MessageId::CycleTimeRange);
         return false;
     }
-    if (PhysicallyImpossible(d)) {
-        Inform(state, MessageId::InitialNegative);
+    if (auto impossible = PhysicallyImpossible(d)) {
+        Inform(state, *impossible);
+        return false;
+    }
+    if (auto envelope = EnvelopeBelowAbsoluteZero(state.Gas)) {
+        Inform(state, *envelope);
         return false;
     }
     for (int i = 1; i <= state.MovementCount; ++i) {
@@ -103,6 +138,10 @@ bool ValidateSimulationData(CircuitState& state) {
     }
     for (int i = 1; i <= state.MovementCount; ++i) {
         const Movement& m = state.Movements.at(i);
+        if (auto wrong = MovementOutOfRange(i, m)) {
+            ui.ShowMessage(*wrong, MessageIcon::Exclamation, MessageButtons::Ok);
+            return false;
+        }
         if (m.Tf == 0 && m.Ti == 0) {
             MessageAnswer a = ui.ShowMessage(Message(MessageId::MovementTimesZero, {MsgInteger(i)}),
                                              MessageIcon::Exclamation, MessageButtons::YesNo);

@@ -34,6 +34,10 @@ const char* const kAmbiguous = QT_TRANSLATE_NOOP(
     "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è "
     "ambiguo, perché contiene un separatore delle migliaia. Scriverlo senza separatore delle "
     "migliaia e con la virgola per i decimali (per esempio 1500 oppure 1,5).");
+const char* const kBeyondSingle = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è oltre "
+    "ciò che la colonna contiene (3,402823E+38 in valore assoluto), come quando lo si scrive.");
 const char* const kHeaderSkipped = QT_TRANSLATE_NOOP(
     "volvenza::Ciclo",
     "La riga %1 degli appunti è un'intestazione (Ti e Tf non sono numeri) e non è stata "
@@ -194,9 +198,18 @@ PastedMovements MovementsFromText(const QString& text) {
                 flowGiven = true;
             } else {
                 float Movement::*field = CycleTableModel::Field(column);
-                // Rounded once, to single precision, as typing does.
-                m.*field = ParseNumber<float>(cell.toStdString())
-                               .value_or(static_cast<float>(number.value));
+                // Rounded once, to single precision, as typing does; what
+                // typing refuses (beyond single precision) is refused here too.
+                const auto single = ParseNumber<float>(cell.toStdString());
+                if (!single) {
+                    return {{},
+                            {},
+                            Text(kBeyondSingle)
+                                .arg(lineNumber)
+                                .arg(QuotedExcerpt(cell), CycleTableModel::Header(column)),
+                            {}};
+                }
+                m.*field = *single;
                 if (column > CycleTableModel::EndTime && number.value != 0 &&
                     !PageShows(kind, field) && unusedLine == 0) {
                     unusedLine = lineNumber;

@@ -62,8 +62,11 @@ const char* const kRodWiderThanBore =
 const char* const kFlowWithoutDuration = QT_TRANSLATE_NOOP(
     "volvenza::CycleTableModel",
     "Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata");
-const char* const kBeforeCycle =
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Il movimento comincia prima di 0 s");
+const char* const kBeforeCycle = QT_TRANSLATE_NOOP(
+    "volvenza::CycleTableModel",
+    "Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo");
+const char* const kTimeNotFinite = QT_TRANSLATE_NOOP(
+    "volvenza::CycleTableModel", "Ti o Tf non è un numero finito: la simulazione non può usarlo");
 const char* const kAfterCycle =
     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Il movimento esce dal ciclo, che dura %1 s");
 
@@ -222,7 +225,12 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
     } else if (m.Tf == m.Ti && m.Qm != 0) {
         check.reasons << Text(kFlowWithoutDuration);
     }
-    if (std::min(m.Ti, m.Tf) < 0) mark(Severity::Warning, Text(kBeforeCycle));
+    // The run refuses these, as it refuses a negative flow.
+    if (!std::isfinite(m.Ti) || !std::isfinite(m.Tf)) {
+        mark(Severity::Error, Text(kTimeNotFinite));
+    } else if (std::min(m.Ti, m.Tf) < 0) {
+        mark(Severity::Error, Text(kBeforeCycle));
+    }
     if (cycleTime_ > 0 && std::max(m.Ti, m.Tf) > cycleTime_) {
         mark(Severity::Warning, Text(kAfterCycle).arg(NumberText(cycleTime_)));
     }

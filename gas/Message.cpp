@@ -33,11 +33,6 @@ constexpr Source kSources[] = {
          "volvenza::Message",
          "Il tempo di ciclo deve essere compreso tra 0 e 327,67 s, la simulazione non "
          "può partire")},
-    {MessageId::InitialNegative,
-     QT_TRANSLATE_NOOP(
-         "volvenza::Message",
-         "I valori iniziali non possono essere negativi e la temperatura deve superare "
-         "-273,16 °C, la simulazione non può partire")},
     {MessageId::NoMovements,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Non ci sono movimenti, la simulazione non può partire")},
@@ -92,8 +87,8 @@ constexpr Source kSources[] = {
     {MessageId::NitrogenPressureRange,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
-         "Pressione di %1 bar assoluti fuori dal campo dell'equazione dell'azoto, da 0 a "
-         "22000 bar")},
+         "Pressione di %1 bar assoluti fuori dal campo dell'equazione dell'azoto: deve essere "
+         "più di 0 e al più 22000 bar")},
     {MessageId::NitrogenSolid,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "A %1 °C e %2 bar assoluti l'azoto è solido (pressione di fusione %3 bar)")},
@@ -191,7 +186,7 @@ constexpr Source kSources[] = {
          "volvenza::Message",
          "p1 (%1 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (%2 bar): "
          "la pressione scende sotto p1 prima che la pompa ricarichi l'accumulatore; "
-         "ridurre Dp sotto %3 bar")},
+         "abbassare p1 sotto %2 bar o ridurre Dp sotto Pm - p1")},
     {MessageId::NoPrechargeWindow,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
@@ -292,6 +287,89 @@ constexpr Source kSources[] = {
                        "il campo %1 deve essere un elenco di al più %2 grandezze")},
     {MessageId::FieldUnreadable,
      QT_TRANSLATE_NOOP("volvenza::Message", "il campo %1 non è leggibile")},
+    {MessageId::SimulationFileField,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il file %1 non è un file di simulazione valido: alla riga %2 il campo %3 "
+                       "vale «%4», %5.")},
+    {MessageId::SimulationFileFieldCount,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il file %1 non è un file di simulazione valido: la riga %2 ha %3 campi "
+                       "separati da virgole, ne servono %4.")},
+    {MessageId::SimulationFileEnds,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il file %1 non è un file di simulazione valido: il file finisce alla riga "
+                       "%2, ne attendevo %3.")},
+    {MessageId::ReasonNotFiniteNumber,
+     QT_TRANSLATE_NOOP("volvenza::Message", "che non è un numero finito")},
+    {MessageId::ReasonBeyondSingle,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "oltre ciò che il campo in precisione singola contiene (3,402823E+38 in "
+                       "valore assoluto)")},
+    {MessageId::ReasonNotWhole,
+     QT_TRANSLATE_NOOP("volvenza::Message", "che non è un numero intero da %1 a %2")},
+    {MessageId::ReasonCycleTime,
+     QT_TRANSLATE_NOOP("volvenza::Message", "fuori dal campo del tempo di ciclo, da 0 a 327,67 s")},
+    {MessageId::ReasonPastCycle,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "oltre l'ultimo punto che il tempo di ciclo consente, %1")},
+    {MessageId::SaveFailedBecause,
+     QT_TRANSLATE_NOOP("volvenza::Message", "Impossibile salvare il file %1: %2.")},
+    {MessageId::ReasonDiskFull,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "il disco è pieno; il file di prima, se c'era, è rimasto com'era")},
+    {MessageId::ReasonQuota,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "lo spazio su disco concesso all'utente è esaurito; il file di prima, se "
+                       "c'era, è rimasto com'era")},
+    {MessageId::ReasonFileTooLarge,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "il file supera la dimensione che il sistema consente; il file di prima, "
+                       "se c'era, è rimasto com'era")},
+    {MessageId::ReasonDiskError,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "errore di scrittura sul disco; il file di prima, se c'era, è rimasto "
+                       "com'era")},
+    {MessageId::ReasonNoFolder,
+     QT_TRANSLATE_NOOP("volvenza::Message", "la cartella %1 non esiste")},
+    {MessageId::ReasonTargetNotAFile,
+     QT_TRANSLATE_NOOP("volvenza::Message", "esiste già e non è un file")},
+    {MessageId::ReasonTargetReadOnly,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il file è di sola lettura")},
+    {MessageId::FieldValueOutOfRange,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "il campo %1 vale %2, fuori dall'intervallo ammesso: %3")},
+    {MessageId::RangeFromTo, QT_TRANSLATE_NOOP("volvenza::Message", "da %1 a %2")},
+    {MessageId::RangeAboveTo, QT_TRANSLATE_NOOP("volvenza::Message", "più di %1 e al più %2")},
+    {MessageId::RangeWhole, QT_TRANSLATE_NOOP("volvenza::Message", "un numero intero da %1 a %2")},
+    {MessageId::JsonTooDeep,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "il testo JSON annida più di %1 livelli di elenchi e oggetti al carattere "
+                       "%2")},
+    {MessageId::InitialValueNegative,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "%1 vale %2: i valori iniziali non possono essere negativi, la simulazione "
+                       "non può partire")},
+    {MessageId::WorkTempAbsoluteZero,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "tc vale %1 °C: la temperatura di lavoro deve superare lo zero assoluto, "
+                       "-273,15 °C, la simulazione non può partire")},
+    {MessageId::EnvelopeMinAbsoluteZero,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "La temperatura minima dell'inviluppo vale %1 °C: deve superare lo zero "
+                       "assoluto, -273,15 °C, la simulazione non può partire")},
+    {MessageId::EnvelopeMaxAbsoluteZero,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "La temperatura massima dell'inviluppo vale %1 °C: deve superare lo zero "
+                       "assoluto, -273,15 °C, la simulazione non può partire")},
+    {MessageId::MovementNegative,
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "Nel movimento %1 %2 vale %3 e non può essere negativo. La simulazione verrà "
+         "interrotta, correggere il dato e riavviarla.")},
+    {MessageId::MovementNotFinite,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Nel movimento %1 %2 vale %3, che non è un numero finito. La simulazione "
+                       "verrà interrotta, correggere il dato e riavviarla.")},
 };
 
 constexpr bool InOrder() {

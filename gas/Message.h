@@ -21,7 +21,6 @@ enum class MessageId : uint16_t {
     AllInitialZero,
     CycleTimeZero,
     CycleTimeRange,
-    InitialNegative,
     NoMovements,
     RunStopped,
     PrechargeTooHigh,
@@ -115,6 +114,37 @@ enum class MessageId : uint16_t {
     FieldNotKind,
     FieldTooManySizes,
     FieldUnreadable,
+    // A simulation file's field, line or length at fault, and why.
+    SimulationFileField,
+    SimulationFileFieldCount,
+    SimulationFileEnds,
+    ReasonNotFiniteNumber,
+    ReasonBeyondSingle,
+    ReasonNotWhole,
+    ReasonCycleTime,
+    ReasonPastCycle,
+    // A save that failed, and why.
+    SaveFailedBecause,
+    ReasonDiskFull,
+    ReasonQuota,
+    ReasonFileTooLarge,
+    ReasonDiskError,
+    ReasonNoFolder,
+    ReasonTargetNotAFile,
+    ReasonTargetReadOnly,
+    // A project's value outside its range, and the range.
+    FieldValueOutOfRange,
+    RangeFromTo,
+    RangeAboveTo,
+    RangeWhole,
+    JsonTooDeep,
+    // The checks before a run that name the value at fault.
+    InitialValueNegative,
+    WorkTempAbsoluteZero,
+    EnvelopeMinAbsoluteZero,
+    EnvelopeMaxAbsoluteZero,
+    MovementNegative,
+    MovementNotFinite,
     Count  // not a message: how many there are
 };
 

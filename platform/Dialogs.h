@@ -4,6 +4,8 @@
 // the program's own modal windows. Windows receive a Dialogs& from the main
 // window; production passes QtDialogs, tests pass ScriptedDialogs.
 
+#include <functional>
+
 #include <QString>
 
 #include "engine/EngineUi.h"
@@ -15,6 +17,13 @@ namespace volvenza {
 
 inline const QString kDialogTitle = QStringLiteral("Volvenza");
 
+// The file a save dialog's choice is written to, from the name chosen and the
+// position of its filter: a bare name under some filters gains an extension.
+using SaveName = std::function<QString(const QString& chosen, int filter)>;
+
+// What a save dialog asks before its file replaces one that exists.
+QString ReplaceQuestion(const QString& path);
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -23,14 +32,18 @@ class Dialogs {
                                   const QString& title = kDialogTitle) = 0;
 
     // `filter` is a list of description and pattern pairs separated by "|",
-    // as in "Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ". Both return the
-    // chosen path as given (no extension added), or an empty string on Cancel;
-    // `chosenFilter`, when given, receives the position of the filter the
-    // name was chosen under (0 for the first pair).
+    // as in "Volvenza (*.vlz)|*.vlz| Tutti i file (*.*)|*.* ". OpenFileName
+    // returns the chosen path as given, or an empty string on Cancel.
     virtual QString OpenFileName(const QString& title, const QString& filter,
                                  const QString& fileName) = 0;
+    // The file to write: `saveName` of the name chosen (the name itself
+    // without one), or an empty string on Cancel. When that file exists the
+    // dialog asks ReplaceQuestion first, as part of choosing: No goes back to
+    // the choice. `chosenFilter`, when given, names the filter the dialog
+    // starts with (0 for the first pair) and receives the one chosen.
     virtual QString SaveFileName(const QString& title, const QString& filter,
-                                 const QString& fileName, int* chosenFilter = nullptr) = 0;
+                                 const QString& fileName, int* chosenFilter = nullptr,
+                                 const SaveName& saveName = {}) = 0;
 
     // Both work on `printer`, which keeps the choice; false means Cancel.
     virtual bool PrinterDialog(QPrinter& printer, const QString& title,

@@ -67,9 +67,60 @@ class LocalFileColumns : public QIdentityProxyModel {
     }
 };
 
+MessageAnswer RunMessageBox(QWidget* owner, const QString& text, MessageIcon icon,
+                            MessageButtons buttons, const QString& title);
+
+// The filter the dialog shows, by its place in the list: with the details
+// hidden, Qt names the chosen filter by its shortened text, which is none of ours.
+int ChosenFilter(const QFileDialog& dialog, const QStringList& nameFilters) {
+    const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    const int index = types != nullptr
+                          ? types->currentIndex()
+                          : static_cast<int>(nameFilters.indexOf(dialog.selectedNameFilter()));
+    return std::max(0, index);
+}
+
+// A save dialog that asks, before it closes, whether the file its choice is
+// written to may replace one that exists; No leaves it open for another name.
+class FileDialog : public QFileDialog {
+  public:
+    FileDialog(QWidget* owner, const QString& title, QStringList nameFilters, SaveName saveName)
+        : QFileDialog(owner, title),
+          nameFilters_(std::move(nameFilters)),
+          saveName_(std::move(saveName)) {}
+
+    QString Target() const { return target_; }
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (acceptMode() != AcceptSave || files.isEmpty() || QFileInfo(files.first()).isDir()) {
+            QFileDialog::accept();
+            return;
+        }
+        const QString& chosen = files.first();
+        const QString target =
+            saveName_ ? saveName_(chosen, ChosenFilter(*this, nameFilters_)) : chosen;
+        const QFileInfo info(target);
+        if ((info.exists() || info.isSymLink()) &&
+            RunMessageBox(this, ReplaceQuestion(target), MessageIcon::Exclamation,
+                          MessageButtons::YesNo, windowTitle()) != MessageAnswer::Yes) {
+            return;
+        }
+        target_ = target;
+        QFileDialog::accept();
+    }
+
+  private:
+    QStringList nameFilters_;
+    SaveName saveName_;
+    QString target_;
+};
+
 QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QString& title,
-                      const QString& filter, const QString& fileName, int* chosenFilter = nullptr) {
-    QFileDialog dialog(owner, title);
+                      const QString& filter, const QString& fileName, int* chosenFilter = nullptr,
+                      const SaveName& saveName = {}) {
+    const QStringList nameFilters = QtNameFilters(filter);
+    FileDialog dialog(owner, title, nameFilters, saveName);
     // Qt's own dialog rather than the desktop's: it follows the program's
     // language and shows the filters exactly as the program names them.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -78,10 +129,12 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    // The commands ask nothing more and use the name exactly as chosen.
+    // The dialog asks itself, about the file its choice is written to.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    const QStringList nameFilters = QtNameFilters(filter);
     dialog.setNameFilters(nameFilters);
+    if (chosenFilter != nullptr && *chosenFilter > 0 && *chosenFilter < nameFilters.size()) {
+        dialog.selectNameFilter(nameFilters[*chosenFilter]);
+    }
     // Room for the Italian column names and dates, and every detail column
     // as wide as what it shows.
     dialog.resize(dialog.sizeHint().expandedTo(TwipsRect(0, 0, 12000, 7000, owner).size()));
@@ -102,15 +155,8 @@ QString RunFileDialog(QWidget* owner, QFileDialog::AcceptMode mode, const QStrin
     dialog.setDirectory(folder);
     if (!fileName.isEmpty()) dialog.selectFile(QFileInfo(fileName).fileName());
     if (dialog.exec() != QDialog::Accepted) return {};
-    if (chosenFilter != nullptr) {
-        // By its place in the list: with the details hidden, Qt names the
-        // chosen filter by its shortened text, which is none of ours.
-        const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-        const int index = types != nullptr
-                              ? types->currentIndex()
-                              : static_cast<int>(nameFilters.indexOf(dialog.selectedNameFilter()));
-        *chosenFilter = std::max(0, index);
-    }
+    if (chosenFilter != nullptr) *chosenFilter = ChosenFilter(dialog, nameFilters);
+    if (mode == QFileDialog::AcceptSave) return dialog.Target();
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();
 }
@@ -166,6 +212,43 @@ void PrintEveryPage(QPrinter& printer) {
     engine->setProperty(jobOptions, kept);
 }
 
+MessageAnswer RunMessageBox(QWidget* owner, const QString& text, MessageIcon icon,
+                            MessageButtons buttons, const QString& title) {
+    QMessageBox box(ToQt(icon), title, text, QMessageBox::NoButton, owner);
+    // The buttons' texts are the program's own, whatever catalogue is loaded.
+    switch (buttons) {
+        case MessageButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MessageButtons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.button(QMessageBox::Cancel)
+                ->setText(QCoreApplication::translate("volvenza::QtDialogs", "Annulla"));
+            break;
+        case MessageButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.button(QMessageBox::Yes)
+                ->setText(QCoreApplication::translate("volvenza::QtDialogs", "Sì"));
+            box.button(QMessageBox::No)
+                ->setText(QCoreApplication::translate("volvenza::QtDialogs", "No"));
+            break;
+    }
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setText(QCoreApplication::translate("volvenza::QtDialogs", "OK"));
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        default:
+            break;
+    }
+    // A Yes/No box closed without a button counts as No.
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
 }  // namespace
 
 QStringList QtNameFilters(const QString& pairs) {
@@ -204,39 +287,7 @@ QString FileDialogFolder(const QString& fileName) {
 
 MessageAnswer QtDialogs::Message(const QString& text, MessageIcon icon, MessageButtons buttons,
                                  const QString& title) {
-    QMessageBox box(ToQt(icon), title, text, QMessageBox::NoButton, owner_);
-    // The buttons' texts are the program's own, whatever catalogue is loaded.
-    switch (buttons) {
-        case MessageButtons::Ok:
-            box.setStandardButtons(QMessageBox::Ok);
-            break;
-        case MessageButtons::OkCancel:
-            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-            box.button(QMessageBox::Cancel)
-                ->setText(QCoreApplication::translate("volvenza::QtDialogs", "Annulla"));
-            break;
-        case MessageButtons::YesNo:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.button(QMessageBox::Yes)
-                ->setText(QCoreApplication::translate("volvenza::QtDialogs", "Sì"));
-            box.button(QMessageBox::No)
-                ->setText(QCoreApplication::translate("volvenza::QtDialogs", "No"));
-            break;
-    }
-    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
-        ok->setText(QCoreApplication::translate("volvenza::QtDialogs", "OK"));
-    switch (box.exec()) {
-        case QMessageBox::Yes:
-            return MessageAnswer::Yes;
-        case QMessageBox::No:
-            return MessageAnswer::No;
-        case QMessageBox::Cancel:
-            return MessageAnswer::Cancel;
-        default:
-            break;
-    }
-    // A Yes/No box closed without a button counts as No.
-    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    return RunMessageBox(owner_, text, icon, buttons, title);
 }
 
 QString QtDialogs::OpenFileName(const QString& title, const QString& filter,
@@ -245,8 +296,10 @@ QString QtDialogs::OpenFileName(const QString& title, const QString& filter,
 }
 
 QString QtDialogs::SaveFileName(const QString& title, const QString& filter,
-                                const QString& fileName, int* chosenFilter) {
-    return RunFileDialog(owner_, QFileDialog::AcceptSave, title, filter, fileName, chosenFilter);
+                                const QString& fileName, int* chosenFilter,
+                                const SaveName& saveName) {
+    return RunFileDialog(owner_, QFileDialog::AcceptSave, title, filter, fileName, chosenFilter,
+                         saveName);
 }
 
 bool QtDialogs::PrinterDialog(QPrinter& printer, const QString& title, bool allowPageRange) {

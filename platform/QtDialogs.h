@@ -19,7 +19,7 @@ class QtDialogs : public Dialogs {
     QString OpenFileName(const QString& title, const QString& filter,
                          const QString& fileName) override;
     QString SaveFileName(const QString& title, const QString& filter, const QString& fileName,
-                         int* chosenFilter = nullptr) override;
+                         int* chosenFilter = nullptr, const SaveName& saveName = {}) override;
     bool PrinterDialog(QPrinter& printer, const QString& title, bool allowPageRange) override;
     bool PageSetupDialog(QPrinter& printer, const QString& title) override;
     int Exec(QDialog& dialog) override;

@@ -1,6 +1,7 @@
 #include "platform/ScriptedDialogs.h"
 
 #include <QDialog>
+#include <QFileInfo>
 
 namespace volvenza {
 
@@ -47,10 +48,30 @@ QString ScriptedDialogs::OpenFileName(const QString& title, const QString& filte
 }
 
 QString ScriptedDialogs::SaveFileName(const QString& title, const QString& filter,
-                                      const QString& fileName, int* chosenFilter) {
-    calls_.push_back(
-        {DialogKind::SaveFile, {}, MessageIcon::None, MessageButtons::Ok, title, filter, fileName});
-    return NextFileName(chosenFilter);
+                                      const QString& fileName, int* chosenFilter,
+                                      const SaveName& saveName) {
+    calls_.push_back({DialogKind::SaveFile,
+                      {},
+                      MessageIcon::None,
+                      MessageButtons::Ok,
+                      title,
+                      filter,
+                      fileName,
+                      chosenFilter != nullptr ? *chosenFilter : 0});
+    while (!fileNames_.empty()) {
+        int chosen = 0;
+        const QString name = NextFileName(&chosen);
+        const QString target = saveName && !name.isEmpty() ? saveName(name, chosen) : name;
+        const QFileInfo info(target);
+        if (!target.isEmpty() && (info.exists() || info.isSymLink()) &&
+            Message(ReplaceQuestion(target), MessageIcon::Exclamation, MessageButtons::YesNo,
+                    title) != MessageAnswer::Yes) {
+            continue;
+        }
+        if (chosenFilter != nullptr) *chosenFilter = chosen;
+        return target;
+    }
+    return {};
 }
 
 bool ScriptedDialogs::PrinterDialog(QPrinter&, const QString& title, bool) {

@@ -21,14 +21,17 @@ struct DialogCall {
     MessageButtons buttons = MessageButtons::Ok;
     QString title;  // message or dialog title
     QString filter;
-    QString fileName;  // the starting file name handed to a file dialog
+    QString fileName;     // the starting file name handed to a file dialog
+    int filterIndex = 0;  // the filter a file dialog starts with
 };
 
 class ScriptedDialogs : public Dialogs {
   public:
     void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
     // A save dialog returns the name as chosen under the filter at position
-    // `filter`.
+    // `filter`. When the file it names exists, the dialog's question is
+    // answered from the answers' queue (Yes when it is empty); No takes the
+    // next name queued, or Cancel when there is none.
     void QueueFileName(const QString& path, int filter = 0) {
         fileNames_.push_back(path);
         filters_.push_back(filter);
@@ -48,7 +51,7 @@ class ScriptedDialogs : public Dialogs {
     QString OpenFileName(const QString& title, const QString& filter,
                          const QString& fileName) override;
     QString SaveFileName(const QString& title, const QString& filter, const QString& fileName,
-                         int* chosenFilter = nullptr) override;
+                         int* chosenFilter = nullptr, const SaveName& saveName = {}) override;
     bool PrinterDialog(QPrinter& printer, const QString& title, bool allowPageRange) override;
     bool PageSetupDialog(QPrinter& printer, const QString& title) override;
     int Exec(QDialog& dialog) override;

@@ -87,8 +87,19 @@ QString StatusBar::TimeText() const {
 }
 
 void StatusBar::ShowVessels(const QString& vessels) {
-    state_->setText(vessels.isEmpty() ? tr("Stato") : vessels);
-    state_->setToolTip(vessels);
+    vessels_ = vessels;
+    ShowState();
+}
+
+void StatusBar::ShowNotice(const QString& notice) {
+    notice_ = notice;
+    ShowState();
+}
+
+void StatusBar::ShowState() {
+    const QString shown = !notice_.isEmpty() ? notice_ : vessels_;
+    state_->setText(shown.isEmpty() ? tr("Stato") : shown);
+    state_->setToolTip(notice_.isEmpty() ? vessels_ : notice_ + QLatin1Char('\n') + vessels_);
 }
 
 void StatusBar::Refresh() {

@@ -19,10 +19,16 @@ class StatusBar : public QStatusBar {
     QString TimeText() const;
     // The vessels as the results notes name them; empty for one accumulator.
     void ShowVessels(const QString& vessels);
+    // A line that stands in the first panel, before the vessels, until it
+    // is taken away with an empty one.
+    void ShowNotice(const QString& notice);
 
   private:
     void Refresh();
+    void ShowState();
 
+    QString vessels_;
+    QString notice_;
     QLabel* state_ = nullptr;
     QLabel* date_ = nullptr;
     QLabel* time_ = nullptr;

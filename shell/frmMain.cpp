@@ -114,15 +114,30 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
     project_ = std::make_unique<Project>(context_.state);
     recovery_ = std::make_unique<RecoveryStore>(
         QFile::encodeName(context_.settings.Folder() + QStringLiteral("/Recupero")).toStdString());
+    recovery_->Begin();
     recoveryTimer_ = new QTimer(this);
     recoveryTimer_->setSingleShot(true);
-    // A few seconds after the last change, so typing does not write at every key.
-    recoveryTimer_->setInterval(3000);
+    recoveryTimer_->setTimerType(Qt::PreciseTimer);
+    // Within a second of the last change, so that a crash loses less than
+    // that, yet typing does not write at every key.
+    recoveryTimer_->setInterval(800);
     connect(recoveryTimer_, &QTimer::timeout, this,
             [this] { SaveRecoveryPoint(project_->Snapshot()); });
     project_->Listen([this](unsigned parts) { ProjectChanged(parts); });
     // What a replacement drops is kept at once, not a few seconds later.
     project_->OnReplacing([this](const ProjectSnapshot& dropped) { SaveRecoveryPoint(dropped); });
+    // Said, not asked: the work of a session that ended without closing waits.
+    ShowRecoverable();
+    if (!context_.settings.Usable(QStringLiteral("Volvenza"))) {
+        const QString file = context_.settings.FilePath(QStringLiteral("Volvenza"));
+        QTimer::singleShot(0, this, [this, file] {
+            context_.dialogs.Message(
+                tr("Il file delle impostazioni %1 non è un file: le impostazioni non sono state "
+                   "lette e non saranno salvate finché non lo si toglie.")
+                    .arg(file),
+                MessageIcon::Exclamation, MessageButtons::Ok);
+        });
+    }
     if (!reset.isEmpty()) {
         // Said once, after the window is up: the keys now hold their defaults.
         QTimer::singleShot(0, this, [this, reset] {
@@ -136,6 +151,9 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
 }
 
 frmMain::~frmMain() {
+    // The child windows' own closing must find no project to save into.
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->removeEventFilter(this);
+    recovery_->End();
     context_.state.ClearUi();
 }
 
@@ -397,6 +415,8 @@ QWidget* frmMain::CreateChildWindow(const QString& name) {
     const QRect wanted = child->geometry();
     QMdiSubWindow* sub = mdi_->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // Every window that closes leaves a recovery point of what it changed.
+    sub->installEventFilter(this);
     sub->hide();
     if (sized) {
         child->resize(wanted.size());
@@ -513,8 +533,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
     WriteSetting(context_.settings, Setting::PrintHeader, printHeader_);
     CloseChildWindows();
     // Nothing asks at the end: changes not yet in a recovery point (the
-    // closed windows' last ones included) go there.
-    if (recoveryTimer_->isActive()) SaveRecoveryPoint(project_->Snapshot());
+    // closed windows' last ones included) go there, and the session ends.
+    project_->Edited(ProjectPart::Inputs, "dati");
+    SaveRecoveryPoint(project_->Snapshot());
+    recovery_->End();
     // The program ends with this window, its help too.
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (IsHelpWindow(window) && window->isVisible()) window->close();

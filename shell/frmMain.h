@@ -144,9 +144,14 @@ class frmMain : public QMainWindow {
     void ShowHistoryState();
     void FollowProjectInWindow(QWidget* window);
     void SaveRecoveryPoint(const ProjectSnapshot& snapshot);
+    // The status bar's line while a session that ended without closing
+    // has points waiting.
+    void ShowRecoverable();
     void UndoProject(Origin origin);
     void RedoProject(Origin origin);
     void RecoverWork(Origin origin);
+    // The name an export's dialog offers: the design's with `extension`.
+    QString ExportOffer(const char* extension) const;
     void ExportTable(Origin origin);
     void ExportChart(Origin origin);
     void ExportPdf(Origin origin);
@@ -172,11 +177,13 @@ class frmMain : public QMainWindow {
     std::unique_ptr<QPrinter> printer_;
     QString printHeader_;
     QString helpFile_;
-    // The shared file dialog keeps the last name it returned.
-    QString lastFileName_;
+    // The design's own file, opened or saved last; after Nuovo and Esempio
+    // only its folder. The save dialog offers it, the exports its name with
+    // their own extension.
+    QString designFile_;
     std::unique_ptr<Project> project_;
     std::unique_ptr<RecoveryStore> recovery_;
-    // A recovery point a few seconds after the last change.
+    // A recovery point within a second of the last change.
     QTimer* recoveryTimer_ = nullptr;
     bool joinMovementEdit_ = false;
     QAction* undoEntry_ = nullptr;

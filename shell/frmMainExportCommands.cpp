@@ -49,19 +49,20 @@ void frmMain::ExportPdf(Origin origin) {
         });
         return;
     }
+    QString chosen;
     step([&] {
-        lastFileName_ = ExportName(context_.dialogs.SaveFileName(
-                                       kPdfTitle, kPdfFilter, ExportProposal(lastFileName_, "pdf")),
-                                   "pdf");
+        chosen = context_.dialogs.SaveFileName(
+            kPdfTitle, kPdfFilter, ExportOffer("pdf"), nullptr,
+            [](const QString& name, int) { return ExportName(name, "pdf"); });
     });
-    if (lastFileName_.isEmpty()) return;
-    step.OnFailure(SaveFailed(lastFileName_));
+    if (chosen.isEmpty()) return;
+    step.OnFailure(SaveFailed(chosen));
     step([&] {
         if (!context_.windows.exportWindowPdf) return;
         // The pages as the page set-up left them; no printer dialog.
-        if (auto failure = context_.windows.exportWindowPdf(
-                lastFileName_, Printer(), context_.state, printHeader_, ResultsNote(),
-                EnergyInputsNow(), *window)) {
+        if (auto failure =
+                context_.windows.exportWindowPdf(chosen, Printer(), context_.state, printHeader_,
+                                                 ResultsNote(), EnergyInputsNow(), *window)) {
             context_.dialogs.Message(*failure, MessageIcon::Exclamation, MessageButtons::Ok);
         }
     });
@@ -69,15 +70,16 @@ void frmMain::ExportPdf(Origin origin) {
 
 void frmMain::ExportCsv(Origin origin) {
     CommandScope step(context_.dialogs, origin);
+    QString chosen;
     step([&] {
-        lastFileName_ = ExportName(context_.dialogs.SaveFileName(
-                                       kCsvTitle, kCsvFilter, ExportProposal(lastFileName_, "csv")),
-                                   "csv");
+        chosen = context_.dialogs.SaveFileName(
+            kCsvTitle, kCsvFilter, ExportOffer("csv"), nullptr,
+            [](const QString& name, int) { return ExportName(name, "csv"); });
     });
-    if (lastFileName_.isEmpty()) return;
-    step.OnFailure(SaveFailed(lastFileName_));
+    if (chosen.isEmpty()) return;
+    step.OnFailure(SaveFailed(chosen));
     step([&] {
-        const std::string path = QFile::encodeName(lastFileName_).toStdString();
+        const std::string path = QFile::encodeName(chosen).toStdString();
         const Status saved =
             ExportResultsCsv(context_.state, path, ResultsCsvFormat(UiDecimalSeparator()),
                              ResultsNote().toStdString());

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "documents/AtomicFile.h"
+#include "documents/DesignFile.h"
 #include "documents/ProjectFile.h"
 #include "documents/ResultsExport.h"
 #include "documents/SimulationFile.h"
@@ -13,6 +14,7 @@
 #include "platform/UiMessage.h"
 #include "platform/UiText.h"
 #include "shell/CommandScope.h"
+#include "shell/GasModelSettings.h"
 #include "shell/ShellEngineUi.h"
 #include "shell/frmMain.h"
 
@@ -53,12 +55,38 @@ constexpr UiText kRunFailed{
 
 // The simulation files' filter with the project file beside them, second.
 constexpr int kProjectFilter = 1;
-QString OpenSaveFilter() {
+QString SaveFilter() {
     QString filter = kSimulationFilter;
     const QString project =
         QCoreApplication::translate("volvenza::frmMain", "Progetto Volvenza (*.vlzp)");
     return filter.insert(filter.indexOf(QLatin1String(" Tutti")), project + "|*.vlzp|");
 }
+
+// Opening shows both kinds of design at first, each still to be chosen alone.
+QString OpenFilter() {
+    return QCoreApplication::translate("volvenza::frmMain",
+                                       "Simulazioni e progetti Volvenza (*.vlz, *.vlzp)") +
+           QStringLiteral("|*.vlz;*.vlzp|") + SaveFilter();
+}
+
+// The file a save writes: under the project's filter a bare name is a project.
+QString DesignSaveName(const QString& chosen, int filter) {
+    return filter == kProjectFilter ? WithExtension(chosen, "vlzp") : chosen;
+}
+
+// The design's name with another extension (a folder stays as it is).
+QString WithSuffix(const QString& path, const char* extension) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || info.suffix().isEmpty()) return path;
+    return info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('.') +
+           QLatin1String(extension);
+}
+
+constexpr UiText kDropsQuestion{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP(
+        "volvenza::frmMain",
+        "%1\nSalvare comunque come simulazione? Un progetto (.vlzp) conserva tutto.")};
 
 bool IsProject(const QString& path) {
     return path.endsWith(QLatin1String(".vlzp"), Qt::CaseInsensitive);
@@ -104,16 +132,14 @@ void frmMain::NewSimulation(Origin origin) {
 
 void frmMain::OpenSimulation(Origin origin) {
     CommandScope step(context_.dialogs, origin);
-    step([&] {
-        lastFileName_ = context_.dialogs.OpenFileName(kOpenTitle, OpenSaveFilter(), lastFileName_);
-    });
-    if (lastFileName_.isEmpty()) return;
-    step.OnFailure(OpenFailed(lastFileName_));
-    step([&] { LoadFile(lastFileName_); });
+    QString chosen;
+    step([&] { chosen = context_.dialogs.OpenFileName(kOpenTitle, OpenFilter(), designFile_); });
+    if (chosen.isEmpty()) return;
+    step.OnFailure(OpenFailed(chosen));
+    step([&] { LoadFile(chosen); });
 }
 
 void frmMain::OpenSimulationFile(const QString& path) {
-    lastFileName_ = path;
     CommandScope step(context_.dialogs, Origin::Menu, OpenFailed(path));
     step([&] { LoadFile(path); });
 }
@@ -128,12 +154,19 @@ void frmMain::LoadFile(const QString& path) {
     if (!IsProject(path)) {
         const bool loaded = ReplaceProject("Apri", [&] {
             if (refused(LoadSimulationFile(context_.state, FilePath(path)))) return false;
+            // The file fills only its own slots: a new movement must not show
+            // one of the work it replaced.
+            for (int k = context_.state.MovementCount + 1; k <= kMaxMovements; ++k) {
+                ClearMovement(context_.state, static_cast<int16_t>(k));
+            }
             // A simulation file keeps no applied sizing.
             context_.state.ChartMinPressure.reset();
             UseSettingsGas();
             return true;
         });
-        if (loaded) project_->ResultsRead();
+        if (!loaded) return;
+        designFile_ = path;
+        project_->ResultsRead();
         return;
     }
     ProjectSizing sizing;
@@ -143,6 +176,7 @@ void frmMain::LoadFile(const QString& path) {
             sizing)) {
         return;
     }
+    designFile_ = path;
     // A project keeps no results: they come from a run of what it holds.
     if (RunSimulation(context_.state) != RunOutcome::Refused) project_->ResultsComputed();
     engineUi_->CloseProgress();
@@ -150,45 +184,77 @@ void frmMain::LoadFile(const QString& path) {
 
 void frmMain::SaveSimulationAs(Origin origin) {
     CommandScope step(context_.dialogs, origin);
+    ProjectSizing sizing;
+    // What a simulation file would leave out of this design: the gas law
+    // comes back from the settings when one is opened, the rest would not.
+    auto drops = [&](const QString& path) {
+        QStringList unused;
+        return SimulationFileDrops(context_.state, sizing, FilePath(path),
+                                   ReadGasSettings(context_.settings, unused));
+    };
+    QString chosen;
     step([&] {
-        int chosen = 0;
-        lastFileName_ =
-            context_.dialogs.SaveFileName(kSaveAsTitle, OpenSaveFilter(), lastFileName_, &chosen);
-        // Chosen under the project's filter, a bare name is a project; under
-        // the others it stays as typed.
-        if (chosen == kProjectFilter) lastFileName_ = WithExtension(lastFileName_, "vlzp");
+        sizing = CurrentSizing();
+        // A design a simulation file cannot hold whole is offered as a project.
+        const bool whole = drops(designFile_).empty();
+        int filter = IsProject(designFile_) || !whole ? kProjectFilter : 0;
+        const QString offered = whole ? designFile_ : WithSuffix(designFile_, "vlzp");
+        chosen = context_.dialogs.SaveFileName(kSaveAsTitle, SaveFilter(), offered, &filter,
+                                               DesignSaveName);
     });
-    if (lastFileName_.isEmpty()) return;
-    step.OnFailure(SaveFailed(lastFileName_));
+    if (chosen.isEmpty()) return;
+    step.OnFailure(SaveFailed(chosen));
+    if (!IsProject(chosen)) {
+        // Said before anything is written, so that nothing goes unsaid.
+        QStringList lost;
+        step([&] {
+            for (const Message& drop : drops(chosen)) lost << UiMessage(drop);
+        });
+        if (!lost.isEmpty()) {
+            MessageAnswer answer = MessageAnswer::No;
+            step([&] {
+                answer = context_.dialogs.Message(kDropsQuestion.Text().arg(lost.join('\n')),
+                                                  MessageIcon::Exclamation, MessageButtons::YesNo);
+            });
+            if (answer != MessageAnswer::Yes) return;
+        }
+    }
     step([&] {
-        const std::string path = FilePath(lastFileName_);
-        const Status saved = IsProject(lastFileName_)
-                                 ? SaveProjectFile(context_.state, CurrentSizing(), path)
-                                 : SaveSimulationFile(context_.state, path);
+        const std::string path = FilePath(chosen);
+        const Status saved = IsProject(chosen) ? SaveProjectFile(context_.state, sizing, path)
+                                               : SaveSimulationFile(context_.state, path);
         if (!saved) {
             context_.dialogs.Message(UiMessage(saved.Error()), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
-        } else if (!IsProject(lastFileName_) && !(context_.state.Gas.Vessels == Arrangement{})) {
-            // What the initial data do not show must not vanish unsaid.
-            context_.dialogs.Message(
-                UiMessage(Message(MessageId::DesignKeepsNoVessels, {MsgVerbatim(path)})),
-                MessageIcon::Information, MessageButtons::Ok);
+            return;
         }
+        designFile_ = chosen;
     });
+}
+
+QString frmMain::ExportOffer(const char* extension) const {
+    // The design's own name with the export's extension, never the design's
+    // file itself nor the name of another kind's file.
+    const QString offered = ExportProposal(designFile_, extension);
+    if (!designFile_.isEmpty() && offered == designFile_ && !designFile_.endsWith('/')) {
+        return designFile_ + QLatin1Char('.') + QLatin1String(extension);
+    }
+    return offered;
 }
 
 void frmMain::ExportTable(Origin origin) {
     CommandScope step(context_.dialogs, origin);
+    QString chosen;
     step([&] {
-        lastFileName_ = context_.dialogs.SaveFileName(kSaveAsTitle, kTextFilter, lastFileName_);
+        chosen = context_.dialogs.SaveFileName(kSaveAsTitle, kTextFilter, ExportOffer("txt"));
     });
-    if (lastFileName_.isEmpty()) return;
-    step.OnFailure(SaveFailed(lastFileName_));
+    if (chosen.isEmpty()) return;
+    step.OnFailure(SaveFailed(chosen));
     step([&] {
-        if (QWidget* active = ActiveChildWindow()) active->setWindowTitle(lastFileName_);
+        if (QWidget* active = ActiveChildWindow()) active->setWindowTitle(chosen);
     });
     step([&] {
-        if (Status saved = ExportResultsText(context_.state, FilePath(lastFileName_)); !saved) {
+        if (Status saved = ExportResultsText(context_.state, FilePath(chosen)); !saved) {
             context_.dialogs.Message(UiMessage(saved.Error()), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
         }
@@ -197,20 +263,21 @@ void frmMain::ExportTable(Origin origin) {
 
 void frmMain::ExportChart(Origin origin) {
     CommandScope step(context_.dialogs, origin);
+    QString chosen;
     step([&] {
-        lastFileName_ = context_.dialogs.SaveFileName(kSaveAsTitle, kBitmapFilter, lastFileName_);
+        chosen = context_.dialogs.SaveFileName(kSaveAsTitle, kBitmapFilter, ExportOffer("bmp"));
     });
-    if (lastFileName_.isEmpty()) return;
-    step.OnFailure(SaveFailed(lastFileName_));
+    if (chosen.isEmpty()) return;
+    step.OnFailure(SaveFailed(chosen));
     step([&] {
-        if (QWidget* active = ActiveChildWindow()) active->setWindowTitle(lastFileName_);
+        if (QWidget* active = ActiveChildWindow()) active->setWindowTitle(chosen);
     });
     step([&] {
         if (!context_.windows.saveChartBitmap) return;
         QWidget* chart = FindChildWindow(QStringLiteral("Grafico"));
         if (chart == nullptr) chart = ShowChildWindow(QStringLiteral("Grafico"));
         if (chart == nullptr) return;
-        if (auto failure = context_.windows.saveChartBitmap(chart, lastFileName_)) {
+        if (auto failure = context_.windows.saveChartBitmap(chart, chosen)) {
             context_.dialogs.Message(*failure, MessageIcon::Exclamation, MessageButtons::Ok);
         }
     });
@@ -255,7 +322,7 @@ void frmMain::LoadExample(Origin origin) {
 void frmMain::ForgetFileName() {
     // The work no longer comes from that file: its folder is still the
     // place to look, but Salva must not offer to write over it.
-    if (!lastFileName_.isEmpty()) lastFileName_ = QFileInfo(lastFileName_).absolutePath() + '/';
+    if (!designFile_.isEmpty()) designFile_ = QFileInfo(designFile_).absolutePath() + '/';
 }
 
 void frmMain::Run(Origin origin) {

@@ -10,13 +10,18 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "numbers/NumberText.h"
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
+#include "platform/ScreenUnits.h"
 #include "platform/SettingsStore.h"
 #include "platform/UiMessage.h"
 #include "platform/UiNumber.h"
@@ -36,8 +41,19 @@ constexpr UiText kNoRecoveryPoints{
     QT_TRANSLATE_NOOP("volvenza::frmMain",
                       "Non ci sono punti di recupero: il lavoro viene salvato qui alcuni secondi "
                       "dopo ogni modifica e prima di ogni sostituzione.")};
-constexpr UiText kRecoveryPoint{"volvenza::frmMain",
-                                QT_TRANSLATE_NOOP("volvenza::frmMain", "%1, %2 movimenti")};
+constexpr UiText kRecoveryPoint{
+    "volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmMain", "%1, %2, Vo %3 dm3, %4 movimenti")};
+constexpr UiText kUnreadablePoint{
+    "volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmMain", "%1, punto non leggibile")};
+constexpr UiText kUnnamed{"volvenza::frmMain",
+                          QT_TRANSLATE_NOOP("volvenza::frmMain", "senza nome")};
+constexpr UiText kInterrupted{"volvenza::frmMain",
+                              QT_TRANSLATE_NOOP("volvenza::frmMain", " (sessione interrotta)")};
+constexpr UiText kDiscard{"volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmMain", "Scarta")};
+constexpr UiText kRecoverable{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain",
+                      "Lavoro non salvato recuperabile: File > Recupera lavoro non salvato...")};
 constexpr UiText kStale{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain", "Risultati non aggiornati: i dati sono cambiati")};
@@ -211,10 +227,15 @@ ProjectSizing frmMain::CurrentSizing() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Close) return QMainWindow::eventFilter(watched, event);
     // A closed sizing window leaves its requirements and answer to the project.
-    if (event->type() == QEvent::Close &&
-        watched->objectName() == QLatin1String("Dimensionamento")) {
+    if (watched->objectName() == QLatin1String("Dimensionamento")) {
         TakeSizingFrom(qobject_cast<QWidget*>(watched));
+    }
+    // A window closing leaves what it changed in a recovery point at once.
+    if (qobject_cast<QMdiSubWindow*>(watched) != nullptr) {
+        project_->Edited(ProjectPart::Inputs, "dati");
+        SaveRecoveryPoint(project_->Snapshot());
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -227,7 +248,19 @@ void frmMain::SaveRecoveryPoint(const ProjectSnapshot& snapshot) {
     if (!points.empty() && recovery_->Load(points.front(), newest) && newest == snapshot) return;
     // A recovery point that cannot be written is not worth a question: the
     // work itself is still on screen.
-    recovery_->Save(snapshot, std::time(nullptr));
+    const QFileInfo design(designFile_);
+    recovery_->Save(snapshot, std::time(nullptr),
+                    design.fileName().isEmpty() ? std::string() : design.fileName().toStdString());
+}
+
+void frmMain::ShowRecoverable() {
+    const std::vector<RecoveryPoint> points = recovery_->List();
+    const bool waiting = std::any_of(points.begin(), points.end(), [](const RecoveryPoint& p) {
+        return p.owner == RecoveryPoint::Owner::Interrupted;
+    });
+    if (auto* bar = qobject_cast<StatusBar*>(statusBar())) {
+        bar->ShowNotice(waiting ? kRecoverable.Text() : QString());
+    }
 }
 
 void frmMain::UndoProject(Origin origin) {
@@ -265,32 +298,64 @@ void frmMain::RecoverWork(Origin origin) {
         dialog.setWindowTitle(kRecoverTitle);
         auto* list = new QListWidget(&dialog);
         list->setObjectName(QStringLiteral("LstPuntiRecupero"));
-        for (const RecoveryPoint& point : points) {
-            const QString when =
-                QLocale().toString(QDateTime::fromSecsSinceEpoch(static_cast<qint64>(point.time)),
-                                   QLocale::ShortFormat);
-            list->addItem(kRecoveryPoint.Text().arg(when).arg(point.movements));
-        }
+        auto describe = [&](const RecoveryPoint& point) {
+            ProjectSnapshot snapshot;
+            std::string design;
+            const QString when = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(point.time))
+                                     .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+            QString line =
+                recovery_->Load(point, snapshot, &design)
+                    ? kRecoveryPoint.Text()
+                          .arg(when,
+                               design.empty() ? kUnnamed.Text() : QString::fromStdString(design),
+                               UiNumber(snapshot.data.V0))
+                          .arg(point.movements)
+                    : kUnreadablePoint.Text().arg(when);
+            if (point.owner == RecoveryPoint::Owner::Interrupted) line += kInterrupted.Text();
+            return line;
+        };
+        for (const RecoveryPoint& point : points) list->addItem(describe(point));
         list->setCurrentRow(0);
         auto* buttons =
             new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+        QPushButton* discard = buttons->addButton(kDiscard.Text(), QDialogButtonBox::ActionRole);
+        discard->setObjectName(QStringLiteral("CmdScarta"));
         connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
         connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+        // Discarding takes the chosen point away for good, without closing.
+        connect(discard, &QPushButton::clicked, &dialog, [&, list] {
+            const int row = list->currentRow();
+            if (row < 0 || row >= static_cast<int>(points.size())) return;
+            recovery_->Discard(points[static_cast<size_t>(row)]);
+            points.erase(points.begin() + row);
+            delete list->takeItem(row);
+            if (points.empty()) dialog.reject();
+        });
         auto* layout = new QVBoxLayout(&dialog);
         layout->addWidget(list);
         layout->addWidget(buttons);
+        // Wide enough for its lines and for its whole title.
+        const int frame =
+            2 * list->frameWidth() + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        list->setMinimumWidth(list->sizeHintForColumn(0) + frame);
+        dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) +
+                               TwipsRect(0, 0, 2400, 0, &dialog).width());
         if (context_.dialogs.Exec(dialog) == QDialog::Accepted) chosen = list->currentRow();
     });
+    step([&] { ShowRecoverable(); });
     if (chosen < 0 || chosen >= static_cast<int>(points.size())) return;
     step([&] {
+        const RecoveryPoint& point = points[static_cast<size_t>(chosen)];
         ProjectSnapshot snapshot;
-        if (Status read = recovery_->Load(points[static_cast<size_t>(chosen)], snapshot); !read) {
+        if (Status read = recovery_->Load(point, snapshot); !read) {
             context_.dialogs.Message(UiMessage(read.Error()), MessageIcon::Exclamation,
                                      MessageButtons::Ok);
             return;
         }
         project_->Open(snapshot, "Recupera");
+        recovery_->Opened(point);
+        ShowRecoverable();
         // A recovery point keeps no results: they come from the next run.
         context_.state.GasRun = GasResults{};
         context_.state.LastPoint = 0;

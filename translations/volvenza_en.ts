@@ -303,6 +303,22 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <source>Fatica: escursione di pressione %1 bar per ciclo (del primo); %2 cicli all&apos;ora, %3 all&apos;anno in %4 h</source>
         <translation>Fatigue: pressure swing %1 bar per cycle (of the first); %2 cycles an hour, %3 a year in %4 h</translation>
     </message>
+    <message>
+        <source>Il rendimento della pompa del progetto (rendimento_pompa) vale %1: deve essere più di 0 e al più 1; darlo con --pump-efficiency</source>
+        <translation>The project&apos;s pump efficiency (rendimento_pompa) is %1: it must be more than 0 and at most 1; give it with --pump-efficiency</translation>
+    </message>
+    <message>
+        <source>Le ore di lavoro in un anno del progetto (ore_in_un_anno) valgono %1: devono essere più di 0 e al più 8760; darle con --hours-per-year</source>
+        <translation>The project&apos;s working hours in a year (ore_in_un_anno) are %1: they must be more than 0 and at most 8760; give them with --hours-per-year</translation>
+    </message>
+    <message>
+        <source>Manca il nome del file di ingresso: nulla è stato scritto.</source>
+        <translation>The input file has no name: nothing was written.</translation>
+    </message>
+    <message>
+        <source>Manca il nome di un file di uscita: nulla è stato scritto.</source>
+        <translation>An output file has no name: nothing was written.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::ActuatorPages</name>
@@ -559,6 +575,10 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <source>Le misure che il tipo del movimento non usa sono state ignorate (la prima alla riga %1 degli appunti).</source>
         <translation>The sizes that the movement&apos;s kind does not use were ignored (the first on line %1 of the clipboard).</translation>
     </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è oltre ciò che la colonna contiene (3,402823E+38 in valore assoluto), come quando lo si scrive.</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard the value &quot;%2&quot; of %3 is beyond what the column holds (3.402823E+38 in absolute value), as when it is typed.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::CommandLine</name>
@@ -729,10 +749,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Ti and Tf are 0: the simulation will ask whether to go on, and the movement will draw no flow</translation>
     </message>
     <message>
-        <source>Il movimento comincia prima di 0 s</source>
-        <translation>The movement starts before 0 s</translation>
-    </message>
-    <message>
         <source>Il movimento esce dal ciclo, che dura %1 s</source>
         <translation>The movement runs past the cycle, which lasts %1 s</translation>
     </message>
@@ -752,6 +768,14 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata</source>
         <translation>Qm is not shown: with Tf equal to Ti the movement takes no time and has no flow</translation>
     </message>
+    <message>
+        <source>Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo</source>
+        <translation>The movement starts before 0 s: the simulation refuses a negative time</translation>
+    </message>
+    <message>
+        <source>Ti o Tf non è un numero finito: la simulazione non può usarlo</source>
+        <translation>Ti or Tf is not a finite number: the simulation cannot use it</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::DatiIniziali</name>
@@ -762,6 +786,15 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Tempo ciclo</source>
         <translation>Cycle time</translation>
+    </message>
+</context>
+<context>
+    <name>volvenza::Dialogs</name>
+    <message>
+        <source>%1
+Il file esiste già. Sostituirlo?</source>
+        <translation>%1
+The file already exists. Replace it?</translation>
     </message>
 </context>
 <context>
@@ -1206,10 +1239,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>The cycle time must be between 0 and 327.67 s, the simulation cannot start</translation>
     </message>
     <message>
-        <source>I valori iniziali non possono essere negativi e la temperatura deve superare -273,16 °C, la simulazione non può partire</source>
-        <translation>The initial values cannot be negative and the temperature must be above -273.16 °C, the simulation cannot start</translation>
-    </message>
-    <message>
         <source>Non ci sono movimenti, la simulazione non può partire</source>
         <translation>There are no movements, the simulation cannot start</translation>
     </message>
@@ -1264,10 +1293,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Temperatura di %1 °C (%2 K) fuori dal campo dell&apos;equazione dell&apos;azoto, da 63,151 a 1000 K</source>
         <translation>Temperature of %1 °C (%2 K) outside the range of the nitrogen equation, from 63.151 to 1000 K</translation>
-    </message>
-    <message>
-        <source>Pressione di %1 bar assoluti fuori dal campo dell&apos;equazione dell&apos;azoto, da 0 a 22000 bar</source>
-        <translation>Pressure of %1 bar absolute outside the range of the nitrogen equation, from 0 to 22000 bar</translation>
     </message>
     <message>
         <source>A %1 °C e %2 bar assoluti l&apos;azoto è solido (pressione di fusione %3 bar)</source>
@@ -1446,10 +1471,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>The cycle&apos;s data are missing: cycle time and movements</translation>
     </message>
     <message>
-        <source>p1 (%1 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (%2 bar): la pressione scende sotto p1 prima che la pompa ricarichi l&apos;accumulatore; ridurre Dp sotto %3 bar</source>
-        <translation>p1 (%1 bar) is not below the pressure at which the pump restarts, Pm - Dp (%2 bar): the pressure falls below p1 before the pump recharges the accumulator; reduce Dp below %3 bar</translation>
-    </message>
-    <message>
         <source>Nessuna precarica rispetta insieme le regole 2 e 3 per questo tipo di accumulatore: la precarica dovrebbe essere di almeno %1 bar e di al più %2 bar; servirebbe un accumulatore a pistone, una Pm di al più %3 bar o una p1 di almeno %4 bar</source>
         <translation>No precharge meets rules 2 and 3 together for this type of accumulator: the precharge would have to be at least %1 bar and at most %2 bar; a piston accumulator would do, or a Pm of at most %3 bar, or a p1 of at least %4 bar</translation>
     </message>
@@ -1552,6 +1573,122 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Il catalogo ha un limite non valido alla grandezza %1 dm3: il rapporto di compressione deve superare 1, PS, portata massima ed escursione massima essere positive, τ non negativa, i cicli nominali almeno 1</source>
         <translation>The catalogue has an invalid limit at the %1 dm3 size: the compression ratio must exceed 1, PS, the largest flow and the largest swing must be positive, τ not negative, the rated cycles at least 1</translation>
+    </message>
+    <message>
+        <source>Pressione di %1 bar assoluti fuori dal campo dell&apos;equazione dell&apos;azoto: deve essere più di 0 e al più 22000 bar</source>
+        <translation>Pressure of %1 bar absolute outside the range of the nitrogen equation: it must be more than 0 and at most 22000 bar</translation>
+    </message>
+    <message>
+        <source>p1 (%1 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (%2 bar): la pressione scende sotto p1 prima che la pompa ricarichi l&apos;accumulatore; abbassare p1 sotto %2 bar o ridurre Dp sotto Pm - p1</source>
+        <translation>p1 (%1 bar) is not below the pressure at which the pump restarts, Pm - Dp (%2 bar): the pressure falls below p1 before the pump recharges the accumulator; lower p1 below %2 bar or reduce Dp below Pm - p1</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è un file di simulazione valido: alla riga %2 il campo %3 vale «%4», %5.</source>
+        <translation>The file %1 is not a valid simulation file: on line %2 the field %3 is “%4”, %5.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è un file di simulazione valido: la riga %2 ha %3 campi separati da virgole, ne servono %4.</source>
+        <translation>The file %1 is not a valid simulation file: line %2 has %3 comma-separated fields, %4 are needed.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è un file di simulazione valido: il file finisce alla riga %2, ne attendevo %3.</source>
+        <translation>The file %1 is not a valid simulation file: the file ends at line %2, %3 lines were expected.</translation>
+    </message>
+    <message>
+        <source>che non è un numero finito</source>
+        <translation>which is not a finite number</translation>
+    </message>
+    <message>
+        <source>oltre ciò che il campo in precisione singola contiene (3,402823E+38 in valore assoluto)</source>
+        <translation>beyond what the single-precision field holds (3.402823E+38 in absolute value)</translation>
+    </message>
+    <message>
+        <source>che non è un numero intero da %1 a %2</source>
+        <translation>which is not a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>fuori dal campo del tempo di ciclo, da 0 a 327,67 s</source>
+        <translation>outside the cycle time&apos;s range, 0 to 327.67 s</translation>
+    </message>
+    <message>
+        <source>oltre l&apos;ultimo punto che il tempo di ciclo consente, %1</source>
+        <translation>beyond the last point the cycle time allows, %1</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1: %2.</source>
+        <translation>Cannot save the file %1: %2.</translation>
+    </message>
+    <message>
+        <source>il disco è pieno; il file di prima, se c&apos;era, è rimasto com&apos;era</source>
+        <translation>the disk is full; the earlier file, if there was one, is as it was</translation>
+    </message>
+    <message>
+        <source>lo spazio su disco concesso all&apos;utente è esaurito; il file di prima, se c&apos;era, è rimasto com&apos;era</source>
+        <translation>the user&apos;s disk quota is used up; the earlier file, if there was one, is as it was</translation>
+    </message>
+    <message>
+        <source>il file supera la dimensione che il sistema consente; il file di prima, se c&apos;era, è rimasto com&apos;era</source>
+        <translation>the file exceeds the size the system allows; the earlier file, if there was one, is as it was</translation>
+    </message>
+    <message>
+        <source>errore di scrittura sul disco; il file di prima, se c&apos;era, è rimasto com&apos;era</source>
+        <translation>a disk write error; the earlier file, if there was one, is as it was</translation>
+    </message>
+    <message>
+        <source>la cartella %1 non esiste</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>esiste già e non è un file</source>
+        <translation>it exists already and is not a file</translation>
+    </message>
+    <message>
+        <source>il file è di sola lettura</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>il campo %1 vale %2, fuori dall&apos;intervallo ammesso: %3</source>
+        <translation>the field %1 is %2, outside the allowed range: %3</translation>
+    </message>
+    <message>
+        <source>da %1 a %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>più di %1 e al più %2</source>
+        <translation>more than %1 and at most %2</translation>
+    </message>
+    <message>
+        <source>un numero intero da %1 a %2</source>
+        <translation>a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>il testo JSON annida più di %1 livelli di elenchi e oggetti al carattere %2</source>
+        <translation>the JSON text nests more than %1 levels of lists and objects at character %2</translation>
+    </message>
+    <message>
+        <source>%1 vale %2: i valori iniziali non possono essere negativi, la simulazione non può partire</source>
+        <translation>%1 is %2: the initial values cannot be negative, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>tc vale %1 °C: la temperatura di lavoro deve superare lo zero assoluto, -273,15 °C, la simulazione non può partire</source>
+        <translation>tc is %1 °C: the working temperature must be above absolute zero, -273.15 °C, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>La temperatura minima dell&apos;inviluppo vale %1 °C: deve superare lo zero assoluto, -273,15 °C, la simulazione non può partire</source>
+        <translation>The envelope&apos;s lowest temperature is %1 °C: it must be above absolute zero, -273.15 °C, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>La temperatura massima dell&apos;inviluppo vale %1 °C: deve superare lo zero assoluto, -273,15 °C, la simulazione non può partire</source>
+        <translation>The envelope&apos;s highest temperature is %1 °C: it must be above absolute zero, -273.15 °C, the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>Nel movimento %1 %2 vale %3 e non può essere negativo. La simulazione verrà interrotta, correggere il dato e riavviarla.</source>
+        <translation>In movement %1, %2 is %3 and cannot be negative. The simulation will be stopped; correct the value and start it again.</translation>
+    </message>
+    <message>
+        <source>Nel movimento %1 %2 vale %3, che non è un numero finito. La simulazione verrà interrotta, correggere il dato e riavviarla.</source>
+        <translation>In movement %1, %2 is %3, which is not a finite number. The simulation will be stopped; correct the value and start it again.</translation>
     </message>
 </context>
 <context>
@@ -2409,10 +2546,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>There are no recovery points: the work is kept here a few seconds after each change and before each replacement.</translation>
     </message>
     <message>
-        <source>%1, %2 movimenti</source>
-        <translation>%1, %2 movements</translation>
-    </message>
-    <message>
         <source>Risultati non aggiornati: i dati sono cambiati</source>
         <translation>Results out of date: the data have changed</translation>
     </message>
@@ -2487,6 +2620,44 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>; rendimento volumetrico %1</source>
         <translation>; volumetric efficiency %1</translation>
+    </message>
+    <message>
+        <source>Il file delle impostazioni %1 non è un file: le impostazioni non sono state lette e non saranno salvate finché non lo si toglie.</source>
+        <translation>The settings file %1 is not a file: the settings were not read and will not be saved until it is removed.</translation>
+    </message>
+    <message>
+        <source>Simulazioni e progetti Volvenza (*.vlz, *.vlzp)</source>
+        <translation>Volvenza simulations and projects (*.vlz, *.vlzp)</translation>
+    </message>
+    <message>
+        <source>%1
+Salvare comunque come simulazione? Un progetto (.vlzp) conserva tutto.</source>
+        <translation>%1
+Save as a simulation all the same? A project (.vlzp) keeps everything.</translation>
+    </message>
+    <message>
+        <source>%1, %2, Vo %3 dm3, %4 movimenti</source>
+        <translation>%1, %2, Vo %3 dm3, %4 movements</translation>
+    </message>
+    <message>
+        <source>%1, punto non leggibile</source>
+        <translation>%1, unreadable point</translation>
+    </message>
+    <message>
+        <source>senza nome</source>
+        <translation>untitled</translation>
+    </message>
+    <message>
+        <source> (sessione interrotta)</source>
+        <translation> (interrupted session)</translation>
+    </message>
+    <message>
+        <source>Scarta</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Lavoro non salvato recuperabile: File &gt; Recupera lavoro non salvato...</source>
+        <translation>Unsaved work can be recovered: File &gt; Recover unsaved work...</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,8 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         {with("\"V0\": 10.0", "\"V0\": 1" + std::string(400, '0')),
          "il testo JSON contiene un numero troppo grande"},
         {with("\"V0\": 10.0", "\"V0\": 1e39"),
-         "il campo /dati_iniziali/V0 è fuori dall'intervallo"},
+         "il campo /dati_iniziali/V0 vale 1e+39, fuori dall'intervallo ammesso: da "
+         "-3,402823e+38 a 3,402823e+38."},
         {with("\"tipo\": 1", "\"tipo\": 9"),
          "il campo /movimenti/1/tipo deve essere un numero da 0 a 7"},
         {with("\"Ti2\": 0.10000000149011612", "\"Ti2\": \"0,1\""),
@@ -115,9 +116,22 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         {with("\"portata_max\": 240.0", "\"portata_max\": \"240\""),
          "il campo /dimensionamento/catalogo/1/portata_max deve essere un numero o null"},
         {with("\"V0\": 0.075", "\"V\": 0.075"), "il campo /dimensionamento/catalogo/0/V0 manca"},
-        {with("\"bombole\": 2", "\"bombole\": 1.5"), "il campo /raccomandazione è fuori"},
+        // A recommendation no search makes, which "Applica" would put into the data.
+        {with("\"bombole\": 2", "\"bombole\": 1.5"),
+         "il campo /raccomandazione/bombole vale 1,5, fuori dall'intervallo ammesso: un numero "
+         "intero da 0 a 8."},
         {with("\"volume_bombola\": 10.0", "\"volume_bombola\": -10"),
-         "il campo /raccomandazione è fuori"},
+         "/raccomandazione/volume_bombola vale -10, fuori dall'intervallo ammesso: da 0 a"},
+        {with("\"V0\": 2.5", "\"V0\": 1e308"),
+         "/raccomandazione/V0 vale 1e+308, fuori dall'intervallo ammesso: più di 0 e al più "
+         "3,402823e+38."},
+        {with("\"P0\": 49.7", "\"P0\": -1e308"), "/raccomandazione/P0 vale -1e+308"},
+        {with("\"rendimento_volumetrico\": 1.0", "\"rendimento_volumetrico\": 0"),
+         "/impianto/rendimento_volumetrico vale 0, fuori dall'intervallo ammesso: più di 0 e al "
+         "più 1."},
+        // Nested deeper than any project, refused before it is parsed.
+        {std::string(100000, '[') + std::string(100000, ']'),
+         "il testo JSON annida più di 16 livelli di elenchi e oggetti al carattere 17"},
     };
     for (const Case& c : cases) {
         const auto message = Read(c.text);

@@ -214,28 +214,76 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     EXPECT_EQ(state.LastPoint, 0);
 }
 
+// Points go by the order they were written in, whatever the clock says
+// (here one set years ahead); the last few are kept, and with them every
+// point of a session that ended without closing or is still running.
 TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     const fs::path folder = dir / "recovery";
-    RecoveryStore store(folder.string(), 3);
+    using Owner = RecoveryPoint::Owner;
+    auto owners = [](const std::vector<RecoveryPoint>& points) {
+        std::vector<std::pair<std::time_t, Owner>> out;
+        for (const RecoveryPoint& p : points) out.push_back({p.time, p.owner});
+        return out;
+    };
     LoadExampleCircuit(state);
     project.Edited(ProjectPart::Inputs, "Esempio");
     project.SetGas({.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = {}, .MaxTemp = {}});
     project.SetRecommendation(sizing::Design{10, 49.7, 30});
-    for (std::time_t t : {100, 300, 200, 300}) {
-        ASSERT_EQ(Failure(store.Save(project.Snapshot(), t)), std::nullopt);
+    // A session still running, and one that crashes after one point.
+    RecoveryStore running(folder.string());
+    running.Begin();
+    {
+        RecoveryStore crashed(folder.string());
+        crashed.Begin();
+        ASSERT_EQ(Failure(crashed.Save(project.Snapshot(), 50, "ciclo.vlz")), std::nullopt);
+        ASSERT_EQ(Failure(running.Save(project.Snapshot(), 60)), std::nullopt);
+        RecoveryStore store(folder.string(), 3);
+        store.Begin();
+        for (std::time_t t : {100L, 9999999999L, 200L, 300L}) {
+            ASSERT_EQ(Failure(store.Save(project.Snapshot(), t)), std::nullopt);
+        }
+        // An earlier version's point, and files that are none.
+        std::ofstream(folder / "recupero-000000000900-0000-m5.vlzp")
+            << SnapshotText(project.Snapshot());
+        for (const char* name :
+             {"recupero-x.vlzp", "recupero-000000000900-0000-m5.vlz", "recupero-900-0-m5.vlzp"}) {
+            std::ofstream(folder / name) << "not ours";
+        }
+        EXPECT_EQ(owners(store.List()),
+                  (std::vector<std::pair<std::time_t, Owner>>{{300, Owner::This},
+                                                              {200, Owner::This},
+                                                              {9999999999, Owner::This},
+                                                              {60, Owner::Running},
+                                                              {50, Owner::Running},
+                                                              {900, Owner::Ended}}));
+        store.End();
+        // The crash: its mark stays, unlocked.
     }
-    for (const char* name :
-         {"recupero-x.vlzp", "recupero-000000000900-0000-m5.vlz", "recupero-900-0-m5.vlzp"}) {
-        std::ofstream(folder / name) << "not ours";
-    }
-    const auto points = store.List();
-    ASSERT_EQ(points.size(), 3u);
-    EXPECT_EQ((std::vector{points[0].time, points[1].time, points[2].time}),
-              (std::vector<std::time_t>{300, 300, 200}));
+    RecoveryStore store(folder.string(), 3);
+    store.Begin();
+    ASSERT_EQ(Failure(store.Save(project.Snapshot(), 400)), std::nullopt);
+    auto points = store.List();
+    ASSERT_EQ(owners(points),
+              (std::vector<std::pair<std::time_t, Owner>>{{400, Owner::This},
+                                                          {300, Owner::Ended},
+                                                          {200, Owner::Ended},
+                                                          {60, Owner::Running},
+                                                          {50, Owner::Interrupted}}));
     EXPECT_EQ(points[0].movements, 5);
     ProjectSnapshot back;
-    ASSERT_EQ(Failure(store.Load(points[0], back)), std::nullopt);
+    std::string design;
+    ASSERT_EQ(Failure(store.Load(points[4], back, &design)), std::nullopt);
     EXPECT_EQ(back, project.Snapshot());
+    EXPECT_EQ(design, "ciclo.vlz");
+
+    // Opened, an interrupted session's points make way like any other;
+    // discarded, a point goes.
+    store.Opened(points[4]);
+    store.Discard(points[3]);
+    ASSERT_EQ(Failure(store.Save(project.Snapshot(), 500)), std::nullopt);
+    EXPECT_EQ(owners(store.List()),
+              (std::vector<std::pair<std::time_t, Owner>>{
+                  {500, Owner::This}, {400, Owner::This}, {300, Owner::Ended}}));
 
     ResetCircuit(state);
     project.Edited(ProjectPart::Inputs, "Nuovo");
@@ -246,8 +294,8 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     EXPECT_EQ(project.Snapshot(), back);
     EXPECT_EQ(state.MovementCount, 5);
 
-    std::ofstream(points[2].path) << "{}";
-    EXPECT_TRUE(Failure(store.Load(points[2], back)));
+    std::ofstream(store.List()[2].path) << "{}";
+    EXPECT_TRUE(Failure(store.Load(store.List()[2], back)));
 }
 
 // A design comes from either format; what the other cannot hold is named.

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "tests/support/RecordingUi.h"
 
@@ -117,22 +118,28 @@ TEST_F(SimulationTest, ABoxHoldingNoNumberIsRefusedFirstAndGetsTheFocus) {
 }
 
 TEST_F(SimulationTest, ValidationMessagesInOrder) {
+    const std::string negative =
+        ": i valori iniziali non possono essere negativi, la simulazione "
+        "non può partire";
     const struct {
         CircuitData data;
         int16_t count;
-        const char* text;
+        std::string text;
     } refusals[] = {
         {{0, 0, 0, 0, 0, 0, 0}, 1, MessageSource(MessageId::AllInitialZero)},
         {{10, 60, 20, 30, 80, 13, 0}, 1, MessageSource(MessageId::CycleTimeZero)},
         {{10, 60, 20, 30, 80, 13, -1}, 1, MessageSource(MessageId::CycleTimeRange)},
         {{10, 60, 20, 30, 80, 13, 327.69f}, 1, MessageSource(MessageId::CycleTimeRange)},
-        // Values that would only give NaN, checked before the movements.
-        {{-10, 60, 20, 30, 80, 13, 1}, 0, MessageSource(MessageId::InitialNegative)},
-        {{10, -1, 20, 30, 80, 13, 1}, 1, MessageSource(MessageId::InitialNegative)},
-        {{10, 60, 20, -1, 80, 13, 1}, 1, MessageSource(MessageId::InitialNegative)},
-        {{10, 60, 20, 30, -1, 13, 1}, 1, MessageSource(MessageId::InitialNegative)},
-        {{10, 60, 20, 30, 80, -1, 1}, 1, MessageSource(MessageId::InitialNegative)},
-        {{10, 60, -273.16f, 30, 80, 13, 1}, 1, MessageSource(MessageId::InitialNegative)},
+        // Values that would only give NaN, checked before the movements and named.
+        {{-10, 60, 20, 30, 80, 13, 1}, 0, "Vo vale -10" + negative},
+        {{10, -1, 20, 30, 80, 13, 1}, 1, "Po vale -1" + negative},
+        {{10, 60, 20, -1, 80, 13, 1}, 1, "Qp vale -1" + negative},
+        {{10, 60, 20, 30, -1, 13, 1}, 1, "PM vale -1" + negative},
+        {{10, 60, 20, 30, 80, -1.5f, 1}, 1, "DP vale -1,5" + negative},
+        {{10, 60, -273.15f, 30, 80, 13, 1},
+         1,
+         "tc vale -273,15 °C: la temperatura di lavoro deve superare lo zero assoluto, -273,15 "
+         "°C, la simulazione non può partire"},
         {{10, 60, 20, 30, 80, 13, 1}, 0, MessageSource(MessageId::NoMovements)},
     };
     for (const auto& r : refusals) {
@@ -144,9 +151,35 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     }
     // Just above absolute zero, and every value at zero but the cycle, pass.
     for (const CircuitData& data :
-         {CircuitData{10, 60, -273.15f, 30, 80, 13, 1}, CircuitData{0, 0, 0, 0, 0, 0, 1}}) {
+         {CircuitData{10, 60, -273.14f, 30, 80, 13, 1}, CircuitData{0, 0, 0, 0, 0, 0, 1}}) {
         OneMovement(data, 0, 1, 5);
         EXPECT_NE(Run(), RunOutcome::Refused);
+    }
+    // No law holds a gas at absolute zero, the classic one's envelope included.
+    OneMovement({10, 60, 20, 30, 80, 13, 1}, 0, 1, 5);
+    state.Gas.MinTemp = -300;
+    EXPECT_EQ(Run(), RunOutcome::Refused);
+    EXPECT_EQ(Texts(), std::vector<std::string>{
+                           "La temperatura minima dell'inviluppo vale -300 °C: deve superare lo "
+                           "zero assoluto, -273,15 °C, la simulazione non può partire"});
+    state.Gas = {.MinTemp = {}, .MaxTemp = -273.15};
+    EXPECT_EQ(Run(), RunOutcome::Refused);
+    EXPECT_EQ(Texts().at(0).substr(0, 46), "La temperatura massima dell'inviluppo vale -27");
+    state.Gas = {};
+
+    // A negative time or flow, or a time that is no number, names the
+    // movement and the field, before the question about times at zero.
+    const std::tuple<float, float, double, std::string> movements[] = {
+        {-5, 1, 5, "Nel movimento 1 Ti vale -5 e non può essere negativo."},
+        {0, 1, -58.9, "Nel movimento 1 Qm vale -58,9 e non può essere negativo."},
+        {0, std::numeric_limits<float>::infinity(), 5,
+         "Nel movimento 1 Tf vale inf, che non è un numero finito."},
+    };
+    for (const auto& [ti, tf, qm, text] : movements) {
+        OneMovement({10, 60, 20, 30, 80, 13, 2}, ti, tf, qm);
+        EXPECT_EQ(Run(), RunOutcome::Refused) << text;
+        EXPECT_EQ(Texts().at(0).substr(0, text.size()), text);
+        EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
     }
 
     // A flow that is not a number is refused before any time is looked at.

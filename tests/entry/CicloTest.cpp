@@ -310,6 +310,13 @@ class CicloTest : public QObject {
         w.cycle->FollowMovementList();
         QCOMPARE(w.Cell(4, Column::Flow), QString());
         QVERIFY(check(4).startsWith("Qm non è un numero finito"));
+        // A time the run refuses is an error too: negative, or not finite.
+        state.Movements[1].Ti = -1;
+        state.Movements[2].Tf = std::numeric_limits<float>::infinity();
+        w.cycle->FollowMovementList();
+        QVERIFY(check(0).startsWith("Il movimento comincia prima di 0 s"));
+        QVERIFY(check(1).startsWith("Ti o Tf non è un numero finito"));
+        QCOMPARE(QList<QColor>({colour(0), colour(1)}), QList<QColor>({error, error}));
     }
 
     void clipboardLimitAndUndoOfScatteredRows() {
@@ -348,9 +355,12 @@ class CicloTest : public QObject {
             w.cycle->PasteRows();
             return w.shell.dialogs.Messages().back().text;
         };
-        // Grouping is never taken for a decimal separator.
+        // Grouping is never taken for a decimal separator; a value no
+        // single-precision field holds is refused, as typing refuses it.
         QVERIFY(pasted("MOTORE\t0\t1\t\t\t\t100\t1.500\t\t\t")
                     .contains("«1.500» di N [rpm] è ambiguo"));
+        QVERIFY(pasted("1\t0\t1e39\t50\t\t150").contains("«1e39» di Tf [sec] è oltre"));
+        QCOMPARE(state.MovementCount, int16_t{7});
         // More rows than the list has room for: none is pasted.
         QVERIFY(pasted(QString("MOTORE\t0\t1\n").repeated(2000)).contains("ancora 993"));
         QCOMPARE(state.MovementCount, int16_t{7});

@@ -91,11 +91,12 @@ class CommandsTest : public QObject {
         QCOMPARE(shell.dialogs.Calls()[0].filter, "PDF (*.pdf)|*.pdf| Tutti i file (*.*)|*.* ");
         QVERIFY(ReadFile(shell.temp.filePath("dati.pdf")).startsWith("%PDF"));
 
-        // A folder that does not exist: the message names the file.
+        // A folder that does not exist: the message names the file and why.
         const QString nowhere = shell.temp.filePath("manca/dati.pdf");
         shell.WithFile(shell.Menu("mnuFileEsportaPdf"), nowhere);
         QCOMPARE(shell.dialogs.Messages().back().text,
-                 QStringLiteral("Impossibile salvare il file %1.").arg(nowhere));
+                 QStringLiteral("Impossibile salvare il file %1: la cartella %2 non esiste.")
+                     .arg(nowhere, shell.temp.filePath("manca")));
 
         // Save always asks, and a refused open changes nothing.
         shell.dialogs.ClearCalls();
@@ -142,6 +143,73 @@ class CommandsTest : public QObject {
         shell.main->ShowChildWindow("Grafico");
         shell.WithFile(shell.Menu("mnuFileEsporta"), shell.temp.filePath("tabella.txt"));
         QVERIFY(QFile::exists(shell.temp.filePath("tabella.txt")));
+    }
+
+    // Every file dialog offers the design's own name, with the extension of
+    // what it writes; replacing a file asks first, in the dialog; a design a
+    // simulation file cannot hold is offered as a project, and saved as a
+    // simulation only after saying what would be lost.
+    void dialogsOfferTheDesignsNameAndAskBeforeReplacing() {
+        Shell shell;
+        const QString design = shell.temp.filePath("X.vlz");
+        QVERIFY(QFile::copy(QStringLiteral(VOLVENZA_TEST_DATA "/example.vlz"), design));
+        const QByteArray kept = ReadFile(design);
+        shell.dialogs.QueueFileName(design);
+        shell.Menu("mnuFileOpen")->trigger();
+        const DialogCall open = shell.dialogs.Calls().back();
+        QVERIFY(open.filter.startsWith(
+            "Simulazioni e progetti Volvenza (*.vlz, *.vlzp)|*.vlz;*.vlzp|Volvenza (*.vlz)|"));
+        QCOMPARE(open.filterIndex, 0);
+
+        // Each export offers its own extension; Enter on a file that exists
+        // asks, and No writes nothing.
+        auto offered = [&](const char* entry) {
+            shell.dialogs.QueueFileName(QString());
+            shell.Menu(entry)->trigger();
+            return shell.dialogs.Calls().back().fileName;
+        };
+        QCOMPARE(offered("mnuFileEsporta"), shell.temp.filePath("X.txt"));
+        QCOMPARE(offered("mnuFileEsportaGrafico"), shell.temp.filePath("X.bmp"));
+        QCOMPARE(offered("mnuFileEsportaCsv"), shell.temp.filePath("X.csv"));
+        shell.dialogs.ClearCalls();
+        shell.dialogs.QueueAnswer(MessageAnswer::No);
+        shell.WithFile(shell.Menu("mnuFileEsporta"), design);
+        QCOMPARE(shell.dialogs.Messages().size(), size_t{1});
+        QCOMPARE(shell.dialogs.Messages()[0].text, design + "\nIl file esiste già. Sostituirlo?");
+        QCOMPARE(shell.dialogs.Messages()[0].buttons, MessageButtons::YesNo);
+        QCOMPARE(ReadFile(design), kept);
+        // ...and a PDF's name is no simulation file's next time.
+        shell.WithFile(shell.Menu("mnuFileEsportaCsv"), shell.temp.filePath("ciclo"));
+        QVERIFY(QFile::exists(shell.temp.filePath("ciclo.csv")));
+        QCOMPARE(offered("mnuFileSave"), design);
+
+        // Saving onto another design asks too; Yes replaces it.
+        const QString other = shell.temp.filePath("altro.vlz");
+        WriteFile(other, "altro");
+        shell.dialogs.ClearCalls();
+        shell.dialogs.QueueAnswer(MessageAnswer::Yes);
+        shell.WithFile(shell.Menu("mnuFileSave"), other);
+        QCOMPARE(ReadFile(other), kept);
+
+        // Vessels a simulation file cannot keep: the project is offered, and a
+        // simulation file is written only once the loss is accepted.
+        GasSettings vessels = shell.state.Gas;
+        vessels.Vessels.Count = 2;
+        shell.main->CurrentProject().SetGas(vessels);
+        shell.dialogs.ClearCalls();
+        shell.dialogs.QueueFileName(shell.temp.filePath("nuovo.vlz"));
+        shell.dialogs.QueueAnswer(MessageAnswer::No);
+        shell.Menu("mnuFileSave")->trigger();
+        const DialogCall save = shell.dialogs.Calls()[0];
+        QCOMPARE(std::pair(save.fileName, save.filterIndex),
+                 std::pair(shell.temp.filePath("altro.vlzp"), 1));
+        QVERIFY2(shell.dialogs.Messages().at(0).text.contains(
+                     "non conserva gli accumulatori in parallelo"),
+                 qPrintable(shell.dialogs.Messages().at(0).text));
+        QVERIFY(!QFile::exists(shell.temp.filePath("nuovo.vlz")));
+        shell.dialogs.QueueFileName(shell.temp.filePath("nuovo"), 1);
+        shell.Menu("mnuFileSave")->trigger();
+        QVERIFY(QFile::exists(shell.temp.filePath("nuovo.vlzp")));
     }
 
     void commandStateRunsAndNewResetOnlyOnOk() {

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -137,20 +138,47 @@ class DialogsTest : public QObject {
         QVERIFY2(listedAll.contains("prova.vlz"), qPrintable(listedAll.join(',')));
         QCOMPARE(chosen, temp.filePath("senza_estensione"));
 
-        // The filter chosen is told by its place, whatever its text.
+        // The dialog starts on the filter asked for and tells the one chosen
+        // by its place, whatever its text; a file that exists is asked about
+        // before the dialog closes, and No leaves it open.
+        int startedOn = -1;
+        QStringList asked;
+        bool openAfterNo = false;
+        QString offeredAfterSwitch;
+        auto answer = [&asked](const char* button) {
+            WhenModal([&asked, button](QDialog& box) {
+                asked << qobject_cast<QMessageBox*>(&box)->text();
+                for (QAbstractButton* b : box.findChildren<QAbstractButton*>())
+                    if (b->text().remove('&') == QString::fromUtf8(button)) b->click();
+            });
+        };
         WhenModal([&](QDialog& dialog) {
             auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
-            types->setCurrentIndex(1);
-            emit types->activated(1);
-            dialog.findChild<QLineEdit*>("fileNameEdit")->setText("progetto");
+            startedOn = types->currentIndex();
+            types->setCurrentIndex(0);
+            emit types->activated(0);
+            // The name offered takes the extension of the filter chosen.
+            offeredAfterSwitch = dialog.findChild<QLineEdit*>("fileNameEdit")->text();
+            answer("No");
+            dialog.accept();
+            openAfterNo = dialog.isVisible();
+            answer("Sì");
             dialog.accept();
         });
-        int chosenFilter = 0;
-        dialogs.SaveFileName("Salva con nome",
-                             QStringLiteral("Volvenza (*.vlz)|*.vlz|Progetto Volvenza "
-                                            "(*.vlzp)|*.vlzp| Tutti i file (*.*)|*.* "),
-                             temp.filePath("prova.vlz"), &chosenFilter);
-        QCOMPARE(chosenFilter, 1);
+        int chosenFilter = 1;
+        const QString written = dialogs.SaveFileName(
+            "Salva con nome",
+            QStringLiteral("Volvenza (*.vlz)|*.vlz|Progetto Volvenza (*.vlzp)|*.vlzp| Tutti i file "
+                           "(*.*)|*.* "),
+            temp.filePath("prova.vlzp"), &chosenFilter,
+            [](const QString& name, int filter) { return filter == 1 ? name + "p" : name; });
+        QCOMPARE(startedOn, 1);
+        QCOMPARE(chosenFilter, 0);
+        QCOMPARE(written, temp.filePath("prova.vlz"));
+        QVERIFY(openAfterNo);
+        QCOMPARE(offeredAfterSwitch, "prova.vlz");
+        QCOMPARE(asked,
+                 QStringList(2, temp.filePath("prova.vlz") + "\nIl file esiste già. Sostituirlo?"));
     }
 };
 

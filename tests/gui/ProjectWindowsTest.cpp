@@ -91,10 +91,85 @@ class ProjectWindowsTest : public QObject {
             dialog.accept();
         });
         shell.Menu("mnuFileRecupera")->trigger();
-        QVERIFY2(!listed.isEmpty() && listed[0].endsWith(", 5 movimenti"),
-                 qPrintable(listed.join('|')));
+        // To the second, the design's file (the example has none), V0 and the movements.
+        QVERIFY2(
+            !listed.isEmpty() && QRegularExpression("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d, "
+                                                    "senza nome, Vo 10 dm3, 5 movimenti$")
+                                     .match(listed[0])
+                                     .hasMatch(),
+            qPrintable(listed.join('|')));
         QCOMPARE(shell.state.MovementCount, int16_t{5});
         QCOMPARE(shell.state.Movements[1].Qm, 99.0);
+
+        // A shorter file opened over it: a movement added next starts empty,
+        // never with a size of the work it replaced (the example's third: D 63).
+        const QString two = shell.temp.filePath("due.vlz");
+        WriteFile(two,
+                  "0,10,60,45,30,80,13,2,2\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n"
+                  "0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0\r\n");
+        shell.WithFile(shell.Menu("mnuFileOpen"), two);
+        QWidget* editor = shell.main->ShowChildWindow("InserimentoDati");
+        Named<QPushButton>(editor, "PulsPistEsce")->click();
+        QCOMPARE(shell.state.MovementCount, int16_t{3});
+        QCOMPARE(BoxTexts(editor, {"Dato1", "Dato2", "DatoQm"}), QStringList({"0", "0", "0"}));
+    }
+
+    // A crashed session's points wait for the user, said at start; a value
+    // is in a point within a second, and at once when its window closes.
+    void recoveryPointsOutliveACrash() {
+        Shell shell(ProgramChildWindows());
+        const std::string folder =
+            QFile::encodeName(shell.settings.Folder() + "/Recupero").toStdString();
+        ProjectSnapshot crashed;
+        {
+            RecoveryStore store(folder);
+            store.Begin();
+            crashed.data = {7, 60, 45, 30, 80, 13, 4.7f};
+            crashed.movements.assign(2, Movement{.Tf = 1, .Qm = 5, .Kind = 4});
+            QVERIFY(store.Save(crashed, 100, "ciclo.vlz"));
+        }  // no End: as a crash leaves it
+        shell.Open();
+        auto* bar = Named<QLabel>(shell.main.get(), "Panel1");
+        QCOMPARE(bar->text(),
+                 "Lavoro non salvato recuperabile: File > Recupera lavoro non salvato...");
+        QVERIFY(shell.dialogs.Messages().empty());  // said, not asked
+
+        // A typed value is in a point within a second; closed at once, its
+        // window leaves one without waiting. Ten such points push out none
+        // of the crashed session's.
+        shell.main->show();
+        shell.Button("Esempio")->trigger();
+        ProjectSnapshot newest;
+        auto newestV0 = [&] {
+            const auto points = shell.main->Recovery().List();
+            return shell.main->Recovery().Load(points.front(), newest) ? newest.data.V0 : 0.0f;
+        };
+        Retype(Named<QLineEdit>(shell.main->ShowChildWindow("DatiIniziali"), "TV0"), "11");
+        QVERIFY(QTest::qWaitFor([&] { return newestV0() == 11; }, 1000));
+        for (int v = 12; v <= 21; ++v) {
+            Retype(Named<QLineEdit>(shell.main->ShowChildWindow("DatiIniziali"), "TV0"),
+                   QString::number(v));
+            shell.main->FindChildWindow("DatiIniziali")->parentWidget()->close();
+            QCOMPARE(newestV0(), float(v));
+        }
+        QStringList listed;
+        int titleRoom = 0;
+        shell.dialogs.QueueModal([&](QDialog& dialog) {
+            auto* list = Named<QListWidget>(&dialog, "LstPuntiRecupero");
+            for (int row = 0; row < list->count(); ++row) listed << list->item(row)->text();
+            titleRoom = dialog.minimumWidth() -
+                        dialog.fontMetrics().horizontalAdvance(dialog.windowTitle());
+            list->setCurrentRow(list->count() - 1);
+            dialog.accept();
+        });
+        shell.Menu("mnuFileRecupera")->trigger();
+        QVERIFY2(listed.size() == 11 &&
+                     listed.last().endsWith(", ciclo.vlz, Vo 7 dm3, 2 movimenti (sessione "
+                                            "interrotta)"),
+                 qPrintable(listed.join('|')));
+        QVERIFY(titleRoom > 0);
+        QCOMPARE(shell.state.Data.V0, 7.0f);
+        QCOMPARE(bar->text(), "Stato");
     }
 
     void resultsSayWhereTheyComeFrom() {

@@ -2,10 +2,13 @@
 // the language, the gas model), the start-menu shortcut moved on a folder
 // tree made for the test, the options window, and a help viewer that fails.
 
+#include <sys/stat.h>
+
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -45,6 +48,19 @@ class SettingsTest : public QObject {
         QCOMPARE(shell.main->pos(), QPoint(150, 90));
         QCOMPARE(shell.main->size(), QSize(640, 480));
         QCOMPARE(shell.main->PrintHeader(), header);
+
+        // A pipe in place of the settings file is never opened (reading it
+        // would wait for ever): the defaults, said once, and the pipe stays.
+        const QString file = shell.settings.FilePath("Volvenza");
+        QVERIFY(QFile::remove(file));
+        QVERIFY(::mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
+        shell.Open();
+        QVERIFY(QTest::qWaitFor([&] { return !shell.dialogs.Messages().empty(); }, 2000));
+        QVERIFY(shell.dialogs.Messages().back().text.startsWith(
+            QStringLiteral("Il file delle impostazioni %1 non è un file").arg(file)));
+        QCOMPARE(shell.main->PrintHeader(), QString());
+        shell.Close();
+        QVERIFY(!QFileInfo(file).isFile() && QFileInfo(file).exists());
     }
 
     void shortcutMovesOnlyWhenTheUninstallLogIsRewritten() {

@@ -297,7 +297,8 @@ class ReportTest : public QObject {
         // A file that cannot be written gives the message and leaves nothing.
         const QString bad = dir.filePath("no/such/dir/t.pdf");
         QCOMPARE(ExportWindowPdf(bad, printer, state, "H", {WindowReport::Kind::ResultsTable}),
-                 QString("Impossibile salvare il file %1.").arg(bad));
+                 QString("Impossibile salvare il file %1: la cartella %2 non esiste.")
+                     .arg(bad, dir.filePath("no/such/dir")));
     }
 
     void cycleIsItsTableFittedToTheWidthThenTheDiagram() {

@@ -35,6 +35,17 @@ check warning 3 "$sim" run "$work/high.vlz" "$work/high-out.vlz"
 says "warning text" "PRECARICA VOLVENZA TROPPO ALTA"
 head -c 2 "$work/high-out.vlz" | grep -q "^1," || fail "warning LastPoint"
 
+# Values no run can use, each named with its value: a negative time or
+# flow, a working temperature or an envelope limit at absolute zero.
+for bad in '0,1,0,0,50,150,0,0,0,0,0,0,0,0,-58.9,1' '-5,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1'; do
+    printf '0,10,60,45,30,80,13,2,1\r\n%s\r\n0,0,0,0,0,0\r\n' "$bad" >"$work/neg.vlz"
+    check "negative $bad" 1 "$sim" run "$work/neg.vlz" "$work/none.vlz"
+done
+says "negative named" "^Nel movimento 1 Ti vale -5 e non può essere negativo"
+check envelope-absolute-zero 1 "$sim" example "$work/none.vlz" --envelope -300 45
+says "envelope named" "inviluppo vale -300 °C: deve superare lo zero assoluto"
+[ -e "$work/none.vlz" ] && fail "refused values wrote a file"
+
 # Both times at zero: accepted with a note.
 printf '0,10,60,45,30,80,13,1,1\r\n0,0,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0\r\n' >"$work/zt.vlz"
 check zero-times 0 "$sim" run "$work/zt.vlz" "$work/zt-out.vlz"
@@ -110,7 +121,7 @@ grep -q '^Temperatura 60 °C; .*fine PRECARICA VOLVENZA TROPPO ALTA' "$work/out"
 check envelope-condenses 4 "$sim" example "$work/x.vlz" --gas nitrogen --envelope -150 60 --summary
 head -1 "$work/out" | grep -q '^Temperatura -150 °C; .*fine GAS FUORI DAL CAMPO DELLA LEGGE a 0,00 s: l.azoto condensa;' ||
     { fail "envelope-condenses summary"; cat "$work/out"; }
-printf '0,10,10,-20,20,350,13,10,1\r\n1,2.2,0,0,0,0,0,0,0,0,1000,150,0,0,300,4\r\n' >"$work/ratio.vlz"
+printf '0,10,10,-20,20,350,13,10,1\r\n1,2.2,0,0,0,0,0,0,0,0,1000,150,0,0,300,4\r\n0,0,0,0,0,0\r\n' >"$work/ratio.vlz"
 check condenses 4 "$sim" run "$work/ratio.vlz" "$work/ratio-out.vlz" --gas nitrogen --summary --export "$work/ratio.txt"
 grep -q "^ATTENZIONE: l'azoto condensa a t = " "$work/err" && grep -q "fine GAS FUORI" "$work/out" &&
     ! grep -qi "nan\|inf" "$work/ratio-out.vlz" "$work/ratio.txt" "$work/out" ||
@@ -127,6 +138,13 @@ sed -i 's/"legge": "classica"/"legge": "azoto"/; s/"rendimento_pompa": 0.9/"rend
 check run-project 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --summary
 says "project law" 'pressione minima 155,619 bar' "$work/out"
 says "project efficiency" '(Qp a Pm, rendimento 0,8)' "$work/out"
+# A project's efficiency or hours a year the windows refuse: no balance of them.
+sed 's/"rendimento_pompa": 0.8/"rendimento_pompa": 0/' "$work/d.vlzp" >"$work/e0.vlzp"
+check project-efficiency-zero 1 "$sim" run "$work/e0.vlzp" "$work/none.vlz" --summary
+says "efficiency named" "^Il rendimento della pompa del progetto (rendimento_pompa) vale 0: deve"
+sed 's/"ore_in_un_anno": 2000.0/"ore_in_un_anno": -2000/' "$work/d.vlzp" >"$work/h.vlzp"
+check project-hours-negative 1 "$sim" run "$work/h.vlzp" "$work/none.vlz" --summary
+says "hours named" "(ore_in_un_anno) valgono -2000"
 check run-project-override 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --gas classic --summary \
     --pump-efficiency 0,7
 says "law override" 'pressione minima 177,93 bar' "$work/out"
@@ -141,6 +159,12 @@ check fifo-project 2 timeout 5 "$sim" run "$work/fifo.vlzp" "$work/x.vlz"
 says "fifo message" "non è un file"
 
 check missing-input 2 "$sim" run "$work/nope.vlz" "$work/x.vlz"
+check empty-names 64 "$sim" run "" ""
+says "empty names" "^Manca il nome del file di ingresso: nulla è stato scritto.$"
+# A file cut at a line end is refused, not read with zeros for its missing points.
+head -n 200 "$data/example.vlz" >"$work/cut.vlz"
+check cut-file 2 "$sim" export "$work/cut.vlz" "$work/x.txt"
+says "cut message" "il file finisce alla riga 200, ne attendevo 475\.$"
 printf 'garbage\r\n' >"$work/bad.vlz"
 check bad-input 2 "$sim" export "$work/bad.vlz" "$work/x.txt"
 says "bad-input message" "riga 1"
@@ -161,7 +185,7 @@ check english-csv 0 "${english[@]}" export "$data/example.vlz" "$work/en.csv" --
     [ "$(sed -n 3p "$work/en.csv")" = $'0,8.63265485109279,80,70.905,70.905\r' ] ||
     fail "english-csv output"
 check english-bad-input 2 "${english[@]}" export "$work/bad.vlz" "$work/x.txt"
-grep -qx "The file $work/bad.vlz is not a valid simulation file (line 1)." "$work/err" ||
+grep -qx "The file $work/bad.vlz is not a valid simulation file: line 1 has 1 comma-separated fields, 9 are needed." "$work/err" ||
     fail "english-bad-input message"
 check english-usage 64 "${english[@]}"
 head -n 1 "$work/err" | grep -qx "Usage:" || fail "english-usage"

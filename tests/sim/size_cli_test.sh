@@ -86,12 +86,12 @@ same keep-precharge size-keep.txt
 # the 19 arrangements judges four, the last of them the largest; said.
 check arrangements-short 1 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --catalogue 0.1
 has tried "Nessuna delle 4 composizioni provate (fino a 20 accumulatori in parallelo o 8 bombole"
-printf '0,20,80,20,17.1,199,10,3,1\r\n0,1,0,0,0,0,0,0,0,0,1000,60,0,0,60,4\r\n' >"$work/short.vlz"
+printf '0,20,80,20,17.1,199,10,3,1\r\n0,1,0,0,0,0,0,0,0,0,1000,60,0,0,60,4\r\n0,0,0,0,0,0\r\n' >"$work/short.vlz"
 check pump-short 1 "$sim" size "$work/short.vlz" --pmin 90 --type bladder --json
 has json-short '"oil": {"cycle": 1, "pump": 0.855, "average_demand": 20, "pump_needed": 20, "pump_short": true}'
 has json-none '"recommended": null'
 # Every size stays above p1 only because its gas condenses before: rule 1 fails.
-printf '0,10,10,-20,20,350,13,10,1\r\n1,2.2,0,0,0,0,0,0,0,0,1000,150,0,0,300,4\r\n' >"$work/ratio.vlz"
+printf '0,10,10,-20,20,350,13,10,1\r\n1,2.2,0,0,0,0,0,0,0,0,1000,150,0,0,300,4\r\n0,0,0,0,0,0\r\n' >"$work/ratio.vlz"
 check condenses 1 "$sim" size "$work/ratio.vlz" --pmin 15 --type piston --gas nitrogen \
     --keep-precharge --single-cycle
 has condensed "non rispetta la regola 1, 6."
@@ -110,6 +110,13 @@ says "refused message" "minore della pressione massima"
 check project 0 "$sim" size "$work/ex.vlzp" --pmin 60
 has project-recommended "Raccomandato: 10 dm3, precarica 48,1 bar a 20 °C, pompa 30 dm3/min."
 check project-no-p1 64 "$sim" size "$work/ex.vlzp"
+# The PDF is never written over the design, directly or through a link.
+cp "$work/ex.vlzp" "$work/keep.vlzp"
+ln -s keep.vlzp "$work/link.pdf"
+check pdf-over-input 64 "$sim" size "$work/keep.vlzp" --pmin 60 --pdf "$work/keep.vlzp"
+says "pdf-over-input message" "è il file di ingresso"
+check pdf-over-link 64 "$sim" size "$work/keep.vlzp" --pmin 60 --pdf "$work/link.pdf"
+cmp -s "$work/ex.vlzp" "$work/keep.vlzp" && [ ! -s "$work/out" ] || fail "pdf over input wrote"
 check missing-file 2 "$sim" size "$work/none.vlz" --pmin 60 --type bladder
 check no-type 64 "$sim" size "$data/example.vlz" --pmin 60
 check bad-type 64 "$sim" size "$data/example.vlz" --pmin 60 --type sponge

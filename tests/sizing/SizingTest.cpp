@@ -613,12 +613,11 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.SingleCycle = false;
     state.Data.Qp = 100;
     req.MinPressure = 189;
-    refused("ridurre Dp sotto 10 bar");
+    refused("abbassare p1 sotto 189 bar o ridurre Dp sotto Pm - p1");
     req.MinPressure = 189.125;
     state.Data.Dp = 10.125f;
     refused(
         "p1 (189,12 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (188,88 bar)");
-    refused("ridurre Dp sotto 9,88 bar");
     state.Data.Dp = 10;
     req.MinPressure = 188.99;
     EXPECT_TRUE(SizeAccumulator(state, req));

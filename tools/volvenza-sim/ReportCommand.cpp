@@ -9,12 +9,12 @@
 #include <QFile>
 #include <QPrinter>
 
-#include "documents/AtomicFile.h"
 #include "documents/SimulationFile.h"
 #include "engine/CircuitState.h"
 #include "platform/Translations.h"
 #include "report/PdfReport.h"
 #include "report/PrintReport.h"
+#include "tools/volvenza-sim/RunOptions.h"
 #include "tools/volvenza-sim/SimText.h"
 #include "views/ChartPainting.h"
 
@@ -35,13 +35,8 @@ int RunReportCommand(const std::vector<std::string>& args) {
     }
     const std::string& in = args[0];
     const std::string& out = args[1];
-    if (SameFile(in, out)) {
-        std::cerr << SimFill(
-                         SIM_TEXT("volvenza-sim",
-                                  "Il file di uscita %1 è il file di ingresso %2: nulla è stato "
-                                  "scritto."),
-                         {out, in})
-                  << '\n';
+    if (auto err = OverlappingFiles(in, {out})) {
+        std::cerr << *err << '\n';
         return 64;
     }
     CircuitState state;

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <limits>
 
+#include "documents/AtomicFile.h"
 #include "engine/CycleRun.h"
 #include "engine/GasLaws.h"
 #include "numbers/NumberText.h"
@@ -82,6 +83,7 @@ std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const G
             const bool efficiency = a == "--pump-efficiency";
             if (!x || !(*x > 0) || *x > (efficiency ? 1 : 8760)) return Bad(a, (*v)[0]);
             (efficiency ? options.energy.PumpEfficiency : options.energy.HoursPerYear) = *x;
+            (efficiency ? options.efficiencyGiven : options.hoursGiven) = true;
             continue;
         }
         const size_t count = a == "--envelope" ? 2 : 1;
@@ -134,6 +136,57 @@ std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const G
     }
     args = rest;
     return options;
+}
+
+std::optional<std::string> EnergyInputsRefusal(const RunOptions& options) {
+    const double efficiency = options.energy.PumpEfficiency;
+    const double hours = options.energy.HoursPerYear;
+    const char decimal = SimWording().Decimal;
+    if (!options.efficiencyGiven && !(efficiency > 0 && efficiency <= 1)) {
+        return SimFill(
+            SIM_TEXT("volvenza-sim",
+                     "Il rendimento della pompa del progetto (rendimento_pompa) vale %1: "
+                     "deve essere più di 0 e al più 1; darlo con --pump-efficiency"),
+            {FormatGeneral(efficiency, 7, decimal, true)});
+    }
+    if (!options.hoursGiven && !(hours > 0 && hours <= 8760)) {
+        return SimFill(SIM_TEXT("volvenza-sim",
+                                "Le ore di lavoro in un anno del progetto (ore_in_un_anno) valgono "
+                                "%1: devono essere più di 0 e al più 8760; darle con "
+                                "--hours-per-year"),
+                       {FormatGeneral(hours, 7, decimal, true)});
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> OverlappingFiles(const std::optional<std::string>& in,
+                                            const std::vector<std::string>& outputs) {
+    if (in && in->empty()) {
+        return SimText(
+            SIM_TEXT("volvenza-sim", "Manca il nome del file di ingresso: nulla è stato scritto."));
+    }
+    for (size_t i = 0; i < outputs.size(); ++i) {
+        if (outputs[i].empty()) {
+            return SimText(SIM_TEXT("volvenza-sim",
+                                    "Manca il nome di un file di uscita: nulla è stato scritto."));
+        }
+        if (in && SameFile(outputs[i], *in)) {
+            return SimFill(SIM_TEXT("volvenza-sim",
+                                    "Il file di uscita %1 è il file di ingresso %2: nulla è stato "
+                                    "scritto."),
+                           {outputs[i], *in});
+        }
+        for (size_t j = i + 1; j < outputs.size(); ++j) {
+            if (SameFile(outputs[i], outputs[j])) {
+                return SimFill(
+                    SIM_TEXT("volvenza-sim",
+                             "I file di uscita %1 e %2 sono lo stesso file: nulla è stato "
+                             "scritto."),
+                    {outputs[i], outputs[j]});
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) {

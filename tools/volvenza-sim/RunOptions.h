@@ -15,6 +15,9 @@ struct RunOptions {
     GasSettings gas;
     bool summary = false;
     EnergyInputs energy;  // --pump-efficiency, --hours-per-year
+    // Which of the two the options gave; the others come from a project.
+    bool efficiencyGiven = false;
+    bool hoursGiven = false;
 };
 
 // Takes the gas-law options out of `args`, leaving the rest; nothing when an
@@ -23,6 +26,17 @@ struct RunOptions {
 std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args,
                                          const GasSettings& base = GasSettings{},
                                          const EnergyInputs& energy = EnergyInputs{});
+
+// Why the energy balance cannot be worked out with a project's pump
+// efficiency or hours a year (the options' own are checked as they are
+// read), naming the field and its value; nothing when both are in range.
+std::optional<std::string> EnergyInputsRefusal(const RunOptions& options);
+
+// An output that is the input or another output would destroy what is read
+// or written, and a file without a name is none: the message saying which,
+// refused before anything happens.
+std::optional<std::string> OverlappingFiles(const std::optional<std::string>& in,
+                                            const std::vector<std::string>& outputs);
 
 // One line per working temperature, coldest first, then the energy
 // balance and the fatigue figures of the run at tc.

@@ -28,7 +28,7 @@ constexpr int kExitDone = 0;
 constexpr int kExitNone = 1;
 constexpr int kExitFile = 2;
 constexpr int kExitCannot = 3;
-constexpr int kExitUsage = 64;
+constexpr int kExitOverlap = 64;
 
 const char* const kRuleKeys[kRuleCount] = {
     "rule1_min_pressure", "rule2_precharge",       "rule3_compression_ratio", "rule4_max_pressure",
@@ -114,6 +114,7 @@ struct SizeOptions {
     bool json = false;
     std::optional<std::string> pdf;
     std::optional<std::string> catalogue;
+    RunOptions energy;  // where the efficiency and the hours a year came from
 };
 
 // With `base` (a project's requirements and gas law) the options given
@@ -134,6 +135,7 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requiremen
     auto gas = TakeRunOptions(args, start.Gas, {start.PumpEfficiency, start.HoursPerYear, {}});
     if (!gas || gas->summary) return std::nullopt;
     SizeOptions o;
+    o.energy = *gas;
     o.req = start;
     o.req.Gas = gas->gas;
     o.req.PumpEfficiency = gas->energy.PumpEfficiency;
@@ -414,7 +416,13 @@ int RunSizeCommand(std::vector<std::string> args) {
     Requirements any;
     any.MinPressure = 1;  // only to find the file's name
     const auto first = Parse(args, &any);
-    if (!first) return kExitUsage;
+    if (!first) return kSizeUsage;
+    // The PDF written over the design it was sized from would lose the design.
+    if (auto err = OverlappingFiles(
+            first->in, first->pdf ? std::vector{*first->pdf} : std::vector<std::string>{})) {
+        std::cerr << *err << '\n';
+        return kExitOverlap;
+    }
     CircuitState state;
     InitCircuitState(state);
     ProjectSizing sizing;
@@ -425,7 +433,11 @@ int RunSizeCommand(std::vector<std::string> args) {
     Requirements base = sizing.Requirements;
     base.Gas = state.Gas;
     const auto options = Parse(std::move(args), IsProjectPath(first->in) ? &base : nullptr);
-    if (!options) return kExitUsage;
+    if (!options) return kSizeUsage;
+    if (auto refused = EnergyInputsRefusal(options->energy)) {
+        std::cerr << *refused << '\n';
+        return kExitCannot;
+    }
     auto answer = SizeAccumulator(state, options->req);
     if (!answer) {
         std::cerr << SimMessage(answer.Error()) << '\n';

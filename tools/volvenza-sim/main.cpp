@@ -161,32 +161,13 @@ int SaveOutputs(const CircuitState& state, const std::string& out,
     return saved ? doneCode : Fail(saved, kExitFile);
 }
 
-// An output that is the input, or the other output, would destroy what is
-// read or written: refused before anything happens.
-std::optional<std::string> OverlappingFiles(const std::optional<std::string>& in,
-                                            const std::vector<std::string>& outputs) {
-    for (size_t i = 0; i < outputs.size(); ++i) {
-        if (in && SameFile(outputs[i], *in)) {
-            return SimFill(SIM_TEXT("volvenza-sim",
-                                    "Il file di uscita %1 è il file di ingresso %2: nulla è stato "
-                                    "scritto."),
-                           {outputs[i], *in});
-        }
-        for (size_t j = i + 1; j < outputs.size(); ++j) {
-            if (SameFile(outputs[i], outputs[j])) {
-                return SimFill(
-                    SIM_TEXT("volvenza-sim",
-                             "I file di uscita %1 e %2 sono lo stesso file: nulla è stato "
-                             "scritto."),
-                    {outputs[i], outputs[j]});
-            }
-        }
-    }
-    return std::nullopt;
-}
-
 int Simulate(CircuitState& state, const std::string& out, const std::optional<std::string>& table,
              const RunOptions& options) {
+    // The summary's balance from a project's own efficiency or hours, as the
+    // window shows none for values outside their range.
+    if (options.summary) {
+        if (auto refused = EnergyInputsRefusal(options)) return Fail(*refused, kExitRefused);
+    }
     const RunOutcome outcome = RunSimulation(state);
     if (outcome == RunOutcome::Refused) return kExitRefused;
     if (options.summary) std::cout << SummaryLines(state, options.energy);
@@ -239,7 +220,7 @@ int main(int argc, char** argv) {
     if (command == "report") return RunReportCommand(args);
     if (command == "size") {
         const int code = RunSizeCommand(args);
-        return code == kExitUsage ? Usage() : code;
+        return code == kSizeUsage ? Usage() : code;
     }
     const bool csv = TakeFlag(args, "--csv");
     // A project's gas law is known only once it is read; the options given
