@@ -47,9 +47,7 @@ gas::Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyI
         b.SteadyKind = S::EndsLater;
     } else if (run.cycles > 1) {
         b.Steady = EnergyOf(run.last, run.lastStart, **path);
-        b.SteadyKind = !run.settled ? S::Unsettled
-                       : run.repeating ? S::Repeating
-                                       : S::Alternating;
+        b.SteadyKind = !run.settled ? S::Unsettled : run.repeating ? S::Repeating : S::Alternating;
     }
     b.Swing = run.cycles > 1 ? run.swing : run.first.highest - run.first.lowest;
     b.PeakDemand = inputs.demand.Peak;

@@ -46,9 +46,9 @@ struct CycleEnergy {
 CycleEnergy EnergyOf(const CycleSummary& cycle, const CycleState& start, const GasPath& gas);
 
 struct EnergyBalance {
-    GasSettings Gas;       // the law the figures come from
-    double WorkTemp = 0;   // °C
-    CycleEnergy First;     // from full
+    GasSettings Gas;      // the law the figures come from
+    double WorkTemp = 0;  // °C
+    CycleEnergy First;    // from full
     // Which cycle stands for steady operation: none when a cycle ended the
     // run (the gas emptied or left its law: the first, or a later one,
     // SteadyCycle); one that repeats the one before it; one of cycles that

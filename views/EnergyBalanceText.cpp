@@ -132,9 +132,9 @@ QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs
                       .arg(b.SteadyCycle));
             break;
         case S::Unsettled:
-            cycle(b.Steady, Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                                 "Ciclo %1, non ancora in regime"))
-                                .arg(b.SteadyCycle));
+            cycle(b.Steady,
+                  Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo %1, non ancora in regime"))
+                      .arg(b.SteadyCycle));
             break;
     }
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Rendimento della pompa"),

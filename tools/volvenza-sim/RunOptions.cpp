@@ -261,21 +261,22 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
                      "\n";
             break;
         case S::Repeating:
-            lines += cycle(b.Steady, SimFill(SIM_TEXT("volvenza-sim",
-                                                      "ciclo in regime (%1°, uguale al precedente)"),
-                                             {which}));
+            lines += cycle(
+                b.Steady,
+                SimFill(SIM_TEXT("volvenza-sim", "ciclo in regime (%1°, uguale al precedente)"),
+                        {which}));
             break;
         case S::Alternating:
-            lines += cycle(b.Steady,
-                           SimFill(SIM_TEXT("volvenza-sim",
-                                            "ciclo in regime (%1°; i cicli in regime non sono "
-                                            "tutti uguali)"),
-                                   {which}));
+            lines +=
+                cycle(b.Steady, SimFill(SIM_TEXT("volvenza-sim",
+                                                 "ciclo in regime (%1°; i cicli in regime non sono "
+                                                 "tutti uguali)"),
+                                        {which}));
             break;
         case S::Unsettled:
-            lines += cycle(b.Steady, SimFill(SIM_TEXT("volvenza-sim",
-                                                      "ciclo %1, non ancora in regime"),
-                                             {which}));
+            lines +=
+                cycle(b.Steady,
+                      SimFill(SIM_TEXT("volvenza-sim", "ciclo %1, non ancora in regime"), {which}));
             break;
     }
     lines +=
