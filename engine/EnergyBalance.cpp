@@ -42,6 +42,7 @@ gas::Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyI
     const SteadyRun run = RunUntilSteady(d, inputs.demand, **path, o);
     b.First = EnergyOf(run.first, FullStart(**path), **path);
     b.SteadyCycle = run.cycles;
+    b.SteadyLowest = run.steadyLowest;
     using S = EnergyBalance::Steadiness;
     if (run.cycles > 1 && run.last.end != CycleEnd::Normal) {
         b.SteadyKind = S::EndsLater;

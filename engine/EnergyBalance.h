@@ -58,6 +58,9 @@ struct EnergyBalance {
     Steadiness SteadyKind = Steadiness::None;
     CycleEnergy Steady;   // the last cycle run, when there is one after the first
     int SteadyCycle = 1;  // which it is
+    // The lowest pressure of all the cycles after the first [bar]: below the
+    // steady cycle's own when the steady cycles differ in turn.
+    double SteadyLowest = 0;
     // The largest swing of a cycle after the first, of the first alone when
     // none follows (the fatigue figure) [bar].
     double Swing = 0;

@@ -318,6 +318,7 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         // Every cycle after the first, which starts full once a start-up,
         // loads the shell: the cycles that come back to Pm swing the most.
         if (cycle > 1 || maxCycles == 1) run.swing = std::max(run.swing, c.highest - c.lowest);
+        if (cycle == 2 || (cycle > 2 && c.lowest < run.steadyLowest)) run.steadyLowest = c.lowest;
         if (c.lowest < run.worst.lowest) {
             run.worst = c;
             run.worstCycle = cycle;

@@ -99,7 +99,8 @@ struct SteadyRun {
     int recharges = 0;            // returns to Pm in the cycles after the first
     std::vector<double> lowests;  // per cycle that ended normally
     CycleSummary first, last, worst;
-    CycleState lastStart;  // where the last cycle started
+    double steadyLowest = 0;  // bar: the lowest of the cycles after the first
+    CycleState lastStart;     // where the last cycle started
     int worstCycle = 1;
     // Over the cycles after the first (the first alone when only one ran):
     // the largest swing, the pump's share of the time and starts per cycle.

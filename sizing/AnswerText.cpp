@@ -251,15 +251,16 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
         out.Recommendation.push_back(
             w(QT_TRANSLATE_NOOP(
                   "volvenza::SizingText",
-                  "A regime (dopo %1 cicli): pressione minima %2 bar a %3 °C, %4 bar sopra p1; "
-                  "dopo una giornata di lavoro %5 bar."),
+                  "Ciclo dopo ciclo (%1 cicli calcolati, fino al regime): pressione minima %2 "
+                  "bar a %3 °C nel ciclo %6, %4 bar sopra p1; dopo una giornata di lavoro %5 "
+                  "bar."),
               {std::to_string(rec->Cycles()), w.Num(worst.LowestPressure, 2),
                w.Num(worst.WorkTemp, 2), w.Num(worst.LowestPressure - p1, 2),
-               w.Num(worst.DayLowest, 2)}));
+               w.Num(worst.DayLowest, 2), std::to_string(worst.WorstCycle)}));
         out.Recommendation.push_back(
             w(QT_TRANSLATE_NOOP(
                   "volvenza::SizingText",
-                  "La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2 (in media %3 "
+                  "La pompa può fornire %1 dm3 per ciclo, il ciclo ne preleva %2 (in media %3 "
                   "dm3/min)."),
               {w.Num(a.PumpOil, 3), w.Num(a.CycleOil, 3), w.Num(a.AverageDemand, 2)}));
     }
@@ -437,7 +438,7 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
             } else if (e.PumpShort) {
                 line(w(QT_TRANSLATE_NOOP(
                            "volvenza::SizingText",
-                           "La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2."),
+                           "La pompa può fornire %1 dm3 per ciclo, il ciclo ne preleva %2."),
                        {w.Num(e.PumpOil, 3), w.Num(e.CycleOil, 3)}));
             } else if (x.Drifting) {
                 line(w(QT_TRANSLATE_NOOP(

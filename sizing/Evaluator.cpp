@@ -18,6 +18,9 @@ constexpr double kSlack = 1e-9;
 // Below this many stretches of demand in all, the temperatures run one after
 // another: a thread would cost more than it saves. Only the speed depends on it.
 constexpr size_t kParallelStretches = 400;
+// Runs kept for designs that come back (the arrangements of equal gas, the
+// searches of one figure): far more than a search makes.
+constexpr size_t kRunsKept = 4096;
 
 // What is left of a fall of `drift` per cycle shrinking by `ratio` a cycle,
 // over `cycles` more cycles; a ratio of 1 or more is carried on unchanged.
@@ -308,6 +311,24 @@ std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const Design& des
                                                                bool stopBelow) {
     const ExactData data = DataFor(design);
     const GasSettings gas = GasFor(size, design);
+    // Designs of the same gas, precharge and pump run alike, whatever their
+    // vessels (their sharing of the flow is judged apart); a whole run also
+    // answers a quick one.
+    const auto key = [&](bool quick) {
+        return std::make_tuple(data.V0, data.P0, data.Qp, gas.Tau, quick);
+    };
+    if (auto whole = runs_.find(key(false)); whole != runs_.end()) return whole->second;
+    if (auto quick = runs_.find(key(true)); stopBelow && quick != runs_.end()) {
+        return quick->second;
+    }
+    std::vector<gas::Result<TemperatureOutcome>> runs = Compute(data, gas, stopBelow);
+    if (runs_.size() < kRunsKept) runs_.emplace(key(stopBelow), runs);
+    return runs;
+}
+
+std::vector<gas::Result<TemperatureOutcome>> Evaluator::Compute(const ExactData& data,
+                                                                const GasSettings& gas,
+                                                                bool stopBelow) const {
     std::vector<gas::Result<TemperatureOutcome>> runs;
     const size_t count = temps_.size();
     // Side by side or not, the runs give the same results.

@@ -25,8 +25,10 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/CircuitState.h"
@@ -154,9 +156,12 @@ class Evaluator {
     GasSettings GasFor(size_t size, const Design& design) const;
     gas::Result<TemperatureOutcome> RunAt(const ExactData& data, const GasSettings& gas,
                                           size_t index, bool stopBelow) const;
-    // The runs at every temperature, side by side on long cycles.
+    // The runs at every temperature, side by side on long cycles; kept.
     std::vector<gas::Result<TemperatureOutcome>> RunAll(const Design& design, size_t size,
                                                         bool stopBelow);
+    std::vector<gas::Result<TemperatureOutcome>> Compute(const ExactData& data,
+                                                         const GasSettings& gas,
+                                                         bool stopBelow) const;
     // Clears the rules the run at one temperature breaks (1, 5 and 6); the
     // largest flow is shared by the accumulators in parallel.
     void JudgeRun(const TemperatureOutcome& o, size_t size, int count,
@@ -169,6 +174,9 @@ class Evaluator {
     DemandProfile demand_;
     std::vector<double> temps_;
     double cycleOil_ = 0;
+    std::map<std::tuple<double, double, double, double, bool>,
+             std::vector<gas::Result<TemperatureOutcome>>>
+        runs_;
 };
 
 }  // namespace volvenza::sizing

@@ -13,6 +13,10 @@ namespace {
 
 // Halvings of the precharge bounds: far past double precision either way.
 constexpr int kBisections = 60;  // mutants: skip
+// Below a smallest passing value found by halving, the values tried in case
+// what passes is not one interval, and the rounds of it.
+constexpr int kLowerProbes = 8;
+constexpr int kLowerRounds = 3;
 // With the pump sized, the sizes are tried with a pump this much above the
 // cycle's average demand when the data's pump is below it.
 constexpr double kPumpHeadroom = 1.25;  // mutants: skip (only where the pump search starts)
@@ -94,11 +98,33 @@ gas::Result<std::optional<double>> SmallestPassing(double from, double unit, dou
         // Any growth finds the same smallest passing value, in more or fewer runs.
         hi *= 2;  // mutants: skip
     }
-    while (hi - lo > 1) {
-        const long mid = lo + (hi - lo) / 2;
-        auto ok = passes(mid * unit);
-        if (!ok) return R::Fail(ok.Error());
-        (*ok ? hi : lo) = mid;
+    const long first = static_cast<long>(std::floor(from / unit));
+    for (int round = 0; round < kLowerRounds; ++round) {
+        while (hi - lo > 1) {
+            const long mid = lo + (hi - lo) / 2;
+            auto ok = passes(mid * unit);
+            if (!ok) return R::Fail(ok.Error());
+            (*ok ? hi : lo) = mid;
+        }
+        // What passes need not be one interval (with more gas, say, the pump
+        // may not restart before the next draw): a few values between the
+        // start and the one found are tried, and one that passes takes the
+        // search below it.
+        bool lower = false;
+        long below = first;
+        for (int k = 1; k <= kLowerProbes && !lower; ++k) {
+            const long probe = first + (hi - first) * k / (kLowerProbes + 1);
+            if (probe <= below || probe >= hi) continue;
+            auto ok = passes(probe * unit);
+            if (!ok) return R::Fail(ok.Error());
+            if (*ok) {
+                lo = below;
+                hi = probe;
+                lower = true;
+            }
+            below = probe;
+        }
+        if (!lower) break;
     }
     // Divided rather than multiplied, so that 194 tenths come out as 19.4.
     return std::optional<double>(hi / std::round(1 / unit));
@@ -293,10 +319,6 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
 Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double qp,
                           const std::function<bool()>& stopped) {
     const Requirements& req = ev.Req();
-    double short1 = 0;  // the most gas of a single size that fell below p1
-    for (const Evaluation& e : answer.Candidates) {
-        if (!e.Rules[0] && e.Proposed.Single()) short1 = std::max(short1, e.Proposed.V0);
-    }
     const double limit = answer.Recommended ? answer.Recommendation()->Proposed.GasVolume()
                                             : std::numeric_limits<double>::infinity();
     std::vector<std::pair<Design, size_t>> tries;
@@ -314,9 +336,7 @@ Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double
             }
         }
     }
-    std::erase_if(tries, [&](const auto& t) {
-        return t.first.GasVolume() <= short1 || t.first.GasVolume() >= limit;
-    });
+    std::erase_if(tries, [&](const auto& t) { return t.first.GasVolume() >= limit; });
     // Smallest gas first; of equal gas, the fewer vessels, then the fewer
     // accumulators (a bottle costs less than a piston accumulator), then
     // the catalogue's order: the smaller accumulator with the larger bottle.
@@ -338,45 +358,35 @@ Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double
         if (!answer.UnfilledBottles) answer.UnfilledBottles = t.first;
         return true;
     });
-    // Each arrangement judged at most once.
-    std::vector<std::optional<Evaluation>> judged(tries.size());
-    const auto judge = [&](size_t i) -> gas::Result<const Evaluation*> {
-        using J = gas::Result<const Evaluation*>;
-        if (!judged[i]) {
-            if (stopped()) return J::Fail(MessageId::SizingStopped);
-            auto e = ev.Evaluate(tries[i].first, tries[i].second);
-            if (!e) return J::Fail(e.Error());
-            judged[i] = std::move(*e);
-            ++answer.ArrangementsTried;
+    // In order of gas, each first on quick runs that stop below p1, then
+    // whole: more gas does not always hold a higher pressure (with more, the
+    // pump may not restart before the next draw), so the first that passes
+    // is found by walking, not by halving. Runs of equal gas are made once.
+    std::vector<size_t> failing;  // the arrangements that fell short, in order
+    for (size_t i = 0; i < tries.size(); ++i) {
+        if (stopped()) return Message(MessageId::SizingStopped);
+        const auto& [design, size] = tries[i];
+        ++answer.ArrangementsTried;
+        auto quick = ev.PassesRuns(design, size);
+        if (!quick) return quick.Error();
+        if (!*quick) {
+            failing.push_back(i);
+            continue;
         }
-        return &*judged[i];
-    };
-    // More gas holds the pressure higher: the gas volume rule 1 needs is
-    // found by halving the arrangements in order of gas. From there up, the
-    // first that passes every rule (the others are each size's own) is the
-    // one, however far it lies.
-    size_t below = 0, above = tries.size();  // rule 1 fails below `below`, holds from `above`
-    while (below < above) {
-        const size_t mid = below + (above - below) / 2;
-        auto e = judge(mid);
+        auto e = ev.Evaluate(design, size);
         if (!e) return e.Error();
-        if ((*e)->Rules[0]) {
-            above = mid;
-        } else {
-            below = mid + 1;
+        if (!e->Passes()) {
+            failing.push_back(i);
+            continue;
         }
-    }
-    for (size_t i = above; i < tries.size(); ++i) {
-        auto e = judge(i);
-        if (!e) return e.Error();
-        if (!(*e)->Passes()) continue;
-        // The last two judged below it show why the one chosen is needed.
-        std::vector<const Evaluation*> shown;
-        for (size_t j = i; j-- > 0 && shown.size() < 2;) {
-            if (judged[j]) shown.insert(shown.begin(), &*judged[j]);
+        // The last two that fell short show why the one chosen is needed.
+        const size_t shown = std::min<size_t>(failing.size(), 2);
+        for (size_t k = failing.size() - shown; k < failing.size(); ++k) {
+            auto f = ev.Evaluate(tries[failing[k]].first, tries[failing[k]].second);
+            if (!f) return f.Error();
+            answer.Candidates.push_back(*f);
         }
-        for (const Evaluation* s : shown) answer.Candidates.push_back(*s);
-        answer.Candidates.push_back(**e);
+        answer.Candidates.push_back(*e);
         answer.Recommended = answer.Candidates.size() - 1;
         return Done{};
     }
