@@ -238,15 +238,16 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     const double pm = base_.Pm + atm;
     const double coldAbs = *coldLow + atm;
     e.Ratio = coldAbs > 0 ? pm / coldAbs : std::numeric_limits<double>::infinity();
-    e.Rules[0] = true;
+    e.Rules[kPressureRule] = true;
     e.PrechargeHigh = *warmHigh;
     e.PrechargeLimit = (req_.Type == AccumulatorType::Piston ? p1 - 5 : 0.9 * p1) - atm;
     const double prechargeLimit = e.PrechargeLimit + kSlack;
-    e.Rules[1] = e.PrechargeHigh <= prechargeLimit;  // mutants: skip (the slack decides)
+    e.Rules[kPrechargeRule] =
+        e.PrechargeHigh <= prechargeLimit;  // mutants: skip (the slack decides)
     // The slack, not the comparison, decides each limit itself.
     const double ratioLimit = s.MaxRatio + kSlack;
     const bool withinRatio = e.Ratio <= ratioLimit;  // mutants: skip
-    e.Rules[2] = std::isinf(s.MaxRatio) || withinRatio;
+    e.Rules[kRatioRule] = std::isinf(s.MaxRatio) || withinRatio;
     bool rated = true;
     for (const auto& ps : {req_.RatedPressure, s.RatedPressure}) {
         if (!ps) continue;
@@ -258,8 +259,8 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     const double relief = req_.ReliefSetting ? 0.9 * (*req_.ReliefSetting + atm) + kSlack
                                              : std::numeric_limits<double>::infinity();
     const bool belowRelief = pm <= relief;  // mutants: skip
-    e.Rules[3] = rated && belowRelief;
-    e.Rules[4] = e.Rules[5] = e.Rules[6] = true;
+    e.Rules[kRatedRule] = rated && belowRelief;
+    e.Rules[kFlowRule] = e.Rules[kGasTempRule] = e.Rules[kSwingRule] = true;
     e.CycleOil = cycleOil_;
     e.PumpOil = PumpOil(design.Qp);
     e.PumpShort =
@@ -352,17 +353,17 @@ void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
                          std::array<bool, kRuleCount>& rules) const {
     // The day's lowest is never above the lowest seen.
     if (o.Warning || o.OutsideGas || !o.Settled || !o.Recharged || o.DayLowest < req_.MinPressure) {
-        rules[0] = false;
+        rules[kPressureRule] = false;
     }
     // The slack, not the comparison, decides each limit itself.
     if (const auto& maxFlow = req_.Catalogue[size].MaxFlow) {
         const double limit = *maxFlow * count + kSlack;
-        if (o.PeakFlow > limit) rules[4] = false;  // mutants: skip
+        if (o.PeakFlow > limit) rules[kFlowRule] = false;  // mutants: skip
     }
-    if (o.LowestGasTemp < AllowedGasTemperature(req_)) rules[5] = false;
+    if (o.LowestGasTemp < AllowedGasTemperature(req_)) rules[kGasTempRule] = false;
     if (const auto& swing = req_.Catalogue[size].RatedSwing) {
         const double limit = *swing + kSlack;
-        if (o.Swing > limit) rules[6] = false;  // mutants: skip
+        if (o.Swing > limit) rules[kSwingRule] = false;  // mutants: skip
     }
 }
 
@@ -386,7 +387,7 @@ gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
     if (!e) return e;
     // A pump that cannot deliver the cycle's oil fails without a run.
     if (e->PumpShort) {
-        e->Rules[0] = false;
+        e->Rules[kPressureRule] = false;
         return e;
     }
     for (auto& run : RunAll(design, size, false)) {
@@ -409,7 +410,7 @@ gas::Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
         if (!run) return gas::Result<bool>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, rules);
     }
-    return rules[0] && rules[4] && rules[5] && rules[6];
+    return rules[kPressureRule] && rules[kFlowRule] && rules[kGasTempRule] && rules[kSwingRule];
 }
 
 }  // namespace volvenza::sizing

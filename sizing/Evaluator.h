@@ -41,6 +41,16 @@
 namespace volvenza::sizing {
 
 inline constexpr int kRuleCount = 7;
+// The rules by their place in Evaluation::Rules.
+enum Rule : size_t {
+    kPressureRule,   // 1: the pressure above p1 in steady operation
+    kPrechargeRule,  // 2: the precharge below the separator's limit
+    kRatioRule,      // 3: the compression ratio
+    kRatedRule,      // 4: Pm within PS and the relief valve
+    kFlowRule,       // 5: the largest oil flow
+    kGasTempRule,    // 6: the coldest gas
+    kSwingRule,      // 7: the pressure swing
+};
 
 // Cycles run at most before the drift of the lowest pressure is carried over
 // the working day.
