@@ -283,5 +283,142 @@ TEST(ExactEngineTest, WithoutABandThePressureIsHeldAtPm) {
     }
 }
 
+// A sampler that keeps nothing: with one, the engine computes every pump
+// period, where alone it adds up the periods that repeat.
+class EveryPeriod final : public Sampler {
+  public:
+    explicit EveryPeriod(int last) : Sampler(100, last) {}
+
+  private:
+    void Record(int, const GasPoint&) override {}
+};
+
+// A demand the pump outruns makes it switch hundreds of times a cycle: the
+// periods added up, or carried over with their drift when the gas exchanges
+// heat, come to what computing each of them gives.
+TEST(ExactEngineTest, PeriodsAddedUpAreThePeriodsComputed) {
+    Circuit c({2, 60, 20, 30, 150, 2, 60}, {{0, 50, 20}, {50, 51, 90}});
+    const ExactData d = c.Data();
+    const DemandProfile demand = c.Demand();
+    for (const GasSettings& gas : {Ideal(1.4), Nitrogen(kInf), Nitrogen(45), Nitrogen(3)}) {
+        auto path = MakeGasPath(d, gas, d.Tc);
+        ASSERT_TRUE(path);
+        EveryPeriod every(6000);
+        const CycleSummary each =
+            RunExactCycle(d, demand, **path, FullStart(**path), {&every, std::nullopt});
+        const CycleSummary added = RunExactCycle(d, demand, **path, FullStart(**path));
+        const std::string at = "tau " + std::to_string(gas.Tau);
+        ASSERT_GT(each.pumpStarts, 300) << at;
+        const double within = (*path)->ExchangesHeat() ? 1e-4 : 1e-9;
+        EXPECT_NEAR(added.pumpStarts, each.pumpStarts, 1) << at;
+        EXPECT_NEAR(added.returnsToPm, each.returnsToPm, 1) << at;
+        for (const auto& [got, expected] : {std::pair{added.oilOut, each.oilOut},
+                                            {added.oilIn, each.oilIn},
+                                            {added.delivered, each.delivered},
+                                            {added.returned, each.returned},
+                                            {added.pumpEnergy, each.pumpEnergy},
+                                            {added.pumpTime, each.pumpTime},
+                                            {added.workAbs, each.workAbs}}) {
+            EXPECT_NEAR(got, expected, within * (std::abs(expected) + 1)) << at;
+        }
+        EXPECT_NEAR(added.heatIn, each.heatIn, within * (std::abs(each.heatIn) + 1)) << at;
+        EXPECT_NEAR(added.lowest, each.lowest, within) << at;
+        EXPECT_NEAR(added.final.gas.pressure, each.final.gas.pressure, 1e-3) << at;
+        EXPECT_NEAR(added.final.gas.temperature, each.final.gas.temperature, 1e-3) << at;
+        EXPECT_EQ(added.final.pumping, each.final.pumping) << at;
+    }
+}
+
+// Held at Pm without a band: a demand half a dm3/min above the pump takes
+// the pressure down along the polytrope; a gas cooling while held takes in
+// oil until it is back at the wall's temperature at Pm, to the volume it
+// had full, the same at any tolerance.
+TEST(ExactEngineTest, HeldAtPmTheGasFollowsTheDemandAndTheWall) {
+    Circuit over({10, 60, 20, 20, 80, 0, 5}, {{1, 3, 20.5}});
+    const gas::IdealLaw law =
+        *gas::IdealLaw::Create({10, 60, 20, 20, 80, 1.4, gas::ChargeStart::Slow});
+    const CycleSummary s = Cycles(over, Ideal(1.4), 1)[0];
+    EXPECT_NEAR(s.lowest, law.PressureAt(law.FullVolume() + 1.0 / 60), 1e-12);
+    EXPECT_NEAR(s.lowestTime, 3, 1e-12);
+    EXPECT_NEAR(s.final.gas.pressure, 80, 1e-9);
+
+    Circuit cooling({10, 60, 20, 200, 80, 0, 400}, {{0, 1, 300}, {1, 2, 100}});
+    const GasPoint full = (*MakeGasPath(cooling.Data(), Nitrogen(45), 20))->Full();
+    const CycleSummary fine = Cycles(cooling, Nitrogen(45), 1, 1e-9)[0];
+    const CycleSummary held = Cycles(cooling, Nitrogen(45), 1)[0];
+    EXPECT_TRUE(held.final.held);
+    EXPECT_NEAR(held.final.gas.temperature, 20, 0.01);
+    EXPECT_NEAR(held.final.gas.volume, full.volume, 1e-4 * full.volume);
+    EXPECT_NEAR(held.oilIn, fine.oilIn, 1e-5);
+}
+
+// Oil coming back fills to Pm and the excess goes to the tank; once it stops
+// the accumulator is shut in and its hot gas cools, the pressure with it.
+TEST(ExactEngineTest, ShutInAfterTheOilComesBackTheGasCools) {
+    Circuit c({10, 60, 20, 1, 80, 13, 300}, {{0, 60, 1.5}, {60, 60.3f, -400}});
+    const CycleSummary s = Cycles(c, Nitrogen(45), 1)[0];
+    EXPECT_NEAR(s.highest, 80, 1e-9);
+    EXPECT_FALSE(s.final.held);
+    EXPECT_NEAR(s.final.gas.temperature, 20, 0.1);
+    EXPECT_LT(s.final.gas.pressure, 79);
+    // Oil in: what brought the gas back to Pm, not the 2 dm3 returned.
+    EXPECT_LT(s.oilIn, 1);
+}
+
+// The grid the views show: the recharge's end and 2,5 % more, the pressures
+// only when asked, and nothing at all from a gas that is a liquid at Pm.
+TEST(ExactEngineTest, RunsShowTheRechargeAndNoMore) {
+    Circuit c({10, 40, 20, 5, 80, 13, 30}, {{0.5f, 1.5f, 120}});
+    const gas::IdealLaw law =
+        *gas::IdealLaw::Create({10, 40, 20, 20, 80, 1.4, gas::ChargeStart::Slow});
+    const double on = 0.5 + (law.VolumeAt(67) - law.FullVolume()) / 2;
+    const double low = law.VolumeAt(67) + (1.5 - on) * 115 / 60.0;
+    const double fullAgain = 1.5 + (low - law.FullVolume()) / (5 / 60.0);
+    const ExactInputs in = MakeExactInputs(c.state, c.state.Gas.Vessels);
+    const auto run = RunExactAt(in, Ideal(1.4), 20, nullptr);
+    ASSERT_TRUE(run);
+    const int s = static_cast<int>(std::ceil(fullAgain * 100));
+    ASSERT_GT(s, 400);
+    EXPECT_EQ(run->LastPoint, s + s / 40);
+    EXPECT_EQ(run->End, 3000);
+    EXPECT_TRUE(run->Pressures.empty());
+    const auto kept = RunExactAt(in, Ideal(1.4), 20, nullptr, true);
+    ASSERT_EQ(kept->Pressures.size(), 3001u);
+    EXPECT_NEAR(kept->Pressures[150], law.PressureAt(low), 1e-12);
+
+    const auto liquid = RunExactAt(in, Nitrogen(kInf), -160, nullptr);
+    ASSERT_TRUE(liquid);
+    EXPECT_EQ(liquid->Outside, gas::GasDomain::Condenses);
+    EXPECT_EQ(liquid->End, 0);
+    EXPECT_EQ(liquid->LastPoint, 0);
+}
+
+// Cycle after cycle: a first cycle that empties has no steady one and its
+// own swing; an ideal gas forgets nothing and settles once the pump has
+// come back to Pm often enough; a floor the cycles stay above stops nothing.
+TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
+    Circuit empties({2, 60, 20, 5, 80, 13, 10}, {{0, 2, 120}});
+    const auto e = BalanceOfRun(empties.state);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->SteadyKind, EnergyBalance::Steadiness::None);
+    EXPECT_EQ(e->SteadyCycle, 1);
+    EXPECT_EQ(e->Swing, e->First.Highest - e->First.Lowest);
+    EXPECT_GT(e->Swing, 10);
+
+    Circuit chatter({2, 60, 20, 30, 150, 2, 0.37f}, {{0, 0.37f, 20}});
+    chatter.state.Gas = Ideal(1.4);
+    const auto b = BalanceOfRun(chatter.state);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->SteadyCycle, 2);
+
+    const ExactData d = chatter.Data();
+    auto path = MakeGasPath(d, Ideal(1.4), d.Tc);
+    SteadyOptions o;
+    o.breakBelow = 0;
+    EXPECT_GT(RunUntilSteady(d, chatter.Demand(), **path, o).cycles, 1);
+    o.breakBelow = 149;
+    EXPECT_EQ(RunUntilSteady(d, chatter.Demand(), **path, o).cycles, 1);
+}
+
 }  // namespace
 }  // namespace volvenza
