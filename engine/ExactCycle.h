@@ -73,8 +73,7 @@ CycleState FullStart(const GasPath& gas);
 // Cycles run one after another until they repeat.
 struct SteadyOptions {
     int maxCycles = 100;  // 1: the first cycle alone
-    // How long the gas remembers where it started [s] (three thermal time
-    // constants; 0 for a law without memory).
+    // How long the gas remembers where it started [s] (GasPath::Memory).
     double memory = 0;
     // Stop at the end of a cycle whose pressure fell below this [bar gauge]:
     // it fails whatever follows.

@@ -42,7 +42,7 @@ void JudgeDrift(const std::vector<double>& lowest, int dayCycles, double p1,
     const int k = static_cast<int>(lowest.size());
     const int third = k / 3;
     // A run that emptied or left its gas ended there: nothing to carry over.
-    if (o.Settled || o.Warning || o.OutsideGas || third < 1) return;
+    if (o.Warning || o.OutsideGas || third < 1) return;
     auto least = [&](int from) {
         return *std::min_element(lowest.begin() + from, lowest.begin() + from + third);
     };
@@ -277,10 +277,10 @@ gas::Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const Ga
     const double p1 = req_.MinPressure;
     SteadyOptions options;
     options.maxCycles = req_.SingleCycle ? 1 : kMaxCycles;
-    // How long the gas remembers where it started.
-    options.memory = gas.Law == GasLawKind::Nitrogen && std::isfinite(gas.Tau)
-                         ? std::min(3 * gas.Tau, kMaxCycles / 2 * data.CycleTime)
-                         : 0;
+    // How long the gas remembers where it started, within half the cycles
+    // a run may take.
+    const double memory = (*path)->Memory();
+    options.memory = std::min(memory, kMaxCycles / 2 * data.CycleTime);
     // Below p1 it fails whatever follows; the quick verdicts stop right there.
     options.breakBelow = p1;
     if (stopBelow) options.stopBelow = p1;
@@ -304,7 +304,12 @@ gas::Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const Ga
     o.Recharged = run.recharged;
     o.Recharges = run.recharges;
     o.Energy = EnergyOf(run.last, run.lastStart, **path);
-    JudgeDrift(run.lowests, DayCycles(), p1, o);
+    o.DayLowest = o.LowestPressure;
+    // A run that settled before its gas could forget the start may still
+    // carry some of it: what is left of the trend is carried over the day.
+    if (!run.repeating && (!run.settled || options.memory < memory)) {
+        JudgeDrift(run.lowests, DayCycles(), p1, o);
+    }
     return o;
 }
 
@@ -323,7 +328,11 @@ std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const Design& des
         return quick->second;
     }
     std::vector<gas::Result<TemperatureOutcome>> runs = Compute(data, gas, stopBelow);
-    if (runs_.size() < kRunsKept) runs_.emplace(key(stopBelow), runs);
+    // A quick run that never fell below p1 never stopped: it is the whole run.
+    const bool whole = !stopBelow || std::all_of(runs.begin(), runs.end(), [&](const auto& r) {
+        return r && r->LowestPressure >= req_.MinPressure;
+    });
+    if (runs_.size() < kRunsKept) runs_.emplace(key(!whole), runs);
     return runs;
 }
 

@@ -94,7 +94,7 @@ struct TemperatureOutcome {
 };
 
 // The lowest pressure over a working day of `dayCycles` when the runs stop
-// unsettled with the lowest pressures `lowest` (one per cycle): the trend
+// with the lowest pressures `lowest` (one per cycle) still moving: the trend
 // between thirds of the cycles run, carried on shrinking as it shrank (or
 // unchanged), into o.DriftPerCycle, o.DayLowest and o.CyclesToP1.
 void JudgeDrift(const std::vector<double>& lowest, int dayCycles, double p1, TemperatureOutcome& o);

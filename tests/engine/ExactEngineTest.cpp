@@ -411,6 +411,19 @@ TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
     ASSERT_TRUE(b);
     EXPECT_EQ(b->SteadyCycle, 2);
 
+    // The gas that exchanges heat settles over three time constants: the
+    // steady cycle is the one the independent model reaches after many.
+    Circuit design({20, 150, 20, 40, 250, 30, 10}, {{0, 2, 150}, {2, 3, 60}});
+    design.state.Gas = Nitrogen(45);
+    const auto settled = BalanceOfRun(design.state);
+    ASSERT_TRUE(settled);
+    const auto many = reference::RunReference(design.Reference(),
+                                              {reference::RefLaw::Nitrogen, 1.4, 45, 20, 20}, 80);
+    ASSERT_EQ(many.size(), 80u);
+    double lowest = kInf;
+    for (size_t i = 60; i < many.size(); ++i) lowest = std::min(lowest, many[i].lowest);
+    EXPECT_NEAR(settled->Steady.Lowest, lowest, 0.01);
+
     const ExactData d = chatter.Data();
     auto path = MakeGasPath(d, Ideal(1.4), d.Tc);
     SteadyOptions o;
