@@ -12,6 +12,7 @@
 #include "engine/EnergyBalance.h"
 #include "engine/ExactCycle.h"
 #include "engine/ExactRun.h"
+#include "engine/PathSupport.h"
 #include "gas/IdealLaw.h"
 #include "tests/support/ReferenceCycle.h"
 
@@ -111,6 +112,17 @@ TEST(ExactEngineTest, OneDrawAndItsRechargeAreClosedForms) {
         EXPECT_NEAR(c.final.gas.pressure, 80, 1e-12);
         EXPECT_FALSE(c.final.pumping);
         EXPECT_NEAR(c.oilIn, c.oilOut, 1e-12);
+
+        // A restart level a hair above where a small draw ends is still
+        // reached, however close the draw's tangent passes.
+        Circuit small({10, 40, 20, 30, 80, 70, 10}, {{0.5f, 0.55f, 120}});
+        const double end = Cycles(small, Ideal(n), 1)[0].lowest;
+        const float dp = static_cast<float>(80 - end) - 0.002f;
+        Circuit grazed({10, 40, 20, 30, 80, dp, 10}, {{0.5f, 0.55f, 120}});
+        const CycleSummary g = Cycles(grazed, Ideal(n), 1)[0];
+        ASSERT_GT(80 - Typed(dp), end);
+        EXPECT_EQ(g.pumpStarts, 1) << n;
+        EXPECT_GT(g.lowest, end) << n;
     }
 }
 
@@ -235,19 +247,22 @@ TEST(ExactEngineTest, SeriesAreTheSolutionOnTheGrid) {
 // heat exchange, from full and cycle after cycle.
 TEST(ExactEngineTest, TheEnergyBalanceCloses) {
     Circuit c({20, 150, 20, 40, 250, 30, 10}, {{0, 2, 150}, {2, 3, 60}});
+    Circuit held({20, 150, 20, 40, 250, 0, 10}, {{0, 2, 150}, {2, 3, 60}});
     for (const GasSettings& gas :
          {Nitrogen(45), Nitrogen(3), Nitrogen(kInf), Nitrogen(0), Ideal(1.2)}) {
-        c.state.Gas = gas;
-        c.state.LastPoint = 1;
-        const auto b = BalanceOfRun(c.state);
-        ASSERT_TRUE(b) << b.Error();
-        for (const CycleEnergy& e : {b->First, b->Steady}) {
-            const double out = e.Delivered - e.Returned;
-            EXPECT_NEAR(out, e.HeatIn - e.StoredChange, 1e-6 * e.Delivered) << gas.Tau;
+        for (Circuit* circuit : {&c, &held}) {
+            Circuit& c = *circuit;
+            c.state.Gas = gas;
+            c.state.LastPoint = 1;
+            const auto b = BalanceOfRun(c.state);
+            ASSERT_TRUE(b) << b.Error();
+            for (const CycleEnergy& e : {b->First, b->Steady}) {
+                const double out = e.Delivered - e.Returned;
+                EXPECT_NEAR(out, e.HeatIn - e.StoredChange, 1e-6 * e.Delivered) << gas.Tau;
+            }
+            EXPECT_GT(b->First.Delivered, 30);
+            EXPECT_GT(b->SteadyCycle, 1);
         }
-        // The first cycle starts full and ends with the pump still filling.
-        EXPECT_GT(b->First.Delivered, 30);
-        EXPECT_GT(b->SteadyCycle, 1);
     }
     // Adiabatic, the gas exchanges no heat; isothermal, all its work is heat.
     c.state.Gas = Nitrogen(kInf);
@@ -267,6 +282,14 @@ TEST(ExactEngineTest, TheRealGasConvergesAsItsToleranceTightens) {
     }
     EXPECT_LT(previous, 1e-5);
     EXPECT_LT(std::abs(Cycles(c, Nitrogen(3), 3)[2].lowest - finest), 1e-3);
+    // The pump's energy, from the pressure over time, as close, also where
+    // the gas exchanges so little heat that the entropy hardly moves.
+    for (double tau : {3.0, 1000.0}) {
+        const CycleSummary fine = Cycles(c, Nitrogen(tau), 3, 1e-9)[2];
+        const CycleSummary usual = Cycles(c, Nitrogen(tau), 3)[2];
+        EXPECT_NEAR(usual.pumpEnergy, fine.pumpEnergy, 1e-4 * fine.pumpEnergy) << tau;
+        EXPECT_NEAR(usual.delivered, fine.delivered, 1e-6 * fine.delivered) << tau;
+    }
 }
 
 // With no band the pump cannot unload at Pm: the accumulator is held there
@@ -327,6 +350,13 @@ TEST(ExactEngineTest, PeriodsAddedUpAreThePeriodsComputed) {
         EXPECT_NEAR(added.final.gas.temperature, each.final.gas.temperature, 1e-3) << at;
         EXPECT_EQ(added.final.pumping, each.final.pumping) << at;
     }
+    // Sampled, every point of the chattering stretch lies in the band.
+    c.state.Gas = Nitrogen(45);
+    ASSERT_TRUE(RunExactIntoState(c.state));
+    for (int j = 100; j <= 5000; ++j) {
+        ASSERT_GE(c.state.PSeries[j], 148 - 1e-9) << j;
+        ASSERT_LE(c.state.PSeries[j], 150 + 1e-9) << j;
+    }
 }
 
 // Held at Pm without a band: a demand half a dm3/min above the pump takes
@@ -334,22 +364,44 @@ TEST(ExactEngineTest, PeriodsAddedUpAreThePeriodsComputed) {
 // oil until it is back at the wall's temperature at Pm, to the volume it
 // had full, the same at any tolerance.
 TEST(ExactEngineTest, HeldAtPmTheGasFollowsTheDemandAndTheWall) {
-    Circuit over({10, 60, 20, 20, 80, 0, 5}, {{1, 3, 20.5}});
+    Circuit over({10, 60, 20, 20, 80, 0, 6}, {{1, 3, 20.5}, {3, 6, 19.5}});
     const gas::IdealLaw law =
         *gas::IdealLaw::Create({10, 60, 20, 20, 80, 1.4, gas::ChargeStart::Slow});
+    const double full = law.FullVolume(), low = full + 1.0 / 60;
     const CycleSummary s = Cycles(over, Ideal(1.4), 1)[0];
-    EXPECT_NEAR(s.lowest, law.PressureAt(law.FullVolume() + 1.0 / 60), 1e-12);
+    EXPECT_NEAR(s.lowest, law.PressureAt(low), 1e-12);
     EXPECT_NEAR(s.lowestTime, 3, 1e-12);
     EXPECT_NEAR(s.final.gas.pressure, 80, 1e-9);
+    EXPECT_EQ(s.peakFlow, 0.5);  // the half dm3/min out and back: no more
+    // The pump delivers all the time: at 80 bar held, along the polytrope
+    // down and back up at half a dm3/min each way.
+    const double polytrope =
+        (81.01325 * std::pow(full, 1.4) * (std::pow(low, -0.4) - std::pow(full, -0.4)) / -0.4 -
+         kAtm * (low - full)) *
+        120;
+    EXPECT_NEAR(s.pumpTime, 6, 1e-12);
+    EXPECT_NEAR(s.pumpEnergy, 20.0 / 60 * (80 * 2 + 2 * polytrope) * 0.1, 1e-9);
+    // The series: held, the accumulator takes and gives nothing.
+    over.state.Gas = Ideal(1.4);
+    ASSERT_TRUE(RunExactIntoState(over.state));
+    EXPECT_EQ(over.state.QsSeries[50], 0);
+    EXPECT_EQ(over.state.QsSeries[200], 0.5);
+    EXPECT_EQ(over.state.QsSeries[550], 0);
 
     Circuit cooling({10, 60, 20, 200, 80, 0, 400}, {{0, 1, 300}, {1, 2, 100}});
-    const GasPoint full = (*MakeGasPath(cooling.Data(), Nitrogen(45), 20))->Full();
+    const GasPoint fullAtPm = (*MakeGasPath(cooling.Data(), Nitrogen(45), 20))->Full();
     const CycleSummary fine = Cycles(cooling, Nitrogen(45), 1, 1e-9)[0];
     const CycleSummary held = Cycles(cooling, Nitrogen(45), 1)[0];
     EXPECT_TRUE(held.final.held);
     EXPECT_NEAR(held.final.gas.temperature, 20, 0.01);
-    EXPECT_NEAR(held.final.gas.volume, full.volume, 1e-4 * full.volume);
+    EXPECT_NEAR(held.final.gas.volume, fullAtPm.volume, 1e-4 * fullAtPm.volume);
     EXPECT_NEAR(held.oilIn, fine.oilIn, 1e-5);
+    // Sampled, the volume at 30 s is where a cycle of 30 s leaves it.
+    Circuit shorter({10, 60, 20, 200, 80, 0, 30}, {{0, 1, 300}, {1, 2, 100}});
+    cooling.state.Gas = Nitrogen(45);
+    ASSERT_TRUE(RunExactIntoState(cooling.state));
+    EXPECT_NEAR(cooling.state.VSeries[3000], Cycles(shorter, Nitrogen(45), 1)[0].final.gas.volume,
+                1e-7);
 }
 
 // Oil coming back fills to Pm and the excess goes to the tank; once it stops
@@ -423,6 +475,8 @@ TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
     double lowest = kInf;
     for (size_t i = 60; i < many.size(); ++i) lowest = std::min(lowest, many[i].lowest);
     EXPECT_NEAR(settled->Steady.Lowest, lowest, 0.01);
+    // The cycles after the first rise from the second's lowest.
+    EXPECT_NEAR(settled->SteadyLowest, many[1].lowest, 1e-3);
 
     const ExactData d = chatter.Data();
     auto path = MakeGasPath(d, Ideal(1.4), d.Tc);
@@ -431,6 +485,21 @@ TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
     EXPECT_GT(RunUntilSteady(d, chatter.Demand(), **path, o).cycles, 1);
     o.breakBelow = 149;
     EXPECT_EQ(RunUntilSteady(d, chatter.Demand(), **path, o).cycles, 1);
+}
+
+// Where the pressure turns inside a step: the root of a rate that rises
+// through zero, to the resolution asked, however lopsided the rate; a
+// secant that kept one end would crawl and never get there.
+TEST(ExactEngineTest, TheTurnIsFoundToTheResolution) {
+    int calls = 0;
+    const auto convex = [&](double x) { return ++calls, std::exp(20 * x) - 2; };
+    const double a = path::Root(convex, 0, -1, 1, std::exp(20) - 2, 1e-12);
+    EXPECT_NEAR(a, std::log(2) / 20, 1e-11);
+    EXPECT_LT(calls, 40);
+    const auto concave = [](double x) { return 0.5 - std::exp(-20 * x); };
+    const double b = path::Root(concave, 0, -0.5, 1, 0.5 - std::exp(-20), 1e-12);
+    EXPECT_NEAR(b, std::log(2) / 20, 1e-11);
+    EXPECT_EQ(path::Root(convex, 0, -1, 0.5, convex(0.5), 0.6), 0.5);
 }
 
 }  // namespace
