@@ -139,9 +139,9 @@ TEST(ExactEngineTest, EveryMovementDrawsTheOilTyped) {
     const double typed = (60 * 0.05 + 60 * 0.1 + 17.3 * 0.03 + 20 * 0.1) / 60;
     EXPECT_NEAR(demand.Oil, typed, 1e-15);
     EXPECT_EQ(demand.LatestEnd, 2.0);  // cut at the cycle's end
-    EXPECT_EQ(demand.FlowAt(0.4), 120);
-    EXPECT_EQ(demand.FlowAt(0.42), 60);
-    EXPECT_EQ(demand.FlowAt(0.5), 0);  // a movement ends at its Tf
+    // Stretches start where a movement starts or ends; one ends at its Tf.
+    EXPECT_EQ(demand.Times, (std::vector<double>{0, 0.37, 0.4, 0.42, 0.5, 1.1, 1.13, 1.9, 2}));
+    EXPECT_EQ(demand.Flows, (std::vector<double>{0, 60, 120, 60, 0, 17.3, 0, 20}));
     EXPECT_EQ(demand.Peak, 120);
     for (const GasSettings& gas : {Ideal(1.4), Nitrogen(kInf), Nitrogen(45)}) {
         const CycleSummary s = Cycles(c, gas, 1)[0];
@@ -402,6 +402,9 @@ TEST(ExactEngineTest, HeldAtPmTheGasFollowsTheDemandAndTheWall) {
     ASSERT_TRUE(RunExactIntoState(cooling.state));
     EXPECT_NEAR(cooling.state.VSeries[3000], Cycles(shorter, Nitrogen(45), 1)[0].final.gas.volume,
                 1e-7);
+    // A demand exactly the pump's flow, met at Pm: the gas stays where it is.
+    Circuit even({10, 60, 30, 30, 80, 0, 100}, {{0, 1, 120}, {20, 100, 30}});
+    EXPECT_NEAR(Cycles(even, Nitrogen(45), 2)[1].final.gas.pressure, 80, 1e-9);
 }
 
 // Oil coming back fills to Pm and the excess goes to the tank; once it stops
@@ -462,6 +465,8 @@ TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
     const auto b = BalanceOfRun(chatter.state);
     ASSERT_TRUE(b);
     EXPECT_EQ(b->SteadyCycle, 2);
+    // Its pump starts at one point of the cycle and then at another, by turns.
+    EXPECT_EQ(b->SteadyKind, EnergyBalance::Steadiness::Alternating);
 
     // The gas that exchanges heat settles over three time constants: the
     // steady cycle is the one the independent model reaches after many.
@@ -469,6 +474,7 @@ TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
     design.state.Gas = Nitrogen(45);
     const auto settled = BalanceOfRun(design.state);
     ASSERT_TRUE(settled);
+    EXPECT_EQ(settled->SteadyKind, EnergyBalance::Steadiness::Repeating);
     const auto many = reference::RunReference(design.Reference(),
                                               {reference::RefLaw::Nitrogen, 1.4, 45, 20, 20}, 80);
     ASSERT_EQ(many.size(), 80u);
