@@ -51,7 +51,6 @@ struct CycleSummary {
     double delivered = 0, returned = 0;  // kJ on gauge pressures, the same
     double pumpEnergy = 0;               // kJ the loaded pump delivers, gauge
     double heatIn = 0;                   // kJ the gas takes from the wall
-    double workAbs = 0;                  // kJ the gas does on absolute pressures
     double pumpTime = 0;                 // s the pump delivers
     int pumpStarts = 0;
     double peakFlow = 0;  // dm3/min, the largest flow into or out of the accumulator
