@@ -90,7 +90,7 @@ Status CheckGasSettings(const CircuitData& data, const GasSettings& gas) {
     const ExactData exact = TypedData(data, gas.Vessels);
     const std::vector<double> temps = ExactTemperatures(gas, data.Tc);
     for (size_t i = 0; i < temps.size(); ++i) {
-        auto path = MakeGasPath(exact, gas, temps[i]);
+        auto path = MakeGasPath(exact, gas, temps.at(i));
         if (path) continue;
         // A limit of the envelope is named, so that tc is not blamed for it.
         if (temps.size() == 3 && i != 1) {

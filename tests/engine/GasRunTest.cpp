@@ -78,6 +78,12 @@ TEST_F(GasRunTest, EnvelopeRunsEachTemperatureWithTheSameCharge) {
         ASSERT_EQ(hot.size(), static_cast<size_t>(state.GasRun.Runs[0].End) + 1);
         EXPECT_TRUE(std::equal(hot.begin(), hot.end(), state.PSeries.begin()));
         state.Data.Tc = 45;
+        // An envelope with one side at tc still runs its other side.
+        state.Gas.MinTemp = 45;
+        state.Gas.MaxTemp = 60;
+        ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+        ASSERT_EQ(state.GasRun.Runs.size(), 3u);
+        EXPECT_EQ(state.GasRun.Runs[2].WorkTemp, 60);
     }
 }
 

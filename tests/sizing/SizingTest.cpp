@@ -158,6 +158,11 @@ TEST_F(OneDrawTest, SmallestChangeOfOneFigure) {
     EXPECT_TRUE(*ev.PassesRuns({3, 60, *x.FixQp}, 0));
     EXPECT_FALSE(*ev.PassesRuns({3, 60, *x.FixQp - 0.1}, 0));
     EXPECT_FALSE(*ev.PassesRuns({3, *x.FixP0 - 0.1, 0}, 0));
+    // The smallest in tenths, odd ones too: 79,1 bar for p1 a twentieth lower.
+    req.MinPressure = 98.95;
+    const std::optional<double> lower = Size().Explanations.at(0).FixP0;
+    ASSERT_TRUE(lower);
+    EXPECT_FALSE(*Evaluator(state, req).PassesRuns({3, *lower - 0.1, 0}, 0));
 }
 
 TEST_F(OneDrawTest, RulesAtTheirLimitsWhateverTheLaw) {
