@@ -10,6 +10,7 @@
 #include "engine/CycleRun.h"
 #include "sizing/AnswerText.h"
 #include "sizing/Search.h"
+#include "sizing/SearchSteps.h"
 #include "tests/sizing/EndToEnd.h"
 
 namespace volvenza::sizing {
@@ -163,6 +164,19 @@ TEST_F(OneDrawTest, SmallestChangeOfOneFigure) {
     const std::optional<double> lower = Size().Explanations.at(0).FixP0;
     ASSERT_TRUE(lower);
     EXPECT_FALSE(*Evaluator(state, req).PassesRuns({3, *lower - 0.1, 0}, 0));
+}
+
+// What passes need not be one interval: from 1, values 5 and 8 on pass,
+// 6 and 7 do not; bisection alone would stop at 8.
+TEST(SmallestPassingTest, FindsALowerIntervalBelowTheFirstFound) {
+    std::vector<double> tried;
+    const auto found = SmallestPassing(1, 1, 1000, [&](double x) {
+        tried.push_back(x);
+        return gas::Result<bool>((x >= 5 && x < 6) || x >= 8);
+    });
+    ASSERT_TRUE(found);
+    EXPECT_EQ(*found, std::optional<double>(5));
+    EXPECT_LT(tried.size(), 20u);
 }
 
 TEST_F(OneDrawTest, RulesAtTheirLimitsWhateverTheLaw) {
