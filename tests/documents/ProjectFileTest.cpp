@@ -180,6 +180,24 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
     EXPECT_NE(refused->find("/dimensionamento/catalogo deve essere un elenco di al più 200"),
               std::string::npos)
         << *refused;
+
+    // The bottles to try: a list of at most as many, each more than 0 dm3,
+    // a wrong one named by its place.
+    req["catalogo"] = {0.16, 1.4};
+    req["bombole"] = std::vector<double>(sizing::kMaxCatalogueSizes, 10.0);
+    ASSERT_EQ(Read(text.dump()), std::nullopt);
+    EXPECT_EQ(read.Requirements.BottleSizes.size(), sizing::kMaxCatalogueSizes);
+    for (const auto& [bottles, named] :
+         {std::pair{nlohmann::json(std::vector<double>(201, 10.0)), "/bombole è"},
+          {nlohmann::json(10.0), "/bombole è"},
+          {nlohmann::json{10.0, 0.0}, "/bombole/2 è"},
+          {nlohmann::json{"10"}, "/bombole/1 è"}}) {
+        req["bombole"] = bottles;
+        const auto bad = Read(text.dump());
+        ASSERT_TRUE(bad) << bottles;
+        EXPECT_NE(bad->find("il campo /dimensionamento" + std::string(named)), std::string::npos)
+            << *bad;
+    }
 }
 
 // A project replaces the whole model: no movement of a longer list stays

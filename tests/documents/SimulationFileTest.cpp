@@ -203,6 +203,7 @@ TEST_F(SimulationFileTest, InvalidFilesAreRefusedAndChangeNothing) {
          ": la riga 4 ha 5 campi separati da virgole, ne servono 6."},
         {"0,1,2,3,4,5,6,1,0\r\n0,1,2,3,4,5\r\n\r\n0,1,2,3,4,5\r\n", " (riga 3)."},
         {longer, " (riga 153)."},
+        {"0,1,2,3,4,5,6,1,1\r\n" + std::string(5000, '0') + "\r\n", " (riga 2)."},
         {"1,2,3\r\n", ": la riga 1 ha 3 campi separati da virgole, ne servono 9."},
         {"-1,1,2,3,4,5,6,7,0\r\n",
          ": alla riga 1 il campo LastPoint vale «-1», che non è un numero intero da 0 a 32767."},
