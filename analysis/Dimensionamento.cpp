@@ -136,8 +136,8 @@ void CompactRows(QTableWidget& table) {
 
 }  // namespace
 
-Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), state_(state), dialogs_(dialogs) {
+Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), project_(project), state_(project.State()), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Dimensionamento"));
     setWindowTitle(tr("Dimensionamento"));
 
@@ -544,10 +544,17 @@ bool Dimensionamento::ReadEnergyInputs(Requirements& req, QString* message) cons
 
 bool Dimensionamento::Calculate() {
     if (job_) return false;
+    // The search reads the project alone: a box's text that is no number
+    // stops it, wherever it is.
+    if (const auto draft = project_.FirstDraft()) {
+        dialogs_.Message(UiMessage(DraftMessage(draft->first, draft->second, DraftStops::Sizing)),
+                         MessageIcon::Exclamation, MessageButtons::Ok);
+        if (showDraft_) showDraft_(draft->first);
+        return false;
+    }
     QString message;
     const auto req = ReadRequirements(&message);
-    CircuitData data = state_.Data;
-    state_.Ui().ReadInitialDataBoxes(data);
+    const CircuitData data = state_.Data;
     Status checked = Done{};
     if (req) {
         CircuitState probe;
@@ -609,6 +616,7 @@ void Dimensionamento::Poll() {
     answered_ = asked_;
     answeredData_ = askedData_;
     answeredInputs_ = askedInputs_;
+    appliedInputs_.reset();
     stale_ = false;
     staleNote_->hide();
     recommendation_.reset();
@@ -774,6 +782,7 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     bottles_->setText(BottlesText(req.BottleSizes));
     arrangements_->setChecked(req.Arrangements);
     asked_ = req;
+    appliedInputs_.reset();
     recommendation_ = sizing.Recommendation;
     if (recommendation_) {
         const Design& d = *recommendation_;
@@ -796,7 +805,6 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
 uint64_t Dimensionamento::InputsNow() const {
     ProjectSnapshot now;
     now.data = state_.Data;
-    state_.Ui().ReadInitialDataBoxes(now.data);
     now.movements.assign(state_.Movements.begin() + 1,
                          state_.Movements.begin() + 1 + std::max<int>(state_.MovementCount, 0));
     now.gas = state_.Gas;
@@ -806,29 +814,24 @@ uint64_t Dimensionamento::InputsNow() const {
 void Dimensionamento::FollowInputs() {
     if (!answer_) return FollowBusy();  // the gas model's line
     const auto req = ReadRequirements();
-    stale_ = InputsNow() != answeredInputs_ || !req || !(*req == answered_);
+    const uint64_t inputs = InputsNow();
+    stale_ =
+        (inputs != answeredInputs_ && inputs != appliedInputs_) || !req || !(*req == answered_);
     staleNote_->setVisible(stale_);
     FollowBusy();
 }
 
 void Dimensionamento::Apply() {
     if (!answer_ || !answer_->Recommended || stale_) return;
-    emit Applying();
-    const Design& d = answer_->Recommendation()->Proposed;
-    CircuitData data = state_.Data;
-    state_.Ui().ReadInitialDataBoxes(data);
-    data.V0 = static_cast<float>(d.V0);
-    data.P0 = static_cast<float>(d.P0);
-    data.Qp = static_cast<float>(d.Qp);
-    state_.Data = data;
-    // Accumulators in parallel and bottles go with the size they are of.
-    state_.Gas.Vessels.Count = d.Count;
-    state_.Gas.Vessels.BottleVolume = d.BottleVolume();
-    // The chart marks the pressure the design was found for.
-    state_.ChartMinPressure = answered_.MinPressure;
-    state_.Ui().WriteInitialDataBoxes(data);
-    emit Applied();
-    // The data are now the applied design's, not the ones searched from.
+    // The requirements and the answer go into the project before the design
+    // does, so that Annulla takes the applied design back alone.
+    const ProjectSizing sizing = Sizing();
+    project_.SetRecommendation(sizing.Recommendation);
+    project_.SetRequirements(sizing.Requirements);
+    project_.ApplyDesign(answer_->Recommendation()->Proposed, answered_.MinPressure);
+    // The answer belongs to the data it leaves as much as to those it was
+    // found for.
+    appliedInputs_ = InputsNow();
     FollowInputs();
 }
 

@@ -6,6 +6,7 @@
 // writes the recommended V0, P0 and Qp into the initial data and marks p1 on
 // the chart. The search runs on a thread of its own.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -30,20 +31,28 @@ class QTimer;
 namespace volvenza {
 
 class Dialogs;
+class Project;
 class SizingJob;
+struct DraftKey;
 
 class Dimensionamento : public QWidget {
     Q_OBJECT
 
   public:
-    Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    Dimensionamento(Project& project, Dialogs& dialogs, QWidget* parent = nullptr);
     ~Dimensionamento() override;
 
-    // Starts the search; false, with a message, when a box is wrong.
+    // Starts the search; false, with a message, when a box is wrong or a
+    // box of another window holds a draft (shown by `showDraft`).
     bool Calculate();
     void Stop();
-    // Writes the recommended design into the initial data.
+    // Writes the recommended design into the project: the answer stays
+    // current for the data it leaves.
     void Apply();
+    // Where the shell shows the box of a draft that stops a search.
+    void WhenDraftStops(std::function<void(const DraftKey&)> showDraft) {
+        showDraft_ = std::move(showDraft);
+    }
     bool Busy() const { return job_ != nullptr; }
 
     // The requirements as the boxes give them, or the message naming the
@@ -61,15 +70,12 @@ class Dimensionamento : public QWidget {
     void ShowSizing(const ProjectSizing& sizing);
     // Marks the answer out of date, and "Applica" off, once the data, the
     // movements, the gas model or the requirements differ from those it was
-    // found for; the shell calls it whenever the project changes.
+    // found for and from those its application left; the shell calls it
+    // whenever the project changes.
     void FollowInputs();
     bool AnswerStale() const { return stale_; }
 
   signals:
-    // "Applica" is about to write the recommended design into the initial
-    // data, and has written it.
-    void Applying();
-    void Applied();
     // The person changed a requirement the project takes at once: the
     // pump's efficiency, the hours a year (the energy balance follows them),
     // the bottles or the choice of arrangements.
@@ -101,8 +107,10 @@ class Dimensionamento : public QWidget {
     void FitCatalogueColumns();
     void FitAnswer();
 
+    Project& project_;
     CircuitState& state_;
     Dialogs& dialogs_;
+    std::function<void(const DraftKey&)> showDraft_;
     QLineEdit* minPressure_ = nullptr;
     QComboBox* type_ = nullptr;
     int shownType_ = 0;  // the type whose defaults the catalogue may hold
@@ -137,6 +145,8 @@ class Dimensionamento : public QWidget {
     sizing::Requirements answered_;
     uint64_t askedInputs_ = 0;
     uint64_t answeredInputs_ = 0;
+    // What the data became once the answer was applied.
+    std::optional<uint64_t> appliedInputs_;
     bool stale_ = false;
     CircuitData askedData_;
     CircuitData answeredData_;  // the initial data the answer was found from

@@ -24,7 +24,6 @@ enum class MessageId : uint16_t {
     NoMovements,
     RunStopped,
     PrechargeTooHigh,
-    BoxNotNumber,
     FlowNotNumber,
     MovementTimesZero,
     MovementEndNotAfterStart,
@@ -32,6 +31,14 @@ enum class MessageId : uint16_t {
     CannotStart,
     CycleTimeBox,
     GasTooCold,
+    // Text typed into a box that is not a number stops what reads the data.
+    DraftNotNumber,
+    DraftInitialBox,
+    DraftMovementBox,
+    DraftStopsRun,
+    DraftStopsSizing,
+    DraftStopsSave,
+    DraftStopsExport,
     // The gas laws.
     ExponentRange,
     TemperaturesAboveZero,

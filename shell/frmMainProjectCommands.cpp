@@ -117,7 +117,7 @@ QString VesselsDescription(const Arrangement& v) {
 }
 
 bool IsEmpty(const ProjectSnapshot& snapshot) {
-    return snapshot.movements.empty() && snapshot.data == CircuitData{};
+    return snapshot.movements.empty() && snapshot.data == CircuitData{} && snapshot.drafts.empty();
 }
 
 }  // namespace
@@ -146,11 +146,6 @@ void frmMain::UseSettingsGas() {
     context_.state.Gas = ReadGasSettings(context_.settings, reset);
 }
 
-void frmMain::MovementsEdited(bool continues) {
-    project_->Edited(ProjectPart::Movements, "movimenti", joinMovementEdit_ || continues);
-    joinMovementEdit_ = false;
-}
-
 void frmMain::ShowHistoryState() {
     const bool undo = project_->CanUndo();
     const bool redo = project_->CanRedo();
@@ -174,11 +169,28 @@ void frmMain::ProjectChanged(unsigned parts) {
     if (auto* bar = qobject_cast<StatusBar*>(statusBar())) {
         bar->ShowVessels(VesselsDescription(context_.state.Gas.Vessels).mid(2));
     }
-    if ((parts & ProjectPart::History) != 0) {
-        // Undo and redo bring work back with or without its run: the
-        // commands follow what is there, as after a run or a load.
-        const CircuitState& s = context_.state;
-        UpdateCommandState(s.LastPoint > 0 ? 3 : s.MovementCount > 0 ? 2 : 1);
+    ShowCommandState();
+    // The windows over the list: one window's edit is followed by the
+    // others, a list put in place as a whole by all of them; the table
+    // first, so that it has the new list before the editor shows it.
+    const std::optional<MovementEdit>& edit = project_->LastMovementEdit();
+    const bool replaced = (parts & (ProjectPart::Replaced | ProjectPart::History)) != 0;
+    for (const char* name : {"Ciclo", "InserimentoDati"}) {
+        QWidget* window = FindChildWindow(QString::fromLatin1(name));
+        if (window == nullptr) continue;
+        if (replaced && context_.windows.followMovementList) {
+            context_.windows.followMovementList(window);
+        } else if (edit && context_.windows.followMovementEdit) {
+            context_.windows.followMovementEdit(window, *edit);
+        }
+    }
+    if ((parts & (ProjectPart::Data | ProjectPart::Gas | ProjectPart::Replaced)) != 0 &&
+        context_.windows.followInitialData) {
+        for (const char* name : {"DatiIniziali", "Ciclo"}) {
+            if (QWidget* window = FindChildWindow(QString::fromLatin1(name))) {
+                context_.windows.followInitialData(window);
+            }
+        }
     }
     if (QWidget* sizing = FindChildWindow(QStringLiteral("Dimensionamento"))) {
         if ((parts & ProjectPart::Replaced) != 0 && context_.windows.showSizing) {
@@ -199,6 +211,9 @@ void frmMain::ProjectChanged(unsigned parts) {
     }
     if ((parts & ProjectPart::Results) == 0) return;
     // A new run shows in every results window that is open.
+    if (QWidget* cycle = FindChildWindow(QStringLiteral("Ciclo"))) {
+        if (context_.windows.followResults) context_.windows.followResults(cycle);
+    }
     if (QWidget* table = FindChildWindow(QStringLiteral("Tabella"))) {
         if (context_.windows.fillResultsTable) context_.windows.fillResultsTable(table);
     }
@@ -233,10 +248,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         TakeSizingFrom(qobject_cast<QWidget*>(watched));
     }
     // A window closing leaves what it changed in a recovery point at once.
-    if (qobject_cast<QMdiSubWindow*>(watched) != nullptr) {
-        project_->Edited(ProjectPart::Inputs, "dati");
-        SaveRecoveryPoint(project_->Snapshot());
-    }
+    if (qobject_cast<QMdiSubWindow*>(watched) != nullptr) SaveRecoveryPoint(project_->Snapshot());
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -356,11 +368,6 @@ void frmMain::RecoverWork(Origin origin) {
         project_->Open(snapshot, "Recupera");
         recovery_->Opened(point);
         ShowRecoverable();
-        // A recovery point keeps no results: they come from the next run.
-        context_.state.GasRun = GasResults{};
-        context_.state.LastPoint = 0;
-        ReallocateResults(context_.state, 1);
-        UpdateCommandState(2);
     });
 }
 

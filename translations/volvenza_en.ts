@@ -787,6 +787,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Tempo ciclo</source>
         <translation>Cycle time</translation>
     </message>
+    <message>
+        <source>Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)</source>
+        <translation>Not a number: simulation, sizing, saving and exports wait until it is corrected (Ctrl+Z undoes it)</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::Dialogs</name>
@@ -1251,10 +1255,6 @@ The file already exists. Replace it?</translation>
         <translation>WARNING !!!!! VOLVENZA PRECHARGE TOO HIGH</translation>
     </message>
     <message>
-        <source>Il valore di %1 non è un numero valido, la simulazione non può partire</source>
-        <translation>The value of %1 is not a valid number, the simulation cannot start</translation>
-    </message>
-    <message>
         <source>La portata del movimento %1 non è un numero valido. La simulazione verrà interrotta, correggere il dato e riavviarla.</source>
         <translation>The flow of movement %1 is not a valid number. The simulation will be stopped; correct the value and start it again.</translation>
     </message>
@@ -1689,6 +1689,34 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Nel movimento %1 %2 vale %3, che non è un numero finito. La simulazione verrà interrotta, correggere il dato e riavviarla.</source>
         <translation>In movement %1, %2 is %3, which is not a finite number. The simulation will be stopped; correct the value and start it again.</translation>
+    </message>
+    <message>
+        <source>Il valore di %1 è &quot;%2&quot;, che non è un numero valido: %3. Correggerlo o annullarlo con Ctrl+Z.</source>
+        <translation>The value of %1 is &quot;%2&quot;, which is not a valid number: %3. Correct it or undo it with Ctrl+Z.</translation>
+    </message>
+    <message>
+        <source>%1 (Inizializzazione)</source>
+        <translation>%1 (Initial data)</translation>
+    </message>
+    <message>
+        <source>%1 del movimento %2</source>
+        <translation>%1 of movement %2</translation>
+    </message>
+    <message>
+        <source>la simulazione non può partire</source>
+        <translation>the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>il dimensionamento non può partire</source>
+        <translation>the sizing cannot start</translation>
+    </message>
+    <message>
+        <source>il lavoro non viene salvato</source>
+        <translation>the work is not saved</translation>
+    </message>
+    <message>
+        <source>l&apos;esportazione non viene fatta</source>
+        <translation>nothing is exported</translation>
     </message>
 </context>
 <context>

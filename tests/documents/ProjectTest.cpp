@@ -11,7 +11,7 @@
 #include "documents/Project.h"
 #include "tests/support/Failure.h"
 #include "tests/support/Files.h"
-#include "tests/support/RecordingUi.h"
+#include "tests/support/RecordedRun.h"
 
 namespace volvenza {
 
@@ -25,7 +25,6 @@ class ProjectTest : public ::testing::Test,
                     protected test::RecordedState {
   protected:
     ProjectTest() {
-        ui.windowLoaded = true;
         project.Listen([this](unsigned parts) { told.push_back(parts); });
     }
     Project project{state};
@@ -70,12 +69,11 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     EXPECT_EQ(project.Snapshot().movements.size(), 5u);
     EXPECT_EQ(told.back(), ProjectPart::All);
 
-    const int listChanges = ui.listChanges;
     project.Undo();
     EXPECT_EQ(project.Snapshot(), typed);
     EXPECT_EQ(state.Movements[2], Movement{});
-    EXPECT_EQ(ui.boxes.V0, 12);
-    EXPECT_EQ(ui.listChanges, listChanges + 1);
+    EXPECT_EQ(state.Data.V0, 12);
+    EXPECT_EQ(told.back(), ProjectPart::All | ProjectPart::History);
     EXPECT_EQ(dropped.movements.size(), 5u);  // the example, dropped in turn
     project.Redo();
     EXPECT_EQ(state.MovementCount, 5);
@@ -156,18 +154,21 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     project.Edited(ProjectPart::Inputs, "Esempio");
     state.Data.Qp = 31;
     project.Edited(ProjectPart::Data, "dati", true);
-    ui.boxes = state.Data;
-    ui.boxes.Pm = 90;  // typed but not reported: the run reads it, as part of that typing
-    CollectInitialData(state);
+    EXPECT_EQ(project.Stage(), ProjectStage::Data);
+    const uint64_t revision = project.Revision();
+    ASSERT_EQ(shown.Run(state), RunOutcome::Completed);
     project.ResultsComputed();
+    // A run reads the project and changes none of it.
     ASSERT_TRUE(project.Results());
-    EXPECT_EQ(project.Results()->revision, project.Revision());
+    EXPECT_EQ(project.Results()->revision, revision);
     EXPECT_FALSE(project.Results()->fromFile);
     EXPECT_EQ(told.back(), ProjectPart::Results);
-    project.Undo();  // the typing and the run's reading of it are one step
+    EXPECT_EQ(project.Stage(), ProjectStage::Results);
+    project.Undo();
     EXPECT_EQ(state.Data.Qp, 30);
+    EXPECT_FALSE(project.ResultsCurrent());
+    EXPECT_EQ(project.Stage(), ProjectStage::Results);  // still there, out of date
     project.Redo();
-    EXPECT_EQ(project.Snapshot().data.Pm, 90);
     EXPECT_TRUE(project.ResultsCurrent());
 
     // Any input makes them stale; going back makes them current again.
@@ -198,11 +199,20 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     EXPECT_TRUE(project.Results()->fromFile);
     state.LastPoint = 1;
     state.PSeries = {80, 79.5};
+    ASSERT_TRUE(project.Replace("Esempio", [&] {
+        LoadExampleCircuit(state);
+        return true;
+    }));
+    // Left over, the results are not the example's: it is data alone.
+    EXPECT_TRUE(project.Results()->carried);
+    EXPECT_EQ(project.Stage(), ProjectStage::Data);
     ASSERT_TRUE(project.Replace("Nuovo", [&] {
         ResetCircuit(state);
         return true;
     }));
     EXPECT_FALSE(project.Results());
+    EXPECT_EQ(project.Stage(), ProjectStage::Empty);
+    project.Undo();
     // Undoing the replacement brings the results back with the work, redoing
     // it takes them away again.
     project.Undo();
@@ -210,8 +220,80 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     EXPECT_EQ(state.LastPoint, 1);
     EXPECT_EQ(state.PSeries, (std::vector<double>{80, 79.5}));
     project.Redo();
+    project.Redo();
     EXPECT_FALSE(project.Results());
     EXPECT_EQ(state.LastPoint, 0);
+}
+
+// What is typed into a box as no number belongs to the project: it stops
+// what reads the data, naming the box; it moves and goes with its movement,
+// is undone with the typing, and no replacement keeps it.
+TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
+    LoadExampleCircuit(state);
+    project.Edited(ProjectPart::Inputs, "Esempio");
+    const DraftKey qp{DraftKey::Place::InitialData, 0, 3}, tf3{DraftKey::Place::Movement, 3, 1};
+    project.SetDraft(tf3, "1,x");
+    project.Edited(ProjectPart::Movements, "Tf 3", true);
+    project.SetDraft(qp, "2x5");
+    project.Edited(ProjectPart::Data, "Qp", true);
+    EXPECT_EQ(project.FirstDraft(), std::pair(qp, std::string("2x5")));
+    EXPECT_EQ(ItalianText(DraftMessage(qp, "2x5", DraftStops::Run)),
+              "Il valore di Qp (Inizializzazione) è \"2x5\", che non è un numero valido: la "
+              "simulazione non può partire. Correggerlo o annullarlo con Ctrl+Z.");
+    EXPECT_EQ(ItalianText(DraftMessage({DraftKey::Place::InitialData, 0, 6}, "", DraftStops::Save))
+                  .rfind("Il valore di Tempo ciclo (Inizializzazione) è \"\"", 0),
+              0u);
+    EXPECT_EQ(ItalianText(DraftMessage(tf3, "1,x", DraftStops::Export))
+                  .rfind("Il valore di Tf del movimento 3 è \"1,x\"", 0),
+              0u);
+    // Typing that comes back to where it started leaves no step.
+    project.SetDraft(qp, std::nullopt);
+    project.Edited(ProjectPart::Data, "Qp", true);
+    EXPECT_EQ(project.FirstDraft()->first, tf3);
+    project.Undo();
+    EXPECT_EQ(project.Draft(tf3), std::nullopt);
+
+    project.Redo();
+    std::vector<MovementEdit> followed;
+    project.Listen([&](unsigned) {
+        if (project.LastMovementEdit()) followed.push_back(*project.LastMovementEdit());
+    });
+    state.MovementCount = 6;  // one added in front: the draft's movement is now the 4th
+    project.MovementsEdited({MovementEdit::Change::Inserted, 1, 1});
+    EXPECT_EQ(project.Draft({DraftKey::Place::Movement, 4, 1}), "1,x");
+    ASSERT_EQ(followed.size(), 1u);
+    EXPECT_EQ(followed[0].change, MovementEdit::Change::Inserted);
+    EXPECT_EQ(project.LastMovementEdit(), std::nullopt);
+    project.MoveMovementDrafts(3, 4, +1);  // the 3rd and the 4th a place down
+    EXPECT_EQ(project.Draft({DraftKey::Place::Movement, 5, 1}), "1,x");
+    state.MovementCount = 4;  // a draft past the list's end is no box at all
+    EXPECT_EQ(project.FirstDraft(), std::nullopt);
+    state.MovementCount = 5;
+    project.MovementsEdited({MovementEdit::Change::Removed, 5, 1});
+    EXPECT_TRUE(project.AllDrafts().empty());
+    project.Undo();
+    ASSERT_EQ(project.AllDrafts().size(), 1u);
+    ASSERT_TRUE(project.Replace("Esempio", [&] {
+        LoadExampleCircuit(state);
+        return true;
+    }));
+    EXPECT_TRUE(project.AllDrafts().empty());
+
+    // A design applied: its values in the boxes, whatever was typed there,
+    // its vessels and p1 with them, as one step.
+    project.SetDraft(qp, "2x5");
+    project.Edited(ProjectPart::Data, "Qp", true);
+    sizing::Design design{16, 48.1, 35};
+    design.Count = 2;
+    project.ApplyDesign(design, 60);
+    EXPECT_EQ(std::tuple(state.Data.V0, state.Data.P0, state.Data.Qp, state.Gas.Vessels.Count,
+                         state.ChartMinPressure),
+              std::tuple(16.0f, 48.1f, 35.0f, 2, std::optional(60.0)));
+    EXPECT_EQ(project.FirstDraft(), std::nullopt);
+    project.Undo();
+    EXPECT_EQ(std::tuple(state.Data.V0, state.Gas.Vessels.Count, state.ChartMinPressure),
+              std::tuple(10.0f, 1, std::optional<double>()));
+    EXPECT_EQ(project.Draft(qp), "2x5");
 }
 
 // Points go by the order they were written in, whatever the clock says
@@ -229,6 +311,10 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     project.Edited(ProjectPart::Inputs, "Esempio");
     project.SetGas({.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = {}, .MaxTemp = {}});
     project.SetRecommendation(sizing::Design{10, 49.7, 30});
+    // What was typed into boxes as no number is kept with the work.
+    project.SetDraft({DraftKey::Place::Movement, 2, kFlowField}, "3,2x");
+    project.SetDraft({DraftKey::Place::InitialData, 0, 6}, "4,7 s");
+    project.Edited(ProjectPart::Movements, "bozza");
     // A session still running, and one that crashes after one point.
     RecoveryStore running(folder.string());
     running.Begin();

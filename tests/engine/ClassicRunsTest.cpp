@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "engine/Simulation.h"
+#include "tests/support/RecordedRun.h"
 
 namespace volvenza {
 namespace {
@@ -93,7 +94,7 @@ class Fnv {
 std::string RunHash(int index, int& warnings, int& refills) {
     CircuitState state;
     GenerateCase(index, state);
-    const RunOutcome outcome = RunSimulation(state);
+    const RunOutcome outcome = test::RunRecorder().Run(state);
     warnings += outcome == RunOutcome::PrechargeTooHigh;
     refills += outcome == RunOutcome::Completed && state.LastPoint > 0;
     Fnv h;

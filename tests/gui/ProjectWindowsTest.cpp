@@ -64,7 +64,7 @@ class ProjectWindowsTest : public QObject {
 
         shell.state.Movements[1].Qm = 99;              // typed in the cycle table
         shell.state.Movements[1].Displacement = 1000;  // a size the cylinder does not show
-        shell.state.Ui().MovementsEdited({MovementEdit::Change::Edited, 1, 1});
+        shell.main->CurrentProject().MovementsEdited({MovementEdit::Change::Edited, 1, 1});
         shell.Button("Simulazione")->trigger();
         const double lowest = shell.state.GasRun.Runs.at(0).LowestPressure;
         shell.Menu("Esempio")->trigger();
@@ -264,18 +264,22 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(table->item(10, 3)->text(), "-2,63");
         QCOMPARE(table->item(11, table->columnCount() - 1)->text(), "supera");
 
-        // Applied, the design is in the initial data and a step of the history.
+        // Applied, the design is in the initial data and a step of the history;
+        // the answer stays current for the data it left, before a run and after.
         const float before = shell.state.Data.P0;
         apply->click();
-        QCOMPARE(BoxTexts(shell.main->FindChildWindow("DatiIniziali"), {"TV0", "TP0"}),
+        QCOMPARE(BoxTexts(shell.main->ShowChildWindow("DatiIniziali"), {"TV0", "TP0"}),
                  QStringList({"10", "48,1"}));
         QCOMPARE(shell.state.ChartMinPressure, 60.0);
+        QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
         shell.main->CurrentProject().Undo();
         QCOMPARE(shell.state.Data.P0, before);
         QCOMPARE(shell.state.ChartMinPressure, std::nullopt);
+        QVERIFY(!stale->isVisibleTo(window));  // found for these data
         shell.main->CurrentProject().Redo();
         // Its run keeps above p1, not far above; the pump alone is taken at p1.
         shell.Button("Simulazione")->trigger();
+        QVERIFY(!stale->isVisibleTo(window));
         shell.main->ShowChildWindow("BilancioEnergetico");
         QCOMPARE(Figures(*shell.main).value(16), "60 bar (p1 del dimensionamento)");
         // ...as it is in the project opened again by a program that did not apply it.

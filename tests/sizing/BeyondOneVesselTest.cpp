@@ -134,10 +134,10 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     state.Gas = req.Gas;
     state.Data.V0 = 1.5f;
     state.Gas.Vessels.BottleVolume = bottled.BottleVolume();
-    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    ASSERT_EQ(RunSimulation(state).outcome, RunOutcome::Completed);
     EXPECT_GT(state.GasRun.Runs[0].LowestPressure, 99);
     state.Gas.Vessels.BottleVolume = 0;
-    ASSERT_EQ(RunSimulation(state), RunOutcome::PrechargeTooHigh);
+    ASSERT_EQ(RunSimulation(state).outcome, RunOutcome::PrechargeTooHigh);
 }
 
 }  // namespace
