@@ -66,6 +66,28 @@ std::optional<std::vector<double>> ParseBottles(const QString& text) {
     return sizes;
 }
 
+// A box shows its value in the interface's form, which may round it: while
+// its text is the one shown, the value read back is the exact one, so that
+// showing the requirements never changes them.
+const char* const kShownText = "volvenzaTestoMostrato";
+const char* const kShownValue = "volvenzaValoreMostrato";
+
+void ShowValue(QLineEdit* box, const QString& text, const QVariant& exact) {
+    box->setText(text);
+    box->setProperty(kShownText, text);
+    box->setProperty(kShownValue, exact);
+}
+
+std::optional<QVariant> Unchanged(const QLineEdit* box) {
+    if (box->text() != box->property(kShownText).toString()) return std::nullopt;
+    return box->property(kShownValue);
+}
+
+std::optional<double> Number(const QLineEdit* box) {
+    if (const auto exact = Unchanged(box); exact && exact->isValid()) return exact->toDouble();
+    return ParseNumber<double>(box->text().trimmed().toStdString());
+}
+
 // The heading broken at blanks into lines no wider than `width`.
 QString WrapHeading(const QString& heading, const QFontMetrics& metrics, int width) {
     QStringList lines;
@@ -194,15 +216,18 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     form->addRow(tr("Taratura della &valvola di massima [bar]"), box("TValvola", relief_));
     form->addRow(tr("Toll&eranza della precarica [%]"), box("TTolleranza", tolerance_));
     const Requirements defaultsOf;
-    tolerance_->setText(UiNumber(defaultsOf.PrechargeTolerance * 100));
+    ShowValue(tolerance_, UiNumber(defaultsOf.PrechargeTolerance * 100),
+              defaultsOf.PrechargeTolerance);
     form->addRow(tr("&Ore di lavoro continuo [h]"), box("TOre", hours_));
-    hours_->setText(UiNumber(defaultsOf.WorkingHours));
+    ShowValue(hours_, UiNumber(defaultsOf.WorkingHours), defaultsOf.WorkingHours);
     form->addRow(tr("Rendimento della pompa (&fra 0 e 1)"), box("TRendimento", efficiency_));
-    efficiency_->setText(UiNumber(defaultsOf.PumpEfficiency));
+    ShowValue(efficiency_, UiNumber(defaultsOf.PumpEfficiency), defaultsOf.PumpEfficiency);
     form->addRow(tr("Ore di lavoro in un anno [&h]"), box("TOreAnno", hoursPerYear_));
-    hoursPerYear_->setText(UiNumber(defaultsOf.HoursPerYear));
+    ShowValue(hoursPerYear_, UiNumber(defaultsOf.HoursPerYear), defaultsOf.HoursPerYear);
     form->addRow(tr("&Bombole per i pistoni [dm3, separate da ;]"), box("TBombole", bottles_));
-    bottles_->setText(BottlesText(defaultsOf.BottleSizes));
+    ShowValue(bottles_, BottlesText(defaultsOf.BottleSizes),
+              QVariant::fromValue(
+                  QList<double>(defaultsOf.BottleSizes.begin(), defaultsOf.BottleSizes.end())));
     form->addRow(check("ChkPrecarica", tr("Scegli la &precarica"), choosePrecharge_));
     choosePrecharge_->setChecked(true);
     form->addRow(check("ChkPompa", tr("Dimensiona anche la po&mpa"), sizePump_));
@@ -401,18 +426,20 @@ void Dimensionamento::ShowCatalogue(const std::vector<CatalogueSize>& sizes) {
     catalogue_->setRowCount(static_cast<int>(sizes.size()));
     for (int r = 0; r < catalogue_->rowCount(); ++r) {
         const CatalogueSize& s = sizes[static_cast<size_t>(r)];
-        auto optional = [](const std::optional<double>& v) { return v ? UiNumber(*v) : QString(); };
-        const QString cells[kCatalogueColumns] = {
-            UiNumber(s.V0),
-            std::isinf(s.MaxRatio) ? QString() : UiNumber(s.MaxRatio),
-            optional(s.RatedPressure),
-            optional(s.MaxFlow),
-            optional(s.Tau),
-            optional(s.RatedSwing),
-            optional(s.RatedCycles)};
+        const std::optional<double> values[kCatalogueColumns] = {
+            s.V0,
+            std::isinf(s.MaxRatio) ? std::nullopt : std::optional(s.MaxRatio),
+            s.RatedPressure,
+            s.MaxFlow,
+            s.Tau,
+            s.RatedSwing,
+            s.RatedCycles};
         for (int c = 0; c < kCatalogueColumns; ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
+            auto* item = new QTableWidgetItem(values[c] ? UiNumber(*values[c]) : QString());
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            // The exact value while the cell shows what it was given.
+            if (values[c]) item->setData(Qt::UserRole, QVariant::fromValue(*values[c]));
+            item->setData(Qt::UserRole + 1, item->text());
             catalogue_->setItem(r, c, item);
         }
     }
@@ -439,7 +466,10 @@ std::optional<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(QString
             const QString text = item != nullptr ? item->text().trimmed() : QString();
             if (text.isEmpty()) continue;
             any = true;
-            cells[c] = ParseNumber<double>(text.toStdString());
+            const bool shown = item->text() == item->data(Qt::UserRole + 1).toString();
+            cells[c] = shown && item->data(Qt::UserRole).isValid()
+                           ? std::optional(item->data(Qt::UserRole).toDouble())
+                           : ParseNumber<double>(text.toStdString());
             if (!cells[c]) {
                 if (message != nullptr) {
                     *message = tr("Il catalogo contiene \"%1\" alla riga %2, che non è un numero.")
@@ -485,9 +515,7 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
         if (message != nullptr) *message = text;
         return std::nullopt;
     };
-    auto number = [](const QLineEdit* field) {
-        return ParseNumber<double>(field->text().trimmed().toStdString());
-    };
+    auto number = [](const QLineEdit* field) { return Number(field); };
     const auto p1 = number(minPressure_);
     if (!p1) return fail(tr("Scrivere la pressione minima p1 in bar."));
     req.MinPressure = *p1;
@@ -506,14 +534,16 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
         }
         *target = *value;
     }
-    const auto tolerance = number(tolerance_);
+    // Shown in per cent, kept as a share.
+    const auto shownTolerance = Unchanged(tolerance_);
+    const auto tolerance = ParseNumber<double>(tolerance_->text().trimmed().toStdString());
     if (!tolerance) return fail(tr("Scrivere la tolleranza della precarica in %."));
-    req.PrechargeTolerance = *tolerance / 100;
+    req.PrechargeTolerance = shownTolerance ? shownTolerance->toDouble() : *tolerance / 100;
     const auto hours = number(hours_);
     if (!hours) return fail(tr("Scrivere le ore di lavoro continuo."));
     req.WorkingHours = *hours;
     if (!ReadEnergyInputs(req, message)) return std::nullopt;
-    const auto bottles = ParseBottles(bottles_->text());
+    const auto bottles = ReadBottles();
     if (!bottles) {
         return fail(tr("Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da \";\".")
                         .arg(kMaxCatalogueSizes));
@@ -527,9 +557,17 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
     return req;
 }
 
+std::optional<std::vector<double>> Dimensionamento::ReadBottles() const {
+    if (const auto exact = Unchanged(bottles_)) {
+        const auto sizes = exact->value<QList<double>>();
+        return std::vector<double>(sizes.begin(), sizes.end());
+    }
+    return ParseBottles(bottles_->text());
+}
+
 bool Dimensionamento::ReadEnergyInputs(Requirements& req, QString* message) const {
-    const auto efficiency = ParseNumber<double>(efficiency_->text().trimmed().toStdString());
-    const auto hours = ParseNumber<double>(hoursPerYear_->text().trimmed().toStdString());
+    const auto efficiency = Number(efficiency_);
+    const auto hours = Number(hoursPerYear_);
     if (!efficiency || !hours) {
         if (message != nullptr) {
             *message = !efficiency ? tr("Scrivere il rendimento della pompa.")
@@ -746,9 +784,7 @@ ProjectSizing Dimensionamento::Sizing() const {
     // choice become the project's as typed: kept even while another box is
     // wrong.
     ReadEnergyInputs(sizing.Requirements, nullptr);
-    if (const auto bottles = ParseBottles(bottles_->text())) {
-        sizing.Requirements.BottleSizes = *bottles;
-    }
+    if (const auto bottles = ReadBottles()) sizing.Requirements.BottleSizes = *bottles;
     sizing.Requirements.Arrangements = arrangements_->isChecked();
     sizing.Requirements.Gas = state_.Gas;
     sizing.Recommendation = recommendation_;
@@ -759,10 +795,10 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     // An answer belongs to the project it was found in.
     ClearAnswer();
     const Requirements& req = sizing.Requirements;
-    auto number = [](const std::optional<double>& value) {
-        return value ? UiNumber(*value) : QString();
+    auto show = [](QLineEdit* box, const std::optional<double>& value) {
+        ShowValue(box, value ? UiNumber(*value) : QString(), value ? QVariant(*value) : QVariant());
     };
-    minPressure_->setText(req.MinPressure > 0 ? number(req.MinPressure) : QString());
+    show(minPressure_, req.MinPressure > 0 ? std::optional(req.MinPressure) : std::nullopt);
     {
         // The project's catalogue is shown as it was kept, whatever its type.
         const QSignalBlocker quiet(type_);
@@ -770,16 +806,17 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     }
     shownType_ = static_cast<int>(req.Type);
     ShowCatalogue(req.Catalogue);
-    rated_->setText(number(req.RatedPressure));
-    relief_->setText(number(req.ReliefSetting));
-    tolerance_->setText(UiNumber(req.PrechargeTolerance * 100));
-    hours_->setText(UiNumber(req.WorkingHours));
-    efficiency_->setText(UiNumber(req.PumpEfficiency));
-    hoursPerYear_->setText(UiNumber(req.HoursPerYear));
+    show(rated_, req.RatedPressure);
+    show(relief_, req.ReliefSetting);
+    ShowValue(tolerance_, UiNumber(req.PrechargeTolerance * 100), req.PrechargeTolerance);
+    show(hours_, req.WorkingHours);
+    show(efficiency_, req.PumpEfficiency);
+    show(hoursPerYear_, req.HoursPerYear);
     choosePrecharge_->setChecked(req.ChoosePrecharge);
     sizePump_->setChecked(req.SizePump);
     singleCycle_->setChecked(req.SingleCycle);
-    bottles_->setText(BottlesText(req.BottleSizes));
+    ShowValue(bottles_, BottlesText(req.BottleSizes),
+              QVariant::fromValue(QList<double>(req.BottleSizes.begin(), req.BottleSizes.end())));
     arrangements_->setChecked(req.Arrangements);
     asked_ = req;
     appliedInputs_.reset();

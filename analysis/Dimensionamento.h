@@ -91,6 +91,8 @@ class Dimensionamento : public QWidget {
     // The pump's efficiency and the hours a year into `req`; false, with
     // the message, when either is not a number.
     bool ReadEnergyInputs(sizing::Requirements& req, QString* message) const;
+    // The bottles as the box gives them, or nothing when it gives none.
+    std::optional<std::vector<double>> ReadBottles() const;
     void Poll();
     void ShowAnswer();
     void ClearAnswer();

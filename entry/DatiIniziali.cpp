@@ -122,10 +122,12 @@ void DatiIniziali::ShowData() {
         const std::optional<std::string> draft = project_.Draft(BoxKey(i));
         const float value = data.*kRows[i].field;
         const auto shown = ParseNumber<float>(box->text().toStdString());
-        // "30,0" typed says 30 as well as "30" does.
+        // "30,0" typed says 30 as well as "30" does; the shown form of a
+        // value it does not hold whole says it too.
         const bool same =
             draft ? box->text().toStdString() == *draft
-                  : shown && (*shown == value || (std::isnan(*shown) && std::isnan(value)));
+                  : box->text() == UiNumber(value) ||
+                        (shown && (*shown == value || (std::isnan(*shown) && std::isnan(value))));
         if (!same) box->setText(draft ? QString::fromStdString(*draft) : UiNumber(value));
         MarkBox(i, !draft);
     }

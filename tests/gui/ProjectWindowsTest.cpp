@@ -114,6 +114,38 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(BoxTexts(editor, {"Dato1", "Dato2", "DatoQm"}), QStringList({"0", "0", "0"}));
     }
 
+    // Opening, showing, printing and closing a window change nothing: a
+    // value's shown form is a view of it, even of a flow no box can show whole.
+    void windowsLeaveTheProjectAsTheyFoundIt() {
+        Shell shell(ProgramChildWindows());
+        shell.main->show();
+        shell.Button("Esempio")->trigger();
+        shell.state.Movements[3].Qm = 60.318719999999985;
+        shell.main->CurrentProject().Edited(ProjectPart::Movements, "file");
+        sizing::Requirements requirements;
+        requirements.PumpEfficiency = 0.1 + 0.2;  // 0,30000000000000004
+        requirements.Catalogue.at(0).V0 = requirements.PumpEfficiency;
+        requirements.PrechargeTolerance = 0.07;  // 7 % is 7,000000000000001
+        shell.main->CurrentProject().SetRequirements(requirements);
+        const QString path = shell.temp.filePath("preciso.vlzp");
+        shell.Button("Simulazione")->trigger();
+        shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
+        shell.WithFile(shell.Menu("mnuFileOpen"), path);
+        Project& project = shell.main->CurrentProject();
+        const uint64_t revision = project.Revision();
+        QVERIFY(project.ResultsCurrent());
+        for (const char* name : {"Grafico", "InserimentoDati", "DatiIniziali", "Ciclo", "Tabella",
+                                 "BilancioEnergetico", "Dimensionamento"}) {
+            QWidget* window = shell.main->ShowChildWindow(QString::fromLatin1(name));
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            shell.dialogs.QueuePrinterAccepted(false);
+            shell.Menu("mnuFilePrint")->trigger();
+            window->parentWidget()->close();
+            QVERIFY2(project.Revision() == revision && project.ResultsCurrent(), name);
+        }
+        QCOMPARE(shell.state.Movements[3].Qm, 60.318719999999985);
+    }
+
     // A crashed session's points wait for the user, said at start; a value
     // is in a point within a second, and at once when its window closes.
     void recoveryPointsOutliveACrash() {
