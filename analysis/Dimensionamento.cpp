@@ -26,6 +26,7 @@
 #include "documents/Project.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
+#include "platform/BoxHistory.h"
 #include "platform/Dialogs.h"
 #include "platform/ScreenUnits.h"
 #include "platform/UiMessage.h"
@@ -384,6 +385,8 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
                         std::max(layout->minimumSize().height(), TwipsToPixels(10000, this)));
     resize(designSize_);
     move(TwipsRect(kLeft, kTop, 0, 0, this).topLeft());
+    ShareBoxHistory(
+        this, [this] { project_.Undo(); }, [this] { project_.Redo(); });
     FollowBusy();
 }
 

@@ -11,6 +11,7 @@
 #include "documents/Project.h"
 #include "entry/NumberBox.h"
 #include "numbers/NumberText.h"
+#include "platform/BoxHistory.h"
 #include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
@@ -101,6 +102,8 @@ DatiIniziali::DatiIniziali(Project& project, Dialogs& /*dialogs*/, QWidget* pare
         boxes_[i] = box;
         connect(box, &QLineEdit::textEdited, this, [this, i] { Typed(i); });
     }
+    ShareBoxHistory(
+        this, [this] { project_.Undo(); }, [this] { project_.Redo(); });
     ShowData();
 }
 

@@ -15,6 +15,7 @@
 #include "entry/CycleEdits.h"
 #include "entry/NumberBox.h"
 #include "numbers/NumberText.h"
+#include "platform/BoxHistory.h"
 #include "platform/DecimalKey.h"
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
@@ -78,6 +79,8 @@ InserimentoDati::InserimentoDati(Project& project, Dialogs& dialogs, QWidget* pa
         pictures_[n - 1] = QPixmap::fromImage(ActuatorPicture(n));
     }
     BuildWindow();
+    ShareBoxHistory(
+        this, [this] { project_.Undo(); }, [this] { project_.Redo(); });
 
     // Opening always starts at the first movement.
     state_.CurrentMovement = state_.MovementCount > 0 ? 1 : 0;

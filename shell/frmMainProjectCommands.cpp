@@ -193,7 +193,15 @@ void frmMain::ProjectChanged(unsigned parts) {
         }
     }
     if (QWidget* sizing = FindChildWindow(QStringLiteral("Dimensionamento"))) {
-        if ((parts & ProjectPart::Replaced) != 0 && context_.windows.showSizing) {
+        // Another project's requirements, or an undo of the window's own: the
+        // window shows the project's; an undo of anything else leaves its
+        // answer in view, to be judged against the data as they now are.
+        const bool history = (parts & ProjectPart::History) != 0;
+        const bool otherRequirements =
+            !context_.windows.sizingOf ||
+            !(context_.windows.sizingOf(sizing).Requirements == project_->Sizing().Requirements);
+        if ((parts & ProjectPart::Replaced) != 0 && (!history || otherRequirements) &&
+            context_.windows.showSizing) {
             context_.windows.showSizing(sizing, project_->Sizing());
         }
         if (context_.windows.followSizingInputs) context_.windows.followSizingInputs(sizing);
