@@ -92,6 +92,9 @@ class frmMain : public QMainWindow {
     // aggiornati: i dati sono cambiati" before it when they are out of date,
     // and where they fall below the applied p1; empty without results.
     QString ResultsNote() const;
+    // "sotto p1 = 130 bar da 1,52 s a 1,91 s" where the results fall below
+    // the p1 of the sizing applied; empty where they do not.
+    QString BelowAppliedP1() const;
     // The energy balance's inputs: the project's requirements and applied
     // p1; nothing while the results are not the data's, whose balance would
     // mix the run with data it was not made from.

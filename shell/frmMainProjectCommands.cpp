@@ -18,7 +18,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "engine/PressureWatch.h"
 #include "numbers/NumberText.h"
+#include "numbers/Rounding.h"
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
 #include "platform/ScreenUnits.h"
@@ -57,6 +59,14 @@ constexpr UiText kRecoverable{
 constexpr UiText kStale{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain", "Risultati non aggiornati: i dati sono cambiati")};
+constexpr UiText kBelowP1{"volvenza::frmMain",
+                          QT_TRANSLATE_NOOP("volvenza::frmMain", "sotto p1 = %1 bar %2")};
+constexpr UiText kStretch{"volvenza::frmMain",
+                          QT_TRANSLATE_NOOP("volvenza::frmMain", "da %1 s a %2 s")};
+constexpr UiText kInstant{"volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmMain", "a %1 s")};
+constexpr UiText kAnd{"volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmMain", " e ")};
+constexpr UiText kFallsBelow{"volvenza::frmMain",
+                             QT_TRANSLATE_NOOP("volvenza::frmMain", "La pressione scende %1")};
 constexpr UiText kFromFile{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain",
@@ -127,7 +137,21 @@ QString frmMain::ResultsNote() const {
     if (!origin) return {};
     QString note = origin->fromFile ? kFromFile.Text() : GasDescription(origin->gas);
     if (!project_->ResultsCurrent()) note = kStale.Text() + QStringLiteral(". ") + note;
+    if (const QString below = BelowAppliedP1(); !below.isEmpty()) note += "; " + below;
     return note;
+}
+
+QString frmMain::BelowAppliedP1() const {
+    const CircuitState& state = context_.state;
+    if (!state.ChartMinPressure || !project_->Results()) return {};
+    QStringList stretches;
+    auto time = [](double t) { return UiNumber(RoundHalfEven(t, 2)); };
+    for (const PressureStretch& s : StretchesBelow(state, *state.ChartMinPressure)) {
+        stretches << (s.from == s.to ? kInstant.Text().arg(time(s.from))
+                                     : kStretch.Text().arg(time(s.from), time(s.to)));
+    }
+    if (stretches.isEmpty()) return {};
+    return kBelowP1.Text().arg(UiNumber(*state.ChartMinPressure), stretches.join(kAnd.Text()));
 }
 
 std::optional<EnergyInputs> frmMain::EnergyInputsNow() const {
@@ -165,9 +189,12 @@ void frmMain::ShowHistoryState() {
 void frmMain::ProjectChanged(unsigned parts) {
     if (parts != ProjectPart::Results) recoveryTimer_->start();
     ShowHistoryState();
-    // The vessels stay when V0 is typed anew: the bar says what V0 is one of.
+    // The vessels stay when V0 is typed anew: the bar says what V0 is one of,
+    // and, in red, where the results fall below the applied p1.
     if (auto* bar = qobject_cast<StatusBar*>(statusBar())) {
         bar->ShowVessels(VesselsDescription(context_.state.Gas.Vessels).mid(2));
+        const QString below = project_->Stage() == ProjectStage::Results ? BelowAppliedP1() : "";
+        bar->ShowWarning(below.isEmpty() ? QString() : kFallsBelow.Text().arg(below));
     }
     ShowCommandState();
     // The windows over the list: one window's edit is followed by the

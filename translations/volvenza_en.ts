@@ -2687,6 +2687,26 @@ Save as a simulation all the same? A project (.vlzp) keeps everything.</translat
         <source>Lavoro non salvato recuperabile: File &gt; Recupera lavoro non salvato...</source>
         <translation>Unsaved work can be recovered: File &gt; Recover unsaved work...</translation>
     </message>
+    <message>
+        <source>sotto p1 = %1 bar %2</source>
+        <translation>below p1 = %1 bar %2</translation>
+    </message>
+    <message>
+        <source>da %1 s a %2 s</source>
+        <translation>from %1 s to %2 s</translation>
+    </message>
+    <message>
+        <source>a %1 s</source>
+        <translation>at %1 s</translation>
+    </message>
+    <message>
+        <source> e </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>La pressione scende %1</source>
+        <translation>The pressure falls %1</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::frmModelloGas</name>

@@ -6,6 +6,7 @@
 #include <limits>
 #include <tuple>
 
+#include "engine/PressureWatch.h"
 #include "tests/support/RecordedRun.h"
 
 namespace volvenza {
@@ -194,6 +195,26 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     ASSERT_EQ(shown.messages.size(), 2u);
     EXPECT_EQ(shown.messages[1].text, MessageSource(MessageId::RunStopped));
     EXPECT_EQ(shown.messages[1].icon, MessageIcon::None);
+}
+
+// Where a run falls below a pressure: each stretch of points below it, to
+// the last point shown, and a dip between two points at its lowest's instant.
+TEST_F(SimulationTest, StretchesBelowAPressure) {
+    state.PSeries = {80, 70, 59, 58, 61, 59.5, 60, 55, 0};
+    state.LastPoint = 7;  // the last point is past the results shown
+    const auto below = StretchesBelow(state, 60);
+    std::vector<std::tuple<double, double, double>> got;
+    for (const PressureStretch& b : below)
+        got.emplace_back(std::round(b.from * 100), std::round(b.to * 100), b.lowest);
+    EXPECT_EQ(got, (std::vector<std::tuple<double, double, double>>{
+                       {2, 3, 58}, {5, 5, 59.5}, {7, 7, 55}}));
+    EXPECT_TRUE(StretchesBelow(state, 55).empty());
+    state.GasRun.Runs.resize(1);
+    state.GasRun.Runs[0].LowestPressure = 54.9;
+    state.GasRun.Runs[0].LowestTime = 0.0651;
+    const auto dip = StretchesBelow(state, 55);
+    ASSERT_EQ(dip.size(), 1u);
+    EXPECT_EQ(std::tuple(dip[0].from, dip[0].to, dip[0].lowest), std::tuple(0.0651, 0.0651, 54.9));
 }
 
 }  // namespace

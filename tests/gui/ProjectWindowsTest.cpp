@@ -17,6 +17,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "platform/DrawingSurface.h"
 #include "tests/gui/GuiTesting.h"
 
 using namespace volvenza;
@@ -371,6 +372,29 @@ class ProjectWindowsTest : public QObject {
         const auto series = shell.state.PSeries.begin();
         const double lowest = *std::min_element(series, series + shell.state.LastPoint + 1);
         QVERIFY2(lowest >= 60 && lowest < 64, qPrintable(QString::number(lowest)));
+        auto* status = Named<QLabel>(shell.main.get(), "Panel1");
+        QCOMPARE(status->text(), "Stato");
+        // A band of 25 bar: the pump loads late and the run falls below the
+        // p1 applied. The results' note, the status bar and the chart say
+        // where, from the first point below it to the cycle's end.
+        Retype(Named<QLineEdit>(shell.main->ShowChildWindow("DatiIniziali"), "TDp"), "25");
+        shell.Button("Simulazione")->trigger();
+        int first = 0;
+        while (shell.state.PSeries[first] >= 60) ++first;
+        QCOMPARE(shell.state.LastPoint, 469);
+        const QString below = QStringLiteral("sotto p1 = 60 bar da %1 s a 4,69 s")
+                                  .arg(QString::number(first / 100.0).replace('.', ','));
+        QVERIFY2(shell.main->ResultsNote().endsWith("; " + below),
+                 qPrintable(shell.main->ResultsNote()));
+        QCOMPARE(status->text(), "La pressione scende " + below);
+        QCOMPARE(status->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QWidget* chart = shell.main->ShowChildWindow("Grafico");
+        QVERIFY(QTest::qWaitForWindowExposed(chart));
+        const QImage drawn = Named<DrawingArea>(chart, "Picture1")->Surface().CommittedImage();
+        QVERIFY(CountColour(drawn, QColor(255, 205, 205)) > 0);
+        Retype(Named<QLineEdit>(shell.main->ShowChildWindow("DatiIniziali"), "TDp"), "13");
+        shell.Button("Simulazione")->trigger();
+        QCOMPARE(status->text(), "Stato");
 
         // The efficiency typed in the requirements is the balance's at once, a
         // step Annulla takes back; one out of range is refused in its stead.
