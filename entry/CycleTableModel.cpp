@@ -8,11 +8,13 @@
 #include <QUndoStack>
 
 #include "documents/Project.h"
+#include "engine/FlowModel.h"
 #include "entry/ActuatorPages.h"
 #include "entry/CycleColours.h"
 #include "entry/CycleCommands.h"
 #include "entry/CycleEdits.h"
 #include "numbers/NumberText.h"
+#include "numbers/Rounding.h"
 #include "platform/Language.h"
 
 namespace volvenza {
@@ -63,6 +65,8 @@ const char* const kRodWiderThanBore =
 const char* const kFlowWithoutDuration = QT_TRANSLATE_NOOP(
     "volvenza::CycleTableModel",
     "Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata");
+const char* const kTypedFlow = QT_TRANSLATE_NOOP(
+    "volvenza::CycleTableModel", "Qm immesso a mano: le misure e i tempi danno %1 dm3/min");
 const char* const kBeforeCycle = QT_TRANSLATE_NOOP(
     "volvenza::CycleTableModel",
     "Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo");
@@ -74,6 +78,8 @@ const char* const kAfterCycle =
 // Row colours of the checks: a run refuses an error and asks about (or
 // cuts) a warning.
 const QColor kNotANumberText(Qt::red);
+// A flow typed over what the sizes give: the person's own figure.
+const QColor kTypedFlowText(0, 70, 160);
 
 QString Text(const char* source) {
     return QCoreApplication::translate("volvenza::CycleTableModel", source);
@@ -89,6 +95,19 @@ QString NumberText(double value) {
 
 bool FlowShown(const Movement& m) {
     return std::isfinite(m.Qm) && (m.Tf != m.Ti || m.Qm == 0);
+}
+
+// The flow the sizes and times give when the one stored is another: typed
+// by hand. The editor keeps a computed flow to 3 decimals, so half a
+// thousandth apart is the same flow.
+std::optional<double> OtherFlowOfSizes(Movement m) {
+    if (!(m.Ti < m.Tf) || !std::isfinite(m.Qm)) return std::nullopt;
+    m.Kind = ListedKind(m.Kind);
+    const std::optional<double> sizes = FlowOfSizes(m);
+    if (!sizes || !std::isfinite(*sizes)) return std::nullopt;
+    const double slack = 0.0005 + 1e-12 * std::abs(*sizes);
+    if (std::abs(m.Qm - *sizes) <= slack) return std::nullopt;
+    return *sizes;
 }
 
 }  // namespace
@@ -241,6 +260,8 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
     }
     if (!std::isfinite(m.Qm)) {
         mark(Severity::Error, Text(kFlowNotFinite));
+    } else if (m.Qm < 0 && m.Tf < m.Ti) {
+        // The times are at fault, as said above, not the sizes.
     } else if (m.Qm < 0) {
         const bool rod = PageShows(ListedKind(m.Kind), &Movement::BoreDiameter) &&
                          PageShows(ListedKind(m.Kind), &Movement::RodDiameter) &&
@@ -257,6 +278,10 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
     }
     if (cycleTime_ > 0 && std::max(m.Ti, m.Tf) > cycleTime_) {
         mark(Severity::Warning, Text(kAfterCycle).arg(NumberText(cycleTime_)));
+    }
+    // Not wrong, only said: the run takes the flow typed.
+    if (const auto sizes = OtherFlowOfSizes(m)) {
+        check.reasons << Text(kTypedFlow).arg(NumberText(RoundHalfEven(*sizes, 3)));
     }
     return check;
 }
@@ -281,7 +306,11 @@ QVariant CycleTableModel::data(const QModelIndex& index, int role) const {
             return {};
         case Qt::ForegroundRole:
             if (DraftOf(slot, column)) return QBrush(kNotANumberText);
+            if (column == Flow && OtherFlowOfSizes(state_.Movements[slot])) {
+                return QBrush(kTypedFlowText);
+            }
             return {};
+
         case Qt::BackgroundRole: {
             const Severity severity = CheckSlot(slot).severity;
             if (severity == Severity::Error) return QBrush(kCheckErrorColour);

@@ -681,6 +681,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Qt non supera mai Qp</source>
         <translation>Qt never exceeds Qp</translation>
     </message>
+    <message>
+        <source>Movimento %1, %2: Tf %4 s non è dopo Ti %3 s, nessuna barra</source>
+        <translation>Movement %1, %2: Tf %4 s is not after Ti %3 s, no bar</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::CycleTableModel</name>
@@ -775,6 +779,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Ti o Tf non è un numero finito: la simulazione non può usarlo</source>
         <translation>Ti or Tf is not a finite number: the simulation cannot use it</translation>
+    </message>
+    <message>
+        <source>Qm immesso a mano: le misure e i tempi danno %1 dm3/min</source>
+        <translation>Qm typed by hand: the sizes and times give %1 dm3/min</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@
 #include "entry/CycleEdits.h"
 #include "entry/CycleTableModel.h"
 #include "entry/CycleTableView.h"
+#include "numbers/Rounding.h"
 #include "tests/gui/GuiTesting.h"
 
 using namespace volvenza;
@@ -86,8 +87,11 @@ struct Windows {
     }
 };
 
+// With the flow its sizes give, as the editor computes it.
 Movement Cylinder(float ti, float tf, float bore, float stroke) {
-    return Movement{.Ti = ti, .Tf = tf, .BoreDiameter = bore, .Stroke = stroke, .Kind = 1};
+    Movement m{.Ti = ti, .Tf = tf, .BoreDiameter = bore, .Stroke = stroke, .Kind = 1};
+    m.Qm = RoundHalfEven(FlowOfSizes(m).value_or(0), 3);
+    return m;
 }
 
 }  // namespace
@@ -293,6 +297,28 @@ class CicloTest : public QObject {
         w.cycle->Undo();
         QVERIFY(model.setData(model.index(0, Column::EndTime), "0,2"));
         QCOMPARE(check(0), QString());
+
+        // A flow typed over the one its sizes give is the person's own: said,
+        // in its own colour, and no error.
+        QVERIFY(model.setData(model.index(0, Column::Flow), "25"));
+        QCOMPARE(check(0), "Qm immesso a mano: le misure e i tempi danno 88,357 dm3/min");
+        QCOMPARE(model.index(0, Column::Flow).data(Qt::ForegroundRole).value<QBrush>().color(),
+                 QColor(0, 70, 160));
+        QCOMPARE(colour(0), QColor());
+        QVERIFY(model.setData(model.index(0, Column::Flow), "88,357"));
+        QCOMPARE(check(0), QString());
+        // An end before the start is the times' fault; it draws no bar, nor
+        // does one at its start, and adds nothing to the total flow.
+        QVERIFY(model.setData(model.index(4, Column::EndTime), "3"));
+        QVERIFY(check(4).startsWith("Tf è uguale o minore di Ti") && !check(4).contains("misure"));
+        CycleDiagram* diagram = w.cycle->Diagram();
+        QVERIFY(diagram->BarRect(4).isEmpty() && diagram->BarRect(1).isEmpty());
+        QVERIFY(!diagram->BarRect(0).isEmpty());
+        QVERIFY2(diagram->TextAlternative().contains(
+                     "Movimento 5, CILINDRO SEMPLICE STELO USCENTE: Tf 3 s non è dopo Ti 4 s, "
+                     "nessuna barra\nPortata totale Qt: al massimo 88,357 dm3/min"),
+                 qPrintable(diagram->TextAlternative()));
+        QVERIFY(model.setData(model.index(4, Column::EndTime), "5"));
 
         // Flows that cannot be right are marked: a rod wider than the bore, a
         // kind whose sizes are not given, a flow over no time, no number.
