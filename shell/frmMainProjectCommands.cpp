@@ -193,7 +193,8 @@ void frmMain::ProjectChanged(unsigned parts) {
     // and, in red, where the results fall below the applied p1.
     if (auto* bar = qobject_cast<StatusBar*>(statusBar())) {
         bar->ShowVessels(VesselsDescription(context_.state.Gas.Vessels).mid(2));
-        const QString below = project_->Stage() == ProjectStage::Results ? BelowAppliedP1() : "";
+        // Only of the data as they are: the note keeps it for results out of date.
+        const QString below = project_->ResultsCurrent() ? BelowAppliedP1() : QString();
         bar->ShowWarning(below.isEmpty() ? QString() : kFallsBelow.Text().arg(below));
     }
     ShowCommandState();
