@@ -89,6 +89,39 @@ std::optional<double> Number(const QLineEdit* box) {
     return ParseNumber<double>(box->text().trimmed().toStdString());
 }
 
+// What a requirement's box shows for the requirements, and its exact value.
+std::pair<QString, QVariant> RequirementShown(const Requirements& req, size_t box) {
+    auto number = [](const std::optional<double>& value) {
+        return std::pair(value ? UiNumber(*value) : QString(),
+                         value ? QVariant(*value) : QVariant());
+    };
+    switch (static_cast<RequirementBox>(box)) {
+        case RequirementBox::MinPressure:
+            return number(req.MinPressure > 0 ? std::optional(req.MinPressure) : std::nullopt);
+        case RequirementBox::RatedPressure:
+            return number(req.RatedPressure);
+        case RequirementBox::ReliefSetting:
+            return number(req.ReliefSetting);
+        case RequirementBox::Tolerance:
+            return {UiNumber(req.PrechargeTolerance * 100), req.PrechargeTolerance};
+        case RequirementBox::WorkingHours:
+            return number(req.WorkingHours);
+        case RequirementBox::PumpEfficiency:
+            return number(req.PumpEfficiency);
+        case RequirementBox::HoursPerYear:
+            return number(req.HoursPerYear);
+        case RequirementBox::Bottles:
+        case RequirementBox::Count:
+            break;
+    }
+    return {BottlesText(req.BottleSizes),
+            QVariant::fromValue(QList<double>(req.BottleSizes.begin(), req.BottleSizes.end()))};
+}
+
+DraftKey RequirementKey(size_t box) {
+    return {DraftKey::Place::Requirements, 0, static_cast<int16_t>(box)};
+}
+
 // The heading broken at blanks into lines no wider than `width`.
 QString WrapHeading(const QString& heading, const QFontMetrics& metrics, int width) {
     QStringList lines;
@@ -356,6 +389,12 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     for (QLineEdit* box : {minPressure_, rated_, relief_, tolerance_, hours_, efficiency_,
                            hoursPerYear_, bottles_}) {
         connect(box, &QLineEdit::textChanged, this, &Dimensionamento::FollowInputs);
+    }
+    requirementBoxes_ = {minPressure_, rated_,      relief_,       tolerance_,
+                         hours_,       efficiency_, hoursPerYear_, bottles_};
+    for (size_t i = 0; i < requirementBoxes_.size(); ++i) {
+        connect(requirementBoxes_[i], &QLineEdit::textEdited, this,
+                [this, i] { RequirementTyped(i); });
     }
     for (QLineEdit* box : {efficiency_, hoursPerYear_, bottles_}) {
         connect(box, &QLineEdit::textEdited, this, &Dimensionamento::RequirementsEdited);
@@ -798,10 +837,14 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     // An answer belongs to the project it was found in.
     ClearAnswer();
     const Requirements& req = sizing.Requirements;
-    auto show = [](QLineEdit* box, const std::optional<double>& value) {
-        ShowValue(box, value ? UiNumber(*value) : QString(), value ? QVariant(*value) : QVariant());
+    auto show = [&](QLineEdit* box) {
+        const size_t at =
+            static_cast<size_t>(std::find(requirementBoxes_.begin(), requirementBoxes_.end(), box) -
+                                requirementBoxes_.begin());
+        const auto [text, exact] = RequirementShown(req, at);
+        ShowValue(box, text, exact);
     };
-    show(minPressure_, req.MinPressure > 0 ? std::optional(req.MinPressure) : std::nullopt);
+    show(minPressure_);
     {
         // The project's catalogue is shown as it was kept, whatever its type.
         const QSignalBlocker quiet(type_);
@@ -809,18 +852,15 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     }
     shownType_ = static_cast<int>(req.Type);
     ShowCatalogue(req.Catalogue);
-    show(rated_, req.RatedPressure);
-    show(relief_, req.ReliefSetting);
-    ShowValue(tolerance_, UiNumber(req.PrechargeTolerance * 100), req.PrechargeTolerance);
-    show(hours_, req.WorkingHours);
-    show(efficiency_, req.PumpEfficiency);
-    show(hoursPerYear_, req.HoursPerYear);
+    for (QLineEdit* box : {rated_, relief_, tolerance_, hours_, efficiency_, hoursPerYear_}) {
+        show(box);
+    }
     choosePrecharge_->setChecked(req.ChoosePrecharge);
     sizePump_->setChecked(req.SizePump);
     singleCycle_->setChecked(req.SingleCycle);
-    ShowValue(bottles_, BottlesText(req.BottleSizes),
-              QVariant::fromValue(QList<double>(req.BottleSizes.begin(), req.BottleSizes.end())));
+    show(bottles_);
     arrangements_->setChecked(req.Arrangements);
+    ShowRequirementDrafts(req);
     asked_ = req;
     appliedInputs_.reset();
     recommendation_ = sizing.Recommendation;
@@ -849,6 +889,60 @@ uint64_t Dimensionamento::InputsNow() const {
                          state_.Movements.begin() + 1 + std::max<int>(state_.MovementCount, 0));
     now.gas = state_.Gas;
     return InputsFingerprint(now);
+}
+
+void Dimensionamento::RequirementTyped(size_t box) {
+    const QString text = requirementBoxes_[box]->text().trimmed();
+    const bool bottles = requirementBoxes_[box] == bottles_;
+    // An empty box is a requirement not given: the search asks for it.
+    const bool draft = !text.isEmpty() &&
+                       (bottles ? !ParseBottles(text) : !ParseNumber<double>(text.toStdString()));
+    project_.SetDraft(
+        RequirementKey(box),
+        draft ? std::optional(requirementBoxes_[box]->text().toStdString()) : std::nullopt);
+    MarkRequirement(box, draft);
+    project_.Edited(ProjectPart::Requirements, "requisiti", true);
+}
+
+void Dimensionamento::MarkRequirement(size_t box, bool draft) {
+    QPalette palette;
+    if (draft) palette.setColor(QPalette::Text, Qt::red);
+    requirementBoxes_[box]->setPalette(palette);
+    requirementBoxes_[box]->setToolTip(
+        draft ? tr("Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia "
+                   "corretto (Ctrl+Z lo annulla)")
+              : QString());
+}
+
+void Dimensionamento::ShowRequirementDrafts(const Requirements& req) {
+    for (size_t i = 0; i < requirementBoxes_.size(); ++i) {
+        QLineEdit* box = requirementBoxes_[i];
+        const std::optional<std::string> draft = project_.Draft(RequirementKey(i));
+        const bool shownDraft = box->palette().color(QPalette::Text) == QColor(Qt::red);
+        MarkRequirement(i, draft.has_value());
+        if (draft && box->text().toStdString() != *draft) {
+            box->setText(QString::fromStdString(*draft));
+        } else if (!draft && shownDraft) {
+            const auto [text, exact] = RequirementShown(req, i);
+            ShowValue(box, text, exact);
+        }
+    }
+}
+
+bool Dimensionamento::FocusDraft(const DraftKey& key) {
+    if (key.place != DraftKey::Place::Requirements || key.field < 0 ||
+        key.field >= static_cast<int>(requirementBoxes_.size())) {
+        return false;
+    }
+    QLineEdit* box = requirementBoxes_[static_cast<size_t>(key.field)];
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    return true;
+}
+
+void Dimensionamento::FollowProject() {
+    ShowRequirementDrafts(project_.Sizing().Requirements);
+    FollowInputs();
 }
 
 void Dimensionamento::FollowInputs() {

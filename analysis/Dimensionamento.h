@@ -6,6 +6,7 @@
 // writes the recommended V0, P0 and Qp into the initial data and marks p1 on
 // the chart. The search runs on a thread of its own.
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -53,6 +54,8 @@ class Dimensionamento : public QWidget {
     void WhenDraftStops(std::function<void(const DraftKey&)> showDraft) {
         showDraft_ = std::move(showDraft);
     }
+    // Gives the box of a requirement's draft the focus; false for another draft.
+    bool FocusDraft(const DraftKey& key);
     bool Busy() const { return job_ != nullptr; }
 
     // The requirements as the boxes give them, or the message naming the
@@ -73,6 +76,8 @@ class Dimensionamento : public QWidget {
     // found for and from those its application left; the shell calls it
     // whenever the project changes.
     void FollowInputs();
+    // The project changed: the boxes show its drafts, then FollowInputs.
+    void FollowProject();
     bool AnswerStale() const { return stale_; }
 
   signals:
@@ -97,6 +102,13 @@ class Dimensionamento : public QWidget {
     void ShowAnswer();
     void ClearAnswer();
     void FollowBusy();
+    // A requirement's box typed into: text that is no number (nor empty) is
+    // its draft in the project; the box is marked.
+    void RequirementTyped(size_t box);
+    // The boxes show the project's drafts, and a draft taken back (an undo)
+    // gives its box the project's value again.
+    void ShowRequirementDrafts(const sizing::Requirements& req);
+    void MarkRequirement(size_t box, bool draft);
     // What the data, movements and gas model now are, as one number.
     uint64_t InputsNow() const;
     void ShowCatalogue(const std::vector<sizing::CatalogueSize>& sizes);
@@ -128,6 +140,8 @@ class Dimensionamento : public QWidget {
     QCheckBox* sizePump_ = nullptr;
     QCheckBox* singleCycle_ = nullptr;
     QLineEdit* bottles_ = nullptr;
+    // The boxes above in RequirementBox order.
+    std::array<QLineEdit*, 8> requirementBoxes_{};
     QCheckBox* arrangements_ = nullptr;
     QLabel* gasLaw_ = nullptr;
     QPushButton* calculate_ = nullptr;

@@ -158,8 +158,15 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
     constexpr std::array<const char*, kFlowField + 1> movement = {
         "Ti", "Tf", "Ti2", "Tf2", "D", "L", "d", "d2", "S1", "S2", "C", "N", "CU", "AR", "Qm"};
     const auto at = static_cast<size_t>(key.field);
+    constexpr MessageId requirements[] = {
+        MessageId::RequirementMinPressure,  MessageId::RequirementRated,
+        MessageId::RequirementRelief,       MessageId::RequirementTolerance,
+        MessageId::RequirementHours,        MessageId::RequirementEfficiency,
+        MessageId::RequirementHoursPerYear, MessageId::RequirementBottles};
     Message box;
-    if (key.place == DraftKey::Place::Movement) {
+    if (key.place == DraftKey::Place::Requirements) {
+        box = Message(MessageId::DraftRequirementBox, {MsgNested(requirements[at])});
+    } else if (key.place == DraftKey::Place::Movement) {
         box = Message(MessageId::DraftMovementBox,
                       {MsgVerbatim(movement.at(at)), MsgInteger(key.movement)});
     } else {
@@ -637,8 +644,8 @@ Status RecoveryStore::Load(const RecoveryPoint& point, ProjectSnapshot& snapshot
         const int place = draft[0].get<int>();
         const int movement = draft[1].get<int>();
         const int field = draft[2].get<int>();
-        if (place < 0 || place > 1 || movement < 0 || movement > kMaxMovements || field < 0 ||
-            field > kFlowField) {
+        if (place < 0 || place > 2 || movement < 0 || movement > kMaxMovements || field < 0 ||
+            field > (place == 2 ? static_cast<int>(RequirementBox::Count) - 1 : kFlowField)) {
             continue;
         }
         snapshot.drafts[{static_cast<DraftKey::Place>(place), static_cast<int16_t>(movement),

@@ -37,10 +37,11 @@ inline constexpr unsigned All = 127;
 }  // namespace ProjectPart
 
 // A box of a window, for the text typed into it that is not a number: the
-// initial value (its place in CircuitData), or a movement's field (its
-// place in Movement: Ti 0, Tf 1, ... RotationAngle 13, Qm 14).
+// initial value (its place in CircuitData), a movement's field (its place
+// in Movement: Ti 0, Tf 1, ... RotationAngle 13, Qm 14), or a sizing
+// requirement (RequirementBox).
 struct DraftKey {
-    enum class Place : int16_t { InitialData, Movement };
+    enum class Place : int16_t { InitialData, Movement, Requirements };
     Place place = Place::InitialData;
     int16_t movement = 0;  // the slot of a movement's box
     int16_t field = 0;
@@ -48,6 +49,18 @@ struct DraftKey {
     auto operator<=>(const DraftKey&) const = default;
 };
 inline constexpr int16_t kFlowField = 14;
+// The sizing window's boxes of one value (or list) each, in its order.
+enum class RequirementBox : int16_t {
+    MinPressure,
+    RatedPressure,
+    ReliefSetting,
+    Tolerance,
+    WorkingHours,
+    PumpEfficiency,
+    HoursPerYear,
+    Bottles,
+    Count
+};
 // The place of a movement's field of single precision in Movement.
 int16_t MovementField(float Movement::*field);
 float Movement::*MovementFieldMember(int16_t field);

@@ -58,6 +58,7 @@ ChildWindows ProgramChildWindows() {
         }
         if (auto* editor = qobject_cast<InserimentoDati*>(window)) return editor->FocusDraft(key);
         if (auto* cycle = qobject_cast<Ciclo*>(window)) return cycle->FocusDraft(key);
+        if (auto* sizing = qobject_cast<Dimensionamento*>(window)) return sizing->FocusDraft(key);
         return false;
     };
     windows.factories[QStringLiteral("InserimentoDati")] = [](Project& project, Dialogs& dialogs) {
@@ -115,7 +116,7 @@ ChildWindows ProgramChildWindows() {
         return static_cast<Dimensionamento*>(window)->Sizing();
     };
     windows.followSizingInputs = [](QWidget* window) {
-        static_cast<Dimensionamento*>(window)->FollowInputs();
+        static_cast<Dimensionamento*>(window)->FollowProject();
     };
     windows.whenSizingStopped = [](QWidget* window,
                                    std::function<void(const DraftKey&)> showDraft) {

@@ -389,8 +389,9 @@ void frmMain::ShowDraft(const DraftKey& key) {
     // The window that holds the box, when it is open: the editor before
     // the cycle table, which shows the same movements.
     const QStringList windows =
-        key.place == DraftKey::Place::InitialData
-            ? QStringList{QStringLiteral("DatiIniziali")}
+        key.place == DraftKey::Place::InitialData ? QStringList{QStringLiteral("DatiIniziali")}
+        : key.place == DraftKey::Place::Requirements
+            ? QStringList{QStringLiteral("Dimensionamento")}
             : QStringList{QStringLiteral("InserimentoDati"), QStringLiteral("Ciclo")};
     for (const QString& name : windows) {
         QWidget* window = FindChildWindow(name);

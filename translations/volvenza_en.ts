@@ -983,6 +983,10 @@ The file already exists. Replace it?</translation>
         <source>azoto reale, al posto della legge classica che non dimensiona</source>
         <translation>real nitrogen, in place of the classic law, which does not size</translation>
     </message>
+    <message>
+        <source>Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)</source>
+        <translation>Not a valid number: the search, saving and exports wait until it is corrected (Ctrl+Z undoes it)</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::EnergyBalance</name>
@@ -1725,6 +1729,42 @@ The file already exists. Replace it?</translation>
     <message>
         <source>l&apos;esportazione non viene fatta</source>
         <translation>nothing is exported</translation>
+    </message>
+    <message>
+        <source>%1 (Dimensionamento)</source>
+        <translation>%1 (Sizing)</translation>
+    </message>
+    <message>
+        <source>pressione minima p1</source>
+        <translation>lowest pressure p1</translation>
+    </message>
+    <message>
+        <source>pressione nominale PS</source>
+        <translation>rated pressure PS</translation>
+    </message>
+    <message>
+        <source>taratura della valvola di massima</source>
+        <translation>relief valve setting</translation>
+    </message>
+    <message>
+        <source>tolleranza della precarica</source>
+        <translation>precharge tolerance</translation>
+    </message>
+    <message>
+        <source>ore di lavoro continuo</source>
+        <translation>hours of continuous work</translation>
+    </message>
+    <message>
+        <source>rendimento della pompa</source>
+        <translation>pump efficiency</translation>
+    </message>
+    <message>
+        <source>ore di lavoro in un anno</source>
+        <translation>working hours in a year</translation>
+    </message>
+    <message>
+        <source>bombole per i pistoni</source>
+        <translation>bottles for the pistons</translation>
     </message>
 </context>
 <context>

@@ -479,8 +479,10 @@ class ProjectWindowsTest : public QObject {
         auto* bottles = Named<QLineEdit>(window, "TBombole");
         Retype(bottles, "10; 0");
         QVERIFY(!window->Calculate());
-        QCOMPARE(shell.dialogs.Messages().back().text,
-                 "Scrivere fino a 200 bombole in dm3, ciascuna più di 0, separate da \";\".");
+        QVERIFY(shell.dialogs.Messages().back().text.startsWith(
+            "Il valore di bombole per i pistoni (Dimensionamento) è \"10; 0\""));
+        QCOMPARE(bottles->selectedText(), "10; 0");  // shown, to be typed over
+        bottles->end(false);
         QTest::keyClicks(bottles, ",5");
         const auto& kept = shell.main->CurrentProject().Sizing().Requirements;
         QCOMPARE(kept.BottleSizes, std::vector<double>({10, 0.5}));
@@ -518,6 +520,25 @@ class ProjectWindowsTest : public QObject {
         auto* last = Named<QLabel>(window, "LRaccomandazione");
         QVERIFY(last->text().startsWith(
             "Ultima raccomandazione: 10 dm3, precarica 48,1 bar, pompa 30 dm3/min."));
+
+        // A requirement that is no number stays, window closed, and stops
+        // the save and the search, naming the box; opened again, it is there.
+        Retype(Named<QLineEdit>(window, "TP1"), "6x5");
+        window->parentWidget()->close();
+        QVERIFY(QTest::qWaitFor([&] { return !shell.main->FindChildWindow("Dimensionamento"); }));
+        shell.Menu("mnuFileSaveAs")->trigger();
+        QCOMPARE(
+            shell.dialogs.Messages().back().text,
+            "Il valore di pressione minima p1 (Dimensionamento) è \"6x5\", che non è un numero "
+            "valido: il lavoro non viene salvato. Correggerlo o annullarlo con Ctrl+Z.");
+        shell.Menu("mnuCalcoloDimensionamento")->trigger();
+        window = qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
+        auto* p1 = Named<QLineEdit>(window, "TP1");
+        QCOMPARE(p1->text(), "6x5");
+        QCOMPARE(p1->palette().color(QPalette::Text), QColor(Qt::red));
+        QVERIFY(!window->Calculate());
+        QVERIFY(
+            shell.dialogs.Messages().back().text.contains("il dimensionamento non può partire"));
 
         // Quitting asks nothing: the requirements go into the project and
         // from there into a recovery point.
