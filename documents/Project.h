@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "documents/MovementEdit.h"
 #include "documents/ProjectFile.h"
-#include "engine/MovementEdit.h"
 #include "gas/Message.h"
 
 namespace volvenza {

@@ -1,8 +1,7 @@
 #pragma once
 // The one record holding everything a simulation is made of: the seven
 // initial values, the movement table, the counters and the result series.
-// How a window shows them is the window's own. Exactly one exists per
-// program; it is never copied.
+// Exactly one exists per program; it is never copied.
 
 #include <array>
 #include <cstdint>

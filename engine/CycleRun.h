@@ -1,5 +1,5 @@
 #pragma once
-// Running a cycle without the state's windows and series: the flows of the
+// Running a cycle apart from the state's series: the flows of the
 // movements, computed once, and runs of the same cycle at several working
 // temperatures with the same charge (the temperature envelope). A designer
 // trying many accumulators reuses the flows, which do not depend on the

@@ -13,8 +13,8 @@
 
 class QLabel;
 
+#include "documents/MovementEdit.h"
 #include "engine/CircuitState.h"
-#include "engine/MovementEdit.h"
 
 class QAction;
 class QKeySequence;

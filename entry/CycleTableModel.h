@@ -17,8 +17,8 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+#include "documents/MovementEdit.h"
 #include "engine/CircuitState.h"
-#include "engine/MovementEdit.h"
 
 class QUndoStack;
 

@@ -12,8 +12,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "documents/MovementEdit.h"
 #include "engine/CircuitState.h"
-#include "engine/MovementEdit.h"
 
 class QKeyEvent;
 class QLabel;

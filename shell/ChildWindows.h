@@ -11,10 +11,10 @@
 
 #include <QString>
 
+#include "documents/MovementEdit.h"
 #include "documents/Project.h"
 #include "engine/CircuitState.h"
 #include "engine/EnergyBalance.h"
-#include "engine/MovementEdit.h"
 
 class QPrinter;
 class QWidget;

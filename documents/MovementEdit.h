@@ -1,8 +1,8 @@
 #pragma once
-// What one edit did to the movement list, for the windows that show it:
-// `count` slots from `first` on were edited in place, inserted at `first`
-// (the later movements moved down), or removed from `first` (the later ones
-// moved up).
+// What one edit did to the movement list, told with the project's change
+// to whoever shows the list: `count` slots from `first` on were edited in
+// place, inserted at `first` (the later movements moved down), or removed
+// from `first` (the later ones moved up).
 
 #include <cstdint>
 
