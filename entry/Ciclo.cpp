@@ -120,6 +120,12 @@ Ciclo::Ciclo(Project& project, Dialogs& dialogs, QWidget* parent)
     FitColumns();
 
     connect(model_, &CycleTableModel::Applied, this, &Ciclo::OnApplied);
+    connect(model_, &CycleTableModel::DraftEdited, this, [this](int slot) {
+        announcing_ = true;
+        project_.MovementsEdited({MovementEdit::Change::Edited, static_cast<int16_t>(slot), 1});
+        announcing_ = false;
+        diagram_->Redraw();
+    });
     connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { diagram_->ShowRowsFrom(table_->rowAt(0)); });
     // The outlines follow the selection, which a new list clears without

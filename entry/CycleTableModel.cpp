@@ -459,7 +459,7 @@ void CycleTableModel::FollowEdit(const MovementEdit& edit) {
 void CycleTableModel::KeepText(int slot, int column, const QString& text) {
     project_.SetDraft(KeyOf(slot, column), text.toStdString());
     RowsChanged(slot, slot);
-    emit Applied({MovementEdit::Change::Edited, static_cast<int16_t>(slot), 1});
+    emit DraftEdited(slot);
 }
 
 bool CycleTableModel::DropText(int slot, int column) {
@@ -470,7 +470,7 @@ bool CycleTableModel::DropText(int slot, int column) {
 }
 
 void CycleTableModel::DraftDropped(int slot) {
-    emit Applied({MovementEdit::Change::Edited, static_cast<int16_t>(slot), 1});
+    emit DraftEdited(slot);
 }
 
 }  // namespace volvenza

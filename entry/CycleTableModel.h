@@ -111,6 +111,9 @@ class CycleTableModel : public QAbstractTableModel {
 
   signals:
     void Applied(const MovementEdit& edit);
+    // A cell's draft was kept or dropped on its own: no command of the undo
+    // stack, a step of its own.
+    void DraftEdited(int slot);
 
   private:
     QString CellText(int slot, int column) const;
