@@ -947,8 +947,11 @@ void Dimensionamento::FollowProject() {
 
 void Dimensionamento::FollowInputs() {
     if (!answer_) return FollowBusy();  // the gas model's line
-    const auto req = ReadRequirements();
+    auto req = ReadRequirements();
     const uint64_t inputs = InputsNow();
+    // The gas settings are judged with the inputs: the vessels of an applied
+    // design in parallel are that design's, not another requirement.
+    if (req) req->Gas = answered_.Gas;
     stale_ =
         (inputs != answeredInputs_ && inputs != appliedInputs_) || !req || !(*req == answered_);
     staleNote_->setVisible(stale_);

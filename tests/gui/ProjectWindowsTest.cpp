@@ -421,6 +421,26 @@ class ProjectWindowsTest : public QObject {
         // Another project: nothing of this answer is left to apply.
         shell.Menu("Esempio")->trigger();
         QVERIFY(!apply->isEnabled() && !shell.state.ChartMinPressure);
+
+        // Accumulators in parallel: applied, their number is the gas
+        // settings', and the answer is still the one for these data.
+        auto* catalogue = Named<QTableWidget>(window, "TabellaCatalogo");
+        catalogue->setRowCount(1);
+        catalogue->setItem(0, 0, new QTableWidgetItem("4"));
+        catalogue->setItem(0, 1, new QTableWidgetItem("4"));
+        Retype(Named<QLineEdit>(window, "TP1"), "60");
+        QVERIFY(Search(*window));
+        QVERIFY2(Named<QLabel>(window, "LRaccomandazione")
+                     ->text()
+                     .startsWith("Raccomandato: 2 accumulatori da 4 dm3"),
+                 qPrintable(Named<QLabel>(window, "LRaccomandazione")->text()));
+        apply->click();
+        QCOMPARE(shell.state.Gas.Vessels.Count, 2);
+        shell.Button("Simulazione")->trigger();
+        QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
+        // Data changed after it was applied: no longer theirs.
+        Retype(Named<QLineEdit>(shell.main->LoadChildWindow("DatiIniziali"), "TDp"), "14");
+        QVERIFY(stale->isVisibleTo(window) && !apply->isEnabled());
     }
 
     // A catalogue still holding a type's defaults follows the type; an edited
