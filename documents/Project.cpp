@@ -163,8 +163,27 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
         MessageId::RequirementRelief,       MessageId::RequirementTolerance,
         MessageId::RequirementHours,        MessageId::RequirementEfficiency,
         MessageId::RequirementHoursPerYear, MessageId::RequirementBottles};
+    // The catalogue's columns as the window heads them: a symbol, or words.
+    struct Column {
+        const char* symbol;
+        MessageId words;
+    };
+    constexpr std::array<Column, kCatalogueDraftColumns> columns = {
+        {{"V0", {}},
+         {nullptr, MessageId::CatalogueRatio},
+         {"PS", {}},
+         {nullptr, MessageId::CatalogueFlow},
+         {"τ", {}},
+         {nullptr, MessageId::CatalogueSwing},
+         {nullptr, MessageId::CatalogueCycles}}};
     Message box;
-    if (key.place == DraftKey::Place::Requirements) {
+    if (key.place == DraftKey::Place::Catalogue) {
+        const Column& column = columns.at(at);
+        box = Message(
+            MessageId::DraftCatalogueCell,
+            {column.symbol != nullptr ? MsgVerbatim(column.symbol) : MsgNested(column.words),
+             MsgInteger(key.movement)});
+    } else if (key.place == DraftKey::Place::Requirements) {
         box = Message(MessageId::DraftRequirementBox, {MsgNested(requirements[at])});
     } else if (key.place == DraftKey::Place::Movement) {
         box = Message(MessageId::DraftMovementBox,
@@ -356,12 +375,12 @@ void Project::ApplyDesign(const sizing::Design& design, double p1) {
     Edited(ProjectPart::Data | ProjectPart::Gas, "Applica");
 }
 
-void Project::SetRequirements(const sizing::Requirements& requirements) {
+void Project::SetRequirements(const sizing::Requirements& requirements, const std::string& label) {
     ProjectSnapshot next = Read();
     next.sizing.Requirements = requirements;
     next.sizing.Requirements.Gas = next.gas;
     if (next == current_) return;
-    Commit(std::move(next), ProjectPart::Requirements, "requisiti", true);
+    Commit(std::move(next), ProjectPart::Requirements, label, true);
 }
 
 void Project::SetRecommendation(const std::optional<sizing::Design>& recommendation) {
@@ -644,8 +663,11 @@ Status RecoveryStore::Load(const RecoveryPoint& point, ProjectSnapshot& snapshot
         const int place = draft[0].get<int>();
         const int movement = draft[1].get<int>();
         const int field = draft[2].get<int>();
-        if (place < 0 || place > 2 || movement < 0 || movement > kMaxMovements || field < 0 ||
-            field > (place == 2 ? static_cast<int>(RequirementBox::Count) - 1 : kFlowField)) {
+        const int lastField = place == 3   ? kCatalogueDraftColumns - 1
+                              : place == 2 ? static_cast<int>(RequirementBox::Count) - 1
+                                           : kFlowField;
+        if (place < 0 || place > 3 || movement < 0 || movement > kMaxMovements || field < 0 ||
+            field > lastField) {
             continue;
         }
         snapshot.drafts[{static_cast<DraftKey::Place>(place), static_cast<int16_t>(movement),

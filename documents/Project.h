@@ -38,17 +38,19 @@ inline constexpr unsigned All = 127;
 
 // A box of a window, for the text typed into it that is not a number: the
 // initial value (its place in CircuitData), a movement's field (its place
-// in Movement: Ti 0, Tf 1, ... RotationAngle 13, Qm 14), or a sizing
-// requirement (RequirementBox).
+// in Movement: Ti 0, Tf 1, ... RotationAngle 13, Qm 14), a sizing
+// requirement (RequirementBox) or a cell of the catalogue (its column).
 struct DraftKey {
-    enum class Place : int16_t { InitialData, Movement, Requirements };
+    enum class Place : int16_t { InitialData, Movement, Requirements, Catalogue };
     Place place = Place::InitialData;
-    int16_t movement = 0;  // the slot of a movement's box
+    int16_t movement = 0;  // the slot of a movement's box, the catalogue's row from 1
     int16_t field = 0;
 
     auto operator<=>(const DraftKey&) const = default;
 };
 inline constexpr int16_t kFlowField = 14;
+// The catalogue's columns: V0, ratio, PS, flow, τ, swing, cycles.
+inline constexpr int16_t kCatalogueDraftColumns = 7;
 // The sizing window's boxes of one value (or list) each, in its order.
 enum class RequirementBox : int16_t {
     MinPressure,
@@ -124,7 +126,9 @@ class Project {
     ProjectSnapshot Snapshot() const { return current_; }
 
     const ProjectSizing& Sizing() const { return current_.sizing; }
-    void SetRequirements(const sizing::Requirements& requirements);
+    // With `label`, typing into one box is one step, as in Edited.
+    void SetRequirements(const sizing::Requirements& requirements,
+                         const std::string& label = "requisiti");
     void SetRecommendation(const std::optional<sizing::Design>& recommendation);
     void SetGas(const GasSettings& gas);
     // The recommended V0, P0 and Qp into the initial data, its vessels into

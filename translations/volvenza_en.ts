@@ -1766,6 +1766,26 @@ The file already exists. Replace it?</translation>
         <source>bombole per i pistoni</source>
         <translation>bottles for the pistons</translation>
     </message>
+    <message>
+        <source>%1 alla riga %2 del catalogo (Dimensionamento)</source>
+        <translation>%1 in row %2 of the catalogue (Sizing)</translation>
+    </message>
+    <message>
+        <source>rapporto max</source>
+        <translation>max ratio</translation>
+    </message>
+    <message>
+        <source>portata max</source>
+        <translation>max flow</translation>
+    </message>
+    <message>
+        <source>escursione max</source>
+        <translation>max swing</translation>
+    </message>
+    <message>
+        <source>cicli nominali</source>
+        <translation>rated cycles</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::QtDialogs</name>

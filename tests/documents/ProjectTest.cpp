@@ -246,6 +246,14 @@ TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
     EXPECT_EQ(ItalianText(DraftMessage(tf3, "1,x", DraftStops::Export))
                   .rfind("Il valore di Tf del movimento 3 è \"1,x\"", 0),
               0u);
+    for (auto [column, named] : {std::pair{0, "V0"}, std::pair{6, "cicli nominali"}}) {
+        const DraftKey cell{DraftKey::Place::Catalogue, 2, static_cast<int16_t>(column)};
+        EXPECT_EQ(ItalianText(DraftMessage(cell, "x", DraftStops::Sizing))
+                      .rfind(std::string("Il valore di ") + named +
+                                 " alla riga 2 del catalogo (Dimensionamento) è \"x\"",
+                             0),
+                  0u);
+    }
     // Typing that comes back to where it started leaves no step.
     project.SetDraft(qp, std::nullopt);
     project.Edited(ProjectPart::Data, "Qp", true);
@@ -314,6 +322,7 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     // What was typed into boxes as no number is kept with the work.
     project.SetDraft({DraftKey::Place::Movement, 2, kFlowField}, "3,2x");
     project.SetDraft({DraftKey::Place::InitialData, 0, 6}, "4,7 s");
+    project.SetDraft({DraftKey::Place::Catalogue, 18, 6}, "2e6x");
     project.Edited(ProjectPart::Movements, "bozza");
     // A session still running, and one that crashes after one point.
     RecoveryStore running(folder.string());
