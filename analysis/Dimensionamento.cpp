@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -121,6 +122,35 @@ std::pair<QString, QVariant> RequirementShown(const Requirements& req, size_t bo
 DraftKey RequirementKey(size_t box) {
     return {DraftKey::Place::Requirements, 0, static_cast<int16_t>(box)};
 }
+
+DraftKey CatalogueKey(int row, int column) {
+    return {DraftKey::Place::Catalogue, static_cast<int16_t>(row + 1),
+            static_cast<int16_t>(column)};
+}
+
+// A size's limits in the catalogue's columns; nothing for no limit.
+std::array<std::optional<double>, kCatalogueColumns> CellValues(const CatalogueSize& s) {
+    return {s.V0,
+            std::isinf(s.MaxRatio) ? std::nullopt : std::optional(s.MaxRatio),
+            s.RatedPressure,
+            s.MaxFlow,
+            s.Tau,
+            s.RatedSwing,
+            s.RatedCycles};
+}
+
+// The cell's exact value while it shows the text it was given, else its text read.
+std::optional<double> CellNumber(const QTableWidgetItem& item) {
+    const bool shown = item.text() == item.data(Qt::UserRole + 1).toString();
+    if (shown && item.data(Qt::UserRole).isValid()) return item.data(Qt::UserRole).toDouble();
+    return ParseNumber<double>(item.text().trimmed().toStdString());
+}
+
+// Red, with the reason, while a box or cell holds a draft.
+const char* const kDraftTip = QT_TRANSLATE_NOOP(
+    "volvenza::Dimensionamento",
+    "Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto "
+    "(Ctrl+Z lo annulla)");
 
 // The heading broken at blanks into lines no wider than `width`.
 QString WrapHeading(const QString& heading, const QFontMetrics& metrics, int width) {
@@ -379,12 +409,19 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
         }
         if (rows.isEmpty() && catalogue_->currentRow() >= 0) rows << catalogue_->currentRow();
         std::sort(rows.begin(), rows.end(), std::greater<>());
-        for (int row : rows) catalogue_->removeRow(row);
+        for (int row : rows) {
+            catalogue_->removeRow(row);
+            DropCatalogueDrafts(row);
+        }
+        TakeRequirements("catalogo");
     });
     connect(defaults, &QPushButton::clicked, this, [this] {
         ShowCatalogue(DefaultCatalogue(static_cast<AccumulatorType>(type_->currentIndex())));
+        DropCatalogueDrafts();
+        TakeRequirements("catalogo");
     });
     connect(type_, &QComboBox::currentIndexChanged, this, &Dimensionamento::TypeChanged);
+    connect(catalogue_, &QTableWidget::itemChanged, this, &Dimensionamento::CatalogueEdited);
     // An answer shown next to other requirements is marked as out of date.
     for (QLineEdit* box : {minPressure_, rated_, relief_, tolerance_, hours_, efficiency_,
                            hoursPerYear_, bottles_}) {
@@ -396,11 +433,8 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
         connect(requirementBoxes_[i], &QLineEdit::textEdited, this,
                 [this, i] { RequirementTyped(i); });
     }
-    for (QLineEdit* box : {efficiency_, hoursPerYear_, bottles_}) {
-        connect(box, &QLineEdit::textEdited, this, &Dimensionamento::RequirementsEdited);
-    }
-    connect(arrangements_, &QCheckBox::clicked, this, &Dimensionamento::RequirementsEdited);
     for (QCheckBox* check : {choosePrecharge_, sizePump_, singleCycle_, arrangements_}) {
+        connect(check, &QCheckBox::toggled, this, [this] { TakeRequirements("scelte"); });
         connect(check, &QCheckBox::toggled, this, &Dimensionamento::FollowInputs);
     }
     connect(type_, &QComboBox::currentIndexChanged, this, &Dimensionamento::FollowInputs);
@@ -465,17 +499,10 @@ void Dimensionamento::ShowCatalogue(const std::vector<CatalogueSize>& sizes) {
     const AnswerLayout empty = LayOutAnswer({}, rated, state_.Data, UiWording());
     QStringList headings;
     for (const std::string& h : empty.Catalogue.Headings) headings << Text(h);
+    const bool showing = std::exchange(showing_, true);
     catalogue_->setRowCount(static_cast<int>(sizes.size()));
     for (int r = 0; r < catalogue_->rowCount(); ++r) {
-        const CatalogueSize& s = sizes[static_cast<size_t>(r)];
-        const std::optional<double> values[kCatalogueColumns] = {
-            s.V0,
-            std::isinf(s.MaxRatio) ? std::nullopt : std::optional(s.MaxRatio),
-            s.RatedPressure,
-            s.MaxFlow,
-            s.Tau,
-            s.RatedSwing,
-            s.RatedCycles};
+        const auto values = CellValues(sizes[static_cast<size_t>(r)]);
         for (int c = 0; c < kCatalogueColumns; ++c) {
             auto* item = new QTableWidgetItem(values[c] ? UiNumber(*values[c]) : QString());
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -485,6 +512,7 @@ void Dimensionamento::ShowCatalogue(const std::vector<CatalogueSize>& sizes) {
             catalogue_->setItem(r, c, item);
         }
     }
+    showing_ = showing;
     catalogueHeadings_ = headings;
     FitCatalogueColumns();
 }
@@ -498,27 +526,23 @@ void Dimensionamento::FitCatalogueColumns() {
     }
 }
 
-std::optional<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(QString* message) const {
+std::optional<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(QString* message,
+                                                                         bool lenient) const {
+    const std::vector<CatalogueSize>& kept = project_.Sizing().Requirements.Catalogue;
     std::vector<CatalogueSize> sizes;
     for (int r = 0; r < catalogue_->rowCount(); ++r) {
-        std::optional<double> cells[kCatalogueColumns];
+        std::array<std::optional<double>, kCatalogueColumns> cells;
         bool any = false;
         for (int c = 0; c < kCatalogueColumns; ++c) {
             const QTableWidgetItem* item = catalogue_->item(r, c);
             const QString text = item != nullptr ? item->text().trimmed() : QString();
             if (text.isEmpty()) continue;
             any = true;
-            const bool shown = item->text() == item->data(Qt::UserRole + 1).toString();
-            cells[c] = shown && item->data(Qt::UserRole).isValid()
-                           ? std::optional(item->data(Qt::UserRole).toDouble())
-                           : ParseNumber<double>(text.toStdString());
-            if (!cells[c]) {
-                if (message != nullptr) {
-                    *message = tr("Il catalogo contiene \"%1\" alla riga %2, che non è un numero.")
-                                   .arg(text)
-                                   .arg(r + 1);
-                }
-                return std::nullopt;
+            cells[c] = CellNumber(*item);
+            // A text that is no number is the cell's draft, which stops a search.
+            if (!cells[c] && !lenient) return std::nullopt;
+            if (!cells[c] && static_cast<size_t>(r) < kept.size()) {
+                cells[c] = CellValues(kept[static_cast<size_t>(r)])[c];
             }
         }
         if (!any) continue;  // a row added and left empty
@@ -549,6 +573,7 @@ void Dimensionamento::TypeChanged(int index) {
         ShowCatalogue(DefaultCatalogue(static_cast<AccumulatorType>(index)));
     }
     shownType_ = index;
+    TakeRequirements("tipo");
 }
 
 std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) const {
@@ -820,20 +845,49 @@ void Dimensionamento::ShowCandidates(const AnswerLayout& layout) {
 }
 
 ProjectSizing Dimensionamento::Sizing() const {
-    ProjectSizing sizing;
-    sizing.Requirements = ReadRequirements().value_or(asked_);
-    // The energy balance's two figures, the bottles and the arrangements
-    // choice become the project's as typed: kept even while another box is
-    // wrong.
-    ReadEnergyInputs(sizing.Requirements, nullptr);
-    if (const auto bottles = ReadBottles()) sizing.Requirements.BottleSizes = *bottles;
-    sizing.Requirements.Arrangements = arrangements_->isChecked();
-    sizing.Requirements.Gas = state_.Gas;
-    sizing.Recommendation = recommendation_;
-    return sizing;
+    return {RequirementsShown(), recommendation_};
+}
+
+Requirements Dimensionamento::RequirementsShown() const {
+    Requirements req = project_.Sizing().Requirements;
+    const auto given = [](const QLineEdit* box) { return !box->text().trimmed().isEmpty(); };
+    // p1 not given is 0, as a new project has it; PS and the relief setting are optional.
+    if (!given(minPressure_)) req.MinPressure = 0;
+    if (const auto p1 = Number(minPressure_)) req.MinPressure = *p1;
+    req.Type = static_cast<AccumulatorType>(type_->currentIndex());
+    if (auto sizes = ReadCatalogue(nullptr, true)) req.Catalogue = std::move(*sizes);
+    for (auto [box, target] :
+         {std::pair{rated_, &req.RatedPressure}, std::pair{relief_, &req.ReliefSetting}}) {
+        if (!given(box)) target->reset();
+        if (const auto value = Number(box)) *target = *value;
+    }
+    // Shown in per cent, kept as a share.
+    if (const auto exact = Unchanged(tolerance_)) {
+        req.PrechargeTolerance = exact->toDouble();
+    } else if (const auto tolerance = Number(tolerance_)) {
+        req.PrechargeTolerance = *tolerance / 100;
+    }
+    for (auto [box, target] :
+         {std::pair{hours_, &req.WorkingHours}, std::pair{efficiency_, &req.PumpEfficiency},
+          std::pair{hoursPerYear_, &req.HoursPerYear}}) {
+        if (const auto value = Number(box)) *target = *value;
+    }
+    if (auto bottles = ReadBottles()) req.BottleSizes = std::move(*bottles);
+    req.Arrangements = arrangements_->isChecked();
+    req.ChoosePrecharge = choosePrecharge_->isChecked();
+    req.SizePump = sizePump_->isChecked();
+    req.SingleCycle = singleCycle_->isChecked();
+    req.Gas = state_.Gas;
+    return req;
+}
+
+void Dimensionamento::TakeRequirements(const std::string& label) {
+    if (showing_) return;
+    project_.SetRequirements(RequirementsShown(), label);
 }
 
 void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
+    const bool showing = std::exchange(showing_, true);
     // An answer belongs to the project it was found in.
     ClearAnswer();
     const Requirements& req = sizing.Requirements;
@@ -852,6 +906,7 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     }
     shownType_ = static_cast<int>(req.Type);
     ShowCatalogue(req.Catalogue);
+    ShowCatalogueDrafts(req.Catalogue);
     for (QLineEdit* box : {rated_, relief_, tolerance_, hours_, efficiency_, hoursPerYear_}) {
         show(box);
     }
@@ -861,6 +916,7 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     show(bottles_);
     arrangements_->setChecked(req.Arrangements);
     ShowRequirementDrafts(req);
+    showing_ = showing;
     asked_ = req;
     appliedInputs_.reset();
     recommendation_ = sizing.Recommendation;
@@ -901,17 +957,80 @@ void Dimensionamento::RequirementTyped(size_t box) {
         RequirementKey(box),
         draft ? std::optional(requirementBoxes_[box]->text().toStdString()) : std::nullopt);
     MarkRequirement(box, draft);
-    project_.Edited(ProjectPart::Requirements, "requisiti", true);
+    TakeRequirements("requisiti " + requirementBoxes_[box]->objectName().toStdString());
+}
+
+void Dimensionamento::CatalogueEdited(QTableWidgetItem* item) {
+    if (showing_) return;
+    const bool draft = !item->text().trimmed().isEmpty() && !CellNumber(*item);
+    project_.SetDraft(CatalogueKey(item->row(), item->column()),
+                      draft ? std::optional(item->text().toStdString()) : std::nullopt);
+    {
+        const QSignalBlocker quiet(catalogue_);
+        item->setForeground(draft ? QBrush(Qt::red) : QBrush());
+        item->setToolTip(draft ? tr(kDraftTip) : QString());
+    }
+    TakeRequirements("catalogo");
+}
+
+void Dimensionamento::ShowCatalogueDrafts(const std::vector<CatalogueSize>& sizes) {
+    const bool showing = std::exchange(showing_, true);
+    int rows = static_cast<int>(sizes.size());
+    for (const auto& [key, text] : project_.AllDrafts()) {
+        if (key.place == DraftKey::Place::Catalogue) rows = std::max<int>(rows, key.movement);
+    }
+    // Rows added and not yet whole stay: they are no size of the project's yet.
+    rows = std::min(rows, static_cast<int>(kMaxCatalogueSizes));
+    if (rows > catalogue_->rowCount()) catalogue_->setRowCount(rows);
+    for (int r = 0; r < catalogue_->rowCount(); ++r) {
+        for (int c = 0; c < kCatalogueColumns; ++c) {
+            QTableWidgetItem* item = catalogue_->item(r, c);
+            const auto draft = project_.Draft(CatalogueKey(r, c));
+            const bool shownDraft = item != nullptr && item->foreground().color() == Qt::red;
+            if (!draft && !shownDraft) continue;
+            if (item == nullptr) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                catalogue_->setItem(r, c, item);
+            }
+            std::optional<double> value;
+            if (static_cast<size_t>(r) < sizes.size()) {
+                value = CellValues(sizes[static_cast<size_t>(r)])[static_cast<size_t>(c)];
+            }
+            const QString text = draft   ? QString::fromStdString(*draft)
+                                 : value ? UiNumber(*value)
+                                         : QString();
+            item->setText(text);
+            item->setData(Qt::UserRole, value ? QVariant(*value) : QVariant());
+            item->setData(Qt::UserRole + 1, draft ? QString() : text);
+            item->setForeground(draft ? QBrush(Qt::red) : QBrush());
+            item->setToolTip(draft ? tr(kDraftTip) : QString());
+        }
+    }
+    showing_ = showing;
+}
+
+void Dimensionamento::DropCatalogueDrafts(std::optional<int> row) {
+    // A row removed takes its drafts away, and those below move up with their rows.
+    const Drafts drafts = project_.AllDrafts();
+    Drafts moved;
+    for (const auto& [key, text] : drafts) {
+        if (key.place != DraftKey::Place::Catalogue) continue;
+        project_.SetDraft(key, std::nullopt);
+        if (row && key.movement - 1 != *row) {
+            DraftKey at = key;
+            if (key.movement - 1 > *row) --at.movement;
+            moved[at] = text;
+        }
+    }
+    for (const auto& [key, text] : moved) project_.SetDraft(key, text);
 }
 
 void Dimensionamento::MarkRequirement(size_t box, bool draft) {
     QPalette palette;
     if (draft) palette.setColor(QPalette::Text, Qt::red);
     requirementBoxes_[box]->setPalette(palette);
-    requirementBoxes_[box]->setToolTip(
-        draft ? tr("Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia "
-                   "corretto (Ctrl+Z lo annulla)")
-              : QString());
+    requirementBoxes_[box]->setToolTip(draft ? tr(kDraftTip) : QString());
 }
 
 void Dimensionamento::ShowRequirementDrafts(const Requirements& req) {
@@ -930,6 +1049,13 @@ void Dimensionamento::ShowRequirementDrafts(const Requirements& req) {
 }
 
 bool Dimensionamento::FocusDraft(const DraftKey& key) {
+    if (key.place == DraftKey::Place::Catalogue) {
+        QTableWidgetItem* item = catalogue_->item(key.movement - 1, key.field);
+        if (item == nullptr) return false;
+        catalogue_->setFocus(Qt::OtherFocusReason);
+        catalogue_->setCurrentItem(item);
+        return true;
+    }
     if (key.place != DraftKey::Place::Requirements || key.field < 0 ||
         key.field >= static_cast<int>(requirementBoxes_.size())) {
         return false;
@@ -942,6 +1068,7 @@ bool Dimensionamento::FocusDraft(const DraftKey& key) {
 
 void Dimensionamento::FollowProject() {
     ShowRequirementDrafts(project_.Sizing().Requirements);
+    ShowCatalogueDrafts(project_.Sizing().Requirements.Catalogue);
     FollowInputs();
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <QWidget>
@@ -27,6 +28,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 class QTimer;
 
 namespace volvenza {
@@ -66,8 +68,8 @@ class Dimensionamento : public QWidget {
     const sizing::Requirements& AnsweredRequirements() const { return answered_; }
     const CircuitData& AnsweredData() const { return answeredData_; }
 
-    // For the project file: the requirements as the boxes give them (as
-    // last searched when a box is wrong) and the last recommendation.
+    // The requirements as the window shows them (the project's, which takes
+    // each value at once) and the last recommendation.
     ProjectSizing Sizing() const;
     // Fills the boxes from a project and shows its last recommendation.
     void ShowSizing(const ProjectSizing& sizing);
@@ -80,13 +82,6 @@ class Dimensionamento : public QWidget {
     void FollowProject();
     bool AnswerStale() const { return stale_; }
 
-  signals:
-    // The person changed a requirement the project takes at once: the
-    // pump's efficiency, the hours a year (the energy balance follows them),
-    // the bottles or the choice of arrangements.
-    void RequirementsEdited();
-
-  public:
     QSize sizeHint() const override { return designSize_; }
 
   protected:
@@ -102,9 +97,19 @@ class Dimensionamento : public QWidget {
     void ShowAnswer();
     void ClearAnswer();
     void FollowBusy();
+    // Each value the window gives whole, the project's where it gives none
+    // (a draft, an empty box the search asks for, a row without V0).
+    sizing::Requirements RequirementsShown() const;
+    // The requirements shown become the project's: one step per box typed in.
+    void TakeRequirements(const std::string& label);
     // A requirement's box typed into: text that is no number (nor empty) is
     // its draft in the project; the box is marked.
     void RequirementTyped(size_t box);
+    // A catalogue cell changed: the same for its text.
+    void CatalogueEdited(QTableWidgetItem* item);
+    // The cells show the project's drafts over its catalogue.
+    void ShowCatalogueDrafts(const std::vector<sizing::CatalogueSize>& sizes);
+    void DropCatalogueDrafts(std::optional<int> row = std::nullopt);
     // The boxes show the project's drafts, and a draft taken back (an undo)
     // gives its box the project's value again.
     void ShowRequirementDrafts(const sizing::Requirements& req);
@@ -114,7 +119,9 @@ class Dimensionamento : public QWidget {
     void ShowCatalogue(const std::vector<sizing::CatalogueSize>& sizes);
     // The catalogue as the table gives it, or the message naming the first
     // wrong cell.
-    std::optional<std::vector<sizing::CatalogueSize>> ReadCatalogue(QString* message) const;
+    // With `lenient`, a cell holding a draft reads as the project's value.
+    std::optional<std::vector<sizing::CatalogueSize>> ReadCatalogue(QString* message,
+                                                                    bool lenient = false) const;
     void TypeChanged(int index);
     void ShowCandidates(const sizing::AnswerLayout& layout);
     void FitCandidateColumns();
@@ -125,6 +132,8 @@ class Dimensionamento : public QWidget {
     CircuitState& state_;
     Dialogs& dialogs_;
     std::function<void(const DraftKey&)> showDraft_;
+    // While the window shows the project, its widgets' signals are no edits.
+    bool showing_ = false;
     QLineEdit* minPressure_ = nullptr;
     QComboBox* type_ = nullptr;
     int shownType_ = 0;  // the type whose defaults the catalogue may hold

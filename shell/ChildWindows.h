@@ -58,10 +58,6 @@ struct ChildWindows {
     std::function<void(QWidget* window)> followSizingInputs;
     std::function<void(QWidget* window, std::function<void(const DraftKey&)> showDraft)>
         whenSizingStopped;
-    // Calls `edited` whenever the person changes a requirement of a
-    // Dimensionamento window that the project takes at once (the pump's
-    // efficiency, the hours a year, the bottles, the arrangements choice).
-    std::function<void(QWidget* window, std::function<void()> edited)> whenRequirementsEdited;
     // Shows on a BilancioEnergetico window the current results' balance;
     // no inputs while the results no longer belong to the data.
     std::function<void(QWidget* window, const std::optional<EnergyInputs>& inputs)>

@@ -122,10 +122,6 @@ ChildWindows ProgramChildWindows() {
                                    std::function<void(const DraftKey&)> showDraft) {
         static_cast<Dimensionamento*>(window)->WhenDraftStops(std::move(showDraft));
     };
-    windows.whenRequirementsEdited = [](QWidget* window, std::function<void()> edited) {
-        QObject::connect(static_cast<Dimensionamento*>(window),
-                         &Dimensionamento::RequirementsEdited, window, std::move(edited));
-    };
     windows.factories[QStringLiteral("BilancioEnergetico")] = [](Project& project,
                                                                  Dialogs& dialogs) {
         return new BilancioEnergetico(project.State(), dialogs);

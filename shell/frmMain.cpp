@@ -367,13 +367,6 @@ QWidget* frmMain::CreateChildWindow(const QString& name) {
                                                [this](const DraftKey& key) { ShowDraft(key); });
         }
         child->installEventFilter(this);
-        // The balance's two inputs, the bottles and the arrangements choice
-        // are the project's at once, so the balance shown follows them and
-        // Annulla takes them back.
-        if (context_.windows.whenRequirementsEdited) {
-            context_.windows.whenRequirementsEdited(child,
-                                                    [this, child] { TakeSizingFrom(child); });
-        }
     }
     if (name == QLatin1String("BilancioEnergetico") && context_.windows.showEnergyBalance) {
         context_.windows.showEnergyBalance(child, EnergyInputsNow());

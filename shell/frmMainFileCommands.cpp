@@ -390,7 +390,7 @@ void frmMain::ShowDraft(const DraftKey& key) {
     // the cycle table, which shows the same movements.
     const QStringList windows =
         key.place == DraftKey::Place::InitialData ? QStringList{QStringLiteral("DatiIniziali")}
-        : key.place == DraftKey::Place::Requirements
+        : key.place == DraftKey::Place::Requirements || key.place == DraftKey::Place::Catalogue
             ? QStringList{QStringLiteral("Dimensionamento")}
             : QStringList{QStringLiteral("InserimentoDati"), QStringLiteral("Ciclo")};
     for (const QString& name : windows) {

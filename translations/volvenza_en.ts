@@ -912,10 +912,6 @@ The file already exists. Replace it?</translation>
         <translation>&amp;Apply</translation>
     </message>
     <message>
-        <source>Il catalogo contiene &quot;%1&quot; alla riga %2, che non è un numero.</source>
-        <translation>The catalogue holds &quot;%1&quot; in row %2, which is not a number.</translation>
-    </message>
-    <message>
         <source>Il catalogo non dà V0 alla riga %1.</source>
         <translation>The catalogue gives no V0 in row %1.</translation>
     </message>

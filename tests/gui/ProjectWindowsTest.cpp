@@ -469,8 +469,20 @@ class ProjectWindowsTest : public QObject {
         table->item(2, 2)->setText("25O");
         QVERIFY(!window->Calculate());
         QCOMPARE(shell.dialogs.Messages().back().text,
-                 "Il catalogo contiene \"25O\" alla riga 3, che non è un numero.");
-        table->item(2, 2)->setText(QString());
+                 "Il valore di PS alla riga 3 del catalogo (Dimensionamento) è \"25O\", che non è "
+                 "un numero valido: il dimensionamento non può partire. Correggerlo o annullarlo "
+                 "con Ctrl+Z.");
+        QCOMPARE(table->currentItem(), table->item(2, 2));
+        // It goes with its row: up when a row above goes, away with its own.
+        auto* remove = Named<QPushButton>(window, "CmdRimuoviGrandezza");
+        table->selectRow(0);
+        remove->click();
+        QCOMPARE(table->item(1, 2)->text(), "25O");
+        QVERIFY(!window->Calculate());
+        QVERIFY(shell.dialogs.Messages().back().text.startsWith("Il valore di PS alla riga 2 "));
+        remove->click();
+        QCOMPARE(shell.main->CurrentProject().FirstDraft(), std::nullopt);
+        QCOMPARE(table->rowCount(), 16);
 
         QVERIFY(Search(*window));
         QVERIFY(Named<QPushButton>(window, "CmdApplica")->isEnabled());
@@ -509,8 +521,11 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(window->ReadRequirements()->BottleSizes, kept.BottleSizes);
         Named<QCheckBox>(window, "ChkComposizioni")->click();
         QVERIFY(kept.Arrangements && window->ReadRequirements()->Arrangements);
+        // Each box a step of its own.
         shell.Menu("mnuFileAnnulla")->trigger();
         QVERIFY(!Named<QCheckBox>(window, "ChkComposizioni")->isChecked());
+        QCOMPARE(bottles->text(), "10; 0,5");
+        shell.Menu("mnuFileAnnulla")->trigger();
         QCOMPARE(bottles->text(), "10; 20; 40; 50");
     }
 
@@ -541,9 +556,19 @@ class ProjectWindowsTest : public QObject {
         QVERIFY(last->text().startsWith(
             "Ultima raccomandazione: 10 dm3, precarica 48,1 bar, pompa 30 dm3/min."));
 
-        // A requirement that is no number stays, window closed, and stops
-        // the save and the search, naming the box; opened again, it is there.
+        // A requirement is the project's as it is typed: an undo of other
+        // data leaves it.
+        Retype(Named<QLineEdit>(window, "TP1"), "65");
+        QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.MinPressure, 65.0);
+        Retype(Named<QLineEdit>(shell.main->ShowChildWindow("DatiIniziali"), "TPm"), "85");
+        shell.main->CurrentProject().Undo();
+        QCOMPARE(BoxTexts(window, {"TP1"}), QStringList({"65"}));
+
+        // A requirement or a catalogue cell that is no number stays, window
+        // closed, and stops the save and the search, naming the box; opened
+        // again, it is there.
         Retype(Named<QLineEdit>(window, "TP1"), "6x5");
+        Named<QTableWidget>(window, "TabellaCatalogo")->item(1, 0)->setText("0,3x");
         window->parentWidget()->close();
         QVERIFY(QTest::qWaitFor([&] { return !shell.main->FindChildWindow("Dimensionamento"); }));
         shell.Menu("mnuFileSaveAs")->trigger();
@@ -556,6 +581,10 @@ class ProjectWindowsTest : public QObject {
         auto* p1 = Named<QLineEdit>(window, "TP1");
         QCOMPARE(p1->text(), "6x5");
         QCOMPARE(p1->palette().color(QPalette::Text), QColor(Qt::red));
+        QTableWidgetItem* cell = Named<QTableWidget>(window, "TabellaCatalogo")->item(1, 0);
+        QCOMPARE(cell->text(), "0,3x");
+        QCOMPARE(cell->foreground().color(), QColor(Qt::red));
+        cell->setText("0,32");
         QVERIFY(!window->Calculate());
         QVERIFY(
             shell.dialogs.Messages().back().text.contains("il dimensionamento non può partire"));
