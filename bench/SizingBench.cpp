@@ -38,9 +38,10 @@ Requirements NitrogenAt(double p1) {
 }
 
 // The search on the longest cycle, its last answer.
-SizingAnswer SizeLongestCycle(benchmark::State& bs, const Requirements& req) {
+SizingAnswer SizeLongestCycle(benchmark::State& bs, const Requirements& req, float qp = 400) {
     CircuitState state;
     LoadLongestCycle(state);
+    state.Data.Qp = qp;
     SizingAnswer last;
     for (auto _ : bs) {
         auto answer = SizeAccumulator(state, req);
@@ -67,16 +68,17 @@ BENCHMARK(BM_SizeLongestCycleNitrogen)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
-// The same search where the largest size on offer is too small (the
-// catalogue ends below the 0,75 dm3 one vessel needs): the arrangements
-// are searched too, of every type (argument 0 bladder, 1 piston with bottles).
+// A search where the largest size on offer is too small: with a pump of
+// 231 dm3/min and p1 at 166 bar, the catalogue cut at 0,5 dm3 leaves the
+// arrangements to find 5 x 0,16 dm3 (argument 0 bladder, 1 piston with
+// bottles, which the gas of these sizes cannot fill).
 void BM_SizeLongestCycleArrangements(benchmark::State& bs) {
-    Requirements req = NitrogenAt(150);
+    Requirements req = NitrogenAt(166);
     req.Type = bs.range(0) != 0 ? AccumulatorType::Piston : AccumulatorType::Bladder;
     req.Catalogue = DefaultCatalogue(req.Type);
     std::erase_if(req.Catalogue, [](const CatalogueSize& s) { return s.V0 > 0.5; });
     req.BottleSizes = {0.5, 1};
-    const SizingAnswer last = SizeLongestCycle(bs, req);
+    const SizingAnswer last = SizeLongestCycle(bs, req, 231);
     const Evaluation* rec = last.Recommendation();
     bs.counters["count"] = rec != nullptr ? rec->Proposed.Count : 0;
     bs.counters["bottles"] = rec != nullptr ? rec->Proposed.Bottles : 0;

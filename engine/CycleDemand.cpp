@@ -14,14 +14,6 @@ double Typed(float value) {
     return decimal;
 }
 
-double DemandProfile::FlowAt(double time) const {
-    // The last stretch that has started by `time`.
-    const auto after = std::upper_bound(Times.begin(), Times.end(), time);
-    if (after == Times.begin() || Flows.empty()) return 0;
-    const size_t k = std::min(static_cast<size_t>(after - Times.begin()) - 1, Flows.size() - 1);
-    return Flows[k];
-}
-
 DemandProfile MakeDemand(const MovementTable& movements, int count, float cycleTime) {
     DemandProfile d;
     d.CycleTime = std::max(Typed(cycleTime), 0.0);

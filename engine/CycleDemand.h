@@ -24,9 +24,6 @@ struct DemandProfile {
     double Oil = 0;        // dm3 the movements draw in a cycle
     double Peak = 0;       // dm3/min, the largest demand
     double LatestEnd = 0;  // s, the latest end of a movement inside the cycle
-
-    // The demand from `time` on (a movement counts from its start, not at its end).
-    double FlowAt(double time) const;
 };
 
 // The demand of movements 1..count over a cycle of `cycleTime` seconds; a

@@ -38,18 +38,21 @@ gas::Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyI
     auto path = MakeGasPath(d, b.Gas, b.WorkTemp);
     if (!path) return R::Fail(path.Error());
     SteadyOptions o;
-    o.memory = b.Gas.Law == GasLawKind::Nitrogen && std::isfinite(b.Gas.Tau) ? 3 * b.Gas.Tau : 0;
+    o.memory = (*path)->Memory();
+    // Time enough to forget the start, with the cycles it takes to repeat.
+    if (d.CycleTime > 0) {
+        o.maxCycles += static_cast<int>(std::min(std::ceil(o.memory / d.CycleTime), 1e4));
+    }
     const SteadyRun run = RunUntilSteady(d, inputs.demand, **path, o);
     b.First = EnergyOf(run.first, FullStart(**path), **path);
     b.SteadyCycle = run.cycles;
+    b.SteadyLowest = run.steadyLowest;
     using S = EnergyBalance::Steadiness;
     if (run.cycles > 1 && run.last.end != CycleEnd::Normal) {
         b.SteadyKind = S::EndsLater;
     } else if (run.cycles > 1) {
         b.Steady = EnergyOf(run.last, run.lastStart, **path);
-        b.SteadyKind = !run.settled ? S::Unsettled
-                       : run.repeating ? S::Repeating
-                                       : S::Alternating;
+        b.SteadyKind = !run.settled ? S::Unsettled : run.repeating ? S::Repeating : S::Alternating;
     }
     b.Swing = run.cycles > 1 ? run.swing : run.first.highest - run.first.lowest;
     b.PeakDemand = inputs.demand.Peak;

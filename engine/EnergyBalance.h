@@ -46,9 +46,9 @@ struct CycleEnergy {
 CycleEnergy EnergyOf(const CycleSummary& cycle, const CycleState& start, const GasPath& gas);
 
 struct EnergyBalance {
-    GasSettings Gas;       // the law the figures come from
-    double WorkTemp = 0;   // °C
-    CycleEnergy First;     // from full
+    GasSettings Gas;      // the law the figures come from
+    double WorkTemp = 0;  // °C
+    CycleEnergy First;    // from full
     // Which cycle stands for steady operation: none when a cycle ended the
     // run (the gas emptied or left its law: the first, or a later one,
     // SteadyCycle); one that repeats the one before it; one of cycles that
@@ -58,6 +58,9 @@ struct EnergyBalance {
     Steadiness SteadyKind = Steadiness::None;
     CycleEnergy Steady;   // the last cycle run, when there is one after the first
     int SteadyCycle = 1;  // which it is
+    // The lowest pressure of all the cycles after the first [bar]: below the
+    // steady cycle's own when the steady cycles differ in turn.
+    double SteadyLowest = 0;
     // The largest swing of a cycle after the first, of the first alone when
     // none follows (the fatigue figure) [bar].
     double Swing = 0;

@@ -95,7 +95,6 @@ void CycleRunner::Add(const Tally& a, const Tally& b, double times) {
     c_.pumpEnergy += times * (b.pumpEnergy - a.pumpEnergy);
     c_.pumpTime += times * (b.pumpTime - a.pumpTime);
     log_.heatIn += times * (b.heatIn - a.heatIn);
-    log_.workAbs += times * (b.workAbs - a.workAbs);
     log_.pressureTime += times * (b.pressureTime - a.pressureTime);
     c_.pumpStarts += static_cast<int>(std::lround(times * (b.pumpStarts - a.pumpStarts)));
     c_.returnsToPm += static_cast<int>(std::lround(times * (b.returnsToPm - a.returnsToPm)));
@@ -244,7 +243,6 @@ void CycleRunner::SkipPeriods(double end, double qt) {
         c_.pumpEnergy += grow(&Tally::pumpEnergy);
         c_.pumpTime += grow(&Tally::pumpTime);
         log_.heatIn += grow(&Tally::heatIn);
-        log_.workAbs += grow(&Tally::workAbs);
         log_.pressureTime += grow(&Tally::pressureTime);
         s_.gas = *at;
         t_ += span;
@@ -285,7 +283,6 @@ CycleSummary CycleRunner::Run() {
     c_.coldest = log_.coldest;
     c_.warmest = log_.warmest;
     c_.heatIn = log_.heatIn / 1000;
-    c_.workAbs = log_.workAbs / 1000;
     return c_;
 }
 
@@ -318,6 +315,7 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         // Every cycle after the first, which starts full once a start-up,
         // loads the shell: the cycles that come back to Pm swing the most.
         if (cycle > 1 || maxCycles == 1) run.swing = std::max(run.swing, c.highest - c.lowest);
+        if (cycle == 2 || (cycle > 2 && c.lowest < run.steadyLowest)) run.steadyLowest = c.lowest;
         if (c.lowest < run.worst.lowest) {
             run.worst = c;
             run.worstCycle = cycle;

@@ -51,7 +51,6 @@ struct CycleSummary {
     double delivered = 0, returned = 0;  // kJ on gauge pressures, the same
     double pumpEnergy = 0;               // kJ the loaded pump delivers, gauge
     double heatIn = 0;                   // kJ the gas takes from the wall
-    double workAbs = 0;                  // kJ the gas does on absolute pressures
     double pumpTime = 0;                 // s the pump delivers
     int pumpStarts = 0;
     double peakFlow = 0;  // dm3/min, the largest flow into or out of the accumulator
@@ -73,8 +72,7 @@ CycleState FullStart(const GasPath& gas);
 // Cycles run one after another until they repeat.
 struct SteadyOptions {
     int maxCycles = 100;  // 1: the first cycle alone
-    // How long the gas remembers where it started [s] (three thermal time
-    // constants; 0 for a law without memory).
+    // How long the gas remembers where it started [s] (GasPath::Memory).
     double memory = 0;
     // Stop at the end of a cycle whose pressure fell below this [bar gauge]:
     // it fails whatever follows.
@@ -99,7 +97,8 @@ struct SteadyRun {
     int recharges = 0;            // returns to Pm in the cycles after the first
     std::vector<double> lowests;  // per cycle that ended normally
     CycleSummary first, last, worst;
-    CycleState lastStart;  // where the last cycle started
+    double steadyLowest = 0;  // bar: the lowest of the cycles after the first
+    CycleState lastStart;     // where the last cycle started
     int worstCycle = 1;
     // Over the cycles after the first (the first alone when only one ran):
     // the largest swing, the pump's share of the time and starts per cycle.

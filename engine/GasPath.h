@@ -122,6 +122,10 @@ class GasPath {
     // Whether the gas exchanges heat with the wall, so that the same volume
     // need not bring back the same pressure.
     virtual bool ExchangesHeat() const = 0;
+    // How long the gas remembers where it started [s]: the time the wall
+    // takes to bring a temperature difference down to a thousandth, at
+    // constant pressure, the slower way; 0 for a gas that exchanges no heat.
+    virtual double Memory() const { return 0; }
     // The precharge at the working temperature [bar gauge], the chart's line.
     virtual double PrechargeAtTemp() const = 0;
     // The gas's internal energy [J] at a point; only its changes mean anything.

@@ -61,6 +61,14 @@ class NitrogenPath final : public GasPath {
     }
     double EmptyVolume() const override { return law_.EmptyVolume(); }
     bool ExchangesHeat() const override { return regime_ == Regime::Exchange; }
+    double Memory() const override {
+        if (regime_ != Regime::Exchange) return 0;
+        // The heat m cv (Tw - T) / tau warms a gas held at its pressure by
+        // cp dT: its time constant is tau cp / cv.
+        const gas::NitrogenState& f = law_.Full();
+        const double cp = f.cv + f.T * f.dpdT * f.dpdT / (f.rho * f.rho * f.dpdrho);
+        return std::log(1000.0) * law_.Tau() * cp / f.cv;
+    }
     double PrechargeAtTemp() const override { return law_.PrechargeAtTemp(); }
     double Energy(const GasPoint& p) const override { return law_.Mass() * p.energy; }
     Reached Advance(GasPoint& point, double from, double to, double rate, const Watch& watch,

@@ -251,15 +251,16 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
         out.Recommendation.push_back(
             w(QT_TRANSLATE_NOOP(
                   "volvenza::SizingText",
-                  "A regime (dopo %1 cicli): pressione minima %2 bar a %3 °C, %4 bar sopra p1; "
-                  "dopo una giornata di lavoro %5 bar."),
+                  "Ciclo dopo ciclo (%1 cicli calcolati, fino al regime): pressione minima %2 "
+                  "bar a %3 °C nel ciclo %6, %4 bar sopra p1; dopo una giornata di lavoro %5 "
+                  "bar."),
               {std::to_string(rec->Cycles()), w.Num(worst.LowestPressure, 2),
                w.Num(worst.WorkTemp, 2), w.Num(worst.LowestPressure - p1, 2),
-               w.Num(worst.DayLowest, 2)}));
+               w.Num(worst.DayLowest, 2), std::to_string(worst.WorstCycle)}));
         out.Recommendation.push_back(
             w(QT_TRANSLATE_NOOP(
                   "volvenza::SizingText",
-                  "La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2 (in media %3 "
+                  "La pompa può fornire %1 dm3 per ciclo, il ciclo ne preleva %2 (in media %3 "
                   "dm3/min)."),
               {w.Num(a.PumpOil, 3), w.Num(a.CycleOil, 3), w.Num(a.AverageDemand, 2)}));
     }
@@ -429,7 +430,7 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
             w(QT_TRANSLATE_NOOP("volvenza::SizingText", "%1 dm3: non rispetta la regola %2."),
               {w.Num(x.V0, 3), RulesText(x.FailedRules)}));
         auto line = [&](const std::string& text) { out.Explanations.push_back("   " + text); };
-        if (!e.Rules[0]) {
+        if (!e.Rules[kPressureRule]) {
             if (x.OutsideGas) {
                 line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                                          "Il gas esce dal campo in cui la sua legge vale (l'azoto "
@@ -437,7 +438,7 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
             } else if (e.PumpShort) {
                 line(w(QT_TRANSLATE_NOOP(
                            "volvenza::SizingText",
-                           "La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2."),
+                           "La pompa può fornire %1 dm3 per ciclo, il ciclo ne preleva %2."),
                        {w.Num(e.PumpOil, 3), w.Num(e.CycleOil, 3)}));
             } else if (x.Drifting) {
                 line(w(QT_TRANSLATE_NOOP(
@@ -494,7 +495,7 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                 }
             }
         }
-        if (!e.Rules[1] && !ruleTwoSaid) {
+        if (!e.Rules[kPrechargeRule] && !ruleTwoSaid) {
             ruleTwoSaid = true;
             line(w(QT_TRANSLATE_NOOP(
                        "volvenza::SizingText",
@@ -502,32 +503,32 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                        "ne ammette al più %2."),
                    {w.Num(e.PrechargeHigh, 2), w.Num(e.PrechargeLimit, 2)}));
         }
-        if (!e.Rules[2]) {
+        if (!e.Rules[kRatioRule]) {
             line(w(QT_TRANSLATE_NOOP(
                        "volvenza::SizingText",
                        "Rapporto di compressione %1; questa grandezza ne ammette al più %2."),
                    {w.Num(e.Ratio, 2), w.Num(req.Catalogue[e.Size].MaxRatio, 2)}));
         }
-        if (!e.Rules[3] && !ruleFourSaid) {
+        if (!e.Rules[kRatedRule] && !ruleFourSaid) {
             ruleFourSaid = true;
             line(w(QT_TRANSLATE_NOOP(
                        "volvenza::SizingText",
                        "Pm %1 bar supera PS o 0,9 volte la taratura della valvola di massima."),
                    {w.Num(data.Pm, 2)}));
         }
-        if (!e.Rules[4] && req.Catalogue[e.Size].MaxFlow) {
+        if (!e.Rules[kFlowRule] && req.Catalogue[e.Size].MaxFlow) {
             line(w(QT_TRANSLATE_NOOP(
                        "volvenza::SizingText",
                        "Portata d'olio fino a %1 dm3/min; questa grandezza ne ammette %2."),
                    {w.Num(e.PeakFlow(), 1), w.Num(*req.Catalogue[e.Size].MaxFlow, 1)}));
         }
-        if (!e.Rules[5]) {
+        if (!e.Rules[kGasTempRule]) {
             line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                                      "Il gas scende a %1 °C; l'elemento separatore ne ammette "
                                      "almeno %2."),
                    {w.Num(e.LowestGasTemp(), 1), w.Num(AllowedGasTemperature(req), 1)}));
         }
-        if (!e.Rules[6]) {
+        if (!e.Rules[kSwingRule]) {
             // Rule 7 fails only where the size has a rating.
             const double rated = req.Catalogue[e.Size].RatedSwing.value_or(0);  // mutants: skip
             line(w(QT_TRANSLATE_NOOP(

@@ -18,6 +18,9 @@ constexpr double kSlack = 1e-9;
 // Below this many stretches of demand in all, the temperatures run one after
 // another: a thread would cost more than it saves. Only the speed depends on it.
 constexpr size_t kParallelStretches = 400;
+// Runs kept for designs that come back (the arrangements of equal gas, the
+// searches of one figure): far more than a search makes.
+constexpr size_t kRunsKept = 4096;
 
 // What is left of a fall of `drift` per cycle shrinking by `ratio` a cycle,
 // over `cycles` more cycles; a ratio of 1 or more is carried on unchanged.
@@ -39,7 +42,7 @@ void JudgeDrift(const std::vector<double>& lowest, int dayCycles, double p1,
     const int k = static_cast<int>(lowest.size());
     const int third = k / 3;
     // A run that emptied or left its gas ended there: nothing to carry over.
-    if (o.Settled || o.Warning || o.OutsideGas || third < 1) return;
+    if (o.Warning || o.OutsideGas || third < 1) return;
     auto least = [&](int from) {
         return *std::min_element(lowest.begin() + from, lowest.begin() + from + third);
     };
@@ -235,15 +238,16 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     const double pm = base_.Pm + atm;
     const double coldAbs = *coldLow + atm;
     e.Ratio = coldAbs > 0 ? pm / coldAbs : std::numeric_limits<double>::infinity();
-    e.Rules[0] = true;
+    e.Rules[kPressureRule] = true;
     e.PrechargeHigh = *warmHigh;
     e.PrechargeLimit = (req_.Type == AccumulatorType::Piston ? p1 - 5 : 0.9 * p1) - atm;
     const double prechargeLimit = e.PrechargeLimit + kSlack;
-    e.Rules[1] = e.PrechargeHigh <= prechargeLimit;  // mutants: skip (the slack decides)
+    e.Rules[kPrechargeRule] =
+        e.PrechargeHigh <= prechargeLimit;  // mutants: skip (the slack decides)
     // The slack, not the comparison, decides each limit itself.
     const double ratioLimit = s.MaxRatio + kSlack;
     const bool withinRatio = e.Ratio <= ratioLimit;  // mutants: skip
-    e.Rules[2] = std::isinf(s.MaxRatio) || withinRatio;
+    e.Rules[kRatioRule] = std::isinf(s.MaxRatio) || withinRatio;
     bool rated = true;
     for (const auto& ps : {req_.RatedPressure, s.RatedPressure}) {
         if (!ps) continue;
@@ -255,8 +259,8 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     const double relief = req_.ReliefSetting ? 0.9 * (*req_.ReliefSetting + atm) + kSlack
                                              : std::numeric_limits<double>::infinity();
     const bool belowRelief = pm <= relief;  // mutants: skip
-    e.Rules[3] = rated && belowRelief;
-    e.Rules[4] = e.Rules[5] = e.Rules[6] = true;
+    e.Rules[kRatedRule] = rated && belowRelief;
+    e.Rules[kFlowRule] = e.Rules[kGasTempRule] = e.Rules[kSwingRule] = true;
     e.CycleOil = cycleOil_;
     e.PumpOil = PumpOil(design.Qp);
     e.PumpShort =
@@ -273,10 +277,10 @@ gas::Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const Ga
     const double p1 = req_.MinPressure;
     SteadyOptions options;
     options.maxCycles = req_.SingleCycle ? 1 : kMaxCycles;
-    // How long the gas remembers where it started.
-    options.memory = gas.Law == GasLawKind::Nitrogen && std::isfinite(gas.Tau)
-                         ? std::min(3 * gas.Tau, kMaxCycles / 2 * data.CycleTime)
-                         : 0;
+    // How long the gas remembers where it started, within half the cycles
+    // a run may take.
+    const double memory = (*path)->Memory();
+    options.memory = std::min(memory, kMaxCycles / 2 * data.CycleTime);
     // Below p1 it fails whatever follows; the quick verdicts stop right there.
     options.breakBelow = p1;
     if (stopBelow) options.stopBelow = p1;
@@ -300,7 +304,12 @@ gas::Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const Ga
     o.Recharged = run.recharged;
     o.Recharges = run.recharges;
     o.Energy = EnergyOf(run.last, run.lastStart, **path);
-    JudgeDrift(run.lowests, DayCycles(), p1, o);
+    o.DayLowest = o.LowestPressure;
+    // A run that settled before its gas could forget the start may still
+    // carry some of it: what is left of the trend is carried over the day.
+    if (!run.repeating && (!run.settled || options.memory < memory)) {
+        JudgeDrift(run.lowests, DayCycles(), p1, o);
+    }
     return o;
 }
 
@@ -308,6 +317,28 @@ std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const Design& des
                                                                bool stopBelow) {
     const ExactData data = DataFor(design);
     const GasSettings gas = GasFor(size, design);
+    // Designs of the same gas, precharge and pump run alike, whatever their
+    // vessels (their sharing of the flow is judged apart); a whole run also
+    // answers a quick one.
+    const auto key = [&](bool quick) {
+        return std::make_tuple(data.V0, data.P0, data.Qp, gas.Tau, quick);
+    };
+    if (auto whole = runs_.find(key(false)); whole != runs_.end()) return whole->second;
+    if (auto quick = runs_.find(key(true)); stopBelow && quick != runs_.end()) {
+        return quick->second;
+    }
+    std::vector<gas::Result<TemperatureOutcome>> runs = Compute(data, gas, stopBelow);
+    // A quick run that never fell below p1 never stopped: it is the whole run.
+    const bool whole = !stopBelow || std::all_of(runs.begin(), runs.end(), [&](const auto& r) {
+        return r && r->LowestPressure >= req_.MinPressure;
+    });
+    if (runs_.size() < kRunsKept) runs_.emplace(key(!whole), runs);
+    return runs;
+}
+
+std::vector<gas::Result<TemperatureOutcome>> Evaluator::Compute(const ExactData& data,
+                                                                const GasSettings& gas,
+                                                                bool stopBelow) const {
     std::vector<gas::Result<TemperatureOutcome>> runs;
     const size_t count = temps_.size();
     // Side by side or not, the runs give the same results.
@@ -331,17 +362,17 @@ void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
                          std::array<bool, kRuleCount>& rules) const {
     // The day's lowest is never above the lowest seen.
     if (o.Warning || o.OutsideGas || !o.Settled || !o.Recharged || o.DayLowest < req_.MinPressure) {
-        rules[0] = false;
+        rules[kPressureRule] = false;
     }
     // The slack, not the comparison, decides each limit itself.
     if (const auto& maxFlow = req_.Catalogue[size].MaxFlow) {
         const double limit = *maxFlow * count + kSlack;
-        if (o.PeakFlow > limit) rules[4] = false;  // mutants: skip
+        if (o.PeakFlow > limit) rules[kFlowRule] = false;  // mutants: skip
     }
-    if (o.LowestGasTemp < AllowedGasTemperature(req_)) rules[5] = false;
+    if (o.LowestGasTemp < AllowedGasTemperature(req_)) rules[kGasTempRule] = false;
     if (const auto& swing = req_.Catalogue[size].RatedSwing) {
         const double limit = *swing + kSlack;
-        if (o.Swing > limit) rules[6] = false;  // mutants: skip
+        if (o.Swing > limit) rules[kSwingRule] = false;  // mutants: skip
     }
 }
 
@@ -365,7 +396,7 @@ gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
     if (!e) return e;
     // A pump that cannot deliver the cycle's oil fails without a run.
     if (e->PumpShort) {
-        e->Rules[0] = false;
+        e->Rules[kPressureRule] = false;
         return e;
     }
     for (auto& run : RunAll(design, size, false)) {
@@ -388,7 +419,7 @@ gas::Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
         if (!run) return gas::Result<bool>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, rules);
     }
-    return rules[0] && rules[4] && rules[5] && rules[6];
+    return rules[kPressureRule] && rules[kFlowRule] && rules[kGasTempRule] && rules[kSwingRule];
 }
 
 }  // namespace volvenza::sizing

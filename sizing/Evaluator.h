@@ -25,8 +25,10 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/CircuitState.h"
@@ -39,6 +41,16 @@
 namespace volvenza::sizing {
 
 inline constexpr int kRuleCount = 7;
+// The rules by their place in Evaluation::Rules.
+enum Rule : size_t {
+    kPressureRule,   // 1: the pressure above p1 in steady operation
+    kPrechargeRule,  // 2: the precharge below the separator's limit
+    kRatioRule,      // 3: the compression ratio
+    kRatedRule,      // 4: Pm within PS and the relief valve
+    kFlowRule,       // 5: the largest oil flow
+    kGasTempRule,    // 6: the coldest gas
+    kSwingRule,      // 7: the pressure swing
+};
 
 // Cycles run at most before the drift of the lowest pressure is carried over
 // the working day.
@@ -82,7 +94,7 @@ struct TemperatureOutcome {
 };
 
 // The lowest pressure over a working day of `dayCycles` when the runs stop
-// unsettled with the lowest pressures `lowest` (one per cycle): the trend
+// with the lowest pressures `lowest` (one per cycle) still moving: the trend
 // between thirds of the cycles run, carried on shrinking as it shrank (or
 // unchanged), into o.DriftPerCycle, o.DayLowest and o.CyclesToP1.
 void JudgeDrift(const std::vector<double>& lowest, int dayCycles, double p1, TemperatureOutcome& o);
@@ -154,9 +166,12 @@ class Evaluator {
     GasSettings GasFor(size_t size, const Design& design) const;
     gas::Result<TemperatureOutcome> RunAt(const ExactData& data, const GasSettings& gas,
                                           size_t index, bool stopBelow) const;
-    // The runs at every temperature, side by side on long cycles.
+    // The runs at every temperature, side by side on long cycles; kept.
     std::vector<gas::Result<TemperatureOutcome>> RunAll(const Design& design, size_t size,
                                                         bool stopBelow);
+    std::vector<gas::Result<TemperatureOutcome>> Compute(const ExactData& data,
+                                                         const GasSettings& gas,
+                                                         bool stopBelow) const;
     // Clears the rules the run at one temperature breaks (1, 5 and 6); the
     // largest flow is shared by the accumulators in parallel.
     void JudgeRun(const TemperatureOutcome& o, size_t size, int count,
@@ -169,6 +184,9 @@ class Evaluator {
     DemandProfile demand_;
     std::vector<double> temps_;
     double cycleOil_ = 0;
+    std::map<std::tuple<double, double, double, double, bool>,
+             std::vector<gas::Result<TemperatureOutcome>>>
+        runs_;
 };
 
 }  // namespace volvenza::sizing

@@ -5,14 +5,13 @@
 
 #include "engine/CycleRun.h"
 #include "gas/GasLaw.h"
-#include "numbers/NumberText.h"
-#include "numbers/Rounding.h"
+#include "sizing/Arrangements.h"
+#include "sizing/Fixes.h"
+#include "sizing/SearchSteps.h"
 
 namespace volvenza::sizing {
 namespace {
 
-// Halvings of the precharge bounds: far past double precision either way.
-constexpr int kBisections = 60;  // mutants: skip
 // With the pump sized, the sizes are tried with a pump this much above the
 // cycle's average demand when the data's pump is below it.
 constexpr double kPumpHeadroom = 1.25;  // mutants: skip (only where the pump search starts)
@@ -21,206 +20,6 @@ constexpr double kSizesShare = 0.7;  // mutants: skip
 constexpr double kPumpShare = 0.15;  // mutants: skip
 // Runs a one-figure search takes, about: for the progress only.
 constexpr double kSearchRuns = 20;  // mutants: skip
-
-// A tenth worked out a hair off its exact value still rounds to it: any
-// allowance far above rounding and far below a tenth gives the same tenths.
-constexpr double kTenthAllowance = 1e-9;  // mutants: skip
-
-double FloorTenth(double x) {
-    const double tenths = x * 10;
-    // The allowance's sign matters only within 1e-10 below a tenth: the
-    // precharge bounds rounded here carry the rules' slack (1e-9 bar) above
-    // their limit, and a pump rounded here only starts a search below the
-    // first that passes.
-    const double lifted = tenths + kTenthAllowance;  // mutants: skip
-    return std::floor(lifted) / 10;
-}
-// The bounds it rounds come from bisections, never exactly on a tenth.
-double CeilTenth(double x) {
-    return std::ceil(x * 10 - kTenthAllowance) / 10;  // mutants: skip
-}
-
-// The precharge (gauge, in the data's frame) where `holds` changes: the
-// largest that holds when it fails above, the smallest when it fails below.
-template <class Holds>
-gas::Result<double> PrechargeBound(double ceiling, bool failsAbove, Holds holds) {
-    // Any start below the bound and any above it give the same bound.
-    double lo = 0;  // mutants: skip
-    double hi = ceiling;
-    // Sixty halvings leave the bound far inside a tenth either way.
-    for (int i = 0; i < kBisections; ++i) {  // mutants: skip
-        const double mid = (lo + hi) / 2;
-        auto ok = holds(mid);
-        if (!ok) return gas::Result<double>::Fail(ok.Error());
-        // Keep lo on the side that holds when failing above, on the failing one otherwise.
-        ((*ok == failsAbove) ? lo : hi) = mid;
-    }
-    return failsAbove ? lo : hi;
-}
-
-gas::Result<double> RuleBound(const Evaluator& ev, size_t size, int rule, bool failsAbove) {
-    // Any ceiling above where the rule changes gives the same bound.
-    const double top = std::max(ev.Req().MinPressure, static_cast<double>(ev.Base().Pm));
-    const double ceiling = top * 2 + 10;  // mutants: skip
-    return PrechargeBound(ceiling, failsAbove, [&](double p0) -> gas::Result<bool> {
-        auto e = ev.CheckStatic({ev.Base().V0, p0, ev.Base().Qp}, size);
-        if (!e) return gas::Result<bool>::Fail(e.Error());
-        return e->Rules[rule];
-    });
-}
-
-// The smallest value in hundredths or tenths (`unit`) between `from` and
-// where `passes` first holds, when it holds at `from` times a few doublings.
-template <class Passes>
-gas::Result<std::optional<double>> SmallestPassing(double from, double unit, double ceiling,
-                                                   Passes passes) {
-    using R = gas::Result<std::optional<double>>;
-    // Where the search starts below the first passing value changes only its runs.
-    long lo = static_cast<long>(std::floor(from / unit));  // mutants: skip
-    // The first guess only sets where the bracket starts.
-    long hi =
-        std::max(lo + 1,                                                          // mutants: skip
-                 static_cast<long>(std::ceil(std::max(from, unit) * 2 / unit)));  // mutants: skip
-    for (;;) {
-        const double top = std::min(hi * unit, ceiling);
-        auto ok = passes(top);
-        if (!ok) return R::Fail(ok.Error());
-        if (*ok) {
-            hi = static_cast<long>(std::llround(top / unit));
-            break;
-        }
-        if (top >= ceiling) return std::optional<double>();
-        lo = hi;
-        // Any growth finds the same smallest passing value, in more or fewer runs.
-        hi *= 2;  // mutants: skip
-    }
-    while (hi - lo > 1) {
-        const long mid = lo + (hi - lo) / 2;
-        auto ok = passes(mid * unit);
-        if (!ok) return R::Fail(ok.Error());
-        (*ok ? hi : lo) = mid;
-    }
-    // Divided rather than multiplied, so that 194 tenths come out as 19.4.
-    return std::optional<double>(hi / std::round(1 / unit));
-}
-
-// Movements drawing oil just before `time`: the pressure there follows from
-// what they drew (at the cycle's start, those that start there).
-std::vector<ActiveMovement> ActiveAt(const CircuitState& state, double time) {
-    std::vector<ActiveMovement> active;
-    for (int i = 1; i <= state.SimMovementCount; ++i) {
-        const Movement& m = state.Movements[i];
-        const double ti = Typed(m.Ti), tf = Typed(m.Tf);
-        const bool drawing = time > 0 ? ti < time && time <= tf : ti <= 0 && tf > 0;
-        if (drawing && m.Qm != 0) active.push_back({i, m.Kind});
-    }
-    return active;
-}
-
-// Oil missing to stay above p1: the gas volume reached at the lowest point
-// less the one at p1 on the same polytrope, through full and lowest points.
-double MissingOil(const TemperatureOutcome& o, double pm, double p1) {
-    const double full = pm + gas::kAtmosphere;
-    const double low = o.LowestPressure + gas::kAtmosphere;
-    // Only a pressure that fell below Pm from a gas that grew has a
-    // polytrope through both points; the edges of these tests never occur
-    // in a run that fails rule 1.
-    if (!(low < full) || !(o.LowestVolume > o.FullVolume) || low <= 0) return 0;  // mutants: skip
-    const double k = std::log(full / low) / std::log(o.LowestVolume / o.FullVolume);
-    const double atP1 = o.LowestVolume * std::pow(low / (p1 + gas::kAtmosphere), 1 / k);
-    return std::max(0.0, o.LowestVolume - atP1);
-}
-
-Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evaluation& e) {
-    Explanation x;
-    x.V0 = e.Proposed.V0;
-    x.Size = e.Size;
-    for (int r = 0; r < kRuleCount; ++r) {
-        if (!e.Rules[r]) x.FailedRules.push_back(r + 1);
-    }
-    if (e.Temps.empty()) return x;
-    const TemperatureOutcome& worst = e.Worst();
-    x.WorkTemp = worst.WorkTemp;
-    x.Time = worst.LowestTime;
-    x.Cycle = worst.WorstCycle;
-    x.LowestPressure = worst.LowestPressure;
-    x.Active = ActiveAt(state, worst.LowestTime);
-    x.AtLeast = worst.Warning;
-    for (const TemperatureOutcome& o : e.Temps) x.OutsideGas = x.OutsideGas || o.OutsideGas;
-    x.MissingOil = MissingOil(worst, ev.Base().Pm, ev.Req().MinPressure);
-    const double p1 = ev.Req().MinPressure;
-    // The day's drift crosses p1 exactly when the cycle that crosses it is known.
-    x.Drifting = !worst.Warning && worst.LowestPressure >= p1 && worst.CyclesToP1 > 0;
-    x.Drift = worst.DriftPerCycle;
-    x.CyclesToP1 = worst.CyclesToP1;
-    for (const TemperatureOutcome& o : e.Temps) {
-        // A run that emptied is the worst one and says so; below p1 it fails there.
-        if (o.Warning) continue;
-        if (o.LowestPressure < p1) continue;
-        if (!o.Settled) {
-            x.NotSettled = true;
-            x.Recharges = o.Recharges;
-            x.PumpShare = o.PumpShare;
-        } else if (!o.Recharged) {
-            x.NotRecharged = true;
-            x.PumpShare = o.PumpShare;
-        }
-    }
-    x.Drifting = x.Drifting && x.NotSettled;
-    return x;
-}
-
-// The smallest change of one figure that makes the runs pass.
-Status SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
-                   const std::function<bool()>& stopped) {
-    const size_t size = x.Size;
-    auto runs = [&](const Design& changed) {
-        return stopped() ? gas::Result<bool>::Fail(MessageId::SizingStopped)
-                         : ev.PassesRuns(changed, size);
-    };
-    const double largest = std::max(ev.Req().Catalogue.back().V0, d.V0) * 4;
-    auto v0 = SmallestPassing(d.V0, 0.01, largest, [&](double v) { return runs({v, d.P0, d.Qp}); });
-    if (!v0) return v0.Error();
-    x.FixV0 = *v0;
-    // A higher precharge holds more oil above p1, up to what rule 2 allows.
-    // At the top itself the search finds nothing above it.
-    if (d.P0 < p0Top) {  // mutants: skip
-        auto p0 = SmallestPassing(d.P0, 0.1, p0Top, [&](double p) {
-            return runs({d.V0, p, d.Qp});
-        });
-        if (!p0) return p0.Error();
-        x.FixP0 = *p0;
-    }
-    // Far more pump than any cycle asks for bounds the search.
-    const double from = ev.Req().SingleCycle ? d.Qp : std::max(d.Qp, FloorTenth(ev.BalancePump()));
-    auto qp = SmallestPassing(from, 0.1, std::max(from, 1.0) * 64, [&](double q) {  // mutants: skip
-        return runs({d.V0, d.P0, q});
-    });
-    if (!qp) return qp.Error();
-    x.FixQp = *qp;
-    return Done{};
-}
-
-// The sentence that says no precharge passes rules 2 and 3 together, and
-// what would: a piston type, a lower Pm or a higher p1.
-Message NoPrechargeWindow(const Evaluator& ev, double top, double bottom, double ratio) {
-    // Every figure is already a whole tenth: more decimals would show the same.
-    constexpr int kTenth = 1;  // mutants: skip
-    const Requirements& req = ev.Req();
-    const double tol = req.PrechargeTolerance;
-    const double atm = gas::kAtmosphere;
-    MessagePart pm = MsgVerbatim("?"), p1 = MsgVerbatim("?");
-    // Pm the top precharge allows; p1 that lets the bottom one pass rule 2.
-    if (auto cold = ev.PrechargeAt(top * (1 - tol), ev.Temperatures().front())) {
-        pm = MsgRounded(FloorTenth(ratio * (*cold + atm) - atm), kTenth);
-    }
-    if (auto warm = ev.PrechargeAt(bottom * (1 + tol), ev.Temperatures().back())) {
-        p1 = MsgRounded(CeilTenth((*warm + atm) / 0.9 - atm), kTenth);
-    }
-    return Message(
-        MessageId::NoPrechargeWindow,
-        {MsgRounded(bottom, kTenth), MsgRounded(top, kTenth), std::move(pm), std::move(p1)});
-}
 
 }  // namespace
 
@@ -283,298 +82,258 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
     return CheckGasSettings(probe, one);
 }
 
-// Beyond one vessel: the arrangement of the smallest whole gas volume that
-// passes, N identical accumulators in parallel of any type or one piston
-// accumulator with gas bottles. Arrangements of a size that breaks a rule
-// no arrangement changes (precharge, ratio, PS) are left out; so are those
-// of no more gas than a single size that fell below p1, which hold the gas
-// of a single vessel of their volume and so fall below it too. The
-// candidates gain the arrangements tried, ending with the one that passes.
-Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double qp,
-                          const std::function<bool()>& stopped) {
-    const Requirements& req = ev.Req();
-    double short1 = 0;  // the most gas of a single size that fell below p1
-    for (const Evaluation& e : answer.Candidates) {
-        if (!e.Rules[0] && e.Proposed.Single()) short1 = std::max(short1, e.Proposed.V0);
+namespace {
+
+// A search's phases, in the order they run, over one evaluator and one answer.
+class SearchRun {
+  public:
+    SearchRun(const CircuitState& state, const Requirements& req, const SizingProgress& progress)
+        : state_(state), req_(req), progress_(progress), ev_(state, req) {}
+
+    gas::Result<SizingAnswer> Run();
+
+  private:
+    // What the cycle asks before any design is run.
+    void Demand();
+    // With the precharge chosen: the highest that rule 2 allows, rounded
+    // down to a tenth; per size, the lowest its compression ratio allows.
+    Status PrechargeWindow();
+    // Whether the pump can deliver the cycle's oil at all; the pump the sizes run with.
+    bool PumpFor();
+    // The sizes in order, up to two above the first that passes.
+    Status TrySizes();
+    // The smallest pump the recommendation passes with.
+    Status SizePump();
+    // Why each failing candidate fails; the fixes for the largest of them.
+    Status Explain();
+    // The precharge to set at 0 to 40 °C.
+    Status PrechargeTable();
+
+    bool Stopped() { return progress_ && !progress_(share_); }
+    double Precharge() const { return req_.ChoosePrecharge ? top_ : state_.Data.P0; }
+
+    const CircuitState& state_;
+    const Requirements& req_;
+    const SizingProgress& progress_;
+    Evaluator ev_;
+    SizingAnswer answer_;
+    double share_ = 0;            // mutants: skip (set before anything reads it)
+    double allowed_ = 0;          // the highest precharge rule 2 allows, to a tenth
+    double top_ = 0;              // the precharge the sizes start from
+    std::vector<double> bottom_;  // per size, the lowest precharge rule 3 allows
+    double qp_ = 0;               // the pump the sizes run with
+};
+
+void SearchRun::Demand() {
+    answer_.Temperatures = ev_.Temperatures();
+    answer_.CycleOil = ev_.CycleOil();
+    answer_.BalancePump = ev_.BalancePump();
+    answer_.AverageDemand = answer_.BalancePump * req_.Gas.Vessels.VolumetricEfficiency;
+    answer_.PeakDemand = ev_.Demand().Peak;
+    answer_.DayCycles = req_.SingleCycle ? 1 : ev_.DayCycles();
+}
+
+Status SearchRun::PrechargeWindow() {
+    // The highest precharge rule 2 allows bounds the fixes too.
+    auto high = RuleBound(ev_, 0, kPrechargeRule, true);
+    if (!high) return high.Error();
+    allowed_ = FloorTenth(*high);
+    top_ = state_.Data.P0;
+    const size_t count = req_.Catalogue.size();
+    bottom_.assign(count, top_);
+    if (!req_.ChoosePrecharge) return Done{};
+    top_ = allowed_;
+    bool window = false;
+    for (size_t i = 0; i < count; ++i) {
+        // Rule 3 depends on a size's ratio alone: sizes of equal ratio
+        // share their bound.
+        const auto same = std::find_if(
+            req_.Catalogue.begin(), req_.Catalogue.begin() + i,
+            [&](const CatalogueSize& s) { return s.MaxRatio == req_.Catalogue[i].MaxRatio; });
+        if (same != req_.Catalogue.begin() + i) {
+            bottom_[i] = bottom_[static_cast<size_t>(same - req_.Catalogue.begin())];
+            continue;
+        }
+        auto low = RuleBound(ev_, i, kRatioRule, false);
+        if (!low) return low.Error();
+        // A floor keeps the precharge above zero; only a piston with p1
+        // of a few bar ever meets it.
+        bottom_[i] = std::max(CeilTenth(*low), 0.1);  // mutants: skip
+        window = window || bottom_[i] <= top_;
     }
-    const double limit = answer.Recommended ? answer.Recommendation()->Proposed.GasVolume()
-                                            : std::numeric_limits<double>::infinity();
-    std::vector<std::pair<Design, size_t>> tries;
-    for (size_t i = 0; i < req.Catalogue.size(); ++i) {
-        const Design one{req.Catalogue.at(i).V0, p0, qp};
-        auto fixed = ev.CheckStatic(one, i);
-        if (!fixed) return fixed.Error();
-        // Skipping only saves runs: such an arrangement fails the same rule.
-        if (!fixed->Rules[1] || !fixed->Rules[2] || !fixed->Rules[3]) continue;  // mutants: skip
-        for (int n = 2; n <= kMaxParallel; ++n) tries.push_back({{one.V0, p0, qp, n}, i});
-        if (req.Type != AccumulatorType::Piston) continue;
-        for (double bottle : req.BottleSizes) {
-            for (int k = 1; k <= kMaxBottles; ++k) {
-                tries.push_back({{one.V0, p0, qp, 1, bottle, k}, i});
+    if (window) return Done{};
+    // Sizes of equal ratio have equal bounds: any of them will do.
+    const auto byRatio = [](const auto& a, const auto& b) {
+        return a.MaxRatio < b.MaxRatio;  // mutants: skip
+    };
+    const auto widest = std::max_element(req_.Catalogue.begin(), req_.Catalogue.end(), byRatio);
+    const size_t at = static_cast<size_t>(widest - req_.Catalogue.begin());
+    return NoPrechargeWindow(ev_, top_, bottom_[at], widest->MaxRatio);
+}
+
+bool SearchRun::PumpFor() {
+    qp_ = state_.Data.Qp;
+    answer_.PumpOil = ev_.PumpOil(qp_);
+    if (!req_.SingleCycle && req_.SizePump) {
+        qp_ = std::max(qp_, CeilTenth(ev_.BalancePump() * kPumpHeadroom));
+        return true;
+    }
+    // No size can make up for a pump that falls short of the cycle's oil.
+    const bool shortOfOil = answer_.PumpOil < answer_.CycleOil - 1e-9;  // mutants: skip
+    answer_.PumpShort = !req_.SingleCycle && shortOfOil;
+    return !answer_.PumpShort;
+}
+
+Status SearchRun::TrySizes() {
+    const size_t count = req_.Catalogue.size();
+    for (size_t i = 0; i < count; ++i) {
+        share_ = kSizesShare * static_cast<double>(i) / count;
+        if (Stopped()) return Message(MessageId::SizingStopped);
+        const double v0 = req_.Catalogue[i].V0;
+        auto e = ev_.Evaluate({v0, Precharge(), qp_}, i);
+        if (!e) return e.Error();
+        // At the top itself the lower precharge is the same one.
+        const bool lower = bottom_[i] < top_;  // mutants: skip
+        if (!e->Passes() && req_.ChoosePrecharge && lower) {
+            // Seldom of use (a lower polytrope falls lower), so first the
+            // quick runs that stop below p1.
+            auto holds = ev_.PassesRuns({v0, bottom_[i], qp_}, i);
+            if (!holds) return holds.Error();
+            if (*holds) {
+                auto low = ev_.Evaluate({v0, bottom_[i], qp_}, i);
+                if (!low) return low.Error();
+                if (low->Passes()) e = low;
             }
         }
-    }
-    std::erase_if(tries, [&](const auto& t) {
-        return t.first.GasVolume() <= short1 || t.first.GasVolume() >= limit;
-    });
-    // Smallest gas first; of equal gas, the fewer vessels, then the fewer
-    // accumulators (a bottle costs less than a piston accumulator), then
-    // the catalogue's order: the smaller accumulator with the larger bottle.
-    std::stable_sort(tries.begin(), tries.end(), [](const auto& a, const auto& b) {
-        const Design& x = a.first;
-        const Design& y = b.first;
-        if (x.GasVolume() != y.GasVolume()) {
-            return x.GasVolume() < y.GasVolume();  // mutants: skip (never equal here)
+        answer_.Candidates.push_back(*e);
+        if (e->Passes() && !answer_.Recommended) {
+            answer_.Recommended = answer_.Candidates.size() - 1;
         }
-        const int xVessels = x.Count + x.Bottles, yVessels = y.Count + y.Bottles;
-        if (xVessels != yVessels) {
-            return xVessels < yVessels;  // mutants: skip (never equal here)
-        }
-        return x.Count < y.Count;
-    });
-    // Bottles the gas cannot fill at Pm are no arrangement at all.
-    std::erase_if(tries, [&](const auto& t) {
-        if (ev.CanFill(t.first, t.second)) return false;
-        if (!answer.UnfilledBottles) answer.UnfilledBottles = t.first;
-        return true;
-    });
-    // Each arrangement judged at most once.
-    std::vector<std::optional<Evaluation>> judged(tries.size());
-    const auto judge = [&](size_t i) -> gas::Result<const Evaluation*> {
-        using J = gas::Result<const Evaluation*>;
-        if (!judged[i]) {
-            if (stopped()) return J::Fail(MessageId::SizingStopped);
-            auto e = ev.Evaluate(tries[i].first, tries[i].second);
-            if (!e) return J::Fail(e.Error());
-            judged[i] = std::move(*e);
-            ++answer.ArrangementsTried;
-        }
-        return &*judged[i];
-    };
-    // More gas holds the pressure higher: the gas volume rule 1 needs is
-    // found by halving the arrangements in order of gas. From there up, the
-    // first that passes every rule (the others are each size's own) is the
-    // one, however far it lies.
-    size_t below = 0, above = tries.size();  // rule 1 fails below `below`, holds from `above`
-    while (below < above) {
-        const size_t mid = below + (above - below) / 2;
-        auto e = judge(mid);
-        if (!e) return e.Error();
-        if ((*e)->Rules[0]) {
-            above = mid;
-        } else {
-            below = mid + 1;
-        }
-    }
-    for (size_t i = above; i < tries.size(); ++i) {
-        auto e = judge(i);
-        if (!e) return e.Error();
-        if (!(*e)->Passes()) continue;
-        // The last two judged below it show why the one chosen is needed.
-        std::vector<const Evaluation*> shown;
-        for (size_t j = i; j-- > 0 && shown.size() < 2;) {
-            if (judged[j]) shown.insert(shown.begin(), &*judged[j]);
-        }
-        for (const Evaluation* s : shown) answer.Candidates.push_back(*s);
-        answer.Candidates.push_back(**e);
-        answer.Recommended = answer.Candidates.size() - 1;
-        return Done{};
+        if (answer_.Recommended && i >= *answer_.Recommended + 2) break;
     }
     return Done{};
 }
 
-gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requirements& req,
-                                          const SizingProgress& progress) {
-    using R = gas::Result<SizingAnswer>;
-    if (auto ok = CheckRequirements(state, req); !ok) return R::Fail(ok.Error());
-    Evaluator ev(state, req);
-    SizingAnswer answer;
-    double share = 0;  // mutants: skip (set before anything reads it)
-    const auto stopped = [&] { return progress && !progress(share); };
-    const auto cancelled = [&answer] {
-        SizingAnswer empty;
-        empty.Cancelled = true;
-        answer = empty;
-        return answer;
-    };
-    answer.Temperatures = ev.Temperatures();
-    answer.CycleOil = ev.CycleOil();
-    answer.BalancePump = ev.BalancePump();
-    answer.AverageDemand = answer.BalancePump * req.Gas.Vessels.VolumetricEfficiency;
-    answer.PeakDemand = ev.Demand().Peak;
-    answer.DayCycles = req.SingleCycle ? 1 : ev.DayCycles();
-    const size_t count = req.Catalogue.size();
-
-    // With the precharge chosen: the highest that rule 2 allows, rounded down
-    // to a tenth; per size, the lowest its compression ratio allows.
-    // The highest precharge rule 2 allows bounds the fixes too.
-    auto high = RuleBound(ev, 0, 1, true);
-    if (!high) return R::Fail(high.Error());
-    const double allowed = FloorTenth(*high);
-    double top = state.Data.P0;
-    std::vector<double> bottom(count, top);
-    if (req.ChoosePrecharge) {
-        top = allowed;
-        bool window = false;
-        for (size_t i = 0; i < count; ++i) {
-            // Rule 3 depends on a size's ratio alone: sizes of equal ratio
-            // share their bound.
-            const auto same = std::find_if(
-                req.Catalogue.begin(), req.Catalogue.begin() + i,
-                [&](const CatalogueSize& s) { return s.MaxRatio == req.Catalogue[i].MaxRatio; });
-            if (same != req.Catalogue.begin() + i) {
-                bottom[i] = bottom[static_cast<size_t>(same - req.Catalogue.begin())];
-                continue;
-            }
-            auto low = RuleBound(ev, i, 2, false);
-            if (!low) return R::Fail(low.Error());
-            // A floor keeps the precharge above zero; only a piston with p1
-            // of a few bar ever meets it.
-            bottom[i] = std::max(CeilTenth(*low), 0.1);  // mutants: skip
-            window = window || bottom[i] <= top;
-        }
-        if (!window) {
-            // Sizes of equal ratio have equal bounds: any of them will do.
-            const auto byRatio = [](const auto& a, const auto& b) {
-                return a.MaxRatio < b.MaxRatio;  // mutants: skip
-            };
-            const auto widest =
-                std::max_element(req.Catalogue.begin(), req.Catalogue.end(), byRatio);
-            const size_t at = static_cast<size_t>(widest - req.Catalogue.begin());
-            return R::Fail(NoPrechargeWindow(ev, top, bottom[at], widest->MaxRatio));
-        }
-    }
-
-    double qp = state.Data.Qp;
-    answer.PumpOil = ev.PumpOil(qp);
-    if (!req.SingleCycle && req.SizePump) {
-        qp = std::max(qp, CeilTenth(ev.BalancePump() * kPumpHeadroom));
-    } else if (!req.SingleCycle &&
-               answer.PumpOil < answer.CycleOil - 1e-9) {  // mutants: skip (rounding room)
-        // No size can make up for a pump that falls short of the cycle's oil.
-        answer.PumpShort = true;
-        if (progress) progress(1.0);
-        return answer;
-    }
-
-    for (size_t i = 0; i < count; ++i) {
-        share = kSizesShare * static_cast<double>(i) / count;
-        if (stopped()) return cancelled();
-        const double v0 = req.Catalogue[i].V0;
-        // A size whose ratio leaves no precharge below rule 2's top keeps the top.
-        const double p0 = req.ChoosePrecharge ? top : state.Data.P0;
-        auto e = ev.Evaluate({v0, p0, qp}, i);
-        if (!e) return R::Fail(e.Error());
-        // At the top itself the lower precharge is the same one.
-        const bool lower = bottom[i] < top;  // mutants: skip
-        if (!e->Passes() && req.ChoosePrecharge && lower) {
-            // Seldom of use (a lower polytrope falls lower), so first the
-            // quick runs that stop below p1.
-            auto holds = ev.PassesRuns({v0, bottom[i], qp}, i);
-            if (!holds) return R::Fail(holds.Error());
-            if (*holds) {
-                auto lower = ev.Evaluate({v0, bottom[i], qp}, i);
-                if (!lower) return R::Fail(lower.Error());
-                if (lower->Passes()) e = lower;
-            }
-        }
-        answer.Candidates.push_back(*e);
-        if (e->Passes() && !answer.Recommended) answer.Recommended = answer.Candidates.size() - 1;
-        if (answer.Recommended && i >= *answer.Recommended + 2) break;
-    }
-
-    if (req.Arrangements || !answer.Recommended) {
-        const double p0 = req.ChoosePrecharge ? top : state.Data.P0;
-        auto found = SearchArrangements(ev, answer, p0, qp, stopped);
-        if (!found) {
-            if (found.Error().id == MessageId::SizingStopped) return cancelled();
-            return R::Fail(found.Error());
-        }
-    }
-
-    share = kSizesShare;
-    if (answer.Recommended && req.SizePump) {
-        Evaluation& chosen = answer.Candidates[*answer.Recommended];
-        const Design d = chosen.Proposed;
-        int tried = 0;  // mutants: skip (progress only)
-        // In steady operation never below the cycle's average demand; a
-        // single cycle may need no pump at all.
-        // Any start below the smallest passing pump gives the same pump.
-        const double from =
-            req.SingleCycle ? -0.1 : FloorTenth(ev.BalancePump()) - 0.1;  // mutants: skip
-        auto least = SmallestPassing(from, 0.1, d.Qp, [&](double q) {
-            share =
-                kSizesShare + kPumpShare * std::min(1.0, ++tried / kSearchRuns);  // mutants: skip
-            Design pumped = d;
-            pumped.Qp = q;
-            return stopped() ? gas::Result<bool>::Fail(MessageId::SizingStopped)
-                             : ev.PassesRuns(pumped, chosen.Size);
-        });
-        if (!least) {
-            if (least.Error().id == MessageId::SizingStopped) return cancelled();
-            return R::Fail(least.Error());
-        }
+Status SearchRun::SizePump() {
+    share_ = kSizesShare;
+    if (!answer_.Recommended || !req_.SizePump) return Done{};
+    Evaluation& chosen = answer_.Candidates[*answer_.Recommended];
+    const Design d = chosen.Proposed;
+    int tried = 0;  // mutants: skip (progress only)
+    // In steady operation never below the cycle's average demand; a single
+    // cycle may need no pump at all. Any start below the smallest passing
+    // pump gives the same pump.
+    const double from =
+        req_.SingleCycle ? -0.1 : FloorTenth(ev_.BalancePump()) - 0.1;  // mutants: skip
+    auto least = SmallestPassing(from, 0.1, d.Qp, [&](double q) {
+        share_ = kSizesShare + kPumpShare * std::min(1.0, ++tried / kSearchRuns);  // mutants: skip
         Design pumped = d;
-        pumped.Qp = least->value_or(d.Qp);
-        auto e = ev.Evaluate(pumped, chosen.Size);
-        if (!e) return R::Fail(e.Error());
-        chosen = *e;
-        answer.PumpSized = true;
-        // A pump above what the oil needs may be the swing's doing: a tenth
-        // less that fails on rule 7 alone says so.
-        // Without a rating rule 7 cannot fail alone; the recommended pump
-        // passes, so a passing one is always found.
-        if (req.Catalogue[chosen.Size].RatedSwing && least->has_value()) {  // mutants: skip
-            Design less = pumped;
-            less.Qp = pumped.Qp - 0.1;
-            auto smaller = ev.Evaluate(less, chosen.Size);
-            if (!smaller) return R::Fail(smaller.Error());
-            std::array<bool, kRuleCount> onlySwing{};
-            onlySwing.fill(true);
-            onlySwing[6] = false;
-            if (smaller->Rules == onlySwing) answer.SwingPump = {less.Qp, smaller->Swing()};
-        }
+        pumped.Qp = q;
+        return Stopped() ? gas::Result<bool>::Fail(MessageId::SizingStopped)
+                         : ev_.PassesRuns(pumped, chosen.Size);
+    });
+    if (!least) return least.Error();
+    Design pumped = d;
+    pumped.Qp = least->value_or(d.Qp);
+    auto e = ev_.Evaluate(pumped, chosen.Size);
+    if (!e) return e.Error();
+    chosen = *e;
+    answer_.PumpSized = true;
+    // A pump above what the oil needs may be the swing's doing: a tenth less
+    // that fails on rule 7 alone says so. Without a rating rule 7 cannot
+    // fail alone; the recommended pump passes, so a passing one is always found.
+    if (!req_.Catalogue[chosen.Size].RatedSwing || !least->has_value()) {  // mutants: skip
+        return Done{};
     }
+    Design less = pumped;
+    less.Qp = pumped.Qp - 0.1;
+    auto smaller = ev_.Evaluate(less, chosen.Size);
+    if (!smaller) return smaller.Error();
+    std::array<bool, kRuleCount> onlySwing{};
+    onlySwing.fill(true);
+    onlySwing[kSwingRule] = false;
+    if (smaller->Rules == onlySwing) answer_.SwingPump = {less.Qp, smaller->Swing()};
+    return Done{};
+}
 
-    // Why each failing candidate fails; the fixes for the largest of them.
+Status SearchRun::Explain() {
     const Evaluation* lastFailing = nullptr;
-    for (const Evaluation& e : answer.Candidates) {
+    for (const Evaluation& e : answer_.Candidates) {
         // An arrangement that fails is one of several tried; the sizes say why.
         if (e.Passes() || !e.Proposed.Single()) continue;
-        answer.Explanations.push_back(Explain(state, ev, e));
-        if (!e.Rules[0] && !e.Temps.empty() &&
-            (!answer.Recommended || e.Proposed.V0 < answer.Recommendation()->Proposed.V0)) {
+        answer_.Explanations.push_back(sizing::Explain(state_, ev_, e));
+        if (!e.Rules[kPressureRule] && !e.Temps.empty() &&
+            (!answer_.Recommended || e.Proposed.V0 < answer_.Recommendation()->Proposed.V0)) {
             lastFailing = &e;
         }
     }
-    if (lastFailing != nullptr) {
-        int tried = 0;  // mutants: skip (progress only)
-        const auto counting = [&] {
-            share = kSizesShare + kPumpShare +
-                    (1 - kSizesShare - kPumpShare) *
-                        std::min(1.0, ++tried / (3 * kSearchRuns));  // mutants: skip
-            return stopped();
-        };
-        for (Explanation& x : answer.Explanations) {
-            if (x.V0 != lastFailing->Proposed.V0) continue;
-            auto done = SearchFixes(ev, x, lastFailing->Proposed, allowed, counting);
-            if (!done) {
-                if (done.Error().id == MessageId::SizingStopped) return cancelled();
-                return R::Fail(done.Error());
-            }
+    if (lastFailing == nullptr) return Done{};
+    int tried = 0;  // mutants: skip (progress only)
+    const auto counting = [&] {
+        share_ = kSizesShare + kPumpShare +
+                 (1 - kSizesShare - kPumpShare) *
+                     std::min(1.0, ++tried / (3 * kSearchRuns));  // mutants: skip
+        return Stopped();
+    };
+    for (Explanation& x : answer_.Explanations) {
+        if (x.V0 != lastFailing->Proposed.V0) continue;
+        if (Status done = SearchFixes(ev_, x, lastFailing->Proposed, allowed_, counting); !done) {
+            return done;
         }
     }
+    return Done{};
+}
 
-    if (const Evaluation* rec = answer.Recommendation()) {
-        for (double t : {0.0, 10.0, 20.0, 30.0, 40.0}) {
-            auto p = ev.PrechargeAt(rec->Proposed.P0, t);
-            if (!p) return R::Fail(p.Error());
-            answer.PrechargeTable.push_back({t, *p});
-        }
-        answer.PumpOil = ev.PumpOil(rec->Proposed.Qp);
+Status SearchRun::PrechargeTable() {
+    const Evaluation* rec = answer_.Recommendation();
+    if (rec == nullptr) return Done{};
+    for (double t : {0.0, 10.0, 20.0, 30.0, 40.0}) {
+        auto p = ev_.PrechargeAt(rec->Proposed.P0, t);
+        if (!p) return p.Error();
+        answer_.PrechargeTable.push_back({t, *p});
     }
-    if (progress) progress(1.0);
-    return answer;
+    answer_.PumpOil = ev_.PumpOil(rec->Proposed.Qp);
+    return Done{};
+}
+
+gas::Result<SizingAnswer> SearchRun::Run() {
+    using R = gas::Result<SizingAnswer>;
+    // A stop asked for leaves nothing of the search behind.
+    const auto failed = [](const Message& m) {
+        if (m.id != MessageId::SizingStopped) return R::Fail(m);
+        SizingAnswer cancelled;
+        cancelled.Cancelled = true;
+        return R(cancelled);
+    };
+    Demand();
+    if (Status s = PrechargeWindow(); !s) return R::Fail(s.Error());
+    if (!PumpFor()) {
+        if (progress_) progress_(1.0);
+        return answer_;
+    }
+    if (Status s = TrySizes(); !s) return failed(s.Error());
+    if (req_.Arrangements || !answer_.Recommended) {
+        if (Status s =
+                SearchArrangements(ev_, answer_, Precharge(), qp_, [&] { return Stopped(); });
+            !s) {
+            return failed(s.Error());
+        }
+    }
+    if (Status s = SizePump(); !s) return failed(s.Error());
+    if (Status s = Explain(); !s) return failed(s.Error());
+    if (Status s = PrechargeTable(); !s) return R::Fail(s.Error());
+    if (progress_) progress_(1.0);
+    return answer_;
+}
+
+}  // namespace
+
+gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requirements& req,
+                                          const SizingProgress& progress) {
+    if (auto ok = CheckRequirements(state, req); !ok) {
+        return gas::Result<SizingAnswer>::Fail(ok.Error());
+    }
+    return SearchRun(state, req, progress).Run();
 }
 
 }  // namespace volvenza::sizing

@@ -296,10 +296,6 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <translation>steady cycle (no. %1, the same as the one before)</translation>
     </message>
     <message>
-        <source>ciclo in regime (%1°; i cicli in regime non sono tutti uguali)</source>
-        <translation>steady cycle (no. %1; the steady cycles are not all alike)</translation>
-    </message>
-    <message>
         <source>Fatica: escursione di pressione %1 bar per ciclo (del primo); %2 cicli all&apos;ora, %3 all&apos;anno in %4 h</source>
         <translation>Fatigue: pressure swing %1 bar per cycle (of the first); %2 cycles an hour, %3 a year in %4 h</translation>
     </message>
@@ -318,6 +314,14 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
     <message>
         <source>Manca il nome di un file di uscita: nulla è stato scritto.</source>
         <translation>An output file has no name: nothing was written.</translation>
+    </message>
+    <message>
+        <source>Energia a tc = %1 °C, con il motore esatto (%2, al posto della legge classica dei risultati, che non dà energie):</source>
+        <translation>Energy at tc = %1 °C, from the exact engine (%2, in place of the results&apos; classic law, which gives no energies):</translation>
+    </message>
+    <message>
+        <source>ciclo in regime (%1°; i cicli in regime non sono tutti uguali: in altri la pressione scende fino a %2 bar)</source>
+        <translation>steady cycle (no. %1; the steady cycles are not all alike: in others the pressure falls to %2 bar)</translation>
     </message>
 </context>
 <context>
@@ -1123,12 +1127,16 @@ The file already exists. Replace it?</translation>
         <translation>Steady cycle (no. %1, the same as the one before)</translation>
     </message>
     <message>
-        <source>Ciclo in regime (%1°; i cicli in regime non sono tutti uguali)</source>
-        <translation>Steady cycle (no. %1; the steady cycles are not all alike)</translation>
-    </message>
-    <message>
         <source>Escursione di pressione per ciclo (del primo)</source>
         <translation>Pressure swing per cycle (of the first)</translation>
+    </message>
+    <message>
+        <source>%1, a tc = %2 °C, al posto della legge classica dei risultati, che non dà energie</source>
+        <translation>%1, at tc = %2 °C, in place of the results&apos; classic law, which gives no energies</translation>
+    </message>
+    <message>
+        <source>Ciclo in regime (%1°; i cicli in regime non sono tutti uguali: in altri la pressione scende fino a %2)</source>
+        <translation>Steady cycle (no. %1; the steady cycles are not all alike: in others the pressure falls to %2)</translation>
     </message>
 </context>
 <context>
@@ -1987,14 +1995,6 @@ The file already exists. Replace it?</translation>
         <translation>A single cycle, starting charged: lowest pressure %1 bar at %2 °C, %3 bar above p1.</translation>
     </message>
     <message>
-        <source>A regime (dopo %1 cicli): pressione minima %2 bar a %3 °C, %4 bar sopra p1; dopo una giornata di lavoro %5 bar.</source>
-        <translation>Steady operation (after %1 cycles): lowest pressure %2 bar at %3 °C, %4 bar above p1; after a working day %5 bar.</translation>
-    </message>
-    <message>
-        <source>La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2 (in media %3 dm3/min).</source>
-        <translation>The pump delivers %1 dm3 per cycle, the cycle draws %2 (%3 dm3/min on average).</translation>
-    </message>
-    <message>
         <source>La pompa eroga per il %1 % del ciclo; avviamenti per ciclo: %2.</source>
         <translation>The pump delivers for %1 % of the cycle; starts per cycle: %2.</translation>
     </message>
@@ -2073,10 +2073,6 @@ The file already exists. Replace it?</translation>
     <message>
         <source>%1 dm3: non rispetta la regola %2.</source>
         <translation>%1 dm3: fails rule %2.</translation>
-    </message>
-    <message>
-        <source>La pompa fornisce %1 dm3 per ciclo, il ciclo ne preleva %2.</source>
-        <translation>The pump delivers %1 dm3 per cycle, the cycle draws %2.</translation>
     </message>
     <message>
         <source>La pressione minima scende di %1 bar per ciclo: dopo %2 cicli sarebbe sotto p1.</source>
@@ -2289,6 +2285,18 @@ The file already exists. Replace it?</translation>
     <message>
         <source>, al posto della legge classica, che non dimensiona</source>
         <translation>, in place of the classic law, which does not size</translation>
+    </message>
+    <message>
+        <source>Ciclo dopo ciclo (%1 cicli calcolati, fino al regime): pressione minima %2 bar a %3 °C nel ciclo %6, %4 bar sopra p1; dopo una giornata di lavoro %5 bar.</source>
+        <translation>Cycle after cycle (%1 cycles computed, up to steady operation): lowest pressure %2 bar at %3 °C in cycle %6, %4 bar above p1; after a working day %5 bar.</translation>
+    </message>
+    <message>
+        <source>La pompa può fornire %1 dm3 per ciclo, il ciclo ne preleva %2 (in media %3 dm3/min).</source>
+        <translation>The pump can deliver %1 dm3 a cycle, the cycle draws %2 (on average %3 dm3/min).</translation>
+    </message>
+    <message>
+        <source>La pompa può fornire %1 dm3 per ciclo, il ciclo ne preleva %2.</source>
+        <translation>The pump can deliver %1 dm3 a cycle, the cycle draws %2.</translation>
     </message>
 </context>
 <context>

@@ -80,7 +80,11 @@ QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs
         rows.append({Tr(label), value});
     };
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Calcolati con"),
-        Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1, a tc = %2 °C"))
+        (state.Gas.Law == GasLawKind::Classic
+             ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                    "%1, a tc = %2 °C, al posto della legge classica dei "
+                                    "risultati, che non dà energie"))
+             : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1, a tc = %2 °C")))
             .arg(LawWords(b.Gas), UiNumber(b.WorkTemp, 2)));
     // The first cycle, from full, and the steady one, each whole: what the
     // accumulator gives less what it takes back is the heat its gas takes
@@ -128,13 +132,14 @@ QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs
             cycle(b.Steady,
                   Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
                                        "Ciclo in regime (%1°; i cicli in regime non sono tutti "
-                                       "uguali)"))
-                      .arg(b.SteadyCycle));
+                                       "uguali: in altri la pressione scende fino a %2)"))
+                      .arg(b.SteadyCycle)
+                      .arg(With(b.SteadyLowest, 2, "bar")));
             break;
         case S::Unsettled:
-            cycle(b.Steady, Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                                 "Ciclo %1, non ancora in regime"))
-                                .arg(b.SteadyCycle));
+            cycle(b.Steady,
+                  Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo %1, non ancora in regime"))
+                      .arg(b.SteadyCycle));
             break;
     }
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Rendimento della pompa"),

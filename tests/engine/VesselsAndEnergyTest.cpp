@@ -104,7 +104,12 @@ TEST_F(OneDrawRunTest, ParallelAccumulatorsAndBottlesAreOneGasVolume) {
     // than its displacement; the most vessels and bottles allowed are not.
     state.Gas.Vessels.BottleVolume = 4;
     state.Data.V0 = 0.5f;
+    shown.messages.clear();
     EXPECT_EQ(RecordedRun(), RunOutcome::Refused);
+    ASSERT_EQ(shown.messages.size(), 1u);
+    // 4,5 dm3 at 86,01 bar absolute squeezed to 200,01: 1,935 dm3.
+    EXPECT_EQ(shown.messages[0].text.substr(0, 71),
+              "Le bombole (4 dm3) sono più grandi del volume del gas a Pm (1,935 dm3)");
     state.Gas.Vessels = {1, 0, 0};
     EXPECT_EQ(RecordedRun(), RunOutcome::Refused);
     EXPECT_FALSE(CheckArrangement({kMaxParallel + 1, 0, 1}));

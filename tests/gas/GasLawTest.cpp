@@ -159,6 +159,17 @@ TEST(NitrogenLawTest, StatesSolvedFromEntropyPressureAndTemperature) {
     EXPECT_EQ(law.WithEntropy(full.rho / 30, full.s, full).domain, GasDomain::Condenses);
     const NitrogenState thin = law.At(0.1, 300);
     EXPECT_EQ(law.WithEntropy(0.1, law.At(0.1, 64).s - 100, thin).domain, GasDomain::BelowTriple);
+
+    // Near the critical point one far jump along the isentrope lands where
+    // the gas, followed there in small steps, arrives.
+    const NitrogenLaw cold = *NitrogenLaw::Create({10, 20, 20, -120, 80, kInf});
+    NitrogenState step = cold.Full();
+    for (int i = 1; i <= 50; ++i) {
+        step = cold.WithEntropy(cold.Full().rho / (1 + 0.5 * i / 50), cold.Full().s, step);
+    }
+    const NitrogenState jump = cold.WithEntropy(cold.Full().rho / 1.5, cold.Full().s, cold.Full());
+    EXPECT_EQ(jump.domain, step.domain);
+    EXPECT_NEAR(jump.T, step.T, 1e-6 * step.T);
 }
 
 }  // namespace

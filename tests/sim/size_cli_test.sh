@@ -82,10 +82,10 @@ has small-pump "pompa 12,7 dm3/min."
 check keep-precharge 1 "$sim" size "$data/example.vlz" --pmin 60 --type piston --keep-precharge \
     --catalogue 10,20
 same keep-precharge size-keep.txt
-# 20 × 0,1 dm3 is the most in parallel and still too little: halving on
-# the 19 arrangements judges four, the last of them the largest; said.
+# 20 × 0,1 dm3 is the most in parallel and still too little: every one of
+# the 19 arrangements is tried, and said.
 check arrangements-short 1 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --catalogue 0.1
-has tried "Nessuna delle 4 composizioni provate (fino a 20 accumulatori in parallelo o 8 bombole"
+has tried "Nessuna delle 19 composizioni provate (fino a 20 accumulatori in parallelo o 8 bombole"
 printf '0,20,80,20,17.1,199,10,3,1\r\n0,1,0,0,0,0,0,0,0,0,1000,60,0,0,60,4\r\n0,0,0,0,0,0\r\n' >"$work/short.vlz"
 check pump-short 1 "$sim" size "$work/short.vlz" --pmin 90 --type bladder --json
 has json-short '"oil": {"cycle": 1, "pump": 0.855, "average_demand": 20, "pump_needed": 20, "pump_short": true}'

@@ -396,7 +396,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "Pm 80,38 bar supera PS",
           "\n6,123|210,12|-|12,12|-\n",
           "\n10|-|30,12|20,12|1000\n",
-          "La pompa fornisce 1,235 dm3 per ciclo, il ciclo ne preleva 1,562.",
+          "La pompa può fornire 1,235 dm3 per ciclo, il ciclo ne preleva 1,562.",
           "(azoto, gas del gruppo 2; PS 250,1 bar, V 10,123 L)",
           "Escursione di pressione 14,89 bar per ciclo; questa grandezza ne ammette 12,12.",
           "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3 (gas 51,21 dm3), precarica 50,2 bar "
@@ -409,7 +409,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
           "\n0,812; 2000,2 h\n",
           "± 2,13 %\n",
           "giornata di 7,12 h (5457 cicli)",
-          "pressione minima 63,31 bar a 45,12 °C, 3,19 bar sopra p1",
+          "pressione minima 63,31 bar a 45,12 °C nel ciclo 1, 3,19 bar sopra p1",
           "eroga per il 72,1 % del ciclo",
           "nel ciclo a regime a 45,12 °C (la temperatura peggiore): 9,38 kJ.",
           "picco di 108,2 dm3/min",

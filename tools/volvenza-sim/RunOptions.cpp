@@ -241,9 +241,14 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
                         number(e.PumpEnergy, 3), number(e.Lowest, 3), number(e.Highest, 3)}) +
                "\n";
     };
-    lines += SimFill(SIM_TEXT("volvenza-sim", "Energia a tc = %1 °C, con il motore esatto (%2):"),
-                     {number(b.WorkTemp, 2), law}) +
-             "\n";
+    lines +=
+        SimFill(state.Gas.Law == GasLawKind::Classic
+                    ? SIM_TEXT("volvenza-sim",
+                               "Energia a tc = %1 °C, con il motore esatto (%2, al posto "
+                               "della legge classica dei risultati, che non dà energie):")
+                    : SIM_TEXT("volvenza-sim", "Energia a tc = %1 °C, con il motore esatto (%2):"),
+                {number(b.WorkTemp, 2), law}) +
+        "\n";
     lines += cycle(b.First, SimText(SIM_TEXT("volvenza-sim", "primo ciclo, da pieno")));
     using S = EnergyBalance::Steadiness;
     const std::string which = std::to_string(b.SteadyCycle);
@@ -261,21 +266,23 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
                      "\n";
             break;
         case S::Repeating:
-            lines += cycle(b.Steady, SimFill(SIM_TEXT("volvenza-sim",
-                                                      "ciclo in regime (%1°, uguale al precedente)"),
-                                             {which}));
+            lines += cycle(
+                b.Steady,
+                SimFill(SIM_TEXT("volvenza-sim", "ciclo in regime (%1°, uguale al precedente)"),
+                        {which}));
             break;
         case S::Alternating:
             lines += cycle(b.Steady,
                            SimFill(SIM_TEXT("volvenza-sim",
                                             "ciclo in regime (%1°; i cicli in regime non sono "
-                                            "tutti uguali)"),
-                                   {which}));
+                                            "tutti uguali: in altri la pressione scende fino a %2 "
+                                            "bar)"),
+                                   {which, number(b.SteadyLowest, 3)}));
             break;
         case S::Unsettled:
-            lines += cycle(b.Steady, SimFill(SIM_TEXT("volvenza-sim",
-                                                      "ciclo %1, non ancora in regime"),
-                                             {which}));
+            lines +=
+                cycle(b.Steady,
+                      SimFill(SIM_TEXT("volvenza-sim", "ciclo %1, non ancora in regime"), {which}));
             break;
     }
     lines +=

@@ -120,17 +120,6 @@ struct SizeOptions {
 // With `base` (a project's requirements and gas law) the options given
 // change it and --pmin and --type may be left out; without, they are needed.
 std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requirements* base) {
-    for (size_t i = 0; i + 1 < args.size(); ++i) {
-        if (args[i] == "--gas" && args[i + 1] == "classic") {
-            std::cerr << SimText(SIM_TEXT(
-                             "volvenza-sim",
-                             "--gas classic non dimensiona: la legge classica riproduce i "
-                             "risultati del programma originale, passo per passo; il "
-                             "dimensionamento usa l'azoto reale (predefinito) o --gas ideal."))
-                      << '\n';
-            return std::nullopt;
-        }
-    }
     const Requirements start = base != nullptr ? *base : Requirements{};
     auto gas = TakeRunOptions(args, start.Gas, {start.PumpEfficiency, start.HoursPerYear, {}});
     if (!gas || gas->summary) return std::nullopt;
@@ -412,6 +401,18 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
 }  // namespace
 
 int RunSizeCommand(std::vector<std::string> args) {
+    // Said once, on its own: the usage would bury it.
+    for (size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == "--gas" && args[i + 1] == "classic") {
+            std::cerr << SimText(SIM_TEXT(
+                             "volvenza-sim",
+                             "--gas classic non dimensiona: la legge classica riproduce i "
+                             "risultati del programma originale, passo per passo; il "
+                             "dimensionamento usa l'azoto reale (predefinito) o --gas ideal."))
+                      << '\n';
+            return 64;
+        }
+    }
     // A project brings its own requirements and gas law; the options change them.
     Requirements any;
     any.MinPressure = 1;  // only to find the file's name

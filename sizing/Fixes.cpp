@@ -1,0 +1,133 @@
+#include "sizing/Fixes.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/CycleDemand.h"
+#include "gas/GasLaw.h"
+#include "sizing/SearchSteps.h"
+
+namespace volvenza::sizing {
+namespace {
+
+// Oil missing to stay above p1: the gas volume reached at the lowest point
+// less the one at p1 on the same polytrope, through full and lowest points.
+double MissingOil(const TemperatureOutcome& o, double pm, double p1) {
+    const double full = pm + gas::kAtmosphere;
+    const double low = o.LowestPressure + gas::kAtmosphere;
+    // Only a pressure that fell below Pm from a gas that grew has a
+    // polytrope through both points; the edges of these tests never occur
+    // in a run that fails rule 1.
+    if (!(low < full) || !(o.LowestVolume > o.FullVolume) || low <= 0) return 0;  // mutants: skip
+    const double k = std::log(full / low) / std::log(o.LowestVolume / o.FullVolume);
+    const double atP1 = o.LowestVolume * std::pow(low / (p1 + gas::kAtmosphere), 1 / k);
+    return std::max(0.0, o.LowestVolume - atP1);
+}
+
+}  // namespace
+
+// Movements drawing oil just before `time`: the pressure there follows from
+// what they drew (at the cycle's start, those that start there).
+std::vector<ActiveMovement> ActiveAt(const CircuitState& state, double time) {
+    std::vector<ActiveMovement> active;
+    for (int i = 1; i <= state.SimMovementCount; ++i) {
+        const Movement& m = state.Movements[i];
+        const double ti = Typed(m.Ti), tf = Typed(m.Tf);
+        const bool drawing = time > 0 ? ti < time && time <= tf : ti <= 0 && tf > 0;
+        if (drawing && m.Qm != 0) active.push_back({i, m.Kind});
+    }
+    return active;
+}
+
+Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evaluation& e) {
+    Explanation x;
+    x.V0 = e.Proposed.V0;
+    x.Size = e.Size;
+    for (int r = 0; r < kRuleCount; ++r) {
+        if (!e.Rules[r]) x.FailedRules.push_back(r + 1);
+    }
+    if (e.Temps.empty()) return x;
+    const TemperatureOutcome& worst = e.Worst();
+    x.WorkTemp = worst.WorkTemp;
+    x.Time = worst.LowestTime;
+    x.Cycle = worst.WorstCycle;
+    x.LowestPressure = worst.LowestPressure;
+    x.Active = ActiveAt(state, worst.LowestTime);
+    x.AtLeast = worst.Warning;
+    for (const TemperatureOutcome& o : e.Temps) x.OutsideGas = x.OutsideGas || o.OutsideGas;
+    x.MissingOil = MissingOil(worst, ev.Base().Pm, ev.Req().MinPressure);
+    const double p1 = ev.Req().MinPressure;
+    // The day's drift crosses p1 exactly when the cycle that crosses it is known.
+    x.Drifting = !worst.Warning && worst.LowestPressure >= p1 && worst.CyclesToP1 > 0;
+    x.Drift = worst.DriftPerCycle;
+    x.CyclesToP1 = worst.CyclesToP1;
+    for (const TemperatureOutcome& o : e.Temps) {
+        // A run that emptied is the worst one and says so; below p1 it fails there.
+        if (o.Warning) continue;
+        if (o.LowestPressure < p1) continue;
+        if (!o.Settled) {
+            x.NotSettled = true;
+            x.Recharges = o.Recharges;
+            x.PumpShare = o.PumpShare;
+        } else if (!o.Recharged) {
+            x.NotRecharged = true;
+            x.PumpShare = o.PumpShare;
+        }
+    }
+    x.Drifting = x.Drifting && x.NotSettled;
+    return x;
+}
+
+// The smallest change of one figure that makes the runs pass.
+Status SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
+                   const std::function<bool()>& stopped) {
+    const size_t size = x.Size;
+    auto runs = [&](const Design& changed) {
+        return stopped() ? gas::Result<bool>::Fail(MessageId::SizingStopped)
+                         : ev.PassesRuns(changed, size);
+    };
+    const double largest = std::max(ev.Req().Catalogue.back().V0, d.V0) * 4;
+    auto v0 = SmallestPassing(d.V0, 0.01, largest, [&](double v) { return runs({v, d.P0, d.Qp}); });
+    if (!v0) return v0.Error();
+    x.FixV0 = *v0;
+    // A higher precharge holds more oil above p1, up to what rule 2 allows.
+    // At the top itself the search finds nothing above it.
+    if (d.P0 < p0Top) {  // mutants: skip
+        auto p0 = SmallestPassing(d.P0, 0.1, p0Top, [&](double p) {
+            return runs({d.V0, p, d.Qp});
+        });
+        if (!p0) return p0.Error();
+        x.FixP0 = *p0;
+    }
+    // Far more pump than any cycle asks for bounds the search.
+    const double from = ev.Req().SingleCycle ? d.Qp : std::max(d.Qp, FloorTenth(ev.BalancePump()));
+    auto qp = SmallestPassing(from, 0.1, std::max(from, 1.0) * 64, [&](double q) {  // mutants: skip
+        return runs({d.V0, d.P0, q});
+    });
+    if (!qp) return qp.Error();
+    x.FixQp = *qp;
+    return Done{};
+}
+
+// The sentence that says no precharge passes rules 2 and 3 together, and
+// what would: a piston type, a lower Pm or a higher p1.
+Message NoPrechargeWindow(const Evaluator& ev, double top, double bottom, double ratio) {
+    // Every figure is already a whole tenth: more decimals would show the same.
+    constexpr int kTenth = 1;  // mutants: skip
+    const Requirements& req = ev.Req();
+    const double tol = req.PrechargeTolerance;
+    const double atm = gas::kAtmosphere;
+    MessagePart pm = MsgVerbatim("?"), p1 = MsgVerbatim("?");
+    // Pm the top precharge allows; p1 that lets the bottom one pass rule 2.
+    if (auto cold = ev.PrechargeAt(top * (1 - tol), ev.Temperatures().front())) {
+        pm = MsgRounded(FloorTenth(ratio * (*cold + atm) - atm), kTenth);
+    }
+    if (auto warm = ev.PrechargeAt(bottom * (1 + tol), ev.Temperatures().back())) {
+        p1 = MsgRounded(CeilTenth((*warm + atm) / 0.9 - atm), kTenth);
+    }
+    return Message(
+        MessageId::NoPrechargeWindow,
+        {MsgRounded(bottom, kTenth), MsgRounded(top, kTenth), std::move(pm), std::move(p1)});
+}
+
+}  // namespace volvenza::sizing

@@ -1,0 +1,125 @@
+#pragma once
+// The searches of one figure the sizing makes: the precharge where a static
+// rule changes, the smallest value of a figure that passes the runs, and
+// the rounding of their answers to tenths.
+
+#include <cmath>
+#include <optional>
+
+#include "gas/Result.h"
+#include "sizing/Evaluator.h"
+
+namespace volvenza::sizing {
+
+// Halvings of the precharge bounds: far past double precision either way.
+constexpr int kBisections = 60;  // mutants: skip
+// Below a smallest passing value found by halving, the values tried in case
+// what passes is not one interval, and the rounds of it.
+constexpr int kLowerProbes = 8;
+constexpr int kLowerRounds = 3;
+
+// A tenth worked out a hair off its exact value still rounds to it: any
+// allowance far above rounding and far below a tenth gives the same tenths.
+constexpr double kTenthAllowance = 1e-9;  // mutants: skip
+
+inline double FloorTenth(double x) {
+    const double tenths = x * 10;
+    // The allowance's sign matters only within 1e-10 below a tenth: the
+    // precharge bounds rounded here carry the rules' slack (1e-9 bar) above
+    // their limit, and a pump rounded here only starts a search below the
+    // first that passes.
+    const double lifted = tenths + kTenthAllowance;  // mutants: skip
+    return std::floor(lifted) / 10;
+}
+// The bounds it rounds come from bisections, never exactly on a tenth.
+inline double CeilTenth(double x) {
+    return std::ceil(x * 10 - kTenthAllowance) / 10;  // mutants: skip
+}
+
+// The precharge (gauge, in the data's frame) where `holds` changes: the
+// largest that holds when it fails above, the smallest when it fails below.
+template <class Holds>
+inline gas::Result<double> PrechargeBound(double ceiling, bool failsAbove, Holds holds) {
+    // Any start below the bound and any above it give the same bound.
+    double lo = 0;  // mutants: skip
+    double hi = ceiling;
+    // Sixty halvings leave the bound far inside a tenth either way.
+    for (int i = 0; i < kBisections; ++i) {  // mutants: skip
+        const double mid = (lo + hi) / 2;
+        auto ok = holds(mid);
+        if (!ok) return gas::Result<double>::Fail(ok.Error());
+        // Keep lo on the side that holds when failing above, on the failing one otherwise.
+        ((*ok == failsAbove) ? lo : hi) = mid;
+    }
+    return failsAbove ? lo : hi;
+}
+
+inline gas::Result<double> RuleBound(const Evaluator& ev, size_t size, int rule, bool failsAbove) {
+    // Any ceiling above where the rule changes gives the same bound.
+    const double top = std::max(ev.Req().MinPressure, static_cast<double>(ev.Base().Pm));
+    const double ceiling = top * 2 + 10;  // mutants: skip
+    return PrechargeBound(ceiling, failsAbove, [&](double p0) -> gas::Result<bool> {
+        auto e = ev.CheckStatic({ev.Base().V0, p0, ev.Base().Qp}, size);
+        if (!e) return gas::Result<bool>::Fail(e.Error());
+        return e->Rules[rule];
+    });
+}
+
+// The smallest value in hundredths or tenths (`unit`) between `from` and
+// where `passes` first holds, when it holds at `from` times a few doublings.
+template <class Passes>
+inline gas::Result<std::optional<double>> SmallestPassing(double from, double unit, double ceiling,
+                                                          Passes passes) {
+    using R = gas::Result<std::optional<double>>;
+    // Where the search starts below the first passing value changes only its runs.
+    long lo = static_cast<long>(std::floor(from / unit));  // mutants: skip
+    // The first guess only sets where the bracket starts.
+    long hi =
+        std::max(lo + 1,                                                          // mutants: skip
+                 static_cast<long>(std::ceil(std::max(from, unit) * 2 / unit)));  // mutants: skip
+    for (;;) {
+        const double top = std::min(hi * unit, ceiling);
+        auto ok = passes(top);
+        if (!ok) return R::Fail(ok.Error());
+        if (*ok) {
+            hi = static_cast<long>(std::llround(top / unit));
+            break;
+        }
+        if (top >= ceiling) return std::optional<double>();
+        lo = hi;
+        // Any growth finds the same smallest passing value, in more or fewer runs.
+        hi *= 2;  // mutants: skip
+    }
+    const long first = static_cast<long>(std::floor(from / unit));
+    for (int round = 0; round < kLowerRounds; ++round) {
+        while (hi - lo > 1) {
+            const long mid = lo + (hi - lo) / 2;
+            auto ok = passes(mid * unit);
+            if (!ok) return R::Fail(ok.Error());
+            (*ok ? hi : lo) = mid;
+        }
+        // What passes need not be one interval (with more gas, say, the pump
+        // may not restart before the next draw): a few values between the
+        // start and the one found are tried, and one that passes takes the
+        // search below it.
+        bool lower = false;
+        long below = first;
+        for (int k = 1; k <= kLowerProbes && !lower; ++k) {
+            const long probe = first + (hi - first) * k / (kLowerProbes + 1);
+            if (probe <= below || probe >= hi) continue;
+            auto ok = passes(probe * unit);
+            if (!ok) return R::Fail(ok.Error());
+            if (*ok) {
+                lo = below;
+                hi = probe;
+                lower = true;
+            }
+            below = probe;
+        }
+        if (!lower) break;
+    }
+    // Divided rather than multiplied, so that 194 tenths come out as 19.4.
+    return std::optional<double>(hi / std::round(1 / unit));
+}
+
+}  // namespace volvenza::sizing
