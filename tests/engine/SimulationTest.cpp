@@ -209,12 +209,25 @@ TEST_F(SimulationTest, StretchesBelowAPressure) {
     EXPECT_EQ(got, (std::vector<std::tuple<double, double, double>>{
                        {2, 3, 58}, {5, 5, 59.5}, {7, 7, 55}}));
     EXPECT_TRUE(StretchesBelow(state, 55).empty());
+    // Below from the first point; points past those kept are none.
+    state.PSeries.resize(8);
+    state.LastPoint = 9;
+    const auto all = StretchesBelow(state, 85);
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(std::tuple(all[0].from, std::round(all[0].to * 100), all[0].lowest),
+              std::tuple(0.0, 7.0, 55.0));
     state.GasRun.Runs.resize(1);
     state.GasRun.Runs[0].LowestPressure = 54.9;
     state.GasRun.Runs[0].LowestTime = 0.0651;
     const auto dip = StretchesBelow(state, 55);
     ASSERT_EQ(dip.size(), 1u);
     EXPECT_EQ(std::tuple(dip[0].from, dip[0].to, dip[0].lowest), std::tuple(0.0651, 0.0651, 54.9));
+    EXPECT_TRUE(StretchesBelow(state, 54.9).empty());
+    // A run of two points has its dip; no points shown, no run.
+    state.LastPoint = 1;
+    EXPECT_EQ(StretchesBelow(state, 55).size(), 1u);
+    state.LastPoint = 0;
+    EXPECT_TRUE(StretchesBelow(state, 55).empty());
 }
 
 }  // namespace
