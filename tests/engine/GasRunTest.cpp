@@ -77,6 +77,11 @@ TEST_F(GasRunTest, EnvelopeRunsEachTemperatureWithTheSameCharge) {
         ASSERT_EQ(hot.size(), static_cast<size_t>(state.GasRun.Runs[0].End) + 1);
         EXPECT_TRUE(std::equal(hot.begin(), hot.end(), state.PSeries.begin()));
         state.Data.Tc = 45;
+        // One limit left at tc is run all the same: the warmest run is last.
+        state.Gas.MinTemp = 0;
+        ASSERT_NE(RecordedRun(), RunOutcome::Refused);
+        ASSERT_EQ(state.GasRun.Runs.size(), 3u);
+        EXPECT_EQ(state.GasRun.Runs[2].WorkTemp, 45);
     }
 }
 

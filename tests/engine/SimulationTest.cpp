@@ -81,6 +81,12 @@ TEST_F(SimulationTest, EndingsOfEachKindOfCycle) {
     shown.progress.clear();
     Run();
     EXPECT_EQ(shown.progress, (std::vector<double>{0, 0, 25, 50, 75, 100}));
+    // The exact engine says its start and its end.
+    state.Gas.Law = GasLawKind::Ideal;
+    shown.progress.clear();
+    Run();
+    EXPECT_EQ(shown.progress, (std::vector<double>{0, 100}));
+    state.Gas = {};
 
     // A large accumulator at rest: the creep is below single precision, so it
     // stays exactly full.
@@ -130,10 +136,10 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     }
     // No law holds a gas at absolute zero, the classic one's envelope included.
     OneMovement({10, 60, 20, 30, 80, 13, 1}, 0, 1, 5);
-    state.Gas.MinTemp = -300;
+    state.Gas.MinTemp = -273.15;
     EXPECT_EQ(Run(), RunOutcome::Refused);
     EXPECT_EQ(Texts(), std::vector<std::string>{
-                           "La temperatura minima dell'inviluppo vale -300 °C: deve superare lo "
+                           "La temperatura minima dell'inviluppo vale -273,15 °C: deve superare lo "
                            "zero assoluto, -273,15 °C, la simulazione non può partire"});
     state.Gas = {.MinTemp = {}, .MaxTemp = -273.15};
     EXPECT_EQ(Run(), RunOutcome::Refused);
