@@ -474,6 +474,11 @@ class ProjectWindowsTest : public QObject {
                  "un numero valido: il dimensionamento non può partire. Correggerlo o annullarlo "
                  "con Ctrl+Z.");
         QCOMPARE(table->currentItem(), table->item(2, 2));
+        // Annulla takes it back, Ripeti brings it again.
+        shell.Menu("mnuFileAnnulla")->trigger();
+        QCOMPARE(table->item(2, 2)->text(), QString());
+        shell.Menu("mnuFileRipeti")->trigger();
+        QCOMPARE(table->item(2, 2)->text(), "25O");
         // It goes with its row: up when a row above goes, away with its own.
         auto* remove = Named<QPushButton>(window, "CmdRimuoviGrandezza");
         table->selectRow(0);
