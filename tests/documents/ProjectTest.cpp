@@ -39,6 +39,7 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
 
     state.Data.V0 = 1;
     project.Edited(ProjectPart::Data, "V0", true);
+    EXPECT_EQ(project.Stage(), ProjectStage::Data);  // data without movements are work too
     state.Data.V0 = 12;
     project.Edited(ProjectPart::Data, "V0", true);  // joins the step before
     state.Movements[1].Kind = MovementKind::Motor;
@@ -100,6 +101,28 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     EXPECT_EQ(state.Data.Tc, 2);
     project.Undo();
     EXPECT_EQ(state.Data.Tc, 1);
+    // Typing that comes back to where it started is no step, and joins
+    // nothing before it; a command's edits join as it asks.
+    project.ResultsComputed();
+    for (float tc : {5.0f, 1.0f, 6.0f}) {
+        state.Data.Tc = tc;
+        project.Edited(ProjectPart::Data, "tc", true);
+    }
+    project.Undo();
+    EXPECT_EQ(state.Data.Tc, 1);
+    state.MovementCount = 2;
+    project.MovementsEdited({MovementEdit::Change::Inserted, 1, 2});
+    state.MovementCount = 3;
+    project.MovementsEdited({MovementEdit::Change::Inserted, 3, 1, true});
+    state.MovementCount = 4;
+    project.JoinNextEdit();
+    project.MovementsEdited({MovementEdit::Change::Inserted, 4, 1});
+    state.MovementCount = 5;
+    project.MovementsEdited({MovementEdit::Change::Inserted, 5, 1});
+    project.Undo();
+    EXPECT_EQ(state.MovementCount, 4);
+    project.Undo();
+    EXPECT_EQ(state.MovementCount, 0);
     project.Undo();
 
     // Going back from a full list clears the last slot too.
@@ -109,10 +132,14 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     project.Undo();
     EXPECT_EQ(state.Movements[kMaxMovements], Movement{});
 
-    // A new change drops what could be redone.
-    state.Data.P0 = 3;
-    project.Edited(ProjectPart::Data, "P0");
+    // A new change drops what could be redone; the oldest steps go past the last hundred.
+    for (size_t i = 0; i <= Project::kMaxSteps; ++i) {
+        state.Data.P0 = static_cast<float>(i + 1);
+        project.Edited(ProjectPart::Data, "P0");
+    }
     EXPECT_FALSE(project.CanRedo());
+    for (size_t i = 0; i < Project::kMaxSteps; ++i) project.Undo();
+    EXPECT_EQ(state.Data.P0, 1);
 }
 
 TEST_F(ProjectTest, SizingAndGasAreStepsAndListenersCanLeave) {
@@ -289,6 +316,7 @@ TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
 
     // A design applied: its values in the boxes, whatever was typed there,
     // its vessels and p1 with them, as one step.
+    for (int16_t box : {0, 1, 2}) project.SetDraft({DraftKey::Place::InitialData, 0, box}, "x");
     project.SetDraft(qp, "2x5");
     project.Edited(ProjectPart::Data, "Qp", true);
     sizing::Design design{16, 48.1, 35};
@@ -297,11 +325,49 @@ TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
     EXPECT_EQ(std::tuple(state.Data.V0, state.Data.P0, state.Data.Qp, state.Gas.Vessels.Count,
                          state.ChartMinPressure),
               std::tuple(16.0f, 48.1f, 35.0f, 2, std::optional(60.0)));
-    EXPECT_EQ(project.FirstDraft(), std::nullopt);
+    EXPECT_EQ(project.FirstDraft()->first.field, 2);  // tc was not applied
     project.Undo();
     EXPECT_EQ(std::tuple(state.Data.V0, state.Gas.Vessels.Count, state.ChartMinPressure),
               std::tuple(10.0f, 1, std::optional<double>()));
     EXPECT_EQ(project.Draft(qp), "2x5");
+}
+
+// A draft goes with its movement when rows move, come in before it or go;
+// the list's first and last boxes hold drafts, the catalogue's stay put.
+TEST_F(ProjectTest, DraftsTravelWithTheirMovements) {
+    state.MovementCount = 7;
+    const DraftKey cell{DraftKey::Place::Catalogue, 4, 1};
+    auto box = [](int k) {
+        return DraftKey{DraftKey::Place::Movement, static_cast<int16_t>(k), 1};
+    };
+    // The draft in each slot 0..9 (its slot before the change), then the catalogue cell's.
+    auto slots = [&](const std::function<void()>& change) {
+        for (int k = 0; k <= 9; ++k)
+            project.SetDraft(box(k), k <= 7 ? std::optional(std::to_string(k)) : std::nullopt);
+        project.SetDraft(cell, "c");
+        change();
+        std::string at;
+        for (int k = 0; k <= 9; ++k) at += project.Draft(box(k)).value_or("-");
+        return at + project.Draft(cell).value_or("-");
+    };
+    using Change = MovementEdit::Change;
+    EXPECT_EQ(slots([&] { project.MoveMovementDrafts(3, 4, -1); }), "01342567--c");
+    EXPECT_EQ(slots([&] { project.MoveMovementDrafts(3, 4, +1); }), "01253467--c");
+    EXPECT_EQ(slots([&] { project.MovementsEdited({Change::Inserted, 3, 2}); }), "012--34567c");
+    EXPECT_EQ(slots([&] { project.MovementsEdited({Change::Removed, 3, 2}); }), "012567----c");
+    // The first and the last movement's boxes are seen.
+    for (int first : {1, 7}) {
+        slots([&] {
+            for (int k = 0; k <= 9; ++k)
+                if (k != first) project.SetDraft(box(k), std::nullopt);
+            project.SetDraft(cell, std::nullopt);
+        });
+        EXPECT_EQ(project.FirstDraft()->first, box(first));
+    }
+    // Each single-precision field has its place, and back.
+    for (int16_t f = 0; f < kFlowField; ++f) EXPECT_EQ(MovementField(MovementFieldMember(f)), f);
+    EXPECT_EQ(MovementFieldMember(kFlowField), nullptr);
+    EXPECT_EQ(MovementFieldMember(-1), nullptr);
 }
 
 // Points go by the order they were written in, whatever the clock says
@@ -388,6 +454,13 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     project.Undo();
     EXPECT_EQ(project.Snapshot(), back);
     EXPECT_EQ(state.MovementCount, 5);
+    EXPECT_EQ(state.LastPoint, 0);
+    // Its drafts came with it; the next replacement takes them away.
+    ASSERT_TRUE(project.Replace("Esempio", [&] {
+        LoadExampleCircuit(state);
+        return true;
+    }));
+    EXPECT_TRUE(project.AllDrafts().empty());
 
     std::ofstream(store.List()[2].path) << "{}";
     EXPECT_TRUE(Failure(store.Load(store.List()[2], back)));
