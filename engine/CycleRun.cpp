@@ -8,7 +8,7 @@
 
 namespace volvenza {
 
-CycleFlows ComputeCycleFlows(const CircuitState& state, EngineUi* progress) {
+CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progress) {
     CycleFlows flows;
     flows.TimeStep = state.TimeStep;
     const int n = static_cast<int>(StepCount(state.Data.CycleTime, state.TimeStep));
@@ -29,7 +29,7 @@ CycleFlows ComputeCycleFlows(const CircuitState& state, EngineUi* progress) {
     // step whatever the list holds.
     for (int j = 0; j <= n; ++j) {
         // A cycle of no steps has only its start.
-        if (progress != nullptr) progress->SetProgress(n == 0 ? 0.0 : 100.0 * j / n);
+        if (progress) progress(n == 0 ? 0.0 : 100.0 * j / n);
         const float tj = static_cast<float>(j) * flows.TimeStep;
         double sum = 0;
         for (int i = 1; i <= count; ++i) {

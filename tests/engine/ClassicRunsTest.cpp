@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "engine/Simulation.h"
+#include "tests/support/RecordedRun.h"
 
 namespace volvenza {
 namespace {
@@ -77,7 +78,7 @@ void GenerateCase(int index, CircuitState& state) {
 std::string RunHash(int index, int& warnings, int& refills) {
     CircuitState state;
     GenerateCase(index, state);
-    const RunOutcome outcome = RunSimulation(state);
+    const RunOutcome outcome = test::RunRecorder().Run(state);
     warnings += outcome == RunOutcome::PrechargeTooHigh;
     refills += outcome == RunOutcome::Completed && state.LastPoint > 0;
     uint64_t hash = 0xcbf29ce484222325ULL;  // FNV-1a
