@@ -299,6 +299,10 @@ void frmMain::PageSetup(Origin origin) {
 
 void frmMain::Print(Origin origin) {
     CommandScope step(context_.dialogs, origin, kPrintFailed);
+    // A page printed is the page exported: a draft stops both.
+    bool stopped = false;
+    step([&] { stopped = StoppedByDraft(DraftStops::Export); });
+    if (stopped) return;
     step([&] {
         if (context_.windows.printActiveWindow) {
             context_.windows.printActiveWindow(context_.state, context_.dialogs, Printer(),

@@ -105,8 +105,8 @@ class DatiInizialiTest : public QObject {
         QCOMPARE(shell.dialogs.Messages().back().text,
                  refusal("Qp", "2x5", QStringLiteral("il dimensionamento non può partire")));
         const QString path = shell.temp.filePath("bozza.vlzp");
-        for (const char* command :
-             {"mnuFileSaveAs", "mnuFileEsporta", "mnuFileEsportaCsv", "mnuFileEsportaPdf"}) {
+        for (const char* command : {"mnuFileSaveAs", "mnuFileEsporta", "mnuFileEsportaCsv",
+                                    "mnuFileEsportaPdf", "mnuFilePrint"}) {
             const size_t calls = shell.dialogs.Calls().size();
             shell.Menu(command)->trigger();
             QCOMPARE(shell.dialogs.Calls().size(), calls + 1);  // no file dialog after it
