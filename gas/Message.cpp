@@ -370,6 +370,11 @@ constexpr Source kSources[] = {
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Nel movimento %1 %2 vale %3, che non è un numero finito. La simulazione "
                        "verrà interrotta, correggere il dato e riavviarla.")},
+    {MessageId::EnergyNotFinite,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il bilancio energetico non si può dare: le sue cifre non vengono tutte "
+                       "numeri finiti (la portata più grande del ciclo, del movimento %1, vale %2 "
+                       "dm3/min)")},
 };
 
 constexpr bool InOrder() {

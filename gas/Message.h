@@ -145,6 +145,8 @@ enum class MessageId : uint16_t {
     EnvelopeMaxAbsoluteZero,
     MovementNegative,
     MovementNotFinite,
+    // An energy balance whose figures are not all finite.
+    EnergyNotFinite,
     Count  // not a message: how many there are
 };
 

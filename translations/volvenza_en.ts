@@ -1698,6 +1698,10 @@ The file already exists. Replace it?</translation>
         <source>Nel movimento %1 %2 vale %3, che non è un numero finito. La simulazione verrà interrotta, correggere il dato e riavviarla.</source>
         <translation>In movement %1, %2 is %3, which is not a finite number. The simulation will be stopped; correct the value and start it again.</translation>
     </message>
+    <message>
+        <source>Il bilancio energetico non si può dare: le sue cifre non vengono tutte numeri finiti (la portata più grande del ciclo, del movimento %1, vale %2 dm3/min)</source>
+        <translation>The energy balance cannot be given: its figures do not all come out as finite numbers (the cycle&apos;s largest flow, of movement %1, is %2 dm3/min)</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::QtDialogs</name>

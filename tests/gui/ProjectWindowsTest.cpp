@@ -245,6 +245,43 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(shell.dialogs.Calls().back().fileName, QFileInfo(path).absolutePath() + '/');
     }
 
+    // What a run refuses, the sizing and the balance of results read from a
+    // file refuse in the same words; a balance whose figures are not all
+    // numbers says why.
+    void refusedMovementsStopTheSizingAndTheBalance() {
+        Shell shell(ProgramChildWindows());
+        shell.main->show();
+        shell.RunExample();
+        const QString path = shell.temp.filePath("nq.vlz");
+        shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
+        const QByteArray text = ReadFile(path);
+        auto open = [&](const char* flow) {
+            WriteFile(path, QByteArray(text).replace(",58.905,1", flow));
+            shell.WithFile(shell.Menu("mnuFileOpen"), path);
+        };
+        open(",-58.905,1");
+        QVERIFY(shell.state.LastPoint > 0);
+        shell.main->ShowChildWindow("BilancioEnergetico");
+        const auto* said = Named<QLabel>(shell.main.get(), "LNessunRisultato");
+        const QString refused =
+            "Nel movimento 1 Qm vale -58,905 e non può essere negativo. La "
+            "simulazione verrà interrotta, correggere il dato e riavviarla.";
+        QCOMPARE(Figures(*shell.main), QStringList());
+        QCOMPARE(said->text(), refused);
+        shell.Menu("mnuCalcoloDimensionamento")->trigger();
+        auto* sizing =
+            qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
+        QTest::keyClicks(Named<QLineEdit>(sizing, "TP1"), "60");
+        Search(*sizing);
+        QCOMPARE(shell.dialogs.Messages().back().text, refused);
+
+        open(",1e308,1");
+        QCOMPARE(said->text(),
+                 "Il bilancio energetico non si può dare: le sue cifre non vengono "
+                 "tutte numeri finiti (la portata più grande del ciclo, del "
+                 "movimento 1, vale 1e+308 dm3/min).");
+    }
+
     void sizingSearchesAppliesAndFollowsTheData() {
         Shell shell(ProgramChildWindows());
         Dimensionamento* window = OpenSizing(shell);
