@@ -63,6 +63,9 @@ void BilancioEnergetico::ShowBalance(const std::optional<EnergyInputs>& inputs) 
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid_->addWidget(label, r, 0);
         grid_->addWidget(value, r, 1);
+        // At once, not when the layout would: the frame grows to rows it can see.
+        label->show();
+        value->show();
     }
     Grow();
 }

@@ -280,6 +280,14 @@ class ProjectWindowsTest : public QObject {
                  "Il bilancio energetico non si può dare: le sue cifre non vengono "
                  "tutte numeri finiti (la portata più grande del ciclo, del "
                  "movimento 1, vale 1e+308 dm3/min).");
+        // The window open, the rows of a new balance are all seen, each whole.
+        open(",1E+39,1");
+        QCOMPARE(Figures(*shell.main).value(12), "1,24074074074074E+38 kW");
+        QWidget* balance = shell.main->FindChildWindow("BilancioEnergetico");
+        for (auto* value : balance->findChildren<QLabel*>(QRegularExpression("^LValore"))) {
+            QVERIFY2(value->isVisible() && value->height() >= value->sizeHint().height(),
+                     qPrintable(value->objectName()));
+        }
     }
 
     void sizingSearchesAppliesAndFollowsTheData() {
