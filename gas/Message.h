@@ -147,6 +147,9 @@ enum class MessageId : uint16_t {
     MovementNotFinite,
     // An energy balance whose figures are not all finite.
     EnergyNotFinite,
+    // A project's key given twice in one object.
+    FieldTwice,
+    RangeAtLeastOrNull,
     Count  // not a message: how many there are
 };
 
