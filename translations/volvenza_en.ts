@@ -2218,6 +2218,14 @@ The file already exists. Replace it?</translation>
         <source>La pompa può fornire %1 dm3 per ciclo, il ciclo ne preleva %2.</source>
         <translation>The pump can deliver %1 dm3 a cycle, the cycle draws %2.</translation>
     </message>
+    <message>
+        <source>Margine nella giornata [bar]</source>
+        <translation>Margin over the working day [bar]</translation>
+    </message>
+    <message>
+        <source>Margine nella giornata: la pressione più bassa fino a fine giornata meno p1 (Pmin: dei cicli calcolati).</source>
+        <translation>Margin over the working day: the lowest pressure to the end of the day less p1 (Pmin: of the cycles run).</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>
