@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,6 +27,7 @@
 #include "documents/Project.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
+#include "platform/BoxHistory.h"
 #include "platform/Dialogs.h"
 #include "platform/ScreenUnits.h"
 #include "platform/UiMessage.h"
@@ -65,6 +67,90 @@ std::optional<std::vector<double>> ParseBottles(const QString& text) {
     }
     return sizes;
 }
+
+// A box shows its value in the interface's form, which may round it: while
+// its text is the one shown, the value read back is the exact one, so that
+// showing the requirements never changes them.
+const char* const kShownText = "volvenzaTestoMostrato";
+const char* const kShownValue = "volvenzaValoreMostrato";
+
+void ShowValue(QLineEdit* box, const QString& text, const QVariant& exact) {
+    box->setText(text);
+    box->setProperty(kShownText, text);
+    box->setProperty(kShownValue, exact);
+}
+
+std::optional<QVariant> Unchanged(const QLineEdit* box) {
+    if (box->text() != box->property(kShownText).toString()) return std::nullopt;
+    return box->property(kShownValue);
+}
+
+std::optional<double> Number(const QLineEdit* box) {
+    if (const auto exact = Unchanged(box); exact && exact->isValid()) return exact->toDouble();
+    return ParseNumber<double>(box->text().trimmed().toStdString());
+}
+
+// What a requirement's box shows for the requirements, and its exact value.
+std::pair<QString, QVariant> RequirementShown(const Requirements& req, size_t box) {
+    auto number = [](const std::optional<double>& value) {
+        return std::pair(value ? UiNumber(*value) : QString(),
+                         value ? QVariant(*value) : QVariant());
+    };
+    switch (static_cast<RequirementBox>(box)) {
+        case RequirementBox::MinPressure:
+            return number(req.MinPressure > 0 ? std::optional(req.MinPressure) : std::nullopt);
+        case RequirementBox::RatedPressure:
+            return number(req.RatedPressure);
+        case RequirementBox::ReliefSetting:
+            return number(req.ReliefSetting);
+        case RequirementBox::Tolerance:
+            return {UiNumber(req.PrechargeTolerance * 100), req.PrechargeTolerance};
+        case RequirementBox::WorkingHours:
+            return number(req.WorkingHours);
+        case RequirementBox::PumpEfficiency:
+            return number(req.PumpEfficiency);
+        case RequirementBox::HoursPerYear:
+            return number(req.HoursPerYear);
+        case RequirementBox::Bottles:
+        case RequirementBox::Count:
+            break;
+    }
+    return {BottlesText(req.BottleSizes),
+            QVariant::fromValue(QList<double>(req.BottleSizes.begin(), req.BottleSizes.end()))};
+}
+
+DraftKey RequirementKey(size_t box) {
+    return {DraftKey::Place::Requirements, 0, static_cast<int16_t>(box)};
+}
+
+DraftKey CatalogueKey(int row, int column) {
+    return {DraftKey::Place::Catalogue, static_cast<int16_t>(row + 1),
+            static_cast<int16_t>(column)};
+}
+
+// A size's limits in the catalogue's columns; nothing for no limit.
+std::array<std::optional<double>, kCatalogueColumns> CellValues(const CatalogueSize& s) {
+    return {s.V0,
+            std::isinf(s.MaxRatio) ? std::nullopt : std::optional(s.MaxRatio),
+            s.RatedPressure,
+            s.MaxFlow,
+            s.Tau,
+            s.RatedSwing,
+            s.RatedCycles};
+}
+
+// The cell's exact value while it shows the text it was given, else its text read.
+std::optional<double> CellNumber(const QTableWidgetItem& item) {
+    const bool shown = item.text() == item.data(Qt::UserRole + 1).toString();
+    if (shown && item.data(Qt::UserRole).isValid()) return item.data(Qt::UserRole).toDouble();
+    return ParseNumber<double>(item.text().trimmed().toStdString());
+}
+
+// Red, with the reason, while a box or cell holds a draft.
+const char* const kDraftTip = QT_TRANSLATE_NOOP(
+    "volvenza::Dimensionamento",
+    "Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto "
+    "(Ctrl+Z lo annulla)");
 
 // The heading broken at blanks into lines no wider than `width`.
 QString WrapHeading(const QString& heading, const QFontMetrics& metrics, int width) {
@@ -136,8 +222,8 @@ void CompactRows(QTableWidget& table) {
 
 }  // namespace
 
-Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), state_(state), dialogs_(dialogs) {
+Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), project_(project), state_(project.State()), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Dimensionamento"));
     setWindowTitle(tr("Dimensionamento"));
 
@@ -194,15 +280,18 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
     form->addRow(tr("Taratura della &valvola di massima [bar]"), box("TValvola", relief_));
     form->addRow(tr("Toll&eranza della precarica [%]"), box("TTolleranza", tolerance_));
     const Requirements defaultsOf;
-    tolerance_->setText(UiNumber(defaultsOf.PrechargeTolerance * 100));
+    ShowValue(tolerance_, UiNumber(defaultsOf.PrechargeTolerance * 100),
+              defaultsOf.PrechargeTolerance);
     form->addRow(tr("&Ore di lavoro continuo [h]"), box("TOre", hours_));
-    hours_->setText(UiNumber(defaultsOf.WorkingHours));
+    ShowValue(hours_, UiNumber(defaultsOf.WorkingHours), defaultsOf.WorkingHours);
     form->addRow(tr("Rendimento della pompa (&fra 0 e 1)"), box("TRendimento", efficiency_));
-    efficiency_->setText(UiNumber(defaultsOf.PumpEfficiency));
+    ShowValue(efficiency_, UiNumber(defaultsOf.PumpEfficiency), defaultsOf.PumpEfficiency);
     form->addRow(tr("Ore di lavoro in un anno [&h]"), box("TOreAnno", hoursPerYear_));
-    hoursPerYear_->setText(UiNumber(defaultsOf.HoursPerYear));
+    ShowValue(hoursPerYear_, UiNumber(defaultsOf.HoursPerYear), defaultsOf.HoursPerYear);
     form->addRow(tr("&Bombole per i pistoni [dm3, separate da ;]"), box("TBombole", bottles_));
-    bottles_->setText(BottlesText(defaultsOf.BottleSizes));
+    ShowValue(bottles_, BottlesText(defaultsOf.BottleSizes),
+              QVariant::fromValue(
+                  QList<double>(defaultsOf.BottleSizes.begin(), defaultsOf.BottleSizes.end())));
     form->addRow(check("ChkPrecarica", tr("Scegli la &precarica"), choosePrecharge_));
     choosePrecharge_->setChecked(true);
     form->addRow(check("ChkPompa", tr("Dimensiona anche la po&mpa"), sizePump_));
@@ -320,22 +409,32 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
         }
         if (rows.isEmpty() && catalogue_->currentRow() >= 0) rows << catalogue_->currentRow();
         std::sort(rows.begin(), rows.end(), std::greater<>());
-        for (int row : rows) catalogue_->removeRow(row);
+        for (int row : rows) {
+            catalogue_->removeRow(row);
+            DropCatalogueDrafts(row);
+        }
+        TakeRequirements("catalogo");
     });
     connect(defaults, &QPushButton::clicked, this, [this] {
         ShowCatalogue(DefaultCatalogue(static_cast<AccumulatorType>(type_->currentIndex())));
+        DropCatalogueDrafts();
+        TakeRequirements("catalogo");
     });
     connect(type_, &QComboBox::currentIndexChanged, this, &Dimensionamento::TypeChanged);
+    connect(catalogue_, &QTableWidget::itemChanged, this, &Dimensionamento::CatalogueEdited);
     // An answer shown next to other requirements is marked as out of date.
     for (QLineEdit* box : {minPressure_, rated_, relief_, tolerance_, hours_, efficiency_,
                            hoursPerYear_, bottles_}) {
         connect(box, &QLineEdit::textChanged, this, &Dimensionamento::FollowInputs);
     }
-    for (QLineEdit* box : {efficiency_, hoursPerYear_, bottles_}) {
-        connect(box, &QLineEdit::textEdited, this, &Dimensionamento::RequirementsEdited);
+    requirementBoxes_ = {minPressure_, rated_,      relief_,       tolerance_,
+                         hours_,       efficiency_, hoursPerYear_, bottles_};
+    for (size_t i = 0; i < requirementBoxes_.size(); ++i) {
+        connect(requirementBoxes_[i], &QLineEdit::textEdited, this,
+                [this, i] { RequirementTyped(i); });
     }
-    connect(arrangements_, &QCheckBox::clicked, this, &Dimensionamento::RequirementsEdited);
     for (QCheckBox* check : {choosePrecharge_, sizePump_, singleCycle_, arrangements_}) {
+        connect(check, &QCheckBox::toggled, this, [this] { TakeRequirements("scelte"); });
         connect(check, &QCheckBox::toggled, this, &Dimensionamento::FollowInputs);
     }
     connect(type_, &QComboBox::currentIndexChanged, this, &Dimensionamento::FollowInputs);
@@ -359,6 +458,8 @@ Dimensionamento::Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget*
                         std::max(layout->minimumSize().height(), TwipsToPixels(10000, this)));
     resize(designSize_);
     move(TwipsRect(kLeft, kTop, 0, 0, this).topLeft());
+    ShareBoxHistory(
+        this, [this] { project_.Undo(); }, [this] { project_.Redo(); });
     FollowBusy();
 }
 
@@ -398,24 +499,20 @@ void Dimensionamento::ShowCatalogue(const std::vector<CatalogueSize>& sizes) {
     const AnswerLayout empty = LayOutAnswer({}, rated, state_.Data, UiWording());
     QStringList headings;
     for (const std::string& h : empty.Catalogue.Headings) headings << Text(h);
+    const bool showing = std::exchange(showing_, true);
     catalogue_->setRowCount(static_cast<int>(sizes.size()));
     for (int r = 0; r < catalogue_->rowCount(); ++r) {
-        const CatalogueSize& s = sizes[static_cast<size_t>(r)];
-        auto optional = [](const std::optional<double>& v) { return v ? UiNumber(*v) : QString(); };
-        const QString cells[kCatalogueColumns] = {
-            UiNumber(s.V0),
-            std::isinf(s.MaxRatio) ? QString() : UiNumber(s.MaxRatio),
-            optional(s.RatedPressure),
-            optional(s.MaxFlow),
-            optional(s.Tau),
-            optional(s.RatedSwing),
-            optional(s.RatedCycles)};
+        const auto values = CellValues(sizes[static_cast<size_t>(r)]);
         for (int c = 0; c < kCatalogueColumns; ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
+            auto* item = new QTableWidgetItem(values[c] ? UiNumber(*values[c]) : QString());
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            // The exact value while the cell shows what it was given.
+            if (values[c]) item->setData(Qt::UserRole, QVariant::fromValue(*values[c]));
+            item->setData(Qt::UserRole + 1, item->text());
             catalogue_->setItem(r, c, item);
         }
     }
+    showing_ = showing;
     catalogueHeadings_ = headings;
     FitCatalogueColumns();
 }
@@ -429,24 +526,23 @@ void Dimensionamento::FitCatalogueColumns() {
     }
 }
 
-std::optional<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(QString* message) const {
+std::optional<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(QString* message,
+                                                                         bool lenient) const {
+    const std::vector<CatalogueSize>& kept = project_.Sizing().Requirements.Catalogue;
     std::vector<CatalogueSize> sizes;
     for (int r = 0; r < catalogue_->rowCount(); ++r) {
-        std::optional<double> cells[kCatalogueColumns];
+        std::array<std::optional<double>, kCatalogueColumns> cells;
         bool any = false;
         for (int c = 0; c < kCatalogueColumns; ++c) {
             const QTableWidgetItem* item = catalogue_->item(r, c);
             const QString text = item != nullptr ? item->text().trimmed() : QString();
             if (text.isEmpty()) continue;
             any = true;
-            cells[c] = ParseNumber<double>(text.toStdString());
-            if (!cells[c]) {
-                if (message != nullptr) {
-                    *message = tr("Il catalogo contiene \"%1\" alla riga %2, che non è un numero.")
-                                   .arg(text)
-                                   .arg(r + 1);
-                }
-                return std::nullopt;
+            cells[c] = CellNumber(*item);
+            // A text that is no number is the cell's draft, which stops a search.
+            if (!cells[c] && !lenient) return std::nullopt;
+            if (!cells[c] && static_cast<size_t>(r) < kept.size()) {
+                cells[c] = CellValues(kept[static_cast<size_t>(r)])[c];
             }
         }
         if (!any) continue;  // a row added and left empty
@@ -477,6 +573,7 @@ void Dimensionamento::TypeChanged(int index) {
         ShowCatalogue(DefaultCatalogue(static_cast<AccumulatorType>(index)));
     }
     shownType_ = index;
+    TakeRequirements("tipo");
 }
 
 std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) const {
@@ -485,9 +582,7 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
         if (message != nullptr) *message = text;
         return std::nullopt;
     };
-    auto number = [](const QLineEdit* field) {
-        return ParseNumber<double>(field->text().trimmed().toStdString());
-    };
+    auto number = [](const QLineEdit* field) { return Number(field); };
     const auto p1 = number(minPressure_);
     if (!p1) return fail(tr("Scrivere la pressione minima p1 in bar."));
     req.MinPressure = *p1;
@@ -506,14 +601,16 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
         }
         *target = *value;
     }
-    const auto tolerance = number(tolerance_);
+    // Shown in per cent, kept as a share.
+    const auto shownTolerance = Unchanged(tolerance_);
+    const auto tolerance = ParseNumber<double>(tolerance_->text().trimmed().toStdString());
     if (!tolerance) return fail(tr("Scrivere la tolleranza della precarica in %."));
-    req.PrechargeTolerance = *tolerance / 100;
+    req.PrechargeTolerance = shownTolerance ? shownTolerance->toDouble() : *tolerance / 100;
     const auto hours = number(hours_);
     if (!hours) return fail(tr("Scrivere le ore di lavoro continuo."));
     req.WorkingHours = *hours;
     if (!ReadEnergyInputs(req, message)) return std::nullopt;
-    const auto bottles = ParseBottles(bottles_->text());
+    const auto bottles = ReadBottles();
     if (!bottles) {
         return fail(tr("Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da \";\".")
                         .arg(kMaxCatalogueSizes));
@@ -527,9 +624,17 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
     return req;
 }
 
+std::optional<std::vector<double>> Dimensionamento::ReadBottles() const {
+    if (const auto exact = Unchanged(bottles_)) {
+        const auto sizes = exact->value<QList<double>>();
+        return std::vector<double>(sizes.begin(), sizes.end());
+    }
+    return ParseBottles(bottles_->text());
+}
+
 bool Dimensionamento::ReadEnergyInputs(Requirements& req, QString* message) const {
-    const auto efficiency = ParseNumber<double>(efficiency_->text().trimmed().toStdString());
-    const auto hours = ParseNumber<double>(hoursPerYear_->text().trimmed().toStdString());
+    const auto efficiency = Number(efficiency_);
+    const auto hours = Number(hoursPerYear_);
     if (!efficiency || !hours) {
         if (message != nullptr) {
             *message = !efficiency ? tr("Scrivere il rendimento della pompa.")
@@ -544,10 +649,17 @@ bool Dimensionamento::ReadEnergyInputs(Requirements& req, QString* message) cons
 
 bool Dimensionamento::Calculate() {
     if (job_) return false;
+    // The search reads the project alone: a box's text that is no number
+    // stops it, wherever it is.
+    if (const auto draft = project_.FirstDraft()) {
+        dialogs_.Message(UiMessage(DraftMessage(draft->first, draft->second, DraftStops::Sizing)),
+                         MessageIcon::Exclamation, MessageButtons::Ok);
+        if (showDraft_) showDraft_(draft->first);
+        return false;
+    }
     QString message;
     const auto req = ReadRequirements(&message);
-    CircuitData data = state_.Data;
-    state_.Ui().ReadInitialDataBoxes(data);
+    const CircuitData data = state_.Data;
     Status checked = Done{};
     if (req) {
         CircuitState probe;
@@ -609,6 +721,7 @@ void Dimensionamento::Poll() {
     answered_ = asked_;
     answeredData_ = askedData_;
     answeredInputs_ = askedInputs_;
+    appliedInputs_.reset();
     stale_ = false;
     staleNote_->hide();
     recommendation_.reset();
@@ -732,29 +845,60 @@ void Dimensionamento::ShowCandidates(const AnswerLayout& layout) {
 }
 
 ProjectSizing Dimensionamento::Sizing() const {
-    ProjectSizing sizing;
-    sizing.Requirements = ReadRequirements().value_or(asked_);
-    // The energy balance's two figures, the bottles and the arrangements
-    // choice become the project's as typed: kept even while another box is
-    // wrong.
-    ReadEnergyInputs(sizing.Requirements, nullptr);
-    if (const auto bottles = ParseBottles(bottles_->text())) {
-        sizing.Requirements.BottleSizes = *bottles;
+    return {RequirementsShown(), recommendation_};
+}
+
+Requirements Dimensionamento::RequirementsShown() const {
+    Requirements req = project_.Sizing().Requirements;
+    const auto given = [](const QLineEdit* box) { return !box->text().trimmed().isEmpty(); };
+    // p1 not given is 0, as a new project has it; PS and the relief setting are optional.
+    if (!given(minPressure_)) req.MinPressure = 0;
+    if (const auto p1 = Number(minPressure_)) req.MinPressure = *p1;
+    req.Type = static_cast<AccumulatorType>(type_->currentIndex());
+    if (auto sizes = ReadCatalogue(nullptr, true)) req.Catalogue = std::move(*sizes);
+    for (auto [box, target] :
+         {std::pair{rated_, &req.RatedPressure}, std::pair{relief_, &req.ReliefSetting}}) {
+        if (!given(box)) target->reset();
+        if (const auto value = Number(box)) *target = *value;
     }
-    sizing.Requirements.Arrangements = arrangements_->isChecked();
-    sizing.Requirements.Gas = state_.Gas;
-    sizing.Recommendation = recommendation_;
-    return sizing;
+    // Shown in per cent, kept as a share.
+    if (const auto exact = Unchanged(tolerance_)) {
+        req.PrechargeTolerance = exact->toDouble();
+    } else if (const auto tolerance = Number(tolerance_)) {
+        req.PrechargeTolerance = *tolerance / 100;
+    }
+    for (auto [box, target] :
+         {std::pair{hours_, &req.WorkingHours}, std::pair{efficiency_, &req.PumpEfficiency},
+          std::pair{hoursPerYear_, &req.HoursPerYear}}) {
+        if (const auto value = Number(box)) *target = *value;
+    }
+    if (auto bottles = ReadBottles()) req.BottleSizes = std::move(*bottles);
+    req.Arrangements = arrangements_->isChecked();
+    req.ChoosePrecharge = choosePrecharge_->isChecked();
+    req.SizePump = sizePump_->isChecked();
+    req.SingleCycle = singleCycle_->isChecked();
+    req.Gas = state_.Gas;
+    return req;
+}
+
+void Dimensionamento::TakeRequirements(const std::string& label) {
+    if (showing_) return;
+    project_.SetRequirements(RequirementsShown(), label);
 }
 
 void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
+    const bool showing = std::exchange(showing_, true);
     // An answer belongs to the project it was found in.
     ClearAnswer();
     const Requirements& req = sizing.Requirements;
-    auto number = [](const std::optional<double>& value) {
-        return value ? UiNumber(*value) : QString();
+    auto show = [&](QLineEdit* box) {
+        const size_t at =
+            static_cast<size_t>(std::find(requirementBoxes_.begin(), requirementBoxes_.end(), box) -
+                                requirementBoxes_.begin());
+        const auto [text, exact] = RequirementShown(req, at);
+        ShowValue(box, text, exact);
     };
-    minPressure_->setText(req.MinPressure > 0 ? number(req.MinPressure) : QString());
+    show(minPressure_);
     {
         // The project's catalogue is shown as it was kept, whatever its type.
         const QSignalBlocker quiet(type_);
@@ -762,18 +906,19 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     }
     shownType_ = static_cast<int>(req.Type);
     ShowCatalogue(req.Catalogue);
-    rated_->setText(number(req.RatedPressure));
-    relief_->setText(number(req.ReliefSetting));
-    tolerance_->setText(UiNumber(req.PrechargeTolerance * 100));
-    hours_->setText(UiNumber(req.WorkingHours));
-    efficiency_->setText(UiNumber(req.PumpEfficiency));
-    hoursPerYear_->setText(UiNumber(req.HoursPerYear));
+    ShowCatalogueDrafts(req.Catalogue);
+    for (QLineEdit* box : {rated_, relief_, tolerance_, hours_, efficiency_, hoursPerYear_}) {
+        show(box);
+    }
     choosePrecharge_->setChecked(req.ChoosePrecharge);
     sizePump_->setChecked(req.SizePump);
     singleCycle_->setChecked(req.SingleCycle);
-    bottles_->setText(BottlesText(req.BottleSizes));
+    show(bottles_);
     arrangements_->setChecked(req.Arrangements);
+    ShowRequirementDrafts(req);
+    showing_ = showing;
     asked_ = req;
+    appliedInputs_.reset();
     recommendation_ = sizing.Recommendation;
     if (recommendation_) {
         const Design& d = *recommendation_;
@@ -796,39 +941,161 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
 uint64_t Dimensionamento::InputsNow() const {
     ProjectSnapshot now;
     now.data = state_.Data;
-    state_.Ui().ReadInitialDataBoxes(now.data);
     now.movements.assign(state_.Movements.begin() + 1,
                          state_.Movements.begin() + 1 + std::max<int>(state_.MovementCount, 0));
     now.gas = state_.Gas;
     return InputsFingerprint(now);
 }
 
+void Dimensionamento::RequirementTyped(size_t box) {
+    const QString text = requirementBoxes_[box]->text().trimmed();
+    const bool bottles = requirementBoxes_[box] == bottles_;
+    // An empty box is a requirement not given: the search asks for it.
+    const bool draft = !text.isEmpty() &&
+                       (bottles ? !ParseBottles(text) : !ParseNumber<double>(text.toStdString()));
+    project_.SetDraft(
+        RequirementKey(box),
+        draft ? std::optional(requirementBoxes_[box]->text().toStdString()) : std::nullopt);
+    MarkRequirement(box, draft);
+    TakeRequirements("requisiti " + requirementBoxes_[box]->objectName().toStdString());
+}
+
+void Dimensionamento::CatalogueEdited(QTableWidgetItem* item) {
+    if (showing_) return;
+    const bool draft = !item->text().trimmed().isEmpty() && !CellNumber(*item);
+    project_.SetDraft(CatalogueKey(item->row(), item->column()),
+                      draft ? std::optional(item->text().toStdString()) : std::nullopt);
+    {
+        const QSignalBlocker quiet(catalogue_);
+        item->setForeground(draft ? QBrush(Qt::red) : QBrush());
+        item->setToolTip(draft ? tr(kDraftTip) : QString());
+    }
+    TakeRequirements("catalogo");
+}
+
+void Dimensionamento::ShowCatalogueDrafts(const std::vector<CatalogueSize>& sizes) {
+    const bool showing = std::exchange(showing_, true);
+    int rows = static_cast<int>(sizes.size());
+    for (const auto& [key, text] : project_.AllDrafts()) {
+        if (key.place == DraftKey::Place::Catalogue) rows = std::max<int>(rows, key.movement);
+    }
+    // Rows added and not yet whole stay: they are no size of the project's yet.
+    rows = std::min(rows, static_cast<int>(kMaxCatalogueSizes));
+    if (rows > catalogue_->rowCount()) catalogue_->setRowCount(rows);
+    for (int r = 0; r < catalogue_->rowCount(); ++r) {
+        for (int c = 0; c < kCatalogueColumns; ++c) {
+            QTableWidgetItem* item = catalogue_->item(r, c);
+            const auto draft = project_.Draft(CatalogueKey(r, c));
+            const bool shownDraft = item != nullptr && item->foreground().color() == Qt::red;
+            if (!draft && !shownDraft) continue;
+            if (item == nullptr) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                catalogue_->setItem(r, c, item);
+            }
+            std::optional<double> value;
+            if (static_cast<size_t>(r) < sizes.size()) {
+                value = CellValues(sizes[static_cast<size_t>(r)])[static_cast<size_t>(c)];
+            }
+            const QString text = draft   ? QString::fromStdString(*draft)
+                                 : value ? UiNumber(*value)
+                                         : QString();
+            item->setText(text);
+            item->setData(Qt::UserRole, value ? QVariant(*value) : QVariant());
+            item->setData(Qt::UserRole + 1, draft ? QString() : text);
+            item->setForeground(draft ? QBrush(Qt::red) : QBrush());
+            item->setToolTip(draft ? tr(kDraftTip) : QString());
+        }
+    }
+    showing_ = showing;
+}
+
+void Dimensionamento::DropCatalogueDrafts(std::optional<int> row) {
+    // A row removed takes its drafts away, and those below move up with their rows.
+    const Drafts drafts = project_.AllDrafts();
+    Drafts moved;
+    for (const auto& [key, text] : drafts) {
+        if (key.place != DraftKey::Place::Catalogue) continue;
+        project_.SetDraft(key, std::nullopt);
+        if (row && key.movement - 1 != *row) {
+            DraftKey at = key;
+            if (key.movement - 1 > *row) --at.movement;
+            moved[at] = text;
+        }
+    }
+    for (const auto& [key, text] : moved) project_.SetDraft(key, text);
+}
+
+void Dimensionamento::MarkRequirement(size_t box, bool draft) {
+    QPalette palette;
+    if (draft) palette.setColor(QPalette::Text, Qt::red);
+    requirementBoxes_[box]->setPalette(palette);
+    requirementBoxes_[box]->setToolTip(draft ? tr(kDraftTip) : QString());
+}
+
+void Dimensionamento::ShowRequirementDrafts(const Requirements& req) {
+    for (size_t i = 0; i < requirementBoxes_.size(); ++i) {
+        QLineEdit* box = requirementBoxes_[i];
+        const std::optional<std::string> draft = project_.Draft(RequirementKey(i));
+        const bool shownDraft = box->palette().color(QPalette::Text) == QColor(Qt::red);
+        MarkRequirement(i, draft.has_value());
+        if (draft && box->text().toStdString() != *draft) {
+            box->setText(QString::fromStdString(*draft));
+        } else if (!draft && shownDraft) {
+            const auto [text, exact] = RequirementShown(req, i);
+            ShowValue(box, text, exact);
+        }
+    }
+}
+
+bool Dimensionamento::FocusDraft(const DraftKey& key) {
+    if (key.place == DraftKey::Place::Catalogue) {
+        QTableWidgetItem* item = catalogue_->item(key.movement - 1, key.field);
+        if (item == nullptr) return false;
+        catalogue_->setFocus(Qt::OtherFocusReason);
+        catalogue_->setCurrentItem(item);
+        return true;
+    }
+    if (key.place != DraftKey::Place::Requirements || key.field < 0 ||
+        key.field >= static_cast<int>(requirementBoxes_.size())) {
+        return false;
+    }
+    QLineEdit* box = requirementBoxes_[static_cast<size_t>(key.field)];
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    return true;
+}
+
+void Dimensionamento::FollowProject() {
+    ShowRequirementDrafts(project_.Sizing().Requirements);
+    ShowCatalogueDrafts(project_.Sizing().Requirements.Catalogue);
+    FollowInputs();
+}
+
 void Dimensionamento::FollowInputs() {
     if (!answer_) return FollowBusy();  // the gas model's line
-    const auto req = ReadRequirements();
-    stale_ = InputsNow() != answeredInputs_ || !req || !(*req == answered_);
+    auto req = ReadRequirements();
+    const uint64_t inputs = InputsNow();
+    // The gas settings are judged with the inputs: the vessels of an applied
+    // design in parallel are that design's, not another requirement.
+    if (req) req->Gas = answered_.Gas;
+    stale_ =
+        (inputs != answeredInputs_ && inputs != appliedInputs_) || !req || !(*req == answered_);
     staleNote_->setVisible(stale_);
     FollowBusy();
 }
 
 void Dimensionamento::Apply() {
     if (!answer_ || !answer_->Recommended || stale_) return;
-    emit Applying();
-    const Design& d = answer_->Recommendation()->Proposed;
-    CircuitData data = state_.Data;
-    state_.Ui().ReadInitialDataBoxes(data);
-    data.V0 = static_cast<float>(d.V0);
-    data.P0 = static_cast<float>(d.P0);
-    data.Qp = static_cast<float>(d.Qp);
-    state_.Data = data;
-    // Accumulators in parallel and bottles go with the size they are of.
-    state_.Gas.Vessels.Count = d.Count;
-    state_.Gas.Vessels.BottleVolume = d.BottleVolume();
-    // The chart marks the pressure the design was found for.
-    state_.ChartMinPressure = answered_.MinPressure;
-    state_.Ui().WriteInitialDataBoxes(data);
-    emit Applied();
-    // The data are now the applied design's, not the ones searched from.
+    // The requirements and the answer go into the project before the design
+    // does, so that Annulla takes the applied design back alone.
+    const ProjectSizing sizing = Sizing();
+    project_.SetRecommendation(sizing.Recommendation);
+    project_.SetRequirements(sizing.Requirements);
+    project_.ApplyDesign(answer_->Recommendation()->Proposed, answered_.MinPressure);
+    // The answer belongs to the data it leaves as much as to those it was
+    // found for.
+    appliedInputs_ = InputsNow();
     FollowInputs();
 }
 

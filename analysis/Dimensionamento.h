@@ -6,8 +6,11 @@
 // writes the recommended V0, P0 and Qp into the initial data and marks p1 on
 // the chart. The search runs on a thread of its own.
 
+#include <array>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <QWidget>
@@ -25,25 +28,36 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 class QTimer;
 
 namespace volvenza {
 
 class Dialogs;
+class Project;
 class SizingJob;
+struct DraftKey;
 
 class Dimensionamento : public QWidget {
     Q_OBJECT
 
   public:
-    Dimensionamento(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    Dimensionamento(Project& project, Dialogs& dialogs, QWidget* parent = nullptr);
     ~Dimensionamento() override;
 
-    // Starts the search; false, with a message, when a box is wrong.
+    // Starts the search; false, with a message, when a box is wrong or a
+    // box of another window holds a draft (shown by `showDraft`).
     bool Calculate();
     void Stop();
-    // Writes the recommended design into the initial data.
+    // Writes the recommended design into the project: the answer stays
+    // current for the data it leaves.
     void Apply();
+    // Where the shell shows the box of a draft that stops a search.
+    void WhenDraftStops(std::function<void(const DraftKey&)> showDraft) {
+        showDraft_ = std::move(showDraft);
+    }
+    // Gives the box of a requirement's draft the focus; false for another draft.
+    bool FocusDraft(const DraftKey& key);
     bool Busy() const { return job_ != nullptr; }
 
     // The requirements as the boxes give them, or the message naming the
@@ -54,28 +68,20 @@ class Dimensionamento : public QWidget {
     const sizing::Requirements& AnsweredRequirements() const { return answered_; }
     const CircuitData& AnsweredData() const { return answeredData_; }
 
-    // For the project file: the requirements as the boxes give them (as
-    // last searched when a box is wrong) and the last recommendation.
+    // The requirements as the window shows them (the project's, which takes
+    // each value at once) and the last recommendation.
     ProjectSizing Sizing() const;
     // Fills the boxes from a project and shows its last recommendation.
     void ShowSizing(const ProjectSizing& sizing);
     // Marks the answer out of date, and "Applica" off, once the data, the
     // movements, the gas model or the requirements differ from those it was
-    // found for; the shell calls it whenever the project changes.
+    // found for and from those its application left; the shell calls it
+    // whenever the project changes.
     void FollowInputs();
+    // The project changed: the boxes show its drafts, then FollowInputs.
+    void FollowProject();
     bool AnswerStale() const { return stale_; }
 
-  signals:
-    // "Applica" is about to write the recommended design into the initial
-    // data, and has written it.
-    void Applying();
-    void Applied();
-    // The person changed a requirement the project takes at once: the
-    // pump's efficiency, the hours a year (the energy balance follows them),
-    // the bottles or the choice of arrangements.
-    void RequirementsEdited();
-
-  public:
     QSize sizeHint() const override { return designSize_; }
 
   protected:
@@ -85,24 +91,49 @@ class Dimensionamento : public QWidget {
     // The pump's efficiency and the hours a year into `req`; false, with
     // the message, when either is not a number.
     bool ReadEnergyInputs(sizing::Requirements& req, QString* message) const;
+    // The bottles as the box gives them, or nothing when it gives none.
+    std::optional<std::vector<double>> ReadBottles() const;
     void Poll();
     void ShowAnswer();
     void ClearAnswer();
     void FollowBusy();
+    // Each value the window gives whole, the project's where it gives none
+    // (a draft, an empty box the search asks for, a row without V0).
+    sizing::Requirements RequirementsShown() const;
+    // The requirements shown become the project's: one step per box typed in.
+    void TakeRequirements(const std::string& label);
+    // A requirement's box typed into: text that is no number (nor empty) is
+    // its draft in the project; the box is marked.
+    void RequirementTyped(size_t box);
+    // A catalogue cell changed: the same for its text.
+    void CatalogueEdited(QTableWidgetItem* item);
+    // The cells show the project's drafts over its catalogue.
+    void ShowCatalogueDrafts(const std::vector<sizing::CatalogueSize>& sizes);
+    void DropCatalogueDrafts(std::optional<int> row = std::nullopt);
+    // The boxes show the project's drafts, and a draft taken back (an undo)
+    // gives its box the project's value again.
+    void ShowRequirementDrafts(const sizing::Requirements& req);
+    void MarkRequirement(size_t box, bool draft);
     // What the data, movements and gas model now are, as one number.
     uint64_t InputsNow() const;
     void ShowCatalogue(const std::vector<sizing::CatalogueSize>& sizes);
     // The catalogue as the table gives it, or the message naming the first
     // wrong cell.
-    std::optional<std::vector<sizing::CatalogueSize>> ReadCatalogue(QString* message) const;
+    // With `lenient`, a cell holding a draft reads as the project's value.
+    std::optional<std::vector<sizing::CatalogueSize>> ReadCatalogue(QString* message,
+                                                                    bool lenient = false) const;
     void TypeChanged(int index);
     void ShowCandidates(const sizing::AnswerLayout& layout);
     void FitCandidateColumns();
     void FitCatalogueColumns();
     void FitAnswer();
 
+    Project& project_;
     CircuitState& state_;
     Dialogs& dialogs_;
+    std::function<void(const DraftKey&)> showDraft_;
+    // While the window shows the project, its widgets' signals are no edits.
+    bool showing_ = false;
     QLineEdit* minPressure_ = nullptr;
     QComboBox* type_ = nullptr;
     int shownType_ = 0;  // the type whose defaults the catalogue may hold
@@ -118,6 +149,8 @@ class Dimensionamento : public QWidget {
     QCheckBox* sizePump_ = nullptr;
     QCheckBox* singleCycle_ = nullptr;
     QLineEdit* bottles_ = nullptr;
+    // The boxes above in RequirementBox order.
+    std::array<QLineEdit*, 8> requirementBoxes_{};
     QCheckBox* arrangements_ = nullptr;
     QLabel* gasLaw_ = nullptr;
     QPushButton* calculate_ = nullptr;
@@ -137,6 +170,8 @@ class Dimensionamento : public QWidget {
     sizing::Requirements answered_;
     uint64_t askedInputs_ = 0;
     uint64_t answeredInputs_ = 0;
+    // What the data became once the answer was applied.
+    std::optional<uint64_t> appliedInputs_;
     bool stale_ = false;
     CircuitData askedData_;
     CircuitData answeredData_;  // the initial data the answer was found from

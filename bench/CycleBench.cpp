@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QScrollBar>
 
+#include "documents/Project.h"
 #include "entry/Ciclo.h"
 #include "entry/CycleDiagram.h"
 #include "entry/CycleTableView.h"
@@ -51,11 +52,13 @@ void LoadFullCycle(CircuitState& state) {
 struct CycleWindow {
     CycleWindow() {
         LoadFullCycle(state);
-        window = std::make_unique<Ciclo>(state, dialogs);
+        project = std::make_unique<Project>(state);
+        window = std::make_unique<Ciclo>(*project, dialogs);
         window->show();
         QApplication::processEvents();
     }
     CircuitState state;
+    std::unique_ptr<Project> project;
     ScriptedDialogs dialogs;
     std::unique_ptr<Ciclo> window;
 };
@@ -63,9 +66,10 @@ struct CycleWindow {
 void BM_OpenCycleWindow(benchmark::State& bs) {
     CircuitState state;
     LoadFullCycle(state);
+    Project project(state);
     ScriptedDialogs dialogs;
     for (auto _ : bs) {
-        auto window = std::make_unique<Ciclo>(state, dialogs);
+        auto window = std::make_unique<Ciclo>(project, dialogs);
         window->show();
         QApplication::processEvents();
         bs.PauseTiming();

@@ -55,7 +55,7 @@ void BM_LongestCycleRunNitrogen(benchmark::State& bs) {
     state.Gas.Law = GasLawKind::Nitrogen;
     if (bs.range(0) >= 0) state.Gas.Tau = static_cast<double>(bs.range(0));
     for (auto _ : bs) {
-        if (RunSimulation(state) == RunOutcome::Refused) bs.SkipWithError("refused");
+        if (RunSimulation(state).outcome == RunOutcome::Refused) bs.SkipWithError("refused");
         benchmark::DoNotOptimize(state.PSeries.data());
     }
     bs.counters["LastPoint"] = state.LastPoint;

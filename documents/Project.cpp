@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdio>
 #include <cstring>
@@ -116,7 +117,87 @@ RecoveryPoint::Owner OwnerByMark(const std::string& mark) {
     return running ? RecoveryPoint::Owner::Running : RecoveryPoint::Owner::Interrupted;
 }
 
+// The key under which a point keeps the texts of boxes that were no numbers.
+constexpr const char* kDraftsKey = "recupero_bozze";
+
+constexpr std::array<float Movement::*, kFlowField> kMovementFields = {&Movement::Ti,
+                                                                       &Movement::Tf,
+                                                                       &Movement::Ti2,
+                                                                       &Movement::Tf2,
+                                                                       &Movement::BoreDiameter,
+                                                                       &Movement::Stroke,
+                                                                       &Movement::RodDiameter,
+                                                                       &Movement::RodDiameter2,
+                                                                       &Movement::Stroke1,
+                                                                       &Movement::Stroke2,
+                                                                       &Movement::Displacement,
+                                                                       &Movement::Speed,
+                                                                       &Movement::UnitDisplacement,
+                                                                       &Movement::RotationAngle};
+
+bool IsEmpty(const ProjectSnapshot& snapshot) {
+    return snapshot.movements.empty() && snapshot.data == CircuitData{};
+}
+
 }  // namespace
+
+int16_t MovementField(float Movement::*field) {
+    for (size_t i = 0; i < kMovementFields.size(); ++i) {
+        if (kMovementFields[i] == field) return static_cast<int16_t>(i);
+    }
+    return kFlowField;
+}
+
+float Movement::*MovementFieldMember(int16_t field) {
+    return field >= 0 && field < kFlowField ? kMovementFields[static_cast<size_t>(field)] : nullptr;
+}
+
+Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops stops) {
+    // The boxes as their windows label them.
+    constexpr std::array<const char*, 6> initial = {"Vo", "Po", "tc", "Qp", "PM", "DP"};
+    constexpr std::array<const char*, kFlowField + 1> movement = {
+        "Ti", "Tf", "Ti2", "Tf2", "D", "L", "d", "d2", "S1", "S2", "C", "N", "CU", "AR", "Qm"};
+    const auto at = static_cast<size_t>(key.field);
+    constexpr MessageId requirements[] = {
+        MessageId::RequirementMinPressure,  MessageId::RequirementRated,
+        MessageId::RequirementRelief,       MessageId::RequirementTolerance,
+        MessageId::RequirementHours,        MessageId::RequirementEfficiency,
+        MessageId::RequirementHoursPerYear, MessageId::RequirementBottles};
+    // The catalogue's columns as the window heads them: a symbol, or words.
+    struct Column {
+        const char* symbol;
+        MessageId words;
+    };
+    constexpr std::array<Column, kCatalogueDraftColumns> columns = {
+        {{"V0", {}},
+         {nullptr, MessageId::CatalogueRatio},
+         {"PS", {}},
+         {nullptr, MessageId::CatalogueFlow},
+         {"τ", {}},
+         {nullptr, MessageId::CatalogueSwing},
+         {nullptr, MessageId::CatalogueCycles}}};
+    Message box;
+    if (key.place == DraftKey::Place::Catalogue) {
+        const Column& column = columns.at(at);
+        box = Message(
+            MessageId::DraftCatalogueCell,
+            {column.symbol != nullptr ? MsgVerbatim(column.symbol) : MsgNested(column.words),
+             MsgInteger(key.movement)});
+    } else if (key.place == DraftKey::Place::Requirements) {
+        box = Message(MessageId::DraftRequirementBox, {MsgNested(requirements[at])});
+    } else if (key.place == DraftKey::Place::Movement) {
+        box = Message(MessageId::DraftMovementBox,
+                      {MsgVerbatim(movement.at(at)), MsgInteger(key.movement)});
+    } else {
+        box = Message(
+            MessageId::DraftInitialBox,
+            {at < initial.size() ? MsgVerbatim(initial[at]) : MsgNested(MessageId::CycleTimeBox)});
+    }
+    constexpr MessageId stopped[] = {MessageId::DraftStopsRun, MessageId::DraftStopsSizing,
+                                     MessageId::DraftStopsSave, MessageId::DraftStopsExport};
+    return Message(MessageId::DraftNotNumber, {MsgNested(std::move(box)), MsgVerbatim(text),
+                                               MsgNested(stopped[static_cast<size_t>(stops)])});
+}
 
 uint64_t InputsFingerprint(const ProjectSnapshot& s) {
     Hash h;
@@ -147,7 +228,9 @@ uint64_t InputsFingerprint(const ProjectSnapshot& s) {
     return h.Value();
 }
 
-Project::Project(CircuitState& state) : state_(state), current_(Read()) {}
+Project::Project(CircuitState& state) : state_(state) {
+    current_ = Read();
+}
 
 ProjectSnapshot Project::Read() const {
     ProjectSnapshot s;
@@ -156,6 +239,7 @@ ProjectSnapshot Project::Read() const {
     s.movements.assign(state_.Movements.begin() + 1, state_.Movements.begin() + 1 + count);
     s.gas = state_.Gas;
     s.appliedP1 = state_.ChartMinPressure;
+    s.drafts = drafts_;
     s.sizing = current_.sizing;
     // The requirements are judged under the project's gas law, never another.
     s.sizing.Requirements.Gas = s.gas;
@@ -169,8 +253,7 @@ void Project::Write(const ProjectSnapshot& s) {
     state_.MovementCount = state_.SimMovementCount = static_cast<int16_t>(s.movements.size());
     state_.Gas = s.gas;
     state_.ChartMinPressure = s.appliedP1;
-    WriteInitialDataBoxes(state_);
-    state_.Ui().MovementListChanged();
+    drafts_ = s.drafts;
 }
 
 void Project::Commit(ProjectSnapshot next, unsigned parts, const std::string& label, bool join,
@@ -182,6 +265,10 @@ void Project::Commit(ProjectSnapshot next, unsigned parts, const std::string& la
     if (!merge) {
         undo_.push_back({current_, label, parts, std::move(results)});
         if (undo_.size() > kMaxSteps) undo_.erase(undo_.begin());
+    } else if (undo_.back().before == next) {
+        // Typing that came back to where it started is no step to undo.
+        undo_.pop_back();
+        joinable_ = false;
     }
     redo_.clear();
     current_ = std::move(next);
@@ -201,12 +288,99 @@ void Project::Edited(unsigned parts, const std::string& label, bool join) {
     Commit(std::move(next), parts, label, join);
 }
 
-void Project::SetRequirements(const sizing::Requirements& requirements) {
+void Project::MovementsEdited(const MovementEdit& edit) {
+    // Drafts belong to their movements: they move with them, and go with them.
+    if (edit.change != MovementEdit::Change::Edited) {
+        const int by = edit.change == MovementEdit::Change::Inserted ? edit.count : -edit.count;
+        Drafts moved;
+        for (const auto& [key, text] : drafts_) {
+            DraftKey at = key;
+            if (key.place == DraftKey::Place::Movement && key.movement >= edit.first) {
+                const bool removed = by < 0 && key.movement < edit.first - by;
+                if (removed) continue;
+                at.movement = static_cast<int16_t>(key.movement + by);
+            }
+            moved[at] = text;
+        }
+        drafts_ = std::move(moved);
+    }
+    const bool join = joinNext_ || edit.continues;
+    joinNext_ = false;
+    lastEdit_ = edit;
+    Edited(ProjectPart::Movements, "movimenti", join);
+    lastEdit_.reset();
+}
+
+void Project::MoveMovementDrafts(int first, int last, int delta) {
+    // As MoveMovements moves the slots: the run first..last by delta, the
+    // movement passed over to the run's other end.
+    Drafts moved;
+    for (const auto& [key, text] : drafts_) {
+        DraftKey at = key;
+        const int slot = key.movement;
+        if (key.place == DraftKey::Place::Movement) {
+            if (slot >= first && slot <= last) {
+                at.movement = static_cast<int16_t>(slot + delta);
+            } else if (slot == first + delta || slot == last + delta) {
+                at.movement = static_cast<int16_t>(delta < 0 ? last : first);
+            }
+        }
+        moved[at] = text;
+    }
+    drafts_ = std::move(moved);
+}
+
+void Project::SetDraft(const DraftKey& key, const std::optional<std::string>& text) {
+    if (text) {
+        drafts_[key] = *text;
+    } else {
+        drafts_.erase(key);
+    }
+}
+
+std::optional<std::string> Project::Draft(const DraftKey& key) const {
+    const auto found = drafts_.find(key);
+    if (found == drafts_.end()) return std::nullopt;
+    return found->second;
+}
+
+std::optional<std::pair<DraftKey, std::string>> Project::FirstDraft() const {
+    // Only the movements of the list: a slot past its end is no box anyone sees.
+    for (const auto& [key, text] : drafts_) {
+        if (key.place == DraftKey::Place::Movement &&
+            (key.movement < 1 || key.movement > state_.MovementCount)) {
+            continue;
+        }
+        return std::pair{key, text};
+    }
+    return std::nullopt;
+}
+
+ProjectStage Project::Stage() const {
+    if (results_ && !results_->carried) return ProjectStage::Results;
+    return IsEmpty(current_) ? ProjectStage::Empty : ProjectStage::Data;
+}
+
+void Project::ApplyDesign(const sizing::Design& design, double p1) {
+    state_.Data.V0 = static_cast<float>(design.V0);
+    state_.Data.P0 = static_cast<float>(design.P0);
+    state_.Data.Qp = static_cast<float>(design.Qp);
+    // The boxes of the values applied show them, whatever was typed there.
+    for (int16_t field : {0, 1, 3}) drafts_.erase({DraftKey::Place::InitialData, 0, field});
+    // Accumulators in parallel and bottles go with the size they are of.
+    state_.Gas.Vessels.Count = design.Count;
+    state_.Gas.Vessels.BottleVolume = design.BottleVolume();
+    // The chart marks the pressure the design was found for.
+    state_.ChartMinPressure = p1;
+    Edited(ProjectPart::Data | ProjectPart::Gas, "Applica");
+}
+
+void Project::SetRequirements(const sizing::Requirements& requirements, const std::string& label) {
     ProjectSnapshot next = Read();
     next.sizing.Requirements = requirements;
     next.sizing.Requirements.Gas = next.gas;
     if (next == current_) return;
-    Commit(std::move(next), ProjectPart::Requirements, "requisiti", true);
+    Commit(std::move(next), ProjectPart::Requirements, label, true);
 }
 
 void Project::SetRecommendation(const std::optional<sizing::Design>& recommendation) {
@@ -229,24 +403,36 @@ bool Project::Replace(const std::string& label, const std::function<bool()>& rep
     if (!replace()) return false;
     if (replacing_) replacing_(before);
     current_ = std::move(before);
+    // A recovery point brings its own drafts; other work has none.
+    if (!opening_) drafts_.clear();
     ProjectSnapshot next = Read();
     next.sizing = sizing;
     next.sizing.Requirements.Gas = next.gas;
     // Results the replacement left in place (Esempio writes only its own
     // fields) still say where they came from, and so show as out of date.
-    if (state_.LastPoint == 0) results_.reset();
+    if (state_.LastPoint == 0) {
+        results_.reset();
+    } else if (results_) {
+        results_->carried = true;
+    }
     Commit(std::move(next), ProjectPart::All, label, false, std::move(results));
     return true;
 }
 
 void Project::Open(const ProjectSnapshot& snapshot, const std::string& label) {
+    opening_ = true;
     Replace(
         label,
         [&] {
             Write(snapshot);
+            // A recovery point keeps no results: they come from the next run.
+            state_.GasRun = GasResults{};
+            state_.LastPoint = 0;
+            ReallocateResults(state_, 1);
             return true;
         },
         snapshot.sizing);
+    opening_ = false;
 }
 
 void Project::Undo() {
@@ -291,8 +477,6 @@ void Project::RestoreResults(const KeptResults& kept) {
 }
 
 void Project::ResultsComputed() {
-    // A run reads the initial-data boxes first: that is an edit too.
-    Edited(ProjectPart::Data, "dati", true);
     joinable_ = false;
     results_ = ResultsOrigin{revision_, Fingerprint(), state_.Gas, false};
     Tell(ProjectPart::Results);
@@ -334,6 +518,7 @@ Status ReadSnapshot(ProjectSnapshot& snapshot, const std::string& text,
                               state->Movements.begin() + 1 + state->MovementCount);
     snapshot.gas = state->Gas;
     snapshot.appliedP1 = state->ChartMinPressure;
+    snapshot.drafts.clear();
     snapshot.sizing = sizing;
     return Done{};
 }
@@ -403,9 +588,16 @@ Status RecoveryStore::Save(const ProjectSnapshot& snapshot, std::time_t now,
     } while (fs::exists(path, ec));
     // The design's name beside the project, for the list of points.
     std::string text = SnapshotText(snapshot);
-    const std::string name =
-        nlohmann::json(design).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-    text.insert(text.find('{') + 1, std::string("\n  \"") + kDesignKey + "\": " + name + ",");
+    auto json = [](const nlohmann::json& value) {
+        return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    };
+    // And what was typed into boxes that held no number, as typed.
+    nlohmann::json drafts = nlohmann::json::array();
+    for (const auto& [key, typed] : snapshot.drafts) {
+        drafts.push_back({static_cast<int>(key.place), key.movement, key.field, typed});
+    }
+    text.insert(text.find('{') + 1, std::string("\n  \"") + kDesignKey + "\": " + json(design) +
+                                        ",\n  \"" + kDraftsKey + "\": " + json(drafts) + ",");
     if (Status written = WriteFileAtomically(path.string(), text); !written) return written;
     // Only points of sessions that ended, or of this one, make way for newer ones.
     size_t ordinary = 0;
@@ -452,13 +644,34 @@ Status RecoveryStore::Load(const RecoveryPoint& point, ProjectSnapshot& snapshot
         return RefusalMessage(*refusal, point.path);
     }
     if (Status read = ReadSnapshot(snapshot, text, point.path); !read) return read;
+    // Read whole above: the name and the drafts are all that is looked for.
+    const auto root = nlohmann::json::parse(text, nullptr, false);
+    auto member = [&](const char* key) {
+        return root.is_object() && root.contains(key) ? root[key] : nlohmann::json();
+    };
     if (design != nullptr) {
-        design->clear();
-        // Read whole above: the name is all that is looked for.
-        const auto root = nlohmann::json::parse(text, nullptr, false);
-        const auto at = root.is_object() ? root.find(kDesignKey) : root.end();
-        if (root.is_object() && at != root.end() && at->is_string())
-            *design = at->get<std::string>();
+        const auto name = member(kDesignKey);
+        *design = name.is_string() ? name.get<std::string>() : std::string();
+    }
+    // A draft that does not read as one is left out: the values are whole.
+    for (const auto& draft : member(kDraftsKey)) {
+        if (!draft.is_array() || draft.size() != 4 || !draft[0].is_number_integer() ||
+            !draft[1].is_number_integer() || !draft[2].is_number_integer() ||
+            !draft[3].is_string()) {
+            continue;
+        }
+        const int place = draft[0].get<int>();
+        const int movement = draft[1].get<int>();
+        const int field = draft[2].get<int>();
+        const int lastField = place == 3   ? kCatalogueDraftColumns - 1
+                              : place == 2 ? static_cast<int>(RequirementBox::Count) - 1
+                                           : kFlowField;
+        if (place < 0 || place > 3 || movement < 0 || movement > kMaxMovements || field < 0 ||
+            field > lastField) {
+            continue;
+        }
+        snapshot.drafts[{static_cast<DraftKey::Place>(place), static_cast<int16_t>(movement),
+                         static_cast<int16_t>(field)}] = draft[3].get<std::string>();
     }
     return Done{};
 }

@@ -16,7 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "documents/MovementEdit.h"
 #include "documents/ProjectFile.h"
+#include "gas/Message.h"
 
 namespace volvenza {
 
@@ -34,6 +36,49 @@ inline constexpr unsigned Inputs = Data | Movements | Gas;
 inline constexpr unsigned All = 127;
 }  // namespace ProjectPart
 
+// A box of a window, for the text typed into it that is not a number: the
+// initial value (its place in CircuitData), a movement's field (its place
+// in Movement: Ti 0, Tf 1, ... RotationAngle 13, Qm 14), a sizing
+// requirement (RequirementBox) or a cell of the catalogue (its column).
+struct DraftKey {
+    enum class Place : int16_t { InitialData, Movement, Requirements, Catalogue };
+    Place place = Place::InitialData;
+    int16_t movement = 0;  // the slot of a movement's box, the catalogue's row from 1
+    int16_t field = 0;
+
+    auto operator<=>(const DraftKey&) const = default;
+};
+inline constexpr int16_t kFlowField = 14;
+// The catalogue's columns: V0, ratio, PS, flow, τ, swing, cycles.
+inline constexpr int16_t kCatalogueDraftColumns = 7;
+// The sizing window's boxes of one value (or list) each, in its order.
+enum class RequirementBox : int16_t {
+    MinPressure,
+    RatedPressure,
+    ReliefSetting,
+    Tolerance,
+    WorkingHours,
+    PumpEfficiency,
+    HoursPerYear,
+    Bottles,
+    Count
+};
+// The place of a movement's field of single precision in Movement.
+int16_t MovementField(float Movement::*field);
+float Movement::*MovementFieldMember(int16_t field);
+
+// Texts typed into boxes that are not numbers, kept as typed until a number
+// replaces them. While one is there, nothing that reads the data goes on.
+using Drafts = std::map<DraftKey, std::string>;
+
+// What a draft stops.
+enum class DraftStops { Run, Sizing, Save, Export };
+// The message that stops it: the box named, with its text.
+Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops stops);
+
+// Where the project stands, for the commands that need data or results.
+enum class ProjectStage { Empty, Data, Results };
+
 // Everything the user typed or chose, as one value: an undo step and a
 // recovery point are one of these.
 struct ProjectSnapshot {
@@ -43,6 +88,7 @@ struct ProjectSnapshot {
     ProjectSizing sizing;
     // The p1 of the sizing last applied (CircuitState::ChartMinPressure).
     std::optional<double> appliedP1;
+    Drafts drafts;
 
     bool operator==(const ProjectSnapshot&) const = default;
 };
@@ -56,6 +102,9 @@ struct ResultsOrigin {
     uint64_t inputs = 0;    // InputsFingerprint of the run's inputs
     GasSettings gas;        // the law and envelope that produced them
     bool fromFile = false;  // read from a .vlz, whose format does not record the law
+    // Left over from the work a replacement took away (Esempio writes only
+    // its own fields): still shown, but not the project's.
+    bool carried = false;
 };
 
 class Project {
@@ -77,21 +126,46 @@ class Project {
     ProjectSnapshot Snapshot() const { return current_; }
 
     const ProjectSizing& Sizing() const { return current_.sizing; }
-    void SetRequirements(const sizing::Requirements& requirements);
+    // With `label`, typing into one box is one step, as in Edited.
+    void SetRequirements(const sizing::Requirements& requirements,
+                         const std::string& label = "requisiti");
     void SetRecommendation(const std::optional<sizing::Design>& recommendation);
     void SetGas(const GasSettings& gas);
+    // The recommended V0, P0 and Qp into the initial data, its vessels into
+    // the gas settings and the p1 it was found for onto the chart: one step.
+    void ApplyDesign(const sizing::Design& design, double p1);
+
+    // The text of a box that is not a number, or none once it is one again;
+    // taken with the next Edited.
+    void SetDraft(const DraftKey& key, const std::optional<std::string>& text);
+    std::optional<std::string> Draft(const DraftKey& key) const;
+    const Drafts& AllDrafts() const { return drafts_; }
+    // The first draft of the initial data, then of the movements in order.
+    std::optional<std::pair<DraftKey, std::string>> FirstDraft() const;
+    // Movements first..last moved by one place (-1 up, +1 down): their drafts go with them.
+    void MoveMovementDrafts(int first, int last, int delta);
+
+    ProjectStage Stage() const;
 
     // A window changed the state's data or movements in place: one step,
     // unless nothing differs. With `join`, it joins the step before when
     // that was an edit of the same label and parts (typing into one box).
     void Edited(unsigned parts, const std::string& label, bool join = false);
+    // A window edited the movement list in the state: a step, told to the
+    // listeners with the edit (LastMovementEdit while they are told), so that
+    // the other windows over the list follow it.
+    void MovementsEdited(const MovementEdit& edit);
+    const std::optional<MovementEdit>& LastMovementEdit() const { return lastEdit_; }
+    // The next edit of the movements belongs to the same command as the one before.
+    void JoinNextEdit() { joinNext_ = true; }
 
     // Nuovo, Esempio, Apri: `replace` loads into the state and answers
     // whether it did; what was there before becomes an undo step and is
     // handed to the replacement listener (for a recovery point).
     bool Replace(const std::string& label, const std::function<bool()>& replace,
                  const ProjectSizing& sizing = ProjectSizing{});
-    // Puts a snapshot in place as a replacement (a recovery point).
+    // Puts a snapshot in place as a replacement without results (a recovery
+    // point).
     void Open(const ProjectSnapshot& snapshot, const std::string& label);
 
     bool CanUndo() const { return !undo_.empty(); }
@@ -155,6 +229,10 @@ class Project {
     bool joinable_ = false;
     std::map<int, Listener> listeners_;
     int nextListener_ = 0;
+    Drafts drafts_;
+    std::optional<MovementEdit> lastEdit_;
+    bool joinNext_ = false;
+    bool opening_ = false;
     std::function<void(const ProjectSnapshot&)> replacing_;
 };
 

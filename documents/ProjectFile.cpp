@@ -679,9 +679,6 @@ Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::st
     state.LastPoint = 0;
     ReallocateResults(state, 1);
     sizing = p->sizing;
-    WriteInitialDataBoxes(state);
-    state.Ui().MovementListChanged();
-    state.Ui().UpdateCommandState(2);
     return Done{};
 }
 

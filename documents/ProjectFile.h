@@ -36,10 +36,9 @@ Status SaveProjectFile(const CircuitState& state, const ProjectSizing& sizing,
                        const std::string& path);
 
 // All or nothing: the text is checked whole first; only a valid project
-// replaces the initial data, the movement list and the gas law, clears the
-// results, writes the initial-data boxes and notifies code 2. On failure
-// nothing changes and the message names the file and, where one is at
-// fault, the JSON path of the field ("/movimenti/3/Ti").
+// replaces the initial data, the movement list and the gas law and clears
+// the results. On failure nothing changes and the message names the file
+// and, where one is at fault, the JSON path of the field ("/movimenti/3/Ti").
 Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::string& text,
                        const std::string& fileName);
 Status LoadProjectFile(CircuitState& state, ProjectSizing& sizing, const std::string& path);

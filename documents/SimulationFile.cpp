@@ -347,10 +347,7 @@ Status LoadFile(CircuitState& state, const std::string& path) {
     state.QsSeries = std::move(file->series[3]);
     state.DVSeries = std::move(file->series[4]);
     state.GasRun = GasResults{};  // a file keeps no gas temperatures
-    WriteInitialDataBoxes(state);
     state.MovementCount = state.SimMovementCount;
-    state.Ui().MovementListChanged();
-    state.Ui().UpdateCommandState(3);
     return Done{};
 }
 

@@ -17,9 +17,8 @@ std::string SimulationFileText(const CircuitState& state);
 Status SaveSimulationFile(const CircuitState& state, const std::string& path);
 
 // Reads the whole file into a scratch copy first; only a valid file replaces
-// the initial data, the first movement slots and the results, writes the
-// initial-data boxes and notifies code 3. On failure the state is untouched
-// and the user's message comes back.
+// the initial data, the first movement slots and the results. On failure the
+// state is untouched and the user's message comes back.
 Status LoadSimulationFile(CircuitState& state, const std::string& path);
 
 }  // namespace volvenza

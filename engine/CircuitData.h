@@ -2,7 +2,7 @@
 
 namespace volvenza {
 
-// Initial data of the circuit; each field has a box in the initial-data window.
+// Initial data of the circuit: the seven values a cycle is run from.
 struct CircuitData {
     float V0 = 0;         // nominal gas volume [dm3]
     float P0 = 0;         // precharge at 20 °C [bar]

@@ -22,10 +22,6 @@ void ReallocateResults(CircuitState& state, int32_t capacity) {
     ReallocateSeries(state, capacity);
 }
 
-void WriteInitialDataBoxes(CircuitState& state) {
-    state.Ui().WriteInitialDataBoxes(state.Data);
-}
-
 double StepCount(float cycleTime, float timeStep) {
     return std::floor(static_cast<double>(cycleTime) / static_cast<double>(timeStep));
 }
@@ -46,7 +42,6 @@ void ResetCircuit(CircuitState& state) {
     ReallocateSeries(state, state.PointCapacity);
     state.PrechargeAtTemp = 0;
     InitCircuitState(state);
-    state.Ui().MovementListChanged();
 }
 
 void LoadExampleCircuit(CircuitState& state) {
@@ -80,15 +75,7 @@ void LoadExampleCircuit(CircuitState& state) {
     m5.RodDiameter = 20;
     m5.Stroke = 150;
 
-    WriteInitialDataBoxes(state);
     state.MovementCount = state.SimMovementCount;
-    state.Ui().MovementListChanged();
-    state.Ui().UpdateCommandState(2);
-}
-
-void CollectInitialData(CircuitState& state) {
-    state.Ui().ReadInitialDataBoxes(state.Data);
-    state.SimMovementCount = state.MovementCount;
 }
 
 void ClearMovement(CircuitState& state, int16_t k) {

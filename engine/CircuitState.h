@@ -1,8 +1,7 @@
 #pragma once
 // The one record holding everything a simulation is made of: the seven
 // initial values, the movement table, the counters and the result series.
-// How a window shows them is the window's own. Exactly one exists per
-// program; it is never copied.
+// Exactly one exists per program; it is never copied.
 
 #include <array>
 #include <cstdint>
@@ -10,7 +9,6 @@
 #include <vector>
 
 #include "engine/CircuitData.h"
-#include "engine/EngineUi.h"
 #include "engine/GasSettings.h"
 
 namespace volvenza {
@@ -89,27 +87,14 @@ struct CircuitState {
     // The lowest working pressure p1 of the last sizing applied, marked on
     // the chart; none until then.
     std::optional<double> ChartMinPressure;
-
-    // Where the engine reaches the windows; a null implementation until the
-    // shell installs its own.
-    EngineUi& Ui() { return *ui_; }
-    void SetUi(EngineUi& ui) { ui_ = &ui; }
-    void ClearUi() { ui_ = &nullUi_; }
-
-  private:
-    NullEngineUi nullUi_;
-    EngineUi* ui_ = &nullUi_;
 };
 
 // Start values of the counters and a two-point series; no sizing's p1.
 void InitCircuitState(CircuitState& state);
 // Empties the whole model: initial data, every slot, the results.
 void ResetCircuit(CircuitState& state);
-// Loads the built-in five-movement example and notifies code 2.
+// Loads the built-in five-movement example.
 void LoadExampleCircuit(CircuitState& state);
-// Takes the initial data from the boxes of a loaded initial-data window and
-// makes the simulation use the movement list as edited.
-void CollectInitialData(CircuitState& state);
 // Sets all fields of slot k to zero (the empty-slot code).
 void ClearMovement(CircuitState& state, int16_t k);
 // Moves slots k+1..MovementCount down by one and clears the last; the caller
@@ -128,6 +113,4 @@ namespace volvenza {
 // Sets PointCapacity and reallocates the five series with indexes
 // 0..capacity, all zero.
 void ReallocateResults(CircuitState& state, int32_t capacity);
-// Writes the seven initial values into the initial-data boxes in box form.
-void WriteInitialDataBoxes(CircuitState& state);
 }  // namespace volvenza

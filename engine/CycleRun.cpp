@@ -8,7 +8,7 @@
 
 namespace volvenza {
 
-CycleFlows ComputeCycleFlows(const CircuitState& state, EngineUi* progress) {
+CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progress) {
     CycleFlows flows;
     flows.TimeStep = state.TimeStep;
     const int n = static_cast<int>(StepCount(state.Data.CycleTime, state.TimeStep));
@@ -29,7 +29,7 @@ CycleFlows ComputeCycleFlows(const CircuitState& state, EngineUi* progress) {
     // step whatever the list holds.
     for (int j = 0; j <= n; ++j) {
         // A cycle of no steps has only its start.
-        if (progress != nullptr) progress->SetProgress(n == 0 ? 0.0 : 100.0 * j / n);
+        if (progress) progress(n == 0 ? 0.0 : 100.0 * j / n);
         const float tj = static_cast<float>(j) * flows.TimeStep;
         double sum = 0;
         for (int i = 1; i <= count; ++i) {
@@ -90,7 +90,7 @@ Status CheckGasSettings(const CircuitData& data, const GasSettings& gas) {
     const ExactData exact = TypedData(data, gas.Vessels);
     const std::vector<double> temps = ExactTemperatures(gas, data.Tc);
     for (size_t i = 0; i < temps.size(); ++i) {
-        auto path = MakeGasPath(exact, gas, temps[i]);
+        auto path = MakeGasPath(exact, gas, temps.at(i));
         if (path) continue;
         // A limit of the envelope is named, so that tc is not blamed for it.
         if (temps.size() == 3 && i != 1) {

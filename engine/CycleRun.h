@@ -1,10 +1,11 @@
 #pragma once
-// Running a cycle without the state's windows and series: the flows of the
+// Running a cycle apart from the state's series: the flows of the
 // movements, computed once, and runs of the same cycle at several working
 // temperatures with the same charge (the temperature envelope). A designer
 // trying many accumulators reuses the flows, which do not depend on the
 // accumulator, and one workspace.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,9 +25,12 @@ struct CycleFlows {
     int LastDemand = -1;     // the last step with a flow, -1 when none
 };
 
+// Where a run reports how far it has gone, in per cent; it may be empty.
+using RunProgress = std::function<void(double percent)>;
+
 // The flows of movements 1..SimMovementCount over a cycle of
-// Data.CycleTime; with a progress window, its bar follows the steps.
-CycleFlows ComputeCycleFlows(const CircuitState& state, EngineUi* progress = nullptr);
+// Data.CycleTime; `progress` follows the steps.
+CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progress = {});
 
 // Scratch series reused from run to run.
 struct CycleWorkspace {

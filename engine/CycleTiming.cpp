@@ -14,12 +14,14 @@ CycleTiming ComputeCycleTiming(const CircuitState& state, int count, float cycle
     count = std::clamp(count, 0, kMaxMovements);
     // The total flow as the run sums it: a movement counts from Ti up to Tf.
     // Movements whose times are equal add and take away their flow at the
-    // same instant and are left out, as are flows that are no number.
+    // same instant and are left out, as are flows that are no number and
+    // movements that end before they start, which the run refuses.
     std::map<double, double> changes;
     for (int k = 1; k <= count; ++k) {
         const Movement& m = state.Movements[k];
-        const bool shown = std::isfinite(m.Qm) && m.Ti != m.Tf;
-        timing.bars.push_back({k, m.Kind, m.Ti, m.Tf, m.Qm, shown});
+        const bool lasts = m.Ti < m.Tf;
+        const bool shown = std::isfinite(m.Qm) && lasts;
+        timing.bars.push_back({k, m.Kind, m.Ti, m.Tf, m.Qm, shown, lasts});
         timing.start = std::min<double>({timing.start, m.Ti, m.Tf});
         timing.end = std::max<double>({timing.end, m.Ti, m.Tf});
         if (!shown) continue;

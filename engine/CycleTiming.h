@@ -18,6 +18,9 @@ struct TimingBar {
     double flow = 0;
     // A flow over no time, or no finite number, is not a flow to show.
     bool flowShown = true;
+    // Tf after Ti: a movement that ends before it starts, or when it starts,
+    // has no bar and adds nothing to the total flow.
+    bool lasts = true;
 };
 
 // The total flow from `time` on, up to the next step.

@@ -1,6 +1,6 @@
 #pragma once
-// The exact engine's runs as the windows, the files and the command line
-// show them: the solution sampled on the grid of 0,01 s, so the formats do
+// The exact engine's runs as the results are shown and kept: the solution
+// sampled on the grid of 0,01 s, so the formats do
 // not change, with the lowest pressure and the endings the solution's own.
 
 #include <vector>

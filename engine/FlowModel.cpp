@@ -1,6 +1,7 @@
 #include "engine/FlowModel.h"
 
 #include <cmath>
+#include <optional>
 
 #include "numbers/Rounding.h"
 
@@ -16,10 +17,10 @@ double Square(double x) {
     return std::pow(x, 2.0);
 }
 
-}  // namespace
-
-double ComputeMovementFlow(CircuitState& state, int16_t k) {
-    Movement& m = state.Movements.at(k);
+// The flow the kind's formula gives from the sizes and times; nothing where
+// neither the cylinder's nor the motor's formula applies, or for a kind with
+// no formula.
+std::optional<double> FormulaFlow(const Movement& m) {
     const double T = (static_cast<double>(m.Tf) - static_cast<double>(m.Ti)) + kDurationGuard;
     const double D = m.BoreDiameter;
     const double d = m.RodDiameter;
@@ -34,24 +35,37 @@ double ComputeMovementFlow(CircuitState& state, int16_t k) {
             double q = ((Square(D) - Square(d)) * kPi * L / 4000000.0) / T * 60.0;
             if (q == 0)
                 q = static_cast<double>(m.Speed) * static_cast<double>(m.Displacement) / 1000.0;
-            // Neither formula applies: a typed or loaded flow survives.
-            if (q == 0) q = m.Qm;
-            m.Qm = q;
-            break;
+            if (q == 0) return std::nullopt;
+            return q;
         }
-        case MovementKind::VaneActuator:
-            m.Qm =
+        case MovementKind::VaneActuator: {
+            double q =
                 (static_cast<double>(m.RotationAngle) * static_cast<double>(m.UnitDisplacement)) /
                 T * 60.0;
-            m.Qm = m.Qm / 1000.0;
-            break;
+            q = q / 1000.0;
+            return q;
+        }
         case MovementKind::SingleActingCylinder:
-            m.Qm = (Square(d / 100.0) * kPi / 4.0 * (L / 100.0)) / T * 60.0;
-            break;
+            return (Square(d / 100.0) * kPi / 4.0 * (L / 100.0)) / T * 60.0;
         default:
-            return 0;
+            return std::nullopt;
     }
+}
+
+}  // namespace
+
+double ComputeMovementFlow(CircuitState& state, int16_t k) {
+    Movement& m = state.Movements.at(k);
+    if (m.Kind < MovementKind::CylinderExtending || m.Kind > MovementKind::SingleActingCylinder) {
+        return 0;
+    }
+    // Neither formula applies: a typed or loaded flow survives.
+    m.Qm = FormulaFlow(m).value_or(m.Qm);
     return RoundHalfEven(m.Qm, 3);
+}
+
+std::optional<double> FlowOfSizes(const Movement& m) {
+    return FormulaFlow(m);
 }
 
 }  // namespace volvenza

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <optional>
 #include <string>
 #include <variant>
@@ -63,111 +62,63 @@ std::optional<Message> MovementOutOfRange(int i, const Movement& m) {
     return std::nullopt;
 }
 
-// The initial-data boxes' labels as the window shows them, in CircuitData
-// order; only the cycle time's is a word, the others are symbols.
-MessagePart BoxLabel(int box) {
-    constexpr std::array<const char*, 6> symbols = {"Vo", "Po", "tc", "Qp", "PM", "DP"};
-    if (box == 6) return MsgNested(MessageId::CycleTimeBox);
-    return MsgVerbatim(symbols.at(static_cast<size_t>(box)));
-}
-
-// The first initial-data box whose text is not a number. The window leaves
-// the field of such a box untouched, so the boxes are read over values that
-// no box can produce: a field still NaN afterwards did not convert.
-std::optional<int> FirstUnreadableBox(EngineUi& ui) {
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    CircuitData probe{nan, nan, nan, nan, nan, nan, nan};
-    if (!ui.ReadInitialDataBoxes(probe)) return std::nullopt;
-    int box = 0;
-    for (float field :
-         {probe.V0, probe.P0, probe.Tc, probe.Qp, probe.Pm, probe.Dp, probe.CycleTime}) {
-        if (std::isnan(field)) return box;
-        ++box;
-    }
-    return std::nullopt;
-}
-
-void Inform(CircuitState& state, const Message& message) {
-    state.Ui().ShowMessage(message, MessageIcon::Information, MessageButtons::Ok);
+RunReport Refusal(Message message, MessageIcon icon = MessageIcon::Information) {
+    return RunReport{RunOutcome::Refused, {Notice{std::move(message), icon}}, std::nullopt};
 }
 
 }  // namespace
 
-bool ValidateSimulationData(CircuitState& state) {
+RunReport ValidateSimulationData(const CircuitState& state, const RunAnswers& answers) {
     const CircuitData& d = state.Data;
-    EngineUi& ui = state.Ui();
-    // A box that holds no number kept its old value in the run's data; the
-    // user must see that rather than run with a value the box does not show.
-    if (const std::optional<int> box = FirstUnreadableBox(ui)) {
-        Inform(state, Message(MessageId::BoxNotNumber, {BoxLabel(*box)}));
-        ui.FocusInitialDataBox(*box);
-        return false;
-    }
-    if (AllZero(d)) {
-        Inform(state, MessageId::AllInitialZero);
-        return false;
-    }
-    if (d.CycleTime == 0) {
-        Inform(state, MessageId::CycleTimeZero);
-        return false;
-    }
+    if (AllZero(d)) return Refusal(MessageId::AllInitialZero);
+    if (d.CycleTime == 0) return Refusal(MessageId::CycleTimeZero);
     // Negative (or not a number at all), or more steps than LastPoint holds.
     const double steps = StepCount(d.CycleTime, state.TimeStep);
-    if (!(steps >= 0 && steps <= kMaxSteps)) {
-        Inform(state, MessageId::CycleTimeRange);
-        return false;
-    }
-    if (auto impossible = PhysicallyImpossible(d)) {
-        Inform(state, *impossible);
-        return false;
-    }
-    if (auto envelope = EnvelopeBelowAbsoluteZero(state.Gas)) {
-        Inform(state, *envelope);
-        return false;
-    }
+    if (!(steps >= 0 && steps <= kMaxSteps)) return Refusal(MessageId::CycleTimeRange);
+    if (auto impossible = PhysicallyImpossible(d)) return Refusal(*impossible);
+    if (auto envelope = EnvelopeBelowAbsoluteZero(state.Gas)) return Refusal(*envelope);
     for (int i = 1; i <= state.MovementCount; ++i) {
         if (!std::isfinite(state.Movements.at(i).Qm)) {
-            ui.ShowMessage(Message(MessageId::FlowNotNumber, {MsgInteger(i)}),
-                           MessageIcon::Exclamation, MessageButtons::Ok);
-            return false;
+            return Refusal(Message(MessageId::FlowNotNumber, {MsgInteger(i)}),
+                           MessageIcon::Exclamation);
         }
     }
-    if (state.MovementCount == 0) {
-        Inform(state, MessageId::NoMovements);
-        return false;
-    }
+    if (state.MovementCount == 0) return Refusal(MessageId::NoMovements);
     for (int i = 1; i <= state.MovementCount; ++i) {
         const Movement& m = state.Movements.at(i);
-        if (auto wrong = MovementOutOfRange(i, m)) {
-            ui.ShowMessage(*wrong, MessageIcon::Exclamation, MessageButtons::Ok);
-            return false;
-        }
+        if (auto wrong = MovementOutOfRange(i, m)) return Refusal(*wrong, MessageIcon::Exclamation);
         if (m.Tf == 0 && m.Ti == 0) {
-            MessageAnswer a = ui.ShowMessage(Message(MessageId::MovementTimesZero, {MsgInteger(i)}),
-                                             MessageIcon::Exclamation, MessageButtons::YesNo);
-            if (a != MessageAnswer::Yes) {
-                ui.ShowMessage(MessageId::RunStopped, MessageIcon::None, MessageButtons::Ok);
-                return false;
+            // Asked of the person movement by movement, in order: the
+            // answers so far let the check go on or stop it here.
+            const auto answer = answers.zeroTimes.find(i);
+            if (answer == answers.zeroTimes.end()) {
+                return RunReport{
+                    RunOutcome::Asking,
+                    {},
+                    RunQuestion{Message(MessageId::MovementTimesZero, {MsgInteger(i)}), i}};
             }
+            if (!answer->second) return Refusal(MessageId::RunStopped, MessageIcon::None);
         } else if (m.Tf <= m.Ti) {
-            ui.ShowMessage(Message(MessageId::MovementEndNotAfterStart, {MsgInteger(i)}),
-                           MessageIcon::Exclamation, MessageButtons::Ok);
-            return false;
+            return Refusal(Message(MessageId::MovementEndNotAfterStart, {MsgInteger(i)}),
+                           MessageIcon::Exclamation);
         }
     }
-    return true;
+    // A law that cannot hold these data is refused before anything changes.
+    if (auto held = CheckGasSettings(state.Data, state.Gas); !held) {
+        return Refusal(Message(MessageId::CannotStart, {MsgNested(held.Error())}));
+    }
+    return RunReport{RunOutcome::Completed, {}, std::nullopt};
 }
 
 namespace {
 
 // The classic stepping, as the original program ran it, with the runs at
 // the envelope's limits beside it; the main run's ending.
-CycleEnding RunClassic(CircuitState& state) {
-    EngineUi& ui = state.Ui();
+CycleEnding RunClassic(CircuitState& state, const RunProgress& progress) {
     // Accumulators in parallel and bottles run as one gas volume.
     const CircuitData d = RunData(state.Data, state.Gas.Vessels);
     gas::ClassicLaw law = MakeClassicLaw(d, d.Tc);
-    const CycleFlows flows = ComputeCycleFlows(state, &ui);
+    const CycleFlows flows = ComputeCycleFlows(state, progress);
     const int n = flows.Steps;
     ReallocateResults(state, n + 100);
     std::copy(flows.Qt.begin(), flows.Qt.end(), state.QtSeries.begin());
@@ -221,33 +172,25 @@ gas::Result<RunEnd> RunExact(CircuitState& state) {
 
 }  // namespace
 
-RunOutcome RunSimulation(CircuitState& state) {
-    CollectInitialData(state);
-    if (!ValidateSimulationData(state)) return RunOutcome::Refused;
-    EngineUi& ui = state.Ui();
-    // A law that cannot hold these data is refused before anything changes.
-    if (auto held = CheckGasSettings(state.Data, state.Gas); !held) {
-        Inform(state, Message(MessageId::CannotStart, {MsgNested(held.Error())}));
-        return RunOutcome::Refused;
-    }
+RunReport RunSimulation(CircuitState& state, const RunAnswers& answers,
+                        const RunProgress& progress) {
+    // The run takes the movement list as it stands.
+    state.SimMovementCount = state.MovementCount;
+    RunReport report = ValidateSimulationData(state, answers);
+    if (report.outcome != RunOutcome::Completed) return report;
 
-    ui.ShowProgress();
-    ui.SetProgress(0);
+    if (progress) progress(0);
     RunEnd end = RunEnd::Normal;
     const bool classic = state.Gas.Law == GasLawKind::Classic;
     if (classic) {
-        end = RunClassic(state).end;
+        end = RunClassic(state, progress).end;
     } else {
         auto exact = RunExact(state);
-        if (!exact) {
-            // The settings were checked above: only a state the law cannot
-            // solve for comes here.
-            ui.CloseProgress();
-            Inform(state, Message(MessageId::CannotStart, {MsgNested(exact.Error())}));
-            return RunOutcome::Refused;
-        }
+        // The settings were checked above: only a state the law cannot
+        // solve for comes here.
+        if (!exact) return Refusal(Message(MessageId::CannotStart, {MsgNested(exact.Error())}));
         end = *exact;
-        ui.SetProgress(100);
+        if (progress) progress(100);
     }
     const GasResults& extra = state.GasRun;
 
@@ -259,25 +202,19 @@ RunOutcome RunSimulation(CircuitState& state) {
         })->LowestGasTemp;
     const double allowed = gas::MinimumGasTemperature(gas::Separator::Bladder);
     if (!classic && end != RunEnd::OutsideGas && coldest < allowed) {
-        ui.CloseProgress();
-        Inform(state, Message(MessageId::GasTooCold, {MsgNumber(coldest), MsgNumber(allowed)}));
+        report.notices.push_back(
+            {Message(MessageId::GasTooCold, {MsgNumber(coldest), MsgNumber(allowed)}),
+             MessageIcon::Information});
     }
     if (end == RunEnd::OutsideGas) {
-        ui.CloseProgress();
-        ui.ShowMessage(OutsideGasMessage(extra.Runs[extra.MainRun]), MessageIcon::Critical,
-                       MessageButtons::Ok);
-        ui.UpdateCommandState(3);
-        return RunOutcome::OutsideGas;
+        report.notices.push_back(
+            {OutsideGasMessage(extra.Runs[extra.MainRun]), MessageIcon::Critical});
+        report.outcome = RunOutcome::OutsideGas;
+    } else if (end == RunEnd::PrechargeTooHigh) {
+        report.notices.push_back({MessageId::PrechargeTooHigh, MessageIcon::Critical});
+        report.outcome = RunOutcome::PrechargeTooHigh;
     }
-    if (end == RunEnd::PrechargeTooHigh) {
-        ui.CloseProgress();
-        ui.ShowMessage(MessageId::PrechargeTooHigh, MessageIcon::Critical, MessageButtons::Ok);
-        ui.UpdateCommandState(3);
-        return RunOutcome::PrechargeTooHigh;
-    }
-    ui.UpdateCommandState(3);
-    ui.CloseProgress();
-    return RunOutcome::Completed;
+    return report;
 }
 
 std::optional<Message> MovementsRefused(const CircuitState& state, int count) {

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHeaderView>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSplitter>
@@ -15,6 +14,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include "documents/Project.h"
 #include "entry/ActuatorPages.h"
 #include "entry/CycleCommands.h"
 #include "entry/CycleDiagram.h"
@@ -85,15 +85,15 @@ QString Text(const char* source) {
 
 }  // namespace
 
-Ciclo::Ciclo(CircuitState& state, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), state_(state), dialogs_(dialogs) {
+Ciclo::Ciclo(Project& project, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), project_(project), state_(project.State()), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Ciclo"));
     setWindowTitle(Text(kCaption));
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
 
-    model_ = new CycleTableModel(state_, this);
+    model_ = new CycleTableModel(project_, this);
     table_ = new CycleTableView(this);
     table_->setObjectName(QStringLiteral("TabellaMovimenti"));
     table_->setAccessibleName(Text(kTableName));
@@ -120,6 +120,12 @@ Ciclo::Ciclo(CircuitState& state, Dialogs& dialogs, QWidget* parent)
     FitColumns();
 
     connect(model_, &CycleTableModel::Applied, this, &Ciclo::OnApplied);
+    connect(model_, &CycleTableModel::DraftEdited, this, [this](int slot) {
+        announcing_ = true;
+        project_.MovementsEdited({MovementEdit::Change::Edited, static_cast<int16_t>(slot), 1});
+        announcing_ = false;
+        diagram_->Redraw();
+    });
     connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { diagram_->ShowRowsFrom(table_->rowAt(0)); });
     // The outlines follow the selection, which a new list clears without
@@ -256,22 +262,23 @@ void Ciclo::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (placed_) return;
     placed_ = true;
-    // The initial values may have been typed since: read them again whenever
-    // the window comes to the front.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        connect(sub, &QMdiSubWindow::aboutToActivate, this, [this] {
-            ReadInitialData();
-            diagram_->Redraw();
-        });
-    }
     table_->setFocus();
 }
 
 void Ciclo::ReadInitialData() {
-    CircuitData data = state_.Data;
-    state_.Ui().ReadInitialDataBoxes(data);
-    model_->SetCycleTime(data.CycleTime);
-    diagram_->SetInitialData(data);
+    model_->SetCycleTime(state_.Data.CycleTime);
+    diagram_->SetInitialData(state_.Data);
+}
+
+bool Ciclo::FocusDraft(const DraftKey& key) {
+    const int column = CycleTableModel::ColumnOf(key);
+    if (key.place != DraftKey::Place::Movement || column < 0 || key.movement < 1 ||
+        key.movement > model_->rowCount()) {
+        return false;
+    }
+    SelectSlots(key.movement, 1, column);
+    table_->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 void Ciclo::FollowMovementList() {
@@ -298,10 +305,9 @@ void Ciclo::OnApplied(const MovementEdit& edit) {
     if (historyJoin_ && commandAnnounced_) historyJoin_();
     commandAnnounced_ = true;
     announcing_ = true;
-    state_.Ui().MovementsEdited(edit);
+    project_.MovementsEdited(edit);
     announcing_ = false;
     if (edit.change == MovementEdit::Change::Inserted) {
-        state_.Ui().UpdateCommandState(100);
         SelectSlots(edit.first, edit.count, CycleTableModel::StartTime);
     } else if (edit.change == MovementEdit::Change::Removed && state_.MovementCount > 0) {
         SelectSlots(std::min<int>(edit.first, state_.MovementCount), 1,

@@ -13,6 +13,7 @@
 
 class QLabel;
 
+#include "documents/MovementEdit.h"
 #include "engine/CircuitState.h"
 
 class QAction;
@@ -25,20 +26,25 @@ class CycleDiagram;
 class CycleTableModel;
 class CycleTableView;
 class Dialogs;
+class Project;
+struct DraftKey;
 
 class Ciclo : public QWidget {
     Q_OBJECT
 
   public:
-    Ciclo(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    Ciclo(Project& project, Dialogs& dialogs, QWidget* parent = nullptr);
     ~Ciclo() override;
 
     // The list was replaced as a whole (example, file).
     void FollowMovementList();
     // Another window edited the list.
     void FollowMovementEdit(const MovementEdit& edit);
-    // A run or a loaded file brought new results.
+    // A run or a loaded file brought new results, or the initial data
+    // changed: the diagram's cycle time, pump delivery and pressure.
     void FollowResults();
+    // Selects the cell of a draft; false when it is no cell of the table.
+    bool FocusDraft(const DraftKey& key);
 
     // The window's commands. A new movement goes below the current row;
     // `kind` empty gives it the current row's kind.
@@ -88,9 +94,10 @@ class Ciclo : public QWidget {
     // One value copied from one cell, into the current cell.
     void PasteValue(const QString& text);
     void OnApplied(const MovementEdit& edit);
-    // The cycle time and pump delivery as the initial-data boxes hold them.
+    // The cycle time and pump delivery of the project.
     void ReadInitialData();
 
+    Project& project_;
     CircuitState& state_;
     Dialogs& dialogs_;
     CycleTableModel* model_ = nullptr;

@@ -115,15 +115,22 @@ bool EditCell(CycleTableModel& model, int slot, int column, const QString& text)
         }
         // Retyping the value that is there changes nothing, flow included.
         if (*value == before.*field && before.Kind != MovementKind::Empty) {
-            model.DropText(slot, column);
+            if (model.DropText(slot, column)) model.DraftDropped(slot);
             return false;
         }
         after.*field = *value;
         after.Kind = ListedKind(before.Kind);
         after = WithComputedFlow(state, slot, after);
     }
-    model.DropText(slot, column);
-    if (after == before) return false;
+    bool dropped = model.DropText(slot, column);
+    // A recomputed flow takes the place of what was typed there.
+    if (column != CycleTableModel::Flow && after.Qm != before.Qm) {
+        dropped = model.DropText(slot, CycleTableModel::Flow) || dropped;
+    }
+    if (after == before) {
+        if (dropped) model.DraftDropped(slot);
+        return false;
+    }
     model.UndoStack().push(new SetMovement(model, slot, before, after, Text(kEditText).arg(slot)));
     return true;
 }

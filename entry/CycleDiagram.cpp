@@ -35,6 +35,8 @@ const char* const kBarAlternative =
     QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "Movimento %1, %2: da %3 s a %4 s, Qm %5 dm3/min");
 const char* const kBarWithoutFlow =
     QT_TRANSLATE_NOOP("volvenza::CycleDiagram", "Movimento %1, %2: da %3 s a %4 s, senza portata");
+const char* const kNoBar = QT_TRANSLATE_NOOP(
+    "volvenza::CycleDiagram", "Movimento %1, %2: Tf %4 s non è dopo Ti %3 s, nessuna barra");
 const char* const kFlowAlternative = QT_TRANSLATE_NOOP(
     "volvenza::CycleDiagram", "Portata totale Qt: al massimo %1 dm3/min, con Qp di %2 dm3/min");
 const char* const kShortfallAlternative =
@@ -136,10 +138,11 @@ QString CycleDiagram::TextAlternative() const {
     for (const TimingBar& bar : timing_.bars) {
         const QString kind = CycleTableModel::KindName(ListedKind(bar.kind));
         const QString start = Number(bar.start, 3), end = Number(bar.end, 3);
-        lines << (bar.flowShown ? Text(kBarAlternative)
-                                      .arg(bar.number)
-                                      .arg(kind, start, end, Number(bar.flow, 3))
-                                : Text(kBarWithoutFlow).arg(bar.number).arg(kind, start, end));
+        lines << (!bar.lasts      ? Text(kNoBar).arg(bar.number).arg(kind, start, end)
+                  : bar.flowShown ? Text(kBarAlternative)
+                                        .arg(bar.number)
+                                        .arg(kind, start, end, Number(bar.flow, 3))
+                                  : Text(kBarWithoutFlow).arg(bar.number).arg(kind, start, end));
     }
     lines << Text(kFlowAlternative).arg(Number(timing_.peak, 3), Number(pumpFlow_, 3));
     for (const TimingStretch& stretch : timing_.shortfalls) {
@@ -287,8 +290,10 @@ void CycleDiagram::Draw() {
 QRectF CycleDiagram::BarRect(int row) const {
     if (!drawable_ || row < first_ || row >= first_ + shown_) return {};
     const Movement& m = model_.State().Movements[row + 1];
-    const double a = X(std::min(m.Ti, m.Tf));
-    const double b = std::max(X(std::max(m.Ti, m.Tf)), a + 2);
+    // A movement that does not end after it starts has no bar.
+    if (!(m.Ti < m.Tf)) return {};
+    const double a = X(m.Ti);
+    const double b = std::max(X(m.Tf), a + 2);
     const double top = lanesTop_ + (row - first_) * laneHeight_ + 1;
     return QRectF(QPointF(a, top), QPointF(b, top + std::max(laneHeight_ - 2, 2.0)));
 }
@@ -297,7 +302,7 @@ int CycleDiagram::BarAt(QPointF pixel) const {
     if (!drawable_ || laneHeight_ <= 0 || pixel.y() < lanesTop_) return -1;
     const int row = first_ + static_cast<int>((pixel.y() - lanesTop_) / laneHeight_);
     const QRectF bar = BarRect(row);
-    return bar.adjusted(-2, -1, 2, 1).contains(pixel) ? row : -1;
+    return !bar.isEmpty() && bar.adjusted(-2, -1, 2, 1).contains(pixel) ? row : -1;
 }
 
 void CycleDiagram::DrawLanes() {
@@ -318,6 +323,7 @@ void CycleDiagram::DrawLanes() {
         }
         const Movement& m = state.Movements[row + 1];
         const QRectF bar = BarRect(row);
+        if (bar.isEmpty()) continue;
         const bool error = model_.CheckRow(row).severity == CycleTableModel::Severity::Error;
         surface.SetColor(error ? kBarError : kBarOutline);
         surface.FilledRectangle(bar.topLeft(), bar.bottomRight(), KindColour(ListedKind(m.Kind)));

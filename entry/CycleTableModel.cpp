@@ -7,11 +7,14 @@
 #include <QCoreApplication>
 #include <QUndoStack>
 
+#include "documents/Project.h"
+#include "engine/FlowModel.h"
 #include "entry/ActuatorPages.h"
 #include "entry/CycleColours.h"
 #include "entry/CycleCommands.h"
 #include "entry/CycleEdits.h"
 #include "numbers/NumberText.h"
+#include "numbers/Rounding.h"
 #include "platform/Language.h"
 
 namespace volvenza {
@@ -62,6 +65,8 @@ const char* const kRodWiderThanBore =
 const char* const kFlowWithoutDuration = QT_TRANSLATE_NOOP(
     "volvenza::CycleTableModel",
     "Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata");
+const char* const kTypedFlow = QT_TRANSLATE_NOOP(
+    "volvenza::CycleTableModel", "Qm immesso a mano: le misure e i tempi danno %1 dm3/min");
 const char* const kBeforeCycle = QT_TRANSLATE_NOOP(
     "volvenza::CycleTableModel",
     "Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo");
@@ -73,6 +78,8 @@ const char* const kAfterCycle =
 // Row colours of the checks: a run refuses an error and asks about (or
 // cuts) a warning.
 const QColor kNotANumberText(Qt::red);
+// A flow typed over what the sizes give: the person's own figure.
+const QColor kTypedFlowText(0, 70, 160);
 
 QString Text(const char* source) {
     return QCoreApplication::translate("volvenza::CycleTableModel", source);
@@ -90,10 +97,26 @@ bool FlowShown(const Movement& m) {
     return std::isfinite(m.Qm) && (m.Tf != m.Ti || m.Qm == 0);
 }
 
+// The flow the sizes and times give when the one stored is another: typed
+// by hand. The editor keeps a computed flow to 3 decimals, so half a
+// thousandth apart is the same flow.
+std::optional<double> OtherFlowOfSizes(Movement m) {
+    if (!(m.Ti < m.Tf) || !std::isfinite(m.Qm)) return std::nullopt;
+    m.Kind = ListedKind(m.Kind);
+    const std::optional<double> sizes = FlowOfSizes(m);
+    if (!sizes || !std::isfinite(*sizes)) return std::nullopt;
+    const double slack = 0.0005 + 1e-12 * std::abs(*sizes);
+    if (std::abs(m.Qm - *sizes) <= slack) return std::nullopt;
+    return *sizes;
+}
+
 }  // namespace
 
-CycleTableModel::CycleTableModel(CircuitState& state, QObject* parent)
-    : QAbstractTableModel(parent), state_(state), undo_(new QUndoStack(this)) {
+CycleTableModel::CycleTableModel(Project& project, QObject* parent)
+    : QAbstractTableModel(parent),
+      project_(project),
+      state_(project.State()),
+      undo_(new QUndoStack(this)) {
     rows_ = std::clamp<int>(state_.MovementCount, 0, kMaxMovements);
 }
 
@@ -130,6 +153,25 @@ float Movement::*CycleTableModel::Field(int column) {
     }
 }
 
+DraftKey CycleTableModel::KeyOf(int slot, int column) {
+    return {DraftKey::Place::Movement, static_cast<int16_t>(slot),
+            column == Flow ? kFlowField : MovementField(Field(column))};
+}
+
+int CycleTableModel::ColumnOf(const DraftKey& key) {
+    for (int c = StartTime; c < ColumnCount; ++c) {
+        if (KeyOf(key.movement, c) == key) return c;
+    }
+    return -1;
+}
+
+std::optional<QString> CycleTableModel::DraftOf(int slot, int column) const {
+    if (column == Kind) return std::nullopt;
+    const std::optional<std::string> draft = project_.Draft(KeyOf(slot, column));
+    if (!draft) return std::nullopt;
+    return QString::fromStdString(*draft);
+}
+
 bool CycleTableModel::Shows(int row, int column) const {
     return row >= 0 && row < rows_ && ShowsSlot(row + 1, column);
 }
@@ -160,8 +202,7 @@ QString CycleTableModel::Header(int column) {
 }
 
 QString CycleTableModel::CellText(int slot, int column) const {
-    const auto kept = texts_.find({slot, column});
-    if (kept != texts_.end()) return kept->second;
+    if (const auto draft = DraftOf(slot, column)) return *draft;
     const Movement& m = state_.Movements[slot];
     switch (column) {
         case Kind:
@@ -193,8 +234,10 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
         mark(Severity::Error,
              Text(kNotANumber).arg(Header(c).section(QLatin1Char(' '), 0, 0), kept));
     };
-    for (const auto& [cell, kept] : texts_) {
-        if (cell.first == slot && cell.second != column) notANumber(cell.second);
+    for (const auto& [key, draft] : project_.AllDrafts()) {
+        const int c =
+            key.place == DraftKey::Place::Movement && key.movement == slot ? ColumnOf(key) : -1;
+        if (c >= 0 && c != column) notANumber(c);
     }
     if (text != nullptr && column != Kind) {
         const std::string typed = text->toStdString();
@@ -217,6 +260,8 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
     }
     if (!std::isfinite(m.Qm)) {
         mark(Severity::Error, Text(kFlowNotFinite));
+    } else if (m.Qm < 0 && m.Tf < m.Ti) {
+        // The times are at fault, as said above, not the sizes.
     } else if (m.Qm < 0) {
         const bool rod = PageShows(ListedKind(m.Kind), &Movement::BoreDiameter) &&
                          PageShows(ListedKind(m.Kind), &Movement::RodDiameter) &&
@@ -233,6 +278,10 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
     }
     if (cycleTime_ > 0 && std::max(m.Ti, m.Tf) > cycleTime_) {
         mark(Severity::Warning, Text(kAfterCycle).arg(NumberText(cycleTime_)));
+    }
+    // Not wrong, only said: the run takes the flow typed.
+    if (const auto sizes = OtherFlowOfSizes(m)) {
+        check.reasons << Text(kTypedFlow).arg(NumberText(RoundHalfEven(*sizes, 3)));
     }
     return check;
 }
@@ -256,8 +305,12 @@ QVariant CycleTableModel::data(const QModelIndex& index, int role) const {
             if (column == Kind) return KindColour(ListedKind(state_.Movements[slot].Kind));
             return {};
         case Qt::ForegroundRole:
-            if (texts_.count({slot, column}) > 0) return QBrush(kNotANumberText);
+            if (DraftOf(slot, column)) return QBrush(kNotANumberText);
+            if (column == Flow && OtherFlowOfSizes(state_.Movements[slot])) {
+                return QBrush(kTypedFlowText);
+            }
             return {};
+
         case Qt::BackgroundRole: {
             const Severity severity = CheckSlot(slot).severity;
             if (severity == Severity::Error) return QBrush(kCheckErrorColour);
@@ -323,6 +376,10 @@ void CycleTableModel::RowsChanged(int firstSlot, int lastSlot) {
 void CycleTableModel::ApplyMovement(int slot, const Movement& m) {
     if (slot < 1 || slot > rows_) return;
     state_.Movements[slot] = m;
+    // A size the kind no longer shows has no box left to hold its text.
+    for (int c = Bore; c <= RotationAngle; ++c) {
+        if (!ShowsSlot(slot, c)) project_.SetDraft(KeyOf(slot, c), std::nullopt);
+    }
     RowsChanged(slot, slot);
     emit Applied({MovementEdit::Change::Edited, static_cast<int16_t>(slot), 1});
 }
@@ -333,7 +390,6 @@ void CycleTableModel::ApplyInsert(int at, const std::vector<Movement>& movements
     beginInsertRows({}, at - 1, at + count - 2);
     const bool inserted = InsertMovements(state_, at, movements);
     rows_ = state_.MovementCount;
-    if (inserted) ShiftTexts(at, count);
     endInsertRows();
     if (inserted) {
         emit Applied({MovementEdit::Change::Inserted, static_cast<int16_t>(at),
@@ -346,7 +402,6 @@ void CycleTableModel::ApplyRemove(int first, int count) {
     beginRemoveRows({}, first - 1, first + count - 2);
     RemoveMovements(state_, first, count);
     rows_ = state_.MovementCount;
-    ShiftTexts(first + count, -count);
     endRemoveRows();
     emit Applied(
         {MovementEdit::Change::Removed, static_cast<int16_t>(first), static_cast<int16_t>(count)});
@@ -357,17 +412,7 @@ void CycleTableModel::ApplyMove(int first, int last, int delta) {
     const int low = std::min(first, first + delta);
     const int high = std::max(last, last + delta);
     // The typed texts travel with their movements.
-    std::map<std::pair<int, int>, QString> moved;
-    for (const auto& [cell, text] : texts_) {
-        int slot = cell.first;
-        if (slot >= first && slot <= last) {
-            slot += delta;
-        } else if (slot == first + delta || slot == last + delta) {
-            slot = delta < 0 ? last : first;
-        }
-        moved[{slot, cell.second}] = text;
-    }
-    texts_ = std::move(moved);
+    project_.MoveMovementDrafts(first, last, delta);
     RowsChanged(low, high);
     emit Applied({MovementEdit::Change::Edited, static_cast<int16_t>(low),
                   static_cast<int16_t>(high - low + 1)});
@@ -375,7 +420,6 @@ void CycleTableModel::ApplyMove(int first, int last, int delta) {
 
 void CycleTableModel::FollowList() {
     beginResetModel();
-    texts_.clear();
     rows_ = std::clamp<int>(state_.MovementCount, 0, kMaxMovements);
     endResetModel();
 }
@@ -387,14 +431,12 @@ void CycleTableModel::FollowEdit(const MovementEdit& edit) {
     switch (edit.change) {
         case MovementEdit::Change::Edited:
             if (listed != rows_) break;
-            DropTexts(first, first + count - 1);
             RowsChanged(first, first + count - 1);
             return;
         // The list has changed already: until the views have been told, the
         // rows keep the numbers they had.
         case MovementEdit::Change::Inserted:
             if (first < 1 || first > rows_ + 1 || listed != rows_ + count) break;
-            ShiftTexts(first, count);
             lag_ = edit;
             beginInsertRows({}, first - 1, first + count - 2);
             rows_ = listed;
@@ -403,7 +445,6 @@ void CycleTableModel::FollowEdit(const MovementEdit& edit) {
             return;
         case MovementEdit::Change::Removed:
             if (first < 1 || first + count - 1 > rows_ || listed != rows_ - count) break;
-            ShiftTexts(first + count, -count);
             lag_ = edit;
             beginRemoveRows({}, first - 1, first + count - 2);
             rows_ = listed;
@@ -416,30 +457,20 @@ void CycleTableModel::FollowEdit(const MovementEdit& edit) {
 }
 
 void CycleTableModel::KeepText(int slot, int column, const QString& text) {
-    texts_[{slot, column}] = text;
+    project_.SetDraft(KeyOf(slot, column), text.toStdString());
     RowsChanged(slot, slot);
+    emit DraftEdited(slot);
 }
 
-void CycleTableModel::DropText(int slot, int column) {
-    if (texts_.erase({slot, column}) > 0) RowsChanged(slot, slot);
+bool CycleTableModel::DropText(int slot, int column) {
+    if (!DraftOf(slot, column)) return false;
+    project_.SetDraft(KeyOf(slot, column), std::nullopt);
+    RowsChanged(slot, slot);
+    return true;
 }
 
-void CycleTableModel::ShiftTexts(int first, int by) {
-    std::map<std::pair<int, int>, QString> shifted;
-    for (const auto& [cell, text] : texts_) {
-        if (cell.first < first + std::min(by, 0)) {
-            shifted[cell] = text;
-        } else if (cell.first >= first) {
-            shifted[{cell.first + by, cell.second}] = text;
-        }
-    }
-    texts_ = std::move(shifted);
-}
-
-void CycleTableModel::DropTexts(int firstSlot, int lastSlot) {
-    std::erase_if(texts_, [&](const auto& kept) {
-        return kept.first.first >= firstSlot && kept.first.first <= lastSlot;
-    });
+void CycleTableModel::DraftDropped(int slot) {
+    emit DraftEdited(slot);
 }
 
 }  // namespace volvenza

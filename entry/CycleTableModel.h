@@ -5,8 +5,9 @@
 // read straight from CircuitState. Edits reach the list through the undo
 // stack (CycleCommands.h); the model applies them, tells the views and reports
 // each one, so that the window can pass it on. A cell whose typed text is not
-// a number keeps that text, shown red, while its field keeps the value it
-// had; every row is checked for times that cannot run.
+// a number keeps that text as its draft in the project, shown red, while its
+// field keeps the value it had; every row is checked for times that cannot
+// run.
 
 #include <map>
 #include <optional>
@@ -16,11 +17,15 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+#include "documents/MovementEdit.h"
 #include "engine/CircuitState.h"
 
 class QUndoStack;
 
 namespace volvenza {
+
+class Project;
+struct DraftKey;
 
 class CycleTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -47,7 +52,7 @@ class CycleTableModel : public QAbstractTableModel {
         QStringList reasons;
     };
 
-    CycleTableModel(CircuitState& state, QObject* parent = nullptr);
+    explicit CycleTableModel(Project& project, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -61,6 +66,7 @@ class CycleTableModel : public QAbstractTableModel {
 
     CircuitState& State() { return state_; }
     const CircuitState& State() const { return state_; }
+    Project& OfProject() { return project_; }
     QUndoStack& UndoStack() { return *undo_; }
 
     // The checks hold movements to 0..cycleTime; with 0 (not given yet) only
@@ -74,6 +80,9 @@ class CycleTableModel : public QAbstractTableModel {
 
     // The movement field a column shows; none for the number, kind and flow.
     static float Movement::*Field(int column);
+    // The key of a cell's draft in the project, and the column of a draft's key.
+    static DraftKey KeyOf(int slot, int column);
+    static int ColumnOf(const DraftKey& key);
     // The cell holds a value of its movement (its kind's page shows it).
     bool Shows(int row, int column) const;
     // The kind's name, as the editor's page title writes it.
@@ -92,13 +101,19 @@ class CycleTableModel : public QAbstractTableModel {
     void FollowList();
     void FollowEdit(const MovementEdit& edit);
 
-    // Typed text that is not a number stays in its cell until a number, or
-    // the same value again, replaces it.
+    // Typed text that is not a number stays in its cell, as its draft in the
+    // project, until a number, or the same value again, replaces it. Keeping
+    // one is an edit of its own; dropping one comes with the edit of the
+    // value, or is told on its own by DraftDropped.
     void KeepText(int slot, int column, const QString& text);
-    void DropText(int slot, int column);
+    bool DropText(int slot, int column);
+    void DraftDropped(int slot);
 
   signals:
     void Applied(const MovementEdit& edit);
+    // A cell's draft was kept or dropped on its own: no command of the undo
+    // stack, a step of its own.
+    void DraftEdited(int slot);
 
   private:
     QString CellText(int slot, int column) const;
@@ -108,18 +123,15 @@ class CycleTableModel : public QAbstractTableModel {
     // the views are still being told of; 0 for a row that is gone.
     int SlotOf(int row) const;
     void RowsChanged(int firstSlot, int lastSlot);
-    // The kept texts of slots from `first` on move by `by` slots; those of
-    // the slots first..first - by - 1 go when `by` is negative.
-    void ShiftTexts(int first, int by);
-    void DropTexts(int firstSlot, int lastSlot);
+    std::optional<QString> DraftOf(int slot, int column) const;
 
+    Project& project_;
     CircuitState& state_;
     QUndoStack* undo_ = nullptr;
     // The rows the views know of; follows MovementCount at each notice.
     int rows_ = 0;
     float cycleTime_ = 0;
     std::optional<MovementEdit> lag_;
-    std::map<std::pair<int, int>, QString> texts_;
 };
 
 }  // namespace volvenza

@@ -1,12 +1,17 @@
 #include "entry/DatiIniziali.h"
 
-#include <QCloseEvent>
+#include <cmath>
+
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
+#include <QPalette>
 #include <string_view>
 
+#include "documents/Project.h"
 #include "entry/NumberBox.h"
 #include "numbers/NumberText.h"
+#include "platform/BoxHistory.h"
 #include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
@@ -16,6 +21,10 @@ namespace volvenza {
 namespace {
 
 const char* const kCaption = QT_TRANSLATE_NOOP("volvenza::DatiIniziali", "Inizializzazione");
+const char* const kNotANumber = QT_TRANSLATE_NOOP(
+    "volvenza::DatiIniziali",
+    "Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che "
+    "sia corretto (Ctrl+Z lo annulla)");
 
 struct Row {
     const char* labelName;
@@ -47,10 +56,14 @@ constexpr int kWideLabelLeft = 0, kWideLabelWidth = 975;
 constexpr int kBoxLeft = 960, kBoxWidth = 2055, kBoxHeight = 285;
 constexpr int kUnitLeft = 3120, kUnitWidth = 1005, kUnitHeight = 255;
 
+DraftKey BoxKey(size_t box) {
+    return {DraftKey::Place::InitialData, 0, static_cast<int16_t>(box)};
+}
+
 }  // namespace
 
-DatiIniziali::DatiIniziali(CircuitState& state, Dialogs& /*dialogs*/, QWidget* parent)
-    : QWidget(parent), state_(state) {
+DatiIniziali::DatiIniziali(Project& project, Dialogs& /*dialogs*/, QWidget* parent)
+    : QWidget(parent), project_(project) {
     setObjectName(QStringLiteral("DatiIniziali"));
     setWindowTitle(tr(kCaption));
     // The places below are measured for an 8-point font.
@@ -87,23 +100,48 @@ DatiIniziali::DatiIniziali(CircuitState& state, Dialogs& /*dialogs*/, QWidget* p
         if (previous != nullptr) setTabOrder(previous, box);
         previous = box;
         boxes_[i] = box;
+        connect(box, &QLineEdit::textEdited, this, [this, i] { Typed(i); });
     }
-    WriteBoxes(state_.Data);
+    ShareBoxHistory(
+        this, [this] { project_.Undo(); }, [this] { project_.Redo(); });
+    ShowData();
 }
 
-bool DatiIniziali::ReadBoxes(CircuitData& data) const {
-    for (size_t i = 0; i < kRows.size(); ++i) {
-        if (const auto value = ParseNumber<float>(boxes_[i]->text().toStdString())) {
-            data.*kRows[i].field = *value;
-        }
-    }
-    return true;
+void DatiIniziali::Typed(size_t box) {
+    const QString text = boxes_[box]->text();
+    const auto value = ParseNumber<float>(text.toStdString());
+    // A number is the project's value; anything else stays as typed, the
+    // value keeping what it was, until a number replaces it.
+    if (value) project_.State().Data.*kRows[box].field = *value;
+    project_.SetDraft(BoxKey(box), value ? std::nullopt : std::optional(text.toStdString()));
+    MarkBox(box, value.has_value());
+    project_.Edited(ProjectPart::Data, std::string("dati ") + kRows[box].boxName, true);
 }
 
-void DatiIniziali::WriteBoxes(const CircuitData& data) {
+void DatiIniziali::ShowData() {
+    const CircuitData& data = project_.State().Data;
     for (size_t i = 0; i < kRows.size(); ++i) {
-        boxes_[i]->setText(UiNumber(data.*kRows[i].field));
+        NumberBox* box = boxes_[i];
+        const std::optional<std::string> draft = project_.Draft(BoxKey(i));
+        const float value = data.*kRows[i].field;
+        const auto shown = ParseNumber<float>(box->text().toStdString());
+        // "30,0" typed says 30 as well as "30" does; the shown form of a
+        // value it does not hold whole says it too.
+        const bool same =
+            draft ? box->text().toStdString() == *draft
+                  : box->text() == UiNumber(value) ||
+                        (shown && (*shown == value || (std::isnan(*shown) && std::isnan(value))));
+        if (!same) box->setText(draft ? QString::fromStdString(*draft) : UiNumber(value));
+        MarkBox(i, !draft);
     }
+}
+
+void DatiIniziali::MarkBox(size_t box, bool number) {
+    // An empty palette inherits the window's colours.
+    QPalette palette;
+    if (!number) palette.setColor(QPalette::Text, Qt::red);
+    boxes_[box]->setPalette(palette);
+    boxes_[box]->setToolTip(number ? QString() : tr(kNotANumber));
 }
 
 void DatiIniziali::FocusBox(const QString& boxName) {
@@ -113,12 +151,6 @@ void DatiIniziali::FocusBox(const QString& boxName) {
             box->selectAll();
         }
     }
-}
-
-void DatiIniziali::closeEvent(QCloseEvent* event) {
-    // Closing is when the typed values become the circuit's data.
-    ReadBoxes(state_.Data);
-    QWidget::closeEvent(event);
 }
 
 QSize DatiIniziali::sizeHint() const {

@@ -1,8 +1,9 @@
 #pragma once
 // The initial-data window: seven boxes for the accumulator, pump, pressures
-// and cycle time. While it exists its boxes are the copy of the initial data
-// the user edits; the values are taken over when it closes and at the start
-// of each run.
+// and cycle time, over the project. A box whose text is a number puts it
+// into the project at once; one whose text is not keeps that text as the
+// box's draft, in the project, marked in the box, until a number replaces
+// it.
 
 #include <array>
 
@@ -14,19 +15,18 @@ namespace volvenza {
 
 class Dialogs;
 class NumberBox;
+class Project;
 
 class DatiIniziali : public QWidget {
     Q_OBJECT
 
   public:
     // The window needs no dialogs; it takes them like every child window.
-    DatiIniziali(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    DatiIniziali(Project& project, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Converts the boxes into `data`; a box that does not hold a number
-    // leaves its field as it was. Always true: the window exists.
-    bool ReadBoxes(CircuitData& data) const;
-    // Shows the values in the boxes, with the decimal comma.
-    void WriteBoxes(const CircuitData& data);
+    // Shows the project's values (or drafts) in every box that does not
+    // already say the same, so that typing and its undo are left alone.
+    void ShowData();
     // Gives the box of that name the focus with its text selected, so that
     // typing replaces it.
     void FocusBox(const QString& boxName);
@@ -34,11 +34,11 @@ class DatiIniziali : public QWidget {
     // The design size: the controls sit at fixed places, there is no layout.
     QSize sizeHint() const override;
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
-    CircuitState& state_;
+    void Typed(size_t box);
+    void MarkBox(size_t box, bool number);
+
+    Project& project_;
     std::array<NumberBox*, 7> boxes_{};
 };
 

@@ -8,11 +8,14 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include "documents/Project.h"
 #include "engine/FlowModel.h"
 #include "entry/ActuatorPages.h"
 #include "entry/ActuatorPictures.h"
+#include "entry/CycleEdits.h"
 #include "entry/NumberBox.h"
 #include "numbers/NumberText.h"
+#include "platform/BoxHistory.h"
 #include "platform/DecimalKey.h"
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
@@ -62,8 +65,8 @@ QString Text(const char* source) {
 
 }  // namespace
 
-InserimentoDati::InserimentoDati(CircuitState& state, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), state_(state), dialogs_(dialogs) {
+InserimentoDati::InserimentoDati(Project& project, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), project_(project), state_(project.State()), dialogs_(dialogs) {
     setObjectName(QStringLiteral("InserimentoDati"));
     setWindowTitle(Text(kCaption));
     // The places below are measured for an 8-point font.
@@ -76,6 +79,8 @@ InserimentoDati::InserimentoDati(CircuitState& state, Dialogs& dialogs, QWidget*
         pictures_[n - 1] = QPixmap::fromImage(ActuatorPicture(n));
     }
     BuildWindow();
+    ShareBoxHistory(
+        this, [this] { project_.Undo(); }, [this] { project_.Redo(); });
 
     // Opening always starts at the first movement.
     state_.CurrentMovement = state_.MovementCount > 0 ? 1 : 0;
@@ -143,14 +148,12 @@ void InserimentoDati::BuildWindow() {
         rows_[i] = MakeRow(names[i], boxes[i], units[i], kRowTops[i], kNameLeft, kNameWidth,
                            kBoxLeft, kUnitLeft, false);
         FieldRow& row = rows_[i];
-        connect(row.box, &NumberBox::KeyReleased, this, [this, &row](const QKeyEvent& event) {
-            OnSizeKeyReleased();
-            OnEnterReleased(event, row.box);
-        });
+        connect(row.box, &NumberBox::KeyReleased, this,
+                [this, &row](const QKeyEvent& event) { OnEnterReleased(event, row.box); });
         connect(row.box, &QLineEdit::textEdited, this, [this, &row] {
             if (editing_ != &row) StartEditing(&row);
+            OnBoxEdited(row);
         });
-        connect(row.box, &QLineEdit::textChanged, this, [this, &row] { MarkBox(row); });
         connect(row.box, &NumberBox::FocusEntered, this, [this, &row] { StartEditing(&row); });
     }
     rows_[0].field = &Movement::Ti;
@@ -158,12 +161,10 @@ void InserimentoDati::BuildWindow() {
     flow_ = MakeRow("LQm", "DatoQm", "LUQm", kFlowTop, 3840, 375, 4200, 6480, true);
     // The flow box starts inside the "Qm" label's place.
     KeepTextClearOf(*flow_.name, *flow_.box);
-    // Qt reports a typed change before the change itself, so the edit starts
-    // before the new text is stored.
     connect(flow_.box, &QLineEdit::textEdited, this, [this] {
         if (editing_ != &flow_) StartEditing(&flow_);
+        OnBoxEdited(flow_);
     });
-    connect(flow_.box, &QLineEdit::textChanged, this, [this] { StoreFields(); });
     connect(flow_.box, &NumberBox::FocusEntered, this, [this] { StartEditing(&flow_); });
     connect(flow_.box, &NumberBox::KeyReleased, this, [this](const QKeyEvent& event) {
         OnFlowKeyReleased(event);
@@ -289,9 +290,19 @@ void InserimentoDati::ShowRow(FieldRow& row, const QString& name, const QString&
     row.unit->setText(unit);
     row.box->setAccessibleName(name + QLatin1Char(' ') + unit);
     row.name->show();
-    row.box->setText(value);
+    row.box->setText(ShownText(row, value));
     row.box->show();
     row.unit->show();
+}
+
+DraftKey InserimentoDati::KeyOf(const FieldRow& row) const {
+    return {DraftKey::Place::Movement, state_.CurrentMovement,
+            &row == &flow_ ? kFlowField : MovementField(row.field)};
+}
+
+QString InserimentoDati::ShownText(const FieldRow& row, const QString& value) const {
+    const std::optional<std::string> draft = project_.Draft(KeyOf(row));
+    return draft ? QString::fromStdString(*draft) : value;
 }
 
 void InserimentoDati::ShowMovementPage(int16_t kind) {
@@ -301,7 +312,6 @@ void InserimentoDati::ShowMovementPage(int16_t kind) {
     if (page == nullptr) return;
     const Movement& m = state_.Movements[state_.CurrentMovement];
     for (size_t i = 0; i < page->rows.size(); ++i) rows_[i + 2].field = page->rows[i].field;
-    // Before any box is filled: filling the flow box stores the whole page.
     StartEditing(nullptr);
     title_->setText(ActuatorText(page->title));
     ShowRow(rows_[0], Text(kTimeStart), Text(kTimeUnit), UiNumber(m.Ti));
@@ -312,8 +322,6 @@ void InserimentoDati::ShowMovementPage(int16_t kind) {
         ShowRow(rows_[i + 2], ActuatorText(size.name), ActuatorText(size.unit),
                 UiNumber(m.*size.field));
     }
-    // Last: setting the flow box stores the whole page back into the slot,
-    // so every other box must already show this movement.
     ShowRow(flow_, Text(kFlow), Text(kFlowUnit), UiNumber(m.Qm));
     MarkBoxes();
 }
@@ -327,36 +335,32 @@ void InserimentoDati::ShowKindPicture(int16_t kind) {
     }
 }
 
-bool InserimentoDati::StoreFields() {
+void InserimentoDati::OnBoxEdited(FieldRow& row) {
     const int16_t current = state_.CurrentMovement;
-    if (current < 0 || current > kMaxMovements) return false;
-    if (PageForKind(PageKind()) == nullptr) return true;
-    Movement& m = state_.Movements[current];
-    const Movement before = m;
-    // In page order: the times, the sizes, the flow.
-    bool stored = true;
-    for (const FieldRow& row : rows_) {
-        if (row.field != nullptr && !StoreBox(m, row)) {
-            stored = false;
-            break;
-        }
-    }
-    if (stored) stored = StoreBox(m, flow_);
-    MarkBoxes();
-    AnnounceIfChanged(before);
-    return stored;
-}
-
-bool InserimentoDati::StoreBox(Movement& m, const FieldRow& row) {
+    if (current < 1 || current > state_.MovementCount || PageForKind(PageKind()) == nullptr) return;
+    TakeShownKind();
+    Movement m = state_.Movements[current];
     const std::string text = row.box->text().toStdString();
-    if (row.field != nullptr) {
+    bool number = false;
+    if (&row == &flow_) {
+        const auto value = ParseNumber<double>(text);
+        number = value.has_value();
+        m.Qm = value.value_or(row.kept);
+    } else if (row.field != nullptr) {
         const auto value = ParseNumber<float>(text);
+        number = value.has_value();
         m.*row.field = value ? *value : static_cast<float>(row.kept);
-        return value.has_value();
+        // The flow follows the times and sizes, as its box shows it; what was
+        // typed there gives way.
+        m = WithComputedFlow(state_, current, m);
+        project_.SetDraft(KeyOf(flow_), std::nullopt);
+        flow_.box->setText(UiNumber(m.Qm));
+        KeepStoredValue(flow_);
     }
-    const auto value = ParseNumber<double>(text);
-    m.Qm = value ? *value : row.kept;
-    return value.has_value();
+    project_.SetDraft(KeyOf(row), number ? std::nullopt : std::optional(text));
+    state_.Movements[current] = m;
+    MarkBoxes();
+    AnnounceTyping();
 }
 
 void InserimentoDati::KeepStoredValue(FieldRow& row) {
@@ -381,14 +385,13 @@ void InserimentoDati::MarkBox(FieldRow& row) {
     const int16_t current = state_.CurrentMovement;
     if (current < 0 || current > kMaxMovements) return;
     const Movement& m = state_.Movements[current];
-    const std::string text = row.box->text().toStdString();
     bool number = true;
     QString kept;
     if (&row == &flow_) {
-        number = ParseNumber<double>(text).has_value();
+        number = !project_.Draft(KeyOf(row));
         kept = UiNumber(m.Qm);
     } else if (row.field != nullptr) {
-        number = ParseNumber<float>(text).has_value();
+        number = !project_.Draft(KeyOf(row));
         kept = UiNumber(m.*row.field);
     }
     // An empty palette inherits the window's colours.
@@ -413,7 +416,6 @@ void InserimentoDati::AddMovement(int16_t kind) {
     rows_[0].box->selectAll();
     ShowPosition();
     ShowKindPicture(kind);
-    state_.Ui().UpdateCommandState(100);
 }
 
 void InserimentoDati::OnAddButton(int16_t kind) {
@@ -422,16 +424,6 @@ void InserimentoDati::OnAddButton(int16_t kind) {
         return;
     }
     AddMovement(kind);
-}
-
-void InserimentoDati::OnSizeKeyReleased() {
-    const Movement before = CurrentSlot();
-    TakeShownKind();
-    StoreFields();
-    const double flow = ComputeMovementFlow(state_, state_.CurrentMovement);
-    flow_.box->setText(UiNumber(flow));
-    KeepStoredValue(flow_);
-    AnnounceIfChanged(before);
 }
 
 void InserimentoDati::OnFlowKeyReleased(const QKeyEvent& event) {
@@ -455,12 +447,15 @@ void InserimentoDati::OnEnterReleased(const QKeyEvent& event, const NumberBox* b
 }
 
 void InserimentoDati::OnRecompute() {
-    const Movement before = CurrentSlot();
+    const int16_t current = state_.CurrentMovement;
+    if (current < 1 || current > state_.MovementCount || PageForKind(PageKind()) == nullptr) return;
     TakeShownKind();
-    flow_.box->setText(UiNumber(ComputeMovementFlow(state_, state_.CurrentMovement)));
-    StoreFields();
+    state_.Movements[current] = WithComputedFlow(state_, current, state_.Movements[current]);
+    project_.SetDraft(KeyOf(flow_), std::nullopt);
+    flow_.box->setText(UiNumber(state_.Movements[current].Qm));
     StartEditing(nullptr);
-    AnnounceIfChanged(before);
+    MarkBoxes();
+    AnnounceTyping();
 }
 
 void InserimentoDati::OnStep(int delta) {

@@ -1,8 +1,10 @@
 #pragma once
 // The movement editor: shows one movement of the cycle at a time on the page
 // of its kind, steps through the list, appends a movement of a chosen kind,
-// deletes the one shown, and writes every edit into the movement table at
-// once, recomputing the flow after each key released in a time or size box.
+// deletes the one shown, and writes every edit into the project at once,
+// recomputing the flow after each edit of a time or a size. Only what is
+// typed is written: showing a movement changes nothing. Text that is not a
+// number stays as the box's draft, in the project.
 
 #include <array>
 #include <cstdint>
@@ -10,6 +12,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "documents/MovementEdit.h"
 #include "engine/CircuitState.h"
 
 class QKeyEvent;
@@ -21,26 +24,24 @@ namespace volvenza {
 
 class Dialogs;
 class NumberBox;
+class Project;
+struct DraftKey;
 
 class InserimentoDati : public QWidget {
     Q_OBJECT
 
   public:
-    InserimentoDati(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    InserimentoDati(Project& project, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // Hides every label, box and unit of the field grid and the flow row.
     void HideAllFields();
     // "current/count" in Pos; each arrow enabled only where a step is possible.
     void ShowPosition();
     // The page of `kind` for the current movement, its boxes filled from the
-    // slot; the flow box last, which stores the page back into the slot.
+    // slot and its drafts.
     void ShowMovementPage(int16_t kind);
     // The kind's picture; a kind without one leaves the picture as it is.
     void ShowKindPicture(int16_t kind);
-    // Copies the boxes of the current page into the current slot, stopping
-    // at the first box that does not hold a number, which keeps the value
-    // its field had before it was edited. False when it stopped.
-    bool StoreFields();
     // Appends a movement of `kind` and shows it.
     void AddMovement(int16_t kind);
     // Shows the list as it now stands after it was replaced under the
@@ -50,6 +51,9 @@ class InserimentoDati : public QWidget {
     // Shows what another window did to the list: the same movement stays
     // shown where it can, and the page is shown again when it was edited.
     void FollowMovementEdit(const MovementEdit& edit);
+    // Shows the movement of a draft with its box in the focus; false when
+    // the draft is not a movement's box this window shows.
+    bool FocusDraft(const DraftKey& key);
 
     // The design size: the controls sit at fixed places, there is no layout.
     QSize sizeHint() const override;
@@ -72,15 +76,18 @@ class InserimentoDati : public QWidget {
     FieldRow MakeRow(const char* nameLabel, const char* boxName, const char* unitLabel, int top,
                      int nameLeft, int nameWidth, int boxLeft, int unitLeft, bool keepPeriod);
     void ShowRow(FieldRow& row, const QString& name, const QString& unit, const QString& value);
-    // Stores one box into its field, or puts back the kept value when the
-    // box holds no number. False in that case.
-    bool StoreBox(Movement& m, const FieldRow& row);
+    // The box's draft in the project, or the value's own text.
+    QString ShownText(const FieldRow& row, const QString& value) const;
+    DraftKey KeyOf(const FieldRow& row) const;
+    // Takes what was typed into the box: its value, or its draft with the
+    // value kept from before the edit; a time or a size recomputes the flow.
+    void OnBoxEdited(FieldRow& row);
     void KeepStoredValue(FieldRow& row);
     // An edit of `row` begins (none: the page was shown or recomputed): every
     // box keeps the value its field now holds.
     void StartEditing(const FieldRow* row);
-    // A box that holds no number shows red text and, as its tooltip, the
-    // value that stays.
+    // A box with a draft shows red text and, as its tooltip, the value that
+    // stays.
     void MarkBox(FieldRow& row);
     void MarkBoxes();
     // The kind whose page shows the current movement.
@@ -90,7 +97,6 @@ class InserimentoDati : public QWidget {
     // the kind its page shows.
     void TakeShownKind();
     void OnAddButton(int16_t kind);
-    void OnSizeKeyReleased();
     void OnFlowKeyReleased(const QKeyEvent& event);
     void OnEnterReleased(const QKeyEvent& event, const NumberBox* box);
     void OnRecompute();
@@ -98,11 +104,10 @@ class InserimentoDati : public QWidget {
     void OnDelete();
     // Tells the other windows over the list what this one did to it.
     void Announce(const MovementEdit& edit);
-    // The current slot as it is now (an empty one outside the table), and
-    // the announcement of an edit when it differs from `before`.
-    Movement CurrentSlot() const;
-    void AnnounceIfChanged(const Movement& before);
+    // Tells the project the current movement was typed into.
+    void AnnounceTyping();
 
+    Project& project_;
     CircuitState& state_;
     Dialogs& dialogs_;
 

@@ -4,7 +4,11 @@
 
 #include <algorithm>
 
+#include <QLineEdit>
+
+#include "documents/Project.h"
 #include "entry/InserimentoDati.h"
+#include "entry/NumberBox.h"
 
 namespace volvenza {
 
@@ -48,21 +52,32 @@ void InserimentoDati::FollowMovementEdit(const MovementEdit& edit) {
     FollowMovementList();
 }
 
+bool InserimentoDati::FocusDraft(const DraftKey& key) {
+    if (key.place != DraftKey::Place::Movement || key.movement < 1 ||
+        key.movement > state_.MovementCount) {
+        return false;
+    }
+    state_.CurrentMovement = key.movement;
+    FollowMovementList();
+    for (FieldRow* row : {&rows_[0], &rows_[1], &rows_[2], &rows_[3], &rows_[4], &flow_}) {
+        if (KeyOf(*row) == key && row->box->isVisibleTo(this)) {
+            row->box->setFocus(Qt::OtherFocusReason);
+            row->box->selectAll();
+            return true;
+        }
+    }
+    return false;
+}
+
 void InserimentoDati::Announce(const MovementEdit& edit) {
     announcing_ = true;
-    state_.Ui().MovementsEdited(edit);
+    project_.MovementsEdited(edit);
     announcing_ = false;
 }
 
-Movement InserimentoDati::CurrentSlot() const {
+void InserimentoDati::AnnounceTyping() {
     const int16_t current = state_.CurrentMovement;
-    if (current < 0 || current > kMaxMovements) return Movement{};
-    return state_.Movements[current];
-}
-
-void InserimentoDati::AnnounceIfChanged(const Movement& before) {
-    const int16_t current = state_.CurrentMovement;
-    if (current < 1 || current > state_.MovementCount || CurrentSlot() == before) return;
+    if (current < 1 || current > state_.MovementCount) return;
     Announce({MovementEdit::Change::Edited, current, 1, editing_ != nullptr && typingAnnounced_});
     typingAnnounced_ = editing_ != nullptr;
 }

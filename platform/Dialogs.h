@@ -8,7 +8,7 @@
 
 #include <QString>
 
-#include "engine/EngineUi.h"
+#include "gas/Notice.h"
 
 class QDialog;
 class QPrinter;

@@ -227,6 +227,7 @@ QImage CycleTimingPicture(const CycleTiming& timing, QSize size) {
     for (int r = 0; r < rows; ++r) {
         const TimingBar& b = timing.bars[r];
         const double top = 4 + r * lane;
+        if (!b.lasts) continue;  // ends before it starts: no bar, as on screen
         const QRectF rect(
             QPointF(x(std::min(b.start, b.end)), top + lane * 0.1),
             QPointF(std::max(x(std::max(b.start, b.end)), x(std::min(b.start, b.end)) + 2),

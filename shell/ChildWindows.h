@@ -11,7 +11,8 @@
 
 #include <QString>
 
-#include "documents/ProjectFile.h"
+#include "documents/MovementEdit.h"
+#include "documents/Project.h"
 #include "engine/CircuitState.h"
 #include "engine/EnergyBalance.h"
 
@@ -22,17 +23,21 @@ namespace volvenza {
 
 class Dialogs;
 
-// Creates the window (not shown; the shell puts it into its frame).
-using ChildFactory = std::function<QWidget*(CircuitState& state, Dialogs& dialogs)>;
+// Creates the window over the project (not shown; the shell puts it into
+// its frame).
+using ChildFactory = std::function<QWidget*(Project& project, Dialogs& dialogs)>;
 
 struct ChildWindows {
     // By window name: "DatiIniziali", "InserimentoDati", "Ciclo", "Grafico",
     // "Tabella", "BilancioEnergetico", "Dimensionamento".
     std::map<QString, ChildFactory> factories;
 
-    // The seven initial-data boxes of a loaded DatiIniziali window.
-    std::function<bool(QWidget* window, CircuitData& data)> readInitialData;
-    std::function<void(QWidget* window, const CircuitData& data)> writeInitialData;
+    // Makes a DatiIniziali or Ciclo window show the initial data as they
+    // now stand in the project.
+    std::function<void(QWidget* window)> followInitialData;
+    // Shows, in a DatiIniziali, InserimentoDati or Ciclo window, the box of
+    // a draft with the focus; false when the window has no such box.
+    std::function<bool(QWidget* window, const DraftKey& key)> focusDraft;
 
     // Makes an InserimentoDati or Ciclo window show the movement list as it
     // now stands.
@@ -48,17 +53,11 @@ struct ChildWindows {
     std::function<ProjectSizing(QWidget* window)> sizingOf;
     std::function<void(QWidget* window, const ProjectSizing& sizing)> showSizing;
     // Tells a Dimensionamento window the project changed (it marks an answer
-    // found for other inputs as out of date), and calls `applied` whenever
-    // its "Applica" writes a design into the initial data (`before` just
-    // before it does).
+    // found for other inputs as out of date), and where to show the box of
+    // a draft that stops its search.
     std::function<void(QWidget* window)> followSizingInputs;
-    std::function<void(QWidget* window, std::function<void()> before,
-                       std::function<void()> applied)>
-        whenSizingApplied;
-    // Calls `edited` whenever the person changes a requirement of a
-    // Dimensionamento window that the project takes at once (the pump's
-    // efficiency, the hours a year, the bottles, the arrangements choice).
-    std::function<void(QWidget* window, std::function<void()> edited)> whenRequirementsEdited;
+    std::function<void(QWidget* window, std::function<void(const DraftKey&)> showDraft)>
+        whenSizingStopped;
     // Shows on a BilancioEnergetico window the current results' balance;
     // no inputs while the results no longer belong to the data.
     std::function<void(QWidget* window, const std::optional<EnergyInputs>& inputs)>

@@ -40,19 +40,32 @@ ChildWindows ProgramChildWindows() {
     ChildWindows windows;
     // What the chart shows besides the curve, kept while it is closed.
     auto chartOptions = std::make_shared<ChartOptions>();
-    windows.factories[QStringLiteral("DatiIniziali")] = [](CircuitState& state, Dialogs& dialogs) {
-        return new DatiIniziali(state, dialogs);
+    windows.factories[QStringLiteral("DatiIniziali")] = [](Project& project, Dialogs& dialogs) {
+        return new DatiIniziali(project, dialogs);
     };
-    windows.readInitialData = [](QWidget* window, CircuitData& data) {
-        return static_cast<DatiIniziali*>(window)->ReadBoxes(data);
+    windows.followInitialData = [](QWidget* window) {
+        if (auto* data = qobject_cast<DatiIniziali*>(window)) data->ShowData();
+        if (auto* cycle = qobject_cast<Ciclo*>(window)) cycle->FollowResults();
     };
-    windows.writeInitialData = [](QWidget* window, const CircuitData& data) {
-        static_cast<DatiIniziali*>(window)->WriteBoxes(data);
+    windows.focusDraft = [](QWidget* window, const DraftKey& key) {
+        if (auto* data = qobject_cast<DatiIniziali*>(window)) {
+            static const char* const boxes[] = {"TV0", "TP0", "TTc", "TQp", "TPm", "TDp", "TTT"};
+            if (key.place != DraftKey::Place::InitialData || key.field < 0 || key.field > 6) {
+                return false;
+            }
+            data->FocusBox(QString::fromLatin1(boxes[key.field]));
+            return true;
+        }
+        if (auto* editor = qobject_cast<InserimentoDati*>(window)) return editor->FocusDraft(key);
+        if (auto* cycle = qobject_cast<Ciclo*>(window)) return cycle->FocusDraft(key);
+        if (auto* sizing = qobject_cast<Dimensionamento*>(window)) return sizing->FocusDraft(key);
+        return false;
     };
-    windows.factories[QStringLiteral("InserimentoDati")] =
-        [](CircuitState& state, Dialogs& dialogs) { return new InserimentoDati(state, dialogs); };
-    windows.factories[QStringLiteral("Ciclo")] = [](CircuitState& state, Dialogs& dialogs) {
-        return new Ciclo(state, dialogs);
+    windows.factories[QStringLiteral("InserimentoDati")] = [](Project& project, Dialogs& dialogs) {
+        return new InserimentoDati(project, dialogs);
+    };
+    windows.factories[QStringLiteral("Ciclo")] = [](Project& project, Dialogs& dialogs) {
+        return new Ciclo(project, dialogs);
     };
     windows.followMovementList = [](QWidget* window) {
         if (auto* editor = qobject_cast<InserimentoDati*>(window)) editor->FollowMovementList();
@@ -65,16 +78,16 @@ ChildWindows ProgramChildWindows() {
     windows.followResults = [](QWidget* window) {
         if (auto* cycle = qobject_cast<Ciclo*>(window)) cycle->FollowResults();
     };
-    windows.factories[QStringLiteral("Grafico")] = [chartOptions](CircuitState& state,
+    windows.factories[QStringLiteral("Grafico")] = [chartOptions](Project& project,
                                                                   Dialogs& dialogs) {
-        return new Grafico(state, dialogs, chartOptions);
+        return new Grafico(project.State(), dialogs, chartOptions);
     };
     windows.resetChartOptions = [chartOptions] { *chartOptions = {}; };
     windows.saveChartBitmap = [](QWidget* chart, const QString& path) {
         return static_cast<Grafico*>(chart)->SaveChartBitmap(path);
     };
-    windows.factories[QStringLiteral("Tabella")] = [](CircuitState& state, Dialogs& dialogs) {
-        return new Tabella(state, dialogs);
+    windows.factories[QStringLiteral("Tabella")] = [](Project& project, Dialogs& dialogs) {
+        return new Tabella(project.State(), dialogs);
     };
     windows.fillResultsTable = [](QWidget* table) {
         static_cast<Tabella*>(table)->FillResultsTable();
@@ -96,27 +109,22 @@ ChildWindows ProgramChildWindows() {
             cycle->UseHistory(std::move(undo), std::move(redo), std::move(joinNext));
         }
     };
-    windows.factories[QStringLiteral("Dimensionamento")] =
-        [](CircuitState& state, Dialogs& dialogs) { return new Dimensionamento(state, dialogs); };
+    windows.factories[QStringLiteral("Dimensionamento")] = [](Project& project, Dialogs& dialogs) {
+        return new Dimensionamento(project, dialogs);
+    };
     windows.sizingOf = [](QWidget* window) {
         return static_cast<Dimensionamento*>(window)->Sizing();
     };
     windows.followSizingInputs = [](QWidget* window) {
-        static_cast<Dimensionamento*>(window)->FollowInputs();
+        static_cast<Dimensionamento*>(window)->FollowProject();
     };
-    windows.whenSizingApplied = [](QWidget* window, std::function<void()> before,
-                                   std::function<void()> applied) {
-        auto* sizing = static_cast<Dimensionamento*>(window);
-        QObject::connect(sizing, &Dimensionamento::Applying, window, std::move(before));
-        QObject::connect(sizing, &Dimensionamento::Applied, window, std::move(applied));
+    windows.whenSizingStopped = [](QWidget* window,
+                                   std::function<void(const DraftKey&)> showDraft) {
+        static_cast<Dimensionamento*>(window)->WhenDraftStops(std::move(showDraft));
     };
-    windows.whenRequirementsEdited = [](QWidget* window, std::function<void()> edited) {
-        QObject::connect(static_cast<Dimensionamento*>(window),
-                         &Dimensionamento::RequirementsEdited, window, std::move(edited));
-    };
-    windows.factories[QStringLiteral("BilancioEnergetico")] = [](CircuitState& state,
+    windows.factories[QStringLiteral("BilancioEnergetico")] = [](Project& project,
                                                                  Dialogs& dialogs) {
-        return new BilancioEnergetico(state, dialogs);
+        return new BilancioEnergetico(project.State(), dialogs);
     };
     windows.showEnergyBalance = [](QWidget* window, const std::optional<EnergyInputs>& inputs) {
         if (auto* energy = qobject_cast<BilancioEnergetico*>(window)) energy->ShowBalance(inputs);

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QLabel>
+#include <QPalette>
 #include <QResizeEvent>
 #include <QTimer>
 
@@ -96,10 +97,23 @@ void StatusBar::ShowNotice(const QString& notice) {
     ShowState();
 }
 
+void StatusBar::ShowWarning(const QString& warning) {
+    warning_ = warning;
+    ShowState();
+}
+
 void StatusBar::ShowState() {
-    const QString shown = !notice_.isEmpty() ? notice_ : vessels_;
+    const QString shown = !notice_.isEmpty() ? notice_ : !warning_.isEmpty() ? warning_ : vessels_;
     state_->setText(shown.isEmpty() ? tr("Stato") : shown);
-    state_->setToolTip(notice_.isEmpty() ? vessels_ : notice_ + QLatin1Char('\n') + vessels_);
+    // An empty palette inherits the bar's colours.
+    QPalette palette;
+    if (notice_.isEmpty() && !warning_.isEmpty()) palette.setColor(QPalette::WindowText, Qt::red);
+    state_->setPalette(palette);
+    QStringList lines;
+    for (const QString& line : {notice_, warning_, vessels_}) {
+        if (!line.isEmpty()) lines << line;
+    }
+    state_->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
 void StatusBar::Refresh() {

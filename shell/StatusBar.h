@@ -1,7 +1,7 @@
 #pragma once
-// The main window's status bar: the text "Stato" (or the vessels beyond one
-// accumulator of V0 the project runs), then the date and the time, which the
-// bar keeps current by itself.
+// The main window's status bar: the text "Stato" (or a warning about the
+// results, or the vessels beyond one accumulator of V0 the project runs),
+// then the date and the time, which the bar keeps current by itself.
 
 #include <QStatusBar>
 
@@ -22,6 +22,9 @@ class StatusBar : public QStatusBar {
     // A line that stands in the first panel, before the vessels, until it
     // is taken away with an empty one.
     void ShowNotice(const QString& notice);
+    // What the results shown must not be missed for, in red, after a notice
+    // and before the vessels; empty for none.
+    void ShowWarning(const QString& warning);
 
   private:
     void Refresh();
@@ -29,6 +32,7 @@ class StatusBar : public QStatusBar {
 
     QString vessels_;
     QString notice_;
+    QString warning_;
     QLabel* state_ = nullptr;
     QLabel* date_ = nullptr;
     QLabel* time_ = nullptr;

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -30,11 +29,11 @@
 #include "platform/ScreenUnits.h"
 #include "platform/SettingsStore.h"
 #include "shell/Artwork.h"
+#include "shell/AvanzamentoSimulazione.h"
 #include "shell/GasModelSettings.h"
 #include "shell/ProgramIdentity.h"
 #include "shell/ProgramListEntry.h"
 #include "shell/SettingsKeys.h"
-#include "shell/ShellEngineUi.h"
 #include "shell/StatusBar.h"
 
 namespace volvenza {
@@ -101,17 +100,14 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
     BuildToolBar();
     BuildStatusBar();
 
-    engineUi_ = std::make_unique<ShellEngineUi>(*this);
-    context_.state.SetUi(*engineUi_);
-
     // Opening.
     WriteProgramListEntry(context_.settings, context_.programFolder, context_.systemRoot);
     QStringList reset = RestoreBounds();
     printHeader_ = ReadSetting(context_.settings, Setting::PrintHeader);
     context_.state.Gas = ReadGasSettings(context_.settings, reset);
-    UpdateCommandState(1);
 
     project_ = std::make_unique<Project>(context_.state);
+    ShowCommandState();
     recovery_ = std::make_unique<RecoveryStore>(
         QFile::encodeName(context_.settings.Folder() + QStringLiteral("/Recupero")).toStdString());
     recovery_->Begin();
@@ -155,7 +151,7 @@ frmMain::~frmMain() {
     // The child windows' own closing must find no project to save into.
     for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->removeEventFilter(this);
     recovery_->End();
-    context_.state.ClearUi();
+    delete progress_;
 }
 
 QAction* frmMain::MenuEntry(QMenu* menu, const char* name, const QString& caption) {
@@ -362,52 +358,24 @@ QWidget* frmMain::FindChildWindow(const QString& name) const {
 QWidget* frmMain::CreateChildWindow(const QString& name) {
     const auto factory = context_.windows.factories.find(name);
     if (factory == context_.windows.factories.end() || !factory->second) return nullptr;
-    // A window shows the project as it stands: anything changed unreported
-    // becomes a step first, so that Annulla never goes further back.
-    project_->Edited(ProjectPart::Inputs, "dati");
-    QWidget* child = factory->second(context_.state, context_.dialogs);
+    QWidget* child = factory->second(*project_, context_.dialogs);
     if (child == nullptr) return nullptr;
     if (child->objectName().isEmpty()) child->setObjectName(name);
     if (name == QLatin1String("Dimensionamento")) {
         if (context_.windows.showSizing) context_.windows.showSizing(child, project_->Sizing());
-        if (context_.windows.whenSizingApplied) {
-            // The requirements and answer go into the project before the
-            // design does, so that Annulla takes the applied design back alone.
-            context_.windows.whenSizingApplied(
-                child,
-                [this] {
-                    project_->Edited(ProjectPart::Inputs, "dati");
-                    TakeSizingFrom(FindChildWindow(QStringLiteral("Dimensionamento")));
-                },
-                [this] { project_->Edited(ProjectPart::Data | ProjectPart::Gas, "Applica"); });
+        if (context_.windows.whenSizingStopped) {
+            context_.windows.whenSizingStopped(child,
+                                               [this](const DraftKey& key) { ShowDraft(key); });
         }
         child->installEventFilter(this);
-        // The balance's two inputs, the bottles and the arrangements choice
-        // are the project's at once, so the balance shown follows them and
-        // Annulla takes them back.
-        if (context_.windows.whenRequirementsEdited) {
-            context_.windows.whenRequirementsEdited(child,
-                                                    [this, child] { TakeSizingFrom(child); });
-        }
     }
     if (name == QLatin1String("BilancioEnergetico") && context_.windows.showEnergyBalance) {
         context_.windows.showEnergyBalance(child, EnergyInputsNow());
     }
-    if (name == QLatin1String("DatiIniziali")) {
-        // Each typed value is a change of the project at once, not at the next run.
-        for (auto* box : child->findChildren<QLineEdit*>()) {
-            connect(box, &QLineEdit::textEdited, this, [this, child] {
-                if (context_.windows.readInitialData &&
-                    context_.windows.readInitialData(child, context_.state.Data)) {
-                    project_->Edited(ProjectPart::Data, "dati", true);
-                }
-            });
-        }
-    }
     if (name == QLatin1String("Ciclo") && context_.windows.useProjectHistory) {
         context_.windows.useProjectHistory(
             child, [this] { project_->Undo(); }, [this] { project_->Redo(); },
-            [this] { joinMovementEdit_ = true; });
+            [this] { project_->JoinNextEdit(); });
     }
     // The window's own move() and resize() give its place in the client area
     // and its client size.
@@ -533,9 +501,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (!isMinimized()) StoreBounds();
     WriteSetting(context_.settings, Setting::PrintHeader, printHeader_);
     CloseChildWindows();
-    // Nothing asks at the end: changes not yet in a recovery point (the
-    // closed windows' last ones included) go there, and the session ends.
-    project_->Edited(ProjectPart::Inputs, "dati");
+    // Nothing asks at the end: changes not yet in a recovery point go
+    // there, and the session ends.
     SaveRecoveryPoint(project_->Snapshot());
     recovery_->End();
     // The program ends with this window, its help too.

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: a multiple-document frame with the menu bar, the toolbar
 // and the status bar. Its commands hand over at once to the engine, the
-// documents and the child windows; UpdateCommandState switches the commands
-// on and off as data and results come and go.
+// documents and the child windows; the commands are on and off as the
+// project's stage (empty, data, results) has them.
 
 #include <array>
 #include <functional>
@@ -13,6 +13,7 @@
 
 #include "documents/Project.h"
 #include "engine/CircuitState.h"
+#include "engine/Simulation.h"
 #include "shell/ChildWindows.h"
 
 class QAction;
@@ -25,10 +26,10 @@ class QToolBar;
 
 namespace volvenza {
 
+class AvanzamentoSimulazione;
 class Dialogs;
 class HelpViewer;
 class SettingsStore;
-class ShellEngineUi;
 
 struct ShellContext {
     CircuitState& state;
@@ -51,11 +52,9 @@ class frmMain : public QMainWindow {
     enum class Origin { ToolBar, Menu };
 
     // Runs the window's opening: the program-list entry, the stored bounds
-    // and print header, and command state 1.
+    // and print header, and the commands of an empty project.
     explicit frmMain(ShellContext context, QWidget* parent = nullptr);
     ~frmMain() override;
-
-    void UpdateCommandState(int16_t code);
 
     // Loads a simulation file as "Apri..." does once its dialog has returned
     // the name; a file that cannot be loaded gives the loader's message.
@@ -84,19 +83,18 @@ class frmMain : public QMainWindow {
     CircuitState& State() { return context_.state; }
     // The user's work: every window reads and changes it here.
     Project& CurrentProject() { return *project_; }
-    // A window announced an edit of the movements: one step of the
-    // project's history, or part of the step before (see useProjectHistory;
-    // `continues`: more typing in the same box).
-    void MovementsEdited(bool continues = false);
     // After Nuovo and Esempio: the file dialogs start in the last folder,
     // with no name.
     void ForgetFileName();
     // Where the recovery points are kept.
     RecoveryStore& Recovery() { return *recovery_; }
     // "Legge del gas: ..." for the results in view, with "Risultati non
-    // aggiornati: i dati sono cambiati" before it when they are out of date;
-    // empty without results.
+    // aggiornati: i dati sono cambiati" before it when they are out of date,
+    // and where they fall below the applied p1; empty without results.
     QString ResultsNote() const;
+    // "sotto p1 = 130 bar da 1,52 s a 1,91 s" where the results fall below
+    // the p1 of the sizing applied; empty where they do not.
+    QString BelowAppliedP1() const;
     // The energy balance's inputs: the project's requirements and applied
     // p1; nothing while the results are not the data's, whose balance would
     // mix the run with data it was not made from.
@@ -139,6 +137,15 @@ class frmMain : public QMainWindow {
                         const ProjectSizing& sizing = ProjectSizing{});
     // The gas law of the settings, for work that brings none of its own.
     void UseSettingsGas();
+    // The commands on and off as the project's stage has them.
+    void ShowCommandState();
+    // The run of the project as it stands: its questions asked, its progress
+    // shown, its messages said; the results, unless refused, the project's.
+    RunOutcome RunProject();
+    // A box's text that is no number stops what reads the data: said, and
+    // the box shown where its window is open. True when one stopped it.
+    bool StoppedByDraft(DraftStops stops);
+    void ShowDraft(const DraftKey& key);
     void ProjectChanged(unsigned parts);
     // Annulla and Ripeti on when the history has a step for them.
     void ShowHistoryState();
@@ -173,7 +180,7 @@ class frmMain : public QMainWindow {
     void CascadeChildWindows(Origin origin);
 
     ShellContext context_;
-    std::unique_ptr<ShellEngineUi> engineUi_;
+    QPointer<AvanzamentoSimulazione> progress_;
     std::unique_ptr<QPrinter> printer_;
     QString printHeader_;
     QString helpFile_;
@@ -185,7 +192,6 @@ class frmMain : public QMainWindow {
     std::unique_ptr<RecoveryStore> recovery_;
     // A recovery point within a second of the first change after the last one.
     QTimer* recoveryTimer_ = nullptr;
-    bool joinMovementEdit_ = false;
     QAction* undoEntry_ = nullptr;
     QAction* redoEntry_ = nullptr;
     // The bounds as read from the settings (twips) and the pixels they gave:

@@ -1,5 +1,6 @@
-// The command-state rule: which toolbar buttons and menu entries each state
-// code switches on and off.
+// The command-state rule: which toolbar buttons and menu entries the
+// project's stage switches on and off. Nothing else sets them: a loader, a
+// run or a window changes the project, and the commands follow it.
 
 #include <QMenuBar>
 #include <QToolBar>
@@ -9,60 +10,42 @@
 namespace volvenza {
 namespace {
 
-// What each state code does to an entry: '+' enables, '-' disables, ' '
-// leaves it as it is. Entries not listed are always enabled.
+// Whether an entry is on in each stage: an empty project, one with data,
+// one with results. Entries not listed are always on.
 struct CommandStateRow {
     const char* entry;
     bool onToolBar;
-    char code1, code2, code3, code100;
+    bool empty, data, results;
 };
 
 constexpr CommandStateRow kCommandStates[] = {
-    {"Open", true, '+', '+', '+', ' '},
-    {"Save", true, '-', '-', '+', ' '},
-    {"Print", true, '+', ' ', ' ', ' '},
-    {"Simulazione", true, '-', '+', '+', '+'},
-    {"Grafico", true, '-', '-', '+', ' '},
-    {"Tabella", true, '-', '-', '+', ' '},
-    {"mnuSimulazioneInizio", false, '-', '+', '+', '+'},
-    {"mnuSimulazioneGrafico", false, '-', '-', '+', ' '},
-    {"mnuSimulazioneTabella", false, '-', '-', '+', ' '},
-    {"mnuSimulazioneBilancio", false, '-', '-', '+', ' '},
-    {"mnuCalcoloDimensionamento", false, '-', '+', '+', '+'},
-    {"mnuFileSave", false, '-', '-', '+', ' '},
-    {"mnuFileSaveAs", false, '-', '-', '+', ' '},
-    {"mnuFileEsporta", false, '-', '-', '+', ' '},
-    {"mnuFileEsportaGrafico", false, '-', '-', '+', ' '},
-    {"mnuFileEsportaCsv", false, '-', '-', '+', ' '},
-    {"mnuFilePrint", false, '+', ' ', '+', ' '},
-    {"mnuFileEsportaPdf", false, '+', ' ', '+', ' '},
+    {"Save", true, false, false, true},
+    {"Simulazione", true, false, true, true},
+    {"Grafico", true, false, false, true},
+    {"Tabella", true, false, false, true},
+    {"mnuSimulazioneInizio", false, false, true, true},
+    {"mnuSimulazioneGrafico", false, false, false, true},
+    {"mnuSimulazioneTabella", false, false, false, true},
+    {"mnuSimulazioneBilancio", false, false, false, true},
+    {"mnuCalcoloDimensionamento", false, false, true, true},
+    {"mnuFileSave", false, false, false, true},
+    {"mnuFileSaveAs", false, false, false, true},
+    {"mnuFileEsporta", false, false, false, true},
+    {"mnuFileEsportaGrafico", false, false, false, true},
+    {"mnuFileEsportaCsv", false, false, false, true},
 };
 
 }  // namespace
 
-void frmMain::UpdateCommandState(int16_t code) {
+void frmMain::ShowCommandState() {
+    const ProjectStage stage = project_->Stage();
     for (const CommandStateRow& row : kCommandStates) {
-        char change = ' ';
-        switch (code) {
-            case 1:
-                change = row.code1;
-                break;
-            case 2:
-                change = row.code2;
-                break;
-            case 3:
-                change = row.code3;
-                break;
-            case 100:
-                change = row.code100;
-                break;
-            default:
-                return;
-        }
-        if (change == ' ') continue;
+        const bool on = stage == ProjectStage::Results ? row.results
+                        : stage == ProjectStage::Data  ? row.data
+                                                       : row.empty;
         QObject* owner = row.onToolBar ? static_cast<QObject*>(toolBar_) : menuBar();
         if (auto* action = owner->findChild<QAction*>(QString::fromLatin1(row.entry))) {
-            action->setEnabled(change == '+');
+            action->setEnabled(on);
         }
     }
 }

@@ -41,6 +41,9 @@ QString SaveFailed(const QString& path) {
 
 void frmMain::ExportPdf(Origin origin) {
     CommandScope step(context_.dialogs, origin);
+    bool stopped = false;
+    step([&] { stopped = StoppedByDraft(DraftStops::Export); });
+    if (stopped) return;
     QWidget* window = ActiveChildWindow();
     if (!context_.windows.printsReport || !context_.windows.printsReport(window)) {
         step([&] {
@@ -70,6 +73,9 @@ void frmMain::ExportPdf(Origin origin) {
 
 void frmMain::ExportCsv(Origin origin) {
     CommandScope step(context_.dialogs, origin);
+    bool stopped = false;
+    step([&] { stopped = StoppedByDraft(DraftStops::Export); });
+    if (stopped) return;
     QString chosen;
     step([&] {
         chosen = context_.dialogs.SaveFileName(

@@ -13,9 +13,9 @@
 #include "platform/Dialogs.h"
 #include "platform/UiMessage.h"
 #include "platform/UiText.h"
+#include "shell/AvanzamentoSimulazione.h"
 #include "shell/CommandScope.h"
 #include "shell/GasModelSettings.h"
-#include "shell/ShellEngineUi.h"
 #include "shell/frmMain.h"
 
 namespace volvenza {
@@ -127,7 +127,6 @@ void frmMain::NewSimulation(Origin origin) {
         });
         ForgetFileName();
     });
-    step([&] { UpdateCommandState(1); });
 }
 
 void frmMain::OpenSimulation(Origin origin) {
@@ -178,12 +177,14 @@ void frmMain::LoadFile(const QString& path) {
     }
     designFile_ = path;
     // A project keeps no results: they come from a run of what it holds.
-    if (RunSimulation(context_.state) != RunOutcome::Refused) project_->ResultsComputed();
-    engineUi_->CloseProgress();
+    RunProject();
 }
 
 void frmMain::SaveSimulationAs(Origin origin) {
     CommandScope step(context_.dialogs, origin);
+    bool stopped = false;
+    step([&] { stopped = StoppedByDraft(DraftStops::Save); });
+    if (stopped) return;
     ProjectSizing sizing;
     // What a simulation file would leave out of this design: the gas law
     // comes back from the settings when one is opened, the rest would not.
@@ -244,6 +245,9 @@ QString frmMain::ExportOffer(const char* extension) const {
 
 void frmMain::ExportTable(Origin origin) {
     CommandScope step(context_.dialogs, origin);
+    bool stopped = false;
+    step([&] { stopped = StoppedByDraft(DraftStops::Export); });
+    if (stopped) return;
     QString chosen;
     step([&] {
         chosen = context_.dialogs.SaveFileName(kSaveAsTitle, kTextFilter, ExportOffer("txt"));
@@ -263,6 +267,9 @@ void frmMain::ExportTable(Origin origin) {
 
 void frmMain::ExportChart(Origin origin) {
     CommandScope step(context_.dialogs, origin);
+    bool stopped = false;
+    step([&] { stopped = StoppedByDraft(DraftStops::Export); });
+    if (stopped) return;
     QString chosen;
     step([&] {
         chosen = context_.dialogs.SaveFileName(kSaveAsTitle, kBitmapFilter, ExportOffer("bmp"));
@@ -328,10 +335,70 @@ void frmMain::ForgetFileName() {
 void frmMain::Run(Origin origin) {
     CommandScope step(context_.dialogs, origin, kRunFailed);
     step([&] {
-        if (RunSimulation(context_.state) != RunOutcome::Refused) project_->ResultsComputed();
+        if (!StoppedByDraft(DraftStops::Run)) RunProject();
     });
     // A run that failed half-way must not leave its progress window behind.
-    engineUi_->CloseProgress();
+    delete progress_;
+}
+
+RunOutcome frmMain::RunProject() {
+    // The questions come first, as the checks reach them, each answer
+    // taken into the next check; the progress window is for the run itself.
+    RunAnswers answers;
+    RunReport report = ValidateSimulationData(context_.state, answers);
+    while (report.question) {
+        const MessageAnswer answer = context_.dialogs.Message(
+            UiMessage(report.question->message), MessageIcon::Exclamation, MessageButtons::YesNo);
+        answers.zeroTimes[report.question->movement] = answer == MessageAnswer::Yes;
+        report = ValidateSimulationData(context_.state, answers);
+    }
+    if (report.outcome == RunOutcome::Completed) {
+        delete progress_;
+        progress_ = new AvanzamentoSimulazione(this);
+        progress_->show();
+        // The one chance the window gets to appear before the run takes the
+        // thread. Clicks wait until the run is over, so a second
+        // "Simulazione" cannot start a run inside this one.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        progress_->SetValue(0);
+        report = RunSimulation(context_.state, answers, [this](double percent) {
+            if (progress_) progress_->SetValue(percent);
+        });
+        delete progress_;
+    }
+    for (const Notice& notice : report.notices) {
+        context_.dialogs.Message(UiMessage(notice.message), notice.icon, MessageButtons::Ok);
+    }
+    if (report.outcome != RunOutcome::Refused && report.outcome != RunOutcome::Asking) {
+        project_->ResultsComputed();
+    }
+    return report.outcome;
+}
+
+bool frmMain::StoppedByDraft(DraftStops stops) {
+    const auto draft = project_->FirstDraft();
+    if (!draft) return false;
+    context_.dialogs.Message(UiMessage(DraftMessage(draft->first, draft->second, stops)),
+                             MessageIcon::Exclamation, MessageButtons::Ok);
+    ShowDraft(draft->first);
+    return true;
+}
+
+void frmMain::ShowDraft(const DraftKey& key) {
+    if (!context_.windows.focusDraft) return;
+    // The window that holds the box, when it is open: the editor before
+    // the cycle table, which shows the same movements.
+    const QStringList windows =
+        key.place == DraftKey::Place::InitialData ? QStringList{QStringLiteral("DatiIniziali")}
+        : key.place == DraftKey::Place::Requirements || key.place == DraftKey::Place::Catalogue
+            ? QStringList{QStringLiteral("Dimensionamento")}
+            : QStringList{QStringLiteral("InserimentoDati"), QStringLiteral("Ciclo")};
+    for (const QString& name : windows) {
+        QWidget* window = FindChildWindow(name);
+        if (window == nullptr || !window->isVisible()) continue;
+        ShowChildWindow(name);
+        if (context_.windows.focusDraft(window, key)) return;
+    }
 }
 
 }  // namespace volvenza

@@ -18,7 +18,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "engine/PressureWatch.h"
 #include "numbers/NumberText.h"
+#include "numbers/Rounding.h"
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
 #include "platform/ScreenUnits.h"
@@ -57,6 +59,14 @@ constexpr UiText kRecoverable{
 constexpr UiText kStale{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain", "Risultati non aggiornati: i dati sono cambiati")};
+constexpr UiText kBelowP1{"volvenza::frmMain",
+                          QT_TRANSLATE_NOOP("volvenza::frmMain", "sotto p1 = %1 bar %2")};
+constexpr UiText kStretch{"volvenza::frmMain",
+                          QT_TRANSLATE_NOOP("volvenza::frmMain", "da %1 s a %2 s")};
+constexpr UiText kInstant{"volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmMain", "a %1 s")};
+constexpr UiText kAnd{"volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmMain", " e ")};
+constexpr UiText kFallsBelow{"volvenza::frmMain",
+                             QT_TRANSLATE_NOOP("volvenza::frmMain", "La pressione scende %1")};
 constexpr UiText kFromFile{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain",
@@ -117,7 +127,7 @@ QString VesselsDescription(const Arrangement& v) {
 }
 
 bool IsEmpty(const ProjectSnapshot& snapshot) {
-    return snapshot.movements.empty() && snapshot.data == CircuitData{};
+    return snapshot.movements.empty() && snapshot.data == CircuitData{} && snapshot.drafts.empty();
 }
 
 }  // namespace
@@ -127,7 +137,21 @@ QString frmMain::ResultsNote() const {
     if (!origin) return {};
     QString note = origin->fromFile ? kFromFile.Text() : GasDescription(origin->gas);
     if (!project_->ResultsCurrent()) note = kStale.Text() + QStringLiteral(". ") + note;
+    if (const QString below = BelowAppliedP1(); !below.isEmpty()) note += "; " + below;
     return note;
+}
+
+QString frmMain::BelowAppliedP1() const {
+    const CircuitState& state = context_.state;
+    if (!state.ChartMinPressure || !project_->Results()) return {};
+    QStringList stretches;
+    auto time = [](double t) { return UiNumber(RoundHalfEven(t, 2)); };
+    for (const PressureStretch& s : StretchesBelow(state, *state.ChartMinPressure)) {
+        stretches << (s.from == s.to ? kInstant.Text().arg(time(s.from))
+                                     : kStretch.Text().arg(time(s.from), time(s.to)));
+    }
+    if (stretches.isEmpty()) return {};
+    return kBelowP1.Text().arg(UiNumber(*state.ChartMinPressure), stretches.join(kAnd.Text()));
 }
 
 std::optional<EnergyInputs> frmMain::EnergyInputsNow() const {
@@ -144,11 +168,6 @@ bool frmMain::ReplaceProject(const char* label, const std::function<bool()>& loa
 void frmMain::UseSettingsGas() {
     QStringList reset;
     context_.state.Gas = ReadGasSettings(context_.settings, reset);
-}
-
-void frmMain::MovementsEdited(bool continues) {
-    project_->Edited(ProjectPart::Movements, "movimenti", joinMovementEdit_ || continues);
-    joinMovementEdit_ = false;
 }
 
 void frmMain::ShowHistoryState() {
@@ -170,18 +189,47 @@ void frmMain::ShowHistoryState() {
 void frmMain::ProjectChanged(unsigned parts) {
     if (parts != ProjectPart::Results && !recoveryTimer_->isActive()) recoveryTimer_->start();
     ShowHistoryState();
-    // The vessels stay when V0 is typed anew: the bar says what V0 is one of.
+    // The vessels stay when V0 is typed anew: the bar says what V0 is one of,
+    // and, in red, where the results fall below the applied p1.
     if (auto* bar = qobject_cast<StatusBar*>(statusBar())) {
         bar->ShowVessels(VesselsDescription(context_.state.Gas.Vessels).mid(2));
+        // Only of the data as they are: the note keeps it for results out of date.
+        const QString below = project_->ResultsCurrent() ? BelowAppliedP1() : QString();
+        bar->ShowWarning(below.isEmpty() ? QString() : kFallsBelow.Text().arg(below));
     }
-    if ((parts & ProjectPart::History) != 0) {
-        // Undo and redo bring work back with or without its run: the
-        // commands follow what is there, as after a run or a load.
-        const CircuitState& s = context_.state;
-        UpdateCommandState(s.LastPoint > 0 ? 3 : s.MovementCount > 0 ? 2 : 1);
+    ShowCommandState();
+    // The windows over the list: one window's edit is followed by the
+    // others, a list put in place as a whole by all of them; the table
+    // first, so that it has the new list before the editor shows it.
+    const std::optional<MovementEdit>& edit = project_->LastMovementEdit();
+    const bool replaced = (parts & (ProjectPart::Replaced | ProjectPart::History)) != 0;
+    for (const char* name : {"Ciclo", "InserimentoDati"}) {
+        QWidget* window = FindChildWindow(QString::fromLatin1(name));
+        if (window == nullptr) continue;
+        if (replaced && context_.windows.followMovementList) {
+            context_.windows.followMovementList(window);
+        } else if (edit && context_.windows.followMovementEdit) {
+            context_.windows.followMovementEdit(window, *edit);
+        }
+    }
+    if ((parts & (ProjectPart::Data | ProjectPart::Gas | ProjectPart::Replaced)) != 0 &&
+        context_.windows.followInitialData) {
+        for (const char* name : {"DatiIniziali", "Ciclo"}) {
+            if (QWidget* window = FindChildWindow(QString::fromLatin1(name))) {
+                context_.windows.followInitialData(window);
+            }
+        }
     }
     if (QWidget* sizing = FindChildWindow(QStringLiteral("Dimensionamento"))) {
-        if ((parts & ProjectPart::Replaced) != 0 && context_.windows.showSizing) {
+        // Another project's requirements, or an undo of the window's own: the
+        // window shows the project's; an undo of anything else leaves its
+        // answer in view, to be judged against the data as they now are.
+        const bool history = (parts & ProjectPart::History) != 0;
+        const bool otherRequirements =
+            !context_.windows.sizingOf ||
+            !(context_.windows.sizingOf(sizing).Requirements == project_->Sizing().Requirements);
+        if ((parts & ProjectPart::Replaced) != 0 && (!history || otherRequirements) &&
+            context_.windows.showSizing) {
             context_.windows.showSizing(sizing, project_->Sizing());
         }
         if (context_.windows.followSizingInputs) context_.windows.followSizingInputs(sizing);
@@ -199,6 +247,9 @@ void frmMain::ProjectChanged(unsigned parts) {
     }
     if ((parts & ProjectPart::Results) == 0) return;
     // A new run shows in every results window that is open.
+    if (QWidget* cycle = FindChildWindow(QStringLiteral("Ciclo"))) {
+        if (context_.windows.followResults) context_.windows.followResults(cycle);
+    }
     if (QWidget* table = FindChildWindow(QStringLiteral("Tabella"))) {
         if (context_.windows.fillResultsTable) context_.windows.fillResultsTable(table);
     }
@@ -233,10 +284,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         TakeSizingFrom(qobject_cast<QWidget*>(watched));
     }
     // A window closing leaves what it changed in a recovery point at once.
-    if (qobject_cast<QMdiSubWindow*>(watched) != nullptr) {
-        project_->Edited(ProjectPart::Inputs, "dati");
-        SaveRecoveryPoint(project_->Snapshot());
-    }
+    if (qobject_cast<QMdiSubWindow*>(watched) != nullptr) SaveRecoveryPoint(project_->Snapshot());
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -356,11 +404,6 @@ void frmMain::RecoverWork(Origin origin) {
         project_->Open(snapshot, "Recupera");
         recovery_->Opened(point);
         ShowRecoverable();
-        // A recovery point keeps no results: they come from the next run.
-        context_.state.GasRun = GasResults{};
-        context_.state.LastPoint = 0;
-        ReallocateResults(context_.state, 1);
-        UpdateCommandState(2);
     });
 }
 

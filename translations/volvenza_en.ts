@@ -685,6 +685,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Qt non supera mai Qp</source>
         <translation>Qt never exceeds Qp</translation>
     </message>
+    <message>
+        <source>Movimento %1, %2: Tf %4 s non è dopo Ti %3 s, nessuna barra</source>
+        <translation>Movement %1, %2: Tf %4 s is not after Ti %3 s, no bar</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::CycleTableModel</name>
@@ -780,6 +784,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Ti o Tf non è un numero finito: la simulazione non può usarlo</source>
         <translation>Ti or Tf is not a finite number: the simulation cannot use it</translation>
     </message>
+    <message>
+        <source>Qm immesso a mano: le misure e i tempi danno %1 dm3/min</source>
+        <translation>Qm typed by hand: the sizes and times give %1 dm3/min</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::DatiIniziali</name>
@@ -790,6 +798,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Tempo ciclo</source>
         <translation>Cycle time</translation>
+    </message>
+    <message>
+        <source>Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)</source>
+        <translation>Not a number: simulation, sizing, saving and exports wait until it is corrected (Ctrl+Z undoes it)</translation>
     </message>
 </context>
 <context>
@@ -904,10 +916,6 @@ The file already exists. Replace it?</translation>
         <translation>&amp;Apply</translation>
     </message>
     <message>
-        <source>Il catalogo contiene &quot;%1&quot; alla riga %2, che non è un numero.</source>
-        <translation>The catalogue holds &quot;%1&quot; in row %2, which is not a number.</translation>
-    </message>
-    <message>
         <source>Il catalogo non dà V0 alla riga %1.</source>
         <translation>The catalogue gives no V0 in row %1.</translation>
     </message>
@@ -974,6 +982,10 @@ The file already exists. Replace it?</translation>
     <message>
         <source>azoto reale, al posto della legge classica che non dimensiona</source>
         <translation>real nitrogen, in place of the classic law, which does not size</translation>
+    </message>
+    <message>
+        <source>Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)</source>
+        <translation>Not a valid number: the search, saving and exports wait until it is corrected (Ctrl+Z undoes it)</translation>
     </message>
 </context>
 <context>
@@ -1257,10 +1269,6 @@ The file already exists. Replace it?</translation>
     <message>
         <source>ATTENZIONE !!!!! PRECARICA VOLVENZA TROPPO ALTA</source>
         <translation>WARNING !!!!! VOLVENZA PRECHARGE TOO HIGH</translation>
-    </message>
-    <message>
-        <source>Il valore di %1 non è un numero valido, la simulazione non può partire</source>
-        <translation>The value of %1 is not a valid number, the simulation cannot start</translation>
     </message>
     <message>
         <source>La portata del movimento %1 non è un numero valido. La simulazione verrà interrotta, correggere il dato e riavviarla.</source>
@@ -1705,6 +1713,90 @@ The file already exists. Replace it?</translation>
     <message>
         <source>il campo %1 è scritto due volte: quale dei due valga non si può sapere</source>
         <translation>the field %1 appears twice: which of the two holds cannot be known</translation>
+    </message>
+    <message>
+        <source>Il valore di %1 è &quot;%2&quot;, che non è un numero valido: %3. Correggerlo o annullarlo con Ctrl+Z.</source>
+        <translation>The value of %1 is &quot;%2&quot;, which is not a valid number: %3. Correct it or undo it with Ctrl+Z.</translation>
+    </message>
+    <message>
+        <source>%1 (Inizializzazione)</source>
+        <translation>%1 (Initial data)</translation>
+    </message>
+    <message>
+        <source>%1 del movimento %2</source>
+        <translation>%1 of movement %2</translation>
+    </message>
+    <message>
+        <source>la simulazione non può partire</source>
+        <translation>the simulation cannot start</translation>
+    </message>
+    <message>
+        <source>il dimensionamento non può partire</source>
+        <translation>the sizing cannot start</translation>
+    </message>
+    <message>
+        <source>il lavoro non viene salvato</source>
+        <translation>the work is not saved</translation>
+    </message>
+    <message>
+        <source>l&apos;esportazione non viene fatta</source>
+        <translation>nothing is exported</translation>
+    </message>
+    <message>
+        <source>%1 (Dimensionamento)</source>
+        <translation>%1 (Sizing)</translation>
+    </message>
+    <message>
+        <source>pressione minima p1</source>
+        <translation>lowest pressure p1</translation>
+    </message>
+    <message>
+        <source>pressione nominale PS</source>
+        <translation>rated pressure PS</translation>
+    </message>
+    <message>
+        <source>taratura della valvola di massima</source>
+        <translation>relief valve setting</translation>
+    </message>
+    <message>
+        <source>tolleranza della precarica</source>
+        <translation>precharge tolerance</translation>
+    </message>
+    <message>
+        <source>ore di lavoro continuo</source>
+        <translation>hours of continuous work</translation>
+    </message>
+    <message>
+        <source>rendimento della pompa</source>
+        <translation>pump efficiency</translation>
+    </message>
+    <message>
+        <source>ore di lavoro in un anno</source>
+        <translation>working hours in a year</translation>
+    </message>
+    <message>
+        <source>bombole per i pistoni</source>
+        <translation>bottles for the pistons</translation>
+    </message>
+    <message>
+        <source>%1 alla riga %2 del catalogo (Dimensionamento)</source>
+        <translation>%1 in row %2 of the catalogue (Sizing)</translation>
+    </message>
+    <message>
+        <source>rapporto max</source>
+        <translation>max ratio</translation>
+    </message>
+    <message>
+        <source>portata max</source>
+        <translation>max flow</translation>
+    </message>
+    <message>
+        <source>escursione max</source>
+        <translation>max swing</translation>
+    </message>
+    <message>
+        <source>cicli nominali</source>
+        <translation>rated cycles</translation>
     </message>
     <message>
         <source>almeno %1, o null</source>
@@ -2686,6 +2778,26 @@ Save as a simulation all the same? A project (.vlzp) keeps everything.</translat
     <message>
         <source>Lavoro non salvato recuperabile: File &gt; Recupera lavoro non salvato...</source>
         <translation>Unsaved work can be recovered: File &gt; Recover unsaved work...</translation>
+    </message>
+    <message>
+        <source>sotto p1 = %1 bar %2</source>
+        <translation>below p1 = %1 bar %2</translation>
+    </message>
+    <message>
+        <source>da %1 s a %2 s</source>
+        <translation>from %1 s to %2 s</translation>
+    </message>
+    <message>
+        <source>a %1 s</source>
+        <translation>at %1 s</translation>
+    </message>
+    <message>
+        <source> e </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>La pressione scende %1</source>
+        <translation>The pressure falls %1</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,9 @@
 #include "views/ChartPainting.h"
 
+#include <algorithm>
+
+#include "engine/PressureWatch.h"
+#include "numbers/Rounding.h"
 #include "platform/DrawingSurface.h"
 #include "platform/TextFit.h"
 #include "views/ChartGasCurves.h"
@@ -15,6 +19,30 @@ constexpr double kLabelHeight = 5;
 
 const QColor kBlack(0, 0, 0);
 const QColor kWorkingPressure(192, 0, 0);
+const QColor kBelowWorkingPressure(255, 205, 205);
+
+// Where the run falls below p1: a band from p1 down to the stretch's lowest
+// pressure, under the curve, across the stretch's time (a dip between two
+// points, a narrow band at its instant).
+void MarkBelowP1(DrawingSurface& s, const CircuitState& state, const ChartView& view) {
+    const double shownFrom =
+        view.IsFull() ? 0 : RoundHalfEven(view.t1 / state.TimeStep, 0) * state.TimeStep;
+    auto x = [&](double t) {
+        return std::clamp((t - shownFrom) * view.scaleX, 0.0, static_cast<double>(kPlotSize));
+    };
+    auto y = [&](double p) {
+        return std::clamp((p - view.p1) * view.scaleY, 0.0, static_cast<double>(kPlotSize));
+    };
+    const double p1 = *state.ChartMinPressure;
+    for (const PressureStretch& below : StretchesBelow(state, p1)) {
+        const double left = x(below.from);
+        const double right = std::max(x(below.to), std::min(left + 0.6, double(kPlotSize)));
+        // Never thinner than a line of the chart's grid, however shallow the fall.
+        const double bottom = std::max(std::min(y(below.lowest), y(p1) - 1.2), 0.0);
+        if (right <= left || y(p1) <= bottom) continue;
+        s.FilledRectangle({left, bottom}, {right, y(p1)}, kBelowWorkingPressure, false);
+    }
+}
 
 }  // namespace
 
@@ -44,6 +72,7 @@ void PaintChart(DrawingSurface& s, const CircuitState& state, const ChartView& v
     s.Text(TimeAxisNamePlace(temperature), QStringLiteral("t"));
     s.Text({-5, 87}, QStringLiteral("P(t)"));
 
+    if (state.ChartMinPressure) MarkBelowP1(s, state, view);
     std::vector<QPointF> line;
     BuildPolyline(state, view, line);
     s.Polyline(std::move(line));

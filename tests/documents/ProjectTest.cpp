@@ -11,7 +11,7 @@
 #include "documents/Project.h"
 #include "tests/support/Failure.h"
 #include "tests/support/Files.h"
-#include "tests/support/RecordingUi.h"
+#include "tests/support/RecordedRun.h"
 
 namespace volvenza {
 
@@ -25,7 +25,6 @@ class ProjectTest : public ::testing::Test,
                     protected test::RecordedState {
   protected:
     ProjectTest() {
-        ui.windowLoaded = true;
         project.Listen([this](unsigned parts) { told.push_back(parts); });
     }
     Project project{state};
@@ -40,6 +39,7 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
 
     state.Data.V0 = 1;
     project.Edited(ProjectPart::Data, "V0", true);
+    EXPECT_EQ(project.Stage(), ProjectStage::Data);  // data without movements are work too
     state.Data.V0 = 12;
     project.Edited(ProjectPart::Data, "V0", true);  // joins the step before
     state.Movements[1].Kind = MovementKind::Motor;
@@ -70,12 +70,11 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     EXPECT_EQ(project.Snapshot().movements.size(), 5u);
     EXPECT_EQ(told.back(), ProjectPart::All);
 
-    const int listChanges = ui.listChanges;
     project.Undo();
     EXPECT_EQ(project.Snapshot(), typed);
     EXPECT_EQ(state.Movements[2], Movement{});
-    EXPECT_EQ(ui.boxes.V0, 12);
-    EXPECT_EQ(ui.listChanges, listChanges + 1);
+    EXPECT_EQ(state.Data.V0, 12);
+    EXPECT_EQ(told.back(), ProjectPart::All | ProjectPart::History);
     EXPECT_EQ(dropped.movements.size(), 5u);  // the example, dropped in turn
     project.Redo();
     EXPECT_EQ(state.MovementCount, 5);
@@ -102,6 +101,28 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     EXPECT_EQ(state.Data.Tc, 2);
     project.Undo();
     EXPECT_EQ(state.Data.Tc, 1);
+    // Typing that comes back to where it started is no step, and joins
+    // nothing before it; a command's edits join as it asks.
+    project.ResultsComputed();
+    for (float tc : {5.0f, 1.0f, 6.0f}) {
+        state.Data.Tc = tc;
+        project.Edited(ProjectPart::Data, "tc", true);
+    }
+    project.Undo();
+    EXPECT_EQ(state.Data.Tc, 1);
+    state.MovementCount = 2;
+    project.MovementsEdited({MovementEdit::Change::Inserted, 1, 2});
+    state.MovementCount = 3;
+    project.MovementsEdited({MovementEdit::Change::Inserted, 3, 1, true});
+    state.MovementCount = 4;
+    project.JoinNextEdit();
+    project.MovementsEdited({MovementEdit::Change::Inserted, 4, 1});
+    state.MovementCount = 5;
+    project.MovementsEdited({MovementEdit::Change::Inserted, 5, 1});
+    project.Undo();
+    EXPECT_EQ(state.MovementCount, 4);
+    project.Undo();
+    EXPECT_EQ(state.MovementCount, 0);
     project.Undo();
 
     // Going back from a full list clears the last slot too.
@@ -111,10 +132,14 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     project.Undo();
     EXPECT_EQ(state.Movements[kMaxMovements], Movement{});
 
-    // A new change drops what could be redone.
-    state.Data.P0 = 3;
-    project.Edited(ProjectPart::Data, "P0");
+    // A new change drops what could be redone; the oldest steps go past the last hundred.
+    for (size_t i = 0; i <= Project::kMaxSteps; ++i) {
+        state.Data.P0 = static_cast<float>(i + 1);
+        project.Edited(ProjectPart::Data, "P0");
+    }
     EXPECT_FALSE(project.CanRedo());
+    for (size_t i = 0; i < Project::kMaxSteps; ++i) project.Undo();
+    EXPECT_EQ(state.Data.P0, 1);
 }
 
 TEST_F(ProjectTest, SizingAndGasAreStepsAndListenersCanLeave) {
@@ -156,18 +181,21 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     project.Edited(ProjectPart::Inputs, "Esempio");
     state.Data.Qp = 31;
     project.Edited(ProjectPart::Data, "dati", true);
-    ui.boxes = state.Data;
-    ui.boxes.Pm = 90;  // typed but not reported: the run reads it, as part of that typing
-    CollectInitialData(state);
+    EXPECT_EQ(project.Stage(), ProjectStage::Data);
+    const uint64_t revision = project.Revision();
+    ASSERT_EQ(shown.Run(state), RunOutcome::Completed);
     project.ResultsComputed();
+    // A run reads the project and changes none of it.
     ASSERT_TRUE(project.Results());
-    EXPECT_EQ(project.Results()->revision, project.Revision());
+    EXPECT_EQ(project.Results()->revision, revision);
     EXPECT_FALSE(project.Results()->fromFile);
     EXPECT_EQ(told.back(), ProjectPart::Results);
-    project.Undo();  // the typing and the run's reading of it are one step
+    EXPECT_EQ(project.Stage(), ProjectStage::Results);
+    project.Undo();
     EXPECT_EQ(state.Data.Qp, 30);
+    EXPECT_FALSE(project.ResultsCurrent());
+    EXPECT_EQ(project.Stage(), ProjectStage::Results);  // still there, out of date
     project.Redo();
-    EXPECT_EQ(project.Snapshot().data.Pm, 90);
     EXPECT_TRUE(project.ResultsCurrent());
 
     // Any input makes them stale; going back makes them current again.
@@ -198,11 +226,20 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     EXPECT_TRUE(project.Results()->fromFile);
     state.LastPoint = 1;
     state.PSeries = {80, 79.5};
+    ASSERT_TRUE(project.Replace("Esempio", [&] {
+        LoadExampleCircuit(state);
+        return true;
+    }));
+    // Left over, the results are not the example's: it is data alone.
+    EXPECT_TRUE(project.Results()->carried);
+    EXPECT_EQ(project.Stage(), ProjectStage::Data);
     ASSERT_TRUE(project.Replace("Nuovo", [&] {
         ResetCircuit(state);
         return true;
     }));
     EXPECT_FALSE(project.Results());
+    EXPECT_EQ(project.Stage(), ProjectStage::Empty);
+    project.Undo();
     // Undoing the replacement brings the results back with the work, redoing
     // it takes them away again.
     project.Undo();
@@ -210,8 +247,127 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     EXPECT_EQ(state.LastPoint, 1);
     EXPECT_EQ(state.PSeries, (std::vector<double>{80, 79.5}));
     project.Redo();
+    project.Redo();
     EXPECT_FALSE(project.Results());
     EXPECT_EQ(state.LastPoint, 0);
+}
+
+// What is typed into a box as no number belongs to the project: it stops
+// what reads the data, naming the box; it moves and goes with its movement,
+// is undone with the typing, and no replacement keeps it.
+TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
+    LoadExampleCircuit(state);
+    project.Edited(ProjectPart::Inputs, "Esempio");
+    const DraftKey qp{DraftKey::Place::InitialData, 0, 3}, tf3{DraftKey::Place::Movement, 3, 1};
+    project.SetDraft(tf3, "1,x");
+    project.Edited(ProjectPart::Movements, "Tf 3", true);
+    project.SetDraft(qp, "2x5");
+    project.Edited(ProjectPart::Data, "Qp", true);
+    EXPECT_EQ(project.FirstDraft(), std::pair(qp, std::string("2x5")));
+    EXPECT_EQ(ItalianText(DraftMessage(qp, "2x5", DraftStops::Run)),
+              "Il valore di Qp (Inizializzazione) è \"2x5\", che non è un numero valido: la "
+              "simulazione non può partire. Correggerlo o annullarlo con Ctrl+Z.");
+    EXPECT_EQ(ItalianText(DraftMessage({DraftKey::Place::InitialData, 0, 6}, "", DraftStops::Save))
+                  .rfind("Il valore di Tempo ciclo (Inizializzazione) è \"\"", 0),
+              0u);
+    EXPECT_EQ(ItalianText(DraftMessage(tf3, "1,x", DraftStops::Export))
+                  .rfind("Il valore di Tf del movimento 3 è \"1,x\"", 0),
+              0u);
+    for (auto [column, named] : {std::pair{0, "V0"}, std::pair{6, "cicli nominali"}}) {
+        const DraftKey cell{DraftKey::Place::Catalogue, 2, static_cast<int16_t>(column)};
+        EXPECT_EQ(ItalianText(DraftMessage(cell, "x", DraftStops::Sizing))
+                      .rfind(std::string("Il valore di ") + named +
+                                 " alla riga 2 del catalogo (Dimensionamento) è \"x\"",
+                             0),
+                  0u);
+    }
+    // Typing that comes back to where it started leaves no step.
+    project.SetDraft(qp, std::nullopt);
+    project.Edited(ProjectPart::Data, "Qp", true);
+    EXPECT_EQ(project.FirstDraft()->first, tf3);
+    project.Undo();
+    EXPECT_EQ(project.Draft(tf3), std::nullopt);
+
+    project.Redo();
+    std::vector<MovementEdit> followed;
+    project.Listen([&](unsigned) {
+        if (project.LastMovementEdit()) followed.push_back(*project.LastMovementEdit());
+    });
+    state.MovementCount = 6;  // one added in front: the draft's movement is now the 4th
+    project.MovementsEdited({MovementEdit::Change::Inserted, 1, 1});
+    EXPECT_EQ(project.Draft({DraftKey::Place::Movement, 4, 1}), "1,x");
+    ASSERT_EQ(followed.size(), 1u);
+    EXPECT_EQ(followed[0].change, MovementEdit::Change::Inserted);
+    EXPECT_EQ(project.LastMovementEdit(), std::nullopt);
+    project.MoveMovementDrafts(3, 4, +1);  // the 3rd and the 4th a place down
+    EXPECT_EQ(project.Draft({DraftKey::Place::Movement, 5, 1}), "1,x");
+    state.MovementCount = 4;  // a draft past the list's end is no box at all
+    EXPECT_EQ(project.FirstDraft(), std::nullopt);
+    state.MovementCount = 5;
+    project.MovementsEdited({MovementEdit::Change::Removed, 5, 1});
+    EXPECT_TRUE(project.AllDrafts().empty());
+    project.Undo();
+    ASSERT_EQ(project.AllDrafts().size(), 1u);
+    ASSERT_TRUE(project.Replace("Esempio", [&] {
+        LoadExampleCircuit(state);
+        return true;
+    }));
+    EXPECT_TRUE(project.AllDrafts().empty());
+
+    // A design applied: its values in the boxes, whatever was typed there,
+    // its vessels and p1 with them, as one step.
+    for (int16_t box : {0, 1, 2}) project.SetDraft({DraftKey::Place::InitialData, 0, box}, "x");
+    project.SetDraft(qp, "2x5");
+    project.Edited(ProjectPart::Data, "Qp", true);
+    sizing::Design design{16, 48.1, 35};
+    design.Count = 2;
+    project.ApplyDesign(design, 60);
+    EXPECT_EQ(std::tuple(state.Data.V0, state.Data.P0, state.Data.Qp, state.Gas.Vessels.Count,
+                         state.ChartMinPressure),
+              std::tuple(16.0f, 48.1f, 35.0f, 2, std::optional(60.0)));
+    EXPECT_EQ(project.FirstDraft()->first.field, 2);  // tc was not applied
+    project.Undo();
+    EXPECT_EQ(std::tuple(state.Data.V0, state.Gas.Vessels.Count, state.ChartMinPressure),
+              std::tuple(10.0f, 1, std::optional<double>()));
+    EXPECT_EQ(project.Draft(qp), "2x5");
+}
+
+// A draft goes with its movement when rows move, come in before it or go;
+// the list's first and last boxes hold drafts, the catalogue's stay put.
+TEST_F(ProjectTest, DraftsTravelWithTheirMovements) {
+    state.MovementCount = 7;
+    const DraftKey cell{DraftKey::Place::Catalogue, 4, 1};
+    auto box = [](int k) {
+        return DraftKey{DraftKey::Place::Movement, static_cast<int16_t>(k), 1};
+    };
+    // The draft in each slot 0..9 (its slot before the change), then the catalogue cell's.
+    auto slots = [&](const std::function<void()>& change) {
+        for (int k = 0; k <= 9; ++k)
+            project.SetDraft(box(k), k <= 7 ? std::optional(std::to_string(k)) : std::nullopt);
+        project.SetDraft(cell, "c");
+        change();
+        std::string at;
+        for (int k = 0; k <= 9; ++k) at += project.Draft(box(k)).value_or("-");
+        return at + project.Draft(cell).value_or("-");
+    };
+    using Change = MovementEdit::Change;
+    EXPECT_EQ(slots([&] { project.MoveMovementDrafts(3, 4, -1); }), "01342567--c");
+    EXPECT_EQ(slots([&] { project.MoveMovementDrafts(3, 4, +1); }), "01253467--c");
+    EXPECT_EQ(slots([&] { project.MovementsEdited({Change::Inserted, 3, 2}); }), "012--34567c");
+    EXPECT_EQ(slots([&] { project.MovementsEdited({Change::Removed, 3, 2}); }), "012567----c");
+    // The first and the last movement's boxes are seen.
+    for (int first : {1, 7}) {
+        slots([&] {
+            for (int k = 0; k <= 9; ++k)
+                if (k != first) project.SetDraft(box(k), std::nullopt);
+            project.SetDraft(cell, std::nullopt);
+        });
+        EXPECT_EQ(project.FirstDraft()->first, box(first));
+    }
+    // Each single-precision field has its place, and back.
+    for (int16_t f = 0; f < kFlowField; ++f) EXPECT_EQ(MovementField(MovementFieldMember(f)), f);
+    EXPECT_EQ(MovementFieldMember(kFlowField), nullptr);
+    EXPECT_EQ(MovementFieldMember(-1), nullptr);
 }
 
 // Points go by the order they were written in, whatever the clock says
@@ -229,6 +385,11 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     project.Edited(ProjectPart::Inputs, "Esempio");
     project.SetGas({.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = {}, .MaxTemp = {}});
     project.SetRecommendation(sizing::Design{10, 49.7, 30});
+    // What was typed into boxes as no number is kept with the work.
+    project.SetDraft({DraftKey::Place::Movement, 2, kFlowField}, "3,2x");
+    project.SetDraft({DraftKey::Place::InitialData, 0, 6}, "4,7 s");
+    project.SetDraft({DraftKey::Place::Catalogue, 18, 6}, "2e6x");
+    project.Edited(ProjectPart::Movements, "bozza");
     // A session still running, and one that crashes after one point.
     RecoveryStore running(folder.string());
     running.Begin();
@@ -293,6 +454,13 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     project.Undo();
     EXPECT_EQ(project.Snapshot(), back);
     EXPECT_EQ(state.MovementCount, 5);
+    EXPECT_EQ(state.LastPoint, 0);
+    // Its drafts came with it; the next replacement takes them away.
+    ASSERT_TRUE(project.Replace("Esempio", [&] {
+        LoadExampleCircuit(state);
+        return true;
+    }));
+    EXPECT_TRUE(project.AllDrafts().empty());
 
     std::ofstream(store.List()[2].path) << "{}";
     EXPECT_TRUE(Failure(store.Load(store.List()[2], back)));

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "engine/Simulation.h"
+#include "tests/support/RecordedRun.h"
 
 namespace volvenza {
 namespace {
@@ -73,41 +74,30 @@ void GenerateCase(int index, CircuitState& state) {
     state.MovementCount = static_cast<int16_t>(count);
 }
 
-class Fnv {
-  public:
-    void Add(const void* data, size_t size) {
-        const auto* bytes = static_cast<const unsigned char*>(data);
-        for (size_t i = 0; i < size; ++i) hash_ = (hash_ ^ bytes[i]) * 0x100000001b3ULL;
-    }
-    template <class T>
-    void Add(T value) {
-        Add(&value, sizeof value);
-    }
-    uint64_t Value() const { return hash_; }
-
-  private:
-    uint64_t hash_ = 0xcbf29ce484222325ULL;
-};
-
 // One reference line per case; counts the endings it reaches.
 std::string RunHash(int index, int& warnings, int& refills) {
     CircuitState state;
     GenerateCase(index, state);
-    const RunOutcome outcome = RunSimulation(state);
+    const RunOutcome outcome = test::RunRecorder().Run(state);
     warnings += outcome == RunOutcome::PrechargeTooHigh;
     refills += outcome == RunOutcome::Completed && state.LastPoint > 0;
-    Fnv h;
-    h.Add(static_cast<int>(outcome));
-    h.Add(state.LastPoint);
-    h.Add(state.PointCapacity);
-    h.Add(state.PrechargeAtTemp);
+    uint64_t hash = 0xcbf29ce484222325ULL;  // FNV-1a
+    const auto add = [&](const void* data, size_t size) {
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        for (size_t i = 0; i < size; ++i) hash = (hash ^ bytes[i]) * 0x100000001b3ULL;
+    };
+    const int code = static_cast<int>(outcome);
+    add(&code, sizeof code);
+    add(&state.LastPoint, sizeof state.LastPoint);
+    add(&state.PointCapacity, sizeof state.PointCapacity);
+    add(&state.PrechargeAtTemp, sizeof state.PrechargeAtTemp);
     for (const auto* series :
          {&state.VSeries, &state.PSeries, &state.QtSeries, &state.QsSeries, &state.DVSeries}) {
-        h.Add(series->data(), series->size() * sizeof(double));
+        add(series->data(), series->size() * sizeof(double));
     }
     std::ostringstream line;
-    line << index << ' ' << std::hex << h.Value() << ' ' << std::dec << static_cast<int>(outcome)
-         << ' ' << state.LastPoint;
+    line << index << ' ' << std::hex << hash << ' ' << std::dec << static_cast<int>(outcome) << ' '
+         << state.LastPoint;
     return line.str();
 }
 

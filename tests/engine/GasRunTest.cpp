@@ -15,7 +15,7 @@
 #include "engine/Simulation.h"
 #include "engine/StepCycle.h"
 #include "gas/ClassicLaw.h"
-#include "tests/support/RecordingUi.h"
+#include "tests/support/RecordedRun.h"
 
 namespace volvenza {
 namespace {
@@ -27,8 +27,7 @@ class GasRunTest : public ::testing::Test, protected test::RecordedState {
   protected:
     GasRunTest() {
         LoadExampleCircuit(state);
-        ui.windowLoaded = false;  // the runs take the data as set here
-        state.Data.P0 = 40;       // room below the band, so that every law completes
+        state.Data.P0 = 40;  // room below the band, so that every law completes
     }
     void Nitrogen(double tau) {
         state.Gas.Law = GasLawKind::Nitrogen;
@@ -39,7 +38,7 @@ class GasRunTest : public ::testing::Test, protected test::RecordedState {
 TEST_F(GasRunTest, EnvelopeRunsEachTemperatureWithTheSameCharge) {
     for (GasLawKind law : {GasLawKind::Classic, GasLawKind::Nitrogen}) {
         state.Gas = {.Law = law, .Tau = 45, .MinTemp = -10, .MaxTemp = 60};
-        ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+        ASSERT_EQ(RecordedRun(), RunOutcome::Completed);
         const GasResults envelope = state.GasRun;
         ASSERT_EQ(envelope.Runs.size(), 3u);
         EXPECT_EQ(envelope.MainRun, 1);
@@ -73,11 +72,16 @@ TEST_F(GasRunTest, EnvelopeRunsEachTemperatureWithTheSameCharge) {
         state.Gas.MinTemp.reset();
         state.Gas.MaxTemp.reset();
         state.Data.Tc = 60;
-        ASSERT_NE(RunSimulation(state), RunOutcome::Refused);
+        ASSERT_NE(RecordedRun(), RunOutcome::Refused);
         ASSERT_EQ(state.GasRun.Runs.size(), 1u);
         ASSERT_EQ(hot.size(), static_cast<size_t>(state.GasRun.Runs[0].End) + 1);
         EXPECT_TRUE(std::equal(hot.begin(), hot.end(), state.PSeries.begin()));
         state.Data.Tc = 45;
+        // One limit left at tc is run all the same: the warmest run is last.
+        state.Gas.MinTemp = 0;
+        ASSERT_NE(RecordedRun(), RunOutcome::Refused);
+        ASSERT_EQ(state.GasRun.Runs.size(), 3u);
+        EXPECT_EQ(state.GasRun.Runs[2].WorkTemp, 45);
     }
 }
 
@@ -104,7 +108,7 @@ TEST_F(GasRunTest, EveryPointIsWrittenAndTheLowestIsTheFirst) {
     state.Data.V0 = 1000;
     for (GasLawKind kind : {GasLawKind::Classic, GasLawKind::Nitrogen}) {
         state.Gas.Law = kind;
-        ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+        ASSERT_EQ(RecordedRun(), RunOutcome::Completed);
         const TemperatureRun& run = state.GasRun.Runs.at(0);
         EXPECT_EQ(run.LowestPressure, state.Data.Pm);
         EXPECT_EQ(run.LowestTime, 0.0f);
@@ -118,7 +122,7 @@ TEST_F(GasRunTest, EveryPointIsWrittenAndTheLowestIsTheFirst) {
     state.Movements[2] = Movement{.Ti = 0, .Tf = 8, .Qm = 0, .Kind = 4};
     state.MovementCount = 2;
     state.Gas.Law = GasLawKind::Classic;
-    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    ASSERT_EQ(RecordedRun(), RunOutcome::Completed);
     const TemperatureRun& stopped = state.GasRun.Runs.at(0);
     EXPECT_EQ(state.LastPoint, 1000);
     ASSERT_LT(stopped.End, 1000);
@@ -129,7 +133,7 @@ TEST_F(GasRunTest, EveryPointIsWrittenAndTheLowestIsTheFirst) {
     // The exact engine runs the whole cycle: full again at the end of its
     // recharge, which the views show with 2,5 % more.
     state.Gas.Law = GasLawKind::Nitrogen;
-    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    ASSERT_EQ(RecordedRun(), RunOutcome::Completed);
     const TemperatureRun& exact = state.GasRun.Runs.at(0);
     EXPECT_EQ(exact.End, 1000);
     EXPECT_EQ(state.PSeries[1000], 80);
@@ -163,39 +167,36 @@ TEST_F(GasRunTest, TheRealGasStopsWhereItLeavesItsDomain) {
                  {45, 5, 10000, kInf, 0.078915}, {45, 0.01f, 5000, kInf, 0.024583}};
     for (const auto& c : cases) {
         LoadExampleCircuit(state);
-        ui.windowLoaded = false;
         std::tie(state.Data.Tc, state.Data.P0, state.Data.Pm) = std::tie(c.tc, c.p0, c.pm);
         Nitrogen(c.tau);
-        ui.messages.clear();
+        shown.messages.clear();
         const std::string at = std::to_string(c.tc) + " °C, " + std::to_string(c.pm) + " bar";
-        ASSERT_EQ(RunSimulation(state), RunOutcome::OutsideGas) << at;
-        EXPECT_EQ(ui.codes.back(), 3);  // results to show, as after any run
+        ASSERT_EQ(RecordedRun(), RunOutcome::OutsideGas) << at;
         const TemperatureRun& run = state.GasRun.Runs.at(0);
         EXPECT_EQ(run.Outside, gas::GasDomain::Condenses) << at;
         EXPECT_NEAR(run.EndTime, c.end, 1e-6) << at;
         EXPECT_EQ(run.End, static_cast<int>(std::floor(run.EndTime * 100 + 1e-9))) << at;
         EXPECT_EQ(state.LastPoint, run.End) << at;
         ExpectGasStates(state, at);
-        ASSERT_EQ(ui.messages.size(), 1u) << at;
-        const Message& shown = ui.messages[0].message;
-        EXPECT_EQ(shown.id, MessageId::OutsideGas) << shown;
-        EXPECT_EQ(shown.parts.at(0).nested->id, MessageId::ReasonCondenses) << shown;
-        EXPECT_NEAR(shown.parts.at(1).number, std::round(run.EndTime * 100) / 100, 1e-9) << shown;
+        ASSERT_EQ(shown.messages.size(), 1u) << at;
+        const Message& said = shown.messages[0].message;
+        EXPECT_EQ(said.id, MessageId::OutsideGas) << said;
+        EXPECT_EQ(said.parts.at(0).nested->id, MessageId::ReasonCondenses) << said;
+        EXPECT_NEAR(said.parts.at(1).number, std::round(run.EndTime * 100) / 100, 1e-9) << said;
     }
 
     // Gas colder than nitrile rubber stands is only a remark: the run goes on.
     LoadExampleCircuit(state);
-    ui.windowLoaded = false;
     state.Data.P0 = 0.5f;
-    ui.messages.clear();
-    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text.rfind("La temperatura del gas scende a -1", 0), 0u)
-        << ui.messages[0].text;
+    shown.messages.clear();
+    ASSERT_EQ(RecordedRun(), RunOutcome::Completed);
+    ASSERT_EQ(shown.messages.size(), 1u);
+    EXPECT_EQ(shown.messages[0].text.rfind("La temperatura del gas scende a -1", 0), 0u)
+        << shown.messages[0].text;
 }
 
 TEST_F(GasRunTest, SettingsTheDataCannotHoldAreRefusedBeforeAnythingChanges) {
-    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    ASSERT_EQ(RecordedRun(), RunOutcome::Completed);
     const std::vector<double> before = state.PSeries;
     const struct {
         GasSettings gas;
@@ -211,15 +212,15 @@ TEST_F(GasRunTest, SettingsTheDataCannotHoldAreRefusedBeforeAnythingChanges) {
          "Precarica: a -190 °C e 41,01325 bar assoluti l'azoto condensa"},
     };
     for (const auto& r : refusals) {
-        ui.messages.clear();
+        shown.messages.clear();
         state.Gas = r.gas;
-        EXPECT_EQ(RunSimulation(state), RunOutcome::Refused);
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_NE(ui.messages[0].text.find(r.says), std::string::npos) << ui.messages[0].text;
+        EXPECT_EQ(RecordedRun(), RunOutcome::Refused);
+        ASSERT_EQ(shown.messages.size(), 1u);
+        EXPECT_NE(shown.messages[0].text.find(r.says), std::string::npos) << shown.messages[0].text;
         // The envelope is named only where one of its limits is to blame.
-        EXPECT_EQ(ui.messages[0].text.find("inviluppo") == std::string::npos,
+        EXPECT_EQ(shown.messages[0].text.find("inviluppo") == std::string::npos,
                   std::string(r.says).find("inviluppo") == std::string::npos);
-        EXPECT_NE(ui.messages[0].text.find("la simulazione non può partire"), std::string::npos);
+        EXPECT_NE(shown.messages[0].text.find("la simulazione non può partire"), std::string::npos);
         EXPECT_EQ(state.PSeries, before);
     }
 }

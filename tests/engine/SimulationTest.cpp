@@ -6,7 +6,8 @@
 #include <limits>
 #include <tuple>
 
-#include "tests/support/RecordingUi.h"
+#include "engine/PressureWatch.h"
+#include "tests/support/RecordedRun.h"
 
 namespace volvenza {
 namespace {
@@ -21,34 +22,32 @@ class SimulationTest : public ::testing::Test, protected test::RecordedState {
     }
     // A run, with the messages of the one before forgotten.
     RunOutcome Run() {
-        ui.messages.clear();
-        return RunSimulation(state);
+        shown.messages.clear();
+        return RecordedRun();
     }
     std::vector<std::string> Texts() const {
         std::vector<std::string> t;
-        for (const auto& m : ui.messages) t.push_back(m.text);
+        for (const auto& m : shown.messages) t.push_back(m.text);
         return t;
     }
 };
 
 // The example's figures are the golden file's and every classic run's the
-// hashes'; what a run tells the windows is checked here.
-TEST_F(SimulationTest, ExampleRunTellsTheWindowsOnce) {
+// hashes'; what a run says is checked here. It says nothing but its
+// messages: the data are all it reads.
+TEST_F(SimulationTest, ExampleRunSaysNothing) {
     LoadExampleCircuit(state);
-    ui.codes.clear();
     ASSERT_EQ(Run(), RunOutcome::Completed);
-    EXPECT_EQ(ui.codes, std::vector<int>{3});
-    EXPECT_EQ(std::pair(ui.progressShown, ui.progressClosed), std::pair(1, 1));
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(shown.messages.empty());
+    EXPECT_EQ(state.SimMovementCount, 5);
 }
 
 TEST_F(SimulationTest, PrechargeAboveMaximumWarnsAtStepOne) {
     OneMovement({10, 100, 20, 30, 80, 13, 2}, 0, 1, 20);
     EXPECT_EQ(Run(), RunOutcome::PrechargeTooHigh);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, MessageSource(MessageId::PrechargeTooHigh));
-    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(ui.codes, std::vector<int>{3});
+    ASSERT_EQ(shown.messages.size(), 1u);
+    EXPECT_EQ(shown.messages[0].text, MessageSource(MessageId::PrechargeTooHigh));
+    EXPECT_EQ(shown.messages[0].icon, MessageIcon::Critical);
 
     // No precharge: zero pressure, which is the precharge, ends it the same way.
     OneMovement({10, 0, 20, 30, 80, 13, 2}, 0, 1, 20);
@@ -75,13 +74,19 @@ TEST_F(SimulationTest, EndingsOfEachKindOfCycle) {
 
     // The progress moves once per step, and never for a cycle below one step.
     OneMovement({10, 60, 20, 30, 80, 13, 0.005f}, 0, 1, 20);
-    ui.progress.clear();
+    shown.progress.clear();
     Run();
-    EXPECT_EQ(ui.progress, (std::vector<double>{0, 0}));
+    EXPECT_EQ(shown.progress, (std::vector<double>{0, 0}));
     OneMovement({10, 60, 20, 30, 80, 13, 0.04f}, 0, 1, 20);
-    ui.progress.clear();
+    shown.progress.clear();
     Run();
-    EXPECT_EQ(ui.progress, (std::vector<double>{0, 0, 25, 50, 75, 100}));
+    EXPECT_EQ(shown.progress, (std::vector<double>{0, 0, 25, 50, 75, 100}));
+    // The exact engine says its start and its end.
+    state.Gas.Law = GasLawKind::Ideal;
+    shown.progress.clear();
+    Run();
+    EXPECT_EQ(shown.progress, (std::vector<double>{0, 100}));
+    state.Gas = {};
 
     // A large accumulator at rest: the creep is below single precision, so it
     // stays exactly full.
@@ -89,32 +94,6 @@ TEST_F(SimulationTest, EndingsOfEachKindOfCycle) {
     Run();
     EXPECT_EQ(state.PSeries[1], 80.0);
     EXPECT_EQ(state.VSeries[1], state.VSeries[0]);
-}
-
-TEST_F(SimulationTest, ABoxHoldingNoNumberIsRefusedFirstAndGetsTheFocus) {
-    OneMovement({10, 60, 20, 30, 80, 13, 2}, 0, 1, 5);
-    ui.windowLoaded = true;
-    ui.boxes = {0, 0, 0, 0, 0, 0, 0};  // all zero, refused too but only afterwards
-    ui.unreadable[0] = ui.unreadable[6] = true;
-    EXPECT_EQ(Run(), RunOutcome::Refused);
-    EXPECT_EQ(Texts(),
-              std::vector<std::string>{
-                  "Il valore di Vo non è un numero valido, la simulazione non può partire"});
-    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(ui.focusedBox, 0);
-    EXPECT_EQ(state.Data.V0, 10.0f);  // kept, as the box holds no number
-    EXPECT_EQ(state.Data.P0, 0.0f);   // taken from its box
-
-    ui.boxes = {10, 60, 20, 30, 80, 13, 2};
-    ui.unreadable = {};
-    ui.unreadable[6] = true;
-    EXPECT_EQ(Run(), RunOutcome::Refused);
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Il valore di Tempo ciclo non è un numero valido, "
-                                                "la simulazione non può partire"});
-    EXPECT_EQ(ui.focusedBox, 6);
-
-    ui.unreadable = {};
-    EXPECT_EQ(Run(), RunOutcome::Completed);
 }
 
 TEST_F(SimulationTest, ValidationMessagesInOrder) {
@@ -147,7 +126,7 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
         state.MovementCount = r.count;
         EXPECT_EQ(Run(), RunOutcome::Refused);
         ASSERT_EQ(Texts(), std::vector<std::string>{r.text});
-        EXPECT_EQ(ui.messages[0].icon, MessageIcon::Information);
+        EXPECT_EQ(shown.messages[0].icon, MessageIcon::Information);
     }
     // Just above absolute zero, and every value at zero but the cycle, pass.
     for (const CircuitData& data :
@@ -157,10 +136,10 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     }
     // No law holds a gas at absolute zero, the classic one's envelope included.
     OneMovement({10, 60, 20, 30, 80, 13, 1}, 0, 1, 5);
-    state.Gas.MinTemp = -300;
+    state.Gas.MinTemp = -273.15;
     EXPECT_EQ(Run(), RunOutcome::Refused);
     EXPECT_EQ(Texts(), std::vector<std::string>{
-                           "La temperatura minima dell'inviluppo vale -300 °C: deve superare lo "
+                           "La temperatura minima dell'inviluppo vale -273,15 °C: deve superare lo "
                            "zero assoluto, -273,15 °C, la simulazione non può partire"});
     state.Gas = {.MinTemp = {}, .MaxTemp = -273.15};
     EXPECT_EQ(Run(), RunOutcome::Refused);
@@ -179,7 +158,7 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
         OneMovement({10, 60, 20, 30, 80, 13, 2}, ti, tf, qm);
         EXPECT_EQ(Run(), RunOutcome::Refused) << text;
         EXPECT_EQ(Texts().at(0).substr(0, text.size()), text);
-        EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(shown.messages[0].icon, MessageIcon::Exclamation);
     }
 
     // A flow that is not a number is refused before any time is looked at.
@@ -191,7 +170,7 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     EXPECT_EQ(Texts(), std::vector<std::string>{
                            "La portata del movimento 2 non è un numero valido. La simulazione "
                            "verrà interrotta, correggere il dato e riavviarla."});
-    EXPECT_EQ(ui.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(shown.messages[0].icon, MessageIcon::Exclamation);
     // The first movement is checked too: a flow that is not a number, then
     // equal start and end times.
     state.Movements[1].Qm = std::numeric_limits<double>::quiet_NaN();
@@ -214,14 +193,47 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
                            "Si vuole procedere comunque?",
                            "Il tempo finale del movimento 3 è uguale o minore del tempo iniziale. "
                            "La simulazione verà interrotta, correggere il dato e riavviarla."}));
-    EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(ui.messages[1].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(shown.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(shown.messages[1].icon, MessageIcon::Exclamation);
 
-    ui.answers = {MessageAnswer::No};
+    shown.answers = {MessageAnswer::No};
     EXPECT_EQ(Run(), RunOutcome::Refused);
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[1].text, MessageSource(MessageId::RunStopped));
-    EXPECT_EQ(ui.messages[1].icon, MessageIcon::None);
+    ASSERT_EQ(shown.messages.size(), 2u);
+    EXPECT_EQ(shown.messages[1].text, MessageSource(MessageId::RunStopped));
+    EXPECT_EQ(shown.messages[1].icon, MessageIcon::None);
+}
+
+// Where a run falls below a pressure: each stretch of points below it, to
+// the last point shown, and a dip between two points at its lowest's instant.
+TEST_F(SimulationTest, StretchesBelowAPressure) {
+    state.PSeries = {80, 70, 59, 58, 61, 59.5, 60, 55, 0};
+    state.LastPoint = 7;  // the last point is past the results shown
+    const auto below = StretchesBelow(state, 60);
+    std::vector<std::tuple<double, double, double>> got;
+    for (const PressureStretch& b : below)
+        got.emplace_back(std::round(b.from * 100), std::round(b.to * 100), b.lowest);
+    EXPECT_EQ(got, (std::vector<std::tuple<double, double, double>>{
+                       {2, 3, 58}, {5, 5, 59.5}, {7, 7, 55}}));
+    EXPECT_TRUE(StretchesBelow(state, 55).empty());
+    // Below from the first point; points past those kept are none.
+    state.PSeries.resize(8);
+    state.LastPoint = 9;
+    const auto all = StretchesBelow(state, 85);
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(std::tuple(all[0].from, std::round(all[0].to * 100), all[0].lowest),
+              std::tuple(0.0, 7.0, 55.0));
+    state.GasRun.Runs.resize(1);
+    state.GasRun.Runs[0].LowestPressure = 54.9;
+    state.GasRun.Runs[0].LowestTime = 0.0651;
+    const auto dip = StretchesBelow(state, 55);
+    ASSERT_EQ(dip.size(), 1u);
+    EXPECT_EQ(std::tuple(dip[0].from, dip[0].to, dip[0].lowest), std::tuple(0.0651, 0.0651, 54.9));
+    EXPECT_TRUE(StretchesBelow(state, 54.9).empty());
+    // A run of two points has its dip; no points shown, no run.
+    state.LastPoint = 1;
+    EXPECT_EQ(StretchesBelow(state, 55).size(), 1u);
+    state.LastPoint = 0;
+    EXPECT_TRUE(StretchesBelow(state, 55).empty());
 }
 
 }  // namespace

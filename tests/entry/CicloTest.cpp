@@ -23,6 +23,7 @@
 #include "entry/CycleEdits.h"
 #include "entry/CycleTableModel.h"
 #include "entry/CycleTableView.h"
+#include "numbers/Rounding.h"
 #include "tests/gui/GuiTesting.h"
 
 using namespace volvenza;
@@ -51,6 +52,8 @@ struct Windows {
         QVERIFY(QTest::qWaitForWindowActive(shell.main.get()));
     }
     void OpenCycle() {
+        // What the test put into the state is the project's.
+        shell.main->CurrentProject().Edited(ProjectPart::Inputs, "prova");
         shell.Menu("mnuCalcoloCiclo")->trigger();
         cycle = qobject_cast<Ciclo*>(shell.main->FindChildWindow("Ciclo"));
         tester.emplace(&Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -84,8 +87,11 @@ struct Windows {
     }
 };
 
+// With the flow its sizes give, as the editor computes it.
 Movement Cylinder(float ti, float tf, float bore, float stroke) {
-    return Movement{.Ti = ti, .Tf = tf, .BoreDiameter = bore, .Stroke = stroke, .Kind = 1};
+    Movement m{.Ti = ti, .Tf = tf, .BoreDiameter = bore, .Stroke = stroke, .Kind = 1};
+    m.Qm = RoundHalfEven(FlowOfSizes(m).value_or(0), 3);
+    return m;
 }
 
 }  // namespace
@@ -270,12 +276,11 @@ class CicloTest : public QObject {
         QCOMPARE(QList<QColor>({colour(0), colour(1), colour(2), colour(3), colour(4)}),
                  QList<QColor>({QColor(), error, warning, warning, QColor()}));
 
-        // A new cycle time in the initial-data window counts as soon as the
-        // window comes to the front again.
+        // A new cycle time typed in the initial-data window counts at once.
         QWidget* initial = w.shell.main->ShowChildWindow("DatiIniziali");
-        Named<QLineEdit>(initial, "TTT")->setText("8");
-        w.shell.main->ShowChildWindow("Ciclo");
+        Retype(Named<QLineEdit>(initial, "TTT"), "8");
         QCOMPARE(check(3), QString());
+        w.shell.main->ShowChildWindow("Ciclo");
 
         // Text that is no number stays in its cell, red, and stores nothing.
         QVERIFY(!model.setData(model.index(0, Column::EndTime), "0,3x"));
@@ -289,9 +294,33 @@ class CicloTest : public QObject {
         w.cycle->MoveRows(+1);
         QCOMPARE(w.Cell(1, Column::EndTime), "0,3x");
         QCOMPARE(w.Cell(0, Column::EndTime), "0,5");
+        // Undone, the move goes alone: the text typed before it is a step of its own.
         w.cycle->Undo();
+        QCOMPARE(w.Cell(0, Column::EndTime), "0,3x");
         QVERIFY(model.setData(model.index(0, Column::EndTime), "0,2"));
         QCOMPARE(check(0), QString());
+
+        // A flow typed over the one its sizes give is the person's own: said,
+        // in its own colour, and no error.
+        QVERIFY(model.setData(model.index(0, Column::Flow), "25"));
+        QCOMPARE(check(0), "Qm immesso a mano: le misure e i tempi danno 88,357 dm3/min");
+        QCOMPARE(model.index(0, Column::Flow).data(Qt::ForegroundRole).value<QBrush>().color(),
+                 QColor(0, 70, 160));
+        QCOMPARE(colour(0), QColor());
+        QVERIFY(model.setData(model.index(0, Column::Flow), "88,357"));
+        QCOMPARE(check(0), QString());
+        // An end before the start is the times' fault; it draws no bar, nor
+        // does one at its start, and adds nothing to the total flow.
+        QVERIFY(model.setData(model.index(4, Column::EndTime), "3"));
+        QVERIFY(check(4).startsWith("Tf è uguale o minore di Ti") && !check(4).contains("misure"));
+        CycleDiagram* diagram = w.cycle->Diagram();
+        QVERIFY(diagram->BarRect(4).isEmpty() && diagram->BarRect(1).isEmpty());
+        QVERIFY(!diagram->BarRect(0).isEmpty());
+        QVERIFY2(diagram->TextAlternative().contains(
+                     "Movimento 5, CILINDRO SEMPLICE STELO USCENTE: Tf 3 s non è dopo Ti 4 s, "
+                     "nessuna barra\nPortata totale Qt: al massimo 88,357 dm3/min"),
+                 qPrintable(diagram->TextAlternative()));
+        QVERIFY(model.setData(model.index(4, Column::EndTime), "5"));
 
         // Flows that cannot be right are marked: a rod wider than the bore, a
         // kind whose sizes are not given, a flow over no time, no number.

@@ -1,9 +1,13 @@
-// The initial-data window: the values it shows on opening, how its boxes are
-// taken over on closing and at the start of a run, and the period rule.
+// The initial-data window over the project: a typed number is the
+// project's at once, text that is no number is kept as the box's draft and
+// stops every reader of the data (run, sizing, save, exports) naming the
+// box, whether the window is open or closed; and the period rule.
 
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTest>
 
+#include "documents/Project.h"
 #include "entry/DatiIniziali.h"
 #include "tests/gui/GuiTesting.h"
 
@@ -13,23 +17,38 @@ using namespace volvenza::testing;
 class DatiInizialiTest : public QObject {
     Q_OBJECT
   private slots:
-    void showsTheValuesStoresThemOnClosingAndTurnsTypedPeriods() {
+    void showsTheProjectAndTakesWhatIsTyped() {
         CircuitState state;
         ScriptedDialogs dialogs;
         state.Data = CircuitData{1.5f, 1.0f / 3, 45, 30, 80, 13, 123456.789f};
-        DatiIniziali window(state, dialogs);
+        Project project(state);
+        DatiIniziali window(project, dialogs);
         QCOMPARE(BoxTexts(&window, {"TV0", "TP0", "TTT"}),
                  QStringList({"1,5", "0,3333333", "123456,8"}));
+        // Shown, a value is not rewritten from its text.
+        QCOMPARE(state.Data.P0, 1.0f / 3);
+        QCOMPARE(project.Revision(), uint64_t{0});
 
-        // Nothing is stored while typing; on closing, a box that is not a number
-        // keeps its old value and the others are read back as displayed.
-        for (const auto& [box, text] : {std::pair{"TDp", ""}, {"TTc", "abc"}, {"TPm", "92,5"}})
-            Named<QLineEdit>(&window, box)->setText(text);
-        QCOMPARE(state.Data.Pm, 80.0f);
-        window.close();
-        const CircuitData& d = state.Data;
-        QCOMPARE(QList<float>({d.V0, d.P0, d.Tc, d.Pm, d.Dp, d.CycleTime}),
-                 QList<float>({1.5f, 0.3333333f, 45, 92.5f, 13, 123456.8f}));
+        // A number is the project's at once; text that is none is kept as
+        // typed, marked, and the value stays.
+        Retype(Named<QLineEdit>(&window, "TPm"), "92,5");
+        QCOMPARE(state.Data.Pm, 92.5f);
+        auto* tc = Named<QLineEdit>(&window, "TTc");
+        Retype(tc, "4a");
+        QCOMPARE(state.Data.Tc, 4.0f);  // what the "4" typed on the way gave
+        QCOMPARE(project.Draft({DraftKey::Place::InitialData, 0, 2}),
+                 std::optional<std::string>("4a"));
+        QCOMPARE(tc->palette().color(QPalette::Text), QColor(Qt::red));
+        QVERIFY(tc->toolTip().startsWith("Non è un numero"));
+        // The project changed under the window: the boxes follow, the one
+        // being typed in as it was typed.
+        project.Undo();
+        window.ShowData();
+        QCOMPARE(BoxTexts(&window, {"TTc", "TPm"}), QStringList({"45", "92,5"}));
+        QCOMPARE(tc->palette().color(QPalette::Text), window.palette().color(QPalette::Text));
+        Retype(tc, "45,0");
+        window.ShowData();
+        QCOMPARE(tc->text(), "45,0");
 
         // A period typed, on either keyboard, is a comma.
         auto* box = Named<QLineEdit>(&window, "TV0");
@@ -39,54 +58,71 @@ class DatiInizialiTest : public QObject {
         QVERIFY(dialogs.Calls().empty());
     }
 
-    void runTakesTheBoxesAndOneHoldingNoNumberTakesTheFocus() {
+    void aDraftStopsEveryReaderAndNamesItsBox() {
         Shell shell(ProgramChildWindows());
         shell.main->show();
-        shell.Button("Esempio")->trigger();
-        // The example writes the boxes of a window it loads hidden; a run
-        // refused for one of its boxes shows it.
-        QWidget* window = shell.main->FindChildWindow("DatiIniziali");
-        QVERIFY(window != nullptr && !window->isVisible());
-        auto* cycle = Named<QLineEdit>(window, "TTT");
-        QCOMPARE(cycle->text(), "4,7");
-        cycle->clear();
-        auto* band = Named<QLineEdit>(window, "TDp");
-        band->setText("1e999");
+        shell.RunExample();
+        QWidget* window = shell.main->ShowChildWindow("DatiIniziali");
+        const char* const boxes[] = {"TV0", "TP0", "TTc", "TQp", "TPm", "TDp", "TTT"};
+        const char* const labels[] = {"Vo", "Po", "tc", "Qp", "PM", "DP", "Tempo ciclo"};
+        auto refusal = [](const char* label, const char* text, const QString& stops) {
+            return QStringLiteral(
+                       "Il valore di %1 (Inizializzazione) è \"%2\", che non è un "
+                       "numero valido: %3. Correggerlo o annullarlo con Ctrl+Z.")
+                .arg(QString::fromUtf8(label), text, stops);
+        };
+        const QString run = QStringLiteral("la simulazione non può partire");
+        // Each box, its window open: the run is refused, the box in the focus.
+        for (size_t i = 0; i < std::size(boxes); ++i) {
+            auto* box = Named<QLineEdit>(window, boxes[i]);
+            const QString before = box->text();
+            Retype(box, "2x5");
+            Named<QLineEdit>(window, boxes[(i + 1) % 7])->setFocus();
+            shell.Button("Simulazione")->trigger();
+            QCOMPARE(shell.dialogs.Messages().back().text, refusal(labels[i], "2x5", run));
+            QCOMPARE(window->focusWidget(), box);
+            Retype(box, before);
+        }
+        const size_t said = shell.dialogs.Messages().size();
         shell.Button("Simulazione")->trigger();
-        const std::vector<DialogCall> shown = shell.dialogs.Messages();
-        QCOMPARE(shown.size(), size_t(1));
-        QCOMPARE(shown[0].text,
-                 "Il valore di DP non è un numero valido, la simulazione non può partire");
-        QCOMPARE(shown[0].icon, MessageIcon::Information);
-        QCOMPARE(shell.state.LastPoint, 0);
-        QCOMPARE(shell.state.Data.Dp, 13.0f);
-        QVERIFY(window->isVisible());
-        QCOMPARE(window->focusWidget(), band);
-        QCOMPARE(band->selectedText(), "1e999");
+        QCOMPARE(shell.dialogs.Messages().size(), said);
 
-        // Typing replaces the selected text; the next box that holds no number is named.
-        QTest::keyClicks(band, "7");
-        shell.Button("Simulazione")->trigger();
-        QCOMPARE(shell.dialogs.Messages().back().text,
-                 "Il valore di Tempo ciclo non è un numero valido, la simulazione non può partire");
-        QCOMPARE(shell.state.Data.Dp, 7.0f);
-        // A run takes what the boxes hold.
-        cycle->setText("2");
-        shell.Button("Simulazione")->trigger();
-        QCOMPARE(shell.state.Data.CycleTime, 2.0f);
-        QCOMPARE(shell.state.LastPoint, 200);
-
-        // Typed, a value is the project's at once, and outlives the window.
-        shell.Button("ValoriIniziali")->trigger();
-        QCOMPARE(shell.main->FindChildWindow("DatiIniziali"), window);
-        Retype(Named<QLineEdit>(window, "TQp"), "28");
-        QCOMPARE(shell.state.Data.Qp, 28.0f);
+        // Closed, the window keeps its draft in the project: the run, the
+        // sizing, saving and the exports are refused all the same.
+        Retype(Named<QLineEdit>(window, "TQp"), "2x5");
         qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
-        QVERIFY(QTest::qWaitFor(
-            [&] { return shell.main->FindChildWindow("DatiIniziali") == nullptr; }));
+        QVERIFY(QTest::qWaitFor([&] { return !shell.main->FindChildWindow("DatiIniziali"); }));
+        const int16_t last = shell.state.LastPoint;
+        shell.Button("Simulazione")->trigger();
+        QCOMPARE(shell.dialogs.Messages().back().text, refusal("Qp", "2x5", run));
+        QCOMPARE(shell.state.LastPoint, last);
+        QVERIFY(!shell.main->FindChildWindow("DatiIniziali"));
+        shell.Menu("mnuCalcoloDimensionamento")->trigger();
+        auto* sizing =
+            qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
+        QTest::keyClicks(Named<QLineEdit>(sizing, "TP1"), "60");
+        QVERIFY(!sizing->Calculate());
+        QCOMPARE(shell.dialogs.Messages().back().text,
+                 refusal("Qp", "2x5", QStringLiteral("il dimensionamento non può partire")));
+        const QString path = shell.temp.filePath("bozza.vlzp");
+        for (const char* command :
+             {"mnuFileSaveAs", "mnuFileEsporta", "mnuFileEsportaCsv", "mnuFileEsportaPdf"}) {
+            const size_t calls = shell.dialogs.Calls().size();
+            shell.Menu(command)->trigger();
+            QCOMPARE(shell.dialogs.Calls().size(), calls + 1);  // no file dialog after it
+            QVERIFY2(shell.dialogs.Messages().back().text.contains("\"2x5\""), command);
+        }
+        QVERIFY(!QFile::exists(path));
+
+        // Opened again, the box shows what was typed, marked.
         shell.Button("ValoriIniziali")->trigger();
-        window = shell.main->FindChildWindow("DatiIniziali");
-        QCOMPARE(Named<QLineEdit>(window, "TQp")->text(), "28");
+        auto* qp = Named<QLineEdit>(shell.main->FindChildWindow("DatiIniziali"), "TQp");
+        QCOMPARE(qp->text(), "2x5");
+        QCOMPARE(qp->palette().color(QPalette::Text), QColor(Qt::red));
+        Retype(qp, "28");
+        QCOMPARE(shell.state.Data.Qp, 28.0f);
+        shell.Button("Simulazione")->trigger();
+        QVERIFY(shell.main->CurrentProject().ResultsCurrent());
     }
 };
 

@@ -144,21 +144,19 @@ TEST(NitrogenTest, HelmholtzDerivativesMatchDifferences) {
 // ancillary below the critical temperature, inside the range above it, and
 // never solid.
 TEST(NitrogenTest, TellsTheGasFromWhatIsNot) {
+    using D = volvenza::gas::GasDomain;
     const struct {
         double T, rho, p;
-        volvenza::gas::GasDomain where;
+        D where;
     } states[] = {
-        {300, 100, 90e5, volvenza::gas::GasDomain::Gas},
-        {100, 31.8, 6e5, volvenza::gas::GasDomain::Gas},      // vapour within 0.5 % of 31.96 kg/m3
-        {100, 33, 6e5, volvenza::gas::GasDomain::Condenses},  // inside the dome
-        {100, 600, 50e5, volvenza::gas::GasDomain::Condenses},  // liquid
-        {126.19, 50, 30e5, volvenza::gas::GasDomain::Gas},      // just below critical
-        {63.15, 0.01, 1e2, volvenza::gas::GasDomain::BelowTriple},
-        {1000.01, 10, 30e5, volvenza::gas::GasDomain::OutOfRange},
-        {300, 100, 0, volvenza::gas::GasDomain::OutOfRange},
-        {300, 1200, 2201e6, volvenza::gas::GasDomain::OutOfRange},
-        {200, 1000, 2000e6, volvenza::gas::GasDomain::OutOfRange},  // melting at 1100 MPa
-        {200, 1000, 1000e6, volvenza::gas::GasDomain::Gas},
+        // clang-format off
+        {300, 100, 90e5, D::Gas}, {126.19, 50, 30e5, D::Gas},  // the second just below critical
+        {100, 31.8, 6e5, D::Gas},  // vapour within 0.5 % of 31.96 kg/m3
+        {100, 33, 6e5, D::Condenses}, {100, 600, 50e5, D::Condenses},  // inside the dome; liquid
+        {63.15, 0.01, 1e2, D::BelowTriple}, {1000.01, 10, 30e5, D::OutOfRange},
+        {300, 100, 0, D::OutOfRange}, {300, 1200, 2201e6, D::OutOfRange},
+        {200, 1000, 2000e6, D::OutOfRange}, {200, 1000, 1000e6, D::Gas},  // melting at 1100 MPa
+        // clang-format on
     };
     for (const auto& x : states) {
         EXPECT_EQ(DomainOf(x.T, x.rho, x.p), x.where) << x.T << " K, " << x.rho << " kg/m3";

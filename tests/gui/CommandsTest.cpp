@@ -135,7 +135,8 @@ class CommandsTest : public QObject {
         QCOMPARE(States(shell), kResults);
 
         // Opening the saved run brings the results' commands back.
-        shell.state.Ui().UpdateCommandState(1);
+        shell.Answering(shell.Button("New"), MessageAnswer::Ok);
+        QCOMPARE(States(shell), kEmpty);
         shell.WithFile(shell.Button("Open"), path);
         QCOMPARE(States(shell), kResults);
 
@@ -215,8 +216,9 @@ class CommandsTest : public QObject {
     void commandStateRunsAndNewResetOnlyOnOk() {
         Shell shell;
         QCOMPARE(States(shell), kEmpty);
-        // A run refused before there is data says so.
-        shell.state.Ui().UpdateCommandState(100);
+        // The commands follow the project: a value typed is data, and a run
+        // refused before there is a movement says so.
+        Retype(Named<QLineEdit>(shell.main->ShowChildWindow("DatiIniziali"), "TV0"), "10");
         QCOMPARE(States(shell), kReady);
         shell.Button("Simulazione")->trigger();
         QCOMPARE(shell.dialogs.Messages().size(), size_t{1});
@@ -246,8 +248,6 @@ class CommandsTest : public QObject {
         shell.Answering(shell.Button("New"), MessageAnswer::Ok);
         QCOMPARE(shell.state.MovementCount, 0);
         QCOMPARE(shell.state.Movements[1].Qm, 0.0);
-        // The hidden initial-data window went too, storing its boxes before the
-        // reset rather than after it.
         QCOMPARE(shell.state.Data.V0, 0.0f);
         QVERIFY(shell.main->MdiArea()->subWindowList().isEmpty());
         QCOMPARE(States(shell), kEmpty);
@@ -263,13 +263,6 @@ class CommandsTest : public QObject {
         shell.Answering(shell.Button("New"), MessageAnswer::Ok);
         QCOMPARE(shell.state.Gas, GasSettings{});
         QCOMPARE(project.Sizing(), ProjectSizing{});
-
-        // Closing the main window closes the hidden initial-data window, which
-        // stores what its boxes hold.
-        shell.Button("Esempio")->trigger();
-        Named<QLineEdit>(shell.main->FindChildWindow("DatiIniziali"), "TV0")->setText("12,5");
-        shell.Close();
-        QCOMPARE(shell.state.Data.V0, 12.5f);
     }
 
     void tableIsRefilledAndFailuresFollowTheOrigin() {
@@ -283,7 +276,7 @@ class CommandsTest : public QObject {
         };
         Shell shell(windows);
         shell.main->show();
-        shell.state.Ui().UpdateCommandState(3);
+        shell.RunExample();
         shell.Button("Tabella")->trigger();
         QWidget* table = shell.main->FindChildWindow("Tabella");
         QVERIFY(table->isVisible());
@@ -306,7 +299,7 @@ class CommandsTest : public QObject {
             throw std::length_error("basic_string::_M_create");
         };
         shell.Open();
-        shell.state.Ui().UpdateCommandState(3);
+        shell.RunExample();
         shell.WithFile(shell.Menu("mnuFileEsportaGrafico"), "/tmp/grafico.bmp");
         QCOMPARE(shell.dialogs.Messages().back().text,
                  "Impossibile salvare il file /tmp/grafico.bmp.");

@@ -77,7 +77,7 @@ ChildWindows FakeChildWindows() {
     windows.saveChartBitmap = nullptr;
     windows.printActiveWindow = nullptr;
     for (const char* name : {"InserimentoDati", "Grafico", "Tabella"}) {
-        windows.factories[QString::fromLatin1(name)] = [name](CircuitState&, Dialogs&) {
+        windows.factories[QString::fromLatin1(name)] = [name](Project&, Dialogs&) {
             auto* window = new QWidget;
             window->setObjectName(QString::fromLatin1(name));
             window->setWindowTitle(QString::fromLatin1(name));

@@ -18,6 +18,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "platform/DrawingSurface.h"
 #include "tests/gui/GuiTesting.h"
 
 using namespace volvenza;
@@ -65,7 +66,7 @@ class ProjectWindowsTest : public QObject {
 
         shell.state.Movements[1].Qm = 99;              // typed in the cycle table
         shell.state.Movements[1].Displacement = 1000;  // a size the cylinder does not show
-        shell.state.Ui().MovementsEdited({MovementEdit::Change::Edited, 1, 1});
+        shell.main->CurrentProject().MovementsEdited({MovementEdit::Change::Edited, 1, 1});
         shell.Button("Simulazione")->trigger();
         const double lowest = shell.state.GasRun.Runs.at(0).LowestPressure;
         shell.Menu("Esempio")->trigger();
@@ -113,6 +114,83 @@ class ProjectWindowsTest : public QObject {
         Named<QPushButton>(editor, "PulsPistEsce")->click();
         QCOMPARE(shell.state.MovementCount, int16_t{3});
         QCOMPARE(BoxTexts(editor, {"Dato1", "Dato2", "DatoQm"}), QStringList({"0", "0", "0"}));
+    }
+
+    // Ctrl+Z and Ctrl+Y in a box: the box's own typing first, then the
+    // project's one history, in every window that has boxes.
+    void undoFromEveryBox() {
+        Shell shell(ProgramChildWindows());
+        shell.main->show();
+        QVERIFY(QTest::qWaitForWindowActive(shell.main.get()));
+        shell.Button("Esempio")->trigger();
+        QWidget* data = shell.main->ShowChildWindow("DatiIniziali");
+        auto* v0 = Named<QLineEdit>(data, "TV0");
+        auto* p0 = Named<QLineEdit>(data, "TP0");
+        auto key = [](QLineEdit* box, Qt::Key key) {
+            box->setFocus();
+            QTest::keyClick(box, key, Qt::ControlModifier);
+        };
+        v0->setFocus();
+        Retype(v0, "40");
+        p0->setFocus();
+        Retype(p0, "7x");
+        QVERIFY(!shell.main->CurrentProject().AllDrafts().empty());
+        key(p0, Qt::Key_Z);
+        QCOMPARE(std::pair(p0->text(), shell.state.Data.P0), std::pair(QString("60"), 60.0f));
+        QVERIFY(shell.main->CurrentProject().AllDrafts().empty());
+        key(p0, Qt::Key_Z);
+        QCOMPARE(std::pair(v0->text(), shell.state.Data.V0), std::pair(QString("10"), 10.0f));
+        key(p0, Qt::Key_Y);
+        QCOMPARE(std::pair(v0->text(), shell.state.Data.V0), std::pair(QString("40"), 40.0f));
+
+        QWidget* editor = shell.main->ShowChildWindow("InserimentoDati");
+        auto* tf = Named<QLineEdit>(editor, "DatoTf");
+        tf->setFocus();
+        Retype(tf, "2,75");
+        QCOMPARE(shell.state.Movements[1].Tf, 2.75f);
+        key(tf, Qt::Key_Z);
+        QCOMPARE(std::pair(tf->text(), shell.state.Movements[1].Tf),
+                 std::pair(QString("0,3"), 0.3f));
+        key(tf, Qt::Key_Z);
+        QCOMPARE(shell.state.Data.V0, 10.0f);
+
+        shell.Menu("mnuCalcoloDimensionamento")->trigger();
+        auto* efficiency =
+            Named<QLineEdit>(shell.main->FindChildWindow("Dimensionamento"), "TRendimento");
+        key(efficiency, Qt::Key_Y);
+        QCOMPARE(shell.state.Data.V0, 40.0f);
+    }
+
+    // Opening, showing, printing and closing a window change nothing: a
+    // value's shown form is a view of it, even of a flow no box can show whole.
+    void windowsLeaveTheProjectAsTheyFoundIt() {
+        Shell shell(ProgramChildWindows());
+        shell.main->show();
+        shell.Button("Esempio")->trigger();
+        shell.state.Movements[3].Qm = 60.318719999999985;
+        shell.main->CurrentProject().Edited(ProjectPart::Movements, "file");
+        sizing::Requirements requirements;
+        requirements.PumpEfficiency = 0.1 + 0.2;  // 0,30000000000000004
+        requirements.Catalogue.at(0).V0 = requirements.PumpEfficiency;
+        requirements.PrechargeTolerance = 0.07;  // 7 % is 7,000000000000001
+        shell.main->CurrentProject().SetRequirements(requirements);
+        const QString path = shell.temp.filePath("preciso.vlzp");
+        shell.Button("Simulazione")->trigger();
+        shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
+        shell.WithFile(shell.Menu("mnuFileOpen"), path);
+        Project& project = shell.main->CurrentProject();
+        const uint64_t revision = project.Revision();
+        QVERIFY(project.ResultsCurrent());
+        for (const char* name : {"Grafico", "InserimentoDati", "DatiIniziali", "Ciclo", "Tabella",
+                                 "BilancioEnergetico", "Dimensionamento"}) {
+            QWidget* window = shell.main->ShowChildWindow(QString::fromLatin1(name));
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            shell.dialogs.QueuePrinterAccepted(false);
+            shell.Menu("mnuFilePrint")->trigger();
+            window->parentWidget()->close();
+            QVERIFY2(project.Revision() == revision && project.ResultsCurrent(), name);
+        }
+        QCOMPARE(shell.state.Movements[3].Qm, 60.318719999999985);
     }
 
     // A crashed session's points wait for the user, said at start; a value
@@ -319,16 +397,23 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(table->item(10, 3)->text(), "-2,63");
         QCOMPARE(table->item(11, table->columnCount() - 1)->text(), "supera");
 
-        // Applied, the design is in the initial data and a step of the history.
+        // Applied, the design is in the initial data and a step of the history;
+        // the answer stays current for the data it left, before a run and after.
         const float before = shell.state.Data.P0;
         apply->click();
-        QCOMPARE(BoxTexts(shell.main->FindChildWindow("DatiIniziali"), {"TV0", "TP0"}),
+        QCOMPARE(BoxTexts(shell.main->ShowChildWindow("DatiIniziali"), {"TV0", "TP0"}),
                  QStringList({"10", "48,1"}));
         QCOMPARE(shell.state.ChartMinPressure, 60.0);
+        QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
+        shell.Button("Simulazione")->trigger();
+        QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
         shell.main->CurrentProject().Undo();
         QCOMPARE(shell.state.Data.P0, before);
         QCOMPARE(shell.state.ChartMinPressure, std::nullopt);
+        // Found for these data, it is still in view and current.
+        QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
         shell.main->CurrentProject().Redo();
+        QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
         // Its run keeps above p1, not far above; the pump alone is taken at p1.
         shell.Button("Simulazione")->trigger();
         shell.main->ShowChildWindow("BilancioEnergetico");
@@ -342,6 +427,29 @@ class ProjectWindowsTest : public QObject {
         const auto series = shell.state.PSeries.begin();
         const double lowest = *std::min_element(series, series + shell.state.LastPoint + 1);
         QVERIFY2(lowest >= 60 && lowest < 64, qPrintable(QString::number(lowest)));
+        auto* status = Named<QLabel>(shell.main.get(), "Panel1");
+        QCOMPARE(status->text(), "Stato");
+        // A band of 25 bar: the pump loads late and the run falls below the
+        // p1 applied. The results' note, the status bar and the chart say
+        // where, from the first point below it to the cycle's end.
+        Retype(Named<QLineEdit>(shell.main->ShowChildWindow("DatiIniziali"), "TDp"), "25");
+        shell.Button("Simulazione")->trigger();
+        int first = 0;
+        while (shell.state.PSeries[first] >= 60) ++first;
+        QCOMPARE(shell.state.LastPoint, 469);
+        const QString below = QStringLiteral("sotto p1 = 60 bar da %1 s a 4,69 s")
+                                  .arg(QString::number(first / 100.0).replace('.', ','));
+        QVERIFY2(shell.main->ResultsNote().endsWith("; " + below),
+                 qPrintable(shell.main->ResultsNote()));
+        QCOMPARE(status->text(), "La pressione scende " + below);
+        QCOMPARE(status->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QWidget* chart = shell.main->ShowChildWindow("Grafico");
+        QVERIFY(QTest::qWaitForWindowExposed(chart));
+        const QImage drawn = Named<DrawingArea>(chart, "Picture1")->Surface().CommittedImage();
+        QVERIFY(CountColour(drawn, QColor(255, 205, 205)) > 0);
+        Retype(Named<QLineEdit>(shell.main->ShowChildWindow("DatiIniziali"), "TDp"), "13");
+        shell.Button("Simulazione")->trigger();
+        QCOMPARE(status->text(), "Stato");
 
         // The efficiency typed in the requirements is the balance's at once, a
         // step Annulla takes back; one out of range is refused in its stead.
@@ -368,6 +476,26 @@ class ProjectWindowsTest : public QObject {
         // Another project: nothing of this answer is left to apply.
         shell.Menu("Esempio")->trigger();
         QVERIFY(!apply->isEnabled() && !shell.state.ChartMinPressure);
+
+        // Accumulators in parallel: applied, their number is the gas
+        // settings', and the answer is still the one for these data.
+        auto* catalogue = Named<QTableWidget>(window, "TabellaCatalogo");
+        catalogue->setRowCount(1);
+        catalogue->setItem(0, 0, new QTableWidgetItem("4"));
+        catalogue->setItem(0, 1, new QTableWidgetItem("4"));
+        Retype(Named<QLineEdit>(window, "TP1"), "60");
+        QVERIFY(Search(*window));
+        QVERIFY2(Named<QLabel>(window, "LRaccomandazione")
+                     ->text()
+                     .startsWith("Raccomandato: 2 accumulatori da 4 dm3"),
+                 qPrintable(Named<QLabel>(window, "LRaccomandazione")->text()));
+        apply->click();
+        QCOMPARE(shell.state.Gas.Vessels.Count, 2);
+        shell.Button("Simulazione")->trigger();
+        QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
+        // Data changed after it was applied: no longer theirs.
+        Retype(Named<QLineEdit>(shell.main->LoadChildWindow("DatiIniziali"), "TDp"), "14");
+        QVERIFY(stale->isVisibleTo(window) && !apply->isEnabled());
     }
 
     // A catalogue still holding a type's defaults follows the type; an edited
@@ -396,8 +524,25 @@ class ProjectWindowsTest : public QObject {
         table->item(2, 2)->setText("25O");
         QVERIFY(!window->Calculate());
         QCOMPARE(shell.dialogs.Messages().back().text,
-                 "Il catalogo contiene \"25O\" alla riga 3, che non è un numero.");
-        table->item(2, 2)->setText(QString());
+                 "Il valore di PS alla riga 3 del catalogo (Dimensionamento) è \"25O\", che non è "
+                 "un numero valido: il dimensionamento non può partire. Correggerlo o annullarlo "
+                 "con Ctrl+Z.");
+        QCOMPARE(table->currentItem(), table->item(2, 2));
+        // Annulla takes it back, Ripeti brings it again.
+        shell.Menu("mnuFileAnnulla")->trigger();
+        QCOMPARE(table->item(2, 2)->text(), QString());
+        shell.Menu("mnuFileRipeti")->trigger();
+        QCOMPARE(table->item(2, 2)->text(), "25O");
+        // It goes with its row: up when a row above goes, away with its own.
+        auto* remove = Named<QPushButton>(window, "CmdRimuoviGrandezza");
+        table->selectRow(0);
+        remove->click();
+        QCOMPARE(table->item(1, 2)->text(), "25O");
+        QVERIFY(!window->Calculate());
+        QVERIFY(shell.dialogs.Messages().back().text.startsWith("Il valore di PS alla riga 2 "));
+        remove->click();
+        QCOMPARE(shell.main->CurrentProject().FirstDraft(), std::nullopt);
+        QCOMPARE(table->rowCount(), 16);
 
         QVERIFY(Search(*window));
         QVERIFY(Named<QPushButton>(window, "CmdApplica")->isEnabled());
@@ -426,16 +571,21 @@ class ProjectWindowsTest : public QObject {
         auto* bottles = Named<QLineEdit>(window, "TBombole");
         Retype(bottles, "10; 0");
         QVERIFY(!window->Calculate());
-        QCOMPARE(shell.dialogs.Messages().back().text,
-                 "Scrivere fino a 200 bombole in dm3, ciascuna più di 0, separate da \";\".");
+        QVERIFY(shell.dialogs.Messages().back().text.startsWith(
+            "Il valore di bombole per i pistoni (Dimensionamento) è \"10; 0\""));
+        QCOMPARE(bottles->selectedText(), "10; 0");  // shown, to be typed over
+        bottles->end(false);
         QTest::keyClicks(bottles, ",5");
         const auto& kept = shell.main->CurrentProject().Sizing().Requirements;
         QCOMPARE(kept.BottleSizes, std::vector<double>({10, 0.5}));
         QCOMPARE(window->ReadRequirements()->BottleSizes, kept.BottleSizes);
         Named<QCheckBox>(window, "ChkComposizioni")->click();
         QVERIFY(kept.Arrangements && window->ReadRequirements()->Arrangements);
+        // Each box a step of its own.
         shell.Menu("mnuFileAnnulla")->trigger();
         QVERIFY(!Named<QCheckBox>(window, "ChkComposizioni")->isChecked());
+        QCOMPARE(bottles->text(), "10; 0,5");
+        shell.Menu("mnuFileAnnulla")->trigger();
         QCOMPARE(bottles->text(), "10; 20; 40; 50");
     }
 
@@ -465,6 +615,39 @@ class ProjectWindowsTest : public QObject {
         auto* last = Named<QLabel>(window, "LRaccomandazione");
         QVERIFY(last->text().startsWith(
             "Ultima raccomandazione: 10 dm3, precarica 48,1 bar, pompa 30 dm3/min."));
+
+        // A requirement is the project's as it is typed: an undo of other
+        // data leaves it.
+        Retype(Named<QLineEdit>(window, "TP1"), "65");
+        QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.MinPressure, 65.0);
+        Retype(Named<QLineEdit>(shell.main->ShowChildWindow("DatiIniziali"), "TPm"), "85");
+        shell.main->CurrentProject().Undo();
+        QCOMPARE(BoxTexts(window, {"TP1"}), QStringList({"65"}));
+
+        // A requirement or a catalogue cell that is no number stays, window
+        // closed, and stops the save and the search, naming the box; opened
+        // again, it is there.
+        Retype(Named<QLineEdit>(window, "TP1"), "6x5");
+        Named<QTableWidget>(window, "TabellaCatalogo")->item(1, 0)->setText("0,3x");
+        window->parentWidget()->close();
+        QVERIFY(QTest::qWaitFor([&] { return !shell.main->FindChildWindow("Dimensionamento"); }));
+        shell.Menu("mnuFileSaveAs")->trigger();
+        QCOMPARE(
+            shell.dialogs.Messages().back().text,
+            "Il valore di pressione minima p1 (Dimensionamento) è \"6x5\", che non è un numero "
+            "valido: il lavoro non viene salvato. Correggerlo o annullarlo con Ctrl+Z.");
+        shell.Menu("mnuCalcoloDimensionamento")->trigger();
+        window = qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
+        auto* p1 = Named<QLineEdit>(window, "TP1");
+        QCOMPARE(p1->text(), "6x5");
+        QCOMPARE(p1->palette().color(QPalette::Text), QColor(Qt::red));
+        QTableWidgetItem* cell = Named<QTableWidget>(window, "TabellaCatalogo")->item(1, 0);
+        QCOMPARE(cell->text(), "0,3x");
+        QCOMPARE(cell->foreground().color(), QColor(Qt::red));
+        cell->setText("0,32");
+        QVERIFY(!window->Calculate());
+        QVERIFY(
+            shell.dialogs.Messages().back().text.contains("il dimensionamento non può partire"));
 
         // Quitting asks nothing: the requirements go into the project and
         // from there into a recovery point.

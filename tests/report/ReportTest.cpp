@@ -440,7 +440,7 @@ class ReportTest : public QObject {
                 QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join('\n')));
             }
             // Every other printed page in the language too, with results.
-            QCOMPARE(RunSimulation(state), RunOutcome::Completed);
+            QCOMPARE(RunSimulation(state).outcome, RunOutcome::Completed);
             RecordingSurface whole;
             PrintWholeReport(whole, state, "H", ChartShown(FullView(state)));
             QStringList lines;

@@ -131,10 +131,10 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     state.Gas = req.Gas;
     state.Data.V0 = 1.5f;
     state.Gas.Vessels.BottleVolume = bottled.BottleVolume();
-    ASSERT_EQ(RunSimulation(state), RunOutcome::Completed);
+    ASSERT_EQ(RunSimulation(state).outcome, RunOutcome::Completed);
     EXPECT_GT(state.GasRun.Runs[0].LowestPressure, 99);
     state.Gas.Vessels.BottleVolume = 0;
-    ASSERT_EQ(RunSimulation(state), RunOutcome::PrechargeTooHigh);
+    ASSERT_EQ(RunSimulation(state).outcome, RunOutcome::PrechargeTooHigh);
 }
 
 // More gas does not always hold a higher pressure: 0,33 dm3 drawn in 0,5 s of

@@ -13,6 +13,7 @@
 #include "engine/EnergyBalance.h"
 #include "sizing/AnswerText.h"
 #include "sizing/Search.h"
+#include "sizing/SearchSteps.h"
 #include "tests/sizing/EndToEnd.h"
 
 namespace volvenza::sizing {
@@ -29,6 +30,11 @@ std::vector<CatalogueSize> Sizes(std::initializer_list<double> volumes, double r
         sizes.push_back(s);
     }
     return sizes;
+}
+
+// Each text in `shown` somewhere in `all`.
+void ExpectShown(const std::string& all, std::initializer_list<const char*> shown) {
+    for (const char* s : shown) EXPECT_NE(all.find(s), std::string::npos) << s << " in\n" << all;
 }
 
 class OneDrawTest : public ::testing::Test {
@@ -53,8 +59,7 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     const Evaluation& rec = *a.Recommendation();
     EXPECT_EQ(rec.Proposed, (Design{4, 85, 0}));
     EXPECT_GT(rec.Temps.at(0).LowestPressure, 99);
-    EXPECT_EQ(rec.Temps[0].PumpStarts, 0);
-    EXPECT_EQ(rec.Temps[0].PumpShare, 0);
+    EXPECT_EQ(std::pair(rec.Temps[0].PumpStarts, rec.Temps[0].PumpShare), std::pair(0.0, 0.0));
     EXPECT_EQ(a.DayCycles, 1);
     // Up to two sizes above the recommendation, every smaller one failing rule 1 alone.
     ASSERT_EQ(a.Candidates.size(), 11u);
@@ -161,6 +166,24 @@ TEST_F(OneDrawTest, SmallestChangeOfOneFigure) {
     EXPECT_TRUE(*ev.PassesRuns({3, 60, *x.FixQp}, 0));
     EXPECT_FALSE(*ev.PassesRuns({3, 60, *x.FixQp - 0.1}, 0));
     EXPECT_FALSE(*ev.PassesRuns({3, *x.FixP0 - 0.1, 0}, 0));
+    // The smallest in tenths, odd ones too: 79,1 bar for p1 a twentieth lower.
+    req.MinPressure = 98.95;
+    const std::optional<double> lower = Size().Explanations.at(0).FixP0;
+    ASSERT_TRUE(lower);
+    EXPECT_FALSE(*Evaluator(state, req).PassesRuns({3, *lower - 0.1, 0}, 0));
+}
+
+// What passes need not be one interval: from 1, values 5 and 8 on pass,
+// 6 and 7 do not; bisection alone would stop at 8.
+TEST(SmallestPassingTest, FindsALowerIntervalBelowTheFirstFound) {
+    std::vector<double> tried;
+    const auto found = SmallestPassing(1, 1, 1000, [&](double x) {
+        tried.push_back(x);
+        return gas::Result<bool>((x >= 5 && x < 6) || x >= 8);
+    });
+    ASSERT_TRUE(found);
+    EXPECT_EQ(*found, std::optional<double>(5));
+    EXPECT_LT(tried.size(), 20u);
 }
 
 TEST_F(OneDrawTest, RulesAtTheirLimitsWhateverTheLaw) {
@@ -291,11 +314,8 @@ TEST_F(OneDrawTest, AnswerShowsEachFigureToItsDecimals) {
         for (const std::string& cell : row) all += cell + "|";
     }
     for (const std::string& line : out.Explanations) all += line + "\n";
-    for (const char* shown :
-         {"p1: 99,12 bar\n", "n = 1,346\n", "|240,2|", "|4,12|", "almeno 20,2.\n",
-          "accumulatore: a membrana\n", "scende di 0,0123 bar"}) {
-        EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
-    }
+    ExpectShown(all, {"p1: 99,12 bar\n", "n = 1,346\n", "|240,2|", "|4,12|", "almeno 20,2.\n",
+                      "accumulatore: a membrana\n", "scende di 0,0123 bar"});
     const size_t rule4 = all.find("Pm 199 bar supera PS");
     EXPECT_NE(rule4, std::string::npos) << all;
     EXPECT_EQ(all.find("Pm 199 bar supera PS", rule4 + 1), std::string::npos) << all;
@@ -335,7 +355,6 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     o.LowestGasTemp = -30.25;
     Evaluation fails, passes;
     fails.Proposed = {6.12345, 50, 30};
-    fails.Rules.fill(true);
     fails.Rules.fill(false);
     fails.Ratio = 4.5625;
     fails.PrechargeHigh = 55.125;
@@ -382,46 +401,34 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     for (const auto& row : out.Catalogue.Rows)
         all += row[0] + "|" + row[2] + "|" + row[4] + "|" + row[5] + "|" + row[6] + "\n";
     all += "\n";
-    for (const char* shown :
-         {"3 × 4,123|50|30|-\n",
-          "\n6,123|50|30|63,31\n",
-          "\n10,123 + 2 × 20,543|50,2|30,2|63,31\n",
-          "\n12|50,2\n",
-          "\nPmin a 45,12 °C [bar]\n",
-          "con 29,1 dm3/min l'escursione sarebbe 16,502 bar, oltre i 20,123 ammessi.",
-          "Ogni bombola (PS 250,1 bar, V 20,543 L)",
-          "\n20,12 °C\n",
-          "\n250,12 bar\n",
-          "Rapporto di compressione 4,56; questa grandezza ne ammette al più 4,06.",
-          "tolleranza: 55,12 bar; la regola 2 ne ammette al più 54,12.",
-          "Portata d'olio fino a 108,2 dm3/min; questa grandezza ne ammette 100,2.\n   Il gas "
-          "scende a -30,2 °C;",
-          "Pm 80,38 bar supera PS",
-          "\n6,123|210,12|-|12,12|-\n",
-          "\n10|-|30,12|20,12|1000\n",
-          "La pompa può fornire 1,235 dm3 per ciclo, il ciclo ne preleva 1,562.",
-          "(azoto, gas del gruppo 2; PS 250,1 bar, V 10,123 L)",
-          "Escursione di pressione 14,89 bar per ciclo; questa grandezza ne ammette 12,12.",
-          "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3 (gas 51,21 dm3), precarica 50,2 bar "
-          "a 20,12 °C, pompa 30,2 dm3/min.",
-          "6,123 dm3: non rispetta",
-          "giornata di lavoro 62,12 bar",
-          "60,12 bar\n",
-          "80,38 bar; 67,38 bar\n",
-          "\n45,12 °C\n",
-          "\n0,812; 2000,2 h\n",
-          "± 2,13 %\n",
-          "giornata di 7,12 h (5457 cicli)",
-          "pressione minima 63,31 bar a 45,12 °C nel ciclo 1, 3,19 bar sopra p1",
-          "eroga per il 72,1 % del ciclo",
-          "nel ciclo a regime a 45,12 °C (la temperatura peggiore): 9,38 kJ.",
-          "picco di 108,2 dm3/min",
-          "escursione di pressione 14,89 bar",
-          "ammette 20,12 bar (regola 7). La grandezza è data per 1000 cicli: circa 1,1 ore di "
-          "lavoro.",
-          "eroga per il 99,9 % del tempo, senza margine."}) {
-        EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
-    }
+    // clang-format off
+    ExpectShown(all, {"3 × 4,123|50|30|-\n", "\n6,123|50|30|63,31\n",
+        "\n10,123 + 2 × 20,543|50,2|30,2|63,31\n", "\n12|50,2\n", "\nPmin a 45,12 °C [bar]\n",
+        "con 29,1 dm3/min l'escursione sarebbe 16,502 bar, oltre i 20,123 ammessi.",
+        "Ogni bombola (PS 250,1 bar, V 20,543 L)", "\n20,12 °C\n", "\n250,12 bar\n",
+        "Rapporto di compressione 4,56; questa grandezza ne ammette al più 4,06.",
+        "tolleranza: 55,12 bar; la regola 2 ne ammette al più 54,12.", "Pm 80,38 bar supera PS",
+        "\n6,123|210,12|-|12,12|-\n", "\n10|-|30,12|20,12|1000\n",
+        "La pompa può fornire 1,235 dm3 per ciclo, il ciclo ne preleva 1,562.",
+        "(azoto, gas del gruppo 2; PS 250,1 bar, V 10,123 L)",
+        "Escursione di pressione 14,89 bar per ciclo; questa grandezza ne ammette 12,12.",
+        "6,123 dm3: non rispetta", "giornata di lavoro 62,12 bar", "60,12 bar\n",
+        "80,38 bar; 67,38 bar\n", "\n45,12 °C\n", "\n0,812; 2000,2 h\n", "± 2,13 %\n",
+        "giornata di 7,12 h (5457 cicli)",
+        "pressione minima 63,31 bar a 45,12 °C nel ciclo 1, 3,19 bar sopra p1",
+        "eroga per il 72,1 % del ciclo",
+        "nel ciclo a regime a 45,12 °C (la temperatura peggiore): 9,38 kJ.",
+        "picco di 108,2 dm3/min", "escursione di pressione 14,89 bar",
+        "eroga per il 99,9 % del tempo, senza margine."});
+    // clang-format on
+    ExpectShown(
+        all,
+        {"Portata d'olio fino a 108,2 dm3/min; questa grandezza ne ammette 100,2.\n   Il gas "
+         "scende a -30,2 °C;",
+         "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3 (gas 51,21 dm3), precarica 50,2 bar "
+         "a 20,12 °C, pompa 30,2 dm3/min.",
+         "ammette 20,12 bar (regola 7). La grandezza è data per 1000 cicli: circa 1,1 ore di "
+         "lavoro."});
     EXPECT_EQ(all.find("Portata d'olio", all.find("Portata d'olio") + 1), std::string::npos);
     // In parallel, not settled, rated for a year exactly; real nitrogen; a
     // size that empties with no movement drawing at its lowest point.
@@ -448,16 +455,14 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.Catalogue[1].RatedCycles.reset();
     req.Catalogue[1].RatedSwing.reset();
     EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Catalogue.Headings.size(), 7u);
-    for (const char* shown : {"Raccomandato: 2 accumulatori da 10,123 dm3", "cicli: circa 1 anni.",
-                              "primo ciclo: 2; la pompa eroga per il 99,9 % del tempo.",
-                              "data per 1800000 cicli: circa 1 anni.", "azoto reale, τ = 30,12 s",
-                              "La pressione scende a 59,12 bar a 45,12 °C verso 0 s del ciclo 1; "
-                              "movimenti attivi: nessuno.",
-                              "Un solo ciclo, partendo carico: pressione minima 63,31 bar a "
-                              "45,12 °C, 3,19 bar sopra p1.",
-                              "ne vorrebbe 2,47 kW: 2,48 kW in più."}) {
-        EXPECT_NE(all.find(shown), std::string::npos) << shown << " in\n" << all;
-    }
+    ExpectShown(all, {"Raccomandato: 2 accumulatori da 10,123 dm3", "cicli: circa 1 anni.",
+                      "primo ciclo: 2; la pompa eroga per il 99,9 % del tempo.",
+                      "data per 1800000 cicli: circa 1 anni.", "azoto reale, τ = 30,12 s",
+                      "La pressione scende a 59,12 bar a 45,12 °C verso 0 s del ciclo 1; "
+                      "movimenti attivi: nessuno.",
+                      "Un solo ciclo, partendo carico: pressione minima 63,31 bar a "
+                      "45,12 °C, 3,19 bar sopra p1.",
+                      "ne vorrebbe 2,47 kW: 2,48 kW in più."});
     // The classic law sizes nothing: the answer names the law its runs used.
     req.Gas.Law = GasLawKind::Classic;
     EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Requirements.at(6).second,
@@ -548,13 +553,10 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     // Each at its limit, or just inside it.
     req.PumpEfficiency = 1;
     req.WorkingHours = 0.5;
-    for (double hours : {8760.0, 0.5}) {
+    for (auto [hours, valid] :
+         {std::pair{8760.0, true}, {0.5, true}, {8760.01, false}, {0.0, false}}) {
         req.HoursPerYear = hours;
-        EXPECT_TRUE(CheckRequirements(state, req));
-    }
-    for (double hours : {8760.01, 0.0}) {
-        req.HoursPerYear = hours;
-        EXPECT_FALSE(CheckRequirements(state, req));
+        EXPECT_EQ(bool(CheckRequirements(state, req)), valid) << hours;
     }
     req.HoursPerYear = 2000;
     req.WorkingHours = 8;
@@ -603,10 +605,8 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     req.RatedPressure = req.ReliefSetting = 250;
     EXPECT_TRUE(SizeAccumulator(state, req));
     // The longest catalogue, and one size more.
-    std::vector<double> many(kMaxCatalogueSizes);
-    for (size_t i = 0; i < many.size(); ++i) many[i] = 1 + 0.01 * static_cast<double>(i);
-    req.Catalogue.assign(many.size(), Sizes({1})[0]);
-    for (size_t i = 0; i < many.size(); ++i) req.Catalogue[i].V0 = many[i];
+    req.Catalogue.assign(kMaxCatalogueSizes, Sizes({1})[0]);
+    for (size_t i = 0; i < kMaxCatalogueSizes; ++i) req.Catalogue[i].V0 += 0.01 * double(i);
     EXPECT_TRUE(CheckRequirements(state, req));
     req.Catalogue.push_back(Sizes({9})[0]);
     EXPECT_FALSE(CheckRequirements(state, req));

@@ -63,10 +63,13 @@ TEST_F(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     req.SingleCycle = true;
     EXPECT_EQ(SizeAccumulator(state, req)->Recommendation()->Proposed.Qp, 0);
     req.SingleCycle = false;
+    // A swing rating far above the swings: the pump is the oil's doing, not the swing's.
+    for (CatalogueSize& size : req.Catalogue) size.RatedSwing = 1000;
     const auto steady = SizeAccumulator(state, req);
     ASSERT_TRUE(steady->Recommended);
     EXPECT_GE(steady->Recommendation()->Proposed.Qp, 20);
     EXPECT_TRUE(steady->PumpSized);
+    EXPECT_FALSE(steady->SwingPump);
     EXPECT_GT(steady->Recommendation()->Cycles(), 1);
 
     // From no pump at all the search starts above the average demand.

@@ -221,7 +221,7 @@ class GraficoTest : public QObject {
         LoadExampleCircuit(state);
         state.Data.P0 = 40;
         state.Gas = {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = -10, .MaxTemp = 60};
-        QCOMPARE(RunSimulation(state), RunOutcome::Completed);
+        QCOMPARE(RunSimulation(state).outcome, RunOutcome::Completed);
         Chart chart(state);
         const auto count = [&](const QColor& colour) {
             return CountColour(chart.Committed(), colour);
@@ -255,7 +255,7 @@ class GraficoTest : public QObject {
 
         // A classic run without the envelope offers nothing of it.
         state.Gas = GasSettings{};
-        QCOMPARE(RunSimulation(state), RunOutcome::Completed);
+        QCOMPARE(RunSimulation(state).outcome, RunOutcome::Completed);
         chart.Button("Disegna")->trigger();
         QVERIFY(!temperature->isVisible());
         QCOMPARE(count(kColdCurve) + count(kHotCurve), 0);
@@ -265,7 +265,7 @@ class GraficoTest : public QObject {
     void exampleAsItsStoredPictures() {
         CircuitState state;
         LoadExampleCircuit(state);
-        QCOMPARE(RunSimulation(state), RunOutcome::Completed);
+        QCOMPARE(RunSimulation(state).outcome, RunOutcome::Completed);
         Chart chart(state, std::make_shared<ChartOptions>(ChartOptions{true, false}));
         QVERIFY(QTest::qWaitForWindowExposed(&chart.window));
         Compare(chart.Committed(), "chart-example");

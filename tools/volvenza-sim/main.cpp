@@ -114,20 +114,19 @@ constexpr const char* kUsage = SIM_TEXT(
     "64 uso errato, o un file di uscita che è il file di ingresso o l'altro file di\n"
     "uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.\n");
 
-// Messages go to stderr; a question about a movement with both times at zero
-// is answered Yes, as a user letting the run go on would, and noted.
-class ConsoleUi : public NullEngineUi {
-  public:
-    MessageAnswer ShowMessage(const Message& message, MessageIcon icon, MessageButtons buttons,
-                              const std::string& title) override {
-        std::cerr << SimMessage(message) << '\n';
-        MessageAnswer answer = NullEngineUi::ShowMessage(message, icon, buttons, title);
-        if (buttons == MessageButtons::YesNo) {
-            std::cerr << SimText(SIM_TEXT("volvenza-sim", "(risposta automatica: Sì)")) << '\n';
-        }
-        return answer;
+// The run as a user letting it go would have it: its messages on stderr, and
+// a question about a movement with both times at zero answered Yes and noted.
+RunOutcome RunAnsweringYes(CircuitState& state) {
+    RunAnswers answers;
+    for (;;) {
+        const RunReport report = RunSimulation(state, answers);
+        for (const Notice& notice : report.notices) std::cerr << SimMessage(notice.message) << '\n';
+        if (!report.question) return report.outcome;
+        std::cerr << SimMessage(report.question->message) << '\n'
+                  << SimText(SIM_TEXT("volvenza-sim", "(risposta automatica: Sì)")) << '\n';
+        answers.zeroTimes[report.question->movement] = true;
     }
-};
+}
 
 // `text` is already in the language of the run.
 int Fail(const std::string& text, int code) {
@@ -168,7 +167,7 @@ int Simulate(CircuitState& state, const std::string& out, const std::optional<st
     if (options.summary) {
         if (auto refused = EnergyInputsRefusal(options)) return Fail(*refused, kExitRefused);
     }
-    const RunOutcome outcome = RunSimulation(state);
+    const RunOutcome outcome = RunAnsweringYes(state);
     if (outcome == RunOutcome::Refused) return kExitRefused;
     if (options.summary) std::cout << SummaryLines(state, options.energy);
     // A run at any temperature of the envelope that did not end normally
@@ -231,9 +230,7 @@ int main(int argc, char** argv) {
     std::optional<std::string> table;
     if (!options || !TakeExport(args, table) || (csv && command != "export")) return Usage();
 
-    ConsoleUi ui;
     CircuitState state;
-    state.SetUi(ui);
     InitCircuitState(state);
     state.Gas = options->gas;
     auto outputs = [&table](const std::string& out) {
