@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -317,8 +318,15 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     const Json* gas = r.Member(root, "", "gas");
     if (gas == nullptr) return std::nullopt;
     const auto law = r.Choice(*gas, "/gas", "legge", kLaws);
-    const auto exponent = law ? r.Number(*gas, "/gas", "esponente") : std::nullopt;
+    // Whatever the law, what the gas dialog accepts: another law may be
+    // chosen later with these values.
+    const auto exponent = law ? r.InRange(*gas, "/gas", "esponente", 1, 1.67) : std::nullopt;
     const auto tau = exponent ? r.MaybeNumber(*gas, "/gas", "tau") : std::nullopt;
+    if (tau && *tau && !(**tau >= 0)) {
+        return r.Refuse(
+            "/gas/tau", MessageId::FieldValueOutOfRange,
+            {MsgNumber(**tau), MsgNested(Message(MessageId::RangeAtLeastOrNull, {MsgNumber(0)}))});
+    }
     const auto charge = tau ? r.Number(*gas, "/gas", "temperatura_carica") : std::nullopt;
     const auto low = charge ? r.MaybeNumber(*gas, "/gas", "temperatura_minima") : std::nullopt;
     const auto high = low ? r.MaybeNumber(*gas, "/gas", "temperatura_massima") : std::nullopt;
@@ -466,6 +474,104 @@ std::optional<size_t> TooDeepAt(const std::string& text) {
     return std::nullopt;
 }
 
+// The line of a place in the text, and the character within that line,
+// both from 1; `at` counts bytes from 1, a character is one UTF-8 sequence.
+std::pair<long long, long long> LineAndCharacter(const std::string& text, size_t at) {
+    long long line = 1, character = 0;
+    for (size_t i = 0; i < std::min(at, text.size()); ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            character = 0;
+        } else if ((static_cast<unsigned char>(text[i]) & 0xc0) != 0x80) {
+            ++character;
+        }
+    }
+    return {line, character};
+}
+
+// The first thing that makes a text no JSON a project can come from, found
+// by a pass that builds nothing: a syntax error or a number beyond a double
+// (whose own exception says no place), with its line; or a key given twice
+// in one object, which the parser would take the last of without a word.
+class JsonFaults : public Json::json_sax_t {
+  public:
+    explicit JsonFaults(const std::string& text) : text_(text) {}
+    const std::optional<Message>& Fault() const { return fault_; }
+
+    bool null() override { return Value(); }
+    bool boolean(bool) override { return Value(); }
+    bool number_integer(Json::number_integer_t) override { return Value(); }
+    bool number_unsigned(Json::number_unsigned_t) override { return Value(); }
+    bool number_float(Json::number_float_t, const std::string&) override { return Value(); }
+    bool string(std::string&) override { return Value(); }
+    bool binary(Json::binary_t&) override { return Value(); }
+    bool start_object(std::size_t) override {
+        Value();
+        open_.push_back({true, {}, {}});
+        return true;
+    }
+    bool key(std::string& name) override {
+        Open& object = open_.back();
+        object.name = name;
+        if (object.keys.insert(name).second) return true;
+        fault_ = Message(MessageId::FieldTwice, {MsgVerbatim(Path())});
+        return false;
+    }
+    bool end_object() override { return Close(); }
+    bool start_array(std::size_t) override {
+        Value();
+        open_.push_back({false, {}, {}});
+        return true;
+    }
+    bool end_array() override { return Close(); }
+    bool parse_error(std::size_t at, const std::string& token, const Json::exception& e) override {
+        const auto [line, character] = LineAndCharacter(text_, at);
+        // 406: a number that no double holds, its first digits enough to find it.
+        const std::string number = token.size() > 24 ? token.substr(0, 20) + "…" : token;
+        fault_ =
+            e.id == 406
+                ? Message(MessageId::JsonNumberTooLarge, {MsgInteger(line), MsgVerbatim(number)})
+                : Message(MessageId::JsonInvalidAt, {MsgInteger(line), MsgInteger(character)});
+        return false;
+    }
+
+  private:
+    // An object and its keys so far, or a list and how many values it has.
+    struct Open {
+        bool object;
+        std::string name;
+        std::set<std::string> keys;
+        size_t values = 0;
+    };
+    bool Value() {
+        if (!open_.empty() && !open_.back().object) ++open_.back().values;
+        return true;
+    }
+    bool Close() {
+        open_.pop_back();
+        return true;
+    }
+    // The place of the key being read, as the field messages name it: the
+    // movements and the bottles counted from 1, other lists from 0.
+    std::string Path() const {
+        std::string path;
+        for (size_t i = 0; i < open_.size(); ++i) {
+            if (open_[i].object) {
+                path += "/" + open_[i].name;
+            } else {
+                const bool fromOne =
+                    i > 0 && (open_[i - 1].name == "movimenti" || open_[i - 1].name == "bombole");
+                path += "/" + std::to_string(open_[i].values - (fromOne ? 0 : 1));
+            }
+        }
+        return path;
+    }
+
+    const std::string& text_;
+    std::vector<Open> open_;
+    std::optional<Message> fault_;
+};
+
 Message Invalid(const std::string& fileName, Message detail) {
     return Message(MessageId::ProjectInvalid,
                    {MsgVerbatim(fileName), MsgNested(std::move(detail))});
@@ -544,20 +650,15 @@ Status SaveProjectFile(const CircuitState& state, const ProjectSizing& sizing,
 Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::string& text,
                        const std::string& fileName) {
     if (const auto at = TooDeepAt(text)) {
+        const auto [line, character] = LineAndCharacter(text, *at);
         return Invalid(fileName,
                        Message(MessageId::JsonTooDeep,
-                               {MsgInteger(kMaxDepth), MsgInteger(static_cast<long long>(*at))}));
+                               {MsgInteger(kMaxDepth), MsgInteger(line), MsgInteger(character)}));
     }
-    Json root;
-    try {
-        root = Json::parse(text);
-    } catch (const Json::parse_error& e) {
-        return Invalid(fileName, Message(MessageId::JsonInvalidAt,
-                                         {MsgInteger(static_cast<long long>(e.byte))}));
-    } catch (const Json::exception&) {
-        // The parser's other refusal: a number beyond what a double holds.
-        return Invalid(fileName, MessageId::JsonNumberTooLarge);
-    }
+    JsonFaults faults(text);
+    Json::sax_parse(text, &faults);
+    if (faults.Fault()) return Invalid(fileName, *faults.Fault());
+    const Json root = Json::parse(text, nullptr, false);
     Reader reader;
     std::optional<ScratchProject> p = Parse(root, reader);
     if (!p) {
@@ -585,8 +686,10 @@ Status LoadProjectFile(CircuitState& state, ProjectSizing& sizing, const std::st
     try {
         std::string text;
         if (auto failure = ReadRegularFile(path, kMaxProjectSize, text)) {
-            return *failure == FileRefusal::TooLarge ? Invalid(path, MessageId::FileTooLarge)
-                                                     : RefusalMessage(*failure, path);
+            return *failure == FileRefusal::TooLarge
+                       ? Invalid(path, Message(MessageId::FileTooLarge,
+                                               {MsgInteger(kMaxProjectSize >> 20)}))
+                       : RefusalMessage(*failure, path);
         }
         return ReadProjectText(state, sizing, text, path);
     } catch (...) {

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
-#include <limits>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -34,23 +33,6 @@ double SeriesAt(const std::vector<double>& series, int k) {
 }
 
 // ---- reading -------------------------------------------------------------
-
-// Whether a field may hold the writer's spellings of the non-finite values.
-// Input data must be numbers; a result that went wrong is kept as it was.
-enum class NonFinite { Refused, Allowed };
-
-// One field as a number: blanks around it skipped, a zero before the point
-// and the exponent form accepted.
-template <typename T>
-std::optional<T> ParseField(std::string_view f, NonFinite nonFinite = NonFinite::Refused) {
-    if (nonFinite == NonFinite::Allowed) {
-        const std::string_view word = TrimBlanks(f);
-        if (word == "inf") return std::numeric_limits<T>::infinity();
-        if (word == "-inf") return -std::numeric_limits<T>::infinity();
-        if (word == "nan") return std::numeric_limits<T>::quiet_NaN();
-    }
-    return ParseDecimal<T>(f);
-}
 
 std::vector<std::string_view> SplitFields(std::string_view line) {
     std::vector<std::string_view> fields;
@@ -101,6 +83,8 @@ constexpr std::array<const char*, 6> kPointFields{"t", "V", "P", "Qt", "Qs", "dV
 using Refusal = std::function<Message(const std::string& path)>;
 
 // Reads one line's fields, and on the first that is wrong says which and why.
+// Every number is finite, the results as much as the data: a number that is
+// none would be shown and exported as if it were one.
 class Fields {
   public:
     template <size_t N>
@@ -121,20 +105,19 @@ class Fields {
         return false;
     }
     std::optional<float> Single(size_t i, std::optional<Refusal>& refusal) const {
-        if (auto v = ParseField<float>(fields_[i])) return v;
+        if (auto v = ParseDecimal<float>(fields_[i])) return v;
         // A finite double that no float holds is a number, only too large.
         return Wrong(i,
-                     ParseField<double>(fields_[i]) ? MessageId::ReasonBeyondSingle
-                                                    : MessageId::ReasonNotFiniteNumber,
+                     ParseDecimal<double>(fields_[i]) ? MessageId::ReasonBeyondSingle
+                                                      : MessageId::ReasonNotFiniteNumber,
                      refusal);
     }
-    std::optional<double> Double(size_t i, NonFinite nonFinite,
-                                 std::optional<Refusal>& refusal) const {
-        if (auto v = ParseField<double>(fields_[i], nonFinite)) return v;
+    std::optional<double> Double(size_t i, std::optional<Refusal>& refusal) const {
+        if (auto v = ParseDecimal<double>(fields_[i])) return v;
         return Wrong(i, MessageId::ReasonNotFiniteNumber, refusal);
     }
     std::optional<int> Whole(size_t i, int low, int high, std::optional<Refusal>& refusal) const {
-        const std::optional<double> v = ParseField<double>(fields_[i]);
+        const std::optional<double> v = ParseDecimal<double>(fields_[i]);
         if (v && *v == std::floor(*v) && *v >= low && *v <= high) return static_cast<int>(*v);
         return Wrong(i, Message(MessageId::ReasonNotWhole, {MsgInteger(low), MsgInteger(high)}),
                      refusal);
@@ -187,7 +170,7 @@ std::optional<Movement> ParseMovement(const Fields& f, std::optional<Refusal>& r
         if (!v) return std::nullopt;
         *single = *v;
     }
-    const std::optional<double> qm = f.Double(14, NonFinite::Refused, refusal);
+    const std::optional<double> qm = f.Double(14, refusal);
     const std::optional<int> kind = qm ? f.Whole(15, 0, 7, refusal) : std::nullopt;
     if (!kind) return std::nullopt;
     m.Qm = *qm;
@@ -201,7 +184,7 @@ bool ParsePoint(const Fields& f, ScratchFile& file, std::optional<Refusal>& refu
     if (!f.Counted(refusal) || !f.Single(0, refusal)) return false;
     size_t i = 1;
     for (std::vector<double>& series : file.series) {
-        std::optional<double> v = f.Double(i++, NonFinite::Allowed, refusal);
+        std::optional<double> v = f.Double(i++, refusal);
         if (!v) return false;
         series[file.points] = *v;
     }

@@ -5,6 +5,7 @@
 
 #include "engine/CycleRun.h"
 #include "engine/ExactRun.h"
+#include "engine/Simulation.h"
 
 namespace volvenza {
 
@@ -27,8 +28,40 @@ CycleEnergy EnergyOf(const CycleSummary& c, const CycleState& start, const GasPa
     return e;
 }
 
+namespace {
+
+// Whether every figure the balance shows is a number: flows near the
+// largest a double holds give powers and energies that are none.
+bool AllFinite(const EnergyBalance& b) {
+    for (const CycleEnergy* e : {&b.First, &b.Steady}) {
+        for (double v : {e->Delivered, e->Returned, e->HeatIn, e->StoredChange, e->PumpEnergy,
+                         e->Highest, e->Lowest}) {
+            if (!std::isfinite(v)) return false;
+        }
+    }
+    for (double v :
+         {b.SteadyLowest, b.Swing, b.InstalledPower, b.PeakDemand, b.NeedPressure, b.PumpOnlyPower,
+          b.PumpOnlyPower - b.InstalledPower, b.CyclesPerHour, b.CyclesPerYear}) {
+        if (!std::isfinite(v)) return false;
+    }
+    return true;
+}
+
+// Why a balance is not shown, with the largest flow of the cycle: the likely cause.
+Message NotFinite(const CircuitState& state) {
+    int largest = 1;
+    for (int i = 2; i <= state.SimMovementCount; ++i) {
+        if (state.Movements.at(i).Qm > state.Movements.at(largest).Qm) largest = i;
+    }
+    return Message(MessageId::EnergyNotFinite,
+                   {MsgInteger(largest), MsgNumber(state.Movements.at(largest).Qm)});
+}
+
+}  // namespace
+
 gas::Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyInputs& in) {
     using R = gas::Result<EnergyBalance>;
+    if (auto wrong = MovementsRefused(state, state.SimMovementCount)) return R::Fail(*wrong);
     EnergyBalance b;
     b.Gas = EngineeringGas(state.Gas);
     if (auto held = CheckGasSettings(state.Data, b.Gas); !held) return R::Fail(held.Error());
@@ -62,6 +95,7 @@ gas::Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyI
     b.PumpOnlyPower = HydraulicPower(b.PeakDemand, b.NeedPressure, in.PumpEfficiency);
     b.CyclesPerHour = d.CycleTime > 0 ? 3600 / d.CycleTime : 0;
     b.CyclesPerYear = b.CyclesPerHour * in.HoursPerYear;
+    if (!AllFinite(b)) return R::Fail(NotFinite(state));
     return b;
 }
 

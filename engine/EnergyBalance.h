@@ -73,7 +73,9 @@ struct EnergyBalance {
 };
 
 // The balance of the design of `state` at tc with its gas settings (real
-// nitrogen for the classic law); the message when its data cannot be run.
+// nitrogen for the classic law); the message when its data cannot be run
+// (the movements a run refuses among them), or when its figures would not
+// all be finite numbers.
 gas::Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyInputs& in = {});
 
 // The power [kW] that delivers `flow` dm3/min at `pressure` bar.

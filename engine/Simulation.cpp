@@ -217,4 +217,20 @@ RunReport RunSimulation(CircuitState& state, const RunAnswers& answers,
     return report;
 }
 
+std::optional<Message> MovementsRefused(const CircuitState& state, int count) {
+    for (int i = 1; i <= count; ++i) {
+        if (!std::isfinite(state.Movements.at(i).Qm)) {
+            return Message(MessageId::FlowNotNumber, {MsgInteger(i)});
+        }
+    }
+    for (int i = 1; i <= count; ++i) {
+        const Movement& m = state.Movements.at(i);
+        if (auto wrong = MovementOutOfRange(i, m)) return wrong;
+        if (m.Tf <= m.Ti && !(m.Tf == 0 && m.Ti == 0)) {
+            return Message(MessageId::MovementEndNotAfterStart, {MsgInteger(i)});
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace volvenza

@@ -288,10 +288,14 @@ constexpr Source kSources[] = {
     {MessageId::ProjectInvalid,
      QT_TRANSLATE_NOOP("volvenza::Message", "Il file %1 non è un progetto Volvenza valido: %2.")},
     {MessageId::JsonInvalidAt,
-     QT_TRANSLATE_NOOP("volvenza::Message", "il testo JSON non è valido al carattere %1")},
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "il testo JSON non è valido alla riga %1, al carattere %2")},
     {MessageId::JsonNumberTooLarge,
-     QT_TRANSLATE_NOOP("volvenza::Message", "il testo JSON contiene un numero troppo grande")},
-    {MessageId::FileTooLarge, QT_TRANSLATE_NOOP("volvenza::Message", "è troppo grande")},
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "il testo JSON contiene alla riga %1 un numero troppo grande: %2")},
+    {MessageId::FileTooLarge,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "è più grande di %1 MiB, il massimo che un progetto può occupare")},
     {MessageId::FieldNotObject,
      QT_TRANSLATE_NOOP("volvenza::Message", "il campo %1 deve essere un oggetto")},
     {MessageId::FieldMissing, QT_TRANSLATE_NOOP("volvenza::Message", "il campo %1 manca")},
@@ -376,8 +380,8 @@ constexpr Source kSources[] = {
     {MessageId::RangeWhole, QT_TRANSLATE_NOOP("volvenza::Message", "un numero intero da %1 a %2")},
     {MessageId::JsonTooDeep,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "il testo JSON annida più di %1 livelli di elenchi e oggetti al carattere "
-                       "%2")},
+                       "il testo JSON annida più di %1 livelli di elenchi e oggetti alla riga %2, "
+                       "al carattere %3")},
     {MessageId::InitialValueNegative,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "%1 vale %2: i valori iniziali non possono essere negativi, la simulazione "
@@ -403,6 +407,15 @@ constexpr Source kSources[] = {
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Nel movimento %1 %2 vale %3, che non è un numero finito. La simulazione "
                        "verrà interrotta, correggere il dato e riavviarla.")},
+    {MessageId::EnergyNotFinite,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il bilancio energetico non si può dare: le sue cifre non vengono tutte "
+                       "numeri finiti (la portata più grande del ciclo, del movimento %1, vale %2 "
+                       "dm3/min)")},
+    {MessageId::FieldTwice,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "il campo %1 è scritto due volte: quale dei due valga non si può sapere")},
+    {MessageId::RangeAtLeastOrNull, QT_TRANSLATE_NOOP("volvenza::Message", "almeno %1, o null")},
 };
 
 constexpr bool InOrder() {

@@ -166,6 +166,11 @@ enum class MessageId : uint16_t {
     EnvelopeMaxAbsoluteZero,
     MovementNegative,
     MovementNotFinite,
+    // An energy balance whose figures are not all finite.
+    EnergyNotFinite,
+    // A project's key given twice in one object.
+    FieldTwice,
+    RangeAtLeastOrNull,
     Count  // not a message: how many there are
 };
 

@@ -68,7 +68,7 @@ class LocalFileColumns : public QIdentityProxyModel {
 };
 
 MessageAnswer RunMessageBox(QWidget* owner, const QString& text, MessageIcon icon,
-                            MessageButtons buttons, const QString& title);
+                            MessageButtons buttons, const QString& title, bool noByDefault = false);
 
 // The filter the dialog shows, by its place in the list: with the details
 // hidden, Qt names the chosen filter by its shortened text, which is none of ours.
@@ -103,7 +103,7 @@ class FileDialog : public QFileDialog {
         const QFileInfo info(target);
         if ((info.exists() || info.isSymLink()) &&
             RunMessageBox(this, ReplaceQuestion(target), MessageIcon::Exclamation,
-                          MessageButtons::YesNo, windowTitle()) != MessageAnswer::Yes) {
+                          MessageButtons::YesNo, windowTitle(), true) != MessageAnswer::Yes) {
             return;
         }
         target_ = target;
@@ -212,8 +212,10 @@ void PrintEveryPage(QPrinter& printer) {
     engine->setProperty(jobOptions, kept);
 }
 
+// With `noByDefault`, Enter answers No, as Qt's own question before a file
+// is replaced: two hurried keys never replace one.
 MessageAnswer RunMessageBox(QWidget* owner, const QString& text, MessageIcon icon,
-                            MessageButtons buttons, const QString& title) {
+                            MessageButtons buttons, const QString& title, bool noByDefault) {
     QMessageBox box(ToQt(icon), title, text, QMessageBox::NoButton, owner);
     // The buttons' texts are the program's own, whatever catalogue is loaded.
     switch (buttons) {
@@ -231,6 +233,7 @@ MessageAnswer RunMessageBox(QWidget* owner, const QString& text, MessageIcon ico
                 ->setText(QCoreApplication::translate("volvenza::QtDialogs", "Sì"));
             box.button(QMessageBox::No)
                 ->setText(QCoreApplication::translate("volvenza::QtDialogs", "No"));
+            if (noByDefault) box.setDefaultButton(QMessageBox::No);
             break;
     }
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))

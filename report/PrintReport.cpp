@@ -11,6 +11,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
 #include "platform/QtPrinterSurface.h"
+#include "platform/UiMessage.h"
 #include "platform/UiNumber.h"
 #include "report/CycleReport.h"
 #include "report/SizingReport.h"
@@ -266,14 +267,18 @@ void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStrin
 // a page of its own when the rest of this one cannot hold it.
 void EnergyBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
                 const QString& origin, const EnergyInputs& energy) {
-    const QList<EnergyRow> rows = EnergyBalanceRows(state, energy);
-    if (rows.isEmpty()) return;
-    if (s.CurrentY() + (rows.size() + 2) * s.LineHeight() > s.PageHeight()) {
+    std::optional<Message> refusal;
+    const QList<EnergyRow> rows = EnergyBalanceRows(state, energy, &refusal);
+    // A balance refused says why in its place.
+    if (rows.isEmpty() && !refusal) return;
+    if (s.CurrentY() + (std::max<qsizetype>(rows.size(), 1) + 2) * s.LineHeight() >
+        s.PageHeight()) {
         s.NewPage();
         ResultsHeading(s, printHeader, origin);
     }
     Blank(s, kTableMargin);
     Line(s, kTableMargin, {EnergyBalanceTitle()});
+    if (refusal) Line(s, kTableMargin, {UiMessage(*refusal)});
     for (const EnergyRow& row : rows) Line(s, kTableMargin, {row.label + ": " + row.value});
 }
 

@@ -114,8 +114,9 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
     recoveryTimer_ = new QTimer(this);
     recoveryTimer_->setSingleShot(true);
     recoveryTimer_->setTimerType(Qt::PreciseTimer);
-    // Within a second of the last change, so that a crash loses less than
-    // that, yet typing does not write at every key.
+    // Within a second of the first change not yet in a point, however the
+    // typing goes on, so that a crash loses less than that, yet typing does
+    // not write at every key: a deadline, not restarted by later changes.
     recoveryTimer_->setInterval(800);
     connect(recoveryTimer_, &QTimer::timeout, this,
             [this] { SaveRecoveryPoint(project_->Snapshot()); });

@@ -190,7 +190,7 @@ class frmMain : public QMainWindow {
     QString designFile_;
     std::unique_ptr<Project> project_;
     std::unique_ptr<RecoveryStore> recovery_;
-    // A recovery point within a second of the last change.
+    // A recovery point within a second of the first change after the last one.
     QTimer* recoveryTimer_ = nullptr;
     QAction* undoEntry_ = nullptr;
     QAction* redoEntry_ = nullptr;

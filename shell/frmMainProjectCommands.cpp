@@ -187,7 +187,7 @@ void frmMain::ShowHistoryState() {
 }
 
 void frmMain::ProjectChanged(unsigned parts) {
-    if (parts != ProjectPart::Results) recoveryTimer_->start();
+    if (parts != ProjectPart::Results && !recoveryTimer_->isActive()) recoveryTimer_->start();
     ShowHistoryState();
     // The vessels stay when V0 is typed anew: the bar says what V0 is one of,
     // and, in red, where the results fall below the applied p1.

@@ -349,7 +349,12 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
         t.Headings.push_back(
             w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Pmin a %1 °C [bar]"), {w.Num(temp, 2)}));
     }
-    t.Headings.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Margine [bar]")));
+    // Over a working day the margin counts the drift to the day's end, which
+    // the Pmin columns, the cycles run, do not: the heading says which.
+    t.Headings.push_back(
+        req.SingleCycle
+            ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Margine [bar]"))
+            : w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Margine nella giornata [bar]")));
     t.Headings.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Regole non rispettate")));
     t.Headings.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Esito")));
     t.Highlighted = a.Recommended;
@@ -414,6 +419,12 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
             "Pressioni assolute, stesso azoto per ogni legge; Pmin e margine in bar come "
             "immessi.")),
     };
+    if (!req.SingleCycle) {
+        out.Legend.push_back(w(QT_TRANSLATE_NOOP(
+            "volvenza::SizingText",
+            "Margine nella giornata: la pressione più bassa fino a fine giornata meno p1 (Pmin: "
+            "dei cicli calcolati).")));
+    }
 }
 
 void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/CycleRun.h"
+#include "engine/Simulation.h"
 #include "gas/GasLaw.h"
 #include "sizing/Arrangements.h"
 #include "sizing/Fixes.h"
@@ -67,6 +68,7 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
     if (!(state.Data.CycleTime > 0) || state.SimMovementCount <= 0) {
         return Message(MessageId::CycleMissing);
     }
+    if (auto wrong = MovementsRefused(state, state.SimMovementCount)) return *wrong;
     const double restart = state.Data.Pm - state.Data.Dp;
     if (!req.SingleCycle && !(req.MinPressure < restart)) {
         return Message(MessageId::RestartNotAboveMin,

@@ -1387,18 +1387,6 @@ The file already exists. Replace it?</translation>
         <translation>The file %1 is not a valid Volvenza project: %2.</translation>
     </message>
     <message>
-        <source>il testo JSON non è valido al carattere %1</source>
-        <translation>the JSON text is not valid at character %1</translation>
-    </message>
-    <message>
-        <source>il testo JSON contiene un numero troppo grande</source>
-        <translation>the JSON text holds a number that is too large</translation>
-    </message>
-    <message>
-        <source>è troppo grande</source>
-        <translation>it is too large</translation>
-    </message>
-    <message>
         <source>il campo %1 deve essere un oggetto</source>
         <translation>the field %1 must be an object</translation>
     </message>
@@ -1679,10 +1667,6 @@ The file already exists. Replace it?</translation>
         <translation>a whole number from %1 to %2</translation>
     </message>
     <message>
-        <source>il testo JSON annida più di %1 livelli di elenchi e oggetti al carattere %2</source>
-        <translation>the JSON text nests more than %1 levels of lists and objects at character %2</translation>
-    </message>
-    <message>
         <source>%1 vale %2: i valori iniziali non possono essere negativi, la simulazione non può partire</source>
         <translation>%1 is %2: the initial values cannot be negative, the simulation cannot start</translation>
     </message>
@@ -1705,6 +1689,30 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Nel movimento %1 %2 vale %3, che non è un numero finito. La simulazione verrà interrotta, correggere il dato e riavviarla.</source>
         <translation>In movement %1, %2 is %3, which is not a finite number. The simulation will be stopped; correct the value and start it again.</translation>
+    </message>
+    <message>
+        <source>Il bilancio energetico non si può dare: le sue cifre non vengono tutte numeri finiti (la portata più grande del ciclo, del movimento %1, vale %2 dm3/min)</source>
+        <translation>The energy balance cannot be given: its figures do not all come out as finite numbers (the cycle&apos;s largest flow, of movement %1, is %2 dm3/min)</translation>
+    </message>
+    <message>
+        <source>il testo JSON non è valido alla riga %1, al carattere %2</source>
+        <translation>the JSON text is not valid at line %1, character %2</translation>
+    </message>
+    <message>
+        <source>il testo JSON contiene alla riga %1 un numero troppo grande: %2</source>
+        <translation>the JSON text holds at line %1 a number that is too large: %2</translation>
+    </message>
+    <message>
+        <source>è più grande di %1 MiB, il massimo che un progetto può occupare</source>
+        <translation>it is larger than %1 MiB, the most a project may take</translation>
+    </message>
+    <message>
+        <source>il testo JSON annida più di %1 livelli di elenchi e oggetti alla riga %2, al carattere %3</source>
+        <translation>the JSON text nests more than %1 levels of lists and objects at line %2, character %3</translation>
+    </message>
+    <message>
+        <source>il campo %1 è scritto due volte: quale dei due valga non si può sapere</source>
+        <translation>the field %1 appears twice: which of the two holds cannot be known</translation>
     </message>
     <message>
         <source>Il valore di %1 è &quot;%2&quot;, che non è un numero valido: %3. Correggerlo o annullarlo con Ctrl+Z.</source>
@@ -1789,6 +1797,10 @@ The file already exists. Replace it?</translation>
     <message>
         <source>cicli nominali</source>
         <translation>rated cycles</translation>
+    </message>
+    <message>
+        <source>almeno %1, o null</source>
+        <translation>at least %1, or null</translation>
     </message>
 </context>
 <context>
@@ -2297,6 +2309,14 @@ The file already exists. Replace it?</translation>
     <message>
         <source>La pompa può fornire %1 dm3 per ciclo, il ciclo ne preleva %2.</source>
         <translation>The pump can deliver %1 dm3 a cycle, the cycle draws %2.</translation>
+    </message>
+    <message>
+        <source>Margine nella giornata [bar]</source>
+        <translation>Margin over the working day [bar]</translation>
+    </message>
+    <message>
+        <source>Margine nella giornata: la pressione più bassa fino a fine giornata meno p1 (Pmin: dei cicli calcolati).</source>
+        <translation>Margin over the working day: the lowest pressure to the end of the day less p1 (Pmin: of the cycles run).</translation>
     </message>
 </context>
 <context>

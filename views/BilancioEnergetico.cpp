@@ -11,6 +11,14 @@
 #include "views/EnergyBalanceText.h"
 
 namespace volvenza {
+namespace {
+
+// Messages that end a sentence of their own keep their one full stop.
+QString Sentence(const QString& text) {
+    return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
+}
+
+}  // namespace
 
 BilancioEnergetico::BilancioEnergetico(CircuitState& state, Dialogs&, QWidget* parent)
     : QWidget(parent), state_(state) {
@@ -40,9 +48,10 @@ void BilancioEnergetico::ShowBalance(const std::optional<EnergyInputs>& inputs) 
         delete item->widget();
         delete item;
     }
-    const QList<EnergyRow> rows = inputs ? EnergyBalanceRows(state_, *inputs) : QList<EnergyRow>();
-    const auto fault = inputs ? EnergyInputsFault(*inputs) : std::nullopt;
-    empty_->setText(fault ? UiMessage(*fault) + QLatin1Char('.')
+    std::optional<Message> fault;
+    const QList<EnergyRow> rows =
+        inputs ? EnergyBalanceRows(state_, *inputs, &fault) : QList<EnergyRow>();
+    empty_->setText(fault ? Sentence(UiMessage(*fault))
                     : state_.LastPoint > 0 && !inputs
                         ? tr("Il bilancio torna con la prossima simulazione.")
                         : tr("Nessun risultato: eseguire la simulazione."));
@@ -54,6 +63,9 @@ void BilancioEnergetico::ShowBalance(const std::optional<EnergyInputs>& inputs) 
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid_->addWidget(label, r, 0);
         grid_->addWidget(value, r, 1);
+        // At once, not when the layout would: the frame grows to rows it can see.
+        label->show();
+        value->show();
     }
     Grow();
 }

@@ -70,10 +70,17 @@ QString HeatWords(double heatIn) {
 
 }  // namespace
 
-QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs& in) {
-    if (state.LastPoint <= 0 || state.PSeries.empty() || EnergyInputsFault(in)) return {};
+QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs& in,
+                                   std::optional<Message>* refusal) {
+    std::optional<Message> unused;
+    std::optional<Message>& why = refusal != nullptr ? *refusal : unused;
+    why = EnergyInputsFault(in);
+    if (state.LastPoint <= 0 || state.PSeries.empty() || why) return {};
     const auto balance = BalanceOfRun(state, in);
-    if (!balance) return {};
+    if (!balance) {
+        why = balance.Error();
+        return {};
+    }
     const EnergyBalance& b = *balance;
     QList<EnergyRow> rows;
     auto row = [&rows](const char* label, const QString& value) {

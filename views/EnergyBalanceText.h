@@ -27,9 +27,11 @@ struct EnergyRow {
 // sizing's own refusals.
 std::optional<Message> EnergyInputsFault(const EnergyInputs& inputs);
 
-// One row per figure in the language shown; none without a run or with a
-// fault in the inputs.
-QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs& inputs);
+// One row per figure in the language shown; none without a run, or with a
+// fault in the inputs or a balance refused, and then, in `refusal` when
+// given, why.
+QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs& inputs,
+                                   std::optional<Message>* refusal = nullptr);
 
 // The heading of the figures.
 QString EnergyBalanceTitle();

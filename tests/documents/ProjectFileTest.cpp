@@ -96,11 +96,22 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         std::string expected;
     };
     const Case cases[] = {
-        {good.substr(0, good.size() / 2), "il testo JSON non è valido al carattere"},
+        {good.substr(0, good.size() / 2), "il testo JSON non è valido alla riga "},
+        {"{\n  \"formato\": \"volvenza-progetto\",\n  \"è\": x}",
+         "il testo JSON non è valido alla riga 3, al carattere 8."},
         {"[]", "il campo / deve essere un oggetto"},
         {with("\"versione\": 1", "\"versione\": 2"), "il campo /versione non è una versione"},
         {with("\"V0\": 10.0", "\"V0\": 1" + std::string(400, '0')),
-         "il testo JSON contiene un numero troppo grande"},
+         "il testo JSON contiene alla riga 7 un numero troppo grande: 10000000000000000000…."},
+        {with("\"V0\": 10.0", "\"V0\": -1e400"),
+         "il testo JSON contiene alla riga 7 un numero troppo grande: -1e400."},
+        // A key given twice: which value holds cannot be known.
+        {with("\"V0\": 10.0", "\"V0\": 10.0, \"V0\": -3"),
+         "il campo /dati_iniziali/V0 è scritto due volte"},
+        {with("\"Ti\": 0.20000000298023224", "\"Ti\": 0.2, \"Ti\": 0.2"),
+         "il campo /movimenti/2/Ti è scritto due volte"},
+        {with("\"V0\": 0.075", "\"V0\": 0.075, \"tau\": 1, \"tau\": 2"),
+         "il campo /dimensionamento/catalogo/0/tau è scritto due volte"},
         {with("\"V0\": 10.0", "\"V0\": 1e39"),
          "il campo /dati_iniziali/V0 vale 1e+39, fuori dall'intervallo ammesso: da "
          "-3,402823e+38 a 3,402823e+38."},
@@ -108,6 +119,11 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
          "il campo /movimenti/1/tipo deve essere un numero da 0 a 7"},
         {with("\"Ti2\": 0.10000000149011612", "\"Ti2\": \"0,1\""),
          "il campo /movimenti/2/Ti2 deve essere un numero"},
+        // Values the gas dialog refuses, whichever law is chosen.
+        {with("\"esponente\": 1.4", "\"esponente\": 5"),
+         "il campo /gas/esponente vale 5, fuori dall'intervallo ammesso: da 1 a 1,67."},
+        {with("\"tau\": 45.0", "\"tau\": -1"),
+         "il campo /gas/tau vale -1, fuori dall'intervallo ammesso: almeno 0, o null."},
         {with("\"legge\": \"azoto\"", "\"legge\": \"vapore\""),
          "il campo /gas/legge deve essere uno fra \"classica\", \"ideale\", \"azoto\""},
         {with("\"ciclo_singolo\": true", "\"ciclo_singolo\": 1"),
@@ -130,7 +146,8 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
          "più 1."},
         // Nested deeper than any project, refused before it is parsed.
         {std::string(100000, '[') + std::string(100000, ']'),
-         "il testo JSON annida più di 16 livelli di elenchi e oggetti al carattere 17"},
+         "il testo JSON annida più di 16 livelli di elenchi e oggetti alla riga 1, al carattere "
+         "17"},
     };
     for (const Case& c : cases) {
         const auto message = Read(c.text);
@@ -141,6 +158,14 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         EXPECT_EQ(other.Data.V0, 123) << c.expected;
         EXPECT_EQ(other.MovementCount, 0) << c.expected;
     }
+    // Larger than any project: refused unread, with the limit.
+    const std::string big = (std::filesystem::temp_directory_path() / "big.vlzp").string();
+    std::ofstream(big) << std::string(kMaxProjectSize + 1, ' ');
+    EXPECT_EQ(Failure(LoadProjectFile(other, read, big)),
+              "Il file " + big +
+                  " non è un progetto Volvenza valido: è più grande di 8 MiB, il "
+                  "massimo che un progetto può occupare.");
+    std::filesystem::remove(big);
 }
 
 // Files written before the catalogue had columns keep a bare list of

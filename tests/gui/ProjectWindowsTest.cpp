@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -193,7 +194,8 @@ class ProjectWindowsTest : public QObject {
     }
 
     // A crashed session's points wait for the user, said at start; a value
-    // is in a point within a second, and at once when its window closes.
+    // is in a point within a second, however the typing goes on, and at once
+    // when its window closes.
     void recoveryPointsOutliveACrash() {
         Shell shell(ProgramChildWindows());
         const std::string folder =
@@ -222,8 +224,15 @@ class ProjectWindowsTest : public QObject {
             const auto points = shell.main->Recovery().List();
             return shell.main->Recovery().Load(points.front(), newest) ? newest.data.V0 : 0.0f;
         };
-        Retype(Named<QLineEdit>(shell.main->ShowChildWindow("DatiIniziali"), "TV0"), "11");
-        QVERIFY(QTest::qWaitFor([&] { return newestV0() == 11; }, 1000));
+        // Typing that never pauses leaves one all the same.
+        QWidget* data = shell.main->ShowChildWindow("DatiIniziali");
+        Retype(Named<QLineEdit>(data, "TV0"), "11");
+        QElapsedTimer typing;
+        typing.start();
+        // A key every 0,3 s.
+        while (!QTest::qWaitFor([&] { return newestV0() == 11; }, 300) && typing.elapsed() < 2000)
+            QTest::keyClick(Named<QLineEdit>(data, "TP0"), Qt::Key_1);
+        QVERIFY2(typing.elapsed() < 1000, qPrintable(QString::number(typing.elapsed())));
         for (int v = 12; v <= 21; ++v) {
             Retype(Named<QLineEdit>(shell.main->ShowChildWindow("DatiIniziali"), "TV0"),
                    QString::number(v));
@@ -321,6 +330,51 @@ class ProjectWindowsTest : public QObject {
         shell.Button("Simulazione")->trigger();
         shell.Menu("mnuFileSaveAs")->trigger();
         QCOMPARE(shell.dialogs.Calls().back().fileName, QFileInfo(path).absolutePath() + '/');
+    }
+
+    // What a run refuses, the sizing and the balance of results read from a
+    // file refuse in the same words; a balance whose figures are not all
+    // numbers says why.
+    void refusedMovementsStopTheSizingAndTheBalance() {
+        Shell shell(ProgramChildWindows());
+        shell.main->show();
+        shell.RunExample();
+        const QString path = shell.temp.filePath("nq.vlz");
+        shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
+        const QByteArray text = ReadFile(path);
+        auto open = [&](const char* flow) {
+            WriteFile(path, QByteArray(text).replace(",58.905,1", flow));
+            shell.WithFile(shell.Menu("mnuFileOpen"), path);
+        };
+        open(",-58.905,1");
+        QVERIFY(shell.state.LastPoint > 0);
+        shell.main->ShowChildWindow("BilancioEnergetico");
+        const auto* said = Named<QLabel>(shell.main.get(), "LNessunRisultato");
+        const QString refused =
+            "Nel movimento 1 Qm vale -58,905 e non può essere negativo. La "
+            "simulazione verrà interrotta, correggere il dato e riavviarla.";
+        QCOMPARE(Figures(*shell.main), QStringList());
+        QCOMPARE(said->text(), refused);
+        shell.Menu("mnuCalcoloDimensionamento")->trigger();
+        auto* sizing =
+            qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
+        QTest::keyClicks(Named<QLineEdit>(sizing, "TP1"), "60");
+        Search(*sizing);
+        QCOMPARE(shell.dialogs.Messages().back().text, refused);
+
+        open(",1e308,1");
+        QCOMPARE(said->text(),
+                 "Il bilancio energetico non si può dare: le sue cifre non vengono "
+                 "tutte numeri finiti (la portata più grande del ciclo, del "
+                 "movimento 1, vale 1e+308 dm3/min).");
+        // The window open, the rows of a new balance are all seen, each whole.
+        open(",1E+39,1");
+        QCOMPARE(Figures(*shell.main).value(12), "1,24074074074074E+38 kW");
+        QWidget* balance = shell.main->FindChildWindow("BilancioEnergetico");
+        for (auto* value : balance->findChildren<QLabel*>(QRegularExpression("^LValore"))) {
+            QVERIFY2(value->isVisible() && value->height() >= value->sizeHint().height(),
+                     qPrintable(value->objectName()));
+        }
     }
 
     void sizingSearchesAppliesAndFollowsTheData() {

@@ -40,8 +40,17 @@ head -c 2 "$work/high-out.vlz" | grep -q "^1," || fail "warning LastPoint"
 for bad in '0,1,0,0,50,150,0,0,0,0,0,0,0,0,-58.9,1' '-5,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1'; do
     printf '0,10,60,45,30,80,13,2,1\r\n%s\r\n0,0,0,0,0,0\r\n' "$bad" >"$work/neg.vlz"
     check "negative $bad" 1 "$sim" run "$work/neg.vlz" "$work/none.vlz"
+    cp "$work/err" "$work/run-err"
+    # The sizing refuses what the run refuses, in the same words.
+    check "size negative $bad" 3 "$sim" size "$work/neg.vlz" --pmin 5 --type bladder
+    cmp -s "$work/err" "$work/run-err" || fail "size says otherwise than run: $(cat "$work/err")"
 done
 says "negative named" "^Nel movimento 1 Ti vale -5 e non può essere negativo"
+# A flow near the largest a double holds: the balance says why it is missing.
+printf '0,10,60,45,30,80,13,2,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,1e308,1\r\n0,0,0,0,0,0\r\n' >"$work/huge.vlz"
+check huge-flow 3 "$sim" run "$work/huge.vlz" "$work/huge-out.vlz" --summary
+says "huge flow" "^Il bilancio energetico non si può dare: .* movimento 1, vale 1e+308 dm3/min)$" "$work/out"
+grep -qi "inf\|nan" "$work/out" && fail "huge flow shows a number that is none"
 check envelope-absolute-zero 1 "$sim" example "$work/none.vlz" --envelope -300 45
 says "envelope named" "inviluppo vale -300 °C: deve superare lo zero assoluto"
 [ -e "$work/none.vlz" ] && fail "refused values wrote a file"

@@ -76,6 +76,8 @@ has unfilled "Escluse le composizioni il cui gas a Pm non riempie le bombole (l'
 check single-cycle 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --single-cycle \
     --catalogue 10 --size-pump
 has small-pump "pompa 12,7 dm3/min."
+# One cycle, one margin: that of the cycle run, under its plain heading.
+has single-margin "  Margine [bar]  "
 
 # Nothing passes: exit 1, the answer on stdout. The kept precharge breaks
 # rule 2 at every size; a pump below the cycle's demand fails at once.
@@ -128,6 +130,7 @@ check unknown-option 64 "$sim" size "$data/example.vlz" --pmin 60 --type bladder
 english=(env LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 "$sim")
 check english 0 "${english[@]}" size "$data/example.vlz" --pmin 60 --type bladder
 has english-recommended "Recommended: 10 dm3, precharge 48.1 bar at 20 °C, pump 30 dm3/min."
+has english-margin "  Margin over the working day [bar]  "
 grep -Ein '[0-9],[0-9]|\b(non|supera|regola|precarica|pompa|della|movimenti)\b' "$work/out" &&
     fail "english size output"
 

@@ -217,7 +217,8 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
                  "\n";
     }
     const auto balance = BalanceOfRun(state, energy);
-    if (!balance) return lines;
+    // A balance refused says why in its place.
+    if (!balance) return lines + SimMessage(balance.Error()) + "\n";
     const EnergyBalance& b = *balance;
     const GasSettings& g = b.Gas;
     const std::string law =
