@@ -464,6 +464,21 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
 
     std::ofstream(store.List()[2].path) << "{}";
     EXPECT_TRUE(Failure(store.Load(store.List()[2], back)));
+
+    // Drafts that do not read as a box's, in a point written by hand, are
+    // left out; the last box of each kind is one.
+    const std::string path = Path("bozze.vlzp");
+    std::ofstream(path) << R"({"recupero_bozze": [[4,0,0,"a"], [-1,0,0,"a"], [1,-1,0,"a"],
+        [1,1001,0,"a"], [0,0,-1,"a"], [1,1,15,"a"], [2,0,8,"a"], [3,1,7,"a"], ["0",0,0,"a"],
+        [0,"0",0,"a"], [0,0,"0","a"], [0,0,0,0], [0,0,0], {}, 5,
+        [1,1000,14,"m"], [2,0,7,"r"], [3,1,6,"c"]],)"
+                        << SnapshotText(project.Snapshot()).substr(1);
+    RecoveryPoint byHand;
+    byHand.path = path;
+    ASSERT_EQ(Failure(store.Load(byHand, back)), std::nullopt);
+    EXPECT_EQ(back.drafts, (Drafts{{{DraftKey::Place::Movement, 1000, 14}, "m"},
+                                   {{DraftKey::Place::Requirements, 0, 7}, "r"},
+                                   {{DraftKey::Place::Catalogue, 1, 6}, "c"}}));
 }
 
 // A design comes from either format; what the other cannot hold is named.
