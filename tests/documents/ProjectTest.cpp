@@ -371,8 +371,10 @@ TEST_F(ProjectTest, DraftsTravelWithTheirMovements) {
 }
 
 // Points go by the order they were written in, whatever the clock says
-// (here one set years ahead); the last few are kept, and with them every
-// point of a session that ended without closing or is still running.
+// (here one set years ahead) or however long the sequence grows; the last
+// few are kept, and with them the points of a session that ended without
+// closing, each until it is opened or discarded (the newest of them up to a
+// cap), and those of a session still running.
 TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     const fs::path folder = dir / "recovery";
     using Owner = RecoveryPoint::Owner;
@@ -397,6 +399,9 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
         RecoveryStore crashed(folder.string());
         crashed.Begin();
         ASSERT_EQ(Failure(crashed.Save(project.Snapshot(), 50, "ciclo.vlz")), std::nullopt);
+        for (std::time_t t : {55L, 58L}) {
+            ASSERT_EQ(Failure(crashed.Save(project.Snapshot(), t)), std::nullopt);
+        }
         ASSERT_EQ(Failure(running.Save(project.Snapshot(), 60)), std::nullopt);
         RecoveryStore store(folder.string(), 3);
         store.Begin();
@@ -407,7 +412,8 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
         std::ofstream(folder / "recupero-000000000900-0000-m5.vlzp")
             << SnapshotText(project.Snapshot());
         for (const char* name :
-             {"recupero-x.vlzp", "recupero-000000000900-0000-m5.vlz", "recupero-900-0-m5.vlzp"}) {
+             {"recupero-x.vlzp", "recupero-000000000900-0000-m5.vlz", "recupero-900-0-m5.vlzp",
+              "recupero-18446744073709551615-000000000900-0123456789abcdef-m5.vlzp"}) {
             std::ofstream(folder / name) << "not ours";
         }
         EXPECT_EQ(owners(store.List()),
@@ -415,6 +421,8 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
                                                               {200, Owner::This},
                                                               {9999999999, Owner::This},
                                                               {60, Owner::Running},
+                                                              {58, Owner::Running},
+                                                              {55, Owner::Running},
                                                               {50, Owner::Running},
                                                               {900, Owner::Ended}}));
         store.End();
@@ -429,22 +437,46 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
                                                           {300, Owner::Ended},
                                                           {200, Owner::Ended},
                                                           {60, Owner::Running},
+                                                          {58, Owner::Interrupted},
+                                                          {55, Owner::Interrupted},
                                                           {50, Owner::Interrupted}}));
     EXPECT_EQ(points[0].movements, 5);
     ProjectSnapshot back;
     std::string design;
-    ASSERT_EQ(Failure(store.Load(points[4], back, &design)), std::nullopt);
+    ASSERT_EQ(Failure(store.Load(points[6], back, &design)), std::nullopt);
     EXPECT_EQ(back, project.Snapshot());
     EXPECT_EQ(design, "ciclo.vlz");
 
-    // Opened, an interrupted session's points make way like any other;
-    // discarded, a point goes.
-    store.Opened(points[4]);
+    // Opened, an interrupted session's point becomes one of this session's
+    // and makes way like them; its session's others wait. Discarded, a point goes.
+    store.Opened(points[6]);
     store.Discard(points[3]);
     ASSERT_EQ(Failure(store.Save(project.Snapshot(), 500)), std::nullopt);
     EXPECT_EQ(owners(store.List()),
-              (std::vector<std::pair<std::time_t, Owner>>{
-                  {500, Owner::This}, {400, Owner::This}, {300, Owner::Ended}}));
+              (std::vector<std::pair<std::time_t, Owner>>{{500, Owner::This},
+                                                          {400, Owner::This},
+                                                          {300, Owner::Ended},
+                                                          {58, Owner::Interrupted},
+                                                          {55, Owner::Interrupted}}));
+    // Beyond the cap, an interrupted session's oldest points go. A point
+    // numbered past ten digits leaves the next ones listed and in order.
+    std::ofstream(folder / "recupero-9999999999-000000000700-0123456789abcdef-m5.vlzp")
+        << SnapshotText(project.Snapshot());
+    {
+        RecoveryStore capped(folder.string(), 3, 1);
+        capped.Begin();
+        ASSERT_EQ(Failure(capped.Save(project.Snapshot(), 800)), std::nullopt);
+        const auto after = capped.List();
+        EXPECT_EQ(owners(after),
+                  (std::vector<std::pair<std::time_t, Owner>>{{800, Owner::This},
+                                                              {700, Owner::Ended},
+                                                              {500, Owner::Running},
+                                                              {400, Owner::Running},
+                                                              {300, Owner::Ended},
+                                                              {58, Owner::Interrupted}}));
+        EXPECT_EQ(after[0].sequence, 10000000000u);
+        capped.End();
+    }
 
     ResetCircuit(state);
     project.Edited(ProjectPart::Inputs, "Nuovo");
@@ -464,6 +496,14 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
 
     std::ofstream(store.List()[2].path) << "{}";
     EXPECT_TRUE(Failure(store.Load(store.List()[2], back)));
+    // The last of a crashed session's points discarded, its mark goes: only
+    // the two running sessions' are left.
+    store.Discard(store.List().back());
+    EXPECT_EQ(std::count_if(fs::directory_iterator(folder), fs::directory_iterator(),
+                            [](const fs::directory_entry& e) {
+                                return e.path().filename().string().starts_with("sessione-");
+                            }),
+              2);
 }
 
 // A design comes from either format; what the other cannot hold is named.
