@@ -464,6 +464,10 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(Named<QLabel>(shell.main.get(), "LNessunRisultato")->text(),
                  "Il rendimento della pompa deve essere più di 0 e al più 1.");
         Retype(efficiency, "0,9");
+        // Hours a year are shown to the tenth, as typed: half an hour is no 0 h.
+        Retype(Named<QLineEdit>(window, "TOreAnno"), "0,5");
+        QVERIFY(Figures(*shell.main).last().endsWith(" in 0,5 h"));
+        shell.Menu("mnuFileAnnulla")->trigger();
 
         // Another maximum pressure: the answer stays in view, marked, and
         // cannot be applied to a design it was not found for, until a search.

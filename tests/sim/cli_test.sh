@@ -154,6 +154,13 @@ says "efficiency named" "^Il rendimento della pompa del progetto (rendimento_pom
 sed 's/"ore_in_un_anno": 2000.0/"ore_in_un_anno": -2000/' "$work/d.vlzp" >"$work/h.vlzp"
 check project-hours-negative 1 "$sim" run "$work/h.vlzp" "$work/none.vlz" --summary
 says "hours named" "(ore_in_un_anno) valgono -2000"
+# Just past a limit, the value shows the digits that put it there.
+sed 's/"rendimento_pompa": 0.8/"rendimento_pompa": 1.0000001/' "$work/d.vlzp" >"$work/e1.vlzp"
+check project-efficiency-above-one 1 "$sim" run "$work/e1.vlzp" "$work/none.vlz" --summary
+says "efficiency digits" "(rendimento_pompa) vale 1,0000001: deve"
+sed 's/"ore_in_un_anno": 2000.0/"ore_in_un_anno": 0.5/' "$work/d.vlzp" >"$work/h5.vlzp"
+check project-half-hour 0 "$sim" run "$work/h5.vlzp" "$work/d5.vlz" --summary
+says "half hour" "all'anno in 0,5 h$" "$work/out"
 check run-project-override 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --gas classic --summary \
     --pump-efficiency 0,7
 says "law override" 'pressione minima 177,93 bar' "$work/out"
