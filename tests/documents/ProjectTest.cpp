@@ -449,9 +449,7 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
         RecoveryStore capped(folder.string(), 3, 1);
         capped.Begin();
         ASSERT_TRUE(save(capped, {800}));
-        const auto after = capped.List();
-        EXPECT_EQ(owners(after), "800T 700E 500R 400R 300E 58I ");
-        EXPECT_EQ(after[0].sequence, 10000000000u);
+        EXPECT_EQ(owners(capped.List()), "800T 700E 500R 400R 300E 58I ");
         capped.End();
     }
 
