@@ -55,7 +55,7 @@ constexpr const char* kExtension = ".vlzp";
 constexpr const char* kDesignKey = "recupero_file";
 
 // "recupero-SEQUENCE-TIME-SESSION-mCOUNT.vlzp", zero-padded so that names
-// sort by sequence.
+// sort by sequence (up to ten digits; a longer sequence reads as well).
 std::string PointName(unsigned long long sequence, long long time, const std::string& session,
                       int movements) {
     char name[96];  // mutants: skip
@@ -72,6 +72,10 @@ std::string EarlierPointName(long long time, unsigned sequence, int movements) {
     return name;
 }
 
+// The highest sequence a point may have: the next is still one more, well
+// before an unsigned long long wraps to 0. A name beyond it is no point.
+constexpr unsigned long long kLastSequence = 999'999'999'999'999'999ULL;
+
 std::optional<RecoveryPoint> PointOf(const fs::path& path) {
     // Written by sscanf before use.
     unsigned long long sequence = 0;  // mutants: skip
@@ -81,9 +85,9 @@ std::optional<RecoveryPoint> PointOf(const fs::path& path) {
     char session[17] = {};            // mutants: skip
     char tail[8] = {};                // mutants: skip
     const std::string name = path.filename().string();
-    if (std::sscanf(name.c_str(), "recupero-%10llu-%12lld-%16[0-9a-f]-m%d%7s", &sequence, &time,
+    if (std::sscanf(name.c_str(), "recupero-%llu-%lld-%16[0-9a-f]-m%d%7s", &sequence, &time,
                     session, &movements, tail) == 5 &&
-        name == PointName(sequence, time, session, movements)) {
+        sequence <= kLastSequence && name == PointName(sequence, time, session, movements)) {
         return RecoveryPoint{path.string(), sequence, static_cast<std::time_t>(time), movements,
                              session};
     }
@@ -523,8 +527,11 @@ Status ReadSnapshot(ProjectSnapshot& snapshot, const std::string& text,
     return Done{};
 }
 
-RecoveryStore::RecoveryStore(std::string folder, size_t keep)
-    : folder_(std::move(folder)), keep_(keep), session_(NewSession()) {}
+RecoveryStore::RecoveryStore(std::string folder, size_t keep, size_t keepInterrupted)
+    : folder_(std::move(folder)),
+      keep_(keep),
+      keepInterrupted_(keepInterrupted),
+      session_(NewSession()) {}
 
 RecoveryStore::~RecoveryStore() {
     // As a crash would: the mark stays, unlocked, unless End took it.
@@ -599,12 +606,17 @@ Status RecoveryStore::Save(const ProjectSnapshot& snapshot, std::time_t now,
     text.insert(text.find('{') + 1, std::string("\n  \"") + kDesignKey + "\": " + json(design) +
                                         ",\n  \"" + kDraftsKey + "\": " + json(drafts) + ",");
     if (Status written = WriteFileAtomically(path.string(), text); !written) return written;
-    // Only points of sessions that ended, or of this one, make way for newer ones.
-    size_t ordinary = 0;
+    // Points of sessions that ended, or of this one, make way for newer ones;
+    // those of interrupted sessions only beyond many more, so that crash
+    // after crash cannot fill the disk.
+    size_t ordinary = 0, interrupted = 0;
     for (const RecoveryPoint& point : List()) {
         const bool mine =
             point.owner == RecoveryPoint::Owner::Ended || point.owner == RecoveryPoint::Owner::This;
         if (mine && ++ordinary > keep_) fs::remove(point.path, ec);
+        if (point.owner == RecoveryPoint::Owner::Interrupted && ++interrupted > keepInterrupted_) {
+            fs::remove(point.path, ec);
+        }
     }
     return Done{};
 }
@@ -678,18 +690,27 @@ Status RecoveryStore::Load(const RecoveryPoint& point, ProjectSnapshot& snapshot
 
 void RecoveryStore::Opened(const RecoveryPoint& point) {
     if (point.owner != RecoveryPoint::Owner::Interrupted) return;
+    // The work opened is this session's now: its point becomes one of this
+    // session's, in its place in the order; the others of its session wait.
     std::error_code ec;
-    fs::remove(MarkOf(point.session), ec);
+    fs::rename(point.path,
+               fs::path(folder_) / PointName(point.sequence, point.time, session_, point.movements),
+               ec);
+    ForgetIfDone(point.session);
 }
 
 void RecoveryStore::Discard(const RecoveryPoint& point) {
     std::error_code ec;
     fs::remove(point.path, ec);
-    if (point.owner != RecoveryPoint::Owner::Interrupted) return;
+    if (point.owner == RecoveryPoint::Owner::Interrupted) ForgetIfDone(point.session);
+}
+
+void RecoveryStore::ForgetIfDone(const std::string& session) {
     for (const RecoveryPoint& other : List()) {
-        if (other.session == point.session) return;
+        if (other.session == session) return;
     }
-    fs::remove(MarkOf(point.session), ec);
+    std::error_code ec;
+    fs::remove(MarkOf(session), ec);
 }
 
 }  // namespace volvenza

@@ -259,10 +259,11 @@ struct RecoveryPoint {
 // The last few projects, saved without asking, newest first. Points are
 // ordered by a sequence number, not by a clock that may be set back. Those
 // of a session that ended without closing are kept, beyond the last few,
-// until one of them is opened or each is discarded.
+// until each is opened or discarded, up to `keepInterrupted` of them (the
+// oldest go first).
 class RecoveryStore {
   public:
-    explicit RecoveryStore(std::string folder, size_t keep = 10);
+    explicit RecoveryStore(std::string folder, size_t keep = 10, size_t keepInterrupted = 50);
     ~RecoveryStore();
     RecoveryStore(const RecoveryStore&) = delete;
     RecoveryStore& operator=(const RecoveryStore&) = delete;
@@ -280,16 +281,19 @@ class RecoveryStore {
     // The snapshot, and the name of the design's file when asked.
     Status Load(const RecoveryPoint& point, ProjectSnapshot& snapshot,
                 std::string* design = nullptr) const;
-    // A point of an interrupted session was opened: that session's points
-    // need keeping no more. A discarded point is removed.
+    // A point of an interrupted session was opened: it becomes one of this
+    // session's. A discarded point is removed. The session's mark goes with
+    // its last point.
     void Opened(const RecoveryPoint& point);
     void Discard(const RecoveryPoint& point);
 
   private:
     std::string MarkOf(const std::string& session) const;
+    void ForgetIfDone(const std::string& session);
 
     std::string folder_;
     size_t keep_;
+    size_t keepInterrupted_;
     std::string session_;
     int lock_ = -1;
 };

@@ -514,8 +514,7 @@ class JsonFaults : public Json::json_sax_t {
         Open& object = open_.back();
         object.name = name;
         if (object.keys.insert(name).second) return true;
-        fault_ = Message(MessageId::FieldTwice, {MsgVerbatim(Path())});
-        return false;
+        return Fail(Message(MessageId::FieldTwice, {MsgVerbatim(Path())}));
     }
     bool end_object() override { return Close(); }
     bool start_array(std::size_t) override {
@@ -528,11 +527,10 @@ class JsonFaults : public Json::json_sax_t {
         const auto [line, character] = LineAndCharacter(text_, at);
         // 406: a number that no double holds, its first digits enough to find it.
         const std::string number = token.size() > 24 ? token.substr(0, 20) + "…" : token;
-        fault_ =
+        return Fail(
             e.id == 406
                 ? Message(MessageId::JsonNumberTooLarge, {MsgInteger(line), MsgVerbatim(number)})
-                : Message(MessageId::JsonInvalidAt, {MsgInteger(line), MsgInteger(character)});
-        return false;
+                : Message(MessageId::JsonInvalidAt, {MsgInteger(line), MsgInteger(character)}));
     }
 
   private:
@@ -551,16 +549,20 @@ class JsonFaults : public Json::json_sax_t {
         open_.pop_back();
         return true;
     }
+    // The fault named: the pass stops at the first.
+    bool Fail(Message fault) {
+        fault_ = std::move(fault);
+        return false;
+    }
     // The place of the key being read, as the field messages name it: the
-    // movements and the bottles counted from 1, other lists from 0.
+    // movements counted from 1, other lists from 0.
     std::string Path() const {
         std::string path;
         for (size_t i = 0; i < open_.size(); ++i) {
             if (open_[i].object) {
                 path += "/" + open_[i].name;
             } else {
-                const bool fromOne =
-                    i > 0 && (open_[i - 1].name == "movimenti" || open_[i - 1].name == "bombole");
+                const bool fromOne = i > 0 && open_[i - 1].name == "movimenti";
                 path += "/" + std::to_string(open_[i].values - (fromOne ? 0 : 1));
             }
         }

@@ -31,30 +31,29 @@ CycleEnergy EnergyOf(const CycleSummary& c, const CycleState& start, const GasPa
 namespace {
 
 // Whether every figure the balance shows is a number: flows near the
-// largest a double holds give powers and energies that are none.
+// largest a double holds give powers that are none.
 bool AllFinite(const EnergyBalance& b) {
-    for (const CycleEnergy* e : {&b.First, &b.Steady}) {
-        for (double v : {e->Delivered, e->Returned, e->HeatIn, e->StoredChange, e->PumpEnergy,
-                         e->Highest, e->Lowest}) {
-            if (!std::isfinite(v)) return false;
-        }
-    }
-    for (double v :
-         {b.SteadyLowest, b.Swing, b.InstalledPower, b.PeakDemand, b.NeedPressure, b.PumpOnlyPower,
-          b.PumpOnlyPower - b.InstalledPower, b.CyclesPerHour, b.CyclesPerYear}) {
-        if (!std::isfinite(v)) return false;
-    }
-    return true;
+    const CycleEnergy& f = b.First;
+    const CycleEnergy& s = b.Steady;
+    const double figures[] = {f.Delivered,      f.Returned,     f.HeatIn,       f.StoredChange,
+                              f.PumpEnergy,     f.Highest,      f.Lowest,       s.Delivered,
+                              s.Returned,       s.HeatIn,       s.StoredChange, s.PumpEnergy,
+                              s.Highest,        s.Lowest,       b.SteadyLowest, b.Swing,
+                              b.InstalledPower, b.PeakDemand,   b.NeedPressure, b.PumpOnlyPower,
+                              b.CyclesPerHour,  b.CyclesPerYear};
+    return std::all_of(std::begin(figures), std::end(figures),
+                       [](double v) { return std::isfinite(v); });
 }
 
-// Why a balance is not shown, with the largest flow of the cycle: the likely cause.
+// Why a balance is not shown, with the largest flow of the cycle (the first
+// of them): the likely cause.
 Message NotFinite(const CircuitState& state) {
-    int largest = 1;
-    for (int i = 2; i <= state.SimMovementCount; ++i) {
-        if (state.Movements.at(i).Qm > state.Movements.at(largest).Qm) largest = i;
-    }
+    const auto first = state.Movements.begin() + 1;
+    const auto largest =
+        std::max_element(first, first + state.SimMovementCount,
+                         [](const Movement& a, const Movement& b) { return a.Qm < b.Qm; });
     return Message(MessageId::EnergyNotFinite,
-                   {MsgInteger(largest), MsgNumber(state.Movements.at(largest).Qm)});
+                   {MsgInteger(largest - state.Movements.begin()), MsgNumber(largest->Qm)});
 }
 
 }  // namespace

@@ -62,11 +62,38 @@ std::optional<Message> MovementOutOfRange(int i, const Movement& m) {
     return std::nullopt;
 }
 
+// The first of movements 1..count whose flow is not a number: looked at
+// before any time is.
+std::optional<Message> FlowNotNumber(const CircuitState& state, int count) {
+    for (int i = 1; i <= count; ++i) {
+        if (!std::isfinite(state.Movements.at(i).Qm)) {
+            return Message(MessageId::FlowNotNumber, {MsgInteger(i)});
+        }
+    }
+    return std::nullopt;
+}
+
+// An end not after the start; both times at 0 are a question instead.
+std::optional<Message> EndNotAfterStart(int i, const Movement& m) {
+    if (m.Tf > m.Ti || (m.Tf == 0 && m.Ti == 0)) return std::nullopt;
+    return Message(MessageId::MovementEndNotAfterStart, {MsgInteger(i)});
+}
+
 RunReport Refusal(Message message, MessageIcon icon = MessageIcon::Information) {
     return RunReport{RunOutcome::Refused, {Notice{std::move(message), icon}}, std::nullopt};
 }
 
 }  // namespace
+
+std::optional<Message> MovementsRefused(const CircuitState& state, int count) {
+    if (auto flow = FlowNotNumber(state, count)) return flow;
+    for (int i = 1; i <= count; ++i) {
+        const Movement& m = state.Movements.at(i);
+        if (auto wrong = MovementOutOfRange(i, m)) return wrong;
+        if (auto wrong = EndNotAfterStart(i, m)) return wrong;
+    }
+    return std::nullopt;
+}
 
 RunReport ValidateSimulationData(const CircuitState& state, const RunAnswers& answers) {
     const CircuitData& d = state.Data;
@@ -77,11 +104,9 @@ RunReport ValidateSimulationData(const CircuitState& state, const RunAnswers& an
     if (!(steps >= 0 && steps <= kMaxSteps)) return Refusal(MessageId::CycleTimeRange);
     if (auto impossible = PhysicallyImpossible(d)) return Refusal(*impossible);
     if (auto envelope = EnvelopeBelowAbsoluteZero(state.Gas)) return Refusal(*envelope);
-    for (int i = 1; i <= state.MovementCount; ++i) {
-        if (!std::isfinite(state.Movements.at(i).Qm)) {
-            return Refusal(Message(MessageId::FlowNotNumber, {MsgInteger(i)}),
-                           MessageIcon::Exclamation);
-        }
+    // The checks of MovementsRefused, each movement's with its question.
+    if (auto flow = FlowNotNumber(state, state.MovementCount)) {
+        return Refusal(*flow, MessageIcon::Exclamation);
     }
     if (state.MovementCount == 0) return Refusal(MessageId::NoMovements);
     for (int i = 1; i <= state.MovementCount; ++i) {
@@ -98,9 +123,8 @@ RunReport ValidateSimulationData(const CircuitState& state, const RunAnswers& an
                     RunQuestion{Message(MessageId::MovementTimesZero, {MsgInteger(i)}), i}};
             }
             if (!answer->second) return Refusal(MessageId::RunStopped, MessageIcon::None);
-        } else if (m.Tf <= m.Ti) {
-            return Refusal(Message(MessageId::MovementEndNotAfterStart, {MsgInteger(i)}),
-                           MessageIcon::Exclamation);
+        } else if (auto wrong = EndNotAfterStart(i, m)) {
+            return Refusal(*wrong, MessageIcon::Exclamation);
         }
     }
     // A law that cannot hold these data is refused before anything changes.
@@ -215,22 +239,6 @@ RunReport RunSimulation(CircuitState& state, const RunAnswers& answers,
         report.outcome = RunOutcome::PrechargeTooHigh;
     }
     return report;
-}
-
-std::optional<Message> MovementsRefused(const CircuitState& state, int count) {
-    for (int i = 1; i <= count; ++i) {
-        if (!std::isfinite(state.Movements.at(i).Qm)) {
-            return Message(MessageId::FlowNotNumber, {MsgInteger(i)});
-        }
-    }
-    for (int i = 1; i <= count; ++i) {
-        const Movement& m = state.Movements.at(i);
-        if (auto wrong = MovementOutOfRange(i, m)) return wrong;
-        if (m.Tf <= m.Ti && !(m.Tf == 0 && m.Ti == 0)) {
-            return Message(MessageId::MovementEndNotAfterStart, {MsgInteger(i)});
-        }
-    }
-    return std::nullopt;
 }
 
 }  // namespace volvenza

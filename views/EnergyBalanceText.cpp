@@ -177,7 +177,7 @@ QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs
         UiNumber(b.CyclesPerHour, 1));
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Cicli all'anno"),
         Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1 in %2 h"))
-            .arg(UiNumber(b.CyclesPerYear, 0), UiNumber(in.HoursPerYear, 0)));
+            .arg(UiNumber(b.CyclesPerYear, 0), UiNumber(in.HoursPerYear, 1)));
     return rows;
 }
 

@@ -54,6 +54,13 @@ class ProjectFileTest : public ::testing::Test {
         other.ChartMinPressure = 70;
         return Failure(ReadProjectText(other, read, text, "p.vlzp"));
     }
+    // Whether `text` is refused with a message holding `words`.
+    ::testing::AssertionResult Refused(const std::string& text, const std::string& words) {
+        const auto message = Read(text);
+        if (message && message->find(words) != std::string::npos)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << message.value_or("read") << " / " << words;
+    }
     CircuitState state, other;
     ProjectSizing project, read;
 };
@@ -68,8 +75,10 @@ TEST_F(ProjectFileTest, DesignComesBackWholeAndWritesTheSameText) {
               std::tie(state.Data, state.Movements, state.Gas, state.ChartMinPressure, project));
     EXPECT_EQ(ProjectFileText(other, read), text);
 
-    // No time constant is an infinite one; no recommendation stays none;
-    // the first of each list of names reads back too.
+    // A time constant of 0 is an isothermal gas; none is an infinite one.
+    state.Gas.Tau = 0;
+    ASSERT_EQ(Read(ProjectFileText(state, project)), std::nullopt);
+    // No recommendation stays none; the first of each list of names reads back too.
     state.Gas.Tau = std::numeric_limits<double>::infinity();
     state.Gas.Law = GasLawKind::Classic;
     project.Requirements.Type = sizing::AccumulatorType::Bladder;
@@ -106,11 +115,11 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         {with("\"V0\": 10.0", "\"V0\": -1e400"),
          "il testo JSON contiene alla riga 7 un numero troppo grande: -1e400."},
         // A key given twice: which value holds cannot be known.
-        {with("\"V0\": 10.0", "\"V0\": 10.0, \"V0\": -3"),
-         "il campo /dati_iniziali/V0 è scritto due volte"},
         {with("\"Ti\": 0.20000000298023224", "\"Ti\": 0.2, \"Ti\": 0.2"),
          "il campo /movimenti/2/Ti è scritto due volte"},
-        {with("\"V0\": 0.075", "\"V0\": 0.075, \"tau\": 1, \"tau\": 2"),
+        {"[{\"a\": 1, \"a\": 2}]", "il campo /0/a è scritto due volte"},
+        // The first fault is named, though the text breaks off later.
+        {with("\"V0\": 0.075", "\"V0\": 0.075, \"tau\": 1, \"tau\": 2").substr(0, 2000),
          "il campo /dimensionamento/catalogo/0/tau è scritto due volte"},
         {with("\"V0\": 10.0", "\"V0\": 1e39"),
          "il campo /dati_iniziali/V0 vale 1e+39, fuori dall'intervallo ammesso: da "
@@ -120,8 +129,8 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         {with("\"Ti2\": 0.10000000149011612", "\"Ti2\": \"0,1\""),
          "il campo /movimenti/2/Ti2 deve essere un numero"},
         // Values the gas dialog refuses, whichever law is chosen.
-        {with("\"esponente\": 1.4", "\"esponente\": 5"),
-         "il campo /gas/esponente vale 5, fuori dall'intervallo ammesso: da 1 a 1,67."},
+        {with("\"esponente\": 1.4", "\"esponente\": 1.68"),
+         "il campo /gas/esponente vale 1,68, fuori dall'intervallo ammesso: da 1 a 1,67."},
         {with("\"tau\": 45.0", "\"tau\": -1"),
          "il campo /gas/tau vale -1, fuori dall'intervallo ammesso: almeno 0, o null."},
         {with("\"legge\": \"azoto\"", "\"legge\": \"vapore\""),
@@ -150,22 +159,11 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
          "17"},
     };
     for (const Case& c : cases) {
-        const auto message = Read(c.text);
-        ASSERT_TRUE(message) << c.expected;
-        EXPECT_EQ(message->rfind("Il file p.vlzp non è un progetto Volvenza valido: ", 0), 0u)
-            << *message;
-        EXPECT_NE(message->find(c.expected), std::string::npos) << *message;
+        EXPECT_TRUE(Refused(c.text, "Il file p.vlzp non è un progetto Volvenza valido: "));
+        EXPECT_TRUE(Refused(c.text, c.expected));
         EXPECT_EQ(other.Data.V0, 123) << c.expected;
         EXPECT_EQ(other.MovementCount, 0) << c.expected;
     }
-    // Larger than any project: refused unread, with the limit.
-    const std::string big = (std::filesystem::temp_directory_path() / "big.vlzp").string();
-    std::ofstream(big) << std::string(kMaxProjectSize + 1, ' ');
-    EXPECT_EQ(Failure(LoadProjectFile(other, read, big)),
-              "Il file " + big +
-                  " non è un progetto Volvenza valido: è più grande di 8 MiB, il "
-                  "massimo che un progetto può occupare.");
-    std::filesystem::remove(big);
 }
 
 // Files written before the catalogue had columns keep a bare list of
@@ -199,11 +197,8 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
     EXPECT_EQ(read.Recommendation, (sizing::Design{2.5, 49.7, 30}));
 
     req["catalogo"].push_back(1.0);
-    const auto refused = Read(text.dump());
-    ASSERT_TRUE(refused);
-    EXPECT_NE(refused->find("/dimensionamento/catalogo deve essere un elenco di al più 200"),
-              std::string::npos)
-        << *refused;
+    EXPECT_TRUE(
+        Refused(text.dump(), "/dimensionamento/catalogo deve essere un elenco di al più 200"));
 
     // The bottles to try: a list of at most as many, each more than 0 dm3,
     // a wrong one named by its place.
@@ -217,10 +212,7 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
           {nlohmann::json{10.0, 0.0}, "/bombole/2 è"},
           {nlohmann::json{"10"}, "/bombole/1 è"}}) {
         req["bombole"] = bottles;
-        const auto bad = Read(text.dump());
-        ASSERT_TRUE(bad) << bottles;
-        EXPECT_NE(bad->find("il campo /dimensionamento" + std::string(named)), std::string::npos)
-            << *bad;
+        EXPECT_TRUE(Refused(text.dump(), "il campo /dimensionamento" + std::string(named)));
     }
 }
 
@@ -251,10 +243,7 @@ TEST_F(ProjectFileTest, OpeningReplacesTheWholeModel) {
     while (text["movimenti"].size() <= static_cast<size_t>(kMaxMovements)) {
         text["movimenti"].push_back(text["movimenti"][0]);
     }
-    const auto refused = Read(text.dump());
-    ASSERT_TRUE(refused);
-    EXPECT_NE(refused->find("/movimenti deve essere un elenco di al più 1000"), std::string::npos)
-        << *refused;
+    EXPECT_TRUE(Refused(text.dump(), "/movimenti deve essere un elenco di al più 1000"));
 }
 
 }  // namespace

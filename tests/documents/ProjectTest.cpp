@@ -365,15 +365,26 @@ TEST_F(ProjectTest, DraftsTravelWithTheirMovements) {
 }
 
 // Points go by the order they were written in, whatever the clock says
-// (here one set years ahead); the last few are kept, and with them every
-// point of a session that ended without closing or is still running.
+// (here one set years ahead) or however long the sequence grows; the last
+// few are kept, and with them the points of a session that ended without
+// closing, each until it is opened or discarded (the newest of them up to a
+// cap), and those of a session still running.
 TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     const fs::path folder = dir / "recovery";
-    using Owner = RecoveryPoint::Owner;
+    // Each point's time and owner, newest first: Ended, This, Running, Interrupted.
     auto owners = [](const std::vector<RecoveryPoint>& points) {
-        std::vector<std::pair<std::time_t, Owner>> out;
-        for (const RecoveryPoint& p : points) out.push_back({p.time, p.owner});
+        std::string out;
+        for (const RecoveryPoint& p : points)
+            out += std::to_string(p.time) + "ETRI"[static_cast<int>(p.owner)] + ' ';
         return out;
+    };
+    // Points of the project written at these times, the one at 50 with a file's name.
+    auto save = [&](RecoveryStore& store, std::initializer_list<std::time_t> times) {
+        bool saved = true;
+        for (std::time_t t : times)
+            saved =
+                saved && !Failure(store.Save(project.Snapshot(), t, t == 50 ? "ciclo.vlz" : ""));
+        return saved;
     };
     LoadExampleCircuit(state);
     project.Edited(ProjectPart::Inputs, "Esempio");
@@ -390,55 +401,51 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     {
         RecoveryStore crashed(folder.string());
         crashed.Begin();
-        ASSERT_EQ(Failure(crashed.Save(project.Snapshot(), 50, "ciclo.vlz")), std::nullopt);
-        ASSERT_EQ(Failure(running.Save(project.Snapshot(), 60)), std::nullopt);
+        ASSERT_TRUE(save(crashed, {50, 55, 58}) && save(running, {60}));
         RecoveryStore store(folder.string(), 3);
         store.Begin();
-        for (std::time_t t : {100L, 9999999999L, 200L, 300L}) {
-            ASSERT_EQ(Failure(store.Save(project.Snapshot(), t)), std::nullopt);
-        }
+        ASSERT_TRUE(save(store, {100, 9999999999, 200, 300}));
         // An earlier version's point, and files that are none.
         std::ofstream(folder / "recupero-000000000900-0000-m5.vlzp")
             << SnapshotText(project.Snapshot());
         for (const char* name :
-             {"recupero-x.vlzp", "recupero-000000000900-0000-m5.vlz", "recupero-900-0-m5.vlzp"}) {
+             {"recupero-x.vlzp", "recupero-000000000900-0000-m5.vlz", "recupero-900-0-m5.vlzp",
+              "recupero-18446744073709551615-000000000900-0123456789abcdef-m5.vlzp"}) {
             std::ofstream(folder / name) << "not ours";
         }
-        EXPECT_EQ(owners(store.List()),
-                  (std::vector<std::pair<std::time_t, Owner>>{{300, Owner::This},
-                                                              {200, Owner::This},
-                                                              {9999999999, Owner::This},
-                                                              {60, Owner::Running},
-                                                              {50, Owner::Running},
-                                                              {900, Owner::Ended}}));
+        EXPECT_EQ(owners(store.List()), "300T 200T 9999999999T 60R 58R 55R 50R 900E ");
         store.End();
         // The crash: its mark stays, unlocked.
     }
     RecoveryStore store(folder.string(), 3);
     store.Begin();
-    ASSERT_EQ(Failure(store.Save(project.Snapshot(), 400)), std::nullopt);
+    ASSERT_TRUE(save(store, {400}));
     auto points = store.List();
-    ASSERT_EQ(owners(points),
-              (std::vector<std::pair<std::time_t, Owner>>{{400, Owner::This},
-                                                          {300, Owner::Ended},
-                                                          {200, Owner::Ended},
-                                                          {60, Owner::Running},
-                                                          {50, Owner::Interrupted}}));
+    ASSERT_EQ(owners(points), "400T 300E 200E 60R 58I 55I 50I ");
     EXPECT_EQ(points[0].movements, 5);
     ProjectSnapshot back;
     std::string design;
-    ASSERT_EQ(Failure(store.Load(points[4], back, &design)), std::nullopt);
+    ASSERT_EQ(Failure(store.Load(points[6], back, &design)), std::nullopt);
     EXPECT_EQ(back, project.Snapshot());
     EXPECT_EQ(design, "ciclo.vlz");
 
-    // Opened, an interrupted session's points make way like any other;
-    // discarded, a point goes.
-    store.Opened(points[4]);
+    // Opened, an interrupted session's point becomes one of this session's
+    // and makes way like them; its session's others wait. Discarded, a point goes.
+    store.Opened(points[6]);
     store.Discard(points[3]);
-    ASSERT_EQ(Failure(store.Save(project.Snapshot(), 500)), std::nullopt);
-    EXPECT_EQ(owners(store.List()),
-              (std::vector<std::pair<std::time_t, Owner>>{
-                  {500, Owner::This}, {400, Owner::This}, {300, Owner::Ended}}));
+    ASSERT_TRUE(save(store, {500}));
+    EXPECT_EQ(owners(store.List()), "500T 400T 300E 58I 55I ");
+    // Beyond the cap, an interrupted session's oldest points go. A point
+    // numbered past ten digits leaves the next ones listed and in order.
+    std::ofstream(folder / "recupero-9999999999-000000000700-0123456789abcdef-m5.vlzp")
+        << SnapshotText(project.Snapshot());
+    {
+        RecoveryStore capped(folder.string(), 3, 1);
+        capped.Begin();
+        ASSERT_TRUE(save(capped, {800}));
+        EXPECT_EQ(owners(capped.List()), "800T 700E 500R 400R 300E 58I ");
+        capped.End();
+    }
 
     ResetCircuit(state);
     project.Edited(ProjectPart::Inputs, "Nuovo");
@@ -474,6 +481,10 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
                                    {{DraftKey::Place::Movement, 1000, 14}, "m"},
                                    {{DraftKey::Place::Requirements, 0, 7}, "r"},
                                    {{DraftKey::Place::Catalogue, 1, 6}, "c"}}));
+
+    // The last of a crashed session's points discarded, its mark goes.
+    store.Discard(store.List().back());
+    EXPECT_FALSE(fs::exists(folder / ("sessione-" + points[6].session + ".lock")));
 }
 
 // A design comes from either format; what the other cannot hold is named.

@@ -147,12 +147,15 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     state.Gas = {};
 
     // A negative time or flow, or a time that is no number, names the
-    // movement and the field, before the question about times at zero.
+    // movement and the field, before the question about times at zero; a
+    // flow that is no number, or an end not after the start, the movement.
     const std::tuple<float, float, double, std::string> movements[] = {
         {-5, 1, 5, "Nel movimento 1 Ti vale -5 e non può essere negativo."},
         {0, 1, -58.9, "Nel movimento 1 Qm vale -58,9 e non può essere negativo."},
         {0, std::numeric_limits<float>::infinity(), 5,
          "Nel movimento 1 Tf vale inf, che non è un numero finito."},
+        {0, 1, std::nan(""), "La portata del movimento 1 non è un numero valido."},
+        {1, 1, 5, "Il tempo finale del movimento 1 è uguale o minore del tempo iniziale."},
     };
     for (const auto& [ti, tf, qm, text] : movements) {
         OneMovement({10, 60, 20, 30, 80, 13, 2}, ti, tf, qm);
@@ -167,18 +170,7 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     state.Movements[2].Qm = std::numeric_limits<double>::infinity();
     state.MovementCount = 2;
     EXPECT_EQ(Run(), RunOutcome::Refused);
-    EXPECT_EQ(Texts(), std::vector<std::string>{
-                           "La portata del movimento 2 non è un numero valido. La simulazione "
-                           "verrà interrotta, correggere il dato e riavviarla."});
-    EXPECT_EQ(shown.messages[0].icon, MessageIcon::Exclamation);
-    // The first movement is checked too: a flow that is not a number, then
-    // equal start and end times.
-    state.Movements[1].Qm = std::numeric_limits<double>::quiet_NaN();
-    Run();
-    EXPECT_EQ(Texts().at(0).substr(0, 26), "La portata del movimento 1");
-    OneMovement({10, 60, 20, 30, 80, 13, 2}, 1, 1, 5);
-    EXPECT_EQ(Run(), RunOutcome::Refused);
-    EXPECT_EQ(Texts().at(0).substr(0, 31), "Il tempo finale del movimento 1");
+    EXPECT_EQ(Texts().at(0).substr(0, 26), "La portata del movimento 2");
 
     // Movement 2 with both times 0: Yes goes on to movement 3, whose end is
     // before its start.

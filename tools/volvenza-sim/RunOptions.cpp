@@ -142,19 +142,24 @@ std::optional<std::string> EnergyInputsRefusal(const RunOptions& options) {
     const double efficiency = options.energy.PumpEfficiency;
     const double hours = options.energy.HoursPerYear;
     const char decimal = SimWording().Decimal;
+    // With the digits it takes to be read on the wrong side of the limit.
+    const auto beyond = [decimal](double value, double high) {
+        const double limit = value > high ? high : 0;
+        return FormatGeneral(value, MsgNumberBeyond(value, limit).digits, decimal, true);
+    };
     if (!options.efficiencyGiven && !(efficiency > 0 && efficiency <= 1)) {
         return SimFill(
             SIM_TEXT("volvenza-sim",
                      "Il rendimento della pompa del progetto (rendimento_pompa) vale %1: "
                      "deve essere più di 0 e al più 1; darlo con --pump-efficiency"),
-            {FormatGeneral(efficiency, 7, decimal, true)});
+            {beyond(efficiency, 1)});
     }
     if (!options.hoursGiven && !(hours > 0 && hours <= 8760)) {
         return SimFill(SIM_TEXT("volvenza-sim",
                                 "Le ore di lavoro in un anno del progetto (ore_in_un_anno) valgono "
                                 "%1: devono essere più di 0 e al più 8760; darle con "
                                 "--hours-per-year"),
-                       {FormatGeneral(hours, 7, decimal, true)});
+                       {beyond(hours, 8760)});
     }
     return std::nullopt;
 }
@@ -302,7 +307,7 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
                                     "Fatica: escursione di pressione %1 bar per ciclo (la più "
                                     "ampia dopo il primo); %2 cicli all'ora, %3 all'anno in %4 h"),
                      {number(b.Swing, 2), number(b.CyclesPerHour, 1), number(b.CyclesPerYear, 0),
-                      number(energy.HoursPerYear, 0)}) +
+                      number(energy.HoursPerYear, 1)}) +
              "\n";
     return lines;
 }
