@@ -157,6 +157,10 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         {std::string(100000, '[') + std::string(100000, ']'),
          "il testo JSON annida più di 16 livelli di elenchi e oggetti alla riga 1, al carattere "
          "17"},
+        // A string ending in an escaped backslash ends there: what follows counts.
+        {R"(["\\", )" + std::string(20, '[') + std::string(20, ']') + "]",
+         "il testo JSON annida più di 16 livelli di elenchi e oggetti alla riga 1, al carattere "
+         "23"},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(Refused(c.text, "Il file p.vlzp non è un progetto Volvenza valido: "));
@@ -195,6 +199,10 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
     req["catalogo"] = std::vector<double>(sizing::kMaxCatalogueSizes, 1.0);
     ASSERT_EQ(Read(text.dump()), std::nullopt);
     EXPECT_EQ(read.Recommendation, (sizing::Design{2.5, 49.7, 30}));
+    // A pump under 1 dm3/min is one a search may size.
+    text["raccomandazione"]["Qp"] = 0.5;
+    ASSERT_EQ(Read(text.dump()), std::nullopt);
+    EXPECT_EQ(read.Recommendation->Qp, 0.5);
 
     req["catalogo"].push_back(1.0);
     EXPECT_TRUE(
