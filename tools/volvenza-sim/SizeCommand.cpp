@@ -360,7 +360,7 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
                  ", \"drift_per_cycle\": " + Json(o.DriftPerCycle) +
                  ", \"day_lowest\": " + Json(o.DayLowest) + ", \"peak_flow\": " + Json(o.PeakFlow) +
                  ", \"warning\": " + Bool(o.Warning) + ", \"outside_gas\": " + Bool(o.OutsideGas) +
-                 "}";
+                 ", \"chatters\": " + Bool(o.Chatters) + "}";
         }
         j += "],\n     \"pass\": " + Bool(e.Passes());
         for (int r = 0; r < kRuleCount; ++r) {
