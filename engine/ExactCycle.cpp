@@ -362,14 +362,22 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
             within(c.final.gas.temperature, start.gas.temperature, kSameTemperature) &&
             c.final.pumping == start.pumping;
         run.lowests.push_back(c.lowest);
-        if (repeats || (run.recharges >= kRecharges && cycle * d.CycleTime >= o.memory)) {
+        if (!run.settled &&
+            (repeats || (run.recharges >= kRecharges && cycle * d.CycleTime >= o.memory))) {
             run.settled = true;
             run.repeating = repeats;
             // A cycle that repeats itself without coming back to Pm leaves
             // the pump running all the time.
             run.recharged = !repeats || c.reachedPm;
-            break;
         }
+        // Cycles that repeat one by one load alike. Otherwise each counts its
+        // loadings whole, one more or less than its share of a rate that
+        // drifts from cycle to cycle: over k cycles the average is within
+        // 2 / k of the day's. Close to a limit, more cycles decide.
+        const bool undecided =
+            o.loadsPerCycle && !run.repeating &&
+            std::abs(run.pumpStarts - *o.loadsPerCycle) < 2.0 / std::max(cycle - 1, 1);
+        if (run.settled && !undecided) break;
         start = c.final;
     }
     return run;

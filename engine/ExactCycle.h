@@ -89,6 +89,9 @@ struct SteadyOptions {
     // Stop once the pump has loaded more than this many times in a cycle:
     // for a verdict only.
     std::optional<int> maxLoads;
+    // A limit on the loadings per cycle on average: settled cycles go on,
+    // up to maxCycles, until their average lies clearly on one side of it.
+    std::optional<double> loadsPerCycle;
 };
 
 struct SteadyRun {

@@ -459,9 +459,9 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
             } else if (x.Chatters && x.ChatterCycle == 0) {
                 line(w(QT_TRANSLATE_NOOP(
                            "volvenza::SizingText",
-                           "La pompa carica in media %1 volte per ciclo di %2 s (a %3 °C): la "
-                           "valvola di messa a vuoto commuterebbe più di una volta al secondo. "
-                           "Servono più gas o un Dp più ampio."),
+                           "Carichi della pompa in un ciclo di %2 s: in media %1 (a %3 °C), più "
+                           "di uno al secondo: la valvola di messa a vuoto commuterebbe troppo "
+                           "spesso. Servono più gas o un Dp più ampio."),
                        {w.Num(x.PumpStarts, 2), w.Num(data.CycleTime, 2), w.Num(x.WorkTemp, 2)}));
             } else if (x.Chatters) {
                 line(

@@ -295,6 +295,7 @@ gas::Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const Ga
     if (stopBelow) options.stopBelow = p1;
     // A pump that loads too often fails whatever follows.
     options.maxLoads = MaxLoads(data.CycleTime);
+    options.loadsPerCycle = data.CycleTime;
     const SteadyRun run = RunUntilSteady(data, demand_, **path, options);
     TemperatureOutcome o;
     o.WorkTemp = temp;

@@ -2203,8 +2203,8 @@ The file already exists. Replace it?</translation>
         <translation>chatters</translation>
     </message>
     <message>
-        <source>La pompa carica in media %1 volte per ciclo di %2 s (a %3 °C): la valvola di messa a vuoto commuterebbe più di una volta al secondo. Servono più gas o un Dp più ampio.</source>
-        <translation>The pump loads %1 times per cycle of %2 s on average (at %3 °C): the unloading valve would shift more than once a second. More gas or a wider Dp is needed.</translation>
+        <source>Carichi della pompa in un ciclo di %2 s: in media %1 (a %3 °C), più di uno al secondo: la valvola di messa a vuoto commuterebbe troppo spesso. Servono più gas o un Dp più ampio.</source>
+        <translation>Pump loadings in a cycle of %2 s: %1 on average (at %3 °C), more than one a second: the unloading valve would shift too often. More gas or a wider Dp is needed.</translation>
     </message>
     <message>
         <source>Nel ciclo %1 la pompa carica %2 volte nei primi %3 s (a %4 °C): la valvola di messa a vuoto commuterebbe più di una volta al secondo. Servono più gas o un Dp più ampio.</source>

@@ -351,15 +351,19 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
              "\"pump_short\": " + Bool(e.PumpShort) + ",\n     \"lowest_pressure\": [";
         for (size_t i = 0; i < e.Temps.size(); ++i) {
             const TemperatureOutcome& o = e.Temps[i];
+            // A run stopped where the pump loads too often has no lowest of its own.
+            const auto shown = [&](double value) { return o.Chatters ? "null" : Json(value); };
             j += std::string(i ? ", " : "") + "{\"temperature\": " + Json(o.WorkTemp) +
-                 ", \"pressure\": " + Json(o.LowestPressure) +
-                 ", \"margin\": " + Json(o.LowestPressure - p1) +
-                 ", \"time\": " + Json(o.LowestTime) +
+                 ", \"pressure\": " + shown(o.LowestPressure) +
+                 ", \"margin\": " + shown(o.LowestPressure - p1) +
+                 ", \"time\": " + shown(o.LowestTime) +
                  ", \"cycle\": " + std::to_string(o.WorstCycle) +
                  ", \"cycles\": " + std::to_string(o.Cycles) + ", \"settled\": " + Bool(o.Settled) +
                  ", \"drift_per_cycle\": " + Json(o.DriftPerCycle) +
-                 ", \"day_lowest\": " + Json(o.DayLowest) + ", \"peak_flow\": " + Json(o.PeakFlow) +
-                 ", \"warning\": " + Bool(o.Warning) + ", \"outside_gas\": " + Bool(o.OutsideGas) +
+                 ", \"day_lowest\": " + shown(o.DayLowest) +
+                 ", \"peak_flow\": " + Json(o.PeakFlow) +
+                 ", \"pump_starts\": " + Json(o.PumpStarts) + ", \"warning\": " + Bool(o.Warning) +
+                 ", \"outside_gas\": " + Bool(o.OutsideGas) +
                  ", \"chatters\": " + Bool(o.Chatters) + "}";
         }
         j += "],\n     \"pass\": " + Bool(e.Passes());
@@ -384,7 +388,10 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
             j += std::string(m ? ", " : "") + "{\"number\": " + std::to_string(x.Active[m].Number) +
                  ", \"kind\": " + std::to_string(x.Active[m].Kind) + "}";
         }
-        j += "], \"missing_oil\": " + Json(x.MissingOil) +
+        j += "], \"loads_too_often\": " + Bool(x.Chatters) +
+             ", \"loads_cycle\": " + std::to_string(x.ChatterCycle) +
+             ", \"loads_at\": " + Json(x.ChatterAt) + ", \"pump_starts\": " + Json(x.PumpStarts) +
+             ", \"missing_oil\": " + Json(x.MissingOil) +
              ", \"missing_oil_at_least\": " + Bool(x.AtLeast) +
              ", \"fix_V0\": " + Optional(x.FixV0) + ", \"fix_P0\": " + Optional(x.FixP0) +
              ", \"fix_Qp\": " + Optional(x.FixQp) + "}";
