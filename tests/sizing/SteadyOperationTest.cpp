@@ -303,8 +303,9 @@ TEST_F(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
 // Rule 1 lets the pump load once a second on average: a one-second cycle
 // whose draw takes the pump through its band once passes, the same cycle a
 // hundredth shorter fails. A small accumulator whose pump loads again and
-// again through a low demand fails at once: the runs stop at the fifth
-// loading of a one-second cycle, and the explanation says where.
+// again through a low demand (ten stretches, so that each loading is
+// computed) fails at once: the runs stop at the fifth loading of a
+// one-second cycle, and the explanation says where.
 TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
     InitCircuitState(state);
     state.Data = CircuitData{2, 100, 20, 60, 200, 20, 1};
@@ -324,7 +325,9 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
     EXPECT_EQ(Explain(state, Evaluator(state, req), *often).ChatterCycle, 0);
 
     state.Data.CycleTime = 1;
-    PlaceMovement(state, 1, 0, 1, 20, MovementKind::Motor);
+    for (int i = 0; i < 10; ++i) {
+        PlaceMovement(state, i + 1, i * 0.1f, (i + 1) * 0.1f, 20 + i % 2, MovementKind::Motor);
+    }
     const Evaluator ev(state, req);
     const auto small = Evaluator(state, req).Evaluate({0.5, 100, 60}, 0);
     const TemperatureOutcome& o = small->Temps.at(0);
@@ -339,6 +342,14 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
                                              ReferenceGas(req.Gas, 20), 1)[0];
     ASSERT_GT(ref.pumpOn.size(), 4u);
     EXPECT_NEAR(x.ChatterAt, ref.pumpOn[4], 1e-6);
+    // Over an envelope the coldest run that loads too often is named.
+    req.Gas.MinTemp = 0;
+    req.Gas.MaxTemp = 40;
+    const auto env = Evaluator(state, req).Evaluate({0.5, 100, 60}, 0);
+    ASSERT_EQ(env->Temps.size(), 3u);
+    const Explanation y = Explain(state, Evaluator(state, req), *env);
+    EXPECT_EQ(y.WorkTemp, 0);
+    EXPECT_EQ(y.ChatterAt, env->Temps[0].ChatterAt);
 }
 
 }  // namespace

@@ -381,7 +381,7 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
         }
         j += "], \"temperature\": " + Json(x.WorkTemp) + ", \"time\": " + Json(x.Time) +
              ", \"cycle\": " + std::to_string(x.Cycle) +
-             ", \"lowest_pressure\": " + Json(x.LowestPressure) +
+             ", \"lowest_pressure\": " + (x.Chatters ? "null" : Json(x.LowestPressure)) +
              ", \"drifting\": " + Bool(x.Drifting) + ", \"drift_per_cycle\": " + Json(x.Drift) +
              ", \"cycles_to_p1\": " + std::to_string(x.CyclesToP1) + ", \"active_movements\": [";
         for (size_t m = 0; m < x.Active.size(); ++m) {
@@ -390,7 +390,8 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
         }
         j += "], \"loads_too_often\": " + Bool(x.Chatters) +
              ", \"loads_cycle\": " + std::to_string(x.ChatterCycle) +
-             ", \"loads_at\": " + Json(x.ChatterAt) + ", \"pump_starts\": " + Json(x.PumpStarts) +
+             ", \"loads_at\": " + (x.ChatterCycle > 0 ? Json(x.ChatterAt) : "null") +
+             ", \"pump_starts\": " + Json(x.PumpStarts) +
              ", \"missing_oil\": " + Json(x.MissingOil) +
              ", \"missing_oil_at_least\": " + Bool(x.AtLeast) +
              ", \"fix_V0\": " + Optional(x.FixV0) + ", \"fix_P0\": " + Optional(x.FixP0) +
