@@ -36,6 +36,8 @@ namespace {
 // periods can be added up without computing each.
 struct Tally {
     double oilOut = 0, oilIn = 0, delivered = 0, returned = 0, pumpEnergy = 0, pumpTime = 0;
+    // The integral of the pressure, read within one stretch only: what
+    // skipped periods would add to it between stretches is never read.
     double heatIn = 0, workAbs = 0, pressureTime = 0;
     int pumpStarts = 0, returnsToPm = 0;
 };
@@ -98,7 +100,6 @@ void CycleRunner::Add(const Tally& a, const Tally& b, double times) {
     c_.pumpEnergy += times * (b.pumpEnergy - a.pumpEnergy);
     c_.pumpTime += times * (b.pumpTime - a.pumpTime);
     log_.heatIn += times * (b.heatIn - a.heatIn);
-    log_.pressureTime += times * (b.pressureTime - a.pressureTime);
     c_.pumpStarts += static_cast<int>(std::lround(times * (b.pumpStarts - a.pumpStarts)));
     c_.returnsToPm += static_cast<int>(std::lround(times * (b.returnsToPm - a.returnsToPm)));
 }
@@ -258,7 +259,6 @@ void CycleRunner::SkipPeriods(double end, double qt) {
         c_.pumpEnergy += grow(&Tally::pumpEnergy);
         c_.pumpTime += grow(&Tally::pumpTime);
         log_.heatIn += grow(&Tally::heatIn);
-        log_.pressureTime += grow(&Tally::pressureTime);
         s_.gas = *at;
         t_ += span;
         // Carried to the end but for the last period: that is computed.
