@@ -70,7 +70,8 @@ BENCHMARK(BM_SizeLongestCycleNitrogen)
 
 // A search where the largest size on offer is too small: with a pump of
 // 231 dm3/min and p1 at 166 bar, the catalogue cut at 0,5 dm3 leaves the
-// arrangements to find 5 x 0,16 dm3 (argument 0 bladder, 1 piston with
+// arrangements to search, and none of them passes: on so little gas the
+// pump would load many times a second (argument 0 bladder, 1 piston with
 // bottles, which the gas of these sizes cannot fill).
 void BM_SizeLongestCycleArrangements(benchmark::State& bs) {
     Requirements req = NitrogenAt(166);

@@ -36,6 +36,8 @@ namespace {
 // periods can be added up without computing each.
 struct Tally {
     double oilOut = 0, oilIn = 0, delivered = 0, returned = 0, pumpEnergy = 0, pumpTime = 0;
+    // The integral of the pressure, read within one stretch only: what
+    // skipped periods would add to it between stretches is never read.
     double heatIn = 0, workAbs = 0, pressureTime = 0;
     int pumpStarts = 0, returnsToPm = 0;
 };
@@ -68,6 +70,9 @@ class CycleRunner {
                 log_.pressureTime, c_.pumpStarts, c_.returnsToPm};
     }
     void Add(const Tally& a, const Tally& b, double times);
+    // Whether the loadings so far keep within the options' limit; the run
+    // stops where they do not.
+    bool Watched();
     // Within a stretch that the pump outruns, the accumulator swings between
     // Pm - Dp and Pm again and again: identical periods (a gas whose pressure
     // is its volume's) are added up whole, slowly drifting ones (a gas
@@ -95,9 +100,15 @@ void CycleRunner::Add(const Tally& a, const Tally& b, double times) {
     c_.pumpEnergy += times * (b.pumpEnergy - a.pumpEnergy);
     c_.pumpTime += times * (b.pumpTime - a.pumpTime);
     log_.heatIn += times * (b.heatIn - a.heatIn);
-    log_.pressureTime += times * (b.pressureTime - a.pressureTime);
     c_.pumpStarts += static_cast<int>(std::lround(times * (b.pumpStarts - a.pumpStarts)));
     c_.returnsToPm += static_cast<int>(std::lround(times * (b.returnsToPm - a.returnsToPm)));
+}
+
+bool CycleRunner::Watched() {
+    if (!options_.maxLoads || c_.pumpStarts <= *options_.maxLoads) return true;
+    c_.chattered = stopped_ = true;
+    c_.chatterAt = t_;
+    return false;
 }
 
 CycleRunner::Step CycleRunner::Advance(double end, double qt) {
@@ -165,7 +176,7 @@ CycleRunner::Step CycleRunner::Advance(double end, double qt) {
         if (watch.falling) {
             s_.pumping = true;
             ++c_.pumpStarts;
-            return Step::Loaded;
+            return Watched() ? Step::Loaded : Step::Stopped;
         }
         c_.reachedPm = true;
         ++c_.returnsToPm;
@@ -195,6 +206,11 @@ void CycleRunner::SkipPeriods(double end, double qt) {
         return Advance(end, qt) == Step::Unloaded;
     };
     const bool drifts = gas_.ExchangesHeat();
+    // Periods carried over stop short of a watched limit on the loadings,
+    // so that the loading that breaks it is computed where it happens.
+    const auto allowed = [&](double m) {
+        return options_.maxLoads ? std::min(m, double(*options_.maxLoads - c_.pumpStarts)) : m;
+    };
     while (!stopped_) {
         const double t0 = t_, s0 = s_.gas.entropy;
         const Tally a = Now();
@@ -205,7 +221,7 @@ void CycleRunner::SkipPeriods(double end, double qt) {
             // The gas comes back exactly where it was: whole periods repeat,
             // all but the last that fits, which is computed.
             const double last = t1 - t0;
-            const double m = std::floor((end - t1) / last - 1);
+            const double m = allowed(std::floor((end - t1) / last - 1));
             if (!(m >= 1)) return;
             Add(a, b, m);
             t_ += m * last;
@@ -223,7 +239,7 @@ void CycleRunner::SkipPeriods(double end, double qt) {
         // tolerance.
         const double drift = s2 - s1, bend = drift - (s1 - s0);
         const double bound = bend == 0 ? room : std::sqrt(2 * kEntropyTolerance / std::abs(bend));
-        const double m = std::floor(std::min(room, bound));
+        const double m = allowed(std::floor(std::min(room, bound)));
         if (m < 2) return;
         const double grown = m * (m + 1) / 2;
         const double entropy = s2 + m * drift + grown * bend;
@@ -243,7 +259,6 @@ void CycleRunner::SkipPeriods(double end, double qt) {
         c_.pumpEnergy += grow(&Tally::pumpEnergy);
         c_.pumpTime += grow(&Tally::pumpTime);
         log_.heatIn += grow(&Tally::heatIn);
-        log_.pressureTime += grow(&Tally::pressureTime);
         s_.gas = *at;
         t_ += span;
         // Carried to the end but for the last period: that is computed.
@@ -304,7 +319,8 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
     double pumpTime = 0, time = 0;
     int starts = 0;
     for (int cycle = 1; cycle <= maxCycles; ++cycle) {
-        const CycleSummary c = RunExactCycle(d, demand, gas, start, {nullptr, o.stopBelow});
+        const CycleSummary c =
+            RunExactCycle(d, demand, gas, start, {nullptr, o.stopBelow, o.maxLoads});
         run.cycles = cycle;
         if (cycle == 1) run.first = c;
         run.last = c;
@@ -312,6 +328,11 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         run.end = c.end;
         run.peakFlow = std::max(run.peakFlow, c.peakFlow);
         run.coldest = std::min(run.coldest, c.coldest);
+        if (c.chattered) {
+            run.chattered = true;
+            run.chatterCycle = cycle;
+            run.chatterAt = c.chatterAt;
+        }
         // Every cycle after the first, which starts full once a start-up,
         // loads the shell: the cycles that come back to Pm swing the most.
         if (cycle > 1 || maxCycles == 1) run.swing = std::max(run.swing, c.highest - c.lowest);
@@ -327,7 +348,7 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         starts += c.pumpStarts;
         run.pumpShare = time > 0 ? pumpTime / time : 0;
         run.pumpStarts = static_cast<double>(starts) / (cycle == 1 ? 1 : cycle - 1);
-        if (c.end != CycleEnd::Normal) break;
+        if (c.end != CycleEnd::Normal || c.chattered) break;
         // Below the floor it fails whatever follows; a single cycle has no next.
         const std::optional<double> floor = o.stopBelow ? o.stopBelow : o.breakBelow;
         if ((floor && c.lowest < *floor) || maxCycles == 1) break;
@@ -341,14 +362,22 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
             within(c.final.gas.temperature, start.gas.temperature, kSameTemperature) &&
             c.final.pumping == start.pumping;
         run.lowests.push_back(c.lowest);
-        if (repeats || (run.recharges >= kRecharges && cycle * d.CycleTime >= o.memory)) {
+        if (!run.settled &&
+            (repeats || (run.recharges >= kRecharges && cycle * d.CycleTime >= o.memory))) {
             run.settled = true;
             run.repeating = repeats;
             // A cycle that repeats itself without coming back to Pm leaves
             // the pump running all the time.
             run.recharged = !repeats || c.reachedPm;
-            break;
         }
+        // Cycles that repeat one by one load alike. Otherwise each counts its
+        // loadings whole, one more or less than its share of a rate that
+        // drifts from cycle to cycle: over k cycles the average is within
+        // 2 / k of the day's. Close to a limit, more cycles decide.
+        const bool undecided =
+            o.loadsPerCycle && !run.repeating &&
+            std::abs(run.pumpStarts - *o.loadsPerCycle) < 2.0 / std::max(cycle - 1, 1);
+        if (run.settled && !undecided) break;
         start = c.final;
     }
     return run;

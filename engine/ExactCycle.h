@@ -54,12 +54,18 @@ struct CycleSummary {
     double pumpTime = 0;                 // s the pump delivers
     int pumpStarts = 0;
     double peakFlow = 0;  // dm3/min, the largest flow into or out of the accumulator
+    // Stopped by CycleOptions::maxLoads at the loading that broke it [s].
+    bool chattered = false;
+    double chatterAt = 0;
 };
 
 struct CycleOptions {
     Sampler* sampler = nullptr;
     // Stop once the pressure has fallen below this [bar gauge]: for a verdict only.
     std::optional<double> stopBelow;
+    // Stop once the pump has loaded more than this many times in the
+    // cycle: for a verdict only.
+    std::optional<int> maxLoads;
 };
 
 // One cycle of `data.CycleTime` seconds from `start`.
@@ -80,6 +86,12 @@ struct SteadyOptions {
     // Stop once the pressure has fallen below this, within a cycle: for a
     // verdict only.
     std::optional<double> stopBelow;
+    // Stop once the pump has loaded more than this many times in a cycle:
+    // for a verdict only.
+    std::optional<int> maxLoads;
+    // A limit on the loadings per cycle on average: settled cycles go on,
+    // up to maxCycles, until their average lies clearly on one side of it.
+    std::optional<double> loadsPerCycle;
 };
 
 struct SteadyRun {
@@ -107,6 +119,11 @@ struct SteadyRun {
     // Over every cycle.
     double peakFlow = 0;
     double coldest = 0;  // °C
+    // Stopped where the pump loaded more often than SteadyOptions::maxLoads:
+    // the cycle and the instant.
+    bool chattered = false;
+    int chatterCycle = 0;
+    double chatterAt = 0;
 };
 
 SteadyRun RunUntilSteady(const ExactData& data, const DemandProfile& demand, GasPath& gas,

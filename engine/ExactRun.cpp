@@ -95,7 +95,7 @@ gas::Result<TemperatureRun> RunExactAt(const ExactInputs& in, const GasSettings&
     PressureSampler own(pressures, in.perSecond, in.lastPoint);
     if (sampler == nullptr && keepPressures) sampler = &own;
     const CycleSummary c =
-        RunExactCycle(in.data, in.demand, **path, FullStart(**path), {sampler, std::nullopt});
+        RunExactCycle(in.data, in.demand, **path, FullStart(**path), {sampler, std::nullopt, std::nullopt});
     const int taken = sampler != nullptr ? sampler->Next() - 1 : PointsUpTo(in, c.endTime);
     TemperatureRun run = Summary(in, c, workTemp, std::max(taken, 0));
     run.Pressures = std::move(pressures);
@@ -112,7 +112,7 @@ gas::Result<TemperatureRun> RunExactIntoState(CircuitState& state) {
     state.PrechargeAtTemp = (*path)->PrechargeAtTemp();
     StateSampler sampler(state, in.perSecond, in.lastPoint, true);
     const CycleSummary c =
-        RunExactCycle(in.data, in.demand, **path, FullStart(**path), {&sampler, std::nullopt});
+        RunExactCycle(in.data, in.demand, **path, FullStart(**path), {&sampler, std::nullopt, std::nullopt});
     return Summary(in, c, tc, std::max(sampler.Next() - 1, 0));
 }
 

@@ -370,10 +370,13 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
             const TemperatureOutcome& o = e.Temps[i];
             row.push_back(o.Warning      ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "vuoto"))
                           : o.OutsideGas ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "condensa"))
+                          : o.Chatters   ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "commuta"))
                                          : w.Num(o.LowestPressure, 2));
-            margin = std::min(margin, std::min(o.LowestPressure, o.DayLowest) - p1);
+            // A run stopped where the pump loads again too soon has no lowest of its own.
+            if (!o.Chatters)
+                margin = std::min(margin, std::min(o.LowestPressure, o.DayLowest) - p1);
         }
-        row.push_back(e.Temps.empty() ? "-" : w.Num(margin, 2));
+        row.push_back(std::isinf(margin) ? "-" : w.Num(margin, 2));
         const std::vector<int> failed = FailedRules(e);
         row.push_back(failed.empty() ? "-" : RulesText(failed));
         row.push_back(e.Passes() ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "supera"))
@@ -383,11 +386,13 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
     out.Legend = {
         req.SingleCycle
             ? w(QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                  "Regola 1: pressione mai sotto p1 nel ciclo, partendo carico."))
+                                  "Regola 1: pressione mai sotto p1 nel ciclo, partendo carico, e "
+                                  "pompa che non carica più di una volta al secondo."))
             : w(QT_TRANSLATE_NOOP(
                   "volvenza::SizingText",
                   "Regola 1: pressione mai sotto p1 a regime, per una giornata di lavoro, e "
-                  "pompa che fornisce l'olio del ciclo e riporta l'accumulatore a Pm.")),
+                  "pompa che fornisce l'olio del ciclo, riporta l'accumulatore a Pm e non carica "
+                  "più di una volta al secondo.")),
         req.Type == AccumulatorType::Piston
             ? w(QT_TRANSLATE_NOOP(
                   "volvenza::SizingText",
@@ -451,6 +456,22 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                            "volvenza::SizingText",
                            "La pompa può fornire %1 dm3 per ciclo, il ciclo ne preleva %2."),
                        {w.Num(e.PumpOil, 3), w.Num(e.CycleOil, 3)}));
+            } else if (x.Chatters && x.ChatterCycle == 0) {
+                line(w(QT_TRANSLATE_NOOP(
+                           "volvenza::SizingText",
+                           "Carichi della pompa in un ciclo di %2 s: in media %1 (a %3 °C), più "
+                           "di uno al secondo: la valvola di messa a vuoto commuterebbe troppo "
+                           "spesso. Servono più gas o un Dp più ampio."),
+                       {w.Num(x.PumpStarts, 2), w.Num(data.CycleTime, 2), w.Num(x.WorkTemp, 2)}));
+            } else if (x.Chatters) {
+                line(
+                    w(QT_TRANSLATE_NOOP(
+                          "volvenza::SizingText",
+                          "Nel ciclo %1 la pompa carica %2 volte nei primi %3 s (a %4 °C): la "
+                          "valvola di messa a vuoto commuterebbe più di una volta al secondo. "
+                          "Servono più gas o un Dp più ampio."),
+                      {std::to_string(x.ChatterCycle), std::to_string(MaxLoads(data.CycleTime) + 1),
+                       w.Num(x.ChatterAt, 3), w.Num(x.WorkTemp, 2)}));
             } else if (x.Drifting) {
                 line(w(QT_TRANSLATE_NOOP(
                            "volvenza::SizingText",

@@ -111,6 +111,17 @@ CatalogueSize DefaultSize(AccumulatorType type, double v0) {
     return size;
 }
 
+int MaxLoads(double cycleTime) {
+    // Far above any count a run can reach, so that the sum stays an int.
+    return 2 * (static_cast<int>(std::min(std::floor(cycleTime), 1e9)) + 1);
+}
+
+bool LoadsTooOften(const TemperatureOutcome& o, double cycleTime) {
+    // An average of whole counts against a time typed in single precision:
+    // no rounding stands between them.
+    return o.Chatters || o.PumpStarts > cycleTime;
+}
+
 bool Evaluation::Passes() const {
     return std::all_of(Rules.begin(), Rules.end(), [](bool r) { return r; });
 }
@@ -284,6 +295,9 @@ gas::Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const Ga
     // Below p1 it fails whatever follows; the quick verdicts stop right there.
     options.breakBelow = p1;
     if (stopBelow) options.stopBelow = p1;
+    // A pump that loads too often fails whatever follows.
+    options.maxLoads = MaxLoads(data.CycleTime);
+    options.loadsPerCycle = data.CycleTime;
     const SteadyRun run = RunUntilSteady(data, demand_, **path, options);
     TemperatureOutcome o;
     o.WorkTemp = temp;
@@ -298,6 +312,9 @@ gas::Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const Ga
     o.FullVolume = (*path)->Full().volume;
     o.PumpShare = run.pumpShare;
     o.PumpStarts = run.pumpStarts;
+    o.Chatters = run.chattered;
+    o.ChatterCycle = run.chatterCycle;
+    o.ChatterAt = run.chatterAt;
     o.PeakFlow = run.peakFlow;
     o.Swing = run.swing;
     o.Settled = run.settled;
@@ -307,7 +324,7 @@ gas::Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const Ga
     o.DayLowest = o.LowestPressure;
     // A run that settled before its gas could forget the start may still
     // carry some of it: what is left of the trend is carried over the day.
-    if (!run.repeating && (!run.settled || options.memory < memory)) {
+    if (!run.chattered && !run.repeating && (!run.settled || options.memory < memory)) {
         JudgeDrift(run.lowests, DayCycles(), p1, o);
     }
     return o;
@@ -361,7 +378,8 @@ std::vector<gas::Result<TemperatureOutcome>> Evaluator::Compute(const ExactData&
 void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
                          std::array<bool, kRuleCount>& rules) const {
     // The day's lowest is never above the lowest seen.
-    if (o.Warning || o.OutsideGas || !o.Settled || !o.Recharged || o.DayLowest < req_.MinPressure) {
+    if (o.Warning || o.OutsideGas || LoadsTooOften(o, typed_.CycleTime) || !o.Settled ||
+        !o.Recharged || o.DayLowest < req_.MinPressure) {
         rules[kPressureRule] = false;
     }
     // The slack, not the comparison, decides each limit itself.

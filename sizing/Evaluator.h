@@ -8,7 +8,9 @@
 //  1. in steady operation the pressure never falls below p1, the gas never
 //     expands to its precharge nor leaves its law's domain, and the cycles
 //     settle within kMaxCycles; the pump delivers in a cycle at least the
-//     oil the cycle draws and brings the accumulator back to Pm;
+//     oil the cycle draws and brings the accumulator back to Pm, and it
+//     loads at most once a second on average over the cycles (after the
+//     first) and never more than MaxLoads times in one;
 //  2. precharge (plus its tolerance) at the warmest temperature: at most
 //     0.9 p1 for bladder and diaphragm (the bladder must not close on the
 //     poppet valve), at most p1 - 5 bar for a piston (the piston must not
@@ -52,6 +54,15 @@ enum Rule : size_t {
     kSwingRule,      // 7: the pressure swing
 };
 
+// How often the pump may load: at most once a second on average, and in no
+// cycle more than twice a second (counting its whole seconds, and once more
+// for where the cycle cuts them): a single cycle beyond that fails the
+// design at once, so the runs stop there. Between Pm - Dp and Pm its unloading valve (or pressure
+// switch) shifts twice a period, with a pressure spike each time; faster, it wears the valve, the
+// pump and its drive out and outruns the valve's own shifting time, so the band the model assumes
+// would not hold on the machine. More gas or a wider Dp slows it down.
+int MaxLoads(double cycleTime);
+
 // Cycles run at most before the drift of the lowest pressure is carried over
 // the working day.
 inline constexpr int kMaxCycles = 100;
@@ -72,6 +83,12 @@ struct TemperatureOutcome {
     // the cycles after the first (which starts full), or the first alone.
     double PumpShare = 0;
     double PumpStarts = 0;
+    // The pump loaded more than MaxLoads times in cycle ChatterCycle, the
+    // last of them at ChatterAt s. The runs stop there: the figures above
+    // are of the cycles run so far.
+    bool Chatters = false;
+    int ChatterCycle = 0;
+    double ChatterAt = 0;
     double PeakFlow = 0;  // largest oil flow in or out [dm3/min]
     // The largest pressure swing of a cycle after the first (of the first
     // when the machine runs one cycle) [bar].
@@ -92,6 +109,10 @@ struct TemperatureOutcome {
     // energy and its highest and lowest pressure.
     CycleEnergy Energy;
 };
+
+// Whether the run's pump loads more often than MaxLoads allows, in a cycle
+// of `cycleTime` s, or than once a second on average.
+bool LoadsTooOften(const TemperatureOutcome& o, double cycleTime);
 
 // The lowest pressure over a working day of `dayCycles` when the runs stop
 // with the lowest pressures `lowest` (one per cycle) still moving: the trend

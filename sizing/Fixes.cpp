@@ -75,6 +75,16 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
         }
     }
     x.Drifting = x.Drifting && x.NotSettled;
+    // Where the pump loads too often (the coldest such run first), the
+    // other figures are of the cycles run up to there: that is what is said.
+    for (const TemperatureOutcome& o : e.Temps) {
+        if (x.Chatters || !LoadsTooOften(o, Typed(ev.Base().CycleTime))) continue;
+        x.Chatters = true;
+        x.WorkTemp = o.WorkTemp;
+        x.ChatterAt = o.ChatterAt;
+        x.ChatterCycle = o.ChatterCycle;
+        x.PumpStarts = o.PumpStarts;
+    }
     return x;
 }
 

@@ -37,6 +37,12 @@ struct Explanation {
     bool NotSettled = false;
     int Recharges = 0;
     double PumpShare = 0;  // of those cycles
+    // The pump loads too often: more than MaxLoads times in cycle
+    // ChatterCycle (ChatterCycle 0: on average, PumpStarts a cycle), the last
+    // of them at ChatterAt s, at WorkTemp.
+    bool Chatters = false;
+    double ChatterAt = 0, PumpStarts = 0;
+    int ChatterCycle = 0;
     // Where the pressure falls lowest (rule 1).
     double WorkTemp = 0;
     double Time = 0;

@@ -2167,12 +2167,12 @@ The file already exists. Replace it?</translation>
         <translation>SIZING</translation>
     </message>
     <message>
-        <source>Regola 1: pressione mai sotto p1 nel ciclo, partendo carico.</source>
-        <translation>Rule 1: pressure never below p1 in the cycle, started full.</translation>
+        <source>Regola 1: pressione mai sotto p1 nel ciclo, partendo carico, e pompa che non carica più di una volta al secondo.</source>
+        <translation>Rule 1: pressure never below p1 in the cycle, started full, and a pump that loads at most once a second.</translation>
     </message>
     <message>
-        <source>Regola 1: pressione mai sotto p1 a regime, per una giornata di lavoro, e pompa che fornisce l&apos;olio del ciclo e riporta l&apos;accumulatore a Pm.</source>
-        <translation>Rule 1: pressure never below p1 in steady operation, for a working day, and a pump that delivers the cycle&apos;s oil and brings the accumulator back to Pm.</translation>
+        <source>Regola 1: pressione mai sotto p1 a regime, per una giornata di lavoro, e pompa che fornisce l&apos;olio del ciclo, riporta l&apos;accumulatore a Pm e non carica più di una volta al secondo.</source>
+        <translation>Rule 1: pressure never below p1 in steady operation, for a working day, and a pump that delivers the cycle&apos;s oil, brings the accumulator back to Pm and loads at most once a second.</translation>
     </message>
     <message>
         <source>Il funzionamento non si assesta entro %1 cicli: ritorni a Pm dopo il primo ciclo: %2; la pompa eroga per il %3 % del tempo.</source>
@@ -2197,6 +2197,18 @@ The file already exists. Replace it?</translation>
     <message>
         <source>condensa</source>
         <translation>condenses</translation>
+    </message>
+    <message>
+        <source>commuta</source>
+        <translation>chatters</translation>
+    </message>
+    <message>
+        <source>Carichi della pompa in un ciclo di %2 s: in media %1 (a %3 °C), più di uno al secondo: la valvola di messa a vuoto commuterebbe troppo spesso. Servono più gas o un Dp più ampio.</source>
+        <translation>Pump loadings in a cycle of %2 s: %1 on average (at %3 °C), more than one a second: the unloading valve would shift too often. More gas or a wider Dp is needed.</translation>
+    </message>
+    <message>
+        <source>Nel ciclo %1 la pompa carica %2 volte nei primi %3 s (a %4 °C): la valvola di messa a vuoto commuterebbe più di una volta al secondo. Servono più gas o un Dp più ampio.</source>
+        <translation>In cycle %1 the pump loads %2 times in the first %3 s (at %4 °C): the unloading valve would shift more than once a second. More gas or a wider Dp is needed.</translation>
     </message>
     <message>
         <source>fuori dalla direttiva (PS non oltre 0,5 bar)</source>

@@ -58,9 +58,14 @@ inline std::vector<double> ReferenceTemperatures(const CircuitState& state,
 }
 
 // Does the design hold p1, at every temperature, over the working day from
-// full? The reference model, not the engine, runs the cycles, until they
-// repeat or the day is over.
-inline bool HoldsOverTheDay(const CircuitState& state, const Requirements& req, const Design& d) {
+// full, with the pump loading at most once a second on average and never
+// twice as often in a cycle? The reference model, not the engine, runs the
+// cycles, until they repeat or the day is over. The loadings a cycle may
+// have move by `loadSlack`: where the pump switches drifts from cycle to
+// cycle, so that the engine's first cycles may count one more or one less
+// than the day's.
+inline bool HoldsOverTheDay(const CircuitState& state, const Requirements& req, const Design& d,
+                            double loadSlack = 0) {
     const int day =
         static_cast<int>(std::ceil(req.WorkingHours * 3600 / Typed(state.Data.CycleTime)));
     for (double temp : ReferenceTemperatures(state, req.Gas)) {
@@ -68,9 +73,15 @@ inline bool HoldsOverTheDay(const CircuitState& state, const Requirements& req, 
             reference::RunUntilRepeating(ReferenceCircuit(state, req.Gas, d),
                                          ReferenceGas(req.Gas, temp), req.SingleCycle ? 1 : day);
         if (all.back().emptied) return false;
+        const double tc = Typed(state.Data.CycleTime) + loadSlack;
+        const double most = 2 * (std::floor(Typed(state.Data.CycleTime)) + 1) + loadSlack;
+        double loads = 0;
         for (const reference::RefCycle& c : all) {
             if (c.lowest < req.MinPressure - 1e-6) return false;
+            if (static_cast<double>(c.pumpOn.size()) > most) return false;
+            if (&c != &all[0] || all.size() == 1) loads += static_cast<double>(c.pumpOn.size());
         }
+        if (loads / std::max<double>(1, static_cast<double>(all.size()) - 1) > tc) return false;
     }
     return true;
 }

@@ -351,16 +351,20 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
              "\"pump_short\": " + Bool(e.PumpShort) + ",\n     \"lowest_pressure\": [";
         for (size_t i = 0; i < e.Temps.size(); ++i) {
             const TemperatureOutcome& o = e.Temps[i];
+            // A run stopped where the pump loads too often has no lowest of its own.
+            const auto shown = [&](double value) { return o.Chatters ? "null" : Json(value); };
             j += std::string(i ? ", " : "") + "{\"temperature\": " + Json(o.WorkTemp) +
-                 ", \"pressure\": " + Json(o.LowestPressure) +
-                 ", \"margin\": " + Json(o.LowestPressure - p1) +
-                 ", \"time\": " + Json(o.LowestTime) +
+                 ", \"pressure\": " + shown(o.LowestPressure) +
+                 ", \"margin\": " + shown(o.LowestPressure - p1) +
+                 ", \"time\": " + shown(o.LowestTime) +
                  ", \"cycle\": " + std::to_string(o.WorstCycle) +
                  ", \"cycles\": " + std::to_string(o.Cycles) + ", \"settled\": " + Bool(o.Settled) +
                  ", \"drift_per_cycle\": " + Json(o.DriftPerCycle) +
-                 ", \"day_lowest\": " + Json(o.DayLowest) + ", \"peak_flow\": " + Json(o.PeakFlow) +
-                 ", \"warning\": " + Bool(o.Warning) + ", \"outside_gas\": " + Bool(o.OutsideGas) +
-                 "}";
+                 ", \"day_lowest\": " + shown(o.DayLowest) +
+                 ", \"peak_flow\": " + Json(o.PeakFlow) +
+                 ", \"pump_starts\": " + Json(o.PumpStarts) + ", \"warning\": " + Bool(o.Warning) +
+                 ", \"outside_gas\": " + Bool(o.OutsideGas) +
+                 ", \"chatters\": " + Bool(o.Chatters) + "}";
         }
         j += "],\n     \"pass\": " + Bool(e.Passes());
         for (int r = 0; r < kRuleCount; ++r) {
@@ -377,14 +381,18 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
         }
         j += "], \"temperature\": " + Json(x.WorkTemp) + ", \"time\": " + Json(x.Time) +
              ", \"cycle\": " + std::to_string(x.Cycle) +
-             ", \"lowest_pressure\": " + Json(x.LowestPressure) +
+             ", \"lowest_pressure\": " + (x.Chatters ? "null" : Json(x.LowestPressure)) +
              ", \"drifting\": " + Bool(x.Drifting) + ", \"drift_per_cycle\": " + Json(x.Drift) +
              ", \"cycles_to_p1\": " + std::to_string(x.CyclesToP1) + ", \"active_movements\": [";
         for (size_t m = 0; m < x.Active.size(); ++m) {
             j += std::string(m ? ", " : "") + "{\"number\": " + std::to_string(x.Active[m].Number) +
                  ", \"kind\": " + std::to_string(x.Active[m].Kind) + "}";
         }
-        j += "], \"missing_oil\": " + Json(x.MissingOil) +
+        j += "], \"loads_too_often\": " + Bool(x.Chatters) +
+             ", \"loads_cycle\": " + std::to_string(x.ChatterCycle) +
+             ", \"loads_at\": " + (x.ChatterCycle > 0 ? Json(x.ChatterAt) : "null") +
+             ", \"pump_starts\": " + Json(x.PumpStarts) +
+             ", \"missing_oil\": " + Json(x.MissingOil) +
              ", \"missing_oil_at_least\": " + Bool(x.AtLeast) +
              ", \"fix_V0\": " + Optional(x.FixV0) + ", \"fix_P0\": " + Optional(x.FixP0) +
              ", \"fix_Qp\": " + Optional(x.FixQp) + "}";
