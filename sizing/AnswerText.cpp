@@ -390,9 +390,8 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
                                   "pompa che non carica più di una volta al secondo."))
             : w(QT_TRANSLATE_NOOP(
                   "volvenza::SizingText",
-                  "Regola 1: pressione mai sotto p1 a regime, per una giornata di lavoro, e "
-                  "pompa che fornisce l'olio del ciclo, riporta l'accumulatore a Pm e non carica "
-                  "più di una volta al secondo.")),
+                  "Regola 1: mai sotto p1 a regime per una giornata di lavoro; la pompa fornisce "
+                  "l'olio del ciclo, riporta a Pm e carica al più una volta al secondo.")),
         req.Type == AccumulatorType::Piston
             ? w(QT_TRANSLATE_NOOP(
                   "volvenza::SizingText",

@@ -2171,8 +2171,8 @@ The file already exists. Replace it?</translation>
         <translation>Rule 1: pressure never below p1 in the cycle, started full, and a pump that loads at most once a second.</translation>
     </message>
     <message>
-        <source>Regola 1: pressione mai sotto p1 a regime, per una giornata di lavoro, e pompa che fornisce l&apos;olio del ciclo, riporta l&apos;accumulatore a Pm e non carica più di una volta al secondo.</source>
-        <translation>Rule 1: pressure never below p1 in steady operation, for a working day, and a pump that delivers the cycle&apos;s oil, brings the accumulator back to Pm and loads at most once a second.</translation>
+        <source>Regola 1: mai sotto p1 a regime per una giornata di lavoro; la pompa fornisce l&apos;olio del ciclo, riporta a Pm e carica al più una volta al secondo.</source>
+        <translation>Rule 1: never below p1 in steady operation for a working day; the pump delivers the cycle&apos;s oil, brings it back to Pm and loads at most once a second.</translation>
     </message>
     <message>
         <source>Il funzionamento non si assesta entro %1 cicli: ritorni a Pm dopo il primo ciclo: %2; la pompa eroga per il %3 % del tempo.</source>
