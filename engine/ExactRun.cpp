@@ -94,8 +94,8 @@ gas::Result<TemperatureRun> RunExactAt(const ExactInputs& in, const GasSettings&
     std::vector<double> pressures;
     PressureSampler own(pressures, in.perSecond, in.lastPoint);
     if (sampler == nullptr && keepPressures) sampler = &own;
-    const CycleSummary c =
-        RunExactCycle(in.data, in.demand, **path, FullStart(**path), {sampler, std::nullopt, std::nullopt});
+    const CycleSummary c = RunExactCycle(in.data, in.demand, **path, FullStart(**path),
+                                         {sampler, std::nullopt, std::nullopt});
     const int taken = sampler != nullptr ? sampler->Next() - 1 : PointsUpTo(in, c.endTime);
     TemperatureRun run = Summary(in, c, workTemp, std::max(taken, 0));
     run.Pressures = std::move(pressures);
@@ -111,8 +111,8 @@ gas::Result<TemperatureRun> RunExactIntoState(CircuitState& state) {
     if (!path) return gas::Result<TemperatureRun>::Fail(path.Error());
     state.PrechargeAtTemp = (*path)->PrechargeAtTemp();
     StateSampler sampler(state, in.perSecond, in.lastPoint, true);
-    const CycleSummary c =
-        RunExactCycle(in.data, in.demand, **path, FullStart(**path), {&sampler, std::nullopt, std::nullopt});
+    const CycleSummary c = RunExactCycle(in.data, in.demand, **path, FullStart(**path),
+                                         {&sampler, std::nullopt, std::nullopt});
     return Summary(in, c, tc, std::max(sampler.Next() - 1, 0));
 }
 

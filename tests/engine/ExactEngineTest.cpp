@@ -331,8 +331,8 @@ TEST(ExactEngineTest, PeriodsAddedUpAreThePeriodsComputed) {
         auto path = MakeGasPath(d, gas, d.Tc);
         ASSERT_TRUE(path);
         EveryPeriod every(6000);
-        const CycleSummary each =
-            RunExactCycle(d, demand, **path, FullStart(**path), {&every, std::nullopt, std::nullopt});
+        const CycleSummary each = RunExactCycle(d, demand, **path, FullStart(**path),
+                                                {&every, std::nullopt, std::nullopt});
         const CycleSummary added = RunExactCycle(d, demand, **path, FullStart(**path));
         const std::string at = "tau " + std::to_string(gas.Tau);
         ASSERT_GT(each.pumpStarts, 300) << at;
