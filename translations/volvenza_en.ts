@@ -2283,14 +2283,6 @@ The file already exists. Replace it?</translation>
         <translation>None of the %1 arrangements tried (up to %2 accumulators in parallel or %3 bottles, in order of gas volume) meets every rule.</translation>
     </message>
     <message>
-        <source>Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: %6 kW in meno.</source>
-        <translation>Energy given to the circuit in the steady cycle at %1 °C (the worst temperature): %2 kJ. Installed power %3 kW (Qp at Pm); a pump alone delivering the peak of %4 dm3/min at p1 would need %5 kW: %6 kW less.</translation>
-    </message>
-    <message>
-        <source>Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: %6 kW in più.</source>
-        <translation>Energy given to the circuit in the steady cycle at %1 °C (the worst temperature): %2 kJ. Installed power %3 kW (Qp at Pm); a pump alone delivering the peak of %4 dm3/min at p1 would need %5 kW: %6 kW more.</translation>
-    </message>
-    <message>
         <source>Fatica: escursione di pressione %1 bar per ciclo (la più ampia dopo il primo, a ogni temperatura), %2 cicli all&apos;anno.</source>
         <translation>Fatigue: pressure swing %1 bar per cycle (the widest after the first, at any temperature), %2 cycles a year.</translation>
     </message>
@@ -2331,6 +2323,18 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Tabella</source>
         <translation>Table</translation>
+    </message>
+    <message>
+        <source>Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: l&apos;accumulatore fa risparmiare %6 kW.</source>
+        <translation>Energy given to the circuit in the steady cycle at %1 °C (the worst temperature): %2 kJ. Installed power %3 kW (Qp at Pm); a pump alone delivering the peak of %4 dm3/min at p1 would need %5 kW: the accumulator saves %6 kW.</translation>
+    </message>
+    <message>
+        <source>Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW, %6 kW meno della potenza installata.</source>
+        <translation>Energy given to the circuit in the steady cycle at %1 °C (the worst temperature): %2 kJ. Installed power %3 kW (Qp at Pm); a pump alone delivering the peak of %4 dm3/min at p1 would need %5 kW, %6 kW less than the installed power.</translation>
+    </message>
+    <message>
+        <source> e altri %1</source>
+        <translation> and %1 more</translation>
     </message>
 </context>
 <context>
