@@ -1177,6 +1177,22 @@ The file already exists. Replace it?</translation>
         <source>Mostra/nascondi la temperatura del gas T(t)</source>
         <translation>Show/hide the gas temperature T(t)</translation>
     </message>
+    <message>
+        <source>t = %1 s · P = %2 bar</source>
+        <translation>t = %1 s · P = %2 bar</translation>
+    </message>
+    <message>
+        <source>1: %1</source>
+        <translation>1: %1</translation>
+    </message>
+    <message>
+        <source>2: %1</source>
+        <translation>2: %1</translation>
+    </message>
+    <message>
+        <source>Δt = %1 s · ΔP = %2 bar</source>
+        <translation>Δt = %1 s · ΔP = %2 bar</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::HelpWindow</name>
