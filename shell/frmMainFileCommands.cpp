@@ -2,7 +2,10 @@
 // simulation, and the example and the run that fill it.
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QWindow>
 
 #include "documents/AtomicFile.h"
 #include "documents/DesignFile.h"
@@ -55,6 +58,8 @@ constexpr UiText kRunFailed{
 
 // The simulation files' filter with the project file beside them, second.
 constexpr int kProjectFilter = 1;
+// How long a run goes on before its progress window shows.
+constexpr qint64 kProgressDelayMs = 300;
 QString SaveFilter() {
     QString filter = kSimulationFilter;
     const QString project =
@@ -358,14 +363,25 @@ RunOutcome frmMain::RunProject() {
     }
     if (report.outcome == RunOutcome::Completed) {
         delete progress_;
-        progress_ = new AvanzamentoSimulazione(this);
-        progress_->show();
-        // The one chance the window gets to appear before the run takes the
-        // thread. Clicks wait until the run is over, so a second
-        // "Simulazione" cannot start a run inside this one.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        progress_->SetValue(0);
-        report = RunSimulation(context_.state, answers, [this](double percent) {
+        // A run is over in well under a second: its progress window appears
+        // only once one has lasted long enough to be worth watching, never
+        // to flash up empty and vanish at each run.
+        QElapsedTimer running;
+        running.start();
+        report = RunSimulation(context_.state, answers, [this, &running](double percent) {
+            if (!progress_ && running.elapsed() >= kProgressDelayMs) {
+                progress_ = new AvanzamentoSimulazione(this);
+                progress_->show();
+                // The window's chance to appear before the run takes the
+                // thread again. Clicks wait until the run is over, so a
+                // second "Simulazione" cannot start a run inside this one.
+                QElapsedTimer exposing;
+                exposing.start();
+                do {
+                    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                } while (progress_->windowHandle() != nullptr &&
+                         !progress_->windowHandle()->isExposed() && exposing.elapsed() < 200);
+            }
             if (progress_) progress_->SetValue(percent);
         });
         delete progress_;

@@ -37,6 +37,17 @@ const QString kEmpty = QStringLiteral("1010001111 0000111 000");
 const QString kReady = QStringLiteral("1011001111 0000111 100");
 const QString kResults = QStringLiteral("1111111111 1111111 111");
 
+// The names of the widgets shown while it lives.
+struct ShownWindows : QObject {
+    ShownWindows() { qApp->installEventFilter(this); }
+    ~ShownWindows() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) names << watched->objectName();
+        return false;
+    }
+    QStringList names;
+};
+
 }  // namespace
 
 class CommandsTest : public QObject {
@@ -227,9 +238,12 @@ class CommandsTest : public QObject {
         shell.Button("Esempio")->trigger();
         QCOMPARE(States(shell), kReady);
         shell.dialogs.ClearCalls();
+        ShownWindows shown;
         shell.Button("Simulazione")->trigger();
         QVERIFY(shell.dialogs.Messages().empty());
-        // The progress window closed again at the end of the run.
+        // A run as short as this shows no progress window, not even for a
+        // moment, and leaves none behind.
+        QVERIFY(!shown.names.contains("AvanzamentoSimulazione"));
         QVERIFY(!shell.main->findChild<QWidget*>("AvanzamentoSimulazione"));
         QCOMPARE(shell.state.LastPoint, 468);
         QCOMPARE(States(shell), kResults);
