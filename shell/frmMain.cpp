@@ -277,6 +277,15 @@ void frmMain::BuildMenus() {
     on(MenuEntry(help, "mnuHelpAbout", tr("&Informazioni su ")), &frmMain::ShowAbout);
     MenuEntry(help, "MnuHelpBar1", QStringLiteral("-"));
     on(MenuEntry(help, "Esempio", tr("&Esempio")), &frmMain::LoadExample);
+
+    // F1 wherever the focus is in the main window: the page of the window
+    // in front. Not a menu entry, so the original's menus stay as they were.
+    auto* contextHelp = new QAction(this);
+    contextHelp->setObjectName(QStringLiteral("GuidaFinestra"));
+    contextHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(contextHelp);
+    connect(contextHelp, &QAction::triggered, this,
+            [this] { ShowHelpForActiveWindow(Origin::Menu); });
 }
 
 void frmMain::BuildToolBar() {

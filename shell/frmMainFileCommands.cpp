@@ -19,6 +19,7 @@
 #include "shell/AvanzamentoSimulazione.h"
 #include "shell/CommandScope.h"
 #include "shell/GasModelSettings.h"
+#include "shell/ProgramIdentity.h"
 #include "shell/frmMain.h"
 
 namespace volvenza {
@@ -169,7 +170,7 @@ void frmMain::LoadFile(const QString& path) {
             return true;
         });
         if (!loaded) return;
-        designFile_ = path;
+        SetDesignFile(path);
         project_->ResultsRead();
         return;
     }
@@ -180,7 +181,7 @@ void frmMain::LoadFile(const QString& path) {
             sizing)) {
         return;
     }
-    designFile_ = path;
+    SetDesignFile(path);
     // A project keeps no results: they come from a run of what it holds.
     RunProject();
 }
@@ -234,7 +235,7 @@ void frmMain::SaveSimulationAs(Origin origin) {
                                      MessageButtons::Ok);
             return;
         }
-        designFile_ = chosen;
+        SetDesignFile(chosen);
     });
 }
 
@@ -338,7 +339,14 @@ void frmMain::LoadExample(Origin origin) {
 void frmMain::ForgetFileName() {
     // The work no longer comes from that file: its folder is still the
     // place to look, but Salva must not offer to write over it.
-    if (!designFile_.isEmpty()) designFile_ = QFileInfo(designFile_).absolutePath() + '/';
+    if (!designFile_.isEmpty()) SetDesignFile(QFileInfo(designFile_).absolutePath() + '/');
+}
+
+void frmMain::SetDesignFile(const QString& path) {
+    designFile_ = path;
+    // The title says whose work is open; a folder alone names none.
+    const QString name = path.endsWith(QLatin1Char('/')) ? QString() : QFileInfo(path).fileName();
+    setWindowTitle(name.isEmpty() ? QString(kTitle) : name + QStringLiteral(" - ") + kTitle);
 }
 
 void frmMain::Run(Origin origin) {

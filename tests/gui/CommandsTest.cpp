@@ -145,11 +145,15 @@ class CommandsTest : public QObject {
                  QList<int>({468, 5}));
         QCOMPARE(States(shell), kResults);
 
-        // Opening the saved run brings the results' commands back.
+        // Opening the saved run brings the results' commands back; the
+        // title names the design's file, and no file after Nuovo.
+        QCOMPARE(shell.main->windowTitle(), "nudo.vlzp - Volvenza");
         shell.Answering(shell.Button("New"), MessageAnswer::Ok);
         QCOMPARE(States(shell), kEmpty);
+        QCOMPARE(shell.main->windowTitle(), "Volvenza");
         shell.WithFile(shell.Button("Open"), path);
         QCOMPARE(States(shell), kResults);
+        QCOMPARE(shell.main->windowTitle(), "prova.vlz - Volvenza");
 
         // The text export, with the chart window active.
         shell.main->ShowChildWindow("Grafico");
