@@ -38,6 +38,7 @@
 #include "platform/UiMessage.h"
 #include "shell/AvanzamentoSimulazione.h"
 #include "shell/CommandLine.h"
+#include "shell/StatusBar.h"
 #include "shell/frmAbout.h"
 #include "shell/frmOptions.h"
 #include "shell/frmSplash.h"
@@ -457,6 +458,10 @@ class WindowsTest : public QObject {
         const auto* table = Named<QTableView>(shell.main.get(), "DataGrid1");
         QCOMPARE(table->model()->index(1, 0).data().toString(), QStringLiteral("0") + point + "1");
         QVERIFY(!table->model()->index(1, 2).data().toString().contains(typed[1]));
+
+        // The status bar's date in the language's form.
+        QCOMPARE(StatusBar::DateText(QDate(2026, 12, 7)),
+                 UseEnglish() ? QStringLiteral("12/7/26") : QStringLiteral("07/12/2026"));
 
         const QString path = shell.temp.filePath("language.vlz");
         shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
