@@ -262,11 +262,11 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     catalogue_->verticalHeader()->hide();
     catalogue_->setSelectionBehavior(QAbstractItemView::SelectRows);
     catalogue_->horizontalHeader()->setStretchLastSection(true);
-    auto* catalogueLabel = new QLabel(tr("&Catalogo (cella vuota: nessun limite)"), this);
+    auto* catalogueLabel = new QLabel(tr("Catalogo (cella vuota: nessun limite)"), this);
     catalogueLabel->setBuddy(catalogue_);
     auto* add = button("CmdAggiungiGrandezza", tr("A&ggiungi"));
-    auto* remove = button("CmdRimuoviGrandezza", tr("&Rimuovi"));
-    auto* defaults = button("CmdPredefinito", tr("Pre&definito"));
+    auto* remove = button("CmdRimuoviGrandezza", tr("Rimuovi"));
+    auto* defaults = button("CmdPredefinito", tr("Predefinito"));
     auto* catalogueButtons = new QHBoxLayout;
     catalogueButtons->addWidget(add);
     catalogueButtons->addWidget(remove);
@@ -276,15 +276,15 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     form->addRow(catalogue_);
     form->addRow(catalogueButtons);
 
-    form->addRow(tr("Pressione &nominale PS [bar]"), box("TPS", rated_));
-    form->addRow(tr("Taratura della &valvola di massima [bar]"), box("TValvola", relief_));
+    form->addRow(tr("Pressione nominale &PS [bar]"), box("TPS", rated_));
+    form->addRow(tr("Taratura della valvola di &massima [bar]"), box("TValvola", relief_));
     form->addRow(tr("Toll&eranza della precarica [%]"), box("TTolleranza", tolerance_));
     const Requirements defaultsOf;
     ShowValue(tolerance_, UiNumber(defaultsOf.PrechargeTolerance * 100),
               defaultsOf.PrechargeTolerance);
     form->addRow(tr("&Ore di lavoro continuo [h]"), box("TOre", hours_));
     ShowValue(hours_, UiNumber(defaultsOf.WorkingHours), defaultsOf.WorkingHours);
-    form->addRow(tr("Rendimento della pompa (&fra 0 e 1)"), box("TRendimento", efficiency_));
+    form->addRow(tr("Rendimento della pompa (fra &0 e 1)"), box("TRendimento", efficiency_));
     ShowValue(efficiency_, UiNumber(defaultsOf.PumpEfficiency), defaultsOf.PumpEfficiency);
     form->addRow(tr("Ore di lavoro in un anno [&h]"), box("TOreAnno", hoursPerYear_));
     ShowValue(hoursPerYear_, UiNumber(defaultsOf.HoursPerYear), defaultsOf.HoursPerYear);
@@ -292,13 +292,14 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     ShowValue(bottles_, BottlesText(defaultsOf.BottleSizes),
               QVariant::fromValue(
                   QList<double>(defaultsOf.BottleSizes.begin(), defaultsOf.BottleSizes.end())));
-    form->addRow(check("ChkPrecarica", tr("Scegli la &precarica"), choosePrecharge_));
+    form->addRow(check("ChkPrecarica", tr("Scegli la p&recarica"), choosePrecharge_));
     choosePrecharge_->setChecked(true);
-    form->addRow(check("ChkPompa", tr("Dimensiona anche la po&mpa"), sizePump_));
+    form->addRow(check("ChkPompa", tr("&Dimensiona anche la pompa"), sizePump_));
     form->addRow(check("ChkCicloSingolo",
                        tr("Ciclo &singolo (la macchina fa un solo ciclo e si ferma)"),
                        singleCycle_));
-    form->addRow(check("ChkComposizioni", tr("Prova anche acc&umulatori in parallelo e bombole"),
+    form->addRow(check("ChkComposizioni",
+                       tr("Prova anche le composi&zioni: accumulatori in parallelo e bombole"),
                        arrangements_));
     arrangements_->setToolTip(
         tr("Senza questa scelta le composizioni si provano solo quando nessuna grandezza basta."));

@@ -179,7 +179,7 @@ void frmMain::BuildMenus() {
     entry = MenuEntry(file, "mnuFileOpen", tr("&Apri..."));
     entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     on(entry, &frmMain::OpenSimulation);
-    on(MenuEntry(file, "mnuFileRecupera", tr("&Recupera lavoro non salvato...")),
+    on(MenuEntry(file, "mnuFileRecupera", tr("Rec&upera lavoro non salvato...")),
        &frmMain::RecoverWork);
     MenuEntry(file, "mnuFileBar0", QStringLiteral("-"));
     entry = MenuEntry(file, "mnuFileSave", tr("&Salva"));
@@ -225,8 +225,8 @@ void frmMain::BuildMenus() {
     on(MenuEntry(view, "mnuViewOptions", tr("&Opzioni...")), &frmMain::ShowOptions);
 
     // The toolbar's commands again, so that a keyboard alone can reach them:
-    // toolbar buttons take no focus. Its letter is one no window of the
-    // sizing assistant uses, so the two never compete for Alt.
+    // toolbar buttons take no focus. No child window underlines a letter of
+    // the menu bar, so the two never compete for Alt.
     QMenu* simulation = addMenu("mnuSimulazione", tr("Sim&ulazione"));
     auto opens = [this](QAction* action, const char* window) {
         const QString name = QString::fromLatin1(window);

@@ -12,8 +12,10 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -267,14 +269,80 @@ QStringList Foreign(const QStringList& texts) {
     return OtherLanguageTexts(texts, CurrentUiLanguage());
 }
 
+// The Alt letter of a text: the character after a single '&', upper-cased.
+QChar AltLetter(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toUpper();
+        ++i;
+    }
+    return {};
+}
+
+// Texts (name, text) whose Alt letter another one already has, or one of `taken`.
+QStringList LetterClashes(const QList<std::pair<QString, QString>>& texts, const QString& taken) {
+    QStringList faults;
+    QMap<QChar, QString> owners;
+    for (QChar letter : taken) owners.insert(letter, QStringLiteral("the menu bar"));
+    for (const auto& [name, text] : texts) {
+        const QChar letter = AltLetter(text);
+        if (letter.isNull()) continue;
+        if (owners.contains(letter))
+            faults << QStringLiteral("%1 '%2' takes Alt+%3 of %4")
+                          .arg(name, text, letter, owners.value(letter));
+        else
+            owners.insert(letter, name);
+    }
+    return faults;
+}
+
+// The Alt letters a window shows: buddied labels, buttons, frames and tabs.
+QStringList WindowLetterClashes(const QWidget& window, const QString& taken) {
+    QList<std::pair<QString, QString>> texts;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window)) continue;
+        const auto* label = qobject_cast<const QLabel*>(w);
+        if (label != nullptr && label->buddy() != nullptr)
+            texts.push_back({Name(*w), label->text()});
+        if (auto* button = qobject_cast<const QAbstractButton*>(w))
+            texts.push_back({Name(*w), button->text()});
+        if (auto* group = qobject_cast<const QGroupBox*>(w))
+            texts.push_back({Name(*w), group->title()});
+        const auto* tabs = qobject_cast<const QTabBar*>(w);
+        for (int i = 0; tabs && i < tabs->count(); ++i)
+            texts.push_back({Name(*w), tabs->tabText(i)});
+    }
+    return LetterClashes(texts, taken);
+}
+
+// The menu bar's letters, each menu's entries apart; in Italian "&Salva" and
+// "E&sporta tabella..." keep the letter they have always shared.
+QString MenuBarLetters(const QMenuBar& bar, QStringList& faults) {
+    QList<std::pair<QString, QString>> titles;
+    for (const QAction* menu : bar.actions()) {
+        titles.push_back({menu->menu()->objectName(), menu->text()});
+        QList<std::pair<QString, QString>> entries;
+        for (const QAction* entry : menu->menu()->actions()) {
+            if (entry->objectName() != QLatin1String("mnuFileEsporta") || UseEnglish())
+                entries.push_back({entry->objectName(), entry->text()});
+        }
+        faults << LetterClashes(entries, {});
+    }
+    faults << LetterClashes(titles, {});
+    QString letters;
+    for (const auto& title : titles) letters += AltLetter(title.second);
+    return letters;
+}
+
 void ExpectNone(const QStringList& faults) {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
-// A window's texts fit and are all of the language.
-void Walk(QWidget* window) {
+// A window's texts fit and are all of the language; its Alt letters are its
+// own and none of `taken` (the menu bar's, for a window inside the main one).
+void Walk(QWidget* window, const QString& taken = {}) {
     QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
-    ExpectNone(Overflows(*window) + Foreign(Texts(*window)));
+    ExpectNone(Overflows(*window) + Foreign(Texts(*window)) + WindowLetterClashes(*window, taken));
 }
 
 }  // namespace
@@ -292,18 +360,21 @@ class WindowsTest : public QObject {
         Shell shell(ProgramChildWindows());
         shell.main->resize(TwipsToPixels(16000), TwipsToPixels(13000));
         shell.main->show();
+        QStringList menuFaults;
+        const QString bar = MenuBarLetters(*shell.main->menuBar(), menuFaults);
+        ExpectNone(menuFaults);
         // The movement editor on every kind's page.
         QWidget* editor = shell.main->ShowChildWindow("InserimentoDati");
         for (const char* add : {"PulsPistEsce", "PulsPistEntra", "PulsMotore", "PulsDiffGraUsc",
                                 "PulsPistDiffPicUsc", "PulsPalmola"}) {
             Named<QPushButton>(editor, QString::fromLatin1(add))->click();
-            Walk(editor);
+            Walk(editor, bar);
         }
         shell.RunExample();
         for (const char* name :
              {"DatiIniziali", "Tabella", "Ciclo", "Dimensionamento", "BilancioEnergetico"}) {
             if (QLatin1String(name) == QLatin1String("Tabella")) shell.Button("Tabella")->trigger();
-            Walk(shell.main->ShowChildWindow(QString::fromLatin1(name)));
+            Walk(shell.main->ShowChildWindow(QString::fromLatin1(name)), bar);
         }
         // The sizing window again with an answer in its tables, worded by the
         // library.
@@ -311,7 +382,7 @@ class WindowsTest : public QObject {
         Named<QLineEdit>(sizing, "TP1")->setText("60");
         QVERIFY(Search(*sizing));
         QVERIFY(sizing->Answer() && sizing->Answer()->Recommended);
-        Walk(sizing);
+        Walk(sizing, bar);
         if (UseEnglish()) ExpectNone(Texts(*sizing).filter(QRegularExpression("\\d,\\d")));
 
         QWidget* chart = shell.main->ShowChildWindow("Grafico");
@@ -345,7 +416,7 @@ class WindowsTest : public QObject {
         const QString pressure =
             UseEnglish() ? QStringLiteral("166.825") : QStringLiteral("166,825");
         QCOMPARE(BoxTexts(chart, {"DiffY1", "Text2"}), QStringList({pressure, pressure}));
-        Walk(chart);
+        Walk(chart, bar);
         Named<QAction>(chart, "AggiungiParticolari")->trigger();
         Walk(TopLevel("frmAggiungiParticolari"));
 
@@ -384,7 +455,8 @@ class WindowsTest : public QObject {
         // The help window's own labels, and its page for a help file it cannot open.
         HelpWindow help;
         help.ShowMissing("Z.HLP");
-        ExpectNone(Foreign(Texts(help) << help.Browser()->toPlainText()));
+        ExpectNone(Foreign(Texts(help) << help.Browser()->toPlainText()) +
+                   WindowLetterClashes(help, {}));
     }
 
     // Every message of the libraries has its text in both languages, with the
