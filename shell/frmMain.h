@@ -122,6 +122,10 @@ class frmMain : public QMainWindow {
     void FillWindowMenu();
     QMdiSubWindow* SubWindowOf(const QWidget* child) const;
     QWidget* CreateChildWindow(const QString& name);
+    // Before a child window shows: the main window grows, within the
+    // screen's free area, until its client area holds the child; a child
+    // it still cannot hold is fitted into the client area.
+    void MakeRoomFor(QMdiSubWindow* sub);
 
     void RunToolButton(const QString& key);
 

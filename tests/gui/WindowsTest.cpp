@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTableView>
@@ -431,6 +432,33 @@ class WindowsTest : public QObject {
         for (const DialogCall& call : shell.dialogs.Calls())
             texts << call.text << call.title << call.filter;
         ExpectNone(Foreign(texts));
+    }
+
+    // Child windows opened in the main window at its first size: it grows
+    // to hold them within the screen, and a window the screen cannot hold
+    // is fitted in, the sizing window's actions in view.
+    void childWindowsFitTheScreen() {
+        Shell shell(ProgramChildWindows());
+        shell.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shell.main.get()));
+        const QSize first = shell.main->size();
+        shell.RunExample();
+        const QRect screen = shell.main->screen()->availableGeometry();
+        QWidget* viewport = shell.main->MdiArea()->viewport();
+        for (const char* name : {"Grafico", "Dimensionamento"}) {
+            QWidget* child = shell.main->ShowChildWindow(QString::fromLatin1(name));
+            QVERIFY(QTest::qWaitForWindowExposed(child));
+            QVERIFY2(viewport->rect().contains(child->parentWidget()->geometry()), name);
+            QVERIFY2(screen.contains(shell.main->geometry()), name);
+        }
+        QVERIFY(shell.main->width() > first.width() && shell.main->height() > first.height());
+        auto* sizing = Named<Dimensionamento>(shell.main.get(), "Dimensionamento");
+        for (const char* button : {"CmdCalcola", "CmdInterrompi", "CmdApplica"}) {
+            const auto* action = Named<QPushButton>(sizing, QString::fromLatin1(button));
+            QVERIFY2(viewport->rect().contains(
+                         QRect(action->mapTo(viewport, QPoint(0, 0)), action->size())),
+                     button);
+        }
     }
 
     void shellWindowsAndDialogs() {
