@@ -63,16 +63,17 @@ constexpr ToolButton kToolButtons[] = {
     {"Esempio", 0, QT_TRANSLATE_NOOP("volvenza::frmMain", "Esempio"), false},
 };
 
-// The client area: the workspace colour with the background picture drawn
-// once from the top left corner.
+// The client area: the background picture from the top left corner, its
+// sky and grid reaching every edge however large the window grows.
 class ClientArea : public QMdiArea {
   public:
     explicit ClientArea(QWidget* parent) : QMdiArea(parent), picture_(BackgroundPicture()) {}
 
   protected:
     void paintEvent(QPaintEvent*) override {
+        if (picture_.width() < viewport()->width() || picture_.height() < viewport()->height())
+            picture_ = BackgroundPicture(viewport()->size());
         QPainter painter(viewport());
-        painter.fillRect(viewport()->rect(), palette().brush(QPalette::Dark));
         painter.drawPixmap(0, 0, picture_);
     }
 

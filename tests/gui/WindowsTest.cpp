@@ -459,6 +459,12 @@ class WindowsTest : public QObject {
                          QRect(action->mapTo(viewport, QPoint(0, 0)), action->size())),
                      button);
         }
+        // The workspace's picture reaches the edges of a window larger than it.
+        shell.main->CloseChildWindows();
+        shell.main->resize(1600, 1200);
+        const QImage workspace = viewport->grab().toImage();
+        QCOMPARE_NE(workspace.pixelColor(workspace.width() - 1, workspace.height() - 1),
+                    viewport->palette().color(QPalette::Dark));
     }
 
     void shellWindowsAndDialogs() {
