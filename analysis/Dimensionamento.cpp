@@ -32,6 +32,7 @@
 #include "numbers/Rounding.h"
 #include "platform/BoxHistory.h"
 #include "platform/Dialogs.h"
+#include "platform/NumberCharacters.h"
 #include "platform/ScreenUnits.h"
 #include "platform/UiMessage.h"
 #include "platform/UiNumber.h"
@@ -468,6 +469,10 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     }
     requirementBoxes_ = {minPressure_, rated_,      relief_,       tolerance_,
                          hours_,       efficiency_, hoursPerYear_, bottles_};
+    for (QLineEdit* box : requirementBoxes_) {
+        box->setValidator(
+            new NumberCharacters(box, box == bottles_ ? QStringLiteral(";") : QString()));
+    }
     for (size_t i = 0; i < requirementBoxes_.size(); ++i) {
         connect(requirementBoxes_[i], &QLineEdit::textEdited, this,
                 [this, i] { RequirementTyped(i); });
