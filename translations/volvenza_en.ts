@@ -1103,10 +1103,6 @@ The file already exists. Replace it?</translation>
         <translation>Power the accumulator saves</translation>
     </message>
     <message>
-        <source>Escursione di pressione per ciclo (la più ampia dopo il primo)</source>
-        <translation>Pressure swing per cycle (the widest after the first)</translation>
-    </message>
-    <message>
         <source>nessuno scambio</source>
         <translation>none</translation>
     </message>
@@ -1127,16 +1123,20 @@ The file already exists. Replace it?</translation>
         <translation>Steady cycle (no. %1, the same as the one before)</translation>
     </message>
     <message>
-        <source>Escursione di pressione per ciclo (del primo)</source>
-        <translation>Pressure swing per cycle (of the first)</translation>
-    </message>
-    <message>
         <source>%1, a tc = %2 °C, al posto della legge classica dei risultati, che non dà energie</source>
         <translation>%1, at tc = %2 °C, in place of the results&apos; classic law, which gives no energies</translation>
     </message>
     <message>
         <source>Ciclo in regime (%1°; i cicli in regime non sono tutti uguali: in altri la pressione scende fino a %2)</source>
         <translation>Steady cycle (no. %1; the steady cycles are not all alike: in others the pressure falls to %2)</translation>
+    </message>
+    <message>
+        <source>Escursione di pressione per ciclo a tc (del primo)</source>
+        <translation>Pressure swing per cycle at tc (of the first)</translation>
+    </message>
+    <message>
+        <source>Escursione di pressione per ciclo a tc (la più ampia dopo il primo)</source>
+        <translation>Pressure swing per cycle at tc (the widest after the first)</translation>
     </message>
 </context>
 <context>
