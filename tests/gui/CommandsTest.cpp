@@ -40,7 +40,6 @@ const QString kResults = QStringLiteral("1111111111 1111111 111");
 // The names of the widgets shown while it lives.
 struct ShownWindows : QObject {
     ShownWindows() { qApp->installEventFilter(this); }
-    ~ShownWindows() override { qApp->removeEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) names << watched->objectName();
         return false;

@@ -270,69 +270,48 @@ QStringList Foreign(const QStringList& texts) {
     return OtherLanguageTexts(texts, CurrentUiLanguage());
 }
 
-// The Alt letter of a text: the character after a single '&', upper-cased.
-QChar AltLetter(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&')) continue;
-        if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toUpper();
-        ++i;
-    }
-    return {};
-}
-
-// Texts (name, text) whose Alt letter another one already has, or one of `taken`.
-QStringList LetterClashes(const QList<std::pair<QString, QString>>& texts, const QString& taken) {
-    QStringList faults;
-    QMap<QChar, QString> owners;
-    for (QChar letter : taken) owners.insert(letter, QStringLiteral("the menu bar"));
+// Named texts whose Alt letter (after a single '&') another one, or `taken`, has.
+using TextList = QList<std::pair<QString, QString>>;
+QString Letters(const TextList& texts, const QString& taken, QStringList& faults) {
+    static const QRegularExpression mark("&([^&])");
+    QString letters = taken;
     for (const auto& [name, text] : texts) {
-        const QChar letter = AltLetter(text);
-        if (letter.isNull()) continue;
-        if (owners.contains(letter))
-            faults << QStringLiteral("%1 '%2' takes Alt+%3 of %4")
-                          .arg(name, text, letter, owners.value(letter));
-        else
-            owners.insert(letter, name);
+        const auto found = mark.match(QString(text).remove(QStringLiteral("&&")));
+        const QChar letter = found.hasMatch() ? found.captured(1)[0].toUpper() : QChar();
+        if (!letter.isNull() && letters.contains(letter)) faults << name + ": Alt+" + letter;
+        if (!letter.isNull()) letters += letter;
     }
-    return faults;
+    return letters;
 }
 
-// The Alt letters a window shows: buddied labels, buttons, frames and tabs.
+// The Alt letters of a window's buddied labels and its buttons.
 QStringList WindowLetterClashes(const QWidget& window, const QString& taken) {
-    QList<std::pair<QString, QString>> texts;
+    TextList texts;
     for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(&window)) continue;
         const auto* label = qobject_cast<const QLabel*>(w);
-        if (label != nullptr && label->buddy() != nullptr)
-            texts.push_back({Name(*w), label->text()});
-        if (auto* button = qobject_cast<const QAbstractButton*>(w))
-            texts.push_back({Name(*w), button->text()});
-        if (auto* group = qobject_cast<const QGroupBox*>(w))
-            texts.push_back({Name(*w), group->title()});
-        const auto* tabs = qobject_cast<const QTabBar*>(w);
-        for (int i = 0; tabs && i < tabs->count(); ++i)
-            texts.push_back({Name(*w), tabs->tabText(i)});
+        const auto* button = qobject_cast<const QAbstractButton*>(w);
+        if (w->isVisibleTo(&window) && (button || (label && label->buddy())))
+            texts.push_back({Name(*w), button ? button->text() : label->text()});
     }
-    return LetterClashes(texts, taken);
+    QStringList faults;
+    Letters(texts, taken, faults);
+    return faults;
 }
 
 // The menu bar's letters, each menu's entries apart; in Italian "&Salva" and
 // "E&sporta tabella..." keep the letter they have always shared.
 QString MenuBarLetters(const QMenuBar& bar, QStringList& faults) {
-    QList<std::pair<QString, QString>> titles;
+    TextList titles;
     for (const QAction* menu : bar.actions()) {
         titles.push_back({menu->menu()->objectName(), menu->text()});
-        QList<std::pair<QString, QString>> entries;
+        TextList entries;
         for (const QAction* entry : menu->menu()->actions()) {
             if (entry->objectName() != QLatin1String("mnuFileEsporta") || UseEnglish())
                 entries.push_back({entry->objectName(), entry->text()});
         }
-        faults << LetterClashes(entries, {});
+        Letters(entries, {}, faults);
     }
-    faults << LetterClashes(titles, {});
-    QString letters;
-    for (const auto& title : titles) letters += AltLetter(title.second);
-    return letters;
+    return Letters(titles, {}, faults);
 }
 
 void ExpectNone(const QStringList& faults) {
@@ -452,11 +431,10 @@ class WindowsTest : public QObject {
             QVERIFY2(screen.contains(shell.main->geometry()), name);
         }
         QVERIFY(shell.main->width() > first.width() && shell.main->height() > first.height());
-        auto* sizing = Named<Dimensionamento>(shell.main.get(), "Dimensionamento");
         for (const char* button : {"CmdCalcola", "CmdInterrompi", "CmdApplica"}) {
-            const auto* action = Named<QPushButton>(sizing, QString::fromLatin1(button));
-            QVERIFY2(viewport->rect().contains(
-                         QRect(action->mapTo(viewport, QPoint(0, 0)), action->size())),
+            const auto* action = Named<QPushButton>(shell.main.get(), QString::fromLatin1(button));
+            QVERIFY2(viewport->rect().contains(action->geometry().translated(
+                         action->parentWidget()->mapTo(viewport, QPoint(0, 0)))),
                      button);
         }
         // The workspace's picture reaches the edges of a window larger than it.
