@@ -17,8 +17,11 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -29,6 +32,7 @@
 #include "numbers/Rounding.h"
 #include "platform/BoxHistory.h"
 #include "platform/Dialogs.h"
+#include "platform/NumberCharacters.h"
 #include "platform/ScreenUnits.h"
 #include "platform/UiMessage.h"
 #include "platform/UiNumber.h"
@@ -42,6 +46,8 @@ using namespace sizing;
 // Twips: the window's place in the main window.
 constexpr int kLeft = 600, kTop = 600;
 constexpr int kPollMs = 50;
+// The catalogue rows in view at the window's design size.
+constexpr int kCatalogueRowsShown = 10;
 enum CatalogueColumn { kV0, kRatio, kRated, kFlow, kTau, kSwing, kCycles, kCatalogueColumns };
 
 QString Text(const std::string& text) {
@@ -262,11 +268,11 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     catalogue_->verticalHeader()->hide();
     catalogue_->setSelectionBehavior(QAbstractItemView::SelectRows);
     catalogue_->horizontalHeader()->setStretchLastSection(true);
-    auto* catalogueLabel = new QLabel(tr("&Catalogo (cella vuota: nessun limite)"), this);
+    auto* catalogueLabel = new QLabel(tr("Catalogo (cella vuota: nessun limite)"), this);
     catalogueLabel->setBuddy(catalogue_);
     auto* add = button("CmdAggiungiGrandezza", tr("A&ggiungi"));
-    auto* remove = button("CmdRimuoviGrandezza", tr("&Rimuovi"));
-    auto* defaults = button("CmdPredefinito", tr("Pre&definito"));
+    auto* remove = button("CmdRimuoviGrandezza", tr("Rimuovi"));
+    auto* defaults = button("CmdPredefinito", tr("Predefinito"));
     auto* catalogueButtons = new QHBoxLayout;
     catalogueButtons->addWidget(add);
     catalogueButtons->addWidget(remove);
@@ -276,15 +282,15 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     form->addRow(catalogue_);
     form->addRow(catalogueButtons);
 
-    form->addRow(tr("Pressione &nominale PS [bar]"), box("TPS", rated_));
-    form->addRow(tr("Taratura della &valvola di massima [bar]"), box("TValvola", relief_));
+    form->addRow(tr("Pressione nominale &PS [bar]"), box("TPS", rated_));
+    form->addRow(tr("Taratura della valvola di &massima [bar]"), box("TValvola", relief_));
     form->addRow(tr("Toll&eranza della precarica [%]"), box("TTolleranza", tolerance_));
     const Requirements defaultsOf;
     ShowValue(tolerance_, UiNumber(defaultsOf.PrechargeTolerance * 100),
               defaultsOf.PrechargeTolerance);
     form->addRow(tr("&Ore di lavoro continuo [h]"), box("TOre", hours_));
     ShowValue(hours_, UiNumber(defaultsOf.WorkingHours), defaultsOf.WorkingHours);
-    form->addRow(tr("Rendimento della pompa (&fra 0 e 1)"), box("TRendimento", efficiency_));
+    form->addRow(tr("Rendimento della pompa (fra &0 e 1)"), box("TRendimento", efficiency_));
     ShowValue(efficiency_, UiNumber(defaultsOf.PumpEfficiency), defaultsOf.PumpEfficiency);
     form->addRow(tr("Ore di lavoro in un anno [&h]"), box("TOreAnno", hoursPerYear_));
     ShowValue(hoursPerYear_, UiNumber(defaultsOf.HoursPerYear), defaultsOf.HoursPerYear);
@@ -292,13 +298,14 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     ShowValue(bottles_, BottlesText(defaultsOf.BottleSizes),
               QVariant::fromValue(
                   QList<double>(defaultsOf.BottleSizes.begin(), defaultsOf.BottleSizes.end())));
-    form->addRow(check("ChkPrecarica", tr("Scegli la &precarica"), choosePrecharge_));
+    form->addRow(check("ChkPrecarica", tr("Scegli la p&recarica"), choosePrecharge_));
     choosePrecharge_->setChecked(true);
-    form->addRow(check("ChkPompa", tr("Dimensiona anche la po&mpa"), sizePump_));
+    form->addRow(check("ChkPompa", tr("&Dimensiona anche la pompa"), sizePump_));
     form->addRow(check("ChkCicloSingolo",
                        tr("Ciclo &singolo (la macchina fa un solo ciclo e si ferma)"),
                        singleCycle_));
-    form->addRow(check("ChkComposizioni", tr("Prova anche acc&umulatori in parallelo e bombole"),
+    form->addRow(check("ChkComposizioni",
+                       tr("Prova anche le composi&zioni: accumulatori in parallelo e bombole"),
                        arrangements_));
     arrangements_->setToolTip(
         tr("Senza questa scelta le composizioni si provano solo quando nessuna grandezza basta."));
@@ -320,10 +327,17 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     buttons->addWidget(calculate_);
     buttons->addWidget(stop_);
     buttons->addWidget(progress_, 1);
+    // The requirements scroll when the window is short; the buttons under
+    // them stay in view whatever its height.
+    requirementsArea_ = new QScrollArea(this);
+    requirementsArea_->setObjectName(QStringLiteral("AreaRequisiti"));
+    requirementsArea_->setFrameShape(QFrame::NoFrame);
+    requirementsArea_->setWidgetResizable(true);
+    requirementsArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    requirementsArea_->setWidget(requirements);
     auto* left = new QVBoxLayout;
-    left->addWidget(requirements);
+    left->addWidget(requirementsArea_, 1);
     left->addLayout(buttons);
-    left->addStretch(1);
 
     staleNote_ = new QLabel(tr("Risultati non aggiornati: i dati sono cambiati"), this);
     staleNote_->setObjectName(QStringLiteral("LNonAggiornati"));
@@ -354,12 +368,24 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     legend_->setObjectName(QStringLiteral("LLegenda"));
     legend_->setWordWrap(true);
     legend_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The answer scrolls as the requirements do; "Applica" stays in view.
+    auto* answer = new QWidget(this);
+    answer->setObjectName(QStringLiteral("Risposta"));
+    auto* answerLayout = new QVBoxLayout(answer);
+    answerLayout->setContentsMargins(0, 0, 0, 0);
+    answerLayout->addWidget(staleNote_);
+    answerLayout->addWidget(recommendationText_);
+    answerLayout->addWidget(precharge_);
+    answerLayout->addWidget(candidates_, 1);
+    answerLayout->addWidget(legend_);
+    answerArea_ = new QScrollArea(this);
+    answerArea_->setObjectName(QStringLiteral("AreaRisposta"));
+    answerArea_->setFrameShape(QFrame::NoFrame);
+    answerArea_->setWidgetResizable(true);
+    answerArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    answerArea_->setWidget(answer);
     auto* right = new QVBoxLayout;
-    right->addWidget(staleNote_);
-    right->addWidget(recommendationText_);
-    right->addWidget(precharge_);
-    right->addWidget(candidates_, 1);
-    right->addWidget(legend_);
+    right->addWidget(answerArea_, 1);
     auto* applyRow = new QHBoxLayout;
     applyRow->addStretch(1);
     applyRow->addWidget(apply_);
@@ -368,19 +394,33 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     explanation_ = new QPlainTextEdit(this);
     explanation_->setObjectName(QStringLiteral("TSpiegazione"));
     explanation_->setReadOnly(true);
-    explanation_->setMinimumHeight(7 * explanation_->fontMetrics().lineSpacing());
+    explanation_->setMinimumHeight(3 * explanation_->fontMetrics().lineSpacing());
     explanationHeading_ = new QLabel(this);
     explanationHeading_->setObjectName(QStringLiteral("LSpiegazione"));
     explanationHeading_->setText(
         Text(LayOutAnswer({}, asked_, state_.Data, UiWording()).ExplanationsHeading));
 
-    auto* top = new QHBoxLayout;
+    // Requirements and answer above, the explanations below, the line
+    // between them the person's to move.
+    auto* topPart = new QWidget(this);
+    auto* top = new QHBoxLayout(topPart);
+    top->setContentsMargins(0, 0, 0, 0);
     top->addLayout(left);
     top->addLayout(right, 1);
+    auto* bottomPart = new QWidget(this);
+    auto* bottom = new QVBoxLayout(bottomPart);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    bottom->addWidget(explanationHeading_);
+    bottom->addWidget(explanation_, 1);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->setObjectName(QStringLiteral("DivisoreSpiegazione"));
+    split->setChildrenCollapsible(false);
+    split->addWidget(topPart);
+    split->addWidget(bottomPart);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 3);
-    layout->addWidget(explanationHeading_);
-    layout->addWidget(explanation_, 1);
+    layout->addWidget(split);
 
     poll_ = new QTimer(this);
     poll_->setInterval(kPollMs);
@@ -429,6 +469,10 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     }
     requirementBoxes_ = {minPressure_, rated_,      relief_,       tolerance_,
                          hours_,       efficiency_, hoursPerYear_, bottles_};
+    for (QLineEdit* box : requirementBoxes_) {
+        box->setValidator(
+            new NumberCharacters(box, box == bottles_ ? QStringLiteral(";") : QString()));
+    }
     for (size_t i = 0; i < requirementBoxes_.size(); ++i) {
         connect(requirementBoxes_[i], &QLineEdit::textEdited, this,
                 [this, i] { RequirementTyped(i); });
@@ -448,14 +492,31 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     for (int c = 0; c < kCatalogueColumns; ++c) tableWidth += catalogue_->columnWidth(c);
     catalogue_->setMinimumWidth(tableWidth);
     for (QTableWidget* table : {catalogue_, precharge_, candidates_}) CompactRows(*table);
-    catalogue_->setMinimumHeight(catalogue_->horizontalHeader()->sizeHint().height() +
-                                 5 * catalogue_->verticalHeader()->defaultSectionSize());
+    // Ten sizes in view: a range is compared row by row.
+    catalogue_->setMinimumHeight(
+        2 * catalogue_->frameWidth() + catalogue_->horizontalHeader()->sizeHint().height() +
+        kCatalogueRowsShown * catalogue_->verticalHeader()->defaultSectionSize());
     candidates_->setMinimumWidth(TwipsToPixels(7500, this));
     candidates_->setMinimumHeight(6 * candidates_->verticalHeader()->defaultSectionSize());
-    // As wide as the layout likes, no taller than it needs: the explanations
-    // box grows with the window.
-    designSize_ = QSize(layout->sizeHint().width(),
-                        std::max(layout->minimumSize().height(), TwipsToPixels(10000, this)));
+    // The areas scroll rather than cut: never wider than their content, as
+    // tall as the window lets them be.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    requirementsArea_->setMinimumWidth(requirements->sizeHint().width() + scrollBar);
+    answerArea_->setMinimumWidth(answer->sizeHint().width() + scrollBar);
+    // Designed to show every requirement and seven lines of explanations
+    // unscrolled; a smaller client area gets the same window, scrolled.
+    const QMargins margins = layout->contentsMargins();
+    const int explanations = explanationHeading_->sizeHint().height() +
+                             7 * explanation_->fontMetrics().lineSpacing() +
+                             2 * explanation_->frameWidth() + bottom->spacing();
+    const int requirementsHeight =
+        requirements->sizeHint().height() + buttons->sizeHint().height() + left->spacing();
+    designSize_ = QSize(margins.left() + margins.right() + requirementsArea_->minimumWidth() +
+                            top->spacing() +
+                            std::max(answerArea_->minimumWidth(), right->minimumSize().width()),
+                        margins.top() + margins.bottom() + split->handleWidth() + explanations +
+                            std::max(requirementsHeight, TwipsToPixels(7000, this)));
+    split->setSizes({designSize_.height() - explanations, explanations});
     resize(designSize_);
     move(TwipsRect(kLeft, kTop, 0, 0, this).topLeft());
     ShareBoxHistory(

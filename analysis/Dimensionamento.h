@@ -26,6 +26,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
+class QScrollArea;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
@@ -134,6 +135,8 @@ class Dimensionamento : public QWidget {
     std::function<void(const DraftKey&)> showDraft_;
     // While the window shows the project, its widgets' signals are no edits.
     bool showing_ = false;
+    QScrollArea* requirementsArea_ = nullptr;
+    QScrollArea* answerArea_ = nullptr;
     QLineEdit* minPressure_ = nullptr;
     QComboBox* type_ = nullptr;
     int shownType_ = 0;  // the type whose defaults the catalogue may hold

@@ -71,6 +71,12 @@ QString Number(double value, int decimals) {
         FormatNumber(RoundHalfEven(value, decimals), UiDecimalSeparator()));
 }
 
+// A movement's Qm as the cycle table and the movement editor show it, so
+// that one figure reads the same in the three places.
+QString FlowText(double flow) {
+    return QString::fromStdString(FormatNumber(flow, UiDecimalSeparator()));
+}
+
 // 1, 2 or 5 times a power of ten: the smallest such step that puts at most
 // `most` steps into `span`.
 double NiceStep(double span, int most) {
@@ -327,7 +333,7 @@ void CycleDiagram::DrawLanes() {
         const bool error = model_.CheckRow(row).severity == CycleTableModel::Severity::Error;
         surface.SetColor(error ? kBarError : kBarOutline);
         surface.FilledRectangle(bar.topLeft(), bar.bottomRight(), KindColour(ListedKind(m.Kind)));
-        const QString flow = Number(m.Qm, 3);
+        const QString flow = FlowText(m.Qm);
         if (laneHeight_ >= textHeight_ && metrics.horizontalAdvance(flow) + 6 <= bar.width()) {
             surface.SetColor(kInk);
             surface.Text({bar.left() + 3, top + (laneHeight_ - textHeight_) / 2}, flow);
@@ -450,7 +456,7 @@ void CycleDiagram::OnMouseMoved(QPointF at) {
         text = Text(kBarText)
                    .arg(bar + 1)
                    .arg(CycleTableModel::KindName(ListedKind(m.Kind)))
-                   .arg(Number(m.Ti, 3), Number(m.Tf, 3), Number(m.Qm, 3));
+                   .arg(Number(m.Ti, 3), Number(m.Tf, 3), FlowText(m.Qm));
         const QStringList reasons = model_.CheckRow(bar).reasons;
         if (!reasons.isEmpty()) text += QLatin1Char('\n') + reasons.join(QLatin1Char('\n'));
     } else if (drawable_ && at.x() >= left_ && at.x() <= right_) {

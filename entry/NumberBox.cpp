@@ -6,6 +6,7 @@
 
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
+#include "platform/NumberCharacters.h"
 
 namespace volvenza {
 namespace {
@@ -24,7 +25,9 @@ QChar WrongSeparator() {
 
 }  // namespace
 
-NumberBox::NumberBox(Period period, QWidget* parent) : QLineEdit(parent), period_(period) {}
+NumberBox::NumberBox(Period period, QWidget* parent) : QLineEdit(parent), period_(period) {
+    setValidator(new NumberCharacters(this));
+}
 
 void NumberBox::keyPressEvent(QKeyEvent* event) {
     if (period_ == Period::TypedAsComma && event->text().contains(WrongSeparator())) {

@@ -3,7 +3,8 @@
 // that convert the period, a typed "." is inserted as ","; text pasted in is
 // left as it is. Every key released in the box is reported, so the window can
 // recompute or warn. A box that takes the focus other than by a click selects
-// its text, so typing replaces the value instead of adding to it.
+// its text, so typing replaces the value instead of adding to it. Letters are
+// refused (NumberCharacters); a number half typed is kept as it is.
 
 #include <QLineEdit>
 

@@ -11,6 +11,7 @@ class QWidget;
 namespace volvenza {
 
 enum class HelpCommand {
+    Page = 1,          // the page `key` names ("grafico.html"), with its anchor if any
     Contents = 3,      // the contents page
     PartialKey = 261,  // the keyword index with `key` in its search field
 };

@@ -137,6 +137,8 @@ std::optional<QString> ResourceHelpViewer::Open(QWidget*, const QString& helpFil
         window_->ShowMissing(helpFile);
     } else if (command == HelpCommand::PartialKey) {
         window_->ShowIndex(key);
+    } else if (command == HelpCommand::Page && !key.isEmpty()) {
+        window_->ShowPage(key);
     } else {
         window_->ShowContents();
     }

@@ -180,25 +180,28 @@ QIcon ToolbarIcon(int picture) {
     return QIcon(pixmap);
 }
 
-QPixmap BackgroundPicture() {
-    QPixmap pixmap(1024, 768);
+QPixmap BackgroundPicture(QSize size) {
+    // At least the picture's own 1024 by 768; larger for a larger workspace,
+    // which the sky and the grid fill whole.
+    size = size.expandedTo(QSize(1024, 768));
+    QPixmap pixmap(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, 768);
+    QLinearGradient sky(0, 0, 0, size.height());
     sky.setColorAt(0, QColor(236, 240, 245));
     sky.setColorAt(1, QColor(208, 216, 228));
     p.fillRect(pixmap.rect(), sky);
     // A drawing-office grid.
     p.setPen(QPen(QColor(190, 200, 215), 1));
-    for (int x = 0; x < 1024; x += 32) p.drawLine(x, 0, x, 768);
-    for (int y = 0; y < 768; y += 32) p.drawLine(0, y, 1024, y);
+    for (int x = 0; x < size.width(); x += 32) p.drawLine(x, 0, x, size.height());
+    for (int y = 0; y < size.height(); y += 32) p.drawLine(0, y, size.width(), y);
     // A pressure trace: the drop while the actuators draw oil and the
     // recovery while the pump recharges.
     QPainterPath trace(QPointF(32, 160));
     trace.lineTo(120, 160);
     trace.cubicTo(QPointF(180, 380), QPointF(260, 410), QPointF(330, 390));
     trace.cubicTo(QPointF(400, 370), QPointF(440, 180), QPointF(520, 160));
-    trace.lineTo(1024, 160);
+    trace.lineTo(size.width(), 160);
     p.setPen(QPen(QColor(170, 186, 210), 3));
     p.drawPath(trace);
     p.setOpacity(0.35);

@@ -10,8 +10,9 @@ namespace volvenza {
 
 QPixmap ProgramIcon();           // 32 by 32
 QIcon ToolbarIcon(int picture);  // 1..10
-QPixmap BackgroundPicture();     // 1024 by 768
-QPixmap MakerLogo();             // 135 by 150
+// 1024 by 768, or `size` where larger, the grid filling it.
+QPixmap BackgroundPicture(QSize size = {});
+QPixmap MakerLogo();  // 135 by 150
 
 // The program icon and the icon of its simulation files, drawn on a 32-unit
 // grid scaled to `size` pixels square: the installed icons are made from

@@ -4,10 +4,12 @@
 
 #include <QDateTime>
 #include <QLabel>
+#include <QLocale>
 #include <QPalette>
 #include <QResizeEvent>
 #include <QTimer>
 
+#include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 
 namespace volvenza {
@@ -116,9 +118,20 @@ void StatusBar::ShowState() {
     state_->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
+QString StatusBar::DateText(const QDate& date) {
+    if (!UseEnglish()) return date.toString(QStringLiteral("dd/MM/yyyy"));
+    // The English program dates as an English locale does: the person's
+    // own when it is English, the American one otherwise.
+    const QLocale system = QLocale::system();
+    const QLocale english = system.language() == QLocale::English
+                                ? system
+                                : QLocale(QLocale::English, QLocale::UnitedStates);
+    return english.toString(date, QLocale::ShortFormat);
+}
+
 void StatusBar::Refresh() {
     const QDateTime now = QDateTime::currentDateTime();
-    date_->setText(now.toString(QStringLiteral("dd/MM/yyyy")));
+    date_->setText(DateText(now.date()));
     time_->setText(now.toString(QStringLiteral("HH:mm")));
 }
 

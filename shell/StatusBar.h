@@ -5,6 +5,7 @@
 
 #include <QStatusBar>
 
+class QDate;
 class QLabel;
 class QTimer;
 
@@ -16,6 +17,9 @@ class StatusBar : public QStatusBar {
     explicit StatusBar(QWidget* parent = nullptr);
 
     QString DateText() const;
+    // A date as the panel shows it: dd/MM/yyyy in Italian, the English
+    // locale's short form in English.
+    static QString DateText(const QDate& date);
     QString TimeText() const;
     // The vessels as the results notes name them; empty for one accumulator.
     void ShowVessels(const QString& vessels);

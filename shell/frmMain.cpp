@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -62,22 +63,26 @@ constexpr ToolButton kToolButtons[] = {
     {"Esempio", 0, QT_TRANSLATE_NOOP("volvenza::frmMain", "Esempio"), false},
 };
 
-// The client area: the workspace colour with the background picture drawn
-// once from the top left corner.
+// The client area: the background picture from the top left corner, its
+// sky and grid reaching every edge however large the window grows.
 class ClientArea : public QMdiArea {
   public:
     explicit ClientArea(QWidget* parent) : QMdiArea(parent), picture_(BackgroundPicture()) {}
 
   protected:
     void paintEvent(QPaintEvent*) override {
+        if (picture_.width() < viewport()->width() || picture_.height() < viewport()->height())
+            picture_ = BackgroundPicture(viewport()->size());
         QPainter painter(viewport());
-        painter.fillRect(viewport()->rect(), palette().brush(QPalette::Dark));
         painter.drawPixmap(0, 0, picture_);
     }
 
   private:
     QPixmap picture_;
 };
+
+// The client size a child window was made with, until it first shows.
+constexpr char kDesignSize[] = "volvenzaDesignSize";
 
 bool IsHelpWindow(const QWidget* window) {
     return window->objectName() == QLatin1String("HelpWindow");
@@ -179,7 +184,7 @@ void frmMain::BuildMenus() {
     entry = MenuEntry(file, "mnuFileOpen", tr("&Apri..."));
     entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     on(entry, &frmMain::OpenSimulation);
-    on(MenuEntry(file, "mnuFileRecupera", tr("&Recupera lavoro non salvato...")),
+    on(MenuEntry(file, "mnuFileRecupera", tr("Rec&upera lavoro non salvato...")),
        &frmMain::RecoverWork);
     MenuEntry(file, "mnuFileBar0", QStringLiteral("-"));
     entry = MenuEntry(file, "mnuFileSave", tr("&Salva"));
@@ -225,8 +230,8 @@ void frmMain::BuildMenus() {
     on(MenuEntry(view, "mnuViewOptions", tr("&Opzioni...")), &frmMain::ShowOptions);
 
     // The toolbar's commands again, so that a keyboard alone can reach them:
-    // toolbar buttons take no focus. Its letter is one no window of the
-    // sizing assistant uses, so the two never compete for Alt.
+    // toolbar buttons take no focus. No child window underlines a letter of
+    // the menu bar, so the two never compete for Alt.
     QMenu* simulation = addMenu("mnuSimulazione", tr("Sim&ulazione"));
     auto opens = [this](QAction* action, const char* window) {
         const QString name = QString::fromLatin1(window);
@@ -277,6 +282,15 @@ void frmMain::BuildMenus() {
     on(MenuEntry(help, "mnuHelpAbout", tr("&Informazioni su ")), &frmMain::ShowAbout);
     MenuEntry(help, "MnuHelpBar1", QStringLiteral("-"));
     on(MenuEntry(help, "Esempio", tr("&Esempio")), &frmMain::LoadExample);
+
+    // F1 wherever the focus is in the main window: the page of the window
+    // in front. Not a menu entry, so the original's menus stay as they were.
+    auto* contextHelp = new QAction(this);
+    contextHelp->setObjectName(QStringLiteral("GuidaFinestra"));
+    contextHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(contextHelp);
+    connect(contextHelp, &QAction::triggered, this,
+            [this] { ShowHelpForActiveWindow(Origin::Menu); });
 }
 
 void frmMain::BuildToolBar() {
@@ -390,6 +404,7 @@ QWidget* frmMain::CreateChildWindow(const QString& name) {
     if (sized) {
         child->resize(wanted.size());
         sub->adjustSize();
+        sub->setProperty(kDesignSize, wanted.size());
     }
     if (placed) sub->move(wanted.topLeft());
     FollowProjectInWindow(child);
@@ -406,11 +421,56 @@ QWidget* frmMain::ShowChildWindow(const QString& name) {
     QWidget* child = LoadChildWindow(name);
     if (child == nullptr) return nullptr;
     QMdiSubWindow* sub = SubWindowOf(child);
+    if (!sub->isVisible()) MakeRoomFor(sub);
     child->show();
     sub->show();
     sub->raise();
     mdi_->setActiveSubWindow(sub);
     return child;
+}
+
+void frmMain::MakeRoomFor(QMdiSubWindow* sub) {
+    const QSize client = mdi_->viewport()->size();
+    // A frame not yet shown has no size of its own: the child's own size
+    // (as it was made) and the frame's.
+    const QSize inside = sub->property(kDesignSize).isValid() ? sub->property(kDesignSize).toSize()
+                                                              : sub->widget()->size();
+    sub->setProperty(kDesignSize, QVariant());
+    const int border = sub->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub);
+    const int title = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub);
+    const QRect wanted(sub->pos(), inside + QSize(2 * border, title + border));
+    const QSize lacking(std::max(0, wanted.right() + 1 - client.width()),
+                        std::max(0, wanted.bottom() + 1 - client.height()));
+    QSize room = client;
+    if ((lacking.width() > 0 || lacking.height() > 0) && !isMaximized() && !isFullScreen()) {
+        // The main window grows by what the child lacks, as far as the
+        // screen's free area goes, and moves back onto it if it must.
+        const QScreen* shown = screen();
+        const QRect area = shown != nullptr ? shown->availableGeometry() : QRect();
+        const QSize frame = frameGeometry().size() - size();
+        const QSize grown(
+            std::max(width(), std::min(width() + lacking.width(), area.width() - frame.width())),
+            std::max(height(),
+                     std::min(height() + lacking.height(), area.height() - frame.height())));
+        const QPoint place(
+            std::clamp(x(), area.left(),
+                       std::max(area.left(), area.right() + 1 - grown.width() - frame.width())),
+            std::clamp(y(), area.top(),
+                       std::max(area.top(), area.bottom() + 1 - grown.height() - frame.height())));
+        room += grown - size();
+        if (place != pos()) move(place);
+        resize(grown);
+    }
+    // What the client area cannot hold even so is placed in it and shrunk
+    // to it, no smaller than the child can show itself: its own scroll
+    // areas take over.
+    const QSize least = sub->widget()->minimumSizeHint().expandedTo(sub->widget()->minimumSize()) +
+                        QSize(2 * border, title + border);
+    const QSize fitted(std::max(std::min(wanted.width(), room.width()), least.width()),
+                       std::max(std::min(wanted.height(), room.height()), least.height()));
+    const QPoint corner(std::clamp(wanted.x(), 0, std::max(0, room.width() - fitted.width())),
+                        std::clamp(wanted.y(), 0, std::max(0, room.height() - fitted.height())));
+    if (QRect(corner, fitted) != wanted) sub->setGeometry(QRect(corner, fitted));
 }
 
 QWidget* frmMain::ActiveChildWindow() const {
@@ -454,8 +514,10 @@ QStringList frmMain::RestoreBounds() {
             twips && std::isfinite(*twips) ? *twips : std::stof(keys[i]->defaultValue);
     }
     // Bounds from another screen, or no bounds at all, must still give a
-    // window the user can reach: a size beyond the screen is no size, and
-    // the window is moved onto the screen that shows most of it.
+    // window the user can reach: a size beyond the screen is cut to the
+    // screen (the remembered one is stored back unless the person changes
+    // it, for when the larger screen returns), no size at all is the
+    // default, and the window is moved onto the screen that shows most of it.
     const QScreen* screen = QGuiApplication::screenAt(
         QPoint(TwipsToPixels(restoredTwips_[0], this), TwipsToPixels(restoredTwips_[1], this)));
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
@@ -463,12 +525,11 @@ QStringList frmMain::RestoreBounds() {
     const int limits[] = {0, 0, area.width(), area.height()};
     for (size_t i = 2; i < restoredTwips_.size(); ++i) {
         const double pixels = restoredTwips_[i] / TwipsPerPixel(this);
-        if (!(pixels >= 1 && pixels <= limits[i])) {
-            restoredTwips_[i] = std::stof(keys[i]->defaultValue);
-        }
+        if (!(pixels >= 1)) restoredTwips_[i] = std::stof(keys[i]->defaultValue);
     }
     for (size_t i = 0; i < restoredTwips_.size(); ++i) {
         restoredPixels_[i] = TwipsToPixels(restoredTwips_[i], this);
+        if (i >= 2) restoredPixels_[i] = std::min(restoredPixels_[i], limits[i]);
     }
     const int left = std::clamp(restoredPixels_[0], area.left(),
                                 std::max(area.left(), area.right() + 1 - restoredPixels_[2]));

@@ -14,6 +14,7 @@
 #include "documents/Project.h"
 #include "engine/CircuitState.h"
 #include "engine/Simulation.h"
+#include "platform/HelpViewer.h"
 #include "shell/ChildWindows.h"
 
 class QAction;
@@ -28,7 +29,6 @@ namespace volvenza {
 
 class AvanzamentoSimulazione;
 class Dialogs;
-class HelpViewer;
 class SettingsStore;
 
 struct ShellContext {
@@ -86,6 +86,8 @@ class frmMain : public QMainWindow {
     // After Nuovo and Esempio: the file dialogs start in the last folder,
     // with no name.
     void ForgetFileName();
+    // The design's file becomes `path`, named in the title bar.
+    void SetDesignFile(const QString& path);
     // Where the recovery points are kept.
     RecoveryStore& Recovery() { return *recovery_; }
     // "Legge del gas: ..." for the results in view, with "Risultati non
@@ -120,6 +122,10 @@ class frmMain : public QMainWindow {
     void FillWindowMenu();
     QMdiSubWindow* SubWindowOf(const QWidget* child) const;
     QWidget* CreateChildWindow(const QString& name);
+    // Before a child window shows: the main window grows, within the
+    // screen's free area, until its client area holds the child; a child
+    // it still cannot hold is fitted into the client area.
+    void MakeRoomFor(QMdiSubWindow* sub);
 
     void RunToolButton(const QString& key);
 
@@ -169,6 +175,9 @@ class frmMain : public QMainWindow {
     void ShowGasModel(Origin origin);
     void ShowAbout(Origin origin);
     void ShowHelp(Origin origin, bool search);
+    void ShowHelpAt(Origin origin, HelpCommand command, const QString& key);
+    // F1: the help at the page of the window in front.
+    void ShowHelpForActiveWindow(Origin origin);
     void LoadExample(Origin origin);
     void Run(Origin origin);
     void ShowTable(Origin origin);

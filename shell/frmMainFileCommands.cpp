@@ -2,7 +2,10 @@
 // simulation, and the example and the run that fill it.
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QWindow>
 
 #include "documents/AtomicFile.h"
 #include "documents/DesignFile.h"
@@ -16,6 +19,7 @@
 #include "shell/AvanzamentoSimulazione.h"
 #include "shell/CommandScope.h"
 #include "shell/GasModelSettings.h"
+#include "shell/ProgramIdentity.h"
 #include "shell/frmMain.h"
 
 namespace volvenza {
@@ -55,6 +59,8 @@ constexpr UiText kRunFailed{
 
 // The simulation files' filter with the project file beside them, second.
 constexpr int kProjectFilter = 1;
+// How long a run goes on before its progress window shows.
+constexpr qint64 kProgressDelayMs = 300;
 QString SaveFilter() {
     QString filter = kSimulationFilter;
     const QString project =
@@ -164,7 +170,7 @@ void frmMain::LoadFile(const QString& path) {
             return true;
         });
         if (!loaded) return;
-        designFile_ = path;
+        SetDesignFile(path);
         project_->ResultsRead();
         return;
     }
@@ -175,7 +181,7 @@ void frmMain::LoadFile(const QString& path) {
             sizing)) {
         return;
     }
-    designFile_ = path;
+    SetDesignFile(path);
     // A project keeps no results: they come from a run of what it holds.
     RunProject();
 }
@@ -229,7 +235,7 @@ void frmMain::SaveSimulationAs(Origin origin) {
                                      MessageButtons::Ok);
             return;
         }
-        designFile_ = chosen;
+        SetDesignFile(chosen);
     });
 }
 
@@ -333,7 +339,14 @@ void frmMain::LoadExample(Origin origin) {
 void frmMain::ForgetFileName() {
     // The work no longer comes from that file: its folder is still the
     // place to look, but Salva must not offer to write over it.
-    if (!designFile_.isEmpty()) designFile_ = QFileInfo(designFile_).absolutePath() + '/';
+    if (!designFile_.isEmpty()) SetDesignFile(QFileInfo(designFile_).absolutePath() + '/');
+}
+
+void frmMain::SetDesignFile(const QString& path) {
+    designFile_ = path;
+    // The title says whose work is open; a folder alone names none.
+    const QString name = path.endsWith(QLatin1Char('/')) ? QString() : QFileInfo(path).fileName();
+    setWindowTitle(name.isEmpty() ? QString(kTitle) : name + QStringLiteral(" - ") + kTitle);
 }
 
 void frmMain::Run(Origin origin) {
@@ -358,14 +371,25 @@ RunOutcome frmMain::RunProject() {
     }
     if (report.outcome == RunOutcome::Completed) {
         delete progress_;
-        progress_ = new AvanzamentoSimulazione(this);
-        progress_->show();
-        // The one chance the window gets to appear before the run takes the
-        // thread. Clicks wait until the run is over, so a second
-        // "Simulazione" cannot start a run inside this one.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        progress_->SetValue(0);
-        report = RunSimulation(context_.state, answers, [this](double percent) {
+        // A run is over in well under a second: its progress window appears
+        // only once one has lasted long enough to be worth watching, never
+        // to flash up empty and vanish at each run.
+        QElapsedTimer running;
+        running.start();
+        report = RunSimulation(context_.state, answers, [this, &running](double percent) {
+            if (!progress_ && running.elapsed() >= kProgressDelayMs) {
+                progress_ = new AvanzamentoSimulazione(this);
+                progress_->show();
+                // The window's chance to appear before the run takes the
+                // thread again. Clicks wait until the run is over, so a
+                // second "Simulazione" cannot start a run inside this one.
+                QElapsedTimer exposing;
+                exposing.start();
+                do {
+                    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                } while (progress_->windowHandle() != nullptr &&
+                         !progress_->windowHandle()->isExposed() && exposing.elapsed() < 200);
+            }
             if (progress_) progress_->SetValue(percent);
         });
         delete progress_;

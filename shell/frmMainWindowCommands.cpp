@@ -2,6 +2,7 @@
 // options, About and help, the two bars, and the arrangement of the child
 // windows with the window list of the "Finestra" menu.
 
+#include <QHash>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include "platform/UiText.h"
 #include "shell/CommandScope.h"
 #include "shell/GasModelSettings.h"
+#include "shell/ProgramIdentity.h"
 #include "shell/SettingsKeys.h"
 #include "shell/WindowArrangement.h"
 #include "shell/frmAbout.h"
@@ -68,17 +70,37 @@ void frmMain::ShowAbout(Origin origin) {
 }
 
 void frmMain::ShowHelp(Origin origin, bool search) {
+    ShowHelpAt(origin, search ? HelpCommand::PartialKey : HelpCommand::Contents, QString());
+}
+
+void frmMain::ShowHelpAt(Origin origin, HelpCommand command, const QString& key) {
     CommandScope step(context_.dialogs, origin);
     step([&] {
         if (helpFile_.isEmpty()) {
             context_.dialogs.Message(kNoHelpFile, MessageIcon::Information, MessageButtons::Ok,
-                                     windowTitle());
+                                     kTitle);
             return;
         }
-        const auto failure = context_.help.Open(
-            this, helpFile_, search ? HelpCommand::PartialKey : HelpCommand::Contents, QString());
+        const auto failure = context_.help.Open(this, helpFile_, command, key);
         if (failure) context_.dialogs.Message(*failure, MessageIcon::None, MessageButtons::Ok);
     });
+}
+
+void frmMain::ShowHelpForActiveWindow(Origin origin) {
+    // Each child window's own page; the main window's when none is active.
+    static const QHash<QString, QString> pages{
+        {QStringLiteral("DatiIniziali"), QStringLiteral("dati_iniziali.html")},
+        {QStringLiteral("InserimentoDati"), QStringLiteral("movimenti.html")},
+        {QStringLiteral("Ciclo"), QStringLiteral("movimenti.html#ciclo")},
+        {QStringLiteral("Grafico"), QStringLiteral("grafico.html")},
+        {QStringLiteral("Tabella"), QStringLiteral("tabella.html")},
+        {QStringLiteral("Dimensionamento"), QStringLiteral("dimensionamento.html")},
+        {QStringLiteral("BilancioEnergetico"), QStringLiteral("bilancio_energetico.html")},
+    };
+    const QWidget* active = ActiveChildWindow();
+    const QString page = active != nullptr ? pages.value(active->objectName()) : QString();
+    ShowHelpAt(origin, HelpCommand::Page,
+               page.isEmpty() ? QStringLiteral("finestra_principale.html") : page);
 }
 void frmMain::ShowChild(Origin origin, const QString& name) {
     CommandScope step(context_.dialogs, origin);

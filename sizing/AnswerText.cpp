@@ -17,6 +17,9 @@
 namespace volvenza::sizing {
 namespace {
 
+// The movements under way named in an explanation; more are counted.
+constexpr size_t kActiveListed = 5;
+
 class Words {
   public:
     explicit Words(const Wording& w) : w_(w) {}
@@ -276,12 +279,14 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
                          "volvenza::SizingText",
                          "Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura "
                          "peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che "
-                         "desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: %6 kW in meno.")
+                         "desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: l'accumulatore "
+                         "fa risparmiare %6 kW.")
                    : QT_TRANSLATE_NOOP(
                          "volvenza::SizingText",
                          "Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura "
                          "peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che "
-                         "desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: %6 kW in più."),
+                         "desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW, %6 kW meno della "
+                         "potenza installata."),
         {w.Num(worst.WorkTemp, 2), w.Num(f.Energy, 2), w.Num(f.InstalledPower, 2),
          w.Num(a.PeakDemand, 1), w.Num(f.PumpOnlyPower, 2), w.Num(std::abs(saved), 2)}));
     const CatalogueSize& size = req.Catalogue[rec->Size];
@@ -491,10 +496,18 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                            "il %1 % del tempo, senza margine."),
                        {w.Num(x.PumpShare * 100, 1)}));
             } else {
+                // A long cycle can have a hundred movements under way: the
+                // first few name the moment, a count says the rest.
                 std::vector<std::string> active;
                 for (const ActiveMovement& m : x.Active) {
+                    if (active.size() == kActiveListed) break;
                     active.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "%1 (%2)"),
                                        {std::to_string(m.Number), KindText(m.Kind, w.Source())}));
+                }
+                std::string activeText = w.List(active);
+                if (x.Active.size() > kActiveListed) {
+                    activeText += w(QT_TRANSLATE_NOOP("volvenza::SizingText", " e altri %1"),
+                                    {std::to_string(x.Active.size() - kActiveListed)});
                 }
                 line(w(QT_TRANSLATE_NOOP(
                            "volvenza::SizingText",
@@ -505,7 +518,7 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                         w.Num(x.Time, 2),  // mutants: skip
                         std::to_string(x.Cycle),
                         active.empty() ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "nessuno"))
-                                       : w.List(active)}));
+                                       : activeText}));
                 const std::string missing = w.Num(x.MissingOil, 3);
                 if (x.AtLeast && missing == "0") {
                     // Emptied above p1: no oil figure to give, only the reason.

@@ -824,10 +824,6 @@ The file already exists. Replace it?</translation>
         <translation>Requirements</translation>
     </message>
     <message>
-        <source>Scegli la &amp;precarica</source>
-        <translation>Choose the prechar&amp;ge</translation>
-    </message>
-    <message>
         <source>&amp;Interrompi</source>
         <translation>&amp;Stop</translation>
     </message>
@@ -864,28 +860,8 @@ The file already exists. Replace it?</translation>
         <translation>Accumulator &amp;type</translation>
     </message>
     <message>
-        <source>&amp;Catalogo (cella vuota: nessun limite)</source>
-        <translation>&amp;Catalogue (empty cell: no limit)</translation>
-    </message>
-    <message>
         <source>A&amp;ggiungi</source>
         <translation>A&amp;dd</translation>
-    </message>
-    <message>
-        <source>&amp;Rimuovi</source>
-        <translation>&amp;Remove</translation>
-    </message>
-    <message>
-        <source>Pre&amp;definito</source>
-        <translation>D&amp;efaults</translation>
-    </message>
-    <message>
-        <source>Pressione &amp;nominale PS [bar]</source>
-        <translation>Rated &amp;pressure PS [bar]</translation>
-    </message>
-    <message>
-        <source>Taratura della &amp;valvola di massima [bar]</source>
-        <translation>Relief &amp;valve setting [bar]</translation>
     </message>
     <message>
         <source>Toll&amp;eranza della precarica [%]</source>
@@ -894,10 +870,6 @@ The file already exists. Replace it?</translation>
     <message>
         <source>&amp;Ore di lavoro continuo [h]</source>
         <translation>Continuous working &amp;hours [h]</translation>
-    </message>
-    <message>
-        <source>Dimensiona anche la po&amp;mpa</source>
-        <translation>Size the pu&amp;mp too</translation>
     </message>
     <message>
         <source>Ciclo &amp;singolo (la macchina fa un solo ciclo e si ferma)</source>
@@ -940,10 +912,6 @@ The file already exists. Replace it?</translation>
         <translation>Search discarded: the data changed while it ran. &quot;Compute&quot; runs it again.</translation>
     </message>
     <message>
-        <source>Rendimento della pompa (&amp;fra 0 e 1)</source>
-        <translation>Pump e&amp;fficiency (between 0 and 1)</translation>
-    </message>
-    <message>
         <source>Ore di lavoro in un anno [&amp;h]</source>
         <translation>Working hours in a &amp;year [h]</translation>
     </message>
@@ -958,10 +926,6 @@ The file already exists. Replace it?</translation>
     <message>
         <source>&amp;Bombole per i pistoni [dm3, separate da ;]</source>
         <translation>&amp;Bottles for pistons [dm3, separated by ;]</translation>
-    </message>
-    <message>
-        <source>Prova anche acc&amp;umulatori in parallelo e bombole</source>
-        <translation>Also try accumu&amp;lators in parallel and bottles</translation>
     </message>
     <message>
         <source>Senza questa scelta le composizioni si provano solo quando nessuna grandezza basta.</source>
@@ -986,6 +950,42 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)</source>
         <translation>Not a valid number: the search, saving and exports wait until it is corrected (Ctrl+Z undoes it)</translation>
+    </message>
+    <message>
+        <source>Catalogo (cella vuota: nessun limite)</source>
+        <translation>Catalogue (empty cell: no limit)</translation>
+    </message>
+    <message>
+        <source>Rimuovi</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Predefinito</source>
+        <translation>Defaults</translation>
+    </message>
+    <message>
+        <source>Pressione nominale &amp;PS [bar]</source>
+        <translation>Rated pressure &amp;PS [bar]</translation>
+    </message>
+    <message>
+        <source>Taratura della valvola di &amp;massima [bar]</source>
+        <translation>Rel&amp;ief valve setting [bar]</translation>
+    </message>
+    <message>
+        <source>Rendimento della pompa (fra &amp;0 e 1)</source>
+        <translation>Pump efficiency (between &amp;0 and 1)</translation>
+    </message>
+    <message>
+        <source>Scegli la p&amp;recarica</source>
+        <translation>Choose the prechar&amp;ge</translation>
+    </message>
+    <message>
+        <source>&amp;Dimensiona anche la pompa</source>
+        <translation>Si&amp;ze the pump too</translation>
+    </message>
+    <message>
+        <source>Prova anche le composi&amp;zioni: accumulatori in parallelo e bombole</source>
+        <translation>Also try arrange&amp;ments: accumulators in parallel and bottles</translation>
     </message>
 </context>
 <context>
@@ -1103,10 +1103,6 @@ The file already exists. Replace it?</translation>
         <translation>Power the accumulator saves</translation>
     </message>
     <message>
-        <source>Escursione di pressione per ciclo (la più ampia dopo il primo)</source>
-        <translation>Pressure swing per cycle (the widest after the first)</translation>
-    </message>
-    <message>
         <source>nessuno scambio</source>
         <translation>none</translation>
     </message>
@@ -1127,16 +1123,20 @@ The file already exists. Replace it?</translation>
         <translation>Steady cycle (no. %1, the same as the one before)</translation>
     </message>
     <message>
-        <source>Escursione di pressione per ciclo (del primo)</source>
-        <translation>Pressure swing per cycle (of the first)</translation>
-    </message>
-    <message>
         <source>%1, a tc = %2 °C, al posto della legge classica dei risultati, che non dà energie</source>
         <translation>%1, at tc = %2 °C, in place of the results&apos; classic law, which gives no energies</translation>
     </message>
     <message>
         <source>Ciclo in regime (%1°; i cicli in regime non sono tutti uguali: in altri la pressione scende fino a %2)</source>
         <translation>Steady cycle (no. %1; the steady cycles are not all alike: in others the pressure falls to %2)</translation>
+    </message>
+    <message>
+        <source>Escursione di pressione per ciclo a tc (del primo)</source>
+        <translation>Pressure swing per cycle at tc (of the first)</translation>
+    </message>
+    <message>
+        <source>Escursione di pressione per ciclo a tc (la più ampia dopo il primo)</source>
+        <translation>Pressure swing per cycle at tc (the widest after the first)</translation>
     </message>
 </context>
 <context>
@@ -1176,6 +1176,22 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Mostra/nascondi la temperatura del gas T(t)</source>
         <translation>Show/hide the gas temperature T(t)</translation>
+    </message>
+    <message>
+        <source>t = %1 s · P = %2 bar</source>
+        <translation>t = %1 s · P = %2 bar</translation>
+    </message>
+    <message>
+        <source>1: %1</source>
+        <translation>1: %1</translation>
+    </message>
+    <message>
+        <source>2: %1</source>
+        <translation>2: %1</translation>
+    </message>
+    <message>
+        <source>Δt = %1 s · ΔP = %2 bar</source>
+        <translation>Δt = %1 s · ΔP = %2 bar</translation>
     </message>
 </context>
 <context>
@@ -2295,14 +2311,6 @@ The file already exists. Replace it?</translation>
         <translation>None of the %1 arrangements tried (up to %2 accumulators in parallel or %3 bottles, in order of gas volume) meets every rule.</translation>
     </message>
     <message>
-        <source>Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: %6 kW in meno.</source>
-        <translation>Energy given to the circuit in the steady cycle at %1 °C (the worst temperature): %2 kJ. Installed power %3 kW (Qp at Pm); a pump alone delivering the peak of %4 dm3/min at p1 would need %5 kW: %6 kW less.</translation>
-    </message>
-    <message>
-        <source>Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: %6 kW in più.</source>
-        <translation>Energy given to the circuit in the steady cycle at %1 °C (the worst temperature): %2 kJ. Installed power %3 kW (Qp at Pm); a pump alone delivering the peak of %4 dm3/min at p1 would need %5 kW: %6 kW more.</translation>
-    </message>
-    <message>
         <source>Fatica: escursione di pressione %1 bar per ciclo (la più ampia dopo il primo, a ogni temperatura), %2 cicli all&apos;anno.</source>
         <translation>Fatigue: pressure swing %1 bar per cycle (the widest after the first, at any temperature), %2 cycles a year.</translation>
     </message>
@@ -2329,6 +2337,18 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Margine nella giornata: la pressione più bassa fino a fine giornata meno p1 (Pmin: dei cicli calcolati).</source>
         <translation>Margin over the working day: the lowest pressure to the end of the day less p1 (Pmin: of the cycles run).</translation>
+    </message>
+    <message>
+        <source>Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW: l&apos;accumulatore fa risparmiare %6 kW.</source>
+        <translation>Energy given to the circuit in the steady cycle at %1 °C (the worst temperature): %2 kJ. Installed power %3 kW (Qp at Pm); a pump alone delivering the peak of %4 dm3/min at p1 would need %5 kW: the accumulator saves %6 kW.</translation>
+    </message>
+    <message>
+        <source>Energia ceduta al circuito nel ciclo a regime a %1 °C (la temperatura peggiore): %2 kJ. Potenza installata %3 kW (Qp a Pm); una pompa sola che desse il picco di %4 dm3/min a p1 ne vorrebbe %5 kW, %6 kW meno della potenza installata.</source>
+        <translation>Energy given to the circuit in the steady cycle at %1 °C (the worst temperature): %2 kJ. Installed power %3 kW (Qp at Pm); a pump alone delivering the peak of %4 dm3/min at p1 would need %5 kW, %6 kW less than the installed power.</translation>
+    </message>
+    <message>
+        <source> e altri %1</source>
+        <translation> and %1 more</translation>
     </message>
 </context>
 <context>
@@ -2423,7 +2443,7 @@ The file already exists. Replace it?</translation>
     </message>
     <message>
         <source>Valori iniziali</source>
-        <translation>Initial values</translation>
+        <translation>Initial data</translation>
     </message>
     <message>
         <source>Inserimento dei movimenti</source>
@@ -2471,7 +2491,7 @@ The file already exists. Replace it?</translation>
     </message>
     <message>
         <source>E&amp;sporta tabella...</source>
-        <translation>E&amp;xport table...</translation>
+        <translation>Export &amp;table...</translation>
     </message>
     <message>
         <source>Es&amp;porta grafico...</source>
@@ -2483,7 +2503,7 @@ The file already exists. Replace it?</translation>
     </message>
     <message>
         <source>&amp;Imposta pagina...</source>
-        <translation>Page Set&amp;up...</translation>
+        <translation>Pa&amp;ge Setup...</translation>
     </message>
     <message>
         <source>S&amp;tampa...</source>
@@ -2658,16 +2678,12 @@ The file already exists. Replace it?</translation>
         <translation>Some settings could not be read and went back to their defaults: %1.</translation>
     </message>
     <message>
-        <source>&amp;Recupera lavoro non salvato...</source>
-        <translation>&amp;Recover unsaved work...</translation>
-    </message>
-    <message>
         <source>A&amp;nnulla</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
         <source>&amp;Ripeti</source>
-        <translation>&amp;Redo</translation>
+        <translation>R&amp;edo</translation>
     </message>
     <message>
         <source>Recupera lavoro non salvato</source>
@@ -2719,7 +2735,7 @@ The file already exists. Replace it?</translation>
     </message>
     <message>
         <source>&amp;Valori iniziali</source>
-        <translation>&amp;Initial values</translation>
+        <translation>&amp;Initial data</translation>
     </message>
     <message>
         <source>&amp;Inserimento dei movimenti</source>
@@ -2811,6 +2827,10 @@ Save as a simulation all the same? A project (.vlzp) keeps everything.</translat
         <source>La pressione scende %1</source>
         <translation>The pressure falls %1</translation>
     </message>
+    <message>
+        <source>Rec&amp;upera lavoro non salvato...</source>
+        <translation>&amp;Recover unsaved work...</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::frmModelloGas</name>
@@ -2848,7 +2868,7 @@ Save as a simulation all the same? A project (.vlzp) keeps everything.</translat
     </message>
     <message>
         <source>Temperatura di ca&amp;rica [°C]</source>
-        <translation>Cha&amp;rge temperature [°C]</translation>
+        <translation>C&amp;harge temperature [°C]</translation>
     </message>
     <message>
         <source>Temperatura mi&amp;nima [°C]</source>

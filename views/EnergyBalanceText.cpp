@@ -166,11 +166,12 @@ QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs
         With(b.PumpOnlyPower - b.InstalledPower, 2, "kW"));
     if (b.SteadyKind == S::None) {
         row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                              "Escursione di pressione per ciclo (del primo)"),
+                              "Escursione di pressione per ciclo a tc (del primo)"),
             With(b.Swing, 2, "bar"));
     } else {
-        row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                              "Escursione di pressione per ciclo (la più ampia dopo il primo)"),
+        row(QT_TRANSLATE_NOOP(
+                "volvenza::EnergyBalance",
+                "Escursione di pressione per ciclo a tc (la più ampia dopo il primo)"),
             With(b.Swing, 2, "bar"));
     }
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Cicli all'ora"),

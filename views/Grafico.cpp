@@ -1,5 +1,7 @@
 #include "views/Grafico.h"
 
+#include <cmath>
+
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 #include "platform/UiMessage.h"
+#include "platform/UiNumber.h"
 #include "views/ChartGasCurves.h"
 #include "views/ChartIcons.h"
 #include "views/frmAggiungiParticolari.h"
@@ -61,6 +64,18 @@ const Readout kReadouts[] = {
     {"Label9", "T", "Text3", ""},  // the gas temperature, while T(t) is shown
 };
 
+// The decimals of a time step: 2 for the hundredths the runs are sampled at.
+int StepDecimals(float step) {
+    for (int decimals = 0; decimals < 6; ++decimals) {
+        const double scaled = step * std::pow(10.0, decimals);
+        if (std::abs(scaled - std::round(scaled)) < 1e-3) return decimals;
+    }
+    return 6;
+}
+
+// The pressure's decimals in the readouts.
+constexpr int kPressureDecimals = 3;
+
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
@@ -75,6 +90,11 @@ Grafico::Grafico(CircuitState& state, Dialogs& dialogs, std::shared_ptr<ChartOpt
 
     picture_ = new DrawingArea(this);
     note_ = MakeResultsNote(this);
+    reading_ = new QLabel(this);
+    reading_->setObjectName(QStringLiteral("LLettura"));
+    reading_->setTextFormat(Qt::PlainText);
+    reading_->setWordWrap(true);
+    reading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     picture_->setObjectName(QStringLiteral("Picture1"));
     picture_->setGeometry(TwipsRect(360, 720, 6495, 4935, this));
     connect(picture_, &DrawingArea::MouseMoved, this,
@@ -211,6 +231,11 @@ void Grafico::PlaceControls() {
 
     note_->setGeometry(picture_->x(), picture_->geometry().bottom() + 4, picture_->width(),
                        note_->sizeHint().height());
+    // Under the note, as wide as the chart: the readouts' column stays as it is.
+    const int readingTop =
+        (note_->isVisibleTo(this) ? note_->geometry().bottom() : picture_->geometry().bottom()) + 4;
+    reading_->setGeometry(picture_->x(), readingTop, picture_->width(),
+                          reading_->heightForWidth(std::max(1, picture_->width())));
 
     const double shape1Top = tw(picture_->y());
     const double shape1Left = pictureWidth + 500;
@@ -311,6 +336,39 @@ void Grafico::ZoomToRectangle() {
 
 void Grafico::ShowResultsNote(const QString& note, bool stale) {
     volvenza::ShowResultsNote(note_, note, stale);
+    PlaceControls();
+}
+
+void Grafico::ShowExactReading() {
+    const int16_t last = LastShownSample(state_);
+    const int decimals = StepDecimals(state_.TimeStep);
+    const auto time = [&](int16_t k) { return UiFixed(k * double(state_.TimeStep), decimals); };
+    const auto pressure = [&](int16_t k) { return state_.PSeries[static_cast<size_t>(k)]; };
+    const auto sample = [&](int16_t k) {
+        return tr("t = %1 s · P = %2 bar").arg(time(k), UiFixed(pressure(k), kPressureDecimals));
+    };
+    const auto valid = [&](const std::optional<int16_t>& k) {
+        return k && *k >= 0 && *k <= last && static_cast<size_t>(*k) < state_.PSeries.size();
+    };
+    QString text;
+    if (collimatorOn_ && valid(crosshairSample_)) {
+        text = sample(*crosshairSample_);
+    } else if (valid(differenceSamples_[0])) {
+        const int16_t first = *differenceSamples_[0];
+        text = tr("1: %1").arg(sample(first));
+        if (valid(differenceSamples_[1])) {
+            const int16_t second = *differenceSamples_[1];
+            const double dp = RoundHalfEven(pressure(second), kPressureDecimals) -
+                              RoundHalfEven(pressure(first), kPressureDecimals);
+            text += QLatin1Char('\n') + tr("2: %1").arg(sample(second)) + QLatin1Char('\n') +
+                    tr("Δt = %1 s · ΔP = %2 bar")
+                        .arg(UiFixed((second - first) * double(state_.TimeStep), decimals),
+                             UiFixed(dp, kPressureDecimals));
+        }
+    }
+    if (reading_->text() == text) return;
+    reading_->setText(text);
+    reading_->resize(reading_->width(), reading_->heightForWidth(std::max(1, reading_->width())));
 }
 
 void Grafico::RedrawChart() {
@@ -345,6 +403,8 @@ void Grafico::RunToolbarButton(const QString& key) {
     } else if (key == QLatin1String("Tracciatore")) {
         SelectTool(QStringLiteral("Collimatore"));
         collimatorOn_ = !collimatorOn_;
+        crosshairSample_.reset();
+        ShowExactReading();
     } else if (key == QLatin1String("Disegna")) {
         SelectTool(QStringLiteral("Nessuno"));
         DrawFullChart();
@@ -363,6 +423,8 @@ void Grafico::RunToolbarButton(const QString& key) {
         clickStage_ = 1;
         RedrawChart();
         differenceOn_ = !differenceOn_;
+        differenceSamples_ = {};
+        ShowExactReading();
     }
 }
 
@@ -411,6 +473,8 @@ void Grafico::OnMouseMove(QPointF at) {
         DrawCrosshair(x, CurveHeight(state_, k, view_));
         setText("Text1", TimeText(f * ts));
         setText("Text2", PressureText(state_.PSeries[k]));
+        crosshairSample_ = k;
+        ShowExactReading();
         // The gas temperature in °C, in the pressure's form.
         if (TemperatureOn()) setText("Text3", PressureText(state_.GasRun.TSeries[k]));
     } else if (clickStage_ == 2 && zoomRectOn_) {
@@ -426,6 +490,9 @@ void Grafico::OnMouseMove(QPointF at) {
             const bool first = clickStage_ == 1;
             setText(first ? "DiffX1" : "DiffX2", TimeText(f * ts));
             setText(first ? "DiffY1" : "DiffY2", PressureText(state_.PSeries[k]));
+            differenceSamples_[first ? 0 : 1] = k;
+            if (first) differenceSamples_[1].reset();
+            ShowExactReading();
             s.SetColor(first ? kRed : kGreen);
             DrawCrosshair(x, CurveHeight(state_, k, view_));
         }

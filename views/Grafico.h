@@ -4,6 +4,7 @@
 // boxes. The curve is drawn only by DrawFullChart, ZoomToRectangle and
 // RedrawChart; the mouse tools draw on the overlay of the drawing area.
 
+#include <array>
 #include <map>
 #include <memory>
 #include <optional>
@@ -72,6 +73,9 @@ class Grafico : public QWidget {
     void PaintView();
     bool TemperatureOn() const;
     void DrawCrosshair(float x, double h);
+    // The exact line under the chart: the samples the tools stand on, at the
+    // data's own resolution, beside the original readouts' rounded figures.
+    void ShowExactReading();
     void EnableChartInput(bool tracker, bool zoom, bool clear);
 
     void RunToolbarButton(const QString& key);
@@ -87,6 +91,10 @@ class Grafico : public QWidget {
     std::map<QString, QAction*> buttons_;
     DrawingArea* picture_ = nullptr;
     QLabel* note_ = nullptr;
+    QLabel* reading_ = nullptr;
+    // The crosshair's sample, and the difference tool's two.
+    std::optional<int16_t> crosshairSample_;
+    std::array<std::optional<int16_t>, 2> differenceSamples_;
     QFrame* shape1_ = nullptr;
     QFrame* shape2_ = nullptr;
     std::map<QString, QLineEdit*> boxes_;

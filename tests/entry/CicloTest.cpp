@@ -440,6 +440,13 @@ class CicloTest : public QObject {
         move(QPointF(second.left() + 1, diagram->height() - 30));
         QVERIFY2(diagram->HoverText().contains("Qt 103,303 dm3/min, Qp 30"),
                  qPrintable(diagram->HoverText()));
+        // A flow of more decimals reads the same in the bar and in the table.
+        w.shell.state.Movements[4].Qm = 12.31872;
+        move(motor.center());
+        QVERIFY2(diagram->HoverText().contains("Qm 12,31872 dm3/min\n"),
+                 qPrintable(diagram->HoverText()));
+        QCOMPARE(w.Cell(3, Column::Flow), "12,31872");
+        w.shell.state.Movements[4].Qm = 12;
 
         // A bar clicked is the row the table edits.
         QTest::mouseClick(diagram, Qt::LeftButton, {}, diagram->BarRect(2).center().toPoint());

@@ -34,10 +34,11 @@ class DatiInizialiTest : public QObject {
         Retype(Named<QLineEdit>(&window, "TPm"), "92,5");
         QCOMPARE(state.Data.Pm, 92.5f);
         auto* tc = Named<QLineEdit>(&window, "TTc");
-        Retype(tc, "4a");
+        // A letter is refused as it is typed; the half-typed "4-" is kept.
+        Retype(tc, "4a-");
         QCOMPARE(state.Data.Tc, 4.0f);  // what the "4" typed on the way gave
         QCOMPARE(project.Draft({DraftKey::Place::InitialData, 0, 2}),
-                 std::optional<std::string>("4a"));
+                 std::optional<std::string>("4-"));
         QCOMPARE(tc->palette().color(QPalette::Text), QColor(Qt::red));
         QVERIFY(tc->toolTip().startsWith("Non è un numero"));
         // The project changed under the window: the boxes follow, the one
@@ -76,10 +77,10 @@ class DatiInizialiTest : public QObject {
         for (size_t i = 0; i < std::size(boxes); ++i) {
             auto* box = Named<QLineEdit>(window, boxes[i]);
             const QString before = box->text();
-            Retype(box, "2x5");
+            Retype(box, "2-5");
             Named<QLineEdit>(window, boxes[(i + 1) % 7])->setFocus();
             shell.Button("Simulazione")->trigger();
-            QCOMPARE(shell.dialogs.Messages().back().text, refusal(labels[i], "2x5", run));
+            QCOMPARE(shell.dialogs.Messages().back().text, refusal(labels[i], "2-5", run));
             QCOMPARE(window->focusWidget(), box);
             Retype(box, before);
         }
@@ -89,12 +90,12 @@ class DatiInizialiTest : public QObject {
 
         // Closed, the window keeps its draft in the project: the run, the
         // sizing, saving and the exports are refused all the same.
-        Retype(Named<QLineEdit>(window, "TQp"), "2x5");
+        Retype(Named<QLineEdit>(window, "TQp"), "2-5");
         qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
         QVERIFY(QTest::qWaitFor([&] { return !shell.main->FindChildWindow("DatiIniziali"); }));
         const int16_t last = shell.state.LastPoint;
         shell.Button("Simulazione")->trigger();
-        QCOMPARE(shell.dialogs.Messages().back().text, refusal("Qp", "2x5", run));
+        QCOMPARE(shell.dialogs.Messages().back().text, refusal("Qp", "2-5", run));
         QCOMPARE(shell.state.LastPoint, last);
         QVERIFY(!shell.main->FindChildWindow("DatiIniziali"));
         shell.Menu("mnuCalcoloDimensionamento")->trigger();
@@ -103,21 +104,21 @@ class DatiInizialiTest : public QObject {
         QTest::keyClicks(Named<QLineEdit>(sizing, "TP1"), "60");
         QVERIFY(!sizing->Calculate());
         QCOMPARE(shell.dialogs.Messages().back().text,
-                 refusal("Qp", "2x5", QStringLiteral("il dimensionamento non può partire")));
+                 refusal("Qp", "2-5", QStringLiteral("il dimensionamento non può partire")));
         const QString path = shell.temp.filePath("bozza.vlzp");
         for (const char* command : {"mnuFileSaveAs", "mnuFileEsporta", "mnuFileEsportaCsv",
                                     "mnuFileEsportaPdf", "mnuFilePrint"}) {
             const size_t calls = shell.dialogs.Calls().size();
             shell.Menu(command)->trigger();
             QCOMPARE(shell.dialogs.Calls().size(), calls + 1);  // no file dialog after it
-            QVERIFY2(shell.dialogs.Messages().back().text.contains("\"2x5\""), command);
+            QVERIFY2(shell.dialogs.Messages().back().text.contains("\"2-5\""), command);
         }
         QVERIFY(!QFile::exists(path));
 
         // Opened again, the box shows what was typed, marked.
         shell.Button("ValoriIniziali")->trigger();
         auto* qp = Named<QLineEdit>(shell.main->FindChildWindow("DatiIniziali"), "TQp");
-        QCOMPARE(qp->text(), "2x5");
+        QCOMPARE(qp->text(), "2-5");
         QCOMPARE(qp->palette().color(QPalette::Text), QColor(Qt::red));
         Retype(qp, "28");
         QCOMPARE(shell.state.Data.Qp, 28.0f);

@@ -37,6 +37,16 @@ const QString kEmpty = QStringLiteral("1010001111 0000111 000");
 const QString kReady = QStringLiteral("1011001111 0000111 100");
 const QString kResults = QStringLiteral("1111111111 1111111 111");
 
+// The names of the widgets shown while it lives.
+struct ShownWindows : QObject {
+    ShownWindows() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) names << watched->objectName();
+        return false;
+    }
+    QStringList names;
+};
+
 }  // namespace
 
 class CommandsTest : public QObject {
@@ -134,11 +144,15 @@ class CommandsTest : public QObject {
                  QList<int>({468, 5}));
         QCOMPARE(States(shell), kResults);
 
-        // Opening the saved run brings the results' commands back.
+        // Opening the saved run brings the results' commands back; the
+        // title names the design's file, and no file after Nuovo.
+        QCOMPARE(shell.main->windowTitle(), "nudo.vlzp - Volvenza");
         shell.Answering(shell.Button("New"), MessageAnswer::Ok);
         QCOMPARE(States(shell), kEmpty);
+        QCOMPARE(shell.main->windowTitle(), "Volvenza");
         shell.WithFile(shell.Button("Open"), path);
         QCOMPARE(States(shell), kResults);
+        QCOMPARE(shell.main->windowTitle(), "prova.vlz - Volvenza");
 
         // The text export, with the chart window active.
         shell.main->ShowChildWindow("Grafico");
@@ -227,9 +241,12 @@ class CommandsTest : public QObject {
         shell.Button("Esempio")->trigger();
         QCOMPARE(States(shell), kReady);
         shell.dialogs.ClearCalls();
+        ShownWindows shown;
         shell.Button("Simulazione")->trigger();
         QVERIFY(shell.dialogs.Messages().empty());
-        // The progress window closed again at the end of the run.
+        // A run as short as this shows no progress window, not even for a
+        // moment, and leaves none behind.
+        QVERIFY(!shown.names.contains("AvanzamentoSimulazione"));
         QVERIFY(!shell.main->findChild<QWidget*>("AvanzamentoSimulazione"));
         QCOMPARE(shell.state.LastPoint, 468);
         QCOMPARE(States(shell), kResults);

@@ -56,13 +56,17 @@ QWidget* TopLevel(const QString& name);
 // Starts the sizing window's search and waits for its end.
 bool Search(Dimensionamento& window);
 
-// A help viewer that opens nothing, and fails with `failure` when set.
+// A help viewer that opens nothing but keeps the page or key asked for
+// last, and fails with `failure` when set.
 class RecordingHelpViewer : public HelpViewer {
   public:
-    std::optional<QString> Open(QWidget*, const QString&, HelpCommand, const QString&) override {
+    std::optional<QString> Open(QWidget*, const QString&, HelpCommand command,
+                                const QString& key) override {
+        asked = {command, key};
         return failure;
     }
     std::optional<QString> failure;
+    std::pair<HelpCommand, QString> asked{};
 };
 
 // The real initial-data window, and plain stand-ins named like the other

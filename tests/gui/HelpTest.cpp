@@ -15,6 +15,7 @@
 #include "tests/gui/Vocabulary.h"
 
 using namespace volvenza;
+using namespace volvenza::testing;
 
 namespace {
 
@@ -117,6 +118,21 @@ class HelpTest : public QObject {
         }
     }
 
+    // F1 opens the help at the page of the window in front.
+    void f1OpensTheActiveWindowsPage() {
+        Shell shell;
+        shell.main->show();
+        QVERIFY(QTest::qWaitForWindowActive(shell.main.get()));
+        for (const char* window : {"", "Grafico", "Ciclo"}) {
+            if (*window != '\0') shell.main->ShowChildWindow(QString::fromLatin1(window));
+            QTest::keyClick(shell.main.get(), Qt::Key_F1);
+            QCOMPARE(shell.help.asked.second, *window == '\0'  ? "finestra_principale.html"
+                                              : *window == 'G' ? "grafico.html"
+                                                               : "movimenti.html#ciclo");
+        }
+        QCOMPARE(shell.help.asked.first, HelpCommand::Page);
+    }
+
     void helpWindowFollowsTheLanguage() {
         for (const auto& [language, contents] :
              {std::pair{UiLanguage::English, "Contents"}, {UiLanguage::Italian, "Sommario"}}) {
@@ -126,6 +142,8 @@ class HelpTest : public QObject {
             HelpWindow* window = viewer.Window();
             QVERIFY(window->isVisible());
             QVERIFY(window->Browser()->toPlainText().contains(QString::fromLatin1(contents)));
+            QVERIFY(!viewer.Open(nullptr, "VOLVENZA.HLP", HelpCommand::Page, "grafico.html"));
+            QCOMPARE(window->Browser()->source().fileName(), "grafico.html");
         }
     }
 };

@@ -133,7 +133,7 @@ class ProjectWindowsTest : public QObject {
         v0->setFocus();
         Retype(v0, "40");
         p0->setFocus();
-        Retype(p0, "7x");
+        Retype(p0, "7-");
         QVERIFY(!shell.main->CurrentProject().AllDrafts().empty());
         key(p0, Qt::Key_Z);
         QCOMPARE(std::pair(p0->text(), shell.state.Data.P0), std::pair(QString("60"), 60.0f));
@@ -614,19 +614,19 @@ class ProjectWindowsTest : public QObject {
         // A requirement or a catalogue cell that is no number stays, window
         // closed, and stops the save and the search, naming the box; opened
         // again, it is there.
-        Retype(Named<QLineEdit>(window, "TP1"), "6x5");
+        Retype(Named<QLineEdit>(window, "TP1"), "6-5");
         Named<QTableWidget>(window, "TabellaCatalogo")->item(1, 0)->setText("0,3x");
         window->parentWidget()->close();
         QVERIFY(QTest::qWaitFor([&] { return !shell.main->FindChildWindow("Dimensionamento"); }));
         shell.Menu("mnuFileSaveAs")->trigger();
         QCOMPARE(
             shell.dialogs.Messages().back().text,
-            "Il valore di pressione minima p1 (Dimensionamento) è \"6x5\", che non è un numero "
+            "Il valore di pressione minima p1 (Dimensionamento) è \"6-5\", che non è un numero "
             "valido: il lavoro non viene salvato. Correggerlo o annullarlo con Ctrl+Z.");
         shell.Menu("mnuCalcoloDimensionamento")->trigger();
         window = qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
         auto* p1 = Named<QLineEdit>(window, "TP1");
-        QCOMPARE(p1->text(), "6x5");
+        QCOMPARE(p1->text(), "6-5");
         QCOMPARE(p1->palette().color(QPalette::Text), QColor(Qt::red));
         QTableWidgetItem* cell = Named<QTableWidget>(window, "TabellaCatalogo")->item(1, 0);
         QCOMPARE(cell->text(), "0,3x");

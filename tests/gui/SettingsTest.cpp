@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include "shell/ProgramListEntry.h"
@@ -48,6 +49,17 @@ class SettingsTest : public QObject {
         QCOMPARE(shell.main->pos(), QPoint(150, 90));
         QCOMPARE(shell.main->size(), QSize(640, 480));
         QCOMPARE(shell.main->PrintHeader(), header);
+
+        // Bounds from a larger screen: the window as large as this screen
+        // lets it be, and the remembered size kept for the larger one.
+        shell.Close();
+        shell.settings.Write("Volvenza", "Settings", "MainWidth", "90000");
+        shell.Open();
+        QCOMPARE(shell.main->width(), shell.main->screen()->availableGeometry().width());
+        QCOMPARE(shell.main->height(), 480);
+        shell.Close();
+        QCOMPARE(shell.settings.Read("Volvenza", "Settings", "MainWidth", {}), "90000");
+        shell.Open();
 
         // A pipe in place of the settings file is never opened (reading it
         // would wait for ever): the defaults, said once, and the pipe stays.

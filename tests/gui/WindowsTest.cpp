@@ -12,11 +12,14 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTableView>
@@ -38,6 +41,7 @@
 #include "platform/UiMessage.h"
 #include "shell/AvanzamentoSimulazione.h"
 #include "shell/CommandLine.h"
+#include "shell/StatusBar.h"
 #include "shell/frmAbout.h"
 #include "shell/frmOptions.h"
 #include "shell/frmSplash.h"
@@ -266,14 +270,59 @@ QStringList Foreign(const QStringList& texts) {
     return OtherLanguageTexts(texts, CurrentUiLanguage());
 }
 
+// Named texts whose Alt letter (after a single '&') another one, or `taken`, has.
+using TextList = QList<std::pair<QString, QString>>;
+QString Letters(const TextList& texts, const QString& taken, QStringList& faults) {
+    static const QRegularExpression mark("&([^&])");
+    QString letters = taken;
+    for (const auto& [name, text] : texts) {
+        const auto found = mark.match(QString(text).remove(QStringLiteral("&&")));
+        const QChar letter = found.hasMatch() ? found.captured(1)[0].toUpper() : QChar();
+        if (!letter.isNull() && letters.contains(letter)) faults << name + ": Alt+" + letter;
+        if (!letter.isNull()) letters += letter;
+    }
+    return letters;
+}
+
+// The Alt letters of a window's buddied labels and its buttons.
+QStringList WindowLetterClashes(const QWidget& window, const QString& taken) {
+    TextList texts;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(w);
+        const auto* button = qobject_cast<const QAbstractButton*>(w);
+        if (w->isVisibleTo(&window) && (button || (label && label->buddy())))
+            texts.push_back({Name(*w), button ? button->text() : label->text()});
+    }
+    QStringList faults;
+    Letters(texts, taken, faults);
+    return faults;
+}
+
+// The menu bar's letters, each menu's entries apart; in Italian "&Salva" and
+// "E&sporta tabella..." keep the letter they have always shared.
+QString MenuBarLetters(const QMenuBar& bar, QStringList& faults) {
+    TextList titles;
+    for (const QAction* menu : bar.actions()) {
+        titles.push_back({menu->menu()->objectName(), menu->text()});
+        TextList entries;
+        for (const QAction* entry : menu->menu()->actions()) {
+            if (entry->objectName() != QLatin1String("mnuFileEsporta") || UseEnglish())
+                entries.push_back({entry->objectName(), entry->text()});
+        }
+        Letters(entries, {}, faults);
+    }
+    return Letters(titles, {}, faults);
+}
+
 void ExpectNone(const QStringList& faults) {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
-// A window's texts fit and are all of the language.
-void Walk(QWidget* window) {
+// A window's texts fit and are all of the language; its Alt letters are its
+// own and none of `taken` (the menu bar's, for a window inside the main one).
+void Walk(QWidget* window, const QString& taken = {}) {
     QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
-    ExpectNone(Overflows(*window) + Foreign(Texts(*window)));
+    ExpectNone(Overflows(*window) + Foreign(Texts(*window)) + WindowLetterClashes(*window, taken));
 }
 
 }  // namespace
@@ -291,18 +340,21 @@ class WindowsTest : public QObject {
         Shell shell(ProgramChildWindows());
         shell.main->resize(TwipsToPixels(16000), TwipsToPixels(13000));
         shell.main->show();
+        QStringList menuFaults;
+        const QString bar = MenuBarLetters(*shell.main->menuBar(), menuFaults);
+        ExpectNone(menuFaults);
         // The movement editor on every kind's page.
         QWidget* editor = shell.main->ShowChildWindow("InserimentoDati");
         for (const char* add : {"PulsPistEsce", "PulsPistEntra", "PulsMotore", "PulsDiffGraUsc",
                                 "PulsPistDiffPicUsc", "PulsPalmola"}) {
             Named<QPushButton>(editor, QString::fromLatin1(add))->click();
-            Walk(editor);
+            Walk(editor, bar);
         }
         shell.RunExample();
         for (const char* name :
              {"DatiIniziali", "Tabella", "Ciclo", "Dimensionamento", "BilancioEnergetico"}) {
             if (QLatin1String(name) == QLatin1String("Tabella")) shell.Button("Tabella")->trigger();
-            Walk(shell.main->ShowChildWindow(QString::fromLatin1(name)));
+            Walk(shell.main->ShowChildWindow(QString::fromLatin1(name)), bar);
         }
         // The sizing window again with an answer in its tables, worded by the
         // library.
@@ -310,7 +362,7 @@ class WindowsTest : public QObject {
         Named<QLineEdit>(sizing, "TP1")->setText("60");
         QVERIFY(Search(*sizing));
         QVERIFY(sizing->Answer() && sizing->Answer()->Recommended);
-        Walk(sizing);
+        Walk(sizing, bar);
         if (UseEnglish()) ExpectNone(Texts(*sizing).filter(QRegularExpression("\\d,\\d")));
 
         QWidget* chart = shell.main->ShowChildWindow("Grafico");
@@ -344,7 +396,7 @@ class WindowsTest : public QObject {
         const QString pressure =
             UseEnglish() ? QStringLiteral("166.825") : QStringLiteral("166,825");
         QCOMPARE(BoxTexts(chart, {"DiffY1", "Text2"}), QStringList({pressure, pressure}));
-        Walk(chart);
+        Walk(chart, bar);
         Named<QAction>(chart, "AggiungiParticolari")->trigger();
         Walk(TopLevel("frmAggiungiParticolari"));
 
@@ -359,6 +411,38 @@ class WindowsTest : public QObject {
         for (const DialogCall& call : shell.dialogs.Calls())
             texts << call.text << call.title << call.filter;
         ExpectNone(Foreign(texts));
+    }
+
+    // Child windows opened in the main window at its first size: it grows
+    // to hold them within the screen, and a window the screen cannot hold
+    // is fitted in, the sizing window's actions in view.
+    void childWindowsFitTheScreen() {
+        Shell shell(ProgramChildWindows());
+        shell.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shell.main.get()));
+        const QSize first = shell.main->size();
+        shell.RunExample();
+        const QRect screen = shell.main->screen()->availableGeometry();
+        QWidget* viewport = shell.main->MdiArea()->viewport();
+        for (const char* name : {"Grafico", "Dimensionamento"}) {
+            QWidget* child = shell.main->ShowChildWindow(QString::fromLatin1(name));
+            QVERIFY(QTest::qWaitForWindowExposed(child));
+            QVERIFY2(viewport->rect().contains(child->parentWidget()->geometry()), name);
+            QVERIFY2(screen.contains(shell.main->geometry()), name);
+        }
+        QVERIFY(shell.main->width() > first.width() && shell.main->height() > first.height());
+        for (const char* button : {"CmdCalcola", "CmdInterrompi", "CmdApplica"}) {
+            const auto* action = Named<QPushButton>(shell.main.get(), QString::fromLatin1(button));
+            QVERIFY2(viewport->rect().contains(action->geometry().translated(
+                         action->parentWidget()->mapTo(viewport, QPoint(0, 0)))),
+                     button);
+        }
+        // The workspace's picture reaches the edges of a window larger than it.
+        shell.main->CloseChildWindows();
+        shell.main->resize(1600, 1200);
+        const QImage workspace = viewport->grab().toImage();
+        QCOMPARE_NE(workspace.pixelColor(workspace.width() - 1, workspace.height() - 1),
+                    viewport->palette().color(QPalette::Dark));
     }
 
     void shellWindowsAndDialogs() {
@@ -383,7 +467,8 @@ class WindowsTest : public QObject {
         // The help window's own labels, and its page for a help file it cannot open.
         HelpWindow help;
         help.ShowMissing("Z.HLP");
-        ExpectNone(Foreign(Texts(help) << help.Browser()->toPlainText()));
+        ExpectNone(Foreign(Texts(help) << help.Browser()->toPlainText()) +
+                   WindowLetterClashes(help, {}));
     }
 
     // Every message of the libraries has its text in both languages, with the
@@ -457,6 +542,10 @@ class WindowsTest : public QObject {
         const auto* table = Named<QTableView>(shell.main.get(), "DataGrid1");
         QCOMPARE(table->model()->index(1, 0).data().toString(), QStringLiteral("0") + point + "1");
         QVERIFY(!table->model()->index(1, 2).data().toString().contains(typed[1]));
+
+        // The status bar's date in the language's form.
+        QCOMPARE(StatusBar::DateText(QDate(2026, 12, 7)),
+                 UseEnglish() ? QStringLiteral("12/7/26") : QStringLiteral("07/12/2026"));
 
         const QString path = shell.temp.filePath("language.vlz");
         shell.WithFile(shell.Menu("mnuFileSaveAs"), path);

@@ -461,7 +461,15 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
                       "movimenti attivi: nessuno.",
                       "Un solo ciclo, partendo carico: pressione minima 63,31 bar a "
                       "45,12 °C, 3,19 bar sopra p1.",
-                      "ne vorrebbe 2,47 kW: 2,48 kW in più."});
+                      "ne vorrebbe 2,47 kW, 2,48 kW meno della potenza installata."});
+    // A long cycle's many movements under way: the first five, then a count.
+    for (int number = 1; number <= 7; ++number)
+        a.Explanations[1].Active.push_back({number, MovementKind::Motor});
+    all.clear();
+    for (const std::string& line : LayOutAnswer(a, req, data, Wording{nullptr, ','}).Explanations)
+        all += line + "\n";
+    ExpectShown(all, {"movimenti attivi: 1 (motore); 2 (motore); 3 (motore); 4 (motore); "
+                      "5 (motore) e altri 2.\n"});
     // The classic law sizes nothing: the answer names the law its runs used.
     req.Gas.Law = GasLawKind::Classic;
     EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Requirements.at(6).second,

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -104,6 +105,9 @@ class GraficoTest : public QObject {
         chart.Move(16, 40);
         // Sample 94.
         QCOMPARE(BoxTexts(&chart.window, {"Text1", "Text2"}), QStringList({"0,9", "120"}));
+        // Beside them the sample itself, at the data's own resolution.
+        const auto* reading = Named<QLabel>(&chart.window, "LLettura");
+        QCOMPARE(reading->text(), "t = 0,94 s · P = 120,000 bar");
         // Another tool ends the crosshair: the difference, read on the plateaus.
         const double sx = chart.window.Shown().view.scaleX;
         chart.Button("Differenza")->trigger();
@@ -114,6 +118,9 @@ class GraficoTest : public QObject {
         chart.Click(3.6 * sx, 20);
         QCOMPARE(BoxTexts(&chart.window, {"DiffX1", "DiffY1", "DiffX2", "DiffX", "DiffY"}),
                  QStringList({"1,2", "150,125", "3,6", "2,4", "-0,625"}));
+        QCOMPARE(reading->text(),
+                 "1: t = 1,20 s · P = 150,125 bar\n2: t = 3,60 s · P = 149,500 "
+                 "bar\nΔt = 2,40 s · ΔP = -0,625 bar");
         QVERIFY(!chart.window.DifferenceOn());
 
         // A live crosshair is not in the exported bitmap.
