@@ -179,17 +179,36 @@ void PrintMovement(PrinterSurface& s, const Movement& m, const ListLayout& layou
 
 // The gas temperature follows the four series when the ideal or real law ran.
 // Its heading is placed over its column: "Qs(T)=Qt(T)-Qp" fills its print
-// zone to the edge, so a plain next item would land a zone further right.
+// zone to the edge, so a plain next item would land a zone further right,
+// and one at the zone's start would run on from it; a character in, it
+// stands apart and still over its figures.
 void TableHeading(PrinterSurface& s, bool gas) {
     const double y = s.CurrentY();
     Line(s, kTableMargin, kTableHeading);
     if (gas) {
-        const double zone = 14 * s.TextWidth(QStringLiteral("0"));
+        const double digit = s.TextWidth(QStringLiteral("0"));
+        const double zone = 14 * digit;
         s.SetCurrentY(y);
-        s.SetCurrentX((std::floor(kTableMargin / zone) + 5) * zone);
+        s.SetCurrentX((std::floor(kTableMargin / zone) + 5) * zone + digit);
         s.Print({QStringLiteral("Tgas(T)")});
     }
     Blank(s, kTableMargin);
+}
+
+// Text broken at blanks into lines that end within the printable width,
+// from `margin`; a word longer than the line stands alone on its own.
+void Wrapped(PrinterSurface& s, double margin, const QString& text) {
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && margin + s.TextWidth(longer) > 100) {
+            Line(s, margin, {line});
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    Line(s, margin, {line});
 }
 
 // The reports' bodies: each ends on its last line and leaves the document
@@ -232,7 +251,7 @@ void MovementListBody(PrinterSurface& s, const CircuitState& state, const QStrin
 double ResultsHeading(PrinterSurface& s, const QString& printHeader, const QString& origin) {
     if (origin.isEmpty()) return PageHeading(s, printHeader, kTableMargin, 3);
     const double top = PageHeading(s, printHeader, kTableMargin, 1);
-    Line(s, kTableMargin, {origin});
+    Wrapped(s, kTableMargin, origin);
     Blank(s, kTableMargin);
     return top;
 }
@@ -324,7 +343,7 @@ void ChartBody(PrinterSurface& s, const CircuitState& state, const ChartShown& c
     if (!origin.isEmpty()) {
         s.SetFont(kFont, kFontPoints);
         s.ScaleWidthTo100();
-        Line(s, 0, {origin});
+        Wrapped(s, 0, origin);
         Blank(s, 0);
     }
     const double room = s.PageHeight() - s.CurrentY();
