@@ -18,6 +18,12 @@ QString SaveFailed(const QString& path) {
 
 }  // namespace
 
+void SetDefaultPageMargins(QPrinter& printer) {
+    constexpr double kMarginMm = 15;
+    printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                           QPageLayout::Millimeter);
+}
+
 std::optional<QString> WritePdfReport(const QString& path, const QPrinter& printer,
                                       const std::function<void(PrinterSurface&)>& report) {
     QByteArray pdf;

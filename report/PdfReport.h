@@ -16,6 +16,11 @@ class QPrinter;
 
 namespace volvenza {
 
+// A printer nobody has set up yet: its pages keep 15 mm of paper all round
+// (the page set-up changes it), not the few points a PDF or a driver
+// defaults to.
+void SetDefaultPageMargins(QPrinter& printer);
+
 // Lays the report out on PDF pages set up as `printer` is, in memory, then
 // writes the file in one piece. Returns the user's message when it cannot be
 // written.

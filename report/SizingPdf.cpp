@@ -36,6 +36,7 @@ std::optional<std::string> WriteSizingPdf(const std::string& path, const std::st
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
+    SetDefaultPageMargins(printer);
     const auto failure = WritePdfReport(
         QFile::decodeName(QByteArray::fromStdString(path)), printer, [&](PrinterSurface& surface) {
             PrintSizingReport(surface, QString::fromStdString(printHeader), req, answer, data);

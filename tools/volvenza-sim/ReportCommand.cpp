@@ -63,6 +63,7 @@ int RunReportCommand(const std::vector<std::string>& args) {
     // The page set-up of a printer nobody has changed.
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
+    SetDefaultPageMargins(printer);
     const QString path = QFile::decodeName(QByteArray::fromStdString(out));
     if (auto failure = WritePdfReport(path, printer, [&](PrinterSurface& surface) {
             // A simulation file does not say which gas law produced its results.
