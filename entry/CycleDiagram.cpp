@@ -11,7 +11,7 @@
 #include <QToolTip>
 
 #include "entry/ActuatorPages.h"
-#include "entry/CycleColours.h"
+#include "views/CycleColours.h"
 #include "entry/CycleTableModel.h"
 #include "numbers/NumberText.h"
 #include "platform/Language.h"

@@ -10,7 +10,7 @@
 #include "documents/Project.h"
 #include "engine/FlowModel.h"
 #include "entry/ActuatorPages.h"
-#include "entry/CycleColours.h"
+#include "views/CycleColours.h"
 #include "entry/CycleCommands.h"
 #include "entry/CycleEdits.h"
 #include "numbers/NumberText.h"

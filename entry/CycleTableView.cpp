@@ -6,7 +6,7 @@
 #include <QPersistentModelIndex>
 
 #include "entry/ActuatorPages.h"
-#include "entry/CycleColours.h"
+#include "views/CycleColours.h"
 #include "entry/CycleTableModel.h"
 #include "entry/NumberBox.h"
 #include "numbers/NumberText.h"

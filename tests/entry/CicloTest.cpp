@@ -18,7 +18,7 @@
 
 #include "engine/FlowModel.h"
 #include "entry/Ciclo.h"
-#include "entry/CycleColours.h"
+#include "views/CycleColours.h"
 #include "entry/CycleDiagram.h"
 #include "entry/CycleEdits.h"
 #include "entry/CycleTableModel.h"
