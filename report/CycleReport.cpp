@@ -164,7 +164,14 @@ void PrintCycleReport(PrinterSurface& s, const CircuitState& state, const QStrin
     // The largest font whose widest cells, column by column, fill at most
     // the page's width.
     std::vector<double> widths(rows.front().size());
-    double points = kLargestPoints;
+    double points = kLargestPoints, gap = kGap;
+    const auto longestWord = [&](const QString& text) {
+        double longest = 0;
+        for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            longest = std::max(longest, s.TextWidth(word));
+        }
+        return longest;
+    };
     for (;; points -= 0.5) {
         s.SetFont(kFont, points);
         s.ScaleWidthTo100();
@@ -174,24 +181,30 @@ void PrintCycleReport(PrinterSurface& s, const CircuitState& state, const QStrin
                 widths[c] = std::max(widths[c], s.TextWidth(row[c]));
             }
         }
-        double total = kGap * (widths.size() - 1);
+        double total = gap * (widths.size() - 1);
         for (double w : widths) total += w;
         if (total <= 100) break;
         if (points <= kSmallestPoints) {
-            // The kinds' names take what the other columns leave, down to their
-            // longest word.
-            double longest = 0;
-            for (const QStringList& row : rows) {
-                for (const QString& word : row[1].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-                    longest = std::max(longest, s.TextWidth(word));
+            // The headings break into their words and the kinds' names take
+            // what the other columns leave, down to their longest word; on
+            // paper narrower still, the columns close up.
+            total = 0;
+            for (size_t c = 0; c < widths.size(); ++c) {
+                widths[c] = longestWord(rows.front()[c]);
+                for (size_t r = 1; r < rows.size(); ++r) {
+                    widths[c] = std::max(
+                        widths[c], c == 1 ? longestWord(rows[r][c]) : s.TextWidth(rows[r][c]));
                 }
+                total += widths[c];
             }
-            widths[1] = std::max(longest, widths[1] - (total - 100));
+            const double gaps = widths.size() - 1;
+            gap = std::clamp((100 - total) / gaps, kGap / 3, kGap);
+            widths[1] += std::max(0.0, 100 - total - gap * gaps);
             break;
         }
     }
     std::vector<double> lefts{0};
-    for (size_t c = 1; c < widths.size(); ++c) lefts.push_back(lefts.back() + widths[c - 1] + kGap);
+    for (size_t c = 1; c < widths.size(); ++c) lefts.push_back(lefts.back() + widths[c - 1] + gap);
 
     Heading(s, printHeader, points);
     PrintCells(s, rows.front(), lefts, widths, true);

@@ -182,33 +182,58 @@ void PrintMovement(PrinterSurface& s, const Movement& m, const ListLayout& layou
 // zone to the edge, so a plain next item would land a zone further right,
 // and one at the zone's start would run on from it; a character in, it
 // stands apart and still over its figures.
+const QString kGasHeading = QStringLiteral("Tgas(T)");
+double GasHeadingX(const PrinterSurface& s) {
+    const double digit = s.TextWidth(QStringLiteral("0"));
+    const double zone = 14 * digit;
+    return (std::floor(kTableMargin / zone) + 5) * zone + digit;
+}
+
 void TableHeading(PrinterSurface& s, bool gas) {
     const double y = s.CurrentY();
     Line(s, kTableMargin, kTableHeading);
     if (gas) {
-        const double digit = s.TextWidth(QStringLiteral("0"));
-        const double zone = 14 * digit;
         s.SetCurrentY(y);
-        s.SetCurrentX((std::floor(kTableMargin / zone) + 5) * zone + digit);
-        s.Print({QStringLiteral("Tgas(T)")});
+        s.SetCurrentX(GasHeadingX(s));
+        s.Print({kGasHeading});
     }
     Blank(s, kTableMargin);
 }
 
+// The table's size: the original's 12 points while its headings, its
+// widest line, end within the printable width, as they do on A4 without
+// the gas column; smaller on narrower paper or with that column.
+double TablePoints(PrinterSurface& s, bool gas) {
+    double points = kFontPoints;
+    for (;; points -= 0.5) {
+        s.SetFont(kFont, points);
+        s.ScaleWidthTo100();
+        const double zone = 14 * s.TextWidth(QStringLiteral("0"));
+        const double end =
+            gas ? GasHeadingX(s) + s.TextWidth(kGasHeading)
+                : (std::floor(kTableMargin / zone) + 4) * zone + s.TextWidth(kTableHeading.last());
+        if (end <= 100 || points <= kSmallestPoints) return points;
+    }
+}
+
 // Text broken at blanks into lines that end within the printable width,
 // from `margin`; a word longer than the line stands alone on its own.
-void Wrapped(PrinterSurface& s, double margin, const QString& text) {
-    QString line;
+QStringList WrappedLines(const PrinterSurface& s, double margin, const QString& text) {
+    QStringList lines{QString()};
     for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (!line.isEmpty() && margin + s.TextWidth(longer) > 100) {
-            Line(s, margin, {line});
-            line = word;
+        const QString longer =
+            lines.back().isEmpty() ? word : lines.back() + QLatin1Char(' ') + word;
+        if (!lines.back().isEmpty() && margin + s.TextWidth(longer) > 100) {
+            lines << word;
         } else {
-            line = longer;
+            lines.back() = longer;
         }
     }
-    Line(s, margin, {line});
+    return lines;
+}
+
+void Wrapped(PrinterSurface& s, double margin, const QString& text) {
+    for (const QString& line : WrappedLines(s, margin, text)) Line(s, margin, {line});
 }
 
 // The reports' bodies: each ends on its last line and leaves the document
@@ -248,18 +273,21 @@ void MovementListBody(PrinterSurface& s, const CircuitState& state, const QStrin
 
 // The heading of a results page: the print header, then what produced the
 // results when known, in the same three lines as before.
-double ResultsHeading(PrinterSurface& s, const QString& printHeader, const QString& origin) {
-    if (origin.isEmpty()) return PageHeading(s, printHeader, kTableMargin, 3);
-    const double top = PageHeading(s, printHeader, kTableMargin, 1);
+double ResultsHeading(PrinterSurface& s, const QString& printHeader, const QString& origin,
+                      double points = kFontPoints) {
+    if (origin.isEmpty()) return PageHeading(s, printHeader, kTableMargin, 3, points);
+    const double top = PageHeading(s, printHeader, kTableMargin, 1, points);
     Wrapped(s, kTableMargin, origin);
     Blank(s, kTableMargin);
     return top;
 }
 
-void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
-                      const QString& origin) {
-    double top = ResultsHeading(s, printHeader, origin);
+// Returns the table's font size.
+double ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
+                        const QString& origin) {
     const bool gas = static_cast<int>(state.GasRun.TSeries.size()) > state.LastPoint;
+    const double points = TablePoints(s, gas);
+    double top = ResultsHeading(s, printHeader, origin, points);
     TableHeading(s, gas);
     auto at = [](const std::vector<double>& series, int i) {
         return i < static_cast<int>(series.size()) ? series[i] : 0.0;
@@ -270,7 +298,7 @@ void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStrin
         if (s.CurrentY() - top > kTablePageDepth ||
             s.CurrentY() + s.LineHeight() > s.PageHeight()) {
             s.NewPage();
-            top = ResultsHeading(s, printHeader, origin);
+            top = ResultsHeading(s, printHeader, origin, points);
             TableHeading(s, gas);
         }
         const float t = static_cast<float>(i) * state.TimeStep;
@@ -280,25 +308,38 @@ void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStrin
         if (gas) row << UiFixed(state.GasRun.TSeries[i], 2);
         Line(s, kTableMargin, row);
     }
+    return points;
 }
 
-// The energy balance under a blank line, each figure after its label, on
-// a page of its own when the rest of this one cannot hold it.
+// The energy balance under a blank line, each figure after its label, in
+// the font of the page before it; on a page of its own when the rest of
+// this one cannot hold it, and on further pages when one page cannot.
 void EnergyBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
-                const QString& origin, const EnergyInputs& energy) {
+                const QString& origin, const EnergyInputs& energy, double points) {
     std::optional<Message> refusal;
     const QList<EnergyRow> rows = EnergyBalanceRows(state, energy, &refusal);
     // A balance refused says why in its place.
     if (rows.isEmpty() && !refusal) return;
-    if (s.CurrentY() + (std::max<qsizetype>(rows.size(), 1) + 2) * s.LineHeight() >
-        s.PageHeight()) {
-        s.NewPage();
-        ResultsHeading(s, printHeader, origin);
+    QStringList lines = WrappedLines(s, kTableMargin, EnergyBalanceTitle());
+    if (refusal) lines << WrappedLines(s, kTableMargin, UiMessage(*refusal));
+    for (const EnergyRow& row : rows) {
+        lines << WrappedLines(s, kTableMargin, row.label + ": " + row.value);
     }
+    const auto room = [&](qsizetype count) {
+        if (s.CurrentY() + count * s.LineHeight() <= s.PageHeight()) return;
+        s.NewPage();
+        ResultsHeading(s, printHeader, origin, points);
+    };
+    // Whole on the next page when it fits there under the heading; else
+    // from here on, as far as each page goes.
+    const qsizetype heading =
+        origin.isEmpty() ? 3 : WrappedLines(s, kTableMargin, origin).size() + 2;
+    if ((heading + lines.size() + 1) * s.LineHeight() <= s.PageHeight()) room(lines.size() + 1);
     Blank(s, kTableMargin);
-    Line(s, kTableMargin, {EnergyBalanceTitle()});
-    if (refusal) Line(s, kTableMargin, {UiMessage(*refusal)});
-    for (const EnergyRow& row : rows) Line(s, kTableMargin, {row.label + ": " + row.value});
+    for (const QString& line : lines) {
+        room(1);
+        Line(s, kTableMargin, {line});
+    }
 }
 
 }  // namespace
@@ -318,8 +359,8 @@ void PrintMovementListReport(PrinterSurface& s, const CircuitState& state,
 void PrintResultsTableReport(PrinterSurface& s, const CircuitState& state,
                              const QString& printHeader, const QString& origin,
                              const std::optional<EnergyInputs>& energy) {
-    ResultsTableBody(s, state, printHeader, origin);
-    if (energy) EnergyBody(s, state, printHeader, origin, *energy);
+    const double points = ResultsTableBody(s, state, printHeader, origin);
+    if (energy) EnergyBody(s, state, printHeader, origin, *energy, points);
     s.EndDoc();
 }
 
@@ -327,7 +368,7 @@ void PrintEnergyBalanceReport(PrinterSurface& s, const CircuitState& state,
                               const QString& printHeader, const QString& origin,
                               const std::optional<EnergyInputs>& energy) {
     ResultsHeading(s, printHeader, origin);
-    if (energy) EnergyBody(s, state, printHeader, origin, *energy);
+    if (energy) EnergyBody(s, state, printHeader, origin, *energy, kFontPoints);
     s.EndDoc();
 }
 
@@ -374,8 +415,8 @@ void PrintWholeReport(PrinterSurface& s, const CircuitState& state, const QStrin
     s.NewPage();
     MovementListBody(s, state, printHeader);
     s.NewPage();
-    ResultsTableBody(s, state, printHeader, origin);
-    if (energy) EnergyBody(s, state, printHeader, origin, *energy);
+    const double points = ResultsTableBody(s, state, printHeader, origin);
+    if (energy) EnergyBody(s, state, printHeader, origin, *energy, points);
     s.NewPage();
     ChartBody(s, state, chart, origin);
     s.EndDoc();
