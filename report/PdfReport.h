@@ -27,9 +27,17 @@ void SetDefaultPageMargins(QPrinter& printer);
 std::optional<QString> WritePdfReport(const QString& path, const QPrinter& printer,
                                       const std::function<void(PrinterSurface&)>& report);
 
-// What the print command would print for a window, as a PDF file.
+// What the print command would print for a window, as a PDF file, with the
+// identity line on every page.
 std::optional<QString> ExportWindowPdf(const QString& path, const QPrinter& printer,
-                                       const CircuitState& state, const QString& printHeader,
+                                       const CircuitState& state, const PageIdentity& identity,
                                        const WindowReport& report);
+
+// The whole report (PrintWholeReport) as a PDF file, the identity line on
+// every page.
+std::optional<QString> ExportWholeReportPdf(const QString& path, const QPrinter& printer,
+                                            const CircuitState& state, const PageIdentity& identity,
+                                            const ChartShown& chart, const QString& origin,
+                                            const std::optional<EnergyInputs>& energy);
 
 }  // namespace volvenza

@@ -422,8 +422,10 @@ void PrintWholeReport(PrinterSurface& s, const CircuitState& state, const QStrin
     s.EndDoc();
 }
 
-void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
-                       const QString& printHeader, const WindowReport& report) {
+namespace {
+
+void PrintBody(PrinterSurface& surface, const CircuitState& state, const QString& printHeader,
+               const WindowReport& report) {
     switch (report.kind) {
         case WindowReport::Kind::InitialData:
             PrintInitialDataReport(surface, state, printHeader);
@@ -452,14 +454,35 @@ void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
     }
 }
 
+}  // namespace
+
+bool PrintsIdentified(WindowReport::Kind kind) {
+    using Kind = WindowReport::Kind;
+    return kind == Kind::Sizing || kind == Kind::Cycle || kind == Kind::Energy;
+}
+
+void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
+                       const PageIdentity& identity, const WindowReport& report, bool identified) {
+    if (!identified) {
+        PrintBody(surface, state, identity.header, report);
+        return;
+    }
+    // The sizing page is about the data its answer was found for.
+    const CircuitData& data = report.sizing ? report.sizing->data : state.Data;
+    IdentifiedSurface page(surface, IdentityLine(identity, data));
+    // The identity line holds the header: the report's own place for it
+    // stays blank, a gap under the line.
+    PrintBody(page, state, QString(), report);
+}
+
 void PrintAfterDialog(const CircuitState& state, Dialogs& dialogs, QPrinter& printer,
-                      const QString& printHeader, const std::optional<WindowReport>& report) {
+                      const PageIdentity& identity, const std::optional<WindowReport>& report) {
     if (!dialogs.PrinterDialog(printer, Report(QT_TRANSLATE_NOOP("volvenza::Report", "Stampa")),
                                false))
         return;
     if (!report) return;
     QtPrinterSurface surface(printer);
-    PrintWindowReport(surface, state, printHeader, *report);
+    PrintWindowReport(surface, state, identity, *report, PrintsIdentified(report->kind));
 }
 
 }  // namespace volvenza
