@@ -11,10 +11,10 @@
 #include <QToolTip>
 
 #include "entry/ActuatorPages.h"
-#include "entry/CycleColours.h"
 #include "entry/CycleTableModel.h"
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
+#include "views/CycleColours.h"
 
 namespace volvenza {
 namespace {

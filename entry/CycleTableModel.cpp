@@ -10,12 +10,12 @@
 #include "documents/Project.h"
 #include "engine/FlowModel.h"
 #include "entry/ActuatorPages.h"
-#include "entry/CycleColours.h"
 #include "entry/CycleCommands.h"
 #include "entry/CycleEdits.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
 #include "platform/Language.h"
+#include "views/CycleColours.h"
 
 namespace volvenza {
 namespace {

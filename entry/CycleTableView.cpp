@@ -6,10 +6,10 @@
 #include <QPersistentModelIndex>
 
 #include "entry/ActuatorPages.h"
-#include "entry/CycleColours.h"
 #include "entry/CycleTableModel.h"
 #include "entry/NumberBox.h"
 #include "numbers/NumberText.h"
+#include "views/CycleColours.h"
 
 namespace volvenza {
 namespace {

@@ -29,9 +29,13 @@ double QtPrinterSurface::DevicePerTwip() const {
 void QtPrinterSurface::SetFont(const QString& family, double points) {
     font_ = QFont(family);
     font_.setPointSizeF(points);
-    // Where the named face is missing, fall back to the system's monospace one.
-    font_.setStyleHint(QFont::TypeWriter);
-    font_.setFixedPitch(true);
+    // The original's reports are set in Courier: where it is missing, the
+    // system's monospace face; any other family is a proportional one.
+    const bool courier = family == QLatin1String("Courier");
+    font_.setStyleHint(courier ? QFont::TypeWriter : QFont::SansSerif);
+    font_.setFixedPitch(courier);
+    // No ligatures: "Officina" read back or searched in a PDF stays "Officina".
+    if (!courier) font_.setStyleStrategy(QFont::PreferNoShaping);
     if (painter_.isActive()) painter_.setFont(font_);
 }
 

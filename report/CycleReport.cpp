@@ -8,13 +8,16 @@
 
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
+#include "views/CycleColours.h"
 
 namespace volvenza {
 namespace {
 
-const QString kFont = QStringLiteral("Courier");
-// The table's font starts at this size and shrinks until every column fits.
-constexpr double kLargestPoints = 10, kSmallestPoints = 4;
+// A page of ours, set to be read: a proportional face, never below 8 points.
+const QString kFont = QStringLiteral("Sans");
+// The table's font starts at this size and shrinks until every column fits;
+// at the smallest the kinds' names break into lines to make room.
+constexpr double kLargestPoints = 10, kSmallestPoints = 8;
 // Space between columns, in hundredths of the width.
 constexpr double kGap = 1.5;
 
@@ -92,17 +95,43 @@ QStringList RowCells(const Movement& m, int number) {
     return cells << (std::isfinite(m.Qm) && (m.Ti != m.Tf || m.Qm == 0) ? Num(m.Qm) : QString());
 }
 
-// One line of cells, each column from its left edge; numbers to the right.
+// A cell's text in lines no wider than `width`, broken at blanks.
+QStringList CellLines(const PrinterSurface& s, const QString& text, double width) {
+    QStringList lines;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && s.TextWidth(lines.back() + QLatin1Char(' ') + word) <= width) {
+            lines.back() += QLatin1Char(' ') + word;
+        } else {
+            lines << word;
+        }
+    }
+    return lines.isEmpty() ? QStringList{QString()} : lines;
+}
+
+int CellDepth(const PrinterSurface& s, const QStringList& cells,
+              const std::vector<double>& widths) {
+    int depth = 1;
+    for (qsizetype c = 0; c < cells.size(); ++c) {
+        depth = std::max(depth, static_cast<int>(CellLines(s, cells[c], widths[c]).size()));
+    }
+    return depth;
+}
+
+// One row of cells, each column from its left edge, numbers to the right,
+// a text too wide for its column on further lines.
 void PrintCells(PrinterSurface& s, const QStringList& cells, const std::vector<double>& lefts,
                 const std::vector<double>& widths, bool header) {
     const double y = s.CurrentY();
     for (qsizetype c = 0; c < cells.size(); ++c) {
         const bool right = !header && c != 1;
-        s.SetCurrentX(right ? lefts[c] + widths[c] - s.TextWidth(cells[c]) : lefts[c]);
-        s.SetCurrentY(y);
-        s.Print({cells[c]});
+        const QStringList lines = CellLines(s, cells[c], widths[c]);
+        for (qsizetype l = 0; l < lines.size(); ++l) {
+            s.SetCurrentX(right ? lefts[c] + widths[c] - s.TextWidth(lines[l]) : lefts[c]);
+            s.SetCurrentY(y + l * s.LineHeight());
+            s.Print({lines[l]});
+        }
     }
-    s.SetCurrentY(y + s.LineHeight());
+    s.SetCurrentY(y + CellDepth(s, cells, widths) * s.LineHeight());
 }
 
 void Heading(PrinterSurface& s, const QString& header, double points) {
@@ -135,7 +164,14 @@ void PrintCycleReport(PrinterSurface& s, const CircuitState& state, const QStrin
     // The largest font whose widest cells, column by column, fill at most
     // the page's width.
     std::vector<double> widths(rows.front().size());
-    double points = kLargestPoints;
+    double points = kLargestPoints, gap = kGap;
+    const auto longestWord = [&](const QString& text) {
+        double longest = 0;
+        for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            longest = std::max(longest, s.TextWidth(word));
+        }
+        return longest;
+    };
     for (;; points -= 0.5) {
         s.SetFont(kFont, points);
         s.ScaleWidthTo100();
@@ -145,17 +181,35 @@ void PrintCycleReport(PrinterSurface& s, const CircuitState& state, const QStrin
                 widths[c] = std::max(widths[c], s.TextWidth(row[c]));
             }
         }
-        double total = kGap * (widths.size() - 1);
+        double total = gap * (widths.size() - 1);
         for (double w : widths) total += w;
-        if (total <= 100 || points <= kSmallestPoints) break;
+        if (total <= 100) break;
+        if (points <= kSmallestPoints) {
+            // The headings break into their words and the kinds' names take
+            // what the other columns leave, down to their longest word; on
+            // paper narrower still, the columns close up.
+            total = 0;
+            for (size_t c = 0; c < widths.size(); ++c) {
+                widths[c] = longestWord(rows.front()[c]);
+                for (size_t r = 1; r < rows.size(); ++r) {
+                    widths[c] = std::max(
+                        widths[c], c == 1 ? longestWord(rows[r][c]) : s.TextWidth(rows[r][c]));
+                }
+                total += widths[c];
+            }
+            const double gaps = widths.size() - 1;
+            gap = std::clamp((100 - total) / gaps, kGap / 3, kGap);
+            widths[1] += std::max(0.0, 100 - total - gap * gaps);
+            break;
+        }
     }
     std::vector<double> lefts{0};
-    for (size_t c = 1; c < widths.size(); ++c) lefts.push_back(lefts.back() + widths[c - 1] + kGap);
+    for (size_t c = 1; c < widths.size(); ++c) lefts.push_back(lefts.back() + widths[c - 1] + gap);
 
     Heading(s, printHeader, points);
     PrintCells(s, rows.front(), lefts, widths, true);
     for (size_t r = 1; r < rows.size(); ++r) {
-        if (s.CurrentY() + s.LineHeight() > s.PageHeight()) {
+        if (s.CurrentY() + CellDepth(s, rows[r], widths) * s.LineHeight() > s.PageHeight()) {
             s.NewPage();
             Heading(s, printHeader, points);
             PrintCells(s, rows.front(), lefts, widths, true);
@@ -165,15 +219,20 @@ void PrintCycleReport(PrinterSurface& s, const CircuitState& state, const QStrin
     const CycleTiming timing =
         ComputeCycleTiming(state, count, state.Data.CycleTime, state.Data.Qp);
     s.SetCurrentY(s.CurrentY() + s.LineHeight());
-    if (s.CurrentY() + s.LineHeight() > s.PageHeight()) s.NewPage();
+    if (s.CurrentY() + s.LineHeight() > s.PageHeight()) {
+        s.NewPage();
+        Heading(s, printHeader, points);
+    }
     s.SetCurrentX(0);
     s.Print({Report(QT_TRANSLATE_NOOP("volvenza::Report", "Qt massima: ")) + Num(timing.peak) +
              "  [dm3/min]    Qp: " + Num(timing.pump) + "  [dm3/min]"});
 
     s.NewPage();
-    // The page at 96 dots per inch: 15 twips to the dot.
-    s.PaintPicture(CycleTimingPicture(timing, QSize(static_cast<int>(s.PageWidth() / 15),
-                                                    static_cast<int>(s.PageHeight() / 15))));
+    Heading(s, printHeader, points);
+    // The rest of the page at 96 dots per inch: 15 twips to the dot.
+    const double room = s.PageHeight() - s.CurrentY();
+    s.PaintPicture(CycleTimingPicture(
+        timing, QSize(static_cast<int>(s.PageWidth() / 15), static_cast<int>(room / 15))));
     s.EndDoc();
 }
 
@@ -206,7 +265,7 @@ QImage CycleTimingPicture(const CycleTiming& timing, QSize size) {
     for (const TimingStep& step : timing.steps) q0 = std::min(q0, step.flow);
     q1 = q1 > q0 ? q1 + (q1 - q0) * 0.08 : q0 + 1;
     auto y = [&](double q) { return flowBottom - (q - q0) / (q1 - q0) * (flowBottom - flowTop); };
-    const QColor ink(40, 52, 70), bar(170, 200, 235), curve(30, 110, 190), pump(40, 150, 70);
+    const QColor ink(40, 52, 70), curve(30, 110, 190), pump(40, 150, 70);
 
     // Time axis and grid.
     const double step = NiceStep(t1 - t0, std::max(1, static_cast<int>((right - left) / 60)));
@@ -233,7 +292,8 @@ QImage CycleTimingPicture(const CycleTiming& timing, QSize size) {
             QPointF(std::max(x(std::max(b.start, b.end)), x(std::min(b.start, b.end)) + 2),
                     top + lane * 0.9));
         p.setPen(lane >= 4 ? QPen(ink, 0.5) : Qt::NoPen);
-        p.setBrush(bar);
+        // The kind's colour, as the window's diagram has it.
+        p.setBrush(KindColour(b.kind));
         p.drawRect(rect);
         if (lane >= text) {
             const QString number = QString::number(b.number);

@@ -18,6 +18,12 @@ QString SaveFailed(const QString& path) {
 
 }  // namespace
 
+void SetDefaultPageMargins(QPrinter& printer) {
+    constexpr double kMarginMm = 15;
+    printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                           QPageLayout::Millimeter);
+}
+
 std::optional<QString> WritePdfReport(const QString& path, const QPrinter& printer,
                                       const std::function<void(PrinterSurface&)>& report) {
     QByteArray pdf;
@@ -44,10 +50,20 @@ std::optional<QString> WritePdfReport(const QString& path, const QPrinter& print
 }
 
 std::optional<QString> ExportWindowPdf(const QString& path, const QPrinter& printer,
-                                       const CircuitState& state, const QString& printHeader,
+                                       const CircuitState& state, const PageIdentity& identity,
                                        const WindowReport& report) {
     return WritePdfReport(path, printer, [&](PrinterSurface& surface) {
-        PrintWindowReport(surface, state, printHeader, report);
+        PrintWindowReport(surface, state, identity, report, true);
+    });
+}
+
+std::optional<QString> ExportWholeReportPdf(const QString& path, const QPrinter& printer,
+                                            const CircuitState& state, const PageIdentity& identity,
+                                            const ChartShown& chart, const QString& origin,
+                                            const std::optional<EnergyInputs>& energy) {
+    return WritePdfReport(path, printer, [&](PrinterSurface& surface) {
+        IdentifiedSurface page(surface, IdentityLine(identity, state.Data));
+        PrintWholeReport(page, state, QString(), chart, origin, energy);
     });
 }
 

@@ -16,15 +16,28 @@ class QPrinter;
 
 namespace volvenza {
 
+// A printer nobody has set up yet: its pages keep 15 mm of paper all round
+// (the page set-up changes it), not the few points a PDF or a driver
+// defaults to.
+void SetDefaultPageMargins(QPrinter& printer);
+
 // Lays the report out on PDF pages set up as `printer` is, in memory, then
 // writes the file in one piece. Returns the user's message when it cannot be
 // written.
 std::optional<QString> WritePdfReport(const QString& path, const QPrinter& printer,
                                       const std::function<void(PrinterSurface&)>& report);
 
-// What the print command would print for a window, as a PDF file.
+// What the print command would print for a window, as a PDF file, with the
+// identity line on every page.
 std::optional<QString> ExportWindowPdf(const QString& path, const QPrinter& printer,
-                                       const CircuitState& state, const QString& printHeader,
+                                       const CircuitState& state, const PageIdentity& identity,
                                        const WindowReport& report);
+
+// The whole report (PrintWholeReport) as a PDF file, the identity line on
+// every page.
+std::optional<QString> ExportWholeReportPdf(const QString& path, const QPrinter& printer,
+                                            const CircuitState& state, const PageIdentity& identity,
+                                            const ChartShown& chart, const QString& origin,
+                                            const std::optional<EnergyInputs>& energy);
 
 }  // namespace volvenza

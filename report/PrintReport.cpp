@@ -179,17 +179,61 @@ void PrintMovement(PrinterSurface& s, const Movement& m, const ListLayout& layou
 
 // The gas temperature follows the four series when the ideal or real law ran.
 // Its heading is placed over its column: "Qs(T)=Qt(T)-Qp" fills its print
-// zone to the edge, so a plain next item would land a zone further right.
+// zone to the edge, so a plain next item would land a zone further right,
+// and one at the zone's start would run on from it; a character in, it
+// stands apart and still over its figures.
+const QString kGasHeading = QStringLiteral("Tgas(T)");
+double GasHeadingX(const PrinterSurface& s) {
+    const double digit = s.TextWidth(QStringLiteral("0"));
+    const double zone = 14 * digit;
+    return (std::floor(kTableMargin / zone) + 5) * zone + digit;
+}
+
 void TableHeading(PrinterSurface& s, bool gas) {
     const double y = s.CurrentY();
     Line(s, kTableMargin, kTableHeading);
     if (gas) {
-        const double zone = 14 * s.TextWidth(QStringLiteral("0"));
         s.SetCurrentY(y);
-        s.SetCurrentX((std::floor(kTableMargin / zone) + 5) * zone);
-        s.Print({QStringLiteral("Tgas(T)")});
+        s.SetCurrentX(GasHeadingX(s));
+        s.Print({kGasHeading});
     }
     Blank(s, kTableMargin);
+}
+
+// The table's size: the original's 12 points while its headings, its
+// widest line, end within the printable width, as they do on A4 without
+// the gas column; smaller on narrower paper or with that column.
+double TablePoints(PrinterSurface& s, bool gas) {
+    double points = kFontPoints;
+    for (;; points -= 0.5) {
+        s.SetFont(kFont, points);
+        s.ScaleWidthTo100();
+        const double zone = 14 * s.TextWidth(QStringLiteral("0"));
+        const double end =
+            gas ? GasHeadingX(s) + s.TextWidth(kGasHeading)
+                : (std::floor(kTableMargin / zone) + 4) * zone + s.TextWidth(kTableHeading.last());
+        if (end <= 100 || points <= kSmallestPoints) return points;
+    }
+}
+
+// Text broken at blanks into lines that end within the printable width,
+// from `margin`; a word longer than the line stands alone on its own.
+QStringList WrappedLines(const PrinterSurface& s, double margin, const QString& text) {
+    QStringList lines{QString()};
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer =
+            lines.back().isEmpty() ? word : lines.back() + QLatin1Char(' ') + word;
+        if (!lines.back().isEmpty() && margin + s.TextWidth(longer) > 100) {
+            lines << word;
+        } else {
+            lines.back() = longer;
+        }
+    }
+    return lines;
+}
+
+void Wrapped(PrinterSurface& s, double margin, const QString& text) {
+    for (const QString& line : WrappedLines(s, margin, text)) Line(s, margin, {line});
 }
 
 // The reports' bodies: each ends on its last line and leaves the document
@@ -229,18 +273,21 @@ void MovementListBody(PrinterSurface& s, const CircuitState& state, const QStrin
 
 // The heading of a results page: the print header, then what produced the
 // results when known, in the same three lines as before.
-double ResultsHeading(PrinterSurface& s, const QString& printHeader, const QString& origin) {
-    if (origin.isEmpty()) return PageHeading(s, printHeader, kTableMargin, 3);
-    const double top = PageHeading(s, printHeader, kTableMargin, 1);
-    Line(s, kTableMargin, {origin});
+double ResultsHeading(PrinterSurface& s, const QString& printHeader, const QString& origin,
+                      double points = kFontPoints) {
+    if (origin.isEmpty()) return PageHeading(s, printHeader, kTableMargin, 3, points);
+    const double top = PageHeading(s, printHeader, kTableMargin, 1, points);
+    Wrapped(s, kTableMargin, origin);
     Blank(s, kTableMargin);
     return top;
 }
 
-void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
-                      const QString& origin) {
-    double top = ResultsHeading(s, printHeader, origin);
+// Returns the table's font size.
+double ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
+                        const QString& origin) {
     const bool gas = static_cast<int>(state.GasRun.TSeries.size()) > state.LastPoint;
+    const double points = TablePoints(s, gas);
+    double top = ResultsHeading(s, printHeader, origin, points);
     TableHeading(s, gas);
     auto at = [](const std::vector<double>& series, int i) {
         return i < static_cast<int>(series.size()) ? series[i] : 0.0;
@@ -251,7 +298,7 @@ void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStrin
         if (s.CurrentY() - top > kTablePageDepth ||
             s.CurrentY() + s.LineHeight() > s.PageHeight()) {
             s.NewPage();
-            top = ResultsHeading(s, printHeader, origin);
+            top = ResultsHeading(s, printHeader, origin, points);
             TableHeading(s, gas);
         }
         const float t = static_cast<float>(i) * state.TimeStep;
@@ -261,25 +308,38 @@ void ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStrin
         if (gas) row << UiFixed(state.GasRun.TSeries[i], 2);
         Line(s, kTableMargin, row);
     }
+    return points;
 }
 
-// The energy balance under a blank line, each figure after its label, on
-// a page of its own when the rest of this one cannot hold it.
+// The energy balance under a blank line, each figure after its label, in
+// the font of the page before it; on a page of its own when the rest of
+// this one cannot hold it, and on further pages when one page cannot.
 void EnergyBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
-                const QString& origin, const EnergyInputs& energy) {
+                const QString& origin, const EnergyInputs& energy, double points) {
     std::optional<Message> refusal;
     const QList<EnergyRow> rows = EnergyBalanceRows(state, energy, &refusal);
     // A balance refused says why in its place.
     if (rows.isEmpty() && !refusal) return;
-    if (s.CurrentY() + (std::max<qsizetype>(rows.size(), 1) + 2) * s.LineHeight() >
-        s.PageHeight()) {
-        s.NewPage();
-        ResultsHeading(s, printHeader, origin);
+    QStringList lines = WrappedLines(s, kTableMargin, EnergyBalanceTitle());
+    if (refusal) lines << WrappedLines(s, kTableMargin, UiMessage(*refusal));
+    for (const EnergyRow& row : rows) {
+        lines << WrappedLines(s, kTableMargin, row.label + ": " + row.value);
     }
+    const auto room = [&](qsizetype count) {
+        if (s.CurrentY() + count * s.LineHeight() <= s.PageHeight()) return;
+        s.NewPage();
+        ResultsHeading(s, printHeader, origin, points);
+    };
+    // Whole on the next page when it fits there under the heading; else
+    // from here on, as far as each page goes.
+    const qsizetype heading =
+        origin.isEmpty() ? 3 : WrappedLines(s, kTableMargin, origin).size() + 2;
+    if ((heading + lines.size() + 1) * s.LineHeight() <= s.PageHeight()) room(lines.size() + 1);
     Blank(s, kTableMargin);
-    Line(s, kTableMargin, {EnergyBalanceTitle()});
-    if (refusal) Line(s, kTableMargin, {UiMessage(*refusal)});
-    for (const EnergyRow& row : rows) Line(s, kTableMargin, {row.label + ": " + row.value});
+    for (const QString& line : lines) {
+        room(1);
+        Line(s, kTableMargin, {line});
+    }
 }
 
 }  // namespace
@@ -299,8 +359,8 @@ void PrintMovementListReport(PrinterSurface& s, const CircuitState& state,
 void PrintResultsTableReport(PrinterSurface& s, const CircuitState& state,
                              const QString& printHeader, const QString& origin,
                              const std::optional<EnergyInputs>& energy) {
-    ResultsTableBody(s, state, printHeader, origin);
-    if (energy) EnergyBody(s, state, printHeader, origin, *energy);
+    const double points = ResultsTableBody(s, state, printHeader, origin);
+    if (energy) EnergyBody(s, state, printHeader, origin, *energy, points);
     s.EndDoc();
 }
 
@@ -308,7 +368,7 @@ void PrintEnergyBalanceReport(PrinterSurface& s, const CircuitState& state,
                               const QString& printHeader, const QString& origin,
                               const std::optional<EnergyInputs>& energy) {
     ResultsHeading(s, printHeader, origin);
-    if (energy) EnergyBody(s, state, printHeader, origin, *energy);
+    if (energy) EnergyBody(s, state, printHeader, origin, *energy, kFontPoints);
     s.EndDoc();
 }
 
@@ -324,7 +384,7 @@ void ChartBody(PrinterSurface& s, const CircuitState& state, const ChartShown& c
     if (!origin.isEmpty()) {
         s.SetFont(kFont, kFontPoints);
         s.ScaleWidthTo100();
-        Line(s, 0, {origin});
+        Wrapped(s, 0, origin);
         Blank(s, 0);
     }
     const double room = s.PageHeight() - s.CurrentY();
@@ -355,15 +415,17 @@ void PrintWholeReport(PrinterSurface& s, const CircuitState& state, const QStrin
     s.NewPage();
     MovementListBody(s, state, printHeader);
     s.NewPage();
-    ResultsTableBody(s, state, printHeader, origin);
-    if (energy) EnergyBody(s, state, printHeader, origin, *energy);
+    const double points = ResultsTableBody(s, state, printHeader, origin);
+    if (energy) EnergyBody(s, state, printHeader, origin, *energy, points);
     s.NewPage();
     ChartBody(s, state, chart, origin);
     s.EndDoc();
 }
 
-void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
-                       const QString& printHeader, const WindowReport& report) {
+namespace {
+
+void PrintBody(PrinterSurface& surface, const CircuitState& state, const QString& printHeader,
+               const WindowReport& report) {
     switch (report.kind) {
         case WindowReport::Kind::InitialData:
             PrintInitialDataReport(surface, state, printHeader);
@@ -392,14 +454,35 @@ void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
     }
 }
 
+}  // namespace
+
+bool PrintsIdentified(WindowReport::Kind kind) {
+    using Kind = WindowReport::Kind;
+    return kind == Kind::Sizing || kind == Kind::Cycle || kind == Kind::Energy;
+}
+
+void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
+                       const PageIdentity& identity, const WindowReport& report, bool identified) {
+    if (!identified) {
+        PrintBody(surface, state, identity.header, report);
+        return;
+    }
+    // The sizing page is about the data its answer was found for.
+    const CircuitData& data = report.sizing ? report.sizing->data : state.Data;
+    IdentifiedSurface page(surface, IdentityLine(identity, data));
+    // The identity line holds the header: the report's own place for it
+    // stays blank, a gap under the line.
+    PrintBody(page, state, QString(), report);
+}
+
 void PrintAfterDialog(const CircuitState& state, Dialogs& dialogs, QPrinter& printer,
-                      const QString& printHeader, const std::optional<WindowReport>& report) {
+                      const PageIdentity& identity, const std::optional<WindowReport>& report) {
     if (!dialogs.PrinterDialog(printer, Report(QT_TRANSLATE_NOOP("volvenza::Report", "Stampa")),
                                false))
         return;
     if (!report) return;
     QtPrinterSurface surface(printer);
-    PrintWindowReport(surface, state, printHeader, *report);
+    PrintWindowReport(surface, state, identity, *report, PrintsIdentified(report->kind));
 }
 
 }  // namespace volvenza

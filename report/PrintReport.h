@@ -11,6 +11,7 @@
 #include "engine/CircuitState.h"
 #include "engine/EnergyBalance.h"
 #include "platform/PrinterSurface.h"
+#include "report/PageIdentity.h"
 #include "sizing/Requirements.h"
 #include "sizing/Search.h"
 #include "views/ChartPainting.h"
@@ -69,12 +70,18 @@ struct WindowReport {
     std::optional<EnergyInputs> energy;  // the balance's inputs, for the results' pages
 };
 
+// The report under the identity's header; with `identified`, every page
+// starts with the identity line instead.
 void PrintWindowReport(PrinterSurface& surface, const CircuitState& state,
-                       const QString& printHeader, const WindowReport& report);
+                       const PageIdentity& identity, const WindowReport& report, bool identified);
+
+// Whether the window's printed pages carry the identity line: the pages
+// the original program never printed. Its own keep their layout on paper.
+bool PrintsIdentified(WindowReport::Kind kind);
 
 // The print command: the printer dialog, then the report, when there is one
 // to print; Cancel prints nothing.
 void PrintAfterDialog(const CircuitState& state, Dialogs& dialogs, QPrinter& printer,
-                      const QString& printHeader, const std::optional<WindowReport>& report);
+                      const PageIdentity& identity, const std::optional<WindowReport>& report);
 
 }  // namespace volvenza

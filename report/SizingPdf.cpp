@@ -9,12 +9,14 @@
 
 #include "platform/Language.h"
 #include "platform/Translations.h"
+#include "report/PageIdentity.h"
 #include "report/PdfReport.h"
 #include "report/SizingReport.h"
 
 namespace volvenza {
 
 std::optional<std::string> WriteSizingPdf(const std::string& path, const std::string& printHeader,
+                                          const std::string& design,
                                           const sizing::Requirements& req,
                                           const sizing::SizingAnswer& answer,
                                           const CircuitData& data) {
@@ -36,9 +38,14 @@ std::optional<std::string> WriteSizingPdf(const std::string& path, const std::st
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
+    SetDefaultPageMargins(printer);
+    const PageIdentity identity{QString::fromStdString(printHeader),
+                                QFile::decodeName(QByteArray::fromStdString(design)),
+                                QDate::currentDate()};
     const auto failure = WritePdfReport(
         QFile::decodeName(QByteArray::fromStdString(path)), printer, [&](PrinterSurface& surface) {
-            PrintSizingReport(surface, QString::fromStdString(printHeader), req, answer, data);
+            IdentifiedSurface page(surface, IdentityLine(identity, data));
+            PrintSizingReport(page, QString(), req, answer, data);
         });
     if (failure) return failure->toStdString();
     return std::nullopt;

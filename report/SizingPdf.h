@@ -12,11 +12,14 @@
 namespace volvenza {
 
 // Lays the page out on the default printer's page set-up (A4 in most
-// places) under `printHeader` and writes it atomically. Without a running
-// Qt application it starts one on the offscreen platform, in the language
-// of the environment. `data` are the initial data the search started from.
-// Returns the user's message when the file cannot be written.
+// places), every page under the identity line of `printHeader`, the
+// design's file name `design`, today and `data`, and writes it atomically.
+// Without a running Qt application it starts one on the offscreen platform,
+// in the language of the environment. `data` are the initial data the
+// search started from. Returns the user's message when the file cannot be
+// written.
 std::optional<std::string> WriteSizingPdf(const std::string& path, const std::string& printHeader,
+                                          const std::string& design,
                                           const sizing::Requirements& req,
                                           const sizing::SizingAnswer& answer,
                                           const CircuitData& data);

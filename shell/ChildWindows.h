@@ -83,16 +83,17 @@ struct ChildWindows {
     std::function<bool(const QWidget* window)> printsReport;
     // Forgets what the chart was asked to show besides the curve (Nuovo).
     std::function<void()> resetChartOptions;
-    // The print command, for whichever child window is active (or none).
+    // The print command, for whichever child window is active (or none);
+    // `design` names the design on the pages that name it.
     std::function<void(CircuitState& state, Dialogs& dialogs, QPrinter& printer,
-                       const QString& printHeader, const QString& origin,
+                       const QString& printHeader, const QString& design, const QString& origin,
                        const std::optional<EnergyInputs>& energy, QWidget* activeChild)>
         printActiveWindow;
     // What the print command prints for the window on that printer, written
     // to a PDF file instead; the message on failure.
     std::function<std::optional<QString>(
         const QString& path, const QPrinter& printer, const CircuitState& state,
-        const QString& printHeader, const QString& origin,
+        const QString& printHeader, const QString& design, const QString& origin,
         const std::optional<EnergyInputs>& energy, QWidget& window)>
         exportWindowPdf;
 };

@@ -133,27 +133,30 @@ ChildWindows ProgramChildWindows() {
         static_cast<Dimensionamento*>(window)->ShowSizing(sizing);
     };
     windows.printsReport = [](const QWidget* window) { return ReportOf(window).has_value(); };
-    windows.printActiveWindow =
-        [](CircuitState& state, Dialogs& dialogs, QPrinter& printer, const QString& printHeader,
-           const QString& origin, const std::optional<EnergyInputs>& energy, QWidget* activeChild) {
-            // No active window: not even the dialog.
-            if (activeChild == nullptr) return;
-            auto report = ReportOf(activeChild);
-            if (report) {
-                report->origin = origin;
-                report->energy = energy;
-            }
-            PrintAfterDialog(state, dialogs, printer, printHeader, report);
-        };
-    windows.exportWindowPdf = [](const QString& path, const QPrinter& printer,
-                                 const CircuitState& state, const QString& printHeader,
-                                 const QString& origin, const std::optional<EnergyInputs>& energy,
-                                 QWidget& window) -> std::optional<QString> {
+    windows.printActiveWindow = [](CircuitState& state, Dialogs& dialogs, QPrinter& printer,
+                                   const QString& printHeader, const QString& design,
+                                   const QString& origin, const std::optional<EnergyInputs>& energy,
+                                   QWidget* activeChild) {
+        // No active window: not even the dialog.
+        if (activeChild == nullptr) return;
+        auto report = ReportOf(activeChild);
+        if (report) {
+            report->origin = origin;
+            report->energy = energy;
+        }
+        PrintAfterDialog(state, dialogs, printer,
+                         PageIdentity{printHeader, design, QDate::currentDate()}, report);
+    };
+    windows.exportWindowPdf =
+        [](const QString& path, const QPrinter& printer, const CircuitState& state,
+           const QString& printHeader, const QString& design, const QString& origin,
+           const std::optional<EnergyInputs>& energy, QWidget& window) -> std::optional<QString> {
         auto report = ReportOf(&window);
         if (!report) return std::nullopt;
         report->origin = origin;
         report->energy = energy;
-        return ExportWindowPdf(path, printer, state, printHeader, *report);
+        return ExportWindowPdf(path, printer, state,
+                               PageIdentity{printHeader, design, QDate::currentDate()}, *report);
     };
     return windows;
 }

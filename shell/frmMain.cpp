@@ -29,6 +29,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ScreenUnits.h"
 #include "platform/SettingsStore.h"
+#include "report/PdfReport.h"
 #include "shell/Artwork.h"
 #include "shell/AvanzamentoSimulazione.h"
 #include "shell/GasModelSettings.h"
@@ -493,7 +494,10 @@ void frmMain::CloseChildWindows() {
 }
 
 QPrinter& frmMain::Printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>();
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>();
+        SetDefaultPageMargins(*printer_);
+    }
     return *printer_;
 }
 

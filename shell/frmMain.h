@@ -72,6 +72,8 @@ class frmMain : public QMainWindow {
     void CloseChildWindows();
 
     QString PrintHeader() const { return printHeader_; }
+    // The design's file name as pages name it: "senza nome" before it has one.
+    QString DesignName() const;
     void SetPrintHeader(const QString& header) { printHeader_ = header; }
     // The printer chosen under "Imposta pagina...", kept for printing.
     QPrinter& Printer();

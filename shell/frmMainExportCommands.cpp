@@ -63,9 +63,9 @@ void frmMain::ExportPdf(Origin origin) {
     step([&] {
         if (!context_.windows.exportWindowPdf) return;
         // The pages as the page set-up left them; no printer dialog.
-        if (auto failure =
-                context_.windows.exportWindowPdf(chosen, Printer(), context_.state, printHeader_,
-                                                 ResultsNote(), EnergyInputsNow(), *window)) {
+        if (auto failure = context_.windows.exportWindowPdf(
+                chosen, Printer(), context_.state, printHeader_, DesignName(), ResultsNote(),
+                EnergyInputsNow(), *window)) {
             context_.dialogs.Message(*failure, MessageIcon::Exclamation, MessageButtons::Ok);
         }
     });

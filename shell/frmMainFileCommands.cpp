@@ -312,8 +312,8 @@ void frmMain::Print(Origin origin) {
     step([&] {
         if (context_.windows.printActiveWindow) {
             context_.windows.printActiveWindow(context_.state, context_.dialogs, Printer(),
-                                               printHeader_, ResultsNote(), EnergyInputsNow(),
-                                               ActiveChildWindow());
+                                               printHeader_, DesignName(), ResultsNote(),
+                                               EnergyInputsNow(), ActiveChildWindow());
         }
     });
 }

@@ -301,6 +301,11 @@ void frmMain::SaveRecoveryPoint(const ProjectSnapshot& snapshot) {
                     design.fileName().isEmpty() ? std::string() : design.fileName().toStdString());
 }
 
+QString frmMain::DesignName() const {
+    const QString name = QFileInfo(designFile_).fileName();
+    return name.isEmpty() ? kUnnamed.Text() : name;
+}
+
 void frmMain::ShowRecoverable() {
     const std::vector<RecoveryPoint> points = recovery_->List();
     const bool waiting = std::any_of(points.begin(), points.end(), [](const RecoveryPoint& p) {

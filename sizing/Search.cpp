@@ -16,11 +16,11 @@ namespace {
 // With the pump sized, the sizes are tried with a pump this much above the
 // cycle's average demand when the data's pump is below it.
 constexpr double kPumpHeadroom = 1.25;  // mutants: skip (only where the pump search starts)
-// The shares of the progress each phase takes; any shares show progress.
-constexpr double kSizesShare = 0.7;  // mutants: skip
-constexpr double kPumpShare = 0.15;  // mutants: skip
-// Runs a one-figure search takes, about: for the progress only.
+// Runs a one-figure search takes, about, and the sizes tried from the first
+// that passes on: for the progress only, which counts runs, the phases' own
+// and those still expected of the phases after them.
 constexpr double kSearchRuns = 20;  // mutants: skip
+constexpr double kSizesPast = 3;    // mutants: skip
 
 }  // namespace
 
@@ -112,6 +112,12 @@ class SearchRun {
     Status PrechargeTable();
 
     bool Stopped() { return progress_ && !progress_(share_); }
+    // Before a run, with `left` runs still expected, this one included: the
+    // share done moves on (never back) and the caller may stop the search.
+    bool Next(double left);
+    // Runs the pump's search and the fixes are expected to make, as far as
+    // the sizes tried so far tell.
+    double LaterRuns() const;
     double Precharge() const { return req_.ChoosePrecharge ? top_ : state_.Data.P0; }
 
     const CircuitState& state_;
@@ -119,7 +125,8 @@ class SearchRun {
     const SizingProgress& progress_;
     Evaluator ev_;
     SizingAnswer answer_;
-    double share_ = 0;            // mutants: skip (set before anything reads it)
+    double share_ = 0;            // mutants: skip (progress only)
+    double runs_ = 0;             // mutants: skip (progress only)
     double allowed_ = 0;          // the highest precharge rule 2 allows, to a tenth
     double top_ = 0;              // the precharge the sizes start from
     std::vector<double> bottom_;  // per size, the lowest precharge rule 3 allows
@@ -186,11 +193,26 @@ bool SearchRun::PumpFor() {
     return !answer_.PumpShort;
 }
 
+bool SearchRun::Next(double left) {
+    share_ = std::max(share_, runs_ / (runs_ + std::max(left, 1.0)));  // mutants: skip
+    ++runs_;
+    return Stopped();
+}
+
+double SearchRun::LaterRuns() const {
+    const bool failed = std::any_of(answer_.Candidates.begin(), answer_.Candidates.end(),
+                                    [](const Evaluation& e) { return !e.Passes(); });
+    return (req_.SizePump ? kSearchRuns : 0) + (failed ? 3 * kSearchRuns : 0);  // mutants: skip
+}
+
 Status SearchRun::TrySizes() {
     const size_t count = req_.Catalogue.size();
     for (size_t i = 0; i < count; ++i) {
-        share_ = kSizesShare * static_cast<double>(i) / count;
-        if (Stopped()) return Message(MessageId::SizingStopped);
+        // Up to two sizes past the first that passes, or three more when none has yet.
+        const double last = answer_.Recommended ? static_cast<double>(*answer_.Recommended) + 2
+                                                : static_cast<double>(i) + kSizesPast - 1;
+        const double sizes = std::min(last, static_cast<double>(count) - 1) - i + 1;
+        if (Next(sizes + LaterRuns())) return Message(MessageId::SizingStopped);
         const double v0 = req_.Catalogue[i].V0;
         auto e = ev_.Evaluate({v0, Precharge(), qp_}, i);
         if (!e) return e.Error();
@@ -217,7 +239,6 @@ Status SearchRun::TrySizes() {
 }
 
 Status SearchRun::SizePump() {
-    share_ = kSizesShare;
     if (!answer_.Recommended || !req_.SizePump) return Done{};
     Evaluation& chosen = answer_.Candidates[*answer_.Recommended];
     const Design d = chosen.Proposed;
@@ -227,12 +248,13 @@ Status SearchRun::SizePump() {
     // pump gives the same pump.
     const double from =
         req_.SingleCycle ? -0.1 : FloorTenth(ev_.BalancePump()) - 0.1;  // mutants: skip
+    const double fixes = LaterRuns() - kSearchRuns;
     auto least = SmallestPassing(from, 0.1, d.Qp, [&](double q) {
-        share_ = kSizesShare + kPumpShare * std::min(1.0, ++tried / kSearchRuns);  // mutants: skip
         Design pumped = d;
         pumped.Qp = q;
-        return Stopped() ? gas::Result<bool>::Fail(MessageId::SizingStopped)
-                         : ev_.PassesRuns(pumped, chosen.Size);
+        return Next(kSearchRuns - tried++ + fixes)
+                   ? gas::Result<bool>::Fail(MessageId::SizingStopped)
+                   : ev_.PassesRuns(pumped, chosen.Size);
     });
     if (!least) return least.Error();
     Design pumped = d;
@@ -271,12 +293,7 @@ Status SearchRun::Explain() {
     }
     if (lastFailing == nullptr) return Done{};
     int tried = 0;  // mutants: skip (progress only)
-    const auto counting = [&] {
-        share_ = kSizesShare + kPumpShare +
-                 (1 - kSizesShare - kPumpShare) *
-                     std::min(1.0, ++tried / (3 * kSearchRuns));  // mutants: skip
-        return Stopped();
-    };
+    const auto counting = [&] { return Next(3 * kSearchRuns - tried++); };
     for (Explanation& x : answer_.Explanations) {
         if (x.V0 != lastFailing->Proposed.V0) continue;
         if (Status done = SearchFixes(ev_, x, lastFailing->Proposed, allowed_, counting); !done) {

@@ -18,13 +18,13 @@
 
 #include "engine/FlowModel.h"
 #include "entry/Ciclo.h"
-#include "entry/CycleColours.h"
 #include "entry/CycleDiagram.h"
 #include "entry/CycleEdits.h"
 #include "entry/CycleTableModel.h"
 #include "entry/CycleTableView.h"
 #include "numbers/Rounding.h"
 #include "tests/gui/GuiTesting.h"
+#include "views/CycleColours.h"
 
 using namespace volvenza;
 using namespace volvenza::testing;

@@ -261,10 +261,11 @@ class ProjectWindowsTest : public QObject {
     void resultsSayWhereTheyComeFrom() {
         // What the printed and exported pages are told produced the results.
         ChildWindows windows = ProgramChildWindows();
-        QString printed;
+        QString printed, named;
         std::optional<EnergyInputs> energy;
-        windows.printActiveWindow = [&](auto&, auto&, auto&, auto&, const QString& origin,
-                                        const std::optional<EnergyInputs>& inputs, auto*) {
+        windows.printActiveWindow = [&](auto&, auto&, auto&, auto&, auto& design, auto& origin,
+                                        auto& inputs, auto*) {
+            named = design;
             printed = origin;
             energy = inputs;
         };
@@ -286,6 +287,7 @@ class ProjectWindowsTest : public QObject {
             QCOMPARE(note(window), "Legge del gas: classica");
         shell.Menu("mnuFilePrint")->trigger();
         QCOMPARE(printed, "Legge del gas: classica");
+        QCOMPARE(named, "senza nome");
         QCOMPARE(energy->PumpEfficiency, 0.9);
         // The classic law's balance is real nitrogen's, adiabatic: its first
         // cycle comes back to Pm as it left, and the steady one repeats it.
@@ -323,6 +325,8 @@ class ProjectWindowsTest : public QObject {
         shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
         shell.main->OpenSimulationFile(path);
         QCOMPARE(note("Ciclo"), "Risultati letti dal file (la legge del gas non vi è registrata)");
+        shell.Menu("mnuFilePrint")->trigger();
+        QCOMPARE(named, "r.vlz");
         // The example does not come from that file: Salva con nome starts in its
         // folder without offering to write over it.
         shell.Menu("Esempio")->trigger();

@@ -73,9 +73,10 @@ int main(int argc, char* argv[]) {
     // With the window system's own fonts, a PDF's text stays searchable text.
     const QString pdf = temp.filePath("dati.pdf");
     QWidget* data = main.ShowChildWindow("DatiIniziali");
-    check(data != nullptr && !ExportWindowPdf(pdf, main.Printer(), main.State(), "Officina",
-                                              WindowReport{WindowReport::Kind::InitialData}),
-          "PDF of the initial data written");
+    check(
+        data != nullptr && !ExportWindowPdf(pdf, main.Printer(), main.State(), {"Officina", "", {}},
+                                            WindowReport{WindowReport::Kind::InitialData}),
+        "PDF of the initial data written");
     QProcess text;
     text.start("pdftotext", {pdf, "-"});
     check(!text.waitForFinished(30000) || text.readAllStandardOutput().contains("V0: 10"),

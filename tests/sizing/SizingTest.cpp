@@ -688,6 +688,12 @@ TEST_F(OneDrawTest, StopsWhenTheProgressSaysSo) {
     }));
     EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
     EXPECT_EQ(shares.back(), 1);
+    // It moves all the way: no step of the bar takes more than a third of it.
+    EXPECT_EQ(std::adjacent_find(shares.begin(), shares.end(),
+                                 [](double a, double b) { return b - a > 1.0 / 3; }),
+              shares.end())
+        << testing::PrintToString(shares);
+    const std::vector<double> whole = shares;
     shares.clear();
     auto a = SizeAccumulator(state, req, [&](double share) {
         shares.push_back(share);
@@ -697,13 +703,20 @@ TEST_F(OneDrawTest, StopsWhenTheProgressSaysSo) {
     EXPECT_TRUE(a->Cancelled);
     EXPECT_TRUE(a->Candidates.empty()) << "a stopped search leaves no partial answer";
     EXPECT_EQ(shares.front(), 0);
-    // Stopped while it looks for the fixes of the size below, and while it sizes the pump.
-    auto late = SizeAccumulator(state, req, [](double share) { return share < 0.86; });
+    // Stopped while it looks for the fixes of the size below (the last call
+    // before the end), and while it sizes the pump (the call after the sizes').
+    const auto stopAt = [&](size_t call) {
+        size_t calls = 0;
+        return SizeAccumulator(state, req, [&, call](double) { return ++calls < call; });
+    };
+    auto late = stopAt(whole.size() - 1);
     ASSERT_TRUE(late) << late.Error();
     EXPECT_TRUE(late->Cancelled);
     req.SizePump = true;
     state.Data.Qp = 50;
-    auto pump = SizeAccumulator(state, req, [](double share) { return share <= 0.7; });
+    const auto pumped = SizeAccumulator(state, req);
+    ASSERT_TRUE(pumped && pumped->PumpSized);
+    auto pump = stopAt(pumped->Candidates.size() + 1);
     ASSERT_TRUE(pump) << pump.Error();
     EXPECT_TRUE(pump->Cancelled);
 }

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 
 #include "documents/SimulationFile.h"
@@ -63,16 +64,19 @@ int RunReportCommand(const std::vector<std::string>& args) {
     // The page set-up of a printer nobody has changed.
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
+    SetDefaultPageMargins(printer);
     const QString path = QFile::decodeName(QByteArray::fromStdString(out));
-    if (auto failure = WritePdfReport(path, printer, [&](PrinterSurface& surface) {
-            // A simulation file does not say which gas law produced its results.
-            PrintWholeReport(
-                surface, state, QString(), chart,
-                QString::fromStdString(SimTemplate(SIM_TEXT("volvenza-sim",
-                                                            "Risultati letti dal file (la legge "
-                                                            "del gas non vi è registrata)"))),
-                EnergyInputs{});
-        })) {
+    // Every page names the design by its file, as an export from the window does.
+    const PageIdentity identity{
+        QString(), QFileInfo(QFile::decodeName(QByteArray::fromStdString(in))).fileName(),
+        QDate::currentDate()};
+    // A simulation file does not say which gas law produced its results.
+    if (auto failure = ExportWholeReportPdf(
+            path, printer, state, identity, chart,
+            QString::fromStdString(SimTemplate(
+                SIM_TEXT("volvenza-sim",
+                         "Risultati letti dal file (la legge del gas non vi è registrata)"))),
+            EnergyInputs{})) {
         std::cerr << failure->toStdString() << '\n';
         return 2;
     }

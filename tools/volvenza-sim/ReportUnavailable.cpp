@@ -18,8 +18,8 @@ int RunReportCommand(const std::vector<std::string>&) {
 }
 
 std::optional<std::string> WriteSizingPdf(const std::string&, const std::string&,
-                                          const sizing::Requirements&, const sizing::SizingAnswer&,
-                                          const CircuitData&) {
+                                          const std::string&, const sizing::Requirements&,
+                                          const sizing::SizingAnswer&, const CircuitData&) {
     return std::string(SimInEnglish() ? kReportUnavailableEnglish : kReportUnavailable);
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -453,7 +454,10 @@ int RunSizeCommand(std::vector<std::string> args) {
         return kExitCannot;
     }
     if (options->pdf) {
-        if (auto err = WriteSizingPdf(*options->pdf, "", options->req, *answer, state.Data)) {
+        // The page names the design by its file, as the window does.
+        const std::string design = std::filesystem::path(first->in).filename().string();
+        if (auto err =
+                WriteSizingPdf(*options->pdf, "", design, options->req, *answer, state.Data)) {
             std::cerr << SimText(*err) << '\n';
             return *err == kReportUnavailable || *err == kReportUnavailableEnglish
                        ? kExitReportUnavailable
