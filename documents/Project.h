@@ -18,7 +18,7 @@
 
 #include "documents/MovementEdit.h"
 #include "documents/ProjectFile.h"
-#include "gas/Message.h"
+#include "messages/Message.h"
 
 namespace volvenza {
 

@@ -12,7 +12,7 @@
 
 #include "engine/CircuitState.h"
 #include "engine/GasSettings.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 

@@ -18,7 +18,7 @@
 
 #include "engine/CircuitState.h"
 #include "engine/ExactCycle.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 

@@ -20,7 +20,7 @@
 #include "engine/CircuitData.h"
 #include "engine/GasSettings.h"
 #include "gas/GasLaw.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 

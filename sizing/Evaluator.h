@@ -35,7 +35,7 @@
 #include "engine/CycleDemand.h"
 #include "engine/EnergyBalance.h"
 #include "engine/ExactCycle.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 #include "sizing/Requirements.h"
 
 namespace volvenza::sizing {

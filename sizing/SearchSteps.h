@@ -6,7 +6,7 @@
 #include <cmath>
 #include <optional>
 
-#include "gas/Result.h"
+#include "messages/Result.h"
 #include "sizing/Evaluator.h"
 
 namespace volvenza::sizing {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "gas/Message.h"
+#include "messages/Message.h"
 
 namespace volvenza {
 
