@@ -13,9 +13,6 @@
 
 namespace volvenza {
 
-inline constexpr int16_t kTrue = -1;
-inline constexpr int16_t kFalse = 0;
-
 inline constexpr int kMaxMovements = 1000;
 inline constexpr int kMaxSteps = 32767;
 

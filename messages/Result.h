@@ -18,7 +18,6 @@ class Result {
     static Result Fail(Message message) { return Result(std::move(message)); }
 
     explicit operator bool() const { return value_.has_value(); }
-    bool HasValue() const { return value_.has_value(); }
     const T& operator*() const { return *value_; }
     T& operator*() { return *value_; }
     const T* operator->() const { return &*value_; }
