@@ -35,6 +35,8 @@ struct Done {};
 // Success is Status(Done{}), or simply `return Done{};`.
 using Status = Result<Done>;
 
+// The older spelling from when the type lived with the gas, still used by the
+// sizing's evaluator and fixes; it goes with their last use.
 namespace gas {
 using volvenza::Result;
 }  // namespace gas
