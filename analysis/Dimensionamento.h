@@ -81,7 +81,6 @@ class Dimensionamento : public QWidget {
     void FollowInputs();
     // The project changed: the boxes show its drafts, then FollowInputs.
     void FollowProject();
-    bool AnswerStale() const { return stale_; }
 
     QSize sizeHint() const override { return designSize_; }
 

@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "engine/GasSettings.h"
-#include "gas/Message.h"
+#include "messages/Message.h"
 
 namespace volvenza {
 

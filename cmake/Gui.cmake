@@ -1,5 +1,5 @@
 # The windowed program: Qt lives only in these folders, each a library of its
-# own that links only the layers it may use (see ARCHITECTURE.md).
+# own that links only the layers it may use (the table of CONTRIBUTING.md).
 set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)
 find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets PrintSupport Test)

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 

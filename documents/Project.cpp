@@ -268,7 +268,7 @@ void Project::Commit(ProjectSnapshot next, unsigned parts, const std::string& la
     joinable_ = true;
     if (!merge) {
         undo_.push_back({current_, label, parts, std::move(results)});
-        if (undo_.size() > kMaxSteps) undo_.erase(undo_.begin());
+        if (undo_.size() > kMaxUndoSteps) undo_.erase(undo_.begin());
     } else if (undo_.back().before == next) {
         // Typing that came back to where it started is no step to undo.
         undo_.pop_back();

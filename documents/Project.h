@@ -18,7 +18,7 @@
 
 #include "documents/MovementEdit.h"
 #include "documents/ProjectFile.h"
-#include "gas/Message.h"
+#include "messages/Message.h"
 
 namespace volvenza {
 
@@ -189,8 +189,8 @@ class Project {
         replacing_ = std::move(listener);
     }
 
-    // At most this many steps are kept.
-    static constexpr size_t kMaxSteps = 100;
+    // At most this many steps are kept to undo.
+    static constexpr size_t kMaxUndoSteps = 100;
 
   private:
     // What a run left in the state, kept by a replacement's step so that

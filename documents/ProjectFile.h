@@ -10,7 +10,7 @@
 #include <string>
 
 #include "engine/CircuitState.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 #include "sizing/Requirements.h"
 
 namespace volvenza {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/CircuitState.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 

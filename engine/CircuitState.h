@@ -1,7 +1,10 @@
 #pragma once
 // The one record holding everything a simulation is made of: the seven
 // initial values, the movement table, the counters and the result series.
-// Exactly one exists per program; it is never copied.
+// The program holds one for its project; the sizing window's search and
+// checks, the project's snapshots and each volvenza-sim command make their
+// own. It is large (a thousand movement slots and the series), so it is
+// never copied.
 
 #include <array>
 #include <cstdint>
@@ -12,9 +15,6 @@
 #include "engine/GasSettings.h"
 
 namespace volvenza {
-
-inline constexpr int16_t kTrue = -1;
-inline constexpr int16_t kFalse = 0;
 
 inline constexpr int kMaxMovements = 1000;
 inline constexpr int kMaxSteps = 32767;

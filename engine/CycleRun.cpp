@@ -119,9 +119,9 @@ TemperatureRun RunClassicAt(const CircuitData& data, const CycleFlows& flows, do
     return run;
 }
 
-gas::Result<std::vector<TemperatureRun>> RunTemperatureEnvelope(const CircuitState& state,
-                                                                const GasSettings& gas) {
-    using R = gas::Result<std::vector<TemperatureRun>>;
+Result<std::vector<TemperatureRun>> RunTemperatureEnvelope(const CircuitState& state,
+                                                           const GasSettings& gas) {
+    using R = Result<std::vector<TemperatureRun>>;
     std::vector<TemperatureRun> runs;
     if (auto held = CheckGasSettings(state.Data, gas); !held) return R::Fail(held.Error());
     if (gas.Law == GasLawKind::Classic) {

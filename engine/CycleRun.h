@@ -12,7 +12,7 @@
 
 #include "engine/CircuitState.h"
 #include "engine/GasSettings.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 
@@ -63,7 +63,7 @@ TemperatureRun RunClassicAt(const CircuitData& data, const CycleFlows& flows, do
 // coldest first, with the law of `gas`: the classic stepping for the classic
 // law, the exact engine for the others. The message when the law cannot be
 // set up.
-gas::Result<std::vector<TemperatureRun>> RunTemperatureEnvelope(const CircuitState& state,
-                                                                const GasSettings& gas);
+Result<std::vector<TemperatureRun>> RunTemperatureEnvelope(const CircuitState& state,
+                                                           const GasSettings& gas);
 
 }  // namespace volvenza

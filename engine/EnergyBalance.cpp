@@ -58,8 +58,8 @@ Message NotFinite(const CircuitState& state) {
 
 }  // namespace
 
-gas::Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyInputs& in) {
-    using R = gas::Result<EnergyBalance>;
+Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyInputs& in) {
+    using R = Result<EnergyBalance>;
     if (auto wrong = MovementsRefused(state, state.SimMovementCount)) return R::Fail(*wrong);
     EnergyBalance b;
     b.Gas = EngineeringGas(state.Gas);

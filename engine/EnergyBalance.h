@@ -18,7 +18,7 @@
 
 #include "engine/CircuitState.h"
 #include "engine/ExactCycle.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 
@@ -76,7 +76,7 @@ struct EnergyBalance {
 // nitrogen for the classic law); the message when its data cannot be run
 // (the movements a run refuses among them), or when its figures would not
 // all be finite numbers.
-gas::Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyInputs& in = {});
+Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyInputs& in = {});
 
 // The power [kW] that delivers `flow` dm3/min at `pressure` bar.
 double HydraulicPower(double flow, double pressure, double efficiency);

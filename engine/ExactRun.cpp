@@ -87,10 +87,10 @@ ExactInputs MakeExactInputs(const CircuitState& state, const Arrangement& vessel
     return in;
 }
 
-gas::Result<TemperatureRun> RunExactAt(const ExactInputs& in, const GasSettings& gas,
-                                       double workTemp, Sampler* sampler, bool keepPressures) {
+Result<TemperatureRun> RunExactAt(const ExactInputs& in, const GasSettings& gas, double workTemp,
+                                  Sampler* sampler, bool keepPressures) {
     auto path = MakeGasPath(in.data, gas, workTemp);
-    if (!path) return gas::Result<TemperatureRun>::Fail(path.Error());
+    if (!path) return Result<TemperatureRun>::Fail(path.Error());
     std::vector<double> pressures;
     PressureSampler own(pressures, in.perSecond, in.lastPoint);
     if (sampler == nullptr && keepPressures) sampler = &own;
@@ -102,13 +102,13 @@ gas::Result<TemperatureRun> RunExactAt(const ExactInputs& in, const GasSettings&
     return run;
 }
 
-gas::Result<TemperatureRun> RunExactIntoState(CircuitState& state) {
+Result<TemperatureRun> RunExactIntoState(CircuitState& state) {
     const ExactInputs in = MakeExactInputs(state, state.Gas.Vessels);
     ReallocateResults(state, in.lastPoint + 100);
     state.GasRun.TSeries.assign(state.PSeries.size(), 0.0);
     const double tc = Typed(state.Data.Tc);
     auto path = MakeGasPath(in.data, state.Gas, tc);
-    if (!path) return gas::Result<TemperatureRun>::Fail(path.Error());
+    if (!path) return Result<TemperatureRun>::Fail(path.Error());
     state.PrechargeAtTemp = (*path)->PrechargeAtTemp();
     StateSampler sampler(state, in.perSecond, in.lastPoint, true);
     const CycleSummary c = RunExactCycle(in.data, in.demand, **path, FullStart(**path),

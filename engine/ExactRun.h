@@ -7,7 +7,7 @@
 
 #include "engine/CircuitState.h"
 #include "engine/ExactCycle.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 
@@ -26,12 +26,11 @@ std::vector<double> ExactTemperatures(const GasSettings& gas, float workTemp);
 
 // The run at `workTemp` from full, summed up; the points it passes go to the
 // sampler when there is one, its pressures into the result when asked.
-gas::Result<TemperatureRun> RunExactAt(const ExactInputs& in, const GasSettings& gas,
-                                       double workTemp, Sampler* sampler,
-                                       bool keepPressures = false);
+Result<TemperatureRun> RunExactAt(const ExactInputs& in, const GasSettings& gas, double workTemp,
+                                  Sampler* sampler, bool keepPressures = false);
 
 // The run of `state` at tc with its gas settings, into its five series and
 // its gas temperatures; the message when the law cannot be set up.
-gas::Result<TemperatureRun> RunExactIntoState(CircuitState& state);
+Result<TemperatureRun> RunExactIntoState(CircuitState& state);
 
 }  // namespace volvenza

@@ -7,7 +7,7 @@
 #include "engine/CircuitData.h"
 #include "engine/GasSettings.h"
 #include "gas/ClassicLaw.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 

@@ -75,9 +75,9 @@ ExactData TypedData(const CircuitData& data, const Arrangement& vessels) {
     return d;
 }
 
-gas::Result<std::unique_ptr<GasPath>> MakeGasPath(const ExactData& d, const GasSettings& g,
-                                                  double workTemp, double tolerance) {
-    using R = gas::Result<std::unique_ptr<GasPath>>;
+Result<std::unique_ptr<GasPath>> MakeGasPath(const ExactData& d, const GasSettings& g,
+                                             double workTemp, double tolerance) {
+    using R = Result<std::unique_ptr<GasPath>>;
     std::unique_ptr<GasPath> path;
     if (g.Law == GasLawKind::Ideal) {
         auto law =

@@ -20,7 +20,7 @@
 #include "engine/CircuitData.h"
 #include "engine/GasSettings.h"
 #include "gas/GasLaw.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 
@@ -163,8 +163,7 @@ ExactData TypedData(const CircuitData& data, const Arrangement& vessels = {});
 // working temperature `workTemp`, with the same charge at every temperature;
 // the message when the law cannot hold the data. The tolerance is the real
 // gas's entropy per integration step.
-gas::Result<std::unique_ptr<GasPath>> MakeGasPath(const ExactData& data, const GasSettings& gas,
-                                                  double workTemp,
-                                                  double tolerance = kEntropyTolerance);
+Result<std::unique_ptr<GasPath>> MakeGasPath(const ExactData& data, const GasSettings& gas,
+                                             double workTemp, double tolerance = kEntropyTolerance);
 
 }  // namespace volvenza

@@ -171,8 +171,8 @@ CycleEnding RunClassic(CircuitState& state, const RunProgress& progress) {
 
 // The exact engine's run at tc into the series, and its runs at the
 // envelope's limits; the main run's ending.
-gas::Result<RunEnd> RunExact(CircuitState& state) {
-    using R = gas::Result<RunEnd>;
+Result<RunEnd> RunExact(CircuitState& state) {
+    using R = Result<RunEnd>;
     auto main = RunExactIntoState(state);
     if (!main) return R::Fail(main.Error());
     GasResults& extra = state.GasRun;

@@ -11,7 +11,7 @@
 
 #include "engine/CircuitState.h"
 #include "engine/CycleRun.h"
-#include "gas/Notice.h"
+#include "messages/Notice.h"
 
 namespace volvenza {
 

@@ -36,10 +36,6 @@ class CycleDiagram : public DrawingArea {
     // Rows whose bars are outlined as selected.
     void SetSelectedRows(std::vector<int> rows);
 
-    int FirstRow() const { return first_; }
-    const std::vector<int>& SelectedRows() const { return selected_; }
-    // The times marked on the time axis.
-    const std::vector<double>& TimeTicks() const { return timeTicks_; }
     int LaneCount() const { return shown_; }
     // The row whose bar lies under the pixel, or -1.
     int BarAt(QPointF pixel) const;

@@ -14,7 +14,7 @@
 #include <limits>
 
 #include "gas/GasLaw.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza::gas {
 

@@ -21,7 +21,7 @@
 #include <string>
 
 #include "gas/GasLaw.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza::gas::nitrogen {
 

@@ -24,7 +24,7 @@
 
 #include "gas/GasLaw.h"
 #include "gas/Nitrogen.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza::gas {
 

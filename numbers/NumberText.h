@@ -44,15 +44,6 @@ std::string_view TrimBlanks(std::string_view text);
 // Every form below writes a value that is not a number as "nan" and the
 // infinities as "inf" and "-inf".
 
-// Text as from_chars reads it (an optional "-", digits with an optional
-// point, an optional exponent; no blanks, no "+" in front) to a finite
-// number of the type. A value too small for the type is zero, keeping its
-// sign; the largest finite value as the forms below write it reads back as
-// that value even where the written digits round up past it. Anything else
-// gives nothing.
-template <typename T>
-std::optional<T> ParsePlainNumber(std::string_view text);
-
 // Box text: no grouping, no trailing zeros, 7 (single) or 15 (double)
 // significant digits; exponent form where %G would use it.
 std::string FormatNumber(float value, char separator);

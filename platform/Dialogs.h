@@ -8,7 +8,7 @@
 
 #include <QString>
 
-#include "gas/Notice.h"
+#include "messages/Notice.h"
 
 class QDialog;
 class QPrinter;

@@ -33,8 +33,6 @@ class HelpWindow : public QWidget {
     void ShowMissing(const QString& helpFile);
 
     QTextBrowser* Browser() const { return browser_; }
-    QLineEdit* SearchField() const { return search_; }
-    QListWidget* KeywordList() const { return keywords_; }
 
   private:
     void LoadKeywords();

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "gas/Message.h"
+#include "messages/Message.h"
 
 namespace volvenza {
 

@@ -18,11 +18,6 @@ struct UiText {
     operator QString() const { return Text(); }
 };
 
-// The text of a table entry marked with QT_TRANSLATE_NOOP in that context.
-inline QString TranslatedText(const char* context, const char* source) {
-    return QCoreApplication::translate(context, source);
-}
-
 // A value quoted in a message, cut to a short prefix and "…": a pasted
 // megabyte must not become a message nobody can read or close.
 inline QString QuotedExcerpt(const QString& value, qsizetype length = 40) {

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Volvenza.
+# Installs what is missing, builds the programs (not the tests and
+# benchmarks: scripts/test.sh builds those), and starts Volvenza.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
+cmake --build build --target volvenza-programs
 if [ -x build/bin/volvenza ]; then
     exec build/bin/volvenza
 fi

@@ -78,7 +78,6 @@ class frmMain : public QMainWindow {
     // The printer chosen under "Imposta pagina...", kept for printing.
     QPrinter& Printer();
 
-    QString HelpFile() const { return helpFile_; }
     void SetHelpFile(const QString& file) { helpFile_ = file; }
 
     QMdiArea* MdiArea() const { return mdi_; }

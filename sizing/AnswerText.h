@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "engine/CircuitState.h"
-#include "gas/Message.h"
+#include "messages/Message.h"
 #include "sizing/Requirements.h"
 #include "sizing/Search.h"
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "gas/Result.h"
+#include "messages/Result.h"
 #include "sizing/Evaluator.h"
 #include "sizing/Search.h"
 

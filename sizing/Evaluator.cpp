@@ -210,8 +210,8 @@ GasSettings Evaluator::GasFor(size_t size, const Design& design) const {
     return gas;
 }
 
-gas::Result<double> Evaluator::PrechargeAt(double p0, double temp) const {
-    using R = gas::Result<double>;
+Result<double> Evaluator::PrechargeAt(double p0, double temp) const {
+    using R = Result<double>;
     namespace n2 = gas::nitrogen;
     // At the charging temperature itself the gauge reads what was set.
     if (temp == gas_.ChargeTemp) return p0;
@@ -226,8 +226,8 @@ gas::Result<double> Evaluator::PrechargeAt(double p0, double temp) const {
     return p / 1e5 - gas::kAtmosphere;
 }
 
-gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) const {
-    using R = gas::Result<Evaluation>;
+Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) const {
+    using R = Result<Evaluation>;
     const CatalogueSize& s = req_.Catalogue.at(size);
     Evaluation e;
     e.Proposed = design;
@@ -279,9 +279,9 @@ gas::Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size
     return e;
 }
 
-gas::Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const GasSettings& gas,
-                                                 size_t index, bool stopBelow) const {
-    using R = gas::Result<TemperatureOutcome>;
+Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const GasSettings& gas,
+                                            size_t index, bool stopBelow) const {
+    using R = Result<TemperatureOutcome>;
     const double temp = temps_.at(index);
     auto path = MakeGasPath(data, gas, temp);
     if (!path) return R::Fail(path.Error());
@@ -330,8 +330,8 @@ gas::Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const Ga
     return o;
 }
 
-std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const Design& design, size_t size,
-                                                               bool stopBelow) {
+std::vector<Result<TemperatureOutcome>> Evaluator::RunAll(const Design& design, size_t size,
+                                                          bool stopBelow) {
     const ExactData data = DataFor(design);
     const GasSettings gas = GasFor(size, design);
     // Designs of the same gas, precharge and pump run alike, whatever their
@@ -344,7 +344,7 @@ std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const Design& des
     if (auto quick = runs_.find(key(true)); stopBelow && quick != runs_.end()) {
         return quick->second;
     }
-    std::vector<gas::Result<TemperatureOutcome>> runs = Compute(data, gas, stopBelow);
+    std::vector<Result<TemperatureOutcome>> runs = Compute(data, gas, stopBelow);
     // A quick run that never fell below p1 never stopped: it is the whole run.
     const bool whole = !stopBelow || std::all_of(runs.begin(), runs.end(), [&](const auto& r) {
         return r && r->LowestPressure >= req_.MinPressure;
@@ -353,10 +353,10 @@ std::vector<gas::Result<TemperatureOutcome>> Evaluator::RunAll(const Design& des
     return runs;
 }
 
-std::vector<gas::Result<TemperatureOutcome>> Evaluator::Compute(const ExactData& data,
-                                                                const GasSettings& gas,
-                                                                bool stopBelow) const {
-    std::vector<gas::Result<TemperatureOutcome>> runs;
+std::vector<Result<TemperatureOutcome>> Evaluator::Compute(const ExactData& data,
+                                                           const GasSettings& gas,
+                                                           bool stopBelow) const {
+    std::vector<Result<TemperatureOutcome>> runs;
     const size_t count = temps_.size();
     // Side by side or not, the runs give the same results.
     if (count == 1 || demand_.Flows.size() * count < kParallelStretches) {
@@ -364,7 +364,7 @@ std::vector<gas::Result<TemperatureOutcome>> Evaluator::Compute(const ExactData&
         return runs;
     }
     // Each run has its own gas path: nothing is shared but the demand.
-    std::vector<std::future<gas::Result<TemperatureOutcome>>> others;
+    std::vector<std::future<Result<TemperatureOutcome>>> others;
     for (size_t i = 1; i < count; ++i) {
         others.push_back(std::async(std::launch::async, [this, &data, &gas, i, stopBelow] {
             return RunAt(data, gas, i, stopBelow);
@@ -409,7 +409,7 @@ double Evaluator::PumpOil(double qp) const {
     return qp * gas_.Vessels.VolumetricEfficiency * typed_.CycleTime / 60;
 }
 
-gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
+Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
     auto e = CheckStatic(design, size);
     if (!e) return e;
     // A pump that cannot deliver the cycle's oil fails without a run.
@@ -418,14 +418,14 @@ gas::Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
         return e;
     }
     for (auto& run : RunAll(design, size, false)) {
-        if (!run) return gas::Result<Evaluation>::Fail(run.Error());
+        if (!run) return Result<Evaluation>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, e->Rules);
         e->Temps.push_back(*run);
     }
     return e;
 }
 
-gas::Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
+Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
     // The slack is rounding room: its sign changes no verdict.
     const bool shortOfOil =
         !req_.SingleCycle && PumpOil(design.Qp) < cycleOil_ - kSlack;  // mutants: skip
@@ -434,7 +434,7 @@ gas::Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
     rules.fill(true);
     // Stopping below p1 only saves the rest of a run that fails anyway.
     for (auto& run : RunAll(design, size, true)) {  // mutants: skip
-        if (!run) return gas::Result<bool>::Fail(run.Error());
+        if (!run) return Result<bool>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, rules);
     }
     return rules[kPressureRule] && rules[kFlowRule] && rules[kGasTempRule] && rules[kSwingRule];

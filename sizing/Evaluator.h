@@ -37,7 +37,7 @@
 #include "engine/CycleDemand.h"
 #include "engine/EnergyBalance.h"
 #include "engine/ExactCycle.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 #include "sizing/Requirements.h"
 
 namespace volvenza::sizing {
@@ -168,11 +168,11 @@ class Evaluator {
     int DayCycles() const;
 
     // Rules 2 to 4 need no run.
-    gas::Result<Evaluation> CheckStatic(const Design& design, size_t size) const;
-    gas::Result<Evaluation> Evaluate(const Design& design, size_t size);
+    Result<Evaluation> CheckStatic(const Design& design, size_t size) const;
+    Result<Evaluation> Evaluate(const Design& design, size_t size);
     // Only the rules that need runs (1, 5, 6 and 7), for the searches that change
     // one figure; the runs stop once the pressure is below p1.
-    gas::Result<bool> PassesRuns(const Design& design, size_t size);
+    Result<bool> PassesRuns(const Design& design, size_t size);
 
     // Whether the gas of the design, full at Pm, fills its bottles at every
     // temperature (with less, the oil would fill the accumulators first).
@@ -180,19 +180,18 @@ class Evaluator {
 
     // The precharge `p0` given at the data's charging temperature, as a
     // gauge reads it at `temp` (°C): the same nitrogen at the same density.
-    gas::Result<double> PrechargeAt(double p0, double temp) const;
+    Result<double> PrechargeAt(double p0, double temp) const;
 
   private:
     ExactData DataFor(const Design& design) const;
     GasSettings GasFor(size_t size, const Design& design) const;
-    gas::Result<TemperatureOutcome> RunAt(const ExactData& data, const GasSettings& gas,
-                                          size_t index, bool stopBelow) const;
+    Result<TemperatureOutcome> RunAt(const ExactData& data, const GasSettings& gas, size_t index,
+                                     bool stopBelow) const;
     // The runs at every temperature, side by side on long cycles; kept.
-    std::vector<gas::Result<TemperatureOutcome>> RunAll(const Design& design, size_t size,
-                                                        bool stopBelow);
-    std::vector<gas::Result<TemperatureOutcome>> Compute(const ExactData& data,
-                                                         const GasSettings& gas,
-                                                         bool stopBelow) const;
+    std::vector<Result<TemperatureOutcome>> RunAll(const Design& design, size_t size,
+                                                   bool stopBelow);
+    std::vector<Result<TemperatureOutcome>> Compute(const ExactData& data, const GasSettings& gas,
+                                                    bool stopBelow) const;
     // Clears the rules the run at one temperature breaks (1, 5 and 6); the
     // largest flow is shared by the accumulators in parallel.
     void JudgeRun(const TemperatureOutcome& o, size_t size, int count,
@@ -206,7 +205,7 @@ class Evaluator {
     std::vector<double> temps_;
     double cycleOil_ = 0;
     std::map<std::tuple<double, double, double, double, bool>,
-             std::vector<gas::Result<TemperatureOutcome>>>
+             std::vector<Result<TemperatureOutcome>>>
         runs_;
 };
 

@@ -93,7 +93,7 @@ Status SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
                    const std::function<bool()>& stopped) {
     const size_t size = x.Size;
     auto runs = [&](const Design& changed) {
-        return stopped() ? gas::Result<bool>::Fail(MessageId::SizingStopped)
+        return stopped() ? Result<bool>::Fail(MessageId::SizingStopped)
                          : ev.PassesRuns(changed, size);
     };
     const double largest = std::max(ev.Req().Catalogue.back().V0, d.V0) * 4;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/CircuitState.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 #include "sizing/Evaluator.h"
 #include "sizing/Search.h"
 

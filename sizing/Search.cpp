@@ -92,7 +92,7 @@ class SearchRun {
     SearchRun(const CircuitState& state, const Requirements& req, const SizingProgress& progress)
         : state_(state), req_(req), progress_(progress), ev_(state, req) {}
 
-    gas::Result<SizingAnswer> Run();
+    Result<SizingAnswer> Run();
 
   private:
     // What the cycle asks before any design is run.
@@ -252,9 +252,8 @@ Status SearchRun::SizePump() {
     auto least = SmallestPassing(from, 0.1, d.Qp, [&](double q) {
         Design pumped = d;
         pumped.Qp = q;
-        return Next(kSearchRuns - tried++ + fixes)
-                   ? gas::Result<bool>::Fail(MessageId::SizingStopped)
-                   : ev_.PassesRuns(pumped, chosen.Size);
+        return Next(kSearchRuns - tried++ + fixes) ? Result<bool>::Fail(MessageId::SizingStopped)
+                                                   : ev_.PassesRuns(pumped, chosen.Size);
     });
     if (!least) return least.Error();
     Design pumped = d;
@@ -315,8 +314,8 @@ Status SearchRun::PrechargeTable() {
     return Done{};
 }
 
-gas::Result<SizingAnswer> SearchRun::Run() {
-    using R = gas::Result<SizingAnswer>;
+Result<SizingAnswer> SearchRun::Run() {
+    using R = Result<SizingAnswer>;
     // A stop asked for leaves nothing of the search behind.
     const auto failed = [](const Message& m) {
         if (m.id != MessageId::SizingStopped) return R::Fail(m);
@@ -347,10 +346,10 @@ gas::Result<SizingAnswer> SearchRun::Run() {
 
 }  // namespace
 
-gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requirements& req,
-                                          const SizingProgress& progress) {
+Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requirements& req,
+                                     const SizingProgress& progress) {
     if (auto ok = CheckRequirements(state, req); !ok) {
-        return gas::Result<SizingAnswer>::Fail(ok.Error());
+        return Result<SizingAnswer>::Fail(ok.Error());
     }
     return SearchRun(state, req, progress).Run();
 }

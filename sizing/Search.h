@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "engine/CircuitState.h"
-#include "gas/Result.h"
+#include "messages/Result.h"
 #include "sizing/Evaluator.h"
 #include "sizing/Requirements.h"
 
@@ -102,8 +102,8 @@ using SizingProgress = std::function<bool(double)>;
 // The search over the catalogue with the data and movements of `state`
 // as the starting design. The message when the data or the requirements
 // cannot be searched (in one sentence that says what would do).
-gas::Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requirements& req,
-                                          const SizingProgress& progress = {});
+Result<SizingAnswer> SizeAccumulator(const CircuitState& state, const Requirements& req,
+                                     const SizingProgress& progress = {});
 
 // Why the requirements cannot be searched, or nothing; the checks that need
 // no nitrogen.

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <optional>
 
-#include "gas/Result.h"
+#include "messages/Result.h"
 #include "sizing/Evaluator.h"
 
 namespace volvenza::sizing {
@@ -39,7 +39,7 @@ inline double CeilTenth(double x) {
 // The precharge (gauge, in the data's frame) where `holds` changes: the
 // largest that holds when it fails above, the smallest when it fails below.
 template <class Holds>
-inline gas::Result<double> PrechargeBound(double ceiling, bool failsAbove, Holds holds) {
+inline Result<double> PrechargeBound(double ceiling, bool failsAbove, Holds holds) {
     // Any start below the bound and any above it give the same bound.
     double lo = 0;  // mutants: skip
     double hi = ceiling;
@@ -47,20 +47,20 @@ inline gas::Result<double> PrechargeBound(double ceiling, bool failsAbove, Holds
     for (int i = 0; i < kBisections; ++i) {  // mutants: skip
         const double mid = (lo + hi) / 2;
         auto ok = holds(mid);
-        if (!ok) return gas::Result<double>::Fail(ok.Error());
+        if (!ok) return Result<double>::Fail(ok.Error());
         // Keep lo on the side that holds when failing above, on the failing one otherwise.
         ((*ok == failsAbove) ? lo : hi) = mid;
     }
     return failsAbove ? lo : hi;
 }
 
-inline gas::Result<double> RuleBound(const Evaluator& ev, size_t size, int rule, bool failsAbove) {
+inline Result<double> RuleBound(const Evaluator& ev, size_t size, int rule, bool failsAbove) {
     // Any ceiling above where the rule changes gives the same bound.
     const double top = std::max(ev.Req().MinPressure, static_cast<double>(ev.Base().Pm));
     const double ceiling = top * 2 + 10;  // mutants: skip
-    return PrechargeBound(ceiling, failsAbove, [&](double p0) -> gas::Result<bool> {
+    return PrechargeBound(ceiling, failsAbove, [&](double p0) -> Result<bool> {
         auto e = ev.CheckStatic({ev.Base().V0, p0, ev.Base().Qp}, size);
-        if (!e) return gas::Result<bool>::Fail(e.Error());
+        if (!e) return Result<bool>::Fail(e.Error());
         return e->Rules[rule];
     });
 }
@@ -68,9 +68,9 @@ inline gas::Result<double> RuleBound(const Evaluator& ev, size_t size, int rule,
 // The smallest value in hundredths or tenths (`unit`) between `from` and
 // where `passes` first holds, when it holds at `from` times a few doublings.
 template <class Passes>
-inline gas::Result<std::optional<double>> SmallestPassing(double from, double unit, double ceiling,
-                                                          Passes passes) {
-    using R = gas::Result<std::optional<double>>;
+inline Result<std::optional<double>> SmallestPassing(double from, double unit, double ceiling,
+                                                     Passes passes) {
+    using R = Result<std::optional<double>>;
     // Where the search starts below the first passing value changes only its runs.
     long lo = static_cast<long>(std::floor(from / unit));  // mutants: skip
     // The first guess only sets where the bracket starts.

@@ -9,7 +9,7 @@
 
 #include "engine/CircuitState.h"
 #include "engine/EnergyBalance.h"
-#include "gas/Message.h"
+#include "messages/Message.h"
 
 namespace volvenza {
 

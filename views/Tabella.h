@@ -25,7 +25,6 @@ class Tabella : public QWidget {
     // What the results were computed from, under the table.
     void ShowResultsNote(const QString& note, bool stale);
 
-    QTableView* Grid() const { return grid_; }
     const ResultsTableModel& Model() const { return *model_; }
 
   protected:

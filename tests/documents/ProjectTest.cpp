@@ -133,12 +133,12 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     EXPECT_EQ(state.Movements[kMaxMovements], Movement{});
 
     // A new change drops what could be redone; the oldest steps go past the last hundred.
-    for (size_t i = 0; i <= Project::kMaxSteps; ++i) {
+    for (size_t i = 0; i <= Project::kMaxUndoSteps; ++i) {
         state.Data.P0 = static_cast<float>(i + 1);
         project.Edited(ProjectPart::Data, "P0");
     }
     EXPECT_FALSE(project.CanRedo());
-    for (size_t i = 0; i < Project::kMaxSteps; ++i) project.Undo();
+    for (size_t i = 0; i < Project::kMaxUndoSteps; ++i) project.Undo();
     EXPECT_EQ(state.Data.P0, 1);
 }
 

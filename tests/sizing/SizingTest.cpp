@@ -178,7 +178,7 @@ TEST(SmallestPassingTest, FindsALowerIntervalBelowTheFirstFound) {
     std::vector<double> tried;
     const auto found = SmallestPassing(1, 1, 1000, [&](double x) {
         tried.push_back(x);
-        return gas::Result<bool>((x >= 5 && x < 6) || x >= 8);
+        return Result<bool>((x >= 5 && x < 6) || x >= 8);
     });
     ASSERT_TRUE(found);
     EXPECT_EQ(*found, std::optional<double>(5));

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "gas/Result.h"
+#include "messages/Result.h"
 
 namespace volvenza::test {
 

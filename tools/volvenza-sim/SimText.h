@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "gas/Message.h"
+#include "messages/Message.h"
 
 // Marks a text for the catalogue, always in the context "volvenza-sim";
 // the text itself in the program.

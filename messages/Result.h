@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "gas/Message.h"
+#include "messages/Message.h"
 
 namespace volvenza {
 
@@ -18,7 +18,6 @@ class Result {
     static Result Fail(Message message) { return Result(std::move(message)); }
 
     explicit operator bool() const { return value_.has_value(); }
-    bool HasValue() const { return value_.has_value(); }
     const T& operator*() const { return *value_; }
     T& operator*() { return *value_; }
     const T* operator->() const { return &*value_; }
@@ -35,9 +34,5 @@ struct Done {};
 
 // Success is Status(Done{}), or simply `return Done{};`.
 using Status = Result<Done>;
-
-namespace gas {
-using volvenza::Result;
-}  // namespace gas
 
 }  // namespace volvenza

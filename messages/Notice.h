@@ -5,7 +5,7 @@
 // without a screen, prints them) and brings the answer back; the windows'
 // dialogs take the same values. Here because every library links this one.
 
-#include "gas/Message.h"
+#include "messages/Message.h"
 
 namespace volvenza {
 

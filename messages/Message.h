@@ -4,8 +4,8 @@
 // prose. The Italian texts live once, in Message.cpp, marked for the
 // translation catalogue in the context "volvenza::Message"; a front end
 // formats a message with its Wording (the catalogue's lookup and its decimal
-// separator). The type lives in the gas library because it is the lowest one
-// every other library links.
+// separator). The messages are a library of their own at the bottom, beside
+// numbers, so that every library and the dialogs link them.
 
 #include <cstdint>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "gas/Message.h"
+#include "messages/Message.h"
 
 #include <array>
 #include <cstdio>
