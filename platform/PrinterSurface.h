@@ -33,6 +33,7 @@ class PrinterSurface {
     virtual void PaintPicture(const QImage& picture) = 0;
     virtual void EndDoc() = 0;
 
+    double CurrentX() const { return x_; }
     double CurrentY() const { return y_; }
     void SetCurrentX(double x) { x_ = x; }
     void SetCurrentY(double y) { y_ = y; }
