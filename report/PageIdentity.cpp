@@ -1,5 +1,6 @@
 #include "report/PageIdentity.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "platform/UiNumber.h"
@@ -31,7 +32,9 @@ QString IdentityLine(const PageIdentity& identity, const CircuitData& data) {
           << "Qp " + UiNumber(data.Qp) + " dm3/min"
           << "Pm " + UiNumber(data.Pm) + " bar"
           << "Dp " + UiNumber(data.Dp) + " bar"
-          << "tc " + UiNumber(data.CycleTime) + " s";
+          << "tc " + UiNumber(data.Tc) + " °C"
+          << QCoreApplication::translate("volvenza::PageIdentity", "ciclo") + " " +
+                 UiNumber(data.CycleTime) + " s";
     return parts.join(kBetween);
 }
 

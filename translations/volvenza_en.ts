@@ -1820,6 +1820,13 @@ The file already exists. Replace it?</translation>
     </message>
 </context>
 <context>
+    <name>volvenza::PageIdentity</name>
+    <message>
+        <source>ciclo</source>
+        <translation>cycle</translation>
+    </message>
+</context>
+<context>
     <name>volvenza::QtDialogs</name>
     <message>
         <source>Annulla</source>

@@ -363,8 +363,8 @@ class ReportTest : public QObject {
             const QString line =
                 QString::fromUtf8(
                     "Officina Meccanica Rossi S.r.l. · pressa idraulica 2.vlzp · 2026-12-07 · V0 "
-                    "10 dm3 · P0 60 bar · Qp 30 dm3/min · Pm 80 bar · Dp 13 bar · tc %1 s")
-                    .arg(english ? "4.7" : "4,7");
+                    "10 dm3 · P0 60 bar · Qp 30 dm3/min · Pm 80 bar · Dp 13 bar · tc 45 °C · %1")
+                    .arg(english ? "cycle 4.7 s" : "ciclo 4,7 s");
             for (const auto paper : {QPageSize::A4, QPageSize::A5}) {
                 QPrinter printer(QPrinter::HighResolution);
                 ToPdf(printer, pdf);
