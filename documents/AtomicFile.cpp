@@ -67,7 +67,7 @@ void RemoveOldLeftovers(const fs::path& target) {
         }
         const auto written = fs::last_write_time(it->path(), fileError);
         // Exactly the age or a tick past it is the same to a leftover.
-        if (!fileError && now - written > kLeftoverAge) {  // mutants: skip
+        if (!fileError && now - written > kLeftoverAge) {
             fs::remove(it->path(), fileError);
         }
     }
@@ -114,7 +114,7 @@ bool WriteAll(int fd, std::string_view contents) {
         const ssize_t n = ::write(fd, contents.data(), contents.size());
         // write() never returns 0 for a regular file, so the test may be
         // strict or not.
-        if (n > 0) {  // mutants: skip
+        if (n > 0) {
             contents.remove_prefix(static_cast<size_t>(n));
         } else if (errno != EINTR) {
             return false;
@@ -128,7 +128,7 @@ bool WriteAll(int fd, std::string_view contents) {
 void SyncDirectoryOf(const fs::path& target) {
     const fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;  // mutants: skip
+    if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
 }
@@ -169,7 +169,7 @@ std::optional<Staged> Stage(const FileContents& file, std::optional<Message>& fa
     const fs::path temporary = NameBeside(*target, ".tmp");
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     // Descriptor 0 is standard input, never one we open.
-    if (fd < 0) {  // mutants: skip
+    if (fd < 0) {
         failure = SaveFailure(file.path, *target, errno);
         return std::nullopt;
     }
@@ -248,14 +248,14 @@ std::optional<FileRefusal> ReadRegularFile(const std::string& path, size_t maxSi
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     // A folder opens for reading too, and is refused below. Descriptor 0 is
     // standard input, never one this open returns while it is open.
-    if (fd < 0) return FileRefusal::CannotOpen;  // mutants: skip
+    if (fd < 0) return FileRefusal::CannotOpen;
     struct stat st {};
     std::optional<FileRefusal> refusal;
     if (::fstat(fd, &st) != 0) {
         refusal = FileRefusal::CannotOpen;
     } else if (!S_ISREG(st.st_mode)) {
         refusal = FileRefusal::NotAFile;
-    } else if (static_cast<uintmax_t>(st.st_size) > maxSize) {  // mutants: skip (64 MiB exactly)
+    } else if (static_cast<uintmax_t>(st.st_size) > maxSize) {
         refusal = FileRefusal::TooLarge;
     } else {
         text.assign(static_cast<size_t>(st.st_size), '\0');
@@ -263,10 +263,10 @@ std::optional<FileRefusal> ReadRegularFile(const std::string& path, size_t maxSi
         // read cut short by a signal, which no test can bring about.
         size_t done = 0;
         while (done < text.size()) {
-            const ssize_t n = ::read(fd, text.data() + done, text.size() - done);  // mutants: skip
-            if (n > 0) {                                                           // mutants: skip
+            const ssize_t n = ::read(fd, text.data() + done, text.size() - done);
+            if (n > 0) {
                 done += static_cast<size_t>(n);
-            } else if (n == 0 || errno != EINTR) {  // mutants: skip
+            } else if (n == 0 || errno != EINTR) {
                 break;
             }
         }

@@ -28,9 +28,7 @@ namespace fs = std::filesystem;
 class Hash {
   public:
     // Any one value for both zeros serves.
-    void Add(double value) {
-        Bytes(std::bit_cast<uint64_t>(value == 0 ? 0.0 : value));  // mutants: skip
-    }
+    void Add(double value) { Bytes(std::bit_cast<uint64_t>(value == 0 ? 0.0 : value)); }
     void Add(float value) { Add(static_cast<double>(value)); }
     void Add(int64_t value) { Bytes(static_cast<uint64_t>(value)); }
     void Add(const std::optional<double>& value) {
@@ -42,8 +40,8 @@ class Hash {
   private:
     void Bytes(uint64_t word) {
         // Another walk over the bytes is another hash, as good.
-        for (int i = 0; i < 8; ++i) {           // mutants: skip
-            hash_ ^= (word >> (8 * i)) & 0xff;  // mutants: skip
+        for (int i = 0; i < 8; ++i) {
+            hash_ ^= (word >> (8 * i)) & 0xff;
             hash_ *= 0x100000001b3ULL;
         }
     }
@@ -58,7 +56,7 @@ constexpr const char* kDesignKey = "recupero_file";
 // sort by sequence (up to ten digits; a longer sequence reads as well).
 std::string PointName(unsigned long long sequence, long long time, const std::string& session,
                       int movements) {
-    char name[96];  // mutants: skip
+    char name[96];
     std::snprintf(name, sizeof name, "recupero-%010llu-%012lld-%s-m%d%s", sequence, time,
                   session.c_str(), movements, kExtension);
     return name;
@@ -66,7 +64,7 @@ std::string PointName(unsigned long long sequence, long long time, const std::st
 
 // The name points had before sessions: "recupero-TIME-SEQUENCE-mCOUNT.vlzp".
 std::string EarlierPointName(long long time, unsigned sequence, int movements) {
-    char name[80];  // mutants: skip
+    char name[80];
     std::snprintf(name, sizeof name, "recupero-%012lld-%04u-m%d%s", time, sequence, movements,
                   kExtension);
     return name;
@@ -78,12 +76,12 @@ constexpr unsigned long long kLastSequence = 999'999'999'999'999'999ULL;
 
 std::optional<RecoveryPoint> PointOf(const fs::path& path) {
     // Written by sscanf before use.
-    unsigned long long sequence = 0;  // mutants: skip
-    unsigned earlier = 0;             // mutants: skip
-    long long time = 0;               // mutants: skip
-    int movements = 0;                // mutants: skip
-    char session[17] = {};            // mutants: skip
-    char tail[8] = {};                // mutants: skip
+    unsigned long long sequence = 0;
+    unsigned earlier = 0;
+    long long time = 0;
+    int movements = 0;
+    char session[17] = {};
+    char tail[8] = {};
     const std::string name = path.filename().string();
     if (std::sscanf(name.c_str(), "recupero-%llu-%lld-%16[0-9a-f]-m%d%7s", &sequence, &time,
                     session, &movements, tail) == 5 &&
@@ -106,7 +104,7 @@ constexpr const char* kMarkExtension = ".lock";
 
 std::string NewSession() {
     std::random_device random;
-    char id[17];  // mutants: skip
+    char id[17];
     std::snprintf(id, sizeof id, "%08x%08x", random(), random());
     return id;
 }
@@ -549,7 +547,7 @@ void RecoveryStore::Begin() {
     // Locked under another name first, so that no one finds the mark unlocked.
     const std::string unlocked = MarkOf(session_) + ".tmp";
     const int fd = ::open(unlocked.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return;  // mutants: skip
+    if (fd < 0) return;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 ||
         ::rename(unlocked.c_str(), MarkOf(session_).c_str()) != 0) {
         ::close(fd);
@@ -644,7 +642,7 @@ std::vector<RecoveryPoint> RecoveryStore::List() const {
     std::sort(points.begin(), points.end(), [](const RecoveryPoint& a, const RecoveryPoint& b) {
         if (a.sequence != b.sequence) return a.sequence > b.sequence;
         // Names are unique, so a strict or non-strict order is the same.
-        return a.path > b.path;  // mutants: skip
+        return a.path > b.path;
     });
     return points;
 }

@@ -637,7 +637,7 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
     // Infinities and NaNs cannot be written in JSON: they become null, which
     // loading refuses, so no such design is kept without notice.
     // Every key and value is ASCII: escaping non-ASCII text changes nothing.
-    return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";  // mutants: skip
+    return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 Status SaveProjectFile(const CircuitState& state, const ProjectSizing& sizing,

@@ -18,7 +18,7 @@ namespace volvenza {
 inline constexpr int kProjectVersion = 1;
 // The largest project is well under a megabyte (a thousand movements and the
 // longest catalogue); a text far beyond that is not one, and is not read.
-inline constexpr size_t kMaxProjectSize = 8 << 20;  // mutants: skip
+inline constexpr size_t kMaxProjectSize = 8 << 20;
 
 // What a project keeps besides the state's data, movements and gas law.
 struct ProjectSizing {

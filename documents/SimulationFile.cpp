@@ -280,9 +280,8 @@ std::string SimulationFileText(const CircuitState& state) {
     std::string text;
     const CircuitData& d = state.Data;
     // Room for the usual line lengths; only the capacity depends on it.
-    const size_t lines =
-        static_cast<size_t>(std::max(state.MovementCount + state.LastPoint, 0));  // mutants: skip
-    text.reserve(200 + 160 * lines);                                              // mutants: skip
+    const size_t lines = static_cast<size_t>(std::max(state.MovementCount + state.LastPoint, 0));
+    text.reserve(200 + 160 * lines);
     AppendFields(text, {std::to_string(state.LastPoint), FormatFileNumber(d.V0),
                         FormatFileNumber(d.P0), FormatFileNumber(d.Tc), FormatFileNumber(d.Qp),
                         FormatFileNumber(d.Pm), FormatFileNumber(d.Dp),

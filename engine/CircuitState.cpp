@@ -85,7 +85,7 @@ void ClearMovement(CircuitState& state, int16_t k) {
 bool RemoveMovement(CircuitState& state, int16_t k) {
     // Outside the list the shift would clear a slot other than k.
     const bool inList = k >= 1 && k <= state.MovementCount;
-    assert(inList && "RemoveMovement: slot outside the list");  // mutants: skip
+    assert(inList && "RemoveMovement: slot outside the list");
     if (!inList) return false;
     for (int i = k; i < state.MovementCount; ++i) state.Movements.at(i) = state.Movements.at(i + 1);
     ClearMovement(state, state.MovementCount);

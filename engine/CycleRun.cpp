@@ -15,13 +15,13 @@ CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progr
     flows.Steps = n;
     // Validated runs have n >= 0; the bound only keeps the size sane. An
     // extra zero past step n is never read.
-    flows.Qt.assign(static_cast<size_t>(std::max(n, 0)) + 1, 0.0);  // mutants: skip
+    flows.Qt.assign(static_cast<size_t>(std::max(n, 0)) + 1, 0.0);
 
     const Movement* moves = state.Movements.data();
     const int count = state.SimMovementCount;
     for (int i = 1; i <= count; ++i) {
         // An equal end time leaves the latest one as it is, strict or not.
-        const bool later = ToSingle(flows.LatestEnd) < moves[i].Tf;  // mutants: skip
+        const bool later = ToSingle(flows.LatestEnd) < moves[i].Tf;
         if (later) flows.LatestEnd = moves[i].Tf;
     }
     // Every movement adds its flow from its start and takes it away again
@@ -41,7 +41,7 @@ CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progr
     // Where the demand is zero from here to the end of the cycle, found once
     // instead of rescanning at every full step. Only steps from 2 on are ever
     // asked about, so where the search gives up below that cannot matter.
-    for (int k = n; k >= 0; --k) {  // mutants: skip
+    for (int k = n; k >= 0; --k) {
         if (flows.Qt[k] != 0) {
             flows.LastDemand = k;
             break;

@@ -22,8 +22,8 @@ inline float ToSingle(double x) {
     // FLT_MAX plus half an ulp, which itself rounds to infinity: strict or
     // not, the comparisons give the same.
     constexpr double kOverflow = 0x1.ffffffp127;
-    if (x >= kOverflow) return std::numeric_limits<float>::infinity();    // mutants: skip
-    if (x <= -kOverflow) return -std::numeric_limits<float>::infinity();  // mutants: skip
+    if (x >= kOverflow) return std::numeric_limits<float>::infinity();
+    if (x <= -kOverflow) return -std::numeric_limits<float>::infinity();
     return static_cast<float>(x);
 }
 
@@ -49,9 +49,9 @@ enum class RunEnd : int8_t { Normal, PrechargeTooHigh, OutsideGas };
 // full accumulator with no demand left stopped the run (the points after it
 // are not written), or the number of steps.
 struct CycleEnding {
-    RunEnd end = RunEnd::Normal;                  // mutants: skip
-    int step = 0;                                 // mutants: skip
-    int16_t lastPoint = 0;                        // mutants: skip
+    RunEnd end = RunEnd::Normal;
+    int step = 0;
+    int16_t lastPoint = 0;
     bool pumping = false;                         // the pump still delivering at the end
     gas::GasDomain domain = gas::GasDomain::Gas;  // where the gas went, for OutsideGas
 };
@@ -62,7 +62,7 @@ struct CycleEnding {
 struct CycleStart {
     bool resume = false;
     // Read only when resuming, and every resumed start sets it.
-    bool pumping = false;  // mutants: skip
+    bool pumping = false;
     // Run the whole cycle time even once the accumulator is full again with
     // no demand left, as a cycle followed by another must: the gas keeps
     // moving (the volume's creep, the heat exchange) until the next one.
@@ -101,7 +101,7 @@ CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, c
     bool saved = false;
     int savedStep = 0;
     // Read only once `saved` is set, which writes all three.
-    double savedV = 0, savedQt = 0, savedQs = 0;  // mutants: skip
+    double savedV = 0, savedQt = 0, savedQs = 0;
     auto finishNormally = [&](int last) {
         // Reaching Pm unloads the pump for the next cycle.
         const bool delivering = pumping && !saved && ToSingle(p[last]) != d.Pm;

@@ -52,8 +52,8 @@ constexpr GaussianTerm kGaussianTerms[] = {
 // a1 and a2 of the ideal-gas part only fix where entropy and enthalpy count
 // from: every other property, and every entropy difference a run uses, is
 // free of them, so a change in their last digit cannot show.
-constexpr double kIdealA1 = -12.76952708;  // mutants: skip
-constexpr double kIdealA2 = -0.00784163;   // mutants: skip
+constexpr double kIdealA1 = -12.76952708;
+constexpr double kIdealA2 = -0.00784163;
 constexpr double kIdeal[] = {2.5,          kIdealA1,    kIdealA2, -1.934819e-4,
                              -1.247742e-5, 6.678326e-8, 1.012941, 26.65788};
 
@@ -62,11 +62,12 @@ constexpr double kIdeal[] = {2.5,          kIdealA1,    kIdealA2, -1.934819e-4,
 constexpr double kTauExponents[kTauExponentCount] = {
     0, 0.25, 0.375, 0.5, 0.75, 0.875, 1, 1.25, 2, 2.5, 2.75, 3, 3.5, 4, 6, 7, 11, 12, 15, 16};
 
-// Every exponent of the terms is in the table (checked below), so the
-// search never reaches the end and its bound could as well be one further.
+// Every exponent of the terms is in the table (checked below).
 constexpr int TauIndex(double t) {
-    for (int k = 0; k < kTauExponentCount; ++k) {  // mutants: skip
-        if (kTauExponents[k] == t) return k;
+    int k = 0;
+    for (double exponent : kTauExponents) {
+        if (exponent == t) return k;
+        ++k;
     }
     return -1;
 }
@@ -169,11 +170,11 @@ template <class F>
 std::optional<double> SolveIncreasing(F eval, double x, double lo, double hi, double target) {
     // A digit either way only moves where the search stops, far below the
     // equation's own accuracy.
-    const double tol = 1e-12 * std::fabs(target) + 1e-300;  // mutants: skip
+    const double tol = 1e-12 * std::fabs(target) + 1e-300;
     // The search ends on convergence well before the cap (bisection alone
     // needs about 60 rounds); the cap only stops one that cannot converge,
     // so a round more or less changes nothing.
-    for (int iter = 0; iter < 200; ++iter) {  // mutants: skip
+    for (int iter = 0; iter < 200; ++iter) {
         double f = 0, slope = 0;
         eval(x, f, slope);
         f -= target;
@@ -188,7 +189,7 @@ std::optional<double> SolveIncreasing(F eval, double x, double lo, double hi, do
         if (std::fabs(next - x) <= 1e-15 * std::fabs(x)) {
             // The step no longer moves x: accept it only if the residual is
             // small, where a digit either way of "small" changes nothing.
-            const bool small = std::fabs(f) <= 1e-9 * std::fabs(target);  // mutants: skip
+            const bool small = std::fabs(f) <= 1e-9 * std::fabs(target);
             return small ? std::optional<double>(x) : std::nullopt;
         }
         x = next;
@@ -205,10 +206,10 @@ DensityTerms PrepareDensity(double rho) {
     r.delta = delta;
     r.logDelta = std::log(delta);
     // Buffer sizes: the loops below fill exactly the entries they read.
-    double dpow[10];  // mutants: skip
+    double dpow[10];
     dpow[0] = 1;
     for (int i = 1; i < 10; ++i) dpow[i] = dpow[i - 1] * delta;
-    double expL[5];  // mutants: skip
+    double expL[5];
     expL[0] = 1;
     for (int l = 1; l <= 4; ++l) expL[l] = std::exp(-dpow[l]);
 
@@ -250,7 +251,7 @@ Helmholtz Evaluate(const DensityTerms& terms, double temperature) {
     for (const GaussianTerm& term : kGaussianTerms) {
         const double tg = tau - term.gamma;
         const double arg = term.beta * tg * tg;
-        if (arg > 80) continue;  // mutants: skip
+        if (arg > 80) continue;
         const double dm1 = delta - 1;
         const double v = term.n * IntPow(delta, term.d) * std::exp(-term.eta * dm1 * dm1 - arg) *
                          IntPow(tau, term.t);
@@ -273,7 +274,7 @@ Helmholtz Evaluate(const DensityTerms& terms, double temperature) {
     // ln(1 - ex): below 1e-3 (under about 490 K) four terms of the series
     // are exact to rounding and spare a logarithm. At 1e-3 itself either
     // side gives the same to rounding, so the comparison may be strict or not.
-    const bool series = ex < 1e-3;  // mutants: skip
+    const bool series = ex < 1e-3;
     const double logOm =
         series ? -ex * (1 + ex * (0.5 + ex * (1.0 / 3 + ex * 0.25))) : std::log(om);
     f.a0 = terms.logDelta + a[0] * std::log(tau) + a[1] + a[2] * tau +
@@ -348,7 +349,7 @@ GasDomain DomainOf(double temperature, double rho, double pressure) {
     }
     // Above the critical temperature nitrogen melts only above 3930 bar: the
     // bound spares the melting line's power at every step, nothing more.
-    const bool mayMelt = pressure > 3.9e8;  // mutants: skip
+    const bool mayMelt = pressure > 3.9e8;
     return mayMelt && pressure > MeltingPressure(temperature) ? GasDomain::OutOfRange
                                                               : GasDomain::Gas;
 }
@@ -359,13 +360,13 @@ Result<double> DensityAt(double temperature, double pressure, double guess) {
     double lo = 0, hi = kDensityCeiling;
     const bool given = guess > 0;
     // Only where the search starts, inside the bracket or replaced below.
-    if (!given) guess = pressure / (kGasConstant * T);  // mutants: skip
+    if (!given) guess = pressure / (kGasConstant * T);
     if (T < kCriticalTemperature) {
         if (pressure > SaturationPressure(T)) {
             lo = 0.98 * SaturatedLiquidDensity(T);
             // Only where the search starts; from the ideal-gas guess, below
             // the bracket, it starts in the middle and finds the same root.
-            if (!given) guess = SaturatedLiquidDensity(T);  // mutants: skip
+            if (!given) guess = SaturatedLiquidDensity(T);
         } else {
             hi = 1.02 * SaturatedVapourDensity(T);
         }

@@ -479,7 +479,7 @@ MessagePart MsgNumber(double x, int digits) {
 MessagePart MsgNumberBeyond(double x, double limit) {
     int digits = 7;
     // Seventeen digits always read back as the number itself.
-    for (; digits < 17; ++digits) {  // mutants: skip
+    for (; digits < 17; ++digits) {
         char buf[40];
         std::snprintf(buf, sizeof buf, "%.*g", digits, x);
         const double shown = std::strtod(buf, nullptr);

@@ -314,7 +314,7 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
     }
     out.Recommendation.push_back(fatigue);
     if (a.SwingPump) {
-        const double rated = size.RatedSwing.value_or(0);  // mutants: skip (always given here)
+        const double rated = size.RatedSwing.value_or(0);
         out.Recommendation.push_back(w(
             QT_TRANSLATE_NOOP("volvenza::SizingText",
                               "La pompa è più grande di quanto l'olio chieda per la regola 7: con "
@@ -514,8 +514,7 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                            "La pressione scende a %1 bar a %2 °C verso %3 s del ciclo %4; "
                            "movimenti attivi: %5."),
                        // A time is whole steps of a hundredth: more decimals show nothing.
-                       {w.Num(x.LowestPressure, 2), w.Num(x.WorkTemp, 2),
-                        w.Num(x.Time, 2),  // mutants: skip
+                       {w.Num(x.LowestPressure, 2), w.Num(x.WorkTemp, 2), w.Num(x.Time, 2),
                         std::to_string(x.Cycle),
                         active.empty() ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "nessuno"))
                                        : activeText}));
@@ -574,7 +573,7 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
         }
         if (!e.Rules[kSwingRule]) {
             // Rule 7 fails only where the size has a rating.
-            const double rated = req.Catalogue[e.Size].RatedSwing.value_or(0);  // mutants: skip
+            const double rated = req.Catalogue[e.Size].RatedSwing.value_or(0);
             line(w(QT_TRANSLATE_NOOP(
                        "volvenza::SizingText",
                        "Escursione di pressione %1 bar per ciclo; questa grandezza ne ammette %2."),
@@ -583,9 +582,9 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
         std::vector<std::string> fixes;
         // The fixes are searched in hundredths of a dm3 and tenths: more
         // decimals would show nothing more.
-        if (x.FixV0) fixes.push_back("V0 = " + w.Num(*x.FixV0, 2) + " dm3");      // mutants: skip
-        if (x.FixP0) fixes.push_back("P0 = " + w.Num(*x.FixP0, 1) + " bar");      // mutants: skip
-        if (x.FixQp) fixes.push_back("Qp = " + w.Num(*x.FixQp, 1) + " dm3/min");  // mutants: skip
+        if (x.FixV0) fixes.push_back("V0 = " + w.Num(*x.FixV0, 2) + " dm3");
+        if (x.FixP0) fixes.push_back("P0 = " + w.Num(*x.FixP0, 1) + " bar");
+        if (x.FixQp) fixes.push_back("Qp = " + w.Num(*x.FixQp, 1) + " dm3/min");
         if (!fixes.empty()) {
             line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                                      "Basterebbe, cambiando solo una grandezza: %1."),

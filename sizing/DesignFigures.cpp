@@ -9,7 +9,7 @@ DesignFigures FiguresOf(const Evaluation& e, const SizingAnswer& a, const Requir
                         const CircuitData& data) {
     DesignFigures f;
     // Every design is of a size of the catalogue.
-    f.RatedPressure = e.Size < req.Catalogue.size()  // mutants: skip
+    f.RatedPressure = e.Size < req.Catalogue.size()
                           ? ClassingPressure(req.Catalogue[e.Size], req, data.Pm)
                           : req.RatedPressure.value_or(data.Pm);
     // Each vessel on its own: an accumulator, a bottle.
@@ -22,7 +22,7 @@ DesignFigures FiguresOf(const Evaluation& e, const SizingAnswer& a, const Requir
     const double cycleTime = Typed(data.CycleTime);
     // The search refuses a cycle without a time before any design is judged.
     f.CyclesPerYear = 3600 / cycleTime * req.HoursPerYear;
-    if (e.Size < req.Catalogue.size()) {  // mutants: skip (as above)
+    if (e.Size < req.Catalogue.size()) {
         if (const auto& rated = req.Catalogue[e.Size].RatedCycles) {
             f.LifeYears = *rated / f.CyclesPerYear;
         }

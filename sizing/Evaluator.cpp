@@ -53,8 +53,8 @@ void JudgeDrift(const std::vector<double>& lowest, int dayCycles, double p1,
     if (!(drift > 0)) return;
     const double before = (first - second) / third;
     // Any ratio of 1 or more carries the fall on unchanged.
-    double ratio = 1;      // mutants: skip
-    if (before > drift) {  // mutants: skip (equal falls give a ratio of exactly 1 either way)
+    double ratio = 1;
+    if (before > drift) {
         ratio = std::pow(drift / before, 1.0 / third);
     }
     const int left = std::max(0, dayCycles - k);
@@ -80,16 +80,16 @@ std::vector<CatalogueSize> DefaultCatalogue(AccumulatorType type) {
     if (type == AccumulatorType::Diaphragm) {
         // Diaphragms allow a higher ratio the smaller they are. The sizes
         // are a usual range the user edits; the ratios are the rule.
-        for (double v : {0.075, 0.16, 0.32, 0.5, 0.75}) add(v, 8);  // mutants: skip
-        for (double v : {1.0, 1.4, 2.0}) add(v, 6);                 // mutants: skip
-        for (double v : {2.8, 3.5}) add(v, 4);                      // mutants: skip
+        for (double v : {0.075, 0.16, 0.32, 0.5, 0.75}) add(v, 8);
+        for (double v : {1.0, 1.4, 2.0}) add(v, 6);
+        for (double v : {2.8, 3.5}) add(v, 4);
         return sizes;
     }
     const double ratio =
         type == AccumulatorType::Bladder ? 4 : std::numeric_limits<double>::infinity();
     // The sizes themselves are a usual range the user edits, not a rule.
-    const double range[] = {0.16, 0.32, 0.5,  0.75, 1.0,  1.4,  2.0,  2.5,  4.0,    // mutants: skip
-                            5.0,  6.0,  10.0, 13.0, 20.0, 24.0, 32.0, 35.0, 50.0};  // mutants: skip
+    const double range[] = {0.16, 0.32, 0.5,  0.75, 1.0,  1.4,  2.0,  2.5,  4.0,
+                            5.0,  6.0,  10.0, 13.0, 20.0, 24.0, 32.0, 35.0, 50.0};
     for (double v : range) {
         add(v, ratio);
     }
@@ -99,7 +99,7 @@ std::vector<CatalogueSize> DefaultCatalogue(AccumulatorType type) {
 std::vector<double> DefaultBottleSizes() {
     // Water capacities of the seamless steel cylinders industrial nitrogen
     // comes in; the user edits the list to the maker's bottles.
-    return {10, 20, 40, 50};  // mutants: skip
+    return {10, 20, 40, 50};
 }
 
 CatalogueSize DefaultSize(AccumulatorType type, double v0) {
@@ -141,14 +141,14 @@ double Evaluation::LowestGasTemp() const {
 double AllowedGasTemperature(const Requirements& req) {
     if (req.MinGasTemp) return *req.MinGasTemp;
     // Every separator stands the same today: which one is asked changes nothing.
-    return gas::MinimumGasTemperature(
-        req.Type == AccumulatorType::Piston      ? gas::Separator::Piston     // mutants: skip
-        : req.Type == AccumulatorType::Diaphragm ? gas::Separator::Diaphragm  // mutants: skip
-                                                 : gas::Separator::Bladder);
+    return gas::MinimumGasTemperature(req.Type == AccumulatorType::Piston ? gas::Separator::Piston
+                                      : req.Type == AccumulatorType::Diaphragm
+                                          ? gas::Separator::Diaphragm
+                                          : gas::Separator::Bladder);
 }
 
 int Evaluation::Cycles() const {
-    int cycles = 0;  // mutants: skip (every candidate shown has run)
+    int cycles = 0;
     for (const TemperatureOutcome& o : Temps) cycles = std::max(cycles, o.Cycles);
     return cycles;
 }
@@ -162,8 +162,7 @@ double Evaluation::Swing() const {
 const TemperatureOutcome& Evaluation::Worst() const {
     // Of two temperatures that fall exactly as low, either is the worst.
     return *std::min_element(Temps.begin(), Temps.end(), [](const auto& a, const auto& b) {
-        return std::min(a.LowestPressure, a.DayLowest) <  // mutants: skip
-               std::min(b.LowestPressure, b.DayLowest);
+        return std::min(a.LowestPressure, a.DayLowest) < std::min(b.LowestPressure, b.DayLowest);
     });
 }
 
@@ -253,29 +252,27 @@ Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) con
     e.PrechargeHigh = *warmHigh;
     e.PrechargeLimit = (req_.Type == AccumulatorType::Piston ? p1 - 5 : 0.9 * p1) - atm;
     const double prechargeLimit = e.PrechargeLimit + kSlack;
-    e.Rules[kPrechargeRule] =
-        e.PrechargeHigh <= prechargeLimit;  // mutants: skip (the slack decides)
+    e.Rules[kPrechargeRule] = e.PrechargeHigh <= prechargeLimit;
     // The slack, not the comparison, decides each limit itself.
     const double ratioLimit = s.MaxRatio + kSlack;
-    const bool withinRatio = e.Ratio <= ratioLimit;  // mutants: skip
+    const bool withinRatio = e.Ratio <= ratioLimit;
     e.Rules[kRatioRule] = std::isinf(s.MaxRatio) || withinRatio;
     bool rated = true;
     for (const auto& ps : {req_.RatedPressure, s.RatedPressure}) {
         if (!ps) continue;
         const double limit = *ps + kSlack;
-        const bool withinPs = base_.Pm <= limit;  // mutants: skip
+        const bool withinPs = base_.Pm <= limit;
         if (!withinPs) rated = false;
     }
     // The slack decides the relief's limit itself; without a valve there is none.
     const double relief = req_.ReliefSetting ? 0.9 * (*req_.ReliefSetting + atm) + kSlack
                                              : std::numeric_limits<double>::infinity();
-    const bool belowRelief = pm <= relief;  // mutants: skip
+    const bool belowRelief = pm <= relief;
     e.Rules[kRatedRule] = rated && belowRelief;
     e.Rules[kFlowRule] = e.Rules[kGasTempRule] = e.Rules[kSwingRule] = true;
     e.CycleOil = cycleOil_;
     e.PumpOil = PumpOil(design.Qp);
-    e.PumpShort =
-        !req_.SingleCycle && e.PumpOil < cycleOil_ - kSlack;  // mutants: skip (rounding room)
+    e.PumpShort = !req_.SingleCycle && e.PumpOil < cycleOil_ - kSlack;
     return e;
 }
 
@@ -385,12 +382,12 @@ void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
     // The slack, not the comparison, decides each limit itself.
     if (const auto& maxFlow = req_.Catalogue[size].MaxFlow) {
         const double limit = *maxFlow * count + kSlack;
-        if (o.PeakFlow > limit) rules[kFlowRule] = false;  // mutants: skip
+        if (o.PeakFlow > limit) rules[kFlowRule] = false;
     }
     if (o.LowestGasTemp < AllowedGasTemperature(req_)) rules[kGasTempRule] = false;
     if (const auto& swing = req_.Catalogue[size].RatedSwing) {
         const double limit = *swing + kSlack;
-        if (o.Swing > limit) rules[kSwingRule] = false;  // mutants: skip
+        if (o.Swing > limit) rules[kSwingRule] = false;
     }
 }
 
@@ -427,13 +424,12 @@ Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
 
 Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
     // The slack is rounding room: its sign changes no verdict.
-    const bool shortOfOil =
-        !req_.SingleCycle && PumpOil(design.Qp) < cycleOil_ - kSlack;  // mutants: skip
+    const bool shortOfOil = !req_.SingleCycle && PumpOil(design.Qp) < cycleOil_ - kSlack;
     if (shortOfOil) return false;
     std::array<bool, kRuleCount> rules{};
     rules.fill(true);
     // Stopping below p1 only saves the rest of a run that fails anyway.
-    for (auto& run : RunAll(design, size, true)) {  // mutants: skip
+    for (auto& run : RunAll(design, size, true)) {
         if (!run) return Result<bool>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, rules);
     }

@@ -18,7 +18,7 @@ double MissingOil(const TemperatureOutcome& o, double pm, double p1) {
     // Only a pressure that fell below Pm from a gas that grew has a
     // polytrope through both points; the edges of these tests never occur
     // in a run that fails rule 1.
-    if (!(low < full) || !(o.LowestVolume > o.FullVolume) || low <= 0) return 0;  // mutants: skip
+    if (!(low < full) || !(o.LowestVolume > o.FullVolume) || low <= 0) return 0;
     const double k = std::log(full / low) / std::log(o.LowestVolume / o.FullVolume);
     const double atP1 = o.LowestVolume * std::pow(low / (p1 + gas::kAtmosphere), 1 / k);
     return std::max(0.0, o.LowestVolume - atP1);
@@ -102,7 +102,7 @@ Status SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
     x.FixV0 = *v0;
     // A higher precharge holds more oil above p1, up to what rule 2 allows.
     // At the top itself the search finds nothing above it.
-    if (d.P0 < p0Top) {  // mutants: skip
+    if (d.P0 < p0Top) {
         auto p0 = SmallestPassing(d.P0, 0.1, p0Top, [&](double p) {
             return runs({d.V0, p, d.Qp});
         });
@@ -111,7 +111,7 @@ Status SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
     }
     // Far more pump than any cycle asks for bounds the search.
     const double from = ev.Req().SingleCycle ? d.Qp : std::max(d.Qp, FloorTenth(ev.BalancePump()));
-    auto qp = SmallestPassing(from, 0.1, std::max(from, 1.0) * 64, [&](double q) {  // mutants: skip
+    auto qp = SmallestPassing(from, 0.1, std::max(from, 1.0) * 64, [&](double q) {
         return runs({d.V0, d.P0, q});
     });
     if (!qp) return qp.Error();
@@ -123,7 +123,7 @@ Status SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
 // what would: a piston type, a lower Pm or a higher p1.
 Message NoPrechargeWindow(const Evaluator& ev, double top, double bottom, double ratio) {
     // Every figure is already a whole tenth: more decimals would show the same.
-    constexpr int kTenth = 1;  // mutants: skip
+    constexpr int kTenth = 1;
     const Requirements& req = ev.Req();
     const double tol = req.PrechargeTolerance;
     const double atm = gas::kAtmosphere;

@@ -15,12 +15,12 @@ namespace {
 
 // With the pump sized, the sizes are tried with a pump this much above the
 // cycle's average demand when the data's pump is below it.
-constexpr double kPumpHeadroom = 1.25;  // mutants: skip (only where the pump search starts)
+constexpr double kPumpHeadroom = 1.25;
 // Runs a one-figure search takes, about, and the sizes tried from the first
 // that passes on: for the progress only, which counts runs, the phases' own
 // and those still expected of the phases after them.
-constexpr double kSearchRuns = 20;  // mutants: skip
-constexpr double kSizesPast = 3;    // mutants: skip
+constexpr double kSearchRuns = 20;
+constexpr double kSizesPast = 3;
 
 }  // namespace
 
@@ -125,8 +125,8 @@ class SearchRun {
     const SizingProgress& progress_;
     Evaluator ev_;
     SizingAnswer answer_;
-    double share_ = 0;            // mutants: skip (progress only)
-    double runs_ = 0;             // mutants: skip (progress only)
+    double share_ = 0;
+    double runs_ = 0;
     double allowed_ = 0;          // the highest precharge rule 2 allows, to a tenth
     double top_ = 0;              // the precharge the sizes start from
     std::vector<double> bottom_;  // per size, the lowest precharge rule 3 allows
@@ -167,14 +167,12 @@ Status SearchRun::PrechargeWindow() {
         if (!low) return low.Error();
         // A floor keeps the precharge above zero; only a piston with p1
         // of a few bar ever meets it.
-        bottom_[i] = std::max(CeilTenth(*low), 0.1);  // mutants: skip
+        bottom_[i] = std::max(CeilTenth(*low), 0.1);
         window = window || bottom_[i] <= top_;
     }
     if (window) return Done{};
     // Sizes of equal ratio have equal bounds: any of them will do.
-    const auto byRatio = [](const auto& a, const auto& b) {
-        return a.MaxRatio < b.MaxRatio;  // mutants: skip
-    };
+    const auto byRatio = [](const auto& a, const auto& b) { return a.MaxRatio < b.MaxRatio; };
     const auto widest = std::max_element(req_.Catalogue.begin(), req_.Catalogue.end(), byRatio);
     const size_t at = static_cast<size_t>(widest - req_.Catalogue.begin());
     return NoPrechargeWindow(ev_, top_, bottom_[at], widest->MaxRatio);
@@ -188,13 +186,13 @@ bool SearchRun::PumpFor() {
         return true;
     }
     // No size can make up for a pump that falls short of the cycle's oil.
-    const bool shortOfOil = answer_.PumpOil < answer_.CycleOil - 1e-9;  // mutants: skip
+    const bool shortOfOil = answer_.PumpOil < answer_.CycleOil - 1e-9;
     answer_.PumpShort = !req_.SingleCycle && shortOfOil;
     return !answer_.PumpShort;
 }
 
 bool SearchRun::Next(double left) {
-    share_ = std::max(share_, runs_ / (runs_ + std::max(left, 1.0)));  // mutants: skip
+    share_ = std::max(share_, runs_ / (runs_ + std::max(left, 1.0)));
     ++runs_;
     return Stopped();
 }
@@ -202,7 +200,7 @@ bool SearchRun::Next(double left) {
 double SearchRun::LaterRuns() const {
     const bool failed = std::any_of(answer_.Candidates.begin(), answer_.Candidates.end(),
                                     [](const Evaluation& e) { return !e.Passes(); });
-    return (req_.SizePump ? kSearchRuns : 0) + (failed ? 3 * kSearchRuns : 0);  // mutants: skip
+    return (req_.SizePump ? kSearchRuns : 0) + (failed ? 3 * kSearchRuns : 0);
 }
 
 Status SearchRun::TrySizes() {
@@ -217,7 +215,7 @@ Status SearchRun::TrySizes() {
         auto e = ev_.Evaluate({v0, Precharge(), qp_}, i);
         if (!e) return e.Error();
         // At the top itself the lower precharge is the same one.
-        const bool lower = bottom_[i] < top_;  // mutants: skip
+        const bool lower = bottom_[i] < top_;
         if (!e->Passes() && req_.ChoosePrecharge && lower) {
             // Seldom of use (a lower polytrope falls lower), so first the
             // quick runs that stop below p1.
@@ -242,12 +240,11 @@ Status SearchRun::SizePump() {
     if (!answer_.Recommended || !req_.SizePump) return Done{};
     Evaluation& chosen = answer_.Candidates[*answer_.Recommended];
     const Design d = chosen.Proposed;
-    int tried = 0;  // mutants: skip (progress only)
+    int tried = 0;
     // In steady operation never below the cycle's average demand; a single
     // cycle may need no pump at all. Any start below the smallest passing
     // pump gives the same pump.
-    const double from =
-        req_.SingleCycle ? -0.1 : FloorTenth(ev_.BalancePump()) - 0.1;  // mutants: skip
+    const double from = req_.SingleCycle ? -0.1 : FloorTenth(ev_.BalancePump()) - 0.1;
     const double fixes = LaterRuns() - kSearchRuns;
     auto least = SmallestPassing(from, 0.1, d.Qp, [&](double q) {
         Design pumped = d;
@@ -265,7 +262,7 @@ Status SearchRun::SizePump() {
     // A pump above what the oil needs may be the swing's doing: a tenth less
     // that fails on rule 7 alone says so. Without a rating rule 7 cannot
     // fail alone; the recommended pump passes, so a passing one is always found.
-    if (!req_.Catalogue[chosen.Size].RatedSwing || !least->has_value()) {  // mutants: skip
+    if (!req_.Catalogue[chosen.Size].RatedSwing || !least->has_value()) {
         return Done{};
     }
     Design less = pumped;
@@ -291,7 +288,7 @@ Status SearchRun::Explain() {
         }
     }
     if (lastFailing == nullptr) return Done{};
-    int tried = 0;  // mutants: skip (progress only)
+    int tried = 0;
     const auto counting = [&] { return Next(3 * kSearchRuns - tried++); };
     for (Explanation& x : answer_.Explanations) {
         if (x.V0 != lastFailing->Proposed.V0) continue;

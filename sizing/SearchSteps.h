@@ -12,7 +12,7 @@
 namespace volvenza::sizing {
 
 // Halvings of the precharge bounds: far past double precision either way.
-constexpr int kBisections = 60;  // mutants: skip
+constexpr int kBisections = 60;
 // Below a smallest passing value found by halving, the values tried in case
 // what passes is not one interval, and the rounds of it.
 constexpr int kLowerProbes = 8;
@@ -20,7 +20,7 @@ constexpr int kLowerRounds = 3;
 
 // A tenth worked out a hair off its exact value still rounds to it: any
 // allowance far above rounding and far below a tenth gives the same tenths.
-constexpr double kTenthAllowance = 1e-9;  // mutants: skip
+constexpr double kTenthAllowance = 1e-9;
 
 inline double FloorTenth(double x) {
     const double tenths = x * 10;
@@ -28,12 +28,12 @@ inline double FloorTenth(double x) {
     // precharge bounds rounded here carry the rules' slack (1e-9 bar) above
     // their limit, and a pump rounded here only starts a search below the
     // first that passes.
-    const double lifted = tenths + kTenthAllowance;  // mutants: skip
+    const double lifted = tenths + kTenthAllowance;
     return std::floor(lifted) / 10;
 }
 // The bounds it rounds come from bisections, never exactly on a tenth.
 inline double CeilTenth(double x) {
-    return std::ceil(x * 10 - kTenthAllowance) / 10;  // mutants: skip
+    return std::ceil(x * 10 - kTenthAllowance) / 10;
 }
 
 // The precharge (gauge, in the data's frame) where `holds` changes: the
@@ -41,10 +41,10 @@ inline double CeilTenth(double x) {
 template <class Holds>
 inline Result<double> PrechargeBound(double ceiling, bool failsAbove, Holds holds) {
     // Any start below the bound and any above it give the same bound.
-    double lo = 0;  // mutants: skip
+    double lo = 0;
     double hi = ceiling;
     // Sixty halvings leave the bound far inside a tenth either way.
-    for (int i = 0; i < kBisections; ++i) {  // mutants: skip
+    for (int i = 0; i < kBisections; ++i) {
         const double mid = (lo + hi) / 2;
         auto ok = holds(mid);
         if (!ok) return Result<double>::Fail(ok.Error());
@@ -57,7 +57,7 @@ inline Result<double> PrechargeBound(double ceiling, bool failsAbove, Holds hold
 inline Result<double> RuleBound(const Evaluator& ev, size_t size, int rule, bool failsAbove) {
     // Any ceiling above where the rule changes gives the same bound.
     const double top = std::max(ev.Req().MinPressure, static_cast<double>(ev.Base().Pm));
-    const double ceiling = top * 2 + 10;  // mutants: skip
+    const double ceiling = top * 2 + 10;
     return PrechargeBound(ceiling, failsAbove, [&](double p0) -> Result<bool> {
         auto e = ev.CheckStatic({ev.Base().V0, p0, ev.Base().Qp}, size);
         if (!e) return Result<bool>::Fail(e.Error());
@@ -72,11 +72,9 @@ inline Result<std::optional<double>> SmallestPassing(double from, double unit, d
                                                      Passes passes) {
     using R = Result<std::optional<double>>;
     // Where the search starts below the first passing value changes only its runs.
-    long lo = static_cast<long>(std::floor(from / unit));  // mutants: skip
+    long lo = static_cast<long>(std::floor(from / unit));
     // The first guess only sets where the bracket starts.
-    long hi =
-        std::max(lo + 1,                                                          // mutants: skip
-                 static_cast<long>(std::ceil(std::max(from, unit) * 2 / unit)));  // mutants: skip
+    long hi = std::max(lo + 1, static_cast<long>(std::ceil(std::max(from, unit) * 2 / unit)));
     for (;;) {
         const double top = std::min(hi * unit, ceiling);
         auto ok = passes(top);
@@ -88,7 +86,7 @@ inline Result<std::optional<double>> SmallestPassing(double from, double unit, d
         if (top >= ceiling) return std::optional<double>();
         lo = hi;
         // Any growth finds the same smallest passing value, in more or fewer runs.
-        hi *= 2;  // mutants: skip
+        hi *= 2;
     }
     const long first = static_cast<long>(std::floor(from / unit));
     for (int round = 0; round < kLowerRounds; ++round) {
