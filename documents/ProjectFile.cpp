@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "documents/AtomicFile.h"
+#include "engine/CycleDemand.h"
 #include "engine/CycleRun.h"
 
 namespace volvenza {
@@ -61,6 +62,16 @@ constexpr std::array<DataField, 7> kDataFields{{
 const std::array<const char*, 3> kLaws{"classica", "ideale", "azoto"};
 const std::array<const char*, 3> kTypes{"sacca", "pistone", "membrana"};
 const std::array<const char*, 2> kStarts{"lenta", "rapida"};
+
+// A single as the shortest decimal that reads back as it: the value typed
+// (4.7), not the single's exact binary value (4.699999809265137). Near the
+// largest single that decimal lies past the range a field takes, and the
+// exact value is written.
+double Written(float value) {
+    const double typed = Typed(value);
+    const bool readsBack = static_cast<float>(typed) == value && std::fabs(typed) <= kSingleMax;
+    return readsBack ? typed : static_cast<double>(value);
+}
 
 Json Optional(const std::optional<double>& value) {
     return value ? Json(*value) : Json(nullptr);
@@ -586,15 +597,14 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
     root["formato"] = kFormat;
     root["versione"] = kProjectVersion;
     Json data = Json::object();
-    for (const DataField& f : kDataFields) data[f.name] = static_cast<double>(state.Data.*f.member);
+    for (const DataField& f : kDataFields) data[f.name] = Written(state.Data.*f.member);
     root["dati_iniziali"] = data;
     Json movements = Json::array();
     for (int k = 1; k <= state.MovementCount; ++k) {
         const Movement& m = state.Movements[k];
         Json item;
         item["tipo"] = m.Kind;
-        for (const MovementField& f : kMovementFields)
-            item[f.name] = static_cast<double>(m.*f.member);
+        for (const MovementField& f : kMovementFields) item[f.name] = Written(m.*f.member);
         item["Qm"] = m.Qm;
         movements.push_back(item);
     }
