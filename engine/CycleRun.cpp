@@ -1,5 +1,7 @@
 #include "engine/CycleRun.h"
 
+#include <algorithm>
+#include <utility>
 #include <variant>
 
 #include "engine/ExactRun.h"
@@ -7,6 +9,24 @@
 #include "engine/StepCycle.h"
 
 namespace volvenza {
+namespace {
+
+// The first of steps 0..n whose time has reached `t`, n + 1 when none has.
+// The step is positive, so the steps' times grow with j.
+int FirstStepReaching(float t, int n, float timeStep) {
+    int lo = 0, hi = n + 1;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (t <= static_cast<float>(mid) * timeStep) {
+            hi = mid;
+        } else {
+            lo = mid + 1;
+        }
+    }
+    return lo;
+}
+
+}  // namespace
 
 CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progress) {
     CycleFlows flows;
@@ -24,19 +44,47 @@ CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progr
         const bool later = ToSingle(flows.LatestEnd) < moves[i].Tf;
         if (later) flows.LatestEnd = moves[i].Tf;
     }
-    // Every movement adds its flow from its start and takes it away again
-    // from its end, in list order, so the sums come out the same at every
-    // step whatever the list holds.
+    // A step's flow adds and takes away, in list order, the flow of every
+    // movement that has started or ended by the step's time, as the original
+    // program summed it; the order fixes how the sum rounds. The sum changes
+    // only at the steps where a movement starts or ends, and there only from
+    // that movement on in list order: the sums before it are kept, and the
+    // steps between changes repeat the last sum.
+    std::vector<int> starts(static_cast<size_t>(count) + 1), ends(starts.size());
+    std::vector<std::pair<int, int>> changes;  // (step, movement)
+    for (int i = 1; i <= count; ++i) {
+        starts[i] = FirstStepReaching(moves[i].Ti, n, flows.TimeStep);
+        ends[i] = FirstStepReaching(moves[i].Tf, n, flows.TimeStep);
+        for (int step : {starts[i], ends[i]}) {
+            if (step <= n) changes.emplace_back(step, i);
+        }
+    }
+    std::sort(changes.begin(), changes.end());
+    std::vector<int> counted;       // movements started or ended, in list order
+    std::vector<double> sums{0.0};  // sums[k]: the sum of counted[0..k-1]
+    auto next = changes.begin();
     for (int j = 0; j <= n; ++j) {
         // A cycle of no steps has only its start.
         if (progress) progress(n == 0 ? 0.0 : 100.0 * j / n);
-        const float tj = static_cast<float>(j) * flows.TimeStep;
-        double sum = 0;
-        for (int i = 1; i <= count; ++i) {
-            if (moves[i].Ti <= tj) sum += moves[i].Qm;
-            if (moves[i].Tf <= tj) sum -= moves[i].Qm;
+        size_t from = counted.size();
+        for (; next != changes.end() && next->first == j; ++next) {
+            const int i = next->second;
+            const auto at = std::lower_bound(counted.begin(), counted.end(), i);
+            const auto k = at - counted.begin();
+            if (at == counted.end() || *at != i) {
+                counted.insert(at, i);
+                sums.insert(sums.begin() + k + 1, 0.0);
+            }
+            from = std::min(from, static_cast<size_t>(k));
         }
-        flows.Qt[j] = sum;
+        for (size_t k = from; k < counted.size(); ++k) {
+            const int i = counted[k];
+            double sum = sums[k];
+            if (starts[i] <= j) sum += moves[i].Qm;
+            if (ends[i] <= j) sum -= moves[i].Qm;
+            sums[k + 1] = sum;
+        }
+        flows.Qt[j] = sums.back();
     }
     // Where the demand is zero from here to the end of the cycle, found once
     // instead of rescanning at every full step. Only steps from 2 on are ever
