@@ -21,6 +21,9 @@ TEST_F(CircuitStateTest, ExampleFillsItsSlotsAndLeavesLaterOnesAlone) {
     EXPECT_EQ(state.SimMovementCount, 5);
     EXPECT_EQ(state.MovementCount, 5);
     EXPECT_EQ(state.Movements[6].Kind, 7);
+    // Its flows are those its sizes give, to the decimals written.
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_NEAR(*FlowOfSizes(state.Movements[k]), state.Movements[k].Qm, 1e-5) << k;
 }
 
 // Removing shifts the later movements of the list down and clears the last
