@@ -74,9 +74,8 @@ TEST_F(ProjectFileTest, DesignComesBackWholeAndWritesTheSameText) {
     EXPECT_EQ(std::tie(other.Data, other.Movements, other.Gas, other.ChartMinPressure, read),
               std::tie(state.Data, state.Movements, state.Gas, state.ChartMinPressure, project));
     EXPECT_EQ(ProjectFileText(other, read), text);
-    // Singles are written as typed (the largest, past whose shortest form a
-    // field's range ends, exactly); their exact binary values, as older files
-    // hold them, read back as the same singles.
+    // Singles are written as typed (the largest exactly: its shortest form is
+    // out of range); the exact values older files hold read back the same.
     for (const char* field :
          {"\"tempo_ciclo\": 4.7\n", "\"Ti2\": 0.1,", "\"Tf2\": -3.4028234663852886e+38,"})
         EXPECT_NE(text.find(field), std::string::npos) << field;

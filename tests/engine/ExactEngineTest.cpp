@@ -204,10 +204,9 @@ TEST(ExactEngineTest, AgreesWithTheIndependentModelCycleAfterCycle) {
             const auto expected = reference::RunReference(c.Reference(), ref, 6);
             const auto got = Cycles(c, law.gas, static_cast<int>(expected.size()));
             for (size_t i = 0; i < expected.size(); ++i) {
-                const std::string at = std::to_string(c.state.Data.Pm) + " bar, law " +
-                                       std::to_string(static_cast<int>(law.gas.Law)) + " tau " +
-                                       std::to_string(law.gas.Tau) + ", cycle " +
-                                       std::to_string(i + 1);
+                const auto at = ::testing::Message()
+                                << c.state.Data.Pm << " bar, law " << int(law.gas.Law) << " tau "
+                                << law.gas.Tau << ", cycle " << i + 1;
                 EXPECT_NEAR(got[i].lowest, expected[i].lowest, law.within) << at;
                 EXPECT_NEAR(got[i].lowestTime, expected[i].lowestTime, 1e-6) << at;
                 EXPECT_EQ(got[i].end == CycleEnd::Emptied, expected[i].emptied) << at;
