@@ -505,6 +505,16 @@ TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
     EXPECT_GT(RunUntilSteady(d, chatter.Demand(), **path, o).cycles, 1);
     o.breakBelow = 149;
     EXPECT_EQ(RunUntilSteady(d, chatter.Demand(), **path, o).cycles, 1);
+
+    // A pump that delivers just what the cycle draws never brings the gas
+    // back to Pm: the first cycle swings from Pm, further than those after
+    // it, and only theirs count.
+    Circuit balanced({20, 80, 20, 20, 199, 10, 3}, {{0, 1, 60}});
+    const ExactData bd = balanced.Data();
+    auto gas = MakeGasPath(bd, Nitrogen(kInf), bd.Tc);
+    const SteadyRun r = RunUntilSteady(bd, balanced.Demand(), **gas, {});
+    EXPECT_GT(r.swing, 0);
+    EXPECT_LT(r.swing, r.first.highest - r.first.lowest);
 }
 
 // Where the pressure turns inside a step: the root of a rate that rises
