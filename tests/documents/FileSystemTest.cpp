@@ -80,6 +80,14 @@ TEST_F(FileSystemTest, SavingFollowsALinkKeepsPermissionsAndReplacesOnlyFiles) {
               ItalianText(SaveFailedMessage(Path("loop.vlz"))));
 
     EXPECT_EQ(Listing(), (std::set<std::string>{"real.vlz", "link.vlz", "sub", "loop.vlz"}));
+
+    // A chain of as many links as the system follows (40) is followed; a longer one is not.
+    for (int i = 1; i <= 41; ++i)
+        fs::create_symlink("l" + std::to_string(i - 1), Path("sub/l" + std::to_string(i)));
+    EXPECT_EQ(Failure(WriteFileAtomically(Path("sub/l40"), "x")), std::nullopt);
+    EXPECT_EQ(ReadAll(Path("sub/l0")), "x");
+    EXPECT_EQ(Failure(WriteFileAtomically(Path("sub/l41"), "x")),
+              ItalianText(SaveFailedMessage(Path("sub/l41"))));
 }
 
 TEST_F(FileSystemTest, ASaveThatRunsOutOfSpaceKeepsTheOldFile) {
