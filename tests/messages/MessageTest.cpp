@@ -13,6 +13,7 @@
 #include <sstream>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace volvenza {
 namespace {
@@ -64,6 +65,7 @@ TEST(Messages, NumbersTakeTheLanguagesSeparatorAndTheirDigits) {
         {MsgNumber(2.5e-5, 3), "2,5e-05", "2.5e-05"},
         {MsgFixed(2.5, 2), "2,50", "2.50"},
         {MsgRounded(0.125, 2), "0,12", "0.12"},  // half to even
+        {MsgRounded(1234567890123456.0, 0), "1,23456789012346e+15", "1.23456789012346e+15"},
         {MsgInteger(-42), "-42", "-42"},
         // As many digits as it takes to read on its side of the limit.
         {MsgNumberBeyond(63.15099999999998, 63.151), "63,15099999999998", "63.15099999999998"},
@@ -76,6 +78,15 @@ TEST(Messages, NumbersTakeTheLanguagesSeparatorAndTheirDigits) {
         EXPECT_EQ(ItalianText(m), std::string("da ") + italian + " a x");
         EXPECT_EQ(MessageText(m, kEnglish), std::string(english) + " to x");
     }
+}
+
+// Parts fill %1..%9 in one pass; anything else after a % stays as it is.
+TEST(Messages, PartsFillTheirPlacesOnly) {
+    const std::vector<std::string> ten = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
+    for (const auto& [pattern, filled] :
+         {std::pair{"%1%2", "ab"}, {"%9 %:", "i %:"}, {"%0 %x 100%", "%0 %x 100%"}})
+        EXPECT_EQ(FillParts(pattern, ten), filled) << pattern;
+    EXPECT_EQ(FillParts("%1 %2 %3", {"%2", "x"}), "%2 x %3");
 }
 
 TEST(Messages, FileErrorsReadAsWholeSentences) {
