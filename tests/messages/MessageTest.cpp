@@ -71,7 +71,8 @@ TEST(Messages, NumbersTakeTheLanguagesSeparatorAndTheirDigits) {
         {MsgNumberBeyond(63.15099999999998, 63.151), "63,15099999999998", "63.15099999999998"},
         {MsgNumberBeyond(63.1510000001, 63.151), "63,1510000001", "63.1510000001"},
         {MsgNumberBeyond(1.5, 2), "1,5", "1.5"},
-        {MsgNumberBeyond(2, 2), "2", "2"},
+        {MsgNumberBeyond(1.23456789, 2), "1,234568", "1.234568"},
+        {MsgNumberBeyond(0.1, 0.1), "0,1", "0.1"},  // on the limit itself, as few digits
     };
     for (const auto& [part, italian, english] : cases) {
         const Message m(MessageId::RangeFromTo, {part, MsgVerbatim("x")});
