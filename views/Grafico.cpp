@@ -379,6 +379,8 @@ void Grafico::RedrawChart() {
     } else {
         DrawFullChart();
     }
+    // A new run or other options change what the picked instants hold.
+    ShowExactReading();
 }
 
 void Grafico::ControlloParticolari() {

@@ -122,6 +122,10 @@ class GraficoTest : public QObject {
                  "1: t = 1,20 s · P = 150,125 bar\n2: t = 3,60 s · P = 149,500 "
                  "bar\nΔt = 2,40 s · ΔP = -0,625 bar");
         QVERIFY(!chart.window.DifferenceOn());
+        // A new run redrawn: the same instants read from the new data at once.
+        state.PSeries[360] = 149.25;
+        chart.window.RedrawChart();
+        QVERIFY(reading->text().endsWith("ΔP = -0,875 bar"));
 
         // A live crosshair is not in the exported bitmap.
         const QImage committed = chart.Committed();
