@@ -265,6 +265,7 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     // no limit (the requirements' PS, the law's τ).
     catalogue_ = new QTableWidget(0, kCatalogueColumns, this);
     catalogue_->setObjectName(QStringLiteral("TabellaCatalogo"));
+    catalogue_->setItemDelegate(new NumberCellDelegate(catalogue_));
     catalogue_->verticalHeader()->hide();
     catalogue_->setSelectionBehavior(QAbstractItemView::SelectRows);
     catalogue_->horizontalHeader()->setStretchLastSection(true);
