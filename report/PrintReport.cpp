@@ -178,15 +178,14 @@ void PrintMovement(PrinterSurface& s, const Movement& m, const ListLayout& layou
 }
 
 // The gas temperature follows the four series when the ideal or real law ran.
-// Its heading is placed over its column: "Qs(T)=Qt(T)-Qp" fills its print
-// zone to the edge, so a plain next item would land a zone further right,
-// and one at the zone's start would run on from it; a character in, it
-// stands apart and still over its figures.
+// "Qs(T)=Qt(T)-Qp" fills its print zone to the edge, so the next zone's
+// heading would run on from it: the column, heading and figures, starts
+// three characters into its zone, clearly apart and still in line.
 const QString kGasHeading = QStringLiteral("Tgas(T)");
-double GasHeadingX(const PrinterSurface& s) {
+double GasColumnX(const PrinterSurface& s) {
     const double digit = s.TextWidth(QStringLiteral("0"));
     const double zone = 14 * digit;
-    return (std::floor(kTableMargin / zone) + 5) * zone + digit;
+    return (std::floor(kTableMargin / zone) + 5) * zone + 3 * digit;
 }
 
 void TableHeading(PrinterSurface& s, bool gas) {
@@ -194,7 +193,7 @@ void TableHeading(PrinterSurface& s, bool gas) {
     Line(s, kTableMargin, kTableHeading);
     if (gas) {
         s.SetCurrentY(y);
-        s.SetCurrentX(GasHeadingX(s));
+        s.SetCurrentX(GasColumnX(s));
         s.Print({kGasHeading});
     }
     Blank(s, kTableMargin);
@@ -210,7 +209,7 @@ double TablePoints(PrinterSurface& s, bool gas) {
         s.ScaleWidthTo100();
         const double zone = 14 * s.TextWidth(QStringLiteral("0"));
         const double end =
-            gas ? GasHeadingX(s) + s.TextWidth(kGasHeading)
+            gas ? GasColumnX(s) + s.TextWidth(kGasHeading)
                 : (std::floor(kTableMargin / zone) + 4) * zone + s.TextWidth(kTableHeading.last());
         if (end <= 100 || points <= kSmallestPoints) return points;
     }
@@ -305,8 +304,15 @@ double ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStr
         QStringList row{UiFixed(t, 1), UiFixed(at(state.VSeries, i), 4),
                         UiFixed(at(state.PSeries, i), 4), UiFixed(at(state.QtSeries, i), 4),
                         UiFixed(at(state.QsSeries, i), 4)};
-        if (gas) row << UiFixed(state.GasRun.TSeries[i], 2);
+        const double y = s.CurrentY();
         Line(s, kTableMargin, row);
+        if (gas) {
+            const double next = s.CurrentY();
+            s.SetCurrentY(y);
+            s.SetCurrentX(GasColumnX(s));
+            s.Print({UiFixed(state.GasRun.TSeries[i], 2)});
+            s.SetCurrentY(next);
+        }
     }
     return points;
 }
