@@ -105,6 +105,7 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    GiveSeparateWindowsHelp();
 
     // Opening.
     WriteProgramListEntry(context_.settings, context_.programFolder, context_.systemRoot);

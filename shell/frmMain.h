@@ -179,6 +179,7 @@ class frmMain : public QMainWindow {
     void ShowHelpAt(Origin origin, HelpCommand command, const QString& key);
     // F1: the help at the page of the window in front.
     void ShowHelpForActiveWindow(Origin origin);
+    void GiveSeparateWindowsHelp();
     void LoadExample(Origin origin);
     void Run(Origin origin);
     void ShowTable(Origin origin);
