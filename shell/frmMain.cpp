@@ -17,9 +17,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -549,6 +551,48 @@ QStringList frmMain::RestoreBounds() {
     move(restoredPixels_[0], restoredPixels_[1]);
     resize(restoredPixels_[2], restoredPixels_[3]);
     return reset;
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous() || framePending_) return;
+    framePending_ = true;
+    QTimer::singleShot(0, this, &frmMain::FitFrameOnScreen);
+    // A window system that never reports a frame has none to fit.
+    QTimer::singleShot(1000, this, [this] { framePending_ = false; });
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // The frame arrives with the window manager's first placement.
+    if (framePending_) FitFrameOnScreen();
+}
+
+void frmMain::FitFrameOnScreen() {
+    if (isMaximized() || isFullScreen() || isMinimized() || screen() == nullptr) return;
+    const QRect outer = frameGeometry();
+    const QSize frame = outer.size() - size();
+    if (frame.isEmpty()) return;  // not given yet
+    framePending_ = false;
+    const QRect area = screen()->availableGeometry();
+    const QSize fitted(std::min(width(), area.width() - frame.width()),
+                       std::min(height(), area.height() - frame.height()));
+    const QPoint place(
+        std::clamp(outer.x(), area.left(),
+                   std::max(area.left(), area.right() + 1 - fitted.width() - frame.width())),
+        std::clamp(outer.y(), area.top(),
+                   std::max(area.top(), area.bottom() + 1 - fitted.height() - frame.height())));
+    // Cut for this screen only: the remembered size is stored back unless
+    // the person changes it, and a move is a new place.
+    const int now[] = {x(), y(), width(), height()};
+    const int then[] = {place.x(), place.y(), fitted.width(), fitted.height()};
+    for (size_t i = 0; i < restoredPixels_.size(); ++i) {
+        if (now[i] != restoredPixels_[i] || then[i] == now[i]) continue;
+        restoredPixels_[i] = then[i];
+        if (i < 2) restoredTwips_[i] = static_cast<float>(PixelsToTwips(then[i], this));
+    }
+    if (fitted != size()) resize(fitted);
+    if (place != outer.topLeft()) move(place);
 }
 
 void frmMain::StoreBounds() {
