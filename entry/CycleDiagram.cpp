@@ -15,6 +15,7 @@
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
 #include "views/CycleColours.h"
+#include "views/MovementText.h"
 
 namespace volvenza {
 namespace {
@@ -69,12 +70,6 @@ QString Text(const char* source) {
 QString Number(double value, int decimals) {
     return QString::fromStdString(
         FormatNumber(RoundHalfEven(value, decimals), UiDecimalSeparator()));
-}
-
-// A movement's Qm as the cycle table and the movement editor show it, so
-// that one figure reads the same in the three places.
-QString FlowText(double flow) {
-    return QString::fromStdString(FormatNumber(flow, UiDecimalSeparator()));
 }
 
 // 1, 2 or 5 times a power of ten: the smallest such step that puts at most
@@ -142,7 +137,7 @@ void CycleDiagram::Redraw() {
 QString CycleDiagram::TextAlternative() const {
     QStringList lines;
     for (const TimingBar& bar : timing_.bars) {
-        const QString kind = CycleTableModel::KindName(ListedKind(bar.kind));
+        const QString kind = KindTitle(ListedKind(bar.kind));
         const QString start = Number(bar.start, 3), end = Number(bar.end, 3);
         lines << (!bar.lasts      ? Text(kNoBar).arg(bar.number).arg(kind, start, end)
                   : bar.flowShown ? Text(kBarAlternative)
@@ -333,7 +328,7 @@ void CycleDiagram::DrawLanes() {
         const bool error = model_.CheckRow(row).severity == CycleTableModel::Severity::Error;
         surface.SetColor(error ? kBarError : kBarOutline);
         surface.FilledRectangle(bar.topLeft(), bar.bottomRight(), KindColour(ListedKind(m.Kind)));
-        const QString flow = FlowText(m.Qm);
+        const QString flow = MovementNumber(m.Qm);
         if (laneHeight_ >= textHeight_ && metrics.horizontalAdvance(flow) + 6 <= bar.width()) {
             surface.SetColor(kInk);
             surface.Text({bar.left() + 3, top + (laneHeight_ - textHeight_) / 2}, flow);
@@ -455,8 +450,8 @@ void CycleDiagram::OnMouseMoved(QPointF at) {
         const Movement& m = model_.State().Movements[bar + 1];
         text = Text(kBarText)
                    .arg(bar + 1)
-                   .arg(CycleTableModel::KindName(ListedKind(m.Kind)))
-                   .arg(Number(m.Ti, 3), Number(m.Tf, 3), FlowText(m.Qm));
+                   .arg(KindTitle(ListedKind(m.Kind)))
+                   .arg(Number(m.Ti, 3), Number(m.Tf, 3), MovementNumber(m.Qm));
         const QStringList reasons = model_.CheckRow(bar).reasons;
         if (!reasons.isEmpty()) text += QLatin1Char('\n') + reasons.join(QLatin1Char('\n'));
     } else if (drawable_ && at.x() >= left_ && at.x() <= right_) {

@@ -9,6 +9,7 @@
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
 #include "views/CycleColours.h"
+#include "views/MovementText.h"
 
 namespace volvenza {
 namespace {
@@ -27,37 +28,6 @@ QString Report(const char* source) {
 
 QString Num(double v) {
     return QString::fromStdString(FormatNumber(RoundHalfEven(v, 4), UiDecimalSeparator()));
-}
-
-QString KindName(int16_t kind) {
-    const char* title = nullptr;
-    switch (kind) {
-        case MovementKind::CylinderExtending:
-            title = QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO USCENTE");
-            break;
-        case MovementKind::CylinderRetracting:
-            title =
-                QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO ENTRANTE");
-            break;
-        case MovementKind::DifferentialPiston:
-            title = QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PISTONE DIFFERENZIALE");
-            break;
-        case MovementKind::Motor:
-            title = QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "MOTORE");
-            break;
-        case MovementKind::VaneActuator:
-            title = QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PALMOLA");
-            break;
-        case MovementKind::DoubleRodCylinder:
-            title = QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO DOPPIO STELO");
-            break;
-        case MovementKind::SingleActingCylinder:
-            title = QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE EFFETTO");
-            break;
-        default:
-            return QString::number(kind);
-    }
-    return QCoreApplication::translate("volvenza::ActuatorPages", title);
 }
 
 // The table's columns after the number and the kind: the field, and the
@@ -85,14 +55,17 @@ QStringList HeaderCells() {
 }
 
 QStringList RowCells(const Movement& m, int number) {
-    QStringList cells{QString::number(number), KindName(m.Kind), Num(m.Ti), Num(m.Tf)};
+    // The numbers as the cycle table shows them, so that print and screen agree.
+    QStringList cells{QString::number(number), KindTitle(m.Kind), MovementNumber(m.Ti),
+                      MovementNumber(m.Tf)};
     for (const SizeColumn& size : kSizes) {
         const bool used =
             std::find(size.kinds.begin(), size.kinds.end(), m.Kind) != size.kinds.end();
-        cells << (used ? Num(m.*size.field) : QString());
+        cells << (used ? MovementNumber(m.*size.field) : QString());
     }
     // A flow over no time, or no finite number, is not printed as one.
-    return cells << (std::isfinite(m.Qm) && (m.Ti != m.Tf || m.Qm == 0) ? Num(m.Qm) : QString());
+    return cells << (std::isfinite(m.Qm) && (m.Ti != m.Tf || m.Qm == 0) ? MovementNumber(m.Qm)
+                                                                        : QString());
 }
 
 // A cell's text in lines no wider than `width`, broken at blanks.

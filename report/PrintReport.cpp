@@ -16,6 +16,7 @@
 #include "report/CycleReport.h"
 #include "report/SizingReport.h"
 #include "views/EnergyBalanceText.h"
+#include "views/MovementText.h"
 
 namespace volvenza {
 namespace {
@@ -34,8 +35,8 @@ const QStringList kTableHeading = {"T", "V(T)", "P(T)", "Qt(t)", "Qs(T)=Qt(T)-Qp
 QString Report(const char* source) {
     return QCoreApplication::translate("volvenza::Report", source);
 }
-// The kinds' names are the movement editor's page titles.
-QString KindName(const char* source) {
+// The motor's unit, as the movement editor writes it.
+QString EditorText(const char* source) {
     return QCoreApplication::translate("volvenza::ActuatorPages", source);
 }
 
@@ -85,23 +86,20 @@ std::optional<MovementLines> LinesOf(const Movement& m) {
     switch (m.Kind) {
         case MovementKind::CylinderExtending:
             return MovementLines{
-                KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages",
-                                           "CILINDRO SEMPLICE STELO USCENTE")),
+                KindTitle(MovementKind::CylinderExtending),
                 {{"D: " + UiNumber(m.BoreDiameter), mm}, {"L: " + UiNumber(m.Stroke), mm}}};
         case MovementKind::CylinderRetracting:
-            return MovementLines{KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages",
-                                                            "CILINDRO SEMPLICE STELO ENTRANTE")),
-                                 boreRodStroke};
+            return MovementLines{KindTitle(MovementKind::CylinderRetracting), boreRodStroke};
         case MovementKind::Motor:
             return MovementLines{
-                KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "MOTORE")),
+                KindTitle(MovementKind::Motor),
                 {{Report(QT_TRANSLATE_NOOP("volvenza::Report", "Cilindrata: ")) +
                       UiNumber(m.Displacement),
-                  KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[cm3/giro]"))},
+                  EditorText(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[cm3/giro]"))},
                  {Report(QT_TRANSLATE_NOOP("volvenza::Report", "N° giri: ")) + UiNumber(m.Speed),
                   " "}}};
         case MovementKind::VaneActuator:
-            return MovementLines{KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PALMOLA")),
+            return MovementLines{KindTitle(MovementKind::VaneActuator),
                                  {{Report(QT_TRANSLATE_NOOP("volvenza::Report", "Cil. uni.: ")) +
                                        UiNumber(m.UnitDisplacement),
                                    QString::fromUtf8("[cm3/°]")},
@@ -109,12 +107,10 @@ std::optional<MovementLines> LinesOf(const Movement& m) {
                                        UiNumber(m.RotationAngle),
                                    QString::fromUtf8("[°]")}}};
         case MovementKind::DoubleRodCylinder:
-            return MovementLines{
-                KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO DOPPIO STELO")),
-                boreRodStroke};
+            return MovementLines{KindTitle(MovementKind::DoubleRodCylinder), boreRodStroke};
         case MovementKind::SingleActingCylinder:
             return MovementLines{
-                KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE EFFETTO")),
+                KindTitle(MovementKind::SingleActingCylinder),
                 {{"d: " + UiNumber(m.RodDiameter), mm}, {"L: " + UiNumber(m.Stroke), mm}}};
         default:
             return std::nullopt;

@@ -412,6 +412,7 @@ class ReportTest : public QObject {
 
     void cycleIsItsTableFittedToTheWidthThenTheDiagram() {
         state.Movements[2].Tf = state.Movements[2].Ti;  // a flow over no time is not printed
+        state.Movements[4].Qm = 12.00005;  // every decimal, as the cycle table shows it
         RecordingSurface s;
         PrintCycleReport(s, state, "H");
         const QStringList lines = s.Lines(1);
@@ -421,7 +422,7 @@ class ReportTest : public QObject {
                          QString::fromUtf8("N.|Tipo|Ti [sec]|Tf [sec]|D [mm]|d [mm]|L [mm]|C "
                                            "[cm3/giro]|N [rpm]|CU [cm3/°]|AR [°]|Qm [dm3/min]")}));
         QCOMPARE(lines[5], "2|CILINDRO SEMPLICE STELO ENTRANTE|0,2|0,2|40|15|300|||||");
-        QCOMPARE(lines[7], "4|MOTORE|0|2,5||||100|120|||12");
+        QCOMPARE(lines[7], "4|MOTORE|0|2,5||||100|120|||12,00005");
         QCOMPARE(lines.last(), "Qt massima: 108,239  [dm3/min]    Qp: 30  [dm3/min]");
         for (const auto& t : s.texts) QVERIFY(t.x >= 0 && t.x + s.TextWidth(t.text) <= 100 + 1e-9);
         QCOMPARE(s.pictures.size(), 1);
