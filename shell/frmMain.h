@@ -116,6 +116,16 @@ class frmMain : public QMainWindow {
 
   private:
     void BuildMenus();
+    void BuildFileMenu();
+    void BuildViewMenu();
+    void BuildSimulationMenu();
+    void BuildCalculationMenu();
+    void BuildWindowMenu();
+    void BuildHelpMenu();
+    QMenu* AddMenu(const char* name, const QString& title);
+    // The command runs from the menu when the entry is chosen.
+    void OnMenu(QAction* action, void (frmMain::*command)(Origin));
+    void OpensChild(QAction* action, const char* window);
     void BuildToolBar();
     void BuildStatusBar();
     QAction* MenuEntry(QMenu* menu, const char* name, const QString& caption);
