@@ -88,6 +88,14 @@ class Dimensionamento : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    struct Parts;
+    void BuildRequirements(Parts& parts);
+    void BuildActions(Parts& parts);
+    void BuildAnswer(Parts& parts);
+    void BuildExplanations(Parts& parts);
+    void ConnectCommands(const Parts& parts);
+    void ConnectInputs();
+    void FitDesignSize(const Parts& parts);
     // The pump's efficiency and the hours a year into `req`; false, with
     // the message, when either is not a number.
     bool ReadEnergyInputs(sizing::Requirements& req, QString* message) const;
