@@ -387,9 +387,9 @@ void Grafico::ControlloParticolari() {
     RedrawChart();
 }
 
-std::optional<QString> Grafico::SaveChartBitmap(const QString& path) {
-    if (picture_->Surface().SaveCommittedBitmap(path)) return std::nullopt;
-    return UiMessage(SaveFailedMessage(path.toStdString()));
+Status Grafico::SaveChartBitmap(const QString& path) {
+    if (picture_->Surface().SaveCommittedBitmap(path)) return Done{};
+    return SaveFailedMessage(path.toStdString());
 }
 
 void Grafico::SelectTool(const QString& name) {

@@ -9,6 +9,7 @@
 #include "platform/Language.h"
 #include "platform/QtPrinterSurface.h"
 #include "platform/Translations.h"
+#include "platform/UiMessage.h"
 #include "report/CycleReport.h"
 #include "report/PdfReport.h"
 #include "report/PrintReport.h"
@@ -299,7 +300,7 @@ class ReportTest : public QObject {
             report.energy = EnergyInputs{};
             PrintAfterDialog(state, dialogs, printer, identity, report);
             const QString exported = dir.filePath(QStringLiteral("%1.pdf").arg(int(kind)));
-            QCOMPARE(ExportWindowPdf(exported, printer, state, identity, report), std::nullopt);
+            QVERIFY(ExportWindowPdf(exported, printer, state, identity, report));
             // The header heads every page, the cycle's diagram's own too;
             // the original's pages print it alone, as they always did.
             const QString printed = PdfText(dir.filePath("stampa.pdf"));
@@ -326,7 +327,9 @@ class ReportTest : public QObject {
 
         // A file that cannot be written gives the message and leaves nothing.
         const QString bad = dir.filePath("no/such/dir/t.pdf");
-        QCOMPARE(ExportWindowPdf(bad, printer, state, identity, {WindowReport::Kind::ResultsTable}),
+        QCOMPARE(UiMessage(ExportWindowPdf(bad, printer, state, identity,
+                                           {WindowReport::Kind::ResultsTable})
+                               .Error()),
                  QString("Impossibile salvare il file %1: la cartella %2 non esiste.")
                      .arg(bad, dir.filePath("no/such/dir")));
     }
@@ -526,13 +529,12 @@ class ReportTest : public QObject {
                                             *answer, state.Data),
                              std::nullopt);
                 } else {
-                    QCOMPARE(WritePdfReport(pdf, *paper,
-                                            // A copy: Clang 14 captures no structured binding.
-                                            [&, found = answer](PrinterSurface& s) {
-                                                PrintSizingReport(s, "Officina Rossi", req, *found,
-                                                                  state.Data);
-                                            }),
-                             std::nullopt);
+                    QVERIFY(WritePdfReport(pdf, *paper,
+                                           // A copy: Clang 14 captures no structured binding.
+                                           [&, found = answer](PrinterSurface& s) {
+                                               PrintSizingReport(s, "Officina Rossi", req, *found,
+                                                                 state.Data);
+                                           }));
                 }
                 const QString text = PdfText(pdf);
                 const QStringList faults = MisalignedCells(text);
