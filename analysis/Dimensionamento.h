@@ -96,9 +96,6 @@ class Dimensionamento : public QWidget {
     void ConnectCommands(const Parts& parts);
     void ConnectInputs();
     void FitDesignSize(const Parts& parts);
-    // The pump's efficiency and the hours a year into `req`; false, with
-    // the message, when either is not a number.
-    bool ReadEnergyInputs(sizing::Requirements& req, QString* message) const;
     // The bottles as the box gives them, or nothing when it gives none.
     std::optional<std::vector<double>> ReadBottles() const;
     void Poll();

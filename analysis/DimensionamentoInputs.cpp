@@ -244,7 +244,12 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
     const auto hours = number(hours_);
     if (!hours) return fail(tr("Scrivere le ore di lavoro continuo."));
     req.WorkingHours = *hours;
-    if (!ReadEnergyInputs(req, message)) return std::nullopt;
+    const auto efficiency = number(efficiency_);
+    if (!efficiency) return fail(tr("Scrivere il rendimento della pompa."));
+    req.PumpEfficiency = *efficiency;
+    const auto hoursPerYear = number(hoursPerYear_);
+    if (!hoursPerYear) return fail(tr("Scrivere le ore di lavoro in un anno."));
+    req.HoursPerYear = *hoursPerYear;
     const auto bottles = ReadBottles();
     if (!bottles) {
         return fail(tr("Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da \";\".")
@@ -265,21 +270,6 @@ std::optional<std::vector<double>> Dimensionamento::ReadBottles() const {
         return std::vector<double>(sizes.begin(), sizes.end());
     }
     return ParseBottles(bottles_->text());
-}
-
-bool Dimensionamento::ReadEnergyInputs(Requirements& req, QString* message) const {
-    const auto efficiency = Number(efficiency_);
-    const auto hours = Number(hoursPerYear_);
-    if (!efficiency || !hours) {
-        if (message != nullptr) {
-            *message = !efficiency ? tr("Scrivere il rendimento della pompa.")
-                                   : tr("Scrivere le ore di lavoro in un anno.");
-        }
-        return false;
-    }
-    req.PumpEfficiency = *efficiency;
-    req.HoursPerYear = *hours;
-    return true;
 }
 
 Requirements Dimensionamento::RequirementsShown() const {
