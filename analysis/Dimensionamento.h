@@ -22,6 +22,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -90,6 +91,7 @@ class Dimensionamento : public QWidget {
   private:
     struct Parts;
     void BuildRequirements(Parts& parts);
+    void BuildCatalogue(Parts& parts, QFormLayout& form);
     void BuildActions(Parts& parts);
     void BuildAnswer(Parts& parts);
     void BuildExplanations(Parts& parts);

@@ -179,27 +179,7 @@ void Dimensionamento::BuildRequirements(Parts& parts) {
     }
     form->addRow(tr("&Tipo di accumulatore"), type_);
 
-    // The catalogue: a row per size, every limit editable; an empty cell is
-    // no limit (the requirements' PS, the law's τ).
-    catalogue_ = new QTableWidget(0, kCatalogueColumns, this);
-    catalogue_->setObjectName(QStringLiteral("TabellaCatalogo"));
-    catalogue_->setItemDelegate(new NumberCellDelegate(catalogue_));
-    catalogue_->verticalHeader()->hide();
-    catalogue_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    catalogue_->horizontalHeader()->setStretchLastSection(true);
-    auto* catalogueLabel = new QLabel(tr("Catalogo (cella vuota: nessun limite)"), this);
-    catalogueLabel->setBuddy(catalogue_);
-    parts.add = NamedButton(this, "CmdAggiungiGrandezza", tr("A&ggiungi"));
-    parts.remove = NamedButton(this, "CmdRimuoviGrandezza", tr("Rimuovi"));
-    parts.defaults = NamedButton(this, "CmdPredefinito", tr("Predefinito"));
-    auto* catalogueButtons = new QHBoxLayout;
-    catalogueButtons->addWidget(parts.add);
-    catalogueButtons->addWidget(parts.remove);
-    catalogueButtons->addWidget(parts.defaults);
-    catalogueButtons->addStretch(1);
-    form->addRow(catalogueLabel);
-    form->addRow(catalogue_);
-    form->addRow(catalogueButtons);
+    BuildCatalogue(parts, *form);
 
     form->addRow(tr("Pressione nominale &PS [bar]"), NamedBox(this, "TPS", rated_));
     form->addRow(tr("Taratura della valvola di &massima [bar]"),
@@ -237,6 +217,30 @@ void Dimensionamento::BuildRequirements(Parts& parts) {
     gasLaw_->setObjectName(QStringLiteral("LModelloGas"));
     gasLaw_->setWordWrap(true);
     form->addRow(gasLaw_);
+}
+
+// The catalogue: a row per size, every limit editable; an empty cell is no
+// limit (the requirements' PS, the law's τ).
+void Dimensionamento::BuildCatalogue(Parts& parts, QFormLayout& form) {
+    catalogue_ = new QTableWidget(0, kCatalogueColumns, this);
+    catalogue_->setObjectName(QStringLiteral("TabellaCatalogo"));
+    catalogue_->setItemDelegate(new NumberCellDelegate(catalogue_));
+    catalogue_->verticalHeader()->hide();
+    catalogue_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    catalogue_->horizontalHeader()->setStretchLastSection(true);
+    auto* catalogueLabel = new QLabel(tr("Catalogo (cella vuota: nessun limite)"), this);
+    catalogueLabel->setBuddy(catalogue_);
+    parts.add = NamedButton(this, "CmdAggiungiGrandezza", tr("A&ggiungi"));
+    parts.remove = NamedButton(this, "CmdRimuoviGrandezza", tr("Rimuovi"));
+    parts.defaults = NamedButton(this, "CmdPredefinito", tr("Predefinito"));
+    auto* catalogueButtons = new QHBoxLayout;
+    catalogueButtons->addWidget(parts.add);
+    catalogueButtons->addWidget(parts.remove);
+    catalogueButtons->addWidget(parts.defaults);
+    catalogueButtons->addStretch(1);
+    form.addRow(catalogueLabel);
+    form.addRow(catalogue_);
+    form.addRow(catalogueButtons);
 }
 
 // Calcola, Interrompi and the progress under the requirements, Applica.
