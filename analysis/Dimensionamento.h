@@ -22,6 +22,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -88,9 +89,15 @@ class Dimensionamento : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    // The pump's efficiency and the hours a year into `req`; false, with
-    // the message, when either is not a number.
-    bool ReadEnergyInputs(sizing::Requirements& req, QString* message) const;
+    struct Parts;
+    void BuildRequirements(Parts& parts);
+    void BuildCatalogue(Parts& parts, QFormLayout& form);
+    void BuildActions(Parts& parts);
+    void BuildAnswer(Parts& parts);
+    void BuildExplanations(Parts& parts);
+    void ConnectCommands(const Parts& parts);
+    void ConnectInputs();
+    void FitDesignSize(const Parts& parts);
     // The bottles as the box gives them, or nothing when it gives none.
     std::optional<std::vector<double>> ReadBottles() const;
     void Poll();

@@ -10,6 +10,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
+#include "platform/NumberCharacters.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
 #include "platform/UiMessage.h"
@@ -156,6 +157,7 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
         box->setGeometry(twips(4320, top, 1215, 285));
         label->setBuddy(box);
         FitLabelFont(*label);
+        box->setValidator(new NumberCharacters(box));
         FollowSeparator(box);
         boxes_[row.box] = box;
         top += 405;
@@ -184,6 +186,7 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
         box->setGeometry(twips(4200, top, 1215, 285));
         label->setBuddy(box);
         FitLabelFont(*label);
+        box->setValidator(new NumberCharacters(box));
         FollowSeparator(box);
         boxes_[row.box] = box;
         top += 405;

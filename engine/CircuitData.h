@@ -15,4 +15,23 @@ struct CircuitData {
     bool operator==(const CircuitData&) const = default;
 };
 
+// The names the initial-data window labels the values with, which the
+// messages about a value repeat. The cycle time has a label in words, in the
+// person's language, and no name here.
+struct InitialValueName {
+    const char* name;
+    float CircuitData::*field;
+};
+inline constexpr InitialValueName kInitialValueNames[] = {
+    {"Vo", &CircuitData::V0}, {"Po", &CircuitData::P0}, {"tc", &CircuitData::Tc},
+    {"Qp", &CircuitData::Qp}, {"PM", &CircuitData::Pm}, {"DP", &CircuitData::Dp},
+};
+
+constexpr const char* LabelOf(float CircuitData::*field) {
+    for (const InitialValueName& value : kInitialValueNames) {
+        if (value.field == field) return value.name;
+    }
+    return nullptr;
+}
+
 }  // namespace volvenza

@@ -1,7 +1,6 @@
 #include "engine/Simulation.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -25,12 +24,11 @@ bool AllZero(const CircuitData& d) {
 // NaN results: a negative volume, pressure or flow (NaN counts too), or a
 // working temperature at or below absolute zero, -273,15 °C.
 std::optional<Message> PhysicallyImpossible(const CircuitData& d) {
-    constexpr std::array<const char*, 5> names = {"Vo", "Po", "Qp", "PM", "DP"};
-    const float values[] = {d.V0, d.P0, d.Qp, d.Pm, d.Dp};
-    for (size_t i = 0; i < std::size(values); ++i) {
-        if (!(values[i] >= 0)) {
+    for (const auto& [name, field] : kInitialValueNames) {
+        if (field == &CircuitData::Tc) continue;  // a temperature, checked below
+        if (!(d.*field >= 0)) {
             return Message(MessageId::InitialValueNegative,
-                           {MsgVerbatim(names[i]), MsgNumber(values[i])});
+                           {MsgVerbatim(name), MsgNumber(d.*field)});
         }
     }
     if (!(d.Tc > -273.15f)) return Message(MessageId::WorkTempAbsoluteZero, {MsgNumber(d.Tc)});

@@ -10,6 +10,7 @@
 #include <QtGlobal>
 
 #include "engine/CircuitState.h"
+#include "views/MovementText.h"
 
 class QString;
 
@@ -36,11 +37,11 @@ inline constexpr int kPictureCount = 6;
 
 inline constexpr std::array<ActuatorPage, 7> kActuatorPages{{
     {MovementKind::CylinderExtending,
-     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO USCENTE"),
+     KindTitleSource(MovementKind::CylinderExtending),
      {{{"D", "[mm]", &Movement::BoreDiameter}, {"L", "[mm]", &Movement::Stroke}, {}}},
      1},
     {MovementKind::CylinderRetracting,
-     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO ENTRANTE"),
+     KindTitleSource(MovementKind::CylinderRetracting),
      {{{"D", "[mm]", &Movement::BoreDiameter},
        {"d", "[mm]", &Movement::RodDiameter},
        {"L", "[mm]", &Movement::Stroke}}},
@@ -48,31 +49,31 @@ inline constexpr std::array<ActuatorPage, 7> kActuatorPages{{
     // Only a loaded file can hold this kind; it is edited like kind 2 but its
     // third size is the first stroke, and it has no picture of its own.
     {MovementKind::DifferentialPiston,
-     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PISTONE DIFFERENZIALE"),
+     KindTitleSource(MovementKind::DifferentialPiston),
      {{{"D", "[mm]", &Movement::BoreDiameter},
        {"d1", "[mm]", &Movement::RodDiameter},
        {"S1", "[mm]", &Movement::Stroke1}}},
      0},
     {MovementKind::Motor,
-     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "MOTORE"),
+     KindTitleSource(MovementKind::Motor),
      {{{"C", QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[cm3/giro]"), &Movement::Displacement},
        {"N", QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[rpm]"), &Movement::Speed},
        {}}},
      3},
     {MovementKind::VaneActuator,
-     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PALMOLA"),
+     KindTitleSource(MovementKind::VaneActuator),
      {{{"CU", "[cm3/°]", &Movement::UnitDisplacement},
        {"AR", "[°]", &Movement::RotationAngle},
        {}}},
      6},
     {MovementKind::DoubleRodCylinder,
-     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO DOPPIO STELO"),
+     KindTitleSource(MovementKind::DoubleRodCylinder),
      {{{"D", "[mm]", &Movement::BoreDiameter},
        {"d", "[mm]", &Movement::RodDiameter},
        {"L", "[mm]", &Movement::Stroke}}},
      4},
     {MovementKind::SingleActingCylinder,
-     QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE EFFETTO"),
+     KindTitleSource(MovementKind::SingleActingCylinder),
      {{{"d", "[mm]", &Movement::RodDiameter}, {"L", "[mm]", &Movement::Stroke}, {}}},
      5},
 }};
@@ -83,12 +84,6 @@ constexpr const ActuatorPage* PageForKind(int16_t kind) {
         if (page.kind == kind) return &page;
     }
     return nullptr;
-}
-
-// The kind a listed movement is shown and edited as: the empty-slot code,
-// which only a file can put into the list, counts as the first kind.
-constexpr int16_t ListedKind(int16_t kind) {
-    return kind == MovementKind::Empty ? MovementKind::CylinderExtending : kind;
 }
 
 // Whether the page of `kind` shows and stores `field` as one of its sizes.

@@ -24,6 +24,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ResultsNote.h"
 #include "platform/ScreenUnits.h"
+#include "views/MovementText.h"
 
 namespace volvenza {
 namespace {
@@ -183,7 +184,7 @@ void Ciclo::BuildToolbar() {
     int number = 0;
     for (const AddButton& button : kAddButtons) {
         const int16_t kind = button.kind;
-        QAction* entry = kinds->addAction(CycleTableModel::KindName(kind));
+        QAction* entry = kinds->addAction(KindTitle(kind));
         entry->setObjectName(QStringLiteral("Aggiungi") + QLatin1String(button.name));
         entry->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + number++)));
         entry->setShortcutContext(Qt::WidgetWithChildrenShortcut);

@@ -11,6 +11,7 @@
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
 #include "platform/UiText.h"
+#include "views/MovementText.h"
 
 namespace volvenza {
 namespace {
@@ -130,7 +131,7 @@ QString MovementsAsText(const std::vector<Movement>& movements, int firstNumber)
     int number = firstNumber;
     for (const Movement& m : movements) {
         const int16_t kind = ListedKind(m.Kind);
-        QStringList cells{QString::number(number++), CycleTableModel::KindName(kind)};
+        QStringList cells{QString::number(number++), KindTitle(kind)};
         for (int column = CycleTableModel::StartTime; column < CycleTableModel::Flow; ++column) {
             float Movement::*field = CycleTableModel::Field(column);
             const bool shown = column <= CycleTableModel::EndTime || PageShows(kind, field);

@@ -1,21 +1,17 @@
 #pragma once
-// The timing diagram of the cycle window, drawn on the drawing surface: a
-// lane per movement with a bar from Ti to Tf in its kind's colour and its
-// flow written on it; below, the total flow Qt(t) as a step curve against
-// the pump delivery Qp, with the stretches where the movements draw more
-// than the pump delivers shaded; after a run, that run's pressure P(t); one
-// time axis for all. When the lanes do not all fit, they show the movements
-// from the table's first visible row on. The pointer over a bar or a curve
-// says what is there, and a click on a bar reports its row.
+// The timing diagram of the cycle window (its picture is the printout's
+// too), after a run with that run's pressure P(t). When the lanes do not all
+// fit, they show the movements from the table's first visible row on. The
+// pointer over a bar or a curve says what is there, and a click on a bar
+// reports its row.
 
-#include <functional>
 #include <vector>
 
 #include <QString>
 
 #include "engine/CircuitData.h"
-#include "engine/CycleTiming.h"
 #include "platform/DrawingSurface.h"
+#include "views/CycleDiagramPicture.h"
 
 namespace volvenza {
 
@@ -36,11 +32,11 @@ class CycleDiagram : public DrawingArea {
     // Rows whose bars are outlined as selected.
     void SetSelectedRows(std::vector<int> rows);
 
-    int LaneCount() const { return shown_; }
+    int LaneCount() const { return picture_.LaneCount(); }
     // The row whose bar lies under the pixel, or -1.
-    int BarAt(QPointF pixel) const;
+    int BarAt(QPointF pixel) const { return picture_.BarAt(pixel); }
     // Where the bar of a row is drawn (pixels); empty when it is not shown.
-    QRectF BarRect(int row) const;
+    QRectF BarRect(int row) const { return picture_.BarRect(row); }
     // Every bar and the total flow against Qp as lines of text, also the
     // diagram's accessible description.
     QString TextAlternative() const;
@@ -55,42 +51,15 @@ class CycleDiagram : public DrawingArea {
     void leaveEvent(QEvent* event) override;
 
   private:
-    void ComputeRanges();
-    void Layout();
     void Draw();
-    void DrawLanes();
-    void DrawFlowPanel();
-    void DrawPressurePanel();
-    void DrawTimeAxis();
-    // Ticks and their values left of the plot, at heights given by `y`.
-    void DrawScale(const std::vector<double>& ticks, const std::function<double(double)>& y,
-                   double bottom, bool lowest);
     void DrawOverlay();
     void OnMouseMoved(QPointF at);
 
-    double X(double time) const;
-    double Time(double x) const;
-    double FlowY(double flow) const;
-    double PressureY(double pressure) const;
-    double FlowAt(double time) const;
-
     const CycleTableModel& model_;
+    CycleDiagramPicture picture_;
     float cycleTime_ = 0;
     float pumpFlow_ = 0;
-    CycleTiming timing_;
-    std::vector<double> timeTicks_, flowTicks_, pressureTicks_;
-    bool results_ = false;
-    // Ranges: time, flow, pressure.
-    double t0_ = 0, t1_ = 1, q0_ = 0, q1_ = 1, p0_ = 0, p1_ = 1;
-    // Pixels: the plot's left and right edges, the lanes, the two panels,
-    // the time axis.
-    double left_ = 0, right_ = 0, lanesTop_ = 0, laneHeight_ = 1;
-    double flowTop_ = 0, flowBottom_ = 0, pressureTop_ = 0, pressureBottom_ = 0, axisY_ = 0;
-    double textHeight_ = 10;
-    bool drawable_ = false;
     int requestedFirst_ = 0;
-    int first_ = 0;
-    int shown_ = 0;
     std::vector<int> selected_;
     int hovered_ = -1;
     QString hoverText_;

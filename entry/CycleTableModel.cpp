@@ -14,8 +14,8 @@
 #include "entry/CycleEdits.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
-#include "platform/Language.h"
 #include "views/CycleColours.h"
+#include "views/MovementText.h"
 
 namespace volvenza {
 namespace {
@@ -83,14 +83,6 @@ const QColor kTypedFlowText(0, 70, 160);
 
 QString Text(const char* source) {
     return QCoreApplication::translate("volvenza::CycleTableModel", source);
-}
-
-QString NumberText(float value) {
-    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
-}
-
-QString NumberText(double value) {
-    return QString::fromStdString(FormatNumber(value, UiDecimalSeparator()));
 }
 
 bool FlowShown(const Movement& m) {
@@ -192,11 +184,6 @@ int CycleTableModel::SlotOf(int row) const {
     return slot >= lag_->first + lag_->count ? slot - lag_->count : 0;
 }
 
-QString CycleTableModel::KindName(int16_t kind) {
-    const ActuatorPage* page = PageForKind(kind);
-    return page != nullptr ? ActuatorText(page->title) : QString::number(kind);
-}
-
 QString CycleTableModel::Header(int column) {
     return column >= 0 && column < ColumnCount ? Text(kColumns[column].header) : QString();
 }
@@ -206,12 +193,12 @@ QString CycleTableModel::CellText(int slot, int column) const {
     const Movement& m = state_.Movements[slot];
     switch (column) {
         case Kind:
-            return KindName(ListedKind(m.Kind));
+            return KindTitle(ListedKind(m.Kind));
         case Flow:
             // A flow over no time, or no number at all, is not shown as one.
-            return FlowShown(m) ? NumberText(m.Qm) : QString();
+            return FlowShown(m) ? MovementNumber(m.Qm) : QString();
         default:
-            return ShowsSlot(slot, column) ? NumberText(m.*Field(column)) : QString();
+            return ShowsSlot(slot, column) ? MovementNumber(m.*Field(column)) : QString();
     }
 }
 
@@ -230,7 +217,7 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
         check.reasons << reason;
     };
     auto notANumber = [&](int c) {
-        const QString kept = c == Flow ? NumberText(m.Qm) : NumberText(m.*Field(c));
+        const QString kept = c == Flow ? MovementNumber(m.Qm) : MovementNumber(m.*Field(c));
         mark(Severity::Error,
              Text(kNotANumber).arg(Header(c).section(QLatin1Char(' '), 0, 0), kept));
     };
@@ -277,11 +264,11 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
         mark(Severity::Error, Text(kBeforeCycle));
     }
     if (cycleTime_ > 0 && std::max(m.Ti, m.Tf) > cycleTime_) {
-        mark(Severity::Warning, Text(kAfterCycle).arg(NumberText(cycleTime_)));
+        mark(Severity::Warning, Text(kAfterCycle).arg(MovementNumber(cycleTime_)));
     }
     // Not wrong, only said: the run takes the flow typed.
     if (const auto sizes = OtherFlowOfSizes(m)) {
-        check.reasons << Text(kTypedFlow).arg(NumberText(RoundHalfEven(*sizes, 3)));
+        check.reasons << Text(kTypedFlow).arg(MovementNumber(RoundHalfEven(*sizes, 3)));
     }
     return check;
 }

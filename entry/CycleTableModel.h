@@ -85,8 +85,6 @@ class CycleTableModel : public QAbstractTableModel {
     static int ColumnOf(const DraftKey& key);
     // The cell holds a value of its movement (its kind's page shows it).
     bool Shows(int row, int column) const;
-    // The kind's name, as the editor's page title writes it.
-    static QString KindName(int16_t kind);
     // A column's header: its symbol and unit.
     static QString Header(int column);
 

@@ -10,6 +10,7 @@
 #include "entry/NumberBox.h"
 #include "numbers/NumberText.h"
 #include "views/CycleColours.h"
+#include "views/MovementText.h"
 
 namespace volvenza {
 namespace {
@@ -99,11 +100,11 @@ QWidget* CycleDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
         for (const AddButton& button : kAddButtons) {
             QPixmap swatch(12, 12);
             swatch.fill(KindColour(button.kind));
-            kinds->addItem(QIcon(swatch), CycleTableModel::KindName(button.kind), int(button.kind));
+            kinds->addItem(QIcon(swatch), KindTitle(button.kind), int(button.kind));
         }
         const int16_t kind = static_cast<int16_t>(index.data(Qt::EditRole).toInt());
         if (kinds->findData(int(kind)) < 0) {
-            kinds->addItem(CycleTableModel::KindName(kind), int(kind));
+            kinds->addItem(KindTitle(kind), int(kind));
         }
         return kinds;
     }

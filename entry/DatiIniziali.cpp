@@ -38,12 +38,12 @@ struct Row {
 
 // Top to bottom, which is also the focus order.
 const std::array<Row, 7> kRows{{
-    {"LV0", "Vo", "TV0", "Label1", "[dm3]", 120, &CircuitData::V0},
-    {"LP0", "Po", "TP0", "Label2", "[bar]", 480, &CircuitData::P0},
-    {"LTc", "tc", "TTc", "Label3", "[°C]", 840, &CircuitData::Tc},
-    {"LQp", "Qp", "TQp", "Label4", "[dm3/min]", 1200, &CircuitData::Qp},
-    {"LPm", "PM", "TPm", "Label5", "[bar]", 1560, &CircuitData::Pm},
-    {"LDp", "DP", "TDp", "Label6", "[bar]", 1920, &CircuitData::Dp},
+    {"LV0", LabelOf(&CircuitData::V0), "TV0", "Label1", "[dm3]", 120, &CircuitData::V0},
+    {"LP0", LabelOf(&CircuitData::P0), "TP0", "Label2", "[bar]", 480, &CircuitData::P0},
+    {"LTc", LabelOf(&CircuitData::Tc), "TTc", "Label3", "[°C]", 840, &CircuitData::Tc},
+    {"LQp", LabelOf(&CircuitData::Qp), "TQp", "Label4", "[dm3/min]", 1200, &CircuitData::Qp},
+    {"LPm", LabelOf(&CircuitData::Pm), "TPm", "Label5", "[bar]", 1560, &CircuitData::Pm},
+    {"LDp", LabelOf(&CircuitData::Dp), "TDp", "Label6", "[bar]", 1920, &CircuitData::Dp},
     {"LTT", QT_TRANSLATE_NOOP("volvenza::DatiIniziali", "Tempo ciclo"), "TTT", "Label7", "[s]",
      2520, &CircuitData::CycleTime},
 }};

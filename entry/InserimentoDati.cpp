@@ -109,6 +109,16 @@ InserimentoDati::FieldRow InserimentoDati::MakeRow(const char* nameLabel, const 
 }
 
 void InserimentoDati::BuildWindow() {
+    BuildAddButtons();
+    BuildHeading();
+    BuildFieldRows();
+    BuildStepButtons();
+    SetFocusOrder();
+    LabelFixedRows();
+    HideAllFields();
+}
+
+void InserimentoDati::BuildAddButtons() {
     int number = 0;
     for (const AddButton& design : kAddButtons) {
         auto* button = new QPushButton(this);
@@ -126,7 +136,9 @@ void InserimentoDati::BuildWindow() {
         const int16_t kind = design.kind;
         connect(button, &QPushButton::clicked, this, [this, kind] { OnAddButton(kind); });
     }
+}
 
+void InserimentoDati::BuildHeading() {
     title_ = new QLabel(this);
     title_->setObjectName(QStringLiteral("LCommento"));
     title_->setGeometry(TwipsRect(600, 1920, 8535, 495, this));
@@ -140,7 +152,9 @@ void InserimentoDati::BuildWindow() {
     picture_->setObjectName(QStringLiteral("Immagine"));
     picture_->setGeometry(TwipsRect(5400, 2640, 3735, 2295, this));
     picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
 
+void InserimentoDati::BuildFieldRows() {
     const char* const names[] = {"Li", "Lf", "L1", "L2", "L3"};
     const char* const boxes[] = {"DatoTi", "DatoTf", "Dato1", "Dato2", "Dato3"};
     const char* const units[] = {"LUi", "LUf", "LU1", "LU2", "LU3"};
@@ -170,7 +184,9 @@ void InserimentoDati::BuildWindow() {
         OnFlowKeyReleased(event);
         OnEnterReleased(event, flow_.box);
     });
+}
 
+void InserimentoDati::BuildStepButtons() {
     auto* remove = new QPushButton(Text(kDelete), this);
     remove->setObjectName(QStringLiteral("PulsEliminaDato"));
     remove->setGeometry(TwipsRect(2640, 5160, 855, 495, this));
@@ -203,7 +219,9 @@ void InserimentoDati::BuildWindow() {
     forward_->setAccessibleName(Text(kNextName));
     forward_->setToolTip(Text(kNextName));
     connect(forward_, &QPushButton::clicked, this, [this] { OnStep(+1); });
+}
 
+void InserimentoDati::SetFocusOrder() {
     // Focus order: first add button, the time and size boxes, four more add
     // buttons, the arrows and position, the flow, Elimina, the last add
     // button, Ricalcola.
@@ -217,7 +235,9 @@ void InserimentoDati::BuildWindow() {
         setTabOrder(findChild<QWidget*>(QLatin1String(order[i - 1])),
                     findChild<QWidget*>(QLatin1String(order[i])));
     }
+}
 
+void InserimentoDati::LabelFixedRows() {
     rows_[0].name->setText(Text(kTimeStart));
     rows_[0].unit->setText(Text(kTimeUnit));
     rows_[1].name->setText(Text(kTimeEnd));
@@ -234,7 +254,6 @@ void InserimentoDati::BuildWindow() {
     for (FieldRow* row : {&rows_[0], &rows_[1], &rows_[2], &rows_[3], &rows_[4], &flow_}) {
         FitLabelFont(*row->unit, unitTexts);
     }
-    HideAllFields();
 }
 
 void InserimentoDati::HideAllFields() {

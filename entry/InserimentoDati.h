@@ -73,6 +73,16 @@ class InserimentoDati : public QWidget {
     };
 
     void BuildWindow();
+    void BuildAddButtons();
+    // The page's title and picture.
+    void BuildHeading();
+    // The time and size rows, and the flow's.
+    void BuildFieldRows();
+    // Elimina, Ricalcola, the arrows and the position between them.
+    void BuildStepButtons();
+    void SetFocusOrder();
+    // The names and units that are the same on every page.
+    void LabelFixedRows();
     FieldRow MakeRow(const char* nameLabel, const char* boxName, const char* unitLabel, int top,
                      int nameLeft, int nameWidth, int boxLeft, int unitLeft, bool keepPeriod);
     void ShowRow(FieldRow& row, const QString& name, const QString& unit, const QString& value);

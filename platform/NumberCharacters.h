@@ -4,7 +4,10 @@
 // between bottles). A letter is refused as it is typed or pasted; every step
 // of a number on its way ("-", "1,", "1e") and a text that is still no number
 // ("1,2,3") stay, for the box's draft and the message that names it.
+// The gas model's boxes and the sizing catalogue's cells take the same.
 
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QValidator>
 
 namespace volvenza {
@@ -23,6 +26,21 @@ class NumberCharacters : public QValidator {
 
   private:
     QString allowed_;
+};
+
+// A table whose cells are number boxes: each cell's editor takes the same.
+class NumberCellDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* box = qobject_cast<QLineEdit*>(editor)) {
+            box->setValidator(new NumberCharacters(box));
+        }
+        return editor;
+    }
 };
 
 }  // namespace volvenza

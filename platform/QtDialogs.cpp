@@ -329,6 +329,9 @@ bool QtDialogs::PageSetupDialog(QPrinter& printer, const QString& title) {
 }
 
 int QtDialogs::Exec(QDialog& dialog) {
+    // Modal to the program's windows only: the help that F1 opens from the
+    // dialog stands beside the program and stays usable.
+    if (dialog.parentWidget() != nullptr) dialog.setWindowModality(Qt::WindowModal);
     return dialog.exec();
 }
 

@@ -4,11 +4,11 @@
 #include <cmath>
 
 #include <QCoreApplication>
-#include <QPainter>
 
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
-#include "views/CycleColours.h"
+#include "views/CycleDiagramPicture.h"
+#include "views/MovementText.h"
 
 namespace volvenza {
 namespace {
@@ -27,37 +27,6 @@ QString Report(const char* source) {
 
 QString Num(double v) {
     return QString::fromStdString(FormatNumber(RoundHalfEven(v, 4), UiDecimalSeparator()));
-}
-
-QString KindName(int16_t kind) {
-    const char* title = nullptr;
-    switch (kind) {
-        case MovementKind::CylinderExtending:
-            title = QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO USCENTE");
-            break;
-        case MovementKind::CylinderRetracting:
-            title =
-                QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO ENTRANTE");
-            break;
-        case MovementKind::DifferentialPiston:
-            title = QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PISTONE DIFFERENZIALE");
-            break;
-        case MovementKind::Motor:
-            title = QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "MOTORE");
-            break;
-        case MovementKind::VaneActuator:
-            title = QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PALMOLA");
-            break;
-        case MovementKind::DoubleRodCylinder:
-            title = QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO DOPPIO STELO");
-            break;
-        case MovementKind::SingleActingCylinder:
-            title = QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE EFFETTO");
-            break;
-        default:
-            return QString::number(kind);
-    }
-    return QCoreApplication::translate("volvenza::ActuatorPages", title);
 }
 
 // The table's columns after the number and the kind: the field, and the
@@ -85,14 +54,17 @@ QStringList HeaderCells() {
 }
 
 QStringList RowCells(const Movement& m, int number) {
-    QStringList cells{QString::number(number), KindName(m.Kind), Num(m.Ti), Num(m.Tf)};
+    // The numbers as the cycle table shows them, so that print and screen agree.
+    QStringList cells{QString::number(number), KindTitle(m.Kind), MovementNumber(m.Ti),
+                      MovementNumber(m.Tf)};
     for (const SizeColumn& size : kSizes) {
         const bool used =
             std::find(size.kinds.begin(), size.kinds.end(), m.Kind) != size.kinds.end();
-        cells << (used ? Num(m.*size.field) : QString());
+        cells << (used ? MovementNumber(m.*size.field) : QString());
     }
     // A flow over no time, or no finite number, is not printed as one.
-    return cells << (std::isfinite(m.Qm) && (m.Ti != m.Tf || m.Qm == 0) ? Num(m.Qm) : QString());
+    return cells << (std::isfinite(m.Qm) && (m.Ti != m.Tf || m.Qm == 0) ? MovementNumber(m.Qm)
+                                                                        : QString());
 }
 
 // A cell's text in lines no wider than `width`, broken at blanks.
@@ -141,18 +113,6 @@ void Heading(PrinterSurface& s, const QString& header, double points) {
     s.SetCurrentX(50 - s.TextWidth(header) / 2);
     s.Print({header});
     s.SetCurrentY(top + 3 * s.LineHeight());
-}
-
-// 1, 2 or 5 times a power of ten: the smallest such step that puts at most
-// `most` steps into `span`.
-double NiceStep(double span, int most) {
-    const double raw = span / std::max(most, 1);
-    if (!(raw > 0) || !std::isfinite(raw)) return 1;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double multiple : {1.0, 2.0, 5.0}) {
-        if (multiple * magnitude >= raw) return multiple * magnitude;
-    }
-    return 10 * magnitude;
 }
 
 }  // namespace
@@ -232,114 +192,26 @@ void PrintCycleReport(PrinterSurface& s, const CircuitState& state, const QStrin
     // The rest of the page at 96 dots per inch: 15 twips to the dot.
     const double room = s.PageHeight() - s.CurrentY();
     s.PaintPicture(CycleTimingPicture(
-        timing, QSize(static_cast<int>(s.PageWidth() / 15), static_cast<int>(room / 15))));
+        timing, state.Data.CycleTime,
+        QSize(static_cast<int>(s.PageWidth() / 15), static_cast<int>(room / 15))));
     s.EndDoc();
 }
 
-QImage CycleTimingPicture(const CycleTiming& timing, QSize size) {
-    QImage image(size.expandedTo(QSize(100, 100)), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont font(QStringLiteral("Sans"));
+QImage CycleTimingPicture(const CycleTiming& timing, float cycleTime, QSize size) {
+    DrawingSurface surface;
+    surface.Resize(size.expandedTo(QSize(100, 100)));
+    QFont font(kFont);
     font.setPixelSize(11);
-    p.setFont(font);
-    const QFontMetricsF metrics(font);
-    const double text = metrics.height();
-    const double width = image.width(), height = image.height();
-    const int rows = static_cast<int>(timing.bars.size());
-
-    const double left = metrics.horizontalAdvance(QStringLiteral("00000,0")) + 8;
-    const double right = width - metrics.horizontalAdvance(QStringLiteral("Qp")) - 10;
-    // The lanes as tall as a line of text while they fit in 60 % of the
-    // page, the flow panel a third of the page below them, then the axis.
-    const double room = height - 2 * text - 16;
-    const double lane = rows > 0 ? std::min(room * 0.6 / rows, text + 6) : text;
-    const double flowTop = 4 + std::max(rows, 1) * lane + text + 8;
-    const double flowBottom = flowTop + std::max(room / 3, 3 * text);
-    const double axis = flowBottom + 2;
-    const double t0 = timing.start, t1 = timing.end;
-    auto x = [&](double t) { return left + (t - t0) / (t1 - t0) * (right - left); };
-    double q1 = std::max(timing.pump, timing.peak);
-    double q0 = 0;
-    for (const TimingStep& step : timing.steps) q0 = std::min(q0, step.flow);
-    q1 = q1 > q0 ? q1 + (q1 - q0) * 0.08 : q0 + 1;
-    auto y = [&](double q) { return flowBottom - (q - q0) / (q1 - q0) * (flowBottom - flowTop); };
-    const QColor ink(40, 52, 70), curve(30, 110, 190), pump(40, 150, 70);
-
-    // Time axis and grid.
-    const double step = NiceStep(t1 - t0, std::max(1, static_cast<int>((right - left) / 60)));
-    for (double k = std::ceil(t0 / step - 1e-9); k * step <= t1 + step * 1e-9; ++k) {
-        const double t = k * step, at = x(t);
-        p.setPen(QColor(225, 228, 234));
-        p.drawLine(QPointF(at, 4), QPointF(at, axis));
-        p.setPen(ink);
-        const QString label = Num(t == 0 ? 0.0 : t);
-        p.drawText(QPointF(at - metrics.horizontalAdvance(label) / 2, axis + 4 + metrics.ascent()),
-                   label);
-    }
-    p.setPen(ink);
-    p.drawLine(QPointF(left, axis), QPointF(right, axis));
-    p.drawText(QPointF(2, axis + 4 + metrics.ascent()), QStringLiteral("t [s]"));
-
-    // Lanes: the bar of each movement, its number and flow where they fit.
-    for (int r = 0; r < rows; ++r) {
-        const TimingBar& b = timing.bars[r];
-        const double top = 4 + r * lane;
-        if (!b.lasts) continue;  // ends before it starts: no bar, as on screen
-        const QRectF rect(
-            QPointF(x(std::min(b.start, b.end)), top + lane * 0.1),
-            QPointF(std::max(x(std::max(b.start, b.end)), x(std::min(b.start, b.end)) + 2),
-                    top + lane * 0.9));
-        p.setPen(lane >= 4 ? QPen(ink, 0.5) : Qt::NoPen);
-        // The kind's colour, as the window's diagram has it.
-        p.setBrush(KindColour(b.kind));
-        p.drawRect(rect);
-        if (lane >= text) {
-            const QString number = QString::number(b.number);
-            p.drawText(QPointF(left - 4 - metrics.horizontalAdvance(number),
-                               top + (lane - text) / 2 + metrics.ascent()),
-                       number);
-            const QString flow = b.flowShown ? Num(b.flow) : QString();
-            if (metrics.horizontalAdvance(flow) + 6 <= rect.width()) {
-                p.drawText(QPointF(rect.left() + 3, top + (lane - text) / 2 + metrics.ascent()),
-                           flow);
-            }
-        }
-    }
-    p.setBrush(Qt::NoBrush);
-
-    // The total flow against the pump's delivery, shaded where it exceeds it.
-    for (size_t i = 0; i < timing.steps.size(); ++i) {
-        const TimingStep& s = timing.steps[i];
-        if (!(s.flow > timing.pump)) continue;
-        const double to = i + 1 < timing.steps.size() ? timing.steps[i + 1].time : t1;
-        p.fillRect(QRectF(QPointF(x(s.time), y(s.flow)), QPointF(x(to), y(timing.pump))),
-                   QColor(255, 196, 196));
-    }
-    QPolygonF line{{x(t0), y(0)}};
-    double flow = 0;
-    for (const TimingStep& s : timing.steps) {
-        line << QPointF(x(s.time), y(flow));
-        flow = s.flow;
-        line << QPointF(x(s.time), y(flow));
-    }
-    line << QPointF(x(t1), y(flow));
-    p.setPen(QPen(curve, 1.5));
-    p.drawPolyline(line);
-    p.setPen(QPen(pump, 1.5));
-    p.drawLine(QPointF(left, y(timing.pump)), QPointF(right, y(timing.pump)));
-    p.drawText(QPointF(right + 4, y(timing.pump) + metrics.ascent() / 2), QStringLiteral("Qp"));
-    p.setPen(ink);
-    p.drawLine(QPointF(left, flowTop), QPointF(left, flowBottom));
-    p.drawText(QPointF(left + 2, flowTop - 4), QStringLiteral("Qt [dm3/min]"));
-    for (double q : {0.0, timing.peak}) {
-        const QString label = Num(q);
-        p.drawText(
-            QPointF(left - 4 - metrics.horizontalAdvance(label), y(q) + metrics.ascent() / 2),
-            label);
-    }
-    return image;
+    surface.SetFont(font);
+    // Every lane on paper, however thin.
+    CycleDiagramPicture picture(0);
+    CycleDiagramData data;
+    data.timing = timing;
+    data.cycleTime = cycleTime;
+    picture.SetData(std::move(data));
+    picture.Layout(surface, 0);
+    picture.Paint(surface);
+    return surface.CommittedImage();
 }
 
 }  // namespace volvenza

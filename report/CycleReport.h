@@ -16,8 +16,8 @@ namespace volvenza {
 void PrintCycleReport(PrinterSurface& surface, const CircuitState& state,
                       const QString& printHeader);
 
-// The timing diagram for paper: a lane per movement with its bar, the total
-// flow Qt(t) against Qp below, one time axis; `size` in pixels at 96 per inch.
-QImage CycleTimingPicture(const CycleTiming& timing, QSize size);
+// The cycle window's timing diagram for paper, every lane shown; `size` in
+// pixels at 96 per inch.
+QImage CycleTimingPicture(const CycleTiming& timing, float cycleTime, QSize size);
 
 }  // namespace volvenza

@@ -7,13 +7,12 @@
 
 #include "documents/AtomicFile.h"
 #include "platform/QtPrinterSurface.h"
-#include "platform/UiMessage.h"
 
 namespace volvenza {
 namespace {
 
-QString SaveFailed(const QString& path) {
-    return UiMessage(SaveFailedMessage(QFile::encodeName(path).toStdString()));
+Message SaveFailed(const QString& path) {
+    return SaveFailedMessage(QFile::encodeName(path).toStdString());
 }
 
 }  // namespace
@@ -24,8 +23,8 @@ void SetDefaultPageMargins(QPrinter& printer) {
                            QPageLayout::Millimeter);
 }
 
-std::optional<QString> WritePdfReport(const QString& path, const QPrinter& printer,
-                                      const std::function<void(PrinterSurface&)>& report) {
+Status WritePdfReport(const QString& path, const QPrinter& printer,
+                      const std::function<void(PrinterSurface&)>& report) {
     QByteArray pdf;
     {
         QBuffer buffer(&pdf);
@@ -42,25 +41,19 @@ std::optional<QString> WritePdfReport(const QString& path, const QPrinter& print
     }
     if (pdf.isEmpty()) return SaveFailed(path);
     const std::string file = QFile::encodeName(path).toStdString();
-    if (Status written = WriteFileAtomically(file, std::string_view(pdf.constData(), pdf.size()));
-        !written) {
-        return UiMessage(written.Error());
-    }
-    return std::nullopt;
+    return WriteFileAtomically(file, std::string_view(pdf.constData(), pdf.size()));
 }
 
-std::optional<QString> ExportWindowPdf(const QString& path, const QPrinter& printer,
-                                       const CircuitState& state, const PageIdentity& identity,
-                                       const WindowReport& report) {
+Status ExportWindowPdf(const QString& path, const QPrinter& printer, const CircuitState& state,
+                       const PageIdentity& identity, const WindowReport& report) {
     return WritePdfReport(path, printer, [&](PrinterSurface& surface) {
         PrintWindowReport(surface, state, identity, report, true);
     });
 }
 
-std::optional<QString> ExportWholeReportPdf(const QString& path, const QPrinter& printer,
-                                            const CircuitState& state, const PageIdentity& identity,
-                                            const ChartShown& chart, const QString& origin,
-                                            const std::optional<EnergyInputs>& energy) {
+Status ExportWholeReportPdf(const QString& path, const QPrinter& printer, const CircuitState& state,
+                            const PageIdentity& identity, const ChartShown& chart,
+                            const QString& origin, const std::optional<EnergyInputs>& energy) {
     return WritePdfReport(path, printer, [&](PrinterSurface& surface) {
         IdentifiedSurface page(surface, IdentityLine(identity, state.Data));
         PrintWholeReport(page, state, QString(), chart, origin, energy);

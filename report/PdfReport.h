@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "engine/CircuitState.h"
+#include "messages/Result.h"
 #include "platform/PrinterSurface.h"
 #include "report/PrintReport.h"
 
@@ -22,22 +23,19 @@ namespace volvenza {
 void SetDefaultPageMargins(QPrinter& printer);
 
 // Lays the report out on PDF pages set up as `printer` is, in memory, then
-// writes the file in one piece. Returns the user's message when it cannot be
-// written.
-std::optional<QString> WritePdfReport(const QString& path, const QPrinter& printer,
-                                      const std::function<void(PrinterSurface&)>& report);
+// writes the file in one piece; the message why when it cannot be written.
+Status WritePdfReport(const QString& path, const QPrinter& printer,
+                      const std::function<void(PrinterSurface&)>& report);
 
 // What the print command would print for a window, as a PDF file, with the
 // identity line on every page.
-std::optional<QString> ExportWindowPdf(const QString& path, const QPrinter& printer,
-                                       const CircuitState& state, const PageIdentity& identity,
-                                       const WindowReport& report);
+Status ExportWindowPdf(const QString& path, const QPrinter& printer, const CircuitState& state,
+                       const PageIdentity& identity, const WindowReport& report);
 
 // The whole report (PrintWholeReport) as a PDF file, the identity line on
 // every page.
-std::optional<QString> ExportWholeReportPdf(const QString& path, const QPrinter& printer,
-                                            const CircuitState& state, const PageIdentity& identity,
-                                            const ChartShown& chart, const QString& origin,
-                                            const std::optional<EnergyInputs>& energy);
+Status ExportWholeReportPdf(const QString& path, const QPrinter& printer, const CircuitState& state,
+                            const PageIdentity& identity, const ChartShown& chart,
+                            const QString& origin, const std::optional<EnergyInputs>& energy);
 
 }  // namespace volvenza

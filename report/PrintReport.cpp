@@ -16,6 +16,7 @@
 #include "report/CycleReport.h"
 #include "report/SizingReport.h"
 #include "views/EnergyBalanceText.h"
+#include "views/MovementText.h"
 
 namespace volvenza {
 namespace {
@@ -34,8 +35,8 @@ const QStringList kTableHeading = {"T", "V(T)", "P(T)", "Qt(t)", "Qs(T)=Qt(T)-Qp
 QString Report(const char* source) {
     return QCoreApplication::translate("volvenza::Report", source);
 }
-// The kinds' names are the movement editor's page titles.
-QString KindName(const char* source) {
+// The motor's unit, as the movement editor writes it.
+QString EditorText(const char* source) {
     return QCoreApplication::translate("volvenza::ActuatorPages", source);
 }
 
@@ -85,23 +86,20 @@ std::optional<MovementLines> LinesOf(const Movement& m) {
     switch (m.Kind) {
         case MovementKind::CylinderExtending:
             return MovementLines{
-                KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages",
-                                           "CILINDRO SEMPLICE STELO USCENTE")),
+                KindTitle(MovementKind::CylinderExtending),
                 {{"D: " + UiNumber(m.BoreDiameter), mm}, {"L: " + UiNumber(m.Stroke), mm}}};
         case MovementKind::CylinderRetracting:
-            return MovementLines{KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages",
-                                                            "CILINDRO SEMPLICE STELO ENTRANTE")),
-                                 boreRodStroke};
+            return MovementLines{KindTitle(MovementKind::CylinderRetracting), boreRodStroke};
         case MovementKind::Motor:
             return MovementLines{
-                KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "MOTORE")),
+                KindTitle(MovementKind::Motor),
                 {{Report(QT_TRANSLATE_NOOP("volvenza::Report", "Cilindrata: ")) +
                       UiNumber(m.Displacement),
-                  KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[cm3/giro]"))},
+                  EditorText(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[cm3/giro]"))},
                  {Report(QT_TRANSLATE_NOOP("volvenza::Report", "N° giri: ")) + UiNumber(m.Speed),
                   " "}}};
         case MovementKind::VaneActuator:
-            return MovementLines{KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PALMOLA")),
+            return MovementLines{KindTitle(MovementKind::VaneActuator),
                                  {{Report(QT_TRANSLATE_NOOP("volvenza::Report", "Cil. uni.: ")) +
                                        UiNumber(m.UnitDisplacement),
                                    QString::fromUtf8("[cm3/°]")},
@@ -109,12 +107,10 @@ std::optional<MovementLines> LinesOf(const Movement& m) {
                                        UiNumber(m.RotationAngle),
                                    QString::fromUtf8("[°]")}}};
         case MovementKind::DoubleRodCylinder:
-            return MovementLines{
-                KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO DOPPIO STELO")),
-                boreRodStroke};
+            return MovementLines{KindTitle(MovementKind::DoubleRodCylinder), boreRodStroke};
         case MovementKind::SingleActingCylinder:
             return MovementLines{
-                KindName(QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE EFFETTO")),
+                KindTitle(MovementKind::SingleActingCylinder),
                 {{"d: " + UiNumber(m.RodDiameter), mm}, {"L: " + UiNumber(m.Stroke), mm}}};
         default:
             return std::nullopt;
@@ -178,15 +174,14 @@ void PrintMovement(PrinterSurface& s, const Movement& m, const ListLayout& layou
 }
 
 // The gas temperature follows the four series when the ideal or real law ran.
-// Its heading is placed over its column: "Qs(T)=Qt(T)-Qp" fills its print
-// zone to the edge, so a plain next item would land a zone further right,
-// and one at the zone's start would run on from it; a character in, it
-// stands apart and still over its figures.
+// "Qs(T)=Qt(T)-Qp" fills its print zone to the edge, so the next zone's
+// heading would run on from it: the column, heading and figures, starts
+// three characters into its zone, clearly apart and still in line.
 const QString kGasHeading = QStringLiteral("Tgas(T)");
-double GasHeadingX(const PrinterSurface& s) {
+double GasColumnX(const PrinterSurface& s) {
     const double digit = s.TextWidth(QStringLiteral("0"));
     const double zone = 14 * digit;
-    return (std::floor(kTableMargin / zone) + 5) * zone + digit;
+    return (std::floor(kTableMargin / zone) + 5) * zone + 3 * digit;
 }
 
 void TableHeading(PrinterSurface& s, bool gas) {
@@ -194,7 +189,7 @@ void TableHeading(PrinterSurface& s, bool gas) {
     Line(s, kTableMargin, kTableHeading);
     if (gas) {
         s.SetCurrentY(y);
-        s.SetCurrentX(GasHeadingX(s));
+        s.SetCurrentX(GasColumnX(s));
         s.Print({kGasHeading});
     }
     Blank(s, kTableMargin);
@@ -210,7 +205,7 @@ double TablePoints(PrinterSurface& s, bool gas) {
         s.ScaleWidthTo100();
         const double zone = 14 * s.TextWidth(QStringLiteral("0"));
         const double end =
-            gas ? GasHeadingX(s) + s.TextWidth(kGasHeading)
+            gas ? GasColumnX(s) + s.TextWidth(kGasHeading)
                 : (std::floor(kTableMargin / zone) + 4) * zone + s.TextWidth(kTableHeading.last());
         if (end <= 100 || points <= kSmallestPoints) return points;
     }
@@ -305,8 +300,15 @@ double ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStr
         QStringList row{UiFixed(t, 1), UiFixed(at(state.VSeries, i), 4),
                         UiFixed(at(state.PSeries, i), 4), UiFixed(at(state.QtSeries, i), 4),
                         UiFixed(at(state.QsSeries, i), 4)};
-        if (gas) row << UiFixed(state.GasRun.TSeries[i], 2);
+        const double y = s.CurrentY();
         Line(s, kTableMargin, row);
+        if (gas) {
+            const double next = s.CurrentY();
+            s.SetCurrentY(y);
+            s.SetCurrentX(GasColumnX(s));
+            s.Print({UiFixed(state.GasRun.TSeries[i], 2)});
+            s.SetCurrentY(next);
+        }
     }
     return points;
 }

@@ -9,6 +9,7 @@
 
 #include "platform/Language.h"
 #include "platform/Translations.h"
+#include "platform/UiMessage.h"
 #include "report/PageIdentity.h"
 #include "report/PdfReport.h"
 #include "report/SizingReport.h"
@@ -42,12 +43,12 @@ std::optional<std::string> WriteSizingPdf(const std::string& path, const std::st
     const PageIdentity identity{QString::fromStdString(printHeader),
                                 QFile::decodeName(QByteArray::fromStdString(design)),
                                 QDate::currentDate()};
-    const auto failure = WritePdfReport(
+    const Status written = WritePdfReport(
         QFile::decodeName(QByteArray::fromStdString(path)), printer, [&](PrinterSurface& surface) {
             IdentifiedSurface page(surface, IdentityLine(identity, data));
             PrintSizingReport(page, QString(), req, answer, data);
         });
-    if (failure) return failure->toStdString();
+    if (!written) return UiMessage(written.Error()).toStdString();
     return std::nullopt;
 }
 

@@ -15,6 +15,7 @@
 #include "documents/Project.h"
 #include "engine/CircuitState.h"
 #include "engine/EnergyBalance.h"
+#include "messages/Result.h"
 
 class QPrinter;
 class QWidget;
@@ -77,7 +78,7 @@ struct ChildWindows {
         useProjectHistory;
     // Writes the committed chart picture of a Grafico window; the message on
     // failure.
-    std::function<std::optional<QString>(QWidget* chart, const QString& path)> saveChartBitmap;
+    std::function<Status(QWidget* chart, const QString& path)> saveChartBitmap;
     // Whether the window's contents print: the initial data, the movement
     // editor, the table, the chart, or the sizing window once it has an answer.
     std::function<bool(const QWidget* window)> printsReport;
@@ -91,10 +92,9 @@ struct ChildWindows {
         printActiveWindow;
     // What the print command prints for the window on that printer, written
     // to a PDF file instead; the message on failure.
-    std::function<std::optional<QString>(
-        const QString& path, const QPrinter& printer, const CircuitState& state,
-        const QString& printHeader, const QString& design, const QString& origin,
-        const std::optional<EnergyInputs>& energy, QWidget& window)>
+    std::function<Status(const QString& path, const QPrinter& printer, const CircuitState& state,
+                         const QString& printHeader, const QString& design, const QString& origin,
+                         const std::optional<EnergyInputs>& energy, QWidget& window)>
         exportWindowPdf;
 };
 

@@ -150,9 +150,9 @@ ChildWindows ProgramChildWindows() {
     windows.exportWindowPdf =
         [](const QString& path, const QPrinter& printer, const CircuitState& state,
            const QString& printHeader, const QString& design, const QString& origin,
-           const std::optional<EnergyInputs>& energy, QWidget& window) -> std::optional<QString> {
+           const std::optional<EnergyInputs>& energy, QWidget& window) -> Status {
         auto report = ReportOf(&window);
-        if (!report) return std::nullopt;
+        if (!report) return Done{};
         report->origin = origin;
         report->energy = energy;
         return ExportWindowPdf(path, printer, state,

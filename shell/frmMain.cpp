@@ -1,6 +1,7 @@
-// The main window's frame: menus, toolbar and status bar, the child-window
-// frame, and the bounds and print header kept on opening and closing. The
-// commands themselves are in frmMainFileCommands.cpp and
+// The main window's frame: toolbar and status bar (the menus are in
+// frmMainMenus.cpp), the child-window frame, and the bounds and print
+// header kept on opening and closing. The commands themselves are in
+// frmMainFileCommands.cpp and
 // frmMainWindowCommands.cpp, the command-state rule in
 // frmMainCommandState.cpp.
 
@@ -17,9 +18,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -105,6 +108,7 @@ frmMain::frmMain(ShellContext context, QWidget* parent)
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    GiveSeparateWindowsHelp();
 
     // Opening.
     WriteProgramListEntry(context_.settings, context_.programFolder, context_.systemRoot);
@@ -158,140 +162,6 @@ frmMain::~frmMain() {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->removeEventFilter(this);
     recovery_->End();
     delete progress_;
-}
-
-QAction* frmMain::MenuEntry(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action =
-        caption == QStringLiteral("-") ? menu->addSeparator() : menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
-void frmMain::BuildMenus() {
-    auto addMenu = [this](const char* name, const QString& title) {
-        QMenu* menu = menuBar()->addMenu(title);
-        menu->setObjectName(QString::fromLatin1(name));
-        return menu;
-    };
-    auto on = [this](QAction* action, void (frmMain::*command)(Origin)) {
-        connect(action, &QAction::triggered, this,
-                [this, command] { (this->*command)(Origin::Menu); });
-    };
-
-    QMenu* file = addMenu("mnuFile", tr("&File"));
-    QAction* entry = MenuEntry(file, "mnuFileNew", tr("Nu&ovo"));
-    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    on(entry, &frmMain::NewSimulation);
-    entry = MenuEntry(file, "mnuFileOpen", tr("&Apri..."));
-    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    on(entry, &frmMain::OpenSimulation);
-    on(MenuEntry(file, "mnuFileRecupera", tr("Rec&upera lavoro non salvato...")),
-       &frmMain::RecoverWork);
-    MenuEntry(file, "mnuFileBar0", QStringLiteral("-"));
-    entry = MenuEntry(file, "mnuFileSave", tr("&Salva"));
-    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    on(entry, &frmMain::SaveSimulationAs);
-    on(MenuEntry(file, "mnuFileSaveAs", tr("Sal&va con nome...")), &frmMain::SaveSimulationAs);
-    MenuEntry(file, "mnuFileBar1", QStringLiteral("-"));
-    on(MenuEntry(file, "mnuFileEsporta", tr("E&sporta tabella...")), &frmMain::ExportTable);
-    on(MenuEntry(file, "mnuFileEsportaGrafico", tr("Es&porta grafico...")), &frmMain::ExportChart);
-    on(MenuEntry(file, "mnuFileEsportaCsv", tr("Esporta &CSV...")), &frmMain::ExportCsv);
-    MenuEntry(file, "mnuFileBar2", QStringLiteral("-"));
-    on(MenuEntry(file, "mnuFilePageSetup", tr("&Imposta pagina...")), &frmMain::PageSetup);
-    entry = MenuEntry(file, "mnuFilePrint", tr("S&tampa..."));
-    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    on(entry, &frmMain::Print);
-    on(MenuEntry(file, "mnuFileEsportaPdf", tr("Esporta P&DF...")), &frmMain::ExportPdf);
-    // One history for the whole project: every window's edits, and Nuovo,
-    // Esempio and Apri too.
-    MenuEntry(file, "mnuFileBar6", QStringLiteral("-"));
-    undoEntry_ = MenuEntry(file, "mnuFileAnnulla", tr("A&nnulla"));
-    undoEntry_->setShortcut(QKeySequence::Undo);
-    undoEntry_->setEnabled(false);
-    on(undoEntry_, &frmMain::UndoProject);
-    redoEntry_ = MenuEntry(file, "mnuFileRipeti", tr("&Ripeti"));
-    redoEntry_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
-    redoEntry_->setEnabled(false);
-    on(redoEntry_, &frmMain::RedoProject);
-    MenuEntry(file, "mnuFileBar5", QStringLiteral("-"));
-    entry = MenuEntry(file, "mnuFileExit", tr("&Esci"));
-    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(entry, &QAction::triggered, this, &QWidget::close);
-
-    QMenu* view = addMenu("mnuView", tr("&Visualizza"));
-    entry = MenuEntry(view, "mnuViewToolbar", tr("Barra degli &strumenti"));
-    entry->setCheckable(true);
-    entry->setChecked(true);
-    on(entry, &frmMain::ToggleToolBar);
-    entry = MenuEntry(view, "mnuViewStatusBar", tr("&Barra di stato"));
-    entry->setCheckable(true);
-    entry->setChecked(true);
-    on(entry, &frmMain::ToggleStatusBar);
-    MenuEntry(view, "mnuViewBar0", QStringLiteral("-"));
-    on(MenuEntry(view, "mnuViewOptions", tr("&Opzioni...")), &frmMain::ShowOptions);
-
-    // The toolbar's commands again, so that a keyboard alone can reach them:
-    // toolbar buttons take no focus. No child window underlines a letter of
-    // the menu bar, so the two never compete for Alt.
-    QMenu* simulation = addMenu("mnuSimulazione", tr("Sim&ulazione"));
-    auto opens = [this](QAction* action, const char* window) {
-        const QString name = QString::fromLatin1(window);
-        connect(action, &QAction::triggered, this, [this, name] { ShowChild(Origin::Menu, name); });
-    };
-    opens(MenuEntry(simulation, "mnuSimulazioneValoriIniziali", tr("&Valori iniziali")),
-          "DatiIniziali");
-    opens(MenuEntry(simulation, "mnuSimulazioneMovimenti", tr("&Inserimento dei movimenti")),
-          "InserimentoDati");
-    opens(MenuEntry(simulation, "mnuSimulazioneCiclo", tr("&Ciclo")), "Ciclo");
-    MenuEntry(simulation, "mnuSimulazioneBar0", QStringLiteral("-"));
-    entry = MenuEntry(simulation, "mnuSimulazioneInizio", tr("Inizio &simulazione"));
-    entry->setShortcut(QKeySequence(Qt::Key_F5));
-    on(entry, &frmMain::Run);
-    opens(MenuEntry(simulation, "mnuSimulazioneGrafico", tr("&Grafico")), "Grafico");
-    on(MenuEntry(simulation, "mnuSimulazioneTabella", tr("&Tabella")), &frmMain::ShowTable);
-    opens(MenuEntry(simulation, "mnuSimulazioneBilancio", tr("&Bilancio energetico")),
-          "BilancioEnergetico");
-    MenuEntry(simulation, "mnuSimulazioneBar1", QStringLiteral("-"));
-    on(MenuEntry(simulation, "mnuSimulazioneEsempio", tr("&Esempio")), &frmMain::LoadExample);
-
-    QMenu* calculation = addMenu("mnuCalcolo", tr("&Calcolo"));
-    connect(MenuEntry(calculation, "mnuCalcoloCiclo", tr("&Ciclo")), &QAction::triggered, this,
-            [this] { ShowChild(Origin::Menu, QStringLiteral("Ciclo")); });
-    on(MenuEntry(calculation, "mnuCalcoloModelloGas", tr("&Modello del gas...")),
-       &frmMain::ShowGasModel);
-    connect(MenuEntry(calculation, "mnuCalcoloDimensionamento", tr("&Dimensionamento...")),
-            &QAction::triggered, this,
-            [this] { ShowChild(Origin::Menu, QStringLiteral("Dimensionamento")); });
-
-    windowMenu_ = addMenu("mnuWindow", tr("Fi&nestra"));
-    on(MenuEntry(windowMenu_, "mnuWindowCascade", tr("&Sovrapponi")),
-       &frmMain::CascadeChildWindows);
-    connect(MenuEntry(windowMenu_, "mnuWindowTileHorizontal", tr("Affianca &orizzontalmente")),
-            &QAction::triggered, this, [this] { TileChildWindows(Origin::Menu, Qt::Horizontal); });
-    connect(MenuEntry(windowMenu_, "mnuWindowTileVertical", tr("Affianca &verticalmente")),
-            &QAction::triggered, this, [this] { TileChildWindows(Origin::Menu, Qt::Vertical); });
-    on(MenuEntry(windowMenu_, "mnuWindowArrangeIcons", tr("&Disponi icone")),
-       &frmMain::ArrangeIcons);
-    connect(windowMenu_, &QMenu::aboutToShow, this, &frmMain::FillWindowMenu);
-
-    QMenu* help = addMenu("MnuHelp", tr("&?"));
-    connect(MenuEntry(help, "mnuHelpContents", tr("&Sommario")), &QAction::triggered, this,
-            [this] { ShowHelp(Origin::Menu, false); });
-    connect(MenuEntry(help, "mnuHelpSearchForHelpOn", tr("&Cerca argomento...")),
-            &QAction::triggered, this, [this] { ShowHelp(Origin::Menu, true); });
-    MenuEntry(help, "mnuHelpBar0", QStringLiteral("-"));
-    on(MenuEntry(help, "mnuHelpAbout", tr("&Informazioni su ")), &frmMain::ShowAbout);
-    MenuEntry(help, "MnuHelpBar1", QStringLiteral("-"));
-    on(MenuEntry(help, "Esempio", tr("&Esempio")), &frmMain::LoadExample);
-
-    // F1 wherever the focus is in the main window: the page of the window
-    // in front. Not a menu entry, so the original's menus stay as they were.
-    auto* contextHelp = new QAction(this);
-    contextHelp->setObjectName(QStringLiteral("GuidaFinestra"));
-    contextHelp->setShortcut(QKeySequence(Qt::Key_F1));
-    addAction(contextHelp);
-    connect(contextHelp, &QAction::triggered, this,
-            [this] { ShowHelpForActiveWindow(Origin::Menu); });
 }
 
 void frmMain::BuildToolBar() {
@@ -548,6 +418,48 @@ QStringList frmMain::RestoreBounds() {
     move(restoredPixels_[0], restoredPixels_[1]);
     resize(restoredPixels_[2], restoredPixels_[3]);
     return reset;
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous() || framePending_) return;
+    framePending_ = true;
+    QTimer::singleShot(0, this, &frmMain::FitFrameOnScreen);
+    // A window system that never reports a frame has none to fit.
+    QTimer::singleShot(1000, this, [this] { framePending_ = false; });
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // The frame arrives with the window manager's first placement.
+    if (framePending_) FitFrameOnScreen();
+}
+
+void frmMain::FitFrameOnScreen() {
+    if (isMaximized() || isFullScreen() || isMinimized() || screen() == nullptr) return;
+    const QRect outer = frameGeometry();
+    const QSize frame = outer.size() - size();
+    if (frame.isEmpty()) return;  // not given yet
+    framePending_ = false;
+    const QRect area = screen()->availableGeometry();
+    const QSize fitted(std::min(width(), area.width() - frame.width()),
+                       std::min(height(), area.height() - frame.height()));
+    const QPoint place(
+        std::clamp(outer.x(), area.left(),
+                   std::max(area.left(), area.right() + 1 - fitted.width() - frame.width())),
+        std::clamp(outer.y(), area.top(),
+                   std::max(area.top(), area.bottom() + 1 - fitted.height() - frame.height())));
+    // Cut for this screen only: the remembered size is stored back unless
+    // the person changes it, and a move is a new place.
+    const int now[] = {x(), y(), width(), height()};
+    const int then[] = {place.x(), place.y(), fitted.width(), fitted.height()};
+    for (size_t i = 0; i < restoredPixels_.size(); ++i) {
+        if (now[i] != restoredPixels_[i] || then[i] == now[i]) continue;
+        restoredPixels_[i] = then[i];
+        if (i < 2) restoredTwips_[i] = static_cast<float>(PixelsToTwips(then[i], this));
+    }
+    if (fitted != size()) resize(fitted);
+    if (place != outer.topLeft()) move(place);
 }
 
 void frmMain::StoreBounds() {

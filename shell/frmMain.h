@@ -107,6 +107,8 @@ class frmMain : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // No context menu of bars: the View menu alone shows and hides them, so
     // its check marks always tell the truth.
@@ -114,11 +116,24 @@ class frmMain : public QMainWindow {
 
   private:
     void BuildMenus();
+    void BuildFileMenu();
+    void BuildViewMenu();
+    void BuildSimulationMenu();
+    void BuildCalculationMenu();
+    void BuildWindowMenu();
+    void BuildHelpMenu();
+    QMenu* AddMenu(const char* name, const QString& title);
+    // The command runs from the menu when the entry is chosen.
+    void OnMenu(QAction* action, void (frmMain::*command)(Origin));
+    void OpensChild(QAction* action, const char* window);
     void BuildToolBar();
     void BuildStatusBar();
     QAction* MenuEntry(QMenu* menu, const char* name, const QString& caption);
     // The names of the keys that held no number and were reset.
     QStringList RestoreBounds();
+    // The restored bounds are the client area's; the window system adds the
+    // frame only once the window is up, and the screen must hold it too.
+    void FitFrameOnScreen();
     void StoreBounds();
     void FillWindowMenu();
     QMdiSubWindow* SubWindowOf(const QWidget* child) const;
@@ -179,6 +194,7 @@ class frmMain : public QMainWindow {
     void ShowHelpAt(Origin origin, HelpCommand command, const QString& key);
     // F1: the help at the page of the window in front.
     void ShowHelpForActiveWindow(Origin origin);
+    void GiveSeparateWindowsHelp();
     void LoadExample(Origin origin);
     void Run(Origin origin);
     void ShowTable(Origin origin);
@@ -209,6 +225,8 @@ class frmMain : public QMainWindow {
     // through the pixels.
     std::array<float, 4> restoredTwips_{};
     std::array<int, 4> restoredPixels_{};
+    // From the first showing until the window system has given the frame.
+    bool framePending_ = false;
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QMenu* windowMenu_ = nullptr;

@@ -63,10 +63,12 @@ void frmMain::ExportPdf(Origin origin) {
     step([&] {
         if (!context_.windows.exportWindowPdf) return;
         // The pages as the page set-up left them; no printer dialog.
-        if (auto failure = context_.windows.exportWindowPdf(
-                chosen, Printer(), context_.state, printHeader_, DesignName(), ResultsNote(),
-                EnergyInputsNow(), *window)) {
-            context_.dialogs.Message(*failure, MessageIcon::Exclamation, MessageButtons::Ok);
+        const Status written = context_.windows.exportWindowPdf(
+            chosen, Printer(), context_.state, printHeader_, DesignName(), ResultsNote(),
+            EnergyInputsNow(), *window);
+        if (!written) {
+            context_.dialogs.Message(UiMessage(written.Error()), MessageIcon::Exclamation,
+                                     MessageButtons::Ok);
         }
     });
 }

@@ -290,8 +290,9 @@ void frmMain::ExportChart(Origin origin) {
         QWidget* chart = FindChildWindow(QStringLiteral("Grafico"));
         if (chart == nullptr) chart = ShowChildWindow(QStringLiteral("Grafico"));
         if (chart == nullptr) return;
-        if (auto failure = context_.windows.saveChartBitmap(chart, chosen)) {
-            context_.dialogs.Message(*failure, MessageIcon::Exclamation, MessageButtons::Ok);
+        if (const Status saved = context_.windows.saveChartBitmap(chart, chosen); !saved) {
+            context_.dialogs.Message(UiMessage(saved.Error()), MessageIcon::Exclamation,
+                                     MessageButtons::Ok);
         }
     });
 }

@@ -2,7 +2,9 @@
 // options, About and help, the two bars, and the arrangement of the child
 // windows with the window list of the "Finestra" menu.
 
+#include <QApplication>
 #include <QHash>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -36,7 +38,54 @@ constexpr UiText kTableFailed{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain", "Impossibile mostrare la tabella dei risultati.")};
 
+// Each window's own help page: the child windows, then the dialogs and the
+// windows of their own.
+const QHash<QString, QString>& HelpPages() {
+    static const QHash<QString, QString> pages{
+        {QStringLiteral("DatiIniziali"), QStringLiteral("dati_iniziali.html")},
+        {QStringLiteral("InserimentoDati"), QStringLiteral("movimenti.html")},
+        {QStringLiteral("Ciclo"), QStringLiteral("movimenti.html#ciclo")},
+        {QStringLiteral("Grafico"), QStringLiteral("grafico.html")},
+        {QStringLiteral("Tabella"), QStringLiteral("tabella.html")},
+        {QStringLiteral("Dimensionamento"), QStringLiteral("dimensionamento.html")},
+        {QStringLiteral("BilancioEnergetico"), QStringLiteral("bilancio_energetico.html")},
+        {QStringLiteral("frmModelloGas"), QStringLiteral("modello_gas.html#campi")},
+        {QStringLiteral("frmOptions"), QStringLiteral("stampa.html#opzioni")},
+        {QStringLiteral("frmAggiungiParticolari"), QStringLiteral("grafico.html#strumenti")},
+        {QStringLiteral("RecuperaLavoro"), QStringLiteral("comandi.html#recupera")},
+    };
+    return pages;
+}
+
+// F1 in a window apart from the main one (a dialog, which the main window's
+// key does not reach): that window's page, when it has one.
+class SeparateWindowHelp : public QObject {
+  public:
+    SeparateWindowHelp(std::function<void(const QString&)> show, QObject* parent)
+        : QObject(parent), show_(std::move(show)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
+        const QString page =
+            HelpPages().value(static_cast<QWidget*>(watched)->window()->objectName());
+        if (page.isEmpty()) return false;
+        show_(page);
+        return true;
+    }
+
+  private:
+    std::function<void(const QString&)> show_;
+};
+
 }  // namespace
+
+void frmMain::GiveSeparateWindowsHelp() {
+    qApp->installEventFilter(new SeparateWindowHelp(
+        [this](const QString& page) { ShowHelpAt(Origin::Menu, HelpCommand::Page, page); }, this));
+}
 
 void frmMain::ShowOptions(Origin origin) {
     CommandScope step(context_.dialogs, origin);
@@ -87,18 +136,9 @@ void frmMain::ShowHelpAt(Origin origin, HelpCommand command, const QString& key)
 }
 
 void frmMain::ShowHelpForActiveWindow(Origin origin) {
-    // Each child window's own page; the main window's when none is active.
-    static const QHash<QString, QString> pages{
-        {QStringLiteral("DatiIniziali"), QStringLiteral("dati_iniziali.html")},
-        {QStringLiteral("InserimentoDati"), QStringLiteral("movimenti.html")},
-        {QStringLiteral("Ciclo"), QStringLiteral("movimenti.html#ciclo")},
-        {QStringLiteral("Grafico"), QStringLiteral("grafico.html")},
-        {QStringLiteral("Tabella"), QStringLiteral("tabella.html")},
-        {QStringLiteral("Dimensionamento"), QStringLiteral("dimensionamento.html")},
-        {QStringLiteral("BilancioEnergetico"), QStringLiteral("bilancio_energetico.html")},
-    };
+    // The page of the child window in front; the main window's when none is.
     const QWidget* active = ActiveChildWindow();
-    const QString page = active != nullptr ? pages.value(active->objectName()) : QString();
+    const QString page = active != nullptr ? HelpPages().value(active->objectName()) : QString();
     ShowHelpAt(origin, HelpCommand::Page,
                page.isEmpty() ? QStringLiteral("finestra_principale.html") : page);
 }

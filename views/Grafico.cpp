@@ -379,15 +379,17 @@ void Grafico::RedrawChart() {
     } else {
         DrawFullChart();
     }
+    // A new run or other options change what the picked instants hold.
+    ShowExactReading();
 }
 
 void Grafico::ControlloParticolari() {
     RedrawChart();
 }
 
-std::optional<QString> Grafico::SaveChartBitmap(const QString& path) {
-    if (picture_->Surface().SaveCommittedBitmap(path)) return std::nullopt;
-    return UiMessage(SaveFailedMessage(path.toStdString()));
+Status Grafico::SaveChartBitmap(const QString& path) {
+    if (picture_->Surface().SaveCommittedBitmap(path)) return Done{};
+    return SaveFailedMessage(path.toStdString());
 }
 
 void Grafico::SelectTool(const QString& name) {

@@ -16,6 +16,7 @@
 class QLabel;
 
 #include "engine/CircuitState.h"
+#include "messages/Result.h"
 #include "views/ChartGeometry.h"
 #include "views/ChartPainting.h"
 
@@ -53,7 +54,7 @@ class Grafico : public QWidget {
     void LayoutChartWindow();
 
     // Writes the committed picture as a BMP file; the message on failure.
-    std::optional<QString> SaveChartBitmap(const QString& path);
+    Status SaveChartBitmap(const QString& path);
 
     DrawingArea* Picture() const { return picture_; }
     // What the chart shows now, to draw it again at another size.

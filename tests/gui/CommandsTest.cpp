@@ -312,7 +312,7 @@ class CommandsTest : public QObject {
         // The user reads the command's own message, never the exception's text.
         QCOMPARE(shell.dialogs.Messages()[0].text, "Impossibile completare la stampa.");
 
-        shell.windows.saveChartBitmap = [](auto&&...) -> std::optional<QString> {
+        shell.windows.saveChartBitmap = [](auto&&...) -> Status {
             throw std::length_error("basic_string::_M_create");
         };
         shell.Open();

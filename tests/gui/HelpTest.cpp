@@ -3,6 +3,8 @@
 // in the English text, and the help window opens the contents of the
 // interface's language.
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -131,6 +133,18 @@ class HelpTest : public QObject {
                                                                : "movimenti.html#ciclo");
         }
         QCOMPARE(shell.help.asked.first, HelpCommand::Page);
+        // In a dialog, whose keys the main window does not see, the dialog's page.
+        for (const auto& [menu, page] : {std::pair{"mnuViewOptions", "stampa.html#opzioni"},
+                                         {"mnuCalcoloModelloGas", "modello_gas.html#campi"}}) {
+            shell.dialogs.QueueModal([](QDialog& dialog) {
+                dialog.show();
+                QApplication::setActiveWindow(&dialog);
+                QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1);
+                dialog.reject();
+            });
+            shell.Menu(menu)->trigger();
+            QCOMPARE(shell.help.asked.second, page);
+        }
     }
 
     void helpWindowFollowsTheLanguage() {

@@ -636,6 +636,13 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(cell->text(), "0,3x");
         QCOMPARE(cell->foreground().color(), QColor(Qt::red));
         cell->setText("0,32");
+        // Typed into a cell, a letter is refused as in the boxes.
+        auto* catalogue = Named<QTableWidget>(window, "TabellaCatalogo");
+        catalogue->editItem(cell);
+        auto* editor = catalogue->viewport()->findChild<QLineEdit*>();
+        QTest::keyClicks(editor, "1x");
+        QCOMPARE(editor->text(), "1");
+        QTest::keyClick(editor, Qt::Key_Escape);
         QVERIFY(!window->Calculate());
         QVERIFY(
             shell.dialogs.Messages().back().text.contains("il dimensionamento non può partire"));

@@ -74,8 +74,8 @@ int main(int argc, char* argv[]) {
     const QString pdf = temp.filePath("dati.pdf");
     QWidget* data = main.ShowChildWindow("DatiIniziali");
     check(
-        data != nullptr && !ExportWindowPdf(pdf, main.Printer(), main.State(), {"Officina", "", {}},
-                                            WindowReport{WindowReport::Kind::InitialData}),
+        data != nullptr && ExportWindowPdf(pdf, main.Printer(), main.State(), {"Officina", "", {}},
+                                           WindowReport{WindowReport::Kind::InitialData}),
         "PDF of the initial data written");
     QProcess text;
     text.start("pdftotext", {pdf, "-"});

@@ -511,10 +511,10 @@ class WindowsTest : public QObject {
         Retype(volume, typed);
         QCOMPARE(volume->text(), oneAndHalf);
         QCOMPARE(shell.state.Data.V0, 1.5f);
-        // The gas model's boxes alike.
+        // The gas model's boxes alike, refusing letters too.
         QStringList shown;
         shell.dialogs.QueueModal([&](QDialog& dialog) {
-            Retype(Named<QLineEdit>(&dialog, "TTMin"), typed);
+            Retype(Named<QLineEdit>(&dialog, "TTMin"), typed + "x");
             shown = BoxTexts(&dialog, {"TEsponente", "TTMin"});
             dialog.accept();
         });

@@ -18,6 +18,7 @@
 
 #include "engine/Simulation.h"
 #include "platform/DrawingSurface.h"
+#include "platform/UiMessage.h"
 #include "tests/gui/GuiTesting.h"
 #include "views/ChartGasCurves.h"
 #include "views/Grafico.h"
@@ -122,6 +123,10 @@ class GraficoTest : public QObject {
                  "1: t = 1,20 s · P = 150,125 bar\n2: t = 3,60 s · P = 149,500 "
                  "bar\nΔt = 2,40 s · ΔP = -0,625 bar");
         QVERIFY(!chart.window.DifferenceOn());
+        // A new run redrawn: the same instants read from the new data at once.
+        state.PSeries[360] = 149.25;
+        chart.window.RedrawChart();
+        QVERIFY(reading->text().endsWith("ΔP = -0,875 bar"));
 
         // A live crosshair is not in the exported bitmap.
         const QImage committed = chart.Committed();
@@ -129,10 +134,11 @@ class GraficoTest : public QObject {
         chart.Move(60, 40);
         QTemporaryDir dir;
         const QString path = dir.filePath("grafico.bmp");
-        QVERIFY(!chart.window.SaveChartBitmap(path));
+        QVERIFY(chart.window.SaveChartBitmap(path));
         QCOMPARE(QImage(path, "BMP").convertToFormat(QImage::Format_RGB32), committed);
         const QString missing = dir.filePath("nessuna/grafico.bmp");
-        QVERIFY(chart.window.SaveChartBitmap(missing).value_or(QString()).contains(missing));
+        const Status failed = chart.window.SaveChartBitmap(missing);
+        QVERIFY(!failed && UiMessage(failed.Error()).contains(missing));
     }
 
     void zoomAndPrechargeLine() {

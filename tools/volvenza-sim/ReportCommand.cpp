@@ -71,13 +71,14 @@ int RunReportCommand(const std::vector<std::string>& args) {
         QString(), QFileInfo(QFile::decodeName(QByteArray::fromStdString(in))).fileName(),
         QDate::currentDate()};
     // A simulation file does not say which gas law produced its results.
-    if (auto failure = ExportWholeReportPdf(
+    if (const Status written = ExportWholeReportPdf(
             path, printer, state, identity, chart,
             QString::fromStdString(SimTemplate(
                 SIM_TEXT("volvenza-sim",
                          "Risultati letti dal file (la legge del gas non vi è registrata)"))),
-            EnergyInputs{})) {
-        std::cerr << failure->toStdString() << '\n';
+            EnergyInputs{});
+        !written) {
+        std::cerr << SimMessage(written.Error()) << '\n';
         return 2;
     }
     return 0;

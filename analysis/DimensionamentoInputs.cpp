@@ -1,0 +1,493 @@
+// The sizing window's requirements and catalogue: what the boxes and cells
+// show, what they give, and their drafts in the project.
+
+#include <algorithm>
+#include <cmath>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include "analysis/Dimensionamento.h"
+#include "analysis/DimensionamentoParts.h"
+#include "analysis/SizingJob.h"
+#include "documents/Project.h"
+#include "numbers/NumberText.h"
+#include "numbers/Rounding.h"
+#include "platform/UiMessage.h"
+#include "platform/UiNumber.h"
+
+namespace volvenza {
+namespace sizing_window {
+
+QString BottlesText(const std::vector<double>& sizes) {
+    QStringList texts;
+    for (double size : sizes) texts << UiNumber(size);
+    return texts.join(QStringLiteral("; "));
+}
+
+constexpr char kShownText[] = "volvenzaTestoMostrato";
+constexpr char kShownValue[] = "volvenzaValoreMostrato";
+
+void ShowValue(QLineEdit* box, const QString& text, const QVariant& exact) {
+    box->setText(text);
+    box->setProperty(kShownText, text);
+    box->setProperty(kShownValue, exact);
+}
+
+std::optional<QVariant> Unchanged(const QLineEdit* box) {
+    if (box->text() != box->property(kShownText).toString()) return std::nullopt;
+    return box->property(kShownValue);
+}
+
+}  // namespace sizing_window
+
+namespace {
+
+using namespace sizing;
+using namespace sizing_window;
+
+// Volumes separated by ";", each more than 0, no more than a project file
+// holds; nothing otherwise.
+std::optional<std::vector<double>> ParseBottles(const QString& text) {
+    std::vector<double> sizes;
+    const QStringList items = text.split(QLatin1Char(';'));
+    if (items.size() > static_cast<qsizetype>(kMaxCatalogueSizes)) return std::nullopt;
+    for (const QString& item : items) {
+        const auto size = ParseNumber<double>(item.trimmed().toStdString());
+        if (!size || !(*size > 0)) return std::nullopt;
+        sizes.push_back(*size);
+    }
+    return sizes;
+}
+
+std::optional<double> Number(const QLineEdit* box) {
+    if (const auto exact = Unchanged(box); exact && exact->isValid()) return exact->toDouble();
+    return ParseNumber<double>(box->text().trimmed().toStdString());
+}
+
+// What a requirement's box shows for the requirements, and its exact value.
+std::pair<QString, QVariant> RequirementShown(const Requirements& req, size_t box) {
+    auto number = [](const std::optional<double>& value) {
+        return std::pair(value ? UiNumber(*value) : QString(),
+                         value ? QVariant(*value) : QVariant());
+    };
+    switch (static_cast<RequirementBox>(box)) {
+        case RequirementBox::MinPressure:
+            return number(req.MinPressure > 0 ? std::optional(req.MinPressure) : std::nullopt);
+        case RequirementBox::RatedPressure:
+            return number(req.RatedPressure);
+        case RequirementBox::ReliefSetting:
+            return number(req.ReliefSetting);
+        case RequirementBox::Tolerance:
+            return {UiNumber(req.PrechargeTolerance * 100), req.PrechargeTolerance};
+        case RequirementBox::WorkingHours:
+            return number(req.WorkingHours);
+        case RequirementBox::PumpEfficiency:
+            return number(req.PumpEfficiency);
+        case RequirementBox::HoursPerYear:
+            return number(req.HoursPerYear);
+        case RequirementBox::Bottles:
+        case RequirementBox::Count:
+            break;
+    }
+    return {BottlesText(req.BottleSizes),
+            QVariant::fromValue(QList<double>(req.BottleSizes.begin(), req.BottleSizes.end()))};
+}
+
+DraftKey RequirementKey(size_t box) {
+    return {DraftKey::Place::Requirements, 0, static_cast<int16_t>(box)};
+}
+
+DraftKey CatalogueKey(int row, int column) {
+    return {DraftKey::Place::Catalogue, static_cast<int16_t>(row + 1),
+            static_cast<int16_t>(column)};
+}
+
+// A size's limits in the catalogue's columns; nothing for no limit.
+std::array<std::optional<double>, kCatalogueColumns> CellValues(const CatalogueSize& s) {
+    return {s.V0,
+            std::isinf(s.MaxRatio) ? std::nullopt : std::optional(s.MaxRatio),
+            s.RatedPressure,
+            s.MaxFlow,
+            s.Tau,
+            s.RatedSwing,
+            s.RatedCycles};
+}
+
+// The cell's exact value while it shows the text it was given, else its text read.
+std::optional<double> CellNumber(const QTableWidgetItem& item) {
+    const bool shown = item.text() == item.data(Qt::UserRole + 1).toString();
+    if (shown && item.data(Qt::UserRole).isValid()) return item.data(Qt::UserRole).toDouble();
+    return ParseNumber<double>(item.text().trimmed().toStdString());
+}
+
+// Red, with the reason, while a box or cell holds a draft.
+const char* const kDraftTip = QT_TRANSLATE_NOOP(
+    "volvenza::Dimensionamento",
+    "Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto "
+    "(Ctrl+Z lo annulla)");
+
+}  // namespace
+
+void Dimensionamento::ShowCatalogue(const std::vector<CatalogueSize>& sizes) {
+    // Headed as the laid-out answer heads a catalogue with a fatigue rating:
+    // every column is there to be filled.
+    Requirements rated;
+    rated.Catalogue.resize(1);
+    rated.Catalogue[0].RatedSwing = 1;
+    const AnswerLayout empty = LayOutAnswer({}, rated, state_.Data, UiWording());
+    QStringList headings;
+    for (const std::string& h : empty.Catalogue.Headings) headings << Text(h);
+    const bool showing = std::exchange(showing_, true);
+    catalogue_->setRowCount(static_cast<int>(sizes.size()));
+    for (int r = 0; r < catalogue_->rowCount(); ++r) {
+        const auto values = CellValues(sizes[static_cast<size_t>(r)]);
+        for (int c = 0; c < kCatalogueColumns; ++c) {
+            auto* item = new QTableWidgetItem(values[c] ? UiNumber(*values[c]) : QString());
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            // The exact value while the cell shows what it was given.
+            if (values[c]) item->setData(Qt::UserRole, QVariant::fromValue(*values[c]));
+            item->setData(Qt::UserRole + 1, item->text());
+            catalogue_->setItem(r, c, item);
+        }
+    }
+    showing_ = showing;
+    catalogueHeadings_ = headings;
+    FitCatalogueColumns();
+}
+
+std::optional<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(QString* message,
+                                                                         bool lenient) const {
+    const std::vector<CatalogueSize>& kept = project_.Sizing().Requirements.Catalogue;
+    std::vector<CatalogueSize> sizes;
+    for (int r = 0; r < catalogue_->rowCount(); ++r) {
+        std::array<std::optional<double>, kCatalogueColumns> cells;
+        bool any = false;
+        for (int c = 0; c < kCatalogueColumns; ++c) {
+            const QTableWidgetItem* item = catalogue_->item(r, c);
+            const QString text = item != nullptr ? item->text().trimmed() : QString();
+            if (text.isEmpty()) continue;
+            any = true;
+            cells[c] = CellNumber(*item);
+            // A text that is no number is the cell's draft, which stops a search.
+            if (!cells[c] && !lenient) return std::nullopt;
+            if (!cells[c] && static_cast<size_t>(r) < kept.size()) {
+                cells[c] = CellValues(kept[static_cast<size_t>(r)])[c];
+            }
+        }
+        if (!any) continue;  // a row added and left empty
+        if (!cells[kV0]) {
+            if (message != nullptr) {
+                *message = tr("Il catalogo non dà V0 alla riga %1.").arg(r + 1);
+            }
+            return std::nullopt;
+        }
+        CatalogueSize s;
+        s.V0 = *cells[kV0];
+        s.MaxRatio = cells[kRatio].value_or(std::numeric_limits<double>::infinity());
+        s.RatedPressure = cells[kRated];
+        s.MaxFlow = cells[kFlow];
+        s.Tau = cells[kTau];
+        s.RatedSwing = cells[kSwing];
+        s.RatedCycles = cells[kCycles];
+        sizes.push_back(s);
+    }
+    return sizes;
+}
+
+void Dimensionamento::TypeChanged(int index) {
+    // A catalogue still holding the defaults of the type left behind becomes
+    // the new type's defaults; one the user has edited stays.
+    const auto sizes = ReadCatalogue(nullptr);
+    if (sizes && *sizes == DefaultCatalogue(static_cast<AccumulatorType>(shownType_))) {
+        ShowCatalogue(DefaultCatalogue(static_cast<AccumulatorType>(index)));
+    }
+    shownType_ = index;
+    TakeRequirements("tipo");
+}
+
+std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) const {
+    Requirements req;
+    auto fail = [message](const QString& text) -> std::optional<Requirements> {
+        if (message != nullptr) *message = text;
+        return std::nullopt;
+    };
+    auto number = [](const QLineEdit* field) { return Number(field); };
+    const auto p1 = number(minPressure_);
+    if (!p1) return fail(tr("Scrivere la pressione minima p1 in bar."));
+    req.MinPressure = *p1;
+    req.Type = static_cast<AccumulatorType>(type_->currentIndex());
+    QString wrong;
+    auto sizes = ReadCatalogue(&wrong);
+    if (!sizes) return fail(wrong);
+    req.Catalogue = std::move(*sizes);
+    for (auto [field, target] :
+         {std::pair{rated_, &req.RatedPressure}, std::pair{relief_, &req.ReliefSetting}}) {
+        if (field->text().trimmed().isEmpty()) continue;
+        const auto value = number(field);
+        if (!value) {
+            return fail(field == rated_ ? tr("La pressione nominale PS non è un numero.")
+                                        : tr("La taratura della valvola non è un numero."));
+        }
+        *target = *value;
+    }
+    // Shown in per cent, kept as a share.
+    const auto shownTolerance = Unchanged(tolerance_);
+    const auto tolerance = ParseNumber<double>(tolerance_->text().trimmed().toStdString());
+    if (!tolerance) return fail(tr("Scrivere la tolleranza della precarica in %."));
+    req.PrechargeTolerance = shownTolerance ? shownTolerance->toDouble() : *tolerance / 100;
+    const auto hours = number(hours_);
+    if (!hours) return fail(tr("Scrivere le ore di lavoro continuo."));
+    req.WorkingHours = *hours;
+    const auto efficiency = number(efficiency_);
+    if (!efficiency) return fail(tr("Scrivere il rendimento della pompa."));
+    req.PumpEfficiency = *efficiency;
+    const auto hoursPerYear = number(hoursPerYear_);
+    if (!hoursPerYear) return fail(tr("Scrivere le ore di lavoro in un anno."));
+    req.HoursPerYear = *hoursPerYear;
+    const auto bottles = ReadBottles();
+    if (!bottles) {
+        return fail(tr("Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da \";\".")
+                        .arg(kMaxCatalogueSizes));
+    }
+    req.BottleSizes = *bottles;
+    req.Arrangements = arrangements_->isChecked();
+    req.ChoosePrecharge = choosePrecharge_->isChecked();
+    req.SizePump = sizePump_->isChecked();
+    req.SingleCycle = singleCycle_->isChecked();
+    req.Gas = state_.Gas;
+    return req;
+}
+
+std::optional<std::vector<double>> Dimensionamento::ReadBottles() const {
+    if (const auto exact = Unchanged(bottles_)) {
+        const auto sizes = exact->value<QList<double>>();
+        return std::vector<double>(sizes.begin(), sizes.end());
+    }
+    return ParseBottles(bottles_->text());
+}
+
+Requirements Dimensionamento::RequirementsShown() const {
+    Requirements req = project_.Sizing().Requirements;
+    const auto given = [](const QLineEdit* box) { return !box->text().trimmed().isEmpty(); };
+    // p1 not given is 0, as a new project has it; PS and the relief setting are optional.
+    if (!given(minPressure_)) req.MinPressure = 0;
+    if (const auto p1 = Number(minPressure_)) req.MinPressure = *p1;
+    req.Type = static_cast<AccumulatorType>(type_->currentIndex());
+    if (auto sizes = ReadCatalogue(nullptr, true)) req.Catalogue = std::move(*sizes);
+    for (auto [box, target] :
+         {std::pair{rated_, &req.RatedPressure}, std::pair{relief_, &req.ReliefSetting}}) {
+        if (!given(box)) target->reset();
+        if (const auto value = Number(box)) *target = *value;
+    }
+    // Shown in per cent, kept as a share.
+    if (const auto exact = Unchanged(tolerance_)) {
+        req.PrechargeTolerance = exact->toDouble();
+    } else if (const auto tolerance = Number(tolerance_)) {
+        req.PrechargeTolerance = *tolerance / 100;
+    }
+    for (auto [box, target] :
+         {std::pair{hours_, &req.WorkingHours}, std::pair{efficiency_, &req.PumpEfficiency},
+          std::pair{hoursPerYear_, &req.HoursPerYear}}) {
+        if (const auto value = Number(box)) *target = *value;
+    }
+    if (auto bottles = ReadBottles()) req.BottleSizes = std::move(*bottles);
+    req.Arrangements = arrangements_->isChecked();
+    req.ChoosePrecharge = choosePrecharge_->isChecked();
+    req.SizePump = sizePump_->isChecked();
+    req.SingleCycle = singleCycle_->isChecked();
+    req.Gas = state_.Gas;
+    return req;
+}
+
+void Dimensionamento::TakeRequirements(const std::string& label) {
+    if (showing_) return;
+    project_.SetRequirements(RequirementsShown(), label);
+}
+
+void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
+    const bool showing = std::exchange(showing_, true);
+    // An answer belongs to the project it was found in.
+    ClearAnswer();
+    const Requirements& req = sizing.Requirements;
+    auto show = [&](QLineEdit* box) {
+        const size_t at =
+            static_cast<size_t>(std::find(requirementBoxes_.begin(), requirementBoxes_.end(), box) -
+                                requirementBoxes_.begin());
+        const auto [text, exact] = RequirementShown(req, at);
+        ShowValue(box, text, exact);
+    };
+    show(minPressure_);
+    {
+        // The project's catalogue is shown as it was kept, whatever its type.
+        const QSignalBlocker quiet(type_);
+        type_->setCurrentIndex(static_cast<int>(req.Type));
+    }
+    shownType_ = static_cast<int>(req.Type);
+    ShowCatalogue(req.Catalogue);
+    ShowCatalogueDrafts(req.Catalogue);
+    for (QLineEdit* box : {rated_, relief_, tolerance_, hours_, efficiency_, hoursPerYear_}) {
+        show(box);
+    }
+    choosePrecharge_->setChecked(req.ChoosePrecharge);
+    sizePump_->setChecked(req.SizePump);
+    singleCycle_->setChecked(req.SingleCycle);
+    show(bottles_);
+    arrangements_->setChecked(req.Arrangements);
+    ShowRequirementDrafts(req);
+    showing_ = showing;
+    asked_ = req;
+    appliedInputs_.reset();
+    recommendation_ = sizing.Recommendation;
+    if (recommendation_) {
+        const Design& d = *recommendation_;
+        // "4 × 4" in parallel, "6 + 1 × 10" with bottles, as the candidates' table.
+        QString volume = UiNumber(RoundHalfEven(d.V0, 3));
+        if (d.Count > 1) volume = QString::number(d.Count) + QStringLiteral(" × ") + volume;
+        if (d.Bottles > 0) {
+            volume += QStringLiteral(" + %1 × %2")
+                          .arg(d.Bottles)
+                          .arg(UiNumber(RoundHalfEven(d.BottleSize, 3)));
+        }
+        recommendationText_->setText(
+            tr("Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" "
+               "la ricalcola.")
+                .arg(volume, UiNumber(RoundHalfEven(d.P0, 2)), UiNumber(RoundHalfEven(d.Qp, 1))));
+        FitAnswer();
+    }
+}
+
+uint64_t Dimensionamento::InputsNow() const {
+    ProjectSnapshot now;
+    now.data = state_.Data;
+    now.movements.assign(state_.Movements.begin() + 1,
+                         state_.Movements.begin() + 1 + std::max<int>(state_.MovementCount, 0));
+    now.gas = state_.Gas;
+    return InputsFingerprint(now);
+}
+
+void Dimensionamento::RequirementTyped(size_t box) {
+    const QString text = requirementBoxes_[box]->text().trimmed();
+    const bool bottles = requirementBoxes_[box] == bottles_;
+    // An empty box is a requirement not given: the search asks for it.
+    const bool draft = !text.isEmpty() &&
+                       (bottles ? !ParseBottles(text) : !ParseNumber<double>(text.toStdString()));
+    project_.SetDraft(
+        RequirementKey(box),
+        draft ? std::optional(requirementBoxes_[box]->text().toStdString()) : std::nullopt);
+    MarkRequirement(box, draft);
+    TakeRequirements("requisiti " + requirementBoxes_[box]->objectName().toStdString());
+}
+
+void Dimensionamento::CatalogueEdited(QTableWidgetItem* item) {
+    if (showing_) return;
+    const bool draft = !item->text().trimmed().isEmpty() && !CellNumber(*item);
+    project_.SetDraft(CatalogueKey(item->row(), item->column()),
+                      draft ? std::optional(item->text().toStdString()) : std::nullopt);
+    {
+        const QSignalBlocker quiet(catalogue_);
+        item->setForeground(draft ? QBrush(Qt::red) : QBrush());
+        item->setToolTip(draft ? tr(kDraftTip) : QString());
+    }
+    TakeRequirements("catalogo");
+}
+
+void Dimensionamento::ShowCatalogueDrafts(const std::vector<CatalogueSize>& sizes) {
+    const bool showing = std::exchange(showing_, true);
+    int rows = static_cast<int>(sizes.size());
+    for (const auto& [key, text] : project_.AllDrafts()) {
+        if (key.place == DraftKey::Place::Catalogue) rows = std::max<int>(rows, key.movement);
+    }
+    // Rows added and not yet whole stay: they are no size of the project's yet.
+    rows = std::min(rows, static_cast<int>(kMaxCatalogueSizes));
+    if (rows > catalogue_->rowCount()) catalogue_->setRowCount(rows);
+    for (int r = 0; r < catalogue_->rowCount(); ++r) {
+        for (int c = 0; c < kCatalogueColumns; ++c) {
+            QTableWidgetItem* item = catalogue_->item(r, c);
+            const auto draft = project_.Draft(CatalogueKey(r, c));
+            const bool shownDraft = item != nullptr && item->foreground().color() == Qt::red;
+            if (!draft && !shownDraft) continue;
+            if (item == nullptr) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                catalogue_->setItem(r, c, item);
+            }
+            std::optional<double> value;
+            if (static_cast<size_t>(r) < sizes.size()) {
+                value = CellValues(sizes[static_cast<size_t>(r)])[static_cast<size_t>(c)];
+            }
+            const QString text = draft   ? QString::fromStdString(*draft)
+                                 : value ? UiNumber(*value)
+                                         : QString();
+            item->setText(text);
+            item->setData(Qt::UserRole, value ? QVariant(*value) : QVariant());
+            item->setData(Qt::UserRole + 1, draft ? QString() : text);
+            item->setForeground(draft ? QBrush(Qt::red) : QBrush());
+            item->setToolTip(draft ? tr(kDraftTip) : QString());
+        }
+    }
+    showing_ = showing;
+}
+
+void Dimensionamento::DropCatalogueDrafts(std::optional<int> row) {
+    // A row removed takes its drafts away, and those below move up with their rows.
+    const Drafts drafts = project_.AllDrafts();
+    Drafts moved;
+    for (const auto& [key, text] : drafts) {
+        if (key.place != DraftKey::Place::Catalogue) continue;
+        project_.SetDraft(key, std::nullopt);
+        if (row && key.movement - 1 != *row) {
+            DraftKey at = key;
+            if (key.movement - 1 > *row) --at.movement;
+            moved[at] = text;
+        }
+    }
+    for (const auto& [key, text] : moved) project_.SetDraft(key, text);
+}
+
+void Dimensionamento::MarkRequirement(size_t box, bool draft) {
+    QPalette palette;
+    if (draft) palette.setColor(QPalette::Text, Qt::red);
+    requirementBoxes_[box]->setPalette(palette);
+    requirementBoxes_[box]->setToolTip(draft ? tr(kDraftTip) : QString());
+}
+
+void Dimensionamento::ShowRequirementDrafts(const Requirements& req) {
+    for (size_t i = 0; i < requirementBoxes_.size(); ++i) {
+        QLineEdit* box = requirementBoxes_[i];
+        const std::optional<std::string> draft = project_.Draft(RequirementKey(i));
+        const bool shownDraft = box->palette().color(QPalette::Text) == QColor(Qt::red);
+        MarkRequirement(i, draft.has_value());
+        if (draft && box->text().toStdString() != *draft) {
+            box->setText(QString::fromStdString(*draft));
+        } else if (!draft && shownDraft) {
+            const auto [text, exact] = RequirementShown(req, i);
+            ShowValue(box, text, exact);
+        }
+    }
+}
+
+bool Dimensionamento::FocusDraft(const DraftKey& key) {
+    if (key.place == DraftKey::Place::Catalogue) {
+        QTableWidgetItem* item = catalogue_->item(key.movement - 1, key.field);
+        if (item == nullptr) return false;
+        catalogue_->setFocus(Qt::OtherFocusReason);
+        catalogue_->setCurrentItem(item);
+        return true;
+    }
+    if (key.place != DraftKey::Place::Requirements || key.field < 0 ||
+        key.field >= static_cast<int>(requirementBoxes_.size())) {
+        return false;
+    }
+    QLineEdit* box = requirementBoxes_[static_cast<size_t>(key.field)];
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    return true;
+}
+
+}  // namespace volvenza
