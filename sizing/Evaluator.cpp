@@ -4,6 +4,7 @@
 #include <cmath>
 #include <future>
 #include <limits>
+#include <numeric>
 #include <variant>
 
 #include "engine/CycleRun.h"
@@ -280,17 +281,22 @@ Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) con
 }
 
 Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const GasSettings& gas,
-                                            size_t index, bool stopBelow) const {
-    using R = Result<TemperatureOutcome>;
+                                            size_t index) const {
+    auto path = MakeGasPath(data, gas, temps_.at(index));
+    if (!path) return Result<TemperatureOutcome>::Fail(path.Error());
+    return *Follow(data, **path, index, false, nullptr);
+}
+
+std::optional<TemperatureOutcome> Evaluator::Follow(const ExactData& data, GasPath& path,
+                                                    size_t index, bool stopBelow,
+                                                    const std::atomic<bool>* abandon) const {
     const double temp = temps_.at(index);
-    auto path = MakeGasPath(data, gas, temp);
-    if (!path) return R::Fail(path.Error());
     const double p1 = req_.MinPressure;
     SteadyOptions options;
     options.maxCycles = req_.SingleCycle ? 1 : kMaxCycles;
     // How long the gas remembers where it started, within half the cycles
     // a run may take.
-    const double memory = (*path)->Memory();
+    const double memory = path.Memory();
     options.memory = std::min(memory, kMaxCycles / 2 * data.CycleTime);
     // Below p1 it fails whatever follows; the quick verdicts stop right there.
     options.breakBelow = p1;
@@ -298,7 +304,9 @@ Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const GasSett
     // A pump that loads too often fails whatever follows.
     options.maxLoads = MaxLoads(data.CycleTime);
     options.loadsPerCycle = data.CycleTime;
-    const SteadyRun run = RunUntilSteady(data, demand_, **path, options);
+    options.abandon = abandon;
+    const SteadyRun run = RunUntilSteady(data, demand_, path, options);
+    if (run.abandoned) return std::nullopt;
     TemperatureOutcome o;
     o.WorkTemp = temp;
     o.LowestPressure = run.worst.lowest;
@@ -309,7 +317,7 @@ Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const GasSett
     o.OutsideGas = run.end == CycleEnd::OutsideGas;
     o.LowestGasTemp = run.coldest;
     o.LowestVolume = run.worst.lowestVolume;
-    o.FullVolume = (*path)->Full().volume;
+    o.FullVolume = path.Full().volume;
     o.PumpShare = run.pumpShare;
     o.PumpStarts = run.pumpStarts;
     o.Chatters = run.chattered;
@@ -320,7 +328,7 @@ Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const GasSett
     o.Settled = run.settled;
     o.Recharged = run.recharged;
     o.Recharges = run.recharges;
-    o.Energy = EnergyOf(run.last, run.lastStart, **path);
+    o.Energy = EnergyOf(run.last, run.lastStart, path);
     o.DayLowest = o.LowestPressure;
     // A run that settled before its gas could forget the start may still
     // carry some of it: what is left of the trend is carried over the day.
@@ -330,49 +338,102 @@ Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const GasSett
     return o;
 }
 
-std::vector<Result<TemperatureOutcome>> Evaluator::RunAll(const Design& design, size_t size,
-                                                          bool stopBelow) {
-    const ExactData data = DataFor(design);
-    const GasSettings gas = GasFor(size, design);
+Evaluator::RunKey Evaluator::KeyOf(const ExactData& data, const GasSettings& gas, bool quick) {
     // Designs of the same gas, precharge and pump run alike, whatever their
-    // vessels (their sharing of the flow is judged apart); a whole run also
-    // answers a quick one.
-    const auto key = [&](bool quick) {
-        return std::make_tuple(data.V0, data.P0, data.Qp, gas.Tau, quick);
-    };
-    if (auto whole = runs_.find(key(false)); whole != runs_.end()) return whole->second;
-    if (auto quick = runs_.find(key(true)); stopBelow && quick != runs_.end()) {
-        return quick->second;
-    }
-    std::vector<Result<TemperatureOutcome>> runs = Compute(data, gas, stopBelow);
-    // A quick run that never fell below p1 never stopped: it is the whole run.
-    const bool whole = !stopBelow || std::all_of(runs.begin(), runs.end(), [&](const auto& r) {
-        return r && r->LowestPressure >= req_.MinPressure;
-    });
-    if (runs_.size() < kRunsKept) runs_.emplace(key(!whole), runs);
-    return runs;
+    // vessels (their sharing of the flow is judged apart).
+    return {data.V0, data.P0, data.Qp, gas.Tau, quick};
 }
 
-std::vector<Result<TemperatureOutcome>> Evaluator::Compute(const ExactData& data,
-                                                           const GasSettings& gas,
-                                                           bool stopBelow) const {
+std::vector<Result<TemperatureOutcome>> Evaluator::RunAll(const Design& design, size_t size) {
+    const ExactData data = DataFor(design);
+    const GasSettings gas = GasFor(size, design);
+    const RunKey key = KeyOf(data, gas, false);
+    if (auto whole = runs_.find(key); whole != runs_.end()) return whole->second;
     std::vector<Result<TemperatureOutcome>> runs;
     const size_t count = temps_.size();
     // Side by side or not, the runs give the same results.
-    if (count == 1 || demand_.Flows.size() * count < kParallelStretches) {
-        for (size_t i = 0; i < count; ++i) runs.push_back(RunAt(data, gas, i, stopBelow));
-        return runs;
+    if (!SideBySide()) {
+        for (size_t i = 0; i < count; ++i) runs.push_back(RunAt(data, gas, i));
+    } else {
+        // Each run has its own gas path: nothing is shared but the demand.
+        std::vector<std::future<Result<TemperatureOutcome>>> others;
+        for (size_t i = 1; i < count; ++i) {
+            others.push_back(std::async(std::launch::async,
+                                        [this, &data, &gas, i] { return RunAt(data, gas, i); }));
+        }
+        runs.push_back(RunAt(data, gas, 0));
+        for (auto& other : others) runs.push_back(other.get());
     }
-    // Each run has its own gas path: nothing is shared but the demand.
-    std::vector<std::future<Result<TemperatureOutcome>>> others;
-    for (size_t i = 1; i < count; ++i) {
-        others.push_back(std::async(std::launch::async, [this, &data, &gas, i, stopBelow] {
-            return RunAt(data, gas, i, stopBelow);
-        }));
-    }
-    runs.push_back(RunAt(data, gas, 0, stopBelow));
-    for (auto& other : others) runs.push_back(other.get());
+    if (runs_.size() < kRunsKept) runs_.emplace(key, runs);
     return runs;
+}
+
+bool Evaluator::SideBySide() const {
+    return temps_.size() > 1 && demand_.Flows.size() * temps_.size() >= kParallelStretches;
+}
+
+Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, size_t size,
+                                int count) {
+    using R = Result<bool>;
+    const size_t n = temps_.size();
+    // Every path first: a law that cannot hold the data at one temperature
+    // is the answer, whatever the runs at the others would say.
+    std::vector<std::unique_ptr<GasPath>> paths;
+    for (size_t i = 0; i < n; ++i) {
+        auto path = MakeGasPath(data, gas, temps_[i]);
+        if (!path) return R::Fail(path.Error());
+        paths.push_back(std::move(*path));
+    }
+    // The temperature that failed last goes first; once one fails, the
+    // others are abandoned where they are and not started.
+    std::vector<size_t> order(n);
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::rotate(order.begin(), order.begin() + static_cast<long>(suspect_),
+                order.begin() + static_cast<long>(suspect_) + 1);
+    std::vector<std::optional<TemperatureOutcome>> done(n);
+    std::vector<char> fails(n, 0);
+    std::atomic<bool> failed{false};
+    std::atomic<size_t> next{0};
+    const auto work = [&] {
+        for (size_t k = next++; k < n && !failed.load(); k = next++) {
+            const size_t i = order[k];
+            done[i] = Follow(data, *paths[i], i, true, &failed);
+            if (!done[i]) return;
+            std::array<bool, kRuleCount> rules{};
+            rules.fill(true);
+            JudgeRun(*done[i], size, count, rules);
+            fails[i] = !RunsPass(rules);
+            if (fails[i]) failed = true;
+        }
+    };
+    if (SideBySide()) {
+        // Two at a time: a third would only share the same two cores.
+        auto other = std::async(std::launch::async, work);
+        work();
+        other.get();
+    } else {
+        work();
+    }
+    for (size_t i : order) {
+        if (fails[i]) {
+            suspect_ = i;
+            break;
+        }
+    }
+    const bool all =
+        std::all_of(done.begin(), done.end(), [](const auto& o) { return o.has_value(); });
+    if (!all) {
+        if (failing_.size() < kRunsKept) failing_.insert({KeyOf(data, gas, true), size, count});
+        return false;
+    }
+    std::vector<Result<TemperatureOutcome>> runs;
+    for (auto& o : done) runs.push_back(std::move(*o));
+    // A quick run that never fell below p1 never stopped: it is the whole run.
+    const bool whole = std::all_of(runs.begin(), runs.end(), [&](const auto& o) {
+        return o->LowestPressure >= req_.MinPressure;
+    });
+    if (runs_.size() < kRunsKept) runs_.emplace(KeyOf(data, gas, !whole), runs);
+    return !failed.load();
 }
 
 void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
@@ -417,7 +478,7 @@ Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
         e->Rules[kPressureRule] = false;
         return e;
     }
-    for (auto& run : RunAll(design, size, false)) {
+    for (auto& run : RunAll(design, size)) {
         if (!run) return Result<Evaluation>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, e->Rules);
         e->Temps.push_back(*run);
@@ -430,13 +491,25 @@ Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
     const bool shortOfOil =
         !req_.SingleCycle && PumpOil(design.Qp) < cycleOil_ - kSlack;  // mutants: skip
     if (shortOfOil) return false;
+    const ExactData data = DataFor(design);
+    const GasSettings gas = GasFor(size, design);
+    // A whole run also answers a quick one.
+    auto kept = runs_.find(KeyOf(data, gas, false));
+    if (kept == runs_.end()) kept = runs_.find(KeyOf(data, gas, true));
+    if (kept == runs_.end()) {
+        if (failing_.contains({KeyOf(data, gas, true), size, design.Count})) return false;
+        return Verdict(data, gas, size, design.Count);
+    }
     std::array<bool, kRuleCount> rules{};
     rules.fill(true);
-    // Stopping below p1 only saves the rest of a run that fails anyway.
-    for (auto& run : RunAll(design, size, true)) {  // mutants: skip
+    for (auto& run : kept->second) {
         if (!run) return Result<bool>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, rules);
     }
+    return RunsPass(rules);
+}
+
+bool Evaluator::RunsPass(const std::array<bool, kRuleCount>& rules) {
     return rules[kPressureRule] && rules[kFlowRule] && rules[kGasTempRule] && rules[kSwingRule];
 }
 

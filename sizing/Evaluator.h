@@ -26,9 +26,11 @@
 //     rating, where the catalogue gives one.
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -183,15 +185,28 @@ class Evaluator {
     Result<double> PrechargeAt(double p0, double temp) const;
 
   private:
+    // The runs' cache key: the gas, precharge and pump, the time constant,
+    // and whether the runs stopped below p1.
+    using RunKey = std::tuple<double, double, double, double, bool>;
+    static RunKey KeyOf(const ExactData& data, const GasSettings& gas, bool quick);
+
     ExactData DataFor(const Design& design) const;
     GasSettings GasFor(size_t size, const Design& design) const;
-    Result<TemperatureOutcome> RunAt(const ExactData& data, const GasSettings& gas, size_t index,
-                                     bool stopBelow) const;
-    // The runs at every temperature, side by side on long cycles; kept.
-    std::vector<Result<TemperatureOutcome>> RunAll(const Design& design, size_t size,
-                                                   bool stopBelow);
-    std::vector<Result<TemperatureOutcome>> Compute(const ExactData& data, const GasSettings& gas,
-                                                    bool stopBelow) const;
+    Result<TemperatureOutcome> RunAt(const ExactData& data, const GasSettings& gas,
+                                     size_t index) const;
+    // The runs at temperature `index` on `path`, stopping below p1 when
+    // asked; nothing when abandoned on the way.
+    std::optional<TemperatureOutcome> Follow(const ExactData& data, GasPath& path, size_t index,
+                                             bool stopBelow,
+                                             const std::atomic<bool>* abandon) const;
+    // Whether the temperatures run side by side (long cycles) or one after another.
+    bool SideBySide() const;
+    // The whole runs at every temperature; kept.
+    std::vector<Result<TemperatureOutcome>> RunAll(const Design& design, size_t size);
+    // The verdict of the quick runs, which stop once one temperature fails.
+    Result<bool> Verdict(const ExactData& data, const GasSettings& gas, size_t size, int count);
+    // Whether rules 1, 5, 6 and 7 hold.
+    static bool RunsPass(const std::array<bool, kRuleCount>& rules);
     // Clears the rules the run at one temperature breaks (1, 5 and 6); the
     // largest flow is shared by the accumulators in parallel.
     void JudgeRun(const TemperatureOutcome& o, size_t size, int count,
@@ -204,9 +219,12 @@ class Evaluator {
     DemandProfile demand_;
     std::vector<double> temps_;
     double cycleOil_ = 0;
-    std::map<std::tuple<double, double, double, double, bool>,
-             std::vector<Result<TemperatureOutcome>>>
-        runs_;
+    std::map<RunKey, std::vector<Result<TemperatureOutcome>>> runs_;
+    // Quick verdicts that failed with some temperatures left unrun, by
+    // their runs' key, the size and the vessels in parallel.
+    std::set<std::tuple<RunKey, size_t, int>> failing_;
+    // The temperature whose quick run failed last: the next verdict starts there.
+    size_t suspect_ = 0;
 };
 
 }  // namespace volvenza::sizing
