@@ -5,6 +5,7 @@
 #include <future>
 #include <limits>
 #include <numeric>
+#include <utility>
 #include <variant>
 
 #include "engine/CycleRun.h"
@@ -390,23 +391,61 @@ Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, s
     std::iota(order.begin(), order.end(), size_t{0});
     std::rotate(order.begin(), order.begin() + static_cast<long>(suspect_),
                 order.begin() + static_cast<long>(suspect_) + 1);
+    const RunKey key = KeyOf(data, gas, true);
     std::vector<std::optional<TemperatureOutcome>> done(n);
     std::vector<char> fails(n, 0);
     std::atomic<bool> failed{false};
+    const auto judge = [&](size_t i) {
+        std::array<bool, kRuleCount> rules{};
+        rules.fill(true);
+        JudgeRun(*done[i], size, count, rules);
+        fails[i] = !RunsPass(rules);
+        if (fails[i]) failed = true;
+    };
+    // Runs made ahead, while the design before was being judged.
+    if (auto ahead = ahead_.find(key); ahead != ahead_.end()) {
+        for (auto& [i, o] : ahead->second) {
+            done[i] = std::move(o);
+            judge(i);
+        }
+        ahead_.erase(ahead);
+    }
     std::atomic<size_t> next{0};
     const auto work = [&] {
         for (size_t k = next++; k < n && !failed.load(); k = next++) {
             const size_t i = order[k];
+            if (done[i]) continue;
             done[i] = Follow(data, *paths[i], i, true, &failed);
             if (!done[i]) return;
-            std::array<bool, kRuleCount> rules{};
-            rules.fill(true);
-            JudgeRun(*done[i], size, count, rules);
-            fails[i] = !RunsPass(rules);
-            if (fails[i]) failed = true;
+            judge(i);
         }
     };
-    if (SideBySide()) {
+    // The search may say which design it asks next if this one fails: its
+    // first temperature runs beside this one's, in place of this one's second.
+    const std::optional<std::pair<Design, size_t>> expected = std::exchange(expected_, {});
+    std::future<void> beside;
+    std::unique_ptr<GasPath> besidePath;
+    if (expected && !failed.load() && SideBySide()) {
+        const ExactData nextData = DataFor(expected->first);
+        const GasSettings nextGas = GasFor(expected->second, expected->first);
+        const RunKey nextKey = KeyOf(nextData, nextGas, true);
+        const size_t first = order.front();
+        const bool known = runs_.contains(KeyOf(nextData, nextGas, false)) ||
+                           runs_.contains(nextKey) || ahead_.contains(nextKey) || nextKey == key;
+        auto path = MakeGasPath(nextData, nextGas, temps_[first]);
+        if (!known && path) {
+            besidePath = std::move(*path);
+            beside = std::async(std::launch::async, [this, nextData, nextKey, first, &besidePath] {
+                auto o = Follow(nextData, *besidePath, first, true, nullptr);
+                // Only this thread writes it until the future is waited for.
+                ahead_[nextKey].emplace_back(first, std::move(*o));
+            });
+        }
+    }
+    if (beside.valid()) {
+        work();
+        beside.get();
+    } else if (SideBySide()) {
         // Two at a time: a third would only share the same two cores.
         auto other = std::async(std::launch::async, work);
         work();
@@ -423,7 +462,7 @@ Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, s
     const bool all =
         std::all_of(done.begin(), done.end(), [](const auto& o) { return o.has_value(); });
     if (!all) {
-        if (failing_.size() < kRunsKept) failing_.insert({KeyOf(data, gas, true), size, count});
+        if (failing_.size() < kRunsKept) failing_.insert({key, size, count});
         return false;
     }
     std::vector<Result<TemperatureOutcome>> runs;
@@ -434,6 +473,10 @@ Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, s
     });
     if (runs_.size() < kRunsKept) runs_.emplace(KeyOf(data, gas, !whole), runs);
     return !failed.load();
+}
+
+void Evaluator::Expect(const Design& design, size_t size) {
+    expected_ = {design, size};
 }
 
 void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,

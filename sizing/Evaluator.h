@@ -33,6 +33,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "engine/CircuitState.h"
@@ -176,6 +177,11 @@ class Evaluator {
     // one figure; the runs stop once the pressure is below p1.
     Result<bool> PassesRuns(const Design& design, size_t size);
 
+    // The design the next quick verdict will most likely ask for, should the
+    // one asked now fail: on long cycles its first run is made beside the
+    // one asked now. Only the speed depends on it.
+    void Expect(const Design& design, size_t size);
+
     // Whether the gas of the design, full at Pm, fills its bottles at every
     // temperature (with less, the oil would fill the accumulators first).
     bool CanFill(const Design& design, size_t size) const;
@@ -225,6 +231,9 @@ class Evaluator {
     std::set<std::tuple<RunKey, size_t, int>> failing_;
     // The temperature whose quick run failed last: the next verdict starts there.
     size_t suspect_ = 0;
+    std::optional<std::pair<Design, size_t>> expected_;
+    // Quick runs made ahead of their verdict, by the runs' key: the temperature and its outcome.
+    std::map<RunKey, std::vector<std::pair<size_t, TemperatureOutcome>>> ahead_;
 };
 
 }  // namespace volvenza::sizing

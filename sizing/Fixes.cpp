@@ -96,24 +96,42 @@ Status SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
         return stopped() ? Result<bool>::Fail(MessageId::SizingStopped)
                          : ev.PassesRuns(changed, size);
     };
+    const auto expect = [&](const Design& next) { ev.Expect(next, size); };
     const double largest = std::max(ev.Req().Catalogue.back().V0, d.V0) * 4;
-    auto v0 = SmallestPassing(d.V0, 0.01, largest, [&](double v) { return runs({v, d.P0, d.Qp}); });
+    auto v0 = SmallestPassing(
+        d.V0, 0.01, largest,
+        [&](double v) {
+            return runs({v, d.P0, d.Qp});
+        },
+        [&](double v) {
+            expect({v, d.P0, d.Qp});
+        });
     if (!v0) return v0.Error();
     x.FixV0 = *v0;
     // A higher precharge holds more oil above p1, up to what rule 2 allows.
     // At the top itself the search finds nothing above it.
     if (d.P0 < p0Top) {  // mutants: skip
-        auto p0 = SmallestPassing(d.P0, 0.1, p0Top, [&](double p) {
-            return runs({d.V0, p, d.Qp});
-        });
+        auto p0 = SmallestPassing(
+            d.P0, 0.1, p0Top,
+            [&](double p) {
+                return runs({d.V0, p, d.Qp});
+            },
+            [&](double p) {
+                expect({d.V0, p, d.Qp});
+            });
         if (!p0) return p0.Error();
         x.FixP0 = *p0;
     }
     // Far more pump than any cycle asks for bounds the search.
     const double from = ev.Req().SingleCycle ? d.Qp : std::max(d.Qp, FloorTenth(ev.BalancePump()));
-    auto qp = SmallestPassing(from, 0.1, std::max(from, 1.0) * 64, [&](double q) {  // mutants: skip
-        return runs({d.V0, d.P0, q});
-    });
+    auto qp = SmallestPassing(
+        from, 0.1, std::max(from, 1.0) * 64,  // mutants: skip
+        [&](double q) {
+            return runs({d.V0, d.P0, q});
+        },
+        [&](double q) {
+            expect({d.V0, d.P0, q});
+        });
     if (!qp) return qp.Error();
     x.FixQp = *qp;
     return Done{};

@@ -249,12 +249,19 @@ Status SearchRun::SizePump() {
     const double from =
         req_.SingleCycle ? -0.1 : FloorTenth(ev_.BalancePump()) - 0.1;  // mutants: skip
     const double fixes = LaterRuns() - kSearchRuns;
-    auto least = SmallestPassing(from, 0.1, d.Qp, [&](double q) {
+    const auto withPump = [&](double q) {
         Design pumped = d;
         pumped.Qp = q;
-        return Next(kSearchRuns - tried++ + fixes) ? Result<bool>::Fail(MessageId::SizingStopped)
-                                                   : ev_.PassesRuns(pumped, chosen.Size);
-    });
+        return pumped;
+    };
+    auto least = SmallestPassing(
+        from, 0.1, d.Qp,
+        [&](double q) {
+            return Next(kSearchRuns - tried++ + fixes)
+                       ? Result<bool>::Fail(MessageId::SizingStopped)
+                       : ev_.PassesRuns(withPump(q), chosen.Size);
+        },
+        [&](double q) { ev_.Expect(withPump(q), chosen.Size); });
     if (!least) return least.Error();
     Design pumped = d;
     pumped.Qp = least->value_or(d.Qp);
