@@ -425,7 +425,7 @@ Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, s
     const std::optional<std::pair<Design, size_t>> expected = std::exchange(expected_, {});
     std::future<void> beside;
     std::unique_ptr<GasPath> besidePath;
-    if (expected && !failed.load() && SideBySide()) {
+    if (expected && !failed.load() && SideBySide() && !alone_) {
         const ExactData nextData = DataFor(expected->first);
         const GasSettings nextGas = GasFor(expected->second, expected->first);
         const RunKey nextKey = KeyOf(nextData, nextGas, true);
@@ -445,7 +445,7 @@ Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, s
     if (beside.valid()) {
         work();
         beside.get();
-    } else if (SideBySide()) {
+    } else if (SideBySide() && !alone_) {
         // Two at a time: a third would only share the same two cores.
         auto other = std::async(std::launch::async, work);
         work();

@@ -182,6 +182,12 @@ class Evaluator {
     // one asked now. Only the speed depends on it.
     void Expect(const Design& design, size_t size);
 
+    // Whether the temperatures run side by side (long cycles) or one after another.
+    bool SideBySide() const;
+    // Quick verdicts one temperature at a time, with nothing run ahead: for
+    // an evaluator whose searches run beside another's.
+    void OneAtATime(bool alone) { alone_ = alone; }
+
     // Whether the gas of the design, full at Pm, fills its bottles at every
     // temperature (with less, the oil would fill the accumulators first).
     bool CanFill(const Design& design, size_t size) const;
@@ -205,8 +211,6 @@ class Evaluator {
     std::optional<TemperatureOutcome> Follow(const ExactData& data, GasPath& path, size_t index,
                                              bool stopBelow,
                                              const std::atomic<bool>* abandon) const;
-    // Whether the temperatures run side by side (long cycles) or one after another.
-    bool SideBySide() const;
     // The whole runs at every temperature; kept.
     std::vector<Result<TemperatureOutcome>> RunAll(const Design& design, size_t size);
     // The verdict of the quick runs, which stop once one temperature fails.
@@ -231,6 +235,7 @@ class Evaluator {
     std::set<std::tuple<RunKey, size_t, int>> failing_;
     // The temperature whose quick run failed last: the next verdict starts there.
     size_t suspect_ = 0;
+    bool alone_ = false;
     std::optional<std::pair<Design, size_t>> expected_;
     // Quick runs made ahead of their verdict, by the runs' key: the temperature and its outcome.
     std::map<RunKey, std::vector<std::pair<size_t, TemperatureOutcome>>> ahead_;

@@ -1,7 +1,10 @@
 #include "sizing/Search.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <future>
+#include <mutex>
 
 #include "engine/CycleRun.h"
 #include "engine/Simulation.h"
@@ -106,8 +109,13 @@ class SearchRun {
     Status TrySizes();
     // The smallest pump the recommendation passes with.
     Status SizePump();
-    // Why each failing candidate fails; the fixes for the largest of them.
-    Status Explain();
+    // Why each failing candidate fails (no run needed); the candidate whose
+    // fixes are searched, the largest that falls below p1, if any.
+    const Evaluation* Explain();
+    // The fixes of that candidate, on `ev`.
+    Status Fixes(const Evaluation& failing, Evaluator& ev);
+    // The pump's search and the fixes, side by side on long cycles.
+    Status PumpAndFixes();
     // The precharge to set at 0 to 40 °C.
     Status PrechargeTable();
 
@@ -123,6 +131,7 @@ class SearchRun {
     const CircuitState& state_;
     const Requirements& req_;
     const SizingProgress& progress_;
+    std::mutex progressLock_;  // the searches side by side report in turn
     Evaluator ev_;
     SizingAnswer answer_;
     double share_ = 0;            // mutants: skip (progress only)
@@ -194,6 +203,7 @@ bool SearchRun::PumpFor() {
 }
 
 bool SearchRun::Next(double left) {
+    const std::lock_guard<std::mutex> lock(progressLock_);
     share_ = std::max(share_, runs_ / (runs_ + std::max(left, 1.0)));  // mutants: skip
     ++runs_;
     return Stopped();
@@ -286,7 +296,7 @@ Status SearchRun::SizePump() {
     return Done{};
 }
 
-Status SearchRun::Explain() {
+const Evaluation* SearchRun::Explain() {
     const Evaluation* lastFailing = nullptr;
     for (const Evaluation& e : answer_.Candidates) {
         // An arrangement that fails is one of several tried; the sizes say why.
@@ -297,16 +307,41 @@ Status SearchRun::Explain() {
             lastFailing = &e;
         }
     }
-    if (lastFailing == nullptr) return Done{};
-    int tried = 0;  // mutants: skip (progress only)
+    return lastFailing;
+}
+
+Status SearchRun::Fixes(const Evaluation& failing, Evaluator& ev) {
+    std::atomic<int> tried = 0;  // mutants: skip (progress only)
     const auto counting = [&] { return Next(3 * kSearchRuns - tried++); };
     for (Explanation& x : answer_.Explanations) {
-        if (x.V0 != lastFailing->Proposed.V0) continue;
-        if (Status done = SearchFixes(ev_, x, lastFailing->Proposed, allowed_, counting); !done) {
+        if (x.V0 != failing.Proposed.V0) continue;
+        if (Status done = SearchFixes(ev, x, failing.Proposed, allowed_, counting); !done) {
             return done;
         }
     }
     return Done{};
+}
+
+Status SearchRun::PumpAndFixes() {
+    // The pump's search changes only the recommendation, which passes and
+    // is never explained: the explanations come first, and the fixes need
+    // nothing of the pump's search.
+    const Evaluation* failing = Explain();
+    const bool pump = answer_.Recommended && req_.SizePump;
+    if (failing == nullptr || !pump || !ev_.SideBySide()) {
+        if (Status s = SizePump(); !s) return s;
+        return failing != nullptr ? Fixes(*failing, ev_) : Done{};
+    }
+    // On long cycles side by side, the fixes on a copy of the evaluator and
+    // the pump's search one temperature at a time: each finds what it would
+    // alone, and the pump's failure, which came first, is the one told.
+    Evaluator fixer = ev_;
+    auto fixes = std::async(std::launch::async, [&] { return Fixes(*failing, fixer); });
+    ev_.OneAtATime(true);
+    const Status pumped = SizePump();
+    ev_.OneAtATime(false);
+    const Status fixed = fixes.get();
+    return pumped ? fixed : pumped;
 }
 
 Status SearchRun::PrechargeTable() {
@@ -344,8 +379,7 @@ Result<SizingAnswer> SearchRun::Run() {
             return failed(s.Error());
         }
     }
-    if (Status s = SizePump(); !s) return failed(s.Error());
-    if (Status s = Explain(); !s) return failed(s.Error());
+    if (Status s = PumpAndFixes(); !s) return failed(s.Error());
     if (Status s = PrechargeTable(); !s) return R::Fail(s.Error());
     if (progress_) progress_(1.0);
     return answer_;
