@@ -95,7 +95,9 @@ TEST_F(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     EXPECT_NEAR(shortPump->PumpOil, 17.1 * 3 / 60, 1e-5);
     EXPECT_NEAR(shortPump->CycleOil, 1, 1e-6);
     const auto alone = Evaluator(state, req).Evaluate({20, 70, 17.1}, 0);
-    EXPECT_TRUE(!alone->Rules[0] && alone->Rules[1] && alone->Temps.empty()) << "judged alone";
+    EXPECT_TRUE(!alone->Rules[kPressureRule] && alone->Rules[kPrechargeRule] &&
+                alone->Temps.empty())
+        << "judged alone";
     // The same pump in one cycle started full passes, starting once.
     req.SingleCycle = true;
     EXPECT_EQ(SizeAccumulator(state, req)->Recommendation()->Temps.at(0).PumpStarts, 1);
@@ -115,7 +117,7 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     const auto e = ev.Evaluate({20, 80, 20}, 0);
     ASSERT_TRUE(e);
     const TemperatureOutcome& o = e->Temps.at(0);
-    EXPECT_FALSE(e->Rules[0]);
+    EXPECT_FALSE(e->Rules[kPressureRule]);
     EXPECT_FALSE(o.Settled && o.Recharged);
     EXPECT_GE(o.LowestPressure, 90) << "the pressure alone would pass";
     // The swing of the cycles after the first, which swings from Pm, as the
