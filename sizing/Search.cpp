@@ -217,6 +217,13 @@ double SearchRun::LaterRuns() const {
 
 Status SearchRun::TrySizes() {
     const size_t count = req_.Catalogue.size();
+    // On long cycles the lower precharge's quick runs of one size run
+    // beside the next size's runs, on a copy of the evaluator, one
+    // temperature at a time; the next size is run ahead only when the
+    // search goes on to it whatever the lower precharge gives.
+    Evaluator lowerEv = ev_;
+    lowerEv.OneAtATime(true);
+    std::optional<Result<Evaluation>> ahead;
     for (size_t i = 0; i < count; ++i) {
         // Up to two sizes past the first that passes, or three more when none has yet.
         const double last = answer_.Recommended ? static_cast<double>(*answer_.Recommended) + 2
@@ -224,19 +231,31 @@ Status SearchRun::TrySizes() {
         const double sizes = std::min(last, static_cast<double>(count) - 1) - i + 1;
         if (Next(sizes + LaterRuns())) return Message(MessageId::SizingStopped);
         const double v0 = req_.Catalogue[i].V0;
-        auto e = ev_.Evaluate({v0, Precharge(), qp_}, i);
+        auto e = ahead ? std::move(*ahead) : ev_.Evaluate({v0, Precharge(), qp_}, i);
+        ahead.reset();
         if (!e) return e.Error();
+        const bool goesOn =
+            i + 1 < count && !(answer_.Recommended && i >= *answer_.Recommended + 2);
         // At the top itself the lower precharge is the same one.
         const bool lower = bottom_[i] < top_;  // mutants: skip
         if (!e->Passes() && req_.ChoosePrecharge && lower) {
             // Seldom of use (a lower polytrope falls lower), so first the
             // quick runs that stop below p1.
-            auto holds = ev_.PassesRuns({v0, bottom_[i], qp_}, i);
+            const Design low{v0, bottom_[i], qp_};
+            Result<bool> holds = false;
+            if (goesOn && ev_.SideBySide()) {
+                auto quick =
+                    std::async(std::launch::async, [&] { return lowerEv.PassesRuns(low, i); });
+                ahead = ev_.Evaluate({req_.Catalogue[i + 1].V0, Precharge(), qp_}, i + 1);
+                holds = quick.get();
+            } else {
+                holds = ev_.PassesRuns(low, i);
+            }
             if (!holds) return holds.Error();
             if (*holds) {
-                auto low = ev_.Evaluate({v0, bottom_[i], qp_}, i);
-                if (!low) return low.Error();
-                if (low->Passes()) e = low;
+                auto whole = ev_.Evaluate(low, i);
+                if (!whole) return whole.Error();
+                if (whole->Passes()) e = whole;
             }
         }
         answer_.Candidates.push_back(*e);
