@@ -4,7 +4,6 @@
 #include <cmath>
 #include <future>
 #include <limits>
-#include <numeric>
 #include <utility>
 #include <variant>
 
@@ -387,10 +386,10 @@ Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, s
     }
     // The temperature that failed last goes first; once one fails, the
     // others are abandoned where they are and not started.
-    std::vector<size_t> order(n);
-    std::iota(order.begin(), order.end(), size_t{0});
-    std::rotate(order.begin(), order.begin() + static_cast<long>(suspect_),
-                order.begin() + static_cast<long>(suspect_) + 1);
+    std::vector<size_t> order{suspect_};
+    for (size_t i = 0; i < n; ++i) {
+        if (i != suspect_) order.push_back(i);
+    }
     const RunKey key = KeyOf(data, gas, true);
     std::vector<std::optional<TemperatureOutcome>> done(n);
     std::vector<char> fails(n, 0);
