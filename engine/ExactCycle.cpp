@@ -268,6 +268,10 @@ void CycleRunner::SkipPeriods(double end, double qt) {
 
 CycleSummary CycleRunner::Run() {
     for (size_t k = 0; k + 1 < demand_.Times.size() && !stopped_; ++k) {
+        if (options_.abandon != nullptr && options_.abandon->load(std::memory_order_relaxed)) {
+            c_.abandoned = stopped_ = true;
+            break;
+        }
         const double end = demand_.Times[k + 1];
         const double qt = demand_.Flows[k];
         while (t_ < end && !stopped_) {
@@ -320,7 +324,11 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
     int starts = 0;
     for (int cycle = 1; cycle <= maxCycles; ++cycle) {
         const CycleSummary c =
-            RunExactCycle(d, demand, gas, start, {nullptr, o.stopBelow, o.maxLoads});
+            RunExactCycle(d, demand, gas, start, {nullptr, o.stopBelow, o.maxLoads, o.abandon});
+        if (c.abandoned) {
+            run.abandoned = true;
+            break;
+        }
         run.cycles = cycle;
         if (cycle == 1) run.first = c;
         run.last = c;

@@ -11,6 +11,7 @@
 // pressure swing) comes from here; the classic stepping stays for
 // reproducing the original program's results.
 
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -57,6 +58,7 @@ struct CycleSummary {
     // Stopped by CycleOptions::maxLoads at the loading that broke it [s].
     bool chattered = false;
     double chatterAt = 0;
+    bool abandoned = false;  // stopped by CycleOptions::abandon
 };
 
 struct CycleOptions {
@@ -66,6 +68,8 @@ struct CycleOptions {
     // Stop once the pump has loaded more than this many times in the
     // cycle: for a verdict only.
     std::optional<int> maxLoads;
+    // Stop at the next stretch once this is set: the run is no longer wanted.
+    const std::atomic<bool>* abandon = nullptr;
 };
 
 // One cycle of `data.CycleTime` seconds from `start`.
@@ -92,6 +96,9 @@ struct SteadyOptions {
     // A limit on the loadings per cycle on average: settled cycles go on,
     // up to maxCycles, until their average lies clearly on one side of it.
     std::optional<double> loadsPerCycle;
+    // Stop at the next stretch once this is set: nothing of the run is then
+    // worth reading but SteadyRun::abandoned.
+    const std::atomic<bool>* abandon = nullptr;
 };
 
 struct SteadyRun {
@@ -124,6 +131,8 @@ struct SteadyRun {
     bool chattered = false;
     int chatterCycle = 0;
     double chatterAt = 0;
+    // Stopped by SteadyOptions::abandon before the run was through.
+    bool abandoned = false;
 };
 
 SteadyRun RunUntilSteady(const ExactData& data, const DemandProfile& demand, GasPath& gas,

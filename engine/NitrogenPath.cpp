@@ -13,7 +13,11 @@ Reached NitrogenPath::Exchange(GasPoint& point, double from, double to, double r
     const double v0 = point.volume;
     const auto volumeAt = [&](double t) { return v0 + rate * (t - from); };
     const auto stateAt = [&](double t, double s) {
-        const gas::NitrogenState st = law_.WithEntropy(law_.Density(volumeAt(t)), s, near_);
+        // A step that ends on a level solves its end twice at one density:
+        // its terms are kept from the one before.
+        const double rho = law_.Density(volumeAt(t));
+        if (rho != terms_.rho) terms_ = gas::nitrogen::PrepareDensity(rho);
+        const gas::NitrogenState st = law_.WithEntropy(terms_, s, near_);
         // A state outside the gas is no place to start the next search from.
         if (st.domain == gas::GasDomain::Gas) near_ = st;
         return st;

@@ -201,6 +201,7 @@ class NitrogenPath final : public GasPath {
     double pm_;                           // bar gauge
     double tolerance_;                    // of the entropy per step [J/(kg K)]
     double step_ = 0.1;                   // what the next step may take [s]
+    gas::nitrogen::DensityTerms terms_;   // of the density solved last with heat exchange
 };
 
 }  // namespace volvenza::path

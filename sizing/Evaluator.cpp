@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <future>
 #include <limits>
 #include <variant>
 
@@ -15,12 +14,6 @@ namespace {
 
 // Room for rounding where a figure sits exactly on a rule's limit.
 constexpr double kSlack = 1e-9;
-// Below this many stretches of demand in all, the temperatures run one after
-// another: a thread would cost more than it saves. Only the speed depends on it.
-constexpr size_t kParallelStretches = 400;
-// Runs kept for designs that come back (the arrangements of equal gas, the
-// searches of one figure): far more than a search makes.
-constexpr size_t kRunsKept = 4096;
 
 // What is left of a fall of `drift` per cycle shrinking by `ratio` a cycle,
 // over `cycles` more cycles; a ratio of 1 or more is carried on unchanged.
@@ -276,102 +269,6 @@ Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) con
     return e;
 }
 
-Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const GasSettings& gas,
-                                            size_t index, bool stopBelow) const {
-    using R = Result<TemperatureOutcome>;
-    const double temp = temps_.at(index);
-    auto path = MakeGasPath(data, gas, temp);
-    if (!path) return R::Fail(path.Error());
-    const double p1 = req_.MinPressure;
-    SteadyOptions options;
-    options.maxCycles = req_.SingleCycle ? 1 : kMaxCycles;
-    // How long the gas remembers where it started, within half the cycles
-    // a run may take.
-    const double memory = (*path)->Memory();
-    options.memory = std::min(memory, kMaxCycles / 2 * data.CycleTime);
-    // Below p1 it fails whatever follows; the quick verdicts stop right there.
-    options.breakBelow = p1;
-    if (stopBelow) options.stopBelow = p1;
-    // A pump that loads too often fails whatever follows.
-    options.maxLoads = MaxLoads(data.CycleTime);
-    options.loadsPerCycle = data.CycleTime;
-    const SteadyRun run = RunUntilSteady(data, demand_, **path, options);
-    TemperatureOutcome o;
-    o.WorkTemp = temp;
-    o.LowestPressure = run.worst.lowest;
-    o.LowestTime = run.worst.lowestTime;
-    o.WorstCycle = run.worstCycle;
-    o.Cycles = run.cycles;
-    o.Warning = run.end == CycleEnd::Emptied;
-    o.OutsideGas = run.end == CycleEnd::OutsideGas;
-    o.LowestGasTemp = run.coldest;
-    o.LowestVolume = run.worst.lowestVolume;
-    o.FullVolume = (*path)->Full().volume;
-    o.PumpShare = run.pumpShare;
-    o.PumpStarts = run.pumpStarts;
-    o.Chatters = run.chattered;
-    o.ChatterCycle = run.chatterCycle;
-    o.ChatterAt = run.chatterAt;
-    o.PeakFlow = run.peakFlow;
-    o.Swing = run.swing;
-    o.Settled = run.settled;
-    o.Recharged = run.recharged;
-    o.Recharges = run.recharges;
-    o.Energy = EnergyOf(run.last, run.lastStart, **path);
-    o.DayLowest = o.LowestPressure;
-    // A run that settled before its gas could forget the start may still
-    // carry some of it: what is left of the trend is carried over the day.
-    if (!run.chattered && !run.repeating && (!run.settled || options.memory < memory)) {
-        JudgeDrift(run.lowests, DayCycles(), p1, o);
-    }
-    return o;
-}
-
-std::vector<Result<TemperatureOutcome>> Evaluator::RunAll(const Design& design, size_t size,
-                                                          bool stopBelow) {
-    const ExactData data = DataFor(design);
-    const GasSettings gas = GasFor(size, design);
-    // Designs of the same gas, precharge and pump run alike, whatever their
-    // vessels (their sharing of the flow is judged apart); a whole run also
-    // answers a quick one.
-    const auto key = [&](bool quick) {
-        return std::make_tuple(data.V0, data.P0, data.Qp, gas.Tau, quick);
-    };
-    if (auto whole = runs_.find(key(false)); whole != runs_.end()) return whole->second;
-    if (auto quick = runs_.find(key(true)); stopBelow && quick != runs_.end()) {
-        return quick->second;
-    }
-    std::vector<Result<TemperatureOutcome>> runs = Compute(data, gas, stopBelow);
-    // A quick run that never fell below p1 never stopped: it is the whole run.
-    const bool whole = !stopBelow || std::all_of(runs.begin(), runs.end(), [&](const auto& r) {
-        return r && r->LowestPressure >= req_.MinPressure;
-    });
-    if (runs_.size() < kRunsKept) runs_.emplace(key(!whole), runs);
-    return runs;
-}
-
-std::vector<Result<TemperatureOutcome>> Evaluator::Compute(const ExactData& data,
-                                                           const GasSettings& gas,
-                                                           bool stopBelow) const {
-    std::vector<Result<TemperatureOutcome>> runs;
-    const size_t count = temps_.size();
-    // Side by side or not, the runs give the same results.
-    if (count == 1 || demand_.Flows.size() * count < kParallelStretches) {
-        for (size_t i = 0; i < count; ++i) runs.push_back(RunAt(data, gas, i, stopBelow));
-        return runs;
-    }
-    // Each run has its own gas path: nothing is shared but the demand.
-    std::vector<std::future<Result<TemperatureOutcome>>> others;
-    for (size_t i = 1; i < count; ++i) {
-        others.push_back(std::async(std::launch::async, [this, &data, &gas, i, stopBelow] {
-            return RunAt(data, gas, i, stopBelow);
-        }));
-    }
-    runs.push_back(RunAt(data, gas, 0, stopBelow));
-    for (auto& other : others) runs.push_back(other.get());
-    return runs;
-}
-
 void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
                          std::array<bool, kRuleCount>& rules) const {
     // The day's lowest is never above the lowest seen.
@@ -414,7 +311,7 @@ Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
         e->Rules[kPressureRule] = false;
         return e;
     }
-    for (auto& run : RunAll(design, size, false)) {
+    for (auto& run : RunAll(design, size)) {
         if (!run) return Result<Evaluation>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, e->Rules);
         e->Temps.push_back(*run);
@@ -426,13 +323,25 @@ Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
     // The slack is rounding room: its sign changes no verdict.
     const bool shortOfOil = !req_.SingleCycle && PumpOil(design.Qp) < cycleOil_ - kSlack;
     if (shortOfOil) return false;
+    const ExactData data = DataFor(design);
+    const GasSettings gas = GasFor(size, design);
+    // A whole run also answers a quick one.
+    auto kept = runs_.find(KeyOf(data, gas, false));
+    if (kept == runs_.end()) kept = runs_.find(KeyOf(data, gas, true));
+    if (kept == runs_.end()) {
+        if (failing_.contains({KeyOf(data, gas, true), size, design.Count})) return false;
+        return Verdict(data, gas, size, design.Count);
+    }
     std::array<bool, kRuleCount> rules{};
     rules.fill(true);
-    // Stopping below p1 only saves the rest of a run that fails anyway.
-    for (auto& run : RunAll(design, size, true)) {
+    for (auto& run : kept->second) {
         if (!run) return Result<bool>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, rules);
     }
+    return RunsPass(rules);
+}
+
+bool Evaluator::RunsPass(const std::array<bool, kRuleCount>& rules) {
     return rules[kPressureRule] && rules[kFlowRule] && rules[kGasTempRule] && rules[kSwingRule];
 }
 

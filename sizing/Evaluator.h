@@ -26,11 +26,14 @@
 //     rating, where the catalogue gives one.
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "engine/CircuitState.h"
@@ -174,6 +177,17 @@ class Evaluator {
     // one figure; the runs stop once the pressure is below p1.
     Result<bool> PassesRuns(const Design& design, size_t size);
 
+    // The design the next quick verdict will most likely ask for, should the
+    // one asked now fail: on long cycles its first run is made beside the
+    // one asked now. Only the speed depends on it.
+    void Expect(const Design& design, size_t size);
+
+    // Whether the temperatures run side by side (long cycles) or one after another.
+    bool SideBySide() const;
+    // Quick verdicts one temperature at a time, with nothing run ahead: for
+    // an evaluator whose searches run beside another's.
+    void OneAtATime(bool alone) { alone_ = alone; }
+
     // Whether the gas of the design, full at Pm, fills its bottles at every
     // temperature (with less, the oil would fill the accumulators first).
     bool CanFill(const Design& design, size_t size) const;
@@ -183,15 +197,26 @@ class Evaluator {
     Result<double> PrechargeAt(double p0, double temp) const;
 
   private:
+    // The runs' cache key: the gas, precharge and pump, the time constant,
+    // and whether the runs stopped below p1.
+    using RunKey = std::tuple<double, double, double, double, bool>;
+    static RunKey KeyOf(const ExactData& data, const GasSettings& gas, bool quick);
+
     ExactData DataFor(const Design& design) const;
     GasSettings GasFor(size_t size, const Design& design) const;
-    Result<TemperatureOutcome> RunAt(const ExactData& data, const GasSettings& gas, size_t index,
-                                     bool stopBelow) const;
-    // The runs at every temperature, side by side on long cycles; kept.
-    std::vector<Result<TemperatureOutcome>> RunAll(const Design& design, size_t size,
-                                                   bool stopBelow);
-    std::vector<Result<TemperatureOutcome>> Compute(const ExactData& data, const GasSettings& gas,
-                                                    bool stopBelow) const;
+    Result<TemperatureOutcome> RunAt(const ExactData& data, const GasSettings& gas,
+                                     size_t index) const;
+    // The runs at temperature `index` on `path`, stopping below p1 when
+    // asked; nothing when abandoned on the way.
+    std::optional<TemperatureOutcome> Follow(const ExactData& data, GasPath& path, size_t index,
+                                             bool stopBelow,
+                                             const std::atomic<bool>* abandon) const;
+    // The whole runs at every temperature; kept.
+    std::vector<Result<TemperatureOutcome>> RunAll(const Design& design, size_t size);
+    // The verdict of the quick runs, which stop once one temperature fails.
+    Result<bool> Verdict(const ExactData& data, const GasSettings& gas, size_t size, int count);
+    // Whether rules 1, 5, 6 and 7 hold.
+    static bool RunsPass(const std::array<bool, kRuleCount>& rules);
     // Clears the rules the run at one temperature breaks (1, 5 and 6); the
     // largest flow is shared by the accumulators in parallel.
     void JudgeRun(const TemperatureOutcome& o, size_t size, int count,
@@ -204,9 +229,16 @@ class Evaluator {
     DemandProfile demand_;
     std::vector<double> temps_;
     double cycleOil_ = 0;
-    std::map<std::tuple<double, double, double, double, bool>,
-             std::vector<Result<TemperatureOutcome>>>
-        runs_;
+    std::map<RunKey, std::vector<Result<TemperatureOutcome>>> runs_;
+    // Quick verdicts that failed with some temperatures left unrun, by
+    // their runs' key, the size and the vessels in parallel.
+    std::set<std::tuple<RunKey, size_t, int>> failing_;
+    // The temperature whose quick run failed last: the next verdict starts there.
+    size_t suspect_ = 0;
+    bool alone_ = false;
+    std::optional<std::pair<Design, size_t>> expected_;
+    // Quick runs made ahead of their verdict, by the runs' key: the temperature and its outcome.
+    std::map<RunKey, std::vector<std::pair<size_t, TemperatureOutcome>>> ahead_;
 };
 
 }  // namespace volvenza::sizing

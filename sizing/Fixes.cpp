@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 
 #include "engine/CycleDemand.h"
 #include "gas/GasLaw.h"
@@ -92,31 +93,55 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
 Status SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
                    const std::function<bool()>& stopped) {
     const size_t size = x.Size;
-    auto runs = [&](const Design& changed) {
-        return stopped() ? Result<bool>::Fail(MessageId::SizingStopped)
-                         : ev.PassesRuns(changed, size);
+    const auto search = [&](Evaluator& on, double from, double unit, double ceiling,
+                            auto with) -> Result<std::optional<double>> {
+        return SmallestPassing(
+            from, unit, ceiling,
+            [&](double v) {
+                return stopped() ? Result<bool>::Fail(MessageId::SizingStopped)
+                                 : on.PassesRuns(with(v), size);
+            },
+            [&](double v) { on.Expect(with(v), size); });
     };
-    const double largest = std::max(ev.Req().Catalogue.back().V0, d.V0) * 4;
-    auto v0 = SmallestPassing(d.V0, 0.01, largest, [&](double v) { return runs({v, d.P0, d.Qp}); });
-    if (!v0) return v0.Error();
-    x.FixV0 = *v0;
-    // A higher precharge holds more oil above p1, up to what rule 2 allows.
-    // At the top itself the search finds nothing above it.
-    if (d.P0 < p0Top) {
-        auto p0 = SmallestPassing(d.P0, 0.1, p0Top, [&](double p) {
-            return runs({d.V0, p, d.Qp});
+    const auto volume = [&](Evaluator& on) -> Status {
+        const double largest = std::max(on.Req().Catalogue.back().V0, d.V0) * 4;
+        auto v0 = search(on, d.V0, 0.01, largest, [&](double v) { return Design{v, d.P0, d.Qp}; });
+        if (!v0) return v0.Error();
+        x.FixV0 = *v0;
+        return Done{};
+    };
+    // The precharge's and the pump's searches, one after the other.
+    const auto others = [&](Evaluator& on) -> Status {
+        // A higher precharge holds more oil above p1, up to what rule 2 allows.
+        // At the top itself the search finds nothing above it.
+        if (d.P0 < p0Top) {
+            auto p0 = search(on, d.P0, 0.1, p0Top, [&](double p) { return Design{d.V0, p, d.Qp}; });
+            if (!p0) return p0.Error();
+            x.FixP0 = *p0;
+        }
+        // Far more pump than any cycle asks for bounds the search.
+        const double from =
+            on.Req().SingleCycle ? d.Qp : std::max(d.Qp, FloorTenth(on.BalancePump()));
+        auto qp = search(on, from, 0.1, std::max(from, 1.0) * 64, [&](double q) {
+            return Design{d.V0, d.P0, q};
         });
-        if (!p0) return p0.Error();
-        x.FixP0 = *p0;
+        if (!qp) return qp.Error();
+        x.FixQp = *qp;
+        return Done{};
+    };
+    if (!ev.SideBySide()) {
+        if (Status done = volume(ev); !done) return done;
+        return others(ev);
     }
-    // Far more pump than any cycle asks for bounds the search.
-    const double from = ev.Req().SingleCycle ? d.Qp : std::max(d.Qp, FloorTenth(ev.BalancePump()));
-    auto qp = SmallestPassing(from, 0.1, std::max(from, 1.0) * 64, [&](double q) {
-        return runs({d.V0, d.P0, q});
-    });
-    if (!qp) return qp.Error();
-    x.FixQp = *qp;
-    return Done{};
+    // On long cycles the searches run side by side, the precharge's and the
+    // pump's on a copy of the evaluator, one temperature at a time; each
+    // finds what it would alone, and the first failure in their order is the one told.
+    Evaluator copy = ev;
+    copy.OneAtATime(true);
+    auto beside = std::async(std::launch::async, [&] { return others(copy); });
+    const Status first = volume(ev);
+    const Status second = beside.get();
+    return first ? second : first;
 }
 
 // The sentence that says no precharge passes rules 2 and 3 together, and

@@ -1,7 +1,10 @@
 #include "sizing/Search.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <future>
+#include <mutex>
 
 #include "engine/CycleRun.h"
 #include "engine/Simulation.h"
@@ -106,8 +109,13 @@ class SearchRun {
     Status TrySizes();
     // The smallest pump the recommendation passes with.
     Status SizePump();
-    // Why each failing candidate fails; the fixes for the largest of them.
-    Status Explain();
+    // Why each failing candidate fails (no run needed); the candidate whose
+    // fixes are searched, the largest that falls below p1, if any.
+    const Evaluation* Explain();
+    // The fixes of that candidate, on `ev`.
+    Status Fixes(const Evaluation& failing, Evaluator& ev);
+    // The pump's search and the fixes, side by side on long cycles.
+    Status PumpAndFixes();
     // The precharge to set at 0 to 40 °C.
     Status PrechargeTable();
 
@@ -123,6 +131,7 @@ class SearchRun {
     const CircuitState& state_;
     const Requirements& req_;
     const SizingProgress& progress_;
+    std::mutex progressLock_;  // the searches side by side report in turn
     Evaluator ev_;
     SizingAnswer answer_;
     double share_ = 0;
@@ -192,6 +201,7 @@ bool SearchRun::PumpFor() {
 }
 
 bool SearchRun::Next(double left) {
+    const std::lock_guard<std::mutex> lock(progressLock_);
     share_ = std::max(share_, runs_ / (runs_ + std::max(left, 1.0)));
     ++runs_;
     return Stopped();
@@ -205,6 +215,13 @@ double SearchRun::LaterRuns() const {
 
 Status SearchRun::TrySizes() {
     const size_t count = req_.Catalogue.size();
+    // On long cycles the lower precharge's quick runs of one size run
+    // beside the next size's runs, on a copy of the evaluator, one
+    // temperature at a time; the next size is run ahead only when the
+    // search goes on to it whatever the lower precharge gives.
+    Evaluator lowerEv = ev_;
+    lowerEv.OneAtATime(true);
+    std::optional<Result<Evaluation>> ahead;
     for (size_t i = 0; i < count; ++i) {
         // Up to two sizes past the first that passes, or three more when none has yet.
         const double last = answer_.Recommended ? static_cast<double>(*answer_.Recommended) + 2
@@ -212,19 +229,31 @@ Status SearchRun::TrySizes() {
         const double sizes = std::min(last, static_cast<double>(count) - 1) - i + 1;
         if (Next(sizes + LaterRuns())) return Message(MessageId::SizingStopped);
         const double v0 = req_.Catalogue[i].V0;
-        auto e = ev_.Evaluate({v0, Precharge(), qp_}, i);
+        auto e = ahead ? std::move(*ahead) : ev_.Evaluate({v0, Precharge(), qp_}, i);
+        ahead.reset();
         if (!e) return e.Error();
+        const bool goesOn =
+            i + 1 < count && !(answer_.Recommended && i >= *answer_.Recommended + 2);
         // At the top itself the lower precharge is the same one.
         const bool lower = bottom_[i] < top_;
         if (!e->Passes() && req_.ChoosePrecharge && lower) {
             // Seldom of use (a lower polytrope falls lower), so first the
             // quick runs that stop below p1.
-            auto holds = ev_.PassesRuns({v0, bottom_[i], qp_}, i);
+            const Design low{v0, bottom_[i], qp_};
+            Result<bool> holds = false;
+            if (goesOn && ev_.SideBySide()) {
+                auto quick =
+                    std::async(std::launch::async, [&] { return lowerEv.PassesRuns(low, i); });
+                ahead = ev_.Evaluate({req_.Catalogue[i + 1].V0, Precharge(), qp_}, i + 1);
+                holds = quick.get();
+            } else {
+                holds = ev_.PassesRuns(low, i);
+            }
             if (!holds) return holds.Error();
             if (*holds) {
-                auto low = ev_.Evaluate({v0, bottom_[i], qp_}, i);
-                if (!low) return low.Error();
-                if (low->Passes()) e = low;
+                auto whole = ev_.Evaluate(low, i);
+                if (!whole) return whole.Error();
+                if (whole->Passes()) e = whole;
             }
         }
         answer_.Candidates.push_back(*e);
@@ -246,12 +275,19 @@ Status SearchRun::SizePump() {
     // pump gives the same pump.
     const double from = req_.SingleCycle ? -0.1 : FloorTenth(ev_.BalancePump()) - 0.1;
     const double fixes = LaterRuns() - kSearchRuns;
-    auto least = SmallestPassing(from, 0.1, d.Qp, [&](double q) {
+    const auto withPump = [&](double q) {
         Design pumped = d;
         pumped.Qp = q;
-        return Next(kSearchRuns - tried++ + fixes) ? Result<bool>::Fail(MessageId::SizingStopped)
-                                                   : ev_.PassesRuns(pumped, chosen.Size);
-    });
+        return pumped;
+    };
+    auto least = SmallestPassing(
+        from, 0.1, d.Qp,
+        [&](double q) {
+            return Next(kSearchRuns - tried++ + fixes)
+                       ? Result<bool>::Fail(MessageId::SizingStopped)
+                       : ev_.PassesRuns(withPump(q), chosen.Size);
+        },
+        [&](double q) { ev_.Expect(withPump(q), chosen.Size); });
     if (!least) return least.Error();
     Design pumped = d;
     pumped.Qp = least->value_or(d.Qp);
@@ -276,7 +312,7 @@ Status SearchRun::SizePump() {
     return Done{};
 }
 
-Status SearchRun::Explain() {
+const Evaluation* SearchRun::Explain() {
     const Evaluation* lastFailing = nullptr;
     for (const Evaluation& e : answer_.Candidates) {
         // An arrangement that fails is one of several tried; the sizes say why.
@@ -287,16 +323,41 @@ Status SearchRun::Explain() {
             lastFailing = &e;
         }
     }
-    if (lastFailing == nullptr) return Done{};
-    int tried = 0;
+    return lastFailing;
+}
+
+Status SearchRun::Fixes(const Evaluation& failing, Evaluator& ev) {
+    std::atomic<int> tried = 0;
     const auto counting = [&] { return Next(3 * kSearchRuns - tried++); };
     for (Explanation& x : answer_.Explanations) {
-        if (x.V0 != lastFailing->Proposed.V0) continue;
-        if (Status done = SearchFixes(ev_, x, lastFailing->Proposed, allowed_, counting); !done) {
+        if (x.V0 != failing.Proposed.V0) continue;
+        if (Status done = SearchFixes(ev, x, failing.Proposed, allowed_, counting); !done) {
             return done;
         }
     }
     return Done{};
+}
+
+Status SearchRun::PumpAndFixes() {
+    // The pump's search changes only the recommendation, which passes and
+    // is never explained: the explanations come first, and the fixes need
+    // nothing of the pump's search.
+    const Evaluation* failing = Explain();
+    const bool pump = answer_.Recommended && req_.SizePump;
+    if (failing == nullptr || !pump || !ev_.SideBySide()) {
+        if (Status s = SizePump(); !s) return s;
+        return failing != nullptr ? Fixes(*failing, ev_) : Done{};
+    }
+    // On long cycles side by side, the fixes on a copy of the evaluator and
+    // the pump's search one temperature at a time: each finds what it would
+    // alone, and the pump's failure, which came first, is the one told.
+    Evaluator fixer = ev_;
+    auto fixes = std::async(std::launch::async, [&] { return Fixes(*failing, fixer); });
+    ev_.OneAtATime(true);
+    const Status pumped = SizePump();
+    ev_.OneAtATime(false);
+    const Status fixed = fixes.get();
+    return pumped ? fixed : pumped;
 }
 
 Status SearchRun::PrechargeTable() {
@@ -334,8 +395,7 @@ Result<SizingAnswer> SearchRun::Run() {
             return failed(s.Error());
         }
     }
-    if (Status s = SizePump(); !s) return failed(s.Error());
-    if (Status s = Explain(); !s) return failed(s.Error());
+    if (Status s = PumpAndFixes(); !s) return failed(s.Error());
     if (Status s = PrechargeTable(); !s) return R::Fail(s.Error());
     if (progress_) progress_(1.0);
     return answer_;

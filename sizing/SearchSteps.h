@@ -67,16 +67,20 @@ inline Result<double> RuleBound(const Evaluator& ev, size_t size, int rule, bool
 
 // The smallest value in hundredths or tenths (`unit`) between `from` and
 // where `passes` first holds, when it holds at `from` times a few doublings.
-template <class Passes>
+// `expect` is told, before a value is tried, the value tried next should that
+// one fail, where the search knows it (the doublings after the first, the
+// values below): only the speed depends on it.
+template <class Passes, class Expect>
 inline Result<std::optional<double>> SmallestPassing(double from, double unit, double ceiling,
-                                                     Passes passes) {
+                                                     Passes passes, Expect expect) {
     using R = Result<std::optional<double>>;
     // Where the search starts below the first passing value changes only its runs.
     long lo = static_cast<long>(std::floor(from / unit));
     // The first guess only sets where the bracket starts.
     long hi = std::max(lo + 1, static_cast<long>(std::ceil(std::max(from, unit) * 2 / unit)));
-    for (;;) {
+    for (bool first = true;; first = false) {
         const double top = std::min(hi * unit, ceiling);
+        if (!first && top < ceiling) expect(std::min(hi * 2 * unit, ceiling));
         auto ok = passes(top);
         if (!ok) return R::Fail(ok.Error());
         if (*ok) {
@@ -102,9 +106,16 @@ inline Result<std::optional<double>> SmallestPassing(double from, double unit, d
         // search below it.
         bool lower = false;
         long below = first;
+        const auto probeAt = [&](int k) { return first + (hi - first) * k / (kLowerProbes + 1); };
         for (int k = 1; k <= kLowerProbes && !lower; ++k) {
-            const long probe = first + (hi - first) * k / (kLowerProbes + 1);
+            const long probe = probeAt(k);
             if (probe <= below || probe >= hi) continue;
+            for (int j = k + 1; j <= kLowerProbes; ++j) {
+                if (probeAt(j) > probe && probeAt(j) < hi) {
+                    expect(probeAt(j) * unit);
+                    break;
+                }
+            }
             auto ok = passes(probe * unit);
             if (!ok) return R::Fail(ok.Error());
             if (*ok) {
@@ -118,6 +129,12 @@ inline Result<std::optional<double>> SmallestPassing(double from, double unit, d
     }
     // Divided rather than multiplied, so that 194 tenths come out as 19.4.
     return std::optional<double>(hi / std::round(1 / unit));
+}
+
+template <class Passes>
+inline Result<std::optional<double>> SmallestPassing(double from, double unit, double ceiling,
+                                                     Passes passes) {
+    return SmallestPassing(from, unit, ceiling, passes, [](double) {});
 }
 
 }  // namespace volvenza::sizing

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -499,6 +500,16 @@ TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
     EXPECT_GT(RunUntilSteady(d, chatter.Demand(), **path, o).cycles, 1);
     o.breakBelow = 149;
     EXPECT_EQ(RunUntilSteady(d, chatter.Demand(), **path, o).cycles, 1);
+    // A run no longer wanted stops at its next stretch, and says so.
+    std::atomic<bool> abandon = true;
+    o.abandon = &abandon;
+    const SteadyRun dropped = RunUntilSteady(d, chatter.Demand(), **path, o);
+    EXPECT_TRUE(dropped.abandoned);
+    EXPECT_EQ(dropped.cycles, 0);
+    const CycleSummary cut =
+        RunExactCycle(d, chatter.Demand(), **path, FullStart(**path), {nullptr, {}, {}, &abandon});
+    EXPECT_TRUE(cut.abandoned);
+    EXPECT_EQ(cut.endTime, 0);
 
     // A pump that delivers just what the cycle draws never brings the gas
     // back to Pm: the first cycle swings from Pm, further than those after

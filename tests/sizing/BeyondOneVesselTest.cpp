@@ -157,7 +157,7 @@ TEST(ArrangementTest, MoreGasDoesNotAlwaysHoldMore) {
     ASSERT_TRUE(sizes);
     ASSERT_EQ(sizes->Candidates.size(), 3u);
     EXPECT_TRUE(sizes->Candidates[0].Passes());
-    EXPECT_FALSE(sizes->Candidates[1].Rules[0]);
+    EXPECT_FALSE(sizes->Candidates[1].Rules[kPressureRule]);
     EXPECT_TRUE(sizes->Candidates[2].Passes());
     req.Catalogue = {DefaultSize(req.Type, 2)};
     const auto parallel = SizeAccumulator(state, req);

@@ -87,7 +87,7 @@ TEST(SizingPropertyTest, RecommendationHoldsAloneAndTheSizeBelowDoesNot) {
             // by its pressure or by its coldest gas (rule 6).
             if (i > 0) {
                 EXPECT_TRUE(!HoldsOverTheDay(state, req, below, -0.05) ||
-                            !answer->Candidates[i - 1].Rules[5])
+                            !answer->Candidates[i - 1].Rules[kGasTempRule])
                     << c;
             }
             continue;
@@ -95,10 +95,10 @@ TEST(SizingPropertyTest, RecommendationHoldsAloneAndTheSizeBelowDoesNot) {
         EXPECT_GE(d.Qp, answer->BalancePump) << c;
         EXPECT_TRUE(HoldsOverTheDay(state, req, d, 0.05)) << c << ": " << d.V0 << ' ' << d.Qp;
         const Evaluation& under = answer->Candidates[i > 0 ? i - 1 : 0];
-        if (i > 0 && under.Rules[1] && under.Rules[2] && !under.Temps.empty() &&
-            under.Proposed.Qp == d.Qp) {
+        if (i > 0 && under.Rules[kPrechargeRule] && under.Rules[kRatioRule] &&
+            !under.Temps.empty() && under.Proposed.Qp == d.Qp) {
             EXPECT_FALSE(HoldsOverTheDay(state, req, below, -0.05) && under.Temps[0].Settled &&
-                         under.Temps[0].Recharged && under.Rules[5])
+                         under.Temps[0].Recharged && under.Rules[kGasTempRule])
                 << c;
         }
     }

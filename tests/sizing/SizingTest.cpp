@@ -71,10 +71,10 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     // Rule 1's limit: a lowest pressure of exactly p1 still passes.
     req.MinPressure = rec.Temps[0].LowestPressure;
     Evaluator atLimit(state, req);
-    EXPECT_TRUE(atLimit.Evaluate(rec.Proposed, 8)->Rules[0]);
+    EXPECT_TRUE(atLimit.Evaluate(rec.Proposed, 8)->Rules[kPressureRule]);
     EXPECT_TRUE(*atLimit.PassesRuns(rec.Proposed, 8));
     req.MinPressure = std::nextafter(rec.Temps[0].LowestPressure, 1000.0);
-    EXPECT_FALSE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[0]);
+    EXPECT_FALSE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[kPressureRule]);
     req.MinPressure = 99;
 
     // Rule 7's limit: the steady swing (from Pm down to the lowest point)
@@ -83,12 +83,12 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     req.Catalogue[8].RatedSwing = rec.Swing();
     EXPECT_TRUE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Passes());
     req.Catalogue[8].RatedSwing = rec.Swing() - 1e-3;
-    EXPECT_FALSE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[6]);
+    EXPECT_FALSE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[kSwingRule]);
     EXPECT_FALSE(*Evaluator(state, req).PassesRuns(rec.Proposed, 8));
     req.Catalogue[8].RatedSwing.reset();
     // Rule 6's limit: a gas exactly as cold as the separator stands.
     req.MinGasTemp = rec.LowestGasTemp();
-    EXPECT_TRUE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[5]);
+    EXPECT_TRUE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[kGasTempRule]);
     req.MinGasTemp = rec.LowestGasTemp() + 1e-3;
     EXPECT_FALSE(*Evaluator(state, req).PassesRuns(rec.Proposed, 8));
     req.MinGasTemp.reset();
@@ -212,8 +212,8 @@ TEST_F(OneDrawTest, RulesAtTheirLimitsWhateverTheLaw) {
             req.Catalogue = Sizes({4}, c.ratio);
             auto e = Evaluator(state, req).CheckStatic({4, c.p0, 0}, 0);
             ASSERT_TRUE(e) << e.Error();
-            EXPECT_EQ(e->Rules[1], c.rule2) << static_cast<int>(law) << ' ' << c.p0;
-            EXPECT_EQ(e->Rules[2], c.rule3) << static_cast<int>(law) << ' ' << c.p0;
+            EXPECT_EQ(e->Rules[kPrechargeRule], c.rule2) << static_cast<int>(law) << ' ' << c.p0;
+            EXPECT_EQ(e->Rules[kRatioRule], c.rule3) << static_cast<int>(law) << ' ' << c.p0;
         }
     }
     // The tolerance: rule 2 holds at the precharge plus it, rule 3 at the precharge less it.
@@ -222,10 +222,10 @@ TEST_F(OneDrawTest, RulesAtTheirLimitsWhateverTheLaw) {
     req.PrechargeTolerance = 0.02;
     Evaluator tolerant(state, req);
     const double high = (top - 0.005) / 1.02, low = (ratio4 + 0.005) / 0.98;
-    EXPECT_TRUE(tolerant.CheckStatic({4, high, 0}, 0)->Rules[1]);
-    EXPECT_FALSE(tolerant.CheckStatic({4, high + 0.01, 0}, 0)->Rules[1]);
-    EXPECT_TRUE(tolerant.CheckStatic({4, low, 0}, 0)->Rules[2]);
-    EXPECT_FALSE(tolerant.CheckStatic({4, low - 0.01, 0}, 0)->Rules[2]);
+    EXPECT_TRUE(tolerant.CheckStatic({4, high, 0}, 0)->Rules[kPrechargeRule]);
+    EXPECT_FALSE(tolerant.CheckStatic({4, high + 0.01, 0}, 0)->Rules[kPrechargeRule]);
+    EXPECT_TRUE(tolerant.CheckStatic({4, low, 0}, 0)->Rules[kRatioRule]);
+    EXPECT_FALSE(tolerant.CheckStatic({4, low - 0.01, 0}, 0)->Rules[kRatioRule]);
     // A tenth of a bar at -20 °C is below the atmosphere: a ratio still of
     // absolute pressures, 200,01 / (1,11325 × 253,15 / 293,15) for an ideal gas.
     req.Gas.MinTemp = -20;
@@ -235,16 +235,16 @@ TEST_F(OneDrawTest, RulesAtTheirLimitsWhateverTheLaw) {
     // Rule 4: Pm against PS (the size's too) and 0.9 times the relief setting, absolute.
     req.ReliefSetting = (199 + kAtm) / 0.9 - kAtm;
     req.RatedPressure = 250;
-    EXPECT_TRUE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[3]);
+    EXPECT_TRUE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[kRatedRule]);
     req.ReliefSetting = *req.ReliefSetting - 0.01;
-    EXPECT_FALSE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[3]);
+    EXPECT_FALSE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[kRatedRule]);
     req.ReliefSetting.reset();
     req.RatedPressure = 198.99;
-    EXPECT_FALSE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[3]);
+    EXPECT_FALSE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[kRatedRule]);
     req.RatedPressure = 199;
-    EXPECT_TRUE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[3]);
+    EXPECT_TRUE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[kRatedRule]);
     req.Catalogue[0].RatedPressure = 198.99;
-    EXPECT_FALSE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[3]);
+    EXPECT_FALSE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[kRatedRule]);
 }
 
 TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
@@ -257,8 +257,8 @@ TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
     const SizingAnswer a = Size();
     ASSERT_EQ(a.Candidates.size(), 2u);
     EXPECT_NEAR(a.Candidates[0].PeakFlow(), 70, 1e-9);
-    EXPECT_FALSE(a.Candidates[0].Rules[4]);
-    EXPECT_TRUE(a.Candidates[1].Rules[4]);
+    EXPECT_FALSE(a.Candidates[0].Rules[kFlowRule]);
+    EXPECT_TRUE(a.Candidates[1].Rules[kFlowRule]);
     EXPECT_FALSE(*Evaluator(state, req).PassesRuns(a.Candidates[0].Proposed, 0));
     EXPECT_EQ(a.Recommended, 1u);
     EXPECT_EQ(a.Explanations.at(0).FailedRules, std::vector<int>{5});
@@ -367,7 +367,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     unrun.Temps.clear();
     unrun.Proposed = {4.12345, 50, 30, 3};
     unrun.PumpShort = true;
-    unrun.Rules[4] = true;  // its flow is within the size's
+    unrun.Rules[kFlowRule] = true;  // its flow is within the size's
     unrun.PumpOil = 1.23456;
     unrun.CycleOil = 1.5625;
     SizingAnswer a;
@@ -477,7 +477,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     // No size passes, after one arrangement; then a pump short of the oil.
     a.Recommended.reset();
     a.ArrangementsTried = 1;
-    a.Candidates.back().Rules[0] = false;
+    a.Candidates.back().Rules[kPressureRule] = false;
     EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Recommendation,
               (std::vector<std::string>{
                   "Nessuna grandezza del catalogo rispetta tutte le regole: la più grande "

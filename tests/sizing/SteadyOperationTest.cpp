@@ -95,7 +95,9 @@ TEST_F(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     EXPECT_NEAR(shortPump->PumpOil, 17.1 * 3 / 60, 1e-5);
     EXPECT_NEAR(shortPump->CycleOil, 1, 1e-6);
     const auto alone = Evaluator(state, req).Evaluate({20, 70, 17.1}, 0);
-    EXPECT_TRUE(!alone->Rules[0] && alone->Rules[1] && alone->Temps.empty()) << "judged alone";
+    EXPECT_TRUE(!alone->Rules[kPressureRule] && alone->Rules[kPrechargeRule] &&
+                alone->Temps.empty())
+        << "judged alone";
     // The same pump in one cycle started full passes, starting once.
     req.SingleCycle = true;
     EXPECT_EQ(SizeAccumulator(state, req)->Recommendation()->Temps.at(0).PumpStarts, 1);
@@ -115,7 +117,7 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     const auto e = ev.Evaluate({20, 80, 20}, 0);
     ASSERT_TRUE(e);
     const TemperatureOutcome& o = e->Temps.at(0);
-    EXPECT_FALSE(e->Rules[0]);
+    EXPECT_FALSE(e->Rules[kPressureRule]);
     EXPECT_FALSE(o.Settled && o.Recharged);
     EXPECT_GE(o.LowestPressure, 90) << "the pressure alone would pass";
     // The swing of the cycles after the first, which swings from Pm, as the
@@ -367,6 +369,52 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
     for (size_t k = 1; k < day.size(); ++k) loads += static_cast<double>(day[k].pumpOn.size());
     EXPECT_NEAR(near->Temps.at(0).PumpStarts, loads / static_cast<double>(day.size() - 1), 0.2);
     EXPECT_FALSE(near->Rules[kPressureRule]);
+}
+
+// On a long cycle the temperatures of a verdict run side by side, the next
+// likely design's first run beside them, and a verdict stops where one
+// temperature fails: whatever ran ahead or was abandoned, each verdict, asked
+// in either order and again, is that of the whole runs, and the runs kept
+// from the verdicts are the whole runs.
+TEST_F(SteadyOperationTest, VerdictsAgreeWithTheWholeRunsWhateverRanAhead) {
+    InitCircuitState(state);
+    state.Data = CircuitData{4, 60, 20, 40, 150, 20, 15};
+    for (int i = 0; i < 70; ++i) {
+        PlaceMovement(state, i + 1, i * 0.2f, i * 0.2f + 0.1f, 40 + (i % 5) * 30,
+                      MovementKind::Motor);
+    }
+    req.MinPressure = 100;
+    req.Gas.Law = GasLawKind::Nitrogen;
+    req.Gas.Tau = 20;
+    req.Gas.MinTemp = 0;
+    req.Gas.MaxTemp = 60;
+    req.Catalogue = {DefaultSize(AccumulatorType::Piston, 4)};
+    std::vector<Design> designs;
+    for (double v0 : {2.0, 3.0, 4.0, 6.0}) designs.push_back({v0, 60, 60});
+    for (double v0 : {1.0, 4.0, 8.0, 12.0}) designs.push_back({v0, 60, 100});
+    std::vector<Evaluation> whole;
+    for (const Design& d : designs) whole.push_back(*Evaluator(state, req).Evaluate(d, 0));
+    Evaluator ev(state, req);
+    const auto verdicts = [&](int step) {
+        const int n = static_cast<int>(designs.size());
+        for (int k = step > 0 ? 0 : n - 1; k >= 0 && k < n; k += step) {
+            if (k + step >= 0 && k + step < n) ev.Expect(designs[k + step], 0);
+            const Evaluation& e = whole[k];
+            EXPECT_EQ(*ev.PassesRuns(designs[k], 0), e.Rules[kPressureRule] && e.Rules[kFlowRule] &&
+                                                         e.Rules[kGasTempRule] &&
+                                                         e.Rules[kSwingRule])
+                << designs[k].V0 << " dm3, " << designs[k].Qp << " dm3/min";
+        }
+    };
+    verdicts(1);
+    verdicts(-1);
+    for (size_t k = 0; k < designs.size(); ++k) {
+        const Evaluation kept = *ev.Evaluate(designs[k], 0);
+        for (size_t t = 0; t < kept.Temps.size(); ++t) {
+            EXPECT_EQ(kept.Temps[t].LowestPressure, whole[k].Temps[t].LowestPressure);
+            EXPECT_EQ(kept.Temps[t].PumpStarts, whole[k].Temps[t].PumpStarts);
+        }
+    }
 }
 
 }  // namespace

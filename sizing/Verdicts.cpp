@@ -1,0 +1,226 @@
+// The runs of a design at the envelope's temperatures: whole, kept for the
+// designs that come back, and the quick verdicts, which stop at the first
+// temperature that fails.
+
+#include "sizing/Evaluator.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <future>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace volvenza::sizing {
+namespace {
+
+// Below this many stretches of demand in all, the temperatures run one after
+// another: a thread would cost more than it saves. Only the speed depends on it.
+constexpr size_t kParallelStretches = 400;
+// Runs kept for designs that come back (the arrangements of equal gas, the
+// searches of one figure): far more than a search makes.
+constexpr size_t kRunsKept = 4096;
+
+}  // namespace
+
+Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const GasSettings& gas,
+                                            size_t index) const {
+    auto path = MakeGasPath(data, gas, temps_.at(index));
+    if (!path) return Result<TemperatureOutcome>::Fail(path.Error());
+    return *Follow(data, **path, index, false, nullptr);
+}
+
+std::optional<TemperatureOutcome> Evaluator::Follow(const ExactData& data, GasPath& path,
+                                                    size_t index, bool stopBelow,
+                                                    const std::atomic<bool>* abandon) const {
+    const double temp = temps_.at(index);
+    const double p1 = req_.MinPressure;
+    SteadyOptions options;
+    options.maxCycles = req_.SingleCycle ? 1 : kMaxCycles;
+    // How long the gas remembers where it started, within half the cycles
+    // a run may take.
+    const double memory = path.Memory();
+    options.memory = std::min(memory, kMaxCycles / 2 * data.CycleTime);
+    // Below p1 it fails whatever follows; the quick verdicts stop right there.
+    options.breakBelow = p1;
+    if (stopBelow) options.stopBelow = p1;
+    // A pump that loads too often fails whatever follows.
+    options.maxLoads = MaxLoads(data.CycleTime);
+    options.loadsPerCycle = data.CycleTime;
+    options.abandon = abandon;
+    const SteadyRun run = RunUntilSteady(data, demand_, path, options);
+    if (run.abandoned) return std::nullopt;
+    TemperatureOutcome o;
+    o.WorkTemp = temp;
+    o.LowestPressure = run.worst.lowest;
+    o.LowestTime = run.worst.lowestTime;
+    o.WorstCycle = run.worstCycle;
+    o.Cycles = run.cycles;
+    o.Warning = run.end == CycleEnd::Emptied;
+    o.OutsideGas = run.end == CycleEnd::OutsideGas;
+    o.LowestGasTemp = run.coldest;
+    o.LowestVolume = run.worst.lowestVolume;
+    o.FullVolume = path.Full().volume;
+    o.PumpShare = run.pumpShare;
+    o.PumpStarts = run.pumpStarts;
+    o.Chatters = run.chattered;
+    o.ChatterCycle = run.chatterCycle;
+    o.ChatterAt = run.chatterAt;
+    o.PeakFlow = run.peakFlow;
+    o.Swing = run.swing;
+    o.Settled = run.settled;
+    o.Recharged = run.recharged;
+    o.Recharges = run.recharges;
+    o.Energy = EnergyOf(run.last, run.lastStart, path);
+    o.DayLowest = o.LowestPressure;
+    // A run that settled before its gas could forget the start may still
+    // carry some of it: what is left of the trend is carried over the day.
+    if (!run.chattered && !run.repeating && (!run.settled || options.memory < memory)) {
+        JudgeDrift(run.lowests, DayCycles(), p1, o);
+    }
+    return o;
+}
+
+Evaluator::RunKey Evaluator::KeyOf(const ExactData& data, const GasSettings& gas, bool quick) {
+    // Designs of the same gas, precharge and pump run alike, whatever their
+    // vessels (their sharing of the flow is judged apart).
+    return {data.V0, data.P0, data.Qp, gas.Tau, quick};
+}
+
+std::vector<Result<TemperatureOutcome>> Evaluator::RunAll(const Design& design, size_t size) {
+    const ExactData data = DataFor(design);
+    const GasSettings gas = GasFor(size, design);
+    const RunKey key = KeyOf(data, gas, false);
+    if (auto whole = runs_.find(key); whole != runs_.end()) return whole->second;
+    std::vector<Result<TemperatureOutcome>> runs;
+    const size_t count = temps_.size();
+    // Side by side or not, the runs give the same results.
+    if (!SideBySide()) {
+        for (size_t i = 0; i < count; ++i) runs.push_back(RunAt(data, gas, i));
+    } else {
+        // Each run has its own gas path: nothing is shared but the demand.
+        std::vector<std::future<Result<TemperatureOutcome>>> others;
+        for (size_t i = 1; i < count; ++i) {
+            others.push_back(std::async(std::launch::async,
+                                        [this, &data, &gas, i] { return RunAt(data, gas, i); }));
+        }
+        runs.push_back(RunAt(data, gas, 0));
+        for (auto& other : others) runs.push_back(other.get());
+    }
+    if (runs_.size() < kRunsKept) runs_.emplace(key, runs);
+    return runs;
+}
+
+bool Evaluator::SideBySide() const {
+    return temps_.size() > 1 && demand_.Flows.size() * temps_.size() >= kParallelStretches;
+}
+
+Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, size_t size,
+                                int count) {
+    using R = Result<bool>;
+    const size_t n = temps_.size();
+    // Every path first: a law that cannot hold the data at one temperature
+    // is the answer, whatever the runs at the others would say.
+    std::vector<std::unique_ptr<GasPath>> paths;
+    for (size_t i = 0; i < n; ++i) {
+        auto path = MakeGasPath(data, gas, temps_[i]);
+        if (!path) return R::Fail(path.Error());
+        paths.push_back(std::move(*path));
+    }
+    // The temperature that failed last goes first; once one fails, the
+    // others are abandoned where they are and not started.
+    std::vector<size_t> order{suspect_};
+    for (size_t i = 0; i < n; ++i) {
+        if (i != suspect_) order.push_back(i);
+    }
+    const RunKey key = KeyOf(data, gas, true);
+    std::vector<std::optional<TemperatureOutcome>> done(n);
+    std::vector<char> fails(n, 0);
+    std::atomic<bool> failed{false};
+    const auto judge = [&](size_t i) {
+        std::array<bool, kRuleCount> rules{};
+        rules.fill(true);
+        JudgeRun(*done[i], size, count, rules);
+        fails[i] = !RunsPass(rules);
+        if (fails[i]) failed = true;
+    };
+    // Runs made ahead, while the design before was being judged.
+    if (auto ahead = ahead_.find(key); ahead != ahead_.end()) {
+        for (auto& [i, o] : ahead->second) {
+            done[i] = std::move(o);
+            judge(i);
+        }
+        ahead_.erase(ahead);
+    }
+    std::atomic<size_t> next{0};
+    const auto work = [&] {
+        for (size_t k = next++; k < n && !failed.load(); k = next++) {
+            const size_t i = order[k];
+            if (done[i]) continue;
+            done[i] = Follow(data, *paths[i], i, true, &failed);
+            if (!done[i]) return;
+            judge(i);
+        }
+    };
+    // The search may say which design it asks next if this one fails: its
+    // first temperature runs beside this one's, in place of this one's second.
+    const std::optional<std::pair<Design, size_t>> expected = std::exchange(expected_, {});
+    std::future<void> beside;
+    std::unique_ptr<GasPath> besidePath;
+    if (expected && !failed.load() && SideBySide() && !alone_) {
+        const ExactData nextData = DataFor(expected->first);
+        const GasSettings nextGas = GasFor(expected->second, expected->first);
+        const RunKey nextKey = KeyOf(nextData, nextGas, true);
+        const size_t first = order.front();
+        const bool known = runs_.contains(KeyOf(nextData, nextGas, false)) ||
+                           runs_.contains(nextKey) || ahead_.contains(nextKey) || nextKey == key;
+        auto path = MakeGasPath(nextData, nextGas, temps_[first]);
+        if (!known && path) {
+            besidePath = std::move(*path);
+            beside = std::async(std::launch::async, [this, nextData, nextKey, first, &besidePath] {
+                auto o = Follow(nextData, *besidePath, first, true, nullptr);
+                // Only this thread writes it until the future is waited for.
+                ahead_[nextKey].emplace_back(first, std::move(*o));
+            });
+        }
+    }
+    if (beside.valid()) {
+        work();
+        beside.get();
+    } else if (SideBySide() && !alone_) {
+        // Two at a time: a third would only share the same two cores.
+        auto other = std::async(std::launch::async, work);
+        work();
+        other.get();
+    } else {
+        work();
+    }
+    for (size_t i : order) {
+        if (fails[i]) {
+            suspect_ = i;
+            break;
+        }
+    }
+    const bool all =
+        std::all_of(done.begin(), done.end(), [](const auto& o) { return o.has_value(); });
+    if (!all) {
+        if (failing_.size() < kRunsKept) failing_.insert({key, size, count});
+        return false;
+    }
+    std::vector<Result<TemperatureOutcome>> runs;
+    for (auto& o : done) runs.push_back(std::move(*o));
+    // A quick run that never fell below p1 never stopped: it is the whole run.
+    const bool whole = std::all_of(runs.begin(), runs.end(), [&](const auto& o) {
+        return o->LowestPressure >= req_.MinPressure;
+    });
+    if (runs_.size() < kRunsKept) runs_.emplace(KeyOf(data, gas, !whole), runs);
+    return !failed.load();
+}
+
+void Evaluator::Expect(const Design& design, size_t size) {
+    expected_ = {design, size};
+}
+
+}  // namespace volvenza::sizing
