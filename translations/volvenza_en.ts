@@ -1902,6 +1902,10 @@ The file already exists. Replace it?</translation>
         <source>* la grandezza raccomandata</source>
         <translation>* the recommended size</translation>
     </message>
+    <message>
+        <source>Risultati non aggiornati: i dati sono cambiati</source>
+        <translation>Results out of date: the data have changed</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::SizingText</name>
