@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -384,6 +385,16 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
     answerArea_->setWidgetResizable(true);
     answerArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     answerArea_->setWidget(answer);
+    // Tab scrolls a box into view, but a mnemonic (Alt+1, Alt+a letter) or a
+    // click on a label moves the focus without asking the area: whichever
+    // way a box gets the focus, its area shows it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        for (QScrollArea* area : {requirementsArea_, answerArea_}) {
+            if (now != nullptr && area->widget()->isAncestorOf(now)) {
+                area->ensureWidgetVisible(now);
+            }
+        }
+    });
     auto* right = new QVBoxLayout;
     right->addWidget(answerArea_, 1);
     auto* applyRow = new QHBoxLayout;
