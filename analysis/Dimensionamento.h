@@ -69,6 +69,8 @@ class Dimensionamento : public QWidget {
     const std::optional<sizing::SizingAnswer>& Answer() const { return answer_; }
     const sizing::Requirements& AnsweredRequirements() const { return answered_; }
     const CircuitData& AnsweredData() const { return answeredData_; }
+    // The data or requirements changed since the answer was found.
+    bool Stale() const { return answer_ && stale_; }
 
     // The requirements as the window shows them (the project's, which takes
     // each value at once) and the last recommendation.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -315,6 +316,16 @@ void Dimensionamento::BuildAnswer(Parts& parts) {
     answerArea_->setWidgetResizable(true);
     answerArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     answerArea_->setWidget(parts.answer);
+    // Tab scrolls a box into view, but a mnemonic (Alt+1, Alt+a letter) or a
+    // click on a label moves the focus without asking the area: whichever
+    // way a box gets the focus, its area shows it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        for (QScrollArea* area : {requirementsArea_, answerArea_}) {
+            if (now != nullptr && area->widget()->isAncestorOf(now)) {
+                area->ensureWidgetVisible(now);
+            }
+        }
+    });
     parts.right = new QVBoxLayout;
     parts.right->addWidget(answerArea_, 1);
     auto* applyRow = new QHBoxLayout;

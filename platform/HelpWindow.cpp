@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace volvenza {
@@ -103,8 +104,22 @@ void HelpWindow::OpenSelectedKeyword() {
 }
 
 void HelpWindow::ShowPage(const QString& page) {
-    browser_->setSource(QUrl(QStringLiteral("qrc") + folder_ + page));
+    const QUrl url(QStringLiteral("qrc") + folder_ + page);
+    browser_->setSource(url);
     tabs_->setCurrentIndex(0);
+    // Before the window shows, the page is laid out at a width it will not
+    // keep (the scroll bar comes only once it is shown), so the section
+    // would end up some paragraphs away: it is found again once laid out.
+    if (!isVisible()) pendingAnchor_ = url.fragment();
+}
+
+void HelpWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (pendingAnchor_.isEmpty()) return;
+    QTimer::singleShot(0, this, [this] {
+        if (!pendingAnchor_.isEmpty()) browser_->scrollToAnchor(pendingAnchor_);
+        pendingAnchor_.clear();
+    });
 }
 
 void HelpWindow::ShowContents() {

@@ -34,6 +34,9 @@ class HelpWindow : public QWidget {
 
     QTextBrowser* Browser() const { return browser_; }
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void LoadKeywords();
     void FilterKeywords(const QString& text);
@@ -47,6 +50,8 @@ class HelpWindow : public QWidget {
     QTextBrowser* browser_ = nullptr;
     QLineEdit* search_ = nullptr;
     QListWidget* keywords_ = nullptr;
+    // The section a page opened at before the window was first laid out.
+    QString pendingAnchor_;
 };
 
 // Opens help files named like the program's own ("VOLVENZA.HLP", in any

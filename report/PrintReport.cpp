@@ -450,7 +450,7 @@ void PrintBody(PrinterSurface& surface, const CircuitState& state, const QString
         case WindowReport::Kind::Sizing:
             if (report.sizing) {
                 PrintSizingReport(surface, printHeader, report.sizing->requirements,
-                                  report.sizing->answer, report.sizing->data);
+                                  report.sizing->answer, report.sizing->data, report.sizing->stale);
             }
             break;
     }

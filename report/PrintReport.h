@@ -48,11 +48,13 @@ void PrintWholeReport(PrinterSurface& surface, const CircuitState& state,
                       const QString& origin = {},
                       const std::optional<EnergyInputs>& energy = std::nullopt);
 
-// The sizing page's data: the answer and what it was found for.
+// The sizing page's data: the answer, what it was found for, and whether
+// the design has changed since.
 struct SizingPrint {
     sizing::Requirements requirements;
     sizing::SizingAnswer answer;
     CircuitData data;
+    bool stale = false;
 };
 
 // What one window's print command lays out.

@@ -173,10 +173,16 @@ void PrintTable(Page& page, const AnswerTable& table) {
 }  // namespace
 
 void PrintSizingReport(PrinterSurface& surface, const QString& printHeader, const Requirements& req,
-                       const SizingAnswer& answer, const CircuitData& data) {
+                       const SizingAnswer& answer, const CircuitData& data, bool stale) {
     const AnswerLayout layout = LayOutAnswer(answer, req, data, UiWording());
     Page page(surface, printHeader);
     page.Line({{kLeft, Text(layout.Title)}});
+    // The identity line and the figures are those the search used: a page
+    // printed after the design changed says so, in the window's words.
+    if (stale) {
+        page.Paragraph(QCoreApplication::translate(
+            "volvenza::SizingReport", "Risultati non aggiornati: i dati sono cambiati"));
+    }
     page.Line();
     for (const auto& [label, value] : layout.Requirements) {
         page.Paragraph(Text(label) + QStringLiteral(": ") + Text(value));

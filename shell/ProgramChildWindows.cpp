@@ -28,8 +28,8 @@ std::optional<WindowReport> ReportOf(const QWidget* window) {
     if (const auto* sizing = qobject_cast<const Dimensionamento*>(window)) {
         // Only once the window has an answer to print.
         if (!sizing->Answer()) return std::nullopt;
-        return WindowReport(
-            SizingPrint{sizing->AnsweredRequirements(), *sizing->Answer(), sizing->AnsweredData()});
+        return WindowReport(SizingPrint{sizing->AnsweredRequirements(), *sizing->Answer(),
+                                        sizing->AnsweredData(), sizing->Stale()});
     }
     return std::nullopt;
 }

@@ -93,7 +93,9 @@ void frmMain::ShowOptions(Origin origin) {
         const QString stored = ReadSetting(context_.settings, Setting::Language);
         frmOptions options(printHeader_, LanguageChoiceFromText(stored.toUtf8().constData()), this);
         if (context_.dialogs.Exec(options) != QDialog::Accepted) return;
+        // Kept at once, not only on exit, so a crash does not lose it.
         printHeader_ = options.Header();
+        WriteSetting(context_.settings, Setting::PrintHeader, printHeader_);
         WriteSetting(context_.settings, Setting::Language,
                      QString::fromUtf8(LanguageChoiceText(options.Language())));
     });

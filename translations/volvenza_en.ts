@@ -323,6 +323,10 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <source>ciclo in regime (%1°; i cicli in regime non sono tutti uguali: in altri la pressione scende fino a %2 bar)</source>
         <translation>steady cycle (no. %1; the steady cycles are not all alike: in others the pressure falls to %2 bar)</translation>
     </message>
+    <message>
+        <source>Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la portata di picco %3 dm3/min a %4 bar: %5 kW; con l&apos;accumulatore servono %6 kW in più</source>
+        <translation>Installed power %1 kW (Qp at Pm, efficiency %2); a pump alone for the peak flow of %3 dm3/min at %4 bar: %5 kW; %6 kW more needed with the accumulator</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::ActuatorPages</name>
@@ -1138,6 +1142,10 @@ The file already exists. Replace it?</translation>
         <source>Escursione di pressione per ciclo a tc (la più ampia dopo il primo)</source>
         <translation>Pressure swing per cycle at tc (the widest after the first)</translation>
     </message>
+    <message>
+        <source>Potenza in più richiesta con l&apos;accumulatore</source>
+        <translation>More power needed with the accumulator</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::Grafico</name>
@@ -1893,6 +1901,10 @@ The file already exists. Replace it?</translation>
     <message>
         <source>* la grandezza raccomandata</source>
         <translation>* the recommended size</translation>
+    </message>
+    <message>
+        <source>Risultati non aggiornati: i dati sono cambiati</source>
+        <translation>Results out of date: the data have changed</translation>
     </message>
 </context>
 <context>

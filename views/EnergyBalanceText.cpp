@@ -162,8 +162,17 @@ QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs
             .arg(With(b.NeedPressure, 2, "bar")));
     row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza della sola pompa per il picco"),
         With(b.PumpOnlyPower, 2, "kW"));
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza risparmiata dall'accumulatore"),
-        With(b.PumpOnlyPower - b.InstalledPower, 2, "kW"));
+    // A circuit whose installed pump needs more than a pump alone for the
+    // peak does not save a negative power: it says how much more it needs.
+    const double saved = b.PumpOnlyPower - b.InstalledPower;
+    if (RoundHalfEven(saved, 2) >= 0) {
+        row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza risparmiata dall'accumulatore"),
+            With(saved, 2, "kW"));
+    } else {
+        row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                              "Potenza in più richiesta con l'accumulatore"),
+            With(-saved, 2, "kW"));
+    }
     if (b.SteadyKind == S::None) {
         row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
                               "Escursione di pressione per ciclo a tc (del primo)"),

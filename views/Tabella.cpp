@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTableView>
 
 #include "platform/ResultsNote.h"
@@ -64,6 +65,22 @@ void Tabella::FillResultsTable() {
     const int width = TwipsToPixels(kColumnWidth, this);
     for (int c = 0; c < ResultsTableModel::kColumns; ++c) grid_->setColumnWidth(c, width);
     grid_->setCurrentIndex(model_->index(0, 0));
+    if (placed_) WidenForColumns();
+}
+
+void Tabella::WidenForColumns() {
+    // The classic law's five columns fit the window as it opens; only the
+    // sixth asks for more, and never shrinks what the person chose.
+    if (model_->columnCount() < ResultsTableModel::kColumns) return;
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QMdiArea* area = sub != nullptr ? sub->mdiArea() : nullptr;
+    if (area == nullptr || sub->isMinimized() || sub->isMaximized()) return;
+    const int grid = grid_->horizontalHeader()->length() +
+                     grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth();
+    const int wanted = grid + TwipsToPixels(500, this) + (sub->width() - width());
+    const int room = area->viewport()->width() - sub->x();
+    const int target = std::min(wanted, std::max(room, sub->width()));
+    if (target > sub->width()) sub->resize(target, sub->height());
 }
 
 void Tabella::showEvent(QShowEvent* event) {
@@ -79,6 +96,7 @@ void Tabella::showEvent(QShowEvent* event) {
                                    QSize(TwipsToPixels(7600, this), std::max(height, 0))));
         }
     }
+    WidenForColumns();
 }
 
 void Tabella::resizeEvent(QResizeEvent* event) {

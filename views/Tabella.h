@@ -32,6 +32,10 @@ class Tabella : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Wider, within the main window's area, when the gas temperature's
+    // column would not show beside the others.
+    void WidenForColumns();
+
     CircuitState& state_;
     QTableView* grid_ = nullptr;
     QLabel* note_ = nullptr;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -158,6 +159,16 @@ class HelpTest : public QObject {
             QVERIFY(window->Browser()->toPlainText().contains(QString::fromLatin1(contents)));
             QVERIFY(!viewer.Open(nullptr, "VOLVENZA.HLP", HelpCommand::Page, "grafico.html"));
             QCOMPARE(window->Browser()->source().fileName(), "grafico.html");
+            // A section opened with the window lands where it does once open.
+            delete window;
+            QVERIFY(
+                !viewer.Open(nullptr, "VOLVENZA.HLP", HelpCommand::Page, "movimenti.html#ciclo"));
+            QScrollBar* bar = viewer.Window()->Browser()->verticalScrollBar();
+            QTest::qWait(50);
+            const int first = bar->value();
+            QVERIFY(
+                !viewer.Open(nullptr, "VOLVENZA.HLP", HelpCommand::Page, "movimenti.html#ciclo"));
+            QCOMPARE(first, bar->value());
         }
     }
 };

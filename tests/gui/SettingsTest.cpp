@@ -185,6 +185,7 @@ class SettingsTest : public QObject {
             shell.Menu("mnuViewOptions")->trigger();
         }
         QCOMPARE(shell.main->PrintHeader(), " Ditta  Bianchi ");
+        QCOMPARE(ReadSetting(shell.settings, Setting::PrintHeader), " Ditta  Bianchi ");
         QCOMPARE(ReadSetting(shell.settings, Setting::Language), "English");
         shell.dialogs.QueueModal([](QDialog& dialog) {
             QCOMPARE(Named<QComboBox>(&dialog, "cboLingua")->currentText(), "English");

@@ -533,7 +533,7 @@ class ReportTest : public QObject {
                                            // A copy: Clang 14 captures no structured binding.
                                            [&, found = answer](PrinterSurface& s) {
                                                PrintSizingReport(s, "Officina Rossi", req, *found,
-                                                                 state.Data);
+                                                                 state.Data, true);
                                            }));
                 }
                 const QString text = PdfText(pdf);
@@ -550,6 +550,10 @@ class ReportTest : public QObject {
                 QCOMPARE(text.split('\n').filter(verdict).size(),
                          static_cast<int>(answer->Candidates.size()));
                 QCOMPARE(text.contains(QRegularExpression("\\d,\\d")), !english);
+                // A page of an answer the design has since left says so.
+                QCOMPARE(
+                    text.contains(english ? "Results out of date" : "Risultati non aggiornati"),
+                    paper != nullptr);
                 const QStringList foreign =
                     testing::OtherLanguageTexts(text.split('\n'), CurrentUiLanguage());
                 QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join('\n')));

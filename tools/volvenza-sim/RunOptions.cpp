@@ -291,13 +291,20 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
                       SimFill(SIM_TEXT("volvenza-sim", "ciclo %1, non ancora in regime"), {which}));
             break;
     }
+    // A negative saving is more power needed, and said so.
+    const double saved = b.PumpOnlyPower - b.InstalledPower;
     lines +=
-        SimFill(SIM_TEXT("volvenza-sim",
-                         "Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la "
-                         "portata di picco %3 dm3/min a %4 bar: %5 kW; risparmiati %6 kW"),
-                {number(b.InstalledPower, 2), number(energy.PumpEfficiency, 2),
-                 number(b.PeakDemand, 2), number(b.NeedPressure, 2), number(b.PumpOnlyPower, 2),
-                 number(b.PumpOnlyPower - b.InstalledPower, 2)}) +
+        SimFill(
+            RoundHalfEven(saved, 2) >= 0
+                ? SIM_TEXT("volvenza-sim",
+                           "Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per "
+                           "la portata di picco %3 dm3/min a %4 bar: %5 kW; risparmiati %6 kW")
+                : SIM_TEXT("volvenza-sim",
+                           "Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per "
+                           "la portata di picco %3 dm3/min a %4 bar: %5 kW; con l'accumulatore "
+                           "servono %6 kW in più"),
+            {number(b.InstalledPower, 2), number(energy.PumpEfficiency, 2), number(b.PeakDemand, 2),
+             number(b.NeedPressure, 2), number(b.PumpOnlyPower, 2), number(std::abs(saved), 2)}) +
         "\n";
     lines += SimFill(b.SteadyKind == S::None
                          ? SIM_TEXT("volvenza-sim",
