@@ -59,6 +59,16 @@ struct CycleSummary {
     double chatterAt = 0;
 };
 
+// The lowest pressure of each stretch of a demand (DemandProfile::Flows[k]
+// from Times[k] to Times[k + 1]) and its instant, over every cycle that
+// notes into it: what the movements running in a stretch saw.
+struct StretchLows {
+    std::vector<double> lowest;  // bar gauge; infinity where no cycle reached it
+    std::vector<double> time;    // s within its cycle
+    // One entry per stretch of `demand`, none reached yet.
+    explicit StretchLows(const DemandProfile& demand);
+};
+
 struct CycleOptions {
     Sampler* sampler = nullptr;
     // Stop once the pressure has fallen below this [bar gauge]: for a verdict only.
@@ -66,6 +76,8 @@ struct CycleOptions {
     // Stop once the pump has loaded more than this many times in the
     // cycle: for a verdict only.
     std::optional<int> maxLoads;
+    // Where to note each stretch's lowest pressure; the demand's own stretches.
+    StretchLows* stretches = nullptr;
 };
 
 // One cycle of `data.CycleTime` seconds from `start`.
@@ -92,6 +104,8 @@ struct SteadyOptions {
     // A limit on the loadings per cycle on average: settled cycles go on,
     // up to maxCycles, until their average lies clearly on one side of it.
     std::optional<double> loadsPerCycle;
+    // Where to note each stretch's lowest pressure over every cycle run.
+    StretchLows* stretches = nullptr;
 };
 
 struct SteadyRun {
