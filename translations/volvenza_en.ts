@@ -1818,6 +1818,18 @@ The file already exists. Replace it?</translation>
         <source>almeno %1, o null</source>
         <translation>at least %1, or null</translation>
     </message>
+    <message>
+        <source>almeno %1</source>
+        <translation>at least %1</translation>
+    </message>
+    <message>
+        <source>più di %1</source>
+        <translation>more than %1</translation>
+    </message>
+    <message>
+        <source>Il file %1 non conserva i carichi, i rendimenti, le perdite, le pressioni richieste né i movimenti di emergenza: salvare come progetto (.vlzp) per conservarli.</source>
+        <translation>The file %1 does not keep the loads, efficiencies, losses, required pressures or emergency movements: save as a project (.vlzp) to keep them.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::PageIdentity</name>
