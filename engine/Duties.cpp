@@ -42,25 +42,6 @@ std::optional<double> Effective(const Movement& m) {
     return a;
 }
 
-// One movement over the stretches of `demand` from `from` to `to`.
-MovementPressure JudgeSpan(int movement, double required, double from, double to,
-                           const DemandProfile& demand, const StretchLows& lows, double workTemp) {
-    MovementPressure p{movement, required, std::numeric_limits<double>::infinity(),
-                       0,        workTemp, true};
-    for (size_t k = 0; k < demand.Flows.size(); ++k) {
-        if (demand.Times[k] < from || demand.Times[k + 1] > to) continue;
-        if (std::isinf(lows.lowest[k])) {
-            p.Completed = false;  // the run stopped before
-        } else if (lows.lowest[k] < p.Lowest) {
-            p.Lowest = lows.lowest[k];
-            p.Time = lows.time[k];
-        }
-    }
-    // A movement the run never reached saw nothing: no pressure at all.
-    if (std::isinf(p.Lowest)) p.Lowest = 0;
-    return p;
-}
-
 }  // namespace
 
 LoadKind LoadKindOf(int16_t kind) {
@@ -106,17 +87,40 @@ DutyFault CheckDuty(const Movement& m) {
     return DutyFault::None;
 }
 
-std::vector<MovementPressure> JudgeMovements(const MovementTable& movements, int count, double p1,
-                                             const DemandProfile& demand, const StretchLows& lows,
-                                             double workTemp) {
-    std::vector<MovementPressure> out;
-    const double end = demand.CycleTime;
+std::vector<MovementNeed> MovementNeeds(const MovementTable& movements, int count, double p1,
+                                        double cycleTime) {
+    std::vector<MovementNeed> needs;
+    const double end = std::max(cycleTime, 0.0);
     for (int i = 1; i <= count; ++i) {
         const Movement& m = movements[static_cast<size_t>(i)];
         const double from = std::clamp(Typed(m.Ti), 0.0, end);
         const double to = std::clamp(Typed(m.Tf), 0.0, end);
         if (m.Kind == MovementKind::Empty || !(to > from)) continue;
-        out.push_back(JudgeSpan(i, RequiredPressure(m, p1), from, to, demand, lows, workTemp));
+        needs.push_back({i, RequiredPressure(m, p1), from, to});
+    }
+    return needs;
+}
+
+std::vector<MovementPressure> JudgeNeeds(const std::vector<MovementNeed>& needs,
+                                         const DemandProfile& demand, const StretchLows& lows,
+                                         double workTemp) {
+    std::vector<MovementPressure> out;
+    for (const MovementNeed& n : needs) {
+        MovementPressure p{n.Movement, n.Required, std::numeric_limits<double>::infinity(),
+                           0,          workTemp,   true};
+        for (size_t k = 0; k < demand.Flows.size(); ++k) {
+            if (demand.Times[k] < n.From || demand.Times[k + 1] > n.To) continue;
+            if (std::isinf(lows.lowest[k])) {
+                p.Completed = false;  // the run stopped before
+            } else if (lows.lowest[k] < p.Lowest) {
+                p.Lowest = lows.lowest[k];
+                p.Time = lows.time[k];
+            }
+        }
+        // Where the run stopped (the oil ran out) the pressure is lost: a
+        // movement not completed has none left.
+        if (!p.Completed || std::isinf(p.Lowest)) p.Lowest = 0;
+        out.push_back(p);
     }
     return out;
 }
@@ -157,78 +161,83 @@ Result<std::vector<MovementPressure>> JudgeRunMovements(const CircuitState& stat
     const int count = state.SimMovementCount;
     const ExactData data = TypedData(state.Data, state.Gas.Vessels);
     const DemandProfile demand = MakeDemand(state.Movements, count, state.Data.CycleTime, true);
+    const auto needs = MovementNeeds(state.Movements, count, p1, demand.CycleTime);
     for (double temp : ExactTemperatures(state.Gas, state.Data.Tc)) {
         auto path = MakeGasPath(data, state.Gas, temp);
         if (!path) return R::Fail(path.Error());
         StretchLows lows(demand);
         RunExactCycle(data, demand, **path, FullStart(**path),
                       {nullptr, std::nullopt, std::nullopt, &lows});
-        KeepWorst(worst, JudgeMovements(state.Movements, count, p1, demand, lows, temp));
+        KeepWorst(worst, JudgeNeeds(needs, demand, lows, temp));
     }
     return worst;
 }
 
-Result<EmergencyOutcome> JudgeEmergency(const CircuitState& state, const GasSettings& gas,
-                                        double p1, bool fromFull) {
-    using R = Result<EmergencyOutcome>;
-    EmergencyOutcome out;
-    const int count = state.SimMovementCount;
-    out.Movements = EmergencyMovements(state.Movements, count);
-    out.Passes = true;
-    if (out.Movements.empty()) return out;
+EmergencyStroke MakeEmergencyStroke(const MovementTable& movements, int count, double p1) {
+    EmergencyStroke stroke;
     // The marked movements in their order and durations, from the first start.
-    std::vector<DemandSpan> spans;
     double first = std::numeric_limits<double>::infinity(), last = 0;
-    for (int i : out.Movements) {
-        const Movement& m = state.Movements[static_cast<size_t>(i)];
-        first = std::min(first, Typed(m.Ti));
+    for (int i : EmergencyMovements(movements, count)) {
+        first = std::min(first, Typed(movements[static_cast<size_t>(i)].Ti));
     }
-    auto table = std::make_unique<MovementTable>();
-    for (int i : out.Movements) {
-        const Movement& m = state.Movements[static_cast<size_t>(i)];
+    std::vector<DemandSpan> spans;
+    for (int i : EmergencyMovements(movements, count)) {
+        const Movement& m = movements[static_cast<size_t>(i)];
         spans.push_back({Typed(m.Ti) - first, Typed(m.Tf) - first, m.Qm, i});
         last = std::max(last, Typed(m.Tf) - first);
+        stroke.needs.push_back({i, RequiredPressure(m, p1), spans.back().from, spans.back().to});
     }
-    const DemandProfile demand = DemandOf(spans, last, true);
+    stroke.demand = DemandOf(spans, last, true);
+    return stroke;
+}
 
-    ExactData data = TypedData(state.Data, gas.Vessels);
+Result<EmergencyOutcome> JudgeEmergency(const CircuitState& state, const GasSettings& gas,
+                                        double p1, bool fromFull) {
+    const EmergencyStroke stroke = MakeEmergencyStroke(state.Movements, state.SimMovementCount, p1);
+    return JudgeEmergency(TypedData(state.Data, gas.Vessels), stroke, gas,
+                          ExactTemperatures(gas, state.Data.Tc).front(), fromFull);
+}
+
+Result<EmergencyOutcome> JudgeEmergency(const ExactData& typed, const EmergencyStroke& stroke,
+                                        const GasSettings& gas, double coldest, bool fromFull) {
+    using R = Result<EmergencyOutcome>;
+    EmergencyOutcome out;
+    for (const MovementNeed& n : stroke.needs) out.Movements.push_back(n.Movement);
+    out.Passes = true;
+    if (out.Movements.empty()) return out;
+    ExactData data = typed;
     out.StartPressure = fromFull ? data.Pm : data.Pm - data.Dp;
     data.Pm = out.StartPressure;
     data.Dp = 0;
     data.Qp = 0;
-    data.CycleTime = last;
+    data.CycleTime = stroke.demand.CycleTime;
     GasSettings g = gas;
     g.Start = gas::ChargeStart::Slow;
-    out.WorkTemp = ExactTemperatures(gas, state.Data.Tc).front();
-    auto path = MakeGasPath(data, g, out.WorkTemp);
+    out.WorkTemp = coldest;
+    auto path = MakeGasPath(data, g, coldest);
     if (!path) return R::Fail(path.Error());
-    const GasPoint start = (*path)->Full();
     out.Lowest = out.StartPressure;
     // A start at or below the precharge leaves no oil to give.
-    const bool oil = start.volume < (*path)->EmptyVolume();
-    StretchLows lows(demand);
+    const bool oil = (*path)->Full().volume < (*path)->EmptyVolume();
+    StretchLows lows(stroke.demand);
     CycleSummary c;
     if (oil) {
-        c = RunExactCycle(data, demand, **path, FullStart(**path),
+        c = RunExactCycle(data, stroke.demand, **path, FullStart(**path),
                           {nullptr, std::nullopt, std::nullopt, &lows});
         out.Lowest = c.lowest;
         out.OilLeft = std::max((*path)->EmptyVolume() - c.final.gas.volume, 0.0);
     }
-    // Each marked movement, numbered as the list numbers it.
-    for (const DemandSpan& span : spans) {
-        const Movement& m = state.Movements[static_cast<size_t>(span.order)];
-        MovementPressure p = JudgeSpan(span.order, RequiredPressure(m, p1), span.from, span.to,
-                                       demand, lows, out.WorkTemp);
+    out.Each = JudgeNeeds(stroke.needs, stroke.demand, lows, coldest);
+    for (MovementPressure& p : out.Each) {
         if (!oil) {
             p.Completed = false;
-            p.Lowest = out.StartPressure;
+            p.Lowest = 0;
         }
         if (out.Tightest == 0 || p.Margin() < out.Margin) {
             out.Margin = p.Margin();
             out.Tightest = p.Movement;
         }
         out.Passes = out.Passes && p.Passes();
-        out.Each.push_back(p);
     }
     out.Passes = out.Passes && oil && c.end == CycleEnd::Normal;
     return out;
@@ -244,16 +253,20 @@ int CheckHold(const HoldDuty& h) {
 
 Result<HoldOutcome> JudgeHold(const CircuitState& state, const GasSettings& gas,
                               const HoldDuty& hold) {
+    return JudgeHold(TypedData(state.Data, gas.Vessels), gas, Typed(state.Data.Tc), hold);
+}
+
+Result<HoldOutcome> JudgeHold(const ExactData& typed, const GasSettings& gas, double tc,
+                              const HoldDuty& hold) {
     using R = Result<HoldOutcome>;
     using gas::kAtmosphere;
     using gas::kKelvin;
     HoldOutcome out;
-    ExactData data = TypedData(state.Data, gas.Vessels);
+    ExactData data = typed;
     out.StartPressure = hold.FromPm ? data.Pm : data.Pm - data.Dp;
     data.Pm = out.StartPressure;
     GasSettings g = gas;
     g.Start = gas::ChargeStart::Slow;
-    const double tc = Typed(state.Data.Tc);
     auto path = MakeGasPath(data, g, tc);
     if (!path) return R::Fail(path.Error());
     const GasPoint start = (*path)->Full();

@@ -19,6 +19,7 @@
 #include "engine/CircuitState.h"
 #include "engine/CycleDemand.h"
 #include "engine/ExactCycle.h"
+#include "engine/GasPath.h"
 #include "messages/Result.h"
 
 namespace volvenza {
@@ -56,7 +57,7 @@ DutyFault CheckDuty(const Movement& m);
 struct MovementPressure {
     int Movement = 0;       // from 1, as the list numbers it
     double Required = 0;    // bar
-    double Lowest = 0;      // bar, the lowest while it runs
+    double Lowest = 0;      // bar, the lowest while it runs; 0 when not completed
     double Time = 0;        // s within its cycle (or the emergency stroke)
     double WorkTemp = 0;    // °C of the run where it is lowest
     bool Completed = true;  // the run reached the movement's end
@@ -65,12 +66,21 @@ struct MovementPressure {
     bool Passes() const { return Completed && Lowest >= Required; }
 };
 
-// Each movement of 1..count that runs inside the cycle, from the lowest
-// pressures a run noted into `lows` over `demand`, which must have been made
-// with every edge (MakeDemand's `everyEdge`).
-std::vector<MovementPressure> JudgeMovements(const MovementTable& movements, int count, double p1,
-                                             const DemandProfile& demand, const StretchLows& lows,
-                                             double workTemp);
+// What one movement must keep, and when it runs [s].
+struct MovementNeed {
+    int Movement = 0;  // from 1
+    double Required = 0, From = 0, To = 0;
+};
+// Each movement of 1..count that runs inside a cycle of `cycleTime` s.
+std::vector<MovementNeed> MovementNeeds(const MovementTable& movements, int count, double p1,
+                                        double cycleTime);
+
+// Each movement, from the lowest pressures a run noted into `lows` over
+// `demand`, which must have been made with every edge (MakeDemand's
+// `everyEdge`).
+std::vector<MovementPressure> JudgeNeeds(const std::vector<MovementNeed>& needs,
+                                         const DemandProfile& demand, const StretchLows& lows,
+                                         double workTemp);
 // Keeps in `worst` the lower of each movement's two judgements.
 void KeepWorst(std::vector<MovementPressure>& worst, const std::vector<MovementPressure>& more);
 
@@ -104,6 +114,17 @@ struct EmergencyOutcome {
 Result<EmergencyOutcome> JudgeEmergency(const CircuitState& state, const GasSettings& gas,
                                         double p1, bool fromFull);
 
+// The marked movements as one stroke, made once for many designs.
+struct EmergencyStroke {
+    std::vector<MovementNeed> needs;  // times from the first marked start
+    DemandProfile demand;
+};
+EmergencyStroke MakeEmergencyStroke(const MovementTable& movements, int count, double p1);
+// The stroke for the initial values `data` (the vessels in them), from the
+// restart or from full, at `coldest` °C.
+Result<EmergencyOutcome> JudgeEmergency(const ExactData& data, const EmergencyStroke& stroke,
+                                        const GasSettings& gas, double coldest, bool fromFull);
+
 // The pressure held with the pump off.
 struct HoldDuty {
     double Pressure = 0;  // bar, the least the circuit must keep
@@ -134,6 +155,9 @@ struct HoldOutcome {
 // staying there; the oil leaking out until the accumulator is empty, when
 // the pressure is lost.
 Result<HoldOutcome> JudgeHold(const CircuitState& state, const GasSettings& gas,
+                              const HoldDuty& hold);
+// The same for the initial values `data` at the working temperature `workTemp`.
+Result<HoldOutcome> JudgeHold(const ExactData& data, const GasSettings& gas, double workTemp,
                               const HoldDuty& hold);
 
 // The project's choices for the duties that are not per movement.

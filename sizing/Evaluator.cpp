@@ -172,7 +172,10 @@ Evaluator::Evaluator(const CircuitState& state, const Requirements& req)
       typed_(TypedData(state.Data)),
       req_(req),
       gas_(EngineeringGas(req.Gas)),
-      demand_(MakeDemand(state.Movements, state.SimMovementCount, state.Data.CycleTime)),
+      duties_(state, req),
+      // Movements judged one by one run over whole stretches.
+      demand_(MakeDemand(state.Movements, state.SimMovementCount, state.Data.CycleTime,
+                         duties_.Loads())),
       cycleOil_(demand_.Oil) {
     const double tc = typed_.Tc;
     const double low = gas_.MinTemp.value_or(tc), high = gas_.MaxTemp.value_or(tc);
@@ -272,6 +275,7 @@ Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) con
     const bool belowRelief = pm <= relief;  // mutants: skip
     e.Rules[kRatedRule] = rated && belowRelief;
     e.Rules[kFlowRule] = e.Rules[kGasTempRule] = e.Rules[kSwingRule] = true;
+    e.Rules[kEmergencyRule] = e.Rules[kHoldRule] = true;
     e.CycleOil = cycleOil_;
     e.PumpOil = PumpOil(design.Qp);
     e.PumpShort =
@@ -298,6 +302,8 @@ Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const GasSett
     // A pump that loads too often fails whatever follows.
     options.maxLoads = MaxLoads(data.CycleTime);
     options.loadsPerCycle = data.CycleTime;
+    StretchLows lows(demand_);
+    if (duties_.Loads()) options.stretches = &lows;
     const SteadyRun run = RunUntilSteady(data, demand_, **path, options);
     TemperatureOutcome o;
     o.WorkTemp = temp;
@@ -321,6 +327,7 @@ Result<TemperatureOutcome> Evaluator::RunAt(const ExactData& data, const GasSett
     o.Recharged = run.recharged;
     o.Recharges = run.recharges;
     o.Energy = EnergyOf(run.last, run.lastStart, **path);
+    if (duties_.Loads()) o.Movements = JudgeNeeds(duties_.Needs(), demand_, lows, temp);
     o.DayLowest = o.LowestPressure;
     // A run that settled before its gas could forget the start may still
     // carry some of it: what is left of the trend is carried over the day.
@@ -382,6 +389,9 @@ void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
         !o.Recharged || o.DayLowest < req_.MinPressure) {
         rules[kPressureRule] = false;
     }
+    for (const MovementPressure& m : o.Movements) {
+        if (!m.Passes()) rules[kPressureRule] = false;
+    }
     // The slack, not the comparison, decides each limit itself.
     if (const auto& maxFlow = req_.Catalogue[size].MaxFlow) {
         const double limit = *maxFlow * count + kSlack;
@@ -405,6 +415,16 @@ bool Evaluator::CanFill(const Design& design, size_t size) const {
     return true;
 }
 
+Status Evaluator::JudgeDuties(const Design& design, size_t size,
+                              std::array<bool, kRuleCount>& rules, DutyOutcomes* out) const {
+    auto duties = duties_.Judge(DataFor(design), GasFor(size, design), temps_.front(), typed_.Tc);
+    if (!duties) return duties.Error();
+    rules[kEmergencyRule] = duties->EmergencyPasses();
+    rules[kHoldRule] = duties->HoldPasses();
+    if (out != nullptr) *out = *duties;
+    return Done{};
+}
+
 double Evaluator::PumpOil(double qp) const {
     return qp * gas_.Vessels.VolumetricEfficiency * typed_.CycleTime / 60;
 }
@@ -420,7 +440,11 @@ Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
     for (auto& run : RunAll(design, size, false)) {
         if (!run) return Result<Evaluation>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, e->Rules);
+        KeepWorst(e->Movements, run->Movements);
         e->Temps.push_back(*run);
+    }
+    if (Status duties = JudgeDuties(design, size, e->Rules, &e->Duties); !duties) {
+        return Result<Evaluation>::Fail(duties.Error());
     }
     return e;
 }
@@ -432,12 +456,16 @@ Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
     if (shortOfOil) return false;
     std::array<bool, kRuleCount> rules{};
     rules.fill(true);
+    if (Status duties = JudgeDuties(design, size, rules); !duties) {
+        return Result<bool>::Fail(duties.Error());
+    }
     // Stopping below p1 only saves the rest of a run that fails anyway.
     for (auto& run : RunAll(design, size, true)) {  // mutants: skip
         if (!run) return Result<bool>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, rules);
     }
-    return rules[kPressureRule] && rules[kFlowRule] && rules[kGasTempRule] && rules[kSwingRule];
+    return rules[kPressureRule] && rules[kFlowRule] && rules[kGasTempRule] && rules[kSwingRule] &&
+           rules[kEmergencyRule] && rules[kHoldRule];
 }
 
 }  // namespace volvenza::sizing

@@ -323,6 +323,54 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <source>ciclo in regime (%1°; i cicli in regime non sono tutti uguali: in altri la pressione scende fino a %2 bar)</source>
         <translation>steady cycle (no. %1; the steady cycles are not all alike: in others the pressure falls to %2 bar)</translation>
     </message>
+    <message>
+        <source>%1 %2: il movimento deve essere un numero intero da 1</source>
+        <translation>%1 %2: the movement must be a whole number from 1</translation>
+    </message>
+    <message>
+        <source>%1 %2: la pressione richiesta deve essere più di 0 bar</source>
+        <translation>%1 %2: the required pressure must be more than 0 bar</translation>
+    </message>
+    <message>
+        <source>%1 %2: il carico deve essere almeno 0</source>
+        <translation>%1 %2: the load must be at least 0</translation>
+    </message>
+    <message>
+        <source>%1 %2: il rendimento deve essere più di 0 e al più 1</source>
+        <translation>%1 %2: the efficiency must be more than 0 and at most 1</translation>
+    </message>
+    <message>
+        <source>%1 %2: la perdita deve essere almeno 0 bar</source>
+        <translation>%1 %2: the loss must be at least 0 bar</translation>
+    </message>
+    <message>
+        <source>--emergency %1: i movimenti vanno dati con i loro numeri da 1, separati da virgole</source>
+        <translation>--emergency %1: give the movements by their numbers from 1, separated by commas</translation>
+    </message>
+    <message>
+        <source>%1 %2: deve essere più di 0</source>
+        <translation>%1 %2: must be more than 0</translation>
+    </message>
+    <message>
+        <source>%1 %2: deve essere almeno 0</source>
+        <translation>%1 %2: must be at least 0</translation>
+    </message>
+    <message>
+        <source>Il movimento %1 non c&apos;è: i movimenti sono %2</source>
+        <translation>There is no movement %1: there are %2 movements</translation>
+    </message>
+    <message>
+        <source>%1 %2: il movimento %3 è vuoto</source>
+        <translation>%1 %2: movement %3 is empty</translation>
+    </message>
+    <message>
+        <source>%1 %2: il movimento %3 non ha le misure da cui ricavare la pressione del carico; darla con --required %3:BAR</source>
+        <translation>%1 %2: movement %3 has no sizes to work out the load&apos;s pressure from; give it with --required %3:BAR</translation>
+    </message>
+    <message>
+        <source>La pressione mantenuta vuole sia --hold-pressure sia --hold-time</source>
+        <translation>The pressure held needs both --hold-pressure and --hold-time</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::ActuatorPages</name>
@@ -2368,6 +2416,42 @@ The file already exists. Replace it?</translation>
     <message>
         <source> e altri %1</source>
         <translation> and %1 more</translation>
+    </message>
+    <message>
+        <source>Il movimento %1 richiede %2 bar: la pressione vi scende a %3 bar a %4 °C verso %5 s, margine %6 bar.</source>
+        <translation>Movement %1 needs %2 bar: the pressure falls to %3 bar there at %4 °C at about %5 s, margin %6 bar.</translation>
+    </message>
+    <message>
+        <source>Corsa di emergenza, pompa persa (movimenti %1), da %2 bar a %3 °C: pressione minima %4 bar, margine %5 bar (movimento %6), restano %7 dm3 di olio: %8.</source>
+        <translation>Emergency stroke, pump lost (movements %1), from %2 bar at %3 °C: lowest pressure %4 bar, margin %5 bar (movement %6), %7 dm3 of oil left: %8.</translation>
+    </message>
+    <message>
+        <source>senza fine</source>
+        <translation>for good</translation>
+    </message>
+    <message>
+        <source>per %1 s</source>
+        <translation>for %1 s</translation>
+    </message>
+    <message>
+        <source>Pressione mantenuta %1 bar per %2 s, pompa ferma, da %3 bar (trafilamento %4 dm3/min, raffreddamento %5 K): a fine tempo %6 bar; la tiene %7: %8.</source>
+        <translation>Pressure held %1 bar for %2 s, pump stopped, from %3 bar (leakage %4 dm3/min, cooling %5 K): %6 bar at the end of the time; it holds %7: %8.</translation>
+    </message>
+    <message>
+        <source>Altri %1 movimenti restano sotto la loro pressione.</source>
+        <translation>%1 more movements stay below their pressure.</translation>
+    </message>
+    <message>
+        <source>Regola 1 vale anche per ogni movimento: mentre si muove, la pressione resta sopra quella che il suo carico richiede (p1 senza carico).</source>
+        <translation>Rule 1 holds for every movement too: while it moves, the pressure stays above what its load needs (p1 without a load).</translation>
+    </message>
+    <message>
+        <source>Regola 8: persa la pompa a Pm - Dp (o da pieno), alla temperatura minima, i movimenti di emergenza finiscono ciascuno con la sua pressione.</source>
+        <translation>Rule 8: with the pump lost at Pm - Dp (or full), at the lowest temperature, the emergency movements each finish with their pressure.</translation>
+    </message>
+    <message>
+        <source>Regola 9: a pompa ferma, con il trafilamento e il raffreddamento del gas, la pressione resta sopra quella da mantenere per il suo tempo.</source>
+        <translation>Rule 9: with the pump stopped, the leakage and the gas cooling, the pressure stays above the one to hold for its time.</translation>
     </message>
 </context>
 <context>

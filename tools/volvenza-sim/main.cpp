@@ -15,6 +15,7 @@
 #include "documents/SimulationFile.h"
 #include "engine/CircuitState.h"
 #include "engine/Simulation.h"
+#include "tools/volvenza-sim/DutyOptions.h"
 #include "tools/volvenza-sim/GasCommand.h"
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
@@ -161,7 +162,7 @@ int SaveOutputs(const CircuitState& state, const std::string& out,
 }
 
 int Simulate(CircuitState& state, const std::string& out, const std::optional<std::string>& table,
-             const RunOptions& options) {
+             const RunOptions& options, double p1 = 0, const DutyPlan& plan = {}) {
     // The summary's balance from a project's own efficiency or hours, as the
     // window shows none for values outside their range.
     if (options.summary) {
@@ -169,7 +170,14 @@ int Simulate(CircuitState& state, const std::string& out, const std::optional<st
     }
     const RunOutcome outcome = RunAnsweringYes(state);
     if (outcome == RunOutcome::Refused) return kExitRefused;
-    if (options.summary) std::cout << SummaryLines(state, options.energy);
+    if (options.summary) {
+        std::cout << SummaryLines(state, options.energy);
+        // The duties on the exact engine; the classic law judges nothing more.
+        if (state.Gas.Law != GasLawKind::Classic) {
+            const auto duties = RunDutiesLine(state, p1, plan);
+            std::cout << (duties ? *duties : SimMessage(duties.Error())) << '\n';
+        }
+    }
     // A run at any temperature of the envelope that did not end normally
     // says so in the status, the gas leaving its law before the warning.
     int code = kExitDone;
@@ -226,7 +234,13 @@ int main(int argc, char** argv) {
     // are applied again over it then.
     const std::vector<std::string> given = args;
     std::optional<RunOptions> options = RunOptions{};
-    if (command == "example" || command == "run") options = TakeRunOptions(args);
+    std::optional<DutyOptions> duties = DutyOptions{};
+    if (command == "example" || command == "run") {
+        options = TakeRunOptions(args);
+        // A duty's value refused says why; only a usage error shows the usage.
+        if (options) duties = TakeDutyOptions(args);
+        if (!duties) return kExitUsage;
+    }
     std::optional<std::string> table;
     if (!options || !TakeExport(args, table) || (csv && command != "export")) return Usage();
 
@@ -244,7 +258,10 @@ int main(int argc, char** argv) {
             return Fail(*err, kExitUsage);
         }
         LoadExampleCircuit(state);
-        return Simulate(state, args[0], table, *options);
+        DutyPlan plan;
+        if (auto refused = ApplyDutyOptions(*duties, state, plan))
+            return Fail(*refused, kExitUsage);
+        return Simulate(state, args[0], table, *options, 0, plan);
     }
     if (command == "run" && args.size() == 2) {
         if (auto err = OverlappingFiles(args[0], outputs(args[1]))) return Fail(*err, kExitUsage);
@@ -256,7 +273,11 @@ int main(int argc, char** argv) {
         const RunOptions used =
             *TakeRunOptions(again, state.Gas, {req.PumpEfficiency, req.HoursPerYear, std::nullopt});
         state.Gas = used.gas;
-        return Simulate(state, args[1], table, used);
+        DutyPlan plan = req.Duties;
+        if (auto refused = ApplyDutyOptions(*duties, state, plan))
+            return Fail(*refused, kExitUsage);
+        // Movements without a load keep the project's p1, none for a simulation file.
+        return Simulate(state, args[1], table, used, req.MinPressure, plan);
     }
     if (command == "convert" && args.size() == 2 && !table) {
         if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);
