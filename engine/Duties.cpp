@@ -117,6 +117,7 @@ std::vector<MovementPressure> JudgeNeeds(const std::vector<MovementNeed>& needs,
                 p.Time = lows.time[k];
             }
         }
+        if (lows.stoppedAt && n.To > *lows.stoppedAt) p.Completed = false;
         // Where the run stopped (the oil ran out) the pressure is lost: a
         // movement not completed has none left.
         if (!p.Completed || std::isinf(p.Lowest)) p.Lowest = 0;

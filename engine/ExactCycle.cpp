@@ -312,6 +312,9 @@ CycleSummary CycleRunner::Run() {
             sampler.Take(s_.gas);
         }
     }
+    if (lows != nullptr && stopped_ && t_ < demand_.CycleTime) {
+        lows->stoppedAt = std::min(lows->stoppedAt.value_or(t_), t_);
+    }
     c_.endTime = t_;
     c_.final = s_;
     c_.lowest = log_.lowest;

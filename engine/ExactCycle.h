@@ -65,6 +65,9 @@ struct CycleSummary {
 struct StretchLows {
     std::vector<double> lowest;  // bar gauge; infinity where no cycle reached it
     std::vector<double> time;    // s within its cycle
+    // Where a cycle stopped before its end (emptied, out of the gas, or
+    // stopped for a verdict): the stretches after it were not run through.
+    std::optional<double> stoppedAt;
     // One entry per stretch of `demand`, none reached yet.
     explicit StretchLows(const DemandProfile& demand);
 };
