@@ -116,170 +116,6 @@
         <translation>--gas classic does not size: the classic law reproduces the original program&apos;s results, step by step; sizing uses real nitrogen (the default) or --gas ideal.</translation>
     </message>
     <message>
-        <source>Uso:
-  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
-      carica l&apos;esempio, lo simula e salva il file di simulazione
-  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
-      carica dati iniziali e movimenti da IN, simula e salva in OUT.vlz; da un
-      progetto .vlzp anche la legge del gas e l&apos;inviluppo, salvo le opzioni date
-  volvenza-sim convert IN OUT
-      converte fra file di simulazione .vlz e progetto .vlzp secondo l&apos;estensione,
-      e dice su stderr che cosa il formato di OUT non conserva
-  volvenza-sim export IN.vlz TABLE.txt
-      scrive i risultati memorizzati in IN.vlz come tabella di testo
-  volvenza-sim export IN.vlz TABLE.csv --csv
-      scrive ogni punto dei risultati come CSV (t;V;P;Qt;Qs, virgola decimale)
-  volvenza-sim report IN.vlz OUT.pdf
-      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico
-  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
-      [--catalogue &quot;V0[:RAPPORTO[:PS[:PORTATA[:TAU[:ESCURSIONE[:CICLI]]]]]],...&quot;]
-      [--ps PS] [--relief R]
-      [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]
-      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
-      [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS]
-      dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in
-      funzionamento continuo (un ciclo dopo l&apos;altro; --single-cycle: il primo
-      soltanto): la più piccola grandezza del catalogo che rispetta le sette
-      regole o, se nessuna basta (o con --arrangements), più accumulatori in
-      parallelo o un pistone con bombole (--bottle-sizes, predefinite
-      10,20,40,50 dm3); i candidati e perché i più piccoli non bastano; stato 0 con una
-      raccomandazione, 1 se nessuna grandezza basta (risposta su stdout), 3 se la
-      ricerca non si può fare (messaggio su stderr, nulla su stdout)
-  volvenza-sim gas T_C P_BAR_ABS
-      proprietà dell&apos;azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
-  volvenza-sim --help
-
-Opzioni del gas (numeri con la virgola o con il punto):
-  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita; rifà i passi
-                                del programma originale: size rifiuta --gas classic
-                                e usa l&apos;azoto reale al posto della classica), gas
-                                ideale politropico, azoto reale
-  --n N                         esponente della politropica del gas ideale, da 1 a
-                                1,67 (predefinito 1,4)
-  --tau S                       costante di tempo termica dell&apos;azoto reale in secondi,
-                                0 isoterma, inf adiabatica (predefinita)
-  --start slow|fast             stato all&apos;inizio del ciclo per il gas ideale e l&apos;azoto
-                                reale: slow, caricato lentamente (predefinito), pieno
-                                a PM alla temperatura di lavoro; fast, caricato
-                                rapidamente, sull&apos;adiabatica per la precarica
-  --charge-temp C               temperatura a cui è data la precarica [°C] per il gas
-                                ideale e l&apos;azoto reale (predefinita 20)
-  --envelope TMIN TMAX          simula anche alla temperatura di lavoro minima e
-                                massima [°C], con la stessa carica
-  --summary                     scrive per ogni temperatura la pressione minima
-                                (relativa per il gas ideale e l&apos;azoto), il suo istante,
-                                la fine della simulazione e le temperature minima e
-                                massima del gas; poi, dal motore esatto a tc (con
-                                l&apos;azoto reale per la legge classica), l&apos;energia del
-                                primo ciclo e del ciclo a regime, la potenza
-                                installata contro quella di una pompa sola e la
-                                fatica (escursione, cicli all&apos;anno)
-  --pump-efficiency E           rendimento della pompa per la potenza installata,
-                                più di 0 e al più 1 (predefinito 0,9)
-  --hours-per-year H            ore di lavoro in un anno per i cicli all&apos;anno
-                                (predefinite 2000)
-  --parallel N                  N accumulatori identici di Vo in parallelo (da 1 a 20)
-  --bottle-volume V             bombole di gas sul lato gas degli accumulatori [dm3]
-  --volumetric-efficiency E     rendimento volumetrico della pompa: eroga E Qp
-                                (più di 0, al più 1; predefinito 1)
-Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.
-
-I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di
-ingresso o l&apos;altro file di uscita.
-
-Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);
-2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione
-interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; a una temperatura qualsiasi
-(risultati parziali scritti); 4 simulazione interrotta perché l&apos;azoto esce dal
-campo del gas (condensa o esce dal campo dell&apos;equazione) a una temperatura
-qualsiasi (risultati scritti fino a lì);
-64 uso errato, o un file di uscita che è il file di ingresso o l&apos;altro file di
-uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
-</source>
-        <translation>Usage:
-  volvenza-sim example OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
-      loads the example, simulates it and saves the simulation file
-  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
-      loads initial data and movements from IN, simulates and saves to OUT.vlz;
-      from a .vlzp project also the gas law and envelope, unless options say otherwise
-  volvenza-sim convert IN OUT
-      converts between a .vlz simulation file and a .vlzp project by extension,
-      and says on stderr what the format of OUT does not keep
-  volvenza-sim export IN.vlz TABLE.txt
-      writes the results stored in IN.vlz as a text table
-  volvenza-sim export IN.vlz TABLE.csv --csv
-      writes every result point as CSV (t,V,P,Qt,Qs with the decimal point in
-      English; t;V;P;Qt;Qs with the decimal comma in Italian)
-  volvenza-sim report IN.vlz OUT.pdf
-      writes the whole report as PDF: initial data, movements, table, chart
-  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
-      [--catalogue &quot;V0[:RATIO[:PS[:FLOW[:TAU[:SWING[:CYCLES]]]]]],...&quot;]
-      [--ps PS] [--relief R]
-      [--tolerance PERCENT] [--hours HOURS] [--min-gas-temp C] [--keep-precharge]
-      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
-      [--json] [--pdf OUT.pdf] [GAS OPTIONS]
-      sizes accumulator, precharge and pump for the cycle of IN.vlz in
-      continuous operation (one cycle after another; --single-cycle: the first
-      alone): the smallest catalogue size that meets the seven rules or, when
-      none does (or with --arrangements), several accumulators in parallel or
-      a piston with bottles (--bottle-sizes, by default 10,20,40,50 dm3); the
-      candidates and why the smaller ones fall short; status 0 with a
-      recommendation, 1 when no size is enough (answer on stdout), 3 when the
-      search cannot be made (message on stderr, nothing on stdout)
-  volvenza-sim gas T_C P_BAR_ABS
-      properties of nitrogen at T_C [°C] and the absolute pressure P_BAR_ABS [bar]
-  volvenza-sim --help
-
-Gas options (numbers with the comma or the point):
-  --gas classic|ideal|nitrogen  gas law: classic (the default; it repeats the
-                                original program&apos;s steps: size refuses --gas classic
-                                and uses real nitrogen in place of the classic law),
-                                polytropic ideal gas, real nitrogen
-  --n N                         polytropic exponent of the ideal gas, from 1 to
-                                1.67 (default 1.4)
-  --tau S                       thermal time constant of real nitrogen in seconds,
-                                0 isothermal, inf adiabatic (the default)
-  --start slow|fast             state at the start of the cycle for the ideal gas
-                                and real nitrogen: slow, charged slowly (the
-                                default), full at PM at the working temperature;
-                                fast, charged fast, on the adiabat through the
-                                precharge
-  --charge-temp C               temperature at which the precharge is given [°C] for
-                                the ideal gas and real nitrogen (default 20)
-  --envelope TMIN TMAX          also simulates at the minimum and maximum working
-                                temperature [°C], with the same charge
-  --summary                     writes for each temperature the lowest pressure
-                                (gauge for the ideal gas and nitrogen), its time,
-                                the end of the simulation and the lowest and
-                                highest gas temperature; then, from the exact engine
-                                at tc (with real nitrogen for the classic law), the
-                                energy of the first cycle and of the steady one, the
-                                installed power against a pump alone, and fatigue
-                                (swing, cycles a year)
-  --pump-efficiency E           pump efficiency for the installed power, above 0
-                                and at most 1 (default 0.9)
-  --hours-per-year H            working hours in a year for the cycles a year
-                                (default 2000)
-  --parallel N                  N identical accumulators of Vo in parallel (1 to 20)
-  --bottle-volume V             gas bottles on the accumulators&apos; gas side [dm3]
-  --volumetric-efficiency E     the pump&apos;s volumetric efficiency: it delivers E Qp
-                                (above 0, at most 1; default 1)
-The simulation file keeps only the results at the working temperature tc.
-
-The output files are written all or none, and none may be the input file
-or the other output file.
-
-Exit status: 0 done; 1 data refused by the checks (nothing written);
-2 file unreadable, invalid or not writable (nothing written); 3 simulation
-stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; at any temperature (partial
-results written); 4 simulation stopped because nitrogen leaves the gas
-region (it condenses or leaves the equation&apos;s range) at any temperature
-(results written up to there);
-64 wrong usage, or an output file that is the input file or the other output
-file (nothing written); 69 report in a volvenza-sim built without Qt.
-</translation>
-    </message>
-    <message>
         <source>nessuno scambio di calore con la parete</source>
         <translation>no heat exchanged with the wall</translation>
     </message>
@@ -370,6 +206,206 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
     <message>
         <source>La pressione mantenuta vuole sia --hold-pressure sia --hold-time</source>
         <translation>The pressure held needs both --hold-pressure and --hold-time</translation>
+    </message>
+    <message>
+        <source>Uso:
+  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
+      carica l&apos;esempio, lo simula e salva il file di simulazione
+  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
+      [OPZIONI DEI COMPITI]
+      carica dati iniziali e movimenti da IN, simula e salva in OUT.vlz; da un
+      progetto .vlzp anche la legge del gas e l&apos;inviluppo, salvo le opzioni date
+  volvenza-sim convert IN OUT
+      converte fra file di simulazione .vlz e progetto .vlzp secondo l&apos;estensione,
+      e dice su stderr che cosa il formato di OUT non conserva
+  volvenza-sim export IN.vlz TABLE.txt
+      scrive i risultati memorizzati in IN.vlz come tabella di testo
+  volvenza-sim export IN.vlz TABLE.csv --csv
+      scrive ogni punto dei risultati come CSV (t;V;P;Qt;Qs, virgola decimale)
+  volvenza-sim report IN.vlz OUT.pdf
+      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico
+  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
+      [--catalogue &quot;V0[:RAPPORTO[:PS[:PORTATA[:TAU[:ESCURSIONE[:CICLI]]]]]],...&quot;]
+      [--ps PS] [--relief R]
+      [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]
+      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
+      [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS] [OPZIONI DEI COMPITI]
+      dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in
+      funzionamento continuo (un ciclo dopo l&apos;altro; --single-cycle: il primo
+      soltanto): la più piccola grandezza del catalogo che rispetta le sette
+      regole o, se nessuna basta (o con --arrangements), più accumulatori in
+      parallelo o un pistone con bombole (--bottle-sizes, predefinite
+      10,20,40,50 dm3); i candidati e perché i più piccoli non bastano; stato 0 con una
+      raccomandazione, 1 se nessuna grandezza basta (risposta su stdout), 3 se la
+      ricerca non si può fare (messaggio su stderr, nulla su stdout)
+  volvenza-sim gas T_C P_BAR_ABS
+      proprietà dell&apos;azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
+  volvenza-sim --help
+
+Opzioni del gas (numeri con la virgola o con il punto):
+  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita; rifà i passi
+                                del programma originale: size rifiuta --gas classic
+                                e usa l&apos;azoto reale al posto della classica), gas
+                                ideale politropico, azoto reale
+  --n N                         esponente della politropica del gas ideale, da 1 a
+                                1,67 (predefinito 1,4)
+  --tau S                       costante di tempo termica dell&apos;azoto reale in secondi,
+                                0 isoterma, inf adiabatica (predefinita)
+  --start slow|fast             stato all&apos;inizio del ciclo per il gas ideale e l&apos;azoto
+                                reale: slow, caricato lentamente (predefinito), pieno
+                                a PM alla temperatura di lavoro; fast, caricato
+                                rapidamente, sull&apos;adiabatica per la precarica
+  --charge-temp C               temperatura a cui è data la precarica [°C] per il gas
+                                ideale e l&apos;azoto reale (predefinita 20)
+  --envelope TMIN TMAX          simula anche alla temperatura di lavoro minima e
+                                massima [°C], con la stessa carica
+  --summary                     scrive per ogni temperatura la pressione minima
+                                (relativa per il gas ideale e l&apos;azoto), il suo istante,
+                                la fine della simulazione e le temperature minima e
+                                massima del gas; poi, dal motore esatto a tc (con
+                                l&apos;azoto reale per la legge classica), l&apos;energia del
+                                primo ciclo e del ciclo a regime, la potenza
+                                installata contro quella di una pompa sola e la
+                                fatica (escursione, cicli all&apos;anno)
+  --pump-efficiency E           rendimento della pompa per la potenza installata,
+                                più di 0 e al più 1 (predefinito 0,9)
+  --hours-per-year H            ore di lavoro in un anno per i cicli all&apos;anno
+                                (predefinite 2000)
+  --parallel N                  N accumulatori identici di Vo in parallelo (da 1 a 20)
+  --bottle-volume V             bombole di gas sul lato gas degli accumulatori [dm3]
+  --volumetric-efficiency E     rendimento volumetrico della pompa: eroga E Qp
+                                (più di 0, al più 1; predefinito 1)
+
+Opzioni dei compiti (run, example e size; con il gas ideale o l&apos;azoto reale):
+  --load K:VALORE[:RENDIMENTO[:PERDITA]]
+                                carico del movimento K (da 1): forza [kN] per cilindri
+                                e plunger, coppia [N·m] per motori e palmole; rendimento
+                                idromeccanico (predefinito 0,95), perdita [bar] fino
+                                all&apos;attuatore (predefinita 0)
+  --required K:BAR              pressione richiesta dal movimento K, data così
+  --emergency 3,5               movimenti da finire a pompa persa, da Pm - Dp alla
+                                temperatura minima dell&apos;inviluppo
+  --emergency-from-full         la corsa di emergenza parte da Pm
+  --hold-pressure P --hold-time S
+                                pressione da mantenere [bar] per S secondi a pompa
+                                ferma, da Pm - Dp (--hold-from-pm: da Pm)
+  --leakage L                   trafilamento durante il mantenimento [dm3/min]
+  --hold-cooling K              raffreddamento del gas nel tempo di mantenimento [K]
+Con --summary, run chiude con una riga JSON: movement_pressures, emergency, hold.
+Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.
+
+I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di
+ingresso o l&apos;altro file di uscita.
+
+Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);
+2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione
+interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; a una temperatura qualsiasi
+(risultati parziali scritti); 4 simulazione interrotta perché l&apos;azoto esce dal
+campo del gas (condensa o esce dal campo dell&apos;equazione) a una temperatura
+qualsiasi (risultati scritti fino a lì);
+64 uso errato, o un file di uscita che è il file di ingresso o l&apos;altro file di
+uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
+</source>
+        <translation>Usage:
+  volvenza-sim example OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
+      loads the example, simulates it and saves the simulation file
+  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
+      [DUTY OPTIONS]
+      loads initial data and movements from IN, simulates and saves to OUT.vlz;
+      from a .vlzp project also the gas law and envelope, unless options say otherwise
+  volvenza-sim convert IN OUT
+      converts between a .vlz simulation file and a .vlzp project by extension,
+      and says on stderr what the format of OUT does not keep
+  volvenza-sim export IN.vlz TABLE.txt
+      writes the results stored in IN.vlz as a text table
+  volvenza-sim export IN.vlz TABLE.csv --csv
+      writes every result point as CSV (t,V,P,Qt,Qs with the decimal point in
+      English; t;V;P;Qt;Qs with the decimal comma in Italian)
+  volvenza-sim report IN.vlz OUT.pdf
+      writes the whole report as PDF: initial data, movements, table, chart
+  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
+      [--catalogue &quot;V0[:RATIO[:PS[:FLOW[:TAU[:SWING[:CYCLES]]]]]],...&quot;]
+      [--ps PS] [--relief R]
+      [--tolerance PERCENT] [--hours HOURS] [--min-gas-temp C] [--keep-precharge]
+      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
+      [--json] [--pdf OUT.pdf] [GAS OPTIONS] [DUTY OPTIONS]
+      sizes accumulator, precharge and pump for the cycle of IN.vlz in
+      continuous operation (one cycle after another; --single-cycle: the first
+      alone): the smallest catalogue size that meets the seven rules or, when
+      none does (or with --arrangements), several accumulators in parallel or
+      a piston with bottles (--bottle-sizes, by default 10,20,40,50 dm3); the
+      candidates and why the smaller ones fall short; status 0 with a
+      recommendation, 1 when no size is enough (answer on stdout), 3 when the
+      search cannot be made (message on stderr, nothing on stdout)
+  volvenza-sim gas T_C P_BAR_ABS
+      properties of nitrogen at T_C [°C] and the absolute pressure P_BAR_ABS [bar]
+  volvenza-sim --help
+
+Gas options (numbers with the comma or the point):
+  --gas classic|ideal|nitrogen  gas law: classic (the default; it repeats the
+                                original program&apos;s steps: size refuses --gas classic
+                                and uses real nitrogen in place of the classic law),
+                                polytropic ideal gas, real nitrogen
+  --n N                         polytropic exponent of the ideal gas, from 1 to
+                                1.67 (default 1.4)
+  --tau S                       thermal time constant of real nitrogen in seconds,
+                                0 isothermal, inf adiabatic (the default)
+  --start slow|fast             state at the start of the cycle for the ideal gas
+                                and real nitrogen: slow, charged slowly (the
+                                default), full at PM at the working temperature;
+                                fast, charged fast, on the adiabat through the
+                                precharge
+  --charge-temp C               temperature at which the precharge is given [°C] for
+                                the ideal gas and real nitrogen (default 20)
+  --envelope TMIN TMAX          also simulates at the minimum and maximum working
+                                temperature [°C], with the same charge
+  --summary                     writes for each temperature the lowest pressure
+                                (gauge for the ideal gas and nitrogen), its time,
+                                the end of the simulation and the lowest and
+                                highest gas temperature; then, from the exact engine
+                                at tc (with real nitrogen for the classic law), the
+                                energy of the first cycle and of the steady one, the
+                                installed power against a pump alone, and fatigue
+                                (swing, cycles a year)
+  --pump-efficiency E           pump efficiency for the installed power, above 0
+                                and at most 1 (default 0.9)
+  --hours-per-year H            working hours in a year for the cycles a year
+                                (default 2000)
+  --parallel N                  N identical accumulators of Vo in parallel (1 to 20)
+  --bottle-volume V             gas bottles on the accumulators&apos; gas side [dm3]
+  --volumetric-efficiency E     the pump&apos;s volumetric efficiency: it delivers E Qp
+                                (above 0, at most 1; default 1)
+
+Duty options (run, example and size; with the ideal gas or real nitrogen):
+  --load K:VALUE[:EFFICIENCY[:LOSS]]
+                                load of movement K (from 1): force [kN] for cylinders
+                                and plungers, torque [N·m] for motors and vane
+                                actuators; hydromechanical efficiency (default 0.95),
+                                loss [bar] up to the actuator (default 0)
+  --required K:BAR              pressure movement K needs, given as such
+  --emergency 3,5               movements to finish with the pump lost, from Pm - Dp
+                                at the lowest temperature of the envelope
+  --emergency-from-full         the emergency stroke starts from Pm
+  --hold-pressure P --hold-time S
+                                pressure to hold [bar] for S seconds with the pump
+                                stopped, from Pm - Dp (--hold-from-pm: from Pm)
+  --leakage L                   leakage during the hold [dm3/min]
+  --hold-cooling K              cooling of the gas over the hold time [K]
+With --summary, run ends with one JSON line: movement_pressures, emergency, hold.
+The simulation file keeps only the results at the working temperature tc.
+
+The output files are written all or none, and none may be the input file
+or the other output file.
+
+Exit status: 0 done; 1 data refused by the checks (nothing written);
+2 file unreadable, invalid or not writable (nothing written); 3 simulation
+stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; at any temperature (partial
+results written); 4 simulation stopped because nitrogen leaves the gas
+region (it condenses or leaves the equation&apos;s range) at any temperature
+(results written up to there);
+64 wrong usage, or an output file that is the input file or the other output
+file (nothing written); 69 report in a volvenza-sim built without Qt.
+</translation>
     </message>
 </context>
 <context>
