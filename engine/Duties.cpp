@@ -108,8 +108,10 @@ std::vector<MovementPressure> JudgeNeeds(const std::vector<MovementNeed>& needs,
     for (const MovementNeed& n : needs) {
         MovementPressure p{n.Movement, n.Required, std::numeric_limits<double>::infinity(),
                            0,          workTemp,   true};
-        for (size_t k = 0; k < demand.Flows.size(); ++k) {
-            if (demand.Times[k] < n.From || demand.Times[k + 1] > n.To) continue;
+        // The stretches from its start to its end, found in the sorted instants.
+        const auto from = std::lower_bound(demand.Times.begin(), demand.Times.end(), n.From);
+        for (auto k = static_cast<size_t>(from - demand.Times.begin());
+             k < demand.Flows.size() && demand.Times[k + 1] <= n.To; ++k) {
             if (std::isinf(lows.lowest[k])) {
                 p.Completed = false;  // the run stopped before
             } else if (lows.lowest[k] < p.Lowest) {
