@@ -246,14 +246,6 @@ Result<EmergencyOutcome> JudgeEmergency(const ExactData& typed, const EmergencyS
     return out;
 }
 
-int CheckHold(const HoldDuty& h) {
-    if (!(h.Pressure > 0) || std::isinf(h.Pressure)) return 1;
-    if (!(h.Time > 0) || std::isinf(h.Time)) return 2;
-    if (!(h.Leakage >= 0) || std::isinf(h.Leakage)) return 3;
-    if (!(h.Cooling >= 0) || std::isinf(h.Cooling)) return 4;
-    return 0;
-}
-
 Result<HoldOutcome> JudgeHold(const CircuitState& state, const GasSettings& gas,
                               const HoldDuty& hold) {
     return JudgeHold(TypedData(state.Data, gas.Vessels), gas, Typed(state.Data.Tc), hold);

@@ -136,11 +136,6 @@ struct HoldDuty {
     bool operator==(const HoldDuty&) const = default;
 };
 
-// The first figure of a hold that is out of range: 0 when all are in range,
-// else 1 pressure (not more than 0), 2 time (not more than 0), 3 leakage
-// (below 0), 4 cooling (below 0).
-int CheckHold(const HoldDuty& hold);
-
 struct HoldOutcome {
     double StartPressure = 0;  // bar
     double Lowest = 0;         // bar, at the end of the hold time (or where the oil ran out)

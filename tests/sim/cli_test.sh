@@ -151,7 +151,8 @@ says "emergency" '"emergency": {"movements": \[2, 5\], "start_pressure": 67, .*"
 says "hold" '"hold": {"pressure": 66, "time": 600, "leakage": 0.05, "cooling": 10, "lowest": 64.10' "$work/out"
 check duties-classic 0 "$sim" example "$work/x.vlz" --summary --load 1:12
 grep -q movement_pressures "$work/out" && fail "the classic law judges p1 only"
-for bad in "--load 1:12:1,5" "--load 9:12" "--required 2:0" "--emergency 2,x" "--leakage 0,05"; do
+for bad in "--load 1:12:1,5" "--load 9:12" "--required 2:0" "--required 2:90:1" "--emergency 2," \
+    "--emergency 2,x" "--hold-pressure 60 --hold-time 0" "--leakage 0,05"; do
     # shellcheck disable=SC2086
     check "refused $bad" 64 "$sim" example "$work/none.vlz" $bad
 done
