@@ -650,12 +650,25 @@ AnswerLayout LayOutAnswer(const SizingAnswer& answer, const Requirements& req,
     }
     AddUnfilledBottles(out, answer, w);
     AddCandidates(out, answer, req, w);
-    // The duties' rules, where asked for: any candidate shows which.
+    // The duties' columns and rules, where asked for: any candidate shows
+    // which; the columns go before the rules failed and the verdict.
     if (!answer.Candidates.empty()) {
         const Evaluation& any = answer.Candidates.front();
+        const DutyColumns columns{!any.Movements.empty(), any.Duties.Emergency.has_value(),
+                                  any.Duties.Hold.has_value()};
+        const auto insert = [](std::vector<std::string>& row, std::vector<std::string> cells) {
+            row.insert(row.end() - std::min<std::ptrdiff_t>(2, std::ssize(row)), cells.begin(),
+                       cells.end());
+        };
+        if (columns.Any()) {
+            insert(out.Candidates.Headings, DutyHeadings(columns, wording));
+            for (size_t r = 0; r < answer.Candidates.size(); ++r) {
+                const Evaluation& e = answer.Candidates[r];
+                insert(out.Candidates.Rows[r], DutyCells(columns, e.Movements, e.Duties, wording));
+            }
+        }
         for (const std::string& line :
-             DutyLegend(!any.Movements.empty(), any.Duties.Emergency.has_value(),
-                        any.Duties.Hold.has_value(), wording)) {
+             DutyLegend(columns.Loads, columns.Emergency, columns.Hold, wording)) {
             out.Legend.push_back(line);
         }
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
@@ -107,6 +108,38 @@ std::vector<std::string> DutyFailures(const std::vector<MovementPressure>& short
     if (!duties.EmergencyPasses()) lines.push_back(EmergencyLine(w, *duties.Emergency));
     if (!duties.HoldPasses() && plan.Hold) lines.push_back(HoldLine(w, *plan.Hold, *duties.Hold));
     return lines;
+}
+
+std::vector<std::string> DutyHeadings(const DutyColumns& c, const Wording& w) {
+    std::vector<std::string> headings;
+    if (c.Loads) {
+        headings.push_back(
+            Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "Margine dei movimenti [bar]")));
+    }
+    if (c.Emergency) {
+        headings.push_back(
+            Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "Margine di emergenza [bar]")));
+    }
+    if (c.Hold) headings.push_back(Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "Tenuta [s]")));
+    return headings;
+}
+
+std::vector<std::string> DutyCells(const DutyColumns& c,
+                                   const std::vector<MovementPressure>& movements,
+                                   const DutyOutcomes& duties, const Wording& w) {
+    std::vector<std::string> cells;
+    if (c.Loads) {
+        double margin = std::numeric_limits<double>::infinity();
+        for (const MovementPressure& m : movements) margin = std::min(margin, m.Margin());
+        cells.push_back(Num(w, margin, 2));
+    }
+    if (c.Emergency) cells.push_back(duties.Emergency ? Num(w, duties.Emergency->Margin, 2) : "-");
+    if (c.Hold) {
+        cells.push_back(!duties.Hold                        ? "-"
+                        : std::isinf(duties.Hold->TimeHeld) ? "∞"
+                                                            : Num(w, duties.Hold->TimeHeld, 1));
+    }
+    return cells;
 }
 
 std::vector<std::string> DutyLegend(bool loads, bool emergency, bool hold, const Wording& w) {

@@ -23,6 +23,18 @@ std::vector<std::string> DutySummary(const std::vector<MovementPressure>& moveme
 std::vector<std::string> DutyFailures(const std::vector<MovementPressure>& shortMovements,
                                       double p1, const DutyOutcomes& duties, const DutyPlan& plan,
                                       const Wording& wording);
+// The candidates' table's columns for the duties asked for: the smallest
+// margin of the movements' own pressures, the emergency stroke's margin,
+// the time the pressure is held; and one candidate's cells in them.
+struct DutyColumns {
+    bool Loads = false, Emergency = false, Hold = false;
+    bool Any() const { return Loads || Emergency || Hold; }
+};
+std::vector<std::string> DutyHeadings(const DutyColumns& columns, const Wording& wording);
+std::vector<std::string> DutyCells(const DutyColumns& columns,
+                                   const std::vector<MovementPressure>& movements,
+                                   const DutyOutcomes& duties, const Wording& wording);
+
 // The legend of the duties asked for: rule 1 for the movements' loads, rules 8 and 9.
 std::vector<std::string> DutyLegend(bool loads, bool emergency, bool hold, const Wording& wording);
 

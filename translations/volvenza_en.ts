@@ -2489,6 +2489,18 @@ The file already exists. Replace it?</translation>
         <source>Regola 9: a pompa ferma, con il trafilamento e il raffreddamento del gas, la pressione resta sopra quella da mantenere per il suo tempo.</source>
         <translation>Rule 9: with the pump stopped, the leakage and the gas cooling, the pressure stays above the one to hold for its time.</translation>
     </message>
+    <message>
+        <source>Margine dei movimenti [bar]</source>
+        <translation>Movements&apos; margin [bar]</translation>
+    </message>
+    <message>
+        <source>Margine di emergenza [bar]</source>
+        <translation>Emergency margin [bar]</translation>
+    </message>
+    <message>
+        <source>Tenuta [s]</source>
+        <translation>Held [s]</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>
