@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "engine/Duties.h"
 #include "gas/Nitrogen.h"
@@ -101,6 +102,11 @@ TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
     EXPECT_FALSE(late.Passes());
     state.Gas.Law = GasLawKind::Classic;  // judges p1 only, as it always did
     EXPECT_TRUE(JudgeRunMovements(state, 100)->empty());
+    // Of two runs, each movement keeps its worse: a failure, else the lower margin.
+    std::vector<MovementPressure> worst{{1, 100, 105}, {2, 100, 105}, {3, 100, 105}};
+    KeepWorst(worst, {{1, 100, 101}, {2, 100, 109}, {3, 100, 120, 0, 0, false}});
+    EXPECT_EQ(std::tuple(worst[0].Lowest, worst[1].Lowest, worst[2].Passes()),
+              std::tuple(101.0, 105.0, false));
 }
 
 TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {

@@ -67,8 +67,9 @@ has json-duty-recommended '"pump_starts": 1, "movement_pressures": [{"movement":
 has json-duty-emergency '"emergency": {"movements": [2, 5], "start_pressure": 67, "lowest": 60.19'
 has json-duty-hold '"hold": {"pressure": 62, "time": 600, "leakage": 0.01, "cooling": 5, "lowest": 64.9'
 check duties-text 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --hold-pressure 62 \
-    --hold-time 90,26 --hold-from-pm
+    --hold-time 90,26 --hold-from-pm --emergency 2,5
 has text-hold "Pressione mantenuta 62 bar per 90,3 s, pompa ferma, da 80 bar (trafilamento 0 dm3/min"
+has text-emergency "da 67 bar a 45 °C: pressione minima 60,2 bar, margine 0,2 bar (movimento 5), restano 1,498 dm3 di olio: supera."
 # The largest size alone fails the 250-bar design: four of 6 dm3 in
 # parallel (24 dm3 of gas: 20 still fall short), or a piston of 10 dm3 with
 # a 12 dm3 bottle (each vessel classed).
