@@ -33,6 +33,12 @@ std::vector<Message> SimulationFileDrops(const CircuitState& state, const Projec
     if (!(state.Gas.Vessels == Arrangement{})) {
         drops.push_back(Message(MessageId::DesignKeepsNoVessels, {MsgVerbatim(path)}));
     }
+    for (int k = 1; k <= state.MovementCount; ++k) {
+        if (!(state.Movements[static_cast<size_t>(k)].Duty == MovementDuty{})) {
+            drops.push_back(Message(MessageId::DesignKeepsNoDuties, {MsgVerbatim(path)}));
+            break;
+        }
+    }
     ProjectSizing none;
     none.Requirements.Gas = sizing.Requirements.Gas;
     if (!(sizing == none)) {

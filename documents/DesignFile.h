@@ -23,7 +23,8 @@ Status LoadDesign(CircuitState& state, ProjectSizing& sizing, const std::string&
 // What a simulation file written from the design would leave out, one
 // message each: the gas law and envelope (unless they are `reopened`, the law
 // a simulation file opens with), the vessels beyond one accumulator, the
-// sizing requirements and recommendation.
+// movements' loads and emergency marks, the sizing requirements (with the
+// emergency stroke's start and the pressure held) and recommendation.
 std::vector<Message> SimulationFileDrops(const CircuitState& state, const ProjectSizing& sizing,
                                          const std::string& path,
                                          const GasSettings& reopened = GasSettings{});

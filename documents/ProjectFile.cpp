@@ -11,6 +11,7 @@
 #include "documents/AtomicFile.h"
 #include "engine/CycleDemand.h"
 #include "engine/CycleRun.h"
+#include "engine/Duties.h"
 
 namespace volvenza {
 namespace {
@@ -269,6 +270,86 @@ Json CatalogueJson(const std::vector<sizing::CatalogueSize>& sizes) {
     return out;
 }
 
+// A movement's load, efficiency, loss, typed required pressure and emergency
+// mark, in the ranges the windows accept; files from before loads lack them.
+bool ReadDuty(const Json& item, const std::string& path, Reader& r, Movement& m) {
+    MovementDuty& d = m.Duty;
+    const auto load = r.NumberOr(item, path, "carico", 0);
+    const auto efficiency =
+        load ? r.NumberOr(item, path, "rendimento", d.Efficiency) : std::nullopt;
+    const auto loss = efficiency ? r.NumberOr(item, path, "perdita", 0) : std::nullopt;
+    const auto emergency = loss ? r.FlagOr(item, path, "emergenza", false) : std::nullopt;
+    if (!emergency) return false;
+    d.Load = *load;
+    d.Efficiency = *efficiency;
+    d.Loss = *loss;
+    d.Emergency = *emergency;
+    if (item.contains("pressione_richiesta")) {
+        const auto required = r.MaybeNumber(item, path, "pressione_richiesta");
+        if (!required) return false;
+        d.Required = *required;
+    }
+    const auto range = [&](const char* name, double value, MessageId range, double low) {
+        std::vector<MessagePart> limits{MsgNumber(low)};
+        if (range == MessageId::RangeAboveTo) limits.push_back(MsgNumber(1));
+        r.Refuse(path + "/" + name, MessageId::FieldValueOutOfRange,
+                 {MsgNumber(value), MsgNested(Message(range, std::move(limits)))});
+        return false;
+    };
+    switch (CheckDuty(m)) {
+        case DutyFault::Load:
+            return range("carico", d.Load, MessageId::RangeAtLeast, 0);
+        case DutyFault::Efficiency:
+            return range("rendimento", d.Efficiency, MessageId::RangeAboveTo, 0);
+        case DutyFault::Loss:
+            return range("perdita", d.Loss, MessageId::RangeAtLeast, 0);
+        case DutyFault::Required:
+            return range("pressione_richiesta", *d.Required, MessageId::RangeAbove, 0);
+        // A load whose sizes give no area may still get its sizes: kept.
+        case DutyFault::NoSizes:
+        case DutyFault::None:
+            break;
+    }
+    return true;
+}
+
+Json DutyJson(const MovementDuty& d) {
+    return {{"carico", d.Load},
+            {"rendimento", d.Efficiency},
+            {"perdita", d.Loss},
+            {"pressione_richiesta", Optional(d.Required)},
+            {"emergenza", d.Emergency}};
+}
+
+// The emergency stroke's start and the pressure held; files from before
+// them have neither.
+bool ReadPlan(const Json& req, const std::string& rp, Reader& r, DutyPlan& plan) {
+    const auto full = r.FlagOr(req, rp, "emergenza_da_pieno", false);
+    if (!full) return false;
+    plan.EmergencyFromFull = *full;
+    if (!req.contains("mantenimento") || req["mantenimento"].is_null()) return true;
+    const Json& h = req["mantenimento"];
+    const std::string hp = rp + "/mantenimento";
+    const auto pressure = r.InRange(h, hp, "pressione", 0, kSingleMax, true);
+    const auto time = pressure ? r.InRange(h, hp, "tempo", 0, kSingleMax, true) : std::nullopt;
+    const auto leakage = time ? r.InRange(h, hp, "trafilamento", 0, kSingleMax) : std::nullopt;
+    const auto cooling = leakage ? r.InRange(h, hp, "raffreddamento", 0, kSingleMax) : std::nullopt;
+    const auto fromPm = cooling ? r.Flag(h, hp, "da_Pm") : std::nullopt;
+    if (!fromPm) return false;
+    plan.Hold = HoldDuty{*pressure, *time, *leakage, *cooling, *fromPm};
+    return true;
+}
+
+Json PlanHold(const DutyPlan& plan) {
+    if (!plan.Hold) return nullptr;
+    const HoldDuty& h = *plan.Hold;
+    return {{"pressione", h.Pressure},
+            {"tempo", h.Time},
+            {"trafilamento", h.Leakage},
+            {"raffreddamento", h.Cooling},
+            {"da_Pm", h.FromPm}};
+}
+
 // Everything the file holds, read before any of it is used.
 struct ScratchProject {
     CircuitData data;
@@ -323,6 +404,7 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
         const auto flow = r.Number(item, path, "Qm");
         if (!flow) return std::nullopt;
         m.Qm = *flow;
+        if (!ReadDuty(item, path, r, m)) return std::nullopt;
         p.movements.push_back(m);
     }
 
@@ -418,7 +500,7 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
         }
     }
     const auto arrangements = r.FlagOr(*req, rp, "composizioni", false);
-    if (!arrangements) return std::nullopt;
+    if (!arrangements || !ReadPlan(*req, rp, r, q.Duties)) return std::nullopt;
     q.Arrangements = *arrangements;
     q.MinPressure = *p1;
     q.RatedPressure = *ps;
@@ -606,6 +688,7 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
         item["tipo"] = m.Kind;
         for (const MovementField& f : kMovementFields) item[f.name] = Written(m.*f.member);
         item["Qm"] = m.Qm;
+        item.update(DutyJson(m.Duty));
         movements.push_back(item);
     }
     root["movimenti"] = movements;
@@ -635,7 +718,9 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
                                {"rendimento_pompa", q.PumpEfficiency},
                                {"ore_in_un_anno", q.HoursPerYear},
                                {"bombole", q.BottleSizes},
-                               {"composizioni", q.Arrangements}};
+                               {"composizioni", q.Arrangements},
+                               {"emergenza_da_pieno", q.Duties.EmergencyFromFull},
+                               {"mantenimento", PlanHold(q.Duties)}};
     if (sizing.Recommendation) {
         const sizing::Design& d = *sizing.Recommendation;
         root["raccomandazione"] = {{"V0", d.V0},           {"P0", d.P0},

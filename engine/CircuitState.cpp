@@ -55,6 +55,8 @@ void LoadExampleCircuit(CircuitState& state) {
         m.Ti = ti;
         m.Tf = tf;
         m.Qm = qm;
+        // Loads are not among the old fields: the example has none.
+        m.Duty = MovementDuty{};
         return m;
     };
     Movement& m1 = timed(1, MovementKind::CylinderExtending, 0, 0.3f, 58.905);

@@ -30,8 +30,25 @@ inline constexpr int16_t DoubleRodCylinder = 6;
 inline constexpr int16_t SingleActingCylinder = 7;
 }  // namespace MovementKind
 
-// One slot of the movement table; field order is the record order of the
-// simulation file.
+// What a movement must do against its load, besides drawing its flow: kept
+// by the project file only (a simulation file's record has no room for it),
+// judged by the exact engine and the sizing (engine/Duties.h).
+struct MovementDuty {
+    // The load: a force [kN] for cylinders and plungers, a torque [N m] for
+    // motors and vane actuators; 0 for none.
+    double Load = 0;
+    double Efficiency = 0.95;  // hydromechanical, more than 0 and at most 1
+    double Loss = 0;           // bar lost between accumulator and actuator
+    // A required pressure typed as such [bar]: it stands in for the load's.
+    std::optional<double> Required;
+    // The movement must complete with the pump lost (the emergency stroke).
+    bool Emergency = false;
+
+    bool operator==(const MovementDuty&) const = default;
+};
+
+// One slot of the movement table; field order up to Kind is the record
+// order of the simulation file.
 struct Movement {
     float Ti = 0;
     float Tf = 0;
@@ -49,6 +66,7 @@ struct Movement {
     float RotationAngle = 0;
     double Qm = 0;
     int16_t Kind = 0;
+    MovementDuty Duty{};
 
     bool operator==(const Movement&) const = default;
 };

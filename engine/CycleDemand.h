@@ -28,7 +28,19 @@ struct DemandProfile {
 
 // The demand of movements 1..count over a cycle of `cycleTime` seconds; a
 // movement counts only within the cycle, and one that ends where it starts
-// draws nothing.
-DemandProfile MakeDemand(const MovementTable& movements, int count, float cycleTime);
+// draws nothing. With `everyEdge`, every start and end of a movement inside
+// the cycle (one that draws nothing too) bounds a stretch, so that each
+// movement runs over whole stretches: what judging each movement needs.
+DemandProfile MakeDemand(const MovementTable& movements, int count, float cycleTime,
+                         bool everyEdge = false);
+
+// One movement's draw: `flow` [dm3/min] from `from` to `to` [s]; `order` is
+// its place in the list, the order flows are added in.
+struct DemandSpan {
+    double from = 0, to = 0, flow = 0;
+    int order = 0;
+};
+// The demand of spans over a cycle of `cycleTime` seconds, as MakeDemand.
+DemandProfile DemandOf(const std::vector<DemandSpan>& spans, double cycleTime, bool everyEdge);
 
 }  // namespace volvenza

@@ -26,6 +26,10 @@ constexpr int kMaxEventsAtOneInstant = 8;
 
 }  // namespace
 
+StretchLows::StretchLows(const DemandProfile& demand)
+    : lowest(demand.Flows.size(), std::numeric_limits<double>::infinity()),
+      time(demand.Flows.size(), 0) {}
+
 CycleState FullStart(const GasPath& gas) {
     return CycleState{gas.Full(), false, false};
 }
@@ -267,6 +271,7 @@ void CycleRunner::SkipPeriods(double end, double qt) {
 }
 
 CycleSummary CycleRunner::Run() {
+    StretchLows* lows = options_.stretches;
     for (size_t k = 0; k + 1 < demand_.Times.size() && !stopped_; ++k) {
         if (options_.abandon != nullptr && options_.abandon->load(std::memory_order_relaxed)) {
             c_.abandoned = stopped_ = true;
@@ -274,12 +279,31 @@ CycleSummary CycleRunner::Run() {
         }
         const double end = demand_.Times[k + 1];
         const double qt = demand_.Flows[k];
+        // The stretch's own lowest: the log's is started afresh from where
+        // the stretch starts, and the cycle's put back after it.
+        const double lowest = log_.lowest, lowestTime = log_.lowestTime;
+        const double lowestVolume = log_.lowestVolume;
+        if (lows != nullptr) {
+            log_.lowest = std::numeric_limits<double>::infinity();
+            log_.Note(t_, s_.gas);
+        }
         while (t_ < end && !stopped_) {
             const Step step = Advance(end, qt);
             // Only a run nobody samples: the points between would need each period.
             if (step == Step::Unloaded && log_.sampler == nullptr && qt > 0 && qt < d_.Qp &&
                 d_.Dp > 0) {
                 SkipPeriods(end, qt);
+            }
+        }
+        if (lows != nullptr) {
+            if (log_.lowest < lows->lowest[k]) {
+                lows->lowest[k] = log_.lowest;
+                lows->time[k] = log_.lowestTime;
+            }
+            if (lowest <= log_.lowest) {
+                log_.lowest = lowest;
+                log_.lowestTime = lowestTime;
+                log_.lowestVolume = lowestVolume;
             }
         }
     }
@@ -291,6 +315,9 @@ CycleSummary CycleRunner::Run() {
         while (sampler.Next() <= sampler.Last() && sampler.Time(sampler.Next()) <= t_) {
             sampler.Take(s_.gas);
         }
+    }
+    if (lows != nullptr && stopped_ && t_ < demand_.CycleTime) {
+        lows->stoppedAt = std::min(lows->stoppedAt.value_or(t_), t_);
     }
     c_.endTime = t_;
     c_.final = s_;
@@ -323,8 +350,8 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
     double pumpTime = 0, time = 0;
     int starts = 0;
     for (int cycle = 1; cycle <= maxCycles; ++cycle) {
-        const CycleSummary c =
-            RunExactCycle(d, demand, gas, start, {nullptr, o.stopBelow, o.maxLoads, o.abandon});
+        const CycleSummary c = RunExactCycle(
+            d, demand, gas, start, {nullptr, o.stopBelow, o.maxLoads, o.abandon, o.stretches});
         if (c.abandoned) {
             run.abandoned = true;
             break;

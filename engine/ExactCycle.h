@@ -61,6 +61,19 @@ struct CycleSummary {
     bool abandoned = false;  // stopped by CycleOptions::abandon
 };
 
+// The lowest pressure of each stretch of a demand (DemandProfile::Flows[k]
+// from Times[k] to Times[k + 1]) and its instant, over every cycle that
+// notes into it: what the movements running in a stretch saw.
+struct StretchLows {
+    std::vector<double> lowest;  // bar gauge; infinity where no cycle reached it
+    std::vector<double> time;    // s within its cycle
+    // Where a cycle stopped before its end (emptied, out of the gas, or
+    // stopped for a verdict): the stretches after it were not run through.
+    std::optional<double> stoppedAt;
+    // One entry per stretch of `demand`, none reached yet.
+    explicit StretchLows(const DemandProfile& demand);
+};
+
 struct CycleOptions {
     Sampler* sampler = nullptr;
     // Stop once the pressure has fallen below this [bar gauge]: for a verdict only.
@@ -70,6 +83,8 @@ struct CycleOptions {
     std::optional<int> maxLoads;
     // Stop at the next stretch once this is set: the run is no longer wanted.
     const std::atomic<bool>* abandon = nullptr;
+    // Where to note each stretch's lowest pressure; the demand's own stretches.
+    StretchLows* stretches = nullptr;
 };
 
 // One cycle of `data.CycleTime` seconds from `start`.
@@ -99,6 +114,8 @@ struct SteadyOptions {
     // Stop at the next stretch once this is set: nothing of the run is then
     // worth reading but SteadyRun::abandoned.
     const std::atomic<bool>* abandon = nullptr;
+    // Where to note each stretch's lowest pressure over every cycle run.
+    StretchLows* stretches = nullptr;
 };
 
 struct SteadyRun {

@@ -416,6 +416,13 @@ constexpr Source kSources[] = {
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "il campo %1 è scritto due volte: quale dei due valga non si può sapere")},
     {MessageId::RangeAtLeastOrNull, QT_TRANSLATE_NOOP("volvenza::Message", "almeno %1, o null")},
+    {MessageId::RangeAtLeast, QT_TRANSLATE_NOOP("volvenza::Message", "almeno %1")},
+    {MessageId::RangeAbove, QT_TRANSLATE_NOOP("volvenza::Message", "più di %1")},
+    {MessageId::DesignKeepsNoDuties,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il file %1 non conserva i carichi, i rendimenti, le perdite, le "
+                       "pressioni richieste né i movimenti di emergenza: salvare come progetto "
+                       "(.vlzp) per conservarli.")},
 };
 
 constexpr bool InOrder() {

@@ -171,6 +171,10 @@ enum class MessageId : uint16_t {
     // A project's key given twice in one object.
     FieldTwice,
     RangeAtLeastOrNull,
+    RangeAtLeast,
+    RangeAbove,
+    // A simulation file has no room for the movements' loads and marks.
+    DesignKeepsNoDuties,
     Count  // not a message: how many there are
 };
 

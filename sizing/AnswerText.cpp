@@ -7,6 +7,7 @@
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
 #include "sizing/DesignFigures.h"
+#include "sizing/DutyText.h"
 
 // Marks a text for the translation catalogue; lupdate reads the mark, the
 // program keeps the Italian.
@@ -579,6 +580,10 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
                        "Escursione di pressione %1 bar per ciclo; questa grandezza ne ammette %2."),
                    {w.Num(e.Swing(), 2), w.Num(rated, 2)}));
         }
+        for (const std::string& duty :
+             DutyFailures(x.ShortMovements, req.MinPressure, x.Duties, req.Duties, w.Source())) {
+            line(duty);
+        }
         std::vector<std::string> fixes;
         // The fixes are searched in hundredths of a dm3 and tenths: more
         // decimals would show nothing more.
@@ -637,8 +642,35 @@ AnswerLayout LayOutAnswer(const SizingAnswer& answer, const Requirements& req,
     out.Title = w(QT_TRANSLATE_NOOP("volvenza::SizingText", "DIMENSIONAMENTO"));
     AddRequirements(out, answer, req, data, w);
     AddRecommendation(out, answer, req, data, w);
+    if (const Evaluation* rec = answer.Recommendation()) {
+        for (const std::string& line :
+             DutySummary(rec->Movements, rec->Duties, req.Duties, wording))
+            out.Recommendation.push_back(line);
+    }
     AddUnfilledBottles(out, answer, w);
     AddCandidates(out, answer, req, w);
+    // The duties' columns and rules, where asked for: any candidate shows
+    // which; the columns go before the rules failed and the verdict.
+    if (!answer.Candidates.empty()) {
+        const Evaluation& any = answer.Candidates.front();
+        const DutyColumns columns{!any.Movements.empty(), any.Duties.Emergency.has_value(),
+                                  any.Duties.Hold.has_value()};
+        const auto insert = [](std::vector<std::string>& row, std::vector<std::string> cells) {
+            row.insert(row.end() - std::min<std::ptrdiff_t>(2, std::ssize(row)), cells.begin(),
+                       cells.end());
+        };
+        if (columns.Any()) {
+            insert(out.Candidates.Headings, DutyHeadings(columns, wording));
+            for (size_t r = 0; r < answer.Candidates.size(); ++r) {
+                const Evaluation& e = answer.Candidates[r];
+                insert(out.Candidates.Rows[r], DutyCells(columns, e.Movements, e.Duties, wording));
+            }
+        }
+        for (const std::string& line :
+             DutyLegend(columns.Loads, columns.Emergency, columns.Hold, wording)) {
+            out.Legend.push_back(line);
+        }
+    }
     AddExplanations(out, answer, req, data, w);
     return out;
 }

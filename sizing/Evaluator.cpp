@@ -164,7 +164,10 @@ Evaluator::Evaluator(const CircuitState& state, const Requirements& req)
       typed_(TypedData(state.Data)),
       req_(req),
       gas_(EngineeringGas(req.Gas)),
-      demand_(MakeDemand(state.Movements, state.SimMovementCount, state.Data.CycleTime)),
+      duties_(state, req),
+      // Movements judged one by one run over whole stretches.
+      demand_(MakeDemand(state.Movements, state.SimMovementCount, state.Data.CycleTime,
+                         duties_.Loads())),
       cycleOil_(demand_.Oil) {
     const double tc = typed_.Tc;
     const double low = gas_.MinTemp.value_or(tc), high = gas_.MaxTemp.value_or(tc);
@@ -263,6 +266,7 @@ Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) con
     const bool belowRelief = pm <= relief;
     e.Rules[kRatedRule] = rated && belowRelief;
     e.Rules[kFlowRule] = e.Rules[kGasTempRule] = e.Rules[kSwingRule] = true;
+    e.Rules[kEmergencyRule] = e.Rules[kHoldRule] = true;
     e.CycleOil = cycleOil_;
     e.PumpOil = PumpOil(design.Qp);
     e.PumpShort = !req_.SingleCycle && e.PumpOil < cycleOil_ - kSlack;
@@ -275,6 +279,9 @@ void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
     if (o.Warning || o.OutsideGas || LoadsTooOften(o, typed_.CycleTime) || !o.Settled ||
         !o.Recharged || o.DayLowest < req_.MinPressure) {
         rules[kPressureRule] = false;
+    }
+    for (const MovementPressure& m : o.Movements) {
+        if (!m.Passes()) rules[kPressureRule] = false;
     }
     // The slack, not the comparison, decides each limit itself.
     if (const auto& maxFlow = req_.Catalogue[size].MaxFlow) {
@@ -299,6 +306,16 @@ bool Evaluator::CanFill(const Design& design, size_t size) const {
     return true;
 }
 
+Status Evaluator::JudgeDuties(const Design& design, size_t size,
+                              std::array<bool, kRuleCount>& rules, DutyOutcomes* out) const {
+    auto duties = duties_.Judge(DataFor(design), GasFor(size, design), temps_.front(), typed_.Tc);
+    if (!duties) return duties.Error();
+    rules[kEmergencyRule] = duties->EmergencyPasses();
+    rules[kHoldRule] = duties->HoldPasses();
+    if (out != nullptr) *out = *duties;
+    return Done{};
+}
+
 double Evaluator::PumpOil(double qp) const {
     return qp * gas_.Vessels.VolumetricEfficiency * typed_.CycleTime / 60;
 }
@@ -314,7 +331,11 @@ Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
     for (auto& run : RunAll(design, size)) {
         if (!run) return Result<Evaluation>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, e->Rules);
+        KeepWorst(e->Movements, run->Movements);
         e->Temps.push_back(*run);
+    }
+    if (Status duties = JudgeDuties(design, size, e->Rules, &e->Duties); !duties) {
+        return Result<Evaluation>::Fail(duties.Error());
     }
     return e;
 }
@@ -323,6 +344,14 @@ Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
     // The slack is rounding room: its sign changes no verdict.
     const bool shortOfOil = !req_.SingleCycle && PumpOil(design.Qp) < cycleOil_ - kSlack;
     if (shortOfOil) return false;
+    // The emergency stroke and the hold run on their own, apart from the
+    // cycles: a design that fails either needs no cycle run.
+    std::array<bool, kRuleCount> rules{};
+    rules.fill(true);
+    if (Status duties = JudgeDuties(design, size, rules); !duties) {
+        return Result<bool>::Fail(duties.Error());
+    }
+    if (!rules[kEmergencyRule] || !rules[kHoldRule]) return false;
     const ExactData data = DataFor(design);
     const GasSettings gas = GasFor(size, design);
     // A whole run also answers a quick one.
@@ -332,8 +361,6 @@ Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
         if (failing_.contains({KeyOf(data, gas, true), size, design.Count})) return false;
         return Verdict(data, gas, size, design.Count);
     }
-    std::array<bool, kRuleCount> rules{};
-    rules.fill(true);
     for (auto& run : kept->second) {
         if (!run) return Result<bool>::Fail(run.Error());
         JudgeRun(*run, size, design.Count, rules);

@@ -23,7 +23,12 @@
 //     rating, where the catalogue gives one;
 //  6. the gas never colder than the separating element stands;
 //  7. the pressure swing of the steady cycle within the maker's fatigue
-//     rating, where the catalogue gives one.
+//     rating, where the catalogue gives one;
+//  8. the emergency stroke: the marked movements complete with the pump lost,
+//     each keeping its required pressure (sizing/Duties.h);
+//  9. the pressure held for its time with the pump off.
+// Rule 1 also asks every movement for its own required pressure while it
+// runs, in steady operation (a movement without a load needs p1).
 
 #include <array>
 #include <atomic>
@@ -41,11 +46,12 @@
 #include "engine/EnergyBalance.h"
 #include "engine/ExactCycle.h"
 #include "messages/Result.h"
+#include "sizing/Duties.h"
 #include "sizing/Requirements.h"
 
 namespace volvenza::sizing {
 
-inline constexpr int kRuleCount = 7;
+inline constexpr int kRuleCount = 9;
 // The rules by their place in Evaluation::Rules.
 enum Rule : size_t {
     kPressureRule,   // 1: the pressure above p1 in steady operation
@@ -55,6 +61,8 @@ enum Rule : size_t {
     kFlowRule,       // 5: the largest oil flow
     kGasTempRule,    // 6: the coldest gas
     kSwingRule,      // 7: the pressure swing
+    kEmergencyRule,  // 8: the emergency stroke
+    kHoldRule,       // 9: the pressure held
 };
 
 // How often the pump may load: at most once a second on average, and in no
@@ -111,6 +119,9 @@ struct TemperatureOutcome {
     // The last cycle run (the steady one, when the cycles settle): its
     // energy and its highest and lowest pressure.
     CycleEnergy Energy;
+    // Each movement's lowest pressure over every cycle run, when a movement
+    // has a load of its own; empty otherwise.
+    std::vector<MovementPressure> Movements;
 };
 
 // Whether the run's pump loads more often than MaxLoads allows, in a cycle
@@ -127,7 +138,7 @@ struct Evaluation {
     Design Proposed;
     size_t Size = 0;                        // index into the catalogue
     std::vector<TemperatureOutcome> Temps;  // coldest first
-    std::array<bool, kRuleCount> Rules{};   // rules 1..7 at indexes 0..6
+    std::array<bool, kRuleCount> Rules{};   // rules 1..9 at indexes 0..8
     double PrechargeWarm = 0;               // p0 at the warmest temperature, gauge
     double PrechargeCold = 0;               // p0 at the coldest temperature, gauge
     double PrechargeHigh = 0;   // p0 plus its tolerance at the warmest temperature, gauge
@@ -138,6 +149,10 @@ struct Evaluation {
     double PumpOil = 0;
     double CycleOil = 0;
     bool PumpShort = false;
+    // Each movement at its worst temperature (empty when none has a load of
+    // its own), and the duties of rules 8 and 9 (none where not asked for).
+    std::vector<MovementPressure> Movements;
+    DutyOutcomes Duties;
 
     bool Passes() const;
     double PeakFlow() const;       // over every temperature [dm3/min]
@@ -161,6 +176,7 @@ class Evaluator {
     const GasSettings& Gas() const { return gas_; }
     const DemandProfile& Demand() const { return demand_; }
     const std::vector<double>& Temperatures() const { return temps_; }
+    const DutyJudge& Duties() const { return duties_; }
     // The oil the cycle draws [dm3].
     double CycleOil() const { return cycleOil_; }
     // The smallest pump that delivers it within the cycle time [dm3/min].
@@ -173,8 +189,9 @@ class Evaluator {
     // Rules 2 to 4 need no run.
     Result<Evaluation> CheckStatic(const Design& design, size_t size) const;
     Result<Evaluation> Evaluate(const Design& design, size_t size);
-    // Only the rules that need runs (1, 5, 6 and 7), for the searches that change
-    // one figure; the runs stop once the pressure is below p1.
+    // Only the rules that need runs (1 and 5 to 9), for the searches that
+    // change one figure; the cycles stop once the pressure is below p1, which
+    // fails any movement, and judge each movement on what they ran.
     Result<bool> PassesRuns(const Design& design, size_t size);
 
     // The design the next quick verdict will most likely ask for, should the
@@ -204,6 +221,9 @@ class Evaluator {
 
     ExactData DataFor(const Design& design) const;
     GasSettings GasFor(size_t size, const Design& design) const;
+    // Rules 8 and 9 of a design into `rules`; the outcomes into `out`.
+    Status JudgeDuties(const Design& design, size_t size, std::array<bool, kRuleCount>& rules,
+                       DutyOutcomes* out = nullptr) const;
     Result<TemperatureOutcome> RunAt(const ExactData& data, const GasSettings& gas,
                                      size_t index) const;
     // The runs at temperature `index` on `path`, stopping below p1 when
@@ -215,7 +235,7 @@ class Evaluator {
     std::vector<Result<TemperatureOutcome>> RunAll(const Design& design, size_t size);
     // The verdict of the quick runs, which stop once one temperature fails.
     Result<bool> Verdict(const ExactData& data, const GasSettings& gas, size_t size, int count);
-    // Whether rules 1, 5, 6 and 7 hold.
+    // Whether rules 1, 5, 6 and 7 hold: those of the cycles' runs.
     static bool RunsPass(const std::array<bool, kRuleCount>& rules);
     // Clears the rules the run at one temperature breaks (1, 5 and 6); the
     // largest flow is shared by the accumulators in parallel.
@@ -226,6 +246,7 @@ class Evaluator {
     ExactData typed_;  // the base data as typed
     Requirements req_;
     GasSettings gas_;
+    DutyJudge duties_;
     DemandProfile demand_;
     std::vector<double> temps_;
     double cycleOil_ = 0;

@@ -47,6 +47,10 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
     for (int r = 0; r < kRuleCount; ++r) {
         if (!e.Rules[r]) x.FailedRules.push_back(r + 1);
     }
+    for (const MovementPressure& m : e.Movements) {
+        if (!m.Passes()) x.ShortMovements.push_back(m);
+    }
+    x.Duties = e.Duties;
     if (e.Temps.empty()) return x;
     const TemperatureOutcome& worst = e.Worst();
     x.WorkTemp = worst.WorkTemp;

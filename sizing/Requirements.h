@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Duties.h"
 #include "engine/GasSettings.h"
 
 namespace volvenza::sizing {
@@ -76,6 +77,9 @@ struct Requirements {
     // Try arrangements (accumulators in parallel, bottles) even when one
     // size passes; otherwise only when none does.
     bool Arrangements = false;
+    // The emergency stroke's start and the pressure held (rules 8 and 9);
+    // the loads and the emergency marks are the movements' own.
+    DutyPlan Duties;
 
     bool operator==(const Requirements&) const = default;
 };

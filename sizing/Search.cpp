@@ -318,7 +318,9 @@ const Evaluation* SearchRun::Explain() {
         // An arrangement that fails is one of several tried; the sizes say why.
         if (e.Passes() || !e.Proposed.Single()) continue;
         answer_.Explanations.push_back(sizing::Explain(state_, ev_, e));
-        if (!e.Rules[kPressureRule] && !e.Temps.empty() &&
+        const bool duty =
+            !e.Rules[kPressureRule] || !e.Rules[kEmergencyRule] || !e.Rules[kHoldRule];
+        if (duty && !e.Temps.empty() &&
             (!answer_.Recommended || e.Proposed.V0 < answer_.Recommendation()->Proposed.V0)) {
             lastFailing = &e;
         }

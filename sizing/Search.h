@@ -26,7 +26,7 @@ struct ActiveMovement {
 struct Explanation {
     double V0 = 0;
     size_t Size = 0;
-    std::vector<int> FailedRules;  // 1..7
+    std::vector<int> FailedRules;  // 1..9
     // Rule 1 in steady operation: a lowest pressure still falling.
     bool Drifting = false;
     double Drift = 0;    // bar per cycle
@@ -52,8 +52,12 @@ struct Explanation {
     double MissingOil = 0;    // dm3 to stay above p1
     bool AtLeast = false;     // the gas reached its precharge: more is missing
     bool OutsideGas = false;  // the gas left its law's domain (it condensed)
-    // The smallest V0, P0 or Qp that passes rule 1, the others unchanged;
-    // searched for the largest failing size only.
+    // The movements short of their own required pressure (rule 1), and the
+    // emergency stroke and the pressure held (rules 8 and 9) as they came out.
+    std::vector<MovementPressure> ShortMovements;
+    DutyOutcomes Duties;
+    // The smallest V0, P0 or Qp that passes rules 1, 8 and 9, the others
+    // unchanged; searched for the largest failing size only.
     std::optional<double> FixV0, FixP0, FixQp;
 };
 

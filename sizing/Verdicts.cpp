@@ -50,6 +50,10 @@ std::optional<TemperatureOutcome> Evaluator::Follow(const ExactData& data, GasPa
     options.maxLoads = MaxLoads(data.CycleTime);
     options.loadsPerCycle = data.CycleTime;
     options.abandon = abandon;
+    // Each movement's lowest, quick runs too: one that falls below what a
+    // movement requires fails it, wherever that lies above p1.
+    StretchLows lows(demand_);
+    if (duties_.Loads()) options.stretches = &lows;
     const SteadyRun run = RunUntilSteady(data, demand_, path, options);
     if (run.abandoned) return std::nullopt;
     TemperatureOutcome o;
@@ -74,6 +78,7 @@ std::optional<TemperatureOutcome> Evaluator::Follow(const ExactData& data, GasPa
     o.Recharged = run.recharged;
     o.Recharges = run.recharges;
     o.Energy = EnergyOf(run.last, run.lastStart, path);
+    if (duties_.Loads()) o.Movements = JudgeNeeds(duties_.Needs(), demand_, lows, temp);
     o.DayLowest = o.LowestPressure;
     // A run that settled before its gas could forget the start may still
     // carry some of it: what is left of the trend is carried over the day.

@@ -116,10 +116,103 @@
         <translation>--gas classic does not size: the classic law reproduces the original program&apos;s results, step by step; sizing uses real nitrogen (the default) or --gas ideal.</translation>
     </message>
     <message>
+        <source>nessuno scambio di calore con la parete</source>
+        <translation>no heat exchanged with the wall</translation>
+    </message>
+    <message>
+        <source>ciclo in regime: nessuno, il primo ciclo non arriva alla fine</source>
+        <translation>steady cycle: none, the first cycle does not reach its end</translation>
+    </message>
+    <message>
+        <source>ciclo in regime: nessuno, il ciclo %1 non arriva alla fine</source>
+        <translation>steady cycle: none, cycle %1 does not reach its end</translation>
+    </message>
+    <message>
+        <source>ciclo in regime (%1°, uguale al precedente)</source>
+        <translation>steady cycle (no. %1, the same as the one before)</translation>
+    </message>
+    <message>
+        <source>Fatica: escursione di pressione %1 bar per ciclo (del primo); %2 cicli all&apos;ora, %3 all&apos;anno in %4 h</source>
+        <translation>Fatigue: pressure swing %1 bar per cycle (of the first); %2 cycles an hour, %3 a year in %4 h</translation>
+    </message>
+    <message>
+        <source>Il rendimento della pompa del progetto (rendimento_pompa) vale %1: deve essere più di 0 e al più 1; darlo con --pump-efficiency</source>
+        <translation>The project&apos;s pump efficiency (rendimento_pompa) is %1: it must be more than 0 and at most 1; give it with --pump-efficiency</translation>
+    </message>
+    <message>
+        <source>Le ore di lavoro in un anno del progetto (ore_in_un_anno) valgono %1: devono essere più di 0 e al più 8760; darle con --hours-per-year</source>
+        <translation>The project&apos;s working hours in a year (ore_in_un_anno) are %1: they must be more than 0 and at most 8760; give them with --hours-per-year</translation>
+    </message>
+    <message>
+        <source>Manca il nome del file di ingresso: nulla è stato scritto.</source>
+        <translation>The input file has no name: nothing was written.</translation>
+    </message>
+    <message>
+        <source>Manca il nome di un file di uscita: nulla è stato scritto.</source>
+        <translation>An output file has no name: nothing was written.</translation>
+    </message>
+    <message>
+        <source>Energia a tc = %1 °C, con il motore esatto (%2, al posto della legge classica dei risultati, che non dà energie):</source>
+        <translation>Energy at tc = %1 °C, from the exact engine (%2, in place of the results&apos; classic law, which gives no energies):</translation>
+    </message>
+    <message>
+        <source>ciclo in regime (%1°; i cicli in regime non sono tutti uguali: in altri la pressione scende fino a %2 bar)</source>
+        <translation>steady cycle (no. %1; the steady cycles are not all alike: in others the pressure falls to %2 bar)</translation>
+    </message>
+    <message>
+        <source>%1 %2: il movimento deve essere un numero intero da 1</source>
+        <translation>%1 %2: the movement must be a whole number from 1</translation>
+    </message>
+    <message>
+        <source>%1 %2: la pressione richiesta deve essere più di 0 bar</source>
+        <translation>%1 %2: the required pressure must be more than 0 bar</translation>
+    </message>
+    <message>
+        <source>%1 %2: il carico deve essere almeno 0</source>
+        <translation>%1 %2: the load must be at least 0</translation>
+    </message>
+    <message>
+        <source>%1 %2: il rendimento deve essere più di 0 e al più 1</source>
+        <translation>%1 %2: the efficiency must be more than 0 and at most 1</translation>
+    </message>
+    <message>
+        <source>%1 %2: la perdita deve essere almeno 0 bar</source>
+        <translation>%1 %2: the loss must be at least 0 bar</translation>
+    </message>
+    <message>
+        <source>--emergency %1: i movimenti vanno dati con i loro numeri da 1, separati da virgole</source>
+        <translation>--emergency %1: give the movements by their numbers from 1, separated by commas</translation>
+    </message>
+    <message>
+        <source>%1 %2: deve essere più di 0</source>
+        <translation>%1 %2: must be more than 0</translation>
+    </message>
+    <message>
+        <source>%1 %2: deve essere almeno 0</source>
+        <translation>%1 %2: must be at least 0</translation>
+    </message>
+    <message>
+        <source>Il movimento %1 non c&apos;è: i movimenti sono %2</source>
+        <translation>There is no movement %1: there are %2 movements</translation>
+    </message>
+    <message>
+        <source>%1 %2: il movimento %3 è vuoto</source>
+        <translation>%1 %2: movement %3 is empty</translation>
+    </message>
+    <message>
+        <source>%1 %2: il movimento %3 non ha le misure da cui ricavare la pressione del carico; darla con --required %3:BAR</source>
+        <translation>%1 %2: movement %3 has no sizes to work out the load&apos;s pressure from; give it with --required %3:BAR</translation>
+    </message>
+    <message>
+        <source>La pressione mantenuta vuole sia --hold-pressure sia --hold-time</source>
+        <translation>The pressure held needs both --hold-pressure and --hold-time</translation>
+    </message>
+    <message>
         <source>Uso:
   volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
       carica l&apos;esempio, lo simula e salva il file di simulazione
   volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
+      [OPZIONI DEI COMPITI]
       carica dati iniziali e movimenti da IN, simula e salva in OUT.vlz; da un
       progetto .vlzp anche la legge del gas e l&apos;inviluppo, salvo le opzioni date
   volvenza-sim convert IN OUT
@@ -136,7 +229,7 @@
       [--ps PS] [--relief R]
       [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]
       [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
-      [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS]
+      [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS] [OPZIONI DEI COMPITI]
       dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in
       funzionamento continuo (un ciclo dopo l&apos;altro; --single-cycle: il primo
       soltanto): la più piccola grandezza del catalogo che rispetta le sette
@@ -182,6 +275,23 @@ Opzioni del gas (numeri con la virgola o con il punto):
   --bottle-volume V             bombole di gas sul lato gas degli accumulatori [dm3]
   --volumetric-efficiency E     rendimento volumetrico della pompa: eroga E Qp
                                 (più di 0, al più 1; predefinito 1)
+
+Opzioni dei compiti (run, example e size; con il gas ideale o l&apos;azoto reale):
+  --load K:VALORE[:RENDIMENTO[:PERDITA]]
+                                carico del movimento K (da 1): forza [kN] per cilindri
+                                e plunger, coppia [N·m] per motori e palmole; rendimento
+                                idromeccanico (predefinito 0,95), perdita [bar] fino
+                                all&apos;attuatore (predefinita 0)
+  --required K:BAR              pressione richiesta dal movimento K, data così
+  --emergency 3,5               movimenti da finire a pompa persa, da Pm - Dp alla
+                                temperatura minima dell&apos;inviluppo
+  --emergency-from-full         la corsa di emergenza parte da Pm
+  --hold-pressure P --hold-time S
+                                pressione da mantenere [bar] per S secondi a pompa
+                                ferma, da Pm - Dp (--hold-from-pm: da Pm)
+  --leakage L                   trafilamento durante il mantenimento [dm3/min]
+  --hold-cooling K              raffreddamento del gas nel tempo di mantenimento [K]
+Con --summary, run chiude con una riga JSON: movement_pressures, emergency, hold.
 Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.
 
 I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di
@@ -200,6 +310,7 @@ uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
   volvenza-sim example OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
       loads the example, simulates it and saves the simulation file
   volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
+      [DUTY OPTIONS]
       loads initial data and movements from IN, simulates and saves to OUT.vlz;
       from a .vlzp project also the gas law and envelope, unless options say otherwise
   volvenza-sim convert IN OUT
@@ -217,7 +328,7 @@ uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
       [--ps PS] [--relief R]
       [--tolerance PERCENT] [--hours HOURS] [--min-gas-temp C] [--keep-precharge]
       [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
-      [--json] [--pdf OUT.pdf] [GAS OPTIONS]
+      [--json] [--pdf OUT.pdf] [GAS OPTIONS] [DUTY OPTIONS]
       sizes accumulator, precharge and pump for the cycle of IN.vlz in
       continuous operation (one cycle after another; --single-cycle: the first
       alone): the smallest catalogue size that meets the seven rules or, when
@@ -264,6 +375,23 @@ Gas options (numbers with the comma or the point):
   --bottle-volume V             gas bottles on the accumulators&apos; gas side [dm3]
   --volumetric-efficiency E     the pump&apos;s volumetric efficiency: it delivers E Qp
                                 (above 0, at most 1; default 1)
+
+Duty options (run, example and size; with the ideal gas or real nitrogen):
+  --load K:VALUE[:EFFICIENCY[:LOSS]]
+                                load of movement K (from 1): force [kN] for cylinders
+                                and plungers, torque [N·m] for motors and vane
+                                actuators; hydromechanical efficiency (default 0.95),
+                                loss [bar] up to the actuator (default 0)
+  --required K:BAR              pressure movement K needs, given as such
+  --emergency 3,5               movements to finish with the pump lost, from Pm - Dp
+                                at the lowest temperature of the envelope
+  --emergency-from-full         the emergency stroke starts from Pm
+  --hold-pressure P --hold-time S
+                                pressure to hold [bar] for S seconds with the pump
+                                stopped, from Pm - Dp (--hold-from-pm: from Pm)
+  --leakage L                   leakage during the hold [dm3/min]
+  --hold-cooling K              cooling of the gas over the hold time [K]
+With --summary, run ends with one JSON line: movement_pressures, emergency, hold.
 The simulation file keeps only the results at the working temperature tc.
 
 The output files are written all or none, and none may be the input file
@@ -278,50 +406,6 @@ region (it condenses or leaves the equation&apos;s range) at any temperature
 64 wrong usage, or an output file that is the input file or the other output
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
-    </message>
-    <message>
-        <source>nessuno scambio di calore con la parete</source>
-        <translation>no heat exchanged with the wall</translation>
-    </message>
-    <message>
-        <source>ciclo in regime: nessuno, il primo ciclo non arriva alla fine</source>
-        <translation>steady cycle: none, the first cycle does not reach its end</translation>
-    </message>
-    <message>
-        <source>ciclo in regime: nessuno, il ciclo %1 non arriva alla fine</source>
-        <translation>steady cycle: none, cycle %1 does not reach its end</translation>
-    </message>
-    <message>
-        <source>ciclo in regime (%1°, uguale al precedente)</source>
-        <translation>steady cycle (no. %1, the same as the one before)</translation>
-    </message>
-    <message>
-        <source>Fatica: escursione di pressione %1 bar per ciclo (del primo); %2 cicli all&apos;ora, %3 all&apos;anno in %4 h</source>
-        <translation>Fatigue: pressure swing %1 bar per cycle (of the first); %2 cycles an hour, %3 a year in %4 h</translation>
-    </message>
-    <message>
-        <source>Il rendimento della pompa del progetto (rendimento_pompa) vale %1: deve essere più di 0 e al più 1; darlo con --pump-efficiency</source>
-        <translation>The project&apos;s pump efficiency (rendimento_pompa) is %1: it must be more than 0 and at most 1; give it with --pump-efficiency</translation>
-    </message>
-    <message>
-        <source>Le ore di lavoro in un anno del progetto (ore_in_un_anno) valgono %1: devono essere più di 0 e al più 8760; darle con --hours-per-year</source>
-        <translation>The project&apos;s working hours in a year (ore_in_un_anno) are %1: they must be more than 0 and at most 8760; give them with --hours-per-year</translation>
-    </message>
-    <message>
-        <source>Manca il nome del file di ingresso: nulla è stato scritto.</source>
-        <translation>The input file has no name: nothing was written.</translation>
-    </message>
-    <message>
-        <source>Manca il nome di un file di uscita: nulla è stato scritto.</source>
-        <translation>An output file has no name: nothing was written.</translation>
-    </message>
-    <message>
-        <source>Energia a tc = %1 °C, con il motore esatto (%2, al posto della legge classica dei risultati, che non dà energie):</source>
-        <translation>Energy at tc = %1 °C, from the exact engine (%2, in place of the results&apos; classic law, which gives no energies):</translation>
-    </message>
-    <message>
-        <source>ciclo in regime (%1°; i cicli in regime non sono tutti uguali: in altri la pressione scende fino a %2 bar)</source>
-        <translation>steady cycle (no. %1; the steady cycles are not all alike: in others the pressure falls to %2 bar)</translation>
     </message>
     <message>
         <source>Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la portata di picco %3 dm3/min a %4 bar: %5 kW; con l&apos;accumulatore servono %6 kW in più</source>
@@ -1826,6 +1910,18 @@ The file already exists. Replace it?</translation>
         <source>almeno %1, o null</source>
         <translation>at least %1, or null</translation>
     </message>
+    <message>
+        <source>almeno %1</source>
+        <translation>at least %1</translation>
+    </message>
+    <message>
+        <source>più di %1</source>
+        <translation>more than %1</translation>
+    </message>
+    <message>
+        <source>Il file %1 non conserva i carichi, i rendimenti, le perdite, le pressioni richieste né i movimenti di emergenza: salvare come progetto (.vlzp) per conservarli.</source>
+        <translation>The file %1 does not keep the loads, efficiencies, losses, required pressures or emergency movements: save as a project (.vlzp) to keep them.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::PageIdentity</name>
@@ -2368,6 +2464,54 @@ The file already exists. Replace it?</translation>
     <message>
         <source> e altri %1</source>
         <translation> and %1 more</translation>
+    </message>
+    <message>
+        <source>Il movimento %1 richiede %2 bar: la pressione vi scende a %3 bar a %4 °C verso %5 s, margine %6 bar.</source>
+        <translation>Movement %1 needs %2 bar: the pressure falls to %3 bar there at %4 °C at about %5 s, margin %6 bar.</translation>
+    </message>
+    <message>
+        <source>Corsa di emergenza, pompa persa (movimenti %1), da %2 bar a %3 °C: pressione minima %4 bar, margine %5 bar (movimento %6), restano %7 dm3 di olio: %8.</source>
+        <translation>Emergency stroke, pump lost (movements %1), from %2 bar at %3 °C: lowest pressure %4 bar, margin %5 bar (movement %6), %7 dm3 of oil left: %8.</translation>
+    </message>
+    <message>
+        <source>senza fine</source>
+        <translation>for good</translation>
+    </message>
+    <message>
+        <source>per %1 s</source>
+        <translation>for %1 s</translation>
+    </message>
+    <message>
+        <source>Pressione mantenuta %1 bar per %2 s, pompa ferma, da %3 bar (trafilamento %4 dm3/min, raffreddamento %5 K): a fine tempo %6 bar; la tiene %7: %8.</source>
+        <translation>Pressure held %1 bar for %2 s, pump stopped, from %3 bar (leakage %4 dm3/min, cooling %5 K): %6 bar at the end of the time; it holds %7: %8.</translation>
+    </message>
+    <message>
+        <source>Altri %1 movimenti restano sotto la loro pressione.</source>
+        <translation>%1 more movements stay below their pressure.</translation>
+    </message>
+    <message>
+        <source>Regola 1 vale anche per ogni movimento: mentre si muove, la pressione resta sopra quella che il suo carico richiede (p1 senza carico).</source>
+        <translation>Rule 1 holds for every movement too: while it moves, the pressure stays above what its load needs (p1 without a load).</translation>
+    </message>
+    <message>
+        <source>Regola 8: persa la pompa a Pm - Dp (o da pieno), alla temperatura minima, i movimenti di emergenza finiscono ciascuno con la sua pressione.</source>
+        <translation>Rule 8: with the pump lost at Pm - Dp (or full), at the lowest temperature, the emergency movements each finish with their pressure.</translation>
+    </message>
+    <message>
+        <source>Regola 9: a pompa ferma, con il trafilamento e il raffreddamento del gas, la pressione resta sopra quella da mantenere per il suo tempo.</source>
+        <translation>Rule 9: with the pump stopped, the leakage and the gas cooling, the pressure stays above the one to hold for its time.</translation>
+    </message>
+    <message>
+        <source>Margine dei movimenti [bar]</source>
+        <translation>Movements&apos; margin [bar]</translation>
+    </message>
+    <message>
+        <source>Margine di emergenza [bar]</source>
+        <translation>Emergency margin [bar]</translation>
+    </message>
+    <message>
+        <source>Tenuta [s]</source>
+        <translation>Held [s]</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,9 @@ class ProjectFileTest : public ::testing::Test {
         state.Movements[2].Ti2 = 0.1f;  // a single that is not 0.1 exactly
         state.Movements[4].Tf2 = -std::numeric_limits<float>::max();  // the most a field holds
         state.Gas = {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = -5, .MaxTemp = 55.5};
+        state.Movements[3].Duty = {12.5, 0.9, 3, std::nullopt, true};
+        state.Movements[4].Duty.Required = 80;
+        project.Requirements.Duties = {true, HoldDuty{150, 600, 0.05, 10, false}};
         state.ChartMinPressure = 60;  // the sizing applied, which the energy balance takes
         project.Requirements.MinPressure = 60;
         project.Requirements.Type = sizing::AccumulatorType::Diaphragm;
@@ -160,6 +163,12 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
          "/raccomandazione/V0 vale 1e+308, fuori dall'intervallo ammesso: più di 0 e al più "
          "3,402823e+38."},
         {with("\"P0\": 49.7", "\"P0\": -1e308"), "/raccomandazione/P0 vale -1e+308"},
+        {with("\"rendimento\": 0.95", "\"rendimento\": 0"),
+         "/movimenti/1/rendimento vale 0, fuori dall'intervallo ammesso: più di 0 e al più 1."},
+        {with("\"pressione_richiesta\": 80.0", "\"pressione_richiesta\": -2"),
+         "/movimenti/4/pressione_richiesta vale -2, fuori dall'intervallo ammesso: più di 0."},
+        {with("\"perdita\": 3.0", "\"perdita\": -3"), "/movimenti/3/perdita vale -3"},
+        {with("\"tempo\": 600.0", "\"tempo\": 0"), "/dimensionamento/mantenimento/tempo vale 0"},
         {with("\"rendimento_volumetrico\": 1.0", "\"rendimento_volumetrico\": 0"),
          "/impianto/rendimento_volumetrico vale 0, fuori dall'intervallo ammesso: più di 0 e al "
          "più 1."},

@@ -101,10 +101,11 @@ check bad-efficiency 64 "$sim" run "$data/example.vlz" "$work/x.vlz" --pump-effi
 check envelope 0 "$sim" run "$data/design-250bar.vlz" "$work/n2.vlz" --gas nitrogen --tau 45 \
     --charge-temp 20 --envelope -10 60 --summary
 # The energy's first cycle is the run at tc from full: the same lowest.
-[ "$(wc -l <"$work/out")" -eq 8 ] && head -1 "$work/out" | grep -q '^Temperatura -10 °C; pressione minima' &&
+[ "$(wc -l <"$work/out")" -eq 9 ] && head -1 "$work/out" | grep -q '^Temperatura -10 °C; pressione minima' &&
     sed -n 2p "$work/out" | grep -q '^Temperatura 45 °C (tc); pressione minima 156,368 bar' && sed -n 3p "$work/out" | grep -q '^Temperatura 60 °C;' &&
     sed -n 5p "$work/out" | grep -q "^primo ciclo, da pieno: .*il gas riceve dalla parete .*pressione da 156,368 a 250 bar$" &&
-    sed -n 6p "$work/out" | grep -q "^ciclo in regime (" ||
+    sed -n 6p "$work/out" | grep -q "^ciclo in regime (" &&
+    sed -n 9p "$work/out" | grep -q '^{"movement_pressures": \[{"movement": 1, "required": 0, ' ||
     { fail "envelope summary"; cat "$work/out"; }
 [ "$(sed -n 1p "$work/n2.vlz" | tr -cd , | wc -c)" -eq 8 ] || fail "nitrogen file header"
 check ideal-exponent 1 "$sim" run "$data/example.vlz" "$work/x.vlz" --gas ideal --n 1,8
@@ -137,6 +138,27 @@ grep -q "^ATTENZIONE: l'azoto condensa a t = " "$work/err" && grep -q "fine GAS 
 check envelope-one-value 64 "$sim" example "$work/x.vlz" --envelope 10
 check gas-on-export 64 "$sim" export "$data/example.vlz" "$work/x.txt" --summary
 
+# The duties: 12 kN on the bore of 50 mm at 95 % (64,33 bar), 60 N m on
+# 100 cm3 at 90 % plus 2 bar, 70 bar typed; the restart at 67 bar barely
+# lifts the gas off its precharge, so the emergency stroke empties it.
+check duties 0 "$sim" example "$work/x.vlz" --gas ideal --summary --load 1:12:0,95:0 \
+    --load 4:60:0,9:2 --required 3:70 --emergency 2,5 --hold-pressure 66 --hold-time 600 \
+    --leakage 0,05 --hold-cooling 10
+says "load's pressure" '{"movement": 1, "required": 64.3321033129345, "lowest": 74.65' "$work/out"
+says "torque's pressure" '{"movement": 4, "required": 43.8879020478639, ' "$work/out"
+says "typed pressure" '{"movement": 3, "required": 70, "lowest": 64.5631244781032, "margin": -5.43687552189681, "time": 1.4, "pass": false}' "$work/out"
+says "emergency" '"emergency": {"movements": \[2, 5\], "start_pressure": 67, .*"oil_left": 0, "pass": false}' "$work/out"
+says "hold" '"hold": {"pressure": 66, "time": 600, "leakage": 0.05, "cooling": 10, "lowest": 64.10' "$work/out"
+check duties-classic 0 "$sim" example "$work/x.vlz" --summary --load 1:12
+grep -q movement_pressures "$work/out" && fail "the classic law judges p1 only"
+for bad in "--load 1:12:1,5" "--load 9:12" "--required 2:0" "--required 2:90:1" "--emergency 2," \
+    "--emergency 2,x" "--hold-pressure 60 --hold-time 0" "--leakage 0,05"; do
+    # shellcheck disable=SC2086
+    check "refused $bad" 64 "$sim" example "$work/none.vlz" $bad
+done
+says "no hold time" "^La pressione mantenuta vuole sia --hold-pressure sia --hold-time$"
+[ -e "$work/none.vlz" ] && fail "refused duties wrote a file"
+
 # Projects: convert keeps what the other format holds and says what it
 # leaves out; run takes the project's gas law unless an option says
 # otherwise; an empty slot (kind 0) survives both ways.
@@ -165,6 +187,9 @@ check run-project-override 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --gas class
 says "law override" 'pressione minima 177,93 bar' "$work/out"
 says "efficiency override" '(Qp a Pm, rendimento 0,7)' "$work/out"
 check convert-to-vlz 0 "$sim" convert "$work/d.vlzp" "$work/back.vlz"
+sed -i '0,/"carico": 0.0/s//"carico": 5.0/' "$work/d.vlzp"
+check convert-load-to-vlz 0 "$sim" convert "$work/d.vlzp" "$work/back.vlz"
+says "loads dropped" "non conserva i carichi, i rendimenti"
 printf '0,10,60,45,30,80,13,2,2\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,5,1\r\n0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0\r\n' >"$work/slot.vlz"
 check convert-empty-slot 0 "$sim" convert "$work/slot.vlz" "$work/slot.vlzp"
 check convert-empty-slot-back 0 "$sim" convert "$work/slot.vlzp" "$work/slot2.vlz"

@@ -65,8 +65,8 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     EXPECT_EQ(a.Candidates.back().Proposed.V0, 6);
     const Evaluation& below = a.Candidates[7];
     ASSERT_EQ(below.Proposed.V0, 2.5);
-    EXPECT_EQ(below.Rules,
-              (std::array<bool, kRuleCount>{false, true, true, true, true, true, true}));
+    EXPECT_EQ(below.Rules, (std::array<bool, kRuleCount>{false, true, true, true, true, true, true,
+                                                         true, true}));
 
     // Rule 1's limit: a lowest pressure of exactly p1 still passes.
     req.MinPressure = rec.Temps[0].LowestPressure;

@@ -375,7 +375,8 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
 // likely design's first run beside them, and a verdict stops where one
 // temperature fails: whatever ran ahead or was abandoned, each verdict, asked
 // in either order and again, is that of the whole runs, and the runs kept
-// from the verdicts are the whole runs.
+// from the verdicts are the whole runs. So too once the last movement needs
+// more than p1: a verdict judges it on runs that stop below p1.
 TEST_F(SteadyOperationTest, VerdictsAgreeWithTheWholeRunsWhateverRanAhead) {
     InitCircuitState(state);
     state.Data = CircuitData{4, 60, 20, 40, 150, 20, 15};
@@ -392,29 +393,36 @@ TEST_F(SteadyOperationTest, VerdictsAgreeWithTheWholeRunsWhateverRanAhead) {
     std::vector<Design> designs;
     for (double v0 : {2.0, 3.0, 4.0, 6.0}) designs.push_back({v0, 60, 60});
     for (double v0 : {1.0, 4.0, 8.0, 12.0}) designs.push_back({v0, 60, 100});
-    std::vector<Evaluation> whole;
-    for (const Design& d : designs) whole.push_back(*Evaluator(state, req).Evaluate(d, 0));
-    Evaluator ev(state, req);
-    const auto verdicts = [&](int step) {
-        const int n = static_cast<int>(designs.size());
-        for (int k = step > 0 ? 0 : n - 1; k >= 0 && k < n; k += step) {
-            if (k + step >= 0 && k + step < n) ev.Expect(designs[k + step], 0);
-            const Evaluation& e = whole[k];
-            EXPECT_EQ(*ev.PassesRuns(designs[k], 0), e.Rules[kPressureRule] && e.Rules[kFlowRule] &&
-                                                         e.Rules[kGasTempRule] &&
-                                                         e.Rules[kSwingRule])
-                << designs[k].V0 << " dm3, " << designs[k].Qp << " dm3/min";
+    const int n = static_cast<int>(designs.size());
+    std::vector<bool> passing[2];
+    for (int need : {0, 1}) {
+        if (need == 1) state.Movements[70].Duty.Required = 125;
+        std::vector<Evaluation> whole;
+        for (const Design& d : designs) {
+            whole.push_back(*Evaluator(state, req).Evaluate(d, 0));
+            const auto& r = whole.back().Rules;
+            passing[need].push_back(r[kPressureRule] && r[kFlowRule] && r[kGasTempRule] &&
+                                    r[kSwingRule]);
         }
-    };
-    verdicts(1);
-    verdicts(-1);
-    for (size_t k = 0; k < designs.size(); ++k) {
-        const Evaluation kept = *ev.Evaluate(designs[k], 0);
-        for (size_t t = 0; t < kept.Temps.size(); ++t) {
-            EXPECT_EQ(kept.Temps[t].LowestPressure, whole[k].Temps[t].LowestPressure);
-            EXPECT_EQ(kept.Temps[t].PumpStarts, whole[k].Temps[t].PumpStarts);
+        Evaluator ev(state, req);
+        const auto verdicts = [&](int step) {
+            for (int k = step > 0 ? 0 : n - 1; k >= 0 && k < n; k += step) {
+                if (k + step >= 0 && k + step < n) ev.Expect(designs[k + step], 0);
+                EXPECT_EQ(*ev.PassesRuns(designs[k], 0), passing[need][k])
+                    << designs[k].V0 << " dm3, " << designs[k].Qp << " dm3/min, need " << need;
+            }
+        };
+        verdicts(1);
+        verdicts(-1);
+        for (int k = 0; k < n; ++k) {
+            const Evaluation kept = *ev.Evaluate(designs[k], 0);
+            for (size_t t = 0; t < kept.Temps.size(); ++t) {
+                EXPECT_EQ(kept.Temps[t].LowestPressure, whole[k].Temps[t].LowestPressure);
+                EXPECT_EQ(kept.Temps[t].PumpStarts, whole[k].Temps[t].PumpStarts);
+            }
         }
     }
+    EXPECT_NE(passing[0], passing[1]) << "the movement's need fails a design p1 passes";
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "sizing/AnswerText.h"
 #include "sizing/DesignFigures.h"
 #include "sizing/Search.h"
+#include "tools/volvenza-sim/DutyOptions.h"
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
 #include "tools/volvenza-sim/SimText.h"
@@ -32,27 +33,16 @@ constexpr int kExitCannot = 3;
 constexpr int kExitOverlap = 64;
 
 const char* const kRuleKeys[kRuleCount] = {
-    "rule1_min_pressure", "rule2_precharge",       "rule3_compression_ratio", "rule4_max_pressure",
-    "rule5_max_flow",     "rule6_gas_temperature", "rule7_pressure_swing"};
+    "rule1_min_pressure",   "rule2_precharge", "rule3_compression_ratio",
+    "rule4_max_pressure",   "rule5_max_flow",  "rule6_gas_temperature",
+    "rule7_pressure_swing", "rule8_emergency", "rule9_hold"};
 
 // The shortest text that reads back as the value meant: a figure that came
 // from single precision (the data) as its float, and one computed from
 // decimals (an oil volume from a delivery and a time) without the last
 // bits its arithmetic left.
 std::string Json(double value) {
-    if (!std::isfinite(value)) return "null";
-    char buffer[32];
-    const float single = static_cast<float>(value);
-    if (static_cast<double>(single) == value) {
-        return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, single).ptr);
-    }
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    double back = 0;
-    std::from_chars(buffer, buffer + std::strlen(buffer), back);
-    if (std::abs(back - value) <= 4 * std::abs(std::nextafter(value, 0.0) - value)) {
-        return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, back).ptr);
-    }
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    return JsonNumber(value);
 }
 
 std::string Bool(bool b) {
@@ -290,6 +280,14 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
                ", \"fatigue_life_years\": " +
                (f.LifeYears ? Json(*f.LifeYears) : std::string("null")) + ", ";
     };
+    // The duties, as run --summary gives them.
+    const auto duties = [&](const Evaluation& e) {
+        const DutyOutcomes& d = e.Duties;
+        return ", \"movement_pressures\": " + MovementPressuresJson(e.Movements) +
+               ", \"emergency\": " + (d.Emergency ? EmergencyJson(*d.Emergency) : "null") +
+               ", \"hold\": " +
+               (d.Hold && req.Duties.Hold ? HoldJson(*req.Duties.Hold, *d.Hold) : "null");
+    };
     const double p1 = req.MinPressure;
     const GasSettings g = EngineeringGas(req.Gas);
     std::string j = "{\n  \"requirements\": {\"p1\": " + Json(p1) + ", \"type\": \"" +
@@ -335,7 +333,7 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
                  ", \"P0\": " + Json(a.PrechargeTable[i].Precharge) + "}";
         }
         j += "], " + figures(*rec) + "\"pump_share\": " + Json(w.PumpShare) +
-             ", \"pump_starts\": " + Json(w.PumpStarts) + "}";
+             ", \"pump_starts\": " + Json(w.PumpStarts) + duties(*rec) + "}";
     } else {
         j += "null";
     }
@@ -371,7 +369,7 @@ std::string AnswerJson(const SizingAnswer& a, const Requirements& req, const Cir
         for (int r = 0; r < kRuleCount; ++r) {
             j += ", \"" + std::string(kRuleKeys[r]) + "\": " + Bool(e.Rules[r]);
         }
-        j += "}";
+        j += duties(e) + "}";
     }
     j += "\n  ],\n  \"explanations\": [";
     for (size_t i = 0; i < a.Explanations.size(); ++i) {
@@ -422,6 +420,9 @@ int RunSizeCommand(std::vector<std::string> args) {
             return 64;
         }
     }
+    // A duty's value refused says why; only a usage error shows the usage.
+    const auto duties = TakeDutyOptions(args);
+    if (!duties) return kExitOverlap;
     // A project brings its own requirements and gas law; the options change them.
     Requirements any;
     any.MinPressure = 1;  // only to find the file's name
@@ -442,8 +443,12 @@ int RunSizeCommand(std::vector<std::string> args) {
     }
     Requirements base = sizing.Requirements;
     base.Gas = state.Gas;
-    const auto options = Parse(std::move(args), IsProjectPath(first->in) ? &base : nullptr);
+    auto options = Parse(std::move(args), IsProjectPath(first->in) ? &base : nullptr);
     if (!options) return kSizeUsage;
+    if (auto refused = ApplyDutyOptions(*duties, state, options->req.Duties)) {
+        std::cerr << *refused << '\n';
+        return kExitOverlap;
+    }
     if (auto refused = EnergyInputsRefusal(options->energy)) {
         std::cerr << *refused << '\n';
         return kExitCannot;

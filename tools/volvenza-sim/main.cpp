@@ -15,6 +15,7 @@
 #include "documents/SimulationFile.h"
 #include "engine/CircuitState.h"
 #include "engine/Simulation.h"
+#include "tools/volvenza-sim/DutyOptions.h"
 #include "tools/volvenza-sim/GasCommand.h"
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
@@ -38,6 +39,7 @@ constexpr const char* kUsage = SIM_TEXT(
     "  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
     "      carica l'esempio, lo simula e salva il file di simulazione\n"
     "  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
+    "      [OPZIONI DEI COMPITI]\n"
     "      carica dati iniziali e movimenti da IN, simula e salva in OUT.vlz; da un\n"
     "      progetto .vlzp anche la legge del gas e l'inviluppo, salvo le opzioni date\n"
     "  volvenza-sim convert IN OUT\n"
@@ -54,7 +56,7 @@ constexpr const char* kUsage = SIM_TEXT(
     "      [--ps PS] [--relief R]\n"
     "      [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]\n"
     "      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]\n"
-    "      [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS]\n"
+    "      [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS] [OPZIONI DEI COMPITI]\n"
     "      dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in\n"
     "      funzionamento continuo (un ciclo dopo l'altro; --single-cycle: il primo\n"
     "      soltanto): la più piccola grandezza del catalogo che rispetta le sette\n"
@@ -100,6 +102,23 @@ constexpr const char* kUsage = SIM_TEXT(
     "  --bottle-volume V             bombole di gas sul lato gas degli accumulatori [dm3]\n"
     "  --volumetric-efficiency E     rendimento volumetrico della pompa: eroga E Qp\n"
     "                                (più di 0, al più 1; predefinito 1)\n"
+    "\n"
+    "Opzioni dei compiti (run, example e size; con il gas ideale o l'azoto reale):\n"
+    "  --load K:VALORE[:RENDIMENTO[:PERDITA]]\n"
+    "                                carico del movimento K (da 1): forza [kN] per cilindri\n"
+    "                                e plunger, coppia [N·m] per motori e palmole; rendimento\n"
+    "                                idromeccanico (predefinito 0,95), perdita [bar] fino\n"
+    "                                all'attuatore (predefinita 0)\n"
+    "  --required K:BAR              pressione richiesta dal movimento K, data così\n"
+    "  --emergency 3,5               movimenti da finire a pompa persa, da Pm - Dp alla\n"
+    "                                temperatura minima dell'inviluppo\n"
+    "  --emergency-from-full         la corsa di emergenza parte da Pm\n"
+    "  --hold-pressure P --hold-time S\n"
+    "                                pressione da mantenere [bar] per S secondi a pompa\n"
+    "                                ferma, da Pm - Dp (--hold-from-pm: da Pm)\n"
+    "  --leakage L                   trafilamento durante il mantenimento [dm3/min]\n"
+    "  --hold-cooling K              raffreddamento del gas nel tempo di mantenimento [K]\n"
+    "Con --summary, run chiude con una riga JSON: movement_pressures, emergency, hold.\n"
     "Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.\n"
     "\n"
     "I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di\n"
@@ -161,7 +180,7 @@ int SaveOutputs(const CircuitState& state, const std::string& out,
 }
 
 int Simulate(CircuitState& state, const std::string& out, const std::optional<std::string>& table,
-             const RunOptions& options) {
+             const RunOptions& options, double p1 = 0, const DutyPlan& plan = {}) {
     // The summary's balance from a project's own efficiency or hours, as the
     // window shows none for values outside their range.
     if (options.summary) {
@@ -169,7 +188,14 @@ int Simulate(CircuitState& state, const std::string& out, const std::optional<st
     }
     const RunOutcome outcome = RunAnsweringYes(state);
     if (outcome == RunOutcome::Refused) return kExitRefused;
-    if (options.summary) std::cout << SummaryLines(state, options.energy);
+    if (options.summary) {
+        std::cout << SummaryLines(state, options.energy);
+        // The duties on the exact engine; the classic law judges nothing more.
+        if (state.Gas.Law != GasLawKind::Classic) {
+            const auto duties = RunDutiesLine(state, p1, plan);
+            std::cout << (duties ? *duties : SimMessage(duties.Error())) << '\n';
+        }
+    }
     // A run at any temperature of the envelope that did not end normally
     // says so in the status, the gas leaving its law before the warning.
     int code = kExitDone;
@@ -226,7 +252,13 @@ int main(int argc, char** argv) {
     // are applied again over it then.
     const std::vector<std::string> given = args;
     std::optional<RunOptions> options = RunOptions{};
-    if (command == "example" || command == "run") options = TakeRunOptions(args);
+    std::optional<DutyOptions> duties = DutyOptions{};
+    if (command == "example" || command == "run") {
+        options = TakeRunOptions(args);
+        // A duty's value refused says why; only a usage error shows the usage.
+        if (options) duties = TakeDutyOptions(args);
+        if (!duties) return kExitUsage;
+    }
     std::optional<std::string> table;
     if (!options || !TakeExport(args, table) || (csv && command != "export")) return Usage();
 
@@ -244,7 +276,10 @@ int main(int argc, char** argv) {
             return Fail(*err, kExitUsage);
         }
         LoadExampleCircuit(state);
-        return Simulate(state, args[0], table, *options);
+        DutyPlan plan;
+        if (auto refused = ApplyDutyOptions(*duties, state, plan))
+            return Fail(*refused, kExitUsage);
+        return Simulate(state, args[0], table, *options, 0, plan);
     }
     if (command == "run" && args.size() == 2) {
         if (auto err = OverlappingFiles(args[0], outputs(args[1]))) return Fail(*err, kExitUsage);
@@ -256,7 +291,11 @@ int main(int argc, char** argv) {
         const RunOptions used =
             *TakeRunOptions(again, state.Gas, {req.PumpEfficiency, req.HoursPerYear, std::nullopt});
         state.Gas = used.gas;
-        return Simulate(state, args[1], table, used);
+        DutyPlan plan = req.Duties;
+        if (auto refused = ApplyDutyOptions(*duties, state, plan))
+            return Fail(*refused, kExitUsage);
+        // Movements without a load keep the project's p1, none for a simulation file.
+        return Simulate(state, args[1], table, used, req.MinPressure, plan);
     }
     if (command == "convert" && args.size() == 2 && !table) {
         if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);

@@ -1,0 +1,169 @@
+#include "sizing/DutyText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "numbers/NumberText.h"
+#include "numbers/Rounding.h"
+
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, text) text
+#endif
+
+namespace volvenza::sizing {
+namespace {
+
+// The movements short of their pressure named one by one; more are counted.
+constexpr size_t kShortListed = 5;
+
+std::string Say(const Wording& w, const char* italian, const std::vector<std::string>& parts = {}) {
+    return FillParts(
+        w.Translate ? w.Translate("volvenza::SizingText", italian) : std::string(italian), parts);
+}
+
+std::string Num(const Wording& w, double value, int decimals) {
+    if (!std::isfinite(value)) return "-";
+    return FormatNumber(RoundHalfEven(value, decimals), w.Decimal);
+}
+
+std::string Verdict(const Wording& w, bool passes) {
+    return passes ? Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "supera"))
+                  : Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "non supera"));
+}
+
+std::string MovementLine(const Wording& w, const MovementPressure& m) {
+    return Say(w,
+               QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                 "Il movimento %1 richiede %2 bar: la pressione vi scende a %3 bar "
+                                 "a %4 °C verso %5 s, margine %6 bar."),
+               {std::to_string(m.Movement), Num(w, m.Required, 2), Num(w, m.Lowest, 2),
+                Num(w, m.WorkTemp, 2), Num(w, m.Time, 3), Num(w, m.Margin(), 2)});
+}
+
+std::string EmergencyLine(const Wording& w, const EmergencyOutcome& e) {
+    std::string marked;
+    for (int k : e.Movements) marked += (marked.empty() ? "" : ", ") + std::to_string(k);
+    return Say(w,
+               QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                 "Corsa di emergenza, pompa persa (movimenti %1), da %2 bar a %3 "
+                                 "°C: pressione minima %4 bar, margine %5 bar (movimento %6), "
+                                 "restano %7 dm3 di olio: %8."),
+               {marked, Num(w, e.StartPressure, 2), Num(w, e.WorkTemp, 2), Num(w, e.Lowest, 2),
+                Num(w, e.Margin, 2), std::to_string(e.Tightest), Num(w, e.OilLeft, 3),
+                Verdict(w, e.Passes)});
+}
+
+std::string HoldLine(const Wording& w, const HoldDuty& hold, const HoldOutcome& h) {
+    const std::string held = std::isinf(h.TimeHeld)
+                                 ? Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "senza fine"))
+                                 : Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "per %1 s"),
+                                       {Num(w, h.TimeHeld, 1)});
+    return Say(w,
+               QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                 "Pressione mantenuta %1 bar per %2 s, pompa ferma, da %3 bar "
+                                 "(trafilamento %4 dm3/min, raffreddamento %5 K): a fine tempo "
+                                 "%6 bar; la tiene %7: %8."),
+               {Num(w, hold.Pressure, 2), Num(w, hold.Time, 1), Num(w, h.StartPressure, 2),
+                Num(w, hold.Leakage, 3), Num(w, hold.Cooling, 1), Num(w, h.Lowest, 2), held,
+                Verdict(w, h.Passes)});
+}
+
+}  // namespace
+
+std::vector<std::string> DutySummary(const std::vector<MovementPressure>& movements,
+                                     const DutyOutcomes& duties, const DutyPlan& plan,
+                                     const Wording& w) {
+    std::vector<std::string> lines;
+    const auto tightest =
+        std::min_element(movements.begin(), movements.end(),
+                         [](const MovementPressure& a, const MovementPressure& b) {
+                             return a.Margin() < b.Margin();
+                         });
+    if (tightest != movements.end()) lines.push_back(MovementLine(w, *tightest));
+    if (duties.Emergency) lines.push_back(EmergencyLine(w, *duties.Emergency));
+    if (duties.Hold && plan.Hold) lines.push_back(HoldLine(w, *plan.Hold, *duties.Hold));
+    return lines;
+}
+
+std::vector<std::string> DutyFailures(const std::vector<MovementPressure>& shortMovements,
+                                      double p1, const DutyOutcomes& duties, const DutyPlan& plan,
+                                      const Wording& w) {
+    std::vector<std::string> lines;
+    // Those that need p1 are told by rule 1's own sentence.
+    std::vector<MovementPressure> loaded;
+    for (const MovementPressure& m : shortMovements) {
+        if (m.Required != p1) loaded.push_back(m);
+    }
+    for (size_t i = 0; i < loaded.size() && i < kShortListed; ++i) {
+        lines.push_back(MovementLine(w, loaded[i]));
+    }
+    if (loaded.size() > kShortListed) {
+        lines.push_back(Say(w,
+                            QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                              "Altri %1 movimenti restano sotto la loro "
+                                              "pressione."),
+                            {std::to_string(loaded.size() - kShortListed)}));
+    }
+    if (!duties.EmergencyPasses()) lines.push_back(EmergencyLine(w, *duties.Emergency));
+    if (!duties.HoldPasses() && plan.Hold) lines.push_back(HoldLine(w, *plan.Hold, *duties.Hold));
+    return lines;
+}
+
+std::vector<std::string> DutyHeadings(const DutyColumns& c, const Wording& w) {
+    std::vector<std::string> headings;
+    if (c.Loads) {
+        headings.push_back(
+            Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "Margine dei movimenti [bar]")));
+    }
+    if (c.Emergency) {
+        headings.push_back(
+            Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "Margine di emergenza [bar]")));
+    }
+    if (c.Hold) headings.push_back(Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "Tenuta [s]")));
+    return headings;
+}
+
+std::vector<std::string> DutyCells(const DutyColumns& c,
+                                   const std::vector<MovementPressure>& movements,
+                                   const DutyOutcomes& duties, const Wording& w) {
+    std::vector<std::string> cells;
+    if (c.Loads) {
+        double margin = std::numeric_limits<double>::infinity();
+        for (const MovementPressure& m : movements) margin = std::min(margin, m.Margin());
+        cells.push_back(Num(w, margin, 2));
+    }
+    if (c.Emergency) cells.push_back(duties.Emergency ? Num(w, duties.Emergency->Margin, 2) : "-");
+    if (c.Hold) {
+        cells.push_back(!duties.Hold                        ? "-"
+                        : std::isinf(duties.Hold->TimeHeld) ? "∞"
+                                                            : Num(w, duties.Hold->TimeHeld, 1));
+    }
+    return cells;
+}
+
+std::vector<std::string> DutyLegend(bool loads, bool emergency, bool hold, const Wording& w) {
+    std::vector<std::string> lines;
+    if (loads) {
+        lines.push_back(Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                                 "Regola 1 vale anche per ogni movimento: mentre "
+                                                 "si muove, la pressione resta sopra quella che "
+                                                 "il suo carico richiede (p1 senza carico).")));
+    }
+    if (emergency) {
+        lines.push_back(Say(
+            w, QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                 "Regola 8: persa la pompa a Pm - Dp (o da pieno), alla "
+                                 "temperatura minima, i movimenti di emergenza finiscono ciascuno "
+                                 "con la sua pressione.")));
+    }
+    if (hold) {
+        lines.push_back(Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                                 "Regola 9: a pompa ferma, con il trafilamento e "
+                                                 "il raffreddamento del gas, la pressione resta "
+                                                 "sopra quella da mantenere per il suo tempo.")));
+    }
+    return lines;
+}
+
+}  // namespace volvenza::sizing

@@ -1,0 +1,284 @@
+#include "tools/volvenza-sim/DutyOptions.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <sstream>
+
+#include "numbers/NumberText.h"
+#include "tools/volvenza-sim/SimText.h"
+
+namespace volvenza {
+namespace {
+
+// Nothing, after saying why on stderr.
+std::nullopt_t Refuse(const std::string& sentence) {
+    std::cerr << sentence << '\n';
+    return std::nullopt;
+}
+
+std::nullopt_t BadValue(const std::string& option, const std::string& value) {
+    return Refuse(SimFill(SIM_TEXT("volvenza-sim", "Valore non valido per l'opzione %1: %2"),
+                          {option, value}));
+}
+
+// The parts of a text between `separator`s.
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::stringstream in(text);
+    std::string part;
+    while (std::getline(in, part, separator)) parts.push_back(part);
+    if (!text.empty() && text.back() == separator) parts.emplace_back();
+    return parts;
+}
+
+// A movement's number: a whole number from 1.
+std::optional<int> Number(const std::string& text) {
+    const auto x = ParseNumber<double>(text);
+    if (!x || *x != std::floor(*x) || !(*x >= 1 && *x <= kMaxMovements)) return std::nullopt;
+    return static_cast<int>(*x);
+}
+
+std::optional<LoadOption> ParseLoad(const std::string& option, const std::string& text) {
+    const std::vector<std::string> parts = Split(text, ':');
+    const size_t most = option == "--load" ? 4 : 2;
+    if (parts.size() < 2 || parts.size() > most) return BadValue(option, text);
+    LoadOption o{option, text, 0, {}, {}, {}, {}};
+    const auto k = Number(parts[0]);
+    if (!k) {
+        return Refuse(SimFill(
+            SIM_TEXT("volvenza-sim", "%1 %2: il movimento deve essere un numero intero da 1"),
+            {option, text}));
+    }
+    o.movement = *k;
+    std::vector<double> values;
+    for (size_t i = 1; i < parts.size(); ++i) {
+        const auto x = ParseNumber<double>(parts[i]);
+        if (!x || !std::isfinite(*x)) return BadValue(option, text);
+        values.push_back(*x);
+    }
+    const auto say = [&](const char* sentence) {
+        return Refuse(SimFill(sentence, {option, text}));
+    };
+    if (option == "--required") {
+        if (!(values[0] > 0)) {
+            return say(
+                SIM_TEXT("volvenza-sim", "%1 %2: la pressione richiesta deve essere più di 0 bar"));
+        }
+        o.required = values[0];
+        return o;
+    }
+    if (!(values[0] >= 0)) {
+        return say(SIM_TEXT("volvenza-sim", "%1 %2: il carico deve essere almeno 0"));
+    }
+    o.load = values[0];
+    if (values.size() > 1) {
+        if (!(values[1] > 0 && values[1] <= 1)) {
+            return say(
+                SIM_TEXT("volvenza-sim", "%1 %2: il rendimento deve essere più di 0 e al più 1"));
+        }
+        o.efficiency = values[1];
+    }
+    if (values.size() > 2) {
+        if (!(values[2] >= 0)) {
+            return say(SIM_TEXT("volvenza-sim", "%1 %2: la perdita deve essere almeno 0 bar"));
+        }
+        o.loss = values[2];
+    }
+    return o;
+}
+
+std::string Bool(bool b) {
+    return b ? "true" : "false";
+}
+
+}  // namespace
+
+std::optional<DutyOptions> TakeDutyOptions(std::vector<std::string>& args) {
+    DutyOptions o;
+    std::vector<std::string> rest;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--emergency-from-full" || a == "--hold-from-pm") {
+            (a == "--hold-from-pm" ? o.holdFromPm : o.emergencyFromFull) = true;
+            continue;
+        }
+        const bool known = a == "--load" || a == "--required" || a == "--emergency" ||
+                           a == "--hold-pressure" || a == "--hold-time" || a == "--leakage" ||
+                           a == "--hold-cooling";
+        if (!known) {
+            rest.push_back(a);
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            return Refuse(
+                SimFill(SIM_TEXT("volvenza-sim", "Manca il valore dell'opzione %1"), {a}));
+        }
+        const std::string& value = args[++i];
+        if (a == "--load" || a == "--required") {
+            auto load = ParseLoad(a, value);
+            if (!load) return std::nullopt;
+            o.loads.push_back(*load);
+        } else if (a == "--emergency") {
+            std::vector<int> marked;
+            for (const std::string& part : Split(value, ',')) {
+                const auto k = Number(part);
+                if (!k) {
+                    return Refuse(SimFill(SIM_TEXT("volvenza-sim",
+                                                   "--emergency %1: i movimenti vanno dati con "
+                                                   "i loro numeri da 1, separati da virgole"),
+                                          {value}));
+                }
+                marked.push_back(*k);
+            }
+            o.emergency = marked;
+            o.emergencyText = value;
+        } else {
+            const auto x = ParseNumber<double>(value);
+            if (!x || !std::isfinite(*x)) return BadValue(a, value);
+            // A pressure and a time above 0; a leakage and a cooling of at least 0.
+            const bool positive = a == "--hold-pressure" || a == "--hold-time";
+            if (positive ? !(*x > 0) : !(*x >= 0)) {
+                return Refuse(SimFill(positive
+                                          ? SIM_TEXT("volvenza-sim", "%1 %2: deve essere più di 0")
+                                          : SIM_TEXT("volvenza-sim", "%1 %2: deve essere almeno 0"),
+                                      {a, value}));
+            }
+            (a == "--hold-pressure" ? o.holdPressure
+             : a == "--hold-time"   ? o.holdTime
+             : a == "--leakage"     ? o.leakage
+                                    : o.cooling) = *x;
+        }
+    }
+    args = rest;
+    return o;
+}
+
+std::optional<std::string> ApplyDutyOptions(const DutyOptions& o, CircuitState& state,
+                                            DutyPlan& plan) {
+    const int count = state.MovementCount;
+    const auto beyond = [&](int k) {
+        return SimFill(SIM_TEXT("volvenza-sim", "Il movimento %1 non c'è: i movimenti sono %2"),
+                       {std::to_string(k), std::to_string(count)});
+    };
+    for (const LoadOption& l : o.loads) {
+        if (l.movement > count) return beyond(l.movement);
+        Movement& m = state.Movements[static_cast<size_t>(l.movement)];
+        MovementDuty& d = m.Duty;
+        if (l.required) {
+            d.Required = l.required;
+            continue;
+        }
+        if (LoadKindOf(m.Kind) == LoadKind::None) {
+            return SimFill(SIM_TEXT("volvenza-sim", "%1 %2: il movimento %3 è vuoto"),
+                           {l.option, l.text, std::to_string(l.movement)});
+        }
+        d.Load = *l.load;
+        d.Required.reset();
+        if (l.efficiency) d.Efficiency = *l.efficiency;
+        if (l.loss) d.Loss = *l.loss;
+        if (CheckDuty(m) == DutyFault::NoSizes) {
+            return SimFill(SIM_TEXT("volvenza-sim",
+                                    "%1 %2: il movimento %3 non ha le misure da cui ricavare la "
+                                    "pressione del carico; darla con --required %3:BAR"),
+                           {l.option, l.text, std::to_string(l.movement)});
+        }
+    }
+    if (o.emergency) {
+        for (int k : *o.emergency) {
+            if (k > count) return beyond(k);
+        }
+        for (int k = 1; k <= count; ++k)
+            state.Movements[static_cast<size_t>(k)].Duty.Emergency = false;
+        for (int k : *o.emergency) state.Movements[static_cast<size_t>(k)].Duty.Emergency = true;
+    }
+    if (o.emergencyFromFull) plan.EmergencyFromFull = true;
+    const bool hold = o.holdPressure || o.holdTime || o.leakage || o.cooling || o.holdFromPm;
+    if (hold) {
+        if (!plan.Hold && !(o.holdPressure && o.holdTime)) {
+            return SimText(SIM_TEXT("volvenza-sim",
+                                    "La pressione mantenuta vuole sia --hold-pressure sia "
+                                    "--hold-time"));
+        }
+        HoldDuty h = plan.Hold.value_or(HoldDuty{});
+        if (o.holdPressure) h.Pressure = *o.holdPressure;
+        if (o.holdTime) h.Time = *o.holdTime;
+        if (o.leakage) h.Leakage = *o.leakage;
+        if (o.cooling) h.Cooling = *o.cooling;
+        if (o.holdFromPm) h.FromPm = true;
+        plan.Hold = h;
+    }
+    return std::nullopt;
+}
+
+std::string JsonNumber(double value) {
+    if (!std::isfinite(value)) return "null";
+    char buffer[32];
+    const float single = static_cast<float>(value);
+    if (static_cast<double>(single) == value) {
+        return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, single).ptr);
+    }
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    double back = 0;
+    std::from_chars(buffer, buffer + std::strlen(buffer), back);
+    if (std::abs(back - value) <= 4 * std::abs(std::nextafter(value, 0.0) - value)) {
+        return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, back).ptr);
+    }
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+std::string MovementPressuresJson(const std::vector<MovementPressure>& movements) {
+    std::string j = "[";
+    for (size_t i = 0; i < movements.size(); ++i) {
+        const MovementPressure& m = movements[i];
+        j += std::string(i ? ", " : "") + "{\"movement\": " + std::to_string(m.Movement) +
+             ", \"required\": " + JsonNumber(m.Required) + ", \"lowest\": " + JsonNumber(m.Lowest) +
+             ", \"margin\": " + JsonNumber(m.Margin()) + ", \"time\": " + JsonNumber(m.Time) +
+             ", \"pass\": " + Bool(m.Passes()) + "}";
+    }
+    return j + "]";
+}
+
+std::string EmergencyJson(const EmergencyOutcome& e) {
+    std::string marked;
+    for (size_t i = 0; i < e.Movements.size(); ++i) {
+        marked += (i ? ", " : "") + std::to_string(e.Movements[i]);
+    }
+    return "{\"movements\": [" + marked + "], \"start_pressure\": " + JsonNumber(e.StartPressure) +
+           ", \"lowest\": " + JsonNumber(e.Lowest) + ", \"margin\": " + JsonNumber(e.Margin) +
+           ", \"oil_left\": " + JsonNumber(e.OilLeft) + ", \"pass\": " + Bool(e.Passes) + "}";
+}
+
+std::string HoldJson(const HoldDuty& hold, const HoldOutcome& h) {
+    return "{\"pressure\": " + JsonNumber(hold.Pressure) + ", \"time\": " + JsonNumber(hold.Time) +
+           ", \"leakage\": " + JsonNumber(hold.Leakage) +
+           ", \"cooling\": " + JsonNumber(hold.Cooling) + ", \"lowest\": " + JsonNumber(h.Lowest) +
+           ", \"time_held\": " + JsonNumber(h.TimeHeld) + ", \"pass\": " + Bool(h.Passes) + "}";
+}
+
+Result<std::string> RunDutiesLine(const CircuitState& state, double p1, const DutyPlan& plan) {
+    const auto movements = JudgeRunMovements(state, p1);
+    if (!movements) return Result<std::string>::Fail(movements.Error());
+    std::string line = "{\"movement_pressures\": " + MovementPressuresJson(*movements);
+    line += ", \"emergency\": ";
+    if (EmergencyMovements(state.Movements, state.SimMovementCount).empty()) {
+        line += "null";
+    } else {
+        const auto e = JudgeEmergency(state, state.Gas, p1, plan.EmergencyFromFull);
+        if (!e) return Result<std::string>::Fail(e.Error());
+        line += EmergencyJson(*e);
+    }
+    line += ", \"hold\": ";
+    if (!plan.Hold) {
+        line += "null";
+    } else {
+        const auto h = JudgeHold(state, state.Gas, *plan.Hold);
+        if (!h) return Result<std::string>::Fail(h.Error());
+        line += HoldJson(*plan.Hold, *h);
+    }
+    return line + "}";
+}
+
+}  // namespace volvenza
