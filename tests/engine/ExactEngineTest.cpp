@@ -57,16 +57,10 @@ struct Circuit {
 };
 
 GasSettings Ideal(double n) {
-    GasSettings g;
-    g.Law = GasLawKind::Ideal;
-    g.Exponent = n;
-    return g;
+    return {.Law = GasLawKind::Ideal, .Exponent = n, .MinTemp = {}, .MaxTemp = {}};
 }
 GasSettings Nitrogen(double tau) {
-    GasSettings g;
-    g.Law = GasLawKind::Nitrogen;
-    g.Tau = tau;
-    return g;
+    return {.Law = GasLawKind::Nitrogen, .Tau = tau, .MinTemp = {}, .MaxTemp = {}};
 }
 
 std::vector<CycleSummary> Cycles(const Circuit& c, const GasSettings& gas, int count,
