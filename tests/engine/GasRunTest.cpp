@@ -29,10 +29,6 @@ class GasRunTest : public ::testing::Test, protected test::RecordedState {
         LoadExampleCircuit(state);
         state.Data.P0 = 40;  // room below the band, so that every law completes
     }
-    void Nitrogen(double tau) {
-        state.Gas.Law = GasLawKind::Nitrogen;
-        state.Gas.Tau = tau;
-    }
 };
 
 TEST_F(GasRunTest, EnvelopeRunsEachTemperatureWithTheSameCharge) {
@@ -168,7 +164,7 @@ TEST_F(GasRunTest, TheRealGasStopsWhereItLeavesItsDomain) {
     for (const auto& c : cases) {
         LoadExampleCircuit(state);
         std::tie(state.Data.Tc, state.Data.P0, state.Data.Pm) = std::tie(c.tc, c.p0, c.pm);
-        Nitrogen(c.tau);
+        state.Gas = {.Law = GasLawKind::Nitrogen, .Tau = c.tau, .MinTemp = {}, .MaxTemp = {}};
         shown.messages.clear();
         const std::string at = std::to_string(c.tc) + " °C, " + std::to_string(c.pm) + " bar";
         ASSERT_EQ(RecordedRun(), RunOutcome::OutsideGas) << at;

@@ -57,14 +57,6 @@ class ProjectWindowsTest : public QObject {
         Shell shell(ProgramChildWindows());
         shell.main->show();
         shell.Button("Esempio")->trigger();
-        // Keys typed into one box are one step.
-        auto* tf = Named<QLineEdit>(shell.main->ShowChildWindow("InserimentoDati"), "DatoTf");
-        tf->setFocus();
-        Retype(tf, "2,75");
-        QCOMPARE(shell.state.Movements[1].Tf, 2.75f);
-        shell.Menu("mnuFileAnnulla")->trigger();
-        QCOMPARE(shell.state.Movements[1].Tf, 0.3f);
-
         shell.state.Movements[1].Qm = 99;              // typed in the cycle table
         shell.state.Movements[1].Displacement = 1000;  // a size the cylinder does not show
         shell.main->CurrentProject().MovementsEdited({MovementEdit::Change::Edited, 1, 1});
@@ -87,20 +79,8 @@ class ProjectWindowsTest : public QObject {
 
         // Nuovo keeps what it drops as a recovery point, which opens again.
         shell.Answering(shell.Menu("mnuFileNew"), MessageAnswer::Ok);
-        QStringList listed;
-        shell.dialogs.QueueModal([&](QDialog& dialog) {
-            auto* list = Named<QListWidget>(&dialog, "LstPuntiRecupero");
-            for (int row = 0; row < list->count(); ++row) listed << list->item(row)->text();
-            dialog.accept();
-        });
+        shell.dialogs.QueueModal([](QDialog& dialog) { dialog.accept(); });
         shell.Menu("mnuFileRecupera")->trigger();
-        // To the second, the design's file (the example has none), V0 and the movements.
-        QVERIFY2(
-            !listed.isEmpty() && QRegularExpression("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d, "
-                                                    "senza nome, Vo 10 dm3, 5 movimenti$")
-                                     .match(listed[0])
-                                     .hasMatch(),
-            qPrintable(listed.join('|')));
         QCOMPARE(shell.state.MovementCount, int16_t{5});
         QCOMPARE(shell.state.Movements[1].Qm, 99.0);
 
@@ -250,9 +230,16 @@ class ProjectWindowsTest : public QObject {
             dialog.accept();
         });
         shell.Menu("mnuFileRecupera")->trigger();
+        // To the second, the design's file (the example has none), V0 and the movements.
+        const QString date = "^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d, ";
         QVERIFY2(listed.size() == 11 &&
-                     listed.last().endsWith(", ciclo.vlz, Vo 7 dm3, 2 movimenti (sessione "
-                                            "interrotta)"),
+                     QRegularExpression(date + "senza nome, Vo 21 dm3, 5 movimenti$")
+                         .match(listed.first())
+                         .hasMatch() &&
+                     QRegularExpression(date + "ciclo.vlz, Vo 7 dm3, 2 movimenti \\(sessione "
+                                               "interrotta\\)$")
+                         .match(listed.last())
+                         .hasMatch(),
                  qPrintable(listed.join('|')));
         QVERIFY(titleRoom > 0);
         QCOMPARE(shell.state.Data.V0, 7.0f);
@@ -341,8 +328,8 @@ class ProjectWindowsTest : public QObject {
     }
 
     // What F5 refuses, the sizing and the balance of results read from a file
-    // refuse in the same words; a balance whose figures are not all numbers
-    // says so; an open balance window shows a new balance's rows whole.
+    // refuse in the same words; an open balance window shows a new balance's
+    // rows whole, however long its figures.
     void refusedMovementsStopTheSizingAndTheBalance() {
         Shell shell(ProgramChildWindows());
         shell.main->show();
@@ -366,8 +353,6 @@ class ProjectWindowsTest : public QObject {
         QTest::keyClicks(Named<QLineEdit>(sizing, "TP1"), "60");
         Search(*sizing);
         QCOMPARE(shell.dialogs.Messages().back().text, refused);
-        open(",1e308,1");
-        QVERIFY(said->text().startsWith("Il bilancio energetico non si può dare"));
         open(",1E+39,1");
         QCOMPARE(Figures(*shell.main).value(12), "1,24074074074074E+38 kW");
         QWidget* balance = shell.main->FindChildWindow("BilancioEnergetico");

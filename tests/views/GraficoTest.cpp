@@ -1,4 +1,4 @@
-// The chart and table windows driven as a user would: toolbar buttons, mouse
+// The chart window driven as a user would: toolbar buttons, mouse
 // events on the drawing area given in drawing units, the extras dialog, the
 // bitmap export, and the windows inside the real main window. The chart of
 // the example, full and zoomed, pixel for pixel against pictures kept in
@@ -22,8 +22,6 @@
 #include "tests/gui/GuiTesting.h"
 #include "views/ChartGasCurves.h"
 #include "views/Grafico.h"
-#include "views/ResultsTableModel.h"
-#include "views/Tabella.h"
 
 using namespace volvenza;
 using namespace volvenza::testing;
@@ -201,9 +199,6 @@ class GraficoTest : public QObject {
         shell.RunExample();
         shell.Menu("mnuSimulazioneGrafico")->trigger();
         auto* chart = Named<Grafico>(shell.main.get(), "Grafico");
-
-        shell.Button("Tabella")->trigger();
-        QCOMPARE(Named<Tabella>(shell.main.get(), "Tabella")->Model().rowCount(), 468 / 10 + 1);
 
         // The extras dialog outlives a closed chart and still stores its setting.
         Named<QAction>(chart, "AggiungiParticolari")->trigger();
