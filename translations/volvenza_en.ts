@@ -208,6 +208,10 @@
         <translation>The pressure held needs both --hold-pressure and --hold-time</translation>
     </message>
     <message>
+        <source>Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la portata di picco %3 dm3/min a %4 bar: %5 kW; con l&apos;accumulatore servono %6 kW in più</source>
+        <translation>Installed power %1 kW (Qp at Pm, efficiency %2); a pump alone for the peak flow of %3 dm3/min at %4 bar: %5 kW; %6 kW more needed with the accumulator</translation>
+    </message>
+    <message>
         <source>Uso:
   volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
       carica l&apos;esempio, lo simula e salva il file di simulazione
@@ -232,8 +236,9 @@
       [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS] [OPZIONI DEI COMPITI]
       dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in
       funzionamento continuo (un ciclo dopo l&apos;altro; --single-cycle: il primo
-      soltanto): la più piccola grandezza del catalogo che rispetta le sette
-      regole o, se nessuna basta (o con --arrangements), più accumulatori in
+      soltanto): la più piccola grandezza del catalogo che rispetta le regole
+      (sette, e le 8 e 9 con i compiti dati) o, se nessuna basta (o con
+      --arrangements), più accumulatori in
       parallelo o un pistone con bombole (--bottle-sizes, predefinite
       10,20,40,50 dm3); i candidati e perché i più piccoli non bastano; stato 0 con una
       raccomandazione, 1 se nessuna grandezza basta (risposta su stdout), 3 se la
@@ -331,8 +336,9 @@ uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
       [--json] [--pdf OUT.pdf] [GAS OPTIONS] [DUTY OPTIONS]
       sizes accumulator, precharge and pump for the cycle of IN.vlz in
       continuous operation (one cycle after another; --single-cycle: the first
-      alone): the smallest catalogue size that meets the seven rules or, when
-      none does (or with --arrangements), several accumulators in parallel or
+      alone): the smallest catalogue size that meets the rules (seven, and
+      8 and 9 with the duties given) or, when none does (or with
+      --arrangements), several accumulators in parallel or
       a piston with bottles (--bottle-sizes, by default 10,20,40,50 dm3); the
       candidates and why the smaller ones fall short; status 0 with a
       recommendation, 1 when no size is enough (answer on stdout), 3 when the
@@ -406,10 +412,6 @@ region (it condenses or leaves the equation&apos;s range) at any temperature
 64 wrong usage, or an output file that is the input file or the other output
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
-    </message>
-    <message>
-        <source>Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la portata di picco %3 dm3/min a %4 bar: %5 kW; con l&apos;accumulatore servono %6 kW in più</source>
-        <translation>Installed power %1 kW (Qp at Pm, efficiency %2); a pump alone for the peak flow of %3 dm3/min at %4 bar: %5 kW; %6 kW more needed with the accumulator</translation>
     </message>
 </context>
 <context>
