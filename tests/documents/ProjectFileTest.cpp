@@ -167,6 +167,8 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
          "/movimenti/1/rendimento vale 0, fuori dall'intervallo ammesso: più di 0 e al più 1."},
         {with("\"pressione_richiesta\": 80.0", "\"pressione_richiesta\": -2"),
          "/movimenti/4/pressione_richiesta vale -2, fuori dall'intervallo ammesso: più di 0."},
+        {with("\"pressione_richiesta\": 80.0", "\"pressione_richiesta\": \"80\""),
+         "il campo /movimenti/4/pressione_richiesta deve essere un numero"},
         {with("\"perdita\": 3.0", "\"perdita\": -3"), "/movimenti/3/perdita vale -3"},
         {with("\"tempo\": 600.0", "\"tempo\": 0"), "/dimensionamento/mantenimento/tempo vale 0"},
         {with("\"rendimento_volumetrico\": 1.0", "\"rendimento_volumetrico\": 0"),
