@@ -182,6 +182,8 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         {R"(["\\", )" + std::string(20, '[') + std::string(20, ']') + "]",
          "il testo JSON annida più di 16 livelli di elenchi e oggetti alla riga 1, al carattere "
          "23"},
+        // An escaped quote does not end its string: the brackets after it are text.
+        {R"(["\")" + std::string(20, '[') + R"("])", "il campo / deve essere un oggetto"},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(Refused(c.text, "Il file p.vlzp non è un progetto Volvenza valido: "));
