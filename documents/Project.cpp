@@ -157,8 +157,9 @@ float Movement::*MovementFieldMember(int16_t field) {
 Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops stops) {
     // The boxes as their windows label them.
     constexpr std::array<const char*, 6> initial = {"Vo", "Po", "tc", "Qp", "PM", "DP"};
-    constexpr std::array<const char*, kFlowField + 1> movement = {
-        "Ti", "Tf", "Ti2", "Tf2", "D", "L", "d", "d2", "S1", "S2", "C", "N", "CU", "AR", "Qm"};
+    constexpr std::array<const char*, kLastMovementField + 1> movement = {
+        "Ti", "Tf", "Ti2", "Tf2", "D",  "L",   "d", "d2", "S1", "S2",
+        "C",  "N",  "CU",  "AR",  "Qm", "F/M", "η", "Δp", "pr"};
     const auto at = static_cast<size_t>(key.field);
     constexpr MessageId requirements[] = {
         MessageId::RequirementMinPressure,  MessageId::RequirementRated,
@@ -675,7 +676,7 @@ Status RecoveryStore::Load(const RecoveryPoint& point, ProjectSnapshot& snapshot
         const int field = draft[2].get<int>();
         const int lastField = place == 3   ? kCatalogueDraftColumns - 1
                               : place == 2 ? static_cast<int>(RequirementBox::Count) - 1
-                                           : kFlowField;
+                                           : kLastMovementField;
         if (place < 0 || place > 3 || movement < 0 || movement > kMaxMovements || field < 0 ||
             field > lastField) {
             continue;

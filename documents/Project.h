@@ -38,7 +38,8 @@ inline constexpr unsigned All = 127;
 
 // A box of a window, for the text typed into it that is not a number: the
 // initial value (its place in CircuitData), a movement's field (its place
-// in Movement: Ti 0, Tf 1, ... RotationAngle 13, Qm 14), a sizing
+// in Movement: Ti 0, Tf 1, ... RotationAngle 13, Qm 14, then the duty's load
+// 15, efficiency 16, loss 17 and typed required pressure 18), a sizing
 // requirement (RequirementBox) or a cell of the catalogue (its column).
 struct DraftKey {
     enum class Place : int16_t { InitialData, Movement, Requirements, Catalogue };
@@ -49,6 +50,8 @@ struct DraftKey {
     auto operator<=>(const DraftKey&) const = default;
 };
 inline constexpr int16_t kFlowField = 14;
+inline constexpr int16_t kLoadField = 15;
+inline constexpr int16_t kLastMovementField = 18;
 // The catalogue's columns: V0, ratio, PS, flow, τ, swing, cycles.
 inline constexpr int16_t kCatalogueDraftColumns = 7;
 // The sizing window's boxes of one value (or list) each, in its order.

@@ -83,7 +83,8 @@ void Ciclo::PasteValue(const QString& text) {
         dialogs_.Message(Text(kNoCell), MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
-    if (!(cell.flags() & Qt::ItemIsEditable)) {
+    const bool mark = cell.column() == CycleTableModel::Emergency;
+    if (!(cell.flags() & (mark ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable))) {
         dialogs_.Message(Text(kCellUnused)
                              .arg(QuotedExcerpt(text))
                              .arg(cell.row() + 1)
@@ -96,7 +97,7 @@ void Ciclo::PasteValue(const QString& text) {
         dialogs_.Message(value.error, MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
-    model_->setData(cell, value.value);
+    model_->setData(cell, value.value, mark ? Qt::CheckStateRole : Qt::EditRole);
 }
 
 }  // namespace volvenza

@@ -1,5 +1,6 @@
 #include "entry/CycleClipboard.h"
 
+#include <optional>
 #include <utility>
 
 #include <QCoreApplication>
@@ -45,7 +46,14 @@ const char* const kHeaderSkipped = QT_TRANSLATE_NOOP(
     "incollata.");
 const char* const kExtraCells = QT_TRANSLATE_NOOP(
     "volvenza::Ciclo",
-    "Le celle dopo la colonna Qm sono state ignorate (la prima alla riga %1 degli appunti).");
+    "Le celle dopo la colonna pn sono state ignorate (la prima alla riga %1 degli appunti).");
+const char* const kBadDuty = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è fuori "
+    "dai limiti, come quando lo si scrive.");
+const char* const kBadMark = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Impossibile incollare i movimenti: alla riga %1 degli appunti «%2» di %3 non è 1, x o 0.");
 const char* const kUnusedSizes = QT_TRANSLATE_NOOP(
     "volvenza::Ciclo",
     "Le misure che il tipo del movimento non usa sono state ignorate (la prima alla riga %1 "
@@ -68,6 +76,16 @@ int16_t KindByName(const QString& cell) {
         }
     }
     return MovementKind::Empty;
+}
+
+// The emergency mark as a spreadsheet holds it: 1 or x marked, 0 or
+// nothing not; nothing else is read.
+std::optional<bool> ReadMark(const QString& cell) {
+    const QString text = cell.trimmed();
+    if (text == QLatin1String("1") || text.compare(QLatin1String("x"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.isEmpty() || text == QLatin1String("0")) return false;
+    return std::nullopt;
 }
 
 bool IsRowNumber(const QString& cell) {
@@ -119,6 +137,14 @@ PastedValue ValueFromText(const QString& text, int column) {
             return {{}, Text(kBadKind).arg(1).arg(QuotedExcerpt(text))};
         return {int(kind), {}};
     }
+    if (column == CycleTableModel::Emergency) {
+        const auto mark = ReadMark(text);
+        if (!mark)
+            return {
+                {},
+                Text(kBadMark).arg(1).arg(QuotedExcerpt(text), CycleTableModel::Header(column))};
+        return {int(*mark ? Qt::Checked : Qt::Unchecked), {}};
+    }
     const PastedNumber number = ReadPastedNumber(text);
     if (number.status != PastedNumber::Status::Read) {
         return {{}, PastedNumberError(number, text, 1, column)};
@@ -139,6 +165,12 @@ QString MovementsAsText(const std::vector<Movement>& movements, int firstNumber)
                             : QString());
         }
         cells << QString::fromStdString(FormatNumber(m.Qm, UiDecimalSeparator()));
+        for (int column = CycleTableModel::Load; column <= CycleTableModel::TypedRequired;
+             ++column) {
+            cells << CycleTableModel::DutyText(m, column);
+        }
+        cells << (m.Duty.Emergency ? QStringLiteral("1") : QString())
+              << CycleTableModel::DutyText(m, CycleTableModel::Required);
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return text;
@@ -217,6 +249,35 @@ PastedMovements MovementsFromText(const QString& text) {
                 }
             }
         }
+        // The duty's cells take what typing takes; pn is worked out, not read.
+        m.Kind = kind;
+        for (int column = CycleTableModel::Load; column <= CycleTableModel::TypedRequired;
+             ++column) {
+            const QString cell = cells[column].trimmed();
+            const PastedNumber number = ReadPastedNumber(cell);
+            if (!cell.isEmpty() && number.status != PastedNumber::Status::Read) {
+                return {{}, {}, PastedNumberError(number, cell, lineNumber, column), {}};
+            }
+            if (!CycleTableModel::DutyFromText(m, column, cell)) {
+                return {{},
+                        {},
+                        Text(kBadDuty)
+                            .arg(lineNumber)
+                            .arg(QuotedExcerpt(cell), CycleTableModel::Header(column)),
+                        {}};
+            }
+        }
+        const auto mark = ReadMark(cells[CycleTableModel::Emergency]);
+        if (!mark) {
+            return {{},
+                    {},
+                    Text(kBadMark)
+                        .arg(lineNumber)
+                        .arg(QuotedExcerpt(cells[CycleTableModel::Emergency].trimmed()),
+                             CycleTableModel::Header(CycleTableModel::Emergency)),
+                    {}};
+        }
+        m.Duty.Emergency = *mark;
         pasted.movements.push_back(WithKind(m, kind));
         pasted.flowGiven.push_back(flowGiven);
     }

@@ -105,6 +105,12 @@ bool EditCell(CycleTableModel& model, int slot, int column, const QString& text)
             return false;
         }
         after.Qm = *value;
+    } else if (CycleTableModel::IsDuty(column)) {
+        // A duty's figure leaves the flow alone; out of range it stays text.
+        if (!CycleTableModel::DutyFromText(after, column, text)) {
+            model.KeepText(slot, column, text);
+            return false;
+        }
     } else {
         float Movement::*field = CycleTableModel::Field(column);
         const auto value = ParseNumber<float>(typed);
@@ -124,13 +130,25 @@ bool EditCell(CycleTableModel& model, int slot, int column, const QString& text)
     }
     bool dropped = model.DropText(slot, column);
     // A recomputed flow takes the place of what was typed there.
-    if (column != CycleTableModel::Flow && after.Qm != before.Qm) {
+    if (column != CycleTableModel::Flow && !CycleTableModel::IsDuty(column) &&
+        after.Qm != before.Qm) {
         dropped = model.DropText(slot, CycleTableModel::Flow) || dropped;
     }
     if (after == before) {
         if (dropped) model.DraftDropped(slot);
         return false;
     }
+    model.UndoStack().push(new SetMovement(model, slot, before, after, Text(kEditText).arg(slot)));
+    return true;
+}
+
+bool MarkEmergency(CycleTableModel& model, int slot, bool marked) {
+    CircuitState& state = model.State();
+    if (slot < 1 || slot > state.MovementCount) return false;
+    const Movement before = state.Movements[slot];
+    if (before.Duty.Emergency == marked) return false;
+    Movement after = before;
+    after.Duty.Emergency = marked;
     model.UndoStack().push(new SetMovement(model, slot, before, after, Text(kEditText).arg(slot)));
     return true;
 }

@@ -15,11 +15,15 @@ namespace volvenza {
 
 class CycleTableModel;
 
-// The text typed into a time, size or flow cell of `slot`. A time or a size
+// The text typed into a time, size, flow or duty cell of `slot`. A time or a size
 // recomputes the flow as the movement editor does; text that is not a
 // number stays in the cell, marked, and changes nothing. False when nothing
 // was stored.
 bool EditCell(CycleTableModel& model, int slot, int column, const QString& text);
+
+// Marks `slot` for the emergency stroke, or clears the mark. False when it
+// was so already.
+bool MarkEmergency(CycleTableModel& model, int slot, bool marked);
 
 // `slot` becomes a movement of `kind`; the sizes that kind does not use are
 // cleared and the flow recomputed. False when the kind is the same.

@@ -8,6 +8,7 @@
 #include <QUndoStack>
 
 #include "documents/Project.h"
+#include "engine/Duties.h"
 #include "engine/FlowModel.h"
 #include "entry/ActuatorPages.h"
 #include "entry/CycleCommands.h"
@@ -42,6 +43,23 @@ const ColumnText kColumns[CycleTableModel::ColumnCount] = {
     {"AR [°]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Angolo di rotazione della palmola")},
     {"Qm [dm3/min]",
      QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Portata assorbita fra Ti e Tf")},
+    {QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Carico"),
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                       "Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole")},
+    {"η", QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                            "Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)")},
+    {"Δp [bar]",
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                       "Pressione persa fra accumulatore e attuatore (linee e valvole)")},
+    {"pr [bar]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                                   "Pressione richiesta immessa a mano: prende il posto di quella "
+                                   "del carico")},
+    {QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Em"),
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                       "Il movimento deve compiersi a pompa persa (corsa di emergenza)")},
+    {"pn [bar]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                                   "Pressione che il movimento richiede all'accumulatore, "
+                                   "calcolata; vuota: vale p1")},
 };
 
 const char* const kNotANumber =
@@ -72,6 +90,10 @@ const char* const kBeforeCycle = QT_TRANSLATE_NOOP(
     "Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo");
 const char* const kTimeNotFinite = QT_TRANSLATE_NOOP(
     "volvenza::CycleTableModel", "Ti o Tf non è un numero finito: la simulazione non può usarlo");
+const char* const kLoadWithoutSizes = QT_TRANSLATE_NOOP(
+    "volvenza::CycleTableModel",
+    "Il carico non dà una pressione: le misure del movimento non danno un'area o una "
+    "cilindrata; vale p1");
 const char* const kAfterCycle =
     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Il movimento esce dal ciclo, che dura %1 s");
 
@@ -80,9 +102,21 @@ const char* const kAfterCycle =
 const QColor kNotANumberText(Qt::red);
 // A flow typed over what the sizes give: the person's own figure.
 const QColor kTypedFlowText(0, 70, 160);
+// What the program works out and no one types.
+const QColor kComputedText(Qt::darkGray);
 
 QString Text(const char* source) {
     return QCoreApplication::translate("volvenza::CycleTableModel", source);
+}
+
+// The value a cell keeps while its draft is there, as the check names it.
+QString KeptText(const Movement& m, int column) {
+    if (column == CycleTableModel::Flow) return MovementNumber(m.Qm);
+    if (CycleTableModel::IsDuty(column)) {
+        const QString shown = CycleTableModel::DutyText(m, column);
+        return shown.isEmpty() ? QStringLiteral("-") : shown;
+    }
+    return MovementNumber(m.*CycleTableModel::Field(column));
 }
 
 bool FlowShown(const Movement& m) {
@@ -145,20 +179,75 @@ float Movement::*CycleTableModel::Field(int column) {
     }
 }
 
+bool CycleTableModel::DutyFromText(Movement& m, int column, const QString& text) {
+    if (!IsDuty(column)) return false;
+    const QString trimmed = text.trimmed();
+    std::optional<double> value;
+    if (trimmed.isEmpty()) {
+        value = column == Efficiency ? 0.95 : 0.0;
+    } else {
+        value = ParseNumber<double>(trimmed.toStdString());
+        if (!value || !std::isfinite(*value)) return false;
+    }
+    Movement out = m;
+    MovementDuty& d = out.Duty;
+    switch (column) {
+        case Load:
+            d.Load = *value;
+            break;
+        case Efficiency:
+            d.Efficiency = *value;
+            break;
+        case Loss:
+            d.Loss = *value;
+            break;
+        default:
+            d.Required = trimmed.isEmpty() ? std::nullopt : value;
+            break;
+    }
+    // Sizes that give no area yet are the sizes' matter, not the duty's.
+    const DutyFault fault = CheckDuty(out);
+    if (fault != DutyFault::None && fault != DutyFault::NoSizes) return false;
+    m = out;
+    return true;
+}
+
+QString CycleTableModel::DutyText(const Movement& m, int column) {
+    const MovementDuty& d = m.Duty;
+    switch (column) {
+        case Load:
+            return d.Load != 0 ? MovementNumber(d.Load) : QString();
+        case Efficiency:
+            return MovementNumber(d.Efficiency);
+        case Loss:
+            return d.Loss != 0 ? MovementNumber(d.Loss) : QString();
+        case TypedRequired:
+            return d.Required ? MovementNumber(*d.Required) : QString();
+        case Required: {
+            const std::optional<double> p = LoadPressure(m);
+            return p ? MovementNumber(RoundHalfEven(*p, 1)) : QString();
+        }
+        default:
+            return {};
+    }
+}
+
 DraftKey CycleTableModel::KeyOf(int slot, int column) {
-    return {DraftKey::Place::Movement, static_cast<int16_t>(slot),
-            column == Flow ? kFlowField : MovementField(Field(column))};
+    const int16_t field = IsDuty(column)   ? static_cast<int16_t>(kLoadField + column - Load)
+                          : column == Flow ? kFlowField
+                                           : MovementField(Field(column));
+    return {DraftKey::Place::Movement, static_cast<int16_t>(slot), field};
 }
 
 int CycleTableModel::ColumnOf(const DraftKey& key) {
-    for (int c = StartTime; c < ColumnCount; ++c) {
+    for (int c = StartTime; c <= TypedRequired; ++c) {
         if (KeyOf(key.movement, c) == key) return c;
     }
     return -1;
 }
 
 std::optional<QString> CycleTableModel::DraftOf(int slot, int column) const {
-    if (column == Kind) return std::nullopt;
+    if (column == Kind || column == Emergency || column == Required) return std::nullopt;
     const std::optional<std::string> draft = project_.Draft(KeyOf(slot, column));
     if (!draft) return std::nullopt;
     return QString::fromStdString(*draft);
@@ -171,6 +260,10 @@ bool CycleTableModel::Shows(int row, int column) const {
 bool CycleTableModel::ShowsSlot(int slot, int column) const {
     if (column == Kind || column == StartTime || column == EndTime || column == Flow) {
         return true;
+    }
+    if (column > Flow) {
+        const int16_t kind = ListedKind(state_.Movements[slot].Kind);
+        return column == Load || column == Efficiency ? LoadKindOf(kind) != LoadKind::None : true;
     }
     const float Movement::*field = Field(column);
     return field != nullptr && PageShows(ListedKind(state_.Movements[slot].Kind), Field(column));
@@ -197,6 +290,15 @@ QString CycleTableModel::CellText(int slot, int column) const {
         case Flow:
             // A flow over no time, or no number at all, is not shown as one.
             return FlowShown(m) ? MovementNumber(m.Qm) : QString();
+        case Emergency:
+            return {};
+        case Load:
+        case Efficiency:
+            return ShowsSlot(slot, column) ? DutyText(m, column) : QString();
+        case Loss:
+        case TypedRequired:
+        case Required:
+            return DutyText(m, column);
         default:
             return ShowsSlot(slot, column) ? MovementNumber(m.*Field(column)) : QString();
     }
@@ -217,7 +319,7 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
         check.reasons << reason;
     };
     auto notANumber = [&](int c) {
-        const QString kept = c == Flow ? MovementNumber(m.Qm) : MovementNumber(m.*Field(c));
+        const QString kept = KeptText(m, c);
         mark(Severity::Error,
              Text(kNotANumber).arg(Header(c).section(QLatin1Char(' '), 0, 0), kept));
     };
@@ -231,6 +333,8 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
         if (column == Flow) {
             const auto value = ParseNumber<double>(typed);
             if (!value) notANumber(column);
+        } else if (IsDuty(column)) {
+            if (!DutyFromText(m, column, *text)) notANumber(column);
         } else if (Field(column) != nullptr) {
             const auto value = ParseNumber<float>(typed);
             if (value) {
@@ -266,6 +370,7 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
     if (cycleTime_ > 0 && std::max(m.Ti, m.Tf) > cycleTime_) {
         mark(Severity::Warning, Text(kAfterCycle).arg(MovementNumber(cycleTime_)));
     }
+    if (CheckDuty(m) == DutyFault::NoSizes) check.reasons << Text(kLoadWithoutSizes);
     // Not wrong, only said: the run takes the flow typed.
     if (const auto sizes = OtherFlowOfSizes(m)) {
         check.reasons << Text(kTypedFlow).arg(MovementNumber(RoundHalfEven(*sizes, 3)));
@@ -285,6 +390,9 @@ QVariant CycleTableModel::data(const QModelIndex& index, int role) const {
                 return int(ListedKind(state_.Movements[slot].Kind));
             }
             return CellText(slot, column);
+        case Qt::CheckStateRole:
+            if (column != Emergency) return {};
+            return int(state_.Movements[slot].Duty.Emergency ? Qt::Checked : Qt::Unchecked);
         case Qt::TextAlignmentRole:
             return int(column == Kind ? Qt::AlignLeft | Qt::AlignVCenter
                                       : Qt::AlignRight | Qt::AlignVCenter);
@@ -293,6 +401,7 @@ QVariant CycleTableModel::data(const QModelIndex& index, int role) const {
             return {};
         case Qt::ForegroundRole:
             if (DraftOf(slot, column)) return QBrush(kNotANumberText);
+            if (column == Required) return QBrush(kComputedText);
             if (column == Flow && OtherFlowOfSizes(state_.Movements[slot])) {
                 return QBrush(kTypedFlowText);
             }
@@ -333,13 +442,20 @@ Qt::ItemFlags CycleTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     const int slot = SlotOf(index.row());
-    if (slot >= 1 && index.row() < rows_ && ShowsSlot(slot, index.column())) {
+    if (slot < 1 || index.row() >= rows_) return flags;
+    if (index.column() == Emergency) return flags | Qt::ItemIsUserCheckable;
+    if (index.column() != Required && ShowsSlot(slot, index.column())) {
         flags |= Qt::ItemIsEditable;
     }
     return flags;
 }
 
 bool CycleTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role == Qt::CheckStateRole && index.column() == Emergency && index.isValid() &&
+        index.row() < rows_) {
+        return MarkEmergency(*this, index.row() + 1,
+                             value.toInt() == static_cast<int>(Qt::Checked));
+    }
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
     if (index.column() == Kind) {
         return ChangeKind(*this, index.row() + 1, static_cast<int16_t>(value.toInt()));

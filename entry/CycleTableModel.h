@@ -1,7 +1,8 @@
 #pragma once
 // The movement list as a table: one row per listed movement, numbered in the
 // row header, with its kind, times, the sizes of every kind in columns of
-// their own and the flow,
+// their own and the flow, then its duty (load, efficiency, loss, a typed
+// required pressure, the emergency mark and the pressure it needs),
 // read straight from CircuitState. Edits reach the list through the undo
 // stack (CycleCommands.h); the model applies them, tells the views and reports
 // each one, so that the window can pass it on. A cell whose typed text is not
@@ -44,6 +45,12 @@ class CycleTableModel : public QAbstractTableModel {
         UnitDisplacement,
         RotationAngle,
         Flow,
+        Load,
+        Efficiency,
+        Loss,
+        TypedRequired,
+        Emergency,
+        Required,
         ColumnCount
     };
     enum class Severity { None, Warning, Error };
@@ -78,8 +85,18 @@ class CycleTableModel : public QAbstractTableModel {
     // wrong were that text in that cell (the check as the user types).
     RowCheck CheckRow(int row, int column = -1, const QString* text = nullptr) const;
 
-    // The movement field a column shows; none for the number, kind and flow.
+    // The movement field a column shows; none for the number, kind and flow
+    // and the duty's columns.
     static float Movement::*Field(int column);
+    // The duty's cells that take a number: load, efficiency, loss, typed
+    // required pressure.
+    static bool IsDuty(int column) { return column >= Load && column <= TypedRequired; }
+    // `text` typed into a duty's cell of `m`: false, and `m` as it was, when
+    // it is not a number or out of the duty's range. Empty text is the
+    // default: no load, efficiency 0,95, no loss, no typed pressure.
+    static bool DutyFromText(Movement& m, int column, const QString& text);
+    // A duty's cell as the table shows it (empty for a default that is none).
+    static QString DutyText(const Movement& m, int column);
     // The key of a cell's draft in the project, and the column of a draft's key.
     static DraftKey KeyOf(int slot, int column);
     static int ColumnOf(const DraftKey& key);

@@ -33,7 +33,10 @@ void MarkTypedCell(NumberBox& box, const QModelIndex& index) {
     } else if (check.severity == CycleTableModel::Severity::Warning) {
         palette.setColor(QPalette::Base, kCheckWarningColour);
     }
-    const bool number = index.column() == CycleTableModel::Flow
+    Movement probe;
+    const bool number = CycleTableModel::IsDuty(index.column())
+                            ? CycleTableModel::DutyFromText(probe, index.column(), text)
+                        : index.column() == CycleTableModel::Flow
                             ? ParseNumber<double>(text.toStdString()).has_value()
                             : ParseNumber<float>(text.toStdString()).has_value();
     if (!number) palette.setColor(QPalette::Text, Qt::red);

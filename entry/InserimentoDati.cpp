@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,7 +52,8 @@ const char* const kPositionName =
     QT_TRANSLATE_NOOP("volvenza::InserimentoDati", "Movimento %1 di %2");
 
 // Twips: the window's place in the main window and its client size.
-constexpr int kLeft = 100, kTop = 100, kClientWidth = 9540, kClientHeight = 5940;
+// The "Carichi" group sits under the original page, which keeps its places.
+constexpr int kLeft = 100, kTop = 100, kClientWidth = 9540, kClientHeight = 7500;
 constexpr int kAddWidth = 1815, kAddHeight = 735;
 // The field grid: five rows, each a name label, a box and a unit label.
 constexpr std::array<int, 5> kRowTops{2640, 3120, 3600, 4080, 4560};
@@ -114,6 +116,7 @@ void InserimentoDati::BuildWindow() {
     BuildFieldRows();
     BuildStepButtons();
     SetFocusOrder();
+    BuildDutyBoxes();
     LabelFixedRows();
     HideAllFields();
 }
@@ -265,6 +268,7 @@ void InserimentoDati::HideAllFields() {
     flow_.name->hide();
     flow_.box->hide();
     flow_.unit->hide();
+    if (duties_ != nullptr) duties_->hide();
 }
 
 void InserimentoDati::ShowPosition() {
@@ -343,6 +347,7 @@ void InserimentoDati::ShowMovementPage(int16_t kind) {
     }
     ShowRow(flow_, Text(kFlow), Text(kFlowUnit), UiNumber(m.Qm));
     MarkBoxes();
+    ShowDuty();
 }
 
 void InserimentoDati::ShowKindPicture(int16_t kind) {
@@ -396,6 +401,7 @@ void InserimentoDati::KeepStoredValue(FieldRow& row) {
 void InserimentoDati::StartEditing(const FieldRow* row) {
     for (FieldRow& each : rows_) KeepStoredValue(each);
     KeepStoredValue(flow_);
+    dutyEditing_ = -1;
     typingAnnounced_ = false;
     editing_ = row;
 }

@@ -15,6 +15,8 @@
 #include "documents/MovementEdit.h"
 #include "engine/CircuitState.h"
 
+class QCheckBox;
+class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -112,6 +114,15 @@ class InserimentoDati : public QWidget {
     void OnRecompute();
     void OnStep(int delta);
     void OnDelete();
+    // The "Carichi" group under the page: the movement's load, efficiency,
+    // loss and typed required pressure (the cycle table's duty columns, as
+    // drafts the same way), the emergency mark and the pressure it needs.
+    void BuildDutyBoxes();
+    void ShowDuty();
+    void MarkDutyBoxes();
+    void OnDutyEdited(int column);
+    void OnEmergencyToggled(bool marked);
+    DraftKey DutyKeyOf(int column) const;
     // Tells the other windows over the list what this one did to it.
     void Announce(const MovementEdit& edit);
     // Tells the project the current movement was typed into.
@@ -135,6 +146,16 @@ class InserimentoDati : public QWidget {
     QPushButton* back_ = nullptr;
     QPushButton* forward_ = nullptr;
     std::array<QPixmap, 6> pictures_{};
+    QGroupBox* duties_ = nullptr;
+    // Load, efficiency, loss, typed required pressure, as the table's columns.
+    std::array<NumberBox*, 4> dutyBoxes_{};
+    QLabel* loadUnit_ = nullptr;
+    QCheckBox* emergency_ = nullptr;
+    QLabel* required_ = nullptr;
+    // The duty before the box was last edited: what stays under a draft.
+    MovementDuty keptDuty_{};
+    // The duty's column being typed into; -1 when none.
+    int dutyEditing_ = -1;
 };
 
 }  // namespace volvenza

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "documents/Project.h"
+#include "entry/CycleTableModel.h"
 #include "entry/InserimentoDati.h"
 #include "entry/NumberBox.h"
 
@@ -66,6 +67,14 @@ bool InserimentoDati::FocusDraft(const DraftKey& key) {
             return true;
         }
     }
+    for (size_t i = 0; i < dutyBoxes_.size(); ++i) {
+        if (DutyKeyOf(CycleTableModel::Load + static_cast<int>(i)) == key &&
+            dutyBoxes_[i]->isVisibleTo(this)) {
+            dutyBoxes_[i]->setFocus(Qt::OtherFocusReason);
+            dutyBoxes_[i]->selectAll();
+            return true;
+        }
+    }
     return false;
 }
 
@@ -78,8 +87,9 @@ void InserimentoDati::Announce(const MovementEdit& edit) {
 void InserimentoDati::AnnounceTyping() {
     const int16_t current = state_.CurrentMovement;
     if (current < 1 || current > state_.MovementCount) return;
-    Announce({MovementEdit::Change::Edited, current, 1, editing_ != nullptr && typingAnnounced_});
-    typingAnnounced_ = editing_ != nullptr;
+    const bool typing = editing_ != nullptr || dutyEditing_ >= 0;
+    Announce({MovementEdit::Change::Edited, current, 1, typing && typingAnnounced_});
+    typingAnnounced_ = typing;
 }
 
 }  // namespace volvenza

@@ -359,11 +359,11 @@ class CicloTest : public QObject {
         table->selectionModel()->select(model.index(3, 0),
                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
         w.cycle->CopyRows();
-        QCOMPARE(
-            QGuiApplication::clipboard()->text(),
-            QStringLiteral(
-                "2\tCILINDRO SEMPLICE STELO ENTRANTE\t0,2\t0,8\t40\t15\t300\t\t\t\t\t32,39775\n"
-                "4\tMOTORE\t0\t2,5\t\t\t\t100\t120\t\t\t12\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral(
+                     "2\tCILINDRO SEMPLICE STELO ENTRANTE\t0,2\t0,8\t40\t15\t300\t\t\t\t\t32,39775"
+                     "\t\t0,95\t\t\t\t\n"
+                     "4\tMOTORE\t0\t2,5\t\t\t\t100\t120\t\t\t12\t\t0,95\t\t\t\t\n"));
         // Removing two rows apart, then taking it back, gives back the list.
         const MovementTable before = state.Movements;
         w.cycle->RemoveRows();
@@ -420,6 +420,89 @@ class CicloTest : public QObject {
         QCOMPARE(list.MovementCount, int16_t{kMaxMovements});
         QVERIFY(RemoveMovements(list, kMaxMovements - 1, 2));
         QCOMPARE(list.Movements[kMaxMovements], Movement{});
+    }
+
+    // A movement's duty: typed in the table or the editor, refused as text or
+    // out of range the same way, pasted as typed, undone, and kept in the file.
+    void dutyCellsTypedPastedUndoneAndKept() {
+        Windows w;
+        CircuitState& state = w.shell.state;
+        LoadExampleCircuit(state);
+        w.shell.Button("InserimentoDati")->trigger();
+        w.OpenCycle();
+        CycleTableModel& model = w.Model();
+        const Movement& first = state.Movements[1];  // extending, bore 50 mm
+        auto set = [&](int column, const QString& text) {
+            return model.setData(model.index(0, column), text);
+        };
+        auto red = [&](int column) {
+            return model.index(0, column).data(Qt::ForegroundRole).value<QBrush>().color() ==
+                   Qt::red;
+        };
+        QVERIFY(set(Column::Load, "20"));
+        // 20 kN over the bore's 1963,5 mm2 at η 0,95: 107,2 bar, in the editor too.
+        QCOMPARE(w.Cell(0, Column::Required), "107,2");
+        QCOMPARE(Named<QLabel>(w.Editor(), "PressioneRichiesta")->text(),
+                 "Il movimento richiede pn = 107,2 bar");
+        for (const char* bad : {"1,2", "0", "abc"}) {
+            QVERIFY(!set(Column::Efficiency, bad));
+            QVERIFY(red(Column::Efficiency) && first.Duty.Efficiency == 0.95);
+        }
+        QVERIFY(!set(Column::Loss, "-1") && red(Column::Loss));
+        QVERIFY(model.CheckRow(0).reasons.contains("Valore non valido in Δp: resta -"));
+        QVERIFY(set(Column::Loss, "5") && !red(Column::Loss) && set(Column::Efficiency, "0,9"));
+        QCOMPARE(w.Cell(0, Column::Required), "118,2");
+        // A typed pressure stands in for the load's; an empty cell gives it back.
+        QVERIFY(set(Column::TypedRequired, "150"));
+        QCOMPARE(w.Cell(0, Column::Required), "150");
+        QVERIFY(set(Column::TypedRequired, ""));
+        QVERIFY(!first.Duty.Required);
+        QVERIFY(model.setData(model.index(0, Column::Emergency), Qt::Checked, Qt::CheckStateRole));
+        QVERIFY(first.Duty.Emergency);
+        w.cycle->Undo();
+        QVERIFY(!first.Duty.Emergency);
+
+        // The editor's boxes: half-typed text keeps the value from before it.
+        auto* load = Named<QLineEdit>(w.Editor(), "DatoCarico");
+        QCOMPARE(load->text(), "20");
+        load->setFocus();
+        load->selectAll();
+        QTest::keyClicks(load, "3e");
+        QCOMPARE(first.Duty.Load, 20.0);
+        QCOMPARE(w.Cell(0, Column::Load), "3e");
+        QTest::keyClicks(load, "1");
+        QCOMPARE(first.Duty.Load, 30.0);
+        QVERIFY(!red(Column::Load));
+
+        // Copied and pasted back as it was; pasting takes what typing takes.
+        const Movement copied = first;
+        w.cycle->Table()->selectRow(0);
+        w.cycle->CopyRows();
+        QVERIFY(QGuiApplication::clipboard()->text().endsWith("\t30\t0,9\t5\t\t\t174,8\n"));
+        w.cycle->Table()->setCurrentIndex(model.index(4, Column::StartTime));
+        w.cycle->PasteRows();
+        QCOMPARE(state.Movements[6], copied);
+        auto pasted = [&](const QString& text) {
+            QGuiApplication::clipboard()->setText(text);
+            w.cycle->PasteRows();
+            return w.shell.dialogs.Messages().back().text;
+        };
+        QVERIFY(pasted("1\t0\t1\t50\t\t150\t\t\t\t\t\t10\t1,5")
+                    .contains("«1,5» di η è fuori dai limiti"));
+        QVERIFY(pasted("1\t0\t1\t50\t\t150\t\t\t\t\t\t10\t\t\t\tsì")
+                    .contains("«sì» di Em non è 1, x o 0"));
+        QCOMPARE(state.MovementCount, int16_t{6});
+        w.cycle->Table()->setCurrentIndex(model.index(1, Column::Emergency));
+        pasted("x");
+        QVERIFY(state.Movements[2].Duty.Emergency);
+
+        const QString path = w.shell.temp.filePath("carichi.vlzp");
+        const MovementTable before = state.Movements;
+        w.shell.Button("Simulazione")->trigger();  // saving asks for results
+        w.shell.WithFile(w.shell.Menu("mnuFileSaveAs"), path);
+        state.Movements = {};
+        w.shell.WithFile(w.shell.Menu("mnuFileOpen"), path);
+        QVERIFY(state.Movements == before);
     }
 
     void diagramFollowsTheListAndThePointer() {
