@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <tuple>
 
 #include <QMainWindow>
 #include <QPointer>
@@ -98,6 +100,10 @@ class frmMain : public QMainWindow {
     // "sotto p1 = 130 bar da 1,52 s a 1,91 s" where the results fall below
     // the p1 of the sizing applied; empty where they do not.
     QString BelowAppliedP1() const;
+    // Per movement with a load or a typed pressure: what it needs, the lowest
+    // while it runs and where, the margin; with the classic law, that it is
+    // not judged. Empty without such movements or current results.
+    QString MovementDutiesNote() const;
     // The energy balance's inputs: the project's requirements and applied
     // p1; nothing while the results are not the data's, whose balance would
     // mix the run with data it was not made from.
@@ -215,6 +221,8 @@ class frmMain : public QMainWindow {
     // their own extension.
     QString designFile_;
     std::unique_ptr<Project> project_;
+    // The duties' note of a revision and law: judging runs the exact engine.
+    mutable std::optional<std::tuple<uint64_t, int, QString>> dutiesNote_;
     std::unique_ptr<RecoveryStore> recovery_;
     // A recovery point within a second of the first change after the last one.
     QTimer* recoveryTimer_ = nullptr;

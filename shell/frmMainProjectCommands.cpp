@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "engine/Duties.h"
 #include "engine/PressureWatch.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
@@ -67,6 +68,22 @@ constexpr UiText kInstant{"volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmM
 constexpr UiText kAnd{"volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmMain", " e ")};
 constexpr UiText kFallsBelow{"volvenza::frmMain",
                              QT_TRANSLATE_NOOP("volvenza::frmMain", "La pressione scende %1")};
+constexpr UiText kDutyMet{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain",
+                      "movimento %1: richiede %2 bar, minima %3 bar a %4 s, margine %5 bar")};
+constexpr UiText kDutyShort{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain",
+                      "movimento %1: richiede %2 bar, minima %3 bar a %4 s, MANCANO %5 bar")};
+constexpr UiText kDutyUnfinished{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain", "movimento %1: richiede %2 bar, non si compie")};
+constexpr UiText kDutiesClassic{
+    "volvenza::frmMain",
+    QT_TRANSLATE_NOOP("volvenza::frmMain",
+                      "i carichi dei movimenti non sono giudicati con la legge classica, che "
+                      "giudica solo p1: scegliere la legge ideale o reale")};
 constexpr UiText kFromFile{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain",
@@ -138,7 +155,44 @@ QString frmMain::ResultsNote() const {
     QString note = origin->fromFile ? kFromFile.Text() : GasDescription(origin->gas);
     if (!project_->ResultsCurrent()) note = kStale.Text() + QStringLiteral(". ") + note;
     if (const QString below = BelowAppliedP1(); !below.isEmpty()) note += "; " + below;
+    if (const QString duties = MovementDutiesNote(); !duties.isEmpty()) note += "; " + duties;
     return note;
+}
+
+QString frmMain::MovementDutiesNote() const {
+    const CircuitState& state = context_.state;
+    const auto& origin = project_->Results();
+    if (!origin || origin->fromFile || !project_->ResultsCurrent() ||
+        !HasLoads(state.Movements, state.SimMovementCount)) {
+        return {};
+    }
+    if (origin->gas.Law == GasLawKind::Classic) return kDutiesClassic.Text();
+    const auto key = std::tuple(project_->Revision(), int(origin->gas.Law), QString());
+    if (dutiesNote_ && std::get<0>(*dutiesNote_) == std::get<0>(key) &&
+        std::get<1>(*dutiesNote_) == std::get<1>(key)) {
+        return std::get<2>(*dutiesNote_);
+    }
+    QStringList lines;
+    const auto judged = JudgeRunMovements(state, state.ChartMinPressure.value_or(0));
+    if (judged) {
+        auto bar = [](double p) { return UiNumber(RoundHalfEven(p, 1)); };
+        for (const MovementPressure& m : *judged) {
+            if (!LoadPressure(state.Movements[m.Movement])) continue;
+            if (!m.Completed) {
+                lines << kDutyUnfinished.Text().arg(m.Movement).arg(bar(m.Required));
+                continue;
+            }
+            lines << (m.Passes() ? kDutyMet : kDutyShort)
+                         .Text()
+                         .arg(m.Movement)
+                         .arg(bar(m.Required), bar(m.Lowest), UiNumber(RoundHalfEven(m.Time, 2)),
+                              bar(std::abs(m.Margin())));
+        }
+    } else {
+        lines << UiMessage(judged.Error());
+    }
+    dutiesNote_ = std::tuple(std::get<0>(key), std::get<1>(key), lines.join(QStringLiteral("; ")));
+    return std::get<2>(*dutiesNote_);
 }
 
 QString frmMain::BelowAppliedP1() const {

@@ -65,6 +65,12 @@ void DrawPicture(QPainter& p, const QString& key) {
         DrawCrosshair(p, QPointF(11, 11), kIconGreen);
         p.setPen(QPen(kInk, 1));
         p.drawLine(QPointF(5, 13.5), QPointF(11, 13.5));
+    } else if (key == QLatin1String("PressioniRichieste")) {  // bars of need over a curve
+        p.setPen(QPen(kInk, 1));
+        p.drawPolyline(QPolygonF({QPointF(1, 13), QPointF(5, 5), QPointF(9, 9), QPointF(15, 3)}));
+        p.setPen(QPen(QColor(0, 90, 170), 2));
+        p.drawLine(QPointF(2, 10.5), QPointF(7, 10.5));
+        p.drawLine(QPointF(9, 6.5), QPointF(14, 6.5));
     } else if (key == QLatin1String("Temperatura")) {  // a thermometer beside a curve
         p.setPen(QPen(kInk, 1));
         p.setBrush(kPaper);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/Duties.h"
 #include "engine/PressureWatch.h"
 #include "numbers/Rounding.h"
 #include "platform/DrawingSurface.h"
@@ -20,6 +21,7 @@ constexpr double kLabelHeight = 5;
 const QColor kBlack(0, 0, 0);
 const QColor kWorkingPressure(192, 0, 0);
 const QColor kBelowWorkingPressure(255, 205, 205);
+const QColor kRequiredPressure(0, 90, 170);
 
 // Where the run falls below p1: a band from p1 down to the stretch's lowest
 // pressure, under the curve, across the stretch's time (a dip between two
@@ -44,7 +46,41 @@ void MarkBelowP1(DrawingSurface& s, const CircuitState& state, const ChartView& 
     }
 }
 
+// Each loaded movement's required pressure as a line over its time in every
+// cycle of the run, its number at the line's left end.
+void DrawRequiredPressures(DrawingSurface& s, const CircuitState& state, const ChartView& view) {
+    const double shownFrom =
+        view.IsFull() ? 0 : RoundHalfEven(view.t1 / state.TimeStep, 0) * state.TimeStep;
+    const double runEnd = state.LastPoint * double(state.TimeStep);
+    const double cycle = state.Data.CycleTime;
+    const QColor previous = s.Color();
+    s.SetColor(kRequiredPressure);
+    for (int k = 1; k <= state.SimMovementCount && k <= kMaxMovements; ++k) {
+        const Movement& m = state.Movements[k];
+        const std::optional<double> p = LoadPressure(m);
+        if (!p || !(m.Tf > m.Ti)) continue;
+        const double y = (*p - view.p1) * view.scaleY;
+        if (y < 0 || y > kPlotSize) continue;
+        for (double start = 0; start + m.Ti <= runEnd; start += cycle) {
+            const double left = std::max((start + m.Ti - shownFrom) * view.scaleX, 0.0);
+            const double right =
+                std::min((start + std::min<double>(m.Tf, runEnd - start) - shownFrom) * view.scaleX,
+                         double(kPlotSize));
+            if (right > left) {
+                s.Line({left, y}, {right, y});
+                if (left + 3 < kPlotSize) s.Text({left, y + kLabelHeight}, QString::number(k));
+            }
+            if (!(cycle > 0)) break;
+        }
+    }
+    s.SetColor(previous);
+}
+
 }  // namespace
+
+bool RequiredPressuresShown(const CircuitState& state, const ChartOptions& options) {
+    return options.requiredPressures && HasLoads(state.Movements, state.SimMovementCount);
+}
 
 bool TemperatureShown(const CircuitState& state, const ChartOptions& options) {
     return options.temperature && HasGasTemperature(state);
@@ -98,6 +134,7 @@ void PaintChart(DrawingSurface& s, const CircuitState& state, const ChartView& v
             s.SetColor(previous);
         }
     }
+    if (RequiredPressuresShown(state, options)) DrawRequiredPressures(s, state, view);
     if (HasEnvelope(state) || temperature) DrawGasCurves(s, state, view, temperature);
 }
 

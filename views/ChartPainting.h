@@ -19,6 +19,8 @@ class DrawingSurface;
 struct ChartOptions {
     bool prechargeLine = false;
     bool temperature = false;  // T(t) on its own scale, when the run has it
+    // Each loaded movement's required pressure over its time in every cycle.
+    bool requiredPressures = false;
 };
 
 // The drawing area of the chart window at its opening size, in twips: the
@@ -42,6 +44,10 @@ struct ChartShown {
 // T(t) is drawn when asked for and the run followed the gas temperature.
 bool TemperatureShown(const CircuitState& state, const ChartOptions& options);
 
+// The required pressures are drawn when asked for and a movement of the run
+// has a load or a typed pressure.
+bool RequiredPressuresShown(const CircuitState& state, const ChartOptions& options);
+
 // A face from `base` whose pressure labels fit before their ticks and whose
 // height fits between "P(t)" and the highest label, on the surface's size.
 // Nothing changes on a surface without pixels.
@@ -49,8 +55,8 @@ void FitChartFont(DrawingSurface& surface, const QFont& base);
 
 // Sets the surface's drawing units and puts on its overlay the axes and
 // their names, the curve of the view with its ticks, the precharge line when
-// asked, the p1 of an applied sizing, the envelope's curves and T(t) with the
-// legend. The caller commits.
+// asked, the p1 of an applied sizing, the movements' required pressures when
+// asked, the envelope's curves and T(t) with the legend. The caller commits.
 void PaintChart(DrawingSurface& surface, const CircuitState& state, const ChartView& view,
                 const ChartOptions& options);
 

@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "documents/AtomicFile.h"
+#include "engine/Duties.h"
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
 #include "platform/ResultsNote.h"
@@ -47,6 +48,10 @@ const ToolbarButton kButtons[] = {
     // Shown only for a run that followed the gas temperature.
     {"Temperatura",
      QT_TRANSLATE_NOOP("volvenza::Grafico", "Mostra/nascondi la temperatura del gas T(t)")},
+    // Shown only when a movement of the run has a load or a typed pressure.
+    {"PressioniRichieste",
+     QT_TRANSLATE_NOOP("volvenza::Grafico",
+                       "Mostra/nascondi la pressione richiesta da ogni movimento")},
 };
 
 // Readout labels and their boxes; the difference boxes start at "0".
@@ -153,9 +158,11 @@ void Grafico::BuildToolbar() {
         action->setToolTip(action->toolTip() + QStringLiteral(" (") +
                            tool.keys.toString(QKeySequence::NativeText) + QLatin1Char(')'));
     }
-    QAction* temperature = buttons_[QStringLiteral("Temperatura")];
-    temperature->setCheckable(true);
-    temperature->setVisible(false);
+    for (const char* key : {"Temperatura", "PressioniRichieste"}) {
+        QAction* toggle = buttons_[QString::fromLatin1(key)];
+        toggle->setCheckable(true);
+        toggle->setVisible(false);
+    }
     EnableChartInput(false, false, false);
 }
 
@@ -287,6 +294,9 @@ void Grafico::PaintView() {
     QAction* temperature = buttons_[QStringLiteral("Temperatura")];
     temperature->setVisible(HasGasTemperature(state_));
     temperature->setChecked(TemperatureOn());
+    QAction* required = buttons_[QStringLiteral("PressioniRichieste")];
+    required->setVisible(HasLoads(state_.Movements, state_.SimMovementCount));
+    required->setChecked(RequiredPressuresShown(state_, *options_));
     for (const char* name : {"Label9", "Text3"}) {
         findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly)
             ->setVisible(TemperatureOn());
@@ -419,6 +429,9 @@ void Grafico::RunToolbarButton(const QString& key) {
         OpenExtras();
     } else if (key == QLatin1String("Temperatura")) {
         options_->temperature = !options_->temperature;
+        RedrawChart();
+    } else if (key == QLatin1String("PressioniRichieste")) {
+        options_->requiredPressures = !options_->requiredPressures;
         RedrawChart();
     } else if (key == QLatin1String("Differenza")) {
         SelectTool(QStringLiteral("CollimatoreDifferenza"));

@@ -261,6 +261,19 @@ class GraficoTest : public QObject {
         QCOMPARE(count(kTemperatureCurve), 0);
         QVERIFY(!chart.window.findChild<QWidget*>("Text3")->isVisible());
 
+        // A movement with a load: its required pressure is offered as a line.
+        QAction* required = chart.Button("PressioniRichieste");
+        QVERIFY(!required->isVisible());
+        state.Movements[1].Duty.Load = 14;  // 14 kN on a 50 mm bore: 75,1 bar
+        chart.Button("Disegna")->trigger();
+        const QColor need(0, 90, 170);
+        QVERIFY(required->isVisible() && count(need) == 0);
+        required->trigger();
+        QVERIFY(required->isChecked() && count(need) > 20);
+        required->trigger();
+        QCOMPARE(count(need), 0);
+        state.Movements[1].Duty.Load = 0;
+
         // A classic run without the envelope offers nothing of it.
         state.Gas = GasSettings{};
         QCOMPARE(RunSimulation(state).outcome, RunOutcome::Completed);
