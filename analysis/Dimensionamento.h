@@ -23,6 +23,7 @@
 class QCheckBox;
 class QComboBox;
 class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -99,6 +100,12 @@ class Dimensionamento : public QWidget {
     void BuildExplanations(Parts& parts);
     void ConnectCommands(const Parts& parts);
     void ConnectInputs();
+    // The emergency stroke's start and the pressure held: the boxes, what
+    // they give (false, with the message, when a hold box is wrong; with
+    // `lenient` such a box keeps the plan's value) and what they show.
+    void BuildDuties(QFormLayout& form);
+    bool ReadDuties(DutyPlan& plan, QString* message, bool lenient) const;
+    void ShowDuties(const DutyPlan& plan);
     void FitDesignSize(const Parts& parts);
     // The bottles as the box gives them, or nothing when it gives none.
     std::optional<std::vector<double>> ReadBottles() const;
@@ -163,6 +170,11 @@ class Dimensionamento : public QWidget {
     // The boxes above in RequirementBox order.
     std::array<QLineEdit*, 8> requirementBoxes_{};
     QCheckBox* arrangements_ = nullptr;
+    QCheckBox* emergencyFromFull_ = nullptr;
+    QGroupBox* hold_ = nullptr;
+    // Pressure, time, leakage, cooling.
+    std::array<QLineEdit*, 4> holdBoxes_{};
+    QCheckBox* holdFromPm_ = nullptr;
     QLabel* gasLaw_ = nullptr;
     QPushButton* calculate_ = nullptr;
     QPushButton* stop_ = nullptr;

@@ -214,6 +214,7 @@ void Dimensionamento::BuildRequirements(Parts& parts) {
         tr("Senza questa scelta le composizioni si provano solo quando nessuna grandezza basta."));
     singleCycle_->setToolTip(
         tr("Senza questa scelta la macchina lavora ciclo dopo ciclo e il giudizio è a regime."));
+    BuildDuties(*form);
     gasLaw_ = new QLabel(this);
     gasLaw_->setObjectName(QStringLiteral("LModelloGas"));
     gasLaw_->setWordWrap(true);

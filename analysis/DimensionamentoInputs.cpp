@@ -261,6 +261,9 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
     req.SizePump = sizePump_->isChecked();
     req.SingleCycle = singleCycle_->isChecked();
     req.Gas = state_.Gas;
+    req.Duties = project_.Sizing().Requirements.Duties;
+    QString wrongHold;
+    if (!ReadDuties(req.Duties, &wrongHold, false)) return fail(wrongHold);
     return req;
 }
 
@@ -302,6 +305,7 @@ Requirements Dimensionamento::RequirementsShown() const {
     req.SizePump = sizePump_->isChecked();
     req.SingleCycle = singleCycle_->isChecked();
     req.Gas = state_.Gas;
+    ReadDuties(req.Duties, nullptr, true);
     return req;
 }
 
@@ -339,6 +343,7 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     singleCycle_->setChecked(req.SingleCycle);
     show(bottles_);
     arrangements_->setChecked(req.Arrangements);
+    ShowDuties(req.Duties);
     ShowRequirementDrafts(req);
     showing_ = showing;
     asked_ = req;

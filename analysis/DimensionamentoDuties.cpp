@@ -1,0 +1,111 @@
+// The sizing window's duties beyond p1: the emergency stroke from full, and
+// the pressure held with the pump off (pressure, time, leakage, cooling, from
+// Pm or from the restart Pm - Dp). The movements' loads and emergency marks
+// are typed in the cycle's windows.
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+
+#include "analysis/Dimensionamento.h"
+#include "analysis/DimensionamentoParts.h"
+#include "numbers/NumberText.h"
+#include "platform/UiNumber.h"
+
+namespace volvenza {
+
+using namespace sizing_window;
+
+void Dimensionamento::BuildDuties(QFormLayout& form) {
+    emergencyFromFull_ = new QCheckBox(
+        tr("Corsa di &emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)"),
+        this);
+    emergencyFromFull_->setObjectName(QStringLiteral("ChkEmergenzaPieno"));
+    emergencyFromFull_->setToolTip(
+        tr("I movimenti segnati \"Em\" nel ciclo devono compiersi a pompa persa."));
+    form.addRow(emergencyFromFull_);
+    hold_ = new QGroupBox(tr("Mantenimento della pressione a pompa ferma"), this);
+    hold_->setObjectName(QStringLiteral("FrameMantenimento"));
+    hold_->setCheckable(true);
+    hold_->setChecked(false);
+    auto* rows = new QFormLayout(hold_);
+    const char* const names[] = {"TMantPressione", "TMantTempo", "TMantPerdite",
+                                 "TMantRaffreddamento"};
+    const QString labels[] = {tr("Pressione da mantenere [bar]"), tr("Tempo [s]"),
+                              tr("Perdite delle valvole [dm3/min]"),
+                              tr("Raffreddamento del gas nel tempo [K]")};
+    for (size_t i = 0; i < holdBoxes_.size(); ++i) {
+        holdBoxes_[i] = new QLineEdit(hold_);
+        holdBoxes_[i]->setObjectName(QString::fromLatin1(names[i]));
+        rows->addRow(labels[i], holdBoxes_[i]);
+        connect(holdBoxes_[i], &QLineEdit::textEdited, this, [this] {
+            TakeRequirements("mantenimento");
+            FollowInputs();
+        });
+    }
+    holdFromPm_ = new QCheckBox(tr("Dal pieno (Pm) invece che da Pm - Dp"), hold_);
+    holdFromPm_->setObjectName(QStringLiteral("ChkMantenimentoPieno"));
+    rows->addRow(holdFromPm_);
+    form.addRow(hold_);
+    for (QCheckBox* check : {emergencyFromFull_, holdFromPm_}) {
+        connect(check, &QCheckBox::toggled, this, [this] {
+            TakeRequirements("doveri");
+            FollowInputs();
+        });
+    }
+    connect(hold_, &QGroupBox::toggled, this, [this] {
+        TakeRequirements("mantenimento");
+        FollowInputs();
+    });
+}
+
+bool Dimensionamento::ReadDuties(DutyPlan& plan, QString* message, bool lenient) const {
+    plan.EmergencyFromFull = emergencyFromFull_->isChecked();
+    if (!hold_->isChecked()) {
+        plan.Hold.reset();
+        return true;
+    }
+    HoldDuty hold = plan.Hold.value_or(HoldDuty{});
+    double* const targets[] = {&hold.Pressure, &hold.Time, &hold.Leakage, &hold.Cooling};
+    for (size_t i = 0; i < holdBoxes_.size(); ++i) {
+        std::optional<double> value;
+        if (const auto exact = Unchanged(holdBoxes_[i]); exact && exact->isValid()) {
+            value = exact->toDouble();
+        } else {
+            value = ParseNumber<double>(holdBoxes_[i]->text().trimmed().toStdString());
+        }
+        // Pressure and time more than 0, leakage and cooling not below it.
+        const bool fits = value && (i < 2 ? *value > 0 : *value >= 0);
+        if (fits) {
+            *targets[i] = *value;
+        } else if (!lenient) {
+            if (message != nullptr) {
+                *message =
+                    tr("Mantenimento della pressione: scrivere pressione e tempo oltre 0, "
+                       "perdite e raffreddamento da 0 in su.");
+            }
+            return false;
+        }
+    }
+    hold.FromPm = holdFromPm_->isChecked();
+    plan.Hold = hold;
+    return true;
+}
+
+void Dimensionamento::ShowDuties(const DutyPlan& plan) {
+    emergencyFromFull_->setChecked(plan.EmergencyFromFull);
+    hold_->setChecked(plan.Hold.has_value());
+    const HoldDuty hold = plan.Hold.value_or(HoldDuty{});
+    const double values[] = {hold.Pressure, hold.Time, hold.Leakage, hold.Cooling};
+    for (size_t i = 0; i < holdBoxes_.size(); ++i) {
+        if (plan.Hold) {
+            ShowValue(holdBoxes_[i], UiNumber(values[i]), values[i]);
+        } else {
+            ShowValue(holdBoxes_[i], QString(), QVariant());
+        }
+    }
+    holdFromPm_->setChecked(hold.FromPm);
+}
+
+}  // namespace volvenza
