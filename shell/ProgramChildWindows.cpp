@@ -124,7 +124,12 @@ ChildWindows ProgramChildWindows() {
     };
     windows.factories[QStringLiteral("BilancioEnergetico")] = [](Project& project,
                                                                  Dialogs& dialogs) {
-        return new BilancioEnergetico(project.State(), dialogs);
+        return new BilancioEnergetico(project.State(), dialogs, [&project] {
+            const sizing::Requirements& req = project.Sizing().Requirements;
+            const double p1 = req.MinPressure > 0 ? req.MinPressure
+                                                  : project.State().ChartMinPressure.value_or(0);
+            return std::pair(req.Duties, p1);
+        });
     };
     windows.showEnergyBalance = [](QWidget* window, const std::optional<EnergyInputs>& inputs) {
         if (auto* energy = qobject_cast<BilancioEnergetico*>(window)) energy->ShowBalance(inputs);

@@ -20,8 +20,9 @@ QString Sentence(const QString& text) {
 
 }  // namespace
 
-BilancioEnergetico::BilancioEnergetico(CircuitState& state, Dialogs&, QWidget* parent)
-    : QWidget(parent), state_(state) {
+BilancioEnergetico::BilancioEnergetico(CircuitState& state, Dialogs&, DutiesAsked duties,
+                                       QWidget* parent)
+    : QWidget(parent), state_(state), duties_(std::move(duties)) {
     setObjectName(QStringLiteral("BilancioEnergetico"));
     setWindowTitle(tr("Bilancio energetico"));
     auto* layout = new QVBoxLayout(this);
@@ -49,8 +50,12 @@ void BilancioEnergetico::ShowBalance(const std::optional<EnergyInputs>& inputs) 
         delete item;
     }
     std::optional<Message> fault;
-    const QList<EnergyRow> rows =
+    QList<EnergyRow> rows =
         inputs ? EnergyBalanceRows(state_, *inputs, &fault) : QList<EnergyRow>();
+    if (!rows.isEmpty() && duties_) {
+        const auto [plan, p1] = duties_();
+        rows += DutyRows(state_, plan, p1);
+    }
     empty_->setText(fault ? Sentence(UiMessage(*fault))
                     : state_.LastPoint > 0 && !inputs
                         ? tr("Il bilancio torna con la prossima simulazione.")

@@ -3,11 +3,14 @@
 // of the last run at tc, one row per figure, with what produced the run
 // underneath. Empty without a run.
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 #include <QWidget>
 
 #include "engine/CircuitState.h"
+#include "engine/Duties.h"
 #include "engine/EnergyBalance.h"
 
 class QGridLayout;
@@ -21,7 +24,10 @@ class BilancioEnergetico : public QWidget {
     Q_OBJECT
 
   public:
-    BilancioEnergetico(CircuitState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    // The duties asked for and the p1 of movements without a load.
+    using DutiesAsked = std::function<std::pair<DutyPlan, double>()>;
+    BilancioEnergetico(CircuitState& state, Dialogs& dialogs, DutiesAsked duties = {},
+                       QWidget* parent = nullptr);
 
     // Shows the figures of the current results for these inputs; none
     // without inputs (results out of date).
@@ -32,6 +38,7 @@ class BilancioEnergetico : public QWidget {
     void Grow();
 
     CircuitState& state_;
+    DutiesAsked duties_;
     QLabel* title_ = nullptr;
     QLabel* empty_ = nullptr;
     QGridLayout* grid_ = nullptr;

@@ -27,6 +27,49 @@ EnergyInputs EnergyInputsOf(const CircuitState& state, double pumpEfficiency, do
     return in;
 }
 
+QList<EnergyRow> DutyRows(const CircuitState& state, const DutyPlan& plan, double p1) {
+    QList<EnergyRow> rows;
+    if (state.LastPoint <= 0 || state.Gas.Law == GasLawKind::Classic) return rows;
+    auto verdict = [](bool passes) {
+        return passes ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "basta"))
+                      : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "NON basta"));
+    };
+    const std::vector<int> marked = EmergencyMovements(state.Movements, state.SimMovementCount);
+    if (!marked.empty()) {
+        QStringList numbers;
+        for (int k : marked) numbers << QString::number(k);
+        const QString label =
+            Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Corsa di emergenza (movimenti %1)"))
+                .arg(numbers.join(QStringLiteral(", ")));
+        const auto e = JudgeEmergency(state, state.Gas, p1, plan.EmergencyFromFull);
+        if (e) {
+            rows.append(
+                {label, Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                             "da %1, minima %2, margine %3, olio rimasto %4: %5"))
+                            .arg(With(e->StartPressure, 1, "bar"), With(e->Lowest, 1, "bar"),
+                                 With(e->Margin, 1, "bar"), With(e->OilLeft, 2, "dm3"),
+                                 verdict(e->Passes))});
+        }
+    }
+    if (plan.Hold) {
+        const HoldDuty& h = *plan.Hold;
+        const auto held = JudgeHold(state, state.Gas, h);
+        if (held) {
+            const QString time = std::isinf(held->TimeHeld)
+                                     ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "sempre"))
+                                     : With(held->TimeHeld, 0, "s");
+            rows.append(
+                {Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Pressione mantenuta %1 per %2"))
+                     .arg(With(h.Pressure, 1, "bar"), With(h.Time, 0, "s")),
+                 Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                      "da %1, minima %2, tenuta per %3: %4"))
+                     .arg(With(held->StartPressure, 1, "bar"), With(held->Lowest, 1, "bar"), time,
+                          verdict(held->Passes))});
+        }
+    }
+    return rows;
+}
+
 QString EnergyBalanceTitle() {
     return Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Bilancio energetico e fatica a tc"));
 }

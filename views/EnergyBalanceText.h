@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "engine/CircuitState.h"
+#include "engine/Duties.h"
 #include "engine/EnergyBalance.h"
 #include "messages/Message.h"
 
@@ -32,6 +33,12 @@ std::optional<Message> EnergyInputsFault(const EnergyInputs& inputs);
 // given, why.
 QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs& inputs,
                                    std::optional<Message>* refusal = nullptr);
+
+// The duties' verdicts beyond the cycle, when the plan asks for them and the
+// run's law judges them (the ideal or real one): the emergency stroke (its
+// lowest pressure, margin and the oil left) and the pressure held (its
+// lowest and the time held). Movements without a load must keep `p1`.
+QList<EnergyRow> DutyRows(const CircuitState& state, const DutyPlan& plan, double p1);
 
 // The heading of the figures.
 QString EnergyBalanceTitle();
