@@ -662,16 +662,24 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <translation>Line %1 of the clipboard is a header (Ti and Tf are not numbers) and was not pasted.</translation>
     </message>
     <message>
-        <source>Le celle dopo la colonna Qm sono state ignorate (la prima alla riga %1 degli appunti).</source>
-        <translation>The cells after the Qm column were ignored (the first on line %1 of the clipboard).</translation>
-    </message>
-    <message>
         <source>Le misure che il tipo del movimento non usa sono state ignorate (la prima alla riga %1 degli appunti).</source>
         <translation>The sizes that the movement&apos;s kind does not use were ignored (the first on line %1 of the clipboard).</translation>
     </message>
     <message>
         <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è oltre ciò che la colonna contiene (3,402823E+38 in valore assoluto), come quando lo si scrive.</source>
         <translation>Cannot paste the movements: on line %1 of the clipboard the value &quot;%2&quot; of %3 is beyond what the column holds (3.402823E+38 in absolute value), as when it is typed.</translation>
+    </message>
+    <message>
+        <source>Le celle dopo la colonna pn sono state ignorate (la prima alla riga %1 degli appunti).</source>
+        <translation>The cells after the pn column were ignored (the first on line %1 of the clipboard).</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è fuori dai limiti, come quando lo si scrive.</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard the value “%2” of %3 is out of range, as it is when typed.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti «%2» di %3 non è 1, x o 0.</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard “%2” of %3 is not 1, x or 0.</translation>
     </message>
 </context>
 <context>
@@ -878,6 +886,42 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Qm immesso a mano: le misure e i tempi danno %1 dm3/min</source>
         <translation>Qm typed by hand: the sizes and times give %1 dm3/min</translation>
     </message>
+    <message>
+        <source>Carico</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole</source>
+        <translation>Force [kN] for cylinders and plungers, torque [N·m] for motors and vane actuators</translation>
+    </message>
+    <message>
+        <source>Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)</source>
+        <translation>Hydromechanical efficiency, above 0 up to 1 (0.95 when not given)</translation>
+    </message>
+    <message>
+        <source>Pressione persa fra accumulatore e attuatore (linee e valvole)</source>
+        <translation>Pressure lost between accumulator and actuator (lines and valves)</translation>
+    </message>
+    <message>
+        <source>Pressione richiesta immessa a mano: prende il posto di quella del carico</source>
+        <translation>Required pressure typed by hand: it stands in for the load&apos;s</translation>
+    </message>
+    <message>
+        <source>Em</source>
+        <translation>Em</translation>
+    </message>
+    <message>
+        <source>Il movimento deve compiersi a pompa persa (corsa di emergenza)</source>
+        <translation>The movement must complete with the pump lost (emergency stroke)</translation>
+    </message>
+    <message>
+        <source>Pressione che il movimento richiede all&apos;accumulatore, calcolata; vuota: vale p1</source>
+        <translation>Pressure the movement needs at the accumulator, computed; empty: p1 applies</translation>
+    </message>
+    <message>
+        <source>Il carico non dà una pressione: le misure del movimento non danno un&apos;area o una cilindrata; vale p1</source>
+        <translation>The load gives no pressure: the movement&apos;s sizes give no area or displacement; p1 applies</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::DatiIniziali</name>
@@ -1077,6 +1121,42 @@ The file already exists. Replace it?</translation>
         <source>Prova anche le composi&amp;zioni: accumulatori in parallelo e bombole</source>
         <translation>Also try arrange&amp;ments: accumulators in parallel and bottles</translation>
     </message>
+    <message>
+        <source>Corsa di &amp;emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)</source>
+        <translation>&amp;Emergency stroke from full (Pm) instead of from the pump&apos;s restart (Pm - Dp)</translation>
+    </message>
+    <message>
+        <source>I movimenti segnati &quot;Em&quot; nel ciclo devono compiersi a pompa persa.</source>
+        <translation>The movements marked &quot;Em&quot; in the cycle must complete with the pump lost.</translation>
+    </message>
+    <message>
+        <source>Mantenimento della pressione a pompa ferma</source>
+        <translation>Pressure held with the pump off</translation>
+    </message>
+    <message>
+        <source>Pressione da mantenere [bar]</source>
+        <translation>Pressure to hold [bar]</translation>
+    </message>
+    <message>
+        <source>Tempo [s]</source>
+        <translation>Time [s]</translation>
+    </message>
+    <message>
+        <source>Perdite delle valvole [dm3/min]</source>
+        <translation>Valves&apos; leakage [dm3/min]</translation>
+    </message>
+    <message>
+        <source>Raffreddamento del gas nel tempo [K]</source>
+        <translation>Gas cooling over the time [K]</translation>
+    </message>
+    <message>
+        <source>Dal pieno (Pm) invece che da Pm - Dp</source>
+        <translation>From full (Pm) instead of from Pm - Dp</translation>
+    </message>
+    <message>
+        <source>Mantenimento della pressione: scrivere pressione e tempo oltre 0, perdite e raffreddamento da 0 in su.</source>
+        <translation>Pressure held: write a pressure and a time above 0, a leakage and a cooling of 0 or more.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::EnergyBalance</name>
@@ -1232,6 +1312,34 @@ The file already exists. Replace it?</translation>
         <source>Potenza in più richiesta con l&apos;accumulatore</source>
         <translation>More power needed with the accumulator</translation>
     </message>
+    <message>
+        <source>basta</source>
+        <translation>enough</translation>
+    </message>
+    <message>
+        <source>NON basta</source>
+        <translation>NOT enough</translation>
+    </message>
+    <message>
+        <source>Corsa di emergenza (movimenti %1)</source>
+        <translation>Emergency stroke (movements %1)</translation>
+    </message>
+    <message>
+        <source>da %1, minima %2, margine %3, olio rimasto %4: %5</source>
+        <translation>from %1, lowest %2, margin %3, oil left %4: %5</translation>
+    </message>
+    <message>
+        <source>sempre</source>
+        <translation>always</translation>
+    </message>
+    <message>
+        <source>Pressione mantenuta %1 per %2</source>
+        <translation>Pressure held at %1 for %2</translation>
+    </message>
+    <message>
+        <source>da %1, minima %2, tenuta per %3: %4</source>
+        <translation>from %1, lowest %2, held for %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::Grafico</name>
@@ -1286,6 +1394,10 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Δt = %1 s · ΔP = %2 bar</source>
         <translation>Δt = %1 s · ΔP = %2 bar</translation>
+    </message>
+    <message>
+        <source>Mostra/nascondi la pressione richiesta da ogni movimento</source>
+        <translation>Show/hide each movement&apos;s required pressure</translation>
     </message>
 </context>
 <context>
@@ -1352,6 +1464,42 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Movimento %1 di %2</source>
         <translation>Movement %1 of %2</translation>
+    </message>
+    <message>
+        <source>Carichi</source>
+        <translation>Loads</translation>
+    </message>
+    <message>
+        <source>Carico</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Rendimento η</source>
+        <translation>Efficiency η</translation>
+    </message>
+    <message>
+        <source>Perdita Δp</source>
+        <translation>Loss Δp</translation>
+    </message>
+    <message>
+        <source>Pressione richiesta pr</source>
+        <translation>Required pressure pr</translation>
+    </message>
+    <message>
+        <source>Emergenza: si compie a pompa persa</source>
+        <translation>Emergency: completes with the pump lost</translation>
+    </message>
+    <message>
+        <source>Il movimento richiede pn = %1 bar</source>
+        <translation>The movement needs pn = %1 bar</translation>
+    </message>
+    <message>
+        <source>Il movimento richiede p1 (nessun carico)</source>
+        <translation>The movement needs p1 (no load)</translation>
+    </message>
+    <message>
+        <source>Valore non valido o fuori dai limiti: resta %1</source>
+        <translation>Not a valid value or out of range: %1 stays</translation>
     </message>
 </context>
 <context>
@@ -2995,6 +3143,22 @@ Save as a simulation all the same? A project (.vlzp) keeps everything.</translat
     <message>
         <source>Rec&amp;upera lavoro non salvato...</source>
         <translation>&amp;Recover unsaved work...</translation>
+    </message>
+    <message>
+        <source>movimento %1: richiede %2 bar, minima %3 bar a %4 s, margine %5 bar</source>
+        <translation>movement %1: needs %2 bar, lowest %3 bar at %4 s, margin %5 bar</translation>
+    </message>
+    <message>
+        <source>movimento %1: richiede %2 bar, minima %3 bar a %4 s, MANCANO %5 bar</source>
+        <translation>movement %1: needs %2 bar, lowest %3 bar at %4 s, %5 bar MISSING</translation>
+    </message>
+    <message>
+        <source>movimento %1: richiede %2 bar, non si compie</source>
+        <translation>movement %1: needs %2 bar, does not complete</translation>
+    </message>
+    <message>
+        <source>i carichi dei movimenti non sono giudicati con la legge classica, che giudica solo p1: scegliere la legge ideale o reale</source>
+        <translation>the movements&apos; loads are not judged under the classic law, which judges p1 only: choose the ideal or real law</translation>
     </message>
 </context>
 <context>
