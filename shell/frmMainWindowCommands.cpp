@@ -57,6 +57,23 @@ const QHash<QString, QString>& HelpPages() {
     return pages;
 }
 
+// The parts of a window with a section of their own: F1 with the focus in
+// one of them opens it.
+QString FocusedPartPage(const QWidget* active) {
+    static const QHash<QString, QString> parts = {
+        {QStringLiteral("Carichi"), QStringLiteral("compiti.html#carichi")},
+        {QStringLiteral("ChkEmergenzaPieno"), QStringLiteral("compiti.html#emergenza")},
+        {QStringLiteral("FrameMantenimento"), QStringLiteral("compiti.html#mantenimento")},
+    };
+    for (const QWidget* w = QApplication::focusWidget(); w != nullptr && w != active;
+         w = w->parentWidget()) {
+        if (const auto page = parts.constFind(w->objectName()); page != parts.constEnd()) {
+            return *page;
+        }
+    }
+    return {};
+}
+
 // F1 in a window apart from the main one (a dialog, which the main window's
 // key does not reach): that window's page, when it has one.
 class SeparateWindowHelp : public QObject {
@@ -140,7 +157,8 @@ void frmMain::ShowHelpAt(Origin origin, HelpCommand command, const QString& key)
 void frmMain::ShowHelpForActiveWindow(Origin origin) {
     // The page of the child window in front; the main window's when none is.
     const QWidget* active = ActiveChildWindow();
-    const QString page = active != nullptr ? HelpPages().value(active->objectName()) : QString();
+    QString page = active != nullptr ? FocusedPartPage(active) : QString();
+    if (page.isEmpty() && active != nullptr) page = HelpPages().value(active->objectName());
     ShowHelpAt(origin, HelpCommand::Page,
                page.isEmpty() ? QStringLiteral("finestra_principale.html") : page);
 }
