@@ -17,6 +17,8 @@ inline QLabel* MakeResultsNote(QWidget* parent) {
 
 inline void ShowResultsNote(QLabel* label, const QString& note, bool stale) {
     label->setText(note);
+    // A long note (the movements' duties) is cut by the window: whole here.
+    label->setToolTip(note);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, stale ? QColor(Qt::red) : QColor(Qt::black));
     label->setPalette(palette);
