@@ -19,8 +19,7 @@ using namespace sizing_window;
 
 void Dimensionamento::BuildDuties(QFormLayout& form) {
     emergencyFromFull_ = new QCheckBox(
-        tr("Corsa di &emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)"),
-        this);
+        tr("Corsa di emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)"), this);
     emergencyFromFull_->setObjectName(QStringLiteral("ChkEmergenzaPieno"));
     emergencyFromFull_->setToolTip(
         tr("I movimenti segnati \"Em\" nel ciclo devono compiersi a pompa persa."));

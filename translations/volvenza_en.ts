@@ -1122,7 +1122,7 @@ The file already exists. Replace it?</translation>
         <translation>Also try arrange&amp;ments: accumulators in parallel and bottles</translation>
     </message>
     <message>
-        <source>Corsa di &amp;emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)</source>
+        <source>Corsa di emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)</source>
         <translation>&amp;Emergency stroke from full (Pm) instead of from the pump&apos;s restart (Pm - Dp)</translation>
     </message>
     <message>

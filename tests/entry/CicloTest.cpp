@@ -499,6 +499,8 @@ class CicloTest : public QObject {
         const QString path = w.shell.temp.filePath("carichi.vlzp");
         const MovementTable before = state.Movements;
         w.shell.Button("Simulazione")->trigger();  // saving asks for results
+        // The classic law judges p1 only, and says so.
+        QVERIFY(Named<QLabel>(w.cycle, "LRisultati")->text().contains("giudica solo p1"));
         w.shell.WithFile(w.shell.Menu("mnuFileSaveAs"), path);
         state.Movements = {};
         w.shell.WithFile(w.shell.Menu("mnuFileOpen"), path);
