@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include "engine/Duties.h"
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
 #include "views/CycleDiagramPicture.h"
@@ -67,6 +68,31 @@ QStringList RowCells(const Movement& m, int number) {
                                                                         : QString());
 }
 
+// The duty's columns, printed when a movement has a load, a typed required
+// pressure or the emergency mark: as the cycle table heads and shows them.
+bool HasDuties(const CircuitState& state, int count) {
+    if (HasLoads(state.Movements, count)) return true;
+    return !EmergencyMovements(state.Movements, count).empty();
+}
+QStringList DutyHeaderCells() {
+    return {Report(QT_TRANSLATE_NOOP("volvenza::Report", "Carico")),
+            QStringLiteral("η"),
+            QStringLiteral("Δp [bar]"),
+            QStringLiteral("pr [bar]"),
+            Report(QT_TRANSLATE_NOOP("volvenza::Report", "Em")),
+            QStringLiteral("pn [bar]")};
+}
+QStringList DutyCells(const Movement& m) {
+    const MovementDuty& d = m.Duty;
+    const std::optional<double> need = LoadPressure(m);
+    return {d.Load != 0 ? MovementNumber(d.Load) : QString(),
+            MovementNumber(d.Efficiency),
+            d.Loss != 0 ? MovementNumber(d.Loss) : QString(),
+            d.Required ? MovementNumber(*d.Required) : QString(),
+            d.Emergency ? QStringLiteral("x") : QString(),
+            need ? MovementNumber(RoundHalfEven(*need, 1)) : QString()};
+}
+
 // A cell's text in lines no wider than `width`, broken at blanks.
 QStringList CellLines(const PrinterSurface& s, const QString& text, double width) {
     QStringList lines;
@@ -119,8 +145,13 @@ void Heading(PrinterSurface& s, const QString& header, double points) {
 
 void PrintCycleReport(PrinterSurface& s, const CircuitState& state, const QString& printHeader) {
     const int count = std::clamp<int>(state.MovementCount, 0, kMaxMovements);
+    const bool duties = HasDuties(state, count);
     std::vector<QStringList> rows{HeaderCells()};
-    for (int k = 1; k <= count; ++k) rows.push_back(RowCells(state.Movements[k], k));
+    if (duties) rows.back() += DutyHeaderCells();
+    for (int k = 1; k <= count; ++k) {
+        rows.push_back(RowCells(state.Movements[k], k));
+        if (duties) rows.back() += DutyCells(state.Movements[k]);
+    }
     // The largest font whose widest cells, column by column, fill at most
     // the page's width.
     std::vector<double> widths(rows.front().size());

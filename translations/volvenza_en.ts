@@ -2141,6 +2141,14 @@ The file already exists. Replace it?</translation>
         <source>Qt massima: </source>
         <translation>Largest Qt: </translation>
     </message>
+    <message>
+        <source>Carico</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Em</source>
+        <translation>Em</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::SizingReport</name>
