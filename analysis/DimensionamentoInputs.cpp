@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -373,7 +374,22 @@ uint64_t Dimensionamento::InputsNow() const {
     now.movements.assign(state_.Movements.begin() + 1,
                          state_.Movements.begin() + 1 + std::max<int>(state_.MovementCount, 0));
     now.gas = state_.Gas;
-    return InputsFingerprint(now);
+    // The movements' duties do not change a run, but they are rules of the
+    // search: an answer found before a load changed is out of date.
+    uint64_t h = InputsFingerprint(now);
+    auto add = [&h](double v) {
+        uint64_t bits = 0;
+        std::memcpy(&bits, &v, sizeof bits);
+        h = (h ^ bits) * 1099511628211ULL;
+    };
+    for (int k = 1; k <= std::max<int>(state_.MovementCount, 0); ++k) {
+        const MovementDuty& d = state_.Movements[k].Duty;
+        for (double v :
+             {d.Load, d.Efficiency, d.Loss, d.Required.value_or(-1.0), d.Emergency ? 1.0 : 0.0}) {
+            add(v);
+        }
+    }
+    return h;
 }
 
 void Dimensionamento::RequirementTyped(size_t box) {
