@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPalette>
 
 #include "analysis/Dimensionamento.h"
 #include "analysis/DimensionamentoParts.h"
@@ -38,7 +39,14 @@ void Dimensionamento::BuildDuties(QFormLayout& form) {
         holdBoxes_[i] = new QLineEdit(hold_);
         holdBoxes_[i]->setObjectName(QString::fromLatin1(names[i]));
         rows->addRow(labels[i], holdBoxes_[i]);
-        connect(holdBoxes_[i], &QLineEdit::textEdited, this, [this] {
+        connect(holdBoxes_[i], &QLineEdit::textEdited, this, [this, i] {
+            // Red while the text gives no figure in range: the plan keeps
+            // the one it had, and Calcola says what is wrong.
+            const auto value = ParseNumber<double>(holdBoxes_[i]->text().trimmed().toStdString());
+            const bool fits = value && (i < 2 ? *value > 0 : *value >= 0);
+            QPalette palette;
+            if (!fits) palette.setColor(QPalette::Text, Qt::red);
+            holdBoxes_[i]->setPalette(palette);
             TakeRequirements("mantenimento");
             FollowInputs();
         });
@@ -98,6 +106,7 @@ void Dimensionamento::ShowDuties(const DutyPlan& plan) {
     const HoldDuty hold = plan.Hold.value_or(HoldDuty{});
     const double values[] = {hold.Pressure, hold.Time, hold.Leakage, hold.Cooling};
     for (size_t i = 0; i < holdBoxes_.size(); ++i) {
+        holdBoxes_[i]->setPalette(QPalette());
         if (plan.Hold) {
             ShowValue(holdBoxes_[i], UiNumber(values[i]), values[i]);
         } else {

@@ -14,6 +14,8 @@
 #include <QToolBar>
 
 #include "analysis/frmModelloGas.h"
+#include "entry/CycleTableModel.h"
+#include "entry/CycleTableView.h"
 #include "platform/HelpViewer.h"
 #include "platform/UiText.h"
 #include "shell/CommandScope.h"
@@ -69,6 +71,11 @@ QString FocusedPartPage(const QWidget* active) {
          w = w->parentWidget()) {
         if (const auto page = parts.constFind(w->objectName()); page != parts.constEnd()) {
             return *page;
+        }
+        // The cycle table's duty columns, a cell or its editor.
+        if (const auto* table = qobject_cast<const CycleTableView*>(w);
+            table != nullptr && table->currentIndex().column() >= CycleTableModel::Load) {
+            return QStringLiteral("compiti.html#carichi");
         }
     }
     return {};
