@@ -1,16 +1,16 @@
 #include "engine/CycleDemand.h"
 
 #include <algorithm>
-#include <charconv>
 #include <utility>
+
+#include "numbers/FloatChars.h"
 
 namespace volvenza {
 
 double Typed(float value) {
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    const std::string text = ShortestText(value);
     double decimal = value;
-    std::from_chars(text, end, decimal);
+    ReadFloat(text.data(), text.data() + text.size(), decimal);
     return decimal;
 }
 

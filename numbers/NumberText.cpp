@@ -1,11 +1,11 @@
 #include "numbers/NumberText.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <system_error>
+
+#include "numbers/FloatChars.h"
 
 namespace volvenza {
 namespace {
@@ -51,14 +51,14 @@ std::optional<T> ParseDecimal(std::string_view text) {
     const char* first = text.data();
     const char* last = first + text.size();
     T value{};
-    auto [ptr, ec] = std::from_chars(first, last, value);
+    auto [ptr, ec] = ReadFloat(first, last, value);
     if (ptr != last) return std::nullopt;
     if (ec == std::errc()) return std::isfinite(value) ? std::optional<T>(value) : std::nullopt;
     if (ec != std::errc::result_out_of_range) return std::nullopt;
     // Out of the type's range: read wider to tell a value too small for the
     // type (zero) from one too large (the largest as written, or nothing).
     long double wide{};
-    if (std::from_chars(first, last, wide).ec != std::errc()) return std::nullopt;
+    if (ReadFloat(first, last, wide).ec != std::errc()) return std::nullopt;
     const T sign = text.starts_with('-') ? T(-1) : T(1);
     // Out of range is either below the smallest or above the largest value;
     // any bound between tells them apart.
@@ -82,11 +82,8 @@ template std::optional<double> ParseNumber<double>(std::string_view);
 std::string FormatGeneral(double value, int digits, char separator, bool keepLeadingZero) {
     if (auto text = NonFiniteText(value)) return *text;
     if (value == 0) return "0";
-    std::array<char, 64> buf{};
-    auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                   std::chars_format::general, digits);
-    if (ec != std::errc()) return "0";
-    std::string out(buf.data(), ptr);
+    std::string out = PrecisionText(value, false, digits);
+    if (out.empty()) return "0";
     for (char& c : out) {
         if (c == '.') c = separator;
         if (c == 'e') c = 'E';
@@ -121,11 +118,8 @@ std::string FormatPrintedNumber(double value, char separator) {
 std::string FormatFixed(double value, int decimals, char separator) {
     if (auto text = NonFiniteText(value)) return *text;
     double rounded = RoundHalfEven(value, decimals);
-    std::array<char, 400> buf{};
-    auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), rounded,
-                                   std::chars_format::fixed, decimals);
-    if (ec != std::errc()) return "0";
-    std::string out(buf.data(), ptr);
+    std::string out = PrecisionText(rounded, true, decimals);
+    if (out.empty()) return "0";
     for (char& c : out) {
         if (c == '.') c = separator;
     }

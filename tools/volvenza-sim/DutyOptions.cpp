@@ -1,12 +1,10 @@
 #include "tools/volvenza-sim/DutyOptions.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <sstream>
 
+#include "numbers/FloatChars.h"
 #include "numbers/NumberText.h"
 #include "tools/volvenza-sim/SimText.h"
 
@@ -215,18 +213,15 @@ std::optional<std::string> ApplyDutyOptions(const DutyOptions& o, CircuitState& 
 
 std::string JsonNumber(double value) {
     if (!std::isfinite(value)) return "null";
-    char buffer[32];
     const float single = static_cast<float>(value);
-    if (static_cast<double>(single) == value) {
-        return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, single).ptr);
-    }
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    if (static_cast<double>(single) == value) return ShortestText(single);
+    const std::string fifteen = PrecisionText(value, false, 15);
     double back = 0;
-    std::from_chars(buffer, buffer + std::strlen(buffer), back);
+    ReadFloat(fifteen.data(), fifteen.data() + fifteen.size(), back);
     if (std::abs(back - value) <= 4 * std::abs(std::nextafter(value, 0.0) - value)) {
-        return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, back).ptr);
+        return ShortestText(back);
     }
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    return ShortestText(value);
 }
 
 std::string MovementPressuresJson(const std::vector<MovementPressure>& movements) {

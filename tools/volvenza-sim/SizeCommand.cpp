@@ -1,9 +1,6 @@
 #include "tools/volvenza-sim/SizeCommand.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <optional>
