@@ -199,7 +199,8 @@ class Evaluator {
     // one asked now. Only the speed depends on it.
     void Expect(const Design& design, size_t size);
 
-    // Whether the temperatures run side by side (long cycles) or one after another.
+    // Whether the temperatures run side by side (long cycles, in a build with
+    // threads) or one after another.
     bool SideBySide() const;
     // Quick verdicts one temperature at a time, with nothing run ahead: for
     // an evaluator whose searches run beside another's.

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <future>
 
 #include "engine/CycleDemand.h"
 #include "gas/GasLaw.h"
+#include "sizing/Beside.h"
 #include "sizing/SearchSteps.h"
 
 namespace volvenza::sizing {
@@ -142,7 +142,7 @@ Status SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
     // finds what it would alone, and the first failure in their order is the one told.
     Evaluator copy = ev;
     copy.OneAtATime(true);
-    auto beside = std::async(std::launch::async, [&] { return others(copy); });
+    auto beside = Beside([&] { return others(copy); });
     const Status first = volume(ev);
     const Status second = beside.get();
     return first ? second : first;

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <future>
 #include <mutex>
 
 #include "engine/CycleRun.h"
 #include "engine/Simulation.h"
 #include "gas/GasLaw.h"
 #include "sizing/Arrangements.h"
+#include "sizing/Beside.h"
 #include "sizing/Fixes.h"
 #include "sizing/SearchSteps.h"
 
@@ -242,8 +242,7 @@ Status SearchRun::TrySizes() {
             const Design low{v0, bottom_[i], qp_};
             Result<bool> holds = false;
             if (goesOn && ev_.SideBySide()) {
-                auto quick =
-                    std::async(std::launch::async, [&] { return lowerEv.PassesRuns(low, i); });
+                auto quick = Beside([&] { return lowerEv.PassesRuns(low, i); });
                 ahead = ev_.Evaluate({req_.Catalogue[i + 1].V0, Precharge(), qp_}, i + 1);
                 holds = quick.get();
             } else {
@@ -354,7 +353,7 @@ Status SearchRun::PumpAndFixes() {
     // the pump's search one temperature at a time: each finds what it would
     // alone, and the pump's failure, which came first, is the one told.
     Evaluator fixer = ev_;
-    auto fixes = std::async(std::launch::async, [&] { return Fixes(*failing, fixer); });
+    auto fixes = Beside([&] { return Fixes(*failing, fixer); });
     ev_.OneAtATime(true);
     const Status pumped = SizePump();
     ev_.OneAtATime(false);

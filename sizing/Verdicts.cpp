@@ -7,11 +7,12 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <future>
 #include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
+
+#include "sizing/Beside.h"
 
 namespace volvenza::sizing {
 namespace {
@@ -108,8 +109,7 @@ std::vector<Result<TemperatureOutcome>> Evaluator::RunAll(const Design& design, 
         // Each run has its own gas path: nothing is shared but the demand.
         std::vector<std::future<Result<TemperatureOutcome>>> others;
         for (size_t i = 1; i < count; ++i) {
-            others.push_back(std::async(std::launch::async,
-                                        [this, &data, &gas, i] { return RunAt(data, gas, i); }));
+            others.push_back(Beside([this, &data, &gas, i] { return RunAt(data, gas, i); }));
         }
         runs.push_back(RunAt(data, gas, 0));
         for (auto& other : others) runs.push_back(other.get());
@@ -119,7 +119,8 @@ std::vector<Result<TemperatureOutcome>> Evaluator::RunAll(const Design& design, 
 }
 
 bool Evaluator::SideBySide() const {
-    return temps_.size() > 1 && demand_.Flows.size() * temps_.size() >= kParallelStretches;
+    return kThreads && temps_.size() > 1 &&
+           demand_.Flows.size() * temps_.size() >= kParallelStretches;
 }
 
 Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, size_t size,
@@ -184,7 +185,7 @@ Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, s
         auto path = MakeGasPath(nextData, nextGas, temps_[first]);
         if (!known && path) {
             besidePath = std::move(*path);
-            beside = std::async(std::launch::async, [this, nextData, nextKey, first, &besidePath] {
+            beside = Beside([this, nextData, nextKey, first, &besidePath] {
                 auto o = Follow(nextData, *besidePath, first, true, nullptr);
                 // Only this thread writes it until the future is waited for.
                 ahead_[nextKey].emplace_back(first, std::move(*o));
@@ -196,7 +197,7 @@ Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, s
         beside.get();
     } else if (SideBySide() && !alone_) {
         // Two at a time: a third would only share the same two cores.
-        auto other = std::async(std::launch::async, work);
+        auto other = Beside(work);
         work();
         other.get();
     } else {
