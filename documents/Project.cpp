@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -28,7 +27,12 @@ namespace fs = std::filesystem;
 class Hash {
   public:
     // Any one value for both zeros serves.
-    void Add(double value) { Bytes(std::bit_cast<uint64_t>(value == 0 ? 0.0 : value)); }
+    void Add(double value) {
+        const double same = value == 0 ? 0.0 : value;
+        uint64_t bits = 0;
+        std::memcpy(&bits, &same, sizeof bits);
+        Bytes(bits);
+    }
     void Add(float value) { Add(static_cast<double>(value)); }
     void Add(int64_t value) { Bytes(static_cast<uint64_t>(value)); }
     void Add(const std::optional<double>& value) {
