@@ -1,0 +1,326 @@
+#include "tools/volvenza-sim/SimCommand.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "documents/AtomicFile.h"
+#include "documents/DesignFile.h"
+#include "documents/ResultsCsv.h"
+#include "documents/ResultsExport.h"
+#include "documents/SimulationFile.h"
+#include "engine/CircuitState.h"
+#include "engine/Simulation.h"
+#include "tools/volvenza-sim/DutyOptions.h"
+#include "tools/volvenza-sim/GasCommand.h"
+#include "tools/volvenza-sim/ReportCommand.h"
+#include "tools/volvenza-sim/RunOptions.h"
+#include "tools/volvenza-sim/SimText.h"
+#include "tools/volvenza-sim/SizeCommand.h"
+
+namespace volvenza {
+namespace {
+
+constexpr int kExitDone = 0;
+constexpr int kExitRefused = 1;
+constexpr int kExitFile = 2;
+constexpr int kExitWarning = 3;
+constexpr int kExitOutsideGas = 4;
+constexpr int kExitUsage = 64;
+
+constexpr const char* kUsage = SIM_TEXT(
+    "volvenza-sim",
+    "Uso:\n"
+    "  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
+    "      carica l'esempio, lo simula e salva il file di simulazione\n"
+    "  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
+    "      [OPZIONI DEI COMPITI]\n"
+    "      carica dati iniziali e movimenti da IN, simula e salva in OUT.vlz; da un\n"
+    "      progetto .vlzp anche la legge del gas e l'inviluppo, salvo le opzioni date\n"
+    "  volvenza-sim convert IN OUT\n"
+    "      converte fra file di simulazione .vlz e progetto .vlzp secondo l'estensione,\n"
+    "      e dice su stderr che cosa il formato di OUT non conserva\n"
+    "  volvenza-sim export IN.vlz TABLE.txt\n"
+    "      scrive i risultati memorizzati in IN.vlz come tabella di testo\n"
+    "  volvenza-sim export IN.vlz TABLE.csv --csv\n"
+    "      scrive ogni punto dei risultati come CSV (t;V;P;Qt;Qs, virgola decimale)\n"
+    "  volvenza-sim report IN.vlz OUT.pdf\n"
+    "      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico\n"
+    "  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm\n"
+    "      [--catalogue \"V0[:RAPPORTO[:PS[:PORTATA[:TAU[:ESCURSIONE[:CICLI]]]]]],...\"]\n"
+    "      [--ps PS] [--relief R]\n"
+    "      [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]\n"
+    "      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]\n"
+    "      [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS] [OPZIONI DEI COMPITI]\n"
+    "      dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in\n"
+    "      funzionamento continuo (un ciclo dopo l'altro; --single-cycle: il primo\n"
+    "      soltanto): la più piccola grandezza del catalogo che rispetta le regole\n"
+    "      (sette, e le 8 e 9 con i compiti dati) o, se nessuna basta (o con\n"
+    "      --arrangements), più accumulatori in\n"
+    "      parallelo o un pistone con bombole (--bottle-sizes, predefinite\n"
+    "      10,20,40,50 dm3); i candidati e perché i più piccoli non bastano; stato 0 con una\n"
+    "      raccomandazione, 1 se nessuna grandezza basta (risposta su stdout), 3 se la\n"
+    "      ricerca non si può fare (messaggio su stderr, nulla su stdout)\n"
+    "  volvenza-sim gas T_C P_BAR_ABS\n"
+    "      proprietà dell'azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]\n"
+    "  volvenza-sim --help\n"
+    "\n"
+    "Opzioni del gas (numeri con la virgola o con il punto):\n"
+    "  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita; rifà i passi\n"
+    "                                del programma originale: size rifiuta --gas classic\n"
+    "                                e usa l'azoto reale al posto della classica), gas\n"
+    "                                ideale politropico, azoto reale\n"
+    "  --n N                         esponente della politropica del gas ideale, da 1 a\n"
+    "                                1,67 (predefinito 1,4)\n"
+    "  --tau S                       costante di tempo termica dell'azoto reale in secondi,\n"
+    "                                0 isoterma, inf adiabatica (predefinita)\n"
+    "  --start slow|fast             stato all'inizio del ciclo per il gas ideale e l'azoto\n"
+    "                                reale: slow, caricato lentamente (predefinito), pieno\n"
+    "                                a PM alla temperatura di lavoro; fast, caricato\n"
+    "                                rapidamente, sull'adiabatica per la precarica\n"
+    "  --charge-temp C               temperatura a cui è data la precarica [°C] per il gas\n"
+    "                                ideale e l'azoto reale (predefinita 20)\n"
+    "  --envelope TMIN TMAX          simula anche alla temperatura di lavoro minima e\n"
+    "                                massima [°C], con la stessa carica\n"
+    "  --summary                     scrive per ogni temperatura la pressione minima\n"
+    "                                (relativa per il gas ideale e l'azoto), il suo istante,\n"
+    "                                la fine della simulazione e le temperature minima e\n"
+    "                                massima del gas; poi, dal motore esatto a tc (con\n"
+    "                                l'azoto reale per la legge classica), l'energia del\n"
+    "                                primo ciclo e del ciclo a regime, la potenza\n"
+    "                                installata contro quella di una pompa sola e la\n"
+    "                                fatica (escursione, cicli all'anno)\n"
+    "  --pump-efficiency E           rendimento della pompa per la potenza installata,\n"
+    "                                più di 0 e al più 1 (predefinito 0,9)\n"
+    "  --hours-per-year H            ore di lavoro in un anno per i cicli all'anno\n"
+    "                                (predefinite 2000)\n"
+    "  --parallel N                  N accumulatori identici di Vo in parallelo (da 1 a 20)\n"
+    "  --bottle-volume V             bombole di gas sul lato gas degli accumulatori [dm3]\n"
+    "  --volumetric-efficiency E     rendimento volumetrico della pompa: eroga E Qp\n"
+    "                                (più di 0, al più 1; predefinito 1)\n"
+    "\n"
+    "Opzioni dei compiti (run, example e size; con il gas ideale o l'azoto reale):\n"
+    "  --load K:VALORE[:RENDIMENTO[:PERDITA]]\n"
+    "                                carico del movimento K (da 1): forza [kN] per cilindri\n"
+    "                                e plunger, coppia [N·m] per motori e palmole; rendimento\n"
+    "                                idromeccanico (predefinito 0,95), perdita [bar] fino\n"
+    "                                all'attuatore (predefinita 0)\n"
+    "  --required K:BAR              pressione richiesta dal movimento K, data così\n"
+    "  --emergency 3,5               movimenti da finire a pompa persa, da Pm - Dp alla\n"
+    "                                temperatura minima dell'inviluppo\n"
+    "  --emergency-from-full         la corsa di emergenza parte da Pm\n"
+    "  --hold-pressure P --hold-time S\n"
+    "                                pressione da mantenere [bar] per S secondi a pompa\n"
+    "                                ferma, da Pm - Dp (--hold-from-pm: da Pm)\n"
+    "  --leakage L                   trafilamento durante il mantenimento [dm3/min]\n"
+    "  --hold-cooling K              raffreddamento del gas nel tempo di mantenimento [K]\n"
+    "Con --summary, run chiude con una riga JSON: movement_pressures, emergency, hold.\n"
+    "Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.\n"
+    "\n"
+    "I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di\n"
+    "ingresso o l'altro file di uscita.\n"
+    "\n"
+    "Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);\n"
+    "2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione\n"
+    "interrotta da \"PRECARICA VOLVENZA TROPPO ALTA\" a una temperatura qualsiasi\n"
+    "(risultati parziali scritti); 4 simulazione interrotta perché l'azoto esce dal\n"
+    "campo del gas (condensa o esce dal campo dell'equazione) a una temperatura\n"
+    "qualsiasi (risultati scritti fino a lì);\n"
+    "64 uso errato, o un file di uscita che è il file di ingresso o l'altro file di\n"
+    "uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.\n");
+
+// The run as a user letting it go would have it: its messages on stderr, and
+// a question about a movement with both times at zero answered Yes and noted.
+RunOutcome RunAnsweringYes(CircuitState& state) {
+    RunAnswers answers;
+    for (;;) {
+        const RunReport report = RunSimulation(state, answers);
+        for (const Notice& notice : report.notices) std::cerr << SimMessage(notice.message) << '\n';
+        if (!report.question) return report.outcome;
+        std::cerr << SimMessage(report.question->message) << '\n'
+                  << SimText(SIM_TEXT("volvenza-sim", "(risposta automatica: Sì)")) << '\n';
+        answers.zeroTimes[report.question->movement] = true;
+    }
+}
+
+// `text` is already in the language of the run.
+int Fail(const std::string& text, int code) {
+    std::cerr << text << '\n';
+    return code;
+}
+
+int Fail(const Status& status, int code) {
+    return Fail(SimMessage(status.Error()), code);
+}
+
+int Usage() {
+    std::cerr << SimText(kUsage);
+    return kExitUsage;
+}
+
+// Saves the run and the table when asked, both or neither; the exit code
+// says how it went.
+int SaveOutputs(const CircuitState& state, const std::string& out,
+                const std::optional<std::string>& table, int doneCode) {
+    Status saved = Done{};
+    try {
+        const std::string simulation = SimulationFileText(state);
+        const std::string results = table ? ResultsText(state) : std::string();
+        std::vector<FileContents> files{{out, simulation}};
+        if (table) files.push_back({*table, results});
+        saved = WriteFilesAtomically(files);
+    } catch (...) {
+        saved = SaveFailedMessage(out);
+    }
+    return saved ? doneCode : Fail(saved, kExitFile);
+}
+
+int Simulate(CircuitState& state, const std::string& out, const std::optional<std::string>& table,
+             const RunOptions& options, double p1 = 0, const DutyPlan& plan = {}) {
+    // The summary's balance from a project's own efficiency or hours, as the
+    // window shows none for values outside their range.
+    if (options.summary) {
+        if (auto refused = EnergyInputsRefusal(options)) return Fail(*refused, kExitRefused);
+    }
+    const RunOutcome outcome = RunAnsweringYes(state);
+    if (outcome == RunOutcome::Refused) return kExitRefused;
+    if (options.summary) {
+        std::cout << SummaryLines(state, options.energy);
+        // The duties on the exact engine; the classic law judges nothing more.
+        if (state.Gas.Law != GasLawKind::Classic) {
+            const auto duties = RunDutiesLine(state, p1, plan);
+            std::cout << (duties ? *duties : SimMessage(duties.Error())) << '\n';
+        }
+    }
+    // A run at any temperature of the envelope that did not end normally
+    // says so in the status, the gas leaving its law before the warning.
+    int code = kExitDone;
+    for (const TemperatureRun& r : state.GasRun.Runs) {
+        if (r.Outside != gas::GasDomain::Gas) code = kExitOutsideGas;
+        if (r.Warning && code == kExitDone) code = kExitWarning;
+    }
+    return SaveOutputs(state, out, table, code);
+}
+
+// Takes a flag without a value off the arguments; true when it was there.
+bool TakeFlag(std::vector<std::string>& args, const std::string& flag) {
+    const auto at = std::find(args.begin(), args.end(), flag);
+    if (at == args.end()) return false;
+    args.erase(at);
+    return true;
+}
+
+// Splits "--export FILE" off the positional arguments.
+bool TakeExport(std::vector<std::string>& args, std::optional<std::string>& table) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--export") {
+            if (i + 1 >= args.size() || table) return false;
+            table = args[i + 1];
+            args.erase(args.begin() + static_cast<long>(i),
+                       args.begin() + static_cast<long>(i) + 2);
+            --i;
+        } else if (args[i].rfind("--", 0) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunSimCommand(std::vector<std::string> args) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << SimText(kUsage);
+        return kExitDone;
+    }
+    if (args.empty()) return Usage();
+    const std::string command = args[0];
+    args.erase(args.begin());
+    if (command == "gas") return RunGasCommand(args);
+    if (command == "report") return RunReportCommand(args);
+    if (command == "size") {
+        const int code = RunSizeCommand(args);
+        return code == kSizeUsage ? Usage() : code;
+    }
+    const bool csv = TakeFlag(args, "--csv");
+    // A project's gas law is known only once it is read; the options given
+    // are applied again over it then.
+    const std::vector<std::string> given = args;
+    std::optional<RunOptions> options = RunOptions{};
+    std::optional<DutyOptions> duties = DutyOptions{};
+    if (command == "example" || command == "run") {
+        options = TakeRunOptions(args);
+        // A duty's value refused says why; only a usage error shows the usage.
+        if (options) duties = TakeDutyOptions(args);
+        if (!duties) return kExitUsage;
+    }
+    std::optional<std::string> table;
+    if (!options || !TakeExport(args, table) || (csv && command != "export")) return Usage();
+
+    CircuitState state;
+    InitCircuitState(state);
+    state.Gas = options->gas;
+    auto outputs = [&table](const std::string& out) {
+        std::vector<std::string> files{out};
+        if (table) files.push_back(*table);
+        return files;
+    };
+
+    if (command == "example" && args.size() == 1) {
+        if (auto err = OverlappingFiles(std::nullopt, outputs(args[0]))) {
+            return Fail(*err, kExitUsage);
+        }
+        LoadExampleCircuit(state);
+        DutyPlan plan;
+        if (auto refused = ApplyDutyOptions(*duties, state, plan))
+            return Fail(*refused, kExitUsage);
+        return Simulate(state, args[0], table, *options, 0, plan);
+    }
+    if (command == "run" && args.size() == 2) {
+        if (auto err = OverlappingFiles(args[0], outputs(args[1]))) return Fail(*err, kExitUsage);
+        ProjectSizing sizing;
+        if (Status read = LoadDesign(state, sizing, args[0]); !read) return Fail(read, kExitFile);
+        std::vector<std::string> again = given;
+        // A project's pump efficiency and hours a year, as the window's balance uses them.
+        const auto& req = sizing.Requirements;
+        const RunOptions used =
+            *TakeRunOptions(again, state.Gas, {req.PumpEfficiency, req.HoursPerYear, std::nullopt});
+        state.Gas = used.gas;
+        DutyPlan plan = req.Duties;
+        if (auto refused = ApplyDutyOptions(*duties, state, plan))
+            return Fail(*refused, kExitUsage);
+        // Movements without a load keep the project's p1, none for a simulation file.
+        return Simulate(state, args[1], table, used, req.MinPressure, plan);
+    }
+    if (command == "convert" && args.size() == 2 && !table) {
+        if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);
+        ProjectSizing sizing;
+        if (Status read = LoadDesign(state, sizing, args[0]); !read) return Fail(read, kExitFile);
+        std::vector<Message> leftOut;
+        if (Status saved = SaveDesign(state, sizing, args[1], leftOut); !saved) {
+            return Fail(saved, kExitFile);
+        }
+        for (const Message& note : leftOut) std::cerr << SimMessage(note) << '\n';
+        return kExitDone;
+    }
+    if (command == "export" && args.size() == 2 && !table) {
+        if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);
+        if (Status read = LoadSimulationFile(state, args[0]); !read) return Fail(read, kExitFile);
+        // The CSV follows the language: the decimal point in English. A
+        // simulation file does not say which gas law produced its results.
+        const Status saved =
+            csv ? ExportResultsCsv(state, args[1], ResultsCsvFormat(SimInEnglish() ? '.' : ','),
+                                   SimTemplate(SIM_TEXT("volvenza-sim",
+                                                        "Risultati letti dal file (la legge "
+                                                        "del gas non vi è registrata)")))
+                : ExportResultsText(state, args[1]);
+        if (!saved) return Fail(saved, kExitFile);
+        return kExitDone;
+    }
+    return Usage();
+}
+
+}  // namespace volvenza
