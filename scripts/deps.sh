@@ -19,6 +19,11 @@ if [ "${1:-}" = "--package" ]; then
         libfile-mimeinfo-perl)
 fi
 
+# The browser edition (scripts/web.sh): Debian's emscripten, with its node.
+if [ "${1:-}" = "--web" ]; then
+    packages=(cmake ninja-build nlohmann-json3-dev emscripten nodejs node-acorn python3)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,0 +1,87 @@
+// The browser edition's one entry point: volvenza-sim's commands over files
+// in the module's memory. The page hands over the arguments and the files
+// the command reads, and gets back the status, what the command printed and
+// the files it wrote, in one JSON object.
+
+#include <emscripten/emscripten.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/volvenza-sim/SimCommand.h"
+
+namespace {
+
+using Json = nlohmann::json;
+
+// Every name is a plain file in the working folder: a request never reaches
+// anything else of the module's file system.
+bool PlainName(const std::string& name) {
+    return !name.empty() && name.find('/') == std::string::npos && name != "." && name != "..";
+}
+
+std::string Reply(const Json& reply) {
+    return reply.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// A request the page should never make: status 64, as for wrong usage.
+std::string Refusal(const std::string& wanted) {
+    return Reply({{"code", 64},
+                  {"stdout", ""},
+                  {"stderr", "volvenza_call: expected " + wanted + "\n"},
+                  {"files", Json::object()}});
+}
+
+std::string Call(const char* request) {
+    const Json r = Json::parse(request, nullptr, false);
+    if (r.is_discarded() || !r.is_object() || !r.value("args", Json()).is_array()) {
+        return Refusal("a JSON object with its arguments");
+    }
+    std::vector<std::string> args;
+    for (const Json& a : r["args"]) {
+        if (!a.is_string()) return Refusal("arguments as text");
+        args.push_back(a.get<std::string>());
+    }
+    // The command's language follows the locale, as on the desktop.
+    ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
+    std::vector<std::string> names;
+    const Json inputs = r.value("files", Json::object());
+    for (const auto& [name, text] : inputs.items()) {
+        if (!PlainName(name) || !text.is_string()) return Refusal("files by plain name, as text");
+        std::ofstream(name, std::ios::binary) << text.get<std::string>();
+        names.push_back(name);
+    }
+    std::ostringstream out, err;
+    std::streambuf* const coutWas = std::cout.rdbuf(out.rdbuf());
+    std::streambuf* const cerrWas = std::cerr.rdbuf(err.rdbuf());
+    const int code = volvenza::RunSimCommand(args);
+    std::cout.rdbuf(coutWas);
+    std::cerr.rdbuf(cerrWas);
+    Json files = Json::object();
+    const Json outputs = r.value("outputs", Json::array());
+    for (const Json& name : outputs) {
+        if (!name.is_string() || !PlainName(name.get<std::string>())) continue;
+        std::ifstream in(name.get<std::string>(), std::ios::binary);
+        if (in)
+            files[name.get<std::string>()] = std::string(std::istreambuf_iterator<char>(in), {});
+        names.push_back(name.get<std::string>());
+    }
+    // Nothing stays for the next request.
+    for (const std::string& name : names) std::remove(name.c_str());
+    return Reply({{"code", code}, {"stdout", out.str()}, {"stderr", err.str()}, {"files", files}});
+}
+
+}  // namespace
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* volvenza_call(const char* request) {
+    static std::string reply;
+    reply = Call(request);
+    return reply.c_str();
+}

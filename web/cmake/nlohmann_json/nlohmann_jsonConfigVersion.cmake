@@ -1,0 +1,3 @@
+# Debian 12's nlohmann-json3-dev.
+set(PACKAGE_VERSION 3.11.2)
+set(PACKAGE_VERSION_COMPATIBLE TRUE)

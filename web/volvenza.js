@@ -1,0 +1,96 @@
+// volvenza: the browser edition's interface over the core, the same
+// commands as volvenza-sim. In a page it is window.volvenza, for the page and
+// for engineers who script in the console:
+//   await volvenza.run(text, ['--gas', 'nitrogen'])     the .vlz that `run` writes
+//   await volvenza.size(text, ['--pmin', '60', '--type', 'bladder'])
+//                                                      the object `size --json` prints
+//   await volvenza.convert(text, 'vlzp')               the project (or 'vlz')
+//   await volvenza.gas(20, 200)                        what `gas` prints
+// `text` is a simulation file (.vlz) or a project (.vlzp); the arguments are
+// the command line's. volvenza.language ('it' or 'en') chooses the language
+// of the messages and of the numbers they show. A refusal rejects with an
+// Error whose message is what the command said, and whose code is its status.
+(function (root) {
+  'use strict';
+
+  // The interface over a loaded module.
+  function over(module) {
+    const call = module.cwrap('volvenza_call', 'string', ['string']);
+    const api = { language: 'it' };
+
+    // Any command: its status, what it printed, the files asked for.
+    api.command = function (args, files, outputs) {
+      const request = { args: args.map(String), files: files || {}, outputs: outputs || [], language: api.language };
+      return JSON.parse(call(JSON.stringify(request)));
+    };
+
+    // A project is JSON; anything else is read as a simulation file.
+    function inputName(text) {
+      return /^\s*\{/.test(text) ? 'in.vlzp' : 'in.vlz';
+    }
+
+    function failure(reply) {
+      const error = new Error(reply.stderr.trim() || 'volvenza-sim: ' + reply.code);
+      error.code = reply.code;
+      error.stderr = reply.stderr;
+      return error;
+    }
+
+    // The file a command wrote, or why it wrote none.
+    function written(reply, name) {
+      if (reply.files[name] === undefined) throw failure(reply);
+      return reply.files[name];
+    }
+
+    api.run = async function (text, args) {
+      const input = inputName(text);
+      const reply = api.command(['run', input, 'out.vlz'].concat(args || []), { [input]: text }, ['out.vlz']);
+      return written(reply, 'out.vlz');
+    };
+
+    // Status 0 recommends, 1 finds no size: both answer.
+    api.size = async function (text, args) {
+      const input = inputName(text);
+      const reply = api.command(['size', input, '--json'].concat(args || []), { [input]: text });
+      if (reply.code !== 0 && reply.code !== 1) throw failure(reply);
+      return JSON.parse(reply.stdout);
+    };
+
+    api.convert = async function (text, to) {
+      if (to !== 'vlz' && to !== 'vlzp') throw new Error("convert: 'vlz' or 'vlzp'");
+      const input = inputName(text);
+      const output = 'out.' + to;
+      const reply = api.command(['convert', input, output], { [input]: text }, [output]);
+      return written(reply, output);
+    };
+
+    api.gas = async function (t, p) {
+      const reply = api.command(['gas', t, p]);
+      if (reply.code !== 0) throw failure(reply);
+      return reply.stdout;
+    };
+    return api;
+  }
+
+  // Loads the core (VolvenzaModule, from volvenza-core.js) with the module's
+  // options and resolves to the interface.
+  async function createVolvenza(factory, options) {
+    return over(await factory(options || {}));
+  }
+
+  if (typeof module === 'object' && module.exports) {
+    module.exports = { createVolvenza, over };
+  } else if (typeof root.VolvenzaModule === 'function') {
+    // In a page: every method waits for the core to load.
+    const ready = createVolvenza(root.VolvenzaModule);
+    const api = { language: 'it', ready };
+    for (const name of ['run', 'size', 'convert', 'gas']) {
+      api[name] = async function (...args) {
+        const core = await ready;
+        core.language = api.language;
+        return core[name](...args);
+      };
+    }
+    root.volvenza = api;
+  }
+})(typeof self !== 'undefined' ? self : this);
