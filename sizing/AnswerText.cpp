@@ -176,9 +176,9 @@ std::string CategoryText(PressureCategory category, const Words& w) {
     return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "categoria %1"), {CategoryCode(category)});
 }
 
-void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
-                       const CircuitData& data, const Words& w) {
-    const double p1 = req.MinPressure;
+// Why nothing is recommended: a pump short of the cycle's oil, or no size
+// (nor arrangement) that keeps every rule.
+void AddNoRecommendation(AnswerLayout& out, const SizingAnswer& a, const Words& w) {
     if (a.PumpShort) {
         out.Recommendation.push_back(
             w(QT_TRANSLATE_NOOP(
@@ -188,28 +188,27 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
               {w.Num(a.PumpOil, 3), w.Num(a.CycleOil, 3), w.Num(a.BalancePump, 1)}));
         return;
     }
-    const Evaluation* rec = a.Recommendation();
-    if (rec == nullptr) {
-        if (a.Candidates.empty()) return;
-        const Evaluation& largest = a.Candidates.back();
+    if (a.Candidates.empty()) return;
+    const Evaluation& largest = a.Candidates.back();
+    out.Recommendation.push_back(
+        w(QT_TRANSLATE_NOOP(
+              "volvenza::SizingText",
+              "Nessuna grandezza del catalogo rispetta tutte le regole: la più grande (%1 dm3) "
+              "non rispetta la regola %2."),
+          {w.Num(largest.Proposed.V0, 3), RulesText(FailedRules(largest))}));
+    if (a.ArrangementsTried > 0) {
         out.Recommendation.push_back(
-            w(QT_TRANSLATE_NOOP(
-                  "volvenza::SizingText",
-                  "Nessuna grandezza del catalogo rispetta tutte le regole: la più grande (%1 dm3) "
-                  "non rispetta la regola %2."),
-              {w.Num(largest.Proposed.V0, 3), RulesText(FailedRules(largest))}));
-        if (a.ArrangementsTried > 0) {
-            out.Recommendation.push_back(
-                w(QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                    "Nessuna delle %1 composizioni provate (fino a %2 accumulatori "
-                                    "in parallelo o %3 bombole, in ordine di volume di gas) "
-                                    "rispetta tutte le regole."),
-                  {std::to_string(a.ArrangementsTried), std::to_string(kMaxParallel),
-                   std::to_string(kMaxBottles)}));
-        }
-        return;
+            w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                "Nessuna delle %1 composizioni provate (fino a %2 accumulatori "
+                                "in parallelo o %3 bombole, in ordine di volume di gas) "
+                                "rispetta tutte le regole."),
+              {std::to_string(a.ArrangementsTried), std::to_string(kMaxParallel),
+               std::to_string(kMaxBottles)}));
     }
-    const Design& d = rec->Proposed;
+}
+
+// "Raccomandato: ...": one vessel, several in parallel, or one with bottles.
+void AddDesign(AnswerLayout& out, const Design& d, const Requirements& req, const Words& w) {
     const std::vector<std::string> charge{w.Num(d.P0, 1), w.Num(PrechargeTemperature(req.Gas), 2),
                                           w.Num(d.Qp, 1), w.Num(d.GasVolume(), 3)};
     if (d.Count > 1) {
@@ -231,7 +230,10 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
                               "Raccomandato: %4 dm3, precarica %1 bar a %2 °C, pompa %3 dm3/min."),
             charge));
     }
-    const DesignFigures f = FiguresOf(*rec, a, req, data);
+}
+
+// The directive's category of the vessel, and of each bottle.
+void AddCategories(AnswerLayout& out, const Design& d, const DesignFigures& f, const Words& w) {
     out.Recommendation.push_back(w(
         QT_TRANSLATE_NOOP("volvenza::SizingText",
                           "Direttiva 2014/68/UE (azoto, gas del gruppo 2; PS %1 bar, V %2 L): %3."),
@@ -242,7 +244,13 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
               {w.Num(f.RatedPressure, 1), w.Num(d.BottleSize, 3),
                CategoryText(f.BottleCategory, w)}));
     }
-    const TemperatureOutcome& worst = rec->Worst();
+}
+
+// The lowest pressure of the runs, the oil the pump gives and its share.
+void AddRuns(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
+             const Evaluation& rec, const Words& w) {
+    const double p1 = req.MinPressure;
+    const TemperatureOutcome& worst = rec.Worst();
     if (req.SingleCycle) {
         out.Recommendation.push_back(
             w(QT_TRANSLATE_NOOP(
@@ -258,7 +266,7 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
                   "Ciclo dopo ciclo (%1 cicli calcolati, fino al regime): pressione minima %2 "
                   "bar a %3 °C nel ciclo %6, %4 bar sopra p1; dopo una giornata di lavoro %5 "
                   "bar."),
-              {std::to_string(rec->Cycles()), w.Num(worst.LowestPressure, 2),
+              {std::to_string(rec.Cycles()), w.Num(worst.LowestPressure, 2),
                w.Num(worst.WorkTemp, 2), w.Num(worst.LowestPressure - p1, 2),
                w.Num(worst.DayLowest, 2), std::to_string(worst.WorstCycle)}));
         out.Recommendation.push_back(
@@ -272,8 +280,12 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
         w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                             "La pompa eroga per il %1 % del ciclo; avviamenti per ciclo: %2."),
           {w.Num(worst.PumpShare * 100, 1), w.Num(worst.PumpStarts, 2)}));
-    // Which cycle, at which temperature and against which pressure: the
-    // energy window gives the run at tc, this the steady cycle at the worst.
+}
+
+// Which cycle, at which temperature and against which pressure: the
+// energy window gives the run at tc, this the steady cycle at the worst.
+void AddEnergy(AnswerLayout& out, const SizingAnswer& a, const TemperatureOutcome& worst,
+               const DesignFigures& f, const Words& w) {
     const double saved = f.PumpOnlyPower - f.InstalledPower;
     out.Recommendation.push_back(w(
         saved >= 0 ? QT_TRANSLATE_NOOP(
@@ -290,7 +302,11 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
                          "potenza installata."),
         {w.Num(worst.WorkTemp, 2), w.Num(f.Energy, 2), w.Num(f.InstalledPower, 2),
          w.Num(a.PeakDemand, 1), w.Num(f.PumpOnlyPower, 2), w.Num(std::abs(saved), 2)}));
-    const CatalogueSize& size = req.Catalogue[rec->Size];
+}
+
+// The pressure swing, the cycles a year, and the life the size is rated for.
+std::string FatigueLine(const Requirements& req, const CatalogueSize& size, const DesignFigures& f,
+                        const Words& w) {
     std::string fatigue =
         w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                             "Fatica: escursione di pressione %1 bar per ciclo (la più ampia "
@@ -313,7 +329,24 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
                                       "lavoro."),
                     {w.Num(*size.RatedCycles, 0), w.Num(*f.LifeYears * req.HoursPerYear, 1)});
     }
-    out.Recommendation.push_back(fatigue);
+    return fatigue;
+}
+
+void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
+                       const CircuitData& data, const Words& w) {
+    const Evaluation* rec = a.Recommendation();
+    if (a.PumpShort || rec == nullptr) {
+        AddNoRecommendation(out, a, w);
+        return;
+    }
+    const Design& d = rec->Proposed;
+    AddDesign(out, d, req, w);
+    const DesignFigures f = FiguresOf(*rec, a, req, data);
+    AddCategories(out, d, f, w);
+    AddRuns(out, a, req, *rec, w);
+    AddEnergy(out, a, rec->Worst(), f, w);
+    const CatalogueSize& size = req.Catalogue[rec->Size];
+    out.Recommendation.push_back(FatigueLine(req, size, f, w));
     if (a.SwingPump) {
         const double rated = size.RatedSwing.value_or(0);
         out.Recommendation.push_back(w(
@@ -322,7 +355,6 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
                               "%1 dm3/min l'escursione sarebbe %2 bar, oltre i %3 ammessi."),
             {w.Num(a.SwingPump->first, 1), w.Num(a.SwingPump->second, 3), w.Num(rated, 3)}));
     }
-
     out.Precharge.Headings = {
         w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Caricando a [°C]")),
         w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Precarica da impostare [bar]"))};
@@ -437,11 +469,174 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
     }
 }
 
+// Each line of an explanation, set in under its heading.
+struct Indented {
+    std::vector<std::string>& lines;
+    void operator()(const std::string& text) const { lines.push_back("   " + text); }
+};
+
+// Where the pressure fell lowest, the movements under way then, and the oil
+// missing to stay above p1.
+void ExplainLowestPoint(const Indented& line, const Explanation& x, const Words& w) {
+    // A long cycle can have a hundred movements under way: the
+    // first few name the moment, a count says the rest.
+    std::vector<std::string> active;
+    for (const ActiveMovement& m : x.Active) {
+        if (active.size() == kActiveListed) break;
+        active.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "%1 (%2)"),
+                           {std::to_string(m.Number), KindText(m.Kind, w.Source())}));
+    }
+    std::string activeText = w.List(active);
+    if (x.Active.size() > kActiveListed) {
+        activeText += w(QT_TRANSLATE_NOOP("volvenza::SizingText", " e altri %1"),
+                        {std::to_string(x.Active.size() - kActiveListed)});
+    }
+    line(
+        w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                            "La pressione scende a %1 bar a %2 °C verso %3 s del ciclo %4; "
+                            "movimenti attivi: %5."),
+          // A time is whole steps of a hundredth: more decimals show nothing.
+          {w.Num(x.LowestPressure, 2), w.Num(x.WorkTemp, 2), w.Num(x.Time, 2),
+           std::to_string(x.Cycle),
+           active.empty() ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "nessuno")) : activeText}));
+    const std::string missing = w.Num(x.MissingOil, 3);
+    if (x.AtLeast && missing == "0") {
+        // Emptied above p1: no oil figure to give, only the reason.
+        line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                 "L'accumulatore si svuota: il gas si espande fino "
+                                 "alla precarica prima che la pressione scenda a p1.")));
+    } else {
+        line(x.AtLeast ? w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                             "Mancano almeno %1 dm3 di olio per restare sopra p1 "
+                                             "(il gas si è espanso fino alla precarica)."),
+                           {missing})
+                       : w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                             "Mancano %1 dm3 di olio per restare sopra p1."),
+                           {missing}));
+    }
+}
+
+// Why rule 1 fails: the gas left its law, the pump is short of the cycle's
+// oil, it loads too often, the lowest point drifts, the run never settles
+// or recharges, or where the pressure fell below p1.
+void ExplainPressure(const Indented& line, const Explanation& x, const Evaluation& e,
+                     const Requirements& req, const CircuitData& data, const Words& w) {
+    if (x.OutsideGas) {
+        line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                 "Il gas esce dal campo in cui la sua legge vale (l'azoto "
+                                 "condensa): il progetto non si può giudicare così.")));
+    } else if (e.PumpShort) {
+        line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                 "La pompa può fornire %1 dm3 per ciclo, il ciclo ne preleva %2."),
+               {w.Num(e.PumpOil, 3), w.Num(e.CycleOil, 3)}));
+    } else if (x.Chatters && x.ChatterCycle == 0) {
+        line(w(
+            QT_TRANSLATE_NOOP("volvenza::SizingText",
+                              "Carichi della pompa in un ciclo di %2 s: in media %1 (a %3 °C), più "
+                              "di uno al secondo: la valvola di messa a vuoto commuterebbe troppo "
+                              "spesso. Servono più gas o un Dp più ampio."),
+            {w.Num(x.PumpStarts, 2), w.Num(data.CycleTime, 2), w.Num(x.WorkTemp, 2)}));
+    } else if (x.Chatters) {
+        line(w(
+            QT_TRANSLATE_NOOP("volvenza::SizingText",
+                              "Nel ciclo %1 la pompa carica %2 volte nei primi %3 s (a %4 °C): la "
+                              "valvola di messa a vuoto commuterebbe più di una volta al secondo. "
+                              "Servono più gas o un Dp più ampio."),
+            {std::to_string(x.ChatterCycle), std::to_string(MaxLoads(data.CycleTime) + 1),
+             w.Num(x.ChatterAt, 3), w.Num(x.WorkTemp, 2)}));
+    } else if (x.Drifting) {
+        line(w(QT_TRANSLATE_NOOP(
+                   "volvenza::SizingText",
+                   "La pressione minima scende di %1 bar per ciclo: dopo %2 cicli sarebbe "
+                   "sotto p1."),
+               {w.Num(x.Drift, 4), std::to_string(x.CyclesToP1)}));
+    } else if (x.NotSettled && x.LowestPressure >= req.MinPressure && !x.AtLeast) {
+        line(w(QT_TRANSLATE_NOOP(
+                   "volvenza::SizingText",
+                   "Il funzionamento non si assesta entro %1 cicli: ritorni a Pm dopo il "
+                   "primo ciclo: %2; la pompa eroga per il %3 % del tempo."),
+               {std::to_string(kMaxCycles), std::to_string(x.Recharges),
+                w.Num(x.PumpShare * 100, 1)}));
+    } else if (x.NotRecharged && x.LowestPressure >= req.MinPressure && !x.AtLeast) {
+        line(w(QT_TRANSLATE_NOOP(
+                   "volvenza::SizingText",
+                   "La pompa non riporta l'accumulatore a Pm nel ciclo a regime: eroga per "
+                   "il %1 % del tempo, senza margine."),
+               {w.Num(x.PumpShare * 100, 1)}));
+    } else {
+        ExplainLowestPoint(line, x, w);
+    }
+}
+
+// Rules 2 to 7, each with its figures; rules 2 and 4, the same for every
+// size, said once.
+void ExplainOtherRules(const Indented& line, const Evaluation& e, const Requirements& req,
+                       const CircuitData& data, const Words& w, bool& ruleTwoSaid,
+                       bool& ruleFourSaid) {
+    if (!e.Rules[kPrechargeRule] && !ruleTwoSaid) {
+        ruleTwoSaid = true;
+        line(w(QT_TRANSLATE_NOOP(
+                   "volvenza::SizingText",
+                   "Precarica alla temperatura massima, con la tolleranza: %1 bar; la regola 2 "
+                   "ne ammette al più %2."),
+               {w.Num(e.PrechargeHigh, 2), w.Num(e.PrechargeLimit, 2)}));
+    }
+    if (!e.Rules[kRatioRule]) {
+        line(w(QT_TRANSLATE_NOOP(
+                   "volvenza::SizingText",
+                   "Rapporto di compressione %1; questa grandezza ne ammette al più %2."),
+               {w.Num(e.Ratio, 2), w.Num(req.Catalogue[e.Size].MaxRatio, 2)}));
+    }
+    if (!e.Rules[kRatedRule] && !ruleFourSaid) {
+        ruleFourSaid = true;
+        line(w(QT_TRANSLATE_NOOP(
+                   "volvenza::SizingText",
+                   "Pm %1 bar supera PS o 0,9 volte la taratura della valvola di massima."),
+               {w.Num(data.Pm, 2)}));
+    }
+    if (!e.Rules[kFlowRule] && req.Catalogue[e.Size].MaxFlow) {
+        line(w(
+            QT_TRANSLATE_NOOP("volvenza::SizingText",
+                              "Portata d'olio fino a %1 dm3/min; questa grandezza ne ammette %2."),
+            {w.Num(e.PeakFlow(), 1), w.Num(*req.Catalogue[e.Size].MaxFlow, 1)}));
+    }
+    if (!e.Rules[kGasTempRule]) {
+        line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                 "Il gas scende a %1 °C; l'elemento separatore ne ammette "
+                                 "almeno %2."),
+               {w.Num(e.LowestGasTemp(), 1), w.Num(AllowedGasTemperature(req), 1)}));
+    }
+    if (!e.Rules[kSwingRule]) {
+        // Rule 7 fails only where the size has a rating.
+        const double rated = req.Catalogue[e.Size].RatedSwing.value_or(0);
+        line(w(QT_TRANSLATE_NOOP(
+                   "volvenza::SizingText",
+                   "Escursione di pressione %1 bar per ciclo; questa grandezza ne ammette %2."),
+               {w.Num(e.Swing(), 2), w.Num(rated, 2)}));
+    }
+}
+
+// The single figures that would each make the size pass.
+void ExplainFixes(const Indented& line, const Explanation& x, const Words& w) {
+    std::vector<std::string> fixes;
+    // The fixes are searched in hundredths of a dm3 and tenths: more
+    // decimals would show nothing more.
+    if (x.FixV0) fixes.push_back("V0 = " + w.Num(*x.FixV0, 2) + " dm3");
+    if (x.FixP0) fixes.push_back("P0 = " + w.Num(*x.FixP0, 1) + " bar");
+    if (x.FixQp) fixes.push_back("Qp = " + w.Num(*x.FixQp, 1) + " dm3/min");
+    if (!fixes.empty()) {
+        line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                 "Basterebbe, cambiando solo una grandezza: %1."),
+               {w.List(fixes)}));
+    }
+}
+
 void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
                      const CircuitData& data, const Words& w) {
     out.ExplanationsHeading = w(
         QT_TRANSLATE_NOOP("volvenza::SizingText", "Perché le grandezze più piccole non bastano:"));
     bool ruleTwoSaid = false, ruleFourSaid = false;
+    const Indented line{out.Explanations};
     for (const Explanation& x : a.Explanations) {
         const auto it = std::find_if(a.Candidates.begin(), a.Candidates.end(),
                                      [&](const Evaluation& e) { return e.Proposed.V0 == x.V0; });
@@ -450,151 +645,13 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
         out.Explanations.push_back(
             w(QT_TRANSLATE_NOOP("volvenza::SizingText", "%1 dm3: non rispetta la regola %2."),
               {w.Num(x.V0, 3), RulesText(x.FailedRules)}));
-        auto line = [&](const std::string& text) { out.Explanations.push_back("   " + text); };
-        if (!e.Rules[kPressureRule]) {
-            if (x.OutsideGas) {
-                line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                         "Il gas esce dal campo in cui la sua legge vale (l'azoto "
-                                         "condensa): il progetto non si può giudicare così.")));
-            } else if (e.PumpShort) {
-                line(w(QT_TRANSLATE_NOOP(
-                           "volvenza::SizingText",
-                           "La pompa può fornire %1 dm3 per ciclo, il ciclo ne preleva %2."),
-                       {w.Num(e.PumpOil, 3), w.Num(e.CycleOil, 3)}));
-            } else if (x.Chatters && x.ChatterCycle == 0) {
-                line(w(QT_TRANSLATE_NOOP(
-                           "volvenza::SizingText",
-                           "Carichi della pompa in un ciclo di %2 s: in media %1 (a %3 °C), più "
-                           "di uno al secondo: la valvola di messa a vuoto commuterebbe troppo "
-                           "spesso. Servono più gas o un Dp più ampio."),
-                       {w.Num(x.PumpStarts, 2), w.Num(data.CycleTime, 2), w.Num(x.WorkTemp, 2)}));
-            } else if (x.Chatters) {
-                line(
-                    w(QT_TRANSLATE_NOOP(
-                          "volvenza::SizingText",
-                          "Nel ciclo %1 la pompa carica %2 volte nei primi %3 s (a %4 °C): la "
-                          "valvola di messa a vuoto commuterebbe più di una volta al secondo. "
-                          "Servono più gas o un Dp più ampio."),
-                      {std::to_string(x.ChatterCycle), std::to_string(MaxLoads(data.CycleTime) + 1),
-                       w.Num(x.ChatterAt, 3), w.Num(x.WorkTemp, 2)}));
-            } else if (x.Drifting) {
-                line(w(QT_TRANSLATE_NOOP(
-                           "volvenza::SizingText",
-                           "La pressione minima scende di %1 bar per ciclo: dopo %2 cicli sarebbe "
-                           "sotto p1."),
-                       {w.Num(x.Drift, 4), std::to_string(x.CyclesToP1)}));
-            } else if (x.NotSettled && x.LowestPressure >= req.MinPressure && !x.AtLeast) {
-                line(w(QT_TRANSLATE_NOOP(
-                           "volvenza::SizingText",
-                           "Il funzionamento non si assesta entro %1 cicli: ritorni a Pm dopo il "
-                           "primo ciclo: %2; la pompa eroga per il %3 % del tempo."),
-                       {std::to_string(kMaxCycles), std::to_string(x.Recharges),
-                        w.Num(x.PumpShare * 100, 1)}));
-            } else if (x.NotRecharged && x.LowestPressure >= req.MinPressure && !x.AtLeast) {
-                line(w(QT_TRANSLATE_NOOP(
-                           "volvenza::SizingText",
-                           "La pompa non riporta l'accumulatore a Pm nel ciclo a regime: eroga per "
-                           "il %1 % del tempo, senza margine."),
-                       {w.Num(x.PumpShare * 100, 1)}));
-            } else {
-                // A long cycle can have a hundred movements under way: the
-                // first few name the moment, a count says the rest.
-                std::vector<std::string> active;
-                for (const ActiveMovement& m : x.Active) {
-                    if (active.size() == kActiveListed) break;
-                    active.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "%1 (%2)"),
-                                       {std::to_string(m.Number), KindText(m.Kind, w.Source())}));
-                }
-                std::string activeText = w.List(active);
-                if (x.Active.size() > kActiveListed) {
-                    activeText += w(QT_TRANSLATE_NOOP("volvenza::SizingText", " e altri %1"),
-                                    {std::to_string(x.Active.size() - kActiveListed)});
-                }
-                line(w(QT_TRANSLATE_NOOP(
-                           "volvenza::SizingText",
-                           "La pressione scende a %1 bar a %2 °C verso %3 s del ciclo %4; "
-                           "movimenti attivi: %5."),
-                       // A time is whole steps of a hundredth: more decimals show nothing.
-                       {w.Num(x.LowestPressure, 2), w.Num(x.WorkTemp, 2), w.Num(x.Time, 2),
-                        std::to_string(x.Cycle),
-                        active.empty() ? w(QT_TRANSLATE_NOOP("volvenza::SizingText", "nessuno"))
-                                       : activeText}));
-                const std::string missing = w.Num(x.MissingOil, 3);
-                if (x.AtLeast && missing == "0") {
-                    // Emptied above p1: no oil figure to give, only the reason.
-                    line(
-                        w(QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                            "L'accumulatore si svuota: il gas si espande fino "
-                                            "alla precarica prima che la pressione scenda a p1.")));
-                } else {
-                    line(x.AtLeast
-                             ? w(QT_TRANSLATE_NOOP(
-                                     "volvenza::SizingText",
-                                     "Mancano almeno %1 dm3 di olio per restare sopra p1 "
-                                     "(il gas si è espanso fino alla precarica)."),
-                                 {missing})
-                             : w(QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                                   "Mancano %1 dm3 di olio per restare sopra p1."),
-                                 {missing}));
-                }
-            }
-        }
-        if (!e.Rules[kPrechargeRule] && !ruleTwoSaid) {
-            ruleTwoSaid = true;
-            line(w(QT_TRANSLATE_NOOP(
-                       "volvenza::SizingText",
-                       "Precarica alla temperatura massima, con la tolleranza: %1 bar; la regola 2 "
-                       "ne ammette al più %2."),
-                   {w.Num(e.PrechargeHigh, 2), w.Num(e.PrechargeLimit, 2)}));
-        }
-        if (!e.Rules[kRatioRule]) {
-            line(w(QT_TRANSLATE_NOOP(
-                       "volvenza::SizingText",
-                       "Rapporto di compressione %1; questa grandezza ne ammette al più %2."),
-                   {w.Num(e.Ratio, 2), w.Num(req.Catalogue[e.Size].MaxRatio, 2)}));
-        }
-        if (!e.Rules[kRatedRule] && !ruleFourSaid) {
-            ruleFourSaid = true;
-            line(w(QT_TRANSLATE_NOOP(
-                       "volvenza::SizingText",
-                       "Pm %1 bar supera PS o 0,9 volte la taratura della valvola di massima."),
-                   {w.Num(data.Pm, 2)}));
-        }
-        if (!e.Rules[kFlowRule] && req.Catalogue[e.Size].MaxFlow) {
-            line(w(QT_TRANSLATE_NOOP(
-                       "volvenza::SizingText",
-                       "Portata d'olio fino a %1 dm3/min; questa grandezza ne ammette %2."),
-                   {w.Num(e.PeakFlow(), 1), w.Num(*req.Catalogue[e.Size].MaxFlow, 1)}));
-        }
-        if (!e.Rules[kGasTempRule]) {
-            line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                     "Il gas scende a %1 °C; l'elemento separatore ne ammette "
-                                     "almeno %2."),
-                   {w.Num(e.LowestGasTemp(), 1), w.Num(AllowedGasTemperature(req), 1)}));
-        }
-        if (!e.Rules[kSwingRule]) {
-            // Rule 7 fails only where the size has a rating.
-            const double rated = req.Catalogue[e.Size].RatedSwing.value_or(0);
-            line(w(QT_TRANSLATE_NOOP(
-                       "volvenza::SizingText",
-                       "Escursione di pressione %1 bar per ciclo; questa grandezza ne ammette %2."),
-                   {w.Num(e.Swing(), 2), w.Num(rated, 2)}));
-        }
+        if (!e.Rules[kPressureRule]) ExplainPressure(line, x, e, req, data, w);
+        ExplainOtherRules(line, e, req, data, w, ruleTwoSaid, ruleFourSaid);
         for (const std::string& duty :
              DutyFailures(x.ShortMovements, req.MinPressure, x.Duties, req.Duties, w.Source())) {
             line(duty);
         }
-        std::vector<std::string> fixes;
-        // The fixes are searched in hundredths of a dm3 and tenths: more
-        // decimals would show nothing more.
-        if (x.FixV0) fixes.push_back("V0 = " + w.Num(*x.FixV0, 2) + " dm3");
-        if (x.FixP0) fixes.push_back("P0 = " + w.Num(*x.FixP0, 1) + " bar");
-        if (x.FixQp) fixes.push_back("Qp = " + w.Num(*x.FixQp, 1) + " dm3/min");
-        if (!fixes.empty()) {
-            line(w(QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                     "Basterebbe, cambiando solo una grandezza: %1."),
-                   {w.List(fixes)}));
-        }
+        ExplainFixes(line, x, w);
     }
 }
 
