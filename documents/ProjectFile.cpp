@@ -359,29 +359,42 @@ struct ScratchProject {
     std::optional<double> appliedP1;
 };
 
-std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
-    ScratchProject p;
-    const Json* format = r.Member(root, "", "formato");
-    if (format == nullptr) return std::nullopt;
-    if (*format != kFormat) return r.Refuse("/formato", MessageId::FieldNotFormat);
-    const auto version = r.Number(root, "", "versione");
-    if (!version) return std::nullopt;
-    if (*version != kProjectVersion) {
-        return r.Refuse("/versione", MessageId::FieldNotVersion);
-    }
+// The refusal of a field, for the readers below that answer true or false.
+bool RefuseAt(Reader& r, const std::string& path, MessageId problem,
+              std::vector<MessagePart> more = {}) {
+    r.Refuse(path, problem, std::move(more));
+    return false;
+}
 
+// "formato" and "versione": a project, in the version this program writes.
+bool ReadHeader(const Json& root, Reader& r) {
+    const Json* format = r.Member(root, "", "formato");
+    if (format == nullptr) return false;
+    if (*format != kFormat) return RefuseAt(r, "/formato", MessageId::FieldNotFormat);
+    const auto version = r.Number(root, "", "versione");
+    if (!version) return false;
+    if (*version != kProjectVersion) {
+        return RefuseAt(r, "/versione", MessageId::FieldNotVersion);
+    }
+    return true;
+}
+
+bool ReadData(const Json& root, Reader& r, CircuitData& out) {
     const Json* data = r.Member(root, "", "dati_iniziali");
-    if (data == nullptr) return std::nullopt;
+    if (data == nullptr) return false;
     for (const DataField& f : kDataFields) {
         const auto value = r.Single(*data, "/dati_iniziali", f.name);
-        if (!value) return std::nullopt;
-        p.data.*f.member = *value;
+        if (!value) return false;
+        out.*f.member = *value;
     }
+    return true;
+}
 
+bool ReadMovements(const Json& root, Reader& r, std::vector<Movement>& out) {
     const Json* movements = r.Member(root, "", "movimenti");
-    if (movements == nullptr) return std::nullopt;
+    if (movements == nullptr) return false;
     if (!movements->is_array() || movements->size() > static_cast<size_t>(kMaxMovements)) {
-        return r.Refuse("/movimenti", MessageId::FieldTooManyMovements);
+        return RefuseAt(r, "/movimenti", MessageId::FieldTooManyMovements);
     }
     for (size_t i = 0; i < movements->size(); ++i) {
         const Json& item = (*movements)[i];
@@ -389,55 +402,63 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
         const std::string path = "/movimenti/" + std::to_string(i + 1);
         Movement m;
         const auto kind = r.Number(item, path, "tipo");
-        if (!kind) return std::nullopt;
+        if (!kind) return false;
         // An empty slot (0) is what a simulation file may hold too.
         if (!(*kind >= MovementKind::Empty && *kind <= MovementKind::SingleActingCylinder &&
               *kind == std::floor(*kind))) {
-            return r.Refuse(path + "/tipo", MessageId::FieldNotKind);
+            return RefuseAt(r, path + "/tipo", MessageId::FieldNotKind);
         }
         m.Kind = static_cast<int16_t>(*kind);
         for (const MovementField& f : kMovementFields) {
             const auto value = r.Single(item, path, f.name);
-            if (!value) return std::nullopt;
+            if (!value) return false;
             m.*f.member = *value;
         }
         const auto flow = r.Number(item, path, "Qm");
-        if (!flow) return std::nullopt;
+        if (!flow) return false;
         m.Qm = *flow;
-        if (!ReadDuty(item, path, r, m)) return std::nullopt;
-        p.movements.push_back(m);
+        if (!ReadDuty(item, path, r, m)) return false;
+        out.push_back(m);
     }
+    return true;
+}
 
+bool ReadGas(const Json& root, Reader& r, GasSettings& out) {
     const Json* gas = r.Member(root, "", "gas");
-    if (gas == nullptr) return std::nullopt;
+    if (gas == nullptr) return false;
     const auto law = r.Choice(*gas, "/gas", "legge", kLaws);
     // Whatever the law, what the gas dialog accepts: another law may be
     // chosen later with these values.
     const auto exponent = law ? r.InRange(*gas, "/gas", "esponente", 1, 1.67) : std::nullopt;
     const auto tau = exponent ? r.MaybeNumber(*gas, "/gas", "tau") : std::nullopt;
     if (tau && *tau && !(**tau >= 0)) {
-        return r.Refuse(
-            "/gas/tau", MessageId::FieldValueOutOfRange,
+        return RefuseAt(
+            r, "/gas/tau", MessageId::FieldValueOutOfRange,
             {MsgNumber(**tau), MsgNested(Message(MessageId::RangeAtLeastOrNull, {MsgNumber(0)}))});
     }
     const auto charge = tau ? r.Number(*gas, "/gas", "temperatura_carica") : std::nullopt;
     const auto low = charge ? r.MaybeNumber(*gas, "/gas", "temperatura_minima") : std::nullopt;
     const auto high = low ? r.MaybeNumber(*gas, "/gas", "temperatura_massima") : std::nullopt;
-    if (!high) return std::nullopt;
+    if (!high) return false;
     // Files from before the choice hold no "carica": they were charged slowly.
     if (gas->contains("carica")) {
         const auto start = r.Choice(*gas, "/gas", "carica", kStarts);
-        if (!start) return std::nullopt;
-        p.gas.Start = static_cast<gas::ChargeStart>(*start);
+        if (!start) return false;
+        out.Start = static_cast<gas::ChargeStart>(*start);
     }
-    p.gas.Law = static_cast<GasLawKind>(*law);
-    p.gas.Exponent = *exponent;
-    p.gas.Tau = tau->value_or(std::numeric_limits<double>::infinity());
-    p.gas.ChargeTemp = *charge;
-    p.gas.MinTemp = *low;
-    p.gas.MaxTemp = *high;
+    out.Law = static_cast<GasLawKind>(*law);
+    out.Exponent = *exponent;
+    out.Tau = tau->value_or(std::numeric_limits<double>::infinity());
+    out.ChargeTemp = *charge;
+    out.MinTemp = *low;
+    out.MaxTemp = *high;
 
-    // Files from before accumulators in parallel and bottles hold one vessel.
+    return true;
+}
+
+// The vessels (files from before accumulators in parallel and bottles hold
+// one) and the p1 last applied.
+bool ReadPlant(const Json& root, Reader& r, ScratchProject& p) {
     if (root.is_object() && root.contains("impianto")) {
         const Json* plant = r.Member(root, "", "impianto");
         const std::string pp = "/impianto";
@@ -446,32 +467,55 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
         const auto bottles = count ? r.InRange(*plant, pp, "bombole_dm3", 0, 1e5) : std::nullopt;
         const auto efficiency =
             bottles ? r.InRange(*plant, pp, "rendimento_volumetrico", 0, 1, true) : std::nullopt;
-        if (!efficiency) return std::nullopt;
+        if (!efficiency) return false;
         p.gas.Vessels = {static_cast<int>(*count), *bottles, *efficiency};
         // The p1 of the sizing last applied, which the energy balance takes
         // the pump alone at; files from before it hold none.
         if (plant->contains("p1_applicata")) {
             const auto applied = r.MaybeNumber(*plant, pp, "p1_applicata");
-            if (!applied) return std::nullopt;
+            if (!applied) return false;
             p.appliedP1 = *applied;
         }
     }
+    return true;
+}
 
+// The bottle sizes to try, when the file gives them (older files do not).
+bool ReadBottleSizes(const Json& req, const std::string& rp, Reader& r,
+                     std::vector<double>& sizes) {
+    if (!req.contains("bombole")) return true;
+    const Json* given = r.Member(req, rp, "bombole");
+    if (!given->is_array() || given->size() > sizing::kMaxCatalogueSizes) {
+        return RefuseAt(r, rp + "/bombole", MessageId::FieldOutOfRange);
+    }
+    sizes.clear();
+    for (size_t i = 0; i < given->size(); ++i) {
+        const Json& v = (*given)[i];
+        if (!v.is_number() || !(v.get<double>() > 0)) {
+            return RefuseAt(r, rp + "/bombole/" + std::to_string(i + 1),
+                            MessageId::FieldOutOfRange);
+        }
+        sizes.push_back(v.get<double>());
+    }
+    return true;
+}
+
+bool ReadRequirements(const Json& root, Reader& r, ScratchProject& p) {
     const Json* req = r.Member(root, "", "dimensionamento");
-    if (req == nullptr) return std::nullopt;
+    if (req == nullptr) return false;
     const std::string rp = "/dimensionamento";
     sizing::Requirements& q = p.sizing.Requirements;
     const auto p1 = r.Number(*req, rp, "p1");
     const auto type = p1 ? r.Choice(*req, rp, "tipo", kTypes) : std::nullopt;
     const Json* catalogue = type ? r.Member(*req, rp, "catalogo") : nullptr;
-    if (catalogue == nullptr) return std::nullopt;
+    if (catalogue == nullptr) return false;
     q.Type = static_cast<sizing::AccumulatorType>(*type);
-    if (!ReadCatalogue(*catalogue, q.Type, r, q.Catalogue)) return std::nullopt;
+    if (!ReadCatalogue(*catalogue, q.Type, r, q.Catalogue)) return false;
     const auto ps = r.MaybeNumber(*req, rp, "PS");
     const auto relief = ps ? r.MaybeNumber(*req, rp, "valvola_di_massima") : std::nullopt;
     const auto choose = relief ? r.Flag(*req, rp, "scegli_precarica") : std::nullopt;
     const auto pump = choose ? r.Flag(*req, rp, "dimensiona_pompa") : std::nullopt;
-    if (!pump) return std::nullopt;
+    if (!pump) return false;
     // Files from before steady operation lack these three; their
     // "cicli_ripetuti" no longer means anything, steady operation being the rule.
     const auto tolerance = r.NumberOr(*req, rp, "tolleranza_precarica", q.PrechargeTolerance);
@@ -483,24 +527,10 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
         single ? r.NumberOr(*req, rp, "rendimento_pompa", q.PumpEfficiency) : std::nullopt;
     const auto year =
         efficiency ? r.NumberOr(*req, rp, "ore_in_un_anno", q.HoursPerYear) : std::nullopt;
-    if (!year) return std::nullopt;
-    if (req->contains("bombole")) {
-        const Json* sizes = r.Member(*req, rp, "bombole");
-        if (!sizes->is_array() || sizes->size() > sizing::kMaxCatalogueSizes) {
-            return r.Refuse(rp + "/bombole", MessageId::FieldOutOfRange);
-        }
-        q.BottleSizes.clear();
-        for (size_t i = 0; i < sizes->size(); ++i) {
-            const Json& v = (*sizes)[i];
-            if (!v.is_number() || !(v.get<double>() > 0)) {
-                return r.Refuse(rp + "/bombole/" + std::to_string(i + 1),
-                                MessageId::FieldOutOfRange);
-            }
-            q.BottleSizes.push_back(v.get<double>());
-        }
-    }
+    if (!year) return false;
+    if (!ReadBottleSizes(*req, rp, r, q.BottleSizes)) return false;
     const auto arrangements = r.FlagOr(*req, rp, "composizioni", false);
-    if (!arrangements || !ReadPlan(*req, rp, r, q.Duties)) return std::nullopt;
+    if (!arrangements || !ReadPlan(*req, rp, r, q.Duties)) return false;
     q.Arrangements = *arrangements;
     q.MinPressure = *p1;
     q.RatedPressure = *ps;
@@ -514,8 +544,12 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     q.HoursPerYear = *year;
     q.Gas = p.gas;
 
+    return true;
+}
+
+bool ReadRecommendation(const Json& root, Reader& r, std::optional<sizing::Design>& out) {
     const Json* rec = r.Member(root, "", "raccomandazione");
-    if (rec == nullptr) return std::nullopt;
+    if (rec == nullptr) return false;
     if (!rec->is_null()) {
         // "Applica" writes V0, P0 and Qp into the single-precision data: a
         // recommendation no run could have made is refused, not shown.
@@ -534,9 +568,22 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
                                            ? r.InRange(*rec, rp, "volume_bombola", 0, kSingleMax)
                                            : std::optional<double>(0))
                                     : std::nullopt;
-        if (!bottle) return std::nullopt;
-        p.sizing.Recommendation = sizing::Design{
+        if (!bottle) return false;
+        out = sizing::Design{
             *v0, *p0, *qp, static_cast<int>(*count), *bottle, static_cast<int>(*bottles)};
+    }
+    return true;
+}
+
+std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
+    ScratchProject p;
+    // Each part in turn, as the file orders them: the gas before the
+    // requirements, which take its settings.
+    if (!ReadHeader(root, r) || !ReadData(root, r, p.data) ||
+        !ReadMovements(root, r, p.movements) || !ReadGas(root, r, p.gas) ||
+        !ReadPlant(root, r, p) || !ReadRequirements(root, r, p) ||
+        !ReadRecommendation(root, r, p.sizing.Recommendation)) {
+        return std::nullopt;
     }
     return p;
 }
