@@ -231,10 +231,18 @@ Result<EmergencyOutcome> JudgeEmergency(const ExactData& typed, const EmergencyS
         out.OilLeft = std::max((*path)->EmptyVolume() - c.final.gas.volume, 0.0);
     }
     out.Each = JudgeNeeds(stroke.needs, stroke.demand, lows, coldest);
-    for (MovementPressure& p : out.Each) {
+    double outFrom = std::numeric_limits<double>::infinity();
+    for (size_t i = 0; i < out.Each.size(); ++i) {
+        MovementPressure& p = out.Each[i];
         if (!oil) {
             p.Completed = false;
             p.Lowest = 0;
+        }
+        // The oil ran out during the earliest movement left unfinished.
+        if (!p.Completed && stroke.needs[i].From < outFrom) {
+            outFrom = stroke.needs[i].From;
+            out.OilOutAt = p.Movement;
+            out.OilOutRequired = p.Required;
         }
         if (out.Tightest == 0 || p.Margin() < out.Margin) {
             out.Margin = p.Margin();
@@ -243,6 +251,8 @@ Result<EmergencyOutcome> JudgeEmergency(const ExactData& typed, const EmergencyS
         out.Passes = out.Passes && p.Passes();
     }
     out.Passes = out.Passes && oil && c.end == CycleEnd::Normal;
+    // The pressure is lost where the oil runs out, as each movement has it.
+    if (out.OilOutAt > 0) out.Lowest = 0;
     return out;
 }
 

@@ -103,6 +103,10 @@ struct EmergencyOutcome {
     double Margin = 0;
     int Tightest = 0;
     double OilLeft = 0;  // dm3 in the accumulators at the stroke's end
+    // The first marked movement the oil did not last through (0 when it
+    // lasted) and what it needs [bar]; Lowest is then 0, the pressure lost.
+    int OilOutAt = 0;
+    double OilOutRequired = 0;
     std::vector<MovementPressure> Each;
     bool Passes = false;
 };

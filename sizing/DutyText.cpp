@@ -33,6 +33,14 @@ std::string Verdict(const Wording& w, bool passes) {
 }
 
 std::string MovementLine(const Wording& w, const MovementPressure& m) {
+    // The run stopped before its end (the oil ran out): no lowest to give.
+    if (!m.Completed) {
+        return Say(w,
+                   QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                     "Il movimento %1 richiede %2 bar: non arriva alla fine, "
+                                     "l'olio finisce prima."),
+                   {std::to_string(m.Movement), Num(w, m.Required, 2)});
+    }
     return Say(w,
                QT_TRANSLATE_NOOP("volvenza::SizingText",
                                  "Il movimento %1 richiede %2 bar: la pressione vi scende a %3 bar "
@@ -44,6 +52,15 @@ std::string MovementLine(const Wording& w, const MovementPressure& m) {
 std::string EmergencyLine(const Wording& w, const EmergencyOutcome& e) {
     std::string marked;
     for (int k : e.Movements) marked += (marked.empty() ? "" : ", ") + std::to_string(k);
+    if (e.OilOutAt > 0) {
+        return Say(w,
+                   QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                     "Corsa di emergenza, pompa persa (movimenti %1), da %2 bar a "
+                                     "%3 °C: l'olio finisce durante il movimento %4, che richiede "
+                                     "%5 bar: %6."),
+                   {marked, Num(w, e.StartPressure, 2), Num(w, e.WorkTemp, 2),
+                    std::to_string(e.OilOutAt), Num(w, e.OilOutRequired, 2), Verdict(w, false)});
+    }
     return Say(w,
                QT_TRANSLATE_NOOP("volvenza::SizingText",
                                  "Corsa di emergenza, pompa persa (movimenti %1), da %2 bar a %3 "

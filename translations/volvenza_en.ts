@@ -160,10 +160,6 @@
         <translation>steady cycle (no. %1; the steady cycles are not all alike: in others the pressure falls to %2 bar)</translation>
     </message>
     <message>
-        <source>%1 %2: il movimento deve essere un numero intero da 1</source>
-        <translation>%1 %2: the movement must be a whole number from 1</translation>
-    </message>
-    <message>
         <source>%1 %2: la pressione richiesta deve essere più di 0 bar</source>
         <translation>%1 %2: the required pressure must be more than 0 bar</translation>
     </message>
@@ -178,10 +174,6 @@
     <message>
         <source>%1 %2: la perdita deve essere almeno 0 bar</source>
         <translation>%1 %2: the loss must be at least 0 bar</translation>
-    </message>
-    <message>
-        <source>--emergency %1: i movimenti vanno dati con i loro numeri da 1, separati da virgole</source>
-        <translation>--emergency %1: give the movements by their numbers from 1, separated by commas</translation>
     </message>
     <message>
         <source>%1 %2: deve essere più di 0</source>
@@ -412,6 +404,26 @@ region (it condenses or leaves the equation&apos;s range) at any temperature
 64 wrong usage, or an output file that is the input file or the other output
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
+    </message>
+    <message>
+        <source>%1 %2: il movimento deve essere un numero intero da 1 a %3</source>
+        <translation>%1 %2: the movement must be a whole number from 1 to %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: il movimento %3 ha già %4 %5; darne uno solo</source>
+        <translation>%1 %2: movement %3 already has %4 %5; give only one</translation>
+    </message>
+    <message>
+        <source>L&apos;opzione %1 è data due volte</source>
+        <translation>The option %1 is given twice</translation>
+    </message>
+    <message>
+        <source>--emergency %1: i movimenti vanno dati con i loro numeri da 1 a %2, separati da virgole</source>
+        <translation>--emergency %1: give the movements by their numbers from 1 to %2, separated by commas</translation>
+    </message>
+    <message>
+        <source>Le opzioni dei compiti valgono con il gas ideale o l&apos;azoto reale: la legge classica giudica soltanto p1; aggiungere --gas ideal o --gas nitrogen</source>
+        <translation>The duty options apply with the ideal gas or real nitrogen: the classic law judges p1 only; add --gas ideal or --gas nitrogen</translation>
     </message>
 </context>
 <context>
@@ -2670,6 +2682,14 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Tenuta [s]</source>
         <translation>Held [s]</translation>
+    </message>
+    <message>
+        <source>Il movimento %1 richiede %2 bar: non arriva alla fine, l&apos;olio finisce prima.</source>
+        <translation>Movement %1 needs %2 bar: it does not reach its end, the oil runs out before.</translation>
+    </message>
+    <message>
+        <source>Corsa di emergenza, pompa persa (movimenti %1), da %2 bar a %3 °C: l&apos;olio finisce durante il movimento %4, che richiede %5 bar: %6.</source>
+        <translation>Emergency stroke, pump lost (movements %1), from %2 bar at %3 °C: the oil runs out during movement %4, which needs %5 bar: %6.</translation>
     </message>
 </context>
 <context>

@@ -134,8 +134,16 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
             EXPECT_NEAR(e->Each[0].Lowest, Polytrope(start + kAtm, v, 0.3, n), 1e-9);
             EXPECT_NEAR(e->Margin, std::min(e->Each[0].Lowest - 90, end - 120), 1e-9);
             EXPECT_EQ(e->Passes, end >= 120) << n << fromFull;
+            EXPECT_EQ(e->OilOutAt, 0);
         }
     }
+    // Movement 3 drawing 20 dm3: the oil runs out in it, the pressure lost
+    // there, and the lowest and the margin say so alike.
+    state.Movements[3].Qm = 6000;
+    const auto dry = JudgeEmergency(state, state.Gas, 90, false);
+    EXPECT_EQ(std::tuple(dry->OilOutAt, dry->OilOutRequired, dry->Lowest, dry->Margin, dry->Passes),
+              std::tuple(3, 120.0, 0.0, -120.0, false));
+    state.Movements[3].Qm = 600;
     // Only the adiabatic stroke from the restart fails: the isotherm keeps more.
     state.Gas.Exponent = 1.4;
     EXPECT_FALSE(JudgeEmergency(state, state.Gas, 90, false)->Passes);

@@ -147,16 +147,23 @@ check duties 0 "$sim" example "$work/x.vlz" --gas ideal --summary --load 1:12:0,
 says "load's pressure" '{"movement": 1, "required": 64.3321033129345, "lowest": 74.65' "$work/out"
 says "torque's pressure" '{"movement": 4, "required": 43.8879020478639, ' "$work/out"
 says "typed pressure" '{"movement": 3, "required": 70, "lowest": 64.5631244781032, "margin": -5.43687552189681, "time": 1.4, "pass": false}' "$work/out"
-says "emergency" '"emergency": {"movements": \[2, 5\], "start_pressure": 67, .*"oil_left": 0, "pass": false}' "$work/out"
+# The oil runs out in movement 2: the pressure lost, as each movement has it.
+says "emergency" '"emergency": {"movements": \[2, 5\], "start_pressure": 67, "lowest": 0, "margin": 0, "oil_left": 0, "oil_out_at": 2, "pass": false}' "$work/out"
 says "hold" '"hold": {"pressure": 66, "time": 600, "leakage": 0.05, "cooling": 10, "lowest": 64.10' "$work/out"
-check duties-classic 0 "$sim" example "$work/x.vlz" --summary --load 1:12
-grep -q movement_pressures "$work/out" && fail "the classic law judges p1 only"
+# The classic law judges p1 alone: its duties would be ignored, so refused.
+check duties-classic 64 "$sim" example "$work/none.vlz" --summary --load 1:12
+says "classic" "^Le opzioni dei compiti valgono con il gas ideale o l'azoto reale: la legge classica"
 for bad in "--load 1:12:1,5" "--load 9:12" "--required 2:0" "--required 2:90:1" "--emergency 2," \
-    "--emergency 2,x" "--hold-pressure 60 --hold-time 0" "--leakage 0,05"; do
+    "--emergency 2,x" "--hold-pressure 60 --hold-time 0" "--load 1:12 --load 1:13" \
+    "--hold-time 9 --hold-time 8" "--emergency 2 --emergency 3" "--leakage 0,05"; do
     # shellcheck disable=SC2086
-    check "refused $bad" 64 "$sim" example "$work/none.vlz" $bad
+    check "refused $bad" 64 "$sim" example "$work/none.vlz" --gas ideal $bad
 done
 says "no hold time" "^La pressione mantenuta vuole sia --hold-pressure sia --hold-time$"
+check two-for-one 64 "$sim" example "$work/none.vlz" --gas ideal --required 3:70 --load 3:12
+says "two for one" "^--load 3:12: il movimento 3 ha già --required 3:70; darne uno solo$"
+check movement-zero 64 "$sim" example "$work/none.vlz" --gas ideal --load 0:12
+says "whole sentence" "^--load 0:12: il movimento deve essere un numero intero da 1 a 1000$"
 [ -e "$work/none.vlz" ] && fail "refused duties wrote a file"
 
 # Projects: convert keeps what the other format holds and says what it

@@ -1,5 +1,6 @@
 #include "tools/volvenza-sim/DutyOptions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <sstream>
@@ -32,7 +33,7 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     return parts;
 }
 
-// A movement's number: a whole number from 1.
+// A movement's number: a whole number from 1 to kMaxMovements.
 std::optional<int> Number(const std::string& text) {
     const auto x = ParseNumber<double>(text);
     if (!x || *x != std::floor(*x) || !(*x >= 1 && *x <= kMaxMovements)) return std::nullopt;
@@ -47,8 +48,8 @@ std::optional<LoadOption> ParseLoad(const std::string& option, const std::string
     const auto k = Number(parts[0]);
     if (!k) {
         return Refuse(SimFill(
-            SIM_TEXT("volvenza-sim", "%1 %2: il movimento deve essere un numero intero da 1"),
-            {option, text}));
+            SIM_TEXT("volvenza-sim", "%1 %2: il movimento deve essere un numero intero da 1 a %3"),
+            {option, text, std::to_string(kMaxMovements)}));
     }
     o.movement = *k;
     std::vector<double> values;
@@ -96,7 +97,7 @@ std::string Bool(bool b) {
 
 std::optional<DutyOptions> TakeDutyOptions(std::vector<std::string>& args) {
     DutyOptions o;
-    std::vector<std::string> rest;
+    std::vector<std::string> rest, given;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--emergency-from-full" || a == "--hold-from-pm") {
@@ -118,16 +119,29 @@ std::optional<DutyOptions> TakeDutyOptions(std::vector<std::string>& args) {
         if (a == "--load" || a == "--required") {
             auto load = ParseLoad(a, value);
             if (!load) return std::nullopt;
+            // Two for one movement: which should hold cannot be known.
+            for (const LoadOption& earlier : o.loads) {
+                if (earlier.movement != load->movement) continue;
+                return Refuse(SimFill(
+                    SIM_TEXT("volvenza-sim", "%1 %2: il movimento %3 ha già %4 %5; darne uno solo"),
+                    {a, value, std::to_string(load->movement), earlier.option, earlier.text}));
+            }
             o.loads.push_back(*load);
-        } else if (a == "--emergency") {
+            continue;
+        }
+        if (std::find(given.begin(), given.end(), a) != given.end()) {
+            return Refuse(SimFill(SIM_TEXT("volvenza-sim", "L'opzione %1 è data due volte"), {a}));
+        }
+        given.push_back(a);
+        if (a == "--emergency") {
             std::vector<int> marked;
             for (const std::string& part : Split(value, ',')) {
                 const auto k = Number(part);
                 if (!k) {
                     return Refuse(SimFill(SIM_TEXT("volvenza-sim",
                                                    "--emergency %1: i movimenti vanno dati con "
-                                                   "i loro numeri da 1, separati da virgole"),
-                                          {value}));
+                                                   "i loro numeri da 1 a %2, separati da virgole"),
+                                          {value, std::to_string(kMaxMovements)}));
                 }
                 marked.push_back(*k);
             }
@@ -152,6 +166,14 @@ std::optional<DutyOptions> TakeDutyOptions(std::vector<std::string>& args) {
     }
     args = rest;
     return o;
+}
+
+std::optional<std::string> ClassicLawRefusal(const DutyOptions& o, const CircuitState& state) {
+    if (!o.Any() || state.Gas.Law != GasLawKind::Classic) return std::nullopt;
+    return SimText(SIM_TEXT("volvenza-sim",
+                            "Le opzioni dei compiti valgono con il gas ideale o l'azoto reale: la "
+                            "legge classica giudica soltanto p1; aggiungere --gas ideal o --gas "
+                            "nitrogen"));
 }
 
 std::optional<std::string> ApplyDutyOptions(const DutyOptions& o, CircuitState& state,
@@ -228,9 +250,13 @@ std::string MovementPressuresJson(const std::vector<MovementPressure>& movements
     std::string j = "[";
     for (size_t i = 0; i < movements.size(); ++i) {
         const MovementPressure& m = movements[i];
+        // A movement the oil did not last through has no lowest of its own.
+        const auto reached = [&](double value) {
+            return m.Completed ? JsonNumber(value) : std::string("null");
+        };
         j += std::string(i ? ", " : "") + "{\"movement\": " + std::to_string(m.Movement) +
-             ", \"required\": " + JsonNumber(m.Required) + ", \"lowest\": " + JsonNumber(m.Lowest) +
-             ", \"margin\": " + JsonNumber(m.Margin()) + ", \"time\": " + JsonNumber(m.Time) +
+             ", \"required\": " + JsonNumber(m.Required) + ", \"lowest\": " + reached(m.Lowest) +
+             ", \"margin\": " + reached(m.Margin()) + ", \"time\": " + reached(m.Time) +
              ", \"pass\": " + Bool(m.Passes()) + "}";
     }
     return j + "]";
@@ -243,7 +269,9 @@ std::string EmergencyJson(const EmergencyOutcome& e) {
     }
     return "{\"movements\": [" + marked + "], \"start_pressure\": " + JsonNumber(e.StartPressure) +
            ", \"lowest\": " + JsonNumber(e.Lowest) + ", \"margin\": " + JsonNumber(e.Margin) +
-           ", \"oil_left\": " + JsonNumber(e.OilLeft) + ", \"pass\": " + Bool(e.Passes) + "}";
+           ", \"oil_left\": " + JsonNumber(e.OilLeft) + ", \"oil_out_at\": " +
+           (e.OilOutAt > 0 ? std::to_string(e.OilOutAt) : std::string("null")) +
+           ", \"pass\": " + Bool(e.Passes) + "}";
 }
 
 std::string HoldJson(const HoldDuty& hold, const HoldOutcome& h) {

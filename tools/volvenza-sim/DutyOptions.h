@@ -26,25 +26,37 @@ struct DutyOptions {
     // --hold-pressure, --hold-time, --leakage, --hold-cooling, --hold-from-pm
     std::optional<double> holdPressure, holdTime, leakage, cooling;
     bool holdFromPm = false;
+
+    bool Any() const {
+        return !loads.empty() || emergency || emergencyFromFull || holdPressure || holdTime ||
+               leakage || cooling || holdFromPm;
+    }
 };
 
 // Takes the duty options out of `args`, leaving the rest; nothing, after
 // saying on stderr in one sentence what is wrong, when a value is not one
-// the windows accept.
+// the windows accept, a movement is given two loads or pressures, or an
+// option is given twice.
 std::optional<DutyOptions> TakeDutyOptions(std::vector<std::string>& args);
 
+// The sentence refusing duty options under the classic law, which judges
+// p1 alone and would ignore them; nothing otherwise.
+std::optional<std::string> ClassicLawRefusal(const DutyOptions& options, const CircuitState& state);
+
 // Puts the options over the design's own loads, marks and plan; the
-// sentence saying what is wrong when a movement number is not on the list,
-// a load has no sizes to act on, or a hold lacks its pressure or time.
+// sentence saying what is wrong when a movement number is not on the list, a load has no
+// sizes to act on, or a hold lacks its pressure or time.
 std::optional<std::string> ApplyDutyOptions(const DutyOptions& options, CircuitState& state,
                                             DutyPlan& plan);
 
 // A JSON number: the shortest text that reads back as the value; null for
 // one not finite.
 std::string JsonNumber(double value);
-// [{"movement", "required", "lowest", "margin", "time", "pass"}, ...]
+// [{"movement", "required", "lowest", "margin", "time", "pass"}, ...]; lowest,
+// margin and time null for a movement the oil did not last through.
 std::string MovementPressuresJson(const std::vector<MovementPressure>& movements);
-// {"movements", "start_pressure", "lowest", "margin", "oil_left", "pass"}
+// {"movements", "start_pressure", "lowest", "margin", "oil_left", "oil_out_at",
+// "pass"}: oil_out_at the movement the oil ran out in, or null.
 std::string EmergencyJson(const EmergencyOutcome& e);
 // {"pressure", "time", "leakage", "cooling", "lowest", "time_held", "pass"};
 // time_held null when the pressure never falls below the hold's.

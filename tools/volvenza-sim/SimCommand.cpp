@@ -275,6 +275,7 @@ int RunSimCommand(std::vector<std::string> args) {
         }
         LoadExampleCircuit(state);
         DutyPlan plan;
+        if (auto refused = ClassicLawRefusal(*duties, state)) return Fail(*refused, kExitUsage);
         if (auto refused = ApplyDutyOptions(*duties, state, plan))
             return Fail(*refused, kExitUsage);
         return Simulate(state, args[0], table, *options, 0, plan);
@@ -290,6 +291,7 @@ int RunSimCommand(std::vector<std::string> args) {
             *TakeRunOptions(again, state.Gas, {req.PumpEfficiency, req.HoursPerYear, std::nullopt});
         state.Gas = used.gas;
         DutyPlan plan = req.Duties;
+        if (auto refused = ClassicLawRefusal(*duties, state)) return Fail(*refused, kExitUsage);
         if (auto refused = ApplyDutyOptions(*duties, state, plan))
             return Fail(*refused, kExitUsage);
         // Movements without a load keep the project's p1, none for a simulation file.
