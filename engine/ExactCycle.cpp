@@ -348,6 +348,7 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
     run.coldest = std::numeric_limits<double>::infinity();
     run.worst.lowest = std::numeric_limits<double>::infinity();
     double pumpTime = 0, time = 0;
+    double namedLowest = std::numeric_limits<double>::infinity();
     int starts = 0;
     for (int cycle = 1; cycle <= maxCycles; ++cycle) {
         const CycleSummary c = RunExactCycle(
@@ -372,8 +373,11 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         // loads the shell: the cycles that come back to Pm swing the most.
         if (cycle > 1 || maxCycles == 1) run.swing = std::max(run.swing, c.highest - c.lowest);
         if (cycle == 2 || (cycle > 2 && c.lowest < run.steadyLowest)) run.steadyLowest = c.lowest;
-        if (c.lowest < run.worst.lowest) {
-            run.worst = c;
+        // The cycle named is the first to fall that low: a later one lower
+        // by less than kSamePressure is a repeat of it, not a new lowest.
+        if (c.lowest < run.worst.lowest) run.worst = c;
+        if (c.lowest < namedLowest - kSamePressure) {
+            namedLowest = c.lowest;
             run.worstCycle = cycle;
         }
         // The pump's share, over the cycles after the first, which starts full.

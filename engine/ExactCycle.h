@@ -135,6 +135,8 @@ struct SteadyRun {
     CycleSummary first, last, worst;
     double steadyLowest = 0;  // bar: the lowest of the cycles after the first
     CycleState lastStart;     // where the last cycle started
+    // The first cycle whose lowest is within kSamePressure of worst's (1 for
+    // the first): later cycles that only repeat it are not named.
     int worstCycle = 1;
     // Over the cycles after the first (the first alone when only one ran):
     // the largest swing, the pump's share of the time and starts per cycle.

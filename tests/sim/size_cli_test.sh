@@ -58,6 +58,10 @@ has json-rules '"pass": false, "rule1_min_pressure": false, "rule2_precharge": t
 # swing of 19,19 bar within the maker's 20 bar, whose 2·10⁶ cycles last
 # 1,31 years.
 has json-figures '"count": 1, "bottle_volume": 0, "bottles": 0, "bottle_size": 0, "ped_category": "II", "bottle_ped_category": null, "installed_power_kW": 3.2, "pump_only_power_kW": 12.027, "energy_per_cycle_kJ": 7.094, "pressure_swing": 19.188, "cycles_per_year": 1531915, "fatigue_life_years": 1.3055555555555556, "pump_share"'
+# The 10 dm3's second cycle repeats its first, lower only by rounding: the
+# first is named.
+check example-json-repeat 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --json
+has json-repeat '"pressure": 64.1736255353614, "margin": 4.17362553536135, "time": 1.4, "cycle": 1, "cycles": 2'
 # Every duty a rule: 11 kN on movement 1, movements 2 and 5 with the pump
 # lost, 62 bar held for 10 minutes; 6 dm3 fails the emergency stroke.
 check duties-json 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --json --load 1:11 \
