@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
+#include "sizing/DutyText.h"
 #include "sizing/Search.h"
 #include "tests/sizing/EndToEnd.h"
 
@@ -90,6 +92,33 @@ TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
         d.V0 -= 0.01;
         EXPECT_FALSE(passes(d)) << d.V0;
     }
+}
+
+// The duties' sentences and cells, each figure to its decimals; a movement
+// or a stroke the oil does not last through said so, with no lowest.
+TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
+    const Wording w{nullptr, ','};
+    const MovementPressure tight{2, 64.125, 65.23456, 0.5, 45};
+    EmergencyOutcome e;
+    std::tie(e.Movements, e.WorkTemp, e.StartPressure, e.Lowest, e.Margin, e.Tightest, e.OilLeft) =
+        std::tuple(std::vector<int>{2, 5}, -10, 67, 60.2, 0.12345, 5, 1.23456);
+    DutyOutcomes d{e, std::nullopt};
+    const auto lines = DutySummary({tight, {3, 70, 80}}, d, {}, w);
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "Il movimento 2 richiede 64,12 bar: la pressione vi scende a 65,23 bar a "
+                         "45 °C verso 0,5 s, margine 1,11 bar.",
+                         "Corsa di emergenza, pompa persa (movimenti 2, 5), da 67 bar a -10 °C: "
+                         "pressione minima 60,2 bar, margine 0,12 bar (movimento 5), restano 1,235 "
+                         "dm3 di olio: non supera."}));
+    EXPECT_EQ(DutyCells({true, true, false}, {tight}, d, w),
+              (std::vector<std::string>{"1,11", "0,12"}));
+    std::tie(d.Emergency->OilOutAt, d.Emergency->OilOutRequired) = std::tuple{2, 64.125};
+    const MovementPressure dry{2, 64.125, 0, 0, 45, false};
+    EXPECT_EQ(DutyFailures({dry}, 60, d, {}, w),
+              (std::vector<std::string>{
+                  "Il movimento 2 richiede 64,12 bar: non arriva alla fine, l'olio finisce prima.",
+                  "Corsa di emergenza, pompa persa (movimenti 2, 5), da 67 bar a -10 °C: l'olio "
+                  "finisce durante il movimento 2, che richiede 64,12 bar: non supera."}));
 }
 
 }  // namespace

@@ -318,6 +318,7 @@ TEST_F(OneDrawTest, AnswerShowsEachFigureToItsDecimals) {
     const size_t rule4 = all.find("Pm 199 bar supera PS");
     EXPECT_NE(rule4, std::string::npos) << all;
     EXPECT_EQ(all.find("Pm 199 bar supera PS", rule4 + 1), std::string::npos) << all;
+    EXPECT_EQ(out.Recommendation.at(0).find("bombole"), std::string::npos) << "one vessel";
 }
 
 // Every figure of a hand-made answer to its own decimals, each with a
@@ -438,7 +439,8 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     a.Candidates[0].PumpShort = false;
     // Not recharged at another temperature; at this one below p1.
     std::tie(a.Explanations[1].NotRecharged, a.Explanations[1].LowestPressure,
-             a.Explanations[1].WorkTemp) = std::tuple{true, 59.125, 45.125};
+             a.Explanations[1].WorkTemp, a.Explanations[1].MissingOil) =
+        std::tuple{true, 59.125, 45.125, 1.23456};
     req.Catalogue[1].RatedCycles = 3600 / 4 * 2000 + 0.5;
     req.HoursPerYear = 2000;
     req.Gas.Law = GasLawKind::Nitrogen;
@@ -458,7 +460,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
                       "primo ciclo: 2; la pompa eroga per il 99,9 % del tempo.",
                       "data per 1800000 cicli: circa 1 anni.", "azoto reale, τ = 30,12 s",
                       "La pressione scende a 59,12 bar a 45,12 °C verso 0 s del ciclo 1; "
-                      "movimenti attivi: nessuno.",
+                      "movimenti attivi: nessuno.\n   Mancano 1,235 dm3 di olio per restare",
                       "Un solo ciclo, partendo carico: pressione minima 63,31 bar a "
                       "45,12 °C, 3,19 bar sopra p1.",
                       "ne vorrebbe 2,47 kW, 2,48 kW meno della potenza installata."});
