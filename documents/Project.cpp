@@ -16,6 +16,7 @@
 #include <set>
 
 #include "documents/AtomicFile.h"
+#include "engine/CircuitData.h"
 
 namespace volvenza {
 namespace {
@@ -159,8 +160,8 @@ float Movement::*MovementFieldMember(int16_t field) {
 }
 
 Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops stops) {
-    // The boxes as their windows label them.
-    constexpr std::array<const char*, 6> initial = {"Vo", "Po", "tc", "Qp", "PM", "DP"};
+    // The boxes as their windows label them (the initial values' names are
+    // the engine's, which its own messages use).
     constexpr std::array<const char*, kLastMovementField + 1> movement = {
         "Ti", "Tf", "Ti2", "Tf2", "D",  "L",   "d", "d2", "S1", "S2",
         "C",  "N",  "CU",  "AR",  "Qm", "F/M", "η", "Δp", "pr"};
@@ -196,9 +197,9 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
         box = Message(MessageId::DraftMovementBox,
                       {MsgVerbatim(movement.at(at)), MsgInteger(key.movement)});
     } else {
-        box = Message(
-            MessageId::DraftInitialBox,
-            {at < initial.size() ? MsgVerbatim(initial[at]) : MsgNested(MessageId::CycleTimeBox)});
+        box = Message(MessageId::DraftInitialBox,
+                      {at < std::size(kInitialValueNames) ? MsgVerbatim(kInitialValueNames[at].name)
+                                                          : MsgNested(MessageId::CycleTimeBox)});
     }
     constexpr MessageId stopped[] = {MessageId::DraftStopsRun, MessageId::DraftStopsSizing,
                                      MessageId::DraftStopsSave, MessageId::DraftStopsExport};
