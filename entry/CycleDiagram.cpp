@@ -4,15 +4,11 @@
 #include <cmath>
 #include <span>
 
-#include <QCoreApplication>
 #include <QResizeEvent>
 #include <QToolTip>
 
 #include "entry/ActuatorPages.h"
 #include "entry/CycleTableModel.h"
-#include "numbers/NumberText.h"
-#include "numbers/Rounding.h"
-#include "platform/Language.h"
 #include "views/MovementText.h"
 
 namespace volvenza {
@@ -45,16 +41,8 @@ const QColor kHovered(30, 110, 190);
 // Lanes are never thinner than this on screen: the rest scroll.
 constexpr double kThinnestLane = 5;
 
-QString Text(const char* source) {
-    return QCoreApplication::translate("volvenza::CycleDiagram", source);
-}
-
-// Numbers as the windows write them, rounded: decimal comma, no trailing
-// zeros.
-QString Number(double value, int decimals) {
-    return QString::fromStdString(
-        FormatNumber(RoundHalfEven(value, decimals), UiDecimalSeparator()));
-}
+using cycle_diagram::Number;
+using cycle_diagram::Text;
 
 }  // namespace
 

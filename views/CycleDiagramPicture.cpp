@@ -31,16 +31,8 @@ const QColor kPressureCurve(150, 30, 30);
 
 constexpr double kTick = 4;
 
-QString Text(const char* source) {
-    return QCoreApplication::translate("volvenza::CycleDiagram", source);
-}
-
-// Numbers as the windows write them, rounded: decimal comma, no trailing
-// zeros.
-QString Number(double value, int decimals) {
-    return QString::fromStdString(
-        FormatNumber(RoundHalfEven(value, decimals), UiDecimalSeparator()));
-}
+using cycle_diagram::Number;
+using cycle_diagram::Text;
 
 // 1, 2 or 5 times a power of ten: the smallest such step that puts at most
 // `most` steps into `span`.
@@ -65,6 +57,15 @@ std::vector<double> Ticks(double from, double to, double step) {
 }
 
 }  // namespace
+
+QString cycle_diagram::Text(const char* source) {
+    return QCoreApplication::translate("volvenza::CycleDiagram", source);
+}
+
+QString cycle_diagram::Number(double value, int decimals) {
+    return QString::fromStdString(
+        FormatNumber(RoundHalfEven(value, decimals), UiDecimalSeparator()));
+}
 
 CycleDiagramPicture::CycleDiagramPicture(double thinnestLane) : thinnestLane_(thinnestLane) {}
 

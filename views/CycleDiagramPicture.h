@@ -14,11 +14,21 @@
 #include <QFontMetricsF>
 #include <QPointF>
 #include <QRectF>
+#include <QString>
 
 #include "engine/CycleTiming.h"
 #include "platform/DrawingSurface.h"
 
 namespace volvenza {
+
+// What the cycle window and the picture both write.
+namespace cycle_diagram {
+// A text of the diagram in the current language (context "volvenza::CycleDiagram").
+QString Text(const char* source);
+// A number as the windows write it, rounded: the language's separator, no
+// trailing zeros.
+QString Number(double value, int decimals);
+}  // namespace cycle_diagram
 
 struct CycleDiagramData {
     CycleTiming timing;
