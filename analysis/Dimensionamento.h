@@ -116,6 +116,8 @@ class Dimensionamento : public QWidget {
     // Each value the window gives whole, the project's where it gives none
     // (a draft, an empty box the search asks for, a row without V0).
     sizing::Requirements RequirementsShown() const;
+    // The four check boxes and the gas model, which read alike either way.
+    void ReadChoices(sizing::Requirements& req) const;
     // The requirements shown become the project's: one step per box typed in.
     void TakeRequirements(const std::string& label);
     // A requirement's box typed into: text that is no number (nor empty) is

@@ -257,11 +257,7 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
                         .arg(kMaxCatalogueSizes));
     }
     req.BottleSizes = *bottles;
-    req.Arrangements = arrangements_->isChecked();
-    req.ChoosePrecharge = choosePrecharge_->isChecked();
-    req.SizePump = sizePump_->isChecked();
-    req.SingleCycle = singleCycle_->isChecked();
-    req.Gas = state_.Gas;
+    ReadChoices(req);
     req.Duties = project_.Sizing().Requirements.Duties;
     QString wrongHold;
     if (!ReadDuties(req.Duties, &wrongHold, false)) return fail(wrongHold);
@@ -274,6 +270,14 @@ std::optional<std::vector<double>> Dimensionamento::ReadBottles() const {
         return std::vector<double>(sizes.begin(), sizes.end());
     }
     return ParseBottles(bottles_->text());
+}
+
+void Dimensionamento::ReadChoices(Requirements& req) const {
+    req.Arrangements = arrangements_->isChecked();
+    req.ChoosePrecharge = choosePrecharge_->isChecked();
+    req.SizePump = sizePump_->isChecked();
+    req.SingleCycle = singleCycle_->isChecked();
+    req.Gas = state_.Gas;
 }
 
 Requirements Dimensionamento::RequirementsShown() const {
@@ -301,11 +305,7 @@ Requirements Dimensionamento::RequirementsShown() const {
         if (const auto value = Number(box)) *target = *value;
     }
     if (auto bottles = ReadBottles()) req.BottleSizes = std::move(*bottles);
-    req.Arrangements = arrangements_->isChecked();
-    req.ChoosePrecharge = choosePrecharge_->isChecked();
-    req.SizePump = sizePump_->isChecked();
-    req.SingleCycle = singleCycle_->isChecked();
-    req.Gas = state_.Gas;
+    ReadChoices(req);
     ReadDuties(req.Duties, nullptr, true);
     return req;
 }
