@@ -2,9 +2,9 @@
 // The help viewer the program opens with a help file and a command. It runs
 // beside the program (not modal); the program keeps no link to it.
 
-#include <optional>
-
 #include <QString>
+
+#include "messages/Result.h"
 
 class QWidget;
 
@@ -19,10 +19,10 @@ enum class HelpCommand {
 class HelpViewer {
   public:
     virtual ~HelpViewer() = default;
-    // Returns the failure's description when the viewer cannot be started at
+    // Fails with the message to show when the viewer cannot be started at
     // all; a help file it cannot read is the viewer's own business.
-    virtual std::optional<QString> Open(QWidget* owner, const QString& helpFile,
-                                        HelpCommand command, const QString& key) = 0;
+    virtual Status Open(QWidget* owner, const QString& helpFile, HelpCommand command,
+                        const QString& key) = 0;
 };
 
 }  // namespace volvenza

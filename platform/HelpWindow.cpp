@@ -144,8 +144,8 @@ ResourceHelpViewer::~ResourceHelpViewer() {
     delete window_;
 }
 
-std::optional<QString> ResourceHelpViewer::Open(QWidget*, const QString& helpFile,
-                                                HelpCommand command, const QString& key) {
+Status ResourceHelpViewer::Open(QWidget*, const QString& helpFile, HelpCommand command,
+                                const QString& key) {
     // The window stands on its own beside the program, so it has no owner.
     if (!window_) window_ = new HelpWindow;
     if (helpFile.compare(helpFileName_, Qt::CaseInsensitive) != 0) {
@@ -160,7 +160,7 @@ std::optional<QString> ResourceHelpViewer::Open(QWidget*, const QString& helpFil
     window_->show();
     window_->raise();
     window_->activateWindow();
-    return std::nullopt;
+    return Done{};
 }
 
 }  // namespace volvenza

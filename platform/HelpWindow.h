@@ -61,8 +61,8 @@ class ResourceHelpViewer : public HelpViewer {
     explicit ResourceHelpViewer(QString helpFileName) : helpFileName_(std::move(helpFileName)) {}
     ~ResourceHelpViewer() override;
 
-    std::optional<QString> Open(QWidget* owner, const QString& helpFile, HelpCommand command,
-                                const QString& key) override;
+    Status Open(QWidget* owner, const QString& helpFile, HelpCommand command,
+                const QString& key) override;
     HelpWindow* Window() const { return window_; }
 
   private:

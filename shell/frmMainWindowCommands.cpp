@@ -17,6 +17,7 @@
 #include "entry/CycleTableModel.h"
 #include "entry/CycleTableView.h"
 #include "platform/HelpViewer.h"
+#include "platform/UiMessage.h"
 #include "platform/UiText.h"
 #include "shell/CommandScope.h"
 #include "shell/GasModelSettings.h"
@@ -156,8 +157,11 @@ void frmMain::ShowHelpAt(Origin origin, HelpCommand command, const QString& key)
                                      kTitle);
             return;
         }
-        const auto failure = context_.help.Open(this, helpFile_, command, key);
-        if (failure) context_.dialogs.Message(*failure, MessageIcon::None, MessageButtons::Ok);
+        const Status opened = context_.help.Open(this, helpFile_, command, key);
+        if (!opened) {
+            context_.dialogs.Message(UiMessage(opened.Error()), MessageIcon::None,
+                                     MessageButtons::Ok);
+        }
     });
 }
 

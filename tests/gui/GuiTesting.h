@@ -4,6 +4,7 @@
 // folder.
 
 #include <memory>
+#include <optional>
 
 #include <QAction>
 #include <QEvent>
@@ -60,12 +61,11 @@ bool Search(Dimensionamento& window);
 // last, and fails with `failure` when set.
 class RecordingHelpViewer : public HelpViewer {
   public:
-    std::optional<QString> Open(QWidget*, const QString&, HelpCommand command,
-                                const QString& key) override {
+    Status Open(QWidget*, const QString&, HelpCommand command, const QString& key) override {
         asked = {command, key};
-        return failure;
+        return failure ? Status(*failure) : Status(Done{});
     }
-    std::optional<QString> failure;
+    std::optional<Message> failure;
     std::pair<HelpCommand, QString> asked{};
 };
 

@@ -194,9 +194,10 @@ class SettingsTest : public QObject {
         shell.Menu("mnuViewOptions")->trigger();
 
         // A help viewer that cannot open says why.
-        shell.help.failure = QStringLiteral("Visualizzatore non disponibile");
+        shell.help.failure = Message(MessageId::OpenFailed, {MsgVerbatim("VOLVENZA.HLP")});
         shell.Menu("mnuHelpContents")->trigger();
-        QCOMPARE(shell.dialogs.Messages().back().text, *shell.help.failure);
+        QCOMPARE(shell.dialogs.Messages().back().text,
+                 QStringLiteral("Impossibile aprire il file VOLVENZA.HLP."));
     }
 };
 
