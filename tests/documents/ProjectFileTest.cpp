@@ -204,7 +204,9 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
         req.erase(key);
     req["cicli_ripetuti"] = false;
     req["catalogo"] = {0.16, 1.4, 3, 100};
+    for (auto& movement : text["movimenti"]) movement.erase("emergenza");
     ASSERT_EQ(Read(text.dump()), std::nullopt);
+    EXPECT_FALSE(other.Movements[3].Duty.Emergency) << "none marked before the duties";
     const sizing::Requirements fresh;
     EXPECT_EQ(read.Requirements.PrechargeTolerance, fresh.PrechargeTolerance);
     EXPECT_EQ(read.Requirements.WorkingHours, fresh.WorkingHours);

@@ -504,6 +504,10 @@ TEST_F(ProjectTest, DesignsMoveBetweenTheFormats) {
     ASSERT_EQ(notes.size(), 2u);
     EXPECT_NE(ItalianText(notes[0]).find("legge del gas"), std::string::npos);
     EXPECT_NE(ItalianText(notes[1]).find("requisiti"), std::string::npos);
+    state.Movements[1].Duty.Required = 80;  // the first movement's duty, said too
+    ASSERT_EQ(Failure(SaveDesign(state, sizing, vlz, notes)), std::nullopt);
+    EXPECT_NE(ItalianText(notes.at(3)).find("non conserva i carichi"), std::string::npos);
+    state.Movements[1].Duty = {};
 
     ProjectSizing read;
     ASSERT_EQ(Failure(LoadDesign(state, read, vlzp)), std::nullopt);
