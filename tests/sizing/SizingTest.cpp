@@ -31,6 +31,19 @@ std::vector<CatalogueSize> Sizes(std::initializer_list<double> volumes, double r
     return sizes;
 }
 
+// The catalogue as {1, 2.12345}; its second size.
+CatalogueSize& SecondSize(Requirements& q) {
+    q.Catalogue = Sizes({1, 2.12345});
+    return q.Catalogue[1];
+}
+
+// The longest catalogue a search takes, in rising volumes.
+std::vector<CatalogueSize>& Longest(Requirements& q) {
+    q.Catalogue.assign(kMaxCatalogueSizes, Sizes({1})[0]);
+    for (size_t i = 0; i < kMaxCatalogueSizes; ++i) q.Catalogue[i].V0 += 0.01 * double(i);
+    return q.Catalogue;
+}
+
 // Each text in `shown` somewhere in `all`.
 void ExpectShown(const std::string& all, std::initializer_list<const char*> shown) {
     for (const char* s : shown) EXPECT_NE(all.find(s), std::string::npos) << s << " in\n" << all;
@@ -548,77 +561,75 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
             EXPECT_NE(ItalianText(a.Error()).find(words), std::string::npos) << a.Error();
         }
     };
-    req.MinPressure = 199;
-    refused("p1");
-    req.MinPressure = 0;
-    refused("p1 deve essere positiva");
-    req.MinPressure = 0.5;
-    EXPECT_TRUE(CheckRequirements(state, req));
-    req.MinPressure = 99;
-    for (double efficiency : {0.0, 1.01}) {
-        req.PumpEfficiency = efficiency;
-        refused("rendimento della pompa");
+    // One change from the draw's requirements at a time: refused with these
+    // words, or (nullptr) accepted at or just inside its limit; a few searched whole.
+    struct Case {
+        void (*set)(Requirements&);
+        const char* words;
+        bool search = false;
+    };
+    const Case cases[] = {
+        {[](Requirements& q) { q.MinPressure = 199; }, "p1"},
+        {[](Requirements& q) { q.MinPressure = 0; }, "p1 deve essere positiva"},
+        {[](Requirements& q) { q.MinPressure = 0.5; }, nullptr},
+        {[](Requirements& q) { q.PumpEfficiency = 0; }, "rendimento della pompa"},
+        {[](Requirements& q) { q.PumpEfficiency = 1.01; }, "rendimento della pompa"},
+        {[](Requirements& q) { q.PumpEfficiency = 1; }, nullptr},
+        {[](Requirements& q) { q.HoursPerYear = 8760; }, nullptr},
+        {[](Requirements& q) { q.HoursPerYear = q.WorkingHours = 0.5; }, nullptr},
+        {[](Requirements& q) { q.HoursPerYear = 8760.01; }, ""},
+        {[](Requirements& q) { q.HoursPerYear = 0; }, ""},
+        {[](Requirements& q) {
+             q.Catalogue = Sizes({1, 1});
+         },
+         "crescente"},
+        {[](Requirements& q) {
+             q.Catalogue = Sizes({0, 1});
+         },
+         "crescente"},
+        {[](Requirements& q) {
+             q.Catalogue = Sizes({1, 2}, 1);
+         },
+         "rapporto"},
+        {[](Requirements& q) { SecondSize(q).MaxFlow = 0; }, "grandezza 2,123 dm3"},
+        {[](Requirements& q) { SecondSize(q).MaxFlow = 0.5; }, nullptr},
+        {[](Requirements& q) { SecondSize(q).RatedSwing = 0; }, "escursione"},
+        {[](Requirements& q) { SecondSize(q).RatedSwing = 0.5; }, nullptr},
+        {[](Requirements& q) { SecondSize(q).RatedCycles = 0.9; }, "cicli nominali"},
+        {[](Requirements& q) { SecondSize(q).RatedCycles = 1; }, nullptr},
+        {[](Requirements& q) { SecondSize(q).RatedPressure = 0; }, "grandezza 2,123 dm3"},
+        {[](Requirements& q) { SecondSize(q).RatedPressure = 0.5; },
+         nullptr},                                                  // positive is enough
+        {[](Requirements& q) { SecondSize(q).Tau = 0; }, nullptr},  // an isothermal size
+        {[](Requirements& q) { q.WorkingHours = 24 * 366; }, nullptr, true},
+        {[](Requirements& q) { q.WorkingHours = 24 * 366 + 0.01; }, "ore di lavoro"},
+        {[](Requirements& q) { q.WorkingHours = 0; }, "ore di lavoro"},
+        {[](Requirements& q) { q.RatedPressure = 0; }, "PS"},
+        {[](Requirements& q) { q.RatedPressure = 0.5; }, nullptr},
+        {[](Requirements& q) { q.ReliefSetting = 0; },
+         "taratura della valvola di massima deve essere positiva"},
+        {[](Requirements& q) { q.ReliefSetting = 0.5; }, nullptr},
+        {[](Requirements& q) {
+             std::tie(q.RatedPressure, q.ReliefSetting) = std::tuple(250.125, 250.135);
+         },
+         "(250,14 bar) supera la pressione nominale PS (250,12 bar)"},
+        {[](Requirements& q) { q.RatedPressure = q.ReliefSetting = 250; }, nullptr, true},
+        // The longest catalogue, and one size more.
+        {[](Requirements& q) { Longest(q); }, nullptr},
+        {[](Requirements& q) { Longest(q).push_back(Sizes({9})[0]); }, ""},
+    };
+    const Requirements base = req;
+    for (const Case& c : cases) {
+        req = base;
+        c.set(req);
+        if (c.words) {
+            refused(c.words);
+        } else {
+            EXPECT_TRUE(c.search ? bool(SizeAccumulator(state, req))
+                                 : bool(CheckRequirements(state, req)));
+        }
     }
-    // Each at its limit, or just inside it.
-    req.PumpEfficiency = 1;
-    req.WorkingHours = 0.5;
-    for (auto [hours, valid] :
-         {std::pair{8760.0, true}, {0.5, true}, {8760.01, false}, {0.0, false}}) {
-        req.HoursPerYear = hours;
-        EXPECT_EQ(bool(CheckRequirements(state, req)), valid) << hours;
-    }
-    req.HoursPerYear = 2000;
-    req.WorkingHours = 8;
-    req.Catalogue = Sizes({1, 1});
-    refused("crescente");
-    req.Catalogue = Sizes({0, 1});
-    refused("crescente");
-    req.Catalogue = Sizes({1, 2}, 1);
-    refused("rapporto");
-    req.Catalogue = Sizes({1, 2.12345});
-    req.Catalogue[1].MaxFlow = 0;
-    refused("grandezza 2,123 dm3");
-    req.Catalogue[1].MaxFlow = 0.5;
-    req.Catalogue[1].RatedSwing = 0;
-    refused("escursione");
-    req.Catalogue[1].RatedSwing = 0.5;
-    req.Catalogue[1].RatedCycles = 0.9;
-    refused("cicli nominali");
-    req.Catalogue[1].RatedCycles = 1;
-    req.Catalogue[1].RatedPressure = 0;
-    refused("grandezza 2,123 dm3");
-    req.Catalogue[1].RatedPressure = 0.5;  // positive is enough
-    EXPECT_TRUE(CheckRequirements(state, req));
-    req.Catalogue[1].RatedPressure.reset();
-    req.Catalogue[1].Tau = 0;  // an isothermal size
-    EXPECT_TRUE(CheckRequirements(state, req));
-    req.WorkingHours = 24 * 366;
-    EXPECT_TRUE(SizeAccumulator(state, req));
-    req.WorkingHours = 24 * 366 + 0.01;
-    refused("ore di lavoro");
-    req.WorkingHours = 0;
-    refused("ore di lavoro");
-    req.WorkingHours = 8;
-    req.Catalogue = Sizes({1, 2});
-    req.RatedPressure = 0;
-    refused("PS");
-    req.RatedPressure = 0.5;
-    EXPECT_TRUE(CheckRequirements(state, req));
-    req.ReliefSetting = 0;
-    refused("taratura della valvola di massima deve essere positiva");
-    req.ReliefSetting = 0.5;
-    EXPECT_TRUE(CheckRequirements(state, req));
-    req.RatedPressure = 250.125;
-    req.ReliefSetting = 250.135;
-    refused("(250,14 bar) supera la pressione nominale PS (250,12 bar)");
-    req.RatedPressure = req.ReliefSetting = 250;
-    EXPECT_TRUE(SizeAccumulator(state, req));
-    // The longest catalogue, and one size more.
-    req.Catalogue.assign(kMaxCatalogueSizes, Sizes({1})[0]);
-    for (size_t i = 0; i < kMaxCatalogueSizes; ++i) req.Catalogue[i].V0 += 0.01 * double(i);
-    EXPECT_TRUE(CheckRequirements(state, req));
-    req.Catalogue.push_back(Sizes({9})[0]);
-    EXPECT_FALSE(CheckRequirements(state, req));
+    req = base;
     req.Catalogue = Sizes({1, 2});
 
     // Steady operation needs the pump to restart above p1: Pm - Dp = 189.
