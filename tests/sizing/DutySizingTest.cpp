@@ -112,13 +112,13 @@ TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
                          "dm3 di olio: non supera."}));
     EXPECT_EQ(DutyCells({true, true, false}, {tight}, d, w),
               (std::vector<std::string>{"1,11", "0,12"}));
-    std::tie(d.Emergency->OilOutAt, d.Emergency->OilOutRequired) = std::tuple{2, 64.125};
+    std::tie(d.Emergency->OilOutAt, d.Emergency->OilOutRequired) = std::tuple{1, 64.125};
     const MovementPressure dry{2, 64.125, 0, 0, 45, false};
     EXPECT_EQ(DutyFailures({dry}, 60, d, {}, w),
               (std::vector<std::string>{
                   "Il movimento 2 richiede 64,12 bar: non arriva alla fine, l'olio finisce prima.",
                   "Corsa di emergenza, pompa persa (movimenti 2, 5), da 67 bar a -10 °C: l'olio "
-                  "finisce durante il movimento 2, che richiede 64,12 bar: non supera."}));
+                  "finisce durante il movimento 1, che richiede 64,12 bar: non supera."}));
 }
 
 }  // namespace

@@ -373,7 +373,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     fails.PrechargeHigh = 55.125;
     fails.PrechargeLimit = 54.125;
     fails.Temps = {o};
-    passes.Proposed = {10.12345, 50.25, 30.25, 1, 20.54321, 2};
+    passes.Proposed = {10.12345, 50.25, 30.25, 1, 20.54321, 1};
     passes.Size = 1;
     passes.Rules.fill(true);
     passes.Temps = {o};
@@ -416,7 +416,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     all += "\n";
     // clang-format off
     ExpectShown(all, {"3 × 4,123|50|30|-\n", "\n6,123|50|30|63,31\n",
-        "\n10,123 + 2 × 20,543|50,2|30,2|63,31\n", "\n12|50,2\n", "\nPmin a 45,12 °C [bar]\n",
+        "\n10,123 + 1 × 20,543|50,2|30,2|63,31\n", "\n12|50,2\n", "\nPmin a 45,12 °C [bar]\n",
         "con 29,1 dm3/min l'escursione sarebbe 16,502 bar, oltre i 20,123 ammessi.",
         "Ogni bombola (PS 250,1 bar, V 20,543 L)", "\n20,12 °C\n", "\n250,12 bar\n",
         "Rapporto di compressione 4,56; questa grandezza ne ammette al più 4,06.",
@@ -438,7 +438,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
         all,
         {"Portata d'olio fino a 108,2 dm3/min; questa grandezza ne ammette 100,2.\n   Il gas "
          "scende a -30,2 °C;",
-         "Raccomandato: 10,123 dm3 con bombole 2 × 20,543 dm3 (gas 51,21 dm3), precarica 50,2 bar "
+         "Raccomandato: 10,123 dm3 con bombole 1 × 20,543 dm3 (gas 30,667 dm3), precarica 50,2 bar "
          "a 20,12 °C, pompa 30,2 dm3/min.",
          "ammette 20,12 bar (regola 7). La grandezza è data per 1000 cicli: circa 1,1 ore di "
          "lavoro."});
@@ -476,7 +476,9 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
                       "movimenti attivi: nessuno.\n   Mancano 1,235 dm3 di olio per restare",
                       "Un solo ciclo, partendo carico: pressione minima 63,31 bar a "
                       "45,12 °C, 3,19 bar sopra p1.",
-                      "ne vorrebbe 2,47 kW, 2,48 kW meno della potenza installata."});
+                      "Potenza installata 4,95 kW (Qp a Pm); una pompa sola che desse il picco "
+                      "di 20 dm3/min a p1 ne vorrebbe 2,47 kW, 2,48 kW meno della potenza "
+                      "installata."});
     // A long cycle's many movements under way: the first five, then a count.
     for (int number = 1; number <= 7; ++number)
         a.Explanations[1].Active.push_back({number, MovementKind::Motor});
