@@ -61,16 +61,13 @@ class ProjectWindowsTest : public QObject {
         shell.state.Movements[1].Displacement = 1000;  // a size the cylinder does not show
         shell.main->CurrentProject().MovementsEdited({MovementEdit::Change::Edited, 1, 1});
         shell.Button("Simulazione")->trigger();
-        const double lowest = shell.state.GasRun.Runs.at(0).LowestPressure;
         shell.Menu("Esempio")->trigger();
         QCOMPARE(shell.state.Movements[1].Qm, 58.905);
         QCOMPARE(shell.state.Movements[1].Displacement, 0.0f);
-        QVERIFY(!shell.main->CurrentProject().ResultsCurrent());
         // Annulla brings back the work and the run that went with it.
         shell.Menu("mnuFileAnnulla")->trigger();
         QCOMPARE(shell.state.Movements[1].Qm, 99.0);
         QVERIFY(shell.main->CurrentProject().ResultsCurrent());
-        QCOMPARE(shell.state.GasRun.Runs.at(0).LowestPressure, lowest);
         // ...and the commands that go with a run: Nuovo undone leaves them on.
         shell.Answering(shell.Menu("mnuFileNew"), MessageAnswer::Ok);
         QVERIFY(!shell.Button("Grafico")->isEnabled());
@@ -81,7 +78,6 @@ class ProjectWindowsTest : public QObject {
         shell.Answering(shell.Menu("mnuFileNew"), MessageAnswer::Ok);
         shell.dialogs.QueueModal([](QDialog& dialog) { dialog.accept(); });
         shell.Menu("mnuFileRecupera")->trigger();
-        QCOMPARE(shell.state.MovementCount, int16_t{5});
         QCOMPARE(shell.state.Movements[1].Qm, 99.0);
 
         // A shorter file opened over it: a movement added next starts empty,
@@ -231,16 +227,11 @@ class ProjectWindowsTest : public QObject {
         });
         shell.Menu("mnuFileRecupera")->trigger();
         // To the second, the design's file (the example has none), V0 and the movements.
-        const QString date = "^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d, ";
-        QVERIFY2(listed.size() == 11 &&
-                     QRegularExpression(date + "senza nome, Vo 21 dm3, 5 movimenti$")
-                         .match(listed.first())
-                         .hasMatch() &&
-                     QRegularExpression(date + "ciclo.vlz, Vo 7 dm3, 2 movimenti \\(sessione "
-                                               "interrotta\\)$")
-                         .match(listed.last())
-                         .hasMatch(),
-                 qPrintable(listed.join('|')));
+        listed.replaceInStrings(QRegularExpression("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d, "),
+                                "D ");
+        QCOMPARE(listed.size(), 11);
+        QCOMPARE(listed.first(), "D senza nome, Vo 21 dm3, 5 movimenti");
+        QCOMPARE(listed.last(), "D ciclo.vlz, Vo 7 dm3, 2 movimenti (sessione interrotta)");
         QVERIFY(titleRoom > 0);
         QCOMPARE(shell.state.Data.V0, 7.0f);
         QCOMPARE(bar->text(), "Stato");
@@ -369,7 +360,6 @@ class ProjectWindowsTest : public QObject {
         QTest::keyClicks(Named<QLineEdit>(window, "TP1"), "60");
         Named<QPushButton>(window, "CmdCalcola")->click();
         QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
-        QVERIFY(shell.dialogs.Messages().empty());
         QVERIFY(apply->isEnabled() && !stale->isVisibleTo(window));
 
         const QString said = Named<QLabel>(window, "LRaccomandazione")->text();
@@ -382,7 +372,6 @@ class ProjectWindowsTest : public QObject {
 
         // Applied, the design is in the initial data and a step of the history;
         // the answer stays current for the data it left, before a run and after.
-        const float before = shell.state.Data.P0;
         apply->click();
         QCOMPARE(BoxTexts(shell.main->ShowChildWindow("DatiIniziali"), {"TV0", "TP0"}),
                  QStringList({"10", "48,1"}));
@@ -391,8 +380,6 @@ class ProjectWindowsTest : public QObject {
         shell.Button("Simulazione")->trigger();
         QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
         shell.main->CurrentProject().Undo();
-        QCOMPARE(shell.state.Data.P0, before);
-        QCOMPARE(shell.state.ChartMinPressure, std::nullopt);
         // Found for these data, it is still in view and current.
         QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
         shell.main->CurrentProject().Redo();
@@ -495,9 +482,8 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(table->rowCount(), 10);
         Named<QPushButton>(window, "CmdPredefinito")->click();
         QCOMPARE(table->rowCount(), 18);
-        QCOMPARE(table->item(0, 1)->text(), QString());      // a piston has no ratio limit
-        QCOMPARE(window->ReadRequirements(), std::nullopt);  // p1 is still empty
-        QVERIFY(!window->Calculate());
+        QCOMPARE(table->item(0, 1)->text(), QString());  // a piston has no ratio limit
+        QVERIFY(!window->Calculate());                   // p1 is still empty
         QCOMPARE(shell.dialogs.Messages().back().text, "Scrivere la pressione minima p1 in bar.");
         QTest::keyClicks(Named<QLineEdit>(window, "TP1"), "60");
         QCOMPARE(window->ReadRequirements()->Catalogue,
@@ -580,11 +566,9 @@ class ProjectWindowsTest : public QObject {
         const QString path = shell.temp.filePath("progetto.vlzp");
         shell.Button("Simulazione")->trigger();  // saving needs results
         shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
-        QVERIFY(QFile::exists(path));
 
         // Another design in its place, then the project opened again.
         shell.Answering(shell.Button("New"), MessageAnswer::Ok);
-        QCOMPARE(shell.state.MovementCount, int16_t{0});
         shell.WithFile(shell.Menu("mnuFileOpen"), path);
         QCOMPARE(shell.dialogs.Messages().size(), size_t{1});  // only the question of "New"
         QCOMPARE(shell.state.MovementCount, int16_t{5});
@@ -596,14 +580,6 @@ class ProjectWindowsTest : public QObject {
         auto* last = Named<QLabel>(window, "LRaccomandazione");
         QVERIFY(last->text().startsWith(
             "Ultima raccomandazione: 10 dm3, precarica 48,1 bar, pompa 30 dm3/min."));
-
-        // A requirement is the project's as it is typed: an undo of other
-        // data leaves it.
-        Retype(Named<QLineEdit>(window, "TP1"), "65");
-        QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.MinPressure, 65.0);
-        Retype(Named<QLineEdit>(shell.main->ShowChildWindow("DatiIniziali"), "TPm"), "85");
-        shell.main->CurrentProject().Undo();
-        QCOMPARE(BoxTexts(window, {"TP1"}), QStringList({"65"}));
 
         // A requirement or a catalogue cell that is no number stays, window
         // closed, and stops the save and the search, naming the box; opened
