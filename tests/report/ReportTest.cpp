@@ -309,7 +309,6 @@ class ReportTest : public QObject {
         };
         QVERIFY(pdf(WindowReport::Kind::Cycle).simplified().contains("4 MOTORE 0 2,5 100 120 12"));
         const QString table = pdf(WindowReport::Kind::ResultsTable);
-        QVERIFY(table.count('\f') > 1);
         // Every row is on paper, in order.
         QStringList rows;
         for (const QString& line : table.split('\n')) rows << line.simplified();
@@ -496,10 +495,7 @@ class ReportTest : public QObject {
         const auto envelope = sizing::SizeAccumulator(state, req);
         QVERIFY(single && single->Recommended && envelope && envelope->Recommended);
         for (bool english : {false, true}) {
-            if (english) {
-                SetUiLanguage(UiLanguage::English);
-                QVERIFY(InstallEnglishTranslations(*qApp));
-            }
+            if (english) QVERIFY(InstallEnglishTranslations(*qApp));
             // The default paper, and A5 on which the envelope's columns go
             // on in a second block.
             QPrinter a5(QPrinter::HighResolution);
