@@ -18,10 +18,12 @@
 #include <concepts>
 #include <cstdint>
 
+#include "numbers/Quantity.h"
+
 namespace volvenza::gas {
 
-// Added to a gauge pressure to make it absolute, in bar.
-inline constexpr double kAtmosphere = 1.01325;
+// Added to a gauge pressure to make it absolute, in bar (numbers/Quantity.h).
+using volvenza::kAtmosphere;
 // Celsius to kelvin.
 inline constexpr double kKelvin = 273.15;
 

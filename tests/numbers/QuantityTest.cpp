@@ -1,0 +1,47 @@
+#include "numbers/Quantity.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <type_traits>
+
+namespace volvenza {
+namespace {
+
+// A bare number is no pressure, and gauge is no absolute, without a name.
+static_assert(!std::is_convertible_v<double, GaugeBar>);
+static_assert(!std::is_convertible_v<GaugeBar, double>);
+static_assert(!std::is_constructible_v<AbsoluteBar, GaugeBar>);
+static_assert(!std::is_constructible_v<Dm3, Dm3PerMin>);
+static_assert(sizeof(GaugeBar) == sizeof(double) && std::is_trivially_copyable_v<GaugeBar>);
+
+TEST(Quantity, DoesWhatTheDoubleDid) {
+    const GaugeBar a(80), b(13.125);
+    EXPECT_EQ((a - b).value(), 80 - 13.125);
+    EXPECT_EQ((a + b).value(), 80 + 13.125);
+    EXPECT_EQ((-b).value(), -13.125);
+    EXPECT_EQ((a * 0.3).value(), 80 * 0.3);
+    EXPECT_EQ((0.3 * a).value(), 0.3 * 80);
+    EXPECT_EQ((a / 3).value(), 80.0 / 3);
+    EXPECT_EQ(a / b, 80 / 13.125);
+    GaugeBar c = a;
+    c -= b;
+    EXPECT_EQ(c.value(), 80 - 13.125);
+    c += b;
+    EXPECT_EQ(c, a);
+    EXPECT_TRUE(b < a && b <= a && a > b && a >= b && a != b && !(a < a) && a <= a);
+    // Not a number stands outside every order, as the double does.
+    const GaugeBar nan(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_FALSE(nan < a || nan > a || nan == nan || nan <= a || nan >= a);
+    EXPECT_EQ(Dm3().value(), 0);
+}
+
+TEST(Quantity, CrossesGaugeAndAbsoluteWithTheOneAtmosphere) {
+    EXPECT_EQ(ToAbsolute(GaugeBar(60)).value(), 60 + 1.01325);
+    EXPECT_EQ(ToGauge(AbsoluteBar(61)).value(), 61 - 1.01325);
+    EXPECT_EQ(ToGauge(AbsoluteBar(0)).value(), -1.01325);  // vacuum
+}
+
+}  // namespace
+}  // namespace volvenza
