@@ -205,20 +205,20 @@ GasSettings Evaluator::GasFor(size_t size, const Design& design) const {
     return gas;
 }
 
-Result<double> Evaluator::PrechargeAt(double p0, double temp) const {
-    using R = Result<double>;
+Result<GaugeBar> Evaluator::PrechargeAt(GaugeBar p0, double temp) const {
+    using R = Result<GaugeBar>;
     namespace n2 = gas::nitrogen;
     // At the charging temperature itself the gauge reads what was set.
     if (temp == gas_.ChargeTemp) return p0;
     const double charge = gas_.ChargeTemp + gas::kKelvin;
-    const double pa = (p0 + gas::kAtmosphere) * 1e5;
+    const double pa = ToAbsolute(p0).value() * 1e5;
     if (auto range = n2::CheckRange(charge, pa); !range) return R::Fail(range.Error());
     const auto rho = n2::DensityAt(charge, pa);
     if (!rho) return R::Fail(rho.Error());
     const double t = temp + gas::kKelvin;
     const double p = n2::PropertiesAt(t, *rho).p;
     if (auto range = n2::CheckRange(t, p); !range) return R::Fail(range.Error());
-    return p / 1e5 - gas::kAtmosphere;
+    return ToGauge(AbsoluteBar(p / 1e5));
 }
 
 Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) const {
@@ -228,25 +228,27 @@ Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) con
     e.Proposed = design;
     e.Size = size;
     const double tol = req_.PrechargeTolerance;
-    const auto warm = PrechargeAt(design.P0, temps_.back());
+    const GaugeBar p0(design.P0);
+    const auto warm = PrechargeAt(p0, temps_.back());
     if (!warm) return R::Fail(warm.Error());
-    const auto cold = PrechargeAt(design.P0, temps_.front());
+    const auto cold = PrechargeAt(p0, temps_.front());
     if (!cold) return R::Fail(cold.Error());
-    const auto warmHigh = PrechargeAt(design.P0 * (1 + tol), temps_.back());
+    const auto warmHigh = PrechargeAt(p0 * (1 + tol), temps_.back());
     if (!warmHigh) return R::Fail(warmHigh.Error());
-    const auto coldLow = PrechargeAt(design.P0 * (1 - tol), temps_.front());
+    const auto coldLow = PrechargeAt(p0 * (1 - tol), temps_.front());
     if (!coldLow) return R::Fail(coldLow.Error());
-    e.PrechargeWarm = *warm;
-    e.PrechargeCold = *cold;
+    e.PrechargeWarm = warm->value();
+    e.PrechargeCold = cold->value();
 
-    constexpr double atm = gas::kAtmosphere;
-    const double p1 = req_.MinPressure + atm;
-    const double pm = base_.Pm + atm;
-    const double coldAbs = *coldLow + atm;
-    e.Ratio = coldAbs > 0 ? pm / coldAbs : std::numeric_limits<double>::infinity();
+    // The rules take their ratios and shares on absolute pressures.
+    const AbsoluteBar p1 = ToAbsolute(GaugeBar(req_.MinPressure));
+    const AbsoluteBar pm = ToAbsolute(GaugeBar(base_.Pm));
+    const AbsoluteBar coldAbs = ToAbsolute(*coldLow);
+    e.Ratio = coldAbs > AbsoluteBar(0) ? pm / coldAbs : std::numeric_limits<double>::infinity();
     e.Rules[kPressureRule] = true;
-    e.PrechargeHigh = *warmHigh;
-    e.PrechargeLimit = (req_.Type == AccumulatorType::Piston ? p1 - 5 : 0.9 * p1) - atm;
+    e.PrechargeHigh = warmHigh->value();
+    e.PrechargeLimit =
+        ToGauge(req_.Type == AccumulatorType::Piston ? p1 - AbsoluteBar(5) : 0.9 * p1).value();
     const double prechargeLimit = e.PrechargeLimit + kSlack;
     e.Rules[kPrechargeRule] = e.PrechargeHigh <= prechargeLimit;
     // The slack, not the comparison, decides each limit itself.
@@ -261,8 +263,9 @@ Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) con
         if (!withinPs) rated = false;
     }
     // The slack decides the relief's limit itself; without a valve there is none.
-    const double relief = req_.ReliefSetting ? 0.9 * (*req_.ReliefSetting + atm) + kSlack
-                                             : std::numeric_limits<double>::infinity();
+    const AbsoluteBar relief =
+        req_.ReliefSetting ? 0.9 * ToAbsolute(GaugeBar(*req_.ReliefSetting)) + AbsoluteBar(kSlack)
+                           : AbsoluteBar(std::numeric_limits<double>::infinity());
     const bool belowRelief = pm <= relief;
     e.Rules[kRatedRule] = rated && belowRelief;
     e.Rules[kFlowRule] = e.Rules[kGasTempRule] = e.Rules[kSwingRule] = true;

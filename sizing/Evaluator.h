@@ -46,6 +46,7 @@
 #include "engine/EnergyBalance.h"
 #include "engine/ExactCycle.h"
 #include "messages/Result.h"
+#include "numbers/Quantity.h"
 #include "sizing/Duties.h"
 #include "sizing/Requirements.h"
 
@@ -212,7 +213,7 @@ class Evaluator {
 
     // The precharge `p0` given at the data's charging temperature, as a
     // gauge reads it at `temp` (°C): the same nitrogen at the same density.
-    Result<double> PrechargeAt(double p0, double temp) const;
+    Result<GaugeBar> PrechargeAt(GaugeBar p0, double temp) const;
 
   private:
     // The runs' cache key: the gas, precharge and pump, the time constant,

@@ -13,15 +13,15 @@ namespace {
 
 // Oil missing to stay above p1: the gas volume reached at the lowest point
 // less the one at p1 on the same polytrope, through full and lowest points.
-double MissingOil(const TemperatureOutcome& o, double pm, double p1) {
-    const double full = pm + gas::kAtmosphere;
-    const double low = o.LowestPressure + gas::kAtmosphere;
+double MissingOil(const TemperatureOutcome& o, GaugeBar pm, GaugeBar p1) {
+    const AbsoluteBar full = ToAbsolute(pm);
+    const AbsoluteBar low = ToAbsolute(GaugeBar(o.LowestPressure));
     // Only a pressure that fell below Pm from a gas that grew has a
     // polytrope through both points; the edges of these tests never occur
     // in a run that fails rule 1.
-    if (!(low < full) || !(o.LowestVolume > o.FullVolume) || low <= 0) return 0;
+    if (!(low < full) || !(o.LowestVolume > o.FullVolume) || low <= AbsoluteBar(0)) return 0;
     const double k = std::log(full / low) / std::log(o.LowestVolume / o.FullVolume);
-    const double atP1 = o.LowestVolume * std::pow(low / (p1 + gas::kAtmosphere), 1 / k);
+    const double atP1 = o.LowestVolume * std::pow(low / ToAbsolute(p1), 1 / k);
     return std::max(0.0, o.LowestVolume - atP1);
 }
 
@@ -60,7 +60,7 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
     x.Active = ActiveAt(state, worst.LowestTime);
     x.AtLeast = worst.Warning;
     for (const TemperatureOutcome& o : e.Temps) x.OutsideGas = x.OutsideGas || o.OutsideGas;
-    x.MissingOil = MissingOil(worst, ev.Base().Pm, ev.Req().MinPressure);
+    x.MissingOil = MissingOil(worst, GaugeBar(ev.Base().Pm), GaugeBar(ev.Req().MinPressure));
     const double p1 = ev.Req().MinPressure;
     // The day's drift crosses p1 exactly when the cycle that crosses it is known.
     x.Drifting = !worst.Warning && worst.LowestPressure >= p1 && worst.CyclesToP1 > 0;
@@ -155,14 +155,14 @@ Message NoPrechargeWindow(const Evaluator& ev, double top, double bottom, double
     constexpr int kTenth = 1;
     const Requirements& req = ev.Req();
     const double tol = req.PrechargeTolerance;
-    const double atm = gas::kAtmosphere;
     MessagePart pm = MsgVerbatim("?"), p1 = MsgVerbatim("?");
-    // Pm the top precharge allows; p1 that lets the bottom one pass rule 2.
-    if (auto cold = ev.PrechargeAt(top * (1 - tol), ev.Temperatures().front())) {
-        pm = MsgRounded(FloorTenth(ratio * (*cold + atm) - atm), kTenth);
+    // Pm the top precharge allows; p1 that lets the bottom one pass rule 2,
+    // both on absolute pressures.
+    if (auto cold = ev.PrechargeAt(GaugeBar(top * (1 - tol)), ev.Temperatures().front())) {
+        pm = MsgRounded(FloorTenth(ToGauge(ratio * ToAbsolute(*cold)).value()), kTenth);
     }
-    if (auto warm = ev.PrechargeAt(bottom * (1 + tol), ev.Temperatures().back())) {
-        p1 = MsgRounded(CeilTenth((*warm + atm) / 0.9 - atm), kTenth);
+    if (auto warm = ev.PrechargeAt(GaugeBar(bottom * (1 + tol)), ev.Temperatures().back())) {
+        p1 = MsgRounded(CeilTenth(ToGauge(ToAbsolute(*warm) / 0.9).value()), kTenth);
     }
     return Message(
         MessageId::NoPrechargeWindow,

@@ -365,9 +365,9 @@ Status SearchRun::PrechargeTable() {
     const Evaluation* rec = answer_.Recommendation();
     if (rec == nullptr) return Done{};
     for (double t : {0.0, 10.0, 20.0, 30.0, 40.0}) {
-        auto p = ev_.PrechargeAt(rec->Proposed.P0, t);
+        auto p = ev_.PrechargeAt(GaugeBar(rec->Proposed.P0), t);
         if (!p) return p.Error();
-        answer_.PrechargeTable.push_back({t, *p});
+        answer_.PrechargeTable.push_back({t, p->value()});
     }
     answer_.PumpOil = ev_.PumpOil(rec->Proposed.Qp);
     return Done{};
