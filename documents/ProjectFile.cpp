@@ -336,16 +336,16 @@ bool ReadPlan(const Json& req, const std::string& rp, Reader& r, DutyPlan& plan)
     const auto cooling = leakage ? r.InRange(h, hp, "raffreddamento", 0, kSingleMax) : std::nullopt;
     const auto fromPm = cooling ? r.Flag(h, hp, "da_Pm") : std::nullopt;
     if (!fromPm) return false;
-    plan.Hold = HoldDuty{*pressure, *time, *leakage, *cooling, *fromPm};
+    plan.Hold = HoldDuty{GaugeBar(*pressure), *time, Dm3PerMin(*leakage), *cooling, *fromPm};
     return true;
 }
 
 Json PlanHold(const DutyPlan& plan) {
     if (!plan.Hold) return nullptr;
     const HoldDuty& h = *plan.Hold;
-    return {{"pressione", h.Pressure},
+    return {{"pressione", h.Pressure.value()},
             {"tempo", h.Time},
-            {"trafilamento", h.Leakage},
+            {"trafilamento", h.Leakage.value()},
             {"raffreddamento", h.Cooling},
             {"da_Pm", h.FromPm}};
 }

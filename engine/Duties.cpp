@@ -73,8 +73,8 @@ std::optional<double> LoadPressure(const Movement& m) {
     return p / duty.Efficiency + duty.Loss;
 }
 
-double RequiredPressure(const Movement& m, double p1) {
-    return LoadPressure(m).value_or(p1);
+double RequiredPressure(const Movement& m, GaugeBar p1) {
+    return LoadPressure(m).value_or(p1.value());
 }
 
 DutyFault CheckDuty(const Movement& m) {
@@ -87,7 +87,7 @@ DutyFault CheckDuty(const Movement& m) {
     return DutyFault::None;
 }
 
-std::vector<MovementNeed> MovementNeeds(const MovementTable& movements, int count, double p1,
+std::vector<MovementNeed> MovementNeeds(const MovementTable& movements, int count, GaugeBar p1,
                                         double cycleTime) {
     std::vector<MovementNeed> needs;
     const double end = std::max(cycleTime, 0.0);
@@ -157,7 +157,7 @@ std::vector<int> EmergencyMovements(const MovementTable& movements, int count) {
     return marked;
 }
 
-Result<std::vector<MovementPressure>> JudgeRunMovements(const CircuitState& state, double p1) {
+Result<std::vector<MovementPressure>> JudgeRunMovements(const CircuitState& state, GaugeBar p1) {
     using R = Result<std::vector<MovementPressure>>;
     std::vector<MovementPressure> worst;
     if (state.Gas.Law == GasLawKind::Classic) return worst;
@@ -176,7 +176,7 @@ Result<std::vector<MovementPressure>> JudgeRunMovements(const CircuitState& stat
     return worst;
 }
 
-EmergencyStroke MakeEmergencyStroke(const MovementTable& movements, int count, double p1) {
+EmergencyStroke MakeEmergencyStroke(const MovementTable& movements, int count, GaugeBar p1) {
     EmergencyStroke stroke;
     // The marked movements in their order and durations, from the first start.
     double first = std::numeric_limits<double>::infinity(), last = 0;
@@ -195,7 +195,7 @@ EmergencyStroke MakeEmergencyStroke(const MovementTable& movements, int count, d
 }
 
 Result<EmergencyOutcome> JudgeEmergency(const CircuitState& state, const GasSettings& gas,
-                                        double p1, bool fromFull) {
+                                        GaugeBar p1, bool fromFull) {
     const EmergencyStroke stroke = MakeEmergencyStroke(state.Movements, state.SimMovementCount, p1);
     return JudgeEmergency(TypedData(state.Data, gas.Vessels), stroke, gas,
                           ExactTemperatures(gas, state.Data.Tc).front(), fromFull);
@@ -264,7 +264,6 @@ Result<HoldOutcome> JudgeHold(const CircuitState& state, const GasSettings& gas,
 Result<HoldOutcome> JudgeHold(const ExactData& typed, const GasSettings& gas, double tc,
                               const HoldDuty& hold) {
     using R = Result<HoldOutcome>;
-    using gas::kAtmosphere;
     using gas::kKelvin;
     HoldOutcome out;
     ExactData data = typed;
@@ -277,36 +276,37 @@ Result<HoldOutcome> JudgeHold(const ExactData& typed, const GasSettings& gas, do
     const GasPoint start = (*path)->Full();
     const double empty = (*path)->EmptyVolume();
     const double startK = start.temperature + kKelvin;
-    const double startAbs = start.pressure + kAtmosphere;
+    const AbsoluteBar startAbs = ToAbsolute(GaugeBar(start.pressure));
     // The real gas keeps its mass: its density at the start, in kg/m3.
     double rho = 0;
     if (g.Law == GasLawKind::Nitrogen) {
-        auto r = gas::nitrogen::DensityAt(startK, startAbs * 1e5);
+        auto r = gas::nitrogen::DensityAt(startK, startAbs.value() * 1e5);
         if (!r) return R::Fail(r.Error());
         rho = *r;
     }
     // The oil runs out once the gas fills the accumulators.
+    const double leakage = hold.Leakage.value();
     const double emptyAt = start.volume >= empty ? 0
-                           : hold.Leakage > 0    ? (empty - start.volume) * 60 / hold.Leakage
+                           : leakage > 0         ? (empty - start.volume) * 60 / leakage
                                                  : std::numeric_limits<double>::infinity();
     const auto pressure = [&](double t) {
-        const double volume = std::min(start.volume + hold.Leakage * t / 60, empty);
+        const double volume = std::min(start.volume + leakage * t / 60, empty);
         const double kelvin = startK - hold.Cooling * std::min(t / hold.Time, 1.0);
         if (g.Law == GasLawKind::Nitrogen) {
-            return gas::nitrogen::PropertiesAt(kelvin, rho * start.volume / volume).p / 1e5 -
-                   kAtmosphere;
+            return ToGauge(AbsoluteBar(
+                gas::nitrogen::PropertiesAt(kelvin, rho * start.volume / volume).p / 1e5));
         }
-        return startAbs * start.volume / volume * kelvin / startK - kAtmosphere;
+        return ToGauge(startAbs * start.volume / volume * kelvin / startK);
     };
     const double end = std::min(hold.Time, emptyAt);
-    out.Lowest = pressure(end);
+    out.Lowest = pressure(end).value();
     // Nothing changes after the hold time but the oil leaking out.
-    const double until = hold.Leakage > 0 ? emptyAt : hold.Time;
+    const double until = leakage > 0 ? emptyAt : hold.Time;
     if (!(pressure(0) >= hold.Pressure)) {
         out.TimeHeld = 0;
     } else if (pressure(until) >= hold.Pressure) {
         // Without leakage it holds for good; with it, until the oil runs out.
-        out.TimeHeld = hold.Leakage > 0 ? until : std::numeric_limits<double>::infinity();
+        out.TimeHeld = leakage > 0 ? until : std::numeric_limits<double>::infinity();
     } else {
         // The pressure falls all the time: halved to a nanosecond.
         double lo = 0, hi = until;

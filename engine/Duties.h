@@ -9,7 +9,8 @@
 //  - the pressure held: the pump off, the valves leaking and the gas cooling,
 //    the pressure must stay above a level for a time.
 // All of them run on the exact engine under the ideal or real law; the
-// classic law judges p1 only. Pressures are gauge, in bar.
+// classic law judges p1 only. Pressures are gauge, in bar; those of the
+// interfaces say so in their type.
 
 #include <cstdint>
 #include <limits>
@@ -21,6 +22,7 @@
 #include "engine/ExactCycle.h"
 #include "engine/GasPath.h"
 #include "messages/Result.h"
+#include "numbers/Quantity.h"
 
 namespace volvenza {
 
@@ -38,7 +40,7 @@ LoadKind LoadKindOf(int16_t kind);
 std::optional<double> LoadPressure(const Movement& m);
 
 // What the movement must keep: its load's pressure, or p1 without one.
-double RequiredPressure(const Movement& m, double p1);
+double RequiredPressure(const Movement& m, GaugeBar p1);
 
 // The first figure of a movement's duty that is out of range, in the order
 // the windows show them; None when all are in range.
@@ -72,7 +74,7 @@ struct MovementNeed {
     double Required = 0, From = 0, To = 0;
 };
 // Each movement of 1..count that runs inside a cycle of `cycleTime` s.
-std::vector<MovementNeed> MovementNeeds(const MovementTable& movements, int count, double p1,
+std::vector<MovementNeed> MovementNeeds(const MovementTable& movements, int count, GaugeBar p1,
                                         double cycleTime);
 
 // Each movement, from the lowest pressures a run noted into `lows` over
@@ -92,7 +94,7 @@ std::vector<int> EmergencyMovements(const MovementTable& movements, int count);
 // Every movement of `state` judged over its exact runs (the first cycle from
 // full at every working temperature of its gas law): the worst of each.
 // Nothing for the classic law; the law's message when it cannot be set up.
-Result<std::vector<MovementPressure>> JudgeRunMovements(const CircuitState& state, double p1);
+Result<std::vector<MovementPressure>> JudgeRunMovements(const CircuitState& state, GaugeBar p1);
 
 struct EmergencyOutcome {
     std::vector<int> Movements;  // marked, from 1
@@ -116,14 +118,14 @@ struct EmergencyOutcome {
 // its temperature), required pressures from the loads or p1. Nothing is run
 // without marks (no movements, passing).
 Result<EmergencyOutcome> JudgeEmergency(const CircuitState& state, const GasSettings& gas,
-                                        double p1, bool fromFull);
+                                        GaugeBar p1, bool fromFull);
 
 // The marked movements as one stroke, made once for many designs.
 struct EmergencyStroke {
     std::vector<MovementNeed> needs;  // times from the first marked start
     DemandProfile demand;
 };
-EmergencyStroke MakeEmergencyStroke(const MovementTable& movements, int count, double p1);
+EmergencyStroke MakeEmergencyStroke(const MovementTable& movements, int count, GaugeBar p1);
 // The stroke for the initial values `data` (the vessels in them), from the
 // restart or from full, at `coldest` °C.
 Result<EmergencyOutcome> JudgeEmergency(const ExactData& data, const EmergencyStroke& stroke,
@@ -131,9 +133,9 @@ Result<EmergencyOutcome> JudgeEmergency(const ExactData& data, const EmergencySt
 
 // The pressure held with the pump off.
 struct HoldDuty {
-    double Pressure = 0;  // bar, the least the circuit must keep
+    GaugeBar Pressure;    // the least the circuit must keep
     double Time = 0;      // s
-    double Leakage = 0;   // dm3/min the valves let through
+    Dm3PerMin Leakage;    // what the valves let through
     double Cooling = 0;   // K the gas cools over the hold time, linearly
     bool FromPm = false;  // start full at Pm instead of at the restart Pm - Dp
 

@@ -196,7 +196,7 @@ CycleRunner::Step CycleRunner::Advance(double end, double qt) {
         stopped_ = true;
         return Step::Stopped;
     }
-    if (options_.stopBelow && log_.lowest < *options_.stopBelow) {
+    if (options_.stopBelow && GaugeBar(log_.lowest) < *options_.stopBelow) {
         stopped_ = true;
         return Step::Stopped;
     }
@@ -389,8 +389,8 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         run.pumpStarts = static_cast<double>(starts) / (cycle == 1 ? 1 : cycle - 1);
         if (c.end != CycleEnd::Normal || c.chattered) break;
         // Below the floor it fails whatever follows; a single cycle has no next.
-        const std::optional<double> floor = o.stopBelow ? o.stopBelow : o.breakBelow;
-        if ((floor && c.lowest < *floor) || maxCycles == 1) break;
+        const std::optional<GaugeBar> floor = o.stopBelow ? o.stopBelow : o.breakBelow;
+        if ((floor && GaugeBar(c.lowest) < *floor) || maxCycles == 1) break;
         if (cycle > 1) run.recharges += c.returnsToPm;
         const auto within = [](double a, double b, double tolerance) {
             return std::abs(a - b) <= tolerance;

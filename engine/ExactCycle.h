@@ -17,6 +17,7 @@
 
 #include "engine/CycleDemand.h"
 #include "engine/GasPath.h"
+#include "numbers/Quantity.h"
 
 namespace volvenza {
 
@@ -76,8 +77,8 @@ struct StretchLows {
 
 struct CycleOptions {
     Sampler* sampler = nullptr;
-    // Stop once the pressure has fallen below this [bar gauge]: for a verdict only.
-    std::optional<double> stopBelow;
+    // Stop once the pressure has fallen below this: for a verdict only.
+    std::optional<GaugeBar> stopBelow;
     // Stop once the pump has loaded more than this many times in the
     // cycle: for a verdict only.
     std::optional<int> maxLoads;
@@ -99,12 +100,12 @@ struct SteadyOptions {
     int maxCycles = 100;  // 1: the first cycle alone
     // How long the gas remembers where it started [s] (GasPath::Memory).
     double memory = 0;
-    // Stop at the end of a cycle whose pressure fell below this [bar gauge]:
-    // it fails whatever follows.
-    std::optional<double> breakBelow;
+    // Stop at the end of a cycle whose pressure fell below this: it fails
+    // whatever follows.
+    std::optional<GaugeBar> breakBelow;
     // Stop once the pressure has fallen below this, within a cycle: for a
     // verdict only.
-    std::optional<double> stopBelow;
+    std::optional<GaugeBar> stopBelow;
     // Stop once the pump has loaded more than this many times in a cycle:
     // for a verdict only.
     std::optional<int> maxLoads;

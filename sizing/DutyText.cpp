@@ -81,8 +81,8 @@ std::string HoldLine(const Wording& w, const HoldDuty& hold, const HoldOutcome& 
                                  "Pressione mantenuta %1 bar per %2 s, pompa ferma, da %3 bar "
                                  "(trafilamento %4 dm3/min, raffreddamento %5 K): a fine tempo "
                                  "%6 bar; la tiene %7: %8."),
-               {Num(w, hold.Pressure, 2), Num(w, hold.Time, 1), Num(w, h.StartPressure, 2),
-                Num(w, hold.Leakage, 3), Num(w, hold.Cooling, 1), Num(w, h.Lowest, 2), held,
+               {Num(w, hold.Pressure.value(), 2), Num(w, hold.Time, 1), Num(w, h.StartPressure, 2),
+                Num(w, hold.Leakage.value(), 3), Num(w, hold.Cooling, 1), Num(w, h.Lowest, 2), held,
                 Verdict(w, h.Passes)});
 }
 

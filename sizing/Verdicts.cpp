@@ -45,8 +45,8 @@ std::optional<TemperatureOutcome> Evaluator::Follow(const ExactData& data, GasPa
     const double memory = path.Memory();
     options.memory = std::min(memory, kMaxCycles / 2 * data.CycleTime);
     // Below p1 it fails whatever follows; the quick verdicts stop right there.
-    options.breakBelow = p1;
-    if (stopBelow) options.stopBelow = p1;
+    options.breakBelow = GaugeBar(p1);
+    if (stopBelow) options.stopBelow = GaugeBar(p1);
     // A pump that loads too often fails whatever follows.
     options.maxLoads = MaxLoads(data.CycleTime);
     options.loadsPerCycle = data.CycleTime;

@@ -29,7 +29,8 @@ class ProjectFileTest : public ::testing::Test {
         state.Gas = {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = -5, .MaxTemp = 55.5};
         state.Movements[3].Duty = {12.5, 0.9, 3, std::nullopt, true};
         state.Movements[4].Duty.Required = 80;
-        project.Requirements.Duties = {true, HoldDuty{150, 600, 0.05, 10, false}};
+        project.Requirements.Duties = {true,
+                                       HoldDuty{GaugeBar(150), 600, Dm3PerMin(0.05), 10, false}};
         state.ChartMinPressure = 60;  // the sizing applied, which the energy balance takes
         project.Requirements.MinPressure = 60;
         project.Requirements.Type = sizing::AccumulatorType::Diaphragm;

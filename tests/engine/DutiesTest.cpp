@@ -42,12 +42,12 @@ TEST(Duties, RequiredPressureFollowsEachKindsSizes) {
         EXPECT_NEAR(*LoadPressure(c.m), c.expected / 0.95, 1e-9) << c.m.Kind;
         c.m.Duty.Efficiency = 0.8;
         c.m.Duty.Loss = 7;
-        EXPECT_NEAR(RequiredPressure(c.m, 50), c.expected / 0.8 + 7, 1e-9) << c.m.Kind;
+        EXPECT_NEAR(RequiredPressure(c.m, GaugeBar(50)), c.expected / 0.8 + 7, 1e-9) << c.m.Kind;
         c.m.Duty.Required = 123;  // typed: stands for the load's
-        EXPECT_EQ(RequiredPressure(c.m, 50), 123);
+        EXPECT_EQ(RequiredPressure(c.m, GaugeBar(50)), 123);
     }
     Movement none{.BoreDiameter = 100, .Kind = MovementKind::CylinderExtending};
-    EXPECT_EQ(RequiredPressure(none, 50), 50);
+    EXPECT_EQ(RequiredPressure(none, GaugeBar(50)), 50);
     none.Duty.Load = 10;
     none.BoreDiameter = 0;  // a typed flow, no sizes
     EXPECT_EQ(CheckDuty(none), DutyFault::NoSizes);
@@ -85,7 +85,7 @@ TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
     Add({.Ti = 0, .Tf = 0.2f, .Kind = MovementKind::CylinderExtending});
     Add({.Ti = 0.8f, .Tf = 1, .Kind = MovementKind::CylinderExtending});
     state.Movements[2].Duty.Required = state.Movements[3].Duty.Required = 150;
-    const auto judged = JudgeRunMovements(state, 100);
+    const auto judged = JudgeRunMovements(state, GaugeBar(100));
     ASSERT_TRUE(judged) << judged.Error();
     ASSERT_EQ(judged->size(), 3u);
     const double lowest = Polytrope(200 + kAtm, full, 2, 1.4);
@@ -101,7 +101,7 @@ TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
     EXPECT_NEAR(late.Margin(), lowest - 150, 1e-9);
     EXPECT_FALSE(late.Passes());
     state.Gas.Law = GasLawKind::Classic;  // judges p1 only, as it always did
-    EXPECT_TRUE(JudgeRunMovements(state, 100)->empty());
+    EXPECT_TRUE(JudgeRunMovements(state, GaugeBar(100))->empty());
     // Of two runs, each movement keeps its worse: a failure, else the lower margin.
     std::vector<MovementPressure> worst{{1, 100, 105}, {2, 100, 105}, {3, 100, 105}};
     KeepWorst(worst, {{1, 100, 101}, {2, 100, 109}, {3, 100, 120, 0, 0, false}});
@@ -120,7 +120,7 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
     for (double n : {1.4, 1.0}) {
         state.Gas.Exponent = n;
         for (bool fromFull : {false, true}) {
-            const auto e = JudgeEmergency(state, state.Gas, 90, fromFull);
+            const auto e = JudgeEmergency(state, state.Gas, GaugeBar(90), fromFull);
             ASSERT_TRUE(e) << e.Error();
             const double start = fromFull ? 200 : 180;
             // The precharge carried to -10 °C at constant volume, squeezed into
@@ -146,9 +146,9 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
     state.Movements[3].Qm = 600;
     // Only the adiabatic stroke from the restart fails: the isotherm keeps more.
     state.Gas.Exponent = 1.4;
-    EXPECT_FALSE(JudgeEmergency(state, state.Gas, 90, false)->Passes);
+    EXPECT_FALSE(JudgeEmergency(state, state.Gas, GaugeBar(90), false)->Passes);
     state.Gas.Exponent = 1.0;
-    EXPECT_TRUE(JudgeEmergency(state, state.Gas, 90, false)->Passes);
+    EXPECT_TRUE(JudgeEmergency(state, state.Gas, GaugeBar(90), false)->Passes);
 }
 
 TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
@@ -167,7 +167,8 @@ TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
     };
     for (const Case c : {Case{150, 600, 0.05, 10}, Case{170, 600, 0.05, 10}, Case{120, 60, 0.5, 30},
                          Case{175, 600, 0.01, 2}}) {
-        const auto h = JudgeHold(state, state.Gas, {c.hold, c.time, c.leak, c.cool, false});
+        const auto h = JudgeHold(state, state.Gas,
+                                 {GaugeBar(c.hold), c.time, Dm3PerMin(c.leak), c.cool, false});
         ASSERT_TRUE(h) << h.Error();
         const double expected = held(c.hold + kAtm, c.time, c.leak, c.cool);
         EXPECT_NEAR(h->TimeHeld, expected, expected * 1e-9) << c.hold;
@@ -176,13 +177,13 @@ TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
         EXPECT_NEAR(h->Lowest, cold - kAtm, 1e-9);
     }
     // Nothing leaking, it holds for good; from Pm it starts higher.
-    const auto sealed = JudgeHold(state, state.Gas, {150, 600, 0, 10, true});
+    const auto sealed = JudgeHold(state, state.Gas, {GaugeBar(150), 600, Dm3PerMin(0), 10, true});
     EXPECT_EQ(sealed->StartPressure, 200);
     EXPECT_TRUE(std::isinf(sealed->TimeHeld));
     // Real nitrogen: at the time held, past the cooling, the equation of
     // state gives the hold pressure for the gas's own mass.
     state.Gas.Law = GasLawKind::Nitrogen;
-    const auto real = JudgeHold(state, state.Gas, {150, 600, 0.05, 10, false});
+    const auto real = JudgeHold(state, state.Gas, {GaugeBar(150), 600, Dm3PerMin(0.05), 10, false});
     ASSERT_TRUE(real) << real.Error();
     ASSERT_GT(real->TimeHeld, 600);
     const double mass = 10 * *gas::nitrogen::DensityAt(20 + kK, (100 + kAtm) * 1e5);  // g

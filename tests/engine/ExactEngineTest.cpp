@@ -459,9 +459,9 @@ TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
     const ExactData d = chatter.Data();
     auto path = MakeGasPath(d, Ideal(1.4), d.Tc);
     SteadyOptions o;
-    o.breakBelow = 0;
+    o.breakBelow = GaugeBar(0);
     EXPECT_GT(RunUntilSteady(d, chatter.Demand(), **path, o).cycles, 1);
-    o.breakBelow = 149;
+    o.breakBelow = GaugeBar(149);
     EXPECT_EQ(RunUntilSteady(d, chatter.Demand(), **path, o).cycles, 1);
     // A run no longer wanted stops at its next stretch, and says so.
     std::atomic<bool> abandon = true;

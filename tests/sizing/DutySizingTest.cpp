@@ -36,7 +36,7 @@ TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
     req.SingleCycle = true;
     req.MinGasTemp = -80;  // rule 6 out of the way: only the duties decide
     req.Gas = {.Law = GasLawKind::Ideal, .MinTemp = 0, .MaxTemp = 40};
-    const HoldDuty hold{150, 600, 0.1, 10, true};
+    const HoldDuty hold{GaugeBar(150), 600, Dm3PerMin(0.1), 10, true};
     req.Duties = {true, hold};
 
     // The gas full at Pm at `temp` °C, and after the draw (none left when
@@ -48,7 +48,7 @@ TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
         return v + 1 < d.V0 ? (200 + kAtm) * std::pow(v / (v + 1), 1.4) - kAtm : 0;
     };
     const auto held = [&](const Design& d) {
-        const double v = full(d, 20), end = v + hold.Leakage * hold.Time / 60;
+        const double v = full(d, 20), end = v + hold.Leakage.value() * hold.Time / 60;
         if (end >= d.V0) return 0.0;
         return (200 + kAtm) * v / end * (20 - hold.Cooling + kK) / (20 + kK) - kAtm;
     };

@@ -223,9 +223,9 @@ std::optional<std::string> ApplyDutyOptions(const DutyOptions& o, CircuitState& 
                                     "--hold-time"));
         }
         HoldDuty h = plan.Hold.value_or(HoldDuty{});
-        if (o.holdPressure) h.Pressure = *o.holdPressure;
+        if (o.holdPressure) h.Pressure = GaugeBar(*o.holdPressure);
         if (o.holdTime) h.Time = *o.holdTime;
-        if (o.leakage) h.Leakage = *o.leakage;
+        if (o.leakage) h.Leakage = Dm3PerMin(*o.leakage);
         if (o.cooling) h.Cooling = *o.cooling;
         if (o.holdFromPm) h.FromPm = true;
         plan.Hold = h;
@@ -275,21 +275,22 @@ std::string EmergencyJson(const EmergencyOutcome& e) {
 }
 
 std::string HoldJson(const HoldDuty& hold, const HoldOutcome& h) {
-    return "{\"pressure\": " + JsonNumber(hold.Pressure) + ", \"time\": " + JsonNumber(hold.Time) +
-           ", \"leakage\": " + JsonNumber(hold.Leakage) +
+    return "{\"pressure\": " + JsonNumber(hold.Pressure.value()) +
+           ", \"time\": " + JsonNumber(hold.Time) +
+           ", \"leakage\": " + JsonNumber(hold.Leakage.value()) +
            ", \"cooling\": " + JsonNumber(hold.Cooling) + ", \"lowest\": " + JsonNumber(h.Lowest) +
            ", \"time_held\": " + JsonNumber(h.TimeHeld) + ", \"pass\": " + Bool(h.Passes) + "}";
 }
 
 Result<std::string> RunDutiesLine(const CircuitState& state, double p1, const DutyPlan& plan) {
-    const auto movements = JudgeRunMovements(state, p1);
+    const auto movements = JudgeRunMovements(state, GaugeBar(p1));
     if (!movements) return Result<std::string>::Fail(movements.Error());
     std::string line = "{\"movement_pressures\": " + MovementPressuresJson(*movements);
     line += ", \"emergency\": ";
     if (EmergencyMovements(state.Movements, state.SimMovementCount).empty()) {
         line += "null";
     } else {
-        const auto e = JudgeEmergency(state, state.Gas, p1, plan.EmergencyFromFull);
+        const auto e = JudgeEmergency(state, state.Gas, GaugeBar(p1), plan.EmergencyFromFull);
         if (!e) return Result<std::string>::Fail(e.Error());
         line += EmergencyJson(*e);
     }
