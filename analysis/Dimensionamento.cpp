@@ -254,7 +254,7 @@ void Dimensionamento::Apply() {
     const ProjectSizing sizing = Sizing();
     project_.SetRecommendation(sizing.Recommendation);
     project_.SetRequirements(sizing.Requirements);
-    project_.ApplyDesign(answer_->Recommendation()->Proposed, answered_.MinPressure);
+    project_.ApplyDesign(answer_->Recommendation()->Proposed, answered_.MinPressure.value());
     // The answer belongs to the data it leaves as much as to those it was
     // found for.
     appliedInputs_ = InputsNow();

@@ -79,7 +79,8 @@ std::pair<QString, QVariant> RequirementShown(const Requirements& req, size_t bo
     };
     switch (static_cast<RequirementBox>(box)) {
         case RequirementBox::MinPressure:
-            return number(req.MinPressure > 0 ? std::optional(req.MinPressure) : std::nullopt);
+            return number(req.MinPressure > GaugeBar(0) ? std::optional(req.MinPressure.value())
+                                                        : std::nullopt);
         case RequirementBox::RatedPressure:
             return number(req.RatedPressure);
         case RequirementBox::ReliefSetting:
@@ -221,7 +222,7 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
     auto number = [](const QLineEdit* field) { return Number(field); };
     const auto p1 = number(minPressure_);
     if (!p1) return fail(tr("Scrivere la pressione minima p1 in bar."));
-    req.MinPressure = *p1;
+    req.MinPressure = GaugeBar(*p1);
     req.Type = static_cast<AccumulatorType>(type_->currentIndex());
     QString wrong;
     auto sizes = ReadCatalogue(&wrong);
@@ -284,8 +285,8 @@ Requirements Dimensionamento::RequirementsShown() const {
     Requirements req = project_.Sizing().Requirements;
     const auto given = [](const QLineEdit* box) { return !box->text().trimmed().isEmpty(); };
     // p1 not given is 0, as a new project has it; PS and the relief setting are optional.
-    if (!given(minPressure_)) req.MinPressure = 0;
-    if (const auto p1 = Number(minPressure_)) req.MinPressure = *p1;
+    if (!given(minPressure_)) req.MinPressure = GaugeBar(0);
+    if (const auto p1 = Number(minPressure_)) req.MinPressure = GaugeBar(*p1);
     req.Type = static_cast<AccumulatorType>(type_->currentIndex());
     if (auto sizes = ReadCatalogue(nullptr, true)) req.Catalogue = std::move(*sizes);
     for (auto [box, target] :

@@ -31,7 +31,7 @@ void Report(benchmark::State& bs, const SizingAnswer& answer) {
 // Real nitrogen, tau 45 s, the envelope 10/40/60 °C, at p1.
 Requirements NitrogenAt(double p1) {
     Requirements req;
-    req.MinPressure = p1;
+    req.MinPressure = GaugeBar(p1);
     req.Gas.Law = GasLawKind::Nitrogen;
     req.Gas.Tau = 45;
     req.Gas.MinTemp = 10;
@@ -109,7 +109,7 @@ void BM_SizeExample(benchmark::State& bs) {
     InitCircuitState(state);
     LoadExampleCircuit(state);
     Requirements req;
-    req.MinPressure = 60;
+    req.MinPressure = GaugeBar(60);
     req.SizePump = bs.range(0) != 0;
     SizingAnswer last;
     for (auto _ : bs) last = *SizeAccumulator(state, req);

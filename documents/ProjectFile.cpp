@@ -532,7 +532,7 @@ bool ReadRequirements(const Json& root, Reader& r, ScratchProject& p) {
     const auto arrangements = r.FlagOr(*req, rp, "composizioni", false);
     if (!arrangements || !ReadPlan(*req, rp, r, q.Duties)) return false;
     q.Arrangements = *arrangements;
-    q.MinPressure = *p1;
+    q.MinPressure = GaugeBar(*p1);
     q.RatedPressure = *ps;
     q.ReliefSetting = *relief;
     q.ChoosePrecharge = *choose;
@@ -752,7 +752,7 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
                         {"rendimento_volumetrico", g.Vessels.VolumetricEfficiency},
                         {"p1_applicata", Optional(state.ChartMinPressure)}};
     const sizing::Requirements& q = sizing.Requirements;
-    root["dimensionamento"] = {{"p1", q.MinPressure},
+    root["dimensionamento"] = {{"p1", q.MinPressure.value()},
                                {"tipo", kTypes[static_cast<size_t>(q.Type)]},
                                {"catalogo", CatalogueJson(q.Catalogue)},
                                {"PS", Optional(q.RatedPressure)},

@@ -88,7 +88,7 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Tipo di accumulatore")),
         TypeText(req.Type, w.Source()));
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Pressione minima p1")),
-        w.Num(req.MinPressure, 2) + " bar");
+        w.Num(req.MinPressure.value(), 2) + " bar");
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Pm; ripartenza della pompa Pm - Dp")),
         w.Num(data.Pm, 2) + " bar; " + w.Num(data.Pm - data.Dp, 2) + " bar");
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Pressione nominale PS")),
@@ -249,7 +249,7 @@ void AddCategories(AnswerLayout& out, const Design& d, const DesignFigures& f, c
 // The lowest pressure of the runs, the oil the pump gives and its share.
 void AddRuns(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
              const Evaluation& rec, const Words& w) {
-    const double p1 = req.MinPressure;
+    const double p1 = req.MinPressure.value();
     const TemperatureOutcome& worst = rec.Worst();
     if (req.SingleCycle) {
         out.Recommendation.push_back(
@@ -374,7 +374,7 @@ void AddUnfilledBottles(AnswerLayout& out, const SizingAnswer& a, const Words& w
 
 void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
                    const Words& w) {
-    const double p1 = req.MinPressure;
+    const double p1 = req.MinPressure.value();
     bool pumps = a.PumpSized;
     for (const Evaluation& e : a.Candidates) {
         pumps = pumps || e.Proposed.Qp != a.Candidates.front().Proposed.Qp;
@@ -550,14 +550,14 @@ void ExplainPressure(const Indented& line, const Explanation& x, const Evaluatio
                    "La pressione minima scende di %1 bar per ciclo: dopo %2 cicli sarebbe "
                    "sotto p1."),
                {w.Num(x.Drift, 4), std::to_string(x.CyclesToP1)}));
-    } else if (x.NotSettled && x.LowestPressure >= req.MinPressure && !x.AtLeast) {
+    } else if (x.NotSettled && GaugeBar(x.LowestPressure) >= req.MinPressure && !x.AtLeast) {
         line(w(QT_TRANSLATE_NOOP(
                    "volvenza::SizingText",
                    "Il funzionamento non si assesta entro %1 cicli: ritorni a Pm dopo il "
                    "primo ciclo: %2; la pompa eroga per il %3 % del tempo."),
                {std::to_string(kMaxCycles), std::to_string(x.Recharges),
                 w.Num(x.PumpShare * 100, 1)}));
-    } else if (x.NotRecharged && x.LowestPressure >= req.MinPressure && !x.AtLeast) {
+    } else if (x.NotRecharged && GaugeBar(x.LowestPressure) >= req.MinPressure && !x.AtLeast) {
         line(w(QT_TRANSLATE_NOOP(
                    "volvenza::SizingText",
                    "La pompa non riporta l'accumulatore a Pm nel ciclo a regime: eroga per "
@@ -647,8 +647,8 @@ void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirement
               {w.Num(x.V0, 3), RulesText(x.FailedRules)}));
         if (!e.Rules[kPressureRule]) ExplainPressure(line, x, e, req, data, w);
         ExplainOtherRules(line, e, req, data, w, ruleTwoSaid, ruleFourSaid);
-        for (const std::string& duty :
-             DutyFailures(x.ShortMovements, req.MinPressure, x.Duties, req.Duties, w.Source())) {
+        for (const std::string& duty : DutyFailures(x.ShortMovements, req.MinPressure.value(),
+                                                    x.Duties, req.Duties, w.Source())) {
             line(duty);
         }
         ExplainFixes(line, x, w);

@@ -16,7 +16,7 @@ DesignFigures FiguresOf(const Evaluation& e, const SizingAnswer& a, const Requir
     f.Category = VesselCategory(f.RatedPressure, e.Proposed.V0);
     f.BottleCategory = VesselCategory(f.RatedPressure, e.Proposed.BottleSize);
     f.InstalledPower = HydraulicPower(e.Proposed.Qp, data.Pm, req.PumpEfficiency);
-    f.PumpOnlyPower = HydraulicPower(a.PeakDemand, req.MinPressure, req.PumpEfficiency);
+    f.PumpOnlyPower = HydraulicPower(a.PeakDemand, req.MinPressure.value(), req.PumpEfficiency);
     if (!e.Temps.empty()) f.Energy = e.Worst().Energy.Delivered;
     f.Swing = e.Swing();
     const double cycleTime = Typed(data.CycleTime);

@@ -4,10 +4,9 @@ namespace volvenza::sizing {
 
 DutyJudge::DutyJudge(const CircuitState& state, const Requirements& req)
     : loads_(HasLoads(state.Movements, state.SimMovementCount)),
-      needs_(MovementNeeds(state.Movements, state.SimMovementCount, GaugeBar(req.MinPressure),
+      needs_(MovementNeeds(state.Movements, state.SimMovementCount, req.MinPressure,
                            Typed(state.Data.CycleTime))),
-      stroke_(
-          MakeEmergencyStroke(state.Movements, state.SimMovementCount, GaugeBar(req.MinPressure))),
+      stroke_(MakeEmergencyStroke(state.Movements, state.SimMovementCount, req.MinPressure)),
       plan_(req.Duties) {}
 
 Result<DutyOutcomes> DutyJudge::Judge(const ExactData& data, const GasSettings& gas, double coldest,

@@ -241,7 +241,7 @@ Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) con
     e.PrechargeCold = cold->value();
 
     // The rules take their ratios and shares on absolute pressures.
-    const AbsoluteBar p1 = ToAbsolute(GaugeBar(req_.MinPressure));
+    const AbsoluteBar p1 = ToAbsolute(req_.MinPressure);
     const AbsoluteBar pm = ToAbsolute(GaugeBar(base_.Pm));
     const AbsoluteBar coldAbs = ToAbsolute(*coldLow);
     e.Ratio = coldAbs > AbsoluteBar(0) ? pm / coldAbs : std::numeric_limits<double>::infinity();
@@ -280,7 +280,7 @@ void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
                          std::array<bool, kRuleCount>& rules) const {
     // The day's lowest is never above the lowest seen.
     if (o.Warning || o.OutsideGas || LoadsTooOften(o, typed_.CycleTime) || !o.Settled ||
-        !o.Recharged || o.DayLowest < req_.MinPressure) {
+        !o.Recharged || GaugeBar(o.DayLowest) < req_.MinPressure) {
         rules[kPressureRule] = false;
     }
     for (const MovementPressure& m : o.Movements) {

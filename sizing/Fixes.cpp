@@ -60,8 +60,8 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
     x.Active = ActiveAt(state, worst.LowestTime);
     x.AtLeast = worst.Warning;
     for (const TemperatureOutcome& o : e.Temps) x.OutsideGas = x.OutsideGas || o.OutsideGas;
-    x.MissingOil = MissingOil(worst, GaugeBar(ev.Base().Pm), GaugeBar(ev.Req().MinPressure));
-    const double p1 = ev.Req().MinPressure;
+    x.MissingOil = MissingOil(worst, GaugeBar(ev.Base().Pm), ev.Req().MinPressure);
+    const double p1 = ev.Req().MinPressure.value();
     // The day's drift crosses p1 exactly when the cycle that crosses it is known.
     x.Drifting = !worst.Warning && worst.LowestPressure >= p1 && worst.CyclesToP1 > 0;
     x.Drift = worst.DriftPerCycle;

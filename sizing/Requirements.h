@@ -10,6 +10,7 @@
 
 #include "engine/Duties.h"
 #include "engine/GasSettings.h"
+#include "numbers/Quantity.h"
 
 namespace volvenza::sizing {
 
@@ -48,7 +49,7 @@ inline constexpr int kMaxBottles = 8;
 inline constexpr size_t kMaxCatalogueSizes = 200;
 
 struct Requirements {
-    double MinPressure = 0;  // p1: the lowest pressure at which the machine works [bar]
+    GaugeBar MinPressure;  // p1: the lowest pressure at which the machine works
     AccumulatorType Type = AccumulatorType::Bladder;
     std::vector<CatalogueSize> Catalogue = DefaultCatalogue(AccumulatorType::Bladder);
     std::optional<double> RatedPressure;  // PS [bar]

@@ -28,8 +28,8 @@ constexpr double kSizesPast = 3;
 }  // namespace
 
 Status CheckRequirements(const CircuitState& state, const Requirements& req) {
-    if (!(req.MinPressure > 0)) return Message(MessageId::MinPressurePositive);
-    if (!(req.MinPressure < state.Data.Pm)) return Message(MessageId::MinBelowMax);
+    if (!(req.MinPressure > GaugeBar(0))) return Message(MessageId::MinPressurePositive);
+    if (!(req.MinPressure < GaugeBar(state.Data.Pm))) return Message(MessageId::MinBelowMax);
     if (req.Catalogue.empty()) return Message(MessageId::CatalogueEmpty);
     if (req.Catalogue.size() > kMaxCatalogueSizes) {
         return Message(MessageId::CatalogueTooLong,
@@ -73,10 +73,10 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
     }
     if (auto wrong = MovementsRefused(state, state.SimMovementCount)) return *wrong;
     const double restart = state.Data.Pm - state.Data.Dp;
-    if (!req.SingleCycle && !(req.MinPressure < restart)) {
+    if (!req.SingleCycle && !(req.MinPressure < GaugeBar(restart))) {
         return Message(MessageId::RestartNotAboveMin,
-                       {MsgRounded(req.MinPressure, 2), MsgRounded(restart, 2),
-                        MsgRounded(state.Data.Pm - req.MinPressure, 2)});
+                       {MsgRounded(req.MinPressure.value(), 2), MsgRounded(restart, 2),
+                        MsgRounded(state.Data.Pm - req.MinPressure.value(), 2)});
     }
     CircuitData probe = state.Data;
     probe.V0 = static_cast<float>(req.Catalogue.front().V0);

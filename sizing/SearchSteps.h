@@ -56,7 +56,7 @@ inline Result<double> PrechargeBound(double ceiling, bool failsAbove, Holds hold
 
 inline Result<double> RuleBound(const Evaluator& ev, size_t size, int rule, bool failsAbove) {
     // Any ceiling above where the rule changes gives the same bound.
-    const double top = std::max(ev.Req().MinPressure, static_cast<double>(ev.Base().Pm));
+    const double top = std::max(ev.Req().MinPressure.value(), static_cast<double>(ev.Base().Pm));
     const double ceiling = top * 2 + 10;
     return PrechargeBound(ceiling, failsAbove, [&](double p0) -> Result<bool> {
         auto e = ev.CheckStatic({ev.Base().V0, p0, ev.Base().Qp}, size);

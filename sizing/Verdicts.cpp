@@ -37,7 +37,7 @@ std::optional<TemperatureOutcome> Evaluator::Follow(const ExactData& data, GasPa
                                                     size_t index, bool stopBelow,
                                                     const std::atomic<bool>* abandon) const {
     const double temp = temps_.at(index);
-    const double p1 = req_.MinPressure;
+    const double p1 = req_.MinPressure.value();
     SteadyOptions options;
     options.maxCycles = req_.SingleCycle ? 1 : kMaxCycles;
     // How long the gas remembers where it started, within half the cycles
@@ -219,7 +219,7 @@ Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, s
     for (auto& o : done) runs.push_back(std::move(*o));
     // A quick run that never fell below p1 never stopped: it is the whole run.
     const bool whole = std::all_of(runs.begin(), runs.end(), [&](const auto& o) {
-        return o->LowestPressure >= req_.MinPressure;
+        return GaugeBar(o->LowestPressure) >= req_.MinPressure;
     });
     if (runs_.size() < kRunsKept) runs_.emplace(KeyOf(data, gas, !whole), runs);
     return !failed.load();

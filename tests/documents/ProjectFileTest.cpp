@@ -32,7 +32,7 @@ class ProjectFileTest : public ::testing::Test {
         project.Requirements.Duties = {true,
                                        HoldDuty{GaugeBar(150), 600, Dm3PerMin(0.05), 10, false}};
         state.ChartMinPressure = 60;  // the sizing applied, which the energy balance takes
-        project.Requirements.MinPressure = 60;
+        project.Requirements.MinPressure = GaugeBar(60);
         project.Requirements.Type = sizing::AccumulatorType::Diaphragm;
         // Every column, given and absent, and a size with no ratio limit.
         project.Requirements.Catalogue =

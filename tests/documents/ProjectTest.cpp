@@ -144,9 +144,9 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
 
 TEST_F(ProjectTest, SizingAndGasAreStepsAndListenersCanLeave) {
     sizing::Requirements q;
-    q.MinPressure = 60;
+    q.MinPressure = GaugeBar(60);
     project.SetRequirements(q);
-    q.MinPressure = 65;
+    q.MinPressure = GaugeBar(65);
     project.SetRequirements(q);  // typing on into p1 joins the step
     project.SetRequirements(q);  // unchanged: nothing
     project.SetRecommendation(sizing::Design{6, 40, 30});
@@ -163,7 +163,7 @@ TEST_F(ProjectTest, SizingAndGasAreStepsAndListenersCanLeave) {
     EXPECT_EQ(project.Sizing().Recommendation->V0, 6);
     project.Undo();
     EXPECT_FALSE(project.Sizing().Recommendation);
-    EXPECT_EQ(project.Sizing().Requirements.MinPressure, 65);
+    EXPECT_EQ(project.Sizing().Requirements.MinPressure.value(), 65);
     project.Undo();
     EXPECT_EQ(project.Sizing(), ProjectSizing{});
 
@@ -218,7 +218,7 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     EXPECT_EQ(InputsFingerprint(signedZero), ran);
     // The requirements are not an input of a run.
     sizing::Requirements q;
-    q.MinPressure = 60;
+    q.MinPressure = GaugeBar(60);
     project.SetRequirements(q);
     EXPECT_TRUE(project.ResultsCurrent());
 

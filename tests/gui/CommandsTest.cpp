@@ -266,7 +266,7 @@ class CommandsTest : public QObject {
         Project& project = shell.main->CurrentProject();
         project.SetGas({.MinTemp = {}, .MaxTemp = 40});
         sizing::Requirements requirements;
-        requirements.MinPressure = 60;
+        requirements.MinPressure = GaugeBar(60);
         project.SetRequirements(requirements);
         project.SetRecommendation(sizing::Design{10, 49.7, 30});
         shell.Answering(shell.Button("New"), MessageAnswer::Ok);

@@ -619,7 +619,7 @@ class ProjectWindowsTest : public QObject {
         const auto points = shell.main->Recovery().List();
         ProjectSnapshot kept;
         QVERIFY(!points.empty() && shell.main->Recovery().Load(points.front(), kept));
-        QCOMPARE(kept.sizing.Requirements.MinPressure, 65.0);
+        QCOMPARE(kept.sizing.Requirements.MinPressure.value(), 65.0);
     }
 };
 

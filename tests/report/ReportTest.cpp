@@ -330,7 +330,7 @@ class ReportTest : public QObject {
         state.Gas = {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = 0, .MaxTemp = {}};
         RunSimulation(state);
         sizing::Requirements req;
-        req.MinPressure = 60;
+        req.MinPressure = GaugeBar(60);
         req.Gas = state.Gas;
         const auto answer = sizing::SizeAccumulator(state, req);
         QVERIFY(answer && answer->Recommended);
@@ -487,7 +487,7 @@ class ReportTest : public QObject {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is missing");
         QTemporaryDir dir;
         sizing::Requirements req;
-        req.MinPressure = 60;
+        req.MinPressure = GaugeBar(60);
         req.SizePump = true;
         const auto single = sizing::SizeAccumulator(state, req);
         req.Gas.MinTemp = 5;

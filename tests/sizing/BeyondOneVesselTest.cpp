@@ -149,7 +149,7 @@ TEST(ArrangementTest, MoreGasDoesNotAlwaysHoldMore) {
     state.Data = CircuitData{1, 102, 45, 10, 200, 20, 5};
     PlaceMovement(state, 1, 0, 0.5f, 40, MovementKind::Motor);
     Requirements req;
-    req.MinPressure = 170;
+    req.MinPressure = GaugeBar(170);
     req.Type = AccumulatorType::Diaphragm;
     req.Gas.Law = GasLawKind::Ideal;
     req.Catalogue = {DefaultSize(req.Type, 4), DefaultSize(req.Type, 6), DefaultSize(req.Type, 8)};

@@ -30,7 +30,7 @@ TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
     state.Movements[2].Duty = {100, 0.95, 10, std::nullopt, false};
     const double clamp = 100e3 / (kPi / 4 * 0.01) / 1e5 / 0.95 + 10;
     Requirements req;
-    req.MinPressure = 100;
+    req.MinPressure = GaugeBar(100);
     req.Type = AccumulatorType::Piston;
     req.Catalogue = DefaultCatalogue(AccumulatorType::Piston);
     req.SingleCycle = true;

@@ -77,7 +77,7 @@ inline bool HoldsOverTheDay(const CircuitState& state, const Requirements& req, 
         const double most = 2 * (std::floor(Typed(state.Data.CycleTime)) + 1) + loadSlack;
         double loads = 0;
         for (const reference::RefCycle& c : all) {
-            if (c.lowest < req.MinPressure - 1e-6) return false;
+            if (c.lowest < req.MinPressure.value() - 1e-6) return false;
             if (static_cast<double>(c.pumpOn.size()) > most) return false;
             if (&c != &all[0] || all.size() == 1) loads += static_cast<double>(c.pumpOn.size());
         }
@@ -93,7 +93,7 @@ inline void SetUpOneDraw(CircuitState& state, Requirements& req) {
     InitCircuitState(state);
     state.Data = CircuitData{2.5f, 85, 20, 0, 199, 10, 2};
     PlaceMovement(state, 1, 0, 1, 60, MovementKind::CylinderExtending);
-    req.MinPressure = 99;
+    req.MinPressure = GaugeBar(99);
     req.Gas.Law = GasLawKind::Ideal;
     req.Gas.Start = gas::ChargeStart::Fast;
     req.ChoosePrecharge = false;

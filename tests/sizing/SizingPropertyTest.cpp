@@ -59,7 +59,7 @@ TEST(SizingPropertyTest, RecommendationHoldsAloneAndTheSizeBelowDoesNot) {
         state.MovementCount = state.SimMovementCount = static_cast<int16_t>(moves);
 
         Requirements req;
-        req.MinPressure = pm * uniform(0.4, 0.8);
+        req.MinPressure = GaugeBar(pm * uniform(0.4, 0.8));
         req.Type = static_cast<AccumulatorType>(c % 3);
         req.Gas.Law = c % 2 == 0 ? GasLawKind::Classic : GasLawKind::Ideal;
         if (c % 4 == 1) {
@@ -70,7 +70,8 @@ TEST(SizingPropertyTest, RecommendationHoldsAloneAndTheSizeBelowDoesNot) {
         req.SingleCycle = c % 3 == 0;
         if (!req.SingleCycle) {
             // The pump restarts above p1 and delivers the cycle's oil.
-            req.MinPressure = std::min(req.MinPressure, (pm - state.Data.Dp) * 0.95);
+            req.MinPressure =
+                GaugeBar(std::min(req.MinPressure.value(), (pm - state.Data.Dp) * 0.95));
             state.Data.Qp = 80;
         }
         auto answer = SizeAccumulator(state, req);

@@ -82,13 +82,13 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
                                                          true, true}));
 
     // Rule 1's limit: a lowest pressure of exactly p1 still passes.
-    req.MinPressure = rec.Temps[0].LowestPressure;
+    req.MinPressure = GaugeBar(rec.Temps[0].LowestPressure);
     Evaluator atLimit(state, req);
     EXPECT_TRUE(atLimit.Evaluate(rec.Proposed, 8)->Rules[kPressureRule]);
     EXPECT_TRUE(*atLimit.PassesRuns(rec.Proposed, 8));
-    req.MinPressure = std::nextafter(rec.Temps[0].LowestPressure, 1000.0);
+    req.MinPressure = GaugeBar(std::nextafter(rec.Temps[0].LowestPressure, 1000.0));
     EXPECT_FALSE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[kPressureRule]);
-    req.MinPressure = 99;
+    req.MinPressure = GaugeBar(99);
 
     // Rule 7's limit: the steady swing (from Pm down to the lowest point)
     // may equal the maker's rating, not exceed it by a thousandth of a bar.
@@ -179,7 +179,7 @@ TEST_F(OneDrawTest, SmallestChangeOfOneFigure) {
     EXPECT_FALSE(*ev.PassesRuns({3, 60, *x.FixQp - 0.1}, 0));
     EXPECT_FALSE(*ev.PassesRuns({3, *x.FixP0 - 0.1, 0}, 0));
     // The smallest in tenths, odd ones too: 79,1 bar for p1 a twentieth lower.
-    req.MinPressure = 98.95;
+    req.MinPressure = GaugeBar(98.95);
     const std::optional<double> lower = Size().Explanations.at(0).FixP0;
     ASSERT_TRUE(lower);
     EXPECT_FALSE(*Evaluator(state, req).PassesRuns({3, *lower - 0.1, 0}, 0));
@@ -308,7 +308,7 @@ TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
 // where it applies: rule 4 once, rule 6 with the separator's limit.
 TEST_F(OneDrawTest, AnswerShowsEachFigureToItsDecimals) {
     req.Gas.Exponent = 1.3456;
-    req.MinPressure = 99.125;
+    req.MinPressure = GaugeBar(99.125);
     req.MinGasTemp = 20.25;  // the small sizes expand to the precharge, at 20 °C
     req.Catalogue = Sizes({1, 2, 20});
     req.Catalogue[0].RatedPressure = req.Catalogue[1].RatedPressure = 150;  // below Pm: rule 4
@@ -338,7 +338,7 @@ TEST_F(OneDrawTest, AnswerShowsEachFigureToItsDecimals) {
 // third decimal that would show if it had one more.
 TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     Requirements req;
-    req.MinPressure = 60.125;
+    req.MinPressure = GaugeBar(60.125);
     req.RatedPressure = 250.125;
     req.PrechargeTolerance = 0.021255;
     req.WorkingHours = 7.125;
@@ -571,9 +571,9 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
         bool search = false;
     };
     const Case cases[] = {
-        {[](Requirements& q) { q.MinPressure = 199; }, "p1"},
-        {[](Requirements& q) { q.MinPressure = 0; }, "p1 deve essere positiva"},
-        {[](Requirements& q) { q.MinPressure = 0.5; }, nullptr},
+        {[](Requirements& q) { q.MinPressure = GaugeBar(199); }, "p1"},
+        {[](Requirements& q) { q.MinPressure = GaugeBar(0); }, "p1 deve essere positiva"},
+        {[](Requirements& q) { q.MinPressure = GaugeBar(0.5); }, nullptr},
         {[](Requirements& q) { q.PumpEfficiency = 0; }, "rendimento della pompa"},
         {[](Requirements& q) { q.PumpEfficiency = 1.01; }, "rendimento della pompa"},
         {[](Requirements& q) { q.PumpEfficiency = 1; }, nullptr},
@@ -637,24 +637,24 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     // Steady operation needs the pump to restart above p1: Pm - Dp = 189.
     req.SingleCycle = false;
     state.Data.Qp = 100;
-    req.MinPressure = 189;
+    req.MinPressure = GaugeBar(189);
     refused("abbassare p1 sotto 189 bar o ridurre Dp sotto Pm - p1");
-    req.MinPressure = 189.125;
+    req.MinPressure = GaugeBar(189.125);
     state.Data.Dp = 10.125f;
     refused(
         "p1 (189,12 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (188,88 bar)");
     state.Data.Dp = 10;
-    req.MinPressure = 188.99;
+    req.MinPressure = GaugeBar(188.99);
     EXPECT_TRUE(SizeAccumulator(state, req));
     req.SingleCycle = true;
-    req.MinPressure = 189;
+    req.MinPressure = GaugeBar(189);
     EXPECT_TRUE(SizeAccumulator(state, req));
 
     // No precharge between rule 3's 250 / 4 and rule 2's 0.9 p1 for a
     // bladder: one sentence with what would do.
     req.SingleCycle = false;
     req.ChoosePrecharge = true;
-    req.MinPressure = 60;
+    req.MinPressure = GaugeBar(60);
     state.Data.Pm = 250;
     state.Data.Dp = 20;
     // 53,8 bar at most by rule 2, 61,8 at least by rule 3; 4 (53,8 + atm) - atm
@@ -745,7 +745,7 @@ TEST(RealGasSizingTest, AGasThatCondensesIsSaidSo) {
     Requirements req;
     req.Gas.Law = GasLawKind::Nitrogen;
     req.Gas.ChargeTemp = -140;
-    req.MinPressure = 20;
+    req.MinPressure = GaugeBar(20);
     req.SingleCycle = true;
     req.ChoosePrecharge = false;
     req.Catalogue = Sizes({1, 20});
@@ -768,7 +768,7 @@ TEST(MovementRefusalTest, SizingAndBalanceRefuseWhatTheRunRefuses) {
         {5, 0, 2.5, 1e308, "(la portata più grande del ciclo, del movimento 5, vale 1e+308"},
         {1, 0, 0, 58, ""}};
     Requirements req;
-    req.MinPressure = 60;
+    req.MinPressure = GaugeBar(60);
     for (const auto& [k, ti, tf, qm, words] : cases) {
         CircuitState state;
         LoadExampleCircuit(state);

@@ -25,7 +25,7 @@ class SteadyOperationTest : public ::testing::Test {
         InitCircuitState(state);
         state.Data = CircuitData{20, 80, 20, qp, 199, 10, 3};
         PlaceMovement(state, 1, 0, 1, 60, MovementKind::Motor);
-        req.MinPressure = 90;
+        req.MinPressure = GaugeBar(90);
         req.Catalogue = {DefaultSize(AccumulatorType::Bladder, 20)};
     }
     CircuitState state;
@@ -37,7 +37,7 @@ class SteadyOperationTest : public ::testing::Test {
 TEST_F(SteadyOperationTest, PumpCoversTheAverageDemandAndTheDesignHoldsCycleAfterCycle) {
     InitCircuitState(state);
     ASSERT_TRUE(LoadSimulationFile(state, test::TestData("design-250bar.vlz")));
-    req.MinPressure = 180;
+    req.MinPressure = GaugeBar(180);
     req.Gas.Law = GasLawKind::Nitrogen;
     req.Gas.Tau = 45;
     req.Gas.MinTemp = 10;
@@ -133,14 +133,14 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     EXPECT_FALSE(a->Explanations[0].NotSettled);
     EXPECT_GT(a->Explanations[0].PumpShare, 0.99);
     // At p1 itself the pump is still the reason.
-    req.MinPressure = o.LowestPressure;
+    req.MinPressure = GaugeBar(o.LowestPressure);
     const auto atP1 = SizeAccumulator(state, req);
     EXPECT_TRUE(atP1->Explanations.at(0).NotRecharged);
     EXPECT_EQ(LayOutAnswer(*atP1, req, state.Data, Wording{nullptr, ','})
                   .Explanations.at(1)
                   .find("La pompa non riporta"),
               3u);
-    req.MinPressure = 90;
+    req.MinPressure = GaugeBar(90);
     const AnswerLayout out = LayOutAnswer(*a, req, state.Data, Wording{nullptr, ','});
     ASSERT_GE(out.Explanations.size(), 2u);
     EXPECT_EQ(out.Explanations[1],
@@ -175,10 +175,10 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
         req.Gas.Tau = c.tau;
         req.Gas.Start = gas::ChargeStart::Fast;
         for (bool atP1 : {false, true}) {
-            req.MinPressure = c.p1;
+            req.MinPressure = GaugeBar(c.p1);
             if (atP1)
-                req.MinPressure =
-                    Evaluator(state, req).Evaluate({20, 80, c.qp}, 0)->Temps.at(0).LowestPressure;
+                req.MinPressure = GaugeBar(
+                    Evaluator(state, req).Evaluate({20, 80, c.qp}, 0)->Temps.at(0).LowestPressure);
             const auto slow = SizeAccumulator(state, req);
             const Explanation& x = slow->Explanations.at(0);
             EXPECT_TRUE(x.NotSettled && !x.NotRecharged) << c.says;
@@ -190,7 +190,7 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
         }
     }
     state.Data.Qp = 20;
-    req.MinPressure = 90;
+    req.MinPressure = GaugeBar(90);
     req.Gas = {};
     // Delivering 80 % of its displacement, the pump falls short: the cycle
     // needs one of 25 dm3/min.
@@ -231,7 +231,7 @@ TEST_F(SteadyOperationTest, ALawWithoutMemorySettlesAfterThreeRecharges) {
     InitCircuitState(state);
     state.Data = CircuitData{34, 50, 20, 400, 100, 14, 0.08f};
     PlaceMovement(state, 1, 0.02f, 0.08f, 96, MovementKind::Motor);
-    req.MinPressure = 40;
+    req.MinPressure = GaugeBar(40);
     req.Gas.Law = GasLawKind::Ideal;
     req.Gas.Tau = 10;  // left from real nitrogen: this law has no memory
     req.Catalogue = {DefaultSize(AccumulatorType::Piston, 34)};
@@ -312,7 +312,7 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
     InitCircuitState(state);
     state.Data = CircuitData{2, 100, 20, 60, 200, 20, 1};
     PlaceMovement(state, 1, 0, 0.2f, 60, MovementKind::Motor);
-    req.MinPressure = 150;
+    req.MinPressure = GaugeBar(150);
     req.Gas.Law = GasLawKind::Ideal;
     req.Gas.Exponent = 1;
     req.Catalogue = {DefaultSize(AccumulatorType::Piston, 2)};
@@ -361,7 +361,7 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
     PlaceMovement(state, 1, 0, 2, 6, MovementKind::Motor);
     req.Gas = GasSettings{};
     req.Gas.Law = GasLawKind::Ideal;
-    req.MinPressure = 60;
+    req.MinPressure = GaugeBar(60);
     const auto near = Evaluator(state, req).Evaluate({1.49, 52.8, 60}, 0);
     const auto day = reference::RunUntilRepeating(
         ReferenceCircuit(state, req.Gas, {1.49, 52.8, 60}), ReferenceGas(req.Gas, 20), 14400);
@@ -384,7 +384,7 @@ TEST_F(SteadyOperationTest, VerdictsAgreeWithTheWholeRunsWhateverRanAhead) {
         PlaceMovement(state, i + 1, i * 0.2f, i * 0.2f + 0.1f, 40 + (i % 5) * 30,
                       MovementKind::Motor);
     }
-    req.MinPressure = 100;
+    req.MinPressure = GaugeBar(100);
     req.Gas.Law = GasLawKind::Nitrogen;
     req.Gas.Tau = 20;
     req.Gas.MinTemp = 0;

@@ -295,7 +295,7 @@ int RunSimCommand(std::vector<std::string> args) {
         if (auto refused = ApplyDutyOptions(*duties, state, plan))
             return Fail(*refused, kExitUsage);
         // Movements without a load keep the project's p1, none for a simulation file.
-        return Simulate(state, args[1], table, used, req.MinPressure, plan);
+        return Simulate(state, args[1], table, used, req.MinPressure.value(), plan);
     }
     if (command == "convert" && args.size() == 2 && !table) {
         if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);

@@ -119,7 +119,7 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requiremen
     o.req.HoursPerYear = gas->energy.HoursPerYear;
     const AccumulatorType baseType = o.req.Type;
     bool typed = base != nullptr;
-    bool pmin = base != nullptr && base->MinPressure > 0;
+    bool pmin = base != nullptr && base->MinPressure > GaugeBar(0);
     bool newType = false;
     std::vector<std::string> positional;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -154,7 +154,7 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requiremen
             const auto x = number();
             if (!x) return std::nullopt;
             if (a == "--pmin") {
-                o.req.MinPressure = *x;
+                o.req.MinPressure = GaugeBar(*x);
                 pmin = true;
             } else if (a == "--tolerance") {
                 o.req.PrechargeTolerance = *x / 100;
@@ -290,7 +290,7 @@ std::string DutiesJson(const Evaluation& e, const Requirements& req) {
 // {"p1", "type", "catalogue", ..., the law the runs used, ..., "single_cycle"}
 std::string RequirementsJson(const SizingAnswer& a, const Requirements& req,
                              const CircuitData& data, const GasSettings& g) {
-    const double p1 = req.MinPressure;
+    const double p1 = req.MinPressure.value();
     std::string j =
         "{\"p1\": " + Json(p1) + ", \"type\": \"" + TypeKey(req.Type) + "\", \"catalogue\": [";
     for (size_t i = 0; i < req.Catalogue.size(); ++i) {
@@ -342,7 +342,7 @@ std::string RecommendedJson(const Evaluation& rec, const SizingAnswer& a, const 
 
 std::string CandidateJson(const Evaluation& e, const SizingAnswer& a, const Requirements& req,
                           const CircuitData& data) {
-    const double p1 = req.MinPressure;
+    const double p1 = req.MinPressure.value();
     std::string j =
         "\n    {\"V0\": " + Json(e.Proposed.V0) + ", \"P0\": " + Json(e.Proposed.P0) +
         ", \"Qp\": " + Json(e.Proposed.Qp) + ", \"P0_warm\": " + Json(e.PrechargeWarm) +
@@ -443,7 +443,7 @@ int RunSizeCommand(std::vector<std::string> args) {
     if (!duties) return kExitOverlap;
     // A project brings its own requirements and gas law; the options change them.
     Requirements any;
-    any.MinPressure = 1;  // only to find the file's name
+    any.MinPressure = GaugeBar(1);  // only to find the file's name
     const auto first = Parse(args, &any);
     if (!first) return kSizeUsage;
     // The PDF written over the design it was sized from would lose the design.
