@@ -11,15 +11,17 @@ Result<IdealLaw> IdealLaw::Create(const IdealLawSettings& s) {
     if (!(chargeK > 0 && workK > 0)) {
         return Message(MessageId::TemperaturesAboveZero);
     }
-    if (!(s.P0 + kAtmosphere > 0 && s.Pm + kAtmosphere > 0)) {
+    // The settings are gauge, as typed; the law works on absolute pressures.
+    const AbsoluteBar charged = ToAbsolute(GaugeBar(s.P0)), pm = ToAbsolute(GaugeBar(s.Pm));
+    if (!(charged > AbsoluteBar(0) && pm > AbsoluteBar(0))) {
         return Message(MessageId::PressuresPositive);
     }
     IdealLaw law;
     law.exponent_ = s.Exponent;
     law.v0_ = s.V0;
-    const double p0 = (s.P0 + kAtmosphere) * workK / chargeK;
-    law.precharge_ = p0 - kAtmosphere;
-    law.pmAbs_ = s.Pm + kAtmosphere;
+    const double p0 = charged.value() * workK / chargeK;
+    law.precharge_ = ToGauge(AbsoluteBar(p0)).value();
+    law.pmAbs_ = pm.value();
     if (s.Start == ChargeStart::Fast) {
         law.fullVolume_ = s.V0 * std::pow(p0 / law.pmAbs_, 1 / s.Exponent);
         law.fullTemp_ = workK * std::pow(s.V0 / law.fullVolume_, s.Exponent - 1);

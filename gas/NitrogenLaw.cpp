@@ -18,7 +18,8 @@ Result<NitrogenLaw> NitrogenLaw::Create(const NitrogenLawSettings& s) {
         return Message(MessageId::TimeConstantRange, {MsgNumber(s.Tau)});
     }
     const double chargeK = s.ChargeTemp + kKelvin;
-    const double chargeAbs = (s.P0 + kAtmosphere) * 1e5;
+    // The settings are gauge, as typed; the equation works on absolute pascals.
+    const double chargeAbs = ToAbsolute(GaugeBar(s.P0)).value() * 1e5;
     auto chargeRho = nitrogen::DensityAt(chargeK, chargeAbs);
     if (!chargeRho) return Message(MessageId::AtPrecharge, {MsgNested(chargeRho.Error())});
     if (nitrogen::DomainOf(chargeK, *chargeRho, chargeAbs) != GasDomain::Gas) {
@@ -28,7 +29,7 @@ Result<NitrogenLaw> NitrogenLaw::Create(const NitrogenLawSettings& s) {
     }
     const double workK = s.WorkTemp + kKelvin;
     if (auto range = nitrogen::CheckRange(workK, 1e5); !range) return range.Error();
-    const double pmAbs = (s.Pm + kAtmosphere) * 1e5;
+    const double pmAbs = ToAbsolute(GaugeBar(s.Pm)).value() * 1e5;
     auto fullRho = nitrogen::DensityAt(workK, pmAbs);
     if (!fullRho) return Message(MessageId::AtMaxPressure, {MsgNested(fullRho.Error())});
 
