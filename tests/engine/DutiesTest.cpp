@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <tuple>
+#include <vector>
 
 #include "engine/Duties.h"
 #include "gas/Nitrogen.h"
@@ -53,6 +54,16 @@ TEST(Duties, RequiredPressureFollowsEachKindsSizes) {
     EXPECT_EQ(CheckDuty(none), DutyFault::NoSizes);
     none.Duty.Efficiency = 1.2;
     EXPECT_EQ(CheckDuty(none), DutyFault::Efficiency);
+    none.Duty.Efficiency = 0.9;
+    none.Duty.Loss = -1;
+    EXPECT_EQ(CheckDuty(none), DutyFault::Loss);
+    // Half a kN is a load too; the first movement is counted with the rest.
+    MovementTable table{};
+    table[1] = {.BoreDiameter = 100, .Kind = MovementKind::CylinderExtending};
+    table[1].Duty.Load = 0.5;
+    table[1].Duty.Emergency = true;
+    EXPECT_TRUE(HasLoads(table, 1));
+    EXPECT_EQ(EmergencyMovements(table, 1), std::vector<int>{1});
 }
 
 // An ideal gas charged to 100 bar at 20 °C in 10 dm3, full at 200 bar, no
@@ -180,6 +191,9 @@ TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
     const auto sealed = JudgeHold(state, state.Gas, {GaugeBar(150), 600, Dm3PerMin(0), 10, true});
     EXPECT_EQ(sealed->StartPressure, 200);
     EXPECT_TRUE(std::isinf(sealed->TimeHeld));
+    // Held above a low pressure until the oil has leaked out at half a dm3/min.
+    const auto drained = JudgeHold(state, state.Gas, {GaugeBar(1), 600, Dm3PerMin(0.5), 0, false});
+    EXPECT_NEAR(drained->TimeHeld, (10 - v) * 60 / 0.5, 1e-6);
     // Real nitrogen: at the time held, past the cooling, the equation of
     // state gives the hold pressure for the gas's own mass.
     state.Gas.Law = GasLawKind::Nitrogen;
