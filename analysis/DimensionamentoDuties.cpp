@@ -74,7 +74,7 @@ bool Dimensionamento::ReadDuties(DutyPlan& plan, QString* message, bool lenient)
         return true;
     }
     HoldDuty hold = plan.Hold.value_or(HoldDuty{});
-    double* const targets[] = {&hold.Pressure, &hold.Time, &hold.Leakage, &hold.Cooling};
+    double figures[] = {hold.Pressure.value(), hold.Time, hold.Leakage.value(), hold.Cooling};
     for (size_t i = 0; i < holdBoxes_.size(); ++i) {
         std::optional<double> value;
         if (const auto exact = Unchanged(holdBoxes_[i]); exact && exact->isValid()) {
@@ -85,7 +85,7 @@ bool Dimensionamento::ReadDuties(DutyPlan& plan, QString* message, bool lenient)
         // Pressure and time more than 0, leakage and cooling not below it.
         const bool fits = value && (i < 2 ? *value > 0 : *value >= 0);
         if (fits) {
-            *targets[i] = *value;
+            figures[i] = *value;
         } else if (!lenient) {
             if (message != nullptr) {
                 *message =
@@ -95,6 +95,10 @@ bool Dimensionamento::ReadDuties(DutyPlan& plan, QString* message, bool lenient)
             return false;
         }
     }
+    hold.Pressure = GaugeBar(figures[0]);
+    hold.Time = figures[1];
+    hold.Leakage = Dm3PerMin(figures[2]);
+    hold.Cooling = figures[3];
     hold.FromPm = holdFromPm_->isChecked();
     plan.Hold = hold;
     return true;
@@ -104,7 +108,7 @@ void Dimensionamento::ShowDuties(const DutyPlan& plan) {
     emergencyFromFull_->setChecked(plan.EmergencyFromFull);
     hold_->setChecked(plan.Hold.has_value());
     const HoldDuty hold = plan.Hold.value_or(HoldDuty{});
-    const double values[] = {hold.Pressure, hold.Time, hold.Leakage, hold.Cooling};
+    const double values[] = {hold.Pressure.value(), hold.Time, hold.Leakage.value(), hold.Cooling};
     for (size_t i = 0; i < holdBoxes_.size(); ++i) {
         holdBoxes_[i]->setPalette(QPalette());
         if (plan.Hold) {

@@ -126,8 +126,9 @@ ChildWindows ProgramChildWindows() {
                                                                  Dialogs& dialogs) {
         return new BilancioEnergetico(project.State(), dialogs, [&project] {
             const sizing::Requirements& req = project.Sizing().Requirements;
-            const double p1 = req.MinPressure > 0 ? req.MinPressure
-                                                  : project.State().ChartMinPressure.value_or(0);
+            const double p1 = req.MinPressure > GaugeBar(0)
+                                  ? req.MinPressure.value()
+                                  : project.State().ChartMinPressure.value_or(0);
             return std::pair(req.Duties, p1);
         });
     };

@@ -173,7 +173,7 @@ QString frmMain::MovementDutiesNote() const {
         return std::get<2>(*dutiesNote_);
     }
     QStringList lines;
-    const auto judged = JudgeRunMovements(state, state.ChartMinPressure.value_or(0));
+    const auto judged = JudgeRunMovements(state, GaugeBar(state.ChartMinPressure.value_or(0)));
     if (judged) {
         auto bar = [](double p) { return UiNumber(RoundHalfEven(p, 1)); };
         for (const MovementPressure& m : *judged) {

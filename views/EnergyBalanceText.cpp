@@ -41,7 +41,7 @@ QList<EnergyRow> DutyRows(const CircuitState& state, const DutyPlan& plan, doubl
         const QString label =
             Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Corsa di emergenza (movimenti %1)"))
                 .arg(numbers.join(QStringLiteral(", ")));
-        const auto e = JudgeEmergency(state, state.Gas, p1, plan.EmergencyFromFull);
+        const auto e = JudgeEmergency(state, state.Gas, GaugeBar(p1), plan.EmergencyFromFull);
         if (e) {
             rows.append(
                 {label, Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
@@ -60,7 +60,7 @@ QList<EnergyRow> DutyRows(const CircuitState& state, const DutyPlan& plan, doubl
                                      : With(held->TimeHeld, 0, "s");
             rows.append(
                 {Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Pressione mantenuta %1 per %2"))
-                     .arg(With(h.Pressure, 1, "bar"), With(h.Time, 0, "s")),
+                     .arg(With(h.Pressure.value(), 1, "bar"), With(h.Time, 0, "s")),
                  Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
                                       "da %1, minima %2, tenuta per %3: %4"))
                      .arg(With(held->StartPressure, 1, "bar"), With(held->Lowest, 1, "bar"), time,

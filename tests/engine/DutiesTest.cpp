@@ -63,6 +63,8 @@ TEST(Duties, RequiredPressureFollowsEachKindsSizes) {
     table[1].Duty.Load = 0.5;
     table[1].Duty.Emergency = true;
     EXPECT_TRUE(HasLoads(table, 1));
+    table[1].Duty.Load = 0;
+    EXPECT_FALSE(HasLoads(table, 1));
     EXPECT_EQ(EmergencyMovements(table, 1), std::vector<int>{1});
 }
 
