@@ -153,7 +153,7 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
     // Movement 3 drawing 20 dm3: the oil runs out in it, the pressure lost
     // there, and the lowest and the margin say so alike.
     state.Movements[3].Qm = 6000;
-    const auto dry = JudgeEmergency(state, state.Gas, 90, false);
+    const auto dry = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
     EXPECT_EQ(std::tuple(dry->OilOutAt, dry->OilOutRequired, dry->Lowest, dry->Margin, dry->Passes),
               std::tuple(3, 120.0, 0.0, -120.0, false));
     state.Movements[3].Qm = 600;
