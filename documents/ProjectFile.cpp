@@ -1,200 +1,19 @@
 #include "documents/ProjectFile.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
-#include <nlohmann/json.hpp>
-#include <set>
 #include <utility>
 #include <vector>
 
 #include "documents/AtomicFile.h"
+#include "documents/ProjectJson.h"
 #include "engine/CycleDemand.h"
 #include "engine/CycleRun.h"
 #include "engine/Duties.h"
 
 namespace volvenza {
+using namespace project_file;
 namespace {
-
-using Json = nlohmann::json;
-
-constexpr const char* kFormat = "volvenza-progetto";
-// A project nests four levels (the catalogue's sizes); a text nested far
-// deeper would make the parser build far more than the text's size.
-constexpr int kMaxDepth = 16;
-constexpr float kSingleMax = std::numeric_limits<float>::max();
-
-// The fields of a movement with their JSON names, in record order.
-struct MovementField {
-    const char* name;
-    float Movement::*member;
-};
-constexpr std::array<MovementField, 14> kMovementFields{{
-    {"Ti", &Movement::Ti},
-    {"Tf", &Movement::Tf},
-    {"Ti2", &Movement::Ti2},
-    {"Tf2", &Movement::Tf2},
-    {"alesaggio", &Movement::BoreDiameter},
-    {"corsa", &Movement::Stroke},
-    {"stelo", &Movement::RodDiameter},
-    {"stelo2", &Movement::RodDiameter2},
-    {"corsa1", &Movement::Stroke1},
-    {"corsa2", &Movement::Stroke2},
-    {"cilindrata", &Movement::Displacement},
-    {"velocita", &Movement::Speed},
-    {"cilindrata_unitaria", &Movement::UnitDisplacement},
-    {"angolo", &Movement::RotationAngle},
-}};
-
-struct DataField {
-    const char* name;
-    float CircuitData::*member;
-};
-constexpr std::array<DataField, 7> kDataFields{{
-    {"V0", &CircuitData::V0},
-    {"P0", &CircuitData::P0},
-    {"tc", &CircuitData::Tc},
-    {"Qp", &CircuitData::Qp},
-    {"Pm", &CircuitData::Pm},
-    {"Dp", &CircuitData::Dp},
-    {"tempo_ciclo", &CircuitData::CycleTime},
-}};
-
-const std::array<const char*, 3> kLaws{"classica", "ideale", "azoto"};
-const std::array<const char*, 3> kTypes{"sacca", "pistone", "membrana"};
-const std::array<const char*, 2> kStarts{"lenta", "rapida"};
-
-// A single as the shortest decimal that reads back as it: the value typed
-// (4.7), not the single's exact binary value (4.699999809265137). Near the
-// largest single that decimal lies past the range a field takes, and the
-// exact value is written.
-double Written(float value) {
-    const double typed = Typed(value);
-    const bool readsBack = static_cast<float>(typed) == value && std::fabs(typed) <= kSingleMax;
-    return readsBack ? typed : static_cast<double>(value);
-}
-
-Json Optional(const std::optional<double>& value) {
-    return value ? Json(*value) : Json(nullptr);
-}
-
-// Where a field is wrong: its JSON path and what is wrong with it.
-struct BadField {
-    std::string path;
-    MessageId problem;
-    std::vector<MessagePart> more;  // the parts after the path
-};
-
-// Reads fields out of the parsed text, remembering the first one at fault.
-class Reader {
-  public:
-    const Json* Member(const Json& object, const std::string& path, const char* name) {
-        if (!object.is_object()) {
-            Note(path, MessageId::FieldNotObject);
-            return nullptr;
-        }
-        const auto at = object.find(name);
-        if (at == object.end()) {
-            Note(path + "/" + name, MessageId::FieldMissing);
-            return nullptr;
-        }
-        return &*at;
-    }
-    std::optional<double> Number(const Json& object, const std::string& path, const char* name) {
-        const Json* value = Member(object, path, name);
-        if (value == nullptr) return std::nullopt;
-        if (!value->is_number()) return Refuse(path + "/" + name, MessageId::FieldNotNumber);
-        return value->get<double>();
-    }
-    // A number the single-precision fields can hold.
-    std::optional<float> Single(const Json& object, const std::string& path, const char* name) {
-        const auto value = InRange(object, path, name, -kSingleMax, kSingleMax);
-        if (!value) return std::nullopt;
-        return static_cast<float>(*value);
-    }
-    // A number from `low` (or above it, when `aboveLow`) to `high`.
-    std::optional<double> InRange(const Json& object, const std::string& path, const char* name,
-                                  double low, double high, bool aboveLow = false) {
-        const auto value = Number(object, path, name);
-        if (!value) return std::nullopt;
-        if (!(aboveLow ? *value > low : *value >= low) || !(*value <= high)) {
-            return Refuse(
-                path + "/" + name, MessageId::FieldValueOutOfRange,
-                {MsgNumberBeyond(*value, *value > high ? high : low),
-                 MsgNested(Message(aboveLow ? MessageId::RangeAboveTo : MessageId::RangeFromTo,
-                                   {MsgNumber(low), MsgNumber(high)}))});
-        }
-        return value;
-    }
-    // A whole number from `low` to `high`.
-    std::optional<double> Whole(const Json& object, const std::string& path, const char* name,
-                                double low, double high) {
-        const auto value = InRange(object, path, name, low, high);
-        if (value && *value != std::floor(*value)) {
-            return Refuse(
-                path + "/" + name, MessageId::FieldValueOutOfRange,
-                {MsgNumber(*value),
-                 MsgNested(Message(MessageId::RangeWhole, {MsgNumber(low), MsgNumber(high)}))});
-        }
-        return value;
-    }
-    // A number or null (nothing).
-    std::optional<std::optional<double>> MaybeNumber(const Json& object, const std::string& path,
-                                                     const char* name) {
-        const Json* value = Member(object, path, name);
-        if (value == nullptr) return std::nullopt;
-        if (value->is_null()) return std::optional<double>();
-        if (!value->is_number()) return Refuse(path + "/" + name, MessageId::FieldNotNumberOrNull);
-        return std::optional<double>(value->get<double>());
-    }
-    // A number that older files may lack.
-    std::optional<double> NumberOr(const Json& object, const std::string& path, const char* name,
-                                   double absent) {
-        if (object.contains(name)) return Number(object, path, name);
-        return absent;
-    }
-    std::optional<bool> FlagOr(const Json& object, const std::string& path, const char* name,
-                               bool absent) {
-        if (object.contains(name)) return Flag(object, path, name);
-        return absent;
-    }
-    std::optional<bool> Flag(const Json& object, const std::string& path, const char* name) {
-        const Json* value = Member(object, path, name);
-        if (value == nullptr) return std::nullopt;
-        if (!value->is_boolean()) return Refuse(path + "/" + name, MessageId::FieldNotFlag);
-        return value->get<bool>();
-    }
-    // The index of the text among `names`.
-    template <size_t N>
-    std::optional<size_t> Choice(const Json& object, const std::string& path, const char* name,
-                                 const std::array<const char*, N>& names) {
-        const Json* value = Member(object, path, name);
-        if (value == nullptr) return std::nullopt;
-        if (value->is_string()) {
-            for (size_t i = 0; i < N; ++i) {
-                if (value->get<std::string>() == names[i]) return i;
-            }
-        }
-        std::string allowed;
-        for (const char* n : names)
-            allowed += (allowed.empty() ? "\"" : ", \"") + std::string(n) + "\"";
-        return Refuse(path + "/" + name, MessageId::FieldNotChoice, {MsgVerbatim(allowed)});
-    }
-
-    const std::optional<BadField>& Bad() const { return bad_; }
-    // Notes the field at fault, the first one only.
-    void Note(const std::string& path, MessageId problem, std::vector<MessagePart> more = {}) {
-        if (!bad_) bad_ = BadField{path.empty() ? "/" : path, problem, std::move(more)};
-    }
-    std::nullopt_t Refuse(const std::string& path, MessageId problem,
-                          std::vector<MessagePart> more = {}) {
-        Note(path, problem, std::move(more));
-        return std::nullopt;
-    }
-
-  private:
-    std::optional<BadField> bad_;
-};
 
 // A size of a catalogue kept as a bare volume, as files did before the
 // catalogue had columns: the default range's ratio for that volume, or for
@@ -253,23 +72,6 @@ bool ReadCatalogue(const Json& catalogue, sizing::AccumulatorType type, Reader& 
     }
     return true;
 }
-
-Json CatalogueJson(const std::vector<sizing::CatalogueSize>& sizes) {
-    Json out = Json::array();
-    for (const sizing::CatalogueSize& s : sizes) {
-        Json size = {{"V0", s.V0},
-                     {"rapporto_max", std::isinf(s.MaxRatio) ? Json(nullptr) : Json(s.MaxRatio)},
-                     {"PS", Optional(s.RatedPressure)},
-                     {"portata_max", Optional(s.MaxFlow)},
-                     {"tau", Optional(s.Tau)}};
-        // Only a size the maker rates for fatigue carries the rating.
-        if (s.RatedSwing) size["escursione_max"] = *s.RatedSwing;
-        if (s.RatedCycles) size["cicli_escursione"] = *s.RatedCycles;
-        out.push_back(size);
-    }
-    return out;
-}
-
 // A movement's load, efficiency, loss, typed required pressure and emergency
 // mark, in the ranges the windows accept; files from before loads lack them.
 bool ReadDuty(const Json& item, const std::string& path, Reader& r, Movement& m) {
@@ -312,15 +114,6 @@ bool ReadDuty(const Json& item, const std::string& path, Reader& r, Movement& m)
     }
     return true;
 }
-
-Json DutyJson(const MovementDuty& d) {
-    return {{"carico", d.Load},
-            {"rendimento", d.Efficiency},
-            {"perdita", d.Loss},
-            {"pressione_richiesta", Optional(d.Required)},
-            {"emergenza", d.Emergency}};
-}
-
 // The emergency stroke's start and the pressure held; files from before
 // them have neither.
 bool ReadPlan(const Json& req, const std::string& rp, Reader& r, DutyPlan& plan) {
@@ -339,17 +132,6 @@ bool ReadPlan(const Json& req, const std::string& rp, Reader& r, DutyPlan& plan)
     plan.Hold = HoldDuty{GaugeBar(*pressure), *time, Dm3PerMin(*leakage), *cooling, *fromPm};
     return true;
 }
-
-Json PlanHold(const DutyPlan& plan) {
-    if (!plan.Hold) return nullptr;
-    const HoldDuty& h = *plan.Hold;
-    return {{"pressione", h.Pressure.value()},
-            {"tempo", h.Time},
-            {"trafilamento", h.Leakage.value()},
-            {"raffreddamento", h.Cooling},
-            {"da_Pm", h.FromPm}};
-}
-
 // Everything the file holds, read before any of it is used.
 struct ScratchProject {
     CircuitData data;
@@ -587,133 +369,6 @@ std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
     }
     return p;
 }
-
-// Where the nesting of lists and objects, counted outside strings, first
-// passes kMaxDepth, found before the parser builds anything.
-std::optional<size_t> TooDeepAt(const std::string& text) {
-    int depth = 0;
-    bool inString = false, escaped = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (inString) {
-            if (escaped) {
-                escaped = false;
-            } else if (c == '\\') {
-                escaped = true;
-            } else if (c == '"') {
-                inString = false;
-            }
-        } else if (c == '"') {
-            inString = true;
-        } else if (c == '[' || c == '{') {
-            if (++depth > kMaxDepth) return i + 1;
-        } else if (c == ']' || c == '}') {
-            --depth;
-        }
-    }
-    return std::nullopt;
-}
-
-// The line of a place in the text, and the character within that line,
-// both from 1; `at` counts bytes from 1, a character is one UTF-8 sequence.
-std::pair<long long, long long> LineAndCharacter(const std::string& text, size_t at) {
-    long long line = 1, character = 0;
-    for (size_t i = 0; i < std::min(at, text.size()); ++i) {
-        if (text[i] == '\n') {
-            ++line;
-            character = 0;
-        } else if ((static_cast<unsigned char>(text[i]) & 0xc0) != 0x80) {
-            ++character;
-        }
-    }
-    return {line, character};
-}
-
-// The first thing that makes a text no JSON a project can come from, found
-// by a pass that builds nothing: a syntax error or a number beyond a double
-// (whose own exception says no place), with its line; or a key given twice
-// in one object, which the parser would take the last of without a word.
-class JsonFaults : public Json::json_sax_t {
-  public:
-    explicit JsonFaults(const std::string& text) : text_(text) {}
-    const std::optional<Message>& Fault() const { return fault_; }
-
-    bool null() override { return Value(); }
-    bool boolean(bool) override { return Value(); }
-    bool number_integer(Json::number_integer_t) override { return Value(); }
-    bool number_unsigned(Json::number_unsigned_t) override { return Value(); }
-    bool number_float(Json::number_float_t, const std::string&) override { return Value(); }
-    bool string(std::string&) override { return Value(); }
-    bool binary(Json::binary_t&) override { return Value(); }
-    bool start_object(std::size_t) override {
-        Value();
-        open_.push_back({true, {}, {}});
-        return true;
-    }
-    bool key(std::string& name) override {
-        Open& object = open_.back();
-        object.name = name;
-        if (object.keys.insert(name).second) return true;
-        return Fail(Message(MessageId::FieldTwice, {MsgVerbatim(Path())}));
-    }
-    bool end_object() override { return Close(); }
-    bool start_array(std::size_t) override {
-        Value();
-        open_.push_back({false, {}, {}});
-        return true;
-    }
-    bool end_array() override { return Close(); }
-    bool parse_error(std::size_t at, const std::string& token, const Json::exception& e) override {
-        const auto [line, character] = LineAndCharacter(text_, at);
-        // 406: a number that no double holds, its first digits enough to find it.
-        const std::string number = token.size() > 24 ? token.substr(0, 20) + "…" : token;
-        return Fail(
-            e.id == 406
-                ? Message(MessageId::JsonNumberTooLarge, {MsgInteger(line), MsgVerbatim(number)})
-                : Message(MessageId::JsonInvalidAt, {MsgInteger(line), MsgInteger(character)}));
-    }
-
-  private:
-    // An object and its keys so far, or a list and how many values it has.
-    struct Open {
-        bool object;
-        std::string name;
-        std::set<std::string> keys;
-        size_t values = 0;
-    };
-    bool Value() {
-        if (!open_.empty() && !open_.back().object) ++open_.back().values;
-        return true;
-    }
-    bool Close() {
-        open_.pop_back();
-        return true;
-    }
-    // The fault named: the pass stops at the first.
-    bool Fail(Message fault) {
-        fault_ = std::move(fault);
-        return false;
-    }
-    // The place of the key being read, as the field messages name it: the
-    // movements counted from 1, other lists from 0.
-    std::string Path() const {
-        std::string path;
-        for (size_t i = 0; i < open_.size(); ++i) {
-            if (open_[i].object) {
-                path += "/" + open_[i].name;
-            } else {
-                const bool fromOne = i > 0 && open_[i - 1].name == "movimenti";
-                path += "/" + std::to_string(open_[i].values - (fromOne ? 0 : 1));
-            }
-        }
-        return path;
-    }
-
-    const std::string& text_;
-    std::vector<Open> open_;
-    std::optional<Message> fault_;
-};
-
 Message Invalid(const std::string& fileName, Message detail) {
     return Message(MessageId::ProjectInvalid,
                    {MsgVerbatim(fileName), MsgNested(std::move(detail))});
@@ -721,87 +376,9 @@ Message Invalid(const std::string& fileName, Message detail) {
 
 }  // namespace
 
-std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizing) {
-    Json root;
-    root["formato"] = kFormat;
-    root["versione"] = kProjectVersion;
-    Json data = Json::object();
-    for (const DataField& f : kDataFields) data[f.name] = Written(state.Data.*f.member);
-    root["dati_iniziali"] = data;
-    Json movements = Json::array();
-    for (int k = 1; k <= state.MovementCount; ++k) {
-        const Movement& m = state.Movements[k];
-        Json item;
-        item["tipo"] = m.Kind;
-        for (const MovementField& f : kMovementFields) item[f.name] = Written(m.*f.member);
-        item["Qm"] = m.Qm;
-        item.update(DutyJson(m.Duty));
-        movements.push_back(item);
-    }
-    root["movimenti"] = movements;
-    const GasSettings& g = state.Gas;
-    root["gas"] = {{"legge", kLaws[static_cast<size_t>(g.Law)]},
-                   {"esponente", g.Exponent},
-                   {"tau", std::isinf(g.Tau) ? Json(nullptr) : Json(g.Tau)},
-                   {"temperatura_carica", g.ChargeTemp},
-                   {"temperatura_minima", Optional(g.MinTemp)},
-                   {"temperatura_massima", Optional(g.MaxTemp)},
-                   {"carica", kStarts[static_cast<size_t>(g.Start)]}};
-    root["impianto"] = {{"accumulatori_in_parallelo", g.Vessels.Count},
-                        {"bombole_dm3", g.Vessels.BottleVolume},
-                        {"rendimento_volumetrico", g.Vessels.VolumetricEfficiency},
-                        {"p1_applicata", Optional(state.ChartMinPressure)}};
-    const sizing::Requirements& q = sizing.Requirements;
-    root["dimensionamento"] = {{"p1", q.MinPressure.value()},
-                               {"tipo", kTypes[static_cast<size_t>(q.Type)]},
-                               {"catalogo", CatalogueJson(q.Catalogue)},
-                               {"PS", Optional(q.RatedPressure)},
-                               {"valvola_di_massima", Optional(q.ReliefSetting)},
-                               {"scegli_precarica", q.ChoosePrecharge},
-                               {"dimensiona_pompa", q.SizePump},
-                               {"tolleranza_precarica", q.PrechargeTolerance},
-                               {"ore_di_lavoro", q.WorkingHours},
-                               {"ciclo_singolo", q.SingleCycle},
-                               {"rendimento_pompa", q.PumpEfficiency},
-                               {"ore_in_un_anno", q.HoursPerYear},
-                               {"bombole", q.BottleSizes},
-                               {"composizioni", q.Arrangements},
-                               {"emergenza_da_pieno", q.Duties.EmergencyFromFull},
-                               {"mantenimento", PlanHold(q.Duties)}};
-    if (sizing.Recommendation) {
-        const sizing::Design& d = *sizing.Recommendation;
-        root["raccomandazione"] = {{"V0", d.V0},           {"P0", d.P0},
-                                   {"Qp", d.Qp},           {"accumulatori", d.Count},
-                                   {"bombole", d.Bottles}, {"volume_bombola", d.BottleSize}};
-    } else {
-        root["raccomandazione"] = nullptr;
-    }
-    // Infinities and NaNs cannot be written in JSON: they become null, which
-    // loading refuses, so no such design is kept without notice.
-    // Every key and value is ASCII: escaping non-ASCII text changes nothing.
-    return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
-}
-
-Status SaveProjectFile(const CircuitState& state, const ProjectSizing& sizing,
-                       const std::string& path) {
-    try {
-        return WriteFileAtomically(path, ProjectFileText(state, sizing));
-    } catch (...) {
-        return SaveFailedMessage(path);
-    }
-}
-
 Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::string& text,
                        const std::string& fileName) {
-    if (const auto at = TooDeepAt(text)) {
-        const auto [line, character] = LineAndCharacter(text, *at);
-        return Invalid(fileName,
-                       Message(MessageId::JsonTooDeep,
-                               {MsgInteger(kMaxDepth), MsgInteger(line), MsgInteger(character)}));
-    }
-    JsonFaults faults(text);
-    Json::sax_parse(text, &faults);
-    if (faults.Fault()) return Invalid(fileName, *faults.Fault());
+    if (auto fault = JsonFault(text)) return Invalid(fileName, *fault);
     const Json root = Json::parse(text, nullptr, false);
     Reader reader;
     std::optional<ScratchProject> p = Parse(root, reader);

@@ -1,0 +1,134 @@
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "documents/AtomicFile.h"
+#include "documents/ProjectFile.h"
+#include "documents/ProjectJson.h"
+#include "engine/Duties.h"
+
+namespace volvenza {
+using namespace project_file;
+namespace {
+
+// A single as the shortest decimal that reads back as it: the value typed
+// (4.7), not the single's exact binary value (4.699999809265137). Near the
+// largest single that decimal lies past the range a field takes, and the
+// exact value is written.
+double Written(float value) {
+    const double typed = Typed(value);
+    const bool readsBack = static_cast<float>(typed) == value && std::fabs(typed) <= kSingleMax;
+    return readsBack ? typed : static_cast<double>(value);
+}
+
+Json Optional(const std::optional<double>& value) {
+    return value ? Json(*value) : Json(nullptr);
+}
+
+Json CatalogueJson(const std::vector<sizing::CatalogueSize>& sizes) {
+    Json out = Json::array();
+    for (const sizing::CatalogueSize& s : sizes) {
+        Json size = {{"V0", s.V0},
+                     {"rapporto_max", std::isinf(s.MaxRatio) ? Json(nullptr) : Json(s.MaxRatio)},
+                     {"PS", Optional(s.RatedPressure)},
+                     {"portata_max", Optional(s.MaxFlow)},
+                     {"tau", Optional(s.Tau)}};
+        // Only a size the maker rates for fatigue carries the rating.
+        if (s.RatedSwing) size["escursione_max"] = *s.RatedSwing;
+        if (s.RatedCycles) size["cicli_escursione"] = *s.RatedCycles;
+        out.push_back(size);
+    }
+    return out;
+}
+
+Json DutyJson(const MovementDuty& d) {
+    return {{"carico", d.Load},
+            {"rendimento", d.Efficiency},
+            {"perdita", d.Loss},
+            {"pressione_richiesta", Optional(d.Required)},
+            {"emergenza", d.Emergency}};
+}
+
+Json PlanHold(const DutyPlan& plan) {
+    if (!plan.Hold) return nullptr;
+    const HoldDuty& h = *plan.Hold;
+    return {{"pressione", h.Pressure.value()},
+            {"tempo", h.Time},
+            {"trafilamento", h.Leakage.value()},
+            {"raffreddamento", h.Cooling},
+            {"da_Pm", h.FromPm}};
+}
+
+}  // namespace
+
+std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizing) {
+    Json root;
+    root["formato"] = kFormat;
+    root["versione"] = kProjectVersion;
+    Json data = Json::object();
+    for (const DataField& f : kDataFields) data[f.name] = Written(state.Data.*f.member);
+    root["dati_iniziali"] = data;
+    Json movements = Json::array();
+    for (int k = 1; k <= state.MovementCount; ++k) {
+        const Movement& m = state.Movements[k];
+        Json item;
+        item["tipo"] = m.Kind;
+        for (const MovementField& f : kMovementFields) item[f.name] = Written(m.*f.member);
+        item["Qm"] = m.Qm;
+        item.update(DutyJson(m.Duty));
+        movements.push_back(item);
+    }
+    root["movimenti"] = movements;
+    const GasSettings& g = state.Gas;
+    root["gas"] = {{"legge", kLaws[static_cast<size_t>(g.Law)]},
+                   {"esponente", g.Exponent},
+                   {"tau", std::isinf(g.Tau) ? Json(nullptr) : Json(g.Tau)},
+                   {"temperatura_carica", g.ChargeTemp},
+                   {"temperatura_minima", Optional(g.MinTemp)},
+                   {"temperatura_massima", Optional(g.MaxTemp)},
+                   {"carica", kStarts[static_cast<size_t>(g.Start)]}};
+    root["impianto"] = {{"accumulatori_in_parallelo", g.Vessels.Count},
+                        {"bombole_dm3", g.Vessels.BottleVolume},
+                        {"rendimento_volumetrico", g.Vessels.VolumetricEfficiency},
+                        {"p1_applicata", Optional(state.ChartMinPressure)}};
+    const sizing::Requirements& q = sizing.Requirements;
+    root["dimensionamento"] = {{"p1", q.MinPressure.value()},
+                               {"tipo", kTypes[static_cast<size_t>(q.Type)]},
+                               {"catalogo", CatalogueJson(q.Catalogue)},
+                               {"PS", Optional(q.RatedPressure)},
+                               {"valvola_di_massima", Optional(q.ReliefSetting)},
+                               {"scegli_precarica", q.ChoosePrecharge},
+                               {"dimensiona_pompa", q.SizePump},
+                               {"tolleranza_precarica", q.PrechargeTolerance},
+                               {"ore_di_lavoro", q.WorkingHours},
+                               {"ciclo_singolo", q.SingleCycle},
+                               {"rendimento_pompa", q.PumpEfficiency},
+                               {"ore_in_un_anno", q.HoursPerYear},
+                               {"bombole", q.BottleSizes},
+                               {"composizioni", q.Arrangements},
+                               {"emergenza_da_pieno", q.Duties.EmergencyFromFull},
+                               {"mantenimento", PlanHold(q.Duties)}};
+    if (sizing.Recommendation) {
+        const sizing::Design& d = *sizing.Recommendation;
+        root["raccomandazione"] = {{"V0", d.V0},           {"P0", d.P0},
+                                   {"Qp", d.Qp},           {"accumulatori", d.Count},
+                                   {"bombole", d.Bottles}, {"volume_bombola", d.BottleSize}};
+    } else {
+        root["raccomandazione"] = nullptr;
+    }
+    // Infinities and NaNs cannot be written in JSON: they become null, which
+    // loading refuses, so no such design is kept without notice.
+    // Every key and value is ASCII: escaping non-ASCII text changes nothing.
+    return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+Status SaveProjectFile(const CircuitState& state, const ProjectSizing& sizing,
+                       const std::string& path) {
+    try {
+        return WriteFileAtomically(path, ProjectFileText(state, sizing));
+    } catch (...) {
+        return SaveFailedMessage(path);
+    }
+}
+
+}  // namespace volvenza
