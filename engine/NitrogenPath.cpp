@@ -7,6 +7,125 @@
 
 namespace volvenza::path {
 
+namespace {
+
+// An accepted step seen from within: its states by the fraction of it
+// taken, and the volume at a time.
+template <class StateIn, class VolumeOf>
+struct Inside {
+    double t, h, rate, resolution;
+    StateIn stateIn;
+    VolumeOf volumeAt;
+};
+
+}  // namespace
+
+template <class VolumeOf>
+double NitrogenPath::StepSize(double h, double t, double from, double to, double rate,
+                              const gas::NitrogenState& st0, const Watch& watch,
+                              VolumeOf volumeAt) const {
+    // Steps that move the volume by a fifth at most keep the work's and the
+    // pressure-time's quadrature as close as the entropy's.
+    h = std::min(h, rate == 0 ? to - from : 0.2 * volumeAt(t) / std::abs(rate));
+    if (watch.active) {
+        // Not much past where the pressure, going as it goes now, would
+        // reach the level: beyond it the step would only be thrown away.
+        const double rise = PressureRate(st0, volumeAt(t), rate);
+        const double gap = (watch.level + kAtmosphere) * 1e5 - st0.p;
+        if (gap * rise > 0) h = std::min(h, 1.5 * gap / rise);
+    }
+    // A last sliver is taken with the step before it.
+    if (to - t < 1.1 * h) h = to - t;
+    return h;
+}
+
+template <class In>
+double NitrogenPath::TurnWithin(const In& in, const gas::NitrogenState& st0,
+                                const gas::NitrogenState& st1, gas::NitrogenState& atTurn) const {
+    const double dp0 = PressureRate(st0, in.volumeAt(in.t), in.rate);
+    const double dp1 = PressureRate(st1, in.volumeAt(in.t + in.h), in.rate);
+    if (!((dp0 < 0 && dp1 > 0) || (dp0 > 0 && dp1 < 0))) return -1;
+    const double sign = dp0 < 0 ? 1 : -1;  // the rate rising through zero
+    const double turn = Root(
+        [&](double theta) {
+            return sign *
+                   PressureRate(in.stateIn(theta), in.volumeAt(in.t + theta * in.h), in.rate);
+        },
+        0, sign * dp0, 1, sign * dp1, in.resolution);
+    atTurn = in.stateIn(turn);
+    return turn;
+}
+
+template <class In>
+std::optional<double> NitrogenPath::LevelWithin(const In& in, const Watch& watch,
+                                                const gas::NitrogenState& st0,
+                                                const gas::NitrogenState& st1, double turn,
+                                                const gas::NitrogenState& atTurn) const {
+    const double h = in.h, resolution = in.resolution;
+    // The level lies in the first monotone piece whose end is past it.
+    const double sign = watch.falling ? -1 : 1;  // rising through zero at the level
+    double startTheta = 0;
+    double startValue = sign * (st0.Gauge() - watch.level);
+    for (int piece = 0; piece < 2; ++piece) {
+        const bool first = piece == 0;
+        if (first && turn < 0) continue;
+        const double endTheta = first ? turn : 1;
+        const double endValue = sign * ((first ? atTurn : st1).Gauge() - watch.level);
+        if (endValue >= 0) {
+            // Newton on the pressure and its rate, kept in the bracket.
+            double lo = startTheta, hi = endTheta;
+            double theta = lo + (hi - lo) * startValue / (startValue - endValue);
+            for (int i = 0; i < 60; ++i) {
+                const gas::NitrogenState st = in.stateIn(theta);
+                const double f = sign * (st.Gauge() - watch.level);
+                const double df =
+                    sign * PressureRate(st, in.volumeAt(in.t + theta * h), in.rate) * h / 1e5;
+                (f < 0 ? lo : hi) = theta;
+                double next = theta - f / df;
+                if (!(next > lo && next < hi)) next = (lo + hi) / 2;
+                const bool close = std::abs(next - theta) <= resolution;
+                theta = next;
+                if (close || hi - lo <= resolution) break;
+            }
+            return std::clamp(theta, startTheta, endTheta);
+        }
+        startTheta = endTheta;
+        startValue = endValue;
+    }
+    return std::nullopt;
+}
+
+template <class In>
+double NitrogenPath::GasEndWithin(const In& in, double stop) const {
+    double lo = 0, hi = stop;
+    for (int i = 0; i < 80 && hi - lo > in.resolution; ++i) {
+        const double mid = (lo + hi) / 2;
+        (in.stateIn(mid).domain == gas::GasDomain::Gas ? lo : hi) = mid;
+    }
+    return lo;
+}
+
+// Where, within the step, the pressure reaches the level or the gas leaves
+// its domain: the step ends at the first of them, or whole (1).
+template <class In>
+double NitrogenPath::StopWithin(const In& in, const Watch& watch, const gas::NitrogenState& st0,
+                                const gas::NitrogenState& st1, double turn,
+                                const gas::NitrogenState& atTurn, Reached& r) const {
+    double stop = 1;
+    if (watch.active) {
+        if (const auto level = LevelWithin(in, watch, st0, st1, turn, atTurn)) {
+            stop = *level;
+            r = Reached{in.t + stop * in.h, true, false, gas::GasDomain::Gas};
+        }
+    }
+    const gas::GasDomain beyond = stop == 1 ? st1.domain : in.stateIn(stop).domain;
+    if (beyond != gas::GasDomain::Gas) {
+        stop = GasEndWithin(in, stop);
+        r = Reached{in.t + stop * in.h, false, true, beyond};
+    }
+    return stop;
+}
+
 Reached NitrogenPath::Exchange(GasPoint& point, double from, double to, double rate,
                                const Watch& watch, PathLog& log) {
     const GasPoint start = point;
@@ -29,24 +148,10 @@ Reached NitrogenPath::Exchange(GasPoint& point, double from, double to, double r
     if (watch.Reached(st0.Gauge())) return Reached{from, true, false, gas::GasDomain::Gas};
     Carried k0 = Rates(st0, rate);
     double t = from;
-    // Steps that move the volume by a fifth at most keep the work's and the
-    // pressure-time's quadrature as close as the entropy's.
-    const auto volumeStep = [&](double at) {
-        return rate == 0 ? to - from : 0.2 * volumeAt(at) / std::abs(rate);
-    };
     double h = std::min(step_, to - from);
     Reached r{to, false, false, gas::GasDomain::Gas};
     while (t < to) {
-        h = std::min(h, volumeStep(t));
-        if (watch.active) {
-            // Not much past where the pressure, going as it goes now, would
-            // reach the level: beyond it the step would only be thrown away.
-            const double rise = PressureRate(st0, volumeAt(t), rate);
-            const double gap = (watch.level + kAtmosphere) * 1e5 - st0.p;
-            if (gap * rise > 0) h = std::min(h, 1.5 * gap / rise);
-        }
-        // A last sliver is taken with the step before it.
-        if (to - t < 1.1 * h) h = to - t;
+        h = StepSize(h, t, from, to, rate, st0, watch, volumeAt);
         const Step step = Try(t, h, y, k0, rate, stateAt);
         const double error = std::abs(step.Error()) / tolerance_;
         if (error > 1) {
@@ -56,66 +161,11 @@ Reached NitrogenPath::Exchange(GasPoint& point, double from, double to, double r
         const gas::NitrogenState st1 = step.end;
         const double t1 = t + h, resolution = 1e-10 / h;
         const auto stateIn = [&](double theta) { return stateAt(t + theta * h, step.At(theta).s); };
-        // Where, within the step, the pressure turns, reaches the level or
-        // the gas leaves its domain: the step ends at the first of them.
-        double stop = 1;
-        const double dp0 = PressureRate(st0, volumeAt(t), rate);
-        const double dp1 = PressureRate(st1, volumeAt(t1), rate);
-        double turn = -1;
+        const Inside<decltype(stateIn), decltype(volumeAt)> in{t,          h,       rate,
+                                                               resolution, stateIn, volumeAt};
         gas::NitrogenState atTurn;
-        if ((dp0 < 0 && dp1 > 0) || (dp0 > 0 && dp1 < 0)) {
-            const double sign = dp0 < 0 ? 1 : -1;  // the rate rising through zero
-            turn = Root(
-                [&](double theta) {
-                    return sign * PressureRate(stateIn(theta), volumeAt(t + theta * h), rate);
-                },
-                0, sign * dp0, 1, sign * dp1, resolution);
-            atTurn = stateIn(turn);
-        }
-        if (watch.active) {
-            // The level lies in the first monotone piece whose end is past it.
-            const double sign = watch.falling ? -1 : 1;  // rising through zero at the level
-            double startTheta = 0;
-            double startValue = sign * (st0.Gauge() - watch.level);
-            for (int piece = 0; piece < 2; ++piece) {
-                const bool first = piece == 0;
-                if (first && turn < 0) continue;
-                const double endTheta = first ? turn : 1;
-                const double endValue = sign * ((first ? atTurn : st1).Gauge() - watch.level);
-                if (endValue >= 0) {
-                    // Newton on the pressure and its rate, kept in the bracket.
-                    double lo = startTheta, hi = endTheta;
-                    double theta = lo + (hi - lo) * startValue / (startValue - endValue);
-                    for (int i = 0; i < 60; ++i) {
-                        const gas::NitrogenState st = stateIn(theta);
-                        const double f = sign * (st.Gauge() - watch.level);
-                        const double df =
-                            sign * PressureRate(st, volumeAt(t + theta * h), rate) * h / 1e5;
-                        (f < 0 ? lo : hi) = theta;
-                        double next = theta - f / df;
-                        if (!(next > lo && next < hi)) next = (lo + hi) / 2;
-                        const bool close = std::abs(next - theta) <= resolution;
-                        theta = next;
-                        if (close || hi - lo <= resolution) break;
-                    }
-                    stop = std::clamp(theta, startTheta, endTheta);
-                    r = Reached{t + stop * h, true, false, gas::GasDomain::Gas};
-                    break;
-                }
-                startTheta = endTheta;
-                startValue = endValue;
-            }
-        }
-        const gas::GasDomain beyond = stop == 1 ? st1.domain : stateIn(stop).domain;
-        if (beyond != gas::GasDomain::Gas) {
-            double lo = 0, hi = stop;
-            for (int i = 0; i < 80 && hi - lo > resolution; ++i) {
-                const double mid = (lo + hi) / 2;
-                (stateIn(mid).domain == gas::GasDomain::Gas ? lo : hi) = mid;
-            }
-            stop = lo;
-            r = Reached{t + lo * h, false, true, beyond};
-        }
+        const double turn = TurnWithin(in, st0, st1, atTurn);
+        const double stop = StopWithin(in, watch, st0, st1, turn, atTurn, r);
         if (turn > 0 && turn < stop) log.Note(t + turn * h, Point(atTurn));
         const double until = t + stop * h;
         TakeSamples(log, until, [&](double ts) {

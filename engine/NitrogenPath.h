@@ -189,6 +189,27 @@ class NitrogenPath final : public GasPath {
         return error == 0 ? 4 : std::clamp(0.9 * std::cbrt(1 / error), 0.2, 4.0);
     }
 
+    // The parts of a step of the exchanging stretch: the step to try from t,
+    // and, within a step taken (`In`: its states and volumes), where the
+    // pressure turns (-1: nowhere, its state left in atTurn), where it
+    // reaches the watched level, the last fraction of it the gas holds, and
+    // where of these it ends (noting what it reached in r).
+    template <class VolumeOf>
+    double StepSize(double h, double t, double from, double to, double rate,
+                    const gas::NitrogenState& st0, const Watch& watch, VolumeOf volumeAt) const;
+    template <class In>
+    double TurnWithin(const In& in, const gas::NitrogenState& st0, const gas::NitrogenState& st1,
+                      gas::NitrogenState& atTurn) const;
+    template <class In>
+    std::optional<double> LevelWithin(const In& in, const Watch& watch,
+                                      const gas::NitrogenState& st0, const gas::NitrogenState& st1,
+                                      double turn, const gas::NitrogenState& atTurn) const;
+    template <class In>
+    double GasEndWithin(const In& in, double stop) const;
+    template <class In>
+    double StopWithin(const In& in, const Watch& watch, const gas::NitrogenState& st0,
+                      const gas::NitrogenState& st1, double turn, const gas::NitrogenState& atTurn,
+                      Reached& r) const;
     Reached Exchange(GasPoint& point, double from, double to, double rate, const Watch& watch,
                      PathLog& log);
     Reached ExchangeHeld(GasPoint& point, double from, double to, PathLog& log);
