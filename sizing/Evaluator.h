@@ -33,7 +33,9 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <future>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -237,6 +239,19 @@ class Evaluator {
     std::vector<Result<TemperatureOutcome>> RunAll(const Design& design, size_t size);
     // The verdict of the quick runs, which stop once one temperature fails.
     Result<bool> Verdict(const ExactData& data, const GasSettings& gas, size_t size, int count);
+    // The temperatures' order for a verdict: the one that failed last first.
+    std::vector<size_t> SuspectFirst() const;
+    // Starts the first run of the design the search expects next beside
+    // this verdict's, on `besidePath`, unless it is known or the runs go
+    // one at a time; nothing to wait for then.
+    std::future<void> StartExpected(const RunKey& key, size_t first,
+                                    const std::atomic<bool>& failed,
+                                    std::unique_ptr<GasPath>& besidePath);
+    // The verdict of the quick runs `done`, keeping them, or that the
+    // design failed with some unrun.
+    Result<bool> Keep(const ExactData& data, const GasSettings& gas, const RunKey& key, size_t size,
+                      int count, std::vector<std::optional<TemperatureOutcome>>& done,
+                      const std::atomic<bool>& failed);
     // Whether rules 1, 5, 6 and 7 hold: those of the cycles' runs.
     static bool RunsPass(const std::array<bool, kRuleCount>& rules);
     // Clears the rules the run at one temperature breaks (1, 5 and 6); the

@@ -123,6 +123,60 @@ bool Evaluator::SideBySide() const {
            demand_.Flows.size() * temps_.size() >= kParallelStretches;
 }
 
+std::vector<size_t> Evaluator::SuspectFirst() const {
+    std::vector<size_t> order{suspect_};
+    for (size_t i = 0; i < temps_.size(); ++i) {
+        if (i != suspect_) order.push_back(i);
+    }
+    return order;
+}
+
+std::future<void> Evaluator::StartExpected(const RunKey& key, size_t first,
+                                           const std::atomic<bool>& failed,
+                                           std::unique_ptr<GasPath>& besidePath) {
+    // The search may say which design it asks next if this one fails: its
+    // first temperature runs beside this one's, in place of this one's second.
+    const std::optional<std::pair<Design, size_t>> expected = std::exchange(expected_, {});
+    std::future<void> beside;
+    if (expected && !failed.load() && SideBySide() && !alone_) {
+        const ExactData nextData = DataFor(expected->first);
+        const GasSettings nextGas = GasFor(expected->second, expected->first);
+        const RunKey nextKey = KeyOf(nextData, nextGas, true);
+        const bool known = runs_.contains(KeyOf(nextData, nextGas, false)) ||
+                           runs_.contains(nextKey) || ahead_.contains(nextKey) || nextKey == key;
+        auto path = MakeGasPath(nextData, nextGas, temps_[first]);
+        if (!known && path) {
+            besidePath = std::move(*path);
+            beside = Beside([this, nextData, nextKey, first, &besidePath] {
+                auto o = Follow(nextData, *besidePath, first, true, nullptr);
+                // Only this thread writes it until the future is waited for.
+                ahead_[nextKey].emplace_back(first, std::move(*o));
+            });
+        }
+    }
+    return beside;
+}
+
+Result<bool> Evaluator::Keep(const ExactData& data, const GasSettings& gas, const RunKey& key,
+                             size_t size, int count,
+                             std::vector<std::optional<TemperatureOutcome>>& done,
+                             const std::atomic<bool>& failed) {
+    const bool all =
+        std::all_of(done.begin(), done.end(), [](const auto& o) { return o.has_value(); });
+    if (!all) {
+        if (failing_.size() < kRunsKept) failing_.insert({key, size, count});
+        return false;
+    }
+    std::vector<Result<TemperatureOutcome>> runs;
+    for (auto& o : done) runs.push_back(std::move(*o));
+    // A quick run that never fell below p1 never stopped: it is the whole run.
+    const bool whole = std::all_of(runs.begin(), runs.end(), [&](const auto& o) {
+        return GaugeBar(o->LowestPressure) >= req_.MinPressure;
+    });
+    if (runs_.size() < kRunsKept) runs_.emplace(KeyOf(data, gas, !whole), runs);
+    return !failed.load();
+}
+
 Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, size_t size,
                                 int count) {
     using R = Result<bool>;
@@ -137,10 +191,7 @@ Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, s
     }
     // The temperature that failed last goes first; once one fails, the
     // others are abandoned where they are and not started.
-    std::vector<size_t> order{suspect_};
-    for (size_t i = 0; i < n; ++i) {
-        if (i != suspect_) order.push_back(i);
-    }
+    const std::vector<size_t> order = SuspectFirst();
     const RunKey key = KeyOf(data, gas, true);
     std::vector<std::optional<TemperatureOutcome>> done(n);
     std::vector<char> fails(n, 0);
@@ -170,28 +221,8 @@ Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, s
             judge(i);
         }
     };
-    // The search may say which design it asks next if this one fails: its
-    // first temperature runs beside this one's, in place of this one's second.
-    const std::optional<std::pair<Design, size_t>> expected = std::exchange(expected_, {});
-    std::future<void> beside;
     std::unique_ptr<GasPath> besidePath;
-    if (expected && !failed.load() && SideBySide() && !alone_) {
-        const ExactData nextData = DataFor(expected->first);
-        const GasSettings nextGas = GasFor(expected->second, expected->first);
-        const RunKey nextKey = KeyOf(nextData, nextGas, true);
-        const size_t first = order.front();
-        const bool known = runs_.contains(KeyOf(nextData, nextGas, false)) ||
-                           runs_.contains(nextKey) || ahead_.contains(nextKey) || nextKey == key;
-        auto path = MakeGasPath(nextData, nextGas, temps_[first]);
-        if (!known && path) {
-            besidePath = std::move(*path);
-            beside = Beside([this, nextData, nextKey, first, &besidePath] {
-                auto o = Follow(nextData, *besidePath, first, true, nullptr);
-                // Only this thread writes it until the future is waited for.
-                ahead_[nextKey].emplace_back(first, std::move(*o));
-            });
-        }
-    }
+    std::future<void> beside = StartExpected(key, order.front(), failed, besidePath);
     if (beside.valid()) {
         work();
         beside.get();
@@ -209,20 +240,7 @@ Result<bool> Evaluator::Verdict(const ExactData& data, const GasSettings& gas, s
             break;
         }
     }
-    const bool all =
-        std::all_of(done.begin(), done.end(), [](const auto& o) { return o.has_value(); });
-    if (!all) {
-        if (failing_.size() < kRunsKept) failing_.insert({key, size, count});
-        return false;
-    }
-    std::vector<Result<TemperatureOutcome>> runs;
-    for (auto& o : done) runs.push_back(std::move(*o));
-    // A quick run that never fell below p1 never stopped: it is the whole run.
-    const bool whole = std::all_of(runs.begin(), runs.end(), [&](const auto& o) {
-        return GaugeBar(o->LowestPressure) >= req_.MinPressure;
-    });
-    if (runs_.size() < kRunsKept) runs_.emplace(KeyOf(data, gas, !whole), runs);
-    return !failed.load();
+    return Keep(data, gas, key, size, count, done, failed);
 }
 
 void Evaluator::Expect(const Design& design, size_t size) {
