@@ -31,10 +31,74 @@ std::nullopt_t Bad(const std::string& option, const std::optional<std::string>& 
     return std::nullopt;
 }
 
+// False, after saying on stderr which option was wrong and why.
+bool Refused(const std::string& option, const std::optional<std::string>& value) {
+    Bad(option, value);
+    return false;
+}
+
 bool IsInfinity(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text == "inf" || text == "infinity";
+}
+
+// The gas option `a` with its values `v` into `settings`; false, after saying
+// why, when a value is wrong.
+bool SetGasOption(const std::string& a, const std::vector<std::string>& v, GasSettings& settings) {
+    const std::string& first = v[0];
+    if (a == "--gas") {
+        if (first == "classic") {
+            settings.Law = GasLawKind::Classic;
+        } else if (first == "ideal") {
+            settings.Law = GasLawKind::Ideal;
+        } else if (first == "nitrogen") {
+            settings.Law = GasLawKind::Nitrogen;
+        } else {
+            return Refused(a, first);
+        }
+    } else if (a == "--start") {
+        if (first == "slow" || first == "fast") {
+            settings.Start = first == "fast" ? gas::ChargeStart::Fast : gas::ChargeStart::Slow;
+        } else {
+            return Refused(a, first);
+        }
+    } else if (a == "--n" || a == "--charge-temp") {
+        const auto x = Number(first);
+        if (!x) return Refused(a, first);
+        (a == "--n" ? settings.Exponent : settings.ChargeTemp) = *x;
+    } else if (a == "--tau") {
+        if (IsInfinity(first)) {
+            settings.Tau = std::numeric_limits<double>::infinity();
+        } else if (const auto x = Number(first)) {
+            settings.Tau = *x;
+        } else {
+            return Refused(a, first);
+        }
+    } else {
+        const auto low = Number(first);
+        const auto high = Number(v[1]);
+        if (!low) return Refused(a, first);
+        if (!high) return Refused(a, v[1]);
+        settings.MinTemp = *low;
+        settings.MaxTemp = *high;
+    }
+    return true;
+}
+
+// --parallel, --bottle-volume or --volumetric-efficiency into `vessels`;
+// false, after saying why, when the value is wrong.
+bool SetVesselOption(const std::string& a, const std::string& value, Arrangement& vessels) {
+    const auto x = Number(value);
+    if (!x) return Refused(a, value);
+    if (a == "--parallel") {
+        if (*x != std::floor(*x) || !(*x >= 1 && *x <= kMaxParallel)) return Refused(a, value);
+        vessels.Count = static_cast<int>(*x);
+    } else {
+        (a == "--bottle-volume" ? vessels.BottleVolume : vessels.VolumetricEfficiency) = *x;
+        if (!CheckArrangement(vessels)) return Refused(a, value);
+    }
+    return true;
 }
 
 }  // namespace
@@ -62,17 +126,7 @@ std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const G
         if (a == "--parallel" || a == "--bottle-volume" || a == "--volumetric-efficiency") {
             const auto v = values(1);
             if (!v) return Bad(a, std::nullopt);
-            const auto x = Number((*v)[0]);
-            Arrangement& vessels = options.gas.Vessels;
-            if (!x) return Bad(a, (*v)[0]);
-            if (a == "--parallel") {
-                if (*x != std::floor(*x) || !(*x >= 1 && *x <= kMaxParallel))
-                    return Bad(a, (*v)[0]);
-                vessels.Count = static_cast<int>(*x);
-            } else {
-                (a == "--bottle-volume" ? vessels.BottleVolume : vessels.VolumetricEfficiency) = *x;
-                if (!CheckArrangement(vessels)) return Bad(a, (*v)[0]);
-            }
+            if (!SetVesselOption(a, (*v)[0], options.gas.Vessels)) return std::nullopt;
             continue;
         }
         if (a == "--pump-efficiency" || a == "--hours-per-year") {
@@ -95,44 +149,7 @@ std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const G
         }
         const auto v = values(count);
         if (!v) return Bad(a, std::nullopt);
-        const std::string& first = (*v)[0];
-        if (a == "--gas") {
-            if (first == "classic") {
-                options.gas.Law = GasLawKind::Classic;
-            } else if (first == "ideal") {
-                options.gas.Law = GasLawKind::Ideal;
-            } else if (first == "nitrogen") {
-                options.gas.Law = GasLawKind::Nitrogen;
-            } else {
-                return Bad(a, first);
-            }
-        } else if (a == "--start") {
-            if (first == "slow" || first == "fast") {
-                options.gas.Start =
-                    first == "fast" ? gas::ChargeStart::Fast : gas::ChargeStart::Slow;
-            } else {
-                return Bad(a, first);
-            }
-        } else if (a == "--n" || a == "--charge-temp") {
-            const auto x = Number(first);
-            if (!x) return Bad(a, first);
-            (a == "--n" ? options.gas.Exponent : options.gas.ChargeTemp) = *x;
-        } else if (a == "--tau") {
-            if (IsInfinity(first)) {
-                options.gas.Tau = std::numeric_limits<double>::infinity();
-            } else if (const auto x = Number(first)) {
-                options.gas.Tau = *x;
-            } else {
-                return Bad(a, first);
-            }
-        } else {
-            const auto low = Number(first);
-            const auto high = Number((*v)[1]);
-            if (!low) return Bad(a, first);
-            if (!high) return Bad(a, (*v)[1]);
-            options.gas.MinTemp = *low;
-            options.gas.MaxTemp = *high;
-        }
+        if (!SetGasOption(a, *v, options.gas)) return std::nullopt;
     }
     args = rest;
     return options;
@@ -194,8 +211,15 @@ std::optional<std::string> OverlappingFiles(const std::optional<std::string>& in
     return std::nullopt;
 }
 
-std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) {
-    // One line per temperature, in the language of the run.
+namespace {
+
+// A value rounded half to even to `decimals`, with the run's decimal sign.
+std::string Rounded(double value, int decimals) {
+    return FormatNumber(RoundHalfEven(value, decimals), SimWording().Decimal);
+}
+
+// One line per temperature, in the language of the run.
+std::string TemperatureLines(const GasResults& results) {
     const char* line = SIM_TEXT("volvenza-sim",
                                 "Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine "
                                 "%5; temperatura del gas minima %6 °C, massima %7 °C");
@@ -203,11 +227,7 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
     const std::string warning = SimText(SIM_TEXT("volvenza-sim", "PRECARICA VOLVENZA TROPPO ALTA"));
     const char* outside = SIM_TEXT("volvenza-sim", "GAS FUORI DAL CAMPO DELLA LEGGE a %1 s: %2");
     const char decimal = SimWording().Decimal;
-    const auto number = [decimal](double value, int decimals) {
-        return FormatNumber(RoundHalfEven(value, decimals), decimal);
-    };
     std::string lines;
-    const GasResults& results = state.GasRun;
     for (size_t i = 0; i < results.Runs.size(); ++i) {
         const TemperatureRun& r = results.Runs[i];
         std::string ending = r.Warning ? warning : normal;
@@ -215,47 +235,45 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
             ending = SimFill(outside, {FormatFixed(r.EndTime, 2, decimal),
                                        SimMessage(OutsideGasReason(r.Outside))});
         }
-        lines += SimFill(line, {number(r.WorkTemp, 2),
-                                static_cast<int>(i) == results.MainRun ? " (tc)" : "",
-                                number(r.LowestPressure, 3), FormatFixed(r.LowestTime, 2, decimal),
-                                ending, number(r.LowestGasTemp, 2), number(r.HighestGasTemp, 2)}) +
-                 "\n";
+        lines +=
+            SimFill(line,
+                    {Rounded(r.WorkTemp, 2), static_cast<int>(i) == results.MainRun ? " (tc)" : "",
+                     Rounded(r.LowestPressure, 3), FormatFixed(r.LowestTime, 2, decimal), ending,
+                     Rounded(r.LowestGasTemp, 2), Rounded(r.HighestGasTemp, 2)}) +
+            "\n";
     }
-    const auto balance = BalanceOfRun(state, energy);
-    // A balance refused says why in its place.
-    if (!balance) return lines + SimMessage(balance.Error()) + "\n";
-    const EnergyBalance& b = *balance;
-    const GasSettings& g = b.Gas;
-    const std::string law =
-        g.Law == GasLawKind::Ideal
-            ? SimFill(SIM_TEXT("volvenza-sim", "gas ideale, n = %1"), {number(g.Exponent, 3)})
-        : std::isinf(g.Tau)
-            ? SimText(SIM_TEXT("volvenza-sim", "azoto reale, τ = ∞ (adiabatica)"))
-            : SimFill(SIM_TEXT("volvenza-sim", "azoto reale, τ = %1 s"), {number(g.Tau, 3)});
-    const auto cycle = [&](const CycleEnergy& e, const std::string& name) {
-        // What rounds to nothing has no direction.
-        const char* heat = RoundHalfEven(e.HeatIn, 3) == 0
-                               ? SIM_TEXT("volvenza-sim", "nessuno scambio di calore con la parete")
-                           : e.HeatIn < 0
-                               ? SIM_TEXT("volvenza-sim", "il gas cede alla parete %1 kJ")
-                               : SIM_TEXT("volvenza-sim", "il gas riceve dalla parete %1 kJ");
-        return SimFill(SIM_TEXT("volvenza-sim",
-                                "%1: l'accumulatore cede %2 kJ e riprende %3 kJ; %4; accumula %5 "
-                                "kJ; la pompa in carico fornisce %6 kJ; pressione da %7 a %8 bar"),
-                       {name, number(e.Delivered, 3), number(e.Returned, 3),
-                        SimFill(heat, {number(std::abs(e.HeatIn), 3)}), number(e.StoredChange, 3),
-                        number(e.PumpEnergy, 3), number(e.Lowest, 3), number(e.Highest, 3)}) +
-               "\n";
-    };
-    lines +=
-        SimFill(state.Gas.Law == GasLawKind::Classic
-                    ? SIM_TEXT("volvenza-sim",
-                               "Energia a tc = %1 °C, con il motore esatto (%2, al posto "
-                               "della legge classica dei risultati, che non dà energie):")
-                    : SIM_TEXT("volvenza-sim", "Energia a tc = %1 °C, con il motore esatto (%2):"),
-                {number(b.WorkTemp, 2), law}) +
-        "\n";
-    lines += cycle(b.First, SimText(SIM_TEXT("volvenza-sim", "primo ciclo, da pieno")));
+    return lines;
+}
+
+// The gas law the balance was made with.
+std::string LawOfBalance(const GasSettings& g) {
+    return g.Law == GasLawKind::Ideal
+               ? SimFill(SIM_TEXT("volvenza-sim", "gas ideale, n = %1"), {Rounded(g.Exponent, 3)})
+           : std::isinf(g.Tau)
+               ? SimText(SIM_TEXT("volvenza-sim", "azoto reale, τ = ∞ (adiabatica)"))
+               : SimFill(SIM_TEXT("volvenza-sim", "azoto reale, τ = %1 s"), {Rounded(g.Tau, 3)});
+}
+
+// What one cycle exchanges, under its name.
+std::string CycleLine(const CycleEnergy& e, const std::string& name) {
+    // What rounds to nothing has no direction.
+    const char* heat = RoundHalfEven(e.HeatIn, 3) == 0
+                           ? SIM_TEXT("volvenza-sim", "nessuno scambio di calore con la parete")
+                       : e.HeatIn < 0
+                           ? SIM_TEXT("volvenza-sim", "il gas cede alla parete %1 kJ")
+                           : SIM_TEXT("volvenza-sim", "il gas riceve dalla parete %1 kJ");
+    return SimFill(SIM_TEXT("volvenza-sim",
+                            "%1: l'accumulatore cede %2 kJ e riprende %3 kJ; %4; accumula %5 "
+                            "kJ; la pompa in carico fornisce %6 kJ; pressione da %7 a %8 bar"),
+                   {name, Rounded(e.Delivered, 3), Rounded(e.Returned, 3),
+                    SimFill(heat, {Rounded(std::abs(e.HeatIn), 3)}), Rounded(e.StoredChange, 3),
+                    Rounded(e.PumpEnergy, 3), Rounded(e.Lowest, 3), Rounded(e.Highest, 3)}) +
+           "\n";
+}
+
+// The steady cycle's line, or why there is none.
+std::string SteadyLine(const EnergyBalance& b) {
+    std::string lines;
     using S = EnergyBalance::Steadiness;
     const std::string which = std::to_string(b.SteadyCycle);
     switch (b.SteadyKind) {
@@ -272,39 +290,46 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
                      "\n";
             break;
         case S::Repeating:
-            lines += cycle(
+            lines += CycleLine(
                 b.Steady,
                 SimFill(SIM_TEXT("volvenza-sim", "ciclo in regime (%1°, uguale al precedente)"),
                         {which}));
             break;
         case S::Alternating:
-            lines += cycle(b.Steady,
-                           SimFill(SIM_TEXT("volvenza-sim",
-                                            "ciclo in regime (%1°; i cicli in regime non sono "
-                                            "tutti uguali: in altri la pressione scende fino a %2 "
-                                            "bar)"),
-                                   {which, number(b.SteadyLowest, 3)}));
+            lines += CycleLine(
+                b.Steady, SimFill(SIM_TEXT("volvenza-sim",
+                                           "ciclo in regime (%1°; i cicli in regime non sono "
+                                           "tutti uguali: in altri la pressione scende fino a %2 "
+                                           "bar)"),
+                                  {which, Rounded(b.SteadyLowest, 3)}));
             break;
         case S::Unsettled:
-            lines +=
-                cycle(b.Steady,
-                      SimFill(SIM_TEXT("volvenza-sim", "ciclo %1, non ancora in regime"), {which}));
+            lines += CycleLine(
+                b.Steady,
+                SimFill(SIM_TEXT("volvenza-sim", "ciclo %1, non ancora in regime"), {which}));
             break;
     }
+    return lines;
+}
+
+// The power installed against the pump alone, and the fatigue.
+std::string PowerAndFatigueLines(const EnergyBalance& b, const EnergyInputs& energy) {
+    using S = EnergyBalance::Steadiness;
+    std::string lines;
     // A negative saving is more power needed, and said so.
     const double saved = b.PumpOnlyPower - b.InstalledPower;
     lines +=
-        SimFill(
-            RoundHalfEven(saved, 2) >= 0
-                ? SIM_TEXT("volvenza-sim",
-                           "Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per "
-                           "la portata di picco %3 dm3/min a %4 bar: %5 kW; risparmiati %6 kW")
-                : SIM_TEXT("volvenza-sim",
-                           "Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per "
-                           "la portata di picco %3 dm3/min a %4 bar: %5 kW; con l'accumulatore "
-                           "servono %6 kW in più"),
-            {number(b.InstalledPower, 2), number(energy.PumpEfficiency, 2), number(b.PeakDemand, 2),
-             number(b.NeedPressure, 2), number(b.PumpOnlyPower, 2), number(std::abs(saved), 2)}) +
+        SimFill(RoundHalfEven(saved, 2) >= 0
+                    ? SIM_TEXT("volvenza-sim",
+                               "Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per "
+                               "la portata di picco %3 dm3/min a %4 bar: %5 kW; risparmiati %6 kW")
+                    : SIM_TEXT("volvenza-sim",
+                               "Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per "
+                               "la portata di picco %3 dm3/min a %4 bar: %5 kW; con l'accumulatore "
+                               "servono %6 kW in più"),
+                {Rounded(b.InstalledPower, 2), Rounded(energy.PumpEfficiency, 2),
+                 Rounded(b.PeakDemand, 2), Rounded(b.NeedPressure, 2), Rounded(b.PumpOnlyPower, 2),
+                 Rounded(std::abs(saved), 2)}) +
         "\n";
     lines += SimFill(b.SteadyKind == S::None
                          ? SIM_TEXT("volvenza-sim",
@@ -313,9 +338,32 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
                          : SIM_TEXT("volvenza-sim",
                                     "Fatica: escursione di pressione %1 bar per ciclo (la più "
                                     "ampia dopo il primo); %2 cicli all'ora, %3 all'anno in %4 h"),
-                     {number(b.Swing, 2), number(b.CyclesPerHour, 1), number(b.CyclesPerYear, 0),
-                      number(energy.HoursPerYear, 1)}) +
+                     {Rounded(b.Swing, 2), Rounded(b.CyclesPerHour, 1), Rounded(b.CyclesPerYear, 0),
+                      Rounded(energy.HoursPerYear, 1)}) +
              "\n";
+    return lines;
+}
+
+}  // namespace
+
+std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) {
+    std::string lines = TemperatureLines(state.GasRun);
+    const auto balance = BalanceOfRun(state, energy);
+    // A balance refused says why in its place.
+    if (!balance) return lines + SimMessage(balance.Error()) + "\n";
+    const EnergyBalance& b = *balance;
+    const std::string law = LawOfBalance(b.Gas);
+    lines +=
+        SimFill(state.Gas.Law == GasLawKind::Classic
+                    ? SIM_TEXT("volvenza-sim",
+                               "Energia a tc = %1 °C, con il motore esatto (%2, al posto "
+                               "della legge classica dei risultati, che non dà energie):")
+                    : SIM_TEXT("volvenza-sim", "Energia a tc = %1 °C, con il motore esatto (%2):"),
+                {Rounded(b.WorkTemp, 2), law}) +
+        "\n";
+    lines += CycleLine(b.First, SimText(SIM_TEXT("volvenza-sim", "primo ciclo, da pieno")));
+    lines += SteadyLine(b);
+    lines += PowerAndFatigueLines(b, energy);
     return lines;
 }
 
