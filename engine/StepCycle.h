@@ -69,6 +69,41 @@ struct CycleStart {
     bool toEnd = false;
 };
 
+// The last time the accumulator was full again after the latest demand's
+// end: the point, and what it held.
+struct FinalRecharge {
+    bool saved = false;
+    int step = 0;
+    // Read only once `saved` is set, which writes all three.
+    double v = 0, qt = 0, qs = 0;
+};
+
+// The cycle ended normally at point `last` of `n`; after a final recharge
+// the points up to n repeat the full accumulator.
+inline CycleEnding FinishCycle(const CircuitData& d, const SeriesOut& out, int n, int last,
+                               bool pumping, const FinalRecharge& f, int32_t capacity) {
+    // Reaching Pm unloads the pump for the next cycle.
+    const bool delivering = pumping && !f.saved && ToSingle(out.p[last]) != d.Pm;
+    // After a final recharge the points up to n repeat the full accumulator;
+    // otherwise a run stopped early leaves them unwritten.
+    CycleEnding ending{RunEnd::Normal, f.saved ? n : last, static_cast<int16_t>(n), delivering};
+    if (f.saved) {
+        for (int m = f.step + 1; m <= n; ++m) {
+            out.v[m] = f.v;
+            if (out.qt != nullptr) out.qt[m] = f.qt;
+            out.qs[m] = f.qs;
+            out.p[m] = d.Pm;
+            out.dv[m] = 0;  // the volume stays where the recharge left it
+            if (out.t != nullptr) out.t[m] = out.t[f.step];
+        }
+        // The views show 2.5 % past the final recharge, but never past the
+        // series nor past what the 16-bit LastPoint can hold.
+        const int end = f.step + static_cast<int>(std::floor(f.step * 0.025));
+        ending.lastPoint = static_cast<int16_t>(std::min({end, capacity, kMaxSteps}));
+    }
+    return ending;
+}
+
 // `capacity` bounds LastPoint after a late recharge, as the series do.
 template <gas::GasLaw Law>
 CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, const SeriesOut& out,
@@ -98,31 +133,9 @@ CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, c
     if (law.Domain() != gas::GasDomain::Gas) return outside(0);
 
     const float lowThreshold = d.Pm - d.Dp;
-    bool saved = false;
-    int savedStep = 0;
-    // Read only once `saved` is set, which writes all three.
-    double savedV = 0, savedQt = 0, savedQs = 0;
+    FinalRecharge recharge;
     auto finishNormally = [&](int last) {
-        // Reaching Pm unloads the pump for the next cycle.
-        const bool delivering = pumping && !saved && ToSingle(p[last]) != d.Pm;
-        // After a final recharge the points up to n repeat the full accumulator;
-        // otherwise a run stopped early leaves them unwritten.
-        CycleEnding ending{RunEnd::Normal, saved ? n : last, static_cast<int16_t>(n), delivering};
-        if (saved) {
-            for (int m = savedStep + 1; m <= n; ++m) {
-                v[m] = savedV;
-                if (out.qt != nullptr) out.qt[m] = savedQt;
-                qs[m] = savedQs;
-                p[m] = d.Pm;
-                dv[m] = 0;  // the volume stays where the recharge left it
-                if (temp != nullptr) temp[m] = temp[savedStep];
-            }
-            // The views show 2.5 % past the final recharge, but never past the
-            // series nor past what the 16-bit LastPoint can hold.
-            const int last = savedStep + static_cast<int>(std::floor(savedStep * 0.025));
-            ending.lastPoint = static_cast<int16_t>(std::min({last, capacity, kMaxSteps}));
-        }
-        return ending;
+        return FinishCycle(d, out, n, last, pumping, recharge, capacity);
     };
 
     for (int j = 1; j <= n; ++j) {
@@ -147,11 +160,7 @@ CycleEnding StepCycle(const CircuitData& d, const CycleFlows& flows, Law& law, c
             v[j] = law.Fill();
             qs[j] = demand[j];
             if (static_cast<double>(tj) > flows.LatestEnd) {
-                saved = true;
-                savedStep = j;
-                savedV = v[j];
-                savedQt = demand[j];
-                savedQs = qs[j];
+                recharge = FinalRecharge{true, j, v[j], demand[j], qs[j]};
             }
         }
         if (law.Domain() != gas::GasDomain::Gas) return outside(j - 1);
