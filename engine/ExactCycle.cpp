@@ -68,6 +68,10 @@ class CycleRunner {
     enum class Step { Through, Loaded, Unloaded, Held, Stopped };
     // From t_ towards `end` at the demand `qt`: one stretch, up to the next event.
     Step Advance(double end, double qt);
+    // What the stretch from t_ at a volume rate of `rate` watches for.
+    Watch WatchFor(double rate, bool band) const;
+    // The pump loaded at the restart or unloaded (or held) at Pm, at t_.
+    Step LevelReached(bool falling, double qt, bool band);
     Tally Now() const {
         return {c_.oilOut,         c_.oilIn,      c_.delivered,  c_.returned,
                 c_.pumpEnergy,     c_.pumpTime,   log_.heatIn,   log_.workAbs,
@@ -115,6 +119,39 @@ bool CycleRunner::Watched() {
     return false;
 }
 
+Watch CycleRunner::WatchFor(double rate, bool band) const {
+    // The pump delivering, or oil coming back from the movements, fills up
+    // to Pm; otherwise the pressure falls to the restart.
+    Watch watch;
+    watch.active = true;
+    watch.falling = !s_.pumping && rate >= 0;
+    watch.level = watch.falling ? d_.Pm - d_.Dp : d_.Pm;
+    // With no band the pump stays on at Pm: a demand above it takes the
+    // pressure down from there, with nothing to watch for. A pump that
+    // delivers nothing has nothing to start.
+    if (!band && s_.pumping && rate > 0) watch.active = false;
+    if (watch.falling && !(d_.Qp > 0)) watch.active = false;
+    return watch;
+}
+
+CycleRunner::Step CycleRunner::LevelReached(bool falling, double qt, bool band) {
+    sameInstant_ = t_ == lastEvent_ ? sameInstant_ + 1 : 0;
+    lastEvent_ = t_;
+    if (falling) {
+        s_.pumping = true;
+        ++c_.pumpStarts;
+        return Watched() ? Step::Loaded : Step::Stopped;
+    }
+    c_.reachedPm = true;
+    ++c_.returnsToPm;
+    if (t_ >= demand_.LatestEnd && c_.fullAgain < 0) c_.fullAgain = t_;
+    // The pump unloads at Pm; with no band it cannot.
+    if (band) s_.pumping = false;
+    s_.held = qt - (s_.pumping ? d_.Qp : 0) <= 0 &&
+              (s_.pumping || qt < 0 || sameInstant_ > kMaxEventsAtOneInstant);
+    return s_.held ? Step::Held : Step::Unloaded;
+}
+
 CycleRunner::Step CycleRunner::Advance(double end, double qt) {
     const bool band = d_.Dp > 0;
     // Held at Pm while more oil comes in than goes out; the excess goes back
@@ -151,17 +188,7 @@ CycleRunner::Step CycleRunner::Advance(double end, double qt) {
         log_.sampler->qt = qt;
         log_.sampler->qs = q;
     }
-    // The pump delivering, or oil coming back from the movements, fills up
-    // to Pm; otherwise the pressure falls to the restart.
-    Watch watch;
-    watch.active = true;
-    watch.falling = !s_.pumping && rate >= 0;
-    watch.level = watch.falling ? d_.Pm - d_.Dp : d_.Pm;
-    // With no band the pump stays on at Pm: a demand above it takes the
-    // pressure down from there, with nothing to watch for. A pump that
-    // delivers nothing has nothing to start.
-    if (!band && s_.pumping && rate > 0) watch.active = false;
-    if (watch.falling && !(d_.Qp > 0)) watch.active = false;
+    const Watch watch = WatchFor(rate, band);
     const double empty = rate > 0 ? t_ + (gas_.EmptyVolume() - s_.gas.volume) / rate
                                   : std::numeric_limits<double>::infinity();
     const Reached r = gas_.Advance(s_.gas, t_, std::min(end, empty), rate, watch, log_);
@@ -174,23 +201,7 @@ CycleRunner::Step CycleRunner::Advance(double end, double qt) {
         stopped_ = true;
         return Step::Stopped;
     }
-    if (r.level) {
-        sameInstant_ = t_ == lastEvent_ ? sameInstant_ + 1 : 0;
-        lastEvent_ = t_;
-        if (watch.falling) {
-            s_.pumping = true;
-            ++c_.pumpStarts;
-            return Watched() ? Step::Loaded : Step::Stopped;
-        }
-        c_.reachedPm = true;
-        ++c_.returnsToPm;
-        if (t_ >= demand_.LatestEnd && c_.fullAgain < 0) c_.fullAgain = t_;
-        // The pump unloads at Pm; with no band it cannot.
-        if (band) s_.pumping = false;
-        s_.held = qt - (s_.pumping ? d_.Qp : 0) <= 0 &&
-                  (s_.pumping || qt < 0 || sameInstant_ > kMaxEventsAtOneInstant);
-        return s_.held ? Step::Held : Step::Unloaded;
-    }
+    if (r.level) return LevelReached(watch.falling, qt, band);
     if (t_ >= empty) {
         c_.end = CycleEnd::Emptied;
         stopped_ = true;
@@ -332,6 +343,46 @@ CycleSummary CycleRunner::Run() {
     return c_;
 }
 
+// What a cycle run adds to the run of cycles: the cycles so far, its
+// first, last and worst, its swing and chattering.
+void Record(SteadyRun& run, const CycleSummary& c, const CycleState& start, int cycle,
+            int maxCycles, double& namedLowest) {
+    run.cycles = cycle;
+    if (cycle == 1) run.first = c;
+    run.last = c;
+    run.lastStart = start;
+    run.end = c.end;
+    run.peakFlow = std::max(run.peakFlow, c.peakFlow);
+    run.coldest = std::min(run.coldest, c.coldest);
+    if (c.chattered) {
+        run.chattered = true;
+        run.chatterCycle = cycle;
+        run.chatterAt = c.chatterAt;
+    }
+    // Every cycle after the first, which starts full once a start-up,
+    // loads the shell: the cycles that come back to Pm swing the most.
+    if (cycle > 1 || maxCycles == 1) run.swing = std::max(run.swing, c.highest - c.lowest);
+    if (cycle == 2 || (cycle > 2 && c.lowest < run.steadyLowest)) run.steadyLowest = c.lowest;
+    // The cycle named is the first to fall that low: a later one lower
+    // by less than kSamePressure is a repeat of it, not a new lowest.
+    if (c.lowest < run.worst.lowest) run.worst = c;
+    if (c.lowest < namedLowest - kSamePressure) {
+        namedLowest = c.lowest;
+        run.worstCycle = cycle;
+    }
+}
+
+// Whether the cycle `c` from `start` repeats the one before it.
+bool Repeats(const SteadyRun& run, const CycleSummary& c, const CycleState& start) {
+    const auto within = [](double a, double b, double tolerance) {
+        return std::abs(a - b) <= tolerance;
+    };
+    return !run.lowests.empty() && within(c.lowest, run.lowests.back(), kSamePressure) &&
+           within(c.final.gas.pressure, start.gas.pressure, kSamePressure) &&
+           within(c.final.gas.temperature, start.gas.temperature, kSameTemperature) &&
+           c.final.pumping == start.pumping;
+}
+
 }  // namespace
 
 CycleSummary RunExactCycle(const ExactData& d, const DemandProfile& demand, GasPath& gas,
@@ -357,29 +408,7 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
             run.abandoned = true;
             break;
         }
-        run.cycles = cycle;
-        if (cycle == 1) run.first = c;
-        run.last = c;
-        run.lastStart = start;
-        run.end = c.end;
-        run.peakFlow = std::max(run.peakFlow, c.peakFlow);
-        run.coldest = std::min(run.coldest, c.coldest);
-        if (c.chattered) {
-            run.chattered = true;
-            run.chatterCycle = cycle;
-            run.chatterAt = c.chatterAt;
-        }
-        // Every cycle after the first, which starts full once a start-up,
-        // loads the shell: the cycles that come back to Pm swing the most.
-        if (cycle > 1 || maxCycles == 1) run.swing = std::max(run.swing, c.highest - c.lowest);
-        if (cycle == 2 || (cycle > 2 && c.lowest < run.steadyLowest)) run.steadyLowest = c.lowest;
-        // The cycle named is the first to fall that low: a later one lower
-        // by less than kSamePressure is a repeat of it, not a new lowest.
-        if (c.lowest < run.worst.lowest) run.worst = c;
-        if (c.lowest < namedLowest - kSamePressure) {
-            namedLowest = c.lowest;
-            run.worstCycle = cycle;
-        }
+        Record(run, c, start, cycle, maxCycles, namedLowest);
         // The pump's share, over the cycles after the first, which starts full.
         if (cycle == 2) pumpTime = time = starts = 0;
         pumpTime += c.pumpTime;
@@ -392,14 +421,7 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         const std::optional<GaugeBar> floor = o.stopBelow ? o.stopBelow : o.breakBelow;
         if ((floor && GaugeBar(c.lowest) < *floor) || maxCycles == 1) break;
         if (cycle > 1) run.recharges += c.returnsToPm;
-        const auto within = [](double a, double b, double tolerance) {
-            return std::abs(a - b) <= tolerance;
-        };
-        const bool repeats =
-            !run.lowests.empty() && within(c.lowest, run.lowests.back(), kSamePressure) &&
-            within(c.final.gas.pressure, start.gas.pressure, kSamePressure) &&
-            within(c.final.gas.temperature, start.gas.temperature, kSameTemperature) &&
-            c.final.pumping == start.pumping;
+        const bool repeats = Repeats(run, c, start);
         run.lowests.push_back(c.lowest);
         if (!run.settled &&
             (repeats || (run.recharges >= kRecharges && cycle * d.CycleTime >= o.memory))) {
