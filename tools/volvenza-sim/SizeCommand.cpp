@@ -105,6 +105,49 @@ struct SizeOptions {
     RunOptions energy;  // where the efficiency and the hours a year came from
 };
 
+// Sets the option `a` when it is one that takes no value.
+bool SetSwitch(const std::string& a, SizeOptions& o) {
+    if (a == "--json") {
+        o.json = true;
+    } else if (a == "--keep-precharge") {
+        o.req.ChoosePrecharge = false;
+    } else if (a == "--size-pump") {
+        o.req.SizePump = true;
+    } else if (a == "--repeat") {
+        // Steady operation, the default; kept for the scripts that ask for it.
+        o.req.SingleCycle = false;
+    } else if (a == "--single-cycle") {
+        o.req.SingleCycle = true;
+    } else if (a == "--arrangements") {
+        o.req.Arrangements = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// --pmin, --ps, --relief, --tolerance, --hours or --min-gas-temp.
+void SetNumber(const std::string& a, double x, Requirements& req) {
+    if (a == "--pmin") {
+        req.MinPressure = GaugeBar(x);
+    } else if (a == "--tolerance") {
+        req.PrechargeTolerance = x / 100;
+    } else if (a == "--hours") {
+        req.WorkingHours = x;
+    } else if (a == "--min-gas-temp") {
+        req.MinGasTemp = x;
+    } else {
+        (a == "--ps" ? req.RatedPressure : req.ReliefSetting) = x;
+    }
+}
+
+std::optional<AccumulatorType> TypeNamed(const std::string& name) {
+    if (name == "bladder") return AccumulatorType::Bladder;
+    if (name == "piston") return AccumulatorType::Piston;
+    if (name == "diaphragm") return AccumulatorType::Diaphragm;
+    return std::nullopt;
+}
+
 // With `base` (a project's requirements and gas law) the options given
 // change it and --pmin and --type may be left out; without, they are needed.
 std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requirements* base) {
@@ -130,20 +173,8 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requiremen
             ++i;
             return ParseNumber<double>(*value);
         };
-        if (a == "--json") {
-            o.json = true;
-        } else if (a == "--keep-precharge") {
-            o.req.ChoosePrecharge = false;
-        } else if (a == "--size-pump") {
-            o.req.SizePump = true;
-        } else if (a == "--repeat") {
-            // Steady operation, the default; kept for the scripts that ask for it.
-            o.req.SingleCycle = false;
-        } else if (a == "--single-cycle") {
-            o.req.SingleCycle = true;
-        } else if (a == "--arrangements") {
-            o.req.Arrangements = true;
-        } else if (a == "--bottle-sizes") {
+        if (SetSwitch(a, o)) continue;
+        if (a == "--bottle-sizes") {
             if (value == nullptr) return std::nullopt;
             ++i;
             auto sizes = BottleSizes(*value);
@@ -153,32 +184,16 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requiremen
                    a == "--hours" || a == "--min-gas-temp") {
             const auto x = number();
             if (!x) return std::nullopt;
-            if (a == "--pmin") {
-                o.req.MinPressure = GaugeBar(*x);
-                pmin = true;
-            } else if (a == "--tolerance") {
-                o.req.PrechargeTolerance = *x / 100;
-            } else if (a == "--hours") {
-                o.req.WorkingHours = *x;
-            } else if (a == "--min-gas-temp") {
-                o.req.MinGasTemp = *x;
-            } else {
-                (a == "--ps" ? o.req.RatedPressure : o.req.ReliefSetting) = *x;
-            }
+            SetNumber(a, *x, o.req);
+            pmin = pmin || a == "--pmin";
         } else if (a == "--type") {
             if (value == nullptr) return std::nullopt;
             ++i;
             typed = true;
             newType = true;
-            if (*value == "bladder") {
-                o.req.Type = AccumulatorType::Bladder;
-            } else if (*value == "piston") {
-                o.req.Type = AccumulatorType::Piston;
-            } else if (*value == "diaphragm") {
-                o.req.Type = AccumulatorType::Diaphragm;
-            } else {
-                return std::nullopt;
-            }
+            const auto type = TypeNamed(*value);
+            if (!type) return std::nullopt;
+            o.req.Type = *type;
         } else if (a == "--catalogue" || a == "--pdf") {
             if (value == nullptr) return std::nullopt;
             ++i;
