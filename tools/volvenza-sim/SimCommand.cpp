@@ -229,6 +229,35 @@ bool TakeExport(std::vector<std::string>& args, std::optional<std::string>& tabl
     return true;
 }
 
+// "convert IN OUT": a design saved in the other format.
+int Convert(CircuitState& state, const std::string& in, const std::string& out) {
+    if (auto err = OverlappingFiles(in, {out})) return Fail(*err, kExitUsage);
+    ProjectSizing sizing;
+    if (Status read = LoadDesign(state, sizing, in); !read) return Fail(read, kExitFile);
+    std::vector<Message> leftOut;
+    if (Status saved = SaveDesign(state, sizing, out, leftOut); !saved) {
+        return Fail(saved, kExitFile);
+    }
+    for (const Message& note : leftOut) std::cerr << SimMessage(note) << '\n';
+    return kExitDone;
+}
+
+// "export IN OUT": a simulation file's results as text or CSV.
+int Export(CircuitState& state, const std::string& in, const std::string& out, bool csv) {
+    if (auto err = OverlappingFiles(in, {out})) return Fail(*err, kExitUsage);
+    if (Status read = LoadSimulationFile(state, in); !read) return Fail(read, kExitFile);
+    // The CSV follows the language: the decimal point in English. A
+    // simulation file does not say which gas law produced its results.
+    const Status saved =
+        csv ? ExportResultsCsv(state, out, ResultsCsvFormat(SimInEnglish() ? '.' : ','),
+                               SimTemplate(SIM_TEXT("volvenza-sim",
+                                                    "Risultati letti dal file (la legge "
+                                                    "del gas non vi è registrata)")))
+            : ExportResultsText(state, out);
+    if (!saved) return Fail(saved, kExitFile);
+    return kExitDone;
+}
+
 }  // namespace
 
 int RunSimCommand(std::vector<std::string> args) {
@@ -297,30 +326,9 @@ int RunSimCommand(std::vector<std::string> args) {
         // Movements without a load keep the project's p1, none for a simulation file.
         return Simulate(state, args[1], table, used, req.MinPressure.value(), plan);
     }
-    if (command == "convert" && args.size() == 2 && !table) {
-        if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);
-        ProjectSizing sizing;
-        if (Status read = LoadDesign(state, sizing, args[0]); !read) return Fail(read, kExitFile);
-        std::vector<Message> leftOut;
-        if (Status saved = SaveDesign(state, sizing, args[1], leftOut); !saved) {
-            return Fail(saved, kExitFile);
-        }
-        for (const Message& note : leftOut) std::cerr << SimMessage(note) << '\n';
-        return kExitDone;
-    }
+    if (command == "convert" && args.size() == 2 && !table) return Convert(state, args[0], args[1]);
     if (command == "export" && args.size() == 2 && !table) {
-        if (auto err = OverlappingFiles(args[0], {args[1]})) return Fail(*err, kExitUsage);
-        if (Status read = LoadSimulationFile(state, args[0]); !read) return Fail(read, kExitFile);
-        // The CSV follows the language: the decimal point in English. A
-        // simulation file does not say which gas law produced its results.
-        const Status saved =
-            csv ? ExportResultsCsv(state, args[1], ResultsCsvFormat(SimInEnglish() ? '.' : ','),
-                                   SimTemplate(SIM_TEXT("volvenza-sim",
-                                                        "Risultati letti dal file (la legge "
-                                                        "del gas non vi è registrata)")))
-                : ExportResultsText(state, args[1]);
-        if (!saved) return Fail(saved, kExitFile);
-        return kExitDone;
+        return Export(state, args[0], args[1], csv);
     }
     return Usage();
 }
