@@ -43,7 +43,19 @@ void Dimensionamento::BuildDuties(QFormLayout& form) {
             // Red while the text gives no figure in range: the plan keeps
             // the one it had, and Calcola says what is wrong.
             const auto value = ParseNumber<double>(holdBoxes_[i]->text().trimmed().toStdString());
-            const bool fits = value && (i < 2 ? *value > 0 : *value >= 0);
+            bool fits = value && (i < 2 ? *value > 0 : *value >= 0);
+            // A pressure above the hold's start, or a cooling past the gas
+            // law's range, alone: Calcola names the limit.
+            if (fits && (i == 0 || i == 3)) {
+                HoldDuty alone;
+                if (i == 0) {
+                    alone.Pressure = GaugeBar(*value);
+                } else {
+                    alone.Cooling = *value;
+                }
+                alone.FromPm = holdFromPm_->isChecked();
+                fits = bool(CheckHold(alone, state_.Data, EngineeringGas(state_.Gas).Law));
+            }
             QPalette palette;
             if (!fits) palette.setColor(QPalette::Text, Qt::red);
             holdBoxes_[i]->setPalette(palette);

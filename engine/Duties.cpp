@@ -256,6 +256,24 @@ Result<EmergencyOutcome> JudgeEmergency(const ExactData& typed, const EmergencyS
     return out;
 }
 
+Status CheckHold(const HoldDuty& hold, const CircuitData& data, GasLawKind law) {
+    const double start = hold.FromPm ? Typed(data.Pm) : Typed(data.Pm) - Typed(data.Dp);
+    if (hold.Pressure.value() > start) {
+        return Message(MessageId::HoldAboveStart,
+                       {MsgRounded(hold.Pressure.value(), 2),
+                        MsgVerbatim(hold.FromPm ? "Pm" : "Pm - Dp"), MsgRounded(start, 2)});
+    }
+    const double kelvin = Typed(data.Tc) + gas::kKelvin;
+    const double lowest = law == GasLawKind::Ideal ? 0 : gas::nitrogen::kTripleTemperature;
+    if (!(kelvin - hold.Cooling > lowest)) {
+        return Message(
+            MessageId::HoldCoolingRange,
+            {MsgNumber(hold.Cooling), MsgNumber(kelvin), MsgNumber(kelvin - hold.Cooling),
+             MsgNumber(lowest), MsgNumber(kelvin - lowest)});
+    }
+    return Done{};
+}
+
 Result<HoldOutcome> JudgeHold(const CircuitState& state, const GasSettings& gas,
                               const HoldDuty& hold) {
     return JudgeHold(TypedData(state.Data, gas.Vessels), gas, Typed(state.Data.Tc), hold);

@@ -142,6 +142,12 @@ struct HoldDuty {
     bool operator==(const HoldDuty&) const = default;
 };
 
+// Whether `hold` can be judged on `data` under `law` (Classic for its
+// engineering stand-in, real nitrogen): its pressure at most the hold's start
+// (Pm - Dp, or Pm), and the gas cooled from the working temperature still
+// above the lowest temperature its law models (0 K, or nitrogen's triple point).
+Status CheckHold(const HoldDuty& hold, const CircuitData& data, GasLawKind law);
+
 struct HoldOutcome {
     double StartPressure = 0;  // bar
     double Lowest = 0;         // bar, at the end of the hold time (or where the oil ran out)

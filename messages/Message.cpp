@@ -220,6 +220,14 @@ constexpr Source kSources[] = {
          "p1 (%1 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (%2 bar): "
          "la pressione scende sotto p1 prima che la pompa ricarichi l'accumulatore; "
          "abbassare p1 sotto %2 bar o ridurre Dp sotto Pm - p1")},
+    {MessageId::HoldAboveStart,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "La pressione da mantenere (%1 bar) supera quella da cui parte il "
+                       "mantenimento, %2 (%3 bar): darla di al più %3 bar")},
+    {MessageId::HoldCoolingRange,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il raffreddamento del gas (%1 K) lo porterebbe dai %2 K di lavoro a %3 K, "
+                       "fuori dal campo della legge del gas (sopra %4 K): darlo minore di %5 K")},
     {MessageId::NoPrechargeWindow,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",

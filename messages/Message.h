@@ -94,6 +94,8 @@ enum class MessageId : uint16_t {
     BottlesTooLarge,
     CycleMissing,
     RestartNotAboveMin,
+    HoldAboveStart,
+    HoldCoolingRange,
     NoPrechargeWindow,
     EnvelopeMinimum,
     EnvelopeMaximum,

@@ -78,6 +78,12 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
                        {MsgRounded(req.MinPressure.value(), 2), MsgRounded(restart, 2),
                         MsgRounded(state.Data.Pm - req.MinPressure.value(), 2)});
     }
+    if (req.Duties.Hold) {
+        if (Status hold = CheckHold(*req.Duties.Hold, state.Data, EngineeringGas(req.Gas).Law);
+            !hold) {
+            return hold;
+        }
+    }
     CircuitData probe = state.Data;
     probe.V0 = static_cast<float>(req.Catalogue.front().V0);
     // Probed as one vessel: each design brings its own arrangement.

@@ -2084,6 +2084,14 @@ The file already exists. Replace it?</translation>
         <source>Il file %1 non conserva i carichi, i rendimenti, le perdite, le pressioni richieste né i movimenti di emergenza: salvare come progetto (.vlzp) per conservarli.</source>
         <translation>The file %1 does not keep the loads, efficiencies, losses, required pressures or emergency movements: save as a project (.vlzp) to keep them.</translation>
     </message>
+    <message>
+        <source>La pressione da mantenere (%1 bar) supera quella da cui parte il mantenimento, %2 (%3 bar): darla di al più %3 bar</source>
+        <translation>The pressure to hold (%1 bar) is above the one the hold starts from, %2 (%3 bar): give at most %3 bar</translation>
+    </message>
+    <message>
+        <source>Il raffreddamento del gas (%1 K) lo porterebbe dai %2 K di lavoro a %3 K, fuori dal campo della legge del gas (sopra %4 K): darlo minore di %5 K</source>
+        <translation>The gas cooling (%1 K) would take it from its working %2 K to %3 K, outside the gas law's range (above %4 K): give less than %5 K</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::PageIdentity</name>

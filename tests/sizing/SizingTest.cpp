@@ -616,6 +616,33 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
          },
          "(250,14 bar) supera la pressione nominale PS (250,12 bar)"},
         {[](Requirements& q) { q.RatedPressure = q.ReliefSetting = 250; }, nullptr, true},
+        // A hold from its start (Pm - Dp 189 bar, Pm 199 bar) at most, the gas
+        // cooled from 293,15 K above 0 K (ideal) or nitrogen's triple point.
+        {[](Requirements& q) {
+             q.Duties.Hold = HoldDuty{GaugeBar(189), 1, Dm3PerMin(0), 293.14};
+         },
+         nullptr},
+        {[](Requirements& q) {
+             q.Duties.Hold = HoldDuty{GaugeBar(189.01), 1, Dm3PerMin(0), 0};
+         },
+         "Pm - Dp (189 bar)"},
+        {[](Requirements& q) {
+             q.Duties.Hold = HoldDuty{GaugeBar(199), 1, Dm3PerMin(0), 0, true};
+         },
+         nullptr},
+        {[](Requirements& q) {
+             q.Duties.Hold = HoldDuty{GaugeBar(199.01), 1, Dm3PerMin(0), 0, true};
+         },
+         "Pm (199 bar)"},
+        {[](Requirements& q) {
+             q.Duties.Hold = HoldDuty{GaugeBar(1), 1, Dm3PerMin(0), 293.15};
+         },
+         "darlo minore di 293,15 K"},
+        {[](Requirements& q) {
+             q.Gas.Law = GasLawKind::Classic;
+             q.Duties.Hold = HoldDuty{GaugeBar(1), 1, Dm3PerMin(0), 230};
+         },
+         "sopra 63,151 K"},
         // The longest catalogue, and one size more.
         {[](Requirements& q) { Longest(q); }, nullptr},
         {[](Requirements& q) { Longest(q).push_back(Sizes({9})[0]); }, ""},

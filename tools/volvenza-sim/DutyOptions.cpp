@@ -177,7 +177,7 @@ std::optional<std::string> ClassicLawRefusal(const DutyOptions& o, const Circuit
 }
 
 std::optional<std::string> ApplyDutyOptions(const DutyOptions& o, CircuitState& state,
-                                            DutyPlan& plan) {
+                                            DutyPlan& plan, GasLawKind law) {
     const int count = state.MovementCount;
     const auto beyond = [&](int k) {
         return SimFill(SIM_TEXT("volvenza-sim", "Il movimento %1 non c'è: i movimenti sono %2"),
@@ -229,6 +229,12 @@ std::optional<std::string> ApplyDutyOptions(const DutyOptions& o, CircuitState& 
         if (o.cooling) h.Cooling = *o.cooling;
         if (o.holdFromPm) h.FromPm = true;
         plan.Hold = h;
+    }
+    // The project's hold too, whether an option changed it or not.
+    if (plan.Hold) {
+        if (Status fits = CheckHold(*plan.Hold, state.Data, law); !fits) {
+            return SimMessage(fits.Error());
+        }
     }
     return std::nullopt;
 }

@@ -45,9 +45,10 @@ std::optional<std::string> ClassicLawRefusal(const DutyOptions& options, const C
 
 // Puts the options over the design's own loads, marks and plan; the
 // sentence saying what is wrong when a movement number is not on the list, a load has no
-// sizes to act on, or a hold lacks its pressure or time.
+// sizes to act on, a hold lacks its pressure or time, or it cannot be judged
+// under `law` (CheckHold).
 std::optional<std::string> ApplyDutyOptions(const DutyOptions& options, CircuitState& state,
-                                            DutyPlan& plan);
+                                            DutyPlan& plan, GasLawKind law);
 
 // A JSON number: the shortest text that reads back as the value; null for
 // one not finite.

@@ -305,7 +305,7 @@ int RunSimCommand(std::vector<std::string> args) {
         LoadExampleCircuit(state);
         DutyPlan plan;
         if (auto refused = ClassicLawRefusal(*duties, state)) return Fail(*refused, kExitUsage);
-        if (auto refused = ApplyDutyOptions(*duties, state, plan))
+        if (auto refused = ApplyDutyOptions(*duties, state, plan, state.Gas.Law))
             return Fail(*refused, kExitUsage);
         return Simulate(state, args[0], table, *options, 0, plan);
     }
@@ -321,7 +321,7 @@ int RunSimCommand(std::vector<std::string> args) {
         state.Gas = used.gas;
         DutyPlan plan = req.Duties;
         if (auto refused = ClassicLawRefusal(*duties, state)) return Fail(*refused, kExitUsage);
-        if (auto refused = ApplyDutyOptions(*duties, state, plan))
+        if (auto refused = ApplyDutyOptions(*duties, state, plan, state.Gas.Law))
             return Fail(*refused, kExitUsage);
         // Movements without a load keep the project's p1, none for a simulation file.
         return Simulate(state, args[1], table, used, req.MinPressure.value(), plan);

@@ -478,7 +478,8 @@ int RunSizeCommand(std::vector<std::string> args) {
     base.Gas = state.Gas;
     auto options = Parse(std::move(args), IsProjectPath(first->in) ? &base : nullptr);
     if (!options) return kSizeUsage;
-    if (auto refused = ApplyDutyOptions(*duties, state, options->req.Duties)) {
+    if (auto refused = ApplyDutyOptions(*duties, state, options->req.Duties,
+                                        EngineeringGas(options->req.Gas).Law)) {
         std::cerr << *refused << '\n';
         return kExitOverlap;
     }
