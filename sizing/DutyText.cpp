@@ -33,12 +33,13 @@ std::string Verdict(const Wording& w, bool passes) {
 }
 
 std::string MovementLine(const Wording& w, const MovementPressure& m) {
-    // The run stopped before its end (the oil ran out): no lowest to give.
+    // The run stopped before its end (the oil ran out, the pump switched too
+    // often, the gas left its law), as rule 1 says: no lowest to give.
     if (!m.Completed) {
         return Say(w,
                    QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                     "Il movimento %1 richiede %2 bar: non arriva alla fine, "
-                                     "l'olio finisce prima."),
+                                     "Il movimento %1 richiede %2 bar: non giudicato, il calcolo "
+                                     "si ferma prima della sua fine."),
                    {std::to_string(m.Movement), Num(w, m.Required, 2)});
     }
     return Say(w,
@@ -146,11 +147,24 @@ std::vector<std::string> DutyCells(const DutyColumns& c,
                                    const DutyOutcomes& duties, const Wording& w) {
     std::vector<std::string> cells;
     if (c.Loads) {
+        // A movement not judged has no margin: nor has their smallest.
         double margin = std::numeric_limits<double>::infinity();
-        for (const MovementPressure& m : movements) margin = std::min(margin, m.Margin());
+        for (const MovementPressure& m : movements) {
+            if (!m.Completed) {
+                margin = std::nan("");
+                break;
+            }
+            margin = std::min(margin, m.Margin());
+        }
         cells.push_back(Num(w, margin, 2));
     }
-    if (c.Emergency) cells.push_back(duties.Emergency ? Num(w, duties.Emergency->Margin, 2) : "-");
+    if (c.Emergency) {
+        const EmergencyOutcome* e = duties.Emergency ? &*duties.Emergency : nullptr;
+        cells.push_back(!e ? "-"
+                        : e->OilOutAt > 0
+                            ? Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "vuoto"))
+                            : Num(w, e->Margin, 2));
+    }
     if (c.Hold) {
         cells.push_back(!duties.Hold                        ? "-"
                         : std::isinf(duties.Hold->TimeHeld) ? "∞"

@@ -2090,7 +2090,7 @@ The file already exists. Replace it?</translation>
     </message>
     <message>
         <source>Il raffreddamento del gas (%1 K) lo porterebbe dai %2 K di lavoro a %3 K, fuori dal campo della legge del gas (sopra %4 K): darlo minore di %5 K</source>
-        <translation>The gas cooling (%1 K) would take it from its working %2 K to %3 K, outside the gas law's range (above %4 K): give less than %5 K</translation>
+        <translation>The gas cooling (%1 K) would take it from its working %2 K to %3 K, outside the gas law&apos;s range (above %4 K): give less than %5 K</translation>
     </message>
 </context>
 <context>
@@ -2692,12 +2692,12 @@ The file already exists. Replace it?</translation>
         <translation>Held [s]</translation>
     </message>
     <message>
-        <source>Il movimento %1 richiede %2 bar: non arriva alla fine, l&apos;olio finisce prima.</source>
-        <translation>Movement %1 needs %2 bar: it does not reach its end, the oil runs out before.</translation>
-    </message>
-    <message>
         <source>Corsa di emergenza, pompa persa (movimenti %1), da %2 bar a %3 °C: l&apos;olio finisce durante il movimento %4, che richiede %5 bar: %6.</source>
         <translation>Emergency stroke, pump lost (movements %1), from %2 bar at %3 °C: the oil runs out during movement %4, which needs %5 bar: %6.</translation>
+    </message>
+    <message>
+        <source>Il movimento %1 richiede %2 bar: non giudicato, il calcolo si ferma prima della sua fine.</source>
+        <translation>Movement %1 needs %2 bar: not judged, the calculation stops before its end.</translation>
     </message>
 </context>
 <context>

@@ -116,9 +116,13 @@ TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
     const MovementPressure dry{2, 64.125, 0, 0, 45, false};
     EXPECT_EQ(DutyFailures({dry}, 60, d, {}, w),
               (std::vector<std::string>{
-                  "Il movimento 2 richiede 64,12 bar: non arriva alla fine, l'olio finisce prima.",
+                  "Il movimento 2 richiede 64,12 bar: non giudicato, il calcolo si ferma prima "
+                  "della sua fine.",
                   "Corsa di emergenza, pompa persa (movimenti 2, 5), da 67 bar a -10 °C: l'olio "
                   "finisce durante il movimento 1, che richiede 64,12 bar: non supera."}));
+    // Neither a movement not judged nor a dry stroke has a margin to show.
+    EXPECT_EQ(DutyCells({true, true, false}, {tight, dry}, d, w),
+              (std::vector<std::string>{"-", "vuoto"}));
 }
 
 }  // namespace

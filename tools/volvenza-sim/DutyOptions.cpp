@@ -273,8 +273,12 @@ std::string EmergencyJson(const EmergencyOutcome& e) {
     for (size_t i = 0; i < e.Movements.size(); ++i) {
         marked += (i ? ", " : "") + std::to_string(e.Movements[i]);
     }
+    // A stroke the oil did not last through has no lowest nor margin that happened.
+    const auto reached = [&](double value) {
+        return e.OilOutAt > 0 ? std::string("null") : JsonNumber(value);
+    };
     return "{\"movements\": [" + marked + "], \"start_pressure\": " + JsonNumber(e.StartPressure) +
-           ", \"lowest\": " + JsonNumber(e.Lowest) + ", \"margin\": " + JsonNumber(e.Margin) +
+           ", \"lowest\": " + reached(e.Lowest) + ", \"margin\": " + reached(e.Margin) +
            ", \"oil_left\": " + JsonNumber(e.OilLeft) + ", \"oil_out_at\": " +
            (e.OilOutAt > 0 ? std::to_string(e.OilOutAt) : std::string("null")) +
            ", \"pass\": " + Bool(e.Passes) + "}";
