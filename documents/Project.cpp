@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "engine/CircuitData.h"
+#include "numbers/NumberText.h"
 
 namespace volvenza {
 namespace {
@@ -116,6 +119,17 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
     }
     constexpr MessageId stopped[] = {MessageId::DraftStopsRun, MessageId::DraftStopsSizing,
                                      MessageId::DraftStopsSave, MessageId::DraftStopsExport};
+    // A duty's figure that is a number is refused for its range, which is said.
+    const auto number = ParseNumber<double>(text);
+    if (key.place == DraftKey::Place::Movement && key.field >= kLoadField && number &&
+        std::isfinite(*number)) {
+        constexpr MessageId ranges[] = {MessageId::DutyLoadRange, MessageId::DutyEfficiencyRange,
+                                        MessageId::DutyLossRange, MessageId::DutyRequiredRange};
+        return Message(MessageId::DraftOutOfRange,
+                       {MsgNested(std::move(box)), MsgVerbatim(text),
+                        MsgNested(ranges[static_cast<size_t>(key.field - kLoadField)]),
+                        MsgNested(stopped[static_cast<size_t>(stops)])});
+    }
     return Message(MessageId::DraftNotNumber, {MsgNested(std::move(box)), MsgVerbatim(text),
                                                MsgNested(stopped[static_cast<size_t>(stops)])});
 }

@@ -15,6 +15,7 @@
 #include "entry/CycleEdits.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
+#include "platform/UiMessage.h"
 #include "views/CycleColours.h"
 #include "views/MovementText.h"
 
@@ -64,6 +65,8 @@ const ColumnText kColumns[CycleTableModel::ColumnCount] = {
 
 const char* const kNotANumber =
     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Valore non valido in %1: resta %2");
+const char* const kOutOfRange =
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Valore fuori campo in %1, %2: resta %3");
 const char* const kEndNotAfterStart =
     QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
                       "Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento");
@@ -318,29 +321,39 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
         check.severity = std::max(check.severity, severity);
         check.reasons << reason;
     };
-    auto notANumber = [&](int c) {
+    // A duty's figure that is a number is out of its range, which is said.
+    auto notANumber = [&](int c, const std::string& typed) {
         const QString kept = KeptText(m, c);
-        mark(Severity::Error,
-             Text(kNotANumber).arg(Header(c).section(QLatin1Char(' '), 0, 0), kept));
+        const QString box = Header(c).section(QLatin1Char(' '), 0, 0);
+        const auto number = ParseNumber<double>(typed);
+        if (IsDuty(c) && number && std::isfinite(*number)) {
+            constexpr MessageId ranges[] = {MessageId::DutyLoadRange,
+                                            MessageId::DutyEfficiencyRange,
+                                            MessageId::DutyLossRange, MessageId::DutyRequiredRange};
+            mark(Severity::Error,
+                 Text(kOutOfRange).arg(box, UiMessage(Message(ranges[c - Load])), kept));
+            return;
+        }
+        mark(Severity::Error, Text(kNotANumber).arg(box, kept));
     };
     for (const auto& [key, draft] : project_.AllDrafts()) {
         const int c =
             key.place == DraftKey::Place::Movement && key.movement == slot ? ColumnOf(key) : -1;
-        if (c >= 0 && c != column) notANumber(c);
+        if (c >= 0 && c != column) notANumber(c, draft);
     }
     if (text != nullptr && column != Kind) {
         const std::string typed = text->toStdString();
         if (column == Flow) {
             const auto value = ParseNumber<double>(typed);
-            if (!value) notANumber(column);
+            if (!value) notANumber(column, typed);
         } else if (IsDuty(column)) {
-            if (!DutyFromText(m, column, *text)) notANumber(column);
+            if (!DutyFromText(m, column, *text)) notANumber(column, typed);
         } else if (Field(column) != nullptr) {
             const auto value = ParseNumber<float>(typed);
             if (value) {
                 m.*Field(column) = *value;
             } else {
-                notANumber(column);
+                notANumber(column, typed);
             }
         }
     }

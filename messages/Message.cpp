@@ -71,6 +71,18 @@ constexpr Source kSources[] = {
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il valore di %1 è \"%2\", che non è un numero valido: %3. Correggerlo o "
                        "annullarlo con Ctrl+Z.")},
+    {MessageId::DraftOutOfRange,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il valore di %1 è \"%2\", fuori dal suo campo: %3; %4. Correggerlo o "
+                       "annullarlo con Ctrl+Z.")},
+    {MessageId::DutyLoadRange,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il carico deve essere almeno 0")},
+    {MessageId::DutyEfficiencyRange,
+     QT_TRANSLATE_NOOP("volvenza::Message", "il rendimento deve essere oltre 0 e fino a 1")},
+    {MessageId::DutyLossRange,
+     QT_TRANSLATE_NOOP("volvenza::Message", "la perdita deve essere almeno 0 bar")},
+    {MessageId::DutyRequiredRange,
+     QT_TRANSLATE_NOOP("volvenza::Message", "la pressione richiesta deve essere oltre 0 bar")},
     {MessageId::DraftInitialBox, QT_TRANSLATE_NOOP("volvenza::Message", "%1 (Inizializzazione)")},
     {MessageId::DraftMovementBox, QT_TRANSLATE_NOOP("volvenza::Message", "%1 del movimento %2")},
     {MessageId::DraftRequirementBox,

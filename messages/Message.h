@@ -33,6 +33,11 @@ enum class MessageId : uint16_t {
     GasTooCold,
     // Text typed into a box that is not a number stops what reads the data.
     DraftNotNumber,
+    DraftOutOfRange,
+    DutyLoadRange,
+    DutyEfficiencyRange,
+    DutyLossRange,
+    DutyRequiredRange,
     DraftInitialBox,
     DraftMovementBox,
     DraftRequirementBox,

@@ -934,6 +934,10 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <source>Il carico non dà una pressione: le misure del movimento non danno un&apos;area o una cilindrata; vale p1</source>
         <translation>The load gives no pressure: the movement&apos;s sizes give no area or displacement; p1 applies</translation>
     </message>
+    <message>
+        <source>Valore fuori campo in %1, %2: resta %3</source>
+        <translation>Value out of range in %1, %2: %3 is kept</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::DatiIniziali</name>
@@ -2091,6 +2095,26 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Il raffreddamento del gas (%1 K) lo porterebbe dai %2 K di lavoro a %3 K, fuori dal campo della legge del gas (sopra %4 K): darlo minore di %5 K</source>
         <translation>The gas cooling (%1 K) would take it from its working %2 K to %3 K, outside the gas law&apos;s range (above %4 K): give less than %5 K</translation>
+    </message>
+    <message>
+        <source>Il valore di %1 è &quot;%2&quot;, fuori dal suo campo: %3; %4. Correggerlo o annullarlo con Ctrl+Z.</source>
+        <translation>The value of %1 is "%2", out of its range: %3; %4. Correct it or undo it with Ctrl+Z.</translation>
+    </message>
+    <message>
+        <source>il carico deve essere almeno 0</source>
+        <translation>the load must be at least 0</translation>
+    </message>
+    <message>
+        <source>il rendimento deve essere oltre 0 e fino a 1</source>
+        <translation>the efficiency must be above 0 and up to 1</translation>
+    </message>
+    <message>
+        <source>la perdita deve essere almeno 0 bar</source>
+        <translation>the loss must be at least 0 bar</translation>
+    </message>
+    <message>
+        <source>la pressione richiesta deve essere oltre 0 bar</source>
+        <translation>the required pressure must be above 0 bar</translation>
     </message>
 </context>
 <context>

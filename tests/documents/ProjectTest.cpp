@@ -270,6 +270,11 @@ TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
     EXPECT_EQ(ItalianText(DraftMessage({DraftKey::Place::InitialData, 0, 6}, "", DraftStops::Save))
                   .rfind("Il valore di Tempo ciclo (Inizializzazione) è \"\"", 0),
               0u);
+    EXPECT_EQ(ItalianText(DraftMessage({DraftKey::Place::Movement, 2, kLoadField + 1}, "1,2",
+                                       DraftStops::Sizing)),
+              "Il valore di η del movimento 2 è \"1,2\", fuori dal suo campo: il rendimento deve "
+              "essere oltre 0 e fino a 1; il dimensionamento non può partire. Correggerlo o "
+              "annullarlo con Ctrl+Z.");
     EXPECT_EQ(ItalianText(DraftMessage(tf3, "1,x", DraftStops::Export))
                   .rfind("Il valore di Tf del movimento 3 è \"1,x\"", 0),
               0u);

@@ -449,7 +449,14 @@ class CicloTest : public QObject {
             QVERIFY(red(Column::Efficiency) && first.Duty.Efficiency == 0.95);
         }
         QVERIFY(!set(Column::Loss, "-1") && red(Column::Loss));
-        QVERIFY(model.CheckRow(0).reasons.contains("Valore non valido in Δp: resta -"));
+        QVERIFY(!set(Column::Efficiency, "1,2"));
+        // A number out of range is said as such, not as no number.
+        const QStringList reasons = model.CheckRow(0).reasons;
+        QVERIFY(reasons.contains(
+            "Valore fuori campo in Δp, la perdita deve essere almeno 0 bar: resta -"));
+        QVERIFY(
+            reasons.contains("Valore fuori campo in η, il rendimento deve essere oltre 0 e "
+                             "fino a 1: resta 0,95"));
         QVERIFY(set(Column::Loss, "5") && !red(Column::Loss) && set(Column::Efficiency, "0,9"));
         QCOMPARE(w.Cell(0, Column::Required), "118,2");
         // A typed pressure stands in for the load's; an empty cell gives it back.
