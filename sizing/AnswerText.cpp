@@ -563,9 +563,11 @@ void ExplainPressure(const Indented& line, const Explanation& x, const Evaluatio
                    "La pompa non riporta l'accumulatore a Pm nel ciclo a regime: eroga per "
                    "il %1 % del tempo, senza margine."),
                {w.Num(x.PumpShare * 100, 1)}));
-    } else {
+    } else if (x.AtLeast || GaugeBar(x.LowestPressure) < req.MinPressure ||
+               x.ShortMovements.empty()) {
         ExplainLowestPoint(line, x, w);
     }
+    // Otherwise p1 holds and only movements fall short: their lines follow.
 }
 
 // Rules 2 to 7, each with its figures; rules 2 and 4, the same for every

@@ -79,6 +79,12 @@ has text-emergency "da 67 bar a 45 °C: pressione minima 60,2 bar, margine 0,2 b
 check duties-dry 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --load 2:5 --emergency 3
 has text-dry "l'olio finisce durante il movimento 3, che richiede 60 bar: non supera."
 has text-unreached "   Il movimento 2 richiede 48,74 bar: non giudicato, il calcolo si ferma prima della sua fine."
+# A size above p1 that fails one movement alone: no oil missing to p1 is
+# said, only the movement and the change that fixes it (5,96 passes).
+check duties-movement-only 0 "$sim" size "$data/example.vlz" --pmin 45 --type bladder --required 1:66
+grep -A1 '^5 dm3: ' "$work/out" | tail -n 1 | grep -q '^   Il movimento 1 richiede 66 bar: la pressione' ||
+    fail "movement-only explanation"
+has text-movement-fix "   Basterebbe, cambiando solo una grandezza: V0 = 5,96 dm3; Qp = 79,9 dm3/min."
 # A restart of 66,875 bar shown as 66,88; five movements short of their
 # pressure are named, none left to count.
 { printf '0,10,60,45,30,80,13.125,4.7,5\r\n'; sed -n 2,6p "$data/example.vlz"; printf '0,0,0,0,0,0\r\n'; } >"$work/dp.vlz"
