@@ -82,8 +82,13 @@ Explanation Explain(const CircuitState& state, const Evaluator& ev, const Evalua
     x.Drifting = x.Drifting && x.NotSettled;
     // Where the pump loads too often (the coldest such run first), the
     // other figures are of the cycles run up to there: that is what is said.
+    // A run that emptied counted its loads over the part it ran, not over a
+    // cycle: the emptying is what is said of it.
     for (const TemperatureOutcome& o : e.Temps) {
-        if (x.Chatters || !LoadsTooOften(o, Typed(ev.Base().CycleTime))) continue;
+        const bool averageOfPart = o.Warning && !o.Chatters;
+        if (x.Chatters || averageOfPart || !LoadsTooOften(o, Typed(ev.Base().CycleTime))) {
+            continue;
+        }
         x.Chatters = true;
         x.WorkTemp = o.WorkTemp;
         x.ChatterAt = o.ChatterAt;

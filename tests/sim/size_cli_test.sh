@@ -161,6 +161,12 @@ check bad-catalogue 64 "$sim" size "$data/example.vlz" --pmin 60 --type bladder 
 check bad-limit 64 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --catalogue "1:4:x"
 check unknown-option 64 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --fast
 
+# A size that empties counted its pump's loads over the part it ran: the
+# emptying is said, not an average over a cycle it never finished.
+check press 0 "$sim" size "$data/press.vlzp" --pmin 100 --type bladder
+has press-emptied "Mancano almeno 0,192 dm3 di olio per restare sopra p1"
+grep -qF "in un ciclo di 10 s: in media" "$work/out" && fail "press: an emptied run's loads"
+
 # In English: the answer and a refusal with the decimal point, no Italian.
 english=(env LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 "$sim")
 check english 0 "${english[@]}" size "$data/example.vlz" --pmin 60 --type bladder
