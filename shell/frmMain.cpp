@@ -95,7 +95,7 @@ bool IsHelpWindow(const QWidget* window) {
 }  // namespace
 
 frmMain::frmMain(ShellContext context, QWidget* parent)
-    : QMainWindow(parent), context_(std::move(context)), helpFile_(kHelpFile) {
+    : QMainWindow(parent), context_(std::move(context)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
     setWindowIcon(QIcon(ProgramIcon()));

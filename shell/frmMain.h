@@ -80,8 +80,6 @@ class frmMain : public QMainWindow {
     // The printer chosen under "Imposta pagina...", kept for printing.
     QPrinter& Printer();
 
-    void SetHelpFile(const QString& file) { helpFile_ = file; }
-
     QMdiArea* MdiArea() const { return mdi_; }
     CircuitState& State() { return context_.state; }
     // The user's work: every window reads and changes it here.
@@ -108,7 +106,6 @@ class frmMain : public QMainWindow {
     // p1; nothing while the results are not the data's, whose balance would
     // mix the run with data it was not made from.
     std::optional<EnergyInputs> EnergyInputsNow() const;
-    Dialogs& DialogService() { return context_.dialogs; }
     const ChildWindows& Windows() const { return context_.windows; }
 
   protected:
@@ -215,7 +212,6 @@ class frmMain : public QMainWindow {
     QPointer<AvanzamentoSimulazione> progress_;
     std::unique_ptr<QPrinter> printer_;
     QString printHeader_;
-    QString helpFile_;
     // The design's own file, opened or saved last; after Nuovo and Esempio
     // only its folder. The save dialog offers it, the exports its name with
     // their own extension.

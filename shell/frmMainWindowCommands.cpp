@@ -31,12 +31,6 @@
 namespace volvenza {
 namespace {
 
-constexpr UiText kNoHelpFile{
-    "volvenza::frmMain",
-    QT_TRANSLATE_NOOP(
-        "volvenza::frmMain",
-        "Impossibile visualizzare il Sommario della Guida. Nessun file della Guida associato al "
-        "progetto.")};
 constexpr UiText kTableFailed{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain", "Impossibile mostrare la tabella dei risultati.")};
@@ -152,12 +146,7 @@ void frmMain::ShowHelp(Origin origin, bool search) {
 void frmMain::ShowHelpAt(Origin origin, HelpCommand command, const QString& key) {
     CommandScope step(context_.dialogs, origin);
     step([&] {
-        if (helpFile_.isEmpty()) {
-            context_.dialogs.Message(kNoHelpFile, MessageIcon::Information, MessageButtons::Ok,
-                                     kTitle);
-            return;
-        }
-        const Status opened = context_.help.Open(this, helpFile_, command, key);
+        const Status opened = context_.help.Open(this, kHelpFile, command, key);
         if (!opened) {
             context_.dialogs.Message(UiMessage(opened.Error()), MessageIcon::None,
                                      MessageButtons::Ok);

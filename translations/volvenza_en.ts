@@ -3031,10 +3031,6 @@ The file already exists. Replace it?</translation>
         <translation>Cannot open the file %1.</translation>
     </message>
     <message>
-        <source>Impossibile visualizzare il Sommario della Guida. Nessun file della Guida associato al progetto.</source>
-        <translation>Cannot show the Help Contents. No Help file is associated with the project.</translation>
-    </message>
-    <message>
         <source>Impossibile mostrare la tabella dei risultati.</source>
         <translation>Cannot show the results table.</translation>
     </message>
