@@ -44,14 +44,6 @@ bool MoveMovements(CircuitState& state, int first, int last, int delta) {
     return true;
 }
 
-std::vector<Movement> MovementsAt(const CircuitState& state, int first, int count) {
-    std::vector<Movement> out;
-    for (int k = std::max(first, 0); k < first + count && k <= kMaxMovements; ++k) {
-        out.push_back(state.Movements[k]);
-    }
-    return out;
-}
-
 Movement WithKind(Movement m, int16_t kind) {
     m.Kind = kind;
     // Only a file holds differential pistons, with sizes no page shows.

@@ -23,9 +23,6 @@ bool RemoveMovements(CircuitState& state, int first, int count);
 // passed over goes to the other end of the run.
 bool MoveMovements(CircuitState& state, int first, int last, int delta);
 
-// Slots first..first + count - 1 (those inside the table).
-std::vector<Movement> MovementsAt(const CircuitState& state, int first, int count);
-
 // `m` as a movement of `kind`: the sizes that kind's page does not show are
 // cleared, so that none of them enters its flow unseen.
 Movement WithKind(Movement m, int16_t kind);

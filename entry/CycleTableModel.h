@@ -73,7 +73,6 @@ class CycleTableModel : public QAbstractTableModel {
 
     CircuitState& State() { return state_; }
     const CircuitState& State() const { return state_; }
-    Project& OfProject() { return project_; }
     QUndoStack& UndoStack() { return *undo_; }
 
     // The checks hold movements to 0..cycleTime; with 0 (not given yet) only

@@ -194,15 +194,6 @@ void DrawingSurface::Empty() {
     Changed(QRect(QPoint(0, 0), size_));
 }
 
-QImage DrawingSurface::WorkingImage() const {
-    QImage image = committed_.copy();
-    if (!image.isNull() && !overlay_.empty()) {
-        QPainter painter(&image);
-        PaintItems(painter, image.rect());
-    }
-    return image;
-}
-
 void DrawingSurface::Paint(QPainter& painter, const QRect& dirty) const {
     if (committed_.isNull()) return;
     painter.drawImage(dirty.topLeft(), committed_, dirty);

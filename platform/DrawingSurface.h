@@ -63,8 +63,6 @@ class DrawingSurface {
     void Empty();
 
     const QImage& CommittedImage() const { return committed_; }
-    // The committed image with the overlay painted on it.
-    QImage WorkingImage() const;
     // Paints the working image's part inside `dirty` (pixels).
     void Paint(QPainter& painter, const QRect& dirty) const;
 

@@ -34,10 +34,6 @@ constexpr UiText kSeeHelp{
 
 }  // namespace
 
-QString UsageText() {
-    return kUsage;
-}
-
 QString InTerminalLanguage(const QString& text) {
     if (LanguageFromEnvironment() != UiLanguage::English) return text;
     // No application exists yet to install a catalogue into: ask it directly.

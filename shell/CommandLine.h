@@ -26,9 +26,6 @@ struct StartRequest {
 };
 StartRequest ParseStartArguments(const QStringList& arguments);
 
-// The usage text printed by "--help".
-QString UsageText();
-
 // A text of TerminalRequest in English when the locale asks for it (the
 // program's own setting is not read before a window system exists).
 QString InTerminalLanguage(const QString& text);

@@ -127,10 +127,6 @@ LanguageChoice frmOptions::Language() const {
     return static_cast<LanguageChoice>(language_->currentIndex());
 }
 
-int frmOptions::CurrentTab() const {
-    return tabs_->currentIndex();
-}
-
 void frmOptions::SelectTab(int index) {
     for (size_t i = 0; i < pages_.size(); ++i) {
         QWidget* page = pages_[i];

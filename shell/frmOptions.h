@@ -25,7 +25,6 @@ class frmOptions : public QDialog {
     QString Header() const;
     // The language chosen for the next start.
     LanguageChoice Language() const;
-    int CurrentTab() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

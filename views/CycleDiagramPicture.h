@@ -54,7 +54,6 @@ class CycleDiagramPicture {
     // Empties the surface and draws the committed picture on it.
     void Paint(DrawingSurface& surface) const;
 
-    bool Drawable() const { return drawable_; }
     bool HasPressure() const { return !data_.pressure.empty(); }
     int FirstRow() const { return first_; }
     int LaneCount() const { return shown_; }
