@@ -167,25 +167,4 @@ TemperatureRun RunClassicAt(const CircuitData& data, const CycleFlows& flows, do
     return run;
 }
 
-Result<std::vector<TemperatureRun>> RunTemperatureEnvelope(const CircuitState& state,
-                                                           const GasSettings& gas) {
-    using R = Result<std::vector<TemperatureRun>>;
-    std::vector<TemperatureRun> runs;
-    if (auto held = CheckGasSettings(state.Data, gas); !held) return R::Fail(held.Error());
-    if (gas.Law == GasLawKind::Classic) {
-        const CircuitData d = RunData(state.Data, gas.Vessels);
-        const CycleFlows flows = ComputeCycleFlows(state);
-        CycleWorkspace work;
-        for (double t : RunTemperatures(gas, d.Tc)) runs.push_back(RunClassicAt(d, flows, t, work));
-        return runs;
-    }
-    const ExactInputs in = MakeExactInputs(state, gas.Vessels);
-    for (double t : ExactTemperatures(gas, state.Data.Tc)) {
-        auto run = RunExactAt(in, gas, t, nullptr);
-        if (!run) return R::Fail(run.Error());
-        runs.push_back(std::move(*run));
-    }
-    return runs;
-}
-
 }  // namespace volvenza

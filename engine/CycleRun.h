@@ -59,11 +59,4 @@ Status CheckGasSettings(const CircuitData& data, const GasSettings& gas);
 TemperatureRun RunClassicAt(const CircuitData& data, const CycleFlows& flows, double workTemp,
                             CycleWorkspace& work, bool keepPressures = false);
 
-// The runs of the cycle of `state` at every temperature of RunTemperatures,
-// coldest first, with the law of `gas`: the classic stepping for the classic
-// law, the exact engine for the others. The message when the law cannot be
-// set up.
-Result<std::vector<TemperatureRun>> RunTemperatureEnvelope(const CircuitState& state,
-                                                           const GasSettings& gas);
-
 }  // namespace volvenza
