@@ -344,9 +344,9 @@ CycleSummary CycleRunner::Run() {
 }
 
 // What a cycle run adds to the run of cycles: the cycles so far, its
-// first, last and worst, its swing and chattering.
+// first, last and worst, its swing and chattering, and its lowest.
 void Record(SteadyRun& run, const CycleSummary& c, const CycleState& start, int cycle,
-            int maxCycles, double& namedLowest) {
+            int maxCycles, std::vector<double>& everyLowest) {
     run.cycles = cycle;
     if (cycle == 1) run.first = c;
     run.last = c;
@@ -363,13 +363,8 @@ void Record(SteadyRun& run, const CycleSummary& c, const CycleState& start, int 
     // loads the shell: the cycles that come back to Pm swing the most.
     if (cycle > 1 || maxCycles == 1) run.swing = std::max(run.swing, c.highest - c.lowest);
     if (cycle == 2 || (cycle > 2 && c.lowest < run.steadyLowest)) run.steadyLowest = c.lowest;
-    // The cycle named is the first to fall that low: a later one lower
-    // by less than kSamePressure is a repeat of it, not a new lowest.
     if (c.lowest < run.worst.lowest) run.worst = c;
-    if (c.lowest < namedLowest - kSamePressure) {
-        namedLowest = c.lowest;
-        run.worstCycle = cycle;
-    }
+    everyLowest.push_back(c.lowest);
 }
 
 // Whether the cycle `c` from `start` repeats the one before it.
@@ -399,7 +394,7 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
     run.coldest = std::numeric_limits<double>::infinity();
     run.worst.lowest = std::numeric_limits<double>::infinity();
     double pumpTime = 0, time = 0;
-    double namedLowest = std::numeric_limits<double>::infinity();
+    std::vector<double> everyLowest;
     int starts = 0;
     for (int cycle = 1; cycle <= maxCycles; ++cycle) {
         const CycleSummary c = RunExactCycle(
@@ -408,7 +403,7 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
             run.abandoned = true;
             break;
         }
-        Record(run, c, start, cycle, maxCycles, namedLowest);
+        Record(run, c, start, cycle, maxCycles, everyLowest);
         // The pump's share, over the cycles after the first, which starts full.
         if (cycle == 2) pumpTime = time = starts = 0;
         pumpTime += c.pumpTime;
@@ -441,7 +436,18 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         if (run.settled && !undecided) break;
         start = c.final;
     }
+    run.worstCycle = WorstCycleOf(everyLowest);
     return run;
+}
+
+int WorstCycleOf(const std::vector<double>& lowests) {
+    // A later cycle lower by less than kSamePressure only repeats the one
+    // named, whichever of them falls lowest.
+    if (lowests.empty()) return 1;
+    const double worst = *std::min_element(lowests.begin(), lowests.end());
+    size_t i = 0;
+    while (lowests[i] - worst > kSamePressure) ++i;
+    return static_cast<int>(i) + 1;
 }
 
 }  // namespace volvenza

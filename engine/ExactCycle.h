@@ -158,4 +158,8 @@ struct SteadyRun {
 SteadyRun RunUntilSteady(const ExactData& data, const DemandProfile& demand, GasPath& gas,
                          const SteadyOptions& options);
 
+// The cycle (from 1) named for the lowest pressure of `lowests`, one a cycle
+// in bar: the first within kSamePressure of the lowest of all (1 for none).
+int WorstCycleOf(const std::vector<double>& lowests);
+
 }  // namespace volvenza

@@ -425,6 +425,12 @@ TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
     EXPECT_EQ(e->SteadyKind, EnergyBalance::Steadiness::None);
     EXPECT_EQ(e->SteadyCycle, 1);
     EXPECT_EQ(e->Swing, e->First.Highest - e->First.Lowest);
+    // The cycle named is the first within a millibar of the worst, though a
+    // later one falls lower.
+    EXPECT_EQ(WorstCycleOf({10.0, 9.9995, 9.9985}), 2);
+    EXPECT_EQ(WorstCycleOf({10.0, 9.9984, 9.9995}), 2);
+    EXPECT_EQ(WorstCycleOf({9.9, 10.0}), 1);
+    EXPECT_EQ(WorstCycleOf({}), 1);
     EXPECT_GT(e->Swing, 10);
 
     Circuit chatter({2, 60, 20, 30, 150, 2, 0.37f}, {{0, 0.37f, 20}});
