@@ -1,5 +1,6 @@
-// The cycle window's clipboard: rows copied as spreadsheet text, and text
-// from a spreadsheet pasted as movements, or as one value into one cell.
+// The cycle window's copy and paste commands: rows copied, and text from
+// a spreadsheet pasted as movements or as one value into one cell, in the
+// clipboard's text form that CycleClipboard.h reads and writes.
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
