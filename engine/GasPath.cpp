@@ -33,7 +33,7 @@ class IdealPath final : public GasPath {
         return HoldBarotropic(point, from, to, log);
     }
     std::optional<GasPoint> AtPressure(double pressure, double, const GasPoint&) const override {
-        if (!(pressure + kAtmosphere > 0)) return std::nullopt;
+        if (!(ToAbsolute(GaugeBar(pressure)).value() > 0)) return std::nullopt;
         GasPoint p = At(law_.VolumeAt(pressure));
         p.pressure = pressure;
         return p;
@@ -44,12 +44,12 @@ class IdealPath final : public GasPath {
         p.volume = volume;
         p.pressure = law_.PressureAt(volume);
         p.temperature = law_.TemperatureAt(volume);
-        p.slope = -law_.Exponent() * (p.pressure + kAtmosphere) / volume;
+        p.slope = -law_.Exponent() * ToAbsolute(GaugeBar(p.pressure)).value() / volume;
         return p;
     }
     GasPoint Sample(double volume) const { return At(volume); }
     std::optional<double> VolumeAt(double pressure, const GasPoint&, double) const {
-        if (!(pressure + kAtmosphere > 0)) return std::nullopt;
+        if (!(ToAbsolute(GaugeBar(pressure)).value() > 0)) return std::nullopt;
         return law_.VolumeAt(pressure);
     }
     double Work(const GasPoint& a, const GasPoint& b) const {

@@ -31,7 +31,7 @@ double NitrogenPath::StepSize(double h, double t, double from, double to, double
         // Not much past where the pressure, going as it goes now, would
         // reach the level: beyond it the step would only be thrown away.
         const double rise = PressureRate(st0, volumeAt(t), rate);
-        const double gap = (watch.level + kAtmosphere) * 1e5 - st0.p;
+        const double gap = ToAbsolute(GaugeBar(watch.level)).value() * 1e5 - st0.p;
         if (gap * rise > 0) h = std::min(h, 1.5 * gap / rise);
     }
     // A last sliver is taken with the step before it.
@@ -205,7 +205,7 @@ Reached NitrogenPath::Exchange(GasPoint& point, double from, double to, double r
 Reached NitrogenPath::ExchangeHeld(GasPoint& point, double from, double to, PathLog& log) {
     // Held at its pressure, the gas exchanges heat at constant pressure and
     // its volume follows; the same integration of the entropy.
-    const double held = (point.pressure + kAtmosphere) * 1e5;
+    const double held = ToAbsolute(GaugeBar(point.pressure)).value() * 1e5;
     const auto stateAt = [&](double, double s) {
         if (auto st = law_.AtPressureWithEntropy(held, s, near_)) near_ = *st;
         return near_;

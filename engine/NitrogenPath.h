@@ -83,7 +83,7 @@ class NitrogenPath final : public GasPath {
     }
     std::optional<GasPoint> AtPressure(double pressure, double entropy,
                                        const GasPoint& near) const override {
-        const double p = (pressure + kAtmosphere) * 1e5;
+        const double p = ToAbsolute(GaugeBar(pressure)).value() * 1e5;
         if (!(p > 0)) return std::nullopt;
         const gas::NitrogenState from = State(near);
         const auto st = regime_ == Regime::Isothermal

@@ -42,11 +42,12 @@ class IdealLaw {
     // Bar gauge at a gas volume; a volume at or below zero holds no gas.
     double PressureAt(double volume) const {
         if (!(volume > 0)) return std::numeric_limits<double>::infinity();
-        return pmAbs_ * std::pow(fullVolume_ / volume, exponent_) - kAtmosphere;
+        return ToGauge(AbsoluteBar(pmAbs_ * std::pow(fullVolume_ / volume, exponent_))).value();
     }
     // The gas volume at a gauge pressure above an absolute vacuum.
     double VolumeAt(double pressure) const {
-        return fullVolume_ * std::pow(pmAbs_ / (pressure + kAtmosphere), 1 / exponent_);
+        return fullVolume_ *
+               std::pow(pmAbs_ / ToAbsolute(GaugeBar(pressure)).value(), 1 / exponent_);
     }
     // °C
     double TemperatureAt(double volume) const {
@@ -57,7 +58,7 @@ class IdealLaw {
     // The internal energy of the diatomic gas at a volume, p V / (1.4 - 1) on
     // absolute pressures [J]: only its changes mean anything.
     double EnergyAt(double volume) const {
-        return (PressureAt(volume) + kAtmosphere) * volume * 100 / 0.4;
+        return ToAbsolute(GaugeBar(PressureAt(volume))).value() * volume * 100 / 0.4;
     }
 
   private:

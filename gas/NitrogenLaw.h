@@ -50,7 +50,7 @@ struct NitrogenState {
     double dpdrho = 0;  // Pa m3/kg at constant temperature
     GasDomain domain = GasDomain::Gas;
 
-    double Gauge() const { return p / 1e5 - kAtmosphere; }  // bar
+    double Gauge() const { return ToGauge(AbsoluteBar(p / 1e5)).value(); }  // bar
 };
 
 class NitrogenLaw {
