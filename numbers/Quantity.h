@@ -5,7 +5,9 @@
 // than one wrong answer), gas and oil volumes, flows. Each holds one double
 // and does on it exactly what the bare double did, in the same order, so a
 // result is the same to the bit; only the meaningful operations exist:
-// adding and subtracting the same kind, comparing, scaling by a number.
+// adding and subtracting the same kind, comparing, scaling by a number. A
+// pressure is a level: level - level is a BarDifference, level +- difference
+// a level; margins and drops are differences.
 // Nothing converts silently: a number becomes a quantity by naming it, and
 // back by value(); gauge and absolute cross only through ToAbsolute and
 // ToGauge, with the one atmosphere of the program.
@@ -15,34 +17,70 @@
 // ratios of pressures.
 
 #include <compare>
+#include <type_traits>
 
 namespace volvenza {
 
 // Added to a gauge pressure to make it absolute, in bar.
 inline constexpr double kAtmosphere = 1.01325;
 
+struct GaugeBarUnit;
+struct AbsoluteBarUnit;
+struct BarDifferenceUnit;
+struct Dm3Unit;
+struct Dm3PerMinUnit;
+
+// What taking one quantity from another of its kind gives. A pressure is a
+// level: two levels apart by a difference, never a level themselves (gauge
+// or absolute, the atmosphere cancels). A difference of volumes or of flows
+// is a volume or a flow.
+template <class Unit>
+struct DifferenceUnitOf {
+    using type = Unit;
+};
+template <>
+struct DifferenceUnitOf<GaugeBarUnit> {
+    using type = BarDifferenceUnit;
+};
+template <>
+struct DifferenceUnitOf<AbsoluteBarUnit> {
+    using type = BarDifferenceUnit;
+};
+
 template <class Unit>
 class Quantity {
+    using DifferenceUnit = typename DifferenceUnitOf<Unit>::type;
+    static constexpr bool kLevel = !std::is_same_v<DifferenceUnit, Unit>;
+
   public:
+    // Level minus level, level plus or minus this.
+    using Difference = Quantity<DifferenceUnit>;
+
     constexpr Quantity() = default;
     constexpr explicit Quantity(double value) : value_(value) {}
 
     constexpr double value() const { return value_; }
 
-    constexpr Quantity operator-() const { return Quantity(-value_); }
-    constexpr Quantity& operator+=(Quantity other) {
-        value_ += other.value_;
+    constexpr Quantity operator-() const requires(!kLevel) { return Quantity(-value_); }
+    constexpr Quantity& operator+=(Difference d) {
+        value_ += d.value();
         return *this;
     }
-    constexpr Quantity& operator-=(Quantity other) {
-        value_ -= other.value_;
+    constexpr Quantity& operator-=(Difference d) {
+        value_ -= d.value();
         return *this;
     }
-    friend constexpr Quantity operator+(Quantity a, Quantity b) {
-        return Quantity(a.value_ + b.value_);
+    friend constexpr Quantity operator+(Quantity a, Difference d) {
+        return Quantity(a.value_ + d.value());
     }
-    friend constexpr Quantity operator-(Quantity a, Quantity b) {
-        return Quantity(a.value_ - b.value_);
+    friend constexpr Quantity operator+(Difference d, Quantity a) requires kLevel {
+        return Quantity(d.value() + a.value_);
+    }
+    friend constexpr Quantity operator-(Quantity a, Difference d) requires kLevel {
+        return Quantity(a.value_ - d.value());
+    }
+    friend constexpr Difference operator-(Quantity a, Quantity b) {
+        return Difference(a.value_ - b.value_);
     }
     friend constexpr Quantity operator*(Quantity a, double k) { return Quantity(a.value_ * k); }
     friend constexpr Quantity operator*(double k, Quantity a) { return Quantity(k * a.value_); }
@@ -57,15 +95,12 @@ class Quantity {
     double value_ = 0;
 };
 
-struct GaugeBarUnit;
-struct AbsoluteBarUnit;
-struct Dm3Unit;
-struct Dm3PerMinUnit;
-
 // Bar above the atmosphere: what a gauge reads and the user types.
 using GaugeBar = Quantity<GaugeBarUnit>;
 // Bar above vacuum: what the gas laws and the ratios of pressures work on.
 using AbsoluteBar = Quantity<AbsoluteBarUnit>;
+// How far apart two pressures are, in bar: the same gauge or absolute.
+using BarDifference = Quantity<BarDifferenceUnit>;
 // A volume of gas or oil [dm3].
 using Dm3 = Quantity<Dm3Unit>;
 // A flow of oil [dm3/min].

@@ -248,7 +248,7 @@ Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) con
     e.Rules[kPressureRule] = true;
     e.PrechargeHigh = warmHigh->value();
     e.PrechargeLimit =
-        ToGauge(req_.Type == AccumulatorType::Piston ? p1 - AbsoluteBar(5) : 0.9 * p1).value();
+        ToGauge(req_.Type == AccumulatorType::Piston ? p1 - BarDifference(5) : 0.9 * p1).value();
     const double prechargeLimit = e.PrechargeLimit + kSlack;
     e.Rules[kPrechargeRule] = e.PrechargeHigh <= prechargeLimit;
     // The slack, not the comparison, decides each limit itself.
@@ -264,7 +264,7 @@ Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) con
     }
     // The slack decides the relief's limit itself; without a valve there is none.
     const AbsoluteBar relief =
-        req_.ReliefSetting ? 0.9 * ToAbsolute(GaugeBar(*req_.ReliefSetting)) + AbsoluteBar(kSlack)
+        req_.ReliefSetting ? 0.9 * ToAbsolute(GaugeBar(*req_.ReliefSetting)) + BarDifference(kSlack)
                            : AbsoluteBar(std::numeric_limits<double>::infinity());
     const bool belowRelief = pm <= relief;
     e.Rules[kRatedRule] = rated && belowRelief;

@@ -14,21 +14,34 @@ static_assert(!std::is_convertible_v<double, GaugeBar>);
 static_assert(!std::is_convertible_v<GaugeBar, double>);
 static_assert(!std::is_constructible_v<AbsoluteBar, GaugeBar>);
 static_assert(!std::is_constructible_v<Dm3, Dm3PerMin>);
+// Two pressure levels are apart by a difference, never added into a level.
+template <class A, class B>
+concept Addable = requires(A a, B b) {
+    a + b;
+};
+static_assert(!Addable<GaugeBar, GaugeBar> && !Addable<AbsoluteBar, GaugeBar>);
+static_assert(!Addable<AbsoluteBar, AbsoluteBar> && Addable<Dm3, Dm3>);
+static_assert(std::is_same_v<decltype(AbsoluteBar() - AbsoluteBar()), BarDifference>);
+static_assert(std::is_same_v<decltype(BarDifference() + GaugeBar()), GaugeBar>);
 static_assert(sizeof(GaugeBar) == sizeof(double) && std::is_trivially_copyable_v<GaugeBar>);
 
 TEST(Quantity, DoesWhatTheDoubleDid) {
     const GaugeBar a(80), b(13.125);
+    const BarDifference d(13.125);
     EXPECT_EQ((a - b).value(), 80 - 13.125);
-    EXPECT_EQ((a + b).value(), 80 + 13.125);
-    EXPECT_EQ((-b).value(), -13.125);
+    EXPECT_EQ((a + d).value(), 80 + 13.125);
+    EXPECT_EQ((d + a).value(), 13.125 + 80);
+    EXPECT_EQ((a - d).value(), 80 - 13.125);
+    EXPECT_EQ((Dm3(5) - Dm3(2) + Dm3(0.5)).value(), 5 - 2 + 0.5);
+    EXPECT_EQ((-d).value(), -13.125);
     EXPECT_EQ((a * 0.3).value(), 80 * 0.3);
     EXPECT_EQ((0.3 * a).value(), 0.3 * 80);
     EXPECT_EQ((a / 3).value(), 80.0 / 3);
     EXPECT_EQ(a / b, 80 / 13.125);
     GaugeBar c = a;
-    c -= b;
+    c -= d;
     EXPECT_EQ(c.value(), 80 - 13.125);
-    c += b;
+    c += d;
     EXPECT_EQ(c, a);
     EXPECT_TRUE(b < a && b <= a && a > b && a >= b && a != b && !(a < a) && a <= a);
     // Not a number stands outside every order, as the double does.
