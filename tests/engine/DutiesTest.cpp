@@ -93,10 +93,10 @@ class DutyCycle : public ::testing::Test {
 };
 
 TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
-    // Two clamps needing 150 bar for 0,2 s, holding still: the first while
-    // the draw begins, the second up to its end.
-    Add({.Ti = 0, .Tf = 0.2f, .Kind = MovementKind::CylinderExtending});
-    Add({.Ti = 0.8f, .Tf = 1, .Kind = MovementKind::CylinderExtending});
+    // Two clamps needing 150 bar, holding still: the first over the draw's
+    // first 0,05 s, the second from 0,08 s up to its end.
+    Add({.Ti = 0, .Tf = 0.05f, .Kind = MovementKind::CylinderExtending});
+    Add({.Ti = 0.08f, .Tf = 1, .Kind = MovementKind::CylinderExtending});
     state.Movements[2].Duty.Required = state.Movements[3].Duty.Required = 150;
     const auto judged = JudgeRunMovements(state, GaugeBar(100));
     ASSERT_TRUE(judged) << judged.Error();
@@ -107,7 +107,7 @@ TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
     EXPECT_NEAR(draw.Lowest, lowest, 1e-9);
     EXPECT_GT(lowest, 100);
     const MovementPressure &early = (*judged)[1], &late = (*judged)[2];
-    EXPECT_NEAR(early.Lowest, Polytrope(200 + kAtm, full, 0.4, 1.4), 1e-9);
+    EXPECT_NEAR(early.Lowest, Polytrope(200 + kAtm, full, 0.1, 1.4), 1e-9);
     EXPECT_TRUE(early.Passes());
     EXPECT_NEAR(late.Lowest, lowest, 1e-9);
     EXPECT_NEAR(late.Time, 1, 1e-12);
@@ -115,11 +115,12 @@ TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
     EXPECT_FALSE(late.Passes());
     state.Gas.Law = GasLawKind::Classic;  // judges p1 only, as it always did
     EXPECT_TRUE(JudgeRunMovements(state, GaugeBar(100))->empty());
-    // Of two runs, each movement keeps its worse: a failure, else the lower margin.
-    std::vector<MovementPressure> worst{{1, 100, 105}, {2, 100, 105}, {3, 100, 105}};
-    KeepWorst(worst, {{1, 100, 101}, {2, 100, 109}, {3, 100, 120, 0, 0, false}});
-    EXPECT_EQ(std::tuple(worst[0].Lowest, worst[1].Lowest, worst[2].Passes()),
-              std::tuple(101.0, 105.0, false));
+    // Of two runs, each movement keeps its worse: a failure, else the lower
+    // margin, else the first run's temperature.
+    std::vector<MovementPressure> worst{{1, 100, 105}, {2, 100, 105}, {3, 100, 105}, {4, 1, 5}};
+    KeepWorst(worst, {{1, 100, 101}, {2, 100, 109}, {3, 100, 120, 0, 0, false}, {4, 1, 5, 0, 9}});
+    EXPECT_EQ(std::tuple(worst[0].Lowest, worst[1].Lowest, worst[2].Passes(), worst[3].WorkTemp),
+              std::tuple(101.0, 105.0, false, 0.0));
 }
 
 TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
@@ -196,6 +197,12 @@ TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
     // Held above a low pressure until the oil has leaked out at half a dm3/min.
     const auto drained = JudgeHold(state, state.Gas, {GaugeBar(1), 600, Dm3PerMin(0.5), 0, false});
     EXPECT_NEAR(drained->TimeHeld, (10 - v) * 60 / 0.5, 1e-6);
+    // Held just the hold time passes; a hold above the start is not held at all.
+    const auto just =
+        JudgeHold(state, state.Gas, {GaugeBar(1), drained->TimeHeld, Dm3PerMin(0.5), 0, false});
+    const auto above = JudgeHold(state, state.Gas, {GaugeBar(190), 1, Dm3PerMin(0), 0, false});
+    EXPECT_EQ(std::tuple(just->TimeHeld, just->Passes, above->TimeHeld, above->Passes),
+              std::tuple(drained->TimeHeld, true, 0.0, false));
     // Real nitrogen: at the time held, past the cooling, the equation of
     // state gives the hold pressure for the gas's own mass.
     state.Gas.Law = GasLawKind::Nitrogen;
