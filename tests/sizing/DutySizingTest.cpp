@@ -98,10 +98,10 @@ TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
 // or a stroke the oil does not last through said so, with no lowest.
 TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
     const Wording w{nullptr, ','};
-    const MovementPressure tight{2, 64.125, 65.23456, 0.5, 45};
+    const MovementPressure tight{2, 64.125, 65.23256, 0.5, 45};
     EmergencyOutcome e;
     std::tie(e.Movements, e.WorkTemp, e.StartPressure, e.Lowest, e.Margin, e.Tightest, e.OilLeft) =
-        std::tuple(std::vector<int>{2, 5}, -10, 67, 60.2, 0.12345, 5, 1.23456);
+        std::tuple(std::vector<int>{2, 5}, -10.004, 67, 60.2, 0.12345, 5, 1.23456);
     DutyOutcomes d{e, std::nullopt};
     const auto lines = DutySummary({tight, {3, 70, 80}}, d, {}, w);
     EXPECT_EQ(lines, (std::vector<std::string>{
