@@ -115,8 +115,7 @@ TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
     EXPECT_FALSE(late.Passes());
     state.Gas.Law = GasLawKind::Classic;  // judges p1 only, as it always did
     EXPECT_TRUE(JudgeRunMovements(state, GaugeBar(100))->empty());
-    // Of two runs, each movement keeps its worse: a failure, else the lower
-    // margin, else the first run's temperature.
+    // Of two runs each movement keeps its worse: a failure, a lower margin, else the first.
     std::vector<MovementPressure> worst{{1, 100, 105}, {2, 100, 105}, {3, 100, 105}, {4, 1, 5}};
     KeepWorst(worst, {{1, 100, 101}, {2, 100, 109}, {3, 100, 120, 0, 0, false}, {4, 1, 5, 0, 9}});
     EXPECT_EQ(std::tuple(worst[0].Lowest, worst[1].Lowest, worst[2].Passes(), worst[3].WorkTemp),
@@ -129,8 +128,7 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
     Add({.Ti = 1.7f, .Tf = 1.9f, .Qm = 600, .Kind = MovementKind::CylinderExtending});
     state.Movements[2].Duty.Emergency = state.Movements[3].Duty.Emergency = true;
     state.Movements[3].Duty.Required = 120;
-    state.Gas.MinTemp = -10;
-    state.Gas.MaxTemp = 40;
+    std::tie(state.Gas.MinTemp, state.Gas.MaxTemp) = std::tuple(-10.0, 40.0);
     for (double n : {1.4, 1.0}) {
         state.Gas.Exponent = n;
         for (bool fromFull : {false, true}) {
@@ -141,14 +139,14 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
             // the gas at the start.
             const double v = 10 * (100 + kAtm) * (kK - 10) / (kK + 20) / (start + kAtm);
             const double end = Polytrope(start + kAtm, v, 0.3 + 2, n);
-            EXPECT_EQ(e->Movements, (std::vector<int>{2, 3}));
-            EXPECT_EQ(e->StartPressure, start);
+            EXPECT_EQ(std::tuple(e->Movements, e->StartPressure, e->OilOutAt),
+                      std::tuple(std::vector<int>{2, 3}, start, 0));
             EXPECT_NEAR(e->Lowest, end, 1e-9);
             EXPECT_NEAR(e->OilLeft, 10 - v - 2.3, 1e-9);
             EXPECT_NEAR(e->Each[0].Lowest, Polytrope(start + kAtm, v, 0.3, n), 1e-9);
             EXPECT_NEAR(e->Margin, std::min(e->Each[0].Lowest - 90, end - 120), 1e-9);
-            EXPECT_EQ(e->Passes, end >= 120) << n << fromFull;
-            EXPECT_EQ(e->OilOutAt, 0);
+            // Only the adiabatic strokes fail: the isotherm keeps more.
+            EXPECT_EQ(e->Passes, n == 1.0) << n << fromFull;
         }
     }
     // Movement 3 drawing 20 dm3: the oil runs out in it, the pressure lost
@@ -157,12 +155,6 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
     const auto dry = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
     EXPECT_EQ(std::tuple(dry->OilOutAt, dry->OilOutRequired, dry->Lowest, dry->Margin, dry->Passes),
               std::tuple(3, 120.0, 0.0, -120.0, false));
-    state.Movements[3].Qm = 600;
-    // Only the adiabatic stroke from the restart fails: the isotherm keeps more.
-    state.Gas.Exponent = 1.4;
-    EXPECT_FALSE(JudgeEmergency(state, state.Gas, GaugeBar(90), false)->Passes);
-    state.Gas.Exponent = 1.0;
-    EXPECT_TRUE(JudgeEmergency(state, state.Gas, GaugeBar(90), false)->Passes);
 }
 
 TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
