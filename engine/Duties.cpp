@@ -317,6 +317,7 @@ Result<HoldOutcome> JudgeHold(const ExactData& typed, const GasSettings& gas, do
         return ToGauge(startAbs * start.volume / volume * kelvin / startK);
     };
     const double end = std::min(hold.Time, emptyAt);
+    if (emptyAt < hold.Time) out.OilOutAt = emptyAt;
     out.Lowest = pressure(end).value();
     // Nothing changes after the hold time but the oil leaking out.
     const double until = leakage > 0 ? emptyAt : hold.Time;

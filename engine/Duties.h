@@ -151,6 +151,9 @@ Status CheckHold(const HoldDuty& hold, const CircuitData& data, GasLawKind law);
 struct HoldOutcome {
     double StartPressure = 0;  // bar
     double Lowest = 0;         // bar, at the end of the hold time (or where the oil ran out)
+    // Where the oil ran out within the hold time [s]: the pressure is lost
+    // there, and Lowest is the last the gas gave.
+    std::optional<double> OilOutAt;
     // How long the pressure stays at or above the hold pressure [s]; infinity
     // when it never falls below it.
     double TimeHeld = std::numeric_limits<double>::infinity();

@@ -77,14 +77,31 @@ std::string HoldLine(const Wording& w, const HoldDuty& hold, const HoldOutcome& 
                                  ? Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "senza fine"))
                                  : Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "per %1 s"),
                                        {Num(w, h.TimeHeld, 1)});
+    std::vector<std::string> parts{Num(w, hold.Pressure.value(), 2),
+                                   Num(w, hold.Time, 1),
+                                   Num(w, h.StartPressure, 2),
+                                   Num(w, hold.Leakage.value(), 3),
+                                   Num(w, hold.Cooling, 1),
+                                   Num(w, h.Lowest, 2),
+                                   held,
+                                   Verdict(w, h.Passes)};
+    if (h.OilOutAt) {
+        // No pressure is left at the end of the hold time to be said.
+        parts.push_back(Num(w, *h.OilOutAt, 1));
+        return Say(w,
+                   QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                     "Pressione mantenuta %1 bar per %2 s, pompa ferma, da %3 bar "
+                                     "(trafilamento %4 dm3/min, raffreddamento %5 K): l'olio "
+                                     "finisce dopo %9 s, a %6 bar, e la pressione si perde; la "
+                                     "tiene %7: %8."),
+                   parts);
+    }
     return Say(w,
                QT_TRANSLATE_NOOP("volvenza::SizingText",
                                  "Pressione mantenuta %1 bar per %2 s, pompa ferma, da %3 bar "
                                  "(trafilamento %4 dm3/min, raffreddamento %5 K): a fine tempo "
                                  "%6 bar; la tiene %7: %8."),
-               {Num(w, hold.Pressure.value(), 2), Num(w, hold.Time, 1), Num(w, h.StartPressure, 2),
-                Num(w, hold.Leakage.value(), 3), Num(w, hold.Cooling, 1), Num(w, h.Lowest, 2), held,
-                Verdict(w, h.Passes)});
+               parts);
 }
 
 }  // namespace

@@ -1356,6 +1356,10 @@ The file already exists. Replace it?</translation>
         <source>da %1, minima %2, tenuta per %3: %4</source>
         <translation>from %1, lowest %2, held for %3: %4</translation>
     </message>
+    <message>
+        <source>da %1, l&apos;olio finisce dopo %2, tenuta per %3: %4</source>
+        <translation>from %1, the oil runs out after %2, held for %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::Grafico</name>
@@ -2098,7 +2102,7 @@ The file already exists. Replace it?</translation>
     </message>
     <message>
         <source>Il valore di %1 è &quot;%2&quot;, fuori dal suo campo: %3; %4. Correggerlo o annullarlo con Ctrl+Z.</source>
-        <translation>The value of %1 is "%2", out of its range: %3; %4. Correct it or undo it with Ctrl+Z.</translation>
+        <translation>The value of %1 is &quot;%2&quot;, out of its range: %3; %4. Correct it or undo it with Ctrl+Z.</translation>
     </message>
     <message>
         <source>il carico deve essere almeno 0</source>
@@ -2722,6 +2726,10 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Il movimento %1 richiede %2 bar: non giudicato, il calcolo si ferma prima della sua fine.</source>
         <translation>Movement %1 needs %2 bar: not judged, the calculation stops before its end.</translation>
+    </message>
+    <message>
+        <source>Pressione mantenuta %1 bar per %2 s, pompa ferma, da %3 bar (trafilamento %4 dm3/min, raffreddamento %5 K): l&apos;olio finisce dopo %9 s, a %6 bar, e la pressione si perde; la tiene %7: %8.</source>
+        <translation>Pressure held %1 bar for %2 s, pump stopped, from %3 bar (leakage %4 dm3/min, cooling %5 K): the oil runs out after %9 s, at %6 bar, and the pressure is lost; it holds %7: %8.</translation>
     </message>
 </context>
 <context>

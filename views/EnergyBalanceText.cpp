@@ -58,13 +58,21 @@ QList<EnergyRow> DutyRows(const CircuitState& state, const DutyPlan& plan, doubl
             const QString time = std::isinf(held->TimeHeld)
                                      ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "sempre"))
                                      : With(held->TimeHeld, 0, "s");
+            // Where the oil runs out the pressure is lost: no lowest to show.
+            const QString outcome =
+                held->OilOutAt
+                    ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                           "da %1, l'olio finisce dopo %2, tenuta per %3: %4"))
+                          .arg(With(held->StartPressure, 1, "bar"), With(*held->OilOutAt, 0, "s"),
+                               time, verdict(held->Passes))
+                    : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                           "da %1, minima %2, tenuta per %3: %4"))
+                          .arg(With(held->StartPressure, 1, "bar"), With(held->Lowest, 1, "bar"),
+                               time, verdict(held->Passes));
             rows.append(
                 {Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Pressione mantenuta %1 per %2"))
                      .arg(With(h.Pressure.value(), 1, "bar"), With(h.Time, 0, "s")),
-                 Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                      "da %1, minima %2, tenuta per %3: %4"))
-                     .arg(With(held->StartPressure, 1, "bar"), With(held->Lowest, 1, "bar"), time,
-                          verdict(held->Passes))});
+                 outcome});
         }
     }
     return rows;

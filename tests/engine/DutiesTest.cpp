@@ -189,6 +189,8 @@ TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
     // Held above a low pressure until the oil has leaked out at half a dm3/min.
     const auto drained = JudgeHold(state, state.Gas, {GaugeBar(1), 600, Dm3PerMin(0.5), 0, false});
     EXPECT_NEAR(drained->TimeHeld, (10 - v) * 60 / 0.5, 1e-6);
+    EXPECT_EQ(drained->OilOutAt, drained->TimeHeld);
+    EXPECT_FALSE(sealed->OilOutAt);
     // Held just the hold time passes; a hold above the start is not held at all.
     const auto just =
         JudgeHold(state, state.Gas, {GaugeBar(1), drained->TimeHeld, Dm3PerMin(0.5), 0, false});

@@ -289,6 +289,7 @@ std::string HoldJson(const HoldDuty& hold, const HoldOutcome& h) {
            ", \"time\": " + JsonNumber(hold.Time) +
            ", \"leakage\": " + JsonNumber(hold.Leakage.value()) +
            ", \"cooling\": " + JsonNumber(hold.Cooling) + ", \"lowest\": " + JsonNumber(h.Lowest) +
+           ", \"oil_out_at\": " + (h.OilOutAt ? JsonNumber(*h.OilOutAt) : std::string("null")) +
            ", \"time_held\": " + JsonNumber(h.TimeHeld) + ", \"pass\": " + Bool(h.Passes) + "}";
 }
 

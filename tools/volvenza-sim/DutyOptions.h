@@ -59,7 +59,7 @@ std::string MovementPressuresJson(const std::vector<MovementPressure>& movements
 // {"movements", "start_pressure", "lowest", "margin", "oil_left", "oil_out_at",
 // "pass"}: oil_out_at the movement the oil ran out in, or null.
 std::string EmergencyJson(const EmergencyOutcome& e);
-// {"pressure", "time", "leakage", "cooling", "lowest", "time_held", "pass"};
+// {"pressure", "time", "leakage", "cooling", "lowest", "oil_out_at", "time_held", "pass"};
 // time_held null when the pressure never falls below the hold's.
 std::string HoldJson(const HoldDuty& hold, const HoldOutcome& h);
 
