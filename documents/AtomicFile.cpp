@@ -93,9 +93,14 @@ Message SaveFailure(const std::string& path, const fs::path& target, int error) 
         case EROFS:
         case EPERM:
             return ReadOnlyMessage(path, FolderOf(target).string());
-        case ENOENT:
+        case ENOENT: {
+            // Some folders that exist take no new file and say ENOENT too
+            // (/proc, /sys): the folder is named as missing only when it is.
+            std::error_code ec;
+            if (fs::is_directory(FolderOf(target), ec)) return SaveFailedMessage(path);
             return Because(
                 path, Message(MessageId::ReasonNoFolder, {MsgVerbatim(FolderOf(target).string())}));
+        }
         case ENOSPC:
             return Because(path, MessageId::ReasonDiskFull);
         case EDQUOT:

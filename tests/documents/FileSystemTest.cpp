@@ -129,6 +129,16 @@ TEST_F(FileSystemTest, AReadOnlyFileOrFolderIsRefusedAndNamed) {
     }));
     fs::permissions(Path("ro"), fs::perms::all);
     EXPECT_EQ(ReadAll(locked) + ReadAll(inside), "oldold");
+    // A missing folder is named as missing; one that exists but takes no new
+    // file (ENOENT as well) is not said to be missing.
+    const std::string nowhere = Path("none/w.vlz");
+    EXPECT_EQ(Failure(WriteFileAtomically(nowhere, "new")), "Impossibile salvare il file " +
+                                                                nowhere + ": la cartella " +
+                                                                Path("none") + " non esiste.");
+    if (fs::is_directory("/proc/self")) {
+        EXPECT_EQ(Failure(WriteFileAtomically("/proc/w.vlz", "new")),
+                  "Impossibile salvare il file /proc/w.vlz.");
+    }
     EXPECT_EQ(Listing(), (std::set<std::string>{"locked.vlz", "fresh.vlz", "ro", "ro/w.vlz"}));
 }
 
