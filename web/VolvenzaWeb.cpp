@@ -15,9 +15,17 @@
 #include <string>
 #include <vector>
 
+#include "documents/ProjectFile.h"
+#include "engine/Duties.h"
+#include "engine/FlowModel.h"
+#include "numbers/NumberText.h"
+#include "numbers/Rounding.h"
 #include "tools/volvenza-sim/SimCommand.h"
+#include "tools/volvenza-sim/SimText.h"
 
 namespace {
+
+using namespace volvenza;
 
 using Json = nlohmann::json;
 
@@ -39,8 +47,38 @@ std::string Refusal(const std::string& wanted) {
                   {"files", Json::object()}});
 }
 
+// What the cycle table shows beside what is typed, worked out as the desktop
+// works it out: per movement the flow an edit of its sizes or times stores
+// (the typed one where no formula applies), the pressure its load needs to one decimal (null
+// without a load) and the first figure of its duty out of range (0 for none, then load, efficiency,
+// loss, required pressure, a load without sizes). A project that cannot be read answers with the
+// message instead.
+std::string Check(const std::string& text) {
+    CircuitState state;
+    ProjectSizing sizing;
+    const Status read = ReadProjectText(state, sizing, text, "progetto.vlzp");
+    if (!read) return Reply({{"error", SimMessage(read.Error())}});
+    Json movements = Json::array();
+    for (int slot = 1; slot <= state.MovementCount; ++slot) {
+        Movement m = state.Movements[slot];
+        if (m.Kind == MovementKind::Empty) m.Kind = MovementKind::CylinderExtending;
+        // The flow stored as the editor stores it after a size or a time.
+        state.Movements[slot] = m;
+        const double flow = ComputeMovementFlow(state, static_cast<int16_t>(slot));
+        const std::optional<double> pressure = LoadPressure(m);
+        movements.push_back({ParseNumber<double>(FormatNumber(flow, ',')).value_or(flow),
+                             pressure ? Json(RoundHalfEven(*pressure, 1)) : Json(),
+                             static_cast<int>(CheckDuty(m))});
+    }
+    return Reply({{"movements", movements}});
+}
+
 std::string Call(const char* request) {
     const Json r = Json::parse(request, nullptr, false);
+    if (!r.is_discarded() && r.is_object() && r.value("check", Json()).is_string()) {
+        ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
+        return Check(r["check"].get<std::string>());
+    }
     if (r.is_discarded() || !r.is_object() || !r.value("args", Json()).is_array()) {
         return Refusal("a JSON object with its arguments");
     }

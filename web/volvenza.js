@@ -80,6 +80,9 @@
 
   if (typeof module === 'object' && module.exports) {
     module.exports = { createVolvenza, over };
+  } else if (typeof root.WorkerGlobalScope !== 'undefined') {
+    // In the page's worker (worker.js), which makes its own interface.
+    root.volvenzaOver = over;
   } else if (typeof root.VolvenzaModule === 'function') {
     // In a page: every method waits for the core to load.
     const ready = createVolvenza(root.VolvenzaModule);

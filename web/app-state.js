@@ -1,0 +1,217 @@
+// The page's state and its one way to the core, for every part of the page.
+//
+//   call(method, ...args)    the core in its worker (worker.js): 'run', 'size',
+//                            'convert', 'gas', 'command' as in volvenza.js, and
+//                            'check'; a promise of the answer, rejected with
+//                            the core's message (error.code its status)
+//   currentProjectText()     the design as .vlzp text, written by the core
+//   loadProjectText(text, name)
+//                            a .vlz or .vlzp (by name, else by content) read
+//                            by the core; on refusal rejects with its message
+//                            naming the file and the line or JSON path, and
+//                            the page keeps what it had
+//   project()                the design as the page edits it (the .vlzp JSON)
+//   edited(what)             tell everyone that the design changed
+//   language(), setLanguage('it'|'en')
+//   formatNumber(x, decimals) the language's decimal separator; decimals
+//                            fixed, or omitted for the shortest form
+//   parseNumber(text)        a typed number as the windows read it, or null
+//   onChange(callback)       callback(what) after every change: 'project'
+//                            (edits, loads), 'results' (a run), 'language'
+//   results()                the last run: {series, messages, summary} or null
+//
+// Nothing typed is lost on reload: the design, the texts that are not numbers
+// yet and the language are kept in localStorage.
+
+const STORE = 'volvenza.work';
+const LANGUAGE = 'volvenza.language';
+
+const worker = new Worker('worker.js');
+const pending = new Map();
+let nextId = 1;
+worker.onmessage = (event) => {
+  const { id, value, error } = event.data;
+  const waiting = pending.get(id);
+  if (!waiting) return;
+  pending.delete(id);
+  if (error) {
+    const e = new Error(error.message);
+    e.code = error.code;
+    waiting.reject(e);
+  } else {
+    waiting.resolve(value);
+  }
+};
+
+let currentLanguage = localStorage.getItem(LANGUAGE) ||
+  ((navigator.language || '').toLowerCase().startsWith('en') ? 'en' : 'it');
+
+export function call(method, ...args) {
+  const id = nextId++;
+  return new Promise((resolve, reject) => {
+    pending.set(id, { resolve, reject });
+    worker.postMessage({ id, method, args, language: currentLanguage });
+  });
+}
+
+const listeners = [];
+export function onChange(callback) {
+  listeners.push(callback);
+}
+function tell(what) {
+  for (const callback of listeners) callback(what);
+}
+
+export function language() {
+  return currentLanguage;
+}
+export function setLanguage(lang) {
+  currentLanguage = lang === 'en' ? 'en' : 'it';
+  localStorage.setItem(LANGUAGE, currentLanguage);
+  tell('language');
+}
+
+export function decimalSeparator() {
+  return currentLanguage === 'en' ? '.' : ',';
+}
+
+// A number as the boxes show it: without `decimals`, %G's general form with
+// 15 significant digits (7 with `single`, for the values kept in single
+// precision), no trailing zeros, no grouping of thousands; with `decimals`,
+// fixed. The language's decimal separator either way.
+export function formatNumber(x, decimals, single = false) {
+  if (x === null || x === undefined) return '';
+  if (!Number.isFinite(x)) return Number.isNaN(x) ? 'nan' : x < 0 ? '-inf' : 'inf';
+  let text;
+  if (decimals === undefined) {
+    const digits = single ? 7 : 15;
+    const [mantissa, e] = x.toExponential(digits - 1).split('e');
+    const exponent = +e;
+    if (x === 0) {
+      text = '0';
+    } else if (exponent < -4 || exponent >= digits) {
+      const m = mantissa.includes('.') ? mantissa.replace(/\.?0+$/, '') : mantissa;
+      text = m + 'E' + (exponent < 0 ? '-' : '+') + String(Math.abs(exponent)).padStart(2, '0');
+    } else {
+      text = x.toFixed(digits - 1 - exponent);
+      if (text.includes('.')) text = text.replace(/\.?0+$/, '');
+    }
+  } else {
+    text = x.toFixed(decimals);
+  }
+  if (/^-0(\.0*)?$/.test(text)) text = text.slice(1);
+  return text.replace('.', decimalSeparator());
+}
+
+// As the windows read a box: blanks around, an optional sign, digits with a
+// decimal comma or point, an optional exponent; nothing else.
+export function parseNumber(text) {
+  let t = String(text).replace(/^[ \t]+|[ \t]+$/g, '').replace(/,/g, '.');
+  if (t.startsWith('+') && !t.startsWith('+-')) t = t.slice(1);
+  if (!/^-?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$/.test(t)) return null;
+  const value = Number(t);
+  return Number.isFinite(value) ? value : null;
+}
+
+// The design being edited and the drafts: texts typed where a number goes,
+// by "place" ('dati/V0', 'mov/3/Ti'), kept until a number replaces them.
+let design = null;
+let drafts = {};
+let lastResults = null;
+
+export function project() {
+  return design;
+}
+export function draftsOf() {
+  return drafts;
+}
+export function results() {
+  return lastResults;
+}
+
+function keep() {
+  try {
+    localStorage.setItem(STORE, JSON.stringify({ design, drafts }));
+  } catch (e) {
+    // A full store keeps the last copy; the page goes on.
+  }
+}
+
+export function edited(what = 'project') {
+  keep();
+  tell(what);
+}
+
+export function setDraft(place, text) {
+  if (text === null) delete drafts[place];
+  else drafts[place] = text;
+}
+
+export function setResults(r) {
+  lastResults = r;
+  tell('results');
+}
+
+export async function currentProjectText() {
+  return call('convert', JSON.stringify(design), 'vlzp');
+}
+
+// A file's name as the core's plain name: its own name where it can be, so
+// that the core's messages name it.
+function plainName(name, text) {
+  const base = String(name || '').split(/[\\/]/).pop().replace(/^\.+/, '');
+  if (/\.vlzp?$/i.test(base)) return base.replace(/\.VLZ(P?)$/, (m) => m.toLowerCase());
+  return (base || 'progetto') + (/^\s*\{/.test(text) ? '.vlzp' : '.vlz');
+}
+
+export async function loadProjectText(text, name) {
+  const input = plainName(name, text);
+  const reply = await call('command', ['convert', input, 'out.vlzp'], { [input]: text }, ['out.vlzp']);
+  const out = reply.files['out.vlzp'];
+  if (out === undefined) {
+    const e = new Error(reply.stderr.trim());
+    e.code = reply.code;
+    throw e;
+  }
+  design = JSON.parse(out);
+  drafts = {};
+  lastResults = null;
+  edited('project');
+  tell('results');
+  return reply.stderr.trim();
+}
+
+// The built-in example, as the desktop's Esempio loads it.
+export async function loadExample() {
+  const reply = await call('command', ['example', 'esempio.vlz'], {}, ['esempio.vlz']);
+  return loadProjectText(reply.files['esempio.vlz'], 'esempio.vlz');
+}
+
+// Back to what was kept; false when nothing was.
+export function restore() {
+  try {
+    const kept = JSON.parse(localStorage.getItem(STORE));
+    if (kept && kept.design && kept.design.formato) {
+      design = kept.design;
+      drafts = kept.drafts || {};
+      return true;
+    }
+  } catch (e) {
+    // Nothing readable kept: start afresh.
+  }
+  return false;
+}
+
+// For engineers who script in the console: window.volvenza as volvenza.js
+// gives it, answered by the worker.
+const consoleApi = { language: currentLanguage, ready: call('gas', 20, 1).then(() => true) };
+for (const name of ['run', 'size', 'convert', 'gas', 'command']) {
+  consoleApi[name] = (...args) => {
+    const id = nextId++;
+    return new Promise((resolve, reject) => {
+      pending.set(id, { resolve, reject });
+      worker.postMessage({ id, method: name, args, language: consoleApi.language });
+    });
+  };
+}
+window.volvenza = consoleApi;

@@ -1,0 +1,277 @@
+// The page: the toolbar (new, example, open, save, run and the gas law), the
+// initial values, the cycle table, the run's messages, the chart and the
+// results table. Every figure the page shows or saves comes from the core
+// (app-state.js); this file only arranges them.
+import * as app from './app-state.js';
+import { t } from './texts.js';
+import * as entry from './entry.js';
+import { createChart, SERIES } from './chart.js';
+import { createResults, seriesOfVlz } from './results.js';
+
+const $ = (id) => document.getElementById(id);
+const LAWS = [['classica', 'classica'], ['ideale', 'gas ideale'], ['azoto', 'azoto reale']];
+const GAS_FIELDS = [['temperatura_minima', 'Temperatura minima [°C]'], ['temperatura_massima', 'Temperatura massima [°C]'],
+  ['esponente', 'Esponente n']];
+
+let chart, results;
+
+function say(text, kind = 'info') {
+  const box = $('messages');
+  box.textContent = text;
+  box.dataset.kind = kind;
+}
+
+// Every text of the page in the current language.
+function translate() {
+  document.documentElement.lang = app.language();
+  document.querySelectorAll('[data-t]').forEach((el) => {
+    el.textContent = t(el.dataset.t);
+  });
+  document.querySelectorAll('[data-t-title]').forEach((el) => {
+    el.title = t(el.dataset.tTitle);
+    el.setAttribute('aria-label', t(el.dataset.tTitle));
+  });
+  $('language').value = app.language();
+  const law = $('law');
+  law.replaceChildren(...LAWS.map(([value, label]) => new Option(t(label), value)));
+  const choice = $('series');
+  const was = choice.value || 'P';
+  choice.replaceChildren(...Object.entries(SERIES).map(([key, s]) => new Option(t(s.label), key)));
+  choice.value = was;
+}
+
+function showGas() {
+  const gas = app.project().gas;
+  $('law').value = gas.legge;
+  for (const [field] of GAS_FIELDS) {
+    const input = $('gas-' + field);
+    const draft = app.draftsOf()['gas/' + field];
+    const text = draft !== undefined ? draft : app.formatNumber(gas[field]);
+    if (document.activeElement !== input) input.value = text;
+    input.classList.toggle('not-a-number', draft !== undefined);
+  }
+}
+
+function showAll() {
+  entry.showInitial($('initial'));
+  entry.showTable();
+  showGas();
+}
+
+// The run: the project's gas law and envelope, the summary for the notes.
+async function run() {
+  const drafts = Object.keys(app.draftsOf());
+  if (drafts.length) {
+    say(t('Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)'), 'error');
+    return;
+  }
+  say(t('Simulazione in corso…'));
+  $('run').disabled = true;
+  const started = performance.now();
+  try {
+    const text = JSON.stringify(app.project());
+    const reply = await app.call('command', ['run', 'progetto.vlzp', 'out.vlz', '--summary'],
+      { 'progetto.vlzp': text }, ['out.vlz']);
+    const out = reply.files['out.vlz'];
+    const lines = reply.stdout.split('\n').filter(Boolean);
+    const json = lines.length && lines[lines.length - 1].startsWith('{') ? JSON.parse(lines.pop()) : null;
+    const notes = [reply.stderr.trim(), ...lines, ...verdicts(json)].filter(Boolean).join('\n');
+    app.setResults(out ? { series: seriesOfVlz(out), vlz: out, summary: json, notes } : null);
+    say((out ? t('Simulazione completata.') + '\n' : '') + notes, reply.code === 0 ? 'info' : 'error');
+    window.volvenzaLastRunMs = performance.now() - started;
+  } catch (e) {
+    say(e.message, 'error');
+  } finally {
+    $('run').disabled = false;
+  }
+}
+
+// The duties' verdicts of the summary, a line each.
+function verdicts(json) {
+  if (!json) return [];
+  const n = (x, d) => (x === null || x === undefined ? '–' : app.formatNumber(x, d));
+  const en = app.language() === 'en';
+  const ok = (pass) => (pass ? (en ? 'passes' : 'soddisfatto') : (en ? 'FAILS' : 'NON soddisfatto'));
+  const out = [];
+  for (const m of json.movement_pressures || []) {
+    out.push(en
+      ? `Movement ${m.movement}: needs ${n(m.required, 1)} bar, lowest ${n(m.lowest, 1)} bar, margin ${n(m.margin, 1)} bar: ${ok(m.pass)}`
+      : `Movimento ${m.movement}: richiede ${n(m.required, 1)} bar, minima ${n(m.lowest, 1)} bar, margine ${n(m.margin, 1)} bar: ${ok(m.pass)}`);
+  }
+  const em = json.emergency;
+  if (em) {
+    out.push(en
+      ? `Emergency (movements ${em.movements.join(', ')}) from ${n(em.start_pressure, 1)} bar: lowest ${n(em.lowest, 1)} bar, oil left ${n(em.oil_left, 3)} dm3: ${ok(em.pass)}`
+      : `Emergenza (movimenti ${em.movements.join(', ')}) da ${n(em.start_pressure, 1)} bar: minima ${n(em.lowest, 1)} bar, olio residuo ${n(em.oil_left, 3)} dm3: ${ok(em.pass)}`);
+  }
+  const h = json.hold;
+  if (h) {
+    out.push(en
+      ? `Hold at ${n(h.pressure, 1)} bar for ${n(h.time, 0)} s: lowest ${n(h.lowest, 1)} bar, held ${n(h.time_held, 0)} s: ${ok(h.pass)}`
+      : `Mantenimento a ${n(h.pressure, 1)} bar per ${n(h.time, 0)} s: minima ${n(h.lowest, 1)} bar, tenuta ${n(h.time_held, 0)} s: ${ok(h.pass)}`);
+  }
+  return out;
+}
+
+// --- Files ----------------------------------------------------------------
+
+async function openFile(file) {
+  const text = await file.text();
+  try {
+    const notes = await app.loadProjectText(text, file.name);
+    await entry.refreshChecks();
+    showAll();
+    say([t('Aperto %1.', file.name), notes].filter(Boolean).join('\n'));
+  } catch (e) {
+    // The page stays as it was.
+    say(t('Impossibile aprire %1:', file.name) + '\n' + e.message, 'error');
+  }
+}
+
+async function save(format) {
+  if (Object.keys(app.draftsOf()).length) {
+    say(t('Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)'), 'error');
+    return;
+  }
+  try {
+    const text = format === 'vlzp' ? await app.currentProjectText()
+      : app.results() ? app.results().vlz : await app.call('convert', JSON.stringify(app.project()), 'vlz');
+    const name = (format === 'vlzp' ? 'progetto' : 'simulazione') + '.' + format;
+    if (window.showSaveFilePicker) {
+      let handle;
+      try {
+        handle = await window.showSaveFilePicker({ suggestedName: name,
+          types: [{ description: 'Volvenza', accept: { 'application/octet-stream': ['.' + format] } }] });
+      } catch (e) {
+        return; // cancelled
+      }
+      const writable = await handle.createWritable();
+      await writable.write(text);
+      await writable.close();
+      say(t('Salvato %1.', handle.name));
+    } else {
+      const link = document.createElement('a');
+      link.href = URL.createObjectURL(new Blob([text], { type: 'application/octet-stream' }));
+      link.download = name;
+      document.body.append(link);
+      link.click();
+      link.remove();
+      setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+      say(t('Salvato %1.', name));
+    }
+  } catch (e) {
+    say(e.message, 'error');
+  }
+}
+
+async function newDesign() {
+  await app.loadExample();
+  const design = app.project();
+  for (const key of Object.keys(design.dati_iniziali)) design.dati_iniziali[key] = 0;
+  design.movimenti = [];
+  app.setResults(null);
+  await entry.refreshChecks();
+  app.edited('project');
+  showAll();
+}
+
+// --- Start ----------------------------------------------------------------
+
+function buildGas() {
+  const box = $('gas-values');
+  for (const [field, label] of GAS_FIELDS) {
+    const wrap = document.createElement('span');
+    const l = document.createElement('label');
+    l.htmlFor = 'gas-' + field;
+    l.dataset.t = label;
+    const input = document.createElement('input');
+    input.id = 'gas-' + field;
+    input.inputMode = 'decimal';
+    input.size = 6;
+    input.addEventListener('input', () => {
+      // Empty is no value: no envelope, the law's own exponent.
+      const empty = input.value.trim() === '';
+      const value = empty ? null : app.parseNumber(input.value);
+      const bad = !empty && value === null;
+      app.setDraft('gas/' + field, bad ? input.value : null);
+      if (!bad) app.project().gas[field] = value;
+      input.classList.toggle('not-a-number', bad);
+      app.edited('project');
+    });
+    wrap.append(l, ' ', input);
+    box.append(wrap, ' ');
+  }
+  $('law').addEventListener('change', () => {
+    app.project().gas.legge = $('law').value;
+    app.edited('project');
+  });
+}
+
+async function start() {
+  const loadedAt = performance.now();
+  translate();
+  buildGas();
+  translate();
+  if (!app.restore()) await app.loadExample();
+  entry.buildInitial($('initial'));
+  entry.buildTable($('cycle'));
+  chart = createChart($('chart'), $('readout'), $('series'), $('reset-zoom'));
+  results = createResults($('results'), $('results-status'), $('results-previous'), $('results-next'));
+  app.onChange((what) => {
+    if (what === 'results') {
+      chart.update();
+      results.update();
+    } else if (what === 'language') {
+      translate();
+      entry.buildInitial($('initial'));
+      entry.refreshChecks().then(showAll);
+      chart.draw();
+      results.show();
+    }
+  });
+  await entry.refreshChecks();
+  showAll();
+  results.update();
+  chart.update();
+
+  $('language').addEventListener('change', () => app.setLanguage($('language').value));
+  $('example').addEventListener('click', async () => {
+    await app.loadExample();
+    await entry.refreshChecks();
+    showAll();
+    await run();
+  });
+  $('new').addEventListener('click', newDesign);
+  $('open').addEventListener('click', () => $('open-file').click());
+  $('open-file').addEventListener('change', () => {
+    const file = $('open-file').files[0];
+    $('open-file').value = '';
+    if (file) openFile(file);
+  });
+  $('save-vlzp').addEventListener('click', () => save('vlzp'));
+  $('save-vlz').addEventListener('click', () => save('vlz'));
+  $('run').addEventListener('click', run);
+  $('add-movement').addEventListener('click', entry.addMovement);
+  $('delete-movement').addEventListener('click', entry.deleteMovement);
+  $('cycle').addEventListener('paste', async (e) => {
+    const text = e.clipboardData.getData('text/plain');
+    if (!text) return;
+    e.preventDefault();
+    try {
+      const reply = await entry.pasteMovements(text);
+      say([t('Incollati %1 movimenti.', reply.movements.length), ...(reply.notes || [])].join('\n'));
+    } catch (err) {
+      say(err.message, 'error');
+    }
+  });
+  document.addEventListener('keydown', (e) => {
+    if (e.key === 'F5') {
+      e.preventDefault();
+      run();
+    }
+  });
+  window.volvenzaReadyMs = performance.now() - loadedAt;
+  document.body.dataset.ready = 'true';
+}
+
+start();

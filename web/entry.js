@@ -1,0 +1,473 @@
+// The initial values and the cycle table, as the desktop's "Inizializzazione"
+// and "Ciclo" windows have them: the same names, units, columns and marks.
+// A text that is not a number stays where it was typed, in red, while the
+// design keeps the value it had; what the table works out (the flow after a
+// size or a time, the pressure a load needs, a duty out of range) comes from
+// the core's check.
+import * as app from './app-state.js';
+import { t } from './texts.js';
+
+// The seven initial values: the project's field, the label, the unit.
+export const INITIAL = [
+  ['V0', 'Vo', '[dm3]'], ['P0', 'Po', '[bar]'], ['tc', 'tc', '[°C]'], ['Qp', 'Qp', '[dm3/min]'],
+  ['Pm', 'PM', '[bar]'], ['Dp', 'DP', '[bar]'], ['tempo_ciclo', 'Tempo ciclo', '[s]'],
+];
+
+export const KINDS = [null, 'CILINDRO SEMPLICE STELO USCENTE', 'CILINDRO SEMPLICE STELO ENTRANTE',
+  'PISTONE DIFFERENZIALE', 'MOTORE', 'PALMOLA', 'CILINDRO DOPPIO STELO', 'CILINDRO SEMPLICE EFFETTO'];
+
+// The sizes each kind's page shows, by the project's field names.
+const SHOWN = {
+  1: ['alesaggio', 'corsa'], 2: ['alesaggio', 'stelo', 'corsa'], 3: ['alesaggio', 'stelo'],
+  4: ['cilindrata', 'velocita'], 5: ['cilindrata_unitaria', 'angolo'],
+  6: ['alesaggio', 'stelo', 'corsa'], 7: ['stelo', 'corsa'],
+};
+
+// The cycle table's columns: field, header, tooltip.
+export const COLUMNS = [
+  ['tipo', 'Tipo', 'Tipo di attuatore'],
+  ['Ti', 'Ti [sec]', 'Tempo di inizio'],
+  ['Tf', 'Tf [sec]', 'Tempo di fine'],
+  ['alesaggio', 'D [mm]', 'Alesaggio'],
+  ['stelo', 'd [mm]', 'Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto'],
+  ['corsa', 'L [mm]', 'Corsa'],
+  ['cilindrata', 'C [cm3/giro]', 'Cilindrata del motore'],
+  ['velocita', 'N [rpm]', 'Velocità del motore'],
+  ['cilindrata_unitaria', 'CU [cm3/°]', 'Cilindrata unitaria della palmola'],
+  ['angolo', 'AR [°]', 'Angolo di rotazione della palmola'],
+  ['Qm', 'Qm [dm3/min]', 'Portata assorbita fra Ti e Tf'],
+  ['carico', 'Carico', 'Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole'],
+  ['rendimento', 'η', 'Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)'],
+  ['perdita', 'Δp [bar]', 'Pressione persa fra accumulatore e attuatore (linee e valvole)'],
+  ['pressione_richiesta', 'pr [bar]', 'Pressione richiesta immessa a mano: prende il posto di quella del carico'],
+  ['emergenza', 'Em', 'Il movimento deve compiersi a pompa persa (corsa di emergenza)'],
+  ['pn', 'pn [bar]', "Pressione che il movimento richiede all'accumulatore, calcolata; vuota: vale p1"],
+];
+const DUTY = ['carico', 'rendimento', 'perdita', 'pressione_richiesta'];
+const SIZES = ['alesaggio', 'stelo', 'corsa', 'cilindrata', 'velocita', 'cilindrata_unitaria', 'angolo'];
+const NOT_A_NUMBER = 'Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)';
+
+let checked = []; // per movement [flow, pn, duty fault] from the core
+
+function listed(kind) {
+  return kind >= 1 && kind <= 7 ? kind : 1;
+}
+
+function shows(m, field) {
+  if (SIZES.includes(field)) return SHOWN[listed(m.tipo)].includes(field);
+  return true;
+}
+
+// A cell's text as the table shows it.
+function cellText(m, index, field) {
+  const draft = app.draftsOf()[`mov/${index}/${field}`];
+  if (draft !== undefined) return draft;
+  const n = (x) => app.formatNumber(x, undefined, true);
+  switch (field) {
+    case 'tipo': return t(KINDS[listed(m.tipo)]);
+    case 'Qm': return Number.isFinite(m.Qm) && (m.Tf !== m.Ti || m.Qm === 0) ? app.formatNumber(m.Qm) : '';
+    case 'carico': return m.carico ? app.formatNumber(m.carico) : '';
+    case 'rendimento': return app.formatNumber(m.rendimento);
+    case 'perdita': return m.perdita ? app.formatNumber(m.perdita) : '';
+    case 'pressione_richiesta': return m.pressione_richiesta === null ? '' : app.formatNumber(m.pressione_richiesta);
+    case 'emergenza': return m.emergenza ? '✔' : '';
+    case 'pn': {
+      const c = checked[index];
+      return c && c[1] !== null ? app.formatNumber(c[1]) : '';
+    }
+    default: return shows(m, field) ? n(m[field]) : '';
+  }
+}
+
+// What is wrong with a row, as the desktop marks it: 'error' or 'warning'
+// and the reasons.
+function rowCheck(m, index) {
+  const reasons = [];
+  let severity = '';
+  const mark = (s, reason) => {
+    if (s === 'error' || !severity) severity = s;
+    reasons.push(reason);
+  };
+  const cycle = app.project().dati_iniziali.tempo_ciclo;
+  if (m.Ti < 0) mark('error', t('Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo'));
+  if (m.Ti === 0 && m.Tf === 0) {
+    mark('warning', t('Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà portata'));
+  } else if (m.Tf <= m.Ti) {
+    mark('warning', t('Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento'));
+  }
+  if (cycle > 0 && m.Tf > cycle) mark('warning', t('Il movimento esce dal ciclo, che dura %1 s', app.formatNumber(cycle, undefined, true)));
+  const c = checked[index];
+  if (c && c[2] === 5) mark('warning', t("Il carico non dà una pressione: le misure del movimento non danno un'area o una cilindrata; vale p1"));
+  for (const field of COLUMNS.map((col) => col[0])) {
+    if (app.draftsOf()[`mov/${index}/${field}`] !== undefined) mark('error', t(NOT_A_NUMBER));
+  }
+  return { severity, reasons };
+}
+
+// --- The initial values ---------------------------------------------------
+
+function keyFiltered(input) {
+  // The decimal key types the language's separator, as in the windows.
+  input.addEventListener('beforeinput', (e) => {
+    const want = app.decimalSeparator();
+    const other = want === ',' ? '.' : ',';
+    if (e.inputType === 'insertText' && e.data === other) {
+      e.preventDefault();
+      const { selectionStart: s, selectionEnd: f, value } = input;
+      input.value = value.slice(0, s) + want + value.slice(f);
+      input.setSelectionRange(s + 1, s + 1);
+      input.dispatchEvent(new Event('input'));
+    }
+  });
+}
+
+export function buildInitial(container) {
+  container.replaceChildren();
+  for (const [field, label, unit] of INITIAL) {
+    const row = document.createElement('div');
+    row.className = 'initial-row';
+    const id = 'dati-' + field;
+    const l = document.createElement('label');
+    l.htmlFor = id;
+    l.textContent = label === 'Tempo ciclo' ? t(label) : label;
+    const input = document.createElement('input');
+    input.id = id;
+    input.inputMode = 'decimal';
+    input.autocomplete = 'off';
+    input.setAttribute('aria-describedby', id + '-unit');
+    const u = document.createElement('span');
+    u.id = id + '-unit';
+    u.className = 'unit';
+    u.textContent = unit;
+    keyFiltered(input);
+    input.addEventListener('input', () => {
+      const value = app.parseNumber(input.value);
+      const place = 'dati/' + field;
+      if (value !== null && Math.abs(value) <= 3.4028234663852886e38) {
+        app.project().dati_iniziali[field] = Math.fround(value);
+        app.setDraft(place, null);
+      } else {
+        app.setDraft(place, input.value);
+      }
+      markInitial(input, place);
+      app.edited('project');
+    });
+    row.append(l, input, u);
+    container.append(row);
+  }
+  showInitial(container);
+}
+
+function markInitial(input, place) {
+  const bad = app.draftsOf()[place] !== undefined;
+  input.classList.toggle('not-a-number', bad);
+  input.setAttribute('aria-invalid', bad ? 'true' : 'false');
+  input.title = bad ? t(NOT_A_NUMBER) : '';
+}
+
+export function showInitial(container) {
+  const data = app.project().dati_iniziali;
+  for (const [field] of INITIAL) {
+    const input = container.querySelector('#dati-' + field);
+    const place = 'dati/' + field;
+    const draft = app.draftsOf()[place];
+    const shown = app.parseNumber(input.value);
+    const text = draft !== undefined ? draft : app.formatNumber(data[field], undefined, true);
+    // "30,0" typed says 30 as well as "30" does: leave what is typed.
+    if (document.activeElement !== input || draft !== undefined || shown === null ||
+        Math.fround(shown) !== data[field]) {
+      if (input.value !== text && !(document.activeElement === input && shown !== null && Math.fround(shown) === data[field])) input.value = text;
+    }
+    markInitial(input, place);
+  }
+}
+
+// --- The cycle table ------------------------------------------------------
+
+let table = null;
+let cursor = { row: 0, col: 0 };
+let editor = null; // the input or select while a cell is edited
+
+export async function refreshChecks() {
+  const reply = await app.call('check', JSON.stringify(app.project()));
+  checked = reply.movements || [];
+  return reply;
+}
+
+export function newMovement() {
+  return {
+    Qm: 0, Tf: 0, Tf2: 0, Ti: 0, Ti2: 0, alesaggio: 0, angolo: 0, carico: 0, cilindrata: 0,
+    cilindrata_unitaria: 0, corsa: 0, corsa1: 0, corsa2: 0, emergenza: false, perdita: 0,
+    pressione_richiesta: null, rendimento: 0.95, stelo: 0, stelo2: 0, tipo: 1, velocita: 0,
+  };
+}
+
+export function buildTable(container) {
+  table = container;
+  showTable();
+  table.addEventListener('keydown', onKey);
+  table.addEventListener('click', (e) => {
+    const td = e.target.closest('td[data-col]');
+    if (td) focusCell(+td.parentElement.dataset.row, +td.dataset.col);
+  });
+  table.addEventListener('dblclick', (e) => {
+    if (e.target.closest('td[data-col]')) startEdit('');
+  });
+}
+
+export function showTable() {
+  if (!table || editor) return;
+  const moves = app.project().movimenti;
+  const head = document.createElement('thead');
+  const hr = document.createElement('tr');
+  const corner = document.createElement('th');
+  corner.textContent = 'N';
+  corner.scope = 'col';
+  hr.append(corner);
+  for (const [, header, tip] of COLUMNS) {
+    const th = document.createElement('th');
+    th.scope = 'col';
+    th.textContent = t(header);
+    th.title = t(tip);
+    hr.append(th);
+  }
+  head.append(hr);
+  const body = document.createElement('tbody');
+  moves.forEach((m, i) => {
+    const tr = document.createElement('tr');
+    tr.dataset.row = i;
+    const check = rowCheck(m, i);
+    if (check.severity) tr.classList.add('row-' + check.severity);
+    const th = document.createElement('th');
+    th.scope = 'row';
+    th.textContent = i + 1;
+    th.title = check.reasons.join('\n');
+    tr.append(th);
+    COLUMNS.forEach(([field, header], c) => {
+      const td = document.createElement('td');
+      td.dataset.col = c;
+      td.tabIndex = -1;
+      td.textContent = cellText(m, i, field);
+      td.setAttribute('aria-label', `${t(header)}: ${td.textContent}`);
+      if (app.draftsOf()[`mov/${i}/${field}`] !== undefined) {
+        td.classList.add('not-a-number');
+        td.title = t(NOT_A_NUMBER);
+      } else if (check.reasons.length) {
+        td.title = check.reasons.join('\n');
+      }
+      if (field === 'pn' || (!shows(m, field) && SIZES.includes(field))) td.classList.add('computed');
+      if (field === 'tipo') td.classList.add('kind');
+      tr.append(td);
+    });
+    body.append(tr);
+  });
+  const hadFocus = table.contains(document.activeElement);
+  table.replaceChildren(head, body);
+  cursor.row = Math.min(cursor.row, Math.max(moves.length - 1, 0));
+  const cell = cellAt(cursor.row, cursor.col);
+  if (cell) {
+    cell.tabIndex = 0;
+    if (hadFocus) cell.focus();
+  }
+  if (!moves.length) table.tabIndex = 0;
+}
+
+function cellAt(row, col) {
+  return table.querySelector(`tr[data-row="${row}"] td[data-col="${col}"]`);
+}
+
+function focusCell(row, col) {
+  const rows = app.project().movimenti.length;
+  if (!rows) return;
+  row = Math.max(0, Math.min(rows - 1, row));
+  col = Math.max(0, Math.min(COLUMNS.length - 1, col));
+  const old = cellAt(cursor.row, cursor.col);
+  if (old) old.tabIndex = -1;
+  cursor = { row, col };
+  const cell = cellAt(row, col);
+  cell.tabIndex = 0;
+  cell.focus();
+}
+
+export function currentRow() {
+  return cursor.row;
+}
+
+function onKey(e) {
+  if (editor) return;
+  const { row, col } = cursor;
+  const last = COLUMNS.length - 1;
+  const moves = {
+    ArrowUp: [row - 1, col], ArrowDown: [row + 1, col], ArrowLeft: [row, col - 1], ArrowRight: [row, col + 1],
+    Home: [row, 0], End: [row, last], Enter: [row + 1, col],
+  };
+  if (e.key === 'Tab') {
+    // Tab walks the cells and leaves the table at its ends.
+    const next = e.shiftKey ? (col > 0 ? [row, col - 1] : row > 0 ? [row - 1, last] : null)
+      : (col < last ? [row, col + 1] : row < app.project().movimenti.length - 1 ? [row + 1, 0] : null);
+    if (next) {
+      e.preventDefault();
+      focusCell(...next);
+    }
+    return;
+  }
+  if (moves[e.key] && !e.altKey && !e.ctrlKey) {
+    e.preventDefault();
+    focusCell(...moves[e.key]);
+  } else if (e.key === 'F2') {
+    e.preventDefault();
+    startEdit(null);
+  } else if (e.key === ' ' && COLUMNS[col][0] === 'emergenza') {
+    e.preventDefault();
+    commit(row, 'emergenza', !app.project().movimenti[row].emergenza);
+  } else if (e.key === 'Delete' || e.key === 'Backspace') {
+    e.preventDefault();
+    commitText(row, col, '');
+  } else if (e.key.length === 1 && !e.ctrlKey && !e.metaKey && !e.altKey) {
+    e.preventDefault();
+    startEdit(e.key);
+  }
+}
+
+// Editing a cell: an input over it (a list for the kind); Enter or Tab
+// keeps the text, Esc leaves the cell as it was.
+function startEdit(typed) {
+  const { row, col } = cursor;
+  const field = COLUMNS[col][0];
+  const cell = cellAt(row, col);
+  if (!cell || field === 'pn') return;
+  const m = app.project().movimenti[row];
+  if (field === 'emergenza') {
+    commit(row, field, !m.emergenza);
+    return;
+  }
+  if (field === 'tipo') {
+    editor = document.createElement('select');
+    KINDS.forEach((name, k) => {
+      if (!name) return;
+      editor.append(new Option(`${k} ${t(name)}`, k, false, k === listed(m.tipo)));
+    });
+    if (typed && /[1-7]/.test(typed)) editor.value = typed;
+  } else {
+    editor = document.createElement('input');
+    editor.value = typed === null || typed === '' ? cellText(m, row, field) : typed === ' ' ? '' : typed;
+    keyFiltered(editor);
+  }
+  editor.className = 'cell-editor';
+  editor.setAttribute('aria-label', t(COLUMNS[col][1]) + ' — ' + t('Movimento %1, %2', row + 1, t(COLUMNS[col][2])));
+  cell.replaceChildren(editor);
+  editor.focus();
+  if (editor.setSelectionRange && typed) editor.setSelectionRange(editor.value.length, editor.value.length);
+  let done = false;
+  const finish = (keep, move) => {
+    if (done) return;
+    done = true;
+    const value = editor.value;
+    editor = null;
+    if (keep) commitText(row, col, value);
+    else showTable();
+    if (move) focusCell(...move);
+    else focusCell(row, col);
+  };
+  editor.addEventListener('keydown', (e) => {
+    if (e.key === 'Escape') { e.preventDefault(); finish(false); }
+    else if (e.key === 'Enter') { e.preventDefault(); finish(true, [row + 1, col]); }
+    else if (e.key === 'Tab') { e.preventDefault(); finish(true, [row, col + (e.shiftKey ? -1 : 1)]); }
+    else if ((e.key === 'ArrowUp' || e.key === 'ArrowDown') && editor.tagName === 'INPUT') {
+      e.preventDefault();
+      finish(true, [row + (e.key === 'ArrowUp' ? -1 : 1), col]);
+    }
+  });
+  editor.addEventListener('blur', () => finish(true));
+}
+
+// A typed text into a cell: a number (or empty) is the movement's, anything
+// else stays as the cell's draft.
+async function commitText(row, col, text) {
+  const field = COLUMNS[col][0];
+  const m = app.project().movimenti[row];
+  const place = `mov/${row}/${field}`;
+  if (field === 'tipo') return commit(row, field, +text);
+  if (field === 'pn' || field === 'emergenza') return showTable();
+  const trimmed = text.replace(/^[ \t]+|[ \t]+$/g, '');
+  const value = trimmed === '' ? (field === 'rendimento' ? 0.95 : DUTY.includes(field) ? 0 : null) : app.parseNumber(trimmed);
+  if (value === null || (!DUTY.includes(field) && field !== 'Qm' && Math.abs(value) > 3.4028234663852886e38)) {
+    if (trimmed === '' && !DUTY.includes(field)) return showTable();
+    app.setDraft(place, text);
+    app.edited('project');
+    return showTable();
+  }
+  const before = m[field];
+  m[field] = field === 'pressione_richiesta' && trimmed === '' ? null
+    : DUTY.includes(field) || field === 'Qm' ? value : Math.fround(value);
+  app.setDraft(place, null);
+  await refreshChecks();
+  const fault = checked[row] ? checked[row][2] : 0;
+  if (DUTY.includes(field) && fault >= 1 && fault <= 4) {
+    // Out of the duty's range: the figure stays typed, the duty as it was.
+    m[field] = before;
+    app.setDraft(place, text);
+    await refreshChecks();
+  } else if (field !== 'Qm' && !DUTY.includes(field) && checked[row]) {
+    m.Qm = checked[row][0];
+  }
+  app.edited('project');
+  showTable();
+}
+
+async function commit(row, field, value) {
+  const m = app.project().movimenti[row];
+  m[field] = value;
+  if (field === 'tipo') {
+    // A new kind keeps only the sizes its page shows.
+    for (const size of SIZES) if (!SHOWN[value].includes(size)) m[size] = 0;
+    await refreshChecks();
+    m.Qm = checked[row][0];
+  }
+  await refreshChecks();
+  app.edited('project');
+  showTable();
+  focusCell(row, cursor.col);
+}
+
+export async function addMovement() {
+  const moves = app.project().movimenti;
+  moves.splice(moves.length ? cursor.row + 1 : 0, 0, newMovement());
+  await refreshChecks();
+  app.edited('project');
+  showTable();
+  focusCell(moves.length === 1 ? 0 : cursor.row + 1, 0);
+}
+
+export async function deleteMovement() {
+  const moves = app.project().movimenti;
+  if (!moves.length) return;
+  moves.splice(cursor.row, 1);
+  // Drafts follow their movements.
+  const drafts = app.draftsOf();
+  for (const place of Object.keys(drafts).filter((p) => p.startsWith('mov/'))) {
+    const [, r, f] = place.split('/');
+    const text = drafts[place];
+    app.setDraft(place, null);
+    if (+r < cursor.row) app.setDraft(place, text);
+    else if (+r > cursor.row) app.setDraft(`mov/${+r - 1}/${f}`, text);
+  }
+  await refreshChecks();
+  app.edited('project');
+  showTable();
+  if (moves.length) focusCell(cursor.row, cursor.col);
+}
+
+// Movements pasted from a spreadsheet, read by the core as the desktop reads
+// them, go in after the current row.
+export async function pasteMovements(text) {
+  const reply = await app.call('paste', text);
+  if (reply.error) throw new Error(reply.error);
+  const moves = app.project().movimenti;
+  const at = moves.length ? cursor.row + 1 : 0;
+  moves.splice(at, 0, ...reply.movements);
+  await refreshChecks();
+  app.edited('project');
+  showTable();
+  return reply;
+}

@@ -1,0 +1,28 @@
+// The core in a worker of its own, so that a long run or sizing never stops
+// the page. The page posts {id, method, args} and gets back {id, value} or
+// {id, error: {message, code}}; methods are volvenza.js's (run, size, convert,
+// gas, command) and check, which works out what the cycle table shows beside
+// what is typed (see volvenza_call's "check"). Every request carries the
+// language its messages are to be in.
+'use strict';
+importScripts('volvenza-core.js', 'volvenza.js');
+
+const ready = VolvenzaModule().then((module) => {
+  const api = self.volvenzaOver(module);
+  const call = module.cwrap('volvenza_call', 'string', ['string']);
+  api.check = async (text) => JSON.parse(call(JSON.stringify({ check: text, language: api.language })));
+  return api;
+});
+
+self.onmessage = async (event) => {
+  const { id, method, args, language } = event.data;
+  try {
+    const api = await ready;
+    if (typeof api[method] !== 'function') throw new Error('volvenza: ' + method + '?');
+    api.language = language === 'en' ? 'en' : 'it';
+    const value = await api[method](...(args || []));
+    self.postMessage({ id, value });
+  } catch (e) {
+    self.postMessage({ id, error: { message: String(e && e.message || e), code: e && e.code } });
+  }
+};
