@@ -52,9 +52,10 @@ void Ciclo::PasteRows() {
         PasteValue(trimmed);
         return;
     }
-    PastedMovements pasted = MovementsFromText(text);
-    if (!pasted.error.isEmpty()) {
-        dialogs_.Message(pasted.error, MessageIcon::Exclamation, MessageButtons::Ok);
+    PastedMovements pasted = MovementsFromText(text.toStdString(), UiPasteWording());
+    if (!pasted.error.empty()) {
+        dialogs_.Message(QString::fromStdString(pasted.error), MessageIcon::Exclamation,
+                         MessageButtons::Ok);
         return;
     }
     const int count = static_cast<int>(pasted.movements.size());
@@ -63,18 +64,21 @@ void Ciclo::PasteRows() {
                          MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
-    // An empty flow cell is computed from the sizes, as typing them does.
+    // A kind keeps only the sizes it uses; an empty flow cell is computed
+    // from the sizes, as typing them does.
     for (size_t i = 0; i < pasted.movements.size(); ++i) {
+        pasted.movements[i] = WithKind(pasted.movements[i], pasted.movements[i].Kind);
         if (pasted.flowGiven[i]) continue;
         Movement m = pasted.movements[i];
         m.Qm = 0;
         pasted.movements[i] = WithComputedFlow(state_, 1, m);
     }
     InsertRows(*model_, InsertionSlot(), pasted.movements, Text(kPasteText));
-    if (!pasted.notes.isEmpty()) {
-        dialogs_.Message(
-            (QStringList{Text(kPastedWithNotes).arg(count)} + pasted.notes).join(QLatin1Char('\n')),
-            MessageIcon::Information, MessageButtons::Ok);
+    if (!pasted.notes.empty()) {
+        QStringList lines{Text(kPastedWithNotes).arg(count)};
+        for (const std::string& note : pasted.notes) lines << QString::fromStdString(note);
+        dialogs_.Message(lines.join(QLatin1Char('\n')), MessageIcon::Information,
+                         MessageButtons::Ok);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QUndoStack>
 
+#include "documents/PastedMovements.h"
 #include "documents/Project.h"
 #include "engine/Duties.h"
 #include "engine/FlowModel.h"
@@ -22,45 +23,34 @@
 namespace volvenza {
 namespace {
 
-struct ColumnText {
-    const char* header;
-    const char* tooltip;
-};
-const ColumnText kColumns[CycleTableModel::ColumnCount] = {
-    {QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tipo"),
-     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tipo di attuatore")},
-    {"Ti [sec]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tempo di inizio")},
-    {"Tf [sec]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tempo di fine")},
-    {"D [mm]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Alesaggio")},
-    {"d [mm]", QT_TRANSLATE_NOOP(
-                   "volvenza::CycleTableModel",
-                   "Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto")},
-    {"L [mm]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Corsa")},
-    {QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "C [cm3/giro]"),
-     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Cilindrata del motore")},
-    {"N [rpm]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Velocità del motore")},
-    {"CU [cm3/°]",
-     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Cilindrata unitaria della palmola")},
-    {"AR [°]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Angolo di rotazione della palmola")},
-    {"Qm [dm3/min]",
-     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Portata assorbita fra Ti e Tf")},
-    {QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Carico"),
-     QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                       "Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole")},
-    {"η", QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                            "Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)")},
-    {"Δp [bar]",
-     QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                       "Pressione persa fra accumulatore e attuatore (linee e valvole)")},
-    {"pr [bar]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                                   "Pressione richiesta immessa a mano: prende il posto di quella "
-                                   "del carico")},
-    {QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Em"),
-     QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                       "Il movimento deve compiersi a pompa persa (corsa di emergenza)")},
-    {"pn [bar]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                                   "Pressione che il movimento richiede all'accumulatore, "
-                                   "calcolata; vuota: vale p1")},
+// The columns' tooltips; their headers are the clipboard reader's.
+const char* const kTooltips[CycleTableModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tipo di attuatore"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tempo di inizio"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tempo di fine"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Alesaggio"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                      "Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Corsa"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Cilindrata del motore"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Velocità del motore"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Cilindrata unitaria della palmola"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Angolo di rotazione della palmola"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Portata assorbita fra Ti e Tf"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                      "Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                      "Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                      "Pressione persa fra accumulatore e attuatore (linee e valvole)"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                      "Pressione richiesta immessa a mano: prende il posto di quella "
+                      "del carico"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                      "Il movimento deve compiersi a pompa persa (corsa di emergenza)"),
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                      "Pressione che il movimento richiede all'accumulatore, "
+                      "calcolata; vuota: vale p1"),
 };
 
 const char* const kNotANumber =
@@ -158,61 +148,11 @@ int CycleTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 float Movement::*CycleTableModel::Field(int column) {
-    switch (column) {
-        case StartTime:
-            return &Movement::Ti;
-        case EndTime:
-            return &Movement::Tf;
-        case Bore:
-            return &Movement::BoreDiameter;
-        case Rod:
-            return &Movement::RodDiameter;
-        case Stroke:
-            return &Movement::Stroke;
-        case Displacement:
-            return &Movement::Displacement;
-        case Speed:
-            return &Movement::Speed;
-        case UnitDisplacement:
-            return &Movement::UnitDisplacement;
-        case RotationAngle:
-            return &Movement::RotationAngle;
-        default:
-            return nullptr;
-    }
+    return PasteColumnField(column);
 }
 
 bool CycleTableModel::DutyFromText(Movement& m, int column, const QString& text) {
-    if (!IsDuty(column)) return false;
-    const QString trimmed = text.trimmed();
-    std::optional<double> value;
-    if (trimmed.isEmpty()) {
-        value = column == Efficiency ? 0.95 : 0.0;
-    } else {
-        value = ParseNumber<double>(trimmed.toStdString());
-        if (!value || !std::isfinite(*value)) return false;
-    }
-    Movement out = m;
-    MovementDuty& d = out.Duty;
-    switch (column) {
-        case Load:
-            d.Load = *value;
-            break;
-        case Efficiency:
-            d.Efficiency = *value;
-            break;
-        case Loss:
-            d.Loss = *value;
-            break;
-        default:
-            d.Required = trimmed.isEmpty() ? std::nullopt : value;
-            break;
-    }
-    // Sizes that give no area yet are the sizes' matter, not the duty's.
-    const DutyFault fault = CheckDuty(out);
-    if (fault != DutyFault::None && fault != DutyFault::NoSizes) return false;
-    m = out;
-    return true;
+    return volvenza::DutyFromText(m, column, text.toStdString());
 }
 
 QString CycleTableModel::DutyText(const Movement& m, int column) {
@@ -281,7 +221,7 @@ int CycleTableModel::SlotOf(int row) const {
 }
 
 QString CycleTableModel::Header(int column) {
-    return column >= 0 && column < ColumnCount ? Text(kColumns[column].header) : QString();
+    return column >= 0 && column < ColumnCount ? Text(PasteColumnHeader(column)) : QString();
 }
 
 QString CycleTableModel::CellText(int slot, int column) const {
@@ -447,7 +387,7 @@ QVariant CycleTableModel::headerData(int section, Qt::Orientation orientation, i
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     if (role == Qt::DisplayRole) return Header(section);
-    if (role == Qt::ToolTipRole) return Text(kColumns[section].tooltip);
+    if (role == Qt::ToolTipRole) return Text(kTooltips[section]);
     return {};
 }
 

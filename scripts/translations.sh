@@ -13,7 +13,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ts="$root/translations/volvenza_en.ts"
-folders=(messages entry views report shell platform analysis sizing tools/volvenza-sim)
+folders=(messages engine documents entry views report shell platform analysis sizing tools/volvenza-sim)
 
 lupdate=""
 for candidate in lupdate lupdate-qt6 /usr/lib/qt6/bin/lupdate; do

@@ -5,6 +5,8 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -15,9 +17,11 @@
 #include <string>
 #include <vector>
 
+#include "documents/PastedMovements.h"
 #include "documents/ProjectFile.h"
 #include "engine/Duties.h"
 #include "engine/FlowModel.h"
+#include "engine/MovementKinds.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
 #include "tools/volvenza-sim/SimCommand.h"
@@ -73,11 +77,62 @@ std::string Check(const std::string& text) {
     return Reply({{"movements", movements}});
 }
 
+// A kind by its title in the language of the messages or in Italian,
+// whatever the letters' case, as the desktop's table reads it.
+int16_t KindByName(std::string_view name) {
+    auto same = [name](const std::string& title) {
+        return name.size() == title.size() &&
+               std::equal(name.begin(), name.end(), title.begin(), [](char a, char b) {
+                   return std::tolower(static_cast<unsigned char>(a)) ==
+                          std::tolower(static_cast<unsigned char>(b));
+               });
+    };
+    for (const ActuatorPage& page : kActuatorPages) {
+        if (same(SimTemplate(page.title)) || same(page.title)) return page.kind;
+    }
+    return MovementKind::Empty;
+}
+
+// Movements pasted from a spreadsheet, read as the desktop reads them: each
+// as the project writes a movement (its kind's unused sizes cleared, the flow
+// computed where none was given), and the notes; or the message.
+std::string Paste(const std::string& text) {
+    const PasteWording wording{
+        SimTemplate, [](int column) { return SimTemplate(PasteColumnHeader(column)); }, KindByName,
+        [](int16_t kind, float Movement::*field) { return PageShows(kind, field); },
+        SimInEnglish() ? '.' : ','};
+    const PastedMovements pasted = MovementsFromText(text, wording);
+    if (!pasted.error.empty()) return Reply({{"error", pasted.error}});
+    // The project's own writer gives each movement's fields.
+    CircuitState state;
+    state.MovementCount =
+        static_cast<int16_t>(std::min<size_t>(pasted.movements.size(), kMaxMovements));
+    for (int slot = 1; slot <= state.MovementCount; ++slot) {
+        Movement m = pasted.movements[slot - 1];
+        for (int column = PasteColumn::Bore; column < PasteColumn::Flow; ++column) {
+            float Movement::*field = PasteColumnField(column);
+            if (!PageShows(m.Kind, field)) m.*field = 0;
+        }
+        state.Movements[slot] = m;
+        if (!pasted.flowGiven[slot - 1]) {
+            state.Movements[slot].Qm = 0;
+            const double flow = ComputeMovementFlow(state, static_cast<int16_t>(slot));
+            state.Movements[slot].Qm = ParseNumber<double>(FormatNumber(flow, ',')).value_or(flow);
+        }
+    }
+    const Json movements = Json::parse(ProjectFileText(state, ProjectSizing{}))["movimenti"];
+    return Reply({{"movements", movements}, {"notes", pasted.notes}});
+}
+
 std::string Call(const char* request) {
     const Json r = Json::parse(request, nullptr, false);
     if (!r.is_discarded() && r.is_object() && r.value("check", Json()).is_string()) {
         ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
         return Check(r["check"].get<std::string>());
+    }
+    if (!r.is_discarded() && r.is_object() && r.value("paste", Json()).is_string()) {
+        ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
+        return Paste(r["paste"].get<std::string>());
     }
     if (r.is_discarded() || !r.is_object() || !r.value("args", Json()).is_array()) {
         return Refusal("a JSON object with its arguments");

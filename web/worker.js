@@ -1,8 +1,9 @@
 // The core in a worker of its own, so that a long run or sizing never stops
 // the page. The page posts {id, method, args} and gets back {id, value} or
 // {id, error: {message, code}}; methods are volvenza.js's (run, size, convert,
-// gas, command) and check, which works out what the cycle table shows beside
-// what is typed (see volvenza_call's "check"). Every request carries the
+// gas, command), check, which works out what the cycle table shows beside
+// what is typed, and paste, which reads movements pasted from a spreadsheet
+// as the desktop reads them (see volvenza_call). Every request carries the
 // language its messages are to be in.
 'use strict';
 importScripts('volvenza-core.js', 'volvenza.js');
@@ -11,6 +12,7 @@ const ready = VolvenzaModule().then((module) => {
   const api = self.volvenzaOver(module);
   const call = module.cwrap('volvenza_call', 'string', ['string']);
   api.check = async (text) => JSON.parse(call(JSON.stringify({ check: text, language: api.language })));
+  api.paste = async (text) => JSON.parse(call(JSON.stringify({ paste: text, language: api.language })));
   return api;
 });
 

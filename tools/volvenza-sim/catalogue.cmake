@@ -1,6 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
-# Writes the English of volvenza-sim's texts, and of the libraries' messages
-# it prints, from the program's catalogue into a C++ table, so the command
+# Writes the English of volvenza-sim's texts, of the libraries' messages it
+# prints and of the cycle table's words the browser's paste uses (its
+# messages, headers and kinds), from the program's catalogue into a C++ table, so the command
 # stays free of Qt:
 #   cmake -DTS=translations/volvenza_en.ts -DOUT=SimCatalogue.inc -P catalogue.cmake
 # Texts hold semicolons, so the catalogue is walked with string(FIND), never
@@ -42,7 +43,7 @@ while(TRUE)
     if(at EQUAL -1)
         break()
     endif()
-    if(NOT context MATCHES "<name>(volvenza-sim|volvenza::Message|volvenza::SizingText)</name>")
+    if(NOT context MATCHES "<name>(volvenza-sim|volvenza::Message|volvenza::SizingText|volvenza::Ciclo|volvenza::ActuatorPages|volvenza::CycleTableModel)</name>")
         continue()
     endif()
     set(m 0)

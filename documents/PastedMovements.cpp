@@ -1,0 +1,372 @@
+#include "documents/PastedMovements.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <regex>
+#include <utility>
+
+#include "engine/Duties.h"
+#include "messages/Message.h"
+#include "numbers/NumberText.h"
+
+// The texts are the cycle window's, marked for the catalogue as Qt marks them
+// without needing Qt here.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
+namespace volvenza {
+namespace {
+
+const char* const kNothing =
+    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Gli appunti non contengono movimenti da incollare.");
+const char* const kBadCells = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Impossibile incollare i movimenti: la riga %1 degli appunti ha %2 celle separate da "
+    "tabulazioni; ne servono almeno 3 (tipo, Ti, Tf).");
+const char* const kBadKind = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Impossibile incollare i movimenti: alla riga %1 degli appunti il tipo «%2» non è uno dei "
+    "tipi di movimento.");
+const char* const kBadNumber = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 non è "
+    "un numero.");
+const char* const kAmbiguous = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è "
+    "ambiguo, perché contiene un separatore delle migliaia. Scriverlo senza separatore delle "
+    "migliaia e con la virgola per i decimali (per esempio 1500 oppure 1,5).");
+const char* const kBeyondSingle = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è oltre "
+    "ciò che la colonna contiene (3,402823E+38 in valore assoluto), come quando lo si scrive.");
+const char* const kHeaderSkipped = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "La riga %1 degli appunti è un'intestazione (Ti e Tf non sono numeri) e non è stata "
+    "incollata.");
+const char* const kExtraCells = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Le celle dopo la colonna pn sono state ignorate (la prima alla riga %1 degli appunti).");
+const char* const kBadDuty = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è fuori "
+    "dai limiti, come quando lo si scrive.");
+const char* const kBadMark = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Impossibile incollare i movimenti: alla riga %1 degli appunti «%2» di %3 non è 1, x o 0.");
+const char* const kUnusedSizes = QT_TRANSLATE_NOOP(
+    "volvenza::Ciclo",
+    "Le misure che il tipo del movimento non usa sono state ignorate (la prima alla riga %1 "
+    "degli appunti).");
+
+const char* const kHeaders[PasteColumn::Count] = {
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tipo"),
+    "Ti [sec]",
+    "Tf [sec]",
+    "D [mm]",
+    "d [mm]",
+    "L [mm]",
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "C [cm3/giro]"),
+    "N [rpm]",
+    "CU [cm3/°]",
+    "AR [°]",
+    "Qm [dm3/min]",
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Carico"),
+    "η",
+    "Δp [bar]",
+    "pr [bar]",
+    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Em"),
+    "pn [bar]",
+};
+
+std::string Trimmed(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t\r\n\v\f");
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(" \t\r\n\v\f") + 1 - first));
+}
+
+std::vector<std::string> Split(std::string_view text, char separator) {
+    std::vector<std::string> parts;
+    size_t from = 0;
+    for (size_t at; (at = text.find(separator, from)) != std::string_view::npos; from = at + 1) {
+        parts.emplace_back(text.substr(from, at - from));
+    }
+    parts.emplace_back(text.substr(from));
+    return parts;
+}
+
+// A whole number as a row number or a kind's code is written: digits with
+// an optional sign.
+std::optional<int> WholeNumber(const std::string& text) {
+    static const std::regex whole("[+-]?[0-9]{1,9}");
+    if (!std::regex_match(text, whole)) return std::nullopt;
+    return std::stoi(text);
+}
+
+bool IsRowNumber(std::string_view cell) {
+    const std::string text = Trimmed(cell);
+    return text.empty() || WholeNumber(text).has_value();
+}
+
+std::string Say(const PasteWording& w, const char* text, std::vector<std::string> parts) {
+    return FillParts(w.text(text), parts);
+}
+
+std::string Line(int line) {
+    return std::to_string(line);
+}
+
+// One line's cells after the number column, or the message why not.
+struct LineCells {
+    std::vector<std::string> cells;
+    int offset = 0;
+};
+LineCells CellsOf(std::string_view line, const PasteWording& w) {
+    LineCells out{Split(line, '\t'), 0};
+    std::vector<std::string>& cells = out.cells;
+    // The number column, when there is one, comes before a kind's name.
+    if (cells.size() > 1 && w.kindByName(Trimmed(cells[1])) != MovementKind::Empty &&
+        IsRowNumber(cells[0])) {
+        cells.erase(cells.begin());
+        out.offset = 1;
+    }
+    return out;
+}
+
+// The times, sizes and flow of one line into `m`; the message on a cell
+// that cannot be read. `unused` says whether a size the kind does not use
+// was given.
+std::string ReadSizes(const std::vector<std::string>& cells, int lineNumber, int16_t kind,
+                      const PasteWording& w, Movement& m, bool& flowGiven, bool& unused) {
+    for (int column = PasteColumn::StartTime; column <= PasteColumn::Flow; ++column) {
+        const std::string cell = Trimmed(cells[column]);
+        if (cell.empty()) continue;
+        const PastedNumber number = ReadPastedNumber(cell, w.decimal);
+        if (number.status != PastedNumber::Status::Read) {
+            return PastedNumberError(number, cell, lineNumber, column, w);
+        }
+        if (column == PasteColumn::Flow) {
+            m.Qm = number.value;
+            flowGiven = true;
+            continue;
+        }
+        float Movement::*field = PasteColumnField(column);
+        // Rounded once, to single precision, as typing does; what typing
+        // refuses (beyond single precision) is refused here too.
+        const auto single = ParseNumber<float>(cell);
+        if (!single) {
+            return Say(w, kBeyondSingle, {Line(lineNumber), PastedExcerpt(cell), w.header(column)});
+        }
+        m.*field = *single;
+        if (column > PasteColumn::EndTime && number.value != 0 && !w.shows(kind, field)) {
+            unused = true;
+        }
+    }
+    return {};
+}
+
+// The duty's cells take what typing takes; pn is worked out, not read.
+std::string ReadDuty(const std::vector<std::string>& cells, int lineNumber, const PasteWording& w,
+                     Movement& m) {
+    for (int column = PasteColumn::Load; column <= PasteColumn::TypedRequired; ++column) {
+        const std::string cell = Trimmed(cells[column]);
+        const PastedNumber number = ReadPastedNumber(cell, w.decimal);
+        if (!cell.empty() && number.status != PastedNumber::Status::Read) {
+            return PastedNumberError(number, cell, lineNumber, column, w);
+        }
+        if (!DutyFromText(m, column, cell)) {
+            return Say(w, kBadDuty, {Line(lineNumber), PastedExcerpt(cell), w.header(column)});
+        }
+    }
+    const auto mark = ReadPastedMark(cells[PasteColumn::Emergency]);
+    if (!mark) return PastedMarkError(cells[PasteColumn::Emergency], lineNumber, w);
+    m.Duty.Emergency = *mark;
+    return {};
+}
+
+// Column titles above the data: no kind and no times.
+bool IsHeader(const std::vector<std::string>& cells, char decimal) {
+    auto notNumber = [&](int column) {
+        return ReadPastedNumber(cells[column], decimal).status == PastedNumber::Status::NotANumber;
+    };
+    return notNumber(PasteColumn::StartTime) && notNumber(PasteColumn::EndTime);
+}
+
+}  // namespace
+
+const char* PasteColumnHeader(int column) {
+    return column >= 0 && column < PasteColumn::Count ? kHeaders[column] : "";
+}
+
+float Movement::*PasteColumnField(int column) {
+    switch (column) {
+        case PasteColumn::StartTime:
+            return &Movement::Ti;
+        case PasteColumn::EndTime:
+            return &Movement::Tf;
+        case PasteColumn::Bore:
+            return &Movement::BoreDiameter;
+        case PasteColumn::Rod:
+            return &Movement::RodDiameter;
+        case PasteColumn::Stroke:
+            return &Movement::Stroke;
+        case PasteColumn::Displacement:
+            return &Movement::Displacement;
+        case PasteColumn::Speed:
+            return &Movement::Speed;
+        case PasteColumn::UnitDisplacement:
+            return &Movement::UnitDisplacement;
+        case PasteColumn::RotationAngle:
+            return &Movement::RotationAngle;
+        default:
+            return nullptr;
+    }
+}
+
+PastedNumber ReadPastedNumber(std::string_view cell, char decimal) {
+    const std::string text = Trimmed(cell);
+    const char grouping = decimal == ',' ? '.' : ',';
+    // The other separator read as a decimal one is a safe guess only when it
+    // cannot be grouping thousands: never with three digits after it, nor
+    // next to the language's own decimal separator.
+    const size_t last = text.rfind(grouping);
+    if (last != std::string::npos) {
+        auto digit = [&text](size_t i) {
+            return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+        };
+        const bool threeDigits =
+            digit(last + 1) && digit(last + 2) && digit(last + 3) && !digit(last + 4);
+        if (text.find(decimal) != std::string::npos || threeDigits) {
+            return {PastedNumber::Status::Ambiguous, 0};
+        }
+    }
+    const auto value = ParseNumber<double>(text);
+    if (!value) return {};
+    return {PastedNumber::Status::Read, *value};
+}
+
+int16_t PastedKind(std::string_view cell, const PasteWording& wording) {
+    const std::string name = Trimmed(cell);
+    const int16_t kind = wording.kindByName(name);
+    if (kind != MovementKind::Empty) return kind;
+    const std::optional<int> code = WholeNumber(name);
+    return code && *code >= MovementKind::CylinderExtending &&
+                   *code <= MovementKind::SingleActingCylinder
+               ? static_cast<int16_t>(*code)
+               : MovementKind::Empty;
+}
+
+std::optional<bool> ReadPastedMark(std::string_view cell) {
+    const std::string text = Trimmed(cell);
+    if (text == "1" || text == "x" || text == "X") return true;
+    if (text.empty() || text == "0") return false;
+    return std::nullopt;
+}
+
+std::string PastedExcerpt(std::string_view cell, size_t length) {
+    // UTF-16 units: a character outside the basic plane (four bytes) is two,
+    // and is never cut in half.
+    size_t units = 0;
+    for (size_t i = 0; i < cell.size();) {
+        const unsigned char c = static_cast<unsigned char>(cell[i]);
+        const size_t bytes = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        const size_t width = bytes == 4 ? 2 : 1;
+        if (units + width > length) {
+            return std::string(cell.substr(0, i)) + "\u2026";
+        }
+        units += width;
+        i += bytes;
+    }
+    return std::string(cell);
+}
+
+bool DutyFromText(Movement& m, int column, std::string_view text) {
+    if (column < PasteColumn::Load || column > PasteColumn::TypedRequired) return false;
+    const std::string trimmed = Trimmed(text);
+    std::optional<double> value;
+    if (trimmed.empty()) {
+        value = column == PasteColumn::Efficiency ? 0.95 : 0.0;
+    } else {
+        value = ParseNumber<double>(trimmed);
+        if (!value || !std::isfinite(*value)) return false;
+    }
+    Movement out = m;
+    MovementDuty& d = out.Duty;
+    if (column == PasteColumn::Load) {
+        d.Load = *value;
+    } else if (column == PasteColumn::Efficiency) {
+        d.Efficiency = *value;
+    } else if (column == PasteColumn::Loss) {
+        d.Loss = *value;
+    } else {
+        d.Required = trimmed.empty() ? std::nullopt : value;
+    }
+    // Sizes that give no area yet are the sizes' matter, not the duty's.
+    const DutyFault fault = CheckDuty(out);
+    if (fault != DutyFault::None && fault != DutyFault::NoSizes) return false;
+    m = out;
+    return true;
+}
+
+std::string PastedNumberError(const PastedNumber& number, std::string_view cell, int line,
+                              int column, const PasteWording& wording) {
+    return Say(wording, number.status == PastedNumber::Status::Ambiguous ? kAmbiguous : kBadNumber,
+               {Line(line), PastedExcerpt(Trimmed(cell)), wording.header(column)});
+}
+
+std::string PastedKindError(std::string_view cell, int line, const PasteWording& wording) {
+    return Say(wording, kBadKind, {Line(line), PastedExcerpt(cell)});
+}
+
+std::string PastedMarkError(std::string_view cell, int line, const PasteWording& wording) {
+    return Say(wording, kBadMark,
+               {Line(line), PastedExcerpt(Trimmed(cell)), wording.header(PasteColumn::Emergency)});
+}
+
+PastedMovements MovementsFromText(std::string_view text, const PasteWording& w) {
+    PastedMovements pasted;
+    const std::vector<std::string> lines = Split(text, '\n');
+    bool first = true;
+    int extraLine = 0, unusedLine = 0;
+    auto refuse = [](std::string error) { return PastedMovements{{}, {}, std::move(error), {}}; };
+    for (size_t n = 0; n < lines.size(); ++n) {
+        std::string line = lines[n];
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (Trimmed(line).empty()) continue;
+        const int lineNumber = static_cast<int>(n) + 1;
+        auto [cells, offset] = CellsOf(line, w);
+        const bool wasFirst = std::exchange(first, false);
+        if (cells.size() < 1 + PasteColumn::EndTime) {
+            return refuse(Say(w, kBadCells, {Line(lineNumber), Line(cells.size() + offset)}));
+        }
+        const int16_t kind = PastedKind(cells[PasteColumn::Kind], w);
+        if (kind == MovementKind::Empty) {
+            if (wasFirst && IsHeader(cells, w.decimal)) {
+                pasted.notes.push_back(Say(w, kHeaderSkipped, {Line(lineNumber)}));
+                continue;
+            }
+            return refuse(PastedKindError(cells[PasteColumn::Kind], lineNumber, w));
+        }
+        for (size_t extra = PasteColumn::Count; extra < cells.size(); ++extra) {
+            if (!Trimmed(cells[extra]).empty() && extraLine == 0) extraLine = lineNumber;
+        }
+        cells.resize(std::max<size_t>(cells.size(), PasteColumn::Count));
+        Movement m;
+        m.Kind = kind;
+        bool flowGiven = false, unused = false;
+        std::string error = ReadSizes(cells, lineNumber, kind, w, m, flowGiven, unused);
+        if (error.empty()) error = ReadDuty(cells, lineNumber, w, m);
+        if (!error.empty()) return refuse(std::move(error));
+        if (unused && unusedLine == 0) unusedLine = lineNumber;
+        pasted.movements.push_back(m);
+        pasted.flowGiven.push_back(flowGiven);
+    }
+    if (extraLine > 0) pasted.notes.push_back(Say(w, kExtraCells, {Line(extraLine)}));
+    if (unusedLine > 0) pasted.notes.push_back(Say(w, kUnusedSizes, {Line(unusedLine)}));
+    if (pasted.movements.empty()) pasted.error = w.text(kNothing);
+    return pasted;
+}
+
+}  // namespace volvenza

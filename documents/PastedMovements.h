@@ -1,0 +1,111 @@
+#pragma once
+// Movements read from tab-separated text, as spreadsheets copy them: one line
+// per movement with the cycle table's columns (kind, times, the seven sizes,
+// flow, then the duty: load, efficiency, loss, typed required pressure,
+// emergency mark, the required pressure worked out), after a number column or
+// without it. The desktop's clipboard and the browser's paste both read them
+// here; each front end supplies its words (the texts' translation, the
+// columns' headers, the kinds' names) and the language's decimal separator.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/CircuitState.h"
+
+namespace volvenza {
+
+// The cycle table's columns, in its order.
+namespace PasteColumn {
+enum : int {
+    Kind,
+    StartTime,
+    EndTime,
+    Bore,
+    Rod,
+    Stroke,
+    Displacement,
+    Speed,
+    UnitDisplacement,
+    RotationAngle,
+    Flow,
+    Load,
+    Efficiency,
+    Loss,
+    TypedRequired,
+    Emergency,
+    Required,
+    Count
+};
+}
+
+// A column's header, its symbol and unit: an Italian source in the
+// catalogue's context "volvenza::CycleTableModel".
+const char* PasteColumnHeader(int column);
+
+// The movement field a time or size column holds; none for the others.
+float Movement::*PasteColumnField(int column);
+
+// What a front end supplies: `text` translates one of the texts below
+// (their context is "volvenza::Ciclo"), `header` names a column, `kindByName`
+// finds a kind by its name in the front end's languages (Empty for none),
+// `shows` says whether a kind's page shows a size.
+struct PasteWording {
+    std::function<std::string(const char* italian)> text;
+    std::function<std::string(int column)> header;
+    std::function<int16_t(std::string_view name)> kindByName;
+    std::function<bool(int16_t kind, float Movement::*field)> shows;
+    char decimal = ',';
+};
+
+// A pasted cell read as a number. Text with the language's grouping
+// separator ("1.500" under Italian) could be a thousand or a fraction and is
+// never read.
+struct PastedNumber {
+    enum class Status { Read, NotANumber, Ambiguous } status = Status::NotANumber;
+    double value = 0;
+};
+PastedNumber ReadPastedNumber(std::string_view cell, char decimal);
+
+// A kind's name, or its code; Empty when none.
+int16_t PastedKind(std::string_view cell, const PasteWording& wording);
+
+// The emergency mark as a spreadsheet holds it: 1 or x marked, 0 or nothing
+// not; nothing else is read.
+std::optional<bool> ReadPastedMark(std::string_view cell);
+
+// At most `length` characters of a cell (as UTF-16 counts them), with an
+// ellipsis when cut.
+std::string PastedExcerpt(std::string_view cell, size_t length = 40);
+
+// `text` typed into a duty's column of `m`: false, and `m` as it was, when
+// it is not a number or out of the duty's range. Empty text is the default:
+// no load, efficiency 0,95, no loss, no typed pressure.
+bool DutyFromText(Movement& m, int column, std::string_view text);
+
+// The messages for a cell that is not a number or is ambiguous, for a kind,
+// and for an emergency mark that cannot be read, naming the line and column.
+std::string PastedNumberError(const PastedNumber& number, std::string_view cell, int line,
+                              int column, const PasteWording& wording);
+std::string PastedKindError(std::string_view cell, int line, const PasteWording& wording);
+std::string PastedMarkError(std::string_view cell, int line, const PasteWording& wording);
+
+// Movements read back from such text: cells missing at the end are empty (a
+// duty's default). A header line first is skipped and cells past the last
+// column are ignored, each with a note; the worked-out required pressure is
+// never read. An empty size is 0, an empty flow is to be computed from the
+// sizes (see `flowGiven`); sizes the kind does not use are kept, for the
+// front end to clear. On the first line that cannot be read, `error` says
+// which and why, and no movement is returned.
+struct PastedMovements {
+    std::vector<Movement> movements;
+    std::vector<bool> flowGiven;
+    std::string error;
+    std::vector<std::string> notes;
+};
+PastedMovements MovementsFromText(std::string_view text, const PasteWording& wording);
+
+}  // namespace volvenza
