@@ -188,9 +188,10 @@ let table = null;
 let cursor = { row: 0, col: 0 };
 let editor = null; // the input or select while a cell is edited
 
+// A design the core refuses keeps the last answer.
 export async function refreshChecks() {
   const reply = await app.call('check', JSON.stringify(app.project()));
-  checked = reply.movements || [];
+  if (reply.movements) checked = reply.movements;
   return reply;
 }
 
@@ -370,6 +371,8 @@ function startEdit(typed) {
     else focusCell(row, col);
   };
   editor.addEventListener('keydown', (e) => {
+    // The table's own keys wait until the edit is over.
+    e.stopPropagation();
     if (e.key === 'Escape') { e.preventDefault(); finish(false); }
     else if (e.key === 'Enter') { e.preventDefault(); finish(true, [row + 1, col]); }
     else if (e.key === 'Tab') { e.preventDefault(); finish(true, [row, col + (e.shiftKey ? -1 : 1)]); }
@@ -401,10 +404,11 @@ async function commitText(row, col, text) {
   m[field] = field === 'pressione_richiesta' && trimmed === '' ? null
     : DUTY.includes(field) || field === 'Qm' ? value : Math.fround(value);
   app.setDraft(place, null);
-  await refreshChecks();
-  const fault = checked[row] ? checked[row][2] : 0;
-  if (DUTY.includes(field) && fault >= 1 && fault <= 4) {
-    // Out of the duty's range: the figure stays typed, the duty as it was.
+  const reply = await refreshChecks();
+  const fault = reply.movements && reply.movements[row] ? reply.movements[row][2] : 0;
+  if (reply.error || (DUTY.includes(field) && fault >= 1 && fault <= 4)) {
+    // Out of range (the duty's, or what a project holds): the figure stays
+    // typed, the movement as it was.
     m[field] = before;
     app.setDraft(place, text);
     await refreshChecks();
@@ -456,6 +460,26 @@ export async function deleteMovement() {
   app.edited('project');
   showTable();
   if (moves.length) focusCell(cursor.row, cursor.col);
+}
+
+// One value copied from one cell goes into the current cell as if typed.
+export async function pasteValue(text) {
+  const field = COLUMNS[cursor.col][0];
+  if (!app.project().movimenti.length || field === 'pn') return;
+  if (field === 'tipo') {
+    const name = text.trim().toLowerCase();
+    const kind = KINDS.findIndex((k) => k && (k.toLowerCase() === name || t(k).toLowerCase() === name));
+    const code = /^[1-7]$/.test(name) ? +name : kind;
+    if (code > 0) await commit(cursor.row, field, code);
+    return;
+  }
+  if (field === 'emergenza') {
+    const mark = text.trim().toLowerCase();
+    if (['1', 'x', '0', ''].includes(mark)) await commit(cursor.row, field, mark === '1' || mark === 'x');
+    return;
+  }
+  await commitText(cursor.row, cursor.col, text.trim());
+  focusCell(cursor.row, cursor.col);
 }
 
 // Movements pasted from a spreadsheet, read by the core as the desktop reads
