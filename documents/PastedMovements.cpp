@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <regex>
 #include <utility>
 
 #include "engine/Duties.h"
@@ -100,8 +99,12 @@ std::vector<std::string> Split(std::string_view text, char separator) {
 // A whole number as a row number or a kind's code is written: digits with
 // an optional sign.
 std::optional<int> WholeNumber(const std::string& text) {
-    static const std::regex whole("[+-]?[0-9]{1,9}");
-    if (!std::regex_match(text, whole)) return std::nullopt;
+    const size_t sign = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    const size_t digits = text.size() - sign;
+    if (digits < 1 || digits > 9) return std::nullopt;
+    for (size_t i = sign; i < text.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
+    }
     return std::stoi(text);
 }
 
