@@ -235,11 +235,12 @@ async function start() {
   chart.update();
 
   $('language').addEventListener('change', () => app.setLanguage($('language').value));
+  // As on the desktop, the example replaces the work and waits for a run.
   $('example').addEventListener('click', async () => {
     await app.loadExample();
     await entry.refreshChecks();
     showAll();
-    await run();
+    say('');
   });
   $('new').addEventListener('click', newDesign);
   $('open').addEventListener('click', () => $('open-file').click());
