@@ -18,7 +18,10 @@
 //   parseNumber(text)        a typed number as the windows read it, or null
 //   onChange(callback)       callback(what) after every change: 'project'
 //                            (edits, loads), 'results' (a run), 'language'
-//   results()                the last run: {series, messages, summary} or null
+//   results()                the last run: {series, vlz, summary, notes} or null
+//   undo(), redo()           the design (and its typed texts) as it was
+//                            before the last edit, or again after it; they
+//                            tell 'project' and say whether there was one
 //
 // Nothing typed is lost on reload: the design, the texts that are not numbers
 // yet and the language are kept in localStorage.
@@ -129,13 +132,41 @@ export function results() {
   return lastResults;
 }
 
+// Every edit keeps the state before it, for Ctrl+Z.
+const undone = [];
+const redone = [];
+let kept = null;
+
 function keep() {
+  const now = JSON.stringify({ design, drafts });
+  if (kept !== null && kept !== now) {
+    undone.push(kept);
+    if (undone.length > 200) undone.shift();
+    redone.length = 0;
+  }
+  kept = now;
   try {
-    localStorage.setItem(STORE, JSON.stringify({ design, drafts }));
+    localStorage.setItem(STORE, now);
   } catch (e) {
     // A full store keeps the last copy; the page goes on.
   }
 }
+
+function back(from, to) {
+  if (!from.length) return false;
+  to.push(kept);
+  kept = from.pop();
+  ({ design, drafts } = JSON.parse(kept));
+  try {
+    localStorage.setItem(STORE, kept);
+  } catch (e) {
+    // As above.
+  }
+  tell('project');
+  return true;
+}
+export const undo = () => back(undone, redone);
+export const redo = () => back(redone, undone);
 
 export function edited(what = 'project') {
   keep();

@@ -223,6 +223,8 @@ async function start() {
     if (what === 'results') {
       chart.update();
       results.update();
+    } else if (what === 'project') {
+      entry.refreshChecks().then(showAll);
     } else if (what === 'language') {
       translate();
       entry.buildInitial($('initial'));
@@ -275,6 +277,16 @@ async function start() {
     if (e.key === 'F5') {
       e.preventDefault();
       run();
+    }
+    // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) take back the design's edits, in
+    // the boxes as in the table, as on the desktop; a cell being edited
+    // keeps its own.
+    const key = e.key.toLowerCase();
+    if ((e.ctrlKey || e.metaKey) && (key === 'z' || key === 'y') &&
+        !e.target.classList.contains('cell-editor')) {
+      e.preventDefault();
+      if (key === 'y' || e.shiftKey) app.redo();
+      else app.undo();
     }
   });
   window.volvenzaReadyMs = performance.now() - loadedAt;

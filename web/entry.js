@@ -312,6 +312,12 @@ function onKey(e) {
     }
     return;
   }
+  if (e.key === 'Escape') {
+    // Out of the table, to what follows it, without walking every cell.
+    e.preventDefault();
+    document.getElementById('add-movement').focus();
+    return;
+  }
   if (moves[e.key] && !e.altKey && !e.ctrlKey) {
     e.preventDefault();
     focusCell(...moves[e.key]);

@@ -88,8 +88,8 @@ const EN = {
   'Movimento %1, %2': 'Movement %1, %2',
   'Trascinare per ingrandire un riquadro, rotella per lo zoom, frecce per il collimatore, 0 per la vista intera.':
     'Drag to zoom into a box, wheel to zoom, arrows move the crosshair, 0 for the full view.',
-  'Frecce, Tab e Invio muovono fra le celle; scrivere modifica; F2 modifica la cella; Ctrl+V incolla movimenti da un foglio di calcolo.':
-    'Arrows, Tab and Enter move between cells; typing edits; F2 edits the cell; Ctrl+V pastes movements from a spreadsheet.',
+  'Frecce, Tab e Invio muovono fra le celle; scrivere modifica; F2 modifica la cella; Esc esce dalla tabella; Ctrl+V incolla movimenti da un foglio di calcolo; Ctrl+Z annulla.':
+    'Arrows, Tab and Enter move between cells; typing edits; F2 edits the cell; Esc leaves the table; Ctrl+V pastes movements from a spreadsheet; Ctrl+Z undoes.',
   'Pressione P(t)': 'Pressure P(t)',
   'Volume del gas V(t)': 'Gas volume V(t)',
   'Portata Qt(t)': 'Flow Qt(t)',
