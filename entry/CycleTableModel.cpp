@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QUndoStack>
 
+#include "documents/MovementChecks.h"
 #include "documents/PastedMovements.h"
 #include "documents/Project.h"
 #include "engine/Duties.h"
@@ -16,6 +17,7 @@
 #include "entry/CycleEdits.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
+#include "platform/Language.h"
 #include "platform/UiMessage.h"
 #include "views/CycleColours.h"
 #include "views/MovementText.h"
@@ -57,39 +59,6 @@ const char* const kNotANumber =
     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Valore non valido in %1: resta %2");
 const char* const kOutOfRange =
     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Valore fuori campo in %1, %2: resta %3");
-const char* const kEndNotAfterStart =
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                      "Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento");
-const char* const kBothTimesZero = QT_TRANSLATE_NOOP(
-    "volvenza::CycleTableModel",
-    "Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà "
-    "portata");
-const char* const kFlowNotFinite = QT_TRANSLATE_NOOP(
-    "volvenza::CycleTableModel",
-    "Qm non è un numero finito: la simulazione non può usarla; controllare tempi e misure");
-const char* const kFlowNegative = QT_TRANSLATE_NOOP(
-    "volvenza::CycleTableModel",
-    "Qm è negativa: un attuatore assorbe portata, non la restituisce; controllare le misure");
-const char* const kRodWiderThanBore =
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                      "Qm è negativa perché il diametro dello stelo d supera l'alesaggio D");
-const char* const kFlowWithoutDuration = QT_TRANSLATE_NOOP(
-    "volvenza::CycleTableModel",
-    "Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata");
-const char* const kTypedFlow = QT_TRANSLATE_NOOP(
-    "volvenza::CycleTableModel", "Qm immesso a mano: le misure e i tempi danno %1 dm3/min");
-const char* const kBeforeCycle = QT_TRANSLATE_NOOP(
-    "volvenza::CycleTableModel",
-    "Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo");
-const char* const kTimeNotFinite = QT_TRANSLATE_NOOP(
-    "volvenza::CycleTableModel", "Ti o Tf non è un numero finito: la simulazione non può usarlo");
-const char* const kLoadWithoutSizes = QT_TRANSLATE_NOOP(
-    "volvenza::CycleTableModel",
-    "Il carico non dà una pressione: le misure del movimento non danno un'area o una "
-    "cilindrata; vale p1");
-const char* const kAfterCycle =
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Il movimento esce dal ciclo, che dura %1 s");
-
 // Row colours of the checks: a run refuses an error and asks about (or
 // cuts) a warning.
 const QColor kNotANumberText(Qt::red);
@@ -114,19 +83,6 @@ QString KeptText(const Movement& m, int column) {
 
 bool FlowShown(const Movement& m) {
     return std::isfinite(m.Qm) && (m.Tf != m.Ti || m.Qm == 0);
-}
-
-// The flow the sizes and times give when the one stored is another: typed
-// by hand. The editor keeps a computed flow to 3 decimals, so half a
-// thousandth apart is the same flow.
-std::optional<double> OtherFlowOfSizes(Movement m) {
-    if (!(m.Ti < m.Tf) || !std::isfinite(m.Qm)) return std::nullopt;
-    m.Kind = ListedKind(m.Kind);
-    const std::optional<double> sizes = FlowOfSizes(m);
-    if (!sizes || !std::isfinite(*sizes)) return std::nullopt;
-    const double slack = 0.0005 + 1e-12 * std::abs(*sizes);
-    if (std::abs(m.Qm - *sizes) <= slack) return std::nullopt;
-    return *sizes;
 }
 
 }  // namespace
@@ -297,37 +253,11 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
             }
         }
     }
-    if (m.Ti == 0 && m.Tf == 0) {
-        mark(Severity::Warning, Text(kBothTimesZero));
-    } else if (m.Tf <= m.Ti) {
-        mark(Severity::Error, Text(kEndNotAfterStart));
-    }
-    if (!std::isfinite(m.Qm)) {
-        mark(Severity::Error, Text(kFlowNotFinite));
-    } else if (m.Qm < 0 && m.Tf < m.Ti) {
-        // The times are at fault, as said above, not the sizes.
-    } else if (m.Qm < 0) {
-        const bool rod = PageShows(ListedKind(m.Kind), &Movement::BoreDiameter) &&
-                         PageShows(ListedKind(m.Kind), &Movement::RodDiameter) &&
-                         m.RodDiameter > m.BoreDiameter;
-        mark(Severity::Error, Text(rod ? kRodWiderThanBore : kFlowNegative));
-    } else if (m.Tf == m.Ti && m.Qm != 0) {
-        check.reasons << Text(kFlowWithoutDuration);
-    }
-    // The run refuses these, as it refuses a negative flow.
-    if (!std::isfinite(m.Ti) || !std::isfinite(m.Tf)) {
-        mark(Severity::Error, Text(kTimeNotFinite));
-    } else if (std::min(m.Ti, m.Tf) < 0) {
-        mark(Severity::Error, Text(kBeforeCycle));
-    }
-    if (cycleTime_ > 0 && std::max(m.Ti, m.Tf) > cycleTime_) {
-        mark(Severity::Warning, Text(kAfterCycle).arg(MovementNumber(cycleTime_)));
-    }
-    if (CheckDuty(m) == DutyFault::NoSizes) check.reasons << Text(kLoadWithoutSizes);
-    // Not wrong, only said: the run takes the flow typed.
-    if (const auto sizes = OtherFlowOfSizes(m)) {
-        check.reasons << Text(kTypedFlow).arg(MovementNumber(RoundHalfEven(*sizes, 3)));
-    }
+    const MovementCheck own = CheckMovement(
+        m, cycleTime_, [](const char* source) { return Text(source).toStdString(); },
+        UiDecimalSeparator());
+    check.severity = std::max(check.severity, static_cast<Severity>(own.severity));
+    for (const std::string& reason : own.reasons) check.reasons << QString::fromStdString(reason);
     return check;
 }
 

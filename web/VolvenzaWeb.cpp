@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/MovementChecks.h"
 #include "documents/PastedMovements.h"
 #include "documents/ProjectFile.h"
 #include "engine/Duties.h"
@@ -70,9 +71,12 @@ std::string Check(const std::string& text) {
         state.Movements[slot] = m;
         const double flow = ComputeMovementFlow(state, static_cast<int16_t>(slot));
         const std::optional<double> pressure = LoadPressure(m);
+        const MovementCheck row =
+            CheckMovement(m, state.Data.CycleTime, SimTemplate, SimInEnglish() ? '.' : ',');
         movements.push_back({ParseNumber<double>(FormatNumber(flow, ',')).value_or(flow),
                              pressure ? Json(RoundHalfEven(*pressure, 1)) : Json(),
-                             static_cast<int>(CheckDuty(m))});
+                             static_cast<int>(CheckDuty(m)), static_cast<int>(row.severity),
+                             row.reasons});
     }
     return Reply({{"movements", movements}});
 }

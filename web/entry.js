@@ -47,7 +47,7 @@ const DUTY = ['carico', 'rendimento', 'perdita', 'pressione_richiesta'];
 const SIZES = ['alesaggio', 'stelo', 'corsa', 'cilindrata', 'velocita', 'cilindrata_unitaria', 'angolo'];
 const NOT_A_NUMBER = 'Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)';
 
-let checked = []; // per movement [flow, pn, duty fault] from the core
+let checked = []; // per movement [flow, pn, duty fault, mark, reasons] from the core
 
 function listed(kind) {
   return kind >= 1 && kind <= 7 ? kind : 1;
@@ -80,28 +80,24 @@ function cellText(m, index, field) {
 }
 
 // What is wrong with a row, as the desktop marks it: 'error' or 'warning'
-// and the reasons.
+// and the reasons, the core's (from the movement) after the texts typed
+// that are not numbers.
 function rowCheck(m, index) {
   const reasons = [];
-  let severity = '';
-  const mark = (s, reason) => {
-    if (s === 'error' || !severity) severity = s;
-    reasons.push(reason);
-  };
-  const cycle = app.project().dati_iniziali.tempo_ciclo;
-  if (m.Ti < 0) mark('error', t('Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo'));
-  if (m.Ti === 0 && m.Tf === 0) {
-    mark('warning', t('Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà portata'));
-  } else if (m.Tf <= m.Ti) {
-    mark('warning', t('Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento'));
-  }
-  if (cycle > 0 && m.Tf > cycle) mark('warning', t('Il movimento esce dal ciclo, che dura %1 s', app.formatNumber(cycle, undefined, true)));
-  const c = checked[index];
-  if (c && c[2] === 5) mark('warning', t("Il carico non dà una pressione: le misure del movimento non danno un'area o una cilindrata; vale p1"));
+  let severity = 0;
   for (const field of COLUMNS.map((col) => col[0])) {
-    if (app.draftsOf()[`mov/${index}/${field}`] !== undefined) mark('error', t(NOT_A_NUMBER));
+    if (app.draftsOf()[`mov/${index}/${field}`] !== undefined) {
+      severity = 2;
+      reasons.push(t(NOT_A_NUMBER));
+      break;
+    }
   }
-  return { severity, reasons };
+  const c = checked[index];
+  if (c) {
+    severity = Math.max(severity, c[3] || 0);
+    reasons.push(...(c[4] || []));
+  }
+  return { severity: ['', 'warning', 'error'][severity], reasons };
 }
 
 // --- The initial values ---------------------------------------------------

@@ -35,17 +35,6 @@ const EN = {
     'Pressure the movement needs at the accumulator, computed; empty: p1 applies',
   'Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)':
     'Not a number: simulation, sizing, saving and exports wait until it is corrected (Ctrl+Z undoes it)',
-  'Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento':
-    'Tf is equal to or less than Ti: the simulation will stop at this movement',
-  'Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà portata':
-    'Ti and Tf are 0: the simulation will ask whether to go on, and the movement will draw no flow',
-  'Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo':
-    'The movement starts before 0 s: the simulation refuses a negative time',
-  'Il movimento esce dal ciclo, che dura %1 s': 'The movement runs past the cycle, which lasts %1 s',
-  "Il carico non dà una pressione: le misure del movimento non danno un'area o una cilindrata; vale p1":
-    "The load gives no pressure: the movement's sizes give no area or displacement; p1 applies",
-  'Qm immesso a mano: le misure e i tempi danno %1 dm3/min': 'Qm typed by hand: the sizes and times give %1 dm3/min',
-  'Valore fuori campo in %1': 'Value out of range in %1',
   'CILINDRO SEMPLICE STELO USCENTE': 'SINGLE-ROD CYLINDER, EXTENDING',
   'CILINDRO SEMPLICE STELO ENTRANTE': 'SINGLE-ROD CYLINDER, RETRACTING',
   'PISTONE DIFFERENZIALE': 'DIFFERENTIAL PISTON',
