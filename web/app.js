@@ -76,7 +76,7 @@ async function run() {
     const lines = reply.stdout.split('\n').filter(Boolean);
     const json = lines.length && lines[lines.length - 1].startsWith('{') ? JSON.parse(lines.pop()) : null;
     const notes = [reply.stderr.trim(), ...lines, ...verdicts(json)].filter(Boolean).join('\n');
-    app.setResults(out ? { series: seriesOfVlz(out), vlz: out, summary: json, notes } : null);
+    app.setResults(out ? { series: seriesOfVlz(out), vlz: out, summary: json, notes, design: text } : null);
     say((out ? t('Simulazione completata.') + '\n' : '') + notes, reply.code === 0 ? 'info' : 'error');
     window.volvenzaLastRunMs = performance.now() - started;
   } catch (e) {
@@ -136,8 +136,11 @@ async function save(format) {
     return;
   }
   try {
+    // A simulation file keeps the results of the design as it is, or none.
+    const current = JSON.stringify(app.project());
+    const r = app.results();
     const text = format === 'vlzp' ? await app.currentProjectText()
-      : app.results() ? app.results().vlz : await app.call('convert', JSON.stringify(app.project()), 'vlz');
+      : r && r.design === current ? r.vlz : await app.call('convert', current, 'vlz');
     const name = (format === 'vlzp' ? 'progetto' : 'simulazione') + '.' + format;
     if (window.showSaveFilePicker) {
       let handle;
