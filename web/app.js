@@ -14,6 +14,7 @@ const GAS_FIELDS = [['temperatura_minima', 'Temperatura minima [°C]'], ['temper
   ['esponente', 'Esponente n']];
 
 let chart, results;
+let openedName = ''; // the file the work came from, for the name to save under
 
 function say(text, kind = 'info') {
   const box = $('messages');
@@ -121,6 +122,7 @@ async function openFile(file) {
   const text = await file.text();
   try {
     const notes = await app.loadProjectText(text, file.name);
+    openedName = file.name;
     await entry.refreshChecks();
     showAll();
     say([t('Aperto %1.', file.name), notes].filter(Boolean).join('\n'));
@@ -141,29 +143,33 @@ async function save(format) {
     const r = app.results();
     const text = format === 'vlzp' ? await app.currentProjectText()
       : r && r.design === current ? r.vlz : await app.call('convert', current, 'vlz');
-    const name = (format === 'vlzp' ? 'progetto' : 'simulazione') + '.' + format;
+    const base = openedName ? openedName.replace(/\.vlzp?$/i, '') : format === 'vlzp' ? 'progetto' : 'simulazione';
+    const name = base + '.' + format;
     if (window.showSaveFilePicker) {
-      let handle;
+      let handle = null;
       try {
         handle = await window.showSaveFilePicker({ suggestedName: name,
           types: [{ description: 'Volvenza', accept: { 'application/octet-stream': ['.' + format] } }] });
       } catch (e) {
-        return; // cancelled
+        if (e.name === 'AbortError') return; // cancelled
+        // No picker here (or not allowed): the download below.
       }
-      const writable = await handle.createWritable();
-      await writable.write(text);
-      await writable.close();
-      say(t('Salvato %1.', handle.name));
-    } else {
-      const link = document.createElement('a');
-      link.href = URL.createObjectURL(new Blob([text], { type: 'application/octet-stream' }));
-      link.download = name;
-      document.body.append(link);
-      link.click();
-      link.remove();
-      setTimeout(() => URL.revokeObjectURL(link.href), 1000);
-      say(t('Salvato %1.', name));
+      if (handle) {
+        const writable = await handle.createWritable();
+        await writable.write(text);
+        await writable.close();
+        say(t('Salvato %1.', handle.name));
+        return;
+      }
     }
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([text], { type: 'application/octet-stream' }));
+    link.download = name;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+    say(t('Salvato %1.', name));
   } catch (e) {
     say(e.message, 'error');
   }
