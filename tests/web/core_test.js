@@ -7,7 +7,7 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const { load, native } = require('./harness.js');
+const { load, native, textDiff } = require('./harness.js');
 
 const [site, sim, data] = process.argv.slice(2).map((p) => path.resolve(p));
 const designs = {};
@@ -25,17 +25,12 @@ function fail(where, what) {
 
 // Two texts, field by field: the same text, or two numbers close enough.
 function sameText(a, b, where) {
-  const fa = a.split(/([\s,;:{}[\]"=]+)/);
-  const fb = b.split(/([\s,;:{}[\]"=]+)/);
-  if (fa.length !== fb.length) return fail(where, 'different shape');
-  for (let i = 0; i < fa.length; i++) {
-    if (fa[i] === fb[i]) continue;
-    const [x, y] = [fa[i], fb[i]].map((t) => Number(t.replace(',', '.')));
-    const relative = Math.abs(x - y) / Math.max(Math.abs(x), Math.abs(y));
-    if (!(relative <= 1e-12)) return fail(where, `"${fa[i]}" in the browser, "${fb[i]}" native`);
-    const seen = tolerated.get(where) || { count: 0, worst: 0 };
-    tolerated.set(where, { count: seen.count + 1, worst: Math.max(seen.worst, relative) });
-  }
+  const close = [];
+  const why = textDiff(a, b, close);
+  if (why) return fail(where, why);
+  if (!close.length) return;
+  const seen = tolerated.get(where) || { count: 0, worst: 0 };
+  tolerated.set(where, { count: seen.count + close.length, worst: Math.max(seen.worst, ...close) });
 }
 
 (async () => {

@@ -28,4 +28,20 @@ function native(sim, args, files, outputs, english) {
   return { code: r.status, stdout: r.stdout.toString('utf8'), stderr: r.stderr.toString('utf8'), files: written };
 }
 
-module.exports = { load, native };
+// Two texts field by field: null when each field is the same or two numbers
+// within 1e-12 relative (pushed to close), else the first pair that differs.
+function textDiff(a, b, close = []) {
+  const fa = a.split(/([\s,;:{}[\]"=]+)/);
+  const fb = b.split(/([\s,;:{}[\]"=]+)/);
+  if (fa.length !== fb.length) return 'different shape';
+  for (let i = 0; i < fa.length; i++) {
+    if (fa[i] === fb[i]) continue;
+    const [x, y] = [fa[i], fb[i]].map((t) => Number(t.replace(',', '.')));
+    const relative = Math.abs(x - y) / Math.max(Math.abs(x), Math.abs(y));
+    if (!(relative <= 1e-12)) return `"${fa[i]}" in the browser, "${fb[i]}" native`;
+    close.push(relative);
+  }
+  return null;
+}
+
+module.exports = { load, native, textDiff };
