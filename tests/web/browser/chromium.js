@@ -1,0 +1,120 @@
+// Headless Chromium driven over the DevTools protocol on a pipe (file
+// descriptors 3 and 4): nothing to install beyond Debian's chromium and node.
+'use strict';
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { spawn } = require('child_process');
+
+async function launch(binary = process.env.CHROMIUM || '/usr/bin/chromium') {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'volvenza-chromium-'));
+  const child = spawn(binary, ['--headless=new', '--remote-debugging-pipe', '--no-sandbox',
+    '--no-first-run', '--disable-gpu', '--disable-dev-shm-usage', `--user-data-dir=${profile}`, 'about:blank'],
+  { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
+  const [toBrowser, fromBrowser] = [child.stdio[3], child.stdio[4]];
+  let next = 0;
+  let pending = Buffer.alloc(0);
+  const waiting = new Map();
+  const listeners = [];
+  fromBrowser.on('data', (chunk) => {
+    pending = Buffer.concat([pending, chunk]);
+    for (let end; (end = pending.indexOf(0)) >= 0; pending = pending.subarray(end + 1)) {
+      const message = JSON.parse(pending.subarray(0, end).toString('utf8'));
+      const call = waiting.get(message.id);
+      if (call) {
+        waiting.delete(message.id);
+        if (message.error) call.reject(new Error(`${call.method}: ${message.error.message}`));
+        else call.resolve(message.result);
+      } else {
+        for (const l of listeners.slice()) l(message);
+      }
+    }
+  });
+  function send(method, params = {}, sessionId) {
+    const id = ++next;
+    toBrowser.write(JSON.stringify({ id, method, params, sessionId }) + '\0');
+    return new Promise((resolve, reject) => waiting.set(id, { method, resolve, reject }));
+  }
+  // The next event of that name (in that session) that passes the test.
+  function event(method, sessionId, test = () => true, ms = 30000) {
+    return new Promise((resolve, reject) => {
+      const timer = setTimeout(() => reject(new Error(`no ${method} in ${ms} ms`)), ms);
+      const l = (m) => {
+        if (m.method !== method || (sessionId && m.sessionId !== sessionId) || !test(m.params)) return;
+        listeners.splice(listeners.indexOf(l), 1);
+        clearTimeout(timer);
+        resolve(m.params);
+      };
+      listeners.push(l);
+    });
+  }
+
+  // A tab: go somewhere, evaluate an expression (awaiting its promise),
+  // wait until one is true, print to PDF.
+  async function tab() {
+    const { targetId } = await send('Target.createTarget', { url: 'about:blank' });
+    const { sessionId } = await send('Target.attachToTarget', { targetId, flatten: true });
+    const s = (method, params) => send(method, params, sessionId);
+    await s('Page.enable');
+    await s('Runtime.enable');
+    const errors = [];
+    listeners.push((m) => {
+      if (m.sessionId === sessionId && m.method === 'Runtime.exceptionThrown') errors.push(m.params.exceptionDetails);
+    });
+    const page = {
+      send: s,
+      errors,
+      async goto(url) {
+        const loaded = event('Page.loadEventFired', sessionId);
+        const r = await s('Page.navigate', { url });
+        if (r.errorText) throw new Error(`${url}: ${r.errorText}`);
+        await loaded;
+      },
+      async reload() {
+        const loaded = event('Page.loadEventFired', sessionId);
+        await s('Page.reload', { ignoreCache: false });
+        await loaded;
+      },
+      async eval(expression) {
+        const r = await s('Runtime.evaluate', { expression, awaitPromise: true, returnByValue: true });
+        if (r.exceptionDetails) {
+          const e = r.exceptionDetails;
+          throw new Error((e.exception && e.exception.description) || e.text);
+        }
+        return r.result.value;
+      },
+      async until(expression, ms = 15000) {
+        for (const end = Date.now() + ms; Date.now() < end; await new Promise((r) => setTimeout(r, 50))) {
+          if (await page.eval(expression)) return;
+        }
+        throw new Error(`still false after ${ms} ms: ${expression}`);
+      },
+      async pdf(file) {
+        const { data } = await s('Page.printToPDF', { printBackground: false });
+        fs.writeFileSync(file, Buffer.from(data, 'base64'));
+      },
+    };
+    return page;
+  }
+
+  // Downloads land in a folder; resolves to the file's path when done.
+  async function downloadsTo(folder) {
+    await send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
+    return async (start) => {
+      const begun = event('Browser.downloadWillBegin');
+      await start();
+      const { guid, suggestedFilename } = await begun;
+      await event('Browser.downloadProgress', null, (p) => p.guid === guid && p.state === 'completed');
+      return path.join(folder, suggestedFilename);
+    };
+  }
+
+  async function close() {
+    await send('Browser.close').catch(() => {});
+    await new Promise((r) => (child.exitCode !== null ? r() : child.on('exit', r)));
+    fs.rmSync(profile, { recursive: true, force: true });
+  }
+  return { tab, downloadsTo, close };
+}
+
+module.exports = { launch };

@@ -1,0 +1,142 @@
+// The page in headless Chromium, as a designer uses it: the core's answers
+// through the page equal native volvenza-sim's for every design, the sizing
+// assistant answers, goes stale and applies, the print carries the answer
+// without the controls, English uses the decimal point, and the page works
+// again with the server gone.
+//   node tests/web/browser/page_test.js build-web/site build/bin/volvenza-sim tests/data
+'use strict';
+const fs = require('fs');
+const os = require('os');
+const http = require('http');
+const path = require('path');
+const { spawnSync } = require('child_process');
+const { native, textDiff } = require('../harness.js');
+const { launch } = require('./chromium.js');
+
+const [site, sim, data] = process.argv.slice(2).map((p) => path.resolve(p));
+const designs = Object.fromEntries(fs.readdirSync(data).filter((n) => n.endsWith('.vlz')).sort()
+  .map((n) => [n, fs.readFileSync(path.join(data, n), 'latin1')]));
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'volvenza-page-'));
+let passed = 0;
+let failed = 0;
+function check(name, ok, detail = '') {
+  if (ok) passed++;
+  else failed++;
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${name}${ok || !detail ? '' : ': ' + detail}`);
+}
+
+// build-web/site on a free loopback port, stopped to take the network away.
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm' };
+const server = http.createServer((q, r) => {
+  const file = path.join(site, path.normalize(decodeURIComponent(q.url.split('?')[0])).replace(/\/$/, '/index.html'));
+  fs.readFile(file, (e, body) => {
+    r.writeHead(e ? 404 : 200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
+    r.end(e ? '' : body);
+  });
+});
+
+// A value in the page from a function of JSON arguments.
+const call = (page, f, ...args) => page.eval(`(${f})(...${JSON.stringify(args)})`);
+const fill = (page, values) => call(page, (v) => {
+  for (const [id, value] of Object.entries(v)) {
+    const e = document.getElementById(id);
+    e.value = value;
+    e.dispatchEvent(new Event('input', { bubbles: true }));
+  }
+}, values);
+const answered = (page) => page.until("document.getElementById('sizing').dataset.state === 'answered'");
+async function size(page) {
+  await page.eval("delete document.getElementById('sizing').dataset.state; document.getElementById('sz-compute').click()");
+  await answered(page);
+  return page.eval("document.getElementById('sz-answer').innerText");
+}
+
+(async () => {
+  await new Promise((r) => server.listen(0, '127.0.0.1', r));
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  const browser = await launch();
+  try {
+    const page = await browser.tab();
+    // The example's sizing, timed from the page's loading.
+    const start = Date.now();
+    await page.goto(url);
+    await page.until("document.getElementById('sz-compute')");
+    await fill(page, { design: designs['example.vlz'], 'sz-p1': '60' });
+    const text = await size(page);
+    const ms = Date.now() - start;
+    check(`example sized ${ms} ms after the page was asked for`, ms < 1000);
+    const nat = native(sim, ['size', 'in.vlz', '--pmin', '60', '--type', 'bladder'], { 'in.vlz': designs['example.vlz'] }, []);
+    check('the answer shows the core\'s lines', text.includes('Raccomandato: 10 dm3, precarica 48,1 bar a 20 °C')
+      && nat.stdout.split('\n').filter((l) => /^[^\s>]/.test(l)).every((l) => text.includes(l)));
+    check('the candidates are a table, the recommended row marked', await page.eval(
+      "[...document.querySelectorAll('.sz-table tbody tr.sz-recommended td')].map((c) => c.textContent).join(' ')") ===
+      nat.stdout.split('\n').find((l) => l.startsWith('> ')).split(/\s{2,}/).join(' '));
+
+    // Printed: the answer and the design, not the controls.
+    await page.pdf(path.join(work, 'page.pdf'));
+    const printed = spawnSync('pdftotext', ['-layout', path.join(work, 'page.pdf'), '-'], { encoding: 'utf8' }).stdout;
+    check('the print has the answer without the controls', printed.includes('Raccomandato: 10 dm3')
+      && printed.includes('Perché le grandezze più piccole non bastano') && !printed.includes('Calcola'));
+
+    // A change of the design leaves the answer stale; Applica waits.
+    await fill(page, { design: designs['example.vlz'] + '\n' });
+    check('a changed design marks the answer stale', await page.eval(
+      "!document.getElementById('sz-stale').hidden && document.getElementById('sz-apply').disabled"));
+    await size(page);
+    await page.eval("document.getElementById('sz-apply').click()");
+    await page.until("document.getElementById('design').value.startsWith('{')");
+    const applied = await page.eval("document.getElementById('design').value");
+    fs.writeFileSync(path.join(work, 'applied.vlzp'), applied);
+    const p = JSON.parse(applied);
+    check('Applica puts V0, P0, Qp and p1 into the project', p.dati_iniziali.V0 === 10 && p.dati_iniziali.P0 === 48.1
+      && p.dati_iniziali.Qp === 30 && p.impianto.p1_applicata === 60 && p.raccomandazione.V0 === 10, applied.slice(0, 200));
+    const reread = spawnSync(sim, ['size', path.join(work, 'applied.vlzp'), '--json'], { encoding: 'utf8' });
+    check('native volvenza-sim sizes the applied project alike', reread.status === 0
+      && JSON.parse(reread.stdout).recommended.V0 === 10 && JSON.parse(reread.stdout).requirements.p1 === 60, reread.stderr);
+    check('the applied answer is not stale', await page.eval("document.getElementById('sz-stale').hidden"));
+
+    // Every design's run and sizing through the page, as native.
+    const laws = [[], ['--gas', 'nitrogen', '--tau', '30', '--envelope', '0', '60'], ['--gas', 'ideal', '--n', '1.3']];
+    for (const [name, design] of Object.entries(designs)) {
+      for (const law of laws) {
+        const web = await call(page, (t, a) => volvenza.run(t, a).catch((e) => 'refused: ' + e.message), design, law);
+        const nat = native(sim, ['run', 'in.vlz', 'out.vlz', ...law], { 'in.vlz': design }, ['out.vlz']);
+        const why = textDiff(web, nat.files['out.vlz'] ?? 'refused: ' + nat.stderr.trim());
+        check(`run ${name} ${law.join(' ')}`, !why, why);
+      }
+      const pmin = name === 'design-250bar.vlz' ? '150' : '60';
+      for (const args of [['--pmin', pmin, '--type', 'bladder'], ['--pmin', pmin, '--type', 'piston', '--arrangements']]) {
+        const web = await call(page, (t, a) => volvenza.size(t, a).then(JSON.stringify, (e) => e.message), design, args);
+        const nat = native(sim, ['size', 'in.vlz', '--json', ...args], { 'in.vlz': design }, []);
+        const why = textDiff(web, nat.code <= 1 ? JSON.stringify(JSON.parse(nat.stdout)) : nat.stderr.trim());
+        check(`size ${name} ${args.join(' ')}`, !why, why);
+      }
+    }
+
+    // In English the core answers with the decimal point.
+    await page.eval("volvenza.language = 'en'; volvenzaSizing.attach()");
+    await fill(page, { design: designs['example.vlz'], 'sz-p1': '60' });
+    const en = await size(page);
+    check('English labels and answer with the decimal point', en.includes('Recommended: 10 dm3, precharge 48.1 bar')
+      && (await page.eval("document.getElementById('sz-compute').textContent")) === 'Compute', en.slice(0, 200));
+
+    // Offline: once the service worker has kept the page, it loads and
+    // sizes with the server stopped.
+    await page.eval('navigator.serviceWorker.ready.then(() => true)');
+    await page.reload();
+    await new Promise((r) => server.close(r) || server.closeAllConnections());
+    await page.reload();
+    await page.until("document.getElementById('sz-compute')");
+    await fill(page, { design: designs['example.vlz'], 'sz-p1': '60' });
+    check('offline the page loads and sizes', (await size(page)).includes('Raccomandato: 10 dm3'));
+    check('no error in the page', page.errors.length === 0, JSON.stringify(page.errors[0]));
+  } catch (e) {
+    check('the page test ran to its end', false, e.stack);
+  } finally {
+    await browser.close();
+    server.close();
+    fs.rmSync(work, { recursive: true, force: true });
+  }
+  console.log(`${passed} passed, ${failed} failed`);
+  process.exit(failed ? 1 : 0);
+})();
