@@ -19,9 +19,11 @@ if [ "${1:-}" = "--package" ]; then
         libfile-mimeinfo-perl)
 fi
 
-# The browser edition (scripts/web.sh): Debian's emscripten, with its node.
+# The browser edition (scripts/web.sh): Debian's emscripten, with its node;
+# for its tests a native volvenza-sim, Chromium and pdftotext.
 if [ "${1:-}" = "--web" ]; then
-    packages=(cmake ninja-build nlohmann-json3-dev emscripten nodejs node-acorn python3)
+    packages=(cmake ninja-build nlohmann-json3-dev emscripten nodejs node-acorn python3
+        g++ ccache chromium poppler-utils fonts-dejavu-core)
 fi
 
 missing=()
