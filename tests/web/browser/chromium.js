@@ -89,6 +89,16 @@ async function launch(binary = process.env.CHROMIUM || '/usr/bin/chromium') {
         }
         throw new Error(`still false after ${ms} ms: ${expression}`);
       },
+      // Keys as a person types them: each character, or {Tab} and the like.
+      async type(keys) {
+        const codes = { Tab: 9, Enter: 13, Escape: 27 };
+        for (const [, special, ch] of keys.matchAll(/\{(\w+)\}|(.)/gsu)) {
+          const key = special || ch;
+          const down = special ? { key, code: key, windowsVirtualKeyCode: codes[key] } : { key, text: ch };
+          await s('Input.dispatchKeyEvent', { type: 'keyDown', ...down });
+          await s('Input.dispatchKeyEvent', { type: 'keyUp', key });
+        }
+      },
       async pdf(file) {
         const { data } = await s('Page.printToPDF', { printBackground: false });
         fs.writeFileSync(file, Buffer.from(data, 'base64'));
