@@ -111,8 +111,11 @@ function attach(section, kept) {
   catalogue.setAttribute('aria-labelledby', 'sz-catalogue-label');
   requirements.insertBefore(el('p', { className: 'sz-note',
     textContent: t('I movimenti segnati "Em" nel ciclo devono compiersi a pompa persa.') }), hold);
-  section.replaceChildren(el('h2', { textContent: t('Dimensionamento') }), requirements,
-    el('p', { className: 'sz-controls' }, compute, ' ', apply), stale, answer);
+  // Requirements and Calcola on the left, the answer and Applica on the
+  // right, as in the desktop's window.
+  section.replaceChildren(el('h2', { textContent: t('Dimensionamento') }),
+    el('div', { className: 'sz-left' }, requirements, el('p', { className: 'sz-controls' }, compute)),
+    el('div', { className: 'sz-right' }, el('p', { className: 'sz-controls' }, apply), stale, answer));
   const $ = (id) => section.querySelector('#sz-' + id);
 
   // The catalogue: empty until an answer or a project gives the type's
@@ -172,7 +175,9 @@ function attach(section, kept) {
     for (const line of text.replace(/\n$/, '').split('\n')) {
       if (/^(  |> )\S/.test(line)) {
         const cells = line.trim().split(/\s{2,}/);
-        if (!table) {
+        // A row of another width starts the next table (the candidates
+        // come right after the precharges).
+        if (!table || cells.length !== table.tHead.rows[0].cells.length) {
           table = el('table', { className: 'sz-table' }, el('thead', {}, el('tr', {},
             ...cells.map((c) => el('th', { scope: 'col', textContent: c })))), el('tbody'));
           parts.push(table);

@@ -7,7 +7,7 @@ const kept = 'volvenza-v1';
 // The core and its interface, the parts of the page that no tag names (the
 // worker's scripts), and whatever index.html itself loads.
 const known = ['./', 'index.html', 'volvenza-core.js', 'volvenza-core.wasm', 'volvenza.js', 'worker.js',
-  'sizing.js', 'print.css'];
+  'sizing.js', 'sizing.css', 'print.css'];
 
 async function keepAll() {
   const cache = await caches.open(kept);
