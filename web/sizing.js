@@ -76,6 +76,9 @@ const holdBoxes = [['hold-pressure', 'Pressione da mantenere [bar]', '--hold-pre
   ['hold-time', 'Tempo [s]', '--hold-time'], ['leakage', 'Perdite delle valvole [dm3/min]', '--leakage'],
   ['cooling', 'Raffreddamento del gas nel tempo [K]', '--hold-cooling']];
 
+// Each type's default catalogue as the core gave it, once it has.
+const defaults = {};
+
 function attach(section, kept) {
   delete section.dataset.state;
   const t = (it) => (app.language() === 'en' ? english[it] || it : it);
@@ -113,7 +116,8 @@ function attach(section, kept) {
     textContent: t('I movimenti segnati "Em" nel ciclo devono compiersi a pompa persa.') }), hold);
   // Requirements and Calcola on the left, the answer and Applica on the
   // right, as in the desktop's window.
-  section.replaceChildren(el('h2', { textContent: t('Dimensionamento') }),
+  section.setAttribute('aria-labelledby', 'sz-title');
+  section.replaceChildren(el('h2', { id: 'sz-title', textContent: t('Dimensionamento') }),
     el('div', { className: 'sz-left' }, requirements, el('p', { className: 'sz-controls' }, compute)),
     el('div', { className: 'sz-right' }, el('p', { className: 'sz-controls' }, apply), stale, answer));
   const $ = (id) => section.querySelector('#sz-' + id);
@@ -140,6 +144,17 @@ function attach(section, kept) {
   $('remove').onclick = () => { catalogue.tBodies[0].lastElementChild?.remove(); edited = true; changed(); };
   $('defaults').onclick = () => { showCatalogue([]); edited = false; changed(); };
   catalogue.addEventListener('input', () => { edited = true; });
+  const rows = () => [...catalogue.tBodies[0].rows].map((r) => [...r.querySelectorAll('input')].map((e) => e.value));
+  // A catalogue still holding the defaults of the type left behind becomes
+  // the new type's defaults; one the user has edited stays.
+  let shownType = type.selectedIndex;
+  type.addEventListener('change', () => {
+    if (!edited || JSON.stringify(rows()) === JSON.stringify(defaults[shownType])) {
+      showCatalogue(defaults[type.selectedIndex] || []);
+      edited = false;
+    }
+    shownType = type.selectedIndex;
+  });
 
   function args() {
     const a = [];
@@ -219,8 +234,11 @@ function attach(section, kept) {
       } else {
         found = { json, args: a };
         show(reply.stdout);
-        if (!edited && json) showCatalogue(json.requirements.catalogue.map((s) =>
-          catalogueKeys.map(([, key]) => (s[key] === null ? '' : number(s[key])))));
+        if (!edited && json) {
+          defaults[type.selectedIndex] = json.requirements.catalogue.map((s) =>
+            catalogueKeys.map(([, key]) => (s[key] === null ? '' : number(s[key]))));
+          showCatalogue(defaults[type.selectedIndex]);
+        }
       }
       stale.hidden = true;
       apply.disabled = !(found && found.json && found.json.recommended);
@@ -280,7 +298,7 @@ function attach(section, kept) {
     if (!q || !(q.p1 > 0)) return;
     const put = (id, x) => { $(id).value = x === null || x === undefined ? '' : number(x); };
     put('p1', q.p1);
-    type.selectedIndex = Math.max(0, types.findIndex(([, , name]) => name === q.tipo));
+    type.selectedIndex = shownType = Math.max(0, types.findIndex(([, , name]) => name === q.tipo));
     showCatalogue(q.catalogo.map((size) => catalogueKeys.map(([, , key]) => (size[key] ?? '') === '' ? '' : number(size[key]))));
     edited = true;
     [['ps', q.PS], ['relief', q.valvola_di_massima], ['tolerance', q.tolleranza_precarica * 100],
@@ -308,7 +326,7 @@ function attach(section, kept) {
   if (kept) {
     // The same requirements and answer in the other language.
     for (const [id, value, on] of kept.boxes) Object.assign(section.querySelector('#' + id), { value, checked: on });
-    type.selectedIndex = kept.type;
+    type.selectedIndex = shownType = kept.type;
     edited = kept.edited;
     showCatalogue(kept.catalogue);
     seen = kept.seen;
@@ -319,7 +337,7 @@ function attach(section, kept) {
   return {
     keep: () => ({ edited, seen, type: type.selectedIndex, answered: section.dataset.state === 'answered',
       boxes: [...section.querySelectorAll('.sz-requirements input[id]')].map((e) => [e.id, e.value, e.checked]),
-      catalogue: [...catalogue.tBodies[0].rows].map((r) => [...r.querySelectorAll('input')].map((e) => e.value)) }),
+      catalogue: rows() }),
     project() {
       if (!applying && JSON.stringify((app.project() || {}).dimensionamento) !== seen) fromProject();
       changed();
