@@ -61,20 +61,17 @@ async function launch(binary = process.env.CHROMIUM || '/usr/bin/chromium') {
     listeners.push((m) => {
       if (m.sessionId === sessionId && m.method === 'Runtime.exceptionThrown') errors.push(m.params.exceptionDetails);
     });
+    // Page.navigate or Page.reload, until the page's load event.
+    const load = async (method, params) => {
+      const loaded = event('Page.loadEventFired', sessionId);
+      const r = await s(method, params);
+      if (r.errorText) throw new Error(`${params.url}: ${r.errorText}`);
+      await loaded;
+    };
     const page = {
-      send: s,
       errors,
-      async goto(url) {
-        const loaded = event('Page.loadEventFired', sessionId);
-        const r = await s('Page.navigate', { url });
-        if (r.errorText) throw new Error(`${url}: ${r.errorText}`);
-        await loaded;
-      },
-      async reload() {
-        const loaded = event('Page.loadEventFired', sessionId);
-        await s('Page.reload', { ignoreCache: false });
-        await loaded;
-      },
+      goto: (url) => load('Page.navigate', { url }),
+      reload: () => load('Page.reload', {}),
       async eval(expression) {
         const r = await s('Runtime.evaluate', { expression, awaitPromise: true, returnByValue: true });
         if (r.exceptionDetails) {

@@ -29,10 +29,7 @@ function check(name, ok, detail = '') {
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm' };
 const server = http.createServer((q, r) => {
   const file = path.join(site, path.normalize(decodeURIComponent(q.url.split('?')[0])).replace(/\/$/, '/index.html'));
-  fs.readFile(file, (e, body) => {
-    r.writeHead(e ? 404 : 200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
-    r.end(e ? '' : body);
-  });
+  fs.readFile(file, (e, body) => r.writeHead(e ? 404 : 200, { 'Content-Type': types[path.extname(file)] }).end(e ? '' : body));
 });
 
 // A value in the page from a function of JSON arguments.
@@ -112,12 +109,9 @@ async function size(page) {
     check('Applica puts V0, P0, Qp and p1 into the project', p.dati_iniziali.V0 === 10 && p.dati_iniziali.P0 === 48.1
       && p.dati_iniziali.Qp === 30 && p.impianto.p1_applicata === 60 && p.raccomandazione.V0 === 10, applied.slice(0, 200));
     const reread = spawnSync(sim, ['size', path.join(work, 'applied.vlzp'), '--json'], { encoding: 'utf8' });
-    const runs = [await call(page, (t) => volvenza.run(t, []), applied),
-      native(sim, ['run', 'in.vlzp', 'out.vlz'], { 'in.vlzp': applied }, ['out.vlz']).files['out.vlz']];
-    check('the saved project runs natively as in the page', runs[1] && !textDiff(...runs), textDiff(...runs));
-    check('native volvenza-sim sizes the applied project alike', reread.status === 0
-      && JSON.parse(reread.stdout).recommended.V0 === 10 && JSON.parse(reread.stdout).requirements.p1 === 60, reread.stderr);
-    check('the applied answer is not stale', await page.eval("document.getElementById('sz-stale').hidden"));
+    check('native volvenza-sim sizes the applied project alike, the answer not stale', reread.status === 0
+      && JSON.parse(reread.stdout).recommended.V0 === 10 && JSON.parse(reread.stdout).requirements.p1 === 60
+      && await page.eval("document.getElementById('sz-stale').hidden"), reread.stderr);
 
     // A movement typed into the cycle table, run; the page's results and
     // project saved, and native volvenza-sim's run of that project the same.
