@@ -4,17 +4,32 @@
 // does not.
 'use strict';
 const kept = 'volvenza-v1';
-// The core and its interface, the parts of the page that no tag names (the
-// worker's scripts), and whatever index.html itself loads.
-const known = ['./', 'index.html', 'volvenza-core.js', 'volvenza-core.wasm', 'volvenza.js', 'worker.js',
-  'sizing.js', 'sizing.css', 'print.css'];
+// The page's files: what index.html names, and what each script names in
+// turn (modules it imports, its worker, the worker's scripts), found the way
+// the browser finds them; the core's WebAssembly besides, which its loader
+// names only at run time.
+const named = /(?:src|href)="([^":#?]+)"|from '\.\/([^']+)'|new Worker\('([^']+)'|importScripts\(([^)]*)\)/g;
 
 async function keepAll() {
   const cache = await caches.open(kept);
-  const page = await (await fetch('index.html', { cache: 'no-store' })).text();
-  const named = [...page.matchAll(/(?:src|href)="([^":#?]+)"/g)].map((m) => m[1]);
+  const seen = new Set(['./', 'volvenza-core.wasm']);
+  const next = ['index.html'];
+  while (next.length) {
+    const url = next.pop();
+    if (seen.has(url)) continue;
+    seen.add(url);
+    const response = await fetch(url, { cache: 'no-store' }).catch(() => null);
+    if (!response || !response.ok) continue;
+    if (/\.(html|js)$/.test(url)) {
+      for (const m of (await response.clone().text()).matchAll(named)) {
+        const found = m[1] || m[2] || m[3] || m[4].replace(/'/g, '');
+        next.push(...found.split(',').map((name) => name.trim()).filter(Boolean));
+      }
+    }
+    await cache.put(url, response);
+  }
   // A file the page does not have is not a reason to keep none.
-  await Promise.all([...new Set([...known, ...named])].map((url) =>
+  await Promise.all(['./', 'volvenza-core.wasm'].map((url) =>
     fetch(url, { cache: 'no-store' }).then((r) => r.ok && cache.put(url, r)).catch(() => {})));
 }
 

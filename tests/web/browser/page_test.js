@@ -155,10 +155,9 @@ async function size(page) {
     check('English labels and answer with the decimal point', en.includes('Recommended: 10 dm3, precharge 48.1 bar')
       && (await page.eval("document.getElementById('sz-compute').textContent")) === 'Compute', en.slice(0, 200));
 
-    // Offline: once the service worker has kept the page, it loads and
-    // sizes with the server stopped.
+    // Offline: what the service worker kept at the first visit (no reload
+    // since) loads the page, and it sizes, with the server stopped.
     await page.eval('navigator.serviceWorker.ready.then(() => true)');
-    await page.reload();
     await new Promise((r) => server.close(r) || server.closeAllConnections());
     await page.reload();
     await page.until("document.getElementById('sz-compute') && document.getElementById('dati-V0')?.value");
