@@ -107,11 +107,13 @@ async function launch(binary = process.env.CHROMIUM || '/usr/bin/chromium') {
   // Downloads land in a folder; resolves to the file's path when done.
   async function downloadsTo(folder) {
     await send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
+    // One download at a time: both events are awaited from before it starts,
+    // a small file's end may come with its beginning.
     return async (start) => {
       const begun = event('Browser.downloadWillBegin');
+      const done = event('Browser.downloadProgress', null, (p) => p.state === 'completed');
       await start();
-      const { guid, suggestedFilename } = await begun;
-      await event('Browser.downloadProgress', null, (p) => p.guid === guid && p.state === 'completed');
+      const [{ suggestedFilename }] = await Promise.all([begun, done]);
       return path.join(folder, suggestedFilename);
     };
   }
