@@ -226,23 +226,27 @@ function attach(section, kept) {
       const project = JSON.parse(await app.currentProjectText());
       if (project.dimensionamento) Object.assign(project.dimensionamento, { mantenimento: null, emergenza_da_pieno: false });
       const text = JSON.stringify(project);
-      const [reply, json] = await Promise.all([app.call('command', ['size', 'in.vlzp', ...a], { 'in.vlzp': text }),
-        app.call('size', text, a).catch(() => null)]);
-      if (reply.code !== 0 && reply.code !== 1) {
-        found = null;
-        answer.replaceChildren(el('p', { className: 'sz-error', textContent: reply.stderr.trim() }));
-      } else {
-        found = { json, args: a };
-        show(reply.stdout);
-        if (!edited && json) {
-          defaults[type.selectedIndex] = json.requirements.catalogue.map((s) =>
-            catalogueKeys.map(([, key]) => (s[key] === null ? '' : number(s[key]))));
-          showCatalogue(defaults[type.selectedIndex]);
-        }
-      }
+      const reply = await app.call('command', ['size', 'in.vlzp', ...a], { 'in.vlzp': text });
+      const refused = reply.code !== 0 && reply.code !== 1;
+      found = refused ? null : { json: null, args: a };
+      if (refused) answer.replaceChildren(el('p', { className: 'sz-error', textContent: reply.stderr.trim() }));
+      else show(reply.stdout);
       stale.hidden = true;
-      apply.disabled = !(found && found.json && found.json.recommended);
+      apply.disabled = true;
       section.dataset.state = found ? 'answered' : 'refused';
+      if (refused) return;
+      // The figures behind the text (the type's catalogue, what Applica puts
+      // in) come after it: the answer shows after one search, not two.
+      const asked = found;
+      const json = await app.call('size', text, a).catch(() => null);
+      if (found !== asked || !json) return;
+      found.json = json;
+      if (!edited) {
+        defaults[type.selectedIndex] = json.requirements.catalogue.map((s) =>
+          catalogueKeys.map(([, key]) => (s[key] === null ? '' : number(s[key]))));
+        showCatalogue(defaults[type.selectedIndex]);
+      }
+      apply.disabled = !stale.hidden || !json.recommended;
     } finally {
       compute.disabled = false;
     }

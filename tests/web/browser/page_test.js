@@ -43,7 +43,8 @@ const fill = (page, values) => call(page, (v) => {
 }, values);
 const language = (page, lang) => page.eval(`{ const l = document.getElementById('language');
   l.value = '${lang}'; l.dispatchEvent(new Event('change')); }`);
-const answered = (page) => page.until("document.getElementById('sizing').dataset.state === 'answered'");
+const answered = (page) => page.until(
+  "document.getElementById('sizing').dataset.state === 'answered' && !document.getElementById('sz-compute').disabled");
 async function size(page) {
   await page.eval("delete document.getElementById('sizing').dataset.state; document.getElementById('sz-compute').click()");
   await answered(page);
@@ -62,8 +63,11 @@ async function size(page) {
     await page.until("document.getElementById('sz-compute') && document.getElementById('dati-V0')?.value");
     await language(page, 'it');
     await fill(page, { 'sz-p1': '60' });
-    const text = await size(page);
+    await page.eval("document.getElementById('sz-compute').click()");
+    await page.until("document.getElementById('sizing').dataset.state === 'answered'");
     const ms = Date.now() - start;
+    await answered(page);
+    const text = await page.eval("document.getElementById('sz-answer').innerText");
     const loaded = await page.eval("Math.round(performance.getEntriesByType('navigation')[0].loadEventEnd)");
     // Figures for docs/performance.md, not checks: the machine is shared.
     console.log(`     (the example's sizing answered ${ms} ms after the page was asked for, which loaded at ${loaded} ms)`);
