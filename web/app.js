@@ -53,10 +53,21 @@ function showGas() {
   }
 }
 
+// As the desktop's note: results of a design that has changed since the
+// run are said to be so, in the notes, over the chart and the table, until
+// the next run.
+function markStale() {
+  const r = app.results();
+  const stale = !!r && r.design !== JSON.stringify(app.project());
+  document.body.dataset.stale = stale;
+  document.querySelectorAll('.stale-note').forEach((note) => { note.hidden = !stale; });
+}
+
 function showAll() {
   entry.showInitial($('initial'));
   entry.showTable();
   showGas();
+  markStale();
 }
 
 // The run: the project's gas law and envelope, the summary for the notes.
@@ -232,7 +243,9 @@ async function start() {
     if (what === 'results') {
       chart.update();
       results.update();
+      markStale();
     } else if (what === 'project') {
+      markStale();
       entry.refreshChecks().then(showAll);
     } else if (what === 'language') {
       translate();

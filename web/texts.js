@@ -83,6 +83,7 @@ const EN = {
   'Volume del gas V(t)': 'Gas volume V(t)',
   'Portata Qt(t)': 'Flow Qt(t)',
   'Portata Qs(t)': 'Flow Qs(t)',
+  'Risultati non aggiornati: i dati sono cambiati': 'Results out of date: the data have changed',
   'Il lavoro è conservato in questo browser.': 'Your work is kept in this browser.',
 };
 
