@@ -51,6 +51,15 @@ function showGas() {
     if (document.activeElement !== input) input.value = text;
     input.classList.toggle('not-a-number', draft !== undefined);
   }
+  // Beyond the one accumulator of V0, as the desktop's gas line says it.
+  const v = app.project().impianto || {};
+  let vessels = '';
+  if (v.accumulatori_in_parallelo > 1) vessels += t('; %1 accumulatori di Vo in parallelo', v.accumulatori_in_parallelo);
+  if (v.bombole_dm3 > 0) vessels += t('; bombole %1 dm3', app.formatNumber(v.bombole_dm3));
+  if (v.rendimento_volumetrico !== undefined && v.rendimento_volumetrico !== 1) {
+    vessels += t('; rendimento volumetrico %1', app.formatNumber(v.rendimento_volumetrico));
+  }
+  $('vessels').textContent = vessels.replace(/^; /, '');
 }
 
 // As the desktop's note: results of a design that has changed since the

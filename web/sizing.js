@@ -8,7 +8,6 @@
 // (app-state.js): the design as a project, the core in its worker, the
 // language and its changes.
 import * as app from './app-state.js';
-import * as entry from './entry.js';
 
 // The desktop's words, and their English from its translation.
 const english = {
@@ -283,11 +282,8 @@ function attach(section, kept) {
     applying = true;
     try {
       await app.loadProjectText(JSON.stringify(project, null, 2) + '\n', 'progetto.vlzp');
+      // The page redraws itself on the load (app.js), as on any other.
       seen = JSON.stringify(app.project().dimensionamento);
-      // The boxes and the table show the design applied.
-      await entry.refreshChecks();
-      entry.showInitial(document.getElementById('initial'));
-      entry.showTable();
     } finally {
       applying = false;
     }

@@ -84,6 +84,9 @@ const EN = {
   'Portata Qt(t)': 'Flow Qt(t)',
   'Portata Qs(t)': 'Flow Qs(t)',
   'Risultati non aggiornati: i dati sono cambiati': 'Results out of date: the data have changed',
+  '; %1 accumulatori di Vo in parallelo': '; %1 accumulators of Vo in parallel',
+  '; bombole %1 dm3': '; bottles %1 dm3',
+  '; rendimento volumetrico %1': '; volumetric efficiency %1',
   'Il lavoro è conservato in questo browser.': 'Your work is kept in this browser.',
 };
 
