@@ -7,6 +7,9 @@
 import * as app from './app-state.js';
 import { t } from './texts.js';
 
+// The initial boxes' tooltip for a text that is not a number, as the desktop's.
+const NOT_A_NUMBER = 'Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)';
+
 // The seven initial values: the project's field, the label, the unit.
 export const INITIAL = [
   ['V0', 'Vo', '[dm3]'], ['P0', 'Po', '[bar]'], ['tc', 'tc', '[°C]'], ['Qp', 'Qp', '[dm3/min]'],
@@ -45,7 +48,6 @@ export const COLUMNS = [
 ];
 const DUTY = ['carico', 'rendimento', 'perdita', 'pressione_richiesta'];
 const SIZES = ['alesaggio', 'stelo', 'corsa', 'cilindrata', 'velocita', 'cilindrata_unitaria', 'angolo'];
-const NOT_A_NUMBER = 'Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)';
 
 let checked = []; // per movement [flow, pn, duty fault, mark, reasons] from the core
 
@@ -79,17 +81,26 @@ function cellText(m, index, field) {
   }
 }
 
+// A cell holding a text that is not a number, as the desktop says it: the
+// column by its header's first word and the value the movement keeps.
+function notANumber(m, field) {
+  const header = t(COLUMNS.find((col) => col[0] === field)[1]).split(' ')[0];
+  let kept;
+  if (DUTY.includes(field)) kept = cellText(m, -1, field) || '-';
+  else kept = app.formatNumber(m[field], undefined, true);
+  return t('Valore non valido in %1: resta %2', header, kept);
+}
+
 // What is wrong with a row, as the desktop marks it: 'error' or 'warning'
-// and the reasons, the core's (from the movement) after the texts typed
-// that are not numbers.
+// and the reasons, the texts typed that are not numbers before the core's
+// (from the movement).
 function rowCheck(m, index) {
   const reasons = [];
   let severity = 0;
   for (const field of COLUMNS.map((col) => col[0])) {
     if (app.draftsOf()[`mov/${index}/${field}`] !== undefined) {
       severity = 2;
-      reasons.push(t(NOT_A_NUMBER));
-      break;
+      reasons.push(notANumber(m, field));
     }
   }
   const c = checked[index];
@@ -248,7 +259,7 @@ export function showTable() {
       td.setAttribute('aria-label', `${t(header)}: ${td.textContent}`);
       if (app.draftsOf()[`mov/${i}/${field}`] !== undefined) {
         td.classList.add('not-a-number');
-        td.title = t(NOT_A_NUMBER);
+        td.title = notANumber(m, field);
       } else if (check.reasons.length) {
         td.title = check.reasons.join('\n');
       }

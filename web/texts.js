@@ -87,6 +87,7 @@ const EN = {
   '; %1 accumulatori di Vo in parallelo': '; %1 accumulators of Vo in parallel',
   '; bombole %1 dm3': '; bottles %1 dm3',
   '; rendimento volumetrico %1': '; volumetric efficiency %1',
+  'Valore non valido in %1: resta %2': 'Invalid value in %1: %2 is kept',
   'Il lavoro è conservato in questo browser.': 'Your work is kept in this browser.',
 };
 
