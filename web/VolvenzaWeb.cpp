@@ -97,16 +97,51 @@ int16_t KindByName(std::string_view name) {
     return MovementKind::Empty;
 }
 
+PasteWording PageWording() {
+    return {SimTemplate, [](int column) { return SimTemplate(PasteColumnHeader(column)); },
+            KindByName, [](int16_t kind, float Movement::*field) { return PageShows(kind, field); },
+            SimInEnglish() ? '.' : ','};
+}
+
+// One value pasted into one cell of `column`, read as the desktop's table
+// reads it: {"value": the kind's code, the mark, or the cell's text for a
+// number} or the message.
+std::string PasteValue(const std::string& text, int column) {
+    const PasteWording wording = PageWording();
+    if (column == PasteColumn::Kind) {
+        const int16_t kind = PastedKind(text, wording);
+        if (kind == MovementKind::Empty)
+            return Reply({{"error", PastedKindError(text, 1, wording)}});
+        return Reply({{"value", kind}});
+    }
+    if (column == PasteColumn::Emergency) {
+        const auto mark = ReadPastedMark(text);
+        if (!mark) return Reply({{"error", PastedMarkError(text, 1, wording)}});
+        return Reply({{"value", *mark}});
+    }
+    const PastedNumber number = ReadPastedNumber(text, wording.decimal);
+    if (number.status != PastedNumber::Status::Read) {
+        return Reply({{"error", PastedNumberError(number, text, 1, column, wording)}});
+    }
+    return Reply({{"value", std::string(TrimBlanks(text))}});
+}
+
 // Movements pasted from a spreadsheet, read as the desktop reads them: each
 // as the project writes a movement (its kind's unused sizes cleared, the flow
-// computed where none was given), and the notes; or the message.
-std::string Paste(const std::string& text) {
-    const PasteWording wording{
-        SimTemplate, [](int column) { return SimTemplate(PasteColumnHeader(column)); }, KindByName,
-        [](int16_t kind, float Movement::*field) { return PageShows(kind, field); },
-        SimInEnglish() ? '.' : ','};
+// computed where none was given), and the notes; or the message, also when
+// the table has room for fewer than were pasted.
+std::string Paste(const std::string& text, int room) {
+    const PasteWording wording = PageWording();
     const PastedMovements pasted = MovementsFromText(text, wording);
     if (!pasted.error.empty()) return Reply({{"error", pasted.error}});
+    const int count = static_cast<int>(pasted.movements.size());
+    if (count > room) {
+        return Reply(
+            {{"error", SimFill("Impossibile incollare: gli appunti contengono %1 movimenti "
+                               "e la tabella ne può ricevere ancora %2 (al massimo 1000 "
+                               "movimenti). Copiare meno righe.",
+                               {std::to_string(count), std::to_string(room)})}});
+    }
     // The project's own writer gives each movement's fields.
     CircuitState state;
     state.MovementCount =
@@ -136,7 +171,10 @@ std::string Call(const char* request) {
     }
     if (!r.is_discarded() && r.is_object() && r.value("paste", Json()).is_string()) {
         ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
-        return Paste(r["paste"].get<std::string>());
+        const std::string text = r["paste"].get<std::string>();
+        const Json column = r.value("column", Json());
+        if (column.is_number_integer()) return PasteValue(text, column.get<int>());
+        return Paste(text, r.value("room", int(kMaxMovements)));
     }
     if (r.is_discarded() || !r.is_object() || !r.value("args", Json()).is_array()) {
         return Refusal("a JSON object with its arguments");

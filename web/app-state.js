@@ -106,8 +106,11 @@ export function formatNumber(x, decimals, single = false) {
   return text.replace('.', decimalSeparator());
 }
 
-// As the windows read a box: blanks around, an optional sign, digits with a
-// decimal comma or point, an optional exponent; nothing else.
+// As the windows read a box (numbers/NumberText's ParseNumber, checked
+// against it on the awkward cases: "1.000" is 1, "1,000.5", "1 000", "inf"
+// and "" nothing, whatever the language): blanks around, an optional sign,
+// digits with a decimal comma or point, an optional exponent; nothing else.
+// A float's range is the caller's: Math.fround(x) finite, as the core's.
 export function parseNumber(text) {
   let t = String(text).replace(/^[ \t]+|[ \t]+$/g, '').replace(/,/g, '.');
   if (t.startsWith('+') && !t.startsWith('+-')) t = t.slice(1);

@@ -293,11 +293,11 @@ async function start() {
     const text = e.clipboardData.getData('text/plain');
     if (!text) return;
     e.preventDefault();
-    if (!/[\t\n]/.test(text.trim())) {
-      entry.pasteValue(text);
-      return;
-    }
     try {
+      if (!/[\t\n]/.test(text.trim())) {
+        await entry.pasteValue(text);
+        return;
+      }
       const reply = await entry.pasteMovements(text);
       say([t('Incollati %1 movimenti.', reply.movements.length), ...(reply.notes || [])].join('\n'));
     } catch (err) {

@@ -150,7 +150,7 @@ export function buildInitial(container) {
     input.addEventListener('input', () => {
       const value = app.parseNumber(input.value);
       const place = 'dati/' + field;
-      if (value !== null && Math.abs(value) <= 3.4028234663852886e38) {
+      if (value !== null && Number.isFinite(Math.fround(value))) {
         app.project().dati_iniziali[field] = Math.fround(value);
         app.setDraft(place, null);
       } else {
@@ -407,7 +407,7 @@ async function commitText(row, col, text) {
   if (field === 'pn' || field === 'emergenza') return showTable();
   const trimmed = text.replace(/^[ \t]+|[ \t]+$/g, '');
   const value = trimmed === '' ? (field === 'rendimento' ? 0.95 : DUTY.includes(field) ? 0 : null) : app.parseNumber(trimmed);
-  if (value === null || (!DUTY.includes(field) && field !== 'Qm' && Math.abs(value) > 3.4028234663852886e38)) {
+  if (value === null || (!DUTY.includes(field) && field !== 'Qm' && !Number.isFinite(Math.fround(value)))) {
     if (trimmed === '' && !DUTY.includes(field)) return showTable();
     app.setDraft(place, text);
     app.edited('project');
@@ -475,32 +475,25 @@ export async function deleteMovement() {
   if (moves.length) focusCell(cursor.row, cursor.col);
 }
 
-// One value copied from one cell goes into the current cell as if typed.
+// One value copied from one cell goes into the current cell as if typed,
+// read by the core as the desktop's table reads it; its message otherwise.
 export async function pasteValue(text) {
   const field = COLUMNS[cursor.col][0];
   if (!app.project().movimenti.length || field === 'pn') return;
-  if (field === 'tipo') {
-    const name = text.trim().toLowerCase();
-    const kind = KINDS.findIndex((k) => k && (k.toLowerCase() === name || t(k).toLowerCase() === name));
-    const code = /^[1-7]$/.test(name) ? +name : kind;
-    if (code > 0) await commit(cursor.row, field, code);
-    return;
-  }
-  if (field === 'emergenza') {
-    const mark = text.trim().toLowerCase();
-    if (['1', 'x', '0', ''].includes(mark)) await commit(cursor.row, field, mark === '1' || mark === 'x');
-    return;
-  }
-  await commitText(cursor.row, cursor.col, text.trim());
+  const reply = await app.call('paste', text, { column: cursor.col });
+  if (reply.error) throw new Error(reply.error);
+  if (field === 'tipo' || field === 'emergenza') await commit(cursor.row, field, reply.value);
+  else await commitText(cursor.row, cursor.col, reply.value);
   focusCell(cursor.row, cursor.col);
 }
 
 // Movements pasted from a spreadsheet, read by the core as the desktop reads
-// them, go in after the current row.
+// them, go in after the current row; more than the table has room for
+// (1000 movements at most) are refused, as on the desktop.
 export async function pasteMovements(text) {
-  const reply = await app.call('paste', text);
-  if (reply.error) throw new Error(reply.error);
   const moves = app.project().movimenti;
+  const reply = await app.call('paste', text, { room: 1000 - moves.length });
+  if (reply.error) throw new Error(reply.error);
   const at = moves.length ? cursor.row + 1 : 0;
   moves.splice(at, 0, ...reply.movements);
   await refreshChecks();

@@ -2,8 +2,9 @@
 // the page. The page posts {id, method, args} and gets back {id, value} or
 // {id, error: {message, code}}; methods are volvenza.js's (run, size, convert,
 // gas, command), check, which works out what the cycle table shows beside
-// what is typed, and paste, which reads movements pasted from a spreadsheet
-// as the desktop reads them (see volvenza_call). Every request carries the
+// what is typed, and paste(text, {room} or {column}), which reads movements
+// pasted from a spreadsheet, or one value pasted into one cell, as the
+// desktop reads them (see volvenza_call). Every request carries the
 // language its messages are to be in.
 'use strict';
 importScripts('volvenza-core.js', 'volvenza.js');
@@ -12,7 +13,7 @@ const ready = VolvenzaModule().then((module) => {
   const api = self.volvenzaOver(module);
   const call = module.cwrap('volvenza_call', 'string', ['string']);
   api.check = async (text) => JSON.parse(call(JSON.stringify({ check: text, language: api.language })));
-  api.paste = async (text) => JSON.parse(call(JSON.stringify({ paste: text, language: api.language })));
+  api.paste = async (text, how) => JSON.parse(call(JSON.stringify({ paste: text, language: api.language, ...how })));
   return api;
 });
 
