@@ -1,5 +1,8 @@
 // The page's state and its one way to the core, for every part of the page.
 //
+//   stop()                   ends the core's worker mid-request and starts a
+//                            fresh one; what was waiting is rejected
+//                            (error.stopped)
 //   call(method, ...args)    the core in its worker (worker.js): 'run', 'size',
 //                            'convert', 'gas', 'command' as in volvenza.js, and
 //                            'check'; a promise of the answer, rejected with
@@ -29,10 +32,9 @@
 const STORE = 'volvenza.work';
 const LANGUAGE = 'volvenza.language';
 
-const worker = new Worker('worker.js');
 const pending = new Map();
 let nextId = 1;
-worker.onmessage = (event) => {
+function answer(event) {
   const { id, value, error } = event.data;
   const waiting = pending.get(id);
   if (!waiting) return;
@@ -44,7 +46,28 @@ worker.onmessage = (event) => {
   } else {
     waiting.resolve(value);
   }
-};
+}
+function startWorker() {
+  const w = new Worker('worker.js');
+  w.onmessage = answer;
+  return w;
+}
+let worker = startWorker();
+
+// The core cannot be interrupted inside a search: its worker is ended and a
+// new one started (the module loaded again). Every request still waiting is
+// rejected with error.stopped set; the design, its drafts and the results
+// are the page's, and stay.
+export function stop() {
+  worker.terminate();
+  worker = startWorker();
+  for (const [id, waiting] of pending) {
+    const e = new Error('stopped');
+    e.stopped = true;
+    waiting.reject(e);
+    pending.delete(id);
+  }
+}
 
 let currentLanguage = localStorage.getItem(LANGUAGE) ||
   ((navigator.language || '').toLowerCase().startsWith('en') ? 'en' : 'it');

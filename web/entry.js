@@ -195,9 +195,16 @@ let table = null;
 let cursor = { row: 0, col: 0 };
 let editor = null; // the input or select while a cell is edited
 
-// A design the core refuses keeps the last answer.
+// A design the core refuses keeps the last answer, as does a check cut
+// short by Interrompi.
 export async function refreshChecks() {
-  const reply = await app.call('check', JSON.stringify(app.project()));
+  let reply;
+  try {
+    reply = await app.call('check', JSON.stringify(app.project()));
+  } catch (e) {
+    if (e.stopped) return {};
+    throw e;
+  }
   if (reply.movements) checked = reply.movements;
   return reply;
 }

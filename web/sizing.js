@@ -50,6 +50,9 @@ const english = {
   'Raffreddamento del gas nel tempo [K]': 'Gas cooling over the time [K]',
   'Dal pieno (Pm) invece che da Pm - Dp': 'From full (Pm) instead of from Pm - Dp',
   'Calcola': 'Compute',
+  'Interrompi': 'Stop',
+  'Ricerca in corso': 'Searching',
+  'Ricerca interrotta': 'Search stopped',
   'Applica': 'Apply',
   'Risultati non aggiornati: i dati sono cambiati': 'Results out of date: the data have changed',
   'Scrivere la pressione minima p1 in bar.': 'Enter the lowest pressure p1 in bar.',
@@ -99,6 +102,11 @@ function attach(section, kept) {
   const stale = el('p', { id: 'sz-stale', className: 'sz-stale', hidden: true,
     textContent: t('Risultati non aggiornati: i dati sono cambiati') });
   const compute = el('button', { id: 'sz-compute', type: 'button', textContent: t('Calcola') });
+  // While searching: Interrompi, and a bar that says the search goes on (the
+  // core tells no progress from its worker).
+  const stop = el('button', { id: 'sz-stop', type: 'button', textContent: t('Interrompi'), disabled: true });
+  const progress = el('progress', { id: 'sz-progress', hidden: true });
+  progress.setAttribute('aria-label', t('Ricerca in corso'));
   const apply = el('button', { id: 'sz-apply', type: 'button', textContent: t('Applica'), disabled: true });
   const hold = el('fieldset', {}, el('legend', { textContent: t('Mantenimento della pressione a pompa ferma') }),
     ...holdBoxes.map(([id, label]) => box(id, label, '')), check('hold-pm', 'Dal pieno (Pm) invece che da Pm - Dp', false));
@@ -117,7 +125,7 @@ function attach(section, kept) {
   // right, as in the desktop's window.
   section.setAttribute('aria-labelledby', 'sz-title');
   section.replaceChildren(el('h2', { id: 'sz-title', textContent: t('Dimensionamento') }),
-    el('div', { className: 'sz-left' }, requirements, el('p', { className: 'sz-controls' }, compute)),
+    el('div', { className: 'sz-left' }, requirements, el('p', { className: 'sz-controls' }, compute, ' ', stop, ' ', progress)),
     el('div', { className: 'sz-right' }, el('p', { className: 'sz-controls' }, apply), stale, answer));
   const $ = (id) => section.querySelector('#sz-' + id);
 
@@ -219,6 +227,9 @@ function attach(section, kept) {
       return;
     }
     compute.disabled = true;
+    stop.disabled = false;
+    progress.hidden = false;
+    section.dataset.state = 'searching';
     try {
       // The project's own requirements are the base the options change: the
       // form says every one of them, the duties' plan included.
@@ -237,7 +248,10 @@ function attach(section, kept) {
       // The figures behind the text (the type's catalogue, what Applica puts
       // in) come after it: the answer shows after one search, not two.
       const asked = found;
-      const json = await app.call('size', text, a).catch(() => null);
+      const json = await app.call('size', text, a).catch((e) => {
+        if (e.stopped) throw e;
+        return null;
+      });
       if (found !== asked || !json) return;
       found.json = json;
       if (!edited) {
@@ -246,8 +260,18 @@ function attach(section, kept) {
         showCatalogue(defaults[type.selectedIndex]);
       }
       apply.disabled = !stale.hidden || !json.recommended;
+    } catch (e) {
+      // Stopped (or the core failed): no answer, not half of one.
+      found = null;
+      apply.disabled = true;
+      stale.hidden = true;
+      answer.replaceChildren(el('p', { className: e.stopped ? '' : 'sz-error',
+        textContent: e.stopped ? t('Ricerca interrotta') : e.message }));
+      section.dataset.state = e.stopped ? 'stopped' : 'refused';
     } finally {
       compute.disabled = false;
+      stop.disabled = true;
+      progress.hidden = true;
     }
   }
 
@@ -320,6 +344,7 @@ function attach(section, kept) {
     section.dataset.state = 'stale';
   }
   compute.onclick = calculate;
+  stop.onclick = () => app.stop();
   apply.onclick = applyRecommendation;
   section.querySelector('.sz-requirements').addEventListener('input', changed);
   section.querySelector('.sz-requirements').addEventListener('change', changed);
