@@ -96,6 +96,9 @@ std::vector<MovementNeed> MovementNeeds(const MovementTable& movements, int coun
         const double from = std::clamp(Typed(m.Ti), 0.0, end);
         const double to = std::clamp(Typed(m.Tf), 0.0, end);
         if (m.Kind == MovementKind::Empty || !(to > from)) continue;
+        // Without a load a movement needs p1; where none is set (a run is
+        // given none) it needs nothing to be judged on.
+        if (!LoadPressure(m) && !(p1.value() > 0)) continue;
         needs.push_back({i, RequiredPressure(m, p1), from, to});
     }
     return needs;

@@ -73,7 +73,8 @@ struct MovementNeed {
     int Movement = 0;  // from 1
     double Required = 0, From = 0, To = 0;
 };
-// Each movement of 1..count that runs inside a cycle of `cycleTime` s.
+// Each movement of 1..count that runs inside a cycle of `cycleTime` s and
+// needs a pressure: one without a load only when p1 is set (above 0).
 std::vector<MovementNeed> MovementNeeds(const MovementTable& movements, int count, GaugeBar p1,
                                         double cycleTime);
 

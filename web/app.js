@@ -114,9 +114,9 @@ function verdicts(json) {
   const en = app.language() === 'en';
   const ok = (pass) => (pass ? (en ? 'passes' : 'soddisfatto') : (en ? 'FAILS' : 'NON soddisfatto'));
   const out = [];
-  // A movement with neither load nor typed pressure needs only p1, which a
-  // run is not given: it has no verdict of its own.
-  for (const m of (json.movement_pressures || []).filter((x) => x.required > 0)) {
+  // A movement with neither load nor typed pressure needs only p1: the core
+  // gives it no verdict when the design sets none.
+  for (const m of json.movement_pressures || []) {
     out.push(en
       ? `Movement ${m.movement}: needs ${n(m.required, 1)} bar, lowest ${n(m.lowest, 1)} bar, margin ${n(m.margin, 1)} bar: ${ok(m.pass)}`
       : `Movimento ${m.movement}: richiede ${n(m.required, 1)} bar, minima ${n(m.lowest, 1)} bar, margine ${n(m.margin, 1)} bar: ${ok(m.pass)}`);

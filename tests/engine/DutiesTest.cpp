@@ -113,6 +113,10 @@ TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
     EXPECT_NEAR(late.Time, 1, 1e-12);
     EXPECT_NEAR(late.Margin(), lowest - 150, 1e-9);
     EXPECT_FALSE(late.Passes());
+    // Given no p1 (a run's) the draw, with no load, has no verdict.
+    const auto unset = JudgeRunMovements(state, GaugeBar(0));
+    ASSERT_EQ(unset->size(), 2u);
+    EXPECT_EQ(unset->front().Movement, 2);
     state.Gas.Law = GasLawKind::Classic;  // judges p1 only, as it always did
     EXPECT_TRUE(JudgeRunMovements(state, GaugeBar(100))->empty());
     // Of two runs each movement keeps its worse: a failure, a lower margin, else the first.
