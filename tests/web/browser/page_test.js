@@ -134,6 +134,13 @@ async function size(page) {
       && m.alesaggio === 40 && m.corsa === 100, JSON.stringify(m));
     const again = native(sim, ['run', 'in.vlzp', 'out.vlz'], { 'in.vlzp': typed }, ['out.vlz']).files['out.vlz'];
     check('its run in the page is native volvenza-sim\'s', again && !textDiff(vlz, again), again && textDiff(vlz, again));
+    // Results of a changed design are marked until the design is as run again.
+    const stale = () => page.eval("[document.body.dataset.stale, ...[...document.querySelectorAll('.stale-note')].map((n) => n.hidden)].join()");
+    await fill(page, { 'dati-V0': '12' });
+    const marked = await stale();
+    await page.eval("document.body.dispatchEvent(new KeyboardEvent('keydown', { key: 'z', ctrlKey: true, bubbles: true }))");
+    check('results are marked stale while the design differs from the run', marked === 'true,false,false,false'
+      && await stale() === 'false,true,true,true', marked);
 
     // Every design's run and sizing through the page, as native.
     const laws = [[], ['--gas', 'nitrogen', '--tau', '30', '--envelope', '0', '60'], ['--gas', 'ideal', '--n', '1.3']];
@@ -152,6 +159,30 @@ async function size(page) {
         check(`size ${name} ${args.join(' ')}`, !why, why);
       }
     }
+
+    // Interrompi ends the search; the design stays and the next search answers.
+    // (Stopped 20 ms in: the search, even warm, takes longer.)
+    const searching = await page.eval(`document.getElementById('sz-compute').click();
+      setTimeout(() => document.getElementById('sz-stop').click(), 20);
+      document.getElementById('sizing').dataset.state === 'searching' && !document.getElementById('sz-progress').hidden`);
+    await page.until("document.getElementById('sizing').dataset.state === 'stopped'");
+    check('Interrompi stops the search, the design kept', searching && (await page.eval("document.getElementById('sz-answer').innerText")) ===
+      'Ricerca interrotta' && await page.eval("document.getElementById('dati-V0').value") === '10');
+
+    // A project with duties: its emergency stroke's and hold's lines in the
+    // page's answer are native volvenza-sim's, as are their figures.
+    const press = fs.readFileSync(path.join(data, 'press.vlzp'), 'utf8');
+    await call(page, (text) => import('./app-state.js').then((a) => a.loadProjectText(text, 'press.vlzp')), press);
+    await page.until("document.getElementById('sz-p1').value === '100'");
+    // The verdicts come first; the candidates' explanations repeat their kind.
+    const said = (await size(page)).split('\n');
+    const duties = ['Corsa di emergenza', 'Pressione mantenuta'].map((kind) => said.find((l) => l.startsWith(kind)));
+    const pressNat = native(sim, ['size', 'in.vlzp'], { 'in.vlzp': press }, []).stdout.split('\n');
+    const pressJson = JSON.parse(native(sim, ['size', 'in.vlzp', '--json'], { 'in.vlzp': press }, []).stdout).recommended;
+    const webJson = await call(page, (t) => volvenza.size(t, []).then((j) => j.recommended), press);
+    check('the duties\' lines and figures are native volvenza-sim\'s', duties.every((l) => l && pressNat.includes(l))
+      && JSON.stringify([webJson.emergency, webJson.hold]) === JSON.stringify([pressJson.emergency, pressJson.hold]), duties.join('\n'));
+    await call(page, (text) => import('./app-state.js').then((a) => a.loadProjectText(text, 'applied.vlzp')), applied);
 
     // In English the core answers with the decimal point.
     await language(page, 'en');
