@@ -103,16 +103,25 @@ PasteWording PageWording() {
             SimInEnglish() ? '.' : ','};
 }
 
-// One value pasted into one cell of `column`, read as the desktop's table
-// reads it: {"value": the kind's code, the mark, or the cell's text for a
-// number} or the message.
-std::string PasteValue(const std::string& text, int column) {
+// One value pasted into one cell of `column` of movement `movement` (from 1)
+// of kind `kind`, read as the desktop's table reads it: {"value": the
+// kind's code, the mark, or the cell's text for a number} or the message,
+// also for a cell the movement does not use.
+std::string PasteValue(const std::string& text, int column, int16_t kind, int movement) {
+    const bool size = column >= PasteColumn::Bore && column < PasteColumn::Flow;
+    if (column == PasteColumn::Required || (size && !PageShows(kind, PasteColumnField(column)))) {
+        return Reply(
+            {{"error", SimFill("Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.",
+                               {PastedExcerpt(text), std::to_string(movement),
+                                SimTemplate(PasteColumnHeader(column))})}});
+    }
     const PasteWording wording = PageWording();
     if (column == PasteColumn::Kind) {
-        const int16_t kind = PastedKind(text, wording);
-        if (kind == MovementKind::Empty)
+        const int16_t pasted = PastedKind(text, wording);
+        if (pasted == MovementKind::Empty) {
             return Reply({{"error", PastedKindError(text, 1, wording)}});
-        return Reply({{"value", kind}});
+        }
+        return Reply({{"value", pasted}});
     }
     if (column == PasteColumn::Emergency) {
         const auto mark = ReadPastedMark(text);
@@ -173,7 +182,10 @@ std::string Call(const char* request) {
         ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
         const std::string text = r["paste"].get<std::string>();
         const Json column = r.value("column", Json());
-        if (column.is_number_integer()) return PasteValue(text, column.get<int>());
+        if (column.is_number_integer()) {
+            return PasteValue(text, column.get<int>(), r.value("kind", int16_t{1}),
+                              r.value("movement", 1));
+        }
         return Paste(text, r.value("room", int(kMaxMovements)));
     }
     if (r.is_discarded() || !r.is_object() || !r.value("args", Json()).is_array()) {

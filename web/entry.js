@@ -483,11 +483,13 @@ export async function deleteMovement() {
 }
 
 // One value copied from one cell goes into the current cell as if typed,
-// read by the core as the desktop's table reads it; its message otherwise.
+// read by the core as the desktop's table reads it; its message otherwise,
+// as for a cell the movement does not use.
 export async function pasteValue(text) {
   const field = COLUMNS[cursor.col][0];
-  if (!app.project().movimenti.length || field === 'pn') return;
-  const reply = await app.call('paste', text, { column: cursor.col });
+  const m = app.project().movimenti[cursor.row];
+  if (!m) return;
+  const reply = await app.call('paste', text, { column: cursor.col, kind: listed(m.tipo), movement: cursor.row + 1 });
   if (reply.error) throw new Error(reply.error);
   if (field === 'tipo' || field === 'emergenza') await commit(cursor.row, field, reply.value);
   else await commitText(cursor.row, cursor.col, reply.value);
