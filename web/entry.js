@@ -317,7 +317,9 @@ function onKey(e) {
     Home: [row, 0], End: [row, last], Enter: [row + 1, col],
   };
   if (e.key === 'Tab') {
-    // Tab walks the cells and leaves the table at its ends.
+    // Tab walks the cells and leaves the table at its ends; an empty table
+    // lets it go on at once.
+    if (app.project().movimenti.length === 0) return;
     const next = e.shiftKey ? (col > 0 ? [row, col - 1] : row > 0 ? [row - 1, last] : null)
       : (col < last ? [row, col + 1] : row < app.project().movimenti.length - 1 ? [row + 1, 0] : null);
     if (next) {

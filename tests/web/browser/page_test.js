@@ -169,6 +169,13 @@ async function size(page) {
     check('Interrompi stops the search, the design kept', searching && (await page.eval("document.getElementById('sz-answer').innerText")) ===
       'Ricerca interrotta' && await page.eval("document.getElementById('dati-V0').value") === '10');
 
+    // Tab goes on past an empty cycle table: the keyboard is never caught.
+    await page.eval("document.getElementById('new').click()");
+    await page.until("document.querySelectorAll('#cycle tbody tr').length === 0");
+    await page.eval("document.getElementById('cycle').focus()");
+    await page.type('{Tab}');
+    check('Tab leaves an empty cycle table', await page.eval("document.activeElement !== document.getElementById('cycle')"));
+
     // A project with duties: its emergency stroke's and hold's lines in the
     // page's answer are native volvenza-sim's, as are their figures.
     const press = fs.readFileSync(path.join(data, 'press.vlzp'), 'utf8');
