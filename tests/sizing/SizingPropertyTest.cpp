@@ -1,18 +1,27 @@
 // Over generated cycles, the recommendation holds up when its design is run
 // by the independent reference model (one cycle alone, or cycle after cycle
 // over the working day) and its pump covers the cycle's average demand; the
-// catalogue size below it fails.
+// catalogue size below it fails. What the answer states of the design's
+// first cycle is what a run of the design, applied to the project, gives.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
+#include <tuple>
 
+#include "engine/Simulation.h"
 #include "sizing/Search.h"
 #include "tests/sizing/EndToEnd.h"
 
 namespace volvenza::sizing {
 namespace {
+
+// Whether a lowest pressure at `lowest` has one instant: the pump loads at
+// Pm - Dp, where the pressure may come back down later in the cycle.
+bool OneInstant(const CircuitState& state, double lowest) {
+    return std::abs(lowest - (Typed(state.Data.Pm) - Typed(state.Data.Dp))) > 1e-6;
+}
 
 // The assistant's lowest pressures and times are the reference model's, at
 // every temperature, for a single cycle from full.
@@ -24,9 +33,39 @@ void ExpectSameFirstCycle(const CircuitState& state, const Requirements& req,
         const auto ref = reference::RunReference(ReferenceCircuit(state, req.Gas, seen.Proposed),
                                                  ReferenceGas(req.Gas, temps[i]), 1)[0];
         EXPECT_NEAR(seen.Temps[i].LowestPressure, ref.lowest, 1e-3);
-        EXPECT_NEAR(seen.Temps[i].LowestTime, ref.lowestTime, 1e-6);
+        if (OneInstant(state, ref.lowest)) {
+            EXPECT_NEAR(seen.Temps[i].LowestTime, ref.lowestTime, 1e-6);
+        }
         EXPECT_EQ(seen.Temps[i].Warning, ref.emptied);
     }
+}
+
+// The design applied as the window applies it (V0, P0 at the charging
+// temperature and Qp into the data, its vessels into the gas) and run gives
+// the stated lowest pressure where the first cycle is the worst (a later one
+// may fall 0,001 bar lower), and where it ran alone its instant and coldest gas.
+void ExpectSameAsItsRun(CircuitState& state, const Requirements& req, const Design& d,
+                        const std::vector<TemperatureOutcome>& stated) {
+    const CircuitData data = state.Data;
+    std::tie(state.Data.V0, state.Data.P0, state.Data.Qp) =
+        std::tuple(static_cast<float>(d.V0), static_cast<float>(d.P0), static_cast<float>(d.Qp));
+    state.Gas = EngineeringGas(req.Gas);
+    state.Gas.Vessels = {d.Count, d.BottleVolume(), req.Gas.Vessels.VolumetricEfficiency};
+    ASSERT_NE(RunSimulation(state).outcome, RunOutcome::Refused);
+    ASSERT_EQ(state.GasRun.Runs.size(), stated.size());
+    for (size_t i = 0; i < stated.size(); ++i) {
+        const TemperatureOutcome& o = stated[i];
+        const TemperatureRun& run = state.GasRun.Runs[i];
+        if (o.WorstCycle != 1) continue;
+        EXPECT_GT(run.LowestPressure, o.LowestPressure - 1e-5) << o.WorkTemp;
+        EXPECT_LT(run.LowestPressure, o.LowestPressure + (o.Cycles == 1 ? 1e-5 : 1e-3));
+        if (o.Cycles > 1) continue;
+        if (OneInstant(state, o.LowestPressure)) {
+            EXPECT_NEAR(o.LowestTime, run.LowestTime, 1e-6);
+        }
+        EXPECT_NEAR(o.LowestGasTemp, run.LowestGasTemp, 1e-4);
+    }
+    state.Data = data;
 }
 
 TEST(SizingPropertyTest, RecommendationHoldsAloneAndTheSizeBelowDoesNot) {
@@ -36,6 +75,7 @@ TEST(SizingPropertyTest, RecommendationHoldsAloneAndTheSizeBelowDoesNot) {
     };
     int recommended = 0;
     for (int c = 0; c < 60; ++c) {
+        SCOPED_TRACE(c);
         CircuitState state;
         InitCircuitState(state);
         const float pm = static_cast<float>(uniform(100, 250));
@@ -62,6 +102,10 @@ TEST(SizingPropertyTest, RecommendationHoldsAloneAndTheSizeBelowDoesNot) {
         req.MinPressure = GaugeBar(pm * uniform(0.4, 0.8));
         req.Type = static_cast<AccumulatorType>(c % 3);
         req.Gas.Law = c % 2 == 0 ? GasLawKind::Classic : GasLawKind::Ideal;
+        // The precharge given at -10 to 40 °C, away from tc, with a
+        // tolerance of 0 to 5 %.
+        req.Gas.ChargeTemp = -10 + (c * 7) % 51;
+        req.PrechargeTolerance = 0.01 * (c % 6);
         if (c % 4 == 1) {
             req.Gas.MinTemp = 0;
             req.Gas.MaxTemp = 45;
@@ -79,6 +123,7 @@ TEST(SizingPropertyTest, RecommendationHoldsAloneAndTheSizeBelowDoesNot) {
         if (!answer->Recommended) continue;
         ++recommended;
         const Design d = answer->Recommendation()->Proposed;
+        ExpectSameAsItsRun(state, req, d, answer->Recommendation()->Temps);
         const size_t i = *answer->Recommended;
         const Design below{i > 0 ? req.Catalogue[i - 1].V0 : 0, d.P0, d.Qp};
         if (req.SingleCycle) {
