@@ -56,6 +56,10 @@
         <translation>The option %1 lacks its value</translation>
     </message>
     <message>
+        <source>Precarica %1 bar data a %2 °C; a tc = %3 °C %4 bar</source>
+        <translation>Precharge %1 bar given at %2 °C; at tc = %3 °C %4 bar</translation>
+    </message>
+    <message>
         <source>Temperatura %1 °C%2; pressione minima %3 bar a %4 s; fine %5; temperatura del gas minima %6 °C, massima %7 °C</source>
         <translation>Temperature %1 °C%2; lowest pressure %3 bar at %4 s; end %5; lowest gas temperature %6 °C, highest %7 °C</translation>
     </message>
@@ -256,7 +260,9 @@ Opzioni del gas (numeri con la virgola o con il punto):
                                 ideale e l&apos;azoto reale (predefinita 20)
   --envelope TMIN TMAX          simula anche alla temperatura di lavoro minima e
                                 massima [°C], con la stessa carica
-  --summary                     scrive per ogni temperatura la pressione minima
+  --summary                     scrive la precarica data, alla sua temperatura, e
+                                a tc (per il gas ideale e l&apos;azoto); per ogni
+                                temperatura la pressione minima
                                 (relativa per il gas ideale e l&apos;azoto), il suo istante,
                                 la fine della simulazione e le temperature minima e
                                 massima del gas; poi, dal motore esatto a tc (con
@@ -357,7 +363,9 @@ Gas options (numbers with the comma or the point):
                                 the ideal gas and real nitrogen (default 20)
   --envelope TMIN TMAX          also simulates at the minimum and maximum working
                                 temperature [°C], with the same charge
-  --summary                     writes for each temperature the lowest pressure
+  --summary                     writes the precharge as given, at its temperature,
+                                and at tc (for the ideal gas and nitrogen); for each
+                                temperature the lowest pressure
                                 (gauge for the ideal gas and nitrogen), its time,
                                 the end of the simulation and the lowest and
                                 highest gas temperature; then, from the exact engine

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "documents/AtomicFile.h"
+#include "engine/CycleDemand.h"
 #include "engine/CycleRun.h"
 #include "engine/GasLaws.h"
 #include "numbers/NumberText.h"
@@ -344,10 +345,21 @@ std::string PowerAndFatigueLines(const EnergyBalance& b, const EnergyInputs& ene
     return lines;
 }
 
+// The precharge the ideal and real laws start from: as given, at its
+// charging temperature, and as the law warms or cools it to tc. A precharge
+// taken for tc's is warmed a second time: the line shows it.
+std::string PrechargeLine(const CircuitState& state) {
+    if (state.Gas.Law == GasLawKind::Classic) return {};
+    return SimFill(SIM_TEXT("volvenza-sim", "Precarica %1 bar data a %2 °C; a tc = %3 °C %4 bar"),
+                   {Rounded(Typed(state.Data.P0), 4), Rounded(state.Gas.ChargeTemp, 2),
+                    Rounded(Typed(state.Data.Tc), 2), Rounded(state.PrechargeAtTemp, 4)}) +
+           "\n";
+}
+
 }  // namespace
 
 std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) {
-    std::string lines = TemperatureLines(state.GasRun);
+    std::string lines = PrechargeLine(state) + TemperatureLines(state.GasRun);
     const auto balance = BalanceOfRun(state, energy);
     // A balance refused says why in its place.
     if (!balance) return lines + SimMessage(balance.Error()) + "\n";
