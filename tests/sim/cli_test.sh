@@ -96,6 +96,11 @@ grep -qx 'Energia a tc = 45 °C, con il motore esatto (azoto reale, τ = ∞ (ad
 # Two accumulators in parallel: the pump never restarts, the gas stays above Pm - Dp.
 check parallel 0 "$sim" run "$data/example.vlz" "$work/par.vlz" --gas ideal --parallel 2 --summary
 grep -q '^Temperatura 45 °C (tc); pressione minima 69,644 bar a 2,50 s' "$work/out" || { fail "parallel run"; cat "$work/out"; }
+# The precharge as given and at tc: (60,12345 + 1,01325) x 318,0265 / 293,275 - 1,01325.
+sed '1s/^468,10,60,45,/468,10,60.12345,44.8765,/' "$data/example.vlz" >"$work/frac.vlz"
+check precharge-line 0 "$sim" run "$work/frac.vlz" "$work/frac-out.vlz" --gas ideal --charge-temp 20,125 --summary
+[ "$(head -1 "$work/out")" = "Precarica 60,1234 bar data a 20,12 °C; a tc = 44,88 °C 65,2832 bar" ] ||
+    { fail "precharge line"; cat "$work/out"; }
 check bad-parallel 64 "$sim" run "$data/example.vlz" "$work/x.vlz" --parallel 1,5
 check bad-efficiency 64 "$sim" run "$data/example.vlz" "$work/x.vlz" --pump-efficiency 1,2
 check envelope 0 "$sim" run "$data/design-250bar.vlz" "$work/n2.vlz" --gas nitrogen --tau 45 \
