@@ -91,8 +91,12 @@ struct TemperatureOutcome {
     bool Warning = false;       // the gas expanded to its precharge
     bool OutsideGas = false;    // the gas left its law's domain (condensed)
     double LowestGasTemp = 0;   // °C, over every cycle run
-    double LowestVolume = 0;    // gas volume at the lowest pressure [dm3]
-    double FullVolume = 0;      // gas volume at Pm [dm3]
+    // The precharge the runs started from, as their law brings the one given
+    // at the charging temperature to this one, without its tolerance: what a
+    // run of the design gives for tc [bar gauge].
+    double Precharge = 0;
+    double LowestVolume = 0;  // gas volume at the lowest pressure [dm3]
+    double FullVolume = 0;    // gas volume at Pm [dm3]
     // Share of the time the pump delivers and its starts per cycle, over
     // the cycles after the first (which starts full), or the first alone.
     double PumpShare = 0;

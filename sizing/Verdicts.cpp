@@ -66,6 +66,7 @@ std::optional<TemperatureOutcome> Evaluator::Follow(const ExactData& data, GasPa
     o.Warning = run.end == CycleEnd::Emptied;
     o.OutsideGas = run.end == CycleEnd::OutsideGas;
     o.LowestGasTemp = run.coldest;
+    o.Precharge = path.PrechargeAtTemp();
     o.LowestVolume = run.worst.lowestVolume;
     o.FullVolume = path.Full().volume;
     o.PumpShare = run.pumpShare;

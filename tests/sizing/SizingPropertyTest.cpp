@@ -42,8 +42,9 @@ void ExpectSameFirstCycle(const CircuitState& state, const Requirements& req,
 
 // The design applied as the window applies it (V0, P0 at the charging
 // temperature and Qp into the data, its vessels into the gas) and run gives
-// the stated lowest pressure where the first cycle is the worst (a later one
-// may fall 0,001 bar lower), and where it ran alone its instant and coldest gas.
+// the stated precharge at tc, and the stated lowest pressure where the first
+// cycle is the worst (a later one may fall 0,001 bar lower), with its instant
+// and coldest gas where that cycle ran alone.
 void ExpectSameAsItsRun(CircuitState& state, const Requirements& req, const Design& d,
                         const std::vector<TemperatureOutcome>& stated) {
     const CircuitData data = state.Data;
@@ -56,6 +57,9 @@ void ExpectSameAsItsRun(CircuitState& state, const Requirements& req, const Desi
     for (size_t i = 0; i < stated.size(); ++i) {
         const TemperatureOutcome& o = stated[i];
         const TemperatureRun& run = state.GasRun.Runs[i];
+        if (i == static_cast<size_t>(state.GasRun.MainRun)) {
+            EXPECT_NEAR(o.Precharge, state.PrechargeAtTemp, 1e-5);
+        }
         if (o.WorstCycle != 1) continue;
         EXPECT_GT(run.LowestPressure, o.LowestPressure - 1e-5) << o.WorkTemp;
         EXPECT_LT(run.LowestPressure, o.LowestPressure + (o.Cycles == 1 ? 1e-5 : 1e-3));

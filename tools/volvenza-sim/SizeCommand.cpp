@@ -371,6 +371,7 @@ std::string CandidateJson(const Evaluation& e, const SizingAnswer& a, const Requ
         // A run stopped where the pump loads too often has no lowest of its own.
         const auto shown = [&](double value) { return o.Chatters ? "null" : Json(value); };
         j += std::string(i ? ", " : "") + "{\"temperature\": " + Json(o.WorkTemp) +
+             ", \"precharge\": " + Json(o.Precharge) +
              ", \"pressure\": " + shown(o.LowestPressure) +
              ", \"margin\": " + shown(o.LowestPressure - p1) +
              ", \"time\": " + shown(o.LowestTime) + ", \"cycle\": " + std::to_string(o.WorstCycle) +
