@@ -15,23 +15,9 @@ namespace volvenza {
 using namespace project_file;
 namespace {
 
-// A size of a catalogue kept as a bare volume, as files did before the
-// catalogue had columns: the default range's ratio for that volume, or for
-// the nearest volume it has.
-sizing::CatalogueSize SizeOfVolume(double v0, sizing::AccumulatorType type) {
-    const std::vector<sizing::CatalogueSize> defaults = sizing::DefaultCatalogue(type);
-    sizing::CatalogueSize size;
-    size.V0 = v0;
-    double nearest = std::numeric_limits<double>::infinity();
-    for (const sizing::CatalogueSize& d : defaults) {
-        if (std::abs(d.V0 - v0) < nearest) {
-            nearest = std::abs(d.V0 - v0);
-            size.MaxRatio = d.MaxRatio;
-        }
-    }
-    return size;
-}
-
+// The catalogue's sizes; one kept as a bare volume, as files did before the
+// catalogue had columns, takes the default range's ratio for the nearest
+// volume it has.
 bool ReadCatalogue(const Json& catalogue, sizing::AccumulatorType type, Reader& r,
                    std::vector<sizing::CatalogueSize>& sizes) {
     const std::string path = "/dimensionamento/catalogo";
@@ -45,7 +31,7 @@ bool ReadCatalogue(const Json& catalogue, sizing::AccumulatorType type, Reader& 
         const Json& item = catalogue[i];
         const std::string at = path + "/" + std::to_string(i);
         if (item.is_number()) {
-            sizes.push_back(SizeOfVolume(item.get<double>(), type));
+            sizes.push_back(sizing::DefaultSize(type, item.get<double>()));
             continue;
         }
         sizing::CatalogueSize s;

@@ -172,6 +172,13 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
          "il campo /movimenti/4/pressione_richiesta deve essere un numero"},
         {with("\"perdita\": 3.0", "\"perdita\": -3"), "/movimenti/3/perdita vale -3"},
         {with("\"tempo\": 600.0", "\"tempo\": 0"), "/dimensionamento/mantenimento/tempo vale 0"},
+        // Fields read after the others, each the last of its part.
+        {with("\"emergenza_da_pieno\": true", "\"emergenza_da_pieno\": 1"),
+         "il campo /dimensionamento/emergenza_da_pieno deve essere true o false"},
+        {with("\"p1_applicata\": 60.0", "\"p1_applicata\": \"60\""),
+         "il campo /impianto/p1_applicata deve essere un numero o null"},
+        {with("\"dimensionamento\":", "\"dimensionamento_\":"),
+         "il campo /dimensionamento manca"},
         {with("\"rendimento_volumetrico\": 1.0", "\"rendimento_volumetrico\": 0"),
          "/impianto/rendimento_volumetrico vale 0, fuori dall'intervallo ammesso: più di 0 e al "
          "più 1."},
