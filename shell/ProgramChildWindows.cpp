@@ -34,12 +34,9 @@ std::optional<WindowReport> ReportOf(const QWidget* window) {
     return std::nullopt;
 }
 
-}  // namespace
-
-ChildWindows ProgramChildWindows() {
-    ChildWindows windows;
-    // What the chart shows besides the curve, kept while it is closed.
-    auto chartOptions = std::make_shared<ChartOptions>();
+// The windows that edit the data: the initial data, the movement list and
+// the cycle.
+void AddEntryWindows(ChildWindows& windows) {
     windows.factories[QStringLiteral("DatiIniziali")] = [](Project& project, Dialogs& dialogs) {
         return new DatiIniziali(project, dialogs);
     };
@@ -78,6 +75,19 @@ ChildWindows ProgramChildWindows() {
     windows.followResults = [](QWidget* window) {
         if (auto* cycle = qobject_cast<Ciclo*>(window)) cycle->FollowResults();
     };
+    windows.useProjectHistory = [](QWidget* window, std::function<void()> undo,
+                                   std::function<void()> redo, std::function<void()> joinNext) {
+        if (auto* cycle = qobject_cast<Ciclo*>(window)) {
+            cycle->UseHistory(std::move(undo), std::move(redo), std::move(joinNext));
+        }
+    };
+}
+
+// The windows that show a run's results: the chart, whose options outlive
+// it, and the table.
+void AddResultWindows(ChildWindows& windows) {
+    // What the chart shows besides the curve, kept while it is closed.
+    auto chartOptions = std::make_shared<ChartOptions>();
     windows.factories[QStringLiteral("Grafico")] = [chartOptions](Project& project,
                                                                   Dialogs& dialogs) {
         return new Grafico(project.State(), dialogs, chartOptions);
@@ -103,12 +113,10 @@ ChildWindows ProgramChildWindows() {
         }
         if (auto* cycle = qobject_cast<Ciclo*>(window)) cycle->ShowResultsNote(note, stale);
     };
-    windows.useProjectHistory = [](QWidget* window, std::function<void()> undo,
-                                   std::function<void()> redo, std::function<void()> joinNext) {
-        if (auto* cycle = qobject_cast<Ciclo*>(window)) {
-            cycle->UseHistory(std::move(undo), std::move(redo), std::move(joinNext));
-        }
-    };
+}
+
+// The sizing assistant and the energy balance.
+void AddSizingWindows(ChildWindows& windows) {
     windows.factories[QStringLiteral("Dimensionamento")] = [](Project& project, Dialogs& dialogs) {
         return new Dimensionamento(project, dialogs);
     };
@@ -138,6 +146,10 @@ ChildWindows ProgramChildWindows() {
     windows.showSizing = [](QWidget* window, const ProjectSizing& sizing) {
         static_cast<Dimensionamento*>(window)->ShowSizing(sizing);
     };
+}
+
+// What the print and PDF commands make of the active window.
+void AddPrinting(ChildWindows& windows) {
     windows.printsReport = [](const QWidget* window) { return ReportOf(window).has_value(); };
     windows.printActiveWindow = [](CircuitState& state, Dialogs& dialogs, QPrinter& printer,
                                    const QString& printHeader, const QString& design,
@@ -164,6 +176,16 @@ ChildWindows ProgramChildWindows() {
         return ExportWindowPdf(path, printer, state,
                                PageIdentity{printHeader, design, QDate::currentDate()}, *report);
     };
+}
+
+}  // namespace
+
+ChildWindows ProgramChildWindows() {
+    ChildWindows windows;
+    AddEntryWindows(windows);
+    AddResultWindows(windows);
+    AddSizingWindows(windows);
+    AddPrinting(windows);
     return windows;
 }
 
