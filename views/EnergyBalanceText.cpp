@@ -119,6 +119,121 @@ QString HeatWords(double heatIn) {
         .arg(heat);
 }
 
+void Row(QList<EnergyRow>& rows, const char* label, const QString& value) {
+    rows.append({Tr(label), value});
+}
+
+// The first cycle, from full, or the steady one, each whole: what the
+// accumulator gives less what it takes back is the heat its gas takes
+// from the wall less what it stored.
+void AppendCycleRows(QList<EnergyRow>& rows, const CycleEnergy& e, const QString& name) {
+    rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                             ": energia ceduta dall'accumulatore")),
+                 With(e.Delivered, 3, "kJ")});
+    rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", ": energia ripresa")),
+                 With(e.Returned, 3, "kJ")});
+    rows.append(
+        {name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", ": calore tra gas e parete")),
+         HeatWords(e.HeatIn)});
+    rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                             ": energia accumulata a fine ciclo")),
+                 With(e.StoredChange, 3, "kJ")});
+    rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                             ": energia fornita dalla pompa in carico")),
+                 With(e.PumpEnergy, 3, "kJ")});
+    rows.append(
+        {name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", ": pressione minima e massima")),
+         Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1 e %2"))
+             .arg(With(e.Lowest, 2, "bar"), With(e.Highest, 2, "bar"))});
+}
+
+// The steady cycle, or why there is none.
+void AppendSteadyRows(QList<EnergyRow>& rows, const EnergyBalance& b) {
+    using S = EnergyBalance::Steadiness;
+    switch (b.SteadyKind) {
+        case S::None:
+            Row(rows, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo in regime"),
+                Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                     "nessuno: il primo ciclo non arriva alla fine")));
+            break;
+        case S::EndsLater:
+            Row(rows, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo in regime"),
+                Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                     "nessuno: il ciclo %1 non arriva alla fine"))
+                    .arg(b.SteadyCycle));
+            break;
+        case S::Repeating:
+            AppendCycleRows(rows, b.Steady,
+                            Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                                 "Ciclo in regime (%1°, uguale al precedente)"))
+                                .arg(b.SteadyCycle));
+            break;
+        case S::Alternating:
+            AppendCycleRows(
+                rows, b.Steady,
+                Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                     "Ciclo in regime (%1°; i cicli in regime non sono tutti "
+                                     "uguali: in altri la pressione scende fino a %2)"))
+                    .arg(b.SteadyCycle)
+                    .arg(With(b.SteadyLowest, 2, "bar")));
+            break;
+        case S::Unsettled:
+            AppendCycleRows(
+                rows, b.Steady,
+                Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo %1, non ancora in regime"))
+                    .arg(b.SteadyCycle));
+            break;
+    }
+}
+
+// The pump's powers with and without the accumulator, and how often it cycles.
+void AppendPowerRows(QList<EnergyRow>& rows, const EnergyBalance& b, const EnergyInputs& in) {
+    using S = EnergyBalance::Steadiness;
+    Row(rows, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Rendimento della pompa"),
+        UiNumber(in.PumpEfficiency, 3));
+    Row(rows, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza installata (Qp a Pm)"),
+        With(b.InstalledPower, 2, "kW"));
+    Row(rows, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Portata di picco del ciclo"),
+        With(b.PeakDemand, 2, "dm3/min"));
+    Row(rows, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Pressione per la sola pompa"),
+        (in.NeedPressure
+             ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1 (p1 del dimensionamento)"))
+             : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1 (Pm - Dp)")))
+            .arg(With(b.NeedPressure, 2, "bar")));
+    Row(rows, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza della sola pompa per il picco"),
+        With(b.PumpOnlyPower, 2, "kW"));
+    // A circuit whose installed pump needs more than a pump alone for the
+    // peak does not save a negative power: it says how much more it needs.
+    const double saved = b.PumpOnlyPower - b.InstalledPower;
+    if (RoundHalfEven(saved, 2) >= 0) {
+        Row(rows,
+            QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza risparmiata dall'accumulatore"),
+            With(saved, 2, "kW"));
+    } else {
+        Row(rows,
+            QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                              "Potenza in più richiesta con l'accumulatore"),
+            With(-saved, 2, "kW"));
+    }
+    if (b.SteadyKind == S::None) {
+        Row(rows,
+            QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                              "Escursione di pressione per ciclo a tc (del primo)"),
+            With(b.Swing, 2, "bar"));
+    } else {
+        Row(rows,
+            QT_TRANSLATE_NOOP(
+                "volvenza::EnergyBalance",
+                "Escursione di pressione per ciclo a tc (la più ampia dopo il primo)"),
+            With(b.Swing, 2, "bar"));
+    }
+    Row(rows, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Cicli all'ora"),
+        UiNumber(b.CyclesPerHour, 1));
+    Row(rows, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Cicli all'anno"),
+        Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1 in %2 h"))
+            .arg(UiNumber(b.CyclesPerYear, 0), UiNumber(in.HoursPerYear, 1)));
+}
+
 }  // namespace
 
 QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs& in,
@@ -134,111 +249,17 @@ QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs
     }
     const EnergyBalance& b = *balance;
     QList<EnergyRow> rows;
-    auto row = [&rows](const char* label, const QString& value) {
-        rows.append({Tr(label), value});
-    };
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Calcolati con"),
+    Row(rows, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Calcolati con"),
         (state.Gas.Law == GasLawKind::Classic
              ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
                                     "%1, a tc = %2 °C, al posto della legge classica dei "
                                     "risultati, che non dà energie"))
              : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1, a tc = %2 °C")))
             .arg(LawWords(b.Gas), UiNumber(b.WorkTemp, 2)));
-    // The first cycle, from full, and the steady one, each whole: what the
-    // accumulator gives less what it takes back is the heat its gas takes
-    // from the wall less what it stored.
-    const auto cycle = [&](const CycleEnergy& e, const QString& name) {
-        rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                                 ": energia ceduta dall'accumulatore")),
-                     With(e.Delivered, 3, "kJ")});
-        rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", ": energia ripresa")),
-                     With(e.Returned, 3, "kJ")});
-        rows.append(
-            {name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", ": calore tra gas e parete")),
-             HeatWords(e.HeatIn)});
-        rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                                 ": energia accumulata a fine ciclo")),
-                     With(e.StoredChange, 3, "kJ")});
-        rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                                 ": energia fornita dalla pompa in carico")),
-                     With(e.PumpEnergy, 3, "kJ")});
-        rows.append({name + Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                                 ": pressione minima e massima")),
-                     Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1 e %2"))
-                         .arg(With(e.Lowest, 2, "bar"), With(e.Highest, 2, "bar"))});
-    };
-    cycle(b.First, Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Primo ciclo, da pieno")));
-    using S = EnergyBalance::Steadiness;
-    switch (b.SteadyKind) {
-        case S::None:
-            row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo in regime"),
-                Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                     "nessuno: il primo ciclo non arriva alla fine")));
-            break;
-        case S::EndsLater:
-            row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo in regime"),
-                Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                     "nessuno: il ciclo %1 non arriva alla fine"))
-                    .arg(b.SteadyCycle));
-            break;
-        case S::Repeating:
-            cycle(b.Steady, Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                                 "Ciclo in regime (%1°, uguale al precedente)"))
-                                .arg(b.SteadyCycle));
-            break;
-        case S::Alternating:
-            cycle(b.Steady,
-                  Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                       "Ciclo in regime (%1°; i cicli in regime non sono tutti "
-                                       "uguali: in altri la pressione scende fino a %2)"))
-                      .arg(b.SteadyCycle)
-                      .arg(With(b.SteadyLowest, 2, "bar")));
-            break;
-        case S::Unsettled:
-            cycle(b.Steady,
-                  Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Ciclo %1, non ancora in regime"))
-                      .arg(b.SteadyCycle));
-            break;
-    }
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Rendimento della pompa"),
-        UiNumber(in.PumpEfficiency, 3));
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza installata (Qp a Pm)"),
-        With(b.InstalledPower, 2, "kW"));
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Portata di picco del ciclo"),
-        With(b.PeakDemand, 2, "dm3/min"));
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Pressione per la sola pompa"),
-        (in.NeedPressure
-             ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1 (p1 del dimensionamento)"))
-             : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1 (Pm - Dp)")))
-            .arg(With(b.NeedPressure, 2, "bar")));
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza della sola pompa per il picco"),
-        With(b.PumpOnlyPower, 2, "kW"));
-    // A circuit whose installed pump needs more than a pump alone for the
-    // peak does not save a negative power: it says how much more it needs.
-    const double saved = b.PumpOnlyPower - b.InstalledPower;
-    if (RoundHalfEven(saved, 2) >= 0) {
-        row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Potenza risparmiata dall'accumulatore"),
-            With(saved, 2, "kW"));
-    } else {
-        row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                              "Potenza in più richiesta con l'accumulatore"),
-            With(-saved, 2, "kW"));
-    }
-    if (b.SteadyKind == S::None) {
-        row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                              "Escursione di pressione per ciclo a tc (del primo)"),
-            With(b.Swing, 2, "bar"));
-    } else {
-        row(QT_TRANSLATE_NOOP(
-                "volvenza::EnergyBalance",
-                "Escursione di pressione per ciclo a tc (la più ampia dopo il primo)"),
-            With(b.Swing, 2, "bar"));
-    }
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Cicli all'ora"),
-        UiNumber(b.CyclesPerHour, 1));
-    row(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Cicli all'anno"),
-        Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1 in %2 h"))
-            .arg(UiNumber(b.CyclesPerYear, 0), UiNumber(in.HoursPerYear, 1)));
+    AppendCycleRows(rows, b.First,
+                    Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Primo ciclo, da pieno")));
+    AppendSteadyRows(rows, b);
+    AppendPowerRows(rows, b, in);
     return rows;
 }
 
