@@ -56,12 +56,17 @@ const LawChoice kLaws[] = {
      "Azoto"},
 };
 
+}  // namespace
+
 struct BoxRow {
     GasModelBox box;
     const char* label;
     const char* name;
     const char* caption;
 };
+
+namespace {
+
 const BoxRow kRows[] = {
     {GasModelBox::Exponent, "LEsponente", "TEsponente",
      QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "&Esponente n della politropica")},
@@ -106,20 +111,24 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
     setWindowTitle(kCaption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    auto twips = [this](int left, int top, int width, int height) {
-        return TwipsRect(left, top, width, height, this);
-    };
-    setFixedSize(twips(0, 0, 5895, 6720).size());
+    setFixedSize(TwipsRect(0, 0, 5895, 6720, this).size());
     const GasModelTexts texts = TextsOf(settings);
+    BuildLawChoice(texts);
+    BuildGasBoxes(texts);
+    BuildPlantBoxes(settings.Vessels);
+    BuildButtons();
+    FollowLaw();
+}
 
+void frmModelloGas::BuildLawChoice(const GasModelTexts& texts) {
     auto* frame = new QGroupBox(kLawFrame, this);
     frame->setObjectName(QStringLiteral("fraLegge"));
-    frame->setGeometry(twips(120, 120, 5655, 735));
+    frame->setGeometry(TwipsRect(120, 120, 5655, 735, this));
     int left = 240;
     for (const LawChoice& choice : kLaws) {
         auto* option = new QRadioButton(tr(choice.caption), frame);
         option->setObjectName(QString::fromLatin1(choice.name));
-        option->setGeometry(twips(left, 330, 1755, 300));
+        option->setGeometry(TwipsRect(left, 330, 1755, 300, this));
         option->setChecked(texts.law == choice.text);
         connect(option, &QRadioButton::toggled, this, &frmModelloGas::FollowLaw);
         laws_[choice.law] = option;
@@ -130,15 +139,32 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
     // still hot from a fast charge.
     auto* startFrame = new QGroupBox(kStartFrame, this);
     startFrame->setObjectName(QStringLiteral("fraCarica"));
-    startFrame->setGeometry(twips(120, 945, 5655, 645));
+    startFrame->setGeometry(TwipsRect(120, 945, 5655, 645, this));
     auto* slow = new QRadioButton(kSlow, startFrame);
     slow->setObjectName(QStringLiteral("optLenta"));
-    slow->setGeometry(twips(240, 300, 2655, 300));
+    slow->setGeometry(TwipsRect(240, 300, 2655, 300, this));
     fast_ = new QRadioButton(kFast, startFrame);
     fast_->setObjectName(QStringLiteral("optRapida"));
-    fast_->setGeometry(twips(2940, 300, 2655, 300));
+    fast_->setGeometry(TwipsRect(2940, 300, 2655, 300, this));
     (texts.start == "Rapida" ? fast_ : slow)->setChecked(true);
+}
 
+void frmModelloGas::AddBox(QWidget* parent, const BoxRow& row, const QString& text, int labelLeft,
+                           int boxLeft, int top) {
+    auto* label = new QLabel(tr(row.caption), parent);
+    label->setObjectName(QString::fromLatin1(row.label));
+    label->setGeometry(TwipsRect(labelLeft, top + 15, 3975, 255, this));
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(QString::fromLatin1(row.name));
+    box->setGeometry(TwipsRect(boxLeft, top, 1215, 285, this));
+    label->setBuddy(box);
+    FitLabelFont(*label);
+    box->setValidator(new NumberCharacters(box));
+    FollowSeparator(box);
+    boxes_[row.box] = box;
+}
+
+void frmModelloGas::BuildGasBoxes(const GasModelTexts& texts) {
     const std::map<GasModelBox, std::string> values = {{GasModelBox::Exponent, texts.exponent},
                                                        {GasModelBox::Tau, texts.tau},
                                                        {GasModelBox::ChargeTemp, texts.chargeTemp},
@@ -146,62 +172,43 @@ frmModelloGas::frmModelloGas(const GasSettings& settings, Dialogs& dialogs, QWid
                                                        {GasModelBox::MaxTemp, texts.maxTemp}};
     int top = 1740;
     for (const BoxRow& row : kRows) {
-        auto* label = new QLabel(tr(row.caption), this);
-        label->setObjectName(QString::fromLatin1(row.label));
-        label->setGeometry(twips(240, top + 15, 3975, 255));
         // The texts come with the decimal comma the settings keep.
         QString text = QString::fromStdString(values.at(row.box));
         text.replace(QLatin1Char(','), QLatin1Char(UiDecimalSeparator()));
-        auto* box = new QLineEdit(text, this);
-        box->setObjectName(QString::fromLatin1(row.name));
-        box->setGeometry(twips(4320, top, 1215, 285));
-        label->setBuddy(box);
-        FitLabelFont(*label);
-        box->setValidator(new NumberCharacters(box));
-        FollowSeparator(box);
-        boxes_[row.box] = box;
+        AddBox(this, row, text, 240, 4320, top);
         top += 405;
     }
 
     auto* note = new QLabel(kNote, this);
     note->setObjectName(QStringLiteral("lblNota"));
     note->setWordWrap(true);
-    note->setGeometry(twips(240, 3780, 5415, 735));
+    note->setGeometry(TwipsRect(240, 3780, 5415, 735, this));
     FitLabelFont(*note);
+}
 
+void frmModelloGas::BuildPlantBoxes(const Arrangement& vessels) {
     auto* plant = new QGroupBox(kPlantFrame, this);
     plant->setObjectName(QStringLiteral("fraImpianto"));
-    plant->setGeometry(twips(120, 4560, 5655, 1485));
-    const Arrangement& vessels = settings.Vessels;
+    plant->setGeometry(TwipsRect(120, 4560, 5655, 1485, this));
     const QString plantValues[] = {QString::number(vessels.Count), UiNumber(vessels.BottleVolume),
                                    UiNumber(vessels.VolumetricEfficiency)};
-    top = 300;
+    int top = 300;
     for (size_t i = 0; i < std::size(kPlantRows); ++i) {
-        const BoxRow& row = kPlantRows[i];
-        auto* label = new QLabel(tr(row.caption), plant);
-        label->setObjectName(QString::fromLatin1(row.label));
-        label->setGeometry(twips(120, top + 15, 3975, 255));
-        auto* box = new QLineEdit(plantValues[i], plant);
-        box->setObjectName(QString::fromLatin1(row.name));
-        box->setGeometry(twips(4200, top, 1215, 285));
-        label->setBuddy(box);
-        FitLabelFont(*label);
-        box->setValidator(new NumberCharacters(box));
-        FollowSeparator(box);
-        boxes_[row.box] = box;
+        AddBox(plant, kPlantRows[i], plantValues[i], 120, 4200, top);
         top += 405;
     }
+}
 
+void frmModelloGas::BuildButtons() {
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(twips(3315, 6180, 1095, 375));
+    ok->setGeometry(TwipsRect(3315, 6180, 1095, 375, this));
     ok->setDefault(true);
     auto* cancel = new QPushButton(tr("Annulla"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
-    cancel->setGeometry(twips(4545, 6180, 1095, 375));
+    cancel->setGeometry(TwipsRect(4545, 6180, 1095, 375, this));
     connect(ok, &QPushButton::clicked, this, &frmModelloGas::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    FollowLaw();
 }
 
 GasModelTexts frmModelloGas::Texts() const {

@@ -19,6 +19,7 @@ class QRadioButton;
 namespace volvenza {
 
 class Dialogs;
+struct BoxRow;
 
 class frmModelloGas : public QDialog {
     Q_OBJECT
@@ -31,6 +32,15 @@ class frmModelloGas : public QDialog {
     void accept() override;
 
   private:
+    // The window's parts, top to bottom.
+    void BuildLawChoice(const GasModelTexts& texts);
+    void BuildGasBoxes(const GasModelTexts& texts);
+    void BuildPlantBoxes(const Arrangement& vessels);
+    void BuildButtons();
+    // A caption and its box on `parent` (this window or a frame), at `top`
+    // in twips, kept among boxes_.
+    void AddBox(QWidget* parent, const BoxRow& row, const QString& text, int labelLeft, int boxLeft,
+                int top);
     void FollowLaw();
     GasModelTexts Texts() const;
 
