@@ -1,6 +1,7 @@
 #include "shell/Artwork.h"
 
 #include <cmath>
+#include <iterator>
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -49,94 +50,103 @@ QPixmap Canvas(int width, int height) {
     return pixmap;
 }
 
-// Toolbar pictures are drawn on a 16-unit grid at twice the size.
+// A new sheet.
+void DrawNewSheet(QPainter& p) {
+    QPolygonF sheet({{3, 1}, {10, 1}, {13, 4}, {13, 15}, {3, 15}});
+    p.setBrush(kPaper);
+    p.drawPolygon(sheet);
+    p.drawPolyline(QPolygonF({{10, 1}, {10, 4}, {13, 4}}));
+}
+
+// An open folder.
+void DrawOpenFolder(QPainter& p) {
+    p.setBrush(kOil.lighter(130));
+    p.drawPolygon(QPolygonF({{1, 4}, {5, 4}, {6, 5}, {13, 5}, {13, 14}, {1, 14}}));
+    p.setBrush(kOil);
+    p.drawPolygon(QPolygonF({{3, 8}, {15, 8}, {13, 14}, {1, 14}}));
+}
+
+// A disk.
+void DrawDisk(QPainter& p) {
+    p.setBrush(kAccent);
+    p.drawRect(QRectF(1.5, 1.5, 13, 13));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(4, 1.5, 8, 5));
+    p.setBrush(kSteel);
+    p.drawRect(QRectF(4, 9, 8, 5.5));
+}
+
+// A printer.
+void DrawPrinter(QPainter& p) {
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(4, 1.5, 8, 5));
+    p.setBrush(kSteel);
+    p.drawRect(QRectF(1.5, 6.5, 13, 6));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(4, 10.5, 8, 4));
+    p.setPen(QPen(kAccent, 1));
+    p.drawPoint(QPointF(12.5, 8.5));
+}
+
+// The initial data: the accumulator with a form beside it.
+void DrawInitialData(QPainter& p) {
+    DrawAccumulator(p, QRectF(1.5, 1, 6, 14), 0.35);
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(9.5, 2.5, 5, 11));
+    for (qreal y = 5; y <= 12; y += 2.5) p.drawLine(QPointF(10.5, y), QPointF(13.5, y));
+}
+
+// A movement: a cylinder with its rod.
+void DrawMovement(QPainter& p) {
+    p.setBrush(kSteel);
+    p.drawRect(QRectF(1.5, 5, 9, 6));
+    p.setBrush(kInk);
+    p.drawRect(QRectF(6, 5, 1.5, 6));
+    p.setBrush(kSteel.lighter(130));
+    p.drawRect(QRectF(7.5, 7.2, 7, 1.6));
+    p.setPen(QPen(kOil, 1.2));
+    p.drawLine(QPointF(3, 11), QPointF(3, 14.5));
+}
+
+// Run: a start triangle over a pressure wave.
+void DrawRun(QPainter& p) {
+    p.setBrush(kIconGreen);
+    p.drawPolygon(QPolygonF({{4, 2}, {14, 8}, {4, 14}}));
+}
+
+// The table: a grid with a header row.
+void DrawTable(QPainter& p) {
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(1.5, 2.5, 13, 11));
+    p.fillRect(QRectF(2, 3, 12, 2.5), kSteel);
+    for (qreal y = 5.5; y < 13; y += 2.5) p.drawLine(QPointF(1.5, y), QPointF(14.5, y));
+    for (qreal x = 5.5; x < 14; x += 4) p.drawLine(QPointF(x, 2.5), QPointF(x, 13.5));
+}
+
+// The cycle: one bar per movement along the time axis.
+void DrawCycle(QPainter& p) {
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(1.5, 1.5, 13, 13));
+    p.setPen(QPen(kInk, 0.8));
+    p.setBrush(kOil);
+    p.drawRect(QRectF(3, 3.5, 5, 2.2));
+    p.setBrush(kGas);
+    p.drawRect(QRectF(6.5, 7, 6, 2.2));
+    p.setBrush(kIconGreen);
+    p.drawRect(QRectF(4, 10.5, 8, 2.2));
+}
+
+// Toolbar pictures are drawn on a 16-unit grid at twice the size, by their
+// number (1 to 10; the chart's sheet is the one the chart window uses too).
 void DrawPicture(QPainter& p, int picture) {
+    using Drawing = void (*)(QPainter&);
+    static const Drawing kDrawings[] = {nullptr,        DrawNewSheet,    DrawOpenFolder, DrawDisk,
+                                        DrawPrinter,    DrawInitialData, DrawMovement,   DrawRun,
+                                        DrawChartSheet, DrawTable,       DrawCycle};
+    if (picture < 1 || picture >= static_cast<int>(std::size(kDrawings))) return;
     p.setPen(QPen(kInk, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    switch (picture) {
-        case 1: {  // a new sheet
-            QPolygonF sheet({{3, 1}, {10, 1}, {13, 4}, {13, 15}, {3, 15}});
-            p.setBrush(kPaper);
-            p.drawPolygon(sheet);
-            p.drawPolyline(QPolygonF({{10, 1}, {10, 4}, {13, 4}}));
-            break;
-        }
-        case 2: {  // an open folder
-            p.setBrush(kOil.lighter(130));
-            p.drawPolygon(QPolygonF({{1, 4}, {5, 4}, {6, 5}, {13, 5}, {13, 14}, {1, 14}}));
-            p.setBrush(kOil);
-            p.drawPolygon(QPolygonF({{3, 8}, {15, 8}, {13, 14}, {1, 14}}));
-            break;
-        }
-        case 3: {  // a disk
-            p.setBrush(kAccent);
-            p.drawRect(QRectF(1.5, 1.5, 13, 13));
-            p.setBrush(kPaper);
-            p.drawRect(QRectF(4, 1.5, 8, 5));
-            p.setBrush(kSteel);
-            p.drawRect(QRectF(4, 9, 8, 5.5));
-            break;
-        }
-        case 4: {  // a printer
-            p.setBrush(kPaper);
-            p.drawRect(QRectF(4, 1.5, 8, 5));
-            p.setBrush(kSteel);
-            p.drawRect(QRectF(1.5, 6.5, 13, 6));
-            p.setBrush(kPaper);
-            p.drawRect(QRectF(4, 10.5, 8, 4));
-            p.setPen(QPen(kAccent, 1));
-            p.drawPoint(QPointF(12.5, 8.5));
-            break;
-        }
-        case 5: {  // the initial data: the accumulator with a form beside it
-            DrawAccumulator(p, QRectF(1.5, 1, 6, 14), 0.35);
-            p.setPen(QPen(kInk, 1));
-            p.setBrush(kPaper);
-            p.drawRect(QRectF(9.5, 2.5, 5, 11));
-            for (qreal y = 5; y <= 12; y += 2.5) p.drawLine(QPointF(10.5, y), QPointF(13.5, y));
-            break;
-        }
-        case 6: {  // a movement: a cylinder with its rod
-            p.setBrush(kSteel);
-            p.drawRect(QRectF(1.5, 5, 9, 6));
-            p.setBrush(kInk);
-            p.drawRect(QRectF(6, 5, 1.5, 6));
-            p.setBrush(kSteel.lighter(130));
-            p.drawRect(QRectF(7.5, 7.2, 7, 1.6));
-            p.setPen(QPen(kOil, 1.2));
-            p.drawLine(QPointF(3, 11), QPointF(3, 14.5));
-            break;
-        }
-        case 7: {  // run: a start triangle over a pressure wave
-            p.setBrush(kIconGreen);
-            p.drawPolygon(QPolygonF({{4, 2}, {14, 8}, {4, 14}}));
-            break;
-        }
-        case 8:  // the chart: axes and a falling and recovering pressure
-            DrawChartSheet(p);
-            break;
-        case 9: {  // the table: a grid with a header row
-            p.setBrush(kPaper);
-            p.drawRect(QRectF(1.5, 2.5, 13, 11));
-            p.fillRect(QRectF(2, 3, 12, 2.5), kSteel);
-            for (qreal y = 5.5; y < 13; y += 2.5) p.drawLine(QPointF(1.5, y), QPointF(14.5, y));
-            for (qreal x = 5.5; x < 14; x += 4) p.drawLine(QPointF(x, 2.5), QPointF(x, 13.5));
-            break;
-        }
-        case 10: {  // the cycle: one bar per movement along the time axis
-            p.setBrush(kPaper);
-            p.drawRect(QRectF(1.5, 1.5, 13, 13));
-            p.setPen(QPen(kInk, 0.8));
-            p.setBrush(kOil);
-            p.drawRect(QRectF(3, 3.5, 5, 2.2));
-            p.setBrush(kGas);
-            p.drawRect(QRectF(6.5, 7, 6, 2.2));
-            p.setBrush(kIconGreen);
-            p.drawRect(QRectF(4, 10.5, 8, 2.2));
-            break;
-        }
-        default:
-            break;
-    }
+    kDrawings[picture](p);
 }
 
 }  // namespace
