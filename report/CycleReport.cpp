@@ -141,19 +141,15 @@ void Heading(PrinterSurface& s, const QString& header, double points) {
     s.SetCurrentY(top + 3 * s.LineHeight());
 }
 
-}  // namespace
+// The font and the columns a table is printed in.
+struct Columns {
+    double points = kLargestPoints;
+    std::vector<double> lefts, widths;
+};
 
-void PrintCycleReport(PrinterSurface& s, const CircuitState& state, const QString& printHeader) {
-    const int count = std::clamp<int>(state.MovementCount, 0, kMaxMovements);
-    const bool duties = HasDuties(state, count);
-    std::vector<QStringList> rows{HeaderCells()};
-    if (duties) rows.back() += DutyHeaderCells();
-    for (int k = 1; k <= count; ++k) {
-        rows.push_back(RowCells(state.Movements[k], k));
-        if (duties) rows.back() += DutyCells(state.Movements[k]);
-    }
-    // The largest font whose widest cells, column by column, fill at most
-    // the page's width.
+// The largest font whose widest cells, column by column, fill at most the
+// page's width.
+Columns FitColumns(PrinterSurface& s, const std::vector<QStringList>& rows) {
     std::vector<double> widths(rows.front().size());
     double points = kLargestPoints, gap = kGap;
     const auto longestWord = [&](const QString& text) {
@@ -197,16 +193,38 @@ void PrintCycleReport(PrinterSurface& s, const CircuitState& state, const QStrin
     std::vector<double> lefts{0};
     for (size_t c = 1; c < widths.size(); ++c) lefts.push_back(lefts.back() + widths[c - 1] + gap);
 
-    Heading(s, printHeader, points);
-    PrintCells(s, rows.front(), lefts, widths, true);
+    return {points, lefts, widths};
+}
+
+// The movements' table, its heading and column headings again on every page.
+void PrintTable(PrinterSurface& s, const std::vector<QStringList>& rows, const Columns& c,
+                const QString& printHeader) {
+    Heading(s, printHeader, c.points);
+    PrintCells(s, rows.front(), c.lefts, c.widths, true);
     for (size_t r = 1; r < rows.size(); ++r) {
-        if (s.CurrentY() + CellDepth(s, rows[r], widths) * s.LineHeight() > s.PageHeight()) {
+        if (s.CurrentY() + CellDepth(s, rows[r], c.widths) * s.LineHeight() > s.PageHeight()) {
             s.NewPage();
-            Heading(s, printHeader, points);
-            PrintCells(s, rows.front(), lefts, widths, true);
+            Heading(s, printHeader, c.points);
+            PrintCells(s, rows.front(), c.lefts, c.widths, true);
         }
-        PrintCells(s, rows[r], lefts, widths, false);
+        PrintCells(s, rows[r], c.lefts, c.widths, false);
     }
+}
+
+}  // namespace
+
+void PrintCycleReport(PrinterSurface& s, const CircuitState& state, const QString& printHeader) {
+    const int count = std::clamp<int>(state.MovementCount, 0, kMaxMovements);
+    const bool duties = HasDuties(state, count);
+    std::vector<QStringList> rows{HeaderCells()};
+    if (duties) rows.back() += DutyHeaderCells();
+    for (int k = 1; k <= count; ++k) {
+        rows.push_back(RowCells(state.Movements[k], k));
+        if (duties) rows.back() += DutyCells(state.Movements[k]);
+    }
+    const Columns columns = FitColumns(s, rows);
+    const double points = columns.points;
+    PrintTable(s, rows, columns, printHeader);
     const CycleTiming timing =
         ComputeCycleTiming(state, count, state.Data.CycleTime, state.Data.Qp);
     s.SetCurrentY(s.CurrentY() + s.LineHeight());
