@@ -182,6 +182,8 @@ enum class MessageId : uint16_t {
     RangeAbove,
     // A simulation file has no room for the movements' loads and marks.
     DesignKeepsNoDuties,
+    // A program built without Qt has no PDF reports.
+    ReportUnavailable,
     Count  // not a message: how many there are
 };
 

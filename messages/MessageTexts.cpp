@@ -440,6 +440,10 @@ constexpr Source kSources[] = {
                        "Il file %1 non conserva i carichi, i rendimenti, le perdite, le "
                        "pressioni richieste né i movimenti di emergenza: salvare come progetto "
                        "(.vlzp) per conservarli.")},
+    {MessageId::ReportUnavailable,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il rapporto PDF non è disponibile: questo volvenza-sim è stato compilato "
+                       "senza Qt (VOLVENZA_GUI=OFF).")},
 };
 
 constexpr bool InOrder() {

@@ -9,18 +9,15 @@
 
 #include "platform/Language.h"
 #include "platform/Translations.h"
-#include "platform/UiMessage.h"
 #include "report/PageIdentity.h"
 #include "report/PdfReport.h"
 #include "report/SizingReport.h"
 
 namespace volvenza {
 
-std::optional<std::string> WriteSizingPdf(const std::string& path, const std::string& printHeader,
-                                          const std::string& design,
-                                          const sizing::Requirements& req,
-                                          const sizing::SizingAnswer& answer,
-                                          const CircuitData& data) {
+Status WriteSizingReportPdf(const std::string& path, const std::string& printHeader,
+                            const std::string& design, const sizing::Requirements& req,
+                            const sizing::SizingAnswer& answer, const CircuitData& data) {
     std::unique_ptr<QApplication> app;
     static int argc = 1;
     static char name[] = "volvenza-sim";
@@ -43,13 +40,11 @@ std::optional<std::string> WriteSizingPdf(const std::string& path, const std::st
     const PageIdentity identity{QString::fromStdString(printHeader),
                                 QFile::decodeName(QByteArray::fromStdString(design)),
                                 QDate::currentDate()};
-    const Status written = WritePdfReport(
-        QFile::decodeName(QByteArray::fromStdString(path)), printer, [&](PrinterSurface& surface) {
-            IdentifiedSurface page(surface, IdentityLine(identity, data));
-            PrintSizingReport(page, QString(), req, answer, data);
-        });
-    if (!written) return UiMessage(written.Error()).toStdString();
-    return std::nullopt;
+    return WritePdfReport(QFile::decodeName(QByteArray::fromStdString(path)), printer,
+                          [&](PrinterSurface& surface) {
+                              IdentifiedSurface page(surface, IdentityLine(identity, data));
+                              PrintSizingReport(page, QString(), req, answer, data);
+                          });
 }
 
 }  // namespace volvenza

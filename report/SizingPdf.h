@@ -1,12 +1,12 @@
 #pragma once
 // The printed "Dimensionamento" page as a PDF file with no window and no
-// display, for the command line. The header names no Qt type, so a caller
-// free of Qt can include it.
+// display, for the command line: volvenza-sim's sizing command reaches it
+// through its own Qt-free declaration (tools/volvenza-sim/SizingPdf.h).
 
-#include <optional>
 #include <string>
 
 #include "engine/CircuitData.h"
+#include "messages/Result.h"
 #include "sizing/Search.h"
 
 namespace volvenza {
@@ -16,12 +16,10 @@ namespace volvenza {
 // design's file name `design`, today and `data`, and writes it atomically.
 // Without a running Qt application it starts one on the offscreen platform,
 // in the language of the environment. `data` are the initial data the
-// search started from. Returns the user's message when the file cannot be
-// written.
-std::optional<std::string> WriteSizingPdf(const std::string& path, const std::string& printHeader,
-                                          const std::string& design,
-                                          const sizing::Requirements& req,
-                                          const sizing::SizingAnswer& answer,
-                                          const CircuitData& data);
+// search started from. Fails with the user's message when the file cannot
+// be written.
+Status WriteSizingReportPdf(const std::string& path, const std::string& printHeader,
+                            const std::string& design, const sizing::Requirements& req,
+                            const sizing::SizingAnswer& answer, const CircuitData& data);
 
 }  // namespace volvenza

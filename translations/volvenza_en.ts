@@ -2128,6 +2128,10 @@ The file already exists. Replace it?</translation>
         <source>la pressione richiesta deve essere oltre 0 bar</source>
         <translation>the required pressure must be above 0 bar</translation>
     </message>
+    <message>
+        <source>Il rapporto PDF non è disponibile: questo volvenza-sim è stato compilato senza Qt (VOLVENZA_GUI=OFF).</source>
+        <translation>The PDF report is not available: this volvenza-sim was built without Qt (VOLVENZA_GUI=OFF).</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::PageIdentity</name>

@@ -15,8 +15,10 @@
 #include "platform/Translations.h"
 #include "report/PdfReport.h"
 #include "report/PrintReport.h"
+#include "report/SizingPdf.h"
 #include "tools/volvenza-sim/RunOptions.h"
 #include "tools/volvenza-sim/SimText.h"
+#include "tools/volvenza-sim/SizingPdf.h"
 #include "views/ChartPainting.h"
 
 namespace volvenza {
@@ -82,6 +84,12 @@ int RunReportCommand(const std::vector<std::string>& args) {
         return 2;
     }
     return 0;
+}
+
+Status WriteSizingPdf(const std::string& path, const std::string& printHeader,
+                      const std::string& design, const sizing::Requirements& req,
+                      const sizing::SizingAnswer& answer, const CircuitData& data) {
+    return WriteSizingReportPdf(path, printHeader, design, req, answer, data);
 }
 
 }  // namespace volvenza

@@ -13,12 +13,5 @@ namespace volvenza {
 int RunReportCommand(const std::vector<std::string>& args);
 
 inline constexpr int kExitReportUnavailable = 69;
-// What a build without Qt says when asked for a PDF.
-inline constexpr const char* kReportUnavailable =
-    "Il rapporto PDF non è disponibile: questo volvenza-sim è stato compilato senza Qt "
-    "(VOLVENZA_GUI=OFF).";
-inline constexpr const char* kReportUnavailableEnglish =
-    "The PDF report is not available: this volvenza-sim was built without Qt "
-    "(VOLVENZA_GUI=OFF).";
 
 }  // namespace volvenza

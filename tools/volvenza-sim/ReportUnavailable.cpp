@@ -3,9 +3,9 @@
 
 #include <iostream>
 
-#include "report/SizingPdf.h"
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/SimText.h"
+#include "tools/volvenza-sim/SizingPdf.h"
 
 namespace volvenza {
 
@@ -17,10 +17,10 @@ int RunReportCommand(const std::vector<std::string>&) {
     return kExitReportUnavailable;
 }
 
-std::optional<std::string> WriteSizingPdf(const std::string&, const std::string&,
-                                          const std::string&, const sizing::Requirements&,
-                                          const sizing::SizingAnswer&, const CircuitData&) {
-    return std::string(SimInEnglish() ? kReportUnavailableEnglish : kReportUnavailable);
+Status WriteSizingPdf(const std::string&, const std::string&, const std::string&,
+                      const sizing::Requirements&, const sizing::SizingAnswer&,
+                      const CircuitData&) {
+    return Message(MessageId::ReportUnavailable);
 }
 
 }  // namespace volvenza

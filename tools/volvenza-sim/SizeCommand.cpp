@@ -9,7 +9,6 @@
 #include "documents/DesignFile.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
-#include "report/SizingPdf.h"
 #include "sizing/AnswerText.h"
 #include "sizing/DesignFigures.h"
 #include "sizing/Search.h"
@@ -17,6 +16,7 @@
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
 #include "tools/volvenza-sim/SimText.h"
+#include "tools/volvenza-sim/SizingPdf.h"
 
 namespace volvenza {
 namespace {
@@ -496,12 +496,12 @@ int RunSizeCommand(std::vector<std::string> args) {
     if (options->pdf) {
         // The page names the design by its file, as the window does.
         const std::string design = std::filesystem::path(first->in).filename().string();
-        if (auto err =
-                WriteSizingPdf(*options->pdf, "", design, options->req, *answer, state.Data)) {
-            std::cerr << SimText(*err) << '\n';
-            return *err == kReportUnavailable || *err == kReportUnavailableEnglish
-                       ? kExitReportUnavailable
-                       : kExitFile;
+        const Status written =
+            WriteSizingPdf(*options->pdf, "", design, options->req, *answer, state.Data);
+        if (!written) {
+            std::cerr << SimMessage(written.Error()) << '\n';
+            return written.Error().id == MessageId::ReportUnavailable ? kExitReportUnavailable
+                                                                      : kExitFile;
         }
     }
     std::cout << (options->json
