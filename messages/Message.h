@@ -184,6 +184,9 @@ enum class MessageId : uint16_t {
     DesignKeepsNoDuties,
     // A program built without Qt has no PDF reports.
     ReportUnavailable,
+    // A command line's own refusal, worded in the run's language by the
+    // command that makes it.
+    CommandRefused,
     Count  // not a message: how many there are
 };
 

@@ -444,6 +444,7 @@ constexpr Source kSources[] = {
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il rapporto PDF non è disponibile: questo volvenza-sim è stato compilato "
                        "senza Qt (VOLVENZA_GUI=OFF).")},
+    {MessageId::CommandRefused, QT_TRANSLATE_NOOP("volvenza::Message", "%1")},
 };
 
 constexpr bool InOrder() {

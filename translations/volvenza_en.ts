@@ -2132,6 +2132,10 @@ The file already exists. Replace it?</translation>
         <source>Il rapporto PDF non è disponibile: questo volvenza-sim è stato compilato senza Qt (VOLVENZA_GUI=OFF).</source>
         <translation>The PDF report is not available: this volvenza-sim was built without Qt (VOLVENZA_GUI=OFF).</translation>
     </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::PageIdentity</name>

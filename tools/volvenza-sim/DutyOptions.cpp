@@ -168,20 +168,20 @@ std::optional<DutyOptions> TakeDutyOptions(std::vector<std::string>& args) {
     return o;
 }
 
-std::optional<std::string> ClassicLawRefusal(const DutyOptions& o, const CircuitState& state) {
-    if (!o.Any() || state.Gas.Law != GasLawKind::Classic) return std::nullopt;
-    return SimText(SIM_TEXT("volvenza-sim",
-                            "Le opzioni dei compiti valgono con il gas ideale o l'azoto reale: la "
-                            "legge classica giudica soltanto p1; aggiungere --gas ideal o --gas "
-                            "nitrogen"));
+Status CheckDutyLaw(const DutyOptions& o, const CircuitState& state) {
+    if (!o.Any() || state.Gas.Law != GasLawKind::Classic) return Done{};
+    return SimRefusal(SimText(SIM_TEXT("volvenza-sim",
+                                       "Le opzioni dei compiti valgono con il gas ideale o l'azoto "
+                                       "reale: la legge classica giudica soltanto p1; aggiungere "
+                                       "--gas ideal o --gas nitrogen")));
 }
 
-std::optional<std::string> ApplyDutyOptions(const DutyOptions& o, CircuitState& state,
-                                            DutyPlan& plan, GasLawKind law) {
+Status ApplyDutyOptions(const DutyOptions& o, CircuitState& state, DutyPlan& plan, GasLawKind law) {
     const int count = state.MovementCount;
     const auto beyond = [&](int k) {
-        return SimFill(SIM_TEXT("volvenza-sim", "Il movimento %1 non c'è: i movimenti sono %2"),
-                       {std::to_string(k), std::to_string(count)});
+        return SimRefusal(
+            SimFill(SIM_TEXT("volvenza-sim", "Il movimento %1 non c'è: i movimenti sono %2"),
+                    {std::to_string(k), std::to_string(count)}));
     };
     for (const LoadOption& l : o.loads) {
         if (l.movement > count) return beyond(l.movement);
@@ -192,18 +192,19 @@ std::optional<std::string> ApplyDutyOptions(const DutyOptions& o, CircuitState& 
             continue;
         }
         if (LoadKindOf(m.Kind) == LoadKind::None) {
-            return SimFill(SIM_TEXT("volvenza-sim", "%1 %2: il movimento %3 è vuoto"),
-                           {l.option, l.text, std::to_string(l.movement)});
+            return SimRefusal(SimFill(SIM_TEXT("volvenza-sim", "%1 %2: il movimento %3 è vuoto"),
+                                      {l.option, l.text, std::to_string(l.movement)}));
         }
         d.Load = *l.load;
         d.Required.reset();
         if (l.efficiency) d.Efficiency = *l.efficiency;
         if (l.loss) d.Loss = *l.loss;
         if (CheckDuty(m) == DutyFault::NoSizes) {
-            return SimFill(SIM_TEXT("volvenza-sim",
-                                    "%1 %2: il movimento %3 non ha le misure da cui ricavare la "
-                                    "pressione del carico; darla con --required %3:BAR"),
-                           {l.option, l.text, std::to_string(l.movement)});
+            return SimRefusal(
+                SimFill(SIM_TEXT("volvenza-sim",
+                                 "%1 %2: il movimento %3 non ha le misure da cui ricavare la "
+                                 "pressione del carico; darla con --required %3:BAR"),
+                        {l.option, l.text, std::to_string(l.movement)}));
         }
     }
     if (o.emergency) {
@@ -218,9 +219,9 @@ std::optional<std::string> ApplyDutyOptions(const DutyOptions& o, CircuitState& 
     const bool hold = o.holdPressure || o.holdTime || o.leakage || o.cooling || o.holdFromPm;
     if (hold) {
         if (!plan.Hold && !(o.holdPressure && o.holdTime)) {
-            return SimText(SIM_TEXT("volvenza-sim",
-                                    "La pressione mantenuta vuole sia --hold-pressure sia "
-                                    "--hold-time"));
+            return SimRefusal(SimText(
+                SIM_TEXT("volvenza-sim",
+                         "La pressione mantenuta vuole sia --hold-pressure sia --hold-time")));
         }
         HoldDuty h = plan.Hold.value_or(HoldDuty{});
         if (o.holdPressure) h.Pressure = GaugeBar(*o.holdPressure);
@@ -231,12 +232,8 @@ std::optional<std::string> ApplyDutyOptions(const DutyOptions& o, CircuitState& 
         plan.Hold = h;
     }
     // The project's hold too, whether an option changed it or not.
-    if (plan.Hold) {
-        if (Status fits = CheckHold(*plan.Hold, state.Data, law); !fits) {
-            return SimMessage(fits.Error());
-        }
-    }
-    return std::nullopt;
+    if (plan.Hold) return CheckHold(*plan.Hold, state.Data, law);
+    return Done{};
 }
 
 std::string JsonNumber(double value) {

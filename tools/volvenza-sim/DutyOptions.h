@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/Duties.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 
@@ -39,16 +40,16 @@ struct DutyOptions {
 // option is given twice.
 std::optional<DutyOptions> TakeDutyOptions(std::vector<std::string>& args);
 
-// The sentence refusing duty options under the classic law, which judges
-// p1 alone and would ignore them; nothing otherwise.
-std::optional<std::string> ClassicLawRefusal(const DutyOptions& options, const CircuitState& state);
+// Duty options are refused under the classic law, which judges p1 alone
+// and would ignore them.
+Status CheckDutyLaw(const DutyOptions& options, const CircuitState& state);
 
-// Puts the options over the design's own loads, marks and plan; the
-// sentence saying what is wrong when a movement number is not on the list, a load has no
-// sizes to act on, a hold lacks its pressure or time, or it cannot be judged
-// under `law` (CheckHold).
-std::optional<std::string> ApplyDutyOptions(const DutyOptions& options, CircuitState& state,
-                                            DutyPlan& plan, GasLawKind law);
+// Puts the options over the design's own loads, marks and plan; refused,
+// saying what is wrong, when a movement number is not on the list, a load
+// has no sizes to act on, a hold lacks its pressure or time, or it cannot
+// be judged under `law` (CheckHold).
+Status ApplyDutyOptions(const DutyOptions& options, CircuitState& state, DutyPlan& plan,
+                        GasLawKind law);
 
 // A JSON number: the shortest text that reads back as the value; null for
 // one not finite.

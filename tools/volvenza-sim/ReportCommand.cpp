@@ -38,8 +38,8 @@ int RunReportCommand(const std::vector<std::string>& args) {
     }
     const std::string& in = args[0];
     const std::string& out = args[1];
-    if (auto err = OverlappingFiles(in, {out})) {
-        std::cerr << *err << '\n';
+    if (Status names = CheckFileNames(in, {out}); !names) {
+        std::cerr << SimMessage(names.Error()) << '\n';
         return 64;
     }
     CircuitState state;

@@ -156,7 +156,7 @@ std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const G
     return options;
 }
 
-std::optional<std::string> EnergyInputsRefusal(const RunOptions& options) {
+Status CheckEnergyInputs(const RunOptions& options) {
     const double efficiency = options.energy.PumpEfficiency;
     const double hours = options.energy.HoursPerYear;
     const char decimal = SimWording().Decimal;
@@ -166,50 +166,51 @@ std::optional<std::string> EnergyInputsRefusal(const RunOptions& options) {
         return FormatGeneral(value, MsgNumberBeyond(value, limit).digits, decimal, true);
     };
     if (!options.efficiencyGiven && !(efficiency > 0 && efficiency <= 1)) {
-        return SimFill(
-            SIM_TEXT("volvenza-sim",
-                     "Il rendimento della pompa del progetto (rendimento_pompa) vale %1: "
-                     "deve essere più di 0 e al più 1; darlo con --pump-efficiency"),
-            {beyond(efficiency, 1)});
+        return SimRefusal(
+            SimFill(SIM_TEXT("volvenza-sim",
+                             "Il rendimento della pompa del progetto (rendimento_pompa) vale %1: "
+                             "deve essere più di 0 e al più 1; darlo con --pump-efficiency"),
+                    {beyond(efficiency, 1)}));
     }
     if (!options.hoursGiven && !(hours > 0 && hours <= 8760)) {
-        return SimFill(SIM_TEXT("volvenza-sim",
-                                "Le ore di lavoro in un anno del progetto (ore_in_un_anno) valgono "
-                                "%1: devono essere più di 0 e al più 8760; darle con "
-                                "--hours-per-year"),
-                       {beyond(hours, 8760)});
+        return SimRefusal(
+            SimFill(SIM_TEXT("volvenza-sim",
+                             "Le ore di lavoro in un anno del progetto (ore_in_un_anno) valgono "
+                             "%1: devono essere più di 0 e al più 8760; darle con "
+                             "--hours-per-year"),
+                    {beyond(hours, 8760)}));
     }
-    return std::nullopt;
+    return Done{};
 }
 
-std::optional<std::string> OverlappingFiles(const std::optional<std::string>& in,
-                                            const std::vector<std::string>& outputs) {
+Status CheckFileNames(const std::optional<std::string>& in,
+                      const std::vector<std::string>& outputs) {
     if (in && in->empty()) {
-        return SimText(
-            SIM_TEXT("volvenza-sim", "Manca il nome del file di ingresso: nulla è stato scritto."));
+        return SimRefusal(SimText(SIM_TEXT(
+            "volvenza-sim", "Manca il nome del file di ingresso: nulla è stato scritto.")));
     }
     for (size_t i = 0; i < outputs.size(); ++i) {
         if (outputs[i].empty()) {
-            return SimText(SIM_TEXT("volvenza-sim",
-                                    "Manca il nome di un file di uscita: nulla è stato scritto."));
+            return SimRefusal(SimText(SIM_TEXT(
+                "volvenza-sim", "Manca il nome di un file di uscita: nulla è stato scritto.")));
         }
         if (in && SameFile(outputs[i], *in)) {
-            return SimFill(SIM_TEXT("volvenza-sim",
-                                    "Il file di uscita %1 è il file di ingresso %2: nulla è stato "
-                                    "scritto."),
-                           {outputs[i], *in});
+            return SimRefusal(SimFill(SIM_TEXT("volvenza-sim",
+                                               "Il file di uscita %1 è il file di ingresso %2: "
+                                               "nulla è stato scritto."),
+                                      {outputs[i], *in}));
         }
         for (size_t j = i + 1; j < outputs.size(); ++j) {
             if (SameFile(outputs[i], outputs[j])) {
-                return SimFill(
-                    SIM_TEXT("volvenza-sim",
-                             "I file di uscita %1 e %2 sono lo stesso file: nulla è stato "
-                             "scritto."),
-                    {outputs[i], outputs[j]});
+                return SimRefusal(
+                    SimFill(SIM_TEXT("volvenza-sim",
+                                     "I file di uscita %1 e %2 sono lo stesso file: nulla è stato "
+                                     "scritto."),
+                            {outputs[i], outputs[j]}));
             }
         }
     }
-    return std::nullopt;
+    return Done{};
 }
 
 namespace {

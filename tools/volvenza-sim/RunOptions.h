@@ -8,6 +8,7 @@
 
 #include "engine/CircuitState.h"
 #include "engine/EnergyBalance.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 
@@ -29,14 +30,14 @@ std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args,
 
 // Why the energy balance cannot be worked out with a project's pump
 // efficiency or hours a year (the options' own are checked as they are
-// read), naming the field and its value; nothing when both are in range.
-std::optional<std::string> EnergyInputsRefusal(const RunOptions& options);
+// read), naming the field and its value; done when both are in range.
+Status CheckEnergyInputs(const RunOptions& options);
 
 // An output that is the input or another output would destroy what is read
-// or written, and a file without a name is none: the message saying which,
-// refused before anything happens.
-std::optional<std::string> OverlappingFiles(const std::optional<std::string>& in,
-                                            const std::vector<std::string>& outputs);
+// or written, and a file without a name is none: refused, saying which,
+// before anything happens.
+Status CheckFileNames(const std::optional<std::string>& in,
+                      const std::vector<std::string>& outputs);
 
 // One line per working temperature, coldest first, then the energy
 // balance and the fatigue figures of the run at tc.

@@ -185,7 +185,7 @@ int Simulate(CircuitState& state, const std::string& out, const std::optional<st
     // The summary's balance from a project's own efficiency or hours, as the
     // window shows none for values outside their range.
     if (options.summary) {
-        if (auto refused = EnergyInputsRefusal(options)) return Fail(*refused, kExitRefused);
+        if (Status energy = CheckEnergyInputs(options); !energy) return Fail(energy, kExitRefused);
     }
     const RunOutcome outcome = RunAnsweringYes(state);
     if (outcome == RunOutcome::Refused) return kExitRefused;
@@ -233,7 +233,7 @@ bool TakeExport(std::vector<std::string>& args, std::optional<std::string>& tabl
 
 // "convert IN OUT": a design saved in the other format.
 int Convert(CircuitState& state, const std::string& in, const std::string& out) {
-    if (auto err = OverlappingFiles(in, {out})) return Fail(*err, kExitUsage);
+    if (Status names = CheckFileNames(in, {out}); !names) return Fail(names, kExitUsage);
     ProjectSizing sizing;
     if (Status read = LoadDesign(state, sizing, in); !read) return Fail(read, kExitFile);
     std::vector<Message> leftOut;
@@ -246,7 +246,7 @@ int Convert(CircuitState& state, const std::string& in, const std::string& out) 
 
 // "export IN OUT": a simulation file's results as text or CSV.
 int Export(CircuitState& state, const std::string& in, const std::string& out, bool csv) {
-    if (auto err = OverlappingFiles(in, {out})) return Fail(*err, kExitUsage);
+    if (Status names = CheckFileNames(in, {out}); !names) return Fail(names, kExitUsage);
     if (Status read = LoadSimulationFile(state, in); !read) return Fail(read, kExitFile);
     // The CSV follows the language: the decimal point in English. A
     // simulation file does not say which gas law produced its results.
@@ -301,18 +301,20 @@ int RunSimCommand(std::vector<std::string> args) {
     };
 
     if (command == "example" && args.size() == 1) {
-        if (auto err = OverlappingFiles(std::nullopt, outputs(args[0]))) {
-            return Fail(*err, kExitUsage);
+        if (Status names = CheckFileNames(std::nullopt, outputs(args[0])); !names) {
+            return Fail(names, kExitUsage);
         }
         LoadExampleCircuit(state);
         DutyPlan plan;
-        if (auto refused = ClassicLawRefusal(*duties, state)) return Fail(*refused, kExitUsage);
-        if (auto refused = ApplyDutyOptions(*duties, state, plan, state.Gas.Law))
-            return Fail(*refused, kExitUsage);
+        if (Status law = CheckDutyLaw(*duties, state); !law) return Fail(law, kExitUsage);
+        if (Status applied = ApplyDutyOptions(*duties, state, plan, state.Gas.Law); !applied)
+            return Fail(applied, kExitUsage);
         return Simulate(state, args[0], table, *options, 0, plan);
     }
     if (command == "run" && args.size() == 2) {
-        if (auto err = OverlappingFiles(args[0], outputs(args[1]))) return Fail(*err, kExitUsage);
+        if (Status names = CheckFileNames(args[0], outputs(args[1])); !names) {
+            return Fail(names, kExitUsage);
+        }
         ProjectSizing sizing;
         if (Status read = LoadDesign(state, sizing, args[0]); !read) return Fail(read, kExitFile);
         std::vector<std::string> again = given;
@@ -322,9 +324,9 @@ int RunSimCommand(std::vector<std::string> args) {
             *TakeRunOptions(again, state.Gas, {req.PumpEfficiency, req.HoursPerYear, std::nullopt});
         state.Gas = used.gas;
         DutyPlan plan = req.Duties;
-        if (auto refused = ClassicLawRefusal(*duties, state)) return Fail(*refused, kExitUsage);
-        if (auto refused = ApplyDutyOptions(*duties, state, plan, state.Gas.Law))
-            return Fail(*refused, kExitUsage);
+        if (Status law = CheckDutyLaw(*duties, state); !law) return Fail(law, kExitUsage);
+        if (Status applied = ApplyDutyOptions(*duties, state, plan, state.Gas.Law); !applied)
+            return Fail(applied, kExitUsage);
         // Movements without a load keep the project's p1, none for a simulation file.
         return Simulate(state, args[1], table, used, req.MinPressure.value(), plan);
     }

@@ -48,4 +48,8 @@ std::string SimMessage(const Message& message) {
     return MessageText(message, SimWording());
 }
 
+Status SimRefusal(std::string sentence) {
+    return Message(MessageId::CommandRefused, {MsgVerbatim(std::move(sentence))});
+}
+
 }  // namespace volvenza

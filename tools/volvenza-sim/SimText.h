@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "messages/Message.h"
+#include "messages/Result.h"
 
 // Marks a text for the catalogue, always in the context "volvenza-sim";
 // the text itself in the program.
@@ -28,5 +29,8 @@ std::string SimFill(const char* italian, const std::vector<std::string>& parts);
 // The catalogue and the decimal separator of the run.
 Wording SimWording();
 std::string SimMessage(const Message& message);
+// A command's refusal in its own sentence, already in the run's language,
+// as a failed Status like the libraries' refusals.
+Status SimRefusal(std::string sentence);
 
 }  // namespace volvenza

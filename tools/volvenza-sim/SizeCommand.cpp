@@ -463,9 +463,10 @@ int RunSizeCommand(std::vector<std::string> args) {
     const auto first = Parse(args, &any);
     if (!first) return kSizeUsage;
     // The PDF written over the design it was sized from would lose the design.
-    if (auto err = OverlappingFiles(
-            first->in, first->pdf ? std::vector{*first->pdf} : std::vector<std::string>{})) {
-        std::cerr << *err << '\n';
+    if (Status names = CheckFileNames(
+            first->in, first->pdf ? std::vector{*first->pdf} : std::vector<std::string>{});
+        !names) {
+        std::cerr << SimMessage(names.Error()) << '\n';
         return kExitOverlap;
     }
     CircuitState state;
@@ -479,13 +480,14 @@ int RunSizeCommand(std::vector<std::string> args) {
     base.Gas = state.Gas;
     auto options = Parse(std::move(args), IsProjectPath(first->in) ? &base : nullptr);
     if (!options) return kSizeUsage;
-    if (auto refused = ApplyDutyOptions(*duties, state, options->req.Duties,
-                                        EngineeringGas(options->req.Gas).Law)) {
-        std::cerr << *refused << '\n';
+    if (Status applied = ApplyDutyOptions(*duties, state, options->req.Duties,
+                                          EngineeringGas(options->req.Gas).Law);
+        !applied) {
+        std::cerr << SimMessage(applied.Error()) << '\n';
         return kExitOverlap;
     }
-    if (auto refused = EnergyInputsRefusal(options->energy)) {
-        std::cerr << *refused << '\n';
+    if (Status energy = CheckEnergyInputs(options->energy); !energy) {
+        std::cerr << SimMessage(energy.Error()) << '\n';
         return kExitCannot;
     }
     auto answer = SizeAccumulator(state, options->req);
