@@ -24,14 +24,13 @@
 #include "platform/Dialogs.h"
 #include "platform/ResultsNote.h"
 #include "platform/ScreenUnits.h"
+#include "platform/UiMessage.h"
 #include "views/MovementText.h"
 
 namespace volvenza {
 namespace {
 
 const char* const kCaption = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Ciclo");
-const char* const kTableFull =
-    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Raggiunto il numero massimo di 1000 movimenti");
 const char* const kTableName =
     QT_TRANSLATE_NOOP("volvenza::Ciclo", "Tabella dei movimenti del ciclo");
 const char* const kToolbarName =
@@ -342,9 +341,9 @@ void Ciclo::SelectSlots(int slot, int count, int column) {
     table_->scrollTo(current);
 }
 
-bool Ciclo::RoomFor(int count) {
-    if (state_.MovementCount + count <= kMaxMovements) return true;
-    dialogs_.Message(Text(kTableFull), MessageIcon::Information, MessageButtons::Ok);
+bool Ciclo::Proceeds(const Status& status) {
+    if (status) return true;
+    dialogs_.Message(UiMessage(status.Error()), MessageIcon::Information, MessageButtons::Ok);
     return false;
 }
 
@@ -355,7 +354,7 @@ int Ciclo::InsertionSlot() const {
 
 void Ciclo::AddMovement(int16_t kind) {
     table_->CommitEdit();
-    if (!RoomFor(1)) return;
+    if (!Proceeds(RoomForMovements(state_, 1))) return;
     Movement m;
     const QModelIndex current = table_->currentIndex();
     m.Kind = kind != MovementKind::Empty ? kind
@@ -367,7 +366,8 @@ void Ciclo::AddMovement(int16_t kind) {
 void Ciclo::DuplicateRows() {
     table_->CommitEdit();
     const std::vector<int> chosen = SelectedSlots();
-    if (chosen.empty() || !RoomFor(static_cast<int>(chosen.size()))) return;
+    if (chosen.empty() || !Proceeds(RoomForMovements(state_, static_cast<int>(chosen.size()))))
+        return;
     std::vector<Movement> copies;
     for (int slot : chosen) copies.push_back(state_.Movements[slot]);
     InsertRows(*model_, chosen.back() + 1, copies, Text(kDuplicateText));

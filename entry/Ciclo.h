@@ -15,6 +15,7 @@ class QLabel;
 
 #include "documents/MovementEdit.h"
 #include "engine/CircuitState.h"
+#include "messages/Result.h"
 
 class QAction;
 class QKeySequence;
@@ -86,9 +87,8 @@ class Ciclo : public QWidget {
     // Selects `count` rows from `slot` and makes `column` of the first one
     // current.
     void SelectSlots(int slot, int count, int column);
-    // False, after the editor's message, when `count` more movements would
-    // pass 1000.
-    bool RoomFor(int count);
+    // Whether `status` let the command go on; its message shown when not.
+    bool Proceeds(const Status& status);
     // Below the current row, or at the end without one.
     int InsertionSlot() const;
     // One value copied from one cell, into the current cell.

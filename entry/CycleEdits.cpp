@@ -20,6 +20,11 @@ bool InsertMovements(CircuitState& state, int at, const std::vector<Movement>& m
     return true;
 }
 
+Status RoomForMovements(const CircuitState& state, int count) {
+    if (state.MovementCount + count <= kMaxMovements) return Done{};
+    return Message(MessageId::MovementListFull);
+}
+
 bool RemoveMovements(CircuitState& state, int first, int count) {
     const int listed = state.MovementCount;
     if (first < 1 || count < 1 || count > listed - first + 1) return false;

@@ -9,12 +9,16 @@
 #include <vector>
 
 #include "engine/CircuitState.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 
 // Inserts `movements` before slot `at` (1..MovementCount + 1). False, and
 // nothing changed, when `at` lies outside that or the list would pass 1000.
 bool InsertMovements(CircuitState& state, int at, const std::vector<Movement>& movements);
+
+// Refused when `count` more movements would pass the list's 1000.
+Status RoomForMovements(const CircuitState& state, int count);
 
 // Removes slots first..first + count - 1, which must lie in the list.
 bool RemoveMovements(CircuitState& state, int first, int count);

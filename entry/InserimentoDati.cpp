@@ -36,8 +36,6 @@ const char* const kFlow = "Qm";
 const char* const kFlowUnit = "[dm3/min]";
 const char* const kAskDelete = QT_TRANSLATE_NOOP("volvenza::InserimentoDati",
                                                  "Sei sicuro di voler eliminare questo movimento");
-const char* const kTableFull =
-    QT_TRANSLATE_NOOP("volvenza::InserimentoDati", "Raggiunto il numero massimo di 1000 movimenti");
 const char* const kNotANumber =
     QT_TRANSLATE_NOOP("volvenza::InserimentoDati", "Valore non valido: resta ");
 const char* const kPositionName =
@@ -279,8 +277,8 @@ void InserimentoDati::AddMovement(int16_t kind) {
 }
 
 void InserimentoDati::OnAddButton(int16_t kind) {
-    if (state_.MovementCount >= kMaxMovements) {
-        dialogs_.Message(Text(kTableFull), MessageIcon::Information, MessageButtons::Ok);
+    if (const Status room = RoomForMovements(state_, 1); !room) {
+        dialogs_.Message(UiMessage(room.Error()), MessageIcon::Information, MessageButtons::Ok);
         return;
     }
     AddMovement(kind);

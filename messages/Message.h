@@ -187,6 +187,8 @@ enum class MessageId : uint16_t {
     // A command line's own refusal, worded in the run's language by the
     // command that makes it.
     CommandRefused,
+    // The movement list holds no more.
+    MovementListFull,
     Count  // not a message: how many there are
 };
 

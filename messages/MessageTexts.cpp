@@ -445,6 +445,8 @@ constexpr Source kSources[] = {
                        "Il rapporto PDF non è disponibile: questo volvenza-sim è stato compilato "
                        "senza Qt (VOLVENZA_GUI=OFF).")},
     {MessageId::CommandRefused, QT_TRANSLATE_NOOP("volvenza::Message", "%1")},
+    {MessageId::MovementListFull,
+     QT_TRANSLATE_NOOP("volvenza::Message", "Raggiunto il numero massimo di 1000 movimenti")},
 };
 
 constexpr bool InOrder() {

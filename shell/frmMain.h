@@ -169,6 +169,9 @@ class frmMain : public QMainWindow {
     RunOutcome RunProject();
     // A box's text that is no number stops what reads the data: said, and
     // the box shown where its window is open. True when one stopped it.
+    // The message and the move to the box are one answer, given here where
+    // both the dialogs and the windows are: the project itself words the
+    // stop as a Message (DraftMessage), and every caller only stops.
     bool StoppedByDraft(DraftStops stops);
     void ShowDraft(const DraftKey& key);
     void ProjectChanged(unsigned parts);

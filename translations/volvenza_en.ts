@@ -530,10 +530,6 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <translation>Cycle</translation>
     </message>
     <message>
-        <source>Raggiunto il numero massimo di 1000 movimenti</source>
-        <translation>The maximum of 1000 movements has been reached</translation>
-    </message>
-    <message>
         <source>Aggiunta di un movimento</source>
         <translation>Adding a movement</translation>
     </message>
@@ -1474,10 +1470,6 @@ The file already exists. Replace it?</translation>
         <translation>Are you sure you want to delete this movement</translation>
     </message>
     <message>
-        <source>Raggiunto il numero massimo di 1000 movimenti</source>
-        <translation>The maximum of 1000 movements has been reached</translation>
-    </message>
-    <message>
         <source>Valore non valido: resta </source>
         <translation>Invalid value: kept </translation>
     </message>
@@ -2135,6 +2127,10 @@ The file already exists. Replace it?</translation>
     <message>
         <source>%1</source>
         <translation>%1</translation>
+    </message>
+    <message>
+        <source>Raggiunto il numero massimo di 1000 movimenti</source>
+        <translation>The maximum of 1000 movements has been reached</translation>
     </message>
 </context>
 <context>
