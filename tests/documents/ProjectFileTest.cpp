@@ -174,6 +174,8 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         {with("\"carico\": 12.5", "\"carico\": -1"),
          "/movimenti/3/carico vale -1, fuori dall'intervallo ammesso: almeno 0."},
         {with("\"tempo\": 600.0", "\"tempo\": 0"), "/dimensionamento/mantenimento/tempo vale 0"},
+        {with("\"pressione\": 150.0", "\"pressione\": 0"),
+         "/dimensionamento/mantenimento/pressione vale 0"},
         {with("\"rendimento_volumetrico\": 1.0", "\"rendimento_volumetrico\": 0"),
          "/impianto/rendimento_volumetrico vale 0, fuori dall'intervallo ammesso: più di 0 e al "
          "più 1."},
@@ -229,9 +231,13 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
         req.erase(key);
     req["cicli_ripetuti"] = false;
     req["catalogo"] = {0.16, 1.4, 3, 100};
-    for (auto& movement : text["movimenti"]) movement.erase("emergenza");
+    for (auto& movement : text["movimenti"]) {
+        movement.erase("emergenza");
+        movement.erase("perdita");
+    }
     ASSERT_EQ(Read(text.dump()), std::nullopt);
     EXPECT_FALSE(other.Movements[3].Duty.Emergency) << "none marked before the duties";
+    EXPECT_EQ(other.Movements[3].Duty.Loss, 0) << "no loss before the duties";
     const sizing::Requirements fresh;
     EXPECT_EQ(read.Requirements.PrechargeTolerance, fresh.PrechargeTolerance);
     EXPECT_EQ(read.Requirements.WorkingHours, fresh.WorkingHours);
