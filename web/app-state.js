@@ -2,7 +2,9 @@
 //
 //   stop()                   ends the core's worker mid-request and starts a
 //                            fresh one; what was waiting is rejected
-//                            (error.stopped)
+//                            (error.stopped). A core that traps is replaced
+//                            alike by itself: its request is rejected
+//                            (error.trapped), the others go to the new one
 //   call(method, ...args)    the core in its worker (worker.js): 'run', 'size',
 //                            'convert', 'gas', 'command' as in volvenza.js, and
 //                            'check'; a promise of the answer, rejected with
@@ -39,7 +41,16 @@ function answer(event) {
   const waiting = pending.get(id);
   if (!waiting) return;
   pending.delete(id);
-  if (error) {
+  if (error && error.trapped) {
+    // The core trapped: its module is unusable. A fresh worker takes over
+    // what was still waiting; the page's state is the page's, and stays.
+    restart();
+    const e = new Error(currentLanguage === 'en'
+      ? `The computation stopped on an internal error (${error.message}) and was started again; the work is as it was.`
+      : `Il calcolo si è interrotto per un errore interno (${error.message}) ed è stato riavviato; il lavoro è come prima.`);
+    e.trapped = true;
+    waiting.reject(e);
+  } else if (error) {
     const e = new Error(error.message);
     e.code = error.code;
     waiting.reject(e);
@@ -53,6 +64,14 @@ function startWorker() {
   return w;
 }
 let worker = startWorker();
+function post(id, message) {
+  worker.postMessage({ id, ...message });
+}
+function restart() {
+  worker.terminate();
+  worker = startWorker();
+  for (const [id, waiting] of pending) post(id, waiting.message);
+}
 
 // The core cannot be interrupted inside a search: its worker is ended and a
 // new one started (the module loaded again). Every request still waiting is
@@ -75,8 +94,9 @@ let currentLanguage = localStorage.getItem(LANGUAGE) ||
 export function call(method, ...args) {
   const id = nextId++;
   return new Promise((resolve, reject) => {
-    pending.set(id, { resolve, reject });
-    worker.postMessage({ id, method, args, language: currentLanguage });
+    const message = { method, args, language: currentLanguage };
+    pending.set(id, { resolve, reject, message });
+    post(id, message);
   });
 }
 
@@ -266,8 +286,9 @@ for (const name of ['run', 'size', 'convert', 'gas', 'command']) {
   consoleApi[name] = (...args) => {
     const id = nextId++;
     return new Promise((resolve, reject) => {
-      pending.set(id, { resolve, reject });
-      worker.postMessage({ id, method: name, args, language: consoleApi.language });
+      const message = { method: name, args, language: consoleApi.language };
+      pending.set(id, { resolve, reject, message });
+      post(id, message);
     });
   };
 }

@@ -15,13 +15,27 @@
 
   // The interface over a loaded module.
   function over(module) {
-    const call = module.cwrap('volvenza_call', 'string', ['string']);
     const api = { language: 'it' };
+
+    // One request (an object) to the core and its answer. The request goes
+    // on the module's heap, not on its small stack, so that a file as long
+    // as the desktop can write goes through.
+    api.request = function (request) {
+      const text = JSON.stringify(request);
+      const size = module.lengthBytesUTF8(text) + 1;
+      const at = module._malloc(size);
+      if (!at) throw new Error('volvenza: out of memory');
+      try {
+        module.stringToUTF8(text, at, size);
+        return JSON.parse(module.UTF8ToString(module._volvenza_call(at)));
+      } finally {
+        module._free(at);
+      }
+    };
 
     // Any command: its status, what it printed, the files asked for.
     api.command = function (args, files, outputs) {
-      const request = { args: args.map(String), files: files || {}, outputs: outputs || [], language: api.language };
-      return JSON.parse(call(JSON.stringify(request)));
+      return api.request({ args: args.map(String), files: files || {}, outputs: outputs || [], language: api.language });
     };
 
     // A project is JSON; anything else is read as a simulation file.

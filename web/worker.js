@@ -5,27 +5,31 @@
 // what is typed, and paste(text, {room} or {column}), which reads movements
 // pasted from a spreadsheet, or one value pasted into one cell, as the
 // desktop reads them (see volvenza_call). Every request carries the
-// language its messages are to be in.
+// language its messages are to be in. Should the core ever trap (a
+// WebAssembly.RuntimeError, or its abort), the error says so with
+// `trapped`: the module is then unusable, and the page starts a new worker.
 'use strict';
 importScripts('volvenza-core.js', 'volvenza.js');
 
 const ready = VolvenzaModule().then((module) => {
   const api = self.volvenzaOver(module);
-  const call = module.cwrap('volvenza_call', 'string', ['string']);
-  api.check = async (text) => JSON.parse(call(JSON.stringify({ check: text, language: api.language })));
-  api.paste = async (text, how) => JSON.parse(call(JSON.stringify({ paste: text, language: api.language, ...how })));
+  api.check = async (text) => api.request({ check: text, language: api.language });
+  api.paste = async (text, how) => api.request({ paste: text, language: api.language, ...how });
   return api;
 });
 
 self.onmessage = async (event) => {
   const { id, method, args, language } = event.data;
+  let api = null;
   try {
-    const api = await ready;
+    api = await ready;
     if (typeof api[method] !== 'function') throw new Error('volvenza: ' + method + '?');
     api.language = language === 'en' ? 'en' : 'it';
     const value = await api[method](...(args || []));
     self.postMessage({ id, value });
   } catch (e) {
-    self.postMessage({ id, error: { message: String(e && e.message || e), code: e && e.code } });
+    // (A module that failed to load is not restarted over and over.)
+    const trapped = api !== null && e instanceof WebAssembly.RuntimeError;
+    self.postMessage({ id, error: { message: String(e && e.message || e), code: e && e.code, trapped } });
   }
 };
