@@ -16,10 +16,12 @@ const GAS_FIELDS = [['temperatura_minima', 'Temperatura minima [°C]'], ['temper
 let chart, results;
 let openedName = ''; // the file the work came from, for the name to save under
 
-function say(text, kind = 'info') {
+// `from` names what said it, for it to take back ('paste').
+function say(text, kind = 'info', from = '') {
   const box = $('messages');
   box.textContent = text;
   box.dataset.kind = kind;
+  box.dataset.from = from;
 }
 
 // Every text of the page in the current language.
@@ -296,12 +298,14 @@ async function start() {
     try {
       if (!/[\t\n]/.test(text.trim())) {
         await entry.pasteValue(text);
+        // A paste refused before is no longer the news.
+        if ($('messages').dataset.from === 'paste') say('');
         return;
       }
       const reply = await entry.pasteMovements(text);
-      say([t('Incollati %1 movimenti.', reply.movements.length), ...(reply.notes || [])].join('\n'));
+      say([t('Movimenti incollati: %1.', reply.movements.length), ...(reply.notes || [])].join('\n'));
     } catch (err) {
-      say(err.message, 'error');
+      say(err.message, 'error', 'paste');
     }
   });
   document.addEventListener('keydown', (e) => {

@@ -70,7 +70,7 @@ const EN = {
   'Impossibile aprire %1:': 'Cannot open %1:',
   'Aperto %1.': 'Opened %1.',
   'Salvato %1.': 'Saved %1.',
-  'Incollati %1 movimenti.': 'Pasted %1 movements.',
+  'Movimenti incollati: %1.': 'Movements pasted: %1.',
   'Righe %1–%2 di %3': 'Rows %1–%2 of %3',
   'Pagina precedente': 'Previous page',
   'Pagina successiva': 'Next page',
