@@ -1,6 +1,7 @@
 // The results table as the desktop's "Tabella" shows it: one row every
 // 0,1 s (every tenth step), the time to one decimal and the values to four,
-// a page of rows at a time so that the longest run does not hold the page up.
+// a page of rows at a time so that the longest run does not hold the page up;
+// printed, every row, as in the desktop's report.
 import * as app from './app-state.js';
 import { t } from './texts.js';
 
@@ -28,6 +29,7 @@ export function seriesOfVlz(text) {
 
 export function createResults(table, status, previous, next) {
   let page = 0;
+  let printing = false;
 
   function rows() {
     const r = app.results();
@@ -48,8 +50,8 @@ export function createResults(table, status, previous, next) {
     const body = document.createElement('tbody');
     const total = rows();
     page = Math.min(page, Math.max(0, Math.ceil(total / PAGE) - 1));
-    const first = page * PAGE;
-    const last = Math.min(total, first + PAGE);
+    const first = printing ? 0 : page * PAGE;
+    const last = printing ? total : Math.min(total, first + PAGE);
     for (let row = first; row < last; row++) {
       const k = row * 10;
       const tr = document.createElement('tr');
@@ -70,6 +72,16 @@ export function createResults(table, status, previous, next) {
 
   previous.addEventListener('click', () => { page--; show(); });
   next.addEventListener('click', () => { page++; show(); });
+  // Every row for the print only, the page of rows again after it.
+  const print = (on) => {
+    if (printing !== on) {
+      printing = on;
+      show();
+    }
+  };
+  window.addEventListener('beforeprint', () => print(true));
+  window.addEventListener('afterprint', () => print(false));
+  window.matchMedia('print').addEventListener('change', (e) => print(e.matches));
   return {
     update() {
       page = 0;
