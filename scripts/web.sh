@@ -10,6 +10,9 @@
 #   --browser-test  as --test, then the page in headless Chromium against it
 #   --bench         builds, then measures the download and the core's speed
 #                   against that volvenza-sim
+# Builds run as many jobs as ninja chooses, or CMAKE_BUILD_PARALLEL_LEVEL
+# when it is set (cmake --build reads it): on a shared machine, e.g.
+#   CMAKE_BUILD_PARALLEL_LEVEL=2 bash scripts/web.sh --build
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode="${1:-}"
