@@ -49,8 +49,9 @@ async function launch(binary = process.env.CHROMIUM || '/usr/bin/chromium') {
     });
   }
 
-  // A tab: go somewhere, evaluate an expression (awaiting its promise),
-  // wait until one is true, print to PDF.
+  // A tab: go somewhere, evaluate an expression (awaiting its promise) in
+  // the page or its worker, wait until one is true, choose files, print to
+  // PDF.
   async function tab() {
     const { targetId } = await send('Target.createTarget', { url: 'about:blank' });
     const { sessionId } = await send('Target.attachToTarget', { targetId, flatten: true });
@@ -58,9 +59,12 @@ async function launch(binary = process.env.CHROMIUM || '/usr/bin/chromium') {
     await s('Page.enable');
     await s('Runtime.enable');
     const errors = [];
-    listeners.push((m) => {
-      if (m.sessionId === sessionId && m.method === 'Runtime.exceptionThrown') errors.push(m.params.exceptionDetails);
+    let worker = null; // the page's latest dedicated worker's session
+    listeners.push(({ sessionId: id, method, params }) => {
+      if (id === sessionId && method === 'Runtime.exceptionThrown') errors.push(params.exceptionDetails);
+      if (id === sessionId && method === 'Target.attachedToTarget' && params.targetInfo.type === 'worker') worker = params.sessionId;
     });
+    await s('Target.setAutoAttach', { autoAttach: true, waitForDebuggerOnStart: false, flatten: true });
     // Page.navigate or Page.reload, until the page's load event.
     const load = async (method, params) => {
       const loaded = event('Page.loadEventFired', sessionId);
@@ -72,8 +76,9 @@ async function launch(binary = process.env.CHROMIUM || '/usr/bin/chromium') {
       errors,
       goto: (url) => load('Page.navigate', { url }),
       reload: () => load('Page.reload', {}),
-      async eval(expression) {
-        const r = await s('Runtime.evaluate', { expression, awaitPromise: true, returnByValue: true });
+      // In the page, or in its worker.
+      async eval(expression, where = sessionId) {
+        const r = await send('Runtime.evaluate', { expression, awaitPromise: true, returnByValue: true }, where);
         if (r.exceptionDetails) {
           const e = r.exceptionDetails;
           throw new Error((e.exception && e.exception.description) || e.text);
@@ -86,6 +91,10 @@ async function launch(binary = process.env.CHROMIUM || '/usr/bin/chromium') {
         }
         throw new Error(`still false after ${ms} ms: ${expression}`);
       },
+      inWorker: (expression) => page.eval(expression, worker),
+      // Files chosen in a file input, as a person chooses them.
+      choose: async (selector, files) => s('DOM.setFileInputFiles', { files, nodeId: (await s('DOM.querySelector',
+        { nodeId: (await s('DOM.getDocument')).root.nodeId, selector })).nodeId }),
       // Keys as a person types them: each character, or {Tab} and the like.
       async type(keys) {
         const codes = { Tab: 9, Enter: 13, Escape: 27 };

@@ -176,6 +176,31 @@ async function size(page) {
     await page.type('{Tab}');
     check('Tab leaves an empty cycle table', await page.eval("document.activeElement !== document.getElementById('cycle')"));
 
+    // The longest design (1000 movements, 327,67 s) and its nitrogen run,
+    // 2,3 MB from native volvenza-sim, opens through Apri; run in the page,
+    // it prints every row of its results, not the chart's controls.
+    const longest = ['0,100,50,40,400,200,30,327.67,1000', ...Array.from({ length: 1000 }, (_, i) => [(i * 0.32 + 0.32)
+      .toFixed(2), (i * 0.32 + 1.22).toFixed(2), ...Array(12).fill(0), 20 + (i % 7) * 11.5, 4]), '0,0,0,0,0,0', ''].join('\r\n');
+    fs.writeFileSync(path.join(work, 'longest.vlz'), native(sim, ['run', 'in.vlz', 'out.vlz', '--gas', 'nitrogen'],
+      { 'in.vlz': longest }, ['out.vlz']).files['out.vlz'], 'latin1');
+    const open = (file, said, ms = 30000) => page.choose('#open-file', [file]).then(() => page.until(
+      `document.getElementById('messages').textContent.includes(${JSON.stringify(said)})`, ms));
+    await open(path.join(work, 'longest.vlz'), 'Aperto longest.vlz.');
+    await page.eval("document.getElementById('run').click()");
+    await page.until("/Simulazione completata/.test(document.getElementById('messages').textContent)", 60000);
+    await page.pdf(path.join(work, 'long.pdf'));
+    const printedRows = spawnSync('pdftotext', ['-layout', path.join(work, 'long.pdf'), '-'], { encoding: 'utf8' }).stdout
+      .split('\n').filter((l) => /^\s*\d+,\d(\s+-?\d+,\d{4}){4}\s*$/.test(l) || l.includes('Grandezza'));
+    check('the longest design opens and prints every row of its run, no controls', printedRows.length === 3277
+      && /^\s*327,6\s/.test(printedRows[3276]) && await page.eval("document.querySelectorAll('#results tbody tr').length") === 200,
+    `${printedRows.length} rows, the last ${printedRows.pop()}`);
+    // A core that traps is started again; the page keeps its work and says so.
+    await page.inWorker("ready.then((api) => { api.request = () => { throw new WebAssembly.RuntimeError('out of bounds'); }; })");
+    await open(path.join(data, 'example.vlz'), 'Impossibile aprire example.vlz:\nIl calcolo si è interrotto per un errore interno');
+    const kept = await page.eval("document.querySelectorAll('#cycle tbody tr').length");
+    check('after a trap the work is kept and the core answers again', kept === 1000
+      && await open(path.join(data, 'example.vlz'), 'Aperto example.vlz.').then(() => true));
+
     // A project with duties: its emergency stroke's and hold's lines in the
     // page's answer are native volvenza-sim's, as are their figures.
     const press = fs.readFileSync(path.join(data, 'press.vlzp'), 'utf8');
