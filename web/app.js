@@ -67,9 +67,12 @@ function showGas() {
 // As the desktop's note: results of a design that has changed since the
 // run are said to be so, in the notes, over the chart and the table, until
 // the next run.
+// The sizing's requirements and last recommendation are no part of a run.
+const asRun = (design) => JSON.stringify({ ...design, dimensionamento: undefined, raccomandazione: undefined });
+const ranAs = (r) => !!r && asRun(JSON.parse(r.design)) === asRun(app.project());
 function markStale() {
   const r = app.results();
-  const stale = !!r && r.design !== JSON.stringify(app.project());
+  const stale = !!r && !ranAs(r);
   document.body.dataset.stale = stale;
   document.querySelectorAll('.stale-note').forEach((note) => { note.hidden = !stale; });
 }
@@ -83,7 +86,8 @@ function showAll() {
 
 // The run: the project's gas law and envelope, the summary for the notes.
 async function run() {
-  const drafts = Object.keys(app.draftsOf());
+  // A sizing box that is no number waits for the search, not the run.
+  const drafts = Object.keys(app.draftsOf()).filter((place) => !place.startsWith('sizing/'));
   if (drafts.length) {
     say(t('Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)'), 'error');
     return;
@@ -164,7 +168,7 @@ async function save(format) {
     const current = JSON.stringify(app.project());
     const r = app.results();
     const text = format === 'vlzp' ? await app.currentProjectText()
-      : r && r.design === current ? r.vlz : await app.call('convert', current, 'vlz');
+      : ranAs(r) ? r.vlz : await app.call('convert', current, 'vlz');
     const base = openedName ? openedName.replace(/\.vlzp?$/i, '') : format === 'vlzp' ? 'progetto' : 'simulazione';
     const name = base + '.' + format;
     if (window.showSaveFilePicker) {

@@ -56,20 +56,52 @@ const english = {
   'Applica': 'Apply',
   'Risultati non aggiornati: i dati sono cambiati': 'Results out of date: the data have changed',
   'Scrivere la pressione minima p1 in bar.': 'Enter the lowest pressure p1 in bar.',
+  'La pressione nominale PS non è un numero.': 'The rated pressure PS is not a number.',
+  'La taratura della valvola non è un numero.': 'The relief valve setting is not a number.',
+  'Scrivere la tolleranza della precarica in %.': 'Enter the precharge tolerance in %.',
+  'Scrivere le ore di lavoro continuo.': 'Enter the continuous working hours.',
+  'Scrivere il rendimento della pompa.': 'Type the pump efficiency.',
+  'Scrivere le ore di lavoro in un anno.': 'Type the working hours in a year.',
+  'Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da ";".':
+    'Type up to %1 bottles in dm3, each more than 0, separated by ";".',
+  'Il catalogo non dà V0 alla riga %1.': 'The catalogue gives no V0 in row %1.',
+  '%1: non è un numero.': '%1: not a number.',
+  'Catalogo, riga %1, %2: non è un numero.': 'Catalogue, row %1, %2: not a number.',
+  'Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. "Calcola" la ricalcola.':
+    'Last recommendation: %1 dm3, precharge %2 bar, pump %3 dm3/min. "Compute" computes it again.',
 };
 const types = [['bladder', 'a sacca', 'sacca'], ['piston', 'a pistone', 'pistone'],
   ['diaphragm', 'a membrana', 'membrana']];
 const catalogueKeys = [['V0 [dm3]', 'V0', 'V0'], ['Rapporto max', 'max_ratio', 'rapporto_max'],
   ['PS [bar]', 'PS', 'PS'], ['Portata max [dm3/min]', 'max_flow', 'portata_max'], ['τ [s]', 'tau', 'tau'],
   ['Escursione max [bar]', 'rated_swing', 'escursione_max'], ['Cicli nominali', 'rated_cycles', 'cicli_escursione']];
-// The boxes: id, label, default, the option they give.
-const boxes = [['p1', 'Pressione minima p1 [bar]', '', '--pmin'], ['ps', 'Pressione nominale PS [bar]', '', '--ps'],
-  ['relief', 'Taratura della valvola di massima [bar]', '', '--relief'],
-  ['tolerance', 'Tolleranza della precarica [%]', '2', '--tolerance'],
-  ['hours', 'Ore di lavoro continuo [h]', '8', '--hours'],
-  ['efficiency', 'Rendimento della pompa (fra 0 e 1)', '0,9', '--pump-efficiency'],
-  ['hours-year', 'Ore di lavoro in un anno [h]', '2000', '--hours-per-year'],
-  ['bottles', 'Bombole per i pistoni [dm3, separate da ;]', '10; 20; 40; 50', '--bottle-sizes']];
+// The boxes: id, label, default, the option they give, what the desktop
+// says when the box is no number, and whether it may be left empty.
+const boxes = [['p1', 'Pressione minima p1 [bar]', null, '--pmin', 'Scrivere la pressione minima p1 in bar.'],
+  ['ps', 'Pressione nominale PS [bar]', null, '--ps', 'La pressione nominale PS non è un numero.', true],
+  ['relief', 'Taratura della valvola di massima [bar]', null, '--relief', 'La taratura della valvola non è un numero.', true],
+  ['tolerance', 'Tolleranza della precarica [%]', [2], '--tolerance', 'Scrivere la tolleranza della precarica in %.'],
+  ['hours', 'Ore di lavoro continuo [h]', [8], '--hours', 'Scrivere le ore di lavoro continuo.'],
+  ['efficiency', 'Rendimento della pompa (fra 0 e 1)', [0.9], '--pump-efficiency', 'Scrivere il rendimento della pompa.'],
+  ['hours-year', 'Ore di lavoro in un anno [h]', [2000], '--hours-per-year', 'Scrivere le ore di lavoro in un anno.'],
+  ['bottles', 'Bombole per i pistoni [dm3, separate da ;]', [10, 20, 40, 50], '--bottle-sizes',
+    'Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da ";".']];
+const MAX_SIZES = 200; // sizing/Requirements.h's kMaxCatalogueSizes
+
+// Bottles as the desktop reads them: up to MAX_SIZES volumes over 0, by ';'.
+function parseBottles(text) {
+  const sizes = text.split(';').map((x) => app.parseNumber(x));
+  return sizes.length <= MAX_SIZES && sizes.every((x) => x !== null && x > 0) ? sizes : null;
+}
+// A box's text again in the page's language, what is no number as it is.
+function relanguage(text, bottles) {
+  if (bottles) {
+    const sizes = parseBottles(text);
+    return sizes ? sizes.map((x) => app.formatNumber(x)).join('; ') : text;
+  }
+  const x = app.parseNumber(text);
+  return x === null ? text : app.formatNumber(x);
+}
 const checks = [['precharge', 'Scegli la precarica', true], ['pump', 'Dimensiona anche la pompa', false],
   ['single', 'Ciclo singolo (la macchina fa un solo ciclo e si ferma)', false],
   ['arrangements', 'Prova anche le composizioni: accumulatori in parallelo e bombole', false],
@@ -83,14 +115,17 @@ const defaults = {};
 
 function attach(section, kept) {
   delete section.dataset.state;
-  const t = (it) => (app.language() === 'en' ? english[it] || it : it);
+  const t = (it, ...args) => args.reduce((text, a, i) => text.replace('%' + (i + 1), a),
+    app.language() === 'en' ? english[it] || it : it);
+  const number = (x) => app.formatNumber(x);
   const el = (tag, props, ...children) => {
     const e = Object.assign(document.createElement(tag), props || {});
     for (const c of children) e.append(c);
     return e;
   };
+  // The defaults in the page's language, as the project's values are.
   const box = (id, label, value) => el('p', {}, el('label', { htmlFor: 'sz-' + id, textContent: t(label) }),
-    el('input', { id: 'sz-' + id, value, inputMode: 'decimal', autocomplete: 'off' }));
+    el('input', { id: 'sz-' + id, value: value ? value.map(number).join('; ') : '', inputMode: 'decimal', autocomplete: 'off' }));
   const check = (id, label, on) => el('p', {}, el('input', { type: 'checkbox', id: 'sz-' + id, checked: on }),
     el('label', { htmlFor: 'sz-' + id, textContent: ' ' + t(label) }));
 
@@ -109,15 +144,15 @@ function attach(section, kept) {
   progress.setAttribute('aria-label', t('Ricerca in corso'));
   const apply = el('button', { id: 'sz-apply', type: 'button', textContent: t('Applica'), disabled: true });
   const hold = el('fieldset', {}, el('legend', { textContent: t('Mantenimento della pressione a pompa ferma') }),
-    ...holdBoxes.map(([id, label]) => box(id, label, '')), check('hold-pm', 'Dal pieno (Pm) invece che da Pm - Dp', false));
+    ...holdBoxes.map(([id, label]) => box(id, label, null)), check('hold-pm', 'Dal pieno (Pm) invece che da Pm - Dp', false));
   const buttons = (...names) => el('p', { className: 'sz-controls' }, ...names.map(([id, label]) =>
     el('button', { id: 'sz-' + id, type: 'button', textContent: t(label) })));
   const requirements = el('fieldset', { className: 'sz-requirements' },
-    el('legend', { textContent: t('Requisiti') }), box(...boxes[0]),
+    el('legend', { textContent: t('Requisiti') }), box(...boxes[0].slice(0, 3)),
     el('p', {}, el('label', { htmlFor: 'sz-type', textContent: t('Tipo di accumulatore') }), type),
     el('p', {}, el('span', { id: 'sz-catalogue-label', textContent: t('Catalogo (cella vuota: nessun limite)') })),
     catalogue, buttons(['add', 'Aggiungi'], ['remove', 'Rimuovi'], ['defaults', 'Predefinito']),
-    ...boxes.slice(1).map((b) => box(...b)), ...checks.map((c) => check(...c)), hold);
+    ...boxes.slice(1).map(([id, label, value]) => box(id, label, value)), ...checks.map((c) => check(...c)), hold);
   catalogue.setAttribute('aria-labelledby', 'sz-catalogue-label');
   requirements.insertBefore(el('p', { className: 'sz-note',
     textContent: t('I movimenti segnati "Em" nel ciclo devono compiersi a pompa persa.') }), hold);
@@ -145,48 +180,162 @@ function attach(section, kept) {
     });
     catalogue.tBodies[0].append(el('tr', {}, ...cells));
   }
-  const number = (x) => app.formatNumber(x);
+  // A type's defaults in the page's language; none until the core gave them.
+  const defaultRows = (i) => (defaults[i] || []).map((row) => row.map((x) => (x === null ? '' : number(x))));
   showCatalogue([]);
-  $('add').onclick = () => { addRow([]); edited = true; changed(); };
-  $('remove').onclick = () => { catalogue.tBodies[0].lastElementChild?.remove(); edited = true; changed(); };
-  $('defaults').onclick = () => { showCatalogue([]); edited = false; changed(); };
+  $('add').onclick = () => { addRow([]); edited = true; take(); follow(); };
+  $('remove').onclick = () => { catalogue.tBodies[0].lastElementChild?.remove(); edited = true; take(); follow(); };
+  $('defaults').onclick = () => { showCatalogue(defaultRows(type.selectedIndex)); edited = false; take(); follow(); };
   catalogue.addEventListener('input', () => { edited = true; });
   const rows = () => [...catalogue.tBodies[0].rows].map((r) => [...r.querySelectorAll('input')].map((e) => e.value));
   // A catalogue still holding the defaults of the type left behind becomes
   // the new type's defaults; one the user has edited stays.
   let shownType = type.selectedIndex;
   type.addEventListener('change', () => {
-    if (!edited || JSON.stringify(rows()) === JSON.stringify(defaults[shownType])) {
-      showCatalogue(defaults[type.selectedIndex] || []);
+    if (!edited || JSON.stringify(rows()) === JSON.stringify(defaultRows(shownType))) {
+      showCatalogue(defaultRows(type.selectedIndex));
       edited = false;
     }
     shownType = type.selectedIndex;
   });
 
+  // Every box and cell read as the desktop reads it (app.parseNumber): a text
+  // that is no number is marked red with its reason, which names it.
+  function mark(input, why) {
+    input.classList.toggle('not-a-number', !!why);
+    input.title = why;
+    if (why) input.setAttribute('aria-invalid', 'true');
+    else input.removeAttribute('aria-invalid');
+  }
+  function judge(input) {
+    const text = input.value.trim();
+    let why = '';
+    const cell = input.closest('#sz-catalogue td');
+    if (!text || input.type === 'checkbox') {
+      // An empty box is a requirement not given: the search asks for it.
+    } else if (cell) {
+      if (app.parseNumber(text) === null) {
+        why = t('Catalogo, riga %1, %2: non è un numero.', cell.parentElement.sectionRowIndex + 1,
+          t(catalogueKeys[cell.cellIndex][0]));
+      }
+    } else if (input.id.startsWith('sz-')) {
+      const id = input.id.slice(3);
+      const b = boxes.find(([x]) => x === id);
+      const h = holdBoxes.find(([x]) => x === id);
+      if ((b || h) && (id === 'bottles' ? parseBottles(text) : app.parseNumber(text)) === null) {
+        why = b ? t(b[4], MAX_SIZES) : t('%1: non è un numero.', t(h[1]));
+      }
+    }
+    mark(input, why);
+    return why;
+  }
+  const wrong = (input, why) => {
+    mark(input, why);
+    return new Error(why);
+  };
+
   function args() {
-    const a = [];
-    const value = (id) => $(id).value.trim();
-    if (!value('p1')) throw new Error(t('Scrivere la pressione minima p1 in bar.'));
-    a.push('--type', types[type.selectedIndex][0]);
-    for (const [id, , , option] of boxes) {
-      if (!value(id)) continue;
-      a.push(option, id === 'bottles' ? value(id).replace(/,/g, '.').split(/\s*;\s*/).join(',') : value(id));
+    const a = ['--type', types[type.selectedIndex][0]];
+    for (const [id, , , option, why, optional] of boxes) {
+      const text = $(id).value.trim();
+      if (!text && optional) continue;
+      const x = id === 'bottles' ? parseBottles(text) : app.parseNumber(text);
+      if (x === null) throw text ? wrong($(id), t(why, MAX_SIZES)) : new Error(t(why, MAX_SIZES));
+      a.push(option, id === 'bottles' ? x.join(',') : String(x));
     }
     if (edited) {
-      const rows = [...catalogue.tBodies[0].rows].map((r) =>
-        [...r.querySelectorAll('input')].map((i) => i.value.trim().replace(',', '.')).join(':').replace(/:+$/, ''));
-      a.push('--catalogue', rows.join(','));
+      // The core's list takes its numbers with the point, its sizes by ','.
+      const list = [];
+      [...catalogue.tBodies[0].rows].forEach((row, r) => {
+        const inputs = [...row.querySelectorAll('input')];
+        const cells = inputs.map((input) => {
+          const why = judge(input);
+          if (why) throw new Error(why);
+          return input.value.trim() ? String(app.parseNumber(input.value)) : '';
+        });
+        if (!cells.some(Boolean)) return; // a row added and left empty
+        if (!cells[0]) throw wrong(inputs[0], t('Il catalogo non dà V0 alla riga %1.', r + 1));
+        list.push(cells.join(':').replace(/:+$/, ''));
+      });
+      a.push('--catalogue', list.join(','));
     }
     if (!$('precharge').checked) a.push('--keep-precharge');
     if ($('pump').checked) a.push('--size-pump');
     if ($('single').checked) a.push('--single-cycle');
     if ($('arrangements').checked) a.push('--arrangements');
     if ($('from-full').checked) a.push('--emergency-from-full');
-    if (value('hold-pressure') || value('hold-time')) {
-      for (const [id, , option] of holdBoxes) if (value(id)) a.push(option, value(id));
+    if ($('hold-pressure').value.trim() || $('hold-time').value.trim()) {
+      for (const [id, , option] of holdBoxes) {
+        const why = judge($(id));
+        if (why) throw new Error(why);
+        if ($(id).value.trim()) a.push(option, String(app.parseNumber($(id).value)));
+      }
       if ($('hold-pm').checked) a.push('--hold-from-pm');
     }
     return a;
+  }
+
+  // The requirements as the form shows them, over the project's: what a box
+  // shows as it was given keeps the project's exact value, a text that is no
+  // number keeps it too (the text stays as the box's draft), an empty
+  // optional box is no requirement. As the desktop's RequirementsShown.
+  function shown() {
+    const q = JSON.parse(JSON.stringify((app.project() || {}).dimensionamento || {}));
+    const given = (id) => $(id).value.trim() !== '';
+    const read = (input, old, scale = 1) => {
+      if (input.dataset.shown === input.value) return old;
+      const x = app.parseNumber(input.value);
+      return x === null ? old : x / scale;
+    };
+    q.p1 = given('p1') ? read($('p1'), q.p1) : 0;
+    q.tipo = types[type.selectedIndex][2];
+    q.PS = given('ps') ? read($('ps'), q.PS ?? null) : null;
+    q.valvola_di_massima = given('relief') ? read($('relief'), q.valvola_di_massima ?? null) : null;
+    q.tolleranza_precarica = read($('tolerance'), q.tolleranza_precarica, 100);
+    q.ore_di_lavoro = read($('hours'), q.ore_di_lavoro);
+    q.rendimento_pompa = read($('efficiency'), q.rendimento_pompa);
+    q.ore_in_un_anno = read($('hours-year'), q.ore_in_un_anno);
+    if ($('bottles').dataset.shown !== $('bottles').value) q.bombole = parseBottles($('bottles').value) || q.bombole;
+    const kept = q.catalogo || [];
+    const sizes = [];
+    let whole = catalogue.tBodies[0].rows.length > 0;
+    [...catalogue.tBodies[0].rows].forEach((row, r) => {
+      const inputs = [...row.querySelectorAll('input')];
+      if (!inputs.some((e) => e.value.trim())) return;
+      const size = {};
+      inputs.forEach((e, c) => {
+        const key = catalogueKeys[c][2];
+        const old = (kept[r] || {})[key];
+        const x = e.value.trim() ? read(e, old ?? null) : null;
+        if (c < 5 || x !== null) size[key] = x;
+      });
+      if (size.V0 === null) whole = false;
+      sizes.push(size);
+    });
+    if (whole) q.catalogo = sizes;
+    Object.assign(q, { scegli_precarica: $('precharge').checked, dimensiona_pompa: $('pump').checked,
+      ciclo_singolo: $('single').checked, composizioni: $('arrangements').checked,
+      emergenza_da_pieno: $('from-full').checked });
+    const h = q.mantenimento || {};
+    q.mantenimento = given('hold-pressure') || given('hold-time') ? { pressione: read($('hold-pressure'), h.pressione ?? 0),
+      tempo: read($('hold-time'), h.tempo ?? 0), trafilamento: read($('leakage'), h.trafilamento ?? 0),
+      raffreddamento: read($('cooling'), h.raffreddamento ?? 0), da_Pm: $('hold-pm').checked } : null;
+    return q;
+  }
+  const numberInputs = () => section.querySelectorAll('.sz-requirements input:not([type="checkbox"])');
+  const placeOf = (e) => 'sizing/' + (e.id ? e.id.slice(3)
+    : `catalogo/${e.closest('tr').sectionRowIndex}/${e.parentElement.cellIndex}`);
+  // Every edit goes into the project at once, as the desktop keeps it: saved
+  // or reloaded, nothing typed is lost; the texts that are no number are the
+  // project's drafts until they are.
+  function take() {
+    const p = app.project();
+    if (!p || applying) return;
+    for (const place of Object.keys(app.draftsOf())) if (place.startsWith('sizing/')) app.setDraft(place, null);
+    for (const e of numberInputs()) if (judge(e)) app.setDraft(placeOf(e), e.value);
+    p.dimensionamento = shown();
+    seen = JSON.stringify(p.dimensionamento);
+    app.edited('sizing');
   }
 
   // The core's lines: aligned rows are a table (the first its heading, the
@@ -216,7 +365,12 @@ function attach(section, kept) {
     answer.replaceChildren(...parts);
   }
 
-  let found = null; // the answer, the options it answers and the design it was found for
+  // The design as a run and a search see it: without the requirements and
+  // the last recommendation, which the form says.
+  const inputs = () => JSON.stringify({ ...app.project(), dimensionamento: undefined, raccomandazione: undefined });
+  // The answer, the options it answers, the design it was found for and the
+  // one its Applica made.
+  let found = null;
   let applying = false;
   async function calculate() {
     let a;
@@ -230,16 +384,22 @@ function attach(section, kept) {
     stop.disabled = false;
     progress.hidden = false;
     section.dataset.state = 'searching';
+    const design = inputs();
     try {
       // The project's own requirements are the base the options change: the
       // form says every one of them, the duties' plan included.
       const project = JSON.parse(await app.currentProjectText());
       if (project.dimensionamento) Object.assign(project.dimensionamento, { mantenimento: null, emergenza_da_pieno: false });
+      // A catalogue not edited is the type's defaults: the core takes them
+      // for a type other than its base's.
+      if (project.dimensionamento && !edited) project.dimensionamento.tipo = types[(type.selectedIndex + 1) % types.length][2];
       const text = JSON.stringify(project);
       const reply = await app.call('command', ['size', 'in.vlzp', ...a], { 'in.vlzp': text });
       const refused = reply.code !== 0 && reply.code !== 1;
-      found = refused ? null : { json: null, args: a };
-      if (refused) answer.replaceChildren(el('p', { className: 'sz-error', textContent: reply.stderr.trim() }));
+      found = refused ? null : { json: null, args: JSON.stringify(a), design, applied: null };
+      // The core's reason, without the command's usage after it.
+      const why = reply.stderr.split(/^(?:Uso|Usage):/m)[0].trim();
+      if (refused) answer.replaceChildren(el('p', { className: 'sz-error', textContent: why }));
       else show(reply.stdout);
       stale.hidden = true;
       apply.disabled = true;
@@ -255,11 +415,11 @@ function attach(section, kept) {
       if (found !== asked || !json) return;
       found.json = json;
       if (!edited) {
-        defaults[type.selectedIndex] = json.requirements.catalogue.map((s) =>
-          catalogueKeys.map(([, key]) => (s[key] === null ? '' : number(s[key]))));
-        showCatalogue(defaults[type.selectedIndex]);
+        defaults[type.selectedIndex] = json.requirements.catalogue.map((s) => catalogueKeys.map(([, key]) => s[key]));
+        showCatalogue(defaultRows(type.selectedIndex));
+        take();
       }
-      apply.disabled = !stale.hidden || !json.recommended;
+      follow();
     } catch (e) {
       // Stopped (or the core failed): no answer, not half of one.
       found = null;
@@ -277,13 +437,14 @@ function attach(section, kept) {
 
   // As the desktop's Applica: the requirements and the recommendation go
   // into the project, then V0, P0, Qp and the arrangement into the design.
-  async function applyRecommendation() {
+  // The last run stays, marked out of date (app.js), until the next.
+  function applyRecommendation() {
     const r = found && found.json && found.json.recommended;
     if (!r || !stale.hidden) return;
-    const project = JSON.parse(await app.currentProjectText());
+    const project = app.project();
     const q = found.json.requirements;
     const plan = project.dimensionamento || {};
-    const held = (id) => Number($(id).value.trim().replace(',', '.')) || 0;
+    const held = (id) => app.parseNumber($(id).value) || 0;
     Object.assign(plan, { p1: q.p1, tipo: types.find(([name]) => name === q.type)[2],
       catalogo: q.catalogue.map((s) => {
         const size = { V0: s.V0, rapporto_max: s.max_ratio, PS: s.PS, portata_max: s.max_flow, tau: s.tau };
@@ -294,7 +455,7 @@ function attach(section, kept) {
       dimensiona_pompa: q.size_pump, tolleranza_precarica: q.precharge_tolerance, ore_di_lavoro: q.working_hours,
       ciclo_singolo: q.single_cycle, rendimento_pompa: q.pump_efficiency, ore_in_un_anno: q.hours_per_year,
       composizioni: $('arrangements').checked, emergenza_da_pieno: $('from-full').checked });
-    plan.mantenimento = found.args.includes('--hold-pressure') ? { pressione: held('hold-pressure'),
+    plan.mantenimento = found.args.includes('"--hold-pressure"') ? { pressione: held('hold-pressure'),
       tempo: held('hold-time'), trafilamento: held('leakage'), raffreddamento: held('cooling'),
       da_Pm: $('hold-pm').checked } : null;
     project.dimensionamento = plan;
@@ -303,57 +464,112 @@ function attach(section, kept) {
     Object.assign(project.dati_iniziali, { V0: r.V0, P0: r.P0, Qp: r.Qp });
     Object.assign(project.impianto, { accumulatori_in_parallelo: r.count, bombole_dm3: r.bottle_volume,
       p1_applicata: q.p1 });
-    applying = true;
-    try {
-      await app.loadProjectText(JSON.stringify(project, null, 2) + '\n', 'progetto.vlzp');
-      // The page redraws itself on the load (app.js), as on any other.
-      seen = JSON.stringify(app.project().dimensionamento);
-    } finally {
-      applying = false;
+    seen = JSON.stringify(plan);
+    found.applied = inputs();
+    app.edited('project');
+  }
+
+  // The requirements a project keeps fill the form when it is opened, with
+  // the texts that were no number yet and its last recommendation.
+  let seen = null;
+  function fromProject() {
+    const p = app.project() || {};
+    const q = p.dimensionamento;
+    seen = JSON.stringify(q);
+    for (const e of numberInputs()) mark(e, '');
+    if (q) {
+      const put = (id, x) => { $(id).value = $(id).dataset.shown = x === null || x === undefined ? '' : number(x); };
+      put('p1', q.p1 > 0 ? q.p1 : null);
+      type.selectedIndex = shownType = Math.max(0, types.findIndex(([, , name]) => name === q.tipo));
+      if (q.p1 > 0) {
+        showCatalogue(q.catalogo.map((size) => catalogueKeys.map(([, , key]) => (size[key] ?? '') === '' ? '' : number(size[key]))));
+        catalogue.querySelectorAll('input').forEach((e) => { e.dataset.shown = e.value; });
+        edited = true;
+      }
+      [['ps', q.PS], ['relief', q.valvola_di_massima], ['tolerance', q.tolleranza_precarica * 100],
+        ['hours', q.ore_di_lavoro], ['efficiency', q.rendimento_pompa], ['hours-year', q.ore_in_un_anno]]
+        .forEach(([id, x]) => put(id, x));
+      $('bottles').value = $('bottles').dataset.shown = q.bombole.map(number).join('; ');
+      const h = q.mantenimento;
+      [['hold-pressure', h && h.pressione], ['hold-time', h && h.tempo], ['leakage', h && h.trafilamento],
+        ['cooling', h && h.raffreddamento]].forEach(([id, x]) => put(id, x));
+      [['precharge', q.scegli_precarica], ['pump', q.dimensiona_pompa], ['single', q.ciclo_singolo],
+        ['arrangements', q.composizioni], ['from-full', q.emergenza_da_pieno], ['hold-pm', !!(h && h.da_Pm)]]
+        .forEach(([id, on]) => { $(id).checked = !!on; });
+    }
+    for (const [place, text] of Object.entries(app.draftsOf())) {
+      const cell = place.match(/^sizing\/catalogo\/(\d+)\/(\d+)$/);
+      if (cell) {
+        while (catalogue.tBodies[0].rows.length <= +cell[1]) addRow([]);
+        edited = true;
+      }
+      const e = cell ? catalogue.tBodies[0].rows[+cell[1]].cells[+cell[2]].firstChild
+        : place.startsWith('sizing/') && $(place.slice(7));
+      if (e) {
+        e.value = text;
+        judge(e);
+      }
+    }
+    const last = p.raccomandazione;
+    if (!found && last) {
+      const round = (x, digits) => number(Number(x.toFixed(digits)));
+      let volume = round(last.V0, 3);
+      if (last.accumulatori > 1) volume = last.accumulatori + ' × ' + volume;
+      if (last.bombole > 0) volume += ` + ${last.bombole} × ${round(last.volume_bombola, 3)}`;
+      answer.replaceChildren(el('p', { id: 'sz-last', textContent: t('Ultima raccomandazione: %1 dm3, precarica %2 bar, ' +
+        'pompa %3 dm3/min. "Calcola" la ricalcola.', volume, round(last.P0, 2), round(last.Qp, 1)) }));
     }
   }
 
-  // The requirements a project keeps fill the form when it is opened (or
-  // applied); an edit of the design leaves the answer stale.
-  let seen = null;
-  function fromProject() {
-    const q = (app.project() || {}).dimensionamento;
-    seen = JSON.stringify(q);
-    if (!q || !(q.p1 > 0)) return;
-    const put = (id, x) => { $(id).value = x === null || x === undefined ? '' : number(x); };
-    put('p1', q.p1);
-    type.selectedIndex = shownType = Math.max(0, types.findIndex(([, , name]) => name === q.tipo));
-    showCatalogue(q.catalogo.map((size) => catalogueKeys.map(([, , key]) => (size[key] ?? '') === '' ? '' : number(size[key]))));
-    edited = true;
-    [['ps', q.PS], ['relief', q.valvola_di_massima], ['tolerance', q.tolleranza_precarica * 100],
-      ['hours', q.ore_di_lavoro], ['efficiency', q.rendimento_pompa], ['hours-year', q.ore_in_un_anno]]
-      .forEach(([id, x]) => put(id, x));
-    $('bottles').value = q.bombole.map(number).join('; ');
-    const h = q.mantenimento;
-    [['hold-pressure', h && h.pressione], ['hold-time', h && h.tempo], ['leakage', h && h.trafilamento],
-      ['cooling', h && h.raffreddamento]].forEach(([id, x]) => put(id, x));
-    [['precharge', q.scegli_precarica], ['pump', q.dimensiona_pompa], ['single', q.ciclo_singolo],
-      ['arrangements', q.composizioni], ['from-full', q.emergenza_da_pieno], ['hold-pm', !!(h && h.da_Pm)]]
-      .forEach(([id, on]) => { $(id).checked = !!on; });
-  }
-
-  function changed() {
-    if (!found || applying) return;
-    stale.hidden = false;
-    apply.disabled = true;
-    section.dataset.state = 'stale';
+  // The answer is out of date while the design or the requirements differ
+  // from those it was found for (or its Applica made); back to them, it is
+  // not, as on the desktop.
+  function follow() {
+    if (!found || applying || section.dataset.state === 'searching') return;
+    let a = null;
+    try {
+      a = JSON.stringify(args());
+    } catch (e) {
+      // A box the search would refuse: out of date.
+    }
+    const now = inputs();
+    const old = (now !== found.design && now !== found.applied) || a !== found.args;
+    stale.hidden = !old;
+    apply.disabled = old || !(found.json && found.json.recommended);
+    section.dataset.state = old ? 'stale' : 'answered';
   }
   compute.onclick = calculate;
   stop.onclick = () => app.stop();
   apply.onclick = applyRecommendation;
-  section.querySelector('.sz-requirements').addEventListener('input', changed);
-  section.querySelector('.sz-requirements').addEventListener('change', changed);
+  requirements.addEventListener('input', (e) => {
+    judge(e.target);
+    take();
+    follow();
+  });
+  requirements.addEventListener('change', () => {
+    take();
+    follow();
+  });
   if (kept) {
-    // The same requirements and answer in the other language.
-    for (const [id, value, on] of kept.boxes) Object.assign(section.querySelector('#' + id), { value, checked: on });
+    // The same requirements and answer in the other language, the numbers
+    // with its decimal separator.
+    for (const [id, value, on, was] of kept.boxes) {
+      const e = section.querySelector('#' + id);
+      if (e.type === 'checkbox') {
+        e.checked = on;
+        continue;
+      }
+      e.value = relanguage(value, id === 'sz-bottles');
+      if (was !== undefined) e.dataset.shown = relanguage(was, id === 'sz-bottles');
+    }
     type.selectedIndex = shownType = kept.type;
     edited = kept.edited;
-    showCatalogue(kept.catalogue);
+    showCatalogue(kept.catalogue.map((row) => row.map(([value]) => relanguage(value))));
+    catalogue.querySelectorAll('tbody tr').forEach((row, r) => row.querySelectorAll('input').forEach((e, c) => {
+      const was = kept.catalogue[r][c][1];
+      if (was !== undefined) e.dataset.shown = relanguage(was);
+    }));
+    for (const e of numberInputs()) judge(e);
     seen = kept.seen;
     if (kept.answered) calculate();
   } else {
@@ -361,11 +577,11 @@ function attach(section, kept) {
   }
   return {
     keep: () => ({ edited, seen, type: type.selectedIndex, answered: section.dataset.state === 'answered',
-      boxes: [...section.querySelectorAll('.sz-requirements input[id]')].map((e) => [e.id, e.value, e.checked]),
-      catalogue: rows() }),
+      boxes: [...section.querySelectorAll('.sz-requirements input[id]')].map((e) => [e.id, e.value, e.checked, e.dataset.shown]),
+      catalogue: [...catalogue.tBodies[0].rows].map((r) => [...r.querySelectorAll('input')].map((e) => [e.value, e.dataset.shown])) }),
     project() {
       if (!applying && JSON.stringify((app.project() || {}).dimensionamento) !== seen) fromProject();
-      changed();
+      follow();
     },
   };
 }
