@@ -22,7 +22,9 @@
 //                            fixed, or omitted for the shortest form
 //   parseNumber(text)        a typed number as the windows read it, or null
 //   onChange(callback)       callback(what) after every change: 'project'
-//                            (edits, loads), 'results' (a run), 'language'
+//                            (edits, loads), 'results' (a run), 'language',
+//                            'opened' (after a load's 'project'), 'sizing'
+//                            (the sizing's requirements edited)
 //   results()                the last run: {series, vlz, summary, notes} or null
 //   undo(), redo()           the design (and its typed texts) as it was
 //                            before the last edit, or again after it; they
@@ -255,6 +257,7 @@ export async function loadProjectText(text, name) {
   lastResults = null;
   edited('project');
   tell('results');
+  tell('opened');
   return reply.stderr.trim();
 }
 

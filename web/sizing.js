@@ -377,6 +377,9 @@ function attach(section, kept) {
     try {
       a = args();
     } catch (e) {
+      found = null;
+      stale.hidden = apply.disabled = true;
+      section.dataset.state = 'refused';
       answer.replaceChildren(el('p', { className: 'sz-error', textContent: e.message }));
       return;
     }
@@ -510,8 +513,12 @@ function attach(section, kept) {
         judge(e);
       }
     }
-    const last = p.raccomandazione;
-    if (!found && last) {
+    if (!found) showLast();
+  }
+  // As the desktop shows it until "Calcola" answers again.
+  function showLast() {
+    const last = (app.project() || {}).raccomandazione;
+    if (last) {
       const round = (x, digits) => number(Number(x.toFixed(digits)));
       let volume = round(last.V0, 3);
       if (last.accumulatori > 1) volume = last.accumulatori + ' × ' + volume;
@@ -572,6 +579,7 @@ function attach(section, kept) {
     for (const e of numberInputs()) judge(e);
     seen = kept.seen;
     if (kept.answered) calculate();
+    else showLast();
   } else {
     fromProject();
   }
@@ -579,6 +587,14 @@ function attach(section, kept) {
     keep: () => ({ edited, seen, type: type.selectedIndex, answered: section.dataset.state === 'answered',
       boxes: [...section.querySelectorAll('.sz-requirements input[id]')].map((e) => [e.id, e.value, e.checked, e.dataset.shown]),
       catalogue: [...catalogue.tBodies[0].rows].map((r) => [...r.querySelectorAll('input')].map((e) => [e.value, e.dataset.shown])) }),
+    // An answer belongs to the project it was found in.
+    opened() {
+      found = null;
+      delete section.dataset.state;
+      stale.hidden = apply.disabled = true;
+      answer.replaceChildren();
+      fromProject();
+    },
     project() {
       if (!applying && JSON.stringify((app.project() || {}).dimensionamento) !== seen) fromProject();
       follow();
@@ -590,5 +606,6 @@ const section = document.getElementById('sizing');
 let sizing = attach(section);
 app.onChange((what) => {
   if (what === 'project') sizing.project();
+  if (what === 'opened') sizing.opened();
   if (what === 'language') sizing = attach(section, sizing.keep());
 });
