@@ -3,6 +3,9 @@
 // the page's language, and its own lines (recommendation, candidates,
 // explanations, arrangements, PED, energy, fatigue, duties) are shown as
 // they come. "Applica" puts the recommended V0, P0 and Qp into the design.
+// As on the desktop, the requirements are the project's as they are typed
+// (a text that is no number is marked, named, and kept as a draft), and the
+// answer is out of date only while the design or they differ from its own.
 //
 // It fills <section id="sizing"> and works through the page's state
 // (app-state.js): the design as a project, the core in its worker, the
