@@ -82,9 +82,9 @@ std::pair<QString, QVariant> RequirementShown(const Requirements& req, size_t bo
             return number(req.MinPressure > GaugeBar(0) ? std::optional(req.MinPressure.value())
                                                         : std::nullopt);
         case RequirementBox::RatedPressure:
-            return number(req.RatedPressure);
+            return number(OptionalValue(req.RatedPressure));
         case RequirementBox::ReliefSetting:
-            return number(req.ReliefSetting);
+            return number(OptionalValue(req.ReliefSetting));
         case RequirementBox::Tolerance:
             return {UiNumber(req.PrechargeTolerance * 100), req.PrechargeTolerance};
         case RequirementBox::WorkingHours:
@@ -112,12 +112,12 @@ DraftKey CatalogueKey(int row, int column) {
 
 // A size's limits in the catalogue's columns; nothing for no limit.
 std::array<std::optional<double>, kCatalogueColumns> CellValues(const CatalogueSize& s) {
-    return {s.V0,
+    return {s.V0.value(),
             std::isinf(s.MaxRatio) ? std::nullopt : std::optional(s.MaxRatio),
-            s.RatedPressure,
-            s.MaxFlow,
+            OptionalValue(s.RatedPressure),
+            OptionalValue(s.MaxFlow),
             s.Tau,
-            s.RatedSwing,
+            OptionalValue(s.RatedSwing),
             s.RatedCycles};
 }
 
@@ -141,7 +141,7 @@ void Dimensionamento::ShowCatalogue(const std::vector<CatalogueSize>& sizes) {
     // every column is there to be filled.
     Requirements rated;
     rated.Catalogue.resize(1);
-    rated.Catalogue[0].RatedSwing = 1;
+    rated.Catalogue[0].RatedSwing = BarDifference(1);
     const AnswerLayout empty = LayOutAnswer({}, rated, state_.Data, UiWording());
     QStringList headings;
     for (const std::string& h : empty.Catalogue.Headings) headings << Text(h);
@@ -190,12 +190,12 @@ std::optional<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(QString
             return std::nullopt;
         }
         CatalogueSize s;
-        s.V0 = *cells[kV0];
+        s.V0 = Dm3(*cells[kV0]);
         s.MaxRatio = cells[kRatio].value_or(std::numeric_limits<double>::infinity());
-        s.RatedPressure = cells[kRated];
-        s.MaxFlow = cells[kFlow];
+        s.RatedPressure = OptionalOf<GaugeBar>(cells[kRated]);
+        s.MaxFlow = OptionalOf<Dm3PerMin>(cells[kFlow]);
         s.Tau = cells[kTau];
-        s.RatedSwing = cells[kSwing];
+        s.RatedSwing = OptionalOf<BarDifference>(cells[kSwing]);
         s.RatedCycles = cells[kCycles];
         sizes.push_back(s);
     }
@@ -236,7 +236,7 @@ std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) 
             return fail(field == rated_ ? tr("La pressione nominale PS non è un numero.")
                                         : tr("La taratura della valvola non è un numero."));
         }
-        *target = *value;
+        *target = GaugeBar(*value);
     }
     // Shown in per cent, kept as a share.
     const auto shownTolerance = Unchanged(tolerance_);
@@ -292,7 +292,7 @@ Requirements Dimensionamento::RequirementsShown() const {
     for (auto [box, target] :
          {std::pair{rated_, &req.RatedPressure}, std::pair{relief_, &req.ReliefSetting}}) {
         if (!given(box)) target->reset();
-        if (const auto value = Number(box)) *target = *value;
+        if (const auto value = Number(box)) *target = GaugeBar(*value);
     }
     // Shown in per cent, kept as a share.
     if (const auto exact = Unchanged(tolerance_)) {
@@ -354,17 +354,18 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     if (recommendation_) {
         const Design& d = *recommendation_;
         // "4 × 4" in parallel, "6 + 1 × 10" with bottles, as the candidates' table.
-        QString volume = UiNumber(RoundHalfEven(d.V0, 3));
+        QString volume = UiNumber(RoundHalfEven(d.V0.value(), 3));
         if (d.Count > 1) volume = QString::number(d.Count) + QStringLiteral(" × ") + volume;
         if (d.Bottles > 0) {
             volume += QStringLiteral(" + %1 × %2")
                           .arg(d.Bottles)
-                          .arg(UiNumber(RoundHalfEven(d.BottleSize, 3)));
+                          .arg(UiNumber(RoundHalfEven(d.BottleSize.value(), 3)));
         }
         recommendationText_->setText(
             tr("Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" "
                "la ricalcola.")
-                .arg(volume, UiNumber(RoundHalfEven(d.P0, 2)), UiNumber(RoundHalfEven(d.Qp, 1))));
+                .arg(volume, UiNumber(RoundHalfEven(d.P0.value(), 2)),
+                     UiNumber(RoundHalfEven(d.Qp.value(), 1))));
         FitAnswer();
     }
 }

@@ -24,8 +24,8 @@ using namespace volvenza::sizing;
 void Report(benchmark::State& bs, const SizingAnswer& answer) {
     bs.counters["candidates"] = static_cast<double>(answer.Candidates.size());
     const Evaluation* rec = answer.Recommendation();
-    bs.counters["recommended_V0"] = rec != nullptr ? rec->Proposed.V0 : 0.0;
-    bs.counters["recommended_Qp"] = rec != nullptr ? rec->Proposed.Qp : 0.0;
+    bs.counters["recommended_V0"] = rec != nullptr ? rec->Proposed.V0.value() : 0.0;
+    bs.counters["recommended_Qp"] = rec != nullptr ? rec->Proposed.Qp.value() : 0.0;
 }
 
 // Real nitrogen, tau 45 s, the envelope 10/40/60 °C, at p1.
@@ -79,7 +79,7 @@ void BM_SizeLongestCycleArrangements(benchmark::State& bs) {
     Requirements req = NitrogenAt(166);
     req.Type = bs.range(0) != 0 ? AccumulatorType::Piston : AccumulatorType::Bladder;
     req.Catalogue = DefaultCatalogue(req.Type);
-    std::erase_if(req.Catalogue, [](const CatalogueSize& s) { return s.V0 > 0.5; });
+    std::erase_if(req.Catalogue, [](const CatalogueSize& s) { return s.V0 > Dm3(0.5); });
     req.BottleSizes = {0.5, 1};
     const SizingAnswer last = SizeLongestCycle(bs, req, 231);
     const Evaluation* rec = last.Recommendation();

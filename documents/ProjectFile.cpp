@@ -31,7 +31,7 @@ bool ReadCatalogue(const Json& catalogue, sizing::AccumulatorType type, Reader& 
         const Json& item = catalogue[i];
         const std::string at = path + "/" + std::to_string(i);
         if (item.is_number()) {
-            sizes.push_back(sizing::DefaultSize(type, item.get<double>()));
+            sizes.push_back(sizing::DefaultSize(type, Dm3(item.get<double>())));
             continue;
         }
         sizing::CatalogueSize s;
@@ -42,17 +42,19 @@ bool ReadCatalogue(const Json& catalogue, sizing::AccumulatorType type, Reader& 
         const auto tau = flow ? r.MaybeNumber(item, at, "tau") : std::nullopt;
         if (!tau) return false;
         // Older files have no fatigue rating.
-        for (auto [name, field] : {std::pair{"escursione_max", &s.RatedSwing},
-                                   std::pair{"cicli_escursione", &s.RatedCycles}}) {
+        std::optional<double> swing;
+        for (auto [name, field] :
+             {std::pair{"escursione_max", &swing}, std::pair{"cicli_escursione", &s.RatedCycles}}) {
             if (!item.contains(name)) continue;
             const auto value = r.MaybeNumber(item, at, name);
             if (!value) return false;
             *field = *value;
         }
-        s.V0 = *v0;
+        s.RatedSwing = OptionalOf<BarDifference>(swing);
+        s.V0 = Dm3(*v0);
         s.MaxRatio = ratio->value_or(std::numeric_limits<double>::infinity());
-        s.RatedPressure = *ps;
-        s.MaxFlow = *flow;
+        s.RatedPressure = OptionalOf<GaugeBar>(*ps);
+        s.MaxFlow = OptionalOf<Dm3PerMin>(*flow);
         s.Tau = *tau;
         sizes.push_back(s);
     }
@@ -301,8 +303,8 @@ bool ReadRequirements(const Json& root, Reader& r, ScratchProject& p) {
     if (!arrangements || !ReadPlan(*req, rp, r, q.Duties)) return false;
     q.Arrangements = *arrangements;
     q.MinPressure = GaugeBar(*p1);
-    q.RatedPressure = *ps;
-    q.ReliefSetting = *relief;
+    q.RatedPressure = OptionalOf<GaugeBar>(*ps);
+    q.ReliefSetting = OptionalOf<GaugeBar>(*relief);
     q.ChoosePrecharge = *choose;
     q.SizePump = *pump;
     q.PrechargeTolerance = *tolerance;
@@ -337,8 +339,9 @@ bool ReadRecommendation(const Json& root, Reader& r, std::optional<sizing::Desig
                                            : std::optional<double>(0))
                                     : std::nullopt;
         if (!bottle) return false;
-        out = sizing::Design{
-            *v0, *p0, *qp, static_cast<int>(*count), *bottle, static_cast<int>(*bottles)};
+        out = sizing::Design{Dm3(*v0),       GaugeBar(*p0),
+                             Dm3PerMin(*qp), static_cast<int>(*count),
+                             Dm3(*bottle),   static_cast<int>(*bottles)};
     }
     return true;
 }

@@ -28,13 +28,13 @@ Json Optional(const std::optional<double>& value) {
 Json CatalogueJson(const std::vector<sizing::CatalogueSize>& sizes) {
     Json out = Json::array();
     for (const sizing::CatalogueSize& s : sizes) {
-        Json size = {{"V0", s.V0},
+        Json size = {{"V0", s.V0.value()},
                      {"rapporto_max", std::isinf(s.MaxRatio) ? Json(nullptr) : Json(s.MaxRatio)},
-                     {"PS", Optional(s.RatedPressure)},
-                     {"portata_max", Optional(s.MaxFlow)},
+                     {"PS", Optional(OptionalValue(s.RatedPressure))},
+                     {"portata_max", Optional(OptionalValue(s.MaxFlow))},
                      {"tau", Optional(s.Tau)}};
         // Only a size the maker rates for fatigue carries the rating.
-        if (s.RatedSwing) size["escursione_max"] = *s.RatedSwing;
+        if (s.RatedSwing) size["escursione_max"] = s.RatedSwing->value();
         if (s.RatedCycles) size["cicli_escursione"] = *s.RatedCycles;
         out.push_back(size);
     }
@@ -95,8 +95,8 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
     root["dimensionamento"] = {{"p1", q.MinPressure.value()},
                                {"tipo", kTypes[static_cast<size_t>(q.Type)]},
                                {"catalogo", CatalogueJson(q.Catalogue)},
-                               {"PS", Optional(q.RatedPressure)},
-                               {"valvola_di_massima", Optional(q.ReliefSetting)},
+                               {"PS", Optional(OptionalValue(q.RatedPressure))},
+                               {"valvola_di_massima", Optional(OptionalValue(q.ReliefSetting))},
                                {"scegli_precarica", q.ChoosePrecharge},
                                {"dimensiona_pompa", q.SizePump},
                                {"tolleranza_precarica", q.PrechargeTolerance},
@@ -110,9 +110,10 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
                                {"mantenimento", PlanHold(q.Duties)}};
     if (sizing.Recommendation) {
         const sizing::Design& d = *sizing.Recommendation;
-        root["raccomandazione"] = {{"V0", d.V0},           {"P0", d.P0},
-                                   {"Qp", d.Qp},           {"accumulatori", d.Count},
-                                   {"bombole", d.Bottles}, {"volume_bombola", d.BottleSize}};
+        root["raccomandazione"] = {
+            {"V0", d.V0.value()},   {"P0", d.P0.value()},
+            {"Qp", d.Qp.value()},   {"accumulatori", d.Count},
+            {"bombole", d.Bottles}, {"volume_bombola", d.BottleSize.value()}};
     } else {
         root["raccomandazione"] = nullptr;
     }

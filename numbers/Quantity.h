@@ -17,6 +17,7 @@
 // ratios of pressures.
 
 #include <compare>
+#include <optional>
 #include <type_traits>
 
 namespace volvenza {
@@ -111,6 +112,16 @@ constexpr AbsoluteBar ToAbsolute(GaugeBar p) {
 }
 constexpr GaugeBar ToGauge(AbsoluteBar p) {
     return GaugeBar(p.value() - kAtmosphere);
+}
+
+// A figure that may be missing (a limit not given), named and back.
+template <class Q>
+constexpr std::optional<Q> OptionalOf(const std::optional<double>& v) {
+    return v ? std::optional<Q>(Q(*v)) : std::nullopt;
+}
+template <class Unit>
+constexpr std::optional<double> OptionalValue(const std::optional<Quantity<Unit>>& q) {
+    return q ? std::optional<double>(q->value()) : std::nullopt;
 }
 
 }  // namespace volvenza

@@ -30,6 +30,10 @@ class Words {
             w_.Translate ? w_.Translate("volvenza::SizingText", italian) : std::string(italian),
             parts);
     }
+    template <class Unit>
+    std::string Num(Quantity<Unit> value, int decimals) const {
+        return Num(value.value(), decimals);
+    }
     std::string Num(double value, int decimals) const {
         if (!std::isfinite(value)) return "-";
         return FormatNumber(RoundHalfEven(value, decimals), w_.Decimal);
@@ -82,7 +86,7 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
     auto add = [&](const std::string& label, const std::string& value) {
         out.Requirements.emplace_back(label, value);
     };
-    auto bar = [&](const std::optional<double>& v) {
+    auto bar = [&](const std::optional<GaugeBar>& v) {
         return v ? w.Num(*v, 2) + " bar" : w(QT_TRANSLATE_NOOP("volvenza::SizingText", "nessuna"));
     };
     add(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Tipo di accumulatore")),
@@ -144,7 +148,7 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
         c.Headings.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Cicli nominali")));
     }
     for (const CatalogueSize& s : req.Catalogue) {
-        auto opt = [&](const std::optional<double>& v, int d) { return v ? w.Num(*v, d) : "-"; };
+        auto opt = [&](const auto& v, int d) { return v ? w.Num(*v, d) : "-"; };
         c.Rows.push_back({w.Num(s.V0, 3), std::isinf(s.MaxRatio) ? "-" : w.Num(s.MaxRatio, 2),
                           opt(s.RatedPressure, 2), opt(s.MaxFlow, 1), opt(s.Tau, 2)});
         if (rated) {
@@ -348,7 +352,7 @@ void AddRecommendation(AnswerLayout& out, const SizingAnswer& a, const Requireme
     const CatalogueSize& size = req.Catalogue[rec->Size];
     out.Recommendation.push_back(FatigueLine(req, size, f, w));
     if (a.SwingPump) {
-        const double rated = size.RatedSwing.value_or(0);
+        const double rated = size.RatedSwing.value_or(BarDifference(0)).value();
         out.Recommendation.push_back(w(
             QT_TRANSLATE_NOOP("volvenza::SizingText",
                               "La pompa è più grande di quanto l'olio chieda per la regola 7: con "
@@ -610,7 +614,7 @@ void ExplainOtherRules(const Indented& line, const Evaluation& e, const Requirem
     }
     if (!e.Rules[kSwingRule]) {
         // Rule 7 fails only where the size has a rating.
-        const double rated = req.Catalogue[e.Size].RatedSwing.value_or(0);
+        const double rated = req.Catalogue[e.Size].RatedSwing.value_or(BarDifference(0)).value();
         line(w(QT_TRANSLATE_NOOP(
                    "volvenza::SizingText",
                    "Escursione di pressione %1 bar per ciclo; questa grandezza ne ammette %2."),

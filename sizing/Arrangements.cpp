@@ -14,11 +14,11 @@ namespace volvenza::sizing {
 // of no more gas than a single size that fell below p1, which hold the gas
 // of a single vessel of their volume and so fall below it too. The
 // candidates gain the arrangements tried, ending with the one that passes.
-Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double qp,
+Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, GaugeBar p0, Dm3PerMin qp,
                           const std::function<bool()>& stopped) {
     const Requirements& req = ev.Req();
-    const double limit = answer.Recommended ? answer.Recommendation()->Proposed.GasVolume()
-                                            : std::numeric_limits<double>::infinity();
+    const Dm3 limit = answer.Recommended ? answer.Recommendation()->Proposed.GasVolume()
+                                         : Dm3(std::numeric_limits<double>::infinity());
     std::vector<std::pair<Design, size_t>> tries;
     for (size_t i = 0; i < req.Catalogue.size(); ++i) {
         const Design one{req.Catalogue.at(i).V0, p0, qp};
@@ -31,7 +31,7 @@ Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double
         if (req.Type != AccumulatorType::Piston) continue;
         for (double bottle : req.BottleSizes) {
             for (int k = 1; k <= kMaxBottles; ++k) {
-                tries.push_back({{one.V0, p0, qp, 1, bottle, k}, i});
+                tries.push_back({{one.V0, p0, qp, 1, Dm3(bottle), k}, i});
             }
         }
     }

@@ -12,7 +12,7 @@ namespace volvenza::sizing {
 
 // Adds to the answer's candidates the arrangements judged and, at the end,
 // the first that passes, recommended; `p0` and `qp` are every one's.
-Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, double p0, double qp,
+Status SearchArrangements(Evaluator& ev, SizingAnswer& answer, GaugeBar p0, Dm3PerMin qp,
                           const std::function<bool()>& stopped);
 
 }  // namespace volvenza::sizing

@@ -10,12 +10,12 @@ DesignFigures FiguresOf(const Evaluation& e, const SizingAnswer& a, const Requir
     DesignFigures f;
     // Every design is of a size of the catalogue.
     f.RatedPressure = e.Size < req.Catalogue.size()
-                          ? ClassingPressure(req.Catalogue[e.Size], req, data.Pm)
-                          : req.RatedPressure.value_or(data.Pm);
+                          ? ClassingPressure(req.Catalogue[e.Size], req, GaugeBar(data.Pm))
+                          : req.RatedPressure.value_or(GaugeBar(data.Pm));
     // Each vessel on its own: an accumulator, a bottle.
     f.Category = VesselCategory(f.RatedPressure, e.Proposed.V0);
     f.BottleCategory = VesselCategory(f.RatedPressure, e.Proposed.BottleSize);
-    f.InstalledPower = HydraulicPower(e.Proposed.Qp, data.Pm, req.PumpEfficiency);
+    f.InstalledPower = HydraulicPower(e.Proposed.Qp.value(), data.Pm, req.PumpEfficiency);
     f.PumpOnlyPower = HydraulicPower(a.PeakDemand, req.MinPressure.value(), req.PumpEfficiency);
     if (!e.Temps.empty()) f.Energy = e.Worst().Energy.Delivered;
     f.Swing = e.Swing();

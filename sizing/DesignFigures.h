@@ -13,7 +13,7 @@
 namespace volvenza::sizing {
 
 struct DesignFigures {
-    double RatedPressure = 0;                                     // PS that classes it [bar]
+    GaugeBar RatedPressure;                                       // PS that classes it
     PressureCategory Category = PressureCategory::Outside;        // of each accumulator
     PressureCategory BottleCategory = PressureCategory::Outside;  // of each bottle
     double Energy = 0;          // kJ the accumulator gives in a steady cycle

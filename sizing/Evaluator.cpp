@@ -66,7 +66,7 @@ std::vector<CatalogueSize> DefaultCatalogue(AccumulatorType type) {
     std::vector<CatalogueSize> sizes;
     const auto add = [&sizes](double v0, double ratio) {
         CatalogueSize s;
-        s.V0 = v0;
+        s.V0 = Dm3(v0);
         s.MaxRatio = ratio;
         sizes.push_back(s);
     };
@@ -95,11 +95,12 @@ std::vector<double> DefaultBottleSizes() {
     return {10, 20, 40, 50};
 }
 
-CatalogueSize DefaultSize(AccumulatorType type, double v0) {
+CatalogueSize DefaultSize(AccumulatorType type, Dm3 v0) {
     const std::vector<CatalogueSize> sizes = DefaultCatalogue(type);
-    CatalogueSize size = *std::min_element(
-        sizes.begin(), sizes.end(),
-        [v0](const auto& a, const auto& b) { return std::abs(a.V0 - v0) < std::abs(b.V0 - v0); });
+    CatalogueSize size =
+        *std::min_element(sizes.begin(), sizes.end(), [v0](const auto& a, const auto& b) {
+            return std::abs((a.V0 - v0).value()) < std::abs((b.V0 - v0).value());
+        });
     size.V0 = v0;
     return size;
 }
@@ -189,9 +190,9 @@ int Evaluator::DayCycles() const {
 
 ExactData Evaluator::DataFor(const Design& design) const {
     ExactData d = typed_;
-    d.V0 = design.GasVolume();
-    d.P0 = design.P0;
-    d.Qp = design.Qp * gas_.Vessels.VolumetricEfficiency;
+    d.V0 = design.GasVolume().value();
+    d.P0 = design.P0.value();
+    d.Qp = (design.Qp * gas_.Vessels.VolumetricEfficiency).value();
     return d;
 }
 
@@ -201,7 +202,7 @@ GasSettings Evaluator::GasFor(size_t size, const Design& design) const {
         if (const auto& tau = req_.Catalogue[size].Tau) gas.Tau = *tau;
     }
     gas.Vessels.Count = design.Count;
-    gas.Vessels.BottleVolume = design.BottleVolume();
+    gas.Vessels.BottleVolume = design.BottleVolume().value();
     return gas;
 }
 
@@ -258,14 +259,14 @@ Result<Evaluation> Evaluator::CheckStatic(const Design& design, size_t size) con
     bool rated = true;
     for (const auto& ps : {req_.RatedPressure, s.RatedPressure}) {
         if (!ps) continue;
-        const double limit = *ps + kSlack;
-        const bool withinPs = base_.Pm <= limit;
+        const GaugeBar limit = *ps + BarDifference(kSlack);
+        const bool withinPs = GaugeBar(base_.Pm) <= limit;
         if (!withinPs) rated = false;
     }
     // The slack decides the relief's limit itself; without a valve there is none.
-    const AbsoluteBar relief =
-        req_.ReliefSetting ? 0.9 * ToAbsolute(GaugeBar(*req_.ReliefSetting)) + BarDifference(kSlack)
-                           : AbsoluteBar(std::numeric_limits<double>::infinity());
+    const AbsoluteBar relief = req_.ReliefSetting
+                                   ? 0.9 * ToAbsolute(*req_.ReliefSetting) + BarDifference(kSlack)
+                                   : AbsoluteBar(std::numeric_limits<double>::infinity());
     const bool belowRelief = pm <= relief;
     e.Rules[kRatedRule] = rated && belowRelief;
     e.Rules[kFlowRule] = e.Rules[kGasTempRule] = e.Rules[kSwingRule] = true;
@@ -288,13 +289,13 @@ void Evaluator::JudgeRun(const TemperatureOutcome& o, size_t size, int count,
     }
     // The slack, not the comparison, decides each limit itself.
     if (const auto& maxFlow = req_.Catalogue[size].MaxFlow) {
-        const double limit = *maxFlow * count + kSlack;
-        if (o.PeakFlow > limit) rules[kFlowRule] = false;
+        const Dm3PerMin limit = *maxFlow * count + Dm3PerMin(kSlack);
+        if (Dm3PerMin(o.PeakFlow) > limit) rules[kFlowRule] = false;
     }
     if (o.LowestGasTemp < AllowedGasTemperature(req_)) rules[kGasTempRule] = false;
     if (const auto& swing = req_.Catalogue[size].RatedSwing) {
-        const double limit = *swing + kSlack;
-        if (o.Swing > limit) rules[kSwingRule] = false;
+        const BarDifference limit = *swing + BarDifference(kSlack);
+        if (BarDifference(o.Swing) > limit) rules[kSwingRule] = false;
     }
 }
 
@@ -319,8 +320,8 @@ Status Evaluator::JudgeDuties(const Design& design, size_t size,
     return Done{};
 }
 
-double Evaluator::PumpOil(double qp) const {
-    return qp * gas_.Vessels.VolumetricEfficiency * typed_.CycleTime / 60;
+double Evaluator::PumpOil(Dm3PerMin qp) const {
+    return qp.value() * gas_.Vessels.VolumetricEfficiency * typed_.CycleTime / 60;
 }
 
 Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {

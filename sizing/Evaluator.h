@@ -188,8 +188,8 @@ class Evaluator {
     double CycleOil() const { return cycleOil_; }
     // The smallest pump that delivers it within the cycle time [dm3/min].
     double BalancePump() const;
-    // What a pump of `qp` [dm3/min] delivers in a cycle [dm3].
-    double PumpOil(double qp) const;
+    // What a pump of `qp` delivers in a cycle [dm3].
+    double PumpOil(Dm3PerMin qp) const;
     // Cycles in a working day.
     int DayCycles() const;
 

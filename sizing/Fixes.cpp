@@ -113,8 +113,10 @@ Status SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
             [&](double v) { on.Expect(with(v), size); });
     };
     const auto volume = [&](Evaluator& on) -> Status {
-        const double largest = std::max(on.Req().Catalogue.back().V0, d.V0) * 4;
-        auto v0 = search(on, d.V0, 0.01, largest, [&](double v) { return Design{v, d.P0, d.Qp}; });
+        const Dm3 largest = std::max(on.Req().Catalogue.back().V0, d.V0) * 4;
+        auto v0 = search(on, d.V0.value(), 0.01, largest.value(), [&](double v) {
+            return Design{Dm3(v), d.P0, d.Qp};
+        });
         if (!v0) return v0.Error();
         x.FixV0 = *v0;
         return Done{};
@@ -123,16 +125,19 @@ Status SearchFixes(Evaluator& ev, Explanation& x, const Design& d, double p0Top,
     const auto others = [&](Evaluator& on) -> Status {
         // A higher precharge holds more oil above p1, up to what rule 2 allows.
         // At the top itself the search finds nothing above it.
-        if (d.P0 < p0Top) {
-            auto p0 = search(on, d.P0, 0.1, p0Top, [&](double p) { return Design{d.V0, p, d.Qp}; });
+        if (d.P0 < GaugeBar(p0Top)) {
+            auto p0 = search(on, d.P0.value(), 0.1, p0Top, [&](double p) {
+                return Design{d.V0, GaugeBar(p), d.Qp};
+            });
             if (!p0) return p0.Error();
             x.FixP0 = *p0;
         }
         // Far more pump than any cycle asks for bounds the search.
-        const double from =
-            on.Req().SingleCycle ? d.Qp : std::max(d.Qp, FloorTenth(on.BalancePump()));
+        const double from = on.Req().SingleCycle
+                                ? d.Qp.value()
+                                : std::max(d.Qp.value(), FloorTenth(on.BalancePump()));
         auto qp = search(on, from, 0.1, std::max(from, 1.0) * 64, [&](double q) {
-            return Design{d.V0, d.P0, q};
+            return Design{d.V0, d.P0, Dm3PerMin(q)};
         });
         if (!qp) return qp.Error();
         x.FixQp = *qp;

@@ -5,8 +5,9 @@
 
 namespace volvenza::sizing {
 
-PressureCategory VesselCategory(double ps, double litres) {
+PressureCategory VesselCategory(GaugeBar rated, Dm3 volume) {
     using C = PressureCategory;
+    const double ps = rated.value(), litres = volume.value();
     if (!(ps > 0.5)) return C::Outside;
     if (litres <= 1) {
         // Small vessels fall under the table on their pressure alone.
@@ -23,7 +24,7 @@ PressureCategory VesselCategory(double ps, double litres) {
     return C::IV;
 }
 
-double ClassingPressure(const CatalogueSize& size, const Requirements& req, double pm) {
+GaugeBar ClassingPressure(const CatalogueSize& size, const Requirements& req, GaugeBar pm) {
     return size.RatedPressure.value_or(req.RatedPressure.value_or(pm));
 }
 

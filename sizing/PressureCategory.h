@@ -6,6 +6,8 @@
 // demarcation lines are the upper limits of each category, so a vessel on a
 // line takes the lower one.
 
+#include "numbers/Quantity.h"
+
 namespace volvenza::sizing {
 
 enum class PressureCategory {
@@ -17,14 +19,14 @@ enum class PressureCategory {
     IV,
 };
 
-// `ps` in bar (gauge), `litres` the vessel's volume.
-PressureCategory VesselCategory(double ps, double litres);
+// From the vessel's PS and its volume.
+PressureCategory VesselCategory(GaugeBar ps, Dm3 volume);
 
 // The PS that classes a catalogue size: its own rating, else the
 // requirements' PS, else the maximum pressure of the data.
 struct CatalogueSize;
 struct Requirements;
-double ClassingPressure(const CatalogueSize& size, const Requirements& req, double pm);
+GaugeBar ClassingPressure(const CatalogueSize& size, const Requirements& req, GaugeBar pm);
 
 // "outside", "4.3", "I" ... "IV": the form the JSON answer gives.
 const char* CategoryCode(PressureCategory category);

@@ -18,16 +18,16 @@ enum class AccumulatorType { Bladder, Piston, Diaphragm };
 
 // One size of the maker's range, with the limits the maker gives for it.
 struct CatalogueSize {
-    double V0 = 0;  // nominal gas volume [dm3]
+    Dm3 V0;  // nominal gas volume
     // The highest compression ratio Pm / p0 on absolute pressures; infinity
     // where the type has none (a piston).
     double MaxRatio = std::numeric_limits<double>::infinity();
-    std::optional<double> RatedPressure;  // PS of this size [bar]; else the requirements' PS
-    std::optional<double> MaxFlow;        // largest oil flow in or out [dm3/min]
-    std::optional<double> Tau;            // its own thermal time constant [s], real gas
-    // The maker's fatigue rating: the largest pressure swing [bar] the size
-    // stands for `RatedCycles` cycles; the cycles alone only tell the life.
-    std::optional<double> RatedSwing;
+    std::optional<GaugeBar> RatedPressure;  // PS of this size; else the requirements' PS
+    std::optional<Dm3PerMin> MaxFlow;       // largest oil flow in or out
+    std::optional<double> Tau;              // its own thermal time constant [s], real gas
+    // The maker's fatigue rating: the largest pressure swing the size stands
+    // for `RatedCycles` cycles; the cycles alone only tell the life.
+    std::optional<BarDifference> RatedSwing;
     std::optional<double> RatedCycles;
 
     bool operator==(const CatalogueSize&) const = default;
@@ -38,7 +38,7 @@ struct CatalogueSize {
 // grows, no limit for a piston.
 std::vector<CatalogueSize> DefaultCatalogue(AccumulatorType type);
 // A size of `v0` with the limits of the type's default size nearest to it.
-CatalogueSize DefaultSize(AccumulatorType type, double v0);
+CatalogueSize DefaultSize(AccumulatorType type, Dm3 v0);
 
 // Gas bottles as commonly sold for nitrogen (water capacity [dm3]).
 std::vector<double> DefaultBottleSizes();
@@ -52,8 +52,8 @@ struct Requirements {
     GaugeBar MinPressure;  // p1: the lowest pressure at which the machine works
     AccumulatorType Type = AccumulatorType::Bladder;
     std::vector<CatalogueSize> Catalogue = DefaultCatalogue(AccumulatorType::Bladder);
-    std::optional<double> RatedPressure;  // PS [bar]
-    std::optional<double> ReliefSetting;  // [bar]
+    std::optional<GaugeBar> RatedPressure;  // PS
+    std::optional<GaugeBar> ReliefSetting;
     // Share of the precharge the gauge may be off by, or the gas may lose:
     // rule 2 must hold at the precharge plus it, rule 3 at the precharge less it.
     double PrechargeTolerance = 0.02;
@@ -92,15 +92,15 @@ struct Requirements {
 // Beyond one vessel: `Count` identical accumulators of V0 in parallel, or
 // (a piston accumulator) one with `Bottles` gas bottles of `BottleSize`.
 struct Design {
-    double V0 = 0;  // dm3
-    double P0 = 0;  // bar
-    double Qp = 0;  // dm3/min
+    Dm3 V0{};
+    GaugeBar P0{};
+    Dm3PerMin Qp{};
     int Count = 1;
-    double BottleSize = 0;  // dm3
+    Dm3 BottleSize{};
     int Bottles = 0;
 
-    double BottleVolume() const { return BottleSize * Bottles; }
-    double GasVolume() const { return Count * V0 + BottleVolume(); }
+    Dm3 BottleVolume() const { return BottleSize * Bottles; }
+    Dm3 GasVolume() const { return Count * V0 + BottleVolume(); }
     bool Single() const { return Count == 1 && Bottles == 0; }
     bool operator==(const Design&) const = default;
 };

@@ -37,24 +37,25 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
     }
     for (size_t i = 0; i < req.Catalogue.size(); ++i) {
         const CatalogueSize& s = req.Catalogue[i];
-        if (!(s.V0 > 0) || (i > 0 && !(s.V0 > req.Catalogue[i - 1].V0))) {
+        if (!(s.V0 > Dm3(0)) || (i > 0 && !(s.V0 > req.Catalogue[i - 1].V0))) {
             return Message(MessageId::CatalogueOrder);
         }
-        if (!(s.MaxRatio > 1) || (s.RatedPressure && !(*s.RatedPressure > 0)) ||
-            (s.MaxFlow && !(*s.MaxFlow > 0)) || (s.Tau && !(*s.Tau >= 0)) ||
-            (s.RatedSwing && !(*s.RatedSwing > 0)) || (s.RatedCycles && !(*s.RatedCycles >= 1))) {
-            return Message(MessageId::CatalogueLimit, {MsgRounded(s.V0, 3)});
+        if (!(s.MaxRatio > 1) || (s.RatedPressure && !(*s.RatedPressure > GaugeBar(0))) ||
+            (s.MaxFlow && !(*s.MaxFlow > Dm3PerMin(0))) || (s.Tau && !(*s.Tau >= 0)) ||
+            (s.RatedSwing && !(*s.RatedSwing > BarDifference(0))) ||
+            (s.RatedCycles && !(*s.RatedCycles >= 1))) {
+            return Message(MessageId::CatalogueLimit, {MsgRounded(s.V0.value(), 3)});
         }
     }
-    if (req.RatedPressure && !(*req.RatedPressure > 0)) {
+    if (req.RatedPressure && !(*req.RatedPressure > GaugeBar(0))) {
         return Message(MessageId::RatedPressurePositive);
     }
-    if (req.ReliefSetting && !(*req.ReliefSetting > 0)) {
+    if (req.ReliefSetting && !(*req.ReliefSetting > GaugeBar(0))) {
         return Message(MessageId::ReliefPositive);
     }
     if (req.ReliefSetting && req.RatedPressure && *req.ReliefSetting > *req.RatedPressure) {
-        return Message(MessageId::ReliefAboveRated,
-                       {MsgRounded(*req.ReliefSetting, 2), MsgRounded(*req.RatedPressure, 2)});
+        return Message(MessageId::ReliefAboveRated, {MsgRounded(req.ReliefSetting->value(), 2),
+                                                     MsgRounded(req.RatedPressure->value(), 2)});
     }
     if (!(req.PrechargeTolerance >= 0 && req.PrechargeTolerance < 0.5)) {
         return Message(MessageId::PrechargeTolerance);
@@ -85,7 +86,7 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
         }
     }
     CircuitData probe = state.Data;
-    probe.V0 = static_cast<float>(req.Catalogue.front().V0);
+    probe.V0 = static_cast<float>(req.Catalogue.front().V0.value());
     // Probed as one vessel: each design brings its own arrangement.
     GasSettings one = EngineeringGas(req.Gas);
     one.Vessels.Count = 1;
@@ -132,7 +133,7 @@ class SearchRun {
     // Runs the pump's search and the fixes are expected to make, as far as
     // the sizes tried so far tell.
     double LaterRuns() const;
-    double Precharge() const { return req_.ChoosePrecharge ? top_ : state_.Data.P0; }
+    GaugeBar Precharge() const { return GaugeBar(req_.ChoosePrecharge ? top_ : state_.Data.P0); }
 
     const CircuitState& state_;
     const Requirements& req_;
@@ -195,7 +196,7 @@ Status SearchRun::PrechargeWindow() {
 
 bool SearchRun::PumpFor() {
     qp_ = state_.Data.Qp;
-    answer_.PumpOil = ev_.PumpOil(qp_);
+    answer_.PumpOil = ev_.PumpOil(Dm3PerMin(qp_));
     if (!req_.SingleCycle && req_.SizePump) {
         qp_ = std::max(qp_, CeilTenth(ev_.BalancePump() * kPumpHeadroom));
         return true;
@@ -234,8 +235,8 @@ Status SearchRun::TrySizes() {
                                                 : static_cast<double>(i) + kSizesPast - 1;
         const double sizes = std::min(last, static_cast<double>(count) - 1) - i + 1;
         if (Next(sizes + LaterRuns())) return Message(MessageId::SizingStopped);
-        const double v0 = req_.Catalogue[i].V0;
-        auto e = ahead ? std::move(*ahead) : ev_.Evaluate({v0, Precharge(), qp_}, i);
+        const Dm3 v0 = req_.Catalogue[i].V0;
+        auto e = ahead ? std::move(*ahead) : ev_.Evaluate({v0, Precharge(), Dm3PerMin(qp_)}, i);
         ahead.reset();
         if (!e) return e.Error();
         const bool goesOn =
@@ -245,11 +246,12 @@ Status SearchRun::TrySizes() {
         if (!e->Passes() && req_.ChoosePrecharge && lower) {
             // Seldom of use (a lower polytrope falls lower), so first the
             // quick runs that stop below p1.
-            const Design low{v0, bottom_[i], qp_};
+            const Design low{v0, GaugeBar(bottom_[i]), Dm3PerMin(qp_)};
             Result<bool> holds = false;
             if (goesOn && ev_.SideBySide()) {
                 auto quick = Beside([&] { return lowerEv.PassesRuns(low, i); });
-                ahead = ev_.Evaluate({req_.Catalogue[i + 1].V0, Precharge(), qp_}, i + 1);
+                ahead =
+                    ev_.Evaluate({req_.Catalogue[i + 1].V0, Precharge(), Dm3PerMin(qp_)}, i + 1);
                 holds = quick.get();
             } else {
                 holds = ev_.PassesRuns(low, i);
@@ -282,11 +284,11 @@ Status SearchRun::SizePump() {
     const double fixes = LaterRuns() - kSearchRuns;
     const auto withPump = [&](double q) {
         Design pumped = d;
-        pumped.Qp = q;
+        pumped.Qp = Dm3PerMin(q);
         return pumped;
     };
     auto least = SmallestPassing(
-        from, 0.1, d.Qp,
+        from, 0.1, d.Qp.value(),
         [&](double q) {
             return Next(kSearchRuns - tried++ + fixes)
                        ? Result<bool>::Fail(MessageId::SizingStopped)
@@ -295,7 +297,7 @@ Status SearchRun::SizePump() {
         [&](double q) { ev_.Expect(withPump(q), chosen.Size); });
     if (!least) return least.Error();
     Design pumped = d;
-    pumped.Qp = least->value_or(d.Qp);
+    pumped.Qp = Dm3PerMin(least->value_or(d.Qp.value()));
     auto e = ev_.Evaluate(pumped, chosen.Size);
     if (!e) return e.Error();
     chosen = *e;
@@ -307,13 +309,13 @@ Status SearchRun::SizePump() {
         return Done{};
     }
     Design less = pumped;
-    less.Qp = pumped.Qp - 0.1;
+    less.Qp = pumped.Qp - Dm3PerMin(0.1);
     auto smaller = ev_.Evaluate(less, chosen.Size);
     if (!smaller) return smaller.Error();
     std::array<bool, kRuleCount> onlySwing{};
     onlySwing.fill(true);
     onlySwing[kSwingRule] = false;
-    if (smaller->Rules == onlySwing) answer_.SwingPump = {less.Qp, smaller->Swing()};
+    if (smaller->Rules == onlySwing) answer_.SwingPump = {less.Qp.value(), smaller->Swing()};
     return Done{};
 }
 
@@ -371,7 +373,7 @@ Status SearchRun::PrechargeTable() {
     const Evaluation* rec = answer_.Recommendation();
     if (rec == nullptr) return Done{};
     for (double t : {0.0, 10.0, 20.0, 30.0, 40.0}) {
-        auto p = ev_.PrechargeAt(GaugeBar(rec->Proposed.P0), t);
+        auto p = ev_.PrechargeAt(rec->Proposed.P0, t);
         if (!p) return p.Error();
         answer_.PrechargeTable.push_back({t, p->value()});
     }
@@ -396,8 +398,8 @@ Result<SizingAnswer> SearchRun::Run() {
     }
     if (Status s = TrySizes(); !s) return failed(s.Error());
     if (req_.Arrangements || !answer_.Recommended) {
-        if (Status s =
-                SearchArrangements(ev_, answer_, Precharge(), qp_, [&] { return Stopped(); });
+        if (Status s = SearchArrangements(ev_, answer_, Precharge(), Dm3PerMin(qp_),
+                                          [&] { return Stopped(); });
             !s) {
             return failed(s.Error());
         }

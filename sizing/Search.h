@@ -24,7 +24,7 @@ struct ActiveMovement {
 
 // Why a candidate fails and the smallest change of one figure that fixes it.
 struct Explanation {
-    double V0 = 0;
+    Dm3 V0;
     size_t Size = 0;
     std::vector<int> FailedRules;  // 1..9
     // Rule 1 in steady operation: a lowest pressure still falling.

@@ -59,7 +59,7 @@ inline Result<double> RuleBound(const Evaluator& ev, size_t size, int rule, bool
     const double top = std::max(ev.Req().MinPressure.value(), static_cast<double>(ev.Base().Pm));
     const double ceiling = top * 2 + 10;
     return PrechargeBound(ceiling, failsAbove, [&](double p0) -> Result<bool> {
-        auto e = ev.CheckStatic({ev.Base().V0, p0, ev.Base().Qp}, size);
+        auto e = ev.CheckStatic({Dm3(ev.Base().V0), GaugeBar(p0), Dm3PerMin(ev.Base().Qp)}, size);
         if (!e) return Result<bool>::Fail(e.Error());
         return e->Rules[rule];
     });

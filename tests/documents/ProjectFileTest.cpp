@@ -38,19 +38,20 @@ class ProjectFileTest : public ::testing::Test {
         // Every column, given and absent, and a size with no ratio limit.
         project.Requirements.Catalogue =
             sizing::DefaultCatalogue(sizing::AccumulatorType::Diaphragm);
-        project.Requirements.Catalogue[1].RatedPressure = 210;
-        project.Requirements.Catalogue[1].MaxFlow = 240;
+        project.Requirements.Catalogue[1].RatedPressure = GaugeBar(210);
+        project.Requirements.Catalogue[1].MaxFlow = Dm3PerMin(240);
         project.Requirements.Catalogue[1].Tau = 30;
-        project.Requirements.Catalogue[1].RatedSwing = 40;
+        project.Requirements.Catalogue[1].RatedSwing = BarDifference(40);
         project.Requirements.Catalogue[1].RatedCycles = 1e6;
         project.Requirements.Catalogue[2].MaxRatio = std::numeric_limits<double>::infinity();
         project.Requirements.BottleSizes = {0.5, 10};  // half a litre is a bottle too
-        project.Requirements.RatedPressure = 250;
+        project.Requirements.RatedPressure = GaugeBar(250);
         project.Requirements.PrechargeTolerance = 0.035;
         project.Requirements.WorkingHours = 16;
         project.Requirements.SingleCycle = true;
         project.Requirements.Gas = state.Gas;
-        project.Recommendation = sizing::Design{2.5, 49.7, 30, 1, 10, 2};
+        project.Recommendation =
+            sizing::Design{Dm3(2.5), GaugeBar(49.7), Dm3PerMin(30), 1, Dm3(10), 2};
     }
     // Reads `text` into a state that holds other data, which must survive a refusal.
     std::optional<std::string> Read(const std::string& text) {
@@ -245,7 +246,7 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
     std::vector<sizing::CatalogueSize> sizes(4);
     for (auto [i, v0, ratio] :
          {std::tuple{0, 0.16, 8.0}, {1, 1.4, 6.0}, {2, 3.0, 4.0}, {3, 100.0, 4.0}}) {
-        sizes[i].V0 = v0;
+        sizes[i].V0 = Dm3(v0);
         sizes[i].MaxRatio = ratio;
     }
     EXPECT_EQ(read.Requirements.Catalogue, sizes);
@@ -254,11 +255,12 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
         text["raccomandazione"].erase(key);
     req["catalogo"] = std::vector<double>(sizing::kMaxCatalogueSizes, 1.0);
     ASSERT_EQ(Read(text.dump()), std::nullopt);
-    EXPECT_EQ(read.Recommendation, (sizing::Design{2.5, 49.7, 30}));
+    EXPECT_EQ(read.Recommendation,
+              (sizing::Design{Dm3(2.5), GaugeBar(49.7), Dm3PerMin(30), 1, {}, 0}));
     // A pump under 1 dm3/min is one a search may size.
     text["raccomandazione"]["Qp"] = 0.5;
     ASSERT_EQ(Read(text.dump()), std::nullopt);
-    EXPECT_EQ(read.Recommendation->Qp, 0.5);
+    EXPECT_EQ(read.Recommendation->Qp.value(), 0.5);
 
     req["catalogo"].push_back(1.0);
     EXPECT_TRUE(

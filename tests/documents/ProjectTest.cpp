@@ -149,9 +149,10 @@ TEST_F(ProjectTest, SizingAndGasAreStepsAndListenersCanLeave) {
     q.MinPressure = GaugeBar(65);
     project.SetRequirements(q);  // typing on into p1 joins the step
     project.SetRequirements(q);  // unchanged: nothing
-    project.SetRecommendation(sizing::Design{6, 40, 30});
-    project.SetRecommendation(sizing::Design{10, 49.7, 30});  // a step of its own
-    project.SetRecommendation(sizing::Design{10, 49.7, 30});
+    project.SetRecommendation(sizing::Design{Dm3(6), GaugeBar(40), Dm3PerMin(30), 1, {}, 0});
+    project.SetRecommendation(
+        sizing::Design{Dm3(10), GaugeBar(49.7), Dm3PerMin(30), 1, {}, 0});  // a step of its own
+    project.SetRecommendation(sizing::Design{Dm3(10), GaugeBar(49.7), Dm3PerMin(30), 1, {}, 0});
     project.SetGas({.Law = GasLawKind::Ideal, .MinTemp = {}, .MaxTemp = {}});
     EXPECT_EQ(project.Revision(), 5u);
     EXPECT_EQ(told, (std::vector<unsigned>{ProjectPart::Requirements, ProjectPart::Requirements,
@@ -160,7 +161,7 @@ TEST_F(ProjectTest, SizingAndGasAreStepsAndListenersCanLeave) {
     project.Undo();
     EXPECT_EQ(state.Gas, GasSettings{});
     project.Undo();
-    EXPECT_EQ(project.Sizing().Recommendation->V0, 6);
+    EXPECT_EQ(project.Sizing().Recommendation->V0.value(), 6);
     project.Undo();
     EXPECT_FALSE(project.Sizing().Recommendation);
     EXPECT_EQ(project.Sizing().Requirements.MinPressure.value(), 65);
@@ -319,7 +320,7 @@ TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
     for (int16_t box : {0, 1, 2}) project.SetDraft({DraftKey::Place::InitialData, 0, box}, "x");
     project.SetDraft(qp, "2x5");
     project.Edited(ProjectPart::Data, "Qp", true);
-    sizing::Design design{16, 48.1, 35};
+    sizing::Design design{Dm3(16), GaugeBar(48.1), Dm3PerMin(35), 1, {}, 0};
     design.Count = 2;
     project.ApplyDesign(design, 60);
     EXPECT_EQ(std::tuple(state.Data.V0, state.Data.P0, state.Data.Qp, state.Gas.Vessels.Count,
@@ -394,7 +395,7 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     LoadExampleCircuit(state);
     project.Edited(ProjectPart::Inputs, "Esempio");
     project.SetGas({.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = {}, .MaxTemp = {}});
-    project.SetRecommendation(sizing::Design{10, 49.7, 30});
+    project.SetRecommendation(sizing::Design{Dm3(10), GaugeBar(49.7), Dm3PerMin(30), 1, {}, 0});
     // What was typed into boxes as no number is kept with the work.
     project.SetDraft({DraftKey::Place::Movement, 2, kFlowField}, "3,2x");
     project.SetDraft({DraftKey::Place::InitialData, 0, 6}, "4,7 s");
@@ -498,7 +499,7 @@ TEST_F(ProjectTest, DesignsMoveBetweenTheFormats) {
     LoadExampleCircuit(state);
     state.LastPoint = 1;
     ProjectSizing sizing;
-    sizing.Recommendation = sizing::Design{10, 49.7, 30};
+    sizing.Recommendation = sizing::Design{Dm3(10), GaugeBar(49.7), Dm3PerMin(30), 1, {}, 0};
     std::vector<Message> notes;
     ASSERT_EQ(Failure(SaveDesign(state, sizing, vlzp, notes)), std::nullopt);
     ASSERT_EQ(notes.size(), 1u);

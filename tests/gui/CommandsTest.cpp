@@ -268,7 +268,7 @@ class CommandsTest : public QObject {
         sizing::Requirements requirements;
         requirements.MinPressure = GaugeBar(60);
         project.SetRequirements(requirements);
-        project.SetRecommendation(sizing::Design{10, 49.7, 30});
+        project.SetRecommendation(sizing::Design{Dm3(10), GaugeBar(49.7), Dm3PerMin(30), 1, {}, 0});
         shell.Answering(shell.Button("New"), MessageAnswer::Ok);
         QCOMPARE(shell.state.Gas, GasSettings{});
         QCOMPARE(project.Sizing(), ProjectSizing{});

@@ -146,7 +146,7 @@ class ProjectWindowsTest : public QObject {
         shell.main->CurrentProject().Edited(ProjectPart::Movements, "file");
         sizing::Requirements requirements;
         requirements.PumpEfficiency = 0.1 + 0.2;  // 0,30000000000000004
-        requirements.Catalogue.at(0).V0 = requirements.PumpEfficiency;
+        requirements.Catalogue.at(0).V0 = Dm3(requirements.PumpEfficiency);
         requirements.PrechargeTolerance = 0.07;  // 7 % is 7,000000000000001
         shell.main->CurrentProject().SetRequirements(requirements);
         const QString path = shell.temp.filePath("preciso.vlzp");

@@ -41,7 +41,7 @@ TEST(PressureCategoryTest, EveryLineOfTheTableBelongsToTheLowerCategory) {
     };
     // clang-format on
     for (const Point& p : points) {
-        EXPECT_EQ(VesselCategory(p.ps, p.litres), p.category)
+        EXPECT_EQ(VesselCategory(GaugeBar(p.ps), Dm3(p.litres)), p.category)
             << p.ps << " bar, " << p.litres << " L";
     }
     EXPECT_STREQ(CategoryCode(C::SoundPractice), "4.3");
@@ -50,11 +50,11 @@ TEST(PressureCategoryTest, EveryLineOfTheTableBelongsToTheLowerCategory) {
     // A size's own rating classes it before the requirements' PS and Pm.
     Requirements req;
     CatalogueSize size;
-    EXPECT_EQ(ClassingPressure(size, req, 210), 210);
-    req.RatedPressure = 330;
-    EXPECT_EQ(ClassingPressure(size, req, 210), 330);
-    size.RatedPressure = 250;
-    EXPECT_EQ(ClassingPressure(size, req, 210), 250);
+    EXPECT_EQ(ClassingPressure(size, req, GaugeBar(210)).value(), 210);
+    req.RatedPressure = GaugeBar(330);
+    EXPECT_EQ(ClassingPressure(size, req, GaugeBar(210)).value(), 330);
+    size.RatedPressure = GaugeBar(250);
+    EXPECT_EQ(ClassingPressure(size, req, GaugeBar(210)).value(), 250);
 }
 
 // The one draw (see SetUpOneDraw), where the largest size is 1,5 dm3.
@@ -62,7 +62,7 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     CircuitState state;
     Requirements req;
     SetUpOneDraw(state, req);
-    req.Catalogue = {DefaultSize(req.Type, 1), DefaultSize(req.Type, 1.5)};
+    req.Catalogue = {DefaultSize(req.Type, Dm3(1)), DefaultSize(req.Type, Dm3(1.5))};
     SizingAnswer answer;
     const auto recommend = [&] {
         auto a = SizeAccumulator(state, req);
@@ -71,7 +71,7 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
         return a && a->Recommended ? a->Recommendation()->Proposed : Design{};
     };
     // 2 × 1 = 2 dm3 falls short; of the 3 dm3 ones, the fewest vessels.
-    EXPECT_EQ(recommend(), (Design{1.5, 85, 0, 2}));
+    EXPECT_EQ(recommend(), Plain(1.5, 85, 0, 2));
     EXPECT_EQ(LayOutAnswer(answer, req, state.Data, Wording{nullptr, ','}).Recommendation.at(0),
               "Raccomandato: 2 accumulatori da 1,5 dm3 in parallelo (gas 3 dm3), precarica 85 bar "
               "a 20 °C, pompa 0 dm3/min.");
@@ -82,55 +82,55 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     EXPECT_TRUE(stopped->Cancelled && stopped->Candidates.empty());
     // Arrangements of no more gas than the 1,5 dm3 that fell short are not
     // tried: the many small ones would use up the tries before 2 × 1,5.
-    req.Catalogue = {DefaultSize(req.Type, 0.05), DefaultSize(req.Type, 0.1),
-                     DefaultSize(req.Type, 0.15), DefaultSize(req.Type, 1.5)};
-    EXPECT_EQ(recommend(), (Design{1.5, 85, 0, 2}));
+    req.Catalogue = {DefaultSize(req.Type, Dm3(0.05)), DefaultSize(req.Type, Dm3(0.1)),
+                     DefaultSize(req.Type, Dm3(0.15)), DefaultSize(req.Type, Dm3(1.5))};
+    EXPECT_EQ(recommend(), Plain(1.5, 85, 0, 2));
     // Up to the most accumulators in parallel: 20 of 0,145 dm3 (19 are too few).
-    req.Catalogue = {DefaultSize(req.Type, 0.145)};
-    EXPECT_EQ(recommend(), (Design{0.145, 85, 0, kMaxParallel}));
+    req.Catalogue = {DefaultSize(req.Type, Dm3(0.145))};
+    EXPECT_EQ(recommend(), Plain(0.145, 85, 0, kMaxParallel));
     EXPECT_EQ(answer.Candidates.size(), 4u) << "the size, the last two that fell short, the one";
     // No arrangement within the limits holds: every one is tried, and said.
-    req.Catalogue = {DefaultSize(req.Type, 0.1), DefaultSize(req.Type, 0.11),
-                     DefaultSize(req.Type, 0.12)};
+    req.Catalogue = {DefaultSize(req.Type, Dm3(0.1)), DefaultSize(req.Type, Dm3(0.11)),
+                     DefaultSize(req.Type, Dm3(0.12))};
     const auto none = SizeAccumulator(state, req);
     EXPECT_FALSE(none->Recommended);
     EXPECT_EQ(none->ArrangementsTried, 3 * (kMaxParallel - 1));
     // With a 1,5 dm3 size beside the many small ones, 2 × 1,5 is found past them all.
-    req.Catalogue.push_back(DefaultSize(req.Type, 0.13));
-    req.Catalogue.push_back(DefaultSize(req.Type, 1.5));
-    EXPECT_EQ(recommend(), (Design{1.5, 85, 0, 2}));
+    req.Catalogue.push_back(DefaultSize(req.Type, Dm3(0.13)));
+    req.Catalogue.push_back(DefaultSize(req.Type, Dm3(1.5)));
+    EXPECT_EQ(recommend(), Plain(1.5, 85, 0, 2));
     // As much gas as the 2 dm3 that fell short is not tried either: 3 × 1.
-    req.Catalogue = {DefaultSize(req.Type, 1), DefaultSize(req.Type, 2)};
-    EXPECT_EQ(recommend(), (Design{1, 85, 0, 3}));
+    req.Catalogue = {DefaultSize(req.Type, Dm3(1)), DefaultSize(req.Type, Dm3(2))};
+    EXPECT_EQ(recommend(), Plain(1, 85, 0, 3));
     // Asked for, arrangements of less gas than the size that passes; of as
     // much, the single size.
     req.Arrangements = true;
     for (double smaller : {1.5, 2.0}) {
-        req.Catalogue = {DefaultSize(req.Type, smaller), DefaultSize(req.Type, 4)};
-        EXPECT_EQ(recommend(), (smaller == 1.5 ? Design{1.5, 85, 0, 2} : Design{4, 85, 0}));
+        req.Catalogue = {DefaultSize(req.Type, Dm3(smaller)), DefaultSize(req.Type, Dm3(4))};
+        EXPECT_EQ(recommend(), (smaller == 1.5 ? Plain(1.5, 85, 0, 2) : Plain(4, 85, 0)));
     }
     req.Arrangements = false;
     // A piston takes a bottle rather than a second accumulator.
     req.Type = AccumulatorType::Piston;
-    req.Catalogue = {DefaultSize(req.Type, 1), DefaultSize(req.Type, 1.5)};
+    req.Catalogue = {DefaultSize(req.Type, Dm3(1)), DefaultSize(req.Type, Dm3(1.5))};
     req.BottleSizes = {1.5};
     const Design bottled = recommend();
-    EXPECT_EQ(bottled, (Design{1.5, 85, 0, 1, 1.5, 1}));
+    EXPECT_EQ(bottled, Plain(1.5, 85, 0, 1, 1.5, 1));
     // Of equal gas and vessels, the smaller accumulator with the larger bottle;
     // and up to the most bottles an accumulator takes (7 of 0,11 are too few).
-    req.Catalogue = {DefaultSize(req.Type, 2), DefaultSize(req.Type, 2.5)};
+    req.Catalogue = {DefaultSize(req.Type, Dm3(2)), DefaultSize(req.Type, Dm3(2.5))};
     req.BottleSizes = {0.5, 1};
-    EXPECT_EQ(recommend(), (Design{2, 85, 0, 1, 1, 1}));
+    EXPECT_EQ(recommend(), Plain(2, 85, 0, 1, 1, 1));
     req.BottleSizes = {0.25, 1};  // 2 + 1 × 1 before 2,5 + 2 × 0,25 and 2 + 4 × 0,25
-    EXPECT_EQ(recommend(), (Design{2, 85, 0, 1, 1, 1}));
-    req.Catalogue = {DefaultSize(req.Type, 2)};
+    EXPECT_EQ(recommend(), Plain(2, 85, 0, 1, 1, 1));
+    req.Catalogue = {DefaultSize(req.Type, Dm3(2))};
     req.BottleSizes = {0.11};
-    EXPECT_EQ(recommend(), (Design{2, 85, 0, 1, 0.11, kMaxBottles}));
+    EXPECT_EQ(recommend(), Plain(2, 85, 0, 1, 0.11, kMaxBottles));
 
     // The engine's own run of that arrangement stays above p1.
     state.Gas = req.Gas;
     state.Data.V0 = 1.5f;
-    state.Gas.Vessels.BottleVolume = bottled.BottleVolume();
+    state.Gas.Vessels.BottleVolume = bottled.BottleVolume().value();
     ASSERT_EQ(RunSimulation(state).outcome, RunOutcome::Completed);
     EXPECT_GT(state.GasRun.Runs[0].LowestPressure, 99);
     state.Gas.Vessels.BottleVolume = 0;
@@ -152,14 +152,15 @@ TEST(ArrangementTest, MoreGasDoesNotAlwaysHoldMore) {
     req.MinPressure = GaugeBar(170);
     req.Type = AccumulatorType::Diaphragm;
     req.Gas.Law = GasLawKind::Ideal;
-    req.Catalogue = {DefaultSize(req.Type, 4), DefaultSize(req.Type, 6), DefaultSize(req.Type, 8)};
+    req.Catalogue = {DefaultSize(req.Type, Dm3(4)), DefaultSize(req.Type, Dm3(6)),
+                     DefaultSize(req.Type, Dm3(8))};
     const auto sizes = SizeAccumulator(state, req);
     ASSERT_TRUE(sizes);
     ASSERT_EQ(sizes->Candidates.size(), 3u);
     EXPECT_TRUE(sizes->Candidates[0].Passes());
     EXPECT_FALSE(sizes->Candidates[1].Rules[kPressureRule]);
     EXPECT_TRUE(sizes->Candidates[2].Passes());
-    req.Catalogue = {DefaultSize(req.Type, 2)};
+    req.Catalogue = {DefaultSize(req.Type, Dm3(2))};
     const auto parallel = SizeAccumulator(state, req);
     ASSERT_TRUE(parallel && parallel->Recommended);
     EXPECT_EQ(parallel->Recommendation()->Proposed.Count, 2);

@@ -42,14 +42,14 @@ TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
     // The gas full at Pm at `temp` °C, and after the draw (none left when
     // the gas fills the vessel first).
     const auto full = [](const Design& d, double temp) {
-        return d.V0 * (d.P0 + kAtm) * (temp + kK) / (20 + kK) / (200 + kAtm);
+        return d.V0.value() * (d.P0.value() + kAtm) * (temp + kK) / (20 + kK) / (200 + kAtm);
     };
     const auto drawn = [](const Design& d, double v) {
-        return v + 1 < d.V0 ? (200 + kAtm) * std::pow(v / (v + 1), 1.4) - kAtm : 0;
+        return v + 1 < d.V0.value() ? (200 + kAtm) * std::pow(v / (v + 1), 1.4) - kAtm : 0;
     };
     const auto held = [&](const Design& d) {
         const double v = full(d, 20), end = v + hold.Leakage.value() * hold.Time / 60;
-        if (end >= d.V0) return 0.0;
+        if (end >= d.V0.value()) return 0.0;
         return (200 + kAtm) * v / end * (20 - hold.Cooling + kK) / (20 + kK) - kAtm;
     };
     const auto passes = [&](const Design& d) {
@@ -66,16 +66,16 @@ TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
         const Design& d = e.Proposed;
         const double cold = drawn(d, full(d, 0));
         ASSERT_EQ(e.Movements.size(), 2u);
-        EXPECT_NEAR(e.Movements[0].Lowest, cold, 1e-6) << d.V0;
-        EXPECT_NEAR(e.Movements[1].Lowest, cold, 1e-6) << d.V0;
+        EXPECT_NEAR(e.Movements[0].Lowest, cold, 1e-6) << d.V0.value();
+        EXPECT_NEAR(e.Movements[1].Lowest, cold, 1e-6) << d.V0.value();
         failing += !passes(d);
         if (cold == 0) continue;  // emptied: nothing more to compare
         EXPECT_NEAR(e.Movements[1].Required, clamp, 1e-9);
-        EXPECT_EQ(e.Movements[1].Passes(), cold >= clamp) << d.V0;
-        EXPECT_EQ(e.Rules[kEmergencyRule], cold >= 120) << d.V0;
+        EXPECT_EQ(e.Movements[1].Passes(), cold >= clamp) << d.V0.value();
+        EXPECT_EQ(e.Rules[kEmergencyRule], cold >= 120) << d.V0.value();
         EXPECT_NEAR(e.Duties.Emergency->Lowest, cold, 1e-6);
-        EXPECT_NEAR(e.Duties.Emergency->OilLeft, d.V0 - full(d, 0) - 1, 1e-9);
-        EXPECT_EQ(e.Rules[kHoldRule], held(d) >= 150) << d.V0;
+        EXPECT_NEAR(e.Duties.Emergency->OilLeft, d.V0.value() - full(d, 0) - 1, 1e-9);
+        EXPECT_EQ(e.Rules[kHoldRule], held(d) >= 150) << d.V0.value();
         if (held(d) > 0) {
             EXPECT_NEAR(e.Duties.Hold->Lowest, held(d), 1e-9);
         }
@@ -87,10 +87,10 @@ TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
         const auto e = std::find_if(answer->Candidates.begin(), answer->Candidates.end(),
                                     [&](const Evaluation& c) { return c.Proposed.V0 == x.V0; });
         Design d = e->Proposed;
-        d.V0 = *x.FixV0;
-        EXPECT_TRUE(passes(d)) << d.V0;
-        d.V0 -= 0.01;
-        EXPECT_FALSE(passes(d)) << d.V0;
+        d.V0 = Dm3(*x.FixV0);
+        EXPECT_TRUE(passes(d)) << d.V0.value();
+        d.V0 -= Dm3(0.01);
+        EXPECT_FALSE(passes(d)) << d.V0.value();
     }
 }
 

@@ -16,6 +16,12 @@ namespace volvenza::sizing {
 
 // Movement `i` drawing `qm` dm3/min from `ti` to `tf`; the list ends at the
 // highest one placed.
+// A design from plain figures: V0 and bottle [dm3], P0 [bar gauge], Qp [dm3/min].
+inline Design Plain(double v0, double p0, double qp, int count = 1, double bottle = 0,
+                    int bottles = 0) {
+    return {Dm3(v0), GaugeBar(p0), Dm3PerMin(qp), count, Dm3(bottle), bottles};
+}
+
 inline void PlaceMovement(CircuitState& state, int i, float ti, float tf, double qm, int16_t kind) {
     Movement& m = state.Movements[i];
     m.Ti = ti;
@@ -32,9 +38,9 @@ inline void PlaceMovement(CircuitState& state, int i, float ti, float tf, double
 inline reference::RefCircuit ReferenceCircuit(const CircuitState& state, const GasSettings& gas,
                                               const Design& d) {
     const CircuitData& data = state.Data;
-    reference::RefCircuit c{d.GasVolume(),
-                            d.P0,
-                            d.Qp * gas.Vessels.VolumetricEfficiency,
+    reference::RefCircuit c{d.GasVolume().value(),
+                            d.P0.value(),
+                            (d.Qp * gas.Vessels.VolumetricEfficiency).value(),
                             Typed(data.Pm),
                             Typed(data.Dp),
                             Typed(data.CycleTime),

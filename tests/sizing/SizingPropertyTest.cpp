@@ -49,9 +49,10 @@ void ExpectSameAsItsRun(CircuitState& state, const Requirements& req, const Desi
                         const std::vector<TemperatureOutcome>& stated) {
     const CircuitData data = state.Data;
     std::tie(state.Data.V0, state.Data.P0, state.Data.Qp) =
-        std::tuple(static_cast<float>(d.V0), static_cast<float>(d.P0), static_cast<float>(d.Qp));
+        std::tuple(static_cast<float>(d.V0.value()), static_cast<float>(d.P0.value()),
+                   static_cast<float>(d.Qp.value()));
     state.Gas = EngineeringGas(req.Gas);
-    state.Gas.Vessels = {d.Count, d.BottleVolume(), req.Gas.Vessels.VolumetricEfficiency};
+    state.Gas.Vessels = {d.Count, d.BottleVolume().value(), req.Gas.Vessels.VolumetricEfficiency};
     ASSERT_NE(RunSimulation(state).outcome, RunOutcome::Refused);
     ASSERT_EQ(state.GasRun.Runs.size(), stated.size());
     for (size_t i = 0; i < stated.size(); ++i) {
@@ -129,9 +130,9 @@ TEST(SizingPropertyTest, RecommendationHoldsAloneAndTheSizeBelowDoesNot) {
         const Design d = answer->Recommendation()->Proposed;
         ExpectSameAsItsRun(state, req, d, answer->Recommendation()->Temps);
         const size_t i = *answer->Recommended;
-        const Design below{i > 0 ? req.Catalogue[i - 1].V0 : 0, d.P0, d.Qp};
+        const Design below{i > 0 ? req.Catalogue[i - 1].V0 : Dm3(0), d.P0, d.Qp, 1, {}, 0};
         if (req.SingleCycle) {
-            EXPECT_TRUE(HoldsOverTheDay(state, req, d, 0.05)) << c << ": " << d.V0;
+            EXPECT_TRUE(HoldsOverTheDay(state, req, d, 0.05)) << c << ": " << d.V0.value();
             ExpectSameFirstCycle(state, req, *answer->Recommendation());
             // Rules 2 to 5 hold for the size below too: it fails on its runs,
             // by its pressure or by its coldest gas (rule 6).
@@ -142,8 +143,9 @@ TEST(SizingPropertyTest, RecommendationHoldsAloneAndTheSizeBelowDoesNot) {
             }
             continue;
         }
-        EXPECT_GE(d.Qp, answer->BalancePump) << c;
-        EXPECT_TRUE(HoldsOverTheDay(state, req, d, 0.05)) << c << ": " << d.V0 << ' ' << d.Qp;
+        EXPECT_GE(d.Qp.value(), answer->BalancePump) << c;
+        EXPECT_TRUE(HoldsOverTheDay(state, req, d, 0.05))
+            << c << ": " << d.V0.value() << ' ' << d.Qp.value();
         const Evaluation& under = answer->Candidates[i > 0 ? i - 1 : 0];
         if (i > 0 && under.Rules[kPrechargeRule] && under.Rules[kRatioRule] &&
             !under.Temps.empty() && under.Proposed.Qp == d.Qp) {

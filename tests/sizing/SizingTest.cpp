@@ -24,7 +24,7 @@ std::vector<CatalogueSize> Sizes(std::initializer_list<double> volumes, double r
     std::vector<CatalogueSize> sizes;
     for (double v : volumes) {
         CatalogueSize s;
-        s.V0 = v;
+        s.V0 = Dm3(v);
         s.MaxRatio = ratio;
         sizes.push_back(s);
     }
@@ -40,7 +40,7 @@ CatalogueSize& SecondSize(Requirements& q) {
 // The longest catalogue a search takes, in rising volumes.
 std::vector<CatalogueSize>& Longest(Requirements& q) {
     q.Catalogue.assign(kMaxCatalogueSizes, Sizes({1})[0]);
-    for (size_t i = 0; i < kMaxCatalogueSizes; ++i) q.Catalogue[i].V0 += 0.01 * double(i);
+    for (size_t i = 0; i < kMaxCatalogueSizes; ++i) q.Catalogue[i].V0 += Dm3(0.01 * double(i));
     return q.Catalogue;
 }
 
@@ -69,15 +69,15 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     const SizingAnswer a = Size();
     ASSERT_TRUE(a.Recommended);
     const Evaluation& rec = *a.Recommendation();
-    EXPECT_EQ(rec.Proposed, (Design{4, 85, 0}));
+    EXPECT_EQ(rec.Proposed, Plain(4, 85, 0));
     EXPECT_GT(rec.Temps.at(0).LowestPressure, 99);
     EXPECT_EQ(std::pair(rec.Temps[0].PumpStarts, rec.Temps[0].PumpShare), std::pair(0.0, 0.0));
     EXPECT_EQ(a.DayCycles, 1);
     // Up to two sizes above the recommendation, every smaller one failing rule 1 alone.
     ASSERT_EQ(a.Candidates.size(), 11u);
-    EXPECT_EQ(a.Candidates.back().Proposed.V0, 6);
+    EXPECT_EQ(a.Candidates.back().Proposed.V0.value(), 6);
     const Evaluation& below = a.Candidates[7];
-    ASSERT_EQ(below.Proposed.V0, 2.5);
+    ASSERT_EQ(below.Proposed.V0.value(), 2.5);
     EXPECT_EQ(below.Rules, (std::array<bool, kRuleCount>{false, true, true, true, true, true, true,
                                                          true, true}));
 
@@ -93,9 +93,9 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     // Rule 7's limit: the steady swing (from Pm down to the lowest point)
     // may equal the maker's rating, not exceed it by a thousandth of a bar.
     EXPECT_NEAR(rec.Swing(), 199 - rec.Temps[0].LowestPressure, 1e-4);
-    req.Catalogue[8].RatedSwing = rec.Swing();
+    req.Catalogue[8].RatedSwing = BarDifference(rec.Swing());
     EXPECT_TRUE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Passes());
-    req.Catalogue[8].RatedSwing = rec.Swing() - 1e-3;
+    req.Catalogue[8].RatedSwing = BarDifference(rec.Swing() - 1e-3);
     EXPECT_FALSE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[kSwingRule]);
     EXPECT_FALSE(*Evaluator(state, req).PassesRuns(rec.Proposed, 8));
     req.Catalogue[8].RatedSwing.reset();
@@ -175,14 +175,14 @@ TEST_F(OneDrawTest, SmallestChangeOfOneFigure) {
     EXPECT_GT(*x.FixP0, 79);
     EXPECT_LE(*x.FixP0, 80.1);
     Evaluator ev(state, req);
-    EXPECT_TRUE(*ev.PassesRuns({3, 60, *x.FixQp}, 0));
-    EXPECT_FALSE(*ev.PassesRuns({3, 60, *x.FixQp - 0.1}, 0));
-    EXPECT_FALSE(*ev.PassesRuns({3, *x.FixP0 - 0.1, 0}, 0));
+    EXPECT_TRUE(*ev.PassesRuns(Plain(3, 60, *x.FixQp), 0));
+    EXPECT_FALSE(*ev.PassesRuns(Plain(3, 60, *x.FixQp - 0.1), 0));
+    EXPECT_FALSE(*ev.PassesRuns(Plain(3, *x.FixP0 - 0.1, 0), 0));
     // The smallest in tenths, odd ones too: 79,1 bar for p1 a twentieth lower.
     req.MinPressure = GaugeBar(98.95);
     const std::optional<double> lower = Size().Explanations.at(0).FixP0;
     ASSERT_TRUE(lower);
-    EXPECT_FALSE(*Evaluator(state, req).PassesRuns({3, *lower - 0.1, 0}, 0));
+    EXPECT_FALSE(*Evaluator(state, req).PassesRuns(Plain(3, *lower - 0.1, 0), 0));
 }
 
 // What passes need not be one interval: from 1, values 5 and 8 on pass,
@@ -223,7 +223,7 @@ TEST_F(OneDrawTest, RulesAtTheirLimitsWhateverTheLaw) {
                              Case{AccumulatorType::Piston, inf, 0.01, true, true}}) {
             req.Type = c.type;
             req.Catalogue = Sizes({4}, c.ratio);
-            auto e = Evaluator(state, req).CheckStatic({4, c.p0, 0}, 0);
+            auto e = Evaluator(state, req).CheckStatic(Plain(4, c.p0, 0), 0);
             ASSERT_TRUE(e) << e.Error();
             EXPECT_EQ(e->Rules[kPrechargeRule], c.rule2) << static_cast<int>(law) << ' ' << c.p0;
             EXPECT_EQ(e->Rules[kRatioRule], c.rule3) << static_cast<int>(law) << ' ' << c.p0;
@@ -235,29 +235,29 @@ TEST_F(OneDrawTest, RulesAtTheirLimitsWhateverTheLaw) {
     req.PrechargeTolerance = 0.02;
     Evaluator tolerant(state, req);
     const double high = (top - 0.005) / 1.02, low = (ratio4 + 0.005) / 0.98;
-    EXPECT_TRUE(tolerant.CheckStatic({4, high, 0}, 0)->Rules[kPrechargeRule]);
-    EXPECT_FALSE(tolerant.CheckStatic({4, high + 0.01, 0}, 0)->Rules[kPrechargeRule]);
-    EXPECT_TRUE(tolerant.CheckStatic({4, low, 0}, 0)->Rules[kRatioRule]);
-    EXPECT_FALSE(tolerant.CheckStatic({4, low - 0.01, 0}, 0)->Rules[kRatioRule]);
+    EXPECT_TRUE(tolerant.CheckStatic(Plain(4, high, 0), 0)->Rules[kPrechargeRule]);
+    EXPECT_FALSE(tolerant.CheckStatic(Plain(4, high + 0.01, 0), 0)->Rules[kPrechargeRule]);
+    EXPECT_TRUE(tolerant.CheckStatic(Plain(4, low, 0), 0)->Rules[kRatioRule]);
+    EXPECT_FALSE(tolerant.CheckStatic(Plain(4, low - 0.01, 0), 0)->Rules[kRatioRule]);
     // A tenth of a bar at -20 °C is below the atmosphere: a ratio still of
     // absolute pressures, 200,01 / (1,11325 × 253,15 / 293,15) for an ideal gas.
     req.Gas.MinTemp = -20;
     req.PrechargeTolerance = 0;
-    EXPECT_NEAR(Evaluator(state, req).CheckStatic({4, 0.1, 0}, 0)->Ratio, 208.05, 0.2);
+    EXPECT_NEAR(Evaluator(state, req).CheckStatic(Plain(4, 0.1, 0), 0)->Ratio, 208.05, 0.2);
 
     // Rule 4: Pm against PS (the size's too) and 0.9 times the relief setting, absolute.
-    req.ReliefSetting = (199 + kAtm) / 0.9 - kAtm;
-    req.RatedPressure = 250;
-    EXPECT_TRUE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[kRatedRule]);
-    req.ReliefSetting = *req.ReliefSetting - 0.01;
-    EXPECT_FALSE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[kRatedRule]);
+    req.ReliefSetting = GaugeBar((199 + kAtm) / 0.9 - kAtm);
+    req.RatedPressure = GaugeBar(250);
+    EXPECT_TRUE(Evaluator(state, req).CheckStatic(Plain(4, 85, 0), 0)->Rules[kRatedRule]);
+    req.ReliefSetting = *req.ReliefSetting - BarDifference(0.01);
+    EXPECT_FALSE(Evaluator(state, req).CheckStatic(Plain(4, 85, 0), 0)->Rules[kRatedRule]);
     req.ReliefSetting.reset();
-    req.RatedPressure = 198.99;
-    EXPECT_FALSE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[kRatedRule]);
-    req.RatedPressure = 199;
-    EXPECT_TRUE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[kRatedRule]);
-    req.Catalogue[0].RatedPressure = 198.99;
-    EXPECT_FALSE(Evaluator(state, req).CheckStatic({4, 85, 0}, 0)->Rules[kRatedRule]);
+    req.RatedPressure = GaugeBar(198.99);
+    EXPECT_FALSE(Evaluator(state, req).CheckStatic(Plain(4, 85, 0), 0)->Rules[kRatedRule]);
+    req.RatedPressure = GaugeBar(199);
+    EXPECT_TRUE(Evaluator(state, req).CheckStatic(Plain(4, 85, 0), 0)->Rules[kRatedRule]);
+    req.Catalogue[0].RatedPressure = GaugeBar(198.99);
+    EXPECT_FALSE(Evaluator(state, req).CheckStatic(Plain(4, 85, 0), 0)->Rules[kRatedRule]);
 }
 
 TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
@@ -265,8 +265,8 @@ TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
     // 70 over the cycle's last step.
     PlaceMovement(state, 2, 1.99f, 2, 70, MovementKind::Motor);
     req.Catalogue = Sizes({4, 5});
-    req.Catalogue[0].MaxFlow = 69.9;
-    req.Catalogue[1].MaxFlow = 70;
+    req.Catalogue[0].MaxFlow = Dm3PerMin(69.9);
+    req.Catalogue[1].MaxFlow = Dm3PerMin(70);
     const SizingAnswer a = Size();
     ASSERT_EQ(a.Candidates.size(), 2u);
     EXPECT_NEAR(a.Candidates[0].PeakFlow(), 70, 1e-9);
@@ -283,7 +283,7 @@ TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
     EXPECT_FALSE(ratio.Explanations[0].FixV0 || ratio.Explanations[0].FixQp);
     // A flow over the cycle's first step alone counts too: 60 + 75 there.
     PlaceMovement(state, 2, 0, 0.01f, 75, MovementKind::Motor);
-    EXPECT_NEAR(Evaluator(state, req).Evaluate({4, 85, 0}, 0)->PeakFlow(), 135, 1e-9);
+    EXPECT_NEAR(Evaluator(state, req).Evaluate(Plain(4, 85, 0), 0)->PeakFlow(), 135, 1e-9);
 
     // A size that fails on its flow alone: two in parallel share it, even
     // when they hold less than a dm3 of gas (0,1 dm3 drawn at 6 dm3/min).
@@ -291,17 +291,17 @@ TEST_F(OneDrawTest, LargestFlowOfASizeIsRuleFive) {
     // A trickle peaks at what it draws and swings well under a bar, on the
     // adiabat from Pm through the gas it gave.
     PlaceMovement(state, 1, 0, 1, 0.25, MovementKind::Motor);
-    const auto trickle = Evaluator(state, req).Evaluate({4, 85, 0}, 0);
+    const auto trickle = Evaluator(state, req).Evaluate(Plain(4, 85, 0), 0);
     EXPECT_NEAR(trickle->PeakFlow(), 0.25, 1e-9);
     const double full = 4 * std::pow((85 + kAtm) / (199 + kAtm), 1 / 1.4);
     const double drawn = (199 + kAtm) * std::pow(full / (full + 0.25 / 60), 1.4) - kAtm;
     EXPECT_NEAR(trickle->Swing(), 199 - drawn, 1e-9);
     PlaceMovement(state, 1, 0, 1, 6, MovementKind::CylinderExtending);
     req.Catalogue = Sizes({0.4});
-    req.Catalogue[0].MaxFlow = 5;
+    req.Catalogue[0].MaxFlow = Dm3PerMin(5);
     const SizingAnswer shared = Size();
     ASSERT_TRUE(shared.Recommended);
-    EXPECT_EQ(shared.Recommendation()->Proposed, (Design{0.4, 85, 0, 2}));
+    EXPECT_EQ(shared.Recommendation()->Proposed, Plain(0.4, 85, 0, 2));
 }
 
 // The answer's figures keep their own decimals, and each reason is said
@@ -311,8 +311,9 @@ TEST_F(OneDrawTest, AnswerShowsEachFigureToItsDecimals) {
     req.MinPressure = GaugeBar(99.125);
     req.MinGasTemp = 20.25;  // the small sizes expand to the precharge, at 20 °C
     req.Catalogue = Sizes({1, 2, 20});
-    req.Catalogue[0].RatedPressure = req.Catalogue[1].RatedPressure = 150;  // below Pm: rule 4
-    req.Catalogue[2].MaxFlow = 240.25;
+    req.Catalogue[0].RatedPressure = req.Catalogue[1].RatedPressure =
+        GaugeBar(150);  // below Pm: rule 4
+    req.Catalogue[2].MaxFlow = Dm3PerMin(240.25);
     req.Catalogue[2].MaxRatio = 4.125;
     req.Type = AccumulatorType::Diaphragm;
     SizingAnswer answer = Size();
@@ -339,20 +340,20 @@ TEST_F(OneDrawTest, AnswerShowsEachFigureToItsDecimals) {
 TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     Requirements req;
     req.MinPressure = GaugeBar(60.125);
-    req.RatedPressure = 250.125;
+    req.RatedPressure = GaugeBar(250.125);
     req.PrechargeTolerance = 0.021255;
     req.WorkingHours = 7.125;
     req.PumpEfficiency = 0.8125;
     req.HoursPerYear = 2000.25;
     req.Gas.Law = GasLawKind::Ideal;
     req.Gas.ChargeTemp = 20.125;
-    req.Catalogue = {DefaultSize(req.Type, 6), DefaultSize(req.Type, 10)};
-    req.Catalogue[1].RatedSwing = 20.12345;
+    req.Catalogue = {DefaultSize(req.Type, Dm3(6)), DefaultSize(req.Type, Dm3(10))};
+    req.Catalogue[1].RatedSwing = BarDifference(20.12345);
     req.Catalogue[0].MaxRatio = 4.0625;
-    req.Catalogue[0].V0 = 6.12345;
-    req.Catalogue[0].MaxFlow = 100.25;
-    req.Catalogue[0].RatedPressure = 210.125;
-    req.Catalogue[0].RatedSwing = 12.125;
+    req.Catalogue[0].V0 = Dm3(6.12345);
+    req.Catalogue[0].MaxFlow = Dm3PerMin(100.25);
+    req.Catalogue[0].RatedPressure = GaugeBar(210.125);
+    req.Catalogue[0].RatedSwing = BarDifference(12.125);
     req.Catalogue[1].Tau = 30.125;
     req.Catalogue[1].RatedCycles = 1000.5;  // 1 000 cycles of 4 s
     const CircuitData data{10, 50, 20, 30, 80.375f, 13, 4};
@@ -367,19 +368,19 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     o.PeakFlow = 108.25;
     o.LowestGasTemp = -30.25;
     Evaluation fails, passes;
-    fails.Proposed = {6.12345, 50, 30};
+    fails.Proposed = Plain(6.12345, 50, 30);
     fails.Rules.fill(false);
     fails.Ratio = 4.5625;
     fails.PrechargeHigh = 55.125;
     fails.PrechargeLimit = 54.125;
     fails.Temps = {o};
-    passes.Proposed = {10.12345, 50.25, 30.25, 1, 20.54321, 1};
+    passes.Proposed = Plain(10.12345, 50.25, 30.25, 1, 20.54321, 1);
     passes.Size = 1;
     passes.Rules.fill(true);
     passes.Temps = {o};
     Evaluation unrun = fails;  // a pump short of the cycle's oil runs nothing
     unrun.Temps.clear();
-    unrun.Proposed = {4.12345, 50, 30, 3};
+    unrun.Proposed = Plain(4.12345, 50, 30, 3);
     unrun.PumpShort = true;
     unrun.Rules[kFlowRule] = true;  // its flow is within the size's
     unrun.PumpOil = 1.23456;
@@ -393,13 +394,13 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     a.PrechargeTable = {{12.5, 50.25}};
     a.SwingPump = {29.125, 16.50234};
     Explanation x;
-    x.V0 = 6.12345;
+    x.V0 = Dm3(6.12345);
     x.FailedRules = {1};
     x.NotRecharged = true;
     x.LowestPressure = 61;
     x.PumpShare = 0.99875;
     Explanation shortPump;
-    shortPump.V0 = 4.12345;
+    shortPump.V0 = Dm3(4.12345);
     shortPump.FailedRules = {1};
     a.Explanations = {x, shortPump};
     const AnswerLayout out = LayOutAnswer(a, req, data, Wording{nullptr, ','});
@@ -445,7 +446,7 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     EXPECT_EQ(all.find("Portata d'olio", all.find("Portata d'olio") + 1), std::string::npos);
     // In parallel, not settled, rated for a year exactly; real nitrogen; a
     // size that empties with no movement drawing at its lowest point.
-    a.Candidates[2].Proposed = {10.12345, 50, 30, 2};
+    a.Candidates[2].Proposed = Plain(10.12345, 50, 30, 2);
     a.Explanations[0].NotRecharged = false;
     a.Explanations[0].NotSettled = true;
     a.Explanations[0].Recharges = 2;
@@ -518,13 +519,14 @@ TEST(DefaultCatalogueTest, RatiosFollowTheTypeAndTheDiaphragmsSize) {
         EXPECT_TRUE(std::isinf(s.MaxRatio));
     }
     for (const CatalogueSize& s : DefaultCatalogue(AccumulatorType::Diaphragm)) {
-        EXPECT_EQ(s.MaxRatio, s.V0 <= 0.75 ? 8 : s.V0 <= 2 ? 6 : 4) << s.V0;
+        EXPECT_EQ(s.MaxRatio, s.V0 <= Dm3(0.75) ? 8 : s.V0 <= Dm3(2) ? 6 : 4) << s.V0.value();
     }
-    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 2.5).V0, 2.5);
+    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, Dm3(2.5)).V0.value(), 2.5);
     // A size off the table takes the limits of the nearest one.
-    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 2.5).MaxRatio, 4);
-    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 1.1).MaxRatio, 6);
-    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, 0.875).MaxRatio, 8) << "midway, the smaller";
+    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, Dm3(2.5)).MaxRatio, 4);
+    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, Dm3(1.1)).MaxRatio, 6);
+    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, Dm3(0.875)).MaxRatio, 8)
+        << "midway, the smaller";
 }
 
 TEST_F(OneDrawTest, ChosenPrechargeIsTheHighestTheRulesAllowOverTheEnvelope) {
@@ -539,9 +541,9 @@ TEST_F(OneDrawTest, ChosenPrechargeIsTheHighestTheRulesAllowOverTheEnvelope) {
     // isochore (which falls faster than the ideal gas's kelvin ratio), and
     // rounded down to a tenth.
     const double ideal = (0.9 * (99 + kAtm)) * 293.15 / 323.15 - kAtm;
-    EXPECT_LT(rec.Proposed.P0, ideal - 0.5);
-    EXPECT_GT(rec.Proposed.P0, ideal - 2);
-    EXPECT_EQ(rec.Proposed.P0, std::round(rec.Proposed.P0 * 10) / 10);
+    EXPECT_LT(rec.Proposed.P0.value(), ideal - 0.5);
+    EXPECT_GT(rec.Proposed.P0.value(), ideal - 2);
+    EXPECT_EQ(rec.Proposed.P0.value(), std::round(rec.Proposed.P0.value() * 10) / 10);
     EXPECT_TRUE(rec.Passes());
     EXPECT_LE(rec.PrechargeHigh, rec.PrechargeLimit);
     EXPECT_GT(rec.PrechargeHigh, rec.PrechargeLimit - 0.15);
@@ -593,29 +595,30 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
              q.Catalogue = Sizes({1, 2}, 1);
          },
          "rapporto"},
-        {[](Requirements& q) { SecondSize(q).MaxFlow = 0; }, "grandezza 2,123 dm3"},
-        {[](Requirements& q) { SecondSize(q).MaxFlow = 0.5; }, nullptr},
-        {[](Requirements& q) { SecondSize(q).RatedSwing = 0; }, "escursione"},
-        {[](Requirements& q) { SecondSize(q).RatedSwing = 0.5; }, nullptr},
+        {[](Requirements& q) { SecondSize(q).MaxFlow = Dm3PerMin(0); }, "grandezza 2,123 dm3"},
+        {[](Requirements& q) { SecondSize(q).MaxFlow = Dm3PerMin(0.5); }, nullptr},
+        {[](Requirements& q) { SecondSize(q).RatedSwing = BarDifference(0); }, "escursione"},
+        {[](Requirements& q) { SecondSize(q).RatedSwing = BarDifference(0.5); }, nullptr},
         {[](Requirements& q) { SecondSize(q).RatedCycles = 0.9; }, "cicli nominali"},
         {[](Requirements& q) { SecondSize(q).RatedCycles = 1; }, nullptr},
-        {[](Requirements& q) { SecondSize(q).RatedPressure = 0; }, "grandezza 2,123 dm3"},
-        {[](Requirements& q) { SecondSize(q).RatedPressure = 0.5; },
+        {[](Requirements& q) { SecondSize(q).RatedPressure = GaugeBar(0); }, "grandezza 2,123 dm3"},
+        {[](Requirements& q) { SecondSize(q).RatedPressure = GaugeBar(0.5); },
          nullptr},                                                  // positive is enough
         {[](Requirements& q) { SecondSize(q).Tau = 0; }, nullptr},  // an isothermal size
         {[](Requirements& q) { q.WorkingHours = 24 * 366; }, nullptr, true},
         {[](Requirements& q) { q.WorkingHours = 24 * 366 + 0.01; }, "ore di lavoro"},
         {[](Requirements& q) { q.WorkingHours = 0; }, "ore di lavoro"},
-        {[](Requirements& q) { q.RatedPressure = 0; }, "PS"},
-        {[](Requirements& q) { q.RatedPressure = 0.5; }, nullptr},
-        {[](Requirements& q) { q.ReliefSetting = 0; },
+        {[](Requirements& q) { q.RatedPressure = GaugeBar(0); }, "PS"},
+        {[](Requirements& q) { q.RatedPressure = GaugeBar(0.5); }, nullptr},
+        {[](Requirements& q) { q.ReliefSetting = GaugeBar(0); },
          "taratura della valvola di massima deve essere positiva"},
-        {[](Requirements& q) { q.ReliefSetting = 0.5; }, nullptr},
+        {[](Requirements& q) { q.ReliefSetting = GaugeBar(0.5); }, nullptr},
         {[](Requirements& q) {
-             std::tie(q.RatedPressure, q.ReliefSetting) = std::tuple(250.125, 250.135);
+             std::tie(q.RatedPressure, q.ReliefSetting) =
+                 std::tuple(GaugeBar(250.125), GaugeBar(250.135));
          },
          "(250,14 bar) supera la pressione nominale PS (250,12 bar)"},
-        {[](Requirements& q) { q.RatedPressure = q.ReliefSetting = 250; }, nullptr, true},
+        {[](Requirements& q) { q.RatedPressure = q.ReliefSetting = GaugeBar(250); }, nullptr, true},
         // A hold from its start (Pm - Dp 189 bar, Pm 199 bar) at most, the gas
         // cooled from 293,15 K above 0 K (ideal) or nitrogen's triple point.
         {[](Requirements& q) {

@@ -26,7 +26,7 @@ class SteadyOperationTest : public ::testing::Test {
         state.Data = CircuitData{20, 80, 20, qp, 199, 10, 3};
         PlaceMovement(state, 1, 0, 1, 60, MovementKind::Motor);
         req.MinPressure = GaugeBar(90);
-        req.Catalogue = {DefaultSize(AccumulatorType::Bladder, 20)};
+        req.Catalogue = {DefaultSize(AccumulatorType::Bladder, Dm3(20))};
     }
     CircuitState state;
     Requirements req;
@@ -47,14 +47,15 @@ TEST_F(SteadyOperationTest, PumpCoversTheAverageDemandAndTheDesignHoldsCycleAfte
     ASSERT_TRUE(a) << a.Error();
     ASSERT_TRUE(a->Recommended);
     const Design d = a->Recommendation()->Proposed;
-    EXPECT_GE(d.Qp, a->BalancePump) << "the pump covers the cycle's average demand";
-    EXPECT_TRUE(HoldsOverTheDay(state, req, d)) << d.V0 << ' ' << d.Qp;
+    EXPECT_GE(d.Qp.value(), a->BalancePump) << "the pump covers the cycle's average demand";
+    EXPECT_TRUE(HoldsOverTheDay(state, req, d)) << d.V0.value() << ' ' << d.Qp.value();
     // A tenth less pump fails steady operation; the size below fails cycle after cycle.
-    EXPECT_FALSE(
-        *Evaluator(state, req).PassesRuns({d.V0, d.P0, d.Qp - 0.1}, a->Recommendation()->Size));
+    EXPECT_FALSE(*Evaluator(state, req)
+                      .PassesRuns(Design{d.V0, d.P0, d.Qp - Dm3PerMin(0.1), 1, {}, 0},
+                                  a->Recommendation()->Size));
     ASSERT_GT(*a->Recommended, 0u);
     const Evaluation& below = a->Candidates[*a->Recommended - 1];
-    EXPECT_FALSE(HoldsOverTheDay(state, req, below.Proposed)) << below.Proposed.V0;
+    EXPECT_FALSE(HoldsOverTheDay(state, req, below.Proposed)) << below.Proposed.V0.value();
 }
 
 TEST_F(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
@@ -62,13 +63,13 @@ TEST_F(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     OneLitreEveryThreeSeconds(30);
     req.SizePump = true;
     req.SingleCycle = true;
-    EXPECT_EQ(SizeAccumulator(state, req)->Recommendation()->Proposed.Qp, 0);
+    EXPECT_EQ(SizeAccumulator(state, req)->Recommendation()->Proposed.Qp.value(), 0);
     req.SingleCycle = false;
     // A swing rating far above the swings: the pump is the oil's doing, not the swing's.
-    for (CatalogueSize& size : req.Catalogue) size.RatedSwing = 1000;
+    for (CatalogueSize& size : req.Catalogue) size.RatedSwing = BarDifference(1000);
     const auto steady = SizeAccumulator(state, req);
     ASSERT_TRUE(steady->Recommended);
-    EXPECT_GE(steady->Recommendation()->Proposed.Qp, 20);
+    EXPECT_GE(steady->Recommendation()->Proposed.Qp.value(), 20);
     EXPECT_TRUE(steady->PumpSized);
     EXPECT_FALSE(steady->SwingPump);
     EXPECT_GT(steady->Recommendation()->Cycles(), 1);
@@ -94,7 +95,7 @@ TEST_F(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     EXPECT_TRUE(shortPump->Candidates.empty());
     EXPECT_NEAR(shortPump->PumpOil, 17.1 * 3 / 60, 1e-5);
     EXPECT_NEAR(shortPump->CycleOil, 1, 1e-6);
-    const auto alone = Evaluator(state, req).Evaluate({20, 70, 17.1}, 0);
+    const auto alone = Evaluator(state, req).Evaluate(Plain(20, 70, 17.1), 0);
     EXPECT_TRUE(!alone->Rules[kPressureRule] && alone->Rules[kPrechargeRule] &&
                 alone->Temps.empty())
         << "judged alone";
@@ -103,7 +104,7 @@ TEST_F(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     EXPECT_EQ(SizeAccumulator(state, req)->Recommendation()->Temps.at(0).PumpStarts, 1);
     // With no hysteresis it delivers from the first step: the whole cycle.
     state.Data.Dp = 0;
-    EXPECT_EQ(Evaluator(state, req).Evaluate({20, 70, 17.1}, 0)->Temps.at(0).PumpShare, 1);
+    EXPECT_EQ(Evaluator(state, req).Evaluate(Plain(20, 70, 17.1), 0)->Temps.at(0).PumpShare, 1);
 }
 
 TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
@@ -114,7 +115,7 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     req.PrechargeTolerance = 0;
     req.WorkingHours = 8.125;
     Evaluator ev(state, req);
-    const auto e = ev.Evaluate({20, 80, 20}, 0);
+    const auto e = ev.Evaluate(Plain(20, 80, 20), 0);
     ASSERT_TRUE(e);
     const TemperatureOutcome& o = e->Temps.at(0);
     EXPECT_FALSE(e->Rules[kPressureRule]);
@@ -122,7 +123,7 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     EXPECT_GE(o.LowestPressure, 90) << "the pressure alone would pass";
     // The swing of the cycles after the first, which swings from Pm, as the
     // reference model has it.
-    const auto ref = reference::RunReference(ReferenceCircuit(state, req.Gas, {20, 80, 20}),
+    const auto ref = reference::RunReference(ReferenceCircuit(state, req.Gas, Plain(20, 80, 20)),
                                              ReferenceGas(req.Gas, 20), 2)[1];
     EXPECT_NEAR(o.Swing, ref.highest - ref.lowest, 1e-6);
     EXPECT_LT(o.Swing, 199 - ref.lowest);
@@ -149,7 +150,7 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     EXPECT_EQ(out.Requirements.at(9).second,
               "continuo, ciclo dopo ciclo; giornata di 8,12 h (9750 cicli)");
     // A pump with room to spare settles in a few cycles, coming back to Pm.
-    const TemperatureOutcome big = ev.Evaluate({20, 80, 40}, 0)->Temps.at(0);
+    const TemperatureOutcome big = ev.Evaluate(Plain(20, 80, 40), 0)->Temps.at(0);
     EXPECT_TRUE(big.Settled && big.Recharged);
     // Back to Pm with nothing drawn, the second cycle is the first again.
     EXPECT_EQ(big.Cycles, 2);
@@ -177,8 +178,10 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
         for (bool atP1 : {false, true}) {
             req.MinPressure = GaugeBar(c.p1);
             if (atP1)
-                req.MinPressure = GaugeBar(
-                    Evaluator(state, req).Evaluate({20, 80, c.qp}, 0)->Temps.at(0).LowestPressure);
+                req.MinPressure = GaugeBar(Evaluator(state, req)
+                                               .Evaluate(Plain(20, 80, c.qp), 0)
+                                               ->Temps.at(0)
+                                               .LowestPressure);
             const auto slow = SizeAccumulator(state, req);
             const Explanation& x = slow->Explanations.at(0);
             EXPECT_TRUE(x.NotSettled && !x.NotRecharged) << c.says;
@@ -215,14 +218,14 @@ TEST_F(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {
     OneLitreEveryThreeSeconds(40);
     req.Gas.Law = GasLawKind::Nitrogen;
     req.Gas.Tau = 10;
-    const auto e = Evaluator(state, req).Evaluate({20, 80, 40}, 0);
+    const auto e = Evaluator(state, req).Evaluate(Plain(20, 80, 40), 0);
     ASSERT_TRUE(e) << e.Error();
     const TemperatureOutcome& o = e->Temps.at(0);
     EXPECT_TRUE(o.Settled);
     EXPECT_EQ(o.Cycles, 25);
     // A memory of minutes is cut to half the cycles a run may take.
     req.Gas.Tau = 300;
-    EXPECT_EQ(Evaluator(state, req).Evaluate({20, 80, 40}, 0)->Temps.at(0).Cycles, 50);
+    EXPECT_EQ(Evaluator(state, req).Evaluate(Plain(20, 80, 40), 0)->Temps.at(0).Cycles, 50);
 }
 
 // A law without memory settles once the pump has come back to Pm three
@@ -234,8 +237,8 @@ TEST_F(SteadyOperationTest, ALawWithoutMemorySettlesAfterThreeRecharges) {
     req.MinPressure = GaugeBar(40);
     req.Gas.Law = GasLawKind::Ideal;
     req.Gas.Tau = 10;  // left from real nitrogen: this law has no memory
-    req.Catalogue = {DefaultSize(AccumulatorType::Piston, 34)};
-    const auto e = Evaluator(state, req).Evaluate({34, 50, 400}, 0);
+    req.Catalogue = {DefaultSize(AccumulatorType::Piston, Dm3(34))};
+    const auto e = Evaluator(state, req).Evaluate(Plain(34, 50, 400), 0);
     ASSERT_TRUE(e) << e.Error();
     EXPECT_EQ(e->Temps.at(0).Recharges, 3);
     EXPECT_TRUE(e->Temps[0].Settled);
@@ -315,13 +318,13 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
     req.MinPressure = GaugeBar(150);
     req.Gas.Law = GasLawKind::Ideal;
     req.Gas.Exponent = 1;
-    req.Catalogue = {DefaultSize(AccumulatorType::Piston, 2)};
-    const auto once = Evaluator(state, req).Evaluate({2, 100, 60}, 0);
+    req.Catalogue = {DefaultSize(AccumulatorType::Piston, Dm3(2))};
+    const auto once = Evaluator(state, req).Evaluate(Plain(2, 100, 60), 0);
     ASSERT_TRUE(once) << once.Error();
     EXPECT_EQ(once->Temps.at(0).PumpStarts, 1);
     EXPECT_TRUE(once->Passes());
     state.Data.CycleTime = 0.99f;
-    const auto often = Evaluator(state, req).Evaluate({2, 100, 60}, 0);
+    const auto often = Evaluator(state, req).Evaluate(Plain(2, 100, 60), 0);
     EXPECT_FALSE(often->Rules[kPressureRule]);
     EXPECT_FALSE(often->Temps.at(0).Chatters);
     EXPECT_EQ(Explain(state, Evaluator(state, req), *often).ChatterCycle, 0);
@@ -331,7 +334,7 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
         PlaceMovement(state, i + 1, i * 0.1f, (i + 1) * 0.1f, 20 + i % 2, MovementKind::Motor);
     }
     const Evaluator ev(state, req);
-    const auto small = Evaluator(state, req).Evaluate({0.5, 100, 60}, 0);
+    const auto small = Evaluator(state, req).Evaluate(Plain(0.5, 100, 60), 0);
     const TemperatureOutcome& o = small->Temps.at(0);
     EXPECT_TRUE(o.Chatters);
     EXPECT_EQ(o.Cycles, 1);
@@ -340,14 +343,14 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
     EXPECT_TRUE(x.Chatters);
     EXPECT_EQ(x.ChatterCycle, 1);
     // At the fifth loading, as the reference model has it.
-    const auto ref = reference::RunReference(ReferenceCircuit(state, req.Gas, {0.5, 100, 60}),
+    const auto ref = reference::RunReference(ReferenceCircuit(state, req.Gas, Plain(0.5, 100, 60)),
                                              ReferenceGas(req.Gas, 20), 1)[0];
     ASSERT_GT(ref.pumpOn.size(), 4u);
     EXPECT_NEAR(x.ChatterAt, ref.pumpOn[4], 1e-6);
     // Over an envelope the coldest run that loads too often is named.
     req.Gas.MinTemp = 0;
     req.Gas.MaxTemp = 40;
-    const auto env = Evaluator(state, req).Evaluate({0.5, 100, 60}, 0);
+    const auto env = Evaluator(state, req).Evaluate(Plain(0.5, 100, 60), 0);
     ASSERT_EQ(env->Temps.size(), 3u);
     const Explanation y = Explain(state, Evaluator(state, req), *env);
     EXPECT_EQ(y.WorkTemp, 0);
@@ -362,9 +365,9 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
     req.Gas = GasSettings{};
     req.Gas.Law = GasLawKind::Ideal;
     req.MinPressure = GaugeBar(60);
-    const auto near = Evaluator(state, req).Evaluate({1.49, 52.8, 60}, 0);
+    const auto near = Evaluator(state, req).Evaluate(Plain(1.49, 52.8, 60), 0);
     const auto day = reference::RunUntilRepeating(
-        ReferenceCircuit(state, req.Gas, {1.49, 52.8, 60}), ReferenceGas(req.Gas, 20), 14400);
+        ReferenceCircuit(state, req.Gas, Plain(1.49, 52.8, 60)), ReferenceGas(req.Gas, 20), 14400);
     double loads = 0;
     for (size_t k = 1; k < day.size(); ++k) loads += static_cast<double>(day[k].pumpOn.size());
     EXPECT_NEAR(near->Temps.at(0).PumpStarts, loads / static_cast<double>(day.size() - 1), 0.2);
@@ -389,10 +392,10 @@ TEST_F(SteadyOperationTest, VerdictsAgreeWithTheWholeRunsWhateverRanAhead) {
     req.Gas.Tau = 20;
     req.Gas.MinTemp = 0;
     req.Gas.MaxTemp = 60;
-    req.Catalogue = {DefaultSize(AccumulatorType::Piston, 4)};
+    req.Catalogue = {DefaultSize(AccumulatorType::Piston, Dm3(4))};
     std::vector<Design> designs;
-    for (double v0 : {2.0, 3.0, 4.0, 6.0}) designs.push_back({v0, 60, 60});
-    for (double v0 : {1.0, 4.0, 8.0, 12.0}) designs.push_back({v0, 60, 100});
+    for (double v0 : {2.0, 3.0, 4.0, 6.0}) designs.push_back(Plain(v0, 60, 60));
+    for (double v0 : {1.0, 4.0, 8.0, 12.0}) designs.push_back(Plain(v0, 60, 100));
     const int n = static_cast<int>(designs.size());
     std::vector<bool> passing[2];
     for (int need : {0, 1}) {
@@ -409,7 +412,8 @@ TEST_F(SteadyOperationTest, VerdictsAgreeWithTheWholeRunsWhateverRanAhead) {
             for (int k = step > 0 ? 0 : n - 1; k >= 0 && k < n; k += step) {
                 if (k + step >= 0 && k + step < n) ev.Expect(designs[k + step], 0);
                 EXPECT_EQ(*ev.PassesRuns(designs[k], 0), passing[need][k])
-                    << designs[k].V0 << " dm3, " << designs[k].Qp << " dm3/min, need " << need;
+                    << designs[k].V0.value() << " dm3, " << designs[k].Qp.value()
+                    << " dm3/min, need " << need;
             }
         };
         verdicts(1);

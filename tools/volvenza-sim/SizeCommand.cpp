@@ -58,9 +58,10 @@ std::optional<std::vector<CatalogueSize>> Catalogue(const std::string& text, Acc
         if (parts.empty() || parts.size() > 7) return std::nullopt;
         const auto v0 = ParseNumber<double>(parts[0]);
         if (!v0) return std::nullopt;
-        CatalogueSize size = DefaultSize(type, *v0);
-        std::optional<double>* limits[] = {nullptr,   &size.RatedPressure, &size.MaxFlow,
-                                           &size.Tau, &size.RatedSwing,    &size.RatedCycles};
+        CatalogueSize size = DefaultSize(type, Dm3(*v0));
+        std::optional<double> ps, flow, swing;
+        std::optional<double>* limits[] = {nullptr,   &ps,    &flow,
+                                           &size.Tau, &swing, &size.RatedCycles};
         for (size_t i = 1; i < parts.size(); ++i) {
             if (TrimBlanks(parts[i]).empty()) continue;
             const auto value = ParseNumber<double>(parts[i]);
@@ -71,6 +72,9 @@ std::optional<std::vector<CatalogueSize>> Catalogue(const std::string& text, Acc
                 *limits[i - 1] = *value;
             }
         }
+        size.RatedPressure = OptionalOf<GaugeBar>(ps);
+        size.MaxFlow = OptionalOf<Dm3PerMin>(flow);
+        size.RatedSwing = OptionalOf<BarDifference>(swing);
         sizes.push_back(size);
     }
     return sizes;
@@ -117,7 +121,7 @@ void SetNumber(const std::string& a, double x, Requirements& req) {
     } else if (a == "--min-gas-temp") {
         req.MinGasTemp = x;
     } else {
-        (a == "--ps" ? req.RatedPressure : req.ReliefSetting) = x;
+        (a == "--ps" ? req.RatedPressure : req.ReliefSetting) = GaugeBar(x);
     }
 }
 

@@ -28,6 +28,10 @@ const char* const kRuleKeys[kRuleCount] = {
 std::string Json(double value) {
     return JsonNumber(value);
 }
+template <class Unit>
+std::string Json(Quantity<Unit> value) {
+    return JsonNumber(value.value());
+}
 
 std::string Bool(bool b) {
     return b ? "true" : "false";
@@ -35,6 +39,10 @@ std::string Bool(bool b) {
 
 std::string Optional(const std::optional<double>& v) {
     return v ? Json(*v) : "null";
+}
+template <class Unit>
+std::string Optional(const std::optional<Quantity<Unit>>& v) {
+    return Optional(OptionalValue(v));
 }
 
 std::string LawKey(GasLawKind law) {
