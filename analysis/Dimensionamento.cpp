@@ -37,8 +37,7 @@ bool Dimensionamento::Calculate() {
         if (showDraft_) showDraft_(draft->first);
         return false;
     }
-    QString message;
-    const auto req = ReadRequirements(&message);
+    const auto req = ReadRequirements();
     const CircuitData data = state_.Data;
     Status checked = Done{};
     if (req) {
@@ -49,7 +48,7 @@ bool Dimensionamento::Calculate() {
         checked = CheckRequirements(probe, *req);
     }
     if (!req || !checked) {
-        dialogs_.Message(req ? UiMessage(checked.Error()) : message, MessageIcon::Exclamation,
+        dialogs_.Message(UiMessage(req ? checked.Error() : req.Error()), MessageIcon::Exclamation,
                          MessageButtons::Ok);
         return false;
     }

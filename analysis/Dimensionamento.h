@@ -17,6 +17,7 @@
 
 #include "documents/ProjectFile.h"
 #include "engine/CircuitState.h"
+#include "messages/Result.h"
 #include "sizing/AnswerText.h"
 #include "sizing/Search.h"
 
@@ -65,7 +66,7 @@ class Dimensionamento : public QWidget {
 
     // The requirements as the boxes give them, or the message naming the
     // first wrong box.
-    std::optional<sizing::Requirements> ReadRequirements(QString* message = nullptr) const;
+    Result<sizing::Requirements> ReadRequirements() const;
     // The last answer and the requirements it was found for.
     const std::optional<sizing::SizingAnswer>& Answer() const { return answer_; }
     const sizing::Requirements& AnsweredRequirements() const { return answered_; }
@@ -101,10 +102,10 @@ class Dimensionamento : public QWidget {
     void ConnectCommands(const Parts& parts);
     void ConnectInputs();
     // The emergency stroke's start and the pressure held: the boxes, what
-    // they give (false, with the message, when a hold box is wrong; with
+    // they make of `kept` (the message when a hold box is wrong; with
     // `lenient` such a box keeps the plan's value) and what they show.
     void BuildDuties(QFormLayout& form);
-    bool ReadDuties(DutyPlan& plan, QString* message, bool lenient) const;
+    Result<DutyPlan> ReadDuties(const DutyPlan& kept, bool lenient) const;
     void ShowDuties(const DutyPlan& plan);
     void FitDesignSize(const Parts& parts);
     // The bottles as the box gives them, or nothing when it gives none.
@@ -136,10 +137,9 @@ class Dimensionamento : public QWidget {
     uint64_t InputsNow() const;
     void ShowCatalogue(const std::vector<sizing::CatalogueSize>& sizes);
     // The catalogue as the table gives it, or the message naming the first
-    // wrong cell.
-    // With `lenient`, a cell holding a draft reads as the project's value.
-    std::optional<std::vector<sizing::CatalogueSize>> ReadCatalogue(QString* message,
-                                                                    bool lenient = false) const;
+    // wrong row. A cell holding a draft stops it; with `lenient` such a cell
+    // reads as the project's value.
+    Result<std::vector<sizing::CatalogueSize>> ReadCatalogue(bool lenient = false) const;
     void TypeChanged(int index);
     void ShowCandidates(const sizing::AnswerLayout& layout);
     void FitCandidateColumns();

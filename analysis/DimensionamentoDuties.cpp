@@ -79,11 +79,12 @@ void Dimensionamento::BuildDuties(QFormLayout& form) {
     });
 }
 
-bool Dimensionamento::ReadDuties(DutyPlan& plan, QString* message, bool lenient) const {
+Result<DutyPlan> Dimensionamento::ReadDuties(const DutyPlan& kept, bool lenient) const {
+    DutyPlan plan = kept;
     plan.EmergencyFromFull = emergencyFromFull_->isChecked();
     if (!hold_->isChecked()) {
         plan.Hold.reset();
-        return true;
+        return plan;
     }
     HoldDuty hold = plan.Hold.value_or(HoldDuty{});
     double figures[] = {hold.Pressure.value(), hold.Time, hold.Leakage.value(), hold.Cooling};
@@ -99,12 +100,7 @@ bool Dimensionamento::ReadDuties(DutyPlan& plan, QString* message, bool lenient)
         if (fits) {
             figures[i] = *value;
         } else if (!lenient) {
-            if (message != nullptr) {
-                *message =
-                    tr("Mantenimento della pressione: scrivere pressione e tempo oltre 0, "
-                       "perdite e raffreddamento da 0 in su.");
-            }
-            return false;
+            return Message(MessageId::SizingBoxHold);
         }
     }
     hold.Pressure = GaugeBar(figures[0]);
@@ -113,7 +109,7 @@ bool Dimensionamento::ReadDuties(DutyPlan& plan, QString* message, bool lenient)
     hold.Cooling = figures[3];
     hold.FromPm = holdFromPm_->isChecked();
     plan.Hold = hold;
-    return true;
+    return plan;
 }
 
 void Dimensionamento::ShowDuties(const DutyPlan& plan) {

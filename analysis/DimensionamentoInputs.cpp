@@ -163,8 +163,7 @@ void Dimensionamento::ShowCatalogue(const std::vector<CatalogueSize>& sizes) {
     FitCatalogueColumns();
 }
 
-std::optional<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(QString* message,
-                                                                         bool lenient) const {
+Result<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(bool lenient) const {
     const std::vector<CatalogueSize>& kept = project_.Sizing().Requirements.Catalogue;
     std::vector<CatalogueSize> sizes;
     for (int r = 0; r < catalogue_->rowCount(); ++r) {
@@ -177,18 +176,13 @@ std::optional<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(QString
             any = true;
             cells[c] = CellNumber(*item);
             // A text that is no number is the cell's draft, which stops a search.
-            if (!cells[c] && !lenient) return std::nullopt;
+            if (!cells[c] && !lenient) return Message(MessageId::DraftStopsSizing);
             if (!cells[c] && static_cast<size_t>(r) < kept.size()) {
                 cells[c] = CellValues(kept[static_cast<size_t>(r)])[c];
             }
         }
         if (!any) continue;  // a row added and left empty
-        if (!cells[kV0]) {
-            if (message != nullptr) {
-                *message = tr("Il catalogo non dà V0 alla riga %1.").arg(r + 1);
-            }
-            return std::nullopt;
-        }
+        if (!cells[kV0]) return Message(MessageId::SizingBoxCatalogueV0, {MsgInteger(r + 1)});
         CatalogueSize s;
         s.V0 = Dm3(*cells[kV0]);
         s.MaxRatio = cells[kRatio].value_or(std::numeric_limits<double>::infinity());
@@ -205,7 +199,7 @@ std::optional<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(QString
 void Dimensionamento::TypeChanged(int index) {
     // A catalogue still holding the defaults of the type left behind becomes
     // the new type's defaults; one the user has edited stays.
-    const auto sizes = ReadCatalogue(nullptr);
+    const auto sizes = ReadCatalogue();
     if (sizes && *sizes == DefaultCatalogue(static_cast<AccumulatorType>(shownType_))) {
         ShowCatalogue(DefaultCatalogue(static_cast<AccumulatorType>(index)));
     }
@@ -213,55 +207,48 @@ void Dimensionamento::TypeChanged(int index) {
     TakeRequirements("tipo");
 }
 
-std::optional<Requirements> Dimensionamento::ReadRequirements(QString* message) const {
+Result<Requirements> Dimensionamento::ReadRequirements() const {
     Requirements req;
-    auto fail = [message](const QString& text) -> std::optional<Requirements> {
-        if (message != nullptr) *message = text;
-        return std::nullopt;
-    };
-    auto number = [](const QLineEdit* field) { return Number(field); };
-    const auto p1 = number(minPressure_);
-    if (!p1) return fail(tr("Scrivere la pressione minima p1 in bar."));
+    const auto p1 = Number(minPressure_);
+    if (!p1) return Message(MessageId::SizingBoxMinPressure);
     req.MinPressure = GaugeBar(*p1);
     req.Type = static_cast<AccumulatorType>(type_->currentIndex());
-    QString wrong;
-    auto sizes = ReadCatalogue(&wrong);
-    if (!sizes) return fail(wrong);
+    auto sizes = ReadCatalogue();
+    if (!sizes) return sizes.Error();
     req.Catalogue = std::move(*sizes);
     for (auto [field, target] :
          {std::pair{rated_, &req.RatedPressure}, std::pair{relief_, &req.ReliefSetting}}) {
         if (field->text().trimmed().isEmpty()) continue;
-        const auto value = number(field);
+        const auto value = Number(field);
         if (!value) {
-            return fail(field == rated_ ? tr("La pressione nominale PS non è un numero.")
-                                        : tr("La taratura della valvola non è un numero."));
+            return Message(field == rated_ ? MessageId::SizingBoxRated
+                                           : MessageId::SizingBoxRelief);
         }
         *target = GaugeBar(*value);
     }
     // Shown in per cent, kept as a share.
     const auto shownTolerance = Unchanged(tolerance_);
     const auto tolerance = ParseNumber<double>(tolerance_->text().trimmed().toStdString());
-    if (!tolerance) return fail(tr("Scrivere la tolleranza della precarica in %."));
+    if (!tolerance) return Message(MessageId::SizingBoxTolerance);
     req.PrechargeTolerance = shownTolerance ? shownTolerance->toDouble() : *tolerance / 100;
-    const auto hours = number(hours_);
-    if (!hours) return fail(tr("Scrivere le ore di lavoro continuo."));
-    req.WorkingHours = *hours;
-    const auto efficiency = number(efficiency_);
-    if (!efficiency) return fail(tr("Scrivere il rendimento della pompa."));
-    req.PumpEfficiency = *efficiency;
-    const auto hoursPerYear = number(hoursPerYear_);
-    if (!hoursPerYear) return fail(tr("Scrivere le ore di lavoro in un anno."));
-    req.HoursPerYear = *hoursPerYear;
+    for (auto [box, target, id] :
+         {std::tuple{hours_, &req.WorkingHours, MessageId::SizingBoxHours},
+          std::tuple{efficiency_, &req.PumpEfficiency, MessageId::SizingBoxEfficiency},
+          std::tuple{hoursPerYear_, &req.HoursPerYear, MessageId::SizingBoxHoursPerYear}}) {
+        const auto value = Number(box);
+        if (!value) return Message(id);
+        *target = *value;
+    }
     const auto bottles = ReadBottles();
     if (!bottles) {
-        return fail(tr("Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da \";\".")
-                        .arg(kMaxCatalogueSizes));
+        return Message(MessageId::SizingBoxBottles,
+                       {MsgInteger(static_cast<long long>(kMaxCatalogueSizes))});
     }
     req.BottleSizes = *bottles;
     ReadChoices(req);
-    req.Duties = project_.Sizing().Requirements.Duties;
-    QString wrongHold;
-    if (!ReadDuties(req.Duties, &wrongHold, false)) return fail(wrongHold);
+    auto duties = ReadDuties(project_.Sizing().Requirements.Duties, false);
+    if (!duties) return duties.Error();
+    req.Duties = *duties;
     return req;
 }
 
@@ -288,7 +275,7 @@ Requirements Dimensionamento::RequirementsShown() const {
     if (!given(minPressure_)) req.MinPressure = GaugeBar(0);
     if (const auto p1 = Number(minPressure_)) req.MinPressure = GaugeBar(*p1);
     req.Type = static_cast<AccumulatorType>(type_->currentIndex());
-    if (auto sizes = ReadCatalogue(nullptr, true)) req.Catalogue = std::move(*sizes);
+    if (auto sizes = ReadCatalogue(true)) req.Catalogue = std::move(*sizes);
     for (auto [box, target] :
          {std::pair{rated_, &req.RatedPressure}, std::pair{relief_, &req.ReliefSetting}}) {
         if (!given(box)) target->reset();
@@ -307,7 +294,8 @@ Requirements Dimensionamento::RequirementsShown() const {
     }
     if (auto bottles = ReadBottles()) req.BottleSizes = std::move(*bottles);
     ReadChoices(req);
-    ReadDuties(req.Duties, nullptr, true);
+    // Leniently read, the boxes always give a plan.
+    if (auto duties = ReadDuties(req.Duties, true)) req.Duties = *duties;
     return req;
 }
 

@@ -105,6 +105,17 @@ enum class MessageId : uint16_t {
     EnvelopeMinimum,
     EnvelopeMaximum,
     SizingStopped,
+    // The sizing window's boxes, read for a search.
+    SizingBoxMinPressure,
+    SizingBoxRated,
+    SizingBoxRelief,
+    SizingBoxTolerance,
+    SizingBoxHours,
+    SizingBoxEfficiency,
+    SizingBoxHoursPerYear,
+    SizingBoxBottles,
+    SizingBoxCatalogueV0,
+    SizingBoxHold,
     // The boxes of the gas-model dialog.
     ExponentBox,
     TimeConstantBox,

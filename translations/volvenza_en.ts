@@ -982,18 +982,6 @@ The file already exists. Replace it?</translation>
         <translation>&amp;Stop</translation>
     </message>
     <message>
-        <source>Scrivere la pressione minima p1 in bar.</source>
-        <translation>Enter the lowest pressure p1 in bar.</translation>
-    </message>
-    <message>
-        <source>La pressione nominale PS non è un numero.</source>
-        <translation>The rated pressure PS is not a number.</translation>
-    </message>
-    <message>
-        <source>La taratura della valvola non è un numero.</source>
-        <translation>The relief valve setting is not a number.</translation>
-    </message>
-    <message>
         <source>gas ideale</source>
         <translation>ideal gas</translation>
     </message>
@@ -1042,18 +1030,6 @@ The file already exists. Replace it?</translation>
         <translation>&amp;Apply</translation>
     </message>
     <message>
-        <source>Il catalogo non dà V0 alla riga %1.</source>
-        <translation>The catalogue gives no V0 in row %1.</translation>
-    </message>
-    <message>
-        <source>Scrivere la tolleranza della precarica in %.</source>
-        <translation>Enter the precharge tolerance in %.</translation>
-    </message>
-    <message>
-        <source>Scrivere le ore di lavoro continuo.</source>
-        <translation>Enter the continuous working hours.</translation>
-    </message>
-    <message>
         <source>Ricerca interrotta</source>
         <translation>Search stopped</translation>
     </message>
@@ -1070,14 +1046,6 @@ The file already exists. Replace it?</translation>
         <translation>Working hours in a &amp;year [h]</translation>
     </message>
     <message>
-        <source>Scrivere il rendimento della pompa.</source>
-        <translation>Type the pump efficiency.</translation>
-    </message>
-    <message>
-        <source>Scrivere le ore di lavoro in un anno.</source>
-        <translation>Type the working hours in a year.</translation>
-    </message>
-    <message>
         <source>&amp;Bombole per i pistoni [dm3, separate da ;]</source>
         <translation>&amp;Bottles for pistons [dm3, separated by ;]</translation>
     </message>
@@ -1092,10 +1060,6 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Legge del gas: %1%2 (da &quot;Modello del gas...&quot;)</source>
         <translation>Gas law: %1%2 (from &quot;Gas model...&quot;)</translation>
-    </message>
-    <message>
-        <source>Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da &quot;;&quot;.</source>
-        <translation>Type up to %1 bottles in dm3, each more than 0, separated by &quot;;&quot;.</translation>
     </message>
     <message>
         <source>azoto reale, al posto della legge classica che non dimensiona</source>
@@ -1172,10 +1136,6 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Dal pieno (Pm) invece che da Pm - Dp</source>
         <translation>From full (Pm) instead of from Pm - Dp</translation>
-    </message>
-    <message>
-        <source>Mantenimento della pressione: scrivere pressione e tempo oltre 0, perdite e raffreddamento da 0 in su.</source>
-        <translation>Pressure held: write a pressure and a time above 0, a leakage and a cooling of 0 or more.</translation>
     </message>
 </context>
 <context>
@@ -2131,6 +2091,46 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Raggiunto il numero massimo di 1000 movimenti</source>
         <translation>The maximum of 1000 movements has been reached</translation>
+    </message>
+    <message>
+        <source>Scrivere la pressione minima p1 in bar.</source>
+        <translation>Enter the lowest pressure p1 in bar.</translation>
+    </message>
+    <message>
+        <source>La pressione nominale PS non è un numero.</source>
+        <translation>The rated pressure PS is not a number.</translation>
+    </message>
+    <message>
+        <source>La taratura della valvola non è un numero.</source>
+        <translation>The relief valve setting is not a number.</translation>
+    </message>
+    <message>
+        <source>Scrivere la tolleranza della precarica in %.</source>
+        <translation>Enter the precharge tolerance in %.</translation>
+    </message>
+    <message>
+        <source>Scrivere le ore di lavoro continuo.</source>
+        <translation>Enter the continuous working hours.</translation>
+    </message>
+    <message>
+        <source>Scrivere il rendimento della pompa.</source>
+        <translation>Type the pump efficiency.</translation>
+    </message>
+    <message>
+        <source>Scrivere le ore di lavoro in un anno.</source>
+        <translation>Type the working hours in a year.</translation>
+    </message>
+    <message>
+        <source>Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da &quot;;&quot;.</source>
+        <translation>Type up to %1 bottles in dm3, each more than 0, separated by &quot;;&quot;.</translation>
+    </message>
+    <message>
+        <source>Il catalogo non dà V0 alla riga %1.</source>
+        <translation>The catalogue gives no V0 in row %1.</translation>
+    </message>
+    <message>
+        <source>Mantenimento della pressione: scrivere pressione e tempo oltre 0, perdite e raffreddamento da 0 in su.</source>
+        <translation>Pressure held: write a pressure and a time above 0, a leakage and a cooling of 0 or more.</translation>
     </message>
 </context>
 <context>
