@@ -11,6 +11,7 @@
 #include "engine/CycleRun.h"
 #include "engine/EnergyBalance.h"
 #include "sizing/AnswerText.h"
+#include "sizing/Fixes.h"
 #include "sizing/Search.h"
 #include "sizing/SearchSteps.h"
 #include "tests/sizing/EndToEnd.h"
@@ -160,6 +161,9 @@ TEST_F(OneDrawTest, ExplanationNamesTheMovementsDrawingIntoTheLowestPoint) {
     PlaceMovement(state, 1, 0, state.TimeStep, 6000, MovementKind::Motor);
     state.MovementCount = state.SimMovementCount = 1;
     EXPECT_EQ(Size().Explanations.at(0).Active.size(), 1u);
+    // At the cycle's start only what starts there draws: 1, not 2 nor 3.
+    state.MovementCount = state.SimMovementCount = 4;
+    EXPECT_EQ(ActiveAt(state, 0).size(), 1u);
 }
 
 TEST_F(OneDrawTest, SmallestChangeOfOneFigure) {
