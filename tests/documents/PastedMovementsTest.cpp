@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "documents/MovementChecks.h"
 #include "documents/PastedMovements.h"
 #include "engine/MovementKinds.h"
 
@@ -35,6 +36,7 @@ TEST(PastedMovements, GroupingIsNeverTakenForADecimalSeparator) {
                           {"1,500", '.', S::Ambiguous, 0},
                           {"1.500", '.', S::Read, 1.5},
                           {"1e3", ',', S::Read, 1000},
+                          {"1,+50", '.', S::NotANumber, 0},
                           {"uno", ',', S::NotANumber, 0},
                           {"", ',', S::NotANumber, 0}}) {
         const PastedNumber n = ReadPastedNumber(c.cell, c.decimal);
@@ -67,8 +69,68 @@ TEST(PastedMovements, ReadsLinesWithOrWithoutTheirNumberAndSaysWhatItLeft) {
     // A header anywhere but first is a wrong kind; the kind's code is read.
     EXPECT_NE(MovementsFromText("4\t0\t1\nTipo\tTi\tTf", Words(',')).error.find("riga 2"),
               std::string::npos);
+    // A code is a sign and at most nine digits; marks are 1, x or 0.
+    EXPECT_EQ(PastedKind("+1", Words(',')), MovementKind::CylinderExtending);
+    EXPECT_EQ(PastedKind("000000004", Words(',')), MovementKind::Motor);
+    EXPECT_EQ(PastedKind("0000000004", Words(',')), MovementKind::Empty);
+    EXPECT_EQ(ReadPastedMark(" 0 "), std::optional<bool>(false));
+    EXPECT_EQ(ReadPastedMark(""), std::optional<bool>(false));
+    EXPECT_EQ(ReadPastedMark("2"), std::nullopt);
     EXPECT_EQ(MovementsFromText("\n \n", Words(',')).error,
               "Gli appunti non contengono movimenti da incollare.");
+}
+
+TEST(PastedMovements, RefusalsAndNotesNameTheLineAndTheCell) {
+    struct Case {
+        const char* text;
+        const char* says;
+    };
+    // The cell count includes the number column; the notes name the first
+    // line with extra cells or unused sizes.
+    for (const Case& c :
+         {Case{"1\tMOTORE\t0", "riga 1 degli appunti ha 3 celle"},
+          {"1\t0\t1.500", "valore «1.500» di Tf [sec] è ambiguo"},
+          {"1\t0\tuno", "valore «uno» di Tf [sec] non è un numero"},
+          {"1\t0\t1\t50\t20\t150\t\t\t\t\t\t\t\t\t\t\t\t9",
+           "(la prima alla riga 1 degli appunti)."},
+          {"1\t0\t1\t50\n1\t0\t1\t50\t20", "(la prima alla riga 2 degli appunti)."}}) {
+        const PastedMovements p = MovementsFromText(c.text, Words(','));
+        const std::string said = p.error + (p.notes.empty() ? "" : p.notes.back());
+        EXPECT_NE(said.find(c.says), std::string::npos) << c.text << ": " << said;
+    }
+    EXPECT_EQ(MovementsFromText("1\t0\t1\t50\t20\t150\t\t\t\t\t\t\t\t\t\t\t\t9", Words(',')).notes,
+              (std::vector<std::string>{
+                  "Le celle dopo la colonna pn sono state ignorate (la prima alla riga 1 degli "
+                  "appunti).",
+                  "Le misure che il tipo del movimento non usa sono state ignorate (la prima "
+                  "alla riga 1 degli appunti)."}));
+    EXPECT_TRUE(MovementsFromText("1\t0\t1\t50", Words(',')).notes.empty());
+}
+
+TEST(MovementChecks, TypedFlowAndCycleTimeMarks) {
+    auto text = [](const char* italian) { return std::string(italian); };
+    Movement m;
+    m.Kind = MovementKind::Motor;
+    m.Tf = 1;
+    m.Speed = 1000;
+    m.Displacement = 1.23456f;
+    // The flow the sizes give, to 3 decimals, beside a flow typed by hand.
+    const MovementCheck typed = CheckMovement(m, 0.5f, text, ',');
+    ASSERT_EQ(typed.reasons.size(), 2u);
+    EXPECT_NE(typed.reasons[0].find("ciclo, che dura 0,5 s"), std::string::npos);
+    EXPECT_NE(typed.reasons[1].find("danno 1,235 dm3/min"), std::string::npos);
+    m.Tf = 5;
+    EXPECT_EQ(CheckMovement(m, 0, text, ',').reasons.size(), 1u);  // no cycle time
+    // Half a thousandth, grown with the flow, is the same flow; backwards
+    // times give no flow to compare.
+    m.Speed = 1e6f;
+    m.Displacement = 1e7f;
+    m.Qm = 1e10 + 0.005;
+    EXPECT_EQ(OtherFlowOfSizes(m), std::nullopt);
+    m.Qm = 0;
+    EXPECT_EQ(OtherFlowOfSizes(m), 1e10);
+    m.Ti = 6;
+    EXPECT_EQ(OtherFlowOfSizes(m), std::nullopt);
 }
 
 TEST(PastedMovements, ExcerptsNeverCutACharacterInHalf) {
