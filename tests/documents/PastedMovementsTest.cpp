@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "documents/MovementChecks.h"
 #include "documents/PastedMovements.h"
 #include "engine/MovementKinds.h"
@@ -91,6 +94,9 @@ TEST(PastedMovements, RefusalsAndNotesNameTheLineAndTheCell) {
          {Case{"1\tMOTORE\t0", "riga 1 degli appunti ha 3 celle"},
           {"1\t0\t1.500", "valore «1.500» di Tf [sec] è ambiguo"},
           {"1\t0\tuno", "valore «uno» di Tf [sec] non è un numero"},
+          {"1\t0\t1e39", "«1e39» di Tf [sec] è oltre"},
+          {"1\t0\t1\t50\t\t150\t\t\t\t\t\t10\t1,5", "«1,5» di η è fuori dai limiti"},
+          {"1\t0\t1\t50\t\t150\t\t\t\t\t\t\t\t\t\tsì", "«sì» di Em non è 1, x o 0"},
           {"1\t0\t1\t50\t20\t150\t\t\t\t\t\t\t\t\t\t\t\t9",
            "(la prima alla riga 1 degli appunti)."},
           {"1\t0\t1\t50\n1\t0\t1\t50\t20", "(la prima alla riga 2 degli appunti)."}}) {
@@ -107,25 +113,43 @@ TEST(PastedMovements, RefusalsAndNotesNameTheLineAndTheCell) {
     EXPECT_TRUE(MovementsFromText("1\t0\t1\t50", Words(',')).notes.empty());
 }
 
-TEST(MovementChecks, TypedFlowAndCycleTimeMarks) {
-    auto text = [](const char* italian) { return std::string(italian); };
-    Movement m;
-    m.Kind = MovementKind::Motor;
-    m.Tf = 1;
-    m.Speed = 1000;
-    m.Displacement = 1.23456f;
-    // The flow the sizes give, to 3 decimals, beside a flow typed by hand.
-    const MovementCheck typed = CheckMovement(m, 0.5f, text, ',');
-    ASSERT_EQ(typed.reasons.size(), 2u);
-    EXPECT_NE(typed.reasons[0].find("ciclo, che dura 0,5 s"), std::string::npos);
-    EXPECT_NE(typed.reasons[1].find("danno 1,235 dm3/min"), std::string::npos);
-    m.Tf = 5;
-    EXPECT_EQ(CheckMovement(m, 0, text, ',').reasons.size(), 1u);  // no cycle time
+TEST(MovementChecks, MarkWhatTheRunRefusesAndAFlowTypedByHand) {
+    using S = MovementCheck::Severity;
+    auto motor = [](float ti, float tf, double qm) {
+        Movement m;
+        m.Kind = MovementKind::Motor;
+        m.Ti = ti, m.Tf = tf, m.Qm = qm, m.Speed = 1000, m.Displacement = 1.23456f;
+        return m;
+    };
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        Movement m;
+        float cycleTime;
+        S severity;
+        std::vector<std::string> starts;
+    };
+    for (const Case& c :
+         {Case{motor(0, 1, 0),
+               0.5f,
+               S::Warning,
+               {"Il movimento esce dal ciclo, che dura 0,5 s",
+                "Qm immesso a mano: le misure e i tempi danno 1,235 dm3/min"}},
+          {motor(0, 5, 0), 0, S::None, {"Qm immesso a mano"}},  // no cycle time
+          {motor(1, 1, 2), 0, S::Error, {"Tf è uguale", "Qm non è mostrata"}},
+          {motor(-1, 1, 1.23456), 0, S::Error, {"Il movimento comincia prima di 0 s"}},
+          {motor(0, inf, NAN), 0, S::Error, {"Qm non è un numero finito", "Ti o Tf non è"}}}) {
+        const MovementCheck check = CheckMovement(
+            c.m, c.cycleTime, [](const char* it) { return std::string(it); }, ',');
+        EXPECT_EQ(check.severity, c.severity) << c.starts[0];
+        ASSERT_EQ(check.reasons.size(), c.starts.size()) << c.starts[0];
+        for (size_t i = 0; i < c.starts.size(); ++i) {
+            EXPECT_EQ(check.reasons[i].rfind(c.starts[i], 0), 0u) << check.reasons[i];
+        }
+    }
     // Half a thousandth, grown with the flow, is the same flow; backwards
     // times give no flow to compare.
-    m.Speed = 1e6f;
-    m.Displacement = 1e7f;
-    m.Qm = 1e10 + 0.005;
+    Movement m = motor(0, 1, 1e10 + 0.005);
+    m.Speed = 1e6f, m.Displacement = 1e7f;
     EXPECT_EQ(OtherFlowOfSizes(m), std::nullopt);
     m.Qm = 0;
     EXPECT_EQ(OtherFlowOfSizes(m), 1e10);
