@@ -52,7 +52,7 @@ TEST(PastedMovements, GroupingIsNeverTakenForADecimalSeparator) {
 TEST(PastedMovements, ReadsLinesWithOrWithoutTheirNumberAndSaysWhatItLeft) {
     const PastedMovements p = MovementsFromText(
         "N\tTipo\tTi\tTf\r\n"
-        "7\tMOTORE\t0\t1,5\t\t\t\t100\t120\n"
+        "7\tMOTORE\t0\t1,5\t\t\t\t100\t120\t\t\t7,5\n"
         "\n"
         "1\t0,5\t2\t50\t20\t150\t\t\t\t\t\t\t\t\t\tx\t99\tdopo\n",
         Words(','));
@@ -64,7 +64,7 @@ TEST(PastedMovements, ReadsLinesWithOrWithoutTheirNumberAndSaysWhatItLeft) {
     // The rod the extending cylinder does not use is read, and noted.
     EXPECT_EQ(p.movements[1].RodDiameter, 20.0f);
     EXPECT_TRUE(p.movements[1].Duty.Emergency);
-    EXPECT_EQ(p.flowGiven, (std::vector<bool>{false, false}));
+    EXPECT_EQ(p.flowGiven, (std::vector<bool>{true, false}));
     ASSERT_EQ(p.notes.size(), 3u);
     EXPECT_NE(p.notes[0].find("riga 1"), std::string::npos);  // the header
 
@@ -91,6 +91,7 @@ TEST(PastedMovements, RefusalsAndNotesNameTheLineAndTheCell) {
     // line with extra cells or unused sizes.
     for (const auto& [text, says] : std::initializer_list<std::pair<const char*, const char*>>{
              {"1\tMOTORE\t0", "riga 1 degli appunti ha 3 celle"},
+             {"MOTORE\t0", "riga 1 degli appunti ha 2 celle"},
              {"1\t0\t1.500", "valore «1.500» di Tf [sec] è ambiguo"},
              {"1\t0\tuno", "valore «uno» di Tf [sec] non è un numero"},
              {"1\t0\t1e39", "«1e39» di Tf [sec] è oltre"},
