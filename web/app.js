@@ -159,7 +159,8 @@ async function openFile(file) {
 }
 
 async function save(format) {
-  if (Object.keys(app.draftsOf()).length) {
+  // A number kept aside (a pressure hold not yet whole) is no error to save.
+  if (Object.values(app.draftsOf()).some((text) => text.trim() && app.parseNumber(text) === null)) {
     say(t('Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)'), 'error');
     return;
   }

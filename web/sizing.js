@@ -13,6 +13,7 @@
 import * as app from './app-state.js';
 
 // The desktop's words, and their English from its translation.
+const HOLD = 'Mantenimento della pressione: scrivere pressione e tempo oltre 0, perdite e raffreddamento da 0 in su.';
 const english = {
   'Dimensionamento': 'Sizing',
   'Requisiti': 'Requirements',
@@ -52,6 +53,7 @@ const english = {
   'Perdite delle valvole [dm3/min]': "Valves' leakage [dm3/min]",
   'Raffreddamento del gas nel tempo [K]': 'Gas cooling over the time [K]',
   'Dal pieno (Pm) invece che da Pm - Dp': 'From full (Pm) instead of from Pm - Dp',
+  [HOLD]: 'Pressure held: write a pressure and a time above 0, a leakage and a cooling of 0 or more.',
   'Calcola': 'Compute',
   'Interrompi': 'Stop',
   'Ricerca in corso': 'Searching',
@@ -229,8 +231,19 @@ function attach(section, kept) {
         why = b ? t(b[4], MAX_SIZES) : t('%1: non è un numero.', t(h[1]));
       }
     }
+    if (!why && holdBoxes.some(([x]) => 'sz-' + x === input.id) && holdWrong().includes(input.id.slice(3))) why = t(HOLD);
     mark(input, why);
     return why;
+  }
+  // A hold is pressure and time above 0, leakage and cooling from 0 up: the
+  // boxes of one begun and not whole, as the desktop never stores it.
+  function holdWrong() {
+    const value = (id) => app.parseNumber($(id).value.trim() || '0');
+    if (!$('hold-pressure').value.trim() && !$('hold-time').value.trim()) return [];
+    return holdBoxes.map(([id]) => id).filter((id) => {
+      const x = value(id);
+      return x !== null && (id.startsWith('hold-') ? !(x > 0) : !(x >= 0));
+    });
   }
   const wrong = (input, why) => {
     mark(input, why);
@@ -320,6 +333,7 @@ function attach(section, kept) {
       ciclo_singolo: $('single').checked, composizioni: $('arrangements').checked,
       emergenza_da_pieno: $('from-full').checked });
     const h = q.mantenimento || {};
+    if (holdBoxes.some(([id]) => judge($(id)))) return q; // the hold kept as it was
     q.mantenimento = given('hold-pressure') || given('hold-time') ? { pressione: read($('hold-pressure'), h.pressione ?? 0),
       tempo: read($('hold-time'), h.tempo ?? 0), trafilamento: read($('leakage'), h.trafilamento ?? 0),
       raffreddamento: read($('cooling'), h.raffreddamento ?? 0), da_Pm: $('hold-pm').checked } : null;
@@ -336,6 +350,8 @@ function attach(section, kept) {
     if (!p || applying) return;
     for (const place of Object.keys(app.draftsOf())) if (place.startsWith('sizing/')) app.setDraft(place, null);
     for (const e of numberInputs()) if (judge(e)) app.setDraft(placeOf(e), e.value);
+    // A hold not whole stays out of the project, all its boxes as typed.
+    if (holdBoxes.some(([id]) => judge($(id)))) for (const [id] of holdBoxes) app.setDraft(placeOf($(id)), $(id).value);
     p.dimensionamento = shown();
     seen = JSON.stringify(p.dimensionamento);
     app.edited('sizing');
@@ -503,6 +519,7 @@ function attach(section, kept) {
         ['arrangements', q.composizioni], ['from-full', q.emergenza_da_pieno], ['hold-pm', !!(h && h.da_Pm)]]
         .forEach(([id, on]) => { $(id).checked = !!on; });
     }
+    const typed = [];
     for (const [place, text] of Object.entries(app.draftsOf())) {
       const cell = place.match(/^sizing\/catalogo\/(\d+)\/(\d+)$/);
       if (cell) {
@@ -511,11 +528,9 @@ function attach(section, kept) {
       }
       const e = cell ? catalogue.tBodies[0].rows[+cell[1]].cells[+cell[2]].firstChild
         : place.startsWith('sizing/') && $(place.slice(7));
-      if (e) {
-        e.value = text;
-        judge(e);
-      }
+      if (e) typed.push(Object.assign(e, { value: text }));
     }
+    typed.forEach(judge); // once all are in: a hold's boxes are judged together
     if (!found) showLast();
   }
   // As the desktop shows it until "Calcola" answers again.

@@ -209,12 +209,14 @@ async function size(page) {
     const open = (file, said, ms = 30000) => page.choose('#open-file', [file]).then(() => page.until(
       `document.getElementById('messages').textContent.includes(${JSON.stringify(said)})`, ms));
     await open(path.join(work, 'longest.vlz'), 'Aperto longest.vlz.');
+    const openedSaid = await page.eval("document.getElementById('messages').textContent");
     await page.eval("document.getElementById('run').click()");
     await page.until("/Simulazione completata/.test(document.getElementById('messages').textContent)", 60000);
     await page.pdf(path.join(work, 'long.pdf'));
     const printedRows = spawnSync('pdftotext', ['-layout', path.join(work, 'long.pdf'), '-'], { encoding: 'utf8' }).stdout
       .split('\n').filter((l) => /^\s*\d+,\d(\s+-?\d+,\d{4}){4}\s*$/.test(l) || l.includes('Grandezza'));
-    check('the longest design opens and prints every row of its run, no controls', printedRows.length === 3277
+    check('the longest design opens, no word of files it never saw, and prints every row of its run, no controls',
+      !openedSaid.includes('vlzp') && printedRows.length === 3277
       && /^\s*327,6\s/.test(printedRows[3276]) && await page.eval("document.querySelectorAll('#results tbody tr').length") === 200,
     `${printedRows.length} rows, the last ${printedRows.pop()}`);
     // A core that traps is started again; the page keeps its work and says so.
@@ -252,6 +254,20 @@ async function size(page) {
     await page.reload();
     await page.until("document.getElementById('sz-compute') && document.getElementById('dati-V0')?.value");
     check('offline the page loads and sizes', (await size(page)).includes('Recommended: 10 dm3'));
+    // A hold begun in one box stays out of the project, which saves, runs and
+    // reopens; Calcola names the box left, and a reload keeps what was typed.
+    const holdSaid = 'Pressure held: write a pressure and a time above 0, a leakage and a cooling of 0 or more.';
+    await fill(page, { 'sz-hold-pressure': '50' });
+    const half = fs.readFileSync(await download(() => page.eval("document.getElementById('save-vlzp').click()")), 'utf8');
+    const halfRun = native(sim, ['run', 'in.vlzp', 'out.vlz'], { 'in.vlzp': half }, ['out.vlz']);
+    await page.eval("document.getElementById('run').click()");
+    await page.until("!document.getElementById('run').disabled && /Simulation complete/.test(document.getElementById('messages').textContent)");
+    const halfSized = await page.eval("document.getElementById('sz-compute').click(); document.getElementById('sz-answer').innerText");
+    await page.reload();
+    await page.until("document.getElementById('sz-compute') && document.getElementById('dati-V0')?.value");
+    check('a hold in one box: saved without it, run, named, kept as typed', JSON.parse(half).dimensionamento.mantenimento === null
+      && halfRun.code === 0 && halfSized === holdSaid && await page.eval("document.getElementById('sz-hold-pressure').value") === '50'
+      && await page.eval("document.getElementById('sz-hold-time').title") === holdSaid, `${halfRun.stderr} ${halfSized} ${half.slice(0, 300)}`);
     check('no error in the page', page.errors.length === 0, JSON.stringify(page.errors[0]));
   } catch (e) {
     check('the page test ran to its end', false, e.stack);
