@@ -103,6 +103,12 @@ Result<DutyPlan> Dimensionamento::ReadDuties(const DutyPlan& kept, bool lenient)
             return Message(MessageId::SizingBoxHold);
         }
     }
+    // A hold begun without a pressure or a time is never stored: the project
+    // keeps the one it had, or none, as its file can take no other.
+    if (!(figures[0] > 0 && figures[1] > 0)) {
+        plan.Hold = kept.Hold;
+        return plan;
+    }
     hold.Pressure = GaugeBar(figures[0]);
     hold.Time = figures[1];
     hold.Leakage = Dm3PerMin(figures[2]);

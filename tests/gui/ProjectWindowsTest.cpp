@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -387,6 +388,11 @@ class ProjectWindowsTest : public QObject {
         shell.main->ShowChildWindow("BilancioEnergetico");
         QCOMPARE(Figures(*shell.main).value(16), "60 bar (p1 del dimensionamento)");
         // ...as it is in the project opened again by a program that did not apply it.
+        // A hold begun in one box is none of the project's: it saves and opens.
+        Named<QGroupBox>(window, "FrameMantenimento")->setChecked(true);
+        Retype(Named<QLineEdit>(window, "TMantPressione"), "50");
+        QVERIFY(!shell.main->CurrentProject().Sizing().Requirements.Duties.Hold &&
+                Named<QLineEdit>(window, "TMantPressione")->text() == "50");
         const QString path = shell.temp.filePath("p1.vlzp");
         shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
         shell.state.ChartMinPressure.reset();
