@@ -353,6 +353,9 @@ function attach(section, kept) {
     // A hold not whole stays out of the project, all its boxes as typed.
     if (holdBoxes.some(([id]) => judge($(id)))) for (const [id] of holdBoxes) app.setDraft(placeOf($(id)), $(id).value);
     p.dimensionamento = shown();
+    // A box edited away from the value shown no longer stands for it: typed
+    // back, its text is read, not the value it left.
+    for (const e of numberInputs()) if (e.dataset.shown !== e.value) delete e.dataset.shown;
     seen = JSON.stringify(p.dimensionamento);
     app.edited('sizing');
   }
