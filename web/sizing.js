@@ -54,6 +54,15 @@ const english = {
   'Raffreddamento del gas nel tempo [K]': 'Gas cooling over the time [K]',
   'Dal pieno (Pm) invece che da Pm - Dp': 'From full (Pm) instead of from Pm - Dp',
   [HOLD]: 'Pressure held: write a pressure and a time above 0, a leakage and a cooling of 0 or more.',
+  'La pressione minima p1 deve essere positiva': 'The lowest pressure p1 must be positive',
+  'La pressione nominale PS deve essere positiva': 'The rated pressure PS must be positive',
+  'La taratura della valvola di massima deve essere positiva': 'The relief valve setting must be positive',
+  'La tolleranza della precarica deve essere tra 0 e 50 %': 'The precharge tolerance must be between 0 and 50 %',
+  'Le ore di lavoro continuo devono essere più di 0 e al più un anno':
+    'The hours of continuous work must be more than 0 and at most a year',
+  'Il rendimento della pompa deve essere più di 0 e al più 1': 'The pump efficiency must be above 0 and at most 1',
+  'Le ore di lavoro in un anno devono essere più di 0 e al più 8760':
+    'The working hours in a year must be above 0 and at most 8760',
   'Calcola': 'Compute',
   'Interrompi': 'Stop',
   'Ricerca in corso': 'Searching',
@@ -91,6 +100,16 @@ const boxes = [['p1', 'Pressione minima p1 [bar]', null, '--pmin', 'Scrivere la 
   ['hours-year', 'Ore di lavoro in un anno [h]', [2000], '--hours-per-year', 'Scrivere le ore di lavoro in un anno.'],
   ['bottles', 'Bombole per i pistoni [dm3, separate da ;]', [10, 20, 40, 50], '--bottle-sizes',
     'Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da ";".']];
+// What the desktop says of a number out of a box's range, before a search.
+const ranges = {
+  p1: [(x) => x > 0, 'La pressione minima p1 deve essere positiva'],
+  ps: [(x) => x > 0, 'La pressione nominale PS deve essere positiva'],
+  relief: [(x) => x > 0, 'La taratura della valvola di massima deve essere positiva'],
+  tolerance: [(x) => x >= 0 && x < 50, 'La tolleranza della precarica deve essere tra 0 e 50 %'],
+  hours: [(x) => x > 0 && x <= 24 * 366, 'Le ore di lavoro continuo devono essere più di 0 e al più un anno'],
+  efficiency: [(x) => x > 0 && x <= 1, 'Il rendimento della pompa deve essere più di 0 e al più 1'],
+  'hours-year': [(x) => x > 0 && x <= 8760, 'Le ore di lavoro in un anno devono essere più di 0 e al più 8760'],
+};
 const MAX_SIZES = 200; // sizing/Requirements.h's kMaxCatalogueSizes
 
 // Bottles as the desktop reads them: up to MAX_SIZES volumes over 0, by ';'.
@@ -257,6 +276,7 @@ function attach(section, kept) {
       if (!text && optional) continue;
       const x = id === 'bottles' ? parseBottles(text) : app.parseNumber(text);
       if (x === null) throw text ? wrong($(id), t(why, MAX_SIZES)) : new Error(t(why, MAX_SIZES));
+      if (ranges[id] && !ranges[id][0](x)) throw wrong($(id), t(ranges[id][1]));
       a.push(option, id === 'bottles' ? x.join(',') : String(x));
     }
     if (edited) {

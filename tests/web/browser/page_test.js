@@ -134,8 +134,14 @@ async function size(page) {
       e.value = '1.000.000'; e.dispatchEvent(new Event('input', { bubbles: true })); }`);
     refused.push(await page.eval("document.getElementById('sz-compute').click(); document.getElementById('sz-answer').innerText"));
     await page.eval("document.getElementById('sz-defaults').click()");
+    // A number out of its range, refused in the desktop's words before the core.
+    await fill(page, { 'sz-efficiency': '1,5' });
+    refused.push(await page.eval(`document.getElementById('sz-compute').click();
+      document.getElementById('sz-answer').innerText + document.getElementById('sz-efficiency').title`));
+    await fill(page, { 'sz-efficiency': '0,9' });
     check('stale while different, kept as typed, a wrong box named', marks.join() === 'stale,,stale,' && hours === 7.5
-      && refused.join('|') === 'Scrivere la pressione minima p1 in bar.|Catalogo, riga 18, Cicli nominali: non è un numero.'
+      && refused.join('|') === 'Scrivere la pressione minima p1 in bar.|Catalogo, riga 18, Cicli nominali: non è un numero.|'
+        + 'Il rendimento della pompa deve essere più di 0 e al più 1'.repeat(2)
       && await page.eval("document.querySelectorAll('#sizing .not-a-number').length") === 0, `${marks} ${hours} ${refused}`);
     await size(page);
 
