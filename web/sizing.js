@@ -318,6 +318,7 @@ function attach(section, kept) {
   function shown() {
     const q = JSON.parse(JSON.stringify((app.project() || {}).dimensionamento || {}));
     const given = (id) => $(id).value.trim() !== '';
+    const inRange = (id, x, old) => (x === old || ranges[id][0](x) ? x : old);
     const read = (input, old, scale = 1) => {
       if (input.dataset.shown === input.value) return old;
       const x = app.parseNumber(input.value);
@@ -329,8 +330,10 @@ function attach(section, kept) {
     q.valvola_di_massima = given('relief') ? read($('relief'), q.valvola_di_massima ?? null) : null;
     q.tolleranza_precarica = read($('tolerance'), q.tolleranza_precarica, 100);
     q.ore_di_lavoro = read($('hours'), q.ore_di_lavoro);
-    q.rendimento_pompa = read($('efficiency'), q.rendimento_pompa);
-    q.ore_in_un_anno = read($('hours-year'), q.ore_in_un_anno);
+    // The run's energy takes these two: a figure out of their range stays a
+    // draft (kept, and named by Calcola) and the project keeps the last good one.
+    q.rendimento_pompa = inRange('efficiency', read($('efficiency'), q.rendimento_pompa), q.rendimento_pompa);
+    q.ore_in_un_anno = inRange('hours-year', read($('hours-year'), q.ore_in_un_anno), q.ore_in_un_anno);
     if ($('bottles').dataset.shown !== $('bottles').value) q.bombole = parseBottles($('bottles').value) || q.bombole;
     const kept = q.catalogo || [];
     const sizes = [];
@@ -359,6 +362,12 @@ function attach(section, kept) {
       raffreddamento: read($('cooling'), h.raffreddamento ?? 0), da_Pm: $('hold-pm').checked } : null;
     return q;
   }
+  const outOfRunRange = (e) => {
+    const id = e.id.slice(3);
+    if (id !== 'efficiency' && id !== 'hours-year') return false;
+    const x = app.parseNumber(e.value);
+    return x !== null && !ranges[id][0](x);
+  };
   const numberInputs = () => section.querySelectorAll('.sz-requirements input:not([type="checkbox"])');
   const placeOf = (e) => 'sizing/' + (e.id ? e.id.slice(3)
     : `catalogo/${e.closest('tr').sectionRowIndex}/${e.parentElement.cellIndex}`);
@@ -369,7 +378,7 @@ function attach(section, kept) {
     const p = app.project();
     if (!p || applying) return;
     for (const place of Object.keys(app.draftsOf())) if (place.startsWith('sizing/')) app.setDraft(place, null);
-    for (const e of numberInputs()) if (judge(e)) app.setDraft(placeOf(e), e.value);
+    for (const e of numberInputs()) if (judge(e) || outOfRunRange(e)) app.setDraft(placeOf(e), e.value);
     // A hold not whole stays out of the project, all its boxes as typed.
     if (holdBoxes.some(([id]) => judge($(id)))) for (const [id] of holdBoxes) app.setDraft(placeOf($(id)), $(id).value);
     p.dimensionamento = shown();
