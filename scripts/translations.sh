@@ -13,7 +13,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ts="$root/translations/volvenza_en.ts"
-folders=(messages engine documents entry views report shell platform analysis sizing tools/volvenza-sim)
+folders=(messages engine documents entry views report shell platform analysis sizing tools/volvenza-sim web)
 
 lupdate=""
 for candidate in lupdate lupdate-qt6 /usr/lib/qt6/bin/lupdate; do
@@ -34,7 +34,7 @@ done
 
 run_lupdate() {
     "$lupdate" -silent -I "$root" -locations none -no-obsolete -source-language it_IT \
-        -target-language en_US -tr-function-alias QT_TRANSLATE_NOOP+=SIM_TEXT \
+        -target-language en_US -tr-function-alias QT_TRANSLATE_NOOP+=SIM_TEXT,QT_TRANSLATE_NOOP+=PAGE_TEXT \
         -extensions cpp,h "${sources[@]}" -ts "$1"
 }
 

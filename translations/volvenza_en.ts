@@ -2134,6 +2134,201 @@ The file already exists. Replace it?</translation>
     </message>
 </context>
 <context>
+    <name>volvenza::Page</name>
+    <message>
+        <source>Salva progetto (.vlzp)</source>
+        <translation>Save project (.vlzp)</translation>
+    </message>
+    <message>
+        <source>Salva simulazione (.vlz)</source>
+        <translation>Save simulation (.vlz)</translation>
+    </message>
+    <message>
+        <source>Inviluppo di temperatura</source>
+        <translation>Temperature envelope</translation>
+    </message>
+    <message>
+        <source>Temperatura minima [°C]</source>
+        <translation>Lowest temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Temperatura massima [°C]</source>
+        <translation>Highest temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Esponente n</source>
+        <translation>Exponent n</translation>
+    </message>
+    <message>
+        <source>Aggiungi movimento</source>
+        <translation>Add movement</translation>
+    </message>
+    <message>
+        <source>Elimina movimento</source>
+        <translation>Delete movement</translation>
+    </message>
+    <message>
+        <source>Grandezza</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Vista intera</source>
+        <translation>Full view</translation>
+    </message>
+    <message>
+        <source>Messaggi</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>Simulazione in corso…</source>
+        <translation>Simulating…</translation>
+    </message>
+    <message>
+        <source>Simulazione completata.</source>
+        <translation>Simulation complete.</translation>
+    </message>
+    <message>
+        <source>Nessun risultato: simulare il ciclo.</source>
+        <translation>No results: simulate the cycle.</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire %1:</source>
+        <translation>Cannot open %1:</translation>
+    </message>
+    <message>
+        <source>Aperto %1.</source>
+        <translation>Opened %1.</translation>
+    </message>
+    <message>
+        <source>Salvato %1.</source>
+        <translation>Saved %1.</translation>
+    </message>
+    <message>
+        <source>Righe %1–%2 di %3</source>
+        <translation>Rows %1–%2 of %3</translation>
+    </message>
+    <message>
+        <source>Pagina precedente</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>Pagina successiva</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Movimento %1, %2</source>
+        <translation>Movement %1, %2</translation>
+    </message>
+    <message>
+        <source>Trascinare per ingrandire un riquadro, rotella per lo zoom, frecce per il collimatore, 0 per la vista intera.</source>
+        <translation>Drag to zoom into a box, wheel to zoom, arrows move the crosshair, 0 for the full view.</translation>
+    </message>
+    <message>
+        <source>Frecce, Tab e Invio muovono fra le celle; scrivere modifica; F2 modifica la cella; Esc esce dalla tabella; Ctrl+V incolla movimenti da un foglio di calcolo; Ctrl+Z annulla.</source>
+        <translation>Arrows, Tab and Enter move between cells; typing edits; F2 edits the cell; Esc leaves the table; Ctrl+V pastes movements from a spreadsheet; Ctrl+Z undoes.</translation>
+    </message>
+    <message>
+        <source>Pressione P(t)</source>
+        <translation>Pressure P(t)</translation>
+    </message>
+    <message>
+        <source>Volume del gas V(t)</source>
+        <translation>Gas volume V(t)</translation>
+    </message>
+    <message>
+        <source>Portata Qt(t)</source>
+        <translation>Flow Qt(t)</translation>
+    </message>
+    <message>
+        <source>Portata Qs(t)</source>
+        <translation>Flow Qs(t)</translation>
+    </message>
+    <message>
+        <source>Il lavoro è conservato in questo browser.</source>
+        <translation>Your work is kept in this browser.</translation>
+    </message>
+    <message>
+        <source>Pressione minima p1 [bar]</source>
+        <translation>Lowest pressure p1 [bar]</translation>
+    </message>
+    <message>
+        <source>Pressione nominale PS [bar]</source>
+        <translation>Rated pressure PS [bar]</translation>
+    </message>
+    <message>
+        <source>Taratura della valvola di massima [bar]</source>
+        <translation>Relief valve setting [bar]</translation>
+    </message>
+    <message>
+        <source>Tolleranza della precarica [%]</source>
+        <translation>Precharge tolerance [%]</translation>
+    </message>
+    <message>
+        <source>Ore di lavoro continuo [h]</source>
+        <translation>Continuous working hours [h]</translation>
+    </message>
+    <message>
+        <source>Rendimento della pompa (fra 0 e 1)</source>
+        <translation>Pump efficiency (between 0 and 1)</translation>
+    </message>
+    <message>
+        <source>Ore di lavoro in un anno [h]</source>
+        <translation>Working hours in a year [h]</translation>
+    </message>
+    <message>
+        <source>Bombole per i pistoni [dm3, separate da ;]</source>
+        <translation>Bottles for pistons [dm3, separated by ;]</translation>
+    </message>
+    <message>
+        <source>Scegli la precarica</source>
+        <translation>Choose the precharge</translation>
+    </message>
+    <message>
+        <source>Dimensiona anche la pompa</source>
+        <translation>Size the pump too</translation>
+    </message>
+    <message>
+        <source>Ciclo singolo (la macchina fa un solo ciclo e si ferma)</source>
+        <translation>Single cycle (the machine runs one cycle and stops)</translation>
+    </message>
+    <message>
+        <source>Prova anche le composizioni: accumulatori in parallelo e bombole</source>
+        <translation>Also try arrangements: accumulators in parallel and bottles</translation>
+    </message>
+    <message>
+        <source>Corsa di emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)</source>
+        <translation>Emergency stroke from full (Pm) instead of from the pump&apos;s restart (Pm - Dp)</translation>
+    </message>
+    <message>
+        <source>Calcola</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Interrompi</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Ricerca in corso</source>
+        <translation>Searching</translation>
+    </message>
+    <message>
+        <source>Applica</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>%1: non è un numero.</source>
+        <translation>%1: not a number.</translation>
+    </message>
+    <message>
+        <source>Catalogo, riga %1, %2: non è un numero.</source>
+        <translation>Catalogue, row %1, %2: not a number.</translation>
+    </message>
+    <message>
+        <source>PS [bar]</source>
+        <translation>PS [bar]</translation>
+    </message>
+</context>
+<context>
     <name>volvenza::PageIdentity</name>
     <message>
         <source>ciclo</source>

@@ -3,7 +3,7 @@
 // results table. Every figure the page shows or saves comes from the core
 // (app-state.js); this file only arranges them.
 import * as app from './app-state.js';
-import { t } from './texts.js';
+import { load, t } from './texts.js';
 import * as entry from './entry.js';
 import { createChart, SERIES } from './chart.js';
 import { createResults, seriesOfVlz } from './results.js';
@@ -247,10 +247,14 @@ function buildGas() {
 
 async function start() {
   const loadedAt = performance.now();
+  // What was kept comes back before the sizing (sizing.js) shows it, which
+  // it does once the core has given the words.
+  const restored = app.restore();
+  await load(app.call);
   translate();
   buildGas();
   translate();
-  if (!app.restore()) await app.loadExample();
+  if (!restored) await app.loadExample();
   entry.buildInitial($('initial'));
   entry.buildTable($('cycle'));
   chart = createChart($('chart'), $('readout'), $('series'), $('reset-zoom'));

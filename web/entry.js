@@ -5,47 +5,41 @@
 // size or a time, the pressure a load needs, a duty out of range) comes from
 // the core's check.
 import * as app from './app-state.js';
-import { t } from './texts.js';
+import { coreTable, t, word } from './texts.js';
 
 // The initial boxes' tooltip for a text that is not a number, as the desktop's.
 const NOT_A_NUMBER = 'Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)';
 
-// The seven initial values: the project's field, the label, the unit.
-export const INITIAL = [
-  ['V0', 'Vo', '[dm3]'], ['P0', 'Po', '[bar]'], ['tc', 'tc', '[°C]'], ['Qp', 'Qp', '[dm3/min]'],
-  ['Pm', 'PM', '[bar]'], ['Dp', 'DP', '[bar]'], ['tempo_ciclo', 'Tempo ciclo', '[s]'],
+// The seven initial values: the project's field and the unit; their names
+// are the desktop's (texts.js).
+const INITIAL = [['V0', '[dm3]'], ['P0', '[bar]'], ['tc', '[°C]'], ['Qp', '[dm3/min]'], ['Pm', '[bar]'],
+  ['Dp', '[bar]'], ['tempo_ciclo', '[s]']];
+
+// The cycle table's columns: the project's field and the tooltip; the
+// headers, in the same order, are the desktop's (texts.js).
+const COLUMNS = [
+  ['tipo', 'Tipo di attuatore'],
+  ['Ti', 'Tempo di inizio'],
+  ['Tf', 'Tempo di fine'],
+  ['alesaggio', 'Alesaggio'],
+  ['stelo', 'Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto'],
+  ['corsa', 'Corsa'],
+  ['cilindrata', 'Cilindrata del motore'],
+  ['velocita', 'Velocità del motore'],
+  ['cilindrata_unitaria', 'Cilindrata unitaria della palmola'],
+  ['angolo', 'Angolo di rotazione della palmola'],
+  ['Qm', 'Portata assorbita fra Ti e Tf'],
+  ['carico', 'Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole'],
+  ['rendimento', 'Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)'],
+  ['perdita', 'Pressione persa fra accumulatore e attuatore (linee e valvole)'],
+  ['pressione_richiesta', 'Pressione richiesta immessa a mano: prende il posto di quella del carico'],
+  ['emergenza', 'Il movimento deve compiersi a pompa persa (corsa di emergenza)'],
+  ['pn', "Pressione che il movimento richiede all'accumulatore, calcolata; vuota: vale p1"],
 ];
-
-export const KINDS = [null, 'CILINDRO SEMPLICE STELO USCENTE', 'CILINDRO SEMPLICE STELO ENTRANTE',
-  'PISTONE DIFFERENZIALE', 'MOTORE', 'PALMOLA', 'CILINDRO DOPPIO STELO', 'CILINDRO SEMPLICE EFFETTO'];
-
+const header = (col) => word(coreTable('columns')[col]);
+const kindTitle = (kind) => word(coreTable('kinds')[kind]);
 // The sizes each kind's page shows, by the project's field names.
-const SHOWN = {
-  1: ['alesaggio', 'corsa'], 2: ['alesaggio', 'stelo', 'corsa'], 3: ['alesaggio', 'stelo'],
-  4: ['cilindrata', 'velocita'], 5: ['cilindrata_unitaria', 'angolo'],
-  6: ['alesaggio', 'stelo', 'corsa'], 7: ['stelo', 'corsa'],
-};
-
-// The cycle table's columns: field, header, tooltip.
-export const COLUMNS = [
-  ['tipo', 'Tipo', 'Tipo di attuatore'],
-  ['Ti', 'Ti [sec]', 'Tempo di inizio'],
-  ['Tf', 'Tf [sec]', 'Tempo di fine'],
-  ['alesaggio', 'D [mm]', 'Alesaggio'],
-  ['stelo', 'd [mm]', 'Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto'],
-  ['corsa', 'L [mm]', 'Corsa'],
-  ['cilindrata', 'C [cm3/giro]', 'Cilindrata del motore'],
-  ['velocita', 'N [rpm]', 'Velocità del motore'],
-  ['cilindrata_unitaria', 'CU [cm3/°]', 'Cilindrata unitaria della palmola'],
-  ['angolo', 'AR [°]', 'Angolo di rotazione della palmola'],
-  ['Qm', 'Qm [dm3/min]', 'Portata assorbita fra Ti e Tf'],
-  ['carico', 'Carico', 'Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole'],
-  ['rendimento', 'η', 'Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)'],
-  ['perdita', 'Δp [bar]', 'Pressione persa fra accumulatore e attuatore (linee e valvole)'],
-  ['pressione_richiesta', 'pr [bar]', 'Pressione richiesta immessa a mano: prende il posto di quella del carico'],
-  ['emergenza', 'Em', 'Il movimento deve compiersi a pompa persa (corsa di emergenza)'],
-  ['pn', 'pn [bar]', "Pressione che il movimento richiede all'accumulatore, calcolata; vuota: vale p1"],
-];
+const shown = (kind) => coreTable('shown')[kind].map((col) => COLUMNS[col][0]);
 const DUTY = ['carico', 'rendimento', 'perdita', 'pressione_richiesta'];
 const SIZES = ['alesaggio', 'stelo', 'corsa', 'cilindrata', 'velocita', 'cilindrata_unitaria', 'angolo'];
 
@@ -56,7 +50,7 @@ function listed(kind) {
 }
 
 function shows(m, field) {
-  if (SIZES.includes(field)) return SHOWN[listed(m.tipo)].includes(field);
+  if (SIZES.includes(field)) return shown(listed(m.tipo)).includes(field);
   return true;
 }
 
@@ -66,7 +60,7 @@ function cellText(m, index, field) {
   if (draft !== undefined) return draft;
   const n = (x) => app.formatNumber(x, undefined, true);
   switch (field) {
-    case 'tipo': return t(KINDS[listed(m.tipo)]);
+    case 'tipo': return kindTitle(listed(m.tipo));
     case 'Qm': return Number.isFinite(m.Qm) && (m.Tf !== m.Ti || m.Qm === 0) ? app.formatNumber(m.Qm) : '';
     case 'carico': return m.carico ? app.formatNumber(m.carico) : '';
     case 'rendimento': return app.formatNumber(m.rendimento);
@@ -84,11 +78,11 @@ function cellText(m, index, field) {
 // A cell holding a text that is not a number, as the desktop says it: the
 // column by its header's first word and the value the movement keeps.
 function notANumber(m, field) {
-  const header = t(COLUMNS.find((col) => col[0] === field)[1]).split(' ')[0];
+  const name = header(COLUMNS.findIndex((col) => col[0] === field)).split(' ')[0];
   let kept;
   if (DUTY.includes(field)) kept = cellText(m, -1, field) || '-';
   else kept = app.formatNumber(m[field], undefined, true);
-  return t('Valore non valido in %1: resta %2', header, kept);
+  return t('Valore non valido in %1: resta %2', name, kept);
 }
 
 // What is wrong with a row, as the desktop marks it: 'error' or 'warning'
@@ -130,13 +124,13 @@ function keyFiltered(input) {
 
 export function buildInitial(container) {
   container.replaceChildren();
-  for (const [field, label, unit] of INITIAL) {
+  INITIAL.forEach(([field, unit], i) => {
     const row = document.createElement('div');
     row.className = 'initial-row';
     const id = 'dati-' + field;
     const l = document.createElement('label');
     l.htmlFor = id;
-    l.textContent = label === 'Tempo ciclo' ? t(label) : label;
+    l.textContent = word(coreTable('initial')[i]);
     const input = document.createElement('input');
     input.id = id;
     input.inputMode = 'decimal';
@@ -161,7 +155,7 @@ export function buildInitial(container) {
     });
     row.append(l, input, u);
     container.append(row);
-  }
+  });
   showInitial(container);
 }
 
@@ -218,6 +212,7 @@ export function newMovement() {
 }
 
 export function buildTable(container) {
+  if (coreTable('columns').length !== COLUMNS.length) throw new Error('volvenza: the cycle table changed its columns');
   table = container;
   showTable();
   table.addEventListener('keydown', onKey);
@@ -239,13 +234,13 @@ export function showTable() {
   corner.textContent = 'N';
   corner.scope = 'col';
   hr.append(corner);
-  for (const [, header, tip] of COLUMNS) {
+  COLUMNS.forEach(([, tip], c) => {
     const th = document.createElement('th');
     th.scope = 'col';
-    th.textContent = t(header);
+    th.textContent = header(c);
     th.title = t(tip);
     hr.append(th);
-  }
+  });
   head.append(hr);
   const body = document.createElement('tbody');
   moves.forEach((m, i) => {
@@ -258,12 +253,12 @@ export function showTable() {
     th.textContent = i + 1;
     th.title = check.reasons.join('\n');
     tr.append(th);
-    COLUMNS.forEach(([field, header], c) => {
+    COLUMNS.forEach(([field], c) => {
       const td = document.createElement('td');
       td.dataset.col = c;
       td.tabIndex = -1;
       td.textContent = cellText(m, i, field);
-      td.setAttribute('aria-label', `${t(header)}: ${td.textContent}`);
+      td.setAttribute('aria-label', `${header(c)}: ${td.textContent}`);
       if (app.draftsOf()[`mov/${i}/${field}`] !== undefined) {
         td.classList.add('not-a-number');
         td.title = notANumber(m, field);
@@ -366,9 +361,8 @@ function startEdit(typed) {
   }
   if (field === 'tipo') {
     editor = document.createElement('select');
-    KINDS.forEach((name, k) => {
-      if (!name) return;
-      editor.append(new Option(`${k} ${t(name)}`, k, false, k === listed(m.tipo)));
+    coreTable('kinds').forEach((title, k) => {
+      if (title) editor.append(new Option(`${k} ${word(title)}`, k, false, k === listed(m.tipo)));
     });
     if (typed && /[1-7]/.test(typed)) editor.value = typed;
   } else {
@@ -377,7 +371,7 @@ function startEdit(typed) {
     keyFiltered(editor);
   }
   editor.className = 'cell-editor';
-  editor.setAttribute('aria-label', t(COLUMNS[col][1]) + ' — ' + t('Movimento %1, %2', row + 1, t(COLUMNS[col][2])));
+  editor.setAttribute('aria-label', header(col) + ' — ' + t('Movimento %1, %2', row + 1, t(COLUMNS[col][1])));
   cell.replaceChildren(editor);
   editor.focus();
   if (editor.setSelectionRange && typed) editor.setSelectionRange(editor.value.length, editor.value.length);
@@ -446,7 +440,7 @@ async function commit(row, field, value) {
   m[field] = value;
   if (field === 'tipo') {
     // A new kind keeps only the sizes its page shows.
-    for (const size of SIZES) if (!SHOWN[value].includes(size)) m[size] = 0;
+    for (const size of SIZES) if (!shown(value).includes(size)) m[size] = 0;
     await refreshChecks();
     m.Qm = checked[row][0];
   }

@@ -11,79 +11,10 @@
 // (app-state.js): the design as a project, the core in its worker, the
 // language and its changes.
 import * as app from './app-state.js';
+import { loaded, t } from './texts.js';
 
-// The desktop's words, and their English from its translation.
+// The desktop's words; their English comes from its catalogue (texts.js).
 const HOLD = 'Mantenimento della pressione: scrivere pressione e tempo oltre 0, perdite e raffreddamento da 0 in su.';
-const english = {
-  'Dimensionamento': 'Sizing',
-  'Requisiti': 'Requirements',
-  'Pressione minima p1 [bar]': 'Lowest pressure p1 [bar]',
-  'Tipo di accumulatore': 'Accumulator type',
-  'a sacca': 'bladder',
-  'a pistone': 'piston',
-  'a membrana': 'diaphragm',
-  'Catalogo (cella vuota: nessun limite)': 'Catalogue (empty cell: no limit)',
-  'Rapporto max': 'Max ratio',
-  'Portata max [dm3/min]': 'Max flow [dm3/min]',
-  'Escursione max [bar]': 'Max swing [bar]',
-  'Cicli nominali': 'Rated cycles',
-  'Aggiungi': 'Add',
-  'Rimuovi': 'Remove',
-  'Predefinito': 'Defaults',
-  'Pressione nominale PS [bar]': 'Rated pressure PS [bar]',
-  'Taratura della valvola di massima [bar]': 'Relief valve setting [bar]',
-  'Tolleranza della precarica [%]': 'Precharge tolerance [%]',
-  'Ore di lavoro continuo [h]': 'Continuous working hours [h]',
-  'Rendimento della pompa (fra 0 e 1)': 'Pump efficiency (between 0 and 1)',
-  'Ore di lavoro in un anno [h]': 'Working hours in a year [h]',
-  'Bombole per i pistoni [dm3, separate da ;]': 'Bottles for pistons [dm3, separated by ;]',
-  'Scegli la precarica': 'Choose the precharge',
-  'Dimensiona anche la pompa': 'Size the pump too',
-  'Ciclo singolo (la macchina fa un solo ciclo e si ferma)':
-    'Single cycle (the machine runs one cycle and stops)',
-  'Prova anche le composizioni: accumulatori in parallelo e bombole':
-    'Also try arrangements: accumulators in parallel and bottles',
-  'Corsa di emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)':
-    "Emergency stroke from full (Pm) instead of from the pump's restart (Pm - Dp)",
-  'I movimenti segnati "Em" nel ciclo devono compiersi a pompa persa.':
-    'The movements marked "Em" in the cycle must complete with the pump lost.',
-  'Mantenimento della pressione a pompa ferma': 'Pressure held with the pump off',
-  'Pressione da mantenere [bar]': 'Pressure to hold [bar]',
-  'Tempo [s]': 'Time [s]',
-  'Perdite delle valvole [dm3/min]': "Valves' leakage [dm3/min]",
-  'Raffreddamento del gas nel tempo [K]': 'Gas cooling over the time [K]',
-  'Dal pieno (Pm) invece che da Pm - Dp': 'From full (Pm) instead of from Pm - Dp',
-  [HOLD]: 'Pressure held: write a pressure and a time above 0, a leakage and a cooling of 0 or more.',
-  'La pressione minima p1 deve essere positiva': 'The lowest pressure p1 must be positive',
-  'La pressione nominale PS deve essere positiva': 'The rated pressure PS must be positive',
-  'La taratura della valvola di massima deve essere positiva': 'The relief valve setting must be positive',
-  'La tolleranza della precarica deve essere tra 0 e 50 %': 'The precharge tolerance must be between 0 and 50 %',
-  'Le ore di lavoro continuo devono essere più di 0 e al più un anno':
-    'The hours of continuous work must be more than 0 and at most a year',
-  'Il rendimento della pompa deve essere più di 0 e al più 1': 'The pump efficiency must be above 0 and at most 1',
-  'Le ore di lavoro in un anno devono essere più di 0 e al più 8760':
-    'The working hours in a year must be above 0 and at most 8760',
-  'Calcola': 'Compute',
-  'Interrompi': 'Stop',
-  'Ricerca in corso': 'Searching',
-  'Ricerca interrotta': 'Search stopped',
-  'Applica': 'Apply',
-  'Risultati non aggiornati: i dati sono cambiati': 'Results out of date: the data have changed',
-  'Scrivere la pressione minima p1 in bar.': 'Enter the lowest pressure p1 in bar.',
-  'La pressione nominale PS non è un numero.': 'The rated pressure PS is not a number.',
-  'La taratura della valvola non è un numero.': 'The relief valve setting is not a number.',
-  'Scrivere la tolleranza della precarica in %.': 'Enter the precharge tolerance in %.',
-  'Scrivere le ore di lavoro continuo.': 'Enter the continuous working hours.',
-  'Scrivere il rendimento della pompa.': 'Type the pump efficiency.',
-  'Scrivere le ore di lavoro in un anno.': 'Type the working hours in a year.',
-  'Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da ";".':
-    'Type up to %1 bottles in dm3, each more than 0, separated by ";".',
-  'Il catalogo non dà V0 alla riga %1.': 'The catalogue gives no V0 in row %1.',
-  '%1: non è un numero.': '%1: not a number.',
-  'Catalogo, riga %1, %2: non è un numero.': 'Catalogue, row %1, %2: not a number.',
-  'Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. "Calcola" la ricalcola.':
-    'Last recommendation: %1 dm3, precharge %2 bar, pump %3 dm3/min. "Compute" computes it again.',
-};
 const types = [['bladder', 'a sacca', 'sacca'], ['piston', 'a pistone', 'pistone'],
   ['diaphragm', 'a membrana', 'membrana']];
 const catalogueKeys = [['V0 [dm3]', 'V0', 'V0'], ['Rapporto max', 'max_ratio', 'rapporto_max'],
@@ -139,8 +70,6 @@ const defaults = {};
 
 function attach(section, kept) {
   delete section.dataset.state;
-  const t = (it, ...args) => args.reduce((text, a, i) => text.replace('%' + (i + 1), a),
-    app.language() === 'en' ? english[it] || it : it);
   const number = (x) => app.formatNumber(x);
   const el = (tag, props, ...children) => {
     const e = Object.assign(document.createElement(tag), props || {});
@@ -653,8 +582,12 @@ function attach(section, kept) {
 }
 
 const section = document.getElementById('sizing');
-let sizing = attach(section);
+let sizing = null;
+loaded.then(() => {
+  sizing = attach(section);
+});
 app.onChange((what) => {
+  if (!sizing) return;
   if (what === 'project') sizing.project();
   if (what === 'opened') sizing.opened();
   if (what === 'language') sizing = attach(section, sizing.keep());

@@ -4,9 +4,14 @@ cmake_minimum_required(VERSION 3.25)
 # messages, headers and kinds), from the program's catalogue into a C++ table, so the command
 # stays free of Qt:
 #   cmake -DTS=translations/volvenza_en.ts -DOUT=SimCatalogue.inc -P catalogue.cmake
+# The browser's page takes its words the same way, each with its context
+# (-DCONTEXTS=name|name... -DWITH_CONTEXT=ON), from the contexts it names.
 # Texts hold semicolons, so the catalogue is walked with string(FIND), never
 # as a CMake list.
 file(READ ${TS} rest)
+if(NOT DEFINED CONTEXTS)
+    set(CONTEXTS "volvenza-sim|volvenza::Message|volvenza::SizingText|volvenza::Ciclo|volvenza::ActuatorPages|volvenza::CycleTableModel")
+endif()
 
 function(unescape text out)
     string(REPLACE "&lt;" "<" text "${text}")
@@ -43,8 +48,12 @@ while(TRUE)
     if(at EQUAL -1)
         break()
     endif()
-    if(NOT context MATCHES "<name>(volvenza-sim|volvenza::Message|volvenza::SizingText|volvenza::Ciclo|volvenza::ActuatorPages|volvenza::CycleTableModel)</name>")
+    if(NOT context MATCHES "<name>(${CONTEXTS})</name>")
         continue()
+    endif()
+    set(name "")
+    if(WITH_CONTEXT)
+        set(name "\"${CMAKE_MATCH_1}\", ")
     endif()
     set(m 0)
     while(TRUE)
@@ -59,7 +68,7 @@ while(TRUE)
         endif()
         unescape("${source}" source)
         unescape("${english}" english)
-        string(APPEND table "{R\"vlz(${source})vlz\", R\"vlz(${english})vlz\"},\n")
+        string(APPEND table "{${name}R\"vlz(${source})vlz\", R\"vlz(${english})vlz\"},\n")
     endwhile()
 endwhile()
 file(WRITE ${OUT}.new "${table}")

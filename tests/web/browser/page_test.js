@@ -253,8 +253,9 @@ async function size(page) {
     // In English the core answers with the decimal point.
     await language(page, 'en');
     const en = await size(page);
-    check('English labels and answer with the decimal point', en.includes('Recommended: 10 dm3, precharge 48.1 bar')
-      && (await page.eval("document.getElementById('sz-compute').textContent")) === 'Compute', en.slice(0, 200));
+    check('English labels from the catalogue, none missing, and the answer with the decimal point',
+      en.includes('Recommended: 10 dm3, precharge 48.1 bar') && (await page.eval("document.getElementById('sz-compute').textContent")) === 'Compute'
+      && (await page.eval('volvenzaUntranslated.size')) === 0, `${en.slice(0, 200)} ${await page.eval('[...volvenzaUntranslated].join(" | ")')}`);
 
     // Offline: what the service worker kept at the first visit (no reload
     // since) loads the page, and it sizes, with the server stopped.

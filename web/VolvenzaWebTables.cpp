@@ -1,0 +1,248 @@
+#include "VolvenzaWebTables.h"
+
+#include <nlohmann/json.hpp>
+#include <string_view>
+
+#include "documents/PastedMovements.h"
+#include "engine/CircuitData.h"
+#include "engine/MovementKinds.h"
+
+// Marks a text the page shows for the catalogue (lupdate reads it as
+// QT_TRANSLATE_NOOP), with the context whose English it takes: the
+// desktop's where the desktop says the same, "volvenza::Page" for the
+// page's own.
+#define PAGE_TEXT(context, text) \
+    { context, text }
+
+namespace volvenza {
+namespace {
+
+using Json = nlohmann::json;
+
+struct Text {
+    const char* context;
+    const char* italian;
+};
+
+struct Entry {
+    const char* context;
+    const char* italian;
+    const char* english;
+};
+
+// The English of the contexts the page takes its words from, generated
+// from the catalogue by tools/volvenza-sim/catalogue.cmake.
+constexpr Entry kCatalogue[] = {
+#include "WebCatalogue.inc"
+};
+
+// The words the page writes itself, by their Italian; the kinds' titles and
+// the table's headers come from the tables below.
+constexpr Text kPageTexts[] = {
+    PAGE_TEXT("volvenza::DatiIniziali", "Inizializzazione"),
+    PAGE_TEXT("volvenza::Ciclo", "Ciclo"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Tipo di attuatore"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Tempo di inizio"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Tempo di fine"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Alesaggio"),
+    PAGE_TEXT("volvenza::CycleTableModel",
+              "Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Corsa"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Cilindrata del motore"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Velocità del motore"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Cilindrata unitaria della palmola"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Angolo di rotazione della palmola"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Portata assorbita fra Ti e Tf"),
+    PAGE_TEXT("volvenza::CycleTableModel",
+              "Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole"),
+    PAGE_TEXT("volvenza::CycleTableModel",
+              "Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)"),
+    PAGE_TEXT("volvenza::CycleTableModel",
+              "Pressione persa fra accumulatore e attuatore (linee e valvole)"),
+    PAGE_TEXT("volvenza::CycleTableModel",
+              "Pressione richiesta immessa a mano: prende il posto di quella del carico"),
+    PAGE_TEXT("volvenza::CycleTableModel",
+              "Il movimento deve compiersi a pompa persa (corsa di emergenza)"),
+    PAGE_TEXT("volvenza::CycleTableModel",
+              "Pressione che il movimento richiede all'accumulatore, calcolata; vuota: vale p1"),
+    PAGE_TEXT("volvenza::DatiIniziali",
+              "Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni "
+              "aspettano che sia corretto (Ctrl+Z lo annulla)"),
+    PAGE_TEXT("volvenza::frmMain", "Esempio"),
+    PAGE_TEXT("volvenza::frmMain", "Apri"),
+    PAGE_TEXT("volvenza::Page", "Salva progetto (.vlzp)"),
+    PAGE_TEXT("volvenza::Page", "Salva simulazione (.vlz)"),
+    PAGE_TEXT("volvenza::frmMain", "Nuova simulazione"),
+    PAGE_TEXT("volvenza::frmMain", "Inizio simulazione"),
+    PAGE_TEXT("volvenza::SizingText", "Legge del gas"),
+    PAGE_TEXT("volvenza::SizingText", "classica"),
+    PAGE_TEXT("volvenza::Dimensionamento", "gas ideale"),
+    PAGE_TEXT("volvenza::Dimensionamento", "azoto reale"),
+    PAGE_TEXT("volvenza::Page", "Inviluppo di temperatura"),
+    PAGE_TEXT("volvenza::Page", "Temperatura minima [°C]"),
+    PAGE_TEXT("volvenza::Page", "Temperatura massima [°C]"),
+    PAGE_TEXT("volvenza::Page", "Esponente n"),
+    PAGE_TEXT("volvenza::Page", "Aggiungi movimento"),
+    PAGE_TEXT("volvenza::Page", "Elimina movimento"),
+    PAGE_TEXT("volvenza::Grafico", "Grafico"),
+    PAGE_TEXT("volvenza::Page", "Grandezza"),
+    PAGE_TEXT("volvenza::Page", "Vista intera"),
+    PAGE_TEXT("volvenza::Tabella", "Tabella"),
+    PAGE_TEXT("volvenza::Page", "Messaggi"),
+    PAGE_TEXT("volvenza::frmOptions", "Lingua"),
+    PAGE_TEXT("volvenza::Page", "Simulazione in corso…"),
+    PAGE_TEXT("volvenza::Page", "Simulazione completata."),
+    PAGE_TEXT("volvenza::Page", "Nessun risultato: simulare il ciclo."),
+    PAGE_TEXT("volvenza::Page", "Impossibile aprire %1:"),
+    PAGE_TEXT("volvenza::Page", "Aperto %1."),
+    PAGE_TEXT("volvenza::Page", "Salvato %1."),
+    PAGE_TEXT("volvenza::Ciclo", "Movimenti incollati: %1."),
+    PAGE_TEXT("volvenza::Page", "Righe %1–%2 di %3"),
+    PAGE_TEXT("volvenza::Page", "Pagina precedente"),
+    PAGE_TEXT("volvenza::Page", "Pagina successiva"),
+    PAGE_TEXT("volvenza::Page", "Movimento %1, %2"),
+    PAGE_TEXT("volvenza::Page",
+              "Trascinare per ingrandire un riquadro, rotella per lo zoom, frecce per il "
+              "collimatore, 0 per la vista intera."),
+    PAGE_TEXT(
+        "volvenza::Page",
+        "Frecce, Tab e Invio muovono fra le celle; scrivere modifica; F2 modifica la cella; Esc "
+        "esce dalla tabella; Ctrl+V incolla movimenti da un foglio di calcolo; Ctrl+Z annulla."),
+    PAGE_TEXT("volvenza::Page", "Pressione P(t)"),
+    PAGE_TEXT("volvenza::Page", "Volume del gas V(t)"),
+    PAGE_TEXT("volvenza::Page", "Portata Qt(t)"),
+    PAGE_TEXT("volvenza::Page", "Portata Qs(t)"),
+    PAGE_TEXT("volvenza::Dimensionamento", "Risultati non aggiornati: i dati sono cambiati"),
+    PAGE_TEXT("volvenza::frmMain", "; %1 accumulatori di Vo in parallelo"),
+    PAGE_TEXT("volvenza::frmMain", "; bombole %1 dm3"),
+    PAGE_TEXT("volvenza::frmMain", "; rendimento volumetrico %1"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Valore non valido in %1: resta %2"),
+    PAGE_TEXT("volvenza::Page", "Il lavoro è conservato in questo browser."),
+    PAGE_TEXT("volvenza::Dimensionamento", "Dimensionamento"),
+    PAGE_TEXT("volvenza::Dimensionamento", "Requisiti"),
+    PAGE_TEXT("volvenza::Page", "Pressione minima p1 [bar]"),
+    PAGE_TEXT("volvenza::SizingText", "Tipo di accumulatore"),
+    PAGE_TEXT("volvenza::SizingText", "a sacca"),
+    PAGE_TEXT("volvenza::SizingText", "a pistone"),
+    PAGE_TEXT("volvenza::SizingText", "a membrana"),
+    PAGE_TEXT("volvenza::Dimensionamento", "Catalogo (cella vuota: nessun limite)"),
+    PAGE_TEXT("volvenza::SizingText", "Rapporto max"),
+    PAGE_TEXT("volvenza::SizingText", "Portata max [dm3/min]"),
+    PAGE_TEXT("volvenza::SizingText", "Escursione max [bar]"),
+    PAGE_TEXT("volvenza::SizingText", "Cicli nominali"),
+    PAGE_TEXT("volvenza::Ciclo", "Aggiungi"),
+    PAGE_TEXT("volvenza::Dimensionamento", "Rimuovi"),
+    PAGE_TEXT("volvenza::Dimensionamento", "Predefinito"),
+    PAGE_TEXT("volvenza::Page", "Pressione nominale PS [bar]"),
+    PAGE_TEXT("volvenza::Page", "Taratura della valvola di massima [bar]"),
+    PAGE_TEXT("volvenza::Page", "Tolleranza della precarica [%]"),
+    PAGE_TEXT("volvenza::Page", "Ore di lavoro continuo [h]"),
+    PAGE_TEXT("volvenza::Page", "Rendimento della pompa (fra 0 e 1)"),
+    PAGE_TEXT("volvenza::Page", "Ore di lavoro in un anno [h]"),
+    PAGE_TEXT("volvenza::Page", "Bombole per i pistoni [dm3, separate da ;]"),
+    PAGE_TEXT("volvenza::Page", "Scegli la precarica"),
+    PAGE_TEXT("volvenza::Page", "Dimensiona anche la pompa"),
+    PAGE_TEXT("volvenza::Page", "Ciclo singolo (la macchina fa un solo ciclo e si ferma)"),
+    PAGE_TEXT("volvenza::Page", "Prova anche le composizioni: accumulatori in parallelo e bombole"),
+    PAGE_TEXT("volvenza::Page",
+              "Corsa di emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)"),
+    PAGE_TEXT("volvenza::Dimensionamento",
+              "I movimenti segnati \"Em\" nel ciclo devono compiersi a pompa persa."),
+    PAGE_TEXT("volvenza::Dimensionamento", "Mantenimento della pressione a pompa ferma"),
+    PAGE_TEXT("volvenza::Dimensionamento", "Pressione da mantenere [bar]"),
+    PAGE_TEXT("volvenza::Dimensionamento", "Tempo [s]"),
+    PAGE_TEXT("volvenza::Dimensionamento", "Perdite delle valvole [dm3/min]"),
+    PAGE_TEXT("volvenza::Dimensionamento", "Raffreddamento del gas nel tempo [K]"),
+    PAGE_TEXT("volvenza::Dimensionamento", "Dal pieno (Pm) invece che da Pm - Dp"),
+    PAGE_TEXT("volvenza::Message",
+              "Mantenimento della pressione: scrivere pressione e tempo oltre 0, perdite e "
+              "raffreddamento da 0 in su."),
+    PAGE_TEXT("volvenza::Message", "La pressione minima p1 deve essere positiva"),
+    PAGE_TEXT("volvenza::Message", "La pressione nominale PS deve essere positiva"),
+    PAGE_TEXT("volvenza::Message", "La taratura della valvola di massima deve essere positiva"),
+    PAGE_TEXT("volvenza::Message", "La tolleranza della precarica deve essere tra 0 e 50 %"),
+    PAGE_TEXT("volvenza::Message",
+              "Le ore di lavoro continuo devono essere più di 0 e al più un anno"),
+    PAGE_TEXT("volvenza::Message", "Il rendimento della pompa deve essere più di 0 e al più 1"),
+    PAGE_TEXT("volvenza::Message",
+              "Le ore di lavoro in un anno devono essere più di 0 e al più 8760"),
+    PAGE_TEXT("volvenza::Page", "Calcola"),
+    PAGE_TEXT("volvenza::Page", "Interrompi"),
+    PAGE_TEXT("volvenza::Page", "Ricerca in corso"),
+    PAGE_TEXT("volvenza::Dimensionamento", "Ricerca interrotta"),
+    PAGE_TEXT("volvenza::Page", "Applica"),
+    PAGE_TEXT("volvenza::Dimensionamento", "Risultati non aggiornati: i dati sono cambiati"),
+    PAGE_TEXT("volvenza::Message", "Scrivere la pressione minima p1 in bar."),
+    PAGE_TEXT("volvenza::Message", "La pressione nominale PS non è un numero."),
+    PAGE_TEXT("volvenza::Message", "La taratura della valvola non è un numero."),
+    PAGE_TEXT("volvenza::Message", "Scrivere la tolleranza della precarica in %."),
+    PAGE_TEXT("volvenza::Message", "Scrivere le ore di lavoro continuo."),
+    PAGE_TEXT("volvenza::Message", "Scrivere il rendimento della pompa."),
+    PAGE_TEXT("volvenza::Message", "Scrivere le ore di lavoro in un anno."),
+    PAGE_TEXT("volvenza::Message",
+              "Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da \";\"."),
+    PAGE_TEXT("volvenza::Message", "Il catalogo non dà V0 alla riga %1."),
+    PAGE_TEXT("volvenza::Page", "%1: non è un numero."),
+    PAGE_TEXT("volvenza::Page", "Catalogo, riga %1, %2: non è un numero."),
+    PAGE_TEXT("volvenza::Dimensionamento",
+              "Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" la "
+              "ricalcola."),
+    PAGE_TEXT("volvenza::SizingText", "V0 [dm3]"),
+    PAGE_TEXT("volvenza::SizingText", "τ [s]"),
+    PAGE_TEXT("volvenza::Page", "PS [bar]"),
+};
+
+// The catalogue's English of `italian` in `context`; nullptr when it has none.
+const char* English(std::string_view context, std::string_view italian) {
+    for (const Entry& entry : kCatalogue) {
+        if (context == entry.context && italian == entry.italian) return entry.english;
+    }
+    return nullptr;
+}
+
+// A text in both languages; a symbol the catalogue does not list ("D [mm]")
+// reads the same in both.
+Json BothLanguages(const char* context, const char* italian) {
+    const char* english = English(context, italian);
+    return {{"it", italian}, {"en", english != nullptr ? english : italian}};
+}
+
+}  // namespace
+
+std::string PageTables() {
+    Json texts = Json::object();
+    Json missing = Json::array();
+    for (const Text& text : kPageTexts) {
+        const char* english = English(text.context, text.italian);
+        if (english == nullptr) missing.push_back(text.italian);
+        texts[text.italian] = english != nullptr ? english : text.italian;
+    }
+    Json kinds = Json::array({nullptr});
+    Json shown = Json::array({nullptr});
+    for (int16_t kind = 1; kind < int16_t(kKindTitles.size()); ++kind) {
+        kinds.push_back(BothLanguages("volvenza::ActuatorPages", KindTitleSource(kind)));
+        Json columns = Json::array();
+        for (int column = PasteColumn::Bore; column < PasteColumn::Flow; ++column) {
+            if (PageShows(kind, PasteColumnField(column))) columns.push_back(column);
+        }
+        shown.push_back(columns);
+    }
+    Json headers = Json::array();
+    for (int column = 0; column < PasteColumn::Count; ++column) {
+        headers.push_back(BothLanguages("volvenza::CycleTableModel", PasteColumnHeader(column)));
+    }
+    Json initial = Json::array();
+    for (const InitialValueName& value : kInitialValueNames) {
+        initial.push_back({{"it", value.name}, {"en", value.name}});
+    }
+    initial.push_back(BothLanguages("volvenza::DatiIniziali", "Tempo ciclo"));
+    return Json({{"texts", texts},
+                 {"missing", missing},
+                 {"kinds", kinds},
+                 {"shown", shown},
+                 {"columns", headers},
+                 {"initial", initial}})
+        .dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace volvenza
