@@ -1,0 +1,158 @@
+// The sizing assistant's form read as the desktop reads it: each box and
+// cell judged (a text that is no number is marked with its reason), the
+// options the search is asked with, and the requirements the project keeps.
+import * as app from './app-state.js';
+import { t } from './texts.js';
+import { HOLD, MAX_SIZES, boxes, catalogueKeys, holdBoxes, parseBottles, ranges, types } from './sizing-form.js';
+
+// Every box and cell read as the desktop reads it (app.parseNumber): a text
+// that is no number is marked red with its reason, which names it.
+export function mark(input, why) {
+  input.classList.toggle('not-a-number', !!why);
+  input.title = why;
+  if (why) input.setAttribute('aria-invalid', 'true');
+  else input.removeAttribute('aria-invalid');
+}
+export function judge(f, input) {
+  const text = input.value.trim();
+  let why = '';
+  const cell = input.closest('#sz-catalogue td');
+  if (!text || input.type === 'checkbox') {
+    // An empty box is a requirement not given: the search asks for it.
+  } else if (cell) {
+    if (app.parseNumber(text) === null) {
+      why = t('Catalogo, riga %1, %2: non è un numero.', cell.parentElement.sectionRowIndex + 1,
+        t(catalogueKeys[cell.cellIndex][0]));
+    }
+  } else if (input.id.startsWith('sz-')) {
+    const id = input.id.slice(3);
+    const b = boxes.find(([x]) => x === id);
+    const h = holdBoxes.find(([x]) => x === id);
+    if ((b || h) && (id === 'bottles' ? parseBottles(text) : app.parseNumber(text)) === null) {
+      why = b ? t(b[4], MAX_SIZES) : t('%1: non è un numero.', t(h[1]));
+    }
+  }
+  if (!why && holdBoxes.some(([x]) => 'sz-' + x === input.id) && holdWrong(f).includes(input.id.slice(3))) why = t(HOLD);
+  mark(input, why);
+  return why;
+}
+// A hold is pressure and time above 0, leakage and cooling from 0 up: the
+// boxes of one begun and not whole, as the desktop never stores it.
+function holdWrong(f) {
+  const { $ } = f;
+  const value = (id) => app.parseNumber($(id).value.trim() || '0');
+  if (!$('hold-pressure').value.trim() && !$('hold-time').value.trim()) return [];
+  return holdBoxes.map(([id]) => id).filter((id) => {
+    const x = value(id);
+    return x !== null && (id.startsWith('hold-') ? !(x > 0) : !(x >= 0));
+  });
+}
+export const wrong = (input, why) => {
+  mark(input, why);
+  return new Error(why);
+};
+
+export function args(f) {
+  const { $, catalogue } = f;
+  const a = ['--type', types[f.type.selectedIndex][0]];
+  for (const [id, , , option, why, optional] of boxes) {
+    const text = $(id).value.trim();
+    if (!text && optional) continue;
+    const x = id === 'bottles' ? parseBottles(text) : app.parseNumber(text);
+    if (x === null) throw text ? wrong($(id), t(why, MAX_SIZES)) : new Error(t(why, MAX_SIZES));
+    if (ranges[id] && !ranges[id][0](x)) throw wrong($(id), t(ranges[id][1]));
+    a.push(option, id === 'bottles' ? x.join(',') : String(x));
+  }
+  if (f.edited) {
+    // The core's list takes its numbers with the point, its sizes by ','.
+    const list = [];
+    [...catalogue.tBodies[0].rows].forEach((row, r) => {
+      const inputs = [...row.querySelectorAll('input')];
+      const cells = inputs.map((input) => {
+        const why = judge(f, input);
+        if (why) throw new Error(why);
+        return input.value.trim() ? String(app.parseNumber(input.value)) : '';
+      });
+      if (!cells.some(Boolean)) return; // a row added and left empty
+      if (!cells[0]) throw wrong(inputs[0], t('Il catalogo non dà V0 alla riga %1.', r + 1));
+      list.push(cells.join(':').replace(/:+$/, ''));
+    });
+    a.push('--catalogue', list.join(','));
+  }
+  if (!$('precharge').checked) a.push('--keep-precharge');
+  if ($('pump').checked) a.push('--size-pump');
+  if ($('single').checked) a.push('--single-cycle');
+  if ($('arrangements').checked) a.push('--arrangements');
+  if ($('from-full').checked) a.push('--emergency-from-full');
+  if ($('hold-pressure').value.trim() || $('hold-time').value.trim()) {
+    for (const [id, , option] of holdBoxes) {
+      const why = judge(f, $(id));
+      if (why) throw new Error(why);
+      if ($(id).value.trim()) a.push(option, String(app.parseNumber($(id).value)));
+    }
+    if ($('hold-pm').checked) a.push('--hold-from-pm');
+  }
+  return a;
+}
+
+// The requirements as the form shows them, over the project's: what a box
+// shows as it was given keeps the project's exact value, a text that is no
+// number keeps it too (the text stays as the box's draft), an empty
+// optional box is no requirement. As the desktop's RequirementsShown.
+export function requirementsShown(f) {
+  const { $, catalogue } = f;
+  const q = JSON.parse(JSON.stringify((app.project() || {}).dimensionamento || {}));
+  const given = (id) => $(id).value.trim() !== '';
+  const inRange = (id, x, old) => (x === old || ranges[id][0](x) ? x : old);
+  const read = (input, old, scale = 1) => {
+    if (input.dataset.shown === input.value) return old;
+    const x = app.parseNumber(input.value);
+    return x === null ? old : x / scale;
+  };
+  q.p1 = given('p1') ? read($('p1'), q.p1) : 0;
+  q.tipo = types[f.type.selectedIndex][2];
+  q.PS = given('ps') ? read($('ps'), q.PS ?? null) : null;
+  q.valvola_di_massima = given('relief') ? read($('relief'), q.valvola_di_massima ?? null) : null;
+  q.tolleranza_precarica = read($('tolerance'), q.tolleranza_precarica, 100);
+  q.ore_di_lavoro = read($('hours'), q.ore_di_lavoro);
+  // The run's energy takes these two: a figure out of their range stays a
+  // draft (kept, and named by Calcola) and the project keeps the last good one.
+  q.rendimento_pompa = inRange('efficiency', read($('efficiency'), q.rendimento_pompa), q.rendimento_pompa);
+  q.ore_in_un_anno = inRange('hours-year', read($('hours-year'), q.ore_in_un_anno), q.ore_in_un_anno);
+  if ($('bottles').dataset.shown !== $('bottles').value) q.bombole = parseBottles($('bottles').value) || q.bombole;
+  const kept = q.catalogo || [];
+  const sizes = [];
+  let whole = catalogue.tBodies[0].rows.length > 0;
+  [...catalogue.tBodies[0].rows].forEach((row, r) => {
+    const inputs = [...row.querySelectorAll('input')];
+    if (!inputs.some((e) => e.value.trim())) return;
+    const size = {};
+    inputs.forEach((e, c) => {
+      const key = catalogueKeys[c][2];
+      const old = (kept[r] || {})[key];
+      const x = e.value.trim() ? read(e, old ?? null) : null;
+      if (c < 5 || x !== null) size[key] = x;
+    });
+    if (size.V0 === null) whole = false;
+    sizes.push(size);
+  });
+  if (whole) q.catalogo = sizes;
+  Object.assign(q, { scegli_precarica: $('precharge').checked, dimensiona_pompa: $('pump').checked,
+    ciclo_singolo: $('single').checked, composizioni: $('arrangements').checked,
+    emergenza_da_pieno: $('from-full').checked });
+  const h = q.mantenimento || {};
+  if (holdBoxes.some(([id]) => judge(f, $(id)))) return q; // the hold kept as it was
+  q.mantenimento = given('hold-pressure') || given('hold-time') ? { pressione: read($('hold-pressure'), h.pressione ?? 0),
+    tempo: read($('hold-time'), h.tempo ?? 0), trafilamento: read($('leakage'), h.trafilamento ?? 0),
+    raffreddamento: read($('cooling'), h.raffreddamento ?? 0), da_Pm: $('hold-pm').checked } : null;
+  return q;
+}
+export const outOfRunRange = (e) => {
+  const id = e.id.slice(3);
+  if (id !== 'efficiency' && id !== 'hours-year') return false;
+  const x = app.parseNumber(e.value);
+  return x !== null && !ranges[id][0](x);
+};
+export const numberInputs = (f) => f.section.querySelectorAll('.sz-requirements input:not([type="checkbox"])');
+export const placeOf = (e) => 'sizing/' + (e.id ? e.id.slice(3)
+  : `catalogo/${e.closest('tr').sectionRowIndex}/${e.parentElement.cellIndex}`);
