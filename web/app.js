@@ -5,6 +5,7 @@
 import * as app from './app-state.js';
 import { load, t } from './texts.js';
 import * as entry from './entry.js';
+import * as initial from './initial.js';
 import { createChart, SERIES } from './chart.js';
 import { createResults, seriesOfVlz } from './results.js';
 
@@ -78,7 +79,7 @@ function markStale() {
 }
 
 function showAll() {
-  entry.showInitial($('initial'));
+  initial.showInitial($('initial'));
   entry.showTable();
   showGas();
   markStale();
@@ -255,7 +256,7 @@ async function start() {
   buildGas();
   translate();
   if (!restored) await app.loadExample();
-  entry.buildInitial($('initial'));
+  initial.buildInitial($('initial'));
   entry.buildTable($('cycle'));
   chart = createChart($('chart'), $('readout'), $('series'), $('reset-zoom'));
   results = createResults($('results'), $('results-status'), $('results-previous'), $('results-next'));
@@ -269,7 +270,7 @@ async function start() {
       entry.refreshChecks().then(showAll);
     } else if (what === 'language') {
       translate();
-      entry.buildInitial($('initial'));
+      initial.buildInitial($('initial'));
       entry.refreshChecks().then(showAll);
       chart.draw();
       results.show();

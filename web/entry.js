@@ -1,19 +1,12 @@
-// The initial values and the cycle table, as the desktop's "Inizializzazione"
-// and "Ciclo" windows have them: the same names, units, columns and marks.
-// A text that is not a number stays where it was typed, in red, while the
-// design keeps the value it had; what the table works out (the flow after a
-// size or a time, the pressure a load needs, a duty out of range) comes from
-// the core's check.
+// The cycle table, as the desktop's "Ciclo" window has it: the same
+// columns and marks (the initial values are initial.js's). A text that is
+// not a number stays where it was typed, in red, while the design keeps the
+// value it had; what the table works out (the flow after a size or a time,
+// the pressure a load needs, a duty out of range) comes from the core's
+// check.
 import * as app from './app-state.js';
+import { keyFiltered } from './initial.js';
 import { coreTable, t, word } from './texts.js';
-
-// The initial boxes' tooltip for a text that is not a number, as the desktop's.
-const NOT_A_NUMBER = 'Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)';
-
-// The seven initial values: the project's field and the unit; their names
-// are the desktop's (texts.js).
-const INITIAL = [['V0', '[dm3]'], ['P0', '[bar]'], ['tc', '[°C]'], ['Qp', '[dm3/min]'], ['Pm', '[bar]'],
-  ['Dp', '[bar]'], ['tempo_ciclo', '[s]']];
 
 // The cycle table's columns: the project's field and the tooltip; the
 // headers, in the same order, are the desktop's (texts.js).
@@ -104,86 +97,6 @@ function rowCheck(m, index) {
   }
   return { severity: ['', 'warning', 'error'][severity], reasons };
 }
-
-// --- The initial values ---------------------------------------------------
-
-function keyFiltered(input) {
-  // The decimal key types the language's separator, as in the windows.
-  input.addEventListener('beforeinput', (e) => {
-    const want = app.decimalSeparator();
-    const other = want === ',' ? '.' : ',';
-    if (e.inputType === 'insertText' && e.data === other) {
-      e.preventDefault();
-      const { selectionStart: s, selectionEnd: f, value } = input;
-      input.value = value.slice(0, s) + want + value.slice(f);
-      input.setSelectionRange(s + 1, s + 1);
-      input.dispatchEvent(new Event('input'));
-    }
-  });
-}
-
-export function buildInitial(container) {
-  container.replaceChildren();
-  INITIAL.forEach(([field, unit], i) => {
-    const row = document.createElement('div');
-    row.className = 'initial-row';
-    const id = 'dati-' + field;
-    const l = document.createElement('label');
-    l.htmlFor = id;
-    l.textContent = word(coreTable('initial')[i]);
-    const input = document.createElement('input');
-    input.id = id;
-    input.inputMode = 'decimal';
-    input.autocomplete = 'off';
-    input.setAttribute('aria-describedby', id + '-unit');
-    const u = document.createElement('span');
-    u.id = id + '-unit';
-    u.className = 'unit';
-    u.textContent = unit;
-    keyFiltered(input);
-    input.addEventListener('input', () => {
-      const value = app.parseNumber(input.value);
-      const place = 'dati/' + field;
-      if (value !== null && Number.isFinite(Math.fround(value))) {
-        app.project().dati_iniziali[field] = Math.fround(value);
-        app.setDraft(place, null);
-      } else {
-        app.setDraft(place, input.value);
-      }
-      markInitial(input, place);
-      app.edited('project');
-    });
-    row.append(l, input, u);
-    container.append(row);
-  });
-  showInitial(container);
-}
-
-function markInitial(input, place) {
-  const bad = app.draftsOf()[place] !== undefined;
-  input.classList.toggle('not-a-number', bad);
-  input.setAttribute('aria-invalid', bad ? 'true' : 'false');
-  input.title = bad ? t(NOT_A_NUMBER) : '';
-}
-
-export function showInitial(container) {
-  const data = app.project().dati_iniziali;
-  for (const [field] of INITIAL) {
-    const input = container.querySelector('#dati-' + field);
-    const place = 'dati/' + field;
-    const draft = app.draftsOf()[place];
-    const shown = app.parseNumber(input.value);
-    const text = draft !== undefined ? draft : app.formatNumber(data[field], undefined, true);
-    // "30,0" typed says 30 as well as "30" does: leave what is typed.
-    if (document.activeElement !== input || draft !== undefined || shown === null ||
-        Math.fround(shown) !== data[field]) {
-      if (input.value !== text && !(document.activeElement === input && shown !== null && Math.fround(shown) === data[field])) input.value = text;
-    }
-    markInitial(input, place);
-  }
-}
-
-// --- The cycle table ------------------------------------------------------
 
 let table = null;
 let cursor = { row: 0, col: 0 };
