@@ -246,20 +246,8 @@ function buildGas() {
   });
 }
 
-async function start() {
-  const loadedAt = performance.now();
-  // What was kept comes back before the sizing (sizing.js) shows it, which
-  // it does once the core has given the words.
-  const restored = app.restore();
-  await load(app.call);
-  translate();
-  buildGas();
-  translate();
-  if (!restored) await app.loadExample();
-  initial.buildInitial($('initial'));
-  entry.buildTable($('cycle'));
-  chart = createChart($('chart'), $('readout'), $('series'), $('reset-zoom'));
-  results = createResults($('results'), $('results-status'), $('results-previous'), $('results-next'));
+// Every part follows the project, its results and the language.
+function follow() {
   app.onChange((what) => {
     if (what === 'results') {
       chart.update();
@@ -276,11 +264,46 @@ async function start() {
       results.show();
     }
   });
-  await entry.refreshChecks();
-  showAll();
-  results.update();
-  chart.update();
+}
 
+// Movements pasted into the cycle table: one value into the current cell,
+// rows from a spreadsheet after the current row.
+async function paste(e) {
+  const text = e.clipboardData.getData('text/plain');
+  if (!text) return;
+  e.preventDefault();
+  try {
+    if (!/[\t\n]/.test(text.trim())) {
+      await entry.pasteValue(text);
+      // A paste refused before is no longer the news.
+      if ($('messages').dataset.from === 'paste') say('');
+      return;
+    }
+    const reply = await entry.pasteMovements(text);
+    say([t('Movimenti incollati: %1.', reply.movements.length), ...(reply.notes || [])].join('\n'));
+  } catch (err) {
+    say(err.message, 'error', 'paste');
+  }
+}
+
+// F5 runs; Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) take back the design's
+// edits, in the boxes as in the table, as on the desktop; a cell being
+// edited keeps its own.
+function onKey(e) {
+  if (e.key === 'F5') {
+    e.preventDefault();
+    run();
+  }
+  const key = e.key.toLowerCase();
+  if ((e.ctrlKey || e.metaKey) && (key === 'z' || key === 'y') &&
+      !e.target.classList.contains('cell-editor')) {
+    e.preventDefault();
+    if (key === 'y' || e.shiftKey) app.redo();
+    else app.undo();
+  }
+}
+
+function listen() {
   $('language').addEventListener('change', () => app.setLanguage($('language').value));
   // As on the desktop, the example replaces the work and waits for a run.
   $('example').addEventListener('click', async () => {
@@ -301,39 +324,30 @@ async function start() {
   $('run').addEventListener('click', run);
   $('add-movement').addEventListener('click', entry.addMovement);
   $('delete-movement').addEventListener('click', entry.deleteMovement);
-  $('cycle').addEventListener('paste', async (e) => {
-    const text = e.clipboardData.getData('text/plain');
-    if (!text) return;
-    e.preventDefault();
-    try {
-      if (!/[\t\n]/.test(text.trim())) {
-        await entry.pasteValue(text);
-        // A paste refused before is no longer the news.
-        if ($('messages').dataset.from === 'paste') say('');
-        return;
-      }
-      const reply = await entry.pasteMovements(text);
-      say([t('Movimenti incollati: %1.', reply.movements.length), ...(reply.notes || [])].join('\n'));
-    } catch (err) {
-      say(err.message, 'error', 'paste');
-    }
-  });
-  document.addEventListener('keydown', (e) => {
-    if (e.key === 'F5') {
-      e.preventDefault();
-      run();
-    }
-    // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) take back the design's edits, in
-    // the boxes as in the table, as on the desktop; a cell being edited
-    // keeps its own.
-    const key = e.key.toLowerCase();
-    if ((e.ctrlKey || e.metaKey) && (key === 'z' || key === 'y') &&
-        !e.target.classList.contains('cell-editor')) {
-      e.preventDefault();
-      if (key === 'y' || e.shiftKey) app.redo();
-      else app.undo();
-    }
-  });
+  $('cycle').addEventListener('paste', paste);
+  document.addEventListener('keydown', onKey);
+}
+
+async function start() {
+  const loadedAt = performance.now();
+  // What was kept comes back before the sizing (sizing.js) shows it, which
+  // it does once the core has given the words.
+  const restored = app.restore();
+  await load(app.call);
+  translate();
+  buildGas();
+  translate();
+  if (!restored) await app.loadExample();
+  initial.buildInitial($('initial'));
+  entry.buildTable($('cycle'));
+  chart = createChart($('chart'), $('readout'), $('series'), $('reset-zoom'));
+  results = createResults($('results'), $('results-status'), $('results-previous'), $('results-next'));
+  follow();
+  await entry.refreshChecks();
+  showAll();
+  results.update();
+  chart.update();
+  listen();
   window.volvenzaReadyMs = performance.now() - loadedAt;
   document.body.dataset.ready = 'true';
 }
