@@ -13,49 +13,26 @@
 (function (root) {
   'use strict';
 
-  // The interface over a loaded module.
-  function over(module) {
-    const api = { language: 'it' };
+  // A project is JSON; anything else is read as a simulation file.
+  function inputName(text) {
+    return /^\s*\{/.test(text) ? 'in.vlzp' : 'in.vlz';
+  }
 
-    // One request (an object) to the core and its answer. The request goes
-    // on the module's heap, not on its small stack, so that a file as long
-    // as the desktop can write goes through.
-    api.request = function (request) {
-      const text = JSON.stringify(request);
-      const size = module.lengthBytesUTF8(text) + 1;
-      const at = module._malloc(size);
-      if (!at) throw new Error('volvenza: out of memory');
-      try {
-        module.stringToUTF8(text, at, size);
-        return JSON.parse(module.UTF8ToString(module._volvenza_call(at)));
-      } finally {
-        module._free(at);
-      }
-    };
+  function failure(reply) {
+    const error = new Error(reply.stderr.trim() || 'volvenza-sim: ' + reply.code);
+    error.code = reply.code;
+    error.stderr = reply.stderr;
+    return error;
+  }
 
-    // Any command: its status, what it printed, the files asked for.
-    api.command = function (args, files, outputs) {
-      return api.request({ args: args.map(String), files: files || {}, outputs: outputs || [], language: api.language });
-    };
+  // The file a command wrote, or why it wrote none.
+  function written(reply, name) {
+    if (reply.files[name] === undefined) throw failure(reply);
+    return reply.files[name];
+  }
 
-    // A project is JSON; anything else is read as a simulation file.
-    function inputName(text) {
-      return /^\s*\{/.test(text) ? 'in.vlzp' : 'in.vlz';
-    }
-
-    function failure(reply) {
-      const error = new Error(reply.stderr.trim() || 'volvenza-sim: ' + reply.code);
-      error.code = reply.code;
-      error.stderr = reply.stderr;
-      return error;
-    }
-
-    // The file a command wrote, or why it wrote none.
-    function written(reply, name) {
-      if (reply.files[name] === undefined) throw failure(reply);
-      return reply.files[name];
-    }
-
+  // The commands over an interface's `command`, as volvenza-sim's.
+  function commands(api) {
     api.run = async function (text, args) {
       const input = inputName(text);
       const reply = api.command(['run', input, 'out.vlz'].concat(args || []), { [input]: text }, ['out.vlz']);
@@ -83,6 +60,34 @@
       if (reply.code !== 0) throw failure(reply);
       return reply.stdout;
     };
+  }
+
+  // The interface over a loaded module.
+  function over(module) {
+    const api = { language: 'it' };
+
+    // One request (an object) to the core and its answer. The request goes
+    // on the module's heap, not on its small stack, so that a file as long
+    // as the desktop can write goes through.
+    api.request = function (request) {
+      const text = JSON.stringify(request);
+      const size = module.lengthBytesUTF8(text) + 1;
+      const at = module._malloc(size);
+      if (!at) throw new Error('volvenza: out of memory');
+      try {
+        module.stringToUTF8(text, at, size);
+        return JSON.parse(module.UTF8ToString(module._volvenza_call(at)));
+      } finally {
+        module._free(at);
+      }
+    };
+
+    // Any command: its status, what it printed, the files asked for.
+    api.command = function (args, files, outputs) {
+      return api.request({ args: args.map(String), files: files || {}, outputs: outputs || [], language: api.language });
+    };
+
+    commands(api);
     return api;
   }
 
