@@ -219,8 +219,9 @@ function showLast(f) {
     let volume = round(last.V0, 3);
     if (last.accumulatori > 1) volume = last.accumulatori + ' × ' + volume;
     if (last.bombole > 0) volume += ` + ${last.bombole} × ${round(last.volume_bombola, 3)}`;
-    f.answer.replaceChildren(el('p', { id: 'sz-last', textContent: t('Ultima raccomandazione: %1 dm3, precarica %2 bar, ' +
-      'pompa %3 dm3/min. "Calcola" la ricalcola.', volume, round(last.P0, 2), round(last.Qp, 1)) }));
+    const said = t('Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. "Calcola" la ricalcola.',
+      volume, round(last.P0, 2), round(last.Qp, 1));
+    f.answer.replaceChildren(el('p', { id: 'sz-last', textContent: said }));
   }
 }
 
