@@ -36,8 +36,9 @@ constexpr Entry kCatalogue[] = {
 #include "WebCatalogue.inc"
 };
 
-// The words the page writes itself, by their Italian; the kinds' titles and
-// the table's headers come from the tables below.
+// The words the page writes itself, by their Italian; the kinds' titles, the
+// cycle table's headers and the initial boxes' names come with the
+// desktop's own tables (PageTables).
 constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::DatiIniziali", "Inizializzazione"),
     PAGE_TEXT("volvenza::Ciclo", "Ciclo"),
@@ -235,7 +236,8 @@ std::string PageTables() {
     for (const InitialValueName& value : kInitialValueNames) {
         initial.push_back({{"it", value.name}, {"en", value.name}});
     }
-    initial.push_back(BothLanguages("volvenza::DatiIniziali", "Tempo ciclo"));
+    initial.push_back(BothLanguages("volvenza::DatiIniziali",
+                                    QT_TRANSLATE_NOOP("volvenza::DatiIniziali", "Tempo ciclo")));
     return Json({{"texts", texts},
                  {"missing", missing},
                  {"kinds", kinds},
