@@ -38,7 +38,9 @@ constexpr Entry kCatalogue[] = {
 
 // The words the page writes itself, by their Italian; the kinds' titles, the
 // cycle table's headers and the initial boxes' names come with the
-// desktop's own tables (PageTables).
+// desktop's own tables (PageTables). One a line, whole: the build takes
+// their English from the catalogue by this form (web/CMakeLists.txt).
+// clang-format off
 constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::DatiIniziali", "Inizializzazione"),
     PAGE_TEXT("volvenza::Ciclo", "Ciclo"),
@@ -46,29 +48,20 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::CycleTableModel", "Tempo di inizio"),
     PAGE_TEXT("volvenza::CycleTableModel", "Tempo di fine"),
     PAGE_TEXT("volvenza::CycleTableModel", "Alesaggio"),
-    PAGE_TEXT("volvenza::CycleTableModel",
-              "Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto"),
     PAGE_TEXT("volvenza::CycleTableModel", "Corsa"),
     PAGE_TEXT("volvenza::CycleTableModel", "Cilindrata del motore"),
     PAGE_TEXT("volvenza::CycleTableModel", "Velocità del motore"),
     PAGE_TEXT("volvenza::CycleTableModel", "Cilindrata unitaria della palmola"),
     PAGE_TEXT("volvenza::CycleTableModel", "Angolo di rotazione della palmola"),
     PAGE_TEXT("volvenza::CycleTableModel", "Portata assorbita fra Ti e Tf"),
-    PAGE_TEXT("volvenza::CycleTableModel",
-              "Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole"),
-    PAGE_TEXT("volvenza::CycleTableModel",
-              "Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)"),
-    PAGE_TEXT("volvenza::CycleTableModel",
-              "Pressione persa fra accumulatore e attuatore (linee e valvole)"),
-    PAGE_TEXT("volvenza::CycleTableModel",
-              "Pressione richiesta immessa a mano: prende il posto di quella del carico"),
-    PAGE_TEXT("volvenza::CycleTableModel",
-              "Il movimento deve compiersi a pompa persa (corsa di emergenza)"),
-    PAGE_TEXT("volvenza::CycleTableModel",
-              "Pressione che il movimento richiede all'accumulatore, calcolata; vuota: vale p1"),
-    PAGE_TEXT("volvenza::DatiIniziali",
-              "Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni "
-              "aspettano che sia corretto (Ctrl+Z lo annulla)"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Pressione persa fra accumulatore e attuatore (linee e valvole)"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Pressione richiesta immessa a mano: prende il posto di quella del carico"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Il movimento deve compiersi a pompa persa (corsa di emergenza)"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Pressione che il movimento richiede all'accumulatore, calcolata; vuota: vale p1"),
+    PAGE_TEXT("volvenza::DatiIniziali", "Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)"),
     PAGE_TEXT("volvenza::frmMain", "Esempio"),
     PAGE_TEXT("volvenza::frmMain", "Apri"),
     PAGE_TEXT("volvenza::Page", "Salva progetto (.vlzp)"),
@@ -102,13 +95,8 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Page", "Pagina precedente"),
     PAGE_TEXT("volvenza::Page", "Pagina successiva"),
     PAGE_TEXT("volvenza::Page", "Movimento %1, %2"),
-    PAGE_TEXT("volvenza::Page",
-              "Trascinare per ingrandire un riquadro, rotella per lo zoom, frecce per il "
-              "collimatore, 0 per la vista intera."),
-    PAGE_TEXT(
-        "volvenza::Page",
-        "Frecce, Tab e Invio muovono fra le celle; scrivere modifica; F2 modifica la cella; Esc "
-        "esce dalla tabella; Ctrl+V incolla movimenti da un foglio di calcolo; Ctrl+Z annulla."),
+    PAGE_TEXT("volvenza::Page", "Trascinare per ingrandire un riquadro, rotella per lo zoom, frecce per il collimatore, 0 per la vista intera."),
+    PAGE_TEXT("volvenza::Page", "Frecce, Tab e Invio muovono fra le celle; scrivere modifica; F2 modifica la cella; Esc esce dalla tabella; Ctrl+V incolla movimenti da un foglio di calcolo; Ctrl+Z annulla."),
     PAGE_TEXT("volvenza::Page", "Pressione P(t)"),
     PAGE_TEXT("volvenza::Page", "Volume del gas V(t)"),
     PAGE_TEXT("volvenza::Page", "Portata Qt(t)"),
@@ -145,28 +133,22 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Page", "Dimensiona anche la pompa"),
     PAGE_TEXT("volvenza::Page", "Ciclo singolo (la macchina fa un solo ciclo e si ferma)"),
     PAGE_TEXT("volvenza::Page", "Prova anche le composizioni: accumulatori in parallelo e bombole"),
-    PAGE_TEXT("volvenza::Page",
-              "Corsa di emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)"),
-    PAGE_TEXT("volvenza::Dimensionamento",
-              "I movimenti segnati \"Em\" nel ciclo devono compiersi a pompa persa."),
+    PAGE_TEXT("volvenza::Page", "Corsa di emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)"),
+    PAGE_TEXT("volvenza::Dimensionamento", "I movimenti segnati \"Em\" nel ciclo devono compiersi a pompa persa."),
     PAGE_TEXT("volvenza::Dimensionamento", "Mantenimento della pressione a pompa ferma"),
     PAGE_TEXT("volvenza::Dimensionamento", "Pressione da mantenere [bar]"),
     PAGE_TEXT("volvenza::Dimensionamento", "Tempo [s]"),
     PAGE_TEXT("volvenza::Dimensionamento", "Perdite delle valvole [dm3/min]"),
     PAGE_TEXT("volvenza::Dimensionamento", "Raffreddamento del gas nel tempo [K]"),
     PAGE_TEXT("volvenza::Dimensionamento", "Dal pieno (Pm) invece che da Pm - Dp"),
-    PAGE_TEXT("volvenza::Message",
-              "Mantenimento della pressione: scrivere pressione e tempo oltre 0, perdite e "
-              "raffreddamento da 0 in su."),
+    PAGE_TEXT("volvenza::Message", "Mantenimento della pressione: scrivere pressione e tempo oltre 0, perdite e raffreddamento da 0 in su."),
     PAGE_TEXT("volvenza::Message", "La pressione minima p1 deve essere positiva"),
     PAGE_TEXT("volvenza::Message", "La pressione nominale PS deve essere positiva"),
     PAGE_TEXT("volvenza::Message", "La taratura della valvola di massima deve essere positiva"),
     PAGE_TEXT("volvenza::Message", "La tolleranza della precarica deve essere tra 0 e 50 %"),
-    PAGE_TEXT("volvenza::Message",
-              "Le ore di lavoro continuo devono essere più di 0 e al più un anno"),
+    PAGE_TEXT("volvenza::Message", "Le ore di lavoro continuo devono essere più di 0 e al più un anno"),
     PAGE_TEXT("volvenza::Message", "Il rendimento della pompa deve essere più di 0 e al più 1"),
-    PAGE_TEXT("volvenza::Message",
-              "Le ore di lavoro in un anno devono essere più di 0 e al più 8760"),
+    PAGE_TEXT("volvenza::Message", "Le ore di lavoro in un anno devono essere più di 0 e al più 8760"),
     PAGE_TEXT("volvenza::Page", "Calcola"),
     PAGE_TEXT("volvenza::Page", "Interrompi"),
     PAGE_TEXT("volvenza::Page", "Ricerca in corso"),
@@ -180,18 +162,16 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Message", "Scrivere le ore di lavoro continuo."),
     PAGE_TEXT("volvenza::Message", "Scrivere il rendimento della pompa."),
     PAGE_TEXT("volvenza::Message", "Scrivere le ore di lavoro in un anno."),
-    PAGE_TEXT("volvenza::Message",
-              "Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da \";\"."),
+    PAGE_TEXT("volvenza::Message", "Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da \";\"."),
     PAGE_TEXT("volvenza::Message", "Il catalogo non dà V0 alla riga %1."),
     PAGE_TEXT("volvenza::Page", "%1: non è un numero."),
     PAGE_TEXT("volvenza::Page", "Catalogo, riga %1, %2: non è un numero."),
-    PAGE_TEXT("volvenza::Dimensionamento",
-              "Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" la "
-              "ricalcola."),
+    PAGE_TEXT("volvenza::Dimensionamento", "Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" la ricalcola."),
     PAGE_TEXT("volvenza::SizingText", "V0 [dm3]"),
     PAGE_TEXT("volvenza::SizingText", "τ [s]"),
     PAGE_TEXT("volvenza::Page", "PS [bar]"),
 };
+// clang-format on
 
 // The catalogue's English of `italian` in `context`; nullptr when it has none.
 const char* English(std::string_view context, std::string_view italian) {

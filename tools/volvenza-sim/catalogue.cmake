@@ -5,10 +5,16 @@ cmake_minimum_required(VERSION 3.25)
 # stays free of Qt:
 #   cmake -DTS=translations/volvenza_en.ts -DOUT=SimCatalogue.inc -P catalogue.cmake
 # The browser's page takes its words the same way, each with its context
-# (-DCONTEXTS=name|name... -DWITH_CONTEXT=ON), from the contexts it names.
+# (-DCONTEXTS=name|name... -DWITH_CONTEXT=ON), from the contexts it names:
+# whole, or with -DLISTED=file -DWHOLE=name|name... only the texts that
+# file lists, one a line, as PAGE_TEXT("context", "text"), but for the
+# contexts WHOLE names.
 # Texts hold semicolons, so the catalogue is walked with string(FIND), never
 # as a CMake list.
 file(READ ${TS} rest)
+if(DEFINED LISTED)
+    file(READ ${LISTED} listed)
+endif()
 if(NOT DEFINED CONTEXTS)
     set(CONTEXTS "volvenza-sim|volvenza::Message|volvenza::SizingText|volvenza::Ciclo|volvenza::ActuatorPages|volvenza::CycleTableModel")
 endif()
@@ -55,6 +61,10 @@ while(TRUE)
     if(WITH_CONTEXT)
         set(name "\"${CMAKE_MATCH_1}\", ")
     endif()
+    set(whole TRUE)
+    if(DEFINED LISTED AND NOT context MATCHES "<name>(${WHOLE})</name>")
+        set(whole FALSE)
+    endif()
     set(m 0)
     while(TRUE)
         between("${context}" "<message>" "</message>" ${m} message m)
@@ -68,6 +78,14 @@ while(TRUE)
         endif()
         unescape("${source}" source)
         unescape("${english}" english)
+        if(NOT whole)
+            string(REPLACE "\\" "\\\\" literal "${source}")
+            string(REPLACE "\"" "\\\"" literal "${literal}")
+            string(FIND "${listed}" "PAGE_TEXT(${name}\"${literal}\")" at_list)
+            if(at_list EQUAL -1)
+                continue()
+            endif()
+        endif()
         string(APPEND table "{${name}R\"vlz(${source})vlz\", R\"vlz(${english})vlz\"},\n")
     endwhile()
 endwhile()
