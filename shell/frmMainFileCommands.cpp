@@ -134,6 +134,29 @@ void frmMain::NewSimulation(Origin origin) {
     });
 }
 
+void frmMain::ReplaceProject(const char* label, const std::function<void()>& reset) {
+    project_->Replace(
+        label,
+        [&] {
+            reset();
+            return true;
+        },
+        ProjectSizing{});
+}
+
+Status frmMain::ReplaceProject(const char* label, const std::function<Status()>& load,
+                               const ProjectSizing& sizing) {
+    Status loaded = Done{};
+    project_->Replace(
+        label,
+        [&] {
+            loaded = load();
+            return static_cast<bool>(loaded);
+        },
+        sizing);
+    return loaded;
+}
+
 void frmMain::OpenSimulation(Origin origin) {
     CommandScope step(context_.dialogs, origin);
     QString chosen;

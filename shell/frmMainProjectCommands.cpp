@@ -214,29 +214,6 @@ std::optional<EnergyInputs> frmMain::EnergyInputsNow() const {
     return EnergyInputsOf(context_.state, req.PumpEfficiency, req.HoursPerYear);
 }
 
-void frmMain::ReplaceProject(const char* label, const std::function<void()>& reset) {
-    project_->Replace(
-        label,
-        [&] {
-            reset();
-            return true;
-        },
-        ProjectSizing{});
-}
-
-Status frmMain::ReplaceProject(const char* label, const std::function<Status()>& load,
-                               const ProjectSizing& sizing) {
-    Status loaded = Done{};
-    project_->Replace(
-        label,
-        [&] {
-            loaded = load();
-            return static_cast<bool>(loaded);
-        },
-        sizing);
-    return loaded;
-}
-
 void frmMain::UseSettingsGas() {
     QStringList reset;
     context_.state.Gas = ReadGasSettings(context_.settings, reset);
