@@ -27,31 +27,29 @@ using namespace sizing_window;
 
 Dimensionamento::~Dimensionamento() = default;
 
-bool Dimensionamento::Calculate() {
-    if (job_) return false;
+void Dimensionamento::Calculate() {
+    if (job_) return;
+    const Status started = StartSearch();
+    if (started) return;
+    dialogs_.Message(UiMessage(started.Error()), MessageIcon::Exclamation, MessageButtons::Ok);
+    // A draft stops the search before anything else is read.
+    if (const auto draft = project_.FirstDraft(); draft && showDraft_) showDraft_(draft->first);
+}
+
+Status Dimensionamento::StartSearch() {
     // The search reads the project alone: a box's text that is no number
     // stops it, wherever it is.
     if (const auto draft = project_.FirstDraft()) {
-        dialogs_.Message(UiMessage(DraftMessage(draft->first, draft->second, DraftStops::Sizing)),
-                         MessageIcon::Exclamation, MessageButtons::Ok);
-        if (showDraft_) showDraft_(draft->first);
-        return false;
+        return DraftMessage(draft->first, draft->second, DraftStops::Sizing);
     }
     const auto req = ReadRequirements();
+    if (!req) return req.Error();
     const CircuitData data = state_.Data;
-    Status checked = Done{};
-    if (req) {
-        CircuitState probe;
-        probe.Data = data;
-        probe.SimMovementCount = state_.MovementCount;
-        probe.TimeStep = state_.TimeStep;
-        checked = CheckRequirements(probe, *req);
-    }
-    if (!req || !checked) {
-        dialogs_.Message(UiMessage(req ? checked.Error() : req.Error()), MessageIcon::Exclamation,
-                         MessageButtons::Ok);
-        return false;
-    }
+    CircuitState probe;
+    probe.Data = data;
+    probe.SimMovementCount = state_.MovementCount;
+    probe.TimeStep = state_.TimeStep;
+    if (const Status checked = CheckRequirements(probe, *req); !checked) return checked;
     asked_ = *req;
     askedInputs_ = InputsNow();
     job_ = std::make_unique<SizingJob>(state_, data, *req);
@@ -59,7 +57,7 @@ bool Dimensionamento::Calculate() {
     progress_->setValue(0);
     poll_->start();
     FollowBusy();
-    return true;
+    return Done{};
 }
 
 void Dimensionamento::Stop() {

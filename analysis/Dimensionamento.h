@@ -49,9 +49,10 @@ class Dimensionamento : public QWidget {
     Dimensionamento(Project& project, Dialogs& dialogs, QWidget* parent = nullptr);
     ~Dimensionamento() override;
 
-    // Starts the search; false, with a message, when a box is wrong or a
-    // box of another window holds a draft (shown by `showDraft`).
-    bool Calculate();
+    // Calcola: starts the search, or says why it cannot (a wrong box, or a
+    // draft in any window, whose box `showDraft` shows). Nothing while a
+    // search runs.
+    void Calculate();
     void Stop();
     // Writes the recommended design into the project: the answer stays
     // current for the data it leaves.
@@ -110,6 +111,8 @@ class Dimensionamento : public QWidget {
     void FitDesignSize(const Parts& parts);
     // The bottles as the box gives them, or nothing when it gives none.
     std::optional<std::vector<double>> ReadBottles() const;
+    // Starts the search; the message naming the draft or the box that stops it.
+    Status StartSearch();
     void Poll();
     void ShowAnswer();
     void ClearAnswer();

@@ -1,5 +1,4 @@
-// The sizing window's form: its parts built and laid out, and its tables
-// fitted to their contents.
+// The sizing window's form: its parts built, laid out and sized.
 
 #include <algorithm>
 
@@ -61,68 +60,6 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text)
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
-}
-
-// The heading broken at blanks into lines no wider than `width`.
-QString WrapHeading(const QString& heading, const QFontMetrics& metrics, int width) {
-    QStringList lines;
-    for (const QString& word : heading.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!lines.isEmpty() &&
-            metrics.horizontalAdvance(lines.back() + QLatin1Char(' ') + word) <= width) {
-            lines.back() += QLatin1Char(' ') + word;
-        } else {
-            lines << word;
-        }
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
-// Columns as narrow as their cells and the longest word of their heading,
-// the headings wrapped to them, so that the whole table shows at once; room
-// to spare is shared out when asked.
-void FitColumns(QTableWidget& table, const QStringList& headings, std::optional<int> boldRow,
-                bool share) {
-    const QFontMetrics metrics(table.font(), &table);
-    QFont bold = table.font();
-    bold.setBold(true);
-    const QFontMetrics boldMetrics(bold, &table);
-    const QHeaderView& header = *table.horizontalHeader();
-    // Some styles draw headings bold.
-    QFont headerFont = header.font();
-    headerFont.setBold(true);
-    const QFontMetrics headerMetrics(headerFont, &header);
-    const int headerMargin =
-        2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header) + 4;
-    const int cellMargin =
-        2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1) + 6;
-    std::vector<int> widths;
-    for (int c = 0; c < table.columnCount(); ++c) {
-        int width = 0;
-        for (const QString& word : headings[c].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            width = std::max(width, headerMetrics.horizontalAdvance(word) + headerMargin);
-        }
-        for (int r = 0; r < table.rowCount(); ++r) {
-            const QFontMetrics& m = boldRow && *boldRow == r ? boldMetrics : metrics;
-            if (const QTableWidgetItem* item = table.item(r, c)) {
-                width = std::max(width, m.horizontalAdvance(item->text()) + cellMargin);
-            }
-        }
-        widths.push_back(width);
-    }
-    int used = 0;
-    for (int w : widths) used += w;
-    // The width inside the frame less a vertical scroll bar, whether or not
-    // one shows yet.
-    const int spare = table.width() - 2 * table.frameWidth() -
-                      table.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &table) -
-                      used;
-    QStringList wrapped;
-    for (int c = 0; c < table.columnCount(); ++c) {
-        if (share && spare > 0) widths[c] += spare / table.columnCount();
-        table.setColumnWidth(c, widths[c]);
-        wrapped << WrapHeading(headings[c], headerMetrics, widths[c] - headerMargin);
-    }
-    table.setHorizontalHeaderLabels(wrapped);
 }
 
 // Rows one line of text high.
@@ -472,40 +409,6 @@ void Dimensionamento::FitDesignSize(const Parts& parts) {
     parts.split->setSizes({designSize_.height() - explanations, explanations});
     resize(designSize_);
     move(TwipsRect(kLeft, kTop, 0, 0, this).topLeft());
-}
-
-void Dimensionamento::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    FitAnswer();
-}
-
-void Dimensionamento::FitAnswer() {
-    // Wrapped labels as tall as their text at the width they are given:
-    // layouts do not ask them.
-    for (QLabel* label : {recommendationText_, legend_}) {
-        label->setFixedHeight(label->text().isEmpty() ? 0 : label->heightForWidth(label->width()));
-    }
-    // Placed at once, so the columns fit the table's new width.
-    if (layout() != nullptr) layout()->activate();
-    if (layout_) FitCandidateColumns();
-}
-
-void Dimensionamento::FitCandidateColumns() {
-    const AnswerTable& t = layout_->Candidates;
-    QStringList headings;
-    for (const std::string& h : t.Headings) headings << Text(h);
-    std::optional<int> recommended;
-    if (t.Highlighted) recommended = static_cast<int>(*t.Highlighted);
-    FitColumns(*candidates_, headings, recommended, true);
-}
-
-void Dimensionamento::FitCatalogueColumns() {
-    FitColumns(*catalogue_, catalogueHeadings_, std::nullopt, false);
-    // Room for a typed value in every column.
-    const int room = catalogue_->fontMetrics().horizontalAdvance(QStringLiteral("0000,000"));
-    for (int c = 0; c < kCatalogueColumns; ++c) {
-        catalogue_->setColumnWidth(c, std::max(catalogue_->columnWidth(c), room));
-    }
 }
 
 }  // namespace volvenza

@@ -1,16 +1,23 @@
 #pragma once
 // What the sizing window's files share: the catalogue's columns, the texts
-// of the sizing library, and a box that shows a value exactly. Private to
+// of the sizing library, a box that shows a value exactly, and how boxes
+// and cells are read and where their drafts are kept. Private to
 // the window (Dimensionamento*.cpp).
 
+#include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QString>
 #include <QVariant>
 
+#include "documents/Project.h"
+#include "sizing/Requirements.h"
+
 class QLineEdit;
+class QTableWidgetItem;
 
 namespace volvenza::sizing_window {
 
@@ -28,5 +35,22 @@ QString BottlesText(const std::vector<double>& sizes);
 // showing the requirements never changes them.
 void ShowValue(QLineEdit* box, const QString& text, const QVariant& exact);
 std::optional<QVariant> Unchanged(const QLineEdit* box);
+
+// Volumes separated by ";", each more than 0, no more than a project file
+// holds; nothing otherwise.
+std::optional<std::vector<double>> ParseBottles(const QString& text);
+
+// What a requirement's box shows for the requirements, and its exact value.
+std::pair<QString, QVariant> RequirementShown(const sizing::Requirements& req, size_t box);
+
+// Where the project keeps a box's or a cell's draft.
+DraftKey RequirementKey(size_t box);
+DraftKey CatalogueKey(int row, int column);
+
+// A size's limits in the catalogue's columns; nothing for no limit.
+std::array<std::optional<double>, kCatalogueColumns> CellValues(const sizing::CatalogueSize& s);
+
+// The cell's exact value while it shows the text it was given, else its text read.
+std::optional<double> CellNumber(const QTableWidgetItem& item);
 
 }  // namespace volvenza::sizing_window

@@ -341,10 +341,8 @@ void Ciclo::SelectSlots(int slot, int count, int column) {
     table_->scrollTo(current);
 }
 
-bool Ciclo::Proceeds(const Status& status) {
-    if (status) return true;
-    dialogs_.Message(UiMessage(status.Error()), MessageIcon::Information, MessageButtons::Ok);
-    return false;
+void Ciclo::Refuse(const Message& why) {
+    dialogs_.Message(UiMessage(why), MessageIcon::Information, MessageButtons::Ok);
 }
 
 int Ciclo::InsertionSlot() const {
@@ -354,7 +352,7 @@ int Ciclo::InsertionSlot() const {
 
 void Ciclo::AddMovement(int16_t kind) {
     table_->CommitEdit();
-    if (!Proceeds(RoomForMovements(state_, 1))) return;
+    if (const Status room = RoomForMovements(state_, 1); !room) return Refuse(room.Error());
     Movement m;
     const QModelIndex current = table_->currentIndex();
     m.Kind = kind != MovementKind::Empty ? kind
@@ -366,8 +364,9 @@ void Ciclo::AddMovement(int16_t kind) {
 void Ciclo::DuplicateRows() {
     table_->CommitEdit();
     const std::vector<int> chosen = SelectedSlots();
-    if (chosen.empty() || !Proceeds(RoomForMovements(state_, static_cast<int>(chosen.size()))))
-        return;
+    if (chosen.empty()) return;
+    const Status room = RoomForMovements(state_, static_cast<int>(chosen.size()));
+    if (!room) return Refuse(room.Error());
     std::vector<Movement> copies;
     for (int slot : chosen) copies.push_back(state_.Movements[slot]);
     InsertRows(*model_, chosen.back() + 1, copies, Text(kDuplicateText));

@@ -87,8 +87,8 @@ class Ciclo : public QWidget {
     // Selects `count` rows from `slot` and makes `column` of the first one
     // current.
     void SelectSlots(int slot, int count, int column);
-    // Whether `status` let the command go on; its message shown when not.
-    bool Proceeds(const Status& status);
+    // Says why a command cannot go on.
+    void Refuse(const Message& why);
     // Below the current row, or at the end without one.
     int InsertionSlot() const;
     // One value copied from one cell, into the current cell.

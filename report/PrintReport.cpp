@@ -318,12 +318,12 @@ double ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStr
 // this one cannot hold it, and on further pages when one page cannot.
 void EnergyBody(PrinterSurface& s, const CircuitState& state, const QString& printHeader,
                 const QString& origin, const EnergyInputs& energy, double points) {
-    std::optional<Message> refusal;
-    const QList<EnergyRow> rows = EnergyBalanceRows(state, energy, &refusal);
+    const Result<QList<EnergyRow>> balance = EnergyBalanceRows(state, energy);
+    const QList<EnergyRow> rows = balance ? *balance : QList<EnergyRow>();
     // A balance refused says why in its place.
-    if (rows.isEmpty() && !refusal) return;
+    if (balance && rows.isEmpty()) return;
     QStringList lines = WrappedLines(s, kTableMargin, EnergyBalanceTitle());
-    if (refusal) lines << WrappedLines(s, kTableMargin, UiMessage(*refusal));
+    if (!balance) lines << WrappedLines(s, kTableMargin, UiMessage(balance.Error()));
     for (const EnergyRow& row : rows) {
         lines << WrappedLines(s, kTableMargin, row.label + ": " + row.value);
     }

@@ -157,9 +157,12 @@ class frmMain : public QMainWindow {
     // Dimensionamento window into the project first.
     ProjectSizing CurrentSizing();
     void TakeSizingFrom(QWidget* window);
-    // Replaces the whole project as one undo step; false when `load` failed.
-    bool ReplaceProject(const char* label, const std::function<bool()>& load,
-                        const ProjectSizing& sizing = ProjectSizing{});
+    // Replaces the whole project as one undo step: with the work `reset`
+    // leaves, or with what `load` reads, unless it fails (its message, for
+    // the caller to say).
+    void ReplaceProject(const char* label, const std::function<void()>& reset);
+    Status ReplaceProject(const char* label, const std::function<Status()>& load,
+                          const ProjectSizing& sizing);
     // The gas law of the settings, for work that brings none of its own.
     void UseSettingsGas();
     // The commands on and off as the project's stage has them.
@@ -167,11 +170,11 @@ class frmMain : public QMainWindow {
     // The run of the project as it stands: its questions asked, its progress
     // shown, its messages said; the results, unless refused, the project's.
     RunOutcome RunProject();
-    // A box's text that is no number stops what reads the data: said, and
-    // the box shown where its window is open. True when one stopped it.
-    // The message and the move to the box are one answer, given here where
-    // both the dialogs and the windows are: the project itself words the
-    // stop as a Message (DraftMessage), and every caller only stops.
+    // Whether a draft stops the command: a box's text that is no number
+    // stops what reads the data. A yes/no answer for the caller, which only
+    // stops; the person is asked nothing. When a draft stops it, the
+    // project's message for it (DraftMessage) is said here and the box shown
+    // where its window is open: here are both the dialogs and the windows.
     bool StoppedByDraft(DraftStops stops);
     void ShowDraft(const DraftKey& key);
     void ProjectChanged(unsigned parts);

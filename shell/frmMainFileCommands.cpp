@@ -129,10 +129,32 @@ void frmMain::NewSimulation(Origin origin) {
             ResetCircuit(context_.state);
             if (context_.windows.resetChartOptions) context_.windows.resetChartOptions();
             UseSettingsGas();
-            return true;
         });
         ForgetFileName();
     });
+}
+
+void frmMain::ReplaceProject(const char* label, const std::function<void()>& reset) {
+    project_->Replace(
+        label,
+        [&] {
+            reset();
+            return true;
+        },
+        ProjectSizing{});
+}
+
+Status frmMain::ReplaceProject(const char* label, const std::function<Status()>& load,
+                               const ProjectSizing& sizing) {
+    Status loaded = Done{};
+    project_->Replace(
+        label,
+        [&] {
+            loaded = load();
+            return static_cast<bool>(loaded);
+        },
+        sizing);
+    return loaded;
 }
 
 void frmMain::OpenSimulation(Origin origin) {
@@ -150,38 +172,35 @@ void frmMain::OpenSimulationFile(const QString& path) {
 }
 
 void frmMain::LoadFile(const QString& path) {
-    auto refused = [this](const Status& loaded) {
-        if (loaded) return false;
+    ProjectSizing sizing;
+    const auto readProject = [&] {
+        return LoadProjectFile(context_.state, sizing, FilePath(path));
+    };
+    const auto readSimulation = [&]() -> Status {
+        if (Status read = LoadSimulationFile(context_.state, FilePath(path)); !read) return read;
+        // The file fills only its own slots: a new movement must not show
+        // one of the work it replaced.
+        for (int k = context_.state.MovementCount + 1; k <= kMaxMovements; ++k) {
+            ClearMovement(context_.state, static_cast<int16_t>(k));
+        }
+        // A simulation file keeps no applied sizing.
+        context_.state.ChartMinPressure.reset();
+        UseSettingsGas();
+        return Done{};
+    };
+    const bool project = IsProject(path);
+    const Status loaded = project ? ReplaceProject("Apri", readProject, sizing)
+                                  : ReplaceProject("Apri", readSimulation, ProjectSizing{});
+    if (!loaded) {
         context_.dialogs.Message(UiMessage(loaded.Error()), MessageIcon::Exclamation,
                                  MessageButtons::Ok);
-        return true;
-    };
-    if (!IsProject(path)) {
-        const bool loaded = ReplaceProject("Apri", [&] {
-            if (refused(LoadSimulationFile(context_.state, FilePath(path)))) return false;
-            // The file fills only its own slots: a new movement must not show
-            // one of the work it replaced.
-            for (int k = context_.state.MovementCount + 1; k <= kMaxMovements; ++k) {
-                ClearMovement(context_.state, static_cast<int16_t>(k));
-            }
-            // A simulation file keeps no applied sizing.
-            context_.state.ChartMinPressure.reset();
-            UseSettingsGas();
-            return true;
-        });
-        if (!loaded) return;
-        SetDesignFile(path);
-        project_->ResultsRead();
-        return;
-    }
-    ProjectSizing sizing;
-    if (!ReplaceProject(
-            "Apri",
-            [&] { return !refused(LoadProjectFile(context_.state, sizing, FilePath(path))); },
-            sizing)) {
         return;
     }
     SetDesignFile(path);
+    if (!project) {
+        project_->ResultsRead();
+        return;
+    }
     // A project keeps no results: they come from a run of what it holds.
     RunProject();
 }
@@ -331,7 +350,6 @@ void frmMain::LoadExample(Origin origin) {
             // No sizing was applied to the example.
             context_.state.ChartMinPressure.reset();
             UseSettingsGas();
-            return true;
         });
         ForgetFileName();
     });

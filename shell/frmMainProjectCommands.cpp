@@ -214,11 +214,6 @@ std::optional<EnergyInputs> frmMain::EnergyInputsNow() const {
     return EnergyInputsOf(context_.state, req.PumpEfficiency, req.HoursPerYear);
 }
 
-bool frmMain::ReplaceProject(const char* label, const std::function<bool()>& load,
-                             const ProjectSizing& sizing) {
-    return project_->Replace(label, load, sizing);
-}
-
 void frmMain::UseSettingsGas() {
     QStringList reset;
     context_.state.Gas = ReadGasSettings(context_.settings, reset);

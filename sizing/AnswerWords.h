@@ -57,6 +57,16 @@ inline std::string RulesText(const std::vector<int>& rules) {
     return text;
 }
 
+// The rules a design fails, numbered from 1.
+std::vector<int> FailedRules(const Evaluation& e);
+
+// The candidates' first column: "10", "2 × 10" in parallel, "10 + 2 × 50" with bottles.
+std::string VolumeText(const Design& d, const Words& w);
+
+// The candidates' table with the duties' columns, and the legend of the rules.
+void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
+                   const Words& w);
+
 // Why the smaller sizes fail, after the answer's other parts.
 void AddExplanations(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
                      const CircuitData& data, const Words& w);

@@ -49,9 +49,11 @@ void BilancioEnergetico::ShowBalance(const std::optional<EnergyInputs>& inputs) 
         delete item->widget();
         delete item;
     }
-    std::optional<Message> fault;
-    QList<EnergyRow> rows =
-        inputs ? EnergyBalanceRows(state_, *inputs, &fault) : QList<EnergyRow>();
+    const Result<QList<EnergyRow>> balance =
+        inputs ? EnergyBalanceRows(state_, *inputs) : QList<EnergyRow>();
+    const std::optional<Message> fault =
+        balance ? std::nullopt : std::optional<Message>(balance.Error());
+    QList<EnergyRow> rows = balance ? *balance : QList<EnergyRow>();
     if (!rows.isEmpty() && duties_) {
         const auto [plan, p1] = duties_();
         rows += DutyRows(state_, plan, p1);

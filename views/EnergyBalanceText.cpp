@@ -236,17 +236,11 @@ void AppendPowerRows(QList<EnergyRow>& rows, const EnergyBalance& b, const Energ
 
 }  // namespace
 
-QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs& in,
-                                   std::optional<Message>* refusal) {
-    std::optional<Message> unused;
-    std::optional<Message>& why = refusal != nullptr ? *refusal : unused;
-    why = EnergyInputsFault(in);
-    if (state.LastPoint <= 0 || state.PSeries.empty() || why) return {};
+Result<QList<EnergyRow>> EnergyBalanceRows(const CircuitState& state, const EnergyInputs& in) {
+    if (const std::optional<Message> fault = EnergyInputsFault(in)) return *fault;
+    if (state.LastPoint <= 0 || state.PSeries.empty()) return QList<EnergyRow>();
     const auto balance = BalanceOfRun(state, in);
-    if (!balance) {
-        why = balance.Error();
-        return {};
-    }
+    if (!balance) return balance.Error();
     const EnergyBalance& b = *balance;
     QList<EnergyRow> rows;
     Row(rows, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Calcolati con"),

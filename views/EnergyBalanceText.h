@@ -11,6 +11,7 @@
 #include "engine/Duties.h"
 #include "engine/EnergyBalance.h"
 #include "messages/Message.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 
@@ -28,11 +29,10 @@ struct EnergyRow {
 // sizing's own refusals.
 std::optional<Message> EnergyInputsFault(const EnergyInputs& inputs);
 
-// One row per figure in the language shown; none without a run, or with a
-// fault in the inputs or a balance refused, and then, in `refusal` when
-// given, why.
-QList<EnergyRow> EnergyBalanceRows(const CircuitState& state, const EnergyInputs& inputs,
-                                   std::optional<Message>* refusal = nullptr);
+// One row per figure in the language shown, none without a run; the
+// message saying why when the inputs have a fault (run or not) or the
+// balance is refused.
+Result<QList<EnergyRow>> EnergyBalanceRows(const CircuitState& state, const EnergyInputs& inputs);
 
 // The duties' verdicts beyond the cycle, when the plan asks for them and the
 // run's law judges them (the ideal or real one): the emergency stroke (its

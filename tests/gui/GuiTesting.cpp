@@ -67,7 +67,8 @@ QWidget* TopLevel(const QString& name) {
 }
 
 bool Search(Dimensionamento& window) {
-    return window.Calculate() && QTest::qWaitFor([&] { return !window.Busy(); }, 20000);
+    window.Calculate();
+    return window.Busy() && QTest::qWaitFor([&] { return !window.Busy(); }, 20000);
 }
 
 ChildWindows FakeChildWindows() {

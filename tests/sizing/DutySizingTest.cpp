@@ -9,6 +9,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "sizing/AnswerText.h"
 #include "sizing/DutyText.h"
 #include "sizing/Search.h"
 #include "tests/sizing/EndToEnd.h"
@@ -81,6 +82,15 @@ TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
         }
     }
     EXPECT_GE(failing, 3);
+    // In the laid-out table the duties' columns stand just before the rules
+    // failed and the verdict, in every row.
+    const AnswerLayout out = LayOutAnswer(*answer, req, state.Data, Wording{nullptr, ','});
+    const std::vector<std::string>& h = out.Candidates.Headings;
+    const auto duties = DutyHeadings({true, true, true}, Wording{nullptr, ','});
+    ASSERT_GE(h.size(), duties.size() + 3);
+    EXPECT_EQ(std::vector(h.end() - 2 - std::ssize(duties), h.end() - 2), duties);
+    EXPECT_EQ(h.back(), "Esito");
+    for (const auto& row : out.Candidates.Rows) EXPECT_EQ(row.size(), h.size());
     // The single change said for the largest failing size: just enough gas.
     for (const Explanation& x : answer->Explanations) {
         if (!x.FixV0) continue;

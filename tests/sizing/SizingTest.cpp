@@ -484,6 +484,13 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
                       "Potenza installata 4,95 kW (Qp a Pm); una pompa sola che desse il picco "
                       "di 20 dm3/min a p1 ne vorrebbe 2,47 kW, 2,48 kW meno della potenza "
                       "installata."});
+    // A pump alone at p1 needing just the power installed: nothing saved, nothing more.
+    req.MinPressure = GaugeBar(data.Pm);
+    a.PeakDemand = a.Recommendation()->Proposed.Qp.value();
+    all.clear();
+    for (const std::string& line : LayOutAnswer(a, req, data, Wording{nullptr, ','}).Recommendation)
+        all += line + "\n";
+    ExpectShown(all, {"ne vorrebbe 4,95 kW: l'accumulatore fa risparmiare 0 kW."});
     // A long cycle's many movements under way: the first five, then a count.
     for (int number = 1; number <= 7; ++number)
         a.Explanations[1].Active.push_back({number, MovementKind::Motor});
