@@ -3,7 +3,6 @@
 #include <optional>
 #include <utility>
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include "entry/ActuatorPages.h"
