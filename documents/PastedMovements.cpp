@@ -7,58 +7,11 @@
 
 #include "engine/Duties.h"
 #include "messages/Message.h"
+#include "messages/TranslationMark.h"
 #include "numbers/NumberText.h"
-
-// The texts are the cycle window's, marked for the catalogue as Qt marks them
-// without needing Qt here.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, x) x
-#endif
 
 namespace volvenza {
 namespace {
-
-const char* const kNothing =
-    QT_TRANSLATE_NOOP("volvenza::Ciclo", "Gli appunti non contengono movimenti da incollare.");
-const char* const kBadCells = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo",
-    "Impossibile incollare i movimenti: la riga %1 degli appunti ha %2 celle separate da "
-    "tabulazioni; ne servono almeno 3 (tipo, Ti, Tf).");
-const char* const kBadKind = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo",
-    "Impossibile incollare i movimenti: alla riga %1 degli appunti il tipo «%2» non è uno dei "
-    "tipi di movimento.");
-const char* const kBadNumber = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo",
-    "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 non è "
-    "un numero.");
-const char* const kAmbiguous = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo",
-    "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è "
-    "ambiguo, perché contiene un separatore delle migliaia. Scriverlo senza separatore delle "
-    "migliaia e con la virgola per i decimali (per esempio 1500 oppure 1,5).");
-const char* const kBeyondSingle = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo",
-    "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è oltre "
-    "ciò che la colonna contiene (3,402823E+38 in valore assoluto), come quando lo si scrive.");
-const char* const kHeaderSkipped = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo",
-    "La riga %1 degli appunti è un'intestazione (Ti e Tf non sono numeri) e non è stata "
-    "incollata.");
-const char* const kExtraCells = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo",
-    "Le celle dopo la colonna pn sono state ignorate (la prima alla riga %1 degli appunti).");
-const char* const kBadDuty = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo",
-    "Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è fuori "
-    "dai limiti, come quando lo si scrive.");
-const char* const kBadMark = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo",
-    "Impossibile incollare i movimenti: alla riga %1 degli appunti «%2» di %3 non è 1, x o 0.");
-const char* const kUnusedSizes = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo",
-    "Le misure che il tipo del movimento non usa sono state ignorate (la prima alla riga %1 "
-    "degli appunti).");
 
 const char* const kHeaders[PasteColumn::Count] = {
     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tipo"),
@@ -113,15 +66,12 @@ bool IsRowNumber(std::string_view cell) {
     return text.empty() || WholeNumber(text).has_value();
 }
 
-std::string Say(const PasteWording& w, const char* text, std::vector<std::string> parts) {
-    return FillParts(w.text(text), parts);
+// A column's header in the message's language.
+MessagePart Header(int column) {
+    return MsgCatalogue("volvenza::CycleTableModel", PasteColumnHeader(column));
 }
 
-std::string Line(int line) {
-    return std::to_string(line);
-}
-
-// One line's cells after the number column, or the message why not.
+// One line's cells after the number column.
 struct LineCells {
     std::vector<std::string> cells;
     int offset = 0;
@@ -141,14 +91,14 @@ LineCells CellsOf(std::string_view line, const PasteWording& w) {
 // The times, sizes and flow of one line into `m`; the message on a cell
 // that cannot be read. `unused` says whether a size the kind does not use
 // was given.
-std::string ReadSizes(const std::vector<std::string>& cells, int lineNumber, int16_t kind,
-                      const PasteWording& w, Movement& m, bool& flowGiven, bool& unused) {
+Status ReadSizes(const std::vector<std::string>& cells, int lineNumber, int16_t kind,
+                 const PasteWording& w, Movement& m, bool& flowGiven, bool& unused) {
     for (int column = PasteColumn::StartTime; column <= PasteColumn::Flow; ++column) {
         const std::string cell = Trimmed(cells[column]);
         if (cell.empty()) continue;
         const PastedNumber number = ReadPastedNumber(cell, w.decimal);
         if (number.status != PastedNumber::Status::Read) {
-            return PastedNumberError(number, cell, lineNumber, column, w);
+            return PastedNumberError(number, cell, lineNumber, column);
         }
         if (column == PasteColumn::Flow) {
             m.Qm = number.value;
@@ -160,33 +110,37 @@ std::string ReadSizes(const std::vector<std::string>& cells, int lineNumber, int
         // refuses (beyond single precision) is refused here too.
         const auto single = ParseNumber<float>(cell);
         if (!single) {
-            return Say(w, kBeyondSingle, {Line(lineNumber), PastedExcerpt(cell), w.header(column)});
+            return Message(
+                MessageId::PasteBeyondSingle,
+                {MsgInteger(lineNumber), MsgVerbatim(PastedExcerpt(cell)), Header(column)});
         }
         m.*field = *single;
         if (column > PasteColumn::EndTime && number.value != 0 && !w.shows(kind, field)) {
             unused = true;
         }
     }
-    return {};
+    return Done{};
 }
 
 // The duty's cells take what typing takes; pn is worked out, not read.
-std::string ReadDuty(const std::vector<std::string>& cells, int lineNumber, const PasteWording& w,
-                     Movement& m) {
+Status ReadDuty(const std::vector<std::string>& cells, int lineNumber, const PasteWording& w,
+                Movement& m) {
     for (int column = PasteColumn::Load; column <= PasteColumn::TypedRequired; ++column) {
         const std::string cell = Trimmed(cells[column]);
         const PastedNumber number = ReadPastedNumber(cell, w.decimal);
         if (!cell.empty() && number.status != PastedNumber::Status::Read) {
-            return PastedNumberError(number, cell, lineNumber, column, w);
+            return PastedNumberError(number, cell, lineNumber, column);
         }
         if (!DutyFromText(m, column, cell)) {
-            return Say(w, kBadDuty, {Line(lineNumber), PastedExcerpt(cell), w.header(column)});
+            return Message(
+                MessageId::PasteBadDuty,
+                {MsgInteger(lineNumber), MsgVerbatim(PastedExcerpt(cell)), Header(column)});
         }
     }
     const auto mark = ReadPastedMark(cells[PasteColumn::Emergency]);
-    if (!mark) return PastedMarkError(cells[PasteColumn::Emergency], lineNumber, w);
+    if (!mark) return PastedMarkError(cells[PasteColumn::Emergency], lineNumber);
     m.Duty.Emergency = *mark;
-    return {};
+    return Done{};
 }
 
 // Column titles above the data: no kind and no times.
@@ -313,27 +267,27 @@ bool DutyFromText(Movement& m, int column, std::string_view text) {
     return true;
 }
 
-std::string PastedNumberError(const PastedNumber& number, std::string_view cell, int line,
-                              int column, const PasteWording& wording) {
-    return Say(wording, number.status == PastedNumber::Status::Ambiguous ? kAmbiguous : kBadNumber,
-               {Line(line), PastedExcerpt(Trimmed(cell)), wording.header(column)});
+Message PastedNumberError(const PastedNumber& number, std::string_view cell, int line, int column) {
+    return Message(number.status == PastedNumber::Status::Ambiguous ? MessageId::PasteAmbiguous
+                                                                    : MessageId::PasteBadNumber,
+                   {MsgInteger(line), MsgVerbatim(PastedExcerpt(Trimmed(cell))), Header(column)});
 }
 
-std::string PastedKindError(std::string_view cell, int line, const PasteWording& wording) {
-    return Say(wording, kBadKind, {Line(line), PastedExcerpt(cell)});
+Message PastedKindError(std::string_view cell, int line) {
+    return Message(MessageId::PasteBadKind, {MsgInteger(line), MsgVerbatim(PastedExcerpt(cell))});
 }
 
-std::string PastedMarkError(std::string_view cell, int line, const PasteWording& wording) {
-    return Say(wording, kBadMark,
-               {Line(line), PastedExcerpt(Trimmed(cell)), wording.header(PasteColumn::Emergency)});
+Message PastedMarkError(std::string_view cell, int line) {
+    return Message(MessageId::PasteBadMark,
+                   {MsgInteger(line), MsgVerbatim(PastedExcerpt(Trimmed(cell))),
+                    Header(PasteColumn::Emergency)});
 }
 
-PastedMovements MovementsFromText(std::string_view text, const PasteWording& w) {
+Result<PastedMovements> MovementsFromText(std::string_view text, const PasteWording& w) {
     PastedMovements pasted;
     const std::vector<std::string> lines = Split(text, '\n');
     bool first = true;
     int extraLine = 0, unusedLine = 0;
-    auto refuse = [](std::string error) { return PastedMovements{{}, {}, std::move(error), {}}; };
     for (size_t n = 0; n < lines.size(); ++n) {
         std::string line = lines[n];
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -342,15 +296,17 @@ PastedMovements MovementsFromText(std::string_view text, const PasteWording& w) 
         auto [cells, offset] = CellsOf(line, w);
         const bool wasFirst = std::exchange(first, false);
         if (cells.size() < 1 + PasteColumn::EndTime) {
-            return refuse(Say(w, kBadCells, {Line(lineNumber), Line(cells.size() + offset)}));
+            return Message(MessageId::PasteBadCells,
+                           {MsgInteger(lineNumber), MsgInteger(cells.size() + offset)});
         }
         const int16_t kind = PastedKind(cells[PasteColumn::Kind], w);
         if (kind == MovementKind::Empty) {
             if (wasFirst && IsHeader(cells, w.decimal)) {
-                pasted.notes.push_back(Say(w, kHeaderSkipped, {Line(lineNumber)}));
+                pasted.notes.emplace_back(MessageId::PasteHeaderSkipped,
+                                          std::vector{MsgInteger(lineNumber)});
                 continue;
             }
-            return refuse(PastedKindError(cells[PasteColumn::Kind], lineNumber, w));
+            return PastedKindError(cells[PasteColumn::Kind], lineNumber);
         }
         for (size_t extra = PasteColumn::Count; extra < cells.size(); ++extra) {
             if (!Trimmed(cells[extra]).empty() && extraLine == 0) extraLine = lineNumber;
@@ -359,16 +315,20 @@ PastedMovements MovementsFromText(std::string_view text, const PasteWording& w) 
         Movement m;
         m.Kind = kind;
         bool flowGiven = false, unused = false;
-        std::string error = ReadSizes(cells, lineNumber, kind, w, m, flowGiven, unused);
-        if (error.empty()) error = ReadDuty(cells, lineNumber, w, m);
-        if (!error.empty()) return refuse(std::move(error));
+        Status read = ReadSizes(cells, lineNumber, kind, w, m, flowGiven, unused);
+        if (read) read = ReadDuty(cells, lineNumber, w, m);
+        if (!read) return read.Error();
         if (unused && unusedLine == 0) unusedLine = lineNumber;
         pasted.movements.push_back(m);
         pasted.flowGiven.push_back(flowGiven);
     }
-    if (extraLine > 0) pasted.notes.push_back(Say(w, kExtraCells, {Line(extraLine)}));
-    if (unusedLine > 0) pasted.notes.push_back(Say(w, kUnusedSizes, {Line(unusedLine)}));
-    if (pasted.movements.empty()) pasted.error = w.text(kNothing);
+    if (pasted.movements.empty()) return Message(MessageId::PasteNothing);
+    if (extraLine > 0) {
+        pasted.notes.emplace_back(MessageId::PasteExtraCells, std::vector{MsgInteger(extraLine)});
+    }
+    if (unusedLine > 0) {
+        pasted.notes.emplace_back(MessageId::PasteUnusedSizes, std::vector{MsgInteger(unusedLine)});
+    }
     return pasted;
 }
 

@@ -4,8 +4,8 @@
 // flow, then the duty: load, efficiency, loss, typed required pressure,
 // emergency mark, the required pressure worked out), after a number column or
 // without it. The desktop's clipboard and the browser's paste both read them
-// here; each front end supplies its words (the texts' translation, the
-// columns' headers, the kinds' names) and the language's decimal separator.
+// here; each front end supplies the kinds' names it reads and the language's
+// decimal separator, and words the typed messages in its language.
 
 #include <cstdint>
 #include <functional>
@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "engine/CircuitState.h"
+#include "messages/Message.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 
@@ -49,13 +51,10 @@ const char* PasteColumnHeader(int column);
 // The movement field a time or size column holds; none for the others.
 float Movement::*PasteColumnField(int column);
 
-// What a front end supplies: `text` translates one of the texts below
-// (their context is "volvenza::Ciclo"), `header` names a column, `kindByName`
-// finds a kind by its name in the front end's languages (Empty for none),
-// `shows` says whether a kind's page shows a size.
+// What a front end supplies: `kindByName` finds a kind by its name in the
+// front end's languages (Empty for none), `shows` says whether a kind's page
+// shows a size.
 struct PasteWording {
-    std::function<std::string(const char* italian)> text;
-    std::function<std::string(int column)> header;
     std::function<int16_t(std::string_view name)> kindByName;
     std::function<bool(int16_t kind, float Movement::*field)> shows;
     char decimal = ',';
@@ -88,24 +87,22 @@ bool DutyFromText(Movement& m, int column, std::string_view text);
 
 // The messages for a cell that is not a number or is ambiguous, for a kind,
 // and for an emergency mark that cannot be read, naming the line and column.
-std::string PastedNumberError(const PastedNumber& number, std::string_view cell, int line,
-                              int column, const PasteWording& wording);
-std::string PastedKindError(std::string_view cell, int line, const PasteWording& wording);
-std::string PastedMarkError(std::string_view cell, int line, const PasteWording& wording);
+Message PastedNumberError(const PastedNumber& number, std::string_view cell, int line, int column);
+Message PastedKindError(std::string_view cell, int line);
+Message PastedMarkError(std::string_view cell, int line);
 
 // Movements read back from such text: cells missing at the end are empty (a
 // duty's default). A header line first is skipped and cells past the last
 // column are ignored, each with a note; the worked-out required pressure is
 // never read. An empty size is 0, an empty flow is to be computed from the
 // sizes (see `flowGiven`); sizes the kind does not use are kept, for the
-// front end to clear. On the first line that cannot be read, `error` says
-// which and why, and no movement is returned.
+// front end to clear. The first line that cannot be read, or text without a
+// movement, is refused with the message saying which and why.
 struct PastedMovements {
     std::vector<Movement> movements;
     std::vector<bool> flowGiven;
-    std::string error;
-    std::vector<std::string> notes;
+    std::vector<Message> notes;
 };
-PastedMovements MovementsFromText(std::string_view text, const PasteWording& wording);
+Result<PastedMovements> MovementsFromText(std::string_view text, const PasteWording& wording);
 
 }  // namespace volvenza

@@ -8,10 +8,7 @@
 #include <cstdint>
 
 #include "engine/CircuitState.h"
-
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, x) x
-#endif
+#include "messages/TranslationMark.h"
 
 namespace volvenza {
 

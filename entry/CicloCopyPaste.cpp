@@ -12,6 +12,7 @@
 #include "entry/CycleTableModel.h"
 #include "entry/CycleTableView.h"
 #include "platform/Dialogs.h"
+#include "platform/UiMessage.h"
 #include "platform/UiText.h"
 
 namespace volvenza {
@@ -52,12 +53,12 @@ void Ciclo::PasteRows() {
         PasteValue(trimmed);
         return;
     }
-    PastedMovements pasted = MovementsFromText(text.toStdString(), UiPasteWording());
-    if (!pasted.error.empty()) {
-        dialogs_.Message(QString::fromStdString(pasted.error), MessageIcon::Exclamation,
-                         MessageButtons::Ok);
+    Result<PastedMovements> read = MovementsFromText(text.toStdString(), UiPasteWording());
+    if (!read) {
+        dialogs_.Message(UiMessage(read.Error()), MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
+    PastedMovements& pasted = *read;
     const int count = static_cast<int>(pasted.movements.size());
     if (state_.MovementCount + count > kMaxMovements) {
         dialogs_.Message(Text(kTooMany).arg(count).arg(kMaxMovements - state_.MovementCount),
@@ -76,7 +77,7 @@ void Ciclo::PasteRows() {
     InsertRows(*model_, InsertionSlot(), pasted.movements, Text(kPasteText));
     if (!pasted.notes.empty()) {
         QStringList lines{Text(kPastedWithNotes).arg(count)};
-        for (const std::string& note : pasted.notes) lines << QString::fromStdString(note);
+        for (const Message& note : pasted.notes) lines << UiMessage(note);
         dialogs_.Message(lines.join(QLatin1Char('\n')), MessageIcon::Information,
                          MessageButtons::Ok);
     }

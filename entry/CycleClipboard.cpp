@@ -3,7 +3,6 @@
 #include <optional>
 #include <utility>
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include "entry/ActuatorPages.h"
@@ -11,6 +10,7 @@
 #include "entry/CycleTableModel.h"
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
+#include "platform/UiMessage.h"
 #include "platform/UiText.h"
 #include "views/MovementText.h"
 
@@ -20,10 +20,6 @@ namespace {
 constexpr int kColumns = CycleTableModel::ColumnCount;
 static_assert(kColumns == PasteColumn::Count &&
               int(CycleTableModel::Required) == int(PasteColumn::Required));
-
-std::string Ciclo(const char* source) {
-    return QCoreApplication::translate("volvenza::Ciclo", source).toStdString();
-}
 
 // A kind by its name in either language, whatever its case: text copied
 // under one language pastes under the other.
@@ -41,8 +37,7 @@ int16_t KindByName(std::string_view cell) {
 }  // namespace
 
 PasteWording UiPasteWording() {
-    return {Ciclo, [](int column) { return CycleTableModel::Header(column).toStdString(); },
-            KindByName, [](int16_t kind, float Movement::*field) { return PageShows(kind, field); },
+    return {KindByName, [](int16_t kind, float Movement::*field) { return PageShows(kind, field); },
             UiDecimalSeparator()};
 }
 
@@ -51,18 +46,17 @@ PastedValue ValueFromText(const QString& text, int column) {
     const std::string cell = text.toStdString();
     if (column == CycleTableModel::Kind) {
         const int16_t kind = PastedKind(cell, wording);
-        if (kind == MovementKind::Empty)
-            return {{}, QString::fromStdString(PastedKindError(cell, 1, wording))};
+        if (kind == MovementKind::Empty) return {{}, UiMessage(PastedKindError(cell, 1))};
         return {int(kind), {}};
     }
     if (column == CycleTableModel::Emergency) {
         const auto mark = ReadPastedMark(cell);
-        if (!mark) return {{}, QString::fromStdString(PastedMarkError(cell, 1, wording))};
+        if (!mark) return {{}, UiMessage(PastedMarkError(cell, 1))};
         return {int(*mark ? Qt::Checked : Qt::Unchecked), {}};
     }
     const PastedNumber number = ReadPastedNumber(cell, wording.decimal);
     if (number.status != PastedNumber::Status::Read) {
-        return {{}, QString::fromStdString(PastedNumberError(number, cell, 1, column, wording))};
+        return {{}, UiMessage(PastedNumberError(number, cell, 1, column))};
     }
     return {text.trimmed(), {}};
 }

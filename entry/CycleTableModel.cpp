@@ -253,11 +253,9 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
             }
         }
     }
-    const MovementCheck own = CheckMovement(
-        m, cycleTime_, [](const char* source) { return Text(source).toStdString(); },
-        UiDecimalSeparator());
+    const MovementCheck own = CheckMovement(m, cycleTime_);
     check.severity = std::max(check.severity, static_cast<Severity>(own.severity));
-    for (const std::string& reason : own.reasons) check.reasons << QString::fromStdString(reason);
+    for (const Message& reason : own.reasons) check.reasons << UiMessage(reason);
     return check;
 }
 

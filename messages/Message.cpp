@@ -5,6 +5,7 @@
 #include <ostream>
 #include <utility>
 
+#include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
 
 namespace volvenza {
@@ -38,6 +39,12 @@ std::string PartText(const MessagePart& part, const Wording& wording) {
             return FixedText(part.number, part.digits, wording.Decimal);
         case MessagePart::Kind::Rounded:
             return General(RoundHalfEven(part.number, part.digits), 15, wording.Decimal);
+        case MessagePart::Kind::Box:
+            return part.digits == 7 ? FormatNumber(static_cast<float>(part.number), wording.Decimal)
+                                    : FormatNumber(part.number, wording.Decimal);
+        case MessagePart::Kind::Catalogue:
+            return wording.Translate ? wording.Translate(part.context, part.text.c_str())
+                                     : part.text;
         case MessagePart::Kind::Nested:
             return part.nested ? MessageText(*part.nested, wording) : std::string();
         case MessagePart::Kind::Text:
@@ -86,6 +93,18 @@ MessagePart MsgRounded(double x, int decimals) {
     return p;
 }
 
+MessagePart MsgBoxNumber(float x) {
+    MessagePart p = MsgNumber(x, 7);
+    p.kind = MessagePart::Kind::Box;
+    return p;
+}
+
+MessagePart MsgBoxNumber(double x) {
+    MessagePart p = MsgNumber(x, 15);
+    p.kind = MessagePart::Kind::Box;
+    return p;
+}
+
 MessagePart MsgInteger(long long n) {
     return MsgVerbatim(std::to_string(n));
 }
@@ -100,6 +119,13 @@ MessagePart MsgNested(Message message) {
     MessagePart p;
     p.kind = MessagePart::Kind::Nested;
     p.nested = std::make_shared<const Message>(std::move(message));
+    return p;
+}
+
+MessagePart MsgCatalogue(const char* context, const char* italian) {
+    MessagePart p = MsgVerbatim(italian);
+    p.kind = MessagePart::Kind::Catalogue;
+    p.context = context;
     return p;
 }
 

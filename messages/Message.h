@@ -195,11 +195,59 @@ enum class MessageId : uint16_t {
     DesignKeepsNoDuties,
     // A program built without Qt has no PDF reports.
     ReportUnavailable,
-    // A command line's own refusal, worded in the run's language by the
-    // command that makes it.
-    CommandRefused,
     // The movement list holds no more.
     MovementListFull,
+    // What is wrong with one movement, as the cycle table marks its row
+    // (messages/TableTexts.cpp from here on).
+    RowEndNotAfterStart,
+    RowBothTimesZero,
+    RowFlowNotFinite,
+    RowFlowNegative,
+    RowRodWiderThanBore,
+    RowFlowWithoutDuration,
+    RowTypedFlow,
+    RowBeforeCycle,
+    RowTimeNotFinite,
+    RowLoadWithoutSizes,
+    RowAfterCycle,
+    // Movements pasted from a spreadsheet: why not, and what was left out.
+    PasteNothing,
+    PasteBadCells,
+    PasteBadKind,
+    PasteBadNumber,
+    PasteAmbiguous,
+    PasteBeyondSingle,
+    PasteHeaderSkipped,
+    PasteExtraCells,
+    PasteBadDuty,
+    PasteBadMark,
+    PasteUnusedSizes,
+    // volvenza-sim's refusals of its arguments (messages/CommandTexts.cpp).
+    CommandBadValue,
+    CommandMissingValue,
+    CommandOptionTwice,
+    CommandProjectEfficiency,
+    CommandProjectHours,
+    CommandNoInputName,
+    CommandNoOutputName,
+    CommandOutputIsInput,
+    CommandOutputsSame,
+    CommandMovementNumber,
+    CommandRequiredRange,
+    CommandLoadRange,
+    CommandEfficiencyRange,
+    CommandLossRange,
+    CommandLoadTwice,
+    CommandEmergencyList,
+    CommandAboveZero,
+    CommandAtLeastZero,
+    CommandDutiesClassic,
+    CommandNoMovement,
+    CommandMovementEmpty,
+    CommandLoadNoSizes,
+    CommandHoldNeedsBoth,
+    CommandClassicSizes,
+    ReportCommandUnavailable,
     Count  // not a message: how many there are
 };
 
@@ -207,11 +255,14 @@ struct Message;
 
 // One variable part of a message.
 struct MessagePart {
-    enum class Kind { General, Fixed, Rounded, Text, Nested };
+    enum class Kind { General, Fixed, Rounded, Box, Text, Catalogue, Nested };
     Kind kind = Kind::Text;
     double number = 0;
-    int digits = 0;  // significant digits (General) or decimals (Fixed, Rounded)
+    // Significant digits (General; Box: 7 for a single-precision value, 15
+    // for a double) or decimals (Fixed, Rounded).
+    int digits = 0;
     std::string text;
+    const char* context = nullptr;  // Catalogue: the text's context
     std::shared_ptr<const Message> nested;
 };
 
@@ -235,10 +286,16 @@ MessagePart MsgNumberBeyond(double x, double limit);
 MessagePart MsgFixed(double x, int decimals);
 // A number rounded half to even to `decimals`, without trailing zeros.
 MessagePart MsgRounded(double x, int decimals);
+// A number as a box shows it (FormatNumber): 4,7 for the single 4.7f.
+MessagePart MsgBoxNumber(float x);
+MessagePart MsgBoxNumber(double x);
 MessagePart MsgInteger(long long n);
 // A name or path, shown as it is in every language.
 MessagePart MsgVerbatim(std::string text);
 MessagePart MsgNested(Message message);
+// A text of the catalogue outside the messages (a column's header), worded
+// in the front end's language like the message around it.
+MessagePart MsgCatalogue(const char* context, const char* italian);
 
 // How a front end words texts: the Italian text (with %1, %2... for its
 // parts) in its language, and its decimal separator. Both are spelled out:

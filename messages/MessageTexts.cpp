@@ -1,21 +1,17 @@
-#include "messages/Message.h"
-
 #include <iterator>
 
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, text) text
-#endif
+#include "messages/Message.h"
+#include "messages/MessageSources.h"
+#include "messages/TranslationMark.h"
 
-// The Italian text of every message, apart from how a message is put
-// together (Message.cpp): a new message is a MessageId and its line here.
+// The Italian text of the libraries' messages, apart from how a message is
+// put together (Message.cpp): a new message is a MessageId and its line
+// here, or in the table of its subject (MessageSources.h).
 
 namespace volvenza {
 namespace {
 
-struct Source {
-    MessageId id;
-    const char* italian;
-};
+using message_sources::Source;
 
 // In the order of MessageId, checked below.
 constexpr Source kSources[] = {
@@ -467,24 +463,26 @@ constexpr Source kSources[] = {
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il rapporto PDF non è disponibile: questo volvenza-sim è stato compilato "
                        "senza Qt (VOLVENZA_GUI=OFF).")},
-    {MessageId::CommandRefused, QT_TRANSLATE_NOOP("volvenza::Message", "%1")},
     {MessageId::MovementListFull,
      QT_TRANSLATE_NOOP("volvenza::Message", "Raggiunto il numero massimo di 1000 movimenti")},
 };
 
-constexpr bool InOrder() {
-    for (size_t i = 0; i < std::size(kSources); ++i) {
-        if (static_cast<size_t>(kSources[i].id) != i) return false;
-    }
-    return std::size(kSources) == static_cast<size_t>(MessageId::Count);
-}
-static_assert(InOrder(), "every MessageId has its text, in the enum's order");
+static_assert(message_sources::Runs(kSources, MessageId::AllInitialZero,
+                                    MessageId::MovementListFull),
+              "every MessageId up to MovementListFull has its text, in the enum's order");
 
 }  // namespace
 
 const char* MessageSource(MessageId id) {
     const auto i = static_cast<size_t>(id);
-    return i < std::size(kSources) ? kSources[i].italian : "";
+    if (i < std::size(kSources)) return kSources[i].italian;
+    // The tables after this one follow on, each from where the last ended.
+    size_t j = i - std::size(kSources);
+    for (const auto table : {message_sources::TableSources(), message_sources::CommandSources()}) {
+        if (j < table.size()) return table[j].italian;
+        j -= table.size();
+    }
+    return "";
 }
 
 }  // namespace volvenza

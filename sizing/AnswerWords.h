@@ -8,16 +8,11 @@
 #include <vector>
 
 #include "messages/Message.h"
+#include "messages/TranslationMark.h"
 #include "numbers/NumberText.h"
 #include "numbers/Quantity.h"
 #include "numbers/Rounding.h"
 #include "sizing/AnswerText.h"
-
-// Marks a text for the translation catalogue; lupdate reads the mark, the
-// program keeps the Italian.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, text) text
-#endif
 
 namespace volvenza::sizing::answer_text {
 

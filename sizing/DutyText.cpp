@@ -4,12 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "messages/TranslationMark.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
-
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, text) text
-#endif
 
 namespace volvenza::sizing {
 namespace {

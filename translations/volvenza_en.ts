@@ -32,28 +32,12 @@
         <translation>(automatic answer: Yes)</translation>
     </message>
     <message>
-        <source>Il file di uscita %1 è il file di ingresso %2: nulla è stato scritto.</source>
-        <translation>The output file %1 is the input file %2: nothing was written.</translation>
-    </message>
-    <message>
-        <source>I file di uscita %1 e %2 sono lo stesso file: nulla è stato scritto.</source>
-        <translation>The output files %1 and %2 are the same file: nothing was written.</translation>
-    </message>
-    <message>
         <source>normale</source>
         <translation>normal</translation>
     </message>
     <message>
         <source>PRECARICA VOLVENZA TROPPO ALTA</source>
         <translation>VOLVENZA PRECHARGE TOO HIGH</translation>
-    </message>
-    <message>
-        <source>Valore non valido per l&apos;opzione %1: %2</source>
-        <translation>Invalid value for the option %1: %2</translation>
-    </message>
-    <message>
-        <source>Manca il valore dell&apos;opzione %1</source>
-        <translation>The option %1 lacks its value</translation>
     </message>
     <message>
         <source>Precarica %1 bar data a %2 °C; a tc = %3 °C %4 bar</source>
@@ -116,10 +100,6 @@
         <translation>Fatigue: pressure swing %1 bar per cycle (the widest after the first); %2 cycles an hour, %3 a year in %4 h</translation>
     </message>
     <message>
-        <source>--gas classic non dimensiona: la legge classica riproduce i risultati del programma originale, passo per passo; il dimensionamento usa l&apos;azoto reale (predefinito) o --gas ideal.</source>
-        <translation>--gas classic does not size: the classic law reproduces the original program&apos;s results, step by step; sizing uses real nitrogen (the default) or --gas ideal.</translation>
-    </message>
-    <message>
         <source>nessuno scambio di calore con la parete</source>
         <translation>no heat exchanged with the wall</translation>
     </message>
@@ -140,68 +120,12 @@
         <translation>Fatigue: pressure swing %1 bar per cycle (of the first); %2 cycles an hour, %3 a year in %4 h</translation>
     </message>
     <message>
-        <source>Il rendimento della pompa del progetto (rendimento_pompa) vale %1: deve essere più di 0 e al più 1; darlo con --pump-efficiency</source>
-        <translation>The project&apos;s pump efficiency (rendimento_pompa) is %1: it must be more than 0 and at most 1; give it with --pump-efficiency</translation>
-    </message>
-    <message>
-        <source>Le ore di lavoro in un anno del progetto (ore_in_un_anno) valgono %1: devono essere più di 0 e al più 8760; darle con --hours-per-year</source>
-        <translation>The project&apos;s working hours in a year (ore_in_un_anno) are %1: they must be more than 0 and at most 8760; give them with --hours-per-year</translation>
-    </message>
-    <message>
-        <source>Manca il nome del file di ingresso: nulla è stato scritto.</source>
-        <translation>The input file has no name: nothing was written.</translation>
-    </message>
-    <message>
-        <source>Manca il nome di un file di uscita: nulla è stato scritto.</source>
-        <translation>An output file has no name: nothing was written.</translation>
-    </message>
-    <message>
         <source>Energia a tc = %1 °C, con il motore esatto (%2, al posto della legge classica dei risultati, che non dà energie):</source>
         <translation>Energy at tc = %1 °C, from the exact engine (%2, in place of the results&apos; classic law, which gives no energies):</translation>
     </message>
     <message>
         <source>ciclo in regime (%1°; i cicli in regime non sono tutti uguali: in altri la pressione scende fino a %2 bar)</source>
         <translation>steady cycle (no. %1; the steady cycles are not all alike: in others the pressure falls to %2 bar)</translation>
-    </message>
-    <message>
-        <source>%1 %2: la pressione richiesta deve essere più di 0 bar</source>
-        <translation>%1 %2: the required pressure must be more than 0 bar</translation>
-    </message>
-    <message>
-        <source>%1 %2: il carico deve essere almeno 0</source>
-        <translation>%1 %2: the load must be at least 0</translation>
-    </message>
-    <message>
-        <source>%1 %2: il rendimento deve essere più di 0 e al più 1</source>
-        <translation>%1 %2: the efficiency must be more than 0 and at most 1</translation>
-    </message>
-    <message>
-        <source>%1 %2: la perdita deve essere almeno 0 bar</source>
-        <translation>%1 %2: the loss must be at least 0 bar</translation>
-    </message>
-    <message>
-        <source>%1 %2: deve essere più di 0</source>
-        <translation>%1 %2: must be more than 0</translation>
-    </message>
-    <message>
-        <source>%1 %2: deve essere almeno 0</source>
-        <translation>%1 %2: must be at least 0</translation>
-    </message>
-    <message>
-        <source>Il movimento %1 non c&apos;è: i movimenti sono %2</source>
-        <translation>There is no movement %1: there are %2 movements</translation>
-    </message>
-    <message>
-        <source>%1 %2: il movimento %3 è vuoto</source>
-        <translation>%1 %2: movement %3 is empty</translation>
-    </message>
-    <message>
-        <source>%1 %2: il movimento %3 non ha le misure da cui ricavare la pressione del carico; darla con --required %3:BAR</source>
-        <translation>%1 %2: movement %3 has no sizes to work out the load&apos;s pressure from; give it with --required %3:BAR</translation>
-    </message>
-    <message>
-        <source>La pressione mantenuta vuole sia --hold-pressure sia --hold-time</source>
-        <translation>The pressure held needs both --hold-pressure and --hold-time</translation>
     </message>
     <message>
         <source>Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la portata di picco %3 dm3/min a %4 bar: %5 kW; con l&apos;accumulatore servono %6 kW in più</source>
@@ -413,26 +337,6 @@ region (it condenses or leaves the equation&apos;s range) at any temperature
 file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
     </message>
-    <message>
-        <source>%1 %2: il movimento deve essere un numero intero da 1 a %3</source>
-        <translation>%1 %2: the movement must be a whole number from 1 to %3</translation>
-    </message>
-    <message>
-        <source>%1 %2: il movimento %3 ha già %4 %5; darne uno solo</source>
-        <translation>%1 %2: movement %3 already has %4 %5; give only one</translation>
-    </message>
-    <message>
-        <source>L&apos;opzione %1 è data due volte</source>
-        <translation>The option %1 is given twice</translation>
-    </message>
-    <message>
-        <source>--emergency %1: i movimenti vanno dati con i loro numeri da 1 a %2, separati da virgole</source>
-        <translation>--emergency %1: give the movements by their numbers from 1 to %2, separated by commas</translation>
-    </message>
-    <message>
-        <source>Le opzioni dei compiti valgono con il gas ideale o l&apos;azoto reale: la legge classica giudica soltanto p1; aggiungere --gas ideal o --gas nitrogen</source>
-        <translation>The duty options apply with the ideal gas or real nitrogen: the classic law judges p1 only; add --gas ideal or --gas nitrogen</translation>
-    </message>
 </context>
 <context>
     <name>volvenza::ActuatorPages</name>
@@ -618,18 +522,6 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <translation>Redoes the undone change (Ctrl+Y)</translation>
     </message>
     <message>
-        <source>Gli appunti non contengono movimenti da incollare.</source>
-        <translation>The clipboard holds no movements to paste.</translation>
-    </message>
-    <message>
-        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il tipo «%2» non è uno dei tipi di movimento.</source>
-        <translation>Cannot paste the movements: on line %1 of the clipboard the kind &quot;%2&quot; is not a kind of movement.</translation>
-    </message>
-    <message>
-        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 non è un numero.</source>
-        <translation>Cannot paste the movements: on line %1 of the clipboard the value &quot;%2&quot; of %3 is not a number.</translation>
-    </message>
-    <message>
         <source>Modifica del movimento %1</source>
         <translation>Editing movement %1</translation>
     </message>
@@ -664,38 +556,6 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
     <message>
         <source>Comandi della tabella dei movimenti</source>
         <translation>Commands of the movement table</translation>
-    </message>
-    <message>
-        <source>Impossibile incollare i movimenti: la riga %1 degli appunti ha %2 celle separate da tabulazioni; ne servono almeno 3 (tipo, Ti, Tf).</source>
-        <translation>Cannot paste the movements: line %1 of the clipboard has %2 tab-separated cells; at least 3 are needed (kind, Ti, Tf).</translation>
-    </message>
-    <message>
-        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è ambiguo, perché contiene un separatore delle migliaia. Scriverlo senza separatore delle migliaia e con la virgola per i decimali (per esempio 1500 oppure 1,5).</source>
-        <translation>Cannot paste the movements: on line %1 of the clipboard the value «%2» of %3 is ambiguous, because it contains a thousands separator. Write it without a thousands separator and with a decimal point (for example 1500 or 1.5).</translation>
-    </message>
-    <message>
-        <source>La riga %1 degli appunti è un&apos;intestazione (Ti e Tf non sono numeri) e non è stata incollata.</source>
-        <translation>Line %1 of the clipboard is a header (Ti and Tf are not numbers) and was not pasted.</translation>
-    </message>
-    <message>
-        <source>Le misure che il tipo del movimento non usa sono state ignorate (la prima alla riga %1 degli appunti).</source>
-        <translation>The sizes that the movement&apos;s kind does not use were ignored (the first on line %1 of the clipboard).</translation>
-    </message>
-    <message>
-        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è oltre ciò che la colonna contiene (3,402823E+38 in valore assoluto), come quando lo si scrive.</source>
-        <translation>Cannot paste the movements: on line %1 of the clipboard the value &quot;%2&quot; of %3 is beyond what the column holds (3.402823E+38 in absolute value), as when it is typed.</translation>
-    </message>
-    <message>
-        <source>Le celle dopo la colonna pn sono state ignorate (la prima alla riga %1 degli appunti).</source>
-        <translation>The cells after the pn column were ignored (the first on line %1 of the clipboard).</translation>
-    </message>
-    <message>
-        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è fuori dai limiti, come quando lo si scrive.</source>
-        <translation>Cannot paste the movements: on line %1 of the clipboard the value “%2” of %3 is out of range, as it is when typed.</translation>
-    </message>
-    <message>
-        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti «%2» di %3 non è 1, x o 0.</source>
-        <translation>Cannot paste the movements: on line %1 of the clipboard “%2” of %3 is not 1, x or 0.</translation>
     </message>
 </context>
 <context>
@@ -863,46 +723,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Invalid value in %1: %2 is kept</translation>
     </message>
     <message>
-        <source>Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento</source>
-        <translation>Tf is equal to or less than Ti: the simulation will stop at this movement</translation>
-    </message>
-    <message>
-        <source>Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà portata</source>
-        <translation>Ti and Tf are 0: the simulation will ask whether to go on, and the movement will draw no flow</translation>
-    </message>
-    <message>
-        <source>Il movimento esce dal ciclo, che dura %1 s</source>
-        <translation>The movement runs past the cycle, which lasts %1 s</translation>
-    </message>
-    <message>
-        <source>Qm non è un numero finito: la simulazione non può usarla; controllare tempi e misure</source>
-        <translation>Qm is not a finite number: the simulation cannot use it; check the times and sizes</translation>
-    </message>
-    <message>
-        <source>Qm è negativa: un attuatore assorbe portata, non la restituisce; controllare le misure</source>
-        <translation>Qm is negative: an actuator draws flow, it does not return it; check the sizes</translation>
-    </message>
-    <message>
-        <source>Qm è negativa perché il diametro dello stelo d supera l&apos;alesaggio D</source>
-        <translation>Qm is negative because the rod diameter d exceeds the bore D</translation>
-    </message>
-    <message>
-        <source>Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata</source>
-        <translation>Qm is not shown: with Tf equal to Ti the movement takes no time and has no flow</translation>
-    </message>
-    <message>
-        <source>Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo</source>
-        <translation>The movement starts before 0 s: the simulation refuses a negative time</translation>
-    </message>
-    <message>
-        <source>Ti o Tf non è un numero finito: la simulazione non può usarlo</source>
-        <translation>Ti or Tf is not a finite number: the simulation cannot use it</translation>
-    </message>
-    <message>
-        <source>Qm immesso a mano: le misure e i tempi danno %1 dm3/min</source>
-        <translation>Qm typed by hand: the sizes and times give %1 dm3/min</translation>
-    </message>
-    <message>
         <source>Carico</source>
         <translation>Load</translation>
     </message>
@@ -933,10 +753,6 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
     <message>
         <source>Pressione che il movimento richiede all&apos;accumulatore, calcolata; vuota: vale p1</source>
         <translation>Pressure the movement needs at the accumulator, computed; empty: p1 applies</translation>
-    </message>
-    <message>
-        <source>Il carico non dà una pressione: le misure del movimento non danno un&apos;area o una cilindrata; vale p1</source>
-        <translation>The load gives no pressure: the movement&apos;s sizes give no area or displacement; p1 applies</translation>
     </message>
     <message>
         <source>Valore fuori campo in %1, %2: resta %3</source>
@@ -2085,10 +1901,6 @@ The file already exists. Replace it?</translation>
         <translation>The PDF report is not available: this volvenza-sim was built without Qt (VOLVENZA_GUI=OFF).</translation>
     </message>
     <message>
-        <source>%1</source>
-        <translation>%1</translation>
-    </message>
-    <message>
         <source>Raggiunto il numero massimo di 1000 movimenti</source>
         <translation>The maximum of 1000 movements has been reached</translation>
     </message>
@@ -2131,6 +1943,194 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Mantenimento della pressione: scrivere pressione e tempo oltre 0, perdite e raffreddamento da 0 in su.</source>
         <translation>Pressure held: write a pressure and a time above 0, a leakage and a cooling of 0 or more.</translation>
+    </message>
+    <message>
+        <source>Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento</source>
+        <translation>Tf is equal to or less than Ti: the simulation will stop at this movement</translation>
+    </message>
+    <message>
+        <source>Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà portata</source>
+        <translation>Ti and Tf are 0: the simulation will ask whether to go on, and the movement will draw no flow</translation>
+    </message>
+    <message>
+        <source>Qm non è un numero finito: la simulazione non può usarla; controllare tempi e misure</source>
+        <translation>Qm is not a finite number: the simulation cannot use it; check the times and sizes</translation>
+    </message>
+    <message>
+        <source>Qm è negativa: un attuatore assorbe portata, non la restituisce; controllare le misure</source>
+        <translation>Qm is negative: an actuator draws flow, it does not return it; check the sizes</translation>
+    </message>
+    <message>
+        <source>Qm è negativa perché il diametro dello stelo d supera l&apos;alesaggio D</source>
+        <translation>Qm is negative because the rod diameter d exceeds the bore D</translation>
+    </message>
+    <message>
+        <source>Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata</source>
+        <translation>Qm is not shown: with Tf equal to Ti the movement takes no time and has no flow</translation>
+    </message>
+    <message>
+        <source>Qm immesso a mano: le misure e i tempi danno %1 dm3/min</source>
+        <translation>Qm typed by hand: the sizes and times give %1 dm3/min</translation>
+    </message>
+    <message>
+        <source>Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo</source>
+        <translation>The movement starts before 0 s: the simulation refuses a negative time</translation>
+    </message>
+    <message>
+        <source>Ti o Tf non è un numero finito: la simulazione non può usarlo</source>
+        <translation>Ti or Tf is not a finite number: the simulation cannot use it</translation>
+    </message>
+    <message>
+        <source>Il carico non dà una pressione: le misure del movimento non danno un&apos;area o una cilindrata; vale p1</source>
+        <translation>The load gives no pressure: the movement&apos;s sizes give no area or displacement; p1 applies</translation>
+    </message>
+    <message>
+        <source>Il movimento esce dal ciclo, che dura %1 s</source>
+        <translation>The movement runs past the cycle, which lasts %1 s</translation>
+    </message>
+    <message>
+        <source>Gli appunti non contengono movimenti da incollare.</source>
+        <translation>The clipboard holds no movements to paste.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: la riga %1 degli appunti ha %2 celle separate da tabulazioni; ne servono almeno 3 (tipo, Ti, Tf).</source>
+        <translation>Cannot paste the movements: line %1 of the clipboard has %2 tab-separated cells; at least 3 are needed (kind, Ti, Tf).</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il tipo «%2» non è uno dei tipi di movimento.</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard the kind &quot;%2&quot; is not a kind of movement.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 non è un numero.</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard the value &quot;%2&quot; of %3 is not a number.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è ambiguo, perché contiene un separatore delle migliaia. Scriverlo senza separatore delle migliaia e con la virgola per i decimali (per esempio 1500 oppure 1,5).</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard the value «%2» of %3 is ambiguous, because it contains a thousands separator. Write it without a thousands separator and with a decimal point (for example 1500 or 1.5).</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è oltre ciò che la colonna contiene (3,402823E+38 in valore assoluto), come quando lo si scrive.</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard the value &quot;%2&quot; of %3 is beyond what the column holds (3.402823E+38 in absolute value), as when it is typed.</translation>
+    </message>
+    <message>
+        <source>La riga %1 degli appunti è un&apos;intestazione (Ti e Tf non sono numeri) e non è stata incollata.</source>
+        <translation>Line %1 of the clipboard is a header (Ti and Tf are not numbers) and was not pasted.</translation>
+    </message>
+    <message>
+        <source>Le celle dopo la colonna pn sono state ignorate (la prima alla riga %1 degli appunti).</source>
+        <translation>The cells after the pn column were ignored (the first on line %1 of the clipboard).</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti il valore «%2» di %3 è fuori dai limiti, come quando lo si scrive.</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard the value “%2” of %3 is out of range, as it is when typed.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare i movimenti: alla riga %1 degli appunti «%2» di %3 non è 1, x o 0.</source>
+        <translation>Cannot paste the movements: on line %1 of the clipboard “%2” of %3 is not 1, x or 0.</translation>
+    </message>
+    <message>
+        <source>Le misure che il tipo del movimento non usa sono state ignorate (la prima alla riga %1 degli appunti).</source>
+        <translation>The sizes that the movement&apos;s kind does not use were ignored (the first on line %1 of the clipboard).</translation>
+    </message>
+    <message>
+        <source>Valore non valido per l&apos;opzione %1: %2</source>
+        <translation>Invalid value for the option %1: %2</translation>
+    </message>
+    <message>
+        <source>Manca il valore dell&apos;opzione %1</source>
+        <translation>The option %1 lacks its value</translation>
+    </message>
+    <message>
+        <source>L&apos;opzione %1 è data due volte</source>
+        <translation>The option %1 is given twice</translation>
+    </message>
+    <message>
+        <source>Il rendimento della pompa del progetto (rendimento_pompa) vale %1: deve essere più di 0 e al più 1; darlo con --pump-efficiency</source>
+        <translation>The project&apos;s pump efficiency (rendimento_pompa) is %1: it must be more than 0 and at most 1; give it with --pump-efficiency</translation>
+    </message>
+    <message>
+        <source>Le ore di lavoro in un anno del progetto (ore_in_un_anno) valgono %1: devono essere più di 0 e al più 8760; darle con --hours-per-year</source>
+        <translation>The project&apos;s working hours in a year (ore_in_un_anno) are %1: they must be more than 0 and at most 8760; give them with --hours-per-year</translation>
+    </message>
+    <message>
+        <source>Manca il nome del file di ingresso: nulla è stato scritto.</source>
+        <translation>The input file has no name: nothing was written.</translation>
+    </message>
+    <message>
+        <source>Manca il nome di un file di uscita: nulla è stato scritto.</source>
+        <translation>An output file has no name: nothing was written.</translation>
+    </message>
+    <message>
+        <source>Il file di uscita %1 è il file di ingresso %2: nulla è stato scritto.</source>
+        <translation>The output file %1 is the input file %2: nothing was written.</translation>
+    </message>
+    <message>
+        <source>I file di uscita %1 e %2 sono lo stesso file: nulla è stato scritto.</source>
+        <translation>The output files %1 and %2 are the same file: nothing was written.</translation>
+    </message>
+    <message>
+        <source>%1 %2: il movimento deve essere un numero intero da 1 a %3</source>
+        <translation>%1 %2: the movement must be a whole number from 1 to %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: la pressione richiesta deve essere più di 0 bar</source>
+        <translation>%1 %2: the required pressure must be more than 0 bar</translation>
+    </message>
+    <message>
+        <source>%1 %2: il carico deve essere almeno 0</source>
+        <translation>%1 %2: the load must be at least 0</translation>
+    </message>
+    <message>
+        <source>%1 %2: il rendimento deve essere più di 0 e al più 1</source>
+        <translation>%1 %2: the efficiency must be more than 0 and at most 1</translation>
+    </message>
+    <message>
+        <source>%1 %2: la perdita deve essere almeno 0 bar</source>
+        <translation>%1 %2: the loss must be at least 0 bar</translation>
+    </message>
+    <message>
+        <source>%1 %2: il movimento %3 ha già %4 %5; darne uno solo</source>
+        <translation>%1 %2: movement %3 already has %4 %5; give only one</translation>
+    </message>
+    <message>
+        <source>--emergency %1: i movimenti vanno dati con i loro numeri da 1 a %2, separati da virgole</source>
+        <translation>--emergency %1: give the movements by their numbers from 1 to %2, separated by commas</translation>
+    </message>
+    <message>
+        <source>%1 %2: deve essere più di 0</source>
+        <translation>%1 %2: must be more than 0</translation>
+    </message>
+    <message>
+        <source>%1 %2: deve essere almeno 0</source>
+        <translation>%1 %2: must be at least 0</translation>
+    </message>
+    <message>
+        <source>Le opzioni dei compiti valgono con il gas ideale o l&apos;azoto reale: la legge classica giudica soltanto p1; aggiungere --gas ideal o --gas nitrogen</source>
+        <translation>The duty options apply with the ideal gas or real nitrogen: the classic law judges p1 only; add --gas ideal or --gas nitrogen</translation>
+    </message>
+    <message>
+        <source>Il movimento %1 non c&apos;è: i movimenti sono %2</source>
+        <translation>There is no movement %1: there are %2 movements</translation>
+    </message>
+    <message>
+        <source>%1 %2: il movimento %3 è vuoto</source>
+        <translation>%1 %2: movement %3 is empty</translation>
+    </message>
+    <message>
+        <source>%1 %2: il movimento %3 non ha le misure da cui ricavare la pressione del carico; darla con --required %3:BAR</source>
+        <translation>%1 %2: movement %3 has no sizes to work out the load&apos;s pressure from; give it with --required %3:BAR</translation>
+    </message>
+    <message>
+        <source>La pressione mantenuta vuole sia --hold-pressure sia --hold-time</source>
+        <translation>The pressure held needs both --hold-pressure and --hold-time</translation>
+    </message>
+    <message>
+        <source>--gas classic non dimensiona: la legge classica riproduce i risultati del programma originale, passo per passo; il dimensionamento usa l&apos;azoto reale (predefinito) o --gas ideal.</source>
+        <translation>--gas classic does not size: the classic law reproduces the original program&apos;s results, step by step; sizing uses real nitrogen (the default) or --gas ideal.</translation>
+    </message>
+    <message>
+        <source>Il comando report non è disponibile: questo volvenza-sim è stato compilato senza Qt (VOLVENZA_GUI=OFF).</source>
+        <translation>The report command is not available: this volvenza-sim was built without Qt (VOLVENZA_GUI=OFF).</translation>
     </message>
 </context>
 <context>

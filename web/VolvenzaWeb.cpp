@@ -72,12 +72,13 @@ std::string Check(const std::string& text) {
         state.Movements[slot] = m;
         const double flow = ComputeMovementFlow(state, static_cast<int16_t>(slot));
         const std::optional<double> pressure = LoadPressure(m);
-        const MovementCheck row =
-            CheckMovement(m, state.Data.CycleTime, SimTemplate, SimInEnglish() ? '.' : ',');
+        const MovementCheck row = CheckMovement(m, state.Data.CycleTime);
+        std::vector<std::string> reasons;
+        for (const Message& reason : row.reasons) reasons.push_back(SimMessage(reason));
         movements.push_back({ParseNumber<double>(FormatNumber(flow, ',')).value_or(flow),
                              pressure ? Json(RoundHalfEven(*pressure, 1)) : Json(),
                              static_cast<int>(CheckDuty(m)), static_cast<int>(row.severity),
-                             row.reasons});
+                             reasons});
     }
     return Reply({{"movements", movements}});
 }
@@ -99,8 +100,7 @@ int16_t KindByName(std::string_view name) {
 }
 
 PasteWording PageWording() {
-    return {SimTemplate, [](int column) { return SimTemplate(PasteColumnHeader(column)); },
-            KindByName, [](int16_t kind, float Movement::*field) { return PageShows(kind, field); },
+    return {KindByName, [](int16_t kind, float Movement::*field) { return PageShows(kind, field); },
             SimInEnglish() ? '.' : ','};
 }
 
@@ -120,18 +120,18 @@ std::string PasteValue(const std::string& text, int column, int16_t kind, int mo
     if (column == PasteColumn::Kind) {
         const int16_t pasted = PastedKind(text, wording);
         if (pasted == MovementKind::Empty) {
-            return Reply({{"error", PastedKindError(text, 1, wording)}});
+            return Reply({{"error", SimMessage(PastedKindError(text, 1))}});
         }
         return Reply({{"value", pasted}});
     }
     if (column == PasteColumn::Emergency) {
         const auto mark = ReadPastedMark(text);
-        if (!mark) return Reply({{"error", PastedMarkError(text, 1, wording)}});
+        if (!mark) return Reply({{"error", SimMessage(PastedMarkError(text, 1))}});
         return Reply({{"value", *mark}});
     }
     const PastedNumber number = ReadPastedNumber(text, wording.decimal);
     if (number.status != PastedNumber::Status::Read) {
-        return Reply({{"error", PastedNumberError(number, text, 1, column, wording)}});
+        return Reply({{"error", SimMessage(PastedNumberError(number, text, 1, column))}});
     }
     return Reply({{"value", std::string(TrimBlanks(text))}});
 }
@@ -142,8 +142,9 @@ std::string PasteValue(const std::string& text, int column, int16_t kind, int mo
 // the table has room for fewer than were pasted.
 std::string Paste(const std::string& text, int room) {
     const PasteWording wording = PageWording();
-    const PastedMovements pasted = MovementsFromText(text, wording);
-    if (!pasted.error.empty()) return Reply({{"error", pasted.error}});
+    const Result<PastedMovements> read = MovementsFromText(text, wording);
+    if (!read) return Reply({{"error", SimMessage(read.Error())}});
+    const PastedMovements& pasted = *read;
     const int count = static_cast<int>(pasted.movements.size());
     if (count > room) {
         return Reply(
@@ -170,7 +171,9 @@ std::string Paste(const std::string& text, int room) {
         }
     }
     const Json movements = Json::parse(ProjectFileText(state, ProjectSizing{}))["movimenti"];
-    return Reply({{"movements", movements}, {"notes", pasted.notes}});
+    std::vector<std::string> notes;
+    for (const Message& note : pasted.notes) notes.push_back(SimMessage(note));
+    return Reply({{"movements", movements}, {"notes", notes}});
 }
 
 std::string Call(const char* request) {

@@ -1,6 +1,6 @@
-// The reader of movements pasted from spreadsheets, with the words a front
-// end gives it: what it takes as a number in each language, where a line's
-// cells start, and the notes it leaves.
+// The reader of movements pasted from spreadsheets, with the kinds' names a
+// front end gives it: what it takes as a number in each language, where a
+// line's cells start, and the notes it leaves, worded in Italian.
 
 #include <gtest/gtest.h>
 
@@ -14,12 +14,18 @@ namespace volvenza {
 namespace {
 
 PasteWording Words(char decimal) {
-    return {[](const char* italian) { return std::string(italian); },
-            [](int column) { return std::string(PasteColumnHeader(column)); },
-            [](std::string_view name) {
+    return {[](std::string_view name) {
                 return name == "MOTORE" ? MovementKind::Motor : MovementKind::Empty;
             },
             PageShows, decimal};
+}
+
+// The refusal, or the notes one after the other.
+std::string Said(const Result<PastedMovements>& p) {
+    if (!p) return ItalianText(p.Error());
+    std::string said;
+    for (const Message& note : p->notes) said += ItalianText(note);
+    return said;
 }
 
 TEST(PastedMovements, GroupingIsNeverTakenForADecimalSeparator) {
@@ -50,13 +56,14 @@ TEST(PastedMovements, GroupingIsNeverTakenForADecimalSeparator) {
 }
 
 TEST(PastedMovements, ReadsLinesWithOrWithoutTheirNumberAndSaysWhatItLeft) {
-    const PastedMovements p = MovementsFromText(
+    const Result<PastedMovements> read = MovementsFromText(
         "N\tTipo\tTi\tTf\r\n"
         "7\tMOTORE\t0\t1,5\t\t\t\t100\t120\t\t\t7,5\n"
         "\n"
         "1\t0,5\t2\t50\t20\t150\t\t\t\t\t\t\t\t\t\tx\t99\tdopo\n",
         Words(','));
-    ASSERT_EQ(p.error, "");
+    ASSERT_TRUE(read) << read.Error();
+    const PastedMovements& p = *read;
     ASSERT_EQ(p.movements.size(), 2u);
     EXPECT_EQ(p.movements[0].Kind, MovementKind::Motor);
     EXPECT_EQ(p.movements[0].Tf, 1.5f);
@@ -66,10 +73,10 @@ TEST(PastedMovements, ReadsLinesWithOrWithoutTheirNumberAndSaysWhatItLeft) {
     EXPECT_TRUE(p.movements[1].Duty.Emergency);
     EXPECT_EQ(p.flowGiven, (std::vector<bool>{true, false}));
     ASSERT_EQ(p.notes.size(), 3u);
-    EXPECT_NE(p.notes[0].find("riga 1"), std::string::npos);  // the header
+    EXPECT_NE(ItalianText(p.notes[0]).find("riga 1"), std::string::npos);  // the header
 
     // A header anywhere but first is a wrong kind; the kind's code is read.
-    EXPECT_NE(MovementsFromText("4\t0\t1\nTipo\tTi\tTf", Words(',')).error.find("riga 2"),
+    EXPECT_NE(Said(MovementsFromText("4\t0\t1\nTipo\tTi\tTf", Words(','))).find("riga 2"),
               std::string::npos);
     // A code is a sign and at most nine digits; marks are 1, x or 0.
     EXPECT_EQ(PastedKind("+1", Words(',')), MovementKind::CylinderExtending);
@@ -82,7 +89,7 @@ TEST(PastedMovements, ReadsLinesWithOrWithoutTheirNumberAndSaysWhatItLeft) {
     m.Duty.Efficiency = 0.5;
     EXPECT_TRUE(DutyFromText(m, PasteColumn::Efficiency, " ") && m.Duty.Efficiency == 0.95);
     EXPECT_FALSE(DutyFromText(m, PasteColumn::Kind, "1"));
-    EXPECT_EQ(MovementsFromText("\n \n", Words(',')).error,
+    EXPECT_EQ(Said(MovementsFromText("\n \n", Words(','))),
               "Gli appunti non contengono movimenti da incollare.");
 }
 
@@ -103,12 +110,10 @@ TEST(PastedMovements, RefusalsAndNotesNameTheLineAndTheCell) {
               "non usa sono state ignorate (la prima alla riga 1"},
              {"1\t0\t1\t50\n1\t0\t1\t50\t20",
               "non usa sono state ignorate (la prima alla riga 2"}}) {
-        const PastedMovements p = MovementsFromText(text, Words(','));
-        std::string said = p.error;
-        for (const std::string& note : p.notes) said += note;
+        const std::string said = Said(MovementsFromText(text, Words(',')));
         EXPECT_NE(said.find(says), std::string::npos) << text << ": " << said;
     }
-    EXPECT_TRUE(MovementsFromText("1\t0\t1\t50", Words(',')).notes.empty());
+    EXPECT_TRUE(MovementsFromText("1\t0\t1\t50", Words(','))->notes.empty());
 }
 
 TEST(MovementChecks, MarkWhatTheRunRefusesAndAFlowTypedByHand) {
@@ -134,12 +139,11 @@ TEST(MovementChecks, MarkWhatTheRunRefusesAndAFlowTypedByHand) {
           {motor(1, 1, 2), 0, S::Error, {"Tf è uguale", "Qm non è mostrata"}},
           {motor(-1, 1, 1.23456), 0, S::Error, {"Il movimento comincia prima di 0 s"}},
           {motor(0, INFINITY, NAN), 0, S::Error, {"Qm non è un numero finito", "Ti o Tf non è"}}}) {
-        const MovementCheck check = CheckMovement(
-            c.m, c.cycleTime, [](const char* it) { return std::string(it); }, ',');
+        const MovementCheck check = CheckMovement(c.m, c.cycleTime);
         EXPECT_EQ(check.severity, c.severity) << c.starts[0];
         ASSERT_EQ(check.reasons.size(), c.starts.size()) << c.starts[0];
         for (size_t i = 0; i < c.starts.size(); ++i) {
-            EXPECT_EQ(check.reasons[i].rfind(c.starts[i], 0), 0u) << check.reasons[i];
+            EXPECT_EQ(ItalianText(check.reasons[i]).rfind(c.starts[i], 0), 0u) << check.reasons[i];
         }
     }
     // Half a thousandth, grown with the flow, is the same flow.

@@ -73,12 +73,23 @@ TEST(Messages, NumbersTakeTheLanguagesSeparatorAndTheirDigits) {
         {MsgNumberBeyond(1.5, 2), "1,5", "1.5"},
         {MsgNumberBeyond(1.23456789, 2), "1,234568", "1.234568"},
         {MsgNumberBeyond(0.1, 0.1), "0,1", "0.1"},  // on the limit itself, as few digits
+        // As a box shows it: a single's own digits, the exponent as %G.
+        {MsgBoxNumber(4.7f), "4,7", "4.7"},
+        {MsgBoxNumber(1.5e20), "1,5E+20", "1.5E+20"},
     };
     for (const auto& [part, italian, english] : cases) {
         const Message m(MessageId::RangeFromTo, {part, MsgVerbatim("x")});
         EXPECT_EQ(ItalianText(m), std::string("da ") + italian + " a x");
         EXPECT_EQ(MessageText(m, kEnglish), std::string(english) + " to x");
     }
+    // A catalogue text is looked up in its own context; Italian as it is.
+    const Message header(MessageId::RangeAtLeast, {MsgCatalogue("volvenza::Other", "Carico")});
+    const Wording tagged{[](const char* context, const char* italian) {
+                             return std::string(context) + "/" + italian;
+                         },
+                         '.'};
+    EXPECT_EQ(MessageText(header, tagged), "volvenza::Message/almeno volvenza::Other/Carico");
+    EXPECT_EQ(ItalianText(header), "almeno Carico");
 }
 
 // Parts fill %1..%9 in one pass; anything else after a % stays as it is.

@@ -2,25 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 #include <sstream>
 
 #include "numbers/FloatChars.h"
 #include "numbers/NumberText.h"
-#include "tools/volvenza-sim/SimText.h"
 
 namespace volvenza {
 namespace {
 
-// Nothing, after saying why on stderr.
-std::nullopt_t Refuse(const std::string& sentence) {
-    std::cerr << sentence << '\n';
-    return std::nullopt;
-}
-
-std::nullopt_t BadValue(const std::string& option, const std::string& value) {
-    return Refuse(SimFill(SIM_TEXT("volvenza-sim", "Valore non valido per l'opzione %1: %2"),
-                          {option, value}));
+Message BadValue(const std::string& option, const std::string& value) {
+    return Message(MessageId::CommandBadValue, {MsgVerbatim(option), MsgVerbatim(value)});
 }
 
 // The parts of a text between `separator`s.
@@ -40,16 +31,15 @@ std::optional<int> Number(const std::string& text) {
     return static_cast<int>(*x);
 }
 
-std::optional<LoadOption> ParseLoad(const std::string& option, const std::string& text) {
+Result<LoadOption> ParseLoad(const std::string& option, const std::string& text) {
     const std::vector<std::string> parts = Split(text, ':');
     const size_t most = option == "--load" ? 4 : 2;
     if (parts.size() < 2 || parts.size() > most) return BadValue(option, text);
     LoadOption o{option, text, 0, {}, {}, {}, {}};
     const auto k = Number(parts[0]);
     if (!k) {
-        return Refuse(SimFill(
-            SIM_TEXT("volvenza-sim", "%1 %2: il movimento deve essere un numero intero da 1 a %3"),
-            {option, text, std::to_string(kMaxMovements)}));
+        return Message(MessageId::CommandMovementNumber,
+                       {MsgVerbatim(option), MsgVerbatim(text), MsgInteger(kMaxMovements)});
     }
     o.movement = *k;
     std::vector<double> values;
@@ -58,31 +48,29 @@ std::optional<LoadOption> ParseLoad(const std::string& option, const std::string
         if (!x || !std::isfinite(*x)) return BadValue(option, text);
         values.push_back(*x);
     }
-    const auto say = [&](const char* sentence) {
-        return Refuse(SimFill(sentence, {option, text}));
+    const auto say = [&](MessageId why) {
+        return Message(why, {MsgVerbatim(option), MsgVerbatim(text)});
     };
     if (option == "--required") {
         if (!(values[0] > 0)) {
-            return say(
-                SIM_TEXT("volvenza-sim", "%1 %2: la pressione richiesta deve essere più di 0 bar"));
+            return say(MessageId::CommandRequiredRange);
         }
         o.required = values[0];
         return o;
     }
     if (!(values[0] >= 0)) {
-        return say(SIM_TEXT("volvenza-sim", "%1 %2: il carico deve essere almeno 0"));
+        return say(MessageId::CommandLoadRange);
     }
     o.load = values[0];
     if (values.size() > 1) {
         if (!(values[1] > 0 && values[1] <= 1)) {
-            return say(
-                SIM_TEXT("volvenza-sim", "%1 %2: il rendimento deve essere più di 0 e al più 1"));
+            return say(MessageId::CommandEfficiencyRange);
         }
         o.efficiency = values[1];
     }
     if (values.size() > 2) {
         if (!(values[2] >= 0)) {
-            return say(SIM_TEXT("volvenza-sim", "%1 %2: la perdita deve essere almeno 0 bar"));
+            return say(MessageId::CommandLossRange);
         }
         o.loss = values[2];
     }
@@ -95,7 +83,7 @@ std::string Bool(bool b) {
 
 }  // namespace
 
-std::optional<DutyOptions> TakeDutyOptions(std::vector<std::string>& args) {
+Result<DutyOptions> TakeDutyOptions(std::vector<std::string>& args) {
     DutyOptions o;
     std::vector<std::string> rest, given;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -112,25 +100,24 @@ std::optional<DutyOptions> TakeDutyOptions(std::vector<std::string>& args) {
             continue;
         }
         if (i + 1 >= args.size()) {
-            return Refuse(
-                SimFill(SIM_TEXT("volvenza-sim", "Manca il valore dell'opzione %1"), {a}));
+            return Message(MessageId::CommandMissingValue, {MsgVerbatim(a)});
         }
         const std::string& value = args[++i];
         if (a == "--load" || a == "--required") {
             auto load = ParseLoad(a, value);
-            if (!load) return std::nullopt;
+            if (!load) return load.Error();
             // Two for one movement: which should hold cannot be known.
             for (const LoadOption& earlier : o.loads) {
                 if (earlier.movement != load->movement) continue;
-                return Refuse(SimFill(
-                    SIM_TEXT("volvenza-sim", "%1 %2: il movimento %3 ha già %4 %5; darne uno solo"),
-                    {a, value, std::to_string(load->movement), earlier.option, earlier.text}));
+                return Message(MessageId::CommandLoadTwice,
+                               {MsgVerbatim(a), MsgVerbatim(value), MsgInteger(load->movement),
+                                MsgVerbatim(earlier.option), MsgVerbatim(earlier.text)});
             }
             o.loads.push_back(*load);
             continue;
         }
         if (std::find(given.begin(), given.end(), a) != given.end()) {
-            return Refuse(SimFill(SIM_TEXT("volvenza-sim", "L'opzione %1 è data due volte"), {a}));
+            return Message(MessageId::CommandOptionTwice, {MsgVerbatim(a)});
         }
         given.push_back(a);
         if (a == "--emergency") {
@@ -138,10 +125,8 @@ std::optional<DutyOptions> TakeDutyOptions(std::vector<std::string>& args) {
             for (const std::string& part : Split(value, ',')) {
                 const auto k = Number(part);
                 if (!k) {
-                    return Refuse(SimFill(SIM_TEXT("volvenza-sim",
-                                                   "--emergency %1: i movimenti vanno dati con "
-                                                   "i loro numeri da 1 a %2, separati da virgole"),
-                                          {value, std::to_string(kMaxMovements)}));
+                    return Message(MessageId::CommandEmergencyList,
+                                   {MsgVerbatim(value), MsgInteger(kMaxMovements)});
                 }
                 marked.push_back(*k);
             }
@@ -153,10 +138,9 @@ std::optional<DutyOptions> TakeDutyOptions(std::vector<std::string>& args) {
             // A pressure and a time above 0; a leakage and a cooling of at least 0.
             const bool positive = a == "--hold-pressure" || a == "--hold-time";
             if (positive ? !(*x > 0) : !(*x >= 0)) {
-                return Refuse(SimFill(positive
-                                          ? SIM_TEXT("volvenza-sim", "%1 %2: deve essere più di 0")
-                                          : SIM_TEXT("volvenza-sim", "%1 %2: deve essere almeno 0"),
-                                      {a, value}));
+                return Message(
+                    positive ? MessageId::CommandAboveZero : MessageId::CommandAtLeastZero,
+                    {MsgVerbatim(a), MsgVerbatim(value)});
             }
             (a == "--hold-pressure" ? o.holdPressure
              : a == "--hold-time"   ? o.holdTime
@@ -170,18 +154,13 @@ std::optional<DutyOptions> TakeDutyOptions(std::vector<std::string>& args) {
 
 Status CheckDutyLaw(const DutyOptions& o, const CircuitState& state) {
     if (!o.Any() || state.Gas.Law != GasLawKind::Classic) return Done{};
-    return SimRefusal(SimText(SIM_TEXT("volvenza-sim",
-                                       "Le opzioni dei compiti valgono con il gas ideale o l'azoto "
-                                       "reale: la legge classica giudica soltanto p1; aggiungere "
-                                       "--gas ideal o --gas nitrogen")));
+    return Message(MessageId::CommandDutiesClassic);
 }
 
 Status ApplyDutyOptions(const DutyOptions& o, CircuitState& state, DutyPlan& plan, GasLawKind law) {
     const int count = state.MovementCount;
     const auto beyond = [&](int k) {
-        return SimRefusal(
-            SimFill(SIM_TEXT("volvenza-sim", "Il movimento %1 non c'è: i movimenti sono %2"),
-                    {std::to_string(k), std::to_string(count)}));
+        return Status(Message(MessageId::CommandNoMovement, {MsgInteger(k), MsgInteger(count)}));
     };
     for (const LoadOption& l : o.loads) {
         if (l.movement > count) return beyond(l.movement);
@@ -192,19 +171,16 @@ Status ApplyDutyOptions(const DutyOptions& o, CircuitState& state, DutyPlan& pla
             continue;
         }
         if (LoadKindOf(m.Kind) == LoadKind::None) {
-            return SimRefusal(SimFill(SIM_TEXT("volvenza-sim", "%1 %2: il movimento %3 è vuoto"),
-                                      {l.option, l.text, std::to_string(l.movement)}));
+            return Message(MessageId::CommandMovementEmpty,
+                           {MsgVerbatim(l.option), MsgVerbatim(l.text), MsgInteger(l.movement)});
         }
         d.Load = *l.load;
         d.Required.reset();
         if (l.efficiency) d.Efficiency = *l.efficiency;
         if (l.loss) d.Loss = *l.loss;
         if (CheckDuty(m) == DutyFault::NoSizes) {
-            return SimRefusal(
-                SimFill(SIM_TEXT("volvenza-sim",
-                                 "%1 %2: il movimento %3 non ha le misure da cui ricavare la "
-                                 "pressione del carico; darla con --required %3:BAR"),
-                        {l.option, l.text, std::to_string(l.movement)}));
+            return Message(MessageId::CommandLoadNoSizes,
+                           {MsgVerbatim(l.option), MsgVerbatim(l.text), MsgInteger(l.movement)});
         }
     }
     if (o.emergency) {
@@ -219,9 +195,7 @@ Status ApplyDutyOptions(const DutyOptions& o, CircuitState& state, DutyPlan& pla
     const bool hold = o.holdPressure || o.holdTime || o.leakage || o.cooling || o.holdFromPm;
     if (hold) {
         if (!plan.Hold && !(o.holdPressure && o.holdTime)) {
-            return SimRefusal(SimText(
-                SIM_TEXT("volvenza-sim",
-                         "La pressione mantenuta vuole sia --hold-pressure sia --hold-time")));
+            return Message(MessageId::CommandHoldNeedsBoth);
         }
         HoldDuty h = plan.Hold.value_or(HoldDuty{});
         if (o.holdPressure) h.Pressure = GaugeBar(*o.holdPressure);

@@ -34,11 +34,10 @@ struct DutyOptions {
     }
 };
 
-// Takes the duty options out of `args`, leaving the rest; nothing, after
-// saying on stderr in one sentence what is wrong, when a value is not one
-// the windows accept, a movement is given two loads or pressures, or an
-// option is given twice.
-std::optional<DutyOptions> TakeDutyOptions(std::vector<std::string>& args);
+// Takes the duty options out of `args`, leaving the rest; refused, saying
+// what is wrong, when a value is not one the windows accept, a movement is
+// given two loads or pressures, or an option is given twice.
+Result<DutyOptions> TakeDutyOptions(std::vector<std::string>& args);
 
 // Duty options are refused under the classic law, which judges p1 alone
 // and would ignore them.

@@ -10,10 +10,7 @@
 namespace volvenza {
 
 int RunReportCommand(const std::vector<std::string>&) {
-    std::cerr << (SimInEnglish() ? "The report command is not available: this volvenza-sim was "
-                                   "built without Qt (VOLVENZA_GUI=OFF).\n"
-                                 : "Il comando report non è disponibile: questo volvenza-sim è "
-                                   "stato compilato senza Qt (VOLVENZA_GUI=OFF).\n");
+    std::cerr << SimMessage(Message(MessageId::ReportCommandUnavailable)) << '\n';
     return kExitReportUnavailable;
 }
 

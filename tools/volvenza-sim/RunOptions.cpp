@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <iostream>
 #include <iterator>
 #include <limits>
 
@@ -21,21 +20,10 @@ std::optional<double> Number(const std::string& text) {
     return ParseNumber<double>(text);
 }
 
-// Nothing, after saying on stderr which option was wrong and why.
-std::nullopt_t Bad(const std::string& option, const std::optional<std::string>& value) {
-    std::cerr << (value
-                      ? SimFill(SIM_TEXT("volvenza-sim", "Valore non valido per l'opzione %1: %2"),
-                                {option, *value})
-                      : SimFill(SIM_TEXT("volvenza-sim", "Manca il valore dell'opzione %1"),
-                                {option}))
-              << '\n';
-    return std::nullopt;
-}
-
-// False, after saying on stderr which option was wrong and why.
-bool Refused(const std::string& option, const std::optional<std::string>& value) {
-    Bad(option, value);
-    return false;
+// Which option was wrong and why: its value, or none given.
+Message Bad(const std::string& option, const std::optional<std::string>& value) {
+    if (!value) return Message(MessageId::CommandMissingValue, {MsgVerbatim(option)});
+    return Message(MessageId::CommandBadValue, {MsgVerbatim(option), MsgVerbatim(*value)});
 }
 
 bool IsInfinity(std::string text) {
@@ -44,9 +32,10 @@ bool IsInfinity(std::string text) {
     return text == "inf" || text == "infinity";
 }
 
-// The gas option `a` with its values `v` into `settings`; false, after saying
-// why, when a value is wrong.
-bool SetGasOption(const std::string& a, const std::vector<std::string>& v, GasSettings& settings) {
+// The gas option `a` with its values `v` into `settings`; refused when a
+// value is wrong.
+Status SetGasOption(const std::string& a, const std::vector<std::string>& v,
+                    GasSettings& settings) {
     const std::string& first = v[0];
     if (a == "--gas") {
         if (first == "classic") {
@@ -56,17 +45,17 @@ bool SetGasOption(const std::string& a, const std::vector<std::string>& v, GasSe
         } else if (first == "nitrogen") {
             settings.Law = GasLawKind::Nitrogen;
         } else {
-            return Refused(a, first);
+            return Bad(a, first);
         }
     } else if (a == "--start") {
         if (first == "slow" || first == "fast") {
             settings.Start = first == "fast" ? gas::ChargeStart::Fast : gas::ChargeStart::Slow;
         } else {
-            return Refused(a, first);
+            return Bad(a, first);
         }
     } else if (a == "--n" || a == "--charge-temp") {
         const auto x = Number(first);
-        if (!x) return Refused(a, first);
+        if (!x) return Bad(a, first);
         (a == "--n" ? settings.Exponent : settings.ChargeTemp) = *x;
     } else if (a == "--tau") {
         if (IsInfinity(first)) {
@@ -74,38 +63,38 @@ bool SetGasOption(const std::string& a, const std::vector<std::string>& v, GasSe
         } else if (const auto x = Number(first)) {
             settings.Tau = *x;
         } else {
-            return Refused(a, first);
+            return Bad(a, first);
         }
     } else {
         const auto low = Number(first);
         const auto high = Number(v[1]);
-        if (!low) return Refused(a, first);
-        if (!high) return Refused(a, v[1]);
+        if (!low) return Bad(a, first);
+        if (!high) return Bad(a, v[1]);
         settings.MinTemp = *low;
         settings.MaxTemp = *high;
     }
-    return true;
+    return Done{};
 }
 
 // --parallel, --bottle-volume or --volumetric-efficiency into `vessels`;
-// false, after saying why, when the value is wrong.
-bool SetVesselOption(const std::string& a, const std::string& value, Arrangement& vessels) {
+// refused when the value is wrong.
+Status SetVesselOption(const std::string& a, const std::string& value, Arrangement& vessels) {
     const auto x = Number(value);
-    if (!x) return Refused(a, value);
+    if (!x) return Bad(a, value);
     if (a == "--parallel") {
-        if (*x != std::floor(*x) || !(*x >= 1 && *x <= kMaxParallel)) return Refused(a, value);
+        if (*x != std::floor(*x) || !(*x >= 1 && *x <= kMaxParallel)) return Bad(a, value);
         vessels.Count = static_cast<int>(*x);
     } else {
         (a == "--bottle-volume" ? vessels.BottleVolume : vessels.VolumetricEfficiency) = *x;
-        if (!CheckArrangement(vessels)) return Refused(a, value);
+        if (!CheckArrangement(vessels)) return Bad(a, value);
     }
-    return true;
+    return Done{};
 }
 
 }  // namespace
 
-std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const GasSettings& base,
-                                         const EnergyInputs& energy) {
+Result<RunOptions> TakeRunOptions(std::vector<std::string>& args, const GasSettings& base,
+                                  const EnergyInputs& energy) {
     RunOptions options;
     options.gas = base;
     options.energy = energy;
@@ -127,7 +116,8 @@ std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const G
         if (a == "--parallel" || a == "--bottle-volume" || a == "--volumetric-efficiency") {
             const auto v = values(1);
             if (!v) return Bad(a, std::nullopt);
-            if (!SetVesselOption(a, (*v)[0], options.gas.Vessels)) return std::nullopt;
+            if (Status set = SetVesselOption(a, (*v)[0], options.gas.Vessels); !set)
+                return set.Error();
             continue;
         }
         if (a == "--pump-efficiency" || a == "--hours-per-year") {
@@ -150,7 +140,7 @@ std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args, const G
         }
         const auto v = values(count);
         if (!v) return Bad(a, std::nullopt);
-        if (!SetGasOption(a, *v, options.gas)) return std::nullopt;
+        if (Status set = SetGasOption(a, *v, options.gas); !set) return set.Error();
     }
     args = rest;
     return options;
@@ -166,19 +156,10 @@ Status CheckEnergyInputs(const RunOptions& options) {
         return FormatGeneral(value, MsgNumberBeyond(value, limit).digits, decimal, true);
     };
     if (!options.efficiencyGiven && !(efficiency > 0 && efficiency <= 1)) {
-        return SimRefusal(
-            SimFill(SIM_TEXT("volvenza-sim",
-                             "Il rendimento della pompa del progetto (rendimento_pompa) vale %1: "
-                             "deve essere più di 0 e al più 1; darlo con --pump-efficiency"),
-                    {beyond(efficiency, 1)}));
+        return Message(MessageId::CommandProjectEfficiency, {MsgVerbatim(beyond(efficiency, 1))});
     }
     if (!options.hoursGiven && !(hours > 0 && hours <= 8760)) {
-        return SimRefusal(
-            SimFill(SIM_TEXT("volvenza-sim",
-                             "Le ore di lavoro in un anno del progetto (ore_in_un_anno) valgono "
-                             "%1: devono essere più di 0 e al più 8760; darle con "
-                             "--hours-per-year"),
-                    {beyond(hours, 8760)}));
+        return Message(MessageId::CommandProjectHours, {MsgVerbatim(beyond(hours, 8760))});
     }
     return Done{};
 }
@@ -186,27 +167,20 @@ Status CheckEnergyInputs(const RunOptions& options) {
 Status CheckFileNames(const std::optional<std::string>& in,
                       const std::vector<std::string>& outputs) {
     if (in && in->empty()) {
-        return SimRefusal(SimText(SIM_TEXT(
-            "volvenza-sim", "Manca il nome del file di ingresso: nulla è stato scritto.")));
+        return Message(MessageId::CommandNoInputName);
     }
     for (size_t i = 0; i < outputs.size(); ++i) {
         if (outputs[i].empty()) {
-            return SimRefusal(SimText(SIM_TEXT(
-                "volvenza-sim", "Manca il nome di un file di uscita: nulla è stato scritto.")));
+            return Message(MessageId::CommandNoOutputName);
         }
         if (in && SameFile(outputs[i], *in)) {
-            return SimRefusal(SimFill(SIM_TEXT("volvenza-sim",
-                                               "Il file di uscita %1 è il file di ingresso %2: "
-                                               "nulla è stato scritto."),
-                                      {outputs[i], *in}));
+            return Message(MessageId::CommandOutputIsInput,
+                           {MsgVerbatim(outputs[i]), MsgVerbatim(*in)});
         }
         for (size_t j = i + 1; j < outputs.size(); ++j) {
             if (SameFile(outputs[i], outputs[j])) {
-                return SimRefusal(
-                    SimFill(SIM_TEXT("volvenza-sim",
-                                     "I file di uscita %1 e %2 sono lo stesso file: nulla è stato "
-                                     "scritto."),
-                            {outputs[i], outputs[j]}));
+                return Message(MessageId::CommandOutputsSame,
+                               {MsgVerbatim(outputs[i]), MsgVerbatim(outputs[j])});
             }
         }
     }

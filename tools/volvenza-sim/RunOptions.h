@@ -21,12 +21,12 @@ struct RunOptions {
     bool hoursGiven = false;
 };
 
-// Takes the gas-law options out of `args`, leaving the rest; nothing when an
-// option is unknown, lacks its value or its value is not a number. The
-// options given change `base` (a project's gas law), the others keep it.
-std::optional<RunOptions> TakeRunOptions(std::vector<std::string>& args,
-                                         const GasSettings& base = GasSettings{},
-                                         const EnergyInputs& energy = EnergyInputs{});
+// Takes the gas-law options out of `args`, leaving the rest; refused, naming
+// the option, when one lacks its value or its value is not one it takes.
+// The options given change `base` (a project's gas law), the others keep it.
+Result<RunOptions> TakeRunOptions(std::vector<std::string>& args,
+                                  const GasSettings& base = GasSettings{},
+                                  const EnergyInputs& energy = EnergyInputs{});
 
 // Why the energy balance cannot be worked out with a project's pump
 // efficiency or hours a year (the options' own are checked as they are

@@ -280,20 +280,27 @@ int RunSimCommand(std::vector<std::string> args) {
     // A project's gas law is known only once it is read; the options given
     // are applied again over it then.
     const std::vector<std::string> given = args;
-    std::optional<RunOptions> options = RunOptions{};
-    std::optional<DutyOptions> duties = DutyOptions{};
+    RunOptions options;
+    DutyOptions duties;
     if (command == "example" || command == "run") {
-        options = TakeRunOptions(args);
-        // A duty's value refused says why; only a usage error shows the usage.
-        if (options) duties = TakeDutyOptions(args);
-        if (!duties) return kExitUsage;
+        // A gas option refused says why before the usage; a duty's value
+        // refused says why alone.
+        Result<RunOptions> gas = TakeRunOptions(args);
+        if (!gas) {
+            std::cerr << SimMessage(gas.Error()) << '\n';
+            return Usage();
+        }
+        options = *gas;
+        Result<DutyOptions> taken = TakeDutyOptions(args);
+        if (!taken) return Fail(SimMessage(taken.Error()), kExitUsage);
+        duties = *taken;
     }
     std::optional<std::string> table;
-    if (!options || !TakeExport(args, table) || (csv && command != "export")) return Usage();
+    if (!TakeExport(args, table) || (csv && command != "export")) return Usage();
 
     CircuitState state;
     InitCircuitState(state);
-    state.Gas = options->gas;
+    state.Gas = options.gas;
     auto outputs = [&table](const std::string& out) {
         std::vector<std::string> files{out};
         if (table) files.push_back(*table);
@@ -306,10 +313,10 @@ int RunSimCommand(std::vector<std::string> args) {
         }
         LoadExampleCircuit(state);
         DutyPlan plan;
-        if (Status law = CheckDutyLaw(*duties, state); !law) return Fail(law, kExitUsage);
-        if (Status applied = ApplyDutyOptions(*duties, state, plan, state.Gas.Law); !applied)
+        if (Status law = CheckDutyLaw(duties, state); !law) return Fail(law, kExitUsage);
+        if (Status applied = ApplyDutyOptions(duties, state, plan, state.Gas.Law); !applied)
             return Fail(applied, kExitUsage);
-        return Simulate(state, args[0], table, *options, 0, plan);
+        return Simulate(state, args[0], table, options, 0, plan);
     }
     if (command == "run" && args.size() == 2) {
         if (Status names = CheckFileNames(args[0], outputs(args[1])); !names) {
@@ -324,8 +331,8 @@ int RunSimCommand(std::vector<std::string> args) {
             *TakeRunOptions(again, state.Gas, {req.PumpEfficiency, req.HoursPerYear, std::nullopt});
         state.Gas = used.gas;
         DutyPlan plan = req.Duties;
-        if (Status law = CheckDutyLaw(*duties, state); !law) return Fail(law, kExitUsage);
-        if (Status applied = ApplyDutyOptions(*duties, state, plan, state.Gas.Law); !applied)
+        if (Status law = CheckDutyLaw(duties, state); !law) return Fail(law, kExitUsage);
+        if (Status applied = ApplyDutyOptions(duties, state, plan, state.Gas.Law); !applied)
             return Fail(applied, kExitUsage);
         // Movements without a load keep the project's p1, none for a simulation file.
         return Simulate(state, args[1], table, used, req.MinPressure.value(), plan);

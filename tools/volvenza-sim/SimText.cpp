@@ -48,8 +48,4 @@ std::string SimMessage(const Message& message) {
     return MessageText(message, SimWording());
 }
 
-Status SimRefusal(std::string sentence) {
-    return Message(MessageId::CommandRefused, {MsgVerbatim(std::move(sentence))});
-}
-
 }  // namespace volvenza

@@ -1,9 +1,10 @@
 #pragma once
 // volvenza-sim speaks Italian, or English when the locale asks for it
-// (LC_ALL, LC_MESSAGES or LANG = en_*). Its own texts are marked with
-// SIM_TEXT so that lupdate puts them in the program's catalogue; the English
-// comes from a table built from that catalogue, without Qt. The libraries'
-// messages are worded from the same table.
+// (LC_ALL, LC_MESSAGES or LANG = en_*). Its own prose (the usage, the lines
+// of its answers) is marked with SIM_TEXT so that lupdate puts it in the
+// program's catalogue; the English comes from a table built from that
+// catalogue, without Qt. Its refusals are typed messages (messages/), worded
+// from the same table as the libraries' messages.
 
 #include <string>
 #include <vector>
@@ -29,8 +30,5 @@ std::string SimFill(const char* italian, const std::vector<std::string>& parts);
 // The catalogue and the decimal separator of the run.
 Wording SimWording();
 std::string SimMessage(const Message& message);
-// A command's refusal in its own sentence, already in the run's language,
-// as a failed Status like the libraries' refusals.
-Status SimRefusal(std::string sentence);
 
 }  // namespace volvenza

@@ -134,10 +134,13 @@ std::optional<AccumulatorType> TypeNamed(const std::string& name) {
 
 // With `base` (a project's requirements and gas law) the options given
 // change it and --pmin and --type may be left out; without, they are needed.
-std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requirements* base) {
+// None when the arguments do not fit the usage, which the caller shows; a
+// gas option's value refused says why.
+Result<std::optional<SizeOptions>> Parse(std::vector<std::string> args, const Requirements* base) {
     const Requirements start = base != nullptr ? *base : Requirements{};
     auto gas = TakeRunOptions(args, start.Gas, {start.PumpEfficiency, start.HoursPerYear, {}});
-    if (!gas || gas->summary) return std::nullopt;
+    if (!gas) return gas.Error();
+    if (gas->summary) return std::optional<SizeOptions>();
     SizeOptions o;
     o.energy = *gas;
     o.req = start;
@@ -159,36 +162,36 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requiremen
         };
         if (SetSwitch(a, o)) continue;
         if (a == "--bottle-sizes") {
-            if (value == nullptr) return std::nullopt;
+            if (value == nullptr) return std::optional<SizeOptions>();
             ++i;
             auto sizes = BottleSizes(*value);
-            if (!sizes) return std::nullopt;
+            if (!sizes) return std::optional<SizeOptions>();
             o.req.BottleSizes = *sizes;
         } else if (a == "--pmin" || a == "--ps" || a == "--relief" || a == "--tolerance" ||
                    a == "--hours" || a == "--min-gas-temp") {
             const auto x = number();
-            if (!x) return std::nullopt;
+            if (!x) return std::optional<SizeOptions>();
             SetNumber(a, *x, o.req);
             pmin = pmin || a == "--pmin";
         } else if (a == "--type") {
-            if (value == nullptr) return std::nullopt;
+            if (value == nullptr) return std::optional<SizeOptions>();
             ++i;
             typed = true;
             newType = true;
             const auto type = TypeNamed(*value);
-            if (!type) return std::nullopt;
+            if (!type) return std::optional<SizeOptions>();
             o.req.Type = *type;
         } else if (a == "--catalogue" || a == "--pdf") {
-            if (value == nullptr) return std::nullopt;
+            if (value == nullptr) return std::optional<SizeOptions>();
             ++i;
             (a == "--pdf" ? o.pdf : o.catalogue) = *value;
         } else if (a.rfind("--", 0) == 0) {
-            return std::nullopt;
+            return std::optional<SizeOptions>();
         } else {
             positional.push_back(a);
         }
     }
-    if (positional.size() != 1 || !typed || !pmin) return std::nullopt;
+    if (positional.size() != 1 || !typed || !pmin) return std::optional<SizeOptions>();
     o.in = positional[0];
     // The catalogue's defaults follow the type, whichever came first; a
     // project keeps its own unless another type is asked for.
@@ -197,10 +200,10 @@ std::optional<SizeOptions> Parse(std::vector<std::string> args, const Requiremen
     }
     if (o.catalogue) {
         auto sizes = Catalogue(*o.catalogue, o.req.Type);
-        if (!sizes) return std::nullopt;
+        if (!sizes) return std::optional<SizeOptions>();
         o.req.Catalogue = *sizes;
     }
-    return o;
+    return std::optional(o);
 }
 
 void AddTable(std::string& text, const AnswerTable& table) {
@@ -251,26 +254,27 @@ int RunSizeCommand(std::vector<std::string> args) {
     // Said once, on its own: the usage would bury it.
     for (size_t i = 0; i + 1 < args.size(); ++i) {
         if (args[i] == "--gas" && args[i + 1] == "classic") {
-            std::cerr << SimText(SIM_TEXT(
-                             "volvenza-sim",
-                             "--gas classic non dimensiona: la legge classica riproduce i "
-                             "risultati del programma originale, passo per passo; il "
-                             "dimensionamento usa l'azoto reale (predefinito) o --gas ideal."))
-                      << '\n';
+            std::cerr << SimMessage(Message(MessageId::CommandClassicSizes)) << '\n';
             return 64;
         }
     }
     // A duty's value refused says why; only a usage error shows the usage.
     const auto duties = TakeDutyOptions(args);
-    if (!duties) return kExitOverlap;
+    if (!duties) {
+        std::cerr << SimMessage(duties.Error()) << '\n';
+        return kExitOverlap;
+    }
     // A project brings its own requirements and gas law; the options change them.
     Requirements any;
     any.MinPressure = GaugeBar(1);  // only to find the file's name
-    const auto first = Parse(args, &any);
-    if (!first) return kSizeUsage;
+    const auto parsed = Parse(args, &any);
+    // A value refused says why before the usage.
+    if (!parsed) std::cerr << SimMessage(parsed.Error()) << '\n';
+    if (!parsed || !*parsed) return kSizeUsage;
+    const SizeOptions& first = **parsed;
     // The PDF written over the design it was sized from would lose the design.
     if (Status names = CheckFileNames(
-            first->in, first->pdf ? std::vector{*first->pdf} : std::vector<std::string>{});
+            first.in, first.pdf ? std::vector{*first.pdf} : std::vector<std::string>{});
         !names) {
         std::cerr << SimMessage(names.Error()) << '\n';
         return kExitOverlap;
@@ -278,14 +282,16 @@ int RunSizeCommand(std::vector<std::string> args) {
     CircuitState state;
     InitCircuitState(state);
     ProjectSizing sizing;
-    if (Status read = LoadDesign(state, sizing, first->in); !read) {
+    if (Status read = LoadDesign(state, sizing, first.in); !read) {
         std::cerr << SimMessage(read.Error()) << '\n';
         return kExitFile;
     }
     Requirements base = sizing.Requirements;
     base.Gas = state.Gas;
-    auto options = Parse(std::move(args), IsProjectPath(first->in) ? &base : nullptr);
-    if (!options) return kSizeUsage;
+    auto reparsed = Parse(std::move(args), IsProjectPath(first.in) ? &base : nullptr);
+    if (!reparsed) std::cerr << SimMessage(reparsed.Error()) << '\n';
+    if (!reparsed || !*reparsed) return kSizeUsage;
+    SizeOptions* options = &**reparsed;
     if (Status applied = ApplyDutyOptions(*duties, state, options->req.Duties,
                                           EngineeringGas(options->req.Gas).Law);
         !applied) {
@@ -303,7 +309,7 @@ int RunSizeCommand(std::vector<std::string> args) {
     }
     if (options->pdf) {
         // The page names the design by its file, as the window does.
-        const std::string design = std::filesystem::path(first->in).filename().string();
+        const std::string design = std::filesystem::path(first.in).filename().string();
         const Status written =
             WriteSizingPdf(*options->pdf, "", design, options->req, *answer, state.Data);
         if (!written) {
