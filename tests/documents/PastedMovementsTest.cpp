@@ -82,6 +82,10 @@ TEST(PastedMovements, ReadsLinesWithOrWithoutTheirNumberAndSaysWhatItLeft) {
     m.Duty.Efficiency = 0.5;
     EXPECT_TRUE(DutyFromText(m, PasteColumn::Efficiency, " ") && m.Duty.Efficiency == 0.95);
     EXPECT_FALSE(DutyFromText(m, PasteColumn::Kind, "1"));
+    // A duty's cell that is no finite number changes nothing.
+    for (const char* cell : {"x", "1e999"})
+        EXPECT_FALSE(DutyFromText(m, PasteColumn::Load, cell)) << cell;
+    EXPECT_EQ(m.Duty.Load, 0);
     EXPECT_EQ(MovementsFromText("\n \n", Words(',')).error,
               "Gli appunti non contengono movimenti da incollare.");
 }

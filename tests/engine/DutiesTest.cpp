@@ -159,6 +159,12 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
     const auto dry = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
     EXPECT_EQ(std::tuple(dry->OilOutAt, dry->OilOutRequired, dry->Lowest, dry->Margin, dry->Passes),
               std::tuple(3, 120.0, 0.0, -120.0, false));
+    // Back to back at one flow, each movement is still judged on its own draw.
+    state.Movements[3].Ti = 1.5f;
+    state.Movements[3].Qm = 60;
+    const auto joined = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
+    const double v = 10 * (100 + kAtm) * (kK - 10) / (kK + 20) / (180 + kAtm);
+    EXPECT_NEAR(joined->Each[0].Lowest, Polytrope(180 + kAtm, v, 0.3, 1.0), 1e-9);
 }
 
 TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
