@@ -152,10 +152,6 @@ std::optional<QString> CycleTableModel::DraftOf(int slot, int column) const {
     return QString::fromStdString(*draft);
 }
 
-bool CycleTableModel::Shows(int row, int column) const {
-    return row >= 0 && row < rows_ && ShowsSlot(row + 1, column);
-}
-
 bool CycleTableModel::ShowsSlot(int slot, int column) const {
     if (column == Kind || column == StartTime || column == EndTime || column == Flow) {
         return true;

@@ -99,8 +99,6 @@ class CycleTableModel : public QAbstractTableModel {
     // The key of a cell's draft in the project, and the column of a draft's key.
     static DraftKey KeyOf(int slot, int column);
     static int ColumnOf(const DraftKey& key);
-    // The cell holds a value of its movement (its kind's page shows it).
-    bool Shows(int row, int column) const;
     // A column's header: its symbol and unit.
     static QString Header(int column);
 
