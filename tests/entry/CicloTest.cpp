@@ -32,7 +32,7 @@ using namespace volvenza::testing;
 
 namespace {
 
-using Column = CycleTableModel::Column;
+namespace Column = PasteColumn;
 
 // Keys go where the focus is, as they would from a keyboard.
 void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
