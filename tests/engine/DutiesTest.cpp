@@ -12,6 +12,7 @@
 
 #include "engine/Duties.h"
 #include "gas/Nitrogen.h"
+#include "tests/support/Failure.h"
 
 namespace volvenza {
 namespace {
@@ -49,8 +50,9 @@ TEST(Duties, RequiredPressureFollowsEachKindsSizes) {
     }
     Movement none{.BoreDiameter = 100, .Kind = MovementKind::CylinderExtending};
     EXPECT_EQ(RequiredPressure(none, GaugeBar(50)), 50);
+    none.BoreDiameter = 0;  // a typed flow, no sizes: missing only for a load
+    EXPECT_EQ(CheckDuty(none), DutyFault::None);
     none.Duty.Load = 10;
-    none.BoreDiameter = 0;  // a typed flow, no sizes
     EXPECT_EQ(CheckDuty(none), DutyFault::NoSizes);
     none.Duty.Efficiency = 1.2;
     EXPECT_EQ(CheckDuty(none), DutyFault::Efficiency);
@@ -113,10 +115,11 @@ TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
     EXPECT_NEAR(late.Time, 1, 1e-12);
     EXPECT_NEAR(late.Margin(), lowest - 150, 1e-9);
     EXPECT_FALSE(late.Passes());
-    // Given no p1 (a run's) the draw, with no load, has no verdict.
+    // Given no p1 (a run's) the draw, with no load, has no verdict; half a bar is a p1.
     const auto unset = JudgeRunMovements(state, GaugeBar(0));
     ASSERT_EQ(unset->size(), 2u);
     EXPECT_EQ(unset->front().Movement, 2);
+    EXPECT_EQ(JudgeRunMovements(state, GaugeBar(0.5))->size(), 3u);
     state.Gas.Law = GasLawKind::Classic;  // judges p1 only, as it always did
     EXPECT_TRUE(JudgeRunMovements(state, GaugeBar(100))->empty());
     // Of two runs each movement keeps its worse: a failure, a lower margin, else the first.
@@ -217,6 +220,14 @@ TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
     const double vReal = mass / *gas::nitrogen::DensityAt(startK, start * 1e5);
     const double then = vReal + 0.05 * real->TimeHeld / 60;
     EXPECT_NEAR(gas::nitrogen::PropertiesAt(startK - 10, mass / then).p / 1e5 - kAtm, 150, 1e-6);
+    // A cooling past the law's range is refused, naming where it would end.
+    const auto cold =
+        CheckHold({GaugeBar(1), 600, Dm3PerMin(0), 400, false}, state.Data, GasLawKind::Ideal);
+    EXPECT_NE(test::Failure(cold).value_or("").find("a -86,85 K"), std::string::npos);
+    // Started at or below the precharge, there is no oil to lose.
+    state.Data.Dp = 150;
+    const auto dry = JudgeHold(state, state.Gas, {GaugeBar(1), 600, Dm3PerMin(0.5), 0, false});
+    EXPECT_EQ(dry->OilOutAt, std::optional(0.0));
 }
 
 }  // namespace
