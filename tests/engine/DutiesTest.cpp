@@ -68,6 +68,12 @@ TEST(Duties, RequiredPressureFollowsEachKindsSizes) {
     table[1].Duty.Load = 0;
     EXPECT_FALSE(HasLoads(table, 1));
     EXPECT_EQ(EmergencyMovements(table, 1), std::vector<int>{1});
+    // Only a movement of a kind that runs for a while needs a pressure.
+    table[1].Tf = 1;
+    table[2] = {.Ti = 0.5f, .Tf = 0.5f, .Kind = MovementKind::Motor};
+    table[3] = {.Tf = 1, .Kind = MovementKind::Empty};
+    const auto needs = MovementNeeds(table, 3, GaugeBar(50), 2);
+    EXPECT_TRUE(needs.size() == 1 && needs[0].Movement == 1);
 }
 
 // An ideal gas charged to 100 bar at 20 °C in 10 dm3, full at 200 bar, no
@@ -168,6 +174,11 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
     const auto joined = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
     const double v = 10 * (100 + kAtm) * (kK - 10) / (kK + 20) / (180 + kAtm);
     EXPECT_NEAR(joined->Each[0].Lowest, Polytrope(180 + kAtm, v, 0.3, 1.0), 1e-9);
+    // Started below the precharge, no movement gets any oil.
+    state.Data.Dp = 150;
+    const auto none = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
+    EXPECT_EQ(std::tuple(none->Each[0].Lowest, none->Each[1].Lowest, none->Passes),
+              std::tuple(0.0, 0.0, false));
 }
 
 TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
