@@ -63,7 +63,6 @@ class Dimensionamento : public QWidget {
     }
     // Gives the box of a requirement's draft the focus; false for another draft.
     bool FocusDraft(const DraftKey& key);
-    bool Busy() const { return job_ != nullptr; }
 
     // The requirements as the boxes give them, or the message naming the
     // first wrong box.

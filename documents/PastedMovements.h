@@ -20,9 +20,10 @@
 
 namespace volvenza {
 
-// The cycle table's columns, in its order.
+// The cycle table's columns, in its order: the desktop's table and the
+// paste read the same list.
 namespace PasteColumn {
-enum : int {
+enum Index : int {
     Kind,
     StartTime,
     EndTime,

@@ -71,10 +71,6 @@ int16_t MovementField(float Movement::*field) {
     return kFlowField;
 }
 
-float Movement::*MovementFieldMember(int16_t field) {
-    return field >= 0 && field < kFlowField ? kMovementFields[static_cast<size_t>(field)] : nullptr;
-}
-
 Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops stops) {
     // The boxes as their windows label them (the initial values' names are
     // the engine's, which its own messages use).
@@ -212,9 +208,9 @@ void Project::Commit(ProjectSnapshot next, unsigned parts, const std::string& la
 }
 
 void Project::Tell(unsigned parts) {
-    // A listener may stop listening while told.
+    // A listener told may add another.
     const auto listeners = listeners_;
-    for (const auto& [id, listener] : listeners) listener(parts);
+    for (const auto& listener : listeners) listener(parts);
 }
 
 void Project::Edited(unsigned parts, const std::string& label, bool join) {
@@ -422,13 +418,8 @@ void Project::ResultsRead() {
     Tell(ProjectPart::Results);
 }
 
-int Project::Listen(Listener listener) {
-    listeners_[nextListener_] = std::move(listener);
-    return nextListener_++;
-}
-
-void Project::Forget(int id) {
-    listeners_.erase(id);
+void Project::Listen(Listener listener) {
+    listeners_.push_back(std::move(listener));
 }
 
 }  // namespace volvenza

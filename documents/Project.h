@@ -68,7 +68,6 @@ enum class RequirementBox : int16_t {
 };
 // The place of a movement's field of single precision in Movement.
 int16_t MovementField(float Movement::*field);
-float Movement::*MovementFieldMember(int16_t field);
 
 // Texts typed into boxes that are not numbers, kept as typed until a number
 // replaces them. While one is there, nothing that reads the data goes on.
@@ -184,9 +183,7 @@ class Project {
     // Whether there are results and they belong to the current inputs.
     bool ResultsCurrent() const { return results_ && results_->inputs == Fingerprint(); }
 
-    // Returns an id for Forget.
-    int Listen(Listener listener);
-    void Forget(int id);
+    void Listen(Listener listener);
     // Told the work a replacement (or undo over one) is about to drop.
     void OnReplacing(std::function<void(const ProjectSnapshot&)> listener) {
         replacing_ = std::move(listener);
@@ -230,8 +227,7 @@ class Project {
     std::optional<ResultsOrigin> results_;
     // The newest step may take in the next change of its label.
     bool joinable_ = false;
-    std::map<int, Listener> listeners_;
-    int nextListener_ = 0;
+    std::vector<Listener> listeners_;
     Drafts drafts_;
     std::optional<MovementEdit> lastEdit_;
     bool joinNext_ = false;

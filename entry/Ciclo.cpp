@@ -237,7 +237,7 @@ void Ciclo::FitColumns() {
         kinds.addItem(QIcon(swatch), ActuatorText(page.title));
     }
     int total = 0;
-    for (int c = 0; c < CycleTableModel::ColumnCount; ++c) {
+    for (int c = 0; c < PasteColumn::Count; ++c) {
         int widest = cells.horizontalAdvance(QStringLiteral("-0000,00"));
         if (c == CycleTableModel::Kind) widest = kinds.sizeHint().width();
         if (c == CycleTableModel::Flow)
@@ -335,9 +335,9 @@ void Ciclo::SelectSlots(int slot, int count, int column) {
     QItemSelectionModel* selection = table_->selectionModel();
     const QModelIndex current = model_->index(slot - 1, column);
     selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
-    selection->select(QItemSelection(model_->index(slot - 1, 0),
-                                     model_->index(last - 1, CycleTableModel::ColumnCount - 1)),
-                      QItemSelectionModel::ClearAndSelect);
+    selection->select(
+        QItemSelection(model_->index(slot - 1, 0), model_->index(last - 1, PasteColumn::Count - 1)),
+        QItemSelectionModel::ClearAndSelect);
     table_->scrollTo(current);
 }
 
@@ -403,7 +403,7 @@ void Ciclo::MoveRows(int delta) {
     QItemSelection moved;
     for (const auto& [first, last] : runs) {
         moved.select(model_->index(first + delta - 1, 0),
-                     model_->index(last + delta - 1, CycleTableModel::ColumnCount - 1));
+                     model_->index(last + delta - 1, PasteColumn::Count - 1));
     }
     const QModelIndex current = model_->index(chosen.front() + delta - 1, column);
     table_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);

@@ -17,7 +17,7 @@
 namespace volvenza {
 namespace {
 
-constexpr int kColumns = CycleTableModel::ColumnCount;
+constexpr int kColumns = PasteColumn::Count;
 static_assert(kColumns == PasteColumn::Count &&
               int(CycleTableModel::Required) == int(PasteColumn::Required));
 
@@ -68,7 +68,7 @@ QString MovementsAsText(const std::vector<Movement>& movements, int firstNumber)
         const int16_t kind = ListedKind(m.Kind);
         QStringList cells{QString::number(number++), KindTitle(kind)};
         for (int column = CycleTableModel::StartTime; column < CycleTableModel::Flow; ++column) {
-            float Movement::*field = CycleTableModel::Field(column);
+            float Movement::*field = PasteColumnField(column);
             const bool shown = column <= CycleTableModel::EndTime || PageShows(kind, field);
             cells << (shown ? QString::fromStdString(FormatNumber(m.*field, UiDecimalSeparator()))
                             : QString());

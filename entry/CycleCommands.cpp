@@ -112,7 +112,7 @@ bool EditCell(CycleTableModel& model, int slot, int column, const QString& text)
             return false;
         }
     } else {
-        float Movement::*field = CycleTableModel::Field(column);
+        float Movement::*field = PasteColumnField(column);
         const auto value = ParseNumber<float>(typed);
         if (field == nullptr) return false;
         if (!value) {

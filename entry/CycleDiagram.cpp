@@ -69,7 +69,6 @@ void CycleDiagram::resizeEvent(QResizeEvent* event) {
 
 void CycleDiagram::leaveEvent(QEvent* event) {
     DrawingArea::leaveEvent(event);
-    hoverText_.clear();
     if (hovered_ >= 0) {
         hovered_ = -1;
         DrawOverlay();
@@ -176,7 +175,6 @@ void CycleDiagram::OnMouseMoved(QPointF at) {
         text = Text(kPressureText)
                    .arg(Number(i * data.timeStep, 2), Number(data.pressure[size_t(i)], 3));
     }
-    hoverText_ = text;
     if (bar != hovered_) {
         hovered_ = bar;
         DrawOverlay();

@@ -41,7 +41,6 @@ class CycleDiagram : public DrawingArea {
     // diagram's accessible description.
     QString TextAlternative() const;
     // What the pointer shows where it last moved.
-    QString HoverText() const { return hoverText_; }
 
   signals:
     void RowClicked(int row);
@@ -62,7 +61,6 @@ class CycleDiagram : public DrawingArea {
     int requestedFirst_ = 0;
     std::vector<int> selected_;
     int hovered_ = -1;
-    QString hoverText_;
 };
 
 }  // namespace volvenza

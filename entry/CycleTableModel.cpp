@@ -26,7 +26,7 @@ namespace volvenza {
 namespace {
 
 // The columns' tooltips; their headers are the clipboard reader's.
-const char* const kTooltips[CycleTableModel::ColumnCount] = {
+const char* const kTooltips[PasteColumn::Count] = {
     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tipo di attuatore"),
     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tempo di inizio"),
     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tempo di fine"),
@@ -78,7 +78,7 @@ QString KeptText(const Movement& m, int column) {
         const QString shown = CycleTableModel::DutyText(m, column);
         return shown.isEmpty() ? QStringLiteral("-") : shown;
     }
-    return MovementNumber(m.*CycleTableModel::Field(column));
+    return MovementNumber(m.*PasteColumnField(column));
 }
 
 bool FlowShown(const Movement& m) {
@@ -100,11 +100,7 @@ int CycleTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int CycleTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-float Movement::*CycleTableModel::Field(int column) {
-    return PasteColumnField(column);
+    return parent.isValid() ? 0 : Count;
 }
 
 bool CycleTableModel::DutyFromText(Movement& m, int column, const QString& text) {
@@ -134,7 +130,7 @@ QString CycleTableModel::DutyText(const Movement& m, int column) {
 DraftKey CycleTableModel::KeyOf(int slot, int column) {
     const int16_t field = IsDuty(column)   ? static_cast<int16_t>(kLoadField + column - Load)
                           : column == Flow ? kFlowField
-                                           : MovementField(Field(column));
+                                           : MovementField(PasteColumnField(column));
     return {DraftKey::Place::Movement, static_cast<int16_t>(slot), field};
 }
 
@@ -152,10 +148,6 @@ std::optional<QString> CycleTableModel::DraftOf(int slot, int column) const {
     return QString::fromStdString(*draft);
 }
 
-bool CycleTableModel::Shows(int row, int column) const {
-    return row >= 0 && row < rows_ && ShowsSlot(row + 1, column);
-}
-
 bool CycleTableModel::ShowsSlot(int slot, int column) const {
     if (column == Kind || column == StartTime || column == EndTime || column == Flow) {
         return true;
@@ -164,8 +156,8 @@ bool CycleTableModel::ShowsSlot(int slot, int column) const {
         const int16_t kind = ListedKind(state_.Movements[slot].Kind);
         return column == Load || column == Efficiency ? LoadKindOf(kind) != LoadKind::None : true;
     }
-    const float Movement::*field = Field(column);
-    return field != nullptr && PageShows(ListedKind(state_.Movements[slot].Kind), Field(column));
+    float Movement::*field = PasteColumnField(column);
+    return field != nullptr && PageShows(ListedKind(state_.Movements[slot].Kind), field);
 }
 
 int CycleTableModel::SlotOf(int row) const {
@@ -177,7 +169,7 @@ int CycleTableModel::SlotOf(int row) const {
 }
 
 QString CycleTableModel::Header(int column) {
-    return column >= 0 && column < ColumnCount ? Text(PasteColumnHeader(column)) : QString();
+    return column >= 0 && column < Count ? Text(PasteColumnHeader(column)) : QString();
 }
 
 QString CycleTableModel::CellText(int slot, int column) const {
@@ -199,7 +191,8 @@ QString CycleTableModel::CellText(int slot, int column) const {
         case Required:
             return DutyText(m, column);
         default:
-            return ShowsSlot(slot, column) ? MovementNumber(m.*Field(column)) : QString();
+            return ShowsSlot(slot, column) ? MovementNumber(m.*PasteColumnField(column))
+                                           : QString();
     }
 }
 
@@ -244,10 +237,10 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
             if (!value) notANumber(column, typed);
         } else if (IsDuty(column)) {
             if (!DutyFromText(m, column, *text)) notANumber(column, typed);
-        } else if (Field(column) != nullptr) {
+        } else if (PasteColumnField(column) != nullptr) {
             const auto value = ParseNumber<float>(typed);
             if (value) {
-                m.*Field(column) = *value;
+                m.*PasteColumnField(column) = *value;
             } else {
                 notANumber(column, typed);
             }
@@ -311,7 +304,7 @@ QVariant CycleTableModel::headerData(int section, Qt::Orientation orientation, i
         if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     }
-    if (section < 0 || section >= ColumnCount) {
+    if (section < 0 || section >= Count) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     if (role == Qt::DisplayRole) return Header(section);
@@ -354,7 +347,7 @@ void CycleTableModel::RowsChanged(int firstSlot, int lastSlot) {
     firstSlot = std::max(firstSlot, 1);
     lastSlot = std::min(lastSlot, rows_);
     if (firstSlot > lastSlot) return;
-    emit dataChanged(index(firstSlot - 1, 0), index(lastSlot - 1, ColumnCount - 1));
+    emit dataChanged(index(firstSlot - 1, 0), index(lastSlot - 1, Count - 1));
 }
 
 void CycleTableModel::ApplyMovement(int slot, const Movement& m) {

@@ -19,6 +19,7 @@
 #include <QStringList>
 
 #include "documents/MovementEdit.h"
+#include "documents/PastedMovements.h"
 #include "engine/CircuitState.h"
 
 class QUndoStack;
@@ -32,27 +33,9 @@ class CycleTableModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    // The movement's number is the row's header.
-    enum Column {
-        Kind,
-        StartTime,
-        EndTime,
-        Bore,
-        Rod,
-        Stroke,
-        Displacement,
-        Speed,
-        UnitDisplacement,
-        RotationAngle,
-        Flow,
-        Load,
-        Efficiency,
-        Loss,
-        TypedRequired,
-        Emergency,
-        Required,
-        ColumnCount
-    };
+    // The movement's number is the row's header; the columns are those of
+    // PasteColumn, which the paste reads too.
+    using enum PasteColumn::Index;
     enum class Severity { None, Warning, Error };
     struct RowCheck {
         Severity severity = Severity::None;
@@ -84,9 +67,6 @@ class CycleTableModel : public QAbstractTableModel {
     // wrong were that text in that cell (the check as the user types).
     RowCheck CheckRow(int row, int column = -1, const QString* text = nullptr) const;
 
-    // The movement field a column shows; none for the number, kind and flow
-    // and the duty's columns.
-    static float Movement::*Field(int column);
     // The duty's cells that take a number: load, efficiency, loss, typed
     // required pressure.
     static bool IsDuty(int column) { return column >= Load && column <= TypedRequired; }
@@ -99,8 +79,6 @@ class CycleTableModel : public QAbstractTableModel {
     // The key of a cell's draft in the project, and the column of a draft's key.
     static DraftKey KeyOf(int slot, int column);
     static int ColumnOf(const DraftKey& key);
-    // The cell holds a value of its movement (its kind's page shows it).
-    bool Shows(int row, int column) const;
     // A column's header: its symbol and unit.
     static QString Header(int column);
 

@@ -32,8 +32,6 @@ class HelpWindow : public QWidget {
     // A message page in place of the help, for a help file we cannot read.
     void ShowMissing(const QString& helpFile);
 
-    QTextBrowser* Browser() const { return browser_; }
-
   protected:
     void showEvent(QShowEvent* event) override;
 

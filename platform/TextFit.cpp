@@ -87,16 +87,6 @@ QSize LabelTextRoom(const QLabel& label) {
             std::max(0, contents.height())};
 }
 
-QRect LabelTextRect(const QLabel& label) {
-    const QRect contents = label.contentsRect().adjusted(label.margin(), label.margin(),
-                                                         -label.margin(), -label.margin());
-    // With a buddy the label draws its &-letter underlined, not the &.
-    const int flags = int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0) |
-                      (label.buddy() != nullptr ? Qt::TextShowMnemonic : 0);
-    const QFontMetrics metrics(label.font(), &label);
-    return metrics.boundingRect(contents, flags, label.text());
-}
-
 void KeepTextClearOf(QLabel& label, const QWidget& next, int gapPixels) {
     const int overlap = label.geometry().right() + 1 - next.x();
     QMargins margins = label.contentsMargins();

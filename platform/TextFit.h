@@ -40,9 +40,6 @@ QSize LineEditTextRoom(const QLineEdit& box);
 // The room a label leaves for its text, inside its margins and indent.
 QSize LabelTextRoom(const QLabel& label);
 
-// The rectangle a label's text takes inside the label (label coordinates).
-QRect LabelTextRect(const QLabel& label);
-
 // Keeps the text of a right-aligned label clear of the control that follows
 // it, which may begin inside the label's own rectangle.
 void KeepTextClearOf(QLabel& label, const QWidget& next, int gapPixels = 3);

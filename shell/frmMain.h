@@ -76,11 +76,9 @@ class frmMain : public QMainWindow {
     QString PrintHeader() const { return printHeader_; }
     // The design's file name as pages name it: "senza nome" before it has one.
     QString DesignName() const;
-    void SetPrintHeader(const QString& header) { printHeader_ = header; }
     // The printer chosen under "Imposta pagina...", kept for printing.
     QPrinter& Printer();
 
-    QMdiArea* MdiArea() const { return mdi_; }
     CircuitState& State() { return context_.state; }
     // The user's work: every window reads and changes it here.
     Project& CurrentProject() { return *project_; }
@@ -89,8 +87,6 @@ class frmMain : public QMainWindow {
     void ForgetFileName();
     // The design's file becomes `path`, named in the title bar.
     void SetDesignFile(const QString& path);
-    // Where the recovery points are kept.
-    RecoveryStore& Recovery() { return *recovery_; }
     // "Legge del gas: ..." for the results in view, with "Risultati non
     // aggiornati: i dati sono cambiati" before it when they are out of date,
     // and where they fall below the applied p1; empty without results.

@@ -60,8 +60,6 @@ class Grafico : public QWidget {
     // What the chart shows now, to draw it again at another size.
     ChartShown Shown() const;
     // Whether the crosshair or the difference tool follows the mouse.
-    bool CrosshairOn() const { return collimatorOn_; }
-    bool DifferenceOn() const { return differenceOn_; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -84,11 +84,20 @@ TEST(PastedMovements, ReadsLinesWithOrWithoutTheirNumberAndSaysWhatItLeft) {
     EXPECT_EQ(PastedKind("0000000004", Words(',')), MovementKind::Empty);
     EXPECT_EQ((std::vector{ReadPastedMark(" 0 "), ReadPastedMark(""), ReadPastedMark("2")}),
               (std::vector<std::optional<bool>>{false, false, std::nullopt}));
-    // An empty η is the usual 0,95; a column outside the duty takes nothing.
+    // An empty η is the usual 0,95, an empty load none; a column outside the
+    // duty takes nothing, and has no header past the last.
     Movement m;
     m.Duty.Efficiency = 0.5;
+    m.Duty.Load = 2;
     EXPECT_TRUE(DutyFromText(m, PasteColumn::Efficiency, " ") && m.Duty.Efficiency == 0.95);
+    EXPECT_TRUE(DutyFromText(m, PasteColumn::Load, "") && m.Duty.Load == 0);
+    EXPECT_TRUE(DutyFromText(m, PasteColumn::Loss, "3") && m.Duty.Loss == 3);
     EXPECT_FALSE(DutyFromText(m, PasteColumn::Kind, "1"));
+    EXPECT_STREQ(PasteColumnHeader(PasteColumn::Count), "");
+    // A duty's cell that is no finite number changes nothing.
+    for (const char* cell : {"x", "1e999"})
+        EXPECT_FALSE(DutyFromText(m, PasteColumn::Load, cell)) << cell;
+    EXPECT_EQ(m.Duty.Load, 0);
     EXPECT_EQ(Said(MovementsFromText("\n \n", Words(','))),
               "Gli appunti non contengono movimenti da incollare.");
 }

@@ -228,7 +228,8 @@ TEST_F(ProjectFileTest, EveryUnreadableFieldIsRefusedByName) {
 TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
     nlohmann::json text = nlohmann::json::parse(ProjectFileText(state, project));
     nlohmann::json& req = text["dimensionamento"];
-    for (const char* key : {"tolleranza_precarica", "ore_di_lavoro", "ciclo_singolo"})
+    for (const char* key : {"tolleranza_precarica", "ore_di_lavoro", "ciclo_singolo",
+                            "emergenza_da_pieno", "mantenimento", "bombole"})
         req.erase(key);
     req["cicli_ripetuti"] = false;
     req["catalogo"] = {0.16, 1.4, 3, 100};
@@ -242,7 +243,9 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
     const sizing::Requirements fresh;
     EXPECT_EQ(read.Requirements.PrechargeTolerance, fresh.PrechargeTolerance);
     EXPECT_EQ(read.Requirements.WorkingHours, fresh.WorkingHours);
+    EXPECT_EQ(read.Requirements.BottleSizes, fresh.BottleSizes);
     EXPECT_FALSE(read.Requirements.SingleCycle);
+    EXPECT_EQ(read.Requirements.Duties, DutyPlan{}) << "no hold, the stroke from Pm - Dp";
     std::vector<sizing::CatalogueSize> sizes(4);
     for (auto [i, v0, ratio] :
          {std::tuple{0, 0.16, 8.0}, {1, 1.4, 6.0}, {2, 3.0, 4.0}, {3, 100.0, 4.0}}) {

@@ -12,6 +12,7 @@
 
 #include "engine/Duties.h"
 #include "gas/Nitrogen.h"
+#include "tests/support/Failure.h"
 
 namespace volvenza {
 namespace {
@@ -49,8 +50,9 @@ TEST(Duties, RequiredPressureFollowsEachKindsSizes) {
     }
     Movement none{.BoreDiameter = 100, .Kind = MovementKind::CylinderExtending};
     EXPECT_EQ(RequiredPressure(none, GaugeBar(50)), 50);
+    none.BoreDiameter = 0;  // a typed flow, no sizes: missing only for a load
+    EXPECT_EQ(CheckDuty(none), DutyFault::None);
     none.Duty.Load = 10;
-    none.BoreDiameter = 0;  // a typed flow, no sizes
     EXPECT_EQ(CheckDuty(none), DutyFault::NoSizes);
     none.Duty.Efficiency = 1.2;
     EXPECT_EQ(CheckDuty(none), DutyFault::Efficiency);
@@ -66,6 +68,12 @@ TEST(Duties, RequiredPressureFollowsEachKindsSizes) {
     table[1].Duty.Load = 0;
     EXPECT_FALSE(HasLoads(table, 1));
     EXPECT_EQ(EmergencyMovements(table, 1), std::vector<int>{1});
+    // Only a movement of a kind that runs for a while needs a pressure.
+    table[1].Tf = 1;
+    table[2] = {.Ti = 0.5f, .Tf = 0.5f, .Kind = MovementKind::Motor};
+    table[3] = {.Tf = 1, .Kind = MovementKind::Empty};
+    const auto needs = MovementNeeds(table, 3, GaugeBar(50), 2);
+    EXPECT_TRUE(needs.size() == 1 && needs[0].Movement == 1);
 }
 
 // An ideal gas charged to 100 bar at 20 °C in 10 dm3, full at 200 bar, no
@@ -113,10 +121,11 @@ TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
     EXPECT_NEAR(late.Time, 1, 1e-12);
     EXPECT_NEAR(late.Margin(), lowest - 150, 1e-9);
     EXPECT_FALSE(late.Passes());
-    // Given no p1 (a run's) the draw, with no load, has no verdict.
+    // Given no p1 (a run's) the draw, with no load, has no verdict; half a bar is a p1.
     const auto unset = JudgeRunMovements(state, GaugeBar(0));
     ASSERT_EQ(unset->size(), 2u);
     EXPECT_EQ(unset->front().Movement, 2);
+    EXPECT_EQ(JudgeRunMovements(state, GaugeBar(0.5))->size(), 3u);
     state.Gas.Law = GasLawKind::Classic;  // judges p1 only, as it always did
     EXPECT_TRUE(JudgeRunMovements(state, GaugeBar(100))->empty());
     // Of two runs each movement keeps its worse: a failure, a lower margin, else the first.
@@ -159,6 +168,17 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
     const auto dry = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
     EXPECT_EQ(std::tuple(dry->OilOutAt, dry->OilOutRequired, dry->Lowest, dry->Margin, dry->Passes),
               std::tuple(3, 120.0, 0.0, -120.0, false));
+    // Back to back at one flow, each movement is still judged on its own draw.
+    state.Movements[3].Ti = 1.5f;
+    state.Movements[3].Qm = 60;
+    const auto joined = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
+    const double v = 10 * (100 + kAtm) * (kK - 10) / (kK + 20) / (180 + kAtm);
+    EXPECT_NEAR(joined->Each[0].Lowest, Polytrope(180 + kAtm, v, 0.3, 1.0), 1e-9);
+    // Started below the precharge, no movement gets any oil.
+    state.Data.Dp = 150;
+    const auto none = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
+    EXPECT_EQ(std::tuple(none->Each[0].Lowest, none->Each[1].Lowest, none->Passes),
+              std::tuple(0.0, 0.0, false));
 }
 
 TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
@@ -211,6 +231,14 @@ TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
     const double vReal = mass / *gas::nitrogen::DensityAt(startK, start * 1e5);
     const double then = vReal + 0.05 * real->TimeHeld / 60;
     EXPECT_NEAR(gas::nitrogen::PropertiesAt(startK - 10, mass / then).p / 1e5 - kAtm, 150, 1e-6);
+    // A cooling past the law's range is refused, naming where it would end.
+    const auto cold =
+        CheckHold({GaugeBar(1), 600, Dm3PerMin(0), 400, false}, state.Data, GasLawKind::Ideal);
+    EXPECT_NE(test::Failure(cold).value_or("").find("a -86,85 K"), std::string::npos);
+    // Started at or below the precharge, there is no oil to lose.
+    state.Data.Dp = 150;
+    const auto dry = JudgeHold(state, state.Gas, {GaugeBar(1), 600, Dm3PerMin(0.5), 0, false});
+    EXPECT_EQ(dry->OilOutAt, std::optional(0.0));
 }
 
 }  // namespace

@@ -258,7 +258,7 @@ class CommandsTest : public QObject {
         shell.Answering(shell.Button("New"), MessageAnswer::Ok);
         QCOMPARE(shell.state.MovementCount, 0);
         QCOMPARE(shell.state.Movements[1].Qm, 0.0);
-        QVERIFY(shell.main->MdiArea()->subWindowList().isEmpty());
+        QVERIFY(shell.main->findChild<QMdiArea*>()->subWindowList().isEmpty());
         QCOMPARE(States(shell), kEmpty);
 
         // Nothing of the project outlives New: its requirements, its

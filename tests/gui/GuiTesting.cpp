@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -66,9 +67,16 @@ QWidget* TopLevel(const QString& name) {
     return nullptr;
 }
 
+bool SearchEnds(Dimensionamento& window) {
+    // Calcola comes back once the search is over.
+    auto* calculate = Named<QPushButton>(&window, "CmdCalcola");
+    return QTest::qWaitFor([calculate] { return calculate->isEnabled(); }, 20000);
+}
+
 bool Search(Dimensionamento& window) {
+    // A search that starts takes Calcola away until it is over.
     window.Calculate();
-    return window.Busy() && QTest::qWaitFor([&] { return !window.Busy(); }, 20000);
+    return !Named<QPushButton>(&window, "CmdCalcola")->isEnabled() && SearchEnds(window);
 }
 
 ChildWindows FakeChildWindows() {

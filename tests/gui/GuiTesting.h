@@ -55,6 +55,7 @@ void SendMouse(QWidget* widget, QEvent::Type type, QPointF at,
 QWidget* TopLevel(const QString& name);
 
 // Starts the sizing window's search and waits for its end.
+bool SearchEnds(Dimensionamento& window);
 bool Search(Dimensionamento& window);
 
 // A help viewer that opens nothing but keeps the page or key asked for

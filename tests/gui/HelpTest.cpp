@@ -156,14 +156,16 @@ class HelpTest : public QObject {
             QVERIFY(viewer.Open(nullptr, "VOLVENZA.HLP", HelpCommand::Contents, {}));
             HelpWindow* window = viewer.Window();
             QVERIFY(window->isVisible());
-            QVERIFY(window->Browser()->toPlainText().contains(QString::fromLatin1(contents)));
+            QVERIFY(Named<QTextBrowser>(window, "HelpPage")
+                        ->toPlainText()
+                        .contains(QString::fromLatin1(contents)));
             QVERIFY(viewer.Open(nullptr, "VOLVENZA.HLP", HelpCommand::Page, "grafico.html"));
-            QCOMPARE(window->Browser()->source().fileName(), "grafico.html");
+            QCOMPARE(Named<QTextBrowser>(window, "HelpPage")->source().fileName(), "grafico.html");
             // A section opened with the window lands where it does once open.
             delete window;
             QVERIFY(
                 viewer.Open(nullptr, "VOLVENZA.HLP", HelpCommand::Page, "movimenti.html#ciclo"));
-            QScrollBar* bar = viewer.Window()->Browser()->verticalScrollBar();
+            QScrollBar* bar = Named<QTextBrowser>(viewer.Window(), "HelpPage")->verticalScrollBar();
             QTest::qWait(50);
             const int first = bar->value();
             QVERIFY(

@@ -48,6 +48,14 @@ Dimensionamento* OpenSizing(Shell& shell) {
     return qobject_cast<Dimensionamento*>(shell.main->FindChildWindow("Dimensionamento"));
 }
 
+// The newest recovery point in the program's folder.
+bool Newest(Shell& shell, ProjectSnapshot& snapshot) {
+    const RecoveryStore store(
+        QFile::encodeName(shell.settings.Folder() + "/Recupero").toStdString());
+    const auto points = store.List();
+    return !points.empty() && store.Load(points.front(), snapshot);
+}
+
 }  // namespace
 
 class ProjectWindowsTest : public QObject {
@@ -195,10 +203,7 @@ class ProjectWindowsTest : public QObject {
         shell.main->show();
         shell.Button("Esempio")->trigger();
         ProjectSnapshot newest;
-        auto newestV0 = [&] {
-            const auto points = shell.main->Recovery().List();
-            return shell.main->Recovery().Load(points.front(), newest) ? newest.data.V0 : 0.0f;
-        };
+        auto newestV0 = [&] { return Newest(shell, newest) ? newest.data.V0 : 0.0f; };
         // Typing that never pauses, a key every 0,3 s, leaves one all the same.
         QWidget* data = shell.main->ShowChildWindow("DatiIniziali");
         Retype(Named<QLineEdit>(data, "TV0"), "11");
@@ -357,7 +362,7 @@ class ProjectWindowsTest : public QObject {
         auto* stale = Named<QLabel>(window, "LNonAggiornati");
         QTest::keyClicks(Named<QLineEdit>(window, "TP1"), "60");
         Named<QPushButton>(window, "CmdCalcola")->click();
-        QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
+        QVERIFY(SearchEnds(*window));
         QVERIFY(apply->isEnabled() && !stale->isVisibleTo(window));
 
         const QString said = Named<QLabel>(window, "LRaccomandazione")->text();
@@ -515,7 +520,7 @@ class ProjectWindowsTest : public QObject {
         window->Calculate();
         QVERIFY(window->Busy());
         Named<QPushButton>(window, "CmdInterrompi")->click();
-        QVERIFY(QTest::qWaitFor([&] { return !window->Busy(); }, 20000));
+        QVERIFY(SearchEnds(*window));
         auto* said = Named<QLabel>(window, "LRaccomandazione");
         QCOMPARE(said->text(), "Ricerca interrotta");
         QCOMPARE(Named<QTableWidget>(window, "TabellaCandidati")->rowCount(), 0);
@@ -619,9 +624,8 @@ class ProjectWindowsTest : public QObject {
         const size_t asked = shell.dialogs.Calls().size();
         shell.Close();
         QCOMPARE(shell.dialogs.Calls().size(), asked);
-        const auto points = shell.main->Recovery().List();
         ProjectSnapshot kept;
-        QVERIFY(!points.empty() && shell.main->Recovery().Load(points.front(), kept));
+        QVERIFY(Newest(shell, kept));
         QCOMPARE(kept.sizing.Requirements.MinPressure.value(), 65.0);
     }
 };

@@ -43,7 +43,9 @@ class SettingsTest : public QObject {
         shell.main->move(150, 90);
         shell.main->resize(640, 480);
         const QString header = QStringLiteral("  Officina Rossi, \"Città\"; via Po 1\\2 = sì  ");
-        shell.main->SetPrintHeader(header);
+        shell.Close();
+        shell.settings.Write("Volvenza", "Settings", "IntestazioneUtente", header);
+        shell.Open();
         shell.Close();
         shell.Open();
         QCOMPARE(shell.main->pos(), QPoint(150, 90));
@@ -166,7 +168,9 @@ class SettingsTest : public QObject {
     // dialog opens again.
     void optionsChangeTheHeaderAndLanguageOnlyOnOkAndHelpSaysWhyItFails() {
         Shell shell;
-        shell.main->SetPrintHeader("Vecchia");
+        shell.Close();
+        shell.settings.Write("Volvenza", "Settings", "IntestazioneUtente", "Vecchia");
+        shell.Open();
         for (const char* button : {"cmdCancel", "cmdOK"}) {
             shell.dialogs.QueueModal([button](QDialog& dialog) {
                 auto* box = Named<QLineEdit>(&dialog, "TIntestUtente");

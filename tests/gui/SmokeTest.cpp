@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
           "splash bar at a third, two thirds and full");
     check(testing::TopLevel("frmSplash") == nullptr, "splash closed after the pauses");
     frmMain& main = program.MainWindow();
-    check(main.MdiArea()->subWindowList().isEmpty(), "no child window after start-up");
+    check(main.findChild<QMdiArea*>()->subWindowList().isEmpty(), "no child window after start-up");
 
     // The keyboard alone, sent where the window system put the focus: the
     // example from its menu, F5 runs it, Ctrl+Q ends.

@@ -92,6 +92,16 @@ bool ShowsWholeText(QLineEdit& box) {
     return std::abs(end - start - width) <= 1;
 }
 
+// The rectangle a label's text takes inside the label (label coordinates).
+QRect LabelTextRect(const QLabel& label) {
+    const QRect contents = label.contentsRect().adjusted(label.margin(), label.margin(),
+                                                         -label.margin(), -label.margin());
+    // With a buddy the label draws its &-letter underlined, not the &.
+    const int flags = int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0) |
+                      (label.buddy() != nullptr ? Qt::TextShowMnemonic : 0);
+    return QFontMetrics(label.font(), &label).boundingRect(contents, flags, label.text());
+}
+
 // Where the texts of `window` do not fit: "name: text" lines.
 QStringList Overflows(QWidget& window) {
     QStringList faults;
@@ -421,7 +431,7 @@ class WindowsTest : public QObject {
         const QSize first = shell.main->size();
         shell.RunExample();
         const QRect screen = shell.main->screen()->availableGeometry();
-        QWidget* viewport = shell.main->MdiArea()->viewport();
+        QWidget* viewport = shell.main->findChild<QMdiArea*>()->viewport();
         for (const char* name : {"Grafico", "Dimensionamento"}) {
             QWidget* child = shell.main->ShowChildWindow(QString::fromLatin1(name));
             QVERIFY(QTest::qWaitForWindowExposed(child));
@@ -465,7 +475,7 @@ class WindowsTest : public QObject {
         // The help window's own labels, and its page for a help file it cannot open.
         HelpWindow help;
         help.ShowMissing("Z.HLP");
-        ExpectNone(Foreign(Texts(help) << help.Browser()->toPlainText()) +
+        ExpectNone(Foreign(Texts(help) << Named<QTextBrowser>(&help, "HelpPage")->toPlainText()) +
                    WindowLetterClashes(help, {}));
     }
 
