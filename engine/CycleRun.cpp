@@ -1,6 +1,10 @@
 #include "engine/CycleRun.h"
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
 #include <utility>
 #include <variant>
 
@@ -26,35 +30,47 @@ int FirstStepReaching(float t, int n, float timeStep) {
     return lo;
 }
 
-}  // namespace
-
-CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progress) {
-    CycleFlows flows;
-    flows.TimeStep = state.TimeStep;
-    const int n = static_cast<int>(StepCount(state.Data.CycleTime, state.TimeStep));
-    flows.Steps = n;
-    // Validated runs have n >= 0; the bound only keeps the size sane. An
-    // extra zero past step n is never read.
-    flows.Qt.assign(static_cast<size_t>(std::max(n, 0)) + 1, 0.0);
-
-    const Movement* moves = state.Movements.data();
-    const int count = state.SimMovementCount;
+// Whether every sum of the movements' flows, each taken once with either
+// sign and in any order, is exact: every flow is a whole multiple of the
+// smallest unit any of them uses (the lowest set bit of its significand),
+// and the sum of their sizes in that unit stays below 2^53, so no sum of
+// them, nor any partial sum, needs more bits than a double holds. Then the
+// list order cannot change a bit of the result. Movements whose flows
+// span too many binary places, or are not finite, fail.
+bool SumsAreExact(const Movement* moves, int count) {
+    int unit = std::numeric_limits<int>::max();  // the exponent of the smallest unit
     for (int i = 1; i <= count; ++i) {
-        // An equal end time leaves the latest one as it is, strict or not.
-        const bool later = ToSingle(flows.LatestEnd) < moves[i].Tf;
-        if (later) flows.LatestEnd = moves[i].Tf;
+        const double q = std::fabs(moves[i].Qm);
+        if (!std::isfinite(q)) return false;
+        if (q == 0) continue;
+        int exponent = 0;
+        const double fraction = std::frexp(q, &exponent);  // q = fraction * 2^exponent
+        const auto significand = static_cast<uint64_t>(std::ldexp(fraction, 53));
+        unit = std::min(unit, exponent - 53 + std::countr_zero(significand));
     }
-    // A step's flow adds and takes away, in list order, the flow of every
-    // movement that has started or ended by the step's time, as the original
-    // program summed it; the order fixes how the sum rounds. The sum changes
-    // only at the steps where a movement starts or ends, and there only from
-    // that movement on in list order: the sums before it are kept, and the
-    // steps between changes repeat the last sum.
-    std::vector<int> starts(static_cast<size_t>(count) + 1), ends(starts.size());
+    constexpr uint64_t kExact = uint64_t{1} << 53;
+    uint64_t total = 0;  // the sizes in units, while below 2^53 (no overflow)
+    for (int i = 1; i <= count; ++i) {
+        const double units =
+            std::ldexp(std::fabs(moves[i].Qm), -unit);  // exact: scaled by a power of two
+        if (units >= static_cast<double>(kExact)) return false;
+        total += static_cast<uint64_t>(units);
+        if (total >= kExact) return false;
+    }
+    return true;
+}
+
+// The flows summed in list order at every step, for flows whose sums round.
+// The sum changes only at the steps where a movement starts or ends, and
+// there only from that movement on in list order: the sums before it are
+// kept, and the steps between changes repeat the last sum. Quick when the
+// list is in time order, as lists mostly are; a list in reverse order costs
+// a pass over the movements at each change.
+void SumInListOrder(const Movement* moves, int count, const std::vector<int>& starts,
+                    const std::vector<int>& ends, int n, const RunProgress& progress,
+                    std::vector<double>& qt) {
     std::vector<std::pair<int, int>> changes;  // (step, movement)
     for (int i = 1; i <= count; ++i) {
-        starts[i] = FirstStepReaching(moves[i].Ti, n, flows.TimeStep);
-        ends[i] = FirstStepReaching(moves[i].Tf, n, flows.TimeStep);
         for (int step : {starts[i], ends[i]}) {
             if (step <= n) changes.emplace_back(step, i);
         }
@@ -84,7 +100,52 @@ CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progr
             if (ends[i] <= j) sum -= moves[i].Qm;
             sums[k + 1] = sum;
         }
-        flows.Qt[j] = sums.back();
+        qt[j] = sums.back();
+    }
+}
+
+}  // namespace
+
+CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progress) {
+    CycleFlows flows;
+    flows.TimeStep = state.TimeStep;
+    const int n = static_cast<int>(StepCount(state.Data.CycleTime, state.TimeStep));
+    flows.Steps = n;
+    // Validated runs have n >= 0; the bound only keeps the size sane. An
+    // extra zero past step n is never read.
+    flows.Qt.assign(static_cast<size_t>(std::max(n, 0)) + 1, 0.0);
+
+    const Movement* moves = state.Movements.data();
+    const int count = state.SimMovementCount;
+    for (int i = 1; i <= count; ++i) {
+        // An equal end time leaves the latest one as it is, strict or not.
+        const bool later = ToSingle(flows.LatestEnd) < moves[i].Tf;
+        if (later) flows.LatestEnd = moves[i].Tf;
+    }
+    // A step's flow adds and takes away, in list order, the flow of every
+    // movement that has started or ended by the step's time, as the original
+    // program summed it; the order fixes how the sum rounds.
+    std::vector<int> starts(static_cast<size_t>(count) + 1), ends(starts.size());
+    for (int i = 1; i <= count; ++i) {
+        starts[i] = FirstStepReaching(moves[i].Ti, n, flows.TimeStep);
+        ends[i] = FirstStepReaching(moves[i].Tf, n, flows.TimeStep);
+    }
+    if (SumsAreExact(moves, count)) {
+        // No sum rounds, so any order gives the list order's bits: each
+        // movement's flow joins at its start and leaves at its end.
+        std::vector<double> change(flows.Qt.size(), 0.0);
+        for (int i = 1; i <= count; ++i) {
+            if (starts[i] <= n) change[starts[i]] += moves[i].Qm;
+            if (ends[i] <= n) change[ends[i]] -= moves[i].Qm;
+        }
+        double sum = 0;
+        for (int j = 0; j <= n; ++j) {
+            if (progress) progress(n == 0 ? 0.0 : 100.0 * j / n);
+            sum += change[j];
+            flows.Qt[j] = sum;
+        }
+    } else {
+        SumInListOrder(moves, count, starts, ends, n, progress, flows.Qt);
     }
     // Where the demand is zero from here to the end of the cycle, found once
     // instead of rescanning at every full step. Only steps from 2 on are ever
