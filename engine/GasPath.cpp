@@ -68,10 +68,11 @@ class IdealPath final : public GasPath {
 }  // namespace
 
 ExactData TypedData(const CircuitData& data, const Arrangement& vessels) {
-    ExactData d{Typed(data.V0), Typed(data.P0), Typed(data.Tc),       Typed(data.Qp),
-                Typed(data.Pm), Typed(data.Dp), Typed(data.CycleTime)};
-    d.V0 = vessels.Count * d.V0 + vessels.BottleVolume;
-    d.Qp *= vessels.VolumetricEfficiency;
+    ExactData d{Dm3(Typed(data.V0)),       GaugeBar(Typed(data.P0)), Typed(data.Tc),
+                Dm3PerMin(Typed(data.Qp)), GaugeBar(Typed(data.Pm)), BarDifference(Typed(data.Dp)),
+                Typed(data.CycleTime)};
+    d.V0 = vessels.Count * d.V0 + Dm3(vessels.BottleVolume);
+    d.Qp = d.Qp * vessels.VolumetricEfficiency;
     return d;
 }
 
@@ -80,15 +81,15 @@ Result<std::unique_ptr<GasPath>> MakeGasPath(const ExactData& d, const GasSettin
     using R = Result<std::unique_ptr<GasPath>>;
     std::unique_ptr<GasPath> path;
     if (g.Law == GasLawKind::Ideal) {
-        auto law =
-            gas::IdealLaw::Create({d.V0, d.P0, g.ChargeTemp, workTemp, d.Pm, g.Exponent, g.Start});
+        auto law = gas::IdealLaw::Create({d.V0.value(), d.P0.value(), g.ChargeTemp, workTemp,
+                                          d.Pm.value(), g.Exponent, g.Start});
         if (!law) return R::Fail(law.Error());
-        path = std::make_unique<IdealPath>(*law, d.Pm);
+        path = std::make_unique<IdealPath>(*law, d.Pm.value());
     } else {
-        auto law =
-            gas::NitrogenLaw::Create({d.V0, d.P0, g.ChargeTemp, workTemp, d.Pm, g.Tau, g.Start});
+        auto law = gas::NitrogenLaw::Create(
+            {d.V0.value(), d.P0.value(), g.ChargeTemp, workTemp, d.Pm.value(), g.Tau, g.Start});
         if (!law) return R::Fail(law.Error());
-        path = std::make_unique<NitrogenPath>(*law, d.Pm, tolerance);
+        path = std::make_unique<NitrogenPath>(*law, d.Pm.value(), tolerance);
     }
     // Full at Pm, the gas must still fill the bottles: with less, the oil
     // would fill the accumulators before the pressure reached Pm.

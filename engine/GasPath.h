@@ -21,6 +21,7 @@
 #include "engine/GasSettings.h"
 #include "gas/GasLaw.h"
 #include "messages/Result.h"
+#include "numbers/Quantity.h"
 
 namespace volvenza {
 
@@ -149,12 +150,12 @@ class GasPath {
 // double precision, with the vessels in parallel and the bottles as one gas
 // volume and the pump's delivery less its volumetric losses.
 struct ExactData {
-    double V0 = 0;         // dm3
-    double P0 = 0;         // bar gauge, at the charging temperature
-    double Tc = 0;         // °C
-    double Qp = 0;         // dm3/min
-    double Pm = 0;         // bar gauge
-    double Dp = 0;         // bar
+    Dm3 V0;
+    GaugeBar P0;    // at the charging temperature
+    double Tc = 0;  // °C
+    Dm3PerMin Qp;
+    GaugeBar Pm;
+    BarDifference Dp;      // the band below Pm where the pump restarts
     double CycleTime = 0;  // s
 };
 ExactData TypedData(const CircuitData& data, const Arrangement& vessels = {});

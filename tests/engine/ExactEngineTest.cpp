@@ -48,7 +48,8 @@ struct Circuit {
     ExactData Data() const { return TypedData(state.Data); }
     reference::RefCircuit Reference() const {
         const ExactData d = Data();
-        reference::RefCircuit c{d.V0, d.P0, d.Qp, d.Pm, d.Dp, d.CycleTime, {}};
+        reference::RefCircuit c{
+            d.V0.value(), d.P0.value(), d.Qp.value(), d.Pm.value(), d.Dp.value(), d.CycleTime, {}};
         for (int i = 1; i <= state.SimMovementCount; ++i) {
             const Movement& m = state.Movements[i];
             c.moves.push_back({Typed(m.Ti), Typed(m.Tf), m.Qm});
