@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <utility>
 #include <variant>
@@ -67,7 +68,7 @@ bool SumsAreExact(const Movement* moves, int count) {
 // list is in time order, as lists mostly are; a list in reverse order costs
 // a pass over the movements at each change.
 void SumInListOrder(const Movement* moves, int count, const std::vector<int>& starts,
-                    const std::vector<int>& ends, int n, const RunProgress& progress,
+                    const std::vector<int>& ends, int n, const std::function<void(int)>& stepDone,
                     std::vector<double>& qt) {
     std::vector<std::pair<int, int>> changes;  // (step, movement)
     for (int i = 1; i <= count; ++i) {
@@ -80,8 +81,7 @@ void SumInListOrder(const Movement* moves, int count, const std::vector<int>& st
     std::vector<double> sums{0.0};  // sums[k]: the sum of counted[0..k-1]
     auto next = changes.begin();
     for (int j = 0; j <= n; ++j) {
-        // A cycle of no steps has only its start.
-        if (progress) progress(n == 0 ? 0.0 : 100.0 * j / n);
+        stepDone(j);
         size_t from = counted.size();
         for (; next != changes.end() && next->first == j; ++next) {
             const int i = next->second;
@@ -130,6 +130,10 @@ CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progr
         starts[i] = FirstStepReaching(moves[i].Ti, n, flows.TimeStep);
         ends[i] = FirstStepReaching(moves[i].Tf, n, flows.TimeStep);
     }
+    const auto stepDone = [&progress, n](int j) {
+        // A cycle of no steps has only its start.
+        if (progress) progress(n == 0 ? 0.0 : 100.0 * j / n);
+    };
     if (SumsAreExact(moves, count)) {
         // No sum rounds, so any order gives the list order's bits: each
         // movement's flow joins at its start and leaves at its end.
@@ -140,12 +144,12 @@ CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progr
         }
         double sum = 0;
         for (int j = 0; j <= n; ++j) {
-            if (progress) progress(n == 0 ? 0.0 : 100.0 * j / n);
+            stepDone(j);
             sum += change[j];
             flows.Qt[j] = sum;
         }
     } else {
-        SumInListOrder(moves, count, starts, ends, n, progress, flows.Qt);
+        SumInListOrder(moves, count, starts, ends, n, stepDone, flows.Qt);
     }
     // Where the demand is zero from here to the end of the cycle, found once
     // instead of rescanning at every full step. Only steps from 2 on are ever
