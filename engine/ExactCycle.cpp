@@ -127,7 +127,7 @@ Watch CycleRunner::WatchFor(double rate, bool band) const {
     Watch watch;
     watch.active = true;
     watch.falling = !s_.pumping && rate >= 0;
-    watch.level = (watch.falling ? d_.Pm - d_.Dp : d_.Pm).value();
+    watch.level = watch.falling ? d_.Pm - d_.Dp : d_.Pm;
     // With no band the pump stays on at Pm: a demand above it takes the
     // pressure down from there, with nothing to watch for. A pump that
     // delivers nothing has nothing to start.
@@ -261,7 +261,7 @@ void CycleRunner::SkipPeriods(double end, double qt) {
         const double entropy = s2 + m * drift + grown * bend;
         const double span = m * last + grown * (last - first);
         if (!(t_ + span < end)) return;
-        const std::optional<GasPoint> at = gas_.AtPressure(d_.Pm.value(), entropy, s_.gas);
+        const std::optional<GasPoint> at = gas_.AtPressure(d_.Pm, entropy, s_.gas);
         if (!at) return;
         // The sums of m periods, each like the last with its growth.
         Add(b, c, m);

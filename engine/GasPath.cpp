@@ -32,10 +32,11 @@ class IdealPath final : public GasPath {
     Reached Hold(GasPoint& point, double from, double to, PathLog& log) override {
         return HoldBarotropic(point, from, to, log);
     }
-    std::optional<GasPoint> AtPressure(double pressure, double, const GasPoint&) const override {
-        if (!(ToAbsolute(GaugeBar(pressure)).value() > 0)) return std::nullopt;
-        GasPoint p = At(law_.VolumeAt(pressure));
-        p.pressure = pressure;
+    std::optional<GasPoint> AtPressure(GaugeBar pressure, double, const GasPoint&) const override {
+        const std::optional<double> volume = VolumeAt(pressure, {}, 0);
+        if (!volume) return std::nullopt;
+        GasPoint p = At(*volume);
+        p.pressure = pressure.value();
         return p;
     }
 
@@ -44,13 +45,13 @@ class IdealPath final : public GasPath {
         p.volume = volume;
         p.pressure = law_.PressureAt(volume);
         p.temperature = law_.TemperatureAt(volume);
-        p.slope = -law_.Exponent() * ToAbsolute(GaugeBar(p.pressure)).value() / volume;
+        p.slope = -law_.Exponent() * p.Absolute().value() / volume;
         return p;
     }
     GasPoint Sample(double volume) const { return At(volume); }
-    std::optional<double> VolumeAt(double pressure, const GasPoint&, double) const {
-        if (!(ToAbsolute(GaugeBar(pressure)).value() > 0)) return std::nullopt;
-        return law_.VolumeAt(pressure);
+    std::optional<double> VolumeAt(GaugeBar pressure, const GasPoint&, double) const {
+        if (!(ToAbsolute(pressure) > AbsoluteBar(0))) return std::nullopt;
+        return law_.VolumeAt(pressure.value());
     }
     double Work(const GasPoint& a, const GasPoint& b) const {
         return law_.WorkBetween(a.volume, b.volume);

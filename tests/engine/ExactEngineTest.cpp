@@ -517,7 +517,7 @@ TEST(ExactEngineTest, TheTurnIsFoundToTheResolution) {
     const auto lowest = [&](double tolerance, double rate) {
         auto gas = MakeGasPath(c.Data(), Nitrogen(3), 20, tolerance);
         const GasPoint full = (*gas)->Full();
-        GasPoint hot = *(*gas)->AtPressure(70, full.entropy + 150, full);
+        GasPoint hot = *(*gas)->AtPressure(GaugeBar(70), full.entropy + 150, full);
         PathLog log;
         (*gas)->Advance(hot, 0, 30, rate, Watch{}, log);
         return std::pair{log.lowest, log.lowestTime};
