@@ -7,11 +7,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "documents/SimulationFile.h"
+#include "engine/CycleRun.h"
 #include "engine/Simulation.h"
 
 #include "LongestCycle.h"
@@ -61,6 +63,21 @@ void BM_LongestCycleRunNitrogen(benchmark::State& bs) {
     bs.counters["LastPoint"] = state.LastPoint;
 }
 BENCHMARK(BM_LongestCycleRunNitrogen)->Arg(-1)->Arg(45)->Unit(benchmark::kMillisecond);
+
+// The flow pass alone over the longest cycle: its movements in time order
+// (0), or in reverse order (1), where a fold in list order redoes the most.
+void BM_LongestCycleFlows(benchmark::State& bs) {
+    CircuitState state;
+    LoadLongestCycle(state);
+    if (bs.range(0) == 1) {
+        std::reverse(state.Movements.begin() + 1, state.Movements.begin() + kMaxMovements + 1);
+    }
+    for (auto _ : bs) {
+        const CycleFlows flows = ComputeCycleFlows(state);
+        benchmark::DoNotOptimize(flows.Qt.data());
+    }
+}
+BENCHMARK(BM_LongestCycleFlows)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_SaveLongestFile(benchmark::State& bs) {
     CircuitState state;

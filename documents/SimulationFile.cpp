@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -79,76 +78,63 @@ constexpr std::array<const char*, 16> kMovementFields{"Ti",
                                                       "Kind"};
 constexpr std::array<const char*, 6> kPointFields{"t", "V", "P", "Qt", "Qs", "dV"};
 
-// Why a file is refused: the message for its path.
-using Refusal = std::function<Message(const std::string& path)>;
-
-// Reads one line's fields, and on the first that is wrong says which and why.
-// Every number is finite, the results as much as the data: a number that is
-// none would be shown and exported as if it were one.
+// Reads one line's fields of the file at `path`, and on the first that is
+// wrong says which and why. Every number is finite, the results as much as
+// the data: a number that is none would be shown and exported as if it were
+// one.
 class Fields {
   public:
     template <size_t N>
-    Fields(std::string_view line, int number, const std::array<const char*, N>& names)
-        : fields_(SplitFields(line)), number_(number), names_(names.begin(), names.end()) {}
+    Fields(std::string_view line, int number, const std::array<const char*, N>& names,
+           const std::string& path)
+        : fields_(SplitFields(line)),
+          number_(number),
+          names_(names.begin(), names.end()),
+          path_(path) {}
 
-    // Whether the line has one field per name; noted when not.
-    bool Counted(std::optional<Refusal>& refusal) const {
-        if (fields_.size() == names_.size()) return true;
-        const int line = number_;
-        const auto given = static_cast<long long>(fields_.size());
-        const auto wanted = static_cast<long long>(names_.size());
-        refusal = [=](const std::string& path) {
-            return Message(
-                MessageId::SimulationFileFieldCount,
-                {MsgVerbatim(path), MsgInteger(line), MsgInteger(given), MsgInteger(wanted)});
-        };
-        return false;
+    // Whether the line has one field per name.
+    Status Counted() const {
+        if (fields_.size() == names_.size()) return Done{};
+        return Message(MessageId::SimulationFileFieldCount,
+                       {MsgVerbatim(path_), MsgInteger(number_),
+                        MsgInteger(static_cast<long long>(fields_.size())),
+                        MsgInteger(static_cast<long long>(names_.size()))});
     }
-    std::optional<float> Single(size_t i, std::optional<Refusal>& refusal) const {
-        if (auto v = ParseDecimal<float>(fields_[i])) return v;
+    Result<float> Single(size_t i) const {
+        if (auto v = ParseDecimal<float>(fields_[i])) return *v;
         // A finite double that no float holds is a number, only too large.
-        return Wrong(i,
-                     ParseDecimal<double>(fields_[i]) ? MessageId::ReasonBeyondSingle
-                                                      : MessageId::ReasonNotFiniteNumber,
-                     refusal);
+        return Wrong(i, ParseDecimal<double>(fields_[i]) ? MessageId::ReasonBeyondSingle
+                                                         : MessageId::ReasonNotFiniteNumber);
     }
-    std::optional<double> Double(size_t i, std::optional<Refusal>& refusal) const {
-        if (auto v = ParseDecimal<double>(fields_[i])) return v;
-        return Wrong(i, MessageId::ReasonNotFiniteNumber, refusal);
+    Result<double> Double(size_t i) const {
+        if (auto v = ParseDecimal<double>(fields_[i])) return *v;
+        return Wrong(i, MessageId::ReasonNotFiniteNumber);
     }
-    std::optional<int> Whole(size_t i, int low, int high, std::optional<Refusal>& refusal) const {
+    Result<int> Whole(size_t i, int low, int high) const {
         const std::optional<double> v = ParseDecimal<double>(fields_[i]);
         if (v && *v == std::floor(*v) && *v >= low && *v <= high) return static_cast<int>(*v);
-        return Wrong(i, Message(MessageId::ReasonNotWhole, {MsgInteger(low), MsgInteger(high)}),
-                     refusal);
+        return Wrong(i, Message(MessageId::ReasonNotWhole, {MsgInteger(low), MsgInteger(high)}));
     }
-    // Notes field i as wrong for `why`.
-    std::nullopt_t Wrong(size_t i, const Message& why, std::optional<Refusal>& refusal) const {
-        const int line = number_;
-        const std::string name = names_[i];
-        const std::string text(TrimBlanks(fields_[i]));
-        refusal = [=](const std::string& path) {
-            return Message(MessageId::SimulationFileField,
-                           {MsgVerbatim(path), MsgInteger(line), MsgVerbatim(name),
-                            MsgVerbatim(text), MsgNested(why)});
-        };
-        return std::nullopt;
+    // Field i is wrong for `why`.
+    Message Wrong(size_t i, const Message& why) const {
+        return Message(MessageId::SimulationFileField,
+                       {MsgVerbatim(path_), MsgInteger(number_), MsgVerbatim(names_[i]),
+                        MsgVerbatim(std::string(TrimBlanks(fields_[i]))), MsgNested(why)});
     }
 
   private:
     std::vector<std::string_view> fields_;
     int number_;
     std::vector<const char*> names_;
+    const std::string& path_;
 };
 
-Refusal AtLine(int line) {
-    return [line](const std::string& path) {
-        return Message(MessageId::SimulationFileInvalid, {MsgVerbatim(path), MsgInteger(line)});
-    };
+Message AtLine(const std::string& path, int line) {
+    return Message(MessageId::SimulationFileInvalid, {MsgVerbatim(path), MsgInteger(line)});
 }
 
-std::optional<Movement> ParseMovement(const Fields& f, std::optional<Refusal>& refusal) {
-    if (!f.Counted(refusal)) return std::nullopt;
+Result<Movement> ParseMovement(const Fields& f) {
+    if (auto counted = f.Counted(); !counted) return counted.Error();
     Movement m;
     float* singles[] = {&m.Ti,
                         &m.Tf,
@@ -166,13 +152,14 @@ std::optional<Movement> ParseMovement(const Fields& f, std::optional<Refusal>& r
                         &m.RotationAngle};
     size_t i = 0;
     for (float* single : singles) {
-        std::optional<float> v = f.Single(i++, refusal);
-        if (!v) return std::nullopt;
+        const Result<float> v = f.Single(i++);
+        if (!v) return v.Error();
         *single = *v;
     }
-    const std::optional<double> qm = f.Double(14, refusal);
-    const std::optional<int> kind = qm ? f.Whole(15, 0, 7, refusal) : std::nullopt;
-    if (!kind) return std::nullopt;
+    const Result<double> qm = f.Double(14);
+    if (!qm) return qm.Error();
+    const Result<int> kind = f.Whole(15, 0, 7);
+    if (!kind) return kind.Error();
     m.Qm = *qm;
     m.Kind = static_cast<int16_t>(*kind);
     return m;
@@ -180,70 +167,65 @@ std::optional<Movement> ParseMovement(const Fields& f, std::optional<Refusal>& r
 
 // Reads one result point into the next element of the scratch series; the
 // time field is checked but not kept, as point k is always at k x TimeStep.
-bool ParsePoint(const Fields& f, ScratchFile& file, std::optional<Refusal>& refusal) {
-    if (!f.Counted(refusal) || !f.Single(0, refusal)) return false;
+Status ParsePoint(const Fields& f, ScratchFile& file) {
+    if (auto counted = f.Counted(); !counted) return counted;
+    if (auto time = f.Single(0); !time) return time.Error();
     size_t i = 1;
     for (std::vector<double>& series : file.series) {
-        std::optional<double> v = f.Double(i++, refusal);
-        if (!v) return false;
+        const Result<double> v = f.Double(i++);
+        if (!v) return v.Error();
         series[file.points] = *v;
     }
     ++file.points;
-    return true;
+    return Done{};
 }
 
-// Parses the whole file; on failure says why.
-std::optional<ScratchFile> ParseFile(LineReader& reader, float timeStep,
-                                     std::optional<Refusal>& refusal) {
-    using Result = LineReader::Result;
+// Parses the whole file at `path`, or says why it is refused.
+Result<ScratchFile> ParseFile(LineReader& reader, float timeStep, const std::string& path) {
+    using Read = LineReader::Result;
     std::string line;
     ScratchFile file;
-    refusal = AtLine(1);
-    if (reader.Next(line) != Result::Line) return std::nullopt;
+    if (reader.Next(line) != Read::Line) return AtLine(path, 1);
 
-    const Fields h(line, 1, kHeaderFields);
-    if (!h.Counted(refusal)) return std::nullopt;
-    std::optional<int> lastPoint = h.Whole(0, 0, kMaxSteps, refusal);
-    std::optional<int> count = lastPoint ? h.Whole(8, 0, kMaxMovements, refusal) : std::nullopt;
-    if (!count) return std::nullopt;
+    const Fields h(line, 1, kHeaderFields, path);
+    if (auto counted = h.Counted(); !counted) return counted.Error();
+    const Result<int> lastPoint = h.Whole(0, 0, kMaxSteps);
+    if (!lastPoint) return lastPoint.Error();
+    const Result<int> count = h.Whole(8, 0, kMaxMovements);
+    if (!count) return count.Error();
     float* values[] = {&file.data.V0, &file.data.P0, &file.data.Tc,       &file.data.Qp,
                        &file.data.Pm, &file.data.Dp, &file.data.CycleTime};
     size_t i = 1;
     for (float* value : values) {
-        std::optional<float> v = h.Single(i++, refusal);
-        if (!v) return std::nullopt;
+        const Result<float> v = h.Single(i++);
+        if (!v) return v.Error();
         *value = *v;
     }
     const double steps = StepCount(file.data.CycleTime, timeStep);
     if (!(file.data.CycleTime >= 0) || !(steps <= kMaxSteps)) {
-        return h.Wrong(7, MessageId::ReasonCycleTime, refusal);
+        return h.Wrong(7, MessageId::ReasonCycleTime);
     }
     file.capacity = static_cast<int32_t>(steps) + 100;
     if (*lastPoint > file.capacity) {
-        return h.Wrong(0, Message(MessageId::ReasonPastCycle, {MsgInteger(file.capacity)}),
-                       refusal);
+        return h.Wrong(0, Message(MessageId::ReasonPastCycle, {MsgInteger(file.capacity)}));
     }
     file.lastPoint = *lastPoint;
     // The writer puts down every point up to LastPoint: a file with fewer
     // lines was cut short, and its missing points are no zeros.
     const int lines = 1 + *count + file.lastPoint + 1;
-    auto endsEarly = [&refusal, lines](int last) {
-        refusal = [=](const std::string& path) {
-            return Message(MessageId::SimulationFileEnds,
-                           {MsgVerbatim(path), MsgInteger(last), MsgInteger(lines)});
-        };
-        return std::nullopt;
+    auto endsEarly = [&path, lines](int last) {
+        return Message(MessageId::SimulationFileEnds,
+                       {MsgVerbatim(path), MsgInteger(last), MsgInteger(lines)});
     };
 
     file.movements.reserve(static_cast<size_t>(*count));
     for (int i = 1; i <= *count; ++i) {
-        refusal = AtLine(reader.Number() + 1);
-        const Result read = reader.Next(line);
-        if (read == Result::End) return endsEarly(reader.Number());
-        if (read != Result::Line) return std::nullopt;
-        std::optional<Movement> m =
-            ParseMovement(Fields(line, reader.Number(), kMovementFields), refusal);
-        if (!m) return std::nullopt;
+        const int number = reader.Number() + 1;
+        const Read read = reader.Next(line);
+        if (read == Read::End) return endsEarly(reader.Number());
+        if (read != Read::Line) return AtLine(path, number);
+        Result<Movement> m = ParseMovement(Fields(line, reader.Number(), kMovementFields, path));
+        if (!m) return m.Error();
         file.movements.push_back(*m);
     }
 
@@ -251,22 +233,17 @@ std::optional<ScratchFile> ParseFile(LineReader& reader, float timeStep,
     // Result points run to the end of the file; blank lines may only trail.
     int blankSince = 0;
     while (true) {
-        const Result read = reader.Next(line);
-        if (read == Result::End) break;
-        refusal = AtLine(reader.Number());
-        if (read != Result::Line) return std::nullopt;
+        const Read read = reader.Next(line);
+        if (read == Read::End) break;
+        if (read != Read::Line) return AtLine(path, reader.Number());
         if (line.find_first_not_of(' ') == std::string::npos) {
             if (blankSince == 0) blankSince = reader.Number();
             continue;
         }
-        if (blankSince != 0) {
-            refusal = AtLine(blankSince);
-            return std::nullopt;
-        }
-        if (file.points > static_cast<size_t>(file.capacity)) return std::nullopt;
-        if (!ParsePoint(Fields(line, reader.Number(), kPointFields), file, refusal)) {
-            return std::nullopt;
-        }
+        if (blankSince != 0) return AtLine(path, blankSince);
+        if (file.points > static_cast<size_t>(file.capacity)) return AtLine(path, reader.Number());
+        const Status point = ParsePoint(Fields(line, reader.Number(), kPointFields, path), file);
+        if (!point) return point.Error();
     }
     if (file.points < static_cast<size_t>(file.lastPoint) + 1) {
         return endsEarly(blankSince != 0 ? blankSince - 1 : reader.Number());
@@ -328,10 +305,9 @@ Status LoadFile(CircuitState& state, const std::string& path) {
         const bool notAFile = !ec && kind != std::filesystem::file_type::regular;
         return notAFile ? NotAFileMessage(path) : OpenFailedMessage(path);
     }
-    std::optional<Refusal> refusal;
-    std::optional<ScratchFile> file = ParseFile(*reader, state.TimeStep, refusal);
+    Result<ScratchFile> file = ParseFile(*reader, state.TimeStep, path);
     if (!file && reader->ReadFailed()) return OpenFailedMessage(path);
-    if (!file) return (*refusal)(path);
+    if (!file) return file.Error();
 
     state.LastPoint = static_cast<int16_t>(file->lastPoint);
     state.Data = file->data;

@@ -1,6 +1,11 @@
 #include "engine/CycleRun.h"
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <limits>
 #include <utility>
 #include <variant>
 
@@ -26,6 +31,79 @@ int FirstStepReaching(float t, int n, float timeStep) {
     return lo;
 }
 
+// Whether every sum of the movements' flows, each taken once with either
+// sign and in any order, is exact: every flow is a whole multiple of the
+// smallest unit any of them uses (the lowest set bit of its significand),
+// and the sum of their sizes in that unit stays below 2^53, so no sum of
+// them, nor any partial sum, needs more bits than a double holds. Then the
+// list order cannot change a bit of the result. Movements whose flows
+// span too many binary places, or are not finite, fail.
+bool SumsAreExact(const Movement* moves, int count) {
+    int unit = std::numeric_limits<int>::max();  // the exponent of the smallest unit
+    for (int i = 1; i <= count; ++i) {
+        const double q = std::fabs(moves[i].Qm);
+        if (!std::isfinite(q)) return false;
+        if (q == 0) continue;
+        int exponent = 0;
+        const double fraction = std::frexp(q, &exponent);  // q = fraction * 2^exponent
+        const auto significand = static_cast<uint64_t>(std::ldexp(fraction, 53));
+        unit = std::min(unit, exponent - 53 + std::countr_zero(significand));
+    }
+    constexpr uint64_t kExact = uint64_t{1} << 53;
+    uint64_t total = 0;  // the sizes in units, while below 2^53 (no overflow)
+    for (int i = 1; i <= count; ++i) {
+        const double units =
+            std::ldexp(std::fabs(moves[i].Qm), -unit);  // exact: scaled by a power of two
+        if (units >= static_cast<double>(kExact)) return false;
+        total += static_cast<uint64_t>(units);
+        if (total >= kExact) return false;
+    }
+    return true;
+}
+
+// The flows summed in list order at every step, for flows whose sums round.
+// The sum changes only at the steps where a movement starts or ends, and
+// there only from that movement on in list order: the sums before it are
+// kept, and the steps between changes repeat the last sum. Quick when the
+// list is in time order, as lists mostly are; a list in reverse order costs
+// a pass over the movements at each change.
+void SumInListOrder(const Movement* moves, int count, const std::vector<int>& starts,
+                    const std::vector<int>& ends, int n, const std::function<void(int)>& stepDone,
+                    std::vector<double>& qt) {
+    std::vector<std::pair<int, int>> changes;  // (step, movement)
+    for (int i = 1; i <= count; ++i) {
+        for (int step : {starts[i], ends[i]}) {
+            if (step <= n) changes.emplace_back(step, i);
+        }
+    }
+    std::sort(changes.begin(), changes.end());
+    std::vector<int> counted;       // movements started or ended, in list order
+    std::vector<double> sums{0.0};  // sums[k]: the sum of counted[0..k-1]
+    auto next = changes.begin();
+    for (int j = 0; j <= n; ++j) {
+        stepDone(j);
+        size_t from = counted.size();
+        for (; next != changes.end() && next->first == j; ++next) {
+            const int i = next->second;
+            const auto at = std::lower_bound(counted.begin(), counted.end(), i);
+            const auto k = at - counted.begin();
+            if (at == counted.end() || *at != i) {
+                counted.insert(at, i);
+                sums.insert(sums.begin() + k + 1, 0.0);
+            }
+            from = std::min(from, static_cast<size_t>(k));
+        }
+        for (size_t k = from; k < counted.size(); ++k) {
+            const int i = counted[k];
+            double sum = sums[k];
+            if (starts[i] <= j) sum += moves[i].Qm;
+            if (ends[i] <= j) sum -= moves[i].Qm;
+            sums[k + 1] = sum;
+        }
+        qt[j] = sums.back();
+    }
+}
+
 }  // namespace
 
 CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progress) {
@@ -46,45 +124,32 @@ CycleFlows ComputeCycleFlows(const CircuitState& state, const RunProgress& progr
     }
     // A step's flow adds and takes away, in list order, the flow of every
     // movement that has started or ended by the step's time, as the original
-    // program summed it; the order fixes how the sum rounds. The sum changes
-    // only at the steps where a movement starts or ends, and there only from
-    // that movement on in list order: the sums before it are kept, and the
-    // steps between changes repeat the last sum.
+    // program summed it; the order fixes how the sum rounds.
     std::vector<int> starts(static_cast<size_t>(count) + 1), ends(starts.size());
-    std::vector<std::pair<int, int>> changes;  // (step, movement)
     for (int i = 1; i <= count; ++i) {
         starts[i] = FirstStepReaching(moves[i].Ti, n, flows.TimeStep);
         ends[i] = FirstStepReaching(moves[i].Tf, n, flows.TimeStep);
-        for (int step : {starts[i], ends[i]}) {
-            if (step <= n) changes.emplace_back(step, i);
-        }
     }
-    std::sort(changes.begin(), changes.end());
-    std::vector<int> counted;       // movements started or ended, in list order
-    std::vector<double> sums{0.0};  // sums[k]: the sum of counted[0..k-1]
-    auto next = changes.begin();
-    for (int j = 0; j <= n; ++j) {
+    const auto stepDone = [&progress, n](int j) {
         // A cycle of no steps has only its start.
         if (progress) progress(n == 0 ? 0.0 : 100.0 * j / n);
-        size_t from = counted.size();
-        for (; next != changes.end() && next->first == j; ++next) {
-            const int i = next->second;
-            const auto at = std::lower_bound(counted.begin(), counted.end(), i);
-            const auto k = at - counted.begin();
-            if (at == counted.end() || *at != i) {
-                counted.insert(at, i);
-                sums.insert(sums.begin() + k + 1, 0.0);
-            }
-            from = std::min(from, static_cast<size_t>(k));
+    };
+    if (SumsAreExact(moves, count)) {
+        // No sum rounds, so any order gives the list order's bits: each
+        // movement's flow joins at its start and leaves at its end.
+        std::vector<double> change(flows.Qt.size(), 0.0);
+        for (int i = 1; i <= count; ++i) {
+            if (starts[i] <= n) change[starts[i]] += moves[i].Qm;
+            if (ends[i] <= n) change[ends[i]] -= moves[i].Qm;
         }
-        for (size_t k = from; k < counted.size(); ++k) {
-            const int i = counted[k];
-            double sum = sums[k];
-            if (starts[i] <= j) sum += moves[i].Qm;
-            if (ends[i] <= j) sum -= moves[i].Qm;
-            sums[k + 1] = sum;
+        double sum = 0;
+        for (int j = 0; j <= n; ++j) {
+            stepDone(j);
+            sum += change[j];
+            flows.Qt[j] = sum;
         }
-        flows.Qt[j] = sums.back();
+    } else {
+        SumInListOrder(moves, count, starts, ends, n, stepDone, flows.Qt);
     }
     // Where the demand is zero from here to the end of the cycle, found once
     // instead of rescanning at every full step. Only steps from 2 on are ever

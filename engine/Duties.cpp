@@ -212,10 +212,10 @@ Result<EmergencyOutcome> JudgeEmergency(const ExactData& typed, const EmergencyS
     out.Passes = true;
     if (out.Movements.empty()) return out;
     ExactData data = typed;
-    out.StartPressure = fromFull ? data.Pm : data.Pm - data.Dp;
-    data.Pm = out.StartPressure;
-    data.Dp = 0;
-    data.Qp = 0;
+    data.Pm = fromFull ? data.Pm : data.Pm - data.Dp;
+    data.Dp = BarDifference(0);
+    data.Qp = Dm3PerMin(0);
+    out.StartPressure = data.Pm.value();
     data.CycleTime = stroke.demand.CycleTime;
     GasSettings g = gas;
     g.Start = gas::ChargeStart::Slow;
@@ -288,8 +288,8 @@ Result<HoldOutcome> JudgeHold(const ExactData& typed, const GasSettings& gas, do
     using gas::kKelvin;
     HoldOutcome out;
     ExactData data = typed;
-    out.StartPressure = hold.FromPm ? data.Pm : data.Pm - data.Dp;
-    data.Pm = out.StartPressure;
+    data.Pm = hold.FromPm ? data.Pm : data.Pm - data.Dp;
+    out.StartPressure = data.Pm.value();
     GasSettings g = gas;
     g.Start = gas::ChargeStart::Slow;
     auto path = MakeGasPath(data, g, tc);

@@ -88,9 +88,9 @@ Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyInputs
     }
     b.Swing = run.cycles > 1 ? run.swing : run.first.highest - run.first.lowest;
     b.PeakDemand = inputs.demand.Peak;
-    b.NeedPressure = in.NeedPressure.value_or(d.Pm - d.Dp);
+    b.NeedPressure = in.NeedPressure.value_or((d.Pm - d.Dp).value());
     // The pump installed delivers its whole Qp, losses included.
-    b.InstalledPower = HydraulicPower(Typed(state.Data.Qp), d.Pm, in.PumpEfficiency);
+    b.InstalledPower = HydraulicPower(Typed(state.Data.Qp), d.Pm.value(), in.PumpEfficiency);
     b.PumpOnlyPower = HydraulicPower(b.PeakDemand, b.NeedPressure, in.PumpEfficiency);
     b.CyclesPerHour = d.CycleTime > 0 ? 3600 / d.CycleTime : 0;
     b.CyclesPerYear = b.CyclesPerHour * in.HoursPerYear;

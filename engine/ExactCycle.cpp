@@ -68,6 +68,8 @@ class CycleRunner {
     enum class Step { Through, Loaded, Unloaded, Held, Stopped };
     // From t_ towards `end` at the demand `qt`: one stretch, up to the next event.
     Step Advance(double end, double qt);
+    // What the pump delivers now [dm3/min]: Qp while loaded, else nothing.
+    double Pumped() const { return s_.pumping ? d_.Qp.value() : 0; }
     // What the stretch from t_ at a volume rate of `rate` watches for.
     Watch WatchFor(double rate, bool band) const;
     // The pump loaded at the restart or unloaded (or held) at Pm, at t_.
@@ -130,7 +132,7 @@ Watch CycleRunner::WatchFor(double rate, bool band) const {
     // pressure down from there, with nothing to watch for. A pump that
     // delivers nothing has nothing to start.
     if (!band && s_.pumping && rate > 0) watch.active = false;
-    if (watch.falling && !(d_.Qp > 0)) watch.active = false;
+    if (watch.falling && !(d_.Qp > Dm3PerMin(0))) watch.active = false;
     return watch;
 }
 
@@ -147,16 +149,15 @@ CycleRunner::Step CycleRunner::LevelReached(bool falling, double qt, bool band) 
     if (t_ >= demand_.LatestEnd && c_.fullAgain < 0) c_.fullAgain = t_;
     // The pump unloads at Pm; with no band it cannot.
     if (band) s_.pumping = false;
-    s_.held = qt - (s_.pumping ? d_.Qp : 0) <= 0 &&
-              (s_.pumping || qt < 0 || sameInstant_ > kMaxEventsAtOneInstant);
+    s_.held = qt - Pumped() <= 0 && (s_.pumping || qt < 0 || sameInstant_ > kMaxEventsAtOneInstant);
     return s_.held ? Step::Held : Step::Unloaded;
 }
 
 CycleRunner::Step CycleRunner::Advance(double end, double qt) {
-    const bool band = d_.Dp > 0;
+    const bool band = d_.Dp > BarDifference(0);
     // Held at Pm while more oil comes in than goes out; the excess goes back
     // to the tank.
-    if (s_.held && qt - (s_.pumping ? d_.Qp : 0) > 0) s_.held = false;
+    if (s_.held && qt - Pumped() > 0) s_.held = false;
     if (s_.held && !s_.pumping && qt == 0) s_.held = false;  // shut in, not held
     const Tally before = Now();
     const double volumeBefore = s_.gas.volume, from = t_;
@@ -169,7 +170,7 @@ CycleRunner::Step CycleRunner::Advance(double end, double qt) {
         if (s_.pumping) {
             c_.pumpTime += t_ - from;
             c_.pumpEnergy +=
-                d_.Qp / 60 * (log_.pressureTime - start.pressureTime) * kKilojoulePerBarDm3;
+                d_.Qp.value() / 60 * (log_.pressureTime - start.pressureTime) * kKilojoulePerBarDm3;
         }
     };
     if (s_.held) {
@@ -182,7 +183,7 @@ CycleRunner::Step CycleRunner::Advance(double end, double qt) {
         book(before);
         return Step::Through;
     }
-    const double q = qt - (s_.pumping ? d_.Qp : 0);  // dm3/min out of the accumulator
+    const double q = qt - Pumped();  // dm3/min out of the accumulator
     const double rate = q / 60;
     if (log_.sampler != nullptr) {
         log_.sampler->qt = qt;
@@ -301,8 +302,8 @@ CycleSummary CycleRunner::Run() {
         while (t_ < end && !stopped_) {
             const Step step = Advance(end, qt);
             // Only a run nobody samples: the points between would need each period.
-            if (step == Step::Unloaded && log_.sampler == nullptr && qt > 0 && qt < d_.Qp &&
-                d_.Dp > 0) {
+            if (step == Step::Unloaded && log_.sampler == nullptr && qt > 0 && qt < d_.Qp.value() &&
+                d_.Dp > BarDifference(0)) {
                 SkipPeriods(end, qt);
             }
         }
@@ -322,7 +323,7 @@ CycleSummary CycleRunner::Run() {
         // The cycle's last instant, when the grid reaches it.
         Sampler& sampler = *log_.sampler;
         sampler.qt = demand_.Flows.empty() ? 0 : demand_.Flows.back();
-        sampler.qs = s_.held ? 0 : sampler.qt - (s_.pumping ? d_.Qp : 0);
+        sampler.qs = s_.held ? 0 : sampler.qt - Pumped();
         while (sampler.Next() <= sampler.Last() && sampler.Time(sampler.Next()) <= t_) {
             sampler.Take(s_.gas);
         }

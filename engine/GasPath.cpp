@@ -32,10 +32,11 @@ class IdealPath final : public GasPath {
     Reached Hold(GasPoint& point, double from, double to, PathLog& log) override {
         return HoldBarotropic(point, from, to, log);
     }
-    std::optional<GasPoint> AtPressure(double pressure, double, const GasPoint&) const override {
-        if (!(ToAbsolute(GaugeBar(pressure)).value() > 0)) return std::nullopt;
-        GasPoint p = At(law_.VolumeAt(pressure));
-        p.pressure = pressure;
+    std::optional<GasPoint> AtPressure(GaugeBar pressure, double, const GasPoint&) const override {
+        const std::optional<double> volume = VolumeAt(pressure, {}, 0);
+        if (!volume) return std::nullopt;
+        GasPoint p = At(*volume);
+        p.pressure = pressure.value();
         return p;
     }
 
@@ -44,13 +45,13 @@ class IdealPath final : public GasPath {
         p.volume = volume;
         p.pressure = law_.PressureAt(volume);
         p.temperature = law_.TemperatureAt(volume);
-        p.slope = -law_.Exponent() * ToAbsolute(GaugeBar(p.pressure)).value() / volume;
+        p.slope = -law_.Exponent() * p.Absolute().value() / volume;
         return p;
     }
     GasPoint Sample(double volume) const { return At(volume); }
-    std::optional<double> VolumeAt(double pressure, const GasPoint&, double) const {
-        if (!(ToAbsolute(GaugeBar(pressure)).value() > 0)) return std::nullopt;
-        return law_.VolumeAt(pressure);
+    std::optional<double> VolumeAt(GaugeBar pressure, const GasPoint&, double) const {
+        if (!(ToAbsolute(pressure) > AbsoluteBar(0))) return std::nullopt;
+        return law_.VolumeAt(pressure.value());
     }
     double Work(const GasPoint& a, const GasPoint& b) const {
         return law_.WorkBetween(a.volume, b.volume);
@@ -68,10 +69,11 @@ class IdealPath final : public GasPath {
 }  // namespace
 
 ExactData TypedData(const CircuitData& data, const Arrangement& vessels) {
-    ExactData d{Typed(data.V0), Typed(data.P0), Typed(data.Tc),       Typed(data.Qp),
-                Typed(data.Pm), Typed(data.Dp), Typed(data.CycleTime)};
-    d.V0 = vessels.Count * d.V0 + vessels.BottleVolume;
-    d.Qp *= vessels.VolumetricEfficiency;
+    ExactData d{Dm3(Typed(data.V0)),       GaugeBar(Typed(data.P0)), Typed(data.Tc),
+                Dm3PerMin(Typed(data.Qp)), GaugeBar(Typed(data.Pm)), BarDifference(Typed(data.Dp)),
+                Typed(data.CycleTime)};
+    d.V0 = vessels.Count * d.V0 + Dm3(vessels.BottleVolume);
+    d.Qp = d.Qp * vessels.VolumetricEfficiency;
     return d;
 }
 
@@ -80,15 +82,15 @@ Result<std::unique_ptr<GasPath>> MakeGasPath(const ExactData& d, const GasSettin
     using R = Result<std::unique_ptr<GasPath>>;
     std::unique_ptr<GasPath> path;
     if (g.Law == GasLawKind::Ideal) {
-        auto law =
-            gas::IdealLaw::Create({d.V0, d.P0, g.ChargeTemp, workTemp, d.Pm, g.Exponent, g.Start});
+        auto law = gas::IdealLaw::Create({d.V0.value(), d.P0.value(), g.ChargeTemp, workTemp,
+                                          d.Pm.value(), g.Exponent, g.Start});
         if (!law) return R::Fail(law.Error());
-        path = std::make_unique<IdealPath>(*law, d.Pm);
+        path = std::make_unique<IdealPath>(*law, d.Pm.value());
     } else {
-        auto law =
-            gas::NitrogenLaw::Create({d.V0, d.P0, g.ChargeTemp, workTemp, d.Pm, g.Tau, g.Start});
+        auto law = gas::NitrogenLaw::Create(
+            {d.V0.value(), d.P0.value(), g.ChargeTemp, workTemp, d.Pm.value(), g.Tau, g.Start});
         if (!law) return R::Fail(law.Error());
-        path = std::make_unique<NitrogenPath>(*law, d.Pm, tolerance);
+        path = std::make_unique<NitrogenPath>(*law, d.Pm.value(), tolerance);
     }
     // Full at Pm, the gas must still fill the bottles: with less, the oil
     // would fill the accumulators before the pressure reached Pm.

@@ -21,6 +21,7 @@
 #include "engine/GasSettings.h"
 #include "gas/GasLaw.h"
 #include "messages/Result.h"
+#include "numbers/Quantity.h"
 
 namespace volvenza {
 
@@ -39,6 +40,9 @@ struct GasPoint {
     // [bar/dm3]: negative, and rising towards zero as the gas grows.
     double slope = 0;
     gas::GasDomain domain = gas::GasDomain::Gas;
+
+    // The pressure above vacuum, for the laws and the slopes.
+    AbsoluteBar Absolute() const { return ToAbsolute(GaugeBar(pressure)); }
 };
 
 // A pressure the stretch stops at: reached falling (the pump's restart) or
@@ -46,10 +50,10 @@ struct GasPoint {
 struct Watch {
     bool active = false;
     bool falling = true;
-    double level = 0;  // bar gauge
+    GaugeBar level;
 
     bool Reached(double pressure) const {
-        return active && (falling ? pressure <= level : pressure >= level);
+        return active && (falling ? GaugeBar(pressure) <= level : GaugeBar(pressure) >= level);
     }
 };
 
@@ -135,10 +139,10 @@ class GasPath {
     // leaves its domain. Notes the extremes and takes the grid points passed.
     virtual Reached Advance(GasPoint& point, double from, double to, double rate,
                             const Watch& watch, PathLog& log) = 0;
-    // The point at a gauge pressure with the entropy `entropy` (real
-    // nitrogen; the ideal gas's pressure is its volume's), solved from a point
-    // near it; nothing when there is none.
-    virtual std::optional<GasPoint> AtPressure(double pressure, double entropy,
+    // The point at a pressure with the entropy `entropy` (real nitrogen; the
+    // ideal gas's pressure is its volume's), solved from a point near it;
+    // nothing when there is none.
+    virtual std::optional<GasPoint> AtPressure(GaugeBar pressure, double entropy,
                                                const GasPoint& near) const = 0;
     // Holds the pressure where it is from `from` to `to`, the pump making up
     // what the gas would change.
@@ -149,12 +153,12 @@ class GasPath {
 // double precision, with the vessels in parallel and the bottles as one gas
 // volume and the pump's delivery less its volumetric losses.
 struct ExactData {
-    double V0 = 0;         // dm3
-    double P0 = 0;         // bar gauge, at the charging temperature
-    double Tc = 0;         // °C
-    double Qp = 0;         // dm3/min
-    double Pm = 0;         // bar gauge
-    double Dp = 0;         // bar
+    Dm3 V0;
+    GaugeBar P0;    // at the charging temperature
+    double Tc = 0;  // °C
+    Dm3PerMin Qp;
+    GaugeBar Pm;
+    BarDifference Dp;      // the band below Pm where the pump restarts
     double CycleTime = 0;  // s
 };
 ExactData TypedData(const CircuitData& data, const Arrangement& vessels = {});

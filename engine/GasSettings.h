@@ -59,8 +59,11 @@ inline GasSettings EngineeringGas(GasSettings gas) {
 
 // One run of the cycle at one working temperature.
 struct TemperatureRun {
-    double WorkTemp = 0;        // °C
-    double LowestPressure = 0;  // bar, gauge for the ideal and real laws
+    double WorkTemp = 0;  // °C
+    // Pressures here are bar gauge under every law: the ideal and real laws
+    // convert at their edges, and the classic law takes p V^1.4 on the
+    // gauge figures as typed, so its pressures are read as gauge too.
+    double LowestPressure = 0;  // bar gauge
     double LowestTime = 0;      // s
     bool Warning = false;       // ended because the gas expanded to its precharge
     // Ended because the gas left the states its law describes, and where to.
@@ -68,13 +71,14 @@ struct TemperatureRun {
     double LowestGasTemp = 0;   // °C
     double HighestGasTemp = 0;  // °C
     double EndGasTemp = 0;      // °C, at End
-    double EndPressure = 0;     // bar, at End
+    double EndPressure = 0;     // bar gauge, at End
     double EndTime = 0;         // s: the instant the run ended (its last inside the gas)
     // The last step computed: the cycle's end, the warning's step or the last
     // one inside the gas's domain.
     int End = 0;
     int16_t LastPoint = 0;  // the last point the views show, as for the main run
-    // The pressures 0..End, kept for the runs at the envelope's limits.
+    // The pressures 0..End [bar gauge], kept for the runs at the envelope's
+    // limits.
     std::vector<double> Pressures;
 };
 

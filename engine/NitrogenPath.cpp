@@ -31,7 +31,7 @@ double NitrogenPath::StepSize(double h, double t, double from, double to, double
         // Not much past where the pressure, going as it goes now, would
         // reach the level: beyond it the step would only be thrown away.
         const double rise = PressureRate(st0, volumeAt(t), rate);
-        const double gap = ToAbsolute(GaugeBar(watch.level)).value() * 1e5 - st0.p;
+        const double gap = ToAbsolute(watch.level).value() * 1e5 - st0.p;
         if (gap * rise > 0) h = std::min(h, 1.5 * gap / rise);
     }
     // A last sliver is taken with the step before it.
@@ -64,20 +64,21 @@ std::optional<double> NitrogenPath::LevelWithin(const In& in, const Watch& watch
     const double h = in.h, resolution = in.resolution;
     // The level lies in the first monotone piece whose end is past it.
     const double sign = watch.falling ? -1 : 1;  // rising through zero at the level
+    const double level = watch.level.value();
     double startTheta = 0;
-    double startValue = sign * (st0.Gauge() - watch.level);
+    double startValue = sign * (st0.Gauge() - level);
     for (int piece = 0; piece < 2; ++piece) {
         const bool first = piece == 0;
         if (first && turn < 0) continue;
         const double endTheta = first ? turn : 1;
-        const double endValue = sign * ((first ? atTurn : st1).Gauge() - watch.level);
+        const double endValue = sign * ((first ? atTurn : st1).Gauge() - level);
         if (endValue >= 0) {
             // Newton on the pressure and its rate, kept in the bracket.
             double lo = startTheta, hi = endTheta;
             double theta = lo + (hi - lo) * startValue / (startValue - endValue);
             for (int i = 0; i < 60; ++i) {
                 const gas::NitrogenState st = in.stateIn(theta);
-                const double f = sign * (st.Gauge() - watch.level);
+                const double f = sign * (st.Gauge() - level);
                 const double df =
                     sign * PressureRate(st, in.volumeAt(in.t + theta * h), in.rate) * h / 1e5;
                 (f < 0 ? lo : hi) = theta;
@@ -177,7 +178,7 @@ Reached NitrogenPath::Exchange(GasPoint& point, double from, double to, double r
         if (stop < 1) {
             y = step.At(stop);
             GasPoint end = Point(stateAt(until, y.s));
-            if (r.level) end.pressure = watch.level;
+            if (r.level) end.pressure = watch.level.value();
             log.Note(until, end);
             point = end;
             break;
@@ -205,7 +206,7 @@ Reached NitrogenPath::Exchange(GasPoint& point, double from, double to, double r
 Reached NitrogenPath::ExchangeHeld(GasPoint& point, double from, double to, PathLog& log) {
     // Held at its pressure, the gas exchanges heat at constant pressure and
     // its volume follows; the same integration of the entropy.
-    const double held = ToAbsolute(GaugeBar(point.pressure)).value() * 1e5;
+    const double held = point.Absolute().value() * 1e5;
     const auto stateAt = [&](double, double s) {
         if (auto st = law_.AtPressureWithEntropy(held, s, near_)) near_ = *st;
         return near_;

@@ -81,9 +81,9 @@ class NitrogenPath final : public GasPath {
         if (regime_ == Regime::Exchange) return ExchangeHeld(point, from, to, log);
         return HoldBarotropic(point, from, to, log);
     }
-    std::optional<GasPoint> AtPressure(double pressure, double entropy,
+    std::optional<GasPoint> AtPressure(GaugeBar pressure, double entropy,
                                        const GasPoint& near) const override {
-        const double p = ToAbsolute(GaugeBar(pressure)).value() * 1e5;
+        const double p = ToAbsolute(pressure).value() * 1e5;
         if (!(p > 0)) return std::nullopt;
         const gas::NitrogenState from = State(near);
         const auto st = regime_ == Regime::Isothermal
@@ -92,7 +92,7 @@ class NitrogenPath final : public GasPath {
         if (!st || st->domain != gas::GasDomain::Gas) return std::nullopt;
         near_ = *st;
         GasPoint point = Point(*st);
-        point.pressure = pressure;
+        point.pressure = pressure.value();
         return point;
     }
 
@@ -117,8 +117,8 @@ class NitrogenPath final : public GasPath {
         return Point(sampled_);
     }
     // The volume where the pressure is `pressure`, from the point a towards `towards`.
-    std::optional<double> VolumeAt(double pressure, const GasPoint& a, double towards) const {
-        return VolumeOnPath(*this, pressure, a, towards);
+    std::optional<double> VolumeAt(GaugeBar pressure, const GasPoint& a, double towards) const {
+        return VolumeOnPath(*this, pressure.value(), a, towards);
     }
     // Adiabatic, the work is the energy lost; isothermal, the free energy lost.
     double Work(const GasPoint& a, const GasPoint& b) const {

@@ -79,10 +79,11 @@ Reached AdvanceBarotropic(const Model& m, GasPoint& point, double from, double t
     std::optional<GasPoint> end;
     bool crossed = false;
     if (watch.active && watch.falling == (rate > 0)) {
+        const double level = watch.level.value();
         const double tangent = point.pressure + point.slope * (endVolume - point.volume);
-        const bool clear = rate > 0 ? tangent > watch.level : tangent < watch.level;
+        const bool clear = rate > 0 ? tangent > level : tangent < level;
         if (!clear || rate < 0) {
-            if (rate < 0 && !(tangent >= watch.level) && endVolume > 0) {
+            if (rate < 0 && !(tangent >= level) && endVolume > 0) {
                 end = m.At(endVolume);
                 crossed = watch.Reached(end->pressure);
             } else {
@@ -97,7 +98,7 @@ Reached AdvanceBarotropic(const Model& m, GasPoint& point, double from, double t
                 r.level = true;
                 endVolume = *v;
                 end = m.At(endVolume);
-                end->pressure = watch.level;
+                end->pressure = level;
             } else {
                 end.reset();
             }

@@ -190,9 +190,9 @@ int Evaluator::DayCycles() const {
 
 ExactData Evaluator::DataFor(const Design& design) const {
     ExactData d = typed_;
-    d.V0 = design.GasVolume().value();
-    d.P0 = design.P0.value();
-    d.Qp = (design.Qp * gas_.Vessels.VolumetricEfficiency).value();
+    d.V0 = design.GasVolume();
+    d.P0 = design.P0;
+    d.Qp = design.Qp * gas_.Vessels.VolumetricEfficiency;
     return d;
 }
 

@@ -93,7 +93,7 @@ std::optional<TemperatureOutcome> Evaluator::Follow(const ExactData& data, GasPa
 Evaluator::RunKey Evaluator::KeyOf(const ExactData& data, const GasSettings& gas, bool quick) {
     // Designs of the same gas, precharge and pump run alike, whatever their
     // vessels (their sharing of the flow is judged apart).
-    return {data.V0, data.P0, data.Qp, gas.Tau, quick};
+    return {data.V0.value(), data.P0.value(), data.Qp.value(), gas.Tau, quick};
 }
 
 std::vector<Result<TemperatureOutcome>> Evaluator::RunAll(const Design& design, size_t size) {

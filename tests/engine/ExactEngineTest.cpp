@@ -48,7 +48,8 @@ struct Circuit {
     ExactData Data() const { return TypedData(state.Data); }
     reference::RefCircuit Reference() const {
         const ExactData d = Data();
-        reference::RefCircuit c{d.V0, d.P0, d.Qp, d.Pm, d.Dp, d.CycleTime, {}};
+        reference::RefCircuit c{
+            d.V0.value(), d.P0.value(), d.Qp.value(), d.Pm.value(), d.Dp.value(), d.CycleTime, {}};
         for (int i = 1; i <= state.SimMovementCount; ++i) {
             const Movement& m = state.Movements[i];
             c.moves.push_back({Typed(m.Ti), Typed(m.Tf), m.Qm});
@@ -516,7 +517,7 @@ TEST(ExactEngineTest, TheTurnIsFoundToTheResolution) {
     const auto lowest = [&](double tolerance, double rate) {
         auto gas = MakeGasPath(c.Data(), Nitrogen(3), 20, tolerance);
         const GasPoint full = (*gas)->Full();
-        GasPoint hot = *(*gas)->AtPressure(70, full.entropy + 150, full);
+        GasPoint hot = *(*gas)->AtPressure(GaugeBar(70), full.entropy + 150, full);
         PathLog log;
         (*gas)->Advance(hot, 0, 30, rate, Watch{}, log);
         return std::pair{log.lowest, log.lowestTime};

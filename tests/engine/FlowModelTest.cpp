@@ -98,7 +98,9 @@ TEST(CycleTiming, StepsPeakAndStretchesAboveThePump) {
 // The flows summed as the original program sums them: at every step, every
 // movement in list order. The order fixes how the sums round, so the flows
 // must match it bit for bit, with flows that cancel, flows of very different
-// sizes, times on the steps themselves, ends before starts and NaNs.
+// sizes, times on the steps themselves, ends before starts and NaNs; with
+// flows whose sums round (summed in order), flows whose sums never round
+// (summed as they start and end) and flows at the edge between the two.
 TEST(CycleFlows, MatchTheOriginalSumBitForBit) {
     std::mt19937 random(34);
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
@@ -107,7 +109,9 @@ TEST(CycleFlows, MatchTheOriginalSumBitForBit) {
         if (pick(2)) return static_cast<float>(pick(steps + 20) - 10) * 0.01f;  // on a step
         return std::uniform_real_distribution<float>(-0.1f, steps * 0.011f)(random);
     };
-    const double sizes[] = {0.1, 1e-7, 3e9, 17.3, 1.0 / 3, 0};
+    const double sizes[][6] = {{0.1, 1e-7, 3e9, 17.3, 1.0 / 3, 0},
+                               {20, 31.5, 0.25, 3e9, 0x1p-30, 0},
+                               {0x1p52, 0x1p53, 1, 3, 0x1.8p51, 0.5}};
     auto state = std::make_unique<CircuitState>();
     for (int cycle = 0; cycle < 400; ++cycle) {
         const int steps = pick(300);
@@ -118,7 +122,7 @@ TEST(CycleFlows, MatchTheOriginalSumBitForBit) {
             m.Ti = time(steps);
             m.Tf = pick(3) ? time(steps) : m.Ti + 0.1f;
             m.Qm = i > 1 && pick(4) == 0 ? -state->Movements[i - 1].Qm  // cancelling
-                                         : (pick(2) ? 1 : -1) * sizes[pick(6)];
+                                         : (pick(2) ? 1 : -1) * sizes[cycle % 3][pick(6)];
         }
         const CycleFlows flows = ComputeCycleFlows(*state);
         ASSERT_EQ(flows.Qt.size(), static_cast<size_t>(flows.Steps) + 1);
