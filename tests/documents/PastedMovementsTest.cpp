@@ -8,6 +8,7 @@
 
 #include "documents/MovementChecks.h"
 #include "documents/PastedMovements.h"
+#include "engine/FlowModel.h"
 #include "engine/MovementKinds.h"
 
 namespace volvenza {
@@ -161,6 +162,21 @@ TEST(MovementChecks, MarkWhatTheRunRefusesAndAFlowTypedByHand) {
     EXPECT_EQ(OtherFlowOfSizes(m), std::nullopt);
     m.Qm = 0;
     EXPECT_EQ(OtherFlowOfSizes(m), 1e10);
+    // Exactly the slack apart is still the same flow, the next double past it
+    // is typed by hand: a speed whose flow and slack add up exactly.
+    m.Displacement = 1;
+    double sizes = 0, limit = 0;
+    for (int speed = 1; speed < 100000 && limit == 0; ++speed) {
+        m.Speed = static_cast<float>(speed);
+        sizes = *FlowOfSizes(m);
+        const double slack = 0.0005 + 1e-12 * sizes, qm = sizes + slack;
+        if (qm - sizes == slack) limit = qm;
+    }
+    ASSERT_NE(limit, 0);
+    m.Qm = limit;
+    EXPECT_EQ(OtherFlowOfSizes(m), std::nullopt);
+    m.Qm = std::nextafter(limit, INFINITY);
+    EXPECT_EQ(OtherFlowOfSizes(m), sizes);
 }
 
 TEST(PastedMovements, ExcerptsNeverCutACharacterInHalf) {
