@@ -143,6 +143,10 @@ TEST(ExactEngineTest, EveryMovementDrawsTheOilTyped) {
     EXPECT_EQ(demand.Times, (std::vector<double>{0, 0.37, 0.4, 0.42, 0.5, 1.1, 1.13, 1.9, 2}));
     EXPECT_EQ(demand.Flows, (std::vector<double>{0, 60, 120, 60, 0, 17.3, 0, 20}));
     EXPECT_EQ(demand.Peak, 120);
+    // A cycle of a twentieth of a second ends there: no draw runs past it.
+    const DemandProfile brief = DemandOf({{0, 1, 60, 1}}, 0.05, false);
+    EXPECT_EQ(brief.Times, (std::vector<double>{0, 0.05}));
+    EXPECT_NEAR(brief.Oil, 0.05, 1e-15);
     for (const GasSettings& gas : {Ideal(1.4), Nitrogen(kInf), Nitrogen(45)}) {
         const CycleSummary s = Cycles(c, gas, 1)[0];
         EXPECT_NEAR(s.oilOut, typed, 1e-12);
