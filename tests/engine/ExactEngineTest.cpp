@@ -461,6 +461,13 @@ TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
     EXPECT_NEAR(settled->Steady.Lowest, lowest, 0.01);
     // The cycles after the first rise from the second's lowest.
     EXPECT_NEAR(settled->SteadyLowest, many[1].lowest, 1e-3);
+    // Its pump starts once a cycle, counted over the cycles after the first.
+    const ExactData dd = design.Data();
+    const SteadyRun steady =
+        RunUntilSteady(dd, design.Demand(), **MakeGasPath(dd, Nitrogen(45), dd.Tc), {});
+    ASSERT_GE(steady.cycles, 3);
+    EXPECT_EQ(many[1].pumpOn.size(), 1u);
+    EXPECT_EQ(steady.pumpStarts, 1);
     // Forgotten to a thousandth at constant pressure: ln 1000 tau cp / cv.
     const double rho = *gas::nitrogen::DensityAt(293.15, 251.01325e5);
     const gas::nitrogen::Properties f = gas::nitrogen::PropertiesAt(293.15, rho);
