@@ -88,6 +88,16 @@ TEST_F(FileSystemTest, SavingFollowsALinkKeepsPermissionsAndReplacesOnlyFiles) {
     EXPECT_EQ(ReadAll(Path("sub/l0")), "x");
     EXPECT_EQ(Failure(WriteFileAtomically(Path("sub/l41"), "x")),
               ItalianText(SaveFailedMessage(Path("sub/l41"))));
+
+    // The same file through links, or through a link to a file not made yet;
+    // a path whose links loop, or run on too long, names none.
+    fs::create_symlink("new.vlz", Path("to-new.vlz"));
+    EXPECT_TRUE(SameFile(Path("link.vlz"), Path("real.vlz")));
+    EXPECT_TRUE(SameFile(Path("to-new.vlz"), Path("new.vlz")));
+    EXPECT_TRUE(SameFile(Path("sub/l40"), Path("sub/l0")));
+    EXPECT_FALSE(SameFile(Path("sub/l41"), Path("sub/l0")));
+    EXPECT_FALSE(SameFile(Path("real.vlz"), Path("loop.vlz")));
+    EXPECT_FALSE(SameFile(Path("loop.vlz"), Path("real.vlz")));
 }
 
 TEST_F(FileSystemTest, ASaveThatRunsOutOfSpaceKeepsTheOldFile) {

@@ -168,6 +168,7 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
     const auto dry = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
     EXPECT_EQ(std::tuple(dry->OilOutAt, dry->OilOutRequired, dry->Lowest, dry->Margin, dry->Passes),
               std::tuple(3, 120.0, 0.0, -120.0, false));
+    EXPECT_NEAR(dry->OilLeft, 0, 1e-12);
     // Back to back at one flow, each movement is still judged on its own draw.
     state.Movements[3].Ti = 1.5f;
     state.Movements[3].Qm = 60;

@@ -143,6 +143,10 @@ TEST(ExactEngineTest, EveryMovementDrawsTheOilTyped) {
     EXPECT_EQ(demand.Times, (std::vector<double>{0, 0.37, 0.4, 0.42, 0.5, 1.1, 1.13, 1.9, 2}));
     EXPECT_EQ(demand.Flows, (std::vector<double>{0, 60, 120, 60, 0, 17.3, 0, 20}));
     EXPECT_EQ(demand.Peak, 120);
+    // A cycle of a twentieth of a second ends there: no draw runs past it.
+    const DemandProfile brief = DemandOf({{0, 1, 60, 1}}, 0.05, false);
+    EXPECT_EQ(brief.Times, (std::vector<double>{0, 0.05}));
+    EXPECT_NEAR(brief.Oil, 0.05, 1e-15);
     for (const GasSettings& gas : {Ideal(1.4), Nitrogen(kInf), Nitrogen(45)}) {
         const CycleSummary s = Cycles(c, gas, 1)[0];
         EXPECT_NEAR(s.oilOut, typed, 1e-12);
@@ -457,6 +461,13 @@ TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
     EXPECT_NEAR(settled->Steady.Lowest, lowest, 0.01);
     // The cycles after the first rise from the second's lowest.
     EXPECT_NEAR(settled->SteadyLowest, many[1].lowest, 1e-3);
+    // Its pump starts once a cycle, counted over the cycles after the first.
+    const ExactData dd = design.Data();
+    const SteadyRun steady =
+        RunUntilSteady(dd, design.Demand(), **MakeGasPath(dd, Nitrogen(45), dd.Tc), {});
+    ASSERT_GE(steady.cycles, 3);
+    EXPECT_EQ(many[1].pumpOn.size(), 1u);
+    EXPECT_EQ(steady.pumpStarts, 1);
     // Forgotten to a thousandth at constant pressure: ln 1000 tau cp / cv.
     const double rho = *gas::nitrogen::DensityAt(293.15, 251.01325e5);
     const gas::nitrogen::Properties f = gas::nitrogen::PropertiesAt(293.15, rho);
