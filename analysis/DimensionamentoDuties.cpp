@@ -13,14 +13,17 @@
 #include "analysis/DimensionamentoParts.h"
 #include "numbers/NumberText.h"
 #include "platform/UiNumber.h"
+#include "sizing/RequirementForm.h"
 
 namespace volvenza {
 
+using namespace sizing;
 using namespace sizing_window;
 
 void Dimensionamento::BuildDuties(QFormLayout& form) {
     emergencyFromFull_ = new QCheckBox(
-        tr("Corsa di emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)"), this);
+        tr(kRequirementChoices[static_cast<size_t>(RequirementChoice::EmergencyFromFull)].label),
+        this);
     emergencyFromFull_->setObjectName(QStringLiteral("ChkEmergenzaPieno"));
     emergencyFromFull_->setToolTip(
         tr("I movimenti segnati \"Em\" nel ciclo devono compiersi a pompa persa."));
@@ -32,18 +35,15 @@ void Dimensionamento::BuildDuties(QFormLayout& form) {
     auto* rows = new QFormLayout(hold_);
     const char* const names[] = {"TMantPressione", "TMantTempo", "TMantPerdite",
                                  "TMantRaffreddamento"};
-    const QString labels[] = {tr("Pressione da mantenere [bar]"), tr("Tempo [s]"),
-                              tr("Perdite delle valvole [dm3/min]"),
-                              tr("Raffreddamento del gas nel tempo [K]")};
     for (size_t i = 0; i < holdBoxes_.size(); ++i) {
         holdBoxes_[i] = new QLineEdit(hold_);
         holdBoxes_[i]->setObjectName(QString::fromLatin1(names[i]));
-        rows->addRow(labels[i], holdBoxes_[i]);
+        rows->addRow(tr(kHoldBoxes[i].label), holdBoxes_[i]);
         connect(holdBoxes_[i], &QLineEdit::textEdited, this, [this, i] {
             // Red while the text gives no figure in range: the plan keeps
             // the one it had, and Calcola says what is wrong.
             const auto value = ParseNumber<double>(holdBoxes_[i]->text().trimmed().toStdString());
-            bool fits = value && (i < 2 ? *value > 0 : *value >= 0);
+            bool fits = value && kHoldBoxes[i].range.Holds(*value);
             // A pressure above the hold's start, or a cooling past the gas
             // law's range, alone: Calcola names the limit.
             if (fits && (i == 0 || i == 3)) {
@@ -63,7 +63,7 @@ void Dimensionamento::BuildDuties(QFormLayout& form) {
             FollowInputs();
         });
     }
-    holdFromPm_ = new QCheckBox(tr("Dal pieno (Pm) invece che da Pm - Dp"), hold_);
+    holdFromPm_ = new QCheckBox(tr(kHoldFromPm.label), hold_);
     holdFromPm_->setObjectName(QStringLiteral("ChkMantenimentoPieno"));
     rows->addRow(holdFromPm_);
     form.addRow(hold_);
@@ -96,7 +96,7 @@ Result<DutyPlan> Dimensionamento::ReadDuties(const DutyPlan& kept, bool lenient)
             value = ParseNumber<double>(holdBoxes_[i]->text().trimmed().toStdString());
         }
         // Pressure and time more than 0, leakage and cooling not below it.
-        const bool fits = value && (i < 2 ? *value > 0 : *value >= 0);
+        const bool fits = value && kHoldBoxes[i].range.Holds(*value);
         if (fits) {
             figures[i] = *value;
         } else if (!lenient) {

@@ -32,6 +32,7 @@
 #include "platform/UiMessage.h"
 #include "platform/UiNumber.h"
 #include "sizing/AnswerText.h"
+#include "sizing/RequirementForm.h"
 
 namespace volvenza {
 namespace {
@@ -108,7 +109,16 @@ void Dimensionamento::BuildRequirements(Parts& parts) {
     parts.requirements = new QGroupBox(tr("Requisiti"), this);
     parts.requirements->setObjectName(QStringLiteral("FrameRequisiti"));
     auto* form = new QFormLayout(parts.requirements);
-    form->addRow(tr("Pressione minima p&1 [bar]"), NamedBox(this, "TP1", minPressure_));
+    // The boxes, and the choices under them, labelled as the sizing library's form.
+    auto box = [&](RequirementBox which, const char* name, QLineEdit*& field) {
+        form->addRow(tr(BoxForm(which).label), NamedBox(this, name, field));
+    };
+    auto check = [&](RequirementChoice which, const char* name, QCheckBox*& field) {
+        form->addRow(NamedCheck(this, name,
+                                tr(kRequirementChoices[static_cast<size_t>(which)].label), field));
+        field->setChecked(RequirementChosen(Requirements{}, which));
+    };
+    box(RequirementBox::MinPressure, "TP1", minPressure_);
     type_ = new QComboBox(this);
     type_->setObjectName(QStringLiteral("CboTipo"));
     for (AccumulatorType t :
@@ -119,34 +129,26 @@ void Dimensionamento::BuildRequirements(Parts& parts) {
 
     BuildCatalogue(parts, *form);
 
-    form->addRow(tr("Pressione nominale &PS [bar]"), NamedBox(this, "TPS", rated_));
-    form->addRow(tr("Taratura della valvola di &massima [bar]"),
-                 NamedBox(this, "TValvola", relief_));
-    form->addRow(tr("Toll&eranza della precarica [%]"), NamedBox(this, "TTolleranza", tolerance_));
-    const Requirements defaultsOf;
-    ShowValue(tolerance_, UiNumber(defaultsOf.PrechargeTolerance * 100),
-              defaultsOf.PrechargeTolerance);
-    form->addRow(tr("&Ore di lavoro continuo [h]"), NamedBox(this, "TOre", hours_));
-    ShowValue(hours_, UiNumber(defaultsOf.WorkingHours), defaultsOf.WorkingHours);
-    form->addRow(tr("Rendimento della pompa (fra &0 e 1)"),
-                 NamedBox(this, "TRendimento", efficiency_));
-    ShowValue(efficiency_, UiNumber(defaultsOf.PumpEfficiency), defaultsOf.PumpEfficiency);
-    form->addRow(tr("Ore di lavoro in un anno [&h]"), NamedBox(this, "TOreAnno", hoursPerYear_));
-    ShowValue(hoursPerYear_, UiNumber(defaultsOf.HoursPerYear), defaultsOf.HoursPerYear);
-    form->addRow(tr("&Bombole per i pistoni [dm3, separate da ;]"),
-                 NamedBox(this, "TBombole", bottles_));
-    ShowValue(bottles_, BottlesText(defaultsOf.BottleSizes),
-              QVariant::fromValue(
-                  QList<double>(defaultsOf.BottleSizes.begin(), defaultsOf.BottleSizes.end())));
-    form->addRow(NamedCheck(this, "ChkPrecarica", tr("Scegli la p&recarica"), choosePrecharge_));
-    choosePrecharge_->setChecked(true);
-    form->addRow(NamedCheck(this, "ChkPompa", tr("&Dimensiona anche la pompa"), sizePump_));
-    form->addRow(NamedCheck(this, "ChkCicloSingolo",
-                            tr("Ciclo &singolo (la macchina fa un solo ciclo e si ferma)"),
-                            singleCycle_));
-    form->addRow(NamedCheck(this, "ChkComposizioni",
-                            tr("Prova anche le composi&zioni: accumulatori in parallelo e bombole"),
-                            arrangements_));
+    box(RequirementBox::RatedPressure, "TPS", rated_);
+    box(RequirementBox::ReliefSetting, "TValvola", relief_);
+    box(RequirementBox::Tolerance, "TTolleranza", tolerance_);
+    box(RequirementBox::WorkingHours, "TOre", hours_);
+    box(RequirementBox::PumpEfficiency, "TRendimento", efficiency_);
+    box(RequirementBox::HoursPerYear, "TOreAnno", hoursPerYear_);
+    box(RequirementBox::Bottles, "TBombole", bottles_);
+    // The requirements' defaults where they have one.
+    for (auto [which, field] : {std::pair{RequirementBox::Tolerance, tolerance_},
+                                {RequirementBox::WorkingHours, hours_},
+                                {RequirementBox::PumpEfficiency, efficiency_},
+                                {RequirementBox::HoursPerYear, hoursPerYear_},
+                                {RequirementBox::Bottles, bottles_}}) {
+        const auto [text, exact] = RequirementShown(Requirements{}, static_cast<size_t>(which));
+        ShowValue(field, text, exact);
+    }
+    check(RequirementChoice::ChoosePrecharge, "ChkPrecarica", choosePrecharge_);
+    check(RequirementChoice::SizePump, "ChkPompa", sizePump_);
+    check(RequirementChoice::SingleCycle, "ChkCicloSingolo", singleCycle_);
+    check(RequirementChoice::Arrangements, "ChkComposizioni", arrangements_);
     arrangements_->setToolTip(
         tr("Senza questa scelta le composizioni si provano solo quando nessuna grandezza basta."));
     singleCycle_->setToolTip(

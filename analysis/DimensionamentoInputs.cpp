@@ -21,6 +21,7 @@
 #include "numbers/Rounding.h"
 #include "platform/UiMessage.h"
 #include "platform/UiNumber.h"
+#include "sizing/RequirementForm.h"
 
 namespace volvenza {
 namespace sizing_window {
@@ -63,32 +64,15 @@ std::optional<std::vector<double>> ParseBottles(const QString& text) {
 
 // What a requirement's box shows for the requirements, and its exact value.
 std::pair<QString, QVariant> RequirementShown(const Requirements& req, size_t box) {
-    auto number = [](const std::optional<double>& value) {
-        return std::pair(value ? UiNumber(*value) : QString(),
-                         value ? QVariant(*value) : QVariant());
-    };
-    switch (static_cast<RequirementBox>(box)) {
-        case RequirementBox::MinPressure:
-            return number(req.MinPressure > GaugeBar(0) ? std::optional(req.MinPressure.value())
-                                                        : std::nullopt);
-        case RequirementBox::RatedPressure:
-            return number(OptionalValue(req.RatedPressure));
-        case RequirementBox::ReliefSetting:
-            return number(OptionalValue(req.ReliefSetting));
-        case RequirementBox::Tolerance:
-            return {UiNumber(req.PrechargeTolerance * 100), req.PrechargeTolerance};
-        case RequirementBox::WorkingHours:
-            return number(req.WorkingHours);
-        case RequirementBox::PumpEfficiency:
-            return number(req.PumpEfficiency);
-        case RequirementBox::HoursPerYear:
-            return number(req.HoursPerYear);
-        case RequirementBox::Bottles:
-        case RequirementBox::Count:
-            break;
+    const auto which = static_cast<RequirementBox>(box);
+    const std::vector<double> figures = RequirementFigures(req, which);
+    if (which == RequirementBox::Bottles) {
+        return {BottlesText(figures),
+                QVariant::fromValue(QList<double>(figures.begin(), figures.end()))};
     }
-    return {BottlesText(req.BottleSizes),
-            QVariant::fromValue(QList<double>(req.BottleSizes.begin(), req.BottleSizes.end()))};
+    if (figures.empty()) return {QString(), QVariant()};
+    // The tolerance shown in per cent, kept as a share.
+    return {UiNumber(figures[0] * BoxForm(which).shownPerUnit), figures[0]};
 }
 
 DraftKey RequirementKey(size_t box) {

@@ -19,6 +19,7 @@
 #include "documents/MovementEdit.h"
 #include "documents/ProjectFile.h"
 #include "messages/Message.h"
+#include "sizing/RequirementForm.h"
 
 namespace volvenza {
 
@@ -55,17 +56,7 @@ inline constexpr int16_t kLastMovementField = 18;
 // The catalogue's columns: V0, ratio, PS, flow, τ, swing, cycles.
 inline constexpr int16_t kCatalogueDraftColumns = 7;
 // The sizing window's boxes of one value (or list) each, in its order.
-enum class RequirementBox : int16_t {
-    MinPressure,
-    RatedPressure,
-    ReliefSetting,
-    Tolerance,
-    WorkingHours,
-    PumpEfficiency,
-    HoursPerYear,
-    Bottles,
-    Count
-};
+using sizing::RequirementBox;
 // The place of a movement's field of single precision in Movement.
 int16_t MovementField(float Movement::*field);
 

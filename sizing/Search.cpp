@@ -11,6 +11,7 @@
 #include "sizing/Arrangements.h"
 #include "sizing/Beside.h"
 #include "sizing/Fixes.h"
+#include "sizing/RequirementForm.h"
 #include "sizing/SearchSteps.h"
 
 namespace volvenza::sizing {
@@ -28,7 +29,10 @@ constexpr double kSizesPast = 3;
 }  // namespace
 
 Status CheckRequirements(const CircuitState& state, const Requirements& req) {
-    if (!(req.MinPressure > GaugeBar(0))) return Message(MessageId::MinPressurePositive);
+    if (Status p1 = CheckRequirementFigure(RequirementBox::MinPressure, req.MinPressure.value());
+        !p1) {
+        return p1;
+    }
     if (!(req.MinPressure < GaugeBar(state.Data.Pm))) return Message(MessageId::MinBelowMax);
     if (req.Catalogue.empty()) return Message(MessageId::CatalogueEmpty);
     if (req.Catalogue.size() > kMaxCatalogueSizes) {
@@ -47,27 +51,21 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
             return Message(MessageId::CatalogueLimit, {MsgRounded(s.V0.value(), 3)});
         }
     }
-    if (req.RatedPressure && !(*req.RatedPressure > GaugeBar(0))) {
-        return Message(MessageId::RatedPressurePositive);
-    }
-    if (req.ReliefSetting && !(*req.ReliefSetting > GaugeBar(0))) {
-        return Message(MessageId::ReliefPositive);
-    }
-    if (req.ReliefSetting && req.RatedPressure && *req.ReliefSetting > *req.RatedPressure) {
-        return Message(MessageId::ReliefAboveRated, {MsgRounded(req.ReliefSetting->value(), 2),
-                                                     MsgRounded(req.RatedPressure->value(), 2)});
-    }
-    if (!(req.PrechargeTolerance >= 0 && req.PrechargeTolerance < 0.5)) {
-        return Message(MessageId::PrechargeTolerance);
-    }
-    if (!(req.WorkingHours > 0 && req.WorkingHours <= 24 * 366)) {
-        return Message(MessageId::WorkingHours);
-    }
-    if (!(req.PumpEfficiency > 0 && req.PumpEfficiency <= 1)) {
-        return Message(MessageId::PumpEfficiency);
-    }
-    if (!(req.HoursPerYear > 0 && req.HoursPerYear <= 8760)) {
-        return Message(MessageId::HoursPerYear);
+    // The figures of one box each, in the form's order (a requirement not
+    // given has none); the relief setting must protect the accumulator.
+    for (const RequirementBox box :
+         {RequirementBox::RatedPressure, RequirementBox::ReliefSetting, RequirementBox::Tolerance,
+          RequirementBox::WorkingHours, RequirementBox::PumpEfficiency,
+          RequirementBox::HoursPerYear}) {
+        for (const double figure : RequirementFigures(req, box)) {
+            if (Status fits = CheckRequirementFigure(box, figure); !fits) return fits;
+        }
+        if (box == RequirementBox::ReliefSetting && req.ReliefSetting && req.RatedPressure &&
+            *req.ReliefSetting > *req.RatedPressure) {
+            return Message(MessageId::ReliefAboveRated,
+                           {MsgRounded(req.ReliefSetting->value(), 2),
+                            MsgRounded(req.RatedPressure->value(), 2)});
+        }
     }
     if (!(state.Data.CycleTime > 0) || state.SimMovementCount <= 0) {
         return Message(MessageId::CycleMissing);

@@ -2248,58 +2248,6 @@ The file already exists. Replace it?</translation>
         <translation>Your work is kept in this browser.</translation>
     </message>
     <message>
-        <source>Pressione minima p1 [bar]</source>
-        <translation>Lowest pressure p1 [bar]</translation>
-    </message>
-    <message>
-        <source>Pressione nominale PS [bar]</source>
-        <translation>Rated pressure PS [bar]</translation>
-    </message>
-    <message>
-        <source>Taratura della valvola di massima [bar]</source>
-        <translation>Relief valve setting [bar]</translation>
-    </message>
-    <message>
-        <source>Tolleranza della precarica [%]</source>
-        <translation>Precharge tolerance [%]</translation>
-    </message>
-    <message>
-        <source>Ore di lavoro continuo [h]</source>
-        <translation>Continuous working hours [h]</translation>
-    </message>
-    <message>
-        <source>Rendimento della pompa (fra 0 e 1)</source>
-        <translation>Pump efficiency (between 0 and 1)</translation>
-    </message>
-    <message>
-        <source>Ore di lavoro in un anno [h]</source>
-        <translation>Working hours in a year [h]</translation>
-    </message>
-    <message>
-        <source>Bombole per i pistoni [dm3, separate da ;]</source>
-        <translation>Bottles for pistons [dm3, separated by ;]</translation>
-    </message>
-    <message>
-        <source>Scegli la precarica</source>
-        <translation>Choose the precharge</translation>
-    </message>
-    <message>
-        <source>Dimensiona anche la pompa</source>
-        <translation>Size the pump too</translation>
-    </message>
-    <message>
-        <source>Ciclo singolo (la macchina fa un solo ciclo e si ferma)</source>
-        <translation>Single cycle (the machine runs one cycle and stops)</translation>
-    </message>
-    <message>
-        <source>Prova anche le composizioni: accumulatori in parallelo e bombole</source>
-        <translation>Also try arrangements: accumulators in parallel and bottles</translation>
-    </message>
-    <message>
-        <source>Corsa di emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)</source>
-        <translation>Emergency stroke from full (Pm) instead of from the pump&apos;s restart (Pm - Dp)</translation>
-    </message>
-    <message>
         <source>Calcola</source>
         <translation>Compute</translation>
     </message>

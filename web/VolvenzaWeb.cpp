@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "VolvenzaWebSizing.h"
 #include "VolvenzaWebTables.h"
 #include "documents/MovementChecks.h"
 #include "documents/PastedMovements.h"
@@ -179,6 +180,9 @@ std::string Paste(const std::string& text, int room) {
 std::string Call(const char* request) {
     const Json r = Json::parse(request, nullptr, false);
     if (!r.is_discarded() && r.is_object() && r.value("tables", false) == true) return PageTables();
+    if (!r.is_discarded() && r.is_object() && r.value("sizing-form", false) == true) {
+        return SizingForm();
+    }
     if (!r.is_discarded() && r.is_object() && r.value("check", Json()).is_string()) {
         ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
         return Check(r["check"].get<std::string>());

@@ -38,8 +38,9 @@ constexpr Entry kCatalogue[] = {
 
 // The words the page writes itself, by their Italian; the kinds' titles, the
 // cycle table's headers and the initial boxes' names come with the
-// desktop's own tables (PageTables). One a line, whole: the build takes
-// their English from the catalogue by this form (web/CMakeLists.txt).
+// desktop's own tables (PageTables), the sizing form's boxes and choices
+// with its description (VolvenzaWebSizing.h). One a line, whole: the build
+// takes their English from the catalogue by this form (web/CMakeLists.txt).
 // clang-format off
 constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::DatiIniziali", "Inizializzazione"),
@@ -109,7 +110,6 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Page", "Il lavoro è conservato in questo browser."),
     PAGE_TEXT("volvenza::Dimensionamento", "Dimensionamento"),
     PAGE_TEXT("volvenza::Dimensionamento", "Requisiti"),
-    PAGE_TEXT("volvenza::Page", "Pressione minima p1 [bar]"),
     PAGE_TEXT("volvenza::SizingText", "Tipo di accumulatore"),
     PAGE_TEXT("volvenza::SizingText", "a sacca"),
     PAGE_TEXT("volvenza::SizingText", "a pistone"),
@@ -122,47 +122,14 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Ciclo", "Aggiungi"),
     PAGE_TEXT("volvenza::Dimensionamento", "Rimuovi"),
     PAGE_TEXT("volvenza::Dimensionamento", "Predefinito"),
-    PAGE_TEXT("volvenza::Page", "Pressione nominale PS [bar]"),
-    PAGE_TEXT("volvenza::Page", "Taratura della valvola di massima [bar]"),
-    PAGE_TEXT("volvenza::Page", "Tolleranza della precarica [%]"),
-    PAGE_TEXT("volvenza::Page", "Ore di lavoro continuo [h]"),
-    PAGE_TEXT("volvenza::Page", "Rendimento della pompa (fra 0 e 1)"),
-    PAGE_TEXT("volvenza::Page", "Ore di lavoro in un anno [h]"),
-    PAGE_TEXT("volvenza::Page", "Bombole per i pistoni [dm3, separate da ;]"),
-    PAGE_TEXT("volvenza::Page", "Scegli la precarica"),
-    PAGE_TEXT("volvenza::Page", "Dimensiona anche la pompa"),
-    PAGE_TEXT("volvenza::Page", "Ciclo singolo (la macchina fa un solo ciclo e si ferma)"),
-    PAGE_TEXT("volvenza::Page", "Prova anche le composizioni: accumulatori in parallelo e bombole"),
-    PAGE_TEXT("volvenza::Page", "Corsa di emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)"),
     PAGE_TEXT("volvenza::Dimensionamento", "I movimenti segnati \"Em\" nel ciclo devono compiersi a pompa persa."),
     PAGE_TEXT("volvenza::Dimensionamento", "Mantenimento della pressione a pompa ferma"),
-    PAGE_TEXT("volvenza::Dimensionamento", "Pressione da mantenere [bar]"),
-    PAGE_TEXT("volvenza::Dimensionamento", "Tempo [s]"),
-    PAGE_TEXT("volvenza::Dimensionamento", "Perdite delle valvole [dm3/min]"),
-    PAGE_TEXT("volvenza::Dimensionamento", "Raffreddamento del gas nel tempo [K]"),
-    PAGE_TEXT("volvenza::Dimensionamento", "Dal pieno (Pm) invece che da Pm - Dp"),
-    PAGE_TEXT("volvenza::Message", "Mantenimento della pressione: scrivere pressione e tempo oltre 0, perdite e raffreddamento da 0 in su."),
-    PAGE_TEXT("volvenza::Message", "La pressione minima p1 deve essere positiva"),
-    PAGE_TEXT("volvenza::Message", "La pressione nominale PS deve essere positiva"),
-    PAGE_TEXT("volvenza::Message", "La taratura della valvola di massima deve essere positiva"),
-    PAGE_TEXT("volvenza::Message", "La tolleranza della precarica deve essere tra 0 e 50 %"),
-    PAGE_TEXT("volvenza::Message", "Le ore di lavoro continuo devono essere più di 0 e al più un anno"),
-    PAGE_TEXT("volvenza::Message", "Il rendimento della pompa deve essere più di 0 e al più 1"),
-    PAGE_TEXT("volvenza::Message", "Le ore di lavoro in un anno devono essere più di 0 e al più 8760"),
     PAGE_TEXT("volvenza::Page", "Calcola"),
     PAGE_TEXT("volvenza::Page", "Interrompi"),
     PAGE_TEXT("volvenza::Page", "Ricerca in corso"),
     PAGE_TEXT("volvenza::Dimensionamento", "Ricerca interrotta"),
     PAGE_TEXT("volvenza::Page", "Applica"),
     PAGE_TEXT("volvenza::Dimensionamento", "Risultati non aggiornati: i dati sono cambiati"),
-    PAGE_TEXT("volvenza::Message", "Scrivere la pressione minima p1 in bar."),
-    PAGE_TEXT("volvenza::Message", "La pressione nominale PS non è un numero."),
-    PAGE_TEXT("volvenza::Message", "La taratura della valvola non è un numero."),
-    PAGE_TEXT("volvenza::Message", "Scrivere la tolleranza della precarica in %."),
-    PAGE_TEXT("volvenza::Message", "Scrivere le ore di lavoro continuo."),
-    PAGE_TEXT("volvenza::Message", "Scrivere il rendimento della pompa."),
-    PAGE_TEXT("volvenza::Message", "Scrivere le ore di lavoro in un anno."),
-    PAGE_TEXT("volvenza::Message", "Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da \";\"."),
     PAGE_TEXT("volvenza::Message", "Il catalogo non dà V0 alla riga %1."),
     PAGE_TEXT("volvenza::Page", "%1: non è un numero."),
     PAGE_TEXT("volvenza::Page", "Catalogo, riga %1, %2: non è un numero."),
@@ -189,6 +156,10 @@ Json BothLanguages(const char* context, const char* italian) {
 }
 
 }  // namespace
+
+const char* CatalogueEnglish(std::string_view context, std::string_view italian) {
+    return English(context, italian);
+}
 
 std::string PageTables() {
     Json texts = Json::object();

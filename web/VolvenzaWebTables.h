@@ -5,10 +5,15 @@
 // shows and the initial boxes' names.
 
 #include <string>
+#include <string_view>
 
 namespace volvenza {
 
 // The answer to {"tables": true}, as JSON.
 std::string PageTables();
+
+// The catalogue's English of `italian` in `context` (one the page takes its
+// words from); nullptr when it has none.
+const char* CatalogueEnglish(std::string_view context, std::string_view italian);
 
 }  // namespace volvenza

@@ -2,42 +2,49 @@
 // catalogue, built in the page's language. sizing.js gives it its
 // behaviour, sizing-read.js reads it.
 import * as app from './app-state.js';
-import { t } from './texts.js';
+import { t, word } from './texts.js';
 
-// The desktop's words; their English comes from its catalogue (texts.js).
-export const HOLD = 'Mantenimento della pressione: scrivere pressione e tempo oltre 0, perdite e raffreddamento da 0 in su.';
+// The accumulator types (the core's name, the page's, the project's) and
+// the catalogue's columns (heading, the core's key, the project's).
 export const types = [['bladder', 'a sacca', 'sacca'], ['piston', 'a pistone', 'pistone'],
   ['diaphragm', 'a membrana', 'membrana']];
 export const catalogueKeys = [['V0 [dm3]', 'V0', 'V0'], ['Rapporto max', 'max_ratio', 'rapporto_max'],
   ['PS [bar]', 'PS', 'PS'], ['Portata max [dm3/min]', 'max_flow', 'portata_max'], ['τ [s]', 'tau', 'tau'],
   ['Escursione max [bar]', 'rated_swing', 'escursione_max'], ['Cicli nominali', 'rated_cycles', 'cicli_escursione']];
-// The boxes: id, label, default, the option they give, what the desktop
-// says when the box is no number, and whether it may be left empty.
-export const boxes = [['p1', 'Pressione minima p1 [bar]', null, '--pmin', 'Scrivere la pressione minima p1 in bar.'],
-  ['ps', 'Pressione nominale PS [bar]', null, '--ps', 'La pressione nominale PS non è un numero.', true],
-  ['relief', 'Taratura della valvola di massima [bar]', null, '--relief', 'La taratura della valvola non è un numero.', true],
-  ['tolerance', 'Tolleranza della precarica [%]', [2], '--tolerance', 'Scrivere la tolleranza della precarica in %.'],
-  ['hours', 'Ore di lavoro continuo [h]', [8], '--hours', 'Scrivere le ore di lavoro continuo.'],
-  ['efficiency', 'Rendimento della pompa (fra 0 e 1)', [0.9], '--pump-efficiency', 'Scrivere il rendimento della pompa.'],
-  ['hours-year', 'Ore di lavoro in un anno [h]', [2000], '--hours-per-year', 'Scrivere le ore di lavoro in un anno.'],
-  ['bottles', 'Bombole per i pistoni [dm3, separate da ;]', [10, 20, 40, 50], '--bottle-sizes',
-    'Scrivere fino a %1 bombole in dm3, ciascuna più di 0, separate da ";".']];
-// What the desktop says of a number out of a box's range, before a search.
-export const ranges = {
-  p1: [(x) => x > 0, 'La pressione minima p1 deve essere positiva'],
-  ps: [(x) => x > 0, 'La pressione nominale PS deve essere positiva'],
-  relief: [(x) => x > 0, 'La taratura della valvola di massima deve essere positiva'],
-  tolerance: [(x) => x >= 0 && x < 50, 'La tolleranza della precarica deve essere tra 0 e 50 %'],
-  hours: [(x) => x > 0 && x <= 24 * 366, 'Le ore di lavoro continuo devono essere più di 0 e al più un anno'],
-  efficiency: [(x) => x > 0 && x <= 1, 'Il rendimento della pompa deve essere più di 0 e al più 1'],
-  'hours-year': [(x) => x > 0 && x <= 8760, 'Le ore di lavoro in un anno devono essere più di 0 e al più 8760'],
-};
-export const MAX_SIZES = 200; // sizing/Requirements.h's kMaxCatalogueSizes
+// The form as the core describes it (VolvenzaWebSizing.h), from the tables
+// the desktop's window is built from: the boxes ({id, label, default,
+// option, notANumber, optional, perUnit, range}), the choices ticked ({id,
+// label, option, whenClear, on}), the hold's boxes ({id, label, option,
+// range}) and its choice of Pm; the labels and texts in both languages.
+export const boxes = [];
+export const checks = [];
+export const holdBoxes = [];
+export const form = { holdFromPm: null, maxSizes: 0 };
+// Whether the box's figure, as typed, lies in its range; a box without
+// one takes any number.
+export function inRange(box, x) {
+  const r = box.range;
+  if (!r) return true;
+  const figure = x / (box.perUnit || 1);
+  const high = r.high === null ? Infinity : r.high;
+  return (r.lowIncluded ? figure >= r.low : figure > r.low) && (r.highIncluded ? figure <= high : figure < high);
+}
+export const boxOf = (id) => boxes.find((b) => b.id === id) || holdBoxes.find((b) => b.id === id);
 
-// Bottles as the desktop reads them: up to MAX_SIZES volumes over 0, by ';'.
+// Asks the core once; what it has no English for joins the page's list.
+export const formLoaded = app.call('sizingForm').then((d) => {
+  boxes.push(...d.boxes);
+  checks.push(...d.choices);
+  holdBoxes.push(...d.hold);
+  Object.assign(form, { holdFromPm: d.holdFromPm, maxSizes: d.maxSizes });
+  for (const italian of d.missing) globalThis.volvenzaUntranslated.add(italian);
+});
+
+// Bottles as the desktop reads them: up to the catalogue's most sizes,
+// each a volume over 0, by ';'.
 export function parseBottles(text) {
   const sizes = text.split(';').map((x) => app.parseNumber(x));
-  return sizes.length <= MAX_SIZES && sizes.every((x) => x !== null && x > 0) ? sizes : null;
+  return sizes.length <= form.maxSizes && sizes.every((x) => x !== null && x > 0) ? sizes : null;
 }
 export const number = (x) => app.formatNumber(x);
 
@@ -50,14 +57,6 @@ export function relanguage(text, bottles) {
   const x = app.parseNumber(text);
   return x === null ? text : app.formatNumber(x);
 }
-export const checks = [['precharge', 'Scegli la precarica', true], ['pump', 'Dimensiona anche la pompa', false],
-  ['single', 'Ciclo singolo (la macchina fa un solo ciclo e si ferma)', false],
-  ['arrangements', 'Prova anche le composizioni: accumulatori in parallelo e bombole', false],
-  ['from-full', 'Corsa di emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)', false]];
-export const holdBoxes = [['hold-pressure', 'Pressione da mantenere [bar]', '--hold-pressure'],
-  ['hold-time', 'Tempo [s]', '--hold-time'], ['leakage', 'Perdite delle valvole [dm3/min]', '--leakage'],
-  ['cooling', 'Raffreddamento del gas nel tempo [K]', '--hold-cooling']];
-
 // Each type's default catalogue as the core gave it, once it has.
 export const defaults = {};
 
@@ -73,10 +72,11 @@ export const el = (tag, props, ...children) => {
 export function buildForm(section) {
   delete section.dataset.state;
   // The defaults in the page's language, as the project's values are.
-  const box = (id, label, value) => el('p', {}, el('label', { htmlFor: 'sz-' + id, textContent: t(label) }),
-    el('input', { id: 'sz-' + id, value: value ? value.map(number).join('; ') : '', inputMode: 'decimal', autocomplete: 'off' }));
-  const check = (id, label, on) => el('p', {}, el('input', { type: 'checkbox', id: 'sz-' + id, checked: on }),
-    el('label', { htmlFor: 'sz-' + id, textContent: ' ' + t(label) }));
+  const box = (b) => el('p', {}, el('label', { htmlFor: 'sz-' + b.id, textContent: word(b.label) }),
+    el('input', { id: 'sz-' + b.id, value: b.default ? b.default.map(number).join('; ') : '', inputMode: 'decimal',
+      autocomplete: 'off' }));
+  const check = (c) => el('p', {}, el('input', { type: 'checkbox', id: 'sz-' + c.id, checked: c.on }),
+    el('label', { htmlFor: 'sz-' + c.id, textContent: ' ' + word(c.label) }));
 
   const type = el('select', { id: 'sz-type' });
   for (const [, it] of types) type.append(el('option', { textContent: t(it) }));
@@ -93,15 +93,15 @@ export function buildForm(section) {
   progress.setAttribute('aria-label', t('Ricerca in corso'));
   const apply = el('button', { id: 'sz-apply', type: 'button', textContent: t('Applica'), disabled: true });
   const hold = el('fieldset', {}, el('legend', { textContent: t('Mantenimento della pressione a pompa ferma') }),
-    ...holdBoxes.map(([id, label]) => box(id, label, null)), check('hold-pm', 'Dal pieno (Pm) invece che da Pm - Dp', false));
+    ...holdBoxes.map(box), check(form.holdFromPm));
   const buttons = (...names) => el('p', { className: 'sz-controls' }, ...names.map(([id, label]) =>
     el('button', { id: 'sz-' + id, type: 'button', textContent: t(label) })));
   const requirements = el('fieldset', { className: 'sz-requirements' },
-    el('legend', { textContent: t('Requisiti') }), box(...boxes[0].slice(0, 3)),
+    el('legend', { textContent: t('Requisiti') }), box(boxes[0]),
     el('p', {}, el('label', { htmlFor: 'sz-type', textContent: t('Tipo di accumulatore') }), type),
     el('p', {}, el('span', { id: 'sz-catalogue-label', textContent: t('Catalogo (cella vuota: nessun limite)') })),
     catalogue, buttons(['add', 'Aggiungi'], ['remove', 'Rimuovi'], ['defaults', 'Predefinito']),
-    ...boxes.slice(1).map(([id, label, value]) => box(id, label, value)), ...checks.map((c) => check(...c)), hold);
+    ...boxes.slice(1).map(box), ...checks.map(check), hold);
   catalogue.setAttribute('aria-labelledby', 'sz-catalogue-label');
   requirements.insertBefore(el('p', { className: 'sz-note',
     textContent: t('I movimenti segnati "Em" nel ciclo devono compiersi a pompa persa.') }), hold);

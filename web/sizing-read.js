@@ -2,8 +2,8 @@
 // cell judged (a text that is no number is marked with its reason), the
 // options the search is asked with, and the requirements the project keeps.
 import * as app from './app-state.js';
-import { t } from './texts.js';
-import { HOLD, MAX_SIZES, boxes, catalogueKeys, holdBoxes, parseBottles, ranges, types } from './sizing-form.js';
+import { t, word } from './texts.js';
+import { boxOf, boxes, catalogueKeys, checks, form, holdBoxes, inRange, parseBottles, types } from './sizing-form.js';
 
 // Every box and cell read as the desktop reads it (app.parseNumber): a text
 // that is no number is marked red with its reason, which names it.
@@ -26,13 +26,13 @@ export function judge(f, input) {
     }
   } else if (input.id.startsWith('sz-')) {
     const id = input.id.slice(3);
-    const b = boxes.find(([x]) => x === id);
-    const h = holdBoxes.find(([x]) => x === id);
+    const b = boxes.find((x) => x.id === id);
+    const h = holdBoxes.find((x) => x.id === id);
     if ((b || h) && (id === 'bottles' ? parseBottles(text) : app.parseNumber(text)) === null) {
-      why = b ? t(b[4], MAX_SIZES) : t('%1: non è un numero.', t(h[1]));
+      why = b ? word(b.notANumber) : t('%1: non è un numero.', word(h.label));
     }
   }
-  if (!why && holdBoxes.some(([x]) => 'sz-' + x === input.id) && holdWrong(f).includes(input.id.slice(3))) why = t(HOLD);
+  if (!why && holdWrong(f).includes(input.id.slice(3))) why = word(boxOf(input.id.slice(3)).range.refusal);
   mark(input, why);
   return why;
 }
@@ -42,10 +42,10 @@ function holdWrong(f) {
   const { $ } = f;
   const value = (id) => app.parseNumber($(id).value.trim() || '0');
   if (!$('hold-pressure').value.trim() && !$('hold-time').value.trim()) return [];
-  return holdBoxes.map(([id]) => id).filter((id) => {
-    const x = value(id);
-    return x !== null && (id.startsWith('hold-') ? !(x > 0) : !(x >= 0));
-  });
+  return holdBoxes.filter((h) => {
+    const x = value(h.id);
+    return x !== null && !inRange(h, x);
+  }).map((h) => h.id);
 }
 export const wrong = (input, why) => {
   mark(input, why);
@@ -55,13 +55,13 @@ export const wrong = (input, why) => {
 export function args(f) {
   const { $, catalogue } = f;
   const a = ['--type', types[f.type.selectedIndex][0]];
-  for (const [id, , , option, why, optional] of boxes) {
-    const text = $(id).value.trim();
-    if (!text && optional) continue;
-    const x = id === 'bottles' ? parseBottles(text) : app.parseNumber(text);
-    if (x === null) throw text ? wrong($(id), t(why, MAX_SIZES)) : new Error(t(why, MAX_SIZES));
-    if (ranges[id] && !ranges[id][0](x)) throw wrong($(id), t(ranges[id][1]));
-    a.push(option, id === 'bottles' ? x.join(',') : String(x));
+  for (const b of boxes) {
+    const text = $(b.id).value.trim();
+    if (!text && b.optional) continue;
+    const x = b.id === 'bottles' ? parseBottles(text) : app.parseNumber(text);
+    if (x === null) throw text ? wrong($(b.id), word(b.notANumber)) : new Error(word(b.notANumber));
+    if (b.id !== 'bottles' && !inRange(b, x)) throw wrong($(b.id), word(b.range.refusal));
+    a.push(b.option, b.id === 'bottles' ? x.join(',') : String(x));
   }
   if (f.edited) {
     // The core's list takes its numbers with the point, its sizes by ','.
@@ -79,18 +79,14 @@ export function args(f) {
     });
     a.push('--catalogue', list.join(','));
   }
-  if (!$('precharge').checked) a.push('--keep-precharge');
-  if ($('pump').checked) a.push('--size-pump');
-  if ($('single').checked) a.push('--single-cycle');
-  if ($('arrangements').checked) a.push('--arrangements');
-  if ($('from-full').checked) a.push('--emergency-from-full');
+  for (const c of checks) if ($(c.id).checked !== c.whenClear) a.push(c.option);
   if ($('hold-pressure').value.trim() || $('hold-time').value.trim()) {
-    for (const [id, , option] of holdBoxes) {
+    for (const { id, option } of holdBoxes) {
       const why = judge(f, $(id));
       if (why) throw new Error(why);
       if ($(id).value.trim()) a.push(option, String(app.parseNumber($(id).value)));
     }
-    if ($('hold-pm').checked) a.push('--hold-from-pm');
+    if ($(form.holdFromPm.id).checked) a.push(form.holdFromPm.option);
   }
   return a;
 }
@@ -103,7 +99,7 @@ export function requirementsShown(f) {
   const { $, catalogue } = f;
   const q = JSON.parse(JSON.stringify((app.project() || {}).dimensionamento || {}));
   const given = (id) => $(id).value.trim() !== '';
-  const inRange = (id, x, old) => (x === old || ranges[id][0](x) ? x : old);
+  const inRun = (id, x, old) => (x === old || inRange(boxOf(id), x) ? x : old);
   const read = (input, old, scale = 1) => {
     if (input.dataset.shown === input.value) return old;
     const x = app.parseNumber(input.value);
@@ -113,12 +109,12 @@ export function requirementsShown(f) {
   q.tipo = types[f.type.selectedIndex][2];
   q.PS = given('ps') ? read($('ps'), q.PS ?? null) : null;
   q.valvola_di_massima = given('relief') ? read($('relief'), q.valvola_di_massima ?? null) : null;
-  q.tolleranza_precarica = read($('tolerance'), q.tolleranza_precarica, 100);
+  q.tolleranza_precarica = read($('tolerance'), q.tolleranza_precarica, boxOf('tolerance').perUnit);
   q.ore_di_lavoro = read($('hours'), q.ore_di_lavoro);
   // The run's energy takes these two: a figure out of their range stays a
   // draft (kept, and named by Calcola) and the project keeps the last good one.
-  q.rendimento_pompa = inRange('efficiency', read($('efficiency'), q.rendimento_pompa), q.rendimento_pompa);
-  q.ore_in_un_anno = inRange('hours-year', read($('hours-year'), q.ore_in_un_anno), q.ore_in_un_anno);
+  q.rendimento_pompa = inRun('efficiency', read($('efficiency'), q.rendimento_pompa), q.rendimento_pompa);
+  q.ore_in_un_anno = inRun('hours-year', read($('hours-year'), q.ore_in_un_anno), q.ore_in_un_anno);
   if ($('bottles').dataset.shown !== $('bottles').value) q.bombole = parseBottles($('bottles').value) || q.bombole;
   const kept = q.catalogo || [];
   const sizes = [];
@@ -141,7 +137,7 @@ export function requirementsShown(f) {
     ciclo_singolo: $('single').checked, composizioni: $('arrangements').checked,
     emergenza_da_pieno: $('from-full').checked });
   const h = q.mantenimento || {};
-  if (holdBoxes.some(([id]) => judge(f, $(id)))) return q; // the hold kept as it was
+  if (holdBoxes.some(({ id }) => judge(f, $(id)))) return q; // the hold kept as it was
   q.mantenimento = given('hold-pressure') || given('hold-time') ? { pressione: read($('hold-pressure'), h.pressione ?? 0),
     tempo: read($('hold-time'), h.tempo ?? 0), trafilamento: read($('leakage'), h.trafilamento ?? 0),
     raffreddamento: read($('cooling'), h.raffreddamento ?? 0), da_Pm: $('hold-pm').checked } : null;
@@ -151,7 +147,7 @@ export const outOfRunRange = (e) => {
   const id = e.id.slice(3);
   if (id !== 'efficiency' && id !== 'hours-year') return false;
   const x = app.parseNumber(e.value);
-  return x !== null && !ranges[id][0](x);
+  return x !== null && !inRange(boxOf(id), x);
 };
 export const numberInputs = (f) => f.section.querySelectorAll('.sz-requirements input:not([type="checkbox"])');
 export const placeOf = (e) => 'sizing/' + (e.id ? e.id.slice(3)

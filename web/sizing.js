@@ -12,8 +12,8 @@
 // language and its changes.
 import * as app from './app-state.js';
 import { loaded, t } from './texts.js';
-import { addRow, buildForm, catalogueKeys, defaultRows, defaults, el, holdBoxes, number, relanguage, showCatalogue,
-  types } from './sizing-form.js';
+import { addRow, boxOf, buildForm, catalogueKeys, defaultRows, defaults, el, formLoaded, holdBoxes, number, relanguage,
+  showCatalogue, types } from './sizing-form.js';
 import { args, judge, mark, numberInputs, outOfRunRange, placeOf, requirementsShown } from './sizing-read.js';
 
 // Every edit goes into the project at once, as the desktop keeps it: saved
@@ -26,7 +26,7 @@ function take(f) {
   for (const place of Object.keys(app.draftsOf())) if (place.startsWith('sizing/')) app.setDraft(place, null);
   for (const e of numberInputs(f)) if (judge(f, e) || outOfRunRange(e)) app.setDraft(placeOf(e), e.value);
   // A hold not whole stays out of the project, all its boxes as typed.
-  if (holdBoxes.some(([id]) => judge(f, $(id)))) for (const [id] of holdBoxes) app.setDraft(placeOf($(id)), $(id).value);
+  if (holdBoxes.some(({ id }) => judge(f, $(id)))) for (const { id } of holdBoxes) app.setDraft(placeOf($(id)), $(id).value);
   p.dimensionamento = requirementsShown(f);
   // A box edited away from the value shown no longer stands for it: typed
   // back, its text is read, not the value it left.
@@ -186,7 +186,7 @@ function fromProject(f) {
       catalogue.querySelectorAll('input').forEach((e) => { e.dataset.shown = e.value; });
       f.edited = true;
     }
-    [['ps', q.PS], ['relief', q.valvola_di_massima], ['tolerance', q.tolleranza_precarica * 100],
+    [['ps', q.PS], ['relief', q.valvola_di_massima], ['tolerance', q.tolleranza_precarica * boxOf('tolerance').perUnit],
       ['hours', q.ore_di_lavoro], ['efficiency', q.rendimento_pompa], ['hours-year', q.ore_in_un_anno]]
       .forEach(([id, x]) => put(id, x));
     $('bottles').value = $('bottles').dataset.shown = q.bombole.map(number).join('; ');
@@ -336,7 +336,7 @@ function attach(section, kept) {
 
 const section = document.getElementById('sizing');
 let sizing = null;
-loaded.then(() => {
+Promise.all([loaded, formLoaded]).then(() => {
   sizing = attach(section);
 });
 app.onChange((what) => {

@@ -5,7 +5,8 @@
 // what is typed, and paste(text, {room} or {column}), which reads movements
 // pasted from a spreadsheet, or one value pasted into one cell, as the
 // desktop reads them (see volvenza_call), and tables, the page's words and
-// what it shares with the desktop's tables (VolvenzaWebTables.h). Every
+// what it shares with the desktop's tables (VolvenzaWebTables.h), and
+// sizingForm, the sizing form as the desktop builds it (VolvenzaWebSizing.h). Every
 // request carries the language its messages are to be in. Should the core
 // ever trap (a WebAssembly.RuntimeError, or its abort), the error says so
 // with `trapped`: the module is then unusable, and the page starts a new
@@ -18,6 +19,7 @@ const ready = VolvenzaModule().then((module) => {
   api.check = async (text) => api.request({ check: text, language: api.language });
   api.paste = async (text, how) => api.request({ paste: text, language: api.language, ...how });
   api.tables = async () => api.request({ tables: true });
+  api.sizingForm = async () => api.request({ 'sizing-form': true });
   return api;
 });
 

@@ -82,11 +82,12 @@ function sameText(a, b, where) {
   if (!(await v.gas(20, 200)).startsWith('Densità [kg/m3]: 218,5443')) fail('volvenza.gas', '');
   await v.size(designs['example.vlz'], ['--pmin', 'x']).then(() => fail('volvenza.size', 'took --pmin x'), (e) => e.code === 64 || fail('volvenza.size', e.code));
 
-  // Every word the page writes (t('…'), data-t) has its English from the catalogue.
+  // Every word the page writes (t('…'), data-t, the sizing form's) has its English from the catalogue.
   const { texts, missing } = v.request({ tables: true });
   const used = fs.readdirSync(site).filter((n) => /\.(js|html)$/.test(n) && n !== 'volvenza-core.js').flatMap((n) =>
     [...fs.readFileSync(path.join(site, n), 'utf8').matchAll(/\bt\('((?:[^'\\]|\\.)*)'|data-t(?:-title)?="([^"]*)"/g)].map((m) => m[1] ?? m[2]));
-  for (const word of [...missing, ...used.filter((w) => texts[w] === undefined)]) fail('the page\'s words', `no English for «${word}»`);
+  const form = v.request({ 'sizing-form': true }).missing;
+  for (const word of [...missing, ...form, ...used.filter((w) => texts[w] === undefined)]) fail('the page\'s words', `no English for «${word}»`);
 
   console.log('numbers close but not equal, by command and file:');
   for (const [where, t] of tolerated) console.log(`  ${t.count} in ${where}, at most ${t.worst.toExponential(1)}`);

@@ -11,6 +11,7 @@
 #include "engine/CycleRun.h"
 #include "engine/GasLaws.h"
 #include "numbers/NumberText.h"
+#include "sizing/RequirementForm.h"
 #include "tools/volvenza-sim/SimText.h"
 
 namespace volvenza {
@@ -18,6 +19,14 @@ namespace {
 
 std::optional<double> Number(const std::string& text) {
     return ParseNumber<double>(text);
+}
+
+// The pump's efficiency (a share) or the hours in a year, where the sizing
+// form's boxes take them.
+const sizing::FigureRange& EnergyRange(bool efficiency) {
+    return *sizing::BoxForm(efficiency ? sizing::RequirementBox::PumpEfficiency
+                                       : sizing::RequirementBox::HoursPerYear)
+                .range;
 }
 
 // Which option was wrong and why: its value, or none given.
@@ -124,9 +133,8 @@ Result<RunOptions> TakeRunOptions(std::vector<std::string>& args, const GasSetti
             const auto v = values(1);
             if (!v) return Bad(a, std::nullopt);
             const auto x = Number((*v)[0]);
-            // An efficiency is a share; a year has 8760 hours.
             const bool efficiency = a == "--pump-efficiency";
-            if (!x || !(*x > 0) || *x > (efficiency ? 1 : 8760)) return Bad(a, (*v)[0]);
+            if (!x || !EnergyRange(efficiency).Holds(*x)) return Bad(a, (*v)[0]);
             (efficiency ? options.energy.PumpEfficiency : options.energy.HoursPerYear) = *x;
             (efficiency ? options.efficiencyGiven : options.hoursGiven) = true;
             continue;
@@ -155,11 +163,13 @@ Status CheckEnergyInputs(const RunOptions& options) {
         const double limit = value > high ? high : 0;
         return FormatGeneral(value, MsgNumberBeyond(value, limit).digits, decimal, true);
     };
-    if (!options.efficiencyGiven && !(efficiency > 0 && efficiency <= 1)) {
-        return Message(MessageId::CommandProjectEfficiency, {MsgVerbatim(beyond(efficiency, 1))});
+    if (!options.efficiencyGiven && !EnergyRange(true).Holds(efficiency)) {
+        return Message(MessageId::CommandProjectEfficiency,
+                       {MsgVerbatim(beyond(efficiency, EnergyRange(true).high))});
     }
-    if (!options.hoursGiven && !(hours > 0 && hours <= 8760)) {
-        return Message(MessageId::CommandProjectHours, {MsgVerbatim(beyond(hours, 8760))});
+    if (!options.hoursGiven && !EnergyRange(false).Holds(hours)) {
+        return Message(MessageId::CommandProjectHours,
+                       {MsgVerbatim(beyond(hours, EnergyRange(false).high))});
     }
     return Done{};
 }

@@ -1,0 +1,120 @@
+#include "sizing/RequirementForm.h"
+
+#include "messages/TranslationMark.h"
+
+namespace volvenza::sizing {
+namespace {
+
+constexpr double kNoEnd = std::numeric_limits<double>::infinity();
+
+// Above 0, with no end.
+constexpr FigureRange Positive(MessageId refusal) {
+    return {0, false, kNoEnd, true, refusal};
+}
+
+}  // namespace
+
+// clang-format off
+const std::array<RequirementBoxForm, static_cast<size_t>(RequirementBox::Count)> kRequirementBoxes = {{
+    {"p1", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Pressione minima p&1 [bar]"), "--pmin",
+     MessageId::SizingBoxMinPressure, false, 1, Positive(MessageId::MinPressurePositive)},
+    {"ps", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Pressione nominale &PS [bar]"), "--ps",
+     MessageId::SizingBoxRated, true, 1, Positive(MessageId::RatedPressurePositive)},
+    {"relief", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Taratura della valvola di &massima [bar]"),
+     "--relief", MessageId::SizingBoxRelief, true, 1, Positive(MessageId::ReliefPositive)},
+    // A share of the precharge, shown in per cent.
+    {"tolerance", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Toll&eranza della precarica [%]"),
+     "--tolerance", MessageId::SizingBoxTolerance, false, 100,
+     FigureRange{0, true, 0.5, false, MessageId::PrechargeTolerance}},
+    // At most a leap year without a stop.
+    {"hours", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Ore di lavoro continuo [h]"), "--hours",
+     MessageId::SizingBoxHours, false, 1, FigureRange{0, false, 24 * 366, true, MessageId::WorkingHours}},
+    {"efficiency", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Rendimento della pompa (fra &0 e 1)"),
+     "--pump-efficiency", MessageId::SizingBoxEfficiency, false, 1,
+     FigureRange{0, false, 1, true, MessageId::PumpEfficiency}},
+    {"hours-year", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Ore di lavoro in un anno [&h]"),
+     "--hours-per-year", MessageId::SizingBoxHoursPerYear, false, 1,
+     FigureRange{0, false, 8760, true, MessageId::HoursPerYear}},
+    // Each size above 0, no more of them than a catalogue holds.
+    {"bottles", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Bombole per i pistoni [dm3, separate da ;]"),
+     "--bottle-sizes", MessageId::SizingBoxBottles, false, 1, std::nullopt},
+}};
+
+const std::array<RequirementChoiceForm, static_cast<size_t>(RequirementChoice::Count)> kRequirementChoices = {{
+    {"precharge", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Scegli la p&recarica"), "--keep-precharge", true},
+    {"pump", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Dimensiona anche la pompa"), "--size-pump", false},
+    {"single", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Ciclo &singolo (la macchina fa un solo ciclo e si ferma)"),
+     "--single-cycle", false},
+    {"arrangements", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Prova anche le composi&zioni: accumulatori in parallelo e bombole"),
+     "--arrangements", false},
+    {"from-full", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Corsa di emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)"),
+     "--emergency-from-full", false},
+}};
+
+const std::array<HoldBoxForm, kHoldBoxCount> kHoldBoxes = {{
+    {"hold-pressure", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Pressione da mantenere [bar]"), "--hold-pressure",
+     Positive(MessageId::SizingBoxHold)},
+    {"hold-time", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Tempo [s]"), "--hold-time",
+     Positive(MessageId::SizingBoxHold)},
+    {"leakage", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Perdite delle valvole [dm3/min]"), "--leakage",
+     FigureRange{0, true, kNoEnd, true, MessageId::SizingBoxHold}},
+    {"cooling", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Raffreddamento del gas nel tempo [K]"), "--hold-cooling",
+     FigureRange{0, true, kNoEnd, true, MessageId::SizingBoxHold}},
+}};
+
+const RequirementChoiceForm kHoldFromPm = {
+    "hold-pm", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Dal pieno (Pm) invece che da Pm - Dp"),
+    "--hold-from-pm", false};
+// clang-format on
+
+std::vector<double> RequirementFigures(const Requirements& req, RequirementBox box) {
+    auto given = [](const auto& figure) {
+        return figure ? std::vector<double>{figure->value()} : std::vector<double>{};
+    };
+    switch (box) {
+        case RequirementBox::MinPressure:
+            return req.MinPressure > GaugeBar(0) ? std::vector<double>{req.MinPressure.value()}
+                                                 : std::vector<double>{};
+        case RequirementBox::RatedPressure:
+            return given(req.RatedPressure);
+        case RequirementBox::ReliefSetting:
+            return given(req.ReliefSetting);
+        case RequirementBox::Tolerance:
+            return {req.PrechargeTolerance};
+        case RequirementBox::WorkingHours:
+            return {req.WorkingHours};
+        case RequirementBox::PumpEfficiency:
+            return {req.PumpEfficiency};
+        case RequirementBox::HoursPerYear:
+            return {req.HoursPerYear};
+        case RequirementBox::Bottles:
+        case RequirementBox::Count:
+            break;
+    }
+    return req.BottleSizes;
+}
+
+Status CheckRequirementFigure(RequirementBox box, double figure) {
+    const std::optional<FigureRange>& range = BoxForm(box).range;
+    if (range && !range->Holds(figure)) return Message(range->refusal);
+    return Done{};
+}
+
+bool RequirementChosen(const Requirements& req, RequirementChoice choice) {
+    switch (choice) {
+        case RequirementChoice::ChoosePrecharge:
+            return req.ChoosePrecharge;
+        case RequirementChoice::SizePump:
+            return req.SizePump;
+        case RequirementChoice::SingleCycle:
+            return req.SingleCycle;
+        case RequirementChoice::Arrangements:
+            return req.Arrangements;
+        case RequirementChoice::EmergencyFromFull:
+        case RequirementChoice::Count:
+            break;
+    }
+    return req.Duties.EmergencyFromFull;
+}
+
+}  // namespace volvenza::sizing

@@ -1,0 +1,111 @@
+#pragma once
+// The sizing form as every front end shows it: its boxes, check boxes and
+// hold boxes, each with its label, the option volvenza-sim size takes it
+// by, and for a figure the range it must lie in and what is said when it
+// does not. The desktop's window and the browser's page both read these
+// tables, and the search checks the requirements against the same ranges.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "messages/Message.h"
+#include "messages/Result.h"
+#include "sizing/Requirements.h"
+
+namespace volvenza::sizing {
+
+// The form's boxes of one figure (or list) each, in its order.
+enum class RequirementBox : int16_t {
+    MinPressure,
+    RatedPressure,
+    ReliefSetting,
+    Tolerance,
+    WorkingHours,
+    PumpEfficiency,
+    HoursPerYear,
+    Bottles,
+    Count
+};
+
+// Where a figure must lie, ends included or not, and what is said when it
+// does not; a figure that is no number (NaN) lies nowhere.
+struct FigureRange {
+    double low = 0;
+    bool lowIncluded = false;
+    double high = std::numeric_limits<double>::infinity();
+    bool highIncluded = true;
+    MessageId refusal{};
+
+    bool Holds(double figure) const {
+        return (lowIncluded ? figure >= low : figure > low) &&
+               (highIncluded ? figure <= high : figure < high);
+    }
+};
+
+struct RequirementBoxForm {
+    const char* id;      // the page's name for it
+    const char* label;   // Italian, with the desktop's mnemonic; context volvenza::Dimensionamento
+    const char* option;  // volvenza-sim size's
+    MessageId notANumber;  // said of a text that gives no figure
+    bool optional;         // left empty, it is no requirement
+    double shownPerUnit;   // the box shows the figure times this (the tolerance in per cent)
+    std::optional<FigureRange> range;  // of the figure as the requirements keep it
+};
+
+extern const std::array<RequirementBoxForm, static_cast<size_t>(RequirementBox::Count)>
+    kRequirementBoxes;
+
+inline const RequirementBoxForm& BoxForm(RequirementBox box) {
+    return kRequirementBoxes[static_cast<size_t>(box)];
+}
+
+// The figures `req` gives the box, as the requirements keep them: none for
+// a requirement not given (p1 at 0 too), the bottles' sizes in order.
+std::vector<double> RequirementFigures(const Requirements& req, RequirementBox box);
+
+// `figure`, as the requirements keep it, refused with the box's message
+// when it is out of the box's range.
+Status CheckRequirementFigure(RequirementBox box, double figure);
+
+// The choices the form ticks: volvenza-sim size gives `option` for the
+// choice ticked, or for it left clear when `optionWhenClear`.
+struct RequirementChoiceForm {
+    const char* id;
+    const char* label;  // Italian, with the desktop's mnemonic
+    const char* option;
+    bool optionWhenClear;
+};
+
+enum class RequirementChoice : int16_t {
+    ChoosePrecharge,
+    SizePump,
+    SingleCycle,
+    Arrangements,
+    EmergencyFromFull,
+    Count
+};
+
+extern const std::array<RequirementChoiceForm, static_cast<size_t>(RequirementChoice::Count)>
+    kRequirementChoices;
+
+// Whether `req` ticks the choice.
+bool RequirementChosen(const Requirements& req, RequirementChoice choice);
+
+// The pressure held with the pump off: pressure and time above 0, leakage
+// and cooling from 0 up, and the choice of starting from Pm.
+struct HoldBoxForm {
+    const char* id;
+    const char* label;  // context volvenza::Dimensionamento
+    const char* option;
+    FigureRange range;
+};
+
+inline constexpr size_t kHoldBoxCount = 4;
+extern const std::array<HoldBoxForm, kHoldBoxCount> kHoldBoxes;
+extern const RequirementChoiceForm kHoldFromPm;
+
+}  // namespace volvenza::sizing

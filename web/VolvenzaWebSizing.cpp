@@ -1,0 +1,124 @@
+#include "VolvenzaWebSizing.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <string_view>
+
+#include "VolvenzaWebTables.h"
+#include "sizing/RequirementForm.h"
+#include "tools/volvenza-sim/SimText.h"
+
+namespace volvenza {
+namespace {
+
+using Json = nlohmann::json;
+using namespace sizing;
+
+constexpr const char* kContext = "volvenza::Dimensionamento";
+
+// A label as the page shows it: without the desktop's mnemonic ("p&1" is
+// "p1", "&&" an ampersand).
+std::string WithoutMnemonic(std::string_view text) {
+    std::string plain;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        plain += text[i];
+    }
+    return plain;
+}
+
+// What the page's answer gathers: the texts in both languages and those
+// the catalogue gives no English for.
+class Words {
+  public:
+    Json Label(const char* italian) {
+        const char* english = CatalogueEnglish(kContext, italian);
+        if (english == nullptr) missing_.push_back(WithoutMnemonic(italian));
+        return {{"it", WithoutMnemonic(italian)},
+                {"en", WithoutMnemonic(english != nullptr ? english : italian)}};
+    }
+    // A message as volvenza-sim words it in either language.
+    Json Said(const Message& message) {
+        const char* const was = std::getenv("LC_ALL");
+        const std::string language = was != nullptr ? was : "";
+        ::setenv("LC_ALL", "C.UTF-8", 1);
+        const std::string italian = SimMessage(message);
+        ::setenv("LC_ALL", "en_US.UTF-8", 1);
+        const std::string english = SimMessage(message);
+        ::setenv("LC_ALL", language.c_str(), 1);
+        if (english == italian) missing_.push_back(italian);
+        return {{"it", italian}, {"en", english}};
+    }
+    Json Range(const FigureRange& range) {
+        return {{"low", range.low},
+                {"lowIncluded", range.lowIncluded},
+                {"high", std::isinf(range.high) ? Json() : Json(range.high)},
+                {"highIncluded", range.highIncluded},
+                {"refusal", Said(Message(range.refusal))}};
+    }
+    Json Choice(const RequirementChoiceForm& choice, bool on) {
+        return {{"id", choice.id},
+                {"label", Label(choice.label)},
+                {"option", choice.option},
+                {"whenClear", choice.optionWhenClear},
+                {"on", on}};
+    }
+    const Json& Missing() const { return missing_; }
+
+  private:
+    Json missing_ = Json::array();
+};
+
+// What the box says of a text that is no number; the bottles' names how
+// many it may list.
+Message NotANumber(const RequirementBoxForm& box) {
+    if (box.notANumber != MessageId::SizingBoxBottles) return Message(box.notANumber);
+    return Message(box.notANumber, {MsgInteger(static_cast<long long>(kMaxCatalogueSizes))});
+}
+
+}  // namespace
+
+std::string SizingForm() {
+    Words words;
+    const Requirements defaults;
+    Json boxes = Json::array();
+    for (size_t i = 0; i < kRequirementBoxes.size(); ++i) {
+        const RequirementBoxForm& box = kRequirementBoxes[i];
+        Json shown = Json::array();
+        for (double figure : RequirementFigures(defaults, static_cast<RequirementBox>(i))) {
+            shown.push_back(figure * box.shownPerUnit);
+        }
+        boxes.push_back({{"id", box.id},
+                         {"label", words.Label(box.label)},
+                         {"option", box.option},
+                         {"optional", box.optional},
+                         {"default", shown.empty() ? Json() : shown},
+                         {"perUnit", box.shownPerUnit},
+                         {"notANumber", words.Said(NotANumber(box))},
+                         {"range", box.range ? words.Range(*box.range) : Json()}});
+    }
+    Json choices = Json::array();
+    for (size_t i = 0; i < kRequirementChoices.size(); ++i) {
+        choices.push_back(
+            words.Choice(kRequirementChoices[i],
+                         RequirementChosen(defaults, static_cast<RequirementChoice>(i))));
+    }
+    Json hold = Json::array();
+    for (const HoldBoxForm& box : kHoldBoxes) {
+        hold.push_back({{"id", box.id},
+                        {"label", words.Label(box.label)},
+                        {"option", box.option},
+                        {"range", words.Range(box.range)}});
+    }
+    const Json fromPm = words.Choice(kHoldFromPm, false);
+    return Json({{"boxes", boxes},
+                 {"choices", choices},
+                 {"hold", hold},
+                 {"holdFromPm", fromPm},
+                 {"maxSizes", kMaxCatalogueSizes},
+                 {"missing", words.Missing()}})
+        .dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace volvenza
