@@ -56,9 +56,12 @@ class CommandsTest : public QObject {
         QCOMPARE(TerminalRequest({"volvenza", "a.vlz", "--version"}), "Volvenza 1.1.0\n");
         QVERIFY(!TerminalRequest({"volvenza", "a.vlz"}));
 
-        QCOMPARE(ParseStartArguments({"volvenza", "ciclo.vlz"}).file, "ciclo.vlz");
-        QVERIFY(ParseStartArguments({"volvenza", "--bogus"}).error.contains("--bogus"));
-        QVERIFY(!ParseStartArguments({"volvenza", "a.vlz", "b.vlz"}).error.isEmpty());
+        QCOMPARE(*ParseStartArguments({"volvenza", "ciclo.vlz"}), "ciclo.vlz");
+        const Result<QString> unknown = ParseStartArguments({"volvenza", "--bogus"});
+        QVERIFY(!unknown);
+        QCOMPARE(StartRefusalText(unknown.Error()),
+                 "volvenza: opzione sconosciuta --bogus\nPer l'uso: volvenza --help\n");
+        QVERIFY(!ParseStartArguments({"volvenza", "a.vlz", "b.vlz"}));
 
         // The file given opens, and names the next save.
         Shell shell;
