@@ -215,20 +215,26 @@ bool TakeFlag(std::vector<std::string>& args, const std::string& flag) {
     return true;
 }
 
-// Splits "--export FILE" off the positional arguments.
-bool TakeExport(std::vector<std::string>& args, std::optional<std::string>& table) {
+// Splits "--export FILE" off the positional arguments: the table's file, if
+// one is asked for; refused when "--export" lacks its file or comes twice,
+// or another option is left over.
+Result<std::optional<std::string>> TakeExport(std::vector<std::string>& args) {
+    const std::string option = "--export";
+    std::optional<std::string> table;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--export") {
-            if (i + 1 >= args.size() || table) return false;
+        if (args[i] == option) {
+            if (i + 1 >= args.size())
+                return Message(MessageId::CommandMissingValue, {MsgVerbatim(option)});
+            if (table) return Message(MessageId::CommandOptionTwice, {MsgVerbatim(option)});
             table = args[i + 1];
             args.erase(args.begin() + static_cast<long>(i),
                        args.begin() + static_cast<long>(i) + 2);
             --i;
         } else if (args[i].rfind("--", 0) == 0) {
-            return false;
+            return Message(MessageId::CommandUnknownOption, {MsgVerbatim(args[i])});
         }
     }
-    return true;
+    return table;
 }
 
 // "convert IN OUT": a design saved in the other format.
@@ -295,8 +301,10 @@ int RunSimCommand(std::vector<std::string> args) {
         if (!taken) return Fail(SimMessage(taken.Error()), kExitUsage);
         duties = *taken;
     }
-    std::optional<std::string> table;
-    if (!TakeExport(args, table) || (csv && command != "export")) return Usage();
+    // A misplaced option is answered with the usage alone.
+    Result<std::optional<std::string>> taken = TakeExport(args);
+    if (!taken || (csv && command != "export")) return Usage();
+    const std::optional<std::string> table = *taken;
 
     CircuitState state;
     InitCircuitState(state);
