@@ -12,7 +12,7 @@
 
 #include "platform/DrawingSurface.h"
 #include "platform/ScreenUnits.h"
-#include "platform/ScriptedDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "views/Grafico.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "entry/Ciclo.h"
 #include "entry/CycleDiagram.h"
 #include "entry/CycleTableView.h"
-#include "platform/ScriptedDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 
 namespace {
 

@@ -326,12 +326,12 @@ void Project::SetGas(const GasSettings& gas) {
     Edited(ProjectPart::Gas, "gas");
 }
 
-bool Project::Replace(const std::string& label, const std::function<bool()>& replace,
-                      const ProjectSizing& sizing) {
+Status Project::Replace(const std::string& label, const std::function<Status()>& load,
+                        const ProjectSizing& sizing) {
     // Whatever the windows changed unreported is work too.
     ProjectSnapshot before = Read();
     auto results = KeepResults();
-    if (!replace()) return false;
+    if (Status loaded = load(); !loaded) return loaded;
     if (replacing_) replacing_(before);
     current_ = std::move(before);
     // A recovery point brings its own drafts; other work has none.
@@ -347,7 +347,7 @@ bool Project::Replace(const std::string& label, const std::function<bool()>& rep
         results_->carried = true;
     }
     Commit(std::move(next), ProjectPart::All, label, false, std::move(results));
-    return true;
+    return Done{};
 }
 
 void Project::Open(const ProjectSnapshot& snapshot, const std::string& label) {
@@ -360,7 +360,7 @@ void Project::Open(const ProjectSnapshot& snapshot, const std::string& label) {
             state_.GasRun = GasResults{};
             state_.LastPoint = 0;
             ReallocateResults(state_, 1);
-            return true;
+            return Done{};
         },
         snapshot.sizing);
     opening_ = false;

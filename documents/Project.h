@@ -19,6 +19,7 @@
 #include "documents/MovementEdit.h"
 #include "documents/ProjectFile.h"
 #include "messages/Message.h"
+#include "messages/Result.h"
 #include "sizing/RequirementForm.h"
 
 namespace volvenza {
@@ -152,11 +153,12 @@ class Project {
     // The next edit of the movements belongs to the same command as the one before.
     void JoinNextEdit() { joinNext_ = true; }
 
-    // Nuovo, Esempio, Apri: `replace` loads into the state and answers
-    // whether it did; what was there before becomes an undo step and is
-    // handed to the replacement listener (for a recovery point).
-    bool Replace(const std::string& label, const std::function<bool()>& replace,
-                 const ProjectSizing& sizing = ProjectSizing{});
+    // Nuovo, Esempio, Apri: `load` fills the state, or fails with its
+    // message and leaves the project as it was; what was there before
+    // becomes an undo step and is handed to the replacement listener (for
+    // a recovery point).
+    Status Replace(const std::string& label, const std::function<Status()>& load,
+                   const ProjectSizing& sizing = ProjectSizing{});
     // Puts a snapshot in place as a replacement without results (a recovery
     // point).
     void Open(const ProjectSnapshot& snapshot, const std::string& label);

@@ -1,10 +1,11 @@
 #include "messages/MessageSources.h"
 #include "messages/TranslationMark.h"
 
-// The Italian texts of volvenza-sim's refusals: an option without its value
-// or with one out of range, files that would overwrite each other, duties
-// that do not apply. The command's usage and the lines of its answers are
-// its own prose and stay beside it (tools/volvenza-sim).
+// The Italian texts of the command lines' refusals: volvenza-sim's option
+// without its value or with one out of range, files that would overwrite
+// each other, duties that do not apply; the desktop program's unknown
+// option or second file. The commands' usage and the lines of their answers
+// are their own prose and stay beside them (tools/volvenza-sim, shell/).
 
 namespace volvenza::message_sources {
 namespace {
@@ -83,12 +84,17 @@ constexpr Source kCommand[] = {
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il comando report non è disponibile: questo volvenza-sim è stato compilato "
                        "senza Qt (VOLVENZA_GUI=OFF).")},
+    {MessageId::CommandUnknownOption,
+     QT_TRANSLATE_NOOP("volvenza::Message", "opzione sconosciuta %1")},
+    {MessageId::CommandOneFile,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "si può aprire un solo file di simulazione alla volta")},
 };
 
-static_assert(Runs(kCommand, MessageId::CommandBadValue, MessageId::ReportCommandUnavailable) &&
+static_assert(Runs(kCommand, MessageId::CommandBadValue, MessageId::CommandOneFile) &&
                   static_cast<size_t>(MessageId::CommandBadValue) ==
                       static_cast<size_t>(MessageId::PasteUnusedSizes) + 1 &&
-                  static_cast<size_t>(MessageId::ReportCommandUnavailable) + 1 ==
+                  static_cast<size_t>(MessageId::CommandOneFile) + 1 ==
                       static_cast<size_t>(MessageId::Count),
               "every MessageId from CommandBadValue on has its text, in the enum's order");
 

@@ -222,7 +222,7 @@ enum class MessageId : uint16_t {
     PasteBadDuty,
     PasteBadMark,
     PasteUnusedSizes,
-    // volvenza-sim's refusals of its arguments (messages/CommandTexts.cpp).
+    // The command lines' refusals of their arguments (messages/CommandTexts.cpp).
     CommandBadValue,
     CommandMissingValue,
     CommandOptionTwice,
@@ -248,6 +248,9 @@ enum class MessageId : uint16_t {
     CommandHoldNeedsBoth,
     CommandClassicSizes,
     ReportCommandUnavailable,
+    // The desktop program's refusals of its command line.
+    CommandUnknownOption,
+    CommandOneFile,
     Count  // not a message: how many there are
 };
 

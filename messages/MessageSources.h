@@ -2,7 +2,7 @@
 // The Italian texts of the messages, in tables by subject, each a run of
 // MessageId in the enum's order: MessageTexts.cpp the libraries' messages,
 // TableTexts.cpp the cycle table's and the paste reader's, CommandTexts.cpp
-// volvenza-sim's refusals of its arguments. Inside the
+// the command lines' refusals of their arguments. Inside the
 // messages library only; a front end words a message with MessageText.
 
 #include <cstddef>

@@ -2,7 +2,8 @@
 // Every modal exchange with the person at the screen goes through Dialogs:
 // message boxes, the file dialogs, the printer and page set-up dialogs and
 // the program's own modal windows. Windows receive a Dialogs& from the main
-// window; production passes QtDialogs, tests pass ScriptedDialogs.
+// window; the program passes QtDialogs, tests and benchmarks their own
+// scripted ones (tests/support/ScriptedDialogs.h).
 
 #include <functional>
 

@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Through ccache when it is there, sharing the objects scripts/test.sh compiles.
+source scripts/compiler-cache.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
 cmake --build build --target volvenza-programs
 if [ -x build/bin/volvenza ]; then
     exec build/bin/volvenza

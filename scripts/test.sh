@@ -8,8 +8,7 @@ shift || true
 bash scripts/deps.sh
 # Through ccache when it is there: a second build of unchanged sources (another
 # build folder, a fresh clone) takes only its links.
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+source scripts/compiler-cache.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j2

@@ -26,8 +26,7 @@ bash scripts/deps.sh --web
 export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
 # em++ goes through ccache as g++ does: a second build of an unchanged core
 # takes its link only.
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+source scripts/compiler-cache.sh
 emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DVOLVENZA_GUI=OFF -DVOLVENZA_TESTS=OFF -DVOLVENZA_BENCH=OFF -DVOLVENZA_THREADS=OFF \
     -DCMAKE_CXX_FLAGS=-fexceptions -Dnlohmann_json_DIR="$PWD/web/cmake/nlohmann_json" "${launcher[@]}" >/dev/null

@@ -3,6 +3,7 @@
 #include <QTranslator>
 
 #include "platform/Language.h"
+#include "platform/UiMessage.h"
 #include "platform/UiText.h"
 #include "shell/ProgramIdentity.h"
 
@@ -23,12 +24,6 @@ constexpr UiText kUsage{
                   "\n"
                   "Sono accettate anche le opzioni di Qt, per esempio -platform.\n"
                   "Per il lavoro senza finestre: volvenza-sim --help.\n")};
-constexpr UiText kUnknownOption{
-    kContext, QT_TRANSLATE_NOOP("volvenza::CommandLine", "volvenza: opzione sconosciuta %1\n")};
-constexpr UiText kTooManyFiles{
-    kContext,
-    QT_TRANSLATE_NOOP("volvenza::CommandLine",
-                      "volvenza: si può aprire un solo file di simulazione alla volta\n")};
 constexpr UiText kSeeHelp{
     kContext, QT_TRANSLATE_NOOP("volvenza::CommandLine", "Per l'uso: volvenza --help\n")};
 
@@ -55,8 +50,7 @@ std::optional<QString> TerminalRequest(const QStringList& arguments) {
     return std::nullopt;
 }
 
-StartRequest ParseStartArguments(const QStringList& arguments) {
-    StartRequest request;
+Result<QString> ParseStartArguments(const QStringList& arguments) {
     QStringList files;
     bool optionsEnd = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -64,14 +58,17 @@ StartRequest ParseStartArguments(const QStringList& arguments) {
         if (!optionsEnd && a == QLatin1String("--")) {
             optionsEnd = true;
         } else if (!optionsEnd && a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            return {QString(), kUnknownOption.Text().arg(a) + kSeeHelp.Text()};
+            return Message(MessageId::CommandUnknownOption, {MsgVerbatim(a.toStdString())});
         } else {
             files << a;
         }
     }
-    if (files.size() > 1) return {QString(), kTooManyFiles.Text() + kSeeHelp.Text()};
-    if (!files.isEmpty()) request.file = files.first();
-    return request;
+    if (files.size() > 1) return Message(MessageId::CommandOneFile);
+    return files.isEmpty() ? QString() : files.first();
+}
+
+QString StartRefusalText(const Message& refusal) {
+    return QStringLiteral("volvenza: ") + UiMessage(refusal) + QLatin1Char('\n') + kSeeHelp.Text();
 }
 
 }  // namespace volvenza

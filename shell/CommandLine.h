@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "messages/Result.h"
+
 namespace volvenza {
 
 // Looked for before anything of the window system starts, so it works where
@@ -18,13 +20,12 @@ std::optional<QString> TerminalRequest(const QStringList& arguments);
 
 // The arguments left once the window system has taken its own ("-platform
 // offscreen", ...), program name first: at most one file, "--" before a file
-// whose name starts with "-". Either the file to open (empty for none) or the
-// message for wrong usage, in the language of the catalogues installed.
-struct StartRequest {
-    QString file;
-    QString error;
-};
-StartRequest ParseStartArguments(const QStringList& arguments);
+// whose name starts with "-". Either the file to open (empty for none) or why
+// the arguments are wrong.
+Result<QString> ParseStartArguments(const QStringList& arguments);
+// A refusal of ParseStartArguments as the terminal shows it, with where to
+// find the usage, in the language of the catalogues installed.
+QString StartRefusalText(const Message& refusal);
 
 // A text of TerminalRequest in English when the locale asks for it (the
 // program's own setting is not read before a window system exists).

@@ -49,10 +49,9 @@ int main(int argc, char* argv[]) {
             volvenza::LanguageChoiceFromText(choice.toUtf8().constData())));
     }
     volvenza::InstallTranslations(app, volvenza::CurrentUiLanguage());
-    const volvenza::StartRequest request =
-        volvenza::ParseStartArguments(QCoreApplication::arguments());
-    if (!request.error.isEmpty()) {
-        std::fputs(request.error.toLocal8Bit().constData(), stderr);
+    const auto file = volvenza::ParseStartArguments(QCoreApplication::arguments());
+    if (!file) {
+        std::fputs(volvenza::StartRefusalText(file.Error()).toLocal8Bit().constData(), stderr);
         return 64;
     }
     QApplication::setApplicationName(volvenza::kTitle);
@@ -64,6 +63,6 @@ int main(int argc, char* argv[]) {
                                QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
                                SystemRoot()});
     program.Start(volvenza::SleepPause);
-    if (!request.file.isEmpty()) program.MainWindow().OpenSimulationFile(request.file);
+    if (!file->isEmpty()) program.MainWindow().OpenSimulationFile(*file);
     return app.exec();
 }

@@ -153,12 +153,9 @@ class frmMain : public QMainWindow {
     // Dimensionamento window into the project first.
     ProjectSizing CurrentSizing();
     void TakeSizingFrom(QWidget* window);
-    // Replaces the whole project as one undo step: with the work `reset`
-    // leaves, or with what `load` reads, unless it fails (its message, for
-    // the caller to say).
+    // Replaces the whole project, as one undo step, with the work `reset`
+    // leaves (Nuovo, Esempio; Apri may fail, and replaces it itself).
     void ReplaceProject(const char* label, const std::function<void()>& reset);
-    Status ReplaceProject(const char* label, const std::function<Status()>& load,
-                          const ProjectSizing& sizing);
     // The gas law of the settings, for work that brings none of its own.
     void UseSettingsGas();
     // The commands on and off as the project's stage has them.

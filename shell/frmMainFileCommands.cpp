@@ -139,22 +139,9 @@ void frmMain::ReplaceProject(const char* label, const std::function<void()>& res
         label,
         [&] {
             reset();
-            return true;
+            return Done{};
         },
         ProjectSizing{});
-}
-
-Status frmMain::ReplaceProject(const char* label, const std::function<Status()>& load,
-                               const ProjectSizing& sizing) {
-    Status loaded = Done{};
-    project_->Replace(
-        label,
-        [&] {
-            loaded = load();
-            return static_cast<bool>(loaded);
-        },
-        sizing);
-    return loaded;
 }
 
 void frmMain::OpenSimulation(Origin origin) {
@@ -189,8 +176,8 @@ void frmMain::LoadFile(const QString& path) {
         return Done{};
     };
     const bool project = IsProject(path);
-    const Status loaded = project ? ReplaceProject("Apri", readProject, sizing)
-                                  : ReplaceProject("Apri", readSimulation, ProjectSizing{});
+    const Status loaded = project ? project_->Replace("Apri", readProject, sizing)
+                                  : project_->Replace("Apri", readSimulation, ProjectSizing{});
     if (!loaded) {
         context_.dialogs.Message(UiMessage(loaded.Error()), MessageIcon::Exclamation,
                                  MessageButtons::Ok);

@@ -585,18 +585,6 @@ For work without windows: volvenza-sim --help.
 </translation>
     </message>
     <message>
-        <source>volvenza: opzione sconosciuta %1
-</source>
-        <translation>volvenza: unknown option %1
-</translation>
-    </message>
-    <message>
-        <source>volvenza: si può aprire un solo file di simulazione alla volta
-</source>
-        <translation>volvenza: only one simulation file can be opened at a time
-</translation>
-    </message>
-    <message>
         <source>Per l&apos;uso: volvenza --help
 </source>
         <translation>For usage: volvenza --help
@@ -2131,6 +2119,14 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Il comando report non è disponibile: questo volvenza-sim è stato compilato senza Qt (VOLVENZA_GUI=OFF).</source>
         <translation>The report command is not available: this volvenza-sim was built without Qt (VOLVENZA_GUI=OFF).</translation>
+    </message>
+    <message>
+        <source>opzione sconosciuta %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>si può aprire un solo file di simulazione alla volta</source>
+        <translation>only one simulation file can be opened at a time</translation>
     </message>
 </context>
 <context>

@@ -60,11 +60,14 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     // an undo brings back, boxes and list included.
     ProjectSnapshot dropped;
     project.OnReplacing([&](const ProjectSnapshot& s) { dropped = s; });
-    EXPECT_FALSE(project.Replace("Apri", [] { return false; }));
+    // A file that cannot be read changes nothing, and its message comes back.
+    const Status refused = project.Replace("Apri", [] { return Status(MessageId::OpenFailed); });
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.Error().id, MessageId::OpenFailed);
     EXPECT_EQ(project.Revision(), 5u);
     ASSERT_TRUE(project.Replace("Esempio", [&] {
         LoadExampleCircuit(state);
-        return true;
+        return Done{};
     }));
     EXPECT_EQ(dropped, typed);
     EXPECT_EQ(project.Snapshot().movements.size(), 5u);
@@ -222,14 +225,14 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     state.PSeries = {80, 79.5};
     ASSERT_TRUE(project.Replace("Esempio", [&] {
         LoadExampleCircuit(state);
-        return true;
+        return Done{};
     }));
     // Left over, the results are not the example's: it is data alone.
     EXPECT_TRUE(project.Results()->carried);
     EXPECT_EQ(project.Stage(), ProjectStage::Data);
     ASSERT_TRUE(project.Replace("Nuovo", [&] {
         ResetCircuit(state);
-        return true;
+        return Done{};
     }));
     EXPECT_FALSE(project.Results());
     EXPECT_EQ(project.Stage(), ProjectStage::Empty);
@@ -309,7 +312,7 @@ TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
     ASSERT_EQ(project.AllDrafts().size(), 1u);
     ASSERT_TRUE(project.Replace("Esempio", [&] {
         LoadExampleCircuit(state);
-        return true;
+        return Done{};
     }));
     EXPECT_TRUE(project.AllDrafts().empty());
 
@@ -462,7 +465,7 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     // Its drafts came with it; the next replacement takes them away.
     ASSERT_TRUE(project.Replace("Esempio", [&] {
         LoadExampleCircuit(state);
-        return true;
+        return Done{};
     }));
     EXPECT_TRUE(project.AllDrafts().empty());
 

@@ -16,10 +16,10 @@
 #include "analysis/Dimensionamento.h"
 #include "engine/CircuitState.h"
 #include "platform/HelpViewer.h"
-#include "platform/ScriptedDialogs.h"
 #include "platform/SettingsStore.h"
 #include "shell/ChildWindows.h"
 #include "shell/frmMain.h"
+#include "tests/support/ScriptedDialogs.h"
 
 namespace volvenza::testing {
 

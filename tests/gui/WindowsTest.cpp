@@ -496,6 +496,11 @@ class WindowsTest : public QObject {
                              {MsgNested(Message(MessageId::AtMaxPressure, {MsgNested(solid)}))});
         const QString usage = InTerminalLanguage(*TerminalRequest({"volvenza", "--help"}));
         QVERIFY(usage.startsWith(UseEnglish() ? "Usage: volvenza" : "Uso: volvenza"));
+        const auto refused = ParseStartArguments({"volvenza", "--bogus"});
+        QCOMPARE(StartRefusalText(refused.Error()),
+                 UseEnglish()
+                     ? "volvenza: unknown option --bogus\nFor usage: volvenza --help\n"
+                     : "volvenza: opzione sconosciuta --bogus\nPer l'uso: volvenza --help\n");
         QCOMPARE(UiMessage(nested),
                  UseEnglish() ? "Maximum pressure: At -200.5 °C and 3000 bar absolute nitrogen is "
                                 "solid (melting pressure 1234.5 bar), the simulation cannot start"

@@ -215,20 +215,111 @@ bool TakeFlag(std::vector<std::string>& args, const std::string& flag) {
     return true;
 }
 
-// Splits "--export FILE" off the positional arguments.
-bool TakeExport(std::vector<std::string>& args, std::optional<std::string>& table) {
+// Splits "--export FILE" off the positional arguments: the table's file, if
+// one is asked for; refused when "--export" lacks its file or comes twice,
+// or another option is left over.
+Result<std::optional<std::string>> TakeExport(std::vector<std::string>& args) {
+    const std::string option = "--export";
+    std::optional<std::string> table;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--export") {
-            if (i + 1 >= args.size() || table) return false;
+        if (args[i] == option) {
+            if (i + 1 >= args.size())
+                return Message(MessageId::CommandMissingValue, {MsgVerbatim(option)});
+            if (table) return Message(MessageId::CommandOptionTwice, {MsgVerbatim(option)});
             table = args[i + 1];
             args.erase(args.begin() + static_cast<long>(i),
                        args.begin() + static_cast<long>(i) + 2);
             --i;
         } else if (args[i].rfind("--", 0) == 0) {
-            return false;
+            return Message(MessageId::CommandUnknownOption, {MsgVerbatim(args[i])});
         }
     }
-    return true;
+    return table;
+}
+
+// What follows the name of example, run, convert or export besides its files.
+struct CommandOptions {
+    bool csv = false;
+    RunOptions run;
+    DutyOptions duties;
+    std::optional<std::string> table;
+    // The arguments as given: a project's gas law is known only once it is
+    // read, and the options given are applied again over it then.
+    std::vector<std::string> given;
+};
+
+// Takes the options off `args`, leaving the files; the exit status when
+// they are refused.
+std::optional<int> TakeOptions(const std::string& command, std::vector<std::string>& args,
+                               CommandOptions& options) {
+    options.csv = TakeFlag(args, "--csv");
+    options.given = args;
+    if (command == "example" || command == "run") {
+        // A gas option refused says why before the usage; a duty's value
+        // refused says why alone.
+        Result<RunOptions> gas = TakeRunOptions(args);
+        if (!gas) {
+            std::cerr << SimMessage(gas.Error()) << '\n';
+            return Usage();
+        }
+        options.run = *gas;
+        Result<DutyOptions> taken = TakeDutyOptions(args);
+        if (!taken) return Fail(SimMessage(taken.Error()), kExitUsage);
+        options.duties = *taken;
+    }
+    // A misplaced option is answered with the usage alone.
+    Result<std::optional<std::string>> table = TakeExport(args);
+    if (!table || (options.csv && command != "export")) return Usage();
+    options.table = *table;
+    return std::nullopt;
+}
+
+// The files a run writes: the simulation file and the table, if asked for.
+std::vector<std::string> Outputs(const std::string& out, const std::optional<std::string>& table) {
+    std::vector<std::string> files{out};
+    if (table) files.push_back(*table);
+    return files;
+}
+
+// The duty options over the loaded cycle, added to `plan`.
+Status ApplyDuties(const DutyOptions& duties, CircuitState& state, DutyPlan& plan) {
+    if (Status law = CheckDutyLaw(duties, state); !law) return law;
+    return ApplyDutyOptions(duties, state, plan, state.Gas.Law);
+}
+
+// "example OUT": the example simulated and saved.
+int Example(CircuitState& state, const std::string& out, const CommandOptions& options) {
+    if (Status names = CheckFileNames(std::nullopt, Outputs(out, options.table)); !names) {
+        return Fail(names, kExitUsage);
+    }
+    LoadExampleCircuit(state);
+    DutyPlan plan;
+    if (Status applied = ApplyDuties(options.duties, state, plan); !applied) {
+        return Fail(applied, kExitUsage);
+    }
+    return Simulate(state, out, options.table, options.run, 0, plan);
+}
+
+// "run IN OUT": a simulation file or project simulated and saved.
+int RunDesign(CircuitState& state, const std::string& in, const std::string& out,
+              const CommandOptions& options) {
+    if (Status names = CheckFileNames(in, Outputs(out, options.table)); !names) {
+        return Fail(names, kExitUsage);
+    }
+    ProjectSizing sizing;
+    if (Status read = LoadDesign(state, sizing, in); !read) return Fail(read, kExitFile);
+    std::vector<std::string> again = options.given;
+    // A project's pump efficiency and hours a year, as the window's balance uses them.
+    const auto& req = sizing.Requirements;
+    const RunOptions used =
+        *TakeRunOptions(again, state.Gas, {req.PumpEfficiency, req.HoursPerYear, std::nullopt});
+    state.Gas = used.gas;
+    DutyPlan plan = req.Duties;
+    if (Status applied = ApplyDuties(options.duties, state, plan); !applied) {
+        return Fail(applied, kExitUsage);
+    }
+    // Movements without a load keep the project's p1, none for a simulation file.
+    return Simulate(state, out, options.table, used, req.MinPressure.value(), plan);
 }
 
 // "convert IN OUT": a design saved in the other format.
@@ -276,70 +367,17 @@ int RunSimCommand(std::vector<std::string> args) {
         const int code = RunSizeCommand(args);
         return code == kSizeUsage ? Usage() : code;
     }
-    const bool csv = TakeFlag(args, "--csv");
-    // A project's gas law is known only once it is read; the options given
-    // are applied again over it then.
-    const std::vector<std::string> given = args;
-    RunOptions options;
-    DutyOptions duties;
-    if (command == "example" || command == "run") {
-        // A gas option refused says why before the usage; a duty's value
-        // refused says why alone.
-        Result<RunOptions> gas = TakeRunOptions(args);
-        if (!gas) {
-            std::cerr << SimMessage(gas.Error()) << '\n';
-            return Usage();
-        }
-        options = *gas;
-        Result<DutyOptions> taken = TakeDutyOptions(args);
-        if (!taken) return Fail(SimMessage(taken.Error()), kExitUsage);
-        duties = *taken;
-    }
-    std::optional<std::string> table;
-    if (!TakeExport(args, table) || (csv && command != "export")) return Usage();
+    CommandOptions options;
+    if (const auto refused = TakeOptions(command, args, options)) return *refused;
 
     CircuitState state;
     InitCircuitState(state);
-    state.Gas = options.gas;
-    auto outputs = [&table](const std::string& out) {
-        std::vector<std::string> files{out};
-        if (table) files.push_back(*table);
-        return files;
-    };
-
-    if (command == "example" && args.size() == 1) {
-        if (Status names = CheckFileNames(std::nullopt, outputs(args[0])); !names) {
-            return Fail(names, kExitUsage);
-        }
-        LoadExampleCircuit(state);
-        DutyPlan plan;
-        if (Status law = CheckDutyLaw(duties, state); !law) return Fail(law, kExitUsage);
-        if (Status applied = ApplyDutyOptions(duties, state, plan, state.Gas.Law); !applied)
-            return Fail(applied, kExitUsage);
-        return Simulate(state, args[0], table, options, 0, plan);
-    }
-    if (command == "run" && args.size() == 2) {
-        if (Status names = CheckFileNames(args[0], outputs(args[1])); !names) {
-            return Fail(names, kExitUsage);
-        }
-        ProjectSizing sizing;
-        if (Status read = LoadDesign(state, sizing, args[0]); !read) return Fail(read, kExitFile);
-        std::vector<std::string> again = given;
-        // A project's pump efficiency and hours a year, as the window's balance uses them.
-        const auto& req = sizing.Requirements;
-        const RunOptions used =
-            *TakeRunOptions(again, state.Gas, {req.PumpEfficiency, req.HoursPerYear, std::nullopt});
-        state.Gas = used.gas;
-        DutyPlan plan = req.Duties;
-        if (Status law = CheckDutyLaw(duties, state); !law) return Fail(law, kExitUsage);
-        if (Status applied = ApplyDutyOptions(duties, state, plan, state.Gas.Law); !applied)
-            return Fail(applied, kExitUsage);
-        // Movements without a load keep the project's p1, none for a simulation file.
-        return Simulate(state, args[1], table, used, req.MinPressure.value(), plan);
-    }
-    if (command == "convert" && args.size() == 2 && !table) return Convert(state, args[0], args[1]);
-    if (command == "export" && args.size() == 2 && !table) {
-        return Export(state, args[0], args[1], csv);
+    state.Gas = options.run.gas;
+    if (command == "example" && args.size() == 1) return Example(state, args[0], options);
+    if (command == "run" && args.size() == 2) return RunDesign(state, args[0], args[1], options);
+    if (args.size() == 2 && !options.table) {
+        if (command == "convert") return Convert(state, args[0], args[1]);
+        if (command == "export") return Export(state, args[0], args[1], options.csv);
     }
     return Usage();
 }

@@ -1,4 +1,4 @@
-#include "platform/ScriptedDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QDialog>
 #include <QFileInfo>
