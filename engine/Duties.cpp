@@ -73,8 +73,8 @@ std::optional<double> LoadPressure(const Movement& m) {
     return p / duty.Efficiency + duty.Loss;
 }
 
-double RequiredPressure(const Movement& m, GaugeBar p1) {
-    return LoadPressure(m).value_or(p1.value());
+GaugeBar RequiredPressure(const Movement& m, GaugeBar p1) {
+    return GaugeBar(LoadPressure(m).value_or(p1.value()));
 }
 
 DutyFault CheckDuty(const Movement& m) {
@@ -108,24 +108,24 @@ std::vector<MovementPressure> JudgeNeeds(const std::vector<MovementNeed>& needs,
                                          const DemandProfile& demand, const StretchLows& lows,
                                          double workTemp) {
     std::vector<MovementPressure> out;
+    const GaugeBar unreached(std::numeric_limits<double>::infinity());
     for (const MovementNeed& n : needs) {
-        MovementPressure p{n.Movement, n.Required, std::numeric_limits<double>::infinity(),
-                           0,          workTemp,   true};
+        MovementPressure p{n.Movement, n.Required, unreached, 0, workTemp, true};
         // The stretches from its start to its end, found in the sorted instants.
         const auto from = std::lower_bound(demand.Times.begin(), demand.Times.end(), n.From);
         for (auto k = static_cast<size_t>(from - demand.Times.begin());
              k < demand.Flows.size() && demand.Times[k + 1] <= n.To; ++k) {
             if (std::isinf(lows.lowest[k])) {
                 p.Completed = false;  // the run stopped before
-            } else if (lows.lowest[k] < p.Lowest) {
-                p.Lowest = lows.lowest[k];
+            } else if (GaugeBar(lows.lowest[k]) < p.Lowest) {
+                p.Lowest = GaugeBar(lows.lowest[k]);
                 p.Time = lows.time[k];
             }
         }
         if (lows.stoppedAt && n.To > *lows.stoppedAt) p.Completed = false;
         // Where the run stopped (the oil ran out) the pressure is lost: a
         // movement not completed has none left.
-        if (!p.Completed || std::isinf(p.Lowest)) p.Lowest = 0;
+        if (!p.Completed || std::isinf(p.Lowest.value())) p.Lowest = GaugeBar(0);
         out.push_back(p);
     }
     return out;
@@ -215,7 +215,7 @@ Result<EmergencyOutcome> JudgeEmergency(const ExactData& typed, const EmergencyS
     data.Pm = fromFull ? data.Pm : data.Pm - data.Dp;
     data.Dp = BarDifference(0);
     data.Qp = Dm3PerMin(0);
-    out.StartPressure = data.Pm.value();
+    out.StartPressure = data.Pm;
     data.CycleTime = stroke.demand.CycleTime;
     GasSettings g = gas;
     g.Start = gas::ChargeStart::Slow;
@@ -230,8 +230,8 @@ Result<EmergencyOutcome> JudgeEmergency(const ExactData& typed, const EmergencyS
     if (oil) {
         c = RunExactCycle(data, stroke.demand, **path, FullStart(**path),
                           {nullptr, std::nullopt, std::nullopt, nullptr, &lows});
-        out.Lowest = c.lowest;
-        out.OilLeft = std::max((*path)->EmptyVolume() - c.final.gas.volume, 0.0);
+        out.Lowest = GaugeBar(c.lowest);
+        out.OilLeft = Dm3(std::max((*path)->EmptyVolume() - c.final.gas.volume, 0.0));
     }
     out.Each = JudgeNeeds(stroke.needs, stroke.demand, lows, coldest);
     double outFrom = std::numeric_limits<double>::infinity();
@@ -239,7 +239,7 @@ Result<EmergencyOutcome> JudgeEmergency(const ExactData& typed, const EmergencyS
         MovementPressure& p = out.Each[i];
         if (!oil) {
             p.Completed = false;
-            p.Lowest = 0;
+            p.Lowest = GaugeBar(0);
         }
         // The oil ran out during the earliest movement left unfinished.
         if (!p.Completed && stroke.needs[i].From < outFrom) {
@@ -255,7 +255,7 @@ Result<EmergencyOutcome> JudgeEmergency(const ExactData& typed, const EmergencyS
     }
     out.Passes = out.Passes && oil && c.end == CycleEnd::Normal;
     // The pressure is lost where the oil runs out, as each movement has it.
-    if (out.OilOutAt > 0) out.Lowest = 0;
+    if (out.OilOutAt > 0) out.Lowest = GaugeBar(0);
     return out;
 }
 
@@ -289,7 +289,7 @@ Result<HoldOutcome> JudgeHold(const ExactData& typed, const GasSettings& gas, do
     HoldOutcome out;
     ExactData data = typed;
     data.Pm = hold.FromPm ? data.Pm : data.Pm - data.Dp;
-    out.StartPressure = data.Pm.value();
+    out.StartPressure = data.Pm;
     GasSettings g = gas;
     g.Start = gas::ChargeStart::Slow;
     auto path = MakeGasPath(data, g, tc);
@@ -321,7 +321,7 @@ Result<HoldOutcome> JudgeHold(const ExactData& typed, const GasSettings& gas, do
     };
     const double end = std::min(hold.Time, emptyAt);
     if (emptyAt < hold.Time) out.OilOutAt = emptyAt;
-    out.Lowest = pressure(end).value();
+    out.Lowest = pressure(end);
     // Nothing changes after the hold time but the oil leaking out.
     const double until = leakage > 0 ? emptyAt : hold.Time;
     if (!(pressure(0) >= hold.Pressure)) {

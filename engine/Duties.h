@@ -40,7 +40,7 @@ LoadKind LoadKindOf(int16_t kind);
 std::optional<double> LoadPressure(const Movement& m);
 
 // What the movement must keep: its load's pressure, or p1 without one.
-double RequiredPressure(const Movement& m, GaugeBar p1);
+GaugeBar RequiredPressure(const Movement& m, GaugeBar p1);
 
 // The first figure of a movement's duty that is out of range, in the order
 // the windows show them; None when all are in range.
@@ -57,21 +57,22 @@ DutyFault CheckDuty(const Movement& m);
 // How one movement fared: the lowest pressure while it runs against what it
 // needs, where that lowest is.
 struct MovementPressure {
-    int Movement = 0;       // from 1, as the list numbers it
-    double Required = 0;    // bar
-    double Lowest = 0;      // bar, the lowest while it runs; 0 when not completed
+    int Movement = 0;  // from 1, as the list numbers it
+    GaugeBar Required;
+    GaugeBar Lowest;        // the lowest while it runs; 0 when not completed
     double Time = 0;        // s within its cycle (or the emergency stroke)
     double WorkTemp = 0;    // °C of the run where it is lowest
     bool Completed = true;  // the run reached the movement's end
 
-    double Margin() const { return Lowest - Required; }
+    BarDifference Margin() const { return Lowest - Required; }
     bool Passes() const { return Completed && Lowest >= Required; }
 };
 
-// What one movement must keep, and when it runs [s].
+// What one movement must keep, and when it runs.
 struct MovementNeed {
     int Movement = 0;  // from 1
-    double Required = 0, From = 0, To = 0;
+    GaugeBar Required;
+    double From = 0, To = 0;  // s
 };
 // Each movement of 1..count that runs inside a cycle of `cycleTime` s and
 // needs a pressure: one without a load only when p1 is set (above 0).
@@ -100,16 +101,16 @@ Result<std::vector<MovementPressure>> JudgeRunMovements(const CircuitState& stat
 struct EmergencyOutcome {
     std::vector<int> Movements;  // marked, from 1
     double WorkTemp = 0;         // °C, the coldest of the envelope
-    double StartPressure = 0;    // bar: Pm - Dp, or Pm from full
-    double Lowest = 0;           // bar, over the stroke
-    // The smallest of the marked movements' margins [bar]; the one it is.
-    double Margin = 0;
+    GaugeBar StartPressure;      // Pm - Dp, or Pm from full
+    GaugeBar Lowest;             // over the stroke
+    // The smallest of the marked movements' margins; the one it is.
+    BarDifference Margin;
     int Tightest = 0;
-    double OilLeft = 0;  // dm3 in the accumulators at the stroke's end
+    Dm3 OilLeft;  // in the accumulators at the stroke's end
     // The first marked movement the oil did not last through (0 when it
-    // lasted) and what it needs [bar]; Lowest is then 0, the pressure lost.
+    // lasted) and what it needs; Lowest is then 0, the pressure lost.
     int OilOutAt = 0;
-    double OilOutRequired = 0;
+    GaugeBar OilOutRequired;
     std::vector<MovementPressure> Each;
     bool Passes = false;
 };
@@ -150,8 +151,8 @@ struct HoldDuty {
 Status CheckHold(const HoldDuty& hold, const CircuitData& data, GasLawKind law);
 
 struct HoldOutcome {
-    double StartPressure = 0;  // bar
-    double Lowest = 0;         // bar, at the end of the hold time (or where the oil ran out)
+    GaugeBar StartPressure;
+    GaugeBar Lowest;  // at the end of the hold time (or where the oil ran out)
     // Where the oil ran out within the hold time [s]: the pressure is lost
     // there, and Lowest is the last the gas gave.
     std::optional<double> OilOutAt;

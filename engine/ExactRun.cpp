@@ -42,14 +42,14 @@ class PressureSampler final : public Sampler {
 TemperatureRun Summary(const ExactInputs& in, const CycleSummary& c, double workTemp, int taken) {
     TemperatureRun run;
     run.WorkTemp = workTemp;
-    run.LowestPressure = c.lowest;
+    run.LowestPressure = GaugeBar(c.lowest);
     run.LowestTime = c.lowestTime;
     run.Warning = c.end == CycleEnd::Emptied;
     run.Outside = c.end == CycleEnd::OutsideGas ? c.outside : gas::GasDomain::Gas;
     run.LowestGasTemp = c.coldest;
     run.HighestGasTemp = c.warmest;
     run.EndGasTemp = c.final.gas.temperature;
-    run.EndPressure = c.final.gas.pressure;
+    run.EndPressure = GaugeBar(c.final.gas.pressure);
     run.EndTime = c.endTime;
     run.End = taken;
     run.LastPoint = static_cast<int16_t>(taken);

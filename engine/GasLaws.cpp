@@ -30,7 +30,7 @@ Message OutsideGasMessage(const TemperatureRun& run) {
     const double time = std::round(run.EndTime * 100) / 100;
     return Message(MessageId::OutsideGas,
                    {MsgNested(OutsideGasReason(run.Outside)), MsgNumber(time),
-                    MsgNumber(run.EndGasTemp), MsgNumber(run.EndPressure)});
+                    MsgNumber(run.EndGasTemp), MsgNumber(run.EndPressure.value())});
 }
 
 TemperatureRun SummariseRun(double workTemp, const CycleEnding& ending, const double* p,
@@ -53,8 +53,8 @@ TemperatureRun SummariseRun(double workTemp, const CycleEnding& ending, const do
         }
     }
     run.EndGasTemp = t != nullptr ? t[ending.step] : workTemp;
-    run.EndPressure = p[ending.step];
-    run.LowestPressure = p[lowest];
+    run.EndPressure = GaugeBar(p[ending.step]);
+    run.LowestPressure = GaugeBar(p[lowest]);
     run.LowestTime = static_cast<float>(lowest) * timeStep;
     return run;
 }

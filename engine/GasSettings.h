@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gas/GasLaw.h"
+#include "numbers/Quantity.h"
 
 namespace volvenza {
 
@@ -63,15 +64,15 @@ struct TemperatureRun {
     // Pressures here are bar gauge under every law: the ideal and real laws
     // convert at their edges, and the classic law takes p V^1.4 on the
     // gauge figures as typed, so its pressures are read as gauge too.
-    double LowestPressure = 0;  // bar gauge
-    double LowestTime = 0;      // s
-    bool Warning = false;       // ended because the gas expanded to its precharge
+    GaugeBar LowestPressure;
+    double LowestTime = 0;  // s
+    bool Warning = false;   // ended because the gas expanded to its precharge
     // Ended because the gas left the states its law describes, and where to.
     gas::GasDomain Outside = gas::GasDomain::Gas;
     double LowestGasTemp = 0;   // °C
     double HighestGasTemp = 0;  // °C
     double EndGasTemp = 0;      // °C, at End
-    double EndPressure = 0;     // bar gauge, at End
+    GaugeBar EndPressure;       // at End
     double EndTime = 0;         // s: the instant the run ended (its last inside the gas)
     // The last step computed: the cycle's end, the warning's step or the last
     // one inside the gas's domain.

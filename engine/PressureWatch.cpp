@@ -23,9 +23,9 @@ std::vector<PressureStretch> StretchesBelow(const CircuitState& state, double pr
     const GasResults& run = state.GasRun;
     const auto main = static_cast<size_t>(run.MainRun);
     if (below.empty() && main < run.Runs.size() && last > 0 &&
-        run.Runs[main].LowestPressure < pressure) {
+        run.Runs[main].LowestPressure < GaugeBar(pressure)) {
         const TemperatureRun& lowest = run.Runs[main];
-        below.push_back({lowest.LowestTime, lowest.LowestTime, lowest.LowestPressure});
+        below.push_back({lowest.LowestTime, lowest.LowestTime, lowest.LowestPressure.value()});
     }
     return below;
 }

@@ -7,7 +7,9 @@
 // result is the same to the bit; only the meaningful operations exist:
 // adding and subtracting the same kind, comparing, scaling by a number. A
 // pressure is a level: level - level is a BarDifference, level +- difference
-// a level; margins and drops are differences.
+// a level; margins and drops are differences. Two gauge pressures have no
+// ratio: how many times one is the other depends on where the atmosphere
+// happens to stand, so the ratios of pressures are taken on absolute ones.
 // Nothing converts silently: a number becomes a quantity by naming it, and
 // back by value(); gauge and absolute cross only through ToAbsolute and
 // ToGauge, with the one atmosphere of the program.
@@ -52,6 +54,7 @@ template <class Unit>
 class Quantity {
     using DifferenceUnit = typename DifferenceUnitOf<Unit>::type;
     static constexpr bool kLevel = !std::is_same_v<DifferenceUnit, Unit>;
+    static constexpr bool kHasRatio = !std::is_same_v<Unit, GaugeBarUnit>;
 
   public:
     // Level minus level, level plus or minus this.
@@ -86,8 +89,11 @@ class Quantity {
     friend constexpr Quantity operator*(Quantity a, double k) { return Quantity(a.value_ * k); }
     friend constexpr Quantity operator*(double k, Quantity a) { return Quantity(k * a.value_); }
     friend constexpr Quantity operator/(Quantity a, double k) { return Quantity(a.value_ / k); }
-    // How many times one is the other: a plain number.
-    friend constexpr double operator/(Quantity a, Quantity b) { return a.value_ / b.value_; }
+    // How many times one is the other: a plain number. Not for gauge
+    // pressures, whose ratio means nothing; take it on ToAbsolute of each.
+    friend constexpr double operator/(Quantity a, Quantity b) requires kHasRatio {
+        return a.value_ / b.value_;
+    }
     // Not a number compares unordered, as the double does.
     friend constexpr auto operator<=>(Quantity a, Quantity b) { return a.value_ <=> b.value_; }
     friend constexpr bool operator==(Quantity a, Quantity b) { return a.value_ == b.value_; }

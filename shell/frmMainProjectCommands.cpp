@@ -179,14 +179,15 @@ QString frmMain::MovementDutiesNote() const {
         for (const MovementPressure& m : *judged) {
             if (!LoadPressure(state.Movements[m.Movement])) continue;
             if (!m.Completed) {
-                lines << kDutyUnfinished.Text().arg(m.Movement).arg(bar(m.Required));
+                lines << kDutyUnfinished.Text().arg(m.Movement).arg(bar(m.Required.value()));
                 continue;
             }
             lines << (m.Passes() ? kDutyMet : kDutyShort)
                          .Text()
                          .arg(m.Movement)
-                         .arg(bar(m.Required), bar(m.Lowest), UiNumber(RoundHalfEven(m.Time, 2)),
-                              bar(std::abs(m.Margin())));
+                         .arg(bar(m.Required.value()), bar(m.Lowest.value()),
+                              UiNumber(RoundHalfEven(m.Time, 2)),
+                              bar(std::abs(m.Margin().value())));
         }
     } else {
         lines << UiMessage(judged.Error());

@@ -6,6 +6,7 @@
 
 #include "messages/TranslationMark.h"
 #include "numbers/NumberText.h"
+#include "numbers/Quantity.h"
 #include "numbers/Rounding.h"
 
 namespace volvenza::sizing {
@@ -22,6 +23,10 @@ std::string Say(const Wording& w, const char* italian, const std::vector<std::st
 std::string Num(const Wording& w, double value, int decimals) {
     if (!std::isfinite(value)) return "-";
     return FormatNumber(RoundHalfEven(value, decimals), w.Decimal);
+}
+template <class Unit>
+std::string Num(const Wording& w, Quantity<Unit> value, int decimals) {
+    return Num(w, value.value(), decimals);
 }
 
 std::string Verdict(const Wording& w, bool passes) {
@@ -125,7 +130,7 @@ std::vector<std::string> DutyFailures(const std::vector<MovementPressure>& short
     // Those that need p1 are told by rule 1's own sentence.
     std::vector<MovementPressure> loaded;
     for (const MovementPressure& m : shortMovements) {
-        if (m.Required != p1) loaded.push_back(m);
+        if (m.Required != GaugeBar(p1)) loaded.push_back(m);
     }
     for (size_t i = 0; i < loaded.size() && i < kShortListed; ++i) {
         lines.push_back(MovementLine(w, loaded[i]));
@@ -168,7 +173,7 @@ std::vector<std::string> DutyCells(const DutyColumns& c,
                 margin = std::nan("");
                 break;
             }
-            margin = std::min(margin, m.Margin());
+            margin = std::min(margin, m.Margin().value());
         }
         cells.push_back(Num(w, margin, 2));
     }

@@ -44,11 +44,12 @@ QList<EnergyRow> DutyRows(const CircuitState& state, const DutyPlan& plan, doubl
         const auto e = JudgeEmergency(state, state.Gas, GaugeBar(p1), plan.EmergencyFromFull);
         if (e) {
             rows.append(
-                {label, Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                             "da %1, minima %2, margine %3, olio rimasto %4: %5"))
-                            .arg(With(e->StartPressure, 1, "bar"), With(e->Lowest, 1, "bar"),
-                                 With(e->Margin, 1, "bar"), With(e->OilLeft, 2, "dm3"),
-                                 verdict(e->Passes))});
+                {label,
+                 Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                      "da %1, minima %2, margine %3, olio rimasto %4: %5"))
+                     .arg(With(e->StartPressure.value(), 1, "bar"),
+                          With(e->Lowest.value(), 1, "bar"), With(e->Margin.value(), 1, "bar"),
+                          With(e->OilLeft.value(), 2, "dm3"), verdict(e->Passes))});
         }
     }
     if (plan.Hold) {
@@ -63,12 +64,12 @@ QList<EnergyRow> DutyRows(const CircuitState& state, const DutyPlan& plan, doubl
                 held->OilOutAt
                     ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
                                            "da %1, l'olio finisce dopo %2, tenuta per %3: %4"))
-                          .arg(With(held->StartPressure, 1, "bar"), With(*held->OilOutAt, 0, "s"),
-                               time, verdict(held->Passes))
+                          .arg(With(held->StartPressure.value(), 1, "bar"),
+                               With(*held->OilOutAt, 0, "s"), time, verdict(held->Passes))
                     : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
                                            "da %1, minima %2, tenuta per %3: %4"))
-                          .arg(With(held->StartPressure, 1, "bar"), With(held->Lowest, 1, "bar"),
-                               time, verdict(held->Passes));
+                          .arg(With(held->StartPressure.value(), 1, "bar"),
+                               With(held->Lowest.value(), 1, "bar"), time, verdict(held->Passes));
             rows.append(
                 {Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Pressione mantenuta %1 per %2"))
                      .arg(With(h.Pressure.value(), 1, "bar"), With(h.Time, 0, "s")),

@@ -44,12 +44,13 @@ TEST(Duties, RequiredPressureFollowsEachKindsSizes) {
         EXPECT_NEAR(*LoadPressure(c.m), c.expected / 0.95, 1e-9) << c.m.Kind;
         c.m.Duty.Efficiency = 0.8;
         c.m.Duty.Loss = 7;
-        EXPECT_NEAR(RequiredPressure(c.m, GaugeBar(50)), c.expected / 0.8 + 7, 1e-9) << c.m.Kind;
+        EXPECT_NEAR(RequiredPressure(c.m, GaugeBar(50)).value(), c.expected / 0.8 + 7, 1e-9)
+            << c.m.Kind;
         c.m.Duty.Required = 123;  // typed: stands for the load's
-        EXPECT_EQ(RequiredPressure(c.m, GaugeBar(50)), 123);
+        EXPECT_EQ(RequiredPressure(c.m, GaugeBar(50)), GaugeBar(123));
     }
     Movement none{.BoreDiameter = 100, .Kind = MovementKind::CylinderExtending};
-    EXPECT_EQ(RequiredPressure(none, GaugeBar(50)), 50);
+    EXPECT_EQ(RequiredPressure(none, GaugeBar(50)), GaugeBar(50));
     none.BoreDiameter = 0;  // a typed flow, no sizes: missing only for a load
     EXPECT_EQ(CheckDuty(none), DutyFault::None);
     none.Duty.Load = 10;
@@ -112,14 +113,14 @@ TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
     const double lowest = Polytrope(200 + kAtm, full, 2, 1.4);
     const MovementPressure& draw = (*judged)[0];
     EXPECT_TRUE(draw.Passes());  // p1 = 100 bar
-    EXPECT_NEAR(draw.Lowest, lowest, 1e-9);
+    EXPECT_NEAR(draw.Lowest.value(), lowest, 1e-9);
     EXPECT_GT(lowest, 100);
     const MovementPressure &early = (*judged)[1], &late = (*judged)[2];
-    EXPECT_NEAR(early.Lowest, Polytrope(200 + kAtm, full, 0.1, 1.4), 1e-9);
+    EXPECT_NEAR(early.Lowest.value(), Polytrope(200 + kAtm, full, 0.1, 1.4), 1e-9);
     EXPECT_TRUE(early.Passes());
-    EXPECT_NEAR(late.Lowest, lowest, 1e-9);
+    EXPECT_NEAR(late.Lowest.value(), lowest, 1e-9);
     EXPECT_NEAR(late.Time, 1, 1e-12);
-    EXPECT_NEAR(late.Margin(), lowest - 150, 1e-9);
+    EXPECT_NEAR(late.Margin().value(), lowest - 150, 1e-9);
     EXPECT_FALSE(late.Passes());
     // Given no p1 (a run's) the draw, with no load, has no verdict; half a bar is a p1.
     const auto unset = JudgeRunMovements(state, GaugeBar(0));
@@ -129,10 +130,16 @@ TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
     state.Gas.Law = GasLawKind::Classic;  // judges p1 only, as it always did
     EXPECT_TRUE(JudgeRunMovements(state, GaugeBar(100))->empty());
     // Of two runs each movement keeps its worse: a failure, a lower margin, else the first.
-    std::vector<MovementPressure> worst{{1, 100, 105}, {2, 100, 105}, {3, 100, 105}, {4, 1, 5}};
-    KeepWorst(worst, {{1, 100, 101}, {2, 100, 109}, {3, 100, 120, 0, 0, false}, {4, 1, 5, 0, 9}});
+    const auto fared = [](int k, double required, double lowest, double temp = 0,
+                          bool completed = true) {
+        return MovementPressure{k, GaugeBar(required), GaugeBar(lowest), 0, temp, completed};
+    };
+    std::vector<MovementPressure> worst{fared(1, 100, 105), fared(2, 100, 105), fared(3, 100, 105),
+                                        fared(4, 1, 5)};
+    KeepWorst(worst, {fared(1, 100, 101), fared(2, 100, 109), fared(3, 100, 120, 0, false),
+                      fared(4, 1, 5, 9)});
     EXPECT_EQ(std::tuple(worst[0].Lowest, worst[1].Lowest, worst[2].Passes(), worst[3].WorkTemp),
-              std::tuple(101.0, 105.0, false, 0.0));
+              std::tuple(GaugeBar(101), GaugeBar(105), false, 0.0));
 }
 
 TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
@@ -153,11 +160,12 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
             const double v = 10 * (100 + kAtm) * (kK - 10) / (kK + 20) / (start + kAtm);
             const double end = Polytrope(start + kAtm, v, 0.3 + 2, n);
             EXPECT_EQ(std::tuple(e->Movements, e->StartPressure, e->OilOutAt),
-                      std::tuple(std::vector<int>{2, 3}, start, 0));
-            EXPECT_NEAR(e->Lowest, end, 1e-9);
-            EXPECT_NEAR(e->OilLeft, 10 - v - 2.3, 1e-9);
-            EXPECT_NEAR(e->Each[0].Lowest, Polytrope(start + kAtm, v, 0.3, n), 1e-9);
-            EXPECT_NEAR(e->Margin, std::min(e->Each[0].Lowest - 90, end - 120), 1e-9);
+                      std::tuple(std::vector<int>{2, 3}, GaugeBar(start), 0));
+            EXPECT_NEAR(e->Lowest.value(), end, 1e-9);
+            EXPECT_NEAR(e->OilLeft.value(), 10 - v - 2.3, 1e-9);
+            EXPECT_NEAR(e->Each[0].Lowest.value(), Polytrope(start + kAtm, v, 0.3, n), 1e-9);
+            EXPECT_NEAR(e->Margin.value(), std::min(e->Each[0].Lowest.value() - 90, end - 120),
+                        1e-9);
             // Only the adiabatic strokes fail: the isotherm keeps more.
             EXPECT_EQ(e->Passes, n == 1.0) << n << fromFull;
         }
@@ -167,19 +175,19 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
     state.Movements[3].Qm = 6000;
     const auto dry = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
     EXPECT_EQ(std::tuple(dry->OilOutAt, dry->OilOutRequired, dry->Lowest, dry->Margin, dry->Passes),
-              std::tuple(3, 120.0, 0.0, -120.0, false));
-    EXPECT_NEAR(dry->OilLeft, 0, 1e-12);
+              std::tuple(3, GaugeBar(120), GaugeBar(0), BarDifference(-120), false));
+    EXPECT_NEAR(dry->OilLeft.value(), 0, 1e-12);
     // Back to back at one flow, each movement is still judged on its own draw.
     state.Movements[3].Ti = 1.5f;
     state.Movements[3].Qm = 60;
     const auto joined = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
     const double v = 10 * (100 + kAtm) * (kK - 10) / (kK + 20) / (180 + kAtm);
-    EXPECT_NEAR(joined->Each[0].Lowest, Polytrope(180 + kAtm, v, 0.3, 1.0), 1e-9);
+    EXPECT_NEAR(joined->Each[0].Lowest.value(), Polytrope(180 + kAtm, v, 0.3, 1.0), 1e-9);
     // Started below the precharge, no movement gets any oil.
     state.Data.Dp = 150;
     const auto none = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
     EXPECT_EQ(std::tuple(none->Each[0].Lowest, none->Each[1].Lowest, none->Passes),
-              std::tuple(0.0, 0.0, false));
+              std::tuple(GaugeBar(0), GaugeBar(0), false));
 }
 
 TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
@@ -205,11 +213,11 @@ TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
         EXPECT_NEAR(h->TimeHeld, expected, expected * 1e-9) << c.hold;
         EXPECT_EQ(h->Passes, expected >= c.time);
         const double cold = start * v / (v + c.leak * c.time / 60) * (startK - c.cool) / startK;
-        EXPECT_NEAR(h->Lowest, cold - kAtm, 1e-9);
+        EXPECT_NEAR(h->Lowest.value(), cold - kAtm, 1e-9);
     }
     // Nothing leaking, it holds for good; from Pm it starts higher.
     const auto sealed = JudgeHold(state, state.Gas, {GaugeBar(150), 600, Dm3PerMin(0), 10, true});
-    EXPECT_EQ(sealed->StartPressure, 200);
+    EXPECT_EQ(sealed->StartPressure, GaugeBar(200));
     EXPECT_TRUE(std::isinf(sealed->TimeHeld));
     // Held above a low pressure until the oil has leaked out at half a dm3/min.
     const auto drained = JudgeHold(state, state.Gas, {GaugeBar(1), 600, Dm3PerMin(0.5), 0, false});

@@ -215,7 +215,7 @@ TEST_F(SimulationTest, StretchesBelowAPressure) {
     EXPECT_EQ(std::tuple(all[0].from, std::round(all[0].to * 100), all[0].lowest),
               std::tuple(0.0, 7.0, 55.0));
     state.GasRun.Runs.resize(1);
-    state.GasRun.Runs[0].LowestPressure = 54.9;
+    state.GasRun.Runs[0].LowestPressure = GaugeBar(54.9);
     state.GasRun.Runs[0].LowestTime = 0.0651;
     const auto dip = StretchesBelow(state, 55);
     ASSERT_EQ(dip.size(), 1u);

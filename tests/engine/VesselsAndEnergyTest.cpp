@@ -36,7 +36,7 @@ TEST_F(OneDrawRunTest, PolytropicDischargeGivesItsClosedForm) {
     ASSERT_TRUE(b) << b.Error();
     const double v1 = state.VSeries[0], v2 = v1 + 1;
     const double p1 = 199 + kAtm, p2 = p1 * std::pow(v1 / v2, 1.3);
-    EXPECT_NEAR(state.GasRun.Runs[0].LowestPressure, p2 - kAtm, 1e-12);
+    EXPECT_NEAR(state.GasRun.Runs[0].LowestPressure.value(), p2 - kAtm, 1e-12);
     // The gas's work less the atmosphere's, in kJ.
     const double work = ((p1 * v1 - p2 * v2) / 0.3 - kAtm * (v2 - v1)) * 0.1;
     EXPECT_NEAR(b->First.Delivered, work, work * 1e-12);

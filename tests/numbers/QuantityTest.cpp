@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <concepts>
 #include <limits>
 #include <type_traits>
 
@@ -23,6 +24,12 @@ static_assert(!Addable<GaugeBar, GaugeBar> && !Addable<AbsoluteBar, GaugeBar>);
 static_assert(!Addable<AbsoluteBar, AbsoluteBar> && Addable<Dm3, Dm3>);
 static_assert(std::is_same_v<decltype(AbsoluteBar() - AbsoluteBar()), BarDifference>);
 static_assert(std::is_same_v<decltype(BarDifference() + GaugeBar()), GaugeBar>);
+// Two gauge pressures have no ratio; absolute ones and differences do.
+template <class A>
+concept HasRatio = requires(A a) {
+    { a / a } -> std::same_as<double>;
+};
+static_assert(!HasRatio<GaugeBar> && HasRatio<AbsoluteBar> && HasRatio<BarDifference>);
 static_assert(sizeof(GaugeBar) == sizeof(double) && std::is_trivially_copyable_v<GaugeBar>);
 
 TEST(Quantity, DoesWhatTheDoubleDid) {
@@ -37,7 +44,7 @@ TEST(Quantity, DoesWhatTheDoubleDid) {
     EXPECT_EQ((a * 0.3).value(), 80 * 0.3);
     EXPECT_EQ((0.3 * a).value(), 0.3 * 80);
     EXPECT_EQ((a / 3).value(), 80.0 / 3);
-    EXPECT_EQ(a / b, 80 / 13.125);
+    EXPECT_EQ(ToAbsolute(a) / ToAbsolute(b), (80 + kAtmosphere) / (13.125 + kAtmosphere));
     GaugeBar c = a;
     c -= d;
     EXPECT_EQ(c.value(), 80 - 13.125);

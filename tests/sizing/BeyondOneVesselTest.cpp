@@ -132,7 +132,7 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     state.Data.V0 = 1.5f;
     state.Gas.Vessels.BottleVolume = bottled.BottleVolume().value();
     ASSERT_EQ(RunSimulation(state).outcome, RunOutcome::Completed);
-    EXPECT_GT(state.GasRun.Runs[0].LowestPressure, 99);
+    EXPECT_GT(state.GasRun.Runs[0].LowestPressure, GaugeBar(99));
     state.Gas.Vessels.BottleVolume = 0;
     ASSERT_EQ(RunSimulation(state).outcome, RunOutcome::PrechargeTooHigh);
 }

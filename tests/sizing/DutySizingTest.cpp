@@ -67,18 +67,18 @@ TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
         const Design& d = e.Proposed;
         const double cold = drawn(d, full(d, 0));
         ASSERT_EQ(e.Movements.size(), 2u);
-        EXPECT_NEAR(e.Movements[0].Lowest, cold, 1e-6) << d.V0.value();
-        EXPECT_NEAR(e.Movements[1].Lowest, cold, 1e-6) << d.V0.value();
+        EXPECT_NEAR(e.Movements[0].Lowest.value(), cold, 1e-6) << d.V0.value();
+        EXPECT_NEAR(e.Movements[1].Lowest.value(), cold, 1e-6) << d.V0.value();
         failing += !passes(d);
         if (cold == 0) continue;  // emptied: nothing more to compare
-        EXPECT_NEAR(e.Movements[1].Required, clamp, 1e-9);
+        EXPECT_NEAR(e.Movements[1].Required.value(), clamp, 1e-9);
         EXPECT_EQ(e.Movements[1].Passes(), cold >= clamp) << d.V0.value();
         EXPECT_EQ(e.Rules[kEmergencyRule], cold >= 120) << d.V0.value();
-        EXPECT_NEAR(e.Duties.Emergency->Lowest, cold, 1e-6);
-        EXPECT_NEAR(e.Duties.Emergency->OilLeft, d.V0.value() - full(d, 0) - 1, 1e-9);
+        EXPECT_NEAR(e.Duties.Emergency->Lowest.value(), cold, 1e-6);
+        EXPECT_NEAR(e.Duties.Emergency->OilLeft.value(), d.V0.value() - full(d, 0) - 1, 1e-9);
         EXPECT_EQ(e.Rules[kHoldRule], held(d) >= 150) << d.V0.value();
         if (held(d) > 0) {
-            EXPECT_NEAR(e.Duties.Hold->Lowest, held(d), 1e-9);
+            EXPECT_NEAR(e.Duties.Hold->Lowest.value(), held(d), 1e-9);
         }
     }
     EXPECT_GE(failing, 3);
@@ -108,12 +108,13 @@ TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
 // or a stroke the oil does not last through said so, with no lowest.
 TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
     const Wording w{nullptr, ','};
-    const MovementPressure tight{2, 64.125, 65.23256, 0.5, 45};
+    const MovementPressure tight{2, GaugeBar(64.125), GaugeBar(65.23256), 0.5, 45};
     EmergencyOutcome e;
     std::tie(e.Movements, e.WorkTemp, e.StartPressure, e.Lowest, e.Margin, e.Tightest, e.OilLeft) =
-        std::tuple(std::vector<int>{2, 5}, -10.004, 67, 60.2, 0.12345, 5, 1.23456);
+        std::tuple(std::vector<int>{2, 5}, -10.004, GaugeBar(67), GaugeBar(60.2),
+                   BarDifference(0.12345), 5, Dm3(1.23456));
     DutyOutcomes d{e, std::nullopt};
-    const auto lines = DutySummary({tight, {3, 70, 80}}, d, {}, w);
+    const auto lines = DutySummary({tight, {3, GaugeBar(70), GaugeBar(80)}}, d, {}, w);
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "Il movimento 2 richiede 64,12 bar: la pressione vi scende a 65,23 bar a "
                          "45 °C verso 0,5 s, margine 1,11 bar.",
@@ -122,8 +123,8 @@ TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
                          "dm3 di olio: non supera."}));
     EXPECT_EQ(DutyCells({true, true, false}, {tight}, d, w),
               (std::vector<std::string>{"1,11", "0,12"}));
-    std::tie(d.Emergency->OilOutAt, d.Emergency->OilOutRequired) = std::tuple{1, 64.125};
-    const MovementPressure dry{2, 64.125, 0, 0, 45, false};
+    std::tie(d.Emergency->OilOutAt, d.Emergency->OilOutRequired) = std::tuple{1, GaugeBar(64.125)};
+    const MovementPressure dry{2, GaugeBar(64.125), GaugeBar(0), 0, 45, false};
     EXPECT_EQ(DutyFailures({dry}, 60, d, {}, w),
               (std::vector<std::string>{
                   "Il movimento 2 richiede 64,12 bar: non giudicato, il calcolo si ferma prima "

@@ -232,8 +232,9 @@ std::string MovementPressuresJson(const std::vector<MovementPressure>& movements
             return m.Completed ? JsonNumber(value) : std::string("null");
         };
         j += std::string(i ? ", " : "") + "{\"movement\": " + std::to_string(m.Movement) +
-             ", \"required\": " + JsonNumber(m.Required) + ", \"lowest\": " + reached(m.Lowest) +
-             ", \"margin\": " + reached(m.Margin()) + ", \"time\": " + reached(m.Time) +
+             ", \"required\": " + JsonNumber(m.Required.value()) +
+             ", \"lowest\": " + reached(m.Lowest.value()) +
+             ", \"margin\": " + reached(m.Margin().value()) + ", \"time\": " + reached(m.Time) +
              ", \"pass\": " + Bool(m.Passes()) + "}";
     }
     return j + "]";
@@ -248,9 +249,11 @@ std::string EmergencyJson(const EmergencyOutcome& e) {
     const auto reached = [&](double value) {
         return e.OilOutAt > 0 ? std::string("null") : JsonNumber(value);
     };
-    return "{\"movements\": [" + marked + "], \"start_pressure\": " + JsonNumber(e.StartPressure) +
-           ", \"lowest\": " + reached(e.Lowest) + ", \"margin\": " + reached(e.Margin) +
-           ", \"oil_left\": " + JsonNumber(e.OilLeft) + ", \"oil_out_at\": " +
+    return "{\"movements\": [" + marked +
+           "], \"start_pressure\": " + JsonNumber(e.StartPressure.value()) +
+           ", \"lowest\": " + reached(e.Lowest.value()) +
+           ", \"margin\": " + reached(e.Margin.value()) +
+           ", \"oil_left\": " + JsonNumber(e.OilLeft.value()) + ", \"oil_out_at\": " +
            (e.OilOutAt > 0 ? std::to_string(e.OilOutAt) : std::string("null")) +
            ", \"pass\": " + Bool(e.Passes) + "}";
 }
@@ -259,7 +262,8 @@ std::string HoldJson(const HoldDuty& hold, const HoldOutcome& h) {
     return "{\"pressure\": " + JsonNumber(hold.Pressure.value()) +
            ", \"time\": " + JsonNumber(hold.Time) +
            ", \"leakage\": " + JsonNumber(hold.Leakage.value()) +
-           ", \"cooling\": " + JsonNumber(hold.Cooling) + ", \"lowest\": " + JsonNumber(h.Lowest) +
+           ", \"cooling\": " + JsonNumber(hold.Cooling) +
+           ", \"lowest\": " + JsonNumber(h.Lowest.value()) +
            ", \"oil_out_at\": " + (h.OilOutAt ? JsonNumber(*h.OilOutAt) : std::string("null")) +
            ", \"time_held\": " + JsonNumber(h.TimeHeld) + ", \"pass\": " + Bool(h.Passes) + "}";
 }

@@ -224,8 +224,8 @@ std::string TemperatureLines(const GasResults& results) {
         lines +=
             SimFill(line,
                     {Rounded(r.WorkTemp, 2), static_cast<int>(i) == results.MainRun ? " (tc)" : "",
-                     Rounded(r.LowestPressure, 3), FormatFixed(r.LowestTime, 2, decimal), ending,
-                     Rounded(r.LowestGasTemp, 2), Rounded(r.HighestGasTemp, 2)}) +
+                     Rounded(r.LowestPressure.value(), 3), FormatFixed(r.LowestTime, 2, decimal),
+                     ending, Rounded(r.LowestGasTemp, 2), Rounded(r.HighestGasTemp, 2)}) +
             "\n";
     }
     return lines;
