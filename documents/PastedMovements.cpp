@@ -283,6 +283,15 @@ Message PastedMarkError(std::string_view cell, int line) {
                     Header(PasteColumn::Emergency)});
 }
 
+Message PasteTooManyError(int count, int room) {
+    return Message(MessageId::PasteTooMany, {MsgInteger(count), MsgInteger(room)});
+}
+
+Message PasteCellUnusedError(std::string_view cell, int movement, int column) {
+    return Message(MessageId::PasteCellUnused, {MsgVerbatim(PastedExcerpt(Trimmed(cell))),
+                                                MsgInteger(movement), Header(column)});
+}
+
 Result<PastedMovements> MovementsFromText(std::string_view text, const PasteWording& w) {
     PastedMovements pasted;
     const std::vector<std::string> lines = Split(text, '\n');

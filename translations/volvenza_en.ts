@@ -534,20 +534,12 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <translation>Deleting movements</translation>
     </message>
     <message>
-        <source>Impossibile incollare: gli appunti contengono %1 movimenti e la tabella ne può ricevere ancora %2 (al massimo 1000 movimenti). Copiare meno righe.</source>
-        <translation>Cannot paste: the clipboard holds %1 movements and the table can take %2 more (1000 movements at most). Copy fewer rows.</translation>
-    </message>
-    <message>
         <source>Movimenti incollati: %1.</source>
         <translation>Movements pasted: %1.</translation>
     </message>
     <message>
         <source>Per incollare un solo valore scegliere prima la cella in cui metterlo.</source>
         <translation>To paste a single value, first choose the cell it goes into.</translation>
-    </message>
-    <message>
-        <source>Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.</source>
-        <translation>Cannot paste «%1»: movement %2 does not use the column %3.</translation>
     </message>
     <message>
         <source>Tabella dei movimenti del ciclo</source>
@@ -2131,6 +2123,14 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Il comando report non è disponibile: questo volvenza-sim è stato compilato senza Qt (VOLVENZA_GUI=OFF).</source>
         <translation>The report command is not available: this volvenza-sim was built without Qt (VOLVENZA_GUI=OFF).</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare: gli appunti contengono %1 movimenti e la tabella ne può ricevere ancora %2 (al massimo 1000 movimenti). Copiare meno righe.</source>
+        <translation>Cannot paste: the clipboard holds %1 movements and the table can take %2 more (1000 movements at most). Copy fewer rows.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.</source>
+        <translation>Cannot paste «%1»: movement %2 does not use the column %3.</translation>
     </message>
 </context>
 <context>

@@ -111,10 +111,7 @@ PasteWording PageWording() {
 std::string PasteValue(const std::string& text, int column, int16_t kind, int movement) {
     const bool size = column >= PasteColumn::Bore && column < PasteColumn::Flow;
     if (column == PasteColumn::Required || (size && !PageShows(kind, PasteColumnField(column)))) {
-        return Reply(
-            {{"error", SimFill("Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.",
-                               {PastedExcerpt(text), std::to_string(movement),
-                                SimTemplate(PasteColumnHeader(column))})}});
+        return Reply({{"error", SimMessage(PasteCellUnusedError(text, movement, column))}});
     }
     const PasteWording wording = PageWording();
     if (column == PasteColumn::Kind) {
@@ -147,11 +144,7 @@ std::string Paste(const std::string& text, int room) {
     const PastedMovements& pasted = *read;
     const int count = static_cast<int>(pasted.movements.size());
     if (count > room) {
-        return Reply(
-            {{"error", SimFill("Impossibile incollare: gli appunti contengono %1 movimenti "
-                               "e la tabella ne può ricevere ancora %2 (al massimo 1000 "
-                               "movimenti). Copiare meno righe.",
-                               {std::to_string(count), std::to_string(room)})}});
+        return Reply({{"error", SimMessage(PasteTooManyError(count, room))}});
     }
     // The project's own writer gives each movement's fields.
     CircuitState state;
