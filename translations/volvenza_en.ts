@@ -2327,6 +2327,18 @@ The file already exists. Replace it?</translation>
         <source>PS [bar]</source>
         <translation>PS [bar]</translation>
     </message>
+    <message>
+        <source>Il calcolo si è interrotto per un errore interno (%1) ed è stato riavviato; il lavoro è come prima.</source>
+        <translation>The computation stopped on an internal error (%1) and was started again; the work is as it was.</translation>
+    </message>
+    <message>
+        <source>convert: &apos;vlz&apos; o &apos;vlzp&apos;</source>
+        <translation>convert: &apos;vlz&apos; or &apos;vlzp&apos;</translation>
+    </message>
+    <message>
+        <source>volvenza: memoria esaurita</source>
+        <translation>volvenza: out of memory</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::PageIdentity</name>

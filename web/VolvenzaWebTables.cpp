@@ -170,6 +170,9 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::SizingText", "V0 [dm3]"),
     PAGE_TEXT("volvenza::SizingText", "τ [s]"),
     PAGE_TEXT("volvenza::Page", "PS [bar]"),
+    PAGE_TEXT("volvenza::Page", "Il calcolo si è interrotto per un errore interno (%1) ed è stato riavviato; il lavoro è come prima."),
+    PAGE_TEXT("volvenza::Page", "convert: 'vlz' o 'vlzp'"),
+    PAGE_TEXT("volvenza::Page", "volvenza: memoria esaurita"),
 };
 // clang-format on
 

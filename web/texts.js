@@ -28,7 +28,7 @@ export async function load(call) {
 export function t(italian, ...parts) {
   let text = italian;
   if (language() === 'en') {
-    if (tables.texts[italian] !== undefined) text = tables.texts[italian];
+    if (tables && tables.texts[italian] !== undefined) text = tables.texts[italian];
     else untranslated.add(italian);
   }
   parts.forEach((part, i) => {
