@@ -45,8 +45,9 @@ enum Index : int {
 };
 }
 
-// A column's header, its symbol and unit: an Italian source in the
-// catalogue's context "volvenza::CycleTableModel".
+// A column's header, its symbol and unit: the windows' word
+// (messages/WindowWords.h), an Italian source in the catalogue's context
+// kCycleTableContext.
 const char* PasteColumnHeader(int column);
 
 // The movement field a time or size column holds; none for the others.

@@ -94,7 +94,8 @@ int16_t KindByName(std::string_view name) {
                });
     };
     for (const ActuatorPage& page : kActuatorPages) {
-        if (same(SimTemplate(page.title)) || same(page.title)) return page.kind;
+        const char* title = KindTitleSource(page.kind);
+        if (same(SimTemplate(title)) || same(title)) return page.kind;
     }
     return MovementKind::Empty;
 }

@@ -3,7 +3,7 @@
 // results table. Every figure the page shows or saves comes from the core
 // (app-state.js); this file only arranges them.
 import * as app from './app-state.js';
-import { load, t } from './texts.js';
+import { coreTable, load, t, word } from './texts.js';
 import * as entry from './entry.js';
 import * as initial from './initial.js';
 import { createChart, SERIES } from './chart.js';
@@ -90,7 +90,7 @@ async function run() {
   // A sizing box that is no number waits for the search, not the run.
   const drafts = Object.keys(app.draftsOf()).filter((place) => !place.startsWith('sizing/'));
   if (drafts.length) {
-    say(t('Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)'), 'error');
+    say(word(coreTable('notANumber')), 'error');
     return;
   }
   say(t('Simulazione in corso…'));
@@ -162,7 +162,7 @@ async function openFile(file) {
 async function save(format) {
   // A number kept aside (a pressure hold not yet whole) is no error to save.
   if (Object.values(app.draftsOf()).some((text) => text.trim() && app.parseNumber(text) === null)) {
-    say(t('Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)'), 'error');
+    say(word(coreTable('notANumber')), 'error');
     return;
   }
   try {
