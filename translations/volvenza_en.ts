@@ -1100,38 +1100,6 @@ The file already exists. Replace it?</translation>
         <source>Potenza in più richiesta con l&apos;accumulatore</source>
         <translation>More power needed with the accumulator</translation>
     </message>
-    <message>
-        <source>basta</source>
-        <translation>enough</translation>
-    </message>
-    <message>
-        <source>NON basta</source>
-        <translation>NOT enough</translation>
-    </message>
-    <message>
-        <source>Corsa di emergenza (movimenti %1)</source>
-        <translation>Emergency stroke (movements %1)</translation>
-    </message>
-    <message>
-        <source>da %1, minima %2, margine %3, olio rimasto %4: %5</source>
-        <translation>from %1, lowest %2, margin %3, oil left %4: %5</translation>
-    </message>
-    <message>
-        <source>sempre</source>
-        <translation>always</translation>
-    </message>
-    <message>
-        <source>Pressione mantenuta %1 per %2</source>
-        <translation>Pressure held at %1 for %2</translation>
-    </message>
-    <message>
-        <source>da %1, minima %2, tenuta per %3: %4</source>
-        <translation>from %1, lowest %2, held for %3: %4</translation>
-    </message>
-    <message>
-        <source>da %1, l&apos;olio finisce dopo %2, tenuta per %3: %4</source>
-        <translation>from %1, the oil runs out after %2, held for %3: %4</translation>
-    </message>
 </context>
 <context>
     <name>volvenza::Grafico</name>
@@ -2950,6 +2918,54 @@ The file already exists. Replace it?</translation>
         <source>Pressione mantenuta %1 bar per %2 s, pompa ferma, da %3 bar (trafilamento %4 dm3/min, raffreddamento %5 K): l&apos;olio finisce dopo %9 s, a %6 bar, e la pressione si perde; la tiene %7: %8.</source>
         <translation>Pressure held %1 bar for %2 s, pump stopped, from %3 bar (leakage %4 dm3/min, cooling %5 K): the oil runs out after %9 s, at %6 bar, and the pressure is lost; it holds %7: %8.</translation>
     </message>
+    <message>
+        <source>basta</source>
+        <translation>enough</translation>
+    </message>
+    <message>
+        <source>NON basta</source>
+        <translation>NOT enough</translation>
+    </message>
+    <message>
+        <source>movimento %1: richiede %2 bar, non si compie</source>
+        <translation>movement %1: needs %2 bar, does not complete</translation>
+    </message>
+    <message>
+        <source>movimento %1: richiede %2 bar, minima %3 bar a %4 s, margine %5 bar</source>
+        <translation>movement %1: needs %2 bar, lowest %3 bar at %4 s, margin %5 bar</translation>
+    </message>
+    <message>
+        <source>movimento %1: richiede %2 bar, minima %3 bar a %4 s, MANCANO %5 bar</source>
+        <translation>movement %1: needs %2 bar, lowest %3 bar at %4 s, %5 bar MISSING</translation>
+    </message>
+    <message>
+        <source>Corsa di emergenza (movimenti %1)</source>
+        <translation>Emergency stroke (movements %1)</translation>
+    </message>
+    <message>
+        <source>da %1, l&apos;olio finisce durante il movimento %2: %3</source>
+        <translation>from %1, the oil runs out during movement %2: %3</translation>
+    </message>
+    <message>
+        <source>da %1, minima %2, margine %3, olio rimasto %4: %5</source>
+        <translation>from %1, lowest %2, margin %3, oil left %4: %5</translation>
+    </message>
+    <message>
+        <source>sempre</source>
+        <translation>always</translation>
+    </message>
+    <message>
+        <source>Pressione mantenuta %1 per %2</source>
+        <translation>Pressure held at %1 for %2</translation>
+    </message>
+    <message>
+        <source>da %1, l&apos;olio finisce dopo %2, tenuta per %3: %4</source>
+        <translation>from %1, the oil runs out after %2, held for %3: %4</translation>
+    </message>
+    <message>
+        <source>da %1, minima %2, tenuta per %3: %4</source>
+        <translation>from %1, lowest %2, held for %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>
@@ -3426,18 +3442,6 @@ Save as a simulation all the same? A project (.vlzp) keeps everything.</translat
     <message>
         <source>Rec&amp;upera lavoro non salvato...</source>
         <translation>&amp;Recover unsaved work...</translation>
-    </message>
-    <message>
-        <source>movimento %1: richiede %2 bar, minima %3 bar a %4 s, margine %5 bar</source>
-        <translation>movement %1: needs %2 bar, lowest %3 bar at %4 s, margin %5 bar</translation>
-    </message>
-    <message>
-        <source>movimento %1: richiede %2 bar, minima %3 bar a %4 s, MANCANO %5 bar</source>
-        <translation>movement %1: needs %2 bar, lowest %3 bar at %4 s, %5 bar MISSING</translation>
-    </message>
-    <message>
-        <source>movimento %1: richiede %2 bar, non si compie</source>
-        <translation>movement %1: needs %2 bar, does not complete</translation>
     </message>
     <message>
         <source>i carichi dei movimenti non sono giudicati con la legge classica, che giudica solo p1: scegliere la legge ideale o reale</source>

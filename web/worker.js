@@ -4,8 +4,10 @@
 // gas, command), check, which works out what the cycle table shows beside
 // what is typed, and paste(text, {room} or {column}), which reads movements
 // pasted from a spreadsheet, or one value pasted into one cell, as the
-// desktop reads them (see volvenza_call), and tables, the page's words and
-// what it shares with the desktop's tables (VolvenzaWebTables.h). Every
+// desktop reads them (see volvenza_call), verdicts(summary, project), the
+// duties' verdicts of a run's summary in the desktop's words, and tables,
+// the page's words and what it shares with the desktop's tables
+// (VolvenzaWebTables.h). Every
 // request carries the language its messages are to be in. Should the core
 // ever trap (a WebAssembly.RuntimeError, or its abort), the error says so
 // with `trapped`: the module is then unusable, and the page starts a new
@@ -18,6 +20,7 @@ const ready = VolvenzaModule().then((module) => {
   api.check = async (text) => api.request({ check: text, language: api.language });
   api.paste = async (text, how) => api.request({ paste: text, language: api.language, ...how });
   api.tables = async () => api.request({ tables: true });
+  api.verdicts = async (summary, project) => api.request({ verdicts: summary, project, language: api.language });
   return api;
 });
 
