@@ -7,31 +7,13 @@
 
 #include "engine/Duties.h"
 #include "messages/Message.h"
-#include "messages/TranslationMark.h"
+#include "messages/WindowWords.h"
 #include "numbers/NumberText.h"
 
 namespace volvenza {
 namespace {
 
-const char* const kHeaders[PasteColumn::Count] = {
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tipo"),
-    "Ti [sec]",
-    "Tf [sec]",
-    "D [mm]",
-    "d [mm]",
-    "L [mm]",
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "C [cm3/giro]"),
-    "N [rpm]",
-    "CU [cm3/°]",
-    "AR [°]",
-    "Qm [dm3/min]",
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Carico"),
-    "η",
-    "Δp [bar]",
-    "pr [bar]",
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Em"),
-    "pn [bar]",
-};
+static_assert(kCycleColumns.size() == PasteColumn::Count);
 
 std::string Trimmed(std::string_view text) {
     const size_t first = text.find_first_not_of(" \t\r\n\v\f");
@@ -68,7 +50,7 @@ bool IsRowNumber(std::string_view cell) {
 
 // A column's header in the message's language.
 MessagePart Header(int column) {
-    return MsgCatalogue("volvenza::CycleTableModel", PasteColumnHeader(column));
+    return MsgCatalogue(kCycleTableContext, PasteColumnHeader(column));
 }
 
 // One line's cells after the number column.
@@ -154,7 +136,7 @@ bool IsHeader(const std::vector<std::string>& cells, char decimal) {
 }  // namespace
 
 const char* PasteColumnHeader(int column) {
-    return column >= 0 && column < PasteColumn::Count ? kHeaders[column] : "";
+    return column >= 0 && column < PasteColumn::Count ? kCycleColumns[size_t(column)].header : "";
 }
 
 float Movement::*PasteColumnField(int column) {
@@ -281,6 +263,15 @@ Message PastedMarkError(std::string_view cell, int line) {
     return Message(MessageId::PasteBadMark,
                    {MsgInteger(line), MsgVerbatim(PastedExcerpt(Trimmed(cell))),
                     Header(PasteColumn::Emergency)});
+}
+
+Message PasteTooManyError(int count, int room) {
+    return Message(MessageId::PasteTooMany, {MsgInteger(count), MsgInteger(room)});
+}
+
+Message PasteCellUnusedError(std::string_view cell, int movement, int column) {
+    return Message(MessageId::PasteCellUnused, {MsgVerbatim(PastedExcerpt(Trimmed(cell))),
+                                                MsgInteger(movement), Header(column)});
 }
 
 Result<PastedMovements> MovementsFromText(std::string_view text, const PasteWording& w) {

@@ -45,8 +45,9 @@ enum Index : int {
 };
 }
 
-// A column's header, its symbol and unit: an Italian source in the
-// catalogue's context "volvenza::CycleTableModel".
+// A column's header, its symbol and unit: the windows' word
+// (messages/WindowWords.h), an Italian source in the catalogue's context
+// kCycleTableContext.
 const char* PasteColumnHeader(int column);
 
 // The movement field a time or size column holds; none for the others.
@@ -91,6 +92,11 @@ bool DutyFromText(Movement& m, int column, std::string_view text);
 Message PastedNumberError(const PastedNumber& number, std::string_view cell, int line, int column);
 Message PastedKindError(std::string_view cell, int line);
 Message PastedMarkError(std::string_view cell, int line);
+// The refusals of a paste the table cannot take: `count` movements where
+// `room` more fit, or one value into a column movement `movement` (from 1)
+// does not use.
+Message PasteTooManyError(int count, int room);
+Message PasteCellUnusedError(std::string_view cell, int movement, int column);
 
 // Movements read back from such text: cells missing at the end are empty (a
 // duty's default). A header line first is skipped and cells past the last

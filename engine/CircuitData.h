@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messages/WindowWords.h"
+
 namespace volvenza {
 
 // Initial data of the circuit: the seven values a cycle is run from.
@@ -15,16 +17,18 @@ struct CircuitData {
     bool operator==(const CircuitData&) const = default;
 };
 
-// The names the initial-data window labels the values with, which the
-// messages about a value repeat. The cycle time has a label in words, in the
-// person's language, and no name here.
+// The names the initial-data window labels the values with (its words,
+// messages/WindowWords.h), which the messages about a value repeat. The
+// cycle time has a label in words, in the person's language, and no name
+// here.
 struct InitialValueName {
     const char* name;
     float CircuitData::*field;
 };
 inline constexpr InitialValueName kInitialValueNames[] = {
-    {"Vo", &CircuitData::V0}, {"Po", &CircuitData::P0}, {"tc", &CircuitData::Tc},
-    {"Qp", &CircuitData::Qp}, {"PM", &CircuitData::Pm}, {"DP", &CircuitData::Dp},
+    {kInitialBoxes[0].name, &CircuitData::V0}, {kInitialBoxes[1].name, &CircuitData::P0},
+    {kInitialBoxes[2].name, &CircuitData::Tc}, {kInitialBoxes[3].name, &CircuitData::Qp},
+    {kInitialBoxes[4].name, &CircuitData::Pm}, {kInitialBoxes[5].name, &CircuitData::Dp},
 };
 
 constexpr const char* LabelOf(float CircuitData::*field) {

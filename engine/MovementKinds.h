@@ -1,35 +1,16 @@
 #pragma once
-// The kinds of movement as the movement editor pages them: each
-// kind's title and the sizes its page shows, which the cycle table, the
-// clipboard's reader and the browser share. The texts are Italian sources
-// in the catalogue's context "volvenza::ActuatorPages".
+// The kinds of movement as the movement editor pages them: the sizes each
+// kind's page shows, which the cycle table, the clipboard's reader and the
+// browser share. Their titles are the windows' words
+// (messages/WindowWords.h).
 
 #include <array>
 #include <cstdint>
 
 #include "engine/CircuitState.h"
-#include "messages/TranslationMark.h"
+#include "messages/WindowWords.h"
 
 namespace volvenza {
-
-// Italian sources, translated in the movement editor's context; by kind
-// code, the empty slot first.
-inline constexpr std::array<const char*, 8> kKindTitles{{
-    nullptr,
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO USCENTE"),
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO ENTRANTE"),
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PISTONE DIFFERENZIALE"),
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "MOTORE"),
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PALMOLA"),
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO DOPPIO STELO"),
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE EFFETTO"),
-}};
-
-// The Italian title of a kind code, nullptr for the empty slot or a code
-// no kind has.
-constexpr const char* KindTitleSource(int16_t kind) {
-    return kind > 0 && kind < int16_t(kKindTitles.size()) ? kKindTitles[size_t(kind)] : nullptr;
-}
 
 // The kind a listed movement is shown and edited as: the empty-slot code,
 // which only a file can put into the list, counts as the first kind.
@@ -47,7 +28,6 @@ struct SizeRow {
 
 struct ActuatorPage {
     int16_t kind = MovementKind::Empty;
-    const char* title = nullptr;
     // Rows Dato1, Dato2, Dato3; a row without a name stays hidden.
     std::array<SizeRow, 3> rows{};
     // Number of the page picture, 1..6; 0 keeps whatever picture is shown.
@@ -58,11 +38,9 @@ inline constexpr int kPictureCount = 6;
 
 inline constexpr std::array<ActuatorPage, 7> kActuatorPages{{
     {MovementKind::CylinderExtending,
-     KindTitleSource(MovementKind::CylinderExtending),
      {{{"D", "[mm]", &Movement::BoreDiameter}, {"L", "[mm]", &Movement::Stroke}, {}}},
      1},
     {MovementKind::CylinderRetracting,
-     KindTitleSource(MovementKind::CylinderRetracting),
      {{{"D", "[mm]", &Movement::BoreDiameter},
        {"d", "[mm]", &Movement::RodDiameter},
        {"L", "[mm]", &Movement::Stroke}}},
@@ -70,31 +48,26 @@ inline constexpr std::array<ActuatorPage, 7> kActuatorPages{{
     // Only a loaded file can hold this kind; it is edited like kind 2 but its
     // third size is the first stroke, and it has no picture of its own.
     {MovementKind::DifferentialPiston,
-     KindTitleSource(MovementKind::DifferentialPiston),
      {{{"D", "[mm]", &Movement::BoreDiameter},
        {"d1", "[mm]", &Movement::RodDiameter},
        {"S1", "[mm]", &Movement::Stroke1}}},
      0},
     {MovementKind::Motor,
-     KindTitleSource(MovementKind::Motor),
-     {{{"C", QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[cm3/giro]"), &Movement::Displacement},
-       {"N", QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[rpm]"), &Movement::Speed},
+     {{{"C", kMotorDisplacementUnit, &Movement::Displacement},
+       {"N", kMotorSpeedUnit, &Movement::Speed},
        {}}},
      3},
     {MovementKind::VaneActuator,
-     KindTitleSource(MovementKind::VaneActuator),
      {{{"CU", "[cm3/°]", &Movement::UnitDisplacement},
        {"AR", "[°]", &Movement::RotationAngle},
        {}}},
      6},
     {MovementKind::DoubleRodCylinder,
-     KindTitleSource(MovementKind::DoubleRodCylinder),
      {{{"D", "[mm]", &Movement::BoreDiameter},
        {"d", "[mm]", &Movement::RodDiameter},
        {"L", "[mm]", &Movement::Stroke}}},
      4},
     {MovementKind::SingleActingCylinder,
-     KindTitleSource(MovementKind::SingleActingCylinder),
      {{{"d", "[mm]", &Movement::RodDiameter}, {"L", "[mm]", &Movement::Stroke}, {}}},
      5},
 }};

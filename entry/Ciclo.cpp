@@ -234,7 +234,7 @@ void Ciclo::FitColumns() {
     kinds.setFont(table_->font());
     for (const ActuatorPage& page : kActuatorPages) {
         QPixmap swatch(12, 12);
-        kinds.addItem(QIcon(swatch), ActuatorText(page.title));
+        kinds.addItem(QIcon(swatch), ActuatorText(KindTitleSource(page.kind)));
     }
     int total = 0;
     for (int c = 0; c < PasteColumn::Count; ++c) {

@@ -13,21 +13,14 @@
 #include "entry/CycleTableView.h"
 #include "platform/Dialogs.h"
 #include "platform/UiMessage.h"
-#include "platform/UiText.h"
 
 namespace volvenza {
 namespace {
 
-const char* const kTooMany = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo",
-    "Impossibile incollare: gli appunti contengono %1 movimenti e la tabella ne può ricevere "
-    "ancora %2 (al massimo 1000 movimenti). Copiare meno righe.");
 const char* const kPastedWithNotes =
     QT_TRANSLATE_NOOP("volvenza::Ciclo", "Movimenti incollati: %1.");
 const char* const kNoCell = QT_TRANSLATE_NOOP(
     "volvenza::Ciclo", "Per incollare un solo valore scegliere prima la cella in cui metterlo.");
-const char* const kCellUnused = QT_TRANSLATE_NOOP(
-    "volvenza::Ciclo", "Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.");
 const char* const kPasteText = QT_TRANSLATE_NOOP("volvenza::Ciclo", "Movimenti incollati");
 
 QString Text(const char* source) {
@@ -61,7 +54,7 @@ void Ciclo::PasteRows() {
     PastedMovements& pasted = *read;
     const int count = static_cast<int>(pasted.movements.size());
     if (state_.MovementCount + count > kMaxMovements) {
-        dialogs_.Message(Text(kTooMany).arg(count).arg(kMaxMovements - state_.MovementCount),
+        dialogs_.Message(UiMessage(PasteTooManyError(count, kMaxMovements - state_.MovementCount)),
                          MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
@@ -91,11 +84,9 @@ void Ciclo::PasteValue(const QString& text) {
     }
     const bool mark = cell.column() == CycleTableModel::Emergency;
     if (!(cell.flags() & (mark ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable))) {
-        dialogs_.Message(Text(kCellUnused)
-                             .arg(QuotedExcerpt(text))
-                             .arg(cell.row() + 1)
-                             .arg(CycleTableModel::Header(cell.column())),
-                         MessageIcon::Exclamation, MessageButtons::Ok);
+        dialogs_.Message(
+            UiMessage(PasteCellUnusedError(text.toStdString(), cell.row() + 1, cell.column())),
+            MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
     const PastedValue value = ValueFromText(text, cell.column());

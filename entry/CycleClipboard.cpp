@@ -26,8 +26,9 @@ static_assert(kColumns == PasteColumn::Count &&
 int16_t KindByName(std::string_view cell) {
     const QString name = QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
     for (const ActuatorPage& page : kActuatorPages) {
-        if (name.compare(ActuatorText(page.title), Qt::CaseInsensitive) == 0 ||
-            name.compare(QString::fromUtf8(page.title), Qt::CaseInsensitive) == 0) {
+        const char* title = KindTitleSource(page.kind);
+        if (name.compare(ActuatorText(title), Qt::CaseInsensitive) == 0 ||
+            name.compare(QString::fromUtf8(title), Qt::CaseInsensitive) == 0) {
             return page.kind;
         }
     }

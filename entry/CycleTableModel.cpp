@@ -15,6 +15,7 @@
 #include "entry/ActuatorPages.h"
 #include "entry/CycleCommands.h"
 #include "entry/CycleEdits.h"
+#include "messages/WindowWords.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
 #include "platform/Language.h"
@@ -24,36 +25,6 @@
 
 namespace volvenza {
 namespace {
-
-// The columns' tooltips; their headers are the clipboard reader's.
-const char* const kTooltips[PasteColumn::Count] = {
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tipo di attuatore"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tempo di inizio"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tempo di fine"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Alesaggio"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                      "Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Corsa"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Cilindrata del motore"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Velocità del motore"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Cilindrata unitaria della palmola"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Angolo di rotazione della palmola"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Portata assorbita fra Ti e Tf"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                      "Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                      "Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                      "Pressione persa fra accumulatore e attuatore (linee e valvole)"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                      "Pressione richiesta immessa a mano: prende il posto di quella "
-                      "del carico"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                      "Il movimento deve compiersi a pompa persa (corsa di emergenza)"),
-    QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                      "Pressione che il movimento richiede all'accumulatore, "
-                      "calcolata; vuota: vale p1"),
-};
 
 const char* const kNotANumber =
     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Valore non valido in %1: resta %2");
@@ -308,7 +279,7 @@ QVariant CycleTableModel::headerData(int section, Qt::Orientation orientation, i
         return QAbstractTableModel::headerData(section, orientation, role);
     }
     if (role == Qt::DisplayRole) return Header(section);
-    if (role == Qt::ToolTipRole) return Text(kTooltips[section]);
+    if (role == Qt::ToolTipRole) return Text(kCycleColumns[size_t(section)].tooltip);
     return {};
 }
 

@@ -10,6 +10,7 @@
 
 #include "documents/Project.h"
 #include "entry/NumberBox.h"
+#include "messages/WindowWords.h"
 #include "numbers/NumberText.h"
 #include "platform/BoxHistory.h"
 #include "platform/Language.h"
@@ -21,31 +22,26 @@ namespace volvenza {
 namespace {
 
 const char* const kCaption = QT_TRANSLATE_NOOP("volvenza::DatiIniziali", "Inizializzazione");
-const char* const kNotANumber = QT_TRANSLATE_NOOP(
-    "volvenza::DatiIniziali",
-    "Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che "
-    "sia corretto (Ctrl+Z lo annulla)");
 
+// The widgets of a box's row; its label and unit are kInitialBoxes' words,
+// in the same order.
 struct Row {
     const char* labelName;
-    const char* label;
     const char* boxName;
     const char* unitName;
-    const char* unit;
     int top;  // twips
     float CircuitData::*field;
 };
 
 // Top to bottom, which is also the focus order.
-const std::array<Row, 7> kRows{{
-    {"LV0", LabelOf(&CircuitData::V0), "TV0", "Label1", "[dm3]", 120, &CircuitData::V0},
-    {"LP0", LabelOf(&CircuitData::P0), "TP0", "Label2", "[bar]", 480, &CircuitData::P0},
-    {"LTc", LabelOf(&CircuitData::Tc), "TTc", "Label3", "[°C]", 840, &CircuitData::Tc},
-    {"LQp", LabelOf(&CircuitData::Qp), "TQp", "Label4", "[dm3/min]", 1200, &CircuitData::Qp},
-    {"LPm", LabelOf(&CircuitData::Pm), "TPm", "Label5", "[bar]", 1560, &CircuitData::Pm},
-    {"LDp", LabelOf(&CircuitData::Dp), "TDp", "Label6", "[bar]", 1920, &CircuitData::Dp},
-    {"LTT", QT_TRANSLATE_NOOP("volvenza::DatiIniziali", "Tempo ciclo"), "TTT", "Label7", "[s]",
-     2520, &CircuitData::CycleTime},
+const std::array<Row, kInitialBoxes.size()> kRows{{
+    {"LV0", "TV0", "Label1", 120, &CircuitData::V0},
+    {"LP0", "TP0", "Label2", 480, &CircuitData::P0},
+    {"LTc", "TTc", "Label3", 840, &CircuitData::Tc},
+    {"LQp", "TQp", "Label4", 1200, &CircuitData::Qp},
+    {"LPm", "TPm", "Label5", 1560, &CircuitData::Pm},
+    {"LDp", "TDp", "Label6", 1920, &CircuitData::Dp},
+    {"LTT", "TTT", "Label7", 2520, &CircuitData::CycleTime},
 }};
 
 // Twips: the window's place in the main window and its client size, then
@@ -77,7 +73,7 @@ DatiIniziali::DatiIniziali(Project& project, Dialogs& /*dialogs*/, QWidget* pare
     for (size_t i = 0; i < kRows.size(); ++i) {
         const Row& row = kRows[i];
         const bool wide = row.boxName == std::string_view("TTT");
-        auto* label = new QLabel(tr(row.label), this);
+        auto* label = new QLabel(tr(kInitialBoxes[i].name), this);
         label->setObjectName(QString::fromLatin1(row.labelName));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setGeometry(TwipsRect(wide ? kWideLabelLeft : kLabelLeft, row.top,
@@ -87,7 +83,7 @@ DatiIniziali::DatiIniziali(Project& project, Dialogs& /*dialogs*/, QWidget* pare
         box->setObjectName(QString::fromLatin1(row.boxName));
         box->setGeometry(TwipsRect(kBoxLeft, row.top, kBoxWidth, kBoxHeight, this));
 
-        auto* unit = new QLabel(QString::fromUtf8(row.unit), this);
+        auto* unit = new QLabel(QString::fromUtf8(kInitialBoxes[i].unit), this);
         unit->setObjectName(QString::fromLatin1(row.unitName));
         unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         unit->setGeometry(TwipsRect(kUnitLeft, row.top, kUnitWidth, kUnitHeight, this));
@@ -141,7 +137,7 @@ void DatiIniziali::MarkBox(size_t box, bool number) {
     QPalette palette;
     if (!number) palette.setColor(QPalette::Text, Qt::red);
     boxes_[box]->setPalette(palette);
-    boxes_[box]->setToolTip(number ? QString() : tr(kNotANumber));
+    boxes_[box]->setToolTip(number ? QString() : tr(kNotANumberTip));
 }
 
 void DatiIniziali::FocusBox(const QString& boxName) {

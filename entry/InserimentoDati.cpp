@@ -169,7 +169,7 @@ void InserimentoDati::ShowMovementPage(int16_t kind) {
     const Movement& m = state_.Movements[state_.CurrentMovement];
     for (size_t i = 0; i < page->rows.size(); ++i) rows_[i + 2].field = page->rows[i].field;
     StartEditing(nullptr);
-    title_->setText(ActuatorText(page->title));
+    title_->setText(ActuatorText(KindTitleSource(page->kind)));
     ShowRow(rows_[0], Text(kTimeStart), Text(kTimeUnit), UiNumber(m.Ti));
     ShowRow(rows_[1], Text(kTimeEnd), Text(kTimeUnit), UiNumber(m.Tf));
     for (size_t i = 0; i < page->rows.size(); ++i) {

@@ -93,7 +93,7 @@ constexpr Source kCommand[] = {
 
 static_assert(Runs(kCommand, MessageId::CommandBadValue, MessageId::CommandOneFile) &&
                   static_cast<size_t>(MessageId::CommandBadValue) ==
-                      static_cast<size_t>(MessageId::PasteUnusedSizes) + 1 &&
+                      static_cast<size_t>(MessageId::PasteCellUnused) + 1 &&
                   static_cast<size_t>(MessageId::CommandOneFile) + 1 ==
                       static_cast<size_t>(MessageId::Count),
               "every MessageId from CommandBadValue on has its text, in the enum's order");

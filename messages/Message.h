@@ -222,6 +222,9 @@ enum class MessageId : uint16_t {
     PasteBadDuty,
     PasteBadMark,
     PasteUnusedSizes,
+    // Movements or a value the table has no room or no cell for.
+    PasteTooMany,
+    PasteCellUnused,
     // The command lines' refusals of their arguments (messages/CommandTexts.cpp).
     CommandBadValue,
     CommandMissingValue,

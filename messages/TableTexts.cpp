@@ -99,12 +99,19 @@ constexpr Source kTable[] = {
          "volvenza::Message",
          "Le misure che il tipo del movimento non usa sono state ignorate (la prima alla riga %1 "
          "degli appunti).")},
+    {MessageId::PasteTooMany,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Impossibile incollare: gli appunti contengono %1 movimenti e la tabella ne "
+                       "può ricevere ancora %2 (al massimo 1000 movimenti). Copiare meno righe.")},
+    {MessageId::PasteCellUnused,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.")},
 };
 
-static_assert(Runs(kTable, MessageId::RowEndNotAfterStart, MessageId::PasteUnusedSizes) &&
+static_assert(Runs(kTable, MessageId::RowEndNotAfterStart, MessageId::PasteCellUnused) &&
                   static_cast<size_t>(MessageId::RowEndNotAfterStart) ==
                       static_cast<size_t>(MessageId::MovementListFull) + 1,
-              "every MessageId from RowEndNotAfterStart to PasteUnusedSizes has its text, in "
+              "every MessageId from RowEndNotAfterStart to PasteCellUnused has its text, in "
               "the enum's order");
 
 }  // namespace

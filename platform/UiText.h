@@ -18,13 +18,4 @@ struct UiText {
     operator QString() const { return Text(); }
 };
 
-// A value quoted in a message, cut to a short prefix and "…": a pasted
-// megabyte must not become a message nobody can read or close.
-inline QString QuotedExcerpt(const QString& value, qsizetype length = 40) {
-    if (value.size() <= length) return value;
-    // Never half of a character outside the basic plane.
-    if (value.at(length - 1).isHighSurrogate()) --length;
-    return value.left(length) + QChar(0x2026);
-}
-
 }  // namespace volvenza

@@ -32,6 +32,7 @@
 #include "shell/GasModelSettings.h"
 #include "shell/StatusBar.h"
 #include "shell/frmMain.h"
+#include "sizing/DutyText.h"
 #include "views/EnergyBalanceText.h"
 
 namespace volvenza {
@@ -68,17 +69,6 @@ constexpr UiText kInstant{"volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmM
 constexpr UiText kAnd{"volvenza::frmMain", QT_TRANSLATE_NOOP("volvenza::frmMain", " e ")};
 constexpr UiText kFallsBelow{"volvenza::frmMain",
                              QT_TRANSLATE_NOOP("volvenza::frmMain", "La pressione scende %1")};
-constexpr UiText kDutyMet{
-    "volvenza::frmMain",
-    QT_TRANSLATE_NOOP("volvenza::frmMain",
-                      "movimento %1: richiede %2 bar, minima %3 bar a %4 s, margine %5 bar")};
-constexpr UiText kDutyShort{
-    "volvenza::frmMain",
-    QT_TRANSLATE_NOOP("volvenza::frmMain",
-                      "movimento %1: richiede %2 bar, minima %3 bar a %4 s, MANCANO %5 bar")};
-constexpr UiText kDutyUnfinished{
-    "volvenza::frmMain",
-    QT_TRANSLATE_NOOP("volvenza::frmMain", "movimento %1: richiede %2 bar, non si compie")};
 constexpr UiText kDutiesClassic{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain",
@@ -175,19 +165,9 @@ QString frmMain::MovementDutiesNote() const {
     QStringList lines;
     const auto judged = JudgeRunMovements(state, GaugeBar(state.ChartMinPressure.value_or(0)));
     if (judged) {
-        auto bar = [](double p) { return UiNumber(RoundHalfEven(p, 1)); };
         for (const MovementPressure& m : *judged) {
             if (!LoadPressure(state.Movements[m.Movement])) continue;
-            if (!m.Completed) {
-                lines << kDutyUnfinished.Text().arg(m.Movement).arg(bar(m.Required.value()));
-                continue;
-            }
-            lines << (m.Passes() ? kDutyMet : kDutyShort)
-                         .Text()
-                         .arg(m.Movement)
-                         .arg(bar(m.Required.value()), bar(m.Lowest.value()),
-                              UiNumber(RoundHalfEven(m.Time, 2)),
-                              bar(std::abs(m.Margin().value())));
+            lines << QString::fromStdString(sizing::MovementVerdict(m, UiWording()));
         }
     } else {
         lines << UiMessage(judged.Error());

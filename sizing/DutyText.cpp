@@ -216,4 +216,89 @@ std::vector<std::string> DutyLegend(bool loads, bool emergency, bool hold, const
     return lines;
 }
 
+namespace {
+
+// A figure with its unit, as the results' rows give it.
+template <typename Value>
+std::string With(const Wording& w, Value value, int decimals, const char* unit) {
+    return Num(w, value, decimals) + " " + unit;
+}
+
+std::string Suffices(const Wording& w, bool passes) {
+    return passes ? Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "basta"))
+                  : Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "NON basta"));
+}
+
+}  // namespace
+
+std::string MovementVerdict(const MovementPressure& m, const Wording& w) {
+    const std::string number = std::to_string(m.Movement);
+    if (!m.Completed) {
+        return Say(w,
+                   QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                     "movimento %1: richiede %2 bar, non si compie"),
+                   {number, Num(w, m.Required, 1)});
+    }
+    const std::vector<std::string> parts{number, Num(w, m.Required, 1), Num(w, m.Lowest, 1),
+                                         Num(w, m.Time, 2), Num(w, std::abs(m.Margin().value()), 1)};
+    return m.Passes() ? Say(w,
+                            QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                              "movimento %1: richiede %2 bar, minima %3 bar a %4 "
+                                              "s, margine %5 bar"),
+                            parts)
+                      : Say(w,
+                            QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                              "movimento %1: richiede %2 bar, minima %3 bar a %4 "
+                                              "s, MANCANO %5 bar"),
+                            parts);
+}
+
+VerdictRow EmergencyVerdict(const EmergencyOutcome& e, const Wording& w) {
+    std::string marked;
+    for (int k : e.Movements) marked += (marked.empty() ? "" : ", ") + std::to_string(k);
+    VerdictRow row{
+        Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "Corsa di emergenza (movimenti %1)"),
+            {marked}),
+        {}};
+    // Where the oil runs out the pressure is lost: no lowest nor margin happened.
+    if (e.OilOutAt > 0) {
+        row.value = Say(
+            w,
+            QT_TRANSLATE_NOOP("volvenza::SizingText",
+                              "da %1, l'olio finisce durante il movimento %2: %3"),
+            {With(w, e.StartPressure, 1, "bar"), std::to_string(e.OilOutAt), Suffices(w, false)});
+        return row;
+    }
+    row.value =
+        Say(w,
+            QT_TRANSLATE_NOOP("volvenza::SizingText",
+                              "da %1, minima %2, margine %3, olio rimasto %4: %5"),
+            {With(w, e.StartPressure, 1, "bar"), With(w, e.Lowest, 1, "bar"),
+             With(w, e.Margin, 1, "bar"), With(w, e.OilLeft, 2, "dm3"), Suffices(w, e.Passes)});
+    return row;
+}
+
+VerdictRow HoldVerdict(const HoldDuty& hold, const HoldOutcome& h, const Wording& w) {
+    const std::string time = std::isinf(h.TimeHeld)
+                                 ? Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "sempre"))
+                                 : With(w, h.TimeHeld, 0, "s");
+    VerdictRow row{
+        Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "Pressione mantenuta %1 per %2"),
+            {With(w, hold.Pressure, 1, "bar"), With(w, hold.Time, 0, "s")}),
+        {}};
+    // Where the oil runs out the pressure is lost: no lowest to show.
+    row.value =
+        h.OilOutAt
+            ? Say(w,
+                  QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                    "da %1, l'olio finisce dopo %2, tenuta per %3: %4"),
+                  {With(w, h.StartPressure, 1, "bar"), With(w, *h.OilOutAt, 0, "s"), time,
+                   Suffices(w, h.Passes)})
+            : Say(w,
+                  QT_TRANSLATE_NOOP("volvenza::SizingText", "da %1, minima %2, tenuta per %3: %4"),
+                  {With(w, h.StartPressure, 1, "bar"), With(w, h.Lowest, 1, "bar"), time,
+                   Suffices(w, h.Passes)});
+    return row;
+}
+
 }  // namespace volvenza::sizing

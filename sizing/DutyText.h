@@ -2,6 +2,8 @@
 // The sentences on the duties beyond p1 that the sizing answer carries, in
 // the words of AnswerText: the movement nearest its required pressure, the
 // emergency stroke and the pressure held of a design; the rules' legend lines.
+// And the verdicts beside a run's results, which the windows and the
+// browser's page give alike.
 
 #include <optional>
 #include <string>
@@ -37,5 +39,15 @@ std::vector<std::string> DutyCells(const DutyColumns& columns,
 
 // The legend of the duties asked for: rule 1 for the movements' loads, rules 8 and 9.
 std::vector<std::string> DutyLegend(bool loads, bool emergency, bool hold, const Wording& wording);
+
+// A run's verdicts: one movement's pressure against what it needs, a line
+// of the main window's note; the emergency stroke and the pressure held, a
+// row (what, and how it went) of the energy balance.
+std::string MovementVerdict(const MovementPressure& m, const Wording& wording);
+struct VerdictRow {
+    std::string label, value;
+};
+VerdictRow EmergencyVerdict(const EmergencyOutcome& e, const Wording& wording);
+VerdictRow HoldVerdict(const HoldDuty& hold, const HoldOutcome& h, const Wording& wording);
 
 }  // namespace volvenza::sizing

@@ -534,20 +534,12 @@ file (nothing written); 69 report in a volvenza-sim built without Qt.
         <translation>Deleting movements</translation>
     </message>
     <message>
-        <source>Impossibile incollare: gli appunti contengono %1 movimenti e la tabella ne può ricevere ancora %2 (al massimo 1000 movimenti). Copiare meno righe.</source>
-        <translation>Cannot paste: the clipboard holds %1 movements and the table can take %2 more (1000 movements at most). Copy fewer rows.</translation>
-    </message>
-    <message>
         <source>Movimenti incollati: %1.</source>
         <translation>Movements pasted: %1.</translation>
     </message>
     <message>
         <source>Per incollare un solo valore scegliere prima la cella in cui metterlo.</source>
         <translation>To paste a single value, first choose the cell it goes into.</translation>
-    </message>
-    <message>
-        <source>Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.</source>
-        <translation>Cannot paste «%1»: movement %2 does not use the column %3.</translation>
     </message>
     <message>
         <source>Tabella dei movimenti del ciclo</source>
@@ -1095,38 +1087,6 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Potenza in più richiesta con l&apos;accumulatore</source>
         <translation>More power needed with the accumulator</translation>
-    </message>
-    <message>
-        <source>basta</source>
-        <translation>enough</translation>
-    </message>
-    <message>
-        <source>NON basta</source>
-        <translation>NOT enough</translation>
-    </message>
-    <message>
-        <source>Corsa di emergenza (movimenti %1)</source>
-        <translation>Emergency stroke (movements %1)</translation>
-    </message>
-    <message>
-        <source>da %1, minima %2, margine %3, olio rimasto %4: %5</source>
-        <translation>from %1, lowest %2, margin %3, oil left %4: %5</translation>
-    </message>
-    <message>
-        <source>sempre</source>
-        <translation>always</translation>
-    </message>
-    <message>
-        <source>Pressione mantenuta %1 per %2</source>
-        <translation>Pressure held at %1 for %2</translation>
-    </message>
-    <message>
-        <source>da %1, minima %2, tenuta per %3: %4</source>
-        <translation>from %1, lowest %2, held for %3: %4</translation>
-    </message>
-    <message>
-        <source>da %1, l&apos;olio finisce dopo %2, tenuta per %3: %4</source>
-        <translation>from %1, the oil runs out after %2, held for %3: %4</translation>
     </message>
 </context>
 <context>
@@ -2128,6 +2088,14 @@ The file already exists. Replace it?</translation>
         <source>si può aprire un solo file di simulazione alla volta</source>
         <translation>only one simulation file can be opened at a time</translation>
     </message>
+    <message>
+        <source>Impossibile incollare: gli appunti contengono %1 movimenti e la tabella ne può ricevere ancora %2 (al massimo 1000 movimenti). Copiare meno righe.</source>
+        <translation>Cannot paste: the clipboard holds %1 movements and the table can take %2 more (1000 movements at most). Copy fewer rows.</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.</source>
+        <translation>Cannot paste «%1»: movement %2 does not use the column %3.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::Page</name>
@@ -2270,6 +2238,18 @@ The file already exists. Replace it?</translation>
     <message>
         <source>PS [bar]</source>
         <translation>PS [bar]</translation>
+    </message>
+    <message>
+        <source>Il calcolo si è interrotto per un errore interno (%1) ed è stato riavviato; il lavoro è come prima.</source>
+        <translation>The computation stopped on an internal error (%1) and was started again; the work is as it was.</translation>
+    </message>
+    <message>
+        <source>convert: &apos;vlz&apos; o &apos;vlzp&apos;</source>
+        <translation>convert: &apos;vlz&apos; or &apos;vlzp&apos;</translation>
+    </message>
+    <message>
+        <source>volvenza: memoria esaurita</source>
+        <translation>volvenza: out of memory</translation>
     </message>
 </context>
 <context>
@@ -2882,6 +2862,54 @@ The file already exists. Replace it?</translation>
         <source>Pressione mantenuta %1 bar per %2 s, pompa ferma, da %3 bar (trafilamento %4 dm3/min, raffreddamento %5 K): l&apos;olio finisce dopo %9 s, a %6 bar, e la pressione si perde; la tiene %7: %8.</source>
         <translation>Pressure held %1 bar for %2 s, pump stopped, from %3 bar (leakage %4 dm3/min, cooling %5 K): the oil runs out after %9 s, at %6 bar, and the pressure is lost; it holds %7: %8.</translation>
     </message>
+    <message>
+        <source>basta</source>
+        <translation>enough</translation>
+    </message>
+    <message>
+        <source>NON basta</source>
+        <translation>NOT enough</translation>
+    </message>
+    <message>
+        <source>movimento %1: richiede %2 bar, non si compie</source>
+        <translation>movement %1: needs %2 bar, does not complete</translation>
+    </message>
+    <message>
+        <source>movimento %1: richiede %2 bar, minima %3 bar a %4 s, margine %5 bar</source>
+        <translation>movement %1: needs %2 bar, lowest %3 bar at %4 s, margin %5 bar</translation>
+    </message>
+    <message>
+        <source>movimento %1: richiede %2 bar, minima %3 bar a %4 s, MANCANO %5 bar</source>
+        <translation>movement %1: needs %2 bar, lowest %3 bar at %4 s, %5 bar MISSING</translation>
+    </message>
+    <message>
+        <source>Corsa di emergenza (movimenti %1)</source>
+        <translation>Emergency stroke (movements %1)</translation>
+    </message>
+    <message>
+        <source>da %1, l&apos;olio finisce durante il movimento %2: %3</source>
+        <translation>from %1, the oil runs out during movement %2: %3</translation>
+    </message>
+    <message>
+        <source>da %1, minima %2, margine %3, olio rimasto %4: %5</source>
+        <translation>from %1, lowest %2, margin %3, oil left %4: %5</translation>
+    </message>
+    <message>
+        <source>sempre</source>
+        <translation>always</translation>
+    </message>
+    <message>
+        <source>Pressione mantenuta %1 per %2</source>
+        <translation>Pressure held at %1 for %2</translation>
+    </message>
+    <message>
+        <source>da %1, l&apos;olio finisce dopo %2, tenuta per %3: %4</source>
+        <translation>from %1, the oil runs out after %2, held for %3: %4</translation>
+    </message>
+    <message>
+        <source>da %1, minima %2, tenuta per %3: %4</source>
+        <translation>from %1, lowest %2, held for %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>
@@ -3358,18 +3386,6 @@ Save as a simulation all the same? A project (.vlzp) keeps everything.</translat
     <message>
         <source>Rec&amp;upera lavoro non salvato...</source>
         <translation>&amp;Recover unsaved work...</translation>
-    </message>
-    <message>
-        <source>movimento %1: richiede %2 bar, minima %3 bar a %4 s, margine %5 bar</source>
-        <translation>movement %1: needs %2 bar, lowest %3 bar at %4 s, margin %5 bar</translation>
-    </message>
-    <message>
-        <source>movimento %1: richiede %2 bar, minima %3 bar a %4 s, MANCANO %5 bar</source>
-        <translation>movement %1: needs %2 bar, lowest %3 bar at %4 s, %5 bar MISSING</translation>
-    </message>
-    <message>
-        <source>movimento %1: richiede %2 bar, non si compie</source>
-        <translation>movement %1: needs %2 bar, does not complete</translation>
     </message>
     <message>
         <source>i carichi dei movimenti non sono giudicati con la legge classica, che giudica solo p1: scegliere la legge ideale o reale</source>

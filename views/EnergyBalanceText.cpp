@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 
+#include "platform/UiMessage.h"
 #include "platform/UiNumber.h"
+#include "sizing/DutyText.h"
 
 namespace volvenza {
 namespace {
@@ -30,51 +32,16 @@ EnergyInputs EnergyInputsOf(const CircuitState& state, double pumpEfficiency, do
 QList<EnergyRow> DutyRows(const CircuitState& state, const DutyPlan& plan, double p1) {
     QList<EnergyRow> rows;
     if (state.LastPoint <= 0 || state.Gas.Law == GasLawKind::Classic) return rows;
-    auto verdict = [](bool passes) {
-        return passes ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "basta"))
-                      : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "NON basta"));
+    auto append = [&rows](const sizing::VerdictRow& row) {
+        rows.append({QString::fromStdString(row.label), QString::fromStdString(row.value)});
     };
-    const std::vector<int> marked = EmergencyMovements(state.Movements, state.SimMovementCount);
-    if (!marked.empty()) {
-        QStringList numbers;
-        for (int k : marked) numbers << QString::number(k);
-        const QString label =
-            Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Corsa di emergenza (movimenti %1)"))
-                .arg(numbers.join(QStringLiteral(", ")));
+    if (!EmergencyMovements(state.Movements, state.SimMovementCount).empty()) {
         const auto e = JudgeEmergency(state, state.Gas, GaugeBar(p1), plan.EmergencyFromFull);
-        if (e) {
-            rows.append(
-                {label,
-                 Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                      "da %1, minima %2, margine %3, olio rimasto %4: %5"))
-                     .arg(With(e->StartPressure.value(), 1, "bar"),
-                          With(e->Lowest.value(), 1, "bar"), With(e->Margin.value(), 1, "bar"),
-                          With(e->OilLeft.value(), 2, "dm3"), verdict(e->Passes))});
-        }
+        if (e) append(sizing::EmergencyVerdict(*e, UiWording()));
     }
     if (plan.Hold) {
-        const HoldDuty& h = *plan.Hold;
-        const auto held = JudgeHold(state, state.Gas, h);
-        if (held) {
-            const QString time = std::isinf(held->TimeHeld)
-                                     ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "sempre"))
-                                     : With(held->TimeHeld, 0, "s");
-            // Where the oil runs out the pressure is lost: no lowest to show.
-            const QString outcome =
-                held->OilOutAt
-                    ? Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                           "da %1, l'olio finisce dopo %2, tenuta per %3: %4"))
-                          .arg(With(held->StartPressure.value(), 1, "bar"),
-                               With(*held->OilOutAt, 0, "s"), time, verdict(held->Passes))
-                    : Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                           "da %1, minima %2, tenuta per %3: %4"))
-                          .arg(With(held->StartPressure.value(), 1, "bar"),
-                               With(held->Lowest.value(), 1, "bar"), time, verdict(held->Passes));
-            rows.append(
-                {Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Pressione mantenuta %1 per %2"))
-                     .arg(With(h.Pressure.value(), 1, "bar"), With(h.Time, 0, "s")),
-                 outcome});
-        }
+        const auto held = JudgeHold(state, state.Gas, *plan.Hold);
+        if (held) append(sizing::HoldVerdict(*plan.Hold, *held, UiWording()));
     }
     return rows;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "messages/WindowWords.h"
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
 
@@ -10,7 +11,7 @@ namespace volvenza {
 QString KindTitle(int16_t kind) {
     const char* source = KindTitleSource(kind);
     if (source == nullptr) return QString::number(kind);
-    return QCoreApplication::translate("volvenza::ActuatorPages", source);
+    return QCoreApplication::translate(kKindsContext, source);
 }
 
 QString MovementNumber(float value) {

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -24,9 +25,11 @@
 #include "documents/ProjectFile.h"
 #include "engine/Duties.h"
 #include "engine/FlowModel.h"
+#include "engine/GasPath.h"
 #include "engine/MovementKinds.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
+#include "sizing/DutyText.h"
 #include "tools/volvenza-sim/SimCommand.h"
 #include "tools/volvenza-sim/SimText.h"
 
@@ -95,7 +98,8 @@ int16_t KindByName(std::string_view name) {
                });
     };
     for (const ActuatorPage& page : kActuatorPages) {
-        if (same(SimTemplate(page.title)) || same(page.title)) return page.kind;
+        const char* title = KindTitleSource(page.kind);
+        if (same(SimTemplate(title)) || same(title)) return page.kind;
     }
     return MovementKind::Empty;
 }
@@ -112,10 +116,7 @@ PasteWording PageWording() {
 std::string PasteValue(const std::string& text, int column, int16_t kind, int movement) {
     const bool size = column >= PasteColumn::Bore && column < PasteColumn::Flow;
     if (column == PasteColumn::Required || (size && !PageShows(kind, PasteColumnField(column)))) {
-        return Reply(
-            {{"error", SimFill("Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.",
-                               {PastedExcerpt(text), std::to_string(movement),
-                                SimTemplate(PasteColumnHeader(column))})}});
+        return Reply({{"error", SimMessage(PasteCellUnusedError(text, movement, column))}});
     }
     const PasteWording wording = PageWording();
     if (column == PasteColumn::Kind) {
@@ -148,11 +149,7 @@ std::string Paste(const std::string& text, int room) {
     const PastedMovements& pasted = *read;
     const int count = static_cast<int>(pasted.movements.size());
     if (count > room) {
-        return Reply(
-            {{"error", SimFill("Impossibile incollare: gli appunti contengono %1 movimenti "
-                               "e la tabella ne può ricevere ancora %2 (al massimo 1000 "
-                               "movimenti). Copiare meno righe.",
-                               {std::to_string(count), std::to_string(room)})}});
+        return Reply({{"error", SimMessage(PasteTooManyError(count, room))}});
     }
     // The project's own writer gives each movement's fields.
     CircuitState state;
@@ -177,6 +174,63 @@ std::string Paste(const std::string& text, int room) {
     return Reply({{"movements", movements}, {"notes", notes}});
 }
 
+// The duties' verdicts of a run's summary (the JSON line `run --summary`
+// ends with), worded as the desktop words them beside its results, a line
+// each; the pressure held starts where `project` says, at Pm - Dp or Pm.
+std::string Verdicts(const Json& summary, const std::string& project) {
+    CircuitState state;
+    ProjectSizing sizing;
+    const Status read = ReadProjectText(state, sizing, project, "progetto.vlzp");
+    if (!read) return Reply({{"error", SimMessage(read.Error())}});
+    const Wording w = SimWording();
+    // A figure the summary leaves null did not happen.
+    auto figure = [](const Json& object, const char* key, double none) {
+        const Json value = object.value(key, Json());
+        return value.is_number() ? value.get<double>() : none;
+    };
+    Json lines = Json::array();
+    for (const Json& m : summary.value("movement_pressures", Json::array())) {
+        MovementPressure p;
+        p.Movement = m.value("movement", 0);
+        p.Required = figure(m, "required", 0);
+        p.Completed = m.value("lowest", Json()).is_number();
+        p.Lowest = figure(m, "lowest", 0);
+        p.Time = figure(m, "time", 0);
+        lines.push_back(sizing::MovementVerdict(p, w));
+    }
+    if (const Json e = summary.value("emergency", Json()); e.is_object()) {
+        EmergencyOutcome outcome;
+        outcome.Movements = e.value("movements", std::vector<int>{});
+        outcome.StartPressure = figure(e, "start_pressure", 0);
+        outcome.Lowest = figure(e, "lowest", 0);
+        outcome.Margin = figure(e, "margin", 0);
+        outcome.OilLeft = figure(e, "oil_left", 0);
+        outcome.OilOutAt = static_cast<int>(figure(e, "oil_out_at", 0));
+        outcome.Passes = e.value("pass", false);
+        const sizing::VerdictRow row = sizing::EmergencyVerdict(outcome, w);
+        lines.push_back(row.label + ": " + row.value);
+    }
+    if (const Json h = summary.value("hold", Json()); h.is_object()) {
+        HoldDuty hold;
+        hold.Pressure = GaugeBar(figure(h, "pressure", 0));
+        hold.Time = figure(h, "time", 0);
+        hold.Leakage = Dm3PerMin(figure(h, "leakage", 0));
+        hold.Cooling = figure(h, "cooling", 0);
+        const std::optional<HoldDuty>& planned = sizing.Requirements.Duties.Hold;
+        const ExactData data = TypedData(state.Data);
+        HoldOutcome outcome;
+        outcome.StartPressure = (planned && planned->FromPm ? data.Pm : data.Pm - data.Dp).value();
+        outcome.Lowest = figure(h, "lowest", 0);
+        if (h.value("oil_out_at", Json()).is_number())
+            outcome.OilOutAt = figure(h, "oil_out_at", 0);
+        outcome.TimeHeld = figure(h, "time_held", std::numeric_limits<double>::infinity());
+        outcome.Passes = h.value("pass", false);
+        const sizing::VerdictRow row = sizing::HoldVerdict(hold, outcome, w);
+        lines.push_back(row.label + ": " + row.value);
+    }
+    return Reply({{"lines", lines}});
+}
+
 std::string Call(const char* request) {
     const Json r = Json::parse(request, nullptr, false);
     if (!r.is_discarded() && r.is_object() && r.value("tables", false) == true) return PageTables();
@@ -186,6 +240,11 @@ std::string Call(const char* request) {
     if (!r.is_discarded() && r.is_object() && r.value("check", Json()).is_string()) {
         ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
         return Check(r["check"].get<std::string>());
+    }
+    if (!r.is_discarded() && r.is_object() && r.value("verdicts", Json()).is_object() &&
+        r.value("project", Json()).is_string()) {
+        ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
+        return Verdicts(r["verdicts"], r["project"].get<std::string>());
     }
     if (!r.is_discarded() && r.is_object() && r.value("paste", Json()).is_string()) {
         ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);

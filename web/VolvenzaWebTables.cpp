@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "documents/PastedMovements.h"
-#include "engine/CircuitData.h"
 #include "engine/MovementKinds.h"
+#include "messages/WindowWords.h"
 
 // Marks a text the page shows for the catalogue (lupdate reads it as
 // QT_TRANSLATE_NOOP), with the context whose English it takes: the
@@ -36,33 +36,16 @@ constexpr Entry kCatalogue[] = {
 #include "WebCatalogue.inc"
 };
 
-// The words the page writes itself, by their Italian; the kinds' titles, the
-// cycle table's headers and the initial boxes' names come with the
-// desktop's own tables (PageTables), the sizing form's boxes and choices
-// with its description (VolvenzaWebSizing.h). One a line, whole: the build
-// takes their English from the catalogue by this form (web/CMakeLists.txt).
+// The words the page writes itself, by their Italian; the windows' words
+// (the kinds' titles, the cycle table's headers and tooltips, the initial
+// boxes' names and units) come whole with PageTables, the sizing form's
+// boxes and choices with its description (VolvenzaWebSizing.h). One a line,
+// whole: the build takes their English from the catalogue by this form
+// (web/CMakeLists.txt).
 // clang-format off
 constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::DatiIniziali", "Inizializzazione"),
     PAGE_TEXT("volvenza::Ciclo", "Ciclo"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Tipo di attuatore"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Tempo di inizio"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Tempo di fine"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Alesaggio"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Corsa"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Cilindrata del motore"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Velocità del motore"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Cilindrata unitaria della palmola"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Angolo di rotazione della palmola"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Portata assorbita fra Ti e Tf"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Pressione persa fra accumulatore e attuatore (linee e valvole)"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Pressione richiesta immessa a mano: prende il posto di quella del carico"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Il movimento deve compiersi a pompa persa (corsa di emergenza)"),
-    PAGE_TEXT("volvenza::CycleTableModel", "Pressione che il movimento richiede all'accumulatore, calcolata; vuota: vale p1"),
-    PAGE_TEXT("volvenza::DatiIniziali", "Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)"),
     PAGE_TEXT("volvenza::frmMain", "Esempio"),
     PAGE_TEXT("volvenza::frmMain", "Apri"),
     PAGE_TEXT("volvenza::Page", "Salva progetto (.vlzp)"),
@@ -137,6 +120,9 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::SizingText", "V0 [dm3]"),
     PAGE_TEXT("volvenza::SizingText", "τ [s]"),
     PAGE_TEXT("volvenza::Page", "PS [bar]"),
+    PAGE_TEXT("volvenza::Page", "Il calcolo si è interrotto per un errore interno (%1) ed è stato riavviato; il lavoro è come prima."),
+    PAGE_TEXT("volvenza::Page", "convert: 'vlz' o 'vlzp'"),
+    PAGE_TEXT("volvenza::Page", "volvenza: memoria esaurita"),
 };
 // clang-format on
 
@@ -172,7 +158,7 @@ std::string PageTables() {
     Json kinds = Json::array({nullptr});
     Json shown = Json::array({nullptr});
     for (int16_t kind = 1; kind < int16_t(kKindTitles.size()); ++kind) {
-        kinds.push_back(BothLanguages("volvenza::ActuatorPages", KindTitleSource(kind)));
+        kinds.push_back(BothLanguages(kKindsContext, KindTitleSource(kind)));
         Json columns = Json::array();
         for (int column = PasteColumn::Bore; column < PasteColumn::Flow; ++column) {
             if (PageShows(kind, PasteColumnField(column))) columns.push_back(column);
@@ -180,21 +166,25 @@ std::string PageTables() {
         shown.push_back(columns);
     }
     Json headers = Json::array();
-    for (int column = 0; column < PasteColumn::Count; ++column) {
-        headers.push_back(BothLanguages("volvenza::CycleTableModel", PasteColumnHeader(column)));
+    Json tooltips = Json::array();
+    for (const CycleColumnWords& column : kCycleColumns) {
+        headers.push_back(BothLanguages(kCycleTableContext, column.header));
+        tooltips.push_back(BothLanguages(kCycleTableContext, column.tooltip));
     }
     Json initial = Json::array();
-    for (const InitialValueName& value : kInitialValueNames) {
-        initial.push_back({{"it", value.name}, {"en", value.name}});
+    for (const InitialBoxWords& box : kInitialBoxes) {
+        Json name = BothLanguages(kInitialContext, box.name);
+        name["unit"] = box.unit;
+        initial.push_back(name);
     }
-    initial.push_back(BothLanguages("volvenza::DatiIniziali",
-                                    QT_TRANSLATE_NOOP("volvenza::DatiIniziali", "Tempo ciclo")));
     return Json({{"texts", texts},
                  {"missing", missing},
                  {"kinds", kinds},
                  {"shown", shown},
                  {"columns", headers},
-                 {"initial", initial}})
+                 {"initial", initial},
+                 {"tooltips", tooltips},
+                 {"notANumber", BothLanguages(kInitialContext, kNotANumberTip)}})
         .dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 

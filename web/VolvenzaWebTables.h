@@ -1,8 +1,9 @@
 #pragma once
 // What the page shows that the desktop's tables already say, asked of the
 // core once when the page starts: the page's words in both languages, the
-// kinds' titles, the cycle table's headers, the sizes each kind's page
-// shows and the initial boxes' names.
+// windows' words (the kinds' titles, the cycle table's headers and
+// tooltips, the initial boxes' names and units, the tooltip of a box that
+// holds no number) and the sizes each kind's page shows.
 
 #include <string>
 #include <string_view>

@@ -33,6 +33,8 @@
 // Nothing typed is lost on reload: the design, the texts that are not numbers
 // yet and the language are kept in localStorage.
 
+import { t } from './texts.js';
+
 const STORE = 'volvenza.work';
 const LANGUAGE = 'volvenza.language';
 
@@ -47,9 +49,8 @@ function answer(event) {
     // The core trapped: its module is unusable. A fresh worker takes over
     // what was still waiting; the page's state is the page's, and stays.
     restart();
-    const e = new Error(currentLanguage === 'en'
-      ? `The computation stopped on an internal error (${error.message}) and was started again; the work is as it was.`
-      : `Il calcolo si è interrotto per un errore interno (${error.message}) ed è stato riavviato; il lavoro è come prima.`);
+    const e = new Error(t('Il calcolo si è interrotto per un errore interno (%1) ed è stato riavviato; il lavoro è come prima.',
+      error.message));
     e.trapped = true;
     waiting.reject(e);
   } else if (error) {

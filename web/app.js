@@ -3,7 +3,7 @@
 // results table. Every figure the page shows or saves comes from the core
 // (app-state.js); this file only arranges them.
 import * as app from './app-state.js';
-import { load, t } from './texts.js';
+import { coreTable, load, t, word } from './texts.js';
 import * as entry from './entry.js';
 import * as initial from './initial.js';
 import { createChart, SERIES } from './chart.js';
@@ -90,7 +90,7 @@ async function run() {
   // A sizing box that is no number waits for the search, not the run.
   const drafts = Object.keys(app.draftsOf()).filter((place) => !place.startsWith('sizing/'));
   if (drafts.length) {
-    say(t('Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)'), 'error');
+    say(word(coreTable('notANumber')), 'error');
     return;
   }
   say(t('Simulazione in corso…'));
@@ -103,7 +103,7 @@ async function run() {
     const out = reply.files['out.vlz'];
     const lines = reply.stdout.split('\n').filter(Boolean);
     const json = lines.length && lines[lines.length - 1].startsWith('{') ? JSON.parse(lines.pop()) : null;
-    const notes = [reply.stderr.trim(), ...lines, ...verdicts(json)].filter(Boolean).join('\n');
+    const notes = [reply.stderr.trim(), ...lines, ...await verdicts(json, text)].filter(Boolean).join('\n');
     app.setResults(out ? { series: seriesOfVlz(out), vlz: out, summary: json, notes, design: text } : null);
     say((out ? t('Simulazione completata.') + '\n' : '') + notes, reply.code === 0 ? 'info' : 'error');
     window.volvenzaLastRunMs = performance.now() - started;
@@ -114,33 +114,11 @@ async function run() {
   }
 }
 
-// The duties' verdicts of the summary, a line each.
-function verdicts(json) {
+// The duties' verdicts of the summary, a line each, in the desktop's words.
+async function verdicts(json, text) {
   if (!json) return [];
-  const n = (x, d) => (x === null || x === undefined ? '–' : app.formatNumber(x, d));
-  const en = app.language() === 'en';
-  const ok = (pass) => (pass ? (en ? 'passes' : 'soddisfatto') : (en ? 'FAILS' : 'NON soddisfatto'));
-  const out = [];
-  // A movement with neither load nor typed pressure needs only p1: the core
-  // gives it no verdict when the design sets none.
-  for (const m of json.movement_pressures || []) {
-    out.push(en
-      ? `Movement ${m.movement}: needs ${n(m.required, 1)} bar, lowest ${n(m.lowest, 1)} bar, margin ${n(m.margin, 1)} bar: ${ok(m.pass)}`
-      : `Movimento ${m.movement}: richiede ${n(m.required, 1)} bar, minima ${n(m.lowest, 1)} bar, margine ${n(m.margin, 1)} bar: ${ok(m.pass)}`);
-  }
-  const em = json.emergency;
-  if (em) {
-    out.push(en
-      ? `Emergency (movements ${em.movements.join(', ')}) from ${n(em.start_pressure, 1)} bar: lowest ${n(em.lowest, 1)} bar, oil left ${n(em.oil_left, 3)} dm3: ${ok(em.pass)}`
-      : `Emergenza (movimenti ${em.movements.join(', ')}) da ${n(em.start_pressure, 1)} bar: minima ${n(em.lowest, 1)} bar, olio residuo ${n(em.oil_left, 3)} dm3: ${ok(em.pass)}`);
-  }
-  const h = json.hold;
-  if (h) {
-    out.push(en
-      ? `Hold at ${n(h.pressure, 1)} bar for ${n(h.time, 0)} s: lowest ${n(h.lowest, 1)} bar, held ${n(h.time_held, 0)} s: ${ok(h.pass)}`
-      : `Mantenimento a ${n(h.pressure, 1)} bar per ${n(h.time, 0)} s: minima ${n(h.lowest, 1)} bar, tenuta ${n(h.time_held, 0)} s: ${ok(h.pass)}`);
-  }
-  return out;
+  const reply = await app.call('verdicts', json, text);
+  return reply.error ? [reply.error] : reply.lines;
 }
 
 // --- Files ----------------------------------------------------------------
@@ -162,7 +140,7 @@ async function openFile(file) {
 async function save(format) {
   // A number kept aside (a pressure hold not yet whole) is no error to save.
   if (Object.values(app.draftsOf()).some((text) => text.trim() && app.parseNumber(text) === null)) {
-    say(t('Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)'), 'error');
+    say(word(coreTable('notANumber')), 'error');
     return;
   }
   try {

@@ -8,31 +8,16 @@ import * as app from './app-state.js';
 import { keyFiltered } from './initial.js';
 import { coreTable, t, word } from './texts.js';
 
-// The cycle table's columns: the project's field and the tooltip; the
-// headers, in the same order, are the desktop's (texts.js).
-const COLUMNS = [
-  ['tipo', 'Tipo di attuatore'],
-  ['Ti', 'Tempo di inizio'],
-  ['Tf', 'Tempo di fine'],
-  ['alesaggio', 'Alesaggio'],
-  ['stelo', 'Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto'],
-  ['corsa', 'Corsa'],
-  ['cilindrata', 'Cilindrata del motore'],
-  ['velocita', 'Velocità del motore'],
-  ['cilindrata_unitaria', 'Cilindrata unitaria della palmola'],
-  ['angolo', 'Angolo di rotazione della palmola'],
-  ['Qm', 'Portata assorbita fra Ti e Tf'],
-  ['carico', 'Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole'],
-  ['rendimento', 'Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)'],
-  ['perdita', 'Pressione persa fra accumulatore e attuatore (linee e valvole)'],
-  ['pressione_richiesta', 'Pressione richiesta immessa a mano: prende il posto di quella del carico'],
-  ['emergenza', 'Il movimento deve compiersi a pompa persa (corsa di emergenza)'],
-  ['pn', "Pressione che il movimento richiede all'accumulatore, calcolata; vuota: vale p1"],
-];
+// The cycle table's columns by the project's field; their headers and
+// tooltips, in the same order, are the desktop's (texts.js).
+const COLUMNS = ['tipo', 'Ti', 'Tf', 'alesaggio', 'stelo', 'corsa', 'cilindrata', 'velocita',
+  'cilindrata_unitaria', 'angolo', 'Qm', 'carico', 'rendimento', 'perdita', 'pressione_richiesta',
+  'emergenza', 'pn'];
 const header = (col) => word(coreTable('columns')[col]);
+const tooltip = (col) => word(coreTable('tooltips')[col]);
 const kindTitle = (kind) => word(coreTable('kinds')[kind]);
 // The sizes each kind's page shows, by the project's field names.
-const shown = (kind) => coreTable('shown')[kind].map((col) => COLUMNS[col][0]);
+const shown = (kind) => coreTable('shown')[kind].map((col) => COLUMNS[col]);
 const DUTY = ['carico', 'rendimento', 'perdita', 'pressione_richiesta'];
 const SIZES = ['alesaggio', 'stelo', 'corsa', 'cilindrata', 'velocita', 'cilindrata_unitaria', 'angolo'];
 
@@ -71,7 +56,7 @@ function cellText(m, index, field) {
 // A cell holding a text that is not a number, as the desktop says it: the
 // column by its header's first word and the value the movement keeps.
 function notANumber(m, field) {
-  const name = header(COLUMNS.findIndex((col) => col[0] === field)).split(' ')[0];
+  const name = header(COLUMNS.indexOf(field)).split(' ')[0];
   let kept;
   if (DUTY.includes(field)) kept = cellText(m, -1, field) || '-';
   else kept = app.formatNumber(m[field], undefined, true);
@@ -84,7 +69,7 @@ function notANumber(m, field) {
 function rowCheck(m, index) {
   const reasons = [];
   let severity = 0;
-  for (const field of COLUMNS.map((col) => col[0])) {
+  for (const field of COLUMNS) {
     if (app.draftsOf()[`mov/${index}/${field}`] !== undefined) {
       severity = 2;
       reasons.push(notANumber(m, field));
@@ -147,11 +132,11 @@ export function showTable() {
   corner.textContent = 'N';
   corner.scope = 'col';
   hr.append(corner);
-  COLUMNS.forEach(([, tip], c) => {
+  COLUMNS.forEach((_, c) => {
     const th = document.createElement('th');
     th.scope = 'col';
     th.textContent = header(c);
-    th.title = t(tip);
+    th.title = tooltip(c);
     hr.append(th);
   });
   head.append(hr);
@@ -166,7 +151,7 @@ export function showTable() {
     th.textContent = i + 1;
     th.title = check.reasons.join('\n');
     tr.append(th);
-    COLUMNS.forEach(([field], c) => {
+    COLUMNS.forEach((field, c) => {
       const td = document.createElement('td');
       td.dataset.col = c;
       td.tabIndex = -1;
@@ -248,7 +233,7 @@ function onKey(e) {
   } else if (e.key === 'F2') {
     e.preventDefault();
     startEdit(null);
-  } else if (e.key === ' ' && COLUMNS[col][0] === 'emergenza') {
+  } else if (e.key === ' ' && COLUMNS[col] === 'emergenza') {
     e.preventDefault();
     commit(row, 'emergenza', !app.project().movimenti[row].emergenza);
   } else if (e.key === 'Delete' || e.key === 'Backspace') {
@@ -264,7 +249,7 @@ function onKey(e) {
 // keeps the text, Esc leaves the cell as it was.
 function startEdit(typed) {
   const { row, col } = cursor;
-  const field = COLUMNS[col][0];
+  const field = COLUMNS[col];
   const cell = cellAt(row, col);
   if (!cell || field === 'pn') return;
   const m = app.project().movimenti[row];
@@ -284,7 +269,7 @@ function startEdit(typed) {
     keyFiltered(editor);
   }
   editor.className = 'cell-editor';
-  editor.setAttribute('aria-label', header(col) + ' — ' + t('Movimento %1, %2', row + 1, t(COLUMNS[col][1])));
+  editor.setAttribute('aria-label', header(col) + ' — ' + t('Movimento %1, %2', row + 1, tooltip(col)));
   cell.replaceChildren(editor);
   editor.focus();
   if (editor.setSelectionRange && typed) editor.setSelectionRange(editor.value.length, editor.value.length);
@@ -316,7 +301,7 @@ function startEdit(typed) {
 // A typed text into a cell: a number (or empty) is the movement's, anything
 // else stays as the cell's draft.
 async function commitText(row, col, text) {
-  const field = COLUMNS[col][0];
+  const field = COLUMNS[col];
   const m = app.project().movimenti[row];
   const place = `mov/${row}/${field}`;
   if (field === 'tipo') return commit(row, field, +text);
@@ -395,7 +380,7 @@ export async function deleteMovement() {
 // read by the core as the desktop's table reads it; its message otherwise,
 // as for a cell the movement does not use.
 export async function pasteValue(text) {
-  const field = COLUMNS[cursor.col][0];
+  const field = COLUMNS[cursor.col];
   const m = app.project().movimenti[cursor.row];
   if (!m) return;
   const reply = await app.call('paste', text, { column: cursor.col, kind: listed(m.tipo), movement: cursor.row + 1 });

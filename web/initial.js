@@ -2,15 +2,11 @@
 // the same names and units. A text that is not a number stays where it was
 // typed, in red, while the design keeps the value it had.
 import * as app from './app-state.js';
-import { coreTable, t, word } from './texts.js';
+import { coreTable, word } from './texts.js';
 
-// The initial boxes' tooltip for a text that is not a number, as the desktop's.
-const NOT_A_NUMBER = 'Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)';
-
-// The seven initial values: the project's field and the unit; their names
-// are the desktop's (texts.js).
-const INITIAL = [['V0', '[dm3]'], ['P0', '[bar]'], ['tc', '[°C]'], ['Qp', '[dm3/min]'], ['Pm', '[bar]'],
-  ['Dp', '[bar]'], ['tempo_ciclo', '[s]']];
+// The seven initial values by the project's field; their names and units,
+// in the same order, are the desktop's (texts.js).
+const INITIAL = ['V0', 'P0', 'tc', 'Qp', 'Pm', 'Dp', 'tempo_ciclo'];
 
 export function keyFiltered(input) {
   // The decimal key types the language's separator, as in the windows.
@@ -29,7 +25,8 @@ export function keyFiltered(input) {
 
 export function buildInitial(container) {
   container.replaceChildren();
-  INITIAL.forEach(([field, unit], i) => {
+  INITIAL.forEach((field, i) => {
+    const { unit } = coreTable('initial')[i];
     const row = document.createElement('div');
     row.className = 'initial-row';
     const id = 'dati-' + field;
@@ -68,12 +65,12 @@ function markInitial(input, place) {
   const bad = app.draftsOf()[place] !== undefined;
   input.classList.toggle('not-a-number', bad);
   input.setAttribute('aria-invalid', bad ? 'true' : 'false');
-  input.title = bad ? t(NOT_A_NUMBER) : '';
+  input.title = bad ? word(coreTable('notANumber')) : '';
 }
 
 export function showInitial(container) {
   const data = app.project().dati_iniziali;
-  for (const [field] of INITIAL) {
+  for (const field of INITIAL) {
     const input = container.querySelector('#dati-' + field);
     const place = 'dati/' + field;
     const draft = app.draftsOf()[place];

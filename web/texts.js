@@ -1,8 +1,9 @@
 // The page's words in Italian (the program's own) and in English, which the
 // core gives from the program's catalogue when the page starts (the texts
 // are listed in VolvenzaWebTables.cpp), with what the page shares with the
-// desktop's tables: the kinds' titles, the cycle table's headers, the sizes
-// each kind's page shows, the initial boxes' names.
+// desktop's windows: the kinds' titles, the cycle table's headers and
+// tooltips, the sizes each kind's page shows, the initial boxes' names and
+// units, the tooltip of a box that holds no number.
 import { language } from './app-state.js';
 
 let tables = null;
@@ -28,7 +29,7 @@ export async function load(call) {
 export function t(italian, ...parts) {
   let text = italian;
   if (language() === 'en') {
-    if (tables.texts[italian] !== undefined) text = tables.texts[italian];
+    if (tables && tables.texts[italian] !== undefined) text = tables.texts[italian];
     else untranslated.add(italian);
   }
   parts.forEach((part, i) => {
@@ -37,7 +38,8 @@ export function t(italian, ...parts) {
   return text;
 }
 
-// One of the core's tables: 'kinds', 'shown', 'columns' or 'initial'.
+// One of the core's tables: 'kinds', 'shown', 'columns', 'tooltips',
+// 'initial' (each {it, en, unit}) or 'notANumber'.
 export function coreTable(name) {
   return tables[name];
 }

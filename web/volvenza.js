@@ -48,7 +48,7 @@
     };
 
     api.convert = async function (text, to) {
-      if (to !== 'vlz' && to !== 'vlzp') throw new Error("convert: 'vlz' or 'vlzp'");
+      if (to !== 'vlz' && to !== 'vlzp') throw new Error(api.say("convert: 'vlz' o 'vlzp'"));
       const input = inputName(text);
       const output = 'out.' + to;
       const reply = api.command(['convert', input, output], { [input]: text }, [output]);
@@ -73,13 +73,20 @@
       const text = JSON.stringify(request);
       const size = module.lengthBytesUTF8(text) + 1;
       const at = module._malloc(size);
-      if (!at) throw new Error('volvenza: out of memory');
+      if (!at) throw new Error(api.say('volvenza: memoria esaurita'));
       try {
         module.stringToUTF8(text, at, size);
         return JSON.parse(module.UTF8ToString(module._volvenza_call(at)));
       } finally {
         module._free(at);
       }
+    };
+
+    // The interface's own words in its language, from the core's catalogue:
+    // asked for once, while there is memory to ask with.
+    const words = api.request({ tables: true }).texts;
+    api.say = function (italian) {
+      return api.language === 'en' && words[italian] !== undefined ? words[italian] : italian;
     };
 
     // Any command: its status, what it printed, the files asked for.

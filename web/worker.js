@@ -4,9 +4,11 @@
 // gas, command), check, which works out what the cycle table shows beside
 // what is typed, and paste(text, {room} or {column}), which reads movements
 // pasted from a spreadsheet, or one value pasted into one cell, as the
-// desktop reads them (see volvenza_call), and tables, the page's words and
-// what it shares with the desktop's tables (VolvenzaWebTables.h), and
-// sizingForm, the sizing form as the desktop builds it (VolvenzaWebSizing.h). Every
+// desktop reads them (see volvenza_call), verdicts(summary, project), the
+// duties' verdicts of a run's summary in the desktop's words, tables, the
+// page's words and what it shares with the desktop's tables
+// (VolvenzaWebTables.h), and sizingForm, the sizing form as the desktop
+// builds it (VolvenzaWebSizing.h). Every
 // request carries the language its messages are to be in. Should the core
 // ever trap (a WebAssembly.RuntimeError, or its abort), the error says so
 // with `trapped`: the module is then unusable, and the page starts a new
@@ -20,6 +22,7 @@ const ready = VolvenzaModule().then((module) => {
   api.paste = async (text, how) => api.request({ paste: text, language: api.language, ...how });
   api.tables = async () => api.request({ tables: true });
   api.sizingForm = async () => api.request({ 'sizing-form': true });
+  api.verdicts = async (summary, project) => api.request({ verdicts: summary, project, language: api.language });
   return api;
 });
 

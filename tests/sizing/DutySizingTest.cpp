@@ -134,6 +134,15 @@ TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
     // Neither a movement not judged nor a dry stroke has a margin to show.
     EXPECT_EQ(DutyCells({true, true, false}, {tight, dry}, d, w),
               (std::vector<std::string>{"-", "vuoto"}));
+    // Nor a lowest, beside a run's results; a movement short says by how much.
+    EXPECT_EQ(EmergencyVerdict(*d.Emergency, w).value,
+              "da 67 bar, l'olio finisce durante il movimento 1: NON basta");
+    EXPECT_EQ(MovementVerdict(dry, w), "movimento 2: richiede 64,1 bar, non si compie");
+    EXPECT_EQ(MovementVerdict({2, GaugeBar(64.125), GaugeBar(63.98), 0.125, 45}, w),
+              "movimento 2: richiede 64,1 bar, minima 64 bar a 0,12 s, MANCANO 0,1 bar");
+    const HoldOutcome held{GaugeBar(67), GaugeBar(40), 12.5, 30, false};
+    EXPECT_EQ(HoldVerdict({GaugeBar(45), 60, Dm3PerMin(0), 0}, held, w).value,
+              "da 67 bar, l'olio finisce dopo 12 s, tenuta per 30 s: NON basta");
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 cmake_minimum_required(VERSION 3.25)
 # Writes the English of volvenza-sim's texts, of the messages it and the
 # browser's core print (the row checks' and the paste reader's among them)
-# and of the cycle table's words the browser's paste uses (its headers, its
-# kinds, the page's own paste sentences), from the program's catalogue into
+# and of the cycle table's words the browser's paste uses (its headers and its
+# kinds), from the program's catalogue into
 # a C++ table, so the command stays free of Qt:
 #   cmake -DTS=translations/volvenza_en.ts -DOUT=SimCatalogue.inc -P catalogue.cmake
 # The browser's page takes its words the same way, each with its context
@@ -17,7 +17,7 @@ if(DEFINED LISTED)
     file(READ ${LISTED} listed)
 endif()
 if(NOT DEFINED CONTEXTS)
-    set(CONTEXTS "volvenza-sim|volvenza::Message|volvenza::SizingText|volvenza::Ciclo|volvenza::ActuatorPages|volvenza::CycleTableModel")
+    set(CONTEXTS "volvenza-sim|volvenza::Message|volvenza::SizingText|volvenza::ActuatorPages|volvenza::CycleTableModel")
 endif()
 
 function(unescape text out)

@@ -261,6 +261,16 @@ async function size(page) {
     const webJson = await call(page, (t) => volvenza.size(t, []).then((j) => j.recommended), press);
     check('the duties\' lines and figures are native volvenza-sim\'s', duties.every((l) => l && pressNat.includes(l))
       && JSON.stringify([webJson.emergency, webJson.hold]) === JSON.stringify([pressJson.emergency, pressJson.hold]), duties.join('\n'));
+    // Its run's verdicts in the desktop's words, from the core: the figures of
+    // native volvenza-sim's summary, the hold from Pm - Dp.
+    await page.eval("document.getElementById('run').click()");
+    await page.until("!document.getElementById('run').disabled && /Simulazione completata/.test(document.getElementById('messages').textContent)");
+    const ran = await page.eval("document.getElementById('messages').textContent");
+    check('the run\'s verdicts are worded as the desktop words them', [
+      'movimento 4: richiede 37,5 bar, minima 177,6 bar a 9 s, margine 140,1 bar',
+      'Corsa di emergenza (movimenti 4): da 190 bar, minima 145,9 bar, margine 108,4 bar, olio rimasto 5,23 dm3: basta',
+      'Pressione mantenuta 150 bar per 600 s: da 190 bar, minima 177,3 bar, tenuta per 3646 s: basta',
+    ].every((line) => ran.split('\n').includes(line)), ran);
     await call(page, (text) => import('./app-state.js').then((a) => a.loadProjectText(text, 'applied.vlzp')), applied);
 
     // In English the core answers with the decimal point.

@@ -1,0 +1,118 @@
+#pragma once
+// The words the windows and the browser's page both show about the design:
+// the kinds of movement's titles, the cycle table's headers and tooltips,
+// the initial boxes' names and units, and what a box holding no number says.
+// Written once here, as Italian sources in the catalogue's contexts of the
+// windows that show them: the desktop translates them in those contexts, the
+// browser's core hands them to the page in both languages.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "messages/TranslationMark.h"
+
+namespace volvenza {
+
+// The movement editor's context, which the kinds' titles and the units of
+// the motor's sizes are translated in.
+inline constexpr const char* kKindsContext = "volvenza::ActuatorPages";
+
+// By kind code, the empty slot first.
+inline constexpr std::array<const char*, 8> kKindTitles{{
+    nullptr,
+    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO USCENTE"),
+    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO ENTRANTE"),
+    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PISTONE DIFFERENZIALE"),
+    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "MOTORE"),
+    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PALMOLA"),
+    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO DOPPIO STELO"),
+    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE EFFETTO"),
+}};
+
+// The Italian title of a kind code, nullptr for the empty slot or a code
+// no kind has.
+constexpr const char* KindTitleSource(int16_t kind) {
+    return kind > 0 && kind < int16_t(kKindTitles.size()) ? kKindTitles[size_t(kind)] : nullptr;
+}
+
+// The motor's sizes' units, which read differently in English.
+inline constexpr const char* kMotorDisplacementUnit =
+    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[cm3/giro]");
+inline constexpr const char* kMotorSpeedUnit =
+    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "[rpm]");
+
+inline constexpr const char* kCycleTableContext = "volvenza::CycleTableModel";
+
+// A column of the cycle table: its header (symbol and unit) and its tooltip.
+struct CycleColumnWords {
+    const char* header;
+    const char* tooltip;
+};
+
+// In the table's order (kind, times, the seven sizes, flow, the duty), which
+// the clipboard's columns follow too.
+inline constexpr std::array<CycleColumnWords, 17> kCycleColumns{{
+    {QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tipo"),
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tipo di attuatore")},
+    {"Ti [sec]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tempo di inizio")},
+    {"Tf [sec]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Tempo di fine")},
+    {"D [mm]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Alesaggio")},
+    {"d [mm]", QT_TRANSLATE_NOOP(
+                   "volvenza::CycleTableModel",
+                   "Diametro dello stelo; del pistone tuffante nel cilindro a semplice effetto")},
+    {"L [mm]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Corsa")},
+    {QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "C [cm3/giro]"),
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Cilindrata del motore")},
+    {"N [rpm]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Velocità del motore")},
+    {"CU [cm3/°]",
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Cilindrata unitaria della palmola")},
+    {"AR [°]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Angolo di rotazione della palmola")},
+    {"Qm [dm3/min]",
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Portata assorbita fra Ti e Tf")},
+    {QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Carico"),
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                       "Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole")},
+    {"η", QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                            "Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)")},
+    {"Δp [bar]",
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                       "Pressione persa fra accumulatore e attuatore (linee e valvole)")},
+    {"pr [bar]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                                   "Pressione richiesta immessa a mano: prende il posto di quella "
+                                   "del carico")},
+    {QT_TRANSLATE_NOOP("volvenza::CycleTableModel", "Em"),
+     QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                       "Il movimento deve compiersi a pompa persa (corsa di emergenza)")},
+    {"pn [bar]", QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
+                                   "Pressione che il movimento richiede all'accumulatore, "
+                                   "calcolata; vuota: vale p1")},
+}};
+
+inline constexpr const char* kInitialContext = "volvenza::DatiIniziali";
+
+// An initial box: the value's name, which the messages about it use too, and
+// its unit.
+struct InitialBoxWords {
+    const char* name;
+    const char* unit;
+};
+
+// V0, P0, tc, Qp, Pm, Dp and the cycle time, as the window shows them.
+inline constexpr std::array<InitialBoxWords, 7> kInitialBoxes{{
+    {"Vo", "[dm3]"},
+    {"Po", "[bar]"},
+    {"tc", "[°C]"},
+    {"Qp", "[dm3/min]"},
+    {"PM", "[bar]"},
+    {"DP", "[bar]"},
+    {QT_TRANSLATE_NOOP("volvenza::DatiIniziali", "Tempo ciclo"), "[s]"},
+}};
+
+// A box's tooltip while its text is no number.
+inline constexpr const char* kNotANumberTip = QT_TRANSLATE_NOOP(
+    "volvenza::DatiIniziali",
+    "Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che "
+    "sia corretto (Ctrl+Z lo annulla)");
+
+}  // namespace volvenza
