@@ -401,6 +401,10 @@ TEST(ExactEngineTest, RunsShowTheRechargeAndNoMore) {
     ASSERT_GT(s, 400);
     EXPECT_EQ(run->LastPoint, s + s / 40);
     EXPECT_EQ(run->End, 3000);
+    // A recharge ending on a grid point (3,05 s) shows that point, not the next.
+    Circuit onGrid({10, 60, 20, 20, 80, 0, 6}, {{1, 3, 20.5f}});
+    const ExactInputs grid = MakeExactInputs(onGrid.state, onGrid.state.Gas.Vessels);
+    EXPECT_EQ(RunExactAt(grid, Ideal(1.4), 20, nullptr)->LastPoint, 305 + 305 / 40);
     EXPECT_TRUE(run->Pressures.empty());
     const auto kept = RunExactAt(in, Ideal(1.4), 20, nullptr, true);
     ASSERT_EQ(kept->Pressures.size(), 3001u);

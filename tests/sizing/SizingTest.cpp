@@ -89,6 +89,14 @@ TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     EXPECT_TRUE(*atLimit.PassesRuns(rec.Proposed, 8));
     req.MinPressure = GaugeBar(std::nextafter(rec.Temps[0].LowestPressure, 1000.0));
     EXPECT_FALSE(Evaluator(state, req).Evaluate(rec.Proposed, 8)->Rules[kPressureRule]);
+    // Judged quickly first, the run that stopped below p1 is not the one
+    // shown: a second draw takes the whole run lower.
+    PlaceMovement(state, 2, 1.5f, 2, 60, MovementKind::CylinderExtending);
+    Evaluator quickFirst(state, req);
+    state.MovementCount = state.SimMovementCount = 1;
+    EXPECT_FALSE(*quickFirst.PassesRuns(rec.Proposed, 8));
+    const double lowest = quickFirst.Evaluate(rec.Proposed, 8)->Temps.at(0).LowestPressure;
+    EXPECT_LT(lowest, rec.Temps[0].LowestPressure - 1);
     req.MinPressure = GaugeBar(99);
 
     // Rule 7's limit: the steady swing (from Pm down to the lowest point)
