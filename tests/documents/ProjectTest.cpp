@@ -27,6 +27,13 @@ class ProjectTest : public ::testing::Test,
     ProjectTest() {
         project.Listen([this](unsigned parts) { told.push_back(parts); });
     }
+    // The example in place of the work, as its command does it.
+    Status ReplaceWithExample() {
+        return project.Replace("Esempio", [this] {
+            LoadExampleCircuit(state);
+            return Done{};
+        });
+    }
     Project project{state};
     std::vector<unsigned> told;
 };
@@ -65,10 +72,7 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.Error().id, MessageId::OpenFailed);
     EXPECT_EQ(project.Revision(), 5u);
-    ASSERT_TRUE(project.Replace("Esempio", [&] {
-        LoadExampleCircuit(state);
-        return Done{};
-    }));
+    ASSERT_TRUE(ReplaceWithExample());
     EXPECT_EQ(dropped, typed);
     EXPECT_EQ(project.Snapshot().movements.size(), 5u);
     EXPECT_EQ(told.back(), ProjectPart::All);
@@ -223,10 +227,7 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     EXPECT_TRUE(project.Results()->fromFile);
     state.LastPoint = 1;
     state.PSeries = {80, 79.5};
-    ASSERT_TRUE(project.Replace("Esempio", [&] {
-        LoadExampleCircuit(state);
-        return Done{};
-    }));
+    ASSERT_TRUE(ReplaceWithExample());
     // Left over, the results are not the example's: it is data alone.
     EXPECT_TRUE(project.Results()->carried);
     EXPECT_EQ(project.Stage(), ProjectStage::Data);
@@ -310,10 +311,7 @@ TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
     EXPECT_TRUE(project.AllDrafts().empty());
     project.Undo();
     ASSERT_EQ(project.AllDrafts().size(), 1u);
-    ASSERT_TRUE(project.Replace("Esempio", [&] {
-        LoadExampleCircuit(state);
-        return Done{};
-    }));
+    ASSERT_TRUE(ReplaceWithExample());
     EXPECT_TRUE(project.AllDrafts().empty());
 
     // A design applied: its values in the boxes, whatever was typed there,
@@ -463,10 +461,7 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     EXPECT_EQ(state.MovementCount, 5);
     EXPECT_EQ(state.LastPoint, 0);
     // Its drafts came with it; the next replacement takes them away.
-    ASSERT_TRUE(project.Replace("Esempio", [&] {
-        LoadExampleCircuit(state);
-        return Done{};
-    }));
+    ASSERT_TRUE(ReplaceWithExample());
     EXPECT_TRUE(project.AllDrafts().empty());
 
     std::ofstream(store.List()[2].path) << "{}";

@@ -460,26 +460,23 @@ class ReportTest : public QObject {
     void printCommandFollowsTheActiveWindow() {
         QTemporaryDir dir;
         QPrinter printer;
-        ToPdf(printer, dir.filePath("out.pdf"));
         ScriptedDialogs dialogs;
-
+        // The file printed to, once the printer dialog is answered.
+        auto print = [&](const char* file, bool accepted, std::optional<WindowReport> report) {
+            ToPdf(printer, dir.filePath(file));
+            dialogs.QueuePrinterAccepted(accepted);
+            PrintAfterDialog(state, dialogs, printer, {"H", "r.vlz", {}}, report);
+            return testing::ReadFile(dir.filePath(file));
+        };
         // Refused, the printer dialog prints nothing (accepted, see the PDF
         // export's test); the chart prints its picture alone; a window with
         // nothing to print prints nothing after the dialog.
-        dialogs.QueuePrinterAccepted(false);
-        PrintAfterDialog(state, dialogs, printer, {"H", "r.vlz", {}},
-                         WindowReport{WindowReport::Kind::InitialData});
-        QVERIFY(!QFile::exists(dir.filePath("out.pdf")));
+        const QByteArray missing("<missing>");
+        QCOMPARE(print("out.pdf", false, WindowReport{WindowReport::Kind::InitialData}), missing);
         RunSimulation(state);
-        printer.setOutputFileName(dir.filePath("chart.pdf"));
-        dialogs.QueuePrinterAccepted(true);
-        PrintAfterDialog(state, dialogs, printer, {"H", "r.vlz", {}},
-                         WindowReport(ChartShown(FullView(state))));
-        printer.setOutputFileName(dir.filePath("none.pdf"));
-        dialogs.QueuePrinterAccepted(true);
-        PrintAfterDialog(state, dialogs, printer, {"H", "r.vlz", {}}, std::nullopt);
-        QVERIFY(!QFile::exists(dir.filePath("none.pdf")));
-        QVERIFY(testing::ReadFile(dir.filePath("chart.pdf")).contains("/Subtype /Image"));
+        QVERIFY(print("chart.pdf", true, WindowReport(ChartShown(FullView(state))))
+                    .contains("/Subtype /Image"));
+        QCOMPARE(print("none.pdf", true, std::nullopt), missing);
     }
 
     // Last: it leaves the program in English.
