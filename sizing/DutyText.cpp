@@ -240,7 +240,8 @@ std::string MovementVerdict(const MovementPressure& m, const Wording& w) {
                    {number, Num(w, m.Required, 1)});
     }
     const std::vector<std::string> parts{number, Num(w, m.Required, 1), Num(w, m.Lowest, 1),
-                                         Num(w, m.Time, 2), Num(w, std::abs(m.Margin().value()), 1)};
+                                         Num(w, m.Time, 2),
+                                         Num(w, std::abs(m.Margin().value()), 1)};
     return m.Passes() ? Say(w,
                             QT_TRANSLATE_NOOP("volvenza::SizingText",
                                               "movimento %1: richiede %2 bar, minima %3 bar a %4 "
