@@ -7,6 +7,7 @@
 #include "platform/UiMessage.h"
 #include "platform/UiNumber.h"
 #include "sizing/DutyText.h"
+#include "sizing/RequirementForm.h"
 
 namespace volvenza {
 namespace {
@@ -51,11 +52,13 @@ QString EnergyBalanceTitle() {
 }
 
 std::optional<Message> EnergyInputsFault(const EnergyInputs& in) {
-    // The same limits as the sizing's check and volvenza-sim's options.
-    if (!(in.PumpEfficiency > 0 && in.PumpEfficiency <= 1)) {
-        return Message(MessageId::PumpEfficiency);
+    // The sizing form's limits, which volvenza-sim's options take too.
+    for (const auto& [box, figure] :
+         {std::pair{sizing::RequirementBox::PumpEfficiency, in.PumpEfficiency},
+          std::pair{sizing::RequirementBox::HoursPerYear, in.HoursPerYear}}) {
+        const Status checked = sizing::CheckRequirementFigure(box, figure);
+        if (!checked) return checked.Error();
     }
-    if (!(in.HoursPerYear > 0 && in.HoursPerYear <= 8760)) return Message(MessageId::HoursPerYear);
     return std::nullopt;
 }
 
