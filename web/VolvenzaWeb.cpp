@@ -192,19 +192,19 @@ std::string Verdicts(const Json& summary, const std::string& project) {
     for (const Json& m : summary.value("movement_pressures", Json::array())) {
         MovementPressure p;
         p.Movement = m.value("movement", 0);
-        p.Required = figure(m, "required", 0);
+        p.Required = GaugeBar(figure(m, "required", 0));
         p.Completed = m.value("lowest", Json()).is_number();
-        p.Lowest = figure(m, "lowest", 0);
+        p.Lowest = GaugeBar(figure(m, "lowest", 0));
         p.Time = figure(m, "time", 0);
         lines.push_back(sizing::MovementVerdict(p, w));
     }
     if (const Json e = summary.value("emergency", Json()); e.is_object()) {
         EmergencyOutcome outcome;
         outcome.Movements = e.value("movements", std::vector<int>{});
-        outcome.StartPressure = figure(e, "start_pressure", 0);
-        outcome.Lowest = figure(e, "lowest", 0);
-        outcome.Margin = figure(e, "margin", 0);
-        outcome.OilLeft = figure(e, "oil_left", 0);
+        outcome.StartPressure = GaugeBar(figure(e, "start_pressure", 0));
+        outcome.Lowest = GaugeBar(figure(e, "lowest", 0));
+        outcome.Margin = BarDifference(figure(e, "margin", 0));
+        outcome.OilLeft = Dm3(figure(e, "oil_left", 0));
         outcome.OilOutAt = static_cast<int>(figure(e, "oil_out_at", 0));
         outcome.Passes = e.value("pass", false);
         const sizing::VerdictRow row = sizing::EmergencyVerdict(outcome, w);
@@ -219,8 +219,8 @@ std::string Verdicts(const Json& summary, const std::string& project) {
         const std::optional<HoldDuty>& planned = sizing.Requirements.Duties.Hold;
         const ExactData data = TypedData(state.Data);
         HoldOutcome outcome;
-        outcome.StartPressure = (planned && planned->FromPm ? data.Pm : data.Pm - data.Dp).value();
-        outcome.Lowest = figure(h, "lowest", 0);
+        outcome.StartPressure = planned && planned->FromPm ? data.Pm : data.Pm - data.Dp;
+        outcome.Lowest = GaugeBar(figure(h, "lowest", 0));
         if (h.value("oil_out_at", Json()).is_number())
             outcome.OilOutAt = figure(h, "oil_out_at", 0);
         outcome.TimeHeld = figure(h, "time_held", std::numeric_limits<double>::infinity());
