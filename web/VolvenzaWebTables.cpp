@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "documents/PastedMovements.h"
+#include "documents/Project.h"
 #include "engine/MovementKinds.h"
 #include "messages/WindowWords.h"
 
@@ -112,7 +113,6 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Page", "Ricerca in corso"),
     PAGE_TEXT("volvenza::Dimensionamento", "Ricerca interrotta"),
     PAGE_TEXT("volvenza::Page", "Applica"),
-    PAGE_TEXT("volvenza::Dimensionamento", "Risultati non aggiornati: i dati sono cambiati"),
     PAGE_TEXT("volvenza::Message", "Il catalogo non dà V0 alla riga %1."),
     PAGE_TEXT("volvenza::Page", "%1: non è un numero."),
     PAGE_TEXT("volvenza::Page", "Catalogo, riga %1, %2: non è un numero."),
@@ -184,7 +184,11 @@ std::string PageTables() {
                  {"columns", headers},
                  {"initial", initial},
                  {"tooltips", tooltips},
-                 {"notANumber", BothLanguages(kInitialContext, kNotANumberTip)}})
+                 {"notANumber", BothLanguages(kInitialContext, kNotANumberTip)},
+                 {"limits",
+                  {{"movements", kMaxMovements},
+                   {"undoSteps", Project::kMaxUndoSteps},
+                   {"efficiency", MovementDuty{}.Efficiency}}}})
         .dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 

@@ -33,7 +33,7 @@
 // Nothing typed is lost on reload: the design, the texts that are not numbers
 // yet and the language are kept in localStorage.
 
-import { t } from './texts.js';
+import { limit, t } from './texts.js';
 
 const STORE = 'volvenza.work';
 const LANGUAGE = 'volvenza.language';
@@ -190,7 +190,7 @@ function keep() {
   const now = JSON.stringify({ design, drafts });
   if (kept !== null && kept !== now) {
     undone.push(kept);
-    if (undone.length > 200) undone.shift();
+    if (undone.length > limit('undoSteps')) undone.shift();
     redone.length = 0;
   }
   kept = now;

@@ -6,7 +6,7 @@
 // check.
 import * as app from './app-state.js';
 import { keyFiltered } from './initial.js';
-import { coreTable, t, word } from './texts.js';
+import { coreTable, limit, t, word } from './texts.js';
 
 // The cycle table's columns by the project's field; their headers and
 // tooltips, in the same order, are the desktop's (texts.js).
@@ -105,7 +105,7 @@ export function newMovement() {
   return {
     Qm: 0, Tf: 0, Tf2: 0, Ti: 0, Ti2: 0, alesaggio: 0, angolo: 0, carico: 0, cilindrata: 0,
     cilindrata_unitaria: 0, corsa: 0, corsa1: 0, corsa2: 0, emergenza: false, perdita: 0,
-    pressione_richiesta: null, rendimento: 0.95, stelo: 0, stelo2: 0, tipo: 1, velocita: 0,
+    pressione_richiesta: null, rendimento: limit('efficiency'), stelo: 0, stelo2: 0, tipo: 1, velocita: 0,
   };
 }
 
@@ -307,7 +307,7 @@ async function commitText(row, col, text) {
   if (field === 'tipo') return commit(row, field, +text);
   if (field === 'pn' || field === 'emergenza') return showTable();
   const trimmed = text.replace(/^[ \t]+|[ \t]+$/g, '');
-  const value = trimmed === '' ? (field === 'rendimento' ? 0.95 : DUTY.includes(field) ? 0 : null) : app.parseNumber(trimmed);
+  const value = trimmed === '' ? (field === 'rendimento' ? limit('efficiency') : DUTY.includes(field) ? 0 : null) : app.parseNumber(trimmed);
   if (value === null || (!DUTY.includes(field) && field !== 'Qm' && !Number.isFinite(Math.fround(value)))) {
     if (trimmed === '' && !DUTY.includes(field)) return showTable();
     app.setDraft(place, text);
@@ -392,10 +392,10 @@ export async function pasteValue(text) {
 
 // Movements pasted from a spreadsheet, read by the core as the desktop reads
 // them, go in after the current row; more than the table has room for
-// (1000 movements at most) are refused, as on the desktop.
+// are refused, as on the desktop.
 export async function pasteMovements(text) {
   const moves = app.project().movimenti;
-  const reply = await app.call('paste', text, { room: 1000 - moves.length });
+  const reply = await app.call('paste', text, { room: limit('movements') - moves.length });
   if (reply.error) throw new Error(reply.error);
   const at = moves.length ? cursor.row + 1 : 0;
   moves.splice(at, 0, ...reply.movements);

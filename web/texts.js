@@ -39,10 +39,12 @@ export function t(italian, ...parts) {
 }
 
 // One of the core's tables: 'kinds', 'shown', 'columns', 'tooltips',
-// 'initial' (each {it, en, unit}) or 'notANumber'.
+// 'initial' (each {it, en, unit}), 'notANumber' or 'limits' (the most
+// movements, the undo steps kept, a movement's efficiency left empty).
 export function coreTable(name) {
   return tables[name];
 }
+export const limit = (name) => tables.limits[name];
 
 // A word of those tables ({it, en}) in the page's language.
 export function word(both) {
