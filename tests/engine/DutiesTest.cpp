@@ -60,6 +60,14 @@ TEST(Duties, RequiredPressureFollowsEachKindsSizes) {
     none.Duty.Efficiency = 0.9;
     none.Duty.Loss = -1;
     EXPECT_EQ(CheckDuty(none), DutyFault::Loss);
+    none.Duty.Loss = 0;
+    none.Duty.Required = 0;  // a pressure required is above 0
+    EXPECT_EQ(CheckDuty(none), DutyFault::Required);
+    // Half a cm3 a turn is a motor's size still.
+    Movement small{.Kind = MovementKind::Motor};
+    small.Displacement = 0.5f;
+    small.Duty.Load = 10;
+    EXPECT_EQ(CheckDuty(small), DutyFault::None);
     // Half a kN is a load too; the first movement is counted with the rest.
     MovementTable table{};
     table[1] = {.BoreDiameter = 100, .Kind = MovementKind::CylinderExtending};

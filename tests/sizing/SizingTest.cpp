@@ -12,6 +12,7 @@
 #include "engine/EnergyBalance.h"
 #include "sizing/AnswerText.h"
 #include "sizing/Fixes.h"
+#include "sizing/RequirementForm.h"
 #include "sizing/Search.h"
 #include "sizing/SearchSteps.h"
 #include "tests/sizing/EndToEnd.h"
@@ -526,6 +527,25 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Recommendation.at(0),
               "Nessuna grandezza può bastare: la pompa fornisce 1,235 dm3 per ciclo, il ciclo ne "
               "preleva 2,346. Serve una pompa di almeno 35,1 dm3/min.");
+}
+
+// The sizing form as a new design shows it: every box filled in with the
+// defaults as typed (the tolerance in per cent), only PS and the relief
+// setting may stay empty, and a figure at its range's end is taken.
+TEST(RequirementFormTest, ShowsTheDefaultsAsTypedAndTakesTheRangesEnds) {
+    const std::vector<std::vector<double>> shown{{},  {},    {},     {2},
+                                                 {8}, {0.9}, {2000}, {10, 20, 40, 50}};
+    for (size_t i = 0; i < kRequirementBoxes.size(); ++i) {
+        const auto box = static_cast<RequirementBox>(i);
+        std::vector<double> figures = RequirementFigures(Requirements{}, box);
+        for (double& x : figures) x *= BoxForm(box).shownPerUnit;
+        EXPECT_EQ(figures, shown[i]) << BoxForm(box).id;
+        EXPECT_EQ(BoxForm(box).optional,
+                  box == RequirementBox::RatedPressure || box == RequirementBox::ReliefSetting);
+    }
+    EXPECT_TRUE(CheckRequirementFigure(RequirementBox::PumpEfficiency, 1));
+    EXPECT_TRUE(CheckRequirementFigure(RequirementBox::HoursPerYear, 8760));
+    EXPECT_FALSE(CheckRequirementFigure(RequirementBox::Tolerance, 0.5));
 }
 
 // A size off the table taking its nearest one's ratio is the project
