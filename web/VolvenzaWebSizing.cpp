@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "VolvenzaWebTables.h"
@@ -41,12 +43,18 @@ class Words {
     // A message as volvenza-sim words it in either language.
     Json Said(const Message& message) {
         const char* const was = std::getenv("LC_ALL");
-        const std::string language = was != nullptr ? was : "";
+        const std::optional<std::string> language =
+            was != nullptr ? std::optional<std::string>(was) : std::nullopt;
         ::setenv("LC_ALL", "C.UTF-8", 1);
         const std::string italian = SimMessage(message);
         ::setenv("LC_ALL", "en_US.UTF-8", 1);
         const std::string english = SimMessage(message);
-        ::setenv("LC_ALL", language.c_str(), 1);
+        // The language as it was, unset if it was.
+        if (language) {
+            ::setenv("LC_ALL", language->c_str(), 1);
+        } else {
+            ::unsetenv("LC_ALL");
+        }
         if (english == italian) missing_.push_back(italian);
         return {{"it", italian}, {"en", english}};
     }
