@@ -149,35 +149,29 @@ struct Staged {
 };
 
 // Writes the temporary copy, flushed to disk, with the target's permission
-// bits. Nothing, leaving nothing behind, when the target cannot be written,
-// and `failure` says why.
-std::optional<Staged> Stage(const FileContents& file, std::optional<Message>& failure) {
-    failure = SaveFailedMessage(file.path);
-    if (file.path.empty()) return std::nullopt;
+// bits. Where the target cannot be written, nothing, leaving nothing
+// behind, and the message saying why.
+Result<Staged> Stage(const FileContents& file) {
+    if (file.path.empty()) return SaveFailedMessage(file.path);
     const std::optional<fs::path> target = FinalTarget(file.path);
-    if (!target) return std::nullopt;
+    if (!target) return SaveFailedMessage(file.path);
     struct stat old {};
     const bool existed = ::stat(target->c_str(), &old) == 0;
     // Refused where a plain write would be refused, and never a directory,
     // a device or a pipe.
     if (existed && !S_ISREG(old.st_mode)) {
-        failure = Because(file.path, MessageId::ReasonTargetNotAFile);
-        return std::nullopt;
+        return Because(file.path, MessageId::ReasonTargetNotAFile);
     }
     if (existed && ::access(target->c_str(), W_OK) != 0) {
-        failure = Because(file.path, MessageId::ReasonTargetReadOnly);
-        return std::nullopt;
+        return Because(file.path, MessageId::ReasonTargetReadOnly);
     }
-    if (!existed && errno != ENOENT) return std::nullopt;
+    if (!existed && errno != ENOENT) return SaveFailedMessage(file.path);
 
     RemoveOldLeftovers(*target);
     const fs::path temporary = NameBeside(*target, ".tmp");
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     // Descriptor 0 is standard input, never one we open.
-    if (fd < 0) {
-        failure = SaveFailure(file.path, *target, errno);
-        return std::nullopt;
-    }
+    if (fd < 0) return SaveFailure(file.path, *target, errno);
     bool ok = true;
     if (existed) {
         // The owner can only be kept where we may give files away; the
@@ -193,9 +187,8 @@ std::optional<Staged> Stage(const FileContents& file, std::optional<Message>& fa
         error = errno;
     }
     if (!ok) {
-        failure = SaveFailure(file.path, *target, error);
         ::unlink(temporary.c_str());
-        return std::nullopt;
+        return SaveFailure(file.path, *target, error);
     }
     return Staged{file.path, *target, temporary, existed, {}};
 }
@@ -297,8 +290,11 @@ Status WriteFilesAtomically(const std::vector<FileContents>& files) {
         return failure.value_or(SaveFailedMessage(path));
     };
     for (const FileContents& file : files) {
-        std::optional<Staged> s = Stage(file, failure);
-        if (!s) return fail(file.path);
+        Result<Staged> s = Stage(file);
+        if (!s) {
+            failure = s.Error();
+            return fail(file.path);
+        }
         staged.push_back(*s);
     }
     failure.reset();
