@@ -124,6 +124,8 @@ TEST(PastedMovements, RefusalsAndNotesNameTheLineAndTheCell) {
         EXPECT_NE(said.find(says), std::string::npos) << text << ": " << said;
     }
     EXPECT_TRUE(MovementsFromText("1\t0\t1\t50", Words(','))->notes.empty());
+    // A 0 where the kind has no size is no size: nothing ignored.
+    EXPECT_TRUE(MovementsFromText("1\t0\t1\t50\t0", Words(','))->notes.empty());
 }
 
 TEST(MovementChecks, MarkWhatTheRunRefusesAndAFlowTypedByHand) {
