@@ -8,9 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QListView>
 #include <QMessageBox>
 #include <QTest>
@@ -26,25 +24,17 @@ using namespace volvenza;
 namespace {
 
 QStringList Texts(QWidget& widget) {
-    QStringList texts;
-    // A heading is an item view too, over the rows of the list it heads.
-    if (auto* header = qobject_cast<QHeaderView*>(&widget)) {
-        for (int i = 0; header->model() != nullptr && i < header->count(); ++i)
-            texts << header->model()->headerData(i, header->orientation()).toString();
-    } else if (auto* view = qobject_cast<QAbstractItemView*>(&widget)) {
-        // What a list shows about its rows; the names themselves (column 0)
-        // are the user's files, in whatever language they were named.
-        const QAbstractItemModel* model = view->model();
-        for (int row = 0; model != nullptr && row < model->rowCount(view->rootIndex()); ++row) {
-            for (int column = 1; column < model->columnCount(view->rootIndex()); ++column)
-                texts << model->index(row, column, view->rootIndex()).data().toString();
-        }
+    QStringList texts = testing::OwnTexts(widget);
+    // What a list shows about its rows (a heading is an item view too, over
+    // the rows of the list it heads); the names themselves (column 0) are
+    // the user's files, in whatever language they were named.
+    const auto* view = qobject_cast<QAbstractItemView*>(&widget);
+    const QAbstractItemModel* model =
+        view && !qobject_cast<const QHeaderView*>(view) ? view->model() : nullptr;
+    for (int row = 0; model != nullptr && row < model->rowCount(view->rootIndex()); ++row) {
+        for (int column = 1; column < model->columnCount(view->rootIndex()); ++column)
+            texts << model->index(row, column, view->rootIndex()).data().toString();
     }
-    if (auto* label = qobject_cast<QLabel*>(&widget)) texts << label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(&widget)) texts << button->text();
-    if (auto* group = qobject_cast<QGroupBox*>(&widget)) texts << group->title();
-    const auto* combo = qobject_cast<QComboBox*>(&widget);
-    for (int i = 0; combo && i < combo->count(); ++i) texts << combo->itemText(i);
     return texts;
 }
 

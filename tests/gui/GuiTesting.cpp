@@ -1,15 +1,24 @@
 #include "tests/gui/GuiTesting.h"
 #include "tests/gui/Vocabulary.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTabBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QXmlStreamReader>
@@ -41,6 +50,29 @@ void WriteFile(const QString& path, const QByteArray& text) {
 QStringList BoxTexts(const QObject* parent, const QStringList& names) {
     QStringList texts;
     for (const QString& name : names) texts << Named<QLineEdit>(parent, name)->text();
+    return texts;
+}
+
+QStringList OwnTexts(const QWidget& w) {
+    QStringList texts;
+    if (auto* label = qobject_cast<const QLabel*>(&w)) texts << label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(&w)) texts << button->text();
+    if (auto* group = qobject_cast<const QGroupBox*>(&w)) texts << group->title();
+    if (auto* menu = qobject_cast<const QMenu*>(&w)) texts << menu->title();
+    const auto* combo = qobject_cast<const QComboBox*>(&w);
+    for (int i = 0; combo && i < combo->count(); ++i) texts << combo->itemText(i);
+    const auto* tabs = qobject_cast<const QTabBar*>(&w);
+    for (int i = 0; tabs && i < tabs->count(); ++i) texts << tabs->tabText(i);
+    const auto* header = qobject_cast<const QHeaderView*>(&w);
+    for (int i = 0; header && header->model() && i < header->count(); ++i) {
+        for (int role : {Qt::DisplayRole, Qt::ToolTipRole})
+            texts << header->model()->headerData(i, header->orientation(), role).toString();
+    }
+    if (auto* table = qobject_cast<const QTableWidget*>(&w)) {
+        for (const QTableWidgetItem* item : table->findItems("*", Qt::MatchWildcard))
+            texts << item->text();
+    }
+    if (auto* text = qobject_cast<const QPlainTextEdit*>(&w)) texts << text->toPlainText();
     return texts;
 }
 

@@ -40,6 +40,11 @@ void WriteFile(const QString& path, const QByteArray& text);
 // The texts of the boxes of those names.
 QStringList BoxTexts(const QObject* parent, const QStringList& names);
 
+// The texts a widget shows itself: a label's, a button's, a frame's or a
+// menu's title, a list's choices, tabs, headings with their tooltips, a
+// table's cells, a text's lines (not its children's, nor its title).
+QStringList OwnTexts(const QWidget& widget);
+
 // Replaces a box's text by typing over it.
 void Retype(QLineEdit* box, const QString& text);
 

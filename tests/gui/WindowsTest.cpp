@@ -7,7 +7,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -16,14 +15,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionButton>
-#include <QTabBar>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -250,27 +246,8 @@ QStringList ChartOverlaps(const CircuitState& state, const DrawingSurface& surfa
 // Every text a user can see or hear in `root` and its descendants.
 QStringList Texts(const QWidget& root) {
     QStringList texts{root.windowTitle(), root.toolTip()};
-    for (const QWidget* w : root.findChildren<QWidget*>()) {
-        texts << w->windowTitle() << w->toolTip() << w->accessibleName();
-        if (auto* label = qobject_cast<const QLabel*>(w)) texts << label->text();
-        if (auto* button = qobject_cast<const QAbstractButton*>(w)) texts << button->text();
-        if (auto* group = qobject_cast<const QGroupBox*>(w)) texts << group->title();
-        if (auto* menu = qobject_cast<const QMenu*>(w)) texts << menu->title();
-        const auto* combo = qobject_cast<const QComboBox*>(w);
-        for (int i = 0; combo && i < combo->count(); ++i) texts << combo->itemText(i);
-        const auto* tabs = qobject_cast<const QTabBar*>(w);
-        for (int i = 0; tabs && i < tabs->count(); ++i) texts << tabs->tabText(i);
-        const auto* header = qobject_cast<const QHeaderView*>(w);
-        for (int i = 0; header && header->model() && i < header->count(); ++i) {
-            for (int role : {Qt::DisplayRole, Qt::ToolTipRole})
-                texts << header->model()->headerData(i, header->orientation(), role).toString();
-        }
-        if (auto* table = qobject_cast<const QTableWidget*>(w)) {
-            for (const QTableWidgetItem* item : table->findItems("*", Qt::MatchWildcard))
-                texts << item->text();
-        }
-        if (auto* text = qobject_cast<const QPlainTextEdit*>(w)) texts << text->toPlainText();
-    }
+    for (const QWidget* w : root.findChildren<QWidget*>())
+        texts << w->windowTitle() << w->toolTip() << w->accessibleName() << OwnTexts(*w);
     for (const QAction* action : root.findChildren<QAction*>())
         texts << action->text() << action->toolTip();
     return texts;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <tuple>
 
@@ -22,7 +23,7 @@ namespace {
 
 constexpr double kAtm = 1.01325;
 
-std::vector<CatalogueSize> Sizes(std::initializer_list<double> volumes, double ratio = 4) {
+std::vector<CatalogueSize> Sizes(const std::vector<double>& volumes, double ratio = 4) {
     std::vector<CatalogueSize> sizes;
     for (double v : volumes) {
         CatalogueSize s;
@@ -607,9 +608,18 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
     // One change from the draw's requirements at a time: refused with these
     // words, or (nullptr) accepted at or just inside its limit; a few searched whole.
     struct Case {
-        void (*set)(Requirements&);
+        std::function<void(Requirements&)> set;
         const char* words;
         bool search = false;
+    };
+    const auto catalogue = [](std::vector<double> volumes, double ratio = 4) {
+        return [=](Requirements& q) { q.Catalogue = Sizes(volumes, ratio); };
+    };
+    // A hold of a second from `from` down to the gas's `cold` kelvins, from Pm when `full`.
+    const auto hold = [](double from, double cold, bool full = false) {
+        return [=](Requirements& q) {
+            q.Duties.Hold = HoldDuty{GaugeBar(from), 1, Dm3PerMin(0), cold, full};
+        };
     };
     const Case cases[] = {
         {[](Requirements& q) { q.MinPressure = GaugeBar(199); }, "p1"},
@@ -622,18 +632,9 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
         {[](Requirements& q) { q.HoursPerYear = q.WorkingHours = 0.5; }, nullptr},
         {[](Requirements& q) { q.HoursPerYear = 8760.01; }, ""},
         {[](Requirements& q) { q.HoursPerYear = 0; }, ""},
-        {[](Requirements& q) {
-             q.Catalogue = Sizes({1, 1});
-         },
-         "crescente"},
-        {[](Requirements& q) {
-             q.Catalogue = Sizes({0, 1});
-         },
-         "crescente"},
-        {[](Requirements& q) {
-             q.Catalogue = Sizes({1, 2}, 1);
-         },
-         "rapporto"},
+        {catalogue({1, 1}), "crescente"},
+        {catalogue({0, 1}), "crescente"},
+        {catalogue({1, 2}, 1), "rapporto"},
         {[](Requirements& q) { SecondSize(q).MaxFlow = Dm3PerMin(0); }, "grandezza 2,123 dm3"},
         {[](Requirements& q) { SecondSize(q).MaxFlow = Dm3PerMin(0.5); }, nullptr},
         {[](Requirements& q) { SecondSize(q).RatedSwing = BarDifference(0); }, "escursione"},
@@ -660,26 +661,11 @@ TEST_F(OneDrawTest, RefusesWhatCannotBeSearchedInOneSentence) {
         {[](Requirements& q) { q.RatedPressure = q.ReliefSetting = GaugeBar(250); }, nullptr, true},
         // A hold from its start (Pm - Dp 189 bar, Pm 199 bar) at most, the gas
         // cooled from 293,15 K above 0 K (ideal) or nitrogen's triple point.
-        {[](Requirements& q) {
-             q.Duties.Hold = HoldDuty{GaugeBar(189), 1, Dm3PerMin(0), 293.14};
-         },
-         nullptr},
-        {[](Requirements& q) {
-             q.Duties.Hold = HoldDuty{GaugeBar(189.01), 1, Dm3PerMin(0), 0};
-         },
-         "Pm - Dp (189 bar)"},
-        {[](Requirements& q) {
-             q.Duties.Hold = HoldDuty{GaugeBar(199), 1, Dm3PerMin(0), 0, true};
-         },
-         nullptr},
-        {[](Requirements& q) {
-             q.Duties.Hold = HoldDuty{GaugeBar(199.01), 1, Dm3PerMin(0), 0, true};
-         },
-         "Pm (199 bar)"},
-        {[](Requirements& q) {
-             q.Duties.Hold = HoldDuty{GaugeBar(1), 1, Dm3PerMin(0), 293.15};
-         },
-         "darlo minore di 293,15 K"},
+        {hold(189, 293.14), nullptr},
+        {hold(189.01, 0), "Pm - Dp (189 bar)"},
+        {hold(199, 0, true), nullptr},
+        {hold(199.01, 0, true), "Pm (199 bar)"},
+        {hold(1, 293.15), "darlo minore di 293,15 K"},
         {[](Requirements& q) {
              q.Gas.Law = GasLawKind::Classic;
              q.Duties.Hold = HoldDuty{GaugeBar(1), 1, Dm3PerMin(0), 230};

@@ -43,21 +43,18 @@ bool ScriptedDialogs::NextPrinterAnswer() {
 QString ScriptedDialogs::OpenFileName(const QString& title, const QString& filter,
                                       const QString& fileName) {
     calls_.push_back(
-        {DialogKind::OpenFile, {}, MessageIcon::None, MessageButtons::Ok, title, filter, fileName});
+        {.kind = DialogKind::OpenFile, .title = title, .filter = filter, .fileName = fileName});
     return NextFileName();
 }
 
 QString ScriptedDialogs::SaveFileName(const QString& title, const QString& filter,
                                       const QString& fileName, int* chosenFilter,
                                       const SaveName& saveName) {
-    calls_.push_back({DialogKind::SaveFile,
-                      {},
-                      MessageIcon::None,
-                      MessageButtons::Ok,
-                      title,
-                      filter,
-                      fileName,
-                      chosenFilter != nullptr ? *chosenFilter : 0});
+    calls_.push_back({.kind = DialogKind::SaveFile,
+                      .title = title,
+                      .filter = filter,
+                      .fileName = fileName,
+                      .filterIndex = chosenFilter != nullptr ? *chosenFilter : 0});
     while (!fileNames_.empty()) {
         int chosen = 0;
         const QString name = NextFileName(&chosen);
@@ -75,25 +72,18 @@ QString ScriptedDialogs::SaveFileName(const QString& title, const QString& filte
 }
 
 bool ScriptedDialogs::PrinterDialog(QPrinter&, const QString& title, bool) {
-    calls_.push_back(
-        {DialogKind::Printer, {}, MessageIcon::None, MessageButtons::Ok, title, {}, {}});
+    calls_.push_back({.kind = DialogKind::Printer, .title = title});
     return NextPrinterAnswer();
 }
 
 bool ScriptedDialogs::PageSetupDialog(QPrinter&, const QString& title) {
-    calls_.push_back(
-        {DialogKind::PageSetup, {}, MessageIcon::None, MessageButtons::Ok, title, {}, {}});
+    calls_.push_back({.kind = DialogKind::PageSetup, .title = title});
     return NextPrinterAnswer();
 }
 
 int ScriptedDialogs::Exec(QDialog& dialog) {
-    calls_.push_back({DialogKind::Modal,
-                      dialog.objectName(),
-                      MessageIcon::None,
-                      MessageButtons::Ok,
-                      dialog.windowTitle(),
-                      {},
-                      {}});
+    calls_.push_back(
+        {.kind = DialogKind::Modal, .text = dialog.objectName(), .title = dialog.windowTitle()});
     if (modals_.empty()) {
         dialog.reject();
     } else {

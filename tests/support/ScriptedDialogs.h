@@ -16,12 +16,12 @@ enum class DialogKind { Message, OpenFile, SaveFile, Printer, PageSetup, Modal }
 
 struct DialogCall {
     DialogKind kind = DialogKind::Message;
-    QString text;  // message text; for a modal window its objectName
+    QString text{};  // message text; for a modal window its objectName
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
-    QString title;  // message or dialog title
-    QString filter;
-    QString fileName;     // the starting file name handed to a file dialog
+    QString title{};  // message or dialog title
+    QString filter{};
+    QString fileName{};   // the starting file name handed to a file dialog
     int filterIndex = 0;  // the filter a file dialog starts with
 };
 
