@@ -191,11 +191,14 @@ TEST_F(DutyCycle, EmergencyStrokeExpandsFromTheRestartAtTheColdestTemperature) {
     const auto joined = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
     const double v = 10 * (100 + kAtm) * (kK - 10) / (kK + 20) / (180 + kAtm);
     EXPECT_NEAR(joined->Each[0].Lowest.value(), Polytrope(180 + kAtm, v, 0.3, 1.0), 1e-9);
-    // Started below the precharge, no movement gets any oil.
-    state.Data.Dp = 150;
+    // Started right at the precharge (no colder), no movement gets any oil,
+    // not even one held still.
+    state.Data.Dp = 100;
+    state.Gas.MinTemp.reset();
+    state.Movements[2].Qm = 0;
     const auto none = JudgeEmergency(state, state.Gas, GaugeBar(90), false);
-    EXPECT_EQ(std::tuple(none->Each[0].Lowest, none->Each[1].Lowest, none->Passes),
-              std::tuple(GaugeBar(0), GaugeBar(0), false));
+    EXPECT_EQ(std::tuple(none->Each[0].Lowest, none->Each[1].Lowest, none->OilOutAt, none->Passes),
+              std::tuple(GaugeBar(0), GaugeBar(0), 2, false));
 }
 
 TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
