@@ -216,7 +216,7 @@ TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
         double hold, time, leak, cool;
     };
     for (const Case c : {Case{150, 600, 0.05, 10}, Case{170, 600, 0.05, 10}, Case{120, 60, 0.5, 30},
-                         Case{175, 600, 0.01, 2}}) {
+                         Case{175, 600, 0.01, 2}, Case{179.98, 600, 0.05, 10}}) {
         const auto h = JudgeHold(state, state.Gas,
                                  {GaugeBar(c.hold), c.time, Dm3PerMin(c.leak), c.cool, false});
         ASSERT_TRUE(h) << h.Error();
@@ -255,9 +255,9 @@ TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
     const auto cold =
         CheckHold({GaugeBar(1), 600, Dm3PerMin(0), 400, false}, state.Data, GasLawKind::Ideal);
     EXPECT_NE(test::Failure(cold).value_or("").find("a -86,85 K"), std::string::npos);
-    // Started at or below the precharge, there is no oil to lose.
-    state.Data.Dp = 150;
-    const auto dry = JudgeHold(state, state.Gas, {GaugeBar(1), 600, Dm3PerMin(0.5), 0, false});
+    // Started right at the precharge, there is no oil to lose, leaking or not.
+    std::tie(state.Gas.Law, state.Data.Tc, state.Data.Dp) = std::tuple(GasLawKind::Ideal, 20, 100);
+    const auto dry = JudgeHold(state, state.Gas, {GaugeBar(1), 600, Dm3PerMin(0), 0, false});
     EXPECT_EQ(dry->OilOutAt, std::optional(0.0));
 }
 
