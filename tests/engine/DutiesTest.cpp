@@ -128,7 +128,6 @@ TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
     EXPECT_TRUE(early.Passes());
     EXPECT_NEAR(late.Lowest.value(), lowest, 1e-9);
     EXPECT_NEAR(late.Time, 1, 1e-12);
-    EXPECT_NEAR(late.Margin().value(), lowest - 150, 1e-9);
     EXPECT_FALSE(late.Passes());
     // Given no p1 (a run's) the draw, with no load, has no verdict; half a bar is a p1.
     const auto unset = JudgeRunMovements(state, GaugeBar(0));
@@ -222,7 +221,6 @@ TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
         ASSERT_TRUE(h) << h.Error();
         const double expected = held(c.hold + kAtm, c.time, c.leak, c.cool);
         EXPECT_NEAR(h->TimeHeld, expected, expected * 1e-9) << c.hold;
-        EXPECT_EQ(h->Passes, expected >= c.time);
         const double cold = start * v / (v + c.leak * c.time / 60) * (startK - c.cool) / startK;
         EXPECT_NEAR(h->Lowest.value(), cold - kAtm, 1e-9);
     }
