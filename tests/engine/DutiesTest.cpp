@@ -122,7 +122,6 @@ TEST_F(DutyCycle, ClampStarvedAtTheDrawsEndThoughTheCyclePassesP1) {
     const MovementPressure& draw = (*judged)[0];
     EXPECT_TRUE(draw.Passes());  // p1 = 100 bar
     EXPECT_NEAR(draw.Lowest.value(), lowest, 1e-9);
-    EXPECT_GT(lowest, 100);
     const MovementPressure &early = (*judged)[1], &late = (*judged)[2];
     EXPECT_NEAR(early.Lowest.value(), Polytrope(200 + kAtm, full, 0.1, 1.4), 1e-9);
     EXPECT_TRUE(early.Passes());
