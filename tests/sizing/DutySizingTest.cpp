@@ -140,9 +140,9 @@ TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
     EXPECT_EQ(MovementVerdict(dry, w), "movimento 2: richiede 64,1 bar, non si compie");
     EXPECT_EQ(MovementVerdict({2, GaugeBar(64.125), GaugeBar(63.98), 0.125, 45}, w),
               "movimento 2: richiede 64,1 bar, minima 64 bar a 0,12 s, MANCANO 0,1 bar");
-    const HoldOutcome held{GaugeBar(67), GaugeBar(40), 12.5, 30, false};
+    const HoldOutcome held{GaugeBar(67.125), GaugeBar(40), 12.5, 30, false};
     EXPECT_EQ(HoldVerdict({GaugeBar(45), 60, Dm3PerMin(0), 0}, held, w).value,
-              "da 67 bar, l'olio finisce dopo 12 s, tenuta per 30 s: NON basta");
+              "da 67,1 bar, l'olio finisce dopo 12 s, tenuta per 30 s: NON basta");
 }
 
 }  // namespace

@@ -509,6 +509,14 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
         all += line + "\n";
     ExpectShown(all, {"movimenti attivi: 1 (motore); 2 (motore); 3 (motore); 4 (motore); "
                       "5 (motore) e altri 2.\n"});
+    // Five need no count; a run that loads too often names the loading that stopped it.
+    a.Explanations[1].Active.resize(5);
+    std::tie(a.Explanations[0].Chatters, a.Explanations[0].ChatterCycle) = std::tuple{true, 3};
+    all.clear();
+    for (const std::string& line : LayOutAnswer(a, req, data, Wording{nullptr, ','}).Explanations)
+        all += line + "\n";
+    ExpectShown(all, {"4 (motore); 5 (motore).\n",
+                      "Nel ciclo 3 la pompa carica 11 volte nei primi 0 s (a 0 °C)"});
     // The classic law sizes nothing: the answer names the law its runs used.
     req.Gas.Law = GasLawKind::Classic;
     EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Requirements.at(6).second,
