@@ -99,7 +99,6 @@ export function requirementsShown(f) {
   const { $, catalogue } = f;
   const q = JSON.parse(JSON.stringify((app.project() || {}).dimensionamento || {}));
   const given = (id) => $(id).value.trim() !== '';
-  const inRun = (id, x, old) => (x === old || inRange(boxOf(id), x) ? x : old);
   const read = (input, old, scale = 1) => {
     if (input.dataset.shown === input.value) return old;
     const x = app.parseNumber(input.value);
@@ -111,10 +110,10 @@ export function requirementsShown(f) {
   q.valvola_di_massima = given('relief') ? read($('relief'), q.valvola_di_massima ?? null) : null;
   q.tolleranza_precarica = read($('tolerance'), q.tolleranza_precarica, boxOf('tolerance').perUnit);
   q.ore_di_lavoro = read($('hours'), q.ore_di_lavoro);
-  // The run's energy takes these two: a figure out of their range stays a
-  // draft (kept, and named by Calcola) and the project keeps the last good one.
-  q.rendimento_pompa = inRun('efficiency', read($('efficiency'), q.rendimento_pompa), q.rendimento_pompa);
-  q.ore_in_un_anno = inRun('hours-year', read($('hours-year'), q.ore_in_un_anno), q.ore_in_un_anno);
+  // A figure out of its range is the project's too, as the desktop keeps
+  // it: Calcola names it, and the run's balance is not worked out from it.
+  q.rendimento_pompa = read($('efficiency'), q.rendimento_pompa);
+  q.ore_in_un_anno = read($('hours-year'), q.ore_in_un_anno);
   if ($('bottles').dataset.shown !== $('bottles').value) q.bombole = parseBottles($('bottles').value) || q.bombole;
   const kept = q.catalogo || [];
   const sizes = [];
@@ -143,12 +142,6 @@ export function requirementsShown(f) {
     raffreddamento: read($('cooling'), h.raffreddamento ?? 0), da_Pm: $('hold-pm').checked } : null;
   return q;
 }
-export const outOfRunRange = (e) => {
-  const id = e.id.slice(3);
-  if (id !== 'efficiency' && id !== 'hours-year') return false;
-  const x = app.parseNumber(e.value);
-  return x !== null && !inRange(boxOf(id), x);
-};
 export const numberInputs = (f) => f.section.querySelectorAll('.sz-requirements input:not([type="checkbox"])');
 export const placeOf = (e) => 'sizing/' + (e.id ? e.id.slice(3)
   : `catalogo/${e.closest('tr').sectionRowIndex}/${e.parentElement.cellIndex}`);
