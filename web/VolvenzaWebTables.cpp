@@ -157,6 +157,11 @@ std::string PageTables() {
     }
     Json kinds = Json::array({nullptr});
     Json shown = Json::array({nullptr});
+    // By code, the empty slot's too: the kind each is listed and edited as.
+    Json listed = Json::array();
+    for (int16_t kind = 0; kind < int16_t(kKindTitles.size()); ++kind) {
+        listed.push_back(ListedKind(kind));
+    }
     for (int16_t kind = 1; kind < int16_t(kKindTitles.size()); ++kind) {
         kinds.push_back(BothLanguages(kKindsContext, KindTitleSource(kind)));
         Json columns = Json::array();
@@ -188,7 +193,8 @@ std::string PageTables() {
                  {"limits",
                   {{"movements", kMaxMovements},
                    {"undoSteps", Project::kMaxUndoSteps},
-                   {"efficiency", MovementDuty{}.Efficiency}}}})
+                   {"efficiency", MovementDuty{}.Efficiency}}},
+                 {"listed", listed}})
         .dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
