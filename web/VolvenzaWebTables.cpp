@@ -114,7 +114,6 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Dimensionamento", "Ricerca interrotta"),
     PAGE_TEXT("volvenza::Page", "Applica"),
     PAGE_TEXT("volvenza::Message", "Il catalogo non dà V0 alla riga %1."),
-    PAGE_TEXT("volvenza::Page", "%1: non è un numero."),
     PAGE_TEXT("volvenza::Page", "Catalogo, riga %1, %2: non è un numero."),
     PAGE_TEXT("volvenza::Dimensionamento", "Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" la ricalcola."),
     PAGE_TEXT("volvenza::SizingText", "V0 [dm3]"),

@@ -299,9 +299,12 @@ async function size(page) {
     const halfSized = await page.eval("document.getElementById('sz-compute').click(); document.getElementById('sz-answer').innerText");
     await page.reload();
     await page.until("document.getElementById('sz-compute') && document.getElementById('dati-V0')?.value");
-    check('a hold in one box: saved without it, run, named, kept as typed', JSON.parse(half).dimensionamento.mantenimento === null
+    check('a hold in one box: saved without it, run, named, kept as typed; no number named alike', JSON.parse(half).dimensionamento.mantenimento === null
       && halfRun.code === 0 && halfSized === holdSaid && await page.eval("document.getElementById('sz-hold-pressure').value") === '50'
-      && await page.eval("document.getElementById('sz-hold-time').title") === holdSaid, `${halfRun.stderr} ${halfSized} ${half.slice(0, 300)}`);
+      && await page.eval("document.getElementById('sz-hold-time').title") === holdSaid
+      && await call(page, () => { const e = document.getElementById('sz-leakage'); e.value = 'x';
+        e.dispatchEvent(new Event('input', { bubbles: true })); return e.title; }) === holdSaid,
+    `${halfRun.stderr} ${halfSized} ${half.slice(0, 300)}`);
     check('no error in the page', page.errors.length === 0, JSON.stringify(page.errors[0]));
   } catch (e) {
     check('the page test ran to its end', false, e.stack);
