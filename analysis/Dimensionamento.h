@@ -108,8 +108,8 @@ class Dimensionamento : public QWidget {
     Result<DutyPlan> ReadDuties(const DutyPlan& kept, bool lenient) const;
     void ShowDuties(const DutyPlan& plan);
     void FitDesignSize(const Parts& parts);
-    // The bottles as the box gives them, or nothing when it gives none.
-    std::optional<std::vector<double>> ReadBottles() const;
+    // The bottles as the box gives them, or the box's message when it gives none.
+    Result<std::vector<double>> ReadBottles() const;
     // Starts the search; the message naming the draft or the box that stops it.
     Status StartSearch();
     void Poll();

@@ -12,6 +12,7 @@
 #include "documents/Project.h"
 #include "numbers/NumberText.h"
 #include "platform/UiNumber.h"
+#include "sizing/RequirementForm.h"
 
 namespace volvenza {
 namespace {
@@ -31,8 +32,8 @@ void Dimensionamento::RequirementTyped(size_t box) {
     const QString text = requirementBoxes_[box]->text().trimmed();
     const bool bottles = requirementBoxes_[box] == bottles_;
     // An empty box is a requirement not given: the search asks for it.
-    const bool draft = !text.isEmpty() &&
-                       (bottles ? !ParseBottles(text) : !ParseNumber<double>(text.toStdString()));
+    const bool draft = !text.isEmpty() && (bottles ? !ReadBottleSizes(text.toStdString())
+                                                   : !ParseNumber<double>(text.toStdString()));
     project_.SetDraft(
         RequirementKey(box),
         draft ? std::optional(requirementBoxes_[box]->text().toStdString()) : std::nullopt);

@@ -48,20 +48,6 @@ std::optional<QVariant> Unchanged(const QLineEdit* box) {
 
 using namespace sizing;
 
-// Volumes separated by ";", each more than 0, no more than a project file
-// holds; nothing otherwise.
-std::optional<std::vector<double>> ParseBottles(const QString& text) {
-    std::vector<double> sizes;
-    const QStringList items = text.split(QLatin1Char(';'));
-    if (items.size() > static_cast<qsizetype>(kMaxCatalogueSizes)) return std::nullopt;
-    for (const QString& item : items) {
-        const auto size = ParseNumber<double>(item.trimmed().toStdString());
-        if (!size || !(*size > 0)) return std::nullopt;
-        sizes.push_back(*size);
-    }
-    return sizes;
-}
-
 // What a requirement's box shows for the requirements, and its exact value.
 std::pair<QString, QVariant> RequirementShown(const Requirements& req, size_t box) {
     const auto which = static_cast<RequirementBox>(box);
@@ -220,10 +206,7 @@ Result<Requirements> Dimensionamento::ReadRequirements() const {
         *target = *value;
     }
     const auto bottles = ReadBottles();
-    if (!bottles) {
-        return Message(MessageId::SizingBoxBottles,
-                       {MsgInteger(static_cast<long long>(kMaxCatalogueSizes))});
-    }
+    if (!bottles) return bottles.Error();
     req.BottleSizes = *bottles;
     ReadChoices(req);
     auto duties = ReadDuties(project_.Sizing().Requirements.Duties, false);
@@ -232,12 +215,12 @@ Result<Requirements> Dimensionamento::ReadRequirements() const {
     return req;
 }
 
-std::optional<std::vector<double>> Dimensionamento::ReadBottles() const {
+Result<std::vector<double>> Dimensionamento::ReadBottles() const {
     if (const auto exact = Unchanged(bottles_)) {
         const auto sizes = exact->value<QList<double>>();
         return std::vector<double>(sizes.begin(), sizes.end());
     }
-    return ParseBottles(bottles_->text());
+    return ReadBottleSizes(bottles_->text().toStdString());
 }
 
 void Dimensionamento::ReadChoices(Requirements& req) const {

@@ -36,10 +36,6 @@ QString BottlesText(const std::vector<double>& sizes);
 void ShowValue(QLineEdit* box, const QString& text, const QVariant& exact);
 std::optional<QVariant> Unchanged(const QLineEdit* box);
 
-// Volumes separated by ";", each more than 0, no more than a project file
-// holds; nothing otherwise.
-std::optional<std::vector<double>> ParseBottles(const QString& text);
-
 // What a requirement's box shows for the requirements, and its exact value.
 std::pair<QString, QVariant> RequirementShown(const sizing::Requirements& req, size_t box);
 

@@ -1,6 +1,7 @@
 #include "sizing/RequirementForm.h"
 
 #include "messages/TranslationMark.h"
+#include "numbers/NumberText.h"
 
 namespace volvenza::sizing {
 namespace {
@@ -98,6 +99,26 @@ Status CheckRequirementFigure(RequirementBox box, double figure) {
     const std::optional<FigureRange>& range = BoxForm(box).range;
     if (range && !range->Holds(figure)) return Message(range->refusal);
     return Done{};
+}
+
+Message RequirementNotANumber(RequirementBox box) {
+    const MessageId id = BoxForm(box).notANumber;
+    if (box != RequirementBox::Bottles) return Message(id);
+    return Message(id, {MsgInteger(static_cast<long long>(kMaxCatalogueSizes))});
+}
+
+Result<std::vector<double>> ReadBottleSizes(std::string_view text, char separator) {
+    std::vector<double> sizes;
+    for (size_t start = 0;;) {
+        const size_t end = text.find(separator, start);
+        const auto size = ParseNumber<double>(text.substr(start, end - start));
+        if (!size || !(*size > 0) || sizes.size() == kMaxCatalogueSizes) {
+            return RequirementNotANumber(RequirementBox::Bottles);
+        }
+        sizes.push_back(*size);
+        if (end == std::string_view::npos) return sizes;
+        start = end + 1;
+    }
 }
 
 bool RequirementChosen(const Requirements& req, RequirementChoice choice) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "messages/Message.h"
@@ -70,6 +71,16 @@ std::vector<double> RequirementFigures(const Requirements& req, RequirementBox b
 // `figure`, as the requirements keep it, refused with the box's message
 // when it is out of the box's range.
 Status CheckRequirementFigure(RequirementBox box, double figure);
+
+// What the box says of a text that gives it no figure: the bottles' box
+// names how many sizes it may list.
+Message RequirementNotANumber(RequirementBox box);
+
+// The bottles' sizes a text lists, separated by `separator` (the form's
+// ";", volvenza-sim's ","): each a volume above 0, and no more of them than
+// a catalogue holds, which is all a project keeps; otherwise the bottles'
+// box's message.
+Result<std::vector<double>> ReadBottleSizes(std::string_view text, char separator = ';');
 
 // The choices the form ticks: volvenza-sim size gives `option` for the
 // choice ticked, or for it left clear when `optionWhenClear`.

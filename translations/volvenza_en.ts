@@ -2228,10 +2228,6 @@ The file already exists. Replace it?</translation>
         <translation>Apply</translation>
     </message>
     <message>
-        <source>%1: non è un numero.</source>
-        <translation>%1: not a number.</translation>
-    </message>
-    <message>
         <source>Catalogo, riga %1, %2: non è un numero.</source>
         <translation>Catalogue, row %1, %2: not a number.</translation>
     </message>

@@ -237,6 +237,13 @@ std::string Call(const char* request) {
     if (!r.is_discarded() && r.is_object() && r.value("sizing-form", false) == true) {
         return SizingForm();
     }
+    if (!r.is_discarded() && r.is_object() && r.value("sizing-box", Json()).is_string() &&
+        r.value("text", Json()).is_string()) {
+        ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
+        const auto read =
+            SizingBox(r["sizing-box"].get<std::string>(), r["text"].get<std::string>());
+        return read ? *read : Refusal("a box of the sizing form");
+    }
     if (!r.is_discarded() && r.is_object() && r.value("check", Json()).is_string()) {
         ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
         return Check(r["check"].get<std::string>());

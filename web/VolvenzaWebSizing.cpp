@@ -1,13 +1,14 @@
 #include "VolvenzaWebSizing.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "VolvenzaWebTables.h"
+#include "numbers/NumberText.h"
 #include "sizing/RequirementForm.h"
 #include "tools/volvenza-sim/SimText.h"
 
@@ -58,13 +59,6 @@ class Words {
         if (english == italian) missing_.push_back(italian);
         return {{"it", italian}, {"en", english}};
     }
-    Json Range(const FigureRange& range) {
-        return {{"low", range.low},
-                {"lowIncluded", range.lowIncluded},
-                {"high", std::isinf(range.high) ? Json() : Json(range.high)},
-                {"highIncluded", range.highIncluded},
-                {"refusal", Said(Message(range.refusal))}};
-    }
     Json Choice(const RequirementChoiceForm& choice, bool on) {
         return {{"id", choice.id},
                 {"label", Label(choice.label)},
@@ -78,11 +72,17 @@ class Words {
     Json missing_ = Json::array();
 };
 
-// What the box says of a text that is no number; the bottles' names how
-// many it may list.
-Message NotANumber(const RequirementBoxForm& box) {
-    if (box.notANumber != MessageId::SizingBoxBottles) return Message(box.notANumber);
-    return Message(box.notANumber, {MsgInteger(static_cast<long long>(kMaxCatalogueSizes))});
+std::string Reply(const Json& reply) {
+    return reply.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// A box's figures and what is said of them: nothing when `fits`.
+std::string BoxRead(const std::vector<double>& figures, const Status& fits) {
+    return Reply({{"figures", figures}, {"why", fits ? std::string() : SimMessage(fits.Error())}});
+}
+
+std::string BoxRefused(const Message& why) {
+    return Reply({{"figures", Json()}, {"why", SimMessage(why)}});
 }
 
 }  // namespace
@@ -93,8 +93,9 @@ std::string SizingForm() {
     Json boxes = Json::array();
     for (size_t i = 0; i < kRequirementBoxes.size(); ++i) {
         const RequirementBoxForm& box = kRequirementBoxes[i];
+        const auto which = static_cast<RequirementBox>(i);
         Json shown = Json::array();
-        for (double figure : RequirementFigures(defaults, static_cast<RequirementBox>(i))) {
+        for (double figure : RequirementFigures(defaults, which)) {
             shown.push_back(figure * box.shownPerUnit);
         }
         boxes.push_back({{"id", box.id},
@@ -103,8 +104,7 @@ std::string SizingForm() {
                          {"optional", box.optional},
                          {"default", shown.empty() ? Json() : shown},
                          {"perUnit", box.shownPerUnit},
-                         {"notANumber", words.Said(NotANumber(box))},
-                         {"range", box.range ? words.Range(*box.range) : Json()}});
+                         {"notANumber", words.Said(RequirementNotANumber(which))}});
     }
     Json choices = Json::array();
     for (size_t i = 0; i < kRequirementChoices.size(); ++i) {
@@ -114,19 +114,39 @@ std::string SizingForm() {
     }
     Json hold = Json::array();
     for (const HoldBoxForm& box : kHoldBoxes) {
-        hold.push_back({{"id", box.id},
-                        {"label", words.Label(box.label)},
-                        {"option", box.option},
-                        {"range", words.Range(box.range)}});
+        hold.push_back({{"id", box.id}, {"label", words.Label(box.label)}, {"option", box.option}});
     }
     const Json fromPm = words.Choice(kHoldFromPm, false);
-    return Json({{"boxes", boxes},
-                 {"choices", choices},
-                 {"hold", hold},
-                 {"holdFromPm", fromPm},
-                 {"maxSizes", kMaxCatalogueSizes},
-                 {"missing", words.Missing()}})
-        .dump(-1, ' ', false, Json::error_handler_t::replace);
+    return Reply({{"boxes", boxes},
+                  {"choices", choices},
+                  {"hold", hold},
+                  {"holdFromPm", fromPm},
+                  {"missing", words.Missing()}});
+}
+
+std::optional<std::string> SizingBox(std::string_view id, std::string_view text) {
+    for (size_t i = 0; i < kRequirementBoxes.size(); ++i) {
+        if (id != kRequirementBoxes[i].id) continue;
+        const auto box = static_cast<RequirementBox>(i);
+        if (box == RequirementBox::Bottles) {
+            const Result<std::vector<double>> sizes = ReadBottleSizes(text);
+            return sizes ? BoxRead(*sizes, Done{}) : BoxRefused(sizes.Error());
+        }
+        const auto shown = ParseNumber<double>(text);
+        if (!shown) return BoxRefused(RequirementNotANumber(box));
+        // The tolerance shown in per cent, kept as a share.
+        const double figure = *shown / kRequirementBoxes[i].shownPerUnit;
+        return BoxRead({figure}, CheckRequirementFigure(box, figure));
+    }
+    for (const HoldBoxForm& box : kHoldBoxes) {
+        if (id != box.id) continue;
+        // As the desktop's Calcola says of any hold box that gives no figure in range.
+        const auto figure = ParseNumber<double>(text);
+        if (!figure) return BoxRefused(Message(box.range.refusal));
+        return BoxRead({*figure}, box.range.Holds(*figure) ? Status(Done{})
+                                                           : Status(Message(box.range.refusal)));
+    }
+    return std::nullopt;
 }
 
 }  // namespace volvenza

@@ -114,7 +114,6 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Dimensionamento", "Ricerca interrotta"),
     PAGE_TEXT("volvenza::Page", "Applica"),
     PAGE_TEXT("volvenza::Message", "Il catalogo non dà V0 alla riga %1."),
-    PAGE_TEXT("volvenza::Page", "%1: non è un numero."),
     PAGE_TEXT("volvenza::Page", "Catalogo, riga %1, %2: non è un numero."),
     PAGE_TEXT("volvenza::Dimensionamento", "Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" la ricalcola."),
     PAGE_TEXT("volvenza::SizingText", "V0 [dm3]"),
@@ -157,6 +156,11 @@ std::string PageTables() {
     }
     Json kinds = Json::array({nullptr});
     Json shown = Json::array({nullptr});
+    // By code, the empty slot's too: the kind each is listed and edited as.
+    Json listed = Json::array();
+    for (int16_t kind = 0; kind < int16_t(kKindTitles.size()); ++kind) {
+        listed.push_back(ListedKind(kind));
+    }
     for (int16_t kind = 1; kind < int16_t(kKindTitles.size()); ++kind) {
         kinds.push_back(BothLanguages(kKindsContext, KindTitleSource(kind)));
         Json columns = Json::array();
@@ -188,7 +192,8 @@ std::string PageTables() {
                  {"limits",
                   {{"movements", kMaxMovements},
                    {"undoSteps", Project::kMaxUndoSteps},
-                   {"efficiency", MovementDuty{}.Efficiency}}}})
+                   {"efficiency", MovementDuty{}.Efficiency}}},
+                 {"listed", listed}})
         .dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 

@@ -3,7 +3,8 @@
 // core once when the page starts: the page's words in both languages, the
 // windows' words (the kinds' titles, the cycle table's headers and
 // tooltips, the initial boxes' names and units, the tooltip of a box that
-// holds no number) and the sizes each kind's page shows.
+// holds no number), the sizes each kind's page shows and the kind each
+// code is listed as.
 
 #include <string>
 #include <string_view>

@@ -23,9 +23,8 @@ const SIZES = ['alesaggio', 'stelo', 'corsa', 'cilindrata', 'velocita', 'cilindr
 
 let checked = []; // per movement [flow, pn, duty fault, mark, reasons] from the core
 
-function listed(kind) {
-  return kind >= 1 && kind <= 7 ? kind : 1;
-}
+// The kind a movement is listed and edited as (an empty slot's is the first).
+const listed = (kind) => coreTable('listed')[kind];
 
 function shows(m, field) {
   if (SIZES.includes(field)) return shown(listed(m.tipo)).includes(field);

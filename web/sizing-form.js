@@ -2,6 +2,7 @@
 // catalogue, built in the page's language. sizing.js gives it its
 // behaviour, sizing-read.js reads it.
 import * as app from './app-state.js';
+import { ask, coreLoaded } from './core-now.js';
 import { t, word } from './texts.js';
 
 // The accumulator types (the core's name, the page's, the project's) and
@@ -13,45 +14,34 @@ export const catalogueKeys = [['V0 [dm3]', 'V0', 'V0'], ['Rapporto max', 'max_ra
   ['Escursione max [bar]', 'rated_swing', 'escursione_max'], ['Cicli nominali', 'rated_cycles', 'cicli_escursione']];
 // The form as the core describes it (VolvenzaWebSizing.h), from the tables
 // the desktop's window is built from: the boxes ({id, label, default,
-// option, notANumber, optional, perUnit, range}), the choices ticked ({id,
-// label, option, whenClear, on}), the hold's boxes ({id, label, option,
-// range}) and its choice of Pm; the labels and texts in both languages.
+// option, notANumber, optional, perUnit}), the choices ticked ({id, label,
+// option, whenClear, on}), the hold's boxes ({id, label, option}) and its
+// choice of Pm; the labels and texts in both languages.
 export const boxes = [];
 export const checks = [];
 export const holdBoxes = [];
-export const form = { holdFromPm: null, maxSizes: 0 };
-// Whether the box's figure, as typed, lies in its range; a box without
-// one takes any number.
-export function inRange(box, x) {
-  const r = box.range;
-  if (!r) return true;
-  const figure = x / (box.perUnit || 1);
-  const high = r.high === null ? Infinity : r.high;
-  return (r.lowIncluded ? figure >= r.low : figure > r.low) && (r.highIncluded ? figure <= high : figure < high);
-}
+export const form = { holdFromPm: null };
 export const boxOf = (id) => boxes.find((b) => b.id === id) || holdBoxes.find((b) => b.id === id);
 
 // Asks the core once; what it has no English for joins the page's list.
-export const formLoaded = app.call('sizingForm').then((d) => {
+export const formLoaded = Promise.all([app.call('sizingForm').then((d) => {
   boxes.push(...d.boxes);
   checks.push(...d.choices);
   holdBoxes.push(...d.hold);
-  Object.assign(form, { holdFromPm: d.holdFromPm, maxSizes: d.maxSizes });
+  form.holdFromPm = d.holdFromPm;
   for (const italian of d.missing) globalThis.volvenzaUntranslated.add(italian);
-});
+}), coreLoaded]);
 
-// Bottles as the desktop reads them: up to the catalogue's most sizes,
-// each a volume over 0, by ';'.
-export function parseBottles(text) {
-  const sizes = text.split(';').map((x) => app.parseNumber(x));
-  return sizes.length <= form.maxSizes && sizes.every((x) => x !== null && x > 0) ? sizes : null;
-}
+// A box's text read as the desktop's window reads it, by the core: {figures
+// (as the requirements keep them; null for a text that gives none), why
+// (what is said of it, '' when it fits)}. The bottles' sizes are by ';'.
+export const readBox = (id, text) => ask({ 'sizing-box': id, text });
 export const number = (x) => app.formatNumber(x);
 
 // A box's text again in the page's language, what is no number as it is.
 export function relanguage(text, bottles) {
   if (bottles) {
-    const sizes = parseBottles(text);
+    const sizes = readBox('bottles', text).figures;
     return sizes ? sizes.map((x) => app.formatNumber(x)).join('; ') : text;
   }
   const x = app.parseNumber(text);

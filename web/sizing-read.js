@@ -3,10 +3,11 @@
 // options the search is asked with, and the requirements the project keeps.
 import * as app from './app-state.js';
 import { t, word } from './texts.js';
-import { boxOf, boxes, catalogueKeys, checks, form, holdBoxes, inRange, parseBottles, types } from './sizing-form.js';
+import { boxOf, boxes, catalogueKeys, checks, form, holdBoxes, readBox, types } from './sizing-form.js';
 
-// Every box and cell read as the desktop reads it (app.parseNumber): a text
-// that is no number is marked red with its reason, which names it.
+// Every box and cell read as the desktop reads it (a box by the core, a cell
+// with app.parseNumber): a text that is no number is marked red with its
+// reason, which names it.
 export function mark(input, why) {
   input.classList.toggle('not-a-number', !!why);
   input.title = why;
@@ -24,28 +25,26 @@ export function judge(f, input) {
       why = t('Catalogo, riga %1, %2: non è un numero.', cell.parentElement.sectionRowIndex + 1,
         t(catalogueKeys[cell.cellIndex][0]));
     }
-  } else if (input.id.startsWith('sz-')) {
-    const id = input.id.slice(3);
-    const b = boxes.find((x) => x.id === id);
-    const h = holdBoxes.find((x) => x.id === id);
-    if ((b || h) && (id === 'bottles' ? parseBottles(text) : app.parseNumber(text)) === null) {
-      why = b ? word(b.notANumber) : t('%1: non è un numero.', word(h.label));
-    }
+  } else if (input.id.startsWith('sz-') && boxOf(input.id.slice(3))) {
+    const read = readBox(input.id.slice(3), text);
+    if (read.figures === null) why = read.why;
   }
-  if (!why && holdWrong(f).includes(input.id.slice(3))) why = word(boxOf(input.id.slice(3)).range.refusal);
+  if (!why) why = holdWrong(f)[input.id.slice(3)] || '';
   mark(input, why);
   return why;
 }
 // A hold is pressure and time above 0, leakage and cooling from 0 up: the
-// boxes of one begun and not whole, as the desktop never stores it.
+// boxes of one begun and not whole (an empty one is 0), as the desktop
+// never stores it, by what is said of each.
 function holdWrong(f) {
   const { $ } = f;
-  const value = (id) => app.parseNumber($(id).value.trim() || '0');
-  if (!$('hold-pressure').value.trim() && !$('hold-time').value.trim()) return [];
-  return holdBoxes.filter((h) => {
-    const x = value(h.id);
-    return x !== null && !inRange(h, x);
-  }).map((h) => h.id);
+  if (!$('hold-pressure').value.trim() && !$('hold-time').value.trim()) return {};
+  const wrongs = {};
+  for (const { id } of holdBoxes) {
+    const read = readBox(id, $(id).value.trim() || '0');
+    if (read.figures !== null && read.why) wrongs[id] = read.why;
+  }
+  return wrongs;
 }
 export const wrong = (input, why) => {
   mark(input, why);
@@ -58,10 +57,12 @@ export function args(f) {
   for (const b of boxes) {
     const text = $(b.id).value.trim();
     if (!text && b.optional) continue;
-    const x = b.id === 'bottles' ? parseBottles(text) : app.parseNumber(text);
-    if (x === null) throw text ? wrong($(b.id), word(b.notANumber)) : new Error(word(b.notANumber));
-    if (b.id !== 'bottles' && !inRange(b, x)) throw wrong($(b.id), word(b.range.refusal));
-    a.push(b.option, b.id === 'bottles' ? x.join(',') : String(x));
+    if (!text) throw new Error(word(b.notANumber));
+    // Refused in the words of the desktop's search, the box marked.
+    const read = readBox(b.id, text);
+    if (read.why) throw wrong($(b.id), read.why);
+    // The core's list takes its sizes by ','; a figure goes as it was typed.
+    a.push(b.option, b.id === 'bottles' ? read.figures.join(',') : String(app.parseNumber(text)));
   }
   if (f.edited) {
     // The core's list takes its numbers with the point, its sizes by ','.
@@ -99,7 +100,6 @@ export function requirementsShown(f) {
   const { $, catalogue } = f;
   const q = JSON.parse(JSON.stringify((app.project() || {}).dimensionamento || {}));
   const given = (id) => $(id).value.trim() !== '';
-  const inRun = (id, x, old) => (x === old || inRange(boxOf(id), x) ? x : old);
   const read = (input, old, scale = 1) => {
     if (input.dataset.shown === input.value) return old;
     const x = app.parseNumber(input.value);
@@ -111,11 +111,11 @@ export function requirementsShown(f) {
   q.valvola_di_massima = given('relief') ? read($('relief'), q.valvola_di_massima ?? null) : null;
   q.tolleranza_precarica = read($('tolerance'), q.tolleranza_precarica, boxOf('tolerance').perUnit);
   q.ore_di_lavoro = read($('hours'), q.ore_di_lavoro);
-  // The run's energy takes these two: a figure out of their range stays a
-  // draft (kept, and named by Calcola) and the project keeps the last good one.
-  q.rendimento_pompa = inRun('efficiency', read($('efficiency'), q.rendimento_pompa), q.rendimento_pompa);
-  q.ore_in_un_anno = inRun('hours-year', read($('hours-year'), q.ore_in_un_anno), q.ore_in_un_anno);
-  if ($('bottles').dataset.shown !== $('bottles').value) q.bombole = parseBottles($('bottles').value) || q.bombole;
+  // A figure out of its range is the project's too, as the desktop keeps
+  // it: Calcola names it, and the run's balance is not worked out from it.
+  q.rendimento_pompa = read($('efficiency'), q.rendimento_pompa);
+  q.ore_in_un_anno = read($('hours-year'), q.ore_in_un_anno);
+  if ($('bottles').dataset.shown !== $('bottles').value) q.bombole = readBox('bottles', $('bottles').value).figures || q.bombole;
   const kept = q.catalogo || [];
   const sizes = [];
   let whole = catalogue.tBodies[0].rows.length > 0;
@@ -143,12 +143,6 @@ export function requirementsShown(f) {
     raffreddamento: read($('cooling'), h.raffreddamento ?? 0), da_Pm: $('hold-pm').checked } : null;
   return q;
 }
-export const outOfRunRange = (e) => {
-  const id = e.id.slice(3);
-  if (id !== 'efficiency' && id !== 'hours-year') return false;
-  const x = app.parseNumber(e.value);
-  return x !== null && !inRange(boxOf(id), x);
-};
 export const numberInputs = (f) => f.section.querySelectorAll('.sz-requirements input:not([type="checkbox"])');
 export const placeOf = (e) => 'sizing/' + (e.id ? e.id.slice(3)
   : `catalogo/${e.closest('tr').sectionRowIndex}/${e.parentElement.cellIndex}`);

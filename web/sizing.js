@@ -14,7 +14,7 @@ import * as app from './app-state.js';
 import { loaded, t } from './texts.js';
 import { addRow, boxOf, buildForm, catalogueKeys, defaultRows, defaults, el, formLoaded, holdBoxes, number, relanguage,
   showCatalogue, types } from './sizing-form.js';
-import { args, judge, mark, numberInputs, outOfRunRange, placeOf, requirementsShown } from './sizing-read.js';
+import { args, judge, mark, numberInputs, placeOf, requirementsShown } from './sizing-read.js';
 
 // Every edit goes into the project at once, as the desktop keeps it: saved
 // or reloaded, nothing typed is lost; the texts that are no number are the
@@ -24,7 +24,7 @@ function take(f) {
   const p = app.project();
   if (!p || f.applying) return;
   for (const place of Object.keys(app.draftsOf())) if (place.startsWith('sizing/')) app.setDraft(place, null);
-  for (const e of numberInputs(f)) if (judge(f, e) || outOfRunRange(e)) app.setDraft(placeOf(e), e.value);
+  for (const e of numberInputs(f)) if (judge(f, e)) app.setDraft(placeOf(e), e.value);
   // A hold not whole stays out of the project, all its boxes as typed.
   if (holdBoxes.some(({ id }) => judge(f, $(id)))) for (const { id } of holdBoxes) app.setDraft(placeOf($(id)), $(id).value);
   p.dimensionamento = requirementsShown(f);

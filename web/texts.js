@@ -2,8 +2,8 @@
 // core gives from the program's catalogue when the page starts (the texts
 // are listed in VolvenzaWebTables.cpp), with what the page shares with the
 // desktop's windows: the kinds' titles, the cycle table's headers and
-// tooltips, the sizes each kind's page shows, the initial boxes' names and
-// units, the tooltip of a box that holds no number.
+// tooltips, the sizes each kind's page shows and the kind each is listed as,
+// the initial boxes' names and units, the tooltip of a box that holds no number.
 import { language } from './app-state.js';
 
 let tables = null;
@@ -39,8 +39,9 @@ export function t(italian, ...parts) {
 }
 
 // One of the core's tables: 'kinds', 'shown', 'columns', 'tooltips',
-// 'initial' (each {it, en, unit}), 'notANumber' or 'limits' (the most
-// movements, the undo steps kept, a movement's efficiency left empty).
+// 'initial' (each {it, en, unit}), 'notANumber', 'limits' (the most
+// movements, the undo steps kept, a movement's efficiency left empty) or
+// 'listed' (by a movement's kind, the one it is listed and edited as).
 export function coreTable(name) {
   return tables[name];
 }

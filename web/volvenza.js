@@ -121,5 +121,9 @@
       };
     }
     root.volvenza = api;
+  } else {
+    // In the page before its own core is loaded (core-now.js), which makes
+    // its own interface.
+    root.volvenzaOver = over;
   }
 })(typeof self !== 'undefined' ? self : this);

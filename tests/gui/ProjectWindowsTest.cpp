@@ -428,7 +428,8 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(status->text(), "Stato");
 
         // The efficiency typed in the requirements is the balance's at once, a
-        // step Annulla takes back; one out of range is refused in its stead.
+        // step Annulla takes back; one out of range is the project's too, no
+        // draft, and the balance refuses it.
         auto* efficiency = Named<QLineEdit>(window, "TRendimento");
         Retype(efficiency, "0,8");
         QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.PumpEfficiency, 0.8);
@@ -436,6 +437,8 @@ class ProjectWindowsTest : public QObject {
         shell.Menu("mnuFileAnnulla")->trigger();
         QCOMPARE(efficiency->text(), "0,9");
         Retype(efficiency, "2");
+        QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.PumpEfficiency, 2.0);
+        QVERIFY(shell.main->CurrentProject().AllDrafts().empty());
         QCOMPARE(Figures(*shell.main), QStringList());
         QCOMPARE(Named<QLabel>(shell.main.get(), "LNessunRisultato")->text(),
                  "Il rendimento della pompa deve essere più di 0 e al più 1.");

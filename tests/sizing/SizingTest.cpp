@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <string>
 #include <tuple>
 
 #include "engine/CycleRun.h"
@@ -539,8 +540,8 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
 }
 
 // The sizing form as a new design shows it: every box filled in with the
-// defaults as typed (the tolerance in per cent), only PS and the relief
-// setting may stay empty, and a figure at its range's end is taken.
+// defaults as typed (the tolerance in per cent), and a figure at its
+// range's end is taken.
 TEST(RequirementFormTest, ShowsTheDefaultsAsTypedAndTakesTheRangesEnds) {
     const std::vector<std::vector<double>> shown{{},  {},    {},     {2},
                                                  {8}, {0.9}, {2000}, {10, 20, 40, 50}};
@@ -549,12 +550,18 @@ TEST(RequirementFormTest, ShowsTheDefaultsAsTypedAndTakesTheRangesEnds) {
         std::vector<double> figures = RequirementFigures(Requirements{}, box);
         for (double& x : figures) x *= BoxForm(box).shownPerUnit;
         EXPECT_EQ(figures, shown[i]) << BoxForm(box).id;
-        EXPECT_EQ(BoxForm(box).optional,
-                  box == RequirementBox::RatedPressure || box == RequirementBox::ReliefSetting);
     }
     EXPECT_TRUE(CheckRequirementFigure(RequirementBox::PumpEfficiency, 1));
     EXPECT_TRUE(CheckRequirementFigure(RequirementBox::HoursPerYear, 8760));
     EXPECT_FALSE(CheckRequirementFigure(RequirementBox::Tolerance, 0.5));
+    // The bottles: each above 0, no more than a catalogue holds (the
+    // window's test reads "10; 0,5").
+    EXPECT_EQ(*ReadBottleSizes("10,20", ','), (std::vector<double>{10, 20}));
+    std::string most = "1";
+    for (size_t i = 1; i < kMaxCatalogueSizes; ++i) most += ";1";
+    EXPECT_EQ(ReadBottleSizes(most)->size(), kMaxCatalogueSizes);
+    for (const char* wrong : {"", "10;", "10; 0", "10; -1"}) EXPECT_FALSE(ReadBottleSizes(wrong));
+    EXPECT_EQ(ReadBottleSizes(most + ";1").Error(), RequirementNotANumber(RequirementBox::Bottles));
 }
 
 // A size off the table taking its nearest one's ratio is the project

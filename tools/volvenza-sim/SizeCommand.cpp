@@ -11,6 +11,7 @@
 #include "numbers/Rounding.h"
 #include "sizing/AnswerText.h"
 #include "sizing/DesignFigures.h"
+#include "sizing/RequirementForm.h"
 #include "sizing/Search.h"
 #include "tools/volvenza-sim/DutyOptions.h"
 #include "tools/volvenza-sim/ReportCommand.h"
@@ -29,20 +30,6 @@ constexpr int kExitNone = 1;
 constexpr int kExitFile = 2;
 constexpr int kExitCannot = 3;
 constexpr int kExitOverlap = 64;
-
-// Bottle volumes separated by commas, each above 0.
-std::optional<std::vector<double>> BottleSizes(const std::string& text) {
-    std::vector<double> sizes;
-    std::stringstream in(text);
-    std::string item;
-    while (std::getline(in, item, ',')) {
-        const auto v = ParseNumber<double>(item);
-        if (!v || !(*v > 0)) return std::nullopt;
-        sizes.push_back(*v);
-    }
-    if (sizes.empty()) return std::nullopt;
-    return sizes;
-}
 
 // "V0[:ratio[:PS[:flow[:tau[:swing[:cycles]]]]]]" per size, separated by commas; a part left
 // empty (or a size given alone) takes the type's default.
@@ -164,7 +151,8 @@ Result<std::optional<SizeOptions>> Parse(std::vector<std::string> args, const Re
         if (a == "--bottle-sizes") {
             if (value == nullptr) return std::optional<SizeOptions>();
             ++i;
-            auto sizes = BottleSizes(*value);
+            // As the form's box reads them, by commas.
+            auto sizes = ReadBottleSizes(*value, ',');
             if (!sizes) return std::optional<SizeOptions>();
             o.req.BottleSizes = *sizes;
         } else if (a == "--pmin" || a == "--ps" || a == "--relief" || a == "--tolerance" ||
