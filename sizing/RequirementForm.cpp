@@ -101,6 +101,15 @@ Status CheckRequirementFigure(RequirementBox box, double figure) {
     return Done{};
 }
 
+Status CheckEnergyFigures(const EnergyInputs& inputs) {
+    if (Status checked =
+            CheckRequirementFigure(RequirementBox::PumpEfficiency, inputs.PumpEfficiency);
+        !checked) {
+        return checked;
+    }
+    return CheckRequirementFigure(RequirementBox::HoursPerYear, inputs.HoursPerYear);
+}
+
 Message RequirementNotANumber(RequirementBox box) {
     const MessageId id = BoxForm(box).notANumber;
     if (box != RequirementBox::Bottles) return Message(id);

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/EnergyBalance.h"
 #include "messages/Message.h"
 #include "messages/Result.h"
 #include "sizing/Requirements.h"
@@ -71,6 +72,11 @@ std::vector<double> RequirementFigures(const Requirements& req, RequirementBox b
 // `figure`, as the requirements keep it, refused with the box's message
 // when it is out of the box's range.
 Status CheckRequirementFigure(RequirementBox box, double figure);
+
+// The energy balance's two figures, the pump's efficiency and the hours a
+// year, each held to its box's range: the first refused, as
+// CheckRequirementFigure words it.
+Status CheckEnergyFigures(const EnergyInputs& inputs);
 
 // What the box says of a text that gives it no figure: the bottles' box
 // names how many sizes it may list.

@@ -51,17 +51,6 @@ QString EnergyBalanceTitle() {
     return Tr(QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Bilancio energetico e fatica a tc"));
 }
 
-std::optional<Message> EnergyInputsFault(const EnergyInputs& in) {
-    // The sizing form's limits, which volvenza-sim's options take too.
-    for (const auto& [box, figure] :
-         {std::pair{sizing::RequirementBox::PumpEfficiency, in.PumpEfficiency},
-          std::pair{sizing::RequirementBox::HoursPerYear, in.HoursPerYear}}) {
-        const Status checked = sizing::CheckRequirementFigure(box, figure);
-        if (!checked) return checked.Error();
-    }
-    return std::nullopt;
-}
-
 namespace {
 
 // The law the figures come from, in words.
@@ -208,7 +197,8 @@ void AppendPowerRows(QList<EnergyRow>& rows, const EnergyBalance& b, const Energ
 }  // namespace
 
 Result<QList<EnergyRow>> EnergyBalanceRows(const CircuitState& state, const EnergyInputs& in) {
-    if (const std::optional<Message> fault = EnergyInputsFault(in)) return *fault;
+    // The sizing form's limits, which volvenza-sim's options take too.
+    if (Status figures = sizing::CheckEnergyFigures(in); !figures) return figures.Error();
     if (state.LastPoint <= 0 || state.PSeries.empty()) return QList<EnergyRow>();
     const auto balance = BalanceOfRun(state, in);
     if (!balance) return balance.Error();

@@ -25,10 +25,6 @@ struct EnergyRow {
     QString value;
 };
 
-// What is wrong with the efficiency or the hours a year, if anything: the
-// sizing's own refusals.
-std::optional<Message> EnergyInputsFault(const EnergyInputs& inputs);
-
 // One row per figure in the language shown, none without a run; the
 // message saying why when the inputs have a fault (run or not) or the
 // balance is refused.

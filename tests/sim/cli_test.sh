@@ -189,16 +189,18 @@ sed -i 's/"legge": "classica"/"legge": "azoto"/; s/"rendimento_pompa": 0.9/"rend
 check run-project 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --summary
 says "project law" 'pressione minima 155,619 bar' "$work/out"
 says "project efficiency" '(Qp a Pm, rendimento 0,8)' "$work/out"
-# A project's efficiency or hours a year the windows refuse: no balance of them.
+# A project's efficiency or hours a year the windows refuse: the run goes on
+# and its balance says why in its place, as the window's does.
 sed 's/"rendimento_pompa": 0.8/"rendimento_pompa": 0/' "$work/d.vlzp" >"$work/e0.vlzp"
-check project-efficiency-zero 1 "$sim" run "$work/e0.vlzp" "$work/none.vlz" --summary
-says "efficiency named" "^Il rendimento della pompa del progetto (rendimento_pompa) vale 0: deve"
+check project-efficiency-zero 0 "$sim" run "$work/e0.vlzp" "$work/e0.vlz" --summary
+says "efficiency refused" "^Il rendimento della pompa deve essere più di 0 e al più 1$" "$work/out"
+says "run beside it" 'pressione minima 155,619 bar' "$work/out"
 sed 's/"ore_in_un_anno": 2000.0/"ore_in_un_anno": -2000/' "$work/d.vlzp" >"$work/h.vlzp"
-check project-hours-negative 1 "$sim" run "$work/h.vlzp" "$work/none.vlz" --summary
-says "hours named" "(ore_in_un_anno) valgono -2000"
-# Just past a limit, the value shows the digits that put it there.
+check project-hours-negative 0 "$sim" run "$work/h.vlzp" "$work/h.vlz" --summary
+says "hours refused" "^Le ore di lavoro in un anno devono essere più di 0 e al più 8760$" "$work/out"
+# The sizing refuses them, the value with the digits that put it past a limit.
 sed 's/"rendimento_pompa": 0.8/"rendimento_pompa": 1.0000001/' "$work/d.vlzp" >"$work/e1.vlzp"
-check project-efficiency-above-one 1 "$sim" run "$work/e1.vlzp" "$work/none.vlz" --summary
+check size-efficiency-above-one 3 "$sim" size "$work/e1.vlzp" --pmin 100 --type bladder
 says "efficiency digits" "(rendimento_pompa) vale 1,0000001: deve"
 sed 's/"ore_in_un_anno": 2000.0/"ore_in_un_anno": 0.5/' "$work/d.vlzp" >"$work/h5.vlzp"
 check project-half-hour 0 "$sim" run "$work/h5.vlzp" "$work/d5.vlz" --summary

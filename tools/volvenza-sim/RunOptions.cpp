@@ -345,8 +345,12 @@ std::string PrechargeLine(const CircuitState& state) {
 
 std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) {
     std::string lines = PrechargeLine(state) + TemperatureLines(state.GasRun);
+    // A balance refused says why in its place, as the window's does: a
+    // project's efficiency or hours a year out of their range among them.
+    if (Status figures = sizing::CheckEnergyFigures(energy); !figures) {
+        return lines + SimMessage(figures.Error()) + "\n";
+    }
     const auto balance = BalanceOfRun(state, energy);
-    // A balance refused says why in its place.
     if (!balance) return lines + SimMessage(balance.Error()) + "\n";
     const EnergyBalance& b = *balance;
     const std::string law = LawOfBalance(b.Gas);

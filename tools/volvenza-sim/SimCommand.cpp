@@ -182,11 +182,6 @@ int SaveOutputs(const CircuitState& state, const std::string& out,
 
 int Simulate(CircuitState& state, const std::string& out, const std::optional<std::string>& table,
              const RunOptions& options, double p1 = 0, const DutyPlan& plan = {}) {
-    // The summary's balance from a project's own efficiency or hours, as the
-    // window shows none for values outside their range.
-    if (options.summary) {
-        if (Status energy = CheckEnergyInputs(options); !energy) return Fail(energy, kExitRefused);
-    }
     const RunOutcome outcome = RunAnsweringYes(state);
     if (outcome == RunOutcome::Refused) return kExitRefused;
     if (options.summary) {
