@@ -112,7 +112,7 @@ void Dimensionamento::FitCatalogueColumns() {
     FitColumns(*catalogue_, catalogueHeadings_, std::nullopt, false);
     // Room for a typed value in every column.
     const int room = catalogue_->fontMetrics().horizontalAdvance(QStringLiteral("0000,000"));
-    for (int c = 0; c < kCatalogueColumns; ++c) {
+    for (int c = 0; c < kCatalogueCells; ++c) {
         catalogue_->setColumnWidth(c, std::max(catalogue_->columnWidth(c), room));
     }
 }

@@ -10,6 +10,7 @@
 #include "analysis/Dimensionamento.h"
 #include "analysis/DimensionamentoParts.h"
 #include "documents/Project.h"
+#include "messages/WindowWords.h"
 #include "numbers/NumberText.h"
 #include "platform/UiNumber.h"
 #include "sizing/RequirementForm.h"
@@ -19,12 +20,6 @@ namespace {
 
 using namespace sizing;
 using namespace sizing_window;
-
-// Red, with the reason, while a box or cell holds a draft.
-const char* const kDraftTip = QT_TRANSLATE_NOOP(
-    "volvenza::Dimensionamento",
-    "Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto "
-    "(Ctrl+Z lo annulla)");
 
 }  // namespace
 
@@ -49,7 +44,7 @@ void Dimensionamento::CatalogueEdited(QTableWidgetItem* item) {
     {
         const QSignalBlocker quiet(catalogue_);
         item->setForeground(draft ? QBrush(Qt::red) : QBrush());
-        item->setToolTip(draft ? tr(kDraftTip) : QString());
+        item->setToolTip(draft ? tr(kSizingNotANumberTip) : QString());
     }
     TakeRequirements("catalogo");
 }
@@ -64,7 +59,7 @@ void Dimensionamento::ShowCatalogueDrafts(const std::vector<CatalogueSize>& size
     rows = std::min(rows, static_cast<int>(kMaxCatalogueSizes));
     if (rows > catalogue_->rowCount()) catalogue_->setRowCount(rows);
     for (int r = 0; r < catalogue_->rowCount(); ++r) {
-        for (int c = 0; c < kCatalogueColumns; ++c) {
+        for (int c = 0; c < kCatalogueCells; ++c) {
             QTableWidgetItem* item = catalogue_->item(r, c);
             const auto draft = project_.Draft(CatalogueKey(r, c));
             const bool shownDraft = item != nullptr && item->foreground().color() == Qt::red;
@@ -85,7 +80,7 @@ void Dimensionamento::ShowCatalogueDrafts(const std::vector<CatalogueSize>& size
             item->setData(Qt::UserRole, value ? QVariant(*value) : QVariant());
             item->setData(Qt::UserRole + 1, draft ? QString() : text);
             item->setForeground(draft ? QBrush(Qt::red) : QBrush());
-            item->setToolTip(draft ? tr(kDraftTip) : QString());
+            item->setToolTip(draft ? tr(kSizingNotANumberTip) : QString());
         }
     }
     showing_ = showing;
@@ -111,7 +106,7 @@ void Dimensionamento::MarkRequirement(size_t box, bool draft) {
     QPalette palette;
     if (draft) palette.setColor(QPalette::Text, Qt::red);
     requirementBoxes_[box]->setPalette(palette);
-    requirementBoxes_[box]->setToolTip(draft ? tr(kDraftTip) : QString());
+    requirementBoxes_[box]->setToolTip(draft ? tr(kSizingNotANumberTip) : QString());
 }
 
 void Dimensionamento::ShowRequirementDrafts(const Requirements& req) {

@@ -121,9 +121,8 @@ void Dimensionamento::BuildRequirements(Parts& parts) {
     box(RequirementBox::MinPressure, "TP1", minPressure_);
     type_ = new QComboBox(this);
     type_->setObjectName(QStringLiteral("CboTipo"));
-    for (AccumulatorType t :
-         {AccumulatorType::Bladder, AccumulatorType::Piston, AccumulatorType::Diaphragm}) {
-        type_->addItem(Text(TypeText(t, UiWording())));
+    for (const AccumulatorTypeNames& names : kAccumulatorTypes) {
+        type_->addItem(QCoreApplication::translate(kCatalogueContext, names.words));
     }
     form->addRow(tr("&Tipo di accumulatore"), type_);
 
@@ -163,7 +162,7 @@ void Dimensionamento::BuildRequirements(Parts& parts) {
 // The catalogue: a row per size, every limit editable; an empty cell is no
 // limit (the requirements' PS, the law's τ).
 void Dimensionamento::BuildCatalogue(Parts& parts, QFormLayout& form) {
-    catalogue_ = new QTableWidget(0, kCatalogueColumns, this);
+    catalogue_ = new QTableWidget(0, kCatalogueCells, this);
     catalogue_->setObjectName(QStringLiteral("TabellaCatalogo"));
     catalogue_->setItemDelegate(new NumberCellDelegate(catalogue_));
     catalogue_->verticalHeader()->hide();
@@ -380,7 +379,7 @@ void Dimensionamento::FitDesignSize(const Parts& parts) {
     int tableWidth =
         2 * catalogue_->frameWidth() +
         catalogue_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, catalogue_);
-    for (int c = 0; c < kCatalogueColumns; ++c) tableWidth += catalogue_->columnWidth(c);
+    for (int c = 0; c < kCatalogueCells; ++c) tableWidth += catalogue_->columnWidth(c);
     catalogue_->setMinimumWidth(tableWidth);
     for (QTableWidget* table : {catalogue_, precharge_, candidates_}) CompactRows(*table);
     // Ten sizes in view: a range is compared row by row.

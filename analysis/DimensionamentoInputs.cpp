@@ -71,14 +71,10 @@ DraftKey CatalogueKey(int row, int column) {
 }
 
 // A size's limits in the catalogue's columns; nothing for no limit.
-std::array<std::optional<double>, kCatalogueColumns> CellValues(const CatalogueSize& s) {
-    return {s.V0.value(),
-            std::isinf(s.MaxRatio) ? std::nullopt : std::optional(s.MaxRatio),
-            OptionalValue(s.RatedPressure),
-            OptionalValue(s.MaxFlow),
-            s.Tau,
-            OptionalValue(s.RatedSwing),
-            s.RatedCycles};
+std::array<std::optional<double>, kCatalogueCells> CellValues(const CatalogueSize& s) {
+    std::array<std::optional<double>, kCatalogueCells> values;
+    for (int c = 0; c < kCatalogueCells; ++c) values[c] = kCatalogueColumns[c].figure(s);
+    return values;
 }
 
 // The cell's exact value while it shows the text it was given, else its text read.
@@ -103,19 +99,16 @@ std::optional<double> Number(const QLineEdit* box) {
 }  // namespace
 
 void Dimensionamento::ShowCatalogue(const std::vector<CatalogueSize>& sizes) {
-    // Headed as the laid-out answer heads a catalogue with a fatigue rating:
-    // every column is there to be filled.
-    Requirements rated;
-    rated.Catalogue.resize(1);
-    rated.Catalogue[0].RatedSwing = BarDifference(1);
-    const AnswerLayout empty = LayOutAnswer({}, rated, state_.Data, UiWording());
+    // Every column is there to be filled, the fatigue rating's too.
     QStringList headings;
-    for (const std::string& h : empty.Catalogue.Headings) headings << Text(h);
+    for (const CatalogueColumnForm& column : kCatalogueColumns) {
+        headings << QCoreApplication::translate(kCatalogueContext, column.heading);
+    }
     const bool showing = std::exchange(showing_, true);
     catalogue_->setRowCount(static_cast<int>(sizes.size()));
     for (int r = 0; r < catalogue_->rowCount(); ++r) {
         const auto values = CellValues(sizes[static_cast<size_t>(r)]);
-        for (int c = 0; c < kCatalogueColumns; ++c) {
+        for (int c = 0; c < kCatalogueCells; ++c) {
             auto* item = new QTableWidgetItem(values[c] ? UiNumber(*values[c]) : QString());
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             // The exact value while the cell shows what it was given.
@@ -133,9 +126,9 @@ Result<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(bool lenient) 
     const std::vector<CatalogueSize>& kept = project_.Sizing().Requirements.Catalogue;
     std::vector<CatalogueSize> sizes;
     for (int r = 0; r < catalogue_->rowCount(); ++r) {
-        std::array<std::optional<double>, kCatalogueColumns> cells;
+        std::array<std::optional<double>, kCatalogueCells> cells;
         bool any = false;
-        for (int c = 0; c < kCatalogueColumns; ++c) {
+        for (int c = 0; c < kCatalogueCells; ++c) {
             const QTableWidgetItem* item = catalogue_->item(r, c);
             const QString text = item != nullptr ? item->text().trimmed() : QString();
             if (text.isEmpty()) continue;
@@ -150,13 +143,7 @@ Result<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(bool lenient) 
         if (!any) continue;  // a row added and left empty
         if (!cells[kV0]) return Message(MessageId::SizingBoxCatalogueV0, {MsgInteger(r + 1)});
         CatalogueSize s;
-        s.V0 = Dm3(*cells[kV0]);
-        s.MaxRatio = cells[kRatio].value_or(std::numeric_limits<double>::infinity());
-        s.RatedPressure = OptionalOf<GaugeBar>(cells[kRated]);
-        s.MaxFlow = OptionalOf<Dm3PerMin>(cells[kFlow]);
-        s.Tau = cells[kTau];
-        s.RatedSwing = OptionalOf<BarDifference>(cells[kSwing]);
-        s.RatedCycles = cells[kCycles];
+        for (int c = 0; c < kCatalogueCells; ++c) kCatalogueColumns[c].set(s, cells[c]);
         sizes.push_back(s);
     }
     return sizes;

@@ -14,6 +14,7 @@
 #include <QVariant>
 
 #include "documents/Project.h"
+#include "sizing/CatalogueForm.h"
 #include "sizing/Requirements.h"
 
 class QLineEdit;
@@ -21,7 +22,10 @@ class QTableWidgetItem;
 
 namespace volvenza::sizing_window {
 
-enum CatalogueColumn { kV0, kRatio, kRated, kFlow, kTau, kSwing, kCycles, kCatalogueColumns };
+// The catalogue's columns (sizing/CatalogueForm.h) as the table's.
+inline constexpr int kCatalogueCells = static_cast<int>(sizing::kCatalogueColumnCount);
+inline constexpr int kV0 = static_cast<int>(sizing::CatalogueColumn::V0);
+inline constexpr int kRatio = static_cast<int>(sizing::CatalogueColumn::MaxRatio);
 
 inline QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -44,7 +48,7 @@ DraftKey RequirementKey(size_t box);
 DraftKey CatalogueKey(int row, int column);
 
 // A size's limits in the catalogue's columns; nothing for no limit.
-std::array<std::optional<double>, kCatalogueColumns> CellValues(const sizing::CatalogueSize& s);
+std::array<std::optional<double>, kCatalogueCells> CellValues(const sizing::CatalogueSize& s);
 
 // The cell's exact value while it shows the text it was given, else its text read.
 std::optional<double> CellNumber(const QTableWidgetItem& item);

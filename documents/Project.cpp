@@ -71,7 +71,26 @@ int16_t MovementField(float Movement::*field) {
     return kFlowField;
 }
 
+namespace {
+
+constexpr MessageId kStopped[] = {MessageId::DraftStopsRun, MessageId::DraftStopsSizing,
+                                  MessageId::DraftStopsSave, MessageId::DraftStopsExport};
+
+}  // namespace
+
+Message CatalogueDraftMessage(int16_t column, MessagePart row, MessagePart text, DraftStops stops) {
+    const Message cell(
+        MessageId::DraftCatalogueCell,
+        {sizing::ColumnName(sizing::kCatalogueColumns.at(static_cast<size_t>(column))),
+         std::move(row)});
+    return Message(MessageId::DraftNotNumber, {MsgNested(cell), std::move(text),
+                                               MsgNested(kStopped[static_cast<size_t>(stops)])});
+}
+
 Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops stops) {
+    if (key.place == DraftKey::Place::Catalogue) {
+        return CatalogueDraftMessage(key.field, MsgInteger(key.movement), MsgVerbatim(text), stops);
+    }
     // The boxes as their windows label them (the initial values' names are
     // the engine's, which its own messages use).
     constexpr std::array<const char*, kLastMovementField + 1> movement = {
@@ -83,27 +102,8 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
         MessageId::RequirementRelief,       MessageId::RequirementTolerance,
         MessageId::RequirementHours,        MessageId::RequirementEfficiency,
         MessageId::RequirementHoursPerYear, MessageId::RequirementBottles};
-    // The catalogue's columns as the window heads them: a symbol, or words.
-    struct Column {
-        const char* symbol;
-        MessageId words;
-    };
-    constexpr std::array<Column, kCatalogueDraftColumns> columns = {
-        {{"V0", {}},
-         {nullptr, MessageId::CatalogueRatio},
-         {"PS", {}},
-         {nullptr, MessageId::CatalogueFlow},
-         {"τ", {}},
-         {nullptr, MessageId::CatalogueSwing},
-         {nullptr, MessageId::CatalogueCycles}}};
     Message box;
-    if (key.place == DraftKey::Place::Catalogue) {
-        const Column& column = columns.at(at);
-        box = Message(
-            MessageId::DraftCatalogueCell,
-            {column.symbol != nullptr ? MsgVerbatim(column.symbol) : MsgNested(column.words),
-             MsgInteger(key.movement)});
-    } else if (key.place == DraftKey::Place::Requirements) {
+    if (key.place == DraftKey::Place::Requirements) {
         box = Message(MessageId::DraftRequirementBox, {MsgNested(requirements[at])});
     } else if (key.place == DraftKey::Place::Movement) {
         box = Message(MessageId::DraftMovementBox,
@@ -113,8 +113,6 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
                       {at < std::size(kInitialValueNames) ? MsgVerbatim(kInitialValueNames[at].name)
                                                           : MsgNested(MessageId::CycleTimeBox)});
     }
-    constexpr MessageId stopped[] = {MessageId::DraftStopsRun, MessageId::DraftStopsSizing,
-                                     MessageId::DraftStopsSave, MessageId::DraftStopsExport};
     // A duty's figure that is a number is refused for its range, which is said.
     const auto number = ParseNumber<double>(text);
     if (key.place == DraftKey::Place::Movement && key.field >= kLoadField && number &&
@@ -124,10 +122,10 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
         return Message(MessageId::DraftOutOfRange,
                        {MsgNested(std::move(box)), MsgVerbatim(text),
                         MsgNested(ranges[static_cast<size_t>(key.field - kLoadField)]),
-                        MsgNested(stopped[static_cast<size_t>(stops)])});
+                        MsgNested(kStopped[static_cast<size_t>(stops)])});
     }
     return Message(MessageId::DraftNotNumber, {MsgNested(std::move(box)), MsgVerbatim(text),
-                                               MsgNested(stopped[static_cast<size_t>(stops)])});
+                                               MsgNested(kStopped[static_cast<size_t>(stops)])});
 }
 
 uint64_t InputsFingerprint(const ProjectSnapshot& s) {

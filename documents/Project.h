@@ -20,6 +20,7 @@
 #include "documents/ProjectFile.h"
 #include "messages/Message.h"
 #include "messages/Result.h"
+#include "sizing/CatalogueForm.h"
 #include "sizing/RequirementForm.h"
 
 namespace volvenza {
@@ -54,8 +55,9 @@ struct DraftKey {
 inline constexpr int16_t kFlowField = 14;
 inline constexpr int16_t kLoadField = 15;
 inline constexpr int16_t kLastMovementField = 18;
-// The catalogue's columns: V0, ratio, PS, flow, τ, swing, cycles.
-inline constexpr int16_t kCatalogueDraftColumns = 7;
+// The catalogue's columns (sizing/CatalogueForm.h).
+inline constexpr int16_t kCatalogueDraftColumns =
+    static_cast<int16_t>(sizing::kCatalogueColumnCount);
 // The sizing window's boxes of one value (or list) each, in its order.
 using sizing::RequirementBox;
 // The place of a movement's field of single precision in Movement.
@@ -69,6 +71,9 @@ using Drafts = std::map<DraftKey, std::string>;
 enum class DraftStops { Run, Sizing, Save, Export };
 // The message that stops it: the box named, with its text.
 Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops stops);
+// The same for a catalogue cell, its row and text given as parts: the
+// browser's core words it with placeholders the page fills in.
+Message CatalogueDraftMessage(int16_t column, MessagePart row, MessagePart text, DraftStops stops);
 
 // Where the project stands, for the commands that need data or results.
 enum class ProjectStage { Empty, Data, Results };

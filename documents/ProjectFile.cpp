@@ -34,28 +34,21 @@ bool ReadCatalogue(const Json& catalogue, sizing::AccumulatorType type, Reader& 
             sizes.push_back(sizing::DefaultSize(type, Dm3(item.get<double>())));
             continue;
         }
+        // V0 is a number, a limit may be null (no limit), the fatigue rating
+        // may be missing (older files have none).
         sizing::CatalogueSize s;
-        const auto v0 = r.Number(item, at, "V0");
-        const auto ratio = v0 ? r.MaybeNumber(item, at, "rapporto_max") : std::nullopt;
-        const auto ps = ratio ? r.MaybeNumber(item, at, "PS") : std::nullopt;
-        const auto flow = ps ? r.MaybeNumber(item, at, "portata_max") : std::nullopt;
-        const auto tau = flow ? r.MaybeNumber(item, at, "tau") : std::nullopt;
-        if (!tau) return false;
-        // Older files have no fatigue rating.
-        std::optional<double> swing;
-        for (auto [name, field] :
-             {std::pair{"escursione_max", &swing}, std::pair{"cicli_escursione", &s.RatedCycles}}) {
-            if (!item.contains(name)) continue;
-            const auto value = r.MaybeNumber(item, at, name);
+        for (const sizing::CatalogueColumnForm& column : sizing::kCatalogueColumns) {
+            const char* name = column.projectKey;
+            if (column.rating && !item.contains(name)) continue;
+            std::optional<std::optional<double>> value;
+            if (&column != &sizing::ColumnForm(sizing::CatalogueColumn::V0)) {
+                value = r.MaybeNumber(item, at, name);
+            } else if (const auto v0 = r.Number(item, at, name)) {
+                value.emplace(*v0);
+            }
             if (!value) return false;
-            *field = *value;
+            column.set(s, *value);
         }
-        s.RatedSwing = OptionalOf<BarDifference>(swing);
-        s.V0 = Dm3(*v0);
-        s.MaxRatio = ratio->value_or(std::numeric_limits<double>::infinity());
-        s.RatedPressure = OptionalOf<GaugeBar>(*ps);
-        s.MaxFlow = OptionalOf<Dm3PerMin>(*flow);
-        s.Tau = *tau;
         sizes.push_back(s);
     }
     return true;

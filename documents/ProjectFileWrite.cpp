@@ -28,14 +28,13 @@ Json Optional(const std::optional<double>& value) {
 Json CatalogueJson(const std::vector<sizing::CatalogueSize>& sizes) {
     Json out = Json::array();
     for (const sizing::CatalogueSize& s : sizes) {
-        Json size = {{"V0", s.V0.value()},
-                     {"rapporto_max", std::isinf(s.MaxRatio) ? Json(nullptr) : Json(s.MaxRatio)},
-                     {"PS", Optional(OptionalValue(s.RatedPressure))},
-                     {"portata_max", Optional(OptionalValue(s.MaxFlow))},
-                     {"tau", Optional(s.Tau)}};
-        // Only a size the maker rates for fatigue carries the rating.
-        if (s.RatedSwing) size["escursione_max"] = s.RatedSwing->value();
-        if (s.RatedCycles) size["cicli_escursione"] = *s.RatedCycles;
+        Json size = Json::object();
+        for (const sizing::CatalogueColumnForm& column : sizing::kCatalogueColumns) {
+            const auto figure = column.figure(s);
+            // Only a size the maker rates for fatigue carries the rating.
+            if (column.rating && !figure) continue;
+            size[column.projectKey] = Optional(figure);
+        }
         out.push_back(size);
     }
     return out;

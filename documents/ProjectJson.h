@@ -13,6 +13,7 @@
 
 #include "engine/CircuitState.h"
 #include "messages/Message.h"
+#include "sizing/CatalogueForm.h"
 
 namespace volvenza::project_file {
 
@@ -58,7 +59,12 @@ inline constexpr std::array<DataField, 7> kDataFields{{
 }};
 
 inline const std::array<const char*, 3> kLaws{"classica", "ideale", "azoto"};
-inline const std::array<const char*, 3> kTypes{"sacca", "pistone", "membrana"};
+// The accumulator types by their names in the file, in their order.
+inline constexpr std::array<const char*, sizing::kAccumulatorTypes.size()> kTypes = [] {
+    std::array<const char*, sizing::kAccumulatorTypes.size()> names{};
+    for (size_t i = 0; i < names.size(); ++i) names[i] = sizing::kAccumulatorTypes[i].projectName;
+    return names;
+}();
 inline const std::array<const char*, 2> kStarts{"lenta", "rapida"};
 
 // Where a field is wrong: its JSON path and what is wrong with it.

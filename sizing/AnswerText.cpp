@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "sizing/AnswerWords.h"
+#include "sizing/CatalogueForm.h"
 #include "sizing/DesignFigures.h"
 #include "sizing/DutyText.h"
 
@@ -88,25 +89,19 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
                      : w(QT_TRANSLATE_NOOP("volvenza::SizingText", "dei dati iniziali")));
 
     AnswerTable& c = out.Catalogue;
-    c.Headings = {w(QT_TRANSLATE_NOOP("volvenza::SizingText", "V0 [dm3]")),
-                  w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Rapporto max")),
-                  w(QT_TRANSLATE_NOOP("volvenza::SizingText", "PS [bar]")),
-                  w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Portata max [dm3/min]")),
-                  w(QT_TRANSLATE_NOOP("volvenza::SizingText", "τ [s]"))};
     // The fatigue rating's columns only when a size has one.
     const bool rated = std::any_of(req.Catalogue.begin(), req.Catalogue.end(),
                                    [](const auto& s) { return s.RatedSwing || s.RatedCycles; });
-    if (rated) {
-        c.Headings.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Escursione max [bar]")));
-        c.Headings.push_back(w(QT_TRANSLATE_NOOP("volvenza::SizingText", "Cicli nominali")));
+    for (const CatalogueColumnForm& column : kCatalogueColumns) {
+        if (column.rating && !rated) continue;
+        c.Headings.push_back(w(column.heading));
     }
     for (const CatalogueSize& s : req.Catalogue) {
-        auto opt = [&](const auto& v, int d) { return v ? w.Num(*v, d) : "-"; };
-        c.Rows.push_back({w.Num(s.V0, 3), std::isinf(s.MaxRatio) ? "-" : w.Num(s.MaxRatio, 2),
-                          opt(s.RatedPressure, 2), opt(s.MaxFlow, 1), opt(s.Tau, 2)});
-        if (rated) {
-            c.Rows.back().push_back(opt(s.RatedSwing, 2));
-            c.Rows.back().push_back(opt(s.RatedCycles, 0));
+        std::vector<std::string>& row = c.Rows.emplace_back();
+        for (const CatalogueColumnForm& column : kCatalogueColumns) {
+            if (column.rating && !rated) continue;
+            const auto figure = column.figure(s);
+            row.push_back(figure ? w.Num(*figure, column.decimals) : "-");
         }
     }
 }
@@ -323,16 +318,7 @@ void AddUnfilledBottles(AnswerLayout& out, const SizingAnswer& a, const Words& w
 }  // namespace
 
 std::string TypeText(AccumulatorType type, const Wording& wording) {
-    const Words w(wording);
-    switch (type) {
-        case AccumulatorType::Piston:
-            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "a pistone"));
-        case AccumulatorType::Diaphragm:
-            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "a membrana"));
-        case AccumulatorType::Bladder:
-            break;
-    }
-    return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "a sacca"));
+    return Words(wording)(TypeNames(type).words);
 }
 
 std::string KindText(int16_t kind, const Wording& wording) {

@@ -2228,14 +2228,6 @@ The file already exists. Replace it?</translation>
         <translation>Apply</translation>
     </message>
     <message>
-        <source>Catalogo, riga %1, %2: non è un numero.</source>
-        <translation>Catalogue, row %1, %2: not a number.</translation>
-    </message>
-    <message>
-        <source>PS [bar]</source>
-        <translation>PS [bar]</translation>
-    </message>
-    <message>
         <source>Il calcolo si è interrotto per un errore interno (%1) ed è stato riavviato; il lavoro è come prima.</source>
         <translation>The computation stopped on an internal error (%1) and was started again; the work is as it was.</translation>
     </message>

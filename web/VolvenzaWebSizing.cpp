@@ -5,10 +5,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "VolvenzaWebTables.h"
+#include "documents/Project.h"
+#include "messages/WindowWords.h"
 #include "numbers/NumberText.h"
+#include "sizing/CatalogueForm.h"
 #include "sizing/RequirementForm.h"
 #include "tools/volvenza-sim/SimText.h"
 
@@ -40,6 +44,12 @@ class Words {
         if (english == nullptr) missing_.push_back(WithoutMnemonic(italian));
         return {{"it", WithoutMnemonic(italian)},
                 {"en", WithoutMnemonic(english != nullptr ? english : italian)}};
+    }
+    // A text of the catalogue as it is written, in either language.
+    Json Both(const char* context, const char* italian) {
+        const char* english = CatalogueEnglish(context, italian);
+        if (english == nullptr) missing_.push_back(italian);
+        return {{"it", italian}, {"en", english != nullptr ? english : italian}};
     }
     // A message as volvenza-sim words it in either language.
     Json Said(const Message& message) {
@@ -85,6 +95,30 @@ std::string BoxRefused(const Message& why) {
     return Reply({{"figures", Json()}, {"why", SimMessage(why)}});
 }
 
+// The accumulator types and the catalogue's columns; per column what its
+// cell says when its text is no number, as the desktop's window says it
+// (%1 the row, %2 the text).
+std::pair<Json, Json> CatalogueForm(Words& words) {
+    Json types = Json::array();
+    for (const AccumulatorTypeNames& type : kAccumulatorTypes) {
+        types.push_back({{"name", type.name},
+                         {"project", type.projectName},
+                         {"words", words.Both(kCatalogueContext, type.words)}});
+    }
+    Json columns = Json::array();
+    for (size_t c = 0; c < kCatalogueColumns.size(); ++c) {
+        const CatalogueColumnForm& column = kCatalogueColumns[c];
+        const Message refusal = CatalogueDraftMessage(static_cast<int16_t>(c), MsgVerbatim("%1"),
+                                                      MsgVerbatim("%2"), DraftStops::Sizing);
+        columns.push_back({{"heading", words.Both(kCatalogueContext, column.heading)},
+                           {"key", column.key},
+                           {"project", column.projectKey},
+                           {"rating", column.rating},
+                           {"notANumber", words.Said(refusal)}});
+    }
+    return {types, columns};
+}
+
 }  // namespace
 
 std::string SizingForm() {
@@ -117,11 +151,18 @@ std::string SizingForm() {
         hold.push_back({{"id", box.id}, {"label", words.Label(box.label)}, {"option", box.option}});
     }
     const Json fromPm = words.Choice(kHoldFromPm, false);
+    const auto [types, columns] = CatalogueForm(words);
+    const Json cellTip = words.Both(kContext, kSizingNotANumberTip);
+    const Json noV0 = words.Said(Message(MessageId::SizingBoxCatalogueV0, {MsgVerbatim("%1")}));
     return Reply({{"boxes", boxes},
                   {"choices", choices},
                   {"hold", hold},
                   {"holdFromPm", fromPm},
-                  {"missing", words.Missing()}});
+                  {"missing", words.Missing()},
+                  {"types", types},
+                  {"catalogue", columns},
+                  {"cellTip", cellTip},
+                  {"noV0", noV0}});
 }
 
 std::optional<std::string> SizingBox(std::string_view id, std::string_view text) {

@@ -12,8 +12,13 @@ namespace volvenza {
 // The answer to {"sizing-form": true}, as JSON: per box its id, label (in
 // both languages), option, whether it may be empty, default as the box
 // shows it and what is said of a text that is no number; the choices, the
-// hold's boxes and the texts without English. Whether a box's text fits
-// is SizingBox's to say.
+// hold's boxes and the texts without English; the accumulator types
+// (volvenza-sim's name, the project's, the words) and the catalogue's
+// columns (heading, volvenza-sim's key, the project's, whether it is the
+// fatigue rating's, what a cell that is no number says with %1 its row and
+// %2 its text), a cell's tooltip while it is no number, and what a size
+// without V0 says (%1 its row). Whether a box's text fits is SizingBox's
+// to say.
 std::string SizingForm();
 
 // The answer to {"sizing-box": id, "text": text}: the box's text read as

@@ -40,7 +40,8 @@ constexpr Entry kCatalogue[] = {
 // The words the page writes itself, by their Italian; the windows' words
 // (the kinds' titles, the cycle table's headers and tooltips, the initial
 // boxes' names and units) come whole with PageTables, the sizing form's
-// boxes and choices with its description (VolvenzaWebSizing.h). One a line,
+// boxes, choices, accumulator types and catalogue columns with its
+// description (VolvenzaWebSizing.h). One a line,
 // whole: the build takes their English from the catalogue by this form
 // (web/CMakeLists.txt).
 // clang-format off
@@ -95,14 +96,7 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Dimensionamento", "Dimensionamento"),
     PAGE_TEXT("volvenza::Dimensionamento", "Requisiti"),
     PAGE_TEXT("volvenza::SizingText", "Tipo di accumulatore"),
-    PAGE_TEXT("volvenza::SizingText", "a sacca"),
-    PAGE_TEXT("volvenza::SizingText", "a pistone"),
-    PAGE_TEXT("volvenza::SizingText", "a membrana"),
     PAGE_TEXT("volvenza::Dimensionamento", "Catalogo (cella vuota: nessun limite)"),
-    PAGE_TEXT("volvenza::SizingText", "Rapporto max"),
-    PAGE_TEXT("volvenza::SizingText", "Portata max [dm3/min]"),
-    PAGE_TEXT("volvenza::SizingText", "Escursione max [bar]"),
-    PAGE_TEXT("volvenza::SizingText", "Cicli nominali"),
     PAGE_TEXT("volvenza::Ciclo", "Aggiungi"),
     PAGE_TEXT("volvenza::Dimensionamento", "Rimuovi"),
     PAGE_TEXT("volvenza::Dimensionamento", "Predefinito"),
@@ -113,12 +107,7 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Page", "Ricerca in corso"),
     PAGE_TEXT("volvenza::Dimensionamento", "Ricerca interrotta"),
     PAGE_TEXT("volvenza::Page", "Applica"),
-    PAGE_TEXT("volvenza::Message", "Il catalogo non dà V0 alla riga %1."),
-    PAGE_TEXT("volvenza::Page", "Catalogo, riga %1, %2: non è un numero."),
     PAGE_TEXT("volvenza::Dimensionamento", "Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" la ricalcola."),
-    PAGE_TEXT("volvenza::SizingText", "V0 [dm3]"),
-    PAGE_TEXT("volvenza::SizingText", "τ [s]"),
-    PAGE_TEXT("volvenza::Page", "PS [bar]"),
     PAGE_TEXT("volvenza::Page", "Il calcolo si è interrotto per un errore interno (%1) ed è stato riavviato; il lavoro è come prima."),
     PAGE_TEXT("volvenza::Page", "convert: 'vlz' o 'vlzp'"),
     PAGE_TEXT("volvenza::Page", "volvenza: memoria esaurita"),

@@ -5,13 +5,13 @@ import * as app from './app-state.js';
 import { ask, coreLoaded } from './core-now.js';
 import { t, word } from './texts.js';
 
-// The accumulator types (the core's name, the page's, the project's) and
-// the catalogue's columns (heading, the core's key, the project's).
-export const types = [['bladder', 'a sacca', 'sacca'], ['piston', 'a pistone', 'pistone'],
-  ['diaphragm', 'a membrana', 'membrana']];
-export const catalogueKeys = [['V0 [dm3]', 'V0', 'V0'], ['Rapporto max', 'max_ratio', 'rapporto_max'],
-  ['PS [bar]', 'PS', 'PS'], ['Portata max [dm3/min]', 'max_flow', 'portata_max'], ['τ [s]', 'tau', 'tau'],
-  ['Escursione max [bar]', 'rated_swing', 'escursione_max'], ['Cicli nominali', 'rated_cycles', 'cicli_escursione']];
+// The accumulator types ({name, project, words}: the core's name, the
+// project's, the words shown) and the catalogue's columns ({heading, key,
+// project, rating, notANumber}), as the core gives them; what a cell says
+// while its text is no number, and a size without V0.
+export const types = [];
+export const catalogueColumns = [];
+export const catalogueWords = { cellTip: null, noV0: null };
 // The form as the core describes it (VolvenzaWebSizing.h), from the tables
 // the desktop's window is built from: the boxes ({id, label, default,
 // option, notANumber, optional, perUnit}), the choices ticked ({id, label,
@@ -30,6 +30,9 @@ export const formLoaded = Promise.all([app.call('sizingForm').then((d) => {
   holdBoxes.push(...d.hold);
   form.holdFromPm = d.holdFromPm;
   for (const italian of d.missing) globalThis.volvenzaUntranslated.add(italian);
+  types.push(...d.types);
+  catalogueColumns.push(...d.catalogue);
+  Object.assign(catalogueWords, { cellTip: d.cellTip, noV0: d.noV0 });
 }), coreLoaded]);
 
 // A box's text read as the desktop's window reads it, by the core: {figures
@@ -69,7 +72,7 @@ export function buildForm(section) {
     el('label', { htmlFor: 'sz-' + c.id, textContent: ' ' + word(c.label) }));
 
   const type = el('select', { id: 'sz-type' });
-  for (const [, it] of types) type.append(el('option', { textContent: t(it) }));
+  for (const { words } of types) type.append(el('option', { textContent: word(words) }));
   const catalogue = el('table', { id: 'sz-catalogue', className: 'sz-catalogue' });
   const answer = el('div', { id: 'sz-answer', className: 'sz-answer' });
   answer.setAttribute('aria-live', 'polite');
@@ -110,14 +113,14 @@ export function buildForm(section) {
 // The catalogue: empty until an answer or a project gives the type's
 // defaults; an edited one goes to the core as --catalogue.
 export function showCatalogue(f, rows) {
-  const head = el('tr', {}, ...catalogueKeys.map(([h]) => el('th', { scope: 'col', textContent: t(h) })));
+  const head = el('tr', {}, ...catalogueColumns.map((c) => el('th', { scope: 'col', textContent: word(c.heading) })));
   f.catalogue.replaceChildren(el('thead', {}, head), el('tbody'));
   for (const row of rows) addRow(f, row);
 }
 export function addRow(f, values) {
-  const cells = catalogueKeys.map(([h], i) => {
+  const cells = catalogueColumns.map((c, i) => {
     const input = el('input', { value: values[i] ?? '', inputMode: 'decimal' });
-    input.setAttribute('aria-label', t(h));
+    input.setAttribute('aria-label', word(c.heading));
     return el('td', {}, input);
   });
   f.catalogue.tBodies[0].append(el('tr', {}, ...cells));

@@ -3,11 +3,13 @@
 // options the search is asked with, and the requirements the project keeps.
 import * as app from './app-state.js';
 import { t, word } from './texts.js';
-import { boxOf, boxes, catalogueKeys, checks, form, holdBoxes, readBox, types } from './sizing-form.js';
+import { boxOf, boxes, catalogueColumns, catalogueWords, checks, form, holdBoxes, readBox, types }
+  from './sizing-form.js';
 
 // Every box and cell read as the desktop reads it (a box by the core, a cell
 // with app.parseNumber): a text that is no number is marked red with its
-// reason, which names it.
+// reason, which names it (a catalogue cell's, as the desktop's, is named
+// when the search is asked).
 export function mark(input, why) {
   input.classList.toggle('not-a-number', !!why);
   input.title = why;
@@ -21,10 +23,7 @@ export function judge(f, input) {
   if (!text || input.type === 'checkbox') {
     // An empty box is a requirement not given: the search asks for it.
   } else if (cell) {
-    if (app.parseNumber(text) === null) {
-      why = t('Catalogo, riga %1, %2: non è un numero.', cell.parentElement.sectionRowIndex + 1,
-        t(catalogueKeys[cell.cellIndex][0]));
-    }
+    if (app.parseNumber(text) === null) why = word(catalogueWords.cellTip);
   } else if (input.id.startsWith('sz-') && boxOf(input.id.slice(3))) {
     const read = readBox(input.id.slice(3), text);
     if (read.figures === null) why = read.why;
@@ -53,7 +52,7 @@ export const wrong = (input, why) => {
 
 export function args(f) {
   const { $, catalogue } = f;
-  const a = ['--type', types[f.type.selectedIndex][0]];
+  const a = ['--type', types[f.type.selectedIndex].name];
   for (const b of boxes) {
     const text = $(b.id).value.trim();
     if (!text && b.optional) continue;
@@ -69,13 +68,13 @@ export function args(f) {
     const list = [];
     [...catalogue.tBodies[0].rows].forEach((row, r) => {
       const inputs = [...row.querySelectorAll('input')];
-      const cells = inputs.map((input) => {
-        const why = judge(f, input);
-        if (why) throw new Error(why);
+      const cells = inputs.map((input, c) => {
+        // As the desktop says a cell's draft, its text as typed.
+        if (judge(f, input)) throw new Error(word(catalogueColumns[c].notANumber, r + 1, input.value));
         return input.value.trim() ? String(app.parseNumber(input.value)) : '';
       });
       if (!cells.some(Boolean)) return; // a row added and left empty
-      if (!cells[0]) throw wrong(inputs[0], t('Il catalogo non dà V0 alla riga %1.', r + 1));
+      if (!cells[0]) throw wrong(inputs[0], word(catalogueWords.noV0, r + 1));
       list.push(cells.join(':').replace(/:+$/, ''));
     });
     a.push('--catalogue', list.join(','));
@@ -106,7 +105,7 @@ export function requirementsShown(f) {
     return x === null ? old : x / scale;
   };
   q.p1 = given('p1') ? read($('p1'), q.p1) : 0;
-  q.tipo = types[f.type.selectedIndex][2];
+  q.tipo = types[f.type.selectedIndex].project;
   q.PS = given('ps') ? read($('ps'), q.PS ?? null) : null;
   q.valvola_di_massima = given('relief') ? read($('relief'), q.valvola_di_massima ?? null) : null;
   q.tolleranza_precarica = read($('tolerance'), q.tolleranza_precarica, boxOf('tolerance').perUnit);
@@ -124,10 +123,10 @@ export function requirementsShown(f) {
     if (!inputs.some((e) => e.value.trim())) return;
     const size = {};
     inputs.forEach((e, c) => {
-      const key = catalogueKeys[c][2];
+      const { project: key, rating } = catalogueColumns[c];
       const old = (kept[r] || {})[key];
       const x = e.value.trim() ? read(e, old ?? null) : null;
-      if (c < 5 || x !== null) size[key] = x;
+      if (!rating || x !== null) size[key] = x;
     });
     if (size.V0 === null) whole = false;
     sizes.push(size);

@@ -12,8 +12,8 @@
 // language and its changes.
 import * as app from './app-state.js';
 import { loaded, t } from './texts.js';
-import { addRow, boxOf, buildForm, catalogueKeys, defaultRows, defaults, el, formLoaded, holdBoxes, number, relanguage,
-  showCatalogue, types } from './sizing-form.js';
+import { addRow, boxOf, buildForm, catalogueColumns, defaultRows, defaults, el, formLoaded, holdBoxes, number,
+  relanguage, showCatalogue, types } from './sizing-form.js';
 import { args, judge, mark, numberInputs, placeOf, requirementsShown } from './sizing-read.js';
 
 // Every edit goes into the project at once, as the desktop keeps it: saved
@@ -91,7 +91,7 @@ async function calculate(f) {
     if (project.dimensionamento) Object.assign(project.dimensionamento, { mantenimento: null, emergenza_da_pieno: false });
     // A catalogue not edited is the type's defaults: the core takes them
     // for a type other than its base's.
-    if (project.dimensionamento && !f.edited) project.dimensionamento.tipo = types[(type.selectedIndex + 1) % types.length][2];
+    if (project.dimensionamento && !f.edited) project.dimensionamento.tipo = types[(type.selectedIndex + 1) % types.length].project;
     const text = JSON.stringify(project);
     const reply = await app.call('command', ['size', 'in.vlzp', ...a], { 'in.vlzp': text });
     const refused = reply.code !== 0 && reply.code !== 1;
@@ -114,7 +114,7 @@ async function calculate(f) {
     if (f.found !== asked || !json) return;
     f.found.json = json;
     if (!f.edited) {
-      defaults[type.selectedIndex] = json.requirements.catalogue.map((s) => catalogueKeys.map(([, key]) => s[key]));
+      defaults[type.selectedIndex] = json.requirements.catalogue.map((s) => catalogueColumns.map(({ key }) => s[key]));
       showCatalogue(f, defaultRows(type.selectedIndex));
       take(f);
     }
@@ -145,11 +145,13 @@ function applyRecommendation(f) {
   const q = found.json.requirements;
   const plan = project.dimensionamento || {};
   const held = (id) => app.parseNumber($(id).value) || 0;
-  Object.assign(plan, { p1: q.p1, tipo: types.find(([name]) => name === q.type)[2],
+  Object.assign(plan, { p1: q.p1, tipo: types.find(({ name }) => name === q.type).project,
     catalogo: q.catalogue.map((s) => {
-      const size = { V0: s.V0, rapporto_max: s.max_ratio, PS: s.PS, portata_max: s.max_flow, tau: s.tau };
-      if (s.rated_swing !== null) size.escursione_max = s.rated_swing;
-      if (s.rated_cycles !== null) size.cicli_escursione = s.rated_cycles;
+      // The fatigue rating only where the size has one, as the project keeps it.
+      const size = {};
+      for (const { key, project: kept, rating } of catalogueColumns) {
+        if (!rating || s[key] !== null) size[kept] = s[key];
+      }
       return size;
     }), PS: q.PS, valvola_di_massima: q.relief, scegli_precarica: q.choose_precharge,
     dimensiona_pompa: q.size_pump, tolleranza_precarica: q.precharge_tolerance, ore_di_lavoro: q.working_hours,
@@ -180,9 +182,10 @@ function fromProject(f) {
   if (q) {
     const put = (id, x) => { $(id).value = $(id).dataset.shown = x === null || x === undefined ? '' : number(x); };
     put('p1', q.p1 > 0 ? q.p1 : null);
-    type.selectedIndex = f.shownType = Math.max(0, types.findIndex(([, , name]) => name === q.tipo));
+    type.selectedIndex = f.shownType = Math.max(0, types.findIndex(({ project }) => project === q.tipo));
     if (q.p1 > 0) {
-      showCatalogue(f, q.catalogo.map((size) => catalogueKeys.map(([, , key]) => (size[key] ?? '') === '' ? '' : number(size[key]))));
+      showCatalogue(f, q.catalogo.map((size) => catalogueColumns.map(({ project: key }) =>
+        (size[key] ?? '') === '' ? '' : number(size[key]))));
       catalogue.querySelectorAll('input').forEach((e) => { e.dataset.shown = e.value; });
       f.edited = true;
     }

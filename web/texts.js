@@ -47,7 +47,9 @@ export function coreTable(name) {
 }
 export const limit = (name) => tables.limits[name];
 
-// A word of those tables ({it, en}) in the page's language.
-export function word(both) {
-  return language() === 'en' ? both.en : both.it;
+// A word of those tables ({it, en}) in the page's language, its %1, %2...
+// filled with `parts` in one pass (a part holding "%2" stays as it is).
+export function word(both, ...parts) {
+  const text = language() === 'en' ? both.en : both.it;
+  return text.replace(/%(\d+)/g, (m, i) => (i <= parts.length ? String(parts[i - 1]) : m));
 }

@@ -10,6 +10,7 @@
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
 #include "sizing/AnswerText.h"
+#include "sizing/CatalogueForm.h"
 #include "sizing/DesignFigures.h"
 #include "sizing/RequirementForm.h"
 #include "sizing/Search.h"
@@ -31,8 +32,9 @@ constexpr int kExitFile = 2;
 constexpr int kExitCannot = 3;
 constexpr int kExitOverlap = 64;
 
-// "V0[:ratio[:PS[:flow[:tau[:swing[:cycles]]]]]]" per size, separated by commas; a part left
-// empty (or a size given alone) takes the type's default.
+// "V0[:ratio[:PS[:flow[:tau[:swing[:cycles]]]]]]" per size (the catalogue's
+// columns in order), separated by commas; a part left empty (or a size given
+// alone) takes the type's default.
 std::optional<std::vector<CatalogueSize>> Catalogue(const std::string& text, AccumulatorType type) {
     std::vector<CatalogueSize> sizes;
     std::stringstream in(text);
@@ -42,26 +44,16 @@ std::optional<std::vector<CatalogueSize>> Catalogue(const std::string& text, Acc
         std::stringstream fields(item);
         std::string part;
         while (std::getline(fields, part, ':')) parts.push_back(part);
-        if (parts.empty() || parts.size() > 7) return std::nullopt;
+        if (parts.empty() || parts.size() > kCatalogueColumns.size()) return std::nullopt;
         const auto v0 = ParseNumber<double>(parts[0]);
         if (!v0) return std::nullopt;
         CatalogueSize size = DefaultSize(type, Dm3(*v0));
-        std::optional<double> ps, flow, swing;
-        std::optional<double>* limits[] = {nullptr,   &ps,    &flow,
-                                           &size.Tau, &swing, &size.RatedCycles};
         for (size_t i = 1; i < parts.size(); ++i) {
             if (TrimBlanks(parts[i]).empty()) continue;
             const auto value = ParseNumber<double>(parts[i]);
             if (!value) return std::nullopt;
-            if (i == 1) {
-                size.MaxRatio = *value;
-            } else {
-                *limits[i - 1] = *value;
-            }
+            kCatalogueColumns[i].set(size, *value);
         }
-        size.RatedPressure = OptionalOf<GaugeBar>(ps);
-        size.MaxFlow = OptionalOf<Dm3PerMin>(flow);
-        size.RatedSwing = OptionalOf<BarDifference>(swing);
         sizes.push_back(size);
     }
     return sizes;
@@ -110,13 +102,6 @@ void SetNumber(const std::string& a, double x, Requirements& req) {
     } else {
         (a == "--ps" ? req.RatedPressure : req.ReliefSetting) = GaugeBar(x);
     }
-}
-
-std::optional<AccumulatorType> TypeNamed(const std::string& name) {
-    if (name == "bladder") return AccumulatorType::Bladder;
-    if (name == "piston") return AccumulatorType::Piston;
-    if (name == "diaphragm") return AccumulatorType::Diaphragm;
-    return std::nullopt;
 }
 
 // With `base` (a project's requirements and gas law) the options given

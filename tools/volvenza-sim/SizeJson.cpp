@@ -8,6 +8,7 @@
 
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
+#include "sizing/CatalogueForm.h"
 #include "sizing/DesignFigures.h"
 #include "tools/volvenza-sim/DutyOptions.h"
 
@@ -51,12 +52,6 @@ std::string LawKey(GasLawKind law) {
                                          : "classic";
 }
 
-std::string TypeKey(AccumulatorType type) {
-    return type == AccumulatorType::Bladder  ? "bladder"
-           : type == AccumulatorType::Piston ? "piston"
-                                             : "diaphragm";
-}
-
 // The figures an engineer adds by hand, for the recommendation and each candidate.
 std::string FiguresJson(const Evaluation& e, const SizingAnswer& a, const Requirements& req,
                         const CircuitData& data) {
@@ -90,15 +85,15 @@ std::string DutiesJson(const Evaluation& e, const Requirements& req) {
 std::string RequirementsJson(const SizingAnswer& a, const Requirements& req,
                              const CircuitData& data, const GasSettings& g) {
     const double p1 = req.MinPressure.value();
-    std::string j =
-        "{\"p1\": " + Json(p1) + ", \"type\": \"" + TypeKey(req.Type) + "\", \"catalogue\": [";
+    std::string j = "{\"p1\": " + Json(p1) + ", \"type\": \"" + TypeNames(req.Type).name +
+                    "\", \"catalogue\": [";
     for (size_t i = 0; i < req.Catalogue.size(); ++i) {
-        const CatalogueSize& s = req.Catalogue[i];
-        j += std::string(i ? ", " : "") + "{\"V0\": " + Json(s.V0) +
-             ", \"max_ratio\": " + Json(s.MaxRatio) + ", \"PS\": " + Optional(s.RatedPressure) +
-             ", \"max_flow\": " + Optional(s.MaxFlow) + ", \"tau\": " + Optional(s.Tau) +
-             ", \"rated_swing\": " + Optional(s.RatedSwing) +
-             ", \"rated_cycles\": " + Optional(s.RatedCycles) + "}";
+        j += i ? ", {" : "{";
+        for (const CatalogueColumnForm& column : kCatalogueColumns) {
+            j += std::string(&column == kCatalogueColumns.data() ? "" : ", ") + "\"" + column.key +
+                 "\": " + Optional(column.figure(req.Catalogue[i]));
+        }
+        j += "}";
     }
     j += "], \"PS\": " + Optional(req.RatedPressure) +
          ", \"relief\": " + Optional(req.ReliefSetting) +

@@ -7,14 +7,19 @@ cmake_minimum_required(VERSION 3.25)
 #   cmake -DTS=translations/volvenza_en.ts -DOUT=SimCatalogue.inc -P catalogue.cmake
 # The browser's page takes its words the same way, each with its context
 # (-DCONTEXTS=name|name... -DWITH_CONTEXT=ON), from the contexts it names:
-# whole, or with -DLISTED=file -DWHOLE=name|name... only the texts that
-# file lists, one a line, as PAGE_TEXT("context", "text"), but for the
-# contexts WHOLE names.
+# whole, or with -DLISTED=file|file... -DWHOLE=name|name... only the texts
+# those files list, one a line, as PAGE_TEXT("context", "text") or
+# QT_TRANSLATE_NOOP("context", "text"), but for the contexts WHOLE names.
 # Texts hold semicolons, so the catalogue is walked with string(FIND), never
 # as a CMake list.
 file(READ ${TS} rest)
+set(listed "")
 if(DEFINED LISTED)
-    file(READ ${LISTED} listed)
+    string(REPLACE "|" ";" listed_files "${LISTED}")
+    foreach(listed_file IN LISTS listed_files)
+        file(READ ${listed_file} listed_text)
+        string(APPEND listed "${listed_text}")
+    endforeach()
 endif()
 if(NOT DEFINED CONTEXTS)
     set(CONTEXTS "volvenza-sim|volvenza::Message|volvenza::SizingText|volvenza::ActuatorPages|volvenza::CycleTableModel")
@@ -83,6 +88,9 @@ while(TRUE)
             string(REPLACE "\\" "\\\\" literal "${source}")
             string(REPLACE "\"" "\\\"" literal "${literal}")
             string(FIND "${listed}" "PAGE_TEXT(${name}\"${literal}\")" at_list)
+            if(at_list EQUAL -1)
+                string(FIND "${listed}" "QT_TRANSLATE_NOOP(${name}\"${literal}\")" at_list)
+            endif()
             if(at_list EQUAL -1)
                 continue()
             endif()

@@ -132,7 +132,8 @@ async function size(page) {
     await fill(page, { 'sz-p1': '60' });
     await page.eval(`{ const e = document.querySelector('#sz-catalogue tbody tr:last-child td:last-child input');
       e.value = '1.000.000'; e.dispatchEvent(new Event('input', { bubbles: true })); }`);
-    refused.push(await page.eval("document.getElementById('sz-compute').click(); document.getElementById('sz-answer').innerText"));
+    refused.push(await page.eval(`document.getElementById('sz-compute').click(); document.getElementById('sz-answer').innerText
+      + '|' + document.querySelector('#sz-catalogue tbody tr:last-child td:last-child input').title`));
     await page.eval("document.getElementById('sz-defaults').click()");
     // A number out of its range, refused in the desktop's words before the core.
     await fill(page, { 'sz-efficiency': '1,5' });
@@ -156,7 +157,10 @@ async function size(page) {
       if (shown !== said + '|' + said) past.push(`${shown} (native: ${said})`);
     }
     check('stale while different, kept as typed, a wrong box named', marks.join() === 'stale,,stale,' && hours === 7.5
-      && refused.join('|') === 'Scrivere la pressione minima p1 in bar.|Catalogo, riga 18, Cicli nominali: non è un numero.|'
+      && refused.join('|') === 'Scrivere la pressione minima p1 in bar.|Il valore di cicli nominali alla riga 18 del catalogo '
+        + '(Dimensionamento) è "1.000.000", che non è un numero valido: il dimensionamento non può partire. Correggerlo o '
+        + 'annullarlo con Ctrl+Z.|Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto '
+        + '(Ctrl+Z lo annulla)|'
         + 'Il rendimento della pompa deve essere più di 0 e al più 1'.repeat(2)
       && keptEfficiency === 1.5 && past.length === 0
       && await page.eval("document.querySelectorAll('#sizing .not-a-number').length") === 0, `${marks} ${hours} ${refused} ${keptEfficiency} ${past}`);
