@@ -155,7 +155,7 @@ says "torque's pressure" '{"movement": 4, "required": 43.8879020478639, ' "$work
 says "typed pressure" '{"movement": 3, "required": 70, "lowest": 64.5631244781032, "margin": -5.43687552189681, "time": 1.4, "pass": false}' "$work/out"
 # The oil runs out in movement 2: no lowest nor margin that happened.
 says "emergency" '"emergency": {"movements": \[2, 5\], "start_pressure": 67, "lowest": null, "margin": null, "oil_left": 0, "oil_out_at": 2, "pass": false}' "$work/out"
-says "hold" '"hold": {"pressure": 66, "time": 600, "leakage": 0.05, "cooling": 10, "lowest": 64.10' "$work/out"
+says "hold" '"hold": {"pressure": 66, "time": 600, "leakage": 0.05, "cooling": 10, "start_pressure": 67, "lowest": 64.10' "$work/out"
 # The classic law judges p1 alone: its duties would be ignored, so refused.
 check duties-classic 64 "$sim" example "$work/none.vlz" --summary --load 1:12
 says "classic" "^Le opzioni dei compiti valgono con il gas ideale o l'azoto reale: la legge classica"
