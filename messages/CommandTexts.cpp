@@ -2,10 +2,11 @@
 #include "messages/TranslationMark.h"
 
 // The Italian texts of the command lines' refusals: volvenza-sim's option
-// without its value or with one out of range, files that would overwrite
-// each other, duties that do not apply; the desktop program's unknown
-// option or second file. The commands' usage and the lines of their answers
-// are their own prose and stay beside them (tools/volvenza-sim, shell/).
+// without its value or with one out of range, or one its command does not
+// take, files that would overwrite each other, duties that do not apply;
+// the desktop program's unknown option or second file. The commands' usage
+// and the lines of their answers are their own prose and stay beside them
+// (tools/volvenza-sim, shell/).
 
 namespace volvenza::message_sources {
 namespace {
@@ -17,6 +18,8 @@ constexpr Source kCommand[] = {
      QT_TRANSLATE_NOOP("volvenza::Message", "Manca il valore dell'opzione %1")},
     {MessageId::CommandOptionTwice,
      QT_TRANSLATE_NOOP("volvenza::Message", "L'opzione %1 è data due volte")},
+    {MessageId::CommandOptionNotTaken,
+     QT_TRANSLATE_NOOP("volvenza::Message", "Il comando %1 non prende l'opzione %2")},
     {MessageId::CommandProjectEfficiency,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il rendimento della pompa del progetto (rendimento_pompa) vale %1: deve "

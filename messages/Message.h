@@ -229,6 +229,7 @@ enum class MessageId : uint16_t {
     CommandBadValue,
     CommandMissingValue,
     CommandOptionTwice,
+    CommandOptionNotTaken,
     CommandProjectEfficiency,
     CommandProjectHours,
     CommandNoInputName,

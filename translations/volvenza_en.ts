@@ -2096,6 +2096,10 @@ The file already exists. Replace it?</translation>
         <source>Impossibile incollare «%1»: il movimento %2 non usa la colonna %3.</source>
         <translation>Cannot paste «%1»: movement %2 does not use the column %3.</translation>
     </message>
+    <message>
+        <source>Il comando %1 non prende l&apos;opzione %2</source>
+        <translation>The %1 command does not take the option %2</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::Page</name>

@@ -176,12 +176,8 @@ std::string Paste(const std::string& text, int room) {
 
 // The duties' verdicts of a run's summary (the JSON line `run --summary`
 // ends with), worded as the desktop words them beside its results, a line
-// each; the pressure held starts where `project` says, at Pm - Dp or Pm.
-std::string Verdicts(const Json& summary, const std::string& project) {
-    CircuitState state;
-    ProjectSizing sizing;
-    const Status read = ReadProjectText(state, sizing, project, "progetto.vlzp");
-    if (!read) return Reply({{"error", SimMessage(read.Error())}});
+// each.
+std::string Verdicts(const Json& summary) {
     const Wording w = SimWording();
     // A figure the summary leaves null did not happen.
     auto figure = [](const Json& object, const char* key, double none) {
@@ -216,10 +212,8 @@ std::string Verdicts(const Json& summary, const std::string& project) {
         hold.Time = figure(h, "time", 0);
         hold.Leakage = Dm3PerMin(figure(h, "leakage", 0));
         hold.Cooling = figure(h, "cooling", 0);
-        const std::optional<HoldDuty>& planned = sizing.Requirements.Duties.Hold;
-        const ExactData data = TypedData(state.Data);
         HoldOutcome outcome;
-        outcome.StartPressure = planned && planned->FromPm ? data.Pm : data.Pm - data.Dp;
+        outcome.StartPressure = GaugeBar(figure(h, "start_pressure", 0));
         outcome.Lowest = GaugeBar(figure(h, "lowest", 0));
         if (h.value("oil_out_at", Json()).is_number())
             outcome.OilOutAt = figure(h, "oil_out_at", 0);
@@ -248,10 +242,9 @@ std::string Call(const char* request) {
         ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
         return Check(r["check"].get<std::string>());
     }
-    if (!r.is_discarded() && r.is_object() && r.value("verdicts", Json()).is_object() &&
-        r.value("project", Json()).is_string()) {
+    if (!r.is_discarded() && r.is_object() && r.value("verdicts", Json()).is_object()) {
         ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
-        return Verdicts(r["verdicts"], r["project"].get<std::string>());
+        return Verdicts(r["verdicts"]);
     }
     if (!r.is_discarded() && r.is_object() && r.value("paste", Json()).is_string()) {
         ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);

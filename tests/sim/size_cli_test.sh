@@ -72,7 +72,7 @@ check duties-json 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --j
 has json-duty-rules '"rule7_pressure_swing": true, "rule8_emergency": false, "rule9_hold": true, "movement_pressures": [{"movement": 1, "required": 58.97'
 has json-duty-recommended '"pump_starts": 1, "movement_pressures": [{"movement": 1, '
 has json-duty-emergency '"emergency": {"movements": [2, 5], "start_pressure": 67, "lowest": 60.19'
-has json-duty-hold '"hold": {"pressure": 62, "time": 600, "leakage": 0.01, "cooling": 5, "lowest": 64.9'
+has json-duty-hold '"hold": {"pressure": 62, "time": 600, "leakage": 0.01, "cooling": 5, "start_pressure": 67, "lowest": 64.9'
 check duties-text 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder --hold-pressure 62 \
     --hold-time 90,26 --hold-from-pm --emergency 2,5
 has text-hold "Pressione mantenuta 62 bar per 90,3 s, pompa ferma, da 80 bar (trafilamento 0 dm3/min"

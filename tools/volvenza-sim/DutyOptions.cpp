@@ -263,6 +263,7 @@ std::string HoldJson(const HoldDuty& hold, const HoldOutcome& h) {
            ", \"time\": " + JsonNumber(hold.Time) +
            ", \"leakage\": " + JsonNumber(hold.Leakage.value()) +
            ", \"cooling\": " + JsonNumber(hold.Cooling) +
+           ", \"start_pressure\": " + JsonNumber(h.StartPressure.value()) +
            ", \"lowest\": " + JsonNumber(h.Lowest.value()) +
            ", \"oil_out_at\": " + (h.OilOutAt ? JsonNumber(*h.OilOutAt) : std::string("null")) +
            ", \"time_held\": " + JsonNumber(h.TimeHeld) + ", \"pass\": " + Bool(h.Passes) + "}";

@@ -59,8 +59,9 @@ std::string MovementPressuresJson(const std::vector<MovementPressure>& movements
 // {"movements", "start_pressure", "lowest", "margin", "oil_left", "oil_out_at",
 // "pass"}: oil_out_at the movement the oil ran out in, or null.
 std::string EmergencyJson(const EmergencyOutcome& e);
-// {"pressure", "time", "leakage", "cooling", "lowest", "oil_out_at", "time_held", "pass"};
-// time_held null when the pressure never falls below the hold's.
+// {"pressure", "time", "leakage", "cooling", "start_pressure", "lowest", "oil_out_at",
+// "time_held", "pass"}: start_pressure Pm - Dp or Pm, as the hold asks; time_held
+// null when the pressure never falls below the hold's.
 std::string HoldJson(const HoldDuty& hold, const HoldOutcome& h);
 
 // The duties of a run of `state` (its gas law, ideal or real) as one JSON

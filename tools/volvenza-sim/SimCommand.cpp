@@ -163,6 +163,12 @@ int Usage() {
     return kExitUsage;
 }
 
+// The usage after what was wrong in the arguments.
+int Usage(const Message& why) {
+    std::cerr << SimMessage(why) << '\n';
+    return Usage();
+}
+
 // Saves the run and the table when asked, both or neither; the exit code
 // says how it went.
 int SaveOutputs(const CircuitState& state, const std::string& out,
@@ -210,14 +216,17 @@ bool TakeFlag(std::vector<std::string>& args, const std::string& flag) {
     return true;
 }
 
-// Splits "--export FILE" off the positional arguments: the table's file, if
-// one is asked for; refused when "--export" lacks its file or comes twice,
-// or another option is left over.
-Result<std::optional<std::string>> TakeExport(std::vector<std::string>& args) {
+// Splits "--export FILE", which example and run take, off the positional
+// arguments: the table's file, if one is asked for; refused when "--export"
+// lacks its file or comes twice, or when an option `command` does not take
+// is left over.
+Result<std::optional<std::string>> TakeExport(const std::string& command,
+                                              std::vector<std::string>& args) {
     const std::string option = "--export";
+    const bool takes = command == "example" || command == "run";
     std::optional<std::string> table;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == option) {
+        if (takes && args[i] == option) {
             if (i + 1 >= args.size())
                 return Message(MessageId::CommandMissingValue, {MsgVerbatim(option)});
             if (table) return Message(MessageId::CommandOptionTwice, {MsgVerbatim(option)});
@@ -226,7 +235,8 @@ Result<std::optional<std::string>> TakeExport(std::vector<std::string>& args) {
                        args.begin() + static_cast<long>(i) + 2);
             --i;
         } else if (args[i].rfind("--", 0) == 0) {
-            return Message(MessageId::CommandUnknownOption, {MsgVerbatim(args[i])});
+            return Message(MessageId::CommandOptionNotTaken,
+                           {MsgVerbatim(command), MsgVerbatim(args[i])});
         }
     }
     return table;
@@ -243,30 +253,29 @@ struct CommandOptions {
     std::vector<std::string> given;
 };
 
-// Takes the options off `args`, leaving the files; the exit status when
-// they are refused.
-std::optional<int> TakeOptions(const std::string& command, std::vector<std::string>& args,
-                               CommandOptions& options) {
+// Takes the options off `args`, leaving the files, once the caller has taken
+// example's and run's duty options (`duties`); refused, naming the option,
+// when a gas option's value or the table's file is wrong or `command` does
+// not take an option given.
+Result<CommandOptions> TakeOptions(const std::string& command, std::vector<std::string>& args,
+                                   const DutyOptions& duties) {
+    CommandOptions options;
     options.csv = TakeFlag(args, "--csv");
     options.given = args;
+    options.duties = duties;
     if (command == "example" || command == "run") {
-        // A gas option refused says why before the usage; a duty's value
-        // refused says why alone.
         Result<RunOptions> gas = TakeRunOptions(args);
-        if (!gas) {
-            std::cerr << SimMessage(gas.Error()) << '\n';
-            return Usage();
-        }
+        if (!gas) return gas.Error();
         options.run = *gas;
-        Result<DutyOptions> taken = TakeDutyOptions(args);
-        if (!taken) return Fail(SimMessage(taken.Error()), kExitUsage);
-        options.duties = *taken;
     }
-    // A misplaced option is answered with the usage alone.
-    Result<std::optional<std::string>> table = TakeExport(args);
-    if (!table || (options.csv && command != "export")) return Usage();
+    Result<std::optional<std::string>> table = TakeExport(command, args);
+    if (!table) return table.Error();
+    if (options.csv && command != "export") {
+        return Message(MessageId::CommandOptionNotTaken,
+                       {MsgVerbatim(command), MsgVerbatim("--csv")});
+    }
     options.table = *table;
-    return std::nullopt;
+    return options;
 }
 
 // The files a run writes: the simulation file and the table, if asked for.
@@ -362,17 +371,27 @@ int RunSimCommand(std::vector<std::string> args) {
         const int code = RunSizeCommand(args);
         return code == kSizeUsage ? Usage() : code;
     }
-    CommandOptions options;
-    if (const auto refused = TakeOptions(command, args, options)) return *refused;
+    if (command != "example" && command != "run" && command != "convert" && command != "export")
+        return Usage();
+    // A duty's value refused says why alone, as for size; any other option
+    // refused says why before the usage.
+    DutyOptions duties;
+    if (command == "example" || command == "run") {
+        Result<DutyOptions> taken = TakeDutyOptions(args);
+        if (!taken) return Fail(taken.Error(), kExitUsage);
+        duties = *taken;
+    }
+    const Result<CommandOptions> options = TakeOptions(command, args, duties);
+    if (!options) return Usage(options.Error());
 
     CircuitState state;
     InitCircuitState(state);
-    state.Gas = options.run.gas;
-    if (command == "example" && args.size() == 1) return Example(state, args[0], options);
-    if (command == "run" && args.size() == 2) return RunDesign(state, args[0], args[1], options);
-    if (args.size() == 2 && !options.table) {
+    state.Gas = options->run.gas;
+    if (command == "example" && args.size() == 1) return Example(state, args[0], *options);
+    if (command == "run" && args.size() == 2) return RunDesign(state, args[0], args[1], *options);
+    if (args.size() == 2) {
         if (command == "convert") return Convert(state, args[0], args[1]);
-        if (command == "export") return Export(state, args[0], args[1], options.csv);
+        if (command == "export") return Export(state, args[0], args[1], options->csv);
     }
     return Usage();
 }
