@@ -103,7 +103,7 @@ async function run() {
     const out = reply.files['out.vlz'];
     const lines = reply.stdout.split('\n').filter(Boolean);
     const json = lines.length && lines[lines.length - 1].startsWith('{') ? JSON.parse(lines.pop()) : null;
-    const notes = [reply.stderr.trim(), ...lines, ...await verdicts(json, text)].filter(Boolean).join('\n');
+    const notes = [reply.stderr.trim(), ...lines, ...await verdicts(json)].filter(Boolean).join('\n');
     app.setResults(out ? { series: seriesOfVlz(out), vlz: out, summary: json, notes, design: text } : null);
     say((out ? t('Simulazione completata.') + '\n' : '') + notes, reply.code === 0 ? 'info' : 'error');
     window.volvenzaLastRunMs = performance.now() - started;
@@ -115,9 +115,9 @@ async function run() {
 }
 
 // The duties' verdicts of the summary, a line each, in the desktop's words.
-async function verdicts(json, text) {
+async function verdicts(json) {
   if (!json) return [];
-  const reply = await app.call('verdicts', json, text);
+  const reply = await app.call('verdicts', json);
   return reply.error ? [reply.error] : reply.lines;
 }
 

@@ -4,7 +4,7 @@
 // gas, command), check, which works out what the cycle table shows beside
 // what is typed, and paste(text, {room} or {column}), which reads movements
 // pasted from a spreadsheet, or one value pasted into one cell, as the
-// desktop reads them (see volvenza_call), verdicts(summary, project), the
+// desktop reads them (see volvenza_call), verdicts(summary), the
 // duties' verdicts of a run's summary in the desktop's words, tables, the
 // page's words and what it shares with the desktop's tables
 // (VolvenzaWebTables.h), and sizingForm, the sizing form as the desktop
@@ -22,7 +22,7 @@ const ready = VolvenzaModule().then((module) => {
   api.paste = async (text, how) => api.request({ paste: text, language: api.language, ...how });
   api.tables = async () => api.request({ tables: true });
   api.sizingForm = async () => api.request({ 'sizing-form': true });
-  api.verdicts = async (summary, project) => api.request({ verdicts: summary, project, language: api.language });
+  api.verdicts = async (summary) => api.request({ verdicts: summary, language: api.language });
   return api;
 });
 
