@@ -170,7 +170,7 @@ Result<std::optional<SizeOptions>> Parse(std::vector<std::string> args, const Re
     o.req.HoursPerYear = gas->energy.HoursPerYear;
     const AccumulatorType baseType = o.req.Type;
     bool pmin = base != nullptr && base->MinPressure > GaugeBar(0);
-    std::optional<std::string> type;
+    bool typed = false;
     std::vector<std::string> positional;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -181,7 +181,7 @@ Result<std::optional<SizeOptions>> Parse(std::vector<std::string> args, const Re
             }
             if (Status set = SetValue(a, args[++i], o); !set) return set.Error();
             pmin = pmin || a == "--pmin";
-            if (a == "--type") type = args[i];
+            typed = typed || a == "--type";
         } else if (a.rfind("--", 0) == 0) {
             return Message(MessageId::CommandOptionNotTaken, {MsgVerbatim("size"), MsgVerbatim(a)});
         } else {
@@ -189,12 +189,12 @@ Result<std::optional<SizeOptions>> Parse(std::vector<std::string> args, const Re
         }
     }
     if (positional.size() != 1) return std::optional<SizeOptions>();
-    if (base == nullptr && !type) return Needed("--type");
+    if (base == nullptr && !typed) return Needed("--type");
     if (!pmin) return Needed("--pmin");
     o.in = positional[0];
     // The catalogue's defaults follow the type, whichever came first; a
     // project keeps its own unless another type is asked for.
-    if (base == nullptr || (type && o.req.Type != baseType)) {
+    if (base == nullptr || (typed && o.req.Type != baseType)) {
         o.req.Catalogue = DefaultCatalogue(o.req.Type);
     }
     if (o.catalogue) {
@@ -267,7 +267,8 @@ int RunSizeCommand(std::vector<std::string> args) {
     Requirements any;
     any.MinPressure = GaugeBar(1);  // only to find the file's name
     const auto parsed = Parse(args, &any);
-    // A value refused says why before the usage.
+    // What was wrong is said before the usage; files that are not one get
+    // the usage alone.
     if (!parsed) std::cerr << SimMessage(parsed.Error()) << '\n';
     if (!parsed || !*parsed) return kSizeUsage;
     const SizeOptions& first = **parsed;
