@@ -2,11 +2,11 @@
 #include "messages/TranslationMark.h"
 
 // The Italian texts of the command lines' refusals: volvenza-sim's option
-// without its value or with one out of range, or one its command does not
-// take, files that would overwrite each other, duties that do not apply;
-// the desktop program's unknown option or second file. The commands' usage
-// and the lines of their answers are their own prose and stay beside them
-// (tools/volvenza-sim, shell/).
+// without its value or with one out of range, one its command does not take
+// or one it needs left out, files that would overwrite each other, duties
+// that do not apply; the desktop program's unknown option or second file.
+// The commands' usage and the lines of their answers are their own prose and
+// stay beside them (tools/volvenza-sim, shell/).
 
 namespace volvenza::message_sources {
 namespace {
@@ -20,6 +20,8 @@ constexpr Source kCommand[] = {
      QT_TRANSLATE_NOOP("volvenza::Message", "L'opzione %1 è data due volte")},
     {MessageId::CommandOptionNotTaken,
      QT_TRANSLATE_NOOP("volvenza::Message", "Il comando %1 non prende l'opzione %2")},
+    {MessageId::CommandOptionNeeded,
+     QT_TRANSLATE_NOOP("volvenza::Message", "Il comando %1 vuole l'opzione %2")},
     {MessageId::CommandProjectEfficiency,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il rendimento della pompa del progetto (rendimento_pompa) vale %1: deve "
@@ -59,6 +61,10 @@ constexpr Source kCommand[] = {
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "--emergency %1: i movimenti vanno dati con i loro numeri da 1 a %2, "
                        "separati da virgole")},
+    {MessageId::CommandBottleList,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "--bottle-sizes %1: fino a %2 bombole in dm3, ciascuna più di 0, "
+                       "separate da virgole")},
     {MessageId::CommandAboveZero,
      QT_TRANSLATE_NOOP("volvenza::Message", "%1 %2: deve essere più di 0")},
     {MessageId::CommandAtLeastZero,

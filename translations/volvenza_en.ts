@@ -2045,6 +2045,10 @@ The file already exists. Replace it?</translation>
         <translation>--emergency %1: give the movements by their numbers from 1 to %2, separated by commas</translation>
     </message>
     <message>
+        <source>--bottle-sizes %1: fino a %2 bombole in dm3, ciascuna più di 0, separate da virgole</source>
+        <translation>--bottle-sizes %1: up to %2 bottles in dm3, each more than 0, separated by commas</translation>
+    </message>
+    <message>
         <source>%1 %2: deve essere più di 0</source>
         <translation>%1 %2: must be more than 0</translation>
     </message>
@@ -2099,6 +2103,10 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Il comando %1 non prende l&apos;opzione %2</source>
         <translation>The %1 command does not take the option %2</translation>
+    </message>
+    <message>
+        <source>Il comando %1 vuole l&apos;opzione %2</source>
+        <translation>The %1 command needs the option %2</translation>
     </message>
 </context>
 <context>

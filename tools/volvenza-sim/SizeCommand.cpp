@@ -104,15 +104,64 @@ void SetNumber(const std::string& a, double x, Requirements& req) {
     }
 }
 
+// The options that take a value, which follows them.
+bool TakesValue(const std::string& a) {
+    for (const char* option :
+         {"--pmin", "--ps", "--relief", "--tolerance", "--hours", "--min-gas-temp", "--type",
+          "--catalogue", "--pdf", "--bottle-sizes"}) {
+        if (a == option) return true;
+    }
+    return false;
+}
+
+Message BadValue(const std::string& option, const std::string& value) {
+    return Message(MessageId::CommandBadValue, {MsgVerbatim(option), MsgVerbatim(value)});
+}
+
+// Sets the option `a`, one that takes a value, to `value`; refused, naming
+// the option, when the value is not one it takes. The catalogue is read once
+// the type is known.
+Status SetValue(const std::string& a, const std::string& value, SizeOptions& o) {
+    if (a == "--bottle-sizes") {
+        // As the form's box reads them, but by commas.
+        const auto sizes = ReadBottleSizes(value, ',');
+        if (!sizes) {
+            return Message(
+                MessageId::CommandBottleList,
+                {MsgVerbatim(value), MsgInteger(static_cast<long long>(kMaxCatalogueSizes))});
+        }
+        o.req.BottleSizes = *sizes;
+    } else if (a == "--type") {
+        const auto type = TypeNamed(value);
+        if (!type) return BadValue(a, value);
+        o.req.Type = *type;
+    } else if (a == "--catalogue" || a == "--pdf") {
+        (a == "--pdf" ? o.pdf : o.catalogue) = value;
+    } else {
+        const auto x = ParseNumber<double>(value);
+        if (!x) return BadValue(a, value);
+        SetNumber(a, *x, o.req);
+    }
+    return Done{};
+}
+
+Message Needed(const char* option) {
+    return Message(MessageId::CommandOptionNeeded, {MsgVerbatim("size"), MsgVerbatim(option)});
+}
+
 // With `base` (a project's requirements and gas law) the options given
 // change it and --pmin and --type may be left out; without, they are needed.
-// None when the arguments do not fit the usage, which the caller shows; a
-// gas option's value refused says why.
+// Refused, naming the option, when one is wrong, missing or not size's;
+// none when the files given are not one, which the caller answers with the
+// usage alone.
 Result<std::optional<SizeOptions>> Parse(std::vector<std::string> args, const Requirements* base) {
     const Requirements start = base != nullptr ? *base : Requirements{};
     auto gas = TakeRunOptions(args, start.Gas, {start.PumpEfficiency, start.HoursPerYear, {}});
     if (!gas) return gas.Error();
-    if (gas->summary) return std::optional<SizeOptions>();
+    if (gas->summary) {
+        return Message(MessageId::CommandOptionNotTaken,
+                       {MsgVerbatim("size"), MsgVerbatim("--summary")});
+    }
     SizeOptions o;
     o.energy = *gas;
     o.req = start;
@@ -120,60 +169,37 @@ Result<std::optional<SizeOptions>> Parse(std::vector<std::string> args, const Re
     o.req.PumpEfficiency = gas->energy.PumpEfficiency;
     o.req.HoursPerYear = gas->energy.HoursPerYear;
     const AccumulatorType baseType = o.req.Type;
-    bool typed = base != nullptr;
     bool pmin = base != nullptr && base->MinPressure > GaugeBar(0);
-    bool newType = false;
+    bool typed = false;
     std::vector<std::string> positional;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const std::string* value = i + 1 < args.size() ? &args[i + 1] : nullptr;
-        auto number = [&]() -> std::optional<double> {
-            if (value == nullptr) return std::nullopt;
-            ++i;
-            return ParseNumber<double>(*value);
-        };
         if (SetSwitch(a, o)) continue;
-        if (a == "--bottle-sizes") {
-            if (value == nullptr) return std::optional<SizeOptions>();
-            ++i;
-            // As the form's box reads them, by commas.
-            auto sizes = ReadBottleSizes(*value, ',');
-            if (!sizes) return std::optional<SizeOptions>();
-            o.req.BottleSizes = *sizes;
-        } else if (a == "--pmin" || a == "--ps" || a == "--relief" || a == "--tolerance" ||
-                   a == "--hours" || a == "--min-gas-temp") {
-            const auto x = number();
-            if (!x) return std::optional<SizeOptions>();
-            SetNumber(a, *x, o.req);
+        if (TakesValue(a)) {
+            if (i + 1 == args.size()) {
+                return Message(MessageId::CommandMissingValue, {MsgVerbatim(a)});
+            }
+            if (Status set = SetValue(a, args[++i], o); !set) return set.Error();
             pmin = pmin || a == "--pmin";
-        } else if (a == "--type") {
-            if (value == nullptr) return std::optional<SizeOptions>();
-            ++i;
-            typed = true;
-            newType = true;
-            const auto type = TypeNamed(*value);
-            if (!type) return std::optional<SizeOptions>();
-            o.req.Type = *type;
-        } else if (a == "--catalogue" || a == "--pdf") {
-            if (value == nullptr) return std::optional<SizeOptions>();
-            ++i;
-            (a == "--pdf" ? o.pdf : o.catalogue) = *value;
+            typed = typed || a == "--type";
         } else if (a.rfind("--", 0) == 0) {
-            return std::optional<SizeOptions>();
+            return Message(MessageId::CommandOptionNotTaken, {MsgVerbatim("size"), MsgVerbatim(a)});
         } else {
             positional.push_back(a);
         }
     }
-    if (positional.size() != 1 || !typed || !pmin) return std::optional<SizeOptions>();
+    if (positional.size() != 1) return std::optional<SizeOptions>();
+    if (base == nullptr && !typed) return Needed("--type");
+    if (!pmin) return Needed("--pmin");
     o.in = positional[0];
     // The catalogue's defaults follow the type, whichever came first; a
     // project keeps its own unless another type is asked for.
-    if (base == nullptr || (newType && o.req.Type != baseType)) {
+    if (base == nullptr || (typed && o.req.Type != baseType)) {
         o.req.Catalogue = DefaultCatalogue(o.req.Type);
     }
     if (o.catalogue) {
         auto sizes = Catalogue(*o.catalogue, o.req.Type);
-        if (!sizes) return std::optional<SizeOptions>();
+        if (!sizes) return BadValue("--catalogue", *o.catalogue);
         o.req.Catalogue = *sizes;
     }
     return std::optional(o);
@@ -241,7 +267,8 @@ int RunSizeCommand(std::vector<std::string> args) {
     Requirements any;
     any.MinPressure = GaugeBar(1);  // only to find the file's name
     const auto parsed = Parse(args, &any);
-    // A value refused says why before the usage.
+    // What was wrong is said before the usage; files that are not one get
+    // the usage alone.
     if (!parsed) std::cerr << SimMessage(parsed.Error()) << '\n';
     if (!parsed || !*parsed) return kSizeUsage;
     const SizeOptions& first = **parsed;
