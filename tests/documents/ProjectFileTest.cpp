@@ -229,7 +229,7 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
     nlohmann::json text = nlohmann::json::parse(ProjectFileText(state, project));
     nlohmann::json& req = text["dimensionamento"];
     for (const char* key : {"tolleranza_precarica", "ore_di_lavoro", "ciclo_singolo",
-                            "emergenza_da_pieno", "mantenimento", "bombole"})
+                            "emergenza_da_pieno", "mantenimento", "bombole", "composizioni"})
         req.erase(key);
     req["cicli_ripetuti"] = false;
     req["catalogo"] = {0.16, 1.4, 3, 100};
@@ -245,6 +245,7 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
     EXPECT_EQ(read.Requirements.WorkingHours, fresh.WorkingHours);
     EXPECT_EQ(read.Requirements.BottleSizes, fresh.BottleSizes);
     EXPECT_FALSE(read.Requirements.SingleCycle);
+    EXPECT_FALSE(read.Requirements.Arrangements) << "one vessel, as before arrangements";
     EXPECT_EQ(read.Requirements.Duties, DutyPlan{}) << "no hold, the stroke from Pm - Dp";
     std::vector<sizing::CatalogueSize> sizes(4);
     for (auto [i, v0, ratio] :
