@@ -162,35 +162,30 @@ void Dimensionamento::TypeChanged(int index) {
 
 Result<Requirements> Dimensionamento::ReadRequirements() const {
     Requirements req;
-    const auto p1 = Number(minPressure_);
-    if (!p1) return Message(MessageId::SizingBoxMinPressure);
-    req.MinPressure = GaugeBar(*p1);
+    // A box's figure: its exact value while it shows it unchanged, else its
+    // text read by the form's rules (which may stay empty, the per cent).
+    const auto read = [&](RequirementBox box) -> Status {
+        const QLineEdit* field = requirementBoxes_[static_cast<size_t>(box)];
+        std::optional<double> figure;
+        if (const auto exact = Unchanged(field); exact && exact->isValid()) {
+            figure = exact->toDouble();
+        } else {
+            const auto typed = ReadRequirementText(box, field->text().toStdString());
+            if (!typed) return typed.Error();
+            figure = *typed;
+        }
+        SetRequirementFigure(req, box, figure);
+        return Done{};
+    };
+    // In the form's order: p1, the type and catalogue, the other boxes.
+    if (Status p1 = read(RequirementBox::MinPressure); !p1) return p1.Error();
     req.Type = static_cast<AccumulatorType>(type_->currentIndex());
     auto sizes = ReadCatalogue();
     if (!sizes) return sizes.Error();
     req.Catalogue = std::move(*sizes);
-    for (auto [field, target] :
-         {std::pair{rated_, &req.RatedPressure}, std::pair{relief_, &req.ReliefSetting}}) {
-        if (field->text().trimmed().isEmpty()) continue;
-        const auto value = Number(field);
-        if (!value) {
-            return Message(field == rated_ ? MessageId::SizingBoxRated
-                                           : MessageId::SizingBoxRelief);
-        }
-        *target = GaugeBar(*value);
-    }
-    // Shown in per cent, kept as a share.
-    const auto shownTolerance = Unchanged(tolerance_);
-    const auto tolerance = ParseNumber<double>(tolerance_->text().trimmed().toStdString());
-    if (!tolerance) return Message(MessageId::SizingBoxTolerance);
-    req.PrechargeTolerance = shownTolerance ? shownTolerance->toDouble() : *tolerance / 100;
-    for (auto [box, target, id] :
-         {std::tuple{hours_, &req.WorkingHours, MessageId::SizingBoxHours},
-          std::tuple{efficiency_, &req.PumpEfficiency, MessageId::SizingBoxEfficiency},
-          std::tuple{hoursPerYear_, &req.HoursPerYear, MessageId::SizingBoxHoursPerYear}}) {
-        const auto value = Number(box);
-        if (!value) return Message(id);
-        *target = *value;
+    for (auto box = RequirementBox::RatedPressure; box != RequirementBox::Bottles;
+         box = static_cast<RequirementBox>(static_cast<int>(box) + 1)) {
+        if (Status figure = read(box); !figure) return figure.Error();
     }
     const auto bottles = ReadBottles();
     if (!bottles) return bottles.Error();

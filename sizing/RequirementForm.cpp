@@ -95,6 +95,45 @@ std::vector<double> RequirementFigures(const Requirements& req, RequirementBox b
     return req.BottleSizes;
 }
 
+void SetRequirementFigure(Requirements& req, RequirementBox box, std::optional<double> figure) {
+    switch (box) {
+        case RequirementBox::MinPressure:
+            req.MinPressure = GaugeBar(figure.value_or(0));
+            break;
+        case RequirementBox::RatedPressure:
+            req.RatedPressure = OptionalOf<GaugeBar>(figure);
+            break;
+        case RequirementBox::ReliefSetting:
+            req.ReliefSetting = OptionalOf<GaugeBar>(figure);
+            break;
+        case RequirementBox::Tolerance:
+            req.PrechargeTolerance = figure.value_or(req.PrechargeTolerance);
+            break;
+        case RequirementBox::WorkingHours:
+            req.WorkingHours = figure.value_or(req.WorkingHours);
+            break;
+        case RequirementBox::PumpEfficiency:
+            req.PumpEfficiency = figure.value_or(req.PumpEfficiency);
+            break;
+        case RequirementBox::HoursPerYear:
+            req.HoursPerYear = figure.value_or(req.HoursPerYear);
+            break;
+        case RequirementBox::Bottles:
+        case RequirementBox::Count:
+            break;
+    }
+}
+
+Result<std::optional<double>> ReadRequirementText(RequirementBox box, std::string_view text) {
+    const RequirementBoxForm& form = BoxForm(box);
+    if (form.optional && text.find_first_not_of(" \t") == std::string_view::npos) {
+        return std::optional<double>();
+    }
+    const auto shown = ParseNumber<double>(text);
+    if (!shown) return RequirementNotANumber(box);
+    return std::optional(*shown / form.shownPerUnit);
+}
+
 Status CheckRequirementFigure(RequirementBox box, double figure) {
     const std::optional<FigureRange>& range = BoxForm(box).range;
     if (range && !range->Holds(figure)) return Message(range->refusal);

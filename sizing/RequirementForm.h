@@ -69,6 +69,16 @@ inline const RequirementBoxForm& BoxForm(RequirementBox box) {
 // a requirement not given (p1 at 0 too), the bottles' sizes in order.
 std::vector<double> RequirementFigures(const Requirements& req, RequirementBox box);
 
+// Puts `figure` where `req` keeps the box's: nothing is a requirement not
+// given (p1 at 0). Not for the bottles.
+void SetRequirementFigure(Requirements& req, RequirementBox box, std::optional<double> figure);
+
+// A box's text as the form shows it (the tolerance in per cent) read into
+// the figure the requirements keep: nothing for a blank box that may stay
+// empty; the box's message for any other text that gives no number. The
+// range is CheckRequirementFigure's. Not for the bottles.
+Result<std::optional<double>> ReadRequirementText(RequirementBox box, std::string_view text);
+
 // `figure`, as the requirements keep it, refused with the box's message
 // when it is out of the box's range.
 Status CheckRequirementFigure(RequirementBox box, double figure);

@@ -173,11 +173,10 @@ std::optional<std::string> SizingBox(std::string_view id, std::string_view text)
             const Result<std::vector<double>> sizes = ReadBottleSizes(text);
             return sizes ? BoxRead(*sizes, Done{}) : BoxRefused(sizes.Error());
         }
-        const auto shown = ParseNumber<double>(text);
-        if (!shown) return BoxRefused(RequirementNotANumber(box));
-        // The tolerance shown in per cent, kept as a share.
-        const double figure = *shown / kRequirementBoxes[i].shownPerUnit;
-        return BoxRead({figure}, CheckRequirementFigure(box, figure));
+        const Result<std::optional<double>> figure = ReadRequirementText(box, text);
+        if (!figure) return BoxRefused(figure.Error());
+        if (!*figure) return BoxRead({}, Done{});  // left empty, no requirement
+        return BoxRead({**figure}, CheckRequirementFigure(box, **figure));
     }
     for (const HoldBoxForm& box : kHoldBoxes) {
         if (id != box.id) continue;

@@ -23,7 +23,8 @@ std::string SizingForm();
 
 // The answer to {"sizing-box": id, "text": text}: the box's text read as
 // the desktop's window reads it, {"figures": [...] as the requirements keep
-// them, or null for a text that gives none, "why": what is said of it, in
+// them (none for a box left empty that may be), or null for a text that
+// gives none, "why": what is said of it, in
 // the language of the messages, empty when it fits}. A hold box's figure
 // outside its range is said of whether or not the hold is asked for; the
 // page knows when it is. Nothing for a box the form does not have.

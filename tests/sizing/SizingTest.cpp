@@ -539,17 +539,26 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
               "preleva 2,346. Serve una pompa di almeno 35,1 dm3/min.");
 }
 
-// The sizing form as a new design shows it: every box filled in with the
-// defaults as typed (the tolerance in per cent), and a figure at its
-// range's end is taken.
-TEST(RequirementFormTest, ShowsTheDefaultsAsTypedAndTakesTheRangesEnds) {
-    const std::vector<std::vector<double>> shown{{},  {},    {},     {2},
-                                                 {8}, {0.9}, {2000}, {10, 20, 40, 50}};
-    for (size_t i = 0; i < kRequirementBoxes.size(); ++i) {
-        const auto box = static_cast<RequirementBox>(i);
-        std::vector<double> figures = RequirementFigures(Requirements{}, box);
-        for (double& x : figures) x *= BoxForm(box).shownPerUnit;
-        EXPECT_EQ(figures, shown[i]) << BoxForm(box).id;
+// A box's text as typed: the tolerance in per cent, PS and the relief
+// setting may stay empty, every other box must give a number; a figure at
+// its range's end is taken.
+TEST(RequirementFormTest, ReadsEachBoxAsTypedAndTakesTheRangesEnds) {
+    for (auto box = RequirementBox::MinPressure; box != RequirementBox::Bottles;
+         box = static_cast<RequirementBox>(static_cast<int>(box) + 1)) {
+        const double figure = box == RequirementBox::Tolerance ? 0.5 : 50;
+        EXPECT_EQ(*ReadRequirementText(box, " 50 "), figure) << BoxForm(box).id;
+        Requirements req;
+        SetRequirementFigure(req, box, figure);
+        EXPECT_EQ(RequirementFigures(req, box), std::vector<double>{figure}) << BoxForm(box).id;
+        const bool mayStayEmpty =
+            box == RequirementBox::RatedPressure || box == RequirementBox::ReliefSetting;
+        const auto empty = ReadRequirementText(box, " ");
+        ASSERT_EQ(static_cast<bool>(empty), mayStayEmpty) << BoxForm(box).id;
+        if (empty) {
+            EXPECT_EQ(*empty, std::nullopt);
+        } else {
+            EXPECT_EQ(empty.Error(), RequirementNotANumber(box));
+        }
     }
     EXPECT_TRUE(CheckRequirementFigure(RequirementBox::PumpEfficiency, 1));
     EXPECT_TRUE(CheckRequirementFigure(RequirementBox::HoursPerYear, 8760));
