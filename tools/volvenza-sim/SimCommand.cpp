@@ -315,8 +315,12 @@ int RunDesign(CircuitState& state, const std::string& in, const std::string& out
     std::vector<std::string> again = options.given;
     // A project's pump efficiency and hours a year, as the window's balance uses them.
     const auto& req = sizing.Requirements;
-    const RunOptions used =
-        *TakeRunOptions(again, state.Gas, {req.PumpEfficiency, req.HoursPerYear, std::nullopt});
+    // Read once already over the defaults; over the project's gas too they
+    // are refused as a usage.
+    const Result<RunOptions> taken =
+        TakeRunOptions(again, state.Gas, {req.PumpEfficiency, req.HoursPerYear, std::nullopt});
+    if (!taken) return Fail(taken.Error(), kExitUsage);
+    const RunOptions& used = *taken;
     state.Gas = used.gas;
     DutyPlan plan = req.Duties;
     if (Status applied = ApplyDuties(options.duties, state, plan); !applied) {
