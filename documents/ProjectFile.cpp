@@ -10,6 +10,7 @@
 #include "engine/CycleDemand.h"
 #include "engine/CycleRun.h"
 #include "engine/Duties.h"
+#include "sizing/RequirementForm.h"
 
 namespace volvenza {
 using namespace project_file;
@@ -243,9 +244,9 @@ bool ReadPlant(const Json& root, Reader& r, ScratchProject& p) {
     return true;
 }
 
-// The bottle sizes to try, when the file gives them (older files do not).
-bool ReadBottleSizes(const Json& req, const std::string& rp, Reader& r,
-                     std::vector<double>& sizes) {
+// The bottle sizes to try, when the file gives them (older files do not),
+// by the sizing form's rule, a wrong one named by its place.
+bool ReadBottleList(const Json& req, const std::string& rp, Reader& r, std::vector<double>& sizes) {
     if (!req.contains("bombole")) return true;
     const Json* given = r.Member(req, rp, "bombole");
     if (!given->is_array() || given->size() > sizing::kMaxCatalogueSizes) {
@@ -254,7 +255,7 @@ bool ReadBottleSizes(const Json& req, const std::string& rp, Reader& r,
     sizes.clear();
     for (size_t i = 0; i < given->size(); ++i) {
         const Json& v = (*given)[i];
-        if (!v.is_number() || !(v.get<double>() > 0)) {
+        if (!v.is_number() || !sizing::BottleSizeTaken(v.get<double>())) {
             return RefuseAt(r, rp + "/bombole/" + std::to_string(i + 1),
                             MessageId::FieldOutOfRange);
         }
@@ -291,7 +292,7 @@ bool ReadRequirements(const Json& root, Reader& r, ScratchProject& p) {
     const auto year =
         efficiency ? r.NumberOr(*req, rp, "ore_in_un_anno", q.HoursPerYear) : std::nullopt;
     if (!year) return false;
-    if (!ReadBottleSizes(*req, rp, r, q.BottleSizes)) return false;
+    if (!ReadBottleList(*req, rp, r, q.BottleSizes)) return false;
     const auto arrangements = r.FlagOr(*req, rp, "composizioni", false);
     if (!arrangements || !ReadPlan(*req, rp, r, q.Duties)) return false;
     q.Arrangements = *arrangements;

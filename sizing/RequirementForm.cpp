@@ -160,7 +160,7 @@ Result<std::vector<double>> ReadBottleSizes(std::string_view text, char separato
     for (size_t start = 0;;) {
         const size_t end = text.find(separator, start);
         const auto size = ParseNumber<double>(text.substr(start, end - start));
-        if (!size || !(*size > 0) || sizes.size() == kMaxCatalogueSizes) {
+        if (!size || !BottleSizeTaken(*size) || sizes.size() == kMaxCatalogueSizes) {
             return RequirementNotANumber(RequirementBox::Bottles);
         }
         sizes.push_back(*size);

@@ -92,6 +92,12 @@ Status CheckEnergyFigures(const EnergyInputs& inputs);
 // names how many sizes it may list.
 Message RequirementNotANumber(RequirementBox box);
 
+// Whether a bottle of `size` dm3 may be offered: a volume above 0. A list
+// holds at most kMaxCatalogueSizes of them, all a project keeps.
+constexpr bool BottleSizeTaken(double size) {
+    return size > 0;
+}
+
 // The bottles' sizes a text lists, separated by `separator` (the form's
 // ";", volvenza-sim's ","): each a volume above 0, and no more of them than
 // a catalogue holds, which is all a project keeps; otherwise the bottles'
