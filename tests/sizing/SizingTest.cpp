@@ -485,6 +485,14 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
     req.Catalogue[1].RatedCycles.reset();
     req.Catalogue[1].RatedSwing.reset();
     EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Catalogue.Headings.size(), 7u);
+    // Without any rating, the plain columns, PS among them.
+    for (CatalogueSize& s : req.Catalogue) {
+        s.RatedSwing.reset();
+        s.RatedCycles.reset();
+    }
+    EXPECT_EQ(LayOutAnswer(a, req, data, Wording{nullptr, ','}).Catalogue.Headings,
+              (std::vector<std::string>{"V0 [dm3]", "Rapporto max", "PS [bar]",
+                                        "Portata max [dm3/min]", "τ [s]"}));
     ExpectShown(all, {"Raccomandato: 2 accumulatori da 10,123 dm3", "cicli: circa 1 anni.",
                       "primo ciclo: 2; la pompa eroga per il 99,9 % del tempo.",
                       "data per 1800000 cicli: circa 1 anni.", "azoto reale, τ = 30,12 s",
