@@ -21,6 +21,7 @@
 #include "numbers/Rounding.h"
 #include "platform/UiMessage.h"
 #include "platform/UiNumber.h"
+#include "sizing/AnswerText.h"
 #include "sizing/RequirementForm.h"
 
 namespace volvenza {
@@ -285,20 +286,8 @@ void Dimensionamento::ShowSizing(const ProjectSizing& sizing) {
     appliedInputs_.reset();
     recommendation_ = sizing.Recommendation;
     if (recommendation_) {
-        const Design& d = *recommendation_;
-        // "4 × 4" in parallel, "6 + 1 × 10" with bottles, as the candidates' table.
-        QString volume = UiNumber(RoundHalfEven(d.V0.value(), 3));
-        if (d.Count > 1) volume = QString::number(d.Count) + QStringLiteral(" × ") + volume;
-        if (d.Bottles > 0) {
-            volume += QStringLiteral(" + %1 × %2")
-                          .arg(d.Bottles)
-                          .arg(UiNumber(RoundHalfEven(d.BottleSize.value(), 3)));
-        }
         recommendationText_->setText(
-            tr("Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" "
-               "la ricalcola.")
-                .arg(volume, UiNumber(RoundHalfEven(d.P0.value(), 2)),
-                     UiNumber(RoundHalfEven(d.Qp.value(), 1))));
+            QString::fromStdString(LastRecommendationText(*recommendation_, UiWording())));
         FitAnswer();
     }
 }

@@ -45,6 +45,11 @@ struct AnswerLayout {
 AnswerLayout LayOutAnswer(const SizingAnswer& answer, const Requirements& req,
                           const CircuitData& data, const Wording& wording);
 
+// What the sizing window says of the recommendation a project keeps, until
+// "Calcola" answers again: the volume as the candidates' table writes it,
+// the precharge and the pump, rounded half to even.
+std::string LastRecommendationText(const Design& design, const Wording& wording);
+
 // The accumulator type's name ("a sacca"...).
 std::string TypeText(AccumulatorType type, const Wording& wording);
 // A movement kind's name ("cilindro in uscita"...).

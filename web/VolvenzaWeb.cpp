@@ -29,6 +29,7 @@
 #include "engine/MovementKinds.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
+#include "sizing/AnswerText.h"
 #include "sizing/DutyText.h"
 #include "tools/volvenza-sim/SimCommand.h"
 #include "tools/volvenza-sim/SimText.h"
@@ -174,6 +175,18 @@ std::string Paste(const std::string& text, int room) {
     return Reply({{"movements", movements}, {"notes", notes}});
 }
 
+// What the sizing window says of the recommendation the project keeps, as
+// the desktop says it: {"line": ...}, empty without one.
+std::string LastRecommendation(const std::string& text) {
+    CircuitState state;
+    ProjectSizing sizing;
+    const Status read = ReadProjectText(state, sizing, text, "progetto.vlzp");
+    if (!read) return Reply({{"error", SimMessage(read.Error())}});
+    return Reply({{"line", sizing.Recommendation ? sizing::LastRecommendationText(
+                                                       *sizing.Recommendation, SimWording())
+                                                 : std::string()}});
+}
+
 // The duties' verdicts of a run's summary (the JSON line `run --summary`
 // ends with), worded as the desktop words them beside its results, a line
 // each.
@@ -241,6 +254,10 @@ std::string Call(const char* request) {
     if (!r.is_discarded() && r.is_object() && r.value("check", Json()).is_string()) {
         ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
         return Check(r["check"].get<std::string>());
+    }
+    if (!r.is_discarded() && r.is_object() && r.value("last-recommendation", Json()).is_string()) {
+        ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
+        return LastRecommendation(r["last-recommendation"].get<std::string>());
     }
     if (!r.is_discarded() && r.is_object() && r.value("verdicts", Json()).is_object()) {
         ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);

@@ -107,7 +107,6 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Page", "Ricerca in corso"),
     PAGE_TEXT("volvenza::Dimensionamento", "Ricerca interrotta"),
     PAGE_TEXT("volvenza::Page", "Applica"),
-    PAGE_TEXT("volvenza::Dimensionamento", "Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" la ricalcola."),
     PAGE_TEXT("volvenza::Page", "Il calcolo si è interrotto per un errore interno (%1) ed è stato riavviato; il lavoro è come prima."),
     PAGE_TEXT("volvenza::Page", "convert: 'vlz' o 'vlzp'"),
     PAGE_TEXT("volvenza::Page", "volvenza: memoria esaurita"),

@@ -11,6 +11,7 @@
 // (app-state.js): the design as a project, the core in its worker, the
 // language and its changes.
 import * as app from './app-state.js';
+import { ask } from './core-now.js';
 import { loaded, t } from './texts.js';
 import { addRow, boxOf, buildForm, catalogueColumns, defaultRows, defaults, el, formLoaded, holdBoxes, number,
   relanguage, showCatalogue, types } from './sizing-form.js';
@@ -214,17 +215,12 @@ function fromProject(f) {
   typed.forEach((e) => judge(f, e)); // once all are in: a hold's boxes are judged together
   if (!f.found) showLast(f);
 }
-// As the desktop shows it until "Calcola" answers again.
+// As the desktop shows it until "Calcola" answers again, worded by the core.
 function showLast(f) {
   const last = (app.project() || {}).raccomandazione;
   if (last) {
-    const round = (x, digits) => number(Number(x.toFixed(digits)));
-    let volume = round(last.V0, 3);
-    if (last.accumulatori > 1) volume = last.accumulatori + ' × ' + volume;
-    if (last.bombole > 0) volume += ` + ${last.bombole} × ${round(last.volume_bombola, 3)}`;
-    const said = t('Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. "Calcola" la ricalcola.',
-      volume, round(last.P0, 2), round(last.Qp, 1));
-    f.answer.replaceChildren(el('p', { id: 'sz-last', textContent: said }));
+    const reply = ask({ 'last-recommendation': JSON.stringify(app.project()) });
+    if (reply.line) f.answer.replaceChildren(el('p', { id: 'sz-last', textContent: reply.line }));
   }
 }
 

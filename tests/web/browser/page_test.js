@@ -276,6 +276,14 @@ async function size(page) {
       'Corsa di emergenza (movimenti 4): da 190 bar, minima 145,9 bar, margine 108,4 bar, olio rimasto 5,23 dm3: basta',
       'Pressione mantenuta 150 bar per 600 s: da 190 bar, minima 177,3 bar, tenuta per 3646 s: basta',
     ].every((line) => ran.split('\n').includes(line)), ran);
+    // The last recommendation as the desktop words it, rounded half to even.
+    const halfway = JSON.parse(applied);
+    halfway.raccomandazione.P0 = 48.125;
+    await call(page, (text) => import('./app-state.js').then((a) => a.loadProjectText(text, 'halfway.vlzp')),
+      JSON.stringify(halfway));
+    const lastSaid = await page.eval("document.getElementById('sz-last')?.textContent");
+    check('the last recommendation as the desktop says it', lastSaid
+      === 'Ultima raccomandazione: 10 dm3, precarica 48,12 bar, pompa 30 dm3/min. "Calcola" la ricalcola.', lastSaid);
     await call(page, (text) => import('./app-state.js').then((a) => a.loadProjectText(text, 'applied.vlzp')), applied);
 
     // In English the core answers with the decimal point.
