@@ -547,6 +547,18 @@ TEST(AnswerLayoutTest, FiguresOfARecommendationAndAnUnrechargedSize) {
               "preleva 2,346. Serve una pompa di almeno 35,1 dm3/min.");
 }
 
+// The recommendation a project keeps, as the window says it until Calcola
+// answers: the volume as the candidates write it, ties rounded to even.
+TEST(AnswerLayoutTest, SaysTheKeptRecommendation) {
+    const Wording it{nullptr, ','};
+    EXPECT_EQ(LastRecommendationText({Dm3(10.0625), GaugeBar(48.125), Dm3PerMin(30.25), 2}, it),
+              "Ultima raccomandazione: 2 × 10,062 dm3, precarica 48,12 bar, pompa 30,2 dm3/min. "
+              "\"Calcola\" la ricalcola.");
+    EXPECT_EQ(LastRecommendationText({Dm3(6), GaugeBar(50), Dm3PerMin(30), 1, Dm3(10), 1}, it)
+                  .substr(0, 39),
+              "Ultima raccomandazione: 6 + 1 × 10 dm3");
+}
+
 // A box's text as typed: the tolerance in per cent, PS and the relief
 // setting may stay empty, every other box must give a number; a figure at
 // its range's end is taken.
