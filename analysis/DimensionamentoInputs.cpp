@@ -92,9 +92,17 @@ using namespace sizing_window;
 
 namespace {
 
-std::optional<double> Number(const QLineEdit* box) {
-    if (const auto exact = Unchanged(box); exact && exact->isValid()) return exact->toDouble();
-    return ParseNumber<double>(box->text().trimmed().toStdString());
+// A requirement box's figure: its exact value while it shows it unchanged,
+// else its text read by the form's rules (which may stay empty, the per cent).
+Result<std::optional<double>> BoxFigure(const QLineEdit* field, RequirementBox box) {
+    if (const auto exact = Unchanged(field); exact && exact->isValid()) {
+        return std::optional(exact->toDouble());
+    }
+    return ReadRequirementText(box, field->text().toStdString());
+}
+
+constexpr RequirementBox NextBox(RequirementBox box) {
+    return static_cast<RequirementBox>(static_cast<int>(box) + 1);
 }
 
 }  // namespace
@@ -163,19 +171,10 @@ void Dimensionamento::TypeChanged(int index) {
 
 Result<Requirements> Dimensionamento::ReadRequirements() const {
     Requirements req;
-    // A box's figure: its exact value while it shows it unchanged, else its
-    // text read by the form's rules (which may stay empty, the per cent).
     const auto read = [&](RequirementBox box) -> Status {
-        const QLineEdit* field = requirementBoxes_[static_cast<size_t>(box)];
-        std::optional<double> figure;
-        if (const auto exact = Unchanged(field); exact && exact->isValid()) {
-            figure = exact->toDouble();
-        } else {
-            const auto typed = ReadRequirementText(box, field->text().toStdString());
-            if (!typed) return typed.Error();
-            figure = *typed;
-        }
-        SetRequirementFigure(req, box, figure);
+        const auto figure = BoxFigure(requirementBoxes_[static_cast<size_t>(box)], box);
+        if (!figure) return figure.Error();
+        SetRequirementFigure(req, box, *figure);
         return Done{};
     };
     // In the form's order: p1, the type and catalogue, the other boxes.
@@ -185,7 +184,7 @@ Result<Requirements> Dimensionamento::ReadRequirements() const {
     if (!sizes) return sizes.Error();
     req.Catalogue = std::move(*sizes);
     for (auto box = RequirementBox::RatedPressure; box != RequirementBox::Bottles;
-         box = static_cast<RequirementBox>(static_cast<int>(box) + 1)) {
+         box = NextBox(box)) {
         if (Status figure = read(box); !figure) return figure.Error();
     }
     const auto bottles = ReadBottles();
@@ -216,28 +215,19 @@ void Dimensionamento::ReadChoices(Requirements& req) const {
 
 Requirements Dimensionamento::RequirementsShown() const {
     Requirements req = project_.Sizing().Requirements;
-    const auto given = [](const QLineEdit* box) { return !box->text().trimmed().isEmpty(); };
-    // p1 not given is 0, as a new project has it; PS and the relief setting are optional.
-    if (!given(minPressure_)) req.MinPressure = GaugeBar(0);
-    if (const auto p1 = Number(minPressure_)) req.MinPressure = GaugeBar(*p1);
+    // A box that gives a figure sets it; one left empty is no requirement
+    // (p1 at 0, as a new project has it; the others keep the project's).
+    for (auto box = RequirementBox::MinPressure; box != RequirementBox::Bottles;
+         box = NextBox(box)) {
+        const QLineEdit* field = requirementBoxes_[static_cast<size_t>(box)];
+        if (const auto figure = BoxFigure(field, box)) {
+            SetRequirementFigure(req, box, *figure);
+        } else if (field->text().trimmed().isEmpty()) {
+            SetRequirementFigure(req, box, std::nullopt);
+        }
+    }
     req.Type = static_cast<AccumulatorType>(type_->currentIndex());
     if (auto sizes = ReadCatalogue(true)) req.Catalogue = std::move(*sizes);
-    for (auto [box, target] :
-         {std::pair{rated_, &req.RatedPressure}, std::pair{relief_, &req.ReliefSetting}}) {
-        if (!given(box)) target->reset();
-        if (const auto value = Number(box)) *target = GaugeBar(*value);
-    }
-    // Shown in per cent, kept as a share.
-    if (const auto exact = Unchanged(tolerance_)) {
-        req.PrechargeTolerance = exact->toDouble();
-    } else if (const auto tolerance = Number(tolerance_)) {
-        req.PrechargeTolerance = *tolerance / 100;
-    }
-    for (auto [box, target] :
-         {std::pair{hours_, &req.WorkingHours}, std::pair{efficiency_, &req.PumpEfficiency},
-          std::pair{hoursPerYear_, &req.HoursPerYear}}) {
-        if (const auto value = Number(box)) *target = *value;
-    }
     if (auto bottles = ReadBottles()) req.BottleSizes = std::move(*bottles);
     ReadChoices(req);
     // Leniently read, the boxes always give a plan.
