@@ -244,27 +244,25 @@ std::string Call(const char* request) {
     if (!r.is_discarded() && r.is_object() && r.value("sizing-form", false) == true) {
         return SizingForm();
     }
-    if (!r.is_discarded() && r.is_object() && r.value("sizing-box", Json()).is_string() &&
-        r.value("text", Json()).is_string()) {
-        ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
+    if (r.is_discarded() || !r.is_object()) return Refusal("a JSON object with its arguments");
+    // What follows words its answers in the request's language, by the
+    // locale, as the desktop follows it.
+    ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
+    if (r.value("sizing-box", Json()).is_string() && r.value("text", Json()).is_string()) {
         const auto read =
             SizingBox(r["sizing-box"].get<std::string>(), r["text"].get<std::string>());
         return read ? *read : Refusal("a box of the sizing form");
     }
-    if (!r.is_discarded() && r.is_object() && r.value("check", Json()).is_string()) {
-        ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
+    if (r.value("check", Json()).is_string()) {
         return Check(r["check"].get<std::string>());
     }
-    if (!r.is_discarded() && r.is_object() && r.value("last-recommendation", Json()).is_string()) {
-        ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
+    if (r.value("last-recommendation", Json()).is_string()) {
         return LastRecommendation(r["last-recommendation"].get<std::string>());
     }
-    if (!r.is_discarded() && r.is_object() && r.value("verdicts", Json()).is_object()) {
-        ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
+    if (r.value("verdicts", Json()).is_object()) {
         return Verdicts(r["verdicts"]);
     }
-    if (!r.is_discarded() && r.is_object() && r.value("paste", Json()).is_string()) {
-        ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
+    if (r.value("paste", Json()).is_string()) {
         const std::string text = r["paste"].get<std::string>();
         const Json column = r.value("column", Json());
         if (column.is_number_integer()) {
@@ -273,7 +271,7 @@ std::string Call(const char* request) {
         }
         return Paste(text, r.value("room", int(kMaxMovements)));
     }
-    if (r.is_discarded() || !r.is_object() || !r.value("args", Json()).is_array()) {
+    if (!r.value("args", Json()).is_array()) {
         return Refusal("a JSON object with its arguments");
     }
     std::vector<std::string> args;
@@ -281,8 +279,6 @@ std::string Call(const char* request) {
         if (!a.is_string()) return Refusal("arguments as text");
         args.push_back(a.get<std::string>());
     }
-    // The command's language follows the locale, as on the desktop.
-    ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
     std::vector<std::string> names;
     const Json inputs = r.value("files", Json::object());
     for (const auto& [name, text] : inputs.items()) {
