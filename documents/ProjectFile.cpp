@@ -387,14 +387,11 @@ Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::st
 
 Status LoadProjectFile(CircuitState& state, ProjectSizing& sizing, const std::string& path) {
     try {
-        std::string text;
-        if (auto failure = ReadRegularFile(path, kMaxProjectSize, text)) {
-            return *failure == FileRefusal::TooLarge
-                       ? Invalid(path, Message(MessageId::FileTooLarge,
-                                               {MsgInteger(kMaxProjectSize >> 20)}))
-                       : RefusalMessage(*failure, path);
-        }
-        return ReadProjectText(state, sizing, text, path);
+        const Result<std::string> text = ReadRegularFile(
+            path, kMaxProjectSize,
+            Invalid(path, Message(MessageId::FileTooLarge, {MsgInteger(kMaxProjectSize >> 20)})));
+        if (!text) return text.Error();
+        return ReadProjectText(state, sizing, *text, path);
     } catch (...) {
         return OpenFailedMessage(path);
     }
