@@ -273,11 +273,12 @@ TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
               "Il valore di η del movimento 2 è \"1,2\", fuori dal suo campo: il rendimento deve "
               "essere oltre 0 e fino a 1; il dimensionamento non può partire. Correggerlo o "
               "annullarlo con Ctrl+Z.");
-    // The load, the first duty's figure, is refused for its range too.
-    EXPECT_NE(ItalianText(DraftMessage({DraftKey::Place::Movement, 2, kLoadField}, "-1",
+    // The load, the first duty's figure, is refused for its range too, named
+    // as its column is.
+    EXPECT_EQ(ItalianText(DraftMessage({DraftKey::Place::Movement, 2, kLoadField}, "-1",
                                        DraftStops::Sizing))
-                  .find("fuori dal suo campo"),
-              std::string::npos);
+                  .rfind("Il valore di Carico del movimento 2 è \"-1\", fuori dal suo campo", 0),
+              0u);
     EXPECT_EQ(ItalianText(DraftMessage(tf3, "1,x", DraftStops::Export))
                   .rfind("Il valore di Tf del movimento 3 è \"1,x\"", 0),
               0u);
