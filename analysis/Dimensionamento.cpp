@@ -71,13 +71,14 @@ void Dimensionamento::Poll() {
     poll_->stop();
     const std::unique_ptr<SizingJob> job = std::move(job_);
     FollowBusy();
-    if (job->Error()) {
-        dialogs_.Message(UiMessage(*job->Error()), MessageIcon::Exclamation, MessageButtons::Ok);
+    const Result<sizing::SizingAnswer>& found = job->Answer();
+    if (!found) {
+        dialogs_.Message(UiMessage(found.Error()), MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
     // Stopped, even when the search ended before it heard: the user asked
     // for no answer. Half an answer would read as a whole one.
-    if (job->Answer()->Cancelled || job->StopAsked()) {
+    if (found->Cancelled || job->StopAsked()) {
         ClearAnswer();
         recommendationText_->setText(tr("Ricerca interrotta"));
         FitAnswer();
@@ -94,7 +95,7 @@ void Dimensionamento::Poll() {
         FollowBusy();
         return;
     }
-    answer_ = job->Answer();
+    answer_ = *found;
     answered_ = asked_;
     answeredData_ = askedData_;
     answeredInputs_ = askedInputs_;

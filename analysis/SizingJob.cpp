@@ -13,15 +13,10 @@ SizingJob::SizingJob(const CircuitState& state, const CircuitData& data,
     state_.SimMovementCount = state.MovementCount;
     state_.TimeStep = state.TimeStep;
     thread_ = std::thread([this] {
-        auto answer = sizing::SizeAccumulator(state_, req_, [this](double share) {
+        answer_ = sizing::SizeAccumulator(state_, req_, [this](double share) {
             progress_ = share;
             return !stop_;
         });
-        if (answer) {
-            answer_ = std::move(*answer);
-        } else {
-            error_ = answer.Error();
-        }
         done_ = true;
     });
 }

@@ -29,8 +29,7 @@ class SizingJob {
     double Progress() const { return progress_; }
     bool Done() const { return done_; }
     // After Done: the answer, or the message why there is none.
-    const std::optional<sizing::SizingAnswer>& Answer() const { return answer_; }
-    const std::optional<Message>& Error() const { return error_; }
+    const Result<sizing::SizingAnswer>& Answer() const { return *answer_; }
 
   private:
     CircuitState state_;
@@ -38,8 +37,7 @@ class SizingJob {
     std::atomic<bool> stop_{false};
     std::atomic<bool> done_{false};
     std::atomic<double> progress_{0};
-    std::optional<sizing::SizingAnswer> answer_;
-    std::optional<Message> error_;
+    std::optional<Result<sizing::SizingAnswer>> answer_;  // none before Done
     std::thread thread_;
 };
 

@@ -240,43 +240,43 @@ Message NotAFileMessage(const std::string& path) {
 
 void (*gBetweenReplacements)() = nullptr;
 
-std::optional<FileRefusal> ReadRegularFile(const std::string& path, size_t maxSize,
-                                           std::string& text) {
+namespace {
+
+Result<std::string> ReadOpened(int fd, const std::string& path, size_t maxSize,
+                               const Message& tooLarge) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return OpenFailedMessage(path);
+    if (!S_ISREG(st.st_mode)) return NotAFileMessage(path);
+    if (static_cast<uintmax_t>(st.st_size) > maxSize) return tooLarge;
+    std::string text(static_cast<size_t>(st.st_size), '\0');
+    // The first read() takes a regular file whole; the loop is for a read
+    // cut short by a signal, which no test can bring about.
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::read(fd, text.data() + done, text.size() - done);
+        if (n > 0) {
+            done += static_cast<size_t>(n);
+        } else if (n == 0 || errno != EINTR) {
+            break;
+        }
+    }
+    // A file that shrank while read is not the file that was asked for.
+    if (done != text.size()) return OpenFailedMessage(path);
+    return text;
+}
+
+}  // namespace
+
+Result<std::string> ReadRegularFile(const std::string& path, size_t maxSize,
+                                    const Message& tooLarge) {
     // Without O_NONBLOCK, opening a pipe would wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     // A folder opens for reading too, and is refused below. Descriptor 0 is
     // standard input, never one this open returns while it is open.
-    if (fd < 0) return FileRefusal::CannotOpen;
-    struct stat st {};
-    std::optional<FileRefusal> refusal;
-    if (::fstat(fd, &st) != 0) {
-        refusal = FileRefusal::CannotOpen;
-    } else if (!S_ISREG(st.st_mode)) {
-        refusal = FileRefusal::NotAFile;
-    } else if (static_cast<uintmax_t>(st.st_size) > maxSize) {
-        refusal = FileRefusal::TooLarge;
-    } else {
-        text.assign(static_cast<size_t>(st.st_size), '\0');
-        // The first read() takes a regular file whole; the loop is for a
-        // read cut short by a signal, which no test can bring about.
-        size_t done = 0;
-        while (done < text.size()) {
-            const ssize_t n = ::read(fd, text.data() + done, text.size() - done);
-            if (n > 0) {
-                done += static_cast<size_t>(n);
-            } else if (n == 0 || errno != EINTR) {
-                break;
-            }
-        }
-        // A file that shrank while read is not the file that was asked for.
-        if (done != text.size()) refusal = FileRefusal::CannotOpen;
-    }
+    if (fd < 0) return OpenFailedMessage(path);
+    Result<std::string> text = ReadOpened(fd, path, maxSize, tooLarge);
     ::close(fd);
-    return refusal;
-}
-
-Message RefusalMessage(FileRefusal refusal, const std::string& path) {
-    return refusal == FileRefusal::NotAFile ? NotAFileMessage(path) : OpenFailedMessage(path);
+    return text;
 }
 
 Status WriteFilesAtomically(const std::vector<FileContents>& files) {

@@ -31,16 +31,11 @@ Status WriteFileAtomically(const std::string& path, std::string_view contents);
 // the process there to see what a crash at that instant leaves.
 extern void (*gBetweenReplacements)();
 
-// Why a file could not be read whole.
-enum class FileRefusal { CannotOpen, NotAFile, TooLarge };
-
-// Reads a regular file of at most `maxSize` bytes into `text`, without
-// waiting on a pipe or a device.
-std::optional<FileRefusal> ReadRegularFile(const std::string& path, size_t maxSize,
-                                           std::string& text);
-// The user's message for a refusal other than TooLarge, whose wording
+// A regular file of at most `maxSize` bytes, read whole without waiting on
+// a pipe or a device. One larger is refused with `tooLarge`, whose wording
 // depends on what the file should have been.
-Message RefusalMessage(FileRefusal refusal, const std::string& path);
+Result<std::string> ReadRegularFile(const std::string& path, size_t maxSize,
+                                    const Message& tooLarge);
 
 // Whether two paths name the same file once symbolic links are followed
 // (hard links included when both exist).

@@ -7,7 +7,11 @@
 #include <cstring>
 #include <memory>
 
+#include "documents/PastedMovements.h"
+#include "documents/ProjectJson.h"
 #include "engine/CircuitData.h"
+#include "engine/MovementKinds.h"
+#include "messages/WindowWords.h"
 #include "numbers/NumberText.h"
 
 namespace volvenza {
@@ -43,35 +47,54 @@ class Hash {
     uint64_t hash_ = 0xcbf29ce484222325ULL;
 };
 
-constexpr std::array<float Movement::*, kFlowField> kMovementFields = {&Movement::Ti,
-                                                                       &Movement::Tf,
-                                                                       &Movement::Ti2,
-                                                                       &Movement::Tf2,
-                                                                       &Movement::BoreDiameter,
-                                                                       &Movement::Stroke,
-                                                                       &Movement::RodDiameter,
-                                                                       &Movement::RodDiameter2,
-                                                                       &Movement::Stroke1,
-                                                                       &Movement::Stroke2,
-                                                                       &Movement::Displacement,
-                                                                       &Movement::Speed,
-                                                                       &Movement::UnitDisplacement,
-                                                                       &Movement::RotationAngle};
-
 bool IsEmpty(const ProjectSnapshot& snapshot) {
     return snapshot.movements.empty() && snapshot.data == CircuitData{};
 }
 
 }  // namespace
 
+using project_file::kMovementFields;
+static_assert(kMovementFields.size() == kFlowField);
+
 int16_t MovementField(float Movement::*field) {
     for (size_t i = 0; i < kMovementFields.size(); ++i) {
-        if (kMovementFields[i] == field) return static_cast<int16_t>(i);
+        if (kMovementFields[i].member == field) return static_cast<int16_t>(i);
     }
     return kFlowField;
 }
 
 namespace {
+
+// A column of the cycle table by its symbol: its header without the unit,
+// or a header with none (a word) in the message's language.
+MessagePart ColumnSymbol(int column) {
+    const char* header = PasteColumnHeader(column);
+    const std::string_view text = header;
+    const size_t unit = text.find(" [");
+    if (unit == std::string_view::npos) return MsgCatalogue(kCycleTableContext, header);
+    return MsgVerbatim(std::string(text.substr(0, unit)));
+}
+
+// A movement's box as the windows label it: the symbol of the cycle table's
+// column that holds the field, else the name the movement editor's page
+// gives it. No window shows the second times, rod and stroke: a draft of
+// theirs comes from a recovery file, named as that file names the field.
+MessagePart MovementBoxName(int16_t field) {
+    if (field >= kFlowField) {
+        return ColumnSymbol(field == kFlowField ? PasteColumn::Flow
+                                                : PasteColumn::Load + (field - kLoadField));
+    }
+    const auto member = kMovementFields.at(static_cast<size_t>(field)).member;
+    for (int c = 0; c < PasteColumn::Count; ++c) {
+        if (PasteColumnField(c) == member) return ColumnSymbol(c);
+    }
+    for (const ActuatorPage& page : kActuatorPages) {
+        for (const SizeRow& row : page.rows) {
+            if (row.name != nullptr && row.field == member) return MsgVerbatim(row.name);
+        }
+    }
+    return MsgVerbatim(kMovementFields.at(static_cast<size_t>(field)).name);
+}
 
 constexpr MessageId kStopped[] = {MessageId::DraftStopsRun, MessageId::DraftStopsSizing,
                                   MessageId::DraftStopsSave, MessageId::DraftStopsExport};
@@ -93,9 +116,6 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
     }
     // The boxes as their windows label them (the initial values' names are
     // the engine's, which its own messages use).
-    constexpr std::array<const char*, kLastMovementField + 1> movement = {
-        "Ti", "Tf", "Ti2", "Tf2", "D",  "L",   "d", "d2", "S1", "S2",
-        "C",  "N",  "CU",  "AR",  "Qm", "F/M", "η", "Δp", "pr"};
     const auto at = static_cast<size_t>(key.field);
     constexpr MessageId requirements[] = {
         MessageId::RequirementMinPressure,  MessageId::RequirementRated,
@@ -107,7 +127,7 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
         box = Message(MessageId::DraftRequirementBox, {MsgNested(requirements[at])});
     } else if (key.place == DraftKey::Place::Movement) {
         box = Message(MessageId::DraftMovementBox,
-                      {MsgVerbatim(movement.at(at)), MsgInteger(key.movement)});
+                      {MovementBoxName(key.field), MsgInteger(key.movement)});
     } else {
         box = Message(MessageId::DraftInitialBox,
                       {at < std::size(kInitialValueNames) ? MsgVerbatim(kInitialValueNames[at].name)

@@ -340,18 +340,23 @@ bool ReadRecommendation(const Json& root, Reader& r, std::optional<sizing::Desig
     return true;
 }
 
-std::optional<ScratchProject> Parse(const Json& root, Reader& r) {
+// The project, or the first field at fault: its path and what is wrong.
+Result<ScratchProject> Parse(const Json& root) {
+    Reader r;
     ScratchProject p;
     // Each part in turn, as the file orders them: the gas before the
     // requirements, which take its settings.
-    if (!ReadHeader(root, r) || !ReadData(root, r, p.data) ||
-        !ReadMovements(root, r, p.movements) || !ReadGas(root, r, p.gas) ||
-        !ReadPlant(root, r, p) || !ReadRequirements(root, r, p) ||
-        !ReadRecommendation(root, r, p.sizing.Recommendation)) {
-        return std::nullopt;
+    if (ReadHeader(root, r) && ReadData(root, r, p.data) && ReadMovements(root, r, p.movements) &&
+        ReadGas(root, r, p.gas) && ReadPlant(root, r, p) && ReadRequirements(root, r, p) &&
+        ReadRecommendation(root, r, p.sizing.Recommendation)) {
+        return p;
     }
-    return p;
+    const BadField bad = r.Bad().value_or(BadField{"/", MessageId::FieldUnreadable, {}});
+    std::vector<MessagePart> parts{MsgVerbatim(bad.path)};
+    parts.insert(parts.end(), bad.more.begin(), bad.more.end());
+    return Message(bad.problem, std::move(parts));
 }
+
 Message Invalid(const std::string& fileName, Message detail) {
     return Message(MessageId::ProjectInvalid,
                    {MsgVerbatim(fileName), MsgNested(std::move(detail))});
@@ -361,16 +366,10 @@ Message Invalid(const std::string& fileName, Message detail) {
 
 Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::string& text,
                        const std::string& fileName) {
-    if (auto fault = JsonFault(text)) return Invalid(fileName, *fault);
+    if (Status json = CheckProjectJson(text); !json) return Invalid(fileName, json.Error());
     const Json root = Json::parse(text, nullptr, false);
-    Reader reader;
-    std::optional<ScratchProject> p = Parse(root, reader);
-    if (!p) {
-        const BadField bad = reader.Bad().value_or(BadField{"/", MessageId::FieldUnreadable, {}});
-        std::vector<MessagePart> parts{MsgVerbatim(bad.path)};
-        parts.insert(parts.end(), bad.more.begin(), bad.more.end());
-        return Invalid(fileName, Message(bad.problem, std::move(parts)));
-    }
+    const Result<ScratchProject> p = Parse(root);
+    if (!p) return Invalid(fileName, p.Error());
 
     state.Data = p->data;
     for (int k = 1; k <= kMaxMovements; ++k) state.Movements[k] = Movement{};
@@ -388,14 +387,11 @@ Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::st
 
 Status LoadProjectFile(CircuitState& state, ProjectSizing& sizing, const std::string& path) {
     try {
-        std::string text;
-        if (auto failure = ReadRegularFile(path, kMaxProjectSize, text)) {
-            return *failure == FileRefusal::TooLarge
-                       ? Invalid(path, Message(MessageId::FileTooLarge,
-                                               {MsgInteger(kMaxProjectSize >> 20)}))
-                       : RefusalMessage(*failure, path);
-        }
-        return ReadProjectText(state, sizing, text, path);
+        const Result<std::string> text = ReadRegularFile(
+            path, kMaxProjectSize,
+            Invalid(path, Message(MessageId::FileTooLarge, {MsgInteger(kMaxProjectSize >> 20)})));
+        if (!text) return text.Error();
+        return ReadProjectText(state, sizing, *text, path);
     } catch (...) {
         return OpenFailedMessage(path);
     }

@@ -13,6 +13,7 @@
 
 #include "engine/CircuitState.h"
 #include "messages/Message.h"
+#include "messages/Result.h"
 #include "sizing/CatalogueForm.h"
 
 namespace volvenza::project_file {
@@ -185,9 +186,9 @@ class Reader {
     std::optional<BadField> bad_;
 };
 
-// The first thing that makes a text no JSON a project can come from, found
-// before the parser builds anything: nesting too deep, a syntax error, a
-// number beyond a double or a key given twice in one object.
-std::optional<Message> JsonFault(const std::string& text);
+// Refuses a text that is no JSON a project can come from, with the first
+// thing wrong, found before the parser builds anything: nesting too deep, a
+// syntax error, a number beyond a double or a key given twice in one object.
+Status CheckProjectJson(const std::string& text);
 
 }  // namespace volvenza::project_file

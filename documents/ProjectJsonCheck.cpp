@@ -58,7 +58,7 @@ std::pair<long long, long long> LineAndCharacter(const std::string& text, size_t
 class JsonFaults : public Json::json_sax_t {
   public:
     explicit JsonFaults(const std::string& text) : text_(text) {}
-    const std::optional<Message>& Fault() const { return fault_; }
+    const Status& Fault() const { return fault_; }
 
     bool null() override { return Value(); }
     bool boolean(bool) override { return Value(); }
@@ -133,12 +133,12 @@ class JsonFaults : public Json::json_sax_t {
 
     const std::string& text_;
     std::vector<Open> open_;
-    std::optional<Message> fault_;
+    Status fault_ = Done{};
 };
 
 }  // namespace
 
-std::optional<Message> JsonFault(const std::string& text) {
+Status CheckProjectJson(const std::string& text) {
     if (const auto at = TooDeepAt(text)) {
         const auto [line, character] = LineAndCharacter(text, *at);
         return Message(MessageId::JsonTooDeep,

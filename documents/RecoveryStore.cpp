@@ -246,10 +246,10 @@ std::vector<RecoveryPoint> RecoveryStore::List() const {
 
 Status RecoveryStore::Load(const RecoveryPoint& point, ProjectSnapshot& snapshot,
                            std::string* design) const {
-    std::string text;
-    if (auto refusal = ReadRegularFile(point.path, kMaxProjectSize, text)) {
-        return RefusalMessage(*refusal, point.path);
-    }
+    const Result<std::string> file =
+        ReadRegularFile(point.path, kMaxProjectSize, OpenFailedMessage(point.path));
+    if (!file) return file.Error();
+    const std::string& text = *file;
     if (Status read = ReadSnapshot(snapshot, text, point.path); !read) return read;
     // Read whole above: the name and the drafts are all that is looked for.
     const auto root = nlohmann::json::parse(text, nullptr, false);

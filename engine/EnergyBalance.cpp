@@ -60,7 +60,9 @@ Message NotFinite(const CircuitState& state) {
 
 Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyInputs& in) {
     using R = Result<EnergyBalance>;
-    if (auto wrong = MovementsRefused(state, state.SimMovementCount)) return R::Fail(*wrong);
+    if (Status movements = CheckMovements(state, state.SimMovementCount); !movements) {
+        return R::Fail(movements.Error());
+    }
     EnergyBalance b;
     b.Gas = EngineeringGas(state.Gas);
     if (auto held = CheckGasSettings(state.Data, b.Gas); !held) return R::Fail(held.Error());

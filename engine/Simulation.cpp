@@ -23,7 +23,7 @@ bool AllZero(const CircuitData& d) {
 // The first initial value with no physical meaning, which would only give
 // NaN results: a negative volume, pressure or flow (NaN counts too), or a
 // working temperature at or below absolute zero, -273,15 °C.
-std::optional<Message> PhysicallyImpossible(const CircuitData& d) {
+Status CheckPhysicallyPossible(const CircuitData& d) {
     for (const auto& [name, field] : kInitialValueNames) {
         if (field == &CircuitData::Tc) continue;  // a temperature, checked below
         if (!(d.*field >= 0)) {
@@ -32,23 +32,23 @@ std::optional<Message> PhysicallyImpossible(const CircuitData& d) {
         }
     }
     if (!(d.Tc > -273.15f)) return Message(MessageId::WorkTempAbsoluteZero, {MsgNumber(d.Tc)});
-    return std::nullopt;
+    return Done{};
 }
 
 // A limit of the envelope at or below absolute zero: no law holds a gas there.
-std::optional<Message> EnvelopeBelowAbsoluteZero(const GasSettings& gas) {
+Status CheckEnvelopeAboveAbsoluteZero(const GasSettings& gas) {
     if (gas.MinTemp && !(*gas.MinTemp > -273.15)) {
         return Message(MessageId::EnvelopeMinAbsoluteZero, {MsgNumber(*gas.MinTemp)});
     }
     if (gas.MaxTemp && !(*gas.MaxTemp > -273.15)) {
         return Message(MessageId::EnvelopeMaxAbsoluteZero, {MsgNumber(*gas.MaxTemp)});
     }
-    return std::nullopt;
+    return Done{};
 }
 
 // A movement's time or flow that no cycle can hold: negative, or a time that
 // is no finite number (a flow that is none has its own message).
-std::optional<Message> MovementOutOfRange(int i, const Movement& m) {
+Status CheckMovementInRange(int i, const Movement& m) {
     const std::pair<const char*, double> values[] = {{"Ti", m.Ti}, {"Tf", m.Tf}, {"Qm", m.Qm}};
     for (const auto& [name, value] : values) {
         const MessageId problem =
@@ -57,23 +57,23 @@ std::optional<Message> MovementOutOfRange(int i, const Movement& m) {
             return Message(problem, {MsgInteger(i), MsgVerbatim(name), MsgNumber(value)});
         }
     }
-    return std::nullopt;
+    return Done{};
 }
 
 // The first of movements 1..count whose flow is not a number: looked at
 // before any time is.
-std::optional<Message> FlowNotNumber(const CircuitState& state, int count) {
+Status CheckFlowsAreNumbers(const CircuitState& state, int count) {
     for (int i = 1; i <= count; ++i) {
         if (!std::isfinite(state.Movements.at(i).Qm)) {
             return Message(MessageId::FlowNotNumber, {MsgInteger(i)});
         }
     }
-    return std::nullopt;
+    return Done{};
 }
 
 // An end not after the start; both times at 0 are a question instead.
-std::optional<Message> EndNotAfterStart(int i, const Movement& m) {
-    if (m.Tf > m.Ti || (m.Tf == 0 && m.Ti == 0)) return std::nullopt;
+Status CheckEndAfterStart(int i, const Movement& m) {
+    if (m.Tf > m.Ti || (m.Tf == 0 && m.Ti == 0)) return Done{};
     return Message(MessageId::MovementEndNotAfterStart, {MsgInteger(i)});
 }
 
@@ -83,14 +83,14 @@ RunReport Refusal(Message message, MessageIcon icon = MessageIcon::Information) 
 
 }  // namespace
 
-std::optional<Message> MovementsRefused(const CircuitState& state, int count) {
-    if (auto flow = FlowNotNumber(state, count)) return flow;
+Status CheckMovements(const CircuitState& state, int count) {
+    if (Status flows = CheckFlowsAreNumbers(state, count); !flows) return flows;
     for (int i = 1; i <= count; ++i) {
         const Movement& m = state.Movements.at(i);
-        if (auto wrong = MovementOutOfRange(i, m)) return wrong;
-        if (auto wrong = EndNotAfterStart(i, m)) return wrong;
+        if (Status range = CheckMovementInRange(i, m); !range) return range;
+        if (Status order = CheckEndAfterStart(i, m); !order) return order;
     }
-    return std::nullopt;
+    return Done{};
 }
 
 RunReport ValidateSimulationData(const CircuitState& state, const RunAnswers& answers) {
@@ -100,16 +100,20 @@ RunReport ValidateSimulationData(const CircuitState& state, const RunAnswers& an
     // Negative (or not a number at all), or more steps than LastPoint holds.
     const double steps = StepCount(d.CycleTime, state.TimeStep);
     if (!(steps >= 0 && steps <= kMaxSteps)) return Refusal(MessageId::CycleTimeRange);
-    if (auto impossible = PhysicallyImpossible(d)) return Refusal(*impossible);
-    if (auto envelope = EnvelopeBelowAbsoluteZero(state.Gas)) return Refusal(*envelope);
-    // The checks of MovementsRefused, each movement's with its question.
-    if (auto flow = FlowNotNumber(state, state.MovementCount)) {
-        return Refusal(*flow, MessageIcon::Exclamation);
+    if (Status possible = CheckPhysicallyPossible(d); !possible) return Refusal(possible.Error());
+    if (Status envelope = CheckEnvelopeAboveAbsoluteZero(state.Gas); !envelope) {
+        return Refusal(envelope.Error());
+    }
+    // The checks of CheckMovements, each movement's with its question.
+    if (Status flows = CheckFlowsAreNumbers(state, state.MovementCount); !flows) {
+        return Refusal(flows.Error(), MessageIcon::Exclamation);
     }
     if (state.MovementCount == 0) return Refusal(MessageId::NoMovements);
     for (int i = 1; i <= state.MovementCount; ++i) {
         const Movement& m = state.Movements.at(i);
-        if (auto wrong = MovementOutOfRange(i, m)) return Refusal(*wrong, MessageIcon::Exclamation);
+        if (Status range = CheckMovementInRange(i, m); !range) {
+            return Refusal(range.Error(), MessageIcon::Exclamation);
+        }
         if (m.Tf == 0 && m.Ti == 0) {
             // Asked of the person movement by movement, in order: the
             // answers so far let the check go on or stop it here.
@@ -121,8 +125,8 @@ RunReport ValidateSimulationData(const CircuitState& state, const RunAnswers& an
                     RunQuestion{Message(MessageId::MovementTimesZero, {MsgInteger(i)}), i}};
             }
             if (!answer->second) return Refusal(MessageId::RunStopped, MessageIcon::None);
-        } else if (auto wrong = EndNotAfterStart(i, m)) {
-            return Refusal(*wrong, MessageIcon::Exclamation);
+        } else if (Status order = CheckEndAfterStart(i, m); !order) {
+            return Refusal(order.Error(), MessageIcon::Exclamation);
         }
     }
     // A law that cannot hold these data is refused before anything changes.

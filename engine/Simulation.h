@@ -12,6 +12,7 @@
 #include "engine/CircuitState.h"
 #include "engine/CycleRun.h"
 #include "messages/Notice.h"
+#include "messages/Result.h"
 
 namespace volvenza {
 
@@ -51,11 +52,11 @@ RunReport ValidateSimulationData(const CircuitState& state, const RunAnswers& an
 RunReport RunSimulation(CircuitState& state, const RunAnswers& answers = {},
                         const RunProgress& progress = {});
 
-// The first of movements 1..count that no cycle can hold, in words naming
-// the movement, the field and its value: a flow that is no number, a time or
-// flow negative or not finite, an end not after the start. The run, the
-// sizing and the energy balance all refuse with it. (Both times at 0 is a
-// question only the run asks: such a movement takes no time.)
-std::optional<Message> MovementsRefused(const CircuitState& state, int count);
+// Refuses the first of movements 1..count that no cycle can hold, in words
+// naming the movement, the field and its value: a flow that is no number, a
+// time or flow negative or not finite, an end not after the start. The run,
+// the sizing and the energy balance all refuse with it. (Both times at 0 is
+// a question only the run asks: such a movement takes no time.)
+Status CheckMovements(const CircuitState& state, int count);
 
 }  // namespace volvenza

@@ -70,7 +70,9 @@ Status CheckRequirements(const CircuitState& state, const Requirements& req) {
     if (!(state.Data.CycleTime > 0) || state.SimMovementCount <= 0) {
         return Message(MessageId::CycleMissing);
     }
-    if (auto wrong = MovementsRefused(state, state.SimMovementCount)) return *wrong;
+    if (Status movements = CheckMovements(state, state.SimMovementCount); !movements) {
+        return movements;
+    }
     const double restart = state.Data.Pm - state.Data.Dp;
     if (!req.SingleCycle && !(req.MinPressure < GaugeBar(restart))) {
         return Message(MessageId::RestartNotAboveMin,

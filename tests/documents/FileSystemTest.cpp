@@ -216,11 +216,10 @@ TEST_F(FileSystemTest, LoaderOpensOnlyRegularFilesAndBoundsItsLines) {
               ItalianText(NotAFileMessage(Path("pipe.vlz"))));
     EXPECT_EQ(Failure(LoadProjectFile(state, sizing, Path("none.vlzp"))),
               ItalianText(OpenFailedMessage(Path("none.vlzp"))));
-    std::string text;
     WriteAll(Path("five.vlzp"), "12345");
-    EXPECT_EQ(ReadRegularFile(Path("five.vlzp"), 4, text), FileRefusal::TooLarge);
-    EXPECT_EQ(ReadRegularFile(Path("five.vlzp"), 5, text), std::nullopt);
-    EXPECT_EQ(text, "12345");
+    const Message tooLarge(MessageId::FileTooLarge, {MsgInteger(0)});
+    EXPECT_EQ(Failure(ReadRegularFile(Path("five.vlzp"), 4, tooLarge)), ItalianText(tooLarge));
+    EXPECT_EQ(*ReadRegularFile(Path("five.vlzp"), 5, tooLarge), "12345");
 
     // Longest header line accepted, with its CR LF; one byte more is refused.
     const std::string header = "0,1,2,3,4,5,6,1,0";
