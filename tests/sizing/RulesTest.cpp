@@ -185,12 +185,13 @@ TEST_F(OneDrawTest, ChosenPrechargeIsTheHighestTheRulesAllowOverTheEnvelope) {
     EXPECT_LT(longer->Temps[0].LowestPressure, longer->Temps[1].LowestPressure);
 }
 
-// A size off the table takes the limits of the nearest one; midway, the smaller's.
+// A size off the table takes the limits of the nearest one, on each side of
+// where a diaphragm's ratio changes; midway, the smaller's.
 TEST(DefaultCatalogueTest, ASizeOffTheTableTakesTheNearestOnesLimits) {
-    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, Dm3(2.5)).V0.value(), 2.5);
-    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, Dm3(2.5)).MaxRatio, 4);
-    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, Dm3(1.1)).MaxRatio, 6);
-    EXPECT_EQ(DefaultSize(AccumulatorType::Diaphragm, Dm3(0.875)).MaxRatio, 8);
+    for (auto [v0, ratio] : {std::pair{0.875, 8.0}, {1.1, 6.0}, {2.3, 6.0}, {2.5, 4.0}}) {
+        const CatalogueSize s = DefaultSize(AccumulatorType::Diaphragm, Dm3(v0));
+        EXPECT_EQ(std::pair(s.V0.value(), s.MaxRatio), std::pair(v0, ratio));
+    }
 }
 
 }  // namespace
