@@ -13,8 +13,6 @@
 namespace volvenza::sizing {
 namespace {
 
-const Wording kItalian{nullptr, ','};
-
 // The whole answer as one text: "label: value" per requirement, a line per
 // sentence, and each table's rows and then its headings, every cell ended by '|'.
 std::string Said(const SizingAnswer& a, const Requirements& req, const CircuitData& data) {
@@ -243,9 +241,10 @@ TEST(AnswerLayoutTest, SaysTheKeptRecommendation) {
         LastRecommendationText({Dm3(10.0625), GaugeBar(48.125), Dm3PerMin(30.25), 2}, kItalian),
         "Ultima raccomandazione: 2 × 10,062 dm3, precarica 48,12 bar, pompa 30,2 dm3/min. "
         "\"Calcola\" la ricalcola.");
-    EXPECT_EQ(LastRecommendationText({Dm3(6), GaugeBar(50), Dm3PerMin(30), 1, Dm3(10), 1}, kItalian)
-                  .substr(0, 39),
-              "Ultima raccomandazione: 6 + 1 × 10 dm3");
+    EXPECT_EQ(
+        LastRecommendationText({Dm3(6), GaugeBar(50), Dm3PerMin(30), 1, Dm3(10.0625), 1}, kItalian)
+            .substr(0, 43),
+        "Ultima raccomandazione: 6 + 1 × 10,062 dm3");
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 namespace volvenza::sizing {
 
 inline constexpr double kAtm = 1.01325;
+// The answers' words as the Italian program says them.
+inline const Wording kItalian{nullptr, ','};
 
 // A catalogue of these volumes, each size allowing `ratio`.
 inline std::vector<CatalogueSize> Sizes(const std::vector<double>& volumes, double ratio = 4) {

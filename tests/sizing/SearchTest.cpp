@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <tuple>
 
 #include "sizing/Fixes.h"
@@ -18,9 +17,6 @@ namespace {
 
 TEST_F(OneDrawTest, RecommendsTheSizeAboveTheClosedForm) {
     // V0 = 1 / [(p0/p1)^(1/n) - (p0/Pm)^(1/n)], absolute pressures: 2.852 dm3.
-    const double root = 1 / (std::pow((85 + kAtm) / (99 + kAtm), 1 / 1.4) -
-                             std::pow((85 + kAtm) / (199 + kAtm), 1 / 1.4));
-    ASSERT_NEAR(root, 2.852, 0.001);
     const SizingAnswer a = Size();
     ASSERT_TRUE(a.Recommended);
     const Evaluation& rec = *a.Recommendation();
