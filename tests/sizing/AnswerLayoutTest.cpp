@@ -64,15 +64,10 @@ class HandMadeAnswerTest : public ::testing::Test {
         req.Catalogue[1].Tau = 30.125;
         req.Catalogue[1].RatedCycles = 1000.5;  // 1 000 cycles of 4 s
         TemperatureOutcome o;
-        o.WorkTemp = 45.125;
-        o.LowestPressure = 63.3125;
-        o.DayLowest = 62.125;
-        o.PumpShare = 0.72125;
-        o.PumpStarts = 1;
-        o.Energy.Delivered = 9.3845;
-        o.Swing = 14.8875;
-        o.PeakFlow = 108.25;
-        o.LowestGasTemp = -30.25;
+        std::tie(o.WorkTemp, o.LowestPressure, o.DayLowest, o.PumpShare, o.PumpStarts) =
+            std::tuple{45.125, 63.3125, 62.125, 0.72125, 1.0};
+        std::tie(o.Energy.Delivered, o.Swing, o.PeakFlow, o.LowestGasTemp) =
+            std::tuple{9.3845, 14.8875, 108.25, -30.25};
         Evaluation fails, passes;
         fails.Proposed = Plain(6.12345, 50, 30);
         fails.Rules.fill(false);
