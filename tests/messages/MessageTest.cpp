@@ -6,14 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <tuple>
 #include <utility>
 #include <vector>
+
+#include "tests/support/Files.h"
 
 namespace volvenza {
 namespace {
@@ -21,9 +21,7 @@ namespace {
 // The English catalogue's texts of the messages, by their Italian.
 const std::map<std::string, std::string>& English() {
     static const auto english = [] {
-        std::stringstream ts;
-        ts << std::ifstream(VOLVENZA_SOURCE_DIR "/translations/volvenza_en.ts").rdbuf();
-        std::string text = ts.str();
+        std::string text = test::ReadAll(VOLVENZA_SOURCE_DIR "/translations/volvenza_en.ts");
         for (const auto& [entity, c] : {std::pair{"&apos;", "'"}, {"&quot;", "\""}, {"&amp;", "&"}})
             text = std::regex_replace(text, std::regex(entity), c);
         const size_t from = text.find(std::string("<name>") + kMessageContext + "<");

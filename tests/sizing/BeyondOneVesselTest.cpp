@@ -10,7 +10,7 @@
 #include "sizing/PressureCategory.h"
 #include "sizing/Requirements.h"
 #include "sizing/Search.h"
-#include "tests/sizing/EndToEnd.h"
+#include "tests/sizing/OneDraw.h"
 
 namespace volvenza::sizing {
 namespace {
@@ -72,7 +72,7 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     };
     // 2 × 1 = 2 dm3 falls short; of the 3 dm3 ones, the fewest vessels.
     EXPECT_EQ(recommend(), Plain(1.5, 85, 0, 2));
-    EXPECT_EQ(LayOutAnswer(answer, req, state.Data, Wording{nullptr, ','}).Recommendation.at(0),
+    EXPECT_EQ(LayOutAnswer(answer, req, state.Data, kItalian).Recommendation.at(0),
               "Raccomandato: 2 accumulatori da 1,5 dm3 in parallelo (gas 3 dm3), precarica 85 bar "
               "a 20 °C, pompa 0 dm3/min.");
     // Stopped among the arrangements (the third and fourth look), it keeps nothing.
@@ -82,22 +82,19 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     EXPECT_TRUE(stopped->Cancelled && stopped->Candidates.empty());
     // Arrangements of no more gas than the 1,5 dm3 that fell short are not
     // tried: the many small ones would use up the tries before 2 × 1,5.
-    req.Catalogue = {DefaultSize(req.Type, Dm3(0.05)), DefaultSize(req.Type, Dm3(0.1)),
-                     DefaultSize(req.Type, Dm3(0.15)), DefaultSize(req.Type, Dm3(1.5))};
+    req.Catalogue = Sizes({0.05, 0.1, 0.15, 1.5});
     EXPECT_EQ(recommend(), Plain(1.5, 85, 0, 2));
     // Up to the most accumulators in parallel: 20 of 0,145 dm3 (19 are too few).
     req.Catalogue = {DefaultSize(req.Type, Dm3(0.145))};
     EXPECT_EQ(recommend(), Plain(0.145, 85, 0, kMaxParallel));
     EXPECT_EQ(answer.Candidates.size(), 4u) << "the size, the last two that fell short, the one";
     // No arrangement within the limits holds: every one is tried, and said.
-    req.Catalogue = {DefaultSize(req.Type, Dm3(0.1)), DefaultSize(req.Type, Dm3(0.11)),
-                     DefaultSize(req.Type, Dm3(0.12))};
+    req.Catalogue = Sizes({0.1, 0.11, 0.12});
     const auto none = SizeAccumulator(state, req);
     EXPECT_FALSE(none->Recommended);
     EXPECT_EQ(none->ArrangementsTried, 3 * (kMaxParallel - 1));
     // With a 1,5 dm3 size beside the many small ones, 2 × 1,5 is found past them all.
-    req.Catalogue.push_back(DefaultSize(req.Type, Dm3(0.13)));
-    req.Catalogue.push_back(DefaultSize(req.Type, Dm3(1.5)));
+    for (const CatalogueSize& s : Sizes({0.13, 1.5})) req.Catalogue.push_back(s);
     EXPECT_EQ(recommend(), Plain(1.5, 85, 0, 2));
     // As much gas as the 2 dm3 that fell short is not tried either: 3 × 1.
     req.Catalogue = {DefaultSize(req.Type, Dm3(1)), DefaultSize(req.Type, Dm3(2))};
@@ -152,8 +149,7 @@ TEST(ArrangementTest, MoreGasDoesNotAlwaysHoldMore) {
     req.MinPressure = GaugeBar(170);
     req.Type = AccumulatorType::Diaphragm;
     req.Gas.Law = GasLawKind::Ideal;
-    req.Catalogue = {DefaultSize(req.Type, Dm3(4)), DefaultSize(req.Type, Dm3(6)),
-                     DefaultSize(req.Type, Dm3(8))};
+    req.Catalogue = Sizes({4, 6, 8});  // as the diaphragms' default sizes from 3,5 dm3
     const auto sizes = SizeAccumulator(state, req);
     ASSERT_TRUE(sizes);
     ASSERT_EQ(sizes->Candidates.size(), 3u);

@@ -11,7 +11,7 @@
 #include "sizing/AnswerText.h"
 #include "sizing/Fixes.h"
 #include "sizing/Search.h"
-#include "tests/sizing/EndToEnd.h"
+#include "tests/sizing/OneDraw.h"
 #include "tests/support/Files.h"
 
 namespace volvenza::sizing {
@@ -137,12 +137,12 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     req.MinPressure = GaugeBar(o.LowestPressure);
     const auto atP1 = SizeAccumulator(state, req);
     EXPECT_TRUE(atP1->Explanations.at(0).NotRecharged);
-    EXPECT_EQ(LayOutAnswer(*atP1, req, state.Data, Wording{nullptr, ','})
+    EXPECT_EQ(LayOutAnswer(*atP1, req, state.Data, kItalian)
                   .Explanations.at(1)
                   .find("La pompa non riporta"),
               3u);
     req.MinPressure = GaugeBar(90);
-    const AnswerLayout out = LayOutAnswer(*a, req, state.Data, Wording{nullptr, ','});
+    const AnswerLayout out = LayOutAnswer(*a, req, state.Data, kItalian);
     ASSERT_GE(out.Explanations.size(), 2u);
     EXPECT_EQ(out.Explanations[1],
               "   La pompa non riporta l'accumulatore a Pm nel ciclo a regime: "
@@ -186,10 +186,9 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
             const Explanation& x = slow->Explanations.at(0);
             EXPECT_TRUE(x.NotSettled && !x.NotRecharged) << c.says;
             EXPECT_GT(x.PumpShare, 0.99);
-            EXPECT_EQ(LayOutAnswer(*slow, req, state.Data, Wording{nullptr, ','})
-                          .Explanations.at(1)
-                          .rfind(c.says, 0),
-                      0u);
+            EXPECT_EQ(
+                LayOutAnswer(*slow, req, state.Data, kItalian).Explanations.at(1).rfind(c.says, 0),
+                0u);
         }
     }
     state.Data.Qp = 20;
@@ -202,7 +201,7 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
     EXPECT_TRUE(worn->PumpShort);
     EXPECT_NEAR(worn->BalancePump, 20 / 0.7935, 1e-6);
     EXPECT_NEAR(worn->AverageDemand, 20, 1e-6);
-    const AnswerLayout wornOut = LayOutAnswer(*worn, req, state.Data, Wording{nullptr, ','});
+    const AnswerLayout wornOut = LayOutAnswer(*worn, req, state.Data, kItalian);
     EXPECT_EQ(wornOut.Recommendation,
               std::vector<std::string>{
                   "Nessuna grandezza può bastare: la pompa fornisce 0,794 dm3 per ciclo, il ciclo "
