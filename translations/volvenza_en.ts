@@ -2807,8 +2807,8 @@ The file already exists. Replace it?</translation>
         <translation>Movement %1 needs %2 bar: the pressure falls to %3 bar there at %4 °C at about %5 s, margin %6 bar.</translation>
     </message>
     <message>
-        <source>Corsa di emergenza, pompa persa (movimenti %1), da %2 bar a %3 °C: pressione minima %4 bar, margine %5 bar (movimento %6), restano %7 dm3 di olio: %8.</source>
-        <translation>Emergency stroke, pump lost (movements %1), from %2 bar at %3 °C: lowest pressure %4 bar, margin %5 bar (movement %6), %7 dm3 of oil left: %8.</translation>
+        <source>Corsa di emergenza, pompa persa (%1), da %2 bar a %3 °C: pressione minima %4 bar, margine %5 bar (movimento %6), restano %7 dm3 di olio: %8.</source>
+        <translation>Emergency stroke, pump lost (%1), from %2 bar at %3 °C: lowest pressure %4 bar, margin %5 bar (movement %6), %7 dm3 of oil left: %8.</translation>
     </message>
     <message>
         <source>senza fine</source>
@@ -2851,8 +2851,8 @@ The file already exists. Replace it?</translation>
         <translation>Held [s]</translation>
     </message>
     <message>
-        <source>Corsa di emergenza, pompa persa (movimenti %1), da %2 bar a %3 °C: l&apos;olio finisce durante il movimento %4, che richiede %5 bar: %6.</source>
-        <translation>Emergency stroke, pump lost (movements %1), from %2 bar at %3 °C: the oil runs out during movement %4, which needs %5 bar: %6.</translation>
+        <source>Corsa di emergenza, pompa persa (%1), da %2 bar a %3 °C: l&apos;olio finisce durante il movimento %4, che richiede %5 bar: %6.</source>
+        <translation>Emergency stroke, pump lost (%1), from %2 bar at %3 °C: the oil runs out during movement %4, which needs %5 bar: %6.</translation>
     </message>
     <message>
         <source>Il movimento %1 richiede %2 bar: non giudicato, il calcolo si ferma prima della sua fine.</source>
@@ -2883,8 +2883,16 @@ The file already exists. Replace it?</translation>
         <translation>movement %1: needs %2 bar, lowest %3 bar at %4 s, %5 bar MISSING</translation>
     </message>
     <message>
-        <source>Corsa di emergenza (movimenti %1)</source>
-        <translation>Emergency stroke (movements %1)</translation>
+        <source>Corsa di emergenza (%1)</source>
+        <translation>Emergency stroke (%1)</translation>
+    </message>
+    <message>
+        <source>movimento %1</source>
+        <translation>movement %1</translation>
+    </message>
+    <message>
+        <source>movimenti %1</source>
+        <translation>movements %1</translation>
     </message>
     <message>
         <source>da %1, l&apos;olio finisce durante il movimento %2: %3</source>
