@@ -7,18 +7,9 @@
 
 #include "platform/ResultsNote.h"
 #include "platform/ScreenUnits.h"
-#include "platform/UiMessage.h"
 #include "views/EnergyBalanceText.h"
 
 namespace volvenza {
-namespace {
-
-// Messages that end a sentence of their own keep their one full stop.
-QString Sentence(const QString& text) {
-    return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
-}
-
-}  // namespace
 
 BilancioEnergetico::BilancioEnergetico(CircuitState& state, Dialogs&, DutiesAsked duties,
                                        QWidget* parent)
@@ -58,7 +49,7 @@ void BilancioEnergetico::ShowBalance(const std::optional<EnergyInputs>& inputs) 
         const auto [plan, p1] = duties_();
         rows += DutyRows(state_, plan, p1);
     }
-    empty_->setText(fault ? Sentence(UiMessage(*fault))
+    empty_->setText(fault ? BalanceRefusal(*fault)
                     : state_.LastPoint > 0 && !inputs
                         ? tr("Il bilancio torna con la prossima simulazione.")
                         : tr("Nessun risultato: eseguire la simulazione."));
