@@ -294,6 +294,18 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(Figures(*shell.main).value(0), "azoto reale, τ = 45 s, a tc = 45 °C");
         QVERIFY2(Figures(*shell.main).value(3).startsWith("il gas riceve dalla parete"),
                  qPrintable(Figures(*shell.main).value(3)));
+        // An efficiency out of range refuses the balance, in one sentence,
+        // not the duties' verdicts, which do not depend on it.
+        sizing::Requirements req = shell.main->CurrentProject().Sizing().Requirements;
+        const sizing::Requirements asked = req;
+        req.PumpEfficiency = 2;
+        req.Duties.Hold = HoldDuty{GaugeBar(40), 60, Dm3PerMin(0.01), 5};
+        shell.main->CurrentProject().SetRequirements(req);
+        QCOMPARE(Named<QLabel>(shell.main.get(), "LNessunRisultato")->text(),
+                 "Il rendimento della pompa deve essere più di 0 e al più 1.");
+        QVERIFY2(Figures(*shell.main).join('|').startsWith("da 77 bar, minima "),
+                 qPrintable(Figures(*shell.main).join('|')));
+        shell.main->CurrentProject().SetRequirements(asked);
 
         // A simulation file does not record its law.
         const QString path = shell.temp.filePath("r.vlz");
@@ -429,8 +441,6 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.PumpEfficiency, 2.0);
         QVERIFY(shell.main->CurrentProject().AllDrafts().empty());
         QCOMPARE(Figures(*shell.main), QStringList());
-        QCOMPARE(Named<QLabel>(shell.main.get(), "LNessunRisultato")->text(),
-                 "Il rendimento della pompa deve essere più di 0 e al più 1.");
         Retype(efficiency, "0,9");
         // Hours a year are shown to the tenth, as typed: half an hour is no 0 h.
         Retype(Named<QLineEdit>(window, "TOreAnno"), "0,5");
