@@ -12,8 +12,7 @@ namespace {
 // The classic law's balance is real nitrogen's, adiabatic: its first cycle
 // comes back to Pm as it left, and the steady one repeats it. The example by
 // hand: 30 dm3/min at 80 bar, 108,24 at 80 - 13 bar, over 0,8; the swing from
-// nitrogen's lowest, 63,698 bar; 3600 / 4,7 cycles an hour. A balance refused
-// says why in one sentence with one full stop.
+// nitrogen's lowest, 63,698 bar; 3600 / 4,7 cycles an hour.
 TEST(BalanceText, TheExampleByHand) {
     CircuitState state;
     LoadExampleCircuit(state);
@@ -35,10 +34,6 @@ TEST(BalanceText, TheExampleByHand) {
     EXPECT_EQ(said, figures);
     EXPECT_EQ(rows->at(7).label,
               "Ciclo in regime (2°, uguale al precedente): energia ceduta dall'accumulatore");
-    const auto refused = EnergyBalanceRows(state, {2, 2000, {}}, w);
-    ASSERT_FALSE(refused);
-    EXPECT_EQ(BalanceRefusal(refused.Error(), w),
-              "Il rendimento della pompa deve essere più di 0 e al più 1.");
 }
 
 }  // namespace

@@ -135,11 +135,10 @@ TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
     EXPECT_EQ(DutyCells({true, true, false}, {tight, dry}, d, w),
               (std::vector<std::string>{"-", "vuoto"}));
     // Nor a lowest, beside a run's results; a movement short says by how much.
+    EXPECT_EQ(EmergencyVerdict(*d.Emergency, w).value,
+              "da 67 bar, l'olio finisce durante il movimento 1: NON basta");
     d.Emergency->Movements = {2};
-    const VerdictRow one = EmergencyVerdict(*d.Emergency, w);
-    EXPECT_EQ(one.label + ": " + one.value,
-              "Corsa di emergenza (movimento 2): da 67 bar, l'olio finisce durante il movimento 1: "
-              "NON basta");
+    EXPECT_EQ(EmergencyVerdict(*d.Emergency, w).label, "Corsa di emergenza (movimento 2)");
     EXPECT_EQ(MovementVerdict(dry, w), "movimento 2: richiede 64,1 bar, non si compie");
     EXPECT_EQ(MovementVerdict({2, GaugeBar(64.125), GaugeBar(63.98), 0.125, 45}, w),
               "movimento 2: richiede 64,1 bar, minima 64 bar a 0,12 s, MANCANO 0,1 bar");
