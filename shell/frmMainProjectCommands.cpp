@@ -32,8 +32,8 @@
 #include "shell/GasModelSettings.h"
 #include "shell/StatusBar.h"
 #include "shell/frmMain.h"
+#include "sizing/BalanceText.h"
 #include "sizing/DutyText.h"
-#include "views/EnergyBalanceText.h"
 
 namespace volvenza {
 namespace {
@@ -192,7 +192,7 @@ QString frmMain::BelowAppliedP1() const {
 std::optional<EnergyInputs> frmMain::EnergyInputsNow() const {
     if (!project_->ResultsCurrent()) return std::nullopt;
     const sizing::Requirements& req = project_->Sizing().Requirements;
-    return EnergyInputsOf(context_.state, req.PumpEfficiency, req.HoursPerYear);
+    return sizing::EnergyInputsOf(context_.state, req.PumpEfficiency, req.HoursPerYear);
 }
 
 void frmMain::UseSettingsGas() {

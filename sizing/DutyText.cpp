@@ -52,13 +52,21 @@ std::string MovementLine(const Wording& w, const MovementPressure& m) {
                 Num(w, m.WorkTemp, 2), Num(w, m.Time, 3), Num(w, m.Margin(), 2)});
 }
 
+// The emergency stroke's movements: "movimento 4", "movimenti 2, 5".
+std::string Marked(const Wording& w, const std::vector<int>& movements) {
+    std::string numbers;
+    for (int k : movements) numbers += (numbers.empty() ? "" : ", ") + std::to_string(k);
+    return movements.size() == 1
+               ? Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "movimento %1"), {numbers})
+               : Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "movimenti %1"), {numbers});
+}
+
 std::string EmergencyLine(const Wording& w, const EmergencyOutcome& e) {
-    std::string marked;
-    for (int k : e.Movements) marked += (marked.empty() ? "" : ", ") + std::to_string(k);
+    const std::string marked = Marked(w, e.Movements);
     if (e.OilOutAt > 0) {
         return Say(w,
                    QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                     "Corsa di emergenza, pompa persa (movimenti %1), da %2 bar a "
+                                     "Corsa di emergenza, pompa persa (%1), da %2 bar a "
                                      "%3 °C: l'olio finisce durante il movimento %4, che richiede "
                                      "%5 bar: %6."),
                    {marked, Num(w, e.StartPressure, 2), Num(w, e.WorkTemp, 2),
@@ -66,7 +74,7 @@ std::string EmergencyLine(const Wording& w, const EmergencyOutcome& e) {
     }
     return Say(w,
                QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                 "Corsa di emergenza, pompa persa (movimenti %1), da %2 bar a %3 "
+                                 "Corsa di emergenza, pompa persa (%1), da %2 bar a %3 "
                                  "°C: pressione minima %4 bar, margine %5 bar (movimento %6), "
                                  "restano %7 dm3 di olio: %8."),
                {marked, Num(w, e.StartPressure, 2), Num(w, e.WorkTemp, 2), Num(w, e.Lowest, 2),
@@ -255,12 +263,9 @@ std::string MovementVerdict(const MovementPressure& m, const Wording& w) {
 }
 
 VerdictRow EmergencyVerdict(const EmergencyOutcome& e, const Wording& w) {
-    std::string marked;
-    for (int k : e.Movements) marked += (marked.empty() ? "" : ", ") + std::to_string(k);
-    VerdictRow row{
-        Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "Corsa di emergenza (movimenti %1)"),
-            {marked}),
-        {}};
+    VerdictRow row{Say(w, QT_TRANSLATE_NOOP("volvenza::SizingText", "Corsa di emergenza (%1)"),
+                       {Marked(w, e.Movements)}),
+                   {}};
     // Where the oil runs out the pressure is lost: no lowest nor margin happened.
     if (e.OilOutAt > 0) {
         row.value = Say(

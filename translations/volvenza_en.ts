@@ -56,82 +56,6 @@
         <translation>Results read from the file (it does not record the gas law)</translation>
     </message>
     <message>
-        <source>gas ideale, n = %1</source>
-        <translation>ideal gas, n = %1</translation>
-    </message>
-    <message>
-        <source>azoto reale, τ = ∞ (adiabatica)</source>
-        <translation>real nitrogen, τ = ∞ (adiabatic)</translation>
-    </message>
-    <message>
-        <source>azoto reale, τ = %1 s</source>
-        <translation>real nitrogen, τ = %1 s</translation>
-    </message>
-    <message>
-        <source>il gas cede alla parete %1 kJ</source>
-        <translation>the gas gives the wall %1 kJ</translation>
-    </message>
-    <message>
-        <source>il gas riceve dalla parete %1 kJ</source>
-        <translation>the gas takes %1 kJ from the wall</translation>
-    </message>
-    <message>
-        <source>%1: l&apos;accumulatore cede %2 kJ e riprende %3 kJ; %4; accumula %5 kJ; la pompa in carico fornisce %6 kJ; pressione da %7 a %8 bar</source>
-        <translation>%1: the accumulator gives %2 kJ and takes back %3 kJ; %4; it stores %5 kJ; the loaded pump delivers %6 kJ; pressure from %7 to %8 bar</translation>
-    </message>
-    <message>
-        <source>Energia a tc = %1 °C, con il motore esatto (%2):</source>
-        <translation>Energy at tc = %1 °C, from the exact engine (%2):</translation>
-    </message>
-    <message>
-        <source>primo ciclo, da pieno</source>
-        <translation>first cycle, from full</translation>
-    </message>
-    <message>
-        <source>ciclo %1, non ancora in regime</source>
-        <translation>cycle %1, not yet steady</translation>
-    </message>
-    <message>
-        <source>Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la portata di picco %3 dm3/min a %4 bar: %5 kW; risparmiati %6 kW</source>
-        <translation>Installed power %1 kW (Qp at Pm, efficiency %2); a pump alone for the peak flow of %3 dm3/min at %4 bar: %5 kW; %6 kW saved</translation>
-    </message>
-    <message>
-        <source>Fatica: escursione di pressione %1 bar per ciclo (la più ampia dopo il primo); %2 cicli all&apos;ora, %3 all&apos;anno in %4 h</source>
-        <translation>Fatigue: pressure swing %1 bar per cycle (the widest after the first); %2 cycles an hour, %3 a year in %4 h</translation>
-    </message>
-    <message>
-        <source>nessuno scambio di calore con la parete</source>
-        <translation>no heat exchanged with the wall</translation>
-    </message>
-    <message>
-        <source>ciclo in regime: nessuno, il primo ciclo non arriva alla fine</source>
-        <translation>steady cycle: none, the first cycle does not reach its end</translation>
-    </message>
-    <message>
-        <source>ciclo in regime: nessuno, il ciclo %1 non arriva alla fine</source>
-        <translation>steady cycle: none, cycle %1 does not reach its end</translation>
-    </message>
-    <message>
-        <source>ciclo in regime (%1°, uguale al precedente)</source>
-        <translation>steady cycle (no. %1, the same as the one before)</translation>
-    </message>
-    <message>
-        <source>Fatica: escursione di pressione %1 bar per ciclo (del primo); %2 cicli all&apos;ora, %3 all&apos;anno in %4 h</source>
-        <translation>Fatigue: pressure swing %1 bar per cycle (of the first); %2 cycles an hour, %3 a year in %4 h</translation>
-    </message>
-    <message>
-        <source>Energia a tc = %1 °C, con il motore esatto (%2, al posto della legge classica dei risultati, che non dà energie):</source>
-        <translation>Energy at tc = %1 °C, from the exact engine (%2, in place of the results&apos; classic law, which gives no energies):</translation>
-    </message>
-    <message>
-        <source>ciclo in regime (%1°; i cicli in regime non sono tutti uguali: in altri la pressione scende fino a %2 bar)</source>
-        <translation>steady cycle (no. %1; the steady cycles are not all alike: in others the pressure falls to %2 bar)</translation>
-    </message>
-    <message>
-        <source>Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per la portata di picco %3 dm3/min a %4 bar: %5 kW; con l&apos;accumulatore servono %6 kW in più</source>
-        <translation>Installed power %1 kW (Qp at Pm, efficiency %2); a pump alone for the peak flow of %3 dm3/min at %4 bar: %5 kW; %6 kW more needed with the accumulator</translation>
-    </message>
-    <message>
         <source>Uso:
   volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
       carica l&apos;esempio, lo simula e salva il file di simulazione
@@ -2807,10 +2731,6 @@ The file already exists. Replace it?</translation>
         <translation>Movement %1 needs %2 bar: the pressure falls to %3 bar there at %4 °C at about %5 s, margin %6 bar.</translation>
     </message>
     <message>
-        <source>Corsa di emergenza, pompa persa (movimenti %1), da %2 bar a %3 °C: pressione minima %4 bar, margine %5 bar (movimento %6), restano %7 dm3 di olio: %8.</source>
-        <translation>Emergency stroke, pump lost (movements %1), from %2 bar at %3 °C: lowest pressure %4 bar, margin %5 bar (movement %6), %7 dm3 of oil left: %8.</translation>
-    </message>
-    <message>
         <source>senza fine</source>
         <translation>for good</translation>
     </message>
@@ -2851,10 +2771,6 @@ The file already exists. Replace it?</translation>
         <translation>Held [s]</translation>
     </message>
     <message>
-        <source>Corsa di emergenza, pompa persa (movimenti %1), da %2 bar a %3 °C: l&apos;olio finisce durante il movimento %4, che richiede %5 bar: %6.</source>
-        <translation>Emergency stroke, pump lost (movements %1), from %2 bar at %3 °C: the oil runs out during movement %4, which needs %5 bar: %6.</translation>
-    </message>
-    <message>
         <source>Il movimento %1 richiede %2 bar: non giudicato, il calcolo si ferma prima della sua fine.</source>
         <translation>Movement %1 needs %2 bar: not judged, the calculation stops before its end.</translation>
     </message>
@@ -2883,10 +2799,6 @@ The file already exists. Replace it?</translation>
         <translation>movement %1: needs %2 bar, lowest %3 bar at %4 s, %5 bar MISSING</translation>
     </message>
     <message>
-        <source>Corsa di emergenza (movimenti %1)</source>
-        <translation>Emergency stroke (movements %1)</translation>
-    </message>
-    <message>
         <source>da %1, l&apos;olio finisce durante il movimento %2: %3</source>
         <translation>from %1, the oil runs out during movement %2: %3</translation>
     </message>
@@ -2909,6 +2821,26 @@ The file already exists. Replace it?</translation>
     <message>
         <source>da %1, minima %2, tenuta per %3: %4</source>
         <translation>from %1, lowest %2, held for %3: %4</translation>
+    </message>
+    <message>
+        <source>movimento %1</source>
+        <translation>movement %1</translation>
+    </message>
+    <message>
+        <source>movimenti %1</source>
+        <translation>movements %1</translation>
+    </message>
+    <message>
+        <source>Corsa di emergenza, pompa persa (%1), da %2 bar a %3 °C: l&apos;olio finisce durante il movimento %4, che richiede %5 bar: %6.</source>
+        <translation>Emergency stroke, pump lost (%1), from %2 bar at %3 °C: the oil runs out during movement %4, which needs %5 bar: %6.</translation>
+    </message>
+    <message>
+        <source>Corsa di emergenza, pompa persa (%1), da %2 bar a %3 °C: pressione minima %4 bar, margine %5 bar (movimento %6), restano %7 dm3 di olio: %8.</source>
+        <translation>Emergency stroke, pump lost (%1), from %2 bar at %3 °C: lowest pressure %4 bar, margin %5 bar (movement %6), %7 dm3 of oil left: %8.</translation>
+    </message>
+    <message>
+        <source>Corsa di emergenza (%1)</source>
+        <translation>Emergency stroke (%1)</translation>
     </message>
 </context>
 <context>

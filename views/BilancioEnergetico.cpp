@@ -7,18 +7,9 @@
 
 #include "platform/ResultsNote.h"
 #include "platform/ScreenUnits.h"
-#include "platform/UiMessage.h"
 #include "views/EnergyBalanceText.h"
 
 namespace volvenza {
-namespace {
-
-// Messages that end a sentence of their own keep their one full stop.
-QString Sentence(const QString& text) {
-    return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
-}
-
-}  // namespace
 
 BilancioEnergetico::BilancioEnergetico(CircuitState& state, Dialogs&, DutiesAsked duties,
                                        QWidget* parent)
@@ -54,15 +45,17 @@ void BilancioEnergetico::ShowBalance(const std::optional<EnergyInputs>& inputs) 
     const std::optional<Message> fault =
         balance ? std::nullopt : std::optional<Message>(balance.Error());
     QList<EnergyRow> rows = balance ? *balance : QList<EnergyRow>();
-    if (!rows.isEmpty() && duties_) {
+    // The duties' verdicts do not depend on the balance's inputs: a balance
+    // refused keeps them under why.
+    if ((fault || !rows.isEmpty()) && duties_) {
         const auto [plan, p1] = duties_();
         rows += DutyRows(state_, plan, p1);
     }
-    empty_->setText(fault ? Sentence(UiMessage(*fault))
+    empty_->setText(fault ? BalanceRefusal(*fault)
                     : state_.LastPoint > 0 && !inputs
                         ? tr("Il bilancio torna con la prossima simulazione.")
                         : tr("Nessun risultato: eseguire la simulazione."));
-    empty_->setVisible(rows.isEmpty());
+    empty_->setVisible(fault || rows.isEmpty());
     for (int r = 0; r < rows.size(); ++r) {
         auto* label = new QLabel(rows[r].label, this);
         auto* value = new QLabel(rows[r].value, this);

@@ -48,7 +48,7 @@ says "negative named" "^Nel movimento 1 Ti vale -5 e non può essere negativo"
 # A flow near the largest a double holds: the balance says why it is missing.
 printf '0,10,60,45,30,80,13,2,1\r\n0,1,0,0,50,150,0,0,0,0,0,0,0,0,1e308,1\r\n0,0,0,0,0,0\r\n' >"$work/huge.vlz"
 check huge-flow 3 "$sim" run "$work/huge.vlz" "$work/huge-out.vlz" --summary
-says "huge flow" "^Il bilancio energetico non si può dare: .* movimento 1, vale 1e+308 dm3/min)$" "$work/out"
+says "huge flow" "^Il bilancio energetico non si può dare: .* movimento 1, vale 1e+308 dm3/min)\.$" "$work/out"
 check envelope-absolute-zero 1 "$sim" example "$work/none.vlz" --envelope -300 45
 says "envelope named" "inviluppo vale -300 °C: deve superare lo zero assoluto"
 [ -e "$work/none.vlz" ] && fail "refused values wrote a file"
@@ -82,15 +82,12 @@ check classic-named 0 "$sim" run "$data/example.vlz" "$work/cl.vlz" --gas classi
 same classic-named-file "$work/cl.vlz" "$data/example.vlz"
 grep -qx 'Temperatura 45 °C (tc); pressione minima 65,161 bar a 1,40 s; fine normale; temperatura del gas minima 45 °C, massima 45 °C' "$work/out" ||
     { fail "classic summary"; cat "$work/out"; }
-# The example by hand: 30 dm3/min at 80 bar at 80 %, 108,24 dm3/min at Pm - Dp.
-# The classic run's energy comes from the exact engine on real nitrogen: its
-# first cycle comes back to Pm (delivered = taken back, adiabatic), and the
-# swing is 80 bar less nitrogen's 63,698, not the classic 65,161.
+# The window's balance, a row a line, from the options' efficiency and hours
+# (the rows' figures are the shared wording's tests').
 check energy 0 "$sim" run "$data/example.vlz" "$work/cl.vlz" --summary --pump-efficiency 0,8 --hours-per-year 1000
-grep -qx 'Energia a tc = 45 °C, con il motore esatto (azoto reale, τ = ∞ (adiabatica), al posto della legge classica dei risultati, che non dà energie):' "$work/out" &&
-    grep -q "^primo ciclo, da pieno: l'accumulatore cede 9,327 kJ e riprende 9,327 kJ; .*pressione da 63,698 a 80 bar$" "$work/out" &&
-    grep -qx 'Potenza installata 5 kW (Qp a Pm, rendimento 0,8); sola pompa per la portata di picco 108,24 dm3/min a 67 bar: 15,11 kW; risparmiati 10,11 kW' "$work/out" &&
-    grep -q "^Fatica: escursione di pressione 16,3 bar per ciclo (la più ampia dopo il primo); 766 cicli all'ora, 765957 all'anno in 1000 h" "$work/out" ||
+sed -n 2p "$work/out" | grep -qx 'Bilancio energetico e fatica a tc' &&
+    grep -qx 'Potenza installata (Qp a Pm): 5 kW' "$work/out" &&
+    [ "$(tail -1 "$work/out")" = "Cicli all'anno: 765957 in 1000 h" ] ||
     { fail "energy summary"; cat "$work/out"; }
 # Two accumulators in parallel: the pump never restarts, the gas stays above Pm - Dp.
 check parallel 0 "$sim" run "$data/example.vlz" "$work/par.vlz" --gas ideal --parallel 2 --summary
@@ -107,12 +104,13 @@ check envelope 0 "$sim" run "$data/design-250bar.vlz" "$work/n2.vlz" --gas nitro
 # The energy's first cycle is the run at tc from full: the same lowest. No
 # movement has a load and a run sets no p1: none has a verdict. The
 # precharge first, as given and at tc.
-[ "$(wc -l <"$work/out")" -eq 10 ] && head -1 "$work/out" | grep -q '^Precarica 150 bar data a 20 °C; a tc = 45 °C 167,1058 bar$' &&
+[ "$(wc -l <"$work/out")" -eq 28 ] && head -1 "$work/out" | grep -q '^Precarica 150 bar data a 20 °C; a tc = 45 °C 167,1058 bar$' &&
     sed -n 2p "$work/out" | grep -q '^Temperatura -10 °C; pressione minima' &&
     sed -n 3p "$work/out" | grep -q '^Temperatura 45 °C (tc); pressione minima 156,368 bar' && sed -n 4p "$work/out" | grep -q '^Temperatura 60 °C;' &&
-    sed -n 6p "$work/out" | grep -q "^primo ciclo, da pieno: .*il gas riceve dalla parete .*pressione da 156,368 a 250 bar$" &&
-    sed -n 7p "$work/out" | grep -q "^ciclo in regime (" &&
-    sed -n 10p "$work/out" | grep -q '^{"movement_pressures": \[\], ' ||
+    sed -n 9p "$work/out" | grep -q "^Primo ciclo, da pieno: calore tra gas e parete: il gas riceve dalla parete " &&
+    sed -n 12p "$work/out" | grep -q "^Primo ciclo, da pieno: pressione minima e massima: 156,37 bar e 250 bar$" &&
+    sed -n 13p "$work/out" | grep -q "^Ciclo in regime (" &&
+    sed -n 28p "$work/out" | grep -q '^{"movement_pressures": \[\], ' ||
     { fail "envelope summary"; cat "$work/out"; }
 [ "$(sed -n 1p "$work/n2.vlz" | tr -cd , | wc -c)" -eq 8 ] || fail "nitrogen file header"
 check ideal-exponent 1 "$sim" run "$data/example.vlz" "$work/x.vlz" --gas ideal --n 1,8
@@ -186,27 +184,27 @@ check convert-to-project 0 "$sim" convert "$data/design-250bar.vlz" "$work/d.vlz
 sed -i 's/"legge": "classica"/"legge": "azoto"/; s/"rendimento_pompa": 0.9/"rendimento_pompa": 0.8/' "$work/d.vlzp"
 check run-project 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --summary
 says "project law" 'pressione minima 155,619 bar' "$work/out"
-says "project efficiency" '(Qp a Pm, rendimento 0,8)' "$work/out"
+says "project efficiency" '^Rendimento della pompa: 0,8$' "$work/out"
 # A project's efficiency or hours a year the windows refuse: the run goes on
 # and its balance says why in its place, as the window's does.
 sed 's/"rendimento_pompa": 0.8/"rendimento_pompa": 0/' "$work/d.vlzp" >"$work/e0.vlzp"
 check project-efficiency-zero 0 "$sim" run "$work/e0.vlzp" "$work/e0.vlz" --summary
-says "efficiency refused" "^Il rendimento della pompa deve essere più di 0 e al più 1$" "$work/out"
+says "efficiency refused" "^Il rendimento della pompa deve essere più di 0 e al più 1\.$" "$work/out"
 says "run beside it" 'pressione minima 155,619 bar' "$work/out"
 sed 's/"ore_in_un_anno": 2000.0/"ore_in_un_anno": -2000/' "$work/d.vlzp" >"$work/h.vlzp"
 check project-hours-negative 0 "$sim" run "$work/h.vlzp" "$work/h.vlz" --summary
-says "hours refused" "^Le ore di lavoro in un anno devono essere più di 0 e al più 8760$" "$work/out"
+says "hours refused" "^Le ore di lavoro in un anno devono essere più di 0 e al più 8760\.$" "$work/out"
 # The sizing refuses them, the value with the digits that put it past a limit.
 sed 's/"rendimento_pompa": 0.8/"rendimento_pompa": 1.0000001/' "$work/d.vlzp" >"$work/e1.vlzp"
 check size-efficiency-above-one 3 "$sim" size "$work/e1.vlzp" --pmin 100 --type bladder
 says "efficiency digits" "(rendimento_pompa) vale 1,0000001: deve"
 sed 's/"ore_in_un_anno": 2000.0/"ore_in_un_anno": 0.5/' "$work/d.vlzp" >"$work/h5.vlzp"
 check project-half-hour 0 "$sim" run "$work/h5.vlzp" "$work/d5.vlz" --summary
-says "half hour" "all'anno in 0,5 h$" "$work/out"
+says "half hour" "^Cicli all'anno: 180 in 0,5 h$" "$work/out"
 check run-project-override 0 "$sim" run "$work/d.vlzp" "$work/d.vlz" --gas classic --summary \
     --pump-efficiency 0,7
 says "law override" 'pressione minima 177,93 bar' "$work/out"
-says "efficiency override" '(Qp a Pm, rendimento 0,7)' "$work/out"
+says "efficiency override" '^Rendimento della pompa: 0,7$' "$work/out"
 check convert-to-vlz 0 "$sim" convert "$work/d.vlzp" "$work/back.vlz"
 sed -i '0,/"carico": 0.0/s//"carico": 5.0/' "$work/d.vlzp"
 check convert-load-to-vlz 0 "$sim" convert "$work/d.vlzp" "$work/back.vlz"

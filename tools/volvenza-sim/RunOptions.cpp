@@ -11,6 +11,7 @@
 #include "engine/CycleRun.h"
 #include "engine/GasLaws.h"
 #include "numbers/NumberText.h"
+#include "sizing/BalanceText.h"
 #include "sizing/RequirementForm.h"
 #include "tools/volvenza-sim/SimText.h"
 
@@ -231,105 +232,6 @@ std::string TemperatureLines(const GasResults& results) {
     return lines;
 }
 
-// The gas law the balance was made with.
-std::string LawOfBalance(const GasSettings& g) {
-    return g.Law == GasLawKind::Ideal
-               ? SimFill(SIM_TEXT("volvenza-sim", "gas ideale, n = %1"), {Rounded(g.Exponent, 3)})
-           : std::isinf(g.Tau)
-               ? SimText(SIM_TEXT("volvenza-sim", "azoto reale, τ = ∞ (adiabatica)"))
-               : SimFill(SIM_TEXT("volvenza-sim", "azoto reale, τ = %1 s"), {Rounded(g.Tau, 3)});
-}
-
-// What one cycle exchanges, under its name.
-std::string CycleLine(const CycleEnergy& e, const std::string& name) {
-    // What rounds to nothing has no direction.
-    const char* heat = RoundHalfEven(e.HeatIn, 3) == 0
-                           ? SIM_TEXT("volvenza-sim", "nessuno scambio di calore con la parete")
-                       : e.HeatIn < 0
-                           ? SIM_TEXT("volvenza-sim", "il gas cede alla parete %1 kJ")
-                           : SIM_TEXT("volvenza-sim", "il gas riceve dalla parete %1 kJ");
-    return SimFill(SIM_TEXT("volvenza-sim",
-                            "%1: l'accumulatore cede %2 kJ e riprende %3 kJ; %4; accumula %5 "
-                            "kJ; la pompa in carico fornisce %6 kJ; pressione da %7 a %8 bar"),
-                   {name, Rounded(e.Delivered, 3), Rounded(e.Returned, 3),
-                    SimFill(heat, {Rounded(std::abs(e.HeatIn), 3)}), Rounded(e.StoredChange, 3),
-                    Rounded(e.PumpEnergy, 3), Rounded(e.Lowest, 3), Rounded(e.Highest, 3)}) +
-           "\n";
-}
-
-// The steady cycle's line, or why there is none.
-std::string SteadyLine(const EnergyBalance& b) {
-    std::string lines;
-    using S = EnergyBalance::Steadiness;
-    const std::string which = std::to_string(b.SteadyCycle);
-    switch (b.SteadyKind) {
-        case S::None:
-            lines += SimText(SIM_TEXT("volvenza-sim",
-                                      "ciclo in regime: nessuno, il primo ciclo non arriva alla "
-                                      "fine")) +
-                     "\n";
-            break;
-        case S::EndsLater:
-            lines += SimFill(SIM_TEXT("volvenza-sim",
-                                      "ciclo in regime: nessuno, il ciclo %1 non arriva alla fine"),
-                             {which}) +
-                     "\n";
-            break;
-        case S::Repeating:
-            lines += CycleLine(
-                b.Steady,
-                SimFill(SIM_TEXT("volvenza-sim", "ciclo in regime (%1°, uguale al precedente)"),
-                        {which}));
-            break;
-        case S::Alternating:
-            lines += CycleLine(
-                b.Steady, SimFill(SIM_TEXT("volvenza-sim",
-                                           "ciclo in regime (%1°; i cicli in regime non sono "
-                                           "tutti uguali: in altri la pressione scende fino a %2 "
-                                           "bar)"),
-                                  {which, Rounded(b.SteadyLowest, 3)}));
-            break;
-        case S::Unsettled:
-            lines += CycleLine(
-                b.Steady,
-                SimFill(SIM_TEXT("volvenza-sim", "ciclo %1, non ancora in regime"), {which}));
-            break;
-    }
-    return lines;
-}
-
-// The power installed against the pump alone, and the fatigue.
-std::string PowerAndFatigueLines(const EnergyBalance& b, const EnergyInputs& energy) {
-    using S = EnergyBalance::Steadiness;
-    std::string lines;
-    // A negative saving is more power needed, and said so.
-    const double saved = b.PumpOnlyPower - b.InstalledPower;
-    lines +=
-        SimFill(RoundHalfEven(saved, 2) >= 0
-                    ? SIM_TEXT("volvenza-sim",
-                               "Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per "
-                               "la portata di picco %3 dm3/min a %4 bar: %5 kW; risparmiati %6 kW")
-                    : SIM_TEXT("volvenza-sim",
-                               "Potenza installata %1 kW (Qp a Pm, rendimento %2); sola pompa per "
-                               "la portata di picco %3 dm3/min a %4 bar: %5 kW; con l'accumulatore "
-                               "servono %6 kW in più"),
-                {Rounded(b.InstalledPower, 2), Rounded(energy.PumpEfficiency, 2),
-                 Rounded(b.PeakDemand, 2), Rounded(b.NeedPressure, 2), Rounded(b.PumpOnlyPower, 2),
-                 Rounded(std::abs(saved), 2)}) +
-        "\n";
-    lines += SimFill(b.SteadyKind == S::None
-                         ? SIM_TEXT("volvenza-sim",
-                                    "Fatica: escursione di pressione %1 bar per ciclo (del primo); "
-                                    "%2 cicli all'ora, %3 all'anno in %4 h")
-                         : SIM_TEXT("volvenza-sim",
-                                    "Fatica: escursione di pressione %1 bar per ciclo (la più "
-                                    "ampia dopo il primo); %2 cicli all'ora, %3 all'anno in %4 h"),
-                     {Rounded(b.Swing, 2), Rounded(b.CyclesPerHour, 1), Rounded(b.CyclesPerYear, 0),
-                      Rounded(energy.HoursPerYear, 1)}) +
-             "\n";
-    return lines;
-}
-
 // The precharge the ideal and real laws start from: as given, at its
 // charging temperature, and as the law warms or cools it to tc. A precharge
 // taken for tc's is warmed a second time: the line shows it.
@@ -345,26 +247,16 @@ std::string PrechargeLine(const CircuitState& state) {
 
 std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) {
     std::string lines = PrechargeLine(state) + TemperatureLines(state.GasRun);
-    // A balance refused says why in its place, as the window's does: a
-    // project's efficiency or hours a year out of their range among them.
-    if (Status figures = sizing::CheckEnergyFigures(energy); !figures) {
-        return lines + SimMessage(figures.Error()) + "\n";
-    }
-    const auto balance = BalanceOfRun(state, energy);
-    if (!balance) return lines + SimMessage(balance.Error()) + "\n";
-    const EnergyBalance& b = *balance;
-    const std::string law = LawOfBalance(b.Gas);
-    lines +=
-        SimFill(state.Gas.Law == GasLawKind::Classic
-                    ? SIM_TEXT("volvenza-sim",
-                               "Energia a tc = %1 °C, con il motore esatto (%2, al posto "
-                               "della legge classica dei risultati, che non dà energie):")
-                    : SIM_TEXT("volvenza-sim", "Energia a tc = %1 °C, con il motore esatto (%2):"),
-                {Rounded(b.WorkTemp, 2), law}) +
-        "\n";
-    lines += CycleLine(b.First, SimText(SIM_TEXT("volvenza-sim", "primo ciclo, da pieno")));
-    lines += SteadyLine(b);
-    lines += PowerAndFatigueLines(b, energy);
+    // The window's balance, row by row: a balance refused says why in its
+    // place, a project's efficiency or hours a year out of their range among
+    // them. The pump alone is taken at the p1 a project has applied, as there.
+    const Wording w = SimWording();
+    const auto rows = sizing::EnergyBalanceRows(
+        state, sizing::EnergyInputsOf(state, energy.PumpEfficiency, energy.HoursPerYear), w);
+    if (rows && rows->empty()) return lines;
+    lines += sizing::EnergyBalanceTitle(w) + "\n";
+    if (!rows) return lines + sizing::BalanceRefusal(rows.Error(), w) + "\n";
+    for (const sizing::VerdictRow& row : *rows) lines += row.label + ": " + row.value + "\n";
     return lines;
 }
 

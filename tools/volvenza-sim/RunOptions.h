@@ -40,7 +40,8 @@ Status CheckFileNames(const std::optional<std::string>& in,
                       const std::vector<std::string>& outputs);
 
 // One line per working temperature, coldest first, then the energy
-// balance and the fatigue figures of the run at tc.
+// balance and the fatigue figures of the run at tc, a line per row of the
+// window's balance.
 std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy);
 
 }  // namespace volvenza

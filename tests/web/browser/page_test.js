@@ -273,7 +273,7 @@ async function size(page) {
     const ran = await page.eval("document.getElementById('messages').textContent");
     check('the run\'s verdicts are worded as the desktop words them', [
       'movimento 4: richiede 37,5 bar, minima 177,6 bar a 9 s, margine 140,1 bar',
-      'Corsa di emergenza (movimenti 4): da 190 bar, minima 145,9 bar, margine 108,4 bar, olio rimasto 5,23 dm3: basta',
+      'Corsa di emergenza (movimento 4): da 190 bar, minima 145,9 bar, margine 108,4 bar, olio rimasto 5,23 dm3: basta',
       'Pressione mantenuta 150 bar per 600 s: da 190 bar, minima 177,3 bar, tenuta per 3646 s: basta',
     ].every((line) => ran.split('\n').includes(line)), ran);
     // The last recommendation as the desktop words it, rounded half to even.
