@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "messages/WindowWords.h"
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
 #include "platform/NumberCharacters.h"
@@ -48,12 +49,9 @@ struct LawChoice {
     const char* text;  // the law's name in the texts of the store
 };
 const LawChoice kLaws[] = {
-    {GasLawKind::Classic, "optClassica", QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "&Classica"),
-     "Classica"},
-    {GasLawKind::Ideal, "optIdeale", QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Gas &ideale"),
-     "Ideale"},
-    {GasLawKind::Nitrogen, "optAzoto", QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "&Azoto reale"),
-     "Azoto"},
+    {GasLawKind::Classic, "optClassica", kGasLawCaptions[0], "Classica"},
+    {GasLawKind::Ideal, "optIdeale", kGasLawCaptions[1], "Ideale"},
+    {GasLawKind::Nitrogen, "optAzoto", kGasLawCaptions[2], "Azoto"},
 };
 
 }  // namespace
@@ -68,16 +66,13 @@ struct BoxRow {
 namespace {
 
 const BoxRow kRows[] = {
-    {GasModelBox::Exponent, "LEsponente", "TEsponente",
-     QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "&Esponente n della politropica")},
+    {GasModelBox::Exponent, "LEsponente", "TEsponente", kExponentCaption},
     {GasModelBox::Tau, "LCostanteTempo", "TCostanteTempo",
      QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Costante di &tempo termica [s]")},
     {GasModelBox::ChargeTemp, "LTCarica", "TTCarica",
      QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Temperatura di ca&rica [°C]")},
-    {GasModelBox::MinTemp, "LTMin", "TTMin",
-     QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Temperatura mi&nima [°C]")},
-    {GasModelBox::MaxTemp, "LTMax", "TTMax",
-     QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Temperatura ma&ssima [°C]")},
+    {GasModelBox::MinTemp, "LTMin", "TTMin", kMinTempCaption},
+    {GasModelBox::MaxTemp, "LTMax", "TTMax", kMaxTempCaption},
 };
 // The project's vessels, beside the law: V0 of the initial data is one
 // accumulator of them.

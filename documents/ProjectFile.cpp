@@ -58,18 +58,19 @@ bool ReadCatalogue(const Json& catalogue, sizing::AccumulatorType type, Reader& 
 // mark, in the ranges the windows accept; files from before loads lack them.
 bool ReadDuty(const Json& item, const std::string& path, Reader& r, Movement& m) {
     MovementDuty& d = m.Duty;
-    const auto load = r.NumberOr(item, path, "carico", 0);
+    const auto load = r.NumberOr(item, path, project_key::kLoad, 0);
     const auto efficiency =
-        load ? r.NumberOr(item, path, "rendimento", d.Efficiency) : std::nullopt;
-    const auto loss = efficiency ? r.NumberOr(item, path, "perdita", 0) : std::nullopt;
-    const auto emergency = loss ? r.FlagOr(item, path, "emergenza", false) : std::nullopt;
+        load ? r.NumberOr(item, path, project_key::kEfficiency, d.Efficiency) : std::nullopt;
+    const auto loss = efficiency ? r.NumberOr(item, path, project_key::kLoss, 0) : std::nullopt;
+    const auto emergency =
+        loss ? r.FlagOr(item, path, project_key::kEmergency, false) : std::nullopt;
     if (!emergency) return false;
     d.Load = *load;
     d.Efficiency = *efficiency;
     d.Loss = *loss;
     d.Emergency = *emergency;
-    if (item.contains("pressione_richiesta")) {
-        const auto required = r.MaybeNumber(item, path, "pressione_richiesta");
+    if (item.contains(project_key::kRequired)) {
+        const auto required = r.MaybeNumber(item, path, project_key::kRequired);
         if (!required) return false;
         d.Required = *required;
     }
@@ -82,13 +83,13 @@ bool ReadDuty(const Json& item, const std::string& path, Reader& r, Movement& m)
     };
     switch (CheckDuty(m)) {
         case DutyFault::Load:
-            return range("carico", d.Load, MessageId::RangeAtLeast, 0);
+            return range(project_key::kLoad, d.Load, MessageId::RangeAtLeast, 0);
         case DutyFault::Efficiency:
-            return range("rendimento", d.Efficiency, MessageId::RangeAboveTo, 0);
+            return range(project_key::kEfficiency, d.Efficiency, MessageId::RangeAboveTo, 0);
         case DutyFault::Loss:
-            return range("perdita", d.Loss, MessageId::RangeAtLeast, 0);
+            return range(project_key::kLoss, d.Loss, MessageId::RangeAtLeast, 0);
         case DutyFault::Required:
-            return range("pressione_richiesta", *d.Required, MessageId::RangeAbove, 0);
+            return range(project_key::kRequired, *d.Required, MessageId::RangeAbove, 0);
         // A load whose sizes give no area may still get its sizes: kept.
         case DutyFault::NoSizes:
         case DutyFault::None:
@@ -165,7 +166,7 @@ bool ReadMovements(const Json& root, Reader& r, std::vector<Movement>& out) {
         // Numbered from 1, as the movement list shows them.
         const std::string path = "/movimenti/" + std::to_string(i + 1);
         Movement m;
-        const auto kind = r.Number(item, path, "tipo");
+        const auto kind = r.Number(item, path, project_key::kKind);
         if (!kind) return false;
         // An empty slot (0) is what a simulation file may hold too.
         if (!(*kind >= MovementKind::Empty && *kind <= MovementKind::SingleActingCylinder &&
@@ -178,7 +179,7 @@ bool ReadMovements(const Json& root, Reader& r, std::vector<Movement>& out) {
             if (!value) return false;
             m.*f.member = *value;
         }
-        const auto flow = r.Number(item, path, "Qm");
+        const auto flow = r.Number(item, path, project_key::kFlow);
         if (!flow) return false;
         m.Qm = *flow;
         if (!ReadDuty(item, path, r, m)) return false;
@@ -190,19 +191,20 @@ bool ReadMovements(const Json& root, Reader& r, std::vector<Movement>& out) {
 bool ReadGas(const Json& root, Reader& r, GasSettings& out) {
     const Json* gas = r.Member(root, "", "gas");
     if (gas == nullptr) return false;
-    const auto law = r.Choice(*gas, "/gas", "legge", kLaws);
+    const auto law = r.Choice(*gas, "/gas", project_key::kLaw, kLaws);
     // Whatever the law, what the gas dialog accepts: another law may be
     // chosen later with these values.
-    const auto exponent = law ? r.InRange(*gas, "/gas", "esponente", 1, 1.67) : std::nullopt;
-    const auto tau = exponent ? r.MaybeNumber(*gas, "/gas", "tau") : std::nullopt;
+    const auto exponent =
+        law ? r.InRange(*gas, "/gas", project_key::kExponent, 1, 1.67) : std::nullopt;
+    const auto tau = exponent ? r.MaybeNumber(*gas, "/gas", project_key::kTau) : std::nullopt;
     if (tau && *tau && !(**tau >= 0)) {
         return RefuseAt(
             r, "/gas/tau", MessageId::FieldValueOutOfRange,
             {MsgNumber(**tau), MsgNested(Message(MessageId::RangeAtLeastOrNull, {MsgNumber(0)}))});
     }
-    const auto charge = tau ? r.Number(*gas, "/gas", "temperatura_carica") : std::nullopt;
-    const auto low = charge ? r.MaybeNumber(*gas, "/gas", "temperatura_minima") : std::nullopt;
-    const auto high = low ? r.MaybeNumber(*gas, "/gas", "temperatura_massima") : std::nullopt;
+    const auto charge = tau ? r.Number(*gas, "/gas", project_key::kChargeTemp) : std::nullopt;
+    const auto low = charge ? r.MaybeNumber(*gas, "/gas", project_key::kMinTemp) : std::nullopt;
+    const auto high = low ? r.MaybeNumber(*gas, "/gas", project_key::kMaxTemp) : std::nullopt;
     if (!high) return false;
     // Files from before the choice hold no "carica": they were charged slowly.
     if (gas->contains("carica")) {

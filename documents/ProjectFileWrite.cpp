@@ -41,11 +41,11 @@ Json CatalogueJson(const std::vector<sizing::CatalogueSize>& sizes) {
 }
 
 Json DutyJson(const MovementDuty& d) {
-    return {{"carico", d.Load},
-            {"rendimento", d.Efficiency},
-            {"perdita", d.Loss},
-            {"pressione_richiesta", Optional(d.Required)},
-            {"emergenza", d.Emergency}};
+    return {{project_key::kLoad, d.Load},
+            {project_key::kEfficiency, d.Efficiency},
+            {project_key::kLoss, d.Loss},
+            {project_key::kRequired, Optional(d.Required)},
+            {project_key::kEmergency, d.Emergency}};
 }
 
 Json PlanHold(const DutyPlan& plan) {
@@ -71,20 +71,20 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
     for (int k = 1; k <= state.MovementCount; ++k) {
         const Movement& m = state.Movements[k];
         Json item;
-        item["tipo"] = m.Kind;
+        item[project_key::kKind] = m.Kind;
         for (const MovementField& f : kMovementFields) item[f.name] = Written(m.*f.member);
-        item["Qm"] = m.Qm;
+        item[project_key::kFlow] = m.Qm;
         item.update(DutyJson(m.Duty));
         movements.push_back(item);
     }
     root["movimenti"] = movements;
     const GasSettings& g = state.Gas;
-    root["gas"] = {{"legge", kLaws[static_cast<size_t>(g.Law)]},
-                   {"esponente", g.Exponent},
-                   {"tau", std::isinf(g.Tau) ? Json(nullptr) : Json(g.Tau)},
-                   {"temperatura_carica", g.ChargeTemp},
-                   {"temperatura_minima", Optional(g.MinTemp)},
-                   {"temperatura_massima", Optional(g.MaxTemp)},
+    root["gas"] = {{project_key::kLaw, kLaws[static_cast<size_t>(g.Law)]},
+                   {project_key::kExponent, g.Exponent},
+                   {project_key::kTau, std::isinf(g.Tau) ? Json(nullptr) : Json(g.Tau)},
+                   {project_key::kChargeTemp, g.ChargeTemp},
+                   {project_key::kMinTemp, Optional(g.MinTemp)},
+                   {project_key::kMaxTemp, Optional(g.MaxTemp)},
                    {"carica", kStarts[static_cast<size_t>(g.Start)]}};
     root["impianto"] = {{"accumulatori_in_parallelo", g.Vessels.Count},
                         {"bombole_dm3", g.Vessels.BottleVolume},

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/ProjectKeys.h"
 #include "engine/CircuitState.h"
 #include "messages/Message.h"
 #include "messages/Result.h"
@@ -59,7 +60,7 @@ inline constexpr std::array<DataField, 7> kDataFields{{
     {"tempo_ciclo", &CircuitData::CycleTime},
 }};
 
-inline const std::array<const char*, 3> kLaws{"classica", "ideale", "azoto"};
+inline constexpr const auto& kLaws = kLawKeys;
 // The accumulator types by their names in the file, in their order.
 inline constexpr std::array<const char*, sizing::kAccumulatorTypes.size()> kTypes = [] {
     std::array<const char*, sizing::kAccumulatorTypes.size()> names{};

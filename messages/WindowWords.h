@@ -1,8 +1,9 @@
 #pragma once
 // The words the windows and the browser's page both show about the design:
 // the kinds of movement's titles, the cycle table's headers and tooltips,
-// the initial boxes' names and units, and what a box holding no number says
-// (in the initial data and in the sizing window).
+// the initial boxes' names and units, what a box holding no number says
+// (in the initial data and in the sizing window), the gas laws and the
+// envelope's boxes of the gas-model window, and the results table's headings.
 // Written once here, as Italian sources in the catalogue's contexts of the
 // windows that show them: the desktop translates them in those contexts, the
 // browser's core hands them to the page in both languages.
@@ -121,5 +122,28 @@ inline constexpr const char* kSizingNotANumberTip = QT_TRANSLATE_NOOP(
     "volvenza::Dimensionamento",
     "Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto "
     "(Ctrl+Z lo annulla)");
+
+inline constexpr const char* kGasModelContext = "volvenza::frmModelloGas";
+
+// The gas laws as the gas-model window offers them, in GasLawKind's order,
+// with the window's mnemonics.
+inline constexpr std::array<const char*, 3> kGasLawCaptions{{
+    QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "&Classica"),
+    QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Gas &ideale"),
+    QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "&Azoto reale"),
+}};
+
+// The gas-model window's boxes the page shows too, with their mnemonics.
+inline constexpr const char* kExponentCaption =
+    QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "&Esponente n della politropica");
+inline constexpr const char* kMinTempCaption =
+    QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Temperatura mi&nima [°C]");
+inline constexpr const char* kMaxTempCaption =
+    QT_TRANSLATE_NOOP("volvenza::frmModelloGas", "Temperatura ma&ssima [°C]");
+
+// The results table's headings: the time, the four series, and the gas
+// temperature, shown when the ideal or the real law ran.
+inline constexpr std::array<const char*, 6> kResultsHeadings{
+    {"T", "V(T)", "P(T)", "Qt(T)", "Qs(T)=Qt(T)-Qp", "Tgas(T)"}};
 
 }  // namespace volvenza

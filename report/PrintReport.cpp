@@ -30,6 +30,8 @@ constexpr int kMovementsPerPage = 6;
 // How far below the top of a page the results table may start another row.
 constexpr double kTablePageDepth = 14160;
 
+// Not the window's headings (messages/WindowWords.h): the printout keeps the
+// original program's "Qt(t)", as it always printed it.
 const QStringList kTableHeading = {"T", "V(T)", "P(T)", "Qt(t)", "Qs(T)=Qt(T)-Qp"};
 
 QString Report(const char* source) {

@@ -2048,18 +2048,6 @@ The file already exists. Replace it?</translation>
         <translation>Temperature envelope</translation>
     </message>
     <message>
-        <source>Temperatura minima [°C]</source>
-        <translation>Lowest temperature [°C]</translation>
-    </message>
-    <message>
-        <source>Temperatura massima [°C]</source>
-        <translation>Highest temperature [°C]</translation>
-    </message>
-    <message>
-        <source>Esponente n</source>
-        <translation>Exponent n</translation>
-    </message>
-    <message>
         <source>Aggiungi movimento</source>
         <translation>Add movement</translation>
     </message>

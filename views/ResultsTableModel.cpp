@@ -8,24 +8,7 @@
 
 namespace volvenza {
 
-ResultsTableModel::ResultsTableModel(QObject* parent) : QAbstractTableModel(parent) {
-    const QStringList parts = QString::fromLatin1(kFormat).split(QLatin1Char('|'));
-    for (int c = 0; c < kColumns && c < parts.size(); ++c) {
-        QString header = parts[c];
-        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-        if (header.startsWith(QLatin1Char('^'))) {
-            alignment = Qt::AlignCenter;
-        } else if (header.startsWith(QLatin1Char('>'))) {
-            alignment = Qt::AlignRight | Qt::AlignVCenter;
-        }
-        if (header.startsWith(QLatin1Char('^')) || header.startsWith(QLatin1Char('<')) ||
-            header.startsWith(QLatin1Char('>'))) {
-            header.remove(0, 1);
-        }
-        headers_[c] = header;
-        alignments_[c] = alignment;
-    }
-}
+ResultsTableModel::ResultsTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void ResultsTableModel::Fill(const CircuitState& state) {
     beginResetModel();
@@ -62,7 +45,7 @@ QString ResultsTableModel::CellText(int row, int column) const {
 QVariant ResultsTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     if (role == Qt::DisplayRole) return CellText(index.row(), index.column());
-    if (role == Qt::TextAlignmentRole) return int(alignments_[index.column()]);
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
     return {};
 }
 
@@ -70,8 +53,8 @@ QVariant ResultsTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    if (role == Qt::DisplayRole) return headers_[section];
-    if (role == Qt::TextAlignmentRole) return int(alignments_[section]);
+    if (role == Qt::DisplayRole) return QString::fromUtf8(kResultsHeadings[size_t(section)]);
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
     return {};
 }
 

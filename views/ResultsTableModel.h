@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/CircuitState.h"
+#include "messages/WindowWords.h"
 
 namespace volvenza {
 
@@ -15,11 +16,8 @@ class ResultsTableModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    static constexpr int kColumns = 6;  // the last only when the run has a gas temperature
-    // The grid's format string: one header per column between the "|"
-    // separators, each led by its alignment ("^" centred, "<" left, ">"
-    // right).
-    static constexpr const char* kFormat = "^T|^V(T)|^P(T)|^Qt(T)|^Qs(T)=Qt(T)-Qp|^Tgas(T)";
+    // The last only when the run has a gas temperature.
+    static constexpr int kColumns = int(kResultsHeadings.size());
 
     explicit ResultsTableModel(QObject* parent = nullptr);
 
@@ -42,8 +40,6 @@ class ResultsTableModel : public QAbstractTableModel {
     };
     std::vector<Row> rows_;
     int columns_ = kColumns - 1;
-    QString headers_[kColumns];
-    Qt::Alignment alignments_[kColumns] = {};
 };
 
 }  // namespace volvenza

@@ -245,6 +245,11 @@ std::string Call(const char* request) {
         return SizingForm();
     }
     if (r.is_discarded() || !r.is_object()) return Refusal("a JSON object with its arguments");
+    // A box's text read as the windows read it, whatever the language.
+    if (r.value("number", Json()).is_string()) {
+        const auto number = ParseNumber<double>(r["number"].get<std::string>());
+        return Reply({{"value", number ? Json(*number) : Json()}});
+    }
     // What follows words its answers in the request's language, by the
     // locale, as the desktop follows it.
     ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);

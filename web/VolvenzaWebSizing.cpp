@@ -24,17 +24,6 @@ using namespace sizing;
 
 constexpr const char* kContext = "volvenza::Dimensionamento";
 
-// A label as the page shows it: without the desktop's mnemonic ("p&1" is
-// "p1", "&&" an ampersand).
-std::string WithoutMnemonic(std::string_view text) {
-    std::string plain;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) ++i;
-        plain += text[i];
-    }
-    return plain;
-}
-
 // What the page's answer gathers: the texts in both languages and those
 // the catalogue gives no English for.
 class Words {

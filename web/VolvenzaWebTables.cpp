@@ -5,6 +5,8 @@
 
 #include "documents/PastedMovements.h"
 #include "documents/Project.h"
+#include "documents/ProjectFile.h"
+#include "documents/ProjectKeys.h"
 #include "engine/MovementKinds.h"
 #include "messages/WindowWords.h"
 
@@ -55,13 +57,7 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::frmMain", "Nuova simulazione"),
     PAGE_TEXT("volvenza::frmMain", "Inizio simulazione"),
     PAGE_TEXT("volvenza::SizingText", "Legge del gas"),
-    PAGE_TEXT("volvenza::SizingText", "classica"),
-    PAGE_TEXT("volvenza::Dimensionamento", "gas ideale"),
-    PAGE_TEXT("volvenza::Dimensionamento", "azoto reale"),
     PAGE_TEXT("volvenza::Page", "Inviluppo di temperatura"),
-    PAGE_TEXT("volvenza::Page", "Temperatura minima [°C]"),
-    PAGE_TEXT("volvenza::Page", "Temperatura massima [°C]"),
-    PAGE_TEXT("volvenza::Page", "Esponente n"),
     PAGE_TEXT("volvenza::Page", "Aggiungi movimento"),
     PAGE_TEXT("volvenza::Page", "Elimina movimento"),
     PAGE_TEXT("volvenza::Grafico", "Grafico"),
@@ -128,7 +124,49 @@ Json BothLanguages(const char* context, const char* italian) {
     return {{"it", italian}, {"en", english != nullptr ? english : italian}};
 }
 
+// A key and its words, a window's label without its mnemonic.
+Json Keyed(const char* key, const char* context, const char* italian) {
+    const char* english = English(context, italian);
+    return {{"key", key},
+            {"it", WithoutMnemonic(italian)},
+            {"en", WithoutMnemonic(english != nullptr ? english : italian)}};
+}
+
+// The cycle table's columns by the project's name of each (null for the
+// required pressure worked out) and what the column holds: "size" for the
+// sizes a kind's page may hide, "duty" for the duty's figures typed.
+Json CycleColumns() {
+    Json columns = Json::array();
+    for (int column = 0; column < PasteColumn::Required + 1; ++column) {
+        const char* key = ProjectColumnKey(column);
+        const bool size = column >= PasteColumn::Bore && column < PasteColumn::Flow;
+        const bool duty = column >= PasteColumn::Load && column <= PasteColumn::TypedRequired;
+        columns.push_back({{"key", key != nullptr ? Json(key) : Json()},
+                           {"part", size   ? "size"
+                                    : duty ? "duty"
+                                           : ""}});
+    }
+    return columns;
+}
+
+// A movement added to the table, as the project writes a new one.
+Json NewMovement() {
+    CircuitState state;
+    state.MovementCount = 1;
+    state.Movements[1].Kind = MovementKind::CylinderExtending;
+    return Json::parse(ProjectFileText(state, ProjectSizing{}))["movimenti"][0];
+}
+
 }  // namespace
+
+std::string WithoutMnemonic(std::string_view text) {
+    std::string plain;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        plain += text[i];
+    }
+    return plain;
+}
 
 const char* CatalogueEnglish(std::string_view context, std::string_view italian) {
     return English(context, italian);
@@ -164,17 +202,32 @@ std::string PageTables() {
         tooltips.push_back(BothLanguages(kCycleTableContext, column.tooltip));
     }
     Json initial = Json::array();
-    for (const InitialBoxWords& box : kInitialBoxes) {
-        Json name = BothLanguages(kInitialContext, box.name);
-        name["unit"] = box.unit;
+    for (size_t i = 0; i < kInitialBoxes.size(); ++i) {
+        Json name = Keyed(ProjectDataKey(i), kInitialContext, kInitialBoxes[i].name);
+        name["unit"] = kInitialBoxes[i].unit;
         initial.push_back(name);
     }
+    Json laws = Json::array();
+    for (size_t law = 0; law < kLawKeys.size(); ++law) {
+        laws.push_back(Keyed(kLawKeys[law], kGasModelContext, kGasLawCaptions[law]));
+    }
+    // The envelope first, as the page lays it out.
+    const Json gas =
+        Json::array({Keyed(project_key::kMinTemp, kGasModelContext, kMinTempCaption),
+                     Keyed(project_key::kMaxTemp, kGasModelContext, kMaxTempCaption),
+                     Keyed(project_key::kExponent, kGasModelContext, kExponentCaption)});
     return Json({{"texts", texts},
                  {"missing", missing},
                  {"kinds", kinds},
                  {"shown", shown},
                  {"columns", headers},
+                 {"cycle", CycleColumns()},
+                 {"newMovement", NewMovement()},
                  {"initial", initial},
+                 {"laws", laws},
+                 {"gas", gas},
+                 {"results", kResultsHeadings},
+                 {"timeStep", CircuitState{}.TimeStep},
                  {"tooltips", tooltips},
                  {"notANumber", BothLanguages(kInitialContext, kNotANumberTip)},
                  {"limits",

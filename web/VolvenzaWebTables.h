@@ -3,8 +3,11 @@
 // core once when the page starts: the page's words in both languages, the
 // windows' words (the kinds' titles, the cycle table's headers and
 // tooltips, the initial boxes' names and units, the tooltip of a box that
-// holds no number), the sizes each kind's page shows and the kind each
-// code is listed as.
+// holds no number, the gas laws and the envelope's boxes, the results
+// table's headings), the project's names of what the page edits (the
+// initial values, the cycle table's columns, the gas law and its figures), a
+// new movement as the project writes it, the time step, the sizes each
+// kind's page shows and the kind each code is listed as.
 
 #include <string>
 #include <string_view>
@@ -13,6 +16,10 @@ namespace volvenza {
 
 // The answer to {"tables": true}, as JSON.
 std::string PageTables();
+
+// A window's label as the page shows it: without the desktop's mnemonic
+// ("p&1" is "p1", "&&" an ampersand).
+std::string WithoutMnemonic(std::string_view text);
 
 // The catalogue's English of `italian` in `context` (one the page takes its
 // words from); nullptr when it has none.

@@ -33,6 +33,7 @@
 // Nothing typed is lost on reload: the design, the texts that are not numbers
 // yet and the language are kept in localStorage.
 
+import { ask } from './core-now.js';
 import { limit, t } from './texts.js';
 
 const STORE = 'volvenza.work';
@@ -152,17 +153,11 @@ export function formatNumber(x, decimals, single = false) {
   return text.replace('.', decimalSeparator());
 }
 
-// As the windows read a box (numbers/NumberText's ParseNumber, checked
-// against it on the awkward cases: "1.000" is 1, "1,000.5", "1 000", "inf"
-// and "" nothing, whatever the language): blanks around, an optional sign,
-// digits with a decimal comma or point, an optional exponent; nothing else.
-// A float's range is the caller's: Math.fround(x) finite, as the core's.
+// A typed number as the windows read a box, read by the core on the page's
+// thread (core-now.js, loaded before the page starts); null for none. A
+// float's range is the caller's: Math.fround(x) finite, as the core's.
 export function parseNumber(text) {
-  let t = String(text).replace(/^[ \t]+|[ \t]+$/g, '').replace(/,/g, '.');
-  if (t.startsWith('+') && !t.startsWith('+-')) t = t.slice(1);
-  if (!/^-?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$/.test(t)) return null;
-  const value = Number(t);
-  return Number.isFinite(value) ? value : null;
+  return ask({ number: String(text) }).value;
 }
 
 // The design being edited and the drafts: texts typed where a number goes,

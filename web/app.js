@@ -3,6 +3,7 @@
 // results table. Every figure the page shows or saves comes from the core
 // (app-state.js); this file only arranges them.
 import * as app from './app-state.js';
+import { coreLoaded } from './core-now.js';
 import { coreTable, load, t, word } from './texts.js';
 import * as entry from './entry.js';
 import * as initial from './initial.js';
@@ -10,9 +11,10 @@ import { createChart, SERIES } from './chart.js';
 import { createResults, seriesOfVlz } from './results.js';
 
 const $ = (id) => document.getElementById(id);
-const LAWS = [['classica', 'classica'], ['ideale', 'gas ideale'], ['azoto', 'azoto reale']];
-const GAS_FIELDS = [['temperatura_minima', 'Temperatura minima [°C]'], ['temperatura_massima', 'Temperatura massima [°C]'],
-  ['esponente', 'Esponente n']];
+// The gas laws and the envelope's boxes ({key, it, en}): the project's
+// names and the desktop's gas-model window's words.
+const laws = () => coreTable('laws');
+const gasBoxes = () => coreTable('gas');
 
 let chart, results;
 let openedName = ''; // the file the work came from, for the name to save under
@@ -36,8 +38,11 @@ function translate() {
     el.setAttribute('aria-label', t(el.dataset.tTitle));
   });
   $('language').value = app.language();
+  document.querySelectorAll('.gas-label').forEach((l, i) => {
+    l.textContent = word(gasBoxes()[i]);
+  });
   const law = $('law');
-  law.replaceChildren(...LAWS.map(([value, label]) => new Option(t(label), value)));
+  law.replaceChildren(...laws().map((l) => new Option(word(l), l.key)));
   const choice = $('series');
   const was = choice.value || 'P';
   choice.replaceChildren(...Object.entries(SERIES).map(([key, s]) => new Option(t(s.label), key)));
@@ -47,7 +52,7 @@ function translate() {
 function showGas() {
   const gas = app.project().gas;
   $('law').value = gas.legge;
-  for (const [field] of GAS_FIELDS) {
+  for (const { key: field } of gasBoxes()) {
     const input = $('gas-' + field);
     const draft = app.draftsOf()['gas/' + field];
     const text = draft !== undefined ? draft : app.formatNumber(gas[field]);
@@ -196,11 +201,11 @@ async function newDesign() {
 
 function buildGas() {
   const box = $('gas-values');
-  for (const [field, label] of GAS_FIELDS) {
+  for (const { key: field } of gasBoxes()) {
     const wrap = document.createElement('span');
     const l = document.createElement('label');
     l.htmlFor = 'gas-' + field;
-    l.dataset.t = label;
+    l.className = 'gas-label';
     const input = document.createElement('input');
     input.id = 'gas-' + field;
     input.inputMode = 'decimal';
@@ -311,7 +316,8 @@ async function start() {
   // What was kept comes back before the sizing (sizing.js) shows it, which
   // it does once the core has given the words.
   const restored = app.restore();
-  await load(app.call);
+  // The boxes read what is typed by the core on the page's thread.
+  await Promise.all([load(app.call), coreLoaded]);
   translate();
   buildGas();
   translate();

@@ -4,7 +4,7 @@
 // wheel, back to the full view with 0 or the button; the arrow keys move the
 // crosshair a step (with Shift ten), + and - zoom about it.
 import * as app from './app-state.js';
-import { t } from './texts.js';
+import { coreTable, t } from './texts.js';
 
 export const SERIES = {
   P: { label: 'Pressione P(t)', symbol: 'P', unit: 'bar', decimals: 3 },
@@ -12,8 +12,9 @@ export const SERIES = {
   Qt: { label: 'Portata Qt(t)', symbol: 'Qt', unit: 'dm3/min', decimals: 4 },
   Qs: { label: 'Portata Qs(t)', symbol: 'Qs', unit: 'dm3/min', decimals: 4 },
 };
-const STEP = 0.01; // s, the step of the stored series
 const STEP_DECIMALS = 2;
+// The step of the stored series, s, as the core runs it.
+const timeStep = () => coreTable('timeStep');
 const PAD = { left: 64, right: 16, top: 12, bottom: 36 };
 
 // Round divisions of a range: 1, 2 or 5 times a power of ten.
@@ -83,11 +84,11 @@ function drawAxes(c, g, b) {
     g.beginPath(); g.moveTo(b.x, y); g.lineTo(b.x + b.w, y); g.stroke();
     g.fillText(app.formatNumber(v, yt.decimals), b.x - 4, y);
   }
-  const xt = ticks(view.k0 * STEP, view.k1 * STEP, 8);
+  const xt = ticks(view.k0 * timeStep(), view.k1 * timeStep(), 8);
   g.textAlign = 'center';
   g.textBaseline = 'top';
   for (const s of xt.out) {
-    const x = c.xOf(s / STEP, b);
+    const x = c.xOf(s / timeStep(), b);
     g.strokeStyle = '#ddd';
     g.beginPath(); g.moveTo(x, b.y); g.lineTo(x, b.y + b.h); g.stroke();
     g.fillText(app.formatNumber(s, xt.decimals), x, b.y + b.h + 4);
@@ -164,7 +165,7 @@ function showReading(c) {
     return;
   }
   const s = SERIES[c.which];
-  c.readout.textContent = `t = ${app.formatNumber(c.k * STEP, STEP_DECIMALS)} s · ${s.symbol} = ` +
+  c.readout.textContent = `t = ${app.formatNumber(c.k * timeStep(), STEP_DECIMALS)} s · ${s.symbol} = ` +
     `${app.formatNumber(c.values()[c.k], s.decimals)} ${s.unit}`;
 }
 

@@ -1,5 +1,6 @@
 // The core on the page's own thread, for what a box needs the moment it is
-// typed: a sizing box read as the desktop's window reads it. It answers at
+// typed: its number, or a sizing box, read as the desktop's windows read
+// them. It answers at
 // once, so it is asked only what takes no time; runs and searches go to the
 // worker (app-state.js call), which keeps the page free while they last.
 import { language } from './app-state.js';

@@ -8,18 +8,18 @@ import * as app from './app-state.js';
 import { keyFiltered } from './initial.js';
 import { coreTable, limit, t, word } from './texts.js';
 
-// The cycle table's columns by the project's field; their headers and
-// tooltips, in the same order, are the desktop's (texts.js).
-const COLUMNS = ['tipo', 'Ti', 'Tf', 'alesaggio', 'stelo', 'corsa', 'cilindrata', 'velocita',
-  'cilindrata_unitaria', 'angolo', 'Qm', 'carico', 'rendimento', 'perdita', 'pressione_richiesta',
-  'emergenza', 'pn'];
+// The cycle table's columns by the project's field, as the core names them
+// (the pressure worked out, which the project does not keep, is the page's
+// 'pn'); their headers and tooltips, in the same order, are the desktop's
+// (texts.js). Filled once the core has answered.
+let COLUMNS = [];
+let DUTY = []; // the duty's figures typed
+let SIZES = []; // the sizes a kind's page may hide
 const header = (col) => word(coreTable('columns')[col]);
 const tooltip = (col) => word(coreTable('tooltips')[col]);
 const kindTitle = (kind) => word(coreTable('kinds')[kind]);
 // The sizes each kind's page shows, by the project's field names.
 const shown = (kind) => coreTable('shown')[kind].map((col) => COLUMNS[col]);
-const DUTY = ['carico', 'rendimento', 'perdita', 'pressione_richiesta'];
-const SIZES = ['alesaggio', 'stelo', 'corsa', 'cilindrata', 'velocita', 'cilindrata_unitaria', 'angolo'];
 
 let checked = []; // per movement [flow, pn, duty fault, mark, reasons] from the core
 
@@ -100,16 +100,14 @@ export async function refreshChecks() {
   return reply;
 }
 
-export function newMovement() {
-  return {
-    Qm: 0, Tf: 0, Tf2: 0, Ti: 0, Ti2: 0, alesaggio: 0, angolo: 0, carico: 0, cilindrata: 0,
-    cilindrata_unitaria: 0, corsa: 0, corsa1: 0, corsa2: 0, emergenza: false, perdita: 0,
-    pressione_richiesta: null, rendimento: limit('efficiency'), stelo: 0, stelo2: 0, tipo: 1, velocita: 0,
-  };
-}
+// A movement as the project writes a new one.
+const newMovement = () => structuredClone(coreTable('newMovement'));
 
 export function buildTable(container) {
-  if (coreTable('columns').length !== COLUMNS.length) throw new Error('volvenza: the cycle table changed its columns');
+  const columns = coreTable('cycle');
+  COLUMNS = columns.map((c) => c.key ?? 'pn');
+  DUTY = columns.filter((c) => c.part === 'duty').map((c) => c.key);
+  SIZES = columns.filter((c) => c.part === 'size').map((c) => c.key);
   table = container;
   showTable();
   table.addEventListener('keydown', onKey);
@@ -261,7 +259,8 @@ function startEdit(typed) {
     coreTable('kinds').forEach((title, k) => {
       if (title) editor.append(new Option(`${k} ${word(title)}`, k, false, k === listed(m.tipo)));
     });
-    if (typed && /[1-7]/.test(typed)) editor.value = typed;
+    // A kind's code typed chooses it.
+    if (typed && /^\d$/.test(typed) && coreTable('kinds')[+typed]) editor.value = typed;
   } else {
     editor = document.createElement('input');
     editor.value = typed === null || typed === '' ? cellText(m, row, field) : typed === ' ' ? '' : typed;

@@ -4,9 +4,9 @@
 import * as app from './app-state.js';
 import { coreTable, word } from './texts.js';
 
-// The seven initial values by the project's field; their names and units,
-// in the same order, are the desktop's (texts.js).
-const INITIAL = ['V0', 'P0', 'tc', 'Qp', 'Pm', 'Dp', 'tempo_ciclo'];
+// The initial values by the project's field, with their names and units as
+// the desktop's window has them (texts.js).
+const initialKeys = () => coreTable('initial').map((box) => box.key);
 
 export function keyFiltered(input) {
   // The decimal key types the language's separator, as in the windows.
@@ -25,8 +25,7 @@ export function keyFiltered(input) {
 
 export function buildInitial(container) {
   container.replaceChildren();
-  INITIAL.forEach((field, i) => {
-    const { unit } = coreTable('initial')[i];
+  coreTable('initial').forEach(({ key: field, unit }, i) => {
     const row = document.createElement('div');
     row.className = 'initial-row';
     const id = 'dati-' + field;
@@ -70,7 +69,7 @@ function markInitial(input, place) {
 
 export function showInitial(container) {
   const data = app.project().dati_iniziali;
-  for (const field of INITIAL) {
+  for (const field of initialKeys()) {
     const input = container.querySelector('#dati-' + field);
     const place = 'dati/' + field;
     const draft = app.draftsOf()[place];

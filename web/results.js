@@ -3,9 +3,11 @@
 // a page of rows at a time so that the longest run does not hold the page up;
 // printed, every row, as in the desktop's report.
 import * as app from './app-state.js';
-import { t } from './texts.js';
+import { coreTable, t } from './texts.js';
 
-const HEADERS = ['T', 'V(T)', 'P(T)', 'Qt(T)', 'Qs(T)=Qt(T)-Qp'];
+// The series the page shows, after the time: the columns of the desktop's
+// table before the gas temperature, which the .vlz does not keep.
+const SERIES = ['V', 'P', 'Qt', 'Qs'];
 const PAGE = 200;
 
 // The .vlz's results: after the header and the movements, one line a step
@@ -40,7 +42,7 @@ export function createResults(table, status, previous, next) {
     const r = app.results();
     const head = document.createElement('thead');
     const hr = document.createElement('tr');
-    for (const h of HEADERS) {
+    for (const h of coreTable('results').slice(0, 1 + SERIES.length)) {
       const th = document.createElement('th');
       th.scope = 'col';
       th.textContent = h;
@@ -55,8 +57,8 @@ export function createResults(table, status, previous, next) {
     for (let row = first; row < last; row++) {
       const k = row * 10;
       const tr = document.createElement('tr');
-      const cells = [app.formatNumber(Math.fround(k * Math.fround(0.01)), 1)];
-      for (const s of ['V', 'P', 'Qt', 'Qs']) cells.push(app.formatNumber(r.series[s][k], 4));
+      const cells = [app.formatNumber(Math.fround(k * coreTable('timeStep')), 1)];
+      for (const s of SERIES) cells.push(app.formatNumber(r.series[s][k], 4));
       for (const c of cells) {
         const td = document.createElement('td');
         td.textContent = c;

@@ -3,7 +3,9 @@
 // are listed in VolvenzaWebTables.cpp), with what the page shares with the
 // desktop's windows: the kinds' titles, the cycle table's headers and
 // tooltips, the sizes each kind's page shows and the kind each is listed as,
-// the initial boxes' names and units, the tooltip of a box that holds no number.
+// the initial boxes' names and units, the tooltip of a box that holds no
+// number, the gas laws and boxes, the results table's headings; and the
+// project's names of what the page edits, from the core too.
 import { language } from './app-state.js';
 
 let tables = null;
@@ -25,6 +27,11 @@ export async function load(call) {
   told();
 }
 
+// `text` with its %1, %2... filled with `parts` in one pass: a part holding
+// "%2" stays as it is, a placeholder without its part too.
+const filled = (text, parts) =>
+  text.replace(/%(\d+)/g, (m, i) => (i >= 1 && i <= parts.length ? String(parts[i - 1]) : m));
+
 // A text in the page's language with its %1, %2... filled with `parts`.
 export function t(italian, ...parts) {
   let text = italian;
@@ -32,14 +39,16 @@ export function t(italian, ...parts) {
     if (tables && tables.texts[italian] !== undefined) text = tables.texts[italian];
     else untranslated.add(italian);
   }
-  parts.forEach((part, i) => {
-    text = text.split('%' + (i + 1)).join(String(part));
-  });
-  return text;
+  return filled(text, parts);
 }
 
 // One of the core's tables: 'kinds', 'shown', 'columns', 'tooltips',
-// 'initial' (each {it, en, unit}), 'notANumber', 'limits' (the most
+// 'initial' (each {key, it, en, unit}: the project's name, the words), 'cycle'
+// (per column of the cycle table {key, part}: the project's name, null for
+// the pressure worked out, and 'size', 'duty' or ''), 'newMovement' (a
+// movement as the project writes a new one), 'laws' and 'gas' (the gas
+// laws and the envelope's boxes, {key, it, en}), 'results' (the results
+// table's headings), 'timeStep' (s), 'notANumber', 'limits' (the most
 // movements, the undo steps kept, a movement's efficiency left empty) or
 // 'listed' (by a movement's kind, the one it is listed and edited as).
 export function coreTable(name) {
@@ -48,8 +57,7 @@ export function coreTable(name) {
 export const limit = (name) => tables.limits[name];
 
 // A word of those tables ({it, en}) in the page's language, its %1, %2...
-// filled with `parts` in one pass (a part holding "%2" stays as it is).
+// filled with `parts`.
 export function word(both, ...parts) {
-  const text = language() === 'en' ? both.en : both.it;
-  return text.replace(/%(\d+)/g, (m, i) => (i <= parts.length ? String(parts[i - 1]) : m));
+  return filled(language() === 'en' ? both.en : both.it, parts);
 }

@@ -83,7 +83,21 @@ function sameText(a, b, where) {
   await v.size(designs['example.vlz'], ['--pmin', 'x']).then(() => fail('volvenza.size', 'took --pmin x'), (e) => e.code === 64 || fail('volvenza.size', e.code));
 
   // Every word the page writes (t('…'), data-t, the sizing form's) has its English from the catalogue.
-  const { texts, missing } = v.request({ tables: true });
+  const { texts, missing, ...tables } = v.request({ tables: true });
+  // The page edits the project by the names the core gives it: each is the
+  // project's, and a new movement reads back as the project writes it.
+  v.language = 'it';
+  const p = JSON.parse(await v.convert(designs['example.vlz'], 'vlzp'));
+  const names = [...tables.cycle.map((c) => c.key && [p.movimenti[0], c.key]),
+    ...tables.initial.map((b) => [p.dati_iniziali, b.key]), ...tables.gas.map((b) => [p.gas, b.key])].filter(Boolean);
+  const unknown = names.filter(([object, key]) => !(key in object)).map(([, key]) => key);
+  p.movimenti = [tables.newMovement];
+  for (const law of tables.laws) {
+    p.gas.legge = law.key;
+    const back = JSON.parse(await v.convert(JSON.stringify(p), 'vlzp').catch((e) => JSON.stringify({ e: e.message })));
+    if (!back.gas || JSON.stringify(back.movimenti) !== JSON.stringify(p.movimenti)) unknown.push(law.key, JSON.stringify(back));
+  }
+  if (unknown.length) fail('the page\'s names', unknown.join(' '));
   const used = fs.readdirSync(site).filter((n) => /\.(js|html)$/.test(n) && n !== 'volvenza-core.js').flatMap((n) =>
     [...fs.readFileSync(path.join(site, n), 'utf8').matchAll(/\bt\('((?:[^'\\]|\\.)*)'|data-t(?:-title)?="([^"]*)"/g)].map((m) => m[1] ?? m[2]));
   const form = v.request({ 'sizing-form': true }).missing;
