@@ -106,6 +106,8 @@ class Dimensionamento : public QWidget {
     // `lenient` such a box keeps the plan's value) and what they show.
     void BuildDuties(QFormLayout& form);
     Result<DutyPlan> ReadDuties(const DutyPlan& kept, bool lenient) const;
+    // Whether a hold box's figure fits, on the design shown.
+    Status HoldFits(size_t box, std::optional<double> figure) const;
     void ShowDuties(const DutyPlan& plan);
     void FitDesignSize(const Parts& parts);
     // The bottles as the box gives them, or the box's message when it gives none.
@@ -135,6 +137,13 @@ class Dimensionamento : public QWidget {
     // gives its box the project's value again.
     void ShowRequirementDrafts(const sizing::Requirements& req);
     void MarkRequirement(size_t box, bool draft);
+    // A hold box typed into, or the hold asked for or not: text that is no
+    // number is its draft while the hold is asked for; the box is marked
+    // red with what is wrong while its text gives no figure the hold takes.
+    void HoldTyped(size_t box);
+    void MarkHold(size_t box, const Status& fits, bool draft);
+    // What a hold box shows of `plan`.
+    void ShowHold(size_t box, const DutyPlan& plan);
     // What the data, movements and gas model now are, as one number.
     uint64_t InputsNow() const;
     void ShowCatalogue(const std::vector<sizing::CatalogueSize>& sizes);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -10,8 +11,8 @@
 #include "analysis/Dimensionamento.h"
 #include "analysis/DimensionamentoParts.h"
 #include "documents/Project.h"
-#include "messages/WindowWords.h"
 #include "numbers/NumberText.h"
+#include "platform/UiMessage.h"
 #include "platform/UiNumber.h"
 #include "sizing/RequirementForm.h"
 
@@ -44,7 +45,7 @@ void Dimensionamento::CatalogueEdited(QTableWidgetItem* item) {
     {
         const QSignalBlocker quiet(catalogue_);
         item->setForeground(draft ? QBrush(Qt::red) : QBrush());
-        item->setToolTip(draft ? tr(kSizingNotANumberTip) : QString());
+        item->setToolTip(draft ? tr(kCatalogueCellTip) : QString());
     }
     TakeRequirements("catalogo");
 }
@@ -80,7 +81,7 @@ void Dimensionamento::ShowCatalogueDrafts(const std::vector<CatalogueSize>& size
             item->setData(Qt::UserRole, value ? QVariant(*value) : QVariant());
             item->setData(Qt::UserRole + 1, draft ? QString() : text);
             item->setForeground(draft ? QBrush(Qt::red) : QBrush());
-            item->setToolTip(draft ? tr(kSizingNotANumberTip) : QString());
+            item->setToolTip(draft ? tr(kCatalogueCellTip) : QString());
         }
     }
     showing_ = showing;
@@ -106,10 +107,24 @@ void Dimensionamento::MarkRequirement(size_t box, bool draft) {
     QPalette palette;
     if (draft) palette.setColor(QPalette::Text, Qt::red);
     requirementBoxes_[box]->setPalette(palette);
-    requirementBoxes_[box]->setToolTip(draft ? tr(kSizingNotANumberTip) : QString());
+    // What is wrong with the box, as Calcola's reading of it says.
+    requirementBoxes_[box]->setToolTip(
+        draft ? UiMessage(RequirementNotANumber(static_cast<RequirementBox>(box))) : QString());
 }
 
 void Dimensionamento::ShowRequirementDrafts(const Requirements& req) {
+    for (size_t i = 0; i < holdBoxes_.size(); ++i) {
+        QLineEdit* box = holdBoxes_[i];
+        const std::optional<std::string> draft = project_.Draft(HoldKey(i));
+        if (draft) {
+            const QSignalBlocker quiet(hold_);
+            hold_->setChecked(true);
+            if (box->text().toStdString() != *draft) box->setText(QString::fromStdString(*draft));
+            MarkHold(i, HoldFits(i, std::nullopt), true);
+        } else if (box->property(kHoldDraftShown).toBool()) {
+            ShowHold(i, req.Duties);
+        }
+    }
     for (size_t i = 0; i < requirementBoxes_.size(); ++i) {
         QLineEdit* box = requirementBoxes_[i];
         const std::optional<std::string> draft = project_.Draft(RequirementKey(i));
@@ -132,11 +147,14 @@ bool Dimensionamento::FocusDraft(const DraftKey& key) {
         catalogue_->setCurrentItem(item);
         return true;
     }
+    const auto field = static_cast<size_t>(key.field);
     if (key.place != DraftKey::Place::Requirements || key.field < 0 ||
-        key.field >= static_cast<int>(requirementBoxes_.size())) {
+        field >= requirementBoxes_.size() + holdBoxes_.size()) {
         return false;
     }
-    QLineEdit* box = requirementBoxes_[static_cast<size_t>(key.field)];
+    QLineEdit* box = field < requirementBoxes_.size()
+                         ? requirementBoxes_[field]
+                         : holdBoxes_[field - requirementBoxes_.size()];
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
     return true;

@@ -12,6 +12,8 @@
 #include "analysis/Dimensionamento.h"
 #include "analysis/DimensionamentoParts.h"
 #include "numbers/NumberText.h"
+#include "platform/NumberCharacters.h"
+#include "platform/UiMessage.h"
 #include "platform/UiNumber.h"
 #include "sizing/RequirementForm.h"
 
@@ -39,26 +41,9 @@ void Dimensionamento::BuildDuties(QFormLayout& form) {
         holdBoxes_[i] = new QLineEdit(hold_);
         holdBoxes_[i]->setObjectName(QString::fromLatin1(names[i]));
         rows->addRow(tr(kHoldBoxes[i].label), holdBoxes_[i]);
+        holdBoxes_[i]->setValidator(new NumberCharacters(holdBoxes_[i]));
         connect(holdBoxes_[i], &QLineEdit::textEdited, this, [this, i] {
-            // Red while the text gives no figure in range: the plan keeps
-            // the one it had, and Calcola says what is wrong.
-            const auto value = ParseNumber<double>(holdBoxes_[i]->text().trimmed().toStdString());
-            bool fits = value && kHoldBoxes[i].range.Holds(*value);
-            // A pressure above the hold's start, or a cooling past the gas
-            // law's range, alone: Calcola names the limit.
-            if (fits && (i == 0 || i == 3)) {
-                HoldDuty alone;
-                if (i == 0) {
-                    alone.Pressure = GaugeBar(*value);
-                } else {
-                    alone.Cooling = *value;
-                }
-                alone.FromPm = holdFromPm_->isChecked();
-                fits = bool(CheckHold(alone, state_.Data, EngineeringGas(state_.Gas).Law));
-            }
-            QPalette palette;
-            if (!fits) palette.setColor(QPalette::Text, Qt::red);
-            holdBoxes_[i]->setPalette(palette);
+            HoldTyped(i);
             TakeRequirements("mantenimento");
             FollowInputs();
         });
@@ -73,7 +58,12 @@ void Dimensionamento::BuildDuties(QFormLayout& form) {
             FollowInputs();
         });
     }
-    connect(hold_, &QGroupBox::toggled, this, [this] {
+    connect(hold_, &QGroupBox::toggled, this, [this](bool on) {
+        // The boxes' drafts come and go with the hold; an empty box is
+        // marked once typed into.
+        for (size_t i = 0; i < holdBoxes_.size() && !showing_; ++i) {
+            if (!on || !holdBoxes_[i]->text().trimmed().isEmpty()) HoldTyped(i);
+        }
         TakeRequirements("mantenimento");
         FollowInputs();
     });
@@ -96,12 +86,9 @@ Result<DutyPlan> Dimensionamento::ReadDuties(const DutyPlan& kept, bool lenient)
             value = ParseNumber<double>(holdBoxes_[i]->text().trimmed().toStdString());
         }
         // Pressure and time more than 0, leakage and cooling not below it.
-        const bool fits = value && kHoldBoxes[i].range.Holds(*value);
-        if (fits) {
-            figures[i] = *value;
-        } else if (!lenient) {
-            return Message(MessageId::SizingBoxHold);
-        }
+        if (value && kHoldBoxes[i].range.Holds(*value)) figures[i] = *value;
+        // Refused as the box is marked, in the form's order.
+        if (Status fits = HoldFits(i, value); !fits && !lenient) return fits.Error();
     }
     // A hold begun without a pressure or a time is never stored: the project
     // keeps the one it had, or none, as its file can take no other.
@@ -118,20 +105,44 @@ Result<DutyPlan> Dimensionamento::ReadDuties(const DutyPlan& kept, bool lenient)
     return plan;
 }
 
+Status Dimensionamento::HoldFits(size_t box, std::optional<double> figure) const {
+    return CheckHoldFigure(box, figure, holdFromPm_->isChecked(), state_.Data,
+                           EngineeringGas(state_.Gas).Law);
+}
+
+void Dimensionamento::HoldTyped(size_t box) {
+    const std::string text = holdBoxes_[box]->text().toStdString();
+    const auto figure = ParseNumber<double>(text);
+    const bool draft =
+        hold_->isChecked() && !holdBoxes_[box]->text().trimmed().isEmpty() && !figure;
+    project_.SetDraft(HoldKey(box), draft ? std::optional(text) : std::nullopt);
+    MarkHold(box, hold_->isChecked() ? HoldFits(box, figure) : Status(Done{}), draft);
+}
+
+void Dimensionamento::MarkHold(size_t box, const Status& fits, bool draft) {
+    QPalette palette;
+    if (!fits) palette.setColor(QPalette::Text, Qt::red);
+    holdBoxes_[box]->setPalette(palette);
+    holdBoxes_[box]->setToolTip(fits ? QString() : UiMessage(fits.Error()));
+    holdBoxes_[box]->setProperty(kHoldDraftShown, draft);
+}
+
+void Dimensionamento::ShowHold(size_t box, const DutyPlan& plan) {
+    const HoldDuty hold = plan.Hold.value_or(HoldDuty{});
+    const double values[] = {hold.Pressure.value(), hold.Time, hold.Leakage.value(), hold.Cooling};
+    MarkHold(box, Done{}, false);
+    if (plan.Hold) {
+        ShowValue(holdBoxes_[box], UiNumber(values[box]), values[box]);
+    } else {
+        ShowValue(holdBoxes_[box], QString(), QVariant());
+    }
+}
+
 void Dimensionamento::ShowDuties(const DutyPlan& plan) {
     emergencyFromFull_->setChecked(plan.EmergencyFromFull);
     hold_->setChecked(plan.Hold.has_value());
-    const HoldDuty hold = plan.Hold.value_or(HoldDuty{});
-    const double values[] = {hold.Pressure.value(), hold.Time, hold.Leakage.value(), hold.Cooling};
-    for (size_t i = 0; i < holdBoxes_.size(); ++i) {
-        holdBoxes_[i]->setPalette(QPalette());
-        if (plan.Hold) {
-            ShowValue(holdBoxes_[i], UiNumber(values[i]), values[i]);
-        } else {
-            ShowValue(holdBoxes_[i], QString(), QVariant());
-        }
-    }
-    holdFromPm_->setChecked(hold.FromPm);
+    for (size_t i = 0; i < holdBoxes_.size(); ++i) ShowHold(i, plan);
+    holdFromPm_->setChecked(plan.Hold.value_or(HoldDuty{}).FromPm);
 }
 
 }  // namespace volvenza

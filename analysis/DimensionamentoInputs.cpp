@@ -66,6 +66,10 @@ DraftKey RequirementKey(size_t box) {
     return {DraftKey::Place::Requirements, 0, static_cast<int16_t>(box)};
 }
 
+DraftKey HoldKey(size_t box) {
+    return RequirementKey(kRequirementBoxes.size() + box);
+}
+
 DraftKey CatalogueKey(int row, int column) {
     return {DraftKey::Place::Catalogue, static_cast<int16_t>(row + 1),
             static_cast<int16_t>(column)};
@@ -174,10 +178,14 @@ Result<Requirements> Dimensionamento::ReadRequirements() const {
     const auto read = [&](RequirementBox box) -> Status {
         const auto figure = BoxFigure(requirementBoxes_[static_cast<size_t>(box)], box);
         if (!figure) return figure.Error();
+        if (*figure) {
+            if (Status fits = CheckRequirementFigure(box, **figure); !fits) return fits;
+        }
         SetRequirementFigure(req, box, *figure);
         return Done{};
     };
-    // In the form's order: p1, the type and catalogue, the other boxes.
+    // In the form's order, each box refused as the page refuses it: p1, the
+    // type and catalogue, the other boxes, the bottles, the duties.
     if (Status p1 = read(RequirementBox::MinPressure); !p1) return p1.Error();
     req.Type = static_cast<AccumulatorType>(type_->currentIndex());
     auto sizes = ReadCatalogue();

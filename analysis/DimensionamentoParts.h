@@ -45,6 +45,10 @@ std::pair<QString, QVariant> RequirementShown(const sizing::Requirements& req, s
 
 // Where the project keeps a box's or a cell's draft.
 DraftKey RequirementKey(size_t box);
+// A hold box's, after the requirements' boxes.
+DraftKey HoldKey(size_t box);
+// Set on a hold box while it shows its draft.
+inline constexpr char kHoldDraftShown[] = "volvenzaBozza";
 DraftKey CatalogueKey(int row, int column);
 
 // A size's limits in the catalogue's columns; nothing for no limit.

@@ -123,7 +123,12 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
         MessageId::RequirementHours,        MessageId::RequirementEfficiency,
         MessageId::RequirementHoursPerYear, MessageId::RequirementBottles};
     Message box;
-    if (key.place == DraftKey::Place::Requirements) {
+    if (key.place == DraftKey::Place::Requirements && at >= std::size(requirements)) {
+        // A hold box, by its label in the window.
+        const char* label = sizing::kHoldBoxes.at(at - std::size(requirements)).label;
+        box = Message(MessageId::DraftRequirementBox,
+                      {MsgCatalogue("volvenza::Dimensionamento", label)});
+    } else if (key.place == DraftKey::Place::Requirements) {
         box = Message(MessageId::DraftRequirementBox, {MsgNested(requirements[at])});
     } else if (key.place == DraftKey::Place::Movement) {
         box = Message(MessageId::DraftMovementBox,

@@ -58,8 +58,11 @@ inline constexpr int16_t kLastMovementField = 18;
 // The catalogue's columns (sizing/CatalogueForm.h).
 inline constexpr int16_t kCatalogueDraftColumns =
     static_cast<int16_t>(sizing::kCatalogueColumnCount);
-// The sizing window's boxes of one value (or list) each, in its order.
+// The sizing window's boxes of one value (or list) each, in its order,
+// then the hold's.
 using sizing::RequirementBox;
+inline constexpr int16_t kRequirementDraftFields =
+    static_cast<int16_t>(static_cast<size_t>(RequirementBox::Count) + sizing::kHoldBoxCount);
 // The place of a movement's field of single precision in Movement.
 int16_t MovementField(float Movement::*field);
 

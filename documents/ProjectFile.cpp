@@ -100,17 +100,23 @@ bool ReadDuty(const Json& item, const std::string& path, Reader& r, Movement& m)
 // The emergency stroke's start and the pressure held; files from before
 // them have neither.
 bool ReadPlan(const Json& req, const std::string& rp, Reader& r, DutyPlan& plan) {
-    const auto full = r.FlagOr(req, rp, "emergenza_da_pieno", false);
+    using sizing::kHoldBoxes;
+    const auto full =
+        r.FlagOr(req, rp, sizing::ProjectKey(sizing::RequirementChoice::EmergencyFromFull), false);
     if (!full) return false;
     plan.EmergencyFromFull = *full;
-    if (!req.contains("mantenimento") || req["mantenimento"].is_null()) return true;
-    const Json& h = req["mantenimento"];
-    const std::string hp = rp + "/mantenimento";
-    const auto pressure = r.InRange(h, hp, "pressione", 0, kSingleMax, true);
-    const auto time = pressure ? r.InRange(h, hp, "tempo", 0, kSingleMax, true) : std::nullopt;
-    const auto leakage = time ? r.InRange(h, hp, "trafilamento", 0, kSingleMax) : std::nullopt;
-    const auto cooling = leakage ? r.InRange(h, hp, "raffreddamento", 0, kSingleMax) : std::nullopt;
-    const auto fromPm = cooling ? r.Flag(h, hp, "da_Pm") : std::nullopt;
+    const char* const held = sizing::kHoldProjectKey;
+    if (!req.contains(held) || req[held].is_null()) return true;
+    const Json& h = req[held];
+    const std::string hp = rp + "/" + held;
+    const auto pressure = r.InRange(h, hp, kHoldBoxes[0].projectKey, 0, kSingleMax, true);
+    const auto time =
+        pressure ? r.InRange(h, hp, kHoldBoxes[1].projectKey, 0, kSingleMax, true) : std::nullopt;
+    const auto leakage =
+        time ? r.InRange(h, hp, kHoldBoxes[2].projectKey, 0, kSingleMax) : std::nullopt;
+    const auto cooling =
+        leakage ? r.InRange(h, hp, kHoldBoxes[3].projectKey, 0, kSingleMax) : std::nullopt;
+    const auto fromPm = cooling ? r.Flag(h, hp, sizing::kHoldFromPm.projectKey) : std::nullopt;
     if (!fromPm) return false;
     plan.Hold = HoldDuty{GaugeBar(*pressure), *time, Dm3PerMin(*leakage), *cooling, *fromPm};
     return true;
@@ -249,17 +255,18 @@ bool ReadPlant(const Json& root, Reader& r, ScratchProject& p) {
 // The bottle sizes to try, when the file gives them (older files do not),
 // by the sizing form's rule, a wrong one named by its place.
 bool ReadBottleList(const Json& req, const std::string& rp, Reader& r, std::vector<double>& sizes) {
-    if (!req.contains("bombole")) return true;
-    const Json* given = r.Member(req, rp, "bombole");
+    const char* const key = sizing::ProjectKey(sizing::RequirementBox::Bottles);
+    if (!req.contains(key)) return true;
+    const Json* given = r.Member(req, rp, key);
+    const std::string at = rp + "/" + key;
     if (!given->is_array() || given->size() > sizing::kMaxCatalogueSizes) {
-        return RefuseAt(r, rp + "/bombole", MessageId::FieldOutOfRange);
+        return RefuseAt(r, at, MessageId::FieldOutOfRange);
     }
     sizes.clear();
     for (size_t i = 0; i < given->size(); ++i) {
         const Json& v = (*given)[i];
         if (!v.is_number() || !sizing::BottleSizeTaken(v.get<double>())) {
-            return RefuseAt(r, rp + "/bombole/" + std::to_string(i + 1),
-                            MessageId::FieldOutOfRange);
+            return RefuseAt(r, at + "/" + std::to_string(i + 1), MessageId::FieldOutOfRange);
         }
         sizes.push_back(v.get<double>());
     }
@@ -271,31 +278,39 @@ bool ReadRequirements(const Json& root, Reader& r, ScratchProject& p) {
     if (req == nullptr) return false;
     const std::string rp = "/dimensionamento";
     sizing::Requirements& q = p.sizing.Requirements;
-    const auto p1 = r.Number(*req, rp, "p1");
-    const auto type = p1 ? r.Choice(*req, rp, "tipo", kTypes) : std::nullopt;
-    const Json* catalogue = type ? r.Member(*req, rp, "catalogo") : nullptr;
+    using Box = sizing::RequirementBox;
+    using Choice = sizing::RequirementChoice;
+    using sizing::ProjectKey;
+    const auto p1 = r.Number(*req, rp, ProjectKey(Box::MinPressure));
+    const auto type = p1 ? r.Choice(*req, rp, sizing::kTypeProjectKey, kTypes) : std::nullopt;
+    const Json* catalogue = type ? r.Member(*req, rp, sizing::kCatalogueProjectKey) : nullptr;
     if (catalogue == nullptr) return false;
     q.Type = static_cast<sizing::AccumulatorType>(*type);
     if (!ReadCatalogue(*catalogue, q.Type, r, q.Catalogue)) return false;
-    const auto ps = r.MaybeNumber(*req, rp, "PS");
-    const auto relief = ps ? r.MaybeNumber(*req, rp, "valvola_di_massima") : std::nullopt;
-    const auto choose = relief ? r.Flag(*req, rp, "scegli_precarica") : std::nullopt;
-    const auto pump = choose ? r.Flag(*req, rp, "dimensiona_pompa") : std::nullopt;
+    const auto ps = r.MaybeNumber(*req, rp, ProjectKey(Box::RatedPressure));
+    const auto relief = ps ? r.MaybeNumber(*req, rp, ProjectKey(Box::ReliefSetting)) : std::nullopt;
+    const auto choose =
+        relief ? r.Flag(*req, rp, ProjectKey(Choice::ChoosePrecharge)) : std::nullopt;
+    const auto pump = choose ? r.Flag(*req, rp, ProjectKey(Choice::SizePump)) : std::nullopt;
     if (!pump) return false;
     // Files from before steady operation lack these three; their
     // "cicli_ripetuti" no longer means anything, steady operation being the rule.
-    const auto tolerance = r.NumberOr(*req, rp, "tolleranza_precarica", q.PrechargeTolerance);
-    const auto hours =
-        tolerance ? r.NumberOr(*req, rp, "ore_di_lavoro", q.WorkingHours) : std::nullopt;
-    const auto single = hours ? r.FlagOr(*req, rp, "ciclo_singolo", false) : std::nullopt;
+    const auto tolerance = r.NumberOr(*req, rp, ProjectKey(Box::Tolerance), q.PrechargeTolerance);
+    const auto hours = tolerance
+                           ? r.NumberOr(*req, rp, ProjectKey(Box::WorkingHours), q.WorkingHours)
+                           : std::nullopt;
+    const auto single =
+        hours ? r.FlagOr(*req, rp, ProjectKey(Choice::SingleCycle), false) : std::nullopt;
     // Files from before the energy balance lack these two.
     const auto efficiency =
-        single ? r.NumberOr(*req, rp, "rendimento_pompa", q.PumpEfficiency) : std::nullopt;
-    const auto year =
-        efficiency ? r.NumberOr(*req, rp, "ore_in_un_anno", q.HoursPerYear) : std::nullopt;
+        single ? r.NumberOr(*req, rp, ProjectKey(Box::PumpEfficiency), q.PumpEfficiency)
+               : std::nullopt;
+    const auto year = efficiency
+                          ? r.NumberOr(*req, rp, ProjectKey(Box::HoursPerYear), q.HoursPerYear)
+                          : std::nullopt;
     if (!year) return false;
     if (!ReadBottleList(*req, rp, r, q.BottleSizes)) return false;
-    const auto arrangements = r.FlagOr(*req, rp, "composizioni", false);
+    const auto arrangements = r.FlagOr(*req, rp, ProjectKey(Choice::Arrangements), false);
     if (!arrangements || !ReadPlan(*req, rp, r, q.Duties)) return false;
     q.Arrangements = *arrangements;
     q.MinPressure = GaugeBar(*p1);

@@ -6,6 +6,7 @@
 #include "documents/ProjectFile.h"
 #include "documents/ProjectJson.h"
 #include "engine/Duties.h"
+#include "sizing/RequirementForm.h"
 
 namespace volvenza {
 using namespace project_file;
@@ -51,11 +52,12 @@ Json DutyJson(const MovementDuty& d) {
 Json PlanHold(const DutyPlan& plan) {
     if (!plan.Hold) return nullptr;
     const HoldDuty& h = *plan.Hold;
-    return {{"pressione", h.Pressure.value()},
-            {"tempo", h.Time},
-            {"trafilamento", h.Leakage.value()},
-            {"raffreddamento", h.Cooling},
-            {"da_Pm", h.FromPm}};
+    using sizing::kHoldBoxes;
+    return {{kHoldBoxes[0].projectKey, h.Pressure.value()},
+            {kHoldBoxes[1].projectKey, h.Time},
+            {kHoldBoxes[2].projectKey, h.Leakage.value()},
+            {kHoldBoxes[3].projectKey, h.Cooling},
+            {sizing::kHoldFromPm.projectKey, h.FromPm}};
 }
 
 }  // namespace
@@ -91,22 +93,26 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
                         {"rendimento_volumetrico", g.Vessels.VolumetricEfficiency},
                         {"p1_applicata", Optional(state.ChartMinPressure)}};
     const sizing::Requirements& q = sizing.Requirements;
-    root["dimensionamento"] = {{"p1", q.MinPressure.value()},
-                               {"tipo", kTypes[static_cast<size_t>(q.Type)]},
-                               {"catalogo", CatalogueJson(q.Catalogue)},
-                               {"PS", Optional(OptionalValue(q.RatedPressure))},
-                               {"valvola_di_massima", Optional(OptionalValue(q.ReliefSetting))},
-                               {"scegli_precarica", q.ChoosePrecharge},
-                               {"dimensiona_pompa", q.SizePump},
-                               {"tolleranza_precarica", q.PrechargeTolerance},
-                               {"ore_di_lavoro", q.WorkingHours},
-                               {"ciclo_singolo", q.SingleCycle},
-                               {"rendimento_pompa", q.PumpEfficiency},
-                               {"ore_in_un_anno", q.HoursPerYear},
-                               {"bombole", q.BottleSizes},
-                               {"composizioni", q.Arrangements},
-                               {"emergenza_da_pieno", q.Duties.EmergencyFromFull},
-                               {"mantenimento", PlanHold(q.Duties)}};
+    using Box = sizing::RequirementBox;
+    using Choice = sizing::RequirementChoice;
+    using sizing::ProjectKey;
+    root["dimensionamento"] = {
+        {ProjectKey(Box::MinPressure), q.MinPressure.value()},
+        {sizing::kTypeProjectKey, kTypes[static_cast<size_t>(q.Type)]},
+        {sizing::kCatalogueProjectKey, CatalogueJson(q.Catalogue)},
+        {ProjectKey(Box::RatedPressure), Optional(OptionalValue(q.RatedPressure))},
+        {ProjectKey(Box::ReliefSetting), Optional(OptionalValue(q.ReliefSetting))},
+        {ProjectKey(Choice::ChoosePrecharge), q.ChoosePrecharge},
+        {ProjectKey(Choice::SizePump), q.SizePump},
+        {ProjectKey(Box::Tolerance), q.PrechargeTolerance},
+        {ProjectKey(Box::WorkingHours), q.WorkingHours},
+        {ProjectKey(Choice::SingleCycle), q.SingleCycle},
+        {ProjectKey(Box::PumpEfficiency), q.PumpEfficiency},
+        {ProjectKey(Box::HoursPerYear), q.HoursPerYear},
+        {ProjectKey(Box::Bottles), q.BottleSizes},
+        {ProjectKey(Choice::Arrangements), q.Arrangements},
+        {ProjectKey(Choice::EmergencyFromFull), q.Duties.EmergencyFromFull},
+        {sizing::kHoldProjectKey, PlanHold(q.Duties)}};
     if (sizing.Recommendation) {
         const sizing::Design& d = *sizing.Recommendation;
         root["raccomandazione"] = {

@@ -271,7 +271,7 @@ Status RecoveryStore::Load(const RecoveryPoint& point, ProjectSnapshot& snapshot
         const int movement = draft[1].get<int>();
         const int field = draft[2].get<int>();
         const int lastField = place == 3   ? kCatalogueDraftColumns - 1
-                              : place == 2 ? static_cast<int>(RequirementBox::Count) - 1
+                              : place == 2 ? static_cast<int>(kRequirementDraftFields) - 1
                                            : kLastMovementField;
         if (place < 0 || place > 3 || movement < 0 || movement > kMaxMovements || field < 0 ||
             field > lastField) {

@@ -1,9 +1,9 @@
 #pragma once
 // The words the windows and the browser's page both show about the design:
 // the kinds of movement's titles, the cycle table's headers and tooltips,
-// the initial boxes' names and units, what a box holding no number says
-// (in the initial data and in the sizing window), the gas laws and the
-// envelope's boxes of the gas-model window, and the results table's headings.
+// the initial boxes' names and units, what an initial box holding no number
+// says, the gas laws and the envelope's boxes of the gas-model window, and
+// the results table's headings.
 // Written once here, as Italian sources in the catalogue's contexts of the
 // windows that show them: the desktop translates them in those contexts, the
 // browser's core hands them to the page in both languages.
@@ -116,12 +116,6 @@ inline constexpr const char* kNotANumberTip = QT_TRANSLATE_NOOP(
     "volvenza::DatiIniziali",
     "Non è un numero: simulazione, dimensionamento, salvataggio ed esportazioni aspettano che "
     "sia corretto (Ctrl+Z lo annulla)");
-
-// The sizing window's box's or catalogue cell's tooltip while its text is no number.
-inline constexpr const char* kSizingNotANumberTip = QT_TRANSLATE_NOOP(
-    "volvenza::Dimensionamento",
-    "Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto "
-    "(Ctrl+Z lo annulla)");
 
 inline constexpr const char* kGasModelContext = "volvenza::frmModelloGas";
 

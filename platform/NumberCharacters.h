@@ -1,21 +1,26 @@
 #pragma once
-// The characters a number box takes: digits, either decimal separator, the
-// signs, the exponent's E and blanks, and whatever `others` adds (the ";"
-// between bottles). A letter is refused as it is typed or pasted; every step
-// of a number on its way ("-", "1,", "1e") and a text that is still no number
-// ("1,2,3") stay, for the box's draft and the message that names it.
-// The gas model's boxes and the sizing catalogue's cells take the same.
+// The characters a number box takes: digits, kNumberSigns (the page's
+// sizing form takes the same from the core) and whatever `others` adds (the
+// ";" between bottles). A letter is refused as it is typed or pasted; every
+// step of a number on its way and a text that is still no number stay, for
+// the box's draft and the message that names it. The gas model's boxes and
+// the sizing window's boxes and catalogue cells take the same.
 
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 #include <QValidator>
+
+#include "numbers/NumberSigns.h"
 
 namespace volvenza {
 
 class NumberCharacters : public QValidator {
   public:
     explicit NumberCharacters(QObject* parent, QString others = {})
-        : QValidator(parent), allowed_(QStringLiteral(",.+-eE ") + others) {}
+        : QValidator(parent),
+          allowed_(QString::fromLatin1(kNumberSigns.data(),
+                                       static_cast<qsizetype>(kNumberSigns.size())) +
+                   others) {}
 
     State validate(QString& text, int&) const override {
         for (const QChar c : text) {

@@ -84,4 +84,11 @@ inline const CatalogueColumnForm& ColumnForm(CatalogueColumn column) {
 // How a draft in `column` is named in a message: its symbol or its words.
 MessagePart ColumnName(const CatalogueColumnForm& column);
 
+// A cell's tooltip while its text is no number, in the window and the page
+// (context volvenza::Dimensionamento, the window's).
+inline constexpr const char* kCatalogueCellTip = QT_TRANSLATE_NOOP(
+    "volvenza::Dimensionamento",
+    "Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto "
+    "(Ctrl+Z lo annulla)");
+
 }  // namespace volvenza::sizing

@@ -17,55 +17,55 @@ constexpr FigureRange Positive(MessageId refusal) {
 
 // clang-format off
 const std::array<RequirementBoxForm, static_cast<size_t>(RequirementBox::Count)> kRequirementBoxes = {{
-    {"p1", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Pressione minima p&1 [bar]"), "--pmin",
+    {"p1", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Pressione minima p&1 [bar]"), "--pmin", "p1",
      MessageId::SizingBoxMinPressure, false, 1, Positive(MessageId::MinPressurePositive)},
-    {"ps", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Pressione nominale &PS [bar]"), "--ps",
+    {"ps", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Pressione nominale &PS [bar]"), "--ps", "PS",
      MessageId::SizingBoxRated, true, 1, Positive(MessageId::RatedPressurePositive)},
     {"relief", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Taratura della valvola di &massima [bar]"),
-     "--relief", MessageId::SizingBoxRelief, true, 1, Positive(MessageId::ReliefPositive)},
+     "--relief", "valvola_di_massima", MessageId::SizingBoxRelief, true, 1, Positive(MessageId::ReliefPositive)},
     // A share of the precharge, shown in per cent.
     {"tolerance", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Toll&eranza della precarica [%]"),
-     "--tolerance", MessageId::SizingBoxTolerance, false, 100,
+     "--tolerance", "tolleranza_precarica", MessageId::SizingBoxTolerance, false, 100,
      FigureRange{0, true, 0.5, false, MessageId::PrechargeTolerance}},
     // At most a leap year without a stop.
-    {"hours", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Ore di lavoro continuo [h]"), "--hours",
+    {"hours", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Ore di lavoro continuo [h]"), "--hours", "ore_di_lavoro",
      MessageId::SizingBoxHours, false, 1, FigureRange{0, false, 24 * 366, true, MessageId::WorkingHours}},
     {"efficiency", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Rendimento della pompa (fra &0 e 1)"),
-     "--pump-efficiency", MessageId::SizingBoxEfficiency, false, 1,
+     "--pump-efficiency", "rendimento_pompa", MessageId::SizingBoxEfficiency, false, 1,
      FigureRange{0, false, 1, true, MessageId::PumpEfficiency}},
     {"hours-year", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Ore di lavoro in un anno [&h]"),
-     "--hours-per-year", MessageId::SizingBoxHoursPerYear, false, 1,
+     "--hours-per-year", "ore_in_un_anno", MessageId::SizingBoxHoursPerYear, false, 1,
      FigureRange{0, false, 8760, true, MessageId::HoursPerYear}},
     // Each size above 0, no more of them than a catalogue holds.
     {"bottles", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Bombole per i pistoni [dm3, separate da ;]"),
-     "--bottle-sizes", MessageId::SizingBoxBottles, false, 1, std::nullopt},
+     "--bottle-sizes", "bombole", MessageId::SizingBoxBottles, false, 1, std::nullopt},
 }};
 
 const std::array<RequirementChoiceForm, static_cast<size_t>(RequirementChoice::Count)> kRequirementChoices = {{
-    {"precharge", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Scegli la p&recarica"), "--keep-precharge", true},
-    {"pump", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Dimensiona anche la pompa"), "--size-pump", false},
+    {"precharge", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Scegli la p&recarica"), "--keep-precharge", "scegli_precarica", true},
+    {"pump", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Dimensiona anche la pompa"), "--size-pump", "dimensiona_pompa", false},
     {"single", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Ciclo &singolo (la macchina fa un solo ciclo e si ferma)"),
-     "--single-cycle", false},
+     "--single-cycle", "ciclo_singolo", false},
     {"arrangements", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Prova anche le composi&zioni: accumulatori in parallelo e bombole"),
-     "--arrangements", false},
+     "--arrangements", "composizioni", false},
     {"from-full", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Corsa di emergenza dal pieno (Pm) invece che dal riavvio della pompa (Pm - Dp)"),
-     "--emergency-from-full", false},
+     "--emergency-from-full", "emergenza_da_pieno", false},
 }};
 
 const std::array<HoldBoxForm, kHoldBoxCount> kHoldBoxes = {{
-    {"hold-pressure", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Pressione da mantenere [bar]"), "--hold-pressure",
+    {"hold-pressure", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Pressione da mantenere [bar]"), "--hold-pressure", "pressione",
      Positive(MessageId::SizingBoxHold)},
-    {"hold-time", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Tempo [s]"), "--hold-time",
+    {"hold-time", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Tempo [s]"), "--hold-time", "tempo",
      Positive(MessageId::SizingBoxHold)},
-    {"leakage", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Perdite delle valvole [dm3/min]"), "--leakage",
+    {"leakage", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Perdite delle valvole [dm3/min]"), "--leakage", "trafilamento",
      FigureRange{0, true, kNoEnd, true, MessageId::SizingBoxHold}},
-    {"cooling", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Raffreddamento del gas nel tempo [K]"), "--hold-cooling",
+    {"cooling", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Raffreddamento del gas nel tempo [K]"), "--hold-cooling", "raffreddamento",
      FigureRange{0, true, kNoEnd, true, MessageId::SizingBoxHold}},
 }};
 
 const RequirementChoiceForm kHoldFromPm = {
     "hold-pm", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Dal pieno (Pm) invece che da Pm - Dp"),
-    "--hold-from-pm", false};
+    "--hold-from-pm", "da_Pm", false};
 // clang-format on
 
 std::vector<double> RequirementFigures(const Requirements& req, RequirementBox box) {
@@ -167,6 +167,23 @@ Result<std::vector<double>> ReadBottleSizes(std::string_view text, char separato
         if (end == std::string_view::npos) return sizes;
         start = end + 1;
     }
+}
+
+Status CheckHoldFigure(size_t box, std::optional<double> figure, bool fromPm,
+                       const CircuitData& data, GasLawKind law) {
+    const FigureRange& range = kHoldBoxes.at(box).range;
+    if (!figure || !range.Holds(*figure)) return Message(range.refusal);
+    // The pressure or the cooling alone, the other figures none.
+    HoldDuty alone;
+    alone.FromPm = fromPm;
+    if (box == kHoldPressureBox) {
+        alone.Pressure = GaugeBar(*figure);
+    } else if (box == kHoldCoolingBox) {
+        alone.Cooling = *figure;
+    } else {
+        return Done{};
+    }
+    return CheckHold(alone, data, law);
 }
 
 bool RequirementChosen(const Requirements& req, RequirementChoice choice) {

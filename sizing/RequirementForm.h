@@ -52,9 +52,10 @@ struct RequirementBoxForm {
     const char* id;      // the page's name for it
     const char* label;   // Italian, with the desktop's mnemonic; context volvenza::Dimensionamento
     const char* option;  // volvenza-sim size's
-    MessageId notANumber;  // said of a text that gives no figure
-    bool optional;         // left empty, it is no requirement
-    double shownPerUnit;   // the box shows the figure times this (the tolerance in per cent)
+    const char* projectKey;  // the project file's, in "dimensionamento"
+    MessageId notANumber;    // said of a text that gives no figure
+    bool optional;           // left empty, it is no requirement
+    double shownPerUnit;     // the box shows the figure times this (the tolerance in per cent)
     std::optional<FigureRange> range;  // of the figure as the requirements keep it
 };
 
@@ -110,6 +111,7 @@ struct RequirementChoiceForm {
     const char* id;
     const char* label;  // Italian, with the desktop's mnemonic
     const char* option;
+    const char* projectKey;  // the project file's
     bool optionWhenClear;
 };
 
@@ -125,6 +127,14 @@ enum class RequirementChoice : int16_t {
 extern const std::array<RequirementChoiceForm, static_cast<size_t>(RequirementChoice::Count)>
     kRequirementChoices;
 
+// The project file's key of a box or a choice.
+inline const char* ProjectKey(RequirementBox box) {
+    return BoxForm(box).projectKey;
+}
+inline const char* ProjectKey(RequirementChoice choice) {
+    return kRequirementChoices[static_cast<size_t>(choice)].projectKey;
+}
+
 // Whether `req` ticks the choice.
 bool RequirementChosen(const Requirements& req, RequirementChoice choice);
 
@@ -134,11 +144,26 @@ struct HoldBoxForm {
     const char* id;
     const char* label;  // context volvenza::Dimensionamento
     const char* option;
+    const char* projectKey;  // the project file's, in kHoldProjectKey
     FigureRange range;
 };
 
 inline constexpr size_t kHoldBoxCount = 4;
 extern const std::array<HoldBoxForm, kHoldBoxCount> kHoldBoxes;
 extern const RequirementChoiceForm kHoldFromPm;
+inline constexpr size_t kHoldPressureBox = 0, kHoldCoolingBox = 3;
+
+// Where the project file keeps the form's other parts, in "dimensionamento":
+// the accumulator type, the catalogue and the hold (null for none).
+inline constexpr const char* kTypeProjectKey = "tipo";
+inline constexpr const char* kCatalogueProjectKey = "catalogo";
+inline constexpr const char* kHoldProjectKey = "mantenimento";
+
+// Whether a hold box's figure (none for a text that gives none) fits:
+// refused with the box's message out of the box's range, and as CheckHold
+// refuses it when the pressure is above the hold's start (Pm when `fromPm`,
+// else Pm - Dp) or the cooling past what `law` models, on `data`.
+Status CheckHoldFigure(size_t box, std::optional<double> figure, bool fromPm,
+                       const CircuitData& data, GasLawKind law);
 
 }  // namespace volvenza::sizing

@@ -255,7 +255,8 @@ std::string Call(const char* request) {
     ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
     if (r.value("sizing-box", Json()).is_string() && r.value("text", Json()).is_string()) {
         const auto read =
-            SizingBox(r["sizing-box"].get<std::string>(), r["text"].get<std::string>());
+            SizingBox(r["sizing-box"].get<std::string>(), r["text"].get<std::string>(),
+                      r.value("project", std::string()), r.value("from-pm", false));
         return read ? *read : Refusal("a box of the sizing form");
     }
     if (r.value("check", Json()).is_string()) {

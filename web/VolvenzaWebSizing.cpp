@@ -1,6 +1,7 @@
 #include "VolvenzaWebSizing.h"
 
 #include <cstdlib>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -10,7 +11,8 @@
 
 #include "VolvenzaWebTables.h"
 #include "documents/Project.h"
-#include "messages/WindowWords.h"
+#include "documents/ProjectFile.h"
+#include "numbers/NumberSigns.h"
 #include "numbers/NumberText.h"
 #include "sizing/CatalogueForm.h"
 #include "sizing/RequirementForm.h"
@@ -23,6 +25,8 @@ using Json = nlohmann::json;
 using namespace sizing;
 
 constexpr const char* kContext = "volvenza::Dimensionamento";
+// The id a catalogue cell is asked by.
+constexpr std::string_view kCatalogueCell = "catalogue";
 
 // What the page's answer gathers: the texts in both languages and those
 // the catalogue gives no English for.
@@ -62,6 +66,7 @@ class Words {
         return {{"id", choice.id},
                 {"label", Label(choice.label)},
                 {"option", choice.option},
+                {"project", choice.projectKey},
                 {"whenClear", choice.optionWhenClear},
                 {"on", on}};
     }
@@ -80,8 +85,41 @@ std::string BoxRead(const std::vector<double>& figures, const Status& fits) {
     return Reply({{"figures", figures}, {"why", fits ? std::string() : SimMessage(fits.Error())}});
 }
 
-std::string BoxRefused(const Message& why) {
-    return Reply({{"figures", Json()}, {"why", SimMessage(why)}});
+// What is said of a text that gives no figure, and what Calcola says of it
+// as the draft in the requirements' place `field` (the hold's boxes after
+// the others), as the desktop's does.
+std::string Refused(const Message& why, size_t field, std::string_view text) {
+    const DraftKey key{DraftKey::Place::Requirements, 0, static_cast<int16_t>(field)};
+    return Reply({{"figures", Json()},
+                  {"why", SimMessage(why)},
+                  {"stops", SimMessage(DraftMessage(key, std::string(text), DraftStops::Sizing))}});
+}
+
+// What a box lets be typed besides the digits, as the desktop's boxes: the
+// bottles' the ";" between sizes too.
+std::string BoxCharacters(bool bottles) {
+    return std::string(kNumberSigns) + (bottles ? ";" : "");
+}
+
+// A hold box's text read as the desktop's window reads it, on the design
+// `project` (a project file's text) when it reads as one.
+std::string HoldBoxRead(size_t box, std::string_view text, const std::string& project,
+                        bool fromPm) {
+    const auto figure = ParseNumber<double>(text);
+    CircuitState state;
+    ProjectSizing sizing;
+    // Without a design, the box's range alone: a start at infinity.
+    if (!ReadProjectText(state, sizing, project, "progetto.vlzp")) {
+        state.Data.Pm = std::numeric_limits<float>::infinity();
+    }
+    const Status fits =
+        CheckHoldFigure(box, figure, fromPm, state.Data, EngineeringGas(state.Gas).Law);
+    if (!figure) return Refused(fits.Error(), kRequirementBoxes.size() + box, text);
+    // In its range, the figure is the hold's that the project keeps, as the
+    // desktop's window keeps it, whatever else is said of it.
+    return Reply({{"figures", Json::array({*figure})},
+                  {"why", fits ? std::string() : SimMessage(fits.Error())},
+                  {"inRange", kHoldBoxes[box].range.Holds(*figure)}});
 }
 
 // The accumulator types and the catalogue's columns; per column what its
@@ -124,9 +162,11 @@ std::string SizingForm() {
         boxes.push_back({{"id", box.id},
                          {"label", words.Label(box.label)},
                          {"option", box.option},
+                         {"project", box.projectKey},
                          {"optional", box.optional},
                          {"default", shown.empty() ? Json() : shown},
                          {"perUnit", box.shownPerUnit},
+                         {"characters", BoxCharacters(which == RequirementBox::Bottles)},
                          {"notANumber", words.Said(RequirementNotANumber(which))}});
     }
     Json choices = Json::array();
@@ -137,11 +177,15 @@ std::string SizingForm() {
     }
     Json hold = Json::array();
     for (const HoldBoxForm& box : kHoldBoxes) {
-        hold.push_back({{"id", box.id}, {"label", words.Label(box.label)}, {"option", box.option}});
+        hold.push_back({{"id", box.id},
+                        {"label", words.Label(box.label)},
+                        {"option", box.option},
+                        {"project", box.projectKey},
+                        {"characters", BoxCharacters(false)}});
     }
     const Json fromPm = words.Choice(kHoldFromPm, false);
     const auto [types, columns] = CatalogueForm(words);
-    const Json cellTip = words.Both(kContext, kSizingNotANumberTip);
+    const Json cellTip = words.Both(kContext, kCatalogueCellTip);
     const Json noV0 = words.Said(Message(MessageId::SizingBoxCatalogueV0, {MsgVerbatim("%1")}));
     return Reply({{"boxes", boxes},
                   {"choices", choices},
@@ -151,29 +195,36 @@ std::string SizingForm() {
                   {"types", types},
                   {"catalogue", columns},
                   {"cellTip", cellTip},
-                  {"noV0", noV0}});
+                  {"cellCharacters", BoxCharacters(false)},
+                  {"noV0", noV0},
+                  {"projectKeys",
+                   {{"type", kTypeProjectKey},
+                    {"catalogue", kCatalogueProjectKey},
+                    {"hold", kHoldProjectKey}}}});
 }
 
-std::optional<std::string> SizingBox(std::string_view id, std::string_view text) {
+std::optional<std::string> SizingBox(std::string_view id, std::string_view text,
+                                     const std::string& project, bool fromPm) {
     for (size_t i = 0; i < kRequirementBoxes.size(); ++i) {
         if (id != kRequirementBoxes[i].id) continue;
         const auto box = static_cast<RequirementBox>(i);
+        const auto refused = [&](const Message& why) { return Refused(why, i, text); };
         if (box == RequirementBox::Bottles) {
             const Result<std::vector<double>> sizes = ReadBottleSizes(text);
-            return sizes ? BoxRead(*sizes, Done{}) : BoxRefused(sizes.Error());
+            return sizes ? BoxRead(*sizes, Done{}) : refused(sizes.Error());
         }
         const Result<std::optional<double>> figure = ReadRequirementText(box, text);
-        if (!figure) return BoxRefused(figure.Error());
+        if (!figure) return refused(figure.Error());
         if (!*figure) return BoxRead({}, Done{});  // left empty, no requirement
         return BoxRead({**figure}, CheckRequirementFigure(box, **figure));
     }
-    for (const HoldBoxForm& box : kHoldBoxes) {
-        if (id != box.id) continue;
-        // As the desktop's Calcola says of any hold box that gives no figure in range.
+    for (size_t i = 0; i < kHoldBoxes.size(); ++i) {
+        if (id == kHoldBoxes[i].id) return HoldBoxRead(i, text, project, fromPm);
+    }
+    // A catalogue cell, read as the window reads it; the page says its tip.
+    if (id == kCatalogueCell) {
         const auto figure = ParseNumber<double>(text);
-        if (!figure) return BoxRefused(Message(box.range.refusal));
-        return BoxRead({*figure}, box.range.Holds(*figure) ? Status(Done{})
-                                                           : Status(Message(box.range.refusal)));
+        return Reply({{"figures", figure ? Json::array({*figure}) : Json()}, {"why", ""}});
     }
     return std::nullopt;
 }

@@ -10,24 +10,32 @@
 namespace volvenza {
 
 // The answer to {"sizing-form": true}, as JSON: per box its id, label (in
-// both languages), option, whether it may be empty, default as the box
-// shows it and what is said of a text that is no number; the choices, the
-// hold's boxes and the texts without English; the accumulator types
-// (volvenza-sim's name, the project's, the words) and the catalogue's
-// columns (heading, volvenza-sim's key, the project's, whether it is the
-// fatigue rating's, what a cell that is no number says with %1 its row and
-// %2 its text), a cell's tooltip while it is no number, and what a size
-// without V0 says (%1 its row). Whether a box's text fits is SizingBox's
-// to say.
+// both languages), option, project file's key ("project"), whether it may
+// be empty, default as the box shows it, what is said of a text that is no
+// number and what may be typed besides digits ("characters"); the choices
+// and the hold's boxes, each with its key too; the texts without English;
+// the accumulator types (volvenza-sim's name, the project's, the words) and
+// the catalogue's columns (heading, volvenza-sim's key, the project's,
+// whether it is the fatigue rating's, what a cell that is no number says
+// with %1 its row and %2 its text), a cell's tooltip while it is no number
+// and what it lets be typed besides digits, what a size without V0 says (%1
+// its row), and the project file's keys of the type, the catalogue and the
+// hold ("projectKeys"). Whether a box's text fits is SizingBox's to say.
 std::string SizingForm();
 
 // The answer to {"sizing-box": id, "text": text}: the box's text read as
 // the desktop's window reads it, {"figures": [...] as the requirements keep
 // them (none for a box left empty that may be), or null for a text that
-// gives none, "why": what is said of it, in
-// the language of the messages, empty when it fits}. A hold box's figure
-// outside its range is said of whether or not the hold is asked for; the
-// page knows when it is. Nothing for a box the form does not have.
-std::optional<std::string> SizingBox(std::string_view id, std::string_view text);
+// gives none, "why": what is said of it, in the language of the messages,
+// empty when it fits, and for a requirement's text that gives no figure
+// "stops": what Calcola says of it, the box's draft}. A hold box is read on
+// the design `project` (with "project", a project file's text; its start
+// at Pm with "from-pm"), its figure outside its range, above the hold's
+// start or cooled past the gas law said of whether or not the hold is
+// asked for (the page knows when it is), and whether it is in the box's
+// range ("inRange"), where the project keeps it. A catalogue cell ("catalogue")
+// gives its figure or null. Nothing for a box the form does not have.
+std::optional<std::string> SizingBox(std::string_view id, std::string_view text,
+                                     const std::string& project, bool fromPm);
 
 }  // namespace volvenza

@@ -11,16 +11,20 @@ import { t, word } from './texts.js';
 // while its text is no number, and a size without V0.
 export const types = [];
 export const catalogueColumns = [];
-export const catalogueWords = { cellTip: null, noV0: null };
+export const catalogueWords = { cellTip: null, noV0: null, characters: '' };
 // The form as the core describes it (VolvenzaWebSizing.h), from the tables
 // the desktop's window is built from: the boxes ({id, label, default,
-// option, notANumber, optional, perUnit}), the choices ticked ({id, label,
-// option, whenClear, on}), the hold's boxes ({id, label, option}) and its
+// option, notANumber, optional, perUnit, characters}), the choices ticked
+// ({id, label, option, whenClear, on}), the hold's boxes ({id, label,
+// option, characters}) and its
 // choice of Pm; the labels and texts in both languages.
 export const boxes = [];
 export const checks = [];
 export const holdBoxes = [];
 export const form = { holdFromPm: null };
+// Where the project keeps the type, the catalogue and the hold ({type,
+// catalogue, hold}); each box, choice and hold box names its own (project).
+export const projectKeys = {};
 export const boxOf = (id) => boxes.find((b) => b.id === id) || holdBoxes.find((b) => b.id === id);
 
 // Asks the core once; what it has no English for joins the page's list.
@@ -29,16 +33,30 @@ export const formLoaded = Promise.all([app.call('sizingForm').then((d) => {
   checks.push(...d.choices);
   holdBoxes.push(...d.hold);
   form.holdFromPm = d.holdFromPm;
+  Object.assign(projectKeys, d.projectKeys);
   for (const italian of d.missing) globalThis.volvenzaUntranslated.add(italian);
   types.push(...d.types);
   catalogueColumns.push(...d.catalogue);
-  Object.assign(catalogueWords, { cellTip: d.cellTip, noV0: d.noV0 });
+  Object.assign(catalogueWords, { cellTip: d.cellTip, noV0: d.noV0, characters: d.cellCharacters });
 }), coreLoaded]);
 
 // A box's text read as the desktop's window reads it, by the core: {figures
 // (as the requirements keep them; null for a text that gives none), why
-// (what is said of it, '' when it fits)}. The bottles' sizes are by ';'.
-export const readBox = (id, text) => ask({ 'sizing-box': id, text });
+// (what is said of it, '' when it fits), stops (for a requirement's text
+// that gives none, what Calcola says of it)}. The bottles' sizes are by
+// ';'; a hold box is read on the design, from Pm when `fromPm`.
+export const readBox = (id, text, fromPm = false) => ask(holdBoxes.some((b) => b.id === id)
+  ? { 'sizing-box': id, text, project: JSON.stringify(app.project() || {}), 'from-pm': fromPm }
+  : { 'sizing-box': id, text });
+// A box lets be typed only what the desktop's box does: digits and the
+// core's characters; a letter typed or pasted is refused.
+function typedAsNumber(input, characters) {
+  input.addEventListener('beforeinput', (e) => {
+    const text = e.data ?? e.dataTransfer?.getData('text/plain') ?? '';
+    if ([...text].some((c) => !/[0-9]/.test(c) && !characters.includes(c))) e.preventDefault();
+  });
+  return input;
+}
 export const number = (x) => app.formatNumber(x);
 
 // A box's text again in the page's language, what is no number as it is.
@@ -66,8 +84,8 @@ export function buildForm(section) {
   delete section.dataset.state;
   // The defaults in the page's language, as the project's values are.
   const box = (b) => el('p', {}, el('label', { htmlFor: 'sz-' + b.id, textContent: word(b.label) }),
-    el('input', { id: 'sz-' + b.id, value: b.default ? b.default.map(number).join('; ') : '', inputMode: 'decimal',
-      autocomplete: 'off' }));
+    typedAsNumber(el('input', { id: 'sz-' + b.id, value: b.default ? b.default.map(number).join('; ') : '',
+      inputMode: 'decimal', autocomplete: 'off' }), b.characters));
   const check = (c) => el('p', {}, el('input', { type: 'checkbox', id: 'sz-' + c.id, checked: c.on }),
     el('label', { htmlFor: 'sz-' + c.id, textContent: ' ' + word(c.label) }));
 
@@ -119,7 +137,7 @@ export function showCatalogue(f, rows) {
 }
 export function addRow(f, values) {
   const cells = catalogueColumns.map((c, i) => {
-    const input = el('input', { value: values[i] ?? '', inputMode: 'decimal' });
+    const input = typedAsNumber(el('input', { value: values[i] ?? '', inputMode: 'decimal' }), catalogueWords.characters);
     input.setAttribute('aria-label', word(c.heading));
     return el('td', {}, input);
   });

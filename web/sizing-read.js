@@ -3,13 +3,12 @@
 // options the search is asked with, and the requirements the project keeps.
 import * as app from './app-state.js';
 import { t, word } from './texts.js';
-import { boxOf, boxes, catalogueColumns, catalogueWords, checks, form, holdBoxes, readBox, types }
+import { boxOf, boxes, catalogueColumns, catalogueWords, checks, form, holdBoxes, projectKeys, readBox, types }
   from './sizing-form.js';
 
-// Every box and cell read as the desktop reads it (a box by the core, a cell
-// with app.parseNumber): a text that is no number is marked red with its
-// reason, which names it (a catalogue cell's, as the desktop's, is named
-// when the search is asked).
+// Every box and cell read as the desktop reads it, by the core: a text that
+// is no number is marked red with its reason (a catalogue cell's, as the
+// desktop's, is named when the search is asked).
 export function mark(input, why) {
   input.classList.toggle('not-a-number', !!why);
   input.title = why;
@@ -18,29 +17,31 @@ export function mark(input, why) {
 }
 export function judge(f, input) {
   const text = input.value.trim();
+  const id = input.id.slice(3);
   let why = '';
   const cell = input.closest('#sz-catalogue td');
   if (!text || input.type === 'checkbox') {
     // An empty box is a requirement not given: the search asks for it.
   } else if (cell) {
-    if (app.parseNumber(text) === null) why = word(catalogueWords.cellTip);
-  } else if (input.id.startsWith('sz-') && boxOf(input.id.slice(3))) {
-    const read = readBox(input.id.slice(3), text);
+    if (readBox('catalogue', text).figures === null) why = word(catalogueWords.cellTip);
+  } else if (input.id.startsWith('sz-') && boxOf(id)) {
+    const read = readBox(id, text);
     if (read.figures === null) why = read.why;
   }
-  if (!why) why = holdWrong(f)[input.id.slice(3)] || '';
+  if (!why && holdBoxes.some((b) => b.id === id)) why = holdWrong(f)[id] || '';
   mark(input, why);
   return why;
 }
-// A hold is pressure and time above 0, leakage and cooling from 0 up: the
-// boxes of one begun and not whole (an empty one is 0), as the desktop
-// never stores it, by what is said of each.
+// A hold is pressure and time above 0, leakage and cooling from 0 up, its
+// pressure not above its start, its gas not cooled past its law: the boxes
+// of one begun and not whole (an empty one is 0), as the desktop never
+// stores it, by what is said of each.
 function holdWrong(f) {
   const { $ } = f;
   if (!$('hold-pressure').value.trim() && !$('hold-time').value.trim()) return {};
   const wrongs = {};
   for (const { id } of holdBoxes) {
-    const read = readBox(id, $(id).value.trim() || '0');
+    const read = readBox(id, $(id).value.trim() || '0', $('hold-pm').checked);
     if (read.figures !== null && read.why) wrongs[id] = read.why;
   }
   return wrongs;
@@ -50,35 +51,48 @@ export const wrong = (input, why) => {
   return new Error(why);
 };
 
+// The search's options from the form, read in the order the desktop's
+// Calcola reads it, so that the first refusal is the same: a text that is
+// no number first (the boxes' in the table's order, the hold's, then the
+// catalogue's cells), then p1, the catalogue, the other boxes and the hold.
 export function args(f) {
   const { $, catalogue } = f;
   const a = ['--type', types[f.type.selectedIndex].name];
-  for (const b of boxes) {
+  for (const b of [...boxes, ...holdBoxes]) {
+    const read = $(b.id).value.trim() ? readBox(b.id, $(b.id).value) : null;
+    if (read && read.figures === null) {
+      mark($(b.id), read.why);
+      throw new Error(read.stops);
+    }
+  }
+  const rows = f.edited ? [...catalogue.tBodies[0].rows].map((row) => [...row.querySelectorAll('input')]) : [];
+  rows.forEach((inputs, r) => inputs.forEach((input, c) => {
+    // As the desktop says a cell's draft, its text as typed.
+    if (judge(f, input)) throw new Error(word(catalogueColumns[c].notANumber, r + 1, input.value));
+  }));
+  const box = (b) => {
     const text = $(b.id).value.trim();
-    if (!text && b.optional) continue;
+    if (!text && b.optional) return;
     if (!text) throw new Error(word(b.notANumber));
     // Refused in the words of the desktop's search, the box marked.
     const read = readBox(b.id, text);
     if (read.why) throw wrong($(b.id), read.why);
     // The core's list takes its sizes by ','; a figure goes as it was typed.
     a.push(b.option, b.id === 'bottles' ? read.figures.join(',') : String(app.parseNumber(text)));
-  }
+  };
+  box(boxes[0]);
   if (f.edited) {
     // The core's list takes its numbers with the point, its sizes by ','.
     const list = [];
-    [...catalogue.tBodies[0].rows].forEach((row, r) => {
-      const inputs = [...row.querySelectorAll('input')];
-      const cells = inputs.map((input, c) => {
-        // As the desktop says a cell's draft, its text as typed.
-        if (judge(f, input)) throw new Error(word(catalogueColumns[c].notANumber, r + 1, input.value));
-        return input.value.trim() ? String(app.parseNumber(input.value)) : '';
-      });
+    rows.forEach((inputs, r) => {
+      const cells = inputs.map((input) => (input.value.trim() ? String(app.parseNumber(input.value)) : ''));
       if (!cells.some(Boolean)) return; // a row added and left empty
       if (!cells[0]) throw wrong(inputs[0], word(catalogueWords.noV0, r + 1));
       list.push(cells.join(':').replace(/:+$/, ''));
     });
     a.push('--catalogue', list.join(','));
   }
+  boxes.slice(1).forEach(box);
   for (const c of checks) if ($(c.id).checked !== c.whenClear) a.push(c.option);
   if ($('hold-pressure').value.trim() || $('hold-time').value.trim()) {
     for (const { id, option } of holdBoxes) {
@@ -104,18 +118,22 @@ export function requirementsShown(f) {
     const x = app.parseNumber(input.value);
     return x === null ? old : x / scale;
   };
-  q.p1 = given('p1') ? read($('p1'), q.p1) : 0;
-  q.tipo = types[f.type.selectedIndex].project;
-  q.PS = given('ps') ? read($('ps'), q.PS ?? null) : null;
-  q.valvola_di_massima = given('relief') ? read($('relief'), q.valvola_di_massima ?? null) : null;
-  q.tolleranza_precarica = read($('tolerance'), q.tolleranza_precarica, boxOf('tolerance').perUnit);
-  q.ore_di_lavoro = read($('hours'), q.ore_di_lavoro);
-  // A figure out of its range is the project's too, as the desktop keeps
-  // it: Calcola names it, and the run's balance is not worked out from it.
-  q.rendimento_pompa = read($('efficiency'), q.rendimento_pompa);
-  q.ore_in_un_anno = read($('hours-year'), q.ore_in_un_anno);
-  if ($('bottles').dataset.shown !== $('bottles').value) q.bombole = readBox('bottles', $('bottles').value).figures || q.bombole;
-  const kept = q.catalogo || [];
+  // Each box where the project keeps it: p1 left empty is 0, as a new
+  // project has it, another that may be empty no requirement. A figure out
+  // of its range is the project's too, as the desktop keeps it: Calcola
+  // names it, and the run's balance is not worked out from it.
+  for (const b of boxes) {
+    const e = $(b.id);
+    if (b.id === 'bottles') {
+      if (e.dataset.shown !== e.value) q[b.project] = readBox(b.id, e.value).figures || q[b.project];
+    } else if (!given(b.id) && (b.optional || b === boxes[0])) {
+      q[b.project] = b.optional ? null : 0;
+    } else {
+      q[b.project] = read(e, q[b.project] ?? null, b.perUnit);
+    }
+  }
+  q[projectKeys.type] = types[f.type.selectedIndex].project;
+  const kept = q[projectKeys.catalogue] || [];
   const sizes = [];
   let whole = catalogue.tBodies[0].rows.length > 0;
   [...catalogue.tBodies[0].rows].forEach((row, r) => {
@@ -128,18 +146,22 @@ export function requirementsShown(f) {
       const x = e.value.trim() ? read(e, old ?? null) : null;
       if (!rating || x !== null) size[key] = x;
     });
-    if (size.V0 === null) whole = false;
+    if (size[catalogueColumns[0].project] === null) whole = false; // no V0
     sizes.push(size);
   });
-  if (whole) q.catalogo = sizes;
-  Object.assign(q, { scegli_precarica: $('precharge').checked, dimensiona_pompa: $('pump').checked,
-    ciclo_singolo: $('single').checked, composizioni: $('arrangements').checked,
-    emergenza_da_pieno: $('from-full').checked });
-  const h = q.mantenimento || {};
-  if (holdBoxes.some(({ id }) => judge(f, $(id)))) return q; // the hold kept as it was
-  q.mantenimento = given('hold-pressure') || given('hold-time') ? { pressione: read($('hold-pressure'), h.pressione ?? 0),
-    tempo: read($('hold-time'), h.tempo ?? 0), trafilamento: read($('leakage'), h.trafilamento ?? 0),
-    raffreddamento: read($('cooling'), h.raffreddamento ?? 0), da_Pm: $('hold-pm').checked } : null;
+  if (whole) q[projectKeys.catalogue] = sizes;
+  for (const c of checks) q[c.project] = $(c.id).checked;
+  const h = q[projectKeys.hold] || {};
+  // A hold box whose text gives no figure in its range keeps the hold as it
+  // was (an empty one is 0 once the hold is begun); a pressure above the
+  // start is the project's, as the desktop keeps it, and Calcola names it.
+  const begun = given(holdBoxes[0].id) || given(holdBoxes[1].id);
+  if (holdBoxes.some(({ id }) => ($(id).value.trim() || begun) && !readBox(id, $(id).value.trim() || '0').inRange)) {
+    return q;
+  }
+  q[projectKeys.hold] = begun ? Object.fromEntries([
+    ...holdBoxes.map(({ id, project }) => [project, read($(id), h[project] ?? 0)]),
+    [form.holdFromPm.project, $(form.holdFromPm.id).checked]]) : null;
   return q;
 }
 export const numberInputs = (f) => f.section.querySelectorAll('.sz-requirements input:not([type="checkbox"])');

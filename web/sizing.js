@@ -13,8 +13,8 @@
 import * as app from './app-state.js';
 import { ask } from './core-now.js';
 import { loaded, t } from './texts.js';
-import { addRow, boxOf, buildForm, catalogueColumns, defaultRows, defaults, el, formLoaded, holdBoxes, number,
-  relanguage, showCatalogue, types } from './sizing-form.js';
+import { addRow, boxes, buildForm, catalogueColumns, checks, defaultRows, defaults, el, form, formLoaded, holdBoxes,
+  number, projectKeys, relanguage, showCatalogue, types } from './sizing-form.js';
 import { args, judge, mark, numberInputs, placeOf, requirementsShown } from './sizing-read.js';
 
 // Every edit goes into the project at once, as the desktop keeps it: saved
@@ -89,10 +89,14 @@ async function calculate(f) {
     // The project's own requirements are the base the options change: the
     // form says every one of them, the duties' plan included.
     const project = JSON.parse(await app.currentProjectText());
-    if (project.dimensionamento) Object.assign(project.dimensionamento, { mantenimento: null, emergenza_da_pieno: false });
+    const base = project.dimensionamento;
+    if (base) {
+      base[projectKeys.hold] = null;
+      base[checks.find(({ id }) => id === 'from-full').project] = false;
+    }
     // A catalogue not edited is the type's defaults: the core takes them
     // for a type other than its base's.
-    if (project.dimensionamento && !f.edited) project.dimensionamento.tipo = types[(type.selectedIndex + 1) % types.length].project;
+    if (base && !f.edited) base[projectKeys.type] = types[(type.selectedIndex + 1) % types.length].project;
     const text = JSON.stringify(project);
     const reply = await app.call('command', ['size', 'in.vlzp', ...a], { 'in.vlzp': text });
     const refused = reply.code !== 0 && reply.code !== 1;
@@ -144,23 +148,18 @@ function applyRecommendation(f) {
   if (!r || !f.stale.hidden) return;
   const project = app.project();
   const q = found.json.requirements;
-  const plan = project.dimensionamento || {};
-  const held = (id) => app.parseNumber($(id).value) || 0;
-  Object.assign(plan, { p1: q.p1, tipo: types.find(({ name }) => name === q.type).project,
-    catalogo: q.catalogue.map((s) => {
-      // The fatigue rating only where the size has one, as the project keeps it.
-      const size = {};
-      for (const { key, project: kept, rating } of catalogueColumns) {
-        if (!rating || s[key] !== null) size[kept] = s[key];
-      }
-      return size;
-    }), PS: q.PS, valvola_di_massima: q.relief, scegli_precarica: q.choose_precharge,
-    dimensiona_pompa: q.size_pump, tolleranza_precarica: q.precharge_tolerance, ore_di_lavoro: q.working_hours,
-    ciclo_singolo: q.single_cycle, rendimento_pompa: q.pump_efficiency, ore_in_un_anno: q.hours_per_year,
-    composizioni: $('arrangements').checked, emergenza_da_pieno: $('from-full').checked });
-  plan.mantenimento = found.args.includes('"--hold-pressure"') ? { pressione: held('hold-pressure'),
-    tempo: held('hold-time'), trafilamento: held('leakage'), raffreddamento: held('cooling'),
-    da_Pm: $('hold-pm').checked } : null;
+  // The requirements searched with are the form's, which is not stale;
+  // the catalogue the search's, exactly.
+  const plan = requirementsShown(f);
+  plan[projectKeys.type] = types.find(({ name }) => name === q.type).project;
+  plan[projectKeys.catalogue] = q.catalogue.map((s) => {
+    // The fatigue rating only where the size has one, as the project keeps it.
+    const size = {};
+    for (const { key, project: kept, rating } of catalogueColumns) {
+      if (!rating || s[key] !== null) size[kept] = s[key];
+    }
+    return size;
+  });
   project.dimensionamento = plan;
   project.raccomandazione = { V0: r.V0, P0: r.P0, Qp: r.Qp, accumulatori: r.count, bombole: r.bottles,
     volume_bombola: r.bottle_size };
@@ -182,24 +181,25 @@ function fromProject(f) {
   for (const e of numberInputs(f)) mark(e, '');
   if (q) {
     const put = (id, x) => { $(id).value = $(id).dataset.shown = x === null || x === undefined ? '' : number(x); };
-    put('p1', q.p1 > 0 ? q.p1 : null);
-    type.selectedIndex = f.shownType = Math.max(0, types.findIndex(({ project }) => project === q.tipo));
-    if (q.p1 > 0) {
-      showCatalogue(f, q.catalogo.map((size) => catalogueColumns.map(({ project: key }) =>
+    // p1 at 0 is none given, and its catalogue the type's defaults.
+    const p1 = q[boxes[0].project];
+    put(boxes[0].id, p1 > 0 ? p1 : null);
+    type.selectedIndex = f.shownType = Math.max(0, types.findIndex(({ project }) => project === q[projectKeys.type]));
+    if (p1 > 0) {
+      showCatalogue(f, q[projectKeys.catalogue].map((size) => catalogueColumns.map(({ project: key }) =>
         (size[key] ?? '') === '' ? '' : number(size[key]))));
       catalogue.querySelectorAll('input').forEach((e) => { e.dataset.shown = e.value; });
       f.edited = true;
     }
-    [['ps', q.PS], ['relief', q.valvola_di_massima], ['tolerance', q.tolleranza_precarica * boxOf('tolerance').perUnit],
-      ['hours', q.ore_di_lavoro], ['efficiency', q.rendimento_pompa], ['hours-year', q.ore_in_un_anno]]
-      .forEach(([id, x]) => put(id, x));
-    $('bottles').value = $('bottles').dataset.shown = q.bombole.map(number).join('; ');
-    const h = q.mantenimento;
-    [['hold-pressure', h && h.pressione], ['hold-time', h && h.tempo], ['leakage', h && h.trafilamento],
-      ['cooling', h && h.raffreddamento]].forEach(([id, x]) => put(id, x));
-    [['precharge', q.scegli_precarica], ['pump', q.dimensiona_pompa], ['single', q.ciclo_singolo],
-      ['arrangements', q.composizioni], ['from-full', q.emergenza_da_pieno], ['hold-pm', !!(h && h.da_Pm)]]
-      .forEach(([id, on]) => { $(id).checked = !!on; });
+    for (const b of boxes.slice(1)) {
+      const x = q[b.project];
+      if (b.id === 'bottles') $(b.id).value = $(b.id).dataset.shown = (x || []).map(number).join('; ');
+      else put(b.id, x === null || x === undefined ? null : x * b.perUnit);
+    }
+    const h = q[projectKeys.hold];
+    for (const b of holdBoxes) put(b.id, h && h[b.project]);
+    for (const c of checks) $(c.id).checked = !!q[c.project];
+    $(form.holdFromPm.id).checked = !!(h && h[form.holdFromPm.project]);
   }
   const typed = [];
   for (const [place, text] of Object.entries(app.draftsOf())) {

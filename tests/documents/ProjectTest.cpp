@@ -466,16 +466,16 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     // left out; the last box of each kind is one.
     const std::string path = Path("bozze.vlzp");
     std::ofstream(path) << R"({"recupero_bozze": [[4,0,0,"a"], [-1,0,0,"a"], [1,-1,0,"a"],
-        [1,1001,0,"a"], [0,0,-1,"a"], [1,1,19,"a"], [2,0,8,"a"], [3,1,7,"a"], ["0",0,0,"a"],
+        [1,1001,0,"a"], [0,0,-1,"a"], [1,1,19,"a"], [2,0,12,"a"], [3,1,7,"a"], ["0",0,0,"a"],
         [0,"0",0,"a"], [0,0,"0","a"], [0,0,0,0], [0,0,0], {}, {"a":0,"b":0,"c":0,"d":0}, 5,
-        [0,0,0,"v"], [1,1000,18,"m"], [2,0,7,"r"], [3,1,6,"c"]],)"
+        [0,0,0,"v"], [1,1000,18,"m"], [2,0,11,"r"], [3,1,6,"c"]],)"
                         << SnapshotText(project.Snapshot()).substr(1);
     RecoveryPoint byHand;
     byHand.path = path;
     ASSERT_EQ(Failure(store.Load(byHand, back)), std::nullopt);
     EXPECT_EQ(back.drafts, (Drafts{{{DraftKey::Place::InitialData, 0, 0}, "v"},
                                    {{DraftKey::Place::Movement, 1000, 18}, "m"},
-                                   {{DraftKey::Place::Requirements, 0, 7}, "r"},
+                                   {{DraftKey::Place::Requirements, 0, 11}, "r"},
                                    {{DraftKey::Place::Catalogue, 1, 6}, "c"}}));
 
     // The last of a crashed session's points discarded, its mark goes.

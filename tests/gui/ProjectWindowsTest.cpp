@@ -588,11 +588,13 @@ class ProjectWindowsTest : public QObject {
         QVERIFY(last->text().startsWith(
             "Ultima raccomandazione: 10 dm3, precarica 48,1 bar, pompa 30 dm3/min."));
 
-        // A requirement or a catalogue cell that is no number stays, window
-        // closed, and stops the save and the search, naming the box; opened
-        // again, it is there.
+        // A requirement, a hold box or a catalogue cell that is no number
+        // stays, window closed, and stops the save and the search, naming the
+        // box; opened again, it is there, its tip saying what is wrong.
         Retype(Named<QLineEdit>(window, "TP1"), "6-5");
         Named<QTableWidget>(window, "TabellaCatalogo")->item(1, 0)->setText("0,3x");
+        window->findChild<QWidget*>("FrameMantenimento")->setProperty("checked", true);
+        Retype(Named<QLineEdit>(window, "TMantTempo"), "5e");
         window->parentWidget()->close();
         QVERIFY(QTest::qWaitFor([&] { return !shell.main->FindChildWindow("Dimensionamento"); }));
         shell.Menu("mnuFileSaveAs")->trigger();
@@ -605,6 +607,24 @@ class ProjectWindowsTest : public QObject {
         auto* p1 = Named<QLineEdit>(window, "TP1");
         QCOMPARE(p1->text(), "6-5");
         QCOMPARE(p1->palette().color(QPalette::Text), QColor(Qt::red));
+        QCOMPARE(p1->toolTip(), "Scrivere la pressione minima p1 in bar.");
+        auto* holdTime = Named<QLineEdit>(window, "TMantTempo");
+        QCOMPARE(holdTime->text(), "5e");
+        Retype(p1, "60");
+        shell.Menu("mnuFileSaveAs")->trigger();
+        QCOMPARE(
+            shell.dialogs.Messages().back().text,
+            "Il valore di Tempo [s] (Dimensionamento) è \"5e\", che non è un "
+            "numero valido: il lavoro non viene salvato. Correggerlo o annullarlo con Ctrl+Z.");
+        // A letter is refused as in the other boxes; a pressure above the
+        // hold's start (Pm - Dp) is marked, saying so.
+        QTest::keyClicks(holdTime, "x");
+        QCOMPARE(holdTime->text(), "5e");
+        auto* holdPressure = Named<QLineEdit>(window, "TMantPressione");
+        Retype(holdPressure, "500");
+        QVERIFY2(holdPressure->toolTip().startsWith("La pressione da mantenere (500 bar) supera"),
+                 qPrintable(holdPressure->toolTip()));
+        Retype(holdPressure, "50");
         QTableWidgetItem* cell = Named<QTableWidget>(window, "TabellaCatalogo")->item(1, 0);
         QCOMPARE(cell->text(), "0,3x");
         QCOMPARE(cell->foreground().color(), QColor(Qt::red));

@@ -11,6 +11,7 @@
 
 #include "sizing/AnswerText.h"
 #include "sizing/DutyText.h"
+#include "sizing/RequirementForm.h"
 #include "sizing/Search.h"
 #include "tests/sizing/EndToEnd.h"
 
@@ -145,6 +146,27 @@ TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
     const HoldOutcome held{GaugeBar(67.125), GaugeBar(40), 12.5, 30, false};
     EXPECT_EQ(HoldVerdict({GaugeBar(45), 60, Dm3PerMin(0), 0}, held, w).value,
               "da 67,1 bar, l'olio finisce dopo 12 s, tenuta per 30 s: NON basta");
+}
+
+// A hold box's figure as the window and the page mark it and Calcola
+// refuses it: in the box's range, the pressure at most the hold's start,
+// the cooling within the law's range.
+TEST(DutySizing, HoldBoxesTakeWhatTheHoldCanBeJudgedOn) {
+    CircuitData data;
+    std::tie(data.Pm, data.Dp, data.Tc) = std::tuple(200.0f, 10.0f, 20.0f);
+    // The box, its figure (NaN: none), from Pm, what is said (Count: nothing).
+    const std::tuple<size_t, double, bool, MessageId> cases[] = {
+        {1, std::nan(""), false, MessageId::SizingBoxHold},
+        {0, 190, false, MessageId::Count},
+        {0, 190.5, false, MessageId::HoldAboveStart},
+        {0, 200, true, MessageId::Count},
+        {3, 293, false, MessageId::Count},
+        {3, 293.15, false, MessageId::HoldCoolingRange}};
+    for (const auto& [box, figure, fromPm, said] : cases) {
+        const auto given = std::isnan(figure) ? std::nullopt : std::optional(figure);
+        const Status fits = CheckHoldFigure(box, given, fromPm, data, GasLawKind::Ideal);
+        EXPECT_EQ(fits ? MessageId::Count : fits.Error().id, said) << box << ' ' << figure;
+    }
 }
 
 }  // namespace
