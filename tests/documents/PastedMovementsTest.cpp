@@ -146,6 +146,7 @@ TEST(MovementChecks, MarkWhatTheRunRefusesAndAFlowTypedByHand) {
     const char* after = "Il movimento esce dal ciclo, che dura 0,5 s";
     for (const Case& c :
          {Case{motor(0, 1, 0), 0.5f, S::Warning, {after, typed}},
+          {motor(0, 0.5f, 0), 0.5f, S::None, {typed}},     // ends as the cycle does
           {motor(0, 5, 0), 0, S::None, {typed}},           // no cycle time
           {motor(2, 1, 0), 0, S::Error, {"Tf è uguale"}},  // no flow to compare
           {motor(1, 1, 2), 0, S::Error, {"Tf è uguale", "Qm non è mostrata"}},
