@@ -8,6 +8,7 @@
 #include "documents/ProjectFile.h"
 #include "documents/ProjectKeys.h"
 #include "engine/MovementKinds.h"
+#include "messages/ResultsFormat.h"
 #include "messages/WindowWords.h"
 
 // Marks a text the page shows for the catalogue (lupdate reads it as
@@ -227,13 +228,14 @@ std::string PageTables() {
                  {"laws", laws},
                  {"gas", gas},
                  {"results", kResultsHeadings},
+                 {"resultsFormat", {{"every", kResultsRowEvery}, {"decimals", kResultsDecimals}}},
+                 {"readout",
+                  {{"pressure", kPressureReadoutDecimals},
+                   {"time", ReadoutTimeDecimals(CircuitState{}.TimeStep)}}},
                  {"timeStep", CircuitState{}.TimeStep},
                  {"tooltips", tooltips},
                  {"notANumber", BothLanguages(kInitialContext, kNotANumberTip)},
-                 {"limits",
-                  {{"movements", kMaxMovements},
-                   {"undoSteps", Project::kMaxUndoSteps},
-                   {"efficiency", MovementDuty{}.Efficiency}}},
+                 {"limits", {{"movements", kMaxMovements}, {"undoSteps", Project::kMaxUndoSteps}}},
                  {"listed", listed}})
         .dump(-1, ' ', false, Json::error_handler_t::replace);
 }
