@@ -255,6 +255,29 @@ std::string Verdicts(const Json& summary) {
     return Reply({{"lines", lines}});
 }
 
+// A number as the boxes show it, with the language's separator: fixed
+// with "decimals", else the box form (single precision with "single").
+// A value that is not finite comes as the page spells it ("NaN",
+// "Infinity", "-Infinity"), which JSON does not hold.
+std::string Formatted(const Json& r) {
+    const Json x = r["format"];
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    double value = x.is_number() ? x.get<double>() : 0.0;
+    if (x == "NaN") value = std::numeric_limits<double>::quiet_NaN();
+    if (x == "Infinity") value = kInfinity;
+    if (x == "-Infinity") value = -kInfinity;
+    const char separator = SimInEnglish() ? '.' : ',';
+    const Json decimals = r.value("decimals", Json());
+    const std::string text =
+        decimals.is_number_integer() ? FormatFixed(value, decimals.get<int>(), separator)
+        : r.value("single", false)   ? FormatNumber(static_cast<float>(value), separator)
+                                     : FormatNumber(value, separator);
+    return Reply({{"text", text}, {"separator", std::string(1, separator)}});
+}
+
+// A run's series as the simulation file keeps them, read by its reader:
+// {"V": [...], "P": ..., "Qt": ..., "Qs": ...} to the last step, or the
+// message.
 std::string Series(const std::string& text) {
     const char* const name = "serie.vlz";
     std::ofstream(name, std::ios::binary) << text;
@@ -292,25 +315,7 @@ std::string Call(const char* request) {
             SizingBox(r["sizing-box"].get<std::string>(), r["text"].get<std::string>());
         return read ? *read : Refusal("a box of the sizing form");
     }
-    // A number as the boxes show it, with the language's separator: fixed
-    // with "decimals", else the box form (single precision with "single").
-    // A value that is not finite comes as the page spells it ("NaN",
-    // "Infinity", "-Infinity"), which JSON does not hold.
-    if (r.contains("format")) {
-        const Json x = r["format"];
-        constexpr double kInfinity = std::numeric_limits<double>::infinity();
-        double value = x.is_number() ? x.get<double>() : 0.0;
-        if (x == "NaN") value = std::numeric_limits<double>::quiet_NaN();
-        if (x == "Infinity") value = kInfinity;
-        if (x == "-Infinity") value = -kInfinity;
-        const char separator = SimInEnglish() ? '.' : ',';
-        const Json decimals = r.value("decimals", Json());
-        const std::string text =
-            decimals.is_number_integer() ? FormatFixed(value, decimals.get<int>(), separator)
-            : r.value("single", false)   ? FormatNumber(static_cast<float>(value), separator)
-                                         : FormatNumber(value, separator);
-        return Reply({{"text", text}, {"separator", std::string(1, separator)}});
-    }
+    if (r.contains("format")) return Formatted(r);
     // A duty's figure typed into the cycle table's `column`: {"value": the
     // number, or the default for empty text (null for no typed pressure)},
     // or {} when it is not a number.
@@ -320,9 +325,6 @@ std::string Call(const char* request) {
         if (!figure.read) return Reply(Json::object());
         return Reply({{"value", figure.value ? Json(*figure.value) : Json()}});
     }
-    // A run's series as the simulation file keeps them, read by its reader:
-    // {"V": [...], "P": ..., "Qt": ..., "Qs": ...} to the last step, or the
-    // message.
     if (r.value("series", Json()).is_string()) {
         return Series(r["series"].get<std::string>());
     }

@@ -85,6 +85,7 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Page", "Portata Qt(t)"),
     PAGE_TEXT("volvenza::Page", "Portata Qs(t)"),
     PAGE_TEXT("volvenza::Dimensionamento", "Risultati non aggiornati: i dati sono cambiati"),
+    // The vessels' line, which the core words for the page (sizing::VesselsText).
     PAGE_TEXT("volvenza::frmMain", "; %1 accumulatori di Vo in parallelo"),
     PAGE_TEXT("volvenza::frmMain", "; bombole %1 dm3"),
     PAGE_TEXT("volvenza::frmMain", "; rendimento volumetrico %1"),
