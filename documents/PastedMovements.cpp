@@ -221,30 +221,39 @@ std::string PastedExcerpt(std::string_view cell, size_t length) {
     return std::string(cell);
 }
 
-bool DutyFromText(Movement& m, int column, std::string_view text) {
-    if (column < PasteColumn::Load || column > PasteColumn::TypedRequired) return false;
+DutyFigure DutyFigureFromText(int column, std::string_view text) {
+    if (column < PasteColumn::Load || column > PasteColumn::TypedRequired) return {};
     const std::string trimmed = Trimmed(text);
-    std::optional<double> value;
     if (trimmed.empty()) {
-        value = column == PasteColumn::Efficiency ? 0.95 : 0.0;
-    } else {
-        value = ParseNumber<double>(trimmed);
-        if (!value || !std::isfinite(*value)) return false;
+        if (column == PasteColumn::TypedRequired) return {true, std::nullopt};
+        return {true, column == PasteColumn::Efficiency ? MovementDuty{}.Efficiency : 0.0};
     }
+    const std::optional<double> value = ParseNumber<double>(trimmed);
+    if (!value || !std::isfinite(*value)) return {};
+    return {true, value};
+}
+
+bool DutyOutOfRange(const Movement& m) {
+    const DutyFault fault = CheckDuty(m);
+    return fault != DutyFault::None && fault != DutyFault::NoSizes;
+}
+
+bool DutyFromText(Movement& m, int column, std::string_view text) {
+    const DutyFigure figure = DutyFigureFromText(column, text);
+    if (!figure.read) return false;
+    const double value = figure.value.value_or(0.0);
     Movement out = m;
     MovementDuty& d = out.Duty;
     if (column == PasteColumn::Load) {
-        d.Load = *value;
+        d.Load = value;
     } else if (column == PasteColumn::Efficiency) {
-        d.Efficiency = *value;
+        d.Efficiency = value;
     } else if (column == PasteColumn::Loss) {
-        d.Loss = *value;
+        d.Loss = value;
     } else {
-        d.Required = trimmed.empty() ? std::nullopt : value;
+        d.Required = figure.value;
     }
-    // Sizes that give no area yet are the sizes' matter, not the duty's.
-    const DutyFault fault = CheckDuty(out);
-    if (fault != DutyFault::None && fault != DutyFault::NoSizes) return false;
+    if (DutyOutOfRange(out)) return false;
     m = out;
     return true;
 }

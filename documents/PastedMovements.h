@@ -82,9 +82,22 @@ std::optional<bool> ReadPastedMark(std::string_view cell);
 // ellipsis when cut.
 std::string PastedExcerpt(std::string_view cell, size_t length = 40);
 
+// The figure `text` gives a duty's column: the number, or for empty text the
+// default (no load, MovementDuty's efficiency, no loss, no typed pressure:
+// `value` empty). `read` is false when it is not a finite number or the
+// column is not a duty's.
+struct DutyFigure {
+    bool read = false;
+    std::optional<double> value;
+};
+DutyFigure DutyFigureFromText(int column, std::string_view text);
+
+// Whether `m`'s duty holds a figure out of its range. A load on sizes that
+// give no area yet is the sizes' matter, not the duty's.
+bool DutyOutOfRange(const Movement& m);
+
 // `text` typed into a duty's column of `m`: false, and `m` as it was, when
-// it is not a number or out of the duty's range. Empty text is the default:
-// no load, efficiency 0,95, no loss, no typed pressure.
+// it is not a number (DutyFigureFromText) or out of the duty's range.
 bool DutyFromText(Movement& m, int column, std::string_view text);
 
 // The messages for a cell that is not a number or is ambiguous, for a kind,

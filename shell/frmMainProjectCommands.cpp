@@ -114,23 +114,10 @@ QString GasDescription(const GasSettings& gas) {
     return text + VesselsDescription(gas.Vessels);
 }
 
-// Beyond the one accumulator of V0 the initial data show: "; 3 accumulatori
-// di Vo in parallelo; bombole 20 dm3", empty for one vessel.
+// Beyond the one accumulator of V0 the initial data show, worded as the
+// browser's page words it.
 QString VesselsDescription(const Arrangement& v) {
-    QString text;
-    if (v.Count > 1) {
-        text += Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "; %1 accumulatori di Vo in parallelo"))
-                    .arg(v.Count);
-    }
-    if (v.BottleVolume > 0) {
-        text += Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "; bombole %1 dm3"))
-                    .arg(UiNumber(v.BottleVolume));
-    }
-    if (v.VolumetricEfficiency != 1) {
-        text += Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "; rendimento volumetrico %1"))
-                    .arg(UiNumber(v.VolumetricEfficiency));
-    }
-    return text;
+    return QString::fromStdString(sizing::VesselsText(v, UiWording()));
 }
 
 bool IsEmpty(const ProjectSnapshot& snapshot) {

@@ -307,4 +307,25 @@ VerdictRow HoldVerdict(const HoldDuty& hold, const HoldOutcome& h, const Wording
     return row;
 }
 
+std::string VesselsText(const Arrangement& v, const Wording& w) {
+    const auto say = [&w](const char* italian, const std::string& part) {
+        return FillParts(
+            w.Translate ? w.Translate("volvenza::frmMain", italian) : std::string(italian), {part});
+    };
+    std::string text;
+    if (v.Count > 1) {
+        text += say(QT_TRANSLATE_NOOP("volvenza::frmMain", "; %1 accumulatori di Vo in parallelo"),
+                    std::to_string(v.Count));
+    }
+    if (v.BottleVolume > 0) {
+        text += say(QT_TRANSLATE_NOOP("volvenza::frmMain", "; bombole %1 dm3"),
+                    FormatNumber(v.BottleVolume, w.Decimal));
+    }
+    if (v.VolumetricEfficiency != 1) {
+        text += say(QT_TRANSLATE_NOOP("volvenza::frmMain", "; rendimento volumetrico %1"),
+                    FormatNumber(v.VolumetricEfficiency, w.Decimal));
+    }
+    return text;
+}
+
 }  // namespace volvenza::sizing

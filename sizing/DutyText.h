@@ -3,12 +3,13 @@
 // the words of AnswerText: the movement nearest its required pressure, the
 // emergency stroke and the pressure held of a design; the rules' legend lines.
 // And the verdicts beside a run's results, which the windows and the
-// browser's page give alike.
+// browser's page give alike, and the vessels of the gas line.
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/GasSettings.h"
 #include "messages/Message.h"
 #include "sizing/Duties.h"
 
@@ -49,5 +50,10 @@ struct VerdictRow {
 };
 VerdictRow EmergencyVerdict(const EmergencyOutcome& e, const Wording& wording);
 VerdictRow HoldVerdict(const HoldDuty& hold, const HoldOutcome& h, const Wording& wording);
+
+// The vessels beyond the one accumulator of V0, as the main window's gas
+// line ends and its status bar says: "; 3 accumulatori di Vo in parallelo;
+// bombole 20 dm3", each part after "; "; empty for one vessel.
+std::string VesselsText(const Arrangement& v, const Wording& wording);
 
 }  // namespace volvenza::sizing

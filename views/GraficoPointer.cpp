@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "messages/ResultsFormat.h"
 #include "numbers/Rounding.h"
 #include "platform/DrawingSurface.h"
 #include "platform/UiNumber.h"
@@ -14,18 +15,6 @@
 namespace volvenza {
 namespace {
 
-// The decimals of a time step: 2 for the hundredths the runs are sampled at.
-int StepDecimals(float step) {
-    for (int decimals = 0; decimals < 6; ++decimals) {
-        const double scaled = step * std::pow(10.0, decimals);
-        if (std::abs(scaled - std::round(scaled)) < 1e-3) return decimals;
-    }
-    return 6;
-}
-
-// The pressure's decimals in the readouts.
-constexpr int kPressureDecimals = 3;
-
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 255, 0);
 
@@ -33,11 +22,12 @@ const QColor kGreen(0, 255, 0);
 
 void Grafico::ShowExactReading() {
     const int16_t last = LastShownSample(state_);
-    const int decimals = StepDecimals(state_.TimeStep);
+    const int decimals = ReadoutTimeDecimals(state_.TimeStep);
     const auto time = [&](int16_t k) { return UiFixed(k * double(state_.TimeStep), decimals); };
     const auto pressure = [&](int16_t k) { return state_.PSeries[static_cast<size_t>(k)]; };
     const auto sample = [&](int16_t k) {
-        return tr("t = %1 s · P = %2 bar").arg(time(k), UiFixed(pressure(k), kPressureDecimals));
+        return tr("t = %1 s · P = %2 bar")
+            .arg(time(k), UiFixed(pressure(k), kPressureReadoutDecimals));
     };
     const auto valid = [&](const std::optional<int16_t>& k) {
         return k && *k >= 0 && *k <= last && static_cast<size_t>(*k) < state_.PSeries.size();
@@ -50,12 +40,12 @@ void Grafico::ShowExactReading() {
         text = tr("1: %1").arg(sample(first));
         if (valid(differenceSamples_[1])) {
             const int16_t second = *differenceSamples_[1];
-            const double dp = RoundHalfEven(pressure(second), kPressureDecimals) -
-                              RoundHalfEven(pressure(first), kPressureDecimals);
+            const double dp = RoundHalfEven(pressure(second), kPressureReadoutDecimals) -
+                              RoundHalfEven(pressure(first), kPressureReadoutDecimals);
             text += QLatin1Char('\n') + tr("2: %1").arg(sample(second)) + QLatin1Char('\n') +
                     tr("Δt = %1 s · ΔP = %2 bar")
                         .arg(UiFixed((second - first) * double(state_.TimeStep), decimals),
-                             UiFixed(dp, kPressureDecimals));
+                             UiFixed(dp, kPressureReadoutDecimals));
         }
     }
     if (reading_->text() == text) return;

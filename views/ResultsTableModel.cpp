@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
+#include "messages/ResultsFormat.h"
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
 #include "platform/UiNumber.h"
 
 namespace volvenza {
+
+static_assert(kResultsDecimals.size() == kResultsHeadings.size());
 
 ResultsTableModel::ResultsTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -19,8 +22,8 @@ void ResultsTableModel::Fill(const CircuitState& state) {
     const std::vector<double>& temps = state.GasRun.TSeries;
     const bool gas = static_cast<int>(temps.size()) > last;
     columns_ = gas ? kColumns : kColumns - 1;
-    rows_.reserve(static_cast<size_t>(std::max(last, 0) / 10 + 1));
-    for (int i = 0; i <= last; i += 10) {
+    rows_.reserve(static_cast<size_t>(std::max(last, 0) / kResultsRowEvery + 1));
+    for (int i = 0; i <= last; i += kResultsRowEvery) {
         rows_.push_back({static_cast<float>(i) * state.TimeStep,
                          {state.VSeries[i], state.PSeries[i], state.QtSeries[i], state.QsSeries[i],
                           gas ? temps[i] : 0.0}});
@@ -39,7 +42,8 @@ int ResultsTableModel::columnCount(const QModelIndex& parent) const {
 QString ResultsTableModel::CellText(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columns_) return {};
     const Row& r = rows_[static_cast<size_t>(row)];
-    return column == 0 ? UiFixed(r.time, 1) : UiFixed(r.values[column - 1], 4);
+    const int decimals = kResultsDecimals[size_t(column)];
+    return column == 0 ? UiFixed(r.time, decimals) : UiFixed(r.values[column - 1], decimals);
 }
 
 QVariant ResultsTableModel::data(const QModelIndex& index, int role) const {

@@ -1,7 +1,8 @@
 #pragma once
-// The rows of the results table: every tenth sample of the last run with its
-// time and the four result series, and the gas temperature [°C] when the
-// ideal or real law ran, as fixed-pattern texts with the decimal comma. The values are copied when
+// The rows of the results table: a sample of the last run every
+// kResultsRowEvery (messages/ResultsFormat.h) with its time and the four
+// result series, and the gas temperature [°C] when the ideal or real law
+// ran, as fixed-pattern texts with that file's decimals. The values are copied when
 // the table is filled, so a later run shows only after the next fill.
 
 #include <QAbstractTableModel>

@@ -23,6 +23,7 @@
 #include "documents/MovementChecks.h"
 #include "documents/PastedMovements.h"
 #include "documents/ProjectFile.h"
+#include "documents/SimulationFile.h"
 #include "engine/Duties.h"
 #include "engine/FlowModel.h"
 #include "engine/GasPath.h"
@@ -61,9 +62,8 @@ std::string Refusal(const std::string& wanted) {
 // What the cycle table shows beside what is typed, worked out as the desktop
 // works it out: per movement the flow an edit of its sizes or times stores
 // (the typed one where no formula applies), the pressure its load needs to one decimal (null
-// without a load) and the first figure of its duty out of range (0 for none, then load, efficiency,
-// loss, required pressure, a load without sizes). A project that cannot be read answers with the
-// message instead.
+// without a load), whether a figure of its duty is out of range (DutyOutOfRange), the row's
+// severity and its reasons. A project that cannot be read answers with the message instead.
 std::string Check(const std::string& text) {
     CircuitState state;
     ProjectSizing sizing;
@@ -82,8 +82,7 @@ std::string Check(const std::string& text) {
         for (const Message& reason : row.reasons) reasons.push_back(SimMessage(reason));
         movements.push_back({ParseNumber<double>(FormatNumber(flow, ',')).value_or(flow),
                              pressure ? Json(RoundHalfEven(*pressure, 1)) : Json(),
-                             static_cast<int>(CheckDuty(m)), static_cast<int>(row.severity),
-                             reasons});
+                             DutyOutOfRange(m), static_cast<int>(row.severity), reasons});
     }
     return Reply({{"movements", movements}});
 }
@@ -187,6 +186,24 @@ std::string LastRecommendation(const std::string& text) {
                                                  : std::string()}});
 }
 
+// The vessels beyond the one accumulator of V0 of a project, as the
+// desktop's status bar says them: {"line": ...}, empty for one vessel. In
+// the page's words (the catalogue's contexts it takes, VolvenzaWebTables.h).
+std::string Vessels(const std::string& text) {
+    CircuitState state;
+    ProjectSizing sizing;
+    const Status read = ReadProjectText(state, sizing, text, "progetto.vlzp");
+    if (!read) return Reply({{"error", SimMessage(read.Error())}});
+    const bool english = SimInEnglish();
+    const Wording w{[english](const char* context, const char* italian) {
+                        const char* text = english ? CatalogueEnglish(context, italian) : nullptr;
+                        return std::string(text != nullptr ? text : italian);
+                    },
+                    english ? '.' : ','};
+    const std::string line = sizing::VesselsText(state.Gas.Vessels, w);
+    return Reply({{"line", line.empty() ? line : line.substr(2)}});
+}
+
 // The duties' verdicts of a run's summary (the JSON line `run --summary`
 // ends with), worded as the desktop words them beside its results, a line
 // each.
@@ -238,6 +255,46 @@ std::string Verdicts(const Json& summary) {
     return Reply({{"lines", lines}});
 }
 
+// A number as the boxes show it, with the language's separator: fixed
+// with "decimals", else the box form (single precision with "single").
+// A value that is not finite comes as the page spells it ("NaN",
+// "Infinity", "-Infinity"), which JSON does not hold.
+std::string Formatted(const Json& r) {
+    const Json x = r["format"];
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    double value = x.is_number() ? x.get<double>() : 0.0;
+    if (x == "NaN") value = std::numeric_limits<double>::quiet_NaN();
+    if (x == "Infinity") value = kInfinity;
+    if (x == "-Infinity") value = -kInfinity;
+    const char separator = SimInEnglish() ? '.' : ',';
+    const Json decimals = r.value("decimals", Json());
+    const std::string text =
+        decimals.is_number_integer() ? FormatFixed(value, decimals.get<int>(), separator)
+        : r.value("single", false)   ? FormatNumber(static_cast<float>(value), separator)
+                                     : FormatNumber(value, separator);
+    return Reply({{"text", text}, {"separator", std::string(1, separator)}});
+}
+
+// A run's series as the simulation file keeps them, read by its reader:
+// {"V": [...], "P": ..., "Qt": ..., "Qs": ...} to the last step, or the
+// message.
+std::string Series(const std::string& text) {
+    const char* const name = "serie.vlz";
+    std::ofstream(name, std::ios::binary) << text;
+    CircuitState state;
+    const Status read = LoadSimulationFile(state, name);
+    std::remove(name);
+    if (!read) return Reply({{"error", SimMessage(read.Error())}});
+    const auto upTo = [&state](const std::vector<double>& series) {
+        const size_t count = std::min(series.size(), size_t(std::max<int>(state.LastPoint, 0)) + 1);
+        return std::vector<double>(series.begin(), series.begin() + std::ptrdiff_t(count));
+    };
+    return Reply({{"V", upTo(state.VSeries)},
+                  {"P", upTo(state.PSeries)},
+                  {"Qt", upTo(state.QtSeries)},
+                  {"Qs", upTo(state.QsSeries)}});
+}
+
 std::string Call(const char* request) {
     const Json r = Json::parse(request, nullptr, false);
     if (!r.is_discarded() && r.is_object() && r.value("tables", false) == true) return PageTables();
@@ -259,8 +316,24 @@ std::string Call(const char* request) {
                       r.value("project", std::string()), r.value("from-pm", false));
         return read ? *read : Refusal("a box of the sizing form");
     }
+    if (r.contains("format")) return Formatted(r);
+    // A duty's figure typed into the cycle table's `column`: {"value": the
+    // number, or the default for empty text (null for no typed pressure)},
+    // or {} when it is not a number.
+    if (r.value("duty", Json()).is_string() && r.value("column", Json()).is_number_integer()) {
+        const DutyFigure figure =
+            DutyFigureFromText(r["column"].get<int>(), r["duty"].get<std::string>());
+        if (!figure.read) return Reply(Json::object());
+        return Reply({{"value", figure.value ? Json(*figure.value) : Json()}});
+    }
+    if (r.value("series", Json()).is_string()) {
+        return Series(r["series"].get<std::string>());
+    }
     if (r.value("check", Json()).is_string()) {
         return Check(r["check"].get<std::string>());
+    }
+    if (r.value("vessels", Json()).is_string()) {
+        return Vessels(r["vessels"].get<std::string>());
     }
     if (r.value("last-recommendation", Json()).is_string()) {
         return LastRecommendation(r["last-recommendation"].get<std::string>());

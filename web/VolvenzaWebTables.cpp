@@ -8,6 +8,7 @@
 #include "documents/ProjectFile.h"
 #include "documents/ProjectKeys.h"
 #include "engine/MovementKinds.h"
+#include "messages/ResultsFormat.h"
 #include "messages/WindowWords.h"
 
 // Marks a text the page shows for the catalogue (lupdate reads it as
@@ -84,6 +85,7 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Page", "Portata Qt(t)"),
     PAGE_TEXT("volvenza::Page", "Portata Qs(t)"),
     PAGE_TEXT("volvenza::Dimensionamento", "Risultati non aggiornati: i dati sono cambiati"),
+    // The vessels' line, which the core words for the page (sizing::VesselsText).
     PAGE_TEXT("volvenza::frmMain", "; %1 accumulatori di Vo in parallelo"),
     PAGE_TEXT("volvenza::frmMain", "; bombole %1 dm3"),
     PAGE_TEXT("volvenza::frmMain", "; rendimento volumetrico %1"),
@@ -227,13 +229,14 @@ std::string PageTables() {
                  {"laws", laws},
                  {"gas", gas},
                  {"results", kResultsHeadings},
+                 {"resultsFormat", {{"every", kResultsRowEvery}, {"decimals", kResultsDecimals}}},
+                 {"readout",
+                  {{"pressure", kPressureReadoutDecimals},
+                   {"time", ReadoutTimeDecimals(CircuitState{}.TimeStep)}}},
                  {"timeStep", CircuitState{}.TimeStep},
                  {"tooltips", tooltips},
                  {"notANumber", BothLanguages(kInitialContext, kNotANumberTip)},
-                 {"limits",
-                  {{"movements", kMaxMovements},
-                   {"undoSteps", Project::kMaxUndoSteps},
-                   {"efficiency", MovementDuty{}.Efficiency}}},
+                 {"limits", {{"movements", kMaxMovements}, {"undoSteps", Project::kMaxUndoSteps}}},
                  {"listed", listed}})
         .dump(-1, ' ', false, Json::error_handler_t::replace);
 }

@@ -18,8 +18,9 @@
 //   project()                the design as the page edits it (the .vlzp JSON)
 //   edited(what)             tell everyone that the design changed
 //   language(), setLanguage('it'|'en')
-//   formatNumber(x, decimals) the language's decimal separator; decimals
-//                            fixed, or omitted for the shortest form
+//   formatNumber(x, decimals) as the core writes it: the language's decimal
+//                            separator; decimals fixed, or omitted for the
+//                            box form
 //   parseNumber(text)        a typed number as the windows read it, or null
 //   onChange(callback)       callback(what) after every change: 'project'
 //                            (edits, loads), 'results' (a run), 'language',
@@ -121,36 +122,17 @@ export function setLanguage(lang) {
   tell('language');
 }
 
+// The decimal separator the core writes in the page's language.
 export function decimalSeparator() {
-  return currentLanguage === 'en' ? '.' : ',';
+  return ask({ format: 0 }).separator;
 }
 
-// A number as the boxes show it: without `decimals`, %G's general form with
-// 15 significant digits (7 with `single`, for the values kept in single
-// precision), no trailing zeros, no grouping of thousands; with `decimals`,
-// fixed. The language's decimal separator either way.
+// A number as the boxes show it, written by the core (on the page's thread,
+// as parseNumber reads): without `decimals`, the box form (`single` for the
+// values kept in single precision); with `decimals`, fixed.
 export function formatNumber(x, decimals, single = false) {
   if (x === null || x === undefined) return '';
-  if (!Number.isFinite(x)) return Number.isNaN(x) ? 'nan' : x < 0 ? '-inf' : 'inf';
-  let text;
-  if (decimals === undefined) {
-    const digits = single ? 7 : 15;
-    const [mantissa, e] = x.toExponential(digits - 1).split('e');
-    const exponent = +e;
-    if (x === 0) {
-      text = '0';
-    } else if (exponent < -4 || exponent >= digits) {
-      const m = mantissa.includes('.') ? mantissa.replace(/\.?0+$/, '') : mantissa;
-      text = m + 'E' + (exponent < 0 ? '-' : '+') + String(Math.abs(exponent)).padStart(2, '0');
-    } else {
-      text = x.toFixed(digits - 1 - exponent);
-      if (text.includes('.')) text = text.replace(/\.?0+$/, '');
-    }
-  } else {
-    text = x.toFixed(decimals);
-  }
-  if (/^-0(\.0*)?$/.test(text)) text = text.slice(1);
-  return text.replace('.', decimalSeparator());
+  return ask({ format: Number.isFinite(x) ? x : String(x), decimals, single }).text;
 }
 
 // A typed number as the windows read a box, read by the core on the page's

@@ -3,7 +3,7 @@
 // results table. Every figure the page shows or saves comes from the core
 // (app-state.js); this file only arranges them.
 import * as app from './app-state.js';
-import { coreLoaded } from './core-now.js';
+import { ask, coreLoaded } from './core-now.js';
 import { coreTable, load, t, word } from './texts.js';
 import * as entry from './entry.js';
 import * as initial from './initial.js';
@@ -59,15 +59,10 @@ function showGas() {
     if (document.activeElement !== input) input.value = text;
     input.classList.toggle('not-a-number', draft !== undefined);
   }
-  // Beyond the one accumulator of V0, as the desktop's gas line says it.
-  const v = app.project().impianto || {};
-  let vessels = '';
-  if (v.accumulatori_in_parallelo > 1) vessels += t('; %1 accumulatori di Vo in parallelo', v.accumulatori_in_parallelo);
-  if (v.bombole_dm3 > 0) vessels += t('; bombole %1 dm3', app.formatNumber(v.bombole_dm3));
-  if (v.rendimento_volumetrico !== undefined && v.rendimento_volumetrico !== 1) {
-    vessels += t('; rendimento volumetrico %1', app.formatNumber(v.rendimento_volumetrico));
-  }
-  $('vessels').textContent = vessels.replace(/^; /, '');
+  // Beyond the one accumulator of V0, worded by the core as the desktop's
+  // status bar says it.
+  const vessels = ask({ vessels: JSON.stringify(app.project()) });
+  $('vessels').textContent = vessels.line || '';
 }
 
 // As the desktop's note: results of a design that has changed since the

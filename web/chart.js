@@ -6,13 +6,18 @@
 import * as app from './app-state.js';
 import { coreTable, t } from './texts.js';
 
+// Each series with its column in the results table (coreTable('results')).
 export const SERIES = {
-  P: { label: 'Pressione P(t)', symbol: 'P', unit: 'bar', decimals: 3 },
-  V: { label: 'Volume del gas V(t)', symbol: 'V', unit: 'dm3', decimals: 4 },
-  Qt: { label: 'Portata Qt(t)', symbol: 'Qt', unit: 'dm3/min', decimals: 4 },
-  Qs: { label: 'Portata Qs(t)', symbol: 'Qs', unit: 'dm3/min', decimals: 4 },
+  P: { label: 'Pressione P(t)', symbol: 'P', unit: 'bar', column: 2 },
+  V: { label: 'Volume del gas V(t)', symbol: 'V', unit: 'dm3', column: 1 },
+  Qt: { label: 'Portata Qt(t)', symbol: 'Qt', unit: 'dm3/min', column: 3 },
+  Qs: { label: 'Portata Qs(t)', symbol: 'Qs', unit: 'dm3/min', column: 4 },
 };
-const STEP_DECIMALS = 2;
+// The readout's decimals, the core's as the desktop's: the pressure's and
+// the time's those of its chart's readout, the other series' those of its
+// results table.
+const readoutDecimals = (which) => (which === 'P' ? coreTable('readout').pressure
+  : coreTable('resultsFormat').decimals[SERIES[which].column]);
 // The step of the stored series, s, as the core runs it.
 const timeStep = () => coreTable('timeStep');
 const PAD = { left: 64, right: 16, top: 12, bottom: 36 };
@@ -165,8 +170,8 @@ function showReading(c) {
     return;
   }
   const s = SERIES[c.which];
-  c.readout.textContent = `t = ${app.formatNumber(c.k * timeStep(), STEP_DECIMALS)} s · ${s.symbol} = ` +
-    `${app.formatNumber(c.values()[c.k], s.decimals)} ${s.unit}`;
+  c.readout.textContent = `t = ${app.formatNumber(c.k * timeStep(), coreTable('readout').time)} s · ${s.symbol} = ` +
+    `${app.formatNumber(c.values()[c.k], readoutDecimals(c.which))} ${s.unit}`;
 }
 
 function setStep(c, step) {

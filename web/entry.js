@@ -5,6 +5,7 @@
 // the pressure a load needs, a duty out of range) comes from the core's
 // check.
 import * as app from './app-state.js';
+import { ask } from './core-now.js';
 import { keyFiltered } from './initial.js';
 import { coreTable, limit, t, word } from './texts.js';
 
@@ -305,20 +306,22 @@ async function commitText(row, col, text) {
   if (field === 'tipo') return commit(row, field, +text);
   if (field === 'pn' || field === 'emergenza') return showTable();
   const trimmed = text.replace(/^[ \t]+|[ \t]+$/g, '');
-  const value = trimmed === '' ? (field === 'rendimento' ? limit('efficiency') : DUTY.includes(field) ? 0 : null) : app.parseNumber(trimmed);
-  if (value === null || (!DUTY.includes(field) && field !== 'Qm' && !Number.isFinite(Math.fround(value)))) {
+  // A duty's figure as the core reads it, the default for an empty cell.
+  const duty = DUTY.includes(field) ? ask({ duty: trimmed, column: col }) : null;
+  const value = duty ? duty.value : trimmed === '' ? null : app.parseNumber(trimmed);
+  const read = duty ? 'value' in duty : value !== null;
+  if (!read || (!DUTY.includes(field) && field !== 'Qm' && !Number.isFinite(Math.fround(value)))) {
     if (trimmed === '' && !DUTY.includes(field)) return showTable();
     app.setDraft(place, text);
     app.edited('project');
     return showTable();
   }
   const before = m[field];
-  m[field] = field === 'pressione_richiesta' && trimmed === '' ? null
-    : DUTY.includes(field) || field === 'Qm' ? value : Math.fround(value);
+  m[field] = DUTY.includes(field) || field === 'Qm' ? value : Math.fround(value);
   app.setDraft(place, null);
   const reply = await refreshChecks();
-  const fault = reply.movements && reply.movements[row] ? reply.movements[row][2] : 0;
-  if (reply.error || (DUTY.includes(field) && fault >= 1 && fault <= 4)) {
+  const outOfRange = Boolean(reply.movements && reply.movements[row] && reply.movements[row][2]);
+  if (reply.error || (DUTY.includes(field) && outOfRange)) {
     // Out of range (the duty's, or what a project holds): the figure stays
     // typed, the movement as it was.
     m[field] = before;

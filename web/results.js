@@ -1,8 +1,9 @@
-// The results table as the desktop's "Tabella" shows it: one row every
-// 0,1 s (every tenth step), the time to one decimal and the values to four,
-// a page of rows at a time so that the longest run does not hold the page up;
+// The results table as the desktop's "Tabella" shows it, its row spacing
+// and each column's decimals the core's (coreTable('resultsFormat')), a page
+// of rows at a time so that the longest run does not hold the page up;
 // printed, every row, as in the desktop's report.
 import * as app from './app-state.js';
+import { ask } from './core-now.js';
 import { coreTable, t } from './texts.js';
 
 // The series the page shows, after the time: the columns of the desktop's
@@ -10,22 +11,13 @@ import { coreTable, t } from './texts.js';
 const SERIES = ['V', 'P', 'Qt', 'Qs'];
 const PAGE = 200;
 
-// The .vlz's results: after the header and the movements, one line a step
-// of t, V, P, Qt, Qs, DV with the decimal point.
+// The .vlz's series to its last step, read by the core's reader (a value
+// JSON cannot hold, not finite, comes as null).
 export function seriesOfVlz(text) {
-  const lines = text.split('\n');
-  const header = lines[0].split(',');
-  const lastPoint = +header[0];
-  const count = +header[8];
-  const series = { V: new Float64Array(lastPoint + 1), P: new Float64Array(lastPoint + 1),
-    Qt: new Float64Array(lastPoint + 1), Qs: new Float64Array(lastPoint + 1) };
-  for (let k = 0; k <= lastPoint; k++) {
-    const f = lines[1 + count + k].split(',');
-    series.V[k] = +f[1];
-    series.P[k] = +f[2];
-    series.Qt[k] = +f[3];
-    series.Qs[k] = +f[4];
-  }
+  const read = ask({ series: text });
+  if (read.error) throw new Error(read.error);
+  const series = {};
+  for (const s of SERIES) series[s] = Float64Array.from(read[s], (x) => (x === null ? NaN : x));
   return series;
 }
 
@@ -35,7 +27,7 @@ export function createResults(table, status, previous, next) {
 
   function rows() {
     const r = app.results();
-    return r && r.series ? Math.floor((r.series.P.length - 1) / 10) + 1 : 0;
+    return r && r.series ? Math.floor((r.series.P.length - 1) / coreTable('resultsFormat').every) + 1 : 0;
   }
 
   function show() {
@@ -55,10 +47,11 @@ export function createResults(table, status, previous, next) {
     const first = printing ? 0 : page * PAGE;
     const last = printing ? total : Math.min(total, first + PAGE);
     for (let row = first; row < last; row++) {
-      const k = row * 10;
+      const { every, decimals } = coreTable('resultsFormat');
+      const k = row * every;
       const tr = document.createElement('tr');
-      const cells = [app.formatNumber(Math.fround(k * coreTable('timeStep')), 1)];
-      for (const s of SERIES) cells.push(app.formatNumber(r.series[s][k], 4));
+      const cells = [app.formatNumber(Math.fround(k * coreTable('timeStep')), decimals[0])];
+      SERIES.forEach((s, i) => cells.push(app.formatNumber(r.series[s][k], decimals[1 + i])));
       for (const c of cells) {
         const td = document.createElement('td');
         td.textContent = c;

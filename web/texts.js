@@ -4,8 +4,9 @@
 // desktop's windows: the kinds' titles, the cycle table's headers and
 // tooltips, the sizes each kind's page shows and the kind each is listed as,
 // the initial boxes' names and units, the tooltip of a box that holds no
-// number, the gas laws and boxes, the results table's headings; and the
-// project's names of what the page edits, from the core too.
+// number, the gas laws and boxes, the results table's headings and formats,
+// the chart readout's decimals; and the project's names of what the page
+// edits, from the core too.
 import { language } from './app-state.js';
 
 let tables = null;
@@ -48,9 +49,11 @@ export function t(italian, ...parts) {
 // the pressure worked out, and 'size', 'duty' or ''), 'newMovement' (a
 // movement as the project writes a new one), 'laws' and 'gas' (the gas
 // laws and the envelope's boxes, {key, it, en}), 'results' (the results
-// table's headings), 'timeStep' (s), 'notANumber', 'limits' (the most
-// movements, the undo steps kept, a movement's efficiency left empty) or
-// 'listed' (by a movement's kind, the one it is listed and edited as).
+// table's headings), 'resultsFormat' ({every, decimals}: a row every so
+// many steps, each column's decimals), 'readout' ({pressure, time}: the
+// decimals of the chart's readout), 'timeStep' (s), 'notANumber', 'limits'
+// (the most movements, the undo steps kept) or 'listed' (by a movement's
+// kind, the one it is listed and edited as).
 export function coreTable(name) {
   return tables[name];
 }

@@ -200,6 +200,19 @@ async function size(page) {
     check('results are marked stale while the design differs from the run', marked === 'true,false,false,false'
       && await stale() === 'false,true,true,true', marked);
 
+    // The movement's efficiency out of range stays typed, the movement as it was; a
+    // cleared cell is the duty's default, as the core reads them.
+    const efficiency = async (keys, want) => {
+      await page.eval(`import('./texts.js').then((t) => document.querySelector('#cycle tr[data-row="5"] td[data-col="'
+        + t.coreTable('cycle').findIndex((c) => c.key === 'rendimento') + '"]').click())`);
+      await page.type(keys);
+      const now = "import('./app-state.js').then((a) => [a.project().movimenti[5].rendimento, a.draftsOf()['mov/5/rendimento']].join())";
+      await page.until(`${now}.then((s) => s === '${want}')`, 3000).catch(() => {});
+      return (await page.eval(now)) === want ? '' : `${keys}: ${await page.eval(now)}`;
+    };
+    const dutyCells = [await efficiency('2{Enter}', '0.95,2'), await efficiency('0,8{Enter}', '0.8,'), await efficiency('{Delete}', '0.95,')];
+    check('a duty\'s cell read by the core', !dutyCells.join(''), dutyCells.join(' '));
+
     // Every design's run and sizing through the page, as native.
     const laws = [[], ['--gas', 'nitrogen', '--tau', '30', '--envelope', '0', '60'], ['--gas', 'ideal', '--n', '1.3']];
     for (const [name, design] of Object.entries(designs)) {

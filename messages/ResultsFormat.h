@@ -1,0 +1,29 @@
+#pragma once
+// How the results are shown as figures, by the windows and the browser's
+// page alike: the results table's rows and decimals (its headings are
+// WindowWords.h's), and the decimals of the chart's readout.
+
+#include <array>
+#include <cmath>
+
+namespace volvenza {
+
+// A row every this many steps, and each column's fixed decimals: the time,
+// the four series and the gas temperature.
+inline constexpr int kResultsRowEvery = 10;
+inline constexpr std::array<int, 6> kResultsDecimals{{1, 4, 4, 4, 4, 4}};
+
+// The pressure's decimals in the chart's readout.
+inline constexpr int kPressureReadoutDecimals = 3;
+
+// The time's decimals in the chart's readout: as many as the step has, 2
+// for the hundredths the runs are sampled at.
+inline int ReadoutTimeDecimals(float step) {
+    for (int decimals = 0; decimals < 6; ++decimals) {
+        const double scaled = step * std::pow(10.0, decimals);
+        if (std::abs(scaled - std::round(scaled)) < 1e-3) return decimals;
+    }
+    return 6;
+}
+
+}  // namespace volvenza
