@@ -42,20 +42,19 @@ void BilancioEnergetico::ShowBalance(const std::optional<EnergyInputs>& inputs) 
     }
     const Result<QList<EnergyRow>> balance =
         inputs ? EnergyBalanceRows(state_, *inputs) : QList<EnergyRow>();
-    const std::optional<Message> fault =
-        balance ? std::nullopt : std::optional<Message>(balance.Error());
+    const bool refused = !balance;
     QList<EnergyRow> rows = balance ? *balance : QList<EnergyRow>();
     // The duties' verdicts do not depend on the balance's inputs: a balance
     // refused keeps them under why.
-    if ((fault || !rows.isEmpty()) && duties_) {
+    if ((refused || !rows.isEmpty()) && duties_) {
         const auto [plan, p1] = duties_();
         rows += DutyRows(state_, plan, p1);
     }
-    empty_->setText(fault ? BalanceRefusal(*fault)
+    empty_->setText(refused ? BalanceRefusal(balance.Error())
                     : state_.LastPoint > 0 && !inputs
                         ? tr("Il bilancio torna con la prossima simulazione.")
                         : tr("Nessun risultato: eseguire la simulazione."));
-    empty_->setVisible(fault || rows.isEmpty());
+    empty_->setVisible(refused || rows.isEmpty());
     for (int r = 0; r < rows.size(); ++r) {
         auto* label = new QLabel(rows[r].label, this);
         auto* value = new QLabel(rows[r].value, this);
