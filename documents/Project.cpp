@@ -117,19 +117,15 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
     // The boxes as their windows label them (the initial values' names are
     // the engine's, which its own messages use).
     const auto at = static_cast<size_t>(key.field);
-    constexpr MessageId requirements[] = {
-        MessageId::RequirementMinPressure,  MessageId::RequirementRated,
-        MessageId::RequirementRelief,       MessageId::RequirementTolerance,
-        MessageId::RequirementHours,        MessageId::RequirementEfficiency,
-        MessageId::RequirementHoursPerYear, MessageId::RequirementBottles};
+    const auto& requirements = sizing::kRequirementBoxes;
     Message box;
-    if (key.place == DraftKey::Place::Requirements && at >= std::size(requirements)) {
+    if (key.place == DraftKey::Place::Requirements && at >= requirements.size()) {
         // A hold box, by its label in the window.
-        const char* label = sizing::kHoldBoxes.at(at - std::size(requirements)).label;
+        const char* label = sizing::kHoldBoxes.at(at - requirements.size()).label;
         box = Message(MessageId::DraftRequirementBox,
                       {MsgCatalogue("volvenza::Dimensionamento", label)});
     } else if (key.place == DraftKey::Place::Requirements) {
-        box = Message(MessageId::DraftRequirementBox, {MsgNested(requirements[at])});
+        box = Message(MessageId::DraftRequirementBox, {MsgNested(requirements[at].name)});
     } else if (key.place == DraftKey::Place::Movement) {
         box = Message(MessageId::DraftMovementBox,
                       {MovementBoxName(key.field), MsgInteger(key.movement)});

@@ -18,27 +18,27 @@ constexpr FigureRange Positive(MessageId refusal) {
 // clang-format off
 const std::array<RequirementBoxForm, static_cast<size_t>(RequirementBox::Count)> kRequirementBoxes = {{
     {"p1", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Pressione minima p&1 [bar]"), "--pmin", "p1",
-     MessageId::SizingBoxMinPressure, false, 1, Positive(MessageId::MinPressurePositive)},
+     MessageId::SizingBoxMinPressure, MessageId::RequirementMinPressure, false, 1, Positive(MessageId::MinPressurePositive)},
     {"ps", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Pressione nominale &PS [bar]"), "--ps", "PS",
-     MessageId::SizingBoxRated, true, 1, Positive(MessageId::RatedPressurePositive)},
+     MessageId::SizingBoxRated, MessageId::RequirementRated, true, 1, Positive(MessageId::RatedPressurePositive)},
     {"relief", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Taratura della valvola di &massima [bar]"),
-     "--relief", "valvola_di_massima", MessageId::SizingBoxRelief, true, 1, Positive(MessageId::ReliefPositive)},
+     "--relief", "valvola_di_massima", MessageId::SizingBoxRelief, MessageId::RequirementRelief, true, 1, Positive(MessageId::ReliefPositive)},
     // A share of the precharge, shown in per cent.
     {"tolerance", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Toll&eranza della precarica [%]"),
-     "--tolerance", "tolleranza_precarica", MessageId::SizingBoxTolerance, false, 100,
+     "--tolerance", "tolleranza_precarica", MessageId::SizingBoxTolerance, MessageId::RequirementTolerance, false, 100,
      FigureRange{0, true, 0.5, false, MessageId::PrechargeTolerance}},
     // At most a leap year without a stop.
     {"hours", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Ore di lavoro continuo [h]"), "--hours", "ore_di_lavoro",
-     MessageId::SizingBoxHours, false, 1, FigureRange{0, false, 24 * 366, true, MessageId::WorkingHours}},
+     MessageId::SizingBoxHours, MessageId::RequirementHours, false, 1, FigureRange{0, false, 24 * 366, true, MessageId::WorkingHours}},
     {"efficiency", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Rendimento della pompa (fra &0 e 1)"),
-     "--pump-efficiency", "rendimento_pompa", MessageId::SizingBoxEfficiency, false, 1,
+     "--pump-efficiency", "rendimento_pompa", MessageId::SizingBoxEfficiency, MessageId::RequirementEfficiency, false, 1,
      FigureRange{0, false, 1, true, MessageId::PumpEfficiency}},
     {"hours-year", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Ore di lavoro in un anno [&h]"),
-     "--hours-per-year", "ore_in_un_anno", MessageId::SizingBoxHoursPerYear, false, 1,
+     "--hours-per-year", "ore_in_un_anno", MessageId::SizingBoxHoursPerYear, MessageId::RequirementHoursPerYear, false, 1,
      FigureRange{0, false, 8760, true, MessageId::HoursPerYear}},
     // Each size above 0, no more of them than a catalogue holds.
     {"bottles", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Bombole per i pistoni [dm3, separate da ;]"),
-     "--bottle-sizes", "bombole", MessageId::SizingBoxBottles, false, 1, std::nullopt},
+     "--bottle-sizes", "bombole", MessageId::SizingBoxBottles, MessageId::RequirementBottles, false, 1, std::nullopt},
 }};
 
 const std::array<RequirementChoiceForm, static_cast<size_t>(RequirementChoice::Count)> kRequirementChoices = {{
