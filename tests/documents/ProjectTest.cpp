@@ -261,16 +261,13 @@ TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
     project.SetDraft(qp, "2x5");
     project.Edited(ProjectPart::Data, "Qp", true);
     EXPECT_EQ(project.FirstDraft(), std::pair(qp, std::string("2x5")));
-    EXPECT_EQ(ItalianText(DraftMessage({DraftKey::Place::Movement, 2, kLoadField + 1}, "1,2",
-                                       DraftStops::Sizing)),
-              "Il valore di η del movimento 2 è \"1,2\", fuori dal suo campo: il rendimento deve "
-              "essere oltre 0 e fino a 1; il dimensionamento non può partire. Correggerlo o "
-              "annullarlo con Ctrl+Z.");
     // Each box named as its window labels it, a movement's first (Ti) under
-    // its own field; the load, the first duty's figure, refused for its range
-    // too.
+    // its own field; the duty's load and efficiency, refused for their range
+    // too, each with its own.
     const std::pair<DraftKey, std::string> named[] = {
         {{DraftKey::Place::Movement, 2, kLoadField}, "Carico del movimento 2 è \"-1\", fuori dal"},
+        {{DraftKey::Place::Movement, 2, kLoadField + 1},
+         "η del movimento 2 è \"-1\", fuori dal suo campo: il rendimento deve essere oltre 0"},
         {{DraftKey::Place::Movement, 2, MovementField(&Movement::Ti)}, "Ti del movimento 2"},
         {{DraftKey::Place::Catalogue, 2, 6}, "cicli nominali alla riga 2 del catalogo"},
     };
