@@ -39,7 +39,6 @@ class ProjectTest : public ::testing::Test,
 };
 
 TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
-    EXPECT_TRUE(project.Snapshot().movements.empty());
     project.Edited(ProjectPart::Data, "dati");  // nothing changed: no step
     EXPECT_EQ(project.Revision(), 0u);
     EXPECT_FALSE(project.CanUndo());
@@ -262,21 +261,14 @@ TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
     project.SetDraft(qp, "2x5");
     project.Edited(ProjectPart::Data, "Qp", true);
     EXPECT_EQ(project.FirstDraft(), std::pair(qp, std::string("2x5")));
-    EXPECT_EQ(ItalianText(DraftMessage(qp, "2x5", DraftStops::Run)),
-              "Il valore di Qp (Inizializzazione) è \"2x5\", che non è un numero valido: la "
-              "simulazione non può partire. Correggerlo o annullarlo con Ctrl+Z.");
-    EXPECT_EQ(ItalianText(DraftMessage({DraftKey::Place::Movement, 2, kLoadField + 1}, "1,2",
-                                       DraftStops::Sizing)),
-              "Il valore di η del movimento 2 è \"1,2\", fuori dal suo campo: il rendimento deve "
-              "essere oltre 0 e fino a 1; il dimensionamento non può partire. Correggerlo o "
-              "annullarlo con Ctrl+Z.");
-    // Each box named as its window labels it; the load, the first duty's
-    // figure, refused for its range too.
+    // Each box named as its window labels it, a movement's first (Ti) under
+    // its own field; the duty's load and efficiency, refused for their range
+    // too, each with its own.
     const std::pair<DraftKey, std::string> named[] = {
-        {{DraftKey::Place::InitialData, 0, 6}, "Tempo ciclo (Inizializzazione) è \"-1\""},
         {{DraftKey::Place::Movement, 2, kLoadField}, "Carico del movimento 2 è \"-1\", fuori dal"},
-        {tf3, "Tf del movimento 3 è \"-1\""},
-        {{DraftKey::Place::Catalogue, 2, 0}, "V0 alla riga 2 del catalogo (Dimensionamento)"},
+        {{DraftKey::Place::Movement, 2, kLoadField + 1},
+         "η del movimento 2 è \"-1\", fuori dal suo campo: il rendimento deve essere oltre 0"},
+        {{DraftKey::Place::Movement, 2, MovementField(&Movement::Ti)}, "Ti del movimento 2"},
         {{DraftKey::Place::Catalogue, 2, 6}, "cicli nominali alla riga 2 del catalogo"},
     };
     for (const auto& [key, said] : named) {
