@@ -120,13 +120,15 @@ class JsonFaults : public Json::json_sax_t {
     // movements counted from 1, other lists from 0.
     std::string Path() const {
         std::string path;
-        for (size_t i = 0; i < open_.size(); ++i) {
-            if (open_[i].object) {
-                path += "/" + open_[i].name;
+        const std::string* holder = nullptr;  // the name the list is under
+        for (const Open& open : open_) {
+            if (open.object) {
+                path += "/" + open.name;
             } else {
-                const bool fromOne = i > 0 && open_[i - 1].name == "movimenti";
-                path += "/" + std::to_string(open_[i].values - (fromOne ? 0 : 1));
+                const bool fromOne = holder != nullptr && *holder == "movimenti";
+                path += "/" + std::to_string(open.values - (fromOne ? 0 : 1));
             }
+            holder = &open.name;
         }
         return path;
     }
