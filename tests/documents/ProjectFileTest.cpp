@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <filesystem>
@@ -13,7 +14,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "documents/PastedMovements.h"
 #include "documents/ProjectFile.h"
+#include "documents/ProjectKeys.h"
 #include "tests/support/Failure.h"
 
 namespace volvenza {
@@ -199,6 +202,26 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
     }
 }
 
+// The names the windows and the page edit a project by are the file's own:
+// every column but the required pressure worked out, every initial value.
+TEST_F(ProjectFileTest, TheWindowsNamesAreTheFilesKeys) {
+    const nlohmann::json file = nlohmann::json::parse(ProjectFileText(state, project));
+    for (int column = 0; column < PasteColumn::Count; ++column) {
+        const char* key = ProjectColumnKey(column);
+        if (column == PasteColumn::Required) {
+            EXPECT_EQ(key, nullptr);
+        } else {
+            EXPECT_TRUE(key && std::ranges::any_of(file["movimenti"],
+                                                   [&](const auto& m) { return m.contains(key); }))
+                << column;
+        }
+    }
+    size_t i = 0;
+    for (; ProjectDataKey(i) != nullptr; ++i)
+        EXPECT_TRUE(file["dati_iniziali"].contains(ProjectDataKey(i)));
+    EXPECT_EQ(i, file["dati_iniziali"].size());
+}
+
 // Every field of a project, given a value of the wrong kind, is refused by
 // its name: no reader goes on past a field it could not read.
 TEST_F(ProjectFileTest, EveryUnreadableFieldIsRefusedByName) {
@@ -234,12 +257,13 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
     req["cicli_ripetuti"] = false;
     req["catalogo"] = {0.16, 1.4, 3, 100};
     for (auto& movement : text["movimenti"]) {
-        movement.erase("emergenza");
-        movement.erase("perdita");
+        for (const char* key : {"emergenza", "perdita", "carico", "rendimento"})
+            movement.erase(key);
     }
     ASSERT_EQ(Read(text.dump()), std::nullopt);
     EXPECT_FALSE(other.Movements[3].Duty.Emergency) << "none marked before the duties";
     EXPECT_EQ(other.Movements[3].Duty.Loss, 0) << "no loss before the duties";
+    EXPECT_EQ(other.Movements[3].Duty.Load, 0) << "no load before the duties";
     const sizing::Requirements fresh;
     EXPECT_EQ(read.Requirements.PrechargeTolerance, fresh.PrechargeTolerance);
     EXPECT_EQ(read.Requirements.WorkingHours, fresh.WorkingHours);

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <set>
 
 #include "documents/DesignFile.h"
 #include "documents/Project.h"
@@ -386,7 +389,15 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
     // A session still running, and one that crashes after one point.
     RecoveryStore running(folder.string());
     running.Begin();
+    auto marks = [&] {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.path().extension() == ".lock") names.insert(entry.path().filename());
+        return names;
+    };
     {
+        RecoveryStore idle(folder.string());  // crashes before its first point
+        idle.Begin();
         RecoveryStore crashed(folder.string());
         crashed.Begin();
         ASSERT_TRUE(save(crashed, {50, 55, 58}) && save(running, {60}));
@@ -406,9 +417,13 @@ TEST_F(ProjectTest, RecoveryPointsKeepTheNewestFew) {
         store.End();
         // The crash: its mark stays, unlocked.
     }
+    const std::set<std::string> before = marks();
     RecoveryStore store(folder.string(), 3);
     store.Begin();
-    // Clearing the marks of crashes leaves what only looks half like one.
+    // The marks of crashes that left no point go; what only looks half like one stays.
+    std::set<std::string> gone;
+    std::ranges::set_difference(before, marks(), std::inserter(gone, gone.end()));
+    EXPECT_EQ(gone.size(), 1u);
     EXPECT_TRUE(fs::exists(folder / "sessione-appunti.txt") && fs::exists(folder / "appunti.lock"));
     ASSERT_TRUE(save(store, {400}));
     auto points = store.List();
