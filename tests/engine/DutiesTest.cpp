@@ -13,6 +13,7 @@
 #include "engine/Duties.h"
 #include "gas/Nitrogen.h"
 #include "tests/support/Failure.h"
+#include "tests/support/TypedCircuit.h"
 
 namespace volvenza {
 namespace {
@@ -90,11 +91,8 @@ TEST(Duties, RequiredPressureFollowsEachKindsSizes) {
 class DutyCycle : public ::testing::Test {
   protected:
     DutyCycle() {
-        InitCircuitState(state);
-        state.Data = CircuitData{10, 100, 20, 0, 200, 20, 2};
+        test::TypeCircuit(state, {10, 100, 20, 0, 200, 20, 2}, {{0, 1, 120}});
         state.Gas.Law = GasLawKind::Ideal;
-        state.Movements[1] = Movement{.Tf = 1, .Qm = 120, .Kind = MovementKind::Motor};
-        state.MovementCount = state.SimMovementCount = 1;
     }
     // The polytrope of exponent n through the gas at `abs` bar filling `v`,
     // when `drawn` dm3 more has gone.

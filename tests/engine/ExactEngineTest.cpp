@@ -17,6 +17,7 @@
 #include "gas/IdealLaw.h"
 #include "gas/Nitrogen.h"
 #include "tests/support/ReferenceCycle.h"
+#include "tests/support/TypedCircuit.h"
 
 namespace volvenza {
 namespace {
@@ -24,23 +25,11 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kAtm = 1.01325;
 
-struct Draw {
-    float ti, tf;
-    double qm;
-};
-
 // A circuit with its movements typed into a state, as the windows leave it.
 struct Circuit {
     CircuitState state;
-    Circuit(CircuitData data, std::initializer_list<Draw> draws) {
-        InitCircuitState(state);
-        state.Data = data;
-        int16_t k = 0;
-        for (const Draw& d : draws) {
-            ++k;
-            state.Movements[k] = Movement{.Ti = d.ti, .Tf = d.tf, .Qm = d.qm, .Kind = 4};
-        }
-        state.MovementCount = state.SimMovementCount = k;
+    Circuit(CircuitData data, std::initializer_list<test::Draw> draws) {
+        test::TypeCircuit(state, data, draws);
     }
     DemandProfile Demand() const {
         return MakeDemand(state.Movements, state.SimMovementCount, state.Data.CycleTime);

@@ -17,6 +17,7 @@
 #include "engine/StepCycle.h"
 #include "gas/ClassicLaw.h"
 #include "tests/support/RecordedRun.h"
+#include "tests/support/TypedCircuit.h"
 
 namespace volvenza {
 namespace {
@@ -72,8 +73,7 @@ TEST_F(GasRunTest, EnvelopeRunsEachTemperatureWithTheSameCharge) {
         // The hot run is the one the machine would see on a hot afternoon:
         // the same data with tc at 60 °C give the same pressures.
         const std::vector<double> hot = envelope.Runs[2].Pressures;
-        state.Gas.MinTemp.reset();
-        state.Gas.MaxTemp.reset();
+        state.Gas.MinTemp = state.Gas.MaxTemp = std::nullopt;
         state.Data.Tc = 60;
         ASSERT_NE(RecordedRun(), RunOutcome::Refused);
         ASSERT_EQ(state.GasRun.Runs.size(), 1u);
@@ -106,9 +106,7 @@ TEST_F(GasRunTest, EveryPointIsWrittenAndTheLowestIsTheFirst) {
     };
     EXPECT_EQ(run(0.0), run(std::numeric_limits<double>::quiet_NaN()));
 
-    state.Movements[1] = Movement{.Tf = 10, .Qm = 0, .Kind = MovementKind::Motor};
-    state.MovementCount = 1;
-    state.Data.V0 = 1000;
+    test::TypeCircuit(state, {1000, 40, 45, 30, 80, 13, 4.7f}, {{0, 10, 0}});
     for (GasLawKind kind : {GasLawKind::Classic, GasLawKind::Nitrogen}) {
         state.Gas.Law = kind;
         ASSERT_EQ(RecordedRun(), RunOutcome::Completed);
@@ -120,10 +118,7 @@ TEST_F(GasRunTest, EveryPointIsWrittenAndTheLowestIsTheFirst) {
     // Full again with no demand left, but before a flowless movement ends:
     // the classic run stops there and the points after it stay zero, which
     // the summary must not take for pressures.
-    state.Data = CircuitData{10, 60, 45, 30, 80, 5, 10};
-    state.Movements[1] = Movement{.Ti = 0, .Tf = 0.3f, .Qm = 150, .Kind = 1};
-    state.Movements[2] = Movement{.Ti = 0, .Tf = 8, .Qm = 0, .Kind = 4};
-    state.MovementCount = 2;
+    test::TypeCircuit(state, {10, 60, 45, 30, 80, 5, 10}, {{0, 0.3f, 150, 1}, {0, 8, 0}});
     state.Gas.Law = GasLawKind::Classic;
     ASSERT_EQ(RecordedRun(), RunOutcome::Completed);
     const TemperatureRun& stopped = state.GasRun.Runs.at(0);

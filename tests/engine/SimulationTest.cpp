@@ -8,6 +8,7 @@
 
 #include "engine/PressureWatch.h"
 #include "tests/support/RecordedRun.h"
+#include "tests/support/TypedCircuit.h"
 
 namespace volvenza {
 namespace {
@@ -16,13 +17,12 @@ class SimulationTest : public ::testing::Test, protected test::RecordedState {
   protected:
     // One movement drawing `qm` from ti to tf with the given initial data.
     void OneMovement(CircuitData data, float ti, float tf, double qm) {
-        state.Data = data;
-        state.Movements[1] = Movement{.Ti = ti, .Tf = tf, .Qm = qm, .Kind = 4};
-        state.MovementCount = 1;
+        test::TypeCircuit(state, data, {{ti, tf, qm}});
     }
-    // A run, with the messages of the one before forgotten.
+    // A run, with the messages and progress of the one before forgotten.
     RunOutcome Run() {
         shown.messages.clear();
+        shown.progress.clear();
         return RecordedRun();
     }
     std::vector<std::string> Texts() const {
@@ -44,8 +44,7 @@ TEST_F(SimulationTest, ExampleRunSaysNothing) {
 TEST_F(SimulationTest, PrechargeAboveMaximumWarnsAtStepOne) {
     OneMovement({10, 100, 20, 30, 80, 13, 2}, 0, 1, 20);
     EXPECT_EQ(Run(), RunOutcome::PrechargeTooHigh);
-    ASSERT_EQ(shown.messages.size(), 1u);
-    EXPECT_EQ(shown.messages[0].text, MessageSource(MessageId::PrechargeTooHigh));
+    ASSERT_EQ(Texts(), std::vector<std::string>{MessageSource(MessageId::PrechargeTooHigh)});
     EXPECT_EQ(shown.messages[0].icon, MessageIcon::Critical);
 
     // No precharge: zero pressure, which is the precharge, ends it the same way.
@@ -73,16 +72,13 @@ TEST_F(SimulationTest, EndingsOfEachKindOfCycle) {
 
     // The progress moves once per step, and never for a cycle below one step.
     OneMovement({10, 60, 20, 30, 80, 13, 0.005f}, 0, 1, 20);
-    shown.progress.clear();
     Run();
     EXPECT_EQ(shown.progress, (std::vector<double>{0, 0}));
     OneMovement({10, 60, 20, 30, 80, 13, 0.04f}, 0, 1, 20);
-    shown.progress.clear();
     Run();
     EXPECT_EQ(shown.progress, (std::vector<double>{0, 0, 25, 50, 75, 100}));
     // The exact engine says its start and its end.
     state.Gas.Law = GasLawKind::Ideal;
-    shown.progress.clear();
     Run();
     EXPECT_EQ(shown.progress, (std::vector<double>{0, 100}));
     state.Gas = {};

@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "engine/CycleRun.h"
 #include "engine/EnergyBalance.h"
 #include "engine/Simulation.h"
 #include "tests/support/RecordedRun.h"
+#include "tests/support/TypedCircuit.h"
 
 namespace volvenza {
 namespace {
@@ -22,15 +24,13 @@ class OneDrawRunTest : public ::testing::Test, protected test::RecordedState {
   protected:
     OneDrawRunTest() {
         // One movement drawing 1 dm3 in 1 s from 2,5 dm3 charged at 85 bar, no pump.
-        state.Data = CircuitData{2.5f, 85, 20, 0, 199, 10, 2};
-        state.Movements[1] = Movement{.Tf = 1, .Qm = 60, .Kind = MovementKind::CylinderExtending};
-        state.MovementCount = state.SimMovementCount = 1;
+        test::TypeCircuit(state, {2.5f, 85, 20, 0, 199, 10, 2},
+                          {{0, 1, 60, MovementKind::CylinderExtending}});
     }
 };
 
 TEST_F(OneDrawRunTest, PolytropicDischargeGivesItsClosedForm) {
-    state.Gas.Law = GasLawKind::Ideal;
-    state.Gas.Exponent = 1.3;
+    state.Gas = {.Law = GasLawKind::Ideal, .Exponent = 1.3, .MinTemp = {}, .MaxTemp = {}};
     ASSERT_EQ(RecordedRun(), RunOutcome::Completed);
     const auto b = BalanceOfRun(state);
     ASSERT_TRUE(b) << b.Error();
@@ -82,16 +82,12 @@ TEST_F(OneDrawRunTest, ParallelAccumulatorsAndBottlesAreOneGasVolume) {
     // Three vessels and a bottle run as one of their gas, the pump as its
     // volumetric efficiency leaves it, under the classic stepping as well.
     for (GasLawKind law : {GasLawKind::Ideal, GasLawKind::Classic}) {
-        state.Gas = {};
-        state.Gas.Law = law;
-        state.Gas.Vessels = {3, 0.5, 0.8};
-        state.Data.V0 = 2.5f;
-        state.Data.Qp = 20;
+        state.Gas = {.Law = law, .MinTemp = {}, .MaxTemp = {}, .Vessels = {3, 0.5, 0.8}};
+        std::tie(state.Data.V0, state.Data.Qp) = std::pair(2.5f, 20.0f);
         ASSERT_EQ(RecordedRun(), RunOutcome::Completed);
         const std::vector<double> three = state.PSeries;
         state.Gas.Vessels = {};
-        state.Data.V0 = 8;
-        state.Data.Qp = 16;
+        std::tie(state.Data.V0, state.Data.Qp) = std::pair(8.0f, 16.0f);
         ASSERT_EQ(RecordedRun(), RunOutcome::Completed);
         EXPECT_EQ(state.PSeries, three) << static_cast<int>(law);
     }
@@ -130,8 +126,7 @@ TEST_F(OneDrawRunTest, ParallelAccumulatorsAndBottlesAreOneGasVolume) {
     // The example with twice its gas never falls to the pump's restart:
     // the pump delivers nothing, and nothing goes back into the accumulators.
     LoadExampleCircuit(state);
-    state.Gas = {};
-    state.Gas.Vessels.Count = 2;
+    state.Gas = {.MinTemp = {}, .MaxTemp = {}, .Vessels = {.Count = 2}};
     ASSERT_EQ(RecordedRun(), RunOutcome::Completed);
     const auto b = BalanceOfRun(state);
     EXPECT_EQ(std::pair(b->First.Returned, b->First.PumpEnergy), std::pair(0.0, 0.0));

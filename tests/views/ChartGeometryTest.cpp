@@ -6,18 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/CircuitState.h"
+#include "tests/support/TypedCircuit.h"
 
 namespace volvenza {
 namespace {
-
-// A run of lastPoint + 1 samples rising linearly to `peak` at the end.
-void MakeRun(CircuitState& state, int16_t lastPoint, double peak, float cycleTime) {
-    InitCircuitState(state);
-    ReallocateResults(state, lastPoint + 1);
-    state.LastPoint = lastPoint;
-    state.Data.CycleTime = cycleTime;
-    for (int i = 0; i <= lastPoint; ++i) state.PSeries[i] = lastPoint ? peak * i / lastPoint : 0;
-}
 
 std::vector<std::string> Labels(const std::vector<ChartTick>& ticks) {
     std::vector<std::string> out;
@@ -27,7 +19,7 @@ std::vector<std::string> Labels(const std::vector<ChartTick>& ticks) {
 
 TEST(ChartGeometryTest, DegenerateRunsKeepFiniteScales) {
     CircuitState state;
-    MakeRun(state, 0, 0, 0);
+    test::RisingRun(state, 0, 0, 0, 0);
     ChartView full = FullView(state);
     EXPECT_EQ(std::pair(full.peakPressure, full.scaleY), std::pair(10.0, 8.0f));
     EXPECT_FLOAT_EQ(full.scaleX, 8000);  // one step spans the axis
@@ -35,13 +27,13 @@ TEST(ChartGeometryTest, DegenerateRunsKeepFiniteScales) {
     BuildPolyline(state, full, line);
     EXPECT_EQ(line.size(), 1u);
 
-    MakeRun(state, 300, 0, 3);
+    test::RisingRun(state, 300, 3, 0, 0);
     EXPECT_EQ(Labels(ComputeTicks(state, FullView(state)).pressure),
               (std::vector<std::string>{" 0", " 2,5", " 5", " 7,5", " 10"}));
 
     // Samples that are not finite neither scale the chart nor get drawn; the
     // others keep their places in time.
-    MakeRun(state, 4, 40, 0.04f);
+    test::RisingRun(state, 4, 0.04f, 0, 40);
     state.PSeries[2] = std::numeric_limits<double>::quiet_NaN();
     state.PSeries[3] = std::numeric_limits<double>::infinity();
     full = FullView(state);
@@ -57,7 +49,7 @@ TEST(ChartGeometryTest, DegenerateRunsKeepFiniteScales) {
 
 TEST(ChartGeometryTest, ZoomedViewStartsAtItsFirstSample) {
     CircuitState state;
-    MakeRun(state, 470, 200, 4.7f);
+    test::RisingRun(state, 470, 4.7f, 0, 200);
     const ChartView full = FullView(state);
     ChartRect rect{51, 70, 17, 10};  // dragged from lower right to upper left
     NormaliseRect(rect);

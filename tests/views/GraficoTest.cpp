@@ -20,6 +20,7 @@
 #include "platform/DrawingSurface.h"
 #include "platform/UiMessage.h"
 #include "tests/gui/GuiTesting.h"
+#include "tests/support/TypedCircuit.h"
 #include "views/ChartGasCurves.h"
 #include "views/Grafico.h"
 
@@ -27,15 +28,6 @@ using namespace volvenza;
 using namespace volvenza::testing;
 
 namespace {
-
-// A 4.7 s run whose pressure rises from 100 to 200 bar.
-void MakeRun(CircuitState& state) {
-    InitCircuitState(state);
-    ReallocateResults(state, 471);
-    state.LastPoint = 470;
-    state.Data.CycleTime = 4.7f;
-    for (int i = 0; i <= 470; ++i) state.PSeries[i] = 100 + 100.0 * i / 470;
-}
 
 // A mouse event on the drawing area at a point given in drawing units.
 void MouseAt(DrawingArea* area, QEvent::Type type, double x, double y) {
@@ -100,7 +92,7 @@ class GraficoTest : public QObject {
   private slots:
     void fullViewReadoutsDifferenceAndBitmapExport() {
         CircuitState state;
-        MakeRun(state);
+        test::RisingRun(state, 470, 4.7f, 100, 200);  // 4,7 s, from 100 to 200 bar
         for (int i = 115; i <= 125; ++i) state.PSeries[i] = 150.125;
         for (int i = 355; i <= 365; ++i) state.PSeries[i] = 149.5;
         Chart chart(state);
@@ -141,7 +133,7 @@ class GraficoTest : public QObject {
 
     void zoomAndPrechargeLine() {
         CircuitState state;
-        MakeRun(state);
+        test::RisingRun(state, 470, 4.7f, 100, 200);  // 4,7 s, from 100 to 200 bar
         state.PrechargeAtTemp = 150;
         Chart chart(state);
         const auto shown = [&] { return chart.window.Shown(); };
