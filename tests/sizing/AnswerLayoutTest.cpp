@@ -1,13 +1,16 @@
 // The answer as every front end lays it out: each figure to its own
 // decimals, each reason said where it applies, on answers searched and on
-// answers made by hand.
+// answers made by hand; and the energy balance as every front end words it
+// (the window, the printed results and volvenza-sim's summary show its rows).
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 
+#include "engine/Simulation.h"
 #include "sizing/AnswerText.h"
+#include "sizing/BalanceText.h"
 #include "tests/sizing/OneDraw.h"
 
 namespace volvenza::sizing {
@@ -240,6 +243,32 @@ TEST(AnswerLayoutTest, SaysTheKeptRecommendation) {
         LastRecommendationText({Dm3(6), GaugeBar(50), Dm3PerMin(30), 1, Dm3(10.0625), 1}, kItalian)
             .substr(0, 43),
         "Ultima raccomandazione: 6 + 1 × 10,062 dm3");
+}
+
+// The classic law's balance is real nitrogen's, adiabatic: its first cycle
+// comes back to Pm as it left, and the steady one repeats it. The example by
+// hand: 30 dm3/min at 80 bar, 108,24 at 80 - 13 bar, over 0,8; the swing from
+// nitrogen's lowest, 63,698 bar; 3600 / 4,7 cycles an hour.
+TEST(BalanceText, TheExampleByHand) {
+    CircuitState state;
+    LoadExampleCircuit(state);
+    RunSimulation(state);
+    const auto rows = EnergyBalanceRows(state, EnergyInputsOf(state, 0.8, 1000), kItalian);
+    ASSERT_TRUE(rows) << rows.Error();
+    std::vector<std::string> said;
+    for (const VerdictRow& row : *rows) said.push_back(row.value);
+    const std::vector<std::string> cycle{"9,327 kJ", "9,327 kJ",  "nessuno scambio",
+                                         "0 kJ",     "11,742 kJ", "63,7 bar e 80 bar"};
+    std::vector<std::string> figures{
+        "azoto reale, τ = ∞ (adiabatica), a tc = 45 °C, al posto "
+        "della legge classica dei risultati, che non dà energie"};
+    for (int twice = 0; twice < 2; ++twice)
+        figures.insert(figures.end(), cycle.begin(), cycle.end());
+    figures.insert(figures.end(), {"0,8", "5 kW", "108,24 dm3/min", "67 bar (Pm - Dp)", "15,11 kW",
+                                   "10,11 kW", "16,3 bar", "766", "765957 in 1000 h"});
+    EXPECT_EQ(said, figures);
+    EXPECT_EQ(rows->at(7).label,
+              "Ciclo in regime (2°, uguale al precedente): energia ceduta dall'accumulatore");
 }
 
 }  // namespace

@@ -142,9 +142,7 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
 // arrangement that holds is the one of 4 dm3, found by walking in order of gas.
 TEST(ArrangementTest, MoreGasDoesNotAlwaysHoldMore) {
     CircuitState state;
-    InitCircuitState(state);
-    state.Data = CircuitData{1, 102, 45, 10, 200, 20, 5};
-    PlaceMovement(state, 1, 0, 0.5f, 40, MovementKind::Motor);
+    test::TypeCircuit(state, {1, 102, 45, 10, 200, 20, 5}, {{0, 0.5f, 40}});
     Requirements req;
     req.MinPressure = GaugeBar(170);
     req.Type = AccumulatorType::Diaphragm;

@@ -13,19 +13,17 @@
 #include "sizing/DutyText.h"
 #include "sizing/RequirementForm.h"
 #include "sizing/Search.h"
-#include "tests/sizing/EndToEnd.h"
+#include "tests/sizing/OneDraw.h"
 
 namespace volvenza::sizing {
 namespace {
 
-constexpr double kAtm = 1.01325, kK = 273.15, kPi = 3.14159265358979;
+constexpr double kK = 273.15, kPi = 3.14159265358979;
 
 TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
     CircuitState state;
-    InitCircuitState(state);
-    state.Data = CircuitData{10, 80, 20, 5, 200, 190, 2};
-    PlaceMovement(state, 1, 0, 1, 60, MovementKind::Motor);
-    PlaceMovement(state, 2, 0.5f, 1, 0, MovementKind::CylinderExtending);
+    test::TypeCircuit(state, {10, 80, 20, 5, 200, 190, 2},
+                      {{0, 1, 60}, {0.5f, 1, 0, MovementKind::CylinderExtending}});
     state.Movements[1].Duty.Required = 120;
     state.Movements[1].Duty.Emergency = true;
     state.Movements[2].BoreDiameter = 100;

@@ -179,16 +179,15 @@ TEST(RealGasSizingTest, AGasThatCondensesIsSaidSo) {
     LoadExampleCircuit(state);
     std::tie(state.Data.Tc, state.Data.P0, state.Data.Pm) = std::tuple{-140.f, 60.f, 80.f};
     Requirements req;
-    req.Gas.Law = GasLawKind::Nitrogen;
-    req.Gas.ChargeTemp = -140;
+    req.Gas = {.Law = GasLawKind::Nitrogen, .ChargeTemp = -140, .MinTemp = {}, .MaxTemp = {}};
     req.MinPressure = GaugeBar(20);
     req.SingleCycle = true;
     req.ChoosePrecharge = false;
     req.Catalogue = Sizes({1, 20});
     const auto a = SizeAccumulator(state, req);
     ASSERT_TRUE(a) << a.Error();
-    EXPECT_TRUE(a->Explanations.at(0).OutsideGas);
-    EXPECT_FALSE(a->Explanations.at(1).OutsideGas);
+    EXPECT_EQ(std::pair(a->Explanations.at(0).OutsideGas, a->Explanations.at(1).OutsideGas),
+              std::pair(true, false));
 }
 
 }  // namespace

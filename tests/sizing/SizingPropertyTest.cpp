@@ -12,7 +12,7 @@
 
 #include "engine/Simulation.h"
 #include "sizing/Search.h"
-#include "tests/sizing/EndToEnd.h"
+#include "tests/sizing/OneDraw.h"
 
 namespace volvenza::sizing {
 namespace {

@@ -19,14 +19,17 @@ namespace {
 
 class SteadyOperationTest : public ::testing::Test {
   protected:
+    // `data` with a motor drawing `qm` from `ti` to `tf`, p1 and a catalogue
+    // of the one size of `type` as large as V0.
+    void OneDraw(CircuitData data, float ti, float tf, double qm, double p1, AccumulatorType type) {
+        test::TypeCircuit(state, data, {{ti, tf, qm}});
+        req.MinPressure = GaugeBar(p1);
+        req.Catalogue = {DefaultSize(type, Dm3(data.V0))};
+    }
     // 1 dm3 drawn in each 3 s cycle (20 dm3/min on average) from 20 dm3
     // precharged to 80 bar, Pm 199, p1 90, a 20 dm3 bladder.
     void OneLitreEveryThreeSeconds(float qp) {
-        InitCircuitState(state);
-        state.Data = CircuitData{20, 80, 20, qp, 199, 10, 3};
-        PlaceMovement(state, 1, 0, 1, 60, MovementKind::Motor);
-        req.MinPressure = GaugeBar(90);
-        req.Catalogue = {DefaultSize(AccumulatorType::Bladder, Dm3(20))};
+        OneDraw({20, 80, 20, qp, 199, 10, 3}, 0, 1, 60, 90, AccumulatorType::Bladder);
     }
     CircuitState state;
     Requirements req;
@@ -38,10 +41,7 @@ TEST_F(SteadyOperationTest, PumpCoversTheAverageDemandAndTheDesignHoldsCycleAfte
     InitCircuitState(state);
     ASSERT_TRUE(LoadSimulationFile(state, test::TestData("design-250bar.vlz")));
     req.MinPressure = GaugeBar(180);
-    req.Gas.Law = GasLawKind::Nitrogen;
-    req.Gas.Tau = 45;
-    req.Gas.MinTemp = 10;
-    req.Gas.MaxTemp = 60;
+    req.Gas = {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = 10, .MaxTemp = 60};
     req.SizePump = true;
     auto a = SizeAccumulator(state, req);
     ASSERT_TRUE(a) << a.Error();
@@ -90,9 +90,9 @@ TEST_F(SteadyOperationTest, FirstCycleAloneNeedsNoPumpButAWorkingDayDoes) {
     });
     EXPECT_EQ(shown, 1) << "the progress ends full";
     ASSERT_TRUE(shortPump);
-    EXPECT_TRUE(shortPump->PumpShort);
-    EXPECT_FALSE(shortPump->Recommended);
-    EXPECT_TRUE(shortPump->Candidates.empty());
+    EXPECT_EQ(std::tuple(shortPump->PumpShort, shortPump->Recommended.has_value(),
+                         shortPump->Candidates.size()),
+              std::tuple(true, false, 0u));
     EXPECT_NEAR(shortPump->PumpOil, 17.1 * 3 / 60, 1e-5);
     EXPECT_NEAR(shortPump->CycleOil, 1, 1e-6);
     const auto alone = Evaluator(state, req).Evaluate(Plain(20, 70, 17.1), 0);
@@ -172,9 +172,11 @@ TEST_F(SteadyOperationTest, PumpThatNeverRechargesFailsWithItsReason) {
                "ciclo: 0;"},
           Slow{20, 300, 140, "   La pressione minima scende di 0,2083 bar per ciclo: dopo "}}) {
         state.Data.Qp = c.qp;
-        req.Gas.Law = c.tau > 0 ? GasLawKind::Nitrogen : GasLawKind::Classic;
-        req.Gas.Tau = c.tau;
-        req.Gas.Start = gas::ChargeStart::Fast;
+        req.Gas = {.Law = c.tau > 0 ? GasLawKind::Nitrogen : GasLawKind::Classic,
+                   .Tau = c.tau,
+                   .MinTemp = {},
+                   .MaxTemp = {},
+                   .Start = gas::ChargeStart::Fast};
         for (bool atP1 : {false, true}) {
             req.MinPressure = GaugeBar(c.p1);
             if (atP1)
@@ -215,13 +217,10 @@ TEST_F(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {
     // cycles repeat one by one before that, at the 25th of 3 s, however soon
     // the pump comes back to Pm.
     OneLitreEveryThreeSeconds(40);
-    req.Gas.Law = GasLawKind::Nitrogen;
-    req.Gas.Tau = 10;
+    req.Gas = {.Law = GasLawKind::Nitrogen, .Tau = 10, .MinTemp = {}, .MaxTemp = {}};
     const auto e = Evaluator(state, req).Evaluate(Plain(20, 80, 40), 0);
     ASSERT_TRUE(e) << e.Error();
-    const TemperatureOutcome& o = e->Temps.at(0);
-    EXPECT_TRUE(o.Settled);
-    EXPECT_EQ(o.Cycles, 25);
+    EXPECT_EQ(std::pair(e->Temps.at(0).Settled, e->Temps[0].Cycles), std::pair(true, 25));
     // A memory of minutes is cut to half the cycles a run may take.
     req.Gas.Tau = 300;
     EXPECT_EQ(Evaluator(state, req).Evaluate(Plain(20, 80, 40), 0)->Temps.at(0).Cycles, 50);
@@ -230,17 +229,12 @@ TEST_F(SteadyOperationTest, RealGasRunsUntilItHasForgottenItsStart) {
 // A law without memory settles once the pump has come back to Pm three
 // times, however many short cycles (here 0,08 s) that took.
 TEST_F(SteadyOperationTest, ALawWithoutMemorySettlesAfterThreeRecharges) {
-    InitCircuitState(state);
-    state.Data = CircuitData{34, 50, 20, 400, 100, 14, 0.08f};
-    PlaceMovement(state, 1, 0.02f, 0.08f, 96, MovementKind::Motor);
-    req.MinPressure = GaugeBar(40);
-    req.Gas.Law = GasLawKind::Ideal;
-    req.Gas.Tau = 10;  // left from real nitrogen: this law has no memory
-    req.Catalogue = {DefaultSize(AccumulatorType::Piston, Dm3(34))};
+    OneDraw({34, 50, 20, 400, 100, 14, 0.08f}, 0.02f, 0.08f, 96, 40, AccumulatorType::Piston);
+    // A time constant left from real nitrogen: this law has no memory.
+    req.Gas = {.Law = GasLawKind::Ideal, .Tau = 10, .MinTemp = {}, .MaxTemp = {}};
     const auto e = Evaluator(state, req).Evaluate(Plain(34, 50, 400), 0);
     ASSERT_TRUE(e) << e.Error();
-    EXPECT_EQ(e->Temps.at(0).Recharges, 3);
-    EXPECT_TRUE(e->Temps[0].Settled);
+    EXPECT_EQ(std::pair(e->Temps.at(0).Recharges, e->Temps[0].Settled), std::pair(3, true));
     // The third return to Pm after the first cycle (which starts full) ends
     // it, long before the cycles repeat.
     EXPECT_LT(e->Temps[0].Cycles, kMaxCycles);
@@ -311,13 +305,8 @@ TEST_F(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
 // computed) fails at once: the runs stop at the fifth loading of a
 // one-second cycle, and the explanation says where.
 TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
-    InitCircuitState(state);
-    state.Data = CircuitData{2, 100, 20, 60, 200, 20, 1};
-    PlaceMovement(state, 1, 0, 0.2f, 60, MovementKind::Motor);
-    req.MinPressure = GaugeBar(150);
-    req.Gas.Law = GasLawKind::Ideal;
-    req.Gas.Exponent = 1;
-    req.Catalogue = {DefaultSize(AccumulatorType::Piston, Dm3(2))};
+    OneDraw({2, 100, 20, 60, 200, 20, 1}, 0, 0.2f, 60, 150, AccumulatorType::Piston);
+    req.Gas = {.Law = GasLawKind::Ideal, .Exponent = 1, .MinTemp = {}, .MaxTemp = {}};
     const auto once = Evaluator(state, req).Evaluate(Plain(2, 100, 60), 0);
     ASSERT_TRUE(once) << once.Error();
     EXPECT_EQ(once->Temps.at(0).PumpStarts, 1);
@@ -360,8 +349,7 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
     state.Data = CircuitData{1.49f, 52.8f, 20, 60, 100, 10, 2};
     state.MovementCount = state.SimMovementCount = 0;
     PlaceMovement(state, 1, 0, 2, 6, MovementKind::Motor);
-    req.Gas = GasSettings{};
-    req.Gas.Law = GasLawKind::Ideal;
+    req.Gas = {.Law = GasLawKind::Ideal, .MinTemp = {}, .MaxTemp = {}};
     req.MinPressure = GaugeBar(60);
     const auto near = Evaluator(state, req).Evaluate(Plain(1.49, 52.8, 60), 0);
     const auto day = reference::RunUntilRepeating(
@@ -379,18 +367,12 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
 // from the verdicts are the whole runs. So too once the last movement needs
 // more than p1: a verdict judges it on runs that stop below p1.
 TEST_F(SteadyOperationTest, VerdictsAgreeWithTheWholeRunsWhateverRanAhead) {
-    InitCircuitState(state);
-    state.Data = CircuitData{4, 60, 20, 40, 150, 20, 15};
-    for (int i = 0; i < 70; ++i) {
+    OneDraw({4, 60, 20, 40, 150, 20, 15}, 0, 0.1f, 40, 100, AccumulatorType::Piston);
+    for (int i = 1; i < 70; ++i) {
         PlaceMovement(state, i + 1, i * 0.2f, i * 0.2f + 0.1f, 40 + (i % 5) * 30,
                       MovementKind::Motor);
     }
-    req.MinPressure = GaugeBar(100);
-    req.Gas.Law = GasLawKind::Nitrogen;
-    req.Gas.Tau = 20;
-    req.Gas.MinTemp = 0;
-    req.Gas.MaxTemp = 60;
-    req.Catalogue = {DefaultSize(AccumulatorType::Piston, Dm3(4))};
+    req.Gas = {.Law = GasLawKind::Nitrogen, .Tau = 20, .MinTemp = 0, .MaxTemp = 60};
     std::vector<Design> designs;
     for (double v0 : {2.0, 3.0, 4.0, 6.0}) designs.push_back(Plain(v0, 60, 60));
     for (double v0 : {1.0, 4.0, 8.0, 12.0}) designs.push_back(Plain(v0, 60, 100));
