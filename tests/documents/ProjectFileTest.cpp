@@ -33,26 +33,25 @@ class ProjectFileTest : public ::testing::Test {
         state.Gas = {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = -5, .MaxTemp = 55.5};
         state.Movements[3].Duty = {12.5, 0.9, 3, std::nullopt, true};
         state.Movements[4].Duty.Required = 80;
-        project.Requirements.Duties = {true,
-                                       HoldDuty{GaugeBar(150), 600, Dm3PerMin(0.05), 10, false}};
+        sizing::Requirements& q = project.Requirements;
+        q.Duties = {true, HoldDuty{GaugeBar(150), 600, Dm3PerMin(0.05), 10, false}};
         state.ChartMinPressure = 60;  // the sizing applied, which the energy balance takes
-        project.Requirements.MinPressure = GaugeBar(60);
-        project.Requirements.Type = sizing::AccumulatorType::Diaphragm;
+        q.MinPressure = GaugeBar(60);
+        q.Type = sizing::AccumulatorType::Diaphragm;
         // Every column, given and absent, and a size with no ratio limit.
-        project.Requirements.Catalogue =
-            sizing::DefaultCatalogue(sizing::AccumulatorType::Diaphragm);
-        project.Requirements.Catalogue[1].RatedPressure = GaugeBar(210);
-        project.Requirements.Catalogue[1].MaxFlow = Dm3PerMin(240);
-        project.Requirements.Catalogue[1].Tau = 30;
-        project.Requirements.Catalogue[1].RatedSwing = BarDifference(40);
-        project.Requirements.Catalogue[1].RatedCycles = 1e6;
-        project.Requirements.Catalogue[2].MaxRatio = std::numeric_limits<double>::infinity();
-        project.Requirements.BottleSizes = {0.5, 10};  // half a litre is a bottle too
-        project.Requirements.RatedPressure = GaugeBar(250);
-        project.Requirements.PrechargeTolerance = 0.035;
-        project.Requirements.WorkingHours = 16;
-        project.Requirements.SingleCycle = true;
-        project.Requirements.Gas = state.Gas;
+        q.Catalogue = sizing::DefaultCatalogue(sizing::AccumulatorType::Diaphragm);
+        q.Catalogue[1].RatedPressure = GaugeBar(210);
+        q.Catalogue[1].MaxFlow = Dm3PerMin(240);
+        q.Catalogue[1].Tau = 30;
+        q.Catalogue[1].RatedSwing = BarDifference(40);
+        q.Catalogue[1].RatedCycles = 1e6;
+        q.Catalogue[2].MaxRatio = std::numeric_limits<double>::infinity();
+        q.BottleSizes = {0.5, 10};  // half a litre is a bottle too
+        q.RatedPressure = GaugeBar(250);
+        q.PrechargeTolerance = 0.035;
+        q.WorkingHours = 16;
+        q.SingleCycle = true;
+        q.Gas = state.Gas;
         project.Recommendation =
             sizing::Design{Dm3(2.5), GaugeBar(49.7), Dm3PerMin(30), 1, Dm3(10), 2};
     }
@@ -63,10 +62,12 @@ class ProjectFileTest : public ::testing::Test {
         other.ChartMinPressure = 70;
         return Failure(ReadProjectText(other, read, text, "p.vlzp"));
     }
-    // Whether `text` is refused with a message holding `words`.
+    // Whether `text` is refused as no project, with a message holding `words`.
     ::testing::AssertionResult Refused(const std::string& text, const std::string& words) {
         const auto message = Read(text);
-        if (message && message->find(words) != std::string::npos)
+        if (message &&
+            message->rfind("Il file p.vlzp non è un progetto Volvenza valido: ", 0) == 0 &&
+            message->find(words) != std::string::npos)
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << message.value_or("read") << " / " << words;
     }
@@ -104,11 +105,10 @@ TEST_F(ProjectFileTest, DesignComesBackWholeAndWritesTheSameText) {
     project.Recommendation.reset();
     state.ChartMinPressure.reset();
     ASSERT_EQ(Read(ProjectFileText(state, project)), std::nullopt);
-    EXPECT_FALSE(other.ChartMinPressure);
-    EXPECT_TRUE(std::isinf(other.Gas.Tau));
-    EXPECT_EQ(other.Gas.Law, GasLawKind::Classic);
-    EXPECT_EQ(read.Requirements.Type, sizing::AccumulatorType::Bladder);
-    EXPECT_FALSE(read.Recommendation);
+    EXPECT_EQ(
+        std::tuple(other.ChartMinPressure.has_value(), std::isinf(other.Gas.Tau), other.Gas.Law,
+                   read.Requirements.Type, read.Recommendation.has_value()),
+        std::tuple(false, true, GasLawKind::Classic, sizing::AccumulatorType::Bladder, false));
 }
 
 TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
@@ -195,10 +195,9 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
         {R"(["\")" + std::string(20, '[') + R"("])", "il campo / deve essere un oggetto"},
     };
     for (const Case& c : cases) {
-        EXPECT_TRUE(Refused(c.text, "Il file p.vlzp non è un progetto Volvenza valido: "));
         EXPECT_TRUE(Refused(c.text, c.expected));
-        EXPECT_EQ(other.Data.V0, 123) << c.expected;
-        EXPECT_EQ(other.MovementCount, 0) << c.expected;
+        EXPECT_EQ(std::pair(other.Data.V0, other.MovementCount), std::pair(123.0f, int16_t{0}))
+            << c.expected;
     }
 }
 
@@ -261,16 +260,15 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
             movement.erase(key);
     }
     ASSERT_EQ(Read(text.dump()), std::nullopt);
-    EXPECT_FALSE(other.Movements[3].Duty.Emergency) << "none marked before the duties";
-    EXPECT_EQ(other.Movements[3].Duty.Loss, 0) << "no loss before the duties";
-    EXPECT_EQ(other.Movements[3].Duty.Load, 0) << "no load before the duties";
-    const sizing::Requirements fresh;
-    EXPECT_EQ(read.Requirements.PrechargeTolerance, fresh.PrechargeTolerance);
-    EXPECT_EQ(read.Requirements.WorkingHours, fresh.WorkingHours);
-    EXPECT_EQ(read.Requirements.BottleSizes, fresh.BottleSizes);
-    EXPECT_FALSE(read.Requirements.SingleCycle);
-    EXPECT_FALSE(read.Requirements.Arrangements) << "one vessel, as before arrangements";
-    EXPECT_EQ(read.Requirements.Duties, DutyPlan{}) << "no hold, the stroke from Pm - Dp";
+    // No movement marked, no loss and no load before the duties; no hold and
+    // the stroke from Pm - Dp, one vessel as before arrangements.
+    const Movement& m = other.Movements[3];
+    EXPECT_EQ(std::tuple(m.Duty.Emergency, m.Duty.Loss, m.Duty.Load), std::tuple(false, 0.0, 0.0));
+    const sizing::Requirements fresh, &r = read.Requirements;
+    EXPECT_EQ(std::tie(r.PrechargeTolerance, r.WorkingHours, r.BottleSizes, r.SingleCycle,
+                       r.Arrangements, r.Duties),
+              std::tuple(fresh.PrechargeTolerance, fresh.WorkingHours, fresh.BottleSizes, false,
+                         false, DutyPlan{}));
     std::vector<sizing::CatalogueSize> sizes(4);
     for (auto [i, v0, ratio] :
          {std::tuple{0, 0.16, 8.0}, {1, 1.4, 6.0}, {2, 3.0, 4.0}, {3, 100.0, 4.0}}) {

@@ -37,6 +37,11 @@ class ProjectTest : public ::testing::Test,
             return Done{};
         });
     }
+    // A figure of the initial data typed into its box, as its window tells the project.
+    void Type(float& box, float value, const char* label) {
+        box = value;
+        project.Edited(ProjectPart::Data, label, true);
+    }
     Project project{state};
     std::vector<unsigned> told;
 };
@@ -46,11 +51,9 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     EXPECT_EQ(project.Revision(), 0u);
     EXPECT_FALSE(project.CanUndo());
 
-    state.Data.V0 = 1;
-    project.Edited(ProjectPart::Data, "V0", true);
+    Type(state.Data.V0, 1, "V0");
     EXPECT_EQ(project.Stage(), ProjectStage::Data);  // data without movements are work too
-    state.Data.V0 = 12;
-    project.Edited(ProjectPart::Data, "V0", true);  // joins the step before
+    Type(state.Data.V0, 12, "V0");                   // joins the step before
     state.Movements[1].Kind = MovementKind::Motor;
     state.MovementCount = 1;
     project.Edited(ProjectPart::Movements, "movimenti");
@@ -97,15 +100,12 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     EXPECT_EQ(project.Revision(), 11u);
 
     // Joining stops at an undo and at a run.
-    state.Data.Tc = 1;
-    project.Edited(ProjectPart::Data, "tc", true);
+    Type(state.Data.Tc, 1, "tc");
     project.SetGas({.Law = GasLawKind::Ideal, .MinTemp = {}, .MaxTemp = {}});
     project.Undo();  // "tc" is the newest step again
-    state.Data.Tc = 2;
-    project.Edited(ProjectPart::Data, "tc", true);
+    Type(state.Data.Tc, 2, "tc");
     project.ResultsComputed();
-    state.Data.Tc = 3;
-    project.Edited(ProjectPart::Data, "tc", true);
+    Type(state.Data.Tc, 3, "tc");
     project.Undo();
     EXPECT_EQ(state.Data.Tc, 2);
     project.Undo();
@@ -113,10 +113,7 @@ TEST_F(ProjectTest, EditsAndReplacementsAreStepsOfOneHistory) {
     // Typing that comes back to where it started is no step, and joins
     // nothing before it; a command's edits join as it asks.
     project.ResultsComputed();
-    for (float tc : {5.0f, 1.0f, 6.0f}) {
-        state.Data.Tc = tc;
-        project.Edited(ProjectPart::Data, "tc", true);
-    }
+    for (float tc : {5.0f, 1.0f, 6.0f}) Type(state.Data.Tc, tc, "tc");
     project.Undo();
     EXPECT_EQ(state.Data.Tc, 1);
     state.MovementCount = 2;
@@ -182,8 +179,7 @@ TEST_F(ProjectTest, ResultsBelongToTheInputsTheyCameFrom) {
     EXPECT_FALSE(project.ResultsCurrent());
     LoadExampleCircuit(state);
     project.Edited(ProjectPart::Inputs, "Esempio");
-    state.Data.Qp = 31;
-    project.Edited(ProjectPart::Data, "dati", true);
+    Type(state.Data.Qp, 31, "dati");
     EXPECT_EQ(project.Stage(), ProjectStage::Data);
     const uint64_t revision = project.Revision();
     ASSERT_EQ(shown.Run(state), RunOutcome::Completed);

@@ -1,6 +1,7 @@
-// The golden files tests/data/example.vlz and example.txt hold the example
-// run. They were checked by hand against the worked values of the example;
-// to regenerate them on purpose after a deliberate change of format, run
+// The simulation file and the results' exports (text table and CSV). The
+// golden files tests/data/example.vlz and example.txt hold the example run.
+// They were checked by hand against the worked values of the example; to
+// regenerate them on purpose after a deliberate change of format, run
 //   build/bin/volvenza-sim example tests/data/example.vlz --export tests/data/example.txt
 // and review the diff line by line.
 
@@ -14,6 +15,8 @@
 #include <random>
 
 #include "documents/ProjectFile.h"
+#include "documents/ResultsCsv.h"
+#include "documents/ResultsExport.h"
 #include "engine/Simulation.h"
 #include "tests/support/Failure.h"
 #include "tests/support/Files.h"
@@ -31,14 +34,28 @@ class SimulationFileTest : public ::testing::Test,
                            protected test::ScratchDir,
                            protected test::RecordedState {};
 
-// The example's run is the golden file; a file loads back whole and saves as it was.
-TEST_F(SimulationFileTest, ExampleRunIsTheGoldenFileAndLoadsBackWhole) {
+// The example's run is the golden files, its table and every point of it as
+// CSV, with semicolons and the decimal comma; a file loads back whole and
+// saves as it was.
+TEST_F(SimulationFileTest, ExampleRunIsTheGoldenFilesAndLoadsBackWhole) {
     LoadExampleCircuit(state);
     RunSimulation(state);
     const std::string golden = ReadAll(test::TestData("example.vlz"));
     EXPECT_EQ(SimulationFileText(state), golden);
     ASSERT_FALSE(Failure(SaveSimulationFile(state, Path("a.vlz"))));
     EXPECT_EQ(ReadAll(Path("a.vlz")), golden);
+    EXPECT_EQ(ResultsText(state), ReadAll(test::TestData("example.txt")));
+    const std::string csv = ResultsCsv(state, ResultsCsvFormat(), "Legge del gas: classica");
+    EXPECT_EQ(csv.rfind("Legge del gas: classica\r\nt;V;P;Qt;Qs\r\n"
+                        "0;8,63265485109279;80;70,905;70,905\r\n",
+                        0),
+              0u);
+    EXPECT_NE(csv.find("\r\n1,5;9,96510113797697;65,4361471275556;12;-18\r\n"), std::string::npos);
+    // One row per point, 0 to 468, the header and the origin.
+    size_t rows = 0;
+    for (size_t at = 0; (at = csv.find("\r\n", at)) != std::string::npos; at += 2) ++rows;
+    EXPECT_EQ(rows, 471u);
+    EXPECT_TRUE(csv.ends_with("\r\n4,68;8,63265485109279;80;0;0\r\n"));
 
     // An edited list of six movements with the results of five, and old slots behind.
     state.Movements[6] = state.Movements[3];
@@ -51,14 +68,14 @@ TEST_F(SimulationFileTest, ExampleRunIsTheGoldenFileAndLoadsBackWhole) {
     CircuitState loaded;
     loaded.Movements[7].Kind = 5;
     ASSERT_FALSE(Failure(LoadSimulationFile(loaded, Path("in.vlz"))));
-    EXPECT_EQ(std::pair(int(loaded.SimMovementCount), loaded.PointCapacity), std::pair(6, 569));
+    EXPECT_EQ(std::tuple(int(loaded.SimMovementCount), int(loaded.MovementCount),
+                         loaded.PointCapacity, int(loaded.Movements[7].Kind)),
+              std::tuple(6, 6, 569, 5));
     // Each series holds the points 0..PointCapacity, as after the run.
     for (const auto* series :
          {&loaded.VSeries, &loaded.PSeries, &loaded.QtSeries, &loaded.QsSeries, &loaded.DVSeries}) {
         EXPECT_EQ(series->size(), state.PSeries.size());
     }
-    EXPECT_EQ(loaded.Movements[7].Kind, 5);
-    EXPECT_EQ(loaded.MovementCount, 6);
     EXPECT_EQ(SimulationFileText(loaded), text);
 
     // LF line ends and a last line without its end are read the same way.
@@ -69,6 +86,37 @@ TEST_F(SimulationFileTest, ExampleRunIsTheGoldenFileAndLoadsBackWhole) {
     CircuitState again;
     ASSERT_FALSE(Failure(LoadSimulationFile(again, Path("lf.vlz"))));
     EXPECT_EQ(SimulationFileText(again), text);
+}
+
+// No run is one line of zeros; values that are no number read as such, in
+// CSV too (where a field holding the separator is quoted); points past the
+// stored series read as zeros, never whatever memory follows.
+TEST_F(SimulationFileTest, ExportsShowBrokenValuesAsSuchAndPointsPastTheSeriesAsZeros) {
+    EXPECT_EQ(ResultsText(state), "tV(t)P(t)Qt(t)Qs(t)\r\n 0  0  0  0  0 \r\n");
+    state.VSeries[0] = -std::numeric_limits<double>::quiet_NaN();
+    state.PSeries[0] = std::numeric_limits<double>::infinity();
+    state.QsSeries[0] = -std::numeric_limits<double>::infinity();
+    EXPECT_EQ(ResultsText(state), "tV(t)P(t)Qt(t)Qs(t)\r\n 0  nan  inf  0 -inf \r\n");
+    state.QtSeries[0] = 2.5e-7;
+    EXPECT_EQ(ResultsCsv(state, ResultsCsvFormat()), "t;V;P;Qt;Qs\r\n0;nan;inf;2,5E-07;-inf\r\n");
+    state.VSeries[0] = -0.5;
+    EXPECT_EQ(ResultsCsv(state, {',', ','}), "t,V,P,Qt,Qs\r\n0,\"-0,5\",inf,\"2,5E-07\",-inf\r\n");
+    EXPECT_EQ(ResultsCsv(state, {',', '.'}, "Gas law: ideal gas, n = 1.4"),
+              "\"Gas law: ideal gas, n = 1.4\"\r\nt,V,P,Qt,Qs\r\n0,-0.5,inf,2.5E-07,-inf\r\n");
+    EXPECT_EQ(ResultsCsv(state, ResultsCsvFormat('.')), ResultsCsv(state, {',', '.'}));
+
+    for (auto* series : {&state.VSeries, &state.PSeries, &state.QtSeries, &state.QsSeries}) {
+        series->assign(11, 7.0);
+        series->resize(10);
+    }
+    state.LastPoint = 10;
+    EXPECT_EQ(ResultsText(state), "tV(t)P(t)Qt(t)Qs(t)\r\n 0  7  7  7  7 \r\n ,1  0  0  0  0 \r\n");
+    EXPECT_TRUE(ResultsCsv(state, ResultsCsvFormat()).ends_with("\r\n0,1;0;0;0;0\r\n"));
+
+    // The time column stays exact over long runs.
+    ReallocateResults(state, 1000);
+    state.LastPoint = 1000;
+    EXPECT_TRUE(ResultsText(state).ends_with("\r\n 9,9  0  0  0  0 \r\n 10  0  0  0  0 \r\n"));
 }
 
 TEST_F(SimulationFileTest, EmptyModelAndShortResults) {

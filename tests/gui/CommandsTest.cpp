@@ -79,7 +79,7 @@ class CommandsTest : public QObject {
         // the points comes first.
         shell.WithFile(shell.Menu("mnuFileEsportaCsv"), shell.temp.filePath("punti"));
         QCOMPARE(shell.dialogs.Calls().back().filter, "CSV (*.csv)|*.csv| Tutti i file (*.*)|*.* ");
-        // Every point, as ResultsExportTest holds it, with the decimal comma.
+        // Every point, as the simulation file's tests hold it, with the decimal comma.
         QVERIFY(ReadFile(shell.temp.filePath("punti.csv"))
                     .startsWith("Legge del gas: classica\r\nt;V;P;Qt;Qs\r\n0;8,632654"));
 
