@@ -6,6 +6,7 @@
 #include <concepts>
 #include <limits>
 #include <type_traits>
+#include <vector>
 
 namespace volvenza {
 namespace {
@@ -35,16 +36,12 @@ static_assert(sizeof(GaugeBar) == sizeof(double) && std::is_trivially_copyable_v
 TEST(Quantity, DoesWhatTheDoubleDid) {
     const GaugeBar a(80), b(13.125);
     const BarDifference d(13.125);
-    EXPECT_EQ((a - b).value(), 80 - 13.125);
-    EXPECT_EQ((a + d).value(), 80 + 13.125);
-    EXPECT_EQ((d + a).value(), 13.125 + 80);
-    EXPECT_EQ((a - d).value(), 80 - 13.125);
-    EXPECT_EQ((Dm3(5) - Dm3(2) + Dm3(0.5)).value(), 5 - 2 + 0.5);
-    EXPECT_EQ((-d).value(), -13.125);
-    EXPECT_EQ((a * 0.3).value(), 80 * 0.3);
-    EXPECT_EQ((0.3 * a).value(), 0.3 * 80);
-    EXPECT_EQ((a / 3).value(), 80.0 / 3);
-    EXPECT_EQ(ToAbsolute(a) / ToAbsolute(b), (80 + kAtmosphere) / (13.125 + kAtmosphere));
+    EXPECT_EQ(
+        (std::vector{(a - b).value(), (a + d).value(), (d + a).value(), (a - d).value(),
+                     (Dm3(5) - Dm3(2) + Dm3(0.5)).value(), (-d).value(), (a * 0.3).value(),
+                     (0.3 * a).value(), (a / 3).value(), ToAbsolute(a) / ToAbsolute(b)}),
+        (std::vector{80 - 13.125, 80 + 13.125, 13.125 + 80, 80 - 13.125, 5 - 2 + 0.5, -13.125,
+                     80 * 0.3, 0.3 * 80, 80.0 / 3, (80 + kAtmosphere) / (13.125 + kAtmosphere)}));
     GaugeBar c = a;
     c -= d;
     EXPECT_EQ(c.value(), 80 - 13.125);
