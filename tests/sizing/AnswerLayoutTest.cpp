@@ -269,6 +269,18 @@ TEST(BalanceText, TheExampleByHand) {
     EXPECT_EQ(said, figures);
     EXPECT_EQ(rows->at(7).label,
               "Ciclo in regime (2°, uguale al precedente): energia ceduta dall'accumulatore");
+    // A pump alone for the peak 3 W short of the installed power saves 0 kW
+    // as shown (80 Qp = 108,24 × 67 + 1,44), not more needed.
+    state.Data.Qp = 90.669f;
+    RunSimulation(state);
+    EXPECT_EQ(EnergyBalanceRows(state, EnergyInputsOf(state, 0.8, 1000), kItalian)->at(18).label,
+              "Potenza risparmiata dall'accumulatore");
+    // A hold is judged on a run of a gas law, none before it.
+    state.Gas.Law = GasLawKind::Ideal;
+    const DutyPlan hold{false, HoldDuty{GaugeBar(65), 1, Dm3PerMin(0)}};
+    EXPECT_EQ(DutyRows(state, hold, 60, kItalian).size(), 1u);
+    state.LastPoint = 0;
+    EXPECT_TRUE(DutyRows(state, hold, 60, kItalian).empty());
 }
 
 }  // namespace

@@ -45,7 +45,6 @@ TEST(PressureCategoryTest, EveryLineOfTheTableBelongsToTheLowerCategory) {
             << p.ps << " bar, " << p.litres << " L";
     }
     EXPECT_STREQ(CategoryCode(C::SoundPractice), "4.3");
-    EXPECT_STREQ(CategoryCode(C::IV), "IV");
 
     // A size's own rating classes it before the requirements' PS and Pm.
     Requirements req;
@@ -88,8 +87,10 @@ TEST(ArrangementTest, TheSmallestArrangementWhereTheLargestSizeFails) {
     req.Catalogue = {DefaultSize(req.Type, Dm3(0.145))};
     EXPECT_EQ(recommend(), Plain(0.145, 85, 0, kMaxParallel));
     EXPECT_EQ(answer.Candidates.size(), 4u) << "the size, the last two that fell short, the one";
-    // No arrangement within the limits holds: every one is tried, and said.
-    req.Catalogue = Sizes({0.1, 0.11, 0.12});
+    // No arrangement within the limits holds: every one is tried, and said;
+    // none of a size past its ratio, which no arrangement brings back.
+    req.Catalogue = Sizes({0.1, 0.11, 0.12, 0.125});
+    req.Catalogue.back().MaxRatio = 2;
     const auto none = SizeAccumulator(state, req);
     EXPECT_FALSE(none->Recommended);
     EXPECT_EQ(none->ArrangementsTried, 3 * (kMaxParallel - 1));

@@ -315,7 +315,8 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
     const auto often = Evaluator(state, req).Evaluate(Plain(2, 100, 60), 0);
     EXPECT_FALSE(often->Rules[kPressureRule]);
     EXPECT_FALSE(often->Temps.at(0).Chatters);
-    EXPECT_EQ(Explain(state, Evaluator(state, req), *often).ChatterCycle, 0);
+    const Explanation said = Explain(state, Evaluator(state, req), *often);
+    EXPECT_TRUE(said.Chatters && said.ChatterCycle == 0) << "said of the cycles' average";
 
     state.Data.CycleTime = 1;
     for (int i = 0; i < 10; ++i) {
