@@ -357,7 +357,15 @@ bool ReadRecommendation(const Json& root, Reader& r, std::optional<sizing::Desig
     return true;
 }
 
-// The project, or the first field at fault: its path and what is wrong.
+// The first field at fault: its path and what is wrong.
+Message FaultOf(const Reader& r) {
+    const BadField bad = r.Bad().value_or(BadField{"/", MessageId::FieldUnreadable, {}});
+    std::vector<MessagePart> parts{MsgVerbatim(bad.path)};
+    parts.insert(parts.end(), bad.more.begin(), bad.more.end());
+    return Message(bad.problem, std::move(parts));
+}
+
+// The project, or the first field at fault.
 Result<ScratchProject> Parse(const Json& root) {
     Reader r;
     ScratchProject p;
@@ -368,10 +376,7 @@ Result<ScratchProject> Parse(const Json& root) {
         ReadRecommendation(root, r, p.sizing.Recommendation)) {
         return p;
     }
-    const BadField bad = r.Bad().value_or(BadField{"/", MessageId::FieldUnreadable, {}});
-    std::vector<MessagePart> parts{MsgVerbatim(bad.path)};
-    parts.insert(parts.end(), bad.more.begin(), bad.more.end());
-    return Message(bad.problem, std::move(parts));
+    return FaultOf(r);
 }
 
 Message Invalid(const std::string& fileName, Message detail) {
@@ -400,6 +405,15 @@ Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::st
     ReallocateResults(state, 1);
     sizing = p->sizing;
     return Done{};
+}
+
+Result<std::vector<Movement>> ReadProjectMovements(const std::string& text) {
+    Json root = Json::object();
+    root["movimenti"] = Json::parse(text, nullptr, false);
+    Reader r;
+    std::vector<Movement> movements;
+    if (!root["movimenti"].is_discarded() && ReadMovements(root, r, movements)) return movements;
+    return FaultOf(r);
 }
 
 Status LoadProjectFile(CircuitState& state, ProjectSizing& sizing, const std::string& path) {

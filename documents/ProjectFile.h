@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/CircuitState.h"
 #include "messages/Result.h"
@@ -42,5 +43,9 @@ Status SaveProjectFile(const CircuitState& state, const ProjectSizing& sizing,
 Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::string& text,
                        const std::string& fileName);
 Status LoadProjectFile(CircuitState& state, ProjectSizing& sizing, const std::string& path);
+
+// Movements as the file lists them (the JSON array of its "movimenti"),
+// read as the file reads them; the message names the field at fault.
+Result<std::vector<Movement>> ReadProjectMovements(const std::string& text);
 
 }  // namespace volvenza

@@ -1,6 +1,7 @@
 #include "documents/ResultsCsv.h"
 
 #include "documents/AtomicFile.h"
+#include "messages/ResultsFormat.h"
 #include "numbers/NumberText.h"
 
 namespace volvenza {
@@ -42,11 +43,10 @@ std::string ResultsCsv(const CircuitState& state, const CsvFormat& format,
                        const std::string& origin) {
     const char sep = format.fieldSeparator;
     std::string text = origin.empty() ? std::string() : Field(origin, sep) + "\r\n";
-    bool first = true;
-    for (const char* name : {"t", "V", "P", "Qt", "Qs"}) {
-        if (!first) text += sep;
-        first = false;
-        text += Field(name, sep);
+    text += Field("t", sep);
+    for (const ResultsSeries& series : kResultsSeries) {
+        text += sep;
+        text += Field(series.symbol, sep);
     }
     text += "\r\n";
     for (int i = 0; i <= state.LastPoint; ++i) {

@@ -7,17 +7,16 @@
 #include <QCoreApplication>
 #include <QUndoStack>
 
+#include "documents/CycleCells.h"
 #include "documents/MovementChecks.h"
 #include "documents/PastedMovements.h"
 #include "documents/Project.h"
-#include "engine/Duties.h"
 #include "engine/FlowModel.h"
 #include "entry/ActuatorPages.h"
 #include "entry/CycleCommands.h"
 #include "entry/CycleEdits.h"
 #include "messages/WindowWords.h"
 #include "numbers/NumberText.h"
-#include "numbers/Rounding.h"
 #include "platform/Language.h"
 #include "platform/UiMessage.h"
 #include "views/CycleColours.h"
@@ -40,20 +39,6 @@ const QColor kComputedText(Qt::darkGray);
 
 QString Text(const char* source) {
     return QCoreApplication::translate("volvenza::CycleTableModel", source);
-}
-
-// The value a cell keeps while its draft is there, as the check names it.
-QString KeptText(const Movement& m, int column) {
-    if (column == CycleTableModel::Flow) return MovementNumber(m.Qm);
-    if (CycleTableModel::IsDuty(column)) {
-        const QString shown = CycleTableModel::DutyText(m, column);
-        return shown.isEmpty() ? QStringLiteral("-") : shown;
-    }
-    return MovementNumber(m.*PasteColumnField(column));
-}
-
-bool FlowShown(const Movement& m) {
-    return std::isfinite(m.Qm) && (m.Tf != m.Ti || m.Qm == 0);
 }
 
 }  // namespace
@@ -79,23 +64,8 @@ bool CycleTableModel::DutyFromText(Movement& m, int column, const QString& text)
 }
 
 QString CycleTableModel::DutyText(const Movement& m, int column) {
-    const MovementDuty& d = m.Duty;
-    switch (column) {
-        case Load:
-            return d.Load != 0 ? MovementNumber(d.Load) : QString();
-        case Efficiency:
-            return MovementNumber(d.Efficiency);
-        case Loss:
-            return d.Loss != 0 ? MovementNumber(d.Loss) : QString();
-        case TypedRequired:
-            return d.Required ? MovementNumber(*d.Required) : QString();
-        case Required: {
-            const std::optional<double> p = LoadPressure(m);
-            return p ? MovementNumber(RoundHalfEven(*p, 1)) : QString();
-        }
-        default:
-            return {};
-    }
+    if (!IsDuty(column) && column != Required) return {};
+    return QString::fromStdString(CycleCellText(m, column, UiDecimalSeparator()));
 }
 
 DraftKey CycleTableModel::KeyOf(int slot, int column) {
@@ -120,15 +90,7 @@ std::optional<QString> CycleTableModel::DraftOf(int slot, int column) const {
 }
 
 bool CycleTableModel::ShowsSlot(int slot, int column) const {
-    if (column == Kind || column == StartTime || column == EndTime || column == Flow) {
-        return true;
-    }
-    if (column > Flow) {
-        const int16_t kind = ListedKind(state_.Movements[slot].Kind);
-        return column == Load || column == Efficiency ? LoadKindOf(kind) != LoadKind::None : true;
-    }
-    float Movement::*field = PasteColumnField(column);
-    return field != nullptr && PageShows(ListedKind(state_.Movements[slot].Kind), field);
+    return CycleCellShown(state_.Movements[slot].Kind, column);
 }
 
 int CycleTableModel::SlotOf(int row) const {
@@ -146,25 +108,9 @@ QString CycleTableModel::Header(int column) {
 QString CycleTableModel::CellText(int slot, int column) const {
     if (const auto draft = DraftOf(slot, column)) return *draft;
     const Movement& m = state_.Movements[slot];
-    switch (column) {
-        case Kind:
-            return KindTitle(ListedKind(m.Kind));
-        case Flow:
-            // A flow over no time, or no number at all, is not shown as one.
-            return FlowShown(m) ? MovementNumber(m.Qm) : QString();
-        case Emergency:
-            return {};
-        case Load:
-        case Efficiency:
-            return ShowsSlot(slot, column) ? DutyText(m, column) : QString();
-        case Loss:
-        case TypedRequired:
-        case Required:
-            return DutyText(m, column);
-        default:
-            return ShowsSlot(slot, column) ? MovementNumber(m.*PasteColumnField(column))
-                                           : QString();
-    }
+    if (column == Kind) return KindTitle(ListedKind(m.Kind));
+    if (!ShowsSlot(slot, column)) return {};
+    return QString::fromStdString(CycleCellText(m, column, UiDecimalSeparator()));
 }
 
 CycleTableModel::RowCheck CycleTableModel::CheckRow(int row, int column,
@@ -183,7 +129,7 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
     };
     // A duty's figure that is a number is out of its range, which is said.
     auto notANumber = [&](int c, const std::string& typed) {
-        const QString kept = KeptText(m, c);
+        const QString kept = QString::fromStdString(CycleKeptText(m, c, UiDecimalSeparator()));
         const QString box = Header(c).section(QLatin1Char(' '), 0, 0);
         const auto number = ParseNumber<double>(typed);
         if (IsDuty(c) && number && std::isfinite(*number)) {

@@ -1,7 +1,7 @@
 #pragma once
 // How the results are shown as figures, by the windows and the browser's
-// page alike: the results table's rows and decimals (its headings are
-// WindowWords.h's), and the decimals of the chart's readout.
+// page alike: the results table's rows, series, times and decimals (its
+// headings are WindowWords.h's), and the decimals of the chart's readout.
 
 #include <array>
 #include <cmath>
@@ -12,6 +12,22 @@ namespace volvenza {
 // the four series and the gas temperature.
 inline constexpr int kResultsRowEvery = 10;
 inline constexpr std::array<int, 6> kResultsDecimals{{1, 4, 4, 4, 4, 4}};
+
+// The series the results table shows after the time, in its order: the
+// symbol the results' files and the browser's chart name each by, and its
+// unit.
+struct ResultsSeries {
+    const char* symbol;
+    const char* unit;
+};
+inline constexpr std::array<ResultsSeries, 4> kResultsSeries{
+    {{"V", "dm3"}, {"P", "bar"}, {"Qt", "dm3/min"}, {"Qs", "dm3/min"}}};
+
+// The time of step `step` in the results table, in the single precision of
+// the classic law's clock.
+inline float ResultsTime(int step, float timeStep) {
+    return static_cast<float>(step) * timeStep;
+}
 
 // The pressure's decimals in the chart's readout.
 inline constexpr int kPressureReadoutDecimals = 3;

@@ -10,6 +10,7 @@
 namespace volvenza {
 
 static_assert(kResultsDecimals.size() == kResultsHeadings.size());
+static_assert(kResultsSeries.size() + 2 == kResultsHeadings.size());
 
 ResultsTableModel::ResultsTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -24,7 +25,7 @@ void ResultsTableModel::Fill(const CircuitState& state) {
     columns_ = gas ? kColumns : kColumns - 1;
     rows_.reserve(static_cast<size_t>(std::max(last, 0) / kResultsRowEvery + 1));
     for (int i = 0; i <= last; i += kResultsRowEvery) {
-        rows_.push_back({static_cast<float>(i) * state.TimeStep,
+        rows_.push_back({ResultsTime(i, state.TimeStep),
                          {state.VSeries[i], state.PSeries[i], state.QtSeries[i], state.QsSeries[i],
                           gas ? temps[i] : 0.0}});
     }

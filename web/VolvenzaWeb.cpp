@@ -1,12 +1,13 @@
 // The browser edition's one entry point: volvenza-sim's commands over files
-// in the module's memory. The page hands over the arguments and the files
+// in the module's memory, and the page's questions of what the desktop's
+// windows know (kQuestions). The page hands over the arguments and the files
 // the command reads, and gets back the status, what the command printed and
-// the files it wrote, in one JSON object.
+// the files it wrote, in one JSON object; a question gets its answer alike.
 
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
-#include <cctype>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -14,22 +15,21 @@
 #include <iterator>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "VolvenzaWebCycle.h"
+#include "VolvenzaWebReply.h"
 #include "VolvenzaWebSizing.h"
 #include "VolvenzaWebTables.h"
-#include "documents/MovementChecks.h"
-#include "documents/PastedMovements.h"
 #include "documents/ProjectFile.h"
 #include "documents/SimulationFile.h"
 #include "engine/Duties.h"
-#include "engine/FlowModel.h"
 #include "engine/GasPath.h"
-#include "engine/MovementKinds.h"
+#include "messages/ResultsFormat.h"
 #include "numbers/NumberText.h"
-#include "numbers/Rounding.h"
 #include "sizing/AnswerText.h"
 #include "sizing/DutyText.h"
 #include "tools/volvenza-sim/SimCommand.h"
@@ -39,139 +39,18 @@ namespace {
 
 using namespace volvenza;
 
-using Json = nlohmann::json;
-
 // Every name is a plain file in the working folder: a request never reaches
 // anything else of the module's file system.
 bool PlainName(const std::string& name) {
     return !name.empty() && name.find('/') == std::string::npos && name != "." && name != "..";
 }
 
-std::string Reply(const Json& reply) {
-    return reply.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
-// A request the page should never make: status 64, as for wrong usage.
-std::string Refusal(const std::string& wanted) {
-    return Reply({{"code", 64},
-                  {"stdout", ""},
-                  {"stderr", "volvenza_call: expected " + wanted + "\n"},
-                  {"files", Json::object()}});
-}
-
-// What the cycle table shows beside what is typed, worked out as the desktop
-// works it out: per movement the flow an edit of its sizes or times stores
-// (the typed one where no formula applies), the pressure its load needs to one decimal (null
-// without a load), whether a figure of its duty is out of range (DutyOutOfRange), the row's
-// severity and its reasons. A project that cannot be read answers with the message instead.
-std::string Check(const std::string& text) {
+// The desktop's new project (Nuovo): the data and the movements reset, the
+// sizing's defaults, the gas law a fresh one's: {"project": its text}.
+std::string NewProject(const Json&) {
     CircuitState state;
-    ProjectSizing sizing;
-    const Status read = ReadProjectText(state, sizing, text, "progetto.vlzp");
-    if (!read) return Reply({{"error", SimMessage(read.Error())}});
-    Json movements = Json::array();
-    for (int slot = 1; slot <= state.MovementCount; ++slot) {
-        Movement m = state.Movements[slot];
-        if (m.Kind == MovementKind::Empty) m.Kind = MovementKind::CylinderExtending;
-        // The flow stored as the editor stores it after a size or a time.
-        state.Movements[slot] = m;
-        const double flow = ComputeMovementFlow(state, static_cast<int16_t>(slot));
-        const std::optional<double> pressure = LoadPressure(m);
-        const MovementCheck row = CheckMovement(m, state.Data.CycleTime);
-        std::vector<std::string> reasons;
-        for (const Message& reason : row.reasons) reasons.push_back(SimMessage(reason));
-        movements.push_back({ParseNumber<double>(FormatNumber(flow, ',')).value_or(flow),
-                             pressure ? Json(RoundHalfEven(*pressure, 1)) : Json(),
-                             DutyOutOfRange(m), static_cast<int>(row.severity), reasons});
-    }
-    return Reply({{"movements", movements}});
-}
-
-// A kind by its title in the language of the messages or in Italian,
-// whatever the letters' case, as the desktop's table reads it.
-int16_t KindByName(std::string_view name) {
-    auto same = [name](const std::string& title) {
-        return name.size() == title.size() &&
-               std::equal(name.begin(), name.end(), title.begin(), [](char a, char b) {
-                   return std::tolower(static_cast<unsigned char>(a)) ==
-                          std::tolower(static_cast<unsigned char>(b));
-               });
-    };
-    for (const ActuatorPage& page : kActuatorPages) {
-        const char* title = KindTitleSource(page.kind);
-        if (same(SimTemplate(title)) || same(title)) return page.kind;
-    }
-    return MovementKind::Empty;
-}
-
-PasteWording PageWording() {
-    return {KindByName, [](int16_t kind, float Movement::*field) { return PageShows(kind, field); },
-            SimInEnglish() ? '.' : ','};
-}
-
-// One value pasted into one cell of `column` of movement `movement` (from 1)
-// of kind `kind`, read as the desktop's table reads it: {"value": the
-// kind's code, the mark, or the cell's text for a number} or the message,
-// also for a cell the movement does not use.
-std::string PasteValue(const std::string& text, int column, int16_t kind, int movement) {
-    const bool size = column >= PasteColumn::Bore && column < PasteColumn::Flow;
-    if (column == PasteColumn::Required || (size && !PageShows(kind, PasteColumnField(column)))) {
-        return Reply({{"error", SimMessage(PasteCellUnusedError(text, movement, column))}});
-    }
-    const PasteWording wording = PageWording();
-    if (column == PasteColumn::Kind) {
-        const int16_t pasted = PastedKind(text, wording);
-        if (pasted == MovementKind::Empty) {
-            return Reply({{"error", SimMessage(PastedKindError(text, 1))}});
-        }
-        return Reply({{"value", pasted}});
-    }
-    if (column == PasteColumn::Emergency) {
-        const auto mark = ReadPastedMark(text);
-        if (!mark) return Reply({{"error", SimMessage(PastedMarkError(text, 1))}});
-        return Reply({{"value", *mark}});
-    }
-    const PastedNumber number = ReadPastedNumber(text, wording.decimal);
-    if (number.status != PastedNumber::Status::Read) {
-        return Reply({{"error", SimMessage(PastedNumberError(number, text, 1, column))}});
-    }
-    return Reply({{"value", std::string(TrimBlanks(text))}});
-}
-
-// Movements pasted from a spreadsheet, read as the desktop reads them: each
-// as the project writes a movement (its kind's unused sizes cleared, the flow
-// computed where none was given), and the notes; or the message, also when
-// the table has room for fewer than were pasted.
-std::string Paste(const std::string& text, int room) {
-    const PasteWording wording = PageWording();
-    const Result<PastedMovements> read = MovementsFromText(text, wording);
-    if (!read) return Reply({{"error", SimMessage(read.Error())}});
-    const PastedMovements& pasted = *read;
-    const int count = static_cast<int>(pasted.movements.size());
-    if (count > room) {
-        return Reply({{"error", SimMessage(PasteTooManyError(count, room))}});
-    }
-    // The project's own writer gives each movement's fields.
-    CircuitState state;
-    state.MovementCount =
-        static_cast<int16_t>(std::min<size_t>(pasted.movements.size(), kMaxMovements));
-    for (int slot = 1; slot <= state.MovementCount; ++slot) {
-        Movement m = pasted.movements[slot - 1];
-        for (int column = PasteColumn::Bore; column < PasteColumn::Flow; ++column) {
-            float Movement::*field = PasteColumnField(column);
-            if (!PageShows(m.Kind, field)) m.*field = 0;
-        }
-        state.Movements[slot] = m;
-        if (!pasted.flowGiven[slot - 1]) {
-            state.Movements[slot].Qm = 0;
-            const double flow = ComputeMovementFlow(state, static_cast<int16_t>(slot));
-            state.Movements[slot].Qm = ParseNumber<double>(FormatNumber(flow, ',')).value_or(flow);
-        }
-    }
-    const Json movements = Json::parse(ProjectFileText(state, ProjectSizing{}))["movimenti"];
-    std::vector<std::string> notes;
-    for (const Message& note : pasted.notes) notes.push_back(SimMessage(note));
-    return Reply({{"movements", movements}, {"notes", notes}});
+    ResetCircuit(state);
+    return Reply({{"project", ProjectFileText(state, ProjectSizing{})}});
 }
 
 // What the sizing window says of the recommendation the project keeps, as
@@ -275,81 +154,61 @@ std::string Formatted(const Json& r) {
     return Reply({{"text", text}, {"separator", std::string(1, separator)}});
 }
 
-// A run's series as the simulation file keeps them, read by its reader:
-// {"V": [...], "P": ..., "Qt": ..., "Qs": ...} to the last step, or the
-// message.
-std::string Series(const std::string& text) {
+// A run's series as the simulation file keeps them, read by its reader, by
+// their symbols (kResultsSeries) to the last step, and each step's time as
+// the results table writes it: {"t": [...], "V": [...], "P": ..., "Qt": ...,
+// "Qs": ...}, or the message.
+std::string Series(const Json& r) {
+    if (!r["series"].is_string()) return Refusal("a simulation file's text");
     const char* const name = "serie.vlz";
-    std::ofstream(name, std::ios::binary) << text;
+    std::ofstream(name, std::ios::binary) << r["series"].get<std::string>();
     CircuitState state;
     const Status read = LoadSimulationFile(state, name);
     std::remove(name);
     if (!read) return Reply({{"error", SimMessage(read.Error())}});
-    const auto upTo = [&state](const std::vector<double>& series) {
-        const size_t count = std::min(series.size(), size_t(std::max<int>(state.LastPoint, 0)) + 1);
-        return std::vector<double>(series.begin(), series.begin() + std::ptrdiff_t(count));
-    };
-    return Reply({{"V", upTo(state.VSeries)},
-                  {"P", upTo(state.PSeries)},
-                  {"Qt", upTo(state.QtSeries)},
-                  {"Qs", upTo(state.QsSeries)}});
+    const std::array<const std::vector<double>*, kResultsSeries.size()> values{
+        &state.VSeries, &state.PSeries, &state.QtSeries, &state.QsSeries};
+    size_t count = size_t(std::max<int>(state.LastPoint, 0)) + 1;
+    for (const std::vector<double>* series : values) count = std::min(count, series->size());
+    std::vector<float> times(count);
+    for (size_t k = 0; k < count; ++k) times[k] = ResultsTime(int(k), state.TimeStep);
+    Json reply = {{"t", times}};
+    for (size_t i = 0; i < values.size(); ++i) {
+        reply[kResultsSeries[i].symbol] =
+            std::vector<double>(values[i]->begin(), values[i]->begin() + std::ptrdiff_t(count));
+    }
+    return Reply(reply);
 }
 
-std::string Call(const char* request) {
-    const Json r = Json::parse(request, nullptr, false);
-    if (!r.is_discarded() && r.is_object() && r.value("tables", false) == true) return PageTables();
-    if (!r.is_discarded() && r.is_object() && r.value("sizing-form", false) == true) {
-        return SizingForm();
+// A box's text read as the windows read it, whatever the language: in
+// single precision with "single", as the values the file keeps so.
+std::string Number(const Json& r) {
+    if (!r["number"].is_string()) return Refusal("a box's text");
+    const std::string text = r["number"].get<std::string>();
+    std::optional<double> number = ParseNumber<double>(text);
+    if (r.value("single", false)) number = ParseNumber<float>(text);
+    return Reply({{"value", number ? Json(*number) : Json()}});
+}
+
+std::string SizingBoxText(const Json& r) {
+    if (!r["sizing-box"].is_string() || !r.value("text", Json()).is_string()) {
+        return Refusal("a box of the sizing form");
     }
-    if (r.is_discarded() || !r.is_object()) return Refusal("a JSON object with its arguments");
-    // A box's text read as the windows read it, whatever the language.
-    if (r.value("number", Json()).is_string()) {
-        const auto number = ParseNumber<double>(r["number"].get<std::string>());
-        return Reply({{"value", number ? Json(*number) : Json()}});
-    }
-    // What follows words its answers in the request's language, by the
-    // locale, as the desktop follows it.
-    ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
-    if (r.value("sizing-box", Json()).is_string() && r.value("text", Json()).is_string()) {
-        const auto read =
-            SizingBox(r["sizing-box"].get<std::string>(), r["text"].get<std::string>(),
-                      r.value("project", std::string()), r.value("from-pm", false));
-        return read ? *read : Refusal("a box of the sizing form");
-    }
-    if (r.contains("format")) return Formatted(r);
-    // A duty's figure typed into the cycle table's `column`: {"value": the
-    // number, or the default for empty text (null for no typed pressure)},
-    // or {} when it is not a number.
-    if (r.value("duty", Json()).is_string() && r.value("column", Json()).is_number_integer()) {
-        const DutyFigure figure =
-            DutyFigureFromText(r["column"].get<int>(), r["duty"].get<std::string>());
-        if (!figure.read) return Reply(Json::object());
-        return Reply({{"value", figure.value ? Json(*figure.value) : Json()}});
-    }
-    if (r.value("series", Json()).is_string()) {
-        return Series(r["series"].get<std::string>());
-    }
-    if (r.value("check", Json()).is_string()) {
-        return Check(r["check"].get<std::string>());
-    }
-    if (r.value("vessels", Json()).is_string()) {
-        return Vessels(r["vessels"].get<std::string>());
-    }
-    if (r.value("last-recommendation", Json()).is_string()) {
-        return LastRecommendation(r["last-recommendation"].get<std::string>());
-    }
-    if (r.value("verdicts", Json()).is_object()) {
-        return Verdicts(r["verdicts"]);
-    }
-    if (r.value("paste", Json()).is_string()) {
-        const std::string text = r["paste"].get<std::string>();
-        const Json column = r.value("column", Json());
-        if (column.is_number_integer()) {
-            return PasteValue(text, column.get<int>(), r.value("kind", int16_t{1}),
-                              r.value("movement", 1));
-        }
-        return Paste(text, r.value("room", int(kMaxMovements)));
-    }
+    const auto read = SizingBox(r["sizing-box"].get<std::string>(), r["text"].get<std::string>(),
+                                r.value("project", std::string()), r.value("from-pm", false));
+    return read ? *read : Refusal("a box of the sizing form");
+}
+
+// The project's text under `key`, handed to `answer`.
+template <std::string (*answer)(const std::string&)>
+std::string OfProject(const Json& r, const char* key) {
+    if (!r[key].is_string()) return Refusal("a project's text");
+    return answer(r[key].get<std::string>());
+}
+
+// One of volvenza-sim's commands, its "args", over the "files" it reads,
+// giving back the "outputs" it writes.
+std::string Command(const Json& r) {
     if (!r.value("args", Json()).is_array()) {
         return Refusal("a JSON object with its arguments");
     }
@@ -383,6 +242,45 @@ std::string Call(const char* request) {
     // Nothing stays for the next request.
     for (const std::string& name : names) std::remove(name.c_str());
     return Reply({{"code", code}, {"stdout", out.str()}, {"stderr", err.str()}, {"files", files}});
+}
+
+// What a request asks, by the name of its first argument; each answer reads
+// the rest. A request naming none of them is one of volvenza-sim's commands.
+struct Question {
+    const char* name;
+    std::string (*answer)(const Json& request);
+};
+constexpr Question kQuestions[] = {
+    {"tables", [](const Json&) { return PageTables(); }},
+    {"sizing-form", [](const Json&) { return SizingForm(); }},
+    {"number", Number},
+    {"sizing-box", SizingBoxText},
+    {"format", Formatted},
+    {"duty", CycleDuty},
+    {"cells", CycleCells},
+    {"new-project", NewProject},
+    {"series", Series},
+    {"check", CycleCheck},
+    {"vessels", [](const Json& r) { return OfProject<Vessels>(r, "vessels"); }},
+    {"last-recommendation",
+     [](const Json& r) { return OfProject<LastRecommendation>(r, "last-recommendation"); }},
+    {"verdicts",
+     [](const Json& r) {
+         return r["verdicts"].is_object() ? Verdicts(r["verdicts"]) : Refusal("a run's summary");
+     }},
+    {"paste", CyclePaste},
+};
+
+std::string Call(const char* request) {
+    const Json r = Json::parse(request, nullptr, false);
+    if (r.is_discarded() || !r.is_object()) return Refusal("a JSON object with its arguments");
+    // The answers are worded in the request's language, by the locale, as
+    // the desktop follows it.
+    ::setenv("LC_ALL", r.value("language", "it") == "en" ? "en_US.UTF-8" : "C.UTF-8", 1);
+    for (const Question& question : kQuestions) {
+        if (r.contains(question.name)) return question.answer(r);
+    }
+    return Command(r);
 }
 
 }  // namespace

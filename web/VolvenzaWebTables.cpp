@@ -135,8 +135,9 @@ Json Keyed(const char* key, const char* context, const char* italian) {
 }
 
 // The cycle table's columns by the project's name of each (null for the
-// required pressure worked out) and what the column holds: "size" for the
-// sizes a kind's page may hide, "duty" for the duty's figures typed.
+// required pressure worked out), what the column holds ("size" for the
+// sizes a kind's page may hide, "duty" for the duty's figures typed) and
+// whether the project keeps it in single precision (the times and sizes).
 Json CycleColumns() {
     Json columns = Json::array();
     for (int column = 0; column < PasteColumn::Required + 1; ++column) {
@@ -146,9 +147,20 @@ Json CycleColumns() {
         columns.push_back({{"key", key != nullptr ? Json(key) : Json()},
                            {"part", size   ? "size"
                                     : duty ? "duty"
-                                           : ""}});
+                                           : ""},
+                           {"single", PasteColumnField(column) != nullptr}});
     }
     return columns;
+}
+
+// The series of a run after the time, in the results table's order (its
+// column is the place here plus one), by symbol and unit.
+Json ResultsSeriesTable() {
+    Json series = Json::array();
+    for (const ResultsSeries& s : kResultsSeries) {
+        series.push_back({{"symbol", s.symbol}, {"unit", s.unit}});
+    }
+    return series;
 }
 
 // A movement added to the table, as the project writes a new one.
@@ -229,6 +241,7 @@ std::string PageTables() {
                  {"laws", laws},
                  {"gas", gas},
                  {"results", kResultsHeadings},
+                 {"series", ResultsSeriesTable()},
                  {"resultsFormat", {{"every", kResultsRowEvery}, {"decimals", kResultsDecimals}}},
                  {"readout",
                   {{"pressure", kPressureReadoutDecimals},

@@ -136,10 +136,10 @@ export function formatNumber(x, decimals, single = false) {
 }
 
 // A typed number as the windows read a box, read by the core on the page's
-// thread (core-now.js, loaded before the page starts); null for none. A
-// float's range is the caller's: Math.fround(x) finite, as the core's.
-export function parseNumber(text) {
-  return ask({ number: String(text) }).value;
+// thread (core-now.js, loaded before the page starts), `single` for a value
+// kept in single precision; null for none.
+export function parseNumber(text, single = false) {
+  return ask({ number: String(text), single }).value;
 }
 
 // The design being edited and the drafts: texts typed where a number goes,

@@ -7,7 +7,7 @@ import { ask, coreLoaded } from './core-now.js';
 import { coreTable, load, t, word } from './texts.js';
 import * as entry from './entry.js';
 import * as initial from './initial.js';
-import { createChart, SERIES } from './chart.js';
+import { createChart, LABELS } from './chart.js';
 import { createResults, seriesOfVlz } from './results.js';
 
 const $ = (id) => document.getElementById(id);
@@ -45,7 +45,7 @@ function translate() {
   law.replaceChildren(...laws().map((l) => new Option(word(l), l.key)));
   const choice = $('series');
   const was = choice.value || 'P';
-  choice.replaceChildren(...Object.entries(SERIES).map(([key, s]) => new Option(t(s.label), key)));
+  choice.replaceChildren(...Object.entries(LABELS).map(([key, label]) => new Option(t(label), key)));
   choice.value = was;
 }
 
@@ -181,14 +181,10 @@ async function save(format) {
   }
 }
 
+// The desktop's new project, as the core makes it.
 async function newDesign() {
-  await app.loadExample();
-  const design = app.project();
-  for (const key of Object.keys(design.dati_iniziali)) design.dati_iniziali[key] = 0;
-  design.movimenti = [];
-  app.setResults(null);
+  await app.loadProjectText(ask({ 'new-project': true }).project, 'nuovo.vlzp');
   await entry.refreshChecks();
-  app.edited('project');
   showAll();
 }
 

@@ -6,18 +6,23 @@
 import * as app from './app-state.js';
 import { coreTable, t } from './texts.js';
 
-// Each series with its column in the results table (coreTable('results')).
-export const SERIES = {
-  P: { label: 'Pressione P(t)', symbol: 'P', unit: 'bar', column: 2 },
-  V: { label: 'Volume del gas V(t)', symbol: 'V', unit: 'dm3', column: 1 },
-  Qt: { label: 'Portata Qt(t)', symbol: 'Qt', unit: 'dm3/min', column: 3 },
-  Qs: { label: 'Portata Qs(t)', symbol: 'Qs', unit: 'dm3/min', column: 4 },
+// The series the page offers, in its order, by their symbols, with its own
+// names of them.
+export const LABELS = {
+  P: 'Pressione P(t)', V: 'Volume del gas V(t)', Qt: 'Portata Qt(t)', Qs: 'Portata Qs(t)',
 };
+// A series' symbol, unit and column in the results table, the core's
+// (coreTable('series'), after the time).
+function series(symbol) {
+  const all = coreTable('series');
+  const i = all.findIndex((s) => s.symbol === symbol);
+  return { ...all[i], column: i + 1 };
+}
 // The readout's decimals, the core's as the desktop's: the pressure's and
 // the time's those of its chart's readout, the other series' those of its
 // results table.
 const readoutDecimals = (which) => (which === 'P' ? coreTable('readout').pressure
-  : coreTable('resultsFormat').decimals[SERIES[which].column]);
+  : coreTable('resultsFormat').decimals[series(which).column]);
 // The step of the stored series, s, as the core runs it.
 const timeStep = () => coreTable('timeStep');
 const PAD = { left: 64, right: 16, top: 12, bottom: 36 };
@@ -160,7 +165,7 @@ function draw(c) {
   drawCurve(c, g, b, ink);
   g.textAlign = 'left';
   g.textBaseline = 'top';
-  g.fillText(`${SERIES[c.which].symbol} [${SERIES[c.which].unit}]`, 4, 0);
+  g.fillText(`${series(c.which).symbol} [${series(c.which).unit}]`, 4, 0);
   showReading(c);
 }
 
@@ -169,7 +174,7 @@ function showReading(c) {
     c.readout.textContent = '';
     return;
   }
-  const s = SERIES[c.which];
+  const s = series(c.which);
   c.readout.textContent = `t = ${app.formatNumber(c.k * timeStep(), coreTable('readout').time)} s · ${s.symbol} = ` +
     `${app.formatNumber(c.values()[c.k], readoutDecimals(c.which))} ${s.unit}`;
 }

@@ -1,9 +1,9 @@
 // The cycle table, as the desktop's "Ciclo" window has it: the same
 // columns and marks (the initial values are initial.js's). A text that is
 // not a number stays where it was typed, in red, while the design keeps the
-// value it had; what the table works out (the flow after a size or a time,
-// the pressure a load needs, a duty out of range) comes from the core's
-// check.
+// value it had; how each cell reads (which are blank, the numbers' form)
+// comes from the core's cells, what the table works out (the flow after a
+// size or a time, a duty out of range, a row's marks) from its check.
 import * as app from './app-state.js';
 import { ask } from './core-now.js';
 import { keyFiltered } from './initial.js';
@@ -16,13 +16,14 @@ import { coreTable, limit, t, word } from './texts.js';
 let COLUMNS = [];
 let DUTY = []; // the duty's figures typed
 let SIZES = []; // the sizes a kind's page may hide
+let SINGLE = []; // the figures the project keeps in single precision
 const header = (col) => word(coreTable('columns')[col]);
 const tooltip = (col) => word(coreTable('tooltips')[col]);
-const kindTitle = (kind) => word(coreTable('kinds')[kind]);
 // The sizes each kind's page shows, by the project's field names.
 const shown = (kind) => coreTable('shown')[kind].map((col) => COLUMNS[col]);
 
-let checked = []; // per movement [flow, pn, duty fault, mark, reasons] from the core
+// Per movement {flow, outOfRange, severity, reasons} from the core's check.
+let checked = [];
 
 // The kind a movement is listed and edited as (an empty slot's is the first).
 const listed = (kind) => coreTable('listed')[kind];
@@ -32,55 +33,42 @@ function shows(m, field) {
   return true;
 }
 
-// A cell's text as the table shows it.
-function cellText(m, index, field) {
-  const draft = app.draftsOf()[`mov/${index}/${field}`];
-  if (draft !== undefined) return draft;
-  const n = (x) => app.formatNumber(x, undefined, true);
-  switch (field) {
-    case 'tipo': return kindTitle(listed(m.tipo));
-    case 'Qm': return Number.isFinite(m.Qm) && (m.Tf !== m.Ti || m.Qm === 0) ? app.formatNumber(m.Qm) : '';
-    case 'carico': return m.carico ? app.formatNumber(m.carico) : '';
-    case 'rendimento': return app.formatNumber(m.rendimento);
-    case 'perdita': return m.perdita ? app.formatNumber(m.perdita) : '';
-    case 'pressione_richiesta': return m.pressione_richiesta === null ? '' : app.formatNumber(m.pressione_richiesta);
-    case 'emergenza': return m.emergenza ? '✔' : '';
-    case 'pn': {
-      const c = checked[index];
-      return c && c[1] !== null ? app.formatNumber(c[1]) : '';
-    }
-    default: return shows(m, field) ? n(m[field]) : '';
-  }
+// The movements' cells as the desktop's table shows them, and what each
+// keeps while its text is no number, from the core; blank for movements it
+// cannot read.
+function cellsOf(moves) {
+  const reply = moves.length ? ask({ cells: moves }) : { rows: [], kept: [] };
+  if (reply.rows) return reply;
+  const blank = moves.map(() => COLUMNS.map(() => ''));
+  return { rows: blank, kept: blank };
+}
+
+// A cell's text as the table shows it: a text typed that is no number, else
+// the core's (`cells`, its row's).
+function cellText(cells, index, col) {
+  const draft = app.draftsOf()[`mov/${index}/${COLUMNS[col]}`];
+  return draft !== undefined ? draft : cells[col];
 }
 
 // A cell holding a text that is not a number, as the desktop says it: the
-// column by its header's first word and the value the movement keeps.
-function notANumber(m, field) {
-  const name = header(COLUMNS.indexOf(field)).split(' ')[0];
-  let kept;
-  if (DUTY.includes(field)) kept = cellText(m, -1, field) || '-';
-  else kept = app.formatNumber(m[field], undefined, true);
-  return t('Valore non valido in %1: resta %2', name, kept);
+// column by its header's first word and the value the movement keeps
+// (`kept`, its row's, from the core).
+function notANumber(kept, col) {
+  return t('Valore non valido in %1: resta %2', header(col).split(' ')[0], kept[col]);
 }
 
-// What is wrong with a row, as the desktop marks it: 'error' or 'warning'
-// and the reasons, the texts typed that are not numbers before the core's
+// What is wrong with a row, as the desktop marks it: 'error', 'warning' or
+// '' and the reasons, the texts typed that are not numbers before the core's
 // (from the movement).
-function rowCheck(m, index) {
+function rowCheck(kept, index) {
   const reasons = [];
-  let severity = 0;
-  for (const field of COLUMNS) {
-    if (app.draftsOf()[`mov/${index}/${field}`] !== undefined) {
-      severity = 2;
-      reasons.push(notANumber(m, field));
-    }
-  }
+  COLUMNS.forEach((field, col) => {
+    if (app.draftsOf()[`mov/${index}/${field}`] !== undefined) reasons.push(notANumber(kept, col));
+  });
   const c = checked[index];
-  if (c) {
-    severity = Math.max(severity, c[3] || 0);
-    reasons.push(...(c[4] || []));
-  }
-  return { severity: ['', 'warning', 'error'][severity], reasons };
+  const severity = reasons.length ? 'error' : (c && c.severity) || '';
+  if (c) reasons.push(...c.reasons);
+  return { severity, reasons };
 }
 
 let table = null;
@@ -109,6 +97,7 @@ export function buildTable(container) {
   COLUMNS = columns.map((c) => c.key ?? 'pn');
   DUTY = columns.filter((c) => c.part === 'duty').map((c) => c.key);
   SIZES = columns.filter((c) => c.part === 'size').map((c) => c.key);
+  SINGLE = columns.filter((c) => c.single).map((c) => c.key);
   table = container;
   showTable();
   table.addEventListener('keydown', onKey);
@@ -139,10 +128,11 @@ export function showTable() {
   });
   head.append(hr);
   const body = document.createElement('tbody');
+  const cells = cellsOf(moves);
   moves.forEach((m, i) => {
     const tr = document.createElement('tr');
     tr.dataset.row = i;
-    const check = rowCheck(m, i);
+    const check = rowCheck(cells.kept[i], i);
     if (check.severity) tr.classList.add('row-' + check.severity);
     const th = document.createElement('th');
     th.scope = 'row';
@@ -153,11 +143,11 @@ export function showTable() {
       const td = document.createElement('td');
       td.dataset.col = c;
       td.tabIndex = -1;
-      td.textContent = cellText(m, i, field);
+      td.textContent = cellText(cells.rows[i], i, c);
       td.setAttribute('aria-label', `${header(c)}: ${td.textContent}`);
       if (app.draftsOf()[`mov/${i}/${field}`] !== undefined) {
         td.classList.add('not-a-number');
-        td.title = notANumber(m, field);
+        td.title = notANumber(cells.kept[i], c);
       } else if (check.reasons.length) {
         td.title = check.reasons.join('\n');
       }
@@ -264,7 +254,7 @@ function startEdit(typed) {
     if (typed && /^\d$/.test(typed) && coreTable('kinds')[+typed]) editor.value = typed;
   } else {
     editor = document.createElement('input');
-    editor.value = typed === null || typed === '' ? cellText(m, row, field) : typed === ' ' ? '' : typed;
+    editor.value = typed === null || typed === '' ? cellText(cellsOf([m]).rows[0], row, col) : typed === ' ' ? '' : typed;
     keyFiltered(editor);
   }
   editor.className = 'cell-editor';
@@ -308,19 +298,19 @@ async function commitText(row, col, text) {
   const trimmed = text.replace(/^[ \t]+|[ \t]+$/g, '');
   // A duty's figure as the core reads it, the default for an empty cell.
   const duty = DUTY.includes(field) ? ask({ duty: trimmed, column: col }) : null;
-  const value = duty ? duty.value : trimmed === '' ? null : app.parseNumber(trimmed);
+  const value = duty ? duty.value : trimmed === '' ? null : app.parseNumber(trimmed, SINGLE.includes(field));
   const read = duty ? 'value' in duty : value !== null;
-  if (!read || (!DUTY.includes(field) && field !== 'Qm' && !Number.isFinite(Math.fround(value)))) {
+  if (!read) {
     if (trimmed === '' && !DUTY.includes(field)) return showTable();
     app.setDraft(place, text);
     app.edited('project');
     return showTable();
   }
   const before = m[field];
-  m[field] = DUTY.includes(field) || field === 'Qm' ? value : Math.fround(value);
+  m[field] = value;
   app.setDraft(place, null);
   const reply = await refreshChecks();
-  const outOfRange = Boolean(reply.movements && reply.movements[row] && reply.movements[row][2]);
+  const outOfRange = Boolean(reply.movements && reply.movements[row] && reply.movements[row].outOfRange);
   if (reply.error || (DUTY.includes(field) && outOfRange)) {
     // Out of range (the duty's, or what a project holds): the figure stays
     // typed, the movement as it was.
@@ -328,7 +318,7 @@ async function commitText(row, col, text) {
     app.setDraft(place, text);
     await refreshChecks();
   } else if (field !== 'Qm' && !DUTY.includes(field) && checked[row]) {
-    m.Qm = checked[row][0];
+    m.Qm = checked[row].flow;
   }
   app.edited('project');
   showTable();
@@ -341,7 +331,7 @@ async function commit(row, field, value) {
     // A new kind keeps only the sizes its page shows.
     for (const size of SIZES) if (!shown(value).includes(size)) m[size] = 0;
     await refreshChecks();
-    m.Qm = checked[row][0];
+    m.Qm = checked[row].flow;
   }
   await refreshChecks();
   app.edited('project');

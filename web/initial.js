@@ -43,10 +43,10 @@ export function buildInitial(container) {
     u.textContent = unit;
     keyFiltered(input);
     input.addEventListener('input', () => {
-      const value = app.parseNumber(input.value);
+      const value = app.parseNumber(input.value, true);
       const place = 'dati/' + field;
-      if (value !== null && Number.isFinite(Math.fround(value))) {
-        app.project().dati_iniziali[field] = Math.fround(value);
+      if (value !== null) {
+        app.project().dati_iniziali[field] = value;
         app.setDraft(place, null);
       } else {
         app.setDraft(place, input.value);
@@ -73,12 +73,12 @@ export function showInitial(container) {
     const input = container.querySelector('#dati-' + field);
     const place = 'dati/' + field;
     const draft = app.draftsOf()[place];
-    const shown = app.parseNumber(input.value);
+    const shown = app.parseNumber(input.value, true);
     const text = draft !== undefined ? draft : app.formatNumber(data[field], undefined, true);
     // "30,0" typed says 30 as well as "30" does: leave what is typed.
     if (document.activeElement !== input || draft !== undefined || shown === null ||
-        Math.fround(shown) !== data[field]) {
-      if (input.value !== text && !(document.activeElement === input && shown !== null && Math.fround(shown) === data[field])) input.value = text;
+        shown !== data[field]) {
+      if (input.value !== text && !(document.activeElement === input && shown !== null && shown === data[field])) input.value = text;
     }
     markInitial(input, place);
   }

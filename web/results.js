@@ -6,19 +6,21 @@ import * as app from './app-state.js';
 import { ask } from './core-now.js';
 import { coreTable, t } from './texts.js';
 
-// The series the page shows, after the time: the columns of the desktop's
-// table before the gas temperature, which the .vlz does not keep.
-const SERIES = ['V', 'P', 'Qt', 'Qs'];
+// The series the page shows after the time, in the desktop's table's order
+// (the core's, coreTable('series')): its columns before the gas
+// temperature, which the .vlz does not keep.
+const series = () => coreTable('series').map((s) => s.symbol);
 const PAGE = 200;
 
 // The .vlz's series to its last step, read by the core's reader (a value
-// JSON cannot hold, not finite, comes as null).
+// JSON cannot hold, not finite, comes as null), and each step's time ('t')
+// as the desktop's table writes it.
 export function seriesOfVlz(text) {
   const read = ask({ series: text });
   if (read.error) throw new Error(read.error);
-  const series = {};
-  for (const s of SERIES) series[s] = Float64Array.from(read[s], (x) => (x === null ? NaN : x));
-  return series;
+  const out = { t: Float64Array.from(read.t) };
+  for (const s of series()) out[s] = Float64Array.from(read[s], (x) => (x === null ? NaN : x));
+  return out;
 }
 
 export function createResults(table, status, previous, next) {
@@ -34,7 +36,7 @@ export function createResults(table, status, previous, next) {
     const r = app.results();
     const head = document.createElement('thead');
     const hr = document.createElement('tr');
-    for (const h of coreTable('results').slice(0, 1 + SERIES.length)) {
+    for (const h of coreTable('results').slice(0, 1 + series().length)) {
       const th = document.createElement('th');
       th.scope = 'col';
       th.textContent = h;
@@ -50,8 +52,8 @@ export function createResults(table, status, previous, next) {
       const { every, decimals } = coreTable('resultsFormat');
       const k = row * every;
       const tr = document.createElement('tr');
-      const cells = [app.formatNumber(Math.fround(k * coreTable('timeStep')), decimals[0])];
-      SERIES.forEach((s, i) => cells.push(app.formatNumber(r.series[s][k], decimals[1 + i])));
+      const cells = [app.formatNumber(r.series.t[k], decimals[0])];
+      series().forEach((s, i) => cells.push(app.formatNumber(r.series[s][k], decimals[1 + i])));
       for (const c of cells) {
         const td = document.createElement('td');
         td.textContent = c;
