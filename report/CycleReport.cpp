@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include "documents/CycleCells.h"
+#include "documents/PastedMovements.h"
 #include "engine/Duties.h"
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
@@ -30,21 +32,20 @@ QString Num(double v) {
     return QString::fromStdString(FormatNumber(RoundHalfEven(v, 4), UiDecimalSeparator()));
 }
 
-// The table's columns after the number and the kind: the field, and the
-// kinds whose movements use it (times and flow: all).
+// The sizes' columns after the times: the print's heading for each column
+// of the cycle table (PasteColumn).
 struct SizeColumn {
     const char* header;
-    float Movement::*field;
-    std::initializer_list<int16_t> kinds;
+    int column;
 };
 const SizeColumn kSizes[] = {
-    {"D [mm]", &Movement::BoreDiameter, {1, 2, 3, 6}},
-    {"d [mm]", &Movement::RodDiameter, {2, 3, 6, 7}},
-    {"L [mm]", &Movement::Stroke, {1, 2, 6, 7}},
-    {QT_TRANSLATE_NOOP("volvenza::Report", "C [cm3/giro]"), &Movement::Displacement, {4}},
-    {"N [rpm]", &Movement::Speed, {4}},
-    {"CU [cm3/°]", &Movement::UnitDisplacement, {5}},
-    {"AR [°]", &Movement::RotationAngle, {5}},
+    {"D [mm]", PasteColumn::Bore},
+    {"d [mm]", PasteColumn::Rod},
+    {"L [mm]", PasteColumn::Stroke},
+    {QT_TRANSLATE_NOOP("volvenza::Report", "C [cm3/giro]"), PasteColumn::Displacement},
+    {"N [rpm]", PasteColumn::Speed},
+    {"CU [cm3/°]", PasteColumn::UnitDisplacement},
+    {"AR [°]", PasteColumn::RotationAngle},
 };
 
 QStringList HeaderCells() {
@@ -54,18 +55,18 @@ QStringList HeaderCells() {
     return cells << QStringLiteral("Qm [dm3/min]");
 }
 
+// A cell as the cycle table shows it, so that print and screen agree.
+QString Cell(const Movement& m, int column) {
+    return CycleCellShown(m.Kind, column)
+               ? QString::fromStdString(CycleCellText(m, column, UiDecimalSeparator()))
+               : QString();
+}
+
 QStringList RowCells(const Movement& m, int number) {
-    // The numbers as the cycle table shows them, so that print and screen agree.
-    QStringList cells{QString::number(number), KindTitle(m.Kind), MovementNumber(m.Ti),
-                      MovementNumber(m.Tf)};
-    for (const SizeColumn& size : kSizes) {
-        const bool used =
-            std::find(size.kinds.begin(), size.kinds.end(), m.Kind) != size.kinds.end();
-        cells << (used ? MovementNumber(m.*size.field) : QString());
-    }
-    // A flow over no time, or no finite number, is not printed as one.
-    return cells << (std::isfinite(m.Qm) && (m.Ti != m.Tf || m.Qm == 0) ? MovementNumber(m.Qm)
-                                                                        : QString());
+    QStringList cells{QString::number(number), KindTitle(m.Kind), Cell(m, PasteColumn::StartTime),
+                      Cell(m, PasteColumn::EndTime)};
+    for (const SizeColumn& size : kSizes) cells << Cell(m, size.column);
+    return cells << Cell(m, PasteColumn::Flow);
 }
 
 // The duty's columns, printed when a movement has a load, a typed required
@@ -83,14 +84,13 @@ QStringList DutyHeaderCells() {
             QStringLiteral("pn [bar]")};
 }
 QStringList DutyCells(const Movement& m) {
-    const MovementDuty& d = m.Duty;
-    const std::optional<double> need = LoadPressure(m);
-    return {d.Load != 0 ? MovementNumber(d.Load) : QString(),
-            MovementNumber(d.Efficiency),
-            d.Loss != 0 ? MovementNumber(d.Loss) : QString(),
-            d.Required ? MovementNumber(*d.Required) : QString(),
-            d.Emergency ? QStringLiteral("x") : QString(),
-            need ? MovementNumber(RoundHalfEven(*need, 1)) : QString()};
+    QStringList cells;
+    for (int column : {PasteColumn::Load, PasteColumn::Efficiency, PasteColumn::Loss,
+                       PasteColumn::TypedRequired}) {
+        cells << Cell(m, column);
+    }
+    return cells << (m.Duty.Emergency ? QStringLiteral("x") : QString())
+                 << Cell(m, PasteColumn::Required);
 }
 
 // A cell's text in lines no wider than `width`, broken at blanks.
