@@ -1,7 +1,6 @@
 #include "report/CycleReport.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include <QCoreApplication>
 
