@@ -140,8 +140,10 @@ std::future<void> Evaluator::StartExpected(const RunKey& key, size_t first,
     const std::optional<std::pair<Design, size_t>> expected = std::exchange(expected_, {});
     std::future<void> beside;
     if (expected && !failed.load() && SideBySide() && !alone_) {
-        const ExactData nextData = DataFor(expected->first);
-        const GasSettings nextGas = GasFor(expected->second, expected->first);
+        // value(), not *: never a read of a design that is not there.
+        const auto& [next, nextSize] = expected.value();
+        const ExactData nextData = DataFor(next);
+        const GasSettings nextGas = GasFor(nextSize, next);
         const RunKey nextKey = KeyOf(nextData, nextGas, true);
         const bool known = runs_.contains(KeyOf(nextData, nextGas, false)) ||
                            runs_.contains(nextKey) || ahead_.contains(nextKey) || nextKey == key;
