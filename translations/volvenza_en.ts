@@ -786,8 +786,8 @@ The file already exists. Replace it?</translation>
         <translation>real nitrogen, in place of the classic law, which does not size</translation>
     </message>
     <message>
-        <source>Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)</source>
-        <translation>Not a valid number: the search, saving and exports wait until it is corrected (Ctrl+Z undoes it)</translation>
+        <source>Non è un numero valido: simulazione, ricerca, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)</source>
+        <translation>Not a valid number: the simulation, the search, saving and exports wait until it is corrected (Ctrl+Z undoes it)</translation>
     </message>
     <message>
         <source>Catalogo (cella vuota: nessun limite)</source>
