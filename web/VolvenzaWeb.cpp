@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "VolvenzaWebDrafts.h"
 #include "VolvenzaWebSizing.h"
 #include "VolvenzaWebTables.h"
 #include "documents/MovementChecks.h"
@@ -325,6 +326,11 @@ std::string Call(const char* request) {
             DutyFigureFromText(r["column"].get<int>(), r["duty"].get<std::string>());
         if (!figure.read) return Reply(Json::object());
         return Reply({{"value", figure.value ? Json(*figure.value) : Json()}});
+    }
+    if (r.value("draft-stops", Json()).is_string() && r.value("drafts", Json()).is_object()) {
+        const auto said = DraftStopping(r["draft-stops"].get<std::string>(), r["drafts"].dump(),
+                                        r.value("movements", 0));
+        return said ? *said : Refusal("run, save or export, and the drafts as text");
     }
     if (r.value("series", Json()).is_string()) {
         return Series(r["series"].get<std::string>());
