@@ -114,16 +114,14 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
     if (key.place == DraftKey::Place::Catalogue) {
         return CatalogueDraftMessage(key.field, MsgInteger(key.movement), MsgVerbatim(text), stops);
     }
-    // The boxes as their windows label them (the initial values' names are
-    // the engine's, which its own messages use).
+    // The boxes by the names the messages give them: the sizing form's its
+    // own, the initial values' the engine's (which its own messages use).
     const auto at = static_cast<size_t>(key.field);
     const auto& requirements = sizing::kRequirementBoxes;
     Message box;
     if (key.place == DraftKey::Place::Requirements && at >= requirements.size()) {
-        // A hold box, by its label in the window.
-        const char* label = sizing::kHoldBoxes.at(at - requirements.size()).label;
         box = Message(MessageId::DraftRequirementBox,
-                      {MsgCatalogue("volvenza::Dimensionamento", label)});
+                      {MsgNested(sizing::kHoldBoxes.at(at - requirements.size()).name)});
     } else if (key.place == DraftKey::Place::Requirements) {
         box = Message(MessageId::DraftRequirementBox, {MsgNested(requirements[at].name)});
     } else if (key.place == DraftKey::Place::Movement) {

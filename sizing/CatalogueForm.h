@@ -88,7 +88,7 @@ MessagePart ColumnName(const CatalogueColumnForm& column);
 // (context volvenza::Dimensionamento, the window's).
 inline constexpr const char* kCatalogueCellTip = QT_TRANSLATE_NOOP(
     "volvenza::Dimensionamento",
-    "Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto "
-    "(Ctrl+Z lo annulla)");
+    "Non è un numero valido: simulazione, ricerca, salvataggio ed esportazioni aspettano che "
+    "sia corretto (Ctrl+Z lo annulla)");
 
 }  // namespace volvenza::sizing

@@ -53,13 +53,13 @@ const std::array<RequirementChoiceForm, static_cast<size_t>(RequirementChoice::C
 }};
 
 const std::array<HoldBoxForm, kHoldBoxCount> kHoldBoxes = {{
-    {"hold-pressure", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Pressione da mantenere [bar]"), "--hold-pressure", "pressione",
+    {"hold-pressure", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Pressione da mantenere [bar]"), "--hold-pressure", "pressione", MessageId::RequirementHoldPressure,
      Positive(MessageId::SizingBoxHold)},
-    {"hold-time", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Tempo [s]"), "--hold-time", "tempo",
+    {"hold-time", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Tempo [s]"), "--hold-time", "tempo", MessageId::RequirementHoldTime,
      Positive(MessageId::SizingBoxHold)},
-    {"leakage", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Perdite delle valvole [dm3/min]"), "--leakage", "trafilamento",
+    {"leakage", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Perdite delle valvole [dm3/min]"), "--leakage", "trafilamento", MessageId::RequirementHoldLeakage,
      FigureRange{0, true, kNoEnd, true, MessageId::SizingBoxHold}},
-    {"cooling", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Raffreddamento del gas nel tempo [K]"), "--hold-cooling", "raffreddamento",
+    {"cooling", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Raffreddamento del gas nel tempo [K]"), "--hold-cooling", "raffreddamento", MessageId::RequirementHoldCooling,
      FigureRange{0, true, kNoEnd, true, MessageId::SizingBoxHold}},
 }};
 

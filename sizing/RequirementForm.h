@@ -146,6 +146,7 @@ struct HoldBoxForm {
     const char* label;  // context volvenza::Dimensionamento
     const char* option;
     const char* projectKey;  // the project file's, in kHoldProjectKey
+    MessageId name;          // the box as a message names it
     FigureRange range;
 };
 

@@ -786,8 +786,8 @@ The file already exists. Replace it?</translation>
         <translation>real nitrogen, in place of the classic law, which does not size</translation>
     </message>
     <message>
-        <source>Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)</source>
-        <translation>Not a valid number: the search, saving and exports wait until it is corrected (Ctrl+Z undoes it)</translation>
+        <source>Non è un numero valido: simulazione, ricerca, salvataggio ed esportazioni aspettano che sia corretto (Ctrl+Z lo annulla)</source>
+        <translation>Not a valid number: the simulation, the search, saving and exports wait until it is corrected (Ctrl+Z undoes it)</translation>
     </message>
     <message>
         <source>Catalogo (cella vuota: nessun limite)</source>
@@ -1473,14 +1473,6 @@ The file already exists. Replace it?</translation>
         <translation>the field %1 must be a list of at most %2 sizes</translation>
     </message>
     <message>
-        <source>Il rendimento della pompa deve essere più di 0 e al più 1</source>
-        <translation>The pump efficiency must be above 0 and at most 1</translation>
-    </message>
-    <message>
-        <source>Le ore di lavoro in un anno devono essere più di 0 e al più 8760</source>
-        <translation>The working hours in a year must be above 0 and at most 8760</translation>
-    </message>
-    <message>
         <source>Gli accumulatori in parallelo devono essere da 1 a %1</source>
         <translation>The accumulators in parallel must be from 1 to %1</translation>
     </message>
@@ -2031,6 +2023,30 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Il comando %1 vuole l&apos;opzione %2</source>
         <translation>The %1 command needs the option %2</translation>
+    </message>
+    <message>
+        <source>pressione da mantenere</source>
+        <translation>pressure to hold</translation>
+    </message>
+    <message>
+        <source>tempo di mantenimento</source>
+        <translation>holding time</translation>
+    </message>
+    <message>
+        <source>perdite delle valvole</source>
+        <translation>valves&apos; leakage</translation>
+    </message>
+    <message>
+        <source>raffreddamento del gas nel tempo</source>
+        <translation>gas cooling over the time</translation>
+    </message>
+    <message>
+        <source>Il rendimento della pompa deve essere più di 0 e al più 1.</source>
+        <translation>The pump efficiency must be above 0 and at most 1.</translation>
+    </message>
+    <message>
+        <source>Le ore di lavoro in un anno devono essere più di 0 e al più 8760.</source>
+        <translation>The working hours in a year must be above 0 and at most 8760.</translation>
     </message>
 </context>
 <context>

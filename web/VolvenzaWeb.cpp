@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "VolvenzaWebCycle.h"
+#include "VolvenzaWebDrafts.h"
 #include "VolvenzaWebReply.h"
 #include "VolvenzaWebSizing.h"
 #include "VolvenzaWebTables.h"
@@ -244,6 +245,17 @@ std::string Command(const Json& r) {
     return Reply({{"code", code}, {"stdout", out.str()}, {"stderr", err.str()}, {"files", files}});
 }
 
+// The message that stops a run, a save or an export over the page's drafts,
+// as the desktop says it, or {} when none stops it.
+std::string DraftStops(const Json& r) {
+    if (!r["draft-stops"].is_string() || !r.value("drafts", Json()).is_object()) {
+        return Refusal("run, save or export, and the drafts as text");
+    }
+    const auto said = DraftStopping(r["draft-stops"].get<std::string>(), r["drafts"].dump(),
+                                    r.value("movements", 0));
+    return said ? *said : Refusal("run, save or export, and the drafts as text");
+}
+
 // What a request asks, by the name of its first argument; each answer reads
 // the rest. A request naming none of them is one of volvenza-sim's commands.
 struct Question {
@@ -257,6 +269,7 @@ constexpr Question kQuestions[] = {
     {"sizing-box", SizingBoxText},
     {"format", Formatted},
     {"duty", CycleDuty},
+    {"draft-stops", DraftStops},
     {"cells", CycleCells},
     {"new-project", NewProject},
     {"series", Series},

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "VolvenzaWebDrafts.h"
 #include "VolvenzaWebTables.h"
 #include "documents/Project.h"
 #include "documents/ProjectFile.h"
@@ -86,10 +87,9 @@ std::string BoxRead(const std::vector<double>& figures, const Status& fits) {
 }
 
 // What is said of a text that gives no figure, and what Calcola says of it
-// as the draft in the requirements' place `field` (the hold's boxes after
-// the others), as the desktop's does.
-std::string Refused(const Message& why, size_t field, std::string_view text) {
-    const DraftKey key{DraftKey::Place::Requirements, 0, static_cast<int16_t>(field)};
+// as the draft of the form's box `id`, as the desktop's does.
+std::string Refused(const Message& why, std::string_view id, std::string_view text) {
+    const DraftKey key = PageDraftKey("sizing/" + std::string(id)).value();
     return Reply({{"figures", Json()},
                   {"why", SimMessage(why)},
                   {"stops", SimMessage(DraftMessage(key, std::string(text), DraftStops::Sizing))}});
@@ -114,7 +114,7 @@ std::string HoldBoxRead(size_t box, std::string_view text, const std::string& pr
     }
     const Status fits =
         CheckHoldFigure(box, figure, fromPm, state.Data, EngineeringGas(state.Gas).Law);
-    if (!figure) return Refused(fits.Error(), kRequirementBoxes.size() + box, text);
+    if (!figure) return Refused(fits.Error(), kHoldBoxes[box].id, text);
     // In its range, the figure is the hold's that the project keeps, as the
     // desktop's window keeps it, whatever else is said of it.
     return Reply({{"figures", Json::array({*figure})},
@@ -208,7 +208,7 @@ std::optional<std::string> SizingBox(std::string_view id, std::string_view text,
     for (size_t i = 0; i < kRequirementBoxes.size(); ++i) {
         if (id != kRequirementBoxes[i].id) continue;
         const auto box = static_cast<RequirementBox>(i);
-        const auto refused = [&](const Message& why) { return Refused(why, i, text); };
+        const auto refused = [&](const Message& why) { return Refused(why, id, text); };
         if (box == RequirementBox::Bottles) {
             const Result<std::vector<double>> sizes = ReadBottleSizes(text);
             return sizes ? BoxRead(*sizes, Done{}) : refused(sizes.Error());

@@ -3,7 +3,7 @@
 // results table. Every figure the page shows or saves comes from the core
 // (app-state.js); this file only arranges them.
 import * as app from './app-state.js';
-import { ask, coreLoaded } from './core-now.js';
+import { ask, coreLoaded, draftStopping } from './core-now.js';
 import { coreTable, load, t, word } from './texts.js';
 import * as entry from './entry.js';
 import * as initial from './initial.js';
@@ -85,14 +85,17 @@ function showAll() {
   markStale();
 }
 
+// As the desktop: a box's text that is no number stops a run or a save,
+// said for the box the desktop would name, in its words.
+function stoppedByDraft(what) {
+  const stops = draftStopping(what);
+  if (stops) say(stops, 'error');
+  return !!stops;
+}
+
 // The run: the project's gas law and envelope, the summary for the notes.
 async function run() {
-  // A sizing box that is no number waits for the search, not the run.
-  const drafts = Object.keys(app.draftsOf()).filter((place) => !place.startsWith('sizing/'));
-  if (drafts.length) {
-    say(word(coreTable('notANumber')), 'error');
-    return;
-  }
+  if (stoppedByDraft('run')) return;
   say(t('Simulazione in corso…'));
   $('run').disabled = true;
   const started = performance.now();
@@ -138,11 +141,7 @@ async function openFile(file) {
 }
 
 async function save(format) {
-  // A number kept aside (a pressure hold not yet whole) is no error to save.
-  if (Object.values(app.draftsOf()).some((text) => text.trim() && app.parseNumber(text) === null)) {
-    say(word(coreTable('notANumber')), 'error');
-    return;
-  }
+  if (stoppedByDraft('save')) return;
   try {
     // A simulation file keeps the results of the design as it is, or none.
     const current = JSON.stringify(app.project());

@@ -11,7 +11,7 @@
 // (app-state.js): the design as a project, the core in its worker, the
 // language and its changes.
 import * as app from './app-state.js';
-import { ask } from './core-now.js';
+import { ask, draftStopping } from './core-now.js';
 import { loaded, t } from './texts.js';
 import { addRow, boxes, buildForm, catalogueColumns, checks, defaultRows, defaults, el, form, formLoaded, holdBoxes,
   number, projectKeys, relanguage, showCatalogue, types } from './sizing-form.js';
@@ -72,6 +72,9 @@ async function calculate(f) {
   const { section, answer, stale, apply, compute, stop, progress, type } = f;
   let a;
   try {
+    // As the desktop's Calcola, a draft anywhere in the project first.
+    const stops = draftStopping('sizing');
+    if (stops) throw new Error(stops);
     a = args(f);
   } catch (e) {
     f.found = null;

@@ -261,14 +261,16 @@ TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
     project.Edited(ProjectPart::Data, "Qp", true);
     EXPECT_EQ(project.FirstDraft(), std::pair(qp, std::string("2x5")));
     // Each box named as its window labels it, a movement's first (Ti) under
-    // its own field; the duty's load and efficiency, refused for their range
-    // too, each with its own.
+    // its own field, a sizing box by its own name; the duty's load and
+    // efficiency, refused for their range too, each with its own.
     const std::pair<DraftKey, std::string> named[] = {
         {{DraftKey::Place::Movement, 2, kLoadField}, "Carico del movimento 2 è \"-1\", fuori dal"},
         {{DraftKey::Place::Movement, 2, kLoadField + 1},
          "η del movimento 2 è \"-1\", fuori dal suo campo: il rendimento deve essere oltre 0"},
         {{DraftKey::Place::Movement, 2, MovementField(&Movement::Ti)}, "Ti del movimento 2"},
         {{DraftKey::Place::Catalogue, 2, 6}, "cicli nominali alla riga 2 del catalogo"},
+        {{DraftKey::Place::Requirements, 0, kRequirementDraftFields - 3},
+         "tempo di mantenimento (Dimensionamento)"},
     };
     for (const auto& [key, said] : named) {
         EXPECT_EQ(

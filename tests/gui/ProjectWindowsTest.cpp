@@ -429,7 +429,7 @@ class ProjectWindowsTest : public QObject {
 
         // The efficiency typed in the requirements is the balance's at once, a
         // step Annulla takes back; one out of range is the project's too, no
-        // draft, and the balance refuses it.
+        // draft, and the balance and Calcola refuse it in one sentence.
         auto* efficiency = Named<QLineEdit>(window, "TRendimento");
         Retype(efficiency, "0,8");
         QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.PumpEfficiency, 0.8);
@@ -440,6 +440,9 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.PumpEfficiency, 2.0);
         QVERIFY(shell.main->CurrentProject().AllDrafts().empty());
         QCOMPARE(Figures(*shell.main), QStringList());
+        window->Calculate();
+        QCOMPARE(shell.dialogs.Messages().back().text,
+                 Named<QLabel>(shell.main.get(), "LNessunRisultato")->text());
         Retype(efficiency, "0,9");
         // Hours a year are shown to the tenth, as typed: half an hour is no 0 h.
         Retype(Named<QLineEdit>(window, "TOreAnno"), "0,5");
@@ -610,8 +613,11 @@ class ProjectWindowsTest : public QObject {
         shell.Menu("mnuFileSaveAs")->trigger();
         QCOMPARE(
             shell.dialogs.Messages().back().text,
-            "Il valore di Tempo [s] (Dimensionamento) è \"5e\", che non è un "
+            "Il valore di tempo di mantenimento (Dimensionamento) è \"5e\", che non è un "
             "numero valido: il lavoro non viene salvato. Correggerlo o annullarlo con Ctrl+Z.");
+        shell.Button("Simulazione")->trigger();
+        QVERIFY(shell.dialogs.Messages().back().text.contains(
+            "è \"5e\", che non è un numero valido: la simulazione non può partire."));
         // A letter is refused as in the other boxes; a pressure above the
         // hold's start (Pm - Dp) is marked, saying so.
         QTest::keyClicks(holdTime, "x");

@@ -168,9 +168,9 @@ async function size(page) {
         + 'dimensionamento non può partire. Correggerlo o annullarlo con Ctrl+Z.|Scrivere fino a 200 bombole in dm3, ciascuna '
         + 'più di 0, separate da ";".|Il valore di cicli nominali alla riga 18 del catalogo '
         + '(Dimensionamento) è "1.000.000", che non è un numero valido: il dimensionamento non può partire. Correggerlo o '
-        + 'annullarlo con Ctrl+Z.|Non è un numero valido: ricerca, salvataggio ed esportazioni aspettano che sia corretto '
+        + 'annullarlo con Ctrl+Z.|Non è un numero valido: simulazione, ricerca, salvataggio ed esportazioni aspettano che sia corretto '
         + '(Ctrl+Z lo annulla)|'
-        + 'Il rendimento della pompa deve essere più di 0 e al più 1'.repeat(2)
+        + 'Il rendimento della pompa deve essere più di 0 e al più 1.'.repeat(2)
       && keptEfficiency === 1.5 && past.length === 0 && typedP1 === '60'
       && await page.eval("document.querySelectorAll('#sizing .not-a-number').length") === 0, `${marks} ${hours} ${refused} ${keptEfficiency} ${past} ${typedP1}`);
     await size(page);
@@ -343,6 +343,19 @@ async function size(page) {
         e.dispatchEvent(new Event('input', { bubbles: true })); return e.title; }))
         .startsWith('The pressure to hold (500 bar) is above the one the hold starts from'),
     `${halfRun.stderr} ${halfSized} ${half.slice(0, 300)}`);
+    // A box's text that is no number stops the run and the save as on the
+    // desktop, named in its words: the first box its project keeps, the
+    // initial values before the sizing's; a hold's figure is no such text.
+    const stopped = (button) => page.eval(`document.getElementById('${button}').click();
+      document.getElementById('messages').textContent`);
+    const draftSaid = (box, text, stops) =>
+      `The value of ${box} is "${text}", which is not a valid number: ${stops}. Correct it or undo it with Ctrl+Z.`;
+    const runStopped = await stopped('run');
+    await fill(page, { 'dati-Qp': '2-5' });
+    const saveStopped = await stopped('save-vlzp');
+    check('a draft stops the run and the save in the desktop\'s words',
+      runStopped === draftSaid("valves' leakage (Sizing)", 'x', 'the simulation cannot start')
+      && saveStopped === draftSaid('Qp (Initial data)', '2-5', 'the work is not saved'), `${runStopped} | ${saveStopped}`);
     check('no error in the page', page.errors.length === 0, JSON.stringify(page.errors[0]));
   } catch (e) {
     check('the page test ran to its end', false, e.stack);
