@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 
+#include "documents/CycleCells.h"
 #include "entry/ActuatorPages.h"
 #include "entry/CycleEdits.h"
 #include "entry/CycleTableModel.h"
@@ -69,10 +70,10 @@ QString MovementsAsText(const std::vector<Movement>& movements, int firstNumber)
         const int16_t kind = ListedKind(m.Kind);
         QStringList cells{QString::number(number++), KindTitle(kind)};
         for (int column = CycleTableModel::StartTime; column < CycleTableModel::Flow; ++column) {
-            float Movement::*field = PasteColumnField(column);
-            const bool shown = column <= CycleTableModel::EndTime || PageShows(kind, field);
-            cells << (shown ? QString::fromStdString(FormatNumber(m.*field, UiDecimalSeparator()))
-                            : QString());
+            cells << (CycleCellShown(kind, column)
+                          ? QString::fromStdString(
+                                FormatNumber(m.*PasteColumnField(column), UiDecimalSeparator()))
+                          : QString());
         }
         cells << QString::fromStdString(FormatNumber(m.Qm, UiDecimalSeparator()));
         for (int column = CycleTableModel::Load; column <= CycleTableModel::TypedRequired;

@@ -7,6 +7,7 @@
 #include "documents/CycleCells.h"
 #include "documents/PastedMovements.h"
 #include "engine/Duties.h"
+#include "engine/MovementKinds.h"
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
 #include "views/CycleDiagramPicture.h"
@@ -62,8 +63,8 @@ QString Cell(const Movement& m, int column) {
 }
 
 QStringList RowCells(const Movement& m, int number) {
-    QStringList cells{QString::number(number), KindTitle(m.Kind), Cell(m, PasteColumn::StartTime),
-                      Cell(m, PasteColumn::EndTime)};
+    QStringList cells{QString::number(number), KindTitle(ListedKind(m.Kind)),
+                      Cell(m, PasteColumn::StartTime), Cell(m, PasteColumn::EndTime)};
     for (const SizeColumn& size : kSizes) cells << Cell(m, size.column);
     return cells << Cell(m, PasteColumn::Flow);
 }

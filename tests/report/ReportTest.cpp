@@ -400,6 +400,7 @@ class ReportTest : public QObject {
     void cycleIsItsTableFittedToTheWidthThenTheDiagram() {
         state.Movements[2].Tf = state.Movements[2].Ti;  // a flow over no time is not printed
         state.Movements[4].Qm = 12.00005;  // every decimal, as the cycle table shows it
+        state.Movements[1].Kind = 0;       // an old file's kind, titled as the table lists it
         RecordingSurface s;
         PrintCycleReport(s, state, "H");
         const QStringList lines = s.Lines(1);
@@ -408,6 +409,7 @@ class ReportTest : public QObject {
             QStringList({"H", "", "",
                          QString::fromUtf8("N.|Tipo|Ti [sec]|Tf [sec]|D [mm]|d [mm]|L [mm]|C "
                                            "[cm3/giro]|N [rpm]|CU [cm3/°]|AR [°]|Qm [dm3/min]")}));
+        QVERIFY(lines[4].startsWith("1|CILINDRO SEMPLICE STELO USCENTE|"));
         QCOMPARE(lines[5], "2|CILINDRO SEMPLICE STELO ENTRANTE|0,2|0,2|40|15|300|||||");
         QCOMPARE(lines[7], "4|MOTORE|0|2,5||||100|120|||12,00005");
         QCOMPARE(lines.last(), "Qt massima: 108,239  [dm3/min]    Qp: 30  [dm3/min]");
