@@ -186,7 +186,10 @@ Status CheckHoldFigure(size_t box, std::optional<double> figure, bool fromPm,
     return CheckHold(alone, data, law);
 }
 
-bool RequirementChosen(const Requirements& req, RequirementChoice choice) {
+namespace {
+// The field of `req` a choice ticks, writable when `req` is.
+template <class Req>
+auto& ChoiceField(Req& req, RequirementChoice choice) {
     switch (choice) {
         case RequirementChoice::ChoosePrecharge:
             return req.ChoosePrecharge;
@@ -201,6 +204,15 @@ bool RequirementChosen(const Requirements& req, RequirementChoice choice) {
             break;
     }
     return req.Duties.EmergencyFromFull;
+}
+}  // namespace
+
+bool RequirementChosen(const Requirements& req, RequirementChoice choice) {
+    return ChoiceField(req, choice);
+}
+
+void SetRequirementChosen(Requirements& req, RequirementChoice choice, bool chosen) {
+    ChoiceField(req, choice) = chosen;
 }
 
 }  // namespace volvenza::sizing

@@ -136,8 +136,9 @@ inline const char* ProjectKey(RequirementChoice choice) {
     return kRequirementChoices[static_cast<size_t>(choice)].projectKey;
 }
 
-// Whether `req` ticks the choice.
+// Whether `req` ticks the choice; ticks it or clears it.
 bool RequirementChosen(const Requirements& req, RequirementChoice choice);
+void SetRequirementChosen(Requirements& req, RequirementChoice choice, bool chosen);
 
 // The pressure held with the pump off: pressure and time above 0, leakage
 // and cooling from 0 up, and the choice of starting from Pm.

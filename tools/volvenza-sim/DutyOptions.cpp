@@ -6,6 +6,7 @@
 
 #include "numbers/FloatChars.h"
 #include "numbers/NumberText.h"
+#include "sizing/RequirementForm.h"
 
 namespace volvenza {
 namespace {
@@ -88,8 +89,13 @@ Result<DutyOptions> TakeDutyOptions(std::vector<std::string>& args) {
     std::vector<std::string> rest, given;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--emergency-from-full" || a == "--hold-from-pm") {
-            (a == "--hold-from-pm" ? o.holdFromPm : o.emergencyFromFull) = true;
+        const sizing::RequirementChoiceForm& fromFull =
+            sizing::kRequirementChoices[static_cast<size_t>(
+                sizing::RequirementChoice::EmergencyFromFull)];
+        if (a == fromFull.option || a == sizing::kHoldFromPm.option) {
+            const bool hold = a == sizing::kHoldFromPm.option;
+            (hold ? o.holdFromPm : o.emergencyFromFull) =
+                !(hold ? sizing::kHoldFromPm : fromFull).optionWhenClear;
             continue;
         }
         const bool known = a == "--load" || a == "--required" || a == "--emergency" ||

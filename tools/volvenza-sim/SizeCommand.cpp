@@ -72,21 +72,23 @@ struct SizeOptions {
 bool SetSwitch(const std::string& a, SizeOptions& o) {
     if (a == "--json") {
         o.json = true;
-    } else if (a == "--keep-precharge") {
-        o.req.ChoosePrecharge = false;
-    } else if (a == "--size-pump") {
-        o.req.SizePump = true;
-    } else if (a == "--repeat") {
+        return true;
+    }
+    if (a == "--repeat") {
         // Steady operation, the default; kept for the scripts that ask for it.
         o.req.SingleCycle = false;
-    } else if (a == "--single-cycle") {
-        o.req.SingleCycle = true;
-    } else if (a == "--arrangements") {
-        o.req.Arrangements = true;
-    } else {
-        return false;
+        return true;
     }
-    return true;
+    // The form's choices by their options; the emergency's is a duty's.
+    for (size_t i = 0; i < kRequirementChoices.size(); ++i) {
+        const auto choice = static_cast<RequirementChoice>(i);
+        if (a != kRequirementChoices[i].option || choice == RequirementChoice::EmergencyFromFull) {
+            continue;
+        }
+        SetRequirementChosen(o.req, choice, !kRequirementChoices[i].optionWhenClear);
+        return true;
+    }
+    return false;
 }
 
 // --pmin, --ps, --relief, --tolerance, --hours or --min-gas-temp.
