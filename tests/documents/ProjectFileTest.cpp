@@ -34,7 +34,7 @@ class ProjectFileTest : public ::testing::Test {
         state.Movements[3].Duty = {12.5, 0.9, 3, std::nullopt, true};
         state.Movements[4].Duty.Required = 80;
         sizing::Requirements& q = project.Requirements;
-        q.Duties = {true, HoldDuty{GaugeBar(150), 600, Dm3PerMin(0.05), 10, false}};
+        q.Duties = {true, HoldDuty{GaugeBar(150), 600, Dm3PerMin(0.05), 0.5, false}};
         state.ChartMinPressure = 60;  // the sizing applied, which the energy balance takes
         q.MinPressure = GaugeBar(60);
         q.Type = sizing::AccumulatorType::Diaphragm;
