@@ -1,6 +1,7 @@
 #include "documents/ResultsCsv.h"
 
 #include "documents/AtomicFile.h"
+#include "engine/ResultsSeriesValues.h"
 #include "messages/ResultsFormat.h"
 #include "numbers/NumberText.h"
 
@@ -52,10 +53,9 @@ std::string ResultsCsv(const CircuitState& state, const CsvFormat& format,
     for (int i = 0; i <= state.LastPoint; ++i) {
         // The time is the point number in hundredths of a second.
         text += Number(i / 100.0, format);
-        for (const auto* series :
-             {&state.VSeries, &state.PSeries, &state.QtSeries, &state.QsSeries}) {
+        for (size_t series = 0; series < kResultsSeries.size(); ++series) {
             text += sep;
-            text += Number(SeriesAt(*series, i), format);
+            text += Number(SeriesAt(ResultsSeriesValues(state, series), i), format);
         }
         text += "\r\n";
     }

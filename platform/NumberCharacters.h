@@ -1,6 +1,6 @@
 #pragma once
 // The characters a number box takes: digits, kNumberSigns (the page's
-// sizing form takes the same from the core) and whatever `others` adds (the
+// number boxes take the same from the core) and whatever `others` adds (the
 // ";" between bottles). A letter is refused as it is typed or pasted; every
 // step of a number on its way and a text that is still no number stay, for
 // the box's draft and the message that names it. The gas model's boxes and

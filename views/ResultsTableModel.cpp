@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/ResultsSeriesValues.h"
 #include "messages/ResultsFormat.h"
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
@@ -17,17 +18,22 @@ ResultsTableModel::ResultsTableModel(QObject* parent) : QAbstractTableModel(pare
 void ResultsTableModel::Fill(const CircuitState& state) {
     beginResetModel();
     rows_.clear();
-    const size_t stored = std::min(
-        {state.VSeries.size(), state.PSeries.size(), state.QtSeries.size(), state.QsSeries.size()});
+    size_t stored = ResultsSeriesValues(state, 0).size();
+    for (size_t s = 1; s < kResultsSeries.size(); ++s) {
+        stored = std::min(stored, ResultsSeriesValues(state, s).size());
+    }
     const int last = std::min<int>(state.LastPoint, static_cast<int>(stored) - 1);
     const std::vector<double>& temps = state.GasRun.TSeries;
     const bool gas = static_cast<int>(temps.size()) > last;
     columns_ = gas ? kColumns : kColumns - 1;
     rows_.reserve(static_cast<size_t>(std::max(last, 0) / kResultsRowEvery + 1));
     for (int i = 0; i <= last; i += kResultsRowEvery) {
-        rows_.push_back({ResultsTime(i, state.TimeStep),
-                         {state.VSeries[i], state.PSeries[i], state.QtSeries[i], state.QsSeries[i],
-                          gas ? temps[i] : 0.0}});
+        Row row{ResultsTime(i, state.TimeStep), {}};
+        for (size_t s = 0; s < kResultsSeries.size(); ++s) {
+            row.values[s] = ResultsSeriesValues(state, s)[static_cast<size_t>(i)];
+        }
+        row.values[kResultsSeries.size()] = gas ? temps[i] : 0.0;
+        rows_.push_back(row);
     }
     endResetModel();
 }

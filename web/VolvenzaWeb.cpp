@@ -29,6 +29,7 @@
 #include "documents/SimulationFile.h"
 #include "engine/Duties.h"
 #include "engine/GasPath.h"
+#include "engine/ResultsSeriesValues.h"
 #include "messages/ResultsFormat.h"
 #include "numbers/NumberText.h"
 #include "sizing/AnswerText.h"
@@ -167,16 +168,17 @@ std::string Series(const Json& r) {
     const Status read = LoadSimulationFile(state, name);
     std::remove(name);
     if (!read) return Reply({{"error", SimMessage(read.Error())}});
-    const std::array<const std::vector<double>*, kResultsSeries.size()> values{
-        &state.VSeries, &state.PSeries, &state.QtSeries, &state.QsSeries};
     size_t count = size_t(std::max<int>(state.LastPoint, 0)) + 1;
-    for (const std::vector<double>* series : values) count = std::min(count, series->size());
+    for (size_t i = 0; i < kResultsSeries.size(); ++i) {
+        count = std::min(count, ResultsSeriesValues(state, i).size());
+    }
     std::vector<float> times(count);
     for (size_t k = 0; k < count; ++k) times[k] = ResultsTime(int(k), state.TimeStep);
     Json reply = {{"t", times}};
-    for (size_t i = 0; i < values.size(); ++i) {
+    for (size_t i = 0; i < kResultsSeries.size(); ++i) {
+        const std::vector<double>& values = ResultsSeriesValues(state, i);
         reply[kResultsSeries[i].symbol] =
-            std::vector<double>(values[i]->begin(), values[i]->begin() + std::ptrdiff_t(count));
+            std::vector<double>(values.begin(), values.begin() + std::ptrdiff_t(count));
     }
     return Reply(reply);
 }

@@ -95,10 +95,10 @@ std::string Refused(const Message& why, std::string_view id, std::string_view te
                   {"stops", SimMessage(DraftMessage(key, std::string(text), DraftStops::Sizing))}});
 }
 
-// What a box lets be typed besides the digits, as the desktop's boxes: the
-// bottles' the ";" between sizes too.
-std::string BoxCharacters(bool bottles) {
-    return std::string(kNumberSigns) + (bottles ? ";" : "");
+// What the bottles' box lets be typed besides the digits: the ";" between
+// sizes too; the other boxes take the tables' "characters".
+Json BoxCharacters(RequirementBox which) {
+    return which == RequirementBox::Bottles ? Json(std::string(kNumberSigns) + ";") : Json();
 }
 
 // A hold box's text read as the desktop's window reads it, on the design
@@ -166,7 +166,7 @@ std::string SizingForm() {
                          {"optional", box.optional},
                          {"default", shown.empty() ? Json() : shown},
                          {"perUnit", box.shownPerUnit},
-                         {"characters", BoxCharacters(which == RequirementBox::Bottles)},
+                         {"characters", BoxCharacters(which)},
                          {"notANumber", words.Said(RequirementNotANumber(which))}});
     }
     Json choices = Json::array();
@@ -180,8 +180,7 @@ std::string SizingForm() {
         hold.push_back({{"id", box.id},
                         {"label", words.Label(box.label)},
                         {"option", box.option},
-                        {"project", box.projectKey},
-                        {"characters", BoxCharacters(false)}});
+                        {"project", box.projectKey}});
     }
     const Json fromPm = words.Choice(kHoldFromPm, false);
     const auto [types, columns] = CatalogueForm(words);
@@ -195,7 +194,6 @@ std::string SizingForm() {
                   {"types", types},
                   {"catalogue", columns},
                   {"cellTip", cellTip},
-                  {"cellCharacters", BoxCharacters(false)},
                   {"noV0", noV0},
                   {"projectKeys",
                    {{"type", kTypeProjectKey},

@@ -10,6 +10,7 @@
 #include "engine/MovementKinds.h"
 #include "messages/ResultsFormat.h"
 #include "messages/WindowWords.h"
+#include "numbers/NumberSigns.h"
 
 // Marks a text the page shows for the catalogue (lupdate reads it as
 // QT_TRANSLATE_NOOP), with the context whose English it takes: the
@@ -249,6 +250,7 @@ std::string PageTables() {
                  {"timeStep", CircuitState{}.TimeStep},
                  {"tooltips", tooltips},
                  {"notANumber", BothLanguages(kInitialContext, kNotANumberTip)},
+                 {"characters", std::string(kNumberSigns)},
                  {"limits", {{"movements", kMaxMovements}, {"undoSteps", Project::kMaxUndoSteps}}},
                  {"listed", listed}})
         .dump(-1, ' ', false, Json::error_handler_t::replace);

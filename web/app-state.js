@@ -22,6 +22,9 @@
 //                            separator; decimals fixed, or omitted for the
 //                            box form
 //   parseNumber(text)        a typed number as the windows read it, or null
+//   typedAsNumber(input, {characters, decimalKey}), fitsNumberBox(text)
+//                            a number box that refuses a letter typed or
+//                            pasted, as the windows' boxes
 //   onChange(callback)       callback(what) after every change: 'project'
 //                            (edits, loads), 'results' (a run), 'language',
 //                            'opened' (after a load's 'project'), 'sizing'
@@ -35,7 +38,7 @@
 // yet and the language are kept in localStorage.
 
 import { ask } from './core-now.js';
-import { limit, t } from './texts.js';
+import { coreTable, limit, t } from './texts.js';
 
 const STORE = 'volvenza.work';
 const LANGUAGE = 'volvenza.language';
@@ -125,6 +128,33 @@ export function setLanguage(lang) {
 // The decimal separator the core writes in the page's language.
 export function decimalSeparator() {
   return ask({ format: 0 }).separator;
+}
+
+// Whether a number box lets `text` be typed: digits and the characters the
+// core gives for the desktop's boxes, or `characters` (the bottles' own).
+export const fitsNumberBox = (text, characters) =>
+  [...text].every((c) => /[0-9]/.test(c) || (characters ?? coreTable('characters')).includes(c));
+
+// A number box as the desktop's: a letter typed, pasted or dropped is
+// refused; with `decimalKey` the separator the language does not use types
+// the one it does, as in the cycle table and the initial values.
+export function typedAsNumber(input, { characters, decimalKey = false } = {}) {
+  input.addEventListener('beforeinput', (e) => {
+    const text = e.data ?? e.dataTransfer?.getData('text/plain') ?? '';
+    if (!fitsNumberBox(text, characters)) {
+      e.preventDefault();
+      return;
+    }
+    const want = decimalSeparator();
+    if (decimalKey && e.inputType === 'insertText' && e.data === (want === ',' ? '.' : ',')) {
+      e.preventDefault();
+      const { selectionStart: s, selectionEnd: f, value } = input;
+      input.value = value.slice(0, s) + want + value.slice(f);
+      input.setSelectionRange(s + 1, s + 1);
+      input.dispatchEvent(new Event('input'));
+    }
+  });
+  return input;
 }
 
 // A number as the boxes show it, written by the core (on the page's thread,

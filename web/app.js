@@ -200,6 +200,7 @@ function buildGas() {
     input.id = 'gas-' + field;
     input.inputMode = 'decimal';
     input.size = 6;
+    app.typedAsNumber(input);
     input.addEventListener('input', () => {
       // Empty is no value: no envelope, the law's own exponent.
       const empty = input.value.trim() === '';

@@ -6,7 +6,6 @@
 // size or a time, a duty out of range, a row's marks) from its check.
 import * as app from './app-state.js';
 import { ask } from './core-now.js';
-import { keyFiltered } from './initial.js';
 import { coreTable, limit, t, word } from './texts.js';
 
 // The cycle table's columns by the project's field, as the core names them
@@ -254,8 +253,10 @@ function startEdit(typed) {
     if (typed && /^\d$/.test(typed) && coreTable('kinds')[+typed]) editor.value = typed;
   } else {
     editor = document.createElement('input');
+    // A letter typed opens the cell as it is, refused as in the box.
+    if (typed && !app.fitsNumberBox(typed)) typed = null;
     editor.value = typed === null || typed === '' ? cellText(cellsOf([m]).rows[0], row, col) : typed === ' ' ? '' : typed;
-    keyFiltered(editor);
+    app.typedAsNumber(editor, { decimalKey: true });
   }
   editor.className = 'cell-editor';
   editor.setAttribute('aria-label', header(col) + ' — ' + t('Movimento %1, %2', row + 1, tooltip(col)));

@@ -8,21 +8,6 @@ import { coreTable, word } from './texts.js';
 // the desktop's window has them (texts.js).
 const initialKeys = () => coreTable('initial').map((box) => box.key);
 
-export function keyFiltered(input) {
-  // The decimal key types the language's separator, as in the windows.
-  input.addEventListener('beforeinput', (e) => {
-    const want = app.decimalSeparator();
-    const other = want === ',' ? '.' : ',';
-    if (e.inputType === 'insertText' && e.data === other) {
-      e.preventDefault();
-      const { selectionStart: s, selectionEnd: f, value } = input;
-      input.value = value.slice(0, s) + want + value.slice(f);
-      input.setSelectionRange(s + 1, s + 1);
-      input.dispatchEvent(new Event('input'));
-    }
-  });
-}
-
 export function buildInitial(container) {
   container.replaceChildren();
   coreTable('initial').forEach(({ key: field, unit }, i) => {
@@ -41,7 +26,7 @@ export function buildInitial(container) {
     u.id = id + '-unit';
     u.className = 'unit';
     u.textContent = unit;
-    keyFiltered(input);
+    app.typedAsNumber(input, { decimalKey: true });
     input.addEventListener('input', () => {
       const value = app.parseNumber(input.value, true);
       const place = 'dati/' + field;

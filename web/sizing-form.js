@@ -11,12 +11,12 @@ import { t, word } from './texts.js';
 // while its text is no number, and a size without V0.
 export const types = [];
 export const catalogueColumns = [];
-export const catalogueWords = { cellTip: null, noV0: null, characters: '' };
+export const catalogueWords = { cellTip: null, noV0: null };
 // The form as the core describes it (VolvenzaWebSizing.h), from the tables
 // the desktop's window is built from: the boxes ({id, label, default,
-// option, notANumber, optional, perUnit, characters}), the choices ticked
-// ({id, label, option, whenClear, on}), the hold's boxes ({id, label,
-// option, characters}) and its
+// option, notANumber, optional, perUnit, characters: the bottles' besides
+// the digits, null for the others'}), the choices ticked ({id, label,
+// option, whenClear, on}), the hold's boxes ({id, label, option}) and its
 // choice of Pm; the labels and texts in both languages.
 export const boxes = [];
 export const checks = [];
@@ -37,7 +37,7 @@ export const formLoaded = Promise.all([app.call('sizingForm').then((d) => {
   for (const italian of d.missing) globalThis.volvenzaUntranslated.add(italian);
   types.push(...d.types);
   catalogueColumns.push(...d.catalogue);
-  Object.assign(catalogueWords, { cellTip: d.cellTip, noV0: d.noV0, characters: d.cellCharacters });
+  Object.assign(catalogueWords, { cellTip: d.cellTip, noV0: d.noV0 });
 }), coreLoaded]);
 
 // A box's text read as the desktop's window reads it, by the core: {figures
@@ -48,15 +48,6 @@ export const formLoaded = Promise.all([app.call('sizingForm').then((d) => {
 export const readBox = (id, text, fromPm = false) => ask(holdBoxes.some((b) => b.id === id)
   ? { 'sizing-box': id, text, project: JSON.stringify(app.project() || {}), 'from-pm': fromPm }
   : { 'sizing-box': id, text });
-// A box lets be typed only what the desktop's box does: digits and the
-// core's characters; a letter typed or pasted is refused.
-function typedAsNumber(input, characters) {
-  input.addEventListener('beforeinput', (e) => {
-    const text = e.data ?? e.dataTransfer?.getData('text/plain') ?? '';
-    if ([...text].some((c) => !/[0-9]/.test(c) && !characters.includes(c))) e.preventDefault();
-  });
-  return input;
-}
 export const number = (x) => app.formatNumber(x);
 
 // A box's text again in the page's language, what is no number as it is.
@@ -84,8 +75,8 @@ export function buildForm(section) {
   delete section.dataset.state;
   // The defaults in the page's language, as the project's values are.
   const box = (b) => el('p', {}, el('label', { htmlFor: 'sz-' + b.id, textContent: word(b.label) }),
-    typedAsNumber(el('input', { id: 'sz-' + b.id, value: b.default ? b.default.map(number).join('; ') : '',
-      inputMode: 'decimal', autocomplete: 'off' }), b.characters));
+    app.typedAsNumber(el('input', { id: 'sz-' + b.id, value: b.default ? b.default.map(number).join('; ') : '',
+      inputMode: 'decimal', autocomplete: 'off' }), { characters: b.characters }));
   const check = (c) => el('p', {}, el('input', { type: 'checkbox', id: 'sz-' + c.id, checked: c.on }),
     el('label', { htmlFor: 'sz-' + c.id, textContent: ' ' + word(c.label) }));
 
@@ -137,7 +128,7 @@ export function showCatalogue(f, rows) {
 }
 export function addRow(f, values) {
   const cells = catalogueColumns.map((c, i) => {
-    const input = typedAsNumber(el('input', { value: values[i] ?? '', inputMode: 'decimal' }), catalogueWords.characters);
+    const input = app.typedAsNumber(el('input', { value: values[i] ?? '', inputMode: 'decimal' }));
     input.setAttribute('aria-label', word(c.heading));
     return el('td', {}, input);
   });

@@ -51,7 +51,8 @@ export function t(italian, ...parts) {
 // laws and the envelope's boxes, {key, it, en}), 'results' (the results
 // table's headings), 'resultsFormat' ({every, decimals}: a row every so
 // many steps, each column's decimals), 'readout' ({pressure, time}: the
-// decimals of the chart's readout), 'timeStep' (s), 'notANumber', 'limits'
+// decimals of the chart's readout), 'timeStep' (s), 'notANumber',
+// 'characters' (what a number box lets be typed besides digits), 'limits'
 // (the most movements, the undo steps kept) or 'listed' (by a movement's
 // kind, the one it is listed and edited as).
 export function coreTable(name) {
