@@ -216,6 +216,12 @@ TEST_F(FileSystemTest, LoaderOpensOnlyRegularFilesAndBoundsItsLines) {
               ItalianText(NotAFileMessage(Path("pipe.vlz"))));
     EXPECT_EQ(Failure(LoadProjectFile(state, sizing, Path("none.vlzp"))),
               ItalianText(OpenFailedMessage(Path("none.vlzp"))));
+    // A regular file whose reading fails (its first bytes are no memory):
+    // refused as unreadable, not taken for an empty file.
+    if (fs::exists("/proc/self/mem")) {
+        EXPECT_EQ(Failure(LoadSimulationFile(state, "/proc/self/mem")),
+                  ItalianText(OpenFailedMessage("/proc/self/mem")));
+    }
     WriteAll(Path("five.vlzp"), "12345");
     const Message tooLarge(MessageId::FileTooLarge, {MsgInteger(0)});
     EXPECT_EQ(Failure(ReadRegularFile(Path("five.vlzp"), 4, tooLarge)), ItalianText(tooLarge));
