@@ -750,10 +750,6 @@ The file already exists. Replace it?</translation>
         <translation>&amp;Apply</translation>
     </message>
     <message>
-        <source>Ricerca interrotta</source>
-        <translation>Search stopped</translation>
-    </message>
-    <message>
         <source>Risultati non aggiornati: i dati sono cambiati</source>
         <translation>Results out of date: the data have changed</translation>
     </message>
