@@ -80,7 +80,7 @@ void Dimensionamento::Poll() {
     // for no answer. Half an answer would read as a whole one.
     if (found->Cancelled || job->StopAsked()) {
         ClearAnswer();
-        recommendationText_->setText(tr("Ricerca interrotta"));
+        recommendationText_->setText(UiMessage(Message(MessageId::SizingStopped)));
         FitAnswer();
         FollowBusy();
         return;

@@ -9,8 +9,8 @@
 #include "engine/CycleRun.h"
 #include "engine/ExactRun.h"
 #include "engine/GasLaws.h"
+#include "engine/SeparatorLimits.h"
 #include "engine/StepCycle.h"
-#include "gas/SeparatorLimits.h"
 
 namespace volvenza {
 namespace {
@@ -226,7 +226,7 @@ RunReport RunSimulation(CircuitState& state, const RunAnswers& answers,
         std::min_element(extra.Runs.begin(), extra.Runs.end(), [](const auto& a, const auto& b) {
             return a.LowestGasTemp < b.LowestGasTemp;
         })->LowestGasTemp;
-    const double allowed = gas::MinimumGasTemperature(gas::Separator::Bladder);
+    const double allowed = kSeparatorMinimumGasTemperature;
     if (!classic && end != RunEnd::OutsideGas && coldest < allowed) {
         report.notices.push_back(
             {Message(MessageId::GasTooCold, {MsgNumber(coldest), MsgNumber(allowed)}),

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
+#include <string_view>
 #include <utility>
 
 #include "numbers/NumberText.h"
@@ -31,6 +32,17 @@ std::string FixedText(double x, int decimals, char decimal) {
     return s;
 }
 
+// A message shown alone is a sentence with its stop; set inside another it
+// is a part of that one's sentence, which has its own.
+std::string NestedText(const Message& message, const Wording& wording) {
+    std::string text = MessageText(message, wording);
+    if (std::string_view(MessageSource(message.id)).ends_with('.') && !text.empty() &&
+        text.back() == '.') {
+        text.pop_back();
+    }
+    return text;
+}
+
 std::string PartText(const MessagePart& part, const Wording& wording) {
     switch (part.kind) {
         case MessagePart::Kind::General:
@@ -46,7 +58,7 @@ std::string PartText(const MessagePart& part, const Wording& wording) {
             return wording.Translate ? wording.Translate(part.context, part.text.c_str())
                                      : part.text;
         case MessagePart::Kind::Nested:
-            return part.nested ? MessageText(*part.nested, wording) : std::string();
+            return part.nested ? NestedText(*part.nested, wording) : std::string();
         case MessagePart::Kind::Text:
             break;
     }

@@ -16,19 +16,20 @@ using message_sources::Source;
 // In the order of MessageId, checked below.
 constexpr Source kSources[] = {
     {MessageId::AllInitialZero,
-     QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire")},
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire.")},
     {MessageId::CycleTimeZero,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Hai lasciato il tempo di ciclo a 0, la simulazione non può partire")},
+                       "Hai lasciato il tempo di ciclo a 0, la simulazione non può partire.")},
     {MessageId::CycleTimeRange,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
          "Il tempo di ciclo deve essere compreso tra 0 e 327,67 s, la simulazione non "
-         "può partire")},
+         "può partire.")},
     {MessageId::NoMovements,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Non ci sono movimenti, la simulazione non può partire")},
+                       "Non ci sono movimenti, la simulazione non può partire.")},
     {MessageId::RunStopped,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "La simulazione verrà interrotta, corregere il problema e riavviarla.")},
@@ -51,15 +52,15 @@ constexpr Source kSources[] = {
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
          "La temperatura minima deve essere minore o uguale alla temperatura di lavoro tc "
-         "e la massima maggiore o uguale")},
+         "e la massima maggiore o uguale.")},
     {MessageId::CannotStart,
-     QT_TRANSLATE_NOOP("volvenza::Message", "%1, la simulazione non può partire")},
+     QT_TRANSLATE_NOOP("volvenza::Message", "%1, la simulazione non può partire.")},
     {MessageId::CycleTimeBox, QT_TRANSLATE_NOOP("volvenza::Message", "Tempo ciclo")},
     {MessageId::GasTooCold,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
          "La temperatura del gas scende a %1 °C, sotto i %2 °C che sacche, membrane e "
-         "guarnizioni in gomma nitrilica ammettono")},
+         "guarnizioni in gomma nitrilica ammettono.")},
     {MessageId::DraftNotNumber,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il valore di %1 è \"%2\", che non è un numero valido: %3. Correggerlo o "
@@ -117,93 +118,97 @@ constexpr Source kSources[] = {
     {MessageId::DraftStopsExport,
      QT_TRANSLATE_NOOP("volvenza::Message", "l'esportazione non viene fatta")},
     {MessageId::ExponentRange,
-     QT_TRANSLATE_NOOP("volvenza::Message",
-                       "L'esponente della politropica deve essere compreso tra 1 e 1,67 (ora %1)")},
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "L'esponente della politropica deve essere compreso tra 1 e 1,67 (ora %1).")},
     {MessageId::TemperaturesAboveZero,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
-         "Le temperature di carica e di lavoro devono essere sopra lo zero assoluto")},
+         "Le temperature di carica e di lavoro devono essere sopra lo zero assoluto.")},
     {MessageId::PressuresPositive,
-     QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Le pressioni assolute di precarica e massima devono essere maggiori di 0")},
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "Le pressioni assolute di precarica e massima devono essere maggiori di 0.")},
     {MessageId::NitrogenTemperatureRange,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Temperatura di %1 °C (%2 K) fuori dal campo dell'equazione dell'azoto, da "
-                       "63,151 a 1000 K")},
+                       "63,151 a 1000 K.")},
     {MessageId::NitrogenPressureRange,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
          "Pressione di %1 bar assoluti fuori dal campo dell'equazione dell'azoto: deve essere "
-         "più di 0 e al più 22000 bar")},
+         "più di 0 e al più 22000 bar.")},
     {MessageId::NitrogenSolid,
-     QT_TRANSLATE_NOOP("volvenza::Message",
-                       "A %1 °C e %2 bar assoluti l'azoto è solido (pressione di fusione %3 bar)")},
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "A %1 °C e %2 bar assoluti l'azoto è solido (pressione di fusione %3 bar).")},
     {MessageId::NitrogenDensityNotFound,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Densità dell'azoto non trovata a %1 K e %2 bar assoluti")},
+                       "Densità dell'azoto non trovata a %1 K e %2 bar assoluti.")},
     {MessageId::NitrogenTemperatureNotFound,
-     QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Temperatura dell'azoto non trovata per l'entropia %1 J/(kg K) a %2 kg/m3")},
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "Temperatura dell'azoto non trovata per l'entropia %1 J/(kg K) a %2 kg/m3.")},
     {MessageId::GasVolumePositive,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Il volume nominale del gas deve essere maggiore di 0")},
+                       "Il volume nominale del gas deve essere maggiore di 0.")},
     {MessageId::TimeStepPositive,
-     QT_TRANSLATE_NOOP("volvenza::Message", "Il passo di simulazione deve essere maggiore di 0")},
+     QT_TRANSLATE_NOOP("volvenza::Message", "Il passo di simulazione deve essere maggiore di 0.")},
     {MessageId::TimeConstantRange,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
-         "La costante di tempo termica deve essere maggiore o uguale a 0 (ora %1 s)")},
-    {MessageId::AtPrecharge, QT_TRANSLATE_NOOP("volvenza::Message", "Precarica: %1")},
-    {MessageId::AtMaxPressure, QT_TRANSLATE_NOOP("volvenza::Message", "Pressione massima: %1")},
+         "La costante di tempo termica deve essere maggiore o uguale a 0 (ora %1 s).")},
+    {MessageId::AtPrecharge, QT_TRANSLATE_NOOP("volvenza::Message", "Precarica: %1.")},
+    {MessageId::AtMaxPressure, QT_TRANSLATE_NOOP("volvenza::Message", "Pressione massima: %1.")},
     {MessageId::FiniteState,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "La temperatura e la pressione devono essere numeri finiti")},
+                       "La temperatura e la pressione devono essere numeri finiti.")},
     {MessageId::NitrogenCondensesAt,
      QT_TRANSLATE_NOOP("volvenza::Message", "a %1 °C e %2 bar assoluti l'azoto condensa")},
     {MessageId::OutsideGas,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
          "ATTENZIONE: %1 a t = %2 s (gas a %3 °C e %4 bar): la legge del gas non vale "
-         "oltre e la simulazione si ferma qui")},
+         "oltre e la simulazione si ferma qui.")},
     {MessageId::ReasonCondenses, QT_TRANSLATE_NOOP("volvenza::Message", "l'azoto condensa")},
     {MessageId::ReasonBelowTriple,
      QT_TRANSLATE_NOOP("volvenza::Message", "l'azoto scende sotto il punto triplo")},
     {MessageId::ReasonOutOfRange,
      QT_TRANSLATE_NOOP("volvenza::Message", "l'azoto esce dal campo dell'equazione")},
     {MessageId::MinPressurePositive,
-     QT_TRANSLATE_NOOP("volvenza::Message", "La pressione minima p1 deve essere positiva")},
+     QT_TRANSLATE_NOOP("volvenza::Message", "La pressione minima p1 deve essere positiva.")},
     {MessageId::MinBelowMax,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "La pressione minima p1 deve essere minore della pressione massima Pm")},
+                       "La pressione minima p1 deve essere minore della pressione massima Pm.")},
     {MessageId::CatalogueEmpty,
-     QT_TRANSLATE_NOOP("volvenza::Message", "Il catalogo non contiene alcuna grandezza")},
+     QT_TRANSLATE_NOOP("volvenza::Message", "Il catalogo non contiene alcuna grandezza.")},
     {MessageId::CatalogueTooLong,
-     QT_TRANSLATE_NOOP("volvenza::Message", "Il catalogo può contenere al più %1 grandezze")},
+     QT_TRANSLATE_NOOP("volvenza::Message", "Il catalogo può contenere al più %1 grandezze.")},
     {MessageId::CatalogueOrder,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
-         "Il catalogo deve elencare volumi positivi in ordine crescente, senza ripetizioni")},
+         "Il catalogo deve elencare volumi positivi in ordine crescente, senza ripetizioni.")},
     {MessageId::CatalogueLimit,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il catalogo ha un limite non valido alla grandezza %1 dm3: il rapporto di "
                        "compressione deve superare 1, PS, portata massima ed escursione massima "
-                       "essere positive, τ non negativa, i cicli nominali almeno 1")},
+                       "essere positive, τ non negativa, i cicli nominali almeno 1.")},
     {MessageId::RatedPressurePositive,
-     QT_TRANSLATE_NOOP("volvenza::Message", "La pressione nominale PS deve essere positiva")},
+     QT_TRANSLATE_NOOP("volvenza::Message", "La pressione nominale PS deve essere positiva.")},
     {MessageId::ReliefPositive,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "La taratura della valvola di massima deve essere positiva")},
+                       "La taratura della valvola di massima deve essere positiva.")},
     {MessageId::ReliefAboveRated,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
          "La taratura della valvola di massima (%1 bar) supera la pressione nominale PS "
-         "(%2 bar): la valvola deve proteggere l'accumulatore")},
+         "(%2 bar): la valvola deve proteggere l'accumulatore.")},
     {MessageId::PrechargeTolerance,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "La tolleranza della precarica deve essere tra 0 e 50 %")},
+                       "La tolleranza della precarica deve essere tra 0 e 50 %.")},
     {MessageId::WorkingHours,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Le ore di lavoro continuo devono essere più di 0 e al più un anno")},
+                       "Le ore di lavoro continuo devono essere più di 0 e al più un anno.")},
     {MessageId::PumpEfficiency,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il rendimento della pompa deve essere più di 0 e al più 1.")},
@@ -212,46 +217,46 @@ constexpr Source kSources[] = {
                        "Le ore di lavoro in un anno devono essere più di 0 e al più 8760.")},
     {MessageId::ParallelCount,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Gli accumulatori in parallelo devono essere da 1 a %1")},
+                       "Gli accumulatori in parallelo devono essere da 1 a %1.")},
     {MessageId::BottleVolume,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Il volume delle bombole deve essere tra 0 e 100000 dm3")},
+                       "Il volume delle bombole deve essere tra 0 e 100000 dm3.")},
     {MessageId::VolumetricEfficiency,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Il rendimento volumetrico della pompa deve essere più di 0 e al più 1")},
+                       "Il rendimento volumetrico della pompa deve essere più di 0 e al più 1.")},
     {MessageId::BottlesTooLarge,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Le bombole (%1 dm3) sono più grandi del volume del gas a Pm (%2 dm3): "
                        "l'olio riempirebbe gli accumulatori prima di Pm; ridurre le bombole o "
-                       "alzare la precarica")},
+                       "alzare la precarica.")},
     {MessageId::CycleMissing,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Mancano i dati del ciclo: tempo di ciclo e movimenti")},
+                       "Mancano i dati del ciclo: tempo di ciclo e movimenti.")},
     {MessageId::RestartNotAboveMin,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
          "p1 (%1 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (%2 bar): "
          "la pressione scende sotto p1 prima che la pompa ricarichi l'accumulatore; "
-         "abbassare p1 sotto %2 bar o ridurre Dp sotto Pm - p1")},
+         "abbassare p1 sotto %2 bar o ridurre Dp sotto Pm - p1.")},
     {MessageId::HoldAboveStart,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "La pressione da mantenere (%1 bar) supera quella da cui parte il "
-                       "mantenimento, %2 (%3 bar): darla di al più %3 bar")},
+                       "mantenimento, %2 (%3 bar): darla di al più %3 bar.")},
     {MessageId::HoldCoolingRange,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il raffreddamento del gas (%1 K) lo porterebbe dai %2 K di lavoro a %3 K, "
-                       "fuori dal campo della legge del gas (sopra %4 K): darlo minore di %5 K")},
+                       "fuori dal campo della legge del gas (sopra %4 K): darlo minore di %5 K.")},
     {MessageId::NoPrechargeWindow,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
          "Nessuna precarica rispetta insieme le regole 2 e 3 per questo tipo di "
          "accumulatore: la precarica dovrebbe essere di almeno %1 bar e di al più %2 bar; "
          "servirebbe un accumulatore a pistone, una Pm di al più %3 bar o una p1 di almeno "
-         "%4 bar")},
+         "%4 bar.")},
     {MessageId::EnvelopeMinimum,
-     QT_TRANSLATE_NOOP("volvenza::Message", "Temperatura minima dell'inviluppo: %1")},
+     QT_TRANSLATE_NOOP("volvenza::Message", "Temperatura minima dell'inviluppo: %1.")},
     {MessageId::EnvelopeMaximum,
-     QT_TRANSLATE_NOOP("volvenza::Message", "Temperatura massima dell'inviluppo: %1")},
+     QT_TRANSLATE_NOOP("volvenza::Message", "Temperatura massima dell'inviluppo: %1.")},
     {MessageId::SizingStopped, QT_TRANSLATE_NOOP("volvenza::Message", "Ricerca interrotta")},
     {MessageId::SizingBoxMinPressure,
      QT_TRANSLATE_NOOP("volvenza::Message", "Scrivere la pressione minima p1 in bar.")},
@@ -278,30 +283,31 @@ constexpr Source kSources[] = {
                        "perdite e raffreddamento da 0 in su.")},
     {MessageId::ExponentBox,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "L'esponente n deve essere un numero compreso tra 1 e 1,67")},
+                       "L'esponente n deve essere un numero compreso tra 1 e 1,67.")},
     {MessageId::TimeConstantBox,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
          "La costante di tempo termica deve essere un numero maggiore o uguale a 0, oppure "
-         "vuota per un tempo infinito")},
+         "vuota per un tempo infinito.")},
     {MessageId::ChargeTempBox,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "La temperatura di carica deve essere un numero maggiore di -273,15 °C")},
+                       "La temperatura di carica deve essere un numero maggiore di -273,15 °C.")},
     {MessageId::MinTempBox,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
          "La temperatura minima deve essere un numero maggiore di -273,15 °C, oppure vuota "
-         "per la temperatura di lavoro tc")},
+         "per la temperatura di lavoro tc.")},
     {MessageId::MaxTempBox,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
          "La temperatura massima deve essere un numero maggiore di -273,15 °C, oppure "
-         "vuota per la temperatura di lavoro tc")},
+         "vuota per la temperatura di lavoro tc.")},
     {MessageId::MinAboveMax,
-     QT_TRANSLATE_NOOP("volvenza::Message", "La temperatura minima non può superare la massima")},
+     QT_TRANSLATE_NOOP("volvenza::Message", "La temperatura minima non può superare la massima.")},
     {MessageId::DecimalPoint,
-     QT_TRANSLATE_NOOP("volvenza::Message",
-                       "ATTENZIONE!!!! Usare la virgola '','' e no il punto ''.'' per i decimali")},
+     QT_TRANSLATE_NOOP(
+         "volvenza::Message",
+         "ATTENZIONE!!!! Usare la virgola '','' e no il punto ''.'' per i decimali.")},
     {MessageId::SaveReadOnly,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Impossibile salvare il file %1: la cartella %2 è di sola lettura.")},
@@ -429,19 +435,19 @@ constexpr Source kSources[] = {
     {MessageId::InitialValueNegative,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "%1 vale %2: i valori iniziali non possono essere negativi, la simulazione "
-                       "non può partire")},
+                       "non può partire.")},
     {MessageId::WorkTempAbsoluteZero,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "tc vale %1 °C: la temperatura di lavoro deve superare lo zero assoluto, "
-                       "-273,15 °C, la simulazione non può partire")},
+                       "-273,15 °C, la simulazione non può partire.")},
     {MessageId::EnvelopeMinAbsoluteZero,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "La temperatura minima dell'inviluppo vale %1 °C: deve superare lo zero "
-                       "assoluto, -273,15 °C, la simulazione non può partire")},
+                       "assoluto, -273,15 °C, la simulazione non può partire.")},
     {MessageId::EnvelopeMaxAbsoluteZero,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "La temperatura massima dell'inviluppo vale %1 °C: deve superare lo zero "
-                       "assoluto, -273,15 °C, la simulazione non può partire")},
+                       "assoluto, -273,15 °C, la simulazione non può partire.")},
     {MessageId::MovementNegative,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
@@ -455,7 +461,7 @@ constexpr Source kSources[] = {
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il bilancio energetico non si può dare: le sue cifre non vengono tutte "
                        "numeri finiti (la portata più grande del ciclo, del movimento %1, vale %2 "
-                       "dm3/min)")},
+                       "dm3/min).")},
     {MessageId::FieldTwice,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "il campo %1 è scritto due volte: quale dei due valga non si può sapere")},
@@ -472,7 +478,7 @@ constexpr Source kSources[] = {
                        "Il rapporto PDF non è disponibile: questo volvenza-sim è stato compilato "
                        "senza Qt (VOLVENZA_GUI=OFF).")},
     {MessageId::MovementListFull,
-     QT_TRANSLATE_NOOP("volvenza::Message", "Raggiunto il numero massimo di 1000 movimenti")},
+     QT_TRANSLATE_NOOP("volvenza::Message", "Raggiunto il numero massimo di 1000 movimenti.")},
 };
 
 static_assert(message_sources::Runs(kSources, MessageId::AllInitialZero,

@@ -325,7 +325,7 @@ void EnergyBody(PrinterSurface& s, const CircuitState& state, const QString& pri
     // A balance refused says why in its place.
     if (balance && rows.isEmpty()) return;
     QStringList lines = WrappedLines(s, kTableMargin, EnergyBalanceTitle());
-    if (!balance) lines << WrappedLines(s, kTableMargin, BalanceRefusal(balance.Error()));
+    if (!balance) lines << WrappedLines(s, kTableMargin, UiMessage(balance.Error()));
     for (const EnergyRow& row : rows) {
         lines << WrappedLines(s, kTableMargin, row.label + ": " + row.value);
     }

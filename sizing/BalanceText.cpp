@@ -215,12 +215,6 @@ Result<std::vector<VerdictRow>> EnergyBalanceRows(const CircuitState& state, con
     return std::move(r.rows);
 }
 
-std::string BalanceRefusal(const Message& why, const Wording& w) {
-    std::string text = MessageText(why, w);
-    if (text.empty() || text.back() != '.') text += '.';
-    return text;
-}
-
 std::vector<VerdictRow> DutyRows(const CircuitState& state, const DutyPlan& plan, double p1,
                                  const Wording& w) {
     std::vector<VerdictRow> rows;

@@ -30,9 +30,6 @@ Result<std::vector<VerdictRow>> EnergyBalanceRows(const CircuitState& state,
                                                   const EnergyInputs& inputs,
                                                   const Wording& wording);
 
-// Why there is no balance, as a sentence of its own: with one full stop.
-std::string BalanceRefusal(const Message& why, const Wording& wording);
-
 // The duties' verdicts beyond the cycle, when the plan asks for them and the
 // run's law judges them (the ideal or real one): the emergency stroke (its
 // lowest pressure, margin and the oil left) and the pressure held (its

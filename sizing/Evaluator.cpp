@@ -6,8 +6,8 @@
 #include <variant>
 
 #include "engine/CycleRun.h"
+#include "engine/SeparatorLimits.h"
 #include "gas/Nitrogen.h"
-#include "gas/SeparatorLimits.h"
 
 namespace volvenza::sizing {
 namespace {
@@ -134,11 +134,7 @@ double Evaluation::LowestGasTemp() const {
 
 double AllowedGasTemperature(const Requirements& req) {
     if (req.MinGasTemp) return *req.MinGasTemp;
-    // Every separator stands the same today: which one is asked changes nothing.
-    return gas::MinimumGasTemperature(req.Type == AccumulatorType::Piston ? gas::Separator::Piston
-                                      : req.Type == AccumulatorType::Diaphragm
-                                          ? gas::Separator::Diaphragm
-                                          : gas::Separator::Bladder);
+    return kSeparatorMinimumGasTemperature;
 }
 
 int Evaluation::Cycles() const {

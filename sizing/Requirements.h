@@ -61,7 +61,7 @@ struct Requirements {
     // falling from cycle to cycle must stay above p1 for that long.
     double WorkingHours = 8;
     // The coldest gas the separating element stands [°C]; nothing for the
-    // type's usual figure (MinimumGasTemperature).
+    // separators' usual figure (kSeparatorMinimumGasTemperature).
     std::optional<double> MinGasTemp;
     // For the energy balance and the fatigue figures: the pump's overall
     // efficiency and the hours the machine runs in a year.

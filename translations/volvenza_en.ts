@@ -750,10 +750,6 @@ The file already exists. Replace it?</translation>
         <translation>&amp;Apply</translation>
     </message>
     <message>
-        <source>Ricerca interrotta</source>
-        <translation>Search stopped</translation>
-    </message>
-    <message>
         <source>Risultati non aggiornati: i dati sono cambiati</source>
         <translation>Results out of date: the data have changed</translation>
     </message>
@@ -1173,20 +1169,20 @@ The file already exists. Replace it?</translation>
 <context>
     <name>volvenza::Message</name>
     <message>
-        <source>Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire</source>
-        <translation>You left all the initial values at 0, the simulation cannot start</translation>
+        <source>Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire.</source>
+        <translation>You left all the initial values at 0, the simulation cannot start.</translation>
     </message>
     <message>
-        <source>Hai lasciato il tempo di ciclo a 0, la simulazione non può partire</source>
-        <translation>You left the cycle time at 0, the simulation cannot start</translation>
+        <source>Hai lasciato il tempo di ciclo a 0, la simulazione non può partire.</source>
+        <translation>You left the cycle time at 0, the simulation cannot start.</translation>
     </message>
     <message>
-        <source>Il tempo di ciclo deve essere compreso tra 0 e 327,67 s, la simulazione non può partire</source>
-        <translation>The cycle time must be between 0 and 327.67 s, the simulation cannot start</translation>
+        <source>Il tempo di ciclo deve essere compreso tra 0 e 327,67 s, la simulazione non può partire.</source>
+        <translation>The cycle time must be between 0 and 327.67 s, the simulation cannot start.</translation>
     </message>
     <message>
-        <source>Non ci sono movimenti, la simulazione non può partire</source>
-        <translation>There are no movements, the simulation cannot start</translation>
+        <source>Non ci sono movimenti, la simulazione non può partire.</source>
+        <translation>There are no movements, the simulation cannot start.</translation>
     </message>
     <message>
         <source>La simulazione verrà interrotta, corregere il problema e riavviarla.</source>
@@ -1209,92 +1205,92 @@ The file already exists. Replace it?</translation>
         <translation>The end time of movement %1 is equal to or less than its start time. The simulation will be stopped; correct the value and start it again.</translation>
     </message>
     <message>
-        <source>La temperatura minima deve essere minore o uguale alla temperatura di lavoro tc e la massima maggiore o uguale</source>
-        <translation>The minimum temperature must be less than or equal to the working temperature tc and the maximum greater than or equal to it</translation>
+        <source>La temperatura minima deve essere minore o uguale alla temperatura di lavoro tc e la massima maggiore o uguale.</source>
+        <translation>The minimum temperature must be less than or equal to the working temperature tc and the maximum greater than or equal to it.</translation>
     </message>
     <message>
-        <source>%1, la simulazione non può partire</source>
-        <translation>%1, the simulation cannot start</translation>
+        <source>%1, la simulazione non può partire.</source>
+        <translation>%1, the simulation cannot start.</translation>
     </message>
     <message>
         <source>Tempo ciclo</source>
         <translation>Cycle time</translation>
     </message>
     <message>
-        <source>L&apos;esponente della politropica deve essere compreso tra 1 e 1,67 (ora %1)</source>
-        <translation>The polytropic exponent must be between 1 and 1.67 (now %1)</translation>
+        <source>L&apos;esponente della politropica deve essere compreso tra 1 e 1,67 (ora %1).</source>
+        <translation>The polytropic exponent must be between 1 and 1.67 (now %1).</translation>
     </message>
     <message>
-        <source>Le temperature di carica e di lavoro devono essere sopra lo zero assoluto</source>
-        <translation>The charge and working temperatures must be above absolute zero</translation>
+        <source>Le temperature di carica e di lavoro devono essere sopra lo zero assoluto.</source>
+        <translation>The charge and working temperatures must be above absolute zero.</translation>
     </message>
     <message>
-        <source>Le pressioni assolute di precarica e massima devono essere maggiori di 0</source>
-        <translation>The absolute precharge and maximum pressures must be greater than 0</translation>
+        <source>Le pressioni assolute di precarica e massima devono essere maggiori di 0.</source>
+        <translation>The absolute precharge and maximum pressures must be greater than 0.</translation>
     </message>
     <message>
-        <source>Temperatura di %1 °C (%2 K) fuori dal campo dell&apos;equazione dell&apos;azoto, da 63,151 a 1000 K</source>
-        <translation>Temperature of %1 °C (%2 K) outside the range of the nitrogen equation, from 63.151 to 1000 K</translation>
+        <source>Temperatura di %1 °C (%2 K) fuori dal campo dell&apos;equazione dell&apos;azoto, da 63,151 a 1000 K.</source>
+        <translation>Temperature of %1 °C (%2 K) outside the range of the nitrogen equation, from 63.151 to 1000 K.</translation>
     </message>
     <message>
-        <source>A %1 °C e %2 bar assoluti l&apos;azoto è solido (pressione di fusione %3 bar)</source>
-        <translation>At %1 °C and %2 bar absolute nitrogen is solid (melting pressure %3 bar)</translation>
+        <source>A %1 °C e %2 bar assoluti l&apos;azoto è solido (pressione di fusione %3 bar).</source>
+        <translation>At %1 °C and %2 bar absolute nitrogen is solid (melting pressure %3 bar).</translation>
     </message>
     <message>
-        <source>Densità dell&apos;azoto non trovata a %1 K e %2 bar assoluti</source>
-        <translation>Nitrogen density not found at %1 K and %2 bar absolute</translation>
+        <source>Densità dell&apos;azoto non trovata a %1 K e %2 bar assoluti.</source>
+        <translation>Nitrogen density not found at %1 K and %2 bar absolute.</translation>
     </message>
     <message>
-        <source>Temperatura dell&apos;azoto non trovata per l&apos;entropia %1 J/(kg K) a %2 kg/m3</source>
-        <translation>Nitrogen temperature not found for the entropy %1 J/(kg K) at %2 kg/m3</translation>
+        <source>Temperatura dell&apos;azoto non trovata per l&apos;entropia %1 J/(kg K) a %2 kg/m3.</source>
+        <translation>Nitrogen temperature not found for the entropy %1 J/(kg K) at %2 kg/m3.</translation>
     </message>
     <message>
-        <source>Il volume nominale del gas deve essere maggiore di 0</source>
-        <translation>The nominal gas volume must be greater than 0</translation>
+        <source>Il volume nominale del gas deve essere maggiore di 0.</source>
+        <translation>The nominal gas volume must be greater than 0.</translation>
     </message>
     <message>
-        <source>Il passo di simulazione deve essere maggiore di 0</source>
-        <translation>The simulation step must be greater than 0</translation>
+        <source>Il passo di simulazione deve essere maggiore di 0.</source>
+        <translation>The simulation step must be greater than 0.</translation>
     </message>
     <message>
-        <source>La costante di tempo termica deve essere maggiore o uguale a 0 (ora %1 s)</source>
-        <translation>The thermal time constant must be greater than or equal to 0 (now %1 s)</translation>
+        <source>La costante di tempo termica deve essere maggiore o uguale a 0 (ora %1 s).</source>
+        <translation>The thermal time constant must be greater than or equal to 0 (now %1 s).</translation>
     </message>
     <message>
-        <source>Precarica: %1</source>
-        <translation>Precharge: %1</translation>
+        <source>Precarica: %1.</source>
+        <translation>Precharge: %1.</translation>
     </message>
     <message>
-        <source>Pressione massima: %1</source>
-        <translation>Maximum pressure: %1</translation>
+        <source>Pressione massima: %1.</source>
+        <translation>Maximum pressure: %1.</translation>
     </message>
     <message>
-        <source>L&apos;esponente n deve essere un numero compreso tra 1 e 1,67</source>
-        <translation>The exponent n must be a number between 1 and 1.67</translation>
+        <source>L&apos;esponente n deve essere un numero compreso tra 1 e 1,67.</source>
+        <translation>The exponent n must be a number between 1 and 1.67.</translation>
     </message>
     <message>
-        <source>La costante di tempo termica deve essere un numero maggiore o uguale a 0, oppure vuota per un tempo infinito</source>
-        <translation>The thermal time constant must be a number greater than or equal to 0, or empty for an infinite time</translation>
+        <source>La costante di tempo termica deve essere un numero maggiore o uguale a 0, oppure vuota per un tempo infinito.</source>
+        <translation>The thermal time constant must be a number greater than or equal to 0, or empty for an infinite time.</translation>
     </message>
     <message>
-        <source>La temperatura di carica deve essere un numero maggiore di -273,15 °C</source>
-        <translation>The charge temperature must be a number greater than -273.15 °C</translation>
+        <source>La temperatura di carica deve essere un numero maggiore di -273,15 °C.</source>
+        <translation>The charge temperature must be a number greater than -273.15 °C.</translation>
     </message>
     <message>
-        <source>La temperatura minima deve essere un numero maggiore di -273,15 °C, oppure vuota per la temperatura di lavoro tc</source>
-        <translation>The minimum temperature must be a number greater than -273.15 °C, or empty for the working temperature tc</translation>
+        <source>La temperatura minima deve essere un numero maggiore di -273,15 °C, oppure vuota per la temperatura di lavoro tc.</source>
+        <translation>The minimum temperature must be a number greater than -273.15 °C, or empty for the working temperature tc.</translation>
     </message>
     <message>
-        <source>La temperatura massima deve essere un numero maggiore di -273,15 °C, oppure vuota per la temperatura di lavoro tc</source>
-        <translation>The maximum temperature must be a number greater than -273.15 °C, or empty for the working temperature tc</translation>
+        <source>La temperatura massima deve essere un numero maggiore di -273,15 °C, oppure vuota per la temperatura di lavoro tc.</source>
+        <translation>The maximum temperature must be a number greater than -273.15 °C, or empty for the working temperature tc.</translation>
     </message>
     <message>
-        <source>La temperatura minima non può superare la massima</source>
-        <translation>The minimum temperature cannot exceed the maximum</translation>
+        <source>La temperatura minima non può superare la massima.</source>
+        <translation>The minimum temperature cannot exceed the maximum.</translation>
     </message>
     <message>
-        <source>ATTENZIONE!!!! Usare la virgola &apos;&apos;,&apos;&apos; e no il punto &apos;&apos;.&apos;&apos; per i decimali</source>
-        <translation>WARNING!!!! Use the comma &apos;&apos;,&apos;&apos; and not the point &apos;&apos;.&apos;&apos; for decimals</translation>
+        <source>ATTENZIONE!!!! Usare la virgola &apos;&apos;,&apos;&apos; e no il punto &apos;&apos;.&apos;&apos; per i decimali.</source>
+        <translation>WARNING!!!! Use the comma &apos;&apos;,&apos;&apos; and not the point &apos;&apos;.&apos;&apos; for decimals.</translation>
     </message>
     <message>
         <source>Impossibile salvare il file %1.</source>
@@ -1357,80 +1353,80 @@ The file already exists. Replace it?</translation>
         <translation>the field %1 cannot be read</translation>
     </message>
     <message>
-        <source>La pressione minima p1 deve essere positiva</source>
-        <translation>The lowest pressure p1 must be positive</translation>
+        <source>La pressione minima p1 deve essere positiva.</source>
+        <translation>The lowest pressure p1 must be positive.</translation>
     </message>
     <message>
-        <source>La pressione minima p1 deve essere minore della pressione massima Pm</source>
-        <translation>The lowest pressure p1 must be below the maximum pressure Pm</translation>
+        <source>La pressione minima p1 deve essere minore della pressione massima Pm.</source>
+        <translation>The lowest pressure p1 must be below the maximum pressure Pm.</translation>
     </message>
     <message>
-        <source>Il catalogo non contiene alcuna grandezza</source>
-        <translation>The catalogue holds no size</translation>
+        <source>Il catalogo non contiene alcuna grandezza.</source>
+        <translation>The catalogue holds no size.</translation>
     </message>
     <message>
-        <source>Il catalogo può contenere al più %1 grandezze</source>
-        <translation>The catalogue can hold at most %1 sizes</translation>
+        <source>Il catalogo può contenere al più %1 grandezze.</source>
+        <translation>The catalogue can hold at most %1 sizes.</translation>
     </message>
     <message>
-        <source>Il catalogo deve elencare volumi positivi in ordine crescente, senza ripetizioni</source>
-        <translation>The catalogue must list positive volumes in ascending order, without repeats</translation>
+        <source>Il catalogo deve elencare volumi positivi in ordine crescente, senza ripetizioni.</source>
+        <translation>The catalogue must list positive volumes in ascending order, without repeats.</translation>
     </message>
     <message>
-        <source>La pressione nominale PS deve essere positiva</source>
-        <translation>The rated pressure PS must be positive</translation>
+        <source>La pressione nominale PS deve essere positiva.</source>
+        <translation>The rated pressure PS must be positive.</translation>
     </message>
     <message>
-        <source>La taratura della valvola di massima deve essere positiva</source>
-        <translation>The relief valve setting must be positive</translation>
+        <source>La taratura della valvola di massima deve essere positiva.</source>
+        <translation>The relief valve setting must be positive.</translation>
     </message>
     <message>
-        <source>La taratura della valvola di massima (%1 bar) supera la pressione nominale PS (%2 bar): la valvola deve proteggere l&apos;accumulatore</source>
-        <translation>The relief valve setting (%1 bar) is above the rated pressure PS (%2 bar): the valve must protect the accumulator</translation>
+        <source>La taratura della valvola di massima (%1 bar) supera la pressione nominale PS (%2 bar): la valvola deve proteggere l&apos;accumulatore.</source>
+        <translation>The relief valve setting (%1 bar) is above the rated pressure PS (%2 bar): the valve must protect the accumulator.</translation>
     </message>
     <message>
-        <source>La tolleranza della precarica deve essere tra 0 e 50 %</source>
-        <translation>The precharge tolerance must be between 0 and 50 %</translation>
+        <source>La tolleranza della precarica deve essere tra 0 e 50 %.</source>
+        <translation>The precharge tolerance must be between 0 and 50 %.</translation>
     </message>
     <message>
-        <source>Le ore di lavoro continuo devono essere più di 0 e al più un anno</source>
-        <translation>The hours of continuous work must be more than 0 and at most a year</translation>
+        <source>Le ore di lavoro continuo devono essere più di 0 e al più un anno.</source>
+        <translation>The hours of continuous work must be more than 0 and at most a year.</translation>
     </message>
     <message>
-        <source>Mancano i dati del ciclo: tempo di ciclo e movimenti</source>
-        <translation>The cycle&apos;s data are missing: cycle time and movements</translation>
+        <source>Mancano i dati del ciclo: tempo di ciclo e movimenti.</source>
+        <translation>The cycle&apos;s data are missing: cycle time and movements.</translation>
     </message>
     <message>
-        <source>Nessuna precarica rispetta insieme le regole 2 e 3 per questo tipo di accumulatore: la precarica dovrebbe essere di almeno %1 bar e di al più %2 bar; servirebbe un accumulatore a pistone, una Pm di al più %3 bar o una p1 di almeno %4 bar</source>
-        <translation>No precharge meets rules 2 and 3 together for this type of accumulator: the precharge would have to be at least %1 bar and at most %2 bar; a piston accumulator would do, or a Pm of at most %3 bar, or a p1 of at least %4 bar</translation>
+        <source>Nessuna precarica rispetta insieme le regole 2 e 3 per questo tipo di accumulatore: la precarica dovrebbe essere di almeno %1 bar e di al più %2 bar; servirebbe un accumulatore a pistone, una Pm di al più %3 bar o una p1 di almeno %4 bar.</source>
+        <translation>No precharge meets rules 2 and 3 together for this type of accumulator: the precharge would have to be at least %1 bar and at most %2 bar; a piston accumulator would do, or a Pm of at most %3 bar, or a p1 of at least %4 bar.</translation>
     </message>
     <message>
-        <source>Temperatura minima dell&apos;inviluppo: %1</source>
-        <translation>Lowest temperature of the envelope: %1</translation>
+        <source>Temperatura minima dell&apos;inviluppo: %1.</source>
+        <translation>Lowest temperature of the envelope: %1.</translation>
     </message>
     <message>
-        <source>Temperatura massima dell&apos;inviluppo: %1</source>
-        <translation>Highest temperature of the envelope: %1</translation>
+        <source>Temperatura massima dell&apos;inviluppo: %1.</source>
+        <translation>Highest temperature of the envelope: %1.</translation>
     </message>
     <message>
-        <source>La temperatura e la pressione devono essere numeri finiti</source>
-        <translation>The temperature and the pressure must be finite numbers</translation>
+        <source>La temperatura e la pressione devono essere numeri finiti.</source>
+        <translation>The temperature and the pressure must be finite numbers.</translation>
     </message>
     <message>
         <source>a %1 °C e %2 bar assoluti l&apos;azoto condensa</source>
         <translation>at %1 °C and %2 bar absolute nitrogen condenses</translation>
     </message>
     <message>
-        <source>ATTENZIONE: %1 a t = %2 s (gas a %3 °C e %4 bar): la legge del gas non vale oltre e la simulazione si ferma qui</source>
-        <translation>WARNING: %1 at t = %2 s (gas at %3 °C and %4 bar): the gas law does not hold beyond and the simulation stops here</translation>
+        <source>ATTENZIONE: %1 a t = %2 s (gas a %3 °C e %4 bar): la legge del gas non vale oltre e la simulazione si ferma qui.</source>
+        <translation>WARNING: %1 at t = %2 s (gas at %3 °C and %4 bar): the gas law does not hold beyond and the simulation stops here.</translation>
     </message>
     <message>
         <source>l&apos;azoto condensa</source>
         <translation>nitrogen condenses</translation>
     </message>
     <message>
-        <source>La temperatura del gas scende a %1 °C, sotto i %2 °C che sacche, membrane e guarnizioni in gomma nitrilica ammettono</source>
-        <translation>The gas temperature falls to %1 °C, below the %2 °C that nitrile rubber bladders, diaphragms and seals stand</translation>
+        <source>La temperatura del gas scende a %1 °C, sotto i %2 °C che sacche, membrane e guarnizioni in gomma nitrilica ammettono.</source>
+        <translation>The gas temperature falls to %1 °C, below the %2 °C that nitrile rubber bladders, diaphragms and seals stand.</translation>
     </message>
     <message>
         <source>l&apos;azoto scende sotto il punto triplo</source>
@@ -1473,36 +1469,36 @@ The file already exists. Replace it?</translation>
         <translation>the field %1 must be a list of at most %2 sizes</translation>
     </message>
     <message>
-        <source>Gli accumulatori in parallelo devono essere da 1 a %1</source>
-        <translation>The accumulators in parallel must be from 1 to %1</translation>
+        <source>Gli accumulatori in parallelo devono essere da 1 a %1.</source>
+        <translation>The accumulators in parallel must be from 1 to %1.</translation>
     </message>
     <message>
-        <source>Il volume delle bombole deve essere tra 0 e 100000 dm3</source>
-        <translation>The bottles&apos; volume must be between 0 and 100000 dm3</translation>
+        <source>Il volume delle bombole deve essere tra 0 e 100000 dm3.</source>
+        <translation>The bottles&apos; volume must be between 0 and 100000 dm3.</translation>
     </message>
     <message>
-        <source>Il rendimento volumetrico della pompa deve essere più di 0 e al più 1</source>
-        <translation>The pump&apos;s volumetric efficiency must be above 0 and at most 1</translation>
+        <source>Il rendimento volumetrico della pompa deve essere più di 0 e al più 1.</source>
+        <translation>The pump&apos;s volumetric efficiency must be above 0 and at most 1.</translation>
     </message>
     <message>
-        <source>Le bombole (%1 dm3) sono più grandi del volume del gas a Pm (%2 dm3): l&apos;olio riempirebbe gli accumulatori prima di Pm; ridurre le bombole o alzare la precarica</source>
-        <translation>The bottles (%1 dm3) are larger than the gas volume at Pm (%2 dm3): the oil would fill the accumulators before Pm; make the bottles smaller or raise the precharge</translation>
+        <source>Le bombole (%1 dm3) sono più grandi del volume del gas a Pm (%2 dm3): l&apos;olio riempirebbe gli accumulatori prima di Pm; ridurre le bombole o alzare la precarica.</source>
+        <translation>The bottles (%1 dm3) are larger than the gas volume at Pm (%2 dm3): the oil would fill the accumulators before Pm; make the bottles smaller or raise the precharge.</translation>
     </message>
     <message>
         <source>Il file %1 non conserva gli accumulatori in parallelo, le bombole né il rendimento volumetrico della pompa: salvare come progetto (.vlzp) per conservarli.</source>
         <translation>The file %1 does not keep the accumulators in parallel, the bottles or the pump&apos;s volumetric efficiency: save as a project (.vlzp) to keep them.</translation>
     </message>
     <message>
-        <source>Il catalogo ha un limite non valido alla grandezza %1 dm3: il rapporto di compressione deve superare 1, PS, portata massima ed escursione massima essere positive, τ non negativa, i cicli nominali almeno 1</source>
-        <translation>The catalogue has an invalid limit at the %1 dm3 size: the compression ratio must exceed 1, PS, the largest flow and the largest swing must be positive, τ not negative, the rated cycles at least 1</translation>
+        <source>Il catalogo ha un limite non valido alla grandezza %1 dm3: il rapporto di compressione deve superare 1, PS, portata massima ed escursione massima essere positive, τ non negativa, i cicli nominali almeno 1.</source>
+        <translation>The catalogue has an invalid limit at the %1 dm3 size: the compression ratio must exceed 1, PS, the largest flow and the largest swing must be positive, τ not negative, the rated cycles at least 1.</translation>
     </message>
     <message>
-        <source>Pressione di %1 bar assoluti fuori dal campo dell&apos;equazione dell&apos;azoto: deve essere più di 0 e al più 22000 bar</source>
-        <translation>Pressure of %1 bar absolute outside the range of the nitrogen equation: it must be more than 0 and at most 22000 bar</translation>
+        <source>Pressione di %1 bar assoluti fuori dal campo dell&apos;equazione dell&apos;azoto: deve essere più di 0 e al più 22000 bar.</source>
+        <translation>Pressure of %1 bar absolute outside the range of the nitrogen equation: it must be more than 0 and at most 22000 bar.</translation>
     </message>
     <message>
-        <source>p1 (%1 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (%2 bar): la pressione scende sotto p1 prima che la pompa ricarichi l&apos;accumulatore; abbassare p1 sotto %2 bar o ridurre Dp sotto Pm - p1</source>
-        <translation>p1 (%1 bar) is not below the pressure at which the pump restarts, Pm - Dp (%2 bar): the pressure falls below p1 before the pump recharges the accumulator; lower p1 below %2 bar or reduce Dp below Pm - p1</translation>
+        <source>p1 (%1 bar) non è sotto la pressione a cui la pompa riparte, Pm - Dp (%2 bar): la pressione scende sotto p1 prima che la pompa ricarichi l&apos;accumulatore; abbassare p1 sotto %2 bar o ridurre Dp sotto Pm - p1.</source>
+        <translation>p1 (%1 bar) is not below the pressure at which the pump restarts, Pm - Dp (%2 bar): the pressure falls below p1 before the pump recharges the accumulator; lower p1 below %2 bar or reduce Dp below Pm - p1.</translation>
     </message>
     <message>
         <source>Il file %1 non è un file di simulazione valido: alla riga %2 il campo %3 vale «%4», %5.</source>
@@ -1585,20 +1581,20 @@ The file already exists. Replace it?</translation>
         <translation>a whole number from %1 to %2</translation>
     </message>
     <message>
-        <source>%1 vale %2: i valori iniziali non possono essere negativi, la simulazione non può partire</source>
-        <translation>%1 is %2: the initial values cannot be negative, the simulation cannot start</translation>
+        <source>%1 vale %2: i valori iniziali non possono essere negativi, la simulazione non può partire.</source>
+        <translation>%1 is %2: the initial values cannot be negative, the simulation cannot start.</translation>
     </message>
     <message>
-        <source>tc vale %1 °C: la temperatura di lavoro deve superare lo zero assoluto, -273,15 °C, la simulazione non può partire</source>
-        <translation>tc is %1 °C: the working temperature must be above absolute zero, -273.15 °C, the simulation cannot start</translation>
+        <source>tc vale %1 °C: la temperatura di lavoro deve superare lo zero assoluto, -273,15 °C, la simulazione non può partire.</source>
+        <translation>tc is %1 °C: the working temperature must be above absolute zero, -273.15 °C, the simulation cannot start.</translation>
     </message>
     <message>
-        <source>La temperatura minima dell&apos;inviluppo vale %1 °C: deve superare lo zero assoluto, -273,15 °C, la simulazione non può partire</source>
-        <translation>The envelope&apos;s lowest temperature is %1 °C: it must be above absolute zero, -273.15 °C, the simulation cannot start</translation>
+        <source>La temperatura minima dell&apos;inviluppo vale %1 °C: deve superare lo zero assoluto, -273,15 °C, la simulazione non può partire.</source>
+        <translation>The envelope&apos;s lowest temperature is %1 °C: it must be above absolute zero, -273.15 °C, the simulation cannot start.</translation>
     </message>
     <message>
-        <source>La temperatura massima dell&apos;inviluppo vale %1 °C: deve superare lo zero assoluto, -273,15 °C, la simulazione non può partire</source>
-        <translation>The envelope&apos;s highest temperature is %1 °C: it must be above absolute zero, -273.15 °C, the simulation cannot start</translation>
+        <source>La temperatura massima dell&apos;inviluppo vale %1 °C: deve superare lo zero assoluto, -273,15 °C, la simulazione non può partire.</source>
+        <translation>The envelope&apos;s highest temperature is %1 °C: it must be above absolute zero, -273.15 °C, the simulation cannot start.</translation>
     </message>
     <message>
         <source>Nel movimento %1 %2 vale %3 e non può essere negativo. La simulazione verrà interrotta, correggere il dato e riavviarla.</source>
@@ -1609,8 +1605,8 @@ The file already exists. Replace it?</translation>
         <translation>In movement %1, %2 is %3, which is not a finite number. The simulation will be stopped; correct the value and start it again.</translation>
     </message>
     <message>
-        <source>Il bilancio energetico non si può dare: le sue cifre non vengono tutte numeri finiti (la portata più grande del ciclo, del movimento %1, vale %2 dm3/min)</source>
-        <translation>The energy balance cannot be given: its figures do not all come out as finite numbers (the cycle&apos;s largest flow, of movement %1, is %2 dm3/min)</translation>
+        <source>Il bilancio energetico non si può dare: le sue cifre non vengono tutte numeri finiti (la portata più grande del ciclo, del movimento %1, vale %2 dm3/min).</source>
+        <translation>The energy balance cannot be given: its figures do not all come out as finite numbers (the cycle&apos;s largest flow, of movement %1, is %2 dm3/min).</translation>
     </message>
     <message>
         <source>il testo JSON non è valido alla riga %1, al carattere %2</source>
@@ -1733,12 +1729,12 @@ The file already exists. Replace it?</translation>
         <translation>The file %1 does not keep the loads, efficiencies, losses, required pressures or emergency movements: save as a project (.vlzp) to keep them.</translation>
     </message>
     <message>
-        <source>La pressione da mantenere (%1 bar) supera quella da cui parte il mantenimento, %2 (%3 bar): darla di al più %3 bar</source>
-        <translation>The pressure to hold (%1 bar) is above the one the hold starts from, %2 (%3 bar): give at most %3 bar</translation>
+        <source>La pressione da mantenere (%1 bar) supera quella da cui parte il mantenimento, %2 (%3 bar): darla di al più %3 bar.</source>
+        <translation>The pressure to hold (%1 bar) is above the one the hold starts from, %2 (%3 bar): give at most %3 bar.</translation>
     </message>
     <message>
-        <source>Il raffreddamento del gas (%1 K) lo porterebbe dai %2 K di lavoro a %3 K, fuori dal campo della legge del gas (sopra %4 K): darlo minore di %5 K</source>
-        <translation>The gas cooling (%1 K) would take it from its working %2 K to %3 K, outside the gas law&apos;s range (above %4 K): give less than %5 K</translation>
+        <source>Il raffreddamento del gas (%1 K) lo porterebbe dai %2 K di lavoro a %3 K, fuori dal campo della legge del gas (sopra %4 K): darlo minore di %5 K.</source>
+        <translation>The gas cooling (%1 K) would take it from its working %2 K to %3 K, outside the gas law&apos;s range (above %4 K): give less than %5 K.</translation>
     </message>
     <message>
         <source>Il valore di %1 è &quot;%2&quot;, fuori dal suo campo: %3; %4. Correggerlo o annullarlo con Ctrl+Z.</source>
@@ -1765,8 +1761,8 @@ The file already exists. Replace it?</translation>
         <translation>The PDF report is not available: this volvenza-sim was built without Qt (VOLVENZA_GUI=OFF).</translation>
     </message>
     <message>
-        <source>Raggiunto il numero massimo di 1000 movimenti</source>
-        <translation>The maximum of 1000 movements has been reached</translation>
+        <source>Raggiunto il numero massimo di 1000 movimenti.</source>
+        <translation>The maximum of 1000 movements has been reached.</translation>
     </message>
     <message>
         <source>Scrivere la pressione minima p1 in bar.</source>

@@ -7,6 +7,7 @@
 
 #include "platform/ResultsNote.h"
 #include "platform/ScreenUnits.h"
+#include "platform/UiMessage.h"
 #include "views/EnergyBalanceText.h"
 
 namespace volvenza {
@@ -50,7 +51,7 @@ void BilancioEnergetico::ShowBalance(const std::optional<EnergyInputs>& inputs) 
         const auto [plan, p1] = duties_();
         rows += DutyRows(state_, plan, p1);
     }
-    empty_->setText(refused ? BalanceRefusal(balance.Error())
+    empty_->setText(refused ? UiMessage(balance.Error())
                     : state_.LastPoint > 0 && !inputs
                         ? tr("Il bilancio torna con la prossima simulazione.")
                         : tr("Nessun risultato: eseguire la simulazione."));

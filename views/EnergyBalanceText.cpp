@@ -26,10 +26,6 @@ QList<EnergyRow> DutyRows(const CircuitState& state, const DutyPlan& plan, doubl
     return Shown(sizing::DutyRows(state, plan, p1, UiWording()));
 }
 
-QString BalanceRefusal(const Message& why) {
-    return QString::fromStdString(sizing::BalanceRefusal(why, UiWording()));
-}
-
 QString EnergyBalanceTitle() {
     return QString::fromStdString(sizing::EnergyBalanceTitle(UiWording()));
 }

@@ -25,9 +25,6 @@ Result<QList<EnergyRow>> EnergyBalanceRows(const CircuitState& state, const Ener
 // The emergency stroke's and the pressure held's verdicts, when asked for.
 QList<EnergyRow> DutyRows(const CircuitState& state, const DutyPlan& plan, double p1);
 
-// Why there is no balance, a sentence of its own.
-QString BalanceRefusal(const Message& why);
-
 // The heading of the figures.
 QString EnergyBalanceTitle();
 

@@ -94,7 +94,7 @@ TEST_F(SimulationTest, EndingsOfEachKindOfCycle) {
 TEST_F(SimulationTest, ValidationMessagesInOrder) {
     const std::string negative =
         ": i valori iniziali non possono essere negativi, la simulazione "
-        "non può partire";
+        "non può partire.";
     const struct {
         CircuitData data;
         int16_t count;
@@ -113,7 +113,7 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
         {{10, 60, -273.15f, 30, 80, 13, 1},
          1,
          "tc vale -273,15 °C: la temperatura di lavoro deve superare lo zero assoluto, -273,15 "
-         "°C, la simulazione non può partire"},
+         "°C, la simulazione non può partire."},
         {{10, 60, 20, 30, 80, 13, 1}, 0, MessageSource(MessageId::NoMovements)},
     };
     for (const auto& r : refusals) {
@@ -135,7 +135,7 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     EXPECT_EQ(Run(), RunOutcome::Refused);
     EXPECT_EQ(Texts(), std::vector<std::string>{
                            "La temperatura minima dell'inviluppo vale -273,15 °C: deve superare lo "
-                           "zero assoluto, -273,15 °C, la simulazione non può partire"});
+                           "zero assoluto, -273,15 °C, la simulazione non può partire."});
     state.Gas = {.MinTemp = {}, .MaxTemp = -273.15};
     EXPECT_EQ(Run(), RunOutcome::Refused);
     EXPECT_EQ(Texts().at(0).substr(0, 46), "La temperatura massima dell'inviluppo vale -27");

@@ -396,7 +396,7 @@ class CicloTest : public QObject {
         w.cycle->DuplicateRows();
         QCOMPARE(w.shell.dialogs.Messages().size(), shown + 2);
         QCOMPARE(w.shell.dialogs.Messages().back().text,
-                 "Raggiunto il numero massimo di 1000 movimenti");
+                 "Raggiunto il numero massimo di 1000 movimenti.");
         QCOMPARE(state.MovementCount, int16_t{kMaxMovements});
 
         // The list's own edits at the very end, and up to the limit but not past it.

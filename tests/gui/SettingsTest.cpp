@@ -130,9 +130,9 @@ class SettingsTest : public QObject {
         for (const DialogCall& call : shell.dialogs.Messages()) texts << call.text;
         QCOMPARE(texts,
                  QStringList({"La costante di tempo termica deve essere un numero maggiore o "
-                              "uguale a 0, oppure vuota per un tempo infinito",
-                              "La temperatura minima non può superare la massima",
-                              "Gli accumulatori in parallelo devono essere da 1 a 20"}));
+                              "uguale a 0, oppure vuota per un tempo infinito.",
+                              "La temperatura minima non può superare la massima.",
+                              "Gli accumulatori in parallelo devono essere da 1 a 20."}));
         QCOMPARE(focused.mid(0, 3), QStringList({"TCostanteTempo", "TTMin", "TParallelo"}));
         GasSettings want{.Law = GasLawKind::Nitrogen, .Tau = 4.5, .MinTemp = -10, .MaxTemp = 60};
         want.Vessels = {3, 20, 0.9};

@@ -480,10 +480,10 @@ class WindowsTest : public QObject {
                      : "volvenza: opzione sconosciuta --bogus\nPer l'uso: volvenza --help\n");
         QCOMPARE(UiMessage(nested),
                  UseEnglish() ? "Maximum pressure: At -200.5 °C and 3000 bar absolute nitrogen is "
-                                "solid (melting pressure 1234.5 bar), the simulation cannot start"
+                                "solid (melting pressure 1234.5 bar), the simulation cannot start."
                               : "Pressione massima: A -200,5 °C e 3000 bar assoluti l'azoto è "
                                 "solido (pressione di fusione 1234,5 bar), la simulazione non può "
-                                "partire");
+                                "partire.");
     }
 
     // Boxes and tables show the language's decimal separator and read either;

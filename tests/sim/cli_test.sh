@@ -166,7 +166,7 @@ done
 says "no hold time" "^La pressione mantenuta vuole sia --hold-pressure sia --hold-time$"
 # A hold above its start, or cooled past the gas law's range, before any run.
 check hold-above-start 64 "$sim" example "$work/none.vlz" --gas ideal --hold-pressure 67,01 --hold-time 9
-says "above start" "^La pressione da mantenere (67,01 bar) supera .* Pm - Dp (67 bar): darla di al più 67 bar$"
+says "above start" "^La pressione da mantenere (67,01 bar) supera .* Pm - Dp (67 bar): darla di al più 67 bar\.$"
 check hold-too-cold 64 "$sim" example "$work/none.vlz" --gas nitrogen --hold-pressure 6 --hold-time 9 \
     --hold-cooling 300
 says "too cold" "fuori dal campo della legge del gas (sopra 63,151 K)"

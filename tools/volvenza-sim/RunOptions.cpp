@@ -255,7 +255,7 @@ std::string SummaryLines(const CircuitState& state, const EnergyInputs& energy) 
         state, sizing::EnergyInputsOf(state, energy.PumpEfficiency, energy.HoursPerYear), w);
     if (rows && rows->empty()) return lines;
     lines += sizing::EnergyBalanceTitle(w) + "\n";
-    if (!rows) return lines + sizing::BalanceRefusal(rows.Error(), w) + "\n";
+    if (!rows) return lines + MessageText(rows.Error(), w) + "\n";
     for (const sizing::VerdictRow& row : *rows) lines += row.label + ": " + row.value + "\n";
     return lines;
 }
