@@ -18,10 +18,10 @@ constexpr Source kSources[] = {
     {MessageId::AllInitialZero,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
-         "Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire.")},
+         "Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire")},
     {MessageId::CycleTimeZero,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Hai lasciato il tempo di ciclo a 0, la simulazione non può partire.")},
+                       "Hai lasciato il tempo di ciclo a 0, la simulazione non può partire")},
     {MessageId::CycleTimeRange,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
@@ -29,7 +29,7 @@ constexpr Source kSources[] = {
          "può partire.")},
     {MessageId::NoMovements,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Non ci sono movimenti, la simulazione non può partire.")},
+                       "Non ci sono movimenti, la simulazione non può partire")},
     {MessageId::RunStopped,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "La simulazione verrà interrotta, corregere il problema e riavviarla.")},
@@ -307,7 +307,7 @@ constexpr Source kSources[] = {
     {MessageId::DecimalPoint,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
-         "ATTENZIONE!!!! Usare la virgola '','' e no il punto ''.'' per i decimali.")},
+         "ATTENZIONE!!!! Usare la virgola '','' e no il punto ''.'' per i decimali")},
     {MessageId::SaveReadOnly,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Impossibile salvare il file %1: la cartella %2 è di sola lettura.")},

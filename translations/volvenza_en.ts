@@ -1169,20 +1169,20 @@ The file already exists. Replace it?</translation>
 <context>
     <name>volvenza::Message</name>
     <message>
-        <source>Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire.</source>
-        <translation>You left all the initial values at 0, the simulation cannot start.</translation>
+        <source>Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire</source>
+        <translation>You left all the initial values at 0, the simulation cannot start</translation>
     </message>
     <message>
-        <source>Hai lasciato il tempo di ciclo a 0, la simulazione non può partire.</source>
-        <translation>You left the cycle time at 0, the simulation cannot start.</translation>
+        <source>Hai lasciato il tempo di ciclo a 0, la simulazione non può partire</source>
+        <translation>You left the cycle time at 0, the simulation cannot start</translation>
     </message>
     <message>
         <source>Il tempo di ciclo deve essere compreso tra 0 e 327,67 s, la simulazione non può partire.</source>
         <translation>The cycle time must be between 0 and 327.67 s, the simulation cannot start.</translation>
     </message>
     <message>
-        <source>Non ci sono movimenti, la simulazione non può partire.</source>
-        <translation>There are no movements, the simulation cannot start.</translation>
+        <source>Non ci sono movimenti, la simulazione non può partire</source>
+        <translation>There are no movements, the simulation cannot start</translation>
     </message>
     <message>
         <source>La simulazione verrà interrotta, corregere il problema e riavviarla.</source>
@@ -1289,8 +1289,8 @@ The file already exists. Replace it?</translation>
         <translation>The minimum temperature cannot exceed the maximum.</translation>
     </message>
     <message>
-        <source>ATTENZIONE!!!! Usare la virgola &apos;&apos;,&apos;&apos; e no il punto &apos;&apos;.&apos;&apos; per i decimali.</source>
-        <translation>WARNING!!!! Use the comma &apos;&apos;,&apos;&apos; and not the point &apos;&apos;.&apos;&apos; for decimals.</translation>
+        <source>ATTENZIONE!!!! Usare la virgola &apos;&apos;,&apos;&apos; e no il punto &apos;&apos;.&apos;&apos; per i decimali</source>
+        <translation>WARNING!!!! Use the comma &apos;&apos;,&apos;&apos; and not the point &apos;&apos;.&apos;&apos; for decimals</translation>
     </message>
     <message>
         <source>Impossibile salvare il file %1.</source>

@@ -100,8 +100,13 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
         int16_t count;
         std::string text;
     } refusals[] = {
-        {{0, 0, 0, 0, 0, 0, 0}, 1, MessageSource(MessageId::AllInitialZero)},
-        {{10, 60, 20, 30, 80, 13, 0}, 1, MessageSource(MessageId::CycleTimeZero)},
+        // the original's words where it had them, as they stood
+        {{0, 0, 0, 0, 0, 0, 0},
+         1,
+         "Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire"},
+        {{10, 60, 20, 30, 80, 13, 0},
+         1,
+         "Hai lasciato il tempo di ciclo a 0, la simulazione non può partire"},
         {{10, 60, 20, 30, 80, 13, -1}, 1, MessageSource(MessageId::CycleTimeRange)},
         {{10, 60, 20, 30, 80, 13, 327.69f}, 1, MessageSource(MessageId::CycleTimeRange)},
         // Values that would only give NaN, checked before the movements and named.
@@ -114,7 +119,7 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
          1,
          "tc vale -273,15 °C: la temperatura di lavoro deve superare lo zero assoluto, -273,15 "
          "°C, la simulazione non può partire."},
-        {{10, 60, 20, 30, 80, 13, 1}, 0, MessageSource(MessageId::NoMovements)},
+        {{10, 60, 20, 30, 80, 13, 1}, 0, "Non ci sono movimenti, la simulazione non può partire"},
     };
     for (const auto& r : refusals) {
         OneMovement(r.data, 0, 1, 5);
