@@ -136,6 +136,11 @@ TEST(MovementChecks, MarkWhatTheRunRefusesAndAFlowTypedByHand) {
         m.Kind = MovementKind::Motor;
         return m;
     };
+    // A cylinder pushing out, a rod kept from another kind wider than its
+    // bore: no rod it shows, so its negative flow is the stroke's.
+    Movement pushing = motor(0, 1, -1);
+    pushing.Kind = MovementKind::CylinderExtending, pushing.BoreDiameter = 40;
+    pushing.RodDiameter = 50, pushing.Stroke = -100;
     struct Case {
         Movement m;
         float cycleTime;
@@ -150,6 +155,8 @@ TEST(MovementChecks, MarkWhatTheRunRefusesAndAFlowTypedByHand) {
           {motor(0, 5, 0), 0, S::None, {typed}},           // no cycle time
           {motor(2, 1, 0), 0, S::Error, {"Tf è uguale"}},  // no flow to compare
           {motor(1, 1, 2), 0, S::Error, {"Tf è uguale", "Qm non è mostrata"}},
+          {motor(1, 1, -2), 0, S::Error, {"Tf è uguale", "Qm è negativa:"}},  // typed, not timed
+          {pushing, 0, S::Error, {"Qm è negativa:", "Qm immesso a mano"}},
           {motor(-1, 1, 1.23456), 0, S::Error, {"Il movimento comincia prima di 0 s"}},
           {motor(0, INFINITY, NAN), 0, S::Error, {"Qm non è un numero finito", "Ti o Tf non è"}}}) {
         const MovementCheck check = CheckMovement(c.m, c.cycleTime);
