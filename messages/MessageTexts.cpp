@@ -16,9 +16,8 @@ using message_sources::Source;
 // In the order of MessageId, checked below.
 constexpr Source kSources[] = {
     {MessageId::AllInitialZero,
-     QT_TRANSLATE_NOOP(
-         "volvenza::Message",
-         "Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire")},
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Hai lasciato tutti i valori iniziali a 0, la simulazione non può partire")},
     {MessageId::CycleTimeZero,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Hai lasciato il tempo di ciclo a 0, la simulazione non può partire")},
@@ -305,9 +304,8 @@ constexpr Source kSources[] = {
     {MessageId::MinAboveMax,
      QT_TRANSLATE_NOOP("volvenza::Message", "La temperatura minima non può superare la massima.")},
     {MessageId::DecimalPoint,
-     QT_TRANSLATE_NOOP(
-         "volvenza::Message",
-         "ATTENZIONE!!!! Usare la virgola '','' e no il punto ''.'' per i decimali")},
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "ATTENZIONE!!!! Usare la virgola '','' e no il punto ''.'' per i decimali")},
     {MessageId::SaveReadOnly,
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Impossibile salvare il file %1: la cartella %2 è di sola lettura.")},
