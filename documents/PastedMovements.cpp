@@ -233,6 +233,19 @@ DutyFigure DutyFigureFromText(int column, std::string_view text) {
     return {true, value};
 }
 
+MessageId DutyRangeMessage(int column) {
+    switch (column) {
+        case PasteColumn::Load:
+            return MessageId::DutyLoadRange;
+        case PasteColumn::Efficiency:
+            return MessageId::DutyEfficiencyRange;
+        case PasteColumn::Loss:
+            return MessageId::DutyLossRange;
+        default:
+            return MessageId::DutyRequiredRange;
+    }
+}
+
 bool DutyOutOfRange(const Movement& m) {
     const DutyFault fault = CheckDuty(m);
     return fault != DutyFault::None && fault != DutyFault::NoSizes;

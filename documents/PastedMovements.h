@@ -92,6 +92,9 @@ struct DutyFigure {
 };
 DutyFigure DutyFigureFromText(int column, std::string_view text);
 
+// The range a duty's column keeps its figure in, as a refusal names it.
+MessageId DutyRangeMessage(int column);
+
 // Whether `m`'s duty holds a figure out of its range. A load on sizes that
 // give no area yet is the sizes' matter, not the duty's.
 bool DutyOutOfRange(const Movement& m);

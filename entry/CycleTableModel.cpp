@@ -133,11 +133,8 @@ CycleTableModel::RowCheck CycleTableModel::CheckSlot(int slot, int column,
         const QString box = Header(c).section(QLatin1Char(' '), 0, 0);
         const auto number = ParseNumber<double>(typed);
         if (IsDuty(c) && number && std::isfinite(*number)) {
-            constexpr MessageId ranges[] = {MessageId::DutyLoadRange,
-                                            MessageId::DutyEfficiencyRange,
-                                            MessageId::DutyLossRange, MessageId::DutyRequiredRange};
             mark(Severity::Error,
-                 Text(kOutOfRange).arg(box, UiMessage(Message(ranges[c - Load])), kept));
+                 Text(kOutOfRange).arg(box, UiMessage(Message(DutyRangeMessage(c))), kept));
             return;
         }
         mark(Severity::Error, Text(kNotANumber).arg(box, kept));

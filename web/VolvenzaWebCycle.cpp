@@ -184,7 +184,8 @@ std::string CycleDuty(const Json& r) {
     const DutyFigure figure =
         DutyFigureFromText(r["column"].get<int>(), r["duty"].get<std::string>());
     if (!figure.read) return Reply(Json::object());
-    return Reply({{"value", figure.value ? Json(*figure.value) : Json()}});
+    return Reply({{"value", figure.value ? Json(*figure.value) : Json()},
+                  {"range", SimMessage(Message(DutyRangeMessage(r["column"].get<int>())))}});
 }
 
 std::string CyclePaste(const Json& r) {

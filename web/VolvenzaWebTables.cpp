@@ -91,6 +91,7 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::frmMain", "; bombole %1 dm3"),
     PAGE_TEXT("volvenza::frmMain", "; rendimento volumetrico %1"),
     PAGE_TEXT("volvenza::CycleTableModel", "Valore non valido in %1: resta %2"),
+    PAGE_TEXT("volvenza::CycleTableModel", "Valore fuori campo in %1, %2: resta %3"),
     PAGE_TEXT("volvenza::Page", "Il lavoro è conservato in questo browser."),
     PAGE_TEXT("volvenza::Dimensionamento", "Dimensionamento"),
     PAGE_TEXT("volvenza::Dimensionamento", "Requisiti"),

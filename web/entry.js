@@ -51,9 +51,13 @@ function cellText(cells, index, col) {
 
 // A cell holding a text that is not a number, as the desktop says it: the
 // column by its header's first word and the value the movement keeps
-// (`kept`, its row's, from the core).
-function notANumber(kept, col) {
-  return t('Valore non valido in %1: resta %2', header(col).split(' ')[0], kept[col]);
+// (`kept`, its row's, from the core); a duty's number kept aside is out of
+// its range, which the core names.
+function notANumber(kept, col, text) {
+  const name = header(col).split(' ')[0];
+  const duty = DUTY.includes(COLUMNS[col]) ? ask({ duty: text, column: col }) : null;
+  if (duty && 'value' in duty) return t('Valore fuori campo in %1, %2: resta %3', name, duty.range, kept[col]);
+  return t('Valore non valido in %1: resta %2', name, kept[col]);
 }
 
 // What is wrong with a row, as the desktop marks it: 'error', 'warning' or
@@ -62,7 +66,8 @@ function notANumber(kept, col) {
 function rowCheck(kept, index) {
   const reasons = [];
   COLUMNS.forEach((field, col) => {
-    if (app.draftsOf()[`mov/${index}/${field}`] !== undefined) reasons.push(notANumber(kept, col));
+    const draft = app.draftsOf()[`mov/${index}/${field}`];
+    if (draft !== undefined) reasons.push(notANumber(kept, col, draft));
   });
   const c = checked[index];
   const severity = reasons.length ? 'error' : (c && c.severity) || '';

@@ -217,7 +217,11 @@ async function size(page) {
       await page.until(`${now}.then((s) => s === '${want}')`, 3000).catch(() => {});
       return (await page.eval(now)) === want ? '' : `${keys}: ${await page.eval(now)}`;
     };
-    const dutyCells = [await efficiency('2{Enter}', '0.95,2'), await efficiency('0,8{Enter}', '0.8,'), await efficiency('{Delete}', '0.95,')];
+    const dutyCells = [await efficiency('2{Enter}', '0.95,2')];
+    // Said as the desktop's table says it: out of its range, not "no number".
+    const rowSaid = await page.eval("document.querySelector('#cycle tr[data-row=\"5\"] th').title");
+    check('a duty out of range is said so', rowSaid.startsWith('Valore fuori campo in η, il rendimento deve essere oltre 0 e fino a 1'), rowSaid);
+    dutyCells.push(await efficiency('0,8{Enter}', '0.8,'), await efficiency('{Delete}', '0.95,'));
     check('a duty\'s cell read by the core', !dutyCells.join(''), dutyCells.join(' '));
 
     // Every design's run and sizing through the page, as native.
