@@ -124,6 +124,9 @@ TEST(PastedMovements, RefusalsAndNotesNameTheLineAndTheCell) {
         EXPECT_NE(said.find(says), std::string::npos) << text << ": " << said;
     }
     EXPECT_TRUE(MovementsFromText("1\t0\t1\t50", Words(','))->notes.empty());
+    // The last kind by its number too.
+    EXPECT_EQ(MovementsFromText("7\t0\t1\t50", Words(','))->movements.at(0).Kind,
+              MovementKind::SingleActingCylinder);
     // A 0 where the kind has no size is no size: nothing ignored.
     EXPECT_TRUE(MovementsFromText("1\t0\t1\t50\t0", Words(','))->notes.empty());
 }
@@ -194,6 +197,7 @@ TEST(PastedMovements, ExcerptsNeverCutACharacterInHalf) {
     EXPECT_EQ(PastedExcerpt("abcdefg", 6), "abcdef\u2026");
     // "è" is one unit, the emoji two: the excerpt stops before it.
     EXPECT_EQ(PastedExcerpt("èbcde\U0001F600x", 6), "èbcde\u2026");
+    EXPECT_EQ(PastedExcerpt("èbcd\U0001F600x", 6), "èbcd\U0001F600\u2026");  // it fits whole
 }
 
 }  // namespace
