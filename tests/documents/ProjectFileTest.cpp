@@ -94,6 +94,15 @@ TEST_F(ProjectFileTest, DesignComesBackWholeAndWritesTheSameText) {
     older.replace(older.find(typed), typed.size(), "\"Ti2\": 0.10000000149011612,");
     ASSERT_EQ(Read(older), std::nullopt);
     EXPECT_EQ(other.Movements, state.Movements);
+    // The page's cycle table reads a list of movements as the file does.
+    nlohmann::json list = nlohmann::json::parse(text)["movimenti"];
+    const auto movements = ReadProjectMovements(list.dump());
+    ASSERT_TRUE(movements);
+    EXPECT_TRUE(std::equal(movements->begin(), movements->end(), state.Movements.begin() + 1,
+                           state.Movements.begin() + 6));
+    list[1]["tipo"] = 9;
+    EXPECT_EQ(Failure(ReadProjectMovements(list.dump())),
+              "il campo /movimenti/2/tipo deve essere un numero da 0 a 7");
 
     // A time constant of 0 is an isothermal gas; none is an infinite one.
     state.Gas.Tau = 0;
@@ -250,6 +259,8 @@ TEST_F(ProjectFileTest, EveryUnreadableFieldIsRefusedByName) {
 TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
     nlohmann::json text = nlohmann::json::parse(ProjectFileText(state, project));
     nlohmann::json& req = text["dimensionamento"];
+    const nlohmann::json plan{{"emergenza_da_pieno", req["emergenza_da_pieno"]},
+                              {"mantenimento", req["mantenimento"]}};
     for (const char* key : {"tolleranza_precarica", "ore_di_lavoro", "ciclo_singolo",
                             "emergenza_da_pieno", "mantenimento", "bombole", "composizioni"})
         req.erase(key);
@@ -283,10 +294,15 @@ TEST_F(ProjectFileTest, ReadsOlderFilesAndRefusesTooLongACatalogue) {
     ASSERT_EQ(Read(text.dump()), std::nullopt);
     EXPECT_EQ(read.Recommendation,
               (sizing::Design{Dm3(2.5), GaugeBar(49.7), Dm3PerMin(30), 1, {}, 0}));
-    // A pump under 1 dm3/min is one a search may size.
-    text["raccomandazione"]["Qp"] = 0.5;
+    // Figures under 1 are figures: a pump a search may size, a precharge, a
+    // hold's time.
+    text["raccomandazione"]["Qp"] = text["raccomandazione"]["P0"] = 0.5;
+    req.update(plan);
+    req["mantenimento"]["tempo"] = 0.5;
     ASSERT_EQ(Read(text.dump()), std::nullopt);
-    EXPECT_EQ(read.Recommendation->Qp.value(), 0.5);
+    EXPECT_EQ(std::tuple(read.Recommendation->Qp.value(), read.Recommendation->P0.value(),
+                         read.Requirements.Duties.Hold->Time),
+              std::tuple(0.5, 0.5, 0.5));
 
     req["catalogo"].push_back(1.0);
     EXPECT_TRUE(

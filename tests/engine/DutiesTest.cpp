@@ -83,7 +83,17 @@ TEST(Duties, RequiredPressureFollowsEachKindsSizes) {
     table[2] = {.Ti = 0.5f, .Tf = 0.5f, .Kind = MovementKind::Motor};
     table[3] = {.Tf = 1, .Kind = MovementKind::Empty};
     const auto needs = MovementNeeds(table, 3, GaugeBar(50), 2);
-    EXPECT_TRUE(needs.size() == 1 && needs[0].Movement == 1);
+    ASSERT_TRUE(needs.size() == 1 && needs[0].Movement == 1);
+    // A movement ending just as the run stopped drew all its oil and is judged
+    // on the lowest it saw; one running on past the stop lost its pressure.
+    const DemandProfile demand{.CycleTime = 2, .Times = {0, 1, 2}, .Flows = {10, 0}};
+    StretchLows lows(demand);
+    lows.lowest[0] = 60;
+    lows.stoppedAt = 1;
+    const auto judged = JudgeNeeds({needs[0], {2, GaugeBar(50), 0, 1.5}}, demand, lows, 20);
+    EXPECT_EQ(std::tuple(judged[0].Completed, judged[0].Lowest.value(), judged[1].Completed,
+                         judged[1].Lowest.value()),
+              std::tuple(true, 60.0, false, 0.0));
 }
 
 // An ideal gas charged to 100 bar at 20 °C in 10 dm3, full at 200 bar, no
