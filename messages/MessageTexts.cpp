@@ -13,7 +13,8 @@ namespace {
 
 using message_sources::Source;
 
-// In the order of MessageId, checked below.
+// In the order of MessageId, checked below. The refusals to start a cycle
+// are the original program's words, stopless; the cycle time's range is ours.
 constexpr Source kSources[] = {
     {MessageId::AllInitialZero,
      QT_TRANSLATE_NOOP("volvenza::Message",
