@@ -91,7 +91,9 @@ TEST_F(SimulationTest, EndingsOfEachKindOfCycle) {
     EXPECT_EQ(state.VSeries[1], state.VSeries[0]);
 }
 
-TEST_F(SimulationTest, ValidationMessagesInOrder) {
+// The initial values are checked first, in order, each refusal in its words,
+// and the gas's envelope.
+TEST_F(SimulationTest, InitialValuesRefusedInOrder) {
     const std::string negative =
         ": i valori iniziali non possono essere negativi, la simulazione "
         "non può partire.";
@@ -144,11 +146,12 @@ TEST_F(SimulationTest, ValidationMessagesInOrder) {
     state.Gas = {.MinTemp = {}, .MaxTemp = -273.15};
     EXPECT_EQ(Run(), RunOutcome::Refused);
     EXPECT_EQ(Texts().at(0).substr(0, 46), "La temperatura massima dell'inviluppo vale -27");
-    state.Gas = {};
+}
 
-    // A negative time or flow, or a time that is no number, names the
-    // movement and the field, before the question about times at zero; a
-    // flow that is no number, or an end not after the start, the movement.
+// A negative time or flow, or a time that is no number, names the movement
+// and the field, before the question about times at zero; a flow that is no
+// number, or an end not after the start, the movement.
+TEST_F(SimulationTest, MovementsRefusedByMovementAndField) {
     const std::tuple<float, float, double, std::string> movements[] = {
         {-5, 1, 5, "Nel movimento 1 Ti vale -5 e non può essere negativo."},
         {0, 1, -58.9, "Nel movimento 1 Qm vale -58,9 e non può essere negativo."},

@@ -250,7 +250,7 @@ TEST(MovementRefusalTest, SizingAndBalanceRefuseWhatTheRunRefuses) {
         const auto search = CheckRequirements(state, req);
         const auto balance = BalanceOfRun(state);
         EXPECT_EQ(!balance, !words.empty()) << words;
-        if (words.empty() || !balance) continue;
+        if (words.empty() || balance) continue;
         EXPECT_NE(ItalianText(balance.Error()).find(words), std::string::npos) << balance.Error();
         EXPECT_TRUE(qm > 1e300 || search.Error() == balance.Error()) << search.Error();
     }
