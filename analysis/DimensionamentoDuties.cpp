@@ -78,17 +78,21 @@ Result<DutyPlan> Dimensionamento::ReadDuties(const DutyPlan& kept, bool lenient)
     }
     HoldDuty hold = plan.Hold.value_or(HoldDuty{});
     double figures[] = {hold.Pressure.value(), hold.Time, hold.Leakage.value(), hold.Cooling};
+    HoldFigures values;
     for (size_t i = 0; i < holdBoxes_.size(); ++i) {
-        std::optional<double> value;
         if (const auto exact = Unchanged(holdBoxes_[i]); exact && exact->isValid()) {
-            value = exact->toDouble();
+            values[i] = exact->toDouble();
         } else {
-            value = ParseNumber<double>(holdBoxes_[i]->text().trimmed().toStdString());
+            values[i] = ParseNumber<double>(holdBoxes_[i]->text().trimmed().toStdString());
         }
+    }
+    const auto refusals =
+        HoldRefusals(values, holdFromPm_->isChecked(), state_.Data, EngineeringGas(state_.Gas).Law);
+    for (size_t i = 0; i < holdBoxes_.size(); ++i) {
         // Pressure and time more than 0, leakage and cooling not below it.
-        if (value && kHoldBoxes[i].range.Holds(*value)) figures[i] = *value;
+        if (values[i] && kHoldBoxes[i].range.Holds(*values[i])) figures[i] = *values[i];
         // Refused as the box is marked, in the form's order.
-        if (Status fits = HoldFits(i, value); !fits && !lenient) return fits.Error();
+        if (refusals[i] && !lenient) return *refusals[i];
     }
     // A hold begun without a pressure or a time is never stored: the project
     // keeps the one it had, or none, as its file can take no other.

@@ -184,24 +184,38 @@ Result<Requirements> Dimensionamento::ReadRequirements() const {
         SetRequirementFigure(req, box, *figure);
         return Done{};
     };
-    // In the form's order, each box refused as the page refuses it: p1, the
-    // type and catalogue, the other boxes, the bottles, the duties.
-    if (Status p1 = read(RequirementBox::MinPressure); !p1) return p1.Error();
-    req.Type = static_cast<AccumulatorType>(type_->currentIndex());
-    auto sizes = ReadCatalogue();
-    if (!sizes) return sizes.Error();
-    req.Catalogue = std::move(*sizes);
-    for (auto box = RequirementBox::RatedPressure; box != RequirementBox::Bottles;
-         box = NextBox(box)) {
-        if (Status figure = read(box); !figure) return figure.Error();
+    const auto part = [&](const FormStep& step) -> Status {
+        switch (step.part) {
+            case FormPart::Box: {
+                if (step.box != RequirementBox::Bottles) return read(step.box);
+                auto bottles = ReadBottles();
+                if (!bottles) return bottles.Error();
+                req.BottleSizes = std::move(*bottles);
+                break;
+            }
+            case FormPart::Catalogue: {
+                req.Type = static_cast<AccumulatorType>(type_->currentIndex());
+                auto sizes = ReadCatalogue();
+                if (!sizes) return sizes.Error();
+                req.Catalogue = std::move(*sizes);
+                break;
+            }
+            case FormPart::Choices:
+                ReadChoices(req);
+                break;
+            case FormPart::Hold: {
+                auto duties = ReadDuties(project_.Sizing().Requirements.Duties, false);
+                if (!duties) return duties.Error();
+                req.Duties = *duties;
+                break;
+            }
+        }
+        return Done{};
+    };
+    // In the form's order, each part refused as the page refuses it.
+    for (const FormStep& step : kReadingOrder) {
+        if (Status said = part(step); !said) return said.Error();
     }
-    const auto bottles = ReadBottles();
-    if (!bottles) return bottles.Error();
-    req.BottleSizes = *bottles;
-    ReadChoices(req);
-    auto duties = ReadDuties(project_.Sizing().Requirements.Duties, false);
-    if (!duties) return duties.Error();
-    req.Duties = *duties;
     return req;
 }
 

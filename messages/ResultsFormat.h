@@ -1,10 +1,13 @@
 #pragma once
 // How the results are shown as figures, by the windows and the browser's
 // page alike: the results table's rows, series, times and decimals (its
-// headings are WindowWords.h's), and the decimals of the chart's readout.
+// headings are WindowWords.h's), and the chart's readout, its words and
+// decimals.
 
 #include <array>
 #include <cmath>
+
+#include "messages/TranslationMark.h"
 
 namespace volvenza {
 
@@ -22,12 +25,27 @@ struct ResultsSeries {
 };
 inline constexpr std::array<ResultsSeries, 4> kResultsSeries{
     {{"V", "dm3"}, {"P", "bar"}, {"Qt", "dm3/min"}, {"Qs", "dm3/min"}}};
+// The pressure, the one series the desktop's chart draws.
+inline constexpr const ResultsSeries& kPressureSeries = kResultsSeries[1];
 
 // The time of step `step` in the results table, in the single precision of
 // the classic law's clock.
 inline float ResultsTime(int step, float timeStep) {
     return static_cast<float>(step) * timeStep;
 }
+
+// The chart window's context, which the readout's words are translated in.
+inline constexpr const char* kChartContext = "volvenza::Grafico";
+
+// The chart's readout of a sample: its time in s, then a series' symbol,
+// figure and unit. A difference's reading names its two samples (%1 each
+// one's reading), then the time and the series' change between them.
+inline constexpr const char* kReadoutSample =
+    QT_TRANSLATE_NOOP("volvenza::Grafico", "t = %1 s · %2 = %3 %4");
+inline constexpr const char* kReadoutFirst = QT_TRANSLATE_NOOP("volvenza::Grafico", "1: %1");
+inline constexpr const char* kReadoutSecond = QT_TRANSLATE_NOOP("volvenza::Grafico", "2: %1");
+inline constexpr const char* kReadoutDifference =
+    QT_TRANSLATE_NOOP("volvenza::Grafico", "Δt = %1 s · Δ%2 = %3 %4");
 
 // The pressure's decimals in the chart's readout.
 inline constexpr int kPressureReadoutDecimals = 3;

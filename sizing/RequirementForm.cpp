@@ -186,6 +186,30 @@ Status CheckHoldFigure(size_t box, std::optional<double> figure, bool fromPm,
     return CheckHold(alone, data, law);
 }
 
+std::array<std::optional<Message>, kHoldBoxCount> HoldRefusals(const HoldFigures& figures,
+                                                               bool fromPm, const CircuitData& data,
+                                                               GasLawKind law) {
+    std::array<std::optional<Message>, kHoldBoxCount> refusals;
+    for (size_t box = 0; box < kHoldBoxCount; ++box) {
+        if (Status fits = CheckHoldFigure(box, figures[box], fromPm, data, law); !fits) {
+            refusals[box] = fits.Error();
+        }
+    }
+    return refusals;
+}
+
+HoldTexts ReadHoldTexts(const std::array<std::string_view, kHoldBoxCount>& texts) {
+    const auto blank = [](std::string_view text) {
+        return text.find_first_not_of(" \t") == std::string_view::npos;
+    };
+    HoldTexts read;
+    read.begun = !blank(texts[kHoldPressureBox]) || !blank(texts[kHoldTimeBox]);
+    for (size_t box = 0; box < kHoldBoxCount; ++box) {
+        read.figures[box] = blank(texts[box]) ? 0.0 : ParseNumber<double>(texts[box]);
+    }
+    return read;
+}
+
 namespace {
 // The field of `req` a choice ticks, writable when `req` is.
 template <class Req>

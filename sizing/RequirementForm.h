@@ -140,6 +140,29 @@ inline const char* ProjectKey(RequirementChoice choice) {
 bool RequirementChosen(const Requirements& req, RequirementChoice choice);
 void SetRequirementChosen(Requirements& req, RequirementChoice choice, bool chosen);
 
+// The form's parts in the order Calcola reads them, so that every front end
+// says the same first refusal: p1, the accumulator type and its catalogue,
+// the other boxes in the table's order (the bottles last), the choices, the
+// hold. A step is a box of kRequirementBoxes or one of the other parts.
+enum class FormPart : int16_t { Box, Catalogue, Choices, Hold };
+struct FormStep {
+    FormPart part;
+    RequirementBox box = RequirementBox::Count;
+};
+inline constexpr std::array<FormStep, 11> kReadingOrder{{
+    {FormPart::Box, RequirementBox::MinPressure},
+    {FormPart::Catalogue},
+    {FormPart::Box, RequirementBox::RatedPressure},
+    {FormPart::Box, RequirementBox::ReliefSetting},
+    {FormPart::Box, RequirementBox::Tolerance},
+    {FormPart::Box, RequirementBox::WorkingHours},
+    {FormPart::Box, RequirementBox::PumpEfficiency},
+    {FormPart::Box, RequirementBox::HoursPerYear},
+    {FormPart::Box, RequirementBox::Bottles},
+    {FormPart::Choices},
+    {FormPart::Hold},
+}};
+
 // The pressure held with the pump off: pressure and time above 0, leakage
 // and cooling from 0 up, and the choice of starting from Pm.
 struct HoldBoxForm {
@@ -154,7 +177,7 @@ struct HoldBoxForm {
 inline constexpr size_t kHoldBoxCount = 4;
 extern const std::array<HoldBoxForm, kHoldBoxCount> kHoldBoxes;
 extern const RequirementChoiceForm kHoldFromPm;
-inline constexpr size_t kHoldPressureBox = 0, kHoldCoolingBox = 3;
+inline constexpr size_t kHoldPressureBox = 0, kHoldTimeBox = 1, kHoldCoolingBox = 3;
 
 // Where the project file keeps the form's other parts, in "dimensionamento":
 // the accumulator type, the catalogue and the hold (null for none).
@@ -168,5 +191,23 @@ inline constexpr const char* kHoldProjectKey = "mantenimento";
 // else Pm - Dp) or the cooling past what `law` models, on `data`.
 Status CheckHoldFigure(size_t box, std::optional<double> figure, bool fromPm,
                        const CircuitData& data, GasLawKind law);
+
+// The hold boxes' figures in the form's order, none for a text that gives none.
+using HoldFigures = std::array<std::optional<double>, kHoldBoxCount>;
+
+// What CheckHoldFigure says of each box refused, in the form's order: the
+// first is what Calcola says.
+std::array<std::optional<Message>, kHoldBoxCount> HoldRefusals(const HoldFigures& figures,
+                                                               bool fromPm, const CircuitData& data,
+                                                               GasLawKind law);
+
+// The hold's boxes read from their texts where no box is ticked to ask for
+// it (the page's form): it is begun once its pressure or its time is
+// typed, and an empty box then stands for 0.
+struct HoldTexts {
+    bool begun = false;
+    HoldFigures figures;
+};
+HoldTexts ReadHoldTexts(const std::array<std::string_view, kHoldBoxCount>& texts);
 
 }  // namespace volvenza::sizing

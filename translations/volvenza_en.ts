@@ -1048,10 +1048,6 @@ The file already exists. Replace it?</translation>
         <translation>Show/hide the gas temperature T(t)</translation>
     </message>
     <message>
-        <source>t = %1 s · P = %2 bar</source>
-        <translation>t = %1 s · P = %2 bar</translation>
-    </message>
-    <message>
         <source>1: %1</source>
         <translation>1: %1</translation>
     </message>
@@ -1060,12 +1056,16 @@ The file already exists. Replace it?</translation>
         <translation>2: %1</translation>
     </message>
     <message>
-        <source>Δt = %1 s · ΔP = %2 bar</source>
-        <translation>Δt = %1 s · ΔP = %2 bar</translation>
-    </message>
-    <message>
         <source>Mostra/nascondi la pressione richiesta da ogni movimento</source>
         <translation>Show/hide each movement&apos;s required pressure</translation>
+    </message>
+    <message>
+        <source>t = %1 s · %2 = %3 %4</source>
+        <translation>t = %1 s · %2 = %3 %4</translation>
+    </message>
+    <message>
+        <source>Δt = %1 s · Δ%2 = %3 %4</source>
+        <translation>Δt = %1 s · Δ%2 = %3 %4</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 // of the samples picked.
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -25,9 +26,14 @@ void Grafico::ShowExactReading() {
     const int decimals = ReadoutTimeDecimals(state_.TimeStep);
     const auto time = [&](int16_t k) { return UiFixed(k * double(state_.TimeStep), decimals); };
     const auto pressure = [&](int16_t k) { return state_.PSeries[static_cast<size_t>(k)]; };
+    const auto words = [](const char* source) {
+        return QCoreApplication::translate(kChartContext, source);
+    };
+    const QString symbol = QString::fromLatin1(kPressureSeries.symbol);
+    const QString unit = QString::fromLatin1(kPressureSeries.unit);
     const auto sample = [&](int16_t k) {
-        return tr("t = %1 s · P = %2 bar")
-            .arg(time(k), UiFixed(pressure(k), kPressureReadoutDecimals));
+        return words(kReadoutSample)
+            .arg(time(k), symbol, UiFixed(pressure(k), kPressureReadoutDecimals), unit);
     };
     const auto valid = [&](const std::optional<int16_t>& k) {
         return k && *k >= 0 && *k <= last && static_cast<size_t>(*k) < state_.PSeries.size();
@@ -37,15 +43,16 @@ void Grafico::ShowExactReading() {
         text = sample(*crosshairSample_);
     } else if (valid(differenceSamples_[0])) {
         const int16_t first = *differenceSamples_[0];
-        text = tr("1: %1").arg(sample(first));
+        text = words(kReadoutFirst).arg(sample(first));
         if (valid(differenceSamples_[1])) {
             const int16_t second = *differenceSamples_[1];
             const double dp = RoundHalfEven(pressure(second), kPressureReadoutDecimals) -
                               RoundHalfEven(pressure(first), kPressureReadoutDecimals);
-            text += QLatin1Char('\n') + tr("2: %1").arg(sample(second)) + QLatin1Char('\n') +
-                    tr("Δt = %1 s · ΔP = %2 bar")
-                        .arg(UiFixed((second - first) * double(state_.TimeStep), decimals),
-                             UiFixed(dp, kPressureReadoutDecimals));
+            text += QLatin1Char('\n') + words(kReadoutSecond).arg(sample(second)) +
+                    QLatin1Char('\n') +
+                    words(kReadoutDifference)
+                        .arg(UiFixed((second - first) * double(state_.TimeStep), decimals), symbol,
+                             UiFixed(dp, kPressureReadoutDecimals), unit);
         }
     }
     if (reading_->text() == text) return;

@@ -202,6 +202,16 @@ std::string SizingBoxText(const Json& r) {
     return read ? *read : Refusal("a box of the sizing form");
 }
 
+std::string SizingHoldTexts(const Json& r) {
+    if (!r["sizing-hold"].is_array()) return Refusal("the hold boxes' texts");
+    std::vector<std::string> texts;
+    for (const Json& text : r["sizing-hold"]) {
+        if (!text.is_string()) return Refusal("the hold boxes' texts");
+        texts.push_back(text.get<std::string>());
+    }
+    return SizingHold(texts, r.value("project", std::string()), r.value("from-pm", false));
+}
+
 // The project's text under `key`, handed to `answer`.
 template <std::string (*answer)(const std::string&)>
 std::string OfProject(const Json& r, const char* key) {
@@ -269,6 +279,7 @@ constexpr Question kQuestions[] = {
     {"sizing-form", [](const Json&) { return SizingForm(); }},
     {"number", Number},
     {"sizing-box", SizingBoxText},
+    {"sizing-hold", SizingHoldTexts},
     {"format", Formatted},
     {"duty", CycleDuty},
     {"draft-stops", DraftStops},

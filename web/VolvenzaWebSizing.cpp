@@ -1,5 +1,6 @@
 #include "VolvenzaWebSizing.h"
 
+#include <array>
 #include <cstdlib>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -101,25 +102,31 @@ Json BoxCharacters(RequirementBox which) {
     return which == RequirementBox::Bottles ? Json(std::string(kNumberSigns) + ";") : Json();
 }
 
+// The design a hold is judged on, from a project file's text; without one,
+// the boxes' ranges alone: a start at infinity.
+struct HoldDesign {
+    CircuitData data;
+    GasLawKind law;
+};
+HoldDesign HoldDesignOf(const std::string& project) {
+    CircuitState state;
+    ProjectSizing sizing;
+    if (!ReadProjectText(state, sizing, project, "progetto.vlzp")) {
+        state.Data.Pm = std::numeric_limits<float>::infinity();
+    }
+    return {state.Data, EngineeringGas(state.Gas).Law};
+}
+
 // A hold box's text read as the desktop's window reads it, on the design
 // `project` (a project file's text) when it reads as one.
 std::string HoldBoxRead(size_t box, std::string_view text, const std::string& project,
                         bool fromPm) {
     const auto figure = ParseNumber<double>(text);
-    CircuitState state;
-    ProjectSizing sizing;
-    // Without a design, the box's range alone: a start at infinity.
-    if (!ReadProjectText(state, sizing, project, "progetto.vlzp")) {
-        state.Data.Pm = std::numeric_limits<float>::infinity();
-    }
-    const Status fits =
-        CheckHoldFigure(box, figure, fromPm, state.Data, EngineeringGas(state.Gas).Law);
+    const HoldDesign design = HoldDesignOf(project);
+    const Status fits = CheckHoldFigure(box, figure, fromPm, design.data, design.law);
     if (!figure) return Refused(fits.Error(), kHoldBoxes[box].id, text);
-    // In its range, the figure is the hold's that the project keeps, as the
-    // desktop's window keeps it, whatever else is said of it.
     return Reply({{"figures", Json::array({*figure})},
-                  {"why", fits ? std::string() : SimMessage(fits.Error())},
-                  {"inRange", kHoldBoxes[box].range.Holds(*figure)}});
+                  {"why", fits ? std::string() : SimMessage(fits.Error())}});
 }
 
 // The accumulator types and the catalogue's columns; per column what its
@@ -144,6 +151,21 @@ std::pair<Json, Json> CatalogueForm(Words& words) {
                            {"notANumber", words.Said(refusal)}});
     }
     return {types, columns};
+}
+
+// A part of the form by the name the page reads it by: a box by its id.
+const char* PartName(const FormStep& step) {
+    switch (step.part) {
+        case FormPart::Box:
+            return BoxForm(step.box).id;
+        case FormPart::Catalogue:
+            return kCatalogueCell.data();
+        case FormPart::Choices:
+            return "choices";
+        case FormPart::Hold:
+            break;
+    }
+    return "hold";
 }
 
 }  // namespace
@@ -186,6 +208,8 @@ std::string SizingForm() {
     const auto [types, columns] = CatalogueForm(words);
     const Json cellTip = words.Both(kContext, kCatalogueCellTip);
     const Json noV0 = words.Said(Message(MessageId::SizingBoxCatalogueV0, {MsgVerbatim("%1")}));
+    Json order = Json::array();
+    for (const FormStep& step : kReadingOrder) order.push_back(PartName(step));
     return Reply({{"boxes", boxes},
                   {"choices", choices},
                   {"hold", hold},
@@ -195,6 +219,7 @@ std::string SizingForm() {
                   {"catalogue", columns},
                   {"cellTip", cellTip},
                   {"noV0", noV0},
+                  {"order", order},
                   {"projectKeys",
                    {{"type", kTypeProjectKey},
                     {"catalogue", kCatalogueProjectKey},
@@ -225,6 +250,25 @@ std::optional<std::string> SizingBox(std::string_view id, std::string_view text,
         return Reply({{"figures", figure ? Json::array({*figure}) : Json()}, {"why", ""}});
     }
     return std::nullopt;
+}
+
+std::string SizingHold(const std::vector<std::string>& texts, const std::string& project,
+                       bool fromPm) {
+    std::array<std::string_view, kHoldBoxCount> boxes{};
+    for (size_t i = 0; i < kHoldBoxCount && i < texts.size(); ++i) boxes[i] = texts[i];
+    const HoldTexts read = ReadHoldTexts(boxes);
+    const HoldDesign design = HoldDesignOf(project);
+    const auto refusals = HoldRefusals(read.figures, fromPm, design.data, design.law);
+    Json why = Json::array();
+    Json inRange = Json::array();
+    for (size_t i = 0; i < kHoldBoxCount; ++i) {
+        const std::optional<double>& figure = read.figures[i];
+        // A text that gives no figure is the box's draft, said as such.
+        const bool said = read.begun && figure && refusals[i];
+        why.push_back(said ? SimMessage(*refusals[i]) : std::string());
+        inRange.push_back(figure && kHoldBoxes[i].range.Holds(*figure));
+    }
+    return Reply({{"begun", read.begun}, {"why", why}, {"inRange", inRange}});
 }
 
 }  // namespace volvenza

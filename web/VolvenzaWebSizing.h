@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace volvenza {
 
@@ -19,8 +20,10 @@ namespace volvenza {
 // whether it is the fatigue rating's, what a cell that is no number says
 // with %1 its row and %2 its text), a cell's tooltip while it is no number
 // and what it lets be typed besides digits, what a size without V0 says (%1
-// its row), and the project file's keys of the type, the catalogue and the
-// hold ("projectKeys"). Whether a box's text fits is SizingBox's to say.
+// its row), the project file's keys of the type, the catalogue and the
+// hold ("projectKeys"), and the order Calcola reads the form in ("order": a
+// box by its id, "catalogue", "choices", "hold"). Whether a box's text
+// fits is SizingBox's to say.
 std::string SizingForm();
 
 // The answer to {"sizing-box": id, "text": text}: the box's text read as
@@ -32,10 +35,19 @@ std::string SizingForm();
 // the design `project` (with "project", a project file's text; its start
 // at Pm with "from-pm"), its figure outside its range, above the hold's
 // start or cooled past the gas law said of whether or not the hold is
-// asked for (the page knows when it is), and whether it is in the box's
-// range ("inRange"), where the project keeps it. A catalogue cell ("catalogue")
+// asked for (SizingHold says when it is). A catalogue cell ("catalogue")
 // gives its figure or null. Nothing for a box the form does not have.
 std::optional<std::string> SizingBox(std::string_view id, std::string_view text,
                                      const std::string& project, bool fromPm);
+
+// The answer to {"sizing-hold": [texts]}, the hold boxes' texts in the
+// form's order, on the design and start as SizingBox's: {"begun": whether
+// the hold is asked for (its pressure or its time typed; an empty box is
+// then 0), "why": per box what is said of its figure while the hold is
+// begun, empty when it fits or its text gives none (its draft), "inRange":
+// per box whether its figure (0 for an empty box) is in the box's range,
+// as the project keeps it}.
+std::string SizingHold(const std::vector<std::string>& texts, const std::string& project,
+                       bool fromPm);
 
 }  // namespace volvenza

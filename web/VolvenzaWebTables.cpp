@@ -136,20 +136,26 @@ Json Keyed(const char* key, const char* context, const char* italian) {
             {"en", WithoutMnemonic(english != nullptr ? english : italian)}};
 }
 
+// What a column of the cycle table holds, for the page: "kind", "size" for
+// the sizes a kind's page may hide, "flow", "duty" for the duty's figures
+// typed, "emergency" for the mark, or "".
+const char* CyclePart(int column) {
+    if (column == PasteColumn::Kind) return "kind";
+    if (column >= PasteColumn::Bore && column < PasteColumn::Flow) return "size";
+    if (column == PasteColumn::Flow) return "flow";
+    if (column >= PasteColumn::Load && column <= PasteColumn::TypedRequired) return "duty";
+    return column == PasteColumn::Emergency ? "emergency" : "";
+}
+
 // The cycle table's columns by the project's name of each (null for the
-// required pressure worked out), what the column holds ("size" for the
-// sizes a kind's page may hide, "duty" for the duty's figures typed) and
-// whether the project keeps it in single precision (the times and sizes).
+// required pressure worked out), what the column holds and whether the
+// project keeps it in single precision (the times and sizes).
 Json CycleColumns() {
     Json columns = Json::array();
     for (int column = 0; column < PasteColumn::Required + 1; ++column) {
         const char* key = ProjectColumnKey(column);
-        const bool size = column >= PasteColumn::Bore && column < PasteColumn::Flow;
-        const bool duty = column >= PasteColumn::Load && column <= PasteColumn::TypedRequired;
         columns.push_back({{"key", key != nullptr ? Json(key) : Json()},
-                           {"part", size   ? "size"
-                                    : duty ? "duty"
-                                           : ""},
+                           {"part", CyclePart(column)},
                            {"single", PasteColumnField(column) != nullptr}});
     }
     return columns;
@@ -241,13 +247,15 @@ std::string PageTables() {
                  {"newMovement", NewMovement()},
                  {"initial", initial},
                  {"laws", laws},
+                 {"lawKey", project_key::kLaw},
                  {"gas", gas},
                  {"results", kResultsHeadings},
                  {"series", ResultsSeriesTable()},
                  {"resultsFormat", {{"every", kResultsRowEvery}, {"decimals", kResultsDecimals}}},
                  {"readout",
                   {{"pressure", kPressureReadoutDecimals},
-                   {"time", ReadoutTimeDecimals(CircuitState{}.TimeStep)}}},
+                   {"time", ReadoutTimeDecimals(CircuitState{}.TimeStep)},
+                   {"sample", BothLanguages(kChartContext, kReadoutSample)}}},
                  {"timeStep", CircuitState{}.TimeStep},
                  {"tooltips", tooltips},
                  {"notANumber", BothLanguages(kInitialContext, kNotANumberTip)},

@@ -51,7 +51,7 @@ function translate() {
 
 function showGas() {
   const gas = app.project().gas;
-  $('law').value = gas.legge;
+  $('law').value = gas[coreTable('lawKey')];
   for (const { key: field } of gasBoxes()) {
     const input = $('gas-' + field);
     const draft = app.draftsOf()['gas/' + field];
@@ -215,7 +215,7 @@ function buildGas() {
     box.append(wrap, ' ');
   }
   $('law').addEventListener('change', () => {
-    app.project().gas.legge = $('law').value;
+    app.project().gas[coreTable('lawKey')] = $('law').value;
     app.edited('project');
   });
 }

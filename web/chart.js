@@ -4,7 +4,7 @@
 // wheel, back to the full view with 0 or the button; the arrow keys move the
 // crosshair a step (with Shift ten), + and - zoom about it.
 import * as app from './app-state.js';
-import { coreTable, t } from './texts.js';
+import { coreTable, t, word } from './texts.js';
 
 // The series the page offers, in its order, by their symbols, with its own
 // names of them.
@@ -175,8 +175,8 @@ function showReading(c) {
     return;
   }
   const s = series(c.which);
-  c.readout.textContent = `t = ${app.formatNumber(c.k * timeStep(), coreTable('readout').time)} s · ${s.symbol} = ` +
-    `${app.formatNumber(c.values()[c.k], readoutDecimals(c.which))} ${s.unit}`;
+  c.readout.textContent = word(coreTable('readout').sample, app.formatNumber(c.k * timeStep(), coreTable('readout').time),
+    s.symbol, app.formatNumber(c.values()[c.k], readoutDecimals(c.which)), s.unit);
 }
 
 function setStep(c, step) {

@@ -16,6 +16,8 @@ let COLUMNS = [];
 let DUTY = []; // the duty's figures typed
 let SIZES = []; // the sizes a kind's page may hide
 let SINGLE = []; // the figures the project keeps in single precision
+// The fields of the kind, the flow and the emergency mark.
+let KIND, FLOW, EMERGENCY;
 const header = (col) => word(coreTable('columns')[col]);
 const tooltip = (col) => word(coreTable('tooltips')[col]);
 // The sizes each kind's page shows, by the project's field names.
@@ -28,7 +30,7 @@ let checked = [];
 const listed = (kind) => coreTable('listed')[kind];
 
 function shows(m, field) {
-  if (SIZES.includes(field)) return shown(listed(m.tipo)).includes(field);
+  if (SIZES.includes(field)) return shown(listed(m[KIND])).includes(field);
   return true;
 }
 
@@ -102,6 +104,7 @@ export function buildTable(container) {
   DUTY = columns.filter((c) => c.part === 'duty').map((c) => c.key);
   SIZES = columns.filter((c) => c.part === 'size').map((c) => c.key);
   SINGLE = columns.filter((c) => c.single).map((c) => c.key);
+  [KIND, FLOW, EMERGENCY] = ['kind', 'flow', 'emergency'].map((part) => columns.find((c) => c.part === part).key);
   table = container;
   showTable();
   table.addEventListener('keydown', onKey);
@@ -156,7 +159,7 @@ export function showTable() {
         td.title = check.reasons.join('\n');
       }
       if (field === 'pn' || (!shows(m, field) && SIZES.includes(field))) td.classList.add('computed');
-      if (field === 'tipo') td.classList.add('kind');
+      if (field === KIND) td.classList.add('kind');
       tr.append(td);
     });
     body.append(tr);
@@ -225,9 +228,9 @@ function onKey(e) {
   } else if (e.key === 'F2') {
     e.preventDefault();
     startEdit(null);
-  } else if (e.key === ' ' && COLUMNS[col] === 'emergenza') {
+  } else if (e.key === ' ' && COLUMNS[col] === EMERGENCY) {
     e.preventDefault();
-    commit(row, 'emergenza', !app.project().movimenti[row].emergenza);
+    commit(row, EMERGENCY, !app.project().movimenti[row][EMERGENCY]);
   } else if (e.key === 'Delete' || e.key === 'Backspace') {
     e.preventDefault();
     commitText(row, col, '');
@@ -245,14 +248,14 @@ function startEdit(typed) {
   const cell = cellAt(row, col);
   if (!cell || field === 'pn') return;
   const m = app.project().movimenti[row];
-  if (field === 'emergenza') {
-    commit(row, field, !m.emergenza);
+  if (field === EMERGENCY) {
+    commit(row, field, !m[EMERGENCY]);
     return;
   }
-  if (field === 'tipo') {
+  if (field === KIND) {
     editor = document.createElement('select');
     coreTable('kinds').forEach((title, k) => {
-      if (title) editor.append(new Option(`${k} ${word(title)}`, k, false, k === listed(m.tipo)));
+      if (title) editor.append(new Option(`${k} ${word(title)}`, k, false, k === listed(m[KIND])));
     });
     // A kind's code typed chooses it.
     if (typed && /^\d$/.test(typed) && coreTable('kinds')[+typed]) editor.value = typed;
@@ -299,8 +302,8 @@ async function commitText(row, col, text) {
   const field = COLUMNS[col];
   const m = app.project().movimenti[row];
   const place = `mov/${row}/${field}`;
-  if (field === 'tipo') return commit(row, field, +text);
-  if (field === 'pn' || field === 'emergenza') return showTable();
+  if (field === KIND) return commit(row, field, +text);
+  if (field === 'pn' || field === EMERGENCY) return showTable();
   const trimmed = text.replace(/^[ \t]+|[ \t]+$/g, '');
   // A duty's figure as the core reads it, the default for an empty cell.
   const duty = DUTY.includes(field) ? ask({ duty: trimmed, column: col }) : null;
@@ -323,8 +326,8 @@ async function commitText(row, col, text) {
     m[field] = before;
     app.setDraft(place, text);
     await refreshChecks();
-  } else if (field !== 'Qm' && !DUTY.includes(field) && checked[row]) {
-    m.Qm = checked[row].flow;
+  } else if (field !== FLOW && !DUTY.includes(field) && checked[row]) {
+    m[FLOW] = checked[row].flow;
   }
   app.edited('project');
   showTable();
@@ -333,11 +336,11 @@ async function commitText(row, col, text) {
 async function commit(row, field, value) {
   const m = app.project().movimenti[row];
   m[field] = value;
-  if (field === 'tipo') {
+  if (field === KIND) {
     // A new kind keeps only the sizes its page shows.
     for (const size of SIZES) if (!shown(value).includes(size)) m[size] = 0;
     await refreshChecks();
-    m.Qm = checked[row].flow;
+    m[FLOW] = checked[row].flow;
   }
   await refreshChecks();
   app.edited('project');
@@ -380,9 +383,9 @@ export async function pasteValue(text) {
   const field = COLUMNS[cursor.col];
   const m = app.project().movimenti[cursor.row];
   if (!m) return;
-  const reply = await app.call('paste', text, { column: cursor.col, kind: listed(m.tipo), movement: cursor.row + 1 });
+  const reply = await app.call('paste', text, { column: cursor.col, kind: listed(m[KIND]), movement: cursor.row + 1 });
   if (reply.error) throw new Error(reply.error);
-  if (field === 'tipo' || field === 'emergenza') await commit(cursor.row, field, reply.value);
+  if (field === KIND || field === EMERGENCY) await commit(cursor.row, field, reply.value);
   else await commitText(cursor.row, cursor.col, reply.value);
   focusCell(cursor.row, cursor.col);
 }

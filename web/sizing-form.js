@@ -22,6 +22,9 @@ export const boxes = [];
 export const checks = [];
 export const holdBoxes = [];
 export const form = { holdFromPm: null };
+// The order Calcola reads the form in: a box by its id, 'catalogue',
+// 'choices', 'hold'.
+export const readingOrder = [];
 // Where the project keeps the type, the catalogue and the hold ({type,
 // catalogue, hold}); each box, choice and hold box names its own (project).
 export const projectKeys = {};
@@ -38,6 +41,7 @@ export const formLoaded = Promise.all([app.call('sizingForm').then((d) => {
   types.push(...d.types);
   catalogueColumns.push(...d.catalogue);
   Object.assign(catalogueWords, { cellTip: d.cellTip, noV0: d.noV0 });
+  readingOrder.push(...d.order);
 }), coreLoaded]);
 
 // A box's text read as the desktop's window reads it, by the core: {figures

@@ -2,9 +2,10 @@
 // cell judged (a text that is no number is marked with its reason), the
 // options the search is asked with, and the requirements the project keeps.
 import * as app from './app-state.js';
+import { ask } from './core-now.js';
 import { t, word } from './texts.js';
-import { boxOf, boxes, catalogueColumns, catalogueWords, checks, form, holdBoxes, projectKeys, readBox, types }
-  from './sizing-form.js';
+import { boxOf, boxes, catalogueColumns, catalogueWords, checks, form, holdBoxes, projectKeys, readBox, readingOrder,
+  types } from './sizing-form.js';
 
 // Every box and cell read as the desktop reads it, by the core: a text that
 // is no number is marked red with its reason (a catalogue cell's, as the
@@ -28,33 +29,25 @@ export function judge(f, input) {
     const read = readBox(id, text);
     if (read.figures === null) why = read.why;
   }
-  if (!why && holdBoxes.some((b) => b.id === id)) why = holdWrong(f)[id] || '';
+  const hold = holdBoxes.findIndex((b) => b.id === id);
+  if (!why && hold >= 0) why = holdRead(f).why[hold];
   mark(input, why);
   return why;
 }
-// A hold is pressure and time above 0, leakage and cooling from 0 up, its
-// pressure not above its start, its gas not cooled past its law: the boxes
-// of one begun and not whole (an empty one is 0), as the desktop never
-// stores it, by what is said of each.
-function holdWrong(f) {
-  const { $ } = f;
-  if (!$('hold-pressure').value.trim() && !$('hold-time').value.trim()) return {};
-  const wrongs = {};
-  for (const { id } of holdBoxes) {
-    const read = readBox(id, $(id).value.trim() || '0', $('hold-pm').checked);
-    if (read.figures !== null && read.why) wrongs[id] = read.why;
-  }
-  return wrongs;
-}
+// The hold as the core reads its boxes, on the design: {begun: whether it
+// is asked for, why: per box what is said of its figure while it is,
+// inRange: per box whether its figure is one the project keeps}.
+const holdRead = (f) => ask({ 'sizing-hold': holdBoxes.map(({ id }) => f.$(id).value.trim()),
+  project: JSON.stringify(app.project() || {}), 'from-pm': f.$(form.holdFromPm.id).checked });
 export const wrong = (input, why) => {
   mark(input, why);
   return new Error(why);
 };
 
 // The search's options from the form, read in the order the desktop's
-// Calcola reads it, so that the first refusal is the same: a text that is
-// no number first (the boxes' in the table's order, the hold's, then the
-// catalogue's cells), then p1, the catalogue, the other boxes and the hold.
+// Calcola reads it (the core's), so that the first refusal is the same: a
+// text that is no number first, as the drafts stop it (the boxes' in the
+// table's order, the hold's, then the catalogue's cells), then the parts.
 export function args(f) {
   const { $, catalogue } = f;
   const a = ['--type', types[f.type.selectedIndex].name];
@@ -80,28 +73,33 @@ export function args(f) {
     // The core's list takes its sizes by ','; a figure goes as it was typed.
     a.push(b.option, b.id === 'bottles' ? read.figures.join(',') : String(app.parseNumber(text)));
   };
-  box(boxes[0]);
-  if (f.edited) {
-    // The core's list takes its numbers with the point, its sizes by ','.
-    const list = [];
-    rows.forEach((inputs, r) => {
-      const cells = inputs.map((input) => (input.value.trim() ? String(app.parseNumber(input.value)) : ''));
-      if (!cells.some(Boolean)) return; // a row added and left empty
-      if (!cells[0]) throw wrong(inputs[0], word(catalogueWords.noV0, r + 1));
-      list.push(cells.join(':').replace(/:+$/, ''));
-    });
-    a.push('--catalogue', list.join(','));
-  }
-  boxes.slice(1).forEach(box);
-  for (const c of checks) if ($(c.id).checked !== c.whenClear) a.push(c.option);
-  if ($('hold-pressure').value.trim() || $('hold-time').value.trim()) {
-    for (const { id, option } of holdBoxes) {
-      const why = judge(f, $(id));
-      if (why) throw new Error(why);
-      if ($(id).value.trim()) a.push(option, String(app.parseNumber($(id).value)));
-    }
-    if ($(form.holdFromPm.id).checked) a.push(form.holdFromPm.option);
-  }
+  const parts = {
+    catalogue: () => {
+      if (!f.edited) return;
+      // The core's list takes its numbers with the point, its sizes by ','.
+      const list = [];
+      rows.forEach((inputs, r) => {
+        const cells = inputs.map((input) => (input.value.trim() ? String(app.parseNumber(input.value)) : ''));
+        if (!cells.some(Boolean)) return; // a row added and left empty
+        if (!cells[0]) throw wrong(inputs[0], word(catalogueWords.noV0, r + 1));
+        list.push(cells.join(':').replace(/:+$/, ''));
+      });
+      a.push('--catalogue', list.join(','));
+    },
+    choices: () => {
+      for (const c of checks) if ($(c.id).checked !== c.whenClear) a.push(c.option);
+    },
+    hold: () => {
+      if (!holdRead(f).begun) return;
+      for (const { id, option } of holdBoxes) {
+        const why = judge(f, $(id));
+        if (why) throw new Error(why);
+        if ($(id).value.trim()) a.push(option, String(app.parseNumber($(id).value)));
+      }
+      if ($(form.holdFromPm.id).checked) a.push(form.holdFromPm.option);
+    },
+  };
+  for (const part of readingOrder) (parts[part] || (() => box(boxOf(part))))();
   return a;
 }
 
@@ -153,13 +151,11 @@ export function requirementsShown(f) {
   for (const c of checks) q[c.project] = $(c.id).checked;
   const h = q[projectKeys.hold] || {};
   // A hold box whose text gives no figure in its range keeps the hold as it
-  // was (an empty one is 0 once the hold is begun); a pressure above the
-  // start is the project's, as the desktop keeps it, and Calcola names it.
-  const begun = given(holdBoxes[0].id) || given(holdBoxes[1].id);
-  if (holdBoxes.some(({ id }) => ($(id).value.trim() || begun) && !readBox(id, $(id).value.trim() || '0').inRange)) {
-    return q;
-  }
-  q[projectKeys.hold] = begun ? Object.fromEntries([
+  // was; a pressure above the start is the project's, as the desktop keeps
+  // it, and Calcola names it.
+  const hold = holdRead(f);
+  if (holdBoxes.some(({ id }, i) => (given(id) || hold.begun) && !hold.inRange[i])) return q;
+  q[projectKeys.hold] = hold.begun ? Object.fromEntries([
     ...holdBoxes.map(({ id, project }) => [project, read($(id), h[project] ?? 0)]),
     [form.holdFromPm.project, $(form.holdFromPm.id).checked]]) : null;
   return q;

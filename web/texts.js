@@ -5,8 +5,8 @@
 // tooltips, the sizes each kind's page shows and the kind each is listed as,
 // the initial boxes' names and units, the tooltip of a box that holds no
 // number, the gas laws and boxes, the results table's headings and formats,
-// the chart readout's decimals; and the project's names of what the page
-// edits, from the core too.
+// the chart readout's decimals and words; and the project's names of what
+// the page edits, from the core too.
 import { language } from './app-state.js';
 
 let tables = null;
@@ -43,18 +43,19 @@ export function t(italian, ...parts) {
   return filled(text, parts);
 }
 
-// One of the core's tables: 'kinds', 'shown', 'columns', 'tooltips',
-// 'initial' (each {key, it, en, unit}: the project's name, the words), 'cycle'
-// (per column of the cycle table {key, part}: the project's name, null for
-// the pressure worked out, and 'size', 'duty' or ''), 'newMovement' (a
-// movement as the project writes a new one), 'laws' and 'gas' (the gas
-// laws and the envelope's boxes, {key, it, en}), 'results' (the results
-// table's headings), 'resultsFormat' ({every, decimals}: a row every so
-// many steps, each column's decimals), 'readout' ({pressure, time}: the
-// decimals of the chart's readout), 'timeStep' (s), 'notANumber',
-// 'characters' (what a number box lets be typed besides digits), 'limits'
-// (the most movements, the undo steps kept) or 'listed' (by a movement's
-// kind, the one it is listed and edited as).
+// One of the core's tables: 'kinds', 'shown', 'columns', 'tooltips', 'initial'
+// (each {key, it, en, unit}: the project's name, the words), 'cycle' (per
+// column of the cycle table {key, part}: the project's name, null for the
+// pressure worked out, and 'kind', 'size', 'flow', 'duty', 'emergency' or ''),
+// 'newMovement' (a movement as the project writes a new one), 'laws' and 'gas'
+// (the gas laws and the envelope's boxes, {key, it, en}), 'lawKey' (the
+// project's name of the gas's law), 'results' (the results table's headings),
+// 'resultsFormat' ({every, decimals}: a row every so many steps, each column's
+// decimals), 'readout' ({pressure, time, sample}: the decimals of the chart's
+// readout and its words, {it, en}), 'timeStep' (s), 'notANumber', 'characters'
+// (what a number box lets be typed besides digits), 'limits' (the most
+// movements, the undo steps kept) or 'listed' (by a movement's kind, the one it
+// is listed and edited as).
 export function coreTable(name) {
   return tables[name];
 }

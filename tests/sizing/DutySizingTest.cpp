@@ -165,6 +165,13 @@ TEST(DutySizing, HoldBoxesTakeWhatTheHoldCanBeJudgedOn) {
         const Status fits = CheckHoldFigure(box, given, fromPm, data, GasLawKind::Ideal);
         EXPECT_EQ(fits ? MessageId::Count : fits.Error().id, said) << box << ' ' << figure;
     }
+    // Where no box asks for it, the hold is begun by its time alone too, an
+    // empty box then 0: its pressure refused, its leakage taken.
+    const HoldTexts typed = ReadHoldTexts({"", "30", " ", "x"});
+    const auto refusals = HoldRefusals(typed.figures, false, data, GasLawKind::Ideal);
+    EXPECT_TRUE(typed.begun && !ReadHoldTexts({"", "", "1", "2"}).begun);
+    EXPECT_EQ(typed.figures, (HoldFigures{0.0, 30.0, 0.0, std::nullopt}));
+    EXPECT_TRUE(refusals[0] && !refusals[1] && !refusals[2] && refusals[3]);
 }
 
 }  // namespace
