@@ -2221,24 +2221,8 @@ The file already exists. Replace it?</translation>
         <translation>Print</translation>
     </message>
     <message>
-        <source>C [cm3/giro]</source>
-        <translation>C [cm3/rev]</translation>
-    </message>
-    <message>
-        <source>Tipo</source>
-        <translation>Kind</translation>
-    </message>
-    <message>
         <source>Qt massima: </source>
         <translation>Largest Qt: </translation>
-    </message>
-    <message>
-        <source>Carico</source>
-        <translation>Load</translation>
-    </message>
-    <message>
-        <source>Em</source>
-        <translation>Em</translation>
     </message>
 </context>
 <context>
