@@ -8,6 +8,7 @@
 #include "documents/PastedMovements.h"
 #include "engine/Duties.h"
 #include "engine/MovementKinds.h"
+#include "messages/WindowWords.h"
 #include "numbers/NumberText.h"
 #include "platform/Language.h"
 #include "views/CycleDiagramPicture.h"
@@ -32,27 +33,18 @@ QString Num(double v) {
     return QString::fromStdString(FormatNumber(RoundHalfEven(v, 4), UiDecimalSeparator()));
 }
 
-// The sizes' columns after the times: the print's heading for each column
-// of the cycle table (PasteColumn).
-struct SizeColumn {
-    const char* header;
-    int column;
-};
-const SizeColumn kSizes[] = {
-    {"D [mm]", PasteColumn::Bore},
-    {"d [mm]", PasteColumn::Rod},
-    {"L [mm]", PasteColumn::Stroke},
-    {QT_TRANSLATE_NOOP("volvenza::Report", "C [cm3/giro]"), PasteColumn::Displacement},
-    {"N [rpm]", PasteColumn::Speed},
-    {"CU [cm3/°]", PasteColumn::UnitDisplacement},
-    {"AR [°]", PasteColumn::RotationAngle},
-};
+// A column's heading as the cycle table heads it (PasteColumn).
+QString Header(int column) {
+    return QCoreApplication::translate(kCycleTableContext, PasteColumnHeader(column));
+}
 
+// The movement's number, then the cycle table's columns from the kind to
+// the flow: the times and the seven sizes between.
 QStringList HeaderCells() {
-    QStringList cells{QStringLiteral("N."), Report(QT_TRANSLATE_NOOP("volvenza::Report", "Tipo")),
-                      QStringLiteral("Ti [sec]"), QStringLiteral("Tf [sec]")};
-    for (const SizeColumn& size : kSizes) cells << Report(size.header);
-    return cells << QStringLiteral("Qm [dm3/min]");
+    QStringList cells{QStringLiteral("N.")};
+    for (int column = PasteColumn::Kind; column <= PasteColumn::Flow; ++column)
+        cells << Header(column);
+    return cells;
 }
 
 // A cell as the cycle table shows it, so that print and screen agree.
@@ -63,10 +55,10 @@ QString Cell(const Movement& m, int column) {
 }
 
 QStringList RowCells(const Movement& m, int number) {
-    QStringList cells{QString::number(number), KindTitle(ListedKind(m.Kind)),
-                      Cell(m, PasteColumn::StartTime), Cell(m, PasteColumn::EndTime)};
-    for (const SizeColumn& size : kSizes) cells << Cell(m, size.column);
-    return cells << Cell(m, PasteColumn::Flow);
+    QStringList cells{QString::number(number), KindTitle(ListedKind(m.Kind))};
+    for (int column = PasteColumn::StartTime; column <= PasteColumn::Flow; ++column)
+        cells << Cell(m, column);
+    return cells;
 }
 
 // The duty's columns, printed when a movement has a load, a typed required
@@ -76,12 +68,10 @@ bool HasDuties(const CircuitState& state, int count) {
     return !EmergencyMovements(state.Movements, count).empty();
 }
 QStringList DutyHeaderCells() {
-    return {Report(QT_TRANSLATE_NOOP("volvenza::Report", "Carico")),
-            QStringLiteral("η"),
-            QStringLiteral("Δp [bar]"),
-            QStringLiteral("pr [bar]"),
-            Report(QT_TRANSLATE_NOOP("volvenza::Report", "Em")),
-            QStringLiteral("pn [bar]")};
+    QStringList cells;
+    for (int column = PasteColumn::Load; column <= PasteColumn::Required; ++column)
+        cells << Header(column);
+    return cells;
 }
 QStringList DutyCells(const Movement& m) {
     QStringList cells;

@@ -3,10 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QPrinter>
 
+#include "engine/ResultsSeriesValues.h"
+#include "messages/ResultsFormat.h"
+#include "messages/WindowWords.h"
 #include "numbers/NumberText.h"
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
@@ -30,9 +35,20 @@ constexpr int kMovementsPerPage = 6;
 // How far below the top of a page the results table may start another row.
 constexpr double kTablePageDepth = 14160;
 
-// Not the window's headings (messages/WindowWords.h): the printout keeps the
-// original program's "Qt(t)", as it always printed it.
-const QStringList kTableHeading = {"T", "V(T)", "P(T)", "Qt(t)", "Qs(T)=Qt(T)-Qp"};
+// The results table prints the window's time, series, decimals and rows
+// (messages/ResultsFormat.h) under its headings (WindowWords.h), but for
+// those the original program's printout gave its own, as it always did.
+constexpr std::pair<std::string_view, std::string_view> kOriginalPrintHeadings[] = {
+    {"Qt(T)", "Qt(t)"}};
+QString PrintedHeading(size_t column) {
+    std::string_view heading = kResultsHeadings[column];
+    for (const auto& [window, printed] : kOriginalPrintHeadings) {
+        if (window == heading) heading = printed;
+    }
+    return QString::fromUtf8(heading);
+}
+// The time and the four series; the gas temperature's column follows apart.
+constexpr size_t kSeriesColumns = kResultsSeries.size() + 1;
 
 QString Report(const char* source) {
     return QCoreApplication::translate("volvenza::Report", source);
@@ -179,16 +195,21 @@ void PrintMovement(PrinterSurface& s, const Movement& m, const ListLayout& layou
 // "Qs(T)=Qt(T)-Qp" fills its print zone to the edge, so the next zone's
 // heading would run on from it: the column, heading and figures, starts
 // three characters into its zone, clearly apart and still in line.
-const QString kGasHeading = QStringLiteral("Tgas(T)");
+const QString kGasHeading = PrintedHeading(kSeriesColumns);
+// Hundredths on paper, four decimals on screen: the figures stay within the
+// heading's width, which sizes the table's font (TablePoints).
+constexpr int kPrintedGasDecimals = 2;
 double GasColumnX(const PrinterSurface& s) {
     const double digit = s.TextWidth(QStringLiteral("0"));
     const double zone = 14 * digit;
-    return (std::floor(kTableMargin / zone) + 5) * zone + 3 * digit;
+    return (std::floor(kTableMargin / zone) + kSeriesColumns) * zone + 3 * digit;
 }
 
 void TableHeading(PrinterSurface& s, bool gas) {
     const double y = s.CurrentY();
-    Line(s, kTableMargin, kTableHeading);
+    QStringList headings;
+    for (size_t column = 0; column < kSeriesColumns; ++column) headings << PrintedHeading(column);
+    Line(s, kTableMargin, headings);
     if (gas) {
         s.SetCurrentY(y);
         s.SetCurrentX(GasColumnX(s));
@@ -206,9 +227,9 @@ double TablePoints(PrinterSurface& s, bool gas) {
         s.SetFont(kFont, points);
         s.ScaleWidthTo100();
         const double zone = 14 * s.TextWidth(QStringLiteral("0"));
-        const double end =
-            gas ? GasColumnX(s) + s.TextWidth(kGasHeading)
-                : (std::floor(kTableMargin / zone) + 4) * zone + s.TextWidth(kTableHeading.last());
+        const double end = gas ? GasColumnX(s) + s.TextWidth(kGasHeading)
+                               : (std::floor(kTableMargin / zone) + kSeriesColumns - 1) * zone +
+                                     s.TextWidth(PrintedHeading(kSeriesColumns - 1));
         if (end <= 100 || points <= kSmallestPoints) return points;
     }
 }
@@ -289,7 +310,7 @@ double ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStr
     auto at = [](const std::vector<double>& series, int i) {
         return i < static_cast<int>(series.size()) ? series[i] : 0.0;
     };
-    for (int i = 0; i <= state.LastPoint; i += 10) {
+    for (int i = 0; i <= state.LastPoint; i += kResultsRowEvery) {
         // A page takes rows down to its usual depth; paper too short for
         // that (A5, landscape) breaks where the next row would not fit.
         if (s.CurrentY() - top > kTablePageDepth ||
@@ -298,17 +319,17 @@ double ResultsTableBody(PrinterSurface& s, const CircuitState& state, const QStr
             top = ResultsHeading(s, printHeader, origin, points);
             TableHeading(s, gas);
         }
-        const float t = static_cast<float>(i) * state.TimeStep;
-        QStringList row{UiFixed(t, 1), UiFixed(at(state.VSeries, i), 4),
-                        UiFixed(at(state.PSeries, i), 4), UiFixed(at(state.QtSeries, i), 4),
-                        UiFixed(at(state.QsSeries, i), 4)};
+        QStringList row{UiFixed(ResultsTime(i, state.TimeStep), kResultsDecimals[0])};
+        for (size_t series = 0; series < kResultsSeries.size(); ++series) {
+            row << UiFixed(at(ResultsSeriesValues(state, series), i), kResultsDecimals[series + 1]);
+        }
         const double y = s.CurrentY();
         Line(s, kTableMargin, row);
         if (gas) {
             const double next = s.CurrentY();
             s.SetCurrentY(y);
             s.SetCurrentX(GasColumnX(s));
-            s.Print({UiFixed(state.GasRun.TSeries[i], 2)});
+            s.Print({UiFixed(state.GasRun.TSeries[i], kPrintedGasDecimals)});
             s.SetCurrentY(next);
         }
     }

@@ -2,7 +2,6 @@
 // recovery points, the windows that follow the project, and what the shown
 // results were computed from.
 
-#include <cmath>
 #include <ctime>
 
 #include <QAction>
@@ -34,6 +33,7 @@
 #include "shell/frmMain.h"
 #include "sizing/BalanceText.h"
 #include "sizing/DutyText.h"
+#include "sizing/GasLawText.h"
 
 namespace volvenza {
 namespace {
@@ -87,23 +87,7 @@ QString VesselsDescription(const Arrangement& v);
 
 // "Legge del gas: azoto reale, τ = 45 s; inviluppo da -10 a 60 °C".
 QString GasDescription(const GasSettings& gas) {
-    QString law;
-    switch (gas.Law) {
-        case GasLawKind::Classic:
-            law = Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "classica"));
-            break;
-        case GasLawKind::Ideal:
-            law = Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "gas ideale, n = %1"))
-                      .arg(UiNumber(gas.Exponent));
-            break;
-        case GasLawKind::Nitrogen:
-            law =
-                std::isinf(gas.Tau)
-                    ? Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "azoto reale, τ = ∞ (adiabatica)"))
-                    : Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "azoto reale, τ = %1 s"))
-                          .arg(UiNumber(gas.Tau));
-            break;
-    }
+    const QString law = QString::fromStdString(sizing::GasLawText(gas, UiWording()));
     QString text = Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "Legge del gas: %1")).arg(law);
     if (gas.MinTemp || gas.MaxTemp) {
         const QString tc = Tr(QT_TRANSLATE_NOOP("volvenza::frmMain", "tc"));

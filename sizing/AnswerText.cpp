@@ -8,6 +8,7 @@
 #include "sizing/CatalogueForm.h"
 #include "sizing/DesignFigures.h"
 #include "sizing/DutyText.h"
+#include "sizing/GasLawText.h"
 
 namespace volvenza::sizing {
 using answer_text::AddCandidates;
@@ -17,23 +18,6 @@ using answer_text::VolumeText;
 using answer_text::Words;
 
 namespace {
-
-std::string LawText(const GasSettings& gas, const Words& w) {
-    switch (gas.Law) {
-        case GasLawKind::Ideal:
-            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "gas ideale, n = %1"),
-                     {w.Num(gas.Exponent, 3)});
-        case GasLawKind::Nitrogen:
-            return std::isinf(gas.Tau)
-                       ? w(QT_TRANSLATE_NOOP("volvenza::SizingText",
-                                             "azoto reale, τ infinita (adiabatica)"))
-                       : w(QT_TRANSLATE_NOOP("volvenza::SizingText", "azoto reale, τ = %1 s"),
-                           {w.Num(gas.Tau, 2)});
-        case GasLawKind::Classic:
-            break;
-    }
-    return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "classica"));
-}
 
 void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
                      const CircuitData& data, const Words& w) {
@@ -57,7 +41,7 @@ void AddRequirements(AnswerLayout& out, const SizingAnswer& a, const Requirement
         "± " + w.Num(req.PrechargeTolerance * 100, 2) + " %");
     // The classic law only reproduces the original program's results: the
     // runs of a sizing are always the exact engine's, on real nitrogen there.
-    std::string law = LawText(EngineeringGas(req.Gas), w);
+    std::string law = GasLawText(EngineeringGas(req.Gas), w.Source(), LawFigures::Rounded);
     if (req.Gas.Law == GasLawKind::Classic) {
         law += w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                                    ", al posto della legge classica, che non dimensiona"));

@@ -5,6 +5,7 @@
 #include "messages/TranslationMark.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
+#include "sizing/GasLawText.h"
 #include "sizing/RequirementForm.h"
 
 namespace volvenza::sizing {
@@ -26,20 +27,6 @@ std::string Num(const Wording& w, double value, int decimals) {
 
 std::string With(const Wording& w, double value, int decimals, const char* unit) {
     return Num(w, value, decimals) + " " + unit;
-}
-
-// The law the figures come from, in words.
-std::string LawWords(const Wording& w, const GasSettings& gas) {
-    if (gas.Law == GasLawKind::Ideal) {
-        return Say(w, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "gas ideale, n = %1"),
-                   {Num(w, gas.Exponent)});
-    }
-    if (std::isinf(gas.Tau)) {
-        return Say(w,
-                   QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "azoto reale, τ = ∞ (adiabatica)"));
-    }
-    return Say(w, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "azoto reale, τ = %1 s"),
-               {Num(w, gas.Tau)});
 }
 
 // The heat between gas and wall, said the way it goes.
@@ -207,7 +194,7 @@ Result<std::vector<VerdictRow>> EnergyBalanceRows(const CircuitState& state, con
                                       "%1, a tc = %2 °C, al posto della legge classica dei "
                                       "risultati, che non dà energie")
                   : QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "%1, a tc = %2 °C"),
-              {LawWords(w, b.Gas), Num(w, b.WorkTemp, 2)}));
+              {GasLawText(b.Gas, w), Num(w, b.WorkTemp, 2)}));
     AppendCycleRows(r, b.First,
                     Say(w, QT_TRANSLATE_NOOP("volvenza::EnergyBalance", "Primo ciclo, da pieno")));
     AppendSteadyRows(r, b);

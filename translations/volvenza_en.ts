@@ -909,18 +909,6 @@ The file already exists. Replace it?</translation>
         <translation>%1 in %2 h</translation>
     </message>
     <message>
-        <source>gas ideale, n = %1</source>
-        <translation>ideal gas, n = %1</translation>
-    </message>
-    <message>
-        <source>azoto reale, τ = ∞ (adiabatica)</source>
-        <translation>real nitrogen, τ = ∞ (adiabatic)</translation>
-    </message>
-    <message>
-        <source>azoto reale, τ = %1 s</source>
-        <translation>real nitrogen, τ = %1 s</translation>
-    </message>
-    <message>
         <source>Calcolati con</source>
         <translation>Computed with</translation>
     </message>
@@ -2233,24 +2221,8 @@ The file already exists. Replace it?</translation>
         <translation>Print</translation>
     </message>
     <message>
-        <source>C [cm3/giro]</source>
-        <translation>C [cm3/rev]</translation>
-    </message>
-    <message>
-        <source>Tipo</source>
-        <translation>Kind</translation>
-    </message>
-    <message>
         <source>Qt massima: </source>
         <translation>Largest Qt: </translation>
-    </message>
-    <message>
-        <source>Carico</source>
-        <translation>Load</translation>
-    </message>
-    <message>
-        <source>Em</source>
-        <translation>Em</translation>
     </message>
 </context>
 <context>
@@ -2842,6 +2814,10 @@ The file already exists. Replace it?</translation>
         <source>Corsa di emergenza (%1)</source>
         <translation>Emergency stroke (%1)</translation>
     </message>
+    <message>
+        <source>azoto reale, τ = ∞ (adiabatica)</source>
+        <translation>real nitrogen, τ = ∞ (adiabatic)</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>
@@ -3188,22 +3164,6 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Risultati letti dal file (la legge del gas non vi è registrata)</source>
         <translation>Results read from the file (it does not record the gas law)</translation>
-    </message>
-    <message>
-        <source>classica</source>
-        <translation>classic</translation>
-    </message>
-    <message>
-        <source>gas ideale, n = %1</source>
-        <translation>ideal gas, n = %1</translation>
-    </message>
-    <message>
-        <source>azoto reale, τ = ∞ (adiabatica)</source>
-        <translation>real nitrogen, τ = ∞ (adiabatic)</translation>
-    </message>
-    <message>
-        <source>azoto reale, τ = %1 s</source>
-        <translation>real nitrogen, τ = %1 s</translation>
     </message>
     <message>
         <source>Legge del gas: %1</source>
