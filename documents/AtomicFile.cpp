@@ -170,7 +170,6 @@ Result<Staged> Stage(const FileContents& file) {
     RemoveOldLeftovers(*target);
     const fs::path temporary = NameBeside(*target, ".tmp");
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    // Descriptor 0 is standard input, never one we open.
     if (fd < 0) return SaveFailure(file.path, *target, errno);
     bool ok = true;
     if (existed) {
@@ -271,8 +270,7 @@ Result<std::string> ReadRegularFile(const std::string& path, size_t maxSize,
                                     const Message& tooLarge) {
     // Without O_NONBLOCK, opening a pipe would wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    // A folder opens for reading too, and is refused below. Descriptor 0 is
-    // standard input, never one this open returns while it is open.
+    // A folder opens for reading too, and is refused below.
     if (fd < 0) return OpenFailedMessage(path);
     Result<std::string> text = ReadOpened(fd, path, maxSize, tooLarge);
     ::close(fd);

@@ -18,7 +18,6 @@ constexpr size_t kChunk = 64 * 1024;
 std::unique_ptr<LineReader> LineReader::Open(const std::string& path) {
     // Without O_NONBLOCK, opening a pipe would wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    // Descriptor 0 is standard input, never one we open.
     if (fd < 0) return nullptr;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {

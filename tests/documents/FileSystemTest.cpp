@@ -2,6 +2,7 @@
 // permissions, a full disk, read-only files and folders, pipes, long lines,
 // and two files that must change together.
 
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -17,6 +18,7 @@
 #include <set>
 
 #include "documents/AtomicFile.h"
+#include "documents/Project.h"
 #include "documents/ProjectFile.h"
 #include "documents/SimulationFile.h"
 #include "tests/support/Failure.h"
@@ -234,6 +236,36 @@ TEST_F(FileSystemTest, LoaderOpensOnlyRegularFilesAndBoundsItsLines) {
     WriteAll(Path("wide.vlz"), header + std::string(4097 - header.size(), ' ') + "\r\n");
     EXPECT_EQ(Failure(LoadSimulationFile(state, Path("wide.vlz"))),
               "Il file " + Path("wide.vlz") + " non è un file di simulazione valido (riga 1).");
+}
+
+// Started with its standard input closed (from a launcher, as a service), the
+// program gets descriptor 0 from its first open(): saving, loading and the
+// recovery store's lock take it as any other, and give it back.
+TEST_F(FileSystemTest, DescriptorZeroServesAsAnyOther) {
+    struct StandardInputClosed {
+        const int saved = ::fcntl(0, F_DUPFD_CLOEXEC, 3);
+        StandardInputClosed() { ::close(0); }
+        ~StandardInputClosed() { saved >= 0 ? (::dup2(saved, 0), ::close(saved)) : ::close(0); }
+    } closed;
+    const auto zeroFree = [] { return ::fcntl(0, F_GETFD) == -1; };
+    const std::string text = "0,1,2,3,4,5,6,1,0\r\n0,0,0,0,0,0";
+    EXPECT_EQ(Failure(WriteFileAtomically(Path("a.vlz"), text)), std::nullopt);
+    EXPECT_TRUE(zeroFree());
+    EXPECT_EQ(*ReadRegularFile(Path("a.vlz"), 100, Message(MessageId::FileTooLarge, {})), text);
+    CircuitState state;
+    EXPECT_EQ(Failure(LoadSimulationFile(state, Path("a.vlz"))), std::nullopt);
+    {
+        RecoveryStore crashed(Path("recovery"));
+        crashed.Begin();
+        crashed.Begin();  // still the one lock
+        EXPECT_FALSE(zeroFree());
+    }
+    EXPECT_TRUE(zeroFree());
+    RecoveryStore store(Path("recovery"));
+    store.Begin();
+    EXPECT_FALSE(zeroFree());
+    store.End();
+    EXPECT_TRUE(zeroFree());
 }
 
 }  // namespace
