@@ -404,6 +404,10 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
             run.abandoned = true;
             break;
         }
+        // A cycle that goes lower, or colder, than every one before it is
+        // still drifting, however often the pump came back to Pm.
+        const bool drifting = cycle > 1 && (c.lowest < run.worst.lowest - kSamePressure ||
+                                            c.coldest < run.coldest - kSameTemperature);
         Record(run, c, start, cycle, maxCycles, everyLowest);
         // The pump's share, over the cycles after the first, which starts full.
         if (cycle == 2) pumpTime = time = starts = 0;
@@ -419,8 +423,8 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         if (cycle > 1) run.recharges += c.returnsToPm;
         const bool repeats = Repeats(run, c, start);
         run.lowests.push_back(c.lowest);
-        if (!run.settled &&
-            (repeats || (run.recharges >= kRecharges && cycle * d.CycleTime >= o.memory))) {
+        if (!run.settled && (repeats || (run.recharges >= kRecharges &&
+                                         cycle * d.CycleTime >= o.memory && !drifting))) {
             run.settled = true;
             run.repeating = repeats;
             // A cycle that repeats itself without coming back to Pm leaves
