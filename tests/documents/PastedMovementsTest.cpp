@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "documents/CycleCells.h"
 #include "documents/MovementChecks.h"
 #include "documents/PastedMovements.h"
 #include "engine/FlowModel.h"
@@ -94,7 +95,14 @@ TEST(PastedMovements, ReadsLinesWithOrWithoutTheirNumberAndSaysWhatItLeft) {
     EXPECT_TRUE(DutyFromText(m, PasteColumn::Load, "") && m.Duty.Load == 0);
     EXPECT_TRUE(DutyFromText(m, PasteColumn::Loss, "3") && m.Duty.Loss == 3);
     EXPECT_FALSE(DutyFromText(m, PasteColumn::Kind, "1"));
-    EXPECT_STREQ(PasteColumnHeader(PasteColumn::Count), "");
+    EXPECT_EQ(
+        std::string(PasteColumnHeader(PasteColumn::Kind)) + PasteColumnHeader(PasteColumn::Count),
+        "Tipo");
+    // A flow over no time is not shown as one; no flow at all shows its 0.
+    m = {.Ti = 1, .Tf = 1};
+    const std::string none = CycleCellText(m, PasteColumn::Flow, ',');
+    m.Qm = 1;
+    EXPECT_EQ(none + "|" + CycleCellText(m, PasteColumn::Flow, ','), "0|");
     // A duty's cell that is no finite number changes nothing.
     for (const char* cell : {"x", "1e999"})
         EXPECT_FALSE(DutyFromText(m, PasteColumn::Load, cell)) << cell;

@@ -240,12 +240,16 @@ TEST_F(DutyCycle, HoldTimeIsTheIsothermOfTheLeakingCoolingGas) {
     EXPECT_NEAR(drained->TimeHeld, (10 - v) * 60 / 0.5, 1e-6);
     EXPECT_EQ(drained->OilOutAt, drained->TimeHeld);
     EXPECT_FALSE(sealed->OilOutAt);
-    // Held just the hold time passes; a hold above the start is not held at all.
+    // Held just the hold time passes; a hold above the start is not held at
+    // all, one at the start for good when nothing leaks or cools.
     const auto just =
         JudgeHold(state, state.Gas, {GaugeBar(1), drained->TimeHeld, Dm3PerMin(0.5), 0, false});
     const auto above = JudgeHold(state, state.Gas, {GaugeBar(190), 1, Dm3PerMin(0), 0, false});
-    EXPECT_EQ(std::tuple(just->TimeHeld, just->Passes, above->TimeHeld, above->Passes),
-              std::tuple(drained->TimeHeld, true, 0.0, false));
+    const auto level =
+        JudgeHold(state, state.Gas, {above->StartPressure, 1, Dm3PerMin(0), 0, false});
+    EXPECT_EQ(std::tuple(just->TimeHeld, just->Passes, above->TimeHeld, above->Passes,
+                         std::isinf(level->TimeHeld)),
+              std::tuple(drained->TimeHeld, true, 0.0, false, true));
     // Real nitrogen: at the time held, past the cooling, the equation of
     // state gives the hold pressure for the gas's own mass.
     state.Gas.Law = GasLawKind::Nitrogen;
