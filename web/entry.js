@@ -152,9 +152,10 @@ export function showTable() {
       td.tabIndex = -1;
       td.textContent = cellText(cells.rows[i], i, c);
       td.setAttribute('aria-label', `${header(c)}: ${td.textContent}`);
-      if (app.draftsOf()[`mov/${i}/${field}`] !== undefined) {
+      const draft = app.draftsOf()[`mov/${i}/${field}`];
+      if (draft !== undefined) {
         td.classList.add('not-a-number');
-        td.title = notANumber(cells.kept[i], c);
+        td.title = notANumber(cells.kept[i], c, draft);
       } else if (check.reasons.length) {
         td.title = check.reasons.join('\n');
       }

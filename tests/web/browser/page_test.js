@@ -219,8 +219,11 @@ async function size(page) {
     };
     const dutyCells = [await efficiency('2{Enter}', '0.95,2')];
     // Said as the desktop's table says it: out of its range, not "no number".
-    const rowSaid = await page.eval("document.querySelector('#cycle tr[data-row=\"5\"] th').title");
-    check('a duty out of range is said so', rowSaid.startsWith('Valore fuori campo in η, il rendimento deve essere oltre 0 e fino a 1'), rowSaid);
+    const dutySaid = (await page.eval("[...document.querySelectorAll('#cycle tr[data-row=\"5\"] :is(th, td.not-a-number)')]"
+      + ".map((e) => e.title).join('|')")).split('|');
+    check('a duty out of range is said so by its row and its cell', dutySaid.length === 2
+      && dutySaid.every((s) => s.startsWith('Valore fuori campo in η, il rendimento deve essere oltre 0 e fino a 1')),
+    dutySaid.join(' | '));
     dutyCells.push(await efficiency('0,8{Enter}', '0.8,'), await efficiency('{Delete}', '0.95,'));
     check('a duty\'s cell read by the core', !dutyCells.join(''), dutyCells.join(' '));
 
