@@ -2259,10 +2259,6 @@ The file already exists. Replace it?</translation>
         <source>* la grandezza raccomandata</source>
         <translation>* the recommended size</translation>
     </message>
-    <message>
-        <source>Risultati non aggiornati: i dati sono cambiati</source>
-        <translation>Results out of date: the data have changed</translation>
-    </message>
 </context>
 <context>
     <name>volvenza::SizingText</name>
@@ -3180,10 +3176,6 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Non ci sono punti di recupero: il lavoro viene salvato qui alcuni secondi dopo ogni modifica e prima di ogni sostituzione.</source>
         <translation>There are no recovery points: the work is kept here a few seconds after each change and before each replacement.</translation>
-    </message>
-    <message>
-        <source>Risultati non aggiornati: i dati sono cambiati</source>
-        <translation>Results out of date: the data have changed</translation>
     </message>
     <message>
         <source>Risultati letti dal file (la legge del gas non vi è registrata)</source>
