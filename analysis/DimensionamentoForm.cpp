@@ -26,6 +26,7 @@
 #include "analysis/DimensionamentoParts.h"
 #include "analysis/SizingJob.h"
 #include "documents/Project.h"
+#include "messages/WindowWords.h"
 #include "platform/BoxHistory.h"
 #include "platform/NumberCharacters.h"
 #include "platform/ScreenUnits.h"
@@ -210,7 +211,7 @@ void Dimensionamento::BuildActions(Parts& parts) {
 }
 
 void Dimensionamento::BuildAnswer(Parts& parts) {
-    staleNote_ = new QLabel(tr("Risultati non aggiornati: i dati sono cambiati"), this);
+    staleNote_ = new QLabel(tr(kStaleNote), this);
     staleNote_->setObjectName(QStringLiteral("LNonAggiornati"));
     staleNote_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
     staleNote_->setWordWrap(true);

@@ -11,44 +11,41 @@ constexpr Source kTable[] = {
     {MessageId::RowEndNotAfterStart,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
-         "Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento")},
+         "Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento.")},
     {MessageId::RowBothTimesZero,
-     QT_TRANSLATE_NOOP(
-         "volvenza::Message",
-         "Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà "
-         "portata")},
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non "
+                       "assorbirà portata.")},
     {MessageId::RowFlowNotFinite,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
-         "Qm non è un numero finito: la simulazione non può usarla; controllare tempi e misure")},
-    {MessageId::RowFlowNegative,
-     QT_TRANSLATE_NOOP(
-         "volvenza::Message",
-         "Qm è negativa: un attuatore assorbe portata, non la restituisce; controllare le misure")},
+         "Qm non è un numero finito: la simulazione non può usarla; controllare tempi e misure.")},
+    {MessageId::RowFlowNegative, QT_TRANSLATE_NOOP("volvenza::Message",
+                                                   "Qm è negativa: un attuatore assorbe portata, "
+                                                   "non la restituisce; controllare le misure.")},
     {MessageId::RowRodWiderThanBore,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Qm è negativa perché il diametro dello stelo d supera l'alesaggio D")},
+                       "Qm è negativa perché il diametro dello stelo d supera l'alesaggio D.")},
     {MessageId::RowFlowWithoutDuration,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
-         "Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata")},
+         "Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata.")},
     {MessageId::RowTypedFlow,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Qm immesso a mano: le misure e i tempi danno %1 dm3/min")},
+                       "Qm immesso a mano: le misure e i tempi danno %1 dm3/min.")},
     {MessageId::RowBeforeCycle,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",
-         "Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo")},
+         "Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo.")},
     {MessageId::RowTimeNotFinite,
      QT_TRANSLATE_NOOP("volvenza::Message",
-                       "Ti o Tf non è un numero finito: la simulazione non può usarlo")},
+                       "Ti o Tf non è un numero finito: la simulazione non può usarlo.")},
     {MessageId::RowLoadWithoutSizes,
-     QT_TRANSLATE_NOOP(
-         "volvenza::Message",
-         "Il carico non dà una pressione: le misure del movimento non danno un'area o una "
-         "cilindrata; vale p1")},
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il carico non dà una pressione: le misure del movimento non danno un'area "
+                       "o una cilindrata; vale p1.")},
     {MessageId::RowAfterCycle,
-     QT_TRANSLATE_NOOP("volvenza::Message", "Il movimento esce dal ciclo, che dura %1 s")},
+     QT_TRANSLATE_NOOP("volvenza::Message", "Il movimento esce dal ciclo, che dura %1 s.")},
     {MessageId::PasteNothing,
      QT_TRANSLATE_NOOP("volvenza::Message", "Gli appunti non contengono movimenti da incollare.")},
     {MessageId::PasteBadCells,

@@ -2,8 +2,9 @@
 // The words the windows and the browser's page both show about the design:
 // the kinds of movement's titles, the cycle table's headers and tooltips,
 // the initial boxes' names and units, what an initial box holding no number
-// says, the gas laws and the envelope's boxes of the gas-model window, and
-// the results table's headings.
+// says, the gas laws and the envelope's boxes of the gas-model window, the
+// results table's headings, and the note on results the data have changed
+// under.
 // Written once here, as Italian sources in the catalogue's contexts of the
 // windows that show them: the desktop translates them in those contexts, the
 // browser's core hands them to the page in both languages.
@@ -139,5 +140,12 @@ inline constexpr const char* kMaxTempCaption =
 // temperature, shown when the ideal or the real law ran.
 inline constexpr std::array<const char*, 6> kResultsHeadings{
     {"T", "V(T)", "P(T)", "Qt(T)", "Qs(T)=Qt(T)-Qp", "Tgas(T)"}};
+
+inline constexpr const char* kSizingContext = "volvenza::Dimensionamento";
+
+// Results the data have changed under: the sizing window's answer and its
+// printed page, the main window's status, the page's results and answer.
+inline constexpr const char* kStaleNote = QT_TRANSLATE_NOOP(
+    "volvenza::Dimensionamento", "Risultati non aggiornati: i dati sono cambiati");
 
 }  // namespace volvenza

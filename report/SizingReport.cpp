@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "messages/WindowWords.h"
 #include "platform/UiMessage.h"
 #include "sizing/AnswerText.h"
 
@@ -180,8 +181,7 @@ void PrintSizingReport(PrinterSurface& surface, const QString& printHeader, cons
     // The identity line and the figures are those the search used: a page
     // printed after the design changed says so, in the window's words.
     if (stale) {
-        page.Paragraph(QCoreApplication::translate(
-            "volvenza::SizingReport", "Risultati non aggiornati: i dati sono cambiati"));
+        page.Paragraph(QCoreApplication::translate(kSizingContext, kStaleNote));
     }
     page.Line();
     for (const auto& [label, value] : layout.Requirements) {

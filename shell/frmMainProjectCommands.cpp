@@ -19,6 +19,7 @@
 
 #include "engine/Duties.h"
 #include "engine/PressureWatch.h"
+#include "messages/WindowWords.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
 #include "platform/Dialogs.h"
@@ -58,9 +59,7 @@ constexpr UiText kRecoverable{
     "volvenza::frmMain",
     QT_TRANSLATE_NOOP("volvenza::frmMain",
                       "Lavoro non salvato recuperabile: File > Recupera lavoro non salvato...")};
-constexpr UiText kStale{
-    "volvenza::frmMain",
-    QT_TRANSLATE_NOOP("volvenza::frmMain", "Risultati non aggiornati: i dati sono cambiati")};
+constexpr UiText kStale{kSizingContext, kStaleNote};
 constexpr UiText kBelowP1{"volvenza::frmMain",
                           QT_TRANSLATE_NOOP("volvenza::frmMain", "sotto p1 = %1 bar %2")};
 constexpr UiText kStretch{"volvenza::frmMain",

@@ -1793,48 +1793,48 @@ The file already exists. Replace it?</translation>
         <translation>Pressure held: write a pressure and a time above 0, a leakage and a cooling of 0 or more.</translation>
     </message>
     <message>
-        <source>Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento</source>
-        <translation>Tf is equal to or less than Ti: the simulation will stop at this movement</translation>
+        <source>Tf è uguale o minore di Ti: la simulazione si fermerà su questo movimento.</source>
+        <translation>Tf is equal to or less than Ti: the simulation will stop at this movement.</translation>
     </message>
     <message>
-        <source>Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà portata</source>
-        <translation>Ti and Tf are 0: the simulation will ask whether to go on, and the movement will draw no flow</translation>
+        <source>Ti e Tf sono a 0: la simulazione chiederà se procedere, e il movimento non assorbirà portata.</source>
+        <translation>Ti and Tf are 0: the simulation will ask whether to go on, and the movement will draw no flow.</translation>
     </message>
     <message>
-        <source>Qm non è un numero finito: la simulazione non può usarla; controllare tempi e misure</source>
-        <translation>Qm is not a finite number: the simulation cannot use it; check the times and sizes</translation>
+        <source>Qm non è un numero finito: la simulazione non può usarla; controllare tempi e misure.</source>
+        <translation>Qm is not a finite number: the simulation cannot use it; check the times and sizes.</translation>
     </message>
     <message>
-        <source>Qm è negativa: un attuatore assorbe portata, non la restituisce; controllare le misure</source>
-        <translation>Qm is negative: an actuator draws flow, it does not return it; check the sizes</translation>
+        <source>Qm è negativa: un attuatore assorbe portata, non la restituisce; controllare le misure.</source>
+        <translation>Qm is negative: an actuator draws flow, it does not return it; check the sizes.</translation>
     </message>
     <message>
-        <source>Qm è negativa perché il diametro dello stelo d supera l&apos;alesaggio D</source>
-        <translation>Qm is negative because the rod diameter d exceeds the bore D</translation>
+        <source>Qm è negativa perché il diametro dello stelo d supera l&apos;alesaggio D.</source>
+        <translation>Qm is negative because the rod diameter d exceeds the bore D.</translation>
     </message>
     <message>
-        <source>Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata</source>
-        <translation>Qm is not shown: with Tf equal to Ti the movement takes no time and has no flow</translation>
+        <source>Qm non è mostrata: con Tf uguale a Ti il movimento non dura e non ha una portata.</source>
+        <translation>Qm is not shown: with Tf equal to Ti the movement takes no time and has no flow.</translation>
     </message>
     <message>
-        <source>Qm immesso a mano: le misure e i tempi danno %1 dm3/min</source>
-        <translation>Qm typed by hand: the sizes and times give %1 dm3/min</translation>
+        <source>Qm immesso a mano: le misure e i tempi danno %1 dm3/min.</source>
+        <translation>Qm typed by hand: the sizes and times give %1 dm3/min.</translation>
     </message>
     <message>
-        <source>Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo</source>
-        <translation>The movement starts before 0 s: the simulation refuses a negative time</translation>
+        <source>Il movimento comincia prima di 0 s: la simulazione rifiuta un tempo negativo.</source>
+        <translation>The movement starts before 0 s: the simulation refuses a negative time.</translation>
     </message>
     <message>
-        <source>Ti o Tf non è un numero finito: la simulazione non può usarlo</source>
-        <translation>Ti or Tf is not a finite number: the simulation cannot use it</translation>
+        <source>Ti o Tf non è un numero finito: la simulazione non può usarlo.</source>
+        <translation>Ti or Tf is not a finite number: the simulation cannot use it.</translation>
     </message>
     <message>
-        <source>Il carico non dà una pressione: le misure del movimento non danno un&apos;area o una cilindrata; vale p1</source>
-        <translation>The load gives no pressure: the movement&apos;s sizes give no area or displacement; p1 applies</translation>
+        <source>Il carico non dà una pressione: le misure del movimento non danno un&apos;area o una cilindrata; vale p1.</source>
+        <translation>The load gives no pressure: the movement&apos;s sizes give no area or displacement; p1 applies.</translation>
     </message>
     <message>
-        <source>Il movimento esce dal ciclo, che dura %1 s</source>
-        <translation>The movement runs past the cycle, which lasts %1 s</translation>
+        <source>Il movimento esce dal ciclo, che dura %1 s.</source>
+        <translation>The movement runs past the cycle, which lasts %1 s.</translation>
     </message>
     <message>
         <source>Gli appunti non contengono movimenti da incollare.</source>
@@ -1881,24 +1881,24 @@ The file already exists. Replace it?</translation>
         <translation>The sizes that the movement&apos;s kind does not use were ignored (the first on line %1 of the clipboard).</translation>
     </message>
     <message>
-        <source>Valore non valido per l&apos;opzione %1: %2</source>
-        <translation>Invalid value for the option %1: %2</translation>
+        <source>Valore non valido per l&apos;opzione %1: %2.</source>
+        <translation>Invalid value for the option %1: %2.</translation>
     </message>
     <message>
-        <source>Manca il valore dell&apos;opzione %1</source>
-        <translation>The option %1 lacks its value</translation>
+        <source>Manca il valore dell&apos;opzione %1.</source>
+        <translation>The option %1 lacks its value.</translation>
     </message>
     <message>
-        <source>L&apos;opzione %1 è data due volte</source>
-        <translation>The option %1 is given twice</translation>
+        <source>L&apos;opzione %1 è data due volte.</source>
+        <translation>The option %1 is given twice.</translation>
     </message>
     <message>
-        <source>Il rendimento della pompa del progetto (rendimento_pompa) vale %1: deve essere più di 0 e al più 1; darlo con --pump-efficiency</source>
-        <translation>The project&apos;s pump efficiency (rendimento_pompa) is %1: it must be more than 0 and at most 1; give it with --pump-efficiency</translation>
+        <source>Il rendimento della pompa del progetto (rendimento_pompa) vale %1: deve essere più di 0 e al più 1; darlo con --pump-efficiency.</source>
+        <translation>The project&apos;s pump efficiency (rendimento_pompa) is %1: it must be more than 0 and at most 1; give it with --pump-efficiency.</translation>
     </message>
     <message>
-        <source>Le ore di lavoro in un anno del progetto (ore_in_un_anno) valgono %1: devono essere più di 0 e al più 8760; darle con --hours-per-year</source>
-        <translation>The project&apos;s working hours in a year (ore_in_un_anno) are %1: they must be more than 0 and at most 8760; give them with --hours-per-year</translation>
+        <source>Le ore di lavoro in un anno del progetto (ore_in_un_anno) valgono %1: devono essere più di 0 e al più 8760; darle con --hours-per-year.</source>
+        <translation>The project&apos;s working hours in a year (ore_in_un_anno) are %1: they must be more than 0 and at most 8760; give them with --hours-per-year.</translation>
     </message>
     <message>
         <source>Manca il nome del file di ingresso: nulla è stato scritto.</source>
@@ -1917,64 +1917,64 @@ The file already exists. Replace it?</translation>
         <translation>The output files %1 and %2 are the same file: nothing was written.</translation>
     </message>
     <message>
-        <source>%1 %2: il movimento deve essere un numero intero da 1 a %3</source>
-        <translation>%1 %2: the movement must be a whole number from 1 to %3</translation>
+        <source>%1 %2: il movimento deve essere un numero intero da 1 a %3.</source>
+        <translation>%1 %2: the movement must be a whole number from 1 to %3.</translation>
     </message>
     <message>
-        <source>%1 %2: la pressione richiesta deve essere più di 0 bar</source>
-        <translation>%1 %2: the required pressure must be more than 0 bar</translation>
+        <source>%1 %2: la pressione richiesta deve essere più di 0 bar.</source>
+        <translation>%1 %2: the required pressure must be more than 0 bar.</translation>
     </message>
     <message>
-        <source>%1 %2: il carico deve essere almeno 0</source>
-        <translation>%1 %2: the load must be at least 0</translation>
+        <source>%1 %2: il carico deve essere almeno 0.</source>
+        <translation>%1 %2: the load must be at least 0.</translation>
     </message>
     <message>
-        <source>%1 %2: il rendimento deve essere più di 0 e al più 1</source>
-        <translation>%1 %2: the efficiency must be more than 0 and at most 1</translation>
+        <source>%1 %2: il rendimento deve essere più di 0 e al più 1.</source>
+        <translation>%1 %2: the efficiency must be more than 0 and at most 1.</translation>
     </message>
     <message>
-        <source>%1 %2: la perdita deve essere almeno 0 bar</source>
-        <translation>%1 %2: the loss must be at least 0 bar</translation>
+        <source>%1 %2: la perdita deve essere almeno 0 bar.</source>
+        <translation>%1 %2: the loss must be at least 0 bar.</translation>
     </message>
     <message>
-        <source>%1 %2: il movimento %3 ha già %4 %5; darne uno solo</source>
-        <translation>%1 %2: movement %3 already has %4 %5; give only one</translation>
+        <source>%1 %2: il movimento %3 ha già %4 %5; darne uno solo.</source>
+        <translation>%1 %2: movement %3 already has %4 %5; give only one.</translation>
     </message>
     <message>
-        <source>--emergency %1: i movimenti vanno dati con i loro numeri da 1 a %2, separati da virgole</source>
-        <translation>--emergency %1: give the movements by their numbers from 1 to %2, separated by commas</translation>
+        <source>--emergency %1: i movimenti vanno dati con i loro numeri da 1 a %2, separati da virgole.</source>
+        <translation>--emergency %1: give the movements by their numbers from 1 to %2, separated by commas.</translation>
     </message>
     <message>
-        <source>--bottle-sizes %1: fino a %2 bombole in dm3, ciascuna più di 0, separate da virgole</source>
-        <translation>--bottle-sizes %1: up to %2 bottles in dm3, each more than 0, separated by commas</translation>
+        <source>--bottle-sizes %1: fino a %2 bombole in dm3, ciascuna più di 0, separate da virgole.</source>
+        <translation>--bottle-sizes %1: up to %2 bottles in dm3, each more than 0, separated by commas.</translation>
     </message>
     <message>
-        <source>%1 %2: deve essere più di 0</source>
-        <translation>%1 %2: must be more than 0</translation>
+        <source>%1 %2: deve essere più di 0.</source>
+        <translation>%1 %2: must be more than 0.</translation>
     </message>
     <message>
-        <source>%1 %2: deve essere almeno 0</source>
-        <translation>%1 %2: must be at least 0</translation>
+        <source>%1 %2: deve essere almeno 0.</source>
+        <translation>%1 %2: must be at least 0.</translation>
     </message>
     <message>
-        <source>Le opzioni dei compiti valgono con il gas ideale o l&apos;azoto reale: la legge classica giudica soltanto p1; aggiungere --gas ideal o --gas nitrogen</source>
-        <translation>The duty options apply with the ideal gas or real nitrogen: the classic law judges p1 only; add --gas ideal or --gas nitrogen</translation>
+        <source>Le opzioni dei compiti valgono con il gas ideale o l&apos;azoto reale: la legge classica giudica soltanto p1; aggiungere --gas ideal o --gas nitrogen.</source>
+        <translation>The duty options apply with the ideal gas or real nitrogen: the classic law judges p1 only; add --gas ideal or --gas nitrogen.</translation>
     </message>
     <message>
-        <source>Il movimento %1 non c&apos;è: i movimenti sono %2</source>
-        <translation>There is no movement %1: there are %2 movements</translation>
+        <source>Il movimento %1 non c&apos;è: i movimenti sono %2.</source>
+        <translation>There is no movement %1: there are %2 movements.</translation>
     </message>
     <message>
-        <source>%1 %2: il movimento %3 è vuoto</source>
-        <translation>%1 %2: movement %3 is empty</translation>
+        <source>%1 %2: il movimento %3 è vuoto.</source>
+        <translation>%1 %2: movement %3 is empty.</translation>
     </message>
     <message>
-        <source>%1 %2: il movimento %3 non ha le misure da cui ricavare la pressione del carico; darla con --required %3:BAR</source>
-        <translation>%1 %2: movement %3 has no sizes to work out the load&apos;s pressure from; give it with --required %3:BAR</translation>
+        <source>%1 %2: il movimento %3 non ha le misure da cui ricavare la pressione del carico; darla con --required %3:BAR.</source>
+        <translation>%1 %2: movement %3 has no sizes to work out the load&apos;s pressure from; give it with --required %3:BAR.</translation>
     </message>
     <message>
-        <source>La pressione mantenuta vuole sia --hold-pressure sia --hold-time</source>
-        <translation>The pressure held needs both --hold-pressure and --hold-time</translation>
+        <source>La pressione mantenuta vuole sia --hold-pressure sia --hold-time.</source>
+        <translation>The pressure held needs both --hold-pressure and --hold-time.</translation>
     </message>
     <message>
         <source>--gas classic non dimensiona: la legge classica riproduce i risultati del programma originale, passo per passo; il dimensionamento usa l&apos;azoto reale (predefinito) o --gas ideal.</source>
@@ -1985,12 +1985,12 @@ The file already exists. Replace it?</translation>
         <translation>The report command is not available: this volvenza-sim was built without Qt (VOLVENZA_GUI=OFF).</translation>
     </message>
     <message>
-        <source>opzione sconosciuta %1</source>
-        <translation>unknown option %1</translation>
+        <source>Opzione sconosciuta %1.</source>
+        <translation>Unknown option %1.</translation>
     </message>
     <message>
-        <source>si può aprire un solo file di simulazione alla volta</source>
-        <translation>only one simulation file can be opened at a time</translation>
+        <source>Si può aprire un solo file di simulazione alla volta.</source>
+        <translation>Only one simulation file can be opened at a time.</translation>
     </message>
     <message>
         <source>Impossibile incollare: gli appunti contengono %1 movimenti e la tabella ne può ricevere ancora %2 (al massimo 1000 movimenti). Copiare meno righe.</source>
@@ -2001,12 +2001,12 @@ The file already exists. Replace it?</translation>
         <translation>Cannot paste «%1»: movement %2 does not use the column %3.</translation>
     </message>
     <message>
-        <source>Il comando %1 non prende l&apos;opzione %2</source>
-        <translation>The %1 command does not take the option %2</translation>
+        <source>Il comando %1 non prende l&apos;opzione %2.</source>
+        <translation>The %1 command does not take the option %2.</translation>
     </message>
     <message>
-        <source>Il comando %1 vuole l&apos;opzione %2</source>
-        <translation>The %1 command needs the option %2</translation>
+        <source>Il comando %1 vuole l&apos;opzione %2.</source>
+        <translation>The %1 command needs the option %2.</translation>
     </message>
     <message>
         <source>pressione da mantenere</source>
@@ -2230,10 +2230,6 @@ The file already exists. Replace it?</translation>
     <message>
         <source>* la grandezza raccomandata</source>
         <translation>* the recommended size</translation>
-    </message>
-    <message>
-        <source>Risultati non aggiornati: i dati sono cambiati</source>
-        <translation>Results out of date: the data have changed</translation>
     </message>
 </context>
 <context>
@@ -3156,10 +3152,6 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Non ci sono punti di recupero: il lavoro viene salvato qui alcuni secondi dopo ogni modifica e prima di ogni sostituzione.</source>
         <translation>There are no recovery points: the work is kept here a few seconds after each change and before each replacement.</translation>
-    </message>
-    <message>
-        <source>Risultati non aggiornati: i dati sono cambiati</source>
-        <translation>Results out of date: the data have changed</translation>
     </message>
     <message>
         <source>Risultati letti dal file (la legge del gas non vi è registrata)</source>

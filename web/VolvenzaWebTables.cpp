@@ -43,9 +43,9 @@ constexpr Entry kCatalogue[] = {
 
 // The words the page writes itself, by their Italian; the windows' words
 // (the kinds' titles, the cycle table's headers and tooltips, the initial
-// boxes' names and units) come whole with PageTables, the sizing form's
-// boxes, choices, accumulator types and catalogue columns with its
-// description (VolvenzaWebSizing.h). One a line,
+// boxes' names and units, the note on results out of date) come whole with
+// PageTables, the sizing form's boxes, choices, accumulator types and
+// catalogue columns with its description (VolvenzaWebSizing.h). One a line,
 // whole: the build takes their English from the catalogue by this form
 // (web/CMakeLists.txt).
 // clang-format off
@@ -85,7 +85,6 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Page", "Volume del gas V(t)"),
     PAGE_TEXT("volvenza::Page", "Portata Qt(t)"),
     PAGE_TEXT("volvenza::Page", "Portata Qs(t)"),
-    PAGE_TEXT("volvenza::Dimensionamento", "Risultati non aggiornati: i dati sono cambiati"),
     // The vessels' line, which the core words for the page (sizing::VesselsText).
     PAGE_TEXT("volvenza::frmMain", "; %1 accumulatori di Vo in parallelo"),
     PAGE_TEXT("volvenza::frmMain", "; bombole %1 dm3"),
@@ -259,6 +258,7 @@ std::string PageTables() {
                  {"timeStep", CircuitState{}.TimeStep},
                  {"tooltips", tooltips},
                  {"notANumber", BothLanguages(kInitialContext, kNotANumberTip)},
+                 {"stale", BothLanguages(kSizingContext, kStaleNote)},
                  {"characters", std::string(kNumberSigns)},
                  {"limits", {{"movements", kMaxMovements}, {"undoSteps", Project::kMaxUndoSteps}}},
                  {"listed", listed}})

@@ -37,6 +37,9 @@ function translate() {
     el.title = t(el.dataset.tTitle);
     el.setAttribute('aria-label', t(el.dataset.tTitle));
   });
+  document.querySelectorAll('.stale-note').forEach((note) => {
+    note.textContent = word(coreTable('stale'));
+  });
   $('language').value = app.language();
   document.querySelectorAll('.gas-label').forEach((l, i) => {
     l.textContent = word(gasBoxes()[i]);

@@ -3,7 +3,7 @@
 // behaviour, sizing-read.js reads it.
 import * as app from './app-state.js';
 import { ask, coreLoaded } from './core-now.js';
-import { t, word } from './texts.js';
+import { coreTable, t, word } from './texts.js';
 
 // The accumulator types ({name, project, words}: the core's name, the
 // project's, the words shown) and the catalogue's columns ({heading, key,
@@ -90,7 +90,7 @@ export function buildForm(section) {
   const answer = el('div', { id: 'sz-answer', className: 'sz-answer' });
   answer.setAttribute('aria-live', 'polite');
   const stale = el('p', { id: 'sz-stale', className: 'sz-stale', hidden: true,
-    textContent: t('Risultati non aggiornati: i dati sono cambiati') });
+    textContent: word(coreTable('stale')) });
   const compute = el('button', { id: 'sz-compute', type: 'button', textContent: t('Calcola') });
   // While searching: Interrompi, and a bar that says the search goes on (the
   // core tells no progress from its worker).

@@ -5,8 +5,8 @@
 // tooltips, the sizes each kind's page shows and the kind each is listed as,
 // the initial boxes' names and units, the tooltip of a box that holds no
 // number, the gas laws and boxes, the results table's headings and formats,
-// the chart readout's decimals and words; and the project's names of what
-// the page edits, from the core too.
+// the chart readout's decimals and words, the note on results out of date;
+// and the project's names of what the page edits, from the core too.
 import { language } from './app-state.js';
 
 let tables = null;
@@ -52,7 +52,8 @@ export function t(italian, ...parts) {
 // project's name of the gas's law), 'results' (the results table's headings),
 // 'resultsFormat' ({every, decimals}: a row every so many steps, each column's
 // decimals), 'readout' ({pressure, time, sample}: the decimals of the chart's
-// readout and its words, {it, en}), 'timeStep' (s), 'notANumber', 'characters'
+// readout and its words, {it, en}), 'timeStep' (s), 'notANumber', 'stale' (the
+// note on results the data have changed under), 'characters'
 // (what a number box lets be typed besides digits), 'limits' (the most
 // movements, the undo steps kept) or 'listed' (by a movement's kind, the one it
 // is listed and edited as).

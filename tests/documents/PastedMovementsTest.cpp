@@ -158,8 +158,8 @@ TEST(MovementChecks, MarkWhatTheRunRefusesAndAFlowTypedByHand) {
         S severity;
         std::vector<std::string> starts;
     };
-    const char* typed = "Qm immesso a mano: le misure e i tempi danno 1,235 dm3/min";
-    const char* after = "Il movimento esce dal ciclo, che dura 0,5 s";
+    const char* typed = "Qm immesso a mano: le misure e i tempi danno 1,235 dm3/min.";
+    const char* after = "Il movimento esce dal ciclo, che dura 0,5 s.";
     for (const Case& c :
          {Case{motor(0, 1, 0), 0.5f, S::Warning, {after, typed}},
           {motor(0, 0.5f, 0), 0.5f, S::None, {typed}},     // ends as the cycle does

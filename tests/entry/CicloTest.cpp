@@ -271,7 +271,7 @@ class CicloTest : public QObject {
         QCOMPARE(check(0), QString());
         QVERIFY(check(1).startsWith("Tf è uguale o minore di Ti"));
         QVERIFY(check(2).startsWith("Ti e Tf sono a 0"));
-        QCOMPARE(check(3), "Il movimento esce dal ciclo, che dura 5 s");
+        QCOMPARE(check(3), "Il movimento esce dal ciclo, che dura 5 s.");
         QCOMPARE(check(4), QString());
         const QColor error(kCheckErrorColour), warning(kCheckWarningColour);
         QCOMPARE(QList<QColor>({colour(0), colour(1), colour(2), colour(3), colour(4)}),
@@ -304,7 +304,7 @@ class CicloTest : public QObject {
         // A flow typed over the one its sizes give is the person's own: said,
         // in its own colour, and no error.
         QVERIFY(model.setData(model.index(0, Column::Flow), "25"));
-        QCOMPARE(check(0), "Qm immesso a mano: le misure e i tempi danno 88,357 dm3/min");
+        QCOMPARE(check(0), "Qm immesso a mano: le misure e i tempi danno 88,357 dm3/min.");
         QCOMPARE(model.index(0, Column::Flow).data(Qt::ForegroundRole).value<QBrush>().color(),
                  QColor(0, 70, 160));
         QCOMPARE(colour(0), QColor());

@@ -476,8 +476,8 @@ class WindowsTest : public QObject {
         const auto refused = ParseStartArguments({"volvenza", "--bogus"});
         QCOMPARE(StartRefusalText(refused.Error()),
                  UseEnglish()
-                     ? "volvenza: unknown option --bogus\nFor usage: volvenza --help\n"
-                     : "volvenza: opzione sconosciuta --bogus\nPer l'uso: volvenza --help\n");
+                     ? "volvenza: Unknown option --bogus.\nFor usage: volvenza --help\n"
+                     : "volvenza: Opzione sconosciuta --bogus.\nPer l'uso: volvenza --help\n");
         QCOMPARE(UiMessage(nested),
                  UseEnglish() ? "Maximum pressure: At -200.5 °C and 3000 bar absolute nitrogen is "
                                 "solid (melting pressure 1234.5 bar), the simulation cannot start."

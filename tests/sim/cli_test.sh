@@ -117,9 +117,9 @@ check ideal-exponent 1 "$sim" run "$data/example.vlz" "$work/x.vlz" --gas ideal 
 [ ! -e "$work/x.vlz" ] || fail "exponent refusal wrote"
 check envelope-order 1 "$sim" example "$work/x.vlz" --envelope 50 60
 check gas-unknown 64 "$sim" example "$work/x.vlz" --gas steam
-says "gas-unknown names it" "^Valore non valido per l'opzione --gas: steam$"
+says "gas-unknown names it" "^Valore non valido per l'opzione --gas: steam\.$"
 check gas-missing-value 64 "$sim" example "$work/x.vlz" --tau
-says "missing value names it" "^Manca il valore dell'opzione --tau$"
+says "missing value names it" "^Manca il valore dell'opzione --tau\.$"
 for tau in inf Inf INFINITY; do
     check "tau-$tau" 0 "$sim" example "$work/x.vlz" --gas nitrogen --tau "$tau"
 done
@@ -163,7 +163,7 @@ for bad in "--load 1:12:1,5" "--load 9:12" "--required 2:0" "--required 2:90:1" 
     # shellcheck disable=SC2086
     check "refused $bad" 64 "$sim" example "$work/none.vlz" --gas ideal $bad
 done
-says "no hold time" "^La pressione mantenuta vuole sia --hold-pressure sia --hold-time$"
+says "no hold time" "^La pressione mantenuta vuole sia --hold-pressure sia --hold-time\.$"
 # A hold above its start, or cooled past the gas law's range, before any run.
 check hold-above-start 64 "$sim" example "$work/none.vlz" --gas ideal --hold-pressure 67,01 --hold-time 9
 says "above start" "^La pressione da mantenere (67,01 bar) supera .* Pm - Dp (67 bar): darla di al più 67 bar\.$"
@@ -171,9 +171,9 @@ check hold-too-cold 64 "$sim" example "$work/none.vlz" --gas nitrogen --hold-pre
     --hold-cooling 300
 says "too cold" "fuori dal campo della legge del gas (sopra 63,151 K)"
 check two-for-one 64 "$sim" example "$work/none.vlz" --gas ideal --required 3:70 --load 3:12
-says "two for one" "^--load 3:12: il movimento 3 ha già --required 3:70; darne uno solo$"
+says "two for one" "^--load 3:12: il movimento 3 ha già --required 3:70; darne uno solo\.$"
 check movement-zero 64 "$sim" example "$work/none.vlz" --gas ideal --load 0:12
-says "whole sentence" "^--load 0:12: il movimento deve essere un numero intero da 1 a 1000$"
+says "whole sentence" "^--load 0:12: il movimento deve essere un numero intero da 1 a 1000\.$"
 [ -e "$work/none.vlz" ] && fail "refused duties wrote a file"
 
 # Projects: convert keeps what the other format holds and says what it
@@ -241,12 +241,12 @@ named() {  # named NAME LINE ARGS...
     check "$name" 64 "$sim" "$@"
     [ "$(head -n 2 "$work/err")" = "$line"$'\nUso:' ] || { fail "$name:"; cat "$work/err"; }
 }
-named no-table "Manca il valore dell'opzione --export" example "$work/x.vlz" --export
-named two-tables "L'opzione --export è data due volte" example "$work/x.vlz" --export a --export b
-named table-on-export "Il comando export non prende l'opzione --export" export a b --export c
-named csv-on-run "Il comando run non prende l'opzione --csv" run "$data/example.vlz" "$work/x.vlz" --csv
-named gas-on-export "Il comando export non prende l'opzione --summary" export a b --summary
-named unknown-option "Il comando run non prende l'opzione --nope" run a b --nope
+named no-table "Manca il valore dell'opzione --export." example "$work/x.vlz" --export
+named two-tables "L'opzione --export è data due volte." example "$work/x.vlz" --export a --export b
+named table-on-export "Il comando export non prende l'opzione --export." export a b --export c
+named csv-on-run "Il comando run non prende l'opzione --csv." run "$data/example.vlz" "$work/x.vlz" --csv
+named gas-on-export "Il comando export non prende l'opzione --summary." export a b --summary
+named unknown-option "Il comando run non prende l'opzione --nope." run a b --nope
 check help 0 "$sim" --help
 
 # In English the messages, the usage and the CSV follow the language; the

@@ -172,15 +172,15 @@ while IFS='|' read -r want line; do
     [ "$(head -n 1 "$work/err")" = "$want" ] && grep -qx "Uso:" "$work/err" ||
         { fail "refused: $line:"; cat "$work/err"; }
 done <<EOF
-Il comando size vuole l'opzione --type|$data/example.vlz --pmin 60
-Il comando size vuole l'opzione --pmin|$work/ex.vlzp
-Valore non valido per l'opzione --type: sponge|$data/example.vlz --pmin 60 --type sponge
-Valore non valido per l'opzione --pmin: sessanta|$data/example.vlz --type piston --pmin sessanta
-Valore non valido per l'opzione --catalogue: 1,2:4:x|$ex --catalogue 1,2:4:x
-Manca il valore dell'opzione --tolerance|$ex --tolerance
---bottle-sizes 10,0: fino a 200 bombole in dm3, ciascuna più di 0, separate da virgole|$ex --bottle-sizes 10,0
-Il comando size non prende l'opzione --fast|$ex --fast
-Il comando size non prende l'opzione --summary|$ex --summary
+Il comando size vuole l'opzione --type.|$data/example.vlz --pmin 60
+Il comando size vuole l'opzione --pmin.|$work/ex.vlzp
+Valore non valido per l'opzione --type: sponge.|$data/example.vlz --pmin 60 --type sponge
+Valore non valido per l'opzione --pmin: sessanta.|$data/example.vlz --type piston --pmin sessanta
+Valore non valido per l'opzione --catalogue: 1,2:4:x.|$ex --catalogue 1,2:4:x
+Manca il valore dell'opzione --tolerance.|$ex --tolerance
+--bottle-sizes 10,0: fino a 200 bombole in dm3, ciascuna più di 0, separate da virgole.|$ex --bottle-sizes 10,0
+Il comando size non prende l'opzione --fast.|$ex --fast
+Il comando size non prende l'opzione --summary.|$ex --summary
 Uso:|--pmin 60 --type bladder
 EOF
 

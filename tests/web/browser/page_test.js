@@ -200,12 +200,12 @@ async function size(page) {
     const again = native(sim, ['run', 'in.vlzp', 'out.vlz'], { 'in.vlzp': typed }, ['out.vlz']).files['out.vlz'];
     check('its run in the page is native volvenza-sim\'s', again && !textDiff(vlz, again), again && textDiff(vlz, again));
     // Results of a changed design are marked until the design is as run again.
-    const stale = () => page.eval("[document.body.dataset.stale, ...[...document.querySelectorAll('.stale-note')].map((n) => n.hidden)].join()");
+    const stale = () => page.eval("[document.body.dataset.stale, ...[...document.querySelectorAll('.stale-note')].map((n) => n.hidden || n.textContent)].join('|')");
     await fill(page, { 'dati-V0': '12' });
     const marked = await stale();
     await page.eval("document.body.dispatchEvent(new KeyboardEvent('keydown', { key: 'z', ctrlKey: true, bubbles: true }))");
-    check('results are marked stale while the design differs from the run', marked === 'true,false,false,false'
-      && await stale() === 'false,true,true,true', marked);
+    check('results are marked stale while the design differs from the run', marked === 'true'
+      + '|Risultati non aggiornati: i dati sono cambiati'.repeat(3) && await stale() === 'false|true|true|true', marked);
 
     // The movement's efficiency out of range stays typed, the movement as it was; a
     // cleared cell is the duty's default, as the core reads them.
