@@ -20,6 +20,10 @@ constexpr double kSameTemperature = 1e-2;
 // many times after the first cycle (and the gas has forgotten its start),
 // the lowest pressure is bounded: the hysteresis has run through its phases.
 constexpr int kRecharges = 3;
+// Cycles that differ in turn (the pump starting more often in one than in the
+// next) rise and fall: the lows are bounded only once this many cycles in a
+// row went no lower nor colder than every cycle before them.
+constexpr int kQuietCycles = 4;
 // More events than this at one instant can only be a loop: the pump cannot
 // switch twice where nothing changes.
 constexpr int kMaxEventsAtOneInstant = 8;
@@ -396,7 +400,7 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
     run.worst.lowest = std::numeric_limits<double>::infinity();
     double pumpTime = 0, time = 0;
     std::vector<double> everyLowest;
-    int starts = 0;
+    int starts = 0, lastLower = 1;
     for (int cycle = 1; cycle <= maxCycles; ++cycle) {
         const CycleSummary c = RunExactCycle(
             d, demand, gas, start, {nullptr, o.stopBelow, o.maxLoads, o.abandon, o.stretches});
@@ -406,8 +410,10 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         }
         // A cycle that goes lower, or colder, than every one before it is
         // still drifting, however often the pump came back to Pm.
-        const bool drifting = cycle > 1 && (c.lowest < run.worst.lowest - kSamePressure ||
-                                            c.coldest < run.coldest - kSameTemperature);
+        if (c.lowest < run.worst.lowest - kSamePressure ||
+            c.coldest < run.coldest - kSameTemperature) {
+            lastLower = cycle;
+        }
         Record(run, c, start, cycle, maxCycles, everyLowest);
         // The pump's share, over the cycles after the first, which starts full.
         if (cycle == 2) pumpTime = time = starts = 0;
@@ -423,8 +429,9 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         if (cycle > 1) run.recharges += c.returnsToPm;
         const bool repeats = Repeats(run, c, start);
         run.lowests.push_back(c.lowest);
-        if (!run.settled && (repeats || (run.recharges >= kRecharges &&
-                                         cycle * d.CycleTime >= o.memory && !drifting))) {
+        if (!run.settled &&
+            (repeats || (run.recharges >= kRecharges && cycle * d.CycleTime >= o.memory &&
+                         cycle - lastLower >= kQuietCycles))) {
             run.settled = true;
             run.repeating = repeats;
             // A cycle that repeats itself without coming back to Pm leaves
