@@ -208,6 +208,7 @@ std::string SizingForm() {
     const auto [types, columns] = CatalogueForm(words);
     const Json cellTip = words.Both(kContext, kCatalogueCellTip);
     const Json noV0 = words.Said(Message(MessageId::SizingBoxCatalogueV0, {MsgVerbatim("%1")}));
+    const Json stopped = words.Said(Message(MessageId::SizingStopped));
     Json order = Json::array();
     for (const FormStep& step : kReadingOrder) order.push_back(PartName(step));
     return Reply({{"boxes", boxes},
@@ -219,6 +220,7 @@ std::string SizingForm() {
                   {"catalogue", columns},
                   {"cellTip", cellTip},
                   {"noV0", noV0},
+                  {"stopped", stopped},
                   {"order", order},
                   {"projectKeys",
                    {{"type", kTypeProjectKey},

@@ -104,7 +104,6 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Page", "Calcola"),
     PAGE_TEXT("volvenza::Page", "Interrompi"),
     PAGE_TEXT("volvenza::Page", "Ricerca in corso"),
-    PAGE_TEXT("volvenza::Message", "Ricerca interrotta"),
     PAGE_TEXT("volvenza::Page", "Applica"),
     PAGE_TEXT("volvenza::Page", "Il calcolo si è interrotto per un errore interno (%1) ed è stato riavviato; il lavoro è come prima."),
     PAGE_TEXT("volvenza::Page", "convert: 'vlz' o 'vlzp'"),

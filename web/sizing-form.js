@@ -11,7 +11,7 @@ import { coreTable, t, word } from './texts.js';
 // while its text is no number, and a size without V0.
 export const types = [];
 export const catalogueColumns = [];
-export const catalogueWords = { cellTip: null, noV0: null };
+export const catalogueWords = { cellTip: null, noV0: null, stopped: null };
 // The form as the core describes it (VolvenzaWebSizing.h), from the tables
 // the desktop's window is built from: the boxes ({id, label, default,
 // option, notANumber, optional, perUnit, characters: the bottles' besides
@@ -40,7 +40,7 @@ export const formLoaded = Promise.all([app.call('sizingForm').then((d) => {
   for (const italian of d.missing) globalThis.volvenzaUntranslated.add(italian);
   types.push(...d.types);
   catalogueColumns.push(...d.catalogue);
-  Object.assign(catalogueWords, { cellTip: d.cellTip, noV0: d.noV0 });
+  Object.assign(catalogueWords, { cellTip: d.cellTip, noV0: d.noV0, stopped: d.stopped });
   readingOrder.push(...d.order);
 }), coreLoaded]);
 

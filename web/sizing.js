@@ -12,8 +12,8 @@
 // language and its changes.
 import * as app from './app-state.js';
 import { ask, draftStopping } from './core-now.js';
-import { loaded, t } from './texts.js';
-import { addRow, boxes, buildForm, catalogueColumns, checks, defaultRows, defaults, el, form, formLoaded, holdBoxes,
+import { loaded, t, word } from './texts.js';
+import { addRow, boxes, buildForm, catalogueColumns, catalogueWords, checks, defaultRows, defaults, el, form, formLoaded, holdBoxes,
   number, projectKeys, relanguage, showCatalogue, types } from './sizing-form.js';
 import { args, judge, mark, numberInputs, placeOf, requirementsShown } from './sizing-read.js';
 
@@ -133,7 +133,7 @@ async function calculate(f) {
     apply.disabled = true;
     stale.hidden = true;
     answer.replaceChildren(el('p', { className: e.stopped ? '' : 'sz-error',
-      textContent: e.stopped ? t('Ricerca interrotta') : e.message }));
+      textContent: e.stopped ? word(catalogueWords.stopped) : e.message }));
     section.dataset.state = e.stopped ? 'stopped' : 'refused';
   } finally {
     compute.disabled = false;
