@@ -110,7 +110,7 @@ TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
     const MovementPressure tight{2, GaugeBar(64.125), GaugeBar(65.23256), 0.5, 45};
     EmergencyOutcome e;
     std::tie(e.Movements, e.WorkTemp, e.StartPressure, e.Lowest, e.Margin, e.Tightest, e.OilLeft) =
-        std::tuple(std::vector<int>{2, 5}, -10.004, GaugeBar(67), GaugeBar(60.2),
+        std::tuple(std::vector<int>{2, 5}, -10.004, GaugeBar(67.004), GaugeBar(60.2),
                    BarDifference(0.12345), 5, Dm3(1.23456));
     DutyOutcomes d{e, std::nullopt};
     const auto lines = DutySummary({tight, {3, GaugeBar(70), GaugeBar(80)}}, d, {}, w);
@@ -141,9 +141,14 @@ TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
     EXPECT_EQ(MovementVerdict(dry, w), "movimento 2: richiede 64,1 bar, non si compie");
     EXPECT_EQ(MovementVerdict({2, GaugeBar(64.125), GaugeBar(63.98), 0.125, 45}, w),
               "movimento 2: richiede 64,1 bar, minima 64 bar a 0,12 s, MANCANO 0,1 bar");
-    const HoldOutcome held{GaugeBar(67.125), GaugeBar(40), 12.5, 30, false};
-    EXPECT_EQ(HoldVerdict({GaugeBar(45), 60, Dm3PerMin(0), 0}, held, w).value,
+    const HoldOutcome held{GaugeBar(67.125), GaugeBar(40), 12.5, 30.25, false};
+    const HoldDuty hold{GaugeBar(45), 60, Dm3PerMin(0), 0};
+    EXPECT_EQ(HoldVerdict(hold, held, w).value,
               "da 67,1 bar, l'olio finisce dopo 12 s, tenuta per 30 s: NON basta");
+    EXPECT_EQ(DutySummary({}, {std::nullopt, held}, {false, hold}, w).at(0),
+              "Pressione mantenuta 45 bar per 60 s, pompa ferma, da 67,12 bar (trafilamento 0 "
+              "dm3/min, raffreddamento 0 K): l'olio finisce dopo 12,5 s, a 40 bar, e la "
+              "pressione si perde; la tiene per 30,2 s: non supera.");
 }
 
 // A hold box's figure as the window and the page mark it and Calcola
