@@ -279,8 +279,10 @@ TEST(BalanceText, TheExampleByHand) {
     state.Gas.Law = GasLawKind::Ideal;
     const DutyPlan hold{false, HoldDuty{GaugeBar(65), 1, Dm3PerMin(0)}};
     EXPECT_EQ(DutyRows(state, hold, 60, kItalian).size(), 1u);
+    // Nor a balance: a single point is no run.
     state.LastPoint = 0;
-    EXPECT_TRUE(DutyRows(state, hold, 60, kItalian).empty());
+    EXPECT_TRUE(DutyRows(state, hold, 60, kItalian).empty() &&
+                EnergyBalanceRows(state, EnergyInputsOf(state, 0.8, 1000), kItalian)->empty());
 }
 
 }  // namespace
