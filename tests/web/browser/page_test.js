@@ -219,8 +219,11 @@ async function size(page) {
     };
     const dutyCells = [await efficiency('2{Enter}', '0.95,2')];
     // Said as the desktop's table says it: out of its range, not "no number".
-    const dutySaid = (await page.eval("[...document.querySelectorAll('#cycle tr[data-row=\"5\"] :is(th, td.not-a-number)')]"
-      + ".map((e) => e.title).join('|')")).split('|');
+    // The row is drawn anew after the draft is kept: read it once both are there.
+    const saidNow = "[...document.querySelectorAll('#cycle tr[data-row=\"5\"] :is(th, td.not-a-number)')]"
+      + ".map((e) => e.title).join('|')";
+    await page.until(`${saidNow}.split('|').length === 2`, 3000).catch(() => {});
+    const dutySaid = (await page.eval(saidNow)).split('|');
     check('a duty out of range is said so by its row and its cell', dutySaid.length === 2
       && dutySaid.every((s) => s.startsWith('Valore fuori campo in η, il rendimento deve essere oltre 0 e fino a 1')),
     dutySaid.join(' | '));
