@@ -29,7 +29,6 @@ enum class MessageId : uint16_t {
     MovementEndNotAfterStart,
     EnvelopeAroundWork,
     CannotStart,
-    CycleTimeBox,
     GasTooCold,
     // Text typed into a box that is not a number stops what reads the data.
     DraftNotNumber,

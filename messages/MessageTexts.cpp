@@ -55,7 +55,6 @@ constexpr Source kSources[] = {
          "e la massima maggiore o uguale.")},
     {MessageId::CannotStart,
      QT_TRANSLATE_NOOP("volvenza::Message", "%1, la simulazione non può partire.")},
-    {MessageId::CycleTimeBox, QT_TRANSLATE_NOOP("volvenza::Message", "Tempo ciclo")},
     {MessageId::GasTooCold,
      QT_TRANSLATE_NOOP(
          "volvenza::Message",

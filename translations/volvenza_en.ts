@@ -1201,10 +1201,6 @@ The file already exists. Replace it?</translation>
         <translation>%1, the simulation cannot start.</translation>
     </message>
     <message>
-        <source>Tempo ciclo</source>
-        <translation>Cycle time</translation>
-    </message>
-    <message>
         <source>L&apos;esponente della politropica deve essere compreso tra 1 e 1,67 (ora %1).</source>
         <translation>The polytropic exponent must be between 1 and 1.67 (now %1).</translation>
     </message>
