@@ -241,10 +241,8 @@ enum class MessageId : uint16_t {
     CommandOutputIsInput,
     CommandOutputsSame,
     CommandMovementNumber,
-    CommandRequiredRange,
-    CommandLoadRange,
-    CommandEfficiencyRange,
-    CommandLossRange,
+    // An option's duty figure out of its range: the range is the Duty*Range's.
+    CommandDutyRange,
     CommandLoadTwice,
     CommandEmergencyList,
     CommandBottleList,

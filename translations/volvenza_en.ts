@@ -635,8 +635,8 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Force [kN] for cylinders and plungers, torque [N·m] for motors and vane actuators</translation>
     </message>
     <message>
-        <source>Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)</source>
-        <translation>Hydromechanical efficiency, above 0 up to 1 (0.95 when not given)</translation>
+        <source>Rendimento idromeccanico, più di 0 e al più 1 (0,95 se non dato)</source>
+        <translation>Hydromechanical efficiency, more than 0 and at most 1 (0.95 when not given)</translation>
     </message>
     <message>
         <source>Pressione persa fra accumulatore e attuatore (linee e valvole)</source>
@@ -1729,16 +1729,16 @@ The file already exists. Replace it?</translation>
         <translation>the load must be at least 0</translation>
     </message>
     <message>
-        <source>il rendimento deve essere oltre 0 e fino a 1</source>
-        <translation>the efficiency must be above 0 and up to 1</translation>
+        <source>il rendimento deve essere più di 0 e al più 1</source>
+        <translation>the efficiency must be more than 0 and at most 1</translation>
     </message>
     <message>
         <source>la perdita deve essere almeno 0 bar</source>
         <translation>the loss must be at least 0 bar</translation>
     </message>
     <message>
-        <source>la pressione richiesta deve essere oltre 0 bar</source>
-        <translation>the required pressure must be above 0 bar</translation>
+        <source>la pressione richiesta deve essere più di 0 bar</source>
+        <translation>the required pressure must be more than 0 bar</translation>
     </message>
     <message>
         <source>Il rapporto PDF non è disponibile: questo volvenza-sim è stato compilato senza Qt (VOLVENZA_GUI=OFF).</source>
@@ -1917,22 +1917,6 @@ The file already exists. Replace it?</translation>
         <translation>%1 %2: the movement must be a whole number from 1 to %3.</translation>
     </message>
     <message>
-        <source>%1 %2: la pressione richiesta deve essere più di 0 bar.</source>
-        <translation>%1 %2: the required pressure must be more than 0 bar.</translation>
-    </message>
-    <message>
-        <source>%1 %2: il carico deve essere almeno 0.</source>
-        <translation>%1 %2: the load must be at least 0.</translation>
-    </message>
-    <message>
-        <source>%1 %2: il rendimento deve essere più di 0 e al più 1.</source>
-        <translation>%1 %2: the efficiency must be more than 0 and at most 1.</translation>
-    </message>
-    <message>
-        <source>%1 %2: la perdita deve essere almeno 0 bar.</source>
-        <translation>%1 %2: the loss must be at least 0 bar.</translation>
-    </message>
-    <message>
         <source>%1 %2: il movimento %3 ha già %4 %5; darne uno solo.</source>
         <translation>%1 %2: movement %3 already has %4 %5; give only one.</translation>
     </message>
@@ -2027,6 +2011,10 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Le ore di lavoro in un anno devono essere più di 0 e al più 8760.</source>
         <translation>The working hours in a year must be above 0 and at most 8760.</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3.</source>
+        <translation>%1 %2: %3.</translation>
     </message>
 </context>
 <context>
