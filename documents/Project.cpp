@@ -115,7 +115,8 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
         return CatalogueDraftMessage(key.field, MsgInteger(key.movement), MsgVerbatim(text), stops);
     }
     // The boxes by the names the messages give them: the sizing form's its
-    // own, the initial values' the engine's (which its own messages use).
+    // own, the initial values' the engine's (which its own messages use),
+    // the cycle time's the window's label in words.
     const auto at = static_cast<size_t>(key.field);
     const auto& requirements = sizing::kRequirementBoxes;
     Message box;
@@ -129,8 +130,9 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
                       {MovementBoxName(key.field), MsgInteger(key.movement)});
     } else {
         box = Message(MessageId::DraftInitialBox,
-                      {at < std::size(kInitialValueNames) ? MsgVerbatim(kInitialValueNames[at].name)
-                                                          : MsgNested(MessageId::CycleTimeBox)});
+                      {at < std::size(kInitialValueNames)
+                           ? MsgVerbatim(kInitialValueNames[at].name)
+                           : MsgCatalogue(kInitialContext, kInitialBoxes.back().name)});
     }
     // A duty's figure that is a number is refused for its range, which is said.
     const auto number = ParseNumber<double>(text);

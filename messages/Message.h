@@ -29,7 +29,6 @@ enum class MessageId : uint16_t {
     MovementEndNotAfterStart,
     EnvelopeAroundWork,
     CannotStart,
-    CycleTimeBox,
     GasTooCold,
     // Text typed into a box that is not a number stops what reads the data.
     DraftNotNumber,
@@ -242,10 +241,8 @@ enum class MessageId : uint16_t {
     CommandOutputIsInput,
     CommandOutputsSame,
     CommandMovementNumber,
-    CommandRequiredRange,
-    CommandLoadRange,
-    CommandEfficiencyRange,
-    CommandLossRange,
+    // An option's duty figure out of its range: the range is the Duty*Range's.
+    CommandDutyRange,
     CommandLoadTwice,
     CommandEmergencyList,
     CommandBottleList,

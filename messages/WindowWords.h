@@ -77,7 +77,7 @@ inline constexpr std::array<CycleColumnWords, 17> kCycleColumns{{
      QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
                        "Forza [kN] per cilindri e tuffanti, coppia [N·m] per motori e palmole")},
     {"η", QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
-                            "Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)")},
+                            "Rendimento idromeccanico, più di 0 e al più 1 (0,95 se non dato)")},
     {"Δp [bar]",
      QT_TRANSLATE_NOOP("volvenza::CycleTableModel",
                        "Pressione persa fra accumulatore e attuatore (linee e valvole)")},

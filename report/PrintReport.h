@@ -12,6 +12,7 @@
 #include "engine/EnergyBalance.h"
 #include "platform/PrinterSurface.h"
 #include "report/PageIdentity.h"
+#include "report/ResultsReport.h"
 #include "sizing/Requirements.h"
 #include "sizing/Search.h"
 #include "views/ChartPainting.h"
@@ -26,17 +27,6 @@ void PrintInitialDataReport(PrinterSurface& surface, const CircuitState& state,
                             const QString& printHeader);
 void PrintMovementListReport(PrinterSurface& surface, const CircuitState& state,
                              const QString& printHeader);
-// The results' pages name what produced the results (`origin`, "Legge del
-// gas: classica"...) under their heading, when it is known. With `energy`,
-// the table ends with the run's energy balance and fatigue figures.
-void PrintResultsTableReport(PrinterSurface& surface, const CircuitState& state,
-                             const QString& printHeader, const QString& origin = {},
-                             const std::optional<EnergyInputs>& energy = std::nullopt);
-// The energy balance and fatigue figures alone, on a results page; the
-// heading alone without inputs (results out of date).
-void PrintEnergyBalanceReport(PrinterSurface& surface, const CircuitState& state,
-                              const QString& printHeader, const QString& origin,
-                              const std::optional<EnergyInputs>& energy);
 // The chart across the printable width, in its proportions, no taller than
 // the page: the same painting as the window's, at the page's size.
 void PrintChartReport(PrinterSurface& surface, const CircuitState& state, const ChartShown& chart,

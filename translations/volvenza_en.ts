@@ -57,22 +57,63 @@
     </message>
     <message>
         <source>Uso:
-  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
+</source>
+        <translation>Usage:
+</translation>
+    </message>
+    <message>
+        <source>  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
       carica l&apos;esempio, lo simula e salva il file di simulazione
-  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
+</source>
+        <translation>  volvenza-sim example OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
+      loads the example, simulates it and saves the simulation file
+</translation>
+    </message>
+    <message>
+        <source>  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]
       [OPZIONI DEI COMPITI]
       carica dati iniziali e movimenti da IN, simula e salva in OUT.vlz; da un
       progetto .vlzp anche la legge del gas e l&apos;inviluppo, salvo le opzioni date
-  volvenza-sim convert IN OUT
+</source>
+        <translation>  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
+      [DUTY OPTIONS]
+      loads initial data and movements from IN, simulates and saves to OUT.vlz;
+      from a .vlzp project also the gas law and envelope, unless options say otherwise
+</translation>
+    </message>
+    <message>
+        <source>  volvenza-sim convert IN OUT
       converte fra file di simulazione .vlz e progetto .vlzp secondo l&apos;estensione,
       e dice su stderr che cosa il formato di OUT non conserva
-  volvenza-sim export IN.vlz TABLE.txt
+</source>
+        <translation>  volvenza-sim convert IN OUT
+      converts between a .vlz simulation file and a .vlzp project by extension,
+      and says on stderr what the format of OUT does not keep
+</translation>
+    </message>
+    <message>
+        <source>  volvenza-sim export IN.vlz TABLE.txt
       scrive i risultati memorizzati in IN.vlz come tabella di testo
   volvenza-sim export IN.vlz TABLE.csv --csv
       scrive ogni punto dei risultati come CSV (t;V;P;Qt;Qs, virgola decimale)
-  volvenza-sim report IN.vlz OUT.pdf
+</source>
+        <translation>  volvenza-sim export IN.vlz TABLE.txt
+      writes the results stored in IN.vlz as a text table
+  volvenza-sim export IN.vlz TABLE.csv --csv
+      writes every result point as CSV (t,V,P,Qt,Qs with the decimal point in
+      English; t;V;P;Qt;Qs with the decimal comma in Italian)
+</translation>
+    </message>
+    <message>
+        <source>  volvenza-sim report IN.vlz OUT.pdf
       scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico
-  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
+</source>
+        <translation>  volvenza-sim report IN.vlz OUT.pdf
+      writes the whole report as PDF: initial data, movements, table, chart
+</translation>
+    </message>
+    <message>
+        <source>  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
       [--catalogue &quot;V0[:RAPPORTO[:PS[:PORTATA[:TAU[:ESCURSIONE[:CICLI]]]]]],...&quot;]
       [--ps PS] [--relief R]
       [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]
@@ -87,10 +128,40 @@
       10,20,40,50 dm3); i candidati e perché i più piccoli non bastano; stato 0 con una
       raccomandazione, 1 se nessuna grandezza basta (risposta su stdout), 3 se la
       ricerca non si può fare (messaggio su stderr, nulla su stdout)
-  volvenza-sim gas T_C P_BAR_ABS
+</source>
+        <translation>  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
+      [--catalogue &quot;V0[:RATIO[:PS[:FLOW[:TAU[:SWING[:CYCLES]]]]]],...&quot;]
+      [--ps PS] [--relief R]
+      [--tolerance PERCENT] [--hours HOURS] [--min-gas-temp C] [--keep-precharge]
+      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
+      [--json] [--pdf OUT.pdf] [GAS OPTIONS] [DUTY OPTIONS]
+      sizes accumulator, precharge and pump for the cycle of IN.vlz in
+      continuous operation (one cycle after another; --single-cycle: the first
+      alone): the smallest catalogue size that meets the rules (seven, and
+      8 and 9 with the duties given) or, when none does (or with
+      --arrangements), several accumulators in parallel or
+      a piston with bottles (--bottle-sizes, by default 10,20,40,50 dm3); the
+      candidates and why the smaller ones fall short; status 0 with a
+      recommendation, 1 when no size is enough (answer on stdout), 3 when the
+      search cannot be made (message on stderr, nothing on stdout)
+</translation>
+    </message>
+    <message>
+        <source>  volvenza-sim gas T_C P_BAR_ABS
       proprietà dell&apos;azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
-  volvenza-sim --help
-
+</source>
+        <translation>  volvenza-sim gas T_C P_BAR_ABS
+      properties of nitrogen at T_C [°C] and the absolute pressure P_BAR_ABS [bar]
+</translation>
+    </message>
+    <message>
+        <source>  volvenza-sim --help
+</source>
+        <translation>  volvenza-sim --help
+</translation>
+    </message>
+    <message>
+        <source>
 Opzioni del gas (numeri con la virgola o con il punto):
   --gas classic|ideal|nitrogen  legge del gas: classica (predefinita; rifà i passi
                                 del programma originale: size rifiuta --gas classic
@@ -126,73 +197,8 @@ Opzioni del gas (numeri con la virgola o con il punto):
   --bottle-volume V             bombole di gas sul lato gas degli accumulatori [dm3]
   --volumetric-efficiency E     rendimento volumetrico della pompa: eroga E Qp
                                 (più di 0, al più 1; predefinito 1)
-
-Opzioni dei compiti (run, example e size; con il gas ideale o l&apos;azoto reale):
-  --load K:VALORE[:RENDIMENTO[:PERDITA]]
-                                carico del movimento K (da 1): forza [kN] per cilindri
-                                e plunger, coppia [N·m] per motori e palmole; rendimento
-                                idromeccanico (predefinito 0,95), perdita [bar] fino
-                                all&apos;attuatore (predefinita 0)
-  --required K:BAR              pressione richiesta dal movimento K, data così
-  --emergency 3,5               movimenti da finire a pompa persa, da Pm - Dp alla
-                                temperatura minima dell&apos;inviluppo
-  --emergency-from-full         la corsa di emergenza parte da Pm
-  --hold-pressure P --hold-time S
-                                pressione da mantenere [bar] per S secondi a pompa
-                                ferma, da Pm - Dp (--hold-from-pm: da Pm)
-  --leakage L                   trafilamento durante il mantenimento [dm3/min]
-  --hold-cooling K              raffreddamento del gas nel tempo di mantenimento [K]
-Con --summary, run chiude con una riga JSON: movement_pressures, emergency, hold.
-Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.
-
-I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di
-ingresso o l&apos;altro file di uscita.
-
-Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);
-2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione
-interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; a una temperatura qualsiasi
-(risultati parziali scritti); 4 simulazione interrotta perché l&apos;azoto esce dal
-campo del gas (condensa o esce dal campo dell&apos;equazione) a una temperatura
-qualsiasi (risultati scritti fino a lì);
-64 uso errato, o un file di uscita che è il file di ingresso o l&apos;altro file di
-uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
 </source>
-        <translation>Usage:
-  volvenza-sim example OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
-      loads the example, simulates it and saves the simulation file
-  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [GAS OPTIONS]
-      [DUTY OPTIONS]
-      loads initial data and movements from IN, simulates and saves to OUT.vlz;
-      from a .vlzp project also the gas law and envelope, unless options say otherwise
-  volvenza-sim convert IN OUT
-      converts between a .vlz simulation file and a .vlzp project by extension,
-      and says on stderr what the format of OUT does not keep
-  volvenza-sim export IN.vlz TABLE.txt
-      writes the results stored in IN.vlz as a text table
-  volvenza-sim export IN.vlz TABLE.csv --csv
-      writes every result point as CSV (t,V,P,Qt,Qs with the decimal point in
-      English; t;V;P;Qt;Qs with the decimal comma in Italian)
-  volvenza-sim report IN.vlz OUT.pdf
-      writes the whole report as PDF: initial data, movements, table, chart
-  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
-      [--catalogue &quot;V0[:RATIO[:PS[:FLOW[:TAU[:SWING[:CYCLES]]]]]],...&quot;]
-      [--ps PS] [--relief R]
-      [--tolerance PERCENT] [--hours HOURS] [--min-gas-temp C] [--keep-precharge]
-      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
-      [--json] [--pdf OUT.pdf] [GAS OPTIONS] [DUTY OPTIONS]
-      sizes accumulator, precharge and pump for the cycle of IN.vlz in
-      continuous operation (one cycle after another; --single-cycle: the first
-      alone): the smallest catalogue size that meets the rules (seven, and
-      8 and 9 with the duties given) or, when none does (or with
-      --arrangements), several accumulators in parallel or
-      a piston with bottles (--bottle-sizes, by default 10,20,40,50 dm3); the
-      candidates and why the smaller ones fall short; status 0 with a
-      recommendation, 1 when no size is enough (answer on stdout), 3 when the
-      search cannot be made (message on stderr, nothing on stdout)
-  volvenza-sim gas T_C P_BAR_ABS
-      properties of nitrogen at T_C [°C] and the absolute pressure P_BAR_ABS [bar]
-  volvenza-sim --help
-
+        <translation>
 Gas options (numbers with the comma or the point):
   --gas classic|ideal|nitrogen  gas law: classic (the default; it repeats the
                                 original program&apos;s steps: size refuses --gas classic
@@ -229,7 +235,27 @@ Gas options (numbers with the comma or the point):
   --bottle-volume V             gas bottles on the accumulators&apos; gas side [dm3]
   --volumetric-efficiency E     the pump&apos;s volumetric efficiency: it delivers E Qp
                                 (above 0, at most 1; default 1)
-
+</translation>
+    </message>
+    <message>
+        <source>
+Opzioni dei compiti (run, example e size; con il gas ideale o l&apos;azoto reale):
+  --load K:VALORE[:RENDIMENTO[:PERDITA]]
+                                carico del movimento K (da 1): forza [kN] per cilindri
+                                e plunger, coppia [N·m] per motori e palmole; rendimento
+                                idromeccanico (predefinito 0,95), perdita [bar] fino
+                                all&apos;attuatore (predefinita 0)
+  --required K:BAR              pressione richiesta dal movimento K, data così
+  --emergency 3,5               movimenti da finire a pompa persa, da Pm - Dp alla
+                                temperatura minima dell&apos;inviluppo
+  --emergency-from-full         la corsa di emergenza parte da Pm
+  --hold-pressure P --hold-time S
+                                pressione da mantenere [bar] per S secondi a pompa
+                                ferma, da Pm - Dp (--hold-from-pm: da Pm)
+  --leakage L                   trafilamento durante il mantenimento [dm3/min]
+  --hold-cooling K              raffreddamento del gas nel tempo di mantenimento [K]
+</source>
+        <translation>
 Duty options (run, example and size; with the ideal gas or real nitrogen):
   --load K:VALUE[:EFFICIENCY[:LOSS]]
                                 load of movement K (from 1): force [kN] for cylinders
@@ -245,9 +271,31 @@ Duty options (run, example and size; with the ideal gas or real nitrogen):
                                 stopped, from Pm - Dp (--hold-from-pm: from Pm)
   --leakage L                   leakage during the hold [dm3/min]
   --hold-cooling K              cooling of the gas over the hold time [K]
-With --summary, run ends with one JSON line: movement_pressures, emergency, hold.
+</translation>
+    </message>
+    <message>
+        <source>Con --summary, run chiude con una riga JSON: movement_pressures, emergency, hold.
+Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.
+</source>
+        <translation>With --summary, run ends with one JSON line: movement_pressures, emergency, hold.
 The simulation file keeps only the results at the working temperature tc.
+</translation>
+    </message>
+    <message>
+        <source>
+I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di
+ingresso o l&apos;altro file di uscita.
 
+Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);
+2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione
+interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; a una temperatura qualsiasi
+(risultati parziali scritti); 4 simulazione interrotta perché l&apos;azoto esce dal
+campo del gas (condensa o esce dal campo dell&apos;equazione) a una temperatura
+qualsiasi (risultati scritti fino a lì);
+64 uso errato, o un file di uscita che è il file di ingresso o l&apos;altro file di
+uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
+</source>
+        <translation>
 The output files are written all or none, and none may be the input file
 or the other output file.
 
@@ -635,8 +683,8 @@ Ti %3 s, Tf %4 s, Qm %5 dm3/min</translation>
         <translation>Force [kN] for cylinders and plungers, torque [N·m] for motors and vane actuators</translation>
     </message>
     <message>
-        <source>Rendimento idromeccanico, oltre 0 e fino a 1 (0,95 se non dato)</source>
-        <translation>Hydromechanical efficiency, above 0 up to 1 (0.95 when not given)</translation>
+        <source>Rendimento idromeccanico, più di 0 e al più 1 (0,95 se non dato)</source>
+        <translation>Hydromechanical efficiency, more than 0 and at most 1 (0.95 when not given)</translation>
     </message>
     <message>
         <source>Pressione persa fra accumulatore e attuatore (linee e valvole)</source>
@@ -1201,10 +1249,6 @@ The file already exists. Replace it?</translation>
         <translation>%1, the simulation cannot start.</translation>
     </message>
     <message>
-        <source>Tempo ciclo</source>
-        <translation>Cycle time</translation>
-    </message>
-    <message>
         <source>L&apos;esponente della politropica deve essere compreso tra 1 e 1,67 (ora %1).</source>
         <translation>The polytropic exponent must be between 1 and 1.67 (now %1).</translation>
     </message>
@@ -1733,16 +1777,16 @@ The file already exists. Replace it?</translation>
         <translation>the load must be at least 0</translation>
     </message>
     <message>
-        <source>il rendimento deve essere oltre 0 e fino a 1</source>
-        <translation>the efficiency must be above 0 and up to 1</translation>
+        <source>il rendimento deve essere più di 0 e al più 1</source>
+        <translation>the efficiency must be more than 0 and at most 1</translation>
     </message>
     <message>
         <source>la perdita deve essere almeno 0 bar</source>
         <translation>the loss must be at least 0 bar</translation>
     </message>
     <message>
-        <source>la pressione richiesta deve essere oltre 0 bar</source>
-        <translation>the required pressure must be above 0 bar</translation>
+        <source>la pressione richiesta deve essere più di 0 bar</source>
+        <translation>the required pressure must be more than 0 bar</translation>
     </message>
     <message>
         <source>Il rapporto PDF non è disponibile: questo volvenza-sim è stato compilato senza Qt (VOLVENZA_GUI=OFF).</source>
@@ -1921,22 +1965,6 @@ The file already exists. Replace it?</translation>
         <translation>%1 %2: the movement must be a whole number from 1 to %3.</translation>
     </message>
     <message>
-        <source>%1 %2: la pressione richiesta deve essere più di 0 bar.</source>
-        <translation>%1 %2: the required pressure must be more than 0 bar.</translation>
-    </message>
-    <message>
-        <source>%1 %2: il carico deve essere almeno 0.</source>
-        <translation>%1 %2: the load must be at least 0.</translation>
-    </message>
-    <message>
-        <source>%1 %2: il rendimento deve essere più di 0 e al più 1.</source>
-        <translation>%1 %2: the efficiency must be more than 0 and at most 1.</translation>
-    </message>
-    <message>
-        <source>%1 %2: la perdita deve essere almeno 0 bar.</source>
-        <translation>%1 %2: the loss must be at least 0 bar.</translation>
-    </message>
-    <message>
         <source>%1 %2: il movimento %3 ha già %4 %5; darne uno solo.</source>
         <translation>%1 %2: movement %3 already has %4 %5; give only one.</translation>
     </message>
@@ -2031,6 +2059,10 @@ The file already exists. Replace it?</translation>
     <message>
         <source>Le ore di lavoro in un anno devono essere più di 0 e al più 8760.</source>
         <translation>The working hours in a year must be above 0 and at most 8760.</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3.</source>
+        <translation>%1 %2: %3.</translation>
     </message>
 </context>
 <context>

@@ -260,7 +260,7 @@ TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
     const std::pair<DraftKey, std::string> named[] = {
         {{DraftKey::Place::Movement, 2, kLoadField}, "Carico del movimento 2 è \"-1\", fuori dal"},
         {{DraftKey::Place::Movement, 2, kLoadField + 1},
-         "η del movimento 2 è \"-1\", fuori dal suo campo: il rendimento deve essere oltre 0"},
+         "η del movimento 2 è \"-1\", fuori dal suo campo: il rendimento deve essere più di 0"},
         {{DraftKey::Place::Movement, 2, MovementField(&Movement::Ti)}, "Ti del movimento 2"},
         {{DraftKey::Place::Catalogue, 2, 6}, "cicli nominali alla riga 2 del catalogo"},
         {{DraftKey::Place::Requirements, 0, kRequirementDraftFields - 3},

@@ -447,8 +447,8 @@ class CicloTest : public QObject {
         QVERIFY(reasons.contains(
             "Valore fuori campo in Δp, la perdita deve essere almeno 0 bar: resta -"));
         QVERIFY(
-            reasons.contains("Valore fuori campo in η, il rendimento deve essere oltre 0 e "
-                             "fino a 1: resta 0,95"));
+            reasons.contains("Valore fuori campo in η, il rendimento deve essere più di 0 e "
+                             "al più 1: resta 0,95"));
         QVERIFY(set(Column::Loss, "5") && !red(Column::Loss) && set(Column::Efficiency, "0,9"));
         QCOMPARE(w.Cell(0, Column::Required), "118,2");
         // A typed pressure stands in for the load's; an empty cell gives it back.

@@ -248,6 +248,12 @@ named csv-on-run "Il comando run non prende l'opzione --csv." run "$data/example
 named gas-on-export "Il comando export non prende l'opzione --summary." export a b --summary
 named unknown-option "Il comando run non prende l'opzione --nope." run a b --nope
 check help 0 "$sim" --help
+# A command's --help, wherever it stands, is that command's usage alone.
+for command in example run convert export report size gas; do
+    check "help-$command" 0 "$sim" "$command" in.vlz --help
+    [ "$(grep -c '^  volvenza-sim ' "$work/out")" = "$(grep -c "^  volvenza-sim $command " "$work/out")" ] &&
+        grep -q "^  volvenza-sim $command " "$work/out" || { fail "help-$command:"; cat "$work/out"; }
+done
 
 # In English the messages, the usage and the CSV follow the language; the
 # simulation file and the text table stay as they are.

@@ -49,29 +49,30 @@ Result<LoadOption> ParseLoad(const std::string& option, const std::string& text)
         if (!x || !std::isfinite(*x)) return BadValue(option, text);
         values.push_back(*x);
     }
-    const auto say = [&](MessageId why) {
-        return Message(why, {MsgVerbatim(option), MsgVerbatim(text)});
+    const auto say = [&](MessageId range) {
+        return Message(MessageId::CommandDutyRange,
+                       {MsgVerbatim(option), MsgVerbatim(text), MsgNested(range)});
     };
     if (option == "--required") {
         if (!(values[0] > 0)) {
-            return say(MessageId::CommandRequiredRange);
+            return say(MessageId::DutyRequiredRange);
         }
         o.required = values[0];
         return o;
     }
     if (!(values[0] >= 0)) {
-        return say(MessageId::CommandLoadRange);
+        return say(MessageId::DutyLoadRange);
     }
     o.load = values[0];
     if (values.size() > 1) {
         if (!(values[1] > 0 && values[1] <= 1)) {
-            return say(MessageId::CommandEfficiencyRange);
+            return say(MessageId::DutyEfficiencyRange);
         }
         o.efficiency = values[1];
     }
     if (values.size() > 2) {
         if (!(values[2] >= 0)) {
-            return say(MessageId::CommandLossRange);
+            return say(MessageId::DutyLossRange);
         }
         o.loss = values[2];
     }

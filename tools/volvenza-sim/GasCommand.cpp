@@ -1,5 +1,6 @@
 #include "tools/volvenza-sim/GasCommand.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <iostream>
@@ -28,6 +29,11 @@ std::string Digits7(double value) {
 }  // namespace
 
 int RunGasCommand(const std::vector<std::string>& args) {
+    if (std::any_of(args.begin(), args.end(),
+                    [](const std::string& a) { return a == "--help" || a == "-h"; })) {
+        std::cout << SimText(kGasUsage);
+        return 0;
+    }
     std::optional<double> tc, bar;
     if (args.size() == 2) {
         tc = ParseNumber<double>(args[0]);

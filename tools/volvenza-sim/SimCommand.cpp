@@ -31,24 +31,36 @@ constexpr int kExitWarning = 3;
 constexpr int kExitOutsideGas = 4;
 constexpr int kExitUsage = 64;
 
-constexpr const char* kUsage = SIM_TEXT(
+// The usage, a piece to each command and each set of options: the whole of
+// it for --help, a command's own pieces for "COMMAND --help".
+constexpr const char* kUsageHead = SIM_TEXT("volvenza-sim", "Uso:\n");
+constexpr const char* kUsageExample =
+    SIM_TEXT("volvenza-sim",
+             "  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
+             "      carica l'esempio, lo simula e salva il file di simulazione\n");
+constexpr const char* kUsageRun =
+    SIM_TEXT("volvenza-sim",
+             "  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
+             "      [OPZIONI DEI COMPITI]\n"
+             "      carica dati iniziali e movimenti da IN, simula e salva in OUT.vlz; da un\n"
+             "      progetto .vlzp anche la legge del gas e l'inviluppo, salvo le opzioni date\n");
+constexpr const char* kUsageConvert =
+    SIM_TEXT("volvenza-sim",
+             "  volvenza-sim convert IN OUT\n"
+             "      converte fra file di simulazione .vlz e progetto .vlzp secondo l'estensione,\n"
+             "      e dice su stderr che cosa il formato di OUT non conserva\n");
+constexpr const char* kUsageExport =
+    SIM_TEXT("volvenza-sim",
+             "  volvenza-sim export IN.vlz TABLE.txt\n"
+             "      scrive i risultati memorizzati in IN.vlz come tabella di testo\n"
+             "  volvenza-sim export IN.vlz TABLE.csv --csv\n"
+             "      scrive ogni punto dei risultati come CSV (t;V;P;Qt;Qs, virgola decimale)\n");
+constexpr const char* kUsageReport = SIM_TEXT(
     "volvenza-sim",
-    "Uso:\n"
-    "  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
-    "      carica l'esempio, lo simula e salva il file di simulazione\n"
-    "  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
-    "      [OPZIONI DEI COMPITI]\n"
-    "      carica dati iniziali e movimenti da IN, simula e salva in OUT.vlz; da un\n"
-    "      progetto .vlzp anche la legge del gas e l'inviluppo, salvo le opzioni date\n"
-    "  volvenza-sim convert IN OUT\n"
-    "      converte fra file di simulazione .vlz e progetto .vlzp secondo l'estensione,\n"
-    "      e dice su stderr che cosa il formato di OUT non conserva\n"
-    "  volvenza-sim export IN.vlz TABLE.txt\n"
-    "      scrive i risultati memorizzati in IN.vlz come tabella di testo\n"
-    "  volvenza-sim export IN.vlz TABLE.csv --csv\n"
-    "      scrive ogni punto dei risultati come CSV (t;V;P;Qt;Qs, virgola decimale)\n"
     "  volvenza-sim report IN.vlz OUT.pdf\n"
-    "      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico\n"
+    "      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico\n");
+constexpr const char* kUsageSize = SIM_TEXT(
+    "volvenza-sim",
     "  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm\n"
     "      [--catalogue \"V0[:RAPPORTO[:PS[:PORTATA[:TAU[:ESCURSIONE[:CICLI]]]]]],...\"]\n"
     "      [--ps PS] [--relief R]\n"
@@ -63,10 +75,14 @@ constexpr const char* kUsage = SIM_TEXT(
     "      parallelo o un pistone con bombole (--bottle-sizes, predefinite\n"
     "      10,20,40,50 dm3); i candidati e perché i più piccoli non bastano; stato 0 con una\n"
     "      raccomandazione, 1 se nessuna grandezza basta (risposta su stdout), 3 se la\n"
-    "      ricerca non si può fare (messaggio su stderr, nulla su stdout)\n"
-    "  volvenza-sim gas T_C P_BAR_ABS\n"
-    "      proprietà dell'azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]\n"
-    "  volvenza-sim --help\n"
+    "      ricerca non si può fare (messaggio su stderr, nulla su stdout)\n");
+constexpr const char* kUsageGas =
+    SIM_TEXT("volvenza-sim",
+             "  volvenza-sim gas T_C P_BAR_ABS\n"
+             "      proprietà dell'azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]\n");
+constexpr const char* kUsageHelp = SIM_TEXT("volvenza-sim", "  volvenza-sim --help\n");
+constexpr const char* kGasOptions = SIM_TEXT(
+    "volvenza-sim",
     "\n"
     "Opzioni del gas (numeri con la virgola o con il punto):\n"
     "  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita; rifà i passi\n"
@@ -102,7 +118,9 @@ constexpr const char* kUsage = SIM_TEXT(
     "  --parallel N                  N accumulatori identici di Vo in parallelo (da 1 a 20)\n"
     "  --bottle-volume V             bombole di gas sul lato gas degli accumulatori [dm3]\n"
     "  --volumetric-efficiency E     rendimento volumetrico della pompa: eroga E Qp\n"
-    "                                (più di 0, al più 1; predefinito 1)\n"
+    "                                (più di 0, al più 1; predefinito 1)\n");
+constexpr const char* kDutyOptions = SIM_TEXT(
+    "volvenza-sim",
     "\n"
     "Opzioni dei compiti (run, example e size; con il gas ideale o l'azoto reale):\n"
     "  --load K:VALORE[:RENDIMENTO[:PERDITA]]\n"
@@ -118,21 +136,55 @@ constexpr const char* kUsage = SIM_TEXT(
     "                                pressione da mantenere [bar] per S secondi a pompa\n"
     "                                ferma, da Pm - Dp (--hold-from-pm: da Pm)\n"
     "  --leakage L                   trafilamento durante il mantenimento [dm3/min]\n"
-    "  --hold-cooling K              raffreddamento del gas nel tempo di mantenimento [K]\n"
-    "Con --summary, run chiude con una riga JSON: movement_pressures, emergency, hold.\n"
-    "Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.\n"
-    "\n"
-    "I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di\n"
-    "ingresso o l'altro file di uscita.\n"
-    "\n"
-    "Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);\n"
-    "2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione\n"
-    "interrotta da \"PRECARICA VOLVENZA TROPPO ALTA\" a una temperatura qualsiasi\n"
-    "(risultati parziali scritti); 4 simulazione interrotta perché l'azoto esce dal\n"
-    "campo del gas (condensa o esce dal campo dell'equazione) a una temperatura\n"
-    "qualsiasi (risultati scritti fino a lì);\n"
-    "64 uso errato, o un file di uscita che è il file di ingresso o l'altro file di\n"
-    "uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.\n");
+    "  --hold-cooling K              raffreddamento del gas nel tempo di mantenimento [K]\n");
+constexpr const char* kRunNotes =
+    SIM_TEXT("volvenza-sim",
+             "Con --summary, run chiude con una riga JSON: movement_pressures, emergency, hold.\n"
+             "Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.\n");
+constexpr const char* kOutputFiles =
+    SIM_TEXT("volvenza-sim",
+             "\n"
+             "I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di\n"
+             "ingresso o l'altro file di uscita.\n"
+             "\n"
+             "Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);\n"
+             "2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione\n"
+             "interrotta da \"PRECARICA VOLVENZA TROPPO ALTA\" a una temperatura qualsiasi\n"
+             "(risultati parziali scritti); 4 simulazione interrotta perché l'azoto esce dal\n"
+             "campo del gas (condensa o esce dal campo dell'equazione) a una temperatura\n"
+             "qualsiasi (risultati scritti fino a lì);\n"
+             "64 uso errato, o un file di uscita che è il file di ingresso o l'altro file di\n"
+             "uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.\n");
+
+// Each command's pieces, in the order the whole usage gives them.
+struct CommandUsage {
+    const char* command;
+    std::vector<const char*> pieces;
+};
+const CommandUsage kCommandUsages[] = {
+    {"example", {kUsageExample, kGasOptions, kDutyOptions, kRunNotes, kOutputFiles}},
+    {"run", {kUsageRun, kGasOptions, kDutyOptions, kRunNotes, kOutputFiles}},
+    {"convert", {kUsageConvert, kOutputFiles}},
+    {"export", {kUsageExport, kOutputFiles}},
+    {"report", {kUsageReport, kOutputFiles}},
+    // size says its own exit status.
+    {"size", {kUsageSize, kGasOptions, kDutyOptions}},
+};
+
+std::string WholeUsage() {
+    std::string usage;
+    for (const char* piece :
+         {kUsageHead, kUsageExample, kUsageRun, kUsageConvert, kUsageExport, kUsageReport,
+          kUsageSize, kUsageGas, kUsageHelp, kGasOptions, kDutyOptions, kRunNotes, kOutputFiles}) {
+        usage += SimText(piece);
+    }
+    return usage;
+}
+
+bool AsksHelp(const std::vector<std::string>& args) {
+    return std::any_of(args.begin(), args.end(),
+                       [](const std::string& a) { return a == "--help" || a == "-h"; });
+}
 
 // The run as a user letting it go would have it: its messages on stderr, and
 // a question about a movement with both times at zero answered Yes and noted.
@@ -159,7 +211,7 @@ int Fail(const Status& status, int code) {
 }
 
 int Usage() {
-    std::cerr << SimText(kUsage);
+    std::cerr << WholeUsage();
     return kExitUsage;
 }
 
@@ -363,12 +415,19 @@ int Export(CircuitState& state, const std::string& in, const std::string& out, b
 
 int RunSimCommand(std::vector<std::string> args) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << SimText(kUsage);
+        std::cout << WholeUsage();
         return kExitDone;
     }
     if (args.empty()) return Usage();
     const std::string command = args[0];
     args.erase(args.begin());
+    // "COMMAND --help": the command's own usage, whatever else is given.
+    for (const CommandUsage& usage : kCommandUsages) {
+        if (command != usage.command || !AsksHelp(args)) continue;
+        std::cout << SimText(kUsageHead);
+        for (const char* piece : usage.pieces) std::cout << SimText(piece);
+        return kExitDone;
+    }
     if (command == "gas") return RunGasCommand(args);
     if (command == "report") return RunReportCommand(args);
     if (command == "size") {

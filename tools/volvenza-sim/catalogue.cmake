@@ -1,8 +1,9 @@
 cmake_minimum_required(VERSION 3.25)
 # Writes the English of volvenza-sim's texts, of the messages it and the
 # browser's core print (the row checks' and the paste reader's among them),
-# of the energy balance's rows its summary shares with the window and the cycle table's words the browser's paste uses (its headers and its
-# kinds), from the program's catalogue into
+# of the energy balance's rows its summary shares with the window, the cycle
+# table's words the browser's paste uses (its headers and its kinds) and the
+# initial boxes' names its messages repeat, from the program's catalogue into
 # a C++ table, so the command stays free of Qt:
 #   cmake -DTS=translations/volvenza_en.ts -DOUT=SimCatalogue.inc -P catalogue.cmake
 # The browser's page takes its words the same way, each with its context
@@ -22,7 +23,7 @@ if(DEFINED LISTED)
     endforeach()
 endif()
 if(NOT DEFINED CONTEXTS)
-    set(CONTEXTS "volvenza-sim|volvenza::Message|volvenza::SizingText|volvenza::EnergyBalance|volvenza::ActuatorPages|volvenza::CycleTableModel")
+    set(CONTEXTS "volvenza-sim|volvenza::Message|volvenza::SizingText|volvenza::EnergyBalance|volvenza::ActuatorPages|volvenza::CycleTableModel|volvenza::DatiIniziali")
 endif()
 
 function(unescape text out)

@@ -225,7 +225,7 @@ async function size(page) {
     await page.until(`${saidNow}.split('|').length === 2`, 3000).catch(() => {});
     const dutySaid = (await page.eval(saidNow)).split('|');
     check('a duty out of range is said so by its row and its cell', dutySaid.length === 2
-      && dutySaid.every((s) => s.startsWith('Valore fuori campo in η, il rendimento deve essere oltre 0 e fino a 1')),
+      && dutySaid.every((s) => s.startsWith('Valore fuori campo in η, il rendimento deve essere più di 0 e al più 1')),
     dutySaid.join(' | '));
     dutyCells.push(await efficiency('0,8{Enter}', '0.8,'), await efficiency('{Delete}', '0.95,'));
     check('a duty\'s cell read by the core', !dutyCells.join(''), dutyCells.join(' '));
