@@ -109,7 +109,7 @@ export function args(f) {
 // optional box is no requirement. As the desktop's RequirementsShown.
 export function requirementsShown(f) {
   const { $, catalogue } = f;
-  const q = JSON.parse(JSON.stringify((app.project() || {}).dimensionamento || {}));
+  const q = JSON.parse(JSON.stringify(app.part('requirements') || {}));
   const given = (id) => $(id).value.trim() !== '';
   const read = (input, old, scale = 1) => {
     if (input.dataset.shown === input.value) return old;

@@ -101,6 +101,8 @@ async function size(page) {
     check('a changed design marks the answer stale', await page.eval(
       "!document.getElementById('sz-stale').hidden && document.getElementById('sz-apply').disabled"));
     await size(page);
+    // A text typed into V0 since is no number: Applica's V0 replaces it.
+    await fill(page, { 'dati-V0': '1x' });
     await page.eval("document.getElementById('sz-apply').click()");
     await page.until("document.getElementById('dati-V0').value === '10'");
     // Saved through the browser's download, then read by native volvenza-sim.
