@@ -248,6 +248,29 @@ std::string SizingHoldTexts(const Json& r) {
     return SizingHold(texts, r.value("project", std::string()), r.value("from-pm", false));
 }
 
+std::string CatalogueOptionOf(const Json& r) {
+    std::vector<std::vector<std::string>> rows;
+    for (const Json& row : r["catalogue-option"].is_array() ? r["catalogue-option"] : Json()) {
+        if (!row.is_array()) return Refusal("the catalogue's cells as text");
+        std::vector<std::string>& cells = rows.emplace_back();
+        for (const Json& cell : row) {
+            if (!cell.is_string()) return Refusal("the catalogue's cells as text");
+            cells.push_back(cell.get<std::string>());
+        }
+    }
+    const auto option = CatalogueOption(rows);
+    return option ? *option : Refusal("the catalogue's cells as numbers");
+}
+
+std::string BottlesOf(const Json& r) {
+    std::vector<double> sizes;
+    for (const Json& size : r["bottles"].is_array() ? r["bottles"] : Json()) {
+        if (!size.is_number()) return Refusal("the bottles' sizes");
+        sizes.push_back(size.get<double>());
+    }
+    return BottlesText(sizes);
+}
+
 // The project's text under `key`, handed to `answer`.
 template <std::string (*answer)(const std::string&)>
 std::string OfProject(const Json& r, const char* key) {
@@ -316,6 +339,8 @@ constexpr Question kQuestions[] = {
     {"number", Number},
     {"sizing-box", SizingBoxText},
     {"sizing-hold", SizingHoldTexts},
+    {"catalogue-option", CatalogueOptionOf},
+    {"bottles", BottlesOf},
     {"format", Formatted},
     {"duty", CycleDuty},
     {"draft-stops", DraftStops},

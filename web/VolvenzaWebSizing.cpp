@@ -1,5 +1,6 @@
 #include "VolvenzaWebSizing.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <limits>
@@ -18,6 +19,7 @@
 #include "numbers/NumberText.h"
 #include "sizing/CatalogueForm.h"
 #include "sizing/RequirementForm.h"
+#include "tools/volvenza-sim/CatalogueOption.h"
 #include "tools/volvenza-sim/SimText.h"
 
 namespace volvenza {
@@ -236,7 +238,11 @@ std::optional<std::string> SizingBox(std::string_view id, std::string_view text,
         const auto refused = [&](const Message& why) { return Refused(why, id, text); };
         if (box == RequirementBox::Bottles) {
             const Result<std::vector<double>> sizes = ReadBottleSizes(text);
-            return sizes ? BoxRead(*sizes, Done{}) : refused(sizes.Error());
+            if (!sizes) return refused(sizes.Error());
+            return Reply(
+                {{"figures", *sizes},
+                 {"why", ""},
+                 {"option", BottleSizesText(*sizes, '.', std::string(1, kOptionSizesBetween))}});
         }
         const Result<std::optional<double>> figure = ReadRequirementText(box, text);
         if (!figure) return refused(figure.Error());
@@ -252,6 +258,30 @@ std::optional<std::string> SizingBox(std::string_view id, std::string_view text,
         return Reply({{"figures", figure ? Json::array({*figure}) : Json()}, {"why", ""}});
     }
     return std::nullopt;
+}
+
+std::optional<std::string> CatalogueOption(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::vector<std::optional<double>>> sizes;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        std::vector<std::optional<double>> size;
+        for (const std::string& text : rows[r]) {
+            const bool empty = TrimBlanks(text).empty();
+            const auto figure = ParseNumber<double>(text);
+            if (!empty && !figure) return std::nullopt;
+            size.push_back(figure);
+        }
+        // A row added and left empty is no size.
+        if (std::none_of(size.begin(), size.end(), [](const auto& f) { return f.has_value(); })) {
+            continue;
+        }
+        if (size.empty() || !size[0]) return Reply({{"noV0", r}});
+        sizes.push_back(size);
+    }
+    return Reply({{"option", CatalogueOptionText(sizes)}});
+}
+
+std::string BottlesText(const std::vector<double>& sizes) {
+    return Reply({{"text", BottleSizesText(sizes, SimInEnglish() ? '.' : ',')}});
 }
 
 std::string SizingHold(const std::vector<std::string>& texts, const std::string& project,

@@ -53,12 +53,15 @@ export const readBox = (id, text, fromPm = false) => ask(holdBoxes.some((b) => b
   ? { 'sizing-box': id, text, project: JSON.stringify(app.project() || {}), 'from-pm': fromPm }
   : { 'sizing-box': id, text });
 export const number = (x) => app.formatNumber(x);
+// Figures as a box shows them, by the core: the bottles' sizes as their box
+// lists them, one figure as any box.
+export const figuresText = (figures) => ask({ bottles: figures }).text;
 
 // A box's text again in the page's language, what is no number as it is.
 export function relanguage(text, bottles) {
   if (bottles) {
     const sizes = readBox('bottles', text).figures;
-    return sizes ? sizes.map((x) => app.formatNumber(x)).join('; ') : text;
+    return sizes ? figuresText(sizes) : text;
   }
   const x = app.parseNumber(text);
   return x === null ? text : app.formatNumber(x);
@@ -79,7 +82,7 @@ export function buildForm(section) {
   delete section.dataset.state;
   // The defaults in the page's language, as the project's values are.
   const box = (b) => el('p', {}, el('label', { htmlFor: 'sz-' + b.id, textContent: word(b.label) }),
-    app.typedAsNumber(el('input', { id: 'sz-' + b.id, value: b.default ? b.default.map(number).join('; ') : '',
+    app.typedAsNumber(el('input', { id: 'sz-' + b.id, value: b.default ? figuresText(b.default) : '',
       inputMode: 'decimal', autocomplete: 'off' }), { characters: b.characters }));
   const check = (c) => el('p', {}, el('input', { type: 'checkbox', id: 'sz-' + c.id, checked: c.on }),
     el('label', { htmlFor: 'sz-' + c.id, textContent: ' ' + word(c.label) }));

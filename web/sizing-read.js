@@ -70,21 +70,18 @@ export function args(f) {
     // Refused in the words of the desktop's search, the box marked.
     const read = readBox(b.id, text);
     if (read.why) throw wrong($(b.id), read.why);
-    // The core's list takes its sizes by ','; a figure goes as it was typed.
-    a.push(b.option, b.id === 'bottles' ? read.figures.join(',') : String(app.parseNumber(text)));
+    // The bottles' sizes as the core writes them for its option; a figure as
+    // it was typed.
+    a.push(b.option, read.option ?? String(app.parseNumber(text)));
   };
   const parts = {
     catalogue: () => {
       if (!f.edited) return;
-      // The core's list takes its numbers with the point, its sizes by ','.
-      const list = [];
-      rows.forEach((inputs, r) => {
-        const cells = inputs.map((input) => (input.value.trim() ? String(app.parseNumber(input.value)) : ''));
-        if (!cells.some(Boolean)) return; // a row added and left empty
-        if (!cells[0]) throw wrong(inputs[0], word(catalogueWords.noV0, r + 1));
-        list.push(cells.join(':').replace(/:+$/, ''));
-      });
-      a.push('--catalogue', list.join(','));
+      // The catalogue as the core's option takes it, written by the core; a
+      // row added and left empty is no size.
+      const read = ask({ 'catalogue-option': rows.map((inputs) => inputs.map((input) => input.value)) });
+      if (read.noV0 !== undefined) throw wrong(rows[read.noV0][0], word(catalogueWords.noV0, read.noV0 + 1));
+      a.push('--catalogue', read.option);
     },
     choices: () => {
       for (const c of checks) if ($(c.id).checked !== c.whenClear) a.push(c.option);

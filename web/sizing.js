@@ -14,8 +14,8 @@
 import * as app from './app-state.js';
 import { ask, draftStopping } from './core-now.js';
 import { loaded, t, word } from './texts.js';
-import { addRow, boxes, buildForm, catalogueColumns, catalogueWords, checks, defaultRows, defaults, el, form, formLoaded, holdBoxes,
-  number, projectKeys, relanguage, showCatalogue, types } from './sizing-form.js';
+import { addRow, boxes, buildForm, catalogueColumns, catalogueWords, checks, defaultRows, defaults, el, figuresText, form, formLoaded,
+  holdBoxes, number, projectKeys, relanguage, showCatalogue, types } from './sizing-form.js';
 import { args, judge, mark, numberInputs, placeOf, requirementsShown } from './sizing-read.js';
 
 // Every edit goes into the project at once, as the desktop keeps it: saved
@@ -200,7 +200,7 @@ function fromProject(f) {
     }
     for (const b of boxes.slice(1)) {
       const x = q[b.project];
-      if (b.id === 'bottles') $(b.id).value = $(b.id).dataset.shown = (x || []).map(number).join('; ');
+      if (b.id === 'bottles') $(b.id).value = $(b.id).dataset.shown = figuresText(x || []);
       else put(b.id, x === null || x === undefined ? null : x * b.perUnit);
     }
     const h = q[projectKeys.hold];
