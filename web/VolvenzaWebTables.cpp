@@ -160,11 +160,11 @@ Json CycleColumns() {
 }
 
 // The series of a run after the time, in the results table's order (its
-// column is the place here plus one), by symbol and unit.
+// column is the place here plus one), by symbol, unit and axis title.
 Json ResultsSeriesTable() {
     Json series = Json::array();
     for (const ResultsSeries& s : kResultsSeries) {
-        series.push_back({{"symbol", s.symbol}, {"unit", s.unit}});
+        series.push_back({{"symbol", s.symbol}, {"unit", s.unit}, {"axis", AxisTitle(s)}});
     }
     return series;
 }
@@ -255,6 +255,7 @@ std::string PageTables() {
                  {"gas", gas},
                  {"results", kResultsHeadings},
                  {"series", ResultsSeriesTable()},
+                 {"timeAxis", AxisTitle(kTimeSeries)},
                  {"resultsFormat", {{"every", kResultsRowEvery}, {"decimals", kResultsDecimals}}},
                  {"readout",
                   {{"pressure", kPressureReadoutDecimals},
