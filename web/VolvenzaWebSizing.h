@@ -17,8 +17,7 @@ namespace volvenza {
 // and the hold's boxes, each with its key too; the texts without English;
 // the accumulator types (volvenza-sim's name, the project's, the words) and
 // the catalogue's columns (heading, volvenza-sim's key, the project's,
-// whether it is the fatigue rating's, what a cell that is no number says
-// with %1 its row and %2 its text), a cell's tooltip while it is no number
+// whether it is the fatigue rating's), a cell's tooltip while it is no number
 // and what it lets be typed besides digits, what a size without V0 says (%1
 // its row), the project file's keys of the type, the catalogue and the
 // hold ("projectKeys"), and the order Calcola reads the form in ("order": a
@@ -30,9 +29,8 @@ std::string SizingForm();
 // the desktop's window reads it, {"figures": [...] as the requirements keep
 // them (none for a box left empty that may be), or null for a text that
 // gives none, "why": what is said of it, in the language of the messages,
-// empty when it fits, and for a requirement's text that gives no figure
-// "stops": what Calcola says of it, the box's draft; the bottles' sizes
-// also as volvenza-sim size takes them, "option"}. A hold box is read on
+// empty when it fits; the bottles' sizes also as volvenza-sim size takes
+// them, "option"}. A hold box is read on
 // the design `project` (with "project", a project file's text; its start
 // at Pm with "from-pm"), its figure outside its range, above the hold's
 // start or cooled past the gas law said of whether or not the hold is

@@ -7,8 +7,8 @@ import { coreTable, t, word } from './texts.js';
 
 // The accumulator types ({name, project, words}: the core's name, the
 // project's, the words shown) and the catalogue's columns ({heading, key,
-// project, rating, notANumber}), as the core gives them; what a cell says
-// while its text is no number, and a size without V0.
+// project, rating}), as the core gives them; what a cell says while its text
+// is no number, and a size without V0.
 export const types = [];
 export const catalogueColumns = [];
 export const catalogueWords = { cellTip: null, noV0: null, stopped: null };
@@ -46,9 +46,8 @@ export const formLoaded = Promise.all([app.call('sizingForm').then((d) => {
 
 // A box's text read as the desktop's window reads it, by the core: {figures
 // (as the requirements keep them; null for a text that gives none), why
-// (what is said of it, '' when it fits), stops (for a requirement's text
-// that gives none, what Calcola says of it)}. The bottles' sizes are by
-// ';'; a hold box is read on the design, from Pm when `fromPm`.
+// (what is said of it, '' when it fits)}. The bottles' sizes are by ';';
+// a hold box is read on the design, from Pm when `fromPm`.
 export const readBox = (id, text, fromPm = false) => ask(holdBoxes.some((b) => b.id === id)
   ? { 'sizing-box': id, text, project: JSON.stringify(app.project() || {}), 'from-pm': fromPm }
   : { 'sizing-box': id, text });

@@ -46,23 +46,15 @@ export const wrong = (input, why) => {
 
 // The search's options from the form, read in the order the desktop's
 // Calcola reads it (the core's), so that the first refusal is the same: a
-// text that is no number first, as the drafts stop it (the boxes' in the
-// table's order, the hold's, then the catalogue's cells), then the parts.
+// text that is no number first, as the drafts stop it (the form's drafts,
+// the first named by the core as the desktop names it), then the parts.
 export function args(f) {
   const { $, catalogue } = f;
   const a = ['--type', types[f.type.selectedIndex].name];
-  for (const b of [...boxes, ...holdBoxes]) {
-    const read = $(b.id).value.trim() ? readBox(b.id, $(b.id).value) : null;
-    if (read && read.figures === null) {
-      mark($(b.id), read.why);
-      throw new Error(read.stops);
-    }
-  }
+  const typed = Object.fromEntries(Object.entries(app.draftsOf()).filter(([place]) => place.startsWith('sizing/')));
+  const stops = ask({ 'draft-stops': 'sizing', drafts: typed, movements: 0 }).message;
+  if (stops) throw new Error(stops);
   const rows = f.edited ? [...catalogue.tBodies[0].rows].map((row) => [...row.querySelectorAll('input')]) : [];
-  rows.forEach((inputs, r) => inputs.forEach((input, c) => {
-    // As the desktop says a cell's draft, its text as typed.
-    if (judge(f, input)) throw new Error(word(catalogueColumns[c].notANumber, r + 1, input.value));
-  }));
   const box = (b) => {
     const text = $(b.id).value.trim();
     if (!text && b.optional) return;
