@@ -28,9 +28,7 @@ namespace volvenza {
 namespace sizing_window {
 
 QString BottlesText(const std::vector<double>& sizes) {
-    QStringList texts;
-    for (double size : sizes) texts << UiNumber(size);
-    return texts.join(QStringLiteral("; "));
+    return QString::fromStdString(sizing::BottleSizesText(sizes, UiDecimalSeparator()));
 }
 
 constexpr char kShownText[] = "volvenzaTestoMostrato";

@@ -311,17 +311,20 @@ ProjectStage Project::Stage() const {
     return IsEmpty(current_) ? ProjectStage::Empty : ProjectStage::Data;
 }
 
-void Project::ApplyDesign(const sizing::Design& design, double p1) {
-    state_.Data.V0 = static_cast<float>(design.V0.value());
-    state_.Data.P0 = static_cast<float>(design.P0.value());
-    state_.Data.Qp = static_cast<float>(design.Qp.value());
-    // The boxes of the values applied show them, whatever was typed there.
-    for (int16_t field : {0, 1, 3}) drafts_.erase({DraftKey::Place::InitialData, 0, field});
+void ApplyDesign(CircuitState& state, const sizing::Design& design, double p1) {
+    state.Data.V0 = static_cast<float>(design.V0.value());
+    state.Data.P0 = static_cast<float>(design.P0.value());
+    state.Data.Qp = static_cast<float>(design.Qp.value());
     // Accumulators in parallel and bottles go with the size they are of.
-    state_.Gas.Vessels.Count = design.Count;
-    state_.Gas.Vessels.BottleVolume = design.BottleVolume().value();
+    state.Gas.Vessels.Count = design.Count;
+    state.Gas.Vessels.BottleVolume = design.BottleVolume().value();
     // The chart marks the pressure the design was found for.
-    state_.ChartMinPressure = p1;
+    state.ChartMinPressure = p1;
+}
+
+void Project::ApplyDesign(const sizing::Design& design, double p1) {
+    volvenza::ApplyDesign(state_, design, p1);
+    for (int16_t field : kAppliedData) drafts_.erase({DraftKey::Place::InitialData, 0, field});
     Edited(ProjectPart::Data | ProjectPart::Gas, "Applica");
 }
 

@@ -7,6 +7,7 @@
 // inputs they came from, so a window can tell whether what it shows still
 // belongs to the data.
 
+#include <array>
 #include <cstdint>
 #include <ctime>
 #include <functional>
@@ -77,6 +78,13 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
 // The same for a catalogue cell, its row and text given as parts: the
 // browser's core words it with placeholders the page fills in.
 Message CatalogueDraftMessage(int16_t column, MessagePart row, MessagePart text, DraftStops stops);
+
+// The initial values a recommended design sets (V0, P0, Qp: their places
+// in CircuitData), whose boxes then show them whatever was typed there.
+inline constexpr std::array<int16_t, 3> kAppliedData{0, 1, 3};
+// A recommended design as Applica puts it into the data: V0, P0 and Qp, its
+// vessels into the gas settings, the p1 it was found for onto the chart.
+void ApplyDesign(CircuitState& state, const sizing::Design& design, double p1);
 
 // Where the project stands, for the commands that need data or results.
 enum class ProjectStage { Empty, Data, Results };

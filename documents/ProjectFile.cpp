@@ -16,12 +16,18 @@ namespace volvenza {
 using namespace project_file;
 namespace {
 
+// The JSON path of a part of the project.
+std::string PathOf(const char* key) {
+    return "/" + std::string(key);
+}
+
 // The catalogue's sizes; one kept as a bare volume, as files did before the
 // catalogue had columns, takes the default range's ratio for the nearest
 // volume it has.
 bool ReadCatalogue(const Json& catalogue, sizing::AccumulatorType type, Reader& r,
                    std::vector<sizing::CatalogueSize>& sizes) {
-    const std::string path = "/dimensionamento/catalogo";
+    const std::string path =
+        PathOf(project_key::kRequirements) + "/" + sizing::kCatalogueProjectKey;
     if (!catalogue.is_array() || catalogue.size() > sizing::kMaxCatalogueSizes) {
         r.Note(path, MessageId::FieldTooManySizes,
                {MsgInteger(static_cast<long long>(sizing::kMaxCatalogueSizes))});
@@ -151,10 +157,10 @@ bool ReadHeader(const Json& root, Reader& r) {
 }
 
 bool ReadData(const Json& root, Reader& r, CircuitData& out) {
-    const Json* data = r.Member(root, "", "dati_iniziali");
+    const Json* data = r.Member(root, "", project_key::kData);
     if (data == nullptr) return false;
     for (const DataField& f : kDataFields) {
-        const auto value = r.Single(*data, "/dati_iniziali", f.name);
+        const auto value = r.Single(*data, PathOf(project_key::kData), f.name);
         if (!value) return false;
         out.*f.member = *value;
     }
@@ -162,15 +168,15 @@ bool ReadData(const Json& root, Reader& r, CircuitData& out) {
 }
 
 bool ReadMovements(const Json& root, Reader& r, std::vector<Movement>& out) {
-    const Json* movements = r.Member(root, "", "movimenti");
+    const Json* movements = r.Member(root, "", project_key::kMovements);
     if (movements == nullptr) return false;
     if (!movements->is_array() || movements->size() > static_cast<size_t>(kMaxMovements)) {
-        return RefuseAt(r, "/movimenti", MessageId::FieldTooManyMovements);
+        return RefuseAt(r, PathOf(project_key::kMovements), MessageId::FieldTooManyMovements);
     }
     for (size_t i = 0; i < movements->size(); ++i) {
         const Json& item = (*movements)[i];
         // Numbered from 1, as the movement list shows them.
-        const std::string path = "/movimenti/" + std::to_string(i + 1);
+        const std::string path = PathOf(project_key::kMovements) + "/" + std::to_string(i + 1);
         Movement m;
         const auto kind = r.Number(item, path, project_key::kKind);
         if (!kind) return false;
@@ -195,26 +201,26 @@ bool ReadMovements(const Json& root, Reader& r, std::vector<Movement>& out) {
 }
 
 bool ReadGas(const Json& root, Reader& r, GasSettings& out) {
-    const Json* gas = r.Member(root, "", "gas");
+    const Json* gas = r.Member(root, "", project_key::kGas);
     if (gas == nullptr) return false;
-    const auto law = r.Choice(*gas, "/gas", project_key::kLaw, kLaws);
+    const std::string gp = PathOf(project_key::kGas);
+    const auto law = r.Choice(*gas, gp, project_key::kLaw, kLaws);
     // Whatever the law, what the gas dialog accepts: another law may be
     // chosen later with these values.
-    const auto exponent =
-        law ? r.InRange(*gas, "/gas", project_key::kExponent, 1, 1.67) : std::nullopt;
-    const auto tau = exponent ? r.MaybeNumber(*gas, "/gas", project_key::kTau) : std::nullopt;
+    const auto exponent = law ? r.InRange(*gas, gp, project_key::kExponent, 1, 1.67) : std::nullopt;
+    const auto tau = exponent ? r.MaybeNumber(*gas, gp, project_key::kTau) : std::nullopt;
     if (tau && *tau && !(**tau >= 0)) {
         return RefuseAt(
-            r, "/gas/tau", MessageId::FieldValueOutOfRange,
+            r, gp + "/" + project_key::kTau, MessageId::FieldValueOutOfRange,
             {MsgNumber(**tau), MsgNested(Message(MessageId::RangeAtLeastOrNull, {MsgNumber(0)}))});
     }
-    const auto charge = tau ? r.Number(*gas, "/gas", project_key::kChargeTemp) : std::nullopt;
-    const auto low = charge ? r.MaybeNumber(*gas, "/gas", project_key::kMinTemp) : std::nullopt;
-    const auto high = low ? r.MaybeNumber(*gas, "/gas", project_key::kMaxTemp) : std::nullopt;
+    const auto charge = tau ? r.Number(*gas, gp, project_key::kChargeTemp) : std::nullopt;
+    const auto low = charge ? r.MaybeNumber(*gas, gp, project_key::kMinTemp) : std::nullopt;
+    const auto high = low ? r.MaybeNumber(*gas, gp, project_key::kMaxTemp) : std::nullopt;
     if (!high) return false;
     // Files from before the choice hold no "carica": they were charged slowly.
     if (gas->contains("carica")) {
-        const auto start = r.Choice(*gas, "/gas", "carica", kStarts);
+        const auto start = r.Choice(*gas, gp, "carica", kStarts);
         if (!start) return false;
         out.Start = static_cast<gas::ChargeStart>(*start);
     }
@@ -231,9 +237,9 @@ bool ReadGas(const Json& root, Reader& r, GasSettings& out) {
 // The vessels (files from before accumulators in parallel and bottles hold
 // one) and the p1 last applied.
 bool ReadPlant(const Json& root, Reader& r, ScratchProject& p) {
-    if (root.is_object() && root.contains("impianto")) {
-        const Json* plant = r.Member(root, "", "impianto");
-        const std::string pp = "/impianto";
+    if (root.is_object() && root.contains(project_key::kPlant)) {
+        const Json* plant = r.Member(root, "", project_key::kPlant);
+        const std::string pp = PathOf(project_key::kPlant);
         // The limits the windows and the run hold the vessels to.
         const auto count = r.Whole(*plant, pp, "accumulatori_in_parallelo", 1, kMaxParallel);
         const auto bottles = count ? r.InRange(*plant, pp, "bombole_dm3", 0, 1e5) : std::nullopt;
@@ -274,9 +280,9 @@ bool ReadBottleList(const Json& req, const std::string& rp, Reader& r, std::vect
 }
 
 bool ReadRequirements(const Json& root, Reader& r, ScratchProject& p) {
-    const Json* req = r.Member(root, "", "dimensionamento");
+    const Json* req = r.Member(root, "", project_key::kRequirements);
     if (req == nullptr) return false;
-    const std::string rp = "/dimensionamento";
+    const std::string rp = PathOf(project_key::kRequirements);
     sizing::Requirements& q = p.sizing.Requirements;
     using Box = sizing::RequirementBox;
     using Choice = sizing::RequirementChoice;
@@ -329,12 +335,12 @@ bool ReadRequirements(const Json& root, Reader& r, ScratchProject& p) {
 }
 
 bool ReadRecommendation(const Json& root, Reader& r, std::optional<sizing::Design>& out) {
-    const Json* rec = r.Member(root, "", "raccomandazione");
+    const Json* rec = r.Member(root, "", project_key::kRecommendation);
     if (rec == nullptr) return false;
     if (!rec->is_null()) {
         // "Applica" writes V0, P0 and Qp into the single-precision data: a
         // recommendation no run could have made is refused, not shown.
-        const std::string rp = "/raccomandazione";
+        const std::string rp = PathOf(project_key::kRecommendation);
         const auto v0 = r.InRange(*rec, rp, "V0", 0, kSingleMax, true);
         const auto p0 = v0 ? r.InRange(*rec, rp, "P0", 0, kSingleMax) : std::nullopt;
         const auto qp = p0 ? r.InRange(*rec, rp, "Qp", 0, kSingleMax) : std::nullopt;
@@ -409,10 +415,11 @@ Status ReadProjectText(CircuitState& state, ProjectSizing& sizing, const std::st
 
 Result<std::vector<Movement>> ReadProjectMovements(const std::string& text) {
     Json root = Json::object();
-    root["movimenti"] = Json::parse(text, nullptr, false);
+    root[project_key::kMovements] = Json::parse(text, nullptr, false);
     Reader r;
     std::vector<Movement> movements;
-    if (!root["movimenti"].is_discarded() && ReadMovements(root, r, movements)) return movements;
+    if (!root[project_key::kMovements].is_discarded() && ReadMovements(root, r, movements))
+        return movements;
     return FaultOf(r);
 }
 

@@ -68,7 +68,7 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
     root["versione"] = kProjectVersion;
     Json data = Json::object();
     for (const DataField& f : kDataFields) data[f.name] = Written(state.Data.*f.member);
-    root["dati_iniziali"] = data;
+    root[project_key::kData] = data;
     Json movements = Json::array();
     for (int k = 1; k <= state.MovementCount; ++k) {
         const Movement& m = state.Movements[k];
@@ -79,24 +79,24 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
         item.update(DutyJson(m.Duty));
         movements.push_back(item);
     }
-    root["movimenti"] = movements;
+    root[project_key::kMovements] = movements;
     const GasSettings& g = state.Gas;
-    root["gas"] = {{project_key::kLaw, kLaws[static_cast<size_t>(g.Law)]},
-                   {project_key::kExponent, g.Exponent},
-                   {project_key::kTau, std::isinf(g.Tau) ? Json(nullptr) : Json(g.Tau)},
-                   {project_key::kChargeTemp, g.ChargeTemp},
-                   {project_key::kMinTemp, Optional(g.MinTemp)},
-                   {project_key::kMaxTemp, Optional(g.MaxTemp)},
-                   {"carica", kStarts[static_cast<size_t>(g.Start)]}};
-    root["impianto"] = {{"accumulatori_in_parallelo", g.Vessels.Count},
-                        {"bombole_dm3", g.Vessels.BottleVolume},
-                        {"rendimento_volumetrico", g.Vessels.VolumetricEfficiency},
-                        {"p1_applicata", Optional(state.ChartMinPressure)}};
+    root[project_key::kGas] = {{project_key::kLaw, kLaws[static_cast<size_t>(g.Law)]},
+                               {project_key::kExponent, g.Exponent},
+                               {project_key::kTau, std::isinf(g.Tau) ? Json(nullptr) : Json(g.Tau)},
+                               {project_key::kChargeTemp, g.ChargeTemp},
+                               {project_key::kMinTemp, Optional(g.MinTemp)},
+                               {project_key::kMaxTemp, Optional(g.MaxTemp)},
+                               {"carica", kStarts[static_cast<size_t>(g.Start)]}};
+    root[project_key::kPlant] = {{"accumulatori_in_parallelo", g.Vessels.Count},
+                                 {"bombole_dm3", g.Vessels.BottleVolume},
+                                 {"rendimento_volumetrico", g.Vessels.VolumetricEfficiency},
+                                 {"p1_applicata", Optional(state.ChartMinPressure)}};
     const sizing::Requirements& q = sizing.Requirements;
     using Box = sizing::RequirementBox;
     using Choice = sizing::RequirementChoice;
     using sizing::ProjectKey;
-    root["dimensionamento"] = {
+    root[project_key::kRequirements] = {
         {ProjectKey(Box::MinPressure), q.MinPressure.value()},
         {sizing::kTypeProjectKey, kTypes[static_cast<size_t>(q.Type)]},
         {sizing::kCatalogueProjectKey, CatalogueJson(q.Catalogue)},
@@ -115,12 +115,12 @@ std::string ProjectFileText(const CircuitState& state, const ProjectSizing& sizi
         {sizing::kHoldProjectKey, PlanHold(q.Duties)}};
     if (sizing.Recommendation) {
         const sizing::Design& d = *sizing.Recommendation;
-        root["raccomandazione"] = {
+        root[project_key::kRecommendation] = {
             {"V0", d.V0.value()},   {"P0", d.P0.value()},
             {"Qp", d.Qp.value()},   {"accumulatori", d.Count},
             {"bombole", d.Bottles}, {"volume_bombola", d.BottleSize.value()}};
     } else {
-        root["raccomandazione"] = nullptr;
+        root[project_key::kRecommendation] = nullptr;
     }
     // Infinities and NaNs cannot be written in JSON: they become null, which
     // loading refuses, so no such design is kept without notice.

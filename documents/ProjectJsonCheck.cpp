@@ -125,7 +125,7 @@ class JsonFaults : public Json::json_sax_t {
             if (open.object) {
                 path += "/" + open.name;
             } else {
-                const bool fromOne = holder != nullptr && *holder == "movimenti";
+                const bool fromOne = holder != nullptr && *holder == project_key::kMovements;
                 path += "/" + std::to_string(open.values - (fromOne ? 0 : 1));
             }
             holder = &open.name;

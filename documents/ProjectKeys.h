@@ -1,8 +1,8 @@
 #pragma once
 // The project file's names of what the browser's page edits in the
-// project's JSON itself: the initial values, a movement's fields by the
-// cycle table's columns, the gas law and its figures. The file's reader and
-// writer use the same names.
+// project's JSON itself: its parts, the initial values, a movement's fields
+// by the cycle table's columns, the gas law and its figures. The file's
+// reader and writer use the same names.
 
 #include <array>
 #include <cstddef>
@@ -13,6 +13,15 @@ namespace volvenza {
 inline constexpr std::array<const char*, 3> kLawKeys{{"classica", "ideale", "azoto"}};
 
 namespace project_key {
+// The project's parts: the initial values, the movements, the gas model, the
+// vessels in parallel, the sizing's requirements and its last
+// recommendation.
+inline constexpr const char* kData = "dati_iniziali";
+inline constexpr const char* kMovements = "movimenti";
+inline constexpr const char* kGas = "gas";
+inline constexpr const char* kPlant = "impianto";
+inline constexpr const char* kRequirements = "dimensionamento";
+inline constexpr const char* kRecommendation = "raccomandazione";
 // A movement's kind and flow, and its duty.
 inline constexpr const char* kKind = "tipo";
 inline constexpr const char* kFlow = "Qm";

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <string>
 
 #include "messages/TranslationMark.h"
 
@@ -27,6 +28,13 @@ inline constexpr std::array<ResultsSeries, 4> kResultsSeries{
     {{"V", "dm3"}, {"P", "bar"}, {"Qt", "dm3/min"}, {"Qs", "dm3/min"}}};
 // The pressure, the one series the desktop's chart draws.
 inline constexpr const ResultsSeries& kPressureSeries = kResultsSeries[1];
+// The time the series run on, as the chart's readout names it.
+inline constexpr ResultsSeries kTimeSeries{"t", "s"};
+
+// The browser's chart's axis title of a series, its symbol and unit.
+inline std::string AxisTitle(const ResultsSeries& series) {
+    return std::string(series.symbol) + " [" + series.unit + "]";
+}
 
 // The time of step `step` in the results table, in the single precision of
 // the classic law's clock.

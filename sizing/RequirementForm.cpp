@@ -169,6 +169,16 @@ Result<std::vector<double>> ReadBottleSizes(std::string_view text, char separato
     }
 }
 
+std::string BottleSizesText(const std::vector<double>& sizes, char decimal,
+                            std::string_view between) {
+    std::string text;
+    for (const double size : sizes) {
+        if (!text.empty()) text += between;
+        text += FormatNumber(size, decimal);
+    }
+    return text;
+}
+
 Status CheckHoldFigure(size_t box, std::optional<double> figure, bool fromPm,
                        const CircuitData& data, GasLawKind law) {
     const FigureRange& range = kHoldBoxes.at(box).range;

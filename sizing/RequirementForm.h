@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -105,6 +106,11 @@ constexpr bool BottleSizeTaken(double size) {
 // a catalogue holds, which is all a project keeps; otherwise the bottles'
 // box's message.
 Result<std::vector<double>> ReadBottleSizes(std::string_view text, char separator = ';');
+// The sizes as such a text, each in the box form with the decimal
+// separator `decimal`: the form's "10; 20,5" by default, volvenza-sim's
+// "10,20.5" with `between` ",".
+std::string BottleSizesText(const std::vector<double>& sizes, char decimal,
+                            std::string_view between = "; ");
 
 // The choices the form ticks: volvenza-sim size gives `option` for the
 // choice ticked, or for it left clear when `optionWhenClear`.

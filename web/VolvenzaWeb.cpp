@@ -25,6 +25,7 @@
 #include "VolvenzaWebReply.h"
 #include "VolvenzaWebSizing.h"
 #include "VolvenzaWebTables.h"
+#include "documents/Project.h"
 #include "documents/ProjectFile.h"
 #include "documents/SimulationFile.h"
 #include "engine/Duties.h"
@@ -65,6 +66,41 @@ std::string LastRecommendation(const std::string& text) {
     return Reply({{"line", sizing.Recommendation ? sizing::LastRecommendationText(
                                                        *sizing.Recommendation, SimWording())
                                                  : std::string()}});
+}
+
+// As the desktop's Applica, on the project "apply" (its text, with the
+// requirements the search was asked with): "design", the search's
+// recommended one as volvenza-sim size --json gives it, becomes the
+// project's recommendation and goes into its data with the "p1" it was
+// found for. {"project": its text, "cleared": the page's places of the
+// drafts the design's values replace}, or the message.
+std::string Apply(const Json& r) {
+    const Json d = r.value("design", Json());
+    const Json p1 = r.value("p1", Json());
+    if (!r["apply"].is_string() || !d.is_object() || !p1.is_number()) {
+        return Refusal("a project's text, the recommended design and its p1");
+    }
+    CircuitState state;
+    ProjectSizing sizing;
+    const Status read =
+        ReadProjectText(state, sizing, r["apply"].get<std::string>(), "progetto.vlzp");
+    if (!read) return Reply({{"error", SimMessage(read.Error())}});
+    const auto figure = [&d](const char* key) {
+        const Json value = d.value(key, Json());
+        return value.is_number() ? value.get<double>() : 0.0;
+    };
+    sizing::Design design;
+    design.V0 = Dm3(figure("V0"));
+    design.P0 = GaugeBar(figure("P0"));
+    design.Qp = Dm3PerMin(figure("Qp"));
+    design.Count = static_cast<int>(figure("count"));
+    design.Bottles = static_cast<int>(figure("bottles"));
+    design.BottleSize = Dm3(figure("bottle_size"));
+    sizing.Recommendation = design;
+    ApplyDesign(state, design, p1.get<double>());
+    Json cleared = Json::array();
+    for (const int16_t field : kAppliedData) cleared.push_back(PageDataPlace(size_t(field)));
+    return Reply({{"project", ProjectFileText(state, sizing)}, {"cleared", cleared}});
 }
 
 // The vessels beyond the one accumulator of V0 of a project, as the
@@ -212,6 +248,29 @@ std::string SizingHoldTexts(const Json& r) {
     return SizingHold(texts, r.value("project", std::string()), r.value("from-pm", false));
 }
 
+std::string CatalogueOptionOf(const Json& r) {
+    std::vector<std::vector<std::string>> rows;
+    for (const Json& row : r["catalogue-option"].is_array() ? r["catalogue-option"] : Json()) {
+        if (!row.is_array()) return Refusal("the catalogue's cells as text");
+        std::vector<std::string>& cells = rows.emplace_back();
+        for (const Json& cell : row) {
+            if (!cell.is_string()) return Refusal("the catalogue's cells as text");
+            cells.push_back(cell.get<std::string>());
+        }
+    }
+    const auto option = CatalogueOption(rows);
+    return option ? *option : Refusal("the catalogue's cells as numbers");
+}
+
+std::string BottlesOf(const Json& r) {
+    std::vector<double> sizes;
+    for (const Json& size : r["bottles"].is_array() ? r["bottles"] : Json()) {
+        if (!size.is_number()) return Refusal("the bottles' sizes");
+        sizes.push_back(size.get<double>());
+    }
+    return BottlesText(sizes);
+}
+
 // The project's text under `key`, handed to `answer`.
 template <std::string (*answer)(const std::string&)>
 std::string OfProject(const Json& r, const char* key) {
@@ -280,11 +339,14 @@ constexpr Question kQuestions[] = {
     {"number", Number},
     {"sizing-box", SizingBoxText},
     {"sizing-hold", SizingHoldTexts},
+    {"catalogue-option", CatalogueOptionOf},
+    {"bottles", BottlesOf},
     {"format", Formatted},
     {"duty", CycleDuty},
     {"draft-stops", DraftStops},
     {"cells", CycleCells},
     {"new-project", NewProject},
+    {"apply", Apply},
     {"series", Series},
     {"check", CycleCheck},
     {"vessels", [](const Json& r) { return OfProject<Vessels>(r, "vessels"); }},

@@ -55,8 +55,13 @@ std::optional<MessageId> GasRefusal(std::string_view key) {
 }
 
 constexpr std::string_view kGas = "gas/";
+constexpr std::string_view kData = "dati/";
 
 }  // namespace
+
+std::string PageDataPlace(size_t i) {
+    return std::string(kData) + ProjectDataKey(i);
+}
 
 std::optional<DraftKey> PageDraftKey(std::string_view place) {
     const auto after = [&place](std::string_view head) {
@@ -64,7 +69,7 @@ std::optional<DraftKey> PageDraftKey(std::string_view place) {
         place.remove_prefix(head.size());
         return true;
     };
-    if (after("dati/")) {
+    if (after(kData)) {
         for (size_t i = 0; ProjectDataKey(i) != nullptr; ++i) {
             if (place == ProjectDataKey(i)) {
                 return DraftKey{DraftKey::Place::InitialData, 0, static_cast<int16_t>(i)};

@@ -4,6 +4,7 @@
 // project's DraftKey, and what stops a run or a save is worded for the
 // draft the desktop would stop at, in its words.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,9 @@
 #include "documents/Project.h"
 
 namespace volvenza {
+
+// The page's place of initial value `i` ("dati/V0").
+std::string PageDataPlace(size_t i);
 
 // The desktop's key of the page's box `place`; none for a place the
 // project keeps no draft of (the gas model's boxes, an unknown name).

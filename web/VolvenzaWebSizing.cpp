@@ -1,5 +1,6 @@
 #include "VolvenzaWebSizing.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <limits>
@@ -10,14 +11,13 @@
 #include <utility>
 #include <vector>
 
-#include "VolvenzaWebDrafts.h"
 #include "VolvenzaWebTables.h"
-#include "documents/Project.h"
 #include "documents/ProjectFile.h"
 #include "numbers/NumberSigns.h"
 #include "numbers/NumberText.h"
 #include "sizing/CatalogueForm.h"
 #include "sizing/RequirementForm.h"
+#include "tools/volvenza-sim/CatalogueOption.h"
 #include "tools/volvenza-sim/SimText.h"
 
 namespace volvenza {
@@ -87,13 +87,9 @@ std::string BoxRead(const std::vector<double>& figures, const Status& fits) {
     return Reply({{"figures", figures}, {"why", fits ? std::string() : SimMessage(fits.Error())}});
 }
 
-// What is said of a text that gives no figure, and what Calcola says of it
-// as the draft of the form's box `id`, as the desktop's does.
-std::string Refused(const Message& why, std::string_view id, std::string_view text) {
-    const DraftKey key = PageDraftKey("sizing/" + std::string(id)).value();
-    return Reply({{"figures", Json()},
-                  {"why", SimMessage(why)},
-                  {"stops", SimMessage(DraftMessage(key, std::string(text), DraftStops::Sizing))}});
+// What is said of a text that gives no figure.
+std::string Refused(const Message& why) {
+    return Reply({{"figures", Json()}, {"why", SimMessage(why)}});
 }
 
 // What the bottles' box lets be typed besides the digits: the ";" between
@@ -124,7 +120,7 @@ std::string HoldBoxRead(size_t box, std::string_view text, const std::string& pr
     const auto figure = ParseNumber<double>(text);
     const HoldDesign design = HoldDesignOf(project);
     const Status fits = CheckHoldFigure(box, figure, fromPm, design.data, design.law);
-    if (!figure) return Refused(fits.Error(), kHoldBoxes[box].id, text);
+    if (!figure) return Refused(fits.Error());
     return Reply({{"figures", Json::array({*figure})},
                   {"why", fits ? std::string() : SimMessage(fits.Error())}});
 }
@@ -142,13 +138,10 @@ std::pair<Json, Json> CatalogueForm(Words& words) {
     Json columns = Json::array();
     for (size_t c = 0; c < kCatalogueColumns.size(); ++c) {
         const CatalogueColumnForm& column = kCatalogueColumns[c];
-        const Message refusal = CatalogueDraftMessage(static_cast<int16_t>(c), MsgVerbatim("%1"),
-                                                      MsgVerbatim("%2"), DraftStops::Sizing);
         columns.push_back({{"heading", words.Both(kCatalogueContext, column.heading)},
                            {"key", column.key},
                            {"project", column.projectKey},
-                           {"rating", column.rating},
-                           {"notANumber", words.Said(refusal)}});
+                           {"rating", column.rating}});
     }
     return {types, columns};
 }
@@ -233,13 +226,16 @@ std::optional<std::string> SizingBox(std::string_view id, std::string_view text,
     for (size_t i = 0; i < kRequirementBoxes.size(); ++i) {
         if (id != kRequirementBoxes[i].id) continue;
         const auto box = static_cast<RequirementBox>(i);
-        const auto refused = [&](const Message& why) { return Refused(why, id, text); };
         if (box == RequirementBox::Bottles) {
             const Result<std::vector<double>> sizes = ReadBottleSizes(text);
-            return sizes ? BoxRead(*sizes, Done{}) : refused(sizes.Error());
+            if (!sizes) return Refused(sizes.Error());
+            return Reply(
+                {{"figures", *sizes},
+                 {"why", ""},
+                 {"option", BottleSizesText(*sizes, '.', std::string(1, kOptionSizesBetween))}});
         }
         const Result<std::optional<double>> figure = ReadRequirementText(box, text);
-        if (!figure) return refused(figure.Error());
+        if (!figure) return Refused(figure.Error());
         if (!*figure) return BoxRead({}, Done{});  // left empty, no requirement
         return BoxRead({**figure}, CheckRequirementFigure(box, **figure));
     }
@@ -252,6 +248,30 @@ std::optional<std::string> SizingBox(std::string_view id, std::string_view text,
         return Reply({{"figures", figure ? Json::array({*figure}) : Json()}, {"why", ""}});
     }
     return std::nullopt;
+}
+
+std::optional<std::string> CatalogueOption(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::vector<std::optional<double>>> sizes;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        std::vector<std::optional<double>> size;
+        for (const std::string& text : rows[r]) {
+            const bool empty = TrimBlanks(text).empty();
+            const auto figure = ParseNumber<double>(text);
+            if (!empty && !figure) return std::nullopt;
+            size.push_back(figure);
+        }
+        // A row added and left empty is no size.
+        if (std::none_of(size.begin(), size.end(), [](const auto& f) { return f.has_value(); })) {
+            continue;
+        }
+        if (size.empty() || !size[0]) return Reply({{"noV0", r}});
+        sizes.push_back(size);
+    }
+    return Reply({{"option", CatalogueOptionText(sizes)}});
+}
+
+std::string BottlesText(const std::vector<double>& sizes) {
+    return Reply({{"text", BottleSizesText(sizes, SimInEnglish() ? '.' : ',')}});
 }
 
 std::string SizingHold(const std::vector<std::string>& texts, const std::string& project,

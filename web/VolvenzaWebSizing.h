@@ -17,8 +17,7 @@ namespace volvenza {
 // and the hold's boxes, each with its key too; the texts without English;
 // the accumulator types (volvenza-sim's name, the project's, the words) and
 // the catalogue's columns (heading, volvenza-sim's key, the project's,
-// whether it is the fatigue rating's, what a cell that is no number says
-// with %1 its row and %2 its text), a cell's tooltip while it is no number
+// whether it is the fatigue rating's), a cell's tooltip while it is no number
 // and what it lets be typed besides digits, what a size without V0 says (%1
 // its row), the project file's keys of the type, the catalogue and the
 // hold ("projectKeys"), and the order Calcola reads the form in ("order": a
@@ -30,8 +29,8 @@ std::string SizingForm();
 // the desktop's window reads it, {"figures": [...] as the requirements keep
 // them (none for a box left empty that may be), or null for a text that
 // gives none, "why": what is said of it, in the language of the messages,
-// empty when it fits, and for a requirement's text that gives no figure
-// "stops": what Calcola says of it, the box's draft}. A hold box is read on
+// empty when it fits; the bottles' sizes also as volvenza-sim size takes
+// them, "option"}. A hold box is read on
 // the design `project` (with "project", a project file's text; its start
 // at Pm with "from-pm"), its figure outside its range, above the hold's
 // start or cooled past the gas law said of whether or not the hold is
@@ -39,6 +38,17 @@ std::string SizingForm();
 // gives its figure or null. Nothing for a box the form does not have.
 std::optional<std::string> SizingBox(std::string_view id, std::string_view text,
                                      const std::string& project, bool fromPm);
+
+// The answer to {"catalogue-option": [[text per cell] per row]}, the
+// catalogue's cells as typed: {"option": the catalogue as volvenza-sim
+// size's --catalogue takes it, rows left empty left out}, or {"noV0": the
+// first row (from 0) of a size without V0}. Nothing when a cell's text is
+// no number.
+std::optional<std::string> CatalogueOption(const std::vector<std::vector<std::string>>& rows);
+
+// The answer to {"bottles": [sizes]}: {"text": as the bottles' box shows
+// them, in the language of the messages}.
+std::string BottlesText(const std::vector<double>& sizes);
 
 // The answer to {"sizing-hold": [texts]}, the hold boxes' texts in the
 // form's order, on the design and start as SizingBox's: {"begun": whether

@@ -160,11 +160,11 @@ Json CycleColumns() {
 }
 
 // The series of a run after the time, in the results table's order (its
-// column is the place here plus one), by symbol and unit.
+// column is the place here plus one), by symbol, unit and axis title.
 Json ResultsSeriesTable() {
     Json series = Json::array();
     for (const ResultsSeries& s : kResultsSeries) {
-        series.push_back({{"symbol", s.symbol}, {"unit", s.unit}});
+        series.push_back({{"symbol", s.symbol}, {"unit", s.unit}, {"axis", AxisTitle(s)}});
     }
     return series;
 }
@@ -246,9 +246,16 @@ std::string PageTables() {
                  {"initial", initial},
                  {"laws", laws},
                  {"lawKey", project_key::kLaw},
+                 {"parts",
+                  {{"data", project_key::kData},
+                   {"movements", project_key::kMovements},
+                   {"gas", project_key::kGas},
+                   {"requirements", project_key::kRequirements},
+                   {"recommendation", project_key::kRecommendation}}},
                  {"gas", gas},
                  {"results", kResultsHeadings},
                  {"series", ResultsSeriesTable()},
+                 {"timeAxis", AxisTitle(kTimeSeries)},
                  {"resultsFormat", {{"every", kResultsRowEvery}, {"decimals", kResultsDecimals}}},
                  {"readout",
                   {{"pressure", kPressureReadoutDecimals},

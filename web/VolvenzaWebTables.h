@@ -5,8 +5,8 @@
 // tooltips, the initial boxes' names and units, the tooltip of a box that
 // holds no number, the gas laws and the envelope's boxes, the results
 // table's headings and its series with their units), the project's names of
-// what the page edits (the initial values, the cycle table's columns, the gas
-// law and its figures), a new movement as the project writes it, the time
+// what the page edits (its parts, the initial values, the cycle table's
+// columns, the gas law and its figures), a new movement as the project writes it, the time
 // step, the sizes each kind's page shows and the kind each code is listed as.
 
 #include <string>

@@ -16,6 +16,11 @@
 //                            naming the file and the line or JSON path, and
 //                            the page keeps what it had
 //   project()                the design as the page edits it (the .vlzp JSON)
+//   part(name), partKey(name) a part of it ('data', 'movements', 'gas',
+//                            'requirements', 'recommendation') and the
+//                            project's name of it, as the core names them
+//   asRun(design)            the design as a run sees it: without the
+//                            sizing's requirements and last recommendation
 //   edited(what)             tell everyone that the design changed
 //   language(), setLanguage('it'|'en')
 //   formatNumber(x, decimals) as the core writes it: the language's decimal
@@ -181,6 +186,9 @@ let lastResults = null;
 export function project() {
   return design;
 }
+export const partKey = (name) => coreTable('parts')[name];
+export const part = (name) => design?.[partKey(name)];
+export const asRun = (d) => JSON.stringify({ ...d, [partKey('requirements')]: undefined, [partKey('recommendation')]: undefined });
 export function draftsOf() {
   return drafts;
 }

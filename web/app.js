@@ -53,7 +53,7 @@ function translate() {
 }
 
 function showGas() {
-  const gas = app.project().gas;
+  const gas = app.part('gas');
   $('law').value = gas[coreTable('lawKey')];
   for (const { key: field } of gasBoxes()) {
     const input = $('gas-' + field);
@@ -71,9 +71,7 @@ function showGas() {
 // As the desktop's note: results of a design that has changed since the
 // run are said to be so, in the notes, over the chart and the table, until
 // the next run.
-// The sizing's requirements and last recommendation are no part of a run.
-const asRun = (design) => JSON.stringify({ ...design, dimensionamento: undefined, raccomandazione: undefined });
-const ranAs = (r) => !!r && asRun(JSON.parse(r.design)) === asRun(app.project());
+const ranAs = (r) => !!r && app.asRun(JSON.parse(r.design)) === app.asRun(app.project());
 function markStale() {
   const r = app.results();
   const stale = !!r && !ranAs(r);
@@ -210,7 +208,7 @@ function buildGas() {
       const value = empty ? null : app.parseNumber(input.value);
       const bad = !empty && value === null;
       app.setDraft('gas/' + field, bad ? input.value : null);
-      if (!bad) app.project().gas[field] = value;
+      if (!bad) app.part('gas')[field] = value;
       input.classList.toggle('not-a-number', bad);
       app.edited('project');
     });
@@ -218,7 +216,7 @@ function buildGas() {
     box.append(wrap, ' ');
   }
   $('law').addEventListener('change', () => {
-    app.project().gas[coreTable('lawKey')] = $('law').value;
+    app.part('gas')[coreTable('lawKey')] = $('law').value;
     app.edited('project');
   });
 }

@@ -103,7 +103,7 @@ function drawAxes(c, g, b) {
     g.beginPath(); g.moveTo(x, b.y); g.lineTo(x, b.y + b.h); g.stroke();
     g.fillText(app.formatNumber(s, xt.decimals), x, b.y + b.h + 4);
   }
-  g.fillText(`t [s]`, b.x + b.w / 2, b.y + b.h + 20);
+  g.fillText(coreTable('timeAxis'), b.x + b.w / 2, b.y + b.h + 20);
 }
 
 // The curve, the crosshair and the box being dragged, inside the frame.
@@ -165,7 +165,7 @@ function draw(c) {
   drawCurve(c, g, b, ink);
   g.textAlign = 'left';
   g.textBaseline = 'top';
-  g.fillText(`${series(c.which).symbol} [${series(c.which).unit}]`, 4, 0);
+  g.fillText(series(c.which).axis, 4, 0);
   showReading(c);
 }
 

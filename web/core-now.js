@@ -3,7 +3,7 @@
 // them. It answers at
 // once, so it is asked only what takes no time; runs and searches go to the
 // worker (app-state.js call), which keeps the page free while they last.
-import { draftsOf, language, project } from './app-state.js';
+import { draftsOf, language, part } from './app-state.js';
 
 let core = null;
 const script = (src) => new Promise((resolve, reject) => {
@@ -23,6 +23,6 @@ export const ask = (request) => core.request({ ...request, language: language() 
 // 'save'): the box it would name first, as its project keeps the drafts;
 // '' when none does.
 export function draftStopping(what) {
-  const p = project();
-  return ask({ 'draft-stops': what, drafts: draftsOf(), movements: p ? p.movimenti.length : 0 }).message || '';
+  const movements = part('movements');
+  return ask({ 'draft-stops': what, drafts: draftsOf(), movements: movements ? movements.length : 0 }).message || '';
 }

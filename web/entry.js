@@ -119,7 +119,7 @@ export function buildTable(container) {
 
 export function showTable() {
   if (!table || editor) return;
-  const moves = app.project().movimenti;
+  const moves = app.part('movements');
   const head = document.createElement('thead');
   const hr = document.createElement('tr');
   const corner = document.createElement('th');
@@ -181,7 +181,7 @@ function cellAt(row, col) {
 }
 
 function focusCell(row, col) {
-  const rows = app.project().movimenti.length;
+  const rows = app.part('movements').length;
   if (!rows) return;
   row = Math.max(0, Math.min(rows - 1, row));
   col = Math.max(0, Math.min(COLUMNS.length - 1, col));
@@ -208,9 +208,9 @@ function onKey(e) {
   if (e.key === 'Tab') {
     // Tab walks the cells and leaves the table at its ends; an empty table
     // lets it go on at once.
-    if (app.project().movimenti.length === 0) return;
+    if (app.part('movements').length === 0) return;
     const next = e.shiftKey ? (col > 0 ? [row, col - 1] : row > 0 ? [row - 1, last] : null)
-      : (col < last ? [row, col + 1] : row < app.project().movimenti.length - 1 ? [row + 1, 0] : null);
+      : (col < last ? [row, col + 1] : row < app.part('movements').length - 1 ? [row + 1, 0] : null);
     if (next) {
       e.preventDefault();
       focusCell(...next);
@@ -231,7 +231,7 @@ function onKey(e) {
     startEdit(null);
   } else if (e.key === ' ' && COLUMNS[col] === EMERGENCY) {
     e.preventDefault();
-    commit(row, EMERGENCY, !app.project().movimenti[row][EMERGENCY]);
+    commit(row, EMERGENCY, !app.part('movements')[row][EMERGENCY]);
   } else if (e.key === 'Delete' || e.key === 'Backspace') {
     e.preventDefault();
     commitText(row, col, '');
@@ -248,7 +248,7 @@ function startEdit(typed) {
   const field = COLUMNS[col];
   const cell = cellAt(row, col);
   if (!cell || field === 'pn') return;
-  const m = app.project().movimenti[row];
+  const m = app.part('movements')[row];
   if (field === EMERGENCY) {
     commit(row, field, !m[EMERGENCY]);
     return;
@@ -301,7 +301,7 @@ function startEdit(typed) {
 // else stays as the cell's draft.
 async function commitText(row, col, text) {
   const field = COLUMNS[col];
-  const m = app.project().movimenti[row];
+  const m = app.part('movements')[row];
   const place = `mov/${row}/${field}`;
   if (field === KIND) return commit(row, field, +text);
   if (field === 'pn' || field === EMERGENCY) return showTable();
@@ -335,7 +335,7 @@ async function commitText(row, col, text) {
 }
 
 async function commit(row, field, value) {
-  const m = app.project().movimenti[row];
+  const m = app.part('movements')[row];
   m[field] = value;
   if (field === KIND) {
     // A new kind keeps only the sizes its page shows.
@@ -350,7 +350,7 @@ async function commit(row, field, value) {
 }
 
 export async function addMovement() {
-  const moves = app.project().movimenti;
+  const moves = app.part('movements');
   moves.splice(moves.length ? cursor.row + 1 : 0, 0, newMovement());
   await refreshChecks();
   app.edited('project');
@@ -359,7 +359,7 @@ export async function addMovement() {
 }
 
 export async function deleteMovement() {
-  const moves = app.project().movimenti;
+  const moves = app.part('movements');
   if (!moves.length) return;
   moves.splice(cursor.row, 1);
   // Drafts follow their movements.
@@ -382,7 +382,7 @@ export async function deleteMovement() {
 // as for a cell the movement does not use.
 export async function pasteValue(text) {
   const field = COLUMNS[cursor.col];
-  const m = app.project().movimenti[cursor.row];
+  const m = app.part('movements')[cursor.row];
   if (!m) return;
   const reply = await app.call('paste', text, { column: cursor.col, kind: listed(m[KIND]), movement: cursor.row + 1 });
   if (reply.error) throw new Error(reply.error);
@@ -395,7 +395,7 @@ export async function pasteValue(text) {
 // them, go in after the current row; more than the table has room for
 // are refused, as on the desktop.
 export async function pasteMovements(text) {
-  const moves = app.project().movimenti;
+  const moves = app.part('movements');
   const reply = await app.call('paste', text, { room: limit('movements') - moves.length });
   if (reply.error) throw new Error(reply.error);
   const at = moves.length ? cursor.row + 1 : 0;

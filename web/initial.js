@@ -31,7 +31,7 @@ export function buildInitial(container) {
       const value = app.parseNumber(input.value, true);
       const place = 'dati/' + field;
       if (value !== null) {
-        app.project().dati_iniziali[field] = value;
+        app.part('data')[field] = value;
         app.setDraft(place, null);
       } else {
         app.setDraft(place, input.value);
@@ -53,7 +53,7 @@ function markInitial(input, place) {
 }
 
 export function showInitial(container) {
-  const data = app.project().dati_iniziali;
+  const data = app.part('data');
   for (const field of initialKeys()) {
     const input = container.querySelector('#dati-' + field);
     const place = 'dati/' + field;

@@ -7,8 +7,8 @@ import { coreTable, t, word } from './texts.js';
 
 // The accumulator types ({name, project, words}: the core's name, the
 // project's, the words shown) and the catalogue's columns ({heading, key,
-// project, rating, notANumber}), as the core gives them; what a cell says
-// while its text is no number, and a size without V0.
+// project, rating}), as the core gives them; what a cell says while its text
+// is no number, and a size without V0.
 export const types = [];
 export const catalogueColumns = [];
 export const catalogueWords = { cellTip: null, noV0: null, stopped: null };
@@ -46,19 +46,21 @@ export const formLoaded = Promise.all([app.call('sizingForm').then((d) => {
 
 // A box's text read as the desktop's window reads it, by the core: {figures
 // (as the requirements keep them; null for a text that gives none), why
-// (what is said of it, '' when it fits), stops (for a requirement's text
-// that gives none, what Calcola says of it)}. The bottles' sizes are by
-// ';'; a hold box is read on the design, from Pm when `fromPm`.
+// (what is said of it, '' when it fits)}. The bottles' sizes are by ';';
+// a hold box is read on the design, from Pm when `fromPm`.
 export const readBox = (id, text, fromPm = false) => ask(holdBoxes.some((b) => b.id === id)
   ? { 'sizing-box': id, text, project: JSON.stringify(app.project() || {}), 'from-pm': fromPm }
   : { 'sizing-box': id, text });
 export const number = (x) => app.formatNumber(x);
+// Figures as a box shows them, by the core: the bottles' sizes as their box
+// lists them, one figure as any box.
+export const figuresText = (figures) => ask({ bottles: figures }).text;
 
 // A box's text again in the page's language, what is no number as it is.
 export function relanguage(text, bottles) {
   if (bottles) {
     const sizes = readBox('bottles', text).figures;
-    return sizes ? sizes.map((x) => app.formatNumber(x)).join('; ') : text;
+    return sizes ? figuresText(sizes) : text;
   }
   const x = app.parseNumber(text);
   return x === null ? text : app.formatNumber(x);
@@ -79,7 +81,7 @@ export function buildForm(section) {
   delete section.dataset.state;
   // The defaults in the page's language, as the project's values are.
   const box = (b) => el('p', {}, el('label', { htmlFor: 'sz-' + b.id, textContent: word(b.label) }),
-    app.typedAsNumber(el('input', { id: 'sz-' + b.id, value: b.default ? b.default.map(number).join('; ') : '',
+    app.typedAsNumber(el('input', { id: 'sz-' + b.id, value: b.default ? figuresText(b.default) : '',
       inputMode: 'decimal', autocomplete: 'off' }), { characters: b.characters }));
   const check = (c) => el('p', {}, el('input', { type: 'checkbox', id: 'sz-' + c.id, checked: c.on }),
     el('label', { htmlFor: 'sz-' + c.id, textContent: ' ' + word(c.label) }));

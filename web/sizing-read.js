@@ -46,23 +46,15 @@ export const wrong = (input, why) => {
 
 // The search's options from the form, read in the order the desktop's
 // Calcola reads it (the core's), so that the first refusal is the same: a
-// text that is no number first, as the drafts stop it (the boxes' in the
-// table's order, the hold's, then the catalogue's cells), then the parts.
+// text that is no number first, as the drafts stop it (the form's drafts,
+// the first named by the core as the desktop names it), then the parts.
 export function args(f) {
   const { $, catalogue } = f;
   const a = ['--type', types[f.type.selectedIndex].name];
-  for (const b of [...boxes, ...holdBoxes]) {
-    const read = $(b.id).value.trim() ? readBox(b.id, $(b.id).value) : null;
-    if (read && read.figures === null) {
-      mark($(b.id), read.why);
-      throw new Error(read.stops);
-    }
-  }
+  const typed = Object.fromEntries(Object.entries(app.draftsOf()).filter(([place]) => place.startsWith('sizing/')));
+  const stops = ask({ 'draft-stops': 'sizing', drafts: typed, movements: 0 }).message;
+  if (stops) throw new Error(stops);
   const rows = f.edited ? [...catalogue.tBodies[0].rows].map((row) => [...row.querySelectorAll('input')]) : [];
-  rows.forEach((inputs, r) => inputs.forEach((input, c) => {
-    // As the desktop says a cell's draft, its text as typed.
-    if (judge(f, input)) throw new Error(word(catalogueColumns[c].notANumber, r + 1, input.value));
-  }));
   const box = (b) => {
     const text = $(b.id).value.trim();
     if (!text && b.optional) return;
@@ -70,21 +62,18 @@ export function args(f) {
     // Refused in the words of the desktop's search, the box marked.
     const read = readBox(b.id, text);
     if (read.why) throw wrong($(b.id), read.why);
-    // The core's list takes its sizes by ','; a figure goes as it was typed.
-    a.push(b.option, b.id === 'bottles' ? read.figures.join(',') : String(app.parseNumber(text)));
+    // The bottles' sizes as the core writes them for its option; a figure as
+    // it was typed.
+    a.push(b.option, read.option ?? String(app.parseNumber(text)));
   };
   const parts = {
     catalogue: () => {
       if (!f.edited) return;
-      // The core's list takes its numbers with the point, its sizes by ','.
-      const list = [];
-      rows.forEach((inputs, r) => {
-        const cells = inputs.map((input) => (input.value.trim() ? String(app.parseNumber(input.value)) : ''));
-        if (!cells.some(Boolean)) return; // a row added and left empty
-        if (!cells[0]) throw wrong(inputs[0], word(catalogueWords.noV0, r + 1));
-        list.push(cells.join(':').replace(/:+$/, ''));
-      });
-      a.push('--catalogue', list.join(','));
+      // The catalogue as the core's option takes it, written by the core; a
+      // row added and left empty is no size.
+      const read = ask({ 'catalogue-option': rows.map((inputs) => inputs.map((input) => input.value)) });
+      if (read.noV0 !== undefined) throw wrong(rows[read.noV0][0], word(catalogueWords.noV0, read.noV0 + 1));
+      a.push('--catalogue', read.option);
     },
     choices: () => {
       for (const c of checks) if ($(c.id).checked !== c.whenClear) a.push(c.option);
@@ -109,7 +98,7 @@ export function args(f) {
 // optional box is no requirement. As the desktop's RequirementsShown.
 export function requirementsShown(f) {
   const { $, catalogue } = f;
-  const q = JSON.parse(JSON.stringify((app.project() || {}).dimensionamento || {}));
+  const q = JSON.parse(JSON.stringify(app.part('requirements') || {}));
   const given = (id) => $(id).value.trim() !== '';
   const read = (input, old, scale = 1) => {
     if (input.dataset.shown === input.value) return old;

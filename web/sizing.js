@@ -2,7 +2,8 @@
 // The requirements become volvenza-sim size's options; the core answers in
 // the page's language, and its own lines (recommendation, candidates,
 // explanations, arrangements, PED, energy, fatigue, duties) are shown as
-// they come. "Applica" puts the recommended V0, P0 and Qp into the design.
+// they come. "Applica" has the core put the recommended V0, P0 and Qp into
+// the design, as the desktop puts them.
 // As on the desktop, the requirements are the project's as they are typed
 // (a text that is no number is marked, named, and kept as a draft), and the
 // answer is out of date only while the design or they differ from its own.
@@ -13,8 +14,8 @@
 import * as app from './app-state.js';
 import { ask, draftStopping } from './core-now.js';
 import { loaded, t, word } from './texts.js';
-import { addRow, boxes, buildForm, catalogueColumns, catalogueWords, checks, defaultRows, defaults, el, form, formLoaded, holdBoxes,
-  number, projectKeys, relanguage, showCatalogue, types } from './sizing-form.js';
+import { addRow, boxes, buildForm, catalogueColumns, catalogueWords, checks, defaultRows, defaults, el, figuresText, form, formLoaded,
+  holdBoxes, number, projectKeys, relanguage, showCatalogue, types } from './sizing-form.js';
 import { args, judge, mark, numberInputs, placeOf, requirementsShown } from './sizing-read.js';
 
 // Every edit goes into the project at once, as the desktop keeps it: saved
@@ -28,11 +29,11 @@ function take(f) {
   for (const e of numberInputs(f)) if (judge(f, e)) app.setDraft(placeOf(e), e.value);
   // A hold not whole stays out of the project, all its boxes as typed.
   if (holdBoxes.some(({ id }) => judge(f, $(id)))) for (const { id } of holdBoxes) app.setDraft(placeOf($(id)), $(id).value);
-  p.dimensionamento = requirementsShown(f);
+  p[app.partKey('requirements')] = requirementsShown(f);
   // A box edited away from the value shown no longer stands for it: typed
   // back, its text is read, not the value it left.
   for (const e of numberInputs(f)) if (e.dataset.shown !== e.value) delete e.dataset.shown;
-  f.seen = JSON.stringify(p.dimensionamento);
+  f.seen = JSON.stringify(app.part('requirements'));
   app.edited('sizing');
 }
 
@@ -65,7 +66,7 @@ function show(f, text) {
 
 // The design as a run and a search see it: without the requirements and
 // the last recommendation, which the form says.
-const inputs = () => JSON.stringify({ ...app.project(), dimensionamento: undefined, raccomandazione: undefined });
+const inputs = () => app.asRun(app.project());
 // The answer, the options it answers, the design it was found for and the
 // one its Applica made, in f.found.
 async function calculate(f) {
@@ -92,7 +93,7 @@ async function calculate(f) {
     // The project's own requirements are the base the options change: the
     // form says every one of them, the duties' plan included.
     const project = JSON.parse(await app.currentProjectText());
-    const base = project.dimensionamento;
+    const base = project[app.partKey('requirements')];
     if (base) {
       base[projectKeys.hold] = null;
       base[checks.find(({ id }) => id === 'from-full').project] = false;
@@ -163,13 +164,16 @@ function applyRecommendation(f) {
     }
     return size;
   });
-  project.dimensionamento = plan;
-  project.raccomandazione = { V0: r.V0, P0: r.P0, Qp: r.Qp, accumulatori: r.count, bombole: r.bottles,
-    volume_bombola: r.bottle_size };
-  Object.assign(project.dati_iniziali, { V0: r.V0, P0: r.P0, Qp: r.Qp });
-  Object.assign(project.impianto, { accumulatori_in_parallelo: r.count, bombole_dm3: r.bottle_volume,
-    p1_applicata: q.p1 });
-  f.seen = JSON.stringify(plan);
+  // The core puts them and the design in, as the desktop's project does;
+  // the boxes the design fills show it, whatever was typed there.
+  const reply = ask({ apply: JSON.stringify({ ...project, [app.partKey('requirements')]: plan }), design: r, p1: q.p1 });
+  if (!reply.project) {
+    f.answer.replaceChildren(el('p', { className: 'sz-error', textContent: reply.error || reply.stderr }));
+    return;
+  }
+  Object.assign(project, JSON.parse(reply.project));
+  for (const place of reply.cleared) app.setDraft(place, null);
+  f.seen = JSON.stringify(app.part('requirements'));
   found.applied = inputs();
   app.edited('project');
 }
@@ -179,7 +183,7 @@ function applyRecommendation(f) {
 function fromProject(f) {
   const { $, type, catalogue } = f;
   const p = app.project() || {};
-  const q = p.dimensionamento;
+  const q = p[app.partKey('requirements')];
   f.seen = JSON.stringify(q);
   for (const e of numberInputs(f)) mark(e, '');
   if (q) {
@@ -196,7 +200,7 @@ function fromProject(f) {
     }
     for (const b of boxes.slice(1)) {
       const x = q[b.project];
-      if (b.id === 'bottles') $(b.id).value = $(b.id).dataset.shown = (x || []).map(number).join('; ');
+      if (b.id === 'bottles') $(b.id).value = $(b.id).dataset.shown = figuresText(x || []);
       else put(b.id, x === null || x === undefined ? null : x * b.perUnit);
     }
     const h = q[projectKeys.hold];
@@ -220,7 +224,7 @@ function fromProject(f) {
 }
 // As the desktop shows it until "Calcola" answers again, worded by the core.
 function showLast(f) {
-  const last = (app.project() || {}).raccomandazione;
+  const last = app.part('recommendation');
   if (last) {
     const reply = ask({ 'last-recommendation': JSON.stringify(app.project()) });
     if (reply.line) f.answer.replaceChildren(el('p', { id: 'sz-last', textContent: reply.line }));
@@ -330,7 +334,7 @@ function attach(section, kept) {
       fromProject(f);
     },
     project() {
-      if (!f.applying && JSON.stringify((app.project() || {}).dimensionamento) !== f.seen) fromProject(f);
+      if (!f.applying && JSON.stringify(app.part('requirements')) !== f.seen) fromProject(f);
       follow(f);
     },
   };

@@ -49,8 +49,10 @@ export function t(italian, ...parts) {
 // pressure worked out, and 'kind', 'size', 'flow', 'duty', 'emergency' or ''),
 // 'newMovement' (a movement as the project writes a new one), 'laws' and 'gas'
 // (the gas laws and the envelope's boxes, {key, it, en}), 'lawKey' (the
-// project's name of the gas's law), 'results' (the results table's headings),
-// 'resultsFormat' ({every, decimals}: a row every so many steps, each column's
+// project's name of the gas's law), 'parts' (the project's names of its parts:
+// {data, movements, gas, requirements, recommendation}), 'results' (the results table's headings),
+// 'series' (the results table's after the time, {symbol, unit, axis}: the
+// chart's axis title), 'timeAxis' (the time's), 'resultsFormat' ({every, decimals}: a row every so many steps, each column's
 // decimals), 'readout' ({pressure, time, sample}: the decimals of the chart's
 // readout and its words, {it, en}), 'timeStep' (s), 'notANumber', 'stale' (the
 // note on results the data have changed under), 'characters'

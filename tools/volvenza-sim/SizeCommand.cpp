@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
-#include <sstream>
 
 #include "documents/DesignFile.h"
 #include "numbers/NumberText.h"
@@ -14,6 +13,7 @@
 #include "sizing/DesignFigures.h"
 #include "sizing/RequirementForm.h"
 #include "sizing/Search.h"
+#include "tools/volvenza-sim/CatalogueOption.h"
 #include "tools/volvenza-sim/DutyOptions.h"
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
@@ -31,33 +31,6 @@ constexpr int kExitNone = 1;
 constexpr int kExitFile = 2;
 constexpr int kExitCannot = 3;
 constexpr int kExitOverlap = 64;
-
-// "V0[:ratio[:PS[:flow[:tau[:swing[:cycles]]]]]]" per size (the catalogue's
-// columns in order), separated by commas; a part left empty (or a size given
-// alone) takes the type's default.
-std::optional<std::vector<CatalogueSize>> Catalogue(const std::string& text, AccumulatorType type) {
-    std::vector<CatalogueSize> sizes;
-    std::stringstream in(text);
-    std::string item;
-    while (std::getline(in, item, ',')) {
-        std::vector<std::string> parts;
-        std::stringstream fields(item);
-        std::string part;
-        while (std::getline(fields, part, ':')) parts.push_back(part);
-        if (parts.empty() || parts.size() > kCatalogueColumns.size()) return std::nullopt;
-        const auto v0 = ParseNumber<double>(parts[0]);
-        if (!v0) return std::nullopt;
-        CatalogueSize size = DefaultSize(type, Dm3(*v0));
-        for (size_t i = 1; i < parts.size(); ++i) {
-            if (TrimBlanks(parts[i]).empty()) continue;
-            const auto value = ParseNumber<double>(parts[i]);
-            if (!value) return std::nullopt;
-            kCatalogueColumns[i].set(size, *value);
-        }
-        sizes.push_back(size);
-    }
-    return sizes;
-}
 
 struct SizeOptions {
     std::string in;
@@ -126,7 +99,7 @@ Message BadValue(const std::string& option, const std::string& value) {
 Status SetValue(const std::string& a, const std::string& value, SizeOptions& o) {
     if (a == "--bottle-sizes") {
         // As the form's box reads them, but by commas.
-        const auto sizes = ReadBottleSizes(value, ',');
+        const auto sizes = ReadBottleSizes(value, kOptionSizesBetween);
         if (!sizes) {
             return Message(
                 MessageId::CommandBottleList,
@@ -200,7 +173,7 @@ Result<std::optional<SizeOptions>> Parse(std::vector<std::string> args, const Re
         o.req.Catalogue = DefaultCatalogue(o.req.Type);
     }
     if (o.catalogue) {
-        auto sizes = Catalogue(*o.catalogue, o.req.Type);
+        auto sizes = ReadCatalogueOption(*o.catalogue, o.req.Type);
         if (!sizes) return BadValue("--catalogue", *o.catalogue);
         o.req.Catalogue = *sizes;
     }

@@ -101,6 +101,8 @@ async function size(page) {
     check('a changed design marks the answer stale', await page.eval(
       "!document.getElementById('sz-stale').hidden && document.getElementById('sz-apply').disabled"));
     await size(page);
+    // A text typed into V0 since is no number: Applica's V0 replaces it.
+    await fill(page, { 'dati-V0': '1x' });
     await page.eval("document.getElementById('sz-apply').click()");
     await page.until("document.getElementById('dati-V0').value === '10'");
     // Saved through the browser's download, then read by native volvenza-sim.
@@ -116,6 +118,18 @@ async function size(page) {
     check('native volvenza-sim sizes the applied project alike, the answer not stale', reread.status === 0
       && JSON.parse(reread.stdout).recommended.V0 === 10 && JSON.parse(reread.stdout).requirements.p1 === 60
       && await page.eval("document.getElementById('sz-stale').hidden"), reread.stderr);
+    // An edited catalogue is searched as the core writes it for the search:
+    // the answer is native volvenza-sim's on the project that keeps it.
+    await page.eval(`{ const e = [...document.querySelectorAll('#sz-catalogue tbody td:first-child input')]
+        .find((cell) => cell.value === '10');
+      e.value = '10,5'; e.dispatchEvent(new Event('input', { bubbles: true })); }`);
+    const ownCatalogue = await size(page);
+    const keeping = await call(page, () => import('./app-state.js').then((a) => a.currentProjectText()));
+    const keptNat = native(sim, ['size', 'in.vlzp'], { 'in.vlzp': keeping }, []).stdout.split('\n');
+    check('an edited catalogue is searched as the project keeps it', ownCatalogue.includes('Raccomandato: 10,5 dm3')
+      && keptNat.filter((l) => /^[^\s>]/.test(l)).every((l) => ownCatalogue.includes(l)), ownCatalogue.slice(0, 300));
+    await page.eval("document.getElementById('sz-defaults').click()");
+    await size(page);
     // Out of date while the design or a requirement differs from the answered
     // one, and no longer once back; each requirement typed is in the project
     // at once; a box or cell that is no number is marked and named.
