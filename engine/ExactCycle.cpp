@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 
 namespace volvenza {
 namespace {
@@ -14,15 +15,21 @@ constexpr double kKilojoulePerBarDm3 = 0.1;
 // less than kSameTemperature [K]: well inside what any figure shows.
 constexpr double kSamePressure = 1e-3;
 constexpr double kSameTemperature = 1e-2;
-// With a pump switching between Pm - Dp and Pm, the cycles need not repeat
-// one by one: the accumulator comes back to Pm every few cycles, or many
-// times in one, at a different moment each time. Once it has done so this
-// many times after the first cycle (and the gas has forgotten its start),
-// the lowest pressure is bounded: the hysteresis has run through its phases.
+// The cycles are steady once they come round: a cycle ends where the cycle
+// a period before it ended, and that one where the cycle a period before it
+// ended. With a pump switching between Pm - Dp and Pm the period need not be
+// one cycle (the pump may start more often in one cycle than in the next).
+// Twice, because a pump that starts at another moment each cycle can pass
+// near an earlier end once and then move away from it.
+constexpr int kRoundsSeen = 2;
+// A gas that exchanges heat with the wall comes round only as its temperature
+// settles, which may take longer than the cycles a run may take. It counts
+// as steady also once the pump has come back to Pm this many times after
+// the first cycle and the gas has forgotten its start (what is left of the
+// trend is then the caller's to judge)...
 constexpr int kRecharges = 3;
-// Cycles that differ in turn (the pump starting more often in one than in the
-// next) rise and fall: the lows are bounded only once this many cycles in a
-// row went no lower nor colder than every cycle before them.
+// ...and this many cycles in a row went no lower nor colder than every
+// cycle before them.
 constexpr int kQuietCycles = 4;
 // More events than this at one instant can only be a loop: the pump cannot
 // switch twice where nothing changes.
@@ -372,15 +379,40 @@ void Record(SteadyRun& run, const CycleSummary& c, const CycleState& start, int 
     everyLowest.push_back(c.lowest);
 }
 
-// Whether the cycle `c` from `start` repeats the one before it.
-bool Repeats(const SteadyRun& run, const CycleSummary& c, const CycleState& start) {
-    const auto within = [](double a, double b, double tolerance) {
-        return std::abs(a - b) <= tolerance;
-    };
-    return !run.lowests.empty() && within(c.lowest, run.lowests.back(), kSamePressure) &&
-           within(c.final.gas.pressure, start.gas.pressure, kSamePressure) &&
-           within(c.final.gas.temperature, start.gas.temperature, kSameTemperature) &&
-           c.final.pumping == start.pumping;
+// Whether two cycles end in the same state, so that what follows each is the
+// same.
+bool SameEnd(const CycleState& a, const CycleState& b) {
+    return std::abs(a.gas.pressure - b.gas.pressure) <= kSamePressure &&
+           std::abs(a.gas.temperature - b.gas.temperature) <= kSameTemperature &&
+           a.pumping == b.pumping && a.held == b.held;
+}
+
+// The fewest cycles after which `ends` (where each cycle ended, the first
+// entry where the first began) came round kRoundsSeen times; 0 for none.
+size_t PeriodOf(const std::vector<CycleState>& ends) {
+    const size_t last = ends.size() - 1;
+    for (size_t k = 1; k * kRoundsSeen <= last; ++k) {
+        bool round = true;
+        for (int r = 0; r < kRoundsSeen && round; ++r) {
+            round = SameEnd(ends[last - k * r], ends[last - k * (r + 1)]);
+        }
+        if (round) return k;
+    }
+    return 0;
+}
+
+// The pump's share of the time and its starts per cycle over `cycles`.
+void PumpOver(SteadyRun& run, std::span<const CycleSummary> cycles) {
+    double pumpTime = 0, time = 0;
+    int starts = 0;
+    for (const CycleSummary& c : cycles) {
+        pumpTime += c.pumpTime;
+        time += c.endTime;
+        starts += c.pumpStarts;
+    }
+    run.pumpShare = time > 0 ? pumpTime / time : 0;
+    run.pumpStarts =
+        cycles.empty() ? 0 : static_cast<double>(starts) / static_cast<double>(cycles.size());
 }
 
 }  // namespace
@@ -398,9 +430,12 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
     run.settled = run.recharged = maxCycles == 1;
     run.coldest = std::numeric_limits<double>::infinity();
     run.worst.lowest = std::numeric_limits<double>::infinity();
-    double pumpTime = 0, time = 0;
     std::vector<double> everyLowest;
-    int starts = 0, lastLower = 1;
+    // Where each cycle ended (the first entry: where the first began) and
+    // what each did.
+    std::vector<CycleState> ends{start};
+    std::vector<CycleSummary> cycles;
+    int lastLower = 1;
     for (int cycle = 1; cycle <= maxCycles; ++cycle) {
         const CycleSummary c = RunExactCycle(
             d, demand, gas, start, {nullptr, o.stopBelow, o.maxLoads, o.abandon, o.stretches});
@@ -415,38 +450,42 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
             lastLower = cycle;
         }
         Record(run, c, start, cycle, maxCycles, everyLowest);
+        cycles.push_back(c);
         // The pump's share, over the cycles after the first, which starts full.
-        if (cycle == 2) pumpTime = time = starts = 0;
-        pumpTime += c.pumpTime;
-        time += c.endTime;
-        starts += c.pumpStarts;
-        run.pumpShare = time > 0 ? pumpTime / time : 0;
-        run.pumpStarts = static_cast<double>(starts) / (cycle == 1 ? 1 : cycle - 1);
+        PumpOver(run, std::span(cycles).subspan(cycles.size() > 1 ? 1 : 0));
         if (c.end != CycleEnd::Normal || c.chattered) break;
         // Below the floor it fails whatever follows; a single cycle has no next.
         const std::optional<GaugeBar> floor = o.stopBelow ? o.stopBelow : o.breakBelow;
         if ((floor && GaugeBar(c.lowest) < *floor) || maxCycles == 1) break;
         if (cycle > 1) run.recharges += c.returnsToPm;
-        const bool repeats = Repeats(run, c, start);
         run.lowests.push_back(c.lowest);
-        if (!run.settled &&
-            (repeats || (run.recharges >= kRecharges && cycle * d.CycleTime >= o.memory &&
-                         cycle - lastLower >= kQuietCycles))) {
-            run.settled = true;
-            run.repeating = repeats;
-            // A cycle that repeats itself without coming back to Pm leaves
-            // the pump running all the time.
-            run.recharged = !repeats || c.reachedPm;
-        }
-        // Cycles that repeat one by one load alike. Otherwise each counts its
-        // loadings whole, one more or less than its share of a rate that
-        // drifts from cycle to cycle: over k cycles the average is within
-        // 2 / k of the day's. Close to a limit, more cycles decide.
-        const bool undecided =
-            o.loadsPerCycle && !run.repeating &&
-            std::abs(run.pumpStarts - *o.loadsPerCycle) < 2.0 / std::max(cycle - 1, 1);
-        if (run.settled && !undecided) break;
+        ends.push_back(c.final);
         start = c.final;
+        if (cycle * d.CycleTime < o.memory) continue;
+        if (const size_t period = PeriodOf(ends); period > 0) {
+            // The last `period` cycles come round for ever: their pump is
+            // the day's. Steady cycles that never come back to Pm leave the
+            // pump running all the time.
+            const auto steady = std::span(cycles).last(period);
+            run.settled = true;
+            run.period = static_cast<int>(period);
+            run.repeating = period == 1;
+            run.recharged = std::any_of(steady.begin(), steady.end(),
+                                        [](const CycleSummary& p) { return p.reachedPm; });
+            PumpOver(run, steady);
+            break;
+        }
+        if (!run.settled && gas.ExchangesHeat() && run.recharges >= kRecharges &&
+            cycle - lastLower >= kQuietCycles) {
+            run.settled = run.recharged = true;
+        }
+        // Settled without coming round, each cycle counts its loadings whole,
+        // one more or less than its share of a rate that drifts from cycle to
+        // cycle: over k cycles the average is within 2 / k of the day's.
+        // Close to a limit, more cycles decide.
+        const bool undecided = o.loadsPerCycle && std::abs(run.pumpStarts - *o.loadsPerCycle) <
+                                                      2.0 / std::max(cycle - 1, 1);
+        if (run.settled && !undecided) break;
     }
     run.worstCycle = WorstCycleOf(everyLowest);
     return run;

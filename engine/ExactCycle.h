@@ -122,12 +122,12 @@ struct SteadyOptions {
 struct SteadyRun {
     int cycles = 0;
     CycleEnd end = CycleEnd::Normal;  // of the last cycle run
-    // The cycles repeat (one by one, or with the pump bringing the
-    // accumulator back to Pm every few cycles) within the cycle limit.
+    // Within the cycle limit the cycles came round, `period` of them (1: one
+    // by one), or, for a gas that exchanges heat, the pump had come back to
+    // Pm often enough with the lows no longer falling (`period` 0).
     bool settled = false;
-    // Settled because the last cycle repeated the one before (not only
-    // because the pump had come back to Pm often enough).
-    bool repeating = false;
+    int period = 0;
+    bool repeating = false;  // period 1
     // The steady cycles bring the accumulator back to Pm, so that the pump
     // unloads: a pump that runs all the time has no margin left.
     bool recharged = false;
@@ -140,8 +140,10 @@ struct SteadyRun {
     // the first): later cycles that only repeat it are not named.
     int worstCycle = 1;
     // Over the cycles after the first (the first alone when only one ran):
-    // the largest swing, the pump's share of the time and starts per cycle.
+    // the largest swing.
     double swing = 0;
+    // The pump's share of the time and its starts per cycle: over the cycles
+    // that come round once they do, else over those after the first.
     double pumpShare = 0, pumpStarts = 0;
     // Over every cycle.
     double peakFlow = 0;

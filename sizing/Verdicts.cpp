@@ -84,7 +84,7 @@ std::optional<TemperatureOutcome> Evaluator::Follow(const ExactData& data, GasPa
     o.DayLowest = o.LowestPressure;
     // A run that settled before its gas could forget the start may still
     // carry some of it: what is left of the trend is carried over the day.
-    if (!run.chattered && !run.repeating && (!run.settled || options.memory < memory)) {
+    if (!run.chattered && run.period == 0 && (!run.settled || options.memory < memory)) {
         JudgeDrift(run.lowests, DayCycles(), p1, o);
     }
     return o;

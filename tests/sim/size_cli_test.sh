@@ -47,6 +47,22 @@ sed 's/"Dp": 20.0/"Dp": 5.0/; s/"P0": 120.0/"P0": 86.2/; s/"Qp": 50.0/"Qp": 48.3
 check press-band 0 "$sim" size "$work/band.vlzp" --pmin 110 --type bladder --keep-precharge \
     --catalogue 10:4
 has press-band "Il gas scende a -20,4 °C; l'elemento separatore ne ammette almeno -20."
+# With a band of 7,6 bar the lows rise slowly for a hundred cycles and then
+# fall 1 bar at once: no end of a cycle repeats an earlier one within the
+# limit, so the cycles are not called steady and the 10 dm3 is not offered.
+sed 's/"Dp": 20.0/"Dp": 7.6/; s/"P0": 120.0/"P0": 86.8/; s/"Qp": 50.0/"Qp": 47.1/;
+     s/"tc": 40.0/"tc": 18/; s/"temperatura_massima": 50.0/"temperatura_massima": 24/;
+     s/"temperatura_minima": 10.0/"temperatura_minima": 15/' "$data/press.vlzp" > "$work/slow.vlzp"
+check press-slow 0 "$sim" size "$work/slow.vlzp" --pmin 137.2 --type bladder --keep-precharge \
+    --catalogue 10:4 --gas ideal --n 1.4
+has press-slow "Il funzionamento non si assesta entro 100 cicli"
+# A pump whose starts drift against the cycle: a quick run that stops at p1
+# and the whole run can part by a rounding and end otherwise. The pump
+# recommended is one whose whole runs pass: its row says so.
+check pump-whole 0 "$sim" size "$data/pump-rhythm.vlzp" --pmin 179.05 --type bladder \
+    --gas ideal --n 1.4 --hours 4 --size-pump --catalogue 10:4,13:4,20:4,24:4,32:4 --keep-precharge
+grep '^>' "$work/out" | grep -q ' supera$' && ! grep '^>' "$work/out" | grep -q 'non supera' ||
+    fail "pump-whole: the recommended row does not pass"
 # Rated 17 bar, the 10 dm3 swings 18,41 bar with the data's pump: the least
 # gas that passes is two 6 dm3 in parallel, which carry no rating.
 check rated-too-low 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder \
@@ -63,7 +79,7 @@ has json-candidate '{"V0": 6, "P0": 48.1, "Qp": 30, "P0_warm": 52.77'
 has json-time '"time": 1.4, "cycle": 1'
 # The first cycle that reaches the steady lowest point, not a later repeat:
 # with 21,6 dm3/min the first cycle already falls as low as any after it.
-has json-worst-cycle '"time": 1.4, "cycle": 1, "cycles": 72'
+has json-worst-cycle '"time": 1.4, "cycle": 1, "cycles": 48'
 has json-rules '"pass": false, "rule1_min_pressure": false, "rule2_precharge": true'
 # The 10 dm3 size's own PS classes it (900 bar·L); 21,6 dm3/min at 80 bar at
 # 90 % against the peak of 108,24 dm3/min at p1; 766 cycles an hour; a
