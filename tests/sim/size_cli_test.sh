@@ -59,6 +59,13 @@ sed 's/"Dp": 20.0/"Dp": 5.0/; s/"P0": 120.0/"P0": 86.2/; s/"Qp": 50.0/"Qp": 48.3
 check press-band 0 "$sim" size "$work/band.vlzp" --pmin 110 --type bladder --keep-precharge \
     --catalogue 10:4
 has press-band "Il gas scende a -20,4 °C; l'elemento separatore ne ammette almeno -20."
+# Each ratio its own lowest precharge (rule 3): the 10 dm3 fails at the 49,4
+# bar rule 2 allows (61,54 bar with p1 61,6) and passes at the 46,2 its
+# ratio of 1,6 allows, a bound that neither the 8 dm3's ratio nor the
+# 13 dm3's would give.
+check ratio-bounds 0 "$sim" size "$data/example.vlz" --pmin 61.6 --type bladder \
+    --catalogue "8:4,10:1.6,13:4"
+has ratio-bounds "Raccomandato: 10 dm3, precarica 46,2 bar a 20 °C, pompa 30 dm3/min."
 # Rated 17 bar, the 10 dm3 swings 18,41 bar with the data's pump: the least
 # gas that passes is two 6 dm3 in parallel, which carry no rating.
 check rated-too-low 0 "$sim" size "$data/example.vlz" --pmin 60 --type bladder \
