@@ -369,7 +369,7 @@ Status Evaluator::JudgeEnds(const Design& design, size_t size, Evaluation& e) {
     for (const int end : {-1, 1}) {
         const Design d = AtEnd(design, end);
         const auto runs = RunAll(d, size);
-        for (size_t i = 0; i < runs.size() && i < e.Temps.size(); ++i) {
+        for (size_t i = 0; i < runs.size(); ++i) {
             if (!runs[i]) return runs[i].Error();
             TemperatureOutcome o = *runs[i];
             o.PrechargeEnd = end;
