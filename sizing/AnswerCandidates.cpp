@@ -163,6 +163,15 @@ void AddCandidates(AnswerLayout& out, const SizingAnswer& a, const Requirements&
         out.Candidates.Rows.push_back(CandidateRow(e, a, p1, pumps, w));
     }
     AddRuleLegend(out, req, w);
+    const bool ends = std::any_of(a.Candidates.begin(), a.Candidates.end(),
+                                  [](const Evaluation& e) { return e.AtEnds; });
+    if (ends) {
+        out.Legend.push_back(
+            w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                "Un progetto che supera alla sua precarica è calcolato anche con "
+                                "la precarica meno e più la tolleranza: Pmin, margini, movimenti "
+                                "e compiti sono i peggiori dei tre.")));
+    }
     AddDutyColumns(out, a, w.Source());
 }
 

@@ -203,6 +203,27 @@ void AddRuns(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
                   "dm3/min)."),
               {w.Num(a.PumpOil, 3), w.Num(a.CycleOil, 3), w.Num(a.AverageDemand, 2)}));
     }
+    // The figures above are of the worst of the precharge and the ends of
+    // its tolerance: an end is named where it is the worst.
+    if (worst.PrechargeEnd != 0) {
+        const Design& d = rec.Proposed;
+        const double end = d.P0.value() * (1 + worst.PrechargeEnd * req.PrechargeTolerance);
+        const std::vector<std::string> at{w.Num(end, 2), w.Num(PrechargeTemperature(req.Gas), 2)};
+        out.Recommendation.push_back(
+            worst.PrechargeEnd < 0
+                ? w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                      "Caso peggiore: la precarica meno la tolleranza (%1 bar a "
+                                      "%2 °C); pressione minima, pompa ed energia sono di quello. "
+                                      "Il progetto è calcolato alla precarica e ai due estremi "
+                                      "della tolleranza."),
+                    at)
+                : w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                      "Caso peggiore: la precarica più la tolleranza (%1 bar a "
+                                      "%2 °C); pressione minima, pompa ed energia sono di quello. "
+                                      "Il progetto è calcolato alla precarica e ai due estremi "
+                                      "della tolleranza."),
+                    at));
+    }
     out.Recommendation.push_back(
         w(QT_TRANSLATE_NOOP("volvenza::SizingText",
                             "La pompa eroga per il %1 % del ciclo; avviamenti per ciclo: %2."),

@@ -121,13 +121,13 @@ bool Evaluation::Passes() const {
 }
 
 double Evaluation::PeakFlow() const {
-    double peak = 0;
+    double peak = EndsPeakFlow;
     for (const TemperatureOutcome& o : Temps) peak = std::max(peak, o.PeakFlow);
     return peak;
 }
 
 double Evaluation::LowestGasTemp() const {
-    double lowest = std::numeric_limits<double>::infinity();
+    double lowest = EndsGasTemp;
     for (const TemperatureOutcome& o : Temps) lowest = std::min(lowest, o.LowestGasTemp);
     return lowest;
 }
@@ -144,7 +144,7 @@ int Evaluation::Cycles() const {
 }
 
 double Evaluation::Swing() const {
-    double swing = 0;
+    double swing = EndsSwing;
     for (const TemperatureOutcome& o : Temps) swing = std::max(swing, o.Swing);
     return swing;
 }
@@ -337,10 +337,88 @@ Result<Evaluation> Evaluator::Evaluate(const Design& design, size_t size) {
     if (Status duties = JudgeDuties(design, size, e->Rules, &e->Duties); !duties) {
         return Result<Evaluation>::Fail(duties.Error());
     }
+    // Most designs fail at their precharge already: only the others are run
+    // at the ends of its tolerance.
+    if (e->Passes() && req_.PrechargeTolerance > 0) {
+        if (Status ends = JudgeEnds(design, size, *e); !ends) {
+            return Result<Evaluation>::Fail(ends.Error());
+        }
+    }
     return e;
 }
 
+Design Evaluator::AtEnd(const Design& design, int end) const {
+    Design d = design;
+    d.P0 = design.P0 * (1 + end * req_.PrechargeTolerance);
+    return d;
+}
+
+Status Evaluator::JudgeEnds(const Design& design, size_t size, Evaluation& e) {
+    e.AtEnds = true;
+    // A run that breaks a rule is worse than one that keeps them all; of
+    // two alike, the lower.
+    const auto fails = [&](const TemperatureOutcome& o) {
+        std::array<bool, kRuleCount> rules{};
+        rules.fill(true);
+        JudgeRun(o, size, design.Count, rules);
+        return !RunsPass(rules);
+    };
+    const auto lowest = [](const TemperatureOutcome& o) {
+        return std::min(o.LowestPressure, o.DayLowest);
+    };
+    for (const int end : {-1, 1}) {
+        const Design d = AtEnd(design, end);
+        const auto runs = RunAll(d, size);
+        for (size_t i = 0; i < runs.size(); ++i) {
+            if (!runs[i]) return runs[i].Error();
+            TemperatureOutcome o = *runs[i];
+            o.PrechargeEnd = end;
+            JudgeRun(o, size, d.Count, e.Rules);
+            KeepWorst(e.Movements, o.Movements);
+            e.EndsPeakFlow = std::max(e.EndsPeakFlow, o.PeakFlow);
+            e.EndsSwing = std::max(e.EndsSwing, o.Swing);
+            e.EndsGasTemp = std::min(e.EndsGasTemp, o.LowestGasTemp);
+            const TemperatureOutcome& shown = e.Temps[i];
+            const bool worse = fails(o) == fails(shown) ? lowest(o) < lowest(shown) : fails(o);
+            if (worse) e.Temps[i] = std::move(o);
+        }
+        std::array<bool, kRuleCount> rules{};
+        rules.fill(true);
+        DutyOutcomes duties;
+        if (Status s = JudgeDuties(d, size, rules, &duties); !s) return s;
+        e.Rules[kEmergencyRule] = e.Rules[kEmergencyRule] && rules[kEmergencyRule];
+        e.Rules[kHoldRule] = e.Rules[kHoldRule] && rules[kHoldRule];
+        // Each duty as the worse of the two has it: failing, or of the
+        // smaller margin, or of the lower pressure held.
+        const auto& stroke = duties.Emergency;
+        const auto& shownStroke = e.Duties.Emergency;
+        if (stroke && shownStroke &&
+            (stroke->Passes == shownStroke->Passes ? stroke->Margin < shownStroke->Margin
+                                                   : !stroke->Passes)) {
+            e.Duties.Emergency = stroke;
+        }
+        const auto& hold = duties.Hold;
+        const auto& shownHold = e.Duties.Hold;
+        if (hold && shownHold &&
+            (hold->Passes == shownHold->Passes ? hold->Lowest < shownHold->Lowest
+                                               : !hold->Passes)) {
+            e.Duties.Hold = hold;
+        }
+    }
+    return Done{};
+}
+
 Result<bool> Evaluator::PassesRuns(const Design& design, size_t size) {
+    auto passes = PassesRunsAt(design, size);
+    // As Evaluate: the ends only for a design that passes at its precharge.
+    for (const int end : {-1, 1}) {
+        if (!passes || !*passes || !(req_.PrechargeTolerance > 0)) break;
+        passes = PassesRunsAt(AtEnd(design, end), size);
+    }
+    return passes;
+}
+
+Result<bool> Evaluator::PassesRunsAt(const Design& design, size_t size) {
     // The slack is rounding room: its sign changes no verdict.
     const bool shortOfOil = !req_.SingleCycle && PumpOil(design.Qp) < cycleOil_ - kSlack;
     if (shortOfOil) return false;

@@ -29,11 +29,15 @@
 //  9. the pressure held for its time with the pump off.
 // Rule 1 also asks every movement for its own required pressure while it
 // runs, in steady operation (a movement without a load needs p1).
+// The bottle on the machine holds any precharge within its tolerance: rules
+// 1 and 5 to 9 must hold at the precharge and at both its ends, and the
+// worst end is not always the lower (with less gas the pump restarts sooner).
 
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <future>
+#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
@@ -92,9 +96,12 @@ struct TemperatureOutcome {
     bool OutsideGas = false;    // the gas left its law's domain (condensed)
     double LowestGasTemp = 0;   // °C, over every cycle run
     // The precharge the runs started from, as their law brings the one given
-    // at the charging temperature to this one, without its tolerance: what a
-    // run of the design gives for tc [bar gauge].
+    // at the charging temperature to this one: what a run of the design gives
+    // for tc [bar gauge]; at an end of its tolerance when PrechargeEnd says so.
     double Precharge = 0;
+    // 0 for the runs at the design's precharge; -1 or +1 for those at the
+    // precharge less or plus its tolerance, where these fare worse.
+    int PrechargeEnd = 0;
     double LowestVolume = 0;  // gas volume at the lowest pressure [dm3]
     double FullVolume = 0;    // gas volume at Pm [dm3]
     // Share of the time the pump delivers and its starts per cycle, over
@@ -160,12 +167,22 @@ struct Evaluation {
     // its own), and the duties of rules 8 and 9 (none where not asked for).
     std::vector<MovementPressure> Movements;
     DutyOutcomes Duties;
+    // The runs were made at both ends of the precharge's tolerance too
+    // (only a design that passes at its own precharge is): the rules hold at
+    // all three, and each temperature's outcome, each movement and each duty
+    // is the worst of them.
+    bool AtEnds = false;
+    // Of the runs at the ends, where a temperature's outcome is not theirs:
+    // the largest flow and swing and the coldest gas, which rules 5 to 7 judge.
+    double EndsPeakFlow = 0;
+    double EndsSwing = 0;
+    double EndsGasTemp = std::numeric_limits<double>::infinity();
 
     bool Passes() const;
-    double PeakFlow() const;       // over every temperature [dm3/min]
-    double LowestGasTemp() const;  // over every temperature [°C]
+    double PeakFlow() const;       // over every temperature and end [dm3/min]
+    double LowestGasTemp() const;  // over every temperature and end [°C]
     int Cycles() const;            // the most cycles a temperature ran
-    double Swing() const;          // the largest swing of a cycle [bar], see TemperatureOutcome
+    double Swing() const;  // the largest swing of a cycle [bar], see TemperatureOutcome; any end
     // The run with the lowest pressure.
     const TemperatureOutcome& Worst() const;
 };
@@ -198,7 +215,8 @@ class Evaluator {
     Result<Evaluation> Evaluate(const Design& design, size_t size);
     // Only the rules that need runs (1 and 5 to 9), for the searches that
     // change one figure; the cycles stop once the pressure is below p1, which
-    // fails any movement, and judge each movement on what they ran.
+    // fails any movement, and judge each movement on what they ran. Like
+    // Evaluate, at the precharge and then at both ends of its tolerance.
     Result<bool> PassesRuns(const Design& design, size_t size);
 
     // The design the next quick verdict will most likely ask for, should the
@@ -228,6 +246,12 @@ class Evaluator {
     static RunKey KeyOf(const ExactData& data, const GasSettings& gas, bool quick);
 
     ExactData DataFor(const Design& design) const;
+    // The design with its precharge less (`end` -1) or plus (+1) its tolerance.
+    Design AtEnd(const Design& design, int end) const;
+    // The runs and duties of a design that passes at its precharge, at both
+    // ends of its tolerance, into `e`.
+    Status JudgeEnds(const Design& design, size_t size, Evaluation& e);
+    Result<bool> PassesRunsAt(const Design& design, size_t size);
     GasSettings GasFor(size_t size, const Design& design) const;
     // Rules 8 and 9 of a design into `rules`; the outcomes into `out`.
     Status JudgeDuties(const Design& design, size_t size, std::array<bool, kRuleCount>& rules,

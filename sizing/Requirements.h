@@ -55,7 +55,8 @@ struct Requirements {
     std::optional<GaugeBar> RatedPressure;  // PS
     std::optional<GaugeBar> ReliefSetting;
     // Share of the precharge the gauge may be off by, or the gas may lose:
-    // rule 2 must hold at the precharge plus it, rule 3 at the precharge less it.
+    // rule 2 must hold at the precharge plus it, rule 3 at the precharge less
+    // it, the rules of the runs at the precharge and at both ends.
     double PrechargeTolerance = 0.02;
     // How long the machine runs without a stop [h]: a lowest pressure still
     // falling from cycle to cycle must stay above p1 for that long.

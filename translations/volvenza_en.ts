@@ -2846,6 +2846,18 @@ The file already exists. Replace it?</translation>
         <source>azoto reale, τ = ∞ (adiabatica)</source>
         <translation>real nitrogen, τ = ∞ (adiabatic)</translation>
     </message>
+    <message>
+        <source>Un progetto che supera alla sua precarica è calcolato anche con la precarica meno e più la tolleranza: Pmin, margini, movimenti e compiti sono i peggiori dei tre.</source>
+        <translation>A design that passes at its precharge is run with the precharge less and plus its tolerance too: Pmin, margins, movements and duties are the worst of the three.</translation>
+    </message>
+    <message>
+        <source>Caso peggiore: la precarica meno la tolleranza (%1 bar a %2 °C); pressione minima, pompa ed energia sono di quello. Il progetto è calcolato alla precarica e ai due estremi della tolleranza.</source>
+        <translation>Worst case: the precharge less its tolerance (%1 bar at %2 °C); the lowest pressure, pump and energy are its own. The design is run at the precharge and at both ends of its tolerance.</translation>
+    </message>
+    <message>
+        <source>Caso peggiore: la precarica più la tolleranza (%1 bar a %2 °C); pressione minima, pompa ed energia sono di quello. Il progetto è calcolato alla precarica e ai due estremi della tolleranza.</source>
+        <translation>Worst case: the precharge plus its tolerance (%1 bar at %2 °C); the lowest pressure, pump and energy are its own. The design is run at the precharge and at both ends of its tolerance.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>
