@@ -19,8 +19,12 @@ constexpr double kSameTemperature = 1e-2;
 // a period before it ended, and that one where the cycle a period before it
 // ended. With a pump switching between Pm - Dp and Pm the period need not be
 // one cycle (the pump may start more often in one cycle than in the next).
-// Twice, because a pump that starts at another moment each cycle can pass
-// near an earlier end once and then move away from it.
+// Twice, so that one cycle passing near an earlier end by chance is not taken
+// for a period. A pump whose starts never fall into step with the cycle can
+// still pass twice within the tolerances: its lows then differ from a longer
+// run's by little (hundredths of a bar at most, in the cases checked). And
+// such a pump's cycles may never come round at all, though their lows stay
+// bounded: the run then counts as not settled.
 constexpr int kRoundsSeen = 2;
 // A gas that exchanges heat with the wall comes round only as its temperature
 // settles, which may take longer than the cycles a run may take. It counts

@@ -303,8 +303,10 @@ Status SearchRun::SizePump() {
     // watches for p1 can part from the whole run by a rounding and end
     // otherwise: the pump recommended is one whose whole runs pass, and the
     // data's pump did.
-    while (e && !e->Passes() && pumped.Qp < d.Qp) {
-        pumped.Qp = std::min(pumped.Qp + Dm3PerMin(0.1), d.Qp);
+    for (long tenths = std::lround(pumped.Qp.value() * 10);
+         e && !e->Passes() && pumped.Qp < d.Qp;) {
+        if (Next(fixes)) return Message(MessageId::SizingStopped);
+        pumped.Qp = std::min(Dm3PerMin(static_cast<double>(++tenths) / 10), d.Qp);
         e = ev_.Evaluate(pumped, chosen.Size);
     }
     if (!e) return e.Error();
