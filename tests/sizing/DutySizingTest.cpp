@@ -147,6 +147,9 @@ TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
               "da 67 bar, l'olio finisce durante il movimento 1: NON basta");
     d.Emergency->Movements = {2};
     EXPECT_EQ(EmergencyVerdict(*d.Emergency, w).label, "Corsa di emergenza (movimento 2)");
+    d.Emergency->OilOutAt = 0;
+    EXPECT_EQ(EmergencyVerdict(*d.Emergency, w).value,
+              "da 67 bar, minima 60,2 bar, margine 0,1 bar, olio rimasto 1,23 dm3: NON basta");
     EXPECT_EQ(MovementVerdict(dry, w), "movimento 2: richiede 64,1 bar, non si compie");
     EXPECT_EQ(MovementVerdict({2, GaugeBar(64.125), GaugeBar(63.98), 0.125, 45}, w),
               "movimento 2: richiede 64,1 bar, minima 64 bar a 0,12 s, MANCANO 0,1 bar");

@@ -89,8 +89,10 @@ TEST_F(OneDrawTest, ExplanationNamesTheMovementsDrawingIntoTheLowestPoint) {
     PlaceMovement(state, 1, 0, state.TimeStep, 6000, MovementKind::Motor);
     state.MovementCount = state.SimMovementCount = 1;
     EXPECT_EQ(Size().Explanations.at(0).Active.size(), 1u);
-    // At the cycle's start only what starts there draws: 1, not 2 nor 3.
-    state.MovementCount = state.SimMovementCount = 4;
+    // At the cycle's start only what starts there draws: 1, not 2 nor 3, nor
+    // a movement over no time.
+    PlaceMovement(state, 5, 0, 0, 6, MovementKind::Motor);
+    state.MovementCount = state.SimMovementCount = 5;
     EXPECT_EQ(ActiveAt(state, 0).size(), 1u);
 }
 
