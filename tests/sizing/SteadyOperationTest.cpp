@@ -411,6 +411,19 @@ TEST_F(SteadyOperationTest, VerdictsAgreeWithTheWholeRunsWhateverRanAhead) {
         }
     }
     EXPECT_NE(passing[0], passing[1]) << "the movement's need fails a design p1 passes";
+    // The search runs the next size ahead beside a lower precharge's quick
+    // runs: every candidate it shows is its own size's whole evaluation.
+    state.Data.Qp = 100;
+    req.ChoosePrecharge = true;
+    req.Catalogue = Sizes({1, 2, 3, 4, 6, 8, 12});
+    req.Catalogue[3].RatedPressure = GaugeBar(140);
+    const auto a = SizeAccumulator(state, req);
+    ASSERT_TRUE(a) << a.Error();
+    for (const Evaluation& c : a->Candidates) {
+        const Evaluation whole = *Evaluator(state, req).Evaluate(c.Proposed, c.Size);
+        EXPECT_EQ(c.Rules, whole.Rules) << c.Proposed.V0.value();
+        EXPECT_EQ(c.Proposed.V0, req.Catalogue.at(c.Size).V0);
+    }
 }
 
 }  // namespace
