@@ -353,6 +353,21 @@ Design Evaluator::AtEnd(const Design& design, int end) const {
     return d;
 }
 
+namespace {
+
+// Keeps in `shown` the worse of two outcomes of one duty: the failing one, or
+// of two alike the one lower in `figure`.
+template <typename Outcome, typename Figure>
+void KeepWorse(std::optional<Outcome>& shown, const std::optional<Outcome>& other,
+               Figure Outcome::*figure) {
+    if (other && shown &&
+        (other->Passes == shown->Passes ? (*other).*figure < (*shown).*figure : !other->Passes)) {
+        shown = other;
+    }
+}
+
+}  // namespace
+
 Status Evaluator::JudgeEnds(const Design& design, size_t size, Evaluation& e) {
     e.AtEnds = true;
     // A run that breaks a rule is worse than one that keeps them all; of
@@ -390,20 +405,8 @@ Status Evaluator::JudgeEnds(const Design& design, size_t size, Evaluation& e) {
         e.Rules[kHoldRule] = e.Rules[kHoldRule] && rules[kHoldRule];
         // Each duty as the worse of the two has it: failing, or of the
         // smaller margin, or of the lower pressure held.
-        const auto& stroke = duties.Emergency;
-        const auto& shownStroke = e.Duties.Emergency;
-        if (stroke && shownStroke &&
-            (stroke->Passes == shownStroke->Passes ? stroke->Margin < shownStroke->Margin
-                                                   : !stroke->Passes)) {
-            e.Duties.Emergency = stroke;
-        }
-        const auto& hold = duties.Hold;
-        const auto& shownHold = e.Duties.Hold;
-        if (hold && shownHold &&
-            (hold->Passes == shownHold->Passes ? hold->Lowest < shownHold->Lowest
-                                               : !hold->Passes)) {
-            e.Duties.Hold = hold;
-        }
+        KeepWorse(e.Duties.Emergency, duties.Emergency, &EmergencyOutcome::Margin);
+        KeepWorse(e.Duties.Hold, duties.Hold, &HoldOutcome::Lowest);
     }
     return Done{};
 }
