@@ -159,7 +159,7 @@ TEST_F(HandMadeAnswerTest, ParallelUnsettledAndRatedForAYear) {
     std::tie(a.Explanations[1].NotRecharged, a.Explanations[1].LowestPressure,
              a.Explanations[1].WorkTemp, a.Explanations[1].MissingOil) =
         std::tuple{true, 59.125, 45.125, 1.23456};
-    req.Catalogue[1].RatedCycles = 3600 / 4 * 2000 + 0.5;
+    req.Catalogue[1].RatedCycles = 3600 / 4 * 2000;
     req.HoursPerYear = 2000;
     req.Gas.Law = GasLawKind::Nitrogen;
     req.Gas.Tau = 30.125;
