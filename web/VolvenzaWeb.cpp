@@ -25,6 +25,8 @@
 #include "VolvenzaWebReply.h"
 #include "VolvenzaWebSizing.h"
 #include "VolvenzaWebTables.h"
+#include "documents/DesignFile.h"
+#include "documents/FileKinds.h"
 #include "documents/Project.h"
 #include "documents/ProjectFile.h"
 #include "documents/SimulationFile.h"
@@ -61,7 +63,7 @@ std::string NewProject(const Json&) {
 std::string LastRecommendation(const std::string& text) {
     CircuitState state;
     ProjectSizing sizing;
-    const Status read = ReadProjectText(state, sizing, text, "progetto.vlzp");
+    const Status read = ReadProjectText(state, sizing, text, DefaultFileName(kProjectFile));
     if (!read) return Reply({{"error", SimMessage(read.Error())}});
     return Reply({{"line", sizing.Recommendation ? sizing::LastRecommendationText(
                                                        *sizing.Recommendation, SimWording())
@@ -82,8 +84,8 @@ std::string Apply(const Json& r) {
     }
     CircuitState state;
     ProjectSizing sizing;
-    const Status read =
-        ReadProjectText(state, sizing, r["apply"].get<std::string>(), "progetto.vlzp");
+    const Status read = ReadProjectText(state, sizing, r["apply"].get<std::string>(),
+                                        DefaultFileName(kProjectFile));
     if (!read) return Reply({{"error", SimMessage(read.Error())}});
     const auto figure = [&d](const char* key) {
         const Json value = d.value(key, Json());
@@ -109,7 +111,7 @@ std::string Apply(const Json& r) {
 std::string Vessels(const std::string& text) {
     CircuitState state;
     ProjectSizing sizing;
-    const Status read = ReadProjectText(state, sizing, text, "progetto.vlzp");
+    const Status read = ReadProjectText(state, sizing, text, DefaultFileName(kProjectFile));
     if (!read) return Reply({{"error", SimMessage(read.Error())}});
     const bool english = SimInEnglish();
     const Wording w{[english](const char* context, const char* italian) {
@@ -271,6 +273,18 @@ std::string BottlesOf(const Json& r) {
     return BottlesText(sizes);
 }
 
+// The name the core reads a design's text under, as a page opens it:
+// {"file-name": the file's name (or ""), "text": its text} gives {"name",
+// "base": the name without a kind's extension, which a save keeps}.
+std::string FileNameOf(const Json& r) {
+    if (!r["file-name"].is_string() || !r.value("text", Json()).is_string()) {
+        return Refusal("a file's name and its text");
+    }
+    const std::string name = r["file-name"].get<std::string>();
+    return Reply({{"name", DesignFileName(name, r["text"].get<std::string>())},
+                  {"base", DesignBaseName(name)}});
+}
+
 // The project's text under `key`, handed to `answer`.
 template <std::string (*answer)(const std::string&)>
 std::string OfProject(const Json& r, const char* key) {
@@ -346,6 +360,7 @@ constexpr Question kQuestions[] = {
     {"draft-stops", DraftStops},
     {"cells", CycleCells},
     {"new-project", NewProject},
+    {"file-name", FileNameOf},
     {"apply", Apply},
     {"series", Series},
     {"check", CycleCheck},

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "VolvenzaWebTables.h"
+#include "documents/FileKinds.h"
 #include "documents/ProjectFile.h"
 #include "numbers/NumberSigns.h"
 #include "numbers/NumberText.h"
@@ -107,7 +108,7 @@ struct HoldDesign {
 HoldDesign HoldDesignOf(const std::string& project) {
     CircuitState state;
     ProjectSizing sizing;
-    if (!ReadProjectText(state, sizing, project, "progetto.vlzp")) {
+    if (!ReadProjectText(state, sizing, project, DefaultFileName(kProjectFile))) {
         state.Data.Pm = std::numeric_limits<float>::infinity();
     }
     return {state.Data, EngineeringGas(state.Gas).Law};

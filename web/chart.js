@@ -6,11 +6,6 @@
 import * as app from './app-state.js';
 import { coreTable, t, word } from './texts.js';
 
-// The series the page offers, in its order, by their symbols, with its own
-// names of them.
-export const LABELS = {
-  P: 'Pressione P(t)', V: 'Volume del gas V(t)', Qt: 'Portata Qt(t)', Qs: 'Portata Qs(t)',
-};
 // A series' symbol, unit and column in the results table, the core's
 // (coreTable('series'), after the time).
 function series(symbol) {

@@ -102,7 +102,8 @@ async function calculate(f) {
     // for a type other than its base's.
     if (base && !f.edited) base[projectKeys.type] = types[(type.selectedIndex + 1) % types.length].project;
     const text = JSON.stringify(project);
-    const reply = await app.call('command', ['size', 'in.vlzp', ...a], { 'in.vlzp': text });
+    const input = app.fileOf('project', 'in');
+    const reply = await app.call('command', ['size', input, ...a], { [input]: text });
     const refused = reply.code !== 0 && reply.code !== 1;
     f.found = refused ? null : { json: null, args: JSON.stringify(a), design, applied: null };
     // The core's reason, without the command's usage after it.

@@ -51,8 +51,11 @@ export function t(italian, ...parts) {
 // (the gas laws and the envelope's boxes, {key, it, en}), 'lawKey' (the
 // project's name of the gas's law), 'parts' (the project's names of its parts:
 // {data, movements, gas, requirements, recommendation}), 'results' (the results table's headings),
-// 'series' (the results table's after the time, {symbol, unit, axis}: the
-// chart's axis title), 'timeAxis' (the time's), 'resultsFormat' ({every, decimals}: a row every so many steps, each column's
+// 'files' (the kinds of file a design is kept in, {simulation, project}, each
+// {extension, name}: the name a design is offered under without one of its
+// own), 'series' (the results table's after the time, {symbol, unit, axis}: the
+// chart's axis title), 'chart' (the chart's choice of series in its order,
+// {symbol, name}: the name's words), 'timeAxis' (the time's), 'resultsFormat' ({every, decimals}: a row every so many steps, each column's
 // decimals), 'readout' ({pressure, time, sample}: the decimals of the chart's
 // readout and its words, {it, en}), 'timeStep' (s), 'notANumber', 'stale' (the
 // note on results the data have changed under), 'characters'
