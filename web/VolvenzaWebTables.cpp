@@ -277,6 +277,7 @@ std::string PageTables() {
                 {"resultsFormat", {{"every", kResultsRowEvery}, {"decimals", kResultsDecimals}}},
                 {"readout",
                  {{"pressure", kPressureReadoutDecimals},
+                  {"pressureSymbol", kPressureSeries.symbol},
                   {"time", ReadoutTimeDecimals(CircuitState{}.TimeStep)},
                   {"sample", BothLanguages(kChartContext, kReadoutSample)}}},
                 {"timeStep", CircuitState{}.TimeStep},

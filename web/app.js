@@ -47,7 +47,7 @@ function translate() {
   const law = $('law');
   law.replaceChildren(...laws().map((l) => new Option(word(l), l.key)));
   const choice = $('series');
-  const was = choice.value || 'P';
+  const was = choice.value || coreTable('readout').pressureSymbol;
   choice.replaceChildren(...coreTable('chart').map(({ symbol, name }) => new Option(word(name), symbol)));
   choice.value = was;
 }
