@@ -2,17 +2,55 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "documents/SimulationFile.h"
 
 namespace volvenza {
 
-bool IsProjectPath(const std::string& path) {
-    constexpr std::string_view kExtension = ".vlzp";
-    if (path.size() < kExtension.size()) return false;
-    return std::equal(
-        kExtension.begin(), kExtension.end(), path.end() - kExtension.size(),
-        [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+bool HasExtension(std::string_view path, const FileKind& kind) {
+    const std::string_view extension = kind.extension;
+    if (path.size() < extension.size() + 1) return false;
+    const std::string_view end = path.substr(path.size() - extension.size());
+    return path[path.size() - extension.size() - 1] == '.' &&
+           std::equal(extension.begin(), extension.end(), end.begin(), [](char a, char b) {
+               return a == std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+const FileKind& KindOfText(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t\r\n\f\v");
+    return first != std::string_view::npos && text[first] == '{' ? kProjectFile : kSimulationFile;
+}
+
+namespace {
+
+// `name`'s last part, leading dots dropped, and the kind its extension says;
+// nothing when it says none.
+std::pair<std::string, const FileKind*> LastPart(std::string_view name) {
+    const size_t slash = name.find_last_of("/\\");
+    std::string part(slash == std::string_view::npos ? name : name.substr(slash + 1));
+    part.erase(0, part.find_first_not_of('.'));
+    for (const FileKind* kind : {&kProjectFile, &kSimulationFile}) {
+        if (HasExtension(part, *kind)) {
+            return {part.substr(0, part.size() - std::string_view(kind->extension).size() - 1),
+                    kind};
+        }
+    }
+    return {part, nullptr};
+}
+
+}  // namespace
+
+std::string DesignFileName(std::string_view name, std::string_view text) {
+    const auto [base, said] = LastPart(name);
+    const FileKind& kind = said != nullptr ? *said : KindOfText(text);
+    return (base.empty() && said == nullptr ? std::string(kind.defaultName) : base) + "." +
+           kind.extension;
+}
+
+std::string DesignBaseName(std::string_view name) {
+    return LastPart(name).first;
 }
 
 Status LoadDesign(CircuitState& state, ProjectSizing& sizing, const std::string& path) {

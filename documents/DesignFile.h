@@ -5,14 +5,33 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "documents/FileKinds.h"
 #include "documents/ProjectFile.h"
 
 namespace volvenza {
 
-// ".vlzp" in any case.
-bool IsProjectPath(const std::string& path);
+// Whether `path` ends with the kind's extension, after its dot, in any case.
+bool HasExtension(std::string_view path, const FileKind& kind);
+inline bool IsProjectPath(const std::string& path) {
+    return HasExtension(path, kProjectFile);
+}
+
+// The kind of a design's text: a project is JSON, an object; anything else
+// is read as a simulation file.
+const FileKind& KindOfText(std::string_view text);
+
+// The name a design's text is read under, as the browser's page opens it:
+// the file's own name where it can be (`name`'s last part, leading dots
+// dropped), a kind's extension in lower case; otherwise that name (the
+// kind's default name when none is left) with the extension of the text's
+// kind.
+std::string DesignFileName(std::string_view name, std::string_view text);
+// That name without a kind's extension: the design's own name, which the
+// file it is saved to keeps.
+std::string DesignBaseName(std::string_view name);
 
 // A project replaces the data, movements, gas law and `sizing`; a
 // simulation file replaces the data, movements and results, gives `sizing`

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "documents/AtomicFile.h"
+#include "documents/FileKinds.h"
 #include "documents/Project.h"
 
 namespace volvenza {
@@ -19,7 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kExtension = ".vlzp";
 // The key under which a point keeps the name of its design's file.
 constexpr const char* kDesignKey = "recupero_file";
 
@@ -28,16 +28,16 @@ constexpr const char* kDesignKey = "recupero_file";
 std::string PointName(unsigned long long sequence, long long time, const std::string& session,
                       int movements) {
     char name[96];
-    std::snprintf(name, sizeof name, "recupero-%010llu-%012lld-%s-m%d%s", sequence, time,
-                  session.c_str(), movements, kExtension);
+    std::snprintf(name, sizeof name, "recupero-%010llu-%012lld-%s-m%d.%s", sequence, time,
+                  session.c_str(), movements, kProjectFile.extension);
     return name;
 }
 
 // The name points had before sessions: "recupero-TIME-SEQUENCE-mCOUNT.vlzp".
 std::string EarlierPointName(long long time, unsigned sequence, int movements) {
     char name[80];
-    std::snprintf(name, sizeof name, "recupero-%012lld-%04u-m%d%s", time, sequence, movements,
-                  kExtension);
+    std::snprintf(name, sizeof name, "recupero-%012lld-%04u-m%d.%s", time, sequence, movements,
+                  kProjectFile.extension);
     return name;
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <string>
 
 #include "messages/TranslationMark.h"
@@ -28,6 +29,20 @@ inline constexpr std::array<ResultsSeries, 4> kResultsSeries{
     {{"V", "dm3"}, {"P", "bar"}, {"Qt", "dm3/min"}, {"Qs", "dm3/min"}}};
 // The pressure, the one series the desktop's chart draws.
 inline constexpr const ResultsSeries& kPressureSeries = kResultsSeries[1];
+// The browser's chart's choice of series, in the order it offers them (the
+// pressure first, the one the desktop's chart draws): each by its place in
+// kResultsSeries and its name in the choice, in the page's own context.
+inline constexpr const char* kChartChoiceContext = "volvenza::Page";
+struct ChartSeriesChoice {
+    size_t series;
+    const char* name;
+};
+inline constexpr std::array<ChartSeriesChoice, kResultsSeries.size()> kChartSeriesChoices{{
+    {1, QT_TRANSLATE_NOOP("volvenza::Page", "Pressione P(t)")},
+    {0, QT_TRANSLATE_NOOP("volvenza::Page", "Volume del gas V(t)")},
+    {2, QT_TRANSLATE_NOOP("volvenza::Page", "Portata Qt(t)")},
+    {3, QT_TRANSLATE_NOOP("volvenza::Page", "Portata Qs(t)")},
+}};
 // The time the series run on, as the chart's readout names it.
 inline constexpr ResultsSeries kTimeSeries{"t", "s"};
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QString>
 
+#include "documents/FileKinds.h"
 #include "platform/Dialogs.h"
 #include "platform/UiText.h"
 #include "shell/frmMain.h"
@@ -37,8 +38,8 @@ inline QString ExportProposal(const QString& path, const char* extension) {
 }
 inline QString ExportName(const QString& chosen, const char* extension) {
     const QString suffix = QFileInfo(chosen).suffix().toLower();
-    if (suffix == QLatin1String("vlz") || suffix == QLatin1String("vlzp") ||
-        suffix == QLatin1String("txt")) {
+    if (suffix == QLatin1String(kSimulationFile.extension) ||
+        suffix == QLatin1String(kProjectFile.extension) || suffix == QLatin1String("txt")) {
         return chosen + QLatin1Char('.') + QLatin1String(extension);
     }
     return WithExtension(chosen, extension);

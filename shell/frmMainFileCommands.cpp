@@ -9,6 +9,7 @@
 
 #include "documents/AtomicFile.h"
 #include "documents/DesignFile.h"
+#include "documents/FileKinds.h"
 #include "documents/ProjectFile.h"
 #include "documents/ResultsExport.h"
 #include "documents/SimulationFile.h"
@@ -77,7 +78,7 @@ QString OpenFilter() {
 
 // The file a save writes: under the project's filter a bare name is a project.
 QString DesignSaveName(const QString& chosen, int filter) {
-    return filter == kProjectFilter ? WithExtension(chosen, "vlzp") : chosen;
+    return filter == kProjectFilter ? WithExtension(chosen, kProjectFile.extension) : chosen;
 }
 
 // The design's name with another extension (a folder stays as it is).
@@ -95,7 +96,7 @@ constexpr UiText kDropsQuestion{
         "%1\nSalvare comunque come simulazione? Un progetto (.vlzp) conserva tutto.")};
 
 bool IsProject(const QString& path) {
-    return path.endsWith(QLatin1String(".vlzp"), Qt::CaseInsensitive);
+    return HasExtension(path.toStdString(), kProjectFile);
 }
 
 std::string FilePath(const QString& name) {
@@ -211,7 +212,8 @@ void frmMain::SaveSimulationAs(Origin origin) {
         // A design a simulation file cannot hold whole is offered as a project.
         const bool whole = drops(designFile_).empty();
         int filter = IsProject(designFile_) || !whole ? kProjectFilter : 0;
-        const QString offered = whole ? designFile_ : WithSuffix(designFile_, "vlzp");
+        const QString offered =
+            whole ? designFile_ : WithSuffix(designFile_, kProjectFile.extension);
         chosen = context_.dialogs.SaveFileName(kSaveAsTitle, SaveFilter(), offered, &filter,
                                                DesignSaveName);
     });

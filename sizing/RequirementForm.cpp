@@ -1,7 +1,10 @@
 #include "sizing/RequirementForm.h"
 
+#include <algorithm>
+
 #include "messages/TranslationMark.h"
 #include "numbers/NumberText.h"
+#include "sizing/CatalogueForm.h"
 
 namespace volvenza::sizing {
 namespace {
@@ -221,6 +224,69 @@ HoldTexts ReadHoldTexts(const std::array<std::string_view, kHoldBoxCount>& texts
 }
 
 namespace {
+
+bool Blank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// A box's or cell's figure: the kept one while it is unchanged or its text
+// gives none.
+std::optional<double> ShownFigure(const ShownText& shown, std::optional<double> kept) {
+    if (shown.unchanged) return kept;
+    const auto figure = ParseNumber<double>(shown.text);
+    return figure ? figure : kept;
+}
+
+// The catalogue as its cells show it, over `kept`; nothing when a size
+// lacks its V0 or no row is shown.
+std::optional<std::vector<CatalogueSize>> CatalogueShown(
+    const std::vector<CatalogueSize>& kept, const std::vector<std::vector<ShownText>>& rows) {
+    if (rows.empty()) return std::nullopt;
+    std::vector<CatalogueSize> sizes;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        // A row added and left empty is no size.
+        if (std::all_of(rows[r].begin(), rows[r].end(),
+                        [](const ShownText& cell) { return Blank(cell.text); })) {
+            continue;
+        }
+        CatalogueSize size;
+        for (size_t c = 0; c < kCatalogueColumns.size(); ++c) {
+            const CatalogueColumnForm& column = kCatalogueColumns[c];
+            const std::optional<double> was =
+                r < kept.size() ? column.figure(kept[r]) : std::nullopt;
+            const bool typed = c < rows[r].size() && !Blank(rows[r][c].text);
+            const std::optional<double> figure =
+                typed ? ShownFigure(rows[r][c], was) : std::nullopt;
+            if (c == 0 && !figure) return std::nullopt;  // no V0
+            column.set(size, figure);
+        }
+        sizes.push_back(size);
+    }
+    return sizes;
+}
+
+// The hold as its boxes show it, over `kept`: the kept one while a box
+// typed gives no figure in its range.
+std::optional<HoldDuty> HoldShown(const std::optional<HoldDuty>& kept, const ShownForm& form) {
+    std::array<std::string_view, kHoldBoxCount> texts;
+    for (size_t i = 0; i < kHoldBoxCount; ++i) texts[i] = form.hold[i].text;
+    const HoldTexts read = ReadHoldTexts(texts);
+    for (size_t i = 0; i < kHoldBoxCount; ++i) {
+        const std::optional<double>& figure = read.figures[i];
+        const bool inRange = figure && kHoldBoxes[i].range.Holds(*figure);
+        if ((read.begun || !Blank(texts[i])) && !inRange) return kept;
+    }
+    if (!read.begun) return std::nullopt;
+    const HoldDuty was = kept.value_or(HoldDuty{});
+    const std::array<double, kHoldBoxCount> figures{was.Pressure.value(), was.Time,
+                                                    was.Leakage.value(), was.Cooling};
+    std::array<double, kHoldBoxCount> shown{};
+    for (size_t i = 0; i < kHoldBoxCount; ++i) {
+        shown[i] = *ShownFigure(form.hold[i], figures[i]);
+    }
+    return HoldDuty{GaugeBar(shown[0]), shown[1], Dm3PerMin(shown[2]), shown[3], form.holdFromPm};
+}
+
 // The field of `req` a choice ticks, writable when `req` is.
 template <class Req>
 auto& ChoiceField(Req& req, RequirementChoice choice) {
@@ -247,6 +313,29 @@ bool RequirementChosen(const Requirements& req, RequirementChoice choice) {
 
 void SetRequirementChosen(Requirements& req, RequirementChoice choice, bool chosen) {
     ChoiceField(req, choice) = chosen;
+}
+
+Requirements RequirementsShown(const Requirements& kept, const ShownForm& form) {
+    Requirements req = kept;
+    for (size_t i = 0; i < kRequirementBoxes.size(); ++i) {
+        const auto box = static_cast<RequirementBox>(i);
+        const ShownText& shown = form.boxes[i];
+        if (shown.unchanged && !Blank(shown.text)) continue;
+        if (box == RequirementBox::Bottles) {
+            if (auto sizes = ReadBottleSizes(shown.text)) req.BottleSizes = std::move(*sizes);
+        } else if (const auto figure = ReadRequirementText(box, shown.text)) {
+            SetRequirementFigure(req, box, *figure);
+        } else if (Blank(shown.text)) {
+            SetRequirementFigure(req, box, std::nullopt);
+        }
+    }
+    req.Type = form.type;
+    if (auto sizes = CatalogueShown(kept.Catalogue, form.catalogue)) req.Catalogue = *sizes;
+    for (size_t i = 0; i < kRequirementChoices.size(); ++i) {
+        SetRequirementChosen(req, static_cast<RequirementChoice>(i), form.choices[i]);
+    }
+    req.Duties.Hold = HoldShown(kept.Duties.Hold, form);
+    return req;
 }
 
 }  // namespace volvenza::sizing

@@ -216,4 +216,33 @@ struct HoldTexts {
 };
 HoldTexts ReadHoldTexts(const std::array<std::string_view, kHoldBoxCount>& texts);
 
+// A box or cell of the page's form as it stands: its text, and whether it
+// still shows the figure it was given (which then stands exact, as kept).
+struct ShownText {
+    std::string text;
+    bool unchanged = false;
+};
+
+// The page's form as it stands: the boxes in kRequirementBoxes' order, the
+// type, the catalogue's cells by row, the choices in kRequirementChoices'
+// order, the hold's boxes and its choice of Pm.
+struct ShownForm {
+    std::array<ShownText, static_cast<size_t>(RequirementBox::Count)> boxes;
+    AccumulatorType type = AccumulatorType::Bladder;
+    std::vector<std::vector<ShownText>> catalogue;
+    std::array<bool, static_cast<size_t>(RequirementChoice::Count)> choices{};
+    std::array<ShownText, kHoldBoxCount> hold;
+    bool holdFromPm = false;
+};
+
+// The requirements as the form shows them, over `kept` (the project's), as
+// the desktop's window takes them: a box or cell unchanged keeps its
+// figure, one whose text gives none keeps it too (the text is its draft),
+// a box left empty is no requirement (p1 at 0, as a new project has it)
+// where it may be; a figure out of its range is taken all the same (the
+// search names it). The catalogue is taken while every size it lists has
+// its V0; the hold while each of its boxes typed (all of them once it is
+// begun) gives a figure in its range, none while it is not begun.
+Requirements RequirementsShown(const Requirements& kept, const ShownForm& form);
+
 }  // namespace volvenza::sizing

@@ -25,6 +25,8 @@
 #include "VolvenzaWebReply.h"
 #include "VolvenzaWebSizing.h"
 #include "VolvenzaWebTables.h"
+#include "documents/DesignFile.h"
+#include "documents/FileKinds.h"
 #include "documents/Project.h"
 #include "documents/ProjectFile.h"
 #include "documents/SimulationFile.h"
@@ -34,6 +36,7 @@
 #include "messages/ResultsFormat.h"
 #include "numbers/NumberText.h"
 #include "sizing/AnswerText.h"
+#include "sizing/CatalogueForm.h"
 #include "sizing/DutyText.h"
 #include "tools/volvenza-sim/SimCommand.h"
 #include "tools/volvenza-sim/SimText.h"
@@ -61,30 +64,55 @@ std::string NewProject(const Json&) {
 std::string LastRecommendation(const std::string& text) {
     CircuitState state;
     ProjectSizing sizing;
-    const Status read = ReadProjectText(state, sizing, text, "progetto.vlzp");
+    const Status read = ReadProjectText(state, sizing, text, DefaultFileName(kProjectFile));
     if (!read) return Reply({{"error", SimMessage(read.Error())}});
     return Reply({{"line", sizing.Recommendation ? sizing::LastRecommendationText(
                                                        *sizing.Recommendation, SimWording())
                                                  : std::string()}});
 }
 
+// The type and the catalogue a search was made with, from the requirements
+// volvenza-sim size --json gives ("type", "catalogue" by its keys), into
+// `req`; false when they are not such.
+bool TakeSearched(sizing::Requirements& req, const Json& searched) {
+    const auto type = sizing::TypeNamed(searched.value("type", std::string()));
+    if (!type || !searched.value("catalogue", Json()).is_array()) return false;
+    req.Type = *type;
+    req.Catalogue.clear();
+    for (const Json& size : searched["catalogue"]) {
+        sizing::CatalogueSize s;
+        for (const sizing::CatalogueColumnForm& column : sizing::kCatalogueColumns) {
+            const Json figure = size.value(column.key, Json());
+            column.set(s, figure.is_number() ? std::optional(figure.get<double>()) : std::nullopt);
+        }
+        req.Catalogue.push_back(s);
+    }
+    return true;
+}
+
 // As the desktop's Applica, on the project "apply" (its text, with the
-// requirements the search was asked with): "design", the search's
-// recommended one as volvenza-sim size --json gives it, becomes the
-// project's recommendation and goes into its data with the "p1" it was
-// found for. {"project": its text, "cleared": the page's places of the
-// drafts the design's values replace}, or the message.
+// requirements as the form shows them): "design", the search's recommended
+// one as volvenza-sim size --json gives it, becomes the project's
+// recommendation and goes into its data with the p1 it was found for; the
+// requirements keep the type and the catalogue the search was made with
+// exactly, "searched" (size --json's "requirements"). {"project": its
+// text, "cleared": the page's places of the drafts the design's values
+// replace}, or the message.
 std::string Apply(const Json& r) {
     const Json d = r.value("design", Json());
-    const Json p1 = r.value("p1", Json());
-    if (!r["apply"].is_string() || !d.is_object() || !p1.is_number()) {
-        return Refusal("a project's text, the recommended design and its p1");
+    const Json searched = r.value("searched", Json());
+    if (!r["apply"].is_string() || !d.is_object() || !searched.is_object() ||
+        !searched.value("p1", Json()).is_number()) {
+        return Refusal("a project's text, the recommended design and the requirements searched");
     }
     CircuitState state;
     ProjectSizing sizing;
-    const Status read =
-        ReadProjectText(state, sizing, r["apply"].get<std::string>(), "progetto.vlzp");
+    const Status read = ReadProjectText(state, sizing, r["apply"].get<std::string>(),
+                                        DefaultFileName(kProjectFile));
     if (!read) return Reply({{"error", SimMessage(read.Error())}});
+    if (!TakeSearched(sizing.Requirements, searched)) {
+        return Refusal("the requirements searched, as volvenza-sim size --json gives them");
+    }
     const auto figure = [&d](const char* key) {
         const Json value = d.value(key, Json());
         return value.is_number() ? value.get<double>() : 0.0;
@@ -97,7 +125,7 @@ std::string Apply(const Json& r) {
     design.Bottles = static_cast<int>(figure("bottles"));
     design.BottleSize = Dm3(figure("bottle_size"));
     sizing.Recommendation = design;
-    ApplyDesign(state, design, p1.get<double>());
+    ApplyDesign(state, design, searched["p1"].get<double>());
     Json cleared = Json::array();
     for (const int16_t field : kAppliedData) cleared.push_back(PageDataPlace(size_t(field)));
     return Reply({{"project", ProjectFileText(state, sizing)}, {"cleared", cleared}});
@@ -109,7 +137,7 @@ std::string Apply(const Json& r) {
 std::string Vessels(const std::string& text) {
     CircuitState state;
     ProjectSizing sizing;
-    const Status read = ReadProjectText(state, sizing, text, "progetto.vlzp");
+    const Status read = ReadProjectText(state, sizing, text, DefaultFileName(kProjectFile));
     if (!read) return Reply({{"error", SimMessage(read.Error())}});
     const bool english = SimInEnglish();
     const Wording w{[english](const char* context, const char* italian) {
@@ -248,6 +276,12 @@ std::string SizingHoldTexts(const Json& r) {
     return SizingHold(texts, r.value("project", std::string()), r.value("from-pm", false));
 }
 
+std::string RequirementsShownOf(const Json& r) {
+    const auto reply =
+        RequirementsShownReply(r["requirements-shown"].dump(), r.value("project", std::string()));
+    return reply ? *reply : Refusal("the sizing form as it stands and a project's text");
+}
+
 std::string CatalogueOptionOf(const Json& r) {
     std::vector<std::vector<std::string>> rows;
     for (const Json& row : r["catalogue-option"].is_array() ? r["catalogue-option"] : Json()) {
@@ -269,6 +303,18 @@ std::string BottlesOf(const Json& r) {
         sizes.push_back(size.get<double>());
     }
     return BottlesText(sizes);
+}
+
+// The name the core reads a design's text under, as a page opens it:
+// {"file-name": the file's name (or ""), "text": its text} gives {"name",
+// "base": the name without a kind's extension, which a save keeps}.
+std::string FileNameOf(const Json& r) {
+    if (!r["file-name"].is_string() || !r.value("text", Json()).is_string()) {
+        return Refusal("a file's name and its text");
+    }
+    const std::string name = r["file-name"].get<std::string>();
+    return Reply({{"name", DesignFileName(name, r["text"].get<std::string>())},
+                  {"base", DesignBaseName(name)}});
 }
 
 // The project's text under `key`, handed to `answer`.
@@ -339,6 +385,9 @@ constexpr Question kQuestions[] = {
     {"number", Number},
     {"sizing-box", SizingBoxText},
     {"sizing-hold", SizingHoldTexts},
+    {"requirements-shown", RequirementsShownOf},
+    {"requirements-figures",
+     [](const Json& r) { return OfProject<RequirementFiguresReply>(r, "requirements-figures"); }},
     {"catalogue-option", CatalogueOptionOf},
     {"bottles", BottlesOf},
     {"format", Formatted},
@@ -346,6 +395,7 @@ constexpr Question kQuestions[] = {
     {"draft-stops", DraftStops},
     {"cells", CycleCells},
     {"new-project", NewProject},
+    {"file-name", FileNameOf},
     {"apply", Apply},
     {"series", Series},
     {"check", CycleCheck},

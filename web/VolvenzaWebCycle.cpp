@@ -10,6 +10,7 @@
 
 #include "VolvenzaWebReply.h"
 #include "documents/CycleCells.h"
+#include "documents/FileKinds.h"
 #include "documents/MovementChecks.h"
 #include "documents/PastedMovements.h"
 #include "documents/ProjectFile.h"
@@ -130,8 +131,8 @@ std::string CycleCheck(const Json& r) {
     if (!r["check"].is_string()) return Refusal("the project to check");
     CircuitState state;
     ProjectSizing sizing;
-    const Status read =
-        ReadProjectText(state, sizing, r["check"].get<std::string>(), "progetto.vlzp");
+    const Status read = ReadProjectText(state, sizing, r["check"].get<std::string>(),
+                                        DefaultFileName(kProjectFile));
     if (!read) return Reply({{"error", SimMessage(read.Error())}});
     Json movements = Json::array();
     for (int slot = 1; slot <= state.MovementCount; ++slot) {

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "VolvenzaWebTables.h"
+#include "documents/FileKinds.h"
 #include "documents/ProjectFile.h"
+#include "documents/ProjectKeys.h"
 #include "numbers/NumberSigns.h"
 #include "numbers/NumberText.h"
 #include "sizing/CatalogueForm.h"
@@ -107,7 +109,7 @@ struct HoldDesign {
 HoldDesign HoldDesignOf(const std::string& project) {
     CircuitState state;
     ProjectSizing sizing;
-    if (!ReadProjectText(state, sizing, project, "progetto.vlzp")) {
+    if (!ReadProjectText(state, sizing, project, DefaultFileName(kProjectFile))) {
         state.Data.Pm = std::numeric_limits<float>::infinity();
     }
     return {state.Data, EngineeringGas(state.Gas).Law};
@@ -272,6 +274,99 @@ std::optional<std::string> CatalogueOption(const std::vector<std::vector<std::st
 
 std::string BottlesText(const std::vector<double>& sizes) {
     return Reply({{"text", BottleSizesText(sizes, SimInEnglish() ? '.' : ',')}});
+}
+
+namespace {
+
+// A box's or cell's [text, unchanged] from the page; nothing when it is not such.
+std::optional<ShownText> ShownOf(const Json& j) {
+    if (!j.is_array() || j.size() != 2 || !j[0].is_string() || !j[1].is_boolean()) {
+        return std::nullopt;
+    }
+    return ShownText{j[0].get<std::string>(), j[1].get<bool>()};
+}
+
+std::optional<ShownForm> ShownFormOf(const Json& j) {
+    if (!j.is_object()) return std::nullopt;
+    ShownForm form;
+    const Json boxes = j.value("boxes", Json());
+    const Json choices = j.value("choices", Json());
+    const Json hold = j.value("hold", Json());
+    const Json catalogue = j.value("catalogue", Json());
+    const auto type = TypeNamed(j.value("type", std::string()));
+    if (!boxes.is_object() || !choices.is_object() || !hold.is_array() ||
+        hold.size() != kHoldBoxCount || !catalogue.is_array() || !type) {
+        return std::nullopt;
+    }
+    form.type = *type;
+    form.holdFromPm = j.value("fromPm", false);
+    for (size_t i = 0; i < kRequirementBoxes.size(); ++i) {
+        const auto shown = ShownOf(boxes.value(kRequirementBoxes[i].id, Json()));
+        if (!shown) return std::nullopt;
+        form.boxes[i] = *shown;
+    }
+    for (size_t i = 0; i < kRequirementChoices.size(); ++i) {
+        form.choices[i] = choices.value(kRequirementChoices[i].id, false);
+    }
+    for (size_t i = 0; i < kHoldBoxCount; ++i) {
+        const auto shown = ShownOf(hold[i]);
+        if (!shown) return std::nullopt;
+        form.hold[i] = *shown;
+    }
+    for (const Json& row : catalogue) {
+        if (!row.is_array()) return std::nullopt;
+        std::vector<ShownText>& cells = form.catalogue.emplace_back();
+        for (const Json& cell : row) {
+            const auto shown = ShownOf(cell);
+            if (!shown) return std::nullopt;
+            cells.push_back(*shown);
+        }
+    }
+    return form;
+}
+
+}  // namespace
+
+std::string RequirementFiguresReply(const std::string& project) {
+    CircuitState state;
+    ProjectSizing sizing;
+    const Status read = ReadProjectText(state, sizing, project, DefaultFileName(kProjectFile));
+    if (!read) return Reply({{"error", SimMessage(read.Error())}});
+    const Requirements& req = sizing.Requirements;
+    Json boxes = Json::object();
+    for (size_t i = 0; i < kRequirementBoxes.size(); ++i) {
+        Json shown = Json::array();
+        for (double figure : RequirementFigures(req, static_cast<RequirementBox>(i))) {
+            shown.push_back(figure * kRequirementBoxes[i].shownPerUnit);
+        }
+        boxes[kRequirementBoxes[i].id] = shown;
+    }
+    Json catalogue;
+    if (!RequirementFigures(req, RequirementBox::MinPressure).empty()) {
+        catalogue = Json::array();
+        for (const CatalogueSize& size : req.Catalogue) {
+            Json row = Json::array();
+            for (const CatalogueColumnForm& column : kCatalogueColumns) {
+                const auto figure = column.figure(size);
+                row.push_back(figure ? Json(*figure) : Json());
+            }
+            catalogue.push_back(row);
+        }
+    }
+    return Reply({{"boxes", boxes}, {"catalogue", catalogue}});
+}
+
+std::optional<std::string> RequirementsShownReply(const std::string& form,
+                                                  const std::string& project) {
+    const auto shown = ShownFormOf(Json::parse(form, nullptr, false));
+    if (!shown) return std::nullopt;
+    CircuitState state;
+    ProjectSizing sizing;
+    const Status read = ReadProjectText(state, sizing, project, DefaultFileName(kProjectFile));
+    if (!read) return Reply({{"error", SimMessage(read.Error())}});
+    sizing.Requirements = RequirementsShown(sizing.Requirements, *shown);
+    const Json written = Json::parse(ProjectFileText(state, sizing));
+    return Reply({{"requirements", written[project_key::kRequirements]}});
 }
 
 std::string SizingHold(const std::vector<std::string>& texts, const std::string& project,

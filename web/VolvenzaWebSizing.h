@@ -60,4 +60,24 @@ std::string BottlesText(const std::vector<double>& sizes);
 std::string SizingHold(const std::vector<std::string>& texts, const std::string& project,
                        bool fromPm);
 
+// The answer to {"requirements-figures": a project file's text}: what the
+// form's boxes show of its requirements, as the desktop's window shows
+// them, {"boxes": by id the figures shown (none for a requirement not
+// given, p1 at 0 among them; the tolerance in per cent), "catalogue": per
+// size its figure in each column (null for no limit), or null while p1 is
+// not given (a new project's: the form shows the type's defaults)}, or
+// {"error"}.
+std::string RequirementFiguresReply(const std::string& project);
+
+// The answer to {"requirements-shown": the form as it stands, "project": a
+// project file's text}: {"requirements": the project's requirements as the
+// form shows them (sizing::RequirementsShown), as the project file keeps
+// them}, or {"error": why the project was not read}. The form: "boxes" by
+// id, each [text, unchanged]; "type", volvenza-sim's name; "catalogue", per
+// row per cell [text, unchanged]; "choices" by id, each ticked or not;
+// "hold", its boxes' [text, unchanged] in the form's order; "fromPm".
+// Nothing when the form is not such.
+std::optional<std::string> RequirementsShownReply(const std::string& form,
+                                                  const std::string& project);
+
 }  // namespace volvenza

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
+#include "documents/FileKinds.h"
 #include "documents/PastedMovements.h"
 #include "documents/Project.h"
 #include "documents/ProjectFile.h"
@@ -81,10 +82,6 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::Page", "Movimento %1, %2"),
     PAGE_TEXT("volvenza::Page", "Trascinare per ingrandire un riquadro, rotella per lo zoom, frecce per il collimatore, 0 per la vista intera."),
     PAGE_TEXT("volvenza::Page", "Frecce, Tab e Invio muovono fra le celle; scrivere modifica; F2 modifica la cella; Esc esce dalla tabella; Ctrl+V incolla movimenti da un foglio di calcolo; Ctrl+Z annulla."),
-    PAGE_TEXT("volvenza::Page", "Pressione P(t)"),
-    PAGE_TEXT("volvenza::Page", "Volume del gas V(t)"),
-    PAGE_TEXT("volvenza::Page", "Portata Qt(t)"),
-    PAGE_TEXT("volvenza::Page", "Portata Qs(t)"),
     // The vessels' line, which the core words for the page (sizing::VesselsText).
     PAGE_TEXT("volvenza::frmMain", "; %1 accumulatori di Vo in parallelo"),
     PAGE_TEXT("volvenza::frmMain", "; bombole %1 dm3"),
@@ -169,6 +166,23 @@ Json ResultsSeriesTable() {
     return series;
 }
 
+// The chart's choice of series, in its order: each by symbol and name; a
+// name without English joins `missing`.
+Json ChartChoices(Json& missing) {
+    Json choices = Json::array();
+    for (const ChartSeriesChoice& choice : kChartSeriesChoices) {
+        if (English(kChartChoiceContext, choice.name) == nullptr) missing.push_back(choice.name);
+        choices.push_back({{"symbol", kResultsSeries[choice.series].symbol},
+                           {"name", BothLanguages(kChartChoiceContext, choice.name)}});
+    }
+    return choices;
+}
+
+// A kind of file by its extension and default name.
+Json Kind(const FileKind& kind) {
+    return {{"extension", kind.extension}, {"name", kind.defaultName}};
+}
+
 // A movement added to the table, as the project writes a new one.
 Json NewMovement() {
     CircuitState state;
@@ -231,43 +245,48 @@ std::string PageTables() {
     for (size_t law = 0; law < kLawKeys.size(); ++law) {
         laws.push_back(Keyed(kLawKeys[law], kGasModelContext, kGasLawCaptions[law]));
     }
+    const Json chart = ChartChoices(missing);
     // The envelope first, as the page lays it out.
     const Json gas =
         Json::array({Keyed(project_key::kMinTemp, kGasModelContext, kMinTempCaption),
                      Keyed(project_key::kMaxTemp, kGasModelContext, kMaxTempCaption),
                      Keyed(project_key::kExponent, kGasModelContext, kExponentCaption)});
-    return Json({{"texts", texts},
-                 {"missing", missing},
-                 {"kinds", kinds},
-                 {"shown", shown},
-                 {"columns", headers},
-                 {"cycle", CycleColumns()},
-                 {"newMovement", NewMovement()},
-                 {"initial", initial},
-                 {"laws", laws},
-                 {"lawKey", project_key::kLaw},
-                 {"parts",
-                  {{"data", project_key::kData},
-                   {"movements", project_key::kMovements},
-                   {"gas", project_key::kGas},
-                   {"requirements", project_key::kRequirements},
-                   {"recommendation", project_key::kRecommendation}}},
-                 {"gas", gas},
-                 {"results", kResultsHeadings},
-                 {"series", ResultsSeriesTable()},
-                 {"timeAxis", AxisTitle(kTimeSeries)},
-                 {"resultsFormat", {{"every", kResultsRowEvery}, {"decimals", kResultsDecimals}}},
-                 {"readout",
-                  {{"pressure", kPressureReadoutDecimals},
-                   {"time", ReadoutTimeDecimals(CircuitState{}.TimeStep)},
-                   {"sample", BothLanguages(kChartContext, kReadoutSample)}}},
-                 {"timeStep", CircuitState{}.TimeStep},
-                 {"tooltips", tooltips},
-                 {"notANumber", BothLanguages(kInitialContext, kNotANumberTip)},
-                 {"stale", BothLanguages(kSizingContext, kStaleNote)},
-                 {"characters", std::string(kNumberSigns)},
-                 {"limits", {{"movements", kMaxMovements}, {"undoSteps", Project::kMaxUndoSteps}}},
-                 {"listed", listed}})
+    return Json(
+               {{"texts", texts},
+                {"missing", missing},
+                {"kinds", kinds},
+                {"shown", shown},
+                {"columns", headers},
+                {"cycle", CycleColumns()},
+                {"newMovement", NewMovement()},
+                {"initial", initial},
+                {"laws", laws},
+                {"lawKey", project_key::kLaw},
+                {"parts",
+                 {{"data", project_key::kData},
+                  {"movements", project_key::kMovements},
+                  {"gas", project_key::kGas},
+                  {"requirements", project_key::kRequirements},
+                  {"recommendation", project_key::kRecommendation}}},
+                {"gas", gas},
+                {"results", kResultsHeadings},
+                {"series", ResultsSeriesTable()},
+                {"chart", chart},
+                {"files", {{"simulation", Kind(kSimulationFile)}, {"project", Kind(kProjectFile)}}},
+                {"timeAxis", AxisTitle(kTimeSeries)},
+                {"resultsFormat", {{"every", kResultsRowEvery}, {"decimals", kResultsDecimals}}},
+                {"readout",
+                 {{"pressure", kPressureReadoutDecimals},
+                  {"pressureSymbol", kPressureSeries.symbol},
+                  {"time", ReadoutTimeDecimals(CircuitState{}.TimeStep)},
+                  {"sample", BothLanguages(kChartContext, kReadoutSample)}}},
+                {"timeStep", CircuitState{}.TimeStep},
+                {"tooltips", tooltips},
+                {"notANumber", BothLanguages(kInitialContext, kNotANumberTip)},
+                {"stale", BothLanguages(kSizingContext, kStaleNote)},
+                {"characters", std::string(kNumberSigns)},
+                {"limits", {{"movements", kMaxMovements}, {"undoSteps", Project::kMaxUndoSteps}}},
+                {"listed", listed}})
         .dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 

@@ -4,7 +4,8 @@
 // windows' words (the kinds' titles, the cycle table's headers and
 // tooltips, the initial boxes' names and units, the tooltip of a box that
 // holds no number, the gas laws and the envelope's boxes, the results
-// table's headings and its series with their units), the project's names of
+// table's headings and its series with their units, the chart's choice of
+// series), the kinds of file a design is kept in, the project's names of
 // what the page edits (its parts, the initial values, the cycle table's
 // columns, the gas law and its figures), a new movement as the project writes it, the time
 // step, the sizes each kind's page shows and the kind each code is listed as.

@@ -247,22 +247,21 @@ export function setResults(r) {
   tell('results');
 }
 
-export async function currentProjectText() {
-  return call('convert', JSON.stringify(design), 'vlzp');
-}
+// The kinds of file a design is kept in ('simulation', 'project'): {extension,
+// name}, the core's; a file of `kind` named `base`.
+export const fileKind = (kind) => coreTable('files')[kind];
+export const fileOf = (kind, base) => base + '.' + fileKind(kind).extension;
 
-// A file's name as the core's plain name: its own name where it can be, so
-// that the core's messages name it.
-function plainName(name, text) {
-  const base = String(name || '').split(/[\\/]/).pop().replace(/^\.+/, '');
-  if (/\.vlzp?$/i.test(base)) return base.replace(/\.VLZ(P?)$/, (m) => m.toLowerCase());
-  return (base || 'progetto') + (/^\s*\{/.test(text) ? '.vlzp' : '.vlz');
+export async function currentProjectText() {
+  return call('convert', JSON.stringify(design), fileKind('project').extension);
 }
 
 export async function loadProjectText(text, name) {
-  const input = plainName(name, text);
-  const reply = await call('command', ['convert', input, 'out.vlzp'], { [input]: text }, ['out.vlzp']);
-  const out = reply.files['out.vlzp'];
+  // The file's own name where it can be, so that the core's messages name it.
+  const input = ask({ 'file-name': String(name || ''), text }).name;
+  const output = fileOf('project', 'out');
+  const reply = await call('command', ['convert', input, output], { [input]: text }, [output]);
+  const out = reply.files[output];
   if (out === undefined) {
     const e = new Error(reply.stderr.trim());
     e.code = reply.code;
@@ -274,15 +273,16 @@ export async function loadProjectText(text, name) {
   edited('project');
   tell('results');
   tell('opened');
-  // The notes on writing out.vlzp (its results not kept) concern a file the
-  // page makes for itself, not the one opened.
-  return reply.stderr.split('\n').filter((line) => !line.includes('out.vlzp')).join('\n').trim();
+  // The notes on writing the output (its results not kept) concern a file
+  // the page makes for itself, not the one opened.
+  return reply.stderr.split('\n').filter((line) => !line.includes(output)).join('\n').trim();
 }
 
 // The built-in example, as the desktop's Esempio loads it.
 export async function loadExample() {
-  const reply = await call('command', ['example', 'esempio.vlz'], {}, ['esempio.vlz']);
-  return loadProjectText(reply.files['esempio.vlz'], 'esempio.vlz');
+  const example = fileOf('simulation', 'esempio');
+  const reply = await call('command', ['example', example], {}, [example]);
+  return loadProjectText(reply.files[example], example);
 }
 
 // Back to what was kept; false when nothing was.

@@ -7,7 +7,7 @@ import { ask, coreLoaded, draftStopping } from './core-now.js';
 import { coreTable, load, t, word } from './texts.js';
 import * as entry from './entry.js';
 import * as initial from './initial.js';
-import { createChart, LABELS } from './chart.js';
+import { createChart } from './chart.js';
 import { createResults, seriesOfVlz } from './results.js';
 
 const $ = (id) => document.getElementById(id);
@@ -47,8 +47,8 @@ function translate() {
   const law = $('law');
   law.replaceChildren(...laws().map((l) => new Option(word(l), l.key)));
   const choice = $('series');
-  const was = choice.value || 'P';
-  choice.replaceChildren(...Object.entries(LABELS).map(([key, label]) => new Option(t(label), key)));
+  const was = choice.value || coreTable('readout').pressureSymbol;
+  choice.replaceChildren(...coreTable('chart').map(({ symbol, name }) => new Option(word(name), symbol)));
   choice.value = was;
 }
 
@@ -102,9 +102,10 @@ async function run() {
   const started = performance.now();
   try {
     const text = JSON.stringify(app.project());
-    const reply = await app.call('command', ['run', 'progetto.vlzp', 'out.vlz', '--summary'],
-      { 'progetto.vlzp': text }, ['out.vlz']);
-    const out = reply.files['out.vlz'];
+    const input = app.fileOf('project', app.fileKind('project').name);
+    const output = app.fileOf('simulation', 'out');
+    const reply = await app.call('command', ['run', input, output, '--summary'], { [input]: text }, [output]);
+    const out = reply.files[output];
     const lines = reply.stdout.split('\n').filter(Boolean);
     const json = lines.length && lines[lines.length - 1].startsWith('{') ? JSON.parse(lines.pop()) : null;
     const notes = [reply.stderr.trim(), ...lines, ...await verdicts(json)].filter(Boolean).join('\n');
@@ -141,21 +142,22 @@ async function openFile(file) {
   }
 }
 
-async function save(format) {
+// `kind` 'project' or 'simulation'.
+async function save(kind) {
   if (stoppedByDraft('save')) return;
   try {
     // A simulation file keeps the results of the design as it is, or none.
     const current = JSON.stringify(app.project());
     const r = app.results();
-    const text = format === 'vlzp' ? await app.currentProjectText()
-      : ranAs(r) ? r.vlz : await app.call('convert', current, 'vlz');
-    const base = openedName ? openedName.replace(/\.vlzp?$/i, '') : format === 'vlzp' ? 'progetto' : 'simulazione';
-    const name = base + '.' + format;
+    const text = kind === 'project' ? await app.currentProjectText()
+      : ranAs(r) ? r.vlz : await app.call('convert', current, app.fileKind(kind).extension);
+    const own = openedName && ask({ 'file-name': openedName, text: '' }).base;
+    const name = app.fileOf(kind, own || app.fileKind(kind).name);
     if (window.showSaveFilePicker) {
       let handle = null;
       try {
         handle = await window.showSaveFilePicker({ suggestedName: name,
-          types: [{ description: 'Volvenza', accept: { 'application/octet-stream': ['.' + format] } }] });
+          types: [{ description: 'Volvenza', accept: { 'application/octet-stream': ['.' + app.fileKind(kind).extension] } }] });
       } catch (e) {
         if (e.name === 'AbortError') return; // cancelled
         // No picker here (or not allowed): the download below.
@@ -183,7 +185,7 @@ async function save(format) {
 
 // The desktop's new project, as the core makes it.
 async function newDesign() {
-  await app.loadProjectText(ask({ 'new-project': true }).project, 'nuovo.vlzp');
+  await app.loadProjectText(ask({ 'new-project': true }).project, app.fileOf('project', 'nuovo'));
   await entry.refreshChecks();
   showAll();
 }
@@ -288,14 +290,16 @@ function listen() {
     say('');
   });
   $('new').addEventListener('click', newDesign);
+  // Either kind of design, by the core's extensions.
+  $('open-file').accept = ['simulation', 'project'].map((kind) => '.' + app.fileKind(kind).extension).join(',');
   $('open').addEventListener('click', () => $('open-file').click());
   $('open-file').addEventListener('change', () => {
     const file = $('open-file').files[0];
     $('open-file').value = '';
     if (file) openFile(file);
   });
-  $('save-vlzp').addEventListener('click', () => save('vlzp'));
-  $('save-vlz').addEventListener('click', () => save('vlz'));
+  $('save-vlzp').addEventListener('click', () => save('project'));
+  $('save-vlz').addEventListener('click', () => save('simulation'));
   $('run').addEventListener('click', run);
   $('add-movement').addEventListener('click', entry.addMovement);
   $('delete-movement').addEventListener('click', entry.deleteMovement);

@@ -6,11 +6,6 @@
 import * as app from './app-state.js';
 import { coreTable, t, word } from './texts.js';
 
-// The series the page offers, in its order, by their symbols, with its own
-// names of them.
-export const LABELS = {
-  P: 'Pressione P(t)', V: 'Volume del gas V(t)', Qt: 'Portata Qt(t)', Qs: 'Portata Qs(t)',
-};
 // A series' symbol, unit and column in the results table, the core's
 // (coreTable('series'), after the time).
 function series(symbol) {
@@ -21,7 +16,7 @@ function series(symbol) {
 // The readout's decimals, the core's as the desktop's: the pressure's and
 // the time's those of its chart's readout, the other series' those of its
 // results table.
-const readoutDecimals = (which) => (which === 'P' ? coreTable('readout').pressure
+const readoutDecimals = (which) => (which === coreTable('readout').pressureSymbol ? coreTable('readout').pressure
   : coreTable('resultsFormat').decimals[series(which).column]);
 // The step of the stored series, s, as the core runs it.
 const timeStep = () => coreTable('timeStep');
@@ -47,7 +42,7 @@ function padded(lo, hi) {
 // The chart's state: the series shown, the view ({k0, k1, y0, y1}: the steps
 // and values shown), the crosshair's step, the box being dragged.
 function chartState(canvas, readout) {
-  const c = { canvas, readout, which: 'P', view: null, k: null, drag: null };
+  const c = { canvas, readout, which: coreTable('readout').pressureSymbol, view: null, k: null, drag: null };
   c.data = () => app.results() && app.results().series;
   c.values = () => c.data()[c.which];
   c.box = () => {

@@ -3,9 +3,8 @@
 // options the search is asked with, and the requirements the project keeps.
 import * as app from './app-state.js';
 import { ask } from './core-now.js';
-import { t, word } from './texts.js';
-import { boxOf, boxes, catalogueColumns, catalogueWords, checks, form, holdBoxes, projectKeys, readBox, readingOrder,
-  types } from './sizing-form.js';
+import { word } from './texts.js';
+import { boxOf, boxes, catalogueWords, checks, form, holdBoxes, readBox, readingOrder, types } from './sizing-form.js';
 
 // Every box and cell read as the desktop reads it, by the core: a text that
 // is no number is marked red with its reason (a catalogue cell's, as the
@@ -92,62 +91,23 @@ export function args(f) {
   return a;
 }
 
-// The requirements as the form shows them, over the project's: what a box
-// shows as it was given keeps the project's exact value, a text that is no
-// number keeps it too (the text stays as the box's draft), an empty
-// optional box is no requirement. As the desktop's RequirementsShown.
+// The requirements as the form shows them, over the project's, taken by the
+// core as the desktop takes them (a box unchanged keeps the project's exact
+// value, a text that is no number keeps it too, as the box's draft); the
+// project's as they are should it not read the project.
 export function requirementsShown(f) {
   const { $, catalogue } = f;
-  const q = JSON.parse(JSON.stringify(app.part('requirements') || {}));
-  const given = (id) => $(id).value.trim() !== '';
-  const read = (input, old, scale = 1) => {
-    if (input.dataset.shown === input.value) return old;
-    const x = app.parseNumber(input.value);
-    return x === null ? old : x / scale;
+  const shown = (e, text = e.value) => [text, e.dataset.shown === e.value];
+  const now = {
+    boxes: Object.fromEntries(boxes.map((b) => [b.id, shown($(b.id))])),
+    type: types[f.type.selectedIndex].name,
+    catalogue: [...catalogue.tBodies[0].rows].map((row) => [...row.querySelectorAll('input')].map((e) => shown(e))),
+    choices: Object.fromEntries(checks.map((c) => [c.id, $(c.id).checked])),
+    hold: holdBoxes.map(({ id }) => shown($(id), $(id).value.trim())),
+    fromPm: $(form.holdFromPm.id).checked,
   };
-  // Each box where the project keeps it: p1 left empty is 0, as a new
-  // project has it, another that may be empty no requirement. A figure out
-  // of its range is the project's too, as the desktop keeps it: Calcola
-  // names it, and the run's balance is not worked out from it.
-  for (const b of boxes) {
-    const e = $(b.id);
-    if (b.id === 'bottles') {
-      if (e.dataset.shown !== e.value) q[b.project] = readBox(b.id, e.value).figures || q[b.project];
-    } else if (!given(b.id) && (b.optional || b === boxes[0])) {
-      q[b.project] = b.optional ? null : 0;
-    } else {
-      q[b.project] = read(e, q[b.project] ?? null, b.perUnit);
-    }
-  }
-  q[projectKeys.type] = types[f.type.selectedIndex].project;
-  const kept = q[projectKeys.catalogue] || [];
-  const sizes = [];
-  let whole = catalogue.tBodies[0].rows.length > 0;
-  [...catalogue.tBodies[0].rows].forEach((row, r) => {
-    const inputs = [...row.querySelectorAll('input')];
-    if (!inputs.some((e) => e.value.trim())) return;
-    const size = {};
-    inputs.forEach((e, c) => {
-      const { project: key, rating } = catalogueColumns[c];
-      const old = (kept[r] || {})[key];
-      const x = e.value.trim() ? read(e, old ?? null) : null;
-      if (!rating || x !== null) size[key] = x;
-    });
-    if (size[catalogueColumns[0].project] === null) whole = false; // no V0
-    sizes.push(size);
-  });
-  if (whole) q[projectKeys.catalogue] = sizes;
-  for (const c of checks) q[c.project] = $(c.id).checked;
-  const h = q[projectKeys.hold] || {};
-  // A hold box whose text gives no figure in its range keeps the hold as it
-  // was; a pressure above the start is the project's, as the desktop keeps
-  // it, and Calcola names it.
-  const hold = holdRead(f);
-  if (holdBoxes.some(({ id }, i) => (given(id) || hold.begun) && !hold.inRange[i])) return q;
-  q[projectKeys.hold] = hold.begun ? Object.fromEntries([
-    ...holdBoxes.map(({ id, project }) => [project, read($(id), h[project] ?? 0)]),
-    [form.holdFromPm.project, $(form.holdFromPm.id).checked]]) : null;
-  return q;
+  const reply = ask({ 'requirements-shown': now, project: JSON.stringify(app.project() || {}) });
+  return reply.requirements || JSON.parse(JSON.stringify(app.part('requirements') || {}));
 }
 export const numberInputs = (f) => f.section.querySelectorAll('.sz-requirements input:not([type="checkbox"])');
 export const placeOf = (e) => 'sizing/' + (e.id ? e.id.slice(3)

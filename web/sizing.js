@@ -102,7 +102,8 @@ async function calculate(f) {
     // for a type other than its base's.
     if (base && !f.edited) base[projectKeys.type] = types[(type.selectedIndex + 1) % types.length].project;
     const text = JSON.stringify(project);
-    const reply = await app.call('command', ['size', 'in.vlzp', ...a], { 'in.vlzp': text });
+    const input = app.fileOf('project', 'in');
+    const reply = await app.call('command', ['size', input, ...a], { [input]: text });
     const refused = reply.code !== 0 && reply.code !== 1;
     f.found = refused ? null : { json: null, args: JSON.stringify(a), design, applied: null };
     // The core's reason, without the command's usage after it.
@@ -147,26 +148,16 @@ async function calculate(f) {
 // into the project, then V0, P0, Qp and the arrangement into the design.
 // The last run stays, marked out of date (app.js), until the next.
 function applyRecommendation(f) {
-  const { $, found } = f;
+  const { found } = f;
   const r = found && found.json && found.json.recommended;
   if (!r || !f.stale.hidden) return;
   const project = app.project();
-  const q = found.json.requirements;
   // The requirements searched with are the form's, which is not stale;
-  // the catalogue the search's, exactly.
-  const plan = requirementsShown(f);
-  plan[projectKeys.type] = types.find(({ name }) => name === q.type).project;
-  plan[projectKeys.catalogue] = q.catalogue.map((s) => {
-    // The fatigue rating only where the size has one, as the project keeps it.
-    const size = {};
-    for (const { key, project: kept, rating } of catalogueColumns) {
-      if (!rating || s[key] !== null) size[kept] = s[key];
-    }
-    return size;
-  });
-  // The core puts them and the design in, as the desktop's project does;
-  // the boxes the design fills show it, whatever was typed there.
-  const reply = ask({ apply: JSON.stringify({ ...project, [app.partKey('requirements')]: plan }), design: r, p1: q.p1 });
+  // the type and catalogue the search's, exactly, as the core puts them in
+  // with the design and the p1 it was found for; the boxes the design fills
+  // show it, whatever was typed there.
+  const reply = ask({ apply: JSON.stringify({ ...project, [app.partKey('requirements')]: requirementsShown(f) }),
+    design: r, searched: found.json.requirements });
   if (!reply.project) {
     f.answer.replaceChildren(el('p', { className: 'sz-error', textContent: reply.error || reply.stderr }));
     return;
@@ -186,22 +177,21 @@ function fromProject(f) {
   const q = p[app.partKey('requirements')];
   f.seen = JSON.stringify(q);
   for (const e of numberInputs(f)) mark(e, '');
-  if (q) {
+  const shown = q && ask({ 'requirements-figures': JSON.stringify(p) });
+  if (shown && shown.boxes) {
     const put = (id, x) => { $(id).value = $(id).dataset.shown = x === null || x === undefined ? '' : number(x); };
-    // p1 at 0 is none given, and its catalogue the type's defaults.
-    const p1 = q[boxes[0].project];
-    put(boxes[0].id, p1 > 0 ? p1 : null);
+    // What each box shows of them, the core's: none for a requirement not
+    // given; the catalogue kept, or the type's defaults for a new project's.
+    for (const b of boxes) {
+      const x = shown.boxes[b.id];
+      if (b.id === 'bottles') $(b.id).value = $(b.id).dataset.shown = figuresText(x);
+      else put(b.id, x[0]);
+    }
     type.selectedIndex = f.shownType = Math.max(0, types.findIndex(({ project }) => project === q[projectKeys.type]));
-    if (p1 > 0) {
-      showCatalogue(f, q[projectKeys.catalogue].map((size) => catalogueColumns.map(({ project: key }) =>
-        (size[key] ?? '') === '' ? '' : number(size[key]))));
+    if (shown.catalogue) {
+      showCatalogue(f, shown.catalogue.map((size) => size.map((x) => (x === null ? '' : number(x)))));
       catalogue.querySelectorAll('input').forEach((e) => { e.dataset.shown = e.value; });
       f.edited = true;
-    }
-    for (const b of boxes.slice(1)) {
-      const x = q[b.project];
-      if (b.id === 'bottles') $(b.id).value = $(b.id).dataset.shown = figuresText(x || []);
-      else put(b.id, x === null || x === undefined ? null : x * b.perUnit);
     }
     const h = q[projectKeys.hold];
     for (const b of holdBoxes) put(b.id, h && h[b.project]);

@@ -51,10 +51,13 @@ export function t(italian, ...parts) {
 // (the gas laws and the envelope's boxes, {key, it, en}), 'lawKey' (the
 // project's name of the gas's law), 'parts' (the project's names of its parts:
 // {data, movements, gas, requirements, recommendation}), 'results' (the results table's headings),
-// 'series' (the results table's after the time, {symbol, unit, axis}: the
-// chart's axis title), 'timeAxis' (the time's), 'resultsFormat' ({every, decimals}: a row every so many steps, each column's
-// decimals), 'readout' ({pressure, time, sample}: the decimals of the chart's
-// readout and its words, {it, en}), 'timeStep' (s), 'notANumber', 'stale' (the
+// 'files' (the kinds of file a design is kept in, {simulation, project}, each
+// {extension, name}: the name a design is offered under without one of its
+// own), 'series' (the results table's after the time, {symbol, unit, axis}: the
+// chart's axis title), 'chart' (the chart's choice of series in its order,
+// {symbol, name}: the name's words), 'timeAxis' (the time's), 'resultsFormat' ({every, decimals}: a row every so many steps, each column's
+// decimals), 'readout' ({pressure, time, sample, pressureSymbol}: the decimals
+// of the chart's readout, its words, {it, en}, and the pressure's symbol), 'timeStep' (s), 'notANumber', 'stale' (the
 // note on results the data have changed under), 'characters'
 // (what a number box lets be typed besides digits), 'limits' (the most
 // movements, the undo steps kept) or 'listed' (by a movement's kind, the one it

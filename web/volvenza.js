@@ -13,9 +13,10 @@
 (function (root) {
   'use strict';
 
-  // A project is JSON; anything else is read as a simulation file.
-  function inputName(text) {
-    return /^\s*\{/.test(text) ? 'in.vlzp' : 'in.vlz';
+  // The name the core reads `text` under, of its kind (a project is JSON;
+  // anything else is read as a simulation file).
+  function inputName(api, text) {
+    return api.request({ 'file-name': 'in', text }).name;
   }
 
   function failure(reply) {
@@ -34,22 +35,25 @@
   // The commands over an interface's `command`, as volvenza-sim's.
   function commands(api) {
     api.run = async function (text, args) {
-      const input = inputName(text);
-      const reply = api.command(['run', input, 'out.vlz'].concat(args || []), { [input]: text }, ['out.vlz']);
-      return written(reply, 'out.vlz');
+      const input = inputName(api, text);
+      const output = 'out.' + api.files.simulation.extension;
+      const reply = api.command(['run', input, output].concat(args || []), { [input]: text }, [output]);
+      return written(reply, output);
     };
 
     // Status 0 recommends, 1 finds no size: both answer.
     api.size = async function (text, args) {
-      const input = inputName(text);
+      const input = inputName(api, text);
       const reply = api.command(['size', input, '--json'].concat(args || []), { [input]: text });
       if (reply.code !== 0 && reply.code !== 1) throw failure(reply);
       return JSON.parse(reply.stdout);
     };
 
     api.convert = async function (text, to) {
-      if (to !== 'vlz' && to !== 'vlzp') throw new Error(api.say("convert: 'vlz' o 'vlzp'"));
-      const input = inputName(text);
+      if (!Object.values(api.files).some(({ extension }) => extension === to)) {
+        throw new Error(api.say("convert: 'vlz' o 'vlzp'"));
+      }
+      const input = inputName(api, text);
       const output = 'out.' + to;
       const reply = api.command(['convert', input, output], { [input]: text }, [output]);
       return written(reply, output);
@@ -84,7 +88,10 @@
 
     // The interface's own words in its language, from the core's catalogue:
     // asked for once, while there is memory to ask with.
-    const words = api.request({ tables: true }).texts;
+    const tables = api.request({ tables: true });
+    const words = tables.texts;
+    // The kinds of file a design is kept in, by their extensions.
+    api.files = tables.files;
     api.say = function (italian) {
       return api.language === 'en' && words[italian] !== undefined ? words[italian] : italian;
     };

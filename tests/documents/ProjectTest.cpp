@@ -382,7 +382,11 @@ TEST_F(ProjectTest, DesignsMoveBetweenTheFormats) {
     ASSERT_EQ(Failure(SaveDesign(state, read, vlzp, notes)), std::nullopt);
     ASSERT_EQ(Failure(SaveDesign(state, read, vlz, notes)), std::nullopt);
     EXPECT_EQ(notes.size(), 1u);
-    EXPECT_TRUE(IsProjectPath(".vlzp") && !IsProjectPath("p"));
+    EXPECT_TRUE(IsProjectPath(".vlzp") && !IsProjectPath("p") && !IsProjectPath("avlzp"));
+    // A file opened by name: its own, else named by what its text is.
+    EXPECT_EQ(DesignFileName("C:\\a\\Press.VLZP", "1"), "Press.vlzp");
+    EXPECT_EQ(DesignFileName("", " \n{}") + DesignFileName("..x", "{"), "progetto.vlzpx.vlzp");
+    EXPECT_EQ(DesignFileName("x.txt", "3") + DesignBaseName("/d/a.b.vlz"), "x.txt.vlza.b");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <tuple>
 
@@ -63,6 +64,42 @@ TEST(RequirementFormTest, ReadsEachBoxAsTypedAndTakesTheRangesEnds) {
     EXPECT_EQ(ReadBottleSizes(most)->size(), kMaxCatalogueSizes);
     for (const char* wrong : {"", "10;", "10; 0", "10; -1"}) EXPECT_FALSE(ReadBottleSizes(wrong));
     EXPECT_EQ(ReadBottleSizes(most + ";1").Error(), RequirementNotANumber(RequirementBox::Bottles));
+}
+
+// The page's form over the project's requirements: a box unchanged, or
+// whose text is no number, keeps the kept figure exactly; p1 left empty is
+// 0; a size without V0 keeps the catalogue, a hold box out of range the
+// hold; a hold not begun is none.
+TEST(RequirementFormTest, TheFormAsItStandsOverTheKeptRequirements) {
+    Requirements kept;
+    kept.MinPressure = GaugeBar(60.123456789);
+    kept.RatedPressure = GaugeBar(200);
+    kept.Duties.Hold = HoldDuty{GaugeBar(50), 30, Dm3PerMin(0.1), 2, false};
+    ShownForm form;
+    form.boxes[0] = {"60", true};
+    form.boxes[1] = {"2OO", false};
+    form.boxes[2] = {"100", false};
+    form.boxes[3] = {"5", false};
+    form.boxes[7] = {"10; 20", false};
+    form.type = AccumulatorType::Piston;
+    form.catalogue = {{{"4", false}}, {{" ", false}, {"", false}}};
+    Requirements req = RequirementsShown(kept, form);
+    EXPECT_EQ(std::tie(req.MinPressure, req.RatedPressure, req.ReliefSetting, req.BottleSizes),
+              std::make_tuple(kept.MinPressure, kept.RatedPressure, GaugeBar(100),
+                              std::vector<double>{10, 20}));
+    EXPECT_EQ(req.PrechargeTolerance, 0.05);
+    EXPECT_EQ(req.Catalogue, Sizes({4}, std::numeric_limits<double>::infinity()));
+    EXPECT_EQ(req.Type, AccumulatorType::Piston);
+    EXPECT_FALSE(req.Duties.Hold);
+    form.boxes[0] = {" ", true};
+    form.catalogue = {{{"", false}, {"4", false}}};
+    form.hold = {{{"70", false}, {"-1", false}, {"", false}, {"", false}}};
+    req = RequirementsShown(kept, form);
+    EXPECT_EQ(std::tie(req.MinPressure, req.Catalogue, req.Duties.Hold),
+              std::make_tuple(GaugeBar(0), kept.Catalogue, kept.Duties.Hold));
+    form.hold = {{{"70", false}, {"31", true}, {"", false}, {"1", false}}};
+    EXPECT_EQ(RequirementsShown(kept, form).Duties.Hold,
+              (HoldDuty{GaugeBar(70), 30, Dm3PerMin(0.1), 1, false}));
 }
 
 // What cannot be searched is refused in one sentence holding `words`.
