@@ -4,18 +4,6 @@
 <context>
     <name>volvenza-sim</name>
     <message>
-        <source>Uso:
-  volvenza-sim gas T_C P_BAR_ABS
-      densità, fattore di compressibilità, calori specifici e velocità del suono
-      dell&apos;azoto alla temperatura T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
-</source>
-        <translation>Usage:
-  volvenza-sim gas T_C P_BAR_ABS
-      density, compressibility factor, specific heats and speed of sound
-      of nitrogen at the temperature T_C [°C] and the absolute pressure P_BAR_ABS [bar]
-</translation>
-    </message>
-    <message>
         <source>Densità [kg/m3]: </source>
         <translation>Density [kg/m3]: </translation>
     </message>
@@ -113,51 +101,97 @@
 </translation>
     </message>
     <message>
-        <source>  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
+        <source>  volvenza-sim --help
+</source>
+        <translation>  volvenza-sim --help
+</translation>
+    </message>
+    <message>
+        <source>
+Opzioni dei compiti (run, example e size; con il gas ideale o l&apos;azoto reale):
+  --load K:VALORE[:RENDIMENTO[:PERDITA]]
+                                carico del movimento K (da 1): forza [kN] per cilindri
+                                e plunger, coppia [N·m] per motori e palmole; rendimento
+                                idromeccanico (predefinito 0,95), perdita [bar] fino
+                                all&apos;attuatore (predefinita 0)
+  --required K:BAR              pressione richiesta dal movimento K, data così
+  --emergency 3,5               movimenti da finire a pompa persa, da Pm - Dp alla
+                                temperatura minima dell&apos;inviluppo
+  --emergency-from-full         la corsa di emergenza parte da Pm
+  --hold-pressure P --hold-time S
+                                pressione da mantenere [bar] per S secondi a pompa
+                                ferma, da Pm - Dp (--hold-from-pm: da Pm)
+  --leakage L                   trafilamento durante il mantenimento [dm3/min]
+  --hold-cooling K              raffreddamento del gas nel tempo di mantenimento [K]
+</source>
+        <translation>
+Duty options (run, example and size; with the ideal gas or real nitrogen):
+  --load K:VALUE[:EFFICIENCY[:LOSS]]
+                                load of movement K (from 1): force [kN] for cylinders
+                                and plungers, torque [N·m] for motors and vane
+                                actuators; hydromechanical efficiency (default 0.95),
+                                loss [bar] up to the actuator (default 0)
+  --required K:BAR              pressure movement K needs, given as such
+  --emergency 3,5               movements to finish with the pump lost, from Pm - Dp
+                                at the lowest temperature of the envelope
+  --emergency-from-full         the emergency stroke starts from Pm
+  --hold-pressure P --hold-time S
+                                pressure to hold [bar] for S seconds with the pump
+                                stopped, from Pm - Dp (--hold-from-pm: from Pm)
+  --leakage L                   leakage during the hold [dm3/min]
+  --hold-cooling K              cooling of the gas over the hold time [K]
+</translation>
+    </message>
+    <message>
+        <source>Con --summary, run chiude con una riga JSON: movement_pressures, emergency, hold.
+Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.
+</source>
+        <translation>With --summary, run ends with one JSON line: movement_pressures, emergency, hold.
+The simulation file keeps only the results at the working temperature tc.
+</translation>
+    </message>
+    <message>
+        <source>  volvenza-sim size IN.vlz|IN.vlzp --pmin P1 --type bladder|piston|diaphragm
       [--catalogue &quot;V0[:RAPPORTO[:PS[:PORTATA[:TAU[:ESCURSIONE[:CICLI]]]]]],...&quot;]
       [--ps PS] [--relief R]
       [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]
       [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
       [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS] [OPZIONI DEI COMPITI]
-      dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in
+      dimensiona accumulatore, precarica e pompa per il ciclo di IN, file di
+      simulazione o progetto (da un progetto anche requisiti, catalogo e legge del
+      gas, salvo le opzioni date; --pmin e --type si possono omettere), in
       funzionamento continuo (un ciclo dopo l&apos;altro; --single-cycle: il primo
       soltanto): la più piccola grandezza del catalogo che rispetta le regole
       (sette, e le 8 e 9 con i compiti dati) o, se nessuna basta (o con
       --arrangements), più accumulatori in
       parallelo o un pistone con bombole (--bottle-sizes, predefinite
-      10,20,40,50 dm3); i candidati e perché i più piccoli non bastano; stato 0 con una
-      raccomandazione, 1 se nessuna grandezza basta (risposta su stdout), 3 se la
-      ricerca non si può fare (messaggio su stderr, nulla su stdout)
+      10,20,40,50 dm3); i candidati e perché i più piccoli non bastano
 </source>
-        <translation>  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
+        <translation>  volvenza-sim size IN.vlz|IN.vlzp --pmin P1 --type bladder|piston|diaphragm
       [--catalogue &quot;V0[:RATIO[:PS[:FLOW[:TAU[:SWING[:CYCLES]]]]]],...&quot;]
       [--ps PS] [--relief R]
       [--tolerance PERCENT] [--hours HOURS] [--min-gas-temp C] [--keep-precharge]
       [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
       [--json] [--pdf OUT.pdf] [GAS OPTIONS] [DUTY OPTIONS]
-      sizes accumulator, precharge and pump for the cycle of IN.vlz in
-      continuous operation (one cycle after another; --single-cycle: the first
-      alone): the smallest catalogue size that meets the rules (seven, and
-      8 and 9 with the duties given) or, when none does (or with
-      --arrangements), several accumulators in parallel or
+      sizes accumulator, precharge and pump for the cycle of IN, a simulation
+      file or a project (from a project its requirements, catalogue and gas law
+      too, unless the options given change them; --pmin and --type may then be
+      left out), in continuous operation (one cycle after another;
+      --single-cycle: the first alone): the smallest catalogue size that meets
+      the rules (seven, and 8 and 9 with the duties given) or, when none does
+      (or with --arrangements), several accumulators in parallel or
       a piston with bottles (--bottle-sizes, by default 10,20,40,50 dm3); the
-      candidates and why the smaller ones fall short; status 0 with a
-      recommendation, 1 when no size is enough (answer on stdout), 3 when the
-      search cannot be made (message on stderr, nothing on stdout)
+      candidates and why the smaller ones fall short
 </translation>
     </message>
     <message>
         <source>  volvenza-sim gas T_C P_BAR_ABS
-      proprietà dell&apos;azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
+      densità, fattore di compressibilità, calori specifici e velocità del suono
+      dell&apos;azoto alla temperatura T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
 </source>
         <translation>  volvenza-sim gas T_C P_BAR_ABS
-      properties of nitrogen at T_C [°C] and the absolute pressure P_BAR_ABS [bar]
-</translation>
-    </message>
-    <message>
-        <source>  volvenza-sim --help
-</source>
-        <translation>  volvenza-sim --help
+      density, compressibility factor, specific heats and speed of sound
+      of nitrogen at the temperature T_C [°C] and the absolute pressure P_BAR_ABS [bar]
 </translation>
     </message>
     <message>
@@ -239,75 +273,121 @@ Gas options (numbers with the comma or the point):
     </message>
     <message>
         <source>
-Opzioni dei compiti (run, example e size; con il gas ideale o l&apos;azoto reale):
-  --load K:VALORE[:RENDIMENTO[:PERDITA]]
-                                carico del movimento K (da 1): forza [kN] per cilindri
-                                e plunger, coppia [N·m] per motori e palmole; rendimento
-                                idromeccanico (predefinito 0,95), perdita [bar] fino
-                                all&apos;attuatore (predefinita 0)
-  --required K:BAR              pressione richiesta dal movimento K, data così
-  --emergency 3,5               movimenti da finire a pompa persa, da Pm - Dp alla
-                                temperatura minima dell&apos;inviluppo
-  --emergency-from-full         la corsa di emergenza parte da Pm
-  --hold-pressure P --hold-time S
-                                pressione da mantenere [bar] per S secondi a pompa
-                                ferma, da Pm - Dp (--hold-from-pm: da Pm)
-  --leakage L                   trafilamento durante il mantenimento [dm3/min]
-  --hold-cooling K              raffreddamento del gas nel tempo di mantenimento [K]
-</source>
-        <translation>
-Duty options (run, example and size; with the ideal gas or real nitrogen):
-  --load K:VALUE[:EFFICIENCY[:LOSS]]
-                                load of movement K (from 1): force [kN] for cylinders
-                                and plungers, torque [N·m] for motors and vane
-                                actuators; hydromechanical efficiency (default 0.95),
-                                loss [bar] up to the actuator (default 0)
-  --required K:BAR              pressure movement K needs, given as such
-  --emergency 3,5               movements to finish with the pump lost, from Pm - Dp
-                                at the lowest temperature of the envelope
-  --emergency-from-full         the emergency stroke starts from Pm
-  --hold-pressure P --hold-time S
-                                pressure to hold [bar] for S seconds with the pump
-                                stopped, from Pm - Dp (--hold-from-pm: from Pm)
-  --leakage L                   leakage during the hold [dm3/min]
-  --hold-cooling K              cooling of the gas over the hold time [K]
-</translation>
-    </message>
-    <message>
-        <source>Con --summary, run chiude con una riga JSON: movement_pressures, emergency, hold.
-Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.
-</source>
-        <translation>With --summary, run ends with one JSON line: movement_pressures, emergency, hold.
-The simulation file keeps only the results at the working temperature tc.
-</translation>
-    </message>
-    <message>
-        <source>
 I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di
 ingresso o l&apos;altro file di uscita.
-
-Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);
-2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione
-interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; a una temperatura qualsiasi
-(risultati parziali scritti); 4 simulazione interrotta perché l&apos;azoto esce dal
-campo del gas (condensa o esce dal campo dell&apos;equazione) a una temperatura
-qualsiasi (risultati scritti fino a lì);
-64 uso errato, o un file di uscita che è il file di ingresso o l&apos;altro file di
-uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
 </source>
         <translation>
 The output files are written all or none, and none may be the input file
 or the other output file.
-
-Exit status: 0 done; 1 data refused by the checks (nothing written);
-2 file unreadable, invalid or not writable (nothing written); 3 simulation
-stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; at any temperature (partial
-results written); 4 simulation stopped because nitrogen leaves the gas
-region (it condenses or leaves the equation&apos;s range) at any temperature
-(results written up to there);
-64 wrong usage, or an output file that is the input file or the other output
-file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
+    </message>
+    <message>
+        <source>
+Stato di uscita:
+</source>
+        <translation>
+Exit status:
+</translation>
+    </message>
+    <message>
+        <source>  0  fatto
+</source>
+        <translation>  0  done
+</translation>
+    </message>
+    <message>
+        <source>  1  dati rifiutati dalla verifica (nulla scritto)
+</source>
+        <translation>  1  data refused by the checks (nothing written)
+</translation>
+    </message>
+    <message>
+        <source>  2  file illeggibile, non valido o non scrivibile (nulla scritto)
+</source>
+        <translation>  2  file unreadable, invalid or not writable (nothing written)
+</translation>
+    </message>
+    <message>
+        <source>  3  simulazione interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; a una
+     temperatura qualsiasi (risultati parziali scritti)
+</source>
+        <translation>  3  simulation stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; at any temperature
+     (partial results written)
+</translation>
+    </message>
+    <message>
+        <source>  4  simulazione interrotta perché l&apos;azoto esce dal campo del gas (condensa o
+     esce dal campo dell&apos;equazione) a una temperatura qualsiasi (risultati
+     scritti fino a lì)
+</source>
+        <translation>  4  simulation stopped because nitrogen leaves the gas region (it condenses
+     or leaves the equation&apos;s range) at any temperature (results written up
+     to there)
+</translation>
+    </message>
+    <message>
+        <source>  64 uso errato, o un file di uscita che è il file di ingresso o l&apos;altro file
+     di uscita (nulla scritto)
+</source>
+        <translation>  64 wrong usage, or an output file that is the input file or the other output
+     file (nothing written)
+</translation>
+    </message>
+    <message>
+        <source>  69 il PDF, in un volvenza-sim compilato senza Qt (nulla scritto)
+</source>
+        <translation>  69 the PDF, in a volvenza-sim built without Qt (nothing written)
+</translation>
+    </message>
+    <message>
+        <source>  0  una raccomandazione (risposta su stdout)
+</source>
+        <translation>  0  a recommendation (answer on stdout)
+</translation>
+    </message>
+    <message>
+        <source>  1  nessuna grandezza basta (risposta su stdout)
+</source>
+        <translation>  1  no size is enough (answer on stdout)
+</translation>
+    </message>
+    <message>
+        <source>  3  la ricerca non si può fare (messaggio su stderr, nulla su stdout)
+</source>
+        <translation>  3  the search cannot be made (message on stderr, nothing on stdout)
+</translation>
+    </message>
+    <message>
+        <source>  1  stato fuori dal campo dell&apos;equazione dell&apos;azoto
+</source>
+        <translation>  1  a state outside the range of nitrogen&apos;s equation
+</translation>
+    </message>
+    <message>
+        <source>  64 uso errato
+</source>
+        <translation>  64 wrong usage
+</translation>
+    </message>
+    <message>
+        <source>
+Stato di uscita di size:
+</source>
+        <translation>
+Exit status of size:
+</translation>
+    </message>
+    <message>
+        <source>
+Stato di uscita di gas:
+</source>
+        <translation>
+Exit status of gas:
+</translation>
+    </message>
+    <message>
+        <source>Per l&apos;uso: %1</source>
+        <translation>For usage: %1</translation>
     </message>
 </context>
 <context>
