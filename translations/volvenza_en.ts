@@ -230,7 +230,7 @@ Opzioni del gas (numeri con la virgola o con il punto):
   --parallel N                  N accumulatori identici di Vo in parallelo (da 1 a 20)
   --bottle-volume V             bombole di gas sul lato gas degli accumulatori [dm3]
   --volumetric-efficiency E     rendimento volumetrico della pompa: eroga E Qp
-                                (più di 0, al più 1; predefinito 1)
+                                (più di 0 e al più 1; predefinito 1)
 </source>
         <translation>
 Gas options (numbers with the comma or the point):
@@ -261,14 +261,14 @@ Gas options (numbers with the comma or the point):
                                 energy of the first cycle and of the steady one, the
                                 installed power against a pump alone, and fatigue
                                 (swing, cycles a year)
-  --pump-efficiency E           pump efficiency for the installed power, above 0
-                                and at most 1 (default 0.9)
+  --pump-efficiency E           pump efficiency for the installed power, more than
+                                0 and at most 1 (default 0.9)
   --hours-per-year H            working hours in a year for the cycles a year
                                 (default 2000)
   --parallel N                  N identical accumulators of Vo in parallel (1 to 20)
   --bottle-volume V             gas bottles on the accumulators&apos; gas side [dm3]
   --volumetric-efficiency E     the pump&apos;s volumetric efficiency: it delivers E Qp
-                                (above 0, at most 1; default 1)
+                                (more than 0 and at most 1; default 1)
 </translation>
     </message>
     <message>
@@ -934,8 +934,8 @@ The file already exists. Replace it?</translation>
         <translation>Rel&amp;ief valve setting [bar]</translation>
     </message>
     <message>
-        <source>Rendimento della pompa (fra &amp;0 e 1)</source>
-        <translation>Pump efficiency (between &amp;0 and 1)</translation>
+        <source>Rendimento della pompa (più di &amp;0 e al più 1)</source>
+        <translation>Pump efficiency (more than &amp;0 and at most 1)</translation>
     </message>
     <message>
         <source>Scegli la p&amp;recarica</source>
@@ -1590,7 +1590,7 @@ The file already exists. Replace it?</translation>
     </message>
     <message>
         <source>Il rendimento volumetrico della pompa deve essere più di 0 e al più 1.</source>
-        <translation>The pump&apos;s volumetric efficiency must be above 0 and at most 1.</translation>
+        <translation>The pump&apos;s volumetric efficiency must be more than 0 and at most 1.</translation>
     </message>
     <message>
         <source>Le bombole (%1 dm3) sono più grandi del volume del gas a Pm (%2 dm3): l&apos;olio riempirebbe gli accumulatori prima di Pm; ridurre le bombole o alzare la precarica.</source>

@@ -97,7 +97,7 @@ constexpr const char* kGasOptions = SIM_TEXT(
     "  --parallel N                  N accumulatori identici di Vo in parallelo (da 1 a 20)\n"
     "  --bottle-volume V             bombole di gas sul lato gas degli accumulatori [dm3]\n"
     "  --volumetric-efficiency E     rendimento volumetrico della pompa: eroga E Qp\n"
-    "                                (più di 0, al più 1; predefinito 1)\n");
+    "                                (più di 0 e al più 1; predefinito 1)\n");
 constexpr const char* kDutyOptions = SIM_TEXT(
     "volvenza-sim",
     "\n"
