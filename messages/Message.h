@@ -30,6 +30,15 @@ enum class MessageId : uint16_t {
     EnvelopeAroundWork,
     CannotStart,
     GasTooCold,
+    // The checks before a run that name the value at fault.
+    InitialValueNegative,
+    WorkTempAbsoluteZero,
+    EnvelopeMinAbsoluteZero,
+    EnvelopeMaxAbsoluteZero,
+    MovementNegative,
+    MovementNotFinite,
+    // The movement list holds no more.
+    MovementListFull,
     // Text typed into a box that is not a number stops what reads the data.
     DraftNotNumber,
     DraftOutOfRange,
@@ -61,7 +70,16 @@ enum class MessageId : uint16_t {
     DraftStopsSizing,
     DraftStopsSave,
     DraftStopsExport,
-    // The gas laws.
+    // The boxes that take numbers.
+    DecimalPoint,
+    // A value's range, as a box's refusal or a file's field says it.
+    RangeFromTo,
+    RangeAboveTo,
+    RangeWhole,
+    RangeAtLeastOrNull,
+    RangeAtLeast,
+    RangeAbove,
+    // The gas laws (messages/GasTexts.cpp from here on).
     ExponentRange,
     TemperaturesAboveZero,
     PressuresPositive,
@@ -82,7 +100,14 @@ enum class MessageId : uint16_t {
     ReasonCondenses,
     ReasonBelowTriple,
     ReasonOutOfRange,
-    // The sizing assistant's refusals.
+    // The boxes of the gas-model dialog.
+    ExponentBox,
+    TimeConstantBox,
+    ChargeTempBox,
+    MinTempBox,
+    MaxTempBox,
+    MinAboveMax,
+    // The sizing assistant's refusals (messages/SizingTexts.cpp from here on).
     MinPressurePositive,
     MinBelowMax,
     CatalogueEmpty,
@@ -119,16 +144,9 @@ enum class MessageId : uint16_t {
     SizingBoxBottles,
     SizingBoxCatalogueV0,
     SizingBoxHold,
-    // The boxes of the gas-model dialog.
-    ExponentBox,
-    TimeConstantBox,
-    ChargeTempBox,
-    MinTempBox,
-    MaxTempBox,
-    MinAboveMax,
-    // The boxes that take numbers.
-    DecimalPoint,
-    // The files.
+    // An energy balance whose figures are not all finite.
+    EnergyNotFinite,
+    // The files (messages/FileTexts.cpp from here on).
     SaveReadOnly,
     SaveFailed,
     NotAFile,
@@ -138,6 +156,8 @@ enum class MessageId : uint16_t {
     DesignKeepsNoGas,
     DesignKeepsNoSizing,
     DesignKeepsNoVessels,
+    // A simulation file has no room for the movements' loads and marks.
+    DesignKeepsNoDuties,
     // The project files: the message and its detail.
     ProjectInvalid,
     JsonInvalidAt,
@@ -156,6 +176,11 @@ enum class MessageId : uint16_t {
     FieldNotKind,
     FieldTooManySizes,
     FieldUnreadable,
+    // A project's key given twice in one object, a value outside its range, a
+    // text nested too deep.
+    FieldTwice,
+    FieldValueOutOfRange,
+    JsonTooDeep,
     // A simulation file's field, line or length at fault, and why.
     SimulationFileField,
     SimulationFileFieldCount,
@@ -174,32 +199,8 @@ enum class MessageId : uint16_t {
     ReasonNoFolder,
     ReasonTargetNotAFile,
     ReasonTargetReadOnly,
-    // A project's value outside its range, and the range.
-    FieldValueOutOfRange,
-    RangeFromTo,
-    RangeAboveTo,
-    RangeWhole,
-    JsonTooDeep,
-    // The checks before a run that name the value at fault.
-    InitialValueNegative,
-    WorkTempAbsoluteZero,
-    EnvelopeMinAbsoluteZero,
-    EnvelopeMaxAbsoluteZero,
-    MovementNegative,
-    MovementNotFinite,
-    // An energy balance whose figures are not all finite.
-    EnergyNotFinite,
-    // A project's key given twice in one object.
-    FieldTwice,
-    RangeAtLeastOrNull,
-    RangeAtLeast,
-    RangeAbove,
-    // A simulation file has no room for the movements' loads and marks.
-    DesignKeepsNoDuties,
     // A program built without Qt has no PDF reports.
     ReportUnavailable,
-    // The movement list holds no more.
-    MovementListFull,
     // What is wrong with one movement, as the cycle table marks its row
     // (messages/TableTexts.cpp from here on).
     RowEndNotAfterStart,

@@ -106,8 +106,7 @@ constexpr Source kTable[] = {
 };
 
 static_assert(Runs(kTable, MessageId::RowEndNotAfterStart, MessageId::PasteCellUnused) &&
-                  static_cast<size_t>(MessageId::RowEndNotAfterStart) ==
-                      static_cast<size_t>(MessageId::MovementListFull) + 1,
+                  Follows(MessageId::RowEndNotAfterStart, MessageId::ReportUnavailable),
               "every MessageId from RowEndNotAfterStart to PasteCellUnused has its text, in "
               "the enum's order");
 

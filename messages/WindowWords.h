@@ -1,10 +1,10 @@
 #pragma once
 // The words the windows and the browser's page both show about the design:
-// the kinds of movement's titles, the cycle table's headers and tooltips,
-// the initial boxes' names and units, what an initial box holding no number
-// says, the gas laws and the envelope's boxes of the gas-model window, the
-// results table's headings, and the note on results the data have changed
-// under.
+// the kinds of movement's titles and their names in a sentence (the sizing
+// answer's), the cycle table's headers and tooltips, the initial boxes'
+// names and units, what an initial box holding no number says, the gas laws
+// and the envelope's boxes of the gas-model window, the results table's
+// headings, and the note on results the data have changed under.
 // Written once here, as Italian sources in the catalogue's contexts of the
 // windows that show them: the desktop translates them in those contexts, the
 // browser's core hands them to the page in both languages.
@@ -21,22 +21,45 @@ namespace volvenza {
 // the motor's sizes are translated in.
 inline constexpr const char* kKindsContext = "volvenza::ActuatorPages";
 
+// A kind of movement's words: its title, as the movement editor, the cycle
+// table and the printout head it (in the editor's context), and its name
+// inside a sentence, as the sizing answer's explanations name the movements
+// at work (in the answer's context, "volvenza::SizingText").
+struct KindWords {
+    const char* title;
+    const char* name;
+};
+
 // By kind code, the empty slot first.
-inline constexpr std::array<const char*, 8> kKindTitles{{
-    nullptr,
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO USCENTE"),
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO ENTRANTE"),
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PISTONE DIFFERENZIALE"),
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "MOTORE"),
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PALMOLA"),
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO DOPPIO STELO"),
-    QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE EFFETTO"),
+inline constexpr std::array<KindWords, 8> kKindTitles{{
+    {nullptr, nullptr},
+    {QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO USCENTE"),
+     QT_TRANSLATE_NOOP("volvenza::SizingText", "cilindro in uscita")},
+    {QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE STELO ENTRANTE"),
+     QT_TRANSLATE_NOOP("volvenza::SizingText", "cilindro in rientro")},
+    {QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PISTONE DIFFERENZIALE"),
+     QT_TRANSLATE_NOOP("volvenza::SizingText", "pistone differenziale")},
+    {QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "MOTORE"),
+     QT_TRANSLATE_NOOP("volvenza::SizingText", "motore")},
+    {QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "PALMOLA"),
+     QT_TRANSLATE_NOOP("volvenza::SizingText", "attuatore a palette")},
+    {QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO DOPPIO STELO"),
+     QT_TRANSLATE_NOOP("volvenza::SizingText", "cilindro a doppio stelo")},
+    {QT_TRANSLATE_NOOP("volvenza::ActuatorPages", "CILINDRO SEMPLICE EFFETTO"),
+     QT_TRANSLATE_NOOP("volvenza::SizingText", "cilindro a semplice effetto")},
 }};
+
+// The Italian words of a kind code; the empty slot's, both nullptr, for a
+// code no kind has.
+constexpr KindWords KindWordsSource(int16_t kind) {
+    return kind > 0 && kind < int16_t(kKindTitles.size()) ? kKindTitles[size_t(kind)]
+                                                          : kKindTitles[0];
+}
 
 // The Italian title of a kind code, nullptr for the empty slot or a code
 // no kind has.
 constexpr const char* KindTitleSource(int16_t kind) {
-    return kind > 0 && kind < int16_t(kKindTitles.size()) ? kKindTitles[size_t(kind)] : nullptr;
+    return KindWordsSource(kind).title;
 }
 
 // The motor's sizes' units, which read differently in English.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "messages/WindowWords.h"
 #include "sizing/AnswerWords.h"
 #include "sizing/CatalogueForm.h"
 #include "sizing/DesignFigures.h"
@@ -327,25 +328,9 @@ std::string TypeText(AccumulatorType type, const Wording& wording) {
 }
 
 std::string KindText(int16_t kind, const Wording& wording) {
-    const Words w(wording);
-    switch (kind) {
-        case MovementKind::CylinderExtending:
-            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "cilindro in uscita"));
-        case MovementKind::CylinderRetracting:
-            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "cilindro in rientro"));
-        case MovementKind::DifferentialPiston:
-            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "pistone differenziale"));
-        case MovementKind::Motor:
-            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "motore"));
-        case MovementKind::VaneActuator:
-            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "attuatore a palette"));
-        case MovementKind::DoubleRodCylinder:
-            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "cilindro a doppio stelo"));
-        case MovementKind::SingleActingCylinder:
-            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "cilindro a semplice effetto"));
-        default:
-            return w(QT_TRANSLATE_NOOP("volvenza::SizingText", "movimento"));
-    }
+    const char* name = KindWordsSource(kind).name;
+    return Words(wording)(name != nullptr ? name
+                                          : QT_TRANSLATE_NOOP("volvenza::SizingText", "movimento"));
 }
 
 AnswerLayout LayOutAnswer(const SizingAnswer& answer, const Requirements& req,

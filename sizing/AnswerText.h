@@ -52,7 +52,8 @@ std::string LastRecommendationText(const Design& design, const Wording& wording)
 
 // The accumulator type's name ("a sacca"...).
 std::string TypeText(AccumulatorType type, const Wording& wording);
-// A movement kind's name ("cilindro in uscita"...).
+// A movement kind's name inside a sentence ("cilindro in uscita"...), from the
+// kinds' table of messages/WindowWords.h; "movimento" for a code no kind has.
 std::string KindText(int16_t kind, const Wording& wording);
 
 }  // namespace volvenza::sizing

@@ -33,7 +33,7 @@ const std::array<RequirementBoxForm, static_cast<size_t>(RequirementBox::Count)>
     // At most a leap year without a stop.
     {"hours", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Ore di lavoro continuo [h]"), "--hours", "ore_di_lavoro",
      MessageId::SizingBoxHours, MessageId::RequirementHours, false, 1, FigureRange{0, false, 24 * 366, true, MessageId::WorkingHours}},
-    {"efficiency", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Rendimento della pompa (fra &0 e 1)"),
+    {"efficiency", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Rendimento della pompa (più di &0 e al più 1)"),
      "--pump-efficiency", "rendimento_pompa", MessageId::SizingBoxEfficiency, MessageId::RequirementEfficiency, false, 1,
      FigureRange{0, false, 1, true, MessageId::PumpEfficiency}},
     {"hours-year", QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Ore di lavoro in un anno [&h]"),

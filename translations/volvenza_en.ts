@@ -4,18 +4,6 @@
 <context>
     <name>volvenza-sim</name>
     <message>
-        <source>Uso:
-  volvenza-sim gas T_C P_BAR_ABS
-      densità, fattore di compressibilità, calori specifici e velocità del suono
-      dell&apos;azoto alla temperatura T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
-</source>
-        <translation>Usage:
-  volvenza-sim gas T_C P_BAR_ABS
-      density, compressibility factor, specific heats and speed of sound
-      of nitrogen at the temperature T_C [°C] and the absolute pressure P_BAR_ABS [bar]
-</translation>
-    </message>
-    <message>
         <source>Densità [kg/m3]: </source>
         <translation>Density [kg/m3]: </translation>
     </message>
@@ -113,128 +101,9 @@
 </translation>
     </message>
     <message>
-        <source>  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
-      [--catalogue &quot;V0[:RAPPORTO[:PS[:PORTATA[:TAU[:ESCURSIONE[:CICLI]]]]]],...&quot;]
-      [--ps PS] [--relief R]
-      [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]
-      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
-      [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS] [OPZIONI DEI COMPITI]
-      dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in
-      funzionamento continuo (un ciclo dopo l&apos;altro; --single-cycle: il primo
-      soltanto): la più piccola grandezza del catalogo che rispetta le regole
-      (sette, e le 8 e 9 con i compiti dati) o, se nessuna basta (o con
-      --arrangements), più accumulatori in
-      parallelo o un pistone con bombole (--bottle-sizes, predefinite
-      10,20,40,50 dm3); i candidati e perché i più piccoli non bastano; stato 0 con una
-      raccomandazione, 1 se nessuna grandezza basta (risposta su stdout), 3 se la
-      ricerca non si può fare (messaggio su stderr, nulla su stdout)
-</source>
-        <translation>  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm
-      [--catalogue &quot;V0[:RATIO[:PS[:FLOW[:TAU[:SWING[:CYCLES]]]]]],...&quot;]
-      [--ps PS] [--relief R]
-      [--tolerance PERCENT] [--hours HOURS] [--min-gas-temp C] [--keep-precharge]
-      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
-      [--json] [--pdf OUT.pdf] [GAS OPTIONS] [DUTY OPTIONS]
-      sizes accumulator, precharge and pump for the cycle of IN.vlz in
-      continuous operation (one cycle after another; --single-cycle: the first
-      alone): the smallest catalogue size that meets the rules (seven, and
-      8 and 9 with the duties given) or, when none does (or with
-      --arrangements), several accumulators in parallel or
-      a piston with bottles (--bottle-sizes, by default 10,20,40,50 dm3); the
-      candidates and why the smaller ones fall short; status 0 with a
-      recommendation, 1 when no size is enough (answer on stdout), 3 when the
-      search cannot be made (message on stderr, nothing on stdout)
-</translation>
-    </message>
-    <message>
-        <source>  volvenza-sim gas T_C P_BAR_ABS
-      proprietà dell&apos;azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
-</source>
-        <translation>  volvenza-sim gas T_C P_BAR_ABS
-      properties of nitrogen at T_C [°C] and the absolute pressure P_BAR_ABS [bar]
-</translation>
-    </message>
-    <message>
         <source>  volvenza-sim --help
 </source>
         <translation>  volvenza-sim --help
-</translation>
-    </message>
-    <message>
-        <source>
-Opzioni del gas (numeri con la virgola o con il punto):
-  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita; rifà i passi
-                                del programma originale: size rifiuta --gas classic
-                                e usa l&apos;azoto reale al posto della classica), gas
-                                ideale politropico, azoto reale
-  --n N                         esponente della politropica del gas ideale, da 1 a
-                                1,67 (predefinito 1,4)
-  --tau S                       costante di tempo termica dell&apos;azoto reale in secondi,
-                                0 isoterma, inf adiabatica (predefinita)
-  --start slow|fast             stato all&apos;inizio del ciclo per il gas ideale e l&apos;azoto
-                                reale: slow, caricato lentamente (predefinito), pieno
-                                a PM alla temperatura di lavoro; fast, caricato
-                                rapidamente, sull&apos;adiabatica per la precarica
-  --charge-temp C               temperatura a cui è data la precarica [°C] per il gas
-                                ideale e l&apos;azoto reale (predefinita 20)
-  --envelope TMIN TMAX          simula anche alla temperatura di lavoro minima e
-                                massima [°C], con la stessa carica
-  --summary                     scrive la precarica data, alla sua temperatura, e
-                                a tc (per il gas ideale e l&apos;azoto); per ogni
-                                temperatura la pressione minima
-                                (relativa per il gas ideale e l&apos;azoto), il suo istante,
-                                la fine della simulazione e le temperature minima e
-                                massima del gas; poi, dal motore esatto a tc (con
-                                l&apos;azoto reale per la legge classica), l&apos;energia del
-                                primo ciclo e del ciclo a regime, la potenza
-                                installata contro quella di una pompa sola e la
-                                fatica (escursione, cicli all&apos;anno)
-  --pump-efficiency E           rendimento della pompa per la potenza installata,
-                                più di 0 e al più 1 (predefinito 0,9)
-  --hours-per-year H            ore di lavoro in un anno per i cicli all&apos;anno
-                                (predefinite 2000)
-  --parallel N                  N accumulatori identici di Vo in parallelo (da 1 a 20)
-  --bottle-volume V             bombole di gas sul lato gas degli accumulatori [dm3]
-  --volumetric-efficiency E     rendimento volumetrico della pompa: eroga E Qp
-                                (più di 0, al più 1; predefinito 1)
-</source>
-        <translation>
-Gas options (numbers with the comma or the point):
-  --gas classic|ideal|nitrogen  gas law: classic (the default; it repeats the
-                                original program&apos;s steps: size refuses --gas classic
-                                and uses real nitrogen in place of the classic law),
-                                polytropic ideal gas, real nitrogen
-  --n N                         polytropic exponent of the ideal gas, from 1 to
-                                1.67 (default 1.4)
-  --tau S                       thermal time constant of real nitrogen in seconds,
-                                0 isothermal, inf adiabatic (the default)
-  --start slow|fast             state at the start of the cycle for the ideal gas
-                                and real nitrogen: slow, charged slowly (the
-                                default), full at PM at the working temperature;
-                                fast, charged fast, on the adiabat through the
-                                precharge
-  --charge-temp C               temperature at which the precharge is given [°C] for
-                                the ideal gas and real nitrogen (default 20)
-  --envelope TMIN TMAX          also simulates at the minimum and maximum working
-                                temperature [°C], with the same charge
-  --summary                     writes the precharge as given, at its temperature,
-                                and at tc (for the ideal gas and nitrogen); for each
-                                temperature the lowest pressure
-                                (gauge for the ideal gas and nitrogen), its time,
-                                the end of the simulation and the lowest and
-                                highest gas temperature; then, from the exact engine
-                                at tc (with real nitrogen for the classic law), the
-                                energy of the first cycle and of the steady one, the
-                                installed power against a pump alone, and fatigue
-                                (swing, cycles a year)
-  --pump-efficiency E           pump efficiency for the installed power, above 0
-                                and at most 1 (default 0.9)
-  --hours-per-year H            working hours in a year for the cycles a year
-                                (default 2000)
-  --parallel N                  N identical accumulators of Vo in parallel (1 to 20)
-  --bottle-volume V             gas bottles on the accumulators&apos; gas side [dm3]
-  --volumetric-efficiency E     the pump&apos;s volumetric efficiency: it delivers E Qp
-                                (above 0, at most 1; default 1)
 </translation>
     </message>
     <message>
@@ -282,32 +151,243 @@ The simulation file keeps only the results at the working temperature tc.
 </translation>
     </message>
     <message>
+        <source>  volvenza-sim size IN.vlz|IN.vlzp --pmin P1 --type bladder|piston|diaphragm
+      [--catalogue &quot;V0[:RAPPORTO[:PS[:PORTATA[:TAU[:ESCURSIONE[:CICLI]]]]]],...&quot;]
+      [--ps PS] [--relief R]
+      [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]
+      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
+      [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS] [OPZIONI DEI COMPITI]
+      dimensiona accumulatore, precarica e pompa per il ciclo di IN, file di
+      simulazione o progetto (da un progetto anche requisiti, catalogo e legge del
+      gas, salvo le opzioni date; --pmin e --type si possono omettere), in
+      funzionamento continuo (un ciclo dopo l&apos;altro; --single-cycle: il primo
+      soltanto): la più piccola grandezza del catalogo che rispetta le regole
+      (sette, e le 8 e 9 con i compiti dati) o, se nessuna basta (o con
+      --arrangements), più accumulatori in
+      parallelo o un pistone con bombole (--bottle-sizes, predefinite
+      10,20,40,50 dm3); i candidati e perché i più piccoli non bastano
+</source>
+        <translation>  volvenza-sim size IN.vlz|IN.vlzp --pmin P1 --type bladder|piston|diaphragm
+      [--catalogue &quot;V0[:RATIO[:PS[:FLOW[:TAU[:SWING[:CYCLES]]]]]],...&quot;]
+      [--ps PS] [--relief R]
+      [--tolerance PERCENT] [--hours HOURS] [--min-gas-temp C] [--keep-precharge]
+      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]
+      [--json] [--pdf OUT.pdf] [GAS OPTIONS] [DUTY OPTIONS]
+      sizes accumulator, precharge and pump for the cycle of IN, a simulation
+      file or a project (from a project its requirements, catalogue and gas law
+      too, unless the options given change them; --pmin and --type may then be
+      left out), in continuous operation (one cycle after another;
+      --single-cycle: the first alone): the smallest catalogue size that meets
+      the rules (seven, and 8 and 9 with the duties given) or, when none does
+      (or with --arrangements), several accumulators in parallel or
+      a piston with bottles (--bottle-sizes, by default 10,20,40,50 dm3); the
+      candidates and why the smaller ones fall short
+</translation>
+    </message>
+    <message>
+        <source>  volvenza-sim gas T_C P_BAR_ABS
+      densità, fattore di compressibilità, calori specifici e velocità del suono
+      dell&apos;azoto alla temperatura T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]
+</source>
+        <translation>  volvenza-sim gas T_C P_BAR_ABS
+      density, compressibility factor, specific heats and speed of sound
+      of nitrogen at the temperature T_C [°C] and the absolute pressure P_BAR_ABS [bar]
+</translation>
+    </message>
+    <message>
+        <source>
+Opzioni del gas (numeri con la virgola o con il punto):
+  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita; rifà i passi
+                                del programma originale: size rifiuta --gas classic
+                                e usa l&apos;azoto reale al posto della classica), gas
+                                ideale politropico, azoto reale
+  --n N                         esponente della politropica del gas ideale, da 1 a
+                                1,67 (predefinito 1,4)
+  --tau S                       costante di tempo termica dell&apos;azoto reale in secondi,
+                                0 isoterma, inf adiabatica (predefinita)
+  --start slow|fast             stato all&apos;inizio del ciclo per il gas ideale e l&apos;azoto
+                                reale: slow, caricato lentamente (predefinito), pieno
+                                a PM alla temperatura di lavoro; fast, caricato
+                                rapidamente, sull&apos;adiabatica per la precarica
+  --charge-temp C               temperatura a cui è data la precarica [°C] per il gas
+                                ideale e l&apos;azoto reale (predefinita 20)
+  --envelope TMIN TMAX          simula anche alla temperatura di lavoro minima e
+                                massima [°C], con la stessa carica
+  --summary                     scrive la precarica data, alla sua temperatura, e
+                                a tc (per il gas ideale e l&apos;azoto); per ogni
+                                temperatura la pressione minima
+                                (relativa per il gas ideale e l&apos;azoto), il suo istante,
+                                la fine della simulazione e le temperature minima e
+                                massima del gas; poi, dal motore esatto a tc (con
+                                l&apos;azoto reale per la legge classica), l&apos;energia del
+                                primo ciclo e del ciclo a regime, la potenza
+                                installata contro quella di una pompa sola e la
+                                fatica (escursione, cicli all&apos;anno)
+  --pump-efficiency E           rendimento della pompa per la potenza installata,
+                                più di 0 e al più 1 (predefinito 0,9)
+  --hours-per-year H            ore di lavoro in un anno per i cicli all&apos;anno
+                                (predefinite 2000)
+  --parallel N                  N accumulatori identici di Vo in parallelo (da 1 a 20)
+  --bottle-volume V             bombole di gas sul lato gas degli accumulatori [dm3]
+  --volumetric-efficiency E     rendimento volumetrico della pompa: eroga E Qp
+                                (più di 0 e al più 1; predefinito 1)
+</source>
+        <translation>
+Gas options (numbers with the comma or the point):
+  --gas classic|ideal|nitrogen  gas law: classic (the default; it repeats the
+                                original program&apos;s steps: size refuses --gas classic
+                                and uses real nitrogen in place of the classic law),
+                                polytropic ideal gas, real nitrogen
+  --n N                         polytropic exponent of the ideal gas, from 1 to
+                                1.67 (default 1.4)
+  --tau S                       thermal time constant of real nitrogen in seconds,
+                                0 isothermal, inf adiabatic (the default)
+  --start slow|fast             state at the start of the cycle for the ideal gas
+                                and real nitrogen: slow, charged slowly (the
+                                default), full at PM at the working temperature;
+                                fast, charged fast, on the adiabat through the
+                                precharge
+  --charge-temp C               temperature at which the precharge is given [°C] for
+                                the ideal gas and real nitrogen (default 20)
+  --envelope TMIN TMAX          also simulates at the minimum and maximum working
+                                temperature [°C], with the same charge
+  --summary                     writes the precharge as given, at its temperature,
+                                and at tc (for the ideal gas and nitrogen); for each
+                                temperature the lowest pressure
+                                (gauge for the ideal gas and nitrogen), its time,
+                                the end of the simulation and the lowest and
+                                highest gas temperature; then, from the exact engine
+                                at tc (with real nitrogen for the classic law), the
+                                energy of the first cycle and of the steady one, the
+                                installed power against a pump alone, and fatigue
+                                (swing, cycles a year)
+  --pump-efficiency E           pump efficiency for the installed power, more than
+                                0 and at most 1 (default 0.9)
+  --hours-per-year H            working hours in a year for the cycles a year
+                                (default 2000)
+  --parallel N                  N identical accumulators of Vo in parallel (1 to 20)
+  --bottle-volume V             gas bottles on the accumulators&apos; gas side [dm3]
+  --volumetric-efficiency E     the pump&apos;s volumetric efficiency: it delivers E Qp
+                                (more than 0 and at most 1; default 1)
+</translation>
+    </message>
+    <message>
         <source>
 I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di
 ingresso o l&apos;altro file di uscita.
-
-Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);
-2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione
-interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; a una temperatura qualsiasi
-(risultati parziali scritti); 4 simulazione interrotta perché l&apos;azoto esce dal
-campo del gas (condensa o esce dal campo dell&apos;equazione) a una temperatura
-qualsiasi (risultati scritti fino a lì);
-64 uso errato, o un file di uscita che è il file di ingresso o l&apos;altro file di
-uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.
 </source>
         <translation>
 The output files are written all or none, and none may be the input file
 or the other output file.
-
-Exit status: 0 done; 1 data refused by the checks (nothing written);
-2 file unreadable, invalid or not writable (nothing written); 3 simulation
-stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; at any temperature (partial
-results written); 4 simulation stopped because nitrogen leaves the gas
-region (it condenses or leaves the equation&apos;s range) at any temperature
-(results written up to there);
-64 wrong usage, or an output file that is the input file or the other output
-file (nothing written); 69 report in a volvenza-sim built without Qt.
 </translation>
+    </message>
+    <message>
+        <source>
+Stato di uscita:
+</source>
+        <translation>
+Exit status:
+</translation>
+    </message>
+    <message>
+        <source>  0  fatto
+</source>
+        <translation>  0  done
+</translation>
+    </message>
+    <message>
+        <source>  1  dati rifiutati dalla verifica (nulla scritto)
+</source>
+        <translation>  1  data refused by the checks (nothing written)
+</translation>
+    </message>
+    <message>
+        <source>  2  file illeggibile, non valido o non scrivibile (nulla scritto)
+</source>
+        <translation>  2  file unreadable, invalid or not writable (nothing written)
+</translation>
+    </message>
+    <message>
+        <source>  3  simulazione interrotta da &quot;PRECARICA VOLVENZA TROPPO ALTA&quot; a una
+     temperatura qualsiasi (risultati parziali scritti)
+</source>
+        <translation>  3  simulation stopped by &quot;VOLVENZA PRECHARGE TOO HIGH&quot; at any temperature
+     (partial results written)
+</translation>
+    </message>
+    <message>
+        <source>  4  simulazione interrotta perché l&apos;azoto esce dal campo del gas (condensa o
+     esce dal campo dell&apos;equazione) a una temperatura qualsiasi (risultati
+     scritti fino a lì)
+</source>
+        <translation>  4  simulation stopped because nitrogen leaves the gas region (it condenses
+     or leaves the equation&apos;s range) at any temperature (results written up
+     to there)
+</translation>
+    </message>
+    <message>
+        <source>  64 uso errato, o un file di uscita che è il file di ingresso o l&apos;altro file
+     di uscita (nulla scritto)
+</source>
+        <translation>  64 wrong usage, or an output file that is the input file or the other output
+     file (nothing written)
+</translation>
+    </message>
+    <message>
+        <source>  69 il PDF, in un volvenza-sim compilato senza Qt (nulla scritto)
+</source>
+        <translation>  69 the PDF, in a volvenza-sim built without Qt (nothing written)
+</translation>
+    </message>
+    <message>
+        <source>  0  una raccomandazione (risposta su stdout)
+</source>
+        <translation>  0  a recommendation (answer on stdout)
+</translation>
+    </message>
+    <message>
+        <source>  1  nessuna grandezza basta (risposta su stdout)
+</source>
+        <translation>  1  no size is enough (answer on stdout)
+</translation>
+    </message>
+    <message>
+        <source>  3  la ricerca non si può fare (messaggio su stderr, nulla su stdout)
+</source>
+        <translation>  3  the search cannot be made (message on stderr, nothing on stdout)
+</translation>
+    </message>
+    <message>
+        <source>  1  stato fuori dal campo dell&apos;equazione dell&apos;azoto
+</source>
+        <translation>  1  a state outside the range of nitrogen&apos;s equation
+</translation>
+    </message>
+    <message>
+        <source>  64 uso errato
+</source>
+        <translation>  64 wrong usage
+</translation>
+    </message>
+    <message>
+        <source>
+Stato di uscita di size:
+</source>
+        <translation>
+Exit status of size:
+</translation>
+    </message>
+    <message>
+        <source>
+Stato di uscita di gas:
+</source>
+        <translation>
+Exit status of gas:
+</translation>
+    </message>
+    <message>
+        <source>Per l&apos;uso: %1</source>
+        <translation>For usage: %1</translation>
     </message>
 </context>
 <context>
@@ -854,8 +934,8 @@ The file already exists. Replace it?</translation>
         <translation>Rel&amp;ief valve setting [bar]</translation>
     </message>
     <message>
-        <source>Rendimento della pompa (fra &amp;0 e 1)</source>
-        <translation>Pump efficiency (between &amp;0 and 1)</translation>
+        <source>Rendimento della pompa (più di &amp;0 e al più 1)</source>
+        <translation>Pump efficiency (more than &amp;0 and at most 1)</translation>
     </message>
     <message>
         <source>Scegli la p&amp;recarica</source>
@@ -1510,7 +1590,7 @@ The file already exists. Replace it?</translation>
     </message>
     <message>
         <source>Il rendimento volumetrico della pompa deve essere più di 0 e al più 1.</source>
-        <translation>The pump&apos;s volumetric efficiency must be above 0 and at most 1.</translation>
+        <translation>The pump&apos;s volumetric efficiency must be more than 0 and at most 1.</translation>
     </message>
     <message>
         <source>Le bombole (%1 dm3) sono più grandi del volume del gas a Pm (%2 dm3): l&apos;olio riempirebbe gli accumulatori prima di Pm; ridurre le bombole o alzare la precarica.</source>

@@ -223,4 +223,19 @@ QStringList OtherLanguageTexts(const QStringList& texts, UiLanguage shown) {
     return found;
 }
 
+QStringList BalanceFigures(frmMain& main) {
+    QStringList lines;
+    QWidget* window = main.FindChildWindow("BilancioEnergetico");
+    for (int r = 0; auto* value = window->findChild<QLabel*>(QString("LValore%1").arg(r)); ++r)
+        lines << value->text();
+    return lines;
+}
+
+bool NewestRecoveryPoint(Shell& shell, ProjectSnapshot& snapshot) {
+    const RecoveryStore store(
+        QFile::encodeName(shell.settings.Folder() + "/Recupero").toStdString());
+    const auto points = store.List();
+    return !points.empty() && store.Load(points.front(), snapshot);
+}
+
 }  // namespace volvenza::testing

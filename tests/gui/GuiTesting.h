@@ -114,4 +114,9 @@ struct Shell {
     std::unique_ptr<frmMain> main;
 };
 
+// The energy balance window's figures, one value each.
+QStringList BalanceFigures(frmMain& main);
+// The newest recovery point in the program's folder.
+bool NewestRecoveryPoint(Shell& shell, ProjectSnapshot& snapshot);
+
 }  // namespace volvenza::testing

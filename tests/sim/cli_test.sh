@@ -233,27 +233,42 @@ says "bad-input message" "riga 1"
 check unwritable 2 "$sim" example "$work/no/such/dir/x.vlz"
 check usage 64 "$sim"
 check usage-extra 64 "$sim" example a b
-# An option refused is named, then the usage: --export without its file or
-# twice, or an option the command does not take.
+# An option refused is named, then where the usage is, not the usage itself:
+# --export without its file or twice, an option the command does not take,
+# one no command takes.
 named() {  # named NAME LINE ARGS...
-    local name="$1" line="$2"
+    local name="$1" line="$2" help="volvenza-sim --help"
     shift 2
+    [[ "$1" == -* ]] || help="volvenza-sim $1 --help"
     check "$name" 64 "$sim" "$@"
-    [ "$(head -n 2 "$work/err")" = "$line"$'\nUso:' ] || { fail "$name:"; cat "$work/err"; }
+    [ "$(cat "$work/err")" = "$line"$'\n'"Per l'uso: $help" ] || { fail "$name:"; cat "$work/err"; }
 }
 named no-table "Manca il valore dell'opzione --export." example "$work/x.vlz" --export
 named two-tables "L'opzione --export è data due volte." example "$work/x.vlz" --export a --export b
 named table-on-export "Il comando export non prende l'opzione --export." export a b --export c
 named csv-on-run "Il comando run non prende l'opzione --csv." run "$data/example.vlz" "$work/x.vlz" --csv
 named gas-on-export "Il comando export non prende l'opzione --summary." export a b --summary
-named unknown-option "Il comando run non prende l'opzione --nope." run a b --nope
+named unknown-option "Opzione sconosciuta --nope." run a b --nope
+named unknown-gas-option "Opzione sconosciuta --nope." gas 20 1 --nope
+named unknown-first "Opzione sconosciuta --bogus." --bogus
 check help 0 "$sim" --help
-# A command's --help, wherever it stands, is that command's usage alone.
-for command in example run convert export report size gas; do
+# A command's --help, wherever it stands, is that command's usage alone,
+# with the exit statuses that command can return.
+while read -r command statuses; do
     check "help-$command" 0 "$sim" "$command" in.vlz --help
     [ "$(grep -c '^  volvenza-sim ' "$work/out")" = "$(grep -c "^  volvenza-sim $command " "$work/out")" ] &&
-        grep -q "^  volvenza-sim $command " "$work/out" || { fail "help-$command:"; cat "$work/out"; }
-done
+        grep -q "^  volvenza-sim $command " "$work/out" &&
+        [ "$(grep -oE '^  [0-9]+ ' "$work/out" | tr -d ' ' | xargs)" = "$statuses" ] ||
+        { fail "help-$command:"; cat "$work/out"; }
+done <<EOF
+example 0 1 2 3 4 64
+run 0 1 2 3 4 64
+convert 0 2 64
+export 0 2 64
+report 0 2 64 69
+size 0 1 2 3 64 69
+gas 0 1 64
+EOF
 
 # In English the messages, the usage and the CSV follow the language; the
 # simulation file and the text table stay as they are.
@@ -270,6 +285,9 @@ grep -qx "The file $work/bad.vlz is not a valid simulation file: line 1 has 1 co
     fail "english-bad-input message"
 check english-usage 64 "${english[@]}"
 head -n 1 "$work/err" | grep -qx "Usage:" || fail "english-usage"
+check english-unknown 64 "${english[@]}" run a b --nope
+[ "$(cat "$work/err")" = $'Unknown option --nope.\nFor usage: volvenza-sim run --help' ] ||
+    { fail "english-unknown:"; cat "$work/err"; }
 # Charged fast, the ideal gas empties where it fills V0: at the precharge
 # carried to tc (61,013 bar abs × 318,15 / 293,15), back at 45 °C.
 check english-summary 3 "${english[@]}" example "$work/en2.vlz" --gas ideal --start fast --summary

@@ -11,16 +11,10 @@
 #include "gas/Nitrogen.h"
 #include "numbers/NumberText.h"
 #include "tools/volvenza-sim/SimText.h"
+#include "tools/volvenza-sim/SimUsage.h"
 
 namespace volvenza {
 namespace {
-
-constexpr const char* kGasUsage = SIM_TEXT(
-    "volvenza-sim",
-    "Uso:\n"
-    "  volvenza-sim gas T_C P_BAR_ABS\n"
-    "      densità, fattore di compressibilità, calori specifici e velocità del suono\n"
-    "      dell'azoto alla temperatura T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]\n");
 
 std::string Digits7(double value) {
     return FormatGeneral(value, 7, SimInEnglish() ? '.' : ',', true);
@@ -31,8 +25,12 @@ std::string Digits7(double value) {
 int RunGasCommand(const std::vector<std::string>& args) {
     if (std::any_of(args.begin(), args.end(),
                     [](const std::string& a) { return a == "--help" || a == "-h"; })) {
-        std::cout << SimText(kGasUsage);
+        std::cout << *CommandUsage("gas");
         return 0;
+    }
+    for (const std::string& a : args) {
+        // "-5" is a temperature; "--x" no number nor option of this command.
+        if (a.starts_with("--")) return RefuseArguments(OptionNotTaken("gas", a), "gas");
     }
     std::optional<double> tc, bar;
     if (args.size() == 2) {
@@ -50,8 +48,8 @@ int RunGasCommand(const std::vector<std::string>& args) {
         }
     }
     if (!tc || !bar) {
-        std::cerr << SimText(kGasUsage);
-        return 64;
+        std::cerr << *CommandUsage("gas");
+        return kExitUsage;
     }
     const double T = *tc + gas::kKelvin;
     const double p = *bar * 1e5;

@@ -18,23 +18,18 @@
 #include "report/SizingPdf.h"
 #include "tools/volvenza-sim/RunOptions.h"
 #include "tools/volvenza-sim/SimText.h"
+#include "tools/volvenza-sim/SimUsage.h"
 #include "tools/volvenza-sim/SizingPdf.h"
 #include "views/ChartPainting.h"
 
 namespace volvenza {
-namespace {
-
-constexpr const char* kReportUsage =
-    "Uso:\n"
-    "  volvenza-sim report IN.vlz OUT.pdf\n"
-    "      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico\n";
-
-}  // namespace
-
 int RunReportCommand(const std::vector<std::string>& args) {
+    for (const std::string& a : args) {
+        if (a.starts_with("--")) return RefuseArguments(OptionNotTaken("report", a), "report");
+    }
     if (args.size() != 2) {
-        std::cerr << kReportUsage;
-        return 64;
+        std::cerr << *CommandUsage("report");
+        return kExitUsage;
     }
     const std::string& in = args[0];
     const std::string& out = args[1];

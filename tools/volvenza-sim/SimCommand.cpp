@@ -19,6 +19,7 @@
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
 #include "tools/volvenza-sim/SimText.h"
+#include "tools/volvenza-sim/SimUsage.h"
 #include "tools/volvenza-sim/SizeCommand.h"
 
 namespace volvenza {
@@ -29,157 +30,6 @@ constexpr int kExitRefused = 1;
 constexpr int kExitFile = 2;
 constexpr int kExitWarning = 3;
 constexpr int kExitOutsideGas = 4;
-constexpr int kExitUsage = 64;
-
-// The usage, a piece to each command and each set of options: the whole of
-// it for --help, a command's own pieces for "COMMAND --help".
-constexpr const char* kUsageHead = SIM_TEXT("volvenza-sim", "Uso:\n");
-constexpr const char* kUsageExample =
-    SIM_TEXT("volvenza-sim",
-             "  volvenza-sim example OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
-             "      carica l'esempio, lo simula e salva il file di simulazione\n");
-constexpr const char* kUsageRun =
-    SIM_TEXT("volvenza-sim",
-             "  volvenza-sim run IN.vlz|IN.vlzp OUT.vlz [--export TABLE.txt] [OPZIONI DEL GAS]\n"
-             "      [OPZIONI DEI COMPITI]\n"
-             "      carica dati iniziali e movimenti da IN, simula e salva in OUT.vlz; da un\n"
-             "      progetto .vlzp anche la legge del gas e l'inviluppo, salvo le opzioni date\n");
-constexpr const char* kUsageConvert =
-    SIM_TEXT("volvenza-sim",
-             "  volvenza-sim convert IN OUT\n"
-             "      converte fra file di simulazione .vlz e progetto .vlzp secondo l'estensione,\n"
-             "      e dice su stderr che cosa il formato di OUT non conserva\n");
-constexpr const char* kUsageExport =
-    SIM_TEXT("volvenza-sim",
-             "  volvenza-sim export IN.vlz TABLE.txt\n"
-             "      scrive i risultati memorizzati in IN.vlz come tabella di testo\n"
-             "  volvenza-sim export IN.vlz TABLE.csv --csv\n"
-             "      scrive ogni punto dei risultati come CSV (t;V;P;Qt;Qs, virgola decimale)\n");
-constexpr const char* kUsageReport = SIM_TEXT(
-    "volvenza-sim",
-    "  volvenza-sim report IN.vlz OUT.pdf\n"
-    "      scrive in PDF il rapporto completo: dati iniziali, movimenti, tabella, grafico\n");
-constexpr const char* kUsageSize = SIM_TEXT(
-    "volvenza-sim",
-    "  volvenza-sim size IN.vlz --pmin P1 --type bladder|piston|diaphragm\n"
-    "      [--catalogue \"V0[:RAPPORTO[:PS[:PORTATA[:TAU[:ESCURSIONE[:CICLI]]]]]],...\"]\n"
-    "      [--ps PS] [--relief R]\n"
-    "      [--tolerance PERCENTO] [--hours ORE] [--min-gas-temp C] [--keep-precharge]\n"
-    "      [--size-pump] [--single-cycle] [--arrangements] [--bottle-sizes V,...]\n"
-    "      [--json] [--pdf OUT.pdf] [OPZIONI DEL GAS] [OPZIONI DEI COMPITI]\n"
-    "      dimensiona accumulatore, precarica e pompa per il ciclo di IN.vlz in\n"
-    "      funzionamento continuo (un ciclo dopo l'altro; --single-cycle: il primo\n"
-    "      soltanto): la più piccola grandezza del catalogo che rispetta le regole\n"
-    "      (sette, e le 8 e 9 con i compiti dati) o, se nessuna basta (o con\n"
-    "      --arrangements), più accumulatori in\n"
-    "      parallelo o un pistone con bombole (--bottle-sizes, predefinite\n"
-    "      10,20,40,50 dm3); i candidati e perché i più piccoli non bastano; stato 0 con una\n"
-    "      raccomandazione, 1 se nessuna grandezza basta (risposta su stdout), 3 se la\n"
-    "      ricerca non si può fare (messaggio su stderr, nulla su stdout)\n");
-constexpr const char* kUsageGas =
-    SIM_TEXT("volvenza-sim",
-             "  volvenza-sim gas T_C P_BAR_ABS\n"
-             "      proprietà dell'azoto a T_C [°C] e alla pressione assoluta P_BAR_ABS [bar]\n");
-constexpr const char* kUsageHelp = SIM_TEXT("volvenza-sim", "  volvenza-sim --help\n");
-constexpr const char* kGasOptions = SIM_TEXT(
-    "volvenza-sim",
-    "\n"
-    "Opzioni del gas (numeri con la virgola o con il punto):\n"
-    "  --gas classic|ideal|nitrogen  legge del gas: classica (predefinita; rifà i passi\n"
-    "                                del programma originale: size rifiuta --gas classic\n"
-    "                                e usa l'azoto reale al posto della classica), gas\n"
-    "                                ideale politropico, azoto reale\n"
-    "  --n N                         esponente della politropica del gas ideale, da 1 a\n"
-    "                                1,67 (predefinito 1,4)\n"
-    "  --tau S                       costante di tempo termica dell'azoto reale in secondi,\n"
-    "                                0 isoterma, inf adiabatica (predefinita)\n"
-    "  --start slow|fast             stato all'inizio del ciclo per il gas ideale e l'azoto\n"
-    "                                reale: slow, caricato lentamente (predefinito), pieno\n"
-    "                                a PM alla temperatura di lavoro; fast, caricato\n"
-    "                                rapidamente, sull'adiabatica per la precarica\n"
-    "  --charge-temp C               temperatura a cui è data la precarica [°C] per il gas\n"
-    "                                ideale e l'azoto reale (predefinita 20)\n"
-    "  --envelope TMIN TMAX          simula anche alla temperatura di lavoro minima e\n"
-    "                                massima [°C], con la stessa carica\n"
-    "  --summary                     scrive la precarica data, alla sua temperatura, e\n"
-    "                                a tc (per il gas ideale e l'azoto); per ogni\n"
-    "                                temperatura la pressione minima\n"
-    "                                (relativa per il gas ideale e l'azoto), il suo istante,\n"
-    "                                la fine della simulazione e le temperature minima e\n"
-    "                                massima del gas; poi, dal motore esatto a tc (con\n"
-    "                                l'azoto reale per la legge classica), l'energia del\n"
-    "                                primo ciclo e del ciclo a regime, la potenza\n"
-    "                                installata contro quella di una pompa sola e la\n"
-    "                                fatica (escursione, cicli all'anno)\n"
-    "  --pump-efficiency E           rendimento della pompa per la potenza installata,\n"
-    "                                più di 0 e al più 1 (predefinito 0,9)\n"
-    "  --hours-per-year H            ore di lavoro in un anno per i cicli all'anno\n"
-    "                                (predefinite 2000)\n"
-    "  --parallel N                  N accumulatori identici di Vo in parallelo (da 1 a 20)\n"
-    "  --bottle-volume V             bombole di gas sul lato gas degli accumulatori [dm3]\n"
-    "  --volumetric-efficiency E     rendimento volumetrico della pompa: eroga E Qp\n"
-    "                                (più di 0, al più 1; predefinito 1)\n");
-constexpr const char* kDutyOptions = SIM_TEXT(
-    "volvenza-sim",
-    "\n"
-    "Opzioni dei compiti (run, example e size; con il gas ideale o l'azoto reale):\n"
-    "  --load K:VALORE[:RENDIMENTO[:PERDITA]]\n"
-    "                                carico del movimento K (da 1): forza [kN] per cilindri\n"
-    "                                e plunger, coppia [N·m] per motori e palmole; rendimento\n"
-    "                                idromeccanico (predefinito 0,95), perdita [bar] fino\n"
-    "                                all'attuatore (predefinita 0)\n"
-    "  --required K:BAR              pressione richiesta dal movimento K, data così\n"
-    "  --emergency 3,5               movimenti da finire a pompa persa, da Pm - Dp alla\n"
-    "                                temperatura minima dell'inviluppo\n"
-    "  --emergency-from-full         la corsa di emergenza parte da Pm\n"
-    "  --hold-pressure P --hold-time S\n"
-    "                                pressione da mantenere [bar] per S secondi a pompa\n"
-    "                                ferma, da Pm - Dp (--hold-from-pm: da Pm)\n"
-    "  --leakage L                   trafilamento durante il mantenimento [dm3/min]\n"
-    "  --hold-cooling K              raffreddamento del gas nel tempo di mantenimento [K]\n");
-constexpr const char* kRunNotes =
-    SIM_TEXT("volvenza-sim",
-             "Con --summary, run chiude con una riga JSON: movement_pressures, emergency, hold.\n"
-             "Il file di simulazione conserva solo i risultati alla temperatura di lavoro tc.\n");
-constexpr const char* kOutputFiles =
-    SIM_TEXT("volvenza-sim",
-             "\n"
-             "I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di\n"
-             "ingresso o l'altro file di uscita.\n"
-             "\n"
-             "Stato di uscita: 0 fatto; 1 dati rifiutati dalla verifica (nulla scritto);\n"
-             "2 file illeggibile, non valido o non scrivibile (nulla scritto); 3 simulazione\n"
-             "interrotta da \"PRECARICA VOLVENZA TROPPO ALTA\" a una temperatura qualsiasi\n"
-             "(risultati parziali scritti); 4 simulazione interrotta perché l'azoto esce dal\n"
-             "campo del gas (condensa o esce dal campo dell'equazione) a una temperatura\n"
-             "qualsiasi (risultati scritti fino a lì);\n"
-             "64 uso errato, o un file di uscita che è il file di ingresso o l'altro file di\n"
-             "uscita (nulla scritto); 69 report in un volvenza-sim compilato senza Qt.\n");
-
-// Each command's pieces, in the order the whole usage gives them.
-struct CommandUsage {
-    const char* command;
-    std::vector<const char*> pieces;
-};
-const CommandUsage kCommandUsages[] = {
-    {"example", {kUsageExample, kGasOptions, kDutyOptions, kRunNotes, kOutputFiles}},
-    {"run", {kUsageRun, kGasOptions, kDutyOptions, kRunNotes, kOutputFiles}},
-    {"convert", {kUsageConvert, kOutputFiles}},
-    {"export", {kUsageExport, kOutputFiles}},
-    {"report", {kUsageReport, kOutputFiles}},
-    // size says its own exit status.
-    {"size", {kUsageSize, kGasOptions, kDutyOptions}},
-};
-
-std::string WholeUsage() {
-    std::string usage;
-    for (const char* piece :
-         {kUsageHead, kUsageExample, kUsageRun, kUsageConvert, kUsageExport, kUsageReport,
-          kUsageSize, kUsageGas, kUsageHelp, kGasOptions, kDutyOptions, kRunNotes, kOutputFiles}) {
-        usage += SimText(piece);
-    }
-    return usage;
-}
 
 bool AsksHelp(const std::vector<std::string>& args) {
     return std::any_of(args.begin(), args.end(),
@@ -213,12 +63,6 @@ int Fail(const Status& status, int code) {
 int Usage() {
     std::cerr << WholeUsage();
     return kExitUsage;
-}
-
-// The usage after what was wrong in the arguments.
-int Usage(const Message& why) {
-    std::cerr << SimMessage(why) << '\n';
-    return Usage();
 }
 
 // Saves the run and the table when asked, both or neither; the exit code
@@ -287,8 +131,7 @@ Result<std::optional<std::string>> TakeExport(const std::string& command,
                        args.begin() + static_cast<long>(i) + 2);
             --i;
         } else if (args[i].rfind("--", 0) == 0) {
-            return Message(MessageId::CommandOptionNotTaken,
-                           {MsgVerbatim(command), MsgVerbatim(args[i])});
+            return OptionNotTaken(command, args[i]);
         }
     }
     return table;
@@ -422,10 +265,8 @@ int RunSimCommand(std::vector<std::string> args) {
     const std::string command = args[0];
     args.erase(args.begin());
     // "COMMAND --help": the command's own usage, whatever else is given.
-    for (const CommandUsage& usage : kCommandUsages) {
-        if (command != usage.command || !AsksHelp(args)) continue;
-        std::cout << SimText(kUsageHead);
-        for (const char* piece : usage.pieces) std::cout << SimText(piece);
+    if (const auto usage = CommandUsage(command); usage && AsksHelp(args)) {
+        std::cout << *usage;
         return kExitDone;
     }
     if (command == "gas") return RunGasCommand(args);
@@ -434,10 +275,16 @@ int RunSimCommand(std::vector<std::string> args) {
         const int code = RunSizeCommand(args);
         return code == kSizeUsage ? Usage() : code;
     }
-    if (command != "example" && command != "run" && command != "convert" && command != "export")
+    if (command != "example" && command != "run" && command != "convert" && command != "export") {
+        // An option where the command's name should be is named, not buried in the usage.
+        if (command.starts_with("-") && command != "--help" && command != "-h") {
+            return RefuseArguments(Message(MessageId::CommandUnknownOption, {MsgVerbatim(command)}),
+                                   "");
+        }
         return Usage();
+    }
     // A duty's value refused says why alone, as for size; any other option
-    // refused says why before the usage.
+    // refused says why, then where the command's usage is.
     DutyOptions duties;
     if (command == "example" || command == "run") {
         Result<DutyOptions> taken = TakeDutyOptions(args);
@@ -445,7 +292,7 @@ int RunSimCommand(std::vector<std::string> args) {
         duties = *taken;
     }
     const Result<CommandOptions> options = TakeOptions(command, args, duties);
-    if (!options) return Usage(options.Error());
+    if (!options) return RefuseArguments(options.Error(), command);
 
     CircuitState state;
     InitCircuitState(state);

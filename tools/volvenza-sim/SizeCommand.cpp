@@ -18,6 +18,7 @@
 #include "tools/volvenza-sim/ReportCommand.h"
 #include "tools/volvenza-sim/RunOptions.h"
 #include "tools/volvenza-sim/SimText.h"
+#include "tools/volvenza-sim/SimUsage.h"
 #include "tools/volvenza-sim/SizeJson.h"
 #include "tools/volvenza-sim/SizingPdf.h"
 
@@ -30,7 +31,7 @@ constexpr int kExitDone = 0;
 constexpr int kExitNone = 1;
 constexpr int kExitFile = 2;
 constexpr int kExitCannot = 3;
-constexpr int kExitOverlap = 64;
+constexpr int kExitOverlap = kExitUsage;
 
 struct SizeOptions {
     std::string in;
@@ -158,7 +159,7 @@ Result<std::optional<SizeOptions>> Parse(std::vector<std::string> args, const Re
             pmin = pmin || a == "--pmin";
             typed = typed || a == "--type";
         } else if (a.rfind("--", 0) == 0) {
-            return Message(MessageId::CommandOptionNotTaken, {MsgVerbatim("size"), MsgVerbatim(a)});
+            return OptionNotTaken("size", a);
         } else {
             positional.push_back(a);
         }
@@ -242,10 +243,10 @@ int RunSizeCommand(std::vector<std::string> args) {
     Requirements any;
     any.MinPressure = GaugeBar(1);  // only to find the file's name
     const auto parsed = Parse(args, &any);
-    // What was wrong is said before the usage; files that are not one get
-    // the usage alone.
-    if (!parsed) std::cerr << SimMessage(parsed.Error()) << '\n';
-    if (!parsed || !*parsed) return kSizeUsage;
+    // What was wrong is said, then where the usage is; files that are not
+    // one get the usage.
+    if (!parsed) return RefuseArguments(parsed.Error(), "size");
+    if (!*parsed) return kSizeUsage;
     const SizeOptions& first = **parsed;
     // The PDF written over the design it was sized from would lose the design.
     if (Status names = CheckFileNames(
@@ -264,8 +265,8 @@ int RunSizeCommand(std::vector<std::string> args) {
     Requirements base = sizing.Requirements;
     base.Gas = state.Gas;
     auto reparsed = Parse(std::move(args), IsProjectPath(first.in) ? &base : nullptr);
-    if (!reparsed) std::cerr << SimMessage(reparsed.Error()) << '\n';
-    if (!reparsed || !*reparsed) return kSizeUsage;
+    if (!reparsed) return RefuseArguments(reparsed.Error(), "size");
+    if (!*reparsed) return kSizeUsage;
     SizeOptions* options = &**reparsed;
     if (Status applied = ApplyDutyOptions(*duties, state, options->req.Duties,
                                           EngineeringGas(options->req.Gas).Law);
