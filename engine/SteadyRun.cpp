@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <limits>
+#include <numeric>
 #include <span>
 #include <vector>
 
@@ -25,9 +27,20 @@ constexpr double kSameTemperature = 1e-2;
 // for a period. A pump whose starts never fall into step with the cycle can
 // still pass twice within the tolerances: its lows then differ from a longer
 // run's by little (hundredths of a bar at most, in the cases checked). And
-// such a pump's cycles may never come round at all, though their lows stay
-// bounded: the run then counts as not settled.
+// such a pump's cycles may never come round at all: see kStillFalling.
 constexpr int kRoundsSeen = 2;
+// Cycles that have not come round by the cycle limit, their gas past its
+// memory, go on to SteadyOptions::boundedCycles unless their lows fall: the
+// mean low of the later half of the cycles since is below the earlier half's
+// by more than kFallingMean [bar]. A mean, as the lowest of fifty cycles of
+// a pump out of step with the cycle still wanders by a tenth of a bar or two
+// as the orbit is explored, where the mean moves by a few hundredths.
+constexpr double kFallingMean = 0.1;
+// At that bound they are judged on the worst of all the cycles run unless
+// the lowest of the later half is below the earlier half's by more than
+// kStillFalling [bar]. A finite run: the worst of a longer one may lie a
+// little lower, and the caller chooses the bound for that.
+constexpr double kStillFalling = 1e-2;
 // A gas that exchanges heat with the wall comes round only as its temperature
 // settles, which may take longer than the cycles a run may take. It counts
 // as steady also once the pump has come back to Pm this many times after
@@ -98,6 +111,38 @@ void PumpOver(SteadyRun& run, std::span<const CycleSummary> cycles) {
         cycles.empty() ? 0 : static_cast<double>(starts) / static_cast<double>(cycles.size());
 }
 
+// The first cycle after the gas forgot where it started (from 0), at least
+// the second, which follows the start full.
+size_t ForgottenFrom(double memory, double cycleTime) {
+    const double cycles = cycleTime > 0 ? std::ceil(memory / cycleTime) : 0;
+    return cycles > 1 ? static_cast<size_t>(cycles) : 1;
+}
+
+// Whether `lowests` from `from` on, taken half by half, fell: the later
+// half's mean or lowest (`least`) below the earlier half's by more than
+// `tolerance`. A run too short to halve still falls.
+bool Falling(const std::vector<double>& lowests, size_t from, bool least, double tolerance) {
+    if (from + 2 > lowests.size()) return true;
+    const auto begin = lowests.begin() + static_cast<std::ptrdiff_t>(from);
+    const auto mid = lowests.begin() + static_cast<std::ptrdiff_t>((from + lowests.size()) / 2);
+    const auto of = [least](auto a, auto b) {
+        return least ? *std::min_element(a, b)
+                     : std::accumulate(a, b, 0.0) / static_cast<double>(b - a);
+    };
+    return of(mid, lowests.end()) < of(begin, mid) - tolerance;
+}
+
+// Cycles that never came round but no longer fall: judged on the worst of
+// them all (SteadyRun::worst, over every cycle), their pump over those after
+// the gas forgot its start, recharged when the later half came back to Pm.
+void SettleBounded(SteadyRun& run, std::span<const CycleSummary> cycles, size_t from) {
+    run.settled = run.bounded = true;
+    const auto later = cycles.last((cycles.size() - from) / 2);
+    run.recharged =
+        std::any_of(later.begin(), later.end(), [](const CycleSummary& p) { return p.reachedPm; });
+    PumpOver(run, cycles.subspan(from));
+}
+
 }  // namespace
 
 SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPath& gas,
@@ -113,8 +158,9 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
     // what each did.
     std::vector<CycleState> ends{start};
     std::vector<CycleSummary> cycles;
-    int lastLower = 1;
-    for (int cycle = 1; cycle <= maxCycles; ++cycle) {
+    int lastLower = 1, limit = maxCycles;
+    const size_t from = ForgottenFrom(o.memory, d.CycleTime);
+    for (int cycle = 1; cycle <= limit; ++cycle) {
         const CycleSummary c = RunExactCycle(
             d, demand, gas, start, {nullptr, o.stopBelow, o.maxLoads, o.abandon, o.stretches});
         if (c.abandoned) {
@@ -164,6 +210,15 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         const bool undecided = o.loadsPerCycle && std::abs(run.pumpStarts - *o.loadsPerCycle) <
                                                       2.0 / std::max(cycle - 1, 1);
         if (run.settled && !undecided) break;
+        // At the limit, cycles that never came round but no longer fall go
+        // on to the longer bound, and are judged on their worst there.
+        if (cycle < limit || run.settled || o.boundedCycles == 0) continue;
+        if (cycle < o.boundedCycles) {
+            if (Falling(run.lowests, from, false, kFallingMean)) break;
+            limit = o.boundedCycles;
+        } else if (!Falling(run.lowests, from, true, kStillFalling)) {
+            SettleBounded(run, cycles, from);
+        }
     }
     run.worstCycle = WorstCycleOf(everyLowest);
     return run;
