@@ -117,6 +117,11 @@ struct SteadyOptions {
     const std::atomic<bool>* abandon = nullptr;
     // Where to note each stretch's lowest pressure over every cycle run.
     StretchLows* stretches = nullptr;
+    // Cycles that have not come round within maxCycles, the gas past its
+    // memory, and whose lows no longer fall, go on up to this many (0: they
+    // stop at maxCycles, not settled); still not falling there, they count
+    // as settled on the worst of every cycle run (SteadyRun::bounded).
+    int boundedCycles = 0;
 };
 
 struct SteadyRun {
@@ -124,10 +129,16 @@ struct SteadyRun {
     CycleEnd end = CycleEnd::Normal;  // of the last cycle run
     // Within the cycle limit the cycles came round, `period` of them (1: one
     // by one), or, for a gas that exchanges heat, the pump had come back to
-    // Pm often enough with the lows no longer falling (`period` 0).
+    // Pm often enough with the lows no longer falling (`period` 0), or the
+    // run is `bounded` (`period` 0).
     bool settled = false;
     int period = 0;
     bool repeating = false;  // period 1
+    // Settled without coming round: the cycles ran to
+    // SteadyOptions::boundedCycles with their lows no longer falling, and
+    // are judged on the worst of them. A finite run: it shows no bound the
+    // lows keep for ever, only that they kept one so far.
+    bool bounded = false;
     // The steady cycles bring the accumulator back to Pm, so that the pump
     // unloads: a pump that runs all the time has no margin left.
     bool recharged = false;
@@ -143,7 +154,8 @@ struct SteadyRun {
     // the largest swing.
     double swing = 0;
     // The pump's share of the time and its starts per cycle: over the cycles
-    // that come round once they do, else over those after the first.
+    // that come round once they do, over those after the gas forgot its
+    // start when bounded, else over those after the first.
     double pumpShare = 0, pumpStarts = 0;
     // Over every cycle.
     double peakFlow = 0;

@@ -197,6 +197,14 @@ void AddRuns(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
               {std::to_string(rec.Cycles()), w.Num(worst.LowestPressure, 2),
                w.Num(worst.WorkTemp, 2), w.Num(worst.LowestPressure - p1, 2),
                w.Num(worst.DayLowest, 2), std::to_string(worst.WorstCycle)}));
+        for (const TemperatureOutcome& o : rec.Temps) {
+            if (!o.Bounded) continue;
+            out.Recommendation.push_back(
+                w(QT_TRANSLATE_NOOP("volvenza::SizingText",
+                                    "A %1 °C i cicli non si ripetono ma le pressioni minime non "
+                                    "calano più: giudicato sul peggiore dei %2 cicli calcolati."),
+                  {w.Num(o.WorkTemp, 2), std::to_string(o.Cycles)}));
+        }
         out.Recommendation.push_back(
             w(QT_TRANSLATE_NOOP(
                   "volvenza::SizingText",

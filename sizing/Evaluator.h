@@ -84,6 +84,10 @@ int MaxLoads(double cycleTime);
 // Cycles run at most before the drift of the lowest pressure is carried over
 // the working day.
 inline constexpr int kMaxCycles = 100;
+// Cycles that never come round within kMaxCycles but whose lows no longer
+// fall run on up to this many (or the working day's, if fewer) and are
+// judged on the worst of them.
+inline constexpr int kBoundedCycles = 2000;
 
 // The runs at one working temperature.
 struct TemperatureOutcome {
@@ -123,6 +127,9 @@ struct TemperatureOutcome {
     // cycle limit; when they do not, the fall of the lowest pressure per
     // cycle and the lowest pressure the working day would reach.
     bool Settled = true;
+    // Settled without repeating: judged on the worst of the Cycles run
+    // (SteadyRun::bounded).
+    bool Bounded = false;
     int Recharges = 0;         // cycles after the first that came back to Pm
     double DriftPerCycle = 0;  // bar, positive when falling
     double DayLowest = 0;      // bar

@@ -40,6 +40,7 @@ std::optional<TemperatureOutcome> Evaluator::Follow(const ExactData& data, GasPa
     const double p1 = req_.MinPressure.value();
     SteadyOptions options;
     options.maxCycles = req_.SingleCycle ? 1 : kMaxCycles;
+    options.boundedCycles = std::min(kBoundedCycles, DayCycles());
     // How long the gas remembers where it started, within half the cycles
     // a run may take.
     const double memory = path.Memory();
@@ -77,14 +78,17 @@ std::optional<TemperatureOutcome> Evaluator::Follow(const ExactData& data, GasPa
     o.PeakFlow = run.peakFlow;
     o.Swing = run.swing;
     o.Settled = run.settled;
+    o.Bounded = run.bounded;
     o.Recharged = run.recharged;
     o.Recharges = run.recharges;
     o.Energy = EnergyOf(run.last, run.lastStart, path);
     if (duties_.Loads()) o.Movements = JudgeNeeds(duties_.Needs(), demand_, lows, temp);
     o.DayLowest = o.LowestPressure;
     // A run that settled before its gas could forget the start may still
-    // carry some of it: what is left of the trend is carried over the day.
-    if (!run.chattered && run.period == 0 && (!run.settled || options.memory < memory)) {
+    // carry some of it, and one judged on its worst cycles may still hold a
+    // trend too slow to tell: what is left of it is carried over the day.
+    if (!run.chattered && run.period == 0 &&
+        (!run.settled || run.bounded || options.memory < memory)) {
         JudgeDrift(run.lowests, DayCycles(), p1, o);
     }
     return o;

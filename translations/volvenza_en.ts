@@ -2938,6 +2938,10 @@ The file already exists. Replace it?</translation>
         <source>Caso peggiore: la precarica più la tolleranza (%1 bar a %2 °C); pressione minima, pompa ed energia sono di quello. Il progetto è calcolato alla precarica e ai due estremi della tolleranza.</source>
         <translation>Worst case: the precharge plus its tolerance (%1 bar at %2 °C); the lowest pressure, pump and energy are its own. The design is run at the precharge and at both ends of its tolerance.</translation>
     </message>
+    <message>
+        <source>A %1 °C i cicli non si ripetono ma le pressioni minime non calano più: giudicato sul peggiore dei %2 cicli calcolati.</source>
+        <translation>At %1 °C the cycles do not repeat but their lowest pressures no longer fall: judged on the worst of the %2 cycles computed.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>
