@@ -66,7 +66,9 @@ QString SaveFilter() {
     QString filter = kSimulationFilter;
     const QString project =
         QCoreApplication::translate("volvenza::frmMain", "Progetto Volvenza (*.vlzp)");
-    return filter.insert(filter.indexOf(QLatin1String(" Tutti")), project + "|*.vlzp|");
+    // After the simulations' own name and pattern, in whatever language.
+    const qsizetype second = filter.indexOf(QLatin1Char('|'), filter.indexOf(QLatin1Char('|')) + 1);
+    return filter.insert(second + 1, project + "|*.vlzp|");
 }
 
 // Opening shows both kinds of design at first, each still to be chosen alone.

@@ -396,6 +396,8 @@ class WindowsTest : public QObject {
         for (const DialogCall& call : shell.dialogs.Calls())
             texts << call.text << call.title << call.filter;
         ExpectNone(Foreign(texts));
+        // Projects have their own filter to open and save under, in either language.
+        QCOMPARE(texts.filter("|*.vlzp|").size(), 1);
     }
 
     // Child windows opened in the main window at its first size: it grows
