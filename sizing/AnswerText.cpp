@@ -188,12 +188,20 @@ void AddRuns(AnswerLayout& out, const SizingAnswer& a, const Requirements& req,
               {w.Num(worst.LowestPressure, 2), w.Num(worst.WorkTemp, 2),
                w.Num(worst.LowestPressure - p1, 2)}));
     } else {
+        // Cycles that never repeat reach no steady operation: the line after
+        // says what they are judged on.
+        const bool bounded = std::any_of(rec.Temps.begin(), rec.Temps.end(),
+                                         [](const TemperatureOutcome& o) { return o.Bounded; });
         out.Recommendation.push_back(
-            w(QT_TRANSLATE_NOOP(
-                  "volvenza::SizingText",
-                  "Ciclo dopo ciclo (%1 cicli calcolati, fino al regime): pressione minima %2 "
-                  "bar a %3 °C nel ciclo %6, %4 bar sopra p1; dopo una giornata di lavoro %5 "
-                  "bar."),
+            w(bounded ? QT_TRANSLATE_NOOP(
+                            "volvenza::SizingText",
+                            "Ciclo dopo ciclo (%1 cicli calcolati): pressione minima %2 bar a %3 "
+                            "°C nel ciclo %6, %4 bar sopra p1; dopo una giornata di lavoro %5 bar.")
+                      : QT_TRANSLATE_NOOP(
+                            "volvenza::SizingText",
+                            "Ciclo dopo ciclo (%1 cicli calcolati, fino al regime): pressione "
+                            "minima %2 bar a %3 °C nel ciclo %6, %4 bar sopra p1; dopo una "
+                            "giornata di lavoro %5 bar."),
               {std::to_string(rec.Cycles()), w.Num(worst.LowestPressure, 2),
                w.Num(worst.WorkTemp, 2), w.Num(worst.LowestPressure - p1, 2),
                w.Num(worst.DayLowest, 2), std::to_string(worst.WorstCycle)}));

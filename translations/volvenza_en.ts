@@ -2942,6 +2942,10 @@ The file already exists. Replace it?</translation>
         <source>A %1 °C i cicli non si ripetono ma le pressioni minime non calano più: giudicato sul peggiore dei %2 cicli calcolati.</source>
         <translation>At %1 °C the cycles do not repeat but their lowest pressures no longer fall: judged on the worst of the %2 cycles computed.</translation>
     </message>
+    <message>
+        <source>Ciclo dopo ciclo (%1 cicli calcolati): pressione minima %2 bar a %3 °C nel ciclo %6, %4 bar sopra p1; dopo una giornata di lavoro %5 bar.</source>
+        <translation>Cycle after cycle (%1 cycles computed): lowest pressure %2 bar at %3 °C in cycle %6, %4 bar above p1; after a working day %5 bar.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::StatusBar</name>

@@ -155,6 +155,7 @@ std::string CandidateJson(const Evaluation& e, const SizingAnswer& a, const Requ
              ", \"margin\": " + shown(o.LowestPressure - p1) +
              ", \"time\": " + shown(o.LowestTime) + ", \"cycle\": " + std::to_string(o.WorstCycle) +
              ", \"cycles\": " + std::to_string(o.Cycles) + ", \"settled\": " + Bool(o.Settled) +
+             ", \"bounded\": " + Bool(o.Bounded) +
              ", \"drift_per_cycle\": " + Json(o.DriftPerCycle) +
              ", \"day_lowest\": " + shown(o.DayLowest) + ", \"peak_flow\": " + Json(o.PeakFlow) +
              ", \"pump_starts\": " + Json(o.PumpStarts) + ", \"warning\": " + Bool(o.Warning) +
