@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "engine/CycleDemand.h"
@@ -171,6 +172,11 @@ struct SteadyRun {
 
 SteadyRun RunUntilSteady(const ExactData& data, const DemandProfile& demand, GasPath& gas,
                          const SteadyOptions& options);
+
+// Whether the lowest pressures of a run of cycles, one a cycle in bar, fell:
+// the later half's mean (or, `least`, its lowest) below the earlier half's
+// by more than `tolerance`. A run too short to halve still falls.
+bool LowsFalling(std::span<const double> lowests, bool least, double tolerance);
 
 // The cycle (from 1) named for the lowest pressure of `lowests`, one a cycle
 // in bar: the first within kSamePressure of the lowest of all (1 for none).

@@ -32,10 +32,12 @@ constexpr int kRoundsSeen = 2;
 // Cycles that have not come round by the cycle limit, their gas past its
 // memory, go on to SteadyOptions::boundedCycles unless their lows fall: the
 // mean low of the later half of the cycles since is below the earlier half's
-// by more than kFallingMean [bar]. A mean, as the lowest of fifty cycles of
-// a pump out of step with the cycle still wanders by a tenth of a bar or two
-// as the orbit is explored, where the mean moves by a few hundredths.
-constexpr double kFallingMean = 0.1;
+// by more than kFallingMean [bar]. Only a first sieve, to spare the longer
+// run to cycles plainly drifting: the lowest of fifty cycles of a pump out of
+// step with the cycle still wanders by a tenth of a bar or two as the orbit
+// is explored, and even their mean by up to a sixth of a bar in the cases
+// checked; the judgement at the bound below decides.
+constexpr double kFallingMean = 0.5;
 // At that bound they are judged on the worst of all the cycles run unless
 // the lowest of the later half is below the earlier half's by more than
 // kStillFalling [bar]. A finite run: the worst of a longer one may lie a
@@ -116,20 +118,6 @@ void PumpOver(SteadyRun& run, std::span<const CycleSummary> cycles) {
 size_t ForgottenFrom(double memory, double cycleTime) {
     const double cycles = cycleTime > 0 ? std::ceil(memory / cycleTime) : 0;
     return cycles > 1 ? static_cast<size_t>(cycles) : 1;
-}
-
-// Whether `lowests` from `from` on, taken half by half, fell: the later
-// half's mean or lowest (`least`) below the earlier half's by more than
-// `tolerance`. A run too short to halve still falls.
-bool Falling(const std::vector<double>& lowests, size_t from, bool least, double tolerance) {
-    if (from + 2 > lowests.size()) return true;
-    const auto begin = lowests.begin() + static_cast<std::ptrdiff_t>(from);
-    const auto mid = lowests.begin() + static_cast<std::ptrdiff_t>((from + lowests.size()) / 2);
-    const auto of = [least](auto a, auto b) {
-        return least ? *std::min_element(a, b)
-                     : std::accumulate(a, b, 0.0) / static_cast<double>(b - a);
-    };
-    return of(mid, lowests.end()) < of(begin, mid) - tolerance;
 }
 
 // Cycles that never came round but no longer fall: judged on the worst of
@@ -213,15 +201,27 @@ SteadyRun RunUntilSteady(const ExactData& d, const DemandProfile& demand, GasPat
         // At the limit, cycles that never came round but no longer fall go
         // on to the longer bound, and are judged on their worst there.
         if (cycle < limit || run.settled || o.boundedCycles == 0) continue;
+        const auto since = std::span(run.lowests).subspan(std::min(from, run.lowests.size()));
         if (cycle < o.boundedCycles) {
-            if (Falling(run.lowests, from, false, kFallingMean)) break;
+            if (LowsFalling(since, false, kFallingMean)) break;
             limit = o.boundedCycles;
-        } else if (!Falling(run.lowests, from, true, kStillFalling)) {
+        } else if (!LowsFalling(since, true, kStillFalling)) {
             SettleBounded(run, cycles, from);
         }
     }
     run.worstCycle = WorstCycleOf(everyLowest);
     return run;
+}
+
+bool LowsFalling(std::span<const double> lowests, bool least, double tolerance) {
+    if (lowests.size() < 2) return true;
+    const auto half = lowests.size() / 2;
+    const auto of = [least](std::span<const double> part) {
+        return least ? *std::min_element(part.begin(), part.end())
+                     : std::accumulate(part.begin(), part.end(), 0.0) /
+                           static_cast<double>(part.size());
+    };
+    return of(lowests.subspan(half)) < of(lowests.first(half)) - tolerance;
 }
 
 int WorstCycleOf(const std::vector<double>& lowests) {

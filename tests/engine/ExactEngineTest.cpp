@@ -426,6 +426,14 @@ TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
     EXPECT_EQ(WorstCycleOf({10.0, 9.9984, 9.9995}), 2);
     EXPECT_EQ(WorstCycleOf({9.9, 10.0}), 1);
     EXPECT_EQ(WorstCycleOf({}), 1);
+    // Lows fall when the later half's mean, or lowest, is below the earlier
+    // half's by more than the tolerance: by exactly that they stay put.
+    const std::vector<double> lows{10, 9, 9.25, 8.75};
+    EXPECT_FALSE(LowsFalling(lows, false, 0.5));
+    EXPECT_TRUE(LowsFalling(lows, false, 0.25));
+    EXPECT_FALSE(LowsFalling(lows, true, 0.25));
+    EXPECT_TRUE(LowsFalling(lows, true, 0.125));
+    EXPECT_TRUE(LowsFalling(std::span(lows).first(1), false, 1));
     EXPECT_GT(e->Swing, 10);
 
     // Its pump starts at one point of the cycle and then at another, by
