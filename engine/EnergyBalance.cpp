@@ -73,6 +73,7 @@ Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyInputs
     if (!path) return R::Fail(path.Error());
     SteadyOptions o;
     o.memory = (*path)->Memory();
+    o.boundedCycles = kBoundedCycles;
     // Time enough to forget the start, with the cycles it takes to repeat.
     if (d.CycleTime > 0) {
         o.maxCycles += static_cast<int>(std::min(std::ceil(o.memory / d.CycleTime), 1e4));
@@ -86,7 +87,10 @@ Result<EnergyBalance> BalanceOfRun(const CircuitState& state, const EnergyInputs
         b.SteadyKind = S::EndsLater;
     } else if (run.cycles > 1) {
         b.Steady = EnergyOf(run.last, run.lastStart, **path);
-        b.SteadyKind = !run.settled ? S::Unsettled : run.repeating ? S::Repeating : S::Alternating;
+        b.SteadyKind = !run.settled    ? S::Unsettled
+                       : run.bounded   ? S::Bounded
+                       : run.repeating ? S::Repeating
+                                       : S::Alternating;
     }
     b.Swing = run.cycles > 1 ? run.swing : run.first.highest - run.first.lowest;
     b.PeakDemand = inputs.demand.Peak;

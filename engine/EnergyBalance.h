@@ -53,8 +53,9 @@ struct EnergyBalance {
     // run (the gas emptied or left its law: the first, or a later one,
     // SteadyCycle); one that repeats the one before it; one of cycles that
     // settled into differing in turn (the pump back at Pm at other moments);
+    // the last of cycles that never repeat but whose lows no longer fall;
     // or the last of a run that never settled.
-    enum class Steadiness { None, EndsLater, Repeating, Alternating, Unsettled };
+    enum class Steadiness { None, EndsLater, Repeating, Alternating, Bounded, Unsettled };
     Steadiness SteadyKind = Steadiness::None;
     CycleEnergy Steady;   // the last cycle run, when there is one after the first
     int SteadyCycle = 1;  // which it is

@@ -93,6 +93,11 @@ struct CycleOptions {
 CycleSummary RunExactCycle(const ExactData& data, const DemandProfile& demand, GasPath& gas,
                            const CycleState& start, const CycleOptions& options = {});
 
+// Cycles that never come round within their limit but whose lows no longer
+// fall run on up to this many (the sizing: or the working day's, if fewer)
+// and are judged on the worst of them (SteadyOptions::boundedCycles).
+inline constexpr int kBoundedCycles = 2000;
+
 // The first cycle starts full at Pm with the pump unloaded.
 CycleState FullStart(const GasPath& gas);
 

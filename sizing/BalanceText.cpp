@@ -110,6 +110,15 @@ void AppendSteadyRows(Rows& r, const EnergyBalance& b) {
                                       "uguali: in altri la pressione scende fino a %2)"),
                     {which, With(w, b.SteadyLowest, 2, "bar")}));
             break;
+        case S::Bounded:
+            AppendCycleRows(
+                r, b.Steady,
+                Say(w,
+                    QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                      "Ciclo %1 (i cicli non si ripetono ma le pressioni minime "
+                                      "non calano più; in altri la pressione scende fino a %2)"),
+                    {which, With(w, b.SteadyLowest, 2, "bar")}));
+            break;
         case S::Unsettled:
             AppendCycleRows(
                 r, b.Steady,

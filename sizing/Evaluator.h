@@ -84,10 +84,6 @@ int MaxLoads(double cycleTime);
 // Cycles run at most before the drift of the lowest pressure is carried over
 // the working day.
 inline constexpr int kMaxCycles = 100;
-// Cycles that never come round within kMaxCycles but whose lows no longer
-// fall run on up to this many (or the working day's, if fewer) and are
-// judged on the worst of them.
-inline constexpr int kBoundedCycles = 2000;
 
 // The runs at one working temperature.
 struct TemperatureOutcome {

@@ -1124,6 +1124,10 @@ The file already exists. Replace it?</translation>
         <source>Potenza in più richiesta con l&apos;accumulatore</source>
         <translation>More power needed with the accumulator</translation>
     </message>
+    <message>
+        <source>Ciclo %1 (i cicli non si ripetono ma le pressioni minime non calano più; in altri la pressione scende fino a %2)</source>
+        <translation>Cycle %1 (the cycles do not repeat but their lowest pressures no longer fall; in others the pressure falls to %2)</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::Grafico</name>
