@@ -410,6 +410,23 @@ TEST(ExactEngineTest, RunsShowTheRechargeAndNoMore) {
     EXPECT_NEAR(Cycles(cools, Nitrogen(45), 1)[0].fullAgain, first.fullAgain, 1e-6);
 }
 
+// The cycle named is the first within a millibar of the worst, though a
+// later one falls lower; lows fall when the later half's mean, or lowest, is
+// below the earlier half's by more than the tolerance: by exactly that they
+// stay put.
+TEST(ExactEngineTest, WorstCycleAndFallingLowsAtTheirLimits) {
+    EXPECT_EQ(WorstCycleOf({10.0, 9.9995, 9.9985}), 2);
+    EXPECT_EQ(WorstCycleOf({10.0, 9.9984, 9.9995}), 2);
+    EXPECT_EQ(WorstCycleOf({9.9, 10.0}), 1);
+    EXPECT_EQ(WorstCycleOf({}), 1);
+    const std::vector<double> lows{10, 9, 9.25, 8.75};
+    EXPECT_FALSE(LowsFalling(lows, false, 0.5));
+    EXPECT_TRUE(LowsFalling(lows, false, 0.25));
+    EXPECT_FALSE(LowsFalling(lows, true, 0.25));
+    EXPECT_TRUE(LowsFalling(lows, true, 0.125));
+    EXPECT_TRUE(LowsFalling(std::span(lows).first(1), false, 1));
+}
+
 // Cycle after cycle: a first cycle that empties has no steady one and its
 // own swing; an ideal gas forgets nothing and settles once its cycles come
 // round; a floor the cycles stay above stops nothing.
@@ -420,20 +437,6 @@ TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
     EXPECT_EQ(e->SteadyKind, EnergyBalance::Steadiness::None);
     EXPECT_EQ(e->SteadyCycle, 1);
     EXPECT_EQ(e->Swing, e->First.Highest - e->First.Lowest);
-    // The cycle named is the first within a millibar of the worst, though a
-    // later one falls lower.
-    EXPECT_EQ(WorstCycleOf({10.0, 9.9995, 9.9985}), 2);
-    EXPECT_EQ(WorstCycleOf({10.0, 9.9984, 9.9995}), 2);
-    EXPECT_EQ(WorstCycleOf({9.9, 10.0}), 1);
-    EXPECT_EQ(WorstCycleOf({}), 1);
-    // Lows fall when the later half's mean, or lowest, is below the earlier
-    // half's by more than the tolerance: by exactly that they stay put.
-    const std::vector<double> lows{10, 9, 9.25, 8.75};
-    EXPECT_FALSE(LowsFalling(lows, false, 0.5));
-    EXPECT_TRUE(LowsFalling(lows, false, 0.25));
-    EXPECT_FALSE(LowsFalling(lows, true, 0.25));
-    EXPECT_TRUE(LowsFalling(lows, true, 0.125));
-    EXPECT_TRUE(LowsFalling(std::span(lows).first(1), false, 1));
     EXPECT_GT(e->Swing, 10);
 
     // Its pump starts at one point of the cycle and then at another, by
