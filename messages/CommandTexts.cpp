@@ -85,6 +85,7 @@ constexpr Source kCommand[] = {
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il comando report non è disponibile: questo volvenza-sim è stato compilato "
                        "senza Qt (VOLVENZA_GUI=OFF).")},
+    {MessageId::CommandUnknown, QT_TRANSLATE_NOOP("volvenza::Message", "Comando sconosciuto %1.")},
     {MessageId::CommandUnknownOption,
      QT_TRANSLATE_NOOP("volvenza::Message", "Opzione sconosciuta %1.")},
     {MessageId::CommandOneFile,

@@ -2148,6 +2148,10 @@ The file already exists. Replace it?</translation>
         <source>%1 %2: %3.</source>
         <translation>%1 %2: %3.</translation>
     </message>
+    <message>
+        <source>Comando sconosciuto %1.</source>
+        <translation>Unknown command %1.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::Page</name>

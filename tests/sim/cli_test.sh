@@ -251,6 +251,16 @@ named gas-on-export "Il comando export non prende l'opzione --summary." export a
 named unknown-option "Opzione sconosciuta --nope." run a b --nope
 named unknown-gas-option "Opzione sconosciuta --nope." gas 20 1 --nope
 named unknown-first "Opzione sconosciuta --bogus." --bogus
+check unknown-command 64 "$sim" bogus a b
+[ "$(cat "$work/err")" = "Comando sconosciuto bogus."$'\n'"Per l'uso: volvenza-sim --help" ] ||
+    { fail "unknown-command:"; cat "$work/err"; }
+# A command given the wrong files answers with its own usage alone.
+for files in "run only.vlz" size; do
+    command=${files%% *}
+    check "files-$command" 64 "$sim" $files
+    [ "$(grep -c '^  volvenza-sim ' "$work/err")" = "$(grep -c "^  volvenza-sim $command " "$work/err")" ] &&
+        grep -q "^  volvenza-sim $command " "$work/err" || { fail "files-$command:"; cat "$work/err"; }
+done
 check help 0 "$sim" --help
 # A command's --help, wherever it stands, is that command's usage alone,
 # with the exit statuses that command can return.

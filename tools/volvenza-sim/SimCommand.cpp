@@ -65,6 +65,12 @@ int Usage() {
     return kExitUsage;
 }
 
+// A command given the wrong files: its own usage.
+int UsageOf(const std::string& command) {
+    std::cerr << *CommandUsage(command);
+    return kExitUsage;
+}
+
 // Saves the run and the table when asked, both or neither; the exit code
 // says how it went.
 int SaveOutputs(const CircuitState& state, const std::string& out,
@@ -273,15 +279,16 @@ int RunSimCommand(std::vector<std::string> args) {
     if (command == "report") return RunReportCommand(args);
     if (command == "size") {
         const int code = RunSizeCommand(args);
-        return code == kSizeUsage ? Usage() : code;
+        return code == kSizeUsage ? UsageOf(command) : code;
     }
     if (command != "example" && command != "run" && command != "convert" && command != "export") {
-        // An option where the command's name should be is named, not buried in the usage.
-        if (command.starts_with("-") && command != "--help" && command != "-h") {
-            return RefuseArguments(Message(MessageId::CommandUnknownOption, {MsgVerbatim(command)}),
-                                   "");
-        }
-        return Usage();
+        // An option or a word where the command's name should be is named, not
+        // buried in the usage.
+        if (command == "--help" || command == "-h") return Usage();
+        return RefuseArguments(Message(command.starts_with("-") ? MessageId::CommandUnknownOption
+                                                                : MessageId::CommandUnknown,
+                                       {MsgVerbatim(command)}),
+                               "");
     }
     // A duty's value refused says why alone, as for size; any other option
     // refused says why, then where the command's usage is.
@@ -303,7 +310,7 @@ int RunSimCommand(std::vector<std::string> args) {
         if (command == "convert") return Convert(state, args[0], args[1]);
         if (command == "export") return Export(state, args[0], args[1], options->csv);
     }
-    return Usage();
+    return UsageOf(command);
 }
 
 }  // namespace volvenza
