@@ -97,6 +97,9 @@ TEST(RequirementFormTest, TheFormAsItStandsOverTheKeptRequirements) {
     req = RequirementsShown(kept, form);
     EXPECT_EQ(std::tie(req.MinPressure, req.Catalogue, req.Duties.Hold),
               std::make_tuple(GaugeBar(0), kept.Catalogue, kept.Duties.Hold));
+    // A box typed out of its range keeps the hold, though none is begun.
+    form.hold = {{{"", false}, {"", false}, {"-1", false}, {"", false}}};
+    EXPECT_EQ(RequirementsShown(kept, form).Duties.Hold, kept.Duties.Hold);
     form.hold = {{{"70", false}, {"31", true}, {"", false}, {"1", false}}};
     EXPECT_EQ(RequirementsShown(kept, form).Duties.Hold,
               (HoldDuty{GaugeBar(70), 30, Dm3PerMin(0.1), 1, false}));
