@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Lists what breaks the size rules in the tests: files under tests/ over 500
-lines, and tests (TEST, TEST_F, TEST_P bodies and Qt Test slots) over 80.
+lines, and tests (TEST, TEST_F, TEST_P bodies and Qt Test slots, in their
+class or defined outside it) over 80.
 
   python3 scripts/test-sizes.py [--asserts]
 
@@ -33,7 +34,7 @@ for path in sorted(root.glob("tests/**/*")):
         elif re.match(r"^\s*(public|protected|private)\s*:|^};", line):
             in_slots = False
         found = start.match(line)
-        if found and (found.group(1) or in_slots):
+        if found and (found.group(1) or found.group(2) or in_slots):
             depth, j, opened = 0, i, False
             while j < len(lines):
                 code = re.sub(r'"(\\.|[^"\\])*"|\'(\\.|[^\'\\])*\'|//.*', "", lines[j])

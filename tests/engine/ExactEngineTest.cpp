@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -15,59 +14,15 @@
 #include "engine/ExactRun.h"
 #include "engine/PathSupport.h"
 #include "gas/IdealLaw.h"
-#include "gas/Nitrogen.h"
+#include "tests/support/ExactCircuit.h"
 #include "tests/support/ReferenceCycle.h"
-#include "tests/support/TypedCircuit.h"
 
 namespace volvenza {
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
+using namespace test;
+
 constexpr double kAtm = 1.01325;
-
-// A circuit with its movements typed into a state, as the windows leave it.
-struct Circuit {
-    CircuitState state;
-    Circuit(CircuitData data, std::initializer_list<test::Draw> draws) {
-        test::TypeCircuit(state, data, draws);
-    }
-    DemandProfile Demand() const {
-        return MakeDemand(state.Movements, state.SimMovementCount, state.Data.CycleTime);
-    }
-    ExactData Data() const { return TypedData(state.Data); }
-    reference::RefCircuit Reference() const {
-        const ExactData d = Data();
-        reference::RefCircuit c{
-            d.V0.value(), d.P0.value(), d.Qp.value(), d.Pm.value(), d.Dp.value(), d.CycleTime, {}};
-        for (int i = 1; i <= state.SimMovementCount; ++i) {
-            const Movement& m = state.Movements[i];
-            c.moves.push_back({Typed(m.Ti), Typed(m.Tf), m.Qm});
-        }
-        return c;
-    }
-};
-
-GasSettings Ideal(double n) {
-    return {.Law = GasLawKind::Ideal, .Exponent = n, .MinTemp = {}, .MaxTemp = {}};
-}
-GasSettings Nitrogen(double tau) {
-    return {.Law = GasLawKind::Nitrogen, .Tau = tau, .MinTemp = {}, .MaxTemp = {}};
-}
-
-std::vector<CycleSummary> Cycles(const Circuit& c, const GasSettings& gas, int count,
-                                 double tolerance = kEntropyTolerance) {
-    const ExactData d = c.Data();
-    const DemandProfile demand = c.Demand();
-    auto path = MakeGasPath(d, gas, d.Tc, tolerance);
-    EXPECT_TRUE(path) << path.Error();
-    std::vector<CycleSummary> out;
-    CycleState start = FullStart(**path);
-    for (int i = 0; i < count; ++i) {
-        out.push_back(RunExactCycle(d, demand, **path, start));
-        start = out.back().final;
-    }
-    return out;
-}
 
 // One draw of 2 dm3 in 1 s from a 10 dm3 ideal gas precharged at 40 bar:
 // with the band wide the pump never starts and the lowest pressure is the
@@ -408,118 +363,6 @@ TEST(ExactEngineTest, RunsShowTheRechargeAndNoMore) {
     EXPECT_GE(first.pumpStarts, 2);
     cools.state.Data.CycleTime = static_cast<float>(first.fullAgain + 0.2);
     EXPECT_NEAR(Cycles(cools, Nitrogen(45), 1)[0].fullAgain, first.fullAgain, 1e-6);
-}
-
-// The cycle named is the first within a millibar of the worst, though a
-// later one falls lower; lows fall when the later half's mean, or lowest, is
-// below the earlier half's by more than the tolerance: by exactly that they
-// stay put.
-TEST(ExactEngineTest, WorstCycleAndFallingLowsAtTheirLimits) {
-    EXPECT_EQ(WorstCycleOf({10.0, 9.9995, 9.9985}), 2);
-    EXPECT_EQ(WorstCycleOf({10.0, 9.9984, 9.9995}), 2);
-    EXPECT_EQ(WorstCycleOf({9.9, 10.0}), 1);
-    EXPECT_EQ(WorstCycleOf({}), 1);
-    const std::vector<double> lows{10, 9, 9.25, 8.75};
-    EXPECT_FALSE(LowsFalling(lows, false, 0.5));
-    EXPECT_TRUE(LowsFalling(lows, false, 0.25));
-    EXPECT_FALSE(LowsFalling(lows, true, 0.25));
-    EXPECT_TRUE(LowsFalling(lows, true, 0.125));
-    EXPECT_TRUE(LowsFalling(std::span(lows).first(1), false, 1));
-    // An odd count leaves the extra cycle to the later half.
-    EXPECT_FALSE(LowsFalling(std::vector<double>{10, 9, 9.5, 9, 8.5}, false, 0.5));
-}
-
-// Cycle after cycle: a first cycle that empties has no steady one and its
-// own swing; an ideal gas forgets nothing and settles once its cycles come
-// round; a floor the cycles stay above stops nothing.
-TEST(ExactEngineTest, TheSteadyCycleIsFoundAsTheRunGoes) {
-    Circuit empties({2, 60, 20, 5, 80, 13, 10}, {{0, 2, 120}});
-    const auto e = BalanceOfRun(empties.state);
-    ASSERT_TRUE(e);
-    EXPECT_EQ(e->SteadyKind, EnergyBalance::Steadiness::None);
-    EXPECT_EQ(e->SteadyCycle, 1);
-    EXPECT_EQ(e->Swing, e->First.Highest - e->First.Lowest);
-    EXPECT_GT(e->Swing, 10);
-
-    // Its pump starts at one point of the cycle and then at another, by
-    // turns: steady once the first two cycles have come round twice.
-    Circuit turns({2, 60, 20, 30, 150, 10, 2}, {{0, 0.5f, 60}, {1, 1.2f, 20}});
-    turns.state.Gas = Ideal(1.4);
-    const auto b = BalanceOfRun(turns.state);
-    ASSERT_TRUE(b);
-    EXPECT_EQ(b->SteadyCycle, 4);
-    EXPECT_EQ(b->SteadyKind, EnergyBalance::Steadiness::Alternating);
-    // Under a draw that never changes the pump keeps a rhythm of its own,
-    // which never meets the cycle's: the cycles never come round, but their
-    // lows stay put, and the balance takes the last of the longer run.
-    Circuit chatter({2, 60, 20, 30, 150, 2, 0.37f}, {{0, 0.37f, 20}});
-    chatter.state.Gas = Ideal(1.4);
-    const auto c = BalanceOfRun(chatter.state);
-    ASSERT_TRUE(c);
-    EXPECT_EQ(c->SteadyKind, EnergyBalance::Steadiness::Bounded);
-    EXPECT_EQ(c->SteadyCycle, kBoundedCycles);
-
-    // The gas that exchanges heat settles over three time constants: the
-    // steady cycle is the one the independent model reaches after many.
-    Circuit design({20, 150, 20, 40, 250, 30, 10}, {{0, 2, 150}, {2, 3, 60}});
-    design.state.Gas = Nitrogen(45);
-    const auto settled = BalanceOfRun(design.state);
-    ASSERT_TRUE(settled);
-    EXPECT_EQ(settled->SteadyKind, EnergyBalance::Steadiness::Repeating);
-    const auto many = reference::RunReference(design.Reference(),
-                                              {reference::RefLaw::Nitrogen, 1.4, 45, 20, 20}, 80);
-    ASSERT_EQ(many.size(), 80u);
-    double lowest = kInf;
-    for (size_t i = 60; i < many.size(); ++i) lowest = std::min(lowest, many[i].lowest);
-    EXPECT_NEAR(settled->Steady.Lowest, lowest, 0.01);
-    // The cycles after the first rise from the second's lowest.
-    EXPECT_NEAR(settled->SteadyLowest, many[1].lowest, 1e-3);
-    // Its pump starts once a cycle, counted over the cycles after the first.
-    const ExactData dd = design.Data();
-    const SteadyRun steady =
-        RunUntilSteady(dd, design.Demand(), **MakeGasPath(dd, Nitrogen(45), dd.Tc), {});
-    // Settled by its returns to Pm: four cycles in a row no lower nor colder
-    // than every one before, the first of them the second.
-    EXPECT_EQ(steady.cycles, 5);
-    EXPECT_EQ(many[1].pumpOn.size(), 1u);
-    EXPECT_EQ(steady.pumpStarts, 1);
-    // Forgotten to a thousandth at constant pressure: ln 1000 tau cp / cv.
-    const double rho = *gas::nitrogen::DensityAt(293.15, 251.01325e5);
-    const gas::nitrogen::Properties f = gas::nitrogen::PropertiesAt(293.15, rho);
-    const double memory = (*MakeGasPath(design.Data(), Nitrogen(45), 20))->Memory();
-    EXPECT_NEAR(memory, std::log(1000.0) * 45 * f.cp / f.cv, 1e-6 * memory);
-
-    const ExactData d = chatter.Data();
-    auto path = MakeGasPath(d, Ideal(1.4), d.Tc);
-    SteadyOptions o;
-    o.breakBelow = GaugeBar(0);
-    EXPECT_GT(RunUntilSteady(d, chatter.Demand(), **path, o).cycles, 1);
-    o.breakBelow = GaugeBar(149);
-    EXPECT_EQ(RunUntilSteady(d, chatter.Demand(), **path, o).cycles, 1);
-    // A run no longer wanted stops at its next stretch, and says so.
-    std::atomic<bool> abandon = true;
-    o.abandon = &abandon;
-    const SteadyRun dropped = RunUntilSteady(d, chatter.Demand(), **path, o);
-    EXPECT_TRUE(dropped.abandoned);
-    EXPECT_EQ(dropped.cycles, 0);
-    const CycleSummary cut =
-        RunExactCycle(d, chatter.Demand(), **path, FullStart(**path), {nullptr, {}, {}, &abandon});
-    EXPECT_TRUE(cut.abandoned);
-    EXPECT_EQ(cut.endTime, 0);
-
-    // A pump that delivers just what the cycle draws never brings the gas
-    // back to Pm: the first cycle swings from Pm, further than those after
-    // it, and only theirs count.
-    Circuit balanced({20, 80, 20, 20, 199, 10, 3}, {{0, 1, 60}});
-    const ExactData bd = balanced.Data();
-    auto gas = MakeGasPath(bd, Nitrogen(kInf), bd.Tc);
-    const SteadyRun r = RunUntilSteady(bd, balanced.Demand(), **gas, {});
-    EXPECT_GT(r.swing, 0);
-    EXPECT_LT(r.swing, r.first.highest - r.first.lowest);
-    o = {};
-    o.maxCycles = 1;  // a single cycle asked for is its own swing
-    EXPECT_NEAR(RunUntilSteady(bd, balanced.Demand(), **gas, o).swing,
-                r.first.highest - r.first.lowest, 1e-6);
 }
 
 // Where the pressure turns inside a step: the root of a rate that rises

@@ -251,6 +251,12 @@ named gas-on-export "Il comando export non prende l'opzione --summary." export a
 named unknown-option "Opzione sconosciuta --nope." run a b --nope
 named unknown-gas-option "Opzione sconosciuta --nope." gas 20 1 --nope
 named unknown-first "Opzione sconosciuta --bogus." --bogus
+# Another command's option is not taken, never unknown: size's hidden one,
+# and every option the usage names, whatever follows it there.
+named hidden-elsewhere "Il comando convert non prende l'opzione --repeat." convert a b --repeat
+for option in $("$sim" --help | grep -o -- '--[a-z][a-z-]*' | grep -vx -- --help | sort -u); do
+    named "gas$option" "Il comando gas non prende l'opzione $option." gas 20 1 "$option"
+done
 check unknown-command 64 "$sim" bogus a b
 [ "$(cat "$work/err")" = "Comando sconosciuto bogus."$'\n'"Per l'uso: volvenza-sim --help" ] ||
     { fail "unknown-command:"; cat "$work/err"; }

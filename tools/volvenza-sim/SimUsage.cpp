@@ -1,7 +1,6 @@
 #include "tools/volvenza-sim/SimUsage.h"
 
 #include <iostream>
-#include <string_view>
 #include <vector>
 
 #include "tools/volvenza-sim/SimText.h"
@@ -182,6 +181,55 @@ const CommandPieces kCommandPieces[] = {
     {"gas", {kUsageGas, kExitHead, kExitDone, kExitGasRange, kExitGasUsage}},
 };
 
+// Every option a command takes, the usage's and the hidden ones alike: a
+// name outside this table is no command's.
+constexpr const char* kSimulating = "example run size";
+const SimOption kOptions[] = {
+    {"--export", "example run", 1},
+    {"--csv", "export", 0},
+    // The gas options; size's answer is its own summary.
+    {"--gas", kSimulating, 1},
+    {"--n", kSimulating, 1},
+    {"--tau", kSimulating, 1},
+    {"--start", kSimulating, 1},
+    {"--charge-temp", kSimulating, 1},
+    {"--envelope", kSimulating, 2},
+    {"--summary", "example run", 0},
+    {"--pump-efficiency", kSimulating, 1},
+    {"--hours-per-year", kSimulating, 1},
+    {"--parallel", kSimulating, 1},
+    {"--bottle-volume", kSimulating, 1},
+    {"--volumetric-efficiency", kSimulating, 1},
+    // The duties.
+    {"--load", kSimulating, 1},
+    {"--required", kSimulating, 1},
+    {"--emergency", kSimulating, 1},
+    {"--emergency-from-full", kSimulating, 0},
+    {"--hold-pressure", kSimulating, 1},
+    {"--hold-time", kSimulating, 1},
+    {"--hold-from-pm", kSimulating, 0},
+    {"--leakage", kSimulating, 1},
+    {"--hold-cooling", kSimulating, 1},
+    // Size's own.
+    {"--pmin", "size", 1},
+    {"--type", "size", 1},
+    {"--catalogue", "size", 1},
+    {"--ps", "size", 1},
+    {"--relief", "size", 1},
+    {"--tolerance", "size", 1},
+    {"--hours", "size", 1},
+    {"--min-gas-temp", "size", 1},
+    {"--keep-precharge", "size", 0},
+    {"--size-pump", "size", 0},
+    {"--single-cycle", "size", 0},
+    {"--arrangements", "size", 0},
+    {"--bottle-sizes", "size", 1},
+    {"--json", "size", 0},
+    {"--pdf", "size", 1},
+    // Steady operation, size's default, by the name it once had.
+    {"--repeat", "size", 0},
+};
+
 }  // namespace
 
 std::string WholeUsage() {
@@ -209,21 +257,28 @@ std::optional<std::string> CommandUsage(const std::string& command) {
     return std::nullopt;
 }
 
-Message OptionNotTaken(const std::string& command, const std::string& option) {
-    // Every option is named in the usage, followed by its value, a blank, a
-    // bracket, a bar or the line's end.
-    bool named = false;
-    for (const char* piece : {kUsageExample, kUsageRun, kUsageConvert, kUsageExport, kUsageReport,
-                              kUsageSize, kGasOptions, kDutyOptions}) {
-        const std::string_view text(piece);
-        for (size_t at = text.find(option); at != std::string_view::npos && !named;
-             at = text.find(option, at + 1)) {
-            const size_t end = at + option.size();
-            named = end == text.size() ||
-                    std::string_view(" ]|\n,").find(text[end]) != std::string_view::npos;
-        }
+const SimOption* FindOption(std::string_view name) {
+    for (const SimOption& option : kOptions) {
+        if (option.name == name) return &option;
     }
-    if (!named) return Message(MessageId::CommandUnknownOption, {MsgVerbatim(option)});
+    return nullptr;
+}
+
+bool SimOption::TakenBy(std::string_view command) const {
+    for (size_t at = commands.find(command); at != std::string_view::npos;
+         at = commands.find(command, at + 1)) {
+        const size_t end = at + command.size();
+        if ((at == 0 || commands[at - 1] == ' ') &&
+            (end == commands.size() || commands[end] == ' '))
+            return true;
+    }
+    return false;
+}
+
+Message OptionNotTaken(const std::string& command, const std::string& option) {
+    if (FindOption(option) == nullptr) {
+        return Message(MessageId::CommandUnknownOption, {MsgVerbatim(option)});
+    }
     return Message(MessageId::CommandOptionNotTaken, {MsgVerbatim(command), MsgVerbatim(option)});
 }
 

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "messages/Message.h"
 
@@ -18,8 +19,19 @@ std::string WholeUsage();
 // The usage of `command` alone, with the options it takes and the exit
 // statuses it can return; none for a name no command has.
 std::optional<std::string> CommandUsage(const std::string& command);
+// An option of the command line: its name, the commands that take it
+// (their names, by blanks) and how many values follow it.
+struct SimOption {
+    std::string_view name;
+    std::string_view commands;
+    int values = 0;
+
+    bool TakenBy(std::string_view command) const;
+};
+// The option called `name`, hidden ones too; none for a name no command takes.
+const SimOption* FindOption(std::string_view name);
 // The refusal of an option `command` does not take: it is another
-// command's, or no command's at all (an option the usage does not name).
+// command's, or no command's at all.
 Message OptionNotTaken(const std::string& command, const std::string& option);
 // Says on stderr why the arguments were refused, then where the usage is
 // ("volvenza-sim COMMAND --help", or the whole usage's for an empty

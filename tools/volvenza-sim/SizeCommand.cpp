@@ -80,14 +80,12 @@ void SetNumber(const std::string& a, double x, Requirements& req) {
     }
 }
 
-// The options that take a value, which follows them.
+// Size's own options that take a value, which follows them; the gas options
+// and the duties, which run takes too, are taken out before.
 bool TakesValue(const std::string& a) {
-    for (const char* option :
-         {"--pmin", "--ps", "--relief", "--tolerance", "--hours", "--min-gas-temp", "--type",
-          "--catalogue", "--pdf", "--bottle-sizes"}) {
-        if (a == option) return true;
-    }
-    return false;
+    const SimOption* option = FindOption(a);
+    return option != nullptr && option->values > 0 && option->TakenBy("size") &&
+           !option->TakenBy("run");
 }
 
 Message BadValue(const std::string& option, const std::string& value) {
