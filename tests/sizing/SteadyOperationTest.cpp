@@ -352,6 +352,16 @@ TEST_F(SteadyOperationTest, APumpLoadingMoreThanOnceASecondFailsRuleOne) {
     const Explanation y = Explain(state, Evaluator(state, req), *env);
     EXPECT_EQ(y.WorkTemp, 0);
     EXPECT_EQ(y.ChatterAt, env->Temps[0].ChatterAt);
+    // In one stretch the periods carried over stop short of the fifth
+    // loading, which is computed where it happens.
+    OneDraw({2, 100, 20, 60, 200, 20, 1}, 0, 1, 20, 150, AccumulatorType::Piston);
+    req.Gas.MinTemp = req.Gas.MaxTemp = {};
+    const auto one = Evaluator(state, req).Evaluate(Plain(0.5, 100, 60), 0);
+    const auto ref1 = reference::RunReference(ReferenceCircuit(state, req.Gas, Plain(0.5, 100, 60)),
+                                              ReferenceGas(req.Gas, 20), 1)[0];
+    ASSERT_GT(ref1.pumpOn.size(), 4u);
+    EXPECT_TRUE(one->Temps.at(0).Chatters);
+    EXPECT_NEAR(one->Temps.at(0).ChatterAt, ref1.pumpOn[4], 1e-6);
 
     // A steady 6 dm3/min through a 2 s cycle: 1,49 dm3 of gas loads the
     // pump about 2,9 times a cycle over the day, though a cycle may count
