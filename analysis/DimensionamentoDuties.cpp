@@ -69,7 +69,7 @@ void Dimensionamento::BuildDuties(QFormLayout& form) {
     });
 }
 
-Result<DutyPlan> Dimensionamento::ReadDuties(const DutyPlan& kept, bool lenient) const {
+Result<DutyPlan> Dimensionamento::ReadDuties(const DutyPlan& kept) const {
     DutyPlan plan = kept;
     plan.EmergencyFromFull = emergencyFromFull_->isChecked();
     if (!hold_->isChecked()) {
@@ -92,7 +92,7 @@ Result<DutyPlan> Dimensionamento::ReadDuties(const DutyPlan& kept, bool lenient)
         // Pressure and time more than 0, leakage and cooling not below it.
         if (values[i] && kHoldBoxes[i].range.Holds(*values[i])) figures[i] = *values[i];
         // Refused as the box is marked, in the form's order.
-        if (refusals[i] && !lenient) return *refusals[i];
+        if (refusals[i]) return *refusals[i];
     }
     // A hold begun without a pressure or a time is never stored: the project
     // keeps the one it had, or none, as its file can take no other.
