@@ -102,7 +102,7 @@ async function calculate(f) {
     // for a type other than its base's.
     if (base && !f.edited) base[projectKeys.type] = types[(type.selectedIndex + 1) % types.length].project;
     const text = JSON.stringify(project);
-    const input = app.fileOf('project', 'in');
+    const input = app.fileOf('project', app.workName.input);
     const reply = await app.call('command', ['size', input, ...a], { [input]: text });
     const refused = reply.code !== 0 && reply.code !== 1;
     f.found = refused ? null : { json: null, args: JSON.stringify(a), design, applied: null };
