@@ -27,10 +27,9 @@ void Dimensionamento::BuildDuties(QFormLayout& form) {
         tr(kRequirementChoices[static_cast<size_t>(RequirementChoice::EmergencyFromFull)].label),
         this);
     emergencyFromFull_->setObjectName(QStringLiteral("ChkEmergenzaPieno"));
-    emergencyFromFull_->setToolTip(
-        tr("I movimenti segnati \"Em\" nel ciclo devono compiersi a pompa persa."));
+    emergencyFromFull_->setToolTip(tr(kFormEmergencyNote));
     form.addRow(emergencyFromFull_);
-    hold_ = new QGroupBox(tr("Mantenimento della pressione a pompa ferma"), this);
+    hold_ = new QGroupBox(tr(kFormHold), this);
     hold_->setObjectName(QStringLiteral("FrameMantenimento"));
     hold_->setCheckable(true);
     hold_->setChecked(false);

@@ -204,6 +204,12 @@ std::string SizingForm() {
     const Json cellTip = words.Both(kContext, kCatalogueCellTip);
     const Json noV0 = words.Said(Message(MessageId::SizingBoxCatalogueV0, {MsgVerbatim("%1")}));
     const Json stopped = words.Said(Message(MessageId::SizingStopped));
+    const Json formWords = {{"requirements", words.Both(kContext, kFormRequirements)},
+                            {"catalogue", words.Both(kContext, kFormCatalogue)},
+                            {"remove", words.Both(kContext, kFormRemove)},
+                            {"defaults", words.Both(kContext, kFormDefaults)},
+                            {"emergencyNote", words.Both(kContext, kFormEmergencyNote)},
+                            {"hold", words.Both(kContext, kFormHold)}};
     Json order = Json::array();
     for (const FormStep& step : kReadingOrder) order.push_back(PartName(step));
     return Reply({{"boxes", boxes},
@@ -216,6 +222,7 @@ std::string SizingForm() {
                   {"cellTip", cellTip},
                   {"noV0", noV0},
                   {"stopped", stopped},
+                  {"words", formWords},
                   {"order", order},
                   {"projectKeys",
                    {{"type", kTypeProjectKey},
