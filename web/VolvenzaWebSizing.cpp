@@ -376,6 +376,27 @@ std::optional<std::string> RequirementsShownReply(const std::string& form,
     return Reply({{"requirements", written[project_key::kRequirements]}});
 }
 
+std::optional<std::string> SearchBaseReply(const std::string& project, const std::string& type,
+                                           bool edited) {
+    Json j = Json::parse(project, nullptr, false);
+    const auto shown = TypeNamed(type);
+    if (!j.is_object() || !shown) return std::nullopt;
+    const auto kept = j.find(project_key::kRequirements);
+    if (kept != j.end() && kept->is_object()) {
+        // The form says every requirement: the hold and the emergency from
+        // full only when set, so the base has neither.
+        (*kept)[kHoldProjectKey] = nullptr;
+        (*kept)[ProjectKey(RequirementChoice::EmergencyFromFull)] = false;
+        // A catalogue not edited is the type's defaults, which volvenza-sim
+        // size takes for a type other than its base's.
+        if (!edited) {
+            const size_t other = (static_cast<size_t>(*shown) + 1) % kAccumulatorTypes.size();
+            (*kept)[kTypeProjectKey] = kAccumulatorTypes[other].projectName;
+        }
+    }
+    return Reply({{"project", j.dump()}});
+}
+
 std::string SizingHold(const std::vector<std::string>& texts, const std::string& project,
                        bool fromPm) {
     std::array<std::string_view, kHoldBoxCount> boxes{};
