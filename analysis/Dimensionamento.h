@@ -102,10 +102,10 @@ class Dimensionamento : public QWidget {
     void ConnectCommands(const Parts& parts);
     void ConnectInputs();
     // The emergency stroke's start and the pressure held: the boxes, what
-    // they make of `kept` (the message when a hold box is wrong; with
-    // `lenient` such a box keeps the plan's value) and what they show.
+    // they make of `kept` (the message when a hold box is wrong) and what
+    // they show.
     void BuildDuties(QFormLayout& form);
-    Result<DutyPlan> ReadDuties(const DutyPlan& kept, bool lenient) const;
+    Result<DutyPlan> ReadDuties(const DutyPlan& kept) const;
     // Whether a hold box's figure fits, on the design shown.
     Status HoldFits(size_t box, std::optional<double> figure) const;
     void ShowDuties(const DutyPlan& plan);
@@ -118,10 +118,10 @@ class Dimensionamento : public QWidget {
     void ShowAnswer();
     void ClearAnswer();
     void FollowBusy();
-    // Each value the window gives whole, the project's where it gives none
-    // (a draft, an empty box the search asks for, a row without V0).
+    // The requirements as the form shows them, read by the core's rule
+    // (sizing::RequirementsShown) over the project's.
     sizing::Requirements RequirementsShown() const;
-    // The four check boxes and the gas model, which read alike either way.
+    // The four check boxes and the gas model, as Calcola reads them.
     void ReadChoices(sizing::Requirements& req) const;
     // The requirements shown become the project's: one step per box typed in.
     void TakeRequirements(const std::string& label);
@@ -148,9 +148,8 @@ class Dimensionamento : public QWidget {
     uint64_t InputsNow() const;
     void ShowCatalogue(const std::vector<sizing::CatalogueSize>& sizes);
     // The catalogue as the table gives it, or the message naming the first
-    // wrong row. A cell holding a draft stops it; with `lenient` such a cell
-    // reads as the project's value.
-    Result<std::vector<sizing::CatalogueSize>> ReadCatalogue(bool lenient = false) const;
+    // wrong row. A cell holding a draft stops it.
+    Result<std::vector<sizing::CatalogueSize>> ReadCatalogue() const;
     void TypeChanged(int index);
     void ShowCandidates(const sizing::AnswerLayout& layout);
     void FitCandidateColumns();

@@ -27,10 +27,9 @@ void Dimensionamento::BuildDuties(QFormLayout& form) {
         tr(kRequirementChoices[static_cast<size_t>(RequirementChoice::EmergencyFromFull)].label),
         this);
     emergencyFromFull_->setObjectName(QStringLiteral("ChkEmergenzaPieno"));
-    emergencyFromFull_->setToolTip(
-        tr("I movimenti segnati \"Em\" nel ciclo devono compiersi a pompa persa."));
+    emergencyFromFull_->setToolTip(tr(kFormEmergencyNote));
     form.addRow(emergencyFromFull_);
-    hold_ = new QGroupBox(tr("Mantenimento della pressione a pompa ferma"), this);
+    hold_ = new QGroupBox(tr(kFormHold), this);
     hold_->setObjectName(QStringLiteral("FrameMantenimento"));
     hold_->setCheckable(true);
     hold_->setChecked(false);
@@ -69,7 +68,7 @@ void Dimensionamento::BuildDuties(QFormLayout& form) {
     });
 }
 
-Result<DutyPlan> Dimensionamento::ReadDuties(const DutyPlan& kept, bool lenient) const {
+Result<DutyPlan> Dimensionamento::ReadDuties(const DutyPlan& kept) const {
     DutyPlan plan = kept;
     plan.EmergencyFromFull = emergencyFromFull_->isChecked();
     if (!hold_->isChecked()) {
@@ -92,7 +91,7 @@ Result<DutyPlan> Dimensionamento::ReadDuties(const DutyPlan& kept, bool lenient)
         // Pressure and time more than 0, leakage and cooling not below it.
         if (values[i] && kHoldBoxes[i].range.Holds(*values[i])) figures[i] = *values[i];
         // Refused as the box is marked, in the form's order.
-        if (refusals[i] && !lenient) return *refusals[i];
+        if (refusals[i]) return *refusals[i];
     }
     // A hold begun without a pressure or a time is never stored: the project
     // keeps the one it had, or none, as its file can take no other.

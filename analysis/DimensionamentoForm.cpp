@@ -107,7 +107,7 @@ Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* pa
 
 // The requirements' form, the catalogue in it.
 void Dimensionamento::BuildRequirements(Parts& parts) {
-    parts.requirements = new QGroupBox(tr("Requisiti"), this);
+    parts.requirements = new QGroupBox(tr(kFormRequirements), this);
     parts.requirements->setObjectName(QStringLiteral("FrameRequisiti"));
     auto* form = new QFormLayout(parts.requirements);
     // The boxes, and the choices under them, labelled as the sizing library's form.
@@ -169,11 +169,11 @@ void Dimensionamento::BuildCatalogue(Parts& parts, QFormLayout& form) {
     catalogue_->verticalHeader()->hide();
     catalogue_->setSelectionBehavior(QAbstractItemView::SelectRows);
     catalogue_->horizontalHeader()->setStretchLastSection(true);
-    auto* catalogueLabel = new QLabel(tr("Catalogo (cella vuota: nessun limite)"), this);
+    auto* catalogueLabel = new QLabel(tr(kFormCatalogue), this);
     catalogueLabel->setBuddy(catalogue_);
     parts.add = NamedButton(this, "CmdAggiungiGrandezza", tr("A&ggiungi"));
-    parts.remove = NamedButton(this, "CmdRimuoviGrandezza", tr("Rimuovi"));
-    parts.defaults = NamedButton(this, "CmdPredefinito", tr("Predefinito"));
+    parts.remove = NamedButton(this, "CmdRimuoviGrandezza", tr(kFormRemove));
+    parts.defaults = NamedButton(this, "CmdPredefinito", tr(kFormDefaults));
     auto* catalogueButtons = new QHBoxLayout;
     catalogueButtons->addWidget(parts.add);
     catalogueButtons->addWidget(parts.remove);

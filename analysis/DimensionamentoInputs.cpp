@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -103,8 +104,26 @@ Result<std::optional<double>> BoxFigure(const QLineEdit* field, RequirementBox b
     return ReadRequirementText(box, field->text().toStdString());
 }
 
-constexpr RequirementBox NextBox(RequirementBox box) {
-    return static_cast<RequirementBox>(static_cast<int>(box) + 1);
+// A figure written out in full, as the form's reading takes it back exactly.
+std::string ExactText(double figure) {
+    return FormatGeneral(figure, 17, '.', true);
+}
+
+// A hold box's text, its exact figure while it shows it unchanged.
+std::string BoxText(const QLineEdit* box) {
+    if (const auto exact = Unchanged(box); exact && exact->isValid()) {
+        return ExactText(exact->toDouble());
+    }
+    return box->text().toStdString();
+}
+
+// A catalogue cell's text, its exact figure while it shows it unchanged.
+std::string CellText(const QTableWidgetItem& item) {
+    const bool shown = item.text() == item.data(Qt::UserRole + 1).toString();
+    if (shown && item.data(Qt::UserRole).isValid()) {
+        return ExactText(item.data(Qt::UserRole).toDouble());
+    }
+    return item.text().toStdString();
 }
 
 }  // namespace
@@ -133,8 +152,7 @@ void Dimensionamento::ShowCatalogue(const std::vector<CatalogueSize>& sizes) {
     FitCatalogueColumns();
 }
 
-Result<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(bool lenient) const {
-    const std::vector<CatalogueSize>& kept = project_.Sizing().Requirements.Catalogue;
+Result<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue() const {
     std::vector<CatalogueSize> sizes;
     for (int r = 0; r < catalogue_->rowCount(); ++r) {
         std::array<std::optional<double>, kCatalogueCells> cells;
@@ -146,10 +164,7 @@ Result<std::vector<CatalogueSize>> Dimensionamento::ReadCatalogue(bool lenient) 
             any = true;
             cells[c] = CellNumber(*item);
             // A text that is no number is the cell's draft, which stops a search.
-            if (!cells[c] && !lenient) return Message(MessageId::DraftStopsSizing);
-            if (!cells[c] && static_cast<size_t>(r) < kept.size()) {
-                cells[c] = CellValues(kept[static_cast<size_t>(r)])[c];
-            }
+            if (!cells[c]) return Message(MessageId::DraftStopsSizing);
         }
         if (!any) continue;  // a row added and left empty
         if (!cells[kV0]) return Message(MessageId::SizingBoxCatalogueV0, {MsgInteger(r + 1)});
@@ -202,7 +217,7 @@ Result<Requirements> Dimensionamento::ReadRequirements() const {
                 ReadChoices(req);
                 break;
             case FormPart::Hold: {
-                auto duties = ReadDuties(project_.Sizing().Requirements.Duties, false);
+                auto duties = ReadDuties(project_.Sizing().Requirements.Duties);
                 if (!duties) return duties.Error();
                 req.Duties = *duties;
                 break;
@@ -234,24 +249,46 @@ void Dimensionamento::ReadChoices(Requirements& req) const {
 }
 
 Requirements Dimensionamento::RequirementsShown() const {
-    Requirements req = project_.Sizing().Requirements;
-    // A box that gives a figure sets it; one left empty is no requirement
-    // (p1 at 0, as a new project has it; the others keep the project's).
-    for (auto box = RequirementBox::MinPressure; box != RequirementBox::Bottles;
-         box = NextBox(box)) {
-        const QLineEdit* field = requirementBoxes_[static_cast<size_t>(box)];
-        if (const auto figure = BoxFigure(field, box)) {
-            SetRequirementFigure(req, box, *figure);
-        } else if (field->text().trimmed().isEmpty()) {
-            SetRequirementFigure(req, box, std::nullopt);
+    // The form read as the page's is. A box still showing the figure it was
+    // given keeps it exact: a box's as the kept figure, a cell's or a hold
+    // box's written out in full.
+    Requirements kept = project_.Sizing().Requirements;
+    ShownForm form;
+    for (size_t i = 0; i < requirementBoxes_.size(); ++i) {
+        const QLineEdit* field = requirementBoxes_[i];
+        const auto box = static_cast<RequirementBox>(i);
+        form.boxes[i].text = field->text().toStdString();
+        const auto exact = Unchanged(field);
+        if (!exact) continue;
+        form.boxes[i].unchanged = true;
+        if (box == RequirementBox::Bottles) {
+            const auto sizes = exact->value<QList<double>>();
+            kept.BottleSizes.assign(sizes.begin(), sizes.end());
+        } else if (exact->isValid()) {
+            SetRequirementFigure(kept, box, exact->toDouble());
         }
     }
-    req.Type = static_cast<AccumulatorType>(type_->currentIndex());
-    if (auto sizes = ReadCatalogue(true)) req.Catalogue = std::move(*sizes);
-    if (auto bottles = ReadBottles()) req.BottleSizes = std::move(*bottles);
-    ReadChoices(req);
-    // Leniently read, the boxes always give a plan.
-    if (auto duties = ReadDuties(req.Duties, true)) req.Duties = *duties;
+    form.type = static_cast<AccumulatorType>(type_->currentIndex());
+    for (int r = 0; r < catalogue_->rowCount(); ++r) {
+        std::vector<ShownText>& cells = form.catalogue.emplace_back();
+        for (int c = 0; c < kCatalogueCells; ++c) {
+            const QTableWidgetItem* item = catalogue_->item(r, c);
+            cells.push_back({item != nullptr ? CellText(*item) : std::string()});
+        }
+    }
+    // A table without rows lists no size, as a row left empty does (the
+    // page sends none while its table is hidden, keeping the catalogue).
+    if (form.catalogue.empty()) form.catalogue.emplace_back();
+    const std::array<const QCheckBox*, static_cast<size_t>(RequirementChoice::Count)> ticks{
+        choosePrecharge_, sizePump_, singleCycle_, arrangements_, emergencyFromFull_};
+    for (size_t i = 0; i < ticks.size(); ++i) form.choices[i] = ticks[i]->isChecked();
+    // The hold's boxes count while it is ticked; untouched, it is none.
+    if (hold_->isChecked()) {
+        for (size_t i = 0; i < holdBoxes_.size(); ++i) form.hold[i].text = BoxText(holdBoxes_[i]);
+    }
+    form.holdFromPm = holdFromPm_->isChecked();
+    Requirements req = sizing::RequirementsShown(kept, form);
+    req.Gas = state_.Gas;
     return req;
 }
 

@@ -17,9 +17,26 @@
 #include "engine/EnergyBalance.h"
 #include "messages/Message.h"
 #include "messages/Result.h"
+#include "messages/TranslationMark.h"
 #include "sizing/Requirements.h"
 
 namespace volvenza::sizing {
+
+// The form's headings, buttons and notes, in the window and the page
+// (context volvenza::Dimensionamento, the window's).
+inline constexpr const char* kFormRequirements =
+    QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Requisiti");
+inline constexpr const char* kFormCatalogue =
+    QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Catalogo (cella vuota: nessun limite)");
+inline constexpr const char* kFormRemove =
+    QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Rimuovi");
+inline constexpr const char* kFormDefaults =
+    QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Predefinito");
+inline constexpr const char* kFormEmergencyNote =
+    QT_TRANSLATE_NOOP("volvenza::Dimensionamento",
+                      "I movimenti segnati \"Em\" nel ciclo devono compiersi a pompa persa.");
+inline constexpr const char* kFormHold =
+    QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Mantenimento della pressione a pompa ferma");
 
 // The form's boxes of one figure (or list) each, in its order.
 enum class RequirementBox : int16_t {

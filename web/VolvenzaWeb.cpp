@@ -282,6 +282,15 @@ std::string RequirementsShownOf(const Json& r) {
     return reply ? *reply : Refusal("the sizing form as it stands and a project's text");
 }
 
+std::string SearchBaseOf(const Json& r) {
+    const auto reply =
+        r["search-base"].is_string()
+            ? SearchBaseReply(r["search-base"].get<std::string>(), r.value("type", std::string()),
+                              r.value("edited", false))
+            : std::nullopt;
+    return reply ? *reply : Refusal("a project's text and the type shown");
+}
+
 std::string CatalogueOptionOf(const Json& r) {
     std::vector<std::vector<std::string>> rows;
     for (const Json& row : r["catalogue-option"].is_array() ? r["catalogue-option"] : Json()) {
@@ -386,6 +395,7 @@ constexpr Question kQuestions[] = {
     {"sizing-box", SizingBoxText},
     {"sizing-hold", SizingHoldTexts},
     {"requirements-shown", RequirementsShownOf},
+    {"search-base", SearchBaseOf},
     {"requirements-figures",
      [](const Json& r) { return OfProject<RequirementFiguresReply>(r, "requirements-figures"); }},
     {"catalogue-option", CatalogueOptionOf},

@@ -204,6 +204,12 @@ std::string SizingForm() {
     const Json cellTip = words.Both(kContext, kCatalogueCellTip);
     const Json noV0 = words.Said(Message(MessageId::SizingBoxCatalogueV0, {MsgVerbatim("%1")}));
     const Json stopped = words.Said(Message(MessageId::SizingStopped));
+    const Json formWords = {{"requirements", words.Both(kContext, kFormRequirements)},
+                            {"catalogue", words.Both(kContext, kFormCatalogue)},
+                            {"remove", words.Both(kContext, kFormRemove)},
+                            {"defaults", words.Both(kContext, kFormDefaults)},
+                            {"emergencyNote", words.Both(kContext, kFormEmergencyNote)},
+                            {"hold", words.Both(kContext, kFormHold)}};
     Json order = Json::array();
     for (const FormStep& step : kReadingOrder) order.push_back(PartName(step));
     return Reply({{"boxes", boxes},
@@ -216,6 +222,7 @@ std::string SizingForm() {
                   {"cellTip", cellTip},
                   {"noV0", noV0},
                   {"stopped", stopped},
+                  {"words", formWords},
                   {"order", order},
                   {"projectKeys",
                    {{"type", kTypeProjectKey},
@@ -367,6 +374,27 @@ std::optional<std::string> RequirementsShownReply(const std::string& form,
     sizing.Requirements = RequirementsShown(sizing.Requirements, *shown);
     const Json written = Json::parse(ProjectFileText(state, sizing));
     return Reply({{"requirements", written[project_key::kRequirements]}});
+}
+
+std::optional<std::string> SearchBaseReply(const std::string& project, const std::string& type,
+                                           bool edited) {
+    Json j = Json::parse(project, nullptr, false);
+    const auto shown = TypeNamed(type);
+    if (!j.is_object() || !shown) return std::nullopt;
+    const auto kept = j.find(project_key::kRequirements);
+    if (kept != j.end() && kept->is_object()) {
+        // The form says every requirement: the hold and the emergency from
+        // full only when set, so the base has neither.
+        (*kept)[kHoldProjectKey] = nullptr;
+        (*kept)[ProjectKey(RequirementChoice::EmergencyFromFull)] = false;
+        // A catalogue not edited is the type's defaults, which volvenza-sim
+        // size takes for a type other than its base's.
+        if (!edited) {
+            const size_t other = (static_cast<size_t>(*shown) + 1) % kAccumulatorTypes.size();
+            (*kept)[kTypeProjectKey] = kAccumulatorTypes[other].projectName;
+        }
+    }
+    return Reply({{"project", j.dump()}});
 }
 
 std::string SizingHold(const std::vector<std::string>& texts, const std::string& project,

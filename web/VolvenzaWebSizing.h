@@ -69,6 +69,13 @@ std::string SizingHold(const std::vector<std::string>& texts, const std::string&
 // {"error"}.
 std::string RequirementFiguresReply(const std::string& project);
 
+// The answer to {"search-base": a project file's text, "type": volvenza-sim's
+// name of the type shown, "edited": whether the catalogue was}: {"project":
+// the text the form's search starts from, which its options then change},
+// or nothing when the request is not such.
+std::optional<std::string> SearchBaseReply(const std::string& project, const std::string& type,
+                                           bool edited);
+
 // The answer to {"requirements-shown": the form as it stands, "project": a
 // project file's text}: {"requirements": the project's requirements as the
 // form shows them (sizing::RequirementsShown), as the project file keeps

@@ -45,8 +45,9 @@ constexpr Entry kCatalogue[] = {
 // The words the page writes itself, by their Italian; the windows' words
 // (the kinds' titles, the cycle table's headers and tooltips, the initial
 // boxes' names and units, the note on results out of date) come whole with
-// PageTables, the sizing form's boxes, choices, accumulator types and
-// catalogue columns with its description (VolvenzaWebSizing.h). One a line,
+// PageTables, the sizing form's boxes, choices, accumulator types,
+// catalogue columns, headings and notes with its description
+// (VolvenzaWebSizing.h). One a line,
 // whole: the build takes their English from the catalogue by this form
 // (web/CMakeLists.txt).
 // clang-format off
@@ -90,14 +91,8 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::CycleTableModel", "Valore fuori campo in %1, %2: resta %3"),
     PAGE_TEXT("volvenza::Page", "Il lavoro è conservato in questo browser."),
     PAGE_TEXT("volvenza::Dimensionamento", "Dimensionamento"),
-    PAGE_TEXT("volvenza::Dimensionamento", "Requisiti"),
     PAGE_TEXT("volvenza::SizingText", "Tipo di accumulatore"),
-    PAGE_TEXT("volvenza::Dimensionamento", "Catalogo (cella vuota: nessun limite)"),
     PAGE_TEXT("volvenza::Ciclo", "Aggiungi"),
-    PAGE_TEXT("volvenza::Dimensionamento", "Rimuovi"),
-    PAGE_TEXT("volvenza::Dimensionamento", "Predefinito"),
-    PAGE_TEXT("volvenza::Dimensionamento", "I movimenti segnati \"Em\" nel ciclo devono compiersi a pompa persa."),
-    PAGE_TEXT("volvenza::Dimensionamento", "Mantenimento della pressione a pompa ferma"),
     PAGE_TEXT("volvenza::Page", "Calcola"),
     PAGE_TEXT("volvenza::Page", "Interrompi"),
     PAGE_TEXT("volvenza::Page", "Ricerca in corso"),

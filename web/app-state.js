@@ -251,6 +251,10 @@ export function setResults(r) {
 // name}, the core's; a file of `kind` named `base`.
 export const fileKind = (kind) => coreTable('files')[kind];
 export const fileOf = (kind, base) => base + '.' + fileKind(kind).extension;
+// The names the page gives the files it makes for itself: what it hands a
+// command and what the command writes, a new design and the example (the
+// desktop's have no file until saved). The page's own, none of the core's.
+export const workName = { input: 'in', output: 'out', fresh: 'nuovo', example: 'esempio' };
 
 export async function currentProjectText() {
   return call('convert', JSON.stringify(design), fileKind('project').extension);
@@ -259,7 +263,7 @@ export async function currentProjectText() {
 export async function loadProjectText(text, name) {
   // The file's own name where it can be, so that the core's messages name it.
   const input = ask({ 'file-name': String(name || ''), text }).name;
-  const output = fileOf('project', 'out');
+  const output = fileOf('project', workName.output);
   const reply = await call('command', ['convert', input, output], { [input]: text }, [output]);
   const out = reply.files[output];
   if (out === undefined) {
@@ -280,7 +284,7 @@ export async function loadProjectText(text, name) {
 
 // The built-in example, as the desktop's Esempio loads it.
 export async function loadExample() {
-  const example = fileOf('simulation', 'esempio');
+  const example = fileOf('simulation', workName.example);
   const reply = await call('command', ['example', example], {}, [example]);
   return loadProjectText(reply.files[example], example);
 }

@@ -103,7 +103,7 @@ async function run() {
   try {
     const text = JSON.stringify(app.project());
     const input = app.fileOf('project', app.fileKind('project').name);
-    const output = app.fileOf('simulation', 'out');
+    const output = app.fileOf('simulation', app.workName.output);
     const reply = await app.call('command', ['run', input, output, '--summary'], { [input]: text }, [output]);
     const out = reply.files[output];
     const lines = reply.stdout.split('\n').filter(Boolean);
@@ -185,7 +185,7 @@ async function save(kind) {
 
 // The desktop's new project, as the core makes it.
 async function newDesign() {
-  await app.loadProjectText(ask({ 'new-project': true }).project, app.fileOf('project', 'nuovo'));
+  await app.loadProjectText(ask({ 'new-project': true }).project, app.fileOf('project', app.workName.fresh));
   await entry.refreshChecks();
   showAll();
 }

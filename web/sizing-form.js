@@ -12,6 +12,9 @@ import { coreTable, t, word } from './texts.js';
 export const types = [];
 export const catalogueColumns = [];
 export const catalogueWords = { cellTip: null, noV0: null, stopped: null };
+// The form's headings, buttons and notes the desktop's window shows too
+// ({requirements, catalogue, remove, defaults, emergencyNote, hold}).
+export const formWords = {};
 // The form as the core describes it (VolvenzaWebSizing.h), from the tables
 // the desktop's window is built from: the boxes ({id, label, default,
 // option, notANumber, optional, perUnit, characters: the bottles' besides
@@ -41,6 +44,7 @@ export const formLoaded = Promise.all([app.call('sizingForm').then((d) => {
   types.push(...d.types);
   catalogueColumns.push(...d.catalogue);
   Object.assign(catalogueWords, { cellTip: d.cellTip, noV0: d.noV0, stopped: d.stopped });
+  Object.assign(formWords, d.words);
   readingOrder.push(...d.order);
 }), coreLoaded]);
 
@@ -100,19 +104,20 @@ export function buildForm(section) {
   const progress = el('progress', { id: 'sz-progress', hidden: true });
   progress.setAttribute('aria-label', t('Ricerca in corso'));
   const apply = el('button', { id: 'sz-apply', type: 'button', textContent: t('Applica'), disabled: true });
-  const hold = el('fieldset', {}, el('legend', { textContent: t('Mantenimento della pressione a pompa ferma') }),
+  const hold = el('fieldset', {}, el('legend', { textContent: word(formWords.hold) }),
     ...holdBoxes.map(box), check(form.holdFromPm));
   const buttons = (...names) => el('p', { className: 'sz-controls' }, ...names.map(([id, label]) =>
-    el('button', { id: 'sz-' + id, type: 'button', textContent: t(label) })));
+    el('button', { id: 'sz-' + id, type: 'button', textContent: label })));
   const requirements = el('fieldset', { className: 'sz-requirements' },
-    el('legend', { textContent: t('Requisiti') }), box(boxes[0]),
+    el('legend', { textContent: word(formWords.requirements) }), box(boxes[0]),
     el('p', {}, el('label', { htmlFor: 'sz-type', textContent: t('Tipo di accumulatore') }), type),
-    el('p', {}, el('span', { id: 'sz-catalogue-label', textContent: t('Catalogo (cella vuota: nessun limite)') })),
-    catalogue, buttons(['add', 'Aggiungi'], ['remove', 'Rimuovi'], ['defaults', 'Predefinito']),
+    el('p', {}, el('span', { id: 'sz-catalogue-label', textContent: word(formWords.catalogue) })),
+    catalogue,
+    buttons(['add', t('Aggiungi')], ['remove', word(formWords.remove)], ['defaults', word(formWords.defaults)]),
     ...boxes.slice(1).map(box), ...checks.map(check), hold);
   catalogue.setAttribute('aria-labelledby', 'sz-catalogue-label');
   requirements.insertBefore(el('p', { className: 'sz-note',
-    textContent: t('I movimenti segnati "Em" nel ciclo devono compiersi a pompa persa.') }), hold);
+    textContent: word(formWords.emergencyNote) }), hold);
   // Requirements and Calcola on the left, the answer and Applica on the
   // right, as in the desktop's window.
   section.setAttribute('aria-labelledby', 'sz-title');

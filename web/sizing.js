@@ -90,19 +90,11 @@ async function calculate(f) {
   section.dataset.state = 'searching';
   const design = inputs();
   try {
-    // The project's own requirements are the base the options change: the
-    // form says every one of them, the duties' plan included.
-    const project = JSON.parse(await app.currentProjectText());
-    const base = project[app.partKey('requirements')];
-    if (base) {
-      base[projectKeys.hold] = null;
-      base[checks.find(({ id }) => id === 'from-full').project] = false;
-    }
-    // A catalogue not edited is the type's defaults: the core takes them
-    // for a type other than its base's.
-    if (base && !f.edited) base[projectKeys.type] = types[(type.selectedIndex + 1) % types.length].project;
-    const text = JSON.stringify(project);
-    const input = app.fileOf('project', 'in');
+    // The project as the form's search starts from it (the core's rule),
+    // which the options then change.
+    const text = ask({ 'search-base': await app.currentProjectText(), type: types[type.selectedIndex].name,
+      edited: f.edited }).project;
+    const input = app.fileOf('project', app.workName.input);
     const reply = await app.call('command', ['size', input, ...a], { [input]: text });
     const refused = reply.code !== 0 && reply.code !== 1;
     f.found = refused ? null : { json: null, args: JSON.stringify(a), design, applied: null };

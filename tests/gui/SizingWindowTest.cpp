@@ -314,6 +314,15 @@ class SizingWindowTest : public QObject {
         QVERIFY2(holdPressure->toolTip().startsWith("La pressione da mantenere (500 bar) supera"),
                  qPrintable(holdPressure->toolTip()));
         Retype(holdPressure, "50");
+        // Whole, the hold is the project's, and stays whole while a box gives
+        // it no figure: a pressure typed then is not taken without its time.
+        Retype(holdTime, "30");
+        holdTime->selectAll();
+        QTest::keyClick(holdTime, Qt::Key_Delete);
+        Retype(holdPressure, "40");
+        QCOMPARE(shell.main->CurrentProject().Sizing().Requirements.Duties.Hold->Pressure.value(),
+                 50.0);
+        Retype(holdTime, "5e");
         QTableWidgetItem* cell = Named<QTableWidget>(window, "TabellaCatalogo")->item(1, 0);
         QCOMPARE(cell->text(), "0,3x");
         QCOMPARE(cell->foreground().color(), QColor(Qt::red));
