@@ -35,6 +35,7 @@ TEST(SteadyRunTest, WorstCycleAndFallingLowsAtTheirLimits) {
     EXPECT_FALSE(LowsFalling(lows, true, 0.25));
     EXPECT_TRUE(LowsFalling(lows, true, 0.125));
     EXPECT_TRUE(LowsFalling(std::span(lows).first(1), false, 1));
+    EXPECT_FALSE(LowsFalling(std::span(lows).first(2), true, 1)) << "two are halved";
     // An odd count leaves the extra cycle to the later half.
     EXPECT_FALSE(LowsFalling(std::vector<double>{10, 9, 9.5, 9, 8.5}, false, 0.5));
 }
