@@ -119,16 +119,17 @@ TEST(DutySizing, SentencesSayWhereTheOilRanOut) {
     const MovementPressure tight{2, GaugeBar(64.125), GaugeBar(65.23256), 0.5, 45};
     EmergencyOutcome e;
     std::tie(e.Movements, e.WorkTemp, e.StartPressure, e.Lowest, e.Margin, e.Tightest, e.OilLeft) =
-        std::tuple(std::vector<int>{2, 5}, -10.004, GaugeBar(67.004), GaugeBar(60.2),
+        std::tuple(std::vector<int>{2, 5}, -10.004, GaugeBar(67.004), GaugeBar(60.24),
                    BarDifference(0.12345), 5, Dm3(1.23456));
     DutyOutcomes d{e, std::nullopt};
     const auto lines = DutySummary({tight, {3, GaugeBar(70), GaugeBar(80)}}, d, {}, w);
-    EXPECT_EQ(lines, (std::vector<std::string>{
-                         "Il movimento 2 richiede 64,12 bar: la pressione vi scende a 65,23 bar a "
-                         "45 °C verso 0,5 s, margine 1,11 bar.",
-                         "Corsa di emergenza, pompa persa (movimenti 2, 5), da 67 bar a -10 °C: "
-                         "pressione minima 60,2 bar, margine 0,12 bar (movimento 5), restano 1,235 "
-                         "dm3 di olio: non supera."}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{
+                  "Il movimento 2 richiede 64,12 bar: la pressione vi scende a 65,23 bar a "
+                  "45 °C verso 0,5 s, margine 1,11 bar.",
+                  "Corsa di emergenza, pompa persa (movimenti 2, 5), da 67 bar a -10 °C: "
+                  "pressione minima 60,24 bar, margine 0,12 bar (movimento 5), restano 1,235 "
+                  "dm3 di olio: non supera."}));
     EXPECT_EQ(DutyCells({true, true, false}, {tight}, d, w),
               (std::vector<std::string>{"1,11", "0,12"}));
     std::tie(d.Emergency->OilOutAt, d.Emergency->OilOutRequired) = std::tuple{1, GaugeBar(64.125)};

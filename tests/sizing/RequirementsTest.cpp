@@ -91,6 +91,9 @@ TEST(RequirementFormTest, TheFormAsItStandsOverTheKeptRequirements) {
     EXPECT_EQ(req.Catalogue, Sizes({4}, std::numeric_limits<double>::infinity()));
     EXPECT_EQ(req.Type, AccumulatorType::Piston);
     EXPECT_FALSE(req.Duties.Hold);
+    Requirements bare = kept;
+    bare.Catalogue = std::vector<CatalogueSize>();
+    EXPECT_EQ(RequirementsShown(bare, form).Catalogue, req.Catalogue) << "a row the kept lacks";
     form.boxes[0] = {" ", true};
     form.catalogue = {{{"", false}, {"4", false}}};
     form.hold = {{{"70", false}, {"-1", false}, {"", false}, {"", false}}};
