@@ -1,8 +1,11 @@
 #include "sizing/RequirementForm.h"
 
 #include <algorithm>
+#include <string>
+#include <system_error>
 
 #include "messages/TranslationMark.h"
+#include "numbers/FloatChars.h"
 #include "numbers/NumberText.h"
 #include "sizing/CatalogueForm.h"
 
@@ -127,6 +130,26 @@ void SetRequirementFigure(Requirements& req, RequirementBox box, std::optional<d
     }
 }
 
+namespace {
+
+// The figure a box shows `shown` of: the decimal typed moved two places for
+// a box in per cent, so that 1,1 % is 0.011 as the file writes it back, not
+// the 0.011000000000000001 a division leaves.
+double FigureOfShown(double shown, double perUnit) {
+    if (perUnit == 100) {
+        const std::string text = ShortestText(shown);
+        double figure = 0;
+        if (text.find('e') == std::string::npos) {
+            const std::string moved = text + "e-2";
+            const auto read = ReadFloat(moved.data(), moved.data() + moved.size(), figure);
+            if (read.ec == std::errc()) return figure;
+        }
+    }
+    return shown / perUnit;
+}
+
+}  // namespace
+
 Result<std::optional<double>> ReadRequirementText(RequirementBox box, std::string_view text) {
     const RequirementBoxForm& form = BoxForm(box);
     if (form.optional && text.find_first_not_of(" \t") == std::string_view::npos) {
@@ -134,7 +157,7 @@ Result<std::optional<double>> ReadRequirementText(RequirementBox box, std::strin
     }
     const auto shown = ParseNumber<double>(text);
     if (!shown) return RequirementNotANumber(box);
-    return std::optional(*shown / form.shownPerUnit);
+    return std::optional(FigureOfShown(*shown, form.shownPerUnit));
 }
 
 Status CheckRequirementFigure(RequirementBox box, double figure) {

@@ -40,6 +40,8 @@ TEST(RequirementFormTest, ReadsEachBoxAsTypedAndTakesTheRangesEnds) {
          box = static_cast<RequirementBox>(static_cast<int>(box) + 1)) {
         const double figure = box == RequirementBox::Tolerance ? 0.5 : 50;
         EXPECT_EQ(*ReadRequirementText(box, " 50 "), figure) << BoxForm(box).id;
+        const double typed = box == RequirementBox::Tolerance ? 0.011 : 1.1;
+        EXPECT_EQ(*ReadRequirementText(box, "1,1"), typed) << "0.011, as the file writes it";
         Requirements req;
         SetRequirementFigure(req, box, figure);
         EXPECT_EQ(RequirementFigures(req, box), std::vector<double>{figure}) << BoxForm(box).id;
