@@ -85,6 +85,10 @@ constexpr Source kCommand[] = {
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il comando report non è disponibile: questo volvenza-sim è stato compilato "
                        "senza Qt (VOLVENZA_GUI=OFF).")},
+    {MessageId::ReportNeedsResults,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il comando report stampa i risultati di un file di simulazione (.vlz); un "
+                       "progetto non li conserva: prima volvenza-sim run %1 OUT.vlz.")},
     {MessageId::CommandUnknown, QT_TRANSLATE_NOOP("volvenza::Message", "Comando sconosciuto %1.")},
     {MessageId::CommandUnknownOption,
      QT_TRANSLATE_NOOP("volvenza::Message", "Opzione sconosciuta %1.")},

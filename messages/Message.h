@@ -256,6 +256,7 @@ enum class MessageId : uint16_t {
     CommandHoldNeedsBoth,
     CommandClassicSizes,
     ReportCommandUnavailable,
+    ReportNeedsResults,
     CommandUnknown,
     // The desktop program's refusals of its command line.
     CommandUnknownOption,

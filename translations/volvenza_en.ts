@@ -2152,6 +2152,10 @@ The file already exists. Replace it?</translation>
         <source>Comando sconosciuto %1.</source>
         <translation>Unknown command %1.</translation>
     </message>
+    <message>
+        <source>Il comando report stampa i risultati di un file di simulazione (.vlz); un progetto non li conserva: prima volvenza-sim run %1 OUT.vlz.</source>
+        <translation>The report command prints the results of a simulation file (.vlz); a project does not keep them: first volvenza-sim run %1 OUT.vlz.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::Page</name>

@@ -41,6 +41,10 @@ grep -q "MOTOR" "$work/en.txt" || fail "English report without its movements"
 cp "$data/example.vlz" "$work/in.vlz"
 "$sim" report "$work/in.vlz" "$work/in.vlz" 2>/dev/null
 [ $? -eq 64 ] && cmp -s "$work/in.vlz" "$data/example.vlz" || fail "output over input"
+# A project keeps no results: said so, not read as a broken simulation file.
+"$sim" report "$data/press.vlzp" "$work/p.pdf" 2>"$work/err"
+[ $? -eq 64 ] && grep -q "un progetto non li conserva" "$work/err" && [ ! -e "$work/p.pdf" ] ||
+    fail "a project"
 printf 'garbage\r\n' >"$work/bad.vlz"
 "$sim" report "$work/bad.vlz" "$work/bad.pdf" 2>/dev/null
 [ $? -eq 2 ] && [ ! -e "$work/bad.pdf" ] || fail "bad input"

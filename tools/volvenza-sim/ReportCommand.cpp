@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include "documents/DesignFile.h"
 #include "documents/SimulationFile.h"
 #include "engine/CircuitState.h"
 #include "platform/Translations.h"
@@ -36,6 +37,9 @@ int RunReportCommand(const std::vector<std::string>& args) {
     if (Status names = CheckFileNames(in, {out}); !names) {
         std::cerr << SimMessage(names.Error()) << '\n';
         return 64;
+    }
+    if (IsProjectPath(in)) {
+        return RefuseArguments(Message(MessageId::ReportNeedsResults, {MsgVerbatim(in)}), "report");
     }
     CircuitState state;
     InitCircuitState(state);
