@@ -91,7 +91,7 @@ struct Dimensionamento::Parts {
 Dimensionamento::Dimensionamento(Project& project, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), project_(project), state_(project.State()), dialogs_(dialogs) {
     setObjectName(QStringLiteral("Dimensionamento"));
-    setWindowTitle(tr("Dimensionamento"));
+    setWindowTitle(tr(kFormTitle));
     Parts parts;
     BuildRequirements(parts);
     BuildActions(parts);
@@ -125,7 +125,7 @@ void Dimensionamento::BuildRequirements(Parts& parts) {
     for (const AccumulatorTypeNames& names : kAccumulatorTypes) {
         type_->addItem(QCoreApplication::translate(kCatalogueContext, names.words));
     }
-    form->addRow(tr("&Tipo di accumulatore"), type_);
+    form->addRow(tr(kFormType), type_);
 
     BuildCatalogue(parts, *form);
 
@@ -171,7 +171,7 @@ void Dimensionamento::BuildCatalogue(Parts& parts, QFormLayout& form) {
     catalogue_->horizontalHeader()->setStretchLastSection(true);
     auto* catalogueLabel = new QLabel(tr(kFormCatalogue), this);
     catalogueLabel->setBuddy(catalogue_);
-    parts.add = NamedButton(this, "CmdAggiungiGrandezza", tr("A&ggiungi"));
+    parts.add = NamedButton(this, "CmdAggiungiGrandezza", tr(kFormAdd));
     parts.remove = NamedButton(this, "CmdRimuoviGrandezza", tr(kFormRemove));
     parts.defaults = NamedButton(this, "CmdPredefinito", tr(kFormDefaults));
     auto* catalogueButtons = new QHBoxLayout;
@@ -186,9 +186,9 @@ void Dimensionamento::BuildCatalogue(Parts& parts, QFormLayout& form) {
 
 // Calcola, Interrompi and the progress under the requirements, Applica.
 void Dimensionamento::BuildActions(Parts& parts) {
-    calculate_ = NamedButton(this, "CmdCalcola", tr("Calco&la"));
-    stop_ = NamedButton(this, "CmdInterrompi", tr("&Interrompi"));
-    apply_ = NamedButton(this, "CmdApplica", tr("&Applica"));
+    calculate_ = NamedButton(this, "CmdCalcola", tr(kFormCompute));
+    stop_ = NamedButton(this, "CmdInterrompi", tr(kFormStop));
+    apply_ = NamedButton(this, "CmdApplica", tr(kFormApply));
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("BarraAvanzamento"));
     progress_->setRange(0, 100);

@@ -22,12 +22,18 @@
 
 namespace volvenza::sizing {
 
-// The form's headings, buttons and notes, in the window and the page
-// (context volvenza::Dimensionamento, the window's).
+// The form's title, headings, buttons and notes, in the window and the page
+// (context volvenza::Dimensionamento, the window's). A '&' marks the window's
+// mnemonic; the page shows the text without it.
+inline constexpr const char* kFormTitle =
+    QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Dimensionamento");
 inline constexpr const char* kFormRequirements =
     QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Requisiti");
+inline constexpr const char* kFormType =
+    QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Tipo di accumulatore");
 inline constexpr const char* kFormCatalogue =
     QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Catalogo (cella vuota: nessun limite)");
+inline constexpr const char* kFormAdd = QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "A&ggiungi");
 inline constexpr const char* kFormRemove =
     QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Rimuovi");
 inline constexpr const char* kFormDefaults =
@@ -37,6 +43,12 @@ inline constexpr const char* kFormEmergencyNote =
                       "I movimenti segnati \"Em\" nel ciclo devono compiersi a pompa persa.");
 inline constexpr const char* kFormHold =
     QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Mantenimento della pressione a pompa ferma");
+inline constexpr const char* kFormCompute =
+    QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "Calco&la");
+inline constexpr const char* kFormStop =
+    QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Interrompi");
+inline constexpr const char* kFormApply =
+    QT_TRANSLATE_NOOP("volvenza::Dimensionamento", "&Applica");
 
 // The form's boxes of one figure (or list) each, in its order.
 enum class RequirementBox : int16_t {

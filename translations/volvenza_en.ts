@@ -2260,20 +2260,8 @@ The file already exists. Replace it?</translation>
         <translation>Your work is kept in this browser.</translation>
     </message>
     <message>
-        <source>Calcola</source>
-        <translation>Compute</translation>
-    </message>
-    <message>
-        <source>Interrompi</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
         <source>Ricerca in corso</source>
         <translation>Searching</translation>
-    </message>
-    <message>
-        <source>Applica</source>
-        <translation>Apply</translation>
     </message>
     <message>
         <source>Il calcolo si è interrotto per un errore interno (%1) ed è stato riavviato; il lavoro è come prima.</source>

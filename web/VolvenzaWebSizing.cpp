@@ -204,12 +204,22 @@ std::string SizingForm() {
     const Json cellTip = words.Both(kContext, kCatalogueCellTip);
     const Json noV0 = words.Said(Message(MessageId::SizingBoxCatalogueV0, {MsgVerbatim("%1")}));
     const Json stopped = words.Said(Message(MessageId::SizingStopped));
-    const Json formWords = {{"requirements", words.Both(kContext, kFormRequirements)},
-                            {"catalogue", words.Both(kContext, kFormCatalogue)},
-                            {"remove", words.Both(kContext, kFormRemove)},
-                            {"defaults", words.Both(kContext, kFormDefaults)},
-                            {"emergencyNote", words.Both(kContext, kFormEmergencyNote)},
-                            {"hold", words.Both(kContext, kFormHold)}};
+    // The window's title, headings, buttons and notes, without its mnemonics.
+    Json formWords = Json::object();
+    for (const auto& [key, text] : {std::pair{"title", kFormTitle},
+                                    {"requirements", kFormRequirements},
+                                    {"type", kFormType},
+                                    {"catalogue", kFormCatalogue},
+                                    {"add", kFormAdd},
+                                    {"remove", kFormRemove},
+                                    {"defaults", kFormDefaults},
+                                    {"emergencyNote", kFormEmergencyNote},
+                                    {"hold", kFormHold},
+                                    {"compute", kFormCompute},
+                                    {"stop", kFormStop},
+                                    {"apply", kFormApply}}) {
+        formWords[key] = words.Label(text);
+    }
     Json order = Json::array();
     for (const FormStep& step : kReadingOrder) order.push_back(PartName(step));
     return Reply({{"boxes", boxes},

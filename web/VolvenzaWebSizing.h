@@ -20,9 +20,10 @@ namespace volvenza {
 // whether it is the fatigue rating's), a cell's tooltip while it is no number
 // and what it lets be typed besides digits, what a size without V0 says (%1
 // its row), the project file's keys of the type, the catalogue and the
-// hold ("projectKeys"), and the order Calcola reads the form in ("order": a
-// box by its id, "catalogue", "choices", "hold"). Whether a box's text
-// fits is SizingBox's to say.
+// hold ("projectKeys"), the order Calcola reads the form in ("order": a
+// box by its id, "catalogue", "choices", "hold"), and the window's title,
+// headings, buttons and notes by a key of each, without their mnemonics
+// ("words"). Whether a box's text fits is SizingBox's to say.
 std::string SizingForm();
 
 // The answer to {"sizing-box": id, "text": text}: the box's text read as

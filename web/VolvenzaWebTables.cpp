@@ -46,10 +46,9 @@ constexpr Entry kCatalogue[] = {
 // (the kinds' titles, the cycle table's headers and tooltips, the initial
 // boxes' names and units, the note on results out of date) come whole with
 // PageTables, the sizing form's boxes, choices, accumulator types,
-// catalogue columns, headings and notes with its description
-// (VolvenzaWebSizing.h). One a line,
-// whole: the build takes their English from the catalogue by this form
-// (web/CMakeLists.txt).
+// catalogue columns, title, headings, buttons and notes with its
+// description (VolvenzaWebSizing.h). One a line, whole: the build takes
+// their English from the catalogue by this form (web/CMakeLists.txt).
 // clang-format off
 constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::DatiIniziali", "Inizializzazione"),
@@ -90,13 +89,7 @@ constexpr Text kPageTexts[] = {
     PAGE_TEXT("volvenza::CycleTableModel", "Valore non valido in %1: resta %2"),
     PAGE_TEXT("volvenza::CycleTableModel", "Valore fuori campo in %1, %2: resta %3"),
     PAGE_TEXT("volvenza::Page", "Il lavoro è conservato in questo browser."),
-    PAGE_TEXT("volvenza::Dimensionamento", "Dimensionamento"),
-    PAGE_TEXT("volvenza::SizingText", "Tipo di accumulatore"),
-    PAGE_TEXT("volvenza::Ciclo", "Aggiungi"),
-    PAGE_TEXT("volvenza::Page", "Calcola"),
-    PAGE_TEXT("volvenza::Page", "Interrompi"),
     PAGE_TEXT("volvenza::Page", "Ricerca in corso"),
-    PAGE_TEXT("volvenza::Page", "Applica"),
     PAGE_TEXT("volvenza::Page", "Il calcolo si è interrotto per un errore interno (%1) ed è stato riavviato; il lavoro è come prima."),
     PAGE_TEXT("volvenza::Page", "convert: 'vlz' o 'vlzp'"),
     PAGE_TEXT("volvenza::Page", "volvenza: memoria esaurita"),

@@ -12,8 +12,9 @@ import { coreTable, t, word } from './texts.js';
 export const types = [];
 export const catalogueColumns = [];
 export const catalogueWords = { cellTip: null, noV0: null, stopped: null };
-// The form's headings, buttons and notes the desktop's window shows too
-// ({requirements, catalogue, remove, defaults, emergencyNote, hold}).
+// The form's title, headings, buttons and notes the desktop's window shows
+// too, without its mnemonics ({title, requirements, type, catalogue, add,
+// remove, defaults, emergencyNote, hold, compute, stop, apply}).
 export const formWords = {};
 // The form as the core describes it (VolvenzaWebSizing.h), from the tables
 // the desktop's window is built from: the boxes ({id, label, default,
@@ -97,23 +98,23 @@ export function buildForm(section) {
   answer.setAttribute('aria-live', 'polite');
   const stale = el('p', { id: 'sz-stale', className: 'sz-stale', hidden: true,
     textContent: word(coreTable('stale')) });
-  const compute = el('button', { id: 'sz-compute', type: 'button', textContent: t('Calcola') });
+  const compute = el('button', { id: 'sz-compute', type: 'button', textContent: word(formWords.compute) });
   // While searching: Interrompi, and a bar that says the search goes on (the
   // core tells no progress from its worker).
-  const stop = el('button', { id: 'sz-stop', type: 'button', textContent: t('Interrompi'), disabled: true });
+  const stop = el('button', { id: 'sz-stop', type: 'button', textContent: word(formWords.stop), disabled: true });
   const progress = el('progress', { id: 'sz-progress', hidden: true });
   progress.setAttribute('aria-label', t('Ricerca in corso'));
-  const apply = el('button', { id: 'sz-apply', type: 'button', textContent: t('Applica'), disabled: true });
+  const apply = el('button', { id: 'sz-apply', type: 'button', textContent: word(formWords.apply), disabled: true });
   const hold = el('fieldset', {}, el('legend', { textContent: word(formWords.hold) }),
     ...holdBoxes.map(box), check(form.holdFromPm));
   const buttons = (...names) => el('p', { className: 'sz-controls' }, ...names.map(([id, label]) =>
     el('button', { id: 'sz-' + id, type: 'button', textContent: label })));
   const requirements = el('fieldset', { className: 'sz-requirements' },
     el('legend', { textContent: word(formWords.requirements) }), box(boxes[0]),
-    el('p', {}, el('label', { htmlFor: 'sz-type', textContent: t('Tipo di accumulatore') }), type),
+    el('p', {}, el('label', { htmlFor: 'sz-type', textContent: word(formWords.type) }), type),
     el('p', {}, el('span', { id: 'sz-catalogue-label', textContent: word(formWords.catalogue) })),
     catalogue,
-    buttons(['add', t('Aggiungi')], ['remove', word(formWords.remove)], ['defaults', word(formWords.defaults)]),
+    buttons(['add', word(formWords.add)], ['remove', word(formWords.remove)], ['defaults', word(formWords.defaults)]),
     ...boxes.slice(1).map(box), ...checks.map(check), hold);
   catalogue.setAttribute('aria-labelledby', 'sz-catalogue-label');
   requirements.insertBefore(el('p', { className: 'sz-note',
@@ -121,7 +122,7 @@ export function buildForm(section) {
   // Requirements and Calcola on the left, the answer and Applica on the
   // right, as in the desktop's window.
   section.setAttribute('aria-labelledby', 'sz-title');
-  section.replaceChildren(el('h2', { id: 'sz-title', textContent: t('Dimensionamento') }),
+  section.replaceChildren(el('h2', { id: 'sz-title', textContent: word(formWords.title) }),
     el('div', { className: 'sz-left' }, requirements, el('p', { className: 'sz-controls' }, compute, ' ', stop, ' ', progress)),
     el('div', { className: 'sz-right' }, el('p', { className: 'sz-controls' }, apply), stale, answer));
   const $ = (id) => section.querySelector('#sz-' + id);
