@@ -179,6 +179,37 @@ Json NewMovement() {
     return Json::parse(ProjectFileText(state, ProjectSizing{}))["movimenti"][0];
 }
 
+// The movements' kinds: their titles, the paste columns each shows and,
+// by code (the empty slot's too), the kind each is listed and edited as.
+Json KindTables() {
+    Json kinds = Json::array({nullptr});
+    Json shown = Json::array({nullptr});
+    Json listed = Json::array();
+    for (int16_t kind = 0; kind < int16_t(kKindTitles.size()); ++kind) {
+        listed.push_back(ListedKind(kind));
+    }
+    for (int16_t kind = 1; kind < int16_t(kKindTitles.size()); ++kind) {
+        kinds.push_back(BothLanguages(kKindsContext, KindTitleSource(kind)));
+        Json columns = Json::array();
+        for (int column = PasteColumn::Bore; column < PasteColumn::Flow; ++column) {
+            if (PageShows(kind, PasteColumnField(column))) columns.push_back(column);
+        }
+        shown.push_back(columns);
+    }
+    return {{"kinds", kinds}, {"shown", shown}, {"listed", listed}};
+}
+
+// The cycle table's column headers and their tooltips.
+Json CycleWords() {
+    Json headers = Json::array();
+    Json tooltips = Json::array();
+    for (const CycleColumnWords& column : kCycleColumns) {
+        headers.push_back(BothLanguages(kCycleTableContext, column.header));
+        tooltips.push_back(BothLanguages(kCycleTableContext, column.tooltip));
+    }
+    return {{"columns", headers}, {"tooltips", tooltips}};
+}
+
 }  // namespace
 
 std::string WithoutMnemonic(std::string_view text) {
@@ -202,27 +233,6 @@ std::string PageTables() {
         if (english == nullptr) missing.push_back(text.italian);
         texts[text.italian] = english != nullptr ? english : text.italian;
     }
-    Json kinds = Json::array({nullptr});
-    Json shown = Json::array({nullptr});
-    // By code, the empty slot's too: the kind each is listed and edited as.
-    Json listed = Json::array();
-    for (int16_t kind = 0; kind < int16_t(kKindTitles.size()); ++kind) {
-        listed.push_back(ListedKind(kind));
-    }
-    for (int16_t kind = 1; kind < int16_t(kKindTitles.size()); ++kind) {
-        kinds.push_back(BothLanguages(kKindsContext, KindTitleSource(kind)));
-        Json columns = Json::array();
-        for (int column = PasteColumn::Bore; column < PasteColumn::Flow; ++column) {
-            if (PageShows(kind, PasteColumnField(column))) columns.push_back(column);
-        }
-        shown.push_back(columns);
-    }
-    Json headers = Json::array();
-    Json tooltips = Json::array();
-    for (const CycleColumnWords& column : kCycleColumns) {
-        headers.push_back(BothLanguages(kCycleTableContext, column.header));
-        tooltips.push_back(BothLanguages(kCycleTableContext, column.tooltip));
-    }
     Json initial = Json::array();
     for (size_t i = 0; i < kInitialBoxes.size(); ++i) {
         Json name = Keyed(ProjectDataKey(i), kInitialContext, kInitialBoxes[i].name);
@@ -239,43 +249,39 @@ std::string PageTables() {
         Json::array({Keyed(project_key::kMinTemp, kGasModelContext, kMinTempCaption),
                      Keyed(project_key::kMaxTemp, kGasModelContext, kMaxTempCaption),
                      Keyed(project_key::kExponent, kGasModelContext, kExponentCaption)});
-    return Json(
-               {{"texts", texts},
-                {"missing", missing},
-                {"kinds", kinds},
-                {"shown", shown},
-                {"columns", headers},
-                {"cycle", CycleColumns()},
-                {"newMovement", NewMovement()},
-                {"initial", initial},
-                {"laws", laws},
-                {"lawKey", project_key::kLaw},
-                {"parts",
-                 {{"data", project_key::kData},
-                  {"movements", project_key::kMovements},
-                  {"gas", project_key::kGas},
-                  {"requirements", project_key::kRequirements},
-                  {"recommendation", project_key::kRecommendation}}},
-                {"gas", gas},
-                {"results", kResultsHeadings},
-                {"series", ResultsSeriesTable()},
-                {"chart", chart},
-                {"files", {{"simulation", Kind(kSimulationFile)}, {"project", Kind(kProjectFile)}}},
-                {"timeAxis", AxisTitle(kTimeSeries)},
-                {"resultsFormat", {{"every", kResultsRowEvery}, {"decimals", kResultsDecimals}}},
-                {"readout",
-                 {{"pressure", kPressureReadoutDecimals},
-                  {"pressureSymbol", kPressureSeries.symbol},
-                  {"time", ReadoutTimeDecimals(CircuitState{}.TimeStep)},
-                  {"sample", BothLanguages(kChartContext, kReadoutSample)}}},
-                {"timeStep", CircuitState{}.TimeStep},
-                {"tooltips", tooltips},
-                {"notANumber", BothLanguages(kInitialContext, kNotANumberTip)},
-                {"stale", BothLanguages(kSizingContext, kStaleNote)},
-                {"characters", std::string(kNumberSigns)},
-                {"limits", {{"movements", kMaxMovements}, {"undoSteps", Project::kMaxUndoSteps}}},
-                {"listed", listed}})
-        .dump(-1, ' ', false, Json::error_handler_t::replace);
+    Json page({{"texts", texts},
+               {"missing", missing},
+               {"cycle", CycleColumns()},
+               {"newMovement", NewMovement()},
+               {"initial", initial},
+               {"laws", laws},
+               {"lawKey", project_key::kLaw},
+               {"parts",
+                {{"data", project_key::kData},
+                 {"movements", project_key::kMovements},
+                 {"gas", project_key::kGas},
+                 {"requirements", project_key::kRequirements},
+                 {"recommendation", project_key::kRecommendation}}},
+               {"gas", gas},
+               {"results", kResultsHeadings},
+               {"series", ResultsSeriesTable()},
+               {"chart", chart},
+               {"files", {{"simulation", Kind(kSimulationFile)}, {"project", Kind(kProjectFile)}}},
+               {"timeAxis", AxisTitle(kTimeSeries)},
+               {"resultsFormat", {{"every", kResultsRowEvery}, {"decimals", kResultsDecimals}}},
+               {"readout",
+                {{"pressure", kPressureReadoutDecimals},
+                 {"pressureSymbol", kPressureSeries.symbol},
+                 {"time", ReadoutTimeDecimals(CircuitState{}.TimeStep)},
+                 {"sample", BothLanguages(kChartContext, kReadoutSample)}}},
+               {"timeStep", CircuitState{}.TimeStep},
+               {"notANumber", BothLanguages(kInitialContext, kNotANumberTip)},
+               {"stale", BothLanguages(kSizingContext, kStaleNote)},
+               {"characters", std::string(kNumberSigns)},
+               {"limits", {{"movements", kMaxMovements}, {"undoSteps", Project::kMaxUndoSteps}}}});
+    page.update(KindTables());
+    page.update(CycleWords());
+    return page.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 }  // namespace volvenza
