@@ -389,6 +389,14 @@ Exit status of gas:
         <source>Per l&apos;uso: %1</source>
         <translation>For usage: %1</translation>
     </message>
+    <message>
+        <source>
+Il file di uscita non può essere il file di ingresso.
+</source>
+        <translation>
+The output file may not be the input file.
+</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::ActuatorPages</name>

@@ -124,6 +124,8 @@ constexpr const char* kOutputFiles =
              "\n"
              "I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di\n"
              "ingresso o l'altro file di uscita.\n");
+constexpr const char* kOutputFile =
+    SIM_TEXT("volvenza-sim", "\nIl file di uscita non può essere il file di ingresso.\n");
 
 // The exit statuses, a line each: a command's usage lists those it returns.
 constexpr const char* kExitHead = SIM_TEXT("volvenza-sim", "\nStato di uscita:\n");
@@ -171,10 +173,10 @@ const CommandPieces kCommandPieces[] = {
     {"run",
      {kUsageRun, kGasOptions, kDutyOptions, kRunNotes, kOutputFiles, kExitHead, kExitDone,
       kExitRefused, kExitFile, kExitWarning, kExitOutsideGas, kExitUsageLine}},
-    {"convert", {kUsageConvert, kOutputFiles, kExitHead, kExitDone, kExitFile, kExitUsageLine}},
-    {"export", {kUsageExport, kOutputFiles, kExitHead, kExitDone, kExitFile, kExitUsageLine}},
+    {"convert", {kUsageConvert, kOutputFile, kExitHead, kExitDone, kExitFile, kExitUsageLine}},
+    {"export", {kUsageExport, kOutputFile, kExitHead, kExitDone, kExitFile, kExitUsageLine}},
     {"report",
-     {kUsageReport, kOutputFiles, kExitHead, kExitDone, kExitFile, kExitUsageLine, kExitNoQt}},
+     {kUsageReport, kOutputFile, kExitHead, kExitDone, kExitFile, kExitUsageLine, kExitNoQt}},
     {"size",
      {kUsageSize, kGasOptions, kDutyOptions, kExitHead, kExitSized, kExitNoSize, kExitFile,
       kExitCannotSize, kExitUsageLine, kExitNoQt}},
