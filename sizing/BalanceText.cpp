@@ -102,21 +102,19 @@ void AppendSteadyRows(Rows& r, const EnergyBalance& b) {
                                 {which}));
             break;
         case S::Alternating:
-            AppendCycleRows(
-                r, b.Steady,
-                Say(w,
-                    QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                      "Ciclo in regime (%1°; i cicli in regime non sono tutti "
-                                      "uguali: in altri la pressione scende fino a %2)"),
-                    {which, With(w, b.SteadyLowest, 2, "bar")}));
-            break;
         case S::Bounded:
+            // Cycles that differ: the last one run, and how low the others go.
             AppendCycleRows(
                 r, b.Steady,
                 Say(w,
-                    QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
-                                      "Ciclo %1 (i cicli non si ripetono ma le pressioni minime "
-                                      "non calano più; in altri la pressione scende fino a %2)"),
+                    b.SteadyKind == S::Alternating
+                        ? QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                            "Ciclo in regime (%1°; i cicli in regime non sono "
+                                            "tutti uguali: in altri la pressione scende fino a %2)")
+                        : QT_TRANSLATE_NOOP("volvenza::EnergyBalance",
+                                            "Ciclo %1 (i cicli non si ripetono ma le pressioni "
+                                            "minime non calano più; in altri la pressione scende "
+                                            "fino a %2)"),
                     {which, With(w, b.SteadyLowest, 2, "bar")}));
             break;
         case S::Unsettled:
