@@ -273,8 +273,9 @@ TEST(BalanceText, TheExampleByHand) {
     // as shown (80 Qp = 108,24 × 67 + 1,44), not more needed.
     state.Data.Qp = 90.669f;
     RunSimulation(state);
-    EXPECT_EQ(EnergyBalanceRows(state, EnergyInputsOf(state, 0.8, 1000), kItalian)->at(18).label,
-              "Potenza risparmiata dall'accumulatore");
+    const auto faster = EnergyBalanceRows(state, EnergyInputsOf(state, 0.8, 1000), kItalian);
+    EXPECT_EQ(faster->at(18).label, "Potenza risparmiata dall'accumulatore");
+    EXPECT_EQ(faster->at(14).value, "15,11 kW") << "the installed power to two decimals";
     // A hold is judged on a run of a gas law, none before it.
     state.Gas.Law = GasLawKind::Ideal;
     const DutyPlan hold{false, HoldDuty{GaugeBar(65), 1, Dm3PerMin(0)}};
