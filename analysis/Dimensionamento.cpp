@@ -101,6 +101,7 @@ void Dimensionamento::Poll() {
     answeredInputs_ = askedInputs_;
     appliedInputs_.reset();
     stale_ = false;
+    applied_ = false;
     staleNote_->hide();
     recommendation_.reset();
     if (const Evaluation* rec = answer_->Recommendation()) recommendation_ = rec->Proposed;
@@ -111,6 +112,7 @@ void Dimensionamento::Poll() {
 
 void Dimensionamento::ClearAnswer() {
     stale_ = false;
+    applied_ = false;
     staleNote_->hide();
     answer_.reset();
     layout_.reset();
@@ -133,7 +135,8 @@ void Dimensionamento::FollowBusy() {
     const bool busy = job_ != nullptr;
     calculate_->setEnabled(!busy);
     stop_->setEnabled(busy);
-    apply_->setEnabled(!busy && !stale_ && answer_ && answer_->Recommended);
+    apply_->setEnabled(!busy && !stale_ && !applied_ && answer_ && answer_->Recommended);
+    appliedNote_->setVisible(applied_ && !busy);
     const GasSettings& gas = state_.Gas;
     // The classic law sizes nothing: the search runs real nitrogen instead.
     const QString law = gas.Law == GasLawKind::Classic
@@ -241,6 +244,7 @@ void Dimensionamento::FollowInputs() {
     if (req) req->Gas = answered_.Gas;
     stale_ =
         (inputs != answeredInputs_ && inputs != appliedInputs_) || !req || !(*req == answered_);
+    applied_ = !stale_ && inputs == appliedInputs_;
     staleNote_->setVisible(stale_);
     FollowBusy();
 }
@@ -256,6 +260,8 @@ void Dimensionamento::Apply() {
     // The answer belongs to the data it leaves as much as to those it was
     // found for.
     appliedInputs_ = InputsNow();
+    appliedNote_->setText(
+        QString::fromStdString(AppliedText(answer_->Recommendation()->Proposed, UiWording())));
     FollowInputs();
 }
 

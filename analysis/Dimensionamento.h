@@ -191,6 +191,7 @@ class Dimensionamento : public QWidget {
     QPushButton* calculate_ = nullptr;
     QPushButton* stop_ = nullptr;
     QPushButton* apply_ = nullptr;
+    QLabel* appliedNote_ = nullptr;  // beside Applica, once it has applied
     QProgressBar* progress_ = nullptr;
     QLabel* staleNote_ = nullptr;
     QLabel* recommendationText_ = nullptr;
@@ -208,6 +209,9 @@ class Dimensionamento : public QWidget {
     // What the data became once the answer was applied.
     std::optional<uint64_t> appliedInputs_;
     bool stale_ = false;
+    // The project holds the answer's design as applied: Applica has nothing
+    // more to do until the data change.
+    bool applied_ = false;
     CircuitData askedData_;
     CircuitData answeredData_;  // the initial data the answer was found from
     std::optional<sizing::SizingAnswer> answer_;

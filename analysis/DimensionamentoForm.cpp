@@ -268,9 +268,15 @@ void Dimensionamento::BuildAnswer(Parts& parts) {
     });
     parts.right = new QVBoxLayout;
     parts.right->addWidget(answerArea_, 1);
+    // Applica says what it put into the project: the data windows that
+    // show it may all be closed.
+    appliedNote_ = new QLabel(this);
+    appliedNote_->setObjectName(QStringLiteral("LApplicata"));
+    appliedNote_->setWordWrap(true);
+    appliedNote_->hide();
     auto* applyRow = new QHBoxLayout;
-    applyRow->addStretch(1);
-    applyRow->addWidget(apply_);
+    applyRow->addWidget(appliedNote_, 1);
+    applyRow->addWidget(apply_, 0, Qt::AlignRight);
     parts.right->addLayout(applyRow);
 }
 

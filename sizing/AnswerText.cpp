@@ -367,18 +367,34 @@ AnswerLayout LayOutAnswer(const SizingAnswer& answer, const Requirements& req,
     return out;
 }
 
-std::string LastRecommendationText(const Design& d, const Wording& wording) {
+namespace {
+
+// The design in a sentence of the window's: the volume as the candidates'
+// table writes it, the precharge and the pump.
+std::string DesignSaid(const Design& d, const Wording& wording, const char* italian) {
     const Words w(wording);
     std::string volume = w.Num(d.V0, 3);
     if (d.Count > 1) volume = std::to_string(d.Count) + " × " + volume;
     if (d.Bottles > 0) volume += " + " + std::to_string(d.Bottles) + " × " + w.Num(d.BottleSize, 3);
-    const char* italian = QT_TRANSLATE_NOOP(
-        "volvenza::Dimensionamento",
-        "Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa %3 dm3/min. \"Calcola\" la "
-        "ricalcola.");
     return FillParts(
         wording.Translate ? wording.Translate("volvenza::Dimensionamento", italian) : italian,
         {volume, w.Num(d.P0, 2), w.Num(d.Qp, 1)});
+}
+
+}  // namespace
+
+std::string LastRecommendationText(const Design& d, const Wording& wording) {
+    return DesignSaid(d, wording,
+                      QT_TRANSLATE_NOOP("volvenza::Dimensionamento",
+                                        "Ultima raccomandazione: %1 dm3, precarica %2 bar, pompa "
+                                        "%3 dm3/min. \"Calcola\" la ricalcola."));
+}
+
+std::string AppliedText(const Design& d, const Wording& wording) {
+    return DesignSaid(d, wording,
+                      QT_TRANSLATE_NOOP("volvenza::Dimensionamento",
+                                        "Applicata al progetto: %1 dm3, precarica %2 bar, pompa "
+                                        "%3 dm3/min."));
 }
 
 }  // namespace volvenza::sizing

@@ -49,6 +49,8 @@ AnswerLayout LayOutAnswer(const SizingAnswer& answer, const Requirements& req,
 // "Calcola" answers again: the volume as the candidates' table writes it,
 // the precharge and the pump, rounded half to even.
 std::string LastRecommendationText(const Design& design, const Wording& wording);
+// What "Applica" says it put into the project, in the same figures.
+std::string AppliedText(const Design& design, const Wording& wording);
 
 // The accumulator type's name ("a sacca"...).
 std::string TypeText(AccumulatorType type, const Wording& wording);

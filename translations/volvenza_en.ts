@@ -989,6 +989,10 @@ The file already exists. Replace it?</translation>
         <source>Dal pieno (Pm) invece che da Pm - Dp</source>
         <translation>From full (Pm) instead of from Pm - Dp</translation>
     </message>
+    <message>
+        <source>Applicata al progetto: %1 dm3, precarica %2 bar, pompa %3 dm3/min.</source>
+        <translation>Applied to the project: %1 dm3, precharge %2 bar, pump %3 dm3/min.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::EnergyBalance</name>

@@ -97,7 +97,7 @@ bool TakeSearched(sizing::Requirements& req, const Json& searched) {
 // requirements keep the type and the catalogue the search was made with
 // exactly, "searched" (size --json's "requirements"). {"project": its
 // text, "cleared": the page's places of the drafts the design's values
-// replace}, or the message.
+// replace, "line": what the window says it applied}, or the message.
 std::string Apply(const Json& r) {
     const Json d = r.value("design", Json());
     const Json searched = r.value("searched", Json());
@@ -128,7 +128,9 @@ std::string Apply(const Json& r) {
     ApplyDesign(state, design, searched["p1"].get<double>());
     Json cleared = Json::array();
     for (const int16_t field : kAppliedData) cleared.push_back(PageDataPlace(size_t(field)));
-    return Reply({{"project", ProjectFileText(state, sizing)}, {"cleared", cleared}});
+    return Reply({{"project", ProjectFileText(state, sizing)},
+                  {"cleared", cleared},
+                  {"line", sizing::AppliedText(design, SimWording())}});
 }
 
 // The vessels beyond the one accumulator of V0 of a project, as the

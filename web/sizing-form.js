@@ -105,6 +105,8 @@ export function buildForm(section) {
   const progress = el('progress', { id: 'sz-progress', hidden: true });
   progress.setAttribute('aria-label', t('Ricerca in corso'));
   const apply = el('button', { id: 'sz-apply', type: 'button', textContent: word(formWords.apply), disabled: true });
+  // What Applica put into the project, beside it, while the data are those.
+  const applied = el('span', { id: 'sz-applied', className: 'sz-applied', hidden: true });
   const hold = el('fieldset', {}, el('legend', { textContent: word(formWords.hold) }),
     ...holdBoxes.map(box), check(form.holdFromPm));
   const buttons = (...names) => el('p', { className: 'sz-controls' }, ...names.map(([id, label]) =>
@@ -124,9 +126,9 @@ export function buildForm(section) {
   section.setAttribute('aria-labelledby', 'sz-title');
   section.replaceChildren(el('h2', { id: 'sz-title', textContent: word(formWords.title) }),
     el('div', { className: 'sz-left' }, requirements, el('p', { className: 'sz-controls' }, compute, ' ', stop, ' ', progress)),
-    el('div', { className: 'sz-right' }, el('p', { className: 'sz-controls' }, apply), stale, answer));
+    el('div', { className: 'sz-right' }, el('p', { className: 'sz-controls' }, applied, ' ', apply), stale, answer));
   const $ = (id) => section.querySelector('#sz-' + id);
-  return { section, type, catalogue, answer, stale, compute, stop, progress, apply, requirements, $,
+  return { section, type, catalogue, answer, stale, compute, stop, progress, apply, applied, requirements, $,
     edited: false, shownType: type.selectedIndex, found: null, applying: false, seen: null };
 }
 

@@ -79,7 +79,7 @@ async function calculate(f) {
     a = args(f);
   } catch (e) {
     f.found = null;
-    stale.hidden = apply.disabled = true;
+    stale.hidden = apply.disabled = f.applied.hidden = true;
     section.dataset.state = 'refused';
     answer.replaceChildren(el('p', { className: 'sz-error', textContent: e.message }));
     return;
@@ -102,7 +102,7 @@ async function calculate(f) {
     const why = reply.stderr.split(/^(?:Uso|Usage):/m)[0].trim();
     if (refused) answer.replaceChildren(el('p', { className: 'sz-error', textContent: why }));
     else show(f, reply.stdout);
-    stale.hidden = true;
+    stale.hidden = f.applied.hidden = true;
     apply.disabled = true;
     section.dataset.state = f.found ? 'answered' : 'refused';
     if (refused) return;
@@ -125,7 +125,7 @@ async function calculate(f) {
     // Stopped (or the core failed): no answer, not half of one.
     f.found = null;
     apply.disabled = true;
-    stale.hidden = true;
+    stale.hidden = f.applied.hidden = true;
     answer.replaceChildren(el('p', { className: e.stopped ? '' : 'sz-error',
       textContent: e.stopped ? word(catalogueWords.stopped) : e.message }));
     section.dataset.state = e.stopped ? 'stopped' : 'refused';
@@ -158,6 +158,7 @@ function applyRecommendation(f) {
   for (const place of reply.cleared) app.setDraft(place, null);
   f.seen = JSON.stringify(app.part('requirements'));
   found.applied = inputs();
+  f.applied.textContent = reply.line;
   app.edited('project');
 }
 
@@ -228,7 +229,10 @@ function follow(f) {
   const now = inputs();
   const old = (now !== found.design && now !== found.applied) || a !== found.args;
   f.stale.hidden = !old;
-  f.apply.disabled = old || !(found.json && found.json.recommended);
+  // Applied and the data still those: Applica has nothing more to put in.
+  const done = !old && now === found.applied;
+  f.applied.hidden = !done;
+  f.apply.disabled = old || done || !(found.json && found.json.recommended);
   section.dataset.state = old ? 'stale' : 'answered';
 }
 // The catalogue's buttons, and a type chosen: a catalogue still holding the
@@ -311,7 +315,7 @@ function attach(section, kept) {
     opened() {
       f.found = null;
       delete section.dataset.state;
-      f.stale.hidden = f.apply.disabled = true;
+      f.stale.hidden = f.apply.disabled = f.applied.hidden = true;
       f.answer.replaceChildren();
       fromProject(f);
     },

@@ -31,6 +31,14 @@ Dimensionamento* OpenSizing(Shell& shell) {
     return Named<Dimensionamento>(shell.main.get(), "Dimensionamento");
 }
 
+// The answer applied and the data still those: said beside Applica, which
+// has nothing more to put in.
+bool ShowsApplied(QWidget* window) {
+    return !Named<QLabel>(window, "LNonAggiornati")->isVisibleTo(window) &&
+           !Named<QPushButton>(window, "CmdApplica")->isEnabled() &&
+           Named<QLabel>(window, "LApplicata")->isVisibleTo(window);
+}
+
 }  // namespace
 
 class SizingWindowTest : public QObject {
@@ -63,14 +71,17 @@ class SizingWindowTest : public QObject {
         QCOMPARE(BoxTexts(shell.main->ShowChildWindow("DatiIniziali"), {"TV0", "TP0"}),
                  QStringList({"10", "48,1"}));
         QCOMPARE(shell.state.ChartMinPressure, 60.0);
-        QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
+        // The window says what it applied, whichever windows are open.
+        QCOMPARE(Named<QLabel>(window, "LApplicata")->text(),
+                 "Applicata al progetto: 10 dm3, precarica 48,1 bar, pompa 30 dm3/min.");
+        QVERIFY(ShowsApplied(window));
         shell.Button("Simulazione")->trigger();
-        QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
+        QVERIFY(ShowsApplied(window));
         shell.main->CurrentProject().Undo();
         // Found for these data, it is still in view and current.
-        QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
+        QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled() && !ShowsApplied(window));
         shell.main->CurrentProject().Redo();
-        QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
+        QVERIFY(ShowsApplied(window));
         // Its run keeps above p1, not far above; the pump alone is taken at p1,
         // in the project opened again by a program that did not apply it.
         shell.Button("Simulazione")->trigger();
@@ -163,7 +174,7 @@ class SizingWindowTest : public QObject {
         QVERIFY(Search(*window));
         apply->click();
         QCOMPARE(shell.state.Gas.Vessels.Count, 2);  // two of 4 dm3
-        QVERIFY(!stale->isVisibleTo(window) && apply->isEnabled());
+        QVERIFY(!stale->isVisibleTo(window) && !apply->isEnabled());
         // Data changed after it was applied: no longer theirs.
         Retype(Named<QLineEdit>(shell.main->LoadChildWindow("DatiIniziali"), "TDp"), "14");
         QVERIFY(stale->isVisibleTo(window) && !apply->isEnabled());
