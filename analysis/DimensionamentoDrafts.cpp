@@ -27,9 +27,11 @@ using namespace sizing_window;
 void Dimensionamento::RequirementTyped(size_t box) {
     const QString text = requirementBoxes_[box]->text().trimmed();
     const bool bottles = requirementBoxes_[box] == bottles_;
-    // An empty box is a requirement not given: the search asks for it.
-    const bool draft = !text.isEmpty() && (bottles ? !ReadBottleSizes(text.toStdString())
-                                                   : !ParseNumber<double>(text.toStdString()));
+    // An empty box is a requirement not given, or a draft where the
+    // requirements cannot hold it empty.
+    const bool draft = text.isEmpty() ? !EmptyTaken(static_cast<RequirementBox>(box))
+                       : bottles      ? !ReadBottleSizes(text.toStdString())
+                                      : !ParseNumber<double>(text.toStdString());
     project_.SetDraft(
         RequirementKey(box),
         draft ? std::optional(requirementBoxes_[box]->text().toStdString()) : std::nullopt);

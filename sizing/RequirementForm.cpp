@@ -101,6 +101,10 @@ std::vector<double> RequirementFigures(const Requirements& req, RequirementBox b
     return req.BottleSizes;
 }
 
+bool EmptyTaken(RequirementBox box) {
+    return BoxForm(box).optional || box == RequirementBox::MinPressure;
+}
+
 void SetRequirementFigure(Requirements& req, RequirementBox box, std::optional<double> figure) {
     switch (box) {
         case RequirementBox::MinPressure:

@@ -105,6 +105,12 @@ std::vector<double> RequirementFigures(const Requirements& req, RequirementBox b
 // given (p1 at 0). Not for the bottles.
 void SetRequirementFigure(Requirements& req, RequirementBox box, std::optional<double> figure);
 
+// Whether the requirements can hold the box left empty: a requirement not
+// given (p1 too, then asked for by the search). A box they cannot hold empty
+// stays, emptied, the project's draft, lest it go on showing the figure
+// taken out of it.
+bool EmptyTaken(RequirementBox box);
+
 // A box's text as the form shows it (the tolerance in per cent) read into
 // the figure the requirements keep: nothing for a blank box that may stay
 // empty; the box's message for any other text that gives no number. The

@@ -181,6 +181,7 @@ std::string SizingForm() {
                          {"option", box.option},
                          {"project", box.projectKey},
                          {"optional", box.optional},
+                         {"emptyTaken", EmptyTaken(which)},
                          {"default", shown.empty() ? Json() : shown},
                          {"perUnit", box.shownPerUnit},
                          {"characters", BoxCharacters(which)},

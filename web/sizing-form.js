@@ -18,7 +18,7 @@ export const catalogueWords = { cellTip: null, noV0: null, stopped: null };
 export const formWords = {};
 // The form as the core describes it (VolvenzaWebSizing.h), from the tables
 // the desktop's window is built from: the boxes ({id, label, default,
-// option, notANumber, optional, perUnit, characters: the bottles' besides
+// option, notANumber, optional, emptyTaken, perUnit, characters: the bottles' besides
 // the digits, null for the others'}), the choices ticked ({id, label,
 // option, whenClear, on}), the hold's boxes ({id, label, option}) and its
 // choice of Pm; the labels and texts in both languages.

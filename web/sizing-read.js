@@ -20,8 +20,13 @@ export function judge(f, input) {
   const id = input.id.slice(3);
   let why = '';
   const cell = input.closest('#sz-catalogue td');
-  if (!text || input.type === 'checkbox') {
-    // An empty box is a requirement not given: the search asks for it.
+  const required = boxes.find((b) => b.id === id && !b.emptyTaken);
+  if (input.type === 'checkbox') {
+    // Nothing to read.
+  } else if (!text) {
+    // An empty box is a requirement not given, or a draft where the
+    // requirements cannot hold it empty (the core's rule).
+    if (required) why = word(required.notANumber);
   } else if (cell) {
     if (readBox('catalogue', text).figures === null) why = word(catalogueWords.cellTip);
   } else if (input.id.startsWith('sz-') && boxOf(id)) {

@@ -78,6 +78,8 @@ QStringList OwnTexts(const QWidget& w) {
 
 void Retype(QLineEdit* box, const QString& text) {
     box->selectAll();
+    // Emptied as a person empties it, by a key.
+    if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
 }
 

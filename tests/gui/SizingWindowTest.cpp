@@ -122,6 +122,33 @@ class SizingWindowTest : public QObject {
         QCOMPARE(status->text(), "Stato");
     }
 
+    // A box the search cannot do without, emptied, stops a save by its name as
+    // any other draft (it used to save the figure taken out of it, unsaid);
+    // one that may stay empty saves as no requirement.
+    void anEmptiedBoxIsNoFigure() {
+        Shell shell(ProgramChildWindows());
+        Dimensionamento* window = OpenSizing(shell);
+        shell.Button("Simulazione")->trigger();
+        auto* hours = Named<QLineEdit>(window, "TOreAnno");
+        Retype(hours, "");
+        Retype(Named<QLineEdit>(window, "TPS"), "250");
+        Retype(Named<QLineEdit>(window, "TPS"), "");
+        const QString path = shell.temp.filePath("emptied.vlzp");
+        shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
+        QCOMPARE(shell.dialogs.Messages().size(), size_t(1));
+        QCOMPARE(
+            shell.dialogs.Messages().back().text,
+            "Il valore di ore di lavoro in un anno (Dimensionamento) è \"\", che non è un "
+            "numero valido: il lavoro non viene salvato. Correggerlo o annullarlo con Ctrl+Z.");
+        QVERIFY(!QFile::exists(path));
+        Retype(hours, "1500");
+        shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
+        shell.Menu("Esempio")->trigger();
+        shell.WithFile(shell.Menu("mnuFileOpen"), path);
+        QCOMPARE(hours->text(), "1500");
+        QCOMPARE(Named<QLineEdit>(window, "TPS")->text(), "");
+    }
+
     // The efficiency typed in the requirements is the balance's at once, a
     // step Annulla takes back; one out of range is the project's too, no
     // draft, and the balance and Calcola refuse it in one sentence. An

@@ -33,7 +33,7 @@ std::vector<CatalogueSize>& Longest(Requirements& q) {
 // setting may stay empty, every other box must give a number; a figure at
 // its range's end is taken. A box the window shows empty is no requirement
 // for p1 (at 0, as a new project has it), PS and the relief setting; the
-// others keep their figure.
+// others keep their figure, and an emptied one is a draft.
 TEST(RequirementFormTest, ReadsEachBoxAsTypedAndTakesTheRangesEnds) {
     constexpr auto kP1 = RequirementBox::MinPressure;
     for (auto box = kP1; box != RequirementBox::Bottles;
@@ -49,6 +49,8 @@ TEST(RequirementFormTest, ReadsEachBoxAsTypedAndTakesTheRangesEnds) {
             box == RequirementBox::RatedPressure || box == RequirementBox::ReliefSetting;
         SetRequirementFigure(req, box, std::nullopt);
         EXPECT_EQ(RequirementFigures(req, box).size(), mayStayEmpty || box == kP1 ? 0u : 1u);
+        // What the requirements cannot hold empty, an emptied box keeps as a draft.
+        EXPECT_EQ(EmptyTaken(box), RequirementFigures(req, box).empty()) << BoxForm(box).id;
         const auto empty = ReadRequirementText(box, " ");
         ASSERT_EQ(static_cast<bool>(empty), mayStayEmpty) << BoxForm(box).id;
         if (empty) {
@@ -65,6 +67,7 @@ TEST(RequirementFormTest, ReadsEachBoxAsTypedAndTakesTheRangesEnds) {
     for (size_t i = 1; i < kMaxCatalogueSizes; ++i) most += ";1";
     EXPECT_EQ(ReadBottleSizes(most)->size(), kMaxCatalogueSizes);
     for (const char* wrong : {"", "10;", "10; 0", "10; -1"}) EXPECT_FALSE(ReadBottleSizes(wrong));
+    EXPECT_FALSE(EmptyTaken(RequirementBox::Bottles));
     EXPECT_EQ(ReadBottleSizes(most + ";1").Error(), RequirementNotANumber(RequirementBox::Bottles));
 }
 
