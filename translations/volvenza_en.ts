@@ -397,6 +397,12 @@ Il file di uscita non può essere il file di ingresso.
 The output file may not be the input file.
 </translation>
     </message>
+    <message>
+        <source>  64 uso errato, o il file di uscita che è il file di ingresso (nulla scritto)
+</source>
+        <translation>  64 wrong usage, or the output file is the input file (nothing written)
+</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::ActuatorPages</name>

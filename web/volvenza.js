@@ -13,10 +13,18 @@
 (function (root) {
   'use strict';
 
-  // The name the core reads `text` under, of its kind (a project is JSON;
-  // anything else is read as a simulation file).
+  // The name the core reads `text` under: its kind's default name
+  // (documents/FileKinds.h), "progetto.vlzp" for a project (JSON) and
+  // "simulazione.vlz" for anything else, as the core's messages name it.
   function inputName(api, text) {
-    return api.request({ 'file-name': 'in', text }).name;
+    return api.request({ 'file-name': '', text }).name;
+  }
+
+  // The name a command writes its file under, with the extension of its
+  // kind: never the name `text` is read under, which volvenza-sim refuses
+  // to write over.
+  function outputName(extension) {
+    return 'risultato.' + extension;
   }
 
   function failure(reply) {
@@ -36,7 +44,7 @@
   function commands(api) {
     api.run = async function (text, args) {
       const input = inputName(api, text);
-      const output = 'out.' + api.files.simulation.extension;
+      const output = outputName(api.files.simulation.extension);
       const reply = api.command(['run', input, output].concat(args || []), { [input]: text }, [output]);
       return written(reply, output);
     };
@@ -54,7 +62,7 @@
         throw new Error(api.say("convert: 'vlz' o 'vlzp'"));
       }
       const input = inputName(api, text);
-      const output = 'out.' + to;
+      const output = outputName(to);
       const reply = api.command(['convert', input, output], { [input]: text }, [output]);
       return written(reply, output);
     };

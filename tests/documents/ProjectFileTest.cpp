@@ -70,6 +70,21 @@ class ProjectFileTest : public ::testing::Test {
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << message.value_or("read") << " / " << words;
     }
+    // The good file's text with `from` replaced by `to`.
+    std::string With(const std::string& from, const std::string& to) {
+        std::string text = ProjectFileText(state, project);
+        const size_t at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return text.replace(at, from.size(), to);
+    }
+    // Each text refused with its words, the state it was read into unchanged.
+    void ExpectEachRefused(std::initializer_list<std::pair<std::string, std::string>> cases) {
+        for (const auto& [text, expected] : cases) {
+            EXPECT_TRUE(Refused(text, expected));
+            EXPECT_EQ(std::pair(other.Data.V0, other.MovementCount), std::pair(123.0f, int16_t{0}))
+                << expected;
+        }
+    }
     CircuitState state, other;
     ProjectSizing project, read;
 };
@@ -119,78 +134,27 @@ TEST_F(ProjectFileTest, DesignComesBackWholeAndWritesTheSameText) {
         std::tuple(false, true, GasLawKind::Classic, sizing::AccumulatorType::Bladder, false));
 }
 
-TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
+// A text that is no project's JSON, or names a field twice: the place is
+// named, and nothing the state held changes.
+TEST_F(ProjectFileTest, OneBadTextChangesNothingAndIsNamed) {
     const std::string good = ProjectFileText(state, project);
-    auto with = [&](const std::string& from, const std::string& to) {
-        std::string text = good;
-        const size_t at = text.find(from);
-        EXPECT_NE(at, std::string::npos) << from;
-        return text.replace(at, from.size(), to);
-    };
-    struct Case {
-        std::string text;
-        std::string expected;
-    };
-    const Case cases[] = {
+    ExpectEachRefused({
         {good.substr(0, good.size() / 2), "il testo JSON non è valido alla riga "},
         {"{\n  \"formato\": \"volvenza-progetto\",\n  \"è\": x}",
          "il testo JSON non è valido alla riga 3, al carattere 8."},
         {"[]", "il campo / deve essere un oggetto"},
-        {with("\"versione\": 1", "\"versione\": 2"), "il campo /versione non è una versione"},
-        {with("\"V0\": 10.0", "\"V0\": 1" + std::string(400, '0')),
+        {With("\"versione\": 1", "\"versione\": 2"), "il campo /versione non è una versione"},
+        {With("\"V0\": 10.0", "\"V0\": 1" + std::string(400, '0')),
          "il testo JSON contiene alla riga 7 un numero troppo grande: 10000000000000000000…."},
-        {with("\"V0\": 10.0", "\"V0\": -1e400"),
+        {With("\"V0\": 10.0", "\"V0\": -1e400"),
          "il testo JSON contiene alla riga 7 un numero troppo grande: -1e400."},
         // A key given twice: which value holds cannot be known.
-        {with("\"Ti\": 0.2,", "\"Ti\": 0.2, \"Ti\": 0.2,"),
+        {With("\"Ti\": 0.2,", "\"Ti\": 0.2, \"Ti\": 0.2,"),
          "il campo /movimenti/2/Ti è scritto due volte"},
         {"[{\"a\": 1, \"a\": 2}]", "il campo /0/a è scritto due volte"},
         // The first fault is named, though the text breaks off later.
-        {with("\"V0\": 0.075", "\"V0\": 0.075, \"tau\": 1, \"tau\": 2").substr(0, 2000),
+        {With("\"V0\": 0.075", "\"V0\": 0.075, \"tau\": 1, \"tau\": 2").substr(0, 2000),
          "il campo /dimensionamento/catalogo/0/tau è scritto due volte"},
-        {with("\"V0\": 10.0", "\"V0\": 1e39"),
-         "il campo /dati_iniziali/V0 vale 1e+39, fuori dall'intervallo ammesso: da "
-         "-3,402823e+38 a 3,402823e+38."},
-        {with("\"tipo\": 1", "\"tipo\": 9"),
-         "il campo /movimenti/1/tipo deve essere un numero da 0 a 7"},
-        {with("\"Ti2\": 0.1,", "\"Ti2\": \"0,1\","),
-         "il campo /movimenti/2/Ti2 deve essere un numero"},
-        // Values the gas dialog refuses, whichever law is chosen.
-        {with("\"esponente\": 1.4", "\"esponente\": 1.68"),
-         "il campo /gas/esponente vale 1,68, fuori dall'intervallo ammesso: da 1 a 1,67."},
-        {with("\"tau\": 45.0", "\"tau\": -1"),
-         "il campo /gas/tau vale -1, fuori dall'intervallo ammesso: almeno 0, o null."},
-        {with("\"legge\": \"azoto\"", "\"legge\": \"vapore\""),
-         "il campo /gas/legge deve essere uno fra \"classica\", \"ideale\", \"azoto\""},
-        {with("\"ciclo_singolo\": true", "\"ciclo_singolo\": 1"),
-         "il campo /dimensionamento/ciclo_singolo deve essere true o false"},
-        {with("\"portata_max\": 240.0", "\"portata_max\": \"240\""),
-         "il campo /dimensionamento/catalogo/1/portata_max deve essere un numero o null"},
-        {with("\"V0\": 0.075", "\"V\": 0.075"), "il campo /dimensionamento/catalogo/0/V0 manca"},
-        // A recommendation no search makes, which "Applica" would put into the data.
-        {with("\"bombole\": 2", "\"bombole\": 1.5"),
-         "il campo /raccomandazione/bombole vale 1,5, fuori dall'intervallo ammesso: un numero "
-         "intero da 0 a 8."},
-        {with("\"volume_bombola\": 10.0", "\"volume_bombola\": -10"),
-         "/raccomandazione/volume_bombola vale -10, fuori dall'intervallo ammesso: da 0 a"},
-        {with("\"V0\": 2.5", "\"V0\": 1e308"),
-         "/raccomandazione/V0 vale 1e+308, fuori dall'intervallo ammesso: più di 0 e al più "
-         "3,402823e+38."},
-        {with("\"P0\": 49.7", "\"P0\": -1e308"), "/raccomandazione/P0 vale -1e+308"},
-        {with("\"rendimento\": 0.95", "\"rendimento\": 0"),
-         "/movimenti/1/rendimento vale 0, fuori dall'intervallo ammesso: più di 0 e al più 1."},
-        {with("\"pressione_richiesta\": 80.0", "\"pressione_richiesta\": -2"),
-         "/movimenti/4/pressione_richiesta vale -2, fuori dall'intervallo ammesso: più di 0."},
-        {with("\"perdita\": 3.0", "\"perdita\": -3"),
-         "/movimenti/3/perdita vale -3, fuori dall'intervallo ammesso: almeno 0."},
-        {with("\"carico\": 12.5", "\"carico\": -1"),
-         "/movimenti/3/carico vale -1, fuori dall'intervallo ammesso: almeno 0."},
-        {with("\"tempo\": 600.0", "\"tempo\": 0"), "/dimensionamento/mantenimento/tempo vale 0"},
-        {with("\"pressione\": 150.0", "\"pressione\": 0"),
-         "/dimensionamento/mantenimento/pressione vale 0"},
-        {with("\"rendimento_volumetrico\": 1.0", "\"rendimento_volumetrico\": 0"),
-         "/impianto/rendimento_volumetrico vale 0, fuori dall'intervallo ammesso: più di 0 e al "
-         "più 1."},
         // Nested deeper than any project, refused before it is parsed.
         {std::string(100000, '[') + std::string(100000, ']'),
          "il testo JSON annida più di 16 livelli di elenchi e oggetti alla riga 1, al carattere "
@@ -201,12 +165,57 @@ TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
          "23"},
         // An escaped quote does not end its string: the brackets after it are text.
         {R"(["\")" + std::string(20, '[') + R"("])", "il campo / deve essere un oggetto"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_TRUE(Refused(c.text, c.expected));
-        EXPECT_EQ(std::pair(other.Data.V0, other.MovementCount), std::pair(123.0f, int16_t{0}))
-            << c.expected;
-    }
+    });
+}
+
+// A field out of its range or of the wrong kind: the field is named, and
+// nothing the state held changes.
+TEST_F(ProjectFileTest, OneBadFieldChangesNothingAndIsNamed) {
+    ExpectEachRefused({
+        {With("\"V0\": 10.0", "\"V0\": 1e39"),
+         "il campo /dati_iniziali/V0 vale 1e+39, fuori dall'intervallo ammesso: da "
+         "-3,402823e+38 a 3,402823e+38."},
+        {With("\"tipo\": 1", "\"tipo\": 9"),
+         "il campo /movimenti/1/tipo deve essere un numero da 0 a 7"},
+        {With("\"Ti2\": 0.1,", "\"Ti2\": \"0,1\","),
+         "il campo /movimenti/2/Ti2 deve essere un numero"},
+        // Values the gas dialog refuses, whichever law is chosen.
+        {With("\"esponente\": 1.4", "\"esponente\": 1.68"),
+         "il campo /gas/esponente vale 1,68, fuori dall'intervallo ammesso: da 1 a 1,67."},
+        {With("\"tau\": 45.0", "\"tau\": -1"),
+         "il campo /gas/tau vale -1, fuori dall'intervallo ammesso: almeno 0, o null."},
+        {With("\"legge\": \"azoto\"", "\"legge\": \"vapore\""),
+         "il campo /gas/legge deve essere uno fra \"classica\", \"ideale\", \"azoto\""},
+        {With("\"ciclo_singolo\": true", "\"ciclo_singolo\": 1"),
+         "il campo /dimensionamento/ciclo_singolo deve essere true o false"},
+        {With("\"portata_max\": 240.0", "\"portata_max\": \"240\""),
+         "il campo /dimensionamento/catalogo/1/portata_max deve essere un numero o null"},
+        {With("\"V0\": 0.075", "\"V\": 0.075"), "il campo /dimensionamento/catalogo/0/V0 manca"},
+        // A recommendation no search makes, which "Applica" would put into the data.
+        {With("\"bombole\": 2", "\"bombole\": 1.5"),
+         "il campo /raccomandazione/bombole vale 1,5, fuori dall'intervallo ammesso: un numero "
+         "intero da 0 a 8."},
+        {With("\"volume_bombola\": 10.0", "\"volume_bombola\": -10"),
+         "/raccomandazione/volume_bombola vale -10, fuori dall'intervallo ammesso: da 0 a"},
+        {With("\"V0\": 2.5", "\"V0\": 1e308"),
+         "/raccomandazione/V0 vale 1e+308, fuori dall'intervallo ammesso: più di 0 e al più "
+         "3,402823e+38."},
+        {With("\"P0\": 49.7", "\"P0\": -1e308"), "/raccomandazione/P0 vale -1e+308"},
+        {With("\"rendimento\": 0.95", "\"rendimento\": 0"),
+         "/movimenti/1/rendimento vale 0, fuori dall'intervallo ammesso: più di 0 e al più 1."},
+        {With("\"pressione_richiesta\": 80.0", "\"pressione_richiesta\": -2"),
+         "/movimenti/4/pressione_richiesta vale -2, fuori dall'intervallo ammesso: più di 0."},
+        {With("\"perdita\": 3.0", "\"perdita\": -3"),
+         "/movimenti/3/perdita vale -3, fuori dall'intervallo ammesso: almeno 0."},
+        {With("\"carico\": 12.5", "\"carico\": -1"),
+         "/movimenti/3/carico vale -1, fuori dall'intervallo ammesso: almeno 0."},
+        {With("\"tempo\": 600.0", "\"tempo\": 0"), "/dimensionamento/mantenimento/tempo vale 0"},
+        {With("\"pressione\": 150.0", "\"pressione\": 0"),
+         "/dimensionamento/mantenimento/pressione vale 0"},
+        {With("\"rendimento_volumetrico\": 1.0", "\"rendimento_volumetrico\": 0"),
+         "/impianto/rendimento_volumetrico vale 0, fuori dall'intervallo ammesso: più di 0 e al "
+         "più 1."},
+    });
 }
 
 // The names the windows and the page edit a project by are the file's own:

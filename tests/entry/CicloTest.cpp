@@ -73,17 +73,29 @@ void CicloTest::aCycleTypedWithTheKeyboardAlone() {
     }
 }
 
-void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
-    Windows w;
+namespace {
+
+// The example's cycle in the table, beside the movement editor.
+void OpenTheExample(Windows& w) {
     w.shell.Button("Esempio")->trigger();
-    const MovementTable example = w.shell.state.Movements;
     w.shell.Button("InserimentoDati")->trigger();
     w.OpenCycle();
+}
+
+// The editor and the table show the same movement alike `after` an edit.
+void Agree(const Windows& w, const char* after) {
+    const QString difference = w.Disagreement();
+    QVERIFY2(difference.isEmpty(), qPrintable(QString(after) + ": " + difference));
+}
+
+}  // namespace
+
+void CicloTest::tableEditsKeepTheEditorInStep() {
+    Windows w;
+    OpenTheExample(w);
+    const MovementTable example = w.shell.state.Movements;
     CycleTableModel& model = w.Model();
-    auto agree = [&w](const char* after) {
-        const QString difference = w.Disagreement();
-        QVERIFY2(difference.isEmpty(), qPrintable(QString(after) + ": " + difference));
-    };
+    const auto agree = [&w](const char* after) { Agree(w, after); };
     agree("opening");
     // The table's Annulla and Ripeti are the project's: the list set up
     // before the window opened can be taken back.
@@ -130,9 +142,19 @@ void CicloTest::tableAndEditorAgreeAfterEveryEdit() {
     w.cycle->Redo();
     QCOMPARE(w.shell.state.Movements[3].BoreDiameter, 70.0f);
     agree("redo");
+}
 
-    // Editor edits: typing, a new movement, a deletion; they are steps of
-    // the same history, which the table's Annulla walks back through.
+// Editor edits: typing, a new movement, a deletion; they are steps of the
+// same history as the table's, which the table's Annulla walks back through.
+void CicloTest::editorEditsKeepTheTableInStep() {
+    Windows w;
+    OpenTheExample(w);
+    const MovementTable example = w.shell.state.Movements;
+    CycleTableModel& model = w.Model();
+    const auto agree = [&w](const char* after) { Agree(w, after); };
+    w.Click("PulsAvanti");
+    w.Click("PulsAvanti");                                       // the editor shows movement 3
+    QVERIFY(model.setData(model.index(2, Column::Bore), "70"));  // a step of the table's first
     QLineEdit* end = Named<QLineEdit>(w.Editor(), "DatoTf");
     const int shown = w.shell.state.CurrentMovement - 1;
     const QString before = w.Cell(shown, Column::EndTime);

@@ -103,7 +103,8 @@ class CicloTest : public QObject {
     Q_OBJECT
   private slots:
     void aCycleTypedWithTheKeyboardAlone();
-    void tableAndEditorAgreeAfterEveryEdit();
+    void tableEditsKeepTheEditorInStep();
+    void editorEditsKeepTheTableInStep();
     void rowsAreCheckedAsTheyAreTyped();
     void flowsThatCannotBeRightAreMarked();
     void clipboardLimitAndUndoOfScatteredRows();

@@ -69,7 +69,7 @@ class CommandsTest : public QObject {
         QCOMPARE(shell.dialogs.Calls().back().fileName, example);
     }
 
-    void exportsSaveAndARefusedOpen() {
+    void exportsNameTheirFilesAndWhyNot() {
         Shell shell;
         shell.main->show();
         QVERIFY(!shell.Menu("mnuFileEsportaCsv")->isEnabled());
@@ -104,7 +104,17 @@ class CommandsTest : public QObject {
                  QStringLiteral("Impossibile salvare il file %1: la cartella %2 non esiste.")
                      .arg(nowhere, shell.temp.filePath("manca")));
 
-        // Save always asks, and a refused open changes nothing.
+        // The text export, with the chart window active.
+        shell.main->ShowChildWindow("Grafico");
+        shell.WithFile(shell.Menu("mnuFileEsporta"), shell.temp.filePath("tabella.txt"));
+        QVERIFY(QFile::exists(shell.temp.filePath("tabella.txt")));
+    }
+
+    // Save always asks, and a refused open changes nothing.
+    void saveAsksAndARefusedOpenChangesNothing() {
+        Shell shell;
+        shell.main->show();
+        shell.RunExample();
         shell.dialogs.ClearCalls();
         const QString path = shell.temp.filePath("prova.vlz");
         shell.WithFile(shell.Button("Save"), path);
@@ -147,11 +157,6 @@ class CommandsTest : public QObject {
         shell.WithFile(shell.Button("Open"), path);
         QCOMPARE(States(shell), kResults);
         QCOMPARE(shell.main->windowTitle(), "prova.vlz - Volvenza");
-
-        // The text export, with the chart window active.
-        shell.main->ShowChildWindow("Grafico");
-        shell.WithFile(shell.Menu("mnuFileEsporta"), shell.temp.filePath("tabella.txt"));
-        QVERIFY(QFile::exists(shell.temp.filePath("tabella.txt")));
     }
 
     // Every file dialog offers the design's own name, with the extension of

@@ -19,6 +19,38 @@
 using namespace volvenza;
 using namespace volvenza::testing;
 
+namespace {
+
+// The program with the example, telling what its printouts are told
+// produced the results, and what a window's results note says.
+struct Printing {
+    QString printed, named;
+    std::optional<EnergyInputs> energy;
+    Shell shell{Hooked(*this)};
+
+    static ChildWindows Hooked(Printing& p) {
+        ChildWindows windows = ProgramChildWindows();
+        windows.printActiveWindow = [&p](auto&, auto&, auto&, auto&, auto& design, auto& origin,
+                                         auto& inputs, auto*) {
+            p.named = design;
+            p.printed = origin;
+            p.energy = inputs;
+        };
+        return windows;
+    }
+    Printing() {
+        shell.main->show();
+        shell.Button("Esempio")->trigger();
+        shell.main->ShowChildWindow("Ciclo");
+    }
+    QString Note(const char* window) const {
+        const auto* label = Named<QLabel>(shell.main->FindChildWindow(window), "LRisultati");
+        return label->isVisibleTo(label->parentWidget()) ? label->text() : QString();
+    }
+};
+
+}  // namespace
+
 class ProjectWindowsTest : public QObject {
     Q_OBJECT
   private slots:
@@ -200,37 +232,23 @@ class ProjectWindowsTest : public QObject {
         QCOMPARE(bar->text(), "Stato");
     }
 
+    // What the windows and the printed and exported pages are told produced
+    // the results.
     void resultsSayWhereTheyComeFrom() {
-        // What the printed and exported pages are told produced the results.
-        ChildWindows windows = ProgramChildWindows();
-        QString printed, named;
-        std::optional<EnergyInputs> energy;
-        windows.printActiveWindow = [&](auto&, auto&, auto&, auto&, auto& design, auto& origin,
-                                        auto& inputs, auto*) {
-            named = design;
-            printed = origin;
-            energy = inputs;
-        };
-        Shell shell(windows);
-        shell.main->show();
-        shell.Button("Esempio")->trigger();
-        shell.main->ShowChildWindow("Ciclo");
-        auto note = [&](const char* window) {
-            const auto* label = Named<QLabel>(shell.main->FindChildWindow(window), "LRisultati");
-            return label->isVisibleTo(label->parentWidget()) ? label->text() : QString();
-        };
-        QCOMPARE(note("Ciclo"), QString());
+        Printing p;
+        Shell& shell = p.shell;
+        QCOMPARE(p.Note("Ciclo"), QString());
         QVERIFY(!shell.Menu("mnuSimulazioneBilancio")->isEnabled());
         shell.main->ShowChildWindow("BilancioEnergetico");
         QCOMPARE(BalanceFigures(*shell.main), QStringList());
         for (const char* button : {"Simulazione", "Grafico", "Tabella"})
             shell.Button(button)->trigger();
         for (const char* window : {"Grafico", "Tabella", "Ciclo", "BilancioEnergetico"})
-            QCOMPARE(note(window), "Legge del gas: classica");
+            QCOMPARE(p.Note(window), "Legge del gas: classica");
         shell.Menu("mnuFilePrint")->trigger();
-        QCOMPARE(printed, "Legge del gas: classica");
-        QCOMPARE(named, "senza nome");
-        QCOMPARE(energy->PumpEfficiency, 0.9);
+        QCOMPARE(p.printed, "Legge del gas: classica");
+        QCOMPARE(p.named, "senza nome");
+        QCOMPARE(p.energy->PumpEfficiency, 0.9);
         // The balance's rows: their figures are the shared wording's tests'.
         QCOMPARE(BalanceFigures(*shell.main).size(), 22);
 
@@ -238,13 +256,13 @@ class ProjectWindowsTest : public QObject {
         // which every open window follows.
         Retype(Named<QLineEdit>(shell.main->LoadChildWindow("DatiIniziali"), "TPm"), "90");
         const QString stale = QStringLiteral("Risultati non aggiornati: i dati sono cambiati. ");
-        QCOMPARE(note("Grafico"), stale + QStringLiteral("Legge del gas: classica"));
+        QCOMPARE(p.Note("Grafico"), stale + QStringLiteral("Legge del gas: classica"));
         // A balance of the old run with the new data would be neither's.
         QCOMPARE(BalanceFigures(*shell.main), QStringList());
         shell.main->CurrentProject().SetGas(
             {.Law = GasLawKind::Nitrogen, .Tau = 45, .MinTemp = 0, .MaxTemp = {}});
         shell.Button("Simulazione")->trigger();
-        QCOMPARE(note("Tabella"), "Legge del gas: azoto reale, τ = 45 s; inviluppo da 0 a tc °C");
+        QCOMPARE(p.Note("Tabella"), "Legge del gas: azoto reale, τ = 45 s; inviluppo da 0 a tc °C");
         // The gas temperature's column widens the table rather than hide.
         QTRY_VERIFY(!Named<QTableView>(shell.main->FindChildWindow("Tabella"), "DataGrid1")
                          ->horizontalScrollBar()
@@ -266,14 +284,20 @@ class ProjectWindowsTest : public QObject {
         QVERIFY2(BalanceFigures(*shell.main).join('|').startsWith("da 77 bar, minima "),
                  qPrintable(BalanceFigures(*shell.main).join('|')));
         shell.main->CurrentProject().SetRequirements(asked);
+    }
 
-        // A simulation file does not record its law.
+    // A simulation file does not record its law.
+    void aSimulationFileHoldsNoGasLaw() {
+        Printing p;
+        Shell& shell = p.shell;
+        shell.Button("Simulazione")->trigger();
         const QString path = shell.temp.filePath("r.vlz");
         shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
         shell.main->OpenSimulationFile(path);
-        QCOMPARE(note("Ciclo"), "Risultati letti dal file (la legge del gas non vi è registrata)");
+        QCOMPARE(p.Note("Ciclo"),
+                 "Risultati letti dal file (la legge del gas non vi è registrata)");
         shell.Menu("mnuFilePrint")->trigger();
-        QCOMPARE(named, "r.vlz");
+        QCOMPARE(p.named, "r.vlz");
         // The example does not come from that file: Salva con nome starts in its
         // folder without offering to write over it.
         shell.Menu("Esempio")->trigger();

@@ -20,95 +20,108 @@ namespace {
 
 constexpr double kK = 273.15, kPi = 3.14159265358979;
 
-TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
+// The draw's circuit and requirements, and whether a design passes by the
+// closed forms.
+struct ClosedForms {
     CircuitState state;
-    test::TypeCircuit(state, {10, 80, 20, 5, 200, 190, 2},
-                      {{0, 1, 60}, {0.5f, 1, 0, MovementKind::CylinderExtending}});
-    state.Movements[1].Duty.Required = 120;
-    state.Movements[1].Duty.Emergency = true;
-    state.Movements[2].BoreDiameter = 100;
-    state.Movements[2].Duty = {100, 0.95, 10, std::nullopt, false};
-    const double clamp = 100e3 / (kPi / 4 * 0.01) / 1e5 / 0.95 + 10;
     Requirements req;
-    req.MinPressure = GaugeBar(100);
-    req.Type = AccumulatorType::Piston;
-    req.Catalogue = DefaultCatalogue(AccumulatorType::Piston);
-    req.SingleCycle = true;
-    req.MinGasTemp = -80;  // rule 6 out of the way: only the duties decide
-    req.Gas = {.Law = GasLawKind::Ideal, .MinTemp = 0, .MaxTemp = 40};
     const HoldDuty hold{GaugeBar(150), 600, Dm3PerMin(0.1), 10, true};
-    req.Duties = {true, hold};
+    const double clamp = 100e3 / (kPi / 4 * 0.01) / 1e5 / 0.95 + 10;
 
+    ClosedForms() {
+        test::TypeCircuit(state, {10, 80, 20, 5, 200, 190, 2},
+                          {{0, 1, 60}, {0.5f, 1, 0, MovementKind::CylinderExtending}});
+        state.Movements[1].Duty.Required = 120;
+        state.Movements[1].Duty.Emergency = true;
+        state.Movements[2].BoreDiameter = 100;
+        state.Movements[2].Duty = {100, 0.95, 10, std::nullopt, false};
+        req.MinPressure = GaugeBar(100);
+        req.Type = AccumulatorType::Piston;
+        req.Catalogue = DefaultCatalogue(AccumulatorType::Piston);
+        req.SingleCycle = true;
+        req.MinGasTemp = -80;  // rule 6 out of the way: only the duties decide
+        req.Gas = {.Law = GasLawKind::Ideal, .MinTemp = 0, .MaxTemp = 40};
+        req.Duties = {true, hold};
+    }
     // The gas full at Pm at `temp` °C, and after the draw (none left when
     // the gas fills the vessel first).
-    const auto full = [](const Design& d, double temp) {
+    static double Full(const Design& d, double temp) {
         return d.V0.value() * (d.P0.value() + kAtm) * (temp + kK) / (20 + kK) / (200 + kAtm);
-    };
-    const auto drawn = [](const Design& d, double v) {
+    }
+    static double Drawn(const Design& d, double v) {
         return v + 1 < d.V0.value() ? (200 + kAtm) * std::pow(v / (v + 1), 1.4) - kAtm : 0;
-    };
-    const auto held = [&](const Design& d) {
-        const double v = full(d, 20), end = v + hold.Leakage.value() * hold.Time / 60;
+    }
+    double Held(const Design& d) const {
+        const double v = Full(d, 20), end = v + hold.Leakage.value() * hold.Time / 60;
         if (end >= d.V0.value()) return 0.0;
         return (200 + kAtm) * v / end * (20 - hold.Cooling + kK) / (20 + kK) - kAtm;
-    };
+    }
     // A design that passes at its precharge is run at the ends of its
     // tolerance too: the lower, with the least gas, is the worst.
-    const auto lower = [&](Design d) {
+    Design Lower(Design d) const {
         d.P0 = d.P0 * (1 - req.PrechargeTolerance);
         return d;
-    };
-    const auto passesAt = [&](const Design& d) {
-        const double cold = drawn(d, full(d, 0));
-        return cold >= clamp && cold >= 120 && held(d) >= 150;
-    };
-    const auto passes = [&](const Design& d) { return passesAt(d) && passesAt(lower(d)); };
+    }
+    bool PassesAt(const Design& d) const {
+        const double cold = Drawn(d, Full(d, 0));
+        return cold >= clamp && cold >= 120 && Held(d) >= 150;
+    }
+    bool Passes(const Design& d) const { return PassesAt(d) && PassesAt(Lower(d)); }
+};
 
-    auto answer = SizeAccumulator(state, req);
+TEST(DutySizing, EachCandidateAgreesWithTheClosedForms) {
+    const ClosedForms f;
+    auto answer = SizeAccumulator(f.state, f.req);
     ASSERT_TRUE(answer) << answer.Error();
     ASSERT_TRUE(answer->Recommended);
-    EXPECT_TRUE(passes(answer->Recommendation()->Proposed));
+    EXPECT_TRUE(f.Passes(answer->Recommendation()->Proposed));
     int failing = 0;
     for (const Evaluation& e : answer->Candidates) {
         const Design& d = e.Proposed;
-        EXPECT_EQ(e.AtEnds, passesAt(d)) << d.V0.value();
-        const Design worst = e.AtEnds ? lower(d) : d;
-        const double cold = drawn(worst, full(worst, 0));
+        EXPECT_EQ(e.AtEnds, f.PassesAt(d)) << d.V0.value();
+        const Design worst = e.AtEnds ? f.Lower(d) : d;
+        const double cold = f.Drawn(worst, f.Full(worst, 0));
         ASSERT_EQ(e.Movements.size(), 2u);
         EXPECT_NEAR(e.Movements[0].Lowest.value(), cold, 1e-6) << d.V0.value();
         EXPECT_NEAR(e.Movements[1].Lowest.value(), cold, 1e-6) << d.V0.value();
-        failing += !passes(d);
+        failing += !f.Passes(d);
         if (cold == 0) continue;  // emptied: nothing more to compare
-        EXPECT_NEAR(e.Movements[1].Required.value(), clamp, 1e-9);
-        EXPECT_EQ(e.Movements[1].Passes(), cold >= clamp) << d.V0.value();
+        EXPECT_NEAR(e.Movements[1].Required.value(), f.clamp, 1e-9);
+        EXPECT_EQ(e.Movements[1].Passes(), cold >= f.clamp) << d.V0.value();
         EXPECT_EQ(e.Rules[kEmergencyRule], cold >= 120) << d.V0.value();
         EXPECT_NEAR(e.Duties.Emergency->Lowest.value(), cold, 1e-6);
-        EXPECT_NEAR(e.Duties.Emergency->OilLeft.value(), d.V0.value() - full(worst, 0) - 1, 1e-9);
-        EXPECT_EQ(e.Rules[kHoldRule], held(worst) >= 150) << d.V0.value();
-        if (held(worst) > 0) {
-            EXPECT_NEAR(e.Duties.Hold->Lowest.value(), held(worst), 1e-9);
+        EXPECT_NEAR(e.Duties.Emergency->OilLeft.value(), d.V0.value() - f.Full(worst, 0) - 1, 1e-9);
+        EXPECT_EQ(e.Rules[kHoldRule], f.Held(worst) >= 150) << d.V0.value();
+        if (f.Held(worst) > 0) {
+            EXPECT_NEAR(e.Duties.Hold->Lowest.value(), f.Held(worst), 1e-9);
         }
     }
     EXPECT_GE(failing, 3);
-    // In the laid-out table the duties' columns stand just before the rules
-    // failed and the verdict, in every row.
-    const AnswerLayout out = LayOutAnswer(*answer, req, state.Data, Wording{nullptr, ','});
+}
+
+// In the laid-out table the duties' columns stand just before the rules
+// failed and the verdict, in every row; the single change said for the
+// largest failing size is just enough gas.
+TEST(DutySizing, DutiesStandBeforeTheVerdictAndTheFixJustPasses) {
+    const ClosedForms f;
+    auto answer = SizeAccumulator(f.state, f.req);
+    ASSERT_TRUE(answer) << answer.Error();
+    const AnswerLayout out = LayOutAnswer(*answer, f.req, f.state.Data, Wording{nullptr, ','});
     const std::vector<std::string>& h = out.Candidates.Headings;
     const auto duties = DutyHeadings({true, true, true}, Wording{nullptr, ','});
     ASSERT_GE(h.size(), duties.size() + 3);
     EXPECT_EQ(std::vector(h.end() - 2 - std::ssize(duties), h.end() - 2), duties);
     EXPECT_EQ(h.back(), "Esito");
     for (const auto& row : out.Candidates.Rows) EXPECT_EQ(row.size(), h.size());
-    // The single change said for the largest failing size: just enough gas.
     for (const Explanation& x : answer->Explanations) {
         if (!x.FixV0) continue;
         const auto e = std::find_if(answer->Candidates.begin(), answer->Candidates.end(),
                                     [&](const Evaluation& c) { return c.Proposed.V0 == x.V0; });
         Design d = e->Proposed;
         d.V0 = Dm3(*x.FixV0);
-        EXPECT_TRUE(passes(d)) << d.V0.value();
+        EXPECT_TRUE(f.Passes(d)) << d.V0.value();
         d.V0 -= Dm3(0.01);
-        EXPECT_FALSE(passes(d)) << d.V0.value();
+        EXPECT_FALSE(f.Passes(d)) << d.V0.value();
     }
 }
 

@@ -123,26 +123,31 @@ class RefusalTest : public OneDrawTest {
             EXPECT_NE(ItalianText(a.Error()).find(words), std::string::npos) << a.Error();
         }
     }
-};
-
-TEST_F(RefusalTest, EachRequirementAtItsLimitAndJustPast) {
     // One change from the draw's requirements at a time: refused with these
-    // words, or (nullptr) accepted at or just inside its limit; a few searched whole.
+    // words, or (nullptr) accepted at or just inside its limit; a few
+    // searched whole.
     struct Case {
         std::function<void(Requirements&)> set;
         const char* words;
         bool search = false;
     };
-    const auto catalogue = [](std::vector<double> volumes, double ratio = 4) {
-        return [=](Requirements& q) { q.Catalogue = Sizes(volumes, ratio); };
-    };
-    // A hold of a second from `from` down to the gas's `cold` kelvins, from Pm when `full`.
-    const auto hold = [](double from, double cold, bool full = false) {
-        return [=](Requirements& q) {
-            q.Duties.Hold = HoldDuty{GaugeBar(from), 1, Dm3PerMin(0), cold, full};
-        };
-    };
-    const Case cases[] = {
+    void Judge(std::initializer_list<Case> cases) {
+        const Requirements base = req;
+        for (const Case& c : cases) {
+            req = base;
+            c.set(req);
+            if (c.words) {
+                Refused(c.words);
+            } else {
+                EXPECT_TRUE(c.search ? bool(SizeAccumulator(state, req))
+                                     : bool(CheckRequirements(state, req)));
+            }
+        }
+    }
+};
+
+TEST_F(RefusalTest, EachRequirementAtItsLimitAndJustPast) {
+    Judge({
         {[](Requirements& q) { q.MinPressure = GaugeBar(199); }, "p1"},
         {[](Requirements& q) { q.MinPressure = GaugeBar(0); }, "p1 deve essere positiva"},
         {[](Requirements& q) { q.MinPressure = GaugeBar(0.5); }, nullptr},
@@ -153,19 +158,6 @@ TEST_F(RefusalTest, EachRequirementAtItsLimitAndJustPast) {
         {[](Requirements& q) { q.HoursPerYear = q.WorkingHours = 0.5; }, nullptr},
         {[](Requirements& q) { q.HoursPerYear = 8760.01; }, ""},
         {[](Requirements& q) { q.HoursPerYear = 0; }, ""},
-        {catalogue({1, 1}), "crescente"},
-        {catalogue({0, 1}), "crescente"},
-        {catalogue({1, 2}, 1), "rapporto"},
-        {[](Requirements& q) { SecondSize(q).MaxFlow = Dm3PerMin(0); }, "grandezza 2,123 dm3"},
-        {[](Requirements& q) { SecondSize(q).MaxFlow = Dm3PerMin(0.5); }, nullptr},
-        {[](Requirements& q) { SecondSize(q).RatedSwing = BarDifference(0); }, "escursione"},
-        {[](Requirements& q) { SecondSize(q).RatedSwing = BarDifference(0.5); }, nullptr},
-        {[](Requirements& q) { SecondSize(q).RatedCycles = 0.9; }, "cicli nominali"},
-        {[](Requirements& q) { SecondSize(q).RatedCycles = 1; }, nullptr},
-        {[](Requirements& q) { SecondSize(q).RatedPressure = GaugeBar(0); }, "grandezza 2,123 dm3"},
-        {[](Requirements& q) { SecondSize(q).RatedPressure = GaugeBar(0.5); },
-         nullptr},                                                  // positive is enough
-        {[](Requirements& q) { SecondSize(q).Tau = 0; }, nullptr},  // an isothermal size
         {[](Requirements& q) { q.WorkingHours = 24 * 366; }, nullptr, true},
         {[](Requirements& q) { q.WorkingHours = 24 * 366 + 0.01; }, "ore di lavoro"},
         {[](Requirements& q) { q.WorkingHours = 0; }, "ore di lavoro"},
@@ -180,6 +172,34 @@ TEST_F(RefusalTest, EachRequirementAtItsLimitAndJustPast) {
          },
          "(250,14 bar) supera la pressione nominale PS (250,12 bar)"},
         {[](Requirements& q) { q.RatedPressure = q.ReliefSetting = GaugeBar(250); }, nullptr, true},
+    });
+}
+
+// The catalogue's sizes and the hold, each at its limit and just past.
+TEST_F(RefusalTest, EachSizeAndHoldAtItsLimitAndJustPast) {
+    const auto catalogue = [](std::vector<double> volumes, double ratio = 4) {
+        return [=](Requirements& q) { q.Catalogue = Sizes(volumes, ratio); };
+    };
+    // A hold of a second from `from` down to the gas's `cold` kelvins, from Pm when `full`.
+    const auto hold = [](double from, double cold, bool full = false) {
+        return [=](Requirements& q) {
+            q.Duties.Hold = HoldDuty{GaugeBar(from), 1, Dm3PerMin(0), cold, full};
+        };
+    };
+    Judge({
+        {catalogue({1, 1}), "crescente"},
+        {catalogue({0, 1}), "crescente"},
+        {catalogue({1, 2}, 1), "rapporto"},
+        {[](Requirements& q) { SecondSize(q).MaxFlow = Dm3PerMin(0); }, "grandezza 2,123 dm3"},
+        {[](Requirements& q) { SecondSize(q).MaxFlow = Dm3PerMin(0.5); }, nullptr},
+        {[](Requirements& q) { SecondSize(q).RatedSwing = BarDifference(0); }, "escursione"},
+        {[](Requirements& q) { SecondSize(q).RatedSwing = BarDifference(0.5); }, nullptr},
+        {[](Requirements& q) { SecondSize(q).RatedCycles = 0.9; }, "cicli nominali"},
+        {[](Requirements& q) { SecondSize(q).RatedCycles = 1; }, nullptr},
+        {[](Requirements& q) { SecondSize(q).RatedPressure = GaugeBar(0); }, "grandezza 2,123 dm3"},
+        {[](Requirements& q) { SecondSize(q).RatedPressure = GaugeBar(0.5); },
+         nullptr},                                                  // positive is enough
+        {[](Requirements& q) { SecondSize(q).Tau = 0; }, nullptr},  // an isothermal size
         // A hold from its start (Pm - Dp 189 bar, Pm 199 bar) at most, the gas
         // cooled from 293,15 K above 0 K (ideal) or nitrogen's triple point.
         {hold(189, 293.14), nullptr},
@@ -195,18 +215,7 @@ TEST_F(RefusalTest, EachRequirementAtItsLimitAndJustPast) {
         // The longest catalogue, and one size more.
         {[](Requirements& q) { Longest(q); }, nullptr},
         {[](Requirements& q) { Longest(q).push_back(Sizes({9})[0]); }, ""},
-    };
-    const Requirements base = req;
-    for (const Case& c : cases) {
-        req = base;
-        c.set(req);
-        if (c.words) {
-            Refused(c.words);
-        } else {
-            EXPECT_TRUE(c.search ? bool(SizeAccumulator(state, req))
-                                 : bool(CheckRequirements(state, req)));
-        }
-    }
+    });
 }
 
 // Steady operation needs the pump to restart above p1: Pm - Dp = 189.

@@ -84,56 +84,62 @@ void ExpectSameAsItsRun(CircuitState& state, const Requirements& req, const Desi
     state.Data = data;
 }
 
-TEST(SizingPropertyTest, RecommendationHoldsAloneAndTheSizeBelowDoesNot) {
-    std::mt19937 rng(20261206);
+// The `c`-th generated cycle into `state` and what a search is asked of it
+// into `req`: one to eight movements over a cycle of 2 to 10 s, p1 from 40
+// to 80 % of Pm, each accumulator type and gas law, the precharge's
+// temperature and tolerance varied, the pump sized or given.
+void Generate(std::mt19937& rng, int c, CircuitState& state, Requirements& req) {
     auto uniform = [&](double lo, double hi) {
         return std::uniform_real_distribution(lo, hi)(rng);
     };
+    InitCircuitState(state);
+    const float pm = static_cast<float>(uniform(100, 250));
+    // Times as a designer types them, to the hundredth of a second.
+    auto grid = [&](double lo, double hi, double unit) {
+        return static_cast<float>(std::round(uniform(lo, hi) / unit) * unit);
+    };
+    const float cycle = grid(2, 10, 0.25);
+    state.Data = CircuitData{
+        1,    50, 20, static_cast<float>(uniform(0, 40)), pm, static_cast<float>(uniform(5, 20)),
+        cycle};
+    const int moves = std::uniform_int_distribution(1, 8)(rng);
+    for (int i = 1; i <= moves; ++i) {
+        Movement& m = state.Movements[i];
+        m.Ti = grid(0, cycle * 0.8, 0.01);
+        m.Tf = grid(m.Ti + 0.1, m.Ti + cycle * 0.2, 0.01);
+        m.Qm = uniform(5, 80);
+        m.Kind = static_cast<int16_t>(1 + i % 7);
+    }
+    state.MovementCount = state.SimMovementCount = static_cast<int16_t>(moves);
+
+    req.MinPressure = GaugeBar(pm * uniform(0.4, 0.8));
+    req.Type = static_cast<AccumulatorType>(c % 3);
+    req.Gas.Law = c % 2 == 0 ? GasLawKind::Classic : GasLawKind::Ideal;
+    // The precharge given at -10 to 40 °C, away from tc, with a
+    // tolerance of 0 to 5 %.
+    req.Gas.ChargeTemp = -10 + (c * 7) % 51;
+    req.PrechargeTolerance = 0.01 * (c % 6);
+    if (c % 4 == 1) {
+        req.Gas.MinTemp = 0;
+        req.Gas.MaxTemp = 45;
+    }
+    req.SizePump = c % 5 == 0;
+    req.SingleCycle = c % 3 == 0;
+    if (!req.SingleCycle) {
+        // The pump restarts above p1 and delivers the cycle's oil.
+        req.MinPressure = GaugeBar(std::min(req.MinPressure.value(), (pm - state.Data.Dp) * 0.95));
+        state.Data.Qp = 80;
+    }
+}
+
+TEST(SizingPropertyTest, RecommendationHoldsAloneAndTheSizeBelowDoesNot) {
+    std::mt19937 rng(20261206);
     int recommended = 0;
     for (int c = 0; c < 60; ++c) {
         SCOPED_TRACE(c);
         CircuitState state;
-        InitCircuitState(state);
-        const float pm = static_cast<float>(uniform(100, 250));
-        // Times as a designer types them, to the hundredth of a second.
-        auto grid = [&](double lo, double hi, double unit) {
-            return static_cast<float>(std::round(uniform(lo, hi) / unit) * unit);
-        };
-        const float cycle = grid(2, 10, 0.25);
-        state.Data = CircuitData{1,    50,
-                                 20,   static_cast<float>(uniform(0, 40)),
-                                 pm,   static_cast<float>(uniform(5, 20)),
-                                 cycle};
-        const int moves = std::uniform_int_distribution(1, 8)(rng);
-        for (int i = 1; i <= moves; ++i) {
-            Movement& m = state.Movements[i];
-            m.Ti = grid(0, cycle * 0.8, 0.01);
-            m.Tf = grid(m.Ti + 0.1, m.Ti + cycle * 0.2, 0.01);
-            m.Qm = uniform(5, 80);
-            m.Kind = static_cast<int16_t>(1 + i % 7);
-        }
-        state.MovementCount = state.SimMovementCount = static_cast<int16_t>(moves);
-
         Requirements req;
-        req.MinPressure = GaugeBar(pm * uniform(0.4, 0.8));
-        req.Type = static_cast<AccumulatorType>(c % 3);
-        req.Gas.Law = c % 2 == 0 ? GasLawKind::Classic : GasLawKind::Ideal;
-        // The precharge given at -10 to 40 °C, away from tc, with a
-        // tolerance of 0 to 5 %.
-        req.Gas.ChargeTemp = -10 + (c * 7) % 51;
-        req.PrechargeTolerance = 0.01 * (c % 6);
-        if (c % 4 == 1) {
-            req.Gas.MinTemp = 0;
-            req.Gas.MaxTemp = 45;
-        }
-        req.SizePump = c % 5 == 0;
-        req.SingleCycle = c % 3 == 0;
-        if (!req.SingleCycle) {
-            // The pump restarts above p1 and delivers the cycle's oil.
-            req.MinPressure =
-                GaugeBar(std::min(req.MinPressure.value(), (pm - state.Data.Dp) * 0.95));
-            state.Data.Qp = 80;
-        }
+        Generate(rng, c, state, req);
         auto answer = SizeAccumulator(state, req);
         ASSERT_TRUE(answer) << c << ": " << answer.Error();
         if (!answer->Recommended) continue;

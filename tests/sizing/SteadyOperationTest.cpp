@@ -307,6 +307,32 @@ TEST_F(SteadyOperationTest, DriftIsCarriedOverTheWorkingDay) {
     }
 }
 
+// A run stopped below p1 before it settled carries its fall over the day
+// too: the candidates' margin says where its cycles settle, as a run that a
+// lower p1 lets go on finds them, not only how far below p1 it stopped.
+TEST_F(SteadyOperationTest, ARunStoppedBelowP1CarriesItsFallOverTheDay) {
+    ThePumpOfTheAverageDemand();
+    // Charged fast, the gas cools over the first minute and the lows fall.
+    req.Gas = {.Law = GasLawKind::Nitrogen,
+               .Tau = 10,
+               .MinTemp = {},
+               .MaxTemp = {},
+               .Start = gas::ChargeStart::Fast};
+    req.MinPressure = GaugeBar(100);
+    const auto free = SizeAccumulator(state, req);
+    ASSERT_TRUE(free) << free.Error();
+    const TemperatureOutcome settled = free->Candidates.at(0).Temps.at(0);
+    ASSERT_TRUE(settled.Settled);  // at 130,26 bar
+    req.MinPressure = GaugeBar(140);
+    const auto stopped = SizeAccumulator(state, req);
+    ASSERT_TRUE(stopped) << stopped.Error();
+    const TemperatureOutcome& o = stopped->Candidates.at(0).Temps.at(0);
+    EXPECT_TRUE(!o.Settled && o.LowestPressure > 139.9) << "stopped just below p1";
+    EXPECT_NEAR(o.DayLowest, settled.LowestPressure, 0.1);
+    EXPECT_EQ(LayOutAnswer(*stopped, req, state.Data, kItalian).Candidates.Rows.at(0).at(3),
+              "-9,79");
+}
+
 // Rule 1 lets the pump load once a second on average: a one-second cycle
 // whose draw takes the pump through its band once passes, the same cycle a
 // hundredth shorter fails. A small accumulator whose pump loads again and

@@ -147,6 +147,10 @@ constexpr const char* kExitUsageLine =
     SIM_TEXT("volvenza-sim",
              "  64 uso errato, o un file di uscita che è il file di ingresso o l'altro file\n"
              "     di uscita (nulla scritto)\n");
+// The same for the commands that write one file.
+constexpr const char* kExitUsageOneOutput =
+    SIM_TEXT("volvenza-sim",
+             "  64 uso errato, o il file di uscita che è il file di ingresso (nulla scritto)\n");
 constexpr const char* kExitNoQt = SIM_TEXT(
     "volvenza-sim", "  69 il PDF, in un volvenza-sim compilato senza Qt (nulla scritto)\n");
 constexpr const char* kExitSized =
@@ -173,13 +177,13 @@ const CommandPieces kCommandPieces[] = {
     {"run",
      {kUsageRun, kGasOptions, kDutyOptions, kRunNotes, kOutputFiles, kExitHead, kExitDone,
       kExitRefused, kExitFile, kExitWarning, kExitOutsideGas, kExitUsageLine}},
-    {"convert", {kUsageConvert, kOutputFile, kExitHead, kExitDone, kExitFile, kExitUsageLine}},
-    {"export", {kUsageExport, kOutputFile, kExitHead, kExitDone, kExitFile, kExitUsageLine}},
+    {"convert", {kUsageConvert, kOutputFile, kExitHead, kExitDone, kExitFile, kExitUsageOneOutput}},
+    {"export", {kUsageExport, kOutputFile, kExitHead, kExitDone, kExitFile, kExitUsageOneOutput}},
     {"report",
-     {kUsageReport, kOutputFile, kExitHead, kExitDone, kExitFile, kExitUsageLine, kExitNoQt}},
+     {kUsageReport, kOutputFile, kExitHead, kExitDone, kExitFile, kExitUsageOneOutput, kExitNoQt}},
     {"size",
      {kUsageSize, kGasOptions, kDutyOptions, kExitHead, kExitSized, kExitNoSize, kExitFile,
-      kExitCannotSize, kExitUsageLine, kExitNoQt}},
+      kExitCannotSize, kExitUsageOneOutput, kExitNoQt}},
     {"gas", {kUsageGas, kExitHead, kExitDone, kExitGasRange, kExitGasUsage}},
 };
 
@@ -237,12 +241,12 @@ const SimOption kOptions[] = {
 std::string WholeUsage() {
     std::string usage;
     for (const char* piece :
-         {kUsageHead,      kUsageExample,  kUsageRun,    kUsageConvert,   kUsageExport,
-          kUsageReport,    kUsageSize,     kUsageGas,    kUsageHelp,      kGasOptions,
-          kDutyOptions,    kRunNotes,      kOutputFiles, kExitHead,       kExitDone,
-          kExitRefused,    kExitFile,      kExitWarning, kExitOutsideGas, kExitUsageLine,
-          kExitNoQt,       kExitSizeHead,  kExitSized,   kExitNoSize,     kExitFile,
-          kExitCannotSize, kExitUsageLine, kExitNoQt,    kExitGasHead,    kExitDone,
+         {kUsageHead,      kUsageExample,       kUsageRun,    kUsageConvert,   kUsageExport,
+          kUsageReport,    kUsageSize,          kUsageGas,    kUsageHelp,      kGasOptions,
+          kDutyOptions,    kRunNotes,           kOutputFiles, kExitHead,       kExitDone,
+          kExitRefused,    kExitFile,           kExitWarning, kExitOutsideGas, kExitUsageLine,
+          kExitNoQt,       kExitSizeHead,       kExitSized,   kExitNoSize,     kExitFile,
+          kExitCannotSize, kExitUsageOneOutput, kExitNoQt,    kExitGasHead,    kExitDone,
           kExitGasRange,   kExitGasUsage}) {
         usage += SimText(piece);
     }

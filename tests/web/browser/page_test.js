@@ -249,14 +249,14 @@ async function size(page) {
     for (const [name, design] of Object.entries(designs)) {
       for (const law of laws) {
         const web = await call(page, (t, a) => volvenza.run(t, a).catch((e) => 'refused: ' + e.message), design, law);
-        const nat = native(sim, ['run', 'in.vlz', 'out.vlz', ...law], { 'in.vlz': design }, ['out.vlz']);
-        const why = textDiff(web, nat.files['out.vlz'] ?? 'refused: ' + nat.stderr.trim());
+        const nat = native(sim, ['run', 'simulazione.vlz', 'risultato.vlz', ...law], { 'simulazione.vlz': design }, ['risultato.vlz']);
+        const why = textDiff(web, nat.files['risultato.vlz'] ?? 'refused: ' + nat.stderr.trim());
         check(`run ${name} ${law.join(' ')}`, !why, why);
       }
       const pmin = name === 'design-250bar.vlz' ? '150' : '60';
       for (const args of [['--pmin', pmin, '--type', 'bladder'], ['--pmin', pmin, '--type', 'piston', '--arrangements']]) {
         const web = await call(page, (t, a) => volvenza.size(t, a).then(JSON.stringify, (e) => e.message), design, args);
-        const nat = native(sim, ['size', 'in.vlz', '--json', ...args], { 'in.vlz': design }, []);
+        const nat = native(sim, ['size', 'simulazione.vlz', '--json', ...args], { 'simulazione.vlz': design }, []);
         const why = textDiff(web, nat.code <= 1 ? JSON.stringify(JSON.parse(nat.stdout)) : nat.stderr.trim());
         check(`size ${name} ${args.join(' ')}`, !why, why);
       }
