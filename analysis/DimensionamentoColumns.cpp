@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTableWidget>
 
@@ -90,9 +91,14 @@ void Dimensionamento::resizeEvent(QResizeEvent* event) {
 
 void Dimensionamento::FitAnswer() {
     // Wrapped labels as tall as their text at the width they are given:
-    // layouts do not ask them.
+    // layouts do not ask them. Measured as narrow as the scroll bar that a
+    // tall answer brings makes them, which comes only once they are placed:
+    // measured at their width before it, an answer's last lines were cut.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, answerArea_);
+    const int room = answerArea_->contentsRect().width() - scrollBar;
     for (QLabel* label : {recommendationText_, legend_}) {
-        label->setFixedHeight(label->text().isEmpty() ? 0 : label->heightForWidth(label->width()));
+        const int width = room > 0 ? std::min(room, label->width()) : label->width();
+        label->setFixedHeight(label->text().isEmpty() ? 0 : label->heightForWidth(width));
     }
     // Placed at once, so the columns fit the table's new width.
     if (layout() != nullptr) layout()->activate();

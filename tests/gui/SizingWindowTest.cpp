@@ -122,6 +122,23 @@ class SizingWindowTest : public QObject {
         QCOMPARE(status->text(), "Stato");
     }
 
+    // A long first answer, which brings the answer's scroll bar, shows to its
+    // last line (its last sentence was cut under the table below it).
+    void aLongAnswerShowsWhole() {
+        Shell shell(ProgramChildWindows());
+        shell.main->show();
+        shell.WithFile(shell.Menu("mnuFileOpen"), QStringLiteral(VOLVENZA_TEST_DATA "/press.vlzp"));
+        shell.Menu("mnuCalcoloDimensionamento")->trigger();
+        auto* window = Named<Dimensionamento>(shell.main.get(), "Dimensionamento");
+        QVERIFY(QTest::qWaitForWindowExposed(window) && Search(*window));
+        QCoreApplication::processEvents();
+        for (const char* name : {"LRaccomandazione", "LLegenda"}) {
+            auto* label = Named<QLabel>(window, name);
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name);
+        }
+        QVERIFY(Named<QLabel>(window, "LRaccomandazione")->text().endsWith("supera."));
+    }
+
     // A box the search cannot do without, emptied, stops a save by its name as
     // any other draft (it used to save the figure taken out of it, unsaid);
     // one that may stay empty saves as no requirement.
