@@ -403,6 +403,20 @@ The output file may not be the input file.
         <translation>  64 wrong usage, or the output file is the input file (nothing written)
 </translation>
     </message>
+    <message>
+        <source>
+I file di uscita sono scritti tutti o nessuno, e non possono essere lo stesso file.
+</source>
+        <translation>
+The output files are written all or none, and they may not be the same file.
+</translation>
+    </message>
+    <message>
+        <source>  64 uso errato, o due file di uscita che sono lo stesso file (nulla scritto)
+</source>
+        <translation>  64 wrong usage, or two output files that are the same file (nothing written)
+</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::ActuatorPages</name>

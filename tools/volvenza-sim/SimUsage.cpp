@@ -124,6 +124,11 @@ constexpr const char* kOutputFiles =
              "\n"
              "I file di uscita sono scritti tutti o nessuno, e nessuno può essere il file di\n"
              "ingresso o l'altro file di uscita.\n");
+// example reads no file: its two outputs may only not be one.
+constexpr const char* kExampleOutputFiles = SIM_TEXT(
+    "volvenza-sim",
+    "\n"
+    "I file di uscita sono scritti tutti o nessuno, e non possono essere lo stesso file.\n");
 constexpr const char* kOutputFile =
     SIM_TEXT("volvenza-sim", "\nIl file di uscita non può essere il file di ingresso.\n");
 
@@ -147,6 +152,9 @@ constexpr const char* kExitUsageLine =
     SIM_TEXT("volvenza-sim",
              "  64 uso errato, o un file di uscita che è il file di ingresso o l'altro file\n"
              "     di uscita (nulla scritto)\n");
+constexpr const char* kExitUsageExample =
+    SIM_TEXT("volvenza-sim",
+             "  64 uso errato, o due file di uscita che sono lo stesso file (nulla scritto)\n");
 // The same for the commands that write one file.
 constexpr const char* kExitUsageOneOutput =
     SIM_TEXT("volvenza-sim",
@@ -172,8 +180,8 @@ struct CommandPieces {
 };
 const CommandPieces kCommandPieces[] = {
     {"example",
-     {kUsageExample, kGasOptions, kDutyOptions, kRunNotes, kOutputFiles, kExitHead, kExitDone,
-      kExitRefused, kExitFile, kExitWarning, kExitOutsideGas, kExitUsageLine}},
+     {kUsageExample, kGasOptions, kDutyOptions, kRunNotes, kExampleOutputFiles, kExitHead,
+      kExitDone, kExitRefused, kExitFile, kExitWarning, kExitOutsideGas, kExitUsageExample}},
     {"run",
      {kUsageRun, kGasOptions, kDutyOptions, kRunNotes, kOutputFiles, kExitHead, kExitDone,
       kExitRefused, kExitFile, kExitWarning, kExitOutsideGas, kExitUsageLine}},
