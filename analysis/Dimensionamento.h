@@ -125,8 +125,9 @@ class Dimensionamento : public QWidget {
     void ReadChoices(sizing::Requirements& req) const;
     // The requirements shown become the project's: one step per box typed in.
     void TakeRequirements(const std::string& label);
-    // A requirement's box typed into: text that is no number (nor empty) is
-    // its draft in the project; the box is marked.
+    // A requirement's box typed into: text that is no number, or no text
+    // where the requirements cannot be left empty, is its draft in the
+    // project; the box is marked.
     void RequirementTyped(size_t box);
     // A catalogue cell changed: the same for its text.
     void CatalogueEdited(QTableWidgetItem* item);

@@ -12,6 +12,7 @@
 #include "analysis/DimensionamentoParts.h"
 #include "documents/Project.h"
 #include "numbers/NumberText.h"
+#include "platform/DraftMark.h"
 #include "platform/UiMessage.h"
 #include "platform/UiNumber.h"
 #include "sizing/RequirementForm.h"
@@ -106,9 +107,7 @@ void Dimensionamento::DropCatalogueDrafts(std::optional<int> row) {
 }
 
 void Dimensionamento::MarkRequirement(size_t box, bool draft) {
-    QPalette palette;
-    if (draft) palette.setColor(QPalette::Text, Qt::red);
-    requirementBoxes_[box]->setPalette(palette);
+    MarkDraft(*requirementBoxes_[box], draft);
     // What is wrong with the box, as Calcola's reading of it says.
     requirementBoxes_[box]->setToolTip(
         draft ? UiMessage(RequirementNotANumber(static_cast<RequirementBox>(box))) : QString());
@@ -131,13 +130,13 @@ void Dimensionamento::ShowRequirementDrafts(const Requirements& req) {
         QLineEdit* box = requirementBoxes_[i];
         const std::optional<std::string> draft = project_.Draft(RequirementKey(i));
         const bool shownDraft = box->palette().color(QPalette::Text) == QColor(Qt::red);
-        MarkRequirement(i, draft.has_value());
         if (draft && box->text().toStdString() != *draft) {
             box->setText(QString::fromStdString(*draft));
         } else if (!draft && shownDraft) {
             const auto [text, exact] = RequirementShown(req, i);
             ShowValue(box, text, exact);
         }
+        MarkRequirement(i, draft.has_value());
     }
 }
 

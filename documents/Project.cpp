@@ -145,6 +145,11 @@ Message DraftMessage(const DraftKey& key, const std::string& text, DraftStops st
                         MsgNested(ranges[static_cast<size_t>(key.field - kLoadField)]),
                         MsgNested(kStopped[static_cast<size_t>(stops)])});
     }
+    // An emptied box is said to lack its figure, not to hold a text "".
+    if (text.find_first_not_of(" \t") == std::string::npos) {
+        return Message(MessageId::DraftEmpty, {MsgNested(std::move(box)),
+                                               MsgNested(kStopped[static_cast<size_t>(stops)])});
+    }
     return Message(MessageId::DraftNotNumber, {MsgNested(std::move(box)), MsgVerbatim(text),
                                                MsgNested(kStopped[static_cast<size_t>(stops)])});
 }

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
-#include <QPalette>
 #include <string_view>
 
 #include "documents/Project.h"
@@ -13,6 +12,7 @@
 #include "messages/WindowWords.h"
 #include "numbers/NumberText.h"
 #include "platform/BoxHistory.h"
+#include "platform/DraftMark.h"
 #include "platform/Language.h"
 #include "platform/ScreenUnits.h"
 #include "platform/TextFit.h"
@@ -133,10 +133,7 @@ void DatiIniziali::ShowData() {
 }
 
 void DatiIniziali::MarkBox(size_t box, bool number) {
-    // An empty palette inherits the window's colours.
-    QPalette palette;
-    if (!number) palette.setColor(QPalette::Text, Qt::red);
-    boxes_[box]->setPalette(palette);
+    MarkDraft(*boxes_[box], !number);
     boxes_[box]->setToolTip(number ? QString() : tr(kNotANumberTip));
 }
 

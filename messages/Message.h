@@ -42,6 +42,7 @@ enum class MessageId : uint16_t {
     // Text typed into a box that is not a number stops what reads the data.
     DraftNotNumber,
     DraftOutOfRange,
+    DraftEmpty,  // a box emptied that must give a figure
     DutyLoadRange,
     DutyEfficiencyRange,
     DutyLossRange,

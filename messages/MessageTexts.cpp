@@ -96,6 +96,9 @@ constexpr Source kSources[] = {
      QT_TRANSLATE_NOOP("volvenza::Message",
                        "Il valore di %1 è \"%2\", fuori dal suo campo: %3; %4. Correggerlo o "
                        "annullarlo con Ctrl+Z.")},
+    {MessageId::DraftEmpty,
+     QT_TRANSLATE_NOOP("volvenza::Message",
+                       "Il valore di %1 manca: %2. Scriverlo o annullare con Ctrl+Z.")},
     {MessageId::DutyLoadRange,
      QT_TRANSLATE_NOOP("volvenza::Message", "il carico deve essere almeno 0")},
     {MessageId::DutyEfficiencyRange,

@@ -2188,6 +2188,10 @@ The file already exists. Replace it?</translation>
         <source>Il comando report stampa i risultati di un file di simulazione (.vlz); un progetto non li conserva: prima volvenza-sim run %1 OUT.vlz.</source>
         <translation>The report command prints the results of a simulation file (.vlz); a project does not keep them: first volvenza-sim run %1 OUT.vlz.</translation>
     </message>
+    <message>
+        <source>Il valore di %1 manca: %2. Scriverlo o annullare con Ctrl+Z.</source>
+        <translation>The value of %1 is missing: %2. Type it or undo with Ctrl+Z.</translation>
+    </message>
 </context>
 <context>
     <name>volvenza::Page</name>

@@ -271,6 +271,10 @@ TEST_F(ProjectTest, DraftsAreWorkOfTheProject) {
             ItalianText(DraftMessage(key, "-1", DraftStops::Save)).rfind("Il valore di " + said, 0),
             0u);
     }
+    // An emptied box lacks its figure; it holds no text to quote.
+    EXPECT_EQ(ItalianText(DraftMessage(named[4].first, " ", DraftStops::Run)),
+              "Il valore di tempo di mantenimento (Dimensionamento) manca: la simulazione non può "
+              "partire. Scriverlo o annullare con Ctrl+Z.");
     // Typing that comes back to where it started leaves no step.
     project.SetDraft(qp, std::nullopt);
     project.Edited(ProjectPart::Data, "Qp", true);

@@ -153,10 +153,11 @@ class SizingWindowTest : public QObject {
         const QString path = shell.temp.filePath("emptied.vlzp");
         shell.WithFile(shell.Menu("mnuFileSaveAs"), path);
         QCOMPARE(shell.dialogs.Messages().size(), size_t(1));
-        QCOMPARE(
-            shell.dialogs.Messages().back().text,
-            "Il valore di ore di lavoro in un anno (Dimensionamento) è \"\", che non è un "
-            "numero valido: il lavoro non viene salvato. Correggerlo o annullarlo con Ctrl+Z.");
+        QCOMPARE(shell.dialogs.Messages().back().text,
+                 "Il valore di ore di lavoro in un anno (Dimensionamento) manca: il lavoro "
+                 "non viene salvato. Scriverlo o annullare con Ctrl+Z.");
+        // Nothing to show in red: the box's ground is.
+        QVERIFY(hours->palette().color(QPalette::Base) != window->palette().color(QPalette::Base));
         QVERIFY(!QFile::exists(path));
         Retype(hours, "1500");
         shell.WithFile(shell.Menu("mnuFileSaveAs"), path);

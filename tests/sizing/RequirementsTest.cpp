@@ -67,7 +67,6 @@ TEST(RequirementFormTest, ReadsEachBoxAsTypedAndTakesTheRangesEnds) {
     for (size_t i = 1; i < kMaxCatalogueSizes; ++i) most += ";1";
     EXPECT_EQ(ReadBottleSizes(most)->size(), kMaxCatalogueSizes);
     for (const char* wrong : {"", "10;", "10; 0", "10; -1"}) EXPECT_FALSE(ReadBottleSizes(wrong));
-    EXPECT_FALSE(EmptyTaken(RequirementBox::Bottles));
     EXPECT_EQ(ReadBottleSizes(most + ";1").Error(), RequirementNotANumber(RequirementBox::Bottles));
 }
 
