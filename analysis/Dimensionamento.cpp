@@ -192,12 +192,14 @@ void Dimensionamento::ShowAnswer() {
     for (const std::string& line : layout.Explanations) lines << Text(line);
     explanation_->setPlainText(lines.join(QLatin1Char('\n')));
     FitAnswer();
-    // Once the table has its height.
-    if (layout_->Candidates.Highlighted) {
+    // Once the table has its height, which the answer's scroll bar, coming
+    // with a long answer, settles only after the layouts' own events.
+    QTimer::singleShot(0, this, [this] {
+        if (!layout_ || !layout_->Candidates.Highlighted) return;
         candidates_->scrollToItem(
             candidates_->item(static_cast<int>(*layout_->Candidates.Highlighted), 0),
             QAbstractItemView::PositionAtCenter);
-    }
+    });
 }
 
 void Dimensionamento::ShowCandidates(const AnswerLayout& layout) {

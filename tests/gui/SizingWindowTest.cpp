@@ -137,6 +137,11 @@ class SizingWindowTest : public QObject {
             QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name);
         }
         QVERIFY(Named<QLabel>(window, "LRaccomandazione")->text().endsWith("supera."));
+        // The recommended size is in view in the candidates' table.
+        auto* table = Named<QTableWidget>(window, "TabellaCandidati");
+        QVERIFY(!table->selectedItems().isEmpty());
+        const QRect row = table->visualItemRect(table->selectedItems().front());
+        QVERIFY(table->viewport()->rect().contains(row));
     }
 
     // A box the search cannot do without, emptied, stops a save by its name as
