@@ -92,8 +92,7 @@ void Dimensionamento::resizeEvent(QResizeEvent* event) {
 void Dimensionamento::FitAnswer() {
     // Wrapped labels as tall as their text at the width they are given:
     // layouts do not ask them. Measured as narrow as the scroll bar that a
-    // tall answer brings makes them, which comes only once they are placed:
-    // measured at their width before it, an answer's last lines were cut.
+    // tall answer brings makes them, which comes only once they are placed.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, answerArea_);
     const int room = answerArea_->contentsRect().width() - scrollBar;
     for (QLabel* label : {recommendationText_, legend_}) {

@@ -101,10 +101,6 @@ std::vector<double> RequirementFigures(const Requirements& req, RequirementBox b
     return req.BottleSizes;
 }
 
-bool EmptyTaken(RequirementBox box) {
-    return BoxForm(box).optional || box == RequirementBox::MinPressure;
-}
-
 void SetRequirementFigure(Requirements& req, RequirementBox box, std::optional<double> figure) {
     switch (box) {
         case RequirementBox::MinPressure:
@@ -132,6 +128,14 @@ void SetRequirementFigure(Requirements& req, RequirementBox box, std::optional<d
         case RequirementBox::Count:
             break;
     }
+}
+
+bool EmptyTaken(RequirementBox box) {
+    // Given nothing, the requirements show nothing in the box (PS, the
+    // relief setting, p1 at 0), or they keep their figure.
+    Requirements req;
+    SetRequirementFigure(req, box, std::nullopt);
+    return RequirementFigures(req, box).empty();
 }
 
 namespace {

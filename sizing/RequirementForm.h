@@ -85,7 +85,7 @@ struct RequirementBoxForm {
     const char* projectKey;  // the project file's, in "dimensionamento"
     MessageId notANumber;    // said of a text that gives no figure
     MessageId name;          // the box as a message names it
-    bool optional;           // left empty, it is no requirement (p1 empty: see EmptyTaken)
+    bool optional;           // left empty, it is no requirement
     double shownPerUnit;     // the box shows the figure times this (the tolerance in per cent)
     std::optional<FigureRange> range;  // of the figure as the requirements keep it
 };
