@@ -49,6 +49,11 @@ TEST(RequirementFormTest, ReadsEachBoxAsTypedAndTakesTheRangesEnds) {
             box == RequirementBox::RatedPressure || box == RequirementBox::ReliefSetting;
         SetRequirementFigure(req, box, std::nullopt);
         EXPECT_EQ(RequirementFigures(req, box).size(), mayStayEmpty || box == kP1 ? 0u : 1u);
+        if (box == kP1) {  // any p1 above 0 is one, under 1 bar too
+            SetRequirementFigure(req, box, 0.5);
+            EXPECT_EQ(RequirementFigures(req, box), std::vector<double>{0.5});
+            SetRequirementFigure(req, box, std::nullopt);
+        }
         // What the requirements cannot hold empty, an emptied box keeps as a draft.
         EXPECT_EQ(EmptyTaken(box), RequirementFigures(req, box).empty()) << BoxForm(box).id;
         const auto empty = ReadRequirementText(box, " ");
